@@ -1,0 +1,10 @@
+#include "engine_state.h"
+
+namespace velloro {
+
+EngineState& engineState() {
+    static EngineState state;
+    return state;
+}
+
+}  // namespace velloro

@@ -1,0 +1,17 @@
+#include "geometry.h"
+
+namespace velloro {
+
+void buildGeometry(Render& render) {
+    Geometry& g = render.geometry;
+    scanRows(render);
+    scanColumns(render);
+    smoothBoundary(g);
+    buildPointGrid(g);
+    setProcessedRegion(g, render.args.layerSlot);
+    computeDistances(render);
+    computeDirectionFields(g);
+    averageDirectionFields(render);
+}
+
+}  // namespace velloro

@@ -1,0 +1,26 @@
+// Relief geometry: the element's boundary, its smoothed sub-pixel points, and
+// for every pixel of the processed region the nearest point, its squared
+// distance and the averaged direction fields.
+#pragma once
+
+#include "render.h"
+
+namespace velloro {
+
+// Masks narrower than this many pixels have no columns to scan.
+inline constexpr int32_t kMinimumMaskWidth = 4;
+
+// Runs every geometry step on a render whose working arrays are allocated.
+void buildGeometry(Render& render);
+
+// The steps, in the order buildGeometry runs them.
+void scanRows(Render& render);
+void scanColumns(Render& render);
+void smoothBoundary(Geometry& geometry);
+void buildPointGrid(Geometry& geometry);
+void setProcessedRegion(Geometry& geometry, int32_t layerSlot);
+void computeDistances(Render& render);
+void computeDirectionFields(Geometry& geometry);
+void averageDirectionFields(Render& render);
+
+}  // namespace velloro

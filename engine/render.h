@@ -1,0 +1,110 @@
+// The working state of one render: the geometry of the element (read by the
+// shading, the outer effects and the edge smoothing) and the layer maps that
+// end up in a layer slot.
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "action_arguments.h"
+
+namespace velloro {
+
+inline constexpr uint32_t kNoPointDistance = 2140000000u;
+inline constexpr uint32_t kUnsetDistance = 999999999u;
+inline constexpr int16_t kEmptyColour = 666;
+inline constexpr uint8_t kUnsetTransparency = 222;
+inline constexpr uint8_t kNeutralEngraving = 50;
+inline constexpr int32_t kPointsPerGridCell = 1000;  // slot 0 holds the count
+
+struct BoundingBox {
+    int32_t minRow = 999999;
+    int32_t maxRow = 0;
+    int32_t minColumn = 999999;
+    int32_t maxColumn = 0;
+};
+
+// Rows startRow..endRow-1 and columns startColumn..endColumn-1 of the mask.
+struct Region {
+    int32_t startRow = 0;
+    int32_t endRow = 0;
+    int32_t startColumn = 0;
+    int32_t endColumn = 0;
+};
+
+// Boundary points bucketed per 10 x 10 pixel block. Index cell * 1000 + slot;
+// rows[cell * 1000] is the cell's point count.
+struct PointGrid {
+    int32_t cellsAcross = 0;
+    int32_t gridRows = 0;
+    std::vector<int32_t> rows;
+    std::vector<int32_t> columns;
+
+    int32_t cellCount() const { return cellsAcross * gridRows; }
+    int32_t count(int32_t cell) const { return rows[static_cast<size_t>(cell) * kPointsPerGridCell]; }
+    // Cell of mask pixel (row, column), clamped into the grid.
+    int32_t cellOfPixel(int32_t row, int32_t column) const;
+    // Entry of a point identifier (cell * 1000 + slot), clamped into the grid.
+    size_t entry(int64_t identifier) const {
+        return static_cast<size_t>(std::clamp<int64_t>(identifier, 0, static_cast<int64_t>(rows.size()) - 1));
+    }
+};
+
+// Maps a render hands over to its layer slot.
+struct LayerMaps {
+    std::vector<uint8_t> transparency;  // percent of background showing; 222 = not set
+    std::vector<uint8_t> engraving;     // background shading in percent; 50 = neutral
+    std::vector<uint8_t> depth;         // 0 at the outline .. 255 at the deepest point
+    std::vector<int16_t> colour;        // blue, green, red at row * stride + 3 * column; 666 = empty
+};
+
+struct Geometry {
+    int32_t width = 0;   // W = mask stride / 3
+    int32_t height = 0;  // H = mask rows
+    int32_t stride = 0;  // mask stride in bytes
+    int32_t smoothingSteps = 2;
+    int32_t scale = 50;  // fixed-point scale S of boundary coordinates
+
+    std::vector<int32_t> edgeMark;   // 1 boundary pixel, 2 its inside neighbour
+    std::vector<uint32_t> distance;  // squared distance in S^2 units per square pixel
+    std::vector<int32_t> nearest;    // nearest point identifier
+    std::vector<int32_t> boundaryRows;     // 1-based, fixed point after smoothing
+    std::vector<int32_t> boundaryColumns;
+    int32_t pointCount = 0;
+    PointGrid grid;
+    std::vector<double> angle;      // direction from the nearest point, 0..1, averaged
+    std::vector<double> diagonalA;  // radians
+    std::vector<double> diagonalB;
+    std::vector<double> lightA;     // averaged sines of the diagonal angles, -1..1
+    std::vector<double> lightB;
+
+    BoundingBox box;
+    Region region;
+    double maxSquaredDistance = 0;  // D, capped at 1000 * S^2
+
+    size_t cellCount() const { return edgeMark.size(); }
+    // Cell r * W + c of a per-pixel map, clamped into the map.
+    size_t cell(int64_t row, int64_t column) const { return clampCell(row * width + column); }
+    size_t clampCell(int64_t cell) const {
+        return static_cast<size_t>(std::clamp<int64_t>(cell, 0, static_cast<int64_t>(cellCount()) - 1));
+    }
+};
+
+struct Render {
+    ActionArguments args;
+    Geometry geometry;
+    LayerMaps layer;
+
+    // Whether mask pixel (row, column) lies inside the element; the caller
+    // keeps row and column inside the mask.
+    bool isDark(int32_t row, int32_t column) const {
+        return args.mask[static_cast<size_t>(row) * geometry.stride + 3 * static_cast<size_t>(column)] < 128;
+    }
+};
+
+// Allocates and fills the working arrays of a render for its arguments.
+void allocateWorkingArrays(Render& render);
+
+}  // namespace velloro
