@@ -88,12 +88,13 @@ private:
         bounds_.assign(static_cast<size_t>(grid.cellCount()), CellBounds{});
         for (int32_t cell = 0; cell < grid.cellCount(); ++cell) {
             CellBounds& b = bounds_[static_cast<size_t>(cell)];
-            const size_t base = static_cast<size_t>(cell) * kPointsPerGridCell;
-            for (int32_t s = 1; s <= grid.count(cell); ++s) {
-                b.minRow = std::min(b.minRow, grid.rows[base + s]);
-                b.maxRow = std::max(b.maxRow, grid.rows[base + s]);
-                b.minColumn = std::min(b.minColumn, grid.columns[base + s]);
-                b.maxColumn = std::max(b.maxColumn, grid.columns[base + s]);
+            const int32_t* rows = grid.rowsOf(cell);
+            const int32_t* columns = grid.columnsOf(cell);
+            for (int32_t p = 0; p < grid.count(cell); ++p) {
+                b.minRow = std::min(b.minRow, rows[p]);
+                b.maxRow = std::max(b.maxRow, rows[p]);
+                b.minColumn = std::min(b.minColumn, columns[p]);
+                b.maxColumn = std::max(b.maxColumn, columns[p]);
             }
         }
         window_.reserve(49);
@@ -126,10 +127,8 @@ private:
                 const int64_t dc = gap(centreColumn, b.minColumn, b.maxColumn);
                 window_.push_back({rank, cell * kPointsPerGridCell, static_cast<int32_t>(rows_.size()),
                                    count, b, dr * dr + dc * dc});
-                const size_t base = static_cast<size_t>(cell) * kPointsPerGridCell;
-                rows_.insert(rows_.end(), grid.rows.begin() + base + 1, grid.rows.begin() + base + 1 + count);
-                columns_.insert(columns_.end(), grid.columns.begin() + base + 1,
-                                grid.columns.begin() + base + 1 + count);
+                rows_.insert(rows_.end(), grid.rowsOf(cell), grid.rowsOf(cell) + count);
+                columns_.insert(columns_.end(), grid.columnsOf(cell), grid.columnsOf(cell) + count);
             }
         }
         std::stable_sort(window_.begin(), window_.end(),

@@ -33,9 +33,9 @@ void referenceSearch(Render& render, bool dark, int32_t& lastIdentifier) {
                             if (wc < region.startColumn || wc >= region.endColumn) continue;
                             const int32_t cell = g.grid.cellOfPixel(wr, wc);
                             for (int32_t s = 1; s <= g.grid.count(cell); ++s) {
-                                const size_t at = static_cast<size_t>(cell) * 1000 + s;
-                                const int64_t dc = int64_t{g.scale} * c - g.grid.columns[at];
-                                const int64_t dr = int64_t{g.scale} * r - g.grid.rows[at];
+                                const int32_t id = cell * 1000 + s;
+                                const int64_t dc = int64_t{g.scale} * c - g.grid.columnAt(id);
+                                const int64_t dr = int64_t{g.scale} * r - g.grid.rowAt(id);
                                 const float d = static_cast<float>(dc * dc + dr * dr);
                                 if (d < best) {
                                     best = d;
