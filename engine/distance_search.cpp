@@ -91,12 +91,13 @@ public:
         for (int32_t blockRow = region.startRow; blockRow < region.endRow; blockRow += kBlock) {
             for (int32_t blockColumn = region.startColumn; blockColumn < region.endColumn;
                  blockColumn += kBlock) {
+                const int32_t lastRow = std::min(blockRow + kBlock, region.endRow);
+                const int32_t lastColumn = std::min(blockColumn + kBlock, region.endColumn);
+                if (!holdsClass(dark, blockRow, lastRow, blockColumn, lastColumn)) continue;
                 prepareWindow(blockRow, blockColumn);
                 const bool beyondLimit = limit < 0 || window_.empty() ||
                                          (window_.front().reach > 0 &&
                                           window_.front().reach * window_.front().reach > limit);
-                const int32_t lastRow = std::min(blockRow + kBlock, region.endRow);
-                const int32_t lastColumn = std::min(blockColumn + kBlock, region.endColumn);
                 for (int32_t r = blockRow; r < lastRow; ++r) {
                     for (int32_t c = blockColumn; c < lastColumn; ++c) {
                         if (render_.isDark(r, c) != dark) continue;
@@ -117,6 +118,13 @@ public:
     }
 
 private:
+    bool holdsClass(bool dark, int32_t firstRow, int32_t lastRow, int32_t firstColumn, int32_t lastColumn) const {
+        for (int32_t r = firstRow; r < lastRow; ++r)
+            for (int32_t c = firstColumn; c < lastColumn; ++c)
+                if (render_.isDark(r, c) == dark) return true;
+        return false;
+    }
+
     void computeCellBounds() {
         const PointGrid& grid = g_.grid;
         bounds_.assign(static_cast<size_t>(grid.cellCount()), CellBounds{});
