@@ -54,18 +54,18 @@ bool beyondBest(double reach, float best) {
 }
 
 // Farthest a background pixel can lie from the element, in pixels, and still
-// be read by the outer effect: the effect's reach (the square root of at most
-// 1000 square pixels, times the amount in percent for the effects that stop
-// at their reach), for Raised also the 3-pixel light window around it, and a
-// margin for rounding. Background farther away keeps the no-point distance;
-// no step reads those pixels.
+// be read by the outer effect: the square root of the largest reach limit,
+// 1000 square pixels (150 for Raised); for Engraved and Raised, which stop at
+// their own reach, that limit times the amount in percent; for Raised also
+// the 3-pixel light window around it; and a margin for rounding. Background
+// farther away keeps the no-point distance: no step reads those pixels.
 double outerEffectReach(const ActionArguments& args) {
     constexpr double kLargestReach2 = 1000.0;
     constexpr double kLargestRaisedReach2 = 150.0;
     if (args.effectAmount == 0) return -1;
     const double amount = std::max(args.effectAmount, 0) / 100.0;
     double reach = std::sqrt(kLargestReach2);
-    if (args.effectType == kEngraved || args.effectType == kOutline2) reach = std::sqrt(kLargestReach2 * amount);
+    if (args.effectType == kEngraved) reach = std::sqrt(kLargestReach2 * amount);
     if (args.effectType == kRaised) reach = std::sqrt(kLargestRaisedReach2 * amount) + 3 * std::numbers::sqrt2;
     return reach * 1.01 + 1;
 }
