@@ -21,8 +21,8 @@ bool canMakeFilesIn(const QString& folder) {
   return probe.open();
 }
 
-// Copies the shipped files the user's folder lacks; the user's own
-// changes to a shipped file stay.
+}  // namespace
+
 void fillFromShippedData(const QString& executableFolder, const QString& userDataFolder) {
   for (const QString& shipped : shippedFolders) {
     const QDir source(executableFolder + '/' + shipped);
@@ -36,8 +36,6 @@ void fillFromShippedData(const QString& executableFolder, const QString& userDat
     }
   }
 }
-
-}  // namespace
 
 QString prepareProgramFolder(const QString& executableFolder, const QString& userDataFolder) {
   QString folder = executableFolder;

@@ -10,5 +10,9 @@
 // file it lacks, and makes the four working folders below the choice.
 QString prepareProgramFolder(const QString& executableFolder, const QString& userDataFolder);
 
+// Copies the shipped curves, textures and help pages beside the executable
+// that the user's folder lacks; the user's own changes to them stay.
+void fillFromShippedData(const QString& executableFolder, const QString& userDataFolder);
+
 // The program folder of this run, prepared at the first call.
 const QString& programFolder();
