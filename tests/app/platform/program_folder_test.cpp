@@ -7,19 +7,9 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "test_files.h"
+
 namespace {
-
-void writeContent(const QString& path, const QByteArray& content) {
-  QDir().mkpath(QFileInfo(path).path());
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(content);
-}
-
-QByteArray contentOf(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void expectWorkingFolders(const QString& folder) {
   for (const char* working : {"inputs", "outputs", "textures", "curves"})

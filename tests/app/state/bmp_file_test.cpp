@@ -10,19 +10,9 @@
 #include <QtEndian>
 
 #include "state/failure.h"
+#include "test_files.h"
 
 namespace {
-
-QByteArray contentOf(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeContent(const QString& path, const QByteArray& content) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(content);
-}
 
 uint32_t integerAt(const QByteArray& bytes, int offset) {
   return qFromLittleEndian<uint32_t>(bytes.constData() + offset);

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "platform/scripted_platform.h"
+#include "test_files.h"
 
 namespace {
 
@@ -15,16 +16,7 @@ const CurvePoints rising{{0, 0, 50, 100, 150, 200, 255, 0}, {0, 0, 20, 80, 160, 
 const std::array<int32_t, 8> builtInPositions{0, 0, 50, 100, 150, 200, 255, 0};
 const std::array<int32_t, 8> flatValues{0, 128, 128, 128, 128, 128, 128, 0};
 
-QByteArray contentOf(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
-void writeContent(const QString& path, const QByteArray& content) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(content);
-}
 
 class CurveFileTest : public testing::Test {
  protected:

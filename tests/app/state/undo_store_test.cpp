@@ -11,19 +11,9 @@
 #include "platform/scripted_platform.h"
 #include "state/failure.h"
 #include "state/temp_file.h"
+#include "test_files.h"
 
 namespace {
-
-QByteArray contentOf(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeContent(const QString& path, const QByteArray& content) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(content);
-}
 
 // Stands in for the main window: the canvas is the canvas file's content,
 // and the buttons' states are recorded.
