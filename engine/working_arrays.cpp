@@ -13,17 +13,11 @@ constexpr double kUnsetDirection = 666.0;
 // overlap by one cell, so the covered span is (H + 1) * W + 1 cells.
 template <typename T>
 std::vector<T> filledCells(size_t cells, size_t filled, T value) {
-    std::vector<T> map(cells, T{});
-    std::fill_n(map.begin(), std::min(cells, filled), value);
+    std::vector<T> map;
+    map.reserve(cells);
+    map.assign(std::min(cells, filled), value);
+    map.resize(cells, T{});
     return map;
-}
-
-void allocateGrid(PointGrid& grid, int32_t width, int32_t height) {
-    grid.cellsAcross = std::max(1, (width + 9) / 10);
-    grid.gridRows = height / 10 + 1;
-    const size_t entries = static_cast<size_t>(grid.cellCount()) * kPointsPerGridCell;
-    grid.rows.assign(entries, 0);
-    grid.columns.assign(entries, 0);
 }
 
 int32_t smoothingStepsFor(int32_t smoothingSize) {
@@ -56,7 +50,7 @@ void allocateWorkingArrays(Render& render) {
     g.diagonalB = filledCells<double>(cells, filled, kUnsetDirection);
     g.lightA = filledCells<double>(cells, filled, kUnsetDirection);
     g.lightB = filledCells<double>(cells, filled, kUnsetDirection);
-    allocateGrid(g.grid, g.width, g.height);
+    g.grid.allocate(g.width, g.height);
     g.box = BoundingBox{};
     g.region = Region{};
     g.maxSquaredDistance = 0;
@@ -66,9 +60,8 @@ void allocateWorkingArrays(Render& render) {
     layer.engraving = filledCells<uint8_t>(cells, filled, kNeutralEngraving);
     layer.depth.assign(cells, 0);
     const size_t rowEntries = static_cast<size_t>(g.stride) + 1;
-    layer.colour.assign(static_cast<size_t>(g.height + 1) * rowEntries, 0);
     const size_t colourFilled = static_cast<size_t>(g.height + 1) * static_cast<size_t>(g.stride) + 1;
-    std::fill_n(layer.colour.begin(), std::min(layer.colour.size(), colourFilled), kEmptyColour);
+    layer.colour = filledCells<int16_t>(static_cast<size_t>(g.height + 1) * rowEntries, colourFilled, kEmptyColour);
 }
 
 }  // namespace velloro
