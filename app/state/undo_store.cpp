@@ -1,7 +1,6 @@
 #include "state/undo_store.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <limits>
 
@@ -102,7 +101,8 @@ void UndoStore::stepForward() {
 
 void UndoStore::deleteUndoFiles() {
   if (folder_.isEmpty()) return;
-  for (int number = 0; QFile::exists(undoFile(number)); ++number) QFile::remove(undoFile(number));
-  QDir().rmdir(folder_);
+  // The folder holds nothing but this run's undo files, so all of them go,
+  // also those beyond a gap that a failed step left in the numbering.
+  QDir(folder_).removeRecursively();
   folder_.clear();
 }

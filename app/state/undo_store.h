@@ -39,7 +39,7 @@ class UndoStore {
   void redo();
 
   QString undoFile(int number);
-  // Deletes "Undo" + n + ".tmp" for n = 0, 1, ... up to the first missing one.
+  // Deletes every undo file of this run and their folder.
   void deleteUndoFiles();
 
   UndoCounters counters;

@@ -106,7 +106,6 @@ TEST_F(UndoStoreTest, RecordBeyond32767OverflowsSilently) {
   EXPECT_EQ(store.counters.position, 32767);
   EXPECT_TRUE(undoButton.empty());
   EXPECT_TRUE(platform.messages.empty());
-  QFile::remove(store.undoFile(32767));
 }
 
 TEST_F(UndoStoreTest, FailedLoadKeepsHistoryAndCanvasInStep) {
@@ -149,16 +148,13 @@ TEST_F(UndoStoreTest, OtherRecordFailuresEndSilently) {
   EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(UndoStoreTest, DeletionStopsAtTheFirstGap) {
+TEST_F(UndoStoreTest, DeletionTakesAllUndoFilesAlsoBeyondAGap) {
   for (int i = 0; i < 3; ++i) store.record(canvasFile, platform);
   writeContent(store.undoFile(4), "beyond the gap");
   QFile::remove(store.undoFile(1));
   const QString folderOfFiles = QFileInfo(store.undoFile(0)).path();
   store.deleteUndoFiles();
-  EXPECT_FALSE(QFileInfo::exists(folderOfFiles + "/Undo0.tmp"));
-  EXPECT_TRUE(QFileInfo::exists(folderOfFiles + "/Undo2.tmp"));
-  EXPECT_TRUE(QFileInfo::exists(folderOfFiles + "/Undo4.tmp"));
-  QDir(folderOfFiles).removeRecursively();
+  EXPECT_FALSE(QFileInfo::exists(folderOfFiles));
 }
 
 TEST(UndoFiles, NamedUndoNumberTmpInAFolderOfTheirOwn) {
