@@ -4,6 +4,11 @@
 #include <QImageWriter>
 #include <algorithm>
 
+bool initializeImaging() {
+  static const bool jpegWritable = QImageWriter::supportedImageFormats().contains("jpeg");
+  return jpegWritable;
+}
+
 std::unique_ptr<ImageSource> openFileSource(const QString& path) {
   if (!QFileInfo(path).isFile()) return nullptr;
   auto source = std::make_unique<ImageSource>();

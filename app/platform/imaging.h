@@ -12,6 +12,10 @@
 #include <QString>
 #include <memory>
 
+// Loads the picture format plugins once, before any other imaging call, and
+// returns whether JPEG files can be written.
+bool initializeImaging();
+
 struct ImageSource {
   QImageReader reader;
 };

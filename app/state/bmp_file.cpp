@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QtEndian>
+#include <cstring>
 
 #include "state/failure.h"
 #include "state/file_writing.h"
@@ -53,6 +54,23 @@ HeaderGeometry checkedGeometry(const QByteArray& header, qint64 fileLength, cons
   return {width, rows};
 }
 
+void checkBufferHolds(const QByteArray& buffer, int32_t width, int32_t rows) {
+  if (width <= 0 || rows <= 0 || buffer.size() < qsizetype(strideOf(width)) * rows)
+    throw Failure(errorNumber::InvalidArgument,
+                  QStringLiteral("Picture buffer smaller than its %1 x %2 pixels").arg(width).arg(rows));
+}
+
+// The rows of `image` bottom-up, blue-green-red, each padded to the stride.
+QByteArray bufferRows(const QImage& image) {
+  const QImage rows = image.convertToFormat(QImage::Format_BGR888);
+  const int32_t stride = strideOf(rows.width());
+  QByteArray bytes(qsizetype(stride) * rows.height(), '\0');
+  for (int y = 0; y < rows.height(); ++y)
+    std::memcpy(bytes.data() + qsizetype(stride) * (rows.height() - 1 - y), rows.constScanLine(y),
+                size_t(3) * rows.width());
+  return bytes;
+}
+
 }  // namespace
 
 int32_t strideOf(int32_t width) { return (3 * width + 3) / 4 * 4; }
@@ -76,16 +94,7 @@ QByteArray bmpHeader(int32_t width, int32_t rows) {
 }
 
 QByteArray bmpFileBytes(const QImage& image) {
-  const QImage rows = image.convertToFormat(QImage::Format_BGR888);
-  const int32_t stride = strideOf(rows.width());
-  QByteArray bytes = bmpHeader(rows.width(), rows.height());
-  bytes.reserve(bmpHeaderSize + qsizetype(stride) * rows.height());
-  const QByteArray padding(stride - 3 * rows.width(), '\0');
-  for (int y = rows.height() - 1; y >= 0; --y) {
-    bytes.append(reinterpret_cast<const char*>(rows.constScanLine(y)), 3 * rows.width());
-    bytes.append(padding);
-  }
-  return bytes;
+  return bmpHeader(image.width(), image.height()) + bufferRows(image);
 }
 
 void saveBmp(const QImage& image, const QString& path) {
@@ -102,10 +111,23 @@ PictureBuffer readPictureBuffer(const QString& path) {
   return {pixels, geometry.width, geometry.rows, strideOf(geometry.width)};
 }
 
+PictureBuffer pictureBufferOf(const QImage& image) {
+  QByteArray bytes = bufferRows(image);
+  bytes.append('\0');
+  return {bytes, image.width(), image.height(), strideOf(image.width())};
+}
+
+QImage imageOfBuffer(const QByteArray& buffer, int32_t width, int32_t rows) {
+  checkBufferHolds(buffer, width, rows);
+  const int32_t stride = strideOf(width);
+  QImage image(width, rows, QImage::Format_BGR888);
+  for (int y = 0; y < rows; ++y)
+    std::memcpy(image.scanLine(y), buffer.constData() + qsizetype(stride) * (rows - 1 - y),
+                size_t(3) * width);
+  return image.convertToFormat(QImage::Format_RGB888);
+}
+
 void writeBmpFromBuffer(const QString& path, int32_t width, int32_t rows, const QByteArray& buffer) {
-  const qsizetype pixelBytes = qsizetype(strideOf(width)) * rows;
-  if (buffer.size() < pixelBytes)
-    throw Failure(errorNumber::InvalidArgument,
-                  QStringLiteral("Picture buffer smaller than its rows: ") + path);
-  writeFileReplacing(path, bmpHeader(width, rows) + buffer.left(pixelBytes));
+  checkBufferHolds(buffer, width, rows);
+  writeFileReplacing(path, bmpHeader(width, rows) + buffer.left(qsizetype(strideOf(width)) * rows));
 }

@@ -32,6 +32,14 @@ struct PictureBuffer {
 // Failure for a missing, truncated or foreign file.
 PictureBuffer readPictureBuffer(const QString& path);
 
+// The picture's pixels in the buffer layout, as if saved as a BMP and read
+// back: no file in between.
+PictureBuffer pictureBufferOf(const QImage& image);
+
+// The picture held by the first stride x rows bytes of `buffer`; throws a
+// Failure when the buffer is shorter than that.
+QImage imageOfBuffer(const QByteArray& buffer, int32_t width, int32_t rows);
+
 // Writes a BMP header for width x rows and the first stride x rows bytes of
 // `buffer` as the file `path`.
 void writeBmpFromBuffer(const QString& path, int32_t width, int32_t rows, const QByteArray& buffer);

@@ -41,6 +41,7 @@ struct PictureBuffers {
 };
 
 struct PictureGeometry {
+  int32_t canvasWidth = 0;
   int32_t canvasStride = 0;
   int32_t canvasRows = 0;
   int32_t textureStride = 0;

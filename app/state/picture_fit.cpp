@@ -1,11 +1,6 @@
 #include "state/picture_fit.h"
 
-#include <cmath>
-
-namespace {
-// Halves go to the even neighbour under the default rounding mode.
-int32_t roundHalfEven(double value) { return int32_t(std::nearbyint(value)); }
-}  // namespace
+#include "state/rounding.h"
 
 int32_t fitWidth(int32_t boxWidth, int32_t boxHeight, int32_t pictureWidth, int32_t pictureHeight) {
   if (pictureHeight == 0) return 0;

@@ -1,0 +1,43 @@
+// The viewport `Picture1`: the canvas `Pct` with the scroll bars `HScroll1`
+// and `VScroll1`. The canvas is centred when it fits and scrolled by the
+// bars otherwise.
+#pragma once
+
+#include <QWidget>
+
+#include "main_window/picture_box.h"
+#include "main_window/scroll_fit.h"
+
+class QScrollBar;
+
+class CanvasViewport : public QWidget {
+  Q_OBJECT
+ public:
+  explicit CanvasViewport(QWidget* parent = nullptr);
+
+  PictureBox* Pct;
+  QScrollBar* HScroll1;
+  QScrollBar* VScroll1;
+
+  // Shows or hides the bars and sets their lengths and ranges for a canvas
+  // of this size.
+  void fitScrollBars(int canvasHeight, int canvasWidth);
+  // Fits the bars and places the canvas: the canvas-resized step.
+  void placeCanvas();
+  // The part of the canvas that shows, in canvas pixels.
+  QRect visibleCanvas() const;
+
+ signals:
+  // A bar was moved by the user; the focus goes back to the text.
+  void scrolledByUser();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void placeBars();
+  void scrollHorizontally(int value);
+  void scrollVertically(int value);
+
+  ScrollFit fit_;
+};

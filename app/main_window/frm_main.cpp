@@ -1,0 +1,124 @@
+#include "main_window/frm_main.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateTime>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTimer>
+
+#include "platform/platform.h"
+#include "state/design_state.h"
+#include "state/engine_library.h"
+#include "state/error_report.h"
+#include "state/site_tags.h"
+#include "tools/control_fonts.h"
+
+namespace {
+
+constexpr int windowWidth = 556;
+constexpr int windowHeight = 433;
+constexpr int tabStripHeight = 106;
+
+}  // namespace
+
+FrmMain::FrmMain(const QString& programFolder, QWidget* parent)
+    : QMainWindow(parent), programFolder_(programFolder), engine_(&engineLibrary()) {
+  setObjectName(QStringLiteral("frmMain"));
+  central_ = new QWidget(this);
+  setCentralWidget(central_);
+  Frame1 = new SourceFrame(central_);
+  Picture1 = new CanvasViewport(central_);
+  Picture1->setObjectName(QStringLiteral("Picture1"));
+  Pct = Picture1->Pct;
+  panels = new TabPanels(central_);
+  QImage blank(631, 331, QImage::Format_RGB888);
+  blank.fill(Qt::white);
+  Pct->setPicture(blank);
+  buildToolbar();
+  buildMenus();
+  buildStatusBar();
+  connectControls();
+  connectMenuEntries();
+  connectUndoStore();
+  panels->showEffectFrame(design().effectType);
+}
+
+void FrmMain::load() {
+  runTrapped(platform(), siteTag::frmMain_Load, [this] {
+    const DesignState& state = design();
+    const QRect screen = this->screen()->availableGeometry();
+    const QSize before = size();
+    setGeometry(screen.x() + (screen.width() - before.width()) / 2,
+                screen.y() + (screen.height() - before.height()) / 3,
+                windowWidth * state.layoutUnitX / 15, windowHeight * state.layoutUnitY / 15);
+    sizeValid = true;
+    dragging = false;
+    Frame1->Text1->setSelection(0, int(Frame1->Text1->text().size()));
+    adjustControlFonts(*this, state.fontScaleFactor, platform());
+    platform().processPendingEvents();
+  });
+}
+
+void FrmMain::buildStatusBar() {
+  for (QLabel*& panel : StatusBar1) panel = new QLabel(this);
+  StatusBar1[0]->setObjectName(QStringLiteral("Status"));
+  StatusBar1[0]->setText(QStringLiteral("Status"));
+  statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+  statusBar()->addWidget(StatusBar1[0], 1);
+  statusBar()->addPermanentWidget(StatusBar1[1]);
+  statusBar()->addPermanentWidget(StatusBar1[2]);
+  updateClock();
+  auto* clock = new QTimer(this);
+  connect(clock, &QTimer::timeout, this, &FrmMain::updateClock);
+  clock->start(1000);
+}
+
+void FrmMain::updateClock() {
+  const QDateTime now = QDateTime::currentDateTime();
+  StatusBar1[1]->setText(QLocale().toString(now.date(), QLocale::ShortFormat));
+  StatusBar1[2]->setText(QLocale().toString(now.time(), QLocale::ShortFormat));
+}
+
+void FrmMain::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  runTrapped(platform(), siteTag::frmMain_Resize, [this] { layOutRegions(); });
+}
+
+// Top to bottom: the source frame, the viewport, the tab strip; the toolbar
+// and the status bar place themselves.
+void FrmMain::layOutRegions() {
+  const int width = central_->width();
+  const int height = central_->height();
+  Frame1->setGeometry(0, 0, width, sourceFrameHeight);
+  const int stripTop = std::max(sourceFrameHeight, height - tabStripHeight);
+  panels->setGeometry(0, stripTop, width, tabStripHeight);
+  Picture1->setGeometry(0, sourceFrameHeight, width, std::max(0, stripTop - sourceFrameHeight));
+}
+
+void FrmMain::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
+  runTrapped(platform(), siteTag::frmMain_Activate, [this] { Frame1->Text1->setFocus(); });
+}
+
+// The tab strip's click has no site tag of its own: it only moves panels.
+void FrmMain::selectTab() {
+  StatusBar1[0]->setText(QString());
+  panels->showPanelOfTab(panels->tabstrip1->currentIndex() + 1);
+}
+
+void FrmMain::closeEvent(QCloseEvent* event) {
+  runTrapped(platform(), siteTag::frmMain_Unload, [this] { closeSequence(); });
+  event->accept();
+}
+
+void FrmMain::closeSequence() {
+  DesignState& state = design();
+  deleteWorkingFiles(state.workingFiles);
+  state.undo.deleteUndoFiles();
+}

@@ -1,0 +1,122 @@
+// `frmMain`: the editing window. The canvas with its scroll bars, the source
+// frame, the toolbar with the font lists, the menus, the four tab panels and
+// the status bar. Its handlers trap failures and report them under their
+// own site tags, so the window stays usable after any of them fails.
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPoint>
+#include <array>
+
+#include "main_window/canvas_viewport.h"
+#include "main_window/source_frame.h"
+#include "main_window/tab_panels.h"
+#include "state/render_pipeline.h"
+
+class EngineLibrary;
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QToolBar;
+
+class FrmMain : public QMainWindow {
+  Q_OBJECT
+ public:
+  // `programFolder` holds the curves, textures and help folders.
+  explicit FrmMain(const QString& programFolder, QWidget* parent = nullptr);
+
+  // Controls.
+  QToolBar* ToolBar1;
+  QComboBox* List1;  // font names
+  QComboBox* List2;  // font sizes
+  SourceFrame* Frame1;
+  TabPanels* panels;
+  CanvasViewport* Picture1;
+  PictureBox* Pct;
+  std::array<QLabel*, 3> StatusBar1;  // "Status", date, time
+
+  QAction* toolButton(const QString& key) const { return toolButtons_.value(key); }
+  QAction* menuEntry(const QString& name) const { return menuEntries_.value(name); }
+  QMenu* menu(const QString& name) const { return menus_.value(name); }
+
+  // Window state.
+  bool sizeValid = true;
+  bool dragging = false;
+  QPoint anchor;
+  QPoint moving;
+
+  // The relief engine that Draw uses; the program's own unless replaced.
+  void useEngine(EngineLibrary& engine) { engine_ = &engine; }
+
+  // Window load: size and place, select the text, scale the control fonts.
+  void load();
+
+  // Handlers and operations that the menus, toolbar and other windows use.
+  void toolbarClicked(const QString& key);
+  void selectTab();
+  void cropModeClicked();
+  void toolsMenuOpening();
+  void editMenuOpening();
+  void fontListClicked();
+  void sizeListClicked();
+  void sizeListValidated();
+  void validateFontSize();
+  void fontDialog();
+  void selectSource(int index, Qt::MouseButton button);
+  void draw();
+  void effectListClicked();
+  void canvasPressed(Qt::MouseButton button, Qt::MouseButtons buttons, QPoint at);
+  void canvasMoved(Qt::MouseButtons buttons, QPoint at);
+  void canvasReleased(Qt::MouseButton button, Qt::MouseButtons buttons, QPoint at);
+
+  // Shared steps.
+  void fillFontList();
+  void fillSizeList();
+  void captureCanvas();
+  void drawFillPreview();
+  void drawCurveBox();
+  PanelReadings panelReadings() const;
+  bool cropModeOn() const;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildToolbar();
+  void buildMenus();
+  void buildStatusBar();
+  void connectControls();
+  void connectMenuEntries();
+  void connectUndoStore();
+  void updateClock();
+  void layOutRegions();
+
+  void toggleFontAttribute(const QString& key);
+  void setCropMode(bool on);
+  void switchSourceKind(int previousKind);
+  void showSourceHint(int index, Qt::MouseButton button);
+  void renderDesign();
+  void refreshDesignFrameSize();
+  bool insideDesignFrame(QPoint at, QPoint offset = {}) const;
+  QRect designFrameRectangle(QPoint offset) const;
+  void pan(QPoint at);
+  void dragFrame(Qt::MouseButtons buttons, QPoint at);
+  void scrollAtEdge(QPoint at);
+  void dropFrame(Qt::MouseButton button, QPoint at);
+  void askAndCrop();
+  void cropCanvas(QPoint from, QPoint to);
+  void copyCanvas();
+  void pasteCanvas();
+  void closeSequence();
+
+  QString programFolder_;
+  EngineLibrary* engine_;
+  QWidget* central_;
+  QHash<QString, QAction*> toolButtons_;
+  QHash<QString, QAction*> menuEntries_;
+  QHash<QString, QMenu*> menus_;
+};

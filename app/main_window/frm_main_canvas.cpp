@@ -1,0 +1,185 @@
+// The canvas: capture, render onto it, and the mouse on it (moving the
+// design, panning, the crop rectangle).
+#include <QAction>
+#include <QLineEdit>
+#include <QScrollBar>
+
+#include "main_window/frm_main.h"
+#include "platform/platform.h"
+#include "state/crop.h"
+#include "state/design_state.h"
+#include "state/engine_library.h"
+#include "state/error_report.h"
+#include "state/site_tags.h"
+#include "state/text_picture.h"
+
+namespace {
+
+constexpr int edgeScrollMargin = 5;
+
+}  // namespace
+
+void FrmMain::captureCanvas() {
+  ::captureCanvas(design(), Pct->picture());
+  setWindowTitle(design().currentPictureName);
+}
+
+void FrmMain::renderDesign() {
+  DesignState& state = design();
+  if (!sourceReady(state, platform())) return;
+  // The canvas keeps its picture until the render succeeds.
+  Pct->setPicture(::renderDesign(state, frmTxt().Picture1.picture, panelReadings(),
+                                 engine_->entryPoints(), platform()));
+}
+
+void FrmMain::refreshDesignFrameSize() {
+  if (design().sourceKind != sourceKind::Text) return;
+  const QSizeF text = frmTxt().Picture1.textSize(Frame1->Text1->text());
+  design().designFrame.width = roundHalfEven(text.width());
+  design().designFrame.height = roundHalfEven(text.height());
+}
+
+QRect FrmMain::designFrameRectangle(QPoint offset) const {
+  const DesignFrame& frame = design().designFrame;
+  const QPoint topLeft(frame.left + offset.x(), frame.top + offset.y());
+  return QRect(topLeft, topLeft + QPoint(frame.width, frame.height));
+}
+
+bool FrmMain::insideDesignFrame(QPoint at, QPoint offset) const {
+  return designFrameRectangle(offset).contains(at);
+}
+
+void FrmMain::canvasPressed(Qt::MouseButton button, Qt::MouseButtons, QPoint at) {
+  runTrapped(platform(), siteTag::frmMain_Pct_MouseDown, [&] {
+    moving = at;
+    if (!cropModeOn()) {
+      if (insideDesignFrame(at)) {
+        if (button == Qt::LeftButton) {
+          dragging = true;
+          Pct->setCursor(Qt::SizeAllCursor);
+          Pct->showRubberBand(designFrameRectangle({}), Qt::SolidLine);
+        }
+      } else if (Picture1->HScroll1->isVisible() || Picture1->VScroll1->isVisible()) {
+        Pct->setCursor(Qt::OpenHandCursor);
+      }
+    } else {
+      Pct->showRubberBand(QRect(at, at), Qt::DotLine);
+    }
+    anchor = at;
+  });
+}
+
+void FrmMain::canvasMoved(Qt::MouseButtons buttons, QPoint at) {
+  runTrapped(platform(), siteTag::frmMain_Pct_MouseMove, [&] {
+    if (cropModeOn()) {
+      if (!(buttons & Qt::LeftButton)) return;
+      moving = at;
+      Pct->showRubberBand(QRect(anchor, moving), Qt::DotLine);
+      scrollAtEdge(at);
+      return;
+    }
+    refreshDesignFrameSize();
+    if (buttons == Qt::NoButton)
+      Pct->setCursor(insideDesignFrame(at) ? Qt::SizeAllCursor : Qt::ArrowCursor);
+    if (!dragging) {
+      if (buttons & Qt::LeftButton) pan(at);
+      return;
+    }
+    dragFrame(buttons, at);
+  });
+}
+
+// The anchor stays in canvas pixels while the canvas moves under the
+// pointer, so the grabbed point follows the pointer.
+void FrmMain::pan(QPoint at) {
+  QScrollBar* horizontal = Picture1->HScroll1;
+  if (horizontal->isVisible()) {
+    const int value = anchor.x() - at.x() + horizontal->value();
+    if (value >= 0 && value <= horizontal->maximum()) horizontal->setValue(value);
+    else anchor.setX(at.x());
+  }
+  QScrollBar* vertical = Picture1->VScroll1;
+  if (vertical->isVisible()) {
+    const int value = anchor.y() - at.y() + vertical->value();
+    if (value >= 0 && value <= vertical->maximum()) vertical->setValue(value);
+    else anchor.setY(at.y());
+  }
+}
+
+void FrmMain::dragFrame(Qt::MouseButtons buttons, QPoint at) {
+  if (!insideDesignFrame(at, moving - anchor) || !(buttons & Qt::LeftButton)) return;
+  moving = at;
+  Pct->showRubberBand(designFrameRectangle(moving - anchor), Qt::SolidLine);
+  scrollAtEdge(at);
+}
+
+void FrmMain::scrollAtEdge(QPoint at) {
+  QScrollBar* horizontal = Picture1->HScroll1;
+  QScrollBar* vertical = Picture1->VScroll1;
+  const int rightEdge = horizontal->value() + Picture1->width() - vertical->width() - edgeScrollMargin;
+  if (horizontal->isVisible()) {
+    if (at.x() > rightEdge && horizontal->value() < horizontal->maximum())
+      horizontal->setValue(horizontal->value() + 1);
+    else if (at.x() < horizontal->value() && horizontal->value() > 0)
+      horizontal->setValue(horizontal->value() - 1);
+  }
+  const int bottomEdge = vertical->value() + Picture1->height() - horizontal->height() - edgeScrollMargin;
+  if (vertical->isVisible()) {
+    if (at.y() > bottomEdge && vertical->value() < vertical->maximum())
+      vertical->setValue(vertical->value() + 1);
+    else if (at.y() < vertical->value() && vertical->value() > 0)
+      vertical->setValue(vertical->value() - 1);
+  }
+}
+
+void FrmMain::canvasReleased(Qt::MouseButton button, Qt::MouseButtons, QPoint at) {
+  runTrapped(platform(), siteTag::frmMain_Pct_MouseUp, [&] {
+    if (cropModeOn()) {
+      askAndCrop();
+      return;
+    }
+    const bool wasDragging = dragging;
+    dragging = false;
+    Pct->setCursor(Qt::ArrowCursor);
+    Frame1->Text1->setFocus();
+    if (wasDragging) dropFrame(button, at);
+  });
+}
+
+// The frame moves by the pointer's way from the press; the design is drawn
+// there again when its source has something to draw.
+void FrmMain::dropFrame(Qt::MouseButton button, QPoint at) {
+  Pct->hideRubberBand();
+  if (button != Qt::LeftButton || !insideDesignFrame(anchor)) return;
+  DesignFrame& frame = design().designFrame;
+  frame.left = at.x() + frame.left - anchor.x();
+  frame.top = at.y() + frame.top - anchor.y();
+  anchor = at;
+  const DesignState& state = design();
+  if (state.kindSettings[state.sourceKind][kindColumn::Available] != 0) draw();
+}
+
+void FrmMain::askAndCrop() {
+  MessageAnswer answer = MessageAnswer::No;
+  // A failure while asking counts as No.
+  try {
+    answer = platform().showMessage({QStringLiteral("Do you wish to extract the selected area ?"),
+                                     MessageIcon::Question, MessageButtons::YesNo});
+  } catch (...) {
+  }
+  Pct->hideRubberBand();
+  if (answer == MessageAnswer::Yes) cropCanvas(anchor, moving);
+  else Pct->setCursor(Qt::CrossCursor);
+}
+
+void FrmMain::cropCanvas(QPoint from, QPoint to) {
+  DesignState& state = design();
+  const std::optional<QRect> area =
+      cropRectangle(Pct->picture().size(), from.x(), from.y(), to.x(), to.y());
+  if (area) {
+    state.undo.record(state.workingFiles.canvas, platform());
+    Pct->setPicture(Pct->picture().copy(*area));
+  }
+  setCropMode(false);
+  captureCanvas();
+}

@@ -1,0 +1,183 @@
+// The toolbar, the menus and the commands they run.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QToolBar>
+#include <functional>
+
+#include "main_window/frm_main.h"
+#include "main_window/menu_table.h"
+#include "main_window/toolbar_icons.h"
+#include "main_window/toolbar_table.h"
+#include "platform/platform.h"
+#include "state/design_state.h"
+#include "state/error_report.h"
+#include "state/picture_loading.h"
+#include "state/site_tags.h"
+
+namespace {
+
+QComboBox* fontCombo(const QString& name, int width, bool editable) {
+  auto* list = new QComboBox;
+  list->setObjectName(name);
+  list->setEditable(true);
+  list->setInsertPolicy(QComboBox::NoInsert);
+  list->setFixedWidth(width);
+  if (!editable) list->lineEdit()->setReadOnly(true);
+  return list;
+}
+
+QWidget* spacer(int width) {
+  auto* gap = new QWidget;
+  gap->setFixedWidth(width);
+  return gap;
+}
+
+}  // namespace
+
+void FrmMain::buildToolbar() {
+  ToolBar1 = addToolBar(QStringLiteral("ToolBar1"));
+  ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+  ToolBar1->setMovable(false);
+  ToolBar1->setFloatable(false);
+  ToolBar1->setIconSize({16, 16});
+  ToolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
+  List1 = fontCombo(QStringLiteral("List1"), 98, false);
+  List2 = fontCombo(QStringLiteral("List2"), 102, true);
+  List2->setToolTip(QStringLiteral("Font size"));
+  int placeholder = 0;
+  for (const ToolButtonEntry& entry : toolButtonTable()) {
+    switch (entry.style) {
+      case ToolStyle::Separator: ToolBar1->addSeparator(); break;
+      case ToolStyle::Placeholder: {
+        QWidget* held = placeholder == 0 ? List1 : placeholder == 1 ? List2 : spacer(entry.width);
+        ToolBar1->addWidget(held);
+        ++placeholder;
+        break;
+      }
+      default: {
+        QAction* button = ToolBar1->addAction(toolIcon(entry.key, *style()), entry.key);
+        button->setObjectName(entry.key);
+        button->setToolTip(entry.key);
+        button->setCheckable(entry.style == ToolStyle::Check);
+        if (entry.style == ToolStyle::Check) button->setChecked(entry.initiallyOn);
+        else button->setEnabled(entry.initiallyOn);
+        connect(button, &QAction::triggered, this, [this, key = entry.key] { toolbarClicked(key); });
+        toolButtons_.insert(entry.key, button);
+      }
+    }
+  }
+}
+
+void FrmMain::buildMenus() {
+  for (const MenuDefinition& definition : menuTable()) {
+    auto* menu = new QMenu(definition.caption, this);
+    menu->setObjectName(definition.name);
+    menus_.insert(definition.name, menu);
+    if (definition.inMenuBar) menuBar()->addMenu(menu);
+    for (const MenuEntry& entry : definition.entries) {
+      QAction* action = entry.caption == QLatin1String("-") ? menu->addSeparator()
+                                                             : menu->addAction(entry.caption);
+      action->setObjectName(entry.name);
+      if (!entry.shortcut.isEmpty()) action->setShortcut(QKeySequence(entry.shortcut));
+      menuEntries_.insert(entry.name, action);
+    }
+  }
+  menuEntry(QStringLiteral("mnucrop"))->setCheckable(true);
+}
+
+void FrmMain::connectMenuEntries() {
+  auto on = [this](const char* name, std::string_view tag, std::function<void()> command) {
+    connect(menuEntry(QLatin1String(name)), &QAction::triggered, this,
+            [tag, command] { runTrapped(platform(), tag, command); });
+  };
+  on("mnuFileExit", siteTag::frmMain_mnuFileExit_Click, [this] { close(); });
+  on("mnuEditCopy", siteTag::frmMain_mnuEditCopy_Click, [this] { copyCanvas(); });
+  on("mnuEditPaste", siteTag::frmMain_mnuEditPaste_Click, [this] { pasteCanvas(); });
+  on("mnuEditUndo", siteTag::frmMain_mnuEditUndo_Click,
+     [] { design().undo.undo(design().workingFiles.canvas, platform()); });
+  on("mnuEditRedo", siteTag::frmMain_mnuEditRedo_Click, [] { design().undo.redo(); });
+  on("mnuToolsPicture", siteTag::frmMain_mnuToolsPicture_Click,
+     [this] { selectSource(sourceKind::Picture, Qt::NoButton); });
+  on("mnuToolsDrawing", siteTag::frmMain_mnuToolsDrawing_Click,
+     [this] { selectSource(sourceKind::Shape, Qt::NoButton); });
+  connect(menuEntry(QStringLiteral("mnucrop")), &QAction::triggered, this, &FrmMain::cropModeClicked);
+  connect(menuEntry(QStringLiteral("mnuEditFont")), &QAction::triggered, this, &FrmMain::fontDialog);
+  connect(menu(QStringLiteral("mnuTools")), &QMenu::aboutToShow, this, &FrmMain::toolsMenuOpening);
+  connect(menu(QStringLiteral("mnuedit")), &QMenu::aboutToShow, this, &FrmMain::editMenuOpening);
+}
+
+void FrmMain::connectUndoStore() {
+  design().undo.setListener({
+      [this](const QString& pictureFile) { Pct->setPicture(loadPicture(pictureFile)); },
+      [this] { captureCanvas(); },
+      [this](bool enabled) { toolButton(QStringLiteral("Undo"))->setEnabled(enabled); },
+      [this](bool enabled) { toolButton(QStringLiteral("Redo"))->setEnabled(enabled); },
+  });
+}
+
+void FrmMain::toolbarClicked(const QString& key) {
+  runTrapped(platform(), siteTag::frmMain_ToolBar1_ButtonClick, [&] {
+    if (key == QLatin1String("Bold") || key == QLatin1String("Italic") ||
+        key == QLatin1String("Underline")) {
+      toggleFontAttribute(key);
+    } else if (key == QLatin1String("Crop")) {
+      // The button changed its state already; the menu entry changes it again.
+      QAction* crop = toolButton(key);
+      crop->setChecked(!crop->isChecked());
+      cropModeClicked();
+    } else if (key == QLatin1String("Undo")) {
+      menuEntry(QStringLiteral("mnuEditUndo"))->trigger();
+    } else if (key == QLatin1String("Redo")) {
+      menuEntry(QStringLiteral("mnuEditRedo"))->trigger();
+    }
+  });
+}
+
+void FrmMain::cropModeClicked() {
+  runTrapped(platform(), siteTag::frmMain_mnucrop_Click, [this] { setCropMode(!cropModeOn()); });
+}
+
+bool FrmMain::cropModeOn() const { return toolButton(QStringLiteral("Crop"))->isChecked(); }
+
+void FrmMain::setCropMode(bool on) {
+  toolButton(QStringLiteral("Crop"))->setChecked(on);
+  Pct->setCursor(on ? Qt::CrossCursor : Qt::ArrowCursor);
+}
+
+void FrmMain::toolsMenuOpening() {
+  runTrapped(platform(), siteTag::frmMain_mnuTools_Click,
+             [this] { menuEntry(QStringLiteral("mnucrop"))->setChecked(cropModeOn()); });
+}
+
+void FrmMain::editMenuOpening() {
+  runTrapped(platform(), siteTag::frmMain_mnuedit_Click, [this] {
+    const QMimeData* clipboard = QApplication::clipboard()->mimeData();
+    menuEntry(QStringLiteral("mnuEditPaste"))->setEnabled(clipboard && clipboard->hasImage());
+    for (const char* name : {"Undo", "Redo"})
+      menuEntry(QStringLiteral("mnuEdit") + QLatin1String(name))
+          ->setEnabled(toolButton(QLatin1String(name))->isEnabled());
+  });
+}
+
+void FrmMain::copyCanvas() {
+  QApplication::clipboard()->clear();
+  BusyPointer busy(platform());
+  QApplication::clipboard()->setImage(Pct->picture());
+}
+
+void FrmMain::pasteCanvas() {
+  const QImage pasted = QApplication::clipboard()->image();
+  if (pasted.isNull()) return;
+  design().undo.record(design().workingFiles.canvas, platform());
+  {
+    BusyPointer busy(platform());
+    Pct->setPicture(pasted.convertToFormat(QImage::Format_RGB888));
+  }
+  captureCanvas();
+}

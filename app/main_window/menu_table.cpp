@@ -1,0 +1,45 @@
+#include "main_window/menu_table.h"
+
+namespace {
+
+MenuEntry entry(const char* name, const char* caption, const char* shortcut = "") {
+  return {QLatin1String(name), QLatin1String(caption), QLatin1String(shortcut)};
+}
+
+}  // namespace
+
+const std::vector<MenuDefinition>& menuTable() {
+  static const std::vector<MenuDefinition> table{
+      {QStringLiteral("mnuFile"),
+       QStringLiteral("&File"),
+       true,
+       {entry("mnuFileNew", "&New background", "Ctrl+N"), entry("mnuFileOpen", "&Open ..."),
+        entry("mnuFileBar0", "-"), entry("mnuFileSave", "&Save", "Ctrl+S"),
+        entry("mnuFileSaveAs", "Save &As..."), entry("mnuFileBar2", "-"),
+        entry("mnuFilePrint", "&Print..."), entry("mnuFileBar3", "-"),
+        entry("mnuFileExit", "E&xit")}},
+      {QStringLiteral("mnuedit"),
+       QStringLiteral("&Edit"),
+       true,
+       {entry("mnuEditCopy", "&Copy", "Ctrl+C"), entry("mnuEditPaste", "&Paste", "Ctrl+V"),
+        entry("mnueditbar1", "-"), entry("mnuEditUndo", "&Undo", "Ctrl+Z"),
+        entry("mnuEditRedo", "&Redo", "Ctrl+R")}},
+      {QStringLiteral("mnuTools"),
+       QStringLiteral("&Tools"),
+       true,
+       {entry("mnuEditFont", "&Font", "Ctrl+F"), entry("mnuToolsSymbols", "&Symbols viewer", "Ctrl+Y"),
+        entry("mnutoolsbar1", "-"), entry("mnuToolsPicture", "Add a &pic", "Ctrl+P"),
+        entry("mnuToolsDrawing", "&Draw a shape", "Ctrl+D"), entry("mnutoolsbar2", "-"),
+        entry("mnucrop", "&Crop tool")}},
+      {QStringLiteral("mnuHelp"),
+       QStringLiteral("&Help"),
+       true,
+       {entry("mnuHelpContents", "&Contents"), entry("mnuHelpAbout", "&About ")}},
+      {QStringLiteral("mnubezier"),
+       QStringLiteral("Bezier"),
+       false,
+       {entry("mnubezierreset", "Reset"), entry("mnubeziersave", "Save"),
+        entry("mnubezierload", "Load")}},
+  };
+  return table;
+}

@@ -1,0 +1,53 @@
+#include "main_window/panel_pictures.h"
+
+#include <QPainter>
+#include <QRadialGradient>
+#include <QRandomGenerator>
+#include <cmath>
+
+QImage colourPalette(QSize size) {
+  QImage palette(size, QImage::Format_RGB888);
+  for (int y = 0; y < size.height(); ++y) {
+    const double lightness = 1.0 - double(y) / std::max(1, size.height() - 1);
+    for (int x = 0; x < size.width(); ++x) {
+      const double hue = double(x) / size.width();
+      palette.setPixelColor(x, y, QColor::fromHslF(float(hue), 1.0f, float(lightness)));
+    }
+  }
+  return palette;
+}
+
+QImage surfacePatternThumbnail(int pattern, QSize size) {
+  QImage thumbnail(size, QImage::Format_RGB888);
+  QRandomGenerator grain(7);
+  for (int y = 0; y < size.height(); ++y) {
+    for (int x = 0; x < size.width(); ++x) {
+      double shade = 0.5;
+      if (pattern == 1) shade = 0.5 + 0.35 * std::sin(y * 1.7 + std::sin(x * 0.3));
+      if (pattern == 2) shade = 0.3 + 0.4 * grain.generateDouble();
+      if (pattern == 3) shade = 0.5 + 0.35 * std::sin(std::hypot(x - 2, y - 2) * 1.3);
+      const int level = int(110 + 110 * shade);
+      thumbnail.setPixelColor(x, y, QColor(level / 3, level / 3, level));
+    }
+  }
+  return thumbnail;
+}
+
+QImage materialThumbnail(int material, QSize size) {
+  QImage thumbnail(size, QImage::Format_RGB888);
+  thumbnail.fill(QColor(236, 236, 236));
+  QPainter painter(&thumbnail);
+  painter.setRenderHint(QPainter::Antialiasing);
+  QColor base = QColor::fromHsv(210, 200 - material * 20, 200);
+  if (material == 6) base = QColor(128, 128, 128);
+  if (material == 7) base = QColor(204, 177, 24);
+  const QRectF disc = QRectF(QPointF(0, 0), size).adjusted(4, 4, -4, -4);
+  QRadialGradient light(disc.center() - QPointF(disc.width() / 4, disc.height() / 4),
+                        disc.width() * (0.6 + material * 0.05));
+  light.setColorAt(0, base.lighter(170 - material * 5));
+  light.setColorAt(1, base.darker(150 + material * 10));
+  painter.setPen(QPen(base.darker(200), 1));
+  painter.setBrush(light);
+  painter.drawEllipse(disc);
+  return thumbnail;
+}

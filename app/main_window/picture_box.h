@@ -1,0 +1,44 @@
+// A picture box: a widget the size of its picture that shows it, reports
+// mouse presses, moves and releases in picture pixels, and can show a
+// rectangle drawn in inverting mode over the picture. The rectangle lives
+// only on the screen, never in the picture itself.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <optional>
+
+class PictureBox : public QWidget {
+  Q_OBJECT
+ public:
+  explicit PictureBox(QWidget* parent = nullptr);
+
+  const QImage& picture() const { return picture_; }
+  // Shows `picture` and takes its size.
+  void setPicture(const QImage& picture);
+
+  // The inverted rectangle between two corners, outline only.
+  void showRubberBand(QRect rectangle, Qt::PenStyle style);
+  void hideRubberBand();
+  std::optional<QRect> rubberBand() const { return rubberBand_; }
+
+  QSize sizeHint() const override { return picture_.size(); }
+
+ signals:
+  void mousePressed(Qt::MouseButton button, Qt::MouseButtons buttons, QPoint at);
+  void mouseMoved(Qt::MouseButtons buttons, QPoint at);
+  void mouseReleased(Qt::MouseButton button, Qt::MouseButtons buttons, QPoint at);
+  void resized();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  QImage picture_;
+  std::optional<QRect> rubberBand_;
+  Qt::PenStyle rubberBandStyle_ = Qt::SolidLine;
+};

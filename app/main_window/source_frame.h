@@ -1,0 +1,35 @@
+// The source frame `Frame1`: the source option buttons `Option4` (1 "text",
+// 2 "shape", 3 "pic"), the text box `Text1` and the button `BtnDraw`.
+#pragma once
+
+#include <QFrame>
+#include <array>
+
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+inline constexpr int sourceFrameHeight = 54;
+
+// A source option button that reports presses with the mouse button used,
+// before it changes its own state.
+class SourceButton;
+
+class SourceFrame : public QFrame {
+  Q_OBJECT
+ public:
+  explicit SourceFrame(QWidget* parent = nullptr);
+
+  std::array<QRadioButton*, 4> Option4;  // elements 1..3
+  QLineEdit* Text1;
+  QPushButton* BtnDraw;
+
+  // Checks the option button of source kind `kind` alone.
+  void selectSource(int kind);
+
+ signals:
+  void sourcePressed(int index, Qt::MouseButton button);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+};

@@ -1,0 +1,68 @@
+#include "main_window/startup.h"
+
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QScreen>
+
+#include "main_window/frm_main.h"
+#include "platform/imaging.h"
+#include "platform/platform.h"
+#include "state/curve_file.h"
+#include "state/design_state.h"
+#include "state/first_run_help.h"
+#include "state/input_picture_name.h"
+#include "state/text_picture.h"
+
+namespace {
+
+template <typename Step>
+void skipOnFailure(Step&& step) {
+  try {
+    step();
+  } catch (...) {
+  }
+}
+
+void readScreenMetrics(DesignState& state) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  applyScreenMetrics(state, screen->logicalDotsPerInchX(), screen->logicalDotsPerInchY());
+}
+
+// The defaults of everything but the screen metrics.
+void fillDefaults(DesignState& state) {
+  DesignState defaults;
+  defaults.layoutUnitX = state.layoutUnitX;
+  defaults.layoutUnitY = state.layoutUnitY;
+  defaults.fontScaleFactor = state.fontScaleFactor;
+  state = std::move(defaults);
+}
+
+}  // namespace
+
+std::unique_ptr<FrmMain> startVelloro(const QString& programFolder, Platform& platform) {
+  DesignState& state = design();
+  skipOnFailure([&] { readScreenMetrics(state); });
+  skipOnFailure([&] { fillDefaults(state); });
+  skipOnFailure([&] { frmTxt().Picture1.setDotsPerInch(1440.0 / state.layoutUnitX); });
+  auto window = std::make_unique<FrmMain>(programFolder);
+  window->load();
+  skipOnFailure([&] {
+    window->fillFontList();
+    window->fillSizeList();
+  });
+  skipOnFailure([&] { window->panels->List3->setCurrentRow(state.effectType); });
+  skipOnFailure([&] { createStartupWorkingFiles(state.workingFiles); });
+  skipOnFailure([&] { state.currentPictureName = findInputPictureName(programFolder, platform); });
+  skipOnFailure([&] { window->captureCanvas(); });
+  window->show();
+  skipOnFailure([&] { window->drawFillPreview(); });
+  skipOnFailure([&] {
+    loadCurve(state.curve, QStringLiteral("default.txt"), programFolder + QStringLiteral("/curves"),
+              platform);
+    window->drawCurveBox();
+  });
+  skipOnFailure([] { initializeImaging(); });
+  skipOnFailure([&] { showFirstRunHelpOnce(platform, programFolder); });
+  return window;
+}

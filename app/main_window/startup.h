@@ -1,0 +1,12 @@
+// Start-up: fills the design state's defaults, makes the working files,
+// loads and shows the main window, loads the default curve and shows the
+// first-run help once. A failing step is skipped and the next one runs.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class FrmMain;
+class Platform;
+
+std::unique_ptr<FrmMain> startVelloro(const QString& programFolder, Platform& platform);

@@ -1,0 +1,76 @@
+#include "main_window/toolbar_icons.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QStyle>
+#include <functional>
+
+namespace {
+
+// Icons are drawn on a 16-unit grid at twice the pixels, sharp at 2x scale.
+QIcon drawnIcon(const std::function<void(QPainter&)>& draw) {
+  QPixmap pixmap(32, 32);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.scale(2, 2);
+  draw(painter);
+  painter.end();
+  return QIcon(pixmap);
+}
+
+QIcon letterIcon(const QString& letter, bool bold, bool italic, bool underline) {
+  return drawnIcon([&](QPainter& painter) {
+    QFont font(QStringLiteral("DejaVu Serif"));
+    font.setPixelSize(13);
+    font.setBold(bold);
+    font.setItalic(italic);
+    font.setUnderline(underline);
+    painter.setFont(font);
+    painter.setPen(QColor(40, 40, 40));
+    painter.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, letter);
+  });
+}
+
+QIcon printerIcon() {
+  return drawnIcon([](QPainter& painter) {
+    painter.setPen(QPen(QColor(60, 60, 60), 1));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(4.5, 1.5, 7, 5));
+    painter.setBrush(QColor(150, 155, 165));
+    painter.drawRoundedRect(QRectF(1.5, 6.5, 13, 6), 1.5, 1.5);
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(4.5, 10.5, 7, 4));
+  });
+}
+
+QIcon cropIcon() {
+  return drawnIcon([](QPainter& painter) {
+    painter.setPen(QPen(QColor(40, 40, 40), 1.6));
+    QPainterPath marks;
+    marks.moveTo(4, 1);
+    marks.lineTo(4, 12);
+    marks.lineTo(15, 12);
+    marks.moveTo(1, 4);
+    marks.lineTo(12, 4);
+    marks.lineTo(12, 15);
+    painter.drawPath(marks);
+  });
+}
+
+}  // namespace
+
+QIcon toolIcon(const QString& key, const QStyle& style) {
+  if (key == QLatin1String("New")) return style.standardIcon(QStyle::SP_FileIcon);
+  if (key == QLatin1String("Open")) return style.standardIcon(QStyle::SP_DialogOpenButton);
+  if (key == QLatin1String("Save")) return style.standardIcon(QStyle::SP_DialogSaveButton);
+  if (key == QLatin1String("Print")) return printerIcon();
+  if (key == QLatin1String("Bold")) return letterIcon(QStringLiteral("B"), true, false, false);
+  if (key == QLatin1String("Italic")) return letterIcon(QStringLiteral("I"), false, true, false);
+  if (key == QLatin1String("Underline")) return letterIcon(QStringLiteral("U"), false, false, true);
+  if (key == QLatin1String("Crop")) return cropIcon();
+  if (key == QLatin1String("Undo")) return style.standardIcon(QStyle::SP_ArrowBack);
+  if (key == QLatin1String("Redo")) return style.standardIcon(QStyle::SP_ArrowForward);
+  if (key == QLatin1String("Help")) return style.standardIcon(QStyle::SP_DialogHelpButton);
+  return {};
+}

@@ -1,0 +1,41 @@
+// The buttons of the main window's toolbar `ToolBar1`, in order. A button's
+// key is also its tooltip; separators and placeholders have none.
+#pragma once
+
+#include <QString>
+#include <array>
+
+enum class ToolStyle { Button, Check, Separator, Placeholder };
+
+struct ToolButtonEntry {
+  QString key;
+  ToolStyle style;
+  bool initiallyOn;  // enabled for a button, pressed for a check button
+  int width;         // placeholders only
+};
+
+inline const std::array<ToolButtonEntry, 20>& toolButtonTable() {
+  static const std::array<ToolButtonEntry, 20> table{{
+      {QStringLiteral("New"), ToolStyle::Button, true, 0},
+      {QStringLiteral("Open"), ToolStyle::Button, true, 0},
+      {QStringLiteral("Save"), ToolStyle::Button, true, 0},
+      {{}, ToolStyle::Separator, false, 0},
+      {QStringLiteral("Print"), ToolStyle::Button, true, 0},
+      {{}, ToolStyle::Separator, false, 0},
+      {{}, ToolStyle::Placeholder, false, 98},  // holds `List1`
+      {{}, ToolStyle::Separator, false, 0},
+      {{}, ToolStyle::Placeholder, false, 102},  // holds `List2`
+      {{}, ToolStyle::Separator, false, 0},
+      {QStringLiteral("Bold"), ToolStyle::Check, true, 0},
+      {QStringLiteral("Italic"), ToolStyle::Check, false, 0},
+      {QStringLiteral("Underline"), ToolStyle::Check, false, 0},
+      {{}, ToolStyle::Separator, false, 0},
+      {QStringLiteral("Crop"), ToolStyle::Check, false, 0},
+      {{}, ToolStyle::Separator, false, 0},
+      {QStringLiteral("Undo"), ToolStyle::Button, false, 0},
+      {QStringLiteral("Redo"), ToolStyle::Button, false, 0},
+      {{}, ToolStyle::Placeholder, false, 15},
+      {QStringLiteral("Help"), ToolStyle::Button, true, 0},
+  }};
+  return table;
+}

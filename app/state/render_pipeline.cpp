@@ -1,0 +1,167 @@
+#include "state/render_pipeline.h"
+
+#include "platform/platform.h"
+#include "state/bmp_file.h"
+#include "state/design_state.h"
+#include "state/engine_library.h"
+#include "state/failure.h"
+
+namespace {
+
+// Shape and picture masks carry a 32-pixel frame around the design.
+constexpr int32_t maskFrame = 32;
+constexpr int32_t tileFrameOffset = 30;
+
+// Slider positions are 16-bit values, passed on sign-extended.
+int32_t sliderValue(int32_t position) { return int16_t(position); }
+
+struct EffectArguments {
+  int32_t amount = 0;
+  std::array<int32_t, 3> values{};
+};
+
+EffectArguments effectArguments(const DesignState& state, const PanelReadings& panels) {
+  const auto& shadow = panels.shadowSliders;
+  switch (state.effectType) {
+    case effectType::DropShadow:
+    case effectType::CastShadow:
+      return {sliderValue(shadow[0]), {sliderValue(shadow[1]), sliderValue(shadow[2]), 0}};
+    case effectType::Engraved:
+    case effectType::Raised: return {sliderValue(panels.engravedSlider), {}};
+    case effectType::Outline1:
+    case effectType::Outline2: {
+      const Rgb& colour = state.outlineColour;
+      return {sliderValue(panels.outlineSlider), {colour.red, colour.green, colour.blue}};
+    }
+    case effectType::Glow: {
+      const Rgb& colour = state.glowColour;
+      return {sliderValue(panels.outlineSlider), {colour.red, colour.green, colour.blue}};
+    }
+    default: return {};
+  }
+}
+
+void checkCanvasCaptured(const DesignState& state) {
+  const PictureGeometry& geometry = state.geometry;
+  const qsizetype needed = qsizetype(geometry.canvasStride) * geometry.canvasRows;
+  if (geometry.canvasRows <= 0 || state.buffers.background.size() < needed ||
+      state.buffers.output.size() < needed)
+    throw Failure(errorNumber::InvalidArgument, QStringLiteral("No canvas captured to draw on"));
+}
+
+PictureBuffer maskOfSource(const DesignState& state, const QImage& textPicture) {
+  switch (state.sourceKind) {
+    case sourceKind::Shape: return readPictureBuffer(state.workingFiles.shape);
+    case sourceKind::Picture: return readPictureBuffer(state.workingFiles.mask);
+    default: return pictureBufferOf(textPicture);
+  }
+}
+
+void installTextureTile(const DesignState& state, bool textureOption,
+                        const EngineEntryPoints& engine) {
+  const TextureTile tile = textureTileFor(state, textureOption);
+  if (tile.source == TileSource::PictureFile) {
+    const PictureBuffer picture = readPictureBuffer(state.workingFiles.picture);
+    engine.texture(reinterpret_cast<const uint8_t*>(picture.bytes.constData()), 0, 0,
+                   picture.stride, picture.rows);
+    return;
+  }
+  if (tile.source == TileSource::TextureBuffer) {
+    const PictureGeometry& geometry = state.geometry;
+    engine.texture(reinterpret_cast<const uint8_t*>(state.buffers.texture.constData()), tile.offset,
+                   tile.offset, geometry.textureStride, geometry.textureRows);
+    return;
+  }
+  static const uint8_t noTile[1] = {0};
+  engine.texture(noTile, 0, 0, 0, 0);
+}
+
+}  // namespace
+
+EngineArguments engineArguments(const DesignState& state, const PanelReadings& panels,
+                                MaskGeometry mask) {
+  const bool framedMask = state.sourceKind != sourceKind::Text;
+  const EffectArguments effect = effectArguments(state, panels);
+  EngineArguments a{};
+  a[4] = mask.stride;
+  a[5] = mask.rows;
+  a[6] = state.geometry.canvasStride;
+  a[7] = state.geometry.canvasRows;
+  a[8] = state.designFrame.left - (framedMask ? maskFrame : 0);
+  a[9] = state.designFrame.top - (framedMask ? maskFrame : 0);
+  a[10] = panels.smoothingSize;
+  a[11] = state.surfacePattern;
+  a[12] = state.curveAxis;
+  a[13] = state.material;
+  a[14] = state.deformationType;
+  a[15] = state.effectType;
+  a[16] = sliderValue(panels.deformSlider);
+  a[17] = effect.amount;
+  a[18] = effect.values[0];
+  a[19] = effect.values[1];
+  a[20] = effect.values[2];
+  a[21] = state.fillColour.red;
+  a[22] = state.fillColour.green;
+  a[23] = state.fillColour.blue;
+  a[24] = state.sourceKind;
+  for (int i = 1; i <= curvePointCount; ++i) {
+    a[24 + i] = state.curve.x[i];
+    a[30 + i] = state.curve.y[i];
+  }
+  return a;
+}
+
+TextureTile textureTileFor(const DesignState& state, bool textureOption) {
+  if (state.sourceKind == sourceKind::Picture && state.material == 0)
+    return {TileSource::PictureFile, 0};
+  // Without a texture picture loaded there is no tile to lay, whatever the option.
+  if (!textureOption || state.geometry.textureStride <= 0 || state.buffers.texture.isEmpty())
+    return {};
+  return {TileSource::TextureBuffer, state.sourceKind == sourceKind::Text ? 0 : tileFrameOffset};
+}
+
+void captureCanvas(DesignState& state, const QImage& canvas) {
+  saveBmp(canvas, state.workingFiles.canvas);
+  PictureBuffer pixels = pictureBufferOf(canvas);
+  PictureGeometry& geometry = state.geometry;
+  geometry.canvasRows = pixels.rows;
+  geometry.canvasWidth = pixels.width;
+  geometry.canvasStride = pixels.stride;
+  DesignFrame& frame = state.designFrame;
+  if (frame.top > geometry.canvasRows - 50) frame.top = geometry.canvasRows - 50;
+  if (frame.left > geometry.canvasWidth - 50) frame.left = geometry.canvasWidth - 50;
+  state.buffers.background = pixels.bytes;
+  state.buffers.output = std::move(pixels.bytes);
+}
+
+void loadTexture(DesignState& state, const QImage& texture) {
+  PictureBuffer tile = pictureBufferOf(texture);
+  state.geometry.textureRows = tile.rows;
+  state.geometry.textureStride = tile.stride;
+  state.buffers.texture = std::move(tile.bytes);
+}
+
+bool sourceReady(const DesignState& state, Platform& platform) {
+  const int kind = state.sourceKind;
+  if (kind == sourceKind::Text || state.kindSettings[kind][kindColumn::Available] != 0) return true;
+  platform.showMessage({kind == sourceKind::Shape ? QStringLiteral("No shape drawn !")
+                                                  : QStringLiteral("No picture loaded !")});
+  return false;
+}
+
+QImage renderDesign(DesignState& state, const QImage& textPicture, const PanelReadings& panels,
+                    const EngineEntryPoints& engine, Platform& platform) {
+  checkCanvasCaptured(state);
+  PictureBuffer mask = maskOfSource(state, textPicture);
+  const EngineArguments a = engineArguments(state, panels, {mask.stride, mask.rows});
+  BusyPointer busy(platform);
+  installTextureTile(state, panels.textureOption, engine);
+  auto pixels = [](QByteArray& bytes) { return reinterpret_cast<uint8_t*>(bytes.data()); };
+  engine.action(pixels(mask.bytes), reinterpret_cast<const uint8_t*>(state.buffers.background.constData()),
+                pixels(state.buffers.output), a[4], a[5], a[6], a[7], a[8], a[9], a[10], a[11],
+                a[12], a[13], a[14], a[15], a[16], a[17], a[18], a[19], a[20], a[21], a[22], a[23],
+                a[24], a[25], a[26], a[27], a[28], a[29], a[30], a[31], a[32], a[33], a[34], a[35],
+                a[36]);
+  engine.destruction();
+  return imageOfBuffer(state.buffers.output, state.geometry.canvasWidth, state.geometry.canvasRows);
+}

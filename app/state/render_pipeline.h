@@ -1,0 +1,69 @@
+// The render pipeline: the canvas captured as the background of every later
+// render, the texture tile, and the render that hands the mask of the
+// current source with every setting to the relief engine and gives back the
+// canvas with the design on it. Pixels travel between pictures and buffers
+// directly, in the BMP row layout the engine expects; the canvas file stays a
+// BMP because the undo store copies it.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+struct DesignState;
+struct EngineEntryPoints;
+class Platform;
+
+// What the render reads from the window's panels at the moment of the render.
+struct PanelReadings {
+  std::array<int32_t, 3> shadowSliders{50, 60, 60};  // `MirelSlider1` (1..3)
+  int32_t engravedSlider = 20;                        // `SliderEngraved`
+  int32_t outlineSlider = 50;                         // `SliderOutline`
+  int32_t deformSlider = 0;                           // `SliderDeform`
+  bool textureOption = false;                         // "Texture :" selected
+  int32_t smoothingSize = 75;  // the text font size, rounded, for every kind
+};
+
+// A mask, or any picture, in buffer layout.
+struct MaskGeometry {
+  int32_t stride = 0;
+  int32_t rows = 0;
+};
+
+// The 33 integer arguments of ACTION, by their position 4..36 (positions 1..3
+// are the mask, background and output buffers).
+using EngineArguments = std::array<int32_t, 37>;
+
+EngineArguments engineArguments(const DesignState& state, const PanelReadings& panels,
+                                MaskGeometry mask);
+
+// Where the texture tile of a render comes from.
+enum class TileSource { None, TextureBuffer, PictureFile };
+
+struct TextureTile {
+  TileSource source = TileSource::None;
+  int32_t offset = 0;  // both placement offsets
+};
+
+TextureTile textureTileFor(const DesignState& state, bool textureOption);
+
+// Saves `canvas` as the canvas file, keeps the design frame on it and fills
+// the background and output buffers from it. Throws a Failure when the
+// canvas file cannot be written; the buffers stay as they were then.
+void captureCanvas(DesignState& state, const QImage& canvas);
+
+// Makes the texture buffer from the hidden texture window's picture.
+void loadTexture(DesignState& state, const QImage& texture);
+
+// Shows "No shape drawn !" or "No picture loaded !" when the current source
+// kind has no result yet, and returns whether it has one.
+bool sourceReady(const DesignState& state, Platform& platform);
+
+// Renders the current source kind's mask (the text picture for text, the
+// shape or mask file otherwise) and returns the canvas with the design.
+// Shows the hourglass while the engine runs. Throws a Failure; the captured
+// canvas and the buffers of the state stay usable then.
+QImage renderDesign(DesignState& state, const QImage& textPicture, const PanelReadings& panels,
+                    const EngineEntryPoints& engine, Platform& platform);

@@ -1,0 +1,6 @@
+#include "state/texture_window.h"
+
+HiddenTextureWindow& frmTexture() {
+  static HiddenTextureWindow window;
+  return window;
+}
