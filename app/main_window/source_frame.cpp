@@ -37,7 +37,9 @@ SourceFrame::SourceFrame(QWidget* parent)
   for (int i = 1; i <= 3; ++i) {
     Option4[i] = new SourceButton(QLatin1String(captions[i - 1]), i, this);
     Option4[i]->setObjectName(QStringLiteral("Option4(%1)").arg(i));
-    Option4[i]->setGeometry(6 + (i - 1) * 46, 17, 46, 20);
+    const int lefts[] = {4, 50, 106};
+    const int widths[] = {46, 56, 40};
+    Option4[i]->setGeometry(lefts[i - 1], 19, widths[i - 1], 20);
   }
   Option4[1]->setChecked(true);
   Text1->setObjectName(QStringLiteral("Text1"));

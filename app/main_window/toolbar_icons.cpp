@@ -44,6 +44,20 @@ QIcon printerIcon() {
   });
 }
 
+QIcon helpIcon() {
+  return drawnIcon([](QPainter& painter) {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(40, 110, 200));
+    painter.drawEllipse(QRectF(1, 1, 14, 14));
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(QRectF(1, 1, 14, 14), Qt::AlignCenter, QStringLiteral("?"));
+  });
+}
+
 QIcon cropIcon() {
   return drawnIcon([](QPainter& painter) {
     painter.setPen(QPen(QColor(40, 40, 40), 1.6));
@@ -71,6 +85,6 @@ QIcon toolIcon(const QString& key, const QStyle& style) {
   if (key == QLatin1String("Crop")) return cropIcon();
   if (key == QLatin1String("Undo")) return style.standardIcon(QStyle::SP_ArrowBack);
   if (key == QLatin1String("Redo")) return style.standardIcon(QStyle::SP_ArrowForward);
-  if (key == QLatin1String("Help")) return style.standardIcon(QStyle::SP_DialogHelpButton);
+  if (key == QLatin1String("Help")) return helpIcon();
   return {};
 }

@@ -1,0 +1,160 @@
+#include "state/render_pipeline.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "platform/scripted_platform.h"
+#include "state/bmp_file.h"
+#include "state/design_state.h"
+#include "state/engine_library.h"
+#include "state/failure.h"
+
+namespace {
+
+QImage whiteCanvas(int width, int height) {
+  QImage canvas(width, height, QImage::Format_RGB888);
+  canvas.fill(Qt::white);
+  return canvas;
+}
+
+class RenderPipelineTest : public testing::Test {
+ protected:
+  void SetUp() override { state.workingFiles.canvas = folder.filePath(QStringLiteral("canvas.bmp")); }
+
+  QTemporaryDir folder;
+  DesignState state;
+  PanelReadings panels;
+  ScriptedPlatform platform;
+};
+
+}  // namespace
+
+TEST_F(RenderPipelineTest, EngineArgumentsOfTheDefaultTextDesign) {
+  captureCanvas(state, whiteCanvas(631, 331));
+  const EngineArguments a = engineArguments(state, panels, {strideOf(301), 129});
+  const std::vector<int32_t> expected{
+      904, 129, 1896, 331, 5, 5, 75, 0, 0, 0, 0, 3, 0, 20, 0, 0, 0, 0, 0, 200, 1,
+      0,   50,  100,  150, 200, 255, 128, 128, 128, 128, 128, 128};
+  EXPECT_EQ(std::vector<int32_t>(a.begin() + 4, a.end()), expected);
+}
+
+TEST_F(RenderPipelineTest, ShapeAndPictureMasksCarryAFrameOf32Pixels) {
+  state.designFrame = {40, 50, 0, 0};
+  for (int kind : {sourceKind::Shape, sourceKind::Picture}) {
+    state.sourceKind = kind;
+    const EngineArguments a = engineArguments(state, panels, {12, 4});
+    EXPECT_EQ(a[8], 8);
+    EXPECT_EQ(a[9], 18);
+    EXPECT_EQ(a[24], kind);
+  }
+}
+
+TEST_F(RenderPipelineTest, EffectArgumentsFollowTheEffectType) {
+  panels.shadowSliders = {11, 22, 33};
+  panels.engravedSlider = 44;
+  panels.outlineSlider = 55;
+  panels.deformSlider = 66;
+  state.outlineColour = {1, 2, 3};
+  state.glowColour = {7, 8, 9};
+  auto effect = [&](int type) {
+    state.effectType = type;
+    const EngineArguments a = engineArguments(state, panels, {3, 1});
+    EXPECT_EQ(a[15], type);
+    EXPECT_EQ(a[16], 66);
+    return std::array<int32_t, 4>{a[17], a[18], a[19], a[20]};
+  };
+  using Values = std::array<int32_t, 4>;
+  EXPECT_EQ(effect(0), (Values{0, 0, 0, 0}));
+  EXPECT_EQ(effect(1), (Values{11, 22, 33, 0}));
+  EXPECT_EQ(effect(2), (Values{11, 22, 33, 0}));
+  EXPECT_EQ(effect(3), (Values{44, 0, 0, 0}));  // no colour even with an outline colour set
+  EXPECT_EQ(effect(4), (Values{44, 0, 0, 0}));
+  EXPECT_EQ(effect(5), (Values{55, 1, 2, 3}));
+  EXPECT_EQ(effect(6), (Values{55, 1, 2, 3}));
+  EXPECT_EQ(effect(7), (Values{55, 7, 8, 9}));
+  panels.engravedSlider = 70000;  // read as a 16-bit value
+  EXPECT_EQ(effect(3)[0], 4464);
+}
+
+TEST_F(RenderPipelineTest, TextureTileBySourceKindAndOption) {
+  EXPECT_EQ(textureTileFor(state, true).source, TileSource::None);  // nothing loaded yet
+  loadTexture(state, whiteCanvas(5, 3));
+  EXPECT_EQ(state.geometry.textureStride, 16);
+  EXPECT_EQ(state.geometry.textureRows, 3);
+  EXPECT_EQ(textureTileFor(state, false).source, TileSource::None);
+  EXPECT_EQ(textureTileFor(state, true).source, TileSource::TextureBuffer);
+  EXPECT_EQ(textureTileFor(state, true).offset, 0);
+  state.sourceKind = sourceKind::Shape;
+  EXPECT_EQ(textureTileFor(state, true).offset, 30);
+  state.sourceKind = sourceKind::Picture;
+  EXPECT_EQ(textureTileFor(state, false).source, TileSource::PictureFile);  // material 0
+  state.material = 3;
+  EXPECT_EQ(textureTileFor(state, true).offset, 30);
+  EXPECT_EQ(textureTileFor(state, false).source, TileSource::None);
+}
+
+TEST_F(RenderPipelineTest, CaptureKeepsTheFrameOnTheCanvasAndFillsBothBuffers) {
+  state.designFrame = {90, 70, 0, 0};
+  captureCanvas(state, whiteCanvas(101, 60));
+  EXPECT_EQ(state.geometry.canvasStride, 304);
+  EXPECT_EQ(state.geometry.canvasRows, 60);
+  EXPECT_EQ(state.designFrame.left, 51);
+  EXPECT_EQ(state.designFrame.top, 10);
+  EXPECT_EQ(state.buffers.background.size(), 304 * 60 + 1);
+  EXPECT_EQ(state.buffers.output, state.buffers.background);
+  EXPECT_EQ(readPictureBuffer(state.workingFiles.canvas).bytes, state.buffers.background);
+
+  captureCanvas(state, whiteCanvas(30, 30));  // narrower than 50 pixels
+  EXPECT_EQ(state.designFrame.left, -20);
+  EXPECT_EQ(state.geometry.canvasStride, 92);
+}
+
+TEST_F(RenderPipelineTest, CaptureFailsWithoutACanvasFileAndKeepsTheBuffers) {
+  captureCanvas(state, whiteCanvas(10, 10));
+  const QByteArray before = state.buffers.background;
+  state.workingFiles.canvas = folder.filePath(QStringLiteral("missing/canvas.bmp"));
+  EXPECT_THROW(captureCanvas(state, whiteCanvas(20, 20)), Failure);
+  EXPECT_EQ(state.buffers.background, before);
+}
+
+TEST_F(RenderPipelineTest, ShapeOrPictureWithoutResultIsRefusedWithItsMessage) {
+  EXPECT_TRUE(sourceReady(state, platform));
+  state.sourceKind = sourceKind::Shape;
+  EXPECT_FALSE(sourceReady(state, platform));
+  state.sourceKind = sourceKind::Picture;
+  EXPECT_FALSE(sourceReady(state, platform));
+  state.kindSettings[sourceKind::Picture][kindColumn::Available] = 1;
+  EXPECT_TRUE(sourceReady(state, platform));
+  ASSERT_EQ(platform.messages.size(), 2u);
+  EXPECT_EQ(platform.messages[0].text, QStringLiteral("No shape drawn !"));
+  EXPECT_EQ(platform.messages[1].text, QStringLiteral("No picture loaded !"));
+  EXPECT_EQ(platform.messages[1].icon, MessageIcon::None);
+  EXPECT_EQ(platform.messages[1].title, QStringLiteral("Velloro"));
+}
+
+TEST_F(RenderPipelineTest, RenderGivesACanvasOfTheCapturedSizeAndLeavesTheBackground) {
+  EngineLibrary engine(QStringLiteral(ENGINE_PATH));
+  captureCanvas(state, whiteCanvas(120, 80));
+  const QByteArray background = state.buffers.background;
+  QImage mask = whiteCanvas(60, 30);
+  mask.fill(Qt::white);
+  for (int y = 8; y < 22; ++y)
+    for (int x = 10; x < 50; ++x) mask.setPixelColor(x, y, Qt::black);
+  const QImage rendered = renderDesign(state, mask, panels, engine.entryPoints(), platform);
+  EXPECT_EQ(rendered.size(), QSize(120, 80));
+  EXPECT_EQ(state.buffers.background, background);
+  EXPECT_EQ(platform.busyPeriods, 1);
+  EXPECT_EQ(platform.busyDepth, 0);
+}
+
+TEST_F(RenderPipelineTest, RenderWithoutCaptureOrShapeFileFailsBeforeTheEngine) {
+  EngineLibrary engine(QStringLiteral(ENGINE_PATH));
+  EXPECT_THROW(renderDesign(state, whiteCanvas(10, 10), panels, engine.entryPoints(), platform),
+               Failure);
+  captureCanvas(state, whiteCanvas(10, 10));
+  state.sourceKind = sourceKind::Shape;
+  state.workingFiles.shape = folder.filePath(QStringLiteral("absent.bmp"));
+  EXPECT_THROW(renderDesign(state, QImage(), panels, engine.entryPoints(), platform), Failure);
+  EXPECT_EQ(platform.busyPeriods, 0);
+}
