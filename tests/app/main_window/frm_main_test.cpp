@@ -1,0 +1,159 @@
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QToolBar>
+
+#include "main_window_fixture.h"
+#include "state/design_state.h"
+#include "test_files.h"
+
+TEST_F(MainWindowTest, ToolbarHoldsTwentyButtonsWithTheirKeysStylesAndStates) {
+  const QList<QAction*> buttons = window->ToolBar1->actions();
+  ASSERT_EQ(buttons.size(), 20);
+  const QStringList keys{"New",  "Open",   "Save",      "",  "Print", "", "", "", "",     "",
+                         "Bold", "Italic", "Underline", "",  "Crop",  "", "Undo", "Redo", "", "Help"};
+  for (int i = 0; i < 20; ++i) {
+    if (keys[i].isEmpty()) continue;
+    EXPECT_EQ(buttons[i]->toolTip(), keys[i]) << i;
+    EXPECT_EQ(window->toolButton(keys[i]), buttons[i]) << i;
+  }
+  for (int separator : {3, 5, 7, 9, 13, 15}) EXPECT_TRUE(buttons[separator]->isSeparator());
+  EXPECT_EQ(window->ToolBar1->widgetForAction(buttons[6]), window->List1);
+  EXPECT_EQ(window->ToolBar1->widgetForAction(buttons[8]), window->List2);
+  EXPECT_EQ(window->List1->width(), 98);
+  EXPECT_EQ(window->List2->width(), 102);
+  EXPECT_EQ(window->List2->toolTip(), QStringLiteral("Font size"));
+  for (const char* check : {"Bold", "Italic", "Underline", "Crop"})
+    EXPECT_TRUE(window->toolButton(QLatin1String(check))->isCheckable()) << check;
+  EXPECT_TRUE(window->toolButton(QStringLiteral("Bold"))->isChecked());
+  EXPECT_FALSE(window->toolButton(QStringLiteral("Italic"))->isChecked());
+  EXPECT_FALSE(window->toolButton(QStringLiteral("Crop"))->isChecked());
+  EXPECT_FALSE(window->toolButton(QStringLiteral("Undo"))->isEnabled());
+  EXPECT_FALSE(window->toolButton(QStringLiteral("Redo"))->isEnabled());
+  EXPECT_TRUE(window->toolButton(QStringLiteral("Help"))->isEnabled());
+}
+
+TEST_F(MainWindowTest, MenusHoldEveryEntryWithItsCaptionAndShortcut) {
+  const QList<QAction*> bar = window->menuBar()->actions();
+  ASSERT_EQ(bar.size(), 4);
+  EXPECT_EQ(bar[0]->text(), QStringLiteral("&File"));
+  EXPECT_EQ(bar[1]->text(), QStringLiteral("&Edit"));
+  EXPECT_EQ(bar[2]->text(), QStringLiteral("&Tools"));
+  EXPECT_EQ(bar[3]->text(), QStringLiteral("&Help"));
+  auto captions = [&](const char* menu) {
+    QStringList shown;
+    for (QAction* entry : window->menu(QLatin1String(menu))->actions())
+      shown << (entry->isSeparator() ? QStringLiteral("-")
+                                     : entry->text() + '|' + entry->shortcut().toString());
+    return shown.join(';');
+  };
+  EXPECT_EQ(captions("mnuFile"),
+            QStringLiteral("&New background|Ctrl+N;&Open ...|;-;&Save|Ctrl+S;Save &As...|;-;"
+                           "&Print...|;-;E&xit|"));
+  EXPECT_EQ(captions("mnuedit"), QStringLiteral("&Copy|Ctrl+C;&Paste|Ctrl+V;-;&Undo|Ctrl+Z;&Redo|Ctrl+R"));
+  EXPECT_EQ(captions("mnuTools"),
+            QStringLiteral("&Font|Ctrl+F;&Symbols viewer|Ctrl+Y;-;Add a &pic|Ctrl+P;"
+                           "&Draw a shape|Ctrl+D;-;&Crop tool|"));
+  EXPECT_EQ(captions("mnuHelp"), QStringLiteral("&Contents|;&About |"));
+  EXPECT_EQ(captions("mnubezier"), QStringLiteral("Reset|;Save|;Load|"));
+  EXPECT_EQ(window->menu(QStringLiteral("mnubezier"))->title(), QStringLiteral("Bezier"));
+}
+
+TEST_F(MainWindowTest, SelectingATabShowsItsPanelAloneAndClearsTheStatus) {
+  EXPECT_EQ(window->StatusBar1[0]->text(), QStringLiteral("Status"));
+  EXPECT_EQ(window->panels->tabstrip1->tabText(3), QStringLiteral("Deformation"));
+  EXPECT_EQ(window->panels->tabstrip1->tabText(0), QStringLiteral("Inside     "));
+  for (int twice = 0; twice < 2; ++twice) {
+    window->StatusBar1[0]->setText(QStringLiteral("  10  ,  200"));
+    window->panels->tabstrip1->setCurrentIndex(2);
+    window->selectTab();
+    EXPECT_TRUE(window->StatusBar1[0]->text().isEmpty());
+    int shown = 0;
+    for (int i = 0; i < 4; ++i) {
+      const bool selected = window->panels->Frametab[i]->x() == 2;
+      shown += selected;
+      EXPECT_EQ(window->panels->Frametab[i]->isEnabled(), selected);
+      if (!selected) EXPECT_EQ(window->panels->Frametab[i]->x(), -1500);
+    }
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(window->panels->Frametab[2]->x(), 2);
+  }
+}
+
+TEST_F(MainWindowTest, CropButtonTogglesOncePerClickAndTheToolsMenuShowsIt) {
+  QAction* crop = window->toolButton(QStringLiteral("Crop"));
+  QAction* entry = window->menuEntry(QStringLiteral("mnucrop"));
+  crop->trigger();
+  EXPECT_TRUE(crop->isChecked());
+  EXPECT_EQ(window->Pct->cursor().shape(), Qt::CrossCursor);
+  window->toolsMenuOpening();
+  EXPECT_TRUE(entry->isChecked());
+  crop->trigger();
+  EXPECT_FALSE(crop->isChecked());
+  EXPECT_EQ(window->Pct->cursor().shape(), Qt::ArrowCursor);
+  entry->trigger();  // the menu entry toggles the button too
+  EXPECT_TRUE(crop->isChecked());
+  window->toolsMenuOpening();
+  EXPECT_TRUE(entry->isChecked());
+  entry->trigger();
+  window->toolsMenuOpening();
+  EXPECT_FALSE(entry->isChecked());
+}
+
+TEST_F(MainWindowTest, PasteIsEnabledOnlyWithAPictureOnTheClipboard) {
+  QAction* paste = window->menuEntry(QStringLiteral("mnuEditPaste"));
+  QApplication::clipboard()->setText(QStringLiteral("words"));
+  window->editMenuOpening();
+  EXPECT_FALSE(paste->isEnabled());
+  QImage picture(4, 4, QImage::Format_RGB888);
+  picture.fill(Qt::red);
+  QApplication::clipboard()->setImage(picture);
+  window->editMenuOpening();
+  EXPECT_TRUE(paste->isEnabled());
+  EXPECT_FALSE(window->menuEntry(QStringLiteral("mnuEditUndo"))->isEnabled());
+  paste->trigger();
+  EXPECT_EQ(window->Pct->picture().size(), QSize(4, 4));
+  EXPECT_EQ(design().geometry.canvasRows, 4);
+  window->editMenuOpening();
+  EXPECT_TRUE(window->menuEntry(QStringLiteral("mnuEditUndo"))->isEnabled());
+  window->toolButton(QStringLiteral("Undo"))->trigger();
+  EXPECT_EQ(window->Pct->picture().size(), QSize(631, 331));
+}
+
+TEST_F(MainWindowTest, ClosingDeletesTheWorkingFilesAndEveryUndoFile) {
+  DesignState& state = design();
+  state.workingFiles.shape = folder.filePath(QStringLiteral("shape.bmp"));
+  writeContent(state.workingFiles.shape, "shape");
+  QStringList undoFiles;
+  for (int n : {0, 1, 3}) {  // file 2 is missing
+    undoFiles << state.undo.undoFile(n);
+    writeContent(undoFiles.last(), "undo");
+  }
+  const QStringList working = {state.workingFiles.render, state.workingFiles.canvas,
+                               state.workingFiles.shape};
+  window->close();
+  for (const QString& file : working + undoFiles)
+    EXPECT_FALSE(QFileInfo::exists(file)) << file.toStdString();
+}
+
+TEST_F(MainWindowTest, StartsWithTheWhiteCanvasAndTheCaptionOfThePictureName) {
+  const QImage& canvas = window->Pct->picture();
+  EXPECT_EQ(canvas.size(), QSize(631, 331));
+  EXPECT_EQ(canvas.pixelColor(300, 200), QColor(Qt::white));
+  EXPECT_EQ(window->windowTitle(), design().currentPictureName);
+  EXPECT_EQ(window->Frame1->Text1->text(), QStringLiteral("Velloro"));
+  EXPECT_EQ(window->Frame1->BtnDraw->text(), QStringLiteral("Draw it !"));
+  EXPECT_TRUE(window->panels->FrameEngraved->isVisibleTo(window.get()));
+  EXPECT_FALSE(window->panels->FrameShadow->isVisibleTo(window.get()));
+  EXPECT_EQ(window->panels->MirelSlider1[3]->Value(), 60);
+  EXPECT_EQ(window->panels->SliderEngraved->Value(), 20);
+}

@@ -1,0 +1,53 @@
+#include "main_window_fixture.h"
+
+#include <QDir>
+#include <QFile>
+
+#include "state/design_state.h"
+#include "state/text_picture.h"
+
+void MainWindowTest::SetUp() {
+  auto scripted = std::make_unique<ScriptedPlatform>();
+  seam = scripted.get();
+  usePlatform(std::move(scripted));
+  design() = DesignState{};
+  frmTxt() = HiddenTextWindow{};
+  QDir().mkpath(folder.filePath(QStringLiteral("curves")));
+  for (const char* curve : {"default.txt", "steel.txt", "gold.txt"})
+    QFile::copy(QStringLiteral(SHIPPED_CURVES "/") + QLatin1String(curve),
+                folder.filePath(QStringLiteral("curves/")) + QLatin1String(curve));
+  createStartupWorkingFiles(design().workingFiles);
+  design().currentPictureName = folder.filePath(QStringLiteral("inputs/MyPic.bmp"));
+  window = std::make_unique<FrmMain>(folder.path());
+  window->useEngine(engine);
+  window->resize(556, 433);
+  window->fillFontList();
+  window->fillSizeList();
+  window->captureCanvas();
+  window->show();
+}
+
+void MainWindowTest::TearDown() {
+  window.reset();
+  deleteWorkingFiles(design().workingFiles);
+  design().undo.deleteUndoFiles();
+}
+
+void MainWindowTest::pressCanvas(QPoint at, Qt::MouseButton button) {
+  window->canvasPressed(button, button, at);
+}
+
+void MainWindowTest::moveCanvas(QPoint at, Qt::MouseButtons buttons) {
+  window->canvasMoved(buttons, at);
+}
+
+void MainWindowTest::releaseCanvas(QPoint at, Qt::MouseButton button) {
+  window->canvasReleased(button, Qt::NoButton, at);
+}
+
+void MainWindowTest::useCanvas(QSize size) {
+  QImage canvas(size, QImage::Format_RGB888);
+  canvas.fill(Qt::white);
+  window->Pct->setPicture(canvas);
+  window->captureCanvas();
+}

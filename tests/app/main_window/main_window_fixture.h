@@ -1,0 +1,31 @@
+// A main window on the offscreen screen with a scripted platform, a fresh
+// design state, working files of its own and the real relief engine.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <memory>
+
+#include "main_window/frm_main.h"
+#include "platform/scripted_platform.h"
+#include "state/engine_library.h"
+
+class MainWindowTest : public testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Mouse work on the canvas, in canvas pixels.
+  void pressCanvas(QPoint at, Qt::MouseButton button = Qt::LeftButton);
+  void moveCanvas(QPoint at, Qt::MouseButtons buttons = Qt::LeftButton);
+  void releaseCanvas(QPoint at, Qt::MouseButton button = Qt::LeftButton);
+
+  // Puts a white canvas of this size in place and captures it.
+  void useCanvas(QSize size);
+
+  QTemporaryDir folder;
+  ScriptedPlatform* seam = nullptr;
+  EngineLibrary engine{QStringLiteral(ENGINE_PATH)};
+  std::unique_ptr<FrmMain> window;
+};

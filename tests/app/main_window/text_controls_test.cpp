@@ -1,0 +1,129 @@
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "main_window_fixture.h"
+#include "state/design_state.h"
+#include "state/text_picture.h"
+
+namespace {
+
+TextPicture& textPicture() { return frmTxt().Picture1; }
+
+}  // namespace
+
+TEST_F(MainWindowTest, SizeListHoldsTwentyTwoSizesAndShowsTheFontSize) {
+  ASSERT_EQ(window->List2->count(), 22);
+  EXPECT_EQ(window->List2->itemText(0), QStringLiteral("20"));
+  EXPECT_EQ(window->List2->itemText(21), QStringLiteral("200"));
+  EXPECT_EQ(window->List2->currentText(), QStringLiteral("75"));
+  EXPECT_EQ(window->List1->currentText(), QStringLiteral("Tahoma"));
+}
+
+TEST_F(MainWindowTest, FourDigitSizeIsCutToThreeAndDrawn) {
+  window->List2->setEditText(QStringLiteral("1000"));
+  window->draw();
+  EXPECT_EQ(window->List2->currentText(), QStringLiteral("100"));
+  EXPECT_EQ(textPicture().font.pointSizeF(), 100);
+  EXPECT_TRUE(seam->messages.empty());
+}
+
+TEST_F(MainWindowTest, SizeAbove300IsRefusedOnceThenDrawnAt300) {
+  window->List2->setEditText(QStringLiteral("350"));
+  const QImage before = window->Pct->picture();
+  window->draw();
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_EQ(seam->messages[0].text, QStringLiteral("Size above 300 pts not allowed !"));
+  EXPECT_EQ(seam->messages[0].icon, MessageIcon::Exclamation);
+  EXPECT_EQ(window->List2->currentText(), QStringLiteral("300"));
+  EXPECT_EQ(textPicture().picture.size(), QSize(1, 1));  // nothing printed
+  EXPECT_TRUE(window->sizeValid);
+  window->draw();
+  EXPECT_EQ(textPicture().font.pointSizeF(), 300);
+  EXPECT_GT(textPicture().picture.height(), 300);
+  EXPECT_EQ(seam->messages.size(), 1u);
+}
+
+TEST_F(MainWindowTest, SizeThatIsNoNumberIsRefusedWithItsText) {
+  for (const char* entry : {"big", "0", ""}) {
+    seam->messages.clear();
+    window->List2->setEditText(QLatin1String(entry));
+    window->draw();
+    ASSERT_EQ(seam->messages.size(), 1u) << entry;
+    EXPECT_EQ(seam->messages[0].text, QLatin1String(entry) + QStringLiteral(" is not a figure !"));
+    EXPECT_EQ(textPicture().font.pointSizeF(), 75);
+    EXPECT_EQ(textPicture().picture.size(), QSize(1, 1));
+  }
+}
+
+TEST_F(MainWindowTest, DrawAtSize40PrintsWithMarginsOf10AndHeightTimes13Tenths) {
+  window->List2->setEditText(QStringLiteral("40"));
+  window->draw();
+  const QSizeF text = textPicture().textSize(QStringLiteral("Velloro"));
+  EXPECT_EQ(textPicture().picture.width(), roundHalfEven(text.width() + 12 + 20));
+  EXPECT_EQ(textPicture().picture.height(), roundHalfEven(roundHalfEven(text.height()) * 1.3));
+}
+
+TEST_F(MainWindowTest, StyleButtonsToggleTheTextAndThePrintedFont) {
+  QAction* bold = window->toolButton(QStringLiteral("Bold"));
+  bold->trigger();
+  EXPECT_FALSE(bold->isChecked());
+  EXPECT_FALSE(window->Frame1->Text1->font().bold());
+  EXPECT_FALSE(textPicture().font.bold());
+  window->toolButton(QStringLiteral("Italic"))->trigger();
+  EXPECT_TRUE(textPicture().font.italic());
+  EXPECT_TRUE(window->Frame1->Text1->font().italic());
+  EXPECT_TRUE(window->toolButton(QStringLiteral("Italic"))->isChecked());
+}
+
+TEST_F(MainWindowTest, FontDialogSetsThePrintedFontAndTheListsButNotTheTextSize) {
+  QFont chosen(QStringLiteral("DejaVu Serif"), 12);
+  chosen.setItalic(true);
+  seam->fontAnswers.push_back(chosen);
+  const double shownSize = window->Frame1->Text1->font().pointSizeF();
+  window->menuEntry(QStringLiteral("mnuEditFont"))->trigger();
+  EXPECT_EQ(textPicture().font.family(), QStringLiteral("DejaVu Serif"));
+  EXPECT_EQ(textPicture().font.pointSizeF(), 20);  // the dialog's sizes start at 20
+  EXPECT_EQ(window->Frame1->Text1->font().pointSizeF(), shownSize);
+  EXPECT_TRUE(window->Frame1->Text1->font().italic());
+  EXPECT_EQ(window->List1->currentText(), QStringLiteral("DejaVu Serif"));
+  EXPECT_EQ(window->List2->currentText(), QStringLiteral("20"));
+  window->menuEntry(QStringLiteral("mnuEditFont"))->trigger();  // cancelled
+  EXPECT_EQ(textPicture().font.pointSizeF(), 20);
+}
+
+TEST_F(MainWindowTest, LeftClickOnAnEmptySourceHintsAtTheToolRightClickDoesNot) {
+  window->selectSource(2, Qt::LeftButton);
+  EXPECT_EQ(design().sourceKind, 2);
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_EQ(seam->messages[0].text,
+            QStringLiteral("No shape drawn !\r\nRight-click on the \"shape\" button to call the "
+                           "shape drawing tool."));
+  EXPECT_EQ(seam->messages[0].icon, MessageIcon::Information);
+  window->selectSource(3, Qt::RightButton);
+  EXPECT_EQ(design().sourceKind, 3);
+  window->menuEntry(QStringLiteral("mnuToolsPicture"))->trigger();
+  EXPECT_EQ(seam->messages.size(), 1u);
+  window->selectSource(3, Qt::LeftButton);
+  ASSERT_EQ(seam->messages.size(), 2u);
+  EXPECT_EQ(seam->messages[1].text,
+            QStringLiteral("No picture loaded !\r\nRight-click on the \"pic\" button to call the "
+                           "picture tool."));
+  window->draw();
+  EXPECT_EQ(seam->messages.back().text, QStringLiteral("No picture loaded !"));
+}
+
+TEST_F(MainWindowTest, SwitchingToAnotherSourceAndBackRestoresTheTextSettings) {
+  design().designFrame.left = 40;
+  design().surfacePattern = 2;
+  window->selectSource(2, Qt::RightButton);
+  EXPECT_EQ(design().designFrame.left, 5);
+  EXPECT_EQ(design().effectType, 0);  // a kind never visited starts without contour
+  EXPECT_TRUE(window->panels->Option2[1]->isChecked());  // and with "Rotate"
+  window->selectSource(1, Qt::LeftButton);
+  EXPECT_EQ(design().designFrame.left, 40);
+  EXPECT_EQ(design().surfacePattern, 2);
+  EXPECT_EQ(design().effectType, 3);
+  EXPECT_TRUE(window->panels->Option2[0]->isChecked());
+}
