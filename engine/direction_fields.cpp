@@ -3,7 +3,7 @@
 //
 // Only pixels whose light or angle a later step reads are worked out: those
 // of the element, and the background near it when the effect shades the
-// background by its light (with the pixels their windows reach). Windows
+// background by its light B (with the pixels their windows reach). Windows
 // never mix the two classes, so the element's averages do not depend on the
 // background's.
 //
@@ -80,13 +80,15 @@ private:
 
 // Per class, each pixel's values, or +0.0 where the pixel is of the other
 // class or is padding: a window sums its own class's maps without any test.
+// The background's light A and angle are never read, so it has none.
 struct ClassMaps {
     std::vector<double> member;  // 1.0 or 0.0
     std::vector<double> sineA;
     std::vector<double> sineB;
     std::vector<double> angle;
 
-    explicit ClassMaps(size_t size) : member(size, 0.0), sineA(size, 0.0), sineB(size, 0.0), angle(size, 0.0) {}
+    ClassMaps(size_t size, bool ofElement)
+        : member(size, 0.0), sineA(ofElement ? size : 0, 0.0), sineB(size, 0.0), angle(ofElement ? size : 0, 0.0) {}
 };
 
 struct WindowInputs {
@@ -98,7 +100,7 @@ struct WindowInputs {
     // The background's maps stay empty unless the background is averaged too.
     WindowInputs(size_t size, bool withBackground)
         : dark(size, 0), lightWanted(size, 0), count(size, 0.0),
-          classes{ClassMaps(withBackground ? size : 0), ClassMaps(size)} {}
+          classes{ClassMaps(withBackground ? size : 0, false), ClassMaps(size, true)} {}
 };
 
 WindowInputs gatherInputs(const Render& render, const PaddedRegion& padded, const Needs& needs) {
@@ -115,8 +117,9 @@ WindowInputs gatherInputs(const Render& render, const PaddedRegion& padded, cons
             if (!needs.directions(dark, cell)) continue;
             ClassMaps& own = inputs.classes[dark ? kDark : kBright];
             own.member[index] = 1.0;
-            own.sineA[index] = std::sin(g.diagonalA[cell]);
             own.sineB[index] = std::sin(g.diagonalB[cell]);
+            if (!dark) continue;
+            own.sineA[index] = std::sin(g.diagonalA[cell]);
             own.angle[index] = g.angle[cell];
         }
     }
@@ -126,6 +129,7 @@ WindowInputs gatherInputs(const Render& render, const PaddedRegion& padded, cons
 // Light maps and neighbour counts. The sums of a column's pixels are
 // independent of each other, so `kChunk` rows of a column are summed side by
 // side, and chunks without a pixel of the class are skipped.
+template <bool kWithLightA>
 void averageLightOfClass(Render& render, const PaddedRegion& padded, WindowInputs& inputs, size_t cls) {
     Geometry& g = render.geometry;
     const Region& region = g.region;
@@ -146,7 +150,7 @@ void averageLightOfClass(Render& render, const PaddedRegion& padded, WindowInput
                 for (int32_t dr = -kReach; dr <= kReach; ++dr) {
                     const size_t neighbour = padded.at(firstRow + dr, c + dc);
                     for (int32_t i = 0; i < kChunk; ++i) {
-                        sumA[i] += sineA[neighbour + i];
+                        if constexpr (kWithLightA) sumA[i] += sineA[neighbour + i];
                         sumB[i] += sineB[neighbour + i];
                         count[i] += member[neighbour + i];
                     }
@@ -157,7 +161,7 @@ void averageLightOfClass(Render& render, const PaddedRegion& padded, WindowInput
                 if (!wanted[centre + i] || member[centre + i] == 0.0) continue;
                 inputs.count[centre + i] = count[i];
                 const size_t cell = g.cell(firstRow + i, c);
-                g.lightA[cell] = sumA[i] / count[i];
+                if constexpr (kWithLightA) g.lightA[cell] = sumA[i] / count[i];
                 g.lightB[cell] = sumB[i] / count[i];
             }
         }
@@ -200,9 +204,10 @@ void computeDirectionFields(Render& render) {
             const int32_t point = g.nearest[cell];
             const double dr = r - g.grid.rowAt(point) / scale;
             const double dc = c - g.grid.columnAt(point) / scale;
+            g.diagonalB[cell] = std::atan2(dr - dc, -(dr + dc));
+            if (!render.isDark(r, c)) continue;
             g.angle[cell] = std::fabs(std::atan2(dc, dr)) / std::numbers::pi;
             g.diagonalA[cell] = std::atan2(dr + dc, dc - dr);
-            g.diagonalB[cell] = std::atan2(dr - dc, -(dr + dc));
         }
     }
 }
@@ -213,8 +218,8 @@ void averageDirectionFields(Render& render) {
     const PaddedRegion padded(region);
     const Needs needs(render);
     WindowInputs inputs = gatherInputs(render, padded, needs);
-    averageLightOfClass(render, padded, inputs, kDark);
-    if (needs.background()) averageLightOfClass(render, padded, inputs, kBright);
+    averageLightOfClass<true>(render, padded, inputs, kDark);
+    if (needs.background()) averageLightOfClass<false>(render, padded, inputs, kBright);
     averageAngle(render, padded, inputs);
 }
 
