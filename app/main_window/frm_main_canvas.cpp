@@ -17,6 +17,23 @@ namespace {
 
 constexpr int edgeScrollMargin = 5;
 
+// Moves a visible bar by the pointer's way from the anchor coordinate; when
+// that leaves the bar's range the anchor follows the pointer instead.
+void panBar(QScrollBar* bar, int& anchor, int pointer) {
+  if (!bar->isVisible()) return;
+  const int value = anchor - pointer + bar->value();
+  if (value >= 0 && value <= bar->maximum()) bar->setValue(value);
+  else anchor = pointer;
+}
+
+// Scrolls a visible bar by one pixel when the pointer is past the far edge
+// of the visible canvas or before its near edge.
+void nudgeBarAtEdge(QScrollBar* bar, int pointer, int farEdge) {
+  if (!bar->isVisible()) return;
+  if (pointer > farEdge && bar->value() < bar->maximum()) bar->setValue(bar->value() + 1);
+  else if (pointer < bar->value() && bar->value() > 0) bar->setValue(bar->value() - 1);
+}
+
 }  // namespace
 
 void FrmMain::captureCanvas() {
@@ -89,21 +106,12 @@ void FrmMain::canvasMoved(Qt::MouseButtons buttons, QPoint at) {
   });
 }
 
+
 // The anchor stays in canvas pixels while the canvas moves under the
 // pointer, so the grabbed point follows the pointer.
 void FrmMain::pan(QPoint at) {
-  QScrollBar* horizontal = Picture1->HScroll1;
-  if (horizontal->isVisible()) {
-    const int value = anchor.x() - at.x() + horizontal->value();
-    if (value >= 0 && value <= horizontal->maximum()) horizontal->setValue(value);
-    else anchor.setX(at.x());
-  }
-  QScrollBar* vertical = Picture1->VScroll1;
-  if (vertical->isVisible()) {
-    const int value = anchor.y() - at.y() + vertical->value();
-    if (value >= 0 && value <= vertical->maximum()) vertical->setValue(value);
-    else anchor.setY(at.y());
-  }
+  panBar(Picture1->HScroll1, anchor.rx(), at.x());
+  panBar(Picture1->VScroll1, anchor.ry(), at.y());
 }
 
 void FrmMain::dragFrame(Qt::MouseButtons buttons, QPoint at) {
@@ -116,20 +124,10 @@ void FrmMain::dragFrame(Qt::MouseButtons buttons, QPoint at) {
 void FrmMain::scrollAtEdge(QPoint at) {
   QScrollBar* horizontal = Picture1->HScroll1;
   QScrollBar* vertical = Picture1->VScroll1;
-  const int rightEdge = horizontal->value() + Picture1->width() - vertical->width() - edgeScrollMargin;
-  if (horizontal->isVisible()) {
-    if (at.x() > rightEdge && horizontal->value() < horizontal->maximum())
-      horizontal->setValue(horizontal->value() + 1);
-    else if (at.x() < horizontal->value() && horizontal->value() > 0)
-      horizontal->setValue(horizontal->value() - 1);
-  }
-  const int bottomEdge = vertical->value() + Picture1->height() - horizontal->height() - edgeScrollMargin;
-  if (vertical->isVisible()) {
-    if (at.y() > bottomEdge && vertical->value() < vertical->maximum())
-      vertical->setValue(vertical->value() + 1);
-    else if (at.y() < vertical->value() && vertical->value() > 0)
-      vertical->setValue(vertical->value() - 1);
-  }
+  nudgeBarAtEdge(horizontal, at.x(),
+                 horizontal->value() + Picture1->width() - vertical->width() - edgeScrollMargin);
+  nudgeBarAtEdge(vertical, at.y(),
+                 vertical->value() + Picture1->height() - horizontal->height() - edgeScrollMargin);
 }
 
 void FrmMain::canvasReleased(Qt::MouseButton button, Qt::MouseButtons, QPoint at) {
