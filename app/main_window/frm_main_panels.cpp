@@ -8,6 +8,7 @@
 #include "state/curve_drawing.h"
 #include "state/design_state.h"
 #include "state/error_report.h"
+#include "state/failure.h"
 #include "state/fill_preview.h"
 #include "state/picture_loading.h"
 #include "state/site_tags.h"
@@ -91,7 +92,12 @@ void FrmMain::switchSourceKind(int previousKind) {
   const int kind = state.sourceKind;
   state.fillKind = panels->Option3[1]->isChecked() ? 1 : 0;
   state.deformationAmount = panels->SliderDeform->Value();
-  storeSourceKind(state, previousKind, programFolder_ + QStringLiteral("/curves"));
+  try {
+    storeSourceKind(state, previousKind, programFolder_ + QStringLiteral("/curves"));
+  } catch (const Failure&) {
+    // Keeping the curve is best effort, as every curve save is: the
+    // settings are stored by then and the switch goes on.
+  }
   const KindControls controls = loadSourceKind(state, kind);
   panels->Option3[controls.fillKind == 1 ? 1 : 0]->setChecked(true);
 

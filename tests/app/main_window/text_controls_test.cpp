@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -126,4 +127,13 @@ TEST_F(MainWindowTest, SwitchingToAnotherSourceAndBackRestoresTheTextSettings) {
   EXPECT_EQ(design().surfacePattern, 2);
   EXPECT_EQ(design().effectType, 3);
   EXPECT_TRUE(window->panels->Option2[0]->isChecked());
+}
+
+TEST_F(MainWindowTest, SwitchingGoesOnWhenTheCurveCannotBeKept) {
+  QDir(folder.filePath(QStringLiteral("curves"))).removeRecursively();
+  design().designFrame.left = 40;
+  window->selectSource(2, Qt::RightButton);
+  EXPECT_TRUE(seam->messages.empty());
+  EXPECT_EQ(design().designFrame.left, 5);
+  EXPECT_EQ(design().kindSettings[1][kindColumn::FrameLeft], 40);
 }
