@@ -87,8 +87,12 @@ struct ClassMaps {
     std::vector<double> sineB;
     std::vector<double> angle;
 
-    ClassMaps(size_t size, bool ofElement)
-        : member(size, 0.0), sineA(ofElement ? size : 0, 0.0), sineB(size, 0.0), angle(ofElement ? size : 0, 0.0) {}
+    void reset(size_t size, bool ofElement) {
+        member.assign(size, 0.0);
+        sineA.assign(ofElement ? size : 0, 0.0);
+        sineB.assign(size, 0.0);
+        angle.assign(ofElement ? size : 0, 0.0);
+    }
 };
 
 struct WindowInputs {
@@ -98,15 +102,26 @@ struct WindowInputs {
     ClassMaps classes[2];
 
     // The background's maps stay empty unless the background is averaged too.
-    WindowInputs(size_t size, bool withBackground)
-        : dark(size, 0), lightWanted(size, 0), count(size, 0.0),
-          classes{ClassMaps(withBackground ? size : 0, false), ClassMaps(size, true)} {}
+    void reset(size_t size, bool withBackground) {
+        dark.assign(size, 0);
+        lightWanted.assign(size, 0);
+        count.assign(size, 0.0);
+        classes[kBright].reset(withBackground ? size : 0, false);
+        classes[kDark].reset(size, true);
+    }
 };
 
-WindowInputs gatherInputs(const Render& render, const PaddedRegion& padded, const Needs& needs) {
+// Renders run one at a time; their window inputs keep their memory from one
+// render to the next rather than page in fresh memory each time.
+WindowInputs& reusedInputs() {
+    static WindowInputs inputs;
+    return inputs;
+}
+
+void gatherInputs(const Render& render, const PaddedRegion& padded, const Needs& needs, WindowInputs& inputs) {
     const Geometry& g = render.geometry;
     const Region& region = g.region;
-    WindowInputs inputs(padded.size(), needs.background());
+    inputs.reset(padded.size(), needs.background());
     for (int32_t c = region.startColumn; c < region.endColumn; ++c) {
         for (int32_t r = region.startRow; r < region.endRow; ++r) {
             const bool dark = render.isDark(r, c);
@@ -123,7 +138,6 @@ WindowInputs gatherInputs(const Render& render, const PaddedRegion& padded, cons
             own.angle[index] = g.angle[cell];
         }
     }
-    return inputs;
 }
 
 // Light maps and neighbour counts. The sums of a column's pixels are
@@ -217,10 +231,14 @@ void averageDirectionFields(Render& render) {
     if (region.endRow <= region.startRow || region.endColumn <= region.startColumn) return;
     const PaddedRegion padded(region);
     const Needs needs(render);
-    WindowInputs inputs = gatherInputs(render, padded, needs);
+    WindowInputs& inputs = reusedInputs();
+    gatherInputs(render, padded, needs, inputs);
     averageLightOfClass<true>(render, padded, inputs, kDark);
     if (needs.background()) averageLightOfClass<false>(render, padded, inputs, kBright);
     averageAngle(render, padded, inputs);
+    // Memory for masks far beyond a usual title is not kept.
+    constexpr size_t kKeptCells = size_t{1} << 19;
+    if (padded.size() > kKeptCells) inputs = WindowInputs{};
 }
 
 }  // namespace velloro
