@@ -28,7 +28,8 @@ class UndoStore {
  public:
   using FileCopier = std::function<void(const QString& source, const QString& target)>;
 
-  explicit UndoStore(FileCopier copier = nullptr);
+  UndoStore() : UndoStore(nullptr) {}
+  explicit UndoStore(FileCopier copier);
 
   void setListener(UndoListener listener) { listener_ = std::move(listener); }
 

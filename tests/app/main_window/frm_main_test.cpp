@@ -82,7 +82,9 @@ TEST_F(MainWindowTest, SelectingATabShowsItsPanelAloneAndClearsTheStatus) {
       const bool selected = window->panels->Frametab[i]->x() == 2;
       shown += selected;
       EXPECT_EQ(window->panels->Frametab[i]->isEnabled(), selected);
-      if (!selected) EXPECT_EQ(window->panels->Frametab[i]->x(), -1500);
+      if (!selected) {
+        EXPECT_EQ(window->panels->Frametab[i]->x(), -1500);
+      }
     }
     EXPECT_EQ(shown, 1);
     EXPECT_EQ(window->panels->Frametab[2]->x(), 2);
