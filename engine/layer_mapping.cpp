@@ -1,0 +1,92 @@
+#include "layer_mapping.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace velloro {
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+constexpr int32_t kNeutralAmount = 50;
+
+// 49 and 51 snap to the neutral middle of the slider.
+int32_t snappedAmount(int32_t amount) {
+    return amount == kNeutralAmount - 1 || amount == kNeutralAmount + 1 ? kNeutralAmount : amount;
+}
+
+int32_t floorHalf(int32_t value) { return value >= 0 ? value / 2 : -((1 - value) / 2); }
+
+}  // namespace
+
+LayerMapping::LayerMapping(const LayerSlot& slot, int32_t outputRows)
+    : deformation_(slot.deformationType),
+      effectType_(slot.effectType),
+      rowShift_(static_cast<double>(slot.rowOffset) + slot.maskRows - outputRows),
+      columnOffset_(slot.columnOffset),
+      rows_(slot.maskRows),
+      width_(slot.maskStride / 3),
+      centreRow_(slot.maskRows / 2),
+      centreColumn_(slot.maskStride / 6) {
+    const int32_t amount = snappedAmount(slot.deformationAmount);
+    if (deformation_ == kCurve && amount == kNeutralAmount) deformation_ = kNoDeformation;
+    if (deformation_ == kRotate) turn_ = (1 + 5 * std::floor(0.72 * amount) / 180) * kPi;
+    if (deformation_ == kCurve) {
+        curvature_ = 100.0 / (4 * floorHalf(amount) - 100);
+        arcScale_ = std::fabs(curvature_);
+        arcRadius_ = arcScale_ * centreColumn_ / kPi;
+        arcRow_ = curvature_ >= 0 ? -arcRadius_ : rows_ + arcRadius_;
+    }
+
+    const int64_t rowsOfMask = slot.maskRows;
+    dropRow_ = static_cast<double>((static_cast<int64_t>(slot.shadow2) - 50) * rowsOfMask) * 0.005;
+    dropColumn_ = static_cast<double>((50 - static_cast<int64_t>(slot.shadow1)) * rowsOfMask) * 0.005;
+    const double orientation = slot.deformationType == kRotate ? 3.6 * slot.shadow2 : slot.shadow2;
+    const double castAngle = (1 + orientation / 180) * kPi;
+    castCosine_ = std::cos(castAngle);
+    castSine_ = std::sin(castAngle);
+    castExponent_ = (170 - static_cast<double>(slot.shadow1)) / 100;
+}
+
+LayerPoint LayerMapping::layerPoint(int32_t row, int32_t column) const {
+    const double y = row + rowShift_;
+    const double x = column - columnOffset_;
+    switch (deformation_) {
+        case kRotate: return rotated(y, x);
+        case kCurve: return bent(y, x);
+        default: return {y, x};
+    }
+}
+
+LayerPoint LayerMapping::rotated(double y, double x) const {
+    const double dx = x - centreColumn_;
+    const double dy = y - centreRow_;
+    const double radius = std::sqrt(dx * dx + dy * dy);
+    const double angle = std::atan2(centreColumn_ - x, centreRow_ - y) + turn_;
+    return {centreRow_ + radius * std::cos(angle), centreColumn_ + radius * std::sin(angle)};
+}
+
+LayerPoint LayerMapping::bent(double y, double x) const {
+    const double dx = x - centreColumn_;
+    const double dy = y - arcRow_;
+    const double radius = std::sqrt(dx * dx + dy * dy);
+    double along = (std::atan2(centreColumn_ - x, arcRow_ - y) + kPi) / (2 * kPi);
+    double layerRow;
+    if (curvature_ >= 0) {
+        along += 0.5 / curvature_;
+        if (along > 1) along -= 1;
+        layerRow = radius - arcRadius_;
+    } else {
+        along = 1 - along - (1 - 1 / arcScale_) / 2;
+        if (along < 0) along = 1 - along;
+        layerRow = arcRadius_ + rows_ - radius;
+    }
+    return {layerRow, arcScale_ * along * width_};
+}
+
+LayerPoint LayerMapping::shadowPoint(LayerPoint deformed) const {
+    if (effectType_ == kDropShadow) return {deformed.row + dropRow_, deformed.column + dropColumn_};
+    const double length = -deformed.row / castCosine_;
+    return {std::pow(length, castExponent_), deformed.column + length * castSine_};
+}
+
+}  // namespace velloro
