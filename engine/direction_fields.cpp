@@ -1,5 +1,16 @@
 // Direction of every pixel from its nearest boundary point, and the 7 x 7
 // neighbourhood averages that give the light maps and the smoothed angle.
+//
+// Only pixels whose light or angle a later step reads are worked out: those
+// of the element, and the background too when the effect shades it by its
+// light. Windows never mix the two classes, so the element's averages do not
+// depend on the background's.
+//
+// Every average sums its neighbours column by column, row by row inside a
+// column, exactly in that order, so results are bit for bit those of the
+// plain loop; a neighbour of the other class adds +0.0, which leaves a sum
+// unchanged (a sum that starts at +0.0 is never -0.0).
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -7,12 +18,153 @@
 #include "geometry.h"
 
 namespace velloro {
+namespace {
 
-void computeDirectionFields(Geometry& g) {
+constexpr int32_t kReach = 3;  // the window spans 2 * 3 + 1 pixels each way
+constexpr int32_t kChunk = 8;  // rows averaged side by side
+constexpr size_t kBright = 0;
+constexpr size_t kDark = 1;
+
+bool needsDirections(const Render& render, bool dark) {
+    return dark || render.args.effectType == kRaised;
+}
+
+// Region maps stored column by column with `kReach` pixels of padding on all
+// sides, so every window lies inside them, and a chunk's worth more below
+// the last row, so a chunk of rows never runs off its column.
+class PaddedRegion {
+public:
+    explicit PaddedRegion(const Region& region)
+        : region_(region),
+          height_(region.endRow - region.startRow + 2 * kReach + kChunk),
+          width_(region.endColumn - region.startColumn + 2 * kReach) {}
+
+    size_t size() const { return static_cast<size_t>(height_) * width_; }
+    int32_t height() const { return height_; }
+    size_t at(int32_t r, int32_t c) const {
+        return static_cast<size_t>(c - region_.startColumn + kReach) * height_ +
+               static_cast<size_t>(r - region_.startRow + kReach);
+    }
+
+private:
+    Region region_;
+    int32_t height_;
+    int32_t width_;
+};
+
+// Per class, each pixel's values, or +0.0 where the pixel is of the other
+// class or is padding: a window sums its own class's maps without any test.
+struct ClassMaps {
+    std::vector<double> member;  // 1.0 or 0.0
+    std::vector<double> sineA;
+    std::vector<double> sineB;
+    std::vector<double> angle;
+
+    explicit ClassMaps(size_t size) : member(size, 0.0), sineA(size, 0.0), sineB(size, 0.0), angle(size, 0.0) {}
+};
+
+struct WindowInputs {
+    std::vector<uint8_t> dark;
+    std::vector<double> count;  // same-class neighbours of each pixel, itself included
+    ClassMaps classes[2];
+
+    // The background's maps stay empty unless the background is averaged too.
+    WindowInputs(size_t size, bool withBackground)
+        : dark(size, 0), count(size, 0.0), classes{ClassMaps(withBackground ? size : 0), ClassMaps(size)} {}
+};
+
+WindowInputs gatherInputs(const Render& render, const PaddedRegion& padded) {
+    const Geometry& g = render.geometry;
+    const Region& region = g.region;
+    WindowInputs inputs(padded.size(), needsDirections(render, false));
+    for (int32_t c = region.startColumn; c < region.endColumn; ++c) {
+        for (int32_t r = region.startRow; r < region.endRow; ++r) {
+            const bool dark = render.isDark(r, c);
+            const size_t index = padded.at(r, c);
+            inputs.dark[index] = dark;
+            if (!needsDirections(render, dark)) continue;
+            ClassMaps& own = inputs.classes[dark ? kDark : kBright];
+            own.member[index] = 1.0;
+            const size_t cell = g.cell(r, c);
+            own.sineA[index] = std::sin(g.diagonalA[cell]);
+            own.sineB[index] = std::sin(g.diagonalB[cell]);
+            own.angle[index] = g.angle[cell];
+        }
+    }
+    return inputs;
+}
+
+// Light maps and neighbour counts. The sums of a column's pixels are
+// independent of each other, so `kChunk` rows of a column are summed side by
+// side, and chunks without a pixel of the class are skipped.
+void averageLightOfClass(Render& render, const PaddedRegion& padded, WindowInputs& inputs, size_t cls) {
+    Geometry& g = render.geometry;
+    const Region& region = g.region;
+    const ClassMaps& maps = inputs.classes[cls];
+    const double* member = maps.member.data();
+    const double* sineA = maps.sineA.data();
+    const double* sineB = maps.sineB.data();
+
+    for (int32_t c = region.startColumn; c < region.endColumn; ++c) {
+        for (int32_t firstRow = region.startRow; firstRow < region.endRow; firstRow += kChunk) {
+            const size_t centre = padded.at(firstRow, c);
+            if (std::all_of(member + centre, member + centre + kChunk, [](double m) { return m == 0.0; })) continue;
+            double sumA[kChunk] = {};
+            double sumB[kChunk] = {};
+            double count[kChunk] = {};
+            for (int32_t dc = -kReach; dc <= kReach; ++dc) {
+                for (int32_t dr = -kReach; dr <= kReach; ++dr) {
+                    const size_t neighbour = padded.at(firstRow + dr, c + dc);
+                    for (int32_t i = 0; i < kChunk; ++i) {
+                        sumA[i] += sineA[neighbour + i];
+                        sumB[i] += sineB[neighbour + i];
+                        count[i] += member[neighbour + i];
+                    }
+                }
+            }
+            const int32_t rows = std::min(kChunk, region.endRow - firstRow);
+            for (int32_t i = 0; i < rows; ++i) {
+                if (member[centre + i] == 0.0) continue;
+                inputs.count[centre + i] = count[i];
+                const size_t cell = g.cell(firstRow + i, c);
+                g.lightA[cell] = sumA[i] / count[i];
+                g.lightB[cell] = sumB[i] / count[i];
+            }
+        }
+    }
+}
+
+// The angle map is averaged in place: later windows read averaged angles.
+void averageAngle(Render& render, const PaddedRegion& padded, WindowInputs& inputs) {
+    Geometry& g = render.geometry;
+    const Region& region = g.region;
+    const size_t height = static_cast<size_t>(padded.height());
+    for (int32_t c = region.startColumn; c < region.endColumn; ++c) {
+        for (int32_t r = region.startRow; r < region.endRow; ++r) {
+            const size_t centre = padded.at(r, c);
+            const bool dark = inputs.dark[centre];
+            if (!needsDirections(render, dark)) continue;
+            double* angle = inputs.classes[dark ? kDark : kBright].angle.data();
+            double sum = 0;
+            const double* column = angle + centre - kReach * height - kReach;
+            for (int32_t dc = -kReach; dc <= kReach; ++dc, column += height) {
+                for (int32_t dr = 0; dr <= 2 * kReach; ++dr) sum += column[dr];
+            }
+            angle[centre] = sum / inputs.count[centre];
+            g.angle[g.cell(r, c)] = angle[centre];
+        }
+    }
+}
+
+}  // namespace
+
+void computeDirectionFields(Render& render) {
+    Geometry& g = render.geometry;
     const Region& region = g.region;
     const double scale = g.scale;
     for (int32_t r = region.startRow; r < region.endRow; ++r) {
         for (int32_t c = region.startColumn; c < region.endColumn; ++c) {
+            if (!needsDirections(render, render.isDark(r, c))) continue;
             const size_t cell = g.cell(r, c);
             const size_t point = g.grid.entry(g.nearest[cell]);
             const double dr = r - g.grid.rows[point] / scale;
@@ -25,61 +177,13 @@ void computeDirectionFields(Geometry& g) {
 }
 
 void averageDirectionFields(Render& render) {
-    Geometry& g = render.geometry;
-    const Region& region = g.region;
-    const int32_t rows = region.endRow - region.startRow;
-    const int32_t columns = region.endColumn - region.startColumn;
-    if (rows <= 0 || columns <= 0) return;
-
-    // Sines, angles and classes once per pixel rather than once per window visit,
-    // laid out column by column as the averaging walks them.
-    const auto local = [&](int32_t r, int32_t c) {
-        return static_cast<size_t>(c - region.startColumn) * rows + static_cast<size_t>(r - region.startRow);
-    };
-    std::vector<double> sineA(static_cast<size_t>(rows) * columns);
-    std::vector<double> sineB(sineA.size());
-    std::vector<double> angle(sineA.size());
-    std::vector<uint8_t> dark(sineA.size());
-    for (int32_t c = region.startColumn; c < region.endColumn; ++c) {
-        for (int32_t r = region.startRow; r < region.endRow; ++r) {
-            const size_t cell = g.cell(r, c);
-            const size_t index = local(r, c);
-            sineA[index] = std::sin(g.diagonalA[cell]);
-            sineB[index] = std::sin(g.diagonalB[cell]);
-            angle[index] = g.angle[cell];
-            dark[index] = render.isDark(r, c);
-        }
-    }
-
-    for (int32_t c = region.startColumn; c < region.endColumn; ++c) {
-        const int32_t firstColumn = std::max(c - 3, region.startColumn);
-        const int32_t lastColumn = std::min(c + 3, region.endColumn - 1);
-        for (int32_t r = region.startRow; r < region.endRow; ++r) {
-            const int32_t firstRow = std::max(r - 3, region.startRow);
-            const int32_t lastRow = std::min(r + 3, region.endRow - 1);
-            const uint8_t centreClass = dark[local(r, c)];
-            double sumA = 0;
-            double sumB = 0;
-            double sumAngle = 0;
-            int32_t count = 0;
-            for (int32_t nc = firstColumn; nc <= lastColumn; ++nc) {
-                for (int32_t nr = firstRow; nr <= lastRow; ++nr) {
-                    const size_t index = local(nr, nc);
-                    if (dark[index] != centreClass) continue;
-                    sumA += sineA[index];
-                    sumB += sineB[index];
-                    sumAngle += angle[index];
-                    ++count;
-                }
-            }
-            const size_t cell = g.cell(r, c);
-            g.lightA[cell] = sumA / count;
-            g.lightB[cell] = sumB / count;
-            // Later windows read this already averaged angle.
-            angle[local(r, c)] = sumAngle / count;
-            g.angle[cell] = angle[local(r, c)];
-        }
-    }
+    const Region& region = render.geometry.region;
+    if (region.endRow <= region.startRow || region.endColumn <= region.startColumn) return;
+    const PaddedRegion padded(region);
+    WindowInputs inputs = gatherInputs(render, padded);
+    averageLightOfClass(render, padded, inputs, kDark);
+    if (needsDirections(render, false)) averageLightOfClass(render, padded, inputs, kBright);
+    averageAngle(render, padded, inputs);
 }
 
 }  // namespace velloro

@@ -10,7 +10,7 @@ void buildGeometry(Render& render) {
     buildPointGrid(g);
     setProcessedRegion(g, render.args.layerSlot);
     computeDistances(render);
-    computeDirectionFields(g);
+    computeDirectionFields(render);
     averageDirectionFields(render);
 }
 

@@ -20,7 +20,7 @@ void smoothBoundary(Geometry& geometry);
 void buildPointGrid(Geometry& geometry);
 void setProcessedRegion(Geometry& geometry, int32_t layerSlot);
 void computeDistances(Render& render);
-void computeDirectionFields(Geometry& geometry);
+void computeDirectionFields(Render& render);
 void averageDirectionFields(Render& render);
 
 }  // namespace velloro

@@ -74,6 +74,8 @@ struct Geometry {
     std::vector<int32_t> boundaryColumns;
     int32_t pointCount = 0;
     PointGrid grid;
+    // Direction fields, worked out for the element's pixels, and for the
+    // background's too when the effect is Raised (the only reader of them).
     std::vector<double> angle;      // direction from the nearest point, 0..1, averaged
     std::vector<double> diagonalA;  // radians
     std::vector<double> diagonalB;

@@ -13,8 +13,10 @@ constexpr double kUnsetDirection = 666.0;
 // overlap by one cell, so the covered span is (H + 1) * W + 1 cells.
 template <typename T>
 std::vector<T> filledCells(size_t cells, size_t filled, T value) {
-    std::vector<T> map(cells, T{});
-    std::fill_n(map.begin(), std::min(cells, filled), value);
+    std::vector<T> map;
+    map.reserve(cells);
+    map.assign(std::min(cells, filled), value);
+    map.resize(cells, T{});
     return map;
 }
 
@@ -66,9 +68,8 @@ void allocateWorkingArrays(Render& render) {
     layer.engraving = filledCells<uint8_t>(cells, filled, kNeutralEngraving);
     layer.depth.assign(cells, 0);
     const size_t rowEntries = static_cast<size_t>(g.stride) + 1;
-    layer.colour.assign(static_cast<size_t>(g.height + 1) * rowEntries, 0);
     const size_t colourFilled = static_cast<size_t>(g.height + 1) * static_cast<size_t>(g.stride) + 1;
-    std::fill_n(layer.colour.begin(), std::min(layer.colour.size(), colourFilled), kEmptyColour);
+    layer.colour = filledCells<int16_t>(static_cast<size_t>(g.height + 1) * rowEntries, colourFilled, kEmptyColour);
 }
 
 }  // namespace velloro
