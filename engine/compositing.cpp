@@ -76,6 +76,14 @@ private:
         const int64_t stride = slot_.maskStride;
         const int64_t lastCell = static_cast<int64_t>(maps_.depth.size()) - 1;
         const int64_t lastColour = static_cast<int64_t>(maps_.colour.size()) - 3;
+        const int64_t cell = r * width_ + c;
+        const int64_t colour = r * stride + 3 * c;
+        if (cell >= 0 && cell + width_ + 1 <= lastCell && colour >= 0 && colour + stride + 3 <= lastColour) {
+            const auto at = [](int64_t index) { return static_cast<size_t>(index); };
+            sample.cells = {at(cell), at(cell + 1), at(cell + width_), at(cell + width_ + 1)};
+            sample.colours = {at(colour), at(colour + 3), at(colour + stride), at(colour + stride + 3)};
+            return true;
+        }
         // The sample one past the region lands on the maps' spare row and
         // column; anything further is clamped.
         for (int64_t k = 0; k < 4; ++k) {

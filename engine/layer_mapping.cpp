@@ -1,6 +1,8 @@
 #include "layer_mapping.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace velloro {
@@ -45,22 +47,43 @@ LayerMapping::LayerMapping(const LayerSlot& slot, int32_t outputRows)
     castCosine_ = std::cos(castAngle);
     castSine_ = std::sin(castAngle);
     castExponent_ = (170 - static_cast<double>(slot.shadow1)) / 100;
+    boundReach(slot);
 }
 
-LayerPoint LayerMapping::layerPoint(int32_t row, int32_t column) const {
-    const double y = row + rowShift_;
-    const double x = column - columnOffset_;
-    switch (deformation_) {
-        case kRotate: return rotated(y, x);
-        case kCurve: return bent(y, x);
-        default: return {y, x};
+// A sample needs truncate(row) in startRow..endRow - 1 and truncate(column)
+// in startColumn..endColumn, so the point lies strictly between one less than
+// the start and one more than the end. A pixel of slack more covers any
+// rounding in the deformations.
+void LayerMapping::boundReach(const LayerSlot& slot) {
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
+    const Region& region = slot.region;
+    double firstRow = region.startRow - 2.0;
+    double lastRow = region.endRow + 1.0;
+    double firstColumn = region.startColumn - 2.0;
+    double lastColumn = region.endColumn + 2.0;
+    if (effectType_ == kDropShadow) {
+        firstRow = std::min(firstRow, firstRow - dropRow_);
+        lastRow = std::max(lastRow, lastRow - dropRow_);
+        firstColumn = std::min(firstColumn, firstColumn - dropColumn_);
+        lastColumn = std::max(lastColumn, lastColumn - dropColumn_);
     }
+    if (effectType_ == kCastShadow) {
+        firstRow = firstColumn = -kInfinity;
+        lastRow = lastColumn = kInfinity;
+    }
+    firstReachableRow_ = firstRow;
+    lastReachableRow_ = lastRow;
+    const double rowReach = std::max(std::fabs(firstRow - centreRow_), std::fabs(lastRow - centreRow_));
+    const double columnReach = std::max(std::fabs(firstColumn - centreColumn_), std::fabs(lastColumn - centreColumn_));
+    farthestReachableRadius_ = std::sqrt(rowReach * rowReach + columnReach * columnReach) + 1;
 }
 
 LayerPoint LayerMapping::rotated(double y, double x) const {
     const double dx = x - centreColumn_;
     const double dy = y - centreRow_;
     const double radius = std::sqrt(dx * dx + dy * dy);
+    // Turning keeps the distance from the centre.
+    if (radius > farthestReachableRadius_) return kNowhere;
     const double angle = std::atan2(centreColumn_ - x, centreRow_ - y) + turn_;
     return {centreRow_ + radius * std::cos(angle), centreColumn_ + radius * std::sin(angle)};
 }
@@ -69,16 +92,16 @@ LayerPoint LayerMapping::bent(double y, double x) const {
     const double dx = x - centreColumn_;
     const double dy = y - arcRow_;
     const double radius = std::sqrt(dx * dx + dy * dy);
+    // The layer row depends on the distance from the arc's centre alone.
+    const double layerRow = curvature_ >= 0 ? radius - arcRadius_ : arcRadius_ + rows_ - radius;
+    if (!(layerRow > firstReachableRow_ && layerRow < lastReachableRow_)) return kNowhere;
     double along = (std::atan2(centreColumn_ - x, arcRow_ - y) + kPi) / (2 * kPi);
-    double layerRow;
     if (curvature_ >= 0) {
         along += 0.5 / curvature_;
         if (along > 1) along -= 1;
-        layerRow = radius - arcRadius_;
     } else {
         along = 1 - along - (1 - 1 / arcScale_) / 2;
         if (along < 0) along = 1 - along;
-        layerRow = arcRadius_ + rows_ - radius;
     }
     return {layerRow, arcScale_ * along * width_};
 }
