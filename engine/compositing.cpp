@@ -47,7 +47,8 @@ public:
         Sample sample;
         for (int32_t i = 0; i < outputRows_; ++i) {
             uint8_t* row = output_ + static_cast<size_t>(i) * outputStride_;
-            for (int32_t j = 0; j < columns; ++j) {
+            const ColumnSpan span = mapping_.reachableColumns(i, columns);
+            for (int32_t j = span.first; j <= span.last; ++j) {
                 uint8_t* pixel = row + 3 * static_cast<size_t>(j);
                 const LayerPoint point = mapping_.layerPoint(i, j);
                 // Shadow and layer touch only this pixel, so running both

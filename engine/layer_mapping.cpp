@@ -57,33 +57,86 @@ LayerMapping::LayerMapping(const LayerSlot& slot, int32_t outputRows)
 void LayerMapping::boundReach(const LayerSlot& slot) {
     constexpr double kInfinity = std::numeric_limits<double>::infinity();
     const Region& region = slot.region;
-    double firstRow = region.startRow - 2.0;
-    double lastRow = region.endRow + 1.0;
-    double firstColumn = region.startColumn - 2.0;
-    double lastColumn = region.endColumn + 2.0;
+    firstReachableRow_ = region.startRow - 2.0;
+    lastReachableRow_ = region.endRow + 1.0;
+    firstReachableColumn_ = region.startColumn - 2.0;
+    lastReachableColumn_ = region.endColumn + 2.0;
     if (effectType_ == kDropShadow) {
-        firstRow = std::min(firstRow, firstRow - dropRow_);
-        lastRow = std::max(lastRow, lastRow - dropRow_);
-        firstColumn = std::min(firstColumn, firstColumn - dropColumn_);
-        lastColumn = std::max(lastColumn, lastColumn - dropColumn_);
+        firstReachableRow_ = std::min(firstReachableRow_, firstReachableRow_ - dropRow_);
+        lastReachableRow_ = std::max(lastReachableRow_, lastReachableRow_ - dropRow_);
+        firstReachableColumn_ = std::min(firstReachableColumn_, firstReachableColumn_ - dropColumn_);
+        lastReachableColumn_ = std::max(lastReachableColumn_, lastReachableColumn_ - dropColumn_);
     }
     if (effectType_ == kCastShadow) {
-        firstRow = firstColumn = -kInfinity;
-        lastRow = lastColumn = kInfinity;
+        firstReachableRow_ = firstReachableColumn_ = -kInfinity;
+        lastReachableRow_ = lastReachableColumn_ = kInfinity;
     }
-    firstReachableRow_ = firstRow;
-    lastReachableRow_ = lastRow;
-    const double rowReach = std::max(std::fabs(firstRow - centreRow_), std::fabs(lastRow - centreRow_));
-    const double columnReach = std::max(std::fabs(firstColumn - centreColumn_), std::fabs(lastColumn - centreColumn_));
-    farthestReachableRadius_ = std::sqrt(rowReach * rowReach + columnReach * columnReach) + 1;
+}
+
+ColumnSpan LayerMapping::reachableColumns(int32_t row, int32_t columns) const {
+    const double y = row + rowShift_;
+    switch (deformation_) {
+        case kRotate: return turnedSpan(y, columns);
+        case kCurve: return bentSpan(y, columns);
+        default:
+            if (!(y > firstReachableRow_ && y < lastReachableRow_)) return {0, -1};
+            return spanOfLayerColumns(firstReachableColumn_, lastReachableColumn_, columns);
+    }
+}
+
+// Output columns whose undeformed layer column lies in first..last.
+ColumnSpan LayerMapping::spanOfLayerColumns(double first, double last, int32_t columns) const {
+    const double from = std::max(std::floor(first + columnOffset_), 0.0);
+    const double to = std::min(std::ceil(last + columnOffset_), columns - 1.0);
+    if (!(from <= to)) return {0, -1};
+    return {static_cast<int32_t>(from), static_cast<int32_t>(to)};
+}
+
+// Turning maps the reachable box back onto a turned box; on an output row
+// that is one interval of columns, from the two pairs of parallel sides.
+ColumnSpan LayerMapping::turnedSpan(double y, int32_t columns) const {
+    constexpr double kSlack = 2;
+    const double dy = y - centreRow_;
+    const double cosine = std::cos(turn_);
+    const double sine = std::sin(turn_);
+    // Layer row = centreRow - dy cos + dx sin; layer column = centreColumn - dx cos - dy sin.
+    double low = -std::numeric_limits<double>::infinity();
+    double high = std::numeric_limits<double>::infinity();
+    const auto within = [&](double factor, double from, double to) {
+        from -= kSlack;
+        to += kSlack;
+        if (std::fabs(factor) < 1e-9) {
+            if (!(from < 0 && 0 < to)) low = high;  // nothing on this row
+            return;
+        }
+        const double a = from / factor;
+        const double b = to / factor;
+        low = std::max(low, std::min(a, b));
+        high = std::min(high, std::max(a, b));
+    };
+    within(sine, firstReachableRow_ - centreRow_ + dy * cosine, lastReachableRow_ - centreRow_ + dy * cosine);
+    within(-cosine, firstReachableColumn_ - centreColumn_ + dy * sine,
+           lastReachableColumn_ - centreColumn_ + dy * sine);
+    if (!(low < high)) return {0, -1};
+    return spanOfLayerColumns(centreColumn_ + low, centreColumn_ + high, columns);
+}
+
+// Within the circle around the arc's centre beyond which the layer row
+// leaves the reachable rows.
+ColumnSpan LayerMapping::bentSpan(double y, int32_t columns) const {
+    constexpr double kSlack = 2;
+    const double outer = (curvature_ >= 0 ? lastReachableRow_ + arcRadius_ : arcRadius_ + rows_ - firstReachableRow_) +
+                         kSlack;
+    const double dy = y - arcRow_;
+    if (!(std::fabs(dy) <= outer)) return {0, -1};
+    const double half = std::sqrt(outer * outer - dy * dy);
+    return spanOfLayerColumns(centreColumn_ - half, centreColumn_ + half, columns);
 }
 
 LayerPoint LayerMapping::rotated(double y, double x) const {
     const double dx = x - centreColumn_;
     const double dy = y - centreRow_;
     const double radius = std::sqrt(dx * dx + dy * dy);
-    // Turning keeps the distance from the centre.
-    if (radius > farthestReachableRadius_) return kNowhere;
     const double angle = std::atan2(centreColumn_ - x, centreRow_ - y) + turn_;
     return {centreRow_ + radius * std::cos(angle), centreColumn_ + radius * std::sin(angle)};
 }

@@ -15,6 +15,12 @@ struct LayerPoint {
     double column;
 };
 
+// Output columns first..last (inclusive; empty when first > last).
+struct ColumnSpan {
+    int32_t first;
+    int32_t last;
+};
+
 // A point known to lie outside the layer; no pass samples it.
 inline constexpr LayerPoint kNowhere{std::numeric_limits<double>::quiet_NaN(),
                                      std::numeric_limits<double>::quiet_NaN()};
@@ -39,8 +45,15 @@ public:
     // The layer point whose shadow falls where `deformed` lies.
     LayerPoint shadowPoint(LayerPoint deformed) const;
 
+    // The columns of an output row, of `columns`, whose layer point or
+    // shadow may fall on the layer's region; all others sample nothing.
+    ColumnSpan reachableColumns(int32_t row, int32_t columns) const;
+
 private:
     void boundReach(const LayerSlot& slot);
+    ColumnSpan spanOfLayerColumns(double first, double last, int32_t columns) const;
+    ColumnSpan turnedSpan(double y, int32_t columns) const;
+    ColumnSpan bentSpan(double y, int32_t columns) const;
     LayerPoint rotated(double y, double x) const;
     LayerPoint bent(double y, double x) const;
 
@@ -64,11 +77,12 @@ private:
     double castCosine_ = 1;
     double castSine_ = 0;
     double castExponent_ = 1;
-    // Deformed points beyond these bounds sample nothing, for the layer nor
-    // its shadow, so their costly angles need not be worked out.
+    // Deformed points outside these bounds sample nothing, for the layer
+    // nor its shadow, so their costly angles need not be worked out.
     double firstReachableRow_;
     double lastReachableRow_;
-    double farthestReachableRadius_;  // from the turning centre
+    double firstReachableColumn_;
+    double lastReachableColumn_;
 };
 
 }  // namespace velloro
