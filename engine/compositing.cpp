@@ -22,6 +22,9 @@ struct Sample {
     std::array<size_t, 4> cells;
     std::array<size_t, 4> colours;  // first (blue) colour entry
     std::array<double, 4> weights;
+    // Samples that carry weight. On a whole pixel only the first does; the
+    // others add exact zeros, so their terms are left out of the sums.
+    size_t weighted;
 };
 
 class SlotPainter {
@@ -74,6 +77,7 @@ private:
         const double fr = point.row - static_cast<double>(r);
         const double fc = point.column - static_cast<double>(c);
         sample.weights = {(1 - fr) * (1 - fc), (1 - fr) * fc, fr * (1 - fc), fr * fc};
+        sample.weighted = fr == 0 && fc == 0 ? 1 : 4;
         const int64_t stride = slot_.maskStride;
         const int64_t lastCell = static_cast<int64_t>(maps_.depth.size()) - 1;
         const int64_t lastColour = static_cast<int64_t>(maps_.colour.size()) - 3;
@@ -103,7 +107,7 @@ private:
             return;
         }
         double z = 0;
-        for (size_t k = 0; k < 4; ++k) z += s.weights[k] * (depth[s.cells[k]] / 255.0);
+        for (size_t k = 0; k < s.weighted; ++k) z += s.weights[k] * (depth[s.cells[k]] / 255.0);
         double f = 1 - shadowStrength_ * std::min(std::pow(z, 0.6), 0.4);
         if (slot_.effectType == kCastShadow) f = 1 - (1 - f) * (1 - mappedRow / slot_.maskRows);
         if (std::isnan(f)) return;
@@ -117,11 +121,11 @@ private:
         if (!engraved_ && !anyColoured(s)) return;
 
         std::array<double, 4> shares;  // transparency of each sample, 1 = background only
-        for (size_t k = 0; k < 4; ++k) shares[k] = maps_.transparency[s.cells[k]] * 0.01;
+        for (size_t k = 0; k < s.weighted; ++k) shares[k] = maps_.transparency[s.cells[k]] * 0.01;
         for (size_t channel = 0; channel < 3; ++channel) {
             const double b = background[channel];
             double sum = 0;
-            for (size_t k = 0; k < 4; ++k) {
+            for (size_t k = 0; k < s.weighted; ++k) {
                 const int16_t entry = maps_.colour[s.colours[k] + channel];
                 const double c = entry == kEmptyColour ? b : entry;
                 // 222 (unset) scales to 2.22: the layer covers fully.
@@ -142,7 +146,7 @@ private:
     // Darkens (below one half) or lightens the background by the engraving.
     void engrave(std::array<double, 3>& background, const Sample& s) const {
         double h = 0;
-        for (size_t k = 0; k < 4; ++k) h += s.weights[k] * maps_.engraving[s.cells[k]] * 0.01;
+        for (size_t k = 0; k < s.weighted; ++k) h += s.weights[k] * maps_.engraving[s.cells[k]] * 0.01;
         for (double& channel : background) {
             if (h < 0.5) {
                 channel = truncateToByte(2 * h * channel);
