@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 
+#include "colour_map.h"
 #include "layer_steps.h"
 #include "truncation.h"
 
@@ -50,7 +51,7 @@ public:
         std::array<float, 3> sums{};
         bool anyColoured = false;
         for (const Neighbour& n : neighbours) {
-            const size_t entry = colourEntry(r + n.rowOffset, c + n.columnOffset);
+            const size_t entry = entryOf(r + n.rowOffset, c + n.columnOffset);
             if (colour_[entry] == kEmptyColour) {
                 emptyWeight += n.weight;
             } else {
@@ -66,7 +67,7 @@ public:
         // With no coloured neighbour there is nothing to blend from.
         if (!anyColoured || covered == 0) return;
 
-        const size_t own = colourEntry(r, c);
+        const size_t own = entryOf(r, c);
         for (size_t k = 0; k < 3; ++k) {
             const float value = sums[k] / covered * 0.33333334f;
             colour_[own + k] = static_cast<int16_t>(truncateInto(value, INT16_MIN, INT16_MAX));
@@ -75,10 +76,7 @@ public:
     }
 
 private:
-    size_t colourEntry(int32_t r, int32_t c) const {
-        const int64_t entry = static_cast<int64_t>(r) * g_.stride + 3 * static_cast<int64_t>(c);
-        return static_cast<size_t>(std::clamp<int64_t>(entry, 0, static_cast<int64_t>(colour_.size()) - 3));
-    }
+    size_t entryOf(int32_t r, int32_t c) const { return colourEntry(colour_, g_.stride, r, c); }
 
     const Geometry& g_;
     std::vector<int16_t>& colour_;

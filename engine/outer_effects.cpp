@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "base_colour.h"
+#include "colour_map.h"
 #include "layer_steps.h"
 #include "truncation.h"
 
@@ -92,7 +93,7 @@ private:
         const double light = std::min(0.15 + 0.375 * (g_.lightB[p.cell] + 1), 1.0);
         const double v = q * light + (1 - q) * 0.5;
         const Colour base = base_.at(p.row, p.column);
-        const Colour lit{litChannel(v, base.blue), litChannel(v, base.green), litChannel(v, base.red)};
+        const Colour lit{shadeChannel(v, base.blue), shadeChannel(v, base.green), shadeChannel(v, base.red)};
         const double distance = std::sqrt(static_cast<double>(p.squaredDistance));
         const double coverage = distance < std::sqrt(reach) - 2 ? 1 : (std::sqrt(reach) - distance) / 2;
         store(p, lit, coverage);
@@ -129,11 +130,6 @@ private:
         storeColour(p, effectColour_);
     }
 
-    static int32_t litChannel(double v, int32_t base) {
-        const double value = v < 0.5 ? 2 * v * base : 255 - 2 * (1 - v) * (255 - base);
-        return truncateInto(value, INT16_MIN, INT16_MAX);
-    }
-
     void store(const EffectPixel& p, const Colour& colour, double coverage) {
         render_.layer.transparency[p.cell] = truncateToByte(100 * (1 - clampUnit(coverage)));
         storeColour(p, colour);
@@ -141,8 +137,7 @@ private:
 
     void storeColour(const EffectPixel& p, const Colour& colour) {
         std::vector<int16_t>& map = render_.layer.colour;
-        const int64_t entry = static_cast<int64_t>(p.row) * g_.stride + 3 * static_cast<int64_t>(p.column);
-        const size_t at = static_cast<size_t>(std::clamp<int64_t>(entry, 0, static_cast<int64_t>(map.size()) - 3));
+        const size_t at = colourEntry(map, g_.stride, p.row, p.column);
         map[at] = static_cast<int16_t>(std::clamp(colour.blue, INT16_MIN, INT16_MAX));
         map[at + 1] = static_cast<int16_t>(std::clamp(colour.green, INT16_MIN, INT16_MAX));
         map[at + 2] = static_cast<int16_t>(std::clamp(colour.red, INT16_MIN, INT16_MAX));

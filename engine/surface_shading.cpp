@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "base_colour.h"
+#include "colour_map.h"
 #include "layer_steps.h"
 #include "materials.h"
 #include "spline.h"
@@ -14,12 +15,6 @@ namespace velloro {
 namespace {
 
 enum CurveAxis : int32_t { kTopToBottom = 0, kLeftToRight = 1, kCentreToEdge = 2 };
-
-// Lightens (w above one half) or darkens a base channel.
-int16_t shadeChannel(double w, int32_t base) {
-    const double value = w < 0.5 ? 2 * w * base : 255 - 2 * (1 - w) * (255 - base);
-    return static_cast<int16_t>(truncateInto(value, INT16_MIN, INT16_MAX));
-}
 
 class SurfaceShader {
 public:
@@ -76,17 +71,11 @@ private:
 
         const double w = clampUnit(material_(p));
         const Colour base = base_.at(r, c);
-        const size_t entry = colourEntry(r, c);
         std::vector<int16_t>& colour = render_.layer.colour;
+        const size_t entry = colourEntry(colour, g_.stride, r, c);
         colour[entry] = shadeChannel(w, base.blue);
         colour[entry + 1] = shadeChannel(w, base.green);
         colour[entry + 2] = shadeChannel(w, base.red);
-    }
-
-    size_t colourEntry(int32_t r, int32_t c) const {
-        const int64_t entry = static_cast<int64_t>(r) * g_.stride + 3 * static_cast<int64_t>(c);
-        const int64_t last = static_cast<int64_t>(render_.layer.colour.size()) - 3;
-        return static_cast<size_t>(std::clamp<int64_t>(entry, 0, last));
     }
 
     Render& render_;
