@@ -166,9 +166,9 @@ void computeDirectionFields(Render& render) {
         for (int32_t c = region.startColumn; c < region.endColumn; ++c) {
             if (!needsDirections(render, render.isDark(r, c))) continue;
             const size_t cell = g.cell(r, c);
-            const size_t point = g.grid.entry(g.nearest[cell]);
-            const double dr = r - g.grid.rows[point] / scale;
-            const double dc = c - g.grid.columns[point] / scale;
+            const int32_t point = g.nearest[cell];
+            const double dr = r - g.grid.rowAt(point) / scale;
+            const double dc = c - g.grid.columnAt(point) / scale;
             g.angle[cell] = std::fabs(std::atan2(dc, dr)) / std::numbers::pi;
             g.diagonalA[cell] = std::atan2(dr + dc, dc - dr);
             g.diagonalB[cell] = std::atan2(dr - dc, -(dr + dc));

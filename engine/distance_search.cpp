@@ -3,12 +3,15 @@
 // Each 10 x 10 block searches the grid cells of its fixed 7 x 7 window. The
 // result must equal a plain scan of the window in row-major order that keeps
 // the first point with the smallest single-precision squared distance. To be
-// fast the search visits cells nearest-first and skips cells whose bounding
-// box cannot beat the best distance so far; ties are settled by the point's
-// place in the row-major order, which keeps the result identical.
+// fast the search visits cells nearest-first, skips cells whose bounding box
+// cannot beat the best distance so far and stops once no remaining cell can;
+// ties are settled by the point's place in the row-major order, which keeps
+// the result identical.
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <numbers>
 
 #include "geometry.h"
 
@@ -32,7 +35,8 @@ struct WindowCell {
     int32_t firstPoint;  // into the block's point arrays
     int32_t pointCount;
     CellBounds bounds;
-    int64_t blockDistance;  // for the nearest-first order
+    int64_t blockDistance;  // squared, from the block centre: the nearest-first order
+    double reach;           // no pixel of the block lies closer to the cell's points
 };
 
 struct Nearest {
@@ -40,7 +44,31 @@ struct Nearest {
     int32_t rank = std::numeric_limits<int32_t>::max();
     int32_t identifier = 0;
     bool found = false;
+    int32_t point = -1;  // into the block's point arrays
 };
+
+// Whether every point at least `reach` away rounds to a squared distance
+// above `best`; the margin covers the float rounding of squared distances.
+bool beyondBest(double reach, float best) {
+    return reach > 0 && reach * reach > static_cast<double>(best) * 1.0001 + 1024;
+}
+
+// Farthest a background pixel can lie from the element, in pixels, and still
+// be read by the outer effect: the square root of the largest reach limit,
+// 1000 square pixels (150 for Raised); for Engraved and Raised, which stop at
+// their own reach, that limit times the amount in percent; for Raised also
+// the 3-pixel light window around it; and a margin for rounding. Background
+// farther away keeps the no-point distance: no step reads those pixels.
+double outerEffectReach(const ActionArguments& args) {
+    constexpr double kLargestReach2 = 1000.0;
+    constexpr double kLargestRaisedReach2 = 150.0;
+    if (args.effectAmount == 0) return -1;
+    const double amount = std::max(args.effectAmount, 0) / 100.0;
+    double reach = std::sqrt(kLargestReach2);
+    if (args.effectType == kEngraved) reach = std::sqrt(kLargestReach2 * amount);
+    if (args.effectType == kRaised) reach = std::sqrt(kLargestRaisedReach2 * amount) + 3 * std::numbers::sqrt2;
+    return reach * 1.01 + 1;
+}
 
 int64_t gap(int64_t value, int64_t low, int64_t high) {
     if (value < low) return low - value;
@@ -55,18 +83,25 @@ public:
     }
 
     // Visits the dark (or the bright) pixels of the region block by block.
+    // Blocks whose window holds no point nearer than `limit` (squared, fixed
+    // point; below 0 for none at all) find nothing, as if their window were empty.
     template <typename Visit>
-    void forEachBlockPixel(bool dark, Visit visit) {
+    void forEachBlockPixel(bool dark, double limit, Visit visit) {
         const Region& region = g_.region;
         for (int32_t blockRow = region.startRow; blockRow < region.endRow; blockRow += kBlock) {
             for (int32_t blockColumn = region.startColumn; blockColumn < region.endColumn;
                  blockColumn += kBlock) {
-                prepareWindow(blockRow, blockColumn);
                 const int32_t lastRow = std::min(blockRow + kBlock, region.endRow);
                 const int32_t lastColumn = std::min(blockColumn + kBlock, region.endColumn);
+                if (!holdsClass(dark, blockRow, lastRow, blockColumn, lastColumn)) continue;
+                prepareWindow(blockRow, blockColumn);
+                const bool beyondLimit = limit < 0 || window_.empty() ||
+                                         (window_.front().reach > 0 &&
+                                          window_.front().reach * window_.front().reach > limit);
                 for (int32_t r = blockRow; r < lastRow; ++r) {
                     for (int32_t c = blockColumn; c < lastColumn; ++c) {
-                        if (render_.isDark(r, c) == dark) visit(r, c, search(r, c));
+                        if (render_.isDark(r, c) != dark) continue;
+                        visit(r, c, beyondLimit ? Nearest{} : search(r, c));
                     }
                 }
             }
@@ -83,17 +118,25 @@ public:
     }
 
 private:
+    bool holdsClass(bool dark, int32_t firstRow, int32_t lastRow, int32_t firstColumn, int32_t lastColumn) const {
+        for (int32_t r = firstRow; r < lastRow; ++r)
+            for (int32_t c = firstColumn; c < lastColumn; ++c)
+                if (render_.isDark(r, c) == dark) return true;
+        return false;
+    }
+
     void computeCellBounds() {
         const PointGrid& grid = g_.grid;
         bounds_.assign(static_cast<size_t>(grid.cellCount()), CellBounds{});
         for (int32_t cell = 0; cell < grid.cellCount(); ++cell) {
             CellBounds& b = bounds_[static_cast<size_t>(cell)];
-            const size_t base = static_cast<size_t>(cell) * kPointsPerGridCell;
-            for (int32_t s = 1; s <= grid.count(cell); ++s) {
-                b.minRow = std::min(b.minRow, grid.rows[base + s]);
-                b.maxRow = std::max(b.maxRow, grid.rows[base + s]);
-                b.minColumn = std::min(b.minColumn, grid.columns[base + s]);
-                b.maxColumn = std::max(b.maxColumn, grid.columns[base + s]);
+            const int32_t* rows = grid.rowsOf(cell);
+            const int32_t* columns = grid.columnsOf(cell);
+            for (int32_t p = 0; p < grid.count(cell); ++p) {
+                b.minRow = std::min(b.minRow, rows[p]);
+                b.maxRow = std::max(b.maxRow, rows[p]);
+                b.minColumn = std::min(b.minColumn, columns[p]);
+                b.maxColumn = std::max(b.maxColumn, columns[p]);
             }
         }
         window_.reserve(49);
@@ -108,9 +151,13 @@ private:
         // Block centre in fixed point, for the nearest-first order.
         const int64_t centreRow = (2 * static_cast<int64_t>(blockRow) + kBlock - 1) * scale / 2;
         const int64_t centreColumn = (2 * static_cast<int64_t>(blockColumn) + kBlock - 1) * scale / 2;
+        const double halfDiagonal = (kBlock - 1) / 2.0 * static_cast<double>(scale) * std::numbers::sqrt2;
         window_.clear();
         rows_.clear();
         columns_.clear();
+        ranks_.clear();
+        identifiers_.clear();
+        warmStart_ = -1;
         int32_t place = 0;
         for (int32_t wr = blockRow - kWindowReach; wr <= blockRow + kWindowReach; wr += kBlock) {
             for (int32_t wc = blockColumn - kWindowReach; wc <= blockColumn + kWindowReach; wc += kBlock) {
@@ -124,39 +171,51 @@ private:
                 const CellBounds& b = bounds_[static_cast<size_t>(cell)];
                 const int64_t dr = gap(centreRow, b.minRow, b.maxRow);
                 const int64_t dc = gap(centreColumn, b.minColumn, b.maxColumn);
+                const int64_t blockDistance = dr * dr + dc * dc;
+                const double reach = std::sqrt(static_cast<double>(blockDistance)) - halfDiagonal;
                 window_.push_back({rank, cell * kPointsPerGridCell, static_cast<int32_t>(rows_.size()),
-                                   count, b, dr * dr + dc * dc});
-                const size_t base = static_cast<size_t>(cell) * kPointsPerGridCell;
-                rows_.insert(rows_.end(), grid.rows.begin() + base + 1, grid.rows.begin() + base + 1 + count);
-                columns_.insert(columns_.end(), grid.columns.begin() + base + 1,
-                                grid.columns.begin() + base + 1 + count);
+                                   count, b, blockDistance, reach});
+                rows_.insert(rows_.end(), grid.rowsOf(cell), grid.rowsOf(cell) + count);
+                columns_.insert(columns_.end(), grid.columnsOf(cell), grid.columnsOf(cell) + count);
+                for (int32_t slot = 1; slot <= count; ++slot) {
+                    ranks_.push_back(rank + slot);
+                    identifiers_.push_back(cell * kPointsPerGridCell + slot);
+                }
             }
         }
         std::stable_sort(window_.begin(), window_.end(),
                          [](const WindowCell& a, const WindowCell& b) { return a.blockDistance < b.blockDistance; });
     }
 
-    Nearest search(int32_t r, int32_t c) const {
+    // Starts from the point nearest to the previous pixel of the block, which
+    // is usually nearest here too, so most cells are ruled out at once.
+    Nearest search(int32_t r, int32_t c) {
         const int64_t pixelRow = static_cast<int64_t>(g_.scale) * r;
         const int64_t pixelColumn = static_cast<int64_t>(g_.scale) * c;
         Nearest nearest;
+        if (warmStart_ >= 0) consider(nearest, warmStart_, pixelRow, pixelColumn);
         for (const WindowCell& cell : window_) {
+            if (nearest.found && beyondBest(cell.reach, nearest.best)) break;
             const int64_t dr = gap(pixelRow, cell.bounds.minRow, cell.bounds.maxRow);
             const int64_t dc = gap(pixelColumn, cell.bounds.minColumn, cell.bounds.maxColumn);
             if (static_cast<float>(dr * dr + dc * dc) > nearest.best) continue;
-            for (int32_t p = 0; p < cell.pointCount; ++p) {
-                const size_t index = static_cast<size_t>(cell.firstPoint + p);
-                const int64_t rowGap = pixelRow - rows_[index];
-                const int64_t columnGap = pixelColumn - columns_[index];
-                const float squared = static_cast<float>(columnGap * columnGap + rowGap * rowGap);
-                if (squared > nearest.best) continue;
-                const int32_t rank = cell.rank + p + 1;
-                if (squared < nearest.best || (nearest.found && rank < nearest.rank)) {
-                    nearest = {squared, rank, cell.identifier + p + 1, true};
-                }
+            for (int32_t p = cell.firstPoint; p < cell.firstPoint + cell.pointCount; ++p) {
+                consider(nearest, p, pixelRow, pixelColumn);
             }
         }
+        if (nearest.found) warmStart_ = nearest.point;
         return nearest;
+    }
+
+    void consider(Nearest& nearest, int32_t point, int64_t pixelRow, int64_t pixelColumn) const {
+        const size_t index = static_cast<size_t>(point);
+        const int64_t rowGap = pixelRow - rows_[index];
+        const int64_t columnGap = pixelColumn - columns_[index];
+        const float squared = static_cast<float>(columnGap * columnGap + rowGap * rowGap);
+        if (squared > nearest.best) return;
+        if (squared < nearest.best || (nearest.found && ranks_[index] < nearest.rank)) {
+            nearest = {squared, ranks_[index], identifiers_[index], true, point};
+        }
     }
 
     Render& render_;
@@ -165,6 +224,9 @@ private:
     std::vector<WindowCell> window_;
     std::vector<int32_t> rows_;
     std::vector<int32_t> columns_;
+    std::vector<int32_t> ranks_;
+    std::vector<int32_t> identifiers_;
+    int32_t warmStart_ = -1;
     int32_t lastIdentifier_ = 0;
 };
 
@@ -175,7 +237,8 @@ void computeDistances(Render& render) {
     DistanceSearch search(render);
 
     float runningMaximum = 0;
-    search.forEachBlockPixel(true, [&](int32_t r, int32_t c, const Nearest& nearest) {
+    const double everywhere = std::numeric_limits<double>::infinity();
+    search.forEachBlockPixel(true, everywhere, [&](int32_t r, int32_t c, const Nearest& nearest) {
         const float best = search.store(r, c, nearest);
         if (best > runningMaximum && best < kNoPoint) runningMaximum = best;
     });
@@ -183,7 +246,8 @@ void computeDistances(Render& render) {
     g.maxSquaredDistance = std::min(static_cast<double>(runningMaximum), cap);
 
     if (render.args.effectType > kCastShadow) {
-        search.forEachBlockPixel(false, [&](int32_t r, int32_t c, const Nearest& nearest) {
+        const double reach = outerEffectReach(render.args) * g.scale;
+        search.forEachBlockPixel(false, reach < 0 ? -1.0 : reach * reach, [&](int32_t r, int32_t c, const Nearest& nearest) {
             search.store(r, c, nearest);
         });
     }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "action_arguments.h"
+#include "point_grid.h"
 
 namespace velloro {
 
@@ -17,7 +18,6 @@ inline constexpr uint32_t kUnsetDistance = 999999999u;
 inline constexpr int16_t kEmptyColour = 666;
 inline constexpr uint8_t kUnsetTransparency = 222;
 inline constexpr uint8_t kNeutralEngraving = 50;
-inline constexpr int32_t kPointsPerGridCell = 1000;  // slot 0 holds the count
 
 struct BoundingBox {
     int32_t minRow = 999999;
@@ -32,24 +32,6 @@ struct Region {
     int32_t endRow = 0;
     int32_t startColumn = 0;
     int32_t endColumn = 0;
-};
-
-// Boundary points bucketed per 10 x 10 pixel block. Index cell * 1000 + slot;
-// rows[cell * 1000] is the cell's point count.
-struct PointGrid {
-    int32_t cellsAcross = 0;
-    int32_t gridRows = 0;
-    std::vector<int32_t> rows;
-    std::vector<int32_t> columns;
-
-    int32_t cellCount() const { return cellsAcross * gridRows; }
-    int32_t count(int32_t cell) const { return rows[static_cast<size_t>(cell) * kPointsPerGridCell]; }
-    // Cell of mask pixel (row, column), clamped into the grid.
-    int32_t cellOfPixel(int32_t row, int32_t column) const;
-    // Entry of a point identifier (cell * 1000 + slot), clamped into the grid.
-    size_t entry(int64_t identifier) const {
-        return static_cast<size_t>(std::clamp<int64_t>(identifier, 0, static_cast<int64_t>(rows.size()) - 1));
-    }
 };
 
 // Maps a render hands over to its layer slot.

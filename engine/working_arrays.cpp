@@ -20,14 +20,6 @@ std::vector<T> filledCells(size_t cells, size_t filled, T value) {
     return map;
 }
 
-void allocateGrid(PointGrid& grid, int32_t width, int32_t height) {
-    grid.cellsAcross = std::max(1, (width + 9) / 10);
-    grid.gridRows = height / 10 + 1;
-    const size_t entries = static_cast<size_t>(grid.cellCount()) * kPointsPerGridCell;
-    grid.rows.assign(entries, 0);
-    grid.columns.assign(entries, 0);
-}
-
 int32_t smoothingStepsFor(int32_t smoothingSize) {
     if (smoothingSize < 100) return 2;
     if (smoothingSize < 200) return 3;
@@ -58,7 +50,7 @@ void allocateWorkingArrays(Render& render) {
     g.diagonalB = filledCells<double>(cells, filled, kUnsetDirection);
     g.lightA = filledCells<double>(cells, filled, kUnsetDirection);
     g.lightB = filledCells<double>(cells, filled, kUnsetDirection);
-    allocateGrid(g.grid, g.width, g.height);
+    g.grid.allocate(g.width, g.height);
     g.box = BoundingBox{};
     g.region = Region{};
     g.maxSquaredDistance = 0;

@@ -122,8 +122,8 @@ TEST(WorkingArrays, InitialFillsCoverRowsZeroToHAndLeaveTheRestZero) {
     ASSERT_EQ(render.layer.colour.size(), 4u * 17u);
     EXPECT_EQ(render.layer.colour[4 * 16], 666);
     EXPECT_EQ(render.layer.colour[4 * 16 + 1], 0);
-    EXPECT_EQ(g.grid.cellsAcross, 1);
-    EXPECT_EQ(g.grid.gridRows, 1);
+    EXPECT_EQ(g.grid.cellsAcross(), 1);
+    EXPECT_EQ(g.grid.gridRows(), 1);
 }
 
 }  // namespace

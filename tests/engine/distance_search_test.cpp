@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 
 #include "render_fixture.h"
 
@@ -33,9 +34,9 @@ void referenceSearch(Render& render, bool dark, int32_t& lastIdentifier) {
                             if (wc < region.startColumn || wc >= region.endColumn) continue;
                             const int32_t cell = g.grid.cellOfPixel(wr, wc);
                             for (int32_t s = 1; s <= g.grid.count(cell); ++s) {
-                                const size_t at = static_cast<size_t>(cell) * 1000 + s;
-                                const int64_t dc = int64_t{g.scale} * c - g.grid.columns[at];
-                                const int64_t dr = int64_t{g.scale} * r - g.grid.rows[at];
+                                const int32_t id = cell * 1000 + s;
+                                const int64_t dc = int64_t{g.scale} * c - g.grid.columnAt(id);
+                                const int64_t dr = int64_t{g.scale} * r - g.grid.rowAt(id);
                                 const float d = static_cast<float>(dc * dc + dr * dr);
                                 if (d < best) {
                                     best = d;
@@ -62,20 +63,50 @@ Picture randomBlobs(uint32_t seed, int32_t width, int32_t rows) {
     return mask;
 }
 
+// Every pixel an effect can read: the element, and background pixels within
+// the largest reach of an outer effect (the square root of 1000 square pixels).
+void expectSameSearchResults(const Render& fast, const Render& reference, const Picture& mask) {
+    const Geometry& f = fast.geometry;
+    const Geometry& g = reference.geometry;
+    const uint32_t largestReach = 1000u * g.scale * g.scale;
+    for (int32_t r = g.region.startRow; r < g.region.endRow; ++r)
+        for (int32_t c = g.region.startColumn; c < g.region.endColumn; ++c) {
+            const size_t cell = g.cell(r, c);
+            if (!mask.isDark(r, c) && g.distance[cell] > largestReach) continue;
+            ASSERT_EQ(f.distance[cell], g.distance[cell]) << r << "," << c;
+            ASSERT_EQ(f.nearest[cell], g.nearest[cell]) << r << "," << c;
+        }
+}
+
 TEST(DistanceSearch, MatchesThePlainWindowScanExactly) {
     for (int32_t seed = 1; seed <= 6; ++seed) {
         for (int32_t slot : {1, 2}) {
             Picture mask = randomBlobs(static_cast<uint32_t>(seed), 190, 150);
-            const RenderOptions options{.layerSlot = slot, .effectType = kGlow, .smoothingSize = 40 * seed};
+            RenderOptions options{.layerSlot = slot, .effectType = kGlow, .smoothingSize = 40 * seed};
             Render fast = renderBeforeDistances(mask, options);
+            fast.args.effectAmount = 100;
             Render reference = fast;
             computeDistances(fast);
             int32_t lastIdentifier = 0;
             referenceSearch(reference, true, lastIdentifier);
             referenceSearch(reference, false, lastIdentifier);
-            EXPECT_EQ(fast.geometry.distance, reference.geometry.distance) << "seed " << seed << " slot " << slot;
-            EXPECT_EQ(fast.geometry.nearest, reference.geometry.nearest) << "seed " << seed << " slot " << slot;
+            SCOPED_TRACE(testing::Message() << "seed " << seed << " slot " << slot);
+            expectSameSearchResults(fast, reference, mask);
         }
+    }
+}
+
+TEST(DistanceSearch, BackgroundIsSearchedOnlyWithinTheEffectsReach) {
+    Picture mask(190, 150);
+    mask.fillRectangle(60, 60, 90, 130);
+    for (const auto& [effect, amount, searched] :
+         {std::tuple{kEngraved, 0, false}, {kEngraved, 10, false}, {kEngraved, 100, true}, {kGlow, 10, true}}) {
+        Render render = renderBeforeDistances(mask, {.effectType = effect});
+        render.args.effectAmount = amount;
+        computeDistances(render);
+        // 25 pixels below the element: beyond the reach of 10 percent of 31.6 pixels.
+        const uint32_t distance = render.geometry.distance[render.geometry.cell(116, 90)];
+        EXPECT_EQ(distance == 25u * 25u * 2500u, searched) << effect << " " << amount << " " << distance;
     }
 }
 
@@ -92,7 +123,9 @@ TEST(DistanceSearch, DarkPixelsNextToAStraightEdgeAreWholePixelsAway) {
 TEST(DistanceSearch, OuterEffectsAlsoMeasureTheBackground) {
     Picture mask(80, 60);
     mask.fillRectangle(10, 10, 40, 60);
-    Render render = geometryRender(mask, {.effectType = kEngraved});
+    Render render = renderBeforeDistances(mask, {.effectType = kEngraved});
+    render.args.effectAmount = 50;
+    computeDistances(render);
     const Geometry& g = render.geometry;
     EXPECT_EQ(g.distance[g.cell(25, 9)], 0u);
     EXPECT_EQ(g.distance[g.cell(25, 6)], 9u * 2500u);
