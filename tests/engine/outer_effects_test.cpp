@@ -122,5 +122,17 @@ TEST_F(OuterEffects, AmountZeroPaintsNothing) {
     }
 }
 
+TEST_F(OuterEffects, StraightEdgePixelsShowTheBackgroundHalfThrough) {
+    settings.curveAxis = 9;  // flat profile of 0.5: the fill colour itself
+    settings.fillBlue = settings.fillGreen = settings.fillRed = 0;
+    render(canvas, rectangleMask(), settings);
+    // The outline pixel's point sits at its centre: the row below is the
+    // layer, the row above and the next outline pixel are empty, half the
+    // weight in all.
+    EXPECT_EQ(above(0), (Bgr{127, 127, 127}));
+    EXPECT_EQ(above(1), kWhite);
+    EXPECT_EQ(canvas.at(kTopOutline + 1, kColumn), (Bgr{0, 0, 0}));
+}
+
 }  // namespace
 }  // namespace velloro::test
