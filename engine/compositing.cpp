@@ -119,6 +119,10 @@ private:
                                          static_cast<double>(pixel[2])};
         if (engraved_) engrave(background, s);
         if (!engraved_ && !anyColoured(s)) return;
+        if (showsBackground(s)) {
+            for (size_t channel = 0; channel < 3; ++channel) pixel[channel] = truncateToByte(background[channel]);
+            return;
+        }
 
         std::array<double, 4> shares;  // transparency of each sample, 1 = background only
         for (size_t k = 0; k < s.weighted; ++k) shares[k] = maps_.transparency[s.cells[k]] * 0.01;
@@ -134,6 +138,16 @@ private:
             }
             pixel[channel] = truncateToByte(std::min(sum, 255.0));
         }
+    }
+
+    // A whole pixel whose only weighted sample is empty and unset blends to
+    // exactly the background.
+    bool showsBackground(const Sample& s) const {
+        if (s.weighted != 1 || maps_.transparency[s.cells[0]] * 0.01 < 2) return false;
+        for (size_t channel = 0; channel < 3; ++channel) {
+            if (maps_.colour[s.colours[0] + channel] != kEmptyColour) return false;
+        }
+        return true;
     }
 
     bool anyColoured(const Sample& s) const {
