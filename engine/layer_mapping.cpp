@@ -31,7 +31,11 @@ LayerMapping::LayerMapping(const LayerSlot& slot, int32_t outputRows)
       centreColumn_(slot.maskStride / 6) {
     const int32_t amount = snappedAmount(slot.deformationAmount);
     if (deformation_ == kCurve && amount == kNeutralAmount) deformation_ = kNoDeformation;
-    if (deformation_ == kRotate) turn_ = (1 + 5 * std::floor(0.72 * amount) / 180) * kPi;
+    if (deformation_ == kRotate) {
+        turn_ = (1 + 5 * std::floor(0.72 * amount) / 180) * kPi;
+        turnCosine_ = std::cos(turn_);
+        turnSine_ = std::sin(turn_);
+    }
     if (deformation_ == kCurve) {
         curvature_ = 100.0 / (4 * floorHalf(amount) - 100);
         arcScale_ = std::fabs(curvature_);
@@ -97,8 +101,8 @@ ColumnSpan LayerMapping::spanOfLayerColumns(double first, double last, int32_t c
 ColumnSpan LayerMapping::turnedSpan(double y, int32_t columns) const {
     constexpr double kSlack = 2;
     const double dy = y - centreRow_;
-    const double cosine = std::cos(turn_);
-    const double sine = std::sin(turn_);
+    const double cosine = turnCosine_;
+    const double sine = turnSine_;
     // Layer row = centreRow - dy cos + dx sin; layer column = centreColumn - dx cos - dy sin.
     double low = -std::numeric_limits<double>::infinity();
     double high = std::numeric_limits<double>::infinity();

@@ -66,6 +66,8 @@ private:
     double centreRow_;
     double centreColumn_;
     double turn_ = 0;  // rotation angle added to a pixel's direction
+    double turnCosine_ = 1;
+    double turnSine_ = 0;
     // Bend along an arc around (arcRow_, centreColumn_).
     double curvature_ = 0;
     double arcScale_ = 0;  // |curvature|
