@@ -1,0 +1,49 @@
+#include "platform/imaging.h"
+
+#include <QFileInfo>
+#include <QImageWriter>
+#include <algorithm>
+
+std::unique_ptr<ImageSource> openFileSource(const QString& path) {
+  if (!QFileInfo(path).isFile()) return nullptr;
+  auto source = std::make_unique<ImageSource>();
+  source->reader.setFileName(path);
+  if (!source->reader.canRead()) return nullptr;
+  return source;
+}
+
+std::unique_ptr<RgbPixels> readBmpToRgb(ImageSource& source, int& width, int& height) {
+  const QImage picture = source.reader.read();
+  if (picture.isNull()) return nullptr;
+  auto pixels = std::make_unique<RgbPixels>();
+  pixels->image = picture.convertToFormat(QImage::Format_RGB888);
+  width = pixels->image.width();
+  height = pixels->image.height();
+  return pixels;
+}
+
+void closeSource(std::unique_ptr<ImageSource>& source) { source.reset(); }
+
+std::unique_ptr<ImageDestination> openFileDest(const QString& path) {
+  auto destination = std::make_unique<ImageDestination>();
+  destination->file.setFileName(path);
+  if (!destination->file.open(QIODevice::WriteOnly)) return nullptr;
+  return destination;
+}
+
+bool writeRgbToJpg(ImageDestination& destination, const RgbPixels& pixels, int width, int height,
+                   int quality) {
+  if (pixels.image.width() != width || pixels.image.height() != height) return false;
+  QImageWriter writer(&destination.file, "jpeg");
+  writer.setQuality(std::clamp(quality, 0, 100));
+  destination.written = writer.write(pixels.image);
+  return destination.written;
+}
+
+bool closeDest(std::unique_ptr<ImageDestination>& destination) {
+  if (!destination) return false;
+  if (!destination->written) destination->file.cancelWriting();
+  const bool inPlace = destination->file.commit() && destination->written;
+  destination.reset();
+  return inPlace;
+}

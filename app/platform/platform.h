@@ -1,0 +1,72 @@
+// The one seam through which Velloro reaches everything modal or outside the
+// program: message boxes, the common dialogs, starting programs, the help
+// viewer, the hourglass pointer and the event loop. Windows and shared
+// procedures talk to `Platform` only, so tests can answer in their place.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <memory>
+#include <optional>
+
+class QPrinter;
+
+inline const QString applicationTitle = QStringLiteral("Velloro");
+
+enum class MessageIcon { None, Information, Exclamation, Critical, Question };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+struct Message {
+  QString text;
+  MessageIcon icon = MessageIcon::None;
+  MessageButtons buttons = MessageButtons::Ok;
+  QString title = applicationTitle;
+};
+
+struct FileDialogRequest {
+  QString folder;         // where the dialog starts
+  QString fileName;       // proposed name, may be empty
+  QString filter;         // e.g. "Curves (*.txt)"; empty offers all files
+  QString defaultSuffix;  // appended when the user types a bare name
+  QString title;          // empty: the application's title
+};
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  virtual MessageAnswer showMessage(const Message& message) = 0;
+  // Both return the chosen full path, or an empty text when cancelled.
+  virtual QString chooseFileToOpen(const FileDialogRequest& request) = 0;
+  virtual QString chooseFileToSave(const FileDialogRequest& request) = 0;
+  virtual std::optional<QColor> chooseColour(const QColor& initial) = 0;
+  virtual std::optional<QFont> chooseFont(const QFont& initial) = 0;
+  // Lets the user pick and set up the printer; false when cancelled.
+  virtual bool setUpPrinter(QPrinter& printer) = 0;
+  virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
+  virtual bool openUrl(const QUrl& url) = 0;
+  virtual void showHelp(const QUrl& page) = 0;
+  virtual void beginBusy() = 0;
+  virtual void endBusy() = 0;
+  virtual void processPendingEvents() = 0;
+};
+
+// The platform every window uses; the Qt one unless another was installed.
+Platform& platform();
+void usePlatform(std::unique_ptr<Platform> replacement);
+
+// Shows the hourglass for its lifetime, so a failure never leaves it on.
+class BusyPointer {
+ public:
+  explicit BusyPointer(Platform& target) : target_(target) { target_.beginBusy(); }
+  ~BusyPointer() { target_.endBusy(); }
+  BusyPointer(const BusyPointer&) = delete;
+  BusyPointer& operator=(const BusyPointer&) = delete;
+
+ private:
+  Platform& target_;
+};

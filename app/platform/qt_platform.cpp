@@ -1,0 +1,115 @@
+#include "platform/qt_platform.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QProcess>
+
+namespace {
+
+QMessageBox::Icon qtIcon(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::Critical: return QMessageBox::Critical;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::None: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons qtButtons(MessageButtons buttons) {
+  switch (buttons) {
+    case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel:
+      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MessageButtons::Ok: break;
+  }
+  return QMessageBox::Ok;
+}
+
+MessageAnswer answerOf(int button) {
+  switch (button) {
+    case QMessageBox::Yes: return MessageAnswer::Yes;
+    case QMessageBox::No: return MessageAnswer::No;
+    case QMessageBox::Cancel: return MessageAnswer::Cancel;
+    default: return MessageAnswer::Ok;
+  }
+}
+
+QString titleOf(const FileDialogRequest& request) {
+  return request.title.isEmpty() ? applicationTitle : request.title;
+}
+
+QString startPath(const FileDialogRequest& request) {
+  if (request.fileName.isEmpty()) return request.folder;
+  return request.folder.isEmpty() ? request.fileName : request.folder + '/' + request.fileName;
+}
+
+QString runFileDialog(QWidget* owner, const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(owner, titleOf(request), startPath(request), request.filter);
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                     : QFileDialog::AnyFile);
+  dialog.setDefaultSuffix(request.defaultSuffix);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+MessageAnswer QtPlatform::showMessage(const Message& message) {
+  QString text = message.text;
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  QMessageBox box(qtIcon(message.icon), message.title, text, qtButtons(message.buttons), owner_);
+  return answerOf(box.exec());
+}
+
+QString QtPlatform::chooseFileToOpen(const FileDialogRequest& request) {
+  return runFileDialog(owner_, request, QFileDialog::AcceptOpen);
+}
+
+QString QtPlatform::chooseFileToSave(const FileDialogRequest& request) {
+  return runFileDialog(owner_, request, QFileDialog::AcceptSave);
+}
+
+std::optional<QColor> QtPlatform::chooseColour(const QColor& initial) {
+  const QColor chosen = QColorDialog::getColor(initial, owner_, applicationTitle);
+  if (!chosen.isValid()) return std::nullopt;
+  return chosen;
+}
+
+std::optional<QFont> QtPlatform::chooseFont(const QFont& initial) {
+  bool accepted = false;
+  const QFont chosen = QFontDialog::getFont(&accepted, initial, owner_, applicationTitle);
+  if (!accepted) return std::nullopt;
+  return chosen;
+}
+
+bool QtPlatform::setUpPrinter(QPrinter& printer) {
+  QPrintDialog dialog(&printer, owner_);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtPlatform::startProgram(const QString& program, const QStringList& arguments) {
+  return QProcess::startDetached(program, arguments);
+}
+
+bool QtPlatform::openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+
+void QtPlatform::showHelp(const QUrl& page) {
+  if (!helpWindow_) helpWindow_ = new HelpWindow(owner_);
+  helpWindow_->showPage(page);
+}
+
+void QtPlatform::beginBusy() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+
+void QtPlatform::endBusy() { QApplication::restoreOverrideCursor(); }
+
+void QtPlatform::processPendingEvents() { QCoreApplication::processEvents(); }

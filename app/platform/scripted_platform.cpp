@@ -1,0 +1,69 @@
+#include "platform/scripted_platform.h"
+
+namespace {
+
+template <typename Reply>
+std::optional<Reply> nextReply(std::deque<Reply>& replies) {
+  if (replies.empty()) return std::nullopt;
+  Reply reply = replies.front();
+  replies.pop_front();
+  return reply;
+}
+
+MessageAnswer firstButton(MessageButtons buttons) {
+  return buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel ? MessageAnswer::Ok
+                                                                              : MessageAnswer::Yes;
+}
+
+}  // namespace
+
+MessageAnswer ScriptedPlatform::showMessage(const Message& message) {
+  messages.push_back(message);
+  return nextReply(messageAnswers).value_or(firstButton(message.buttons));
+}
+
+QString ScriptedPlatform::chooseFileToOpen(const FileDialogRequest& request) {
+  openRequests.push_back(request);
+  return nextReply(fileAnswers).value_or(QString());
+}
+
+QString ScriptedPlatform::chooseFileToSave(const FileDialogRequest& request) {
+  saveRequests.push_back(request);
+  return nextReply(fileAnswers).value_or(QString());
+}
+
+std::optional<QColor> ScriptedPlatform::chooseColour(const QColor&) {
+  ++colourRequests;
+  return nextReply(colourAnswers);
+}
+
+std::optional<QFont> ScriptedPlatform::chooseFont(const QFont&) {
+  ++fontRequests;
+  return nextReply(fontAnswers);
+}
+
+bool ScriptedPlatform::setUpPrinter(QPrinter&) {
+  ++printerRequests;
+  return nextReply(printerAnswers).value_or(false);
+}
+
+bool ScriptedPlatform::startProgram(const QString& program, const QStringList& arguments) {
+  startedPrograms.push_back({program, arguments});
+  return programsStart;
+}
+
+bool ScriptedPlatform::openUrl(const QUrl& url) {
+  openedUrls.push_back(url);
+  return urlsOpen;
+}
+
+void ScriptedPlatform::showHelp(const QUrl& page) { helpPages.push_back(page); }
+
+void ScriptedPlatform::beginBusy() {
+  ++busyDepth;
+  ++busyPeriods;
+}
+
+void ScriptedPlatform::endBusy() { --busyDepth; }
+
+void ScriptedPlatform::processPendingEvents() { ++pendingEventRuns; }

@@ -1,0 +1,53 @@
+// A platform for tests: records everything the program shows or starts and
+// answers with prepared replies, in order. When the replies run out, a
+// message box is answered with its first button and a dialog is cancelled.
+#pragma once
+
+#include <deque>
+#include <vector>
+
+#include "platform/platform.h"
+
+class ScriptedPlatform : public Platform {
+ public:
+  struct StartedProgram {
+    QString program;
+    QStringList arguments;
+  };
+
+  // Prepared replies.
+  std::deque<MessageAnswer> messageAnswers;
+  std::deque<QString> fileAnswers;
+  std::deque<QColor> colourAnswers;
+  std::deque<QFont> fontAnswers;
+  std::deque<bool> printerAnswers;
+  bool programsStart = true;
+  bool urlsOpen = true;
+
+  // What was shown.
+  std::vector<Message> messages;
+  std::vector<FileDialogRequest> openRequests;
+  std::vector<FileDialogRequest> saveRequests;
+  int colourRequests = 0;
+  int fontRequests = 0;
+  int printerRequests = 0;
+  std::vector<StartedProgram> startedPrograms;
+  std::vector<QUrl> openedUrls;
+  std::vector<QUrl> helpPages;
+  int busyDepth = 0;
+  int busyPeriods = 0;
+  int pendingEventRuns = 0;
+
+  MessageAnswer showMessage(const Message& message) override;
+  QString chooseFileToOpen(const FileDialogRequest& request) override;
+  QString chooseFileToSave(const FileDialogRequest& request) override;
+  std::optional<QColor> chooseColour(const QColor& initial) override;
+  std::optional<QFont> chooseFont(const QFont& initial) override;
+  bool setUpPrinter(QPrinter& printer) override;
+  bool startProgram(const QString& program, const QStringList& arguments) override;
+  bool openUrl(const QUrl& url) override;
+  void showHelp(const QUrl& page) override;
+  void beginBusy() override;
+  void endBusy() override;
+  void processPendingEvents() override;
+};

@@ -1,0 +1,111 @@
+#include "state/bmp_file.h"
+
+#include <QFile>
+#include <QtEndian>
+
+#include "state/failure.h"
+#include "state/file_writing.h"
+
+namespace {
+
+// Buffers beyond this size are refused rather than allocated.
+constexpr qint64 largestPicture = qint64(256) << 20;
+constexpr int32_t pixelsPerMetre = 3780;  // 96 dots per inch
+
+void putInteger(QByteArray& bytes, int offset, uint32_t value) {
+  qToLittleEndian(value, bytes.data() + offset);
+}
+
+void putShort(QByteArray& bytes, int offset, uint16_t value) {
+  qToLittleEndian(value, bytes.data() + offset);
+}
+
+uint32_t integerAt(const QByteArray& bytes, int offset) {
+  return qFromLittleEndian<uint32_t>(bytes.constData() + offset);
+}
+
+uint16_t shortAt(const QByteArray& bytes, int offset) {
+  return qFromLittleEndian<uint16_t>(bytes.constData() + offset);
+}
+
+Failure unreadable(const QString& path, const char* why) {
+  return Failure(errorNumber::UnreadablePicture,
+                 QStringLiteral("Unreadable picture (%1): %2").arg(QLatin1String(why), path));
+}
+
+struct HeaderGeometry {
+  int32_t width;
+  int32_t rows;
+};
+
+HeaderGeometry checkedGeometry(const QByteArray& header, qint64 fileLength, const QString& path) {
+  if (header.size() < bmpHeaderSize) throw unreadable(path, "truncated header");
+  if (!header.startsWith("BM") || integerAt(header, 10) != bmpHeaderSize ||
+      integerAt(header, 14) != 40 || shortAt(header, 28) != 24 || integerAt(header, 30) != 0)
+    throw unreadable(path, "not a 24-bit BMP with a 54-byte header");
+  const auto width = int32_t(integerAt(header, 18));
+  const auto rows = int32_t(integerAt(header, 22));
+  if (width <= 0 || rows <= 0) throw unreadable(path, "no bottom-up rows");
+  const qint64 pixelBytes = qint64(strideOf(width)) * rows;
+  if (pixelBytes > largestPicture) throw unreadable(path, "too large");
+  if (fileLength - bmpHeaderSize < pixelBytes) throw unreadable(path, "truncated rows");
+  if (fileLength - bmpHeaderSize > pixelBytes + 4) throw unreadable(path, "longer than its rows");
+  return {width, rows};
+}
+
+}  // namespace
+
+int32_t strideOf(int32_t width) { return (3 * width + 3) / 4 * 4; }
+
+QByteArray bmpHeader(int32_t width, int32_t rows) {
+  const uint32_t pixelBytes = uint32_t(strideOf(width)) * uint32_t(rows);
+  QByteArray header(bmpHeaderSize, '\0');
+  header[0] = 'B';
+  header[1] = 'M';
+  putInteger(header, 2, bmpHeaderSize + pixelBytes);
+  putInteger(header, 10, bmpHeaderSize);
+  putInteger(header, 14, 40);
+  putInteger(header, 18, uint32_t(width));
+  putInteger(header, 22, uint32_t(rows));
+  putShort(header, 26, 1);
+  putShort(header, 28, 24);
+  putInteger(header, 34, pixelBytes);
+  putInteger(header, 38, pixelsPerMetre);
+  putInteger(header, 42, pixelsPerMetre);
+  return header;
+}
+
+QByteArray bmpFileBytes(const QImage& image) {
+  const QImage rows = image.convertToFormat(QImage::Format_BGR888);
+  const int32_t stride = strideOf(rows.width());
+  QByteArray bytes = bmpHeader(rows.width(), rows.height());
+  bytes.reserve(bmpHeaderSize + qsizetype(stride) * rows.height());
+  const QByteArray padding(stride - 3 * rows.width(), '\0');
+  for (int y = rows.height() - 1; y >= 0; --y) {
+    bytes.append(reinterpret_cast<const char*>(rows.constScanLine(y)), 3 * rows.width());
+    bytes.append(padding);
+  }
+  return bytes;
+}
+
+void saveBmp(const QImage& image, const QString& path) {
+  writeFileReplacing(path, bmpFileBytes(image));
+}
+
+PictureBuffer readPictureBuffer(const QString& path) {
+  QFile file(path);
+  openForReading(file);
+  const HeaderGeometry geometry = checkedGeometry(file.read(bmpHeaderSize), file.size(), path);
+  QByteArray pixels = file.readAll();
+  if (pixels.size() != file.size() - bmpHeaderSize) throw fileFailure(file);
+  pixels.append('\0');
+  return {pixels, geometry.width, geometry.rows, strideOf(geometry.width)};
+}
+
+void writeBmpFromBuffer(const QString& path, int32_t width, int32_t rows, const QByteArray& buffer) {
+  const qsizetype pixelBytes = qsizetype(strideOf(width)) * rows;
+  if (buffer.size() < pixelBytes)
+    throw Failure(errorNumber::InvalidArgument,
+                  QStringLiteral("Picture buffer smaller than its rows: ") + path);
+  writeFileReplacing(path, bmpHeader(width, rows) + buffer.left(pixelBytes));
+}

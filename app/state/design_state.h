@@ -1,0 +1,96 @@
+// The design state: the one set of program-wide values that every window and
+// shared procedure reads and writes, living from start-up to the end of the
+// program. Its defaults are the ones start-up fills in.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <array>
+
+#include "state/curve_points.h"
+#include "state/kind_settings.h"
+#include "state/undo_store.h"
+
+struct DesignFrame {
+  int32_t left = 5;
+  int32_t top = 5;
+  int32_t width = 0;
+  int32_t height = 0;
+};
+
+// Temporary files through which pictures travel, fixed for the run.
+struct WorkingFiles {
+  QString render;
+  QString canvas;
+  QString shape;
+  QString picture;
+  QString mask;
+  QString spare;  // never set
+
+  QStringList all() const { return {render, canvas, shape, picture, mask, spare}; }
+};
+
+// Pixel rows in 24-bit BMP layout, handed to the relief engine.
+struct PictureBuffers {
+  QByteArray background;
+  QByteArray output;
+  QByteArray mask;
+  QByteArray picture;
+  QByteArray texture;
+};
+
+struct PictureGeometry {
+  int32_t canvasStride = 0;
+  int32_t canvasRows = 0;
+  int32_t textureStride = 0;
+  int32_t textureRows = 0;
+};
+
+struct DesignState {
+  // Screen and layout: twips per screen pixel and the control-font factor.
+  int32_t layoutUnitX = 15;
+  int32_t layoutUnitY = 15;
+  double fontScaleFactor = 1.0;
+
+  int32_t sourceKind = sourceKind::Text;
+
+  // Current settings of the source kind being worked on.
+  DesignFrame designFrame;
+  int32_t surfacePattern = 0;
+  int32_t material = 0;
+  int32_t curveAxis = 0;
+  int32_t deformationType = 0;
+  int32_t deformationAmount = 0;
+  int32_t effectType = effectType::Engraved;
+  int32_t fillKind = 0;  // 0 colour, 1 texture
+  Rgb fillColour{0, 0, 200};
+  Rgb outlineColour{0, 0, 0};
+  Rgb glowColour{0, 255, 0};
+
+  KindSettingsTable kindSettings = defaultKindSettings();
+  std::array<std::array<int32_t, 5>, 5> curveAxisTable{};  // (source kind, material group)
+  std::array<QString, 5> textureNames;                      // by source kind
+
+  CurvePoints curve;
+  double ellipseRatio = 0.0;  // 0 until the ellipse ratio dialog first sets it
+
+  WorkingFiles workingFiles;
+  QString currentPictureName;
+  PictureBuffers buffers;
+  PictureGeometry geometry;
+  UndoStore undo;
+};
+
+// The program-wide design state.
+DesignState& design();
+
+// Sets the layout units from the screen's logical dots per inch (15 twips
+// per pixel at 96) and the font scale factor from them.
+void applyScreenMetrics(DesignState& state, double dotsPerInchX, double dotsPerInchY);
+
+// Makes the render file and the canvas file of start-up.
+void createStartupWorkingFiles(WorkingFiles& files);
+
+// Deletes every working file that was made; names stay as they are.
+void deleteWorkingFiles(const WorkingFiles& files);

@@ -1,0 +1,75 @@
+#include "state/failure.h"
+
+#include <QDir>
+#include <QFileDevice>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+#include <new>
+
+Failure::Failure(int32_t number, QString description)
+    : number_(number),
+      description_(std::move(description)),
+      utf8_(QStringLiteral("error %1: %2").arg(number_).arg(description_).toUtf8()) {}
+
+namespace {
+
+Failure described(int32_t number, const char* text, const QString& path) {
+  return Failure(number, QStringLiteral("%1: %2").arg(QLatin1String(text), path));
+}
+
+bool folderOfExists(const QString& path) { return QFileInfo(path).absoluteDir().exists(); }
+
+Failure failureFromFileError(QFileDevice::FileError error, const QString& path) {
+  switch (error) {
+    case QFileDevice::OpenError: return described(errorNumber::PathFileAccessError, "Path/File access error", path);
+    case QFileDevice::PermissionsError: return described(errorNumber::PermissionDenied, "Permission denied", path);
+    default: return described(errorNumber::DeviceIoError, "Device I/O error", path);
+  }
+}
+
+}  // namespace
+
+Failure failureFromSystemError(int systemError, const QString& path) {
+  switch (systemError) {
+    case ENOENT:
+      if (folderOfExists(path)) return described(errorNumber::FileNotFound, "File not found", path);
+      return described(errorNumber::PathNotFound, "Path not found", path);
+    case ENOTDIR: return described(errorNumber::PathNotFound, "Path not found", path);
+    case ENOSPC:
+    case EDQUOT: return described(errorNumber::DiskFull, "Disk full", path);
+    case EACCES:
+    case EPERM:
+    case EROFS: return described(errorNumber::PermissionDenied, "Permission denied", path);
+    case EISDIR: return described(errorNumber::PathFileAccessError, "Path/File access error", path);
+    case ENXIO:
+    case ENODEV:
+    case ENOMEDIUM: return described(errorNumber::DeviceUnavailable, "Device unavailable", path);
+    default: return described(errorNumber::DeviceIoError, "Device I/O error", path);
+  }
+}
+
+Failure fileFailure(const QFileDevice& file) {
+  // Qt keeps the system's own text of the error that stopped the file; the
+  // matching code tells a full disk from a missing folder.
+  for (int systemError : {ENOENT, ENOTDIR, ENOSPC, EDQUOT, EACCES, EPERM, EROFS, EISDIR, ENXIO,
+                          ENODEV, ENOMEDIUM}) {
+    if (file.errorString() == QString::fromLocal8Bit(std::strerror(systemError)))
+      return failureFromSystemError(systemError, file.fileName());
+  }
+  return failureFromFileError(file.error(), file.fileName());
+}
+
+Failure currentFailure() {
+  try {
+    throw;
+  } catch (const Failure& failure) {
+    return failure;
+  } catch (const std::bad_alloc&) {
+    return Failure(errorNumber::OutOfMemory, QStringLiteral("Out of memory"));
+  } catch (const std::exception& other) {
+    return Failure(errorNumber::InternalError, QString::fromLocal8Bit(other.what()));
+  } catch (...) {
+    return Failure(errorNumber::InternalError, QStringLiteral("Unknown failure"));
+  }
+}

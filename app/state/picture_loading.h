@@ -1,0 +1,9 @@
+// Loading a picture file (BMP, JPEG, GIF or PNG) as a 24-bit canvas image.
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// Transparent parts come out white. Throws a Failure: the file's own error
+// when it cannot be opened, 50003 when its content is no readable picture.
+QImage loadPicture(const QString& path);

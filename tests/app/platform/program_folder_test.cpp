@@ -1,0 +1,50 @@
+#include "platform/program_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "test_files.h"
+
+namespace {
+
+void expectWorkingFolders(const QString& folder) {
+  for (const char* working : {"inputs", "outputs", "textures", "curves"})
+    EXPECT_TRUE(QFileInfo(folder + '/' + working).isDir()) << working;
+}
+
+}  // namespace
+
+TEST(ProgramFolder, WritableExecutableFolderIsTheProgramFolder) {
+  QTemporaryDir executable;
+  QTemporaryDir user;
+  EXPECT_EQ(prepareProgramFolder(executable.path(), user.filePath("data")), executable.path());
+  expectWorkingFolders(executable.path());
+  EXPECT_FALSE(QFileInfo::exists(user.filePath("data")));
+  EXPECT_EQ(QDir(executable.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+TEST(ProgramFolder, FolderWithoutRoomForFilesGivesWayToTheUserFolder) {
+  QTemporaryDir user;
+  // No file can be made in /proc, not even by the administrator.
+  EXPECT_EQ(prepareProgramFolder(QStringLiteral("/proc"), user.filePath("data")), user.filePath("data"));
+  expectWorkingFolders(user.filePath("data"));
+}
+
+TEST(ProgramFolder, UserFolderGetsTheShippedFilesItLacks) {
+  QTemporaryDir installed;
+  writeContent(installed.filePath("curves/default.txt"), "shipped curve");
+  writeContent(installed.filePath("curves/gold.txt"), "shipped gold");
+  writeContent(installed.filePath("help/pages/velloro.htm"), "shipped help");
+  writeContent(installed.filePath("inputs/private.bmp"), "not shipped");
+  QTemporaryDir user;
+  writeContent(user.filePath("curves/default.txt"), "user's change");
+  fillFromShippedData(installed.path(), user.path());
+  EXPECT_EQ(contentOf(user.filePath("curves/default.txt")), QByteArray("user's change"));
+  EXPECT_EQ(contentOf(user.filePath("curves/gold.txt")), QByteArray("shipped gold"));
+  EXPECT_EQ(contentOf(user.filePath("help/pages/velloro.htm")), QByteArray("shipped help"));
+  EXPECT_FALSE(QFileInfo::exists(user.filePath("inputs/private.bmp")));
+}

@@ -1,0 +1,96 @@
+#include "platform/qt_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QTimer>
+
+namespace {
+
+struct SeenBox {
+  QString title;
+  QString text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QStringList buttons;
+};
+
+// Answers the next message box with `button` and notes what it showed.
+void answerNextBox(SeenBox& seen, QMessageBox::StandardButton button) {
+  QTimer::singleShot(0, [&seen, button] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    seen = {box->windowTitle(), box->text(), box->icon(), {}};
+    for (QAbstractButton* shown : box->buttons()) seen.buttons << shown->text().remove('&');
+    box->button(button)->click();
+  });
+}
+
+}  // namespace
+
+TEST(QtPlatform, MessageBoxShowsTextIconButtonsAndTitle) {
+  QtPlatform platform;
+  SeenBox seen;
+  answerNextBox(seen, QMessageBox::No);
+  const MessageAnswer answer = platform.showMessage(
+      {"error number : 13/84\r\nType mismatch", MessageIcon::Question, MessageButtons::YesNo});
+  EXPECT_EQ(answer, MessageAnswer::No);
+  EXPECT_EQ(seen.title, QStringLiteral("Velloro"));
+  EXPECT_EQ(seen.text, QStringLiteral("error number : 13/84\nType mismatch"));
+  EXPECT_EQ(seen.icon, QMessageBox::Question);
+  EXPECT_EQ(seen.buttons.size(), 2);
+}
+
+TEST(QtPlatform, ExclamationAndCriticalIcons) {
+  QtPlatform platform;
+  SeenBox seen;
+  answerNextBox(seen, QMessageBox::Ok);
+  EXPECT_EQ(platform.showMessage({"Cannot read", MessageIcon::Exclamation}), MessageAnswer::Ok);
+  EXPECT_EQ(seen.icon, QMessageBox::Warning);
+  answerNextBox(seen, QMessageBox::Ok);
+  platform.showMessage({"Thanks to give me more disk space ...", MessageIcon::Critical});
+  EXPECT_EQ(seen.icon, QMessageBox::Critical);
+  EXPECT_EQ(seen.buttons.size(), 1);
+}
+
+TEST(QtPlatform, HelpPagesShowInOneWindowNamedMyWindow) {
+  QTemporaryDir folder;
+  QFile page(folder.filePath("velloro.htm"));
+  ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+  page.write("<html><body><h1>First run</h1></body></html>");
+  page.close();
+  QtPlatform platform;
+  platform.showHelp(QUrl::fromLocalFile(page.fileName()));
+  platform.showHelp(QUrl::fromLocalFile(page.fileName()));
+  int windows = 0;
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    auto* browser = qobject_cast<QTextBrowser*>(widget);
+    if (!browser || browser->objectName() != QStringLiteral("MyWindow")) continue;
+    ++windows;
+    EXPECT_TRUE(browser->isVisible());
+    EXPECT_TRUE(browser->toPlainText().contains(QStringLiteral("First run")));
+    browser->close();
+  }
+  EXPECT_EQ(windows, 1);
+}
+
+TEST(QtPlatform, HourglassIsRestored) {
+  QtPlatform platform;
+  {
+    BusyPointer busy(platform);
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  }
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(QtPlatform, StartingAMissingProgramFails) {
+  QtPlatform platform;
+  EXPECT_FALSE(platform.startProgram(QStringLiteral("/nonexistent/msinfo"), {}));
+}

@@ -1,0 +1,38 @@
+#include "platform/scripted_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <QPrinter>
+#include <stdexcept>
+
+TEST(ScriptedPlatform, PreparedAnswersInOrderThenDefaults) {
+  ScriptedPlatform platform;
+  platform.messageAnswers = {MessageAnswer::No};
+  platform.fileAnswers = {"/tmp/a.bmp"};
+  EXPECT_EQ(platform.showMessage({"Crop ?", MessageIcon::Question, MessageButtons::YesNo}),
+            MessageAnswer::No);
+  EXPECT_EQ(platform.showMessage({"Again ?", MessageIcon::Question, MessageButtons::YesNo}),
+            MessageAnswer::Yes);
+  EXPECT_EQ(platform.showMessage({"Done."}), MessageAnswer::Ok);
+  EXPECT_EQ(platform.chooseFileToOpen({}), QStringLiteral("/tmp/a.bmp"));
+  EXPECT_EQ(platform.chooseFileToSave({}), QString());
+  EXPECT_EQ(platform.chooseColour(Qt::red), std::nullopt);
+  EXPECT_EQ(platform.chooseFont(QFont()), std::nullopt);
+  QPrinter printer;
+  EXPECT_FALSE(platform.setUpPrinter(printer));
+  ASSERT_EQ(platform.messages.size(), 3u);
+  EXPECT_EQ(platform.messages[0].text, QStringLiteral("Crop ?"));
+  EXPECT_EQ(platform.messages[2].title, QStringLiteral("Velloro"));
+}
+
+TEST(ScriptedPlatform, BusyPointerEndsAlsoOnFailure) {
+  ScriptedPlatform platform;
+  try {
+    BusyPointer busy(platform);
+    EXPECT_EQ(platform.busyDepth, 1);
+    throw std::runtime_error("render failed");
+  } catch (const std::runtime_error&) {
+  }
+  EXPECT_EQ(platform.busyDepth, 0);
+  EXPECT_EQ(platform.busyPeriods, 1);
+}

@@ -1,0 +1,124 @@
+#include "state/bmp_file.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include "state/failure.h"
+#include "test_files.h"
+
+namespace {
+
+uint32_t integerAt(const QByteArray& bytes, int offset) {
+  return qFromLittleEndian<uint32_t>(bytes.constData() + offset);
+}
+
+QImage twoByTwo() {
+  QImage image(2, 2, QImage::Format_RGB888);
+  image.setPixel(0, 0, qRgb(1, 2, 3));
+  image.setPixel(1, 0, qRgb(4, 5, 6));
+  image.setPixel(0, 1, qRgb(7, 8, 9));
+  image.setPixel(1, 1, qRgb(10, 11, 12));
+  return image;
+}
+
+int failureNumberOfReading(const QString& path) {
+  try {
+    readPictureBuffer(path);
+  } catch (const Failure& failure) {
+    return failure.number();
+  }
+  return 0;
+}
+
+}  // namespace
+
+TEST(Stride, RowsRoundUpToFourBytes) {
+  EXPECT_EQ(strideOf(1), 4);
+  EXPECT_EQ(strideOf(2), 8);
+  EXPECT_EQ(strideOf(3), 12);
+  EXPECT_EQ(strideOf(4), 12);
+  EXPECT_EQ(strideOf(101), 304);
+  EXPECT_EQ(strideOf(631), 1896);
+}
+
+TEST(BmpWriting, HeaderOf54Bytes) {
+  const QByteArray header = bmpHeader(101, 7);
+  ASSERT_EQ(header.size(), 54);
+  EXPECT_TRUE(header.startsWith("BM"));
+  EXPECT_EQ(integerAt(header, 2), 54u + 304u * 7u);
+  EXPECT_EQ(integerAt(header, 10), 54u);
+  EXPECT_EQ(integerAt(header, 14), 40u);
+  EXPECT_EQ(integerAt(header, 18), 101u);
+  EXPECT_EQ(integerAt(header, 22), 7u);
+  EXPECT_EQ(qFromLittleEndian<uint16_t>(header.constData() + 26), 1);
+  EXPECT_EQ(qFromLittleEndian<uint16_t>(header.constData() + 28), 24);
+  EXPECT_EQ(integerAt(header, 30), 0u);
+}
+
+TEST(BmpWriting, RowsBottomUpBlueGreenRedPadded) {
+  const QByteArray bytes = bmpFileBytes(twoByTwo());
+  ASSERT_EQ(bytes.size(), 54 + 2 * 8);
+  EXPECT_EQ(bytes.mid(54, 8), QByteArray("\x09\x08\x07\x0c\x0b\x0a\x00\x00", 8));
+  EXPECT_EQ(bytes.mid(62, 8), QByteArray("\x03\x02\x01\x06\x05\x04\x00\x00", 8));
+}
+
+TEST(BmpWriting, SavedFileReadsBackAsThePicture) {
+  QTemporaryDir folder;
+  saveBmp(twoByTwo(), folder.filePath("p.bmp"));
+  QImage read(folder.filePath("p.bmp"));
+  EXPECT_EQ(read.convertToFormat(QImage::Format_RGB888), twoByTwo());
+}
+
+TEST(BmpWriting, FailedSaveKeepsTheOldFileAndLeavesNoTemporary) {
+  QTemporaryDir folder;
+  QDir(folder.path()).mkdir("taken");
+  EXPECT_THROW(saveBmp(twoByTwo(), folder.filePath("taken")), Failure);
+  EXPECT_TRUE(QFileInfo(folder.filePath("taken")).isDir());
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+TEST(PictureBuffer, HoldsTheBytesAfterTheHeaderAndATrailingZero) {
+  QTemporaryDir folder;
+  const QString path = folder.filePath("p.bmp");
+  saveBmp(twoByTwo(), path);
+  const PictureBuffer buffer = readPictureBuffer(path);
+  const QByteArray file = contentOf(path);
+  EXPECT_EQ(buffer.bytes.size(), file.size() - 53);
+  EXPECT_EQ(buffer.bytes.left(16), file.mid(54));
+  EXPECT_EQ(buffer.bytes.back(), '\0');
+  EXPECT_EQ(buffer.width, 2);
+  EXPECT_EQ(buffer.rows, 2);
+  EXPECT_EQ(buffer.stride, 8);
+}
+
+TEST(PictureBuffer, WrittenBackBehindAFreshHeader) {
+  QTemporaryDir folder;
+  saveBmp(twoByTwo(), folder.filePath("in.bmp"));
+  const PictureBuffer buffer = readPictureBuffer(folder.filePath("in.bmp"));
+  writeBmpFromBuffer(folder.filePath("out.bmp"), 2, 2, buffer.bytes);
+  EXPECT_EQ(contentOf(folder.filePath("out.bmp")), contentOf(folder.filePath("in.bmp")));
+  EXPECT_THROW(writeBmpFromBuffer(folder.filePath("x.bmp"), 3, 2, buffer.bytes), Failure);
+}
+
+TEST(PictureBuffer, BadFilesAreRefused) {
+  QTemporaryDir folder;
+  const QByteArray good = bmpFileBytes(twoByTwo());
+  writeContent(folder.filePath("empty.bmp"), {});
+  writeContent(folder.filePath("short.bmp"), good.left(60));
+  writeContent(folder.filePath("header.bmp"), good.left(40));
+  QByteArray otherHeader = good;
+  qToLittleEndian<uint32_t>(124, otherHeader.data() + 14);
+  writeContent(folder.filePath("v5.bmp"), otherHeader);
+  writeContent(folder.filePath("long.bmp"), good + QByteArray(1000, 'x'));
+  QImage(4, 4, QImage::Format_RGB32).save(folder.filePath("png.bmp"), "PNG");
+  for (const char* name : {"empty.bmp", "short.bmp", "header.bmp", "v5.bmp", "long.bmp", "png.bmp"})
+    EXPECT_EQ(failureNumberOfReading(folder.filePath(name)), errorNumber::UnreadablePicture) << name;
+  EXPECT_EQ(failureNumberOfReading(folder.filePath("absent.bmp")), errorNumber::FileNotFound);
+  EXPECT_EQ(failureNumberOfReading(folder.path()), errorNumber::PathFileAccessError);
+}

@@ -1,0 +1,171 @@
+#include "state/curve_file.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "platform/scripted_platform.h"
+#include "test_files.h"
+
+namespace {
+
+const CurvePoints rising{{0, 0, 50, 100, 150, 200, 255, 0}, {0, 0, 20, 80, 160, 230, 255, 0}};
+const std::array<int32_t, 8> builtInPositions{0, 0, 50, 100, 150, 200, 255, 0};
+const std::array<int32_t, 8> flatValues{0, 128, 128, 128, 128, 128, 128, 0};
+
+
+
+class CurveFileTest : public testing::Test {
+ protected:
+  QString curves() const { return folder.path(); }
+  QString curve(const char* name) const { return folder.filePath(name); }
+  QStringList filesLeft() const { return QDir(curves()).entryList(QDir::Files | QDir::Hidden); }
+
+  QTemporaryDir folder;
+  ScriptedPlatform platform;
+  CurvePoints points;
+};
+
+}  // namespace
+
+TEST_F(CurveFileTest, SavedFileHoldsBothLinesAtTheirOffsets) {
+  ASSERT_TRUE(saveCurve(rising, "mine.txt", curves(), platform));
+  QByteArray expected(",0,50,100,150,200,255,");
+  expected.append(99 - expected.size(), '\0');
+  expected.append(",0,20,80,160,230,255,");
+  EXPECT_EQ(contentOf(curve("mine.txt")), expected);
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(filesLeft(), QStringList{"mine.txt"});
+}
+
+TEST_F(CurveFileTest, SavingOverALongerFileKeepsItsOtherBytes) {
+  writeContent(curve("old.txt"), QByteArray(300, 'z'));
+  ASSERT_TRUE(saveCurve(rising, "old.txt", curves(), platform));
+  const QByteArray saved = contentOf(curve("old.txt"));
+  ASSERT_EQ(saved.size(), 300);
+  EXPECT_TRUE(saved.startsWith(",0,50,100,150,200,255,z"));
+  EXPECT_EQ(saved.mid(99, 22), QByteArray(",0,20,80,160,230,255,z"));
+  EXPECT_EQ(saved.mid(121), QByteArray(300 - 121, 'z'));
+}
+
+TEST_F(CurveFileTest, SavedCurveLoadsBack) {
+  ASSERT_TRUE(saveCurve(rising, "round.txt", curves(), platform));
+  ASSERT_TRUE(loadCurve(points, "round.txt", curves(), platform));
+  EXPECT_EQ(points, rising);
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(CurveFileTest, FileWithOnlyThePositionLineGivesTheFlatCurveAfterAWarning) {
+  writeContent(curve("half.txt"), ",0,30,60,90,120,255,");
+  ASSERT_TRUE(loadCurve(points, "half.txt", curves(), platform));
+  EXPECT_EQ(points.x, (std::array<int32_t, 8>{0, 0, 30, 60, 90, 120, 255, 0}));
+  EXPECT_EQ(points.y, flatValues);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text,
+            "Cannot read : ''" + curve("half.txt") + "''\r\nI draw a flat curve ...");
+  EXPECT_EQ(platform.messages[0].icon, MessageIcon::Exclamation);
+  EXPECT_EQ(platform.messages[0].title, QStringLiteral("Velloro"));
+}
+
+TEST_F(CurveFileTest, MissingNameGivesBuiltInFlatCurveAndLeavesAnEmptyFile) {
+  ASSERT_TRUE(loadCurve(points, "absent.txt", curves(), platform));
+  EXPECT_EQ(points.x, builtInPositions);
+  EXPECT_EQ(points.y, flatValues);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_TRUE(platform.messages[0].text.contains(curve("absent.txt")));
+  EXPECT_TRUE(QFileInfo(curve("absent.txt")).isFile());
+  EXPECT_EQ(QFileInfo(curve("absent.txt")).size(), 0);
+}
+
+TEST_F(CurveFileTest, FieldThatIsNoNumberFailsWithoutSiteTagAndKeepsThePoints) {
+  writeContent(curve("bad.txt"), ",0,50,abc,150,200,255,");
+  points = rising;
+  EXPECT_FALSE(loadCurve(points, "bad.txt", curves(), platform));
+  EXPECT_EQ(points, rising);
+  ASSERT_EQ(platform.messages.size(), 2u);  // the flat-curve warning, then the failure
+  EXPECT_EQ(platform.messages[1].text, QStringLiteral("error number : 13\r\nType mismatch"));
+  EXPECT_EQ(platform.messages[1].icon, MessageIcon::None);
+}
+
+TEST_F(CurveFileTest, NumberBeyondSixteenBitsIsAnOverflow) {
+  QByteArray content(",0,50,100,150,200,255,");
+  content.append(99 - content.size(), '\0');
+  content.append(",1,2,3,4,5,40000,");
+  writeContent(curve("big.txt"), content);
+  EXPECT_FALSE(loadCurve(points, "big.txt", curves(), platform));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_TRUE(platform.messages[0].text.startsWith(QStringLiteral("error number : 6\r\n")));
+}
+
+TEST_F(CurveFileTest, PositionsThatDoNotRiseAreRefused) {
+  writeContent(curve("flat.txt"), ",0,50,50,150,200,255,");
+  points = rising;
+  EXPECT_FALSE(loadCurve(points, "flat.txt", curves(), platform));
+  EXPECT_EQ(points, rising);
+}
+
+TEST_F(CurveFileTest, BlanksAroundNumbersAreAllowed) {
+  QByteArray content(", 0, 40 ,100,150,200,255,");
+  content.append(99 - content.size(), '\0');
+  content.append(",9 , 8,7,6,5,4,");
+  writeContent(curve("blank.txt"), content);
+  ASSERT_TRUE(loadCurve(points, "blank.txt", curves(), platform));
+  EXPECT_EQ(points.x[2], 40);
+  EXPECT_EQ(points.y[1], 9);
+}
+
+TEST_F(CurveFileTest, FolderWhereAFileIsExpectedIsReported) {
+  QDir(curves()).mkdir("folder.txt");
+  EXPECT_FALSE(loadCurve(points, "folder.txt", curves(), platform));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_TRUE(platform.messages[0].text.startsWith(QStringLiteral("error number : 75\r\n")));
+}
+
+TEST_F(CurveFileTest, MissingCurvesFolderIsPathNotFound) {
+  EXPECT_FALSE(loadCurve(points, "default.txt", curve("nowhere"), platform));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_TRUE(platform.messages[0].text.startsWith(QStringLiteral("error number : 76\r\n")));
+}
+
+TEST_F(CurveFileTest, CancelledDialogsChangeNothingAndSayNothing) {
+  points = rising;
+  EXPECT_FALSE(loadCurve(points, {}, curves(), platform));
+  EXPECT_FALSE(saveCurve(points, {}, curves(), platform));
+  EXPECT_EQ(points, rising);
+  EXPECT_TRUE(platform.messages.empty());
+  ASSERT_EQ(platform.openRequests.size(), 1u);
+  EXPECT_EQ(platform.openRequests[0].folder, curves());
+  EXPECT_EQ(platform.saveRequests[0].defaultSuffix, QStringLiteral("txt"));
+}
+
+TEST_F(CurveFileTest, DialogChoiceIsUsedAsTheFullPath) {
+  platform.fileAnswers = {curve("chosen.txt"), curve("chosen.txt")};
+  ASSERT_TRUE(saveCurve(rising, {}, curves(), platform));
+  ASSERT_TRUE(loadCurve(points, {}, curves(), platform));
+  EXPECT_EQ(points, rising);
+}
+
+TEST_F(CurveFileTest, SaveCreatesTheCurvesFolder) {
+  ASSERT_TRUE(saveCurve(rising, "x.txt", curve("new/curves"), platform));
+  EXPECT_TRUE(QFileInfo(curve("new/curves/x.txt")).isFile());
+}
+
+TEST_F(CurveFileTest, UnwritableSaveIsReportedAndLeavesNothingBehind) {
+  writeContent(curve("blocker"), "a file, not a folder");
+  EXPECT_FALSE(saveCurve(rising, "x.txt", curve("blocker"), platform));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_TRUE(platform.messages[0].text.startsWith(QStringLiteral("error number : ")));
+  EXPECT_EQ(filesLeft(), QStringList{"blocker"});
+}
+
+TEST_F(CurveFileTest, ShippedCurvesAreReadable) {
+  for (const char* name : {"default.txt", "steel.txt", "gold.txt"}) {
+    ASSERT_TRUE(loadCurve(points, name, QStringLiteral(SHIPPED_CURVES), platform)) << name;
+    EXPECT_EQ(points.x[1], 0) << name;
+    EXPECT_EQ(points.x[6], 255) << name;
+  }
+  EXPECT_TRUE(platform.messages.empty());
+}

@@ -1,0 +1,180 @@
+#include "state/undo_store.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <vector>
+
+#include "platform/scripted_platform.h"
+#include "state/failure.h"
+#include "state/temp_file.h"
+#include "test_files.h"
+
+namespace {
+
+// Stands in for the main window: the canvas is the canvas file's content,
+// and the buttons' states are recorded.
+class UndoStoreTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    canvasFile = folder.filePath("canvas.bmp");
+    showCanvas("first");
+    store.setListener({[this](const QString& file) { shown = contentOf(file); },
+                       [this] {
+                         ++captures;
+                         writeContent(canvasFile, shown);
+                       },
+                       [this](bool enabled) { undoButton.push_back(enabled); },
+                       [this](bool enabled) { redoButton.push_back(enabled); }});
+  }
+  void TearDown() override { store.deleteUndoFiles(); }
+
+  void showCanvas(const QByteArray& picture) {
+    shown = picture;
+    writeContent(canvasFile, picture);
+  }
+
+  QTemporaryDir folder;
+  QString canvasFile;
+  ScriptedPlatform platform;
+  UndoStore store;
+  QByteArray shown;
+  int captures = 0;
+  std::vector<bool> undoButton;
+  std::vector<bool> redoButton;
+};
+
+}  // namespace
+
+TEST_F(UndoStoreTest, RecordChangeUndoRedo) {
+  store.record(canvasFile, platform);
+  EXPECT_EQ(contentOf(store.undoFile(0)), QByteArray("first"));
+  EXPECT_EQ(undoButton, std::vector<bool>{true});
+  EXPECT_EQ(redoButton, std::vector<bool>{false});
+  showCanvas("changed");
+
+  store.undo(canvasFile, platform);
+  EXPECT_EQ(shown, QByteArray("first"));
+  EXPECT_EQ(store.counters.position, 0);
+  EXPECT_EQ(store.counters.top, 1);
+  EXPECT_EQ(undoButton.back(), false);
+  EXPECT_EQ(redoButton.back(), true);
+  EXPECT_EQ(captures, 1);
+
+  store.redo();
+  EXPECT_EQ(shown, QByteArray("changed"));
+  EXPECT_EQ(store.counters.position, 1);
+  EXPECT_EQ(redoButton.back(), false);
+  EXPECT_EQ(undoButton.back(), true);
+  EXPECT_EQ(captures, 2);
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(UndoStoreTest, TwoUndosAfterTwoRecordsReachTheStart) {
+  store.record(canvasFile, platform);
+  showCanvas("second");
+  store.record(canvasFile, platform);
+  showCanvas("third");
+  store.undo(canvasFile, platform);
+  EXPECT_EQ(shown, QByteArray("second"));
+  EXPECT_EQ(undoButton.back(), true);
+  store.undo(canvasFile, platform);
+  EXPECT_EQ(shown, QByteArray("first"));
+  EXPECT_EQ(store.counters.position, 0);
+  EXPECT_EQ(undoButton.back(), false);
+}
+
+TEST_F(UndoStoreTest, RecordAfterUndoDropsTheLaterHistory) {
+  store.record(canvasFile, platform);
+  showCanvas("second");
+  store.record(canvasFile, platform);
+  showCanvas("third");
+  store.undo(canvasFile, platform);
+  store.record(canvasFile, platform);
+  EXPECT_EQ(redoButton.back(), false);
+  EXPECT_EQ(store.counters.position, store.counters.top);
+  store.redo();
+  EXPECT_EQ(shown, QByteArray("second"));
+}
+
+TEST_F(UndoStoreTest, RecordBeyond32767OverflowsSilently) {
+  store.counters = {32767, 32767};
+  store.record(canvasFile, platform);
+  EXPECT_EQ(store.counters.position, 32767);
+  EXPECT_TRUE(undoButton.empty());
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(UndoStoreTest, FailedLoadKeepsHistoryAndCanvasInStep) {
+  store.record(canvasFile, platform);
+  showCanvas("changed");
+  store.record(canvasFile, platform);
+  QFile::remove(store.undoFile(1));
+  store.setListener({[](const QString& file) {
+                       if (!QFileInfo::exists(file)) throw Failure(53, "File not found");
+                     },
+                     [] {}, nullptr, nullptr});
+  store.undo(canvasFile, platform);
+  EXPECT_EQ(store.counters.position, 2);
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST(UndoStoreDiskFull, RecordAndUndoAskForDiskSpace) {
+  QTemporaryDir folder;
+  UndoStore store([](const QString&, const QString& target) {
+    throw Failure(errorNumber::DiskFull, "Disk full: " + target);
+  });
+  ScriptedPlatform platform;
+  store.record(folder.filePath("canvas.bmp"), platform);
+  store.counters = {1, 1};
+  store.undo(folder.filePath("canvas.bmp"), platform);
+  ASSERT_EQ(platform.messages.size(), 2u);
+  for (const Message& message : platform.messages) {
+    EXPECT_EQ(message.text, QStringLiteral("Thanks to give me more disk space ..."));
+    EXPECT_EQ(message.icon, MessageIcon::Critical);
+    EXPECT_EQ(message.title, QStringLiteral("Velloro"));
+  }
+  EXPECT_EQ(store.counters.position, 1);
+  store.deleteUndoFiles();
+}
+
+TEST_F(UndoStoreTest, OtherRecordFailuresEndSilently) {
+  store.record(folder.filePath("no such canvas.bmp"), platform);
+  EXPECT_EQ(store.counters.position, 0);
+  EXPECT_TRUE(undoButton.empty());
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(UndoStoreTest, DeletionTakesAllUndoFilesAlsoBeyondAGap) {
+  for (int i = 0; i < 3; ++i) store.record(canvasFile, platform);
+  writeContent(store.undoFile(4), "beyond the gap");
+  QFile::remove(store.undoFile(1));
+  const QString folderOfFiles = QFileInfo(store.undoFile(0)).path();
+  store.deleteUndoFiles();
+  EXPECT_FALSE(QFileInfo::exists(folderOfFiles));
+}
+
+TEST(UndoFiles, NamedUndoNumberTmpInAFolderOfTheirOwn) {
+  UndoStore first;
+  UndoStore second;
+  EXPECT_TRUE(first.undoFile(7).endsWith(QStringLiteral("/Undo7.tmp")));
+  EXPECT_TRUE(first.undoFile(7).startsWith(QDir::tempPath()));
+  EXPECT_NE(first.undoFile(0), second.undoFile(0));
+  first.deleteUndoFiles();
+  second.deleteUndoFiles();
+}
+
+TEST(TemporaryFile, MakesAFreshEmptyFileInTheTemporaryFolder) {
+  const File one;
+  const File two;
+  EXPECT_EQ(one.Path(), QDir::tempPath() + '/');
+  EXPECT_TRUE(one.Filename().startsWith('0'));
+  EXPECT_NE(one.Filename(), two.Filename());
+  EXPECT_TRUE(QFileInfo(one.fullPath()).isFile());
+  EXPECT_EQ(QFileInfo(one.fullPath()).size(), 0);
+  QFile::remove(one.fullPath());
+  QFile::remove(two.fullPath());
+}

@@ -1,0 +1,12 @@
+// Reading and writing whole small files in tests.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The file's bytes; empty when it cannot be read.
+QByteArray contentOf(const QString& path);
+
+// Writes `content` as the file `path`, making its folders; fails the test
+// when it cannot.
+void writeContent(const QString& path, const QByteArray& content);

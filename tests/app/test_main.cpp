@@ -1,0 +1,19 @@
+// Runs the GoogleTest cases of the program core inside a QApplication, on
+// the offscreen platform unless another was asked for, with settings kept in
+// a folder of this run only.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QStandardPaths::setTestModeEnabled(true);
+  QApplication application(argc, argv);
+  QTemporaryDir settingsFolder;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
