@@ -50,10 +50,10 @@ public:
         Sample sample;
         for (int32_t i = 0; i < outputRows_; ++i) {
             uint8_t* row = output_ + static_cast<size_t>(i) * outputStride_;
-            const ColumnSpan span = mapping_.reachableColumns(i, columns);
+            const ColumnSpan span = mapping_.startRow(i, columns);
             for (int32_t j = span.first; j <= span.last; ++j) {
                 uint8_t* pixel = row + 3 * static_cast<size_t>(j);
-                const LayerPoint point = mapping_.layerPoint(i, j);
+                const LayerPoint point = mapping_.layerPoint(j);
                 // Shadow and layer touch only this pixel, so running both
                 // per pixel equals running the whole shadow pass first.
                 if (castsShadow_) {

@@ -18,6 +18,12 @@ int32_t snappedAmount(int32_t amount) {
 
 int32_t floorHalf(int32_t value) { return value >= 0 ? value / 2 : -((1 - value) / 2); }
 
+ColumnSpan unite(ColumnSpan a, ColumnSpan b) {
+    if (a.first > a.last) return b;
+    if (b.first > b.last) return a;
+    return {std::min(a.first, b.first), std::max(a.last, b.last)};
+}
+
 }  // namespace
 
 LayerMapping::LayerMapping(const LayerSlot& slot, int32_t outputRows)
@@ -30,7 +36,8 @@ LayerMapping::LayerMapping(const LayerSlot& slot, int32_t outputRows)
       centreRow_(slot.maskRows / 2),
       centreColumn_(slot.maskStride / 6) {
     const int32_t amount = snappedAmount(slot.deformationAmount);
-    if (deformation_ == kCurve && amount == kNeutralAmount) deformation_ = kNoDeformation;
+    const bool deforms = deformation_ == kRotate || (deformation_ == kCurve && amount != kNeutralAmount);
+    if (!deforms) deformation_ = kNoDeformation;
     if (deformation_ == kRotate) {
         turn_ = (1 + 5 * std::floor(0.72 * amount) / 180) * kPi;
         turnCosine_ = std::cos(turn_);
@@ -51,41 +58,51 @@ LayerMapping::LayerMapping(const LayerSlot& slot, int32_t outputRows)
     castCosine_ = std::cos(castAngle);
     castSine_ = std::sin(castAngle);
     castExponent_ = (170 - static_cast<double>(slot.shadow1)) / 100;
-    boundReach(slot);
-}
 
-// A sample needs truncate(row) in startRow..endRow - 1 and truncate(column)
-// in startColumn..endColumn, so the point lies strictly between one less than
-// the start and one more than the end. A pixel of slack more covers any
-// rounding in the deformations.
-void LayerMapping::boundReach(const LayerSlot& slot) {
-    constexpr double kInfinity = std::numeric_limits<double>::infinity();
+    // A sample needs truncate(row) in startRow..endRow - 1 and
+    // truncate(column) in startColumn..endColumn, so the point lies strictly
+    // between one less than the start and one more than the end; one pixel
+    // of slack more covers any rounding in the deformations.
     const Region& region = slot.region;
-    firstReachableRow_ = region.startRow - 2.0;
-    lastReachableRow_ = region.endRow + 1.0;
-    firstReachableColumn_ = region.startColumn - 2.0;
-    lastReachableColumn_ = region.endColumn + 2.0;
+    region_ = {region.startRow - 2.0, region.endRow + 1.0, region.startColumn - 2.0, region.endColumn + 2.0};
+    reach_ = region_;
     if (effectType_ == kDropShadow) {
-        firstReachableRow_ = std::min(firstReachableRow_, firstReachableRow_ - dropRow_);
-        lastReachableRow_ = std::max(lastReachableRow_, lastReachableRow_ - dropRow_);
-        firstReachableColumn_ = std::min(firstReachableColumn_, firstReachableColumn_ - dropColumn_);
-        lastReachableColumn_ = std::max(lastReachableColumn_, lastReachableColumn_ - dropColumn_);
+        reach_ = {std::min(region_.firstRow, region_.firstRow - dropRow_),
+                  std::max(region_.lastRow, region_.lastRow - dropRow_),
+                  std::min(region_.firstColumn, region_.firstColumn - dropColumn_),
+                  std::max(region_.lastColumn, region_.lastColumn - dropColumn_)};
     }
     if (effectType_ == kCastShadow) {
-        firstReachableRow_ = firstReachableColumn_ = -kInfinity;
-        lastReachableRow_ = lastReachableColumn_ = kInfinity;
+        constexpr double kInfinity = std::numeric_limits<double>::infinity();
+        reach_ = {-kInfinity, kInfinity, -kInfinity, kInfinity};
     }
 }
 
-ColumnSpan LayerMapping::reachableColumns(int32_t row, int32_t columns) const {
-    const double y = row + rowShift_;
+ColumnSpan LayerMapping::startRow(int32_t row, int32_t columns) {
+    rowY_ = row + rowShift_;
     switch (deformation_) {
-        case kRotate: return turnedSpan(y, columns);
-        case kCurve: return bentSpan(y, columns);
-        default:
-            if (!(y > firstReachableRow_ && y < lastReachableRow_)) return {0, -1};
-            return spanOfLayerColumns(firstReachableColumn_, lastReachableColumn_, columns);
+        case kRotate: return turnedSpan(columns);
+        case kCurve: return bentSpan(columns);
+        default: return straightSpan(columns);
     }
+}
+
+// Undeformed, the layer and each shadow cover one stretch of the row.
+ColumnSpan LayerMapping::straightSpan(int32_t columns) {
+    constexpr ColumnSpan kNone{0, -1};
+    const auto shifted = [&](double shadowRow, double columnShift) {
+        if (!region_.holdsRow(shadowRow)) return kNone;
+        return spanOfLayerColumns(region_.firstColumn - columnShift, region_.lastColumn - columnShift, columns);
+    };
+    ColumnSpan span = shifted(rowY_, 0);
+    if (effectType_ == kDropShadow) span = unite(span, shifted(rowY_ + dropRow_, dropColumn_));
+    if (effectType_ == kCastShadow) {
+        const double length = -rowY_ / castCosine_;
+        castRow_ = std::pow(length, castExponent_);
+        castShift_ = length * castSine_;
+        span = unite(span, shifted(castRow_, castShift_));
+    }
+    return span;
 }
 
 // Output columns whose undeformed layer column lies in first..last.
@@ -98,9 +115,9 @@ ColumnSpan LayerMapping::spanOfLayerColumns(double first, double last, int32_t c
 
 // Turning maps the reachable box back onto a turned box; on an output row
 // that is one interval of columns, from the two pairs of parallel sides.
-ColumnSpan LayerMapping::turnedSpan(double y, int32_t columns) const {
+ColumnSpan LayerMapping::turnedSpan(int32_t columns) const {
     constexpr double kSlack = 2;
-    const double dy = y - centreRow_;
+    const double dy = rowY_ - centreRow_;
     const double cosine = turnCosine_;
     const double sine = turnSine_;
     // Layer row = centreRow - dy cos + dx sin; layer column = centreColumn - dx cos - dy sin.
@@ -118,20 +135,19 @@ ColumnSpan LayerMapping::turnedSpan(double y, int32_t columns) const {
         low = std::max(low, std::min(a, b));
         high = std::min(high, std::max(a, b));
     };
-    within(sine, firstReachableRow_ - centreRow_ + dy * cosine, lastReachableRow_ - centreRow_ + dy * cosine);
-    within(-cosine, firstReachableColumn_ - centreColumn_ + dy * sine,
-           lastReachableColumn_ - centreColumn_ + dy * sine);
+    within(sine, reach_.firstRow - centreRow_ + dy * cosine, reach_.lastRow - centreRow_ + dy * cosine);
+    within(-cosine, reach_.firstColumn - centreColumn_ + dy * sine, reach_.lastColumn - centreColumn_ + dy * sine);
     if (!(low < high)) return {0, -1};
     return spanOfLayerColumns(centreColumn_ + low, centreColumn_ + high, columns);
 }
 
 // Within the circle around the arc's centre beyond which the layer row
 // leaves the reachable rows.
-ColumnSpan LayerMapping::bentSpan(double y, int32_t columns) const {
+ColumnSpan LayerMapping::bentSpan(int32_t columns) const {
     constexpr double kSlack = 2;
-    const double outer = (curvature_ >= 0 ? lastReachableRow_ + arcRadius_ : arcRadius_ + rows_ - firstReachableRow_) +
-                         kSlack;
-    const double dy = y - arcRow_;
+    const double outer =
+        (curvature_ >= 0 ? reach_.lastRow + arcRadius_ : arcRadius_ + rows_ - reach_.firstRow) + kSlack;
+    const double dy = rowY_ - arcRow_;
     if (!(std::fabs(dy) <= outer)) return {0, -1};
     const double half = std::sqrt(outer * outer - dy * dy);
     return spanOfLayerColumns(centreColumn_ - half, centreColumn_ + half, columns);
@@ -151,7 +167,7 @@ LayerPoint LayerMapping::bent(double y, double x) const {
     const double radius = std::sqrt(dx * dx + dy * dy);
     // The layer row depends on the distance from the arc's centre alone.
     const double layerRow = curvature_ >= 0 ? radius - arcRadius_ : arcRadius_ + rows_ - radius;
-    if (!(layerRow > firstReachableRow_ && layerRow < lastReachableRow_)) return kNowhere;
+    if (!reach_.holdsRow(layerRow)) return kNowhere;
     double along = (std::atan2(centreColumn_ - x, arcRow_ - y) + kPi) / (2 * kPi);
     if (curvature_ >= 0) {
         along += 0.5 / curvature_;
@@ -165,6 +181,7 @@ LayerPoint LayerMapping::bent(double y, double x) const {
 
 LayerPoint LayerMapping::shadowPoint(LayerPoint deformed) const {
     if (effectType_ == kDropShadow) return {deformed.row + dropRow_, deformed.column + dropColumn_};
+    if (deformation_ == kNoDeformation) return {castRow_, deformed.column + castShift_};
     const double length = -deformed.row / castCosine_;
     return {std::pow(length, castExponent_), deformed.column + length * castSine_};
 }

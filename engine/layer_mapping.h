@@ -15,54 +15,67 @@ struct LayerPoint {
     double column;
 };
 
+// A point known to lie outside the layer; no pass samples it.
+inline constexpr LayerPoint kNowhere{std::numeric_limits<double>::quiet_NaN(),
+                                     std::numeric_limits<double>::quiet_NaN()};
+
 // Output columns first..last (inclusive; empty when first > last).
 struct ColumnSpan {
     int32_t first;
     int32_t last;
 };
 
-// A point known to lie outside the layer; no pass samples it.
-inline constexpr LayerPoint kNowhere{std::numeric_limits<double>::quiet_NaN(),
-                                     std::numeric_limits<double>::quiet_NaN()};
+// Layer points strictly inside these bounds.
+struct LayerBounds {
+    double firstRow;
+    double lastRow;
+    double firstColumn;
+    double lastColumn;
 
+    bool holdsRow(double row) const { return row > firstRow && row < lastRow; }
+};
+
+// Output rows are mapped one at a time: startRow, then the columns of the
+// span it returns.
 class LayerMapping {
 public:
     LayerMapping(const LayerSlot& slot, int32_t outputRows);
 
-    // The layer point output pixel (row, column) shows, deformation
+    // Starts output row `row` and returns its columns, of `columns`, whose
+    // layer point or shadow may fall on the layer's region; no other column
+    // samples anything.
+    ColumnSpan startRow(int32_t row, int32_t columns);
+
+    // The layer point that column `column` of the row shows, deformation
     // included; kNowhere when neither it nor its shadow can fall on the
     // layer's region.
-    LayerPoint layerPoint(int32_t row, int32_t column) const {
-        const double y = row + rowShift_;
+    LayerPoint layerPoint(int32_t column) const {
         const double x = column - columnOffset_;
         switch (deformation_) {
-            case kRotate: return rotated(y, x);
-            case kCurve: return bent(y, x);
-            default: return {y, x};
+            case kRotate: return rotated(rowY_, x);
+            case kCurve: return bent(rowY_, x);
+            default: return {rowY_, x};
         }
     }
 
-    // The layer point whose shadow falls where `deformed` lies.
+    // The layer point whose shadow falls where `deformed`, a point of the
+    // current row, lies.
     LayerPoint shadowPoint(LayerPoint deformed) const;
 
-    // The columns of an output row, of `columns`, whose layer point or
-    // shadow may fall on the layer's region; all others sample nothing.
-    ColumnSpan reachableColumns(int32_t row, int32_t columns) const;
-
 private:
-    void boundReach(const LayerSlot& slot);
+    ColumnSpan straightSpan(int32_t columns);
+    ColumnSpan turnedSpan(int32_t columns) const;
+    ColumnSpan bentSpan(int32_t columns) const;
     ColumnSpan spanOfLayerColumns(double first, double last, int32_t columns) const;
-    ColumnSpan turnedSpan(double y, int32_t columns) const;
-    ColumnSpan bentSpan(double y, int32_t columns) const;
     LayerPoint rotated(double y, double x) const;
     LayerPoint bent(double y, double x) const;
 
     int32_t deformation_;  // after the neutral amounts are folded in
     int32_t effectType_;
-    double rowShift_;      // output row to layer row
+    double rowShift_;  // output row to layer row
     double columnOffset_;
-    double rows_;          // H_s
-    double width_;         // W_s
+    double rows_;   // H_s
+    double width_;  // W_s
     double centreRow_;
     double centreColumn_;
     double turn_ = 0;  // rotation angle added to a pixel's direction
@@ -79,12 +92,15 @@ private:
     double castCosine_ = 1;
     double castSine_ = 0;
     double castExponent_ = 1;
-    // Deformed points outside these bounds sample nothing, for the layer
-    // nor its shadow, so their costly angles need not be worked out.
-    double firstReachableRow_;
-    double lastReachableRow_;
-    double firstReachableColumn_;
-    double lastReachableColumn_;
+    // Points that sample the region, and deformed points whose layer point
+    // or shadow may: outside those the costly angles need not be worked out.
+    LayerBounds region_;
+    LayerBounds reach_;
+    // The current row; without deformation its cast shadow is the same for
+    // every column but for a shift.
+    double rowY_ = 0;
+    double castRow_ = 0;
+    double castShift_ = 0;
 };
 
 }  // namespace velloro
