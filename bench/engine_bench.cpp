@@ -50,7 +50,7 @@ BENCHMARK(BM_TextRenderByMaterial)->DenseRange(0, 7)->Unit(benchmark::kMilliseco
 // drop shadow in slot 2 and a turned picture outline in slot 3.
 struct ThreeSlotScene {
     BenchPicture text = textLikeMask();
-    BenchPicture shape = textLikeMask();  // carries the 32-pixel margin slots 2 and 3 need
+    BenchPicture shape = textLikeMask();  // slots 2 and 3 widen its box by up to 32 pixels
     BenchPicture source{1024, 768, 230};
     BenchPicture output{1024, 768, 230};
 

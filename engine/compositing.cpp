@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
+#include <vector>
 
 #include "layer_mapping.h"
 #include "layer_steps.h"
@@ -27,12 +29,55 @@ struct Sample {
     size_t weighted;
 };
 
+// Rows and columns of the colour map's set entries.
+struct ContentBox {
+    int64_t firstRow = std::numeric_limits<int64_t>::max();
+    int64_t lastRow = -1;
+    int64_t firstColumn = std::numeric_limits<int64_t>::max();
+    int64_t lastColumn = -1;
+
+    bool empty() const { return lastRow < 0; }
+};
+
+ContentBox contentOf(const LayerSlot& slot) {
+    ContentBox box;
+    const std::vector<int16_t>& colour = slot.maps.colour;
+    const int64_t stride = slot.maskStride;
+    for (int64_t r = 0; r * stride < static_cast<int64_t>(colour.size()); ++r) {
+        for (int64_t c = 0; 3 * c < stride && r * stride + 3 * c < static_cast<int64_t>(colour.size()); ++c) {
+            if (colour[static_cast<size_t>(r * stride + 3 * c)] == kEmptyColour) continue;
+            box.firstRow = std::min(box.firstRow, r);
+            box.lastRow = std::max(box.lastRow, r);
+            box.firstColumn = std::min(box.firstColumn, c);
+            box.lastColumn = std::max(box.lastColumn, c);
+        }
+    }
+    return box;
+}
+
+// The part of the slot's region whose samples can change the picture: a
+// sample at (R, C) reads rows R, R + 1 and columns C, C + 1, so it must reach
+// a set colour entry (depth is set only where colour is). Engraving shades
+// the whole region. Samples past a row's last column read the next row's
+// first two columns, so content there keeps all columns.
+Region sampledRegion(const LayerSlot& slot, const ContentBox& content) {
+    Region sampled = slot.region;
+    if (slot.effectType == kEngraved) return sampled;
+    sampled.startRow = static_cast<int32_t>(std::max<int64_t>(sampled.startRow, content.firstRow - 1));
+    sampled.endRow = static_cast<int32_t>(std::min<int64_t>(sampled.endRow, content.lastRow + 1));
+    if (content.firstColumn > 1) {
+        sampled.startColumn = static_cast<int32_t>(std::max<int64_t>(sampled.startColumn, content.firstColumn - 1));
+        sampled.endColumn = static_cast<int32_t>(std::min<int64_t>(sampled.endColumn, content.lastColumn));
+    }
+    return sampled;
+}
+
 class SlotPainter {
 public:
-    SlotPainter(const LayerSlot& slot, const ActionArguments& args)
+    SlotPainter(const LayerSlot& slot, const Region& sampled, const ActionArguments& args)
         : slot_(slot),
           maps_(slot.maps),
-          mapping_(slot, args.outputRows),
+          mapping_(slot, sampled, args.outputRows),
           output_(args.output),
           outputStride_(args.outputStride),
           outputRows_(args.outputRows),
@@ -189,7 +234,10 @@ void compositeSlots(LayerSlots& slots, const ActionArguments& args) {
     for (const int32_t number : {2, 3, 1}) {
         const LayerSlot* slot = slots.find(number);
         if (slot == nullptr || !slot->valid) continue;
-        SlotPainter(*slot, args).paint();
+        const ContentBox content = contentOf(*slot);
+        // A layer with nothing set changes no pixel, unless it engraves.
+        if (content.empty() && slot->effectType != kEngraved) continue;
+        SlotPainter(*slot, sampledRegion(*slot, content), args).paint();
     }
 }
 

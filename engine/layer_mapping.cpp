@@ -26,7 +26,7 @@ ColumnSpan unite(ColumnSpan a, ColumnSpan b) {
 
 }  // namespace
 
-LayerMapping::LayerMapping(const LayerSlot& slot, int32_t outputRows)
+LayerMapping::LayerMapping(const LayerSlot& slot, const Region& sampled, int32_t outputRows)
     : deformation_(slot.deformationType),
       effectType_(slot.effectType),
       rowShift_(static_cast<double>(slot.rowOffset) + slot.maskRows - outputRows),
@@ -63,8 +63,7 @@ LayerMapping::LayerMapping(const LayerSlot& slot, int32_t outputRows)
     // truncate(column) in startColumn..endColumn, so the point lies strictly
     // between one less than the start and one more than the end; one pixel
     // of slack more covers any rounding in the deformations.
-    const Region& region = slot.region;
-    region_ = {region.startRow - 2.0, region.endRow + 1.0, region.startColumn - 2.0, region.endColumn + 2.0};
+    region_ = {sampled.startRow - 2.0, sampled.endRow + 1.0, sampled.startColumn - 2.0, sampled.endColumn + 2.0};
     reach_ = region_;
     if (effectType_ == kDropShadow) {
         reach_ = {std::min(region_.firstRow, region_.firstRow - dropRow_),

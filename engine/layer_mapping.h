@@ -39,7 +39,9 @@ struct LayerBounds {
 // span it returns.
 class LayerMapping {
 public:
-    LayerMapping(const LayerSlot& slot, int32_t outputRows);
+    // `sampled`: the part of the slot's region whose samples can change a
+    // pixel; points mapped elsewhere are skipped.
+    LayerMapping(const LayerSlot& slot, const Region& sampled, int32_t outputRows);
 
     // Starts output row `row` and returns its columns, of `columns`, whose
     // layer point or shadow may fall on the layer's region; no other column
