@@ -2,9 +2,10 @@
 // neighbourhood averages that give the light maps and the smoothed angle.
 //
 // Only pixels whose light or angle a later step reads are worked out: those
-// of the element, and the background too when the effect shades it by its
-// light. Windows never mix the two classes, so the element's averages do not
-// depend on the background's.
+// of the element, and the background near it when the effect shades the
+// background by its light B (with the pixels their windows reach). Windows
+// never mix the two classes, so the element's averages do not depend on the
+// background's.
 //
 // Every average sums its neighbours column by column, row by row inside a
 // column, exactly in that order, so results are bit for bit those of the
@@ -15,6 +16,7 @@
 #include <numbers>
 #include <vector>
 
+#include "effect_reach.h"
 #include "geometry.h"
 
 namespace velloro {
@@ -25,9 +27,33 @@ constexpr int32_t kChunk = 8;  // rows averaged side by side
 constexpr size_t kBright = 0;
 constexpr size_t kDark = 1;
 
-bool needsDirections(const Render& render, bool dark) {
-    return dark || render.args.effectType == kRaised;
-}
+// Which pixels need their directions (for their own average or a
+// neighbour's) and which need their light averaged.
+class Needs {
+public:
+    explicit Needs(const Render& render) : geometry_(render.geometry) {
+        const double reach = backgroundLightReach(render.args);
+        background_ = reach >= 0;
+        averageLimit_ = squaredFixedPoint(reach);
+        directionLimit_ = squaredFixedPoint(reach + kLightWindowReach);
+    }
+
+    bool background() const { return background_; }
+    bool directions(bool dark, size_t cell) const {
+        return dark || (background_ && geometry_.distance[cell] <= directionLimit_);
+    }
+    bool light(bool dark, size_t cell) const {
+        return dark || (background_ && geometry_.distance[cell] <= averageLimit_);
+    }
+
+private:
+    double squaredFixedPoint(double pixels) const { return pixels * pixels * geometry_.scale * geometry_.scale; }
+
+    const Geometry& geometry_;
+    bool background_ = false;
+    double averageLimit_ = 0;
+    double directionLimit_ = 0;
+};
 
 // Region maps stored column by column with `kReach` pixels of padding on all
 // sides, so every window lies inside them, and a chunk's worth more below
@@ -54,61 +80,83 @@ private:
 
 // Per class, each pixel's values, or +0.0 where the pixel is of the other
 // class or is padding: a window sums its own class's maps without any test.
+// The background's light A and angle are never read, so it has none.
 struct ClassMaps {
     std::vector<double> member;  // 1.0 or 0.0
     std::vector<double> sineA;
     std::vector<double> sineB;
     std::vector<double> angle;
 
-    explicit ClassMaps(size_t size) : member(size, 0.0), sineA(size, 0.0), sineB(size, 0.0), angle(size, 0.0) {}
+    void reset(size_t size, bool ofElement) {
+        member.assign(size, 0.0);
+        sineA.assign(ofElement ? size : 0, 0.0);
+        sineB.assign(size, 0.0);
+        angle.assign(ofElement ? size : 0, 0.0);
+    }
 };
 
 struct WindowInputs {
     std::vector<uint8_t> dark;
+    std::vector<uint8_t> lightWanted;
     std::vector<double> count;  // same-class neighbours of each pixel, itself included
     ClassMaps classes[2];
 
     // The background's maps stay empty unless the background is averaged too.
-    WindowInputs(size_t size, bool withBackground)
-        : dark(size, 0), count(size, 0.0), classes{ClassMaps(withBackground ? size : 0), ClassMaps(size)} {}
+    void reset(size_t size, bool withBackground) {
+        dark.assign(size, 0);
+        lightWanted.assign(size, 0);
+        count.assign(size, 0.0);
+        classes[kBright].reset(withBackground ? size : 0, false);
+        classes[kDark].reset(size, true);
+    }
 };
 
-WindowInputs gatherInputs(const Render& render, const PaddedRegion& padded) {
+// Renders run one at a time; their window inputs keep their memory from one
+// render to the next rather than page in fresh memory each time.
+WindowInputs& reusedInputs() {
+    static WindowInputs inputs;
+    return inputs;
+}
+
+void gatherInputs(const Render& render, const PaddedRegion& padded, const Needs& needs, WindowInputs& inputs) {
     const Geometry& g = render.geometry;
     const Region& region = g.region;
-    WindowInputs inputs(padded.size(), needsDirections(render, false));
+    inputs.reset(padded.size(), needs.background());
     for (int32_t c = region.startColumn; c < region.endColumn; ++c) {
         for (int32_t r = region.startRow; r < region.endRow; ++r) {
             const bool dark = render.isDark(r, c);
             const size_t index = padded.at(r, c);
+            const size_t cell = g.cell(r, c);
             inputs.dark[index] = dark;
-            if (!needsDirections(render, dark)) continue;
+            inputs.lightWanted[index] = needs.light(dark, cell);
+            if (!needs.directions(dark, cell)) continue;
             ClassMaps& own = inputs.classes[dark ? kDark : kBright];
             own.member[index] = 1.0;
-            const size_t cell = g.cell(r, c);
-            own.sineA[index] = std::sin(g.diagonalA[cell]);
             own.sineB[index] = std::sin(g.diagonalB[cell]);
+            if (!dark) continue;
+            own.sineA[index] = std::sin(g.diagonalA[cell]);
             own.angle[index] = g.angle[cell];
         }
     }
-    return inputs;
 }
 
 // Light maps and neighbour counts. The sums of a column's pixels are
 // independent of each other, so `kChunk` rows of a column are summed side by
 // side, and chunks without a pixel of the class are skipped.
+template <bool kWithLightA>
 void averageLightOfClass(Render& render, const PaddedRegion& padded, WindowInputs& inputs, size_t cls) {
     Geometry& g = render.geometry;
     const Region& region = g.region;
     const ClassMaps& maps = inputs.classes[cls];
     const double* member = maps.member.data();
+    const uint8_t* wanted = inputs.lightWanted.data();
     const double* sineA = maps.sineA.data();
     const double* sineB = maps.sineB.data();
 
     for (int32_t c = region.startColumn; c < region.endColumn; ++c) {
         for (int32_t firstRow = region.startRow; firstRow < region.endRow; firstRow += kChunk) {
             const size_t centre = padded.at(firstRow, c);
-            if (std::all_of(member + centre, member + centre + kChunk, [](double m) { return m == 0.0; })) continue;
+            if (std::none_of(wanted + centre, wanted + centre + kChunk, [](uint8_t w) { return w != 0; })) continue;
             double sumA[kChunk] = {};
             double sumB[kChunk] = {};
             double count[kChunk] = {};
@@ -116,7 +164,7 @@ void averageLightOfClass(Render& render, const PaddedRegion& padded, WindowInput
                 for (int32_t dr = -kReach; dr <= kReach; ++dr) {
                     const size_t neighbour = padded.at(firstRow + dr, c + dc);
                     for (int32_t i = 0; i < kChunk; ++i) {
-                        sumA[i] += sineA[neighbour + i];
+                        if constexpr (kWithLightA) sumA[i] += sineA[neighbour + i];
                         sumB[i] += sineB[neighbour + i];
                         count[i] += member[neighbour + i];
                     }
@@ -124,10 +172,10 @@ void averageLightOfClass(Render& render, const PaddedRegion& padded, WindowInput
             }
             const int32_t rows = std::min(kChunk, region.endRow - firstRow);
             for (int32_t i = 0; i < rows; ++i) {
-                if (member[centre + i] == 0.0) continue;
+                if (!wanted[centre + i] || member[centre + i] == 0.0) continue;
                 inputs.count[centre + i] = count[i];
                 const size_t cell = g.cell(firstRow + i, c);
-                g.lightA[cell] = sumA[i] / count[i];
+                if constexpr (kWithLightA) g.lightA[cell] = sumA[i] / count[i];
                 g.lightB[cell] = sumB[i] / count[i];
             }
         }
@@ -135,6 +183,7 @@ void averageLightOfClass(Render& render, const PaddedRegion& padded, WindowInput
 }
 
 // The angle map is averaged in place: later windows read averaged angles.
+// Only the element's angles are ever read.
 void averageAngle(Render& render, const PaddedRegion& padded, WindowInputs& inputs) {
     Geometry& g = render.geometry;
     const Region& region = g.region;
@@ -142,9 +191,8 @@ void averageAngle(Render& render, const PaddedRegion& padded, WindowInputs& inpu
     for (int32_t c = region.startColumn; c < region.endColumn; ++c) {
         for (int32_t r = region.startRow; r < region.endRow; ++r) {
             const size_t centre = padded.at(r, c);
-            const bool dark = inputs.dark[centre];
-            if (!needsDirections(render, dark)) continue;
-            double* angle = inputs.classes[dark ? kDark : kBright].angle.data();
+            if (!inputs.dark[centre]) continue;
+            double* angle = inputs.classes[kDark].angle.data();
             double sum = 0;
             const double* column = angle + centre - kReach * height - kReach;
             for (int32_t dc = -kReach; dc <= kReach; ++dc, column += height) {
@@ -159,19 +207,21 @@ void averageAngle(Render& render, const PaddedRegion& padded, WindowInputs& inpu
 }  // namespace
 
 void computeDirectionFields(Render& render) {
+    const Needs needs(render);
     Geometry& g = render.geometry;
     const Region& region = g.region;
     const double scale = g.scale;
     for (int32_t r = region.startRow; r < region.endRow; ++r) {
         for (int32_t c = region.startColumn; c < region.endColumn; ++c) {
-            if (!needsDirections(render, render.isDark(r, c))) continue;
             const size_t cell = g.cell(r, c);
+            if (!needs.directions(render.isDark(r, c), cell)) continue;
             const int32_t point = g.nearest[cell];
             const double dr = r - g.grid.rowAt(point) / scale;
             const double dc = c - g.grid.columnAt(point) / scale;
+            g.diagonalB[cell] = std::atan2(dr - dc, -(dr + dc));
+            if (!render.isDark(r, c)) continue;
             g.angle[cell] = std::fabs(std::atan2(dc, dr)) / std::numbers::pi;
             g.diagonalA[cell] = std::atan2(dr + dc, dc - dr);
-            g.diagonalB[cell] = std::atan2(dr - dc, -(dr + dc));
         }
     }
 }
@@ -180,10 +230,15 @@ void averageDirectionFields(Render& render) {
     const Region& region = render.geometry.region;
     if (region.endRow <= region.startRow || region.endColumn <= region.startColumn) return;
     const PaddedRegion padded(region);
-    WindowInputs inputs = gatherInputs(render, padded);
-    averageLightOfClass(render, padded, inputs, kDark);
-    if (needsDirections(render, false)) averageLightOfClass(render, padded, inputs, kBright);
+    const Needs needs(render);
+    WindowInputs& inputs = reusedInputs();
+    gatherInputs(render, padded, needs, inputs);
+    averageLightOfClass<true>(render, padded, inputs, kDark);
+    if (needs.background()) averageLightOfClass<false>(render, padded, inputs, kBright);
     averageAngle(render, padded, inputs);
+    // Memory for masks far beyond a usual title is not kept.
+    constexpr size_t kKeptCells = size_t{1} << 19;
+    if (padded.size() > kKeptCells) inputs = WindowInputs{};
 }
 
 }  // namespace velloro

@@ -13,6 +13,7 @@
 #include <limits>
 #include <numbers>
 
+#include "effect_reach.h"
 #include "geometry.h"
 
 namespace velloro {
@@ -53,23 +54,6 @@ bool beyondBest(double reach, float best) {
     return reach > 0 && reach * reach > static_cast<double>(best) * 1.0001 + 1024;
 }
 
-// Farthest a background pixel can lie from the element, in pixels, and still
-// be read by the outer effect: the square root of the largest reach limit,
-// 1000 square pixels (150 for Raised); for Engraved and Raised, which stop at
-// their own reach, that limit times the amount in percent; for Raised also
-// the 3-pixel light window around it; and a margin for rounding. Background
-// farther away keeps the no-point distance: no step reads those pixels.
-double outerEffectReach(const ActionArguments& args) {
-    constexpr double kLargestReach2 = 1000.0;
-    constexpr double kLargestRaisedReach2 = 150.0;
-    if (args.effectAmount == 0) return -1;
-    const double amount = std::max(args.effectAmount, 0) / 100.0;
-    double reach = std::sqrt(kLargestReach2);
-    if (args.effectType == kEngraved) reach = std::sqrt(kLargestReach2 * amount);
-    if (args.effectType == kRaised) reach = std::sqrt(kLargestRaisedReach2 * amount) + 3 * std::numbers::sqrt2;
-    return reach * 1.01 + 1;
-}
-
 int64_t gap(int64_t value, int64_t low, int64_t high) {
     if (value < low) return low - value;
     if (value > high) return value - high;
@@ -83,8 +67,9 @@ public:
     }
 
     // Visits the dark (or the bright) pixels of the region block by block.
-    // Blocks whose window holds no point nearer than `limit` (squared, fixed
-    // point; below 0 for none at all) find nothing, as if their window were empty.
+    // Only points nearer than `limit` (squared, fixed point; below 0 for none
+    // at all) count: a pixel without one finds nothing, as if its window were
+    // empty, and so do whole blocks that lie beyond the limit.
     template <typename Visit>
     void forEachBlockPixel(bool dark, double limit, Visit visit) {
         const Region& region = g_.region;
@@ -95,13 +80,14 @@ public:
                 const int32_t lastColumn = std::min(blockColumn + kBlock, region.endColumn);
                 if (!holdsClass(dark, blockRow, lastRow, blockColumn, lastColumn)) continue;
                 prepareWindow(blockRow, blockColumn);
+                const float bound = static_cast<float>(std::min(limit, static_cast<double>(kNoPoint)));
                 const bool beyondLimit = limit < 0 || window_.empty() ||
                                          (window_.front().reach > 0 &&
                                           window_.front().reach * window_.front().reach > limit);
                 for (int32_t r = blockRow; r < lastRow; ++r) {
                     for (int32_t c = blockColumn; c < lastColumn; ++c) {
                         if (render_.isDark(r, c) != dark) continue;
-                        visit(r, c, beyondLimit ? Nearest{} : search(r, c));
+                        visit(r, c, beyondLimit ? Nearest{} : search(r, c, bound));
                     }
                 }
             }
@@ -112,9 +98,10 @@ public:
     float store(int32_t r, int32_t c, const Nearest& nearest) {
         if (nearest.found) lastIdentifier_ = nearest.identifier;
         const size_t cell = g_.cell(r, c);
-        g_.distance[cell] = static_cast<uint32_t>(nearest.best);
+        const float best = nearest.found ? nearest.best : kNoPoint;
+        g_.distance[cell] = static_cast<uint32_t>(best);
         g_.nearest[cell] = lastIdentifier_;
-        return nearest.best;
+        return best;
     }
 
 private:
@@ -189,13 +176,15 @@ private:
 
     // Starts from the point nearest to the previous pixel of the block, which
     // is usually nearest here too, so most cells are ruled out at once.
-    Nearest search(int32_t r, int32_t c) {
+    // Only points nearer than `bound` count; none nearer is none found.
+    Nearest search(int32_t r, int32_t c, float bound) {
         const int64_t pixelRow = static_cast<int64_t>(g_.scale) * r;
         const int64_t pixelColumn = static_cast<int64_t>(g_.scale) * c;
         Nearest nearest;
+        nearest.best = bound;
         if (warmStart_ >= 0) consider(nearest, warmStart_, pixelRow, pixelColumn);
         for (const WindowCell& cell : window_) {
-            if (nearest.found && beyondBest(cell.reach, nearest.best)) break;
+            if (beyondBest(cell.reach, nearest.best)) break;
             const int64_t dr = gap(pixelRow, cell.bounds.minRow, cell.bounds.maxRow);
             const int64_t dc = gap(pixelColumn, cell.bounds.minColumn, cell.bounds.maxColumn);
             if (static_cast<float>(dr * dr + dc * dc) > nearest.best) continue;
@@ -245,6 +234,8 @@ void computeDistances(Render& render) {
     const double cap = 1000.0 * g.scale * g.scale;
     g.maxSquaredDistance = std::min(static_cast<double>(runningMaximum), cap);
 
+    // Background beyond the outer effect's reach keeps the no-point distance:
+    // nothing reads it.
     if (render.args.effectType > kCastShadow) {
         const double reach = outerEffectReach(render.args) * g.scale;
         search.forEachBlockPixel(false, reach < 0 ? -1.0 : reach * reach, [&](int32_t r, int32_t c, const Nearest& nearest) {

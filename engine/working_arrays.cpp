@@ -10,14 +10,12 @@ constexpr int32_t kUnsetPoint = 666;
 constexpr double kUnsetDirection = 666.0;
 
 // The fills cover the cells r * W + c for r = 0..H and c = 0..W; those rows
-// overlap by one cell, so the covered span is (H + 1) * W + 1 cells.
+// overlap by one cell, so the covered span is (H + 1) * W + 1 cells. The map
+// keeps the memory it already has, so a reused render pages in nothing new.
 template <typename T>
-std::vector<T> filledCells(size_t cells, size_t filled, T value) {
-    std::vector<T> map;
-    map.reserve(cells);
+void fillCells(std::vector<T>& map, size_t cells, size_t filled, T value) {
     map.assign(std::min(cells, filled), value);
     map.resize(cells, T{});
-    return map;
 }
 
 int32_t smoothingStepsFor(int32_t smoothingSize) {
@@ -40,28 +38,28 @@ void allocateWorkingArrays(Render& render) {
     const size_t cells = static_cast<size_t>(g.height + 1) * static_cast<size_t>(g.width + 1);
     const size_t filled = static_cast<size_t>(g.height + 1) * static_cast<size_t>(g.width) + 1;
     g.edgeMark.assign(cells, 0);
-    g.distance = filledCells<uint32_t>(cells, filled, kUnsetDistance);
-    g.nearest = filledCells<int32_t>(cells, filled, kUnsetPoint);
-    g.boundaryRows = filledCells<int32_t>(cells + 1, filled, kUnsetPoint);
-    g.boundaryColumns = filledCells<int32_t>(cells + 1, filled, kUnsetPoint);
+    fillCells<uint32_t>(g.distance, cells, filled, kUnsetDistance);
+    fillCells<int32_t>(g.nearest, cells, filled, kUnsetPoint);
+    fillCells<int32_t>(g.boundaryRows, cells + 1, filled, kUnsetPoint);
+    fillCells<int32_t>(g.boundaryColumns, cells + 1, filled, kUnsetPoint);
     g.pointCount = 0;
-    g.angle = filledCells<double>(cells, filled, kUnsetDirection);
-    g.diagonalA = filledCells<double>(cells, filled, kUnsetDirection);
-    g.diagonalB = filledCells<double>(cells, filled, kUnsetDirection);
-    g.lightA = filledCells<double>(cells, filled, kUnsetDirection);
-    g.lightB = filledCells<double>(cells, filled, kUnsetDirection);
+    fillCells<double>(g.angle, cells, filled, kUnsetDirection);
+    fillCells<double>(g.diagonalA, cells, filled, kUnsetDirection);
+    fillCells<double>(g.diagonalB, cells, filled, kUnsetDirection);
+    fillCells<double>(g.lightA, cells, filled, kUnsetDirection);
+    fillCells<double>(g.lightB, cells, filled, kUnsetDirection);
     g.grid.allocate(g.width, g.height);
     g.box = BoundingBox{};
     g.region = Region{};
     g.maxSquaredDistance = 0;
 
     LayerMaps& layer = render.layer;
-    layer.transparency = filledCells<uint8_t>(cells, filled, kUnsetTransparency);
-    layer.engraving = filledCells<uint8_t>(cells, filled, kNeutralEngraving);
+    fillCells<uint8_t>(layer.transparency, cells, filled, kUnsetTransparency);
+    fillCells<uint8_t>(layer.engraving, cells, filled, kNeutralEngraving);
     layer.depth.assign(cells, 0);
     const size_t rowEntries = static_cast<size_t>(g.stride) + 1;
     const size_t colourFilled = static_cast<size_t>(g.height + 1) * static_cast<size_t>(g.stride) + 1;
-    layer.colour = filledCells<int16_t>(static_cast<size_t>(g.height + 1) * rowEntries, colourFilled, kEmptyColour);
+    fillCells<int16_t>(layer.colour, static_cast<size_t>(g.height + 1) * rowEntries, colourFilled, kEmptyColour);
 }
 
 }  // namespace velloro

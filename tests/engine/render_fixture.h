@@ -11,6 +11,7 @@ struct RenderOptions {
     int32_t layerSlot = 1;
     int32_t effectType = kNoContour;
     int32_t smoothingSize = 75;
+    int32_t effectAmount = 100;
 };
 
 inline Render allocatedRender(Picture& mask, RenderOptions options = {}) {
@@ -21,6 +22,7 @@ inline Render allocatedRender(Picture& mask, RenderOptions options = {}) {
     render.args.layerSlot = options.layerSlot;
     render.args.effectType = options.effectType;
     render.args.smoothingSize = options.smoothingSize;
+    render.args.effectAmount = options.effectAmount;
     allocateWorkingArrays(render);
     return render;
 }

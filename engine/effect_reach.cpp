@@ -1,0 +1,35 @@
+// The reach limit of an outer effect is at most 1000 square pixels (150 for
+// Raised); Engraved and Raised stop at their own reach, that limit times the
+// amount in percent, while the other effects paint up to the limit itself.
+// Margins cover rounding: a pixel read by an effect is never left out.
+#include "effect_reach.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace velloro {
+namespace {
+
+constexpr double kLargestReach2 = 1000.0;
+constexpr double kLargestRaisedReach2 = 150.0;
+
+double withMargin(double reach) { return reach * 1.01 + 1; }
+
+double amountOf(const ActionArguments& args) { return std::max(args.effectAmount, 0) / 100.0; }
+
+}  // namespace
+
+double backgroundLightReach(const ActionArguments& args) {
+    if (args.effectType != kRaised || args.effectAmount == 0) return -1;
+    return withMargin(std::sqrt(kLargestRaisedReach2 * amountOf(args)));
+}
+
+double outerEffectReach(const ActionArguments& args) {
+    if (args.effectType < kEngraved || args.effectAmount == 0) return -1;
+    // Raised also reads the light of the pixels around those it paints.
+    if (args.effectType == kRaised) return backgroundLightReach(args) + kLightWindowReach;
+    if (args.effectType == kEngraved) return withMargin(std::sqrt(kLargestReach2 * amountOf(args)));
+    return withMargin(std::sqrt(kLargestReach2));
+}
+
+}  // namespace velloro
