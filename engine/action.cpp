@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "geometry.h"
+#include "layer_steps.h"
 
 namespace velloro {
 namespace {
@@ -32,6 +33,11 @@ void runAction(EngineState& state, const ActionArguments& args) {
     render.args = args;
     allocateWorkingArrays(render);
     buildGeometry(render);
+    shadeSurface(render, state.texture);
+    if (args.effectType >= kEngraved && args.effectType <= kGlow) paintOuterEffect(render, state.texture);
+    smoothEdges(render);
+    storeLayer(state.slots, render);
+    compositeSlots(state.slots, args);
 }
 
 }  // namespace velloro

@@ -69,6 +69,8 @@ TEST(Destruction, IsHarmlessTwiceOrWithoutAction) {
     DESTRUCTION();
 }
 
+// The layers now land on the output, so what these catch are accesses
+// outside a buffer, under the sanitizers.
 TEST(Action, OddSizesAndFarOffsetsStayInsideTheBuffers) {
     struct Case {
         int32_t maskWidth, maskRows, outputWidth, outputRows;
@@ -94,7 +96,6 @@ TEST(Action, OddSizesAndFarOffsetsStayInsideTheBuffers) {
         TEXTURE(texture.data(), 30, 30, texture.stride, texture.rows);
         action(mask, source, output, c.call);
         DESTRUCTION();
-        EXPECT_EQ(output.bytes, source.bytes) << c.maskWidth << "x" << c.maskRows;
     }
 }
 

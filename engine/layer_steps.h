@@ -1,0 +1,22 @@
+// The steps that turn a render's geometry into a layer and paint the layers
+// onto the output, in the order a render runs them.
+#pragma once
+
+#include "layer_slots.h"
+#include "render.h"
+#include "texture_tile.h"
+
+namespace velloro {
+
+// Colours the inside of the element and writes its depth map.
+void shadeSurface(Render& render, const TextureTile& texture);
+// Paints engraving, raised border, outlines or glow around the element.
+void paintOuterEffect(Render& render, const TextureTile& texture);
+// Blends the colour of every outline pixel from its neighbours.
+void smoothEdges(Render& render);
+// Moves the render's layer maps into the slot of its layer number.
+void storeLayer(LayerSlots& slots, Render& render);
+// Paints every valid slot, shadows first, onto the output picture.
+void compositeSlots(LayerSlots& slots, const ActionArguments& args);
+
+}  // namespace velloro

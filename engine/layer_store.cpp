@@ -1,0 +1,29 @@
+// Hands a finished render's layer over to its slot, where it stays for the
+// following renders of the other slots.
+#include <utility>
+
+#include "layer_steps.h"
+
+namespace velloro {
+
+void storeLayer(LayerSlots& slots, Render& render) {
+    LayerSlot* slot = slots.find(render.args.layerSlot);
+    if (slot == nullptr) return;
+    const ActionArguments& a = render.args;
+    slot->maskRows = a.maskRows;
+    slot->maskStride = a.maskStride;
+    slot->columnOffset = a.columnOffset;
+    slot->rowOffset = a.rowOffset;
+    slot->deformationType = a.deformationType;
+    slot->effectType = a.effectType;
+    slot->deformationAmount = a.deformationAmount;
+    slot->effectAmount = a.effectAmount;
+    slot->shadow1 = a.effectValue1;
+    slot->shadow2 = a.effectValue2;
+    slot->region = render.geometry.region;
+    slot->maps = std::move(render.layer);
+    render.layer = LayerMaps{};
+    slot->valid = true;
+}
+
+}  // namespace velloro
