@@ -27,9 +27,8 @@ void runAction(EngineState& state, const ActionArguments& args) {
         state.slots.invalidate(args.layerSlot);
         return;
     }
-    // A render that was never ended by DESTRUCTION is dropped here.
-    state.render = std::make_unique<Render>();
-    Render& render = *state.render;
+    // A render that was never ended by DESTRUCTION is replaced here.
+    Render& render = state.beginRender();
     render.args = args;
     allocateWorkingArrays(render);
     buildGeometry(render);

@@ -236,8 +236,6 @@ void averageDirectionFields(Render& render) {
     averageLightOfClass<true>(render, padded, inputs, kDark);
     if (needs.background()) averageLightOfClass<false>(render, padded, inputs, kBright);
     averageAngle(render, padded, inputs);
-    // Memory for masks far beyond a usual title is not kept.
-    constexpr size_t kKeptCells = size_t{1} << 19;
     if (padded.size() > kKeptCells) inputs = WindowInputs{};
 }
 

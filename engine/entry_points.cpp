@@ -35,7 +35,7 @@ int32_t ACTION(uint8_t* mask, const uint8_t* source, uint8_t* output, int32_t ma
 }
 
 void DESTRUCTION(void) {
-    engineState().render.reset();
+    engineState().endRender();
     engineState().texture.release();
 }
 

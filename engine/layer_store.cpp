@@ -21,8 +21,9 @@ void storeLayer(LayerSlots& slots, Render& render) {
     slot->shadow1 = a.effectValue1;
     slot->shadow2 = a.effectValue2;
     slot->region = render.geometry.region;
-    slot->maps = std::move(render.layer);
-    render.layer = LayerMaps{};
+    // The slot's previous maps go back to the render, whose next use refills
+    // their memory.
+    std::swap(slot->maps, render.layer);
     slot->valid = true;
 }
 

@@ -18,6 +18,9 @@ inline constexpr uint32_t kUnsetDistance = 999999999u;
 inline constexpr int16_t kEmptyColour = 666;
 inline constexpr uint8_t kUnsetTransparency = 222;
 inline constexpr uint8_t kNeutralEngraving = 50;
+// Working memory of renders up to this many mask cells is kept for the next
+// render; larger renders give theirs back.
+inline constexpr size_t kKeptCells = size_t{1} << 19;
 
 struct BoundingBox {
     int32_t minRow = 999999;
