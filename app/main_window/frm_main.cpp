@@ -45,6 +45,7 @@ FrmMain::FrmMain(const QString& programFolder, QWidget* parent)
   connectControls();
   connectMenuEntries();
   connectUndoStore();
+  connectPanels();
   panels->showEffectFrame(design().effectType);
 }
 

@@ -10,6 +10,7 @@
 #include <array>
 
 #include "main_window/canvas_viewport.h"
+#include "main_window/curve_editor.h"
 #include "main_window/source_frame.h"
 #include "main_window/tab_panels.h"
 #include "state/render_pipeline.h"
@@ -20,6 +21,10 @@ class QComboBox;
 class QLabel;
 class QMenu;
 class QToolBar;
+
+// The pointer y of `selectMaterial` by which the source kind switch restores
+// a material.
+inline constexpr int restoreMaterialY = 666;
 
 class FrmMain : public QMainWindow {
   Q_OBJECT
@@ -46,6 +51,7 @@ class FrmMain : public QMainWindow {
   bool dragging = false;
   QPoint anchor;
   QPoint moving;
+  int selectedCurvePoint = noCurvePoint;
 
   // The relief engine that Draw uses; the program's own unless replaced.
   void useEngine(EngineLibrary& engine) { engine_ = &engine; }
@@ -67,6 +73,35 @@ class FrmMain : public QMainWindow {
   void selectSource(int index, Qt::MouseButton button);
   void draw();
   void effectListClicked();
+
+  // The effect panels: fill, material, outside effect, deformation.
+  void fillPalettePressed(Qt::MouseButtons buttons, QPoint at);
+  void fillPaletteMoved(Qt::MouseButtons buttons, QPoint at);
+  void insideCommandClicked(int index);
+  void curveAxisClicked(int index);
+  void surfacePatternPressed(int index);
+  void surfacePatternClicked(int index);
+  // Pointer y `restoreMaterialY` restores the material without keeping the
+  // curve of the one before: the source kind switch's call.
+  void selectMaterial(int index, int pointerY);
+  void shadowSliderChanged(int k);
+  void shadowSliderReleased(int k);
+  void outlineSliderChanged();
+  void outlineSliderReleased();
+  void engravedSliderChanged();
+  void engravedSliderReleased();
+  void outlinePalettePressed(Qt::MouseButtons buttons, QPoint at);
+  void outlinePaletteMoved(Qt::MouseButtons buttons, QPoint at);
+  void outlineButtonClicked();
+  void deformationClicked();
+
+  // The profile curve editor `PicBezier` and its popup menu.
+  void curveBoxPressed(Qt::MouseButton button, QPoint at);
+  void curveBoxMoved(Qt::MouseButtons buttons, QPoint at);
+  void curveBoxReleased(Qt::MouseButton button, QPoint at);
+  void resetCurve();
+  void saveCurveAs();
+  void loadCurveFile();
   void canvasPressed(Qt::MouseButton button, Qt::MouseButtons buttons, QPoint at);
   void canvasMoved(Qt::MouseButtons buttons, QPoint at);
   void canvasReleased(Qt::MouseButton button, Qt::MouseButtons buttons, QPoint at);
@@ -98,6 +133,19 @@ class FrmMain : public QMainWindow {
   void toggleFontAttribute(const QString& key);
   void setCropMode(bool on);
   void switchSourceKind(int previousKind);
+  void connectPanels();
+  QString curvesFolder() const;
+  void setFillColour(const QColor& colour);
+  void loadTextureCommand();
+  void showTexture(const QString& path);
+  void keepMaterialCurve();
+  void loadMaterialCurve(int material);
+  void showEffectControls(int effect);
+  void updateShadowLabels(int k);
+  void warnNoContour();
+  void pickOutlineColour(Qt::MouseButtons buttons, QPoint at);
+  void takeOutlineColour(const QColor& colour);
+  void updateDeformationLabel();
   void showSourceHint(int index, Qt::MouseButton button);
   void renderDesign();
   void refreshDesignFrameSize();

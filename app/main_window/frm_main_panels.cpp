@@ -10,11 +10,9 @@
 #include "state/error_report.h"
 #include "state/failure.h"
 #include "state/fill_preview.h"
-#include "state/picture_loading.h"
 #include "state/site_tags.h"
 #include "state/source_kind_switch.h"
 #include "state/text_picture.h"
-#include "state/texture_window.h"
 
 namespace {
 
@@ -83,7 +81,7 @@ void FrmMain::effectListClicked() {
     if (previous != effectType::NoContour) storeEffectSliders(row, previous, slidersOf(*panels, previous));
     if (chosen == effectType::NoContour) return;
     setSliders(*panels, chosen, loadEffectSliders(row, chosen));
-    panels->showEffectFrame(chosen);
+    showEffectControls(chosen);
   });
 }
 
@@ -93,7 +91,7 @@ void FrmMain::switchSourceKind(int previousKind) {
   state.fillKind = panels->Option3[1]->isChecked() ? 1 : 0;
   state.deformationAmount = panels->SliderDeform->Value();
   try {
-    storeSourceKind(state, previousKind, programFolder_ + QStringLiteral("/curves"));
+    storeSourceKind(state, previousKind, curvesFolder());
   } catch (const Failure&) {
     // Keeping the curve is best effort, as every curve save is: the
     // settings are stored by then and the switch goes on.
@@ -111,10 +109,13 @@ void FrmMain::switchSourceKind(int previousKind) {
 
   panels->Option2[std::clamp(controls.deformationType, 0, 2)]->setChecked(true);
   panels->SliderDeform->setValue(controls.deformationAmount);
-  if (controls.fillKind == 1 && kind != previousKind && !state.textureNames[kind].isEmpty()) {
-    frmTexture().Picture1 = loadPicture(state.textureNames[kind]);
-    loadTexture(state, frmTexture().Picture1);
-  }
+  deformationClicked();
+  // The material brings back the kind's own fill colour, its curve and its
+  // curve axis; its fill preview keeps the colour in the kind's row.
+  selectMaterial(state.material, restoreMaterialY);
+  surfacePatternPressed(state.surfacePattern);
+  if (controls.fillKind == 1 && kind != previousKind && !state.textureNames[kind].isEmpty())
+    showTexture(state.textureNames[kind]);
 }
 
 void FrmMain::drawFillPreview() {

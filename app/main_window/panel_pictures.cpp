@@ -51,3 +51,30 @@ QImage materialThumbnail(int material, QSize size) {
   painter.drawEllipse(disc);
   return thumbnail;
 }
+
+QImage raisedPicture(const QImage& flat) {
+  QImage raised = flat;
+  QPainter painter(&raised);
+  const int right = raised.width() - 1, bottom = raised.height() - 1;
+  for (int edge = 0; edge < 2; ++edge) {
+    painter.setPen(edge == 0 ? Qt::white : QColor(224, 224, 224));
+    painter.drawLine(edge, edge, right - edge, edge);
+    painter.drawLine(edge, edge, edge, bottom - edge);
+    painter.setPen(edge == 0 ? QColor(64, 64, 64) : QColor(128, 128, 128));
+    painter.drawLine(edge, bottom - edge, right - edge, bottom - edge);
+    painter.drawLine(right - edge, edge, right - edge, bottom - edge);
+  }
+  return raised;
+}
+
+void tilePicture(QImage& target, const QImage& tile) {
+  if (tile.isNull()) return;
+  QPainter painter(&target);
+  for (int y = 0; y < target.height(); y += tile.height())
+    for (int x = 0; x < target.width(); x += tile.width()) painter.drawImage(x, y, tile);
+}
+
+std::optional<QColor> paletteColour(const QImage& palette, Qt::MouseButtons buttons, QPoint at) {
+  if (!(buttons & Qt::LeftButton) || !palette.valid(at)) return std::nullopt;
+  return palette.pixelColor(at);
+}

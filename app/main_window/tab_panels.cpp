@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
+#include <algorithm>
 
 #include "main_window/panel_pictures.h"
 #include "state/fill_preview.h"
@@ -13,6 +14,9 @@
 namespace {
 
 constexpr int tabCaptionLength = 11;
+constexpr QSize patternThumbnailSize{22, 22};
+constexpr QSize materialThumbnailSize{52, 52};
+constexpr QSize texturePreviewSize{86, 24};
 
 template <typename Widget>
 Widget* placed(Widget* widget, const QString& name, QRect where) {
@@ -70,6 +74,9 @@ TabPanels::TabPanels(QWidget* parent) : QWidget(parent), tabstrip1(new QTabBar(t
   buildOutside(Frametab[2]);
   buildDeformation(Frametab[3]);
   showPanelOfTab(1);
+  raisePattern(0);
+  raiseMaterial(0);
+  paintOutlineButton(Qt::black);
 }
 
 void TabPanels::showPanelOfTab(int selectedTab) {
@@ -93,12 +100,13 @@ void TabPanels::buildInside(QFrame* panel) {
   Picture4 = pictureBox(panel, QStringLiteral("Picture4"), colourPalette({92, 24}), {6, 27});
   CmdInside[0] = placed(new QPushButton(QStringLiteral("more"), panel), indexed("CmdInside", 0),
                         {6, 55, 92, 23});
-  PicInside2[1] = pictureBox(panel, indexed("PicInside2", 1), QImage(), {104, 27});
-  PicInside2[1]->setGeometry(104, 27, 86, 24);
+  QImage texturePreview(texturePreviewSize, QImage::Format_RGB888);
+  texturePreview.fill(Qt::white);
+  PicInside2[1] = pictureBox(panel, indexed("PicInside2", 1), texturePreview, {104, 27});
   CmdInside[1] = placed(new QPushButton(QStringLiteral("load texture"), panel),
                         indexed("CmdInside", 1), {104, 55, 86, 23});
   for (int i = 0; i < 4; ++i)
-    PicInside1[i] = pictureBox(panel, indexed("PicInside1", i), surfacePatternThumbnail(i, {22, 22}),
+    PicInside1[i] = pictureBox(panel, indexed("PicInside1", i), surfacePatternThumbnail(i, patternThumbnailSize),
                                {198 + i * 27, 4});
   QImage preview(fillPreviewWidth, fillPreviewHeight, QImage::Format_RGB888);
   preview.fill(Qt::white);
@@ -118,7 +126,7 @@ void TabPanels::buildInside(QFrame* panel) {
 
 void TabPanels::buildEdge(QFrame* panel) {
   for (int i = 0; i < 8; ++i)
-    Picture3[i] = pictureBox(panel, indexed("Picture3", i), materialThumbnail(i, {52, 52}),
+    Picture3[i] = pictureBox(panel, indexed("Picture3", i), materialThumbnail(i, materialThumbnailSize),
                              {8 + i * 62, 12});
 }
 
@@ -190,4 +198,32 @@ void TabPanels::showEffectFrame(int effect) {
   FrameShadow->setVisible(effect == 1 || effect == 2);
   FrameEngraved->setVisible(effect == 3 || effect == 4);
   FrameOutline->setVisible(effect >= 5);
+}
+
+void TabPanels::raisePattern(int index) {
+  for (int i = 0; i < int(PicInside1.size()); ++i) {
+    const QImage flat = surfacePatternThumbnail(i, patternThumbnailSize);
+    PicInside1[i]->setPicture(i == index ? raisedPicture(flat) : flat);
+  }
+}
+
+void TabPanels::raiseMaterial(int index) {
+  for (int i = 0; i < int(Picture3.size()); ++i) {
+    const QImage flat = materialThumbnail(i, materialThumbnailSize);
+    Picture3[i]->setPicture(i == index ? raisedPicture(flat) : flat);
+  }
+}
+
+void TabPanels::selectCurveAxis(int axis) { OptClr[std::clamp(axis, 0, 2)]->setChecked(true); }
+
+void TabPanels::paintOutlineButton(const QColor& colour) {
+  outlineButtonColour_ = colour;
+  CmdOutline->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px outset gray; }")
+                                .arg(colour.name()));
+}
+
+void TabPanels::showTexturePreview(const QImage& texture) {
+  QImage swatch = PicInside2[1]->picture();
+  tilePicture(swatch, texture);
+  PicInside2[1]->setPicture(swatch);
 }

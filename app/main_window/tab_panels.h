@@ -4,6 +4,7 @@
 // enabled; the others wait far to the left.
 #pragma once
 
+#include <QColor>
 #include <QWidget>
 #include <array>
 
@@ -72,6 +73,17 @@ class TabPanels : public QWidget {
   // Shows the frame of an outside effect's settings.
   void showEffectFrame(int effect);
 
+  // Shows surface pattern or material `index` raised, the others flat.
+  void raisePattern(int index);
+  void raiseMaterial(int index);
+  // Selects the `OptClr` button of a curve axis without running its click.
+  void selectCurveAxis(int axis);
+  // Paints `CmdOutline` in `colour`, the colour its dialog starts from.
+  void paintOutlineButton(const QColor& colour);
+  QColor outlineButtonColour() const { return outlineButtonColour_; }
+  // Tiles the texture picture across the texture preview `PicInside2` (1).
+  void showTexturePreview(const QImage& texture);
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
 
@@ -83,6 +95,8 @@ class TabPanels : public QWidget {
   void buildOutlineFrame();
   void buildEngravedFrame();
   void buildDeformation(QFrame* panel);
+
+  QColor outlineButtonColour_;
 };
 
 // "Inside" and the other captions, padded with blanks to 11 characters.

@@ -36,6 +36,5 @@ KindControls loadSourceKind(DesignState& state, int kind) {
   state.designFrame.top = row[FrameTop];
   state.surfacePattern = row[SurfacePattern];
   state.material = row[Material];
-  storeColour(row, FillRed, state.fillColour);
   return {row[FillKind], row[EffectType], row[DeformationType], row[DeformationAmount]};
 }

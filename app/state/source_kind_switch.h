@@ -29,6 +29,6 @@ struct KindControls {
 };
 
 // Loads the frame position, surface pattern and material of `kind` into the
-// current settings, keeps the current fill colour in its row, and returns
-// the values for the controls.
+// current settings and returns the values for the controls. The kind's own
+// fill colour stays in its row: choosing its material brings it back.
 KindControls loadSourceKind(DesignState& state, int kind);

@@ -87,7 +87,7 @@ TEST_F(SourceKindSwitchTest, TextToShapeAndBackRestoresTheText) {
   EXPECT_EQ(state.curveAxisTable[1][2], 1);
 }
 
-TEST_F(SourceKindSwitchTest, StoresTheCurveOfKindAndGroupAndKeepsTheFillColour) {
+TEST_F(SourceKindSwitchTest, StoresTheCurveOfKindAndGroupAndLeavesTheKindsOwnFillColour) {
   state.material = 7;
   state.curve.y = {0, 1, 2, 3, 4, 5, 6, 0};
   state.fillColour = {10, 20, 30};
@@ -95,7 +95,7 @@ TEST_F(SourceKindSwitchTest, StoresTheCurveOfKindAndGroupAndKeepsTheFillColour) 
   ScriptedPlatform platform;
   EXPECT_EQ(readCurveFile(curves.filePath("temp13.txt"), platform), state.curve);
   loadSourceKind(state, sourceKind::Picture);
-  EXPECT_EQ(loadColour(state.kindSettings[3], kindColumn::FillRed), (Rgb{10, 20, 30}));
+  EXPECT_EQ(loadColour(state.kindSettings[3], kindColumn::FillRed), (Rgb{0, 0, 200}));
 }
 
 TEST_F(SourceKindSwitchTest, UnwritableCurveFolderFailsAfterStoringTheSettings) {

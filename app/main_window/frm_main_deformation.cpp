@@ -1,0 +1,18 @@
+// The "Deformation" panel: the angle label of the deformation slider. The
+// deformation type itself is read from the options at Draw.
+#include <QLabel>
+
+#include "main_window/effect_labels.h"
+#include "main_window/frm_main.h"
+#include "platform/platform.h"
+#include "state/error_report.h"
+#include "state/site_tags.h"
+
+void FrmMain::updateDeformationLabel() {
+  const auto text = deformationLabel(panels->selectedDeformation(), panels->SliderDeform->Value());
+  if (text) panels->LabelDef2->setText(*text);
+}
+
+void FrmMain::deformationClicked() {
+  runTrapped(platform(), siteTag::frmMain_Option2_Click, [this] { updateDeformationLabel(); });
+}

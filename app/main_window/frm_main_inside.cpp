@@ -1,0 +1,107 @@
+// The "Inside" panel: the fill colour from the palette or the colour
+// dialog, the texture, the curve axis and the surface pattern.
+#include <QFileInfo>
+
+#include "main_window/frm_main.h"
+#include "main_window/ignore_failures.h"
+#include "main_window/panel_pictures.h"
+#include "platform/platform.h"
+#include "state/design_state.h"
+#include "state/error_report.h"
+#include "state/picture_loading.h"
+#include "state/render_pipeline.h"
+#include "state/site_tags.h"
+#include "state/texture_window.h"
+
+namespace {
+
+constexpr int moreCommand = 0;
+
+QString textureToStartFrom(const DesignState& state) {
+  if (!state.textureNames[state.sourceKind].isEmpty()) return state.textureNames[state.sourceKind];
+  for (int kind : {sourceKind::Text, sourceKind::Shape, sourceKind::Picture})
+    if (!state.textureNames[kind].isEmpty()) return state.textureNames[kind];
+  return {};
+}
+
+// Dialogs of other systems end the name with a terminator; none is a name.
+QString withoutTerminators(QString name) {
+  while (name.endsWith(QChar(0))) name.chop(1);
+  return name;
+}
+
+}  // namespace
+
+void FrmMain::setFillColour(const QColor& colour) {
+  design().fillColour = {colour.red(), colour.green(), colour.blue()};
+  drawFillPreview();
+}
+
+void FrmMain::fillPalettePressed(Qt::MouseButtons buttons, QPoint at) {
+  runTrapped(platform(), siteTag::frmMain_Picture4_MouseDown, [&] {
+    if (auto colour = paletteColour(panels->Picture4->picture(), buttons, at)) setFillColour(*colour);
+  });
+}
+
+void FrmMain::fillPaletteMoved(Qt::MouseButtons buttons, QPoint at) {
+  runTrapped(platform(), siteTag::frmMain_Picture4_MouseMove, [&] {
+    if (auto colour = paletteColour(panels->Picture4->picture(), buttons, at)) setFillColour(*colour);
+  });
+}
+
+void FrmMain::insideCommandClicked(int index) {
+  runTrapped(platform(), siteTag::frmMain_CmdInside_Click, [&] {
+    if (index != moreCommand) {
+      loadTextureCommand();
+      return;
+    }
+    const Rgb& fill = design().fillColour;
+    if (auto chosen = platform().chooseColour(QColor(fill.red, fill.green, fill.blue)))
+      setFillColour(*chosen);
+  });
+}
+
+void FrmMain::loadTextureCommand() {
+  FileDialogRequest request;
+  const QString start = textureToStartFrom(design());
+  if (start.isEmpty()) {
+    request.folder = programFolder_ + QStringLiteral("/textures");
+  } else {
+    request.folder = QFileInfo(start).absolutePath();
+    request.fileName = QFileInfo(start).fileName();
+  }
+  request.filter = QStringLiteral("Image files  (*.bmp *.gif *.jpg *.jpeg)");
+  request.title = QStringLiteral("Textures");
+  const QString chosen = withoutTerminators(platform().chooseFileToOpen(request));
+  if (chosen.isEmpty()) return;
+  if (!QFileInfo(chosen).isFile()) {
+    platform().showMessage({QStringLiteral("File not found !"), MessageIcon::Exclamation});
+    return;
+  }
+  showTexture(chosen);
+  design().textureNames[design().sourceKind] = chosen;
+}
+
+// The picture is read before anything changes, so a file that is no
+// picture leaves the texture of the kind as it was.
+void FrmMain::showTexture(const QString& path) {
+  QImage texture = loadPicture(path);
+  frmTexture().Picture1 = texture;
+  panels->showTexturePreview(texture);
+  loadTexture(design(), texture);
+}
+
+void FrmMain::curveAxisClicked(int index) {
+  ignoreFailures([&] {
+    design().curveAxis = index;
+    drawFillPreview();
+  });
+}
+
+void FrmMain::surfacePatternPressed(int index) {
+  ignoreFailures([&] { panels->raisePattern(index); });
+}
+
+void FrmMain::surfacePatternClicked(int index) {
+  ignoreFailures([&] { design().surfacePattern = index; });
+}

@@ -1,0 +1,120 @@
+// The "Outside" panel: the controls each outside effect shows, the value
+// labels of its sliders and the outline and glow colours.
+#include <QLabel>
+#include <QPushButton>
+
+#include "main_window/effect_labels.h"
+#include "main_window/frm_main.h"
+#include "main_window/panel_pictures.h"
+#include "platform/platform.h"
+#include "state/design_state.h"
+#include "state/error_report.h"
+#include "state/site_tags.h"
+
+namespace {
+
+bool noContour() { return design().effectType == effectType::NoContour; }
+
+QColor shown(const Rgb& colour) { return QColor(colour.red, colour.green, colour.blue); }
+
+}  // namespace
+
+// The sliders are set by then; the frame, the labels and the colour button
+// follow the effect.
+void FrmMain::showEffectControls(int effect) {
+  const DesignState& state = design();
+  if (effect == effectType::DropShadow || effect == effectType::CastShadow) {
+    updateShadowLabels(2);
+    updateShadowLabels(3);
+  } else if (effect == effectType::Outline1 || effect == effectType::Outline2) {
+    panels->paintOutlineButton(shown(state.outlineColour));
+    panels->LabelOutline1->setText(QStringLiteral("O. width :"));
+  } else if (effect == effectType::Glow) {
+    panels->paintOutlineButton(shown(state.glowColour));
+    panels->LabelOutline1->setText(QStringLiteral("G. width :"));
+  }
+  panels->showEffectFrame(effect);
+}
+
+void FrmMain::updateShadowLabels(int k) {
+  runTrapped(platform(), siteTag::frmMain_UpdateShadowPanel, [&] {
+    const auto labels = shadowLabels(k, panels->MirelSlider1[k]->Value(), design().effectType);
+    if (!labels) return;
+    panels->Label2[k]->setText(labels->value);
+    if (labels->first) panels->Label1[1]->setText(*labels->first);
+    if (labels->second) panels->Label1[2]->setText(*labels->second);
+  });
+}
+
+void FrmMain::warnNoContour() {
+  platform().showMessage({QStringLiteral(" \"No contour\" selected !"), MessageIcon::Exclamation});
+}
+
+void FrmMain::shadowSliderChanged(int k) {
+  runTrapped(platform(), siteTag::frmMain_MirelSlider1_ValueChange, [&] { updateShadowLabels(k); });
+}
+
+// The opacity slider has a meaning of its own; the offsets only with a shadow.
+void FrmMain::shadowSliderReleased(int k) {
+  runTrapped(platform(), siteTag::frmMain_MirelSlider1_Release, [&] {
+    if (k >= 2 && noContour()) warnNoContour();
+    updateShadowLabels(k);
+  });
+}
+
+void FrmMain::outlineSliderChanged() {
+  runTrapped(platform(), siteTag::frmMain_SliderOutline_ValueChange,
+             [this] { panels->LabelOutline2->setText(percentLabel(panels->SliderOutline->Value())); });
+}
+
+void FrmMain::outlineSliderReleased() {
+  runTrapped(platform(), siteTag::frmMain_SliderOutline_Release, [this] {
+    if (noContour()) warnNoContour();
+    panels->LabelOutline2->setText(percentLabel(panels->SliderOutline->Value()));
+  });
+}
+
+void FrmMain::engravedSliderChanged() {
+  runTrapped(platform(), siteTag::frmMain_SliderEngraved_ValueChange,
+             [this] { panels->Label2[6]->setText(percentLabel(panels->SliderEngraved->Value())); });
+}
+
+void FrmMain::engravedSliderReleased() {
+  runTrapped(platform(), siteTag::frmMain_SliderEngraved_Release, [this] {
+    if (noContour()) warnNoContour();
+    panels->Label2[6]->setText(percentLabel(panels->SliderEngraved->Value()));
+  });
+}
+
+// The button always shows the colour picked; the design takes it as the
+// outline or glow colour only while such an effect is selected.
+void FrmMain::takeOutlineColour(const QColor& colour) {
+  panels->paintOutlineButton(colour);
+  DesignState& state = design();
+  const Rgb picked{colour.red(), colour.green(), colour.blue()};
+  if (state.effectType == effectType::Outline1 || state.effectType == effectType::Outline2)
+    state.outlineColour = picked;
+  else if (state.effectType == effectType::Glow)
+    state.glowColour = picked;
+}
+
+void FrmMain::pickOutlineColour(Qt::MouseButtons buttons, QPoint at) {
+  if (auto colour = paletteColour(panels->PictureOutline->picture(), buttons, at))
+    takeOutlineColour(*colour);
+}
+
+void FrmMain::outlinePalettePressed(Qt::MouseButtons buttons, QPoint at) {
+  runTrapped(platform(), siteTag::frmMain_PictureOutline_MouseDown,
+             [&] { pickOutlineColour(buttons, at); });
+}
+
+void FrmMain::outlinePaletteMoved(Qt::MouseButtons buttons, QPoint at) {
+  runTrapped(platform(), siteTag::frmMain_PictureOutline_MouseMove,
+             [&] { pickOutlineColour(buttons, at); });
+}
+
+void FrmMain::outlineButtonClicked() {
+  runTrapped(platform(), siteTag::frmMain_CmdOutline_Click, [this] {
+    if (auto chosen = platform().chooseColour(panels->outlineButtonColour())) takeOutlineColour(*chosen);
+  });
+}

@@ -1,0 +1,68 @@
+// Which control event of the panels and the curve box runs which handler.
+#include <QAction>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "main_window/frm_main.h"
+#include "main_window/ignore_failures.h"
+
+namespace {
+
+// A press and release of the left button within the picture: a click.
+bool clicked(const PictureBox& box, Qt::MouseButton button, QPoint at) {
+  return button == Qt::LeftButton && box.rect().contains(at);
+}
+
+}  // namespace
+
+void FrmMain::connectPanels() {
+  connect(panels->Picture4, &PictureBox::mousePressed, this,
+          [this](Qt::MouseButton, Qt::MouseButtons buttons, QPoint at) { fillPalettePressed(buttons, at); });
+  connect(panels->Picture4, &PictureBox::mouseMoved, this, &FrmMain::fillPaletteMoved);
+  for (int i = 0; i < 2; ++i)
+    connect(panels->CmdInside[i], &QPushButton::clicked, this, [this, i] { insideCommandClicked(i); });
+  for (int i = 0; i < 3; ++i)
+    connect(panels->OptClr[i], &QRadioButton::clicked, this, [this, i] { curveAxisClicked(i); });
+  for (int i = 0; i < 4; ++i) {
+    PictureBox* pattern = panels->PicInside1[i];
+    connect(pattern, &PictureBox::mousePressed, this, [this, i](Qt::MouseButton button) {
+      if (button == Qt::LeftButton) surfacePatternPressed(i);
+    });
+    connect(pattern, &PictureBox::mouseReleased, this,
+            [this, i, pattern](Qt::MouseButton button, Qt::MouseButtons, QPoint at) {
+              if (clicked(*pattern, button, at)) surfacePatternClicked(i);
+            });
+  }
+  for (int i = 0; i < 8; ++i)
+    connect(panels->Picture3[i], &PictureBox::mousePressed, this,
+            [this, i](Qt::MouseButton, Qt::MouseButtons, QPoint at) { selectMaterial(i, at.y()); });
+
+  for (int k = 1; k <= 3; ++k) {
+    connect(panels->MirelSlider1[k], &MirelSlider::valueChanged, this, [this, k] { shadowSliderChanged(k); });
+    connect(panels->MirelSlider1[k], &MirelSlider::released, this, [this, k] { shadowSliderReleased(k); });
+  }
+  connect(panels->SliderOutline, &MirelSlider::valueChanged, this, &FrmMain::outlineSliderChanged);
+  connect(panels->SliderOutline, &MirelSlider::released, this, &FrmMain::outlineSliderReleased);
+  connect(panels->SliderEngraved, &MirelSlider::valueChanged, this, &FrmMain::engravedSliderChanged);
+  connect(panels->SliderEngraved, &MirelSlider::released, this, &FrmMain::engravedSliderReleased);
+  connect(panels->PictureOutline, &PictureBox::mousePressed, this,
+          [this](Qt::MouseButton, Qt::MouseButtons buttons, QPoint at) { outlinePalettePressed(buttons, at); });
+  connect(panels->PictureOutline, &PictureBox::mouseMoved, this, &FrmMain::outlinePaletteMoved);
+  connect(panels->CmdOutline, &QPushButton::clicked, this, &FrmMain::outlineButtonClicked);
+
+  for (QRadioButton* option : panels->Option2)
+    connect(option, &QRadioButton::clicked, this, &FrmMain::deformationClicked);
+  // The deformation slider has no site tag: its label is all it changes.
+  auto deformLabel = [this] { ignoreFailures([this] { updateDeformationLabel(); }); };
+  connect(panels->SliderDeform, &MirelSlider::valueChanged, this, deformLabel);
+  connect(panels->SliderDeform, &MirelSlider::released, this, deformLabel);
+
+  connect(panels->PicBezier, &PictureBox::mousePressed, this,
+          [this](Qt::MouseButton button, Qt::MouseButtons, QPoint at) { curveBoxPressed(button, at); });
+  connect(panels->PicBezier, &PictureBox::mouseMoved, this, &FrmMain::curveBoxMoved);
+  connect(panels->PicBezier, &PictureBox::mouseReleased, this,
+          [this](Qt::MouseButton button, Qt::MouseButtons, QPoint at) { curveBoxReleased(button, at); });
+  connect(menuEntry(QStringLiteral("mnubezierreset")), &QAction::triggered, this, &FrmMain::resetCurve);
+  connect(menuEntry(QStringLiteral("mnubeziersave")), &QAction::triggered, this, &FrmMain::saveCurveAs);
+  connect(menuEntry(QStringLiteral("mnubezierload")), &QAction::triggered, this, &FrmMain::loadCurveFile);
+}
