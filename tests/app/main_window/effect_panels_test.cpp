@@ -1,0 +1,188 @@
+#include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
+
+#include "main_window/panel_pictures.h"
+#include "main_window_fixture.h"
+#include "state/curve_file.h"
+#include "state/design_state.h"
+#include "state/render_pipeline.h"
+#include "state/texture_window.h"
+#include "test_files.h"
+
+namespace {
+
+Rgb rgb(const QColor& colour) { return {colour.red(), colour.green(), colour.blue()}; }
+
+}  // namespace
+
+class EffectPanelsTest : public MainWindowTest {
+ protected:
+  void chooseEffect(int effect) {
+    window->panels->List3->setCurrentRow(effect);
+    window->effectListClicked();
+  }
+  EngineArguments arguments() const { return engineArguments(design(), window->panelReadings(), {}); }
+  QString curves() const { return folder.filePath(QStringLiteral("curves")); }
+  // The fill colour the palette gives at one of its pixels.
+  Rgb pressFillPalette(QPoint at) {
+    window->fillPalettePressed(Qt::LeftButton, at);
+    return rgb(window->panels->Picture4->picture().pixelColor(at));
+  }
+};
+
+TEST_F(EffectPanelsTest, Outline1AndGlowEachKeepTheirWidthAndColour) {
+  chooseEffect(effectType::Outline1);
+  window->panels->SliderOutline->setValue(40);
+  seam->colourAnswers.push_back(Qt::red);
+  window->outlineButtonClicked();
+  chooseEffect(effectType::Glow);
+  EXPECT_EQ(window->panels->SliderOutline->Value(), 20);
+  EXPECT_EQ(window->panels->LabelOutline1->text(), QStringLiteral("G. width :"));
+  EXPECT_EQ(window->panels->LabelOutline2->text(), QStringLiteral("20 %"));
+  EXPECT_EQ(window->panels->outlineButtonColour(), QColor(0, 255, 0));
+  EXPECT_EQ(arguments()[18], 0);
+  EXPECT_EQ(arguments()[19], 255);
+
+  chooseEffect(effectType::Outline1);
+  EXPECT_EQ(window->panels->LabelOutline1->text(), QStringLiteral("O. width :"));
+  EXPECT_EQ(window->panels->outlineButtonColour(), QColor(Qt::red));
+  const EngineArguments a = arguments();
+  EXPECT_EQ(a[15], effectType::Outline1);
+  EXPECT_EQ(a[17], 40);
+  EXPECT_EQ((Rgb{a[18], a[19], a[20]}), (Rgb{255, 0, 0}));
+  EXPECT_EQ(design().glowColour, (Rgb{0, 255, 0}));
+}
+
+TEST_F(EffectPanelsTest, ShadowLabelsFollowTheShadowChosen) {
+  chooseEffect(effectType::CastShadow);
+  EXPECT_EQ(window->panels->Label1[1]->text(), QStringLiteral("S. height :"));
+  EXPECT_EQ(window->panels->Label2[3]->text(), QStringLiteral("25 °"));  // orientation 7
+  window->panels->MirelSlider1[3]->setValue(100);
+  EXPECT_EQ(window->panels->Label2[3]->text(), QStringLiteral("360 °"));
+  chooseEffect(effectType::DropShadow);
+  EXPECT_EQ(window->panels->Label1[2]->text(), QStringLiteral("S. offset Y :"));
+  EXPECT_EQ(window->panels->Label2[3]->text(), QStringLiteral("+ 5"));
+  EXPECT_TRUE(window->panels->FrameShadow->isVisibleTo(window->panels->Frametab[2]));
+  chooseEffect(effectType::CastShadow);
+  EXPECT_EQ(arguments()[19], 100);  // orientation
+}
+
+TEST_F(EffectPanelsTest, ReleasingAnEffectSliderWithNoContourWarnsButNotTheOpacity) {
+  chooseEffect(effectType::NoContour);
+  window->shadowSliderReleased(1);
+  EXPECT_TRUE(seam->messages.empty());
+  window->shadowSliderReleased(2);
+  window->outlineSliderReleased();
+  window->engravedSliderReleased();
+  ASSERT_EQ(seam->messages.size(), 3u);
+  for (const Message& shown : seam->messages) {
+    EXPECT_EQ(shown.text, QStringLiteral(" \"No contour\" selected !"));
+    EXPECT_EQ(shown.icon, MessageIcon::Exclamation);
+  }
+}
+
+TEST_F(EffectPanelsTest, PaletteAndColourDialogSetTheFillColourCancelKeepsIt) {
+  const Rgb picked = pressFillPalette({10, 12});
+  EXPECT_EQ(design().fillColour, picked);
+  EXPECT_EQ(loadColour(design().kindSettings[1], kindColumn::FillRed), picked);
+  window->fillPaletteMoved(Qt::NoButton, {80, 3});
+  window->fillPaletteMoved(Qt::LeftButton, {500, 3});  // off the palette
+  EXPECT_EQ(design().fillColour, picked);
+  window->insideCommandClicked(0);  // cancelled
+  EXPECT_EQ(design().fillColour, picked);
+  seam->colourAnswers.push_back(QColor(1, 2, 3));
+  window->insideCommandClicked(0);
+  const EngineArguments a = arguments();
+  EXPECT_EQ((Rgb{a[21], a[22], a[23]}), (Rgb{1, 2, 3}));
+}
+
+TEST_F(EffectPanelsTest, GoldThenMaterial2BringsBackTheOwnColourAndCurve) {
+  const Rgb own = pressFillPalette({10, 12});
+  design().curve.y = {0, 10, 20, 30, 40, 50, 60, 0};
+  const CurvePoints ownCurve = design().curve;
+  window->curveAxisClicked(2);
+  window->selectMaterial(7, 10);
+  EXPECT_EQ(design().fillColour, (Rgb{204, 177, 24}));
+  EXPECT_EQ(design().curve, readCurveFile(curves() + QStringLiteral("/gold.txt"), *seam));
+  EXPECT_TRUE(window->panels->OptClr[1]->isChecked());
+  EXPECT_EQ(arguments()[13], 7);
+
+  window->selectMaterial(2, 10);
+  EXPECT_EQ(design().fillColour, own);
+  EXPECT_EQ(design().curve, ownCurve);
+  EXPECT_EQ(design().curveAxis, 2);
+  EXPECT_TRUE(window->panels->OptClr[2]->isChecked());
+  EXPECT_EQ(window->panels->Picture3[7]->picture(), materialThumbnail(7, {52, 52}));
+  EXPECT_NE(window->panels->Picture3[2]->picture(), materialThumbnail(2, {52, 52}));
+}
+
+TEST_F(EffectPanelsTest, EachKindKeepsItsOwnFillColourAcrossSwitchesEvenInGold) {
+  const Rgb own = pressFillPalette({10, 12});
+  window->selectMaterial(7, 10);
+  window->selectSource(sourceKind::Shape, Qt::RightButton);
+  EXPECT_EQ(design().fillColour, (Rgb{0, 0, 200}));
+  window->selectSource(sourceKind::Text, Qt::RightButton);
+  EXPECT_EQ(design().material, 7);
+  EXPECT_EQ(design().fillColour, (Rgb{204, 177, 24}));
+  window->selectMaterial(0, 10);
+  EXPECT_EQ(design().fillColour, own);
+}
+
+TEST_F(EffectPanelsTest, LoadTextureFillsTheBufferAndThePreview) {
+  QImage tile(10, 10, QImage::Format_RGB888);
+  tile.fill(Qt::yellow);
+  tile.setPixelColor(5, 5, Qt::red);
+  const QString path = folder.filePath(QStringLiteral("tile.bmp"));
+  ASSERT_TRUE(tile.save(path));
+  seam->fileAnswers.push_back(path + QChar(0));
+  window->insideCommandClicked(1);
+  const FileDialogRequest& asked = seam->openRequests.at(0);
+  EXPECT_EQ(asked.title, QStringLiteral("Textures"));
+  EXPECT_EQ(asked.folder, folder.filePath(QStringLiteral("textures")));
+  EXPECT_TRUE(asked.fileName.isEmpty());
+  EXPECT_EQ(design().textureNames[1], path);
+  EXPECT_EQ(design().geometry.textureRows, 10);
+  EXPECT_EQ(design().geometry.textureStride, 32);
+  EXPECT_EQ(frmTexture().Picture1.size(), QSize(10, 10));
+  EXPECT_EQ(window->panels->PicInside2[1]->picture().pixelColor(25, 15), QColor(Qt::red));
+  EXPECT_TRUE(seam->messages.empty());
+}
+
+TEST_F(EffectPanelsTest, MissingOrUnreadableTextureKeepsTheOneChosenBefore) {
+  const QString kept = folder.filePath(QStringLiteral("kept.bmp"));
+  design().textureNames[2] = kept;  // another kind's texture is where the dialog starts
+  seam->fileAnswers.push_back(folder.filePath(QStringLiteral("gone.bmp")));
+  window->insideCommandClicked(1);
+  EXPECT_EQ(seam->openRequests.at(0).folder, folder.path());
+  EXPECT_EQ(seam->openRequests.at(0).fileName, QStringLiteral("kept.bmp"));
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_EQ(seam->messages[0].text, QStringLiteral("File not found !"));
+  EXPECT_EQ(seam->messages[0].icon, MessageIcon::Exclamation);
+
+  const QString broken = folder.filePath(QStringLiteral("broken.bmp"));
+  writeContent(broken, "BM not a picture");
+  seam->fileAnswers.push_back(broken);
+  window->insideCommandClicked(1);
+  ASSERT_EQ(seam->messages.size(), 2u);
+  EXPECT_TRUE(seam->messages[1].text.startsWith(QStringLiteral("error number : 50003/104\r\n")));
+  EXPECT_TRUE(design().textureNames[1].isEmpty());
+  EXPECT_TRUE(design().buffers.texture.isEmpty());
+}
+
+TEST_F(EffectPanelsTest, PatternAxisAndDeformationReachTheRender) {
+  window->surfacePatternClicked(3);
+  window->curveAxisClicked(1);
+  window->panels->Option2[2]->setChecked(true);
+  window->deformationClicked();
+  EXPECT_EQ(window->panels->LabelDef2->text(), QStringLiteral("-180 °"));
+  window->panels->SliderDeform->setValue(49);
+  EXPECT_EQ(window->panels->LabelDef2->text(), QStringLiteral("0 °"));
+  window->panels->Option2[0]->setChecked(true);
+  window->panels->SliderDeform->setValue(80);
+  EXPECT_EQ(window->panels->LabelDef2->text(), QStringLiteral("0 °"));
+  const EngineArguments a = arguments();
+  EXPECT_EQ(a[11], 3);
+  EXPECT_EQ(a[12], 1);
+  EXPECT_EQ(a[16], 80);
+}
