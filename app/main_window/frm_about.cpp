@@ -13,6 +13,7 @@
 #include "state/error_report.h"
 #include "state/site_tags.h"
 #include "tools/control_fonts.h"
+#include "tools/placed_control.h"
 
 namespace {
 
@@ -21,14 +22,6 @@ const QString supportAddress = QStringLiteral("support@velloro.example");
 // System-information tools of the common desktops, the most complete first.
 const QStringList systemInformationTools{QStringLiteral("hardinfo2"), QStringLiteral("hardinfo"),
                                          QStringLiteral("kinfocenter")};
-
-template <typename Control>
-Control* placed(QWidget* window, const char* name, const QString& caption, QRect at) {
-  auto* control = new Control(caption, window);
-  control->setObjectName(QLatin1String(name));
-  control->setGeometry(at);
-  return control;
-}
 
 }  // namespace
 

@@ -18,20 +18,13 @@
 #include "state/site_tags.h"
 #include "state/tiling.h"
 #include "tools/control_fonts.h"
+#include "tools/placed_control.h"
 #include "tools/open_picture_dialog.h"
 
 namespace {
 
 constexpr int windowWidth = 408;
 constexpr int windowHeight = 238;
-
-template <typename Control>
-Control* placed(QWidget* window, const char* name, const QString& caption, QRect at) {
-  auto* control = new Control(caption, window);
-  control->setObjectName(QLatin1String(name));
-  control->setGeometry(at);
-  return control;
-}
 
 QSpinBox* spinBox(QWidget* window, int value, int maximum, QRect at) {
   auto* spin = new QSpinBox(window);
