@@ -61,8 +61,8 @@ FrmAbout::FrmAbout(QWidget* owner) : QDialog(owner) {
   lblDescription->installEventFilter(this);
   cmdOK = placed<QPushButton>(this, "cmdOK", QStringLiteral("OK"), {292, 112, 96, 28});
   cmdOK->setDefault(true);
-  cmdSysInfo = placed<QPushButton>(this, "cmdSysInfo", QStringLiteral("System &info"),
-                                   {292, 148, 96, 28});
+  cmdSysInfo =
+      placed<QPushButton>(this, "cmdSysInfo", QStringLiteral("System &info"), {292, 148, 96, 28});
   setFixedSize(404, 192);
   connect(cmdOK, &QPushButton::clicked, this, &FrmAbout::okClicked);
   connect(cmdSysInfo, &QPushButton::clicked, this, [] { StartSysInfo(platform()); });

@@ -107,8 +107,9 @@ void FrmMain::savePictureAs() {
 bool FrmMain::saveBitmapAs(const QString& chosen) {
   const QString name = bitmapNameOf(chosen);
   if (name != chosen && pathKindOf(name) != pathKind::Nothing) {
-    const Message replace{fileNamePart(name) + QStringLiteral(" already exists.\r\nDo you want to replace it?"),
-                          MessageIcon::Exclamation, MessageButtons::YesNo};
+    const Message replace{
+        fileNamePart(name) + QStringLiteral(" already exists.\r\nDo you want to replace it?"),
+        MessageIcon::Exclamation, MessageButtons::YesNo};
     if (platform().showMessage(replace) != MessageAnswer::Yes) return false;
   }
   design().currentPictureName = name;

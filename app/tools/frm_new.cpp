@@ -18,8 +18,8 @@
 #include "state/site_tags.h"
 #include "state/tiling.h"
 #include "tools/control_fonts.h"
-#include "tools/placed_control.h"
 #include "tools/open_picture_dialog.h"
+#include "tools/placed_control.h"
 
 namespace {
 
@@ -57,9 +57,11 @@ FrmNew::FrmNew(FrmMain& main) : main_(main) {
   Option1[0] = placed<QRadioButton>(this, "Option1", QStringLiteral("Color "), {32, 116, 100, 22});
   Option1[1] = placed<QRadioButton>(this, "Option1", QStringLiteral("Texture"), {32, 144, 100, 22});
   Option1[0]->setChecked(true);
-  Command1 = placed<QPushButton>(this, "Command1", QStringLiteral("Which one ?"), {150, 126, 100, 28});
+  Command1 =
+      placed<QPushButton>(this, "Command1", QStringLiteral("Which one ?"), {150, 126, 100, 28});
   OKButton = placed<QPushButton>(this, "OKButton", QStringLiteral("&Apply"), {296, 16, 96, 28});
-  CancelButton = placed<QPushButton>(this, "CancelButton", QStringLiteral("&Cancel"), {296, 52, 96, 28});
+  CancelButton =
+      placed<QPushButton>(this, "CancelButton", QStringLiteral("&Cancel"), {296, 52, 96, 28});
   connect(Command1, &QPushButton::clicked, this, &FrmNew::whichOneClicked);
   connect(OKButton, &QPushButton::clicked, this, &FrmNew::applyClicked);
   connect(CancelButton, &QPushButton::clicked, this, &FrmNew::cancelClicked);
@@ -84,8 +86,10 @@ void FrmNew::load() {
 
 void FrmNew::whichOneClicked() {
   runTrapped(platform(), siteTag::FrmNew_Command1_Click, [this] {
-    if (Option1[0]->isChecked()) chooseColour();
-    else chooseTexture();
+    if (Option1[0]->isChecked())
+      chooseColour();
+    else
+      chooseTexture();
   });
 }
 
@@ -97,11 +101,11 @@ void FrmNew::chooseColour() {
 void FrmNew::chooseTexture() {
   DesignState& state = design();
   const QString known = firstTextureName(state);
-  const QString folder = known.isEmpty() ? main_.programFolder() + QStringLiteral("/textures")
-                                         : folderPart(known);
-  const QString chosen = openPictureDialog({QStringLiteral("Image files |*.bmp;*.gif;*.jpg;*.jpeg"),
-                                            folder, fileNamePart(known),
-                                            QStringLiteral("Textures"), true});
+  const QString folder =
+      known.isEmpty() ? main_.programFolder() + QStringLiteral("/textures") : folderPart(known);
+  const QString chosen =
+      openPictureDialog({QStringLiteral("Image files |*.bmp;*.gif;*.jpg;*.jpeg"), folder,
+                         fileNamePart(known), QStringLiteral("Textures"), true});
   if (chosen.isEmpty()) return;
   if (pathKindOf(chosen) != pathKind::File) {
     platform().showMessage({QStringLiteral("File not found !"), MessageIcon::Exclamation});

@@ -126,7 +126,8 @@ TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingTheBitmapNameItChose) {
   seam->messageAnswers.push_back(MessageAnswer::No);
   const QString before = design().currentPictureName;
   run("mnuFileSaveAs");
-  EXPECT_EQ(seam->messages.at(0).text, QStringLiteral("logo.bmp already exists.\r\nDo you want to replace it?"));
+  EXPECT_EQ(seam->messages.at(0).text,
+            QStringLiteral("logo.bmp already exists.\r\nDo you want to replace it?"));
   EXPECT_EQ(contentOf(path("outputs/logo.bmp")), QByteArray("keep me"));
   EXPECT_EQ(design().currentPictureName, before);
 }

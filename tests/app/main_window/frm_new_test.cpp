@@ -1,3 +1,5 @@
+#include "tools/frm_new.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -12,7 +14,6 @@
 #include "state/design_state.h"
 #include "state/projection_window.h"
 #include "test_files.h"
-#include "tools/frm_new.h"
 
 class FrmNewTest : public MainWindowTest {
  protected:
@@ -142,12 +143,15 @@ TEST_F(MainWindowTest, AboutMailLinkAndSystemInformation) {
   about.descriptionClicked();
   ASSERT_EQ(seam->openedUrls.size(), 1u);
   EXPECT_EQ(seam->openedUrls[0].scheme(), QStringLiteral("mailto"));
-  EXPECT_EQ(seam->openedUrls[0].query(QUrl::FullyDecoded), QStringLiteral("subject=Velloro Version 1.0.0"));
+  EXPECT_EQ(seam->openedUrls[0].query(QUrl::FullyDecoded),
+            QStringLiteral("subject=Velloro Version 1.0.0"));
   StartSysInfo(*seam, {folder.filePath("empty")});
   ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_EQ(seam->messages[0].text, QStringLiteral("System informations not currently available ..."));
+  EXPECT_EQ(seam->messages[0].text,
+            QStringLiteral("System informations not currently available ..."));
   writeContent(folder.filePath("bin/hardinfo"), "#!/bin/sh\n");
-  QFile(folder.filePath("bin/hardinfo")).setPermissions(QFileDevice::ExeOwner | QFileDevice::ReadOwner);
+  QFile(folder.filePath("bin/hardinfo"))
+      .setPermissions(QFileDevice::ExeOwner | QFileDevice::ReadOwner);
   StartSysInfo(*seam, {folder.filePath("bin")});
   ASSERT_EQ(seam->startedPrograms.size(), 1u);
   EXPECT_EQ(seam->startedPrograms[0].program, folder.filePath("bin/hardinfo"));

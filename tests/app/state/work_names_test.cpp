@@ -36,8 +36,9 @@ TEST(WorkNames, BitmapNameReplacesOnlyTheLastExtension) {
 }
 
 TEST(FileFilter, DescriptionsShowEveryPatternTheyApplyTo) {
-  EXPECT_EQ(qtFileFilter("All compatibles files |*.bmp;*.gif|Standard compression (*.jpg)|*.jpg;*.jpeg"),
-            QStringLiteral("All compatibles files (*.bmp *.gif);;Standard compression (*.jpg *.jpeg)"));
+  EXPECT_EQ(
+      qtFileFilter("All compatibles files |*.bmp;*.gif|Standard compression (*.jpg)|*.jpg;*.jpeg"),
+      QStringLiteral("All compatibles files (*.bmp *.gif);;Standard compression (*.jpg *.jpeg)"));
   EXPECT_EQ(qtFileFilter(""), QStringLiteral("All Files (*.*)"));
 }
 

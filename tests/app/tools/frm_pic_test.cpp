@@ -21,7 +21,9 @@ QString savedPicture(const QTemporaryDir& folder, QSize size) {
   return path;
 }
 
-QColor stripAt(const FrmPic& pane, int x, int y) { return pane.Picture2->picture().pixelColor(x, y); }
+QColor stripAt(const FrmPic& pane, int x, int y) {
+  return pane.Picture2->picture().pixelColor(x, y);
+}
 
 }  // namespace
 
