@@ -4,10 +4,13 @@
 // own site tags, so the window stays usable after any of them fails.
 #pragma once
 
+#include <QColor>
 #include <QHash>
 #include <QMainWindow>
 #include <QPoint>
+#include <QPointer>
 #include <array>
+#include <functional>
 
 #include "main_window/canvas_viewport.h"
 #include "main_window/curve_editor.h"
@@ -16,6 +19,7 @@
 #include "state/render_pipeline.h"
 
 class EngineLibrary;
+class FrmNew;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -31,6 +35,8 @@ class FrmMain : public QMainWindow {
  public:
   // `programFolder` holds the curves, textures and help folders.
   explicit FrmMain(const QString& programFolder, QWidget* parent = nullptr);
+  // Closes the new-canvas dialog too: it works on this window's canvas.
+  ~FrmMain() override;
 
   // Controls.
   QToolBar* ToolBar1;
@@ -55,6 +61,20 @@ class FrmMain : public QMainWindow {
 
   // The relief engine that Draw uses; the program's own unless replaced.
   void useEngine(EngineLibrary& engine) { engine_ = &engine; }
+
+  const QString& programFolder() const { return programFolder_; }
+
+  // The canvas's background colour: a new plain canvas is filled with it.
+  QColor canvasBackColour{Qt::white};
+
+  // The JPEG size optimiser, shown modal by Save (mode "save") and Save As
+  // ("saveas", with the name chosen in the save dialog): it writes the JPEG,
+  // makes it the current picture name and returns its success flag. Until
+  // that window is built, nothing is written and the save ends unchanged.
+  std::function<bool(const QString& mode, const QString& chosenName)> showJpegSizeOptimiser =
+      [](const QString&, const QString&) { return false; };
+  // The print placement window, shown beside this one by Print; nothing yet.
+  std::function<void()> showPrintPlacement = [] {};
 
   // Window load: size and place, select the text, scale the control fonts.
   void load();
@@ -126,6 +146,7 @@ class FrmMain : public QMainWindow {
   void buildStatusBar();
   void connectControls();
   void connectMenuEntries();
+  void connectFileCommands();
   void connectUndoStore();
   void updateClock();
   void layOutRegions();
@@ -159,6 +180,15 @@ class FrmMain : public QMainWindow {
   void cropCanvas(QPoint from, QPoint to);
   void copyCanvas();
   void pasteCanvas();
+  void newBackground();
+  void openPicture();
+  void savePicture();
+  void savePictureAs();
+  bool saveBitmapAs(const QString& chosen);
+  bool saveThroughJpegOptimiser(const QString& mode, const QString& chosenName);
+  void captureWithHourglass();
+  void showHelpContents();
+  void showAbout();
   void closeSequence();
 
   QString programFolder_;
@@ -167,4 +197,5 @@ class FrmMain : public QMainWindow {
   QHash<QString, QAction*> toolButtons_;
   QHash<QString, QAction*> menuEntries_;
   QHash<QString, QMenu*> menus_;
+  QPointer<FrmNew> frmNew_;
 };

@@ -32,6 +32,20 @@ QComboBox* fontCombo(const QString& name, int width, bool editable) {
   return list;
 }
 
+// The menu entry whose command a plain toolbar button runs; none for others.
+QString toolbarMenuEntry(const QString& key) {
+  static const QHash<QString, QString> entries{
+      {QStringLiteral("New"), QStringLiteral("mnuFileNew")},
+      {QStringLiteral("Open"), QStringLiteral("mnuFileOpen")},
+      {QStringLiteral("Save"), QStringLiteral("mnuFileSave")},
+      {QStringLiteral("Print"), QStringLiteral("mnuFilePrint")},
+      {QStringLiteral("Undo"), QStringLiteral("mnuEditUndo")},
+      {QStringLiteral("Redo"), QStringLiteral("mnuEditRedo")},
+      {QStringLiteral("Help"), QStringLiteral("mnuHelpContents")},
+  };
+  return entries.value(key);
+}
+
 QWidget* spacer(int width) {
   auto* gap = new QWidget;
   gap->setFixedWidth(width);
@@ -96,6 +110,7 @@ void FrmMain::connectMenuEntries() {
     connect(menuEntry(QLatin1String(name)), &QAction::triggered, this,
             [tag, command] { runTrapped(platform(), tag, command); });
   };
+  connectFileCommands();
   on("mnuFileExit", siteTag::frmMain_mnuFileExit_Click, [this] { close(); });
   on("mnuEditCopy", siteTag::frmMain_mnuEditCopy_Click, [this] { copyCanvas(); });
   on("mnuEditPaste", siteTag::frmMain_mnuEditPaste_Click, [this] { pasteCanvas(); });
@@ -131,10 +146,8 @@ void FrmMain::toolbarClicked(const QString& key) {
       QAction* crop = toolButton(key);
       crop->setChecked(!crop->isChecked());
       cropModeClicked();
-    } else if (key == QLatin1String("Undo")) {
-      menuEntry(QStringLiteral("mnuEditUndo"))->trigger();
-    } else if (key == QLatin1String("Redo")) {
-      menuEntry(QStringLiteral("mnuEditRedo"))->trigger();
+    } else if (const QString entry = toolbarMenuEntry(key); !entry.isEmpty()) {
+      menuEntry(entry)->trigger();
     }
   });
 }

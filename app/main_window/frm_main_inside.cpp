@@ -2,6 +2,7 @@
 // dialog, the texture, the curve axis and the surface pattern.
 #include <QFileInfo>
 
+#include "tools/open_picture_dialog.h"
 #include "main_window/frm_main.h"
 #include "main_window/ignore_failures.h"
 #include "main_window/panel_pictures.h"
@@ -22,12 +23,6 @@ QString textureToStartFrom(const DesignState& state) {
   for (int kind : {sourceKind::Text, sourceKind::Shape, sourceKind::Picture})
     if (!state.textureNames[kind].isEmpty()) return state.textureNames[kind];
   return {};
-}
-
-// Dialogs of other systems end the name with a terminator; none is a name.
-QString withoutTerminators(QString name) {
-  while (name.endsWith(QChar(0))) name.chop(1);
-  return name;
 }
 
 }  // namespace
@@ -62,7 +57,7 @@ void FrmMain::insideCommandClicked(int index) {
 }
 
 void FrmMain::loadTextureCommand() {
-  FileDialogRequest request;
+  OpenPictureRequest request;
   const QString start = textureToStartFrom(design());
   if (start.isEmpty()) {
     request.folder = programFolder_ + QStringLiteral("/textures");
@@ -70,9 +65,10 @@ void FrmMain::loadTextureCommand() {
     request.folder = QFileInfo(start).absolutePath();
     request.fileName = QFileInfo(start).fileName();
   }
-  request.filter = QStringLiteral("Image files  (*.bmp *.gif *.jpg *.jpeg)");
+  request.filter = QStringLiteral("Image files |*.bmp;*.gif;*.jpg;*.jpeg");
   request.title = QStringLiteral("Textures");
-  const QString chosen = withoutTerminators(platform().chooseFileToOpen(request));
+  request.preview = true;
+  const QString chosen = openPictureDialog(request);
   if (chosen.isEmpty()) return;
   if (!QFileInfo(chosen).isFile()) {
     platform().showMessage({QStringLiteral("File not found !"), MessageIcon::Exclamation});

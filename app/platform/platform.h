@@ -9,10 +9,12 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <functional>
 #include <memory>
 #include <optional>
 
 class QPrinter;
+class QWidget;
 
 inline const QString applicationTitle = QStringLiteral("Velloro");
 
@@ -27,12 +29,33 @@ struct Message {
   QString title = applicationTitle;
 };
 
+// A pane shown with an open dialog, under its file list, that previews the
+// file under the selection.
+class FilePreview {
+ public:
+  virtual ~FilePreview() = default;
+  virtual QWidget* pane() = 0;
+  // Called with each existing file the user selects.
+  virtual void LoadImage(const QString& path) = 0;
+};
+
 struct FileDialogRequest {
   QString folder;         // where the dialog starts
   QString fileName;       // proposed name, may be empty
   QString filter;         // e.g. "Curves (*.txt)"; empty offers all files
   QString defaultSuffix;  // appended when the user types a bare name
   QString title;          // empty: the application's title
+  int selectedFilter = 0;  // the filter entry in force when the dialog opens
+  // Makes the preview pane of an open dialog, for the dialog's lifetime;
+  // none when empty.
+  std::function<std::unique_ptr<FilePreview>()> preview;
+};
+
+// A save dialog's answer: the path (empty when cancelled) and the index of
+// the filter entry the user left in force.
+struct FileChoice {
+  QString path;
+  int filter = 0;
 };
 
 class Platform {
@@ -43,6 +66,7 @@ class Platform {
   // Both return the chosen full path, or an empty text when cancelled.
   virtual QString chooseFileToOpen(const FileDialogRequest& request) = 0;
   virtual QString chooseFileToSave(const FileDialogRequest& request) = 0;
+  virtual FileChoice chooseFileAndTypeToSave(const FileDialogRequest& request) = 0;
   virtual std::optional<QColor> chooseColour(const QColor& initial) = 0;
   virtual std::optional<QFont> chooseFont(const QFont& initial) = 0;
   // Lets the user pick and set up the printer; false when cancelled.

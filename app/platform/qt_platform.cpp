@@ -8,6 +8,9 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QProcess>
+#include <algorithm>
+
+#include "platform/preview_attachment.h"
 
 namespace {
 
@@ -51,15 +54,23 @@ QString startPath(const FileDialogRequest& request) {
   return request.folder.isEmpty() ? request.fileName : request.folder + '/' + request.fileName;
 }
 
-QString runFileDialog(QWidget* owner, const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
+FileChoice runFileDialog(QWidget* owner, const FileDialogRequest& request,
+                         QFileDialog::AcceptMode mode) {
   QFileDialog dialog(owner, titleOf(request), startPath(request), request.filter);
   dialog.setAcceptMode(mode);
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                      : QFileDialog::AnyFile);
   dialog.setDefaultSuffix(request.defaultSuffix);
   dialog.setOption(QFileDialog::DontUseNativeDialog);
+  const QStringList filters = dialog.nameFilters();
+  if (request.selectedFilter > 0 && request.selectedFilter < filters.size())
+    dialog.selectNameFilter(filters[request.selectedFilter]);
+  // Declared after the dialog, so the pane goes before the dialog does.
+  std::unique_ptr<FilePreview> preview = request.preview ? request.preview() : nullptr;
+  if (preview) attachPreview(dialog, *preview);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().constFirst();
+  return {dialog.selectedFiles().constFirst(),
+          int(std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter())))};
 }
 
 }  // namespace
@@ -72,10 +83,14 @@ MessageAnswer QtPlatform::showMessage(const Message& message) {
 }
 
 QString QtPlatform::chooseFileToOpen(const FileDialogRequest& request) {
-  return runFileDialog(owner_, request, QFileDialog::AcceptOpen);
+  return runFileDialog(owner_, request, QFileDialog::AcceptOpen).path;
 }
 
 QString QtPlatform::chooseFileToSave(const FileDialogRequest& request) {
+  return runFileDialog(owner_, request, QFileDialog::AcceptSave).path;
+}
+
+FileChoice QtPlatform::chooseFileAndTypeToSave(const FileDialogRequest& request) {
   return runFileDialog(owner_, request, QFileDialog::AcceptSave);
 }
 

@@ -16,6 +16,7 @@ class QtPlatform : public Platform {
   MessageAnswer showMessage(const Message& message) override;
   QString chooseFileToOpen(const FileDialogRequest& request) override;
   QString chooseFileToSave(const FileDialogRequest& request) override;
+  FileChoice chooseFileAndTypeToSave(const FileDialogRequest& request) override;
   std::optional<QColor> chooseColour(const QColor& initial) override;
   std::optional<QFont> chooseFont(const QFont& initial) override;
   bool setUpPrinter(QPrinter& printer) override;

@@ -32,6 +32,12 @@ QString ScriptedPlatform::chooseFileToSave(const FileDialogRequest& request) {
   return nextReply(fileAnswers).value_or(QString());
 }
 
+FileChoice ScriptedPlatform::chooseFileAndTypeToSave(const FileDialogRequest& request) {
+  saveRequests.push_back(request);
+  const QString path = nextReply(fileAnswers).value_or(QString());
+  return {path, nextReply(filterAnswers).value_or(request.selectedFilter)};
+}
+
 std::optional<QColor> ScriptedPlatform::chooseColour(const QColor&) {
   ++colourRequests;
   return nextReply(colourAnswers);

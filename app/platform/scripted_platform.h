@@ -18,6 +18,7 @@ class ScriptedPlatform : public Platform {
   // Prepared replies.
   std::deque<MessageAnswer> messageAnswers;
   std::deque<QString> fileAnswers;
+  std::deque<int> filterAnswers;  // for typed saves; none keeps the entry in force
   std::deque<QColor> colourAnswers;
   std::deque<QFont> fontAnswers;
   std::deque<bool> printerAnswers;
@@ -41,6 +42,7 @@ class ScriptedPlatform : public Platform {
   MessageAnswer showMessage(const Message& message) override;
   QString chooseFileToOpen(const FileDialogRequest& request) override;
   QString chooseFileToSave(const FileDialogRequest& request) override;
+  FileChoice chooseFileAndTypeToSave(const FileDialogRequest& request) override;
   std::optional<QColor> chooseColour(const QColor& initial) override;
   std::optional<QFont> chooseFont(const QFont& initial) override;
   bool setUpPrinter(QPrinter& printer) override;

@@ -52,7 +52,11 @@ void warnFlatCurve(Platform& platform, const QString& path) {
 }
 
 FileDialogRequest curveDialog(const QString& curvesFolder) {
-  return {curvesFolder, {}, QStringLiteral("Curves (*.txt)"), QStringLiteral("txt"), {}};
+  FileDialogRequest request;
+  request.folder = curvesFolder;
+  request.filter = QStringLiteral("Curves (*.txt)");
+  request.defaultSuffix = QStringLiteral("txt");
+  return request;
 }
 
 QString curvePath(const QString& name, const QString& curvesFolder) {

@@ -135,12 +135,13 @@ TEST_F(EffectPanelsTest, LoadTextureFillsTheBufferAndThePreview) {
   tile.setPixelColor(5, 5, Qt::red);
   const QString path = folder.filePath(QStringLiteral("tile.bmp"));
   ASSERT_TRUE(tile.save(path));
-  seam->fileAnswers.push_back(path + QChar(0));
+  seam->fileAnswers.push_back(path);
   window->insideCommandClicked(1);
   const FileDialogRequest& asked = seam->openRequests.at(0);
   EXPECT_EQ(asked.title, QStringLiteral("Textures"));
   EXPECT_EQ(asked.folder, folder.filePath(QStringLiteral("textures")));
   EXPECT_TRUE(asked.fileName.isEmpty());
+  EXPECT_TRUE(static_cast<bool>(asked.preview));
   EXPECT_EQ(design().textureNames[1], path);
   EXPECT_EQ(design().geometry.textureRows, 10);
   EXPECT_EQ(design().geometry.textureStride, 32);

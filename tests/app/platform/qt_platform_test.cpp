@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
@@ -93,4 +94,26 @@ TEST(QtPlatform, HourglassIsRestored) {
 TEST(QtPlatform, StartingAMissingProgramFails) {
   QtPlatform platform;
   EXPECT_FALSE(platform.startProgram(QStringLiteral("/nonexistent/msinfo"), {}));
+}
+
+TEST(QtPlatform, SaveDialogStartsOnTheGivenFilterAndTellsTheOneInForce) {
+  QTemporaryDir folder;
+  QtPlatform platform;
+  QString shownFilter;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    shownFilter = dialog->selectedNameFilter();
+    dialog->selectNameFilter(QStringLiteral("Bitmap (*.bmp)"));
+    dialog->selectFile(folder.filePath("logo"));
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  FileDialogRequest request;
+  request.folder = folder.path();
+  request.filter = QStringLiteral("Bitmap (*.bmp);;Standard compression (*.jpg *.jpeg)");
+  request.selectedFilter = 1;
+  const FileChoice choice = platform.chooseFileAndTypeToSave(request);
+  EXPECT_EQ(shownFilter, QStringLiteral("Standard compression (*.jpg *.jpeg)"));
+  EXPECT_EQ(choice.filter, 0);
+  EXPECT_EQ(choice.path, folder.filePath("logo"));
 }

@@ -1,0 +1,97 @@
+#include "main_window/frm_about.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QStyle>
+#include <QUrl>
+
+#include "platform/platform.h"
+#include "state/design_state.h"
+#include "state/error_report.h"
+#include "state/site_tags.h"
+#include "tools/control_fonts.h"
+#include "tools/placed_control.h"
+
+namespace {
+
+const QString supportAddress = QStringLiteral("support@velloro.example");
+
+// System-information tools of the common desktops, the most complete first.
+const QStringList systemInformationTools{QStringLiteral("hardinfo2"), QStringLiteral("hardinfo"),
+                                         QStringLiteral("kinfocenter")};
+
+}  // namespace
+
+QString versionText() {
+  return applicationTitle + QStringLiteral(" Version %1.%2.%3")
+                                .arg(VELLORO_VERSION_MAJOR)
+                                .arg(VELLORO_VERSION_MINOR)
+                                .arg(VELLORO_VERSION_REVISION);
+}
+
+void StartSysInfo(Platform& platform, const QStringList& searchPath) {
+  for (const QString& tool : systemInformationTools) {
+    const QString found = QStandardPaths::findExecutable(tool, searchPath);
+    if (!found.isEmpty() && platform.startProgram(found, {})) return;
+  }
+  platform.showMessage({QStringLiteral("System informations not currently available ...")});
+}
+
+FrmAbout::FrmAbout(QWidget* owner) : QDialog(owner) {
+  setObjectName(QStringLiteral("frmAbout"));
+  setWindowTitle(QStringLiteral(" About ") + applicationTitle + QStringLiteral(" ..."));
+  Image1 = placed<QLabel>(this, "Image1", QString(), {16, 16, 48, 48});
+  Image1->setPixmap(style()->standardIcon(QStyle::SP_DesktopIcon).pixmap(32, 32));
+  lblVersion = placed<QLabel>(this, "lblVersion", QString(), {80, 16, 300, 24});
+  lblDisclaimer = placed<QLabel>(
+      this, "lblDisclaimer",
+      QStringLiteral("Velloro is given as it is, without any warranty. The pictures you make "
+                     "with it are yours."),
+      {16, 120, 260, 48});
+  lblDisclaimer->setWordWrap(true);
+  lblDescription = placed<QLabel>(
+      this, "lblDescription",
+      QStringLiteral("Advices, bug report, criticals, congratulations, proposals ..."),
+      {80, 52, 300, 40});
+  lblDescription->setWordWrap(true);
+  lblDescription->setCursor(Qt::PointingHandCursor);
+  lblDescription->installEventFilter(this);
+  cmdOK = placed<QPushButton>(this, "cmdOK", QStringLiteral("OK"), {292, 112, 96, 28});
+  cmdOK->setDefault(true);
+  cmdSysInfo =
+      placed<QPushButton>(this, "cmdSysInfo", QStringLiteral("System &info"), {292, 148, 96, 28});
+  setFixedSize(404, 192);
+  connect(cmdOK, &QPushButton::clicked, this, &FrmAbout::okClicked);
+  connect(cmdSysInfo, &QPushButton::clicked, this, [] { StartSysInfo(platform()); });
+}
+
+void FrmAbout::load() {
+  runTrapped(platform(), siteTag::frmAbout_Load, [this] {
+    lblVersion->setText(versionText());
+    adjustControlFonts(*this, design().fontScaleFactor, platform());
+  });
+}
+
+void FrmAbout::okClicked() {
+  runTrapped(platform(), siteTag::frmAbout_OKButton_Click, [this] { accept(); });
+}
+
+void FrmAbout::descriptionClicked() {
+  runTrapped(platform(), siteTag::frmAbout_Description_Click, [] {
+    QUrl mail(QStringLiteral("mailto:") + supportAddress);
+    mail.setQuery(QStringLiteral("subject=") + versionText());
+    platform().openUrl(mail);  // a mail program that does not start is no failure
+    platform().processPendingEvents();
+  });
+}
+
+bool FrmAbout::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == lblDescription && event->type() == QEvent::MouseButtonRelease) {
+    descriptionClicked();
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}

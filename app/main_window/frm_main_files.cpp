@@ -1,0 +1,150 @@
+// The File and Help commands: new canvas, open, save, save as, print, the
+// help contents and the About box.
+#include <QAction>
+#include <QFileInfo>
+#include <QUrl>
+
+#include "main_window/frm_about.h"
+#include "main_window/frm_main.h"
+#include "platform/platform.h"
+#include "state/bmp_file.h"
+#include "state/design_state.h"
+#include "state/error_report.h"
+#include "state/file_filter.h"
+#include "state/paths.h"
+#include "state/picture_loading.h"
+#include "state/site_tags.h"
+#include "state/work_names.h"
+#include "tools/frm_new.h"
+
+namespace {
+
+const QString openFilter = QStringLiteral(
+    "All compatibles files |*.bmp;*.jpg;*.jpeg;*.gif|Bitmap (*.bmp)|*.bmp|"
+    "Standard compression (*.jpg)|*.jpg;*.jpeg|Gif (*.gif)|*.gif");
+const QString saveFilter =
+    QStringLiteral("Bitmap (*.bmp)|*.bmp|Standard compression (*.jpg)|*.jpg;*.jpeg");
+constexpr int bitmapFilter = 0;
+
+void recordUndoStep() {
+  DesignState& state = design();
+  state.undo.record(state.workingFiles.canvas, platform());
+}
+
+}  // namespace
+
+FrmMain::~FrmMain() { delete frmNew_; }
+
+void FrmMain::connectFileCommands() {
+  auto on = [this](const char* name, std::string_view tag, void (FrmMain::*command)()) {
+    connect(menuEntry(QLatin1String(name)), &QAction::triggered, this,
+            [this, tag, command] { runTrapped(platform(), tag, [&] { (this->*command)(); }); });
+  };
+  on("mnuFileNew", siteTag::frmMain_mnuFileNew_Click, &FrmMain::newBackground);
+  on("mnuFileOpen", siteTag::frmMain_mnuFileOpen_Click, &FrmMain::openPicture);
+  on("mnuFileSave", siteTag::frmMain_mnuFileSave_Click, &FrmMain::savePicture);
+  on("mnuFileSaveAs", siteTag::frmMain_mnuFileSaveAs_Click, &FrmMain::savePictureAs);
+  on("mnuHelpContents", siteTag::frmMain_mnuHelpContents_Click, &FrmMain::showHelpContents);
+  on("mnuHelpAbout", siteTag::frmMain_mnuHelpAbout_Click, &FrmMain::showAbout);
+  connect(menuEntry(QStringLiteral("mnuFilePrint")), &QAction::triggered, this, [this] {
+    runTrapped(platform(), siteTag::frmMain_mnuFilePrint_Click, [this] { showPrintPlacement(); });
+  });
+}
+
+// The dialog has no owner and stays open beside this window; a second New
+// brings the open one forward. A closed one is only waiting to be deleted.
+void FrmMain::newBackground() {
+  if (!frmNew_ || frmNew_->isHidden()) {
+    frmNew_ = new FrmNew(*this);
+    frmNew_->load();
+  }
+  frmNew_->show();
+  frmNew_->raise();
+}
+
+void FrmMain::openPicture() {
+  FileDialogRequest request;
+  request.folder = programFolder_ + QStringLiteral("/inputs");
+  request.filter = qtFileFilter(openFilter);
+  const QString chosen = platform().chooseFileToOpen(request);
+  if (chosen.isEmpty()) return;
+  recordUndoStep();
+  // Read before the name changes: a file that is no picture must not become
+  // the name that Save writes over.
+  const QImage picture = loadPicture(chosen);
+  design().currentPictureName = chosen;
+  Pct->setPicture(picture);
+  captureCanvas();
+}
+
+void FrmMain::savePicture() {
+  const QString name = design().currentPictureName;
+  if (isJpegName(name)) {
+    if (!saveThroughJpegOptimiser(QStringLiteral("save"), QString())) return;
+  } else {
+    recordUndoStep();
+    saveBmp(Pct->picture(), name);
+  }
+  captureWithHourglass();
+}
+
+void FrmMain::savePictureAs() {
+  const QString outputs = programFolder_ + QStringLiteral("/outputs");
+  FileDialogRequest request;
+  request.filter = qtFileFilter(saveFilter);
+  request.folder = outputs;
+  request.fileName = QStringLiteral("MyWork%1").arg(freeWorkNumber(outputs, platform()));
+  const FileChoice choice = platform().chooseFileAndTypeToSave(request);
+  if (choice.path.isEmpty()) return;
+  const bool saved = choice.filter == bitmapFilter
+                         ? saveBitmapAs(choice.path)
+                         : saveThroughJpegOptimiser(QStringLiteral("saveas"), choice.path);
+  if (saved) captureWithHourglass();
+}
+
+// The dialog asked before overwriting the name the user typed; when the
+// extension changes, the name written is another one, so ask for that too.
+bool FrmMain::saveBitmapAs(const QString& chosen) {
+  const QString name = bitmapNameOf(chosen);
+  if (name != chosen && pathKindOf(name) != pathKind::Nothing) {
+    const Message replace{
+        fileNamePart(name) + QStringLiteral(" already exists.\r\nDo you want to replace it?"),
+        MessageIcon::Exclamation, MessageButtons::YesNo};
+    if (platform().showMessage(replace) != MessageAnswer::Yes) return false;
+  }
+  design().currentPictureName = name;
+  saveBmp(Pct->picture(), name);
+  return true;
+}
+
+// The optimiser writes the JPEG; the canvas then shows the compressed result.
+bool FrmMain::saveThroughJpegOptimiser(const QString& mode, const QString& chosenName) {
+  platform().processPendingEvents();
+  if (!showJpegSizeOptimiser(mode, chosenName)) return false;
+  platform().processPendingEvents();
+  recordUndoStep();
+  Pct->setPicture(loadPicture(design().currentPictureName));
+  return true;
+}
+
+void FrmMain::captureWithHourglass() {
+  BusyPointer busy(platform());
+  captureCanvas();
+}
+
+void FrmMain::showHelpContents() {
+  const QString contents = programFolder_ + QStringLiteral("/help/velloro.htm");
+  if (QFileInfo(contents).isFile()) {
+    platform().showHelp(QUrl::fromLocalFile(contents));
+    return;
+  }
+  platform().showMessage({QStringLiteral("Unable to display Help Contents. There is no Help "
+                                         "associated with this project."),
+                          MessageIcon::Information, MessageButtons::Ok, windowTitle()});
+}
+
+void FrmMain::showAbout() {
+  FrmAbout about(this);
+  about.load();
+  about.exec();
+}

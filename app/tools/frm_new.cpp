@@ -1,0 +1,135 @@
+#include "tools/frm_new.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSpinBox>
+
+#include "main_window/frm_main.h"
+#include "platform/platform.h"
+#include "state/design_state.h"
+#include "state/error_report.h"
+#include "state/input_picture_name.h"
+#include "state/paths.h"
+#include "state/picture_loading.h"
+#include "state/projection_window.h"
+#include "state/site_tags.h"
+#include "state/tiling.h"
+#include "tools/control_fonts.h"
+#include "tools/open_picture_dialog.h"
+#include "tools/placed_control.h"
+
+namespace {
+
+constexpr int windowWidth = 408;
+constexpr int windowHeight = 238;
+
+QSpinBox* spinBox(QWidget* window, int value, int maximum, QRect at) {
+  auto* spin = new QSpinBox(window);
+  spin->setObjectName(QStringLiteral("ES1"));
+  spin->setRange(1, maximum);
+  spin->setValue(value);
+  spin->setGeometry(at);
+  return spin;
+}
+
+// The texture of the first source kind that has one, the current one first.
+QString firstTextureName(const DesignState& state) {
+  if (!state.textureNames[state.sourceKind].isEmpty()) return state.textureNames[state.sourceKind];
+  for (int kind : {sourceKind::Text, sourceKind::Shape, sourceKind::Picture})
+    if (!state.textureNames[kind].isEmpty()) return state.textureNames[kind];
+  return {};
+}
+
+}  // namespace
+
+FrmNew::FrmNew(FrmMain& main) : main_(main) {
+  setObjectName(QStringLiteral("FrmNew"));
+  setWindowTitle(QStringLiteral(" New"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  Label1 = placed<QLabel>(this, "Label1", QStringLiteral("Size :"), {16, 12, 120, 20});
+  Label2 = placed<QLabel>(this, "Label2", QStringLiteral("Pixels Width :"), {32, 40, 110, 20});
+  Label3 = placed<QLabel>(this, "Label3", QStringLiteral("Pixels Height :"), {32, 72, 110, 20});
+  ES1[0] = spinBox(this, 600, 1024, {150, 36, 80, 26});
+  ES1[1] = spinBox(this, 400, 768, {150, 68, 80, 26});
+  Option1[0] = placed<QRadioButton>(this, "Option1", QStringLiteral("Color "), {32, 116, 100, 22});
+  Option1[1] = placed<QRadioButton>(this, "Option1", QStringLiteral("Texture"), {32, 144, 100, 22});
+  Option1[0]->setChecked(true);
+  Command1 =
+      placed<QPushButton>(this, "Command1", QStringLiteral("Which one ?"), {150, 126, 100, 28});
+  OKButton = placed<QPushButton>(this, "OKButton", QStringLiteral("&Apply"), {296, 16, 96, 28});
+  CancelButton =
+      placed<QPushButton>(this, "CancelButton", QStringLiteral("&Cancel"), {296, 52, 96, 28});
+  connect(Command1, &QPushButton::clicked, this, &FrmNew::whichOneClicked);
+  connect(OKButton, &QPushButton::clicked, this, &FrmNew::applyClicked);
+  connect(CancelButton, &QPushButton::clicked, this, &FrmNew::cancelClicked);
+}
+
+void FrmNew::load() {
+  runTrapped(platform(), siteTag::FrmNew_Load, [this] {
+    const DesignState& state = design();
+    const int width = windowWidth * state.layoutUnitX / 15;
+    const int height = windowHeight * state.layoutUnitY / 15;
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    setFixedSize(width, height);
+    move(screen.x() + (screen.width() - width) / 2, screen.y() + (screen.height() - height) / 3);
+    adjustControlFonts(*this, state.fontScaleFactor, platform());
+    for (QSpinBox* spin : ES1) {
+      QFont font = spin->font();
+      font.setPointSizeF(font.pointSizeF() * state.fontScaleFactor);
+      spin->setFont(font);
+    }
+  });
+}
+
+void FrmNew::whichOneClicked() {
+  runTrapped(platform(), siteTag::FrmNew_Command1_Click, [this] {
+    if (Option1[0]->isChecked())
+      chooseColour();
+    else
+      chooseTexture();
+  });
+}
+
+void FrmNew::chooseColour() {
+  const std::optional<QColor> chosen = platform().chooseColour(Qt::white);
+  if (chosen) main_.canvasBackColour = *chosen;
+}
+
+void FrmNew::chooseTexture() {
+  DesignState& state = design();
+  const QString known = firstTextureName(state);
+  const QString folder =
+      known.isEmpty() ? main_.programFolder() + QStringLiteral("/textures") : folderPart(known);
+  const QString chosen =
+      openPictureDialog({QStringLiteral("Image files |*.bmp;*.gif;*.jpg;*.jpeg"), folder,
+                         fileNamePart(known), QStringLiteral("Textures"), true});
+  if (chosen.isEmpty()) return;
+  if (pathKindOf(chosen) != pathKind::File) {
+    platform().showMessage({QStringLiteral("File not found !"), MessageIcon::Exclamation});
+    return;
+  }
+  // Loaded first: a file that is no picture must not become the kind's texture.
+  frmProjection().Picture1 = loadPicture(chosen);
+  state.textureNames[state.sourceKind] = chosen;
+}
+
+void FrmNew::applyClicked() {
+  runTrapped(platform(), siteTag::FrmNew_OKButton_Click, [this] {
+    DesignState& state = design();
+    state.undo.record(state.workingFiles.canvas, platform());
+    QImage canvas(ES1[0]->value(), ES1[1]->value(), QImage::Format_RGB888);
+    canvas.fill(main_.canvasBackColour);
+    state.currentPictureName = findInputPictureName(main_.programFolder(), platform());
+    if (Option1[1]->isChecked()) tileOver(canvas, frmProjection().Picture1);
+    main_.Pct->setPicture(canvas);
+    main_.captureCanvas();
+    done(Accepted);
+  });
+}
+
+void FrmNew::cancelClicked() {
+  runTrapped(platform(), siteTag::FrmNew_CancelButton_Click, [this] { done(Rejected); });
+}

@@ -1,0 +1,17 @@
+#include "tools/open_picture_dialog.h"
+
+#include <QDir>
+
+#include "platform/platform.h"
+#include "state/file_filter.h"
+#include "tools/frm_pic.h"
+
+QString openPictureDialog(const OpenPictureRequest& request) {
+  FileDialogRequest dialog;
+  dialog.filter = qtFileFilter(request.filter);
+  dialog.folder = request.folder.isEmpty() ? QDir::rootPath() : request.folder;
+  dialog.fileName = request.fileName;
+  dialog.title = request.title;
+  if (request.preview) dialog.preview = [] { return std::make_unique<FrmPic>(); };
+  return platform().chooseFileToOpen(dialog);
+}

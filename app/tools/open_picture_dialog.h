@@ -1,0 +1,16 @@
+// The open dialog through which the texture commands pick a picture, with the
+// texture preview `frmPic` under its file list when asked for.
+#pragma once
+
+#include <QString>
+
+struct OpenPictureRequest {
+  QString filter;    // "description|patterns|..."; empty: "All Files (*.*)"
+  QString folder;    // empty: the root folder
+  QString fileName;  // proposed, may be empty
+  QString title;     // empty: the application's title
+  bool preview = false;
+};
+
+// The chosen path, or an empty text when the user cancels.
+QString openPictureDialog(const OpenPictureRequest& request);

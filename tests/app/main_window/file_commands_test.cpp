@@ -1,0 +1,167 @@
+#include <QAction>
+#include <QDir>
+#include <QFile>
+
+#include "main_window_fixture.h"
+#include "state/bmp_file.h"
+#include "state/design_state.h"
+#include "test_files.h"
+
+namespace {
+
+QImage filled(QSize size, QColor colour) {
+  QImage picture(size, QImage::Format_RGB888);
+  picture.fill(colour);
+  return picture;
+}
+
+}  // namespace
+
+class FileCommandsTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    for (const char* made : {"inputs", "outputs"}) QDir(folder.path()).mkpath(QLatin1String(made));
+  }
+  void run(const char* entry) { window->menuEntry(QLatin1String(entry))->trigger(); }
+  QString path(const char* relative) { return folder.filePath(QLatin1String(relative)); }
+};
+
+TEST_F(FileCommandsTest, OpenLoadsThePictureAndUndoBringsBackThePreviousCanvas) {
+  filled({40, 30}, Qt::red).save(path("inputs/red.png"));
+  seam->fileAnswers.push_back(path("inputs/red.png"));
+  run("mnuFileOpen");
+  ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
+  EXPECT_EQ(seam->openRequests[0].folder, path("inputs"));
+  EXPECT_EQ(seam->openRequests[0].filter,
+            QStringLiteral("All compatibles files (*.bmp *.jpg *.jpeg *.gif);;Bitmap (*.bmp);;"
+                           "Standard compression (*.jpg *.jpeg);;Gif (*.gif)"));
+  EXPECT_EQ(window->Pct->picture().size(), QSize(40, 30));
+  EXPECT_EQ(design().currentPictureName, path("inputs/red.png"));
+  EXPECT_EQ(window->windowTitle(), path("inputs/red.png"));
+  EXPECT_EQ(design().geometry.canvasWidth, 40);
+  run("mnuEditUndo");
+  EXPECT_EQ(window->Pct->picture().size(), QSize(631, 331));
+  EXPECT_EQ(window->Pct->picture().pixelColor(5, 5), QColor(Qt::white));
+}
+
+TEST_F(FileCommandsTest, CancelledOpenChangesNothing) {
+  run("mnuFileOpen");
+  EXPECT_EQ(design().undo.counters.top, 0);
+  EXPECT_EQ(window->Pct->picture().size(), QSize(631, 331));
+}
+
+TEST_F(FileCommandsTest, AFileThatIsNoPictureIsReportedAndDoesNotBecomeTheName) {
+  writeContent(path("inputs/broken.bmp"), QByteArray("BM") + QByteArray(20, 'x'));
+  const QString before = design().currentPictureName;
+  seam->fileAnswers.push_back(path("inputs/broken.bmp"));
+  run("mnuFileOpen");
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_TRUE(seam->messages[0].text.startsWith("error number : 50003/118\r\n"));
+  EXPECT_EQ(design().currentPictureName, before);
+  EXPECT_EQ(window->Pct->picture().size(), QSize(631, 331));
+}
+
+TEST_F(FileCommandsTest, SaveWritesTheCanvasAsABitmapUnderTheCurrentName) {
+  design().currentPictureName = path("inputs/logo.gif");
+  window->Pct->setPicture(filled({7, 5}, QColor(10, 20, 30)));
+  run("mnuFileSave");
+  EXPECT_EQ(contentOf(path("inputs/logo.gif")), bmpFileBytes(filled({7, 5}, QColor(10, 20, 30))));
+  EXPECT_EQ(design().undo.counters.top, 1);
+  EXPECT_EQ(design().geometry.canvasWidth, 7);
+  EXPECT_EQ(seam->busyPeriods, 1);
+  EXPECT_EQ(seam->busyDepth, 0);
+}
+
+TEST_F(FileCommandsTest, SaveThatCannotWriteIsReportedAndKeepsTheOldFile) {
+  design().currentPictureName = path("missing-folder/logo.bmp");
+  run("mnuFileSave");
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_TRUE(seam->messages[0].text.startsWith(QStringLiteral("error number : ")));
+  EXPECT_TRUE(seam->messages[0].text.contains(QStringLiteral("/119\r\n")));
+  EXPECT_EQ(design().undo.counters.top, 1);  // the step recorded before stays
+  EXPECT_FALSE(QDir(path("missing-folder")).exists());
+}
+
+TEST_F(FileCommandsTest, SaveOfAnUpperCaseJpegNameGoesThroughTheOptimiser) {
+  design().currentPictureName = path("outputs/photo.JPEG");
+  QStringList modes;
+  window->showJpegSizeOptimiser = [&](const QString& mode, const QString&) {
+    modes << mode;
+    return false;  // cancelled
+  };
+  run("mnuFileSave");
+  EXPECT_EQ(modes, QStringList{"save"});
+  EXPECT_FALSE(QFile::exists(path("outputs/photo.JPEG")));
+  EXPECT_EQ(design().undo.counters.top, 0);
+  EXPECT_EQ(seam->busyPeriods, 0);
+}
+
+TEST_F(FileCommandsTest, SaveAsProposesTheFirstFreeWorkNumber) {
+  writeContent(path("outputs/MyWork1.bmp"), "x");
+  writeContent(path("outputs/MyWork2.jpg"), "x");
+  run("mnuFileSaveAs");
+  ASSERT_EQ(seam->saveRequests.size(), 1u);
+  EXPECT_EQ(seam->saveRequests[0].fileName, QStringLiteral("MyWork3"));
+  EXPECT_EQ(seam->saveRequests[0].folder, path("outputs"));
+  EXPECT_EQ(seam->saveRequests[0].selectedFilter, 0);
+  EXPECT_EQ(seam->saveRequests[0].filter,
+            QStringLiteral("Bitmap (*.bmp);;Standard compression (*.jpg *.jpeg)"));
+}
+
+TEST_F(FileCommandsTest, SaveAsBitmapOfAJpgNameWritesTheBmpName) {
+  window->Pct->setPicture(filled({9, 4}, Qt::blue));
+  seam->fileAnswers.push_back(path("outputs/logo.jpg"));
+  run("mnuFileSaveAs");
+  EXPECT_EQ(contentOf(path("outputs/logo.bmp")), bmpFileBytes(filled({9, 4}, Qt::blue)));
+  EXPECT_FALSE(QFile::exists(path("outputs/logo.jpg")));
+  EXPECT_EQ(design().currentPictureName, path("outputs/logo.bmp"));
+  EXPECT_EQ(window->windowTitle(), path("outputs/logo.bmp"));
+  EXPECT_EQ(design().undo.counters.top, 0);
+}
+
+TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingTheBitmapNameItChose) {
+  writeContent(path("outputs/logo.bmp"), "keep me");
+  seam->fileAnswers.push_back(path("outputs/logo.jpg"));
+  seam->messageAnswers.push_back(MessageAnswer::No);
+  const QString before = design().currentPictureName;
+  run("mnuFileSaveAs");
+  EXPECT_EQ(seam->messages.at(0).text,
+            QStringLiteral("logo.bmp already exists.\r\nDo you want to replace it?"));
+  EXPECT_EQ(contentOf(path("outputs/logo.bmp")), QByteArray("keep me"));
+  EXPECT_EQ(design().currentPictureName, before);
+}
+
+TEST_F(FileCommandsTest, SaveAsJpegReloadsWhatTheOptimiserWrote) {
+  seam->fileAnswers.push_back(path("outputs/logo.jpg"));
+  seam->filterAnswers.push_back(1);
+  window->showJpegSizeOptimiser = [&](const QString& mode, const QString& chosen) {
+    EXPECT_EQ(mode, QStringLiteral("saveas"));
+    EXPECT_EQ(chosen, path("outputs/logo.jpg"));
+    filled({12, 8}, Qt::gray).save(chosen, "JPG");
+    design().currentPictureName = chosen;
+    return true;
+  };
+  run("mnuFileSaveAs");
+  ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
+  EXPECT_EQ(window->Pct->picture().size(), QSize(12, 8));
+  EXPECT_EQ(design().undo.counters.top, 1);
+  EXPECT_EQ(window->windowTitle(), path("outputs/logo.jpg"));
+}
+
+TEST_F(FileCommandsTest, HelpWithoutItsPagesSaysSoUnderTheCaption) {
+  window->toolbarClicked(QStringLiteral("Help"));
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_EQ(seam->messages[0].text, QStringLiteral("Unable to display Help Contents. There is no "
+                                                   "Help associated with this project."));
+  EXPECT_EQ(seam->messages[0].icon, MessageIcon::Information);
+  EXPECT_EQ(seam->messages[0].title, window->windowTitle());
+  EXPECT_TRUE(seam->helpPages.empty());
+}
+
+TEST_F(FileCommandsTest, HelpOpensTheContentsPage) {
+  writeContent(path("help/velloro.htm"), "<html></html>");
+  run("mnuHelpContents");
+  ASSERT_EQ(seam->helpPages.size(), 1u);
+  EXPECT_EQ(seam->helpPages[0], QUrl::fromLocalFile(path("help/velloro.htm")));
+}

@@ -1,0 +1,158 @@
+#include "tools/frm_new.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTimer>
+
+#include "main_window/frm_about.h"
+#include "main_window_fixture.h"
+#include "state/design_state.h"
+#include "state/projection_window.h"
+#include "test_files.h"
+
+class FrmNewTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    frmProjection() = HiddenProjectionWindow{};
+    window->menuEntry(QStringLiteral("mnuFileNew"))->trigger();
+    dialog = shownDialog();
+    ASSERT_NE(dialog, nullptr);
+  }
+
+  static FrmNew* shownDialog() {
+    for (QWidget* top : QApplication::topLevelWidgets())
+      if (auto* found = qobject_cast<FrmNew*>(top); found && found->isVisible()) return found;
+    return nullptr;
+  }
+
+  FrmNew* dialog = nullptr;
+};
+
+TEST_F(FrmNewTest, OpensWithoutOwnerWithItsDefaults) {
+  EXPECT_EQ(dialog->parentWidget(), nullptr);
+  EXPECT_FALSE(dialog->isModal());
+  EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" New"));
+  EXPECT_EQ(dialog->size(), QSize(408, 238));
+  EXPECT_EQ(dialog->ES1[0]->value(), 600);
+  EXPECT_EQ(dialog->ES1[0]->maximum(), 1024);
+  EXPECT_EQ(dialog->ES1[1]->value(), 400);
+  EXPECT_EQ(dialog->ES1[1]->maximum(), 768);
+  EXPECT_TRUE(dialog->Option1[0]->isChecked());
+  EXPECT_EQ(dialog->Command1->text(), QStringLiteral("Which one ?"));
+}
+
+TEST_F(FrmNewTest, ApplyWithTheDefaultsGivesAWhite600By400CanvasAsAnUndoableStep) {
+  dialog->OKButton->click();
+  EXPECT_EQ(window->Pct->picture().size(), QSize(600, 400));
+  EXPECT_EQ(window->Pct->picture().pixelColor(599, 399), QColor(Qt::white));
+  EXPECT_EQ(design().geometry.canvasWidth, 600);
+  EXPECT_EQ(design().currentPictureName, folder.filePath("inputs/MyPic.bmp"));
+  EXPECT_FALSE(dialog->isVisible());
+  window->menuEntry(QStringLiteral("mnuEditUndo"))->trigger();
+  EXPECT_EQ(window->Pct->picture().size(), QSize(631, 331));
+}
+
+TEST_F(FrmNewTest, ChosenColourStaysAfterCancelAndFillsTheNextCanvas) {
+  seam->colourAnswers.push_back(QColor(200, 10, 10));
+  dialog->Command1->click();
+  EXPECT_EQ(seam->colourRequests, 1);
+  dialog->CancelButton->click();
+  EXPECT_EQ(window->canvasBackColour, QColor(200, 10, 10));
+  EXPECT_EQ(design().undo.counters.top, 0);
+  window->menuEntry(QStringLiteral("mnuFileNew"))->trigger();
+  FrmNew* next = shownDialog();
+  ASSERT_NE(next, nullptr);
+  EXPECT_NE(next, dialog);
+  EXPECT_TRUE(next->Option1[0]->isChecked());
+  next->ES1[0]->setValue(30);
+  next->ES1[1]->setValue(20);
+  next->OKButton->click();
+  EXPECT_EQ(window->Pct->picture().size(), QSize(30, 20));
+  EXPECT_EQ(window->Pct->picture().pixelColor(10, 10), QColor(200, 10, 10));
+}
+
+TEST_F(FrmNewTest, TextureWithAnEmptyTableStartsInTheTexturesFolderWithThePreview) {
+  dialog->Option1[1]->setChecked(true);
+  dialog->Command1->click();
+  ASSERT_EQ(seam->openRequests.size(), 1u);
+  EXPECT_EQ(seam->openRequests[0].folder, folder.filePath("textures"));
+  EXPECT_EQ(seam->openRequests[0].fileName, QString());
+  EXPECT_EQ(seam->openRequests[0].title, QStringLiteral("Textures"));
+  EXPECT_EQ(seam->openRequests[0].filter, QStringLiteral("Image files (*.bmp *.gif *.jpg *.jpeg)"));
+  EXPECT_TRUE(bool(seam->openRequests[0].preview));
+}
+
+TEST_F(FrmNewTest, AMissingTextureIsNotFoundAndChangesNothing) {
+  dialog->Option1[1]->setChecked(true);
+  seam->fileAnswers.push_back(folder.filePath("textures/gone.bmp"));
+  dialog->Command1->click();
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_EQ(seam->messages[0].text, QStringLiteral("File not found !"));
+  EXPECT_EQ(seam->messages[0].icon, MessageIcon::Exclamation);
+  EXPECT_TRUE(design().textureNames[1].isEmpty());
+}
+
+TEST_F(FrmNewTest, ATextureIsTiledOverTheNewCanvas) {
+  QImage tile(128, 128, QImage::Format_RGB888);
+  tile.fill(Qt::green);
+  tile.setPixelColor(0, 0, Qt::red);
+  QDir(folder.path()).mkpath(QStringLiteral("textures"));
+  ASSERT_TRUE(tile.save(folder.filePath("textures/tile.bmp")));
+  design().textureNames[2] = folder.filePath("textures/tile.bmp");
+  dialog->Option1[1]->setChecked(true);
+  seam->fileAnswers.push_back(folder.filePath("textures/tile.bmp"));
+  dialog->Command1->click();
+  EXPECT_EQ(seam->openRequests[0].fileName, QStringLiteral("tile.bmp"));  // from kind 2
+  EXPECT_EQ(design().textureNames[1], folder.filePath("textures/tile.bmp"));
+  dialog->OKButton->click();
+  const QImage canvas = window->Pct->picture();
+  EXPECT_EQ(canvas.pixelColor(512, 384), QColor(Qt::red));
+  EXPECT_EQ(canvas.pixelColor(599, 399), QColor(Qt::green));
+}
+
+TEST_F(FrmNewTest, TextureOptionWithoutATextureGivesThePlainCanvas) {
+  dialog->Option1[1]->setChecked(true);
+  dialog->OKButton->click();
+  EXPECT_EQ(window->Pct->picture().pixelColor(300, 200), QColor(Qt::white));
+}
+
+TEST_F(MainWindowTest, AboutShowsTheVersionModallyOverTheWindow) {
+  QString version, caption;
+  QTimer::singleShot(0, [&] {
+    auto* about = qobject_cast<FrmAbout*>(QApplication::activeModalWidget());
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->parentWidget(), window.get());
+    version = about->lblVersion->text();
+    caption = about->windowTitle();
+    about->cmdOK->click();
+  });
+  window->menuEntry(QStringLiteral("mnuHelpAbout"))->trigger();
+  EXPECT_EQ(version, QStringLiteral("Velloro Version 1.0.0"));
+  EXPECT_EQ(caption, QStringLiteral(" About Velloro ..."));
+}
+
+TEST_F(MainWindowTest, AboutMailLinkAndSystemInformation) {
+  FrmAbout about(window.get());
+  about.load();
+  about.descriptionClicked();
+  ASSERT_EQ(seam->openedUrls.size(), 1u);
+  EXPECT_EQ(seam->openedUrls[0].scheme(), QStringLiteral("mailto"));
+  EXPECT_EQ(seam->openedUrls[0].query(QUrl::FullyDecoded),
+            QStringLiteral("subject=Velloro Version 1.0.0"));
+  StartSysInfo(*seam, {folder.filePath("empty")});
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_EQ(seam->messages[0].text,
+            QStringLiteral("System informations not currently available ..."));
+  writeContent(folder.filePath("bin/hardinfo"), "#!/bin/sh\n");
+  QFile(folder.filePath("bin/hardinfo"))
+      .setPermissions(QFileDevice::ExeOwner | QFileDevice::ReadOwner);
+  StartSysInfo(*seam, {folder.filePath("bin")});
+  ASSERT_EQ(seam->startedPrograms.size(), 1u);
+  EXPECT_EQ(seam->startedPrograms[0].program, folder.filePath("bin/hardinfo"));
+}
