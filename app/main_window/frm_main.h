@@ -19,7 +19,9 @@
 #include "state/render_pipeline.h"
 
 class EngineLibrary;
+class FrmDraw;
 class FrmNew;
+class FrmSymbols;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -93,6 +95,13 @@ class FrmMain : public QMainWindow {
   void selectSource(int index, Qt::MouseButton button);
   void draw();
   void effectListClicked();
+
+  // The tools of the Tools menu. The shape drawing tool is made at its first
+  // opening and stays loaded, hidden between openings; none before.
+  void showSourceTool(int index, Qt::MouseButton button);
+  FrmDraw* shapeTool() const;
+  void showSymbols();
+  FrmSymbols* symbolPicker() const;
 
   // The effect panels: fill, material, outside effect, deformation.
   void fillPalettePressed(Qt::MouseButtons buttons, QPoint at);
@@ -198,4 +207,6 @@ class FrmMain : public QMainWindow {
   QHash<QString, QAction*> menuEntries_;
   QHash<QString, QMenu*> menus_;
   QPointer<FrmNew> frmNew_;
+  QPointer<FrmDraw> frmDraw_;
+  QPointer<FrmSymbols> frmSymbols_;
 };

@@ -121,6 +121,7 @@ void FrmMain::connectMenuEntries() {
      [this] { selectSource(sourceKind::Picture, Qt::NoButton); });
   on("mnuToolsDrawing", siteTag::frmMain_mnuToolsDrawing_Click,
      [this] { selectSource(sourceKind::Shape, Qt::NoButton); });
+  on("mnuToolsSymbols", siteTag::frmMain_mnuToolsSymbols_Click, [this] { showSymbols(); });
   connect(menuEntry(QStringLiteral("mnucrop")), &QAction::triggered, this, &FrmMain::cropModeClicked);
   connect(menuEntry(QStringLiteral("mnuEditFont")), &QAction::triggered, this, &FrmMain::fontDialog);
   connect(menu(QStringLiteral("mnuTools")), &QMenu::aboutToShow, this, &FrmMain::toolsMenuOpening);

@@ -161,6 +161,7 @@ void FrmMain::selectSource(int index, Qt::MouseButton button) {
     Frame1->selectSource(index);
     state.sourceKind = index;
     switchSourceKind(previous);
+    showSourceTool(index, button);
     showSourceHint(index, button);
   });
 }

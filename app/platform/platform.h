@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+class QDialog;
 class QPrinter;
 class QWidget;
 
@@ -77,6 +78,8 @@ class Platform {
   virtual void beginBusy() = 0;
   virtual void endBusy() = 0;
   virtual void processPendingEvents() = 0;
+  // Shows one of the program's own dialogs modally and returns when it closes.
+  virtual void showModal(QDialog& dialog) = 0;
 };
 
 // The platform every window uses; the Qt one unless another was installed.

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -128,3 +129,5 @@ void QtPlatform::beginBusy() { QApplication::setOverrideCursor(Qt::WaitCursor); 
 void QtPlatform::endBusy() { QApplication::restoreOverrideCursor(); }
 
 void QtPlatform::processPendingEvents() { QCoreApplication::processEvents(); }
+
+void QtPlatform::showModal(QDialog& dialog) { dialog.exec(); }

@@ -26,6 +26,7 @@ class QtPlatform : public Platform {
   void beginBusy() override;
   void endBusy() override;
   void processPendingEvents() override;
+  void showModal(QDialog& dialog) override;
 
  private:
   QPointer<QWidget> owner_;

@@ -1,5 +1,7 @@
 #include "platform/scripted_platform.h"
 
+#include <QDialog>
+
 namespace {
 
 template <typename Reply>
@@ -73,3 +75,14 @@ void ScriptedPlatform::beginBusy() {
 void ScriptedPlatform::endBusy() { --busyDepth; }
 
 void ScriptedPlatform::processPendingEvents() { ++pendingEventRuns; }
+
+void ScriptedPlatform::showModal(QDialog& dialog) {
+  modalDialogs.push_back(dialog.windowTitle());
+  dialog.show();
+  if (!modalAnswers.empty()) {
+    const std::function<void(QDialog&)> answer = modalAnswers.front();
+    modalAnswers.pop_front();
+    answer(dialog);
+  }
+  if (dialog.isVisible()) dialog.reject();
+}

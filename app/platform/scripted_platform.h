@@ -4,6 +4,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "platform/platform.h"
@@ -24,6 +25,9 @@ class ScriptedPlatform : public Platform {
   std::deque<bool> printerAnswers;
   bool programsStart = true;
   bool urlsOpen = true;
+  // Each works a modal dialog while it is shown, like a user would; a
+  // dialog still shown afterwards is cancelled.
+  std::deque<std::function<void(QDialog&)>> modalAnswers;
 
   // What was shown.
   std::vector<Message> messages;
@@ -38,6 +42,7 @@ class ScriptedPlatform : public Platform {
   int busyDepth = 0;
   int busyPeriods = 0;
   int pendingEventRuns = 0;
+  std::vector<QString> modalDialogs;  // window titles
 
   MessageAnswer showMessage(const Message& message) override;
   QString chooseFileToOpen(const FileDialogRequest& request) override;
@@ -52,4 +57,5 @@ class ScriptedPlatform : public Platform {
   void beginBusy() override;
   void endBusy() override;
   void processPendingEvents() override;
+  void showModal(QDialog& dialog) override;
 };

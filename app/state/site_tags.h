@@ -49,8 +49,8 @@
   X(FrmDraw_Command2_Click, "/37") \
   X(FrmDraw_Command1_Click, "/38") \
   X(FrmDraw_Unload, "/39") \
-  X(FrmDraw_SaveUndoFile, "/40") \
-  X(FrmDraw_LoadUndoFile, "/41") \
+  X(FrmDraw_Save_Undo, "/40") \
+  X(FrmDraw_Reset_Undo, "/41") \
   X(FrmDraw_Resize, "/42") \
   /* New canvas dialog */ \
   X(FrmNew_Load, "/43") \

@@ -1,0 +1,29 @@
+// The drawing area of a drawing tool: a picture box that can also show the
+// figure being dragged out, inverted over the drawing. That figure lives only
+// on the screen; the drawing itself gets the final figure on release.
+#pragma once
+
+#include <optional>
+
+#include "main_window/picture_box.h"
+#include "tools/shape_figures.h"
+
+class DrawingArea : public PictureBox {
+  Q_OBJECT
+ public:
+  using PictureBox::PictureBox;
+
+  void showDraggedFigure(const Figure& figure);
+  void hideDraggedFigure();
+  std::optional<Figure> draggedFigure() const { return dragged_; }
+
+  // Draws the figure into the drawing itself.
+  void drawFinalFigure(const Figure& figure);
+  void drawStrokeTo(QPoint from, QPoint to, int penWidth, const QColor& colour);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  std::optional<Figure> dragged_;
+};

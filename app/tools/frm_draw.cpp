@@ -1,0 +1,193 @@
+#include "tools/frm_draw.h"
+
+#include <QButtonGroup>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QSlider>
+#include <QToolButton>
+
+#include "main_window/frm_main.h"
+#include "platform/platform.h"
+#include "state/bmp_file.h"
+#include "state/design_state.h"
+#include "state/error_report.h"
+#include "state/site_tags.h"
+#include "state/temp_file.h"
+#include "tools/control_fonts.h"
+#include "tools/drawing_area.h"
+#include "tools/frm_ellipse.h"
+
+namespace {
+
+constexpr int windowWidth = 551;
+constexpr int windowHeight = 430;
+constexpr int areaBorder = 2;
+const QSize drawingSize(541 - 2 * areaBorder, 285 - 2 * areaBorder);
+
+QImage whitePicture(QSize size) {
+  QImage picture(size, QImage::Format_RGB888);
+  picture.fill(Qt::white);
+  return picture;
+}
+
+}  // namespace
+
+FrmDraw::FrmDraw(FrmMain& main) : QWidget(&main, Qt::Window), main_(main) {
+  setObjectName(QStringLiteral("FrmDraw"));
+  setWindowTitle(QStringLiteral("Under shape drawing tool "));
+  auto* border = new QFrame(this);
+  border->setFrameShape(QFrame::Panel);
+  border->setFrameShadow(QFrame::Sunken);
+  border->setLineWidth(areaBorder);
+  border->setGeometry(4, 4, drawingSize.width() + 2 * areaBorder,
+                      drawingSize.height() + 2 * areaBorder);
+  Picture1 = new DrawingArea(border);
+  Picture1->setObjectName(QStringLiteral("Picture1"));
+  Picture1->move(areaBorder, areaBorder);
+  Picture1->setPicture(whitePicture(drawingSize));
+  Picture1->setCursor(Qt::CrossCursor);
+  Picture2 = whitePicture(drawingSize + QSize(2 * shapeMargin, 2 * shapeMargin));
+  buildToolButtons();
+  buildCommands();
+  connect(Picture1, &PictureBox::mousePressed, this,
+          [this](Qt::MouseButton button, Qt::MouseButtons, QPoint at) { pressed(button, at); });
+  connect(Picture1, &PictureBox::mouseMoved, this, &FrmDraw::moved);
+  connect(Picture1, &PictureBox::mouseReleased, this,
+          [this](Qt::MouseButton, Qt::MouseButtons, QPoint at) { released(at); });
+}
+
+FrmDraw::~FrmDraw() { unload(); }
+
+int FrmDraw::tool() const { return tools_->checkedId(); }
+
+void FrmDraw::load() {
+  runTrapped(platform(), siteTag::FrmDraw_Load, [this] {
+    const DesignState& state = design();
+    const int width = windowWidth * state.layoutUnitX / 15;
+    const int height = windowHeight * state.layoutUnitY / 15;
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    setFixedSize(width, height);
+    move(screen.x() + (screen.width() - width) / 2,
+         screen.y() + (screen.height() - height) / 3 + 100 / state.layoutUnitY);
+    file_ = std::make_unique<File>();
+    design().workingFiles.shape = file_->fullPath();
+    undo_ = std::make_unique<UndoFiles>(file_->Path(), QStringLiteral("Undop1"));
+    Drawing = false;
+    adjustControlFonts(*this, state.fontScaleFactor, platform());
+  });
+}
+
+void FrmDraw::unload() {
+  runTrapped(platform(), siteTag::FrmDraw_Unload, [this] { Reset_Undo(); });
+}
+
+void FrmDraw::Save_Undo() {
+  runTrapped(platform(), siteTag::FrmDraw_Save_Undo, [this] {
+    if (undo_) undo_->save(Picture1->picture());
+  });
+}
+
+void FrmDraw::Reset_Undo() {
+  runTrapped(platform(), siteTag::FrmDraw_Reset_Undo, [this] {
+    if (undo_) undo_->reset();
+  });
+}
+
+Figure FrmDraw::currentFigure() const {
+  return {tool(), {StartX, StartY}, {EndX, EndY}, penWidth_, penColour(), design().ellipseRatio};
+}
+
+QColor FrmDraw::penColour() const {
+  return tool() == drawTool::Eraser ? QColor(Qt::white) : QColor(Qt::black);
+}
+
+void FrmDraw::pressed(Qt::MouseButton, QPoint at) {
+  runTrapped(platform(), siteTag::FrmDraw_Picture1_MouseDown, [&] {
+    Drawing = true;
+    Save_Undo();
+    StartX = EndX = at.x();
+    StartY = EndY = at.y();
+    if (drawsFigure(tool())) Picture1->showDraggedFigure(currentFigure());
+  });
+}
+
+void FrmDraw::moved(Qt::MouseButtons buttons, QPoint at) {
+  runTrapped(platform(), siteTag::FrmDraw_Picture1_MouseMove, [&] {
+    if (buttons == Qt::NoButton || !Drawing) return;
+    if (!drawsFigure(tool())) {
+      Picture1->drawStrokeTo({StartX, StartY}, at, penWidth_, penColour());
+      StartX = at.x();
+      StartY = at.y();
+      return;
+    }
+    EndX = at.x();
+    EndY = at.y();
+    Picture1->showDraggedFigure(currentFigure());
+  });
+}
+
+void FrmDraw::released(QPoint) {
+  runTrapped(platform(), siteTag::FrmDraw_Picture1_MouseUp, [this] {
+    if (!Drawing || !Picture1->draggedFigure()) return;
+    Picture1->hideDraggedFigure();
+    Picture1->drawFinalFigure(currentFigure());
+  });
+}
+
+void FrmDraw::sliderChanged(int value) {
+  runTrapped(platform(), siteTag::FrmDraw_Slider1_Change, [&] { penWidth_ = 3 * value; });
+}
+
+void FrmDraw::toolClicked(int index) {
+  runTrapped(platform(), siteTag::FrmDraw_Option1_Click, [&] {
+    if (index == drawTool::Ellipse || index == drawTool::FilledEllipse) {
+      FrmEllipse dialog(main_);
+      dialog.load();
+      platform().showModal(dialog);
+    }
+  });
+}
+
+void FrmDraw::undoClicked() {
+  runTrapped(platform(), siteTag::FrmDraw_Command2_Click, [this] {
+    if (!undo_) return;
+    if (std::optional<QImage> earlier = undo_->undo()) Picture1->setPicture(*earlier);
+  });
+}
+
+void FrmDraw::commandClicked(int index) {
+  runTrapped(platform(), siteTag::FrmDraw_Command1_Click, [&] {
+    if (index == 0) apply();
+    else cancel();
+  });
+}
+
+// The shape file is written before the shape counts as drawn: a shape file
+// that could not be written must not become the design's source.
+void FrmDraw::apply() {
+  Drawing = false;
+  writeShapeFile();
+  design().kindSettings[sourceKind::Shape][kindColumn::Available] = 1;
+  main_.selectSource(sourceKind::Shape, Qt::NoButton);
+  main_.activateWindow();
+  hide();
+}
+
+void FrmDraw::cancel() {
+  Drawing = false;
+  main_.selectSource(sourceKind::Text, Qt::NoButton);
+  main_.activateWindow();
+  hide();
+}
+
+void FrmDraw::writeShapeFile() {
+  if (!file_) throw Failure(errorNumber::FileNotFound, QStringLiteral("No shape file was made"));
+  {
+    QPainter painter(&Picture2);
+    painter.drawImage(QPoint(shapeMargin, shapeMargin), Picture1->picture());
+  }
+  saveBmp(Picture2, design().workingFiles.shape);
+}

@@ -1,0 +1,94 @@
+// The shape drawing tool's controls at their fixed places, and its tool
+// button pictures.
+#include <QButtonGroup>
+#include <QFrame>
+#include <QPainter>
+#include <QPushButton>
+#include <QSlider>
+#include <QStyle>
+#include <QToolButton>
+
+#include "tools/drawing_area.h"
+#include "tools/frm_draw.h"
+#include "tools/placed_control.h"
+
+namespace {
+
+constexpr int buttonSize = 32;
+
+// The tool's figure, small, as the button's picture.
+QIcon toolIcon(int tool) {
+  QImage icon(24, 24, QImage::Format_RGB888);
+  icon.fill(Qt::white);
+  QPainter painter(&icon);
+  Figure figure;
+  figure.tool = tool;
+  figure.penWidth = 2;
+  figure.start = tool == drawTool::Ellipse || tool == drawTool::FilledEllipse ? QPoint(12, 12)
+                                                                               : QPoint(4, 5);
+  figure.end = QPoint(20, 19);
+  figure.ellipseRatio = 0.6;
+  if (tool == drawTool::Freehand) {
+    painter.setPen(QPen(Qt::black, 2));
+    painter.drawPolyline(QPolygon({{3, 18}, {7, 8}, {11, 15}, {15, 6}, {20, 14}}));
+  } else {
+    if (tool == drawTool::Ellipse || tool == drawTool::FilledEllipse) figure.end = QPoint(12, 3);
+    drawFigure(painter, figure);
+  }
+  return QIcon(QPixmap::fromImage(icon));
+}
+
+QFrame* frame(QWidget* window, const char* name, QRect at) {
+  auto* made = new QFrame(window);
+  made->setObjectName(QLatin1String(name));
+  made->setFrameShape(QFrame::StyledPanel);
+  made->setGeometry(at);
+  return made;
+}
+
+}  // namespace
+
+void FrmDraw::buildToolButtons() {
+  Frame2 = frame(this, "Frame2", {4, 296, 8 + 7 * (buttonSize + 2), buttonSize + 12});
+  tools_ = new QButtonGroup(this);
+  for (int i = 0; i < int(Option1.size()); ++i) {
+    auto* button = new QToolButton(Frame2);
+    button->setObjectName(QStringLiteral("Option1"));
+    button->setCheckable(true);
+    button->setGeometry(4 + i * (buttonSize + 2), 6, buttonSize, buttonSize);
+    if (i == drawTool::Eraser) {
+      button->setText(QStringLiteral("Eraser"));
+      button->setToolTip(QStringLiteral("Eraser"));
+    } else {
+      button->setIcon(toolIcon(i));
+      button->setIconSize({24, 24});
+    }
+    tools_->addButton(button, i);
+    Option1[i] = button;
+  }
+  Option1[drawTool::FilledRectangle]->setChecked(true);
+  connect(tools_, &QButtonGroup::idClicked, this, &FrmDraw::toolClicked);
+}
+
+void FrmDraw::buildCommands() {
+  Slider1 = new QSlider(Qt::Horizontal, this);
+  Slider1->setObjectName(QStringLiteral("Slider1"));
+  Slider1->setRange(1, 10);
+  Slider1->setValue(5);
+  Slider1->setTickPosition(QSlider::TicksBelow);
+  Slider1->setGeometry(262, 304, 140, 30);
+  connect(Slider1, &QSlider::valueChanged, this, &FrmDraw::sliderChanged);
+
+  Command2 = placed<QPushButton>(this, "Command2", QString(), {412, 298, 44, 40});
+  Command2->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+  Command2->setToolTip(QStringLiteral("Undo"));
+  connect(Command2, &QPushButton::clicked, this, &FrmDraw::undoClicked);
+
+  Frame1 = frame(this, "Frame1", {4, 346, 541, 48});
+  const char* captions[] = {"&Apply", "&Cancel"};
+  for (int i = 0; i < 2; ++i) {
+    Command1[i] = placed<QPushButton>(Frame1, "Command1", QLatin1String(captions[i]),
+                                      {318 + i * 110, 8, 100, 32});
+    connect(Command1[i], &QPushButton::clicked, this, [this, i] { commandClicked(i); });
+  }
+}

@@ -1,0 +1,96 @@
+#include "tools/frm_ellipse.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include "platform/platform.h"
+#include "state/design_state.h"
+#include "state/error_report.h"
+#include "state/site_tags.h"
+#include "tools/control_fonts.h"
+#include "tools/ellipse_ratio.h"
+#include "tools/mirel_slider.h"
+#include "tools/placed_control.h"
+#include "tools/shape_figures.h"
+
+namespace {
+
+constexpr int windowWidth = 408;
+constexpr int windowHeight = 238;
+constexpr int previewSize = 140;
+constexpr double previewRadius = 65;
+
+}  // namespace
+
+FrmEllipse::FrmEllipse(QWidget& mainWindow) : mainWindow_(mainWindow) {
+  setObjectName(QStringLiteral("FrmEllipse"));
+  setWindowTitle(QStringLiteral("Ellipse"));
+  Label1 = placed<QLabel>(this, "Label1", QStringLiteral("Height/Width ratio :"), {16, 20, 150, 20});
+  Label2 = placed<QLabel>(this, "Label2", QString(), {170, 20, 60, 20});
+  MirelSlider1 = new MirelSlider(this);
+  MirelSlider1->setObjectName(QStringLiteral("MirelSlider1"));
+  MirelSlider1->setGeometry(16, 56, 214, 20);
+  MirelSlider1->setMin(20);
+  MirelSlider1->setMax(180);
+  MirelSlider1->setValue(100);
+  Picture1 = placed<QLabel>(this, "Picture1", QString(), {250, 16, previewSize, previewSize});
+  OKButton = placed<QPushButton>(this, "OKButton", QStringLiteral("&OK"), {16, 150, 96, 28});
+  CancelButton =
+      placed<QPushButton>(this, "CancelButton", QStringLiteral("&Cancel"), {124, 150, 96, 28});
+  OKButton->setDefault(true);
+  connect(MirelSlider1, &MirelSlider::valueChanged, this, &FrmEllipse::sliderChanged);
+  connect(OKButton, &QPushButton::clicked, this, &FrmEllipse::okClicked);
+  connect(CancelButton, &QPushButton::clicked, this, &FrmEllipse::cancelClicked);
+}
+
+void FrmEllipse::load() {
+  runTrapped(platform(), siteTag::FrmEllipse_Load, [this] {
+    DesignState& state = design();
+    setFixedSize(windowWidth * state.layoutUnitX / 15, windowHeight * state.layoutUnitY / 15);
+    move(mainWindow_.pos());
+    if (state.ellipseRatio == 0) state.ellipseRatio = 1.0;
+    adjustControlFonts(*this, state.fontScaleFactor, platform());
+  });
+}
+
+void FrmEllipse::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  activate();
+}
+
+void FrmEllipse::activate() {
+  runTrapped(platform(), siteTag::FrmEllipse_Activate, [this] {
+    MirelSlider1->setValue(sliderOfEllipseRatio(design().ellipseRatio));
+    drawPreview(design().ellipseRatio);
+  });
+}
+
+void FrmEllipse::sliderChanged() {
+  runTrapped(platform(), siteTag::FrmEllipse_MirelSlider1_ValueChange, [this] {
+    const double ratio = ellipseRatioOfSlider(MirelSlider1->Value());
+    Label2->setText(QString::number(ratio));
+    drawPreview(ratio);
+    design().ellipseRatio = ratio;
+  });
+}
+
+void FrmEllipse::drawPreview(double ratio) {
+  preview_ = QImage(previewSize, previewSize, QImage::Format_RGB888);
+  preview_.fill(Qt::white);
+  {
+    QPainter painter(&preview_);
+    painter.setPen(QPen(Qt::black, 2));
+    const QPointF half = ellipseHalfAxes(previewRadius, ratio);
+    painter.drawEllipse(QPointF(70, 70), half.x(), half.y());
+  }
+  Picture1->setPixmap(QPixmap::fromImage(preview_));
+}
+
+void FrmEllipse::okClicked() {
+  runTrapped(platform(), siteTag::FrmEllipse_OKButton_Click, [this] { done(Accepted); });
+}
+
+void FrmEllipse::cancelClicked() {
+  runTrapped(platform(), siteTag::FrmEllipse_CancelButton_Click, [this] { done(Rejected); });
+}

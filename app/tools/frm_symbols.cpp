@@ -1,0 +1,143 @@
+#include "tools/frm_symbols.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "main_window/frm_main.h"
+#include "platform/platform.h"
+#include "state/design_state.h"
+#include "state/error_report.h"
+#include "state/site_tags.h"
+#include "state/text_picture.h"
+#include "tools/control_fonts.h"
+#include "tools/placed_control.h"
+#include "tools/symbol_fonts.h"
+
+namespace {
+
+constexpr int windowWidth = 469;
+constexpr int windowHeight = 354;
+constexpr int listPointSize = 28;
+constexpr int textPointSize = 18;
+
+QListWidget* symbolList(QWidget* window) {
+  auto* list = new QListWidget(window);
+  list->setObjectName(QStringLiteral("List1"));
+  list->setViewMode(QListView::IconMode);
+  list->setFlow(QListView::LeftToRight);
+  list->setWrapping(true);
+  list->setResizeMode(QListView::Adjust);
+  list->setMovement(QListView::Static);
+  list->setGridSize({48, 52});
+  list->setGeometry(200, 12, 256, 240);
+  return list;
+}
+
+}  // namespace
+
+FrmSymbols::FrmSymbols(FrmMain& main) : main_(main) {
+  setObjectName(QStringLiteral("FrmSymbols"));
+  setWindowTitle(QStringLiteral("Click the symbol to select it"));
+  auto* fonts = new QButtonGroup(this);
+  for (int i = 0; i < int(Option1.size()); ++i) {
+    Option1[i] =
+        placed<QRadioButton>(this, "Option1", symbolFonts()[i].name, {12, 12 + i * 30, 180, 24});
+    fonts->addButton(Option1[i], i);
+  }
+  Option1[0]->setChecked(true);
+  List1 = symbolList(this);
+  Text1 = placed<QLineEdit>(this, "Text1", QString(), {12, 262, 444, 40});
+  QFont composed = Text1->font();
+  composed.setPointSize(textPointSize);
+  composed.setBold(true);
+  Text1->setFont(composed);
+  Text1->installEventFilter(this);
+  const char* captions[] = {"&Apply", "&Cancel"};
+  for (int i = 0; i < 2; ++i) {
+    Command1[i] = placed<QPushButton>(this, "Command1", QLatin1String(captions[i]),
+                                      {12 + i * 108, 200, 96, 28});
+    connect(Command1[i], &QPushButton::clicked, this, [this, i] { commandClicked(i); });
+  }
+  connect(fonts, &QButtonGroup::idClicked, this, &FrmSymbols::fontClicked);
+  connect(List1, &QListWidget::itemClicked, this, &FrmSymbols::listClicked);
+}
+
+bool FrmSymbols::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Text1 && event->type() == QEvent::MouseButtonPress) textClicked();
+  return QDialog::eventFilter(watched, event);
+}
+
+void FrmSymbols::load() {
+  runTrapped(platform(), siteTag::FrmSymbols_Load, [this] {
+    const DesignState& state = design();
+    setFixedSize(windowWidth * state.layoutUnitX / 15, windowHeight * state.layoutUnitY / 15);
+    CursorPlaced = false;
+    chooseFont(0);
+    adjustControlFonts(*this, state.fontScaleFactor, platform());
+  });
+}
+
+void FrmSymbols::fontClicked(int index) {
+  runTrapped(platform(), siteTag::FrmSymbols_Option1_Click, [&] { chooseFont(index); });
+}
+
+void FrmSymbols::chooseFont(int index) {
+  const SymbolFont& font = symbolFonts().at(index);
+  List1->clear();
+  Text1->clear();
+  QFont composed = Text1->font();
+  composed.setFamily(font.name);
+  Text1->setFont(composed);
+  List1->addItems(symbolCharacters(font));
+  QFont listed = List1->font();
+  listed.setFamily(font.name);
+  listed.setPointSize(listPointSize);
+  List1->setFont(listed);
+}
+
+void FrmSymbols::listClicked() {
+  runTrapped(platform(), siteTag::FrmSymbols_List1_Click, [this] {
+    const QListWidgetItem* item = List1->currentItem();
+    if (item) insertPicked(item->text());
+  });
+}
+
+// A pick replaces the selection; with none it goes at the cursor, except that
+// a cursor at the start that the user did not put there means "append".
+void FrmSymbols::insertPicked(const QString& character) {
+  QString text = Text1->text();
+  const int start = Text1->hasSelectedText() ? Text1->selectionStart() : Text1->cursorPosition();
+  const int length = int(Text1->selectedText().size());
+  if (length == 0 && start == 0 && !CursorPlaced) text.append(character);
+  else text = text.left(start) + character + text.mid(start + length);
+  Text1->setText(text);
+  CursorPlaced = false;
+}
+
+void FrmSymbols::textClicked() {
+  runTrapped(platform(), siteTag::FrmSymbols_Text1_Click, [this] { CursorPlaced = true; });
+}
+
+void FrmSymbols::commandClicked(int index) {
+  runTrapped(platform(), siteTag::FrmSymbols_Command1_Click, [&] {
+    if (index == 0) apply();
+    else hide();
+  });
+}
+
+void FrmSymbols::apply() {
+  const QString name = Text1->font().family();
+  main_.List1->setEditText(name);
+  QFont shown = main_.Frame1->Text1->font();
+  shown.setFamily(name);
+  main_.Frame1->Text1->setFont(shown);
+  main_.Frame1->Text1->setText(Text1->text());
+  frmTxt().Picture1.font.setFamily(name);
+  main_.selectSource(sourceKind::Text, Qt::NoButton);
+  hide();
+}

@@ -1,0 +1,46 @@
+// `FrmSymbols`: the symbol picker. The user picks characters of a symbol
+// font into a small text box; Apply makes them the design's text in that
+// font and the text the design's source. The window stays loaded between its
+// modal openings, keeping the font, the list and the composed text.
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+class FrmMain;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+class FrmSymbols : public QDialog {
+  Q_OBJECT
+ public:
+  // Shown without an owner; `main` is the window whose text it sets.
+  explicit FrmSymbols(FrmMain& main);
+
+  std::array<QRadioButton*, 6> Option1;  // the symbol fonts
+  QListWidget* List1;
+  QLineEdit* Text1;
+  std::array<QPushButton*, 2> Command1;  // "&Apply", "&Cancel"
+
+  bool CursorPlaced = false;
+
+  void load();
+  void fontClicked(int index);
+  void listClicked();
+  void textClicked();
+  void commandClicked(int index);
+
+  void reject() override { commandClicked(1); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void chooseFont(int index);
+  void insertPicked(const QString& character);
+  void apply();
+
+  FrmMain& main_;
+};
