@@ -61,12 +61,16 @@ void FrmEllipse::showEvent(QShowEvent* event) {
 
 void FrmEllipse::activate() {
   runTrapped(platform(), siteTag::FrmEllipse_Activate, [this] {
+    activated_ = true;
     MirelSlider1->setValue(sliderOfEllipseRatio(design().ellipseRatio));
     drawPreview(design().ellipseRatio);
   });
 }
 
 void FrmEllipse::sliderChanged() {
+  // The slider reports its first layout before the window is activated; its
+  // initial value then is no choice of the user and must not replace the ratio.
+  if (!activated_) return;
   runTrapped(platform(), siteTag::FrmEllipse_MirelSlider1_ValueChange, [this] {
     const double ratio = ellipseRatioOfSlider(MirelSlider1->Value());
     Label2->setText(QString::number(ratio));

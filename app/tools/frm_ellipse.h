@@ -40,4 +40,5 @@ class FrmEllipse : public QDialog {
 
   QWidget& mainWindow_;
   QImage preview_;
+  bool activated_ = false;
 };

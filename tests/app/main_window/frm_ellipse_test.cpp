@@ -1,0 +1,78 @@
+#include "tools/frm_ellipse.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "main_window_fixture.h"
+#include "state/design_state.h"
+#include "tools/mirel_slider.h"
+
+namespace {
+
+// The preview's ellipse, measured on its black pixels through the centre.
+QSize previewExtent(const QImage& preview) {
+  int left = 140, right = -1, top = 140, bottom = -1;
+  for (int x = 0; x < 140; ++x)
+    if (preview.pixelColor(x, 70) == Qt::black) left = std::min(left, x), right = std::max(right, x);
+  for (int y = 0; y < 140; ++y)
+    if (preview.pixelColor(70, y) == Qt::black) top = std::min(top, y), bottom = std::max(bottom, y);
+  return {right - left, bottom - top};
+}
+
+}  // namespace
+
+class FrmEllipseTest : public MainWindowTest {
+ protected:
+  // Opens the dialog the way the drawing tools do and lets `work` act in it.
+  void open(std::function<void(FrmEllipse&)> work) {
+    FrmEllipse dialog(*window);
+    dialog.load();
+    seam->modalAnswers.push_back([&](QDialog&) { work(dialog); });
+    platform().showModal(dialog);
+  }
+};
+
+TEST_F(FrmEllipseTest, FirstOpeningShowsRatio1AndACircle) {
+  open([](FrmEllipse& dialog) {
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Ellipse"));
+    EXPECT_EQ(dialog.size(), QSize(408, 238));
+    EXPECT_EQ(dialog.MirelSlider1->Value(), 100);
+    EXPECT_EQ(dialog.Label2->text(), QStringLiteral("1"));
+    const QSize extent = previewExtent(dialog.preview());
+    EXPECT_NEAR(extent.width(), extent.height(), 1);
+    EXPECT_NEAR(extent.width(), 131, 2);
+  });
+  EXPECT_EQ(design().ellipseRatio, 1.0);
+}
+
+TEST_F(FrmEllipseTest, SliderEndsGiveAFlatAndATallEllipse) {
+  open([](FrmEllipse& dialog) {
+    dialog.MirelSlider1->setValue(20);
+    EXPECT_DOUBLE_EQ(design().ellipseRatio, 0.2);
+    EXPECT_EQ(dialog.Label2->text(), QStringLiteral("0.2"));
+    QSize extent = previewExtent(dialog.preview());
+    EXPECT_GT(extent.width(), 4 * extent.height());
+    dialog.MirelSlider1->setValue(180);
+    EXPECT_DOUBLE_EQ(design().ellipseRatio, 5.0);
+    EXPECT_EQ(dialog.Label2->text(), QStringLiteral("5"));
+    extent = previewExtent(dialog.preview());
+    EXPECT_GT(extent.height(), 4 * extent.width());
+  });
+}
+
+TEST_F(FrmEllipseTest, AStoredRatioOf2Point5PlacesTheSliderAt130) {
+  design().ellipseRatio = 2.5;
+  open([](FrmEllipse& dialog) {
+    EXPECT_EQ(dialog.MirelSlider1->Value(), 130);
+    EXPECT_EQ(dialog.Label2->text(), QStringLiteral("2.5"));
+  });
+}
+
+TEST_F(FrmEllipseTest, CancelKeepsTheRatioTheSliderSet) {
+  open([](FrmEllipse& dialog) {
+    dialog.MirelSlider1->setValue(110);
+    dialog.CancelButton->click();
+    EXPECT_FALSE(dialog.isVisible());
+  });
+  EXPECT_DOUBLE_EQ(design().ellipseRatio, 1.5);
+}

@@ -1,0 +1,106 @@
+#include "tools/frm_symbols.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "main_window_fixture.h"
+#include "state/design_state.h"
+#include "state/text_picture.h"
+
+class FrmSymbolsTest : public MainWindowTest {
+ protected:
+  // Opens the picker from the Tools menu and lets `work` act in it.
+  void open(std::function<void(FrmSymbols&)> work) {
+    seam->modalAnswers.push_back([work](QDialog& dialog) { work(static_cast<FrmSymbols&>(dialog)); });
+    window->menuEntry(QStringLiteral("mnuToolsSymbols"))->trigger();
+  }
+
+  static void pick(FrmSymbols& picker, int row) {
+    picker.List1->setCurrentRow(row);
+    picker.listClicked();
+  }
+};
+
+TEST_F(FrmSymbolsTest, FirstOpeningListsThe29CharactersOfBookshelfSymbol3) {
+  open([](FrmSymbols& picker) {
+    EXPECT_EQ(picker.windowTitle(), QStringLiteral("Click the symbol to select it"));
+    EXPECT_EQ(picker.parentWidget(), nullptr);
+    EXPECT_TRUE(picker.Option1[0]->isChecked());
+    ASSERT_EQ(picker.List1->count(), 29);
+    EXPECT_EQ(picker.List1->item(0)->text(), QStringLiteral("A"));
+    EXPECT_EQ(picker.List1->item(7)->text(), QStringLiteral("J"));
+    EXPECT_EQ(picker.List1->item(28)->text(), QStringLiteral("b"));
+    EXPECT_EQ(picker.List1->font().pointSize(), 28);
+    EXPECT_EQ(picker.Text1->font().family(), QStringLiteral("Bookshelf symbol 3"));
+  });
+  EXPECT_EQ(seam->modalDialogs.size(), 1u);
+}
+
+TEST_F(FrmSymbolsTest, PicksAreAppendedInOrderAndAClickAtTheStartPutsOneInFront) {
+  open([](FrmSymbols& picker) {
+    pick(picker, 0);
+    pick(picker, 1);
+    pick(picker, 2);
+    EXPECT_EQ(picker.Text1->text(), QStringLiteral("ABC"));
+    QTest::mouseClick(picker.Text1, Qt::LeftButton, {}, QPoint(1, 10));
+    picker.Text1->setCursorPosition(0);
+    EXPECT_TRUE(picker.CursorPlaced);
+    pick(picker, 3);
+    EXPECT_EQ(picker.Text1->text(), QStringLiteral("DABC"));
+    EXPECT_FALSE(picker.CursorPlaced);
+  });
+}
+
+TEST_F(FrmSymbolsTest, APickReplacesTheSelectedCharacters) {
+  open([](FrmSymbols& picker) {
+    picker.Text1->setText(QStringLiteral("ABC"));
+    picker.Text1->setSelection(1, 2);
+    pick(picker, 4);
+    EXPECT_EQ(picker.Text1->text(), QStringLiteral("AE"));
+  });
+}
+
+TEST_F(FrmSymbolsTest, ChoosingAnotherFontEmptiesTheTextAndListsItsCharacters) {
+  open([](FrmSymbols& picker) {
+    pick(picker, 0);
+    picker.Option1[3]->click();
+    EXPECT_TRUE(picker.Text1->text().isEmpty());
+    EXPECT_EQ(picker.List1->count(), 223);
+    EXPECT_EQ(picker.Text1->font().family(), QStringLiteral("Webdings"));
+  });
+}
+
+TEST_F(FrmSymbolsTest, ApplyMakesTheComposedSymbolsTheDesignText) {
+  window->selectSource(sourceKind::Shape, Qt::LeftButton);
+  open([](FrmSymbols& picker) {
+    picker.Option1[4]->click();
+    pick(picker, 0);
+    pick(picker, 1);
+    picker.Command1[0]->click();
+  });
+  EXPECT_EQ(window->Frame1->Text1->text(), QStringLiteral("!\""));
+  EXPECT_EQ(window->Frame1->Text1->font().family(), QStringLiteral("Wingdings"));
+  EXPECT_EQ(window->List1->currentText(), QStringLiteral("Wingdings"));
+  EXPECT_EQ(frmTxt().Picture1.font.family(), QStringLiteral("Wingdings"));
+  EXPECT_EQ(design().sourceKind, sourceKind::Text);
+  EXPECT_FALSE(window->symbolPicker()->isVisible());
+}
+
+TEST_F(FrmSymbolsTest, ApplyWithAnEmptyTextEmptiesTheDesignText) {
+  open([](FrmSymbols& picker) { picker.Command1[0]->click(); });
+  EXPECT_TRUE(window->Frame1->Text1->text().isEmpty());
+}
+
+TEST_F(FrmSymbolsTest, CancelChangesNothingAndTheNextOpeningKeepsTheComposedText) {
+  open([](FrmSymbols& picker) {
+    pick(picker, 0);
+    picker.Command1[1]->click();
+  });
+  EXPECT_EQ(window->Frame1->Text1->text(), QStringLiteral("Velloro"));
+  open([](FrmSymbols& picker) { EXPECT_EQ(picker.Text1->text(), QStringLiteral("A")); });
+}
