@@ -69,10 +69,9 @@ class FrmMain : public QMainWindow {
 
   // The JPEG size optimiser, shown modal by Save (mode "save") and Save As
   // ("saveas", with the name chosen in the save dialog): it writes the JPEG,
-  // makes it the current picture name and returns its success flag. Until
-  // that window is built, nothing is written and the save ends unchanged.
-  std::function<bool(const QString& mode, const QString& chosenName)> showJpegSizeOptimiser =
-      [](const QString&, const QString&) { return false; };
+  // makes it the current picture name and returns its success flag. Tests
+  // may answer in its place.
+  std::function<bool(const QString& mode, const QString& chosenName)> showJpegSizeOptimiser;
   // The print placement window, shown beside this one by Print; nothing yet.
   std::function<void()> showPrintPlacement = [] {};
 

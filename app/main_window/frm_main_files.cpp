@@ -6,6 +6,7 @@
 
 #include "main_window/frm_about.h"
 #include "main_window/frm_main.h"
+#include "output/frm_jpg.h"
 #include "platform/platform.h"
 #include "state/bmp_file.h"
 #include "state/design_state.h"
@@ -39,6 +40,12 @@ void FrmMain::connectFileCommands() {
   auto on = [this](const char* name, std::string_view tag, void (FrmMain::*command)()) {
     connect(menuEntry(QLatin1String(name)), &QAction::triggered, this,
             [this, tag, command] { runTrapped(platform(), tag, [&] { (this->*command)(); }); });
+  };
+  showJpegSizeOptimiser = [this](const QString& mode, const QString& chosenName) {
+    FrmJpg optimiser(Pct->picture(), mode, chosenName, this);
+    optimiser.load();
+    optimiser.exec();
+    return optimiser.jpegSucceeded();
   };
   on("mnuFileNew", siteTag::frmMain_mnuFileNew_Click, &FrmMain::newBackground);
   on("mnuFileOpen", siteTag::frmMain_mnuFileOpen_Click, &FrmMain::openPicture);
