@@ -20,6 +20,7 @@
 
 class EngineLibrary;
 class FrmNew;
+class FrmPrint;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -72,8 +73,8 @@ class FrmMain : public QMainWindow {
   // makes it the current picture name and returns its success flag. Tests
   // may answer in its place.
   std::function<bool(const QString& mode, const QString& chosenName)> showJpegSizeOptimiser;
-  // The print placement window, shown beside this one by Print; nothing yet.
-  std::function<void()> showPrintPlacement = [] {};
+  // The print placement window, shown beside this one by Print.
+  std::function<void()> showPrintPlacement;
 
   // Window load: size and place, select the text, scale the control fonts.
   void load();
@@ -180,6 +181,7 @@ class FrmMain : public QMainWindow {
   void copyCanvas();
   void pasteCanvas();
   void newBackground();
+  void openPrintPlacement();
   void openPicture();
   void savePicture();
   void savePictureAs();
@@ -197,4 +199,5 @@ class FrmMain : public QMainWindow {
   QHash<QString, QAction*> menuEntries_;
   QHash<QString, QMenu*> menus_;
   QPointer<FrmNew> frmNew_;
+  QPointer<FrmPrint> frmPrint_;
 };

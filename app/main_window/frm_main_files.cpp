@@ -7,6 +7,7 @@
 #include "main_window/frm_about.h"
 #include "main_window/frm_main.h"
 #include "output/frm_jpg.h"
+#include "output/frm_print.h"
 #include "platform/platform.h"
 #include "state/bmp_file.h"
 #include "state/design_state.h"
@@ -47,6 +48,7 @@ void FrmMain::connectFileCommands() {
     optimiser.exec();
     return optimiser.jpegSucceeded();
   };
+  showPrintPlacement = [this] { openPrintPlacement(); };
   on("mnuFileNew", siteTag::frmMain_mnuFileNew_Click, &FrmMain::newBackground);
   on("mnuFileOpen", siteTag::frmMain_mnuFileOpen_Click, &FrmMain::openPicture);
   on("mnuFileSave", siteTag::frmMain_mnuFileSave_Click, &FrmMain::savePicture);
@@ -67,6 +69,17 @@ void FrmMain::newBackground() {
   }
   frmNew_->show();
   frmNew_->raise();
+}
+
+// Owned by this window and not modal; a second Print brings the open one
+// forward.
+void FrmMain::openPrintPlacement() {
+  if (!frmPrint_) {
+    frmPrint_ = new FrmPrint([this] { return Pct->picture(); }, this);
+    frmPrint_->load();
+  }
+  frmPrint_->show();
+  frmPrint_->raise();
 }
 
 void FrmMain::openPicture() {
