@@ -1,5 +1,6 @@
 #include "output/frm_print.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
