@@ -45,22 +45,20 @@ FrmPrint::FrmPrint(std::function<QImage()> relief, QWidget* owner)
 void FrmPrint::load() {
   runTrapped(platform(), siteTag::frmPrint_Load, [this] {
     adjustControlFonts(*this, design().fontScaleFactor, platform());
-    const PrinterPage page = printerPage();
-    unprintable_ = page.page - page.printable;
+    laidOut_ = printerPage();
     layoutPending_ = true;
   });
 }
 
-// A changed printer or paper, seen by its other margins, lays the page out
-// again and centres the picture anew; otherwise the box stays where it is.
+// A changed printer or paper lays the page out again and centres the
+// picture anew; otherwise the box stays where it is. The sheet's size counts
+// as well as its margins: turning a sheet with even margins changes only it.
 void FrmPrint::activate() {
   runTrapped(platform(), siteTag::frmPrint_Activate, [this] {
-    if (!layoutPending_) {
-      const PrinterPage page = printerPage();
-      if (page.page - page.printable != unprintable_) {
-        unprintable_ = page.page - page.printable;
-        layoutPending_ = true;
-      }
+    const PrinterPage page = printerPage();
+    if (page.page != laidOut_.page || page.printable != laidOut_.printable) {
+      laidOut_ = page;
+      layoutPending_ = true;
     }
     if (layoutPending_) layOut();
     drawBox();

@@ -55,7 +55,7 @@ class FrmPrint : public QDialog {
 
   std::function<QImage()> relief_;
   QPrinter printer_{QPrinter::HighResolution};
-  QSize unprintable_;  // in printer units, to tell a change of printer or paper
+  PrinterPage laidOut_;  // the sheet last read, to tell a change of printer or paper
   bool layoutPending_ = false;
   PagePreview preview_;
   QRect box_;
