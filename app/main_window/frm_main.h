@@ -21,6 +21,7 @@
 class EngineLibrary;
 class FrmDraw;
 class FrmNew;
+class FrmPrint;
 class FrmSymbols;
 class QAction;
 class QComboBox;
@@ -71,12 +72,11 @@ class FrmMain : public QMainWindow {
 
   // The JPEG size optimiser, shown modal by Save (mode "save") and Save As
   // ("saveas", with the name chosen in the save dialog): it writes the JPEG,
-  // makes it the current picture name and returns its success flag. Until
-  // that window is built, nothing is written and the save ends unchanged.
-  std::function<bool(const QString& mode, const QString& chosenName)> showJpegSizeOptimiser =
-      [](const QString&, const QString&) { return false; };
-  // The print placement window, shown beside this one by Print; nothing yet.
-  std::function<void()> showPrintPlacement = [] {};
+  // makes it the current picture name and returns its success flag. Tests
+  // may answer in its place.
+  std::function<bool(const QString& mode, const QString& chosenName)> showJpegSizeOptimiser;
+  // The print placement window, shown beside this one by Print.
+  std::function<void()> showPrintPlacement;
 
   // Window load: size and place, select the text, scale the control fonts.
   void load();
@@ -190,6 +190,7 @@ class FrmMain : public QMainWindow {
   void copyCanvas();
   void pasteCanvas();
   void newBackground();
+  void openPrintPlacement();
   void openPicture();
   void savePicture();
   void savePictureAs();
@@ -209,4 +210,5 @@ class FrmMain : public QMainWindow {
   QPointer<FrmNew> frmNew_;
   QPointer<FrmDraw> frmDraw_;
   QPointer<FrmSymbols> frmSymbols_;
+  QPointer<FrmPrint> frmPrint_;
 };

@@ -6,6 +6,8 @@
 
 #include "main_window/frm_about.h"
 #include "main_window/frm_main.h"
+#include "output/frm_jpg.h"
+#include "output/frm_print.h"
 #include "platform/platform.h"
 #include "state/bmp_file.h"
 #include "state/design_state.h"
@@ -40,6 +42,13 @@ void FrmMain::connectFileCommands() {
     connect(menuEntry(QLatin1String(name)), &QAction::triggered, this,
             [this, tag, command] { runTrapped(platform(), tag, [&] { (this->*command)(); }); });
   };
+  showJpegSizeOptimiser = [this](const QString& mode, const QString& chosenName) {
+    FrmJpg optimiser(Pct->picture(), mode, chosenName, this);
+    optimiser.load();
+    optimiser.exec();
+    return optimiser.jpegSucceeded();
+  };
+  showPrintPlacement = [this] { openPrintPlacement(); };
   on("mnuFileNew", siteTag::frmMain_mnuFileNew_Click, &FrmMain::newBackground);
   on("mnuFileOpen", siteTag::frmMain_mnuFileOpen_Click, &FrmMain::openPicture);
   on("mnuFileSave", siteTag::frmMain_mnuFileSave_Click, &FrmMain::savePicture);
@@ -60,6 +69,17 @@ void FrmMain::newBackground() {
   }
   frmNew_->show();
   frmNew_->raise();
+}
+
+// Owned by this window and not modal; a second Print brings the open one
+// forward.
+void FrmMain::openPrintPlacement() {
+  if (!frmPrint_) {
+    frmPrint_ = new FrmPrint([this] { return Pct->picture(); }, this);
+    frmPrint_->load();
+  }
+  frmPrint_->show();
+  frmPrint_->raise();
 }
 
 void FrmMain::openPicture() {

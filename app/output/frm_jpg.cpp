@@ -1,0 +1,155 @@
+#include "output/frm_jpg.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSlider>
+
+#include "main_window/picture_box.h"
+#include "output/jpeg_encoding.h"
+#include "output/jpeg_target.h"
+#include "output/size_readout.h"
+#include "platform/platform.h"
+#include "state/bmp_file.h"
+#include "state/design_state.h"
+#include "state/error_report.h"
+#include "state/file_writing.h"
+#include "state/picture_loading.h"
+#include "state/site_tags.h"
+#include "state/temp_file.h"
+#include "tools/control_fonts.h"
+
+namespace {
+
+constexpr int windowWidth = 579;
+constexpr int windowHeight = 328;
+
+qint64 fileLength(const QString& path) { return QFileInfo(path).size(); }
+
+void removeIfThere(const QString& path) {
+  if (!path.isEmpty() && QFileInfo::exists(path)) QFile::remove(path);
+}
+
+}  // namespace
+
+FrmJpg::FrmJpg(const QImage& relief, const QString& mode, const QString& chosenName,
+               QWidget* owner)
+    : QDialog(owner), relief_(relief), mode_(mode), chosenName_(chosenName) {
+  setObjectName(QStringLiteral("frmJPG"));
+  setWindowTitle(QStringLiteral(" JPEG quality/weight optimizer."));
+  setModal(true);
+  buildControls();
+}
+
+void FrmJpg::load() {
+  runTrapped(platform(), siteTag::frmJPG_Load, [this] {
+    const DesignState& state = design();
+    const int width = windowWidth * state.layoutUnitX / 15;
+    const int height = windowHeight * state.layoutUnitY / 15;
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    setFixedSize(width, height);
+    move(screen.x() + (screen.width() - width) / 2, screen.y() + (screen.height() - height) / 3);
+    adjustControlFonts(*this, state.fontScaleFactor, platform());
+    // Remembered first, so that closing after any failure below gives the
+    // name back unchanged.
+    rememberedName_ = design().currentPictureName;
+    BusyPointer busy(platform());
+    temporaryBmp_ = File().fullPath();
+    temporaryJpeg_ = File().fullPath();
+    saveBmp(relief_, temporaryBmp_);
+    removeIfThere(temporaryJpeg_);
+    design().currentPictureName = temporaryBmp_;
+    CCRPSlider1->blockSignals(true);
+    CCRPSlider1->setValue(100);
+    CCRPSlider1->blockSignals(false);
+    encodeAndShow(100);
+  });
+}
+
+// The sizes are read once, when the dialog first shows.
+void FrmJpg::activate() {
+  runTrapped(platform(), siteTag::frmJPG_Activate, [this] {
+    if (activated_) return;
+    activated_ = true;
+    // The size a BMP of the relief picture would have when it was never
+    // saved: computed, so no file has to be written and removed for it.
+    const qint64 current = QFileInfo(rememberedName_).isFile()
+                               ? fileLength(rememberedName_)
+                               : bmpFileBytes(relief_).size();
+    Label1[9]->setText(bytesReadout(current));
+    Label1[8]->setText(kilobytesReadout(current));
+    showNewSize();
+    fitScrollBars();
+  });
+}
+
+void FrmJpg::qualityChanged() {
+  runTrapped(platform(), siteTag::frmJPG_CCRPSlider1_Change, [this] {
+    BusyPointer busy(platform());
+    removeIfThere(temporaryJpeg_);
+    encodeAndShow(CCRPSlider1->value());
+    showNewSize();
+  });
+}
+
+void FrmJpg::applyClicked() {
+  runTrapped(platform(), siteTag::frmJPG_Command1_Click, [this] {
+    BusyPointer busy(platform());
+    const QString target = jpegTargetName(mode_, rememberedName_, chosenName_);
+    // Copied beside the target and renamed over it: a failure leaves the
+    // older file whole, and the temporary folder may be on another disk.
+    copyFileReplacing(temporaryJpeg_, target);
+    rememberedName_ = target;
+    jpegSuccess_ = true;
+    done(Accepted);
+  });
+}
+
+void FrmJpg::cancelClicked() {
+  runTrapped(platform(), siteTag::frmJPG_Command2_Click, [this] {
+    jpegSuccess_ = false;
+    done(Rejected);
+  });
+}
+
+void FrmJpg::done(int result) {
+  unload();
+  QDialog::done(result);
+}
+
+void FrmJpg::unload() {
+  runTrapped(platform(), siteTag::frmJPG_Unload, [this] {
+    if (unloaded_) return;
+    unloaded_ = true;
+    design().currentPictureName = rememberedName_;
+    removeIfThere(temporaryBmp_);
+    removeIfThere(temporaryJpeg_);
+  });
+}
+
+void FrmJpg::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  activate();
+}
+
+void FrmJpg::encodeAndShow(int quality) {
+  encodeJpeg(temporaryBmp_, temporaryJpeg_, quality, platform());
+  showPreview();
+}
+
+// Whatever JPEG there is; none after a failed encoding.
+void FrmJpg::showPreview() {
+  Picture1->setPicture(QFileInfo(temporaryJpeg_).isFile() ? loadPicture(temporaryJpeg_)
+                                                          : QImage());
+}
+
+void FrmJpg::showNewSize() {
+  const qint64 size = fileLength(temporaryJpeg_);
+  Label1[3]->setText(bytesReadout(size));
+  Label1[4]->setText(kilobytesReadout(size));
+}

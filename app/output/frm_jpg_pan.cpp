@@ -1,0 +1,63 @@
+// Panning the optimiser's preview when it is larger than its viewport: with
+// the scroll bars, or by dragging the preview itself.
+#include <QScrollBar>
+#include <algorithm>
+
+#include "main_window/picture_box.h"
+#include "output/frm_jpg.h"
+#include "platform/platform.h"
+#include "state/error_report.h"
+#include "state/site_tags.h"
+
+namespace {
+
+// Adds the drag's movement to a shown bar; false when that would leave the
+// bar's range, so the drag starts over from where the pointer is.
+bool follow(QScrollBar* bar, int movement) {
+  if (bar->isHidden()) return true;
+  const int value = bar->value() + movement;
+  if (value < 0 || value > bar->maximum()) return false;
+  bar->setValue(value);
+  return true;
+}
+
+void fit(QScrollBar* bar, int excess) {
+  bar->setMaximum(std::max(excess, 0));
+  bar->setVisible(excess > 0);
+}
+
+}  // namespace
+
+void FrmJpg::fitScrollBars() {
+  fit(HScroll1, Picture1->width() - Picture2->width());
+  fit(VScroll1, Picture1->height() - Picture2->height());
+}
+
+void FrmJpg::scrolled() {
+  const bool horizontal = sender() == HScroll1;
+  runTrapped(platform(), horizontal ? siteTag::frmJPG_HScroll1_Change : siteTag::frmJPG_VScroll1_Change,
+             [this] { Picture1->move(-HScroll1->value(), -VScroll1->value()); });
+}
+
+void FrmJpg::previewPressed(QPoint at) {
+  runTrapped(platform(), siteTag::frmJPG_Picture1_MouseDown, [this, at] {
+    if (HScroll1->isHidden() && VScroll1->isHidden()) return;
+    Picture1->setCursor(Qt::ClosedHandCursor);
+    panStart_ = at;
+  });
+}
+
+// `at` is in preview pixels: as the preview follows the drag, the point under
+// the pointer stays the start point.
+void FrmJpg::previewMoved(Qt::MouseButtons buttons, QPoint at) {
+  runTrapped(platform(), siteTag::frmJPG_Picture1_MouseMove, [this, buttons, at] {
+    if (!(buttons & Qt::LeftButton)) return;
+    if (HScroll1->isHidden() && VScroll1->isHidden()) return;
+    if (!follow(HScroll1, panStart_.x() - at.x())) panStart_.setX(at.x());
+    if (!follow(VScroll1, panStart_.y() - at.y())) panStart_.setY(at.y());
+  });
+}
+
+void FrmJpg::previewReleased() {
+  runTrapped(platform(), siteTag::frmJPG_Picture1_MouseUp, [this] { Picture1->unsetCursor(); });
+}

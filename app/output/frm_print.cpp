@@ -1,0 +1,150 @@
+#include "output/frm_print.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include "main_window/picture_box.h"
+#include "platform/platform.h"
+#include "state/design_state.h"
+#include "state/error_report.h"
+#include "state/failure.h"
+#include "state/site_tags.h"
+#include "tools/control_fonts.h"
+#include "tools/placed_control.h"
+
+FrmPrint::FrmPrint(std::function<QImage()> relief, QWidget* owner)
+    : QDialog(owner), relief_(std::move(relief)) {
+  setObjectName(QStringLiteral("frmPrint"));
+  setWindowTitle(QStringLiteral(" Position the picture on the page ..."));
+  setAttribute(Qt::WA_DeleteOnClose);
+  Picture1 = new PictureBox(this);
+  Picture1->setObjectName(QStringLiteral("Picture1"));
+  Picture1->move(12, 12);
+  Label2 = placed<QLabel>(this, "Label2", QStringLiteral("Size :"), {288, 16, 48, 24});
+  CmdDecrease = placed<QPushButton>(this, "CmdDecrease", QStringLiteral("-"), {336, 14, 32, 28});
+  CmdIncrease = placed<QPushButton>(this, "CmdIncrease", QStringLiteral("+"), {372, 14, 32, 28});
+  Morebutton = placed<QPushButton>(this, "Morebutton", QStringLiteral("&More"), {288, 168, 116, 28});
+  OKButton = placed<QPushButton>(this, "OKButton", QStringLiteral("&OK"), {288, 204, 116, 28});
+  CancelButton =
+      placed<QPushButton>(this, "CancelButton", QStringLiteral("&Cancel"), {288, 240, 116, 28});
+  setFixedSize(416, 283);
+  connect(CmdDecrease, &QPushButton::clicked, this, &FrmPrint::decreaseClicked);
+  connect(CmdIncrease, &QPushButton::clicked, this, &FrmPrint::increaseClicked);
+  connect(Morebutton, &QPushButton::clicked, this, &FrmPrint::moreClicked);
+  connect(OKButton, &QPushButton::clicked, this, &FrmPrint::okClicked);
+  connect(CancelButton, &QPushButton::clicked, this, &FrmPrint::cancelClicked);
+  connect(Picture1, &PictureBox::mousePressed, this,
+          [this](Qt::MouseButton, Qt::MouseButtons buttons, QPoint at) {
+            previewPressed(buttons, at);
+          });
+  connect(Picture1, &PictureBox::mouseMoved, this, &FrmPrint::previewMoved);
+}
+
+void FrmPrint::load() {
+  runTrapped(platform(), siteTag::frmPrint_Load, [this] {
+    adjustControlFonts(*this, design().fontScaleFactor, platform());
+    laidOut_ = printerPage();
+    layoutPending_ = true;
+  });
+}
+
+// A changed printer or paper lays the page out again and centres the
+// picture anew; otherwise the box stays where it is. The sheet's size counts
+// as well as its margins: turning a sheet with even margins changes only it.
+void FrmPrint::activate() {
+  runTrapped(platform(), siteTag::frmPrint_Activate, [this] {
+    const PrinterPage page = printerPage();
+    if (page.page != laidOut_.page || page.printable != laidOut_.printable) {
+      laidOut_ = page;
+      layoutPending_ = true;
+    }
+    if (layoutPending_) layOut();
+    drawBox();
+  });
+}
+
+void FrmPrint::okClicked() {
+  runTrapped(platform(), siteTag::frmPrint_OKButton_Click, [this] {
+    const QImage picture = relief_();
+    // Full-page coordinates: the box is measured from the sheet's corner,
+    // as the miniature shows it, not from the printable part's.
+    printer_.setFullPage(true);
+    QPainter painter;
+    if (!painter.begin(&printer_))
+      throw Failure(errorNumber::DeviceUnavailable, QStringLiteral("Printer error"));
+    painter.drawImage(onPrinter(box_, preview_), picture, picture.rect());
+    if (!painter.end()) throw Failure(errorNumber::DeviceIoError, QStringLiteral("Printer error"));
+    close();
+  });
+}
+
+void FrmPrint::moreClicked() {
+  runTrapped(platform(), siteTag::frmPrint_Morebutton_Click, [this] {
+    platform().setUpPrinter(printer_);
+    Picture1->hideRubberBand();
+    activate();
+  });
+}
+
+void FrmPrint::cancelClicked() {
+  runTrapped(platform(), siteTag::frmPrint_CancelButton_Click, [this] { close(); });
+}
+
+void FrmPrint::previewPressed(Qt::MouseButtons buttons, QPoint at) {
+  runTrapped(platform(), siteTag::frmPrint_Picture1_MouseDown, [this, buttons, at] {
+    if (buttons & Qt::LeftButton) dragStart_ = at;
+  });
+}
+
+void FrmPrint::previewMoved(Qt::MouseButtons buttons, QPoint at) {
+  runTrapped(platform(), siteTag::frmPrint_Picture1_MouseMove, [this, buttons, at] {
+    if (!(buttons & Qt::LeftButton)) return;
+    box_ = dragged(box_, at - dragStart_, preview_);
+    dragStart_ = at;
+    drawBox();
+  });
+}
+
+void FrmPrint::decreaseClicked() {
+  runTrapped(platform(), siteTag::frmPrint_CmdDecrease_Click, [this] {
+    box_ = shrunk(box_, preview_);
+    drawBox();
+  });
+}
+
+void FrmPrint::increaseClicked() {
+  runTrapped(platform(), siteTag::frmPrint_CmdIncrease_Click, [this] {
+    box_ = grown(box_, preview_);
+    drawBox();
+  });
+}
+
+void FrmPrint::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) activate();
+}
+
+void FrmPrint::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  activate();
+}
+
+PrinterPage FrmPrint::printerPage() {
+  const QPageLayout page = printer_.pageLayout();
+  const int resolution = printer_.resolution();
+  return {page.fullRectPixels(resolution).size(), page.paintRectPixels(resolution).size()};
+}
+
+void FrmPrint::layOut() {
+  const DesignState& state = design();
+  preview_ = previewOf(printerPage(), state.layoutUnitX, state.layoutUnitY);
+  QImage page(preview_.pixels, QImage::Format_RGB888);
+  page.fill(Qt::white);
+  Picture1->setPicture(page);
+  box_ = centredPicture(preview_, relief_().size());
+  layoutPending_ = false;
+}
+
+void FrmPrint::drawBox() { Picture1->showRubberBand(box_, Qt::SolidLine); }

@@ -1,0 +1,109 @@
+#include "output/frm_print.h"
+
+#include <QFile>
+#include <QPageLayout>
+#include <QPushButton>
+
+#include "main_window/picture_box.h"
+#include "output_fixture.h"
+#include "test_files.h"
+
+namespace {
+
+// Answers the printer set-up by turning the paper to landscape.
+class TurningPlatform : public ScriptedPlatform {
+ public:
+  bool setUpPrinter(QPrinter& printer) override {
+    ++printerRequests;
+    printer.setPageOrientation(QPageLayout::Landscape);
+    return true;
+  }
+};
+
+}  // namespace
+
+class FrmPrintTest : public OutputTest {
+ protected:
+  void open(QSize picture) {
+    relief = OutputTest::relief(picture);
+    window = new FrmPrint([this] { return relief; }, nullptr);
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    QPrinter& printer = window->printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path("page.pdf"));
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    window->load();
+    window->activate();
+  }
+  void TearDown() override { delete window; }
+
+  QImage relief;
+  FrmPrint* window = nullptr;
+};
+
+TEST_F(FrmPrintTest, APortraitSheetShowsTheCentredPictureOnAMiniature) {
+  open({631, 331});
+  EXPECT_EQ(window->windowTitle(), QStringLiteral(" Position the picture on the page ..."));
+  EXPECT_EQ(window->Picture1->picture().height(), 259);
+  EXPECT_EQ(window->Picture1->picture().width(), 183);  // 210 / 297 of 259
+  const QRect box = window->pictureBox();
+  EXPECT_NEAR(box.left() + box.width() / 2.0, 183 / 2.0, 1.0);
+  EXPECT_NEAR(box.top() + box.height() / 2.0, 259 / 2.0, 1.0);
+  EXPECT_NEAR(box.width(), 183 * 190.0 / 210, 1.0);  // the printable width
+  EXPECT_EQ(window->Picture1->rubberBand(), box);
+}
+
+TEST_F(FrmPrintTest, PlusAndMinusResizeTheBox) {
+  open({100, 50});
+  const QRect before = window->pictureBox();
+  window->CmdDecrease->click();
+  EXPECT_EQ(window->pictureBox().topLeft(), before.topLeft());
+  EXPECT_EQ(window->pictureBox().width(), qRound(before.width() / 1.05));
+  window->CmdIncrease->click();
+  EXPECT_NEAR(window->pictureBox().width(), before.width(), 1);
+}
+
+TEST_F(FrmPrintTest, DraggingMovesTheBoxWithThePointer) {
+  open({100, 50});
+  const QRect before = window->pictureBox();
+  window->CmdDecrease->click();
+  const QRect small = window->pictureBox();
+  window->previewPressed(Qt::LeftButton, {60, 60});
+  window->previewMoved(Qt::LeftButton, {63, 58});
+  EXPECT_EQ(window->pictureBox().topLeft(), small.topLeft() + QPoint(3, -2));
+  EXPECT_NE(window->pictureBox(), before);
+}
+
+TEST_F(FrmPrintTest, ChangingThePaperInMoreLaysThePageOutAgain) {
+  auto turning = std::make_unique<TurningPlatform>();
+  TurningPlatform* answering = turning.get();
+  usePlatform(std::move(turning));
+  open({631, 331});
+  window->CmdDecrease->click();
+  window->Morebutton->click();
+  EXPECT_EQ(answering->printerRequests, 1);
+  EXPECT_EQ(window->Picture1->picture().width(), 259);
+  EXPECT_EQ(window->Picture1->picture().height(), 183);
+  const QRect box = window->pictureBox();
+  EXPECT_NEAR(box.left() + box.width() / 2.0, 259 / 2.0, 1.0);
+}
+
+TEST_F(FrmPrintTest, OkPrintsThePictureAndCloses) {
+  open({631, 331});
+  window->show();
+  window->OKButton->click();
+  EXPECT_TRUE(seam->messages.empty());
+  EXPECT_TRUE(contentOf(path("page.pdf")).startsWith("%PDF"));
+  EXPECT_GT(contentOf(path("page.pdf")).size(), 1000);
+  EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(FrmPrintTest, CancelClosesWithoutPrinting) {
+  open({631, 331});
+  window->show();
+  window->CancelButton->click();
+  EXPECT_FALSE(QFile::exists(path("page.pdf")));
+  EXPECT_FALSE(window->isVisible());
+}

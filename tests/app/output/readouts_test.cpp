@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImageWriter>
+
+#include "output/jpeg_encoding.h"
+#include "output/jpeg_target.h"
+#include "output/size_readout.h"
+#include "output_fixture.h"
+#include "state/bmp_file.h"
+#include "test_files.h"
+
+TEST(SizeReadout, BytesAreGroupedByThousandsWithoutASeparatorBelowAThousand) {
+  EXPECT_EQ(bytesReadout(512), QStringLiteral("512  bytes"));
+  EXPECT_EQ(bytesReadout(12345), QStringLiteral("12,345  bytes"));
+  EXPECT_EQ(bytesReadout(1234567), QStringLiteral("1,234,567  bytes"));
+  EXPECT_EQ(bytesReadout(0), QStringLiteral("  bytes"));
+}
+
+TEST(SizeReadout, KilobytesShowUpToTwoDecimals) {
+  EXPECT_EQ(kilobytesReadout(12350), QStringLiteral("( 12.06 KB )"));
+  EXPECT_EQ(kilobytesReadout(1024 * 1500), QStringLiteral("( 1,500 KB )"));
+  EXPECT_EQ(kilobytesReadout(1536), QStringLiteral("( 1.5 KB )"));
+  EXPECT_EQ(kilobytesReadout(512), QStringLiteral("( .5 KB )"));
+}
+
+TEST(JpegTarget, SaveGivesTheCurrentNameAJpegExtension) {
+  EXPECT_EQ(jpegTargetName("save", "/o/logo.bmp", ""), QStringLiteral("/o/logo.jpg"));
+  EXPECT_EQ(jpegTargetName("save", "/o.d/logo.v2.bmp", ""), QStringLiteral("/o.d/logo.v2.jpg"));
+}
+
+TEST(JpegTarget, JpegNamesAreKeptInTheirOwnCase) {
+  EXPECT_EQ(jpegTargetName("save", "/o/photo.JPEG", ""), QStringLiteral("/o/photo.JPEG"));
+  EXPECT_EQ(jpegTargetName("saveas", "/o/x.bmp", "/o/new.Jpg"), QStringLiteral("/o/new.Jpg"));
+}
+
+TEST(JpegTarget, SaveAsTakesTheChosenName) {
+  EXPECT_EQ(jpegTargetName("saveas", "/o/x.bmp", "/o/MyWork3"), QStringLiteral("/o/MyWork3.jpg"));
+  EXPECT_EQ(jpegTargetName("saveas", "/o/x.bmp", "/o/logo.bmp"), QStringLiteral("/o/logo.jpg"));
+}
+
+using JpegEncoding = OutputTest;
+
+TEST_F(JpegEncoding, WritesTheBmpAsJpegAtTheQualityAsked) {
+  const QImage picture = relief({40, 30});
+  saveBmp(picture, path("in.bmp"));
+  ASSERT_TRUE(encodeJpeg(path("in.bmp"), path("out.jpg"), 35, *seam));
+  QImageWriter expected(path("expected.jpg"), "jpeg");
+  expected.setQuality(35);
+  ASSERT_TRUE(expected.write(picture.convertToFormat(QImage::Format_RGB888)));
+  EXPECT_EQ(contentOf(path("out.jpg")), contentOf(path("expected.jpg")));
+  EXPECT_TRUE(seam->messages.empty());
+}
+
+TEST_F(JpegEncoding, AMissingSourceIsReportedOnceAndWritesNothing) {
+  EXPECT_FALSE(encodeJpeg(path("none.bmp"), path("out.jpg"), 80, *seam));
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_EQ(seam->messages[0].text, QStringLiteral("Error on file write."));
+  EXPECT_EQ(seam->messages[0].title, QStringLiteral("Velloro"));
+  EXPECT_FALSE(QFile::exists(path("out.jpg")));
+}
+
+TEST_F(JpegEncoding, AnUnwritableDestinationIsReported) {
+  saveBmp(relief({8, 8}), path("in.bmp"));
+  EXPECT_FALSE(encodeJpeg(path("in.bmp"), path("no-folder/out.jpg"), 80, *seam));
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_EQ(seam->messages[0].text, QStringLiteral("Error on file write."));
+}
