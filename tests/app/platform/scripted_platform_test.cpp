@@ -1,5 +1,6 @@
 #include "platform/scripted_platform.h"
 
+#include <QDialog>
 #include <gtest/gtest.h>
 
 #include <QPrinter>
@@ -35,4 +36,19 @@ TEST(ScriptedPlatform, BusyPointerEndsAlsoOnFailure) {
   }
   EXPECT_EQ(platform.busyDepth, 0);
   EXPECT_EQ(platform.busyPeriods, 1);
+}
+
+TEST(ScriptedPlatform, AModalDialogIsShownToItsAnswerAndCancelledWhenLeftOpen) {
+  ScriptedPlatform seam;
+  QDialog dialog;
+  dialog.setWindowTitle(QStringLiteral("Ellipse"));
+  bool shownToAnswer = false;
+  seam.modalAnswers.push_back([&](QDialog& shown) { shownToAnswer = shown.isVisible(); });
+  QObject::connect(&dialog, &QDialog::rejected, [&] { dialog.setProperty("cancelled", true); });
+  seam.showModal(dialog);
+  EXPECT_TRUE(shownToAnswer);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_TRUE(dialog.property("cancelled").toBool());
+  ASSERT_EQ(seam.modalDialogs.size(), 1u);
+  EXPECT_EQ(seam.modalDialogs[0], QStringLiteral("Ellipse"));
 }
