@@ -20,6 +20,7 @@
 
 class EngineLibrary;
 class FrmNew;
+class FrmPicture;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -75,6 +76,10 @@ class FrmMain : public QMainWindow {
       [](const QString&, const QString&) { return false; };
   // The print placement window, shown beside this one by Print; nothing yet.
   std::function<void()> showPrintPlacement = [] {};
+
+  // The picture tool, made and loaded at its first showing, then kept.
+  FrmPicture* pictureTool() const { return frmPicture_; }
+  void showPictureTool();
 
   // Window load: size and place, select the text, scale the control fonts.
   void load();
@@ -148,6 +153,7 @@ class FrmMain : public QMainWindow {
   void connectMenuEntries();
   void connectFileCommands();
   void connectUndoStore();
+  void connectPictureTool();
   void updateClock();
   void layOutRegions();
 
@@ -198,4 +204,5 @@ class FrmMain : public QMainWindow {
   QHash<QString, QAction*> menuEntries_;
   QHash<QString, QMenu*> menus_;
   QPointer<FrmNew> frmNew_;
+  QPointer<FrmPicture> frmPicture_;
 };
