@@ -78,7 +78,7 @@ class FrmMain : public QMainWindow {
   std::function<void()> showPrintPlacement = [] {};
 
   // The picture tool, made and loaded at its first showing, then kept.
-  FrmPicture* pictureTool() const { return frmPicture_; }
+  FrmPicture* pictureTool() const;
   void showPictureTool();
 
   // Window load: size and place, select the text, scale the control fonts.

@@ -141,6 +141,8 @@ void FrmMain::connectPictureTool() {
   });
 }
 
+FrmPicture* FrmMain::pictureTool() const { return frmPicture_; }
+
 void FrmMain::showPictureTool() {
   if (!frmPicture_) {
     frmPicture_ = new FrmPicture(*this);
