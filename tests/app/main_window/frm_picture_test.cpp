@@ -6,12 +6,14 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include "main_window_fixture.h"
 #include "state/bmp_file.h"
 #include "state/design_state.h"
 #include "test_files.h"
 #include "tools/mask_canvas.h"
+#include "tools/mirel_slider.h"
 
 namespace {
 
