@@ -34,6 +34,8 @@ QFrame* panel(QWidget* window, const char* name) {
   frame->setObjectName(QLatin1String(name));
   frame->setGeometry(4, panelTop, 543, 76);
   frame->setEnabled(false);
+  // The two panels share one place: the one in front hides the other.
+  frame->setAutoFillBackground(true);
   return frame;
 }
 
