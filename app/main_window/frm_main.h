@@ -20,6 +20,7 @@
 
 class EngineLibrary;
 class FrmNew;
+class FrmPicture;
 class FrmPrint;
 class QAction;
 class QComboBox;
@@ -75,6 +76,10 @@ class FrmMain : public QMainWindow {
   std::function<bool(const QString& mode, const QString& chosenName)> showJpegSizeOptimiser;
   // The print placement window, shown beside this one by Print.
   std::function<void()> showPrintPlacement;
+
+  // The picture tool, made and loaded at its first showing, then kept.
+  FrmPicture* pictureTool() const;
+  void showPictureTool();
 
   // Window load: size and place, select the text, scale the control fonts.
   void load();
@@ -148,6 +153,7 @@ class FrmMain : public QMainWindow {
   void connectMenuEntries();
   void connectFileCommands();
   void connectUndoStore();
+  void connectPictureTool();
   void updateClock();
   void layOutRegions();
 
@@ -200,4 +206,5 @@ class FrmMain : public QMainWindow {
   QHash<QString, QMenu*> menus_;
   QPointer<FrmNew> frmNew_;
   QPointer<FrmPrint> frmPrint_;
+  QPointer<FrmPicture> frmPicture_;
 };
