@@ -21,6 +21,7 @@
 class EngineLibrary;
 class FrmDraw;
 class FrmNew;
+class FrmPicture;
 class FrmPrint;
 class FrmSymbols;
 class QAction;
@@ -78,6 +79,10 @@ class FrmMain : public QMainWindow {
   // The print placement window, shown beside this one by Print.
   std::function<void()> showPrintPlacement;
 
+  // The picture tool, made and loaded at its first showing, then kept.
+  FrmPicture* pictureTool() const;
+  void showPictureTool();
+
   // Window load: size and place, select the text, scale the control fonts.
   void load();
 
@@ -101,6 +106,8 @@ class FrmMain : public QMainWindow {
   void showSourceTool(int index, Qt::MouseButton button);
   FrmDraw* shapeTool() const;
   void showSymbols();
+  // The ellipse ratio dialog, modal, for the tools' ellipses.
+  void showEllipseRatio();
   FrmSymbols* symbolPicker() const;
 
   // The effect panels: fill, material, outside effect, deformation.
@@ -157,6 +164,7 @@ class FrmMain : public QMainWindow {
   void connectMenuEntries();
   void connectFileCommands();
   void connectUndoStore();
+  void connectPictureTool();
   void updateClock();
   void layOutRegions();
 
@@ -211,4 +219,5 @@ class FrmMain : public QMainWindow {
   QPointer<FrmDraw> frmDraw_;
   QPointer<FrmSymbols> frmSymbols_;
   QPointer<FrmPrint> frmPrint_;
+  QPointer<FrmPicture> frmPicture_;
 };

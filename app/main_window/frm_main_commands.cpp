@@ -19,6 +19,7 @@
 #include "state/error_report.h"
 #include "state/picture_loading.h"
 #include "state/site_tags.h"
+#include "tools/frm_picture.h"
 
 namespace {
 
@@ -111,6 +112,7 @@ void FrmMain::connectMenuEntries() {
             [tag, command] { runTrapped(platform(), tag, command); });
   };
   connectFileCommands();
+  connectPictureTool();
   on("mnuFileExit", siteTag::frmMain_mnuFileExit_Click, [this] { close(); });
   on("mnuEditCopy", siteTag::frmMain_mnuEditCopy_Click, [this] { copyCanvas(); });
   on("mnuEditPaste", siteTag::frmMain_mnuEditPaste_Click, [this] { pasteCanvas(); });
@@ -118,7 +120,10 @@ void FrmMain::connectMenuEntries() {
      [] { design().undo.undo(design().workingFiles.canvas, platform()); });
   on("mnuEditRedo", siteTag::frmMain_mnuEditRedo_Click, [] { design().undo.redo(); });
   on("mnuToolsPicture", siteTag::frmMain_mnuToolsPicture_Click,
-     [this] { selectSource(sourceKind::Picture, Qt::NoButton); });
+     [this] {
+       selectSource(sourceKind::Picture, Qt::NoButton);
+       showPictureTool();
+     });
   on("mnuToolsDrawing", siteTag::frmMain_mnuToolsDrawing_Click,
      [this] { selectSource(sourceKind::Shape, Qt::NoButton); });
   on("mnuToolsSymbols", siteTag::frmMain_mnuToolsSymbols_Click, [this] { showSymbols(); });
@@ -126,6 +131,29 @@ void FrmMain::connectMenuEntries() {
   connect(menuEntry(QStringLiteral("mnuEditFont")), &QAction::triggered, this, &FrmMain::fontDialog);
   connect(menu(QStringLiteral("mnuTools")), &QMenu::aboutToShow, this, &FrmMain::toolsMenuOpening);
   connect(menu(QStringLiteral("mnuedit")), &QMenu::aboutToShow, this, &FrmMain::editMenuOpening);
+}
+
+// A press on "pic" with any button but the left one opens the picture tool,
+// after the source selection has made the picture the source.
+void FrmMain::connectPictureTool() {
+  connect(Frame1, &SourceFrame::sourcePressed, this, [this](int index, Qt::MouseButton button) {
+    if (index == sourceKind::Picture && button != Qt::LeftButton)
+      runTrapped(platform(), siteTag::frmMain_Option4_MouseDown, [this] { showPictureTool(); });
+  });
+}
+
+FrmPicture* FrmMain::pictureTool() const { return frmPicture_; }
+
+void FrmMain::showPictureTool() {
+  if (!frmPicture_) {
+    frmPicture_ = new FrmPicture(*this);
+    frmPicture_->useEngine(*engine_);
+    frmPicture_->showEllipseRatio = [this] { showEllipseRatio(); };
+    frmPicture_->load();
+  }
+  frmPicture_->show();
+  frmPicture_->raise();
+  frmPicture_->activateWindow();
 }
 
 void FrmMain::connectUndoStore() {

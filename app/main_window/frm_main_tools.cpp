@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 #include "state/kind_settings.h"
 #include "tools/frm_draw.h"
+#include "tools/frm_ellipse.h"
 #include "tools/frm_symbols.h"
 
 // The source selector opens a source's tool on any press but the left one.
@@ -31,3 +32,9 @@ void FrmMain::showSymbols() {
 FrmDraw* FrmMain::shapeTool() const { return frmDraw_; }
 
 FrmSymbols* FrmMain::symbolPicker() const { return frmSymbols_; }
+
+void FrmMain::showEllipseRatio() {
+  FrmEllipse dialog(*this);
+  dialog.load();
+  platform().showModal(dialog);
+}

@@ -18,7 +18,6 @@
 #include "state/temp_file.h"
 #include "tools/control_fonts.h"
 #include "tools/drawing_area.h"
-#include "tools/frm_ellipse.h"
 
 namespace {
 
@@ -143,11 +142,7 @@ void FrmDraw::sliderChanged(int value) {
 
 void FrmDraw::toolClicked(int index) {
   runTrapped(platform(), siteTag::FrmDraw_Option1_Click, [&] {
-    if (index == drawTool::Ellipse || index == drawTool::FilledEllipse) {
-      FrmEllipse dialog(main_);
-      dialog.load();
-      platform().showModal(dialog);
-    }
+    if (index == drawTool::Ellipse || index == drawTool::FilledEllipse) main_.showEllipseRatio();
   });
 }
 

@@ -12,7 +12,7 @@
 #include "tools/ellipse_ratio.h"
 #include "tools/mirel_slider.h"
 #include "tools/placed_control.h"
-#include "tools/shape_figures.h"
+#include "tools/mask_figures.h"
 
 namespace {
 
@@ -85,8 +85,8 @@ void FrmEllipse::drawPreview(double ratio) {
   {
     QPainter painter(&preview_);
     painter.setPen(QPen(Qt::black, 2));
-    const QPointF half = ellipseHalfAxes(previewRadius, ratio);
-    painter.drawEllipse(QPointF(70, 70), half.x(), half.y());
+    const QSizeF half = ellipseHalfAxes(previewRadius, ratio);
+    painter.drawEllipse(QPointF(70, 70), half.width(), half.height());
   }
   Picture1->setPixmap(QPixmap::fromImage(preview_));
 }

@@ -3,7 +3,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QRect>
-#include <cmath>
+
+#include "tools/mask_figures.h"
 
 namespace {
 
@@ -15,24 +16,14 @@ QRect corners(QPoint a, QPoint b) { return QRect(a, b).normalized(); }
 
 void drawEllipse(QPainter& painter, const Figure& figure, bool filled) {
   const float radius = Radius(figure.start.x(), figure.start.y(), figure.end.x(), figure.end.y());
-  const QPointF half = ellipseHalfAxes(radius, figure.ellipseRatio);
+  const QSizeF half = ellipseHalfAxes(radius, figure.ellipseRatio);
   painter.setBrush(filled ? QBrush(figure.pen) : QBrush(Qt::NoBrush));
-  painter.drawEllipse(QPointF(figure.start), half.x(), half.y());
+  painter.drawEllipse(QPointF(figure.start), half.width(), half.height());
 }
 
 }  // namespace
 
 bool drawsFigure(int tool) { return tool != drawTool::Freehand && tool != drawTool::Eraser; }
-
-float Radius(float x1, float y1, float x2, float y2) {
-  const float radius = std::sqrt((x1 - x2) * (x1 - x2) + (y1 - y2) * (y1 - y2));
-  return std::isfinite(radius) ? radius : 0.0f;
-}
-
-QPointF ellipseHalfAxes(double radius, double ratio) {
-  if (ratio <= 1) return {radius, radius * ratio};
-  return {radius / ratio, radius};
-}
 
 void drawFigure(QPainter& painter, const Figure& figure) {
   painter.setPen(roundPen(figure.pen, figure.penWidth));

@@ -4,7 +4,6 @@
 
 #include <QColor>
 #include <QPoint>
-#include <QPointF>
 
 class QImage;
 class QPainter;
@@ -23,14 +22,6 @@ inline constexpr int FilledEllipse = 6;
 // Strokes follow the pointer; the other tools draw a figure between the
 // press point and the current point.
 bool drawsFigure(int tool);
-
-// Distance between two points; the radius of the tools' ellipses.
-float Radius(float x1, float y1, float x2, float y2);
-
-// Half-axes of the ellipse of radius `radius` and height over width
-// `ratio`: the radius is the horizontal half-axis up to a ratio of 1, the
-// vertical one above.
-QPointF ellipseHalfAxes(double radius, double ratio);
 
 struct Figure {
   int tool = drawTool::Line;

@@ -1,5 +1,7 @@
 #include "tools/frm_ellipse.h"
 
+#include "tools/frm_picture.h"
+
 #include <QLabel>
 #include <QPushButton>
 
@@ -75,4 +77,15 @@ TEST_F(FrmEllipseTest, CancelKeepsTheRatioTheSliderSet) {
     EXPECT_FALSE(dialog.isVisible());
   });
   EXPECT_DOUBLE_EQ(design().ellipseRatio, 1.5);
+}
+
+TEST_F(FrmEllipseTest, ThePictureToolsEllipseAsksTheRatioToo) {
+  window->showPictureTool();
+  seam->modalAnswers.push_back([](QDialog& dialog) {
+    static_cast<FrmEllipse&>(dialog).MirelSlider1->setValue(40);
+  });
+  window->pictureTool()->toolClicked(3);
+  ASSERT_EQ(seam->modalDialogs.size(), 1u);
+  EXPECT_EQ(seam->modalDialogs[0], QStringLiteral("Ellipse"));
+  EXPECT_DOUBLE_EQ(design().ellipseRatio, 0.4);
 }

@@ -17,17 +17,6 @@ QImage drawnAlone(const Figure& figure) {
 
 }  // namespace
 
-TEST(ShapeFigures, RadiusIsTheDistanceOfTheTwoPoints) {
-  EXPECT_FLOAT_EQ(Radius(0, 0, 3, 4), 5);
-  EXPECT_FLOAT_EQ(Radius(7, 7, 7, 7), 0);
-}
-
-TEST(ShapeFigures, RadiusIsTheWidthUpToRatio1AndTheHeightAbove) {
-  EXPECT_EQ(ellipseHalfAxes(60, 0.5), QPointF(60, 30));
-  EXPECT_EQ(ellipseHalfAxes(60, 1.0), QPointF(60, 60));
-  EXPECT_EQ(ellipseHalfAxes(60, 2.0), QPointF(30, 60));
-}
-
 TEST(ShapeFigures, FilledEllipseIsCentredOnTheStartPoint) {
   Figure figure{drawTool::FilledEllipse, {100, 100}, {100, 40}, 1, Qt::black, 2.0};
   const QImage image = drawnAlone(figure);

@@ -1,0 +1,134 @@
+// The picture tool's colour panel: loading a photo, the transparent colour,
+// picking a colour and stepping the ranges; each ends by keying again.
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+#include "platform/platform.h"
+#include "state/bmp_file.h"
+#include "state/design_state.h"
+#include "state/engine_library.h"
+#include "state/error_report.h"
+#include "state/picture_frame.h"
+#include "state/picture_loading.h"
+#include "state/site_tags.h"
+#include "tools/frm_picture.h"
+#include "tools/mask_canvas.h"
+#include "tools/mirel_slider.h"
+#include "tools/open_picture_dialog.h"
+
+void FrmPicture::command1Clicked(int index) {
+  try {
+    switch (index) {
+      case 0: apply(); break;
+      case 1: cancel(); break;
+      case 2: loadPictureFile(); break;
+      case 3: enterMaskMode(); break;
+      default: remove();
+    }
+  } catch (...) {
+    const Failure failure = currentFailure();
+    if (failure.number() == errorNumber::UnreadablePicture)
+      platform().showMessage({QStringLiteral("I cannot read this file.Please choose another one.")});
+    else
+      reportFailure(platform(), siteTag::FrmPicture_Command1_Click, failure);
+  }
+}
+
+void FrmPicture::loadPictureFile() {
+  const QString chosen = openPictureDialog(
+      {QStringLiteral("All compatibles files |*.bmp;*.jpg;*.jpeg;*.gif|Bitmap (*.bmp)|*.bmp|"
+                      "Standard compression (*.jpg)|*.jpg;*.jpeg|Gif (*.gif)|*.gif"),
+       {}, {}, {}, false});
+  if (chosen.isEmpty()) return;
+  // Read before anything is cleared: a file that is no picture keeps the
+  // picture and mask there were.
+  const QImage photo = loadPicture(chosen);
+  chosenFile = chosen;
+  // Strokes saved for another picture would give a mask of another size.
+  undoFiles->Reset_Undo();
+  ranges.resetBounds();
+  writeBoundLabels();
+  showFramedPicture(photo);
+  runKeying();
+  enableKeyingCommands(true);
+  Command2->setEnabled(true);
+  Frame2->setEnabled(true);
+}
+
+// Shows the photo centred in the viewing area and saves it, framed in the
+// transparent colour, as the picture file. The mask canvas takes its place
+// and the framed size.
+void FrmPicture::showFramedPicture(const QImage& photo) {
+  const QImage framed = framedPicture(photo, ranges.keyColour());
+  saveBmp(framed, design().workingFiles.picture);
+  const QPoint at = pictureViewPlacement(photo.size());
+  Picture1->move(at);
+  Picture1->setPicture(photo);
+  Picture2->move(at);
+  Picture2->setPicture(framed);
+  Picture2->penWidth = Slider1->Value();
+}
+
+void FrmPicture::runKeying() {
+  BusyPointer hourglass(platform());
+  const KeyedPicture keyed =
+      keyPicture(design().workingFiles.picture, ranges, engine_->entryPoints());
+  Picture1->setPicture(keyed.picture);
+  Picture2->setPicture(keyed.mask);
+}
+
+void FrmPicture::transparentColourClicked() {
+  runTrapped(platform(), siteTag::FrmPicture_Command2_Click, [this] {
+    const std::optional<QColor> chosen = platform().chooseColour(ranges.keyColour());
+    if (!chosen) return;
+    const QImage photo = loadPicture(chosenFile);
+    QPalette viewport = Picture3->palette();
+    viewport.setColor(QPalette::Window, *chosen);
+    Picture3->setPalette(viewport);
+    Picture1->setPalette(viewport);
+    ranges.setKeyColour(*chosen);
+    showFramedPicture(photo);
+    runKeying();
+  });
+}
+
+void FrmPicture::pictureReleased(Qt::MouseButton, QPoint at) {
+  runTrapped(platform(), siteTag::FrmPicture_Picture1_MouseUp, [&] {
+    // Before the first load (or after Remove) there is no colour to pick.
+    if (!Activated || !Picture1->picture().valid(at)) return;
+    ranges.pickAround(Picture1->picture().pixelColor(at));
+    writeBoundLabels();
+    runKeying();
+  });
+}
+
+void FrmPicture::boundPressed(int index, bool plus) {
+  runTrapped(platform(),
+             plus ? siteTag::FrmPicture_CmdPlus_MouseDown : siteTag::FrmPicture_CmdMoins_MouseDown,
+             [&] {
+               heldSince_ = clock();
+               heldIndex_ = index;
+               (plus ? PlusHeld : MinusHeld) = true;
+               boundTimer_.start();
+             });
+}
+
+void FrmPicture::heldBoundTick() {
+  if (!PlusHeld && !MinusHeld) return;
+  const qint64 now = clock();
+  if (now <= heldSince_ + 100) return;
+  ranges.stepBound(heldIndex_, PlusHeld);
+  writeBoundLabel(heldIndex_);
+  heldSince_ = now;
+}
+
+void FrmPicture::boundReleased(int, bool plus) {
+  runTrapped(platform(),
+             plus ? siteTag::FrmPicture_CmdPlus_MouseUp : siteTag::FrmPicture_CmdMoins_MouseUp,
+             [&] {
+               boundTimer_.stop();
+               PlusHeld = MinusHeld = false;
+               runKeying();
+             });
+}

@@ -1,0 +1,131 @@
+// The picture tool's mask panel: drawing on the mask by hand, its undo
+// files, and handing the framed picture and its mask to the design.
+#include <QFile>
+#include <QFrame>
+#include <QPushButton>
+
+#include "main_window/frm_main.h"
+#include "platform/platform.h"
+#include "state/bmp_file.h"
+#include "state/design_state.h"
+#include "state/error_report.h"
+#include "state/failure.h"
+#include "state/picture_frame.h"
+#include "state/site_tags.h"
+#include "tools/frm_picture.h"
+#include "tools/mask_canvas.h"
+#include "tools/mirel_slider.h"
+
+namespace {
+
+// Empties `path`, the mask file of a removed picture.
+void emptyFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) throw fileFailure(file);
+}
+
+}  // namespace
+
+void FrmPicture::enterMaskMode() {
+  Picture2->show();
+  Picture2->raise();
+  Frame3->raise();
+  Frame3->setEnabled(true);
+  for (int index : {2, 3, 4}) Command1[index]->setEnabled(false);
+}
+
+void FrmPicture::apply() {
+  DesignState& state = design();
+  state.kindSettings[sourceKind::Picture][kindColumn::Available] = 1;
+  main_.selectSource(sourceKind::Picture, Qt::NoButton);
+  QImage mask = Picture2->picture();
+  paintFrame(mask, Qt::white);
+  Picture2->setPicture(mask);
+  saveBmp(mask, state.workingFiles.mask);
+  leave();
+}
+
+void FrmPicture::cancel() { leave(); }
+
+// Back to the colour panel, the focus to the main window, this one hidden.
+void FrmPicture::leave() {
+  if (Picture2->isVisible()) {
+    Picture2->hide();
+    for (int index : {2, 3, 4}) Command1[index]->setEnabled(true);
+  }
+  Frame2->raise();
+  main_.activateWindow();
+  hide();
+}
+
+void FrmPicture::remove() {
+  Picture1->setPicture(QImage());
+  Picture2->setPicture(QImage());
+  emptyFile(design().workingFiles.mask);
+  // An empty mask is nothing to render: Draw says no picture is loaded.
+  design().kindSettings[sourceKind::Picture][kindColumn::Available] = 0;
+  enableKeyingCommands(false);
+}
+
+void FrmPicture::saveUndo() {
+  runTrapped(platform(), siteTag::FrmPicture_SaveUndoFile,
+             [this] { undoFiles->Save_Undo(Picture2->picture()); });
+}
+
+void FrmPicture::undoClicked() {
+  runTrapped(platform(), siteTag::FrmPicture_Command3_Click, [this] { loadUndo(); });
+}
+
+void FrmPicture::loadUndo() {
+  runTrapped(platform(), siteTag::FrmPicture_LoadUndoFile, [this] {
+    if (std::optional<QImage> before = undoFiles->undo()) Picture2->setPicture(*before);
+  });
+}
+
+void FrmPicture::maskPressed(Qt::MouseButton, QPoint at) {
+  runTrapped(platform(), siteTag::FrmPicture_Picture2_MouseDown, [&] {
+    Drawing = true;
+    saveUndo();
+    start = end = at;
+    if (tool != maskTool::Freehand)
+      Picture2->showOutline({tool, start, end, design().ellipseRatio});
+  });
+}
+
+void FrmPicture::maskMoved(Qt::MouseButtons buttons, QPoint at) {
+  runTrapped(platform(), siteTag::FrmPicture_Picture2_MouseMove, [&] {
+    if (buttons == Qt::NoButton || !Drawing) return;
+    if (tool == maskTool::Freehand) {
+      Picture2->drawStroke(start, at);
+      start = at;
+      return;
+    }
+    end = at;
+    Picture2->showOutline({tool, start, end, design().ellipseRatio});
+  });
+}
+
+void FrmPicture::maskReleased(Qt::MouseButton, QPoint) {
+  runTrapped(platform(), siteTag::FrmPicture_Picture2_MouseUp, [this] {
+    // Only a figure whose press was seen here has an outline to finish.
+    if (!Drawing || tool == maskTool::Freehand || !Picture2->outline()) return;
+    Picture2->hideOutline();
+    Picture2->drawFinalFigure({tool, start, end, design().ellipseRatio});
+  });
+}
+
+void FrmPicture::toolClicked(int index) {
+  runTrapped(platform(), siteTag::FrmPicture_Option1_Click, [&] {
+    tool = index;
+    if (index == maskTool::Ellipse) showEllipseRatio();
+  });
+}
+
+void FrmPicture::penColourClicked(int index) {
+  runTrapped(platform(), siteTag::FrmPicture_Option2_Click,
+             [&] { Picture2->penColour = index == 0 ? QColor(Qt::white) : QColor(Qt::black); });
+}
+
+void FrmPicture::penWidthChanged(int value) {
+  runTrapped(platform(), siteTag::FrmPicture_Slider1_Change, [&] { Picture2->penWidth = value; });
+}

@@ -1,0 +1,35 @@
+// The picture tool's mask canvas: a picture box drawn on with a pen of a
+// colour and width. The outline of a figure being dragged is shown inverted
+// over the mask and never enters its picture.
+#pragma once
+
+#include <QColor>
+#include <optional>
+
+#include "main_window/picture_box.h"
+#include "tools/mask_figures.h"
+
+class MaskCanvas : public PictureBox {
+  Q_OBJECT
+ public:
+  explicit MaskCanvas(QWidget* parent = nullptr);
+
+  QColor penColour{Qt::white};
+  int penWidth = 25;
+
+  // Draws into the picture with the pen.
+  void drawStroke(QPoint from, QPoint to);
+  void drawFinalFigure(const MaskFigure& figure);
+
+  void showOutline(const MaskFigure& figure);
+  void hideOutline();
+  const std::optional<MaskFigure>& outline() const { return outline_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QPen pen() const;
+
+  std::optional<MaskFigure> outline_;
+};

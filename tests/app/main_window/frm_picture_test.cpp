@@ -1,0 +1,273 @@
+#include "tools/frm_picture.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "main_window_fixture.h"
+#include "state/bmp_file.h"
+#include "state/design_state.h"
+#include "test_files.h"
+#include "tools/mask_canvas.h"
+#include "tools/mirel_slider.h"
+
+namespace {
+
+const QColor green(30, 200, 120);
+const QColor red(200, 50, 50);
+
+}  // namespace
+
+// The picture tool opened from Tools > Add a pic, with a 101 x 51 photo:
+// green on the left, red from column 60 on.
+class FrmPictureTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    QImage photo(101, 51, QImage::Format_RGB888);
+    photo.fill(green);
+    for (int y = 0; y < 51; ++y)
+      for (int x = 60; x < 101; ++x) photo.setPixelColor(x, y, red);
+    photoPath = folder.filePath(QStringLiteral("photo.png"));
+    ASSERT_TRUE(photo.save(photoPath));
+    // Undo files have fixed names: each test keeps its own in its folder.
+    savedTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", folder.path().toLocal8Bit());
+    window->menuEntry(QStringLiteral("mnuToolsPicture"))->trigger();
+    tool = window->pictureTool();
+    ASSERT_NE(tool, nullptr);
+  }
+
+  void TearDown() override {
+    MainWindowTest::TearDown();
+    qputenv("TMPDIR", savedTemp);
+  }
+
+  void loadPhoto() {
+    seam->fileAnswers.push_back(photoPath);
+    tool->Command1[2]->click();
+  }
+
+  // A mask pixel at (x, y) of the photo, inside the frame.
+  QColor maskAt(int x, int y) const { return tool->Picture2->picture().pixelColor(x + 32, y + 32); }
+
+  QImage maskFile() const { return loadPictureFile(design().workingFiles.mask); }
+  static QImage loadPictureFile(const QString& path) { return QImage(path, "BMP"); }
+
+  void stroke(QPoint from, QPoint to) {
+    tool->maskPressed(Qt::LeftButton, from);
+    tool->maskMoved(Qt::LeftButton, to);
+    tool->maskReleased(Qt::LeftButton, to);
+  }
+
+  QByteArray savedTemp;
+  QString photoPath;
+  FrmPicture* tool = nullptr;
+};
+
+TEST_F(FrmPictureTest, AddAPicOpensTheToolWithoutAHintOnThePictureSource) {
+  EXPECT_TRUE(tool->isVisible());
+  EXPECT_EQ(tool->parentWidget(), window.get());
+  EXPECT_EQ(tool->windowTitle(), QStringLiteral("Inner shade"));
+  EXPECT_EQ(design().sourceKind, sourceKind::Picture);
+  EXPECT_TRUE(seam->messages.empty());
+  EXPECT_FALSE(tool->Command1[0]->isEnabled());
+  EXPECT_TRUE(tool->Command1[2]->isEnabled());
+  EXPECT_FALSE(tool->Frame2->isEnabled());
+  EXPECT_TRUE(QFile::exists(design().workingFiles.picture));
+  EXPECT_TRUE(QFile::exists(design().workingFiles.mask));
+}
+
+TEST_F(FrmPictureTest, ARightPressOnPicOpensTheToolAgainAfterCancel) {
+  tool->Command1[1]->click();
+  EXPECT_FALSE(tool->isVisible());
+  emit window->Frame1->sourcePressed(sourceKind::Picture, Qt::RightButton);
+  EXPECT_TRUE(tool->isVisible());
+  EXPECT_EQ(window->pictureTool(), tool);
+  EXPECT_TRUE(seam->messages.empty());
+}
+
+TEST_F(FrmPictureTest, LoadCentresTheFramedPhotoAndKeysWithFullRanges) {
+  loadPhoto();
+  ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
+  EXPECT_EQ(tool->Picture1->pos(), QPoint(131, 113));
+  EXPECT_EQ(tool->Picture2->pos(), QPoint(131, 113));
+  EXPECT_EQ(tool->Picture2->picture().size(), QSize(165, 115));
+  EXPECT_EQ(loadPictureFile(design().workingFiles.picture).size(), QSize(165, 115));
+  EXPECT_EQ(maskAt(0, 0), QColor(Qt::black));
+  EXPECT_EQ(maskAt(100, 50), QColor(Qt::black));
+  EXPECT_EQ(tool->Picture2->picture().pixelColor(31, 31), QColor(Qt::white));
+  EXPECT_TRUE(tool->Command1[0]->isEnabled());
+  EXPECT_TRUE(tool->Frame2->isEnabled());
+  EXPECT_EQ(tool->Label2[2]->text(), QStringLiteral("and 255"));
+}
+
+TEST_F(FrmPictureTest, AFileThatIsNoPictureIsRefusedAndKeepsThePictureThereWas) {
+  loadPhoto();
+  writeContent(folder.filePath(QStringLiteral("broken.bmp")), QByteArray("not a picture"));
+  seam->fileAnswers.push_back(folder.filePath(QStringLiteral("broken.bmp")));
+  tool->Command1[2]->click();
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_EQ(seam->messages[0].text, QStringLiteral("I cannot read this file.Please choose another one."));
+  EXPECT_EQ(tool->Picture2->picture().size(), QSize(165, 115));
+  EXPECT_EQ(tool->chosenFile, photoPath);
+}
+
+TEST_F(FrmPictureTest, PickingTheGreenKeepsItAndRemovesTheRed) {
+  loadPhoto();
+  tool->activated();
+  tool->pictureReleased(Qt::LeftButton, QPoint(32 + 10, 32 + 10));
+  EXPECT_EQ(tool->ranges.RedMax, 130);
+  EXPECT_EQ(tool->ranges.GreenMin, 100);
+  EXPECT_EQ(tool->ranges.BlueMin, 20);
+  EXPECT_EQ(tool->Label2[1]->text(), QStringLiteral("between 0"));
+  EXPECT_EQ(tool->Label2[4]->text(), QStringLiteral("and 255"));
+  EXPECT_EQ(maskAt(10, 10), QColor(Qt::black));
+  EXPECT_EQ(maskAt(80, 10), QColor(Qt::white));
+  EXPECT_EQ(tool->Picture1->picture().pixelColor(32 + 80, 32 + 10), QColor(Qt::white));
+}
+
+TEST_F(FrmPictureTest, AClickBeforeAnyPictureChangesNothing) {
+  tool->activated();
+  tool->pictureReleased(Qt::LeftButton, QPoint(5, 5));
+  EXPECT_EQ(tool->ranges.RedMin, 0);
+  EXPECT_EQ(tool->ranges.RedMax, 255);
+  EXPECT_TRUE(seam->messages.empty());
+}
+
+TEST_F(FrmPictureTest, HoldingPlusOfTheRedLowerBoundForASecondStopsAt255) {
+  loadPhoto();
+  qint64 now = 0;
+  tool->clock = [&now] { return now; };
+  tool->ranges.RedMin = 254;
+  tool->boundPressed(1, true);
+  for (; now <= 1000; now += 10) tool->heldBoundTick();
+  tool->boundReleased(1, true);
+  EXPECT_EQ(tool->ranges.RedMin, 255);
+  EXPECT_EQ(tool->Label2[1]->text(), QStringLiteral("between 255"));
+  // A lower bound above the upper one keeps nothing.
+  EXPECT_EQ(maskAt(10, 10), QColor(Qt::white));
+  EXPECT_FALSE(tool->PlusHeld);
+}
+
+TEST_F(FrmPictureTest, AShortPressStepsNothingButKeysAgain) {
+  loadPhoto();
+  qint64 now = 0;
+  tool->clock = [&now] { return now; };
+  tool->ranges.RedMax = 100;  // the red part goes at the next keying
+  tool->boundPressed(2, false);
+  now = 50;
+  tool->heldBoundTick();
+  tool->boundReleased(2, false);
+  EXPECT_EQ(tool->ranges.RedMax, 100);
+  EXPECT_EQ(maskAt(80, 10), QColor(Qt::white));
+  EXPECT_EQ(maskAt(10, 10), QColor(Qt::black));
+}
+
+TEST_F(FrmPictureTest, ATransparentColourFramesAndKeysInThatColour) {
+  loadPhoto();
+  seam->colourAnswers.push_back(red);
+  tool->Command2->click();
+  EXPECT_EQ(tool->ranges.KeyRed, 200);
+  EXPECT_EQ(tool->ranges.KeyGreen, 50);
+  EXPECT_EQ(tool->ranges.KeyBlue, 50);
+  EXPECT_EQ(loadPictureFile(design().workingFiles.picture).pixelColor(0, 0), red);
+  EXPECT_EQ(maskAt(80, 10), QColor(Qt::white));
+  EXPECT_EQ(maskAt(10, 10), QColor(Qt::black));
+  EXPECT_EQ(tool->Picture3->palette().color(QPalette::Window), red);
+}
+
+TEST_F(FrmPictureTest, ABlackRectangleDrawnInMaskModeReachesTheMaskFileOnApply) {
+  loadPhoto();
+  tool->ranges.RedMax = 100;
+  tool->boundReleased(2, true);  // the red part now white in the mask
+  tool->Command1[3]->click();
+  EXPECT_TRUE(tool->Picture2->isVisible());
+  EXPECT_FALSE(tool->Command1[2]->isEnabled());
+  tool->Option2[1]->click();
+  tool->Slider1->setValue(3);
+  tool->toolClicked(2);
+  tool->maskPressed(Qt::LeftButton, QPoint(112, 42));
+  tool->maskMoved(Qt::LeftButton, QPoint(122, 52));
+  // The outline shows over the mask but is not in it.
+  EXPECT_TRUE(tool->Picture2->outline().has_value());
+  EXPECT_EQ(tool->Picture2->picture().pixelColor(112, 42), QColor(Qt::white));
+  tool->maskReleased(Qt::LeftButton, QPoint(122, 52));
+  EXPECT_FALSE(tool->Picture2->outline().has_value());
+  tool->Command1[0]->click();
+  EXPECT_FALSE(tool->isVisible());
+  EXPECT_FALSE(tool->Picture2->isVisible());
+  EXPECT_EQ(design().kindSettings[sourceKind::Picture][kindColumn::Available], 1);
+  EXPECT_EQ(design().sourceKind, sourceKind::Picture);
+  const QImage mask = maskFile();
+  ASSERT_EQ(mask.size(), QSize(165, 115));
+  EXPECT_EQ(mask.pixelColor(112, 42), QColor(Qt::black));   // the rectangle's edge
+  EXPECT_EQ(mask.pixelColor(117, 47), QColor(Qt::white));   // inside it, still removed
+  EXPECT_EQ(mask.pixelColor(42, 42), QColor(Qt::black));    // kept green
+  EXPECT_EQ(mask.pixelColor(20, 20), QColor(Qt::white));    // the frame
+}
+
+TEST_F(FrmPictureTest, DrawItRendersTheAppliedPicture) {
+  loadPhoto();
+  tool->Command1[0]->click();
+  const QImage before = window->Pct->picture();
+  window->draw();
+  EXPECT_TRUE(seam->messages.empty());
+  EXPECT_EQ(design().sourceKind, sourceKind::Picture);
+  EXPECT_NE(window->Pct->picture(), before);
+  EXPECT_EQ(window->Pct->picture().size(), before.size());
+}
+
+TEST_F(FrmPictureTest, ThreeStrokesAndFourUndosGiveBackTheMaskOfBefore) {
+  loadPhoto();
+  tool->Command1[3]->click();
+  tool->Option2[1]->click();
+  const QImage before = tool->Picture2->picture();
+  tool->Command3->click();  // nothing drawn: nothing to take back
+  EXPECT_EQ(tool->Picture2->picture(), before);
+  stroke({0, 0}, {100, 0});
+  stroke({0, 20}, {100, 20});
+  stroke({0, 100}, {100, 100});
+  EXPECT_EQ(tool->Picture2->picture().pixelColor(50, 0), QColor(Qt::black));
+  for (int step = 0; step < 4; ++step) tool->Command3->click();
+  EXPECT_EQ(tool->Picture2->picture(), before);
+  EXPECT_TRUE(seam->messages.empty());
+  const QString firstUndoFile = tool->undoFiles->fileOf(0);
+  EXPECT_TRUE(firstUndoFile.startsWith(folder.path()));
+  EXPECT_TRUE(QFile::exists(firstUndoFile));
+  delete tool;  // the window's unload
+  EXPECT_FALSE(QFile::exists(firstUndoFile));
+}
+
+TEST_F(FrmPictureTest, CancelInMaskModeLeavesTheMaskFileUnchanged) {
+  loadPhoto();
+  tool->Command1[0]->click();
+  const QByteArray applied = contentOf(design().workingFiles.mask);
+  window->showPictureTool();
+  tool->Command1[3]->click();
+  tool->Option2[1]->click();
+  stroke({0, 0}, {160, 110});
+  tool->Command1[1]->click();
+  EXPECT_EQ(contentOf(design().workingFiles.mask), applied);
+  EXPECT_FALSE(tool->Picture2->isVisible());
+  EXPECT_TRUE(tool->Command1[2]->isEnabled());
+}
+
+TEST_F(FrmPictureTest, RemoveLeavesNoPictureToDraw) {
+  loadPhoto();
+  tool->Command1[0]->click();
+  window->showPictureTool();
+  tool->Command1[4]->click();
+  EXPECT_FALSE(tool->Command1[0]->isEnabled());
+  EXPECT_TRUE(tool->Picture1->picture().isNull());
+  EXPECT_EQ(contentOf(design().workingFiles.mask).size(), 0);
+  tool->activated();
+  tool->pictureReleased(Qt::LeftButton, QPoint(5, 5));
+  window->draw();
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_EQ(seam->messages[0].text, QStringLiteral("No picture loaded !"));
+}

@@ -1,0 +1,143 @@
+// Keying ranges, the framed picture, keying through the engine and the
+// picture tool's undo files.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include "state/bmp_file.h"
+#include "state/colour_keying.h"
+#include "state/engine_library.h"
+#include "state/failure.h"
+#include "state/mask_undo.h"
+#include "state/picture_frame.h"
+
+TEST(KeyRangesTest, PickingAColourKeeps100EitherSideWithin0To255) {
+  KeyRanges ranges;
+  ranges.pickAround(QColor(30, 200, 120));
+  EXPECT_EQ(ranges.RedMin, 0);
+  EXPECT_EQ(ranges.RedMax, 130);
+  EXPECT_EQ(ranges.GreenMin, 100);
+  EXPECT_EQ(ranges.GreenMax, 255);
+  EXPECT_EQ(ranges.BlueMin, 20);
+  EXPECT_EQ(ranges.BlueMax, 220);
+}
+
+TEST(KeyRangesTest, StepsStopAtTheEndsAndResetLeavesTheKeyColour) {
+  KeyRanges ranges;
+  ranges.RedMin = 254;
+  for (int step = 0; step < 10; ++step) ranges.stepBound(1, true);
+  EXPECT_EQ(ranges.RedMin, 255);
+  ranges.stepBound(6, false);
+  EXPECT_EQ(ranges.BlueMax, 254);
+  ranges.stepBound(3, false);
+  EXPECT_EQ(ranges.GreenMin, 0);
+  ranges.setKeyColour(QColor(1, 2, 3));
+  ranges.resetBounds();
+  EXPECT_EQ(ranges.RedMin, 0);
+  EXPECT_EQ(ranges.BlueMax, 255);
+  EXPECT_EQ(ranges.keyColour(), QColor(1, 2, 3));
+}
+
+TEST(PictureFrameTest, SmallPicturesAreCentredAndLargeOnesCutToTheViewingArea) {
+  EXPECT_EQ(pictureViewPlacement({101, 51}), QPoint(131, 113));
+  EXPECT_EQ(framedCanvasSize({101, 51}), QSize(165, 115));
+  EXPECT_EQ(pictureViewPlacement({800, 600}), QPoint(0, 0));
+  EXPECT_EQ(framedCanvasSize({800, 600}), QSize(427, 341));
+  // (363 - 100) / 2 = 131.5 rounds to the even 132.
+  EXPECT_EQ(pictureViewPlacement({100, 276}).x(), 132);
+}
+
+TEST(PictureFrameTest, TheFrameIs32PixelsOfTheGivenColourAroundTheViewedPart) {
+  QImage photo(800, 600, QImage::Format_RGB888);
+  photo.fill(Qt::blue);
+  photo.setPixelColor(362, 276, Qt::red);
+  const QImage framed = framedPicture(photo, Qt::green);
+  EXPECT_EQ(framed.size(), QSize(427, 341));
+  EXPECT_EQ(framed.pixelColor(31, 31), QColor(Qt::green));
+  EXPECT_EQ(framed.pixelColor(32, 32), QColor(Qt::blue));
+  EXPECT_EQ(framed.pixelColor(32 + 362, 32 + 276), QColor(Qt::red));
+  EXPECT_EQ(framed.pixelColor(395, 309), QColor(Qt::green));
+  QImage mask = framed;
+  paintFrame(mask, Qt::white);
+  EXPECT_EQ(mask.pixelColor(0, 340), QColor(Qt::white));
+  EXPECT_EQ(mask.pixelColor(394, 308), QColor(Qt::red));
+}
+
+class KeyingTest : public testing::Test {
+ protected:
+  QString path(const char* name) const { return folder.filePath(QLatin1String(name)); }
+  QTemporaryDir folder;
+  EngineLibrary engine{QStringLiteral(ENGINE_PATH)};
+};
+
+TEST_F(KeyingTest, KeepsThePixelsInsideTheRangesAndRemovesTheKeyColour) {
+  QImage framed(5, 2, QImage::Format_RGB888);
+  framed.fill(Qt::white);
+  framed.setPixelColor(1, 0, QColor(30, 200, 120));
+  framed.setPixelColor(2, 0, QColor(200, 200, 120));
+  framed.setPixelColor(3, 1, QColor(131, 100, 20));
+  saveBmp(framed, path("picture.bmp"));
+  KeyRanges ranges;
+  ranges.pickAround(QColor(30, 200, 120));
+  ranges.setKeyColour(QColor(0, 255, 0));
+  const KeyedPicture keyed = keyPicture(path("picture.bmp"), ranges, engine.entryPoints());
+  EXPECT_EQ(keyed.mask.pixelColor(1, 0), QColor(Qt::black));
+  EXPECT_EQ(keyed.picture.pixelColor(1, 0), QColor(30, 200, 120));
+  EXPECT_EQ(keyed.mask.pixelColor(2, 0), QColor(Qt::white));
+  EXPECT_EQ(keyed.picture.pixelColor(2, 0), QColor(0, 255, 0));
+  EXPECT_EQ(keyed.mask.pixelColor(3, 1), QColor(Qt::white));  // red 131 is above 130
+  EXPECT_EQ(keyed.mask.pixelColor(0, 0), QColor(Qt::white));  // white lies outside
+}
+
+TEST_F(KeyingTest, FullRangesRemoveOnlyTheTransparentColour) {
+  QImage framed(3, 1, QImage::Format_RGB888);
+  framed.fill(QColor(10, 20, 30));
+  framed.setPixelColor(2, 0, Qt::white);
+  saveBmp(framed, path("picture.bmp"));
+  const KeyedPicture keyed = keyPicture(path("picture.bmp"), KeyRanges{}, engine.entryPoints());
+  EXPECT_EQ(keyed.mask.pixelColor(0, 0), QColor(Qt::black));
+  EXPECT_EQ(keyed.mask.pixelColor(2, 0), QColor(Qt::white));
+}
+
+TEST_F(KeyingTest, AnEmptyOrTruncatedPictureFileIsAFailure) {
+  QFile(path("empty.bmp")).open(QIODevice::WriteOnly);
+  EXPECT_THROW(keyPicture(path("empty.bmp"), KeyRanges{}, engine.entryPoints()), Failure);
+  QImage framed(40, 40, QImage::Format_RGB888);
+  framed.fill(Qt::red);
+  saveBmp(framed, path("cut.bmp"));
+  QFile cut(path("cut.bmp"));
+  ASSERT_TRUE(cut.resize(100));
+  EXPECT_THROW(keyPicture(path("cut.bmp"), KeyRanges{}, engine.entryPoints()), Failure);
+}
+
+TEST(MaskUndoTest, ThreeStrokesAndFourUndosGiveBackTheFirstCanvasThenNothing) {
+  QTemporaryDir folder;
+  MaskUndo undo(folder.path() + QLatin1Char('/'));
+  EXPECT_EQ(undo.fileOf(0), folder.path() + QStringLiteral("/Undopt10.tmp"));
+  EXPECT_FALSE(undo.undo().has_value());
+  QImage canvas(4, 4, QImage::Format_RGB888);
+  for (QColor colour : {QColor(Qt::black), QColor(Qt::red), QColor(Qt::blue)}) {
+    canvas.fill(colour);
+    undo.Save_Undo(canvas);
+  }
+  EXPECT_EQ(undo.UndoTop, 3);
+  QImage last;
+  for (int step = 0; step < 3; ++step) last = *undo.undo();
+  EXPECT_EQ(last.pixelColor(0, 0), QColor(Qt::black));
+  EXPECT_FALSE(undo.undo().has_value());
+  EXPECT_EQ(undo.UndoTop, 3);
+  undo.Reset_Undo();
+  EXPECT_FALSE(QFile::exists(undo.fileOf(0)));
+  EXPECT_FALSE(QFile::exists(undo.fileOf(2)));
+  EXPECT_EQ(undo.UndoLevel, 0);
+}
+
+TEST(MaskUndoTest, AnUnwritableFolderKeepsTheLevel) {
+  MaskUndo undo(QStringLiteral("/nonexistent-folder/"));
+  QImage canvas(4, 4, QImage::Format_RGB888);
+  canvas.fill(Qt::black);
+  EXPECT_THROW(undo.Save_Undo(canvas), Failure);
+  EXPECT_EQ(undo.UndoLevel, 0);
+}
