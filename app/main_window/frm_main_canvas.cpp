@@ -12,6 +12,10 @@
 #include "state/error_report.h"
 #include "state/site_tags.h"
 #include "state/text_picture.h"
+#include "tools/drawing_area.h"
+#include "tools/frm_draw.h"
+#include "tools/frm_picture.h"
+#include "tools/mask_canvas.h"
 
 namespace {
 
@@ -49,11 +53,27 @@ void FrmMain::renderDesign() {
                                  engine_->entryPoints(), platform()));
 }
 
+// The frame takes the size of the current source: the text as printed, the
+// shape tool's drawing area, or the picture tool's framed mask canvas.
 void FrmMain::refreshDesignFrameSize() {
-  if (design().sourceKind != sourceKind::Text) return;
-  const QSizeF text = frmTxt().Picture1.textSize(Frame1->Text1->text());
-  design().designFrame.width = roundHalfEven(text.width());
-  design().designFrame.height = roundHalfEven(text.height());
+  DesignFrame& frame = design().designFrame;
+  QSize size;
+  switch (design().sourceKind) {
+    case sourceKind::Text: {
+      const QSizeF text = frmTxt().Picture1.textSize(Frame1->Text1->text());
+      size = QSize(roundHalfEven(text.width()), roundHalfEven(text.height()));
+      break;
+    }
+    case sourceKind::Shape:
+      if (const FrmDraw* tool = shapeTool()) size = tool->Picture1->picture().size();
+      break;
+    case sourceKind::Picture:
+      if (const FrmPicture* tool = pictureTool()) size = tool->Picture2->picture().size();
+      break;
+  }
+  if (size.isEmpty()) return;
+  frame.width = size.width();
+  frame.height = size.height();
 }
 
 QRect FrmMain::designFrameRectangle(QPoint offset) const {

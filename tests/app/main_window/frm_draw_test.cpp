@@ -194,6 +194,14 @@ TEST_F(FrmDrawTest, DrawItRendersTheAppliedShapeWithItsFrameTakenOff) {
   EXPECT_EQ(after.pixelColor(300, 250), before.pixelColor(300, 250)) << "far outside it";
 }
 
+TEST_F(FrmDrawTest, TheDesignFrameOfAShapeIsTheDrawingArea) {
+  drag({0, 0}, {60, 40});
+  tool->Command1[0]->click();
+  window->canvasMoved(Qt::NoButton, {300, 200});
+  EXPECT_EQ(design().designFrame.width, 537);
+  EXPECT_EQ(design().designFrame.height, 281);
+}
+
 TEST_F(FrmDrawTest, LeftClickOnShapeBeforeApplyShowsTheHintAndDrawSaysNoShape) {
   window->selectSource(sourceKind::Shape, Qt::LeftButton);
   ASSERT_EQ(seam->messages.size(), 1u);
