@@ -34,17 +34,9 @@ class FrmPictureTest : public MainWindowTest {
       for (int x = 60; x < 101; ++x) photo.setPixelColor(x, y, red);
     photoPath = folder.filePath(QStringLiteral("photo.png"));
     ASSERT_TRUE(photo.save(photoPath));
-    // Undo files have fixed names: each test keeps its own in its folder.
-    savedTemp = qgetenv("TMPDIR");
-    qputenv("TMPDIR", folder.path().toLocal8Bit());
     window->menuEntry(QStringLiteral("mnuToolsPicture"))->trigger();
     tool = window->pictureTool();
     ASSERT_NE(tool, nullptr);
-  }
-
-  void TearDown() override {
-    MainWindowTest::TearDown();
-    qputenv("TMPDIR", savedTemp);
   }
 
   void loadPhoto() {
@@ -64,7 +56,6 @@ class FrmPictureTest : public MainWindowTest {
     tool->maskReleased(Qt::LeftButton, to);
   }
 
-  QByteArray savedTemp;
   QString photoPath;
   FrmPicture* tool = nullptr;
 };

@@ -7,6 +7,10 @@
 #include "state/text_picture.h"
 
 void MainWindowTest::SetUp() {
+  // The tools' undo files have fixed names in the temporary folder: each test
+  // keeps its own, so tests running side by side never share them.
+  savedTemporaryFolder = qgetenv("TMPDIR");
+  qputenv("TMPDIR", QFile::encodeName(folder.path()));
   auto scripted = std::make_unique<ScriptedPlatform>();
   seam = scripted.get();
   usePlatform(std::move(scripted));
@@ -31,6 +35,7 @@ void MainWindowTest::TearDown() {
   window.reset();
   deleteWorkingFiles(design().workingFiles);
   design().undo.deleteUndoFiles();
+  qputenv("TMPDIR", savedTemporaryFolder);
 }
 
 void MainWindowTest::pressCanvas(QPoint at, Qt::MouseButton button) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QByteArray>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -25,6 +26,7 @@ class MainWindowTest : public testing::Test {
   void useCanvas(QSize size);
 
   QTemporaryDir folder;
+  QByteArray savedTemporaryFolder;
   ScriptedPlatform* seam = nullptr;
   EngineLibrary engine{QStringLiteral(ENGINE_PATH)};
   std::unique_ptr<FrmMain> window;
