@@ -3,10 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QSlider>
 
@@ -23,6 +21,7 @@
 #include "state/site_tags.h"
 #include "state/temp_file.h"
 #include "tools/control_fonts.h"
+#include "tools/window_placement.h"
 
 namespace {
 
@@ -49,11 +48,7 @@ FrmJpg::FrmJpg(const QImage& relief, const QString& mode, const QString& chosenN
 void FrmJpg::load() {
   runTrapped(platform(), siteTag::frmJPG_Load, [this] {
     const DesignState& state = design();
-    const int width = windowWidth * state.layoutUnitX / 15;
-    const int height = windowHeight * state.layoutUnitY / 15;
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    setFixedSize(width, height);
-    move(screen.x() + (screen.width() - width) / 2, screen.y() + (screen.height() - height) / 3);
+    placeFixedWindow(*this, windowWidth, windowHeight);
     adjustControlFonts(*this, state.fontScaleFactor, platform());
     // Remembered first, so that closing after any failure below gives the
     // name back unchanged.

@@ -2,10 +2,8 @@
 
 #include <QButtonGroup>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QSlider>
 #include <QToolButton>
 
@@ -18,6 +16,7 @@
 #include "state/temp_file.h"
 #include "tools/control_fonts.h"
 #include "tools/drawing_area.h"
+#include "tools/window_placement.h"
 
 namespace {
 
@@ -64,18 +63,12 @@ int FrmDraw::tool() const { return tools_->checkedId(); }
 
 void FrmDraw::load() {
   runTrapped(platform(), siteTag::FrmDraw_Load, [this] {
-    const DesignState& state = design();
-    const int width = windowWidth * state.layoutUnitX / 15;
-    const int height = windowHeight * state.layoutUnitY / 15;
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    setFixedSize(width, height);
-    move(screen.x() + (screen.width() - width) / 2,
-         screen.y() + (screen.height() - height) / 3 + 100 / state.layoutUnitY);
+    placeFixedWindow(*this, windowWidth, windowHeight, 100);
     file_ = std::make_unique<File>();
     design().workingFiles.shape = file_->fullPath();
     undo_ = std::make_unique<UndoFiles>(file_->Path(), QStringLiteral("Undop1"));
     Drawing = false;
-    adjustControlFonts(*this, state.fontScaleFactor, platform());
+    adjustControlFonts(*this, design().fontScaleFactor, platform());
   });
 }
 

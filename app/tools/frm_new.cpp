@@ -1,10 +1,8 @@
 #include "tools/frm_new.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSpinBox>
 
 #include "main_window/frm_main.h"
@@ -20,6 +18,7 @@
 #include "tools/control_fonts.h"
 #include "tools/open_picture_dialog.h"
 #include "tools/placed_control.h"
+#include "tools/window_placement.h"
 
 namespace {
 
@@ -70,11 +69,7 @@ FrmNew::FrmNew(FrmMain& main) : main_(main) {
 void FrmNew::load() {
   runTrapped(platform(), siteTag::FrmNew_Load, [this] {
     const DesignState& state = design();
-    const int width = windowWidth * state.layoutUnitX / 15;
-    const int height = windowHeight * state.layoutUnitY / 15;
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    setFixedSize(width, height);
-    move(screen.x() + (screen.width() - width) / 2, screen.y() + (screen.height() - height) / 3);
+    placeFixedWindow(*this, windowWidth, windowHeight);
     adjustControlFonts(*this, state.fontScaleFactor, platform());
     for (QSpinBox* spin : ES1) {
       QFont font = spin->font();

@@ -2,13 +2,11 @@
 
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QToolButton>
 
 #include "main_window/frm_main.h"
@@ -22,6 +20,7 @@
 #include "tools/mask_canvas.h"
 #include "tools/mirel_slider.h"
 #include "tools/placed_control.h"
+#include "tools/window_placement.h"
 
 namespace {
 
@@ -189,13 +188,7 @@ void FrmPicture::connectControls() {
 void FrmPicture::load() {
   runTrapped(platform(), siteTag::FrmPicture_Load, [this] {
     DesignState& state = design();
-    const int width = windowWidth * state.layoutUnitX / 15;
-    const int height = windowHeight * state.layoutUnitY / 15;
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    setFixedSize(width, height);
-    // 100 twips below one third of the free height.
-    move(screen.x() + (screen.width() - width) / 2,
-         screen.y() + (screen.height() - height) / 3 + 100 / state.layoutUnitY);
+    placeFixedWindow(*this, windowWidth, windowHeight, 100);
     state.workingFiles.picture = File().fullPath();
     const File maskFile;
     state.workingFiles.mask = maskFile.fullPath();
