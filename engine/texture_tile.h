@@ -29,9 +29,6 @@ public:
     // fall outside the tile read its nearest byte (black when none is set).
     Colour placed(int32_t maskRows, int32_t row, int32_t column) const;
 
-    int32_t stride() const { return stride_; }
-    int32_t rows() const { return rows_; }
-
 private:
     Colour at(int64_t offset) const;
 
