@@ -35,7 +35,9 @@ void BM_DrawDefaultText(benchmark::State& run) {
   if (!seam.messages.empty()) run.SkipWithError(seam.messages.front().text.toUtf8().constData());
   deleteWorkingFiles(design().workingFiles);
 }
-BENCHMARK(BM_DrawDefaultText)->Unit(benchmark::kMillisecond)->Repetitions(5)
+BENCHMARK(BM_DrawDefaultText)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 }  // namespace

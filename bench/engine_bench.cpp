@@ -11,72 +11,83 @@ namespace velloro::bench {
 namespace {
 
 struct Scene {
-    BenchPicture mask = textLikeMask();
-    BenchPicture source{631, 331, 255};
-    BenchPicture output{631, 331, 255};
+  BenchPicture mask = textLikeMask();
+  BenchPicture source{631, 331, 255};
+  BenchPicture output{631, 331, 255};
 };
 
 void renderText(Scene& scene, BenchPicture& mask, int32_t effectType, int32_t material) {
-    TEXTURE(nullptr, 0, 0, 0, 0);
-    ACTION(mask.bytes.data(), scene.source.bytes.data(), scene.output.bytes.data(), mask.stride, mask.rows,
-           scene.output.stride, scene.output.rows, 95, 85, 75, 0, 0, material, 0, effectType, 50, 50, 255, 0, 0,
-           40, 90, 200, 1, 0, 51, 102, 153, 204, 255, 255, 204, 153, 102, 51, 0);
-    DESTRUCTION();
+  TEXTURE(nullptr, 0, 0, 0, 0);
+  ACTION(mask.bytes.data(), scene.source.bytes.data(), scene.output.bytes.data(), mask.stride,
+         mask.rows, scene.output.stride, scene.output.rows, 95, 85, 75, 0, 0, material, 0,
+         effectType, 50, 50, 255, 0, 0, 40, 90, 200, 1, 0, 51, 102, 153, 204, 255, 255, 204, 153,
+         102, 51, 0);
+  DESTRUCTION();
 }
 
 void BM_TextRenderByEffect(benchmark::State& state) {
-    Scene scene;
-    for (auto _ : state) {
-        BenchPicture mask = scene.mask;  // the render fills one-pixel gaps in its mask
-        renderText(scene, mask, static_cast<int32_t>(state.range(0)), 0);
-        benchmark::DoNotOptimize(scene.output.bytes.data());
-    }
+  Scene scene;
+  for (auto _ : state) {
+    BenchPicture mask = scene.mask;  // the render fills one-pixel gaps in its mask
+    renderText(scene, mask, static_cast<int32_t>(state.range(0)), 0);
+    benchmark::DoNotOptimize(scene.output.bytes.data());
+  }
 }
-BENCHMARK(BM_TextRenderByEffect)->DenseRange(0, 7)->Unit(benchmark::kMillisecond)
-    ->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_TextRenderByEffect)
+    ->DenseRange(0, 7)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 void BM_TextRenderByMaterial(benchmark::State& state) {
-    Scene scene;
-    for (auto _ : state) {
-        BenchPicture mask = scene.mask;
-        renderText(scene, mask, 0, static_cast<int32_t>(state.range(0)));
-        benchmark::DoNotOptimize(scene.output.bytes.data());
-    }
+  Scene scene;
+  for (auto _ : state) {
+    BenchPicture mask = scene.mask;
+    renderText(scene, mask, 0, static_cast<int32_t>(state.range(0)));
+    benchmark::DoNotOptimize(scene.output.bytes.data());
+  }
 }
-BENCHMARK(BM_TextRenderByMaterial)->DenseRange(0, 7)->Unit(benchmark::kMillisecond)
-    ->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_TextRenderByMaterial)
+    ->DenseRange(0, 7)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 // A render of slot 1 on a 1024 x 768 picture that also shows a shape with a
 // drop shadow in slot 2 and a turned picture outline in slot 3.
 struct ThreeSlotScene {
-    BenchPicture text = textLikeMask();
-    BenchPicture shape = textLikeMask();  // slots 2 and 3 widen its box by up to 32 pixels
-    BenchPicture source{1024, 768, 230};
-    BenchPicture output{1024, 768, 230};
+  BenchPicture text = textLikeMask();
+  BenchPicture shape = textLikeMask();  // slots 2 and 3 widen its box by up to 32 pixels
+  BenchPicture source{1024, 768, 230};
+  BenchPicture output{1024, 768, 230};
 
-    void render(BenchPicture& mask, int32_t slot, int32_t columnOffset, int32_t rowOffset, int32_t deformationType,
-                int32_t deformationAmount, int32_t effectType) {
-        TEXTURE(nullptr, 0, 0, 0, 0);
-        ACTION(mask.bytes.data(), source.bytes.data(), output.bytes.data(), mask.stride, mask.rows, output.stride,
-               output.rows, columnOffset, rowOffset, 75, 0, 2, 6, deformationType, effectType, deformationAmount, 60,
-               30, 70, 0, 200, 160, 40, slot, 0, 51, 102, 153, 204, 255, 255, 204, 153, 102, 51, 0);
-        DESTRUCTION();
-    }
+  void render(BenchPicture& mask, int32_t slot, int32_t columnOffset, int32_t rowOffset,
+              int32_t deformationType, int32_t deformationAmount, int32_t effectType) {
+    TEXTURE(nullptr, 0, 0, 0, 0);
+    ACTION(mask.bytes.data(), source.bytes.data(), output.bytes.data(), mask.stride, mask.rows,
+           output.stride, output.rows, columnOffset, rowOffset, 75, 0, 2, 6, deformationType,
+           effectType, deformationAmount, 60, 30, 70, 0, 200, 160, 40, slot, 0, 51, 102, 153, 204,
+           255, 255, 204, 153, 102, 51, 0);
+    DESTRUCTION();
+  }
 };
 
 void BM_ThreeSlotComposite(benchmark::State& state) {
-    ThreeSlotScene scene;
-    BenchPicture shape = scene.shape;
-    scene.render(shape, 2, 300 - 32, 450 - 32, 0, 50, 1);
-    BenchPicture picture = scene.shape;
-    scene.render(picture, 3, 500 - 32, 100 - 32, 1, 10, 0);
-    for (auto _ : state) {
-        BenchPicture mask = scene.text;
-        scene.render(mask, 1, 100, 200, 2, 70, 5);
-        benchmark::DoNotOptimize(scene.output.bytes.data());
-    }
+  ThreeSlotScene scene;
+  BenchPicture shape = scene.shape;
+  scene.render(shape, 2, 300 - 32, 450 - 32, 0, 50, 1);
+  BenchPicture picture = scene.shape;
+  scene.render(picture, 3, 500 - 32, 100 - 32, 1, 10, 0);
+  for (auto _ : state) {
+    BenchPicture mask = scene.text;
+    scene.render(mask, 1, 100, 200, 2, 70, 5);
+    benchmark::DoNotOptimize(scene.output.bytes.data());
+  }
 }
-BENCHMARK(BM_ThreeSlotComposite)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ThreeSlotComposite)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace
 }  // namespace velloro::bench

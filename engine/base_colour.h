@@ -12,23 +12,23 @@ namespace velloro {
 // A base channel darkened towards black (brightness w below one half) or
 // lightened towards white, truncated into the colour map's range.
 inline int16_t shadeChannel(double w, int32_t base) {
-    const double value = w < 0.5 ? 2 * w * base : 255 - 2 * (1 - w) * (255 - base);
-    return static_cast<int16_t>(truncateInto(value, INT16_MIN, INT16_MAX));
+  const double value = w < 0.5 ? 2 * w * base : 255 - 2 * (1 - w) * (255 - base);
+  return static_cast<int16_t>(truncateInto(value, INT16_MIN, INT16_MAX));
 }
 
 class BaseColour {
-public:
-    BaseColour(const Render& render, const TextureTile& texture);
+ public:
+  BaseColour(const Render& render, const TextureTile& texture);
 
-    Colour at(int32_t row, int32_t column) const;
+  Colour at(int32_t row, int32_t column) const;
 
-private:
-    enum class Source { kFill, kTiled, kPlaced };
+ private:
+  enum class Source { kFill, kTiled, kPlaced };
 
-    const TextureTile& texture_;
-    int32_t maskRows_;
-    Colour fill_;
-    Source source_;
+  const TextureTile& texture_;
+  int32_t maskRows_;
+  Colour fill_;
+  Source source_;
 };
 
 }  // namespace velloro

@@ -21,38 +21,39 @@ constexpr double kFarAway = 1e9;
 // Four neighbouring layer pixels with their bilinear weights, in the order
 // (R, C), (R, C + 1), (R + 1, C), (R + 1, C + 1).
 struct Sample {
-    std::array<size_t, 4> cells;
-    std::array<size_t, 4> colours;  // first (blue) colour entry
-    std::array<double, 4> weights;
-    // Samples that carry weight. On a whole pixel only the first does; the
-    // others add exact zeros, so their terms are left out of the sums.
-    size_t weighted;
+  std::array<size_t, 4> cells;
+  std::array<size_t, 4> colours;  // first (blue) colour entry
+  std::array<double, 4> weights;
+  // Samples that carry weight. On a whole pixel only the first does; the
+  // others add exact zeros, so their terms are left out of the sums.
+  size_t weighted;
 };
 
 // Rows and columns of the colour map's set entries.
 struct ContentBox {
-    int64_t firstRow = std::numeric_limits<int64_t>::max();
-    int64_t lastRow = -1;
-    int64_t firstColumn = std::numeric_limits<int64_t>::max();
-    int64_t lastColumn = -1;
+  int64_t firstRow = std::numeric_limits<int64_t>::max();
+  int64_t lastRow = -1;
+  int64_t firstColumn = std::numeric_limits<int64_t>::max();
+  int64_t lastColumn = -1;
 
-    bool empty() const { return lastRow < 0; }
+  bool empty() const { return lastRow < 0; }
 };
 
 ContentBox contentOf(const LayerSlot& slot) {
-    ContentBox box;
-    const std::vector<int16_t>& colour = slot.maps.colour;
-    const int64_t stride = slot.maskStride;
-    for (int64_t r = 0; r * stride < static_cast<int64_t>(colour.size()); ++r) {
-        for (int64_t c = 0; 3 * c < stride && r * stride + 3 * c < static_cast<int64_t>(colour.size()); ++c) {
-            if (colour[static_cast<size_t>(r * stride + 3 * c)] == kEmptyColour) continue;
-            box.firstRow = std::min(box.firstRow, r);
-            box.lastRow = std::max(box.lastRow, r);
-            box.firstColumn = std::min(box.firstColumn, c);
-            box.lastColumn = std::max(box.lastColumn, c);
-        }
+  ContentBox box;
+  const std::vector<int16_t>& colour = slot.maps.colour;
+  const int64_t stride = slot.maskStride;
+  for (int64_t r = 0; r * stride < static_cast<int64_t>(colour.size()); ++r) {
+    for (int64_t c = 0; 3 * c < stride && r * stride + 3 * c < static_cast<int64_t>(colour.size());
+         ++c) {
+      if (colour[static_cast<size_t>(r * stride + 3 * c)] == kEmptyColour) continue;
+      box.firstRow = std::min(box.firstRow, r);
+      box.lastRow = std::max(box.lastRow, r);
+      box.firstColumn = std::min(box.firstColumn, c);
+      box.lastColumn = std::max(box.lastColumn, c);
     }
-    return box;
+  }
+  return box;
 }
 
 // The part of the slot's region whose samples can change the picture: a
@@ -61,184 +62,192 @@ ContentBox contentOf(const LayerSlot& slot) {
 // the whole region. Samples past a row's last column read the next row's
 // first two columns, so content there keeps all columns.
 Region sampledRegion(const LayerSlot& slot, const ContentBox& content) {
-    Region sampled = slot.region;
-    if (slot.effectType == kEngraved) return sampled;
-    sampled.startRow = static_cast<int32_t>(std::max<int64_t>(sampled.startRow, content.firstRow - 1));
-    sampled.endRow = static_cast<int32_t>(std::min<int64_t>(sampled.endRow, content.lastRow + 1));
-    if (content.firstColumn > 1) {
-        sampled.startColumn = static_cast<int32_t>(std::max<int64_t>(sampled.startColumn, content.firstColumn - 1));
-        sampled.endColumn = static_cast<int32_t>(std::min<int64_t>(sampled.endColumn, content.lastColumn));
-    }
-    return sampled;
+  Region sampled = slot.region;
+  if (slot.effectType == kEngraved) return sampled;
+  sampled.startRow =
+      static_cast<int32_t>(std::max<int64_t>(sampled.startRow, content.firstRow - 1));
+  sampled.endRow = static_cast<int32_t>(std::min<int64_t>(sampled.endRow, content.lastRow + 1));
+  if (content.firstColumn > 1) {
+    sampled.startColumn =
+        static_cast<int32_t>(std::max<int64_t>(sampled.startColumn, content.firstColumn - 1));
+    sampled.endColumn =
+        static_cast<int32_t>(std::min<int64_t>(sampled.endColumn, content.lastColumn));
+  }
+  return sampled;
 }
 
 class SlotPainter {
-public:
-    SlotPainter(const LayerSlot& slot, const Region& sampled, const ActionArguments& args)
-        : slot_(slot),
-          maps_(slot.maps),
-          mapping_(slot, sampled, args.outputRows),
-          output_(args.output),
-          outputStride_(args.outputStride),
-          outputRows_(args.outputRows),
-          width_(slot.maskStride / 3),
-          castsShadow_(slot.effectType == kDropShadow || slot.effectType == kCastShadow),
-          engraved_(slot.effectType == kEngraved),
-          shadowStrength_(2 * (slot.effectAmount / 100.0)) {}
+ public:
+  SlotPainter(const LayerSlot& slot, const Region& sampled, const ActionArguments& args)
+      : slot_(slot),
+        maps_(slot.maps),
+        mapping_(slot, sampled, args.outputRows),
+        output_(args.output),
+        outputStride_(args.outputStride),
+        outputRows_(args.outputRows),
+        width_(slot.maskStride / 3),
+        castsShadow_(slot.effectType == kDropShadow || slot.effectType == kCastShadow),
+        engraved_(slot.effectType == kEngraved),
+        shadowStrength_(2 * (slot.effectAmount / 100.0)) {}
 
-    void paint() {
-        if (maps_.transparency.empty() || maps_.depth.empty() || maps_.engraving.empty() ||
-            maps_.colour.size() < 3) {
-            return;
+  void paint() {
+    if (maps_.transparency.empty() || maps_.depth.empty() || maps_.engraving.empty() ||
+        maps_.colour.size() < 3) {
+      return;
+    }
+    const int32_t columns = outputStride_ / 3;
+    Sample sample;
+    for (int32_t i = 0; i < outputRows_; ++i) {
+      uint8_t* row = output_ + static_cast<size_t>(i) * outputStride_;
+      const ColumnSpan span = mapping_.startRow(i, columns);
+      for (int32_t j = span.first; j <= span.last; ++j) {
+        uint8_t* pixel = row + 3 * static_cast<size_t>(j);
+        const LayerPoint point = mapping_.layerPoint(j);
+        // Shadow and layer touch only this pixel, so running both
+        // per pixel equals running the whole shadow pass first.
+        if (castsShadow_) {
+          const LayerPoint shadow = mapping_.shadowPoint(point);
+          if (locate(shadow, sample)) darken(pixel, sample, shadow.row);
         }
-        const int32_t columns = outputStride_ / 3;
-        Sample sample;
-        for (int32_t i = 0; i < outputRows_; ++i) {
-            uint8_t* row = output_ + static_cast<size_t>(i) * outputStride_;
-            const ColumnSpan span = mapping_.startRow(i, columns);
-            for (int32_t j = span.first; j <= span.last; ++j) {
-                uint8_t* pixel = row + 3 * static_cast<size_t>(j);
-                const LayerPoint point = mapping_.layerPoint(j);
-                // Shadow and layer touch only this pixel, so running both
-                // per pixel equals running the whole shadow pass first.
-                if (castsShadow_) {
-                    const LayerPoint shadow = mapping_.shadowPoint(point);
-                    if (locate(shadow, sample)) darken(pixel, sample, shadow.row);
-                }
-                if (locate(point, sample)) layOver(pixel, sample);
-            }
-        }
+        if (locate(point, sample)) layOver(pixel, sample);
+      }
+    }
+  }
+
+ private:
+  bool locate(LayerPoint point, Sample& sample) const {
+    if (!(std::fabs(point.row) < kFarAway && std::fabs(point.column) < kFarAway)) return false;
+    const int64_t r = static_cast<int64_t>(point.row);
+    const int64_t c = static_cast<int64_t>(point.column);
+    const Region& region = slot_.region;
+    if (!(r < region.endRow && c <= region.endColumn && r >= region.startRow &&
+          c >= region.startColumn)) {
+      return false;
+    }
+    const double fr = point.row - static_cast<double>(r);
+    const double fc = point.column - static_cast<double>(c);
+    sample.weights = {(1 - fr) * (1 - fc), (1 - fr) * fc, fr * (1 - fc), fr * fc};
+    sample.weighted = fr == 0 && fc == 0 ? 1 : 4;
+    const int64_t stride = slot_.maskStride;
+    const int64_t lastCell = static_cast<int64_t>(maps_.depth.size()) - 1;
+    const int64_t lastColour = static_cast<int64_t>(maps_.colour.size()) - 3;
+    const int64_t cell = r * width_ + c;
+    const int64_t colour = r * stride + 3 * c;
+    if (cell >= 0 && cell + width_ + 1 <= lastCell && colour >= 0 &&
+        colour + stride + 3 <= lastColour) {
+      const auto at = [](int64_t index) { return static_cast<size_t>(index); };
+      sample.cells = {at(cell), at(cell + 1), at(cell + width_), at(cell + width_ + 1)};
+      sample.colours = {at(colour), at(colour + 3), at(colour + stride), at(colour + stride + 3)};
+      return true;
+    }
+    // The sample one past the region lands on the maps' spare row and
+    // column; anything further is clamped.
+    for (int64_t k = 0; k < 4; ++k) {
+      const int64_t sr = r + k / 2;
+      const int64_t sc = c + k % 2;
+      sample.cells[k] = static_cast<size_t>(std::clamp<int64_t>(sr * width_ + sc, 0, lastCell));
+      sample.colours[k] =
+          static_cast<size_t>(std::clamp<int64_t>(sr * stride + 3 * sc, 0, lastColour));
+    }
+    return true;
+  }
+
+  // The shadow under the layer's deep parts, fading along a cast shadow.
+  void darken(uint8_t* pixel, const Sample& s, double mappedRow) const {
+    const auto& depth = maps_.depth;
+    if (depth[s.cells[0]] == 0 && depth[s.cells[1]] == 0 && depth[s.cells[2]] == 0 &&
+        depth[s.cells[3]] == 0) {
+      return;
+    }
+    double z = 0;
+    for (size_t k = 0; k < s.weighted; ++k) z += s.weights[k] * (depth[s.cells[k]] / 255.0);
+    double f = 1 - shadowStrength_ * std::min(std::pow(z, 0.6), 0.4);
+    if (slot_.effectType == kCastShadow) f = 1 - (1 - f) * (1 - mappedRow / slot_.maskRows);
+    if (std::isnan(f)) return;
+    for (size_t k = 0; k < 3; ++k) pixel[k] = truncateToByte(pixel[k] * f);
+  }
+
+  void layOver(uint8_t* pixel, const Sample& s) const {
+    std::array<double, 3> background{static_cast<double>(pixel[0]), static_cast<double>(pixel[1]),
+                                     static_cast<double>(pixel[2])};
+    if (engraved_) engrave(background, s);
+    if (!engraved_ && !anyColoured(s)) return;
+    if (showsBackground(s)) {
+      for (size_t channel = 0; channel < 3; ++channel)
+        pixel[channel] = truncateToByte(background[channel]);
+      return;
     }
 
-private:
-    bool locate(LayerPoint point, Sample& sample) const {
-        if (!(std::fabs(point.row) < kFarAway && std::fabs(point.column) < kFarAway)) return false;
-        const int64_t r = static_cast<int64_t>(point.row);
-        const int64_t c = static_cast<int64_t>(point.column);
-        const Region& region = slot_.region;
-        if (!(r < region.endRow && c <= region.endColumn && r >= region.startRow && c >= region.startColumn)) {
-            return false;
-        }
-        const double fr = point.row - static_cast<double>(r);
-        const double fc = point.column - static_cast<double>(c);
-        sample.weights = {(1 - fr) * (1 - fc), (1 - fr) * fc, fr * (1 - fc), fr * fc};
-        sample.weighted = fr == 0 && fc == 0 ? 1 : 4;
-        const int64_t stride = slot_.maskStride;
-        const int64_t lastCell = static_cast<int64_t>(maps_.depth.size()) - 1;
-        const int64_t lastColour = static_cast<int64_t>(maps_.colour.size()) - 3;
-        const int64_t cell = r * width_ + c;
-        const int64_t colour = r * stride + 3 * c;
-        if (cell >= 0 && cell + width_ + 1 <= lastCell && colour >= 0 && colour + stride + 3 <= lastColour) {
-            const auto at = [](int64_t index) { return static_cast<size_t>(index); };
-            sample.cells = {at(cell), at(cell + 1), at(cell + width_), at(cell + width_ + 1)};
-            sample.colours = {at(colour), at(colour + 3), at(colour + stride), at(colour + stride + 3)};
-            return true;
-        }
-        // The sample one past the region lands on the maps' spare row and
-        // column; anything further is clamped.
-        for (int64_t k = 0; k < 4; ++k) {
-            const int64_t sr = r + k / 2;
-            const int64_t sc = c + k % 2;
-            sample.cells[k] = static_cast<size_t>(std::clamp<int64_t>(sr * width_ + sc, 0, lastCell));
-            sample.colours[k] = static_cast<size_t>(std::clamp<int64_t>(sr * stride + 3 * sc, 0, lastColour));
-        }
-        return true;
+    std::array<double, 4> shares;  // transparency of each sample, 1 = background only
+    for (size_t k = 0; k < s.weighted; ++k) shares[k] = maps_.transparency[s.cells[k]] * 0.01;
+    for (size_t channel = 0; channel < 3; ++channel) {
+      const double b = background[channel];
+      double sum = 0;
+      for (size_t k = 0; k < s.weighted; ++k) {
+        const int16_t entry = maps_.colour[s.colours[k] + channel];
+        const double c = entry == kEmptyColour ? b : entry;
+        // 222 (unset) scales to 2.22: the layer covers fully.
+        const double contribution = shares[k] >= 2 ? c : c * (1 - shares[k]) + b * shares[k];
+        sum += s.weights[k] * contribution;
+      }
+      pixel[channel] = truncateToByte(std::min(sum, 255.0));
     }
+  }
 
-    // The shadow under the layer's deep parts, fading along a cast shadow.
-    void darken(uint8_t* pixel, const Sample& s, double mappedRow) const {
-        const auto& depth = maps_.depth;
-        if (depth[s.cells[0]] == 0 && depth[s.cells[1]] == 0 && depth[s.cells[2]] == 0 && depth[s.cells[3]] == 0) {
-            return;
-        }
-        double z = 0;
-        for (size_t k = 0; k < s.weighted; ++k) z += s.weights[k] * (depth[s.cells[k]] / 255.0);
-        double f = 1 - shadowStrength_ * std::min(std::pow(z, 0.6), 0.4);
-        if (slot_.effectType == kCastShadow) f = 1 - (1 - f) * (1 - mappedRow / slot_.maskRows);
-        if (std::isnan(f)) return;
-        for (size_t k = 0; k < 3; ++k) pixel[k] = truncateToByte(pixel[k] * f);
+  // A whole pixel whose only weighted sample is empty and unset blends to
+  // exactly the background.
+  bool showsBackground(const Sample& s) const {
+    if (s.weighted != 1 || maps_.transparency[s.cells[0]] * 0.01 < 2) return false;
+    for (size_t channel = 0; channel < 3; ++channel) {
+      if (maps_.colour[s.colours[0] + channel] != kEmptyColour) return false;
     }
+    return true;
+  }
 
-    void layOver(uint8_t* pixel, const Sample& s) const {
-        std::array<double, 3> background{static_cast<double>(pixel[0]), static_cast<double>(pixel[1]),
-                                         static_cast<double>(pixel[2])};
-        if (engraved_) engrave(background, s);
-        if (!engraved_ && !anyColoured(s)) return;
-        if (showsBackground(s)) {
-            for (size_t channel = 0; channel < 3; ++channel) pixel[channel] = truncateToByte(background[channel]);
-            return;
-        }
-
-        std::array<double, 4> shares;  // transparency of each sample, 1 = background only
-        for (size_t k = 0; k < s.weighted; ++k) shares[k] = maps_.transparency[s.cells[k]] * 0.01;
-        for (size_t channel = 0; channel < 3; ++channel) {
-            const double b = background[channel];
-            double sum = 0;
-            for (size_t k = 0; k < s.weighted; ++k) {
-                const int16_t entry = maps_.colour[s.colours[k] + channel];
-                const double c = entry == kEmptyColour ? b : entry;
-                // 222 (unset) scales to 2.22: the layer covers fully.
-                const double contribution = shares[k] >= 2 ? c : c * (1 - shares[k]) + b * shares[k];
-                sum += s.weights[k] * contribution;
-            }
-            pixel[channel] = truncateToByte(std::min(sum, 255.0));
-        }
+  bool anyColoured(const Sample& s) const {
+    for (size_t colour : s.colours) {
+      if (maps_.colour[colour] != kEmptyColour) return true;
     }
+    return false;
+  }
 
-    // A whole pixel whose only weighted sample is empty and unset blends to
-    // exactly the background.
-    bool showsBackground(const Sample& s) const {
-        if (s.weighted != 1 || maps_.transparency[s.cells[0]] * 0.01 < 2) return false;
-        for (size_t channel = 0; channel < 3; ++channel) {
-            if (maps_.colour[s.colours[0] + channel] != kEmptyColour) return false;
-        }
-        return true;
+  // Darkens (below one half) or lightens the background by the engraving.
+  void engrave(std::array<double, 3>& background, const Sample& s) const {
+    double h = 0;
+    for (size_t k = 0; k < s.weighted; ++k) h += s.weights[k] * maps_.engraving[s.cells[k]] * 0.01;
+    for (double& channel : background) {
+      if (h < 0.5) {
+        channel = truncateToByte(2 * h * channel);
+      } else if (h > 0.5) {
+        channel = truncateToByte(255 - 2 * (1 - h) * (255 - channel));
+      }
     }
+  }
 
-    bool anyColoured(const Sample& s) const {
-        for (size_t colour : s.colours) {
-            if (maps_.colour[colour] != kEmptyColour) return true;
-        }
-        return false;
-    }
-
-    // Darkens (below one half) or lightens the background by the engraving.
-    void engrave(std::array<double, 3>& background, const Sample& s) const {
-        double h = 0;
-        for (size_t k = 0; k < s.weighted; ++k) h += s.weights[k] * maps_.engraving[s.cells[k]] * 0.01;
-        for (double& channel : background) {
-            if (h < 0.5) {
-                channel = truncateToByte(2 * h * channel);
-            } else if (h > 0.5) {
-                channel = truncateToByte(255 - 2 * (1 - h) * (255 - channel));
-            }
-        }
-    }
-
-    const LayerSlot& slot_;
-    const LayerMaps& maps_;
-    LayerMapping mapping_;
-    uint8_t* output_;
-    int32_t outputStride_;
-    int32_t outputRows_;
-    int64_t width_;
-    bool castsShadow_;
-    bool engraved_;
-    double shadowStrength_;  // 2 * amount / 100
+  const LayerSlot& slot_;
+  const LayerMaps& maps_;
+  LayerMapping mapping_;
+  uint8_t* output_;
+  int32_t outputStride_;
+  int32_t outputRows_;
+  int64_t width_;
+  bool castsShadow_;
+  bool engraved_;
+  double shadowStrength_;  // 2 * amount / 100
 };
 
 }  // namespace
 
 void compositeSlots(LayerSlots& slots, const ActionArguments& args) {
-    if (args.output == nullptr || args.outputStride <= 0 || args.outputRows <= 0) return;
-    for (const int32_t number : {2, 3, 1}) {
-        const LayerSlot* slot = slots.find(number);
-        if (slot == nullptr || !slot->valid) continue;
-        const ContentBox content = contentOf(*slot);
-        // A layer with nothing set changes no pixel, unless it engraves.
-        if (content.empty() && slot->effectType != kEngraved) continue;
-        SlotPainter(*slot, sampledRegion(*slot, content), args).paint();
-    }
+  if (args.output == nullptr || args.outputStride <= 0 || args.outputRows <= 0) return;
+  for (const int32_t number : {2, 3, 1}) {
+    const LayerSlot* slot = slots.find(number);
+    if (slot == nullptr || !slot->valid) continue;
+    const ContentBox content = contentOf(*slot);
+    // A layer with nothing set changes no pixel, unless it engraves.
+    if (content.empty() && slot->effectType != kEngraved) continue;
+    SlotPainter(*slot, sampledRegion(*slot, content), args).paint();
+  }
 }
 
 }  // namespace velloro

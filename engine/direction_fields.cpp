@@ -30,213 +30,218 @@ constexpr size_t kDark = 1;
 // Which pixels need their directions (for their own average or a
 // neighbour's) and which need their light averaged.
 class Needs {
-public:
-    explicit Needs(const Render& render) : geometry_(render.geometry) {
-        const double reach = backgroundLightReach(render.args);
-        background_ = reach >= 0;
-        averageLimit_ = squaredFixedPoint(reach);
-        directionLimit_ = squaredFixedPoint(reach + kLightWindowReach);
-    }
+ public:
+  explicit Needs(const Render& render) : geometry_(render.geometry) {
+    const double reach = backgroundLightReach(render.args);
+    background_ = reach >= 0;
+    averageLimit_ = squaredFixedPoint(reach);
+    directionLimit_ = squaredFixedPoint(reach + kLightWindowReach);
+  }
 
-    bool background() const { return background_; }
-    bool directions(bool dark, size_t cell) const {
-        return dark || (background_ && geometry_.distance[cell] <= directionLimit_);
-    }
-    bool light(bool dark, size_t cell) const {
-        return dark || (background_ && geometry_.distance[cell] <= averageLimit_);
-    }
+  bool background() const { return background_; }
+  bool directions(bool dark, size_t cell) const {
+    return dark || (background_ && geometry_.distance[cell] <= directionLimit_);
+  }
+  bool light(bool dark, size_t cell) const {
+    return dark || (background_ && geometry_.distance[cell] <= averageLimit_);
+  }
 
-private:
-    double squaredFixedPoint(double pixels) const { return pixels * pixels * geometry_.scale * geometry_.scale; }
+ private:
+  double squaredFixedPoint(double pixels) const {
+    return pixels * pixels * geometry_.scale * geometry_.scale;
+  }
 
-    const Geometry& geometry_;
-    bool background_ = false;
-    double averageLimit_ = 0;
-    double directionLimit_ = 0;
+  const Geometry& geometry_;
+  bool background_ = false;
+  double averageLimit_ = 0;
+  double directionLimit_ = 0;
 };
 
 // Region maps stored column by column with `kReach` pixels of padding on all
 // sides, so every window lies inside them, and a chunk's worth more below
 // the last row, so a chunk of rows never runs off its column.
 class PaddedRegion {
-public:
-    explicit PaddedRegion(const Region& region)
-        : region_(region),
-          height_(region.endRow - region.startRow + 2 * kReach + kChunk),
-          width_(region.endColumn - region.startColumn + 2 * kReach) {}
+ public:
+  explicit PaddedRegion(const Region& region)
+      : region_(region),
+        height_(region.endRow - region.startRow + 2 * kReach + kChunk),
+        width_(region.endColumn - region.startColumn + 2 * kReach) {}
 
-    size_t size() const { return static_cast<size_t>(height_) * width_; }
-    int32_t height() const { return height_; }
-    size_t at(int32_t r, int32_t c) const {
-        return static_cast<size_t>(c - region_.startColumn + kReach) * height_ +
-               static_cast<size_t>(r - region_.startRow + kReach);
-    }
+  size_t size() const { return static_cast<size_t>(height_) * width_; }
+  int32_t height() const { return height_; }
+  size_t at(int32_t r, int32_t c) const {
+    return static_cast<size_t>(c - region_.startColumn + kReach) * height_ +
+           static_cast<size_t>(r - region_.startRow + kReach);
+  }
 
-private:
-    Region region_;
-    int32_t height_;
-    int32_t width_;
+ private:
+  Region region_;
+  int32_t height_;
+  int32_t width_;
 };
 
 // Per class, each pixel's values, or +0.0 where the pixel is of the other
 // class or is padding: a window sums its own class's maps without any test.
 // The background's light A and angle are never read, so it has none.
 struct ClassMaps {
-    std::vector<double> member;  // 1.0 or 0.0
-    std::vector<double> sineA;
-    std::vector<double> sineB;
-    std::vector<double> angle;
+  std::vector<double> member;  // 1.0 or 0.0
+  std::vector<double> sineA;
+  std::vector<double> sineB;
+  std::vector<double> angle;
 
-    void reset(size_t size, bool ofElement) {
-        member.assign(size, 0.0);
-        sineA.assign(ofElement ? size : 0, 0.0);
-        sineB.assign(size, 0.0);
-        angle.assign(ofElement ? size : 0, 0.0);
-    }
+  void reset(size_t size, bool ofElement) {
+    member.assign(size, 0.0);
+    sineA.assign(ofElement ? size : 0, 0.0);
+    sineB.assign(size, 0.0);
+    angle.assign(ofElement ? size : 0, 0.0);
+  }
 };
 
 struct WindowInputs {
-    std::vector<uint8_t> dark;
-    std::vector<uint8_t> lightWanted;
-    std::vector<double> count;  // same-class neighbours of each pixel, itself included
-    ClassMaps classes[2];
+  std::vector<uint8_t> dark;
+  std::vector<uint8_t> lightWanted;
+  std::vector<double> count;  // same-class neighbours of each pixel, itself included
+  ClassMaps classes[2];
 
-    // The background's maps stay empty unless the background is averaged too.
-    void reset(size_t size, bool withBackground) {
-        dark.assign(size, 0);
-        lightWanted.assign(size, 0);
-        count.assign(size, 0.0);
-        classes[kBright].reset(withBackground ? size : 0, false);
-        classes[kDark].reset(size, true);
-    }
+  // The background's maps stay empty unless the background is averaged too.
+  void reset(size_t size, bool withBackground) {
+    dark.assign(size, 0);
+    lightWanted.assign(size, 0);
+    count.assign(size, 0.0);
+    classes[kBright].reset(withBackground ? size : 0, false);
+    classes[kDark].reset(size, true);
+  }
 };
 
 // Renders run one at a time; their window inputs keep their memory from one
 // render to the next rather than page in fresh memory each time.
 WindowInputs& reusedInputs() {
-    static WindowInputs inputs;
-    return inputs;
+  static WindowInputs inputs;
+  return inputs;
 }
 
-void gatherInputs(const Render& render, const PaddedRegion& padded, const Needs& needs, WindowInputs& inputs) {
-    const Geometry& g = render.geometry;
-    const Region& region = g.region;
-    inputs.reset(padded.size(), needs.background());
-    for (int32_t c = region.startColumn; c < region.endColumn; ++c) {
-        for (int32_t r = region.startRow; r < region.endRow; ++r) {
-            const bool dark = render.isDark(r, c);
-            const size_t index = padded.at(r, c);
-            const size_t cell = g.cell(r, c);
-            inputs.dark[index] = dark;
-            inputs.lightWanted[index] = needs.light(dark, cell);
-            if (!needs.directions(dark, cell)) continue;
-            ClassMaps& own = inputs.classes[dark ? kDark : kBright];
-            own.member[index] = 1.0;
-            own.sineB[index] = std::sin(g.diagonalB[cell]);
-            if (!dark) continue;
-            own.sineA[index] = std::sin(g.diagonalA[cell]);
-            own.angle[index] = g.angle[cell];
-        }
+void gatherInputs(const Render& render, const PaddedRegion& padded, const Needs& needs,
+                  WindowInputs& inputs) {
+  const Geometry& g = render.geometry;
+  const Region& region = g.region;
+  inputs.reset(padded.size(), needs.background());
+  for (int32_t c = region.startColumn; c < region.endColumn; ++c) {
+    for (int32_t r = region.startRow; r < region.endRow; ++r) {
+      const bool dark = render.isDark(r, c);
+      const size_t index = padded.at(r, c);
+      const size_t cell = g.cell(r, c);
+      inputs.dark[index] = dark;
+      inputs.lightWanted[index] = needs.light(dark, cell);
+      if (!needs.directions(dark, cell)) continue;
+      ClassMaps& own = inputs.classes[dark ? kDark : kBright];
+      own.member[index] = 1.0;
+      own.sineB[index] = std::sin(g.diagonalB[cell]);
+      if (!dark) continue;
+      own.sineA[index] = std::sin(g.diagonalA[cell]);
+      own.angle[index] = g.angle[cell];
     }
+  }
 }
 
 // Light maps and neighbour counts. The sums of a column's pixels are
 // independent of each other, so `kChunk` rows of a column are summed side by
 // side, and chunks without a pixel of the class are skipped.
 template <bool kWithLightA>
-void averageLightOfClass(Render& render, const PaddedRegion& padded, WindowInputs& inputs, size_t cls) {
-    Geometry& g = render.geometry;
-    const Region& region = g.region;
-    const ClassMaps& maps = inputs.classes[cls];
-    const double* member = maps.member.data();
-    const uint8_t* wanted = inputs.lightWanted.data();
-    const double* sineA = maps.sineA.data();
-    const double* sineB = maps.sineB.data();
+void averageLightOfClass(Render& render, const PaddedRegion& padded, WindowInputs& inputs,
+                         size_t cls) {
+  Geometry& g = render.geometry;
+  const Region& region = g.region;
+  const ClassMaps& maps = inputs.classes[cls];
+  const double* member = maps.member.data();
+  const uint8_t* wanted = inputs.lightWanted.data();
+  const double* sineA = maps.sineA.data();
+  const double* sineB = maps.sineB.data();
 
-    for (int32_t c = region.startColumn; c < region.endColumn; ++c) {
-        for (int32_t firstRow = region.startRow; firstRow < region.endRow; firstRow += kChunk) {
-            const size_t centre = padded.at(firstRow, c);
-            if (std::none_of(wanted + centre, wanted + centre + kChunk, [](uint8_t w) { return w != 0; })) continue;
-            double sumA[kChunk] = {};
-            double sumB[kChunk] = {};
-            double count[kChunk] = {};
-            for (int32_t dc = -kReach; dc <= kReach; ++dc) {
-                for (int32_t dr = -kReach; dr <= kReach; ++dr) {
-                    const size_t neighbour = padded.at(firstRow + dr, c + dc);
-                    for (int32_t i = 0; i < kChunk; ++i) {
-                        if constexpr (kWithLightA) sumA[i] += sineA[neighbour + i];
-                        sumB[i] += sineB[neighbour + i];
-                        count[i] += member[neighbour + i];
-                    }
-                }
-            }
-            const int32_t rows = std::min(kChunk, region.endRow - firstRow);
-            for (int32_t i = 0; i < rows; ++i) {
-                if (!wanted[centre + i] || member[centre + i] == 0.0) continue;
-                inputs.count[centre + i] = count[i];
-                const size_t cell = g.cell(firstRow + i, c);
-                if constexpr (kWithLightA) g.lightA[cell] = sumA[i] / count[i];
-                g.lightB[cell] = sumB[i] / count[i];
-            }
+  for (int32_t c = region.startColumn; c < region.endColumn; ++c) {
+    for (int32_t firstRow = region.startRow; firstRow < region.endRow; firstRow += kChunk) {
+      const size_t centre = padded.at(firstRow, c);
+      if (std::none_of(wanted + centre, wanted + centre + kChunk, [](uint8_t w) { return w != 0; }))
+        continue;
+      double sumA[kChunk] = {};
+      double sumB[kChunk] = {};
+      double count[kChunk] = {};
+      for (int32_t dc = -kReach; dc <= kReach; ++dc) {
+        for (int32_t dr = -kReach; dr <= kReach; ++dr) {
+          const size_t neighbour = padded.at(firstRow + dr, c + dc);
+          for (int32_t i = 0; i < kChunk; ++i) {
+            if constexpr (kWithLightA) sumA[i] += sineA[neighbour + i];
+            sumB[i] += sineB[neighbour + i];
+            count[i] += member[neighbour + i];
+          }
         }
+      }
+      const int32_t rows = std::min(kChunk, region.endRow - firstRow);
+      for (int32_t i = 0; i < rows; ++i) {
+        if (!wanted[centre + i] || member[centre + i] == 0.0) continue;
+        inputs.count[centre + i] = count[i];
+        const size_t cell = g.cell(firstRow + i, c);
+        if constexpr (kWithLightA) g.lightA[cell] = sumA[i] / count[i];
+        g.lightB[cell] = sumB[i] / count[i];
+      }
     }
+  }
 }
 
 // The angle map is averaged in place: later windows read averaged angles.
 // Only the element's angles are ever read.
 void averageAngle(Render& render, const PaddedRegion& padded, WindowInputs& inputs) {
-    Geometry& g = render.geometry;
-    const Region& region = g.region;
-    const size_t height = static_cast<size_t>(padded.height());
-    for (int32_t c = region.startColumn; c < region.endColumn; ++c) {
-        for (int32_t r = region.startRow; r < region.endRow; ++r) {
-            const size_t centre = padded.at(r, c);
-            if (!inputs.dark[centre]) continue;
-            double* angle = inputs.classes[kDark].angle.data();
-            double sum = 0;
-            const double* column = angle + centre - kReach * height - kReach;
-            for (int32_t dc = -kReach; dc <= kReach; ++dc, column += height) {
-                for (int32_t dr = 0; dr <= 2 * kReach; ++dr) sum += column[dr];
-            }
-            angle[centre] = sum / inputs.count[centre];
-            g.angle[g.cell(r, c)] = angle[centre];
-        }
+  Geometry& g = render.geometry;
+  const Region& region = g.region;
+  const size_t height = static_cast<size_t>(padded.height());
+  for (int32_t c = region.startColumn; c < region.endColumn; ++c) {
+    for (int32_t r = region.startRow; r < region.endRow; ++r) {
+      const size_t centre = padded.at(r, c);
+      if (!inputs.dark[centre]) continue;
+      double* angle = inputs.classes[kDark].angle.data();
+      double sum = 0;
+      const double* column = angle + centre - kReach * height - kReach;
+      for (int32_t dc = -kReach; dc <= kReach; ++dc, column += height) {
+        for (int32_t dr = 0; dr <= 2 * kReach; ++dr) sum += column[dr];
+      }
+      angle[centre] = sum / inputs.count[centre];
+      g.angle[g.cell(r, c)] = angle[centre];
     }
+  }
 }
 
 }  // namespace
 
 void computeDirectionFields(Render& render) {
-    const Needs needs(render);
-    Geometry& g = render.geometry;
-    const Region& region = g.region;
-    const double scale = g.scale;
-    for (int32_t r = region.startRow; r < region.endRow; ++r) {
-        for (int32_t c = region.startColumn; c < region.endColumn; ++c) {
-            const size_t cell = g.cell(r, c);
-            if (!needs.directions(render.isDark(r, c), cell)) continue;
-            const int32_t point = g.nearest[cell];
-            const double dr = r - g.grid.rowAt(point) / scale;
-            const double dc = c - g.grid.columnAt(point) / scale;
-            g.diagonalB[cell] = std::atan2(dr - dc, -(dr + dc));
-            if (!render.isDark(r, c)) continue;
-            g.angle[cell] = std::fabs(std::atan2(dc, dr)) / std::numbers::pi;
-            g.diagonalA[cell] = std::atan2(dr + dc, dc - dr);
-        }
+  const Needs needs(render);
+  Geometry& g = render.geometry;
+  const Region& region = g.region;
+  const double scale = g.scale;
+  for (int32_t r = region.startRow; r < region.endRow; ++r) {
+    for (int32_t c = region.startColumn; c < region.endColumn; ++c) {
+      const size_t cell = g.cell(r, c);
+      if (!needs.directions(render.isDark(r, c), cell)) continue;
+      const int32_t point = g.nearest[cell];
+      const double dr = r - g.grid.rowAt(point) / scale;
+      const double dc = c - g.grid.columnAt(point) / scale;
+      g.diagonalB[cell] = std::atan2(dr - dc, -(dr + dc));
+      if (!render.isDark(r, c)) continue;
+      g.angle[cell] = std::fabs(std::atan2(dc, dr)) / std::numbers::pi;
+      g.diagonalA[cell] = std::atan2(dr + dc, dc - dr);
     }
+  }
 }
 
 void averageDirectionFields(Render& render) {
-    const Region& region = render.geometry.region;
-    if (region.endRow <= region.startRow || region.endColumn <= region.startColumn) return;
-    const PaddedRegion padded(region);
-    const Needs needs(render);
-    WindowInputs& inputs = reusedInputs();
-    gatherInputs(render, padded, needs, inputs);
-    averageLightOfClass<true>(render, padded, inputs, kDark);
-    if (needs.background()) averageLightOfClass<false>(render, padded, inputs, kBright);
-    averageAngle(render, padded, inputs);
-    if (padded.size() > kKeptCells) inputs = WindowInputs{};
+  const Region& region = render.geometry.region;
+  if (region.endRow <= region.startRow || region.endColumn <= region.startColumn) return;
+  const PaddedRegion padded(region);
+  const Needs needs(render);
+  WindowInputs& inputs = reusedInputs();
+  gatherInputs(render, padded, needs, inputs);
+  averageLightOfClass<true>(render, padded, inputs, kDark);
+  if (needs.background()) averageLightOfClass<false>(render, padded, inputs, kBright);
+  averageAngle(render, padded, inputs);
+  if (padded.size() > kKeptCells) inputs = WindowInputs{};
 }
 
 }  // namespace velloro

@@ -24,224 +24,228 @@ constexpr int32_t kWindowReach = 30;
 constexpr float kNoPoint = static_cast<float>(kNoPointDistance);
 
 struct CellBounds {
-    int32_t minRow = std::numeric_limits<int32_t>::max();
-    int32_t maxRow = std::numeric_limits<int32_t>::min();
-    int32_t minColumn = std::numeric_limits<int32_t>::max();
-    int32_t maxColumn = std::numeric_limits<int32_t>::min();
+  int32_t minRow = std::numeric_limits<int32_t>::max();
+  int32_t maxRow = std::numeric_limits<int32_t>::min();
+  int32_t minColumn = std::numeric_limits<int32_t>::max();
+  int32_t maxColumn = std::numeric_limits<int32_t>::min();
 };
 
 struct WindowCell {
-    int32_t rank;        // place in the row-major window order, times 1000
-    int32_t identifier;  // grid cell * 1000
-    int32_t firstPoint;  // into the block's point arrays
-    int32_t pointCount;
-    CellBounds bounds;
-    int64_t blockDistance;  // squared, from the block centre: the nearest-first order
-    double reach;           // no pixel of the block lies closer to the cell's points
+  int32_t rank;        // place in the row-major window order, times 1000
+  int32_t identifier;  // grid cell * 1000
+  int32_t firstPoint;  // into the block's point arrays
+  int32_t pointCount;
+  CellBounds bounds;
+  int64_t blockDistance;  // squared, from the block centre: the nearest-first order
+  double reach;           // no pixel of the block lies closer to the cell's points
 };
 
 struct Nearest {
-    float best = kNoPoint;
-    int32_t rank = std::numeric_limits<int32_t>::max();
-    int32_t identifier = 0;
-    bool found = false;
-    int32_t point = -1;  // into the block's point arrays
+  float best = kNoPoint;
+  int32_t rank = std::numeric_limits<int32_t>::max();
+  int32_t identifier = 0;
+  bool found = false;
+  int32_t point = -1;  // into the block's point arrays
 };
 
 // Whether every point at least `reach` away rounds to a squared distance
 // above `best`; the margin covers the float rounding of squared distances.
 bool beyondBest(double reach, float best) {
-    return reach > 0 && reach * reach > static_cast<double>(best) * 1.0001 + 1024;
+  return reach > 0 && reach * reach > static_cast<double>(best) * 1.0001 + 1024;
 }
 
 int64_t gap(int64_t value, int64_t low, int64_t high) {
-    if (value < low) return low - value;
-    if (value > high) return value - high;
-    return 0;
+  if (value < low) return low - value;
+  if (value > high) return value - high;
+  return 0;
 }
 
 class DistanceSearch {
-public:
-    explicit DistanceSearch(Render& render) : render_(render), g_(render.geometry) {
-        computeCellBounds();
-    }
+ public:
+  explicit DistanceSearch(Render& render) : render_(render), g_(render.geometry) {
+    computeCellBounds();
+  }
 
-    // Visits the dark (or the bright) pixels of the region block by block.
-    // Only points nearer than `limit` (squared, fixed point; below 0 for none
-    // at all) count: a pixel without one finds nothing, as if its window were
-    // empty, and so do whole blocks that lie beyond the limit.
-    template <typename Visit>
-    void forEachBlockPixel(bool dark, double limit, Visit visit) {
-        const Region& region = g_.region;
-        for (int32_t blockRow = region.startRow; blockRow < region.endRow; blockRow += kBlock) {
-            for (int32_t blockColumn = region.startColumn; blockColumn < region.endColumn;
-                 blockColumn += kBlock) {
-                const int32_t lastRow = std::min(blockRow + kBlock, region.endRow);
-                const int32_t lastColumn = std::min(blockColumn + kBlock, region.endColumn);
-                if (!holdsClass(dark, blockRow, lastRow, blockColumn, lastColumn)) continue;
-                prepareWindow(blockRow, blockColumn);
-                const float bound = static_cast<float>(std::min(limit, static_cast<double>(kNoPoint)));
-                const bool beyondLimit = limit < 0 || window_.empty() ||
-                                         (window_.front().reach > 0 &&
-                                          window_.front().reach * window_.front().reach > limit);
-                for (int32_t r = blockRow; r < lastRow; ++r) {
-                    for (int32_t c = blockColumn; c < lastColumn; ++c) {
-                        if (render_.isDark(r, c) != dark) continue;
-                        visit(r, c, beyondLimit ? Nearest{} : search(r, c, bound));
-                    }
-                }
-            }
+  // Visits the dark (or the bright) pixels of the region block by block.
+  // Only points nearer than `limit` (squared, fixed point; below 0 for none
+  // at all) count: a pixel without one finds nothing, as if its window were
+  // empty, and so do whole blocks that lie beyond the limit.
+  template <typename Visit>
+  void forEachBlockPixel(bool dark, double limit, Visit visit) {
+    const Region& region = g_.region;
+    for (int32_t blockRow = region.startRow; blockRow < region.endRow; blockRow += kBlock) {
+      for (int32_t blockColumn = region.startColumn; blockColumn < region.endColumn;
+           blockColumn += kBlock) {
+        const int32_t lastRow = std::min(blockRow + kBlock, region.endRow);
+        const int32_t lastColumn = std::min(blockColumn + kBlock, region.endColumn);
+        if (!holdsClass(dark, blockRow, lastRow, blockColumn, lastColumn)) continue;
+        prepareWindow(blockRow, blockColumn);
+        const float bound = static_cast<float>(std::min(limit, static_cast<double>(kNoPoint)));
+        const bool beyondLimit =
+            limit < 0 || window_.empty() ||
+            (window_.front().reach > 0 && window_.front().reach * window_.front().reach > limit);
+        for (int32_t r = blockRow; r < lastRow; ++r) {
+          for (int32_t c = blockColumn; c < lastColumn; ++c) {
+            if (render_.isDark(r, c) != dark) continue;
+            visit(r, c, beyondLimit ? Nearest{} : search(r, c, bound));
+          }
         }
+      }
     }
+  }
 
-    // Stores a search result; returns the stored squared distance.
-    float store(int32_t r, int32_t c, const Nearest& nearest) {
-        if (nearest.found) lastIdentifier_ = nearest.identifier;
-        const size_t cell = g_.cell(r, c);
-        const float best = nearest.found ? nearest.best : kNoPoint;
-        g_.distance[cell] = static_cast<uint32_t>(best);
-        g_.nearest[cell] = lastIdentifier_;
-        return best;
+  // Stores a search result; returns the stored squared distance.
+  float store(int32_t r, int32_t c, const Nearest& nearest) {
+    if (nearest.found) lastIdentifier_ = nearest.identifier;
+    const size_t cell = g_.cell(r, c);
+    const float best = nearest.found ? nearest.best : kNoPoint;
+    g_.distance[cell] = static_cast<uint32_t>(best);
+    g_.nearest[cell] = lastIdentifier_;
+    return best;
+  }
+
+ private:
+  bool holdsClass(bool dark, int32_t firstRow, int32_t lastRow, int32_t firstColumn,
+                  int32_t lastColumn) const {
+    for (int32_t r = firstRow; r < lastRow; ++r)
+      for (int32_t c = firstColumn; c < lastColumn; ++c)
+        if (render_.isDark(r, c) == dark) return true;
+    return false;
+  }
+
+  void computeCellBounds() {
+    const PointGrid& grid = g_.grid;
+    bounds_.assign(static_cast<size_t>(grid.cellCount()), CellBounds{});
+    for (int32_t cell = 0; cell < grid.cellCount(); ++cell) {
+      CellBounds& b = bounds_[static_cast<size_t>(cell)];
+      const int32_t* rows = grid.rowsOf(cell);
+      const int32_t* columns = grid.columnsOf(cell);
+      for (int32_t p = 0; p < grid.count(cell); ++p) {
+        b.minRow = std::min(b.minRow, rows[p]);
+        b.maxRow = std::max(b.maxRow, rows[p]);
+        b.minColumn = std::min(b.minColumn, columns[p]);
+        b.maxColumn = std::max(b.maxColumn, columns[p]);
+      }
     }
+    window_.reserve(49);
+    rows_.reserve(49 * 64);
+    columns_.reserve(49 * 64);
+  }
 
-private:
-    bool holdsClass(bool dark, int32_t firstRow, int32_t lastRow, int32_t firstColumn, int32_t lastColumn) const {
-        for (int32_t r = firstRow; r < lastRow; ++r)
-            for (int32_t c = firstColumn; c < lastColumn; ++c)
-                if (render_.isDark(r, c) == dark) return true;
-        return false;
-    }
-
-    void computeCellBounds() {
-        const PointGrid& grid = g_.grid;
-        bounds_.assign(static_cast<size_t>(grid.cellCount()), CellBounds{});
-        for (int32_t cell = 0; cell < grid.cellCount(); ++cell) {
-            CellBounds& b = bounds_[static_cast<size_t>(cell)];
-            const int32_t* rows = grid.rowsOf(cell);
-            const int32_t* columns = grid.columnsOf(cell);
-            for (int32_t p = 0; p < grid.count(cell); ++p) {
-                b.minRow = std::min(b.minRow, rows[p]);
-                b.maxRow = std::max(b.maxRow, rows[p]);
-                b.minColumn = std::min(b.minColumn, columns[p]);
-                b.maxColumn = std::max(b.maxColumn, columns[p]);
-            }
+  void prepareWindow(int32_t blockRow, int32_t blockColumn) {
+    const Region& region = g_.region;
+    const PointGrid& grid = g_.grid;
+    const int64_t scale = g_.scale;
+    // Block centre in fixed point, for the nearest-first order.
+    const int64_t centreRow = (2 * static_cast<int64_t>(blockRow) + kBlock - 1) * scale / 2;
+    const int64_t centreColumn = (2 * static_cast<int64_t>(blockColumn) + kBlock - 1) * scale / 2;
+    const double halfDiagonal =
+        (kBlock - 1) / 2.0 * static_cast<double>(scale) * std::numbers::sqrt2;
+    window_.clear();
+    rows_.clear();
+    columns_.clear();
+    ranks_.clear();
+    identifiers_.clear();
+    warmStart_ = -1;
+    int32_t place = 0;
+    for (int32_t wr = blockRow - kWindowReach; wr <= blockRow + kWindowReach; wr += kBlock) {
+      for (int32_t wc = blockColumn - kWindowReach; wc <= blockColumn + kWindowReach;
+           wc += kBlock) {
+        const bool inside = wr >= region.startRow && wr < region.endRow &&
+                            wc >= region.startColumn && wc < region.endColumn;
+        const int32_t rank = place++ * kPointsPerGridCell;
+        if (!inside) continue;
+        const int32_t cell = grid.cellOfPixel(wr, wc);
+        const int32_t count = grid.count(cell);
+        if (count == 0) continue;
+        const CellBounds& b = bounds_[static_cast<size_t>(cell)];
+        const int64_t dr = gap(centreRow, b.minRow, b.maxRow);
+        const int64_t dc = gap(centreColumn, b.minColumn, b.maxColumn);
+        const int64_t blockDistance = dr * dr + dc * dc;
+        const double reach = std::sqrt(static_cast<double>(blockDistance)) - halfDiagonal;
+        window_.push_back({rank, cell * kPointsPerGridCell, static_cast<int32_t>(rows_.size()),
+                           count, b, blockDistance, reach});
+        rows_.insert(rows_.end(), grid.rowsOf(cell), grid.rowsOf(cell) + count);
+        columns_.insert(columns_.end(), grid.columnsOf(cell), grid.columnsOf(cell) + count);
+        for (int32_t slot = 1; slot <= count; ++slot) {
+          ranks_.push_back(rank + slot);
+          identifiers_.push_back(cell * kPointsPerGridCell + slot);
         }
-        window_.reserve(49);
-        rows_.reserve(49 * 64);
-        columns_.reserve(49 * 64);
+      }
     }
+    std::stable_sort(window_.begin(), window_.end(), [](const WindowCell& a, const WindowCell& b) {
+      return a.blockDistance < b.blockDistance;
+    });
+  }
 
-    void prepareWindow(int32_t blockRow, int32_t blockColumn) {
-        const Region& region = g_.region;
-        const PointGrid& grid = g_.grid;
-        const int64_t scale = g_.scale;
-        // Block centre in fixed point, for the nearest-first order.
-        const int64_t centreRow = (2 * static_cast<int64_t>(blockRow) + kBlock - 1) * scale / 2;
-        const int64_t centreColumn = (2 * static_cast<int64_t>(blockColumn) + kBlock - 1) * scale / 2;
-        const double halfDiagonal = (kBlock - 1) / 2.0 * static_cast<double>(scale) * std::numbers::sqrt2;
-        window_.clear();
-        rows_.clear();
-        columns_.clear();
-        ranks_.clear();
-        identifiers_.clear();
-        warmStart_ = -1;
-        int32_t place = 0;
-        for (int32_t wr = blockRow - kWindowReach; wr <= blockRow + kWindowReach; wr += kBlock) {
-            for (int32_t wc = blockColumn - kWindowReach; wc <= blockColumn + kWindowReach; wc += kBlock) {
-                const bool inside = wr >= region.startRow && wr < region.endRow &&
-                                    wc >= region.startColumn && wc < region.endColumn;
-                const int32_t rank = place++ * kPointsPerGridCell;
-                if (!inside) continue;
-                const int32_t cell = grid.cellOfPixel(wr, wc);
-                const int32_t count = grid.count(cell);
-                if (count == 0) continue;
-                const CellBounds& b = bounds_[static_cast<size_t>(cell)];
-                const int64_t dr = gap(centreRow, b.minRow, b.maxRow);
-                const int64_t dc = gap(centreColumn, b.minColumn, b.maxColumn);
-                const int64_t blockDistance = dr * dr + dc * dc;
-                const double reach = std::sqrt(static_cast<double>(blockDistance)) - halfDiagonal;
-                window_.push_back({rank, cell * kPointsPerGridCell, static_cast<int32_t>(rows_.size()),
-                                   count, b, blockDistance, reach});
-                rows_.insert(rows_.end(), grid.rowsOf(cell), grid.rowsOf(cell) + count);
-                columns_.insert(columns_.end(), grid.columnsOf(cell), grid.columnsOf(cell) + count);
-                for (int32_t slot = 1; slot <= count; ++slot) {
-                    ranks_.push_back(rank + slot);
-                    identifiers_.push_back(cell * kPointsPerGridCell + slot);
-                }
-            }
-        }
-        std::stable_sort(window_.begin(), window_.end(),
-                         [](const WindowCell& a, const WindowCell& b) { return a.blockDistance < b.blockDistance; });
+  // Starts from the point nearest to the previous pixel of the block, which
+  // is usually nearest here too, so most cells are ruled out at once.
+  // Only points nearer than `bound` count; none nearer is none found.
+  Nearest search(int32_t r, int32_t c, float bound) {
+    const int64_t pixelRow = static_cast<int64_t>(g_.scale) * r;
+    const int64_t pixelColumn = static_cast<int64_t>(g_.scale) * c;
+    Nearest nearest;
+    nearest.best = bound;
+    if (warmStart_ >= 0) consider(nearest, warmStart_, pixelRow, pixelColumn);
+    for (const WindowCell& cell : window_) {
+      if (beyondBest(cell.reach, nearest.best)) break;
+      const int64_t dr = gap(pixelRow, cell.bounds.minRow, cell.bounds.maxRow);
+      const int64_t dc = gap(pixelColumn, cell.bounds.minColumn, cell.bounds.maxColumn);
+      if (static_cast<float>(dr * dr + dc * dc) > nearest.best) continue;
+      for (int32_t p = cell.firstPoint; p < cell.firstPoint + cell.pointCount; ++p) {
+        consider(nearest, p, pixelRow, pixelColumn);
+      }
     }
+    if (nearest.found) warmStart_ = nearest.point;
+    return nearest;
+  }
 
-    // Starts from the point nearest to the previous pixel of the block, which
-    // is usually nearest here too, so most cells are ruled out at once.
-    // Only points nearer than `bound` count; none nearer is none found.
-    Nearest search(int32_t r, int32_t c, float bound) {
-        const int64_t pixelRow = static_cast<int64_t>(g_.scale) * r;
-        const int64_t pixelColumn = static_cast<int64_t>(g_.scale) * c;
-        Nearest nearest;
-        nearest.best = bound;
-        if (warmStart_ >= 0) consider(nearest, warmStart_, pixelRow, pixelColumn);
-        for (const WindowCell& cell : window_) {
-            if (beyondBest(cell.reach, nearest.best)) break;
-            const int64_t dr = gap(pixelRow, cell.bounds.minRow, cell.bounds.maxRow);
-            const int64_t dc = gap(pixelColumn, cell.bounds.minColumn, cell.bounds.maxColumn);
-            if (static_cast<float>(dr * dr + dc * dc) > nearest.best) continue;
-            for (int32_t p = cell.firstPoint; p < cell.firstPoint + cell.pointCount; ++p) {
-                consider(nearest, p, pixelRow, pixelColumn);
-            }
-        }
-        if (nearest.found) warmStart_ = nearest.point;
-        return nearest;
+  void consider(Nearest& nearest, int32_t point, int64_t pixelRow, int64_t pixelColumn) const {
+    const size_t index = static_cast<size_t>(point);
+    const int64_t rowGap = pixelRow - rows_[index];
+    const int64_t columnGap = pixelColumn - columns_[index];
+    const float squared = static_cast<float>(columnGap * columnGap + rowGap * rowGap);
+    if (squared > nearest.best) return;
+    if (squared < nearest.best || (nearest.found && ranks_[index] < nearest.rank)) {
+      nearest = {squared, ranks_[index], identifiers_[index], true, point};
     }
+  }
 
-    void consider(Nearest& nearest, int32_t point, int64_t pixelRow, int64_t pixelColumn) const {
-        const size_t index = static_cast<size_t>(point);
-        const int64_t rowGap = pixelRow - rows_[index];
-        const int64_t columnGap = pixelColumn - columns_[index];
-        const float squared = static_cast<float>(columnGap * columnGap + rowGap * rowGap);
-        if (squared > nearest.best) return;
-        if (squared < nearest.best || (nearest.found && ranks_[index] < nearest.rank)) {
-            nearest = {squared, ranks_[index], identifiers_[index], true, point};
-        }
-    }
-
-    Render& render_;
-    Geometry& g_;
-    std::vector<CellBounds> bounds_;
-    std::vector<WindowCell> window_;
-    std::vector<int32_t> rows_;
-    std::vector<int32_t> columns_;
-    std::vector<int32_t> ranks_;
-    std::vector<int32_t> identifiers_;
-    int32_t warmStart_ = -1;
-    int32_t lastIdentifier_ = 0;
+  Render& render_;
+  Geometry& g_;
+  std::vector<CellBounds> bounds_;
+  std::vector<WindowCell> window_;
+  std::vector<int32_t> rows_;
+  std::vector<int32_t> columns_;
+  std::vector<int32_t> ranks_;
+  std::vector<int32_t> identifiers_;
+  int32_t warmStart_ = -1;
+  int32_t lastIdentifier_ = 0;
 };
 
 }  // namespace
 
 void computeDistances(Render& render) {
-    Geometry& g = render.geometry;
-    DistanceSearch search(render);
+  Geometry& g = render.geometry;
+  DistanceSearch search(render);
 
-    float runningMaximum = 0;
-    const double everywhere = std::numeric_limits<double>::infinity();
-    search.forEachBlockPixel(true, everywhere, [&](int32_t r, int32_t c, const Nearest& nearest) {
-        const float best = search.store(r, c, nearest);
-        if (best > runningMaximum && best < kNoPoint) runningMaximum = best;
-    });
-    const double cap = 1000.0 * g.scale * g.scale;
-    g.maxSquaredDistance = std::min(static_cast<double>(runningMaximum), cap);
+  float runningMaximum = 0;
+  const double everywhere = std::numeric_limits<double>::infinity();
+  search.forEachBlockPixel(true, everywhere, [&](int32_t r, int32_t c, const Nearest& nearest) {
+    const float best = search.store(r, c, nearest);
+    if (best > runningMaximum && best < kNoPoint) runningMaximum = best;
+  });
+  const double cap = 1000.0 * g.scale * g.scale;
+  g.maxSquaredDistance = std::min(static_cast<double>(runningMaximum), cap);
 
-    // Background beyond the outer effect's reach keeps the no-point distance:
-    // nothing reads it.
-    if (render.args.effectType > kCastShadow) {
-        const double reach = outerEffectReach(render.args) * g.scale;
-        search.forEachBlockPixel(false, reach < 0 ? -1.0 : reach * reach, [&](int32_t r, int32_t c, const Nearest& nearest) {
-            search.store(r, c, nearest);
-        });
-    }
+  // Background beyond the outer effect's reach keeps the no-point distance:
+  // nothing reads it.
+  if (render.args.effectType > kCastShadow) {
+    const double reach = outerEffectReach(render.args) * g.scale;
+    search.forEachBlockPixel(
+        false, reach < 0 ? -1.0 : reach * reach,
+        [&](int32_t r, int32_t c, const Nearest& nearest) { search.store(r, c, nearest); });
+  }
 }
 
 }  // namespace velloro

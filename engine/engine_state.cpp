@@ -3,18 +3,18 @@
 namespace velloro {
 
 Render& EngineState::beginRender() {
-    render = spare_ ? std::move(spare_) : std::make_unique<Render>();
-    return *render;
+  render = spare_ ? std::move(spare_) : std::make_unique<Render>();
+  return *render;
 }
 
 void EngineState::endRender() {
-    if (render && render->geometry.cellCount() <= kKeptCells) spare_ = std::move(render);
-    render.reset();
+  if (render && render->geometry.cellCount() <= kKeptCells) spare_ = std::move(render);
+  render.reset();
 }
 
 EngineState& engineState() {
-    static EngineState state;
-    return state;
+  static EngineState state;
+  return state;
 }
 
 }  // namespace velloro

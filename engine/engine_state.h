@@ -11,19 +11,19 @@
 namespace velloro {
 
 struct EngineState {
-    LayerSlots slots;
-    TextureTile texture;
-    std::unique_ptr<Render> render;  // from ACTION until DESTRUCTION
+  LayerSlots slots;
+  TextureTile texture;
+  std::unique_ptr<Render> render;  // from ACTION until DESTRUCTION
 
-    // Starts a render, in the arrays of the last one ended when there are
-    // some: refilling memory is much faster than paging in fresh memory.
-    Render& beginRender();
-    // Ends the render: its arrays are emptied of meaning and kept for the
-    // next render, unless they are far larger than a usual title needs.
-    void endRender();
+  // Starts a render, in the arrays of the last one ended when there are
+  // some: refilling memory is much faster than paging in fresh memory.
+  Render& beginRender();
+  // Ends the render: its arrays are emptied of meaning and kept for the
+  // next render, unless they are far larger than a usual title needs.
+  void endRender();
 
-private:
-    std::unique_ptr<Render> spare_;
+ private:
+  std::unique_ptr<Render> spare_;
 };
 
 EngineState& engineState();

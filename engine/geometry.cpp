@@ -3,15 +3,15 @@
 namespace velloro {
 
 void buildGeometry(Render& render) {
-    Geometry& g = render.geometry;
-    scanRows(render);
-    scanColumns(render);
-    smoothBoundary(g);
-    buildPointGrid(g);
-    setProcessedRegion(g, render.args.layerSlot);
-    computeDistances(render);
-    computeDirectionFields(render);
-    averageDirectionFields(render);
+  Geometry& g = render.geometry;
+  scanRows(render);
+  scanColumns(render);
+  smoothBoundary(g);
+  buildPointGrid(g);
+  setProcessedRegion(g, render.args.layerSlot);
+  computeDistances(render);
+  computeDirectionFields(render);
+  averageDirectionFields(render);
 }
 
 }  // namespace velloro

@@ -13,15 +13,15 @@ constexpr int32_t kNeutralAmount = 50;
 
 // 49 and 51 snap to the neutral middle of the slider.
 int32_t snappedAmount(int32_t amount) {
-    return amount == kNeutralAmount - 1 || amount == kNeutralAmount + 1 ? kNeutralAmount : amount;
+  return amount == kNeutralAmount - 1 || amount == kNeutralAmount + 1 ? kNeutralAmount : amount;
 }
 
 int32_t floorHalf(int32_t value) { return value >= 0 ? value / 2 : -((1 - value) / 2); }
 
 ColumnSpan unite(ColumnSpan a, ColumnSpan b) {
-    if (a.first > a.last) return b;
-    if (b.first > b.last) return a;
-    return {std::min(a.first, b.first), std::max(a.last, b.last)};
+  if (a.first > a.last) return b;
+  if (b.first > b.last) return a;
+  return {std::min(a.first, b.first), std::max(a.last, b.last)};
 }
 
 }  // namespace
@@ -35,154 +35,160 @@ LayerMapping::LayerMapping(const LayerSlot& slot, const Region& sampled, int32_t
       width_(slot.maskStride / 3),
       centreRow_(slot.maskRows / 2),
       centreColumn_(slot.maskStride / 6) {
-    const int32_t amount = snappedAmount(slot.deformationAmount);
-    const bool deforms = deformation_ == kRotate || (deformation_ == kCurve && amount != kNeutralAmount);
-    if (!deforms) deformation_ = kNoDeformation;
-    if (deformation_ == kRotate) {
-        turn_ = (1 + 5 * std::floor(0.72 * amount) / 180) * kPi;
-        turnCosine_ = std::cos(turn_);
-        turnSine_ = std::sin(turn_);
-    }
-    if (deformation_ == kCurve) {
-        curvature_ = 100.0 / (4 * floorHalf(amount) - 100);
-        arcScale_ = std::fabs(curvature_);
-        arcRadius_ = arcScale_ * centreColumn_ / kPi;
-        arcRow_ = curvature_ >= 0 ? -arcRadius_ : rows_ + arcRadius_;
-    }
+  const int32_t amount = snappedAmount(slot.deformationAmount);
+  const bool deforms =
+      deformation_ == kRotate || (deformation_ == kCurve && amount != kNeutralAmount);
+  if (!deforms) deformation_ = kNoDeformation;
+  if (deformation_ == kRotate) {
+    turn_ = (1 + 5 * std::floor(0.72 * amount) / 180) * kPi;
+    turnCosine_ = std::cos(turn_);
+    turnSine_ = std::sin(turn_);
+  }
+  if (deformation_ == kCurve) {
+    curvature_ = 100.0 / (4 * floorHalf(amount) - 100);
+    arcScale_ = std::fabs(curvature_);
+    arcRadius_ = arcScale_ * centreColumn_ / kPi;
+    arcRow_ = curvature_ >= 0 ? -arcRadius_ : rows_ + arcRadius_;
+  }
 
-    const int64_t rowsOfMask = slot.maskRows;
-    dropRow_ = static_cast<double>((static_cast<int64_t>(slot.shadow2) - 50) * rowsOfMask) * 0.005;
-    dropColumn_ = static_cast<double>((50 - static_cast<int64_t>(slot.shadow1)) * rowsOfMask) * 0.005;
-    const double orientation = slot.deformationType == kRotate ? 3.6 * slot.shadow2 : slot.shadow2;
-    const double castAngle = (1 + orientation / 180) * kPi;
-    castCosine_ = std::cos(castAngle);
-    castSine_ = std::sin(castAngle);
-    castExponent_ = (170 - static_cast<double>(slot.shadow1)) / 100;
+  const int64_t rowsOfMask = slot.maskRows;
+  dropRow_ = static_cast<double>((static_cast<int64_t>(slot.shadow2) - 50) * rowsOfMask) * 0.005;
+  dropColumn_ = static_cast<double>((50 - static_cast<int64_t>(slot.shadow1)) * rowsOfMask) * 0.005;
+  const double orientation = slot.deformationType == kRotate ? 3.6 * slot.shadow2 : slot.shadow2;
+  const double castAngle = (1 + orientation / 180) * kPi;
+  castCosine_ = std::cos(castAngle);
+  castSine_ = std::sin(castAngle);
+  castExponent_ = (170 - static_cast<double>(slot.shadow1)) / 100;
 
-    // A sample needs truncate(row) in startRow..endRow - 1 and
-    // truncate(column) in startColumn..endColumn, so the point lies strictly
-    // between one less than the start and one more than the end; one pixel
-    // of slack more covers any rounding in the deformations.
-    region_ = {sampled.startRow - 2.0, sampled.endRow + 1.0, sampled.startColumn - 2.0, sampled.endColumn + 2.0};
-    reach_ = region_;
-    if (effectType_ == kDropShadow) {
-        reach_ = {std::min(region_.firstRow, region_.firstRow - dropRow_),
-                  std::max(region_.lastRow, region_.lastRow - dropRow_),
-                  std::min(region_.firstColumn, region_.firstColumn - dropColumn_),
-                  std::max(region_.lastColumn, region_.lastColumn - dropColumn_)};
-    }
-    if (effectType_ == kCastShadow) {
-        constexpr double kInfinity = std::numeric_limits<double>::infinity();
-        reach_ = {-kInfinity, kInfinity, -kInfinity, kInfinity};
-    }
+  // A sample needs truncate(row) in startRow..endRow - 1 and
+  // truncate(column) in startColumn..endColumn, so the point lies strictly
+  // between one less than the start and one more than the end; one pixel
+  // of slack more covers any rounding in the deformations.
+  region_ = {sampled.startRow - 2.0, sampled.endRow + 1.0, sampled.startColumn - 2.0,
+             sampled.endColumn + 2.0};
+  reach_ = region_;
+  if (effectType_ == kDropShadow) {
+    reach_ = {std::min(region_.firstRow, region_.firstRow - dropRow_),
+              std::max(region_.lastRow, region_.lastRow - dropRow_),
+              std::min(region_.firstColumn, region_.firstColumn - dropColumn_),
+              std::max(region_.lastColumn, region_.lastColumn - dropColumn_)};
+  }
+  if (effectType_ == kCastShadow) {
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
+    reach_ = {-kInfinity, kInfinity, -kInfinity, kInfinity};
+  }
 }
 
 ColumnSpan LayerMapping::startRow(int32_t row, int32_t columns) {
-    rowY_ = row + rowShift_;
-    switch (deformation_) {
-        case kRotate: return turnedSpan(columns);
-        case kCurve: return bentSpan(columns);
-        default: return straightSpan(columns);
-    }
+  rowY_ = row + rowShift_;
+  switch (deformation_) {
+    case kRotate: return turnedSpan(columns);
+    case kCurve: return bentSpan(columns);
+    default: return straightSpan(columns);
+  }
 }
 
 // Undeformed, the layer and each shadow cover one stretch of the row.
 ColumnSpan LayerMapping::straightSpan(int32_t columns) {
-    constexpr ColumnSpan kNone{0, -1};
-    const auto shifted = [&](double shadowRow, double columnShift) {
-        if (!region_.holdsRow(shadowRow)) return kNone;
-        return spanOfLayerColumns(region_.firstColumn - columnShift, region_.lastColumn - columnShift, columns);
-    };
-    ColumnSpan span = shifted(rowY_, 0);
-    if (effectType_ == kDropShadow) span = unite(span, shifted(rowY_ + dropRow_, dropColumn_));
-    if (effectType_ == kCastShadow) {
-        const double length = -rowY_ / castCosine_;
-        castRow_ = std::pow(length, castExponent_);
-        castShift_ = length * castSine_;
-        span = unite(span, shifted(castRow_, castShift_));
-    }
-    return span;
+  constexpr ColumnSpan kNone{0, -1};
+  const auto shifted = [&](double shadowRow, double columnShift) {
+    if (!region_.holdsRow(shadowRow)) return kNone;
+    return spanOfLayerColumns(region_.firstColumn - columnShift, region_.lastColumn - columnShift,
+                              columns);
+  };
+  ColumnSpan span = shifted(rowY_, 0);
+  if (effectType_ == kDropShadow) span = unite(span, shifted(rowY_ + dropRow_, dropColumn_));
+  if (effectType_ == kCastShadow) {
+    const double length = -rowY_ / castCosine_;
+    castRow_ = std::pow(length, castExponent_);
+    castShift_ = length * castSine_;
+    span = unite(span, shifted(castRow_, castShift_));
+  }
+  return span;
 }
 
 // Output columns whose undeformed layer column lies in first..last.
 ColumnSpan LayerMapping::spanOfLayerColumns(double first, double last, int32_t columns) const {
-    const double from = std::max(std::floor(first + columnOffset_), 0.0);
-    const double to = std::min(std::ceil(last + columnOffset_), columns - 1.0);
-    if (!(from <= to)) return {0, -1};
-    return {static_cast<int32_t>(from), static_cast<int32_t>(to)};
+  const double from = std::max(std::floor(first + columnOffset_), 0.0);
+  const double to = std::min(std::ceil(last + columnOffset_), columns - 1.0);
+  if (!(from <= to)) return {0, -1};
+  return {static_cast<int32_t>(from), static_cast<int32_t>(to)};
 }
 
 // Turning maps the reachable box back onto a turned box; on an output row
 // that is one interval of columns, from the two pairs of parallel sides.
 ColumnSpan LayerMapping::turnedSpan(int32_t columns) const {
-    constexpr double kSlack = 2;
-    const double dy = rowY_ - centreRow_;
-    const double cosine = turnCosine_;
-    const double sine = turnSine_;
-    // Layer row = centreRow - dy cos + dx sin; layer column = centreColumn - dx cos - dy sin.
-    double low = -std::numeric_limits<double>::infinity();
-    double high = std::numeric_limits<double>::infinity();
-    const auto within = [&](double factor, double from, double to) {
-        from -= kSlack;
-        to += kSlack;
-        if (std::fabs(factor) < 1e-9) {
-            if (!(from < 0 && 0 < to)) low = high;  // nothing on this row
-            return;
-        }
-        const double a = from / factor;
-        const double b = to / factor;
-        low = std::max(low, std::min(a, b));
-        high = std::min(high, std::max(a, b));
-    };
-    within(sine, reach_.firstRow - centreRow_ + dy * cosine, reach_.lastRow - centreRow_ + dy * cosine);
-    within(-cosine, reach_.firstColumn - centreColumn_ + dy * sine, reach_.lastColumn - centreColumn_ + dy * sine);
-    if (!(low < high)) return {0, -1};
-    return spanOfLayerColumns(centreColumn_ + low, centreColumn_ + high, columns);
+  constexpr double kSlack = 2;
+  const double dy = rowY_ - centreRow_;
+  const double cosine = turnCosine_;
+  const double sine = turnSine_;
+  // Layer row = centreRow - dy cos + dx sin; layer column = centreColumn - dx cos - dy sin.
+  double low = -std::numeric_limits<double>::infinity();
+  double high = std::numeric_limits<double>::infinity();
+  const auto within = [&](double factor, double from, double to) {
+    from -= kSlack;
+    to += kSlack;
+    if (std::fabs(factor) < 1e-9) {
+      if (!(from < 0 && 0 < to)) low = high;  // nothing on this row
+      return;
+    }
+    const double a = from / factor;
+    const double b = to / factor;
+    low = std::max(low, std::min(a, b));
+    high = std::min(high, std::max(a, b));
+  };
+  within(sine, reach_.firstRow - centreRow_ + dy * cosine,
+         reach_.lastRow - centreRow_ + dy * cosine);
+  within(-cosine, reach_.firstColumn - centreColumn_ + dy * sine,
+         reach_.lastColumn - centreColumn_ + dy * sine);
+  if (!(low < high)) return {0, -1};
+  return spanOfLayerColumns(centreColumn_ + low, centreColumn_ + high, columns);
 }
 
 // Within the circle around the arc's centre beyond which the layer row
 // leaves the reachable rows.
 ColumnSpan LayerMapping::bentSpan(int32_t columns) const {
-    constexpr double kSlack = 2;
-    const double outer =
-        (curvature_ >= 0 ? reach_.lastRow + arcRadius_ : arcRadius_ + rows_ - reach_.firstRow) + kSlack;
-    const double dy = rowY_ - arcRow_;
-    if (!(std::fabs(dy) <= outer)) return {0, -1};
-    const double half = std::sqrt(outer * outer - dy * dy);
-    return spanOfLayerColumns(centreColumn_ - half, centreColumn_ + half, columns);
+  constexpr double kSlack = 2;
+  const double outer =
+      (curvature_ >= 0 ? reach_.lastRow + arcRadius_ : arcRadius_ + rows_ - reach_.firstRow) +
+      kSlack;
+  const double dy = rowY_ - arcRow_;
+  if (!(std::fabs(dy) <= outer)) return {0, -1};
+  const double half = std::sqrt(outer * outer - dy * dy);
+  return spanOfLayerColumns(centreColumn_ - half, centreColumn_ + half, columns);
 }
 
 LayerPoint LayerMapping::rotated(double y, double x) const {
-    const double dx = x - centreColumn_;
-    const double dy = y - centreRow_;
-    const double radius = std::sqrt(dx * dx + dy * dy);
-    const double angle = std::atan2(centreColumn_ - x, centreRow_ - y) + turn_;
-    return {centreRow_ + radius * std::cos(angle), centreColumn_ + radius * std::sin(angle)};
+  const double dx = x - centreColumn_;
+  const double dy = y - centreRow_;
+  const double radius = std::sqrt(dx * dx + dy * dy);
+  const double angle = std::atan2(centreColumn_ - x, centreRow_ - y) + turn_;
+  return {centreRow_ + radius * std::cos(angle), centreColumn_ + radius * std::sin(angle)};
 }
 
 LayerPoint LayerMapping::bent(double y, double x) const {
-    const double dx = x - centreColumn_;
-    const double dy = y - arcRow_;
-    const double radius = std::sqrt(dx * dx + dy * dy);
-    // The layer row depends on the distance from the arc's centre alone.
-    const double layerRow = curvature_ >= 0 ? radius - arcRadius_ : arcRadius_ + rows_ - radius;
-    if (!reach_.holdsRow(layerRow)) return kNowhere;
-    double along = (std::atan2(centreColumn_ - x, arcRow_ - y) + kPi) / (2 * kPi);
-    if (curvature_ >= 0) {
-        along += 0.5 / curvature_;
-        if (along > 1) along -= 1;
-    } else {
-        along = 1 - along - (1 - 1 / arcScale_) / 2;
-        if (along < 0) along = 1 - along;
-    }
-    return {layerRow, arcScale_ * along * width_};
+  const double dx = x - centreColumn_;
+  const double dy = y - arcRow_;
+  const double radius = std::sqrt(dx * dx + dy * dy);
+  // The layer row depends on the distance from the arc's centre alone.
+  const double layerRow = curvature_ >= 0 ? radius - arcRadius_ : arcRadius_ + rows_ - radius;
+  if (!reach_.holdsRow(layerRow)) return kNowhere;
+  double along = (std::atan2(centreColumn_ - x, arcRow_ - y) + kPi) / (2 * kPi);
+  if (curvature_ >= 0) {
+    along += 0.5 / curvature_;
+    if (along > 1) along -= 1;
+  } else {
+    along = 1 - along - (1 - 1 / arcScale_) / 2;
+    if (along < 0) along = 1 - along;
+  }
+  return {layerRow, arcScale_ * along * width_};
 }
 
 LayerPoint LayerMapping::shadowPoint(LayerPoint deformed) const {
-    if (effectType_ == kDropShadow) return {deformed.row + dropRow_, deformed.column + dropColumn_};
-    if (deformation_ == kNoDeformation) return {castRow_, deformed.column + castShift_};
-    const double length = -deformed.row / castCosine_;
-    return {std::pow(length, castExponent_), deformed.column + length * castSine_};
+  if (effectType_ == kDropShadow) return {deformed.row + dropRow_, deformed.column + dropColumn_};
+  if (deformation_ == kNoDeformation) return {castRow_, deformed.column + castShift_};
+  const double length = -deformed.row / castCosine_;
+  return {std::pow(length, castExponent_), deformed.column + length * castSine_};
 }
 
 }  // namespace velloro

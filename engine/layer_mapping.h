@@ -11,8 +11,8 @@
 namespace velloro {
 
 struct LayerPoint {
-    double row;
-    double column;
+  double row;
+  double column;
 };
 
 // A point known to lie outside the layer; no pass samples it.
@@ -21,88 +21,88 @@ inline constexpr LayerPoint kNowhere{std::numeric_limits<double>::quiet_NaN(),
 
 // Output columns first..last (inclusive; empty when first > last).
 struct ColumnSpan {
-    int32_t first;
-    int32_t last;
+  int32_t first;
+  int32_t last;
 };
 
 // Layer points strictly inside these bounds.
 struct LayerBounds {
-    double firstRow;
-    double lastRow;
-    double firstColumn;
-    double lastColumn;
+  double firstRow;
+  double lastRow;
+  double firstColumn;
+  double lastColumn;
 
-    bool holdsRow(double row) const { return row > firstRow && row < lastRow; }
+  bool holdsRow(double row) const { return row > firstRow && row < lastRow; }
 };
 
 // Output rows are mapped one at a time: startRow, then the columns of the
 // span it returns.
 class LayerMapping {
-public:
-    // `sampled`: the part of the slot's region whose samples can change a
-    // pixel; points mapped elsewhere are skipped.
-    LayerMapping(const LayerSlot& slot, const Region& sampled, int32_t outputRows);
+ public:
+  // `sampled`: the part of the slot's region whose samples can change a
+  // pixel; points mapped elsewhere are skipped.
+  LayerMapping(const LayerSlot& slot, const Region& sampled, int32_t outputRows);
 
-    // Starts output row `row` and returns its columns, of `columns`, whose
-    // layer point or shadow may fall on the layer's region; no other column
-    // samples anything.
-    ColumnSpan startRow(int32_t row, int32_t columns);
+  // Starts output row `row` and returns its columns, of `columns`, whose
+  // layer point or shadow may fall on the layer's region; no other column
+  // samples anything.
+  ColumnSpan startRow(int32_t row, int32_t columns);
 
-    // The layer point that column `column` of the row shows, deformation
-    // included; kNowhere when neither it nor its shadow can fall on the
-    // layer's region.
-    LayerPoint layerPoint(int32_t column) const {
-        const double x = column - columnOffset_;
-        switch (deformation_) {
-            case kRotate: return rotated(rowY_, x);
-            case kCurve: return bent(rowY_, x);
-            default: return {rowY_, x};
-        }
+  // The layer point that column `column` of the row shows, deformation
+  // included; kNowhere when neither it nor its shadow can fall on the
+  // layer's region.
+  LayerPoint layerPoint(int32_t column) const {
+    const double x = column - columnOffset_;
+    switch (deformation_) {
+      case kRotate: return rotated(rowY_, x);
+      case kCurve: return bent(rowY_, x);
+      default: return {rowY_, x};
     }
+  }
 
-    // The layer point whose shadow falls where `deformed`, a point of the
-    // current row, lies.
-    LayerPoint shadowPoint(LayerPoint deformed) const;
+  // The layer point whose shadow falls where `deformed`, a point of the
+  // current row, lies.
+  LayerPoint shadowPoint(LayerPoint deformed) const;
 
-private:
-    ColumnSpan straightSpan(int32_t columns);
-    ColumnSpan turnedSpan(int32_t columns) const;
-    ColumnSpan bentSpan(int32_t columns) const;
-    ColumnSpan spanOfLayerColumns(double first, double last, int32_t columns) const;
-    LayerPoint rotated(double y, double x) const;
-    LayerPoint bent(double y, double x) const;
+ private:
+  ColumnSpan straightSpan(int32_t columns);
+  ColumnSpan turnedSpan(int32_t columns) const;
+  ColumnSpan bentSpan(int32_t columns) const;
+  ColumnSpan spanOfLayerColumns(double first, double last, int32_t columns) const;
+  LayerPoint rotated(double y, double x) const;
+  LayerPoint bent(double y, double x) const;
 
-    int32_t deformation_;  // after the neutral amounts are folded in
-    int32_t effectType_;
-    double rowShift_;  // output row to layer row
-    double columnOffset_;
-    double rows_;   // H_s
-    double width_;  // W_s
-    double centreRow_;
-    double centreColumn_;
-    double turn_ = 0;  // rotation angle added to a pixel's direction
-    double turnCosine_ = 1;
-    double turnSine_ = 0;
-    // Bend along an arc around (arcRow_, centreColumn_).
-    double curvature_ = 0;
-    double arcScale_ = 0;  // |curvature|
-    double arcRadius_ = 0;
-    double arcRow_ = 0;
-    // Shadows.
-    double dropRow_ = 0;
-    double dropColumn_ = 0;
-    double castCosine_ = 1;
-    double castSine_ = 0;
-    double castExponent_ = 1;
-    // Points that sample the region, and deformed points whose layer point
-    // or shadow may: outside those the costly angles need not be worked out.
-    LayerBounds region_;
-    LayerBounds reach_;
-    // The current row; without deformation its cast shadow is the same for
-    // every column but for a shift.
-    double rowY_ = 0;
-    double castRow_ = 0;
-    double castShift_ = 0;
+  int32_t deformation_;  // after the neutral amounts are folded in
+  int32_t effectType_;
+  double rowShift_;  // output row to layer row
+  double columnOffset_;
+  double rows_;   // H_s
+  double width_;  // W_s
+  double centreRow_;
+  double centreColumn_;
+  double turn_ = 0;  // rotation angle added to a pixel's direction
+  double turnCosine_ = 1;
+  double turnSine_ = 0;
+  // Bend along an arc around (arcRow_, centreColumn_).
+  double curvature_ = 0;
+  double arcScale_ = 0;  // |curvature|
+  double arcRadius_ = 0;
+  double arcRow_ = 0;
+  // Shadows.
+  double dropRow_ = 0;
+  double dropColumn_ = 0;
+  double castCosine_ = 1;
+  double castSine_ = 0;
+  double castExponent_ = 1;
+  // Points that sample the region, and deformed points whose layer point
+  // or shadow may: outside those the costly angles need not be worked out.
+  LayerBounds region_;
+  LayerBounds reach_;
+  // The current row; without deformation its cast shadow is the same for
+  // every column but for a shift.
+  double rowY_ = 0;
+  double castRow_ = 0;
+  double castShift_ = 0;
 };
 
 }  // namespace velloro

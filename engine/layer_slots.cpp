@@ -3,12 +3,12 @@
 namespace velloro {
 
 LayerSlot* LayerSlots::find(int32_t number) {
-    if (number < 1 || number > kCount) return nullptr;
-    return &slots_[static_cast<size_t>(number - 1)];
+  if (number < 1 || number > kCount) return nullptr;
+  return &slots_[static_cast<size_t>(number - 1)];
 }
 
 void LayerSlots::invalidate(int32_t number) {
-    if (LayerSlot* slot = find(number)) slot->valid = false;
+  if (LayerSlot* slot = find(number)) slot->valid = false;
 }
 
 }  // namespace velloro

@@ -7,24 +7,24 @@
 namespace velloro {
 
 void storeLayer(LayerSlots& slots, Render& render) {
-    LayerSlot* slot = slots.find(render.args.layerSlot);
-    if (slot == nullptr) return;
-    const ActionArguments& a = render.args;
-    slot->maskRows = a.maskRows;
-    slot->maskStride = a.maskStride;
-    slot->columnOffset = a.columnOffset;
-    slot->rowOffset = a.rowOffset;
-    slot->deformationType = a.deformationType;
-    slot->effectType = a.effectType;
-    slot->deformationAmount = a.deformationAmount;
-    slot->effectAmount = a.effectAmount;
-    slot->shadow1 = a.effectValue1;
-    slot->shadow2 = a.effectValue2;
-    slot->region = render.geometry.region;
-    // The slot's previous maps go back to the render, whose next use refills
-    // their memory.
-    std::swap(slot->maps, render.layer);
-    slot->valid = true;
+  LayerSlot* slot = slots.find(render.args.layerSlot);
+  if (slot == nullptr) return;
+  const ActionArguments& a = render.args;
+  slot->maskRows = a.maskRows;
+  slot->maskStride = a.maskStride;
+  slot->columnOffset = a.columnOffset;
+  slot->rowOffset = a.rowOffset;
+  slot->deformationType = a.deformationType;
+  slot->effectType = a.effectType;
+  slot->deformationAmount = a.deformationAmount;
+  slot->effectAmount = a.effectAmount;
+  slot->shadow1 = a.effectValue1;
+  slot->shadow2 = a.effectValue2;
+  slot->region = render.geometry.region;
+  // The slot's previous maps go back to the render, whose next use refills
+  // their memory.
+  std::swap(slot->maps, render.layer);
+  slot->valid = true;
 }
 
 }  // namespace velloro

@@ -7,15 +7,15 @@
 namespace velloro {
 
 struct ShadingPoint {
-    double profile;           // V: profile curve value after the surface pattern
-    double light;             // Y = (1 - light B) / 2
-    double lightA;            // averaged sines of the two diagonal directions
-    double lightB;
-    double angle;             // averaged direction from the outline, 0..1
-    double rootDepth;         // square root of the relative depth, 0 at the outline
-    double depthTerm;         // 1 - rootDepth
-    double edgeDistance;      // pixels from the nearest outline point
-    double verticalFraction;  // 0 at the element's top row in memory, towards 1 at its last
+  double profile;  // V: profile curve value after the surface pattern
+  double light;    // Y = (1 - light B) / 2
+  double lightA;   // averaged sines of the two diagonal directions
+  double lightB;
+  double angle;             // averaged direction from the outline, 0..1
+  double rootDepth;         // square root of the relative depth, 0 at the outline
+  double depthTerm;         // 1 - rootDepth
+  double edgeDistance;      // pixels from the nearest outline point
+  double verticalFraction;  // 0 at the element's top row in memory, towards 1 at its last
 };
 
 using MaterialShader = double (*)(const ShadingPoint&);

@@ -19,144 +19,150 @@ constexpr double kMaximumRaisedReach = 150;  // square pixels
 // Square of the smallest distance between the element and the mask border,
 // capped; 0 when the element touches the border.
 double reachLimit(const Geometry& g) {
-    const BoundingBox& box = g.box;
-    const int32_t margin = std::min({box.minColumn, g.width - box.maxColumn, box.minRow, g.height - box.maxRow});
-    const double m = (100 * static_cast<int64_t>(margin)) * 0.01;
-    return std::min(m * m, kMaximumReach);
+  const BoundingBox& box = g.box;
+  const int32_t margin =
+      std::min({box.minColumn, g.width - box.maxColumn, box.minRow, g.height - box.maxRow});
+  const double m = (100 * static_cast<int64_t>(margin)) * 0.01;
+  return std::min(m * m, kMaximumReach);
 }
 
 struct EffectPixel {
-    int32_t row;
-    int32_t column;
-    size_t cell;
-    float squaredDistance;  // square pixels
+  int32_t row;
+  int32_t column;
+  size_t cell;
+  float squaredDistance;  // square pixels
 };
 
 class OuterEffect {
-public:
-    OuterEffect(Render& render, const TextureTile& texture)
-        : render_(render), g_(render.geometry), base_(render, texture), amount_(render.args.effectAmount) {
-        const ActionArguments& a = render.args;
-        effectColour_ = {a.effectValue3, a.effectValue2, a.effectValue1};
+ public:
+  OuterEffect(Render& render, const TextureTile& texture)
+      : render_(render),
+        g_(render.geometry),
+        base_(render, texture),
+        amount_(render.args.effectAmount) {
+    const ActionArguments& a = render.args;
+    effectColour_ = {a.effectValue3, a.effectValue2, a.effectValue1};
+  }
+
+  void paint() {
+    limit_ = reachLimit(g_);
+    if (limit_ <= 0) return;
+    switch (render_.args.effectType) {
+      case kEngraved: forEachPixelInReach([&](const EffectPixel& p) { engrave(p); }); break;
+      case kRaised:
+        limit_ = std::min(limit_, kMaximumRaisedReach);
+        forEachPixelInReach([&](const EffectPixel& p) { raise(p); });
+        break;
+      case kOutline1: forEachPixelInReach([&](const EffectPixel& p) { outline(p); }); break;
+      case kOutline2: forEachPixelInReach([&](const EffectPixel& p) { ring(p); }); break;
+      case kGlow: forEachPixelInReach([&](const EffectPixel& p) { glow(p); }); break;
+      default: break;
     }
+  }
 
-    void paint() {
-        limit_ = reachLimit(g_);
-        if (limit_ <= 0) return;
-        switch (render_.args.effectType) {
-            case kEngraved: forEachPixelInReach([&](const EffectPixel& p) { engrave(p); }); break;
-            case kRaised:
-                limit_ = std::min(limit_, kMaximumRaisedReach);
-                forEachPixelInReach([&](const EffectPixel& p) { raise(p); });
-                break;
-            case kOutline1: forEachPixelInReach([&](const EffectPixel& p) { outline(p); }); break;
-            case kOutline2: forEachPixelInReach([&](const EffectPixel& p) { ring(p); }); break;
-            case kGlow: forEachPixelInReach([&](const EffectPixel& p) { glow(p); }); break;
-            default: break;
-        }
+ private:
+  template <typename Paint>
+  void forEachPixelInReach(Paint paint) {
+    const Region& region = g_.region;
+    const float scaleSquared = static_cast<float>(g_.scale * g_.scale);
+    for (int32_t r = region.startRow + 2; r < region.endRow; ++r) {
+      for (int32_t c = region.startColumn + 2; c < region.endColumn; ++c) {
+        if (render_.isDark(r, c)) continue;
+        const size_t cell = g_.cell(r, c);
+        const float squared = static_cast<float>(g_.distance[cell]) / scaleSquared;
+        if (squared / limit_ > 1) continue;
+        paint(EffectPixel{r, c, cell, squared});
+      }
     }
+  }
 
-private:
-    template <typename Paint>
-    void forEachPixelInReach(Paint paint) {
-        const Region& region = g_.region;
-        const float scaleSquared = static_cast<float>(g_.scale * g_.scale);
-        for (int32_t r = region.startRow + 2; r < region.endRow; ++r) {
-            for (int32_t c = region.startColumn + 2; c < region.endColumn; ++c) {
-                if (render_.isDark(r, c)) continue;
-                const size_t cell = g_.cell(r, c);
-                const float squared = static_cast<float>(g_.distance[cell]) / scaleSquared;
-                if (squared / limit_ > 1) continue;
-                paint(EffectPixel{r, c, cell, squared});
-            }
-        }
+  double reachSquared() const { return limit_ * amount_ / 100; }
+
+  void engrave(const EffectPixel& p) {
+    const double reach = reachSquared();
+    const double ratio = p.squaredDistance / reach;
+    if (ratio > 1) return;
+    const double q = std::sqrt(std::max(ratio, 0.0));
+    const double distance = std::sqrt(static_cast<double>(p.squaredDistance));
+    // Full depth well inside the reach, fading out over its last 16 pixels.
+    const double fade = distance < std::sqrt(reach) - 16 ? 1 : (std::sqrt(reach) - distance) / 16;
+    render_.layer.engraving[p.cell] =
+        truncateToByte(100 * (fade * std::min(q, 0.5) + (1 - fade) * 0.5));
+  }
+
+  void raise(const EffectPixel& p) {
+    const double reach = reachSquared();
+    const double ratio = p.squaredDistance / reach;
+    if (ratio > 1) return;
+    const double q = std::pow(std::max(ratio, 0.0), 0.25);
+    const double light = std::min(0.15 + 0.375 * (g_.lightB[p.cell] + 1), 1.0);
+    const double v = q * light + (1 - q) * 0.5;
+    const Colour base = base_.at(p.row, p.column);
+    const Colour lit{shadeChannel(v, base.blue), shadeChannel(v, base.green),
+                     shadeChannel(v, base.red)};
+    const double distance = std::sqrt(static_cast<double>(p.squaredDistance));
+    const double coverage = distance < std::sqrt(reach) - 2 ? 1 : (std::sqrt(reach) - distance) / 2;
+    store(p, lit, coverage);
+  }
+
+  void outline(const EffectPixel& p) {
+    const double distance = std::sqrt(static_cast<double>(p.squaredDistance));
+    store(p, effectColour_, (std::sqrt(reachSquared()) - distance) / 2);
+  }
+
+  // A ring at the reach: soft outer edge, solid core, soft inner edge.
+  void ring(const EffectPixel& p) {
+    const double e = std::sqrt(reachSquared());
+    const double edge = std::clamp(e - 4, 0.0, 2.0);
+    const double core = std::clamp(e - 6, 0.0, 2.0);
+    const double distance = std::sqrt(static_cast<double>(p.squaredDistance));
+    double coverage;
+    if (distance >= e - edge) {
+      // Below four pixels of reach there is no edge, so no ring.
+      coverage = edge > 0 ? (e - distance) / edge : 0;
+    } else if (distance >= e - edge - core) {
+      coverage = 1;
+    } else if (distance >= e - core - 2 * edge) {
+      coverage = (distance - e + core + 2 * edge) / edge;
+    } else {
+      return;
     }
+    store(p, effectColour_, coverage);
+  }
 
-    double reachSquared() const { return limit_ * amount_ / 100; }
+  void glow(const EffectPixel& p) {
+    const double spread = std::sqrt(p.squaredDistance / reachSquared());
+    render_.layer.transparency[p.cell] = truncateToByte(100 * std::clamp(spread, 0.0, 1.0));
+    storeColour(p, effectColour_);
+  }
 
-    void engrave(const EffectPixel& p) {
-        const double reach = reachSquared();
-        const double ratio = p.squaredDistance / reach;
-        if (ratio > 1) return;
-        const double q = std::sqrt(std::max(ratio, 0.0));
-        const double distance = std::sqrt(static_cast<double>(p.squaredDistance));
-        // Full depth well inside the reach, fading out over its last 16 pixels.
-        const double fade = distance < std::sqrt(reach) - 16 ? 1 : (std::sqrt(reach) - distance) / 16;
-        render_.layer.engraving[p.cell] = truncateToByte(100 * (fade * std::min(q, 0.5) + (1 - fade) * 0.5));
-    }
+  void store(const EffectPixel& p, const Colour& colour, double coverage) {
+    render_.layer.transparency[p.cell] = truncateToByte(100 * (1 - clampUnit(coverage)));
+    storeColour(p, colour);
+  }
 
-    void raise(const EffectPixel& p) {
-        const double reach = reachSquared();
-        const double ratio = p.squaredDistance / reach;
-        if (ratio > 1) return;
-        const double q = std::pow(std::max(ratio, 0.0), 0.25);
-        const double light = std::min(0.15 + 0.375 * (g_.lightB[p.cell] + 1), 1.0);
-        const double v = q * light + (1 - q) * 0.5;
-        const Colour base = base_.at(p.row, p.column);
-        const Colour lit{shadeChannel(v, base.blue), shadeChannel(v, base.green), shadeChannel(v, base.red)};
-        const double distance = std::sqrt(static_cast<double>(p.squaredDistance));
-        const double coverage = distance < std::sqrt(reach) - 2 ? 1 : (std::sqrt(reach) - distance) / 2;
-        store(p, lit, coverage);
-    }
+  void storeColour(const EffectPixel& p, const Colour& colour) {
+    std::vector<int16_t>& map = render_.layer.colour;
+    const size_t at = colourEntry(map, g_.stride, p.row, p.column);
+    map[at] = static_cast<int16_t>(std::clamp(colour.blue, INT16_MIN, INT16_MAX));
+    map[at + 1] = static_cast<int16_t>(std::clamp(colour.green, INT16_MIN, INT16_MAX));
+    map[at + 2] = static_cast<int16_t>(std::clamp(colour.red, INT16_MIN, INT16_MAX));
+  }
 
-    void outline(const EffectPixel& p) {
-        const double distance = std::sqrt(static_cast<double>(p.squaredDistance));
-        store(p, effectColour_, (std::sqrt(reachSquared()) - distance) / 2);
-    }
-
-    // A ring at the reach: soft outer edge, solid core, soft inner edge.
-    void ring(const EffectPixel& p) {
-        const double e = std::sqrt(reachSquared());
-        const double edge = std::clamp(e - 4, 0.0, 2.0);
-        const double core = std::clamp(e - 6, 0.0, 2.0);
-        const double distance = std::sqrt(static_cast<double>(p.squaredDistance));
-        double coverage;
-        if (distance >= e - edge) {
-            // Below four pixels of reach there is no edge, so no ring.
-            coverage = edge > 0 ? (e - distance) / edge : 0;
-        } else if (distance >= e - edge - core) {
-            coverage = 1;
-        } else if (distance >= e - core - 2 * edge) {
-            coverage = (distance - e + core + 2 * edge) / edge;
-        } else {
-            return;
-        }
-        store(p, effectColour_, coverage);
-    }
-
-    void glow(const EffectPixel& p) {
-        const double spread = std::sqrt(p.squaredDistance / reachSquared());
-        render_.layer.transparency[p.cell] = truncateToByte(100 * std::clamp(spread, 0.0, 1.0));
-        storeColour(p, effectColour_);
-    }
-
-    void store(const EffectPixel& p, const Colour& colour, double coverage) {
-        render_.layer.transparency[p.cell] = truncateToByte(100 * (1 - clampUnit(coverage)));
-        storeColour(p, colour);
-    }
-
-    void storeColour(const EffectPixel& p, const Colour& colour) {
-        std::vector<int16_t>& map = render_.layer.colour;
-        const size_t at = colourEntry(map, g_.stride, p.row, p.column);
-        map[at] = static_cast<int16_t>(std::clamp(colour.blue, INT16_MIN, INT16_MAX));
-        map[at + 1] = static_cast<int16_t>(std::clamp(colour.green, INT16_MIN, INT16_MAX));
-        map[at + 2] = static_cast<int16_t>(std::clamp(colour.red, INT16_MIN, INT16_MAX));
-    }
-
-    Render& render_;
-    const Geometry& g_;
-    BaseColour base_;
-    int32_t amount_;
-    Colour effectColour_;
-    double limit_ = 0;  // G, square pixels
+  Render& render_;
+  const Geometry& g_;
+  BaseColour base_;
+  int32_t amount_;
+  Colour effectColour_;
+  double limit_ = 0;  // G, square pixels
 };
 
 }  // namespace
 
 void paintOuterEffect(Render& render, const TextureTile& texture) {
-    if (render.args.effectAmount == 0) return;
-    OuterEffect effect(render, texture);
-    effect.paint();
+  if (render.args.effectAmount == 0) return;
+  OuterEffect effect(render, texture);
+  effect.paint();
 }
 
 }  // namespace velloro

@@ -10,89 +10,90 @@ namespace {
 constexpr int32_t kBlock = 10;
 
 int32_t floorDivide(int32_t value, int32_t divisor) {
-    const int32_t quotient = value / divisor;
-    return (value % divisor != 0 && (value < 0) != (divisor < 0)) ? quotient - 1 : quotient;
+  const int32_t quotient = value / divisor;
+  return (value % divisor != 0 && (value < 0) != (divisor < 0)) ? quotient - 1 : quotient;
 }
 
 }  // namespace
 
 void PointGrid::allocate(int32_t width, int32_t height) {
-    cellsAcross_ = std::max(1, (width + kBlock - 1) / kBlock);
-    gridRows_ = height / kBlock + 1;
-    first_.assign(static_cast<size_t>(cellCount()) + 1, 0);
-    rows_.clear();
-    columns_.clear();
+  cellsAcross_ = std::max(1, (width + kBlock - 1) / kBlock);
+  gridRows_ = height / kBlock + 1;
+  first_.assign(static_cast<size_t>(cellCount()) + 1, 0);
+  rows_.clear();
+  columns_.clear();
 }
 
 int32_t PointGrid::cellOfPixel(int32_t row, int32_t column) const {
-    const int32_t gridRow = std::clamp(floorDivide(row, kBlock), 0, gridRows_ - 1);
-    const int32_t gridColumn = std::clamp(floorDivide(column, kBlock), 0, cellsAcross_ - 1);
-    return gridRow * cellsAcross_ + gridColumn;
+  const int32_t gridRow = std::clamp(floorDivide(row, kBlock), 0, gridRows_ - 1);
+  const int32_t gridColumn = std::clamp(floorDivide(column, kBlock), 0, cellsAcross_ - 1);
+  return gridRow * cellsAcross_ + gridColumn;
 }
 
-void PointGrid::build(const std::vector<int32_t>& rows, const std::vector<int32_t>& columns, int32_t count,
-                      int32_t scale) {
-    std::vector<int32_t> cellOfPoint(static_cast<size_t>(count) + 1);
-    std::vector<int32_t> filled(static_cast<size_t>(cellCount()), 0);
-    for (int32_t i = 1; i <= count; ++i) {
-        const int32_t cell = cellOfPixel(floorDivide(rows[i], scale), floorDivide(columns[i], scale));
-        // A cell has room for 999 points; later ones are not filed.
-        cellOfPoint[i] = filled[cell] < kPointsPerGridCell - 1 ? cell : -1;
-        if (cellOfPoint[i] >= 0) ++filled[cell];
-    }
-    for (int32_t cell = 0; cell < cellCount(); ++cell) first_[cell + 1] = first_[cell] + filled[cell];
-    rows_.assign(static_cast<size_t>(first_.back()), 0);
-    columns_.assign(rows_.size(), 0);
-    std::fill(filled.begin(), filled.end(), 0);
-    for (int32_t i = 1; i <= count; ++i) {
-        const int32_t cell = cellOfPoint[i];
-        if (cell < 0) continue;
-        const int32_t at = first_[cell] + filled[cell]++;
-        rows_[at] = rows[i];
-        columns_[at] = columns[i];
-    }
+void PointGrid::build(const std::vector<int32_t>& rows, const std::vector<int32_t>& columns,
+                      int32_t count, int32_t scale) {
+  std::vector<int32_t> cellOfPoint(static_cast<size_t>(count) + 1);
+  std::vector<int32_t> filled(static_cast<size_t>(cellCount()), 0);
+  for (int32_t i = 1; i <= count; ++i) {
+    const int32_t cell = cellOfPixel(floorDivide(rows[i], scale), floorDivide(columns[i], scale));
+    // A cell has room for 999 points; later ones are not filed.
+    cellOfPoint[i] = filled[cell] < kPointsPerGridCell - 1 ? cell : -1;
+    if (cellOfPoint[i] >= 0) ++filled[cell];
+  }
+  for (int32_t cell = 0; cell < cellCount(); ++cell) first_[cell + 1] = first_[cell] + filled[cell];
+  rows_.assign(static_cast<size_t>(first_.back()), 0);
+  columns_.assign(rows_.size(), 0);
+  std::fill(filled.begin(), filled.end(), 0);
+  for (int32_t i = 1; i <= count; ++i) {
+    const int32_t cell = cellOfPoint[i];
+    if (cell < 0) continue;
+    const int32_t at = first_[cell] + filled[cell]++;
+    rows_[at] = rows[i];
+    columns_[at] = columns[i];
+  }
 }
 
 bool PointGrid::holdsPoint(int64_t identifier) const {
-    if (identifier < 0 || identifier / kPointsPerGridCell >= cellCount()) return false;
-    const int64_t slot = identifier % kPointsPerGridCell;
-    return slot >= 1 && slot <= count(static_cast<int32_t>(identifier / kPointsPerGridCell));
+  if (identifier < 0 || identifier / kPointsPerGridCell >= cellCount()) return false;
+  const int64_t slot = identifier % kPointsPerGridCell;
+  return slot >= 1 && slot <= count(static_cast<int32_t>(identifier / kPointsPerGridCell));
 }
 
 int32_t PointGrid::indexOf(int64_t identifier) const {
-    return first_[identifier / kPointsPerGridCell] + static_cast<int32_t>(identifier % kPointsPerGridCell) - 1;
+  return first_[identifier / kPointsPerGridCell] +
+         static_cast<int32_t>(identifier % kPointsPerGridCell) - 1;
 }
 
 int32_t PointGrid::rowAt(int64_t identifier) const {
-    if (holdsPoint(identifier)) return rows_[indexOf(identifier)];
-    const bool isCountEntry = identifier >= 0 && identifier % kPointsPerGridCell == 0 &&
-                              identifier / kPointsPerGridCell < cellCount();
-    return isCountEntry ? count(static_cast<int32_t>(identifier / kPointsPerGridCell)) : 0;
+  if (holdsPoint(identifier)) return rows_[indexOf(identifier)];
+  const bool isCountEntry = identifier >= 0 && identifier % kPointsPerGridCell == 0 &&
+                            identifier / kPointsPerGridCell < cellCount();
+  return isCountEntry ? count(static_cast<int32_t>(identifier / kPointsPerGridCell)) : 0;
 }
 
 int32_t PointGrid::columnAt(int64_t identifier) const {
-    return holdsPoint(identifier) ? columns_[indexOf(identifier)] : 0;
+  return holdsPoint(identifier) ? columns_[indexOf(identifier)] : 0;
 }
 
 void buildPointGrid(Geometry& g) {
-    g.grid.build(g.boundaryRows, g.boundaryColumns, g.pointCount, g.scale);
+  g.grid.build(g.boundaryRows, g.boundaryColumns, g.pointCount, g.scale);
 }
 
 void setProcessedRegion(Geometry& g, int32_t layerSlot) {
-    constexpr int32_t kMargin = 32;
-    Region region;
-    if (layerSlot == 1) {
-        region = {1, g.height, 0, g.width - 3};
-    } else {
-        region = {g.box.minRow - kMargin, g.box.maxRow + kMargin,
-                  g.box.minColumn - kMargin, g.box.maxColumn + kMargin};
-    }
-    // The region never reaches outside the mask, whatever margin the caller left.
-    region.startRow = std::clamp(region.startRow, 0, g.height);
-    region.endRow = std::clamp(region.endRow, region.startRow, g.height);
-    region.startColumn = std::clamp(region.startColumn, 0, g.width);
-    region.endColumn = std::clamp(region.endColumn, region.startColumn, g.width);
-    g.region = region;
+  constexpr int32_t kMargin = 32;
+  Region region;
+  if (layerSlot == 1) {
+    region = {1, g.height, 0, g.width - 3};
+  } else {
+    region = {g.box.minRow - kMargin, g.box.maxRow + kMargin, g.box.minColumn - kMargin,
+              g.box.maxColumn + kMargin};
+  }
+  // The region never reaches outside the mask, whatever margin the caller left.
+  region.startRow = std::clamp(region.startRow, 0, g.height);
+  region.endRow = std::clamp(region.endRow, region.startRow, g.height);
+  region.startColumn = std::clamp(region.startColumn, 0, g.width);
+  region.endColumn = std::clamp(region.endColumn, region.startColumn, g.width);
+  g.region = region;
 }
 
 }  // namespace velloro

@@ -11,39 +11,39 @@ namespace velloro {
 inline constexpr int32_t kPointsPerGridCell = 1000;
 
 class PointGrid {
-public:
-    // Sizes the grid for a mask: one cell per started block of 10 columns,
-    // height / 10 + 1 rows of cells.
-    void allocate(int32_t width, int32_t height);
-    // Buckets points 1..count of the fixed-point lists by their pixel.
-    void build(const std::vector<int32_t>& rows, const std::vector<int32_t>& columns, int32_t count,
-               int32_t scale);
+ public:
+  // Sizes the grid for a mask: one cell per started block of 10 columns,
+  // height / 10 + 1 rows of cells.
+  void allocate(int32_t width, int32_t height);
+  // Buckets points 1..count of the fixed-point lists by their pixel.
+  void build(const std::vector<int32_t>& rows, const std::vector<int32_t>& columns, int32_t count,
+             int32_t scale);
 
-    int32_t cellsAcross() const { return cellsAcross_; }
-    int32_t gridRows() const { return gridRows_; }
-    int32_t cellCount() const { return cellsAcross_ * gridRows_; }
-    int32_t count(int32_t cell) const { return first_[cell + 1] - first_[cell]; }
-    // Cell of mask pixel (row, column), clamped into the grid.
-    int32_t cellOfPixel(int32_t row, int32_t column) const;
-    // A cell's points, slot 1 first.
-    const int32_t* rowsOf(int32_t cell) const { return rows_.data() + first_[cell]; }
-    const int32_t* columnsOf(int32_t cell) const { return columns_.data() + first_[cell]; }
+  int32_t cellsAcross() const { return cellsAcross_; }
+  int32_t gridRows() const { return gridRows_; }
+  int32_t cellCount() const { return cellsAcross_ * gridRows_; }
+  int32_t count(int32_t cell) const { return first_[cell + 1] - first_[cell]; }
+  // Cell of mask pixel (row, column), clamped into the grid.
+  int32_t cellOfPixel(int32_t row, int32_t column) const;
+  // A cell's points, slot 1 first.
+  const int32_t* rowsOf(int32_t cell) const { return rows_.data() + first_[cell]; }
+  const int32_t* columnsOf(int32_t cell) const { return columns_.data() + first_[cell]; }
 
-    // Fixed-point row and column filed under an identifier. Like a table of
-    // 1000 entries per cell: entry 0 of the rows holds the cell's count and
-    // entries without a point hold 0.
-    int32_t rowAt(int64_t identifier) const;
-    int32_t columnAt(int64_t identifier) const;
+  // Fixed-point row and column filed under an identifier. Like a table of
+  // 1000 entries per cell: entry 0 of the rows holds the cell's count and
+  // entries without a point hold 0.
+  int32_t rowAt(int64_t identifier) const;
+  int32_t columnAt(int64_t identifier) const;
 
-private:
-    bool holdsPoint(int64_t identifier) const;
-    int32_t indexOf(int64_t identifier) const;
+ private:
+  bool holdsPoint(int64_t identifier) const;
+  int32_t indexOf(int64_t identifier) const;
 
-    int32_t cellsAcross_ = 0;
-    int32_t gridRows_ = 0;
-    std::vector<int32_t> first_;  // cellCount() + 1 offsets into the point arrays
-    std::vector<int32_t> rows_;
-    std::vector<int32_t> columns_;
+  int32_t cellsAcross_ = 0;
+  int32_t gridRows_ = 0;
+  std::vector<int32_t> first_;  // cellCount() + 1 offsets into the point arrays
+  std::vector<int32_t> rows_;
+  std::vector<int32_t> columns_;
 };
 
 }  // namespace velloro

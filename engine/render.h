@@ -23,72 +23,73 @@ inline constexpr uint8_t kNeutralEngraving = 50;
 inline constexpr size_t kKeptCells = size_t{1} << 19;
 
 struct BoundingBox {
-    int32_t minRow = 999999;
-    int32_t maxRow = 0;
-    int32_t minColumn = 999999;
-    int32_t maxColumn = 0;
+  int32_t minRow = 999999;
+  int32_t maxRow = 0;
+  int32_t minColumn = 999999;
+  int32_t maxColumn = 0;
 };
 
 // Rows startRow..endRow-1 and columns startColumn..endColumn-1 of the mask.
 struct Region {
-    int32_t startRow = 0;
-    int32_t endRow = 0;
-    int32_t startColumn = 0;
-    int32_t endColumn = 0;
+  int32_t startRow = 0;
+  int32_t endRow = 0;
+  int32_t startColumn = 0;
+  int32_t endColumn = 0;
 };
 
 // Maps a render hands over to its layer slot.
 struct LayerMaps {
-    std::vector<uint8_t> transparency;  // percent of background showing; 222 = not set
-    std::vector<uint8_t> engraving;     // background shading in percent; 50 = neutral
-    std::vector<uint8_t> depth;         // 0 at the outline .. 255 at the deepest point
-    std::vector<int16_t> colour;        // blue, green, red at row * stride + 3 * column; 666 = empty
+  std::vector<uint8_t> transparency;  // percent of background showing; 222 = not set
+  std::vector<uint8_t> engraving;     // background shading in percent; 50 = neutral
+  std::vector<uint8_t> depth;         // 0 at the outline .. 255 at the deepest point
+  std::vector<int16_t> colour;        // blue, green, red at row * stride + 3 * column; 666 = empty
 };
 
 struct Geometry {
-    int32_t width = 0;   // W = mask stride / 3
-    int32_t height = 0;  // H = mask rows
-    int32_t stride = 0;  // mask stride in bytes
-    int32_t smoothingSteps = 2;
-    int32_t scale = 50;  // fixed-point scale S of boundary coordinates
+  int32_t width = 0;   // W = mask stride / 3
+  int32_t height = 0;  // H = mask rows
+  int32_t stride = 0;  // mask stride in bytes
+  int32_t smoothingSteps = 2;
+  int32_t scale = 50;  // fixed-point scale S of boundary coordinates
 
-    std::vector<int32_t> edgeMark;   // 1 boundary pixel, 2 its inside neighbour
-    std::vector<uint32_t> distance;  // squared distance in S^2 units per square pixel
-    std::vector<int32_t> nearest;    // nearest point identifier
-    std::vector<int32_t> boundaryRows;     // 1-based, fixed point after smoothing
-    std::vector<int32_t> boundaryColumns;
-    int32_t pointCount = 0;
-    PointGrid grid;
-    // Direction fields, worked out for the element's pixels, and for the
-    // background's too when the effect is Raised (the only reader of them).
-    std::vector<double> angle;      // direction from the nearest point, 0..1, averaged
-    std::vector<double> diagonalA;  // radians
-    std::vector<double> diagonalB;
-    std::vector<double> lightA;     // averaged sines of the diagonal angles, -1..1
-    std::vector<double> lightB;
+  std::vector<int32_t> edgeMark;      // 1 boundary pixel, 2 its inside neighbour
+  std::vector<uint32_t> distance;     // squared distance in S^2 units per square pixel
+  std::vector<int32_t> nearest;       // nearest point identifier
+  std::vector<int32_t> boundaryRows;  // 1-based, fixed point after smoothing
+  std::vector<int32_t> boundaryColumns;
+  int32_t pointCount = 0;
+  PointGrid grid;
+  // Direction fields, worked out for the element's pixels, and for the
+  // background's too when the effect is Raised (the only reader of them).
+  std::vector<double> angle;      // direction from the nearest point, 0..1, averaged
+  std::vector<double> diagonalA;  // radians
+  std::vector<double> diagonalB;
+  std::vector<double> lightA;  // averaged sines of the diagonal angles, -1..1
+  std::vector<double> lightB;
 
-    BoundingBox box;
-    Region region;
-    double maxSquaredDistance = 0;  // D, capped at 1000 * S^2
+  BoundingBox box;
+  Region region;
+  double maxSquaredDistance = 0;  // D, capped at 1000 * S^2
 
-    size_t cellCount() const { return edgeMark.size(); }
-    // Cell r * W + c of a per-pixel map, clamped into the map.
-    size_t cell(int64_t row, int64_t column) const { return clampCell(row * width + column); }
-    size_t clampCell(int64_t cell) const {
-        return static_cast<size_t>(std::clamp<int64_t>(cell, 0, static_cast<int64_t>(cellCount()) - 1));
-    }
+  size_t cellCount() const { return edgeMark.size(); }
+  // Cell r * W + c of a per-pixel map, clamped into the map.
+  size_t cell(int64_t row, int64_t column) const { return clampCell(row * width + column); }
+  size_t clampCell(int64_t cell) const {
+    return static_cast<size_t>(std::clamp<int64_t>(cell, 0, static_cast<int64_t>(cellCount()) - 1));
+  }
 };
 
 struct Render {
-    ActionArguments args;
-    Geometry geometry;
-    LayerMaps layer;
+  ActionArguments args;
+  Geometry geometry;
+  LayerMaps layer;
 
-    // Whether mask pixel (row, column) lies inside the element; the caller
-    // keeps row and column inside the mask.
-    bool isDark(int32_t row, int32_t column) const {
-        return args.mask[static_cast<size_t>(row) * geometry.stride + 3 * static_cast<size_t>(column)] < 128;
-    }
+  // Whether mask pixel (row, column) lies inside the element; the caller
+  // keeps row and column inside the mask.
+  bool isDark(int32_t row, int32_t column) const {
+    return args.mask[static_cast<size_t>(row) * geometry.stride + 3 * static_cast<size_t>(column)] <
+           128;
+  }
 };
 
 // Allocates and fills the working arrays of a render for its arguments.

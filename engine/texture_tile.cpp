@@ -9,54 +9,56 @@ namespace {
 // Remainder in 0..divisor-1 also for negative dividends, so lookups left of
 // or above the offsets stay inside the tile.
 int64_t wrap(int64_t value, int64_t divisor) {
-    const int64_t remainder = value % divisor;
-    return remainder < 0 ? remainder + divisor : remainder;
+  const int64_t remainder = value % divisor;
+  return remainder < 0 ? remainder + divisor : remainder;
 }
 
 }  // namespace
 
 void TextureTile::install(const uint8_t* picture, int32_t rowOffset, int32_t columnOffset,
                           int32_t stride, int32_t rows) {
-    release();
-    rowOffset_ = rowOffset;
-    columnOffset_ = columnOffset;
-    stride_ = std::max(stride, 0);
-    rows_ = std::max(rows, 0);
-    bytes_.assign((static_cast<size_t>(stride_) + 1) * (static_cast<size_t>(rows_) + 1), 0);
-    if (picture != nullptr && isSet()) {
-        std::memcpy(bytes_.data(), picture, static_cast<size_t>(stride_) * static_cast<size_t>(rows_));
-    }
+  release();
+  rowOffset_ = rowOffset;
+  columnOffset_ = columnOffset;
+  stride_ = std::max(stride, 0);
+  rows_ = std::max(rows, 0);
+  bytes_.assign((static_cast<size_t>(stride_) + 1) * (static_cast<size_t>(rows_) + 1), 0);
+  if (picture != nullptr && isSet()) {
+    std::memcpy(bytes_.data(), picture, static_cast<size_t>(stride_) * static_cast<size_t>(rows_));
+  }
 }
 
 void TextureTile::release() {
-    std::vector<uint8_t>().swap(bytes_);
-    stride_ = 0;
-    rows_ = 0;
-    rowOffset_ = 0;
-    columnOffset_ = 0;
+  std::vector<uint8_t>().swap(bytes_);
+  stride_ = 0;
+  rows_ = 0;
+  rowOffset_ = 0;
+  columnOffset_ = 0;
 }
 
 Colour TextureTile::at(int64_t offset) const {
-    if (bytes_.empty()) return {};
-    const int64_t last = static_cast<int64_t>(bytes_.size()) - 1;
-    auto byte = [&](int64_t index) { return static_cast<int32_t>(bytes_[std::clamp<int64_t>(index, 0, last)]); };
-    return {byte(offset), byte(offset + 1), byte(offset + 2)};
+  if (bytes_.empty()) return {};
+  const int64_t last = static_cast<int64_t>(bytes_.size()) - 1;
+  auto byte = [&](int64_t index) {
+    return static_cast<int32_t>(bytes_[std::clamp<int64_t>(index, 0, last)]);
+  };
+  return {byte(offset), byte(offset + 1), byte(offset + 2)};
 }
 
 Colour TextureTile::tiled(int32_t maskRows, int32_t row, int32_t column) const {
-    if (!isSet()) return {};
-    // A one-pixel-wide texture has period 0; it repeats its only column.
-    const int64_t period = std::max(stride_ / 3 - 1, 1);
-    const int64_t textureRow =
-        rows_ - wrap(static_cast<int64_t>(maskRows) - rowOffset_ - row, rows_) - 1;
-    const int64_t textureColumn = wrap(static_cast<int64_t>(column) - columnOffset_, period);
-    return at(textureRow * stride_ + 3 * textureColumn);
+  if (!isSet()) return {};
+  // A one-pixel-wide texture has period 0; it repeats its only column.
+  const int64_t period = std::max(stride_ / 3 - 1, 1);
+  const int64_t textureRow =
+      rows_ - wrap(static_cast<int64_t>(maskRows) - rowOffset_ - row, rows_) - 1;
+  const int64_t textureColumn = wrap(static_cast<int64_t>(column) - columnOffset_, period);
+  return at(textureRow * stride_ + 3 * textureColumn);
 }
 
 Colour TextureTile::placed(int32_t maskRows, int32_t row, int32_t column) const {
-    const int64_t textureRow = static_cast<int64_t>(row) - maskRows + rows_ + rowOffset_;
-    const int64_t textureColumn = static_cast<int64_t>(column) - columnOffset_;
-    return at(textureRow * stride_ + 3 * textureColumn);
+  const int64_t textureRow = static_cast<int64_t>(row) - maskRows + rows_ + rowOffset_;
+  const int64_t textureColumn = static_cast<int64_t>(column) - columnOffset_;
+  return at(textureRow * stride_ + 3 * textureColumn);
 }
 
 }  // namespace velloro

@@ -3,6 +3,6 @@
 #include "software_manager.h"
 
 int main() {
-    startSoftwareManager();
-    return 0;
+  startSoftwareManager();
+  return 0;
 }

@@ -4,20 +4,20 @@
 #include <QStandardPaths>
 
 QStringList softwareManagerCandidates() {
-    return {QStringLiteral("gnome-software"), QStringLiteral("plasma-discover"),
-            QStringLiteral("mintinstall"), QStringLiteral("pamac-manager"),
-            QStringLiteral("synaptic-pkexec"), QStringLiteral("software-properties-gtk")};
+  return {QStringLiteral("gnome-software"),  QStringLiteral("plasma-discover"),
+          QStringLiteral("mintinstall"),     QStringLiteral("pamac-manager"),
+          QStringLiteral("synaptic-pkexec"), QStringLiteral("software-properties-gtk")};
 }
 
 QString findSoftwareManager() {
-    for (const QString& name : softwareManagerCandidates()) {
-        const QString path = QStandardPaths::findExecutable(name);
-        if (!path.isEmpty()) return path;
-    }
-    return {};
+  for (const QString& name : softwareManagerCandidates()) {
+    const QString path = QStandardPaths::findExecutable(name);
+    if (!path.isEmpty()) return path;
+  }
+  return {};
 }
 
 void startSoftwareManager() {
-    const QString manager = findSoftwareManager();
-    if (!manager.isEmpty()) QProcess::startDetached(manager, {});
+  const QString manager = findSoftwareManager();
+  if (!manager.isEmpty()) QProcess::startDetached(manager, {});
 }

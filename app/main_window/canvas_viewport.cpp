@@ -71,7 +71,6 @@ void CanvasViewport::scrollHorizontally(int value) {
 }
 
 void CanvasViewport::scrollVertically(int value) {
-  runTrapped(platform(), siteTag::frmMain_VScroll1_Change, [&] {
-    Pct->move(Pct->x(), VScroll1->y() - value);
-  });
+  runTrapped(platform(), siteTag::frmMain_VScroll1_Change,
+             [&] { Pct->move(Pct->x(), VScroll1->y() - value); });
 }

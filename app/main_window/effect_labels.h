@@ -11,9 +11,9 @@ QString percentLabel(int value);
 
 // What a shadow slider's label pair shows for the effect selected.
 struct ShadowLabels {
-  QString value;                 // `Label2` (k)
-  std::optional<QString> first;  // `Label1` (1), when the effect names it
-  std::optional<QString> second; // `Label1` (2)
+  QString value;                  // `Label2` (k)
+  std::optional<QString> first;   // `Label1` (1), when the effect names it
+  std::optional<QString> second;  // `Label1` (2)
 };
 
 // The labels of shadow slider k (1..3) at value v with `effect` selected;

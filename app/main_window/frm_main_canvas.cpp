@@ -26,16 +26,20 @@ constexpr int edgeScrollMargin = 5;
 void panBar(QScrollBar* bar, int& anchor, int pointer) {
   if (!bar->isVisible()) return;
   const int value = anchor - pointer + bar->value();
-  if (value >= 0 && value <= bar->maximum()) bar->setValue(value);
-  else anchor = pointer;
+  if (value >= 0 && value <= bar->maximum())
+    bar->setValue(value);
+  else
+    anchor = pointer;
 }
 
 // Scrolls a visible bar by one pixel when the pointer is past the far edge
 // of the visible canvas or before its near edge.
 void nudgeBarAtEdge(QScrollBar* bar, int pointer, int farEdge) {
   if (!bar->isVisible()) return;
-  if (pointer > farEdge && bar->value() < bar->maximum()) bar->setValue(bar->value() + 1);
-  else if (pointer < bar->value() && bar->value() > 0) bar->setValue(bar->value() - 1);
+  if (pointer > farEdge && bar->value() < bar->maximum())
+    bar->setValue(bar->value() + 1);
+  else if (pointer < bar->value() && bar->value() > 0)
+    bar->setValue(bar->value() - 1);
 }
 
 }  // namespace
@@ -126,7 +130,6 @@ void FrmMain::canvasMoved(Qt::MouseButtons buttons, QPoint at) {
   });
 }
 
-
 // The anchor stays in canvas pixels while the canvas moves under the
 // pointer, so the grabbed point follows the pointer.
 void FrmMain::pan(QPoint at) {
@@ -186,8 +189,10 @@ void FrmMain::askAndCrop() {
   } catch (...) {
   }
   Pct->hideRubberBand();
-  if (answer == MessageAnswer::Yes) cropCanvas(anchor, moving);
-  else Pct->setCursor(Qt::CrossCursor);
+  if (answer == MessageAnswer::Yes)
+    cropCanvas(anchor, moving);
+  else
+    Pct->setCursor(Qt::CrossCursor);
 }
 
 void FrmMain::cropCanvas(QPoint from, QPoint to) {

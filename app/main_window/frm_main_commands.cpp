@@ -80,9 +80,12 @@ void FrmMain::buildToolbar() {
         button->setObjectName(entry.key);
         button->setToolTip(entry.key);
         button->setCheckable(entry.style == ToolStyle::Check);
-        if (entry.style == ToolStyle::Check) button->setChecked(entry.initiallyOn);
-        else button->setEnabled(entry.initiallyOn);
-        connect(button, &QAction::triggered, this, [this, key = entry.key] { toolbarClicked(key); });
+        if (entry.style == ToolStyle::Check)
+          button->setChecked(entry.initiallyOn);
+        else
+          button->setEnabled(entry.initiallyOn);
+        connect(button, &QAction::triggered, this,
+                [this, key = entry.key] { toolbarClicked(key); });
         toolButtons_.insert(entry.key, button);
       }
     }
@@ -97,7 +100,7 @@ void FrmMain::buildMenus() {
     if (definition.inMenuBar) menuBar()->addMenu(menu);
     for (const MenuEntry& entry : definition.entries) {
       QAction* action = entry.caption == QLatin1String("-") ? menu->addSeparator()
-                                                             : menu->addAction(entry.caption);
+                                                            : menu->addAction(entry.caption);
       action->setObjectName(entry.name);
       if (!entry.shortcut.isEmpty()) action->setShortcut(QKeySequence(entry.shortcut));
       menuEntries_.insert(entry.name, action);
@@ -119,16 +122,17 @@ void FrmMain::connectMenuEntries() {
   on("mnuEditUndo", siteTag::frmMain_mnuEditUndo_Click,
      [] { design().undo.undo(design().workingFiles.canvas, platform()); });
   on("mnuEditRedo", siteTag::frmMain_mnuEditRedo_Click, [] { design().undo.redo(); });
-  on("mnuToolsPicture", siteTag::frmMain_mnuToolsPicture_Click,
-     [this] {
-       selectSource(sourceKind::Picture, Qt::NoButton);
-       showPictureTool();
-     });
+  on("mnuToolsPicture", siteTag::frmMain_mnuToolsPicture_Click, [this] {
+    selectSource(sourceKind::Picture, Qt::NoButton);
+    showPictureTool();
+  });
   on("mnuToolsDrawing", siteTag::frmMain_mnuToolsDrawing_Click,
      [this] { selectSource(sourceKind::Shape, Qt::NoButton); });
   on("mnuToolsSymbols", siteTag::frmMain_mnuToolsSymbols_Click, [this] { showSymbols(); });
-  connect(menuEntry(QStringLiteral("mnucrop")), &QAction::triggered, this, &FrmMain::cropModeClicked);
-  connect(menuEntry(QStringLiteral("mnuEditFont")), &QAction::triggered, this, &FrmMain::fontDialog);
+  connect(menuEntry(QStringLiteral("mnucrop")), &QAction::triggered, this,
+          &FrmMain::cropModeClicked);
+  connect(menuEntry(QStringLiteral("mnuEditFont")), &QAction::triggered, this,
+          &FrmMain::fontDialog);
   connect(menu(QStringLiteral("mnuTools")), &QMenu::aboutToShow, this, &FrmMain::toolsMenuOpening);
   connect(menu(QStringLiteral("mnuedit")), &QMenu::aboutToShow, this, &FrmMain::editMenuOpening);
 }

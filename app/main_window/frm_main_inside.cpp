@@ -2,7 +2,6 @@
 // dialog, the texture, the curve axis and the surface pattern.
 #include <QFileInfo>
 
-#include "tools/open_picture_dialog.h"
 #include "main_window/frm_main.h"
 #include "main_window/ignore_failures.h"
 #include "main_window/panel_pictures.h"
@@ -13,6 +12,7 @@
 #include "state/render_pipeline.h"
 #include "state/site_tags.h"
 #include "state/texture_window.h"
+#include "tools/open_picture_dialog.h"
 
 namespace {
 
@@ -34,13 +34,15 @@ void FrmMain::setFillColour(const QColor& colour) {
 
 void FrmMain::fillPalettePressed(Qt::MouseButtons buttons, QPoint at) {
   runTrapped(platform(), siteTag::frmMain_Picture4_MouseDown, [&] {
-    if (auto colour = paletteColour(panels->Picture4->picture(), buttons, at)) setFillColour(*colour);
+    if (auto colour = paletteColour(panels->Picture4->picture(), buttons, at))
+      setFillColour(*colour);
   });
 }
 
 void FrmMain::fillPaletteMoved(Qt::MouseButtons buttons, QPoint at) {
   runTrapped(platform(), siteTag::frmMain_Picture4_MouseMove, [&] {
-    if (auto colour = paletteColour(panels->Picture4->picture(), buttons, at)) setFillColour(*colour);
+    if (auto colour = paletteColour(panels->Picture4->picture(), buttons, at))
+      setFillColour(*colour);
   });
 }
 

@@ -63,8 +63,9 @@ void FrmMain::shadowSliderReleased(int k) {
 }
 
 void FrmMain::outlineSliderChanged() {
-  runTrapped(platform(), siteTag::frmMain_SliderOutline_ValueChange,
-             [this] { panels->LabelOutline2->setText(percentLabel(panels->SliderOutline->Value())); });
+  runTrapped(platform(), siteTag::frmMain_SliderOutline_ValueChange, [this] {
+    panels->LabelOutline2->setText(percentLabel(panels->SliderOutline->Value()));
+  });
 }
 
 void FrmMain::outlineSliderReleased() {
@@ -115,6 +116,7 @@ void FrmMain::outlinePaletteMoved(Qt::MouseButtons buttons, QPoint at) {
 
 void FrmMain::outlineButtonClicked() {
   runTrapped(platform(), siteTag::frmMain_CmdOutline_Click, [this] {
-    if (auto chosen = platform().chooseColour(panels->outlineButtonColour())) takeOutlineColour(*chosen);
+    if (auto chosen = platform().chooseColour(panels->outlineButtonColour()))
+      takeOutlineColour(*chosen);
   });
 }

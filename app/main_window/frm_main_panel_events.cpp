@@ -17,10 +17,13 @@ bool clicked(const PictureBox& box, Qt::MouseButton button, QPoint at) {
 
 void FrmMain::connectPanels() {
   connect(panels->Picture4, &PictureBox::mousePressed, this,
-          [this](Qt::MouseButton, Qt::MouseButtons buttons, QPoint at) { fillPalettePressed(buttons, at); });
+          [this](Qt::MouseButton, Qt::MouseButtons buttons, QPoint at) {
+            fillPalettePressed(buttons, at);
+          });
   connect(panels->Picture4, &PictureBox::mouseMoved, this, &FrmMain::fillPaletteMoved);
   for (int i = 0; i < 2; ++i)
-    connect(panels->CmdInside[i], &QPushButton::clicked, this, [this, i] { insideCommandClicked(i); });
+    connect(panels->CmdInside[i], &QPushButton::clicked, this,
+            [this, i] { insideCommandClicked(i); });
   for (int i = 0; i < 3; ++i)
     connect(panels->OptClr[i], &QRadioButton::clicked, this, [this, i] { curveAxisClicked(i); });
   for (int i = 0; i < 4; ++i) {
@@ -38,15 +41,20 @@ void FrmMain::connectPanels() {
             [this, i](Qt::MouseButton, Qt::MouseButtons, QPoint at) { selectMaterial(i, at.y()); });
 
   for (int k = 1; k <= 3; ++k) {
-    connect(panels->MirelSlider1[k], &MirelSlider::valueChanged, this, [this, k] { shadowSliderChanged(k); });
-    connect(panels->MirelSlider1[k], &MirelSlider::released, this, [this, k] { shadowSliderReleased(k); });
+    connect(panels->MirelSlider1[k], &MirelSlider::valueChanged, this,
+            [this, k] { shadowSliderChanged(k); });
+    connect(panels->MirelSlider1[k], &MirelSlider::released, this,
+            [this, k] { shadowSliderReleased(k); });
   }
   connect(panels->SliderOutline, &MirelSlider::valueChanged, this, &FrmMain::outlineSliderChanged);
   connect(panels->SliderOutline, &MirelSlider::released, this, &FrmMain::outlineSliderReleased);
-  connect(panels->SliderEngraved, &MirelSlider::valueChanged, this, &FrmMain::engravedSliderChanged);
+  connect(panels->SliderEngraved, &MirelSlider::valueChanged, this,
+          &FrmMain::engravedSliderChanged);
   connect(panels->SliderEngraved, &MirelSlider::released, this, &FrmMain::engravedSliderReleased);
   connect(panels->PictureOutline, &PictureBox::mousePressed, this,
-          [this](Qt::MouseButton, Qt::MouseButtons buttons, QPoint at) { outlinePalettePressed(buttons, at); });
+          [this](Qt::MouseButton, Qt::MouseButtons buttons, QPoint at) {
+            outlinePalettePressed(buttons, at);
+          });
   connect(panels->PictureOutline, &PictureBox::mouseMoved, this, &FrmMain::outlinePaletteMoved);
   connect(panels->CmdOutline, &QPushButton::clicked, this, &FrmMain::outlineButtonClicked);
 
@@ -57,12 +65,18 @@ void FrmMain::connectPanels() {
   connect(panels->SliderDeform, &MirelSlider::valueChanged, this, deformLabel);
   connect(panels->SliderDeform, &MirelSlider::released, this, deformLabel);
 
-  connect(panels->PicBezier, &PictureBox::mousePressed, this,
-          [this](Qt::MouseButton button, Qt::MouseButtons, QPoint at) { curveBoxPressed(button, at); });
+  connect(
+      panels->PicBezier, &PictureBox::mousePressed, this,
+      [this](Qt::MouseButton button, Qt::MouseButtons, QPoint at) { curveBoxPressed(button, at); });
   connect(panels->PicBezier, &PictureBox::mouseMoved, this, &FrmMain::curveBoxMoved);
   connect(panels->PicBezier, &PictureBox::mouseReleased, this,
-          [this](Qt::MouseButton button, Qt::MouseButtons, QPoint at) { curveBoxReleased(button, at); });
-  connect(menuEntry(QStringLiteral("mnubezierreset")), &QAction::triggered, this, &FrmMain::resetCurve);
-  connect(menuEntry(QStringLiteral("mnubeziersave")), &QAction::triggered, this, &FrmMain::saveCurveAs);
-  connect(menuEntry(QStringLiteral("mnubezierload")), &QAction::triggered, this, &FrmMain::loadCurveFile);
+          [this](Qt::MouseButton button, Qt::MouseButtons, QPoint at) {
+            curveBoxReleased(button, at);
+          });
+  connect(menuEntry(QStringLiteral("mnubezierreset")), &QAction::triggered, this,
+          &FrmMain::resetCurve);
+  connect(menuEntry(QStringLiteral("mnubeziersave")), &QAction::triggered, this,
+          &FrmMain::saveCurveAs);
+  connect(menuEntry(QStringLiteral("mnubezierload")), &QAction::triggered, this,
+          &FrmMain::loadCurveFile);
 }

@@ -78,7 +78,8 @@ void FrmMain::effectListClicked() {
     const int chosen = std::max(0, panels->List3->currentRow());
     state.effectType = chosen;
     KindRow& row = state.kindSettings[state.sourceKind];
-    if (previous != effectType::NoContour) storeEffectSliders(row, previous, slidersOf(*panels, previous));
+    if (previous != effectType::NoContour)
+      storeEffectSliders(row, previous, slidersOf(*panels, previous));
     if (chosen == effectType::NoContour) return;
     setSliders(*panels, chosen, loadEffectSliders(row, chosen));
     showEffectControls(chosen);

@@ -136,7 +136,8 @@ void FrmMain::fontDialog() {
   runTrapped(platform(), siteTag::frmMain_mnuEditFont_Click, [this] {
     std::optional<QFont> chosen = platform().chooseFont(textPicture().font);
     if (!chosen) return;
-    chosen->setPointSizeF(std::clamp(chosen->pointSizeF(), smallestDialogFontSize, largestFontSize));
+    chosen->setPointSizeF(
+        std::clamp(chosen->pointSizeF(), smallestDialogFontSize, largestFontSize));
     textPicture().font = *chosen;
     QFont shown = Frame1->Text1->font();
     shown.setFamily(chosen->family());
@@ -173,10 +174,12 @@ void FrmMain::showSourceHint(int index, Qt::MouseButton button) {
   if (design().kindSettings[index][kindColumn::Available] != 0) return;
   const QString text =
       index == sourceKind::Shape
-          ? QStringLiteral("No shape drawn !\r\nRight-click on the \"shape\" button to call the "
-                           "shape drawing tool.")
-          : QStringLiteral("No picture loaded !\r\nRight-click on the \"pic\" button to call the "
-                           "picture tool.");
+          ? QStringLiteral(
+                "No shape drawn !\r\nRight-click on the \"shape\" button to call the "
+                "shape drawing tool.")
+          : QStringLiteral(
+                "No picture loaded !\r\nRight-click on the \"pic\" button to call the "
+                "picture tool.");
   platform().showMessage({text, MessageIcon::Information, MessageButtons::Ok});
 }
 

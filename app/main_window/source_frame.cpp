@@ -19,8 +19,10 @@ class SourceButton : public QRadioButton {
   }
   void mouseReleaseEvent(QMouseEvent*) override {}
   void keyPressEvent(QKeyEvent* event) override {
-    if (event->key() == Qt::Key_Space) emit frame_->sourcePressed(index_, Qt::LeftButton);
-    else QRadioButton::keyPressEvent(event);
+    if (event->key() == Qt::Key_Space)
+      emit frame_->sourcePressed(index_, Qt::LeftButton);
+    else
+      QRadioButton::keyPressEvent(event);
   }
 
  private:

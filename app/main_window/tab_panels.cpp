@@ -66,7 +66,8 @@ TabPanels::TabPanels(QWidget* parent) : QWidget(parent), tabstrip1(new QTabBar(t
   for (const char* caption : {"Inside", "Edge", "Outside", "Deformation"})
     tabstrip1->addTab(tabCaption(QLatin1String(caption)));
   for (int i = 0; i < 4; ++i) {
-    Frametab[i] = frame(this, indexed("Frametab", i), QRect(panelHiddenLeft, panelTopInStrip, 552, 82));
+    Frametab[i] =
+        frame(this, indexed("Frametab", i), QRect(panelHiddenLeft, panelTopInStrip, 552, 82));
     Frametab[i]->setFrameShape(QFrame::StyledPanel);
   }
   buildInside(Frametab[0]);
@@ -106,8 +107,8 @@ void TabPanels::buildInside(QFrame* panel) {
   CmdInside[1] = placed(new QPushButton(QStringLiteral("load texture"), panel),
                         indexed("CmdInside", 1), {104, 55, 86, 23});
   for (int i = 0; i < 4; ++i)
-    PicInside1[i] = pictureBox(panel, indexed("PicInside1", i), surfacePatternThumbnail(i, patternThumbnailSize),
-                               {198 + i * 27, 4});
+    PicInside1[i] = pictureBox(panel, indexed("PicInside1", i),
+                               surfacePatternThumbnail(i, patternThumbnailSize), {198 + i * 27, 4});
   QImage preview(fillPreviewWidth, fillPreviewHeight, QImage::Format_RGB888);
   preview.fill(Qt::white);
   PicInside2[0] = pictureBox(panel, indexed("PicInside2", 0), preview, {198, 36});
@@ -115,7 +116,8 @@ void TabPanels::buildInside(QFrame* panel) {
   const char* axes[] = {"T-> B", "L-> R", "C-> E"};
   const char* tips[] = {"Top --> Bottom", "Left --> Right", "Center --> Edge"};
   for (int i = 0; i < 3; ++i) {
-    OptClr[i] = radio(Frame2, indexed("OptClr", i), QLatin1String(axes[i]), {2, 2 + i * 24, 64, 22});
+    OptClr[i] =
+        radio(Frame2, indexed("OptClr", i), QLatin1String(axes[i]), {2, 2 + i * 24, 64, 22});
     OptClr[i]->setToolTip(QLatin1String(tips[i]));
   }
   OptClr[0]->setChecked(true);
@@ -126,8 +128,8 @@ void TabPanels::buildInside(QFrame* panel) {
 
 void TabPanels::buildEdge(QFrame* panel) {
   for (int i = 0; i < 8; ++i)
-    Picture3[i] = pictureBox(panel, indexed("Picture3", i), materialThumbnail(i, materialThumbnailSize),
-                             {8 + i * 62, 12});
+    Picture3[i] = pictureBox(panel, indexed("Picture3", i),
+                             materialThumbnail(i, materialThumbnailSize), {8 + i * 62, 12});
 }
 
 void TabPanels::buildOutside(QFrame* panel) {
@@ -154,9 +156,10 @@ void TabPanels::buildShadowFrame() {
     const int top = 2 + (k - 1) * 24;
     Label1[k - 1] = label(FrameShadow, indexed("Label1", k - 1), QLatin1String(captions[k - 1]),
                           {0, top, 84, 20});
-    MirelSlider1[k] = slider(FrameShadow, indexed("MirelSlider1", k), initial[k - 1], {86, top, 150, 20});
-    Label2[k] = label(FrameShadow, indexed("Label2", k), QLatin1String(values[k - 1]),
-                      {240, top, 56, 20});
+    MirelSlider1[k] =
+        slider(FrameShadow, indexed("MirelSlider1", k), initial[k - 1], {86, top, 150, 20});
+    Label2[k] =
+        label(FrameShadow, indexed("Label2", k), QLatin1String(values[k - 1]), {240, top, 56, 20});
   }
 }
 
@@ -166,9 +169,10 @@ void TabPanels::buildOutlineFrame() {
   SliderOutline = slider(FrameOutline, QStringLiteral("SliderOutline"), 50, {86, 2, 150, 20});
   LabelOutline2 = label(FrameOutline, QStringLiteral("LabelOutline2"), QStringLiteral("50 %"),
                         {240, 2, 56, 20});
-  PictureOutline = pictureBox(FrameOutline, QStringLiteral("PictureOutline"), colourPalette({150, 22}),
-                              {86, 30});
-  CmdOutline = placed(new QPushButton(FrameOutline), QStringLiteral("CmdOutline"), {240, 30, 40, 22});
+  PictureOutline = pictureBox(FrameOutline, QStringLiteral("PictureOutline"),
+                              colourPalette({150, 22}), {86, 30});
+  CmdOutline =
+      placed(new QPushButton(FrameOutline), QStringLiteral("CmdOutline"), {240, 30, 40, 22});
 }
 
 void TabPanels::buildEngravedFrame() {
@@ -180,9 +184,11 @@ void TabPanels::buildEngravedFrame() {
 void TabPanels::buildDeformation(QFrame* panel) {
   const char* captions[] = {"No", "Rotate", "Curve"};
   for (int i = 0; i < 3; ++i)
-    Option2[i] = radio(panel, indexed("Option2", i), QLatin1String(captions[i]), {6, 4 + i * 24, 80, 22});
+    Option2[i] =
+        radio(panel, indexed("Option2", i), QLatin1String(captions[i]), {6, 4 + i * 24, 80, 22});
   Option2[0]->setChecked(true);
-  LabelDef1 = label(panel, QStringLiteral("LabelDef1"), QStringLiteral("Orientation :"), {100, 28, 84, 20});
+  LabelDef1 =
+      label(panel, QStringLiteral("LabelDef1"), QStringLiteral("Orientation :"), {100, 28, 84, 20});
   SliderDeform = slider(panel, QStringLiteral("SliderDeform"), 0, {186, 28, 200, 20});
   LabelDef2 = label(panel, QStringLiteral("LabelDef2"), QStringLiteral("0 °"), {392, 28, 60, 20});
 }
@@ -218,8 +224,9 @@ void TabPanels::selectCurveAxis(int axis) { OptClr[std::clamp(axis, 0, 2)]->setC
 
 void TabPanels::paintOutlineButton(const QColor& colour) {
   outlineButtonColour_ = colour;
-  CmdOutline->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px outset gray; }")
-                                .arg(colour.name()));
+  CmdOutline->setStyleSheet(
+      QStringLiteral("QPushButton { background-color: %1; border: 1px outset gray; }")
+          .arg(colour.name()));
 }
 
 void TabPanels::showTexturePreview(const QImage& texture) {

@@ -35,14 +35,14 @@ class TabPanels : public QWidget {
   std::array<QFrame*, 4> Frametab;
 
   // "Inside"
-  std::array<QRadioButton*, 2> Option3;  // "color :", "Texture :"
-  PictureBox* Picture4;                  // fill colour palette
-  std::array<QPushButton*, 2> CmdInside; // "more", "load texture"
-  std::array<PictureBox*, 4> PicInside1; // surface patterns
+  std::array<QRadioButton*, 2> Option3;   // "color :", "Texture :"
+  PictureBox* Picture4;                   // fill colour palette
+  std::array<QPushButton*, 2> CmdInside;  // "more", "load texture"
+  std::array<PictureBox*, 4> PicInside1;  // surface patterns
   QFrame* Frame2;
-  std::array<QRadioButton*, 3> OptClr;   // curve axis
-  PictureBox* PicBezier;                 // profile curve
-  std::array<PictureBox*, 2> PicInside2; // fill preview, texture preview
+  std::array<QRadioButton*, 3> OptClr;    // curve axis
+  PictureBox* PicBezier;                  // profile curve
+  std::array<PictureBox*, 2> PicInside2;  // fill preview, texture preview
 
   // "Edge"
   std::array<PictureBox*, 8> Picture3;  // materials

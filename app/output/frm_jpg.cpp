@@ -36,8 +36,7 @@ void removeIfThere(const QString& path) {
 
 }  // namespace
 
-FrmJpg::FrmJpg(const QImage& relief, const QString& mode, const QString& chosenName,
-               QWidget* owner)
+FrmJpg::FrmJpg(const QImage& relief, const QString& mode, const QString& chosenName, QWidget* owner)
     : QDialog(owner), relief_(relief), mode_(mode), chosenName_(chosenName) {
   setObjectName(QStringLiteral("frmJPG"));
   setWindowTitle(QStringLiteral(" JPEG quality/weight optimizer."));
@@ -73,9 +72,8 @@ void FrmJpg::activate() {
     activated_ = true;
     // The size a BMP of the relief picture would have when it was never
     // saved: computed, so no file has to be written and removed for it.
-    const qint64 current = QFileInfo(rememberedName_).isFile()
-                               ? fileLength(rememberedName_)
-                               : bmpFileBytes(relief_).size();
+    const qint64 current = QFileInfo(rememberedName_).isFile() ? fileLength(rememberedName_)
+                                                               : bmpFileBytes(relief_).size();
     Label1[9]->setText(bytesReadout(current));
     Label1[8]->setText(kilobytesReadout(current));
     showNewSize();
@@ -139,8 +137,7 @@ void FrmJpg::encodeAndShow(int quality) {
 
 // Whatever JPEG there is; none after a failed encoding.
 void FrmJpg::showPreview() {
-  Picture1->setPicture(QFileInfo(temporaryJpeg_).isFile() ? loadPicture(temporaryJpeg_)
-                                                          : QImage());
+  Picture1->setPicture(QFileInfo(temporaryJpeg_).isFile() ? loadPicture(temporaryJpeg_) : QImage());
 }
 
 void FrmJpg::showNewSize() {

@@ -37,19 +37,21 @@ void FrmJpg::buildControls() {
   CCRPSlider1->setRange(0, 100);
   // Encoding follows the released slider, not every step of a drag.
   CCRPSlider1->setTracking(false);
-  Label1[5] = placed<QLabel>(this, "Label1", QStringLiteral("Highest compression"),
-                             {8, 296, 160, 20});
-  Label1[2] = placed<QLabel>(this, "Label1", QStringLiteral("Highest quality"), {300, 296, 125, 20});
+  Label1[5] =
+      placed<QLabel>(this, "Label1", QStringLiteral("Highest compression"), {8, 296, 160, 20});
+  Label1[2] =
+      placed<QLabel>(this, "Label1", QStringLiteral("Highest quality"), {300, 296, 125, 20});
   Label1[2]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
   Frame1 = new QGroupBox(this);
   Frame1->setObjectName(QStringLiteral("Frame1"));
   Frame1->setGeometry(436, 4, 135, 200);
-  Label1[1] = placed<QLabel>(Frame1, "Label1", QStringLiteral("Current file size :"),
-                             {8, 12, 122, 20});
+  Label1[1] =
+      placed<QLabel>(Frame1, "Label1", QStringLiteral("Current file size :"), {8, 12, 122, 20});
   Label1[9] = placed<QLabel>(Frame1, "Label1", QString(), {8, 36, 122, 20});
   Label1[8] = placed<QLabel>(Frame1, "Label1", QString(), {8, 58, 122, 20});
-  Label1[0] = placed<QLabel>(Frame1, "Label1", QStringLiteral("New file size :"), {8, 104, 122, 20});
+  Label1[0] =
+      placed<QLabel>(Frame1, "Label1", QStringLiteral("New file size :"), {8, 104, 122, 20});
   Label1[3] = placed<QLabel>(Frame1, "Label1", QString(), {8, 128, 122, 20});
   Label1[4] = placed<QLabel>(Frame1, "Label1", QString(), {8, 150, 122, 20});
 

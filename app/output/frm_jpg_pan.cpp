@@ -35,7 +35,8 @@ void FrmJpg::fitScrollBars() {
 
 void FrmJpg::scrolled() {
   const bool horizontal = sender() == HScroll1;
-  runTrapped(platform(), horizontal ? siteTag::frmJPG_HScroll1_Change : siteTag::frmJPG_VScroll1_Change,
+  runTrapped(platform(),
+             horizontal ? siteTag::frmJPG_HScroll1_Change : siteTag::frmJPG_VScroll1_Change,
              [this] { Picture1->move(-HScroll1->value(), -VScroll1->value()); });
 }
 

@@ -25,7 +25,8 @@ FrmPrint::FrmPrint(std::function<QImage()> relief, QWidget* owner)
   Label2 = placed<QLabel>(this, "Label2", QStringLiteral("Size :"), {288, 16, 48, 24});
   CmdDecrease = placed<QPushButton>(this, "CmdDecrease", QStringLiteral("-"), {336, 14, 32, 28});
   CmdIncrease = placed<QPushButton>(this, "CmdIncrease", QStringLiteral("+"), {372, 14, 32, 28});
-  Morebutton = placed<QPushButton>(this, "Morebutton", QStringLiteral("&More"), {288, 168, 116, 28});
+  Morebutton =
+      placed<QPushButton>(this, "Morebutton", QStringLiteral("&More"), {288, 168, 116, 28});
   OKButton = placed<QPushButton>(this, "OKButton", QStringLiteral("&OK"), {288, 204, 116, 28});
   CancelButton =
       placed<QPushButton>(this, "CancelButton", QStringLiteral("&Cancel"), {288, 240, 116, 28});

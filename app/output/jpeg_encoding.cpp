@@ -6,8 +6,8 @@
 namespace {
 
 void reportWriteError(Platform& platform) {
-  platform.showMessage({QStringLiteral("Error on file write."), MessageIcon::None,
-                        MessageButtons::Ok});
+  platform.showMessage(
+      {QStringLiteral("Error on file write."), MessageIcon::None, MessageButtons::Ok});
 }
 
 // Open, read and close the source; null when a step failed (and was reported).

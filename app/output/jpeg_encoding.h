@@ -8,5 +8,4 @@
 class Platform;
 
 // Returns whether the JPEG file is in place.
-bool encodeJpeg(const QString& source, const QString& destination, int quality,
-                Platform& platform);
+bool encodeJpeg(const QString& source, const QString& destination, int quality, Platform& platform);

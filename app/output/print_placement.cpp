@@ -40,7 +40,8 @@ PagePreview previewOf(const PrinterPage& printer, int unitX, int unitY) {
   preview.pixels = {roundHalfEven(double(preview.twips.width()) / unitX),
                     roundHalfEven(double(preview.twips.height()) / unitY)};
   preview.scale = double(w) / preview.twips.width();
-  const double unprintableTwipsX = double(w - printer.printable.width()) * preview.twips.width() / w;
+  const double unprintableTwipsX =
+      double(w - printer.printable.width()) * preview.twips.width() / w;
   const double unprintableTwipsY =
       double(h - printer.printable.height()) * preview.twips.height() / h;
   preview.unprintableX = unprintableTwipsX / unitX;
@@ -50,7 +51,8 @@ PagePreview previewOf(const PrinterPage& printer, int unitX, int unitY) {
 
 QRect centredPicture(const PagePreview& preview, QSize picture) {
   const int boxWidth = roundHalfEven(preview.twips.width() - preview.unprintableX * preview.unitX);
-  const int boxHeight = roundHalfEven(preview.twips.height() - preview.unprintableY * preview.unitY);
+  const int boxHeight =
+      roundHalfEven(preview.twips.height() - preview.unprintableY * preview.unitY);
   const int pictureWidth = picture.width() * preview.unitX;
   const int pictureHeight = picture.height() * preview.unitY;
   const int fittedWidth = fitWidth(boxWidth, boxHeight, pictureWidth, pictureHeight);

@@ -14,10 +14,10 @@ struct PrinterPage {
 };
 
 struct PagePreview {
-  QSize twips;               // the miniature page, in twips
-  QSize pixels;              // the same in screen pixels
-  double scale = 1.0;        // printer units per twip of the miniature
-  double unprintableX = 0;   // page less printable width, in preview pixels
+  QSize twips;              // the miniature page, in twips
+  QSize pixels;             // the same in screen pixels
+  double scale = 1.0;       // printer units per twip of the miniature
+  double unprintableX = 0;  // page less printable width, in preview pixels
   double unprintableY = 0;
   int unitX = 15;
   int unitY = 15;

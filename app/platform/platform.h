@@ -41,11 +41,11 @@ class FilePreview {
 };
 
 struct FileDialogRequest {
-  QString folder;         // where the dialog starts
-  QString fileName;       // proposed name, may be empty
-  QString filter;         // e.g. "Curves (*.txt)"; empty offers all files
-  QString defaultSuffix;  // appended when the user types a bare name
-  QString title;          // empty: the application's title
+  QString folder;          // where the dialog starts
+  QString fileName;        // proposed name, may be empty
+  QString filter;          // e.g. "Curves (*.txt)"; empty offers all files
+  QString defaultSuffix;   // appended when the user types a bare name
+  QString title;           // empty: the application's title
   int selectedFilter = 0;  // the filter entry in force when the dialog opens
   // Makes the preview pane of an open dialog, for the dialog's lifetime;
   // none when empty.

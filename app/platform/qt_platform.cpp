@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QColorDialog>
-#include <QDialog>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>

@@ -56,8 +56,9 @@ HeaderGeometry checkedGeometry(const QByteArray& header, qint64 fileLength, cons
 
 void checkBufferHolds(const QByteArray& buffer, int32_t width, int32_t rows) {
   if (width <= 0 || rows <= 0 || buffer.size() < qsizetype(strideOf(width)) * rows)
-    throw Failure(errorNumber::InvalidArgument,
-                  QStringLiteral("Picture buffer smaller than its %1 x %2 pixels").arg(width).arg(rows));
+    throw Failure(
+        errorNumber::InvalidArgument,
+        QStringLiteral("Picture buffer smaller than its %1 x %2 pixels").arg(width).arg(rows));
 }
 
 // The rows of `image` bottom-up, blue-green-red, each padded to the stride.
@@ -127,7 +128,8 @@ QImage imageOfBuffer(const QByteArray& buffer, int32_t width, int32_t rows) {
   return image.convertToFormat(QImage::Format_RGB888);
 }
 
-void writeBmpFromBuffer(const QString& path, int32_t width, int32_t rows, const QByteArray& buffer) {
+void writeBmpFromBuffer(const QString& path, int32_t width, int32_t rows,
+                        const QByteArray& buffer) {
   checkBufferHolds(buffer, width, rows);
   writeFileReplacing(path, bmpHeader(width, rows) + buffer.left(qsizetype(strideOf(width)) * rows));
 }

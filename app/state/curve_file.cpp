@@ -31,7 +31,8 @@ int32_t toInteger16(const QString& field) {
   bool isNumber = false;
   const qlonglong value = field.trimmed().toLongLong(&isNumber);
   if (!isNumber) throw Failure(errorNumber::TypeMismatch, QStringLiteral("Type mismatch"));
-  if (value < -32768 || value > 32767) throw Failure(errorNumber::Overflow, QStringLiteral("Overflow"));
+  if (value < -32768 || value > 32767)
+    throw Failure(errorNumber::Overflow, QStringLiteral("Overflow"));
   return int32_t(value);
 }
 
@@ -46,9 +47,9 @@ void checkPositions(const CurvePoints& points, const QString& path) {
 }
 
 void warnFlatCurve(Platform& platform, const QString& path) {
-  platform.showMessage({QStringLiteral("Cannot read : ''") + path +
-                            QStringLiteral("''\r\nI draw a flat curve ..."),
-                        MessageIcon::Exclamation, MessageButtons::Ok});
+  platform.showMessage(
+      {QStringLiteral("Cannot read : ''") + path + QStringLiteral("''\r\nI draw a flat curve ..."),
+       MessageIcon::Exclamation, MessageButtons::Ok});
 }
 
 FileDialogRequest curveDialog(const QString& curvesFolder) {

@@ -71,7 +71,7 @@ struct DesignState {
 
   KindSettingsTable kindSettings = defaultKindSettings();
   std::array<std::array<int32_t, 5>, 5> curveAxisTable{};  // (source kind, material group)
-  std::array<QString, 5> textureNames;                      // by source kind
+  std::array<QString, 5> textureNames;                     // by source kind
 
   CurvePoints curve;
   double ellipseRatio = 0.0;  // 0 until the ellipse ratio dialog first sets it

@@ -22,8 +22,10 @@ bool folderOfExists(const QString& path) { return QFileInfo(path).absoluteDir().
 
 Failure failureFromFileError(QFileDevice::FileError error, const QString& path) {
   switch (error) {
-    case QFileDevice::OpenError: return described(errorNumber::PathFileAccessError, "Path/File access error", path);
-    case QFileDevice::PermissionsError: return described(errorNumber::PermissionDenied, "Permission denied", path);
+    case QFileDevice::OpenError:
+      return described(errorNumber::PathFileAccessError, "Path/File access error", path);
+    case QFileDevice::PermissionsError:
+      return described(errorNumber::PermissionDenied, "Permission denied", path);
     default: return described(errorNumber::DeviceIoError, "Device I/O error", path);
   }
 }
@@ -52,8 +54,8 @@ Failure failureFromSystemError(int systemError, const QString& path) {
 Failure fileFailure(const QFileDevice& file) {
   // Qt keeps the system's own text of the error that stopped the file; the
   // matching code tells a full disk from a missing folder.
-  for (int systemError : {ENOENT, ENOTDIR, ENOSPC, EDQUOT, EACCES, EPERM, EROFS, EISDIR, ENXIO,
-                          ENODEV, ENOMEDIUM}) {
+  for (int systemError :
+       {ENOENT, ENOTDIR, ENOSPC, EDQUOT, EACCES, EPERM, EROFS, EISDIR, ENXIO, ENODEV, ENOMEDIUM}) {
     if (file.errorString() == QString::fromLocal8Bit(std::strerror(systemError)))
       return failureFromSystemError(systemError, file.fileName());
   }

@@ -9,7 +9,8 @@ int32_t fitWidth(int32_t boxWidth, int32_t boxHeight, int32_t pictureWidth, int3
   return roundHalfEven(boxHeight * ratio);
 }
 
-int32_t fitHeight(int32_t boxWidth, int32_t boxHeight, int32_t pictureWidth, int32_t pictureHeight) {
+int32_t fitHeight(int32_t boxWidth, int32_t boxHeight, int32_t pictureWidth,
+                  int32_t pictureHeight) {
   if (pictureHeight == 0 || pictureWidth == 0) return 0;
   const double ratio = double(pictureWidth) / pictureHeight;
   if (boxHeight * ratio < boxWidth) return boxHeight;

@@ -157,11 +157,11 @@ QImage renderDesign(DesignState& state, const QImage& textPicture, const PanelRe
   BusyPointer busy(platform);
   installTextureTile(state, panels.textureOption, engine);
   auto pixels = [](QByteArray& bytes) { return reinterpret_cast<uint8_t*>(bytes.data()); };
-  engine.action(pixels(mask.bytes), reinterpret_cast<const uint8_t*>(state.buffers.background.constData()),
-                pixels(state.buffers.output), a[4], a[5], a[6], a[7], a[8], a[9], a[10], a[11],
-                a[12], a[13], a[14], a[15], a[16], a[17], a[18], a[19], a[20], a[21], a[22], a[23],
-                a[24], a[25], a[26], a[27], a[28], a[29], a[30], a[31], a[32], a[33], a[34], a[35],
-                a[36]);
+  engine.action(
+      pixels(mask.bytes), reinterpret_cast<const uint8_t*>(state.buffers.background.constData()),
+      pixels(state.buffers.output), a[4], a[5], a[6], a[7], a[8], a[9], a[10], a[11], a[12], a[13],
+      a[14], a[15], a[16], a[17], a[18], a[19], a[20], a[21], a[22], a[23], a[24], a[25], a[26],
+      a[27], a[28], a[29], a[30], a[31], a[32], a[33], a[34], a[35], a[36]);
   engine.destruction();
   return imageOfBuffer(state.buffers.output, state.geometry.canvasWidth, state.geometry.canvasRows);
 }

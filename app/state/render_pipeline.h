@@ -19,11 +19,11 @@ class Platform;
 // What the render reads from the window's panels at the moment of the render.
 struct PanelReadings {
   std::array<int32_t, 3> shadowSliders{50, 60, 60};  // `MirelSlider1` (1..3)
-  int32_t engravedSlider = 20;                        // `SliderEngraved`
-  int32_t outlineSlider = 50;                         // `SliderOutline`
-  int32_t deformSlider = 0;                           // `SliderDeform`
-  bool textureOption = false;                         // "Texture :" selected
-  int32_t smoothingSize = 75;  // the text font size, rounded, for every kind
+  int32_t engravedSlider = 20;                       // `SliderEngraved`
+  int32_t outlineSlider = 50;                        // `SliderOutline`
+  int32_t deformSlider = 0;                          // `SliderDeform`
+  bool textureOption = false;                        // "Texture :" selected
+  int32_t smoothingSize = 75;                        // the text font size, rounded, for every kind
 };
 
 // A mask, or any picture, in buffer layout.

@@ -24,8 +24,8 @@ class TextPicture {
  public:
   TextPicture();
 
-  QFont font;     // the design's font; Tahoma, bold, 75 points at start
-  QImage picture; // the printed text, white where there is no text
+  QFont font;      // the design's font; Tahoma, bold, 75 points at start
+  QImage picture;  // the printed text, white where there is no text
 
   // Points become pixels at this many dots per inch (the screen's).
   void setDotsPerInch(double dotsPerInch);

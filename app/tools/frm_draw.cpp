@@ -148,8 +148,10 @@ void FrmDraw::undoClicked() {
 
 void FrmDraw::commandClicked(int index) {
   runTrapped(platform(), siteTag::FrmDraw_Command1_Click, [&] {
-    if (index == 0) apply();
-    else cancel();
+    if (index == 0)
+      apply();
+    else
+      cancel();
   });
 }
 

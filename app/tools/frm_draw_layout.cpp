@@ -24,8 +24,8 @@ QIcon toolIcon(int tool) {
   Figure figure;
   figure.tool = tool;
   figure.penWidth = 2;
-  figure.start = tool == drawTool::Ellipse || tool == drawTool::FilledEllipse ? QPoint(12, 12)
-                                                                               : QPoint(4, 5);
+  figure.start =
+      tool == drawTool::Ellipse || tool == drawTool::FilledEllipse ? QPoint(12, 12) : QPoint(4, 5);
   figure.end = QPoint(20, 19);
   figure.ellipseRatio = 0.6;
   if (tool == drawTool::Freehand) {

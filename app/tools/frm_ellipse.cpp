@@ -10,9 +10,9 @@
 #include "state/site_tags.h"
 #include "tools/control_fonts.h"
 #include "tools/ellipse_ratio.h"
+#include "tools/mask_figures.h"
 #include "tools/mirel_slider.h"
 #include "tools/placed_control.h"
-#include "tools/mask_figures.h"
 
 namespace {
 
@@ -26,7 +26,8 @@ constexpr double previewRadius = 65;
 FrmEllipse::FrmEllipse(QWidget& mainWindow) : mainWindow_(mainWindow) {
   setObjectName(QStringLiteral("FrmEllipse"));
   setWindowTitle(QStringLiteral("Ellipse"));
-  Label1 = placed<QLabel>(this, "Label1", QStringLiteral("Height/Width ratio :"), {16, 20, 150, 20});
+  Label1 =
+      placed<QLabel>(this, "Label1", QStringLiteral("Height/Width ratio :"), {16, 20, 150, 20});
   Label2 = placed<QLabel>(this, "Label2", QString(), {170, 20, 60, 20});
   MirelSlider1 = new MirelSlider(this);
   MirelSlider1->setObjectName(QStringLiteral("MirelSlider1"));

@@ -103,17 +103,21 @@ void FrmPicture::buildColourPanel() {
   const char* channels[] = {"Red :", "Green :", "Blue :"};
   for (int channel = 0; channel < 3; ++channel) {
     const int y = 19 + 19 * channel;
-    Label1[channel] = placed<QLabel>(Frame2, "Label1", QLatin1String(channels[channel]), {4, y, 50, 18});
+    Label1[channel] =
+        placed<QLabel>(Frame2, "Label1", QLatin1String(channels[channel]), {4, y, 50, 18});
     for (int side = 0; side < 2; ++side) {
       const int index = 2 * channel + 1 + side;
       const int x = 56 + 150 * side;
       Label2[index] = placed<QLabel>(Frame2, "Label2", QString(), {x, y, 90, 18});
-      CmdPlus[index] = placed<QPushButton>(Frame2, "CmdPlus", QStringLiteral("+"), {x + 92, y, 22, 18});
-      CmdMoins[index] = placed<QPushButton>(Frame2, "CmdMoins", QStringLiteral("-"), {x + 116, y, 22, 18});
+      CmdPlus[index] =
+          placed<QPushButton>(Frame2, "CmdPlus", QStringLiteral("+"), {x + 92, y, 22, 18});
+      CmdMoins[index] =
+          placed<QPushButton>(Frame2, "CmdMoins", QStringLiteral("-"), {x + 116, y, 22, 18});
     }
   }
   placed<QLabel>(Frame2, "Label3", QStringLiteral("...and remove :"), {372, 19, 120, 18});
-  Command2 = placed<QPushButton>(Frame2, "Command2", QStringLiteral("transparent clr"), {372, 40, 120, 26});
+  Command2 = placed<QPushButton>(Frame2, "Command2", QStringLiteral("transparent clr"),
+                                 {372, 40, 120, 26});
   writeBoundLabels();
 }
 
@@ -160,28 +164,36 @@ void FrmPicture::buildCommands() {
 
 void FrmPicture::connectControls() {
   for (int index = 0; index < 5; ++index)
-    connect(Command1[index], &QPushButton::clicked, this, [this, index] { command1Clicked(index); });
+    connect(Command1[index], &QPushButton::clicked, this,
+            [this, index] { command1Clicked(index); });
   connect(Command2, &QPushButton::clicked, this, &FrmPicture::transparentColourClicked);
   connect(Command3, &QPushButton::clicked, this, &FrmPicture::undoClicked);
   for (int index = 1; index <= 6; ++index) {
-    connect(CmdPlus[index], &QPushButton::pressed, this, [this, index] { boundPressed(index, true); });
-    connect(CmdPlus[index], &QPushButton::released, this, [this, index] { boundReleased(index, true); });
-    connect(CmdMoins[index], &QPushButton::pressed, this, [this, index] { boundPressed(index, false); });
-    connect(CmdMoins[index], &QPushButton::released, this, [this, index] { boundReleased(index, false); });
+    connect(CmdPlus[index], &QPushButton::pressed, this,
+            [this, index] { boundPressed(index, true); });
+    connect(CmdPlus[index], &QPushButton::released, this,
+            [this, index] { boundReleased(index, true); });
+    connect(CmdMoins[index], &QPushButton::pressed, this,
+            [this, index] { boundPressed(index, false); });
+    connect(CmdMoins[index], &QPushButton::released, this,
+            [this, index] { boundReleased(index, false); });
   }
   boundTimer_.setInterval(10);
   connect(&boundTimer_, &QTimer::timeout, this, &FrmPicture::heldBoundTick);
-  connect(Picture1, &PictureBox::mouseReleased, this,
-          [this](Qt::MouseButton button, Qt::MouseButtons, QPoint at) { pictureReleased(button, at); });
+  connect(
+      Picture1, &PictureBox::mouseReleased, this,
+      [this](Qt::MouseButton button, Qt::MouseButtons, QPoint at) { pictureReleased(button, at); });
   connect(Picture2, &PictureBox::mousePressed, this,
           [this](Qt::MouseButton button, Qt::MouseButtons, QPoint at) { maskPressed(button, at); });
   connect(Picture2, &PictureBox::mouseMoved, this, &FrmPicture::maskMoved);
-  connect(Picture2, &PictureBox::mouseReleased, this,
-          [this](Qt::MouseButton button, Qt::MouseButtons, QPoint at) { maskReleased(button, at); });
+  connect(
+      Picture2, &PictureBox::mouseReleased, this,
+      [this](Qt::MouseButton button, Qt::MouseButtons, QPoint at) { maskReleased(button, at); });
   for (int index = 0; index < 4; ++index)
     connect(Option1[index], &QToolButton::clicked, this, [this, index] { toolClicked(index); });
   for (int index = 0; index < 2; ++index)
-    connect(Option2[index], &QRadioButton::clicked, this, [this, index] { penColourClicked(index); });
+    connect(Option2[index], &QRadioButton::clicked, this,
+            [this, index] { penColourClicked(index); });
   connect(Slider1, &MirelSlider::valueChanged, this, &FrmPicture::penWidthChanged);
 }
 

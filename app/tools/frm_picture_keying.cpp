@@ -29,7 +29,8 @@ void FrmPicture::command1Clicked(int index) {
   } catch (...) {
     const Failure failure = currentFailure();
     if (failure.number() == errorNumber::UnreadablePicture)
-      platform().showMessage({QStringLiteral("I cannot read this file.Please choose another one.")});
+      platform().showMessage(
+          {QStringLiteral("I cannot read this file.Please choose another one.")});
     else
       reportFailure(platform(), siteTag::FrmPicture_Command1_Click, failure);
   }
@@ -39,7 +40,10 @@ void FrmPicture::loadPictureFile() {
   const QString chosen = openPictureDialog(
       {QStringLiteral("All compatibles files |*.bmp;*.jpg;*.jpeg;*.gif|Bitmap (*.bmp)|*.bmp|"
                       "Standard compression (*.jpg)|*.jpg;*.jpeg|Gif (*.gif)|*.gif"),
-       {}, {}, {}, false});
+       {},
+       {},
+       {},
+       false});
   if (chosen.isEmpty()) return;
   // Read before anything is cleared: a file that is no picture keeps the
   // picture and mask there were.

@@ -113,8 +113,10 @@ void FrmSymbols::insertPicked(const QString& character) {
   QString text = Text1->text();
   const int start = Text1->hasSelectedText() ? Text1->selectionStart() : Text1->cursorPosition();
   const int length = int(Text1->selectedText().size());
-  if (length == 0 && start == 0 && !CursorPlaced) text.append(character);
-  else text = text.left(start) + character + text.mid(start + length);
+  if (length == 0 && start == 0 && !CursorPlaced)
+    text.append(character);
+  else
+    text = text.left(start) + character + text.mid(start + length);
   Text1->setText(text);
   CursorPlaced = false;
 }
@@ -125,8 +127,10 @@ void FrmSymbols::textClicked() {
 
 void FrmSymbols::commandClicked(int index) {
   runTrapped(platform(), siteTag::FrmSymbols_Command1_Click, [&] {
-    if (index == 0) apply();
-    else hide();
+    if (index == 0)
+      apply();
+    else
+      hide();
   });
 }
 

@@ -17,9 +17,7 @@ QSizeF ellipseHalfAxes(double radius, double ratio) {
 void drawFigure(QPainter& painter, const MaskFigure& figure) {
   painter.setBrush(Qt::NoBrush);
   switch (figure.tool) {
-    case maskTool::Rectangle:
-      painter.drawRect(QRect(figure.start, figure.end).normalized());
-      break;
+    case maskTool::Rectangle: painter.drawRect(QRect(figure.start, figure.end).normalized()); break;
     case maskTool::Ellipse: {
       const QSizeF axes = ellipseHalfAxes(
           Radius(figure.start.x(), figure.start.y(), figure.end.x(), figure.end.y()),
@@ -27,7 +25,6 @@ void drawFigure(QPainter& painter, const MaskFigure& figure) {
       painter.drawEllipse(QPointF(figure.start), axes.width(), axes.height());
       break;
     }
-    default:
-      painter.drawLine(figure.start, figure.end);
+    default: painter.drawLine(figure.start, figure.end);
   }
 }

@@ -10,152 +10,155 @@ namespace {
 
 // Geometry up to the nearest-point search: the state the search starts from.
 Render renderBeforeDistances(Picture& mask, RenderOptions options) {
-    Render render = scannedRender(mask, options);
-    smoothBoundary(render.geometry);
-    buildPointGrid(render.geometry);
-    setProcessedRegion(render.geometry, options.layerSlot);
-    return render;
+  Render render = scannedRender(mask, options);
+  smoothBoundary(render.geometry);
+  buildPointGrid(render.geometry);
+  setProcessedRegion(render.geometry, options.layerSlot);
+  return render;
 }
 
 // The plain search: every pixel scans its block's 7 x 7 window row by row
 // and keeps the first strictly nearer point.
 void referenceSearch(Render& render, bool dark, int32_t& lastIdentifier) {
-    Geometry& g = render.geometry;
-    const Region& region = g.region;
-    for (int32_t br = region.startRow; br < region.endRow; br += 10)
-        for (int32_t bc = region.startColumn; bc < region.endColumn; bc += 10)
-            for (int32_t r = br; r < std::min(br + 10, region.endRow); ++r)
-                for (int32_t c = bc; c < std::min(bc + 10, region.endColumn); ++c) {
-                    if (render.isDark(r, c) != dark) continue;
-                    float best = 2140000000.0f;
-                    for (int32_t wr = br - 30; wr <= br + 30; wr += 10)
-                        for (int32_t wc = bc - 30; wc <= bc + 30; wc += 10) {
-                            if (wr < region.startRow || wr >= region.endRow) continue;
-                            if (wc < region.startColumn || wc >= region.endColumn) continue;
-                            const int32_t cell = g.grid.cellOfPixel(wr, wc);
-                            for (int32_t s = 1; s <= g.grid.count(cell); ++s) {
-                                const int32_t id = cell * 1000 + s;
-                                const int64_t dc = int64_t{g.scale} * c - g.grid.columnAt(id);
-                                const int64_t dr = int64_t{g.scale} * r - g.grid.rowAt(id);
-                                const float d = static_cast<float>(dc * dc + dr * dr);
-                                if (d < best) {
-                                    best = d;
-                                    lastIdentifier = cell * 1000 + s;
-                                }
-                            }
-                        }
-                    g.distance[g.cell(r, c)] = static_cast<uint32_t>(best);
-                    g.nearest[g.cell(r, c)] = lastIdentifier;
+  Geometry& g = render.geometry;
+  const Region& region = g.region;
+  for (int32_t br = region.startRow; br < region.endRow; br += 10)
+    for (int32_t bc = region.startColumn; bc < region.endColumn; bc += 10)
+      for (int32_t r = br; r < std::min(br + 10, region.endRow); ++r)
+        for (int32_t c = bc; c < std::min(bc + 10, region.endColumn); ++c) {
+          if (render.isDark(r, c) != dark) continue;
+          float best = 2140000000.0f;
+          for (int32_t wr = br - 30; wr <= br + 30; wr += 10)
+            for (int32_t wc = bc - 30; wc <= bc + 30; wc += 10) {
+              if (wr < region.startRow || wr >= region.endRow) continue;
+              if (wc < region.startColumn || wc >= region.endColumn) continue;
+              const int32_t cell = g.grid.cellOfPixel(wr, wc);
+              for (int32_t s = 1; s <= g.grid.count(cell); ++s) {
+                const int32_t id = cell * 1000 + s;
+                const int64_t dc = int64_t{g.scale} * c - g.grid.columnAt(id);
+                const int64_t dr = int64_t{g.scale} * r - g.grid.rowAt(id);
+                const float d = static_cast<float>(dc * dc + dr * dr);
+                if (d < best) {
+                  best = d;
+                  lastIdentifier = cell * 1000 + s;
                 }
+              }
+            }
+          g.distance[g.cell(r, c)] = static_cast<uint32_t>(best);
+          g.nearest[g.cell(r, c)] = lastIdentifier;
+        }
 }
 
 Picture randomBlobs(uint32_t seed, int32_t width, int32_t rows) {
-    Picture mask(width, rows);
-    std::mt19937 random(seed);
-    for (int blob = 0; blob < 12; ++blob) {
-        const int32_t cr = 35 + static_cast<int32_t>(random() % (rows - 70));
-        const int32_t cc = 35 + static_cast<int32_t>(random() % (width - 70));
-        const int32_t radius = 3 + static_cast<int32_t>(random() % 25);
-        for (int32_t r = cr - radius; r <= cr + radius; ++r)
-            for (int32_t c = cc - radius; c <= cc + radius; ++c)
-                if ((r - cr) * (r - cr) + (c - cc) * (c - cc) <= radius * radius) mask.setDark(r, c);
-    }
-    return mask;
+  Picture mask(width, rows);
+  std::mt19937 random(seed);
+  for (int blob = 0; blob < 12; ++blob) {
+    const int32_t cr = 35 + static_cast<int32_t>(random() % (rows - 70));
+    const int32_t cc = 35 + static_cast<int32_t>(random() % (width - 70));
+    const int32_t radius = 3 + static_cast<int32_t>(random() % 25);
+    for (int32_t r = cr - radius; r <= cr + radius; ++r)
+      for (int32_t c = cc - radius; c <= cc + radius; ++c)
+        if ((r - cr) * (r - cr) + (c - cc) * (c - cc) <= radius * radius) mask.setDark(r, c);
+  }
+  return mask;
 }
 
 // Every pixel an effect can read: the element, and background pixels within
 // the largest reach of an outer effect (the square root of 1000 square pixels).
 void expectSameSearchResults(const Render& fast, const Render& reference, const Picture& mask) {
-    const Geometry& f = fast.geometry;
-    const Geometry& g = reference.geometry;
-    const uint32_t largestReach = 1000u * g.scale * g.scale;
-    for (int32_t r = g.region.startRow; r < g.region.endRow; ++r)
-        for (int32_t c = g.region.startColumn; c < g.region.endColumn; ++c) {
-            const size_t cell = g.cell(r, c);
-            if (!mask.isDark(r, c) && g.distance[cell] > largestReach) continue;
-            ASSERT_EQ(f.distance[cell], g.distance[cell]) << r << "," << c;
-            ASSERT_EQ(f.nearest[cell], g.nearest[cell]) << r << "," << c;
-        }
+  const Geometry& f = fast.geometry;
+  const Geometry& g = reference.geometry;
+  const uint32_t largestReach = 1000u * g.scale * g.scale;
+  for (int32_t r = g.region.startRow; r < g.region.endRow; ++r)
+    for (int32_t c = g.region.startColumn; c < g.region.endColumn; ++c) {
+      const size_t cell = g.cell(r, c);
+      if (!mask.isDark(r, c) && g.distance[cell] > largestReach) continue;
+      ASSERT_EQ(f.distance[cell], g.distance[cell]) << r << "," << c;
+      ASSERT_EQ(f.nearest[cell], g.nearest[cell]) << r << "," << c;
+    }
 }
 
 TEST(DistanceSearch, MatchesThePlainWindowScanExactly) {
-    for (int32_t seed = 1; seed <= 6; ++seed) {
-        for (int32_t slot : {1, 2}) {
-            Picture mask = randomBlobs(static_cast<uint32_t>(seed), 190, 150);
-            RenderOptions options{.layerSlot = slot, .effectType = kGlow, .smoothingSize = 40 * seed};
-            Render fast = renderBeforeDistances(mask, options);
-            fast.args.effectAmount = 100;
-            Render reference = fast;
-            computeDistances(fast);
-            int32_t lastIdentifier = 0;
-            referenceSearch(reference, true, lastIdentifier);
-            referenceSearch(reference, false, lastIdentifier);
-            SCOPED_TRACE(testing::Message() << "seed " << seed << " slot " << slot);
-            expectSameSearchResults(fast, reference, mask);
-        }
+  for (int32_t seed = 1; seed <= 6; ++seed) {
+    for (int32_t slot : {1, 2}) {
+      Picture mask = randomBlobs(static_cast<uint32_t>(seed), 190, 150);
+      RenderOptions options{.layerSlot = slot, .effectType = kGlow, .smoothingSize = 40 * seed};
+      Render fast = renderBeforeDistances(mask, options);
+      fast.args.effectAmount = 100;
+      Render reference = fast;
+      computeDistances(fast);
+      int32_t lastIdentifier = 0;
+      referenceSearch(reference, true, lastIdentifier);
+      referenceSearch(reference, false, lastIdentifier);
+      SCOPED_TRACE(testing::Message() << "seed " << seed << " slot " << slot);
+      expectSameSearchResults(fast, reference, mask);
     }
+  }
 }
 
 TEST(DistanceSearch, BackgroundIsSearchedOnlyWithinTheEffectsReach) {
-    Picture mask(190, 150);
-    mask.fillRectangle(60, 60, 90, 130);
-    for (const auto& [effect, amount, searched] :
-         {std::tuple{kEngraved, 0, false}, {kEngraved, 10, false}, {kEngraved, 100, true}, {kGlow, 10, true}}) {
-        Render render = renderBeforeDistances(mask, {.effectType = effect});
-        render.args.effectAmount = amount;
-        computeDistances(render);
-        // 25 pixels below the element: beyond the reach of 10 percent of 31.6 pixels.
-        const uint32_t distance = render.geometry.distance[render.geometry.cell(116, 90)];
-        EXPECT_EQ(distance == 25u * 25u * 2500u, searched) << effect << " " << amount << " " << distance;
-    }
+  Picture mask(190, 150);
+  mask.fillRectangle(60, 60, 90, 130);
+  for (const auto& [effect, amount, searched] : {std::tuple{kEngraved, 0, false},
+                                                 {kEngraved, 10, false},
+                                                 {kEngraved, 100, true},
+                                                 {kGlow, 10, true}}) {
+    Render render = renderBeforeDistances(mask, {.effectType = effect});
+    render.args.effectAmount = amount;
+    computeDistances(render);
+    // 25 pixels below the element: beyond the reach of 10 percent of 31.6 pixels.
+    const uint32_t distance = render.geometry.distance[render.geometry.cell(116, 90)];
+    EXPECT_EQ(distance == 25u * 25u * 2500u, searched)
+        << effect << " " << amount << " " << distance;
+  }
 }
 
 TEST(DistanceSearch, DarkPixelsNextToAStraightEdgeAreWholePixelsAway) {
-    Picture mask(80, 60);
-    mask.fillRectangle(10, 10, 40, 60);
-    Render render = geometryRender(mask);
-    const Geometry& g = render.geometry;
-    EXPECT_EQ(g.distance[g.cell(25, 10)], 2500u);
-    EXPECT_EQ(g.distance[g.cell(25, 12)], 9u * 2500u);
-    EXPECT_EQ(g.distance[g.cell(25, 8)], kUnsetDistance);  // bright pixels wait for an outer effect
+  Picture mask(80, 60);
+  mask.fillRectangle(10, 10, 40, 60);
+  Render render = geometryRender(mask);
+  const Geometry& g = render.geometry;
+  EXPECT_EQ(g.distance[g.cell(25, 10)], 2500u);
+  EXPECT_EQ(g.distance[g.cell(25, 12)], 9u * 2500u);
+  EXPECT_EQ(g.distance[g.cell(25, 8)], kUnsetDistance);  // bright pixels wait for an outer effect
 }
 
 TEST(DistanceSearch, OuterEffectsAlsoMeasureTheBackground) {
-    Picture mask(80, 60);
-    mask.fillRectangle(10, 10, 40, 60);
-    Render render = renderBeforeDistances(mask, {.effectType = kEngraved});
-    render.args.effectAmount = 50;
-    computeDistances(render);
-    const Geometry& g = render.geometry;
-    EXPECT_EQ(g.distance[g.cell(25, 9)], 0u);
-    EXPECT_EQ(g.distance[g.cell(25, 6)], 9u * 2500u);
+  Picture mask(80, 60);
+  mask.fillRectangle(10, 10, 40, 60);
+  Render render = renderBeforeDistances(mask, {.effectType = kEngraved});
+  render.args.effectAmount = 50;
+  computeDistances(render);
+  const Geometry& g = render.geometry;
+  EXPECT_EQ(g.distance[g.cell(25, 9)], 0u);
+  EXPECT_EQ(g.distance[g.cell(25, 6)], 9u * 2500u);
 }
 
 TEST(DistanceSearch, FarPixelsKeepTheNoPointDistanceAndDepthIsCapped) {
-    Picture mask(200, 200);
-    mask.fillRectangle(20, 20, 179, 179);
-    Render render = geometryRender(mask);
-    const Geometry& g = render.geometry;
-    EXPECT_EQ(g.distance[g.cell(100, 100)], kNoPointDistance);
-    EXPECT_EQ(g.maxSquaredDistance, 1000.0 * 50 * 50);
+  Picture mask(200, 200);
+  mask.fillRectangle(20, 20, 179, 179);
+  Render render = geometryRender(mask);
+  const Geometry& g = render.geometry;
+  EXPECT_EQ(g.distance[g.cell(100, 100)], kNoPointDistance);
+  EXPECT_EQ(g.maxSquaredDistance, 1000.0 * 50 * 50);
 }
 
 TEST(DistanceSearch, DepthIsTheLargestFiniteSquaredDistanceOfAnElementPixel) {
-    Picture mask(40, 40);
-    mask.fillRectangle(10, 10, 18, 18);  // 9 x 9: centre 5 pixels from each boundary row/column
-    Render render = geometryRender(mask, {.smoothingSize = 10});
-    EXPECT_EQ(render.geometry.maxSquaredDistance, 25.0 * 2500);
+  Picture mask(40, 40);
+  mask.fillRectangle(10, 10, 18, 18);  // 9 x 9: centre 5 pixels from each boundary row/column
+  Render render = geometryRender(mask, {.smoothingSize = 10});
+  EXPECT_EQ(render.geometry.maxSquaredDistance, 25.0 * 2500);
 }
 
 TEST(DistanceSearch, PixelsWithoutAnyPointKeepTheLastIdentifierFound) {
-    Picture mask(120, 120);
-    mask.fillRectangle(1, 1, 118, 115);  // far interior pixels find nothing
-    Render render = geometryRender(mask);
-    const Geometry& g = render.geometry;
-    const int32_t far = g.nearest[g.cell(60, 60)];
-    EXPECT_EQ(g.distance[g.cell(60, 60)], kNoPointDistance);
-    EXPECT_NE(far, 666);
-    EXPECT_EQ(g.grid.count(far / 1000) >= far % 1000, true);
+  Picture mask(120, 120);
+  mask.fillRectangle(1, 1, 118, 115);  // far interior pixels find nothing
+  Render render = geometryRender(mask);
+  const Geometry& g = render.geometry;
+  const int32_t far = g.nearest[g.cell(60, 60)];
+  EXPECT_EQ(g.distance[g.cell(60, 60)], kNoPointDistance);
+  EXPECT_NE(far, 666);
+  EXPECT_EQ(g.grid.count(far / 1000) >= far % 1000, true);
 }
 
 }  // namespace

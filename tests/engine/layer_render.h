@@ -12,71 +12,76 @@
 namespace velloro::test {
 
 struct LayerSettings {
-    int32_t columnOffset = 0;
-    int32_t rowOffset = 0;
-    int32_t smoothingSize = 50;
-    int32_t surfacePattern = 0;
-    int32_t curveAxis = 2;
-    int32_t material = 0;
-    int32_t deformationType = 0;
-    int32_t effectType = 0;
-    int32_t deformationAmount = 50;
-    int32_t effectAmount = 50;
-    int32_t effectValue1 = 0;  // effect red, or shadow offset X / height
-    int32_t effectValue2 = 0;  // effect green, or shadow offset Y / orientation
-    int32_t effectValue3 = 0;  // effect blue
-    int32_t fillRed = 128;
-    int32_t fillGreen = 128;
-    int32_t fillBlue = 128;
-    int32_t layerSlot = 1;
-    std::array<int32_t, 6> knotX{0, 51, 102, 153, 204, 255};
-    std::array<int32_t, 6> knotY{0, 51, 102, 153, 204, 255};
+  int32_t columnOffset = 0;
+  int32_t rowOffset = 0;
+  int32_t smoothingSize = 50;
+  int32_t surfacePattern = 0;
+  int32_t curveAxis = 2;
+  int32_t material = 0;
+  int32_t deformationType = 0;
+  int32_t effectType = 0;
+  int32_t deformationAmount = 50;
+  int32_t effectAmount = 50;
+  int32_t effectValue1 = 0;  // effect red, or shadow offset X / height
+  int32_t effectValue2 = 0;  // effect green, or shadow offset Y / orientation
+  int32_t effectValue3 = 0;  // effect blue
+  int32_t fillRed = 128;
+  int32_t fillGreen = 128;
+  int32_t fillBlue = 128;
+  int32_t layerSlot = 1;
+  std::array<int32_t, 6> knotX{0, 51, 102, 153, 204, 255};
+  std::array<int32_t, 6> knotY{0, 51, 102, 153, 204, 255};
 };
 
 // Knots of a flat profile curve at `value`.
-inline std::array<int32_t, 6> flatCurve(int32_t value) { return {value, value, value, value, value, value}; }
+inline std::array<int32_t, 6> flatCurve(int32_t value) {
+  return {value, value, value, value, value, value};
+}
 
 // A picture and the output it is composited into; the output starts as a
 // copy of the background.
 struct Canvas {
-    Picture background;
-    Picture output;
+  Picture background;
+  Picture output;
 
-    Canvas(int32_t width, int32_t rows, uint8_t fill = 255) : background(width, rows, fill), output(width, rows, fill) {}
+  Canvas(int32_t width, int32_t rows, uint8_t fill = 255)
+      : background(width, rows, fill), output(width, rows, fill) {}
 
-    // Blue, green, red of output pixel (row, column).
-    std::array<int32_t, 3> at(int32_t row, int32_t column) const {
-        const size_t o = output.offset(row, column);
-        return {output.bytes[o], output.bytes[o + 1], output.bytes[o + 2]};
-    }
-    std::array<int32_t, 3> backgroundAt(int32_t row, int32_t column) const {
-        const size_t o = background.offset(row, column);
-        return {background.bytes[o], background.bytes[o + 1], background.bytes[o + 2]};
-    }
+  // Blue, green, red of output pixel (row, column).
+  std::array<int32_t, 3> at(int32_t row, int32_t column) const {
+    const size_t o = output.offset(row, column);
+    return {output.bytes[o], output.bytes[o + 1], output.bytes[o + 2]};
+  }
+  std::array<int32_t, 3> backgroundAt(int32_t row, int32_t column) const {
+    const size_t o = background.offset(row, column);
+    return {background.bytes[o], background.bytes[o + 1], background.bytes[o + 2]};
+  }
 };
 
 // One full render cycle of a layer into `canvas.output`, with a texture
 // tile placed at offsets 0, 0 or none; the mask is copied first since the
 // render fills single-pixel gaps in it.
-inline void render(Canvas& canvas, const Picture& mask, const LayerSettings& s, const Picture* texture = nullptr) {
-    Picture maskCopy = mask;
-    if (texture != nullptr) {
-        TEXTURE(texture->bytes.data(), 0, 0, texture->stride, texture->rows);
-    } else {
-        TEXTURE(nullptr, 0, 0, 0, 0);
-    }
-    ACTION(maskCopy.data(), canvas.background.data(), canvas.output.data(), maskCopy.stride, maskCopy.rows,
-           canvas.output.stride, canvas.output.rows, s.columnOffset, s.rowOffset, s.smoothingSize, s.surfacePattern,
-           s.curveAxis, s.material, s.deformationType, s.effectType, s.deformationAmount, s.effectAmount,
-           s.effectValue1, s.effectValue2, s.effectValue3, s.fillRed, s.fillGreen, s.fillBlue, s.layerSlot,
-           s.knotX[0], s.knotX[1], s.knotX[2], s.knotX[3], s.knotX[4], s.knotX[5], s.knotY[0], s.knotY[1],
-           s.knotY[2], s.knotY[3], s.knotY[4], s.knotY[5]);
-    DESTRUCTION();
+inline void render(Canvas& canvas, const Picture& mask, const LayerSettings& s,
+                   const Picture* texture = nullptr) {
+  Picture maskCopy = mask;
+  if (texture != nullptr) {
+    TEXTURE(texture->bytes.data(), 0, 0, texture->stride, texture->rows);
+  } else {
+    TEXTURE(nullptr, 0, 0, 0, 0);
+  }
+  ACTION(maskCopy.data(), canvas.background.data(), canvas.output.data(), maskCopy.stride,
+         maskCopy.rows, canvas.output.stride, canvas.output.rows, s.columnOffset, s.rowOffset,
+         s.smoothingSize, s.surfacePattern, s.curveAxis, s.material, s.deformationType,
+         s.effectType, s.deformationAmount, s.effectAmount, s.effectValue1, s.effectValue2,
+         s.effectValue3, s.fillRed, s.fillGreen, s.fillBlue, s.layerSlot, s.knotX[0], s.knotX[1],
+         s.knotX[2], s.knotX[3], s.knotX[4], s.knotX[5], s.knotY[0], s.knotY[1], s.knotY[2],
+         s.knotY[3], s.knotY[4], s.knotY[5]);
+  DESTRUCTION();
 }
 
 // Empties all layer slots, as at library load.
 inline void clearLayerSlots() {
-    for (int32_t slot = 1; slot <= LayerSlots::kCount; ++slot) engineState().slots.invalidate(slot);
+  for (int32_t slot = 1; slot <= LayerSlots::kCount; ++slot) engineState().slots.invalidate(slot);
 }
 
 }  // namespace velloro::test

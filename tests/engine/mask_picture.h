@@ -8,31 +8,33 @@
 namespace velloro::test {
 
 struct Picture {
-    int32_t width = 0;
-    int32_t rows = 0;
-    int32_t stride = 0;
-    std::vector<uint8_t> bytes;
+  int32_t width = 0;
+  int32_t rows = 0;
+  int32_t stride = 0;
+  std::vector<uint8_t> bytes;
 
-    Picture(int32_t pictureWidth, int32_t pictureRows, uint8_t fill = 255)
-        : width(pictureWidth), rows(pictureRows), stride((3 * pictureWidth + 3) / 4 * 4),
-          bytes(static_cast<size_t>(stride) * pictureRows, fill) {}
+  Picture(int32_t pictureWidth, int32_t pictureRows, uint8_t fill = 255)
+      : width(pictureWidth),
+        rows(pictureRows),
+        stride((3 * pictureWidth + 3) / 4 * 4),
+        bytes(static_cast<size_t>(stride) * pictureRows, fill) {}
 
-    uint8_t* data() { return bytes.data(); }
-    size_t offset(int32_t row, int32_t column) const {
-        return static_cast<size_t>(row) * stride + 3 * static_cast<size_t>(column);
-    }
-    bool isDark(int32_t row, int32_t column) const { return bytes[offset(row, column)] < 128; }
-    void setDark(int32_t row, int32_t column) { setColour(row, column, 0, 0, 0); }
-    void setColour(int32_t row, int32_t column, uint8_t blue, uint8_t green, uint8_t red) {
-        const size_t at = offset(row, column);
-        bytes[at] = blue;
-        bytes[at + 1] = green;
-        bytes[at + 2] = red;
-    }
-    void fillRectangle(int32_t firstRow, int32_t firstColumn, int32_t lastRow, int32_t lastColumn) {
-        for (int32_t r = firstRow; r <= lastRow; ++r)
-            for (int32_t c = firstColumn; c <= lastColumn; ++c) setDark(r, c);
-    }
+  uint8_t* data() { return bytes.data(); }
+  size_t offset(int32_t row, int32_t column) const {
+    return static_cast<size_t>(row) * stride + 3 * static_cast<size_t>(column);
+  }
+  bool isDark(int32_t row, int32_t column) const { return bytes[offset(row, column)] < 128; }
+  void setDark(int32_t row, int32_t column) { setColour(row, column, 0, 0, 0); }
+  void setColour(int32_t row, int32_t column, uint8_t blue, uint8_t green, uint8_t red) {
+    const size_t at = offset(row, column);
+    bytes[at] = blue;
+    bytes[at + 1] = green;
+    bytes[at + 2] = red;
+  }
+  void fillRectangle(int32_t firstRow, int32_t firstColumn, int32_t lastRow, int32_t lastColumn) {
+    for (int32_t r = firstRow; r <= lastRow; ++r)
+      for (int32_t c = firstColumn; c <= lastColumn; ++c) setDark(r, c);
+  }
 };
 
 }  // namespace velloro::test

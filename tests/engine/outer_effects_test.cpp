@@ -18,23 +18,23 @@ constexpr int32_t kTopOutline = 39;
 constexpr int32_t kColumn = 60;
 
 Picture rectangleMask(int32_t firstColumn = 40) {
-    Picture mask(120, 100);
-    mask.fillRectangle(40, firstColumn, 60, 80);
-    return mask;
+  Picture mask(120, 100);
+  mask.fillRectangle(40, firstColumn, 60, 80);
+  return mask;
 }
 
 class OuterEffects : public ::testing::Test {
-protected:
-    void SetUp() override {
-        clearLayerSlots();
-        settings.effectAmount = 10;
-        settings.effectValue1 = 255;  // red
-    }
+ protected:
+  void SetUp() override {
+    clearLayerSlots();
+    settings.effectAmount = 10;
+    settings.effectValue1 = 255;  // red
+  }
 
-    Bgr above(int32_t k) const { return canvas.at(kTopOutline - k, kColumn); }
+  Bgr above(int32_t k) const { return canvas.at(kTopOutline - k, kColumn); }
 
-    Canvas canvas{120, 100};
-    LayerSettings settings;
+  Canvas canvas{120, 100};
+  LayerSettings settings;
 };
 
 constexpr Bgr kWhite{255, 255, 255};
@@ -42,96 +42,96 @@ constexpr Bgr kRed{0, 0, 255};
 constexpr Bgr kHalfRed{127, 127, 255};
 
 TEST_F(OuterEffects, OutlineOneCoversFullyUpToTwoPixelsBeforeItsReach) {
-    settings.effectType = kOutline1;
-    render(canvas, rectangleMask(), settings);
-    for (int32_t k = 1; k <= 8; ++k) EXPECT_EQ(above(k), kRed) << k;
-    EXPECT_EQ(above(9), kHalfRed);
-    for (int32_t k = 10; k <= 36; ++k) EXPECT_EQ(above(k), kWhite) << k;
+  settings.effectType = kOutline1;
+  render(canvas, rectangleMask(), settings);
+  for (int32_t k = 1; k <= 8; ++k) EXPECT_EQ(above(k), kRed) << k;
+  EXPECT_EQ(above(9), kHalfRed);
+  for (int32_t k = 10; k <= 36; ++k) EXPECT_EQ(above(k), kWhite) << k;
 }
 
 TEST_F(OuterEffects, GlowFadesLinearlyToItsReach) {
-    settings.effectType = kGlow;
-    render(canvas, rectangleMask(), settings);
-    for (int32_t k = 1; k <= 12; ++k) {
-        const double transparency = std::min(k, 10) * 10 * 0.01;
-        const int32_t blue = static_cast<int32_t>(255 * transparency);
-        EXPECT_EQ(above(k), (Bgr{blue, blue, 255})) << k;
-    }
+  settings.effectType = kGlow;
+  render(canvas, rectangleMask(), settings);
+  for (int32_t k = 1; k <= 12; ++k) {
+    const double transparency = std::min(k, 10) * 10 * 0.01;
+    const int32_t blue = static_cast<int32_t>(255 * transparency);
+    EXPECT_EQ(above(k), (Bgr{blue, blue, 255})) << k;
+  }
 }
 
 TEST_F(OuterEffects, OutlineTwoDrawsARingAtItsReach) {
-    settings.effectType = kOutline2;
-    render(canvas, rectangleMask(), settings);
-    const std::vector<Bgr> expected{kWhite, kWhite, kWhite, kWhite, kHalfRed, kRed,
-                                    kRed,   kRed,   kHalfRed, kWhite, kWhite};
-    for (int32_t k = 1; k <= 11; ++k) EXPECT_EQ(above(k), expected[k - 1]) << k;
+  settings.effectType = kOutline2;
+  render(canvas, rectangleMask(), settings);
+  const std::vector<Bgr> expected{kWhite, kWhite, kWhite,   kWhite, kHalfRed, kRed,
+                                  kRed,   kRed,   kHalfRed, kWhite, kWhite};
+  for (int32_t k = 1; k <= 11; ++k) EXPECT_EQ(above(k), expected[k - 1]) << k;
 }
 
 TEST_F(OuterEffects, OutlineTwoBelowFourPixelsLeavesNoRing) {
-    settings.effectType = kOutline2;
-    settings.effectAmount = 1;  // reach sqrt(10) pixels
-    render(canvas, rectangleMask(), settings);
-    for (int32_t k = 1; k <= 36; ++k) EXPECT_EQ(above(k), kWhite) << k;
+  settings.effectType = kOutline2;
+  settings.effectAmount = 1;  // reach sqrt(10) pixels
+  render(canvas, rectangleMask(), settings);
+  for (int32_t k = 1; k <= 36; ++k) EXPECT_EQ(above(k), kWhite) << k;
 }
 
 TEST_F(OuterEffects, RaisedBorderIsLitAndFadesOverItsLastTwoPixels) {
-    settings.effectType = kRaised;
-    settings.effectAmount = 100;  // reach sqrt(150) pixels
-    render(canvas, rectangleMask(), settings);
-    EXPECT_NE(above(1), kWhite);
-    EXPECT_NE(above(12), kWhite);
-    EXPECT_EQ(above(13), kWhite);
+  settings.effectType = kRaised;
+  settings.effectAmount = 100;  // reach sqrt(150) pixels
+  render(canvas, rectangleMask(), settings);
+  EXPECT_NE(above(1), kWhite);
+  EXPECT_NE(above(12), kWhite);
+  EXPECT_EQ(above(13), kWhite);
 }
 
 TEST_F(OuterEffects, EngravingNeverBrightens) {
-    Canvas grey(120, 100, 128);
-    settings.effectType = kEngraved;
-    settings.effectAmount = 100;
-    render(grey, rectangleMask(), settings);
-    for (int32_t r = 0; r < 100; ++r) {
-        for (int32_t c = 0; c < 120; ++c) {
-            const bool nearElement = r >= kTopOutline - 1 && r <= 62 && c >= 38 && c <= 82;
-            if (nearElement) continue;
-            for (int32_t channel : grey.at(r, c)) ASSERT_LE(channel, 128) << r << ", " << c;
-        }
+  Canvas grey(120, 100, 128);
+  settings.effectType = kEngraved;
+  settings.effectAmount = 100;
+  render(grey, rectangleMask(), settings);
+  for (int32_t r = 0; r < 100; ++r) {
+    for (int32_t c = 0; c < 120; ++c) {
+      const bool nearElement = r >= kTopOutline - 1 && r <= 62 && c >= 38 && c <= 82;
+      if (nearElement) continue;
+      for (int32_t channel : grey.at(r, c)) ASSERT_LE(channel, 128) << r << ", " << c;
     }
-    EXPECT_LT(grey.at(kTopOutline - 1, kColumn)[0], 128);
-    EXPECT_EQ(grey.at(2, 2), (Bgr{128, 128, 128}));
+  }
+  EXPECT_LT(grey.at(kTopOutline - 1, kColumn)[0], 128);
+  EXPECT_EQ(grey.at(2, 2), (Bgr{128, 128, 128}));
 }
 
 TEST_F(OuterEffects, ElementTouchingTheMaskBorderHasNoRoomForAnEffect) {
-    Canvas plain(120, 100);
-    render(plain, rectangleMask(0), settings);
-    for (int32_t type : {kEngraved, kRaised, kOutline1, kOutline2, kGlow}) {
-        clearLayerSlots();
-        settings.effectType = type;
-        settings.effectAmount = 100;
-        render(canvas, rectangleMask(0), settings);
-        EXPECT_EQ(canvas.output.bytes, plain.output.bytes) << "effect " << type;
-    }
+  Canvas plain(120, 100);
+  render(plain, rectangleMask(0), settings);
+  for (int32_t type : {kEngraved, kRaised, kOutline1, kOutline2, kGlow}) {
+    clearLayerSlots();
+    settings.effectType = type;
+    settings.effectAmount = 100;
+    render(canvas, rectangleMask(0), settings);
+    EXPECT_EQ(canvas.output.bytes, plain.output.bytes) << "effect " << type;
+  }
 }
 
 TEST_F(OuterEffects, AmountZeroPaintsNothing) {
-    Canvas plain(120, 100);
-    render(plain, rectangleMask(), settings);
-    for (int32_t type : {kEngraved, kRaised, kOutline1, kOutline2, kGlow}) {
-        settings.effectType = type;
-        settings.effectAmount = 0;
-        render(canvas, rectangleMask(), settings);
-        EXPECT_EQ(canvas.output.bytes, plain.output.bytes) << "effect " << type;
-    }
+  Canvas plain(120, 100);
+  render(plain, rectangleMask(), settings);
+  for (int32_t type : {kEngraved, kRaised, kOutline1, kOutline2, kGlow}) {
+    settings.effectType = type;
+    settings.effectAmount = 0;
+    render(canvas, rectangleMask(), settings);
+    EXPECT_EQ(canvas.output.bytes, plain.output.bytes) << "effect " << type;
+  }
 }
 
 TEST_F(OuterEffects, StraightEdgePixelsShowTheBackgroundHalfThrough) {
-    settings.curveAxis = 9;  // flat profile of 0.5: the fill colour itself
-    settings.fillBlue = settings.fillGreen = settings.fillRed = 0;
-    render(canvas, rectangleMask(), settings);
-    // The outline pixel's point sits at its centre: the row below is the
-    // layer, the row above and the next outline pixel are empty, half the
-    // weight in all.
-    EXPECT_EQ(above(0), (Bgr{127, 127, 127}));
-    EXPECT_EQ(above(1), kWhite);
-    EXPECT_EQ(canvas.at(kTopOutline + 1, kColumn), (Bgr{0, 0, 0}));
+  settings.curveAxis = 9;  // flat profile of 0.5: the fill colour itself
+  settings.fillBlue = settings.fillGreen = settings.fillRed = 0;
+  render(canvas, rectangleMask(), settings);
+  // The outline pixel's point sits at its centre: the row below is the
+  // layer, the row above and the next outline pixel are empty, half the
+  // weight in all.
+  EXPECT_EQ(above(0), (Bgr{127, 127, 127}));
+  EXPECT_EQ(above(1), kWhite);
+  EXPECT_EQ(canvas.at(kTopOutline + 1, kColumn), (Bgr{0, 0, 0}));
 }
 
 }  // namespace

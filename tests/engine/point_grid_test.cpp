@@ -6,48 +6,48 @@ namespace velloro::test {
 namespace {
 
 TEST(PointGrid, FilesPointsUnderCellAndSlot) {
-    PointGrid grid;
-    grid.allocate(35, 24);
-    EXPECT_EQ(grid.cellsAcross(), 4);
-    EXPECT_EQ(grid.gridRows(), 3);
-    // Fixed point at scale 50; entry 0 is unused as points count from 1.
-    const std::vector<int32_t> rows = {0, 150, 600, 199, 1150};
-    const std::vector<int32_t> columns = {0, 200, 1250, 460, -50};
-    grid.build(rows, columns, 4, 50);
+  PointGrid grid;
+  grid.allocate(35, 24);
+  EXPECT_EQ(grid.cellsAcross(), 4);
+  EXPECT_EQ(grid.gridRows(), 3);
+  // Fixed point at scale 50; entry 0 is unused as points count from 1.
+  const std::vector<int32_t> rows = {0, 150, 600, 199, 1150};
+  const std::vector<int32_t> columns = {0, 200, 1250, 460, -50};
+  grid.build(rows, columns, 4, 50);
 
-    EXPECT_EQ(grid.count(0), 2);  // pixels (3, 4) and (3, 9)
-    EXPECT_EQ(grid.rowAt(1), 150);
-    EXPECT_EQ(grid.columnAt(2), 460);
-    EXPECT_EQ(grid.rowAt(6001), 600);    // pixel (12, 25): grid row 1, column 2
-    EXPECT_EQ(grid.columnAt(8001), -50);  // pixel (23, -1) clamps to grid column 0
+  EXPECT_EQ(grid.count(0), 2);  // pixels (3, 4) and (3, 9)
+  EXPECT_EQ(grid.rowAt(1), 150);
+  EXPECT_EQ(grid.columnAt(2), 460);
+  EXPECT_EQ(grid.rowAt(6001), 600);     // pixel (12, 25): grid row 1, column 2
+  EXPECT_EQ(grid.columnAt(8001), -50);  // pixel (23, -1) clamps to grid column 0
 }
 
 TEST(PointGrid, IdentifiersWithoutAPointReadLikeTheFullTable) {
-    PointGrid grid;
-    grid.allocate(35, 24);
-    grid.build({0, 150, 199}, {0, 200, 460}, 2, 50);
-    EXPECT_EQ(grid.rowAt(0), 2);  // the count entry
-    EXPECT_EQ(grid.columnAt(0), 0);
-    EXPECT_EQ(grid.rowAt(3), 0);
-    EXPECT_EQ(grid.rowAt(666), 0);
-    EXPECT_EQ(grid.rowAt(5000), 0);
-    EXPECT_EQ(grid.rowAt(99000), 0);
-    EXPECT_EQ(grid.rowAt(-7), 0);
-    EXPECT_EQ(grid.columnAt(1 << 30), 0);
+  PointGrid grid;
+  grid.allocate(35, 24);
+  grid.build({0, 150, 199}, {0, 200, 460}, 2, 50);
+  EXPECT_EQ(grid.rowAt(0), 2);  // the count entry
+  EXPECT_EQ(grid.columnAt(0), 0);
+  EXPECT_EQ(grid.rowAt(3), 0);
+  EXPECT_EQ(grid.rowAt(666), 0);
+  EXPECT_EQ(grid.rowAt(5000), 0);
+  EXPECT_EQ(grid.rowAt(99000), 0);
+  EXPECT_EQ(grid.rowAt(-7), 0);
+  EXPECT_EQ(grid.columnAt(1 << 30), 0);
 }
 
 TEST(PointGrid, ACellHoldsAtMost999Points) {
-    PointGrid grid;
-    grid.allocate(20, 20);
-    std::vector<int32_t> rows(1201), columns(1201);
-    for (int32_t i = 1; i <= 1200; ++i) {
-        rows[i] = i % 400;
-        columns[i] = i % 450;
-    }
-    grid.build(rows, columns, 1200, 50);
-    EXPECT_EQ(grid.count(0), 999);
-    EXPECT_EQ(grid.columnAt(999), 999 % 450);
-    EXPECT_EQ(grid.rowAt(1000), 0);  // the next cell's count
+  PointGrid grid;
+  grid.allocate(20, 20);
+  std::vector<int32_t> rows(1201), columns(1201);
+  for (int32_t i = 1; i <= 1200; ++i) {
+    rows[i] = i % 400;
+    columns[i] = i % 450;
+  }
+  grid.build(rows, columns, 1200, 50);
+  EXPECT_EQ(grid.count(0), 999);
+  EXPECT_EQ(grid.columnAt(999), 999 % 450);
+  EXPECT_EQ(grid.rowAt(1000), 0);  // the next cell's count
 }
 
 }  // namespace

@@ -8,43 +8,44 @@
 namespace velloro::test {
 
 struct RenderOptions {
-    int32_t layerSlot = 1;
-    int32_t effectType = kNoContour;
-    int32_t smoothingSize = 75;
-    int32_t effectAmount = 100;
+  int32_t layerSlot = 1;
+  int32_t effectType = kNoContour;
+  int32_t smoothingSize = 75;
+  int32_t effectAmount = 100;
 };
 
 inline Render allocatedRender(Picture& mask, RenderOptions options = {}) {
-    Render render;
-    render.args.mask = mask.data();
-    render.args.maskStride = mask.stride;
-    render.args.maskRows = mask.rows;
-    render.args.layerSlot = options.layerSlot;
-    render.args.effectType = options.effectType;
-    render.args.smoothingSize = options.smoothingSize;
-    render.args.effectAmount = options.effectAmount;
-    allocateWorkingArrays(render);
-    return render;
+  Render render;
+  render.args.mask = mask.data();
+  render.args.maskStride = mask.stride;
+  render.args.maskRows = mask.rows;
+  render.args.layerSlot = options.layerSlot;
+  render.args.effectType = options.effectType;
+  render.args.smoothingSize = options.smoothingSize;
+  render.args.effectAmount = options.effectAmount;
+  allocateWorkingArrays(render);
+  return render;
 }
 
 inline Render scannedRender(Picture& mask, RenderOptions options = {}) {
-    Render render = allocatedRender(mask, options);
-    scanRows(render);
-    scanColumns(render);
-    return render;
+  Render render = allocatedRender(mask, options);
+  scanRows(render);
+  scanColumns(render);
+  return render;
 }
 
 inline Render geometryRender(Picture& mask, RenderOptions options = {}) {
-    Render render = allocatedRender(mask, options);
-    buildGeometry(render);
-    return render;
+  Render render = allocatedRender(mask, options);
+  buildGeometry(render);
+  return render;
 }
 
 // Boundary points 1..n as (row, column) pairs.
 inline std::vector<std::pair<int32_t, int32_t>> boundaryPoints(const Geometry& g) {
-    std::vector<std::pair<int32_t, int32_t>> points;
-    for (int32_t i = 1; i <= g.pointCount; ++i) points.emplace_back(g.boundaryRows[i], g.boundaryColumns[i]);
-    return points;
+  std::vector<std::pair<int32_t, int32_t>> points;
+  for (int32_t i = 1; i <= g.pointCount; ++i)
+    points.emplace_back(g.boundaryRows[i], g.boundaryColumns[i]);
+  return points;
 }
 
 }  // namespace velloro::test

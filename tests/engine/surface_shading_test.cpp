@@ -16,151 +16,153 @@ constexpr int32_t kMiddleRow = 50;
 constexpr int32_t kMiddleColumn = 60;
 
 Picture rectangleMask() {
-    Picture mask(120, 100);
-    mask.fillRectangle(kTop, 40, 60, 80);
-    return mask;
+  Picture mask(120, 100);
+  mask.fillRectangle(kTop, 40, 60, 80);
+  return mask;
 }
 
 class SurfaceShading : public ::testing::Test {
-protected:
-    void SetUp() override { clearLayerSlots(); }
+ protected:
+  void SetUp() override { clearLayerSlots(); }
 
-    Canvas canvas{120, 100};
-    LayerSettings settings;
+  Canvas canvas{120, 100};
+  LayerSettings settings;
 };
 
 // The profile curve is read at 0.5 for curve axes other than 0..2.
 constexpr int32_t kMiddleOfCurve = 9;
 
 int32_t lighten(double w, int32_t base) {
-    return static_cast<int32_t>(w < 0.5 ? 2 * w * base : 255 - 2 * (1 - w) * (255 - base));
+  return static_cast<int32_t>(w < 0.5 ? 2 * w * base : 255 - 2 * (1 - w) * (255 - base));
 }
 
 TEST_F(SurfaceShading, StraightCurveAlongDepthIsBrightAtTheOutlineAndDarkInTheMiddle) {
-    render(canvas, rectangleMask(), settings);
-    int32_t previous = 256;
-    for (int32_t k = 0; k <= kMiddleRow - kTop; ++k) {
-        // k + 1 pixels from the top edge, the deepest pixel being 11 away.
-        const double depthTerm = 1 - (k + 1) / 11.0;
-        const int32_t value = canvas.at(kTop + k, kMiddleColumn)[0];
-        EXPECT_NEAR(value, lighten(std::max(depthTerm, 0.01), 128), 1) << "row " << kTop + k;
-        EXPECT_LT(value, previous);
-        previous = value;
-    }
+  render(canvas, rectangleMask(), settings);
+  int32_t previous = 256;
+  for (int32_t k = 0; k <= kMiddleRow - kTop; ++k) {
+    // k + 1 pixels from the top edge, the deepest pixel being 11 away.
+    const double depthTerm = 1 - (k + 1) / 11.0;
+    const int32_t value = canvas.at(kTop + k, kMiddleColumn)[0];
+    EXPECT_NEAR(value, lighten(std::max(depthTerm, 0.01), 128), 1) << "row " << kTop + k;
+    EXPECT_LT(value, previous);
+    previous = value;
+  }
 }
 
 struct ChannelCase {
-    const char* name;
-    std::array<int32_t, 6> knots;
-    std::array<int32_t, 3> expected;  // blue 0, green 128, red 255
+  const char* name;
+  std::array<int32_t, 6> knots;
+  std::array<int32_t, 3> expected;  // blue 0, green 128, red 255
 };
 
-class MaterialZeroChannels : public SurfaceShading, public ::testing::WithParamInterface<ChannelCase> {};
+class MaterialZeroChannels : public SurfaceShading,
+                             public ::testing::WithParamInterface<ChannelCase> {};
 
 TEST_P(MaterialZeroChannels, DarkenBelowOneHalfAndLightenAbove) {
-    settings.curveAxis = kMiddleOfCurve;
-    settings.knotY = GetParam().knots;
-    settings.fillBlue = 0;
-    settings.fillGreen = 128;
-    settings.fillRed = 255;
-    render(canvas, rectangleMask(), settings);
-    EXPECT_EQ(canvas.at(kMiddleRow, kMiddleColumn), GetParam().expected);
+  settings.curveAxis = kMiddleOfCurve;
+  settings.knotY = GetParam().knots;
+  settings.fillBlue = 0;
+  settings.fillGreen = 128;
+  settings.fillRed = 255;
+  render(canvas, rectangleMask(), settings);
+  EXPECT_EQ(canvas.at(kMiddleRow, kMiddleColumn), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Brightness, MaterialZeroChannels,
                          ::testing::Values(ChannelCase{"Zero", flatCurve(0), {0, 0, 0}},
-                                           ChannelCase{"Half", {0, 51, 102, 153, 204, 255}, {0, 128, 255}},
+                                           ChannelCase{
+                                               "Half", {0, 51, 102, 153, 204, 255}, {0, 128, 255}},
                                            ChannelCase{"One", flatCurve(255), {255, 255, 255}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SurfaceShading, LookupPastTheLastKnotExtendsTheLastInterval) {
-    settings.curveAxis = kMiddleOfCurve;
-    settings.knotX = {0, 20, 40, 60, 80, 100};
-    settings.knotY = flatCurve(255);
-    render(canvas, rectangleMask(), settings);
-    EXPECT_GE(canvas.at(kMiddleRow, kMiddleColumn)[0], 254);
+  settings.curveAxis = kMiddleOfCurve;
+  settings.knotX = {0, 20, 40, 60, 80, 100};
+  settings.knotY = flatCurve(255);
+  render(canvas, rectangleMask(), settings);
+  EXPECT_GE(canvas.at(kMiddleRow, kMiddleColumn)[0], 254);
 }
 
 TEST_F(SurfaceShading, TiledTextureReplacesTheFillColour) {
-    Picture texture(4, 4);
-    for (int32_t r = 0; r < 4; ++r)
-        for (int32_t c = 0; c < 4; ++c) texture.setColour(r, c, 10, 20, 30);
-    settings.curveAxis = kMiddleOfCurve;
-    render(canvas, rectangleMask(), settings, &texture);
-    EXPECT_EQ(canvas.at(kMiddleRow, kMiddleColumn), (std::array<int32_t, 3>{10, 20, 30}));
+  Picture texture(4, 4);
+  for (int32_t r = 0; r < 4; ++r)
+    for (int32_t c = 0; c < 4; ++c) texture.setColour(r, c, 10, 20, 30);
+  settings.curveAxis = kMiddleOfCurve;
+  render(canvas, rectangleMask(), settings, &texture);
+  EXPECT_EQ(canvas.at(kMiddleRow, kMiddleColumn), (std::array<int32_t, 3>{10, 20, 30}));
 }
 
 TEST_F(SurfaceShading, PictureLayerOfMaterialZeroShowsThePictureItself) {
-    Picture picture(120, 100);
-    picture.setColour(kMiddleRow, kMiddleColumn, 7, 77, 177);
-    settings.curveAxis = kMiddleOfCurve;
-    settings.layerSlot = 3;
-    render(canvas, rectangleMask(), settings, &picture);
-    EXPECT_EQ(canvas.at(kMiddleRow, kMiddleColumn), (std::array<int32_t, 3>{7, 77, 177}));
-    EXPECT_EQ(canvas.at(kMiddleRow, kMiddleColumn + 1), (std::array<int32_t, 3>{255, 255, 255}));
+  Picture picture(120, 100);
+  picture.setColour(kMiddleRow, kMiddleColumn, 7, 77, 177);
+  settings.curveAxis = kMiddleOfCurve;
+  settings.layerSlot = 3;
+  render(canvas, rectangleMask(), settings, &picture);
+  EXPECT_EQ(canvas.at(kMiddleRow, kMiddleColumn), (std::array<int32_t, 3>{7, 77, 177}));
+  EXPECT_EQ(canvas.at(kMiddleRow, kMiddleColumn + 1), (std::array<int32_t, 3>{255, 255, 255}));
 }
 
 TEST_F(SurfaceShading, RipplesRepeatEveryElevenPixels) {
-    settings.curveAxis = kMiddleOfCurve;
-    settings.surfacePattern = 3;
-    render(canvas, rectangleMask(), settings);
-    bool varies = false;
-    for (int32_t r = 42; r < 47; ++r) {
-        for (int32_t c = 44; c < 55; ++c) {
-            EXPECT_EQ(canvas.at(r, c), canvas.at(r + 11, c));
-            EXPECT_EQ(canvas.at(r, c), canvas.at(r, c + 11));
-            varies = varies || canvas.at(r, c) != canvas.at(r, c + 1);
-        }
+  settings.curveAxis = kMiddleOfCurve;
+  settings.surfacePattern = 3;
+  render(canvas, rectangleMask(), settings);
+  bool varies = false;
+  for (int32_t r = 42; r < 47; ++r) {
+    for (int32_t c = 44; c < 55; ++c) {
+      EXPECT_EQ(canvas.at(r, c), canvas.at(r + 11, c));
+      EXPECT_EQ(canvas.at(r, c), canvas.at(r, c + 11));
+      varies = varies || canvas.at(r, c) != canvas.at(r, c + 1);
     }
-    EXPECT_TRUE(varies);
+  }
+  EXPECT_TRUE(varies);
 }
 
 TEST_F(SurfaceShading, GrainStaysWithinItsRange) {
-    settings.curveAxis = kMiddleOfCurve;
-    settings.surfacePattern = 2;
-    render(canvas, rectangleMask(), settings);
-    // W = 0.3..0.7 blended into V = 0.5 gives 0.3..0.7.
-    for (int32_t c = 42; c < 79; ++c) {
-        EXPECT_GE(canvas.at(kMiddleRow, c)[1], lighten(0.3, 128));
-        EXPECT_LE(canvas.at(kMiddleRow, c)[1], lighten(0.7, 128));
-    }
+  settings.curveAxis = kMiddleOfCurve;
+  settings.surfacePattern = 2;
+  render(canvas, rectangleMask(), settings);
+  // W = 0.3..0.7 blended into V = 0.5 gives 0.3..0.7.
+  for (int32_t c = 42; c < 79; ++c) {
+    EXPECT_GE(canvas.at(kMiddleRow, c)[1], lighten(0.3, 128));
+    EXPECT_LE(canvas.at(kMiddleRow, c)[1], lighten(0.7, 128));
+  }
 }
 
 TEST_F(SurfaceShading, StreaksStartFromAnEmptyRing) {
-    settings.curveAxis = kMiddleOfCurve;
-    settings.surfacePattern = 1;
-    render(canvas, rectangleMask(), settings);
-    // The first pixel sees at most one streak of 40: W <= 0.025.
-    EXPECT_LE(canvas.at(kTop, 40)[1], lighten(0.025, 128));
+  settings.curveAxis = kMiddleOfCurve;
+  settings.surfacePattern = 1;
+  render(canvas, rectangleMask(), settings);
+  // The first pixel sees at most one streak of 40: W <= 0.025.
+  EXPECT_LE(canvas.at(kTop, 40)[1], lighten(0.025, 128));
 }
 
 class MetalMaterials : public SurfaceShading, public ::testing::WithParamInterface<int32_t> {};
 
 TEST_P(MetalMaterials, FadeToTheProfileBetweenFourAndFivePixelsFromTheOutline) {
-    settings.curveAxis = kMiddleOfCurve;
-    settings.material = GetParam();
-    render(canvas, rectangleMask(), settings);
-    const std::array<int32_t, 3> profileOnly{128, 128, 128};
-    bool rimDiffers = false;
-    for (int32_t k = 0; k <= kMiddleRow - kTop; ++k) {
-        const auto value = canvas.at(kTop + k, kMiddleColumn);
-        if (k + 1 >= 5) {
-            EXPECT_EQ(value, profileOnly) << "row " << kTop + k;
-        } else {
-            rimDiffers = rimDiffers || value != profileOnly;
-        }
+  settings.curveAxis = kMiddleOfCurve;
+  settings.material = GetParam();
+  render(canvas, rectangleMask(), settings);
+  const std::array<int32_t, 3> profileOnly{128, 128, 128};
+  bool rimDiffers = false;
+  for (int32_t k = 0; k <= kMiddleRow - kTop; ++k) {
+    const auto value = canvas.at(kTop + k, kMiddleColumn);
+    if (k + 1 >= 5) {
+      EXPECT_EQ(value, profileOnly) << "row " << kTop + k;
+    } else {
+      rimDiffers = rimDiffers || value != profileOnly;
     }
-    EXPECT_TRUE(rimDiffers);
+  }
+  EXPECT_TRUE(rimDiffers);
 }
 
 INSTANTIATE_TEST_SUITE_P(SteelAndGold, MetalMaterials, ::testing::Values(6, 7));
 
 TEST(MetalCurve, PassesThroughItsNineKnots) {
-    const double positions[] = {31, 63, 92, 147, 224, 236, 247, 255};
-    const double values[] = {95, 63, 247, 60, 161, 141, 188, 255};
-    for (size_t i = 0; i < std::size(positions); ++i) {
-        EXPECT_NEAR(metalCurve()(positions[i] / 255), values[i] / 255, 1e-9) << positions[i];
-    }
+  const double positions[] = {31, 63, 92, 147, 224, 236, 247, 255};
+  const double values[] = {95, 63, 247, 60, 161, 141, 188, 255};
+  for (size_t i = 0; i < std::size(positions); ++i) {
+    EXPECT_NEAR(metalCurve()(positions[i] / 255), values[i] / 255, 1e-9) << positions[i];
+  }
 }
 
 }  // namespace

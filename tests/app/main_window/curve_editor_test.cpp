@@ -28,7 +28,7 @@ TEST(CurveEditor, TopLeftOfTheDrawingAreaReadsPositionZeroValue255) {
 TEST(CurveEditor, APointIsHitWithin6UnitsAcrossAnd15UpOrDown) {
   const CurvePoints flat;  // positions 0, 50, ..., 255 at 128
   EXPECT_EQ(hitCurvePoint(flat, pixelOf(100, 128)), 3);
-  EXPECT_EQ(hitCurvePoint(flat, {29, 32}), 2);       // x 46: 4 units off
+  EXPECT_EQ(hitCurvePoint(flat, {29, 32}), 2);             // x 46: 4 units off
   EXPECT_EQ(hitCurvePoint(flat, {37, 32}), noCurvePoint);  // x 62
   EXPECT_EQ(hitCurvePoint(flat, {56, 37}), noCurvePoint);  // y 105: 23 below
 }

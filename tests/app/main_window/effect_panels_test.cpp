@@ -22,7 +22,9 @@ class EffectPanelsTest : public MainWindowTest {
     window->panels->List3->setCurrentRow(effect);
     window->effectListClicked();
   }
-  EngineArguments arguments() const { return engineArguments(design(), window->panelReadings(), {}); }
+  EngineArguments arguments() const {
+    return engineArguments(design(), window->panelReadings(), {});
+  }
   QString curves() const { return folder.filePath(QStringLiteral("curves")); }
   // The fill colour the palette gives at one of its pixels.
   Rgb pressFillPalette(QPoint at) {

@@ -15,9 +15,11 @@ namespace {
 QSize previewExtent(const QImage& preview) {
   int left = 140, right = -1, top = 140, bottom = -1;
   for (int x = 0; x < 140; ++x)
-    if (preview.pixelColor(x, 70) == Qt::black) left = std::min(left, x), right = std::max(right, x);
+    if (preview.pixelColor(x, 70) == Qt::black)
+      left = std::min(left, x), right = std::max(right, x);
   for (int y = 0; y < 140; ++y)
-    if (preview.pixelColor(70, y) == Qt::black) top = std::min(top, y), bottom = std::max(bottom, y);
+    if (preview.pixelColor(70, y) == Qt::black)
+      top = std::min(top, y), bottom = std::max(bottom, y);
   return {right - left, bottom - top};
 }
 
@@ -81,9 +83,8 @@ TEST_F(FrmEllipseTest, CancelKeepsTheRatioTheSliderSet) {
 
 TEST_F(FrmEllipseTest, ThePictureToolsEllipseAsksTheRatioToo) {
   window->showPictureTool();
-  seam->modalAnswers.push_back([](QDialog& dialog) {
-    static_cast<FrmEllipse&>(dialog).MirelSlider1->setValue(40);
-  });
+  seam->modalAnswers.push_back(
+      [](QDialog& dialog) { static_cast<FrmEllipse&>(dialog).MirelSlider1->setValue(40); });
   window->pictureTool()->toolClicked(3);
   ASSERT_EQ(seam->modalDialogs.size(), 1u);
   EXPECT_EQ(seam->modalDialogs[0], QStringLiteral("Ellipse"));

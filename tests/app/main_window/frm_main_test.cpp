@@ -5,10 +5,10 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QLineEdit>
 #include <QTabBar>
 #include <QToolBar>
 
@@ -19,8 +19,9 @@
 TEST_F(MainWindowTest, ToolbarHoldsTwentyButtonsWithTheirKeysStylesAndStates) {
   const QList<QAction*> buttons = window->ToolBar1->actions();
   ASSERT_EQ(buttons.size(), 20);
-  const QStringList keys{"New",  "Open",   "Save",      "",  "Print", "", "", "", "",     "",
-                         "Bold", "Italic", "Underline", "",  "Crop",  "", "Undo", "Redo", "", "Help"};
+  const QStringList keys{"New",  "Open", "Save", "",     "Print",  "",          "",
+                         "",     "",     "",     "Bold", "Italic", "Underline", "",
+                         "Crop", "",     "Undo", "Redo", "",       "Help"};
   for (int i = 0; i < 20; ++i) {
     if (keys[i].isEmpty()) continue;
     EXPECT_EQ(buttons[i]->toolTip(), keys[i]) << i;
@@ -59,7 +60,8 @@ TEST_F(MainWindowTest, MenusHoldEveryEntryWithItsCaptionAndShortcut) {
   EXPECT_EQ(captions("mnuFile"),
             QStringLiteral("&New background|Ctrl+N;&Open ...|;-;&Save|Ctrl+S;Save &As...|;-;"
                            "&Print...|;-;E&xit|"));
-  EXPECT_EQ(captions("mnuedit"), QStringLiteral("&Copy|Ctrl+C;&Paste|Ctrl+V;-;&Undo|Ctrl+Z;&Redo|Ctrl+R"));
+  EXPECT_EQ(captions("mnuedit"),
+            QStringLiteral("&Copy|Ctrl+C;&Paste|Ctrl+V;-;&Undo|Ctrl+Z;&Redo|Ctrl+R"));
   EXPECT_EQ(captions("mnuTools"),
             QStringLiteral("&Font|Ctrl+F;&Symbols viewer|Ctrl+Y;-;Add a &pic|Ctrl+P;"
                            "&Draw a shape|Ctrl+D;-;&Crop tool|"));

@@ -103,7 +103,8 @@ TEST_F(FrmPictureTest, AFileThatIsNoPictureIsRefusedAndKeepsThePictureThereWas) 
   seam->fileAnswers.push_back(folder.filePath(QStringLiteral("broken.bmp")));
   tool->Command1[2]->click();
   ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_EQ(seam->messages[0].text, QStringLiteral("I cannot read this file.Please choose another one."));
+  EXPECT_EQ(seam->messages[0].text,
+            QStringLiteral("I cannot read this file.Please choose another one."));
   EXPECT_EQ(tool->Picture2->picture().size(), QSize(165, 115));
   EXPECT_EQ(tool->chosenFile, photoPath);
 }
@@ -196,10 +197,10 @@ TEST_F(FrmPictureTest, ABlackRectangleDrawnInMaskModeReachesTheMaskFileOnApply) 
   EXPECT_EQ(design().sourceKind, sourceKind::Picture);
   const QImage mask = maskFile();
   ASSERT_EQ(mask.size(), QSize(165, 115));
-  EXPECT_EQ(mask.pixelColor(112, 42), QColor(Qt::black));   // the rectangle's edge
-  EXPECT_EQ(mask.pixelColor(117, 47), QColor(Qt::white));   // inside it, still removed
-  EXPECT_EQ(mask.pixelColor(42, 42), QColor(Qt::black));    // kept green
-  EXPECT_EQ(mask.pixelColor(20, 20), QColor(Qt::white));    // the frame
+  EXPECT_EQ(mask.pixelColor(112, 42), QColor(Qt::black));  // the rectangle's edge
+  EXPECT_EQ(mask.pixelColor(117, 47), QColor(Qt::white));  // inside it, still removed
+  EXPECT_EQ(mask.pixelColor(42, 42), QColor(Qt::black));   // kept green
+  EXPECT_EQ(mask.pixelColor(20, 20), QColor(Qt::white));   // the frame
 }
 
 TEST_F(FrmPictureTest, DrawItRendersTheAppliedPicture) {

@@ -16,7 +16,8 @@ class FrmSymbolsTest : public MainWindowTest {
  protected:
   // Opens the picker from the Tools menu and lets `work` act in it.
   void open(std::function<void(FrmSymbols&)> work) {
-    seam->modalAnswers.push_back([work](QDialog& dialog) { work(static_cast<FrmSymbols&>(dialog)); });
+    seam->modalAnswers.push_back(
+        [work](QDialog& dialog) { work(static_cast<FrmSymbols&>(dialog)); });
     window->menuEntry(QStringLiteral("mnuToolsSymbols"))->trigger();
   }
 

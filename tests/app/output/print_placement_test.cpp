@@ -61,7 +61,7 @@ TEST(PrintPlacement, DraggingStopsAtThePrintableEdges) {
 TEST(PrintPlacement, TheBoxIsPrintedInPrinterUnitsFromTheSheetCorner) {
   const PagePreview preview = previewOf(portrait, 15, 15);
   const double k = 2400.0 / 2825;
-  EXPECT_EQ(onPrinter(QRect(4, 82, 180, 95), preview),
-            QRect(qRound(4 * 15 * k), qRound(82 * 15 * k), qRound(180 * 15 * k),
-                  qRound(95 * 15 * k)));
+  EXPECT_EQ(
+      onPrinter(QRect(4, 82, 180, 95), preview),
+      QRect(qRound(4 * 15 * k), qRound(82 * 15 * k), qRound(180 * 15 * k), qRound(95 * 15 * k)));
 }

@@ -13,7 +13,8 @@ class ImagingTest : public testing::Test {
   void SetUp() override {
     QImage picture(64, 48, QImage::Format_RGB888);
     for (int y = 0; y < picture.height(); ++y)
-      for (int x = 0; x < picture.width(); ++x) picture.setPixel(x, y, qRgb(x * 4, y * 5, (x * y) % 256));
+      for (int x = 0; x < picture.width(); ++x)
+        picture.setPixel(x, y, qRgb(x * 4, y * 5, (x * y) % 256));
     ASSERT_TRUE(picture.save(folder.filePath("source.bmp"), "BMP"));
   }
 
@@ -49,8 +50,10 @@ TEST_F(ImagingTest, LowerQualityMakesASmallerFile) {
   ASSERT_TRUE(encode(folder.filePath("best.jpg"), 100));
   ASSERT_TRUE(encode(folder.filePath("small.jpg"), 5));
   ASSERT_TRUE(encode(folder.filePath("clamped.jpg"), -40));
-  EXPECT_LT(QFileInfo(folder.filePath("small.jpg")).size(), QFileInfo(folder.filePath("best.jpg")).size());
-  EXPECT_LE(QFileInfo(folder.filePath("clamped.jpg")).size(), QFileInfo(folder.filePath("small.jpg")).size());
+  EXPECT_LT(QFileInfo(folder.filePath("small.jpg")).size(),
+            QFileInfo(folder.filePath("best.jpg")).size());
+  EXPECT_LE(QFileInfo(folder.filePath("clamped.jpg")).size(),
+            QFileInfo(folder.filePath("small.jpg")).size());
 }
 
 TEST_F(ImagingTest, EachStepTellsItsFailure) {

@@ -30,7 +30,8 @@ TEST(ProgramFolder, WritableExecutableFolderIsTheProgramFolder) {
 TEST(ProgramFolder, FolderWithoutRoomForFilesGivesWayToTheUserFolder) {
   QTemporaryDir user;
   // No file can be made in /proc, not even by the administrator.
-  EXPECT_EQ(prepareProgramFolder(QStringLiteral("/proc"), user.filePath("data")), user.filePath("data"));
+  EXPECT_EQ(prepareProgramFolder(QStringLiteral("/proc"), user.filePath("data")),
+            user.filePath("data"));
   expectWorkingFolders(user.filePath("data"));
 }
 

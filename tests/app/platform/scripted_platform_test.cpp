@@ -1,7 +1,7 @@
 #include "platform/scripted_platform.h"
 
-#include <QDialog>
 #include <gtest/gtest.h>
+#include <QDialog>
 
 #include <QPrinter>
 #include <stdexcept>

@@ -118,7 +118,8 @@ TEST(PictureBuffer, BadFilesAreRefused) {
   writeContent(folder.filePath("long.bmp"), good + QByteArray(1000, 'x'));
   QImage(4, 4, QImage::Format_RGB32).save(folder.filePath("png.bmp"), "PNG");
   for (const char* name : {"empty.bmp", "short.bmp", "header.bmp", "v5.bmp", "long.bmp", "png.bmp"})
-    EXPECT_EQ(failureNumberOfReading(folder.filePath(name)), errorNumber::UnreadablePicture) << name;
+    EXPECT_EQ(failureNumberOfReading(folder.filePath(name)), errorNumber::UnreadablePicture)
+        << name;
   EXPECT_EQ(failureNumberOfReading(folder.filePath("absent.bmp")), errorNumber::FileNotFound);
   EXPECT_EQ(failureNumberOfReading(folder.path()), errorNumber::PathFileAccessError);
 }

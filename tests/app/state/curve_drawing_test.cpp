@@ -56,7 +56,7 @@ TEST(CurveDrawing, PlotFollowsTheSpline) {
   box.fill(background);
   const CurvePoints rising{{0, 0, 50, 100, 150, 200, 255, 0}, {0, 0, 50, 100, 150, 200, 255, 0}};
   plotCurve(box, rising);
-  EXPECT_EQ(box.pixel(6, 58), red);    // (0, 0)
-  EXPECT_EQ(box.pixel(56, 38), red);   // (100, 100)
-  EXPECT_EQ(box.pixel(134, 7), red);   // (255, 255)
+  EXPECT_EQ(box.pixel(6, 58), red);   // (0, 0)
+  EXPECT_EQ(box.pixel(56, 38), red);  // (100, 100)
+  EXPECT_EQ(box.pixel(134, 7), red);  // (255, 255)
 }

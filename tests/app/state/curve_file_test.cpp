@@ -16,8 +16,6 @@ const CurvePoints rising{{0, 0, 50, 100, 150, 200, 255, 0}, {0, 0, 20, 80, 160, 
 const std::array<int32_t, 8> builtInPositions{0, 0, 50, 100, 150, 200, 255, 0};
 const std::array<int32_t, 8> flatValues{0, 128, 128, 128, 128, 128, 128, 0};
 
-
-
 class CurveFileTest : public testing::Test {
  protected:
   QString curves() const { return folder.path(); }

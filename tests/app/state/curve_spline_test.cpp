@@ -19,7 +19,8 @@ TEST(CurveSpline, FlatCurveIsAStraightLine) {
   const CurveSpline spline = computeSpline(flat);
   for (int i = 1; i <= 6; ++i) EXPECT_EQ(spline.secondDerivative[i], 0.0);
   for (int k = 1; k <= 5; ++k)
-    for (int x = flat.x[k]; x <= flat.x[k + 1]; ++x) EXPECT_EQ(curveValue(flat, spline, k, x), 128.0f);
+    for (int x = flat.x[k]; x <= flat.x[k + 1]; ++x)
+      EXPECT_EQ(curveValue(flat, spline, k, x), 128.0f);
 }
 
 TEST(CurveSpline, IntervalsAndNaturalEnds) {

@@ -5,16 +5,16 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "platform/scripted_platform.h"
 #include "state/curve_file.h"
 #include "state/design_state.h"
-#include "platform/scripted_platform.h"
 #include "state/failure.h"
 #include "state/source_kind_switch.h"
 
 TEST(KindSettingsTable, DefaultsPerRow) {
   const KindSettingsTable table = defaultKindSettings();
-  const KindRow expectedText{1, 5, 5, 0, 0, 0, 0, 0,   0, 50, 60, 60, 50, 60, 7, 20,
-                             50, 50, 0, 0, 0, 100, 0, 0, 0, 20, 0, 255, 0, 1, 0, 0};
+  const KindRow expectedText{1,  5,  5, 0, 0, 0,   0, 0, 0, 50, 60, 60,  50, 60, 7, 20,
+                             50, 50, 0, 0, 0, 100, 0, 0, 0, 20, 0,  255, 0,  1,  0, 0};
   EXPECT_EQ(table[1], expectedText);
   KindRow expectedOther = expectedText;
   expectedOther[kindColumn::Available] = 0;

@@ -42,7 +42,8 @@ TEST(PathParts, NameWithoutExtension) {
   EXPECT_EQ(nameWithoutExtension(".profile"), QStringLiteral(".profile"));
   EXPECT_EQ(nameWithoutExtension("/out/MyWork1.bmp"), QStringLiteral("/out/MyWork1"));
   // A dot in a folder name is no extension.
-  EXPECT_EQ(nameWithoutExtension("/home/ann.lee/in/pic.bmp"), QStringLiteral("/home/ann.lee/in/pic"));
+  EXPECT_EQ(nameWithoutExtension("/home/ann.lee/in/pic.bmp"),
+            QStringLiteral("/home/ann.lee/in/pic"));
   EXPECT_EQ(nameWithoutExtension("/home/ann.lee/in/pic"), QStringLiteral("/home/ann.lee/in/pic"));
 }
 

@@ -41,9 +41,10 @@ TEST(PictureLoading, ReadsEveryFormatAsRgbPicture) {
 
 TEST(PictureLoading, ReadsGif) {
   // Qt writes no GIF: a 1 x 1 GIF whose one pixel takes palette entry 0, red.
-  const QByteArray gif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00"
-                       ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;",
-                       35);
+  const QByteArray gif(
+      "GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00"
+      ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;",
+      35);
   QTemporaryDir folder;
   QFile file(folder.filePath("red.gif"));
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));

@@ -20,7 +20,9 @@ QImage whiteCanvas(int width, int height) {
 
 class RenderPipelineTest : public testing::Test {
  protected:
-  void SetUp() override { state.workingFiles.canvas = folder.filePath(QStringLiteral("canvas.bmp")); }
+  void SetUp() override {
+    state.workingFiles.canvas = folder.filePath(QStringLiteral("canvas.bmp"));
+  }
 
   QTemporaryDir folder;
   DesignState state;
@@ -33,9 +35,9 @@ class RenderPipelineTest : public testing::Test {
 TEST_F(RenderPipelineTest, EngineArgumentsOfTheDefaultTextDesign) {
   captureCanvas(state, whiteCanvas(631, 331));
   const EngineArguments a = engineArguments(state, panels, {strideOf(301), 129});
-  const std::vector<int32_t> expected{
-      904, 129, 1896, 331, 5, 5, 75, 0, 0, 0, 0, 3, 0, 20, 0, 0, 0, 0, 0, 200, 1,
-      0,   50,  100,  150, 200, 255, 128, 128, 128, 128, 128, 128};
+  const std::vector<int32_t> expected{904, 129, 1896, 331, 5,   5,   75,  0,   0,   0,   0,
+                                      3,   0,   20,   0,   0,   0,   0,   0,   200, 1,   0,
+                                      50,  100, 150,  200, 255, 128, 128, 128, 128, 128, 128};
   EXPECT_EQ(std::vector<int32_t>(a.begin() + 4, a.end()), expected);
 }
 

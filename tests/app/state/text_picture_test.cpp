@@ -7,9 +7,9 @@
 TEST(TextPicture, MarginAndSizeFollowTheFontSize) {
   const TextLayout layout = textLayout({100.4, 46.5}, 40);
   EXPECT_DOUBLE_EQ(layout.margin, 10);
-  EXPECT_EQ(layout.width, 132);                    // 100.4 + 12 + 2 x 10, rounded
+  EXPECT_EQ(layout.width, 132);                       // 100.4 + 12 + 2 x 10, rounded
   EXPECT_EQ(layout.height, roundHalfEven(46 * 1.3));  // 46.5 rounds to the even 46 first
-  EXPECT_EQ(textLayout({0, 10}, 75).width, 50);   // 12 + 37.5 gives 49.5, to the even 50
+  EXPECT_EQ(textLayout({0, 10}, 75).width, 50);       // 12 + 37.5 gives 49.5, to the even 50
   EXPECT_EQ(roundHalfEven(2.5), 2);
   EXPECT_EQ(roundHalfEven(3.5), 4);
 }

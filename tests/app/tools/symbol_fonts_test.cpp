@@ -5,7 +5,8 @@
 TEST(SymbolFonts, SixFontsWithTheirCharacterCounts) {
   const std::vector<SymbolFont>& fonts = symbolFonts();
   ASSERT_EQ(fonts.size(), 6u);
-  const std::vector<std::size_t> counts{29, 63, 94 + 14 + 10 + 28 + 14, 223, 66 + 2 + 2 + 21 + 33 + 61, 56 + 153};
+  const std::vector<std::size_t> counts{
+      29, 63, 94 + 14 + 10 + 28 + 14, 223, 66 + 2 + 2 + 21 + 33 + 61, 56 + 153};
   for (std::size_t i = 0; i < fonts.size(); ++i) EXPECT_EQ(fonts[i].codes.size(), counts[i]) << i;
   EXPECT_EQ(fonts[5].name, QStringLiteral("Wingdings 2"));
 }
