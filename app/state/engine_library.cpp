@@ -18,6 +18,17 @@ Function resolved(QLibrary& library, const char* name) {
 
 }  // namespace
 
+void callAction(const EngineEntryPoints& engine, const velloro::ActionArguments& a) {
+  using velloro::toInt;
+  engine.action(a.mask, a.source, a.output, a.maskStride, a.maskRows, a.outputStride, a.outputRows,
+                a.columnOffset, a.rowOffset, a.smoothingSize, toInt(a.surfacePattern),
+                toInt(a.curveAxis), toInt(a.material), toInt(a.deformationType),
+                toInt(a.effectType), a.deformationAmount, a.effectAmount, a.effectValue1,
+                a.effectValue2, a.effectValue3, a.fillRed, a.fillGreen, a.fillBlue, a.layerSlot,
+                a.knotX[0], a.knotX[1], a.knotX[2], a.knotX[3], a.knotX[4], a.knotX[5], a.knotY[0],
+                a.knotY[1], a.knotY[2], a.knotY[3], a.knotY[4], a.knotY[5]);
+}
+
 EngineLibrary::EngineLibrary(QString libraryPath) : library_(std::move(libraryPath)) {}
 
 const EngineEntryPoints& EngineLibrary::entryPoints() {

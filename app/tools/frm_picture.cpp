@@ -77,7 +77,7 @@ FrmPicture::FrmPicture(FrmMain& main)
 
 FrmPicture::~FrmPicture() {
   // Unload: deleting files reports nothing worth a message at this point.
-  if (undoFiles) undoFiles->Reset_Undo();
+  if (undoFiles) undoFiles->reset();
 }
 
 void FrmPicture::buildViews() {
@@ -204,7 +204,7 @@ void FrmPicture::load() {
     state.workingFiles.picture = File().fullPath();
     const File maskFile;
     state.workingFiles.mask = maskFile.fullPath();
-    undoFiles.emplace(maskFile.Path());
+    undoFiles.emplace(maskFile.Path(), QStringLiteral("Undopt1"));
     Frame2->raise();
     adjustControlFonts(*this, state.fontScaleFactor, platform());
   });

@@ -69,7 +69,7 @@ void FrmPicture::remove() {
 
 void FrmPicture::saveUndo() {
   runTrapped(platform(), siteTag::FrmPicture_SaveUndoFile,
-             [this] { undoFiles->Save_Undo(Picture2->picture()); });
+             [this] { undoFiles->save(Picture2->picture()); });
 }
 
 void FrmPicture::undoClicked() {

@@ -22,7 +22,7 @@ class EffectPanelsTest : public MainWindowTest {
     window->panels->List3->setCurrentRow(effect);
     window->effectListClicked();
   }
-  EngineArguments arguments() const {
+  velloro::ActionArguments arguments() const {
     return engineArguments(design(), window->panelReadings(), {});
   }
   QString curves() const { return folder.filePath(QStringLiteral("curves")); }
@@ -43,16 +43,16 @@ TEST_F(EffectPanelsTest, Outline1AndGlowEachKeepTheirWidthAndColour) {
   EXPECT_EQ(window->panels->LabelOutline1->text(), QStringLiteral("G. width :"));
   EXPECT_EQ(window->panels->LabelOutline2->text(), QStringLiteral("20 %"));
   EXPECT_EQ(window->panels->outlineButtonColour(), QColor(0, 255, 0));
-  EXPECT_EQ(arguments()[18], 0);
-  EXPECT_EQ(arguments()[19], 255);
+  EXPECT_EQ(arguments().effectValue1, 0);
+  EXPECT_EQ(arguments().effectValue2, 255);
 
   chooseEffect(effectType::Outline1);
   EXPECT_EQ(window->panels->LabelOutline1->text(), QStringLiteral("O. width :"));
   EXPECT_EQ(window->panels->outlineButtonColour(), QColor(Qt::red));
-  const EngineArguments a = arguments();
-  EXPECT_EQ(a[15], effectType::Outline1);
-  EXPECT_EQ(a[17], 40);
-  EXPECT_EQ((Rgb{a[18], a[19], a[20]}), (Rgb{255, 0, 0}));
+  const velloro::ActionArguments a = arguments();
+  EXPECT_EQ(velloro::toInt(a.effectType), effectType::Outline1);
+  EXPECT_EQ(a.effectAmount, 40);
+  EXPECT_EQ((Rgb{a.effectValue1, a.effectValue2, a.effectValue3}), (Rgb{255, 0, 0}));
   EXPECT_EQ(design().glowColour, (Rgb{0, 255, 0}));
 }
 
@@ -67,7 +67,7 @@ TEST_F(EffectPanelsTest, ShadowLabelsFollowTheShadowChosen) {
   EXPECT_EQ(window->panels->Label2[3]->text(), QStringLiteral("+ 5"));
   EXPECT_TRUE(window->panels->FrameShadow->isVisibleTo(window->panels->Frametab[2]));
   chooseEffect(effectType::CastShadow);
-  EXPECT_EQ(arguments()[19], 100);  // orientation
+  EXPECT_EQ(arguments().effectValue2, 100);  // orientation
 }
 
 TEST_F(EffectPanelsTest, ReleasingAnEffectSliderWithNoContourWarnsButNotTheOpacity) {
@@ -95,8 +95,8 @@ TEST_F(EffectPanelsTest, PaletteAndColourDialogSetTheFillColourCancelKeepsIt) {
   EXPECT_EQ(design().fillColour, picked);
   seam->colourAnswers.push_back(QColor(1, 2, 3));
   window->insideCommandClicked(0);
-  const EngineArguments a = arguments();
-  EXPECT_EQ((Rgb{a[21], a[22], a[23]}), (Rgb{1, 2, 3}));
+  const velloro::ActionArguments a = arguments();
+  EXPECT_EQ((Rgb{a.fillRed, a.fillGreen, a.fillBlue}), (Rgb{1, 2, 3}));
 }
 
 TEST_F(EffectPanelsTest, GoldThenMaterial2BringsBackTheOwnColourAndCurve) {
@@ -108,7 +108,7 @@ TEST_F(EffectPanelsTest, GoldThenMaterial2BringsBackTheOwnColourAndCurve) {
   EXPECT_EQ(design().fillColour, (Rgb{204, 177, 24}));
   EXPECT_EQ(design().curve, readCurveFile(curves() + QStringLiteral("/gold.txt"), *seam));
   EXPECT_TRUE(window->panels->OptClr[1]->isChecked());
-  EXPECT_EQ(arguments()[13], 7);
+  EXPECT_EQ(velloro::toInt(arguments().material), 7);
 
   window->selectMaterial(2, 10);
   EXPECT_EQ(design().fillColour, own);
@@ -184,8 +184,8 @@ TEST_F(EffectPanelsTest, PatternAxisAndDeformationReachTheRender) {
   window->panels->Option2[0]->setChecked(true);
   window->panels->SliderDeform->setValue(80);
   EXPECT_EQ(window->panels->LabelDef2->text(), QStringLiteral("0 °"));
-  const EngineArguments a = arguments();
-  EXPECT_EQ(a[11], 3);
-  EXPECT_EQ(a[12], 1);
-  EXPECT_EQ(a[16], 80);
+  const velloro::ActionArguments a = arguments();
+  EXPECT_EQ(velloro::toInt(a.surfacePattern), 3);
+  EXPECT_EQ(velloro::toInt(a.curveAxis), 1);
+  EXPECT_EQ(a.deformationAmount, 80);
 }

@@ -108,14 +108,14 @@ TEST_F(FrmDrawTest, EveryPressStoresAnUndoStepAndUndoGoesBackOne) {
   release({10, 10});
   const QImage afterFirst = tool->Picture1->picture();
   drag({100, 100}, {200, 150});
-  EXPECT_EQ(tool->undoFiles().UndoLevel, 2);
+  EXPECT_EQ(tool->undoFiles().level(), 2);
   EXPECT_TRUE(QFile::exists(tool->undoFiles().fileOfLevel(1)));
   tool->Command2->click();
-  EXPECT_EQ(tool->undoFiles().UndoLevel, 1);
+  EXPECT_EQ(tool->undoFiles().level(), 1);
   EXPECT_EQ(tool->Picture1->picture(), afterFirst);
   tool->Command2->click();
   tool->Command2->click();
-  EXPECT_EQ(tool->undoFiles().UndoLevel, 0);
+  EXPECT_EQ(tool->undoFiles().level(), 0);
   EXPECT_EQ(drawn({150, 125}), QColor(Qt::white));
 }
 
@@ -126,7 +126,7 @@ TEST_F(FrmDrawTest, UndoOfAVanishedStepReportsAndKeepsTheDrawing) {
   ASSERT_EQ(seam->messages.size(), 1u);
   EXPECT_TRUE(seam->messages[0].text.startsWith(QStringLiteral("error number : ")));
   EXPECT_TRUE(seam->messages[0].text.section('\r', 0, 0).endsWith(QStringLiteral("/37")));
-  EXPECT_EQ(tool->undoFiles().UndoLevel, 1);
+  EXPECT_EQ(tool->undoFiles().level(), 1);
   EXPECT_EQ(drawn({150, 125}), QColor(Qt::black));
 }
 

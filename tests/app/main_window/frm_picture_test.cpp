@@ -228,7 +228,7 @@ TEST_F(FrmPictureTest, ThreeStrokesAndFourUndosGiveBackTheMaskOfBefore) {
   for (int step = 0; step < 4; ++step) tool->Command3->click();
   EXPECT_EQ(tool->Picture2->picture(), before);
   EXPECT_TRUE(seam->messages.empty());
-  const QString firstUndoFile = tool->undoFiles->fileOf(0);
+  const QString firstUndoFile = tool->undoFiles->fileOfLevel(0);
   EXPECT_TRUE(firstUndoFile.startsWith(folder.path()));
   EXPECT_TRUE(QFile::exists(firstUndoFile));
   delete tool;  // the window's unload
