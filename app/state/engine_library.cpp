@@ -1,7 +1,5 @@
 #include "state/engine_library.h"
 
-#include <QCoreApplication>
-
 #include "state/failure.h"
 
 namespace {
@@ -46,10 +44,4 @@ void EngineLibrary::load() {
   points.texture = resolved<decltype(points.texture)>(library_, "TEXTURE");
   points.frontiere = resolved<decltype(points.frontiere)>(library_, "FRONTIERE");
   entryPoints_ = points;
-}
-
-EngineLibrary& engineLibrary() {
-  static EngineLibrary engine(QCoreApplication::applicationDirPath() +
-                              QStringLiteral("/libVelloro.so"));
-  return engine;
 }

@@ -35,6 +35,3 @@ class EngineLibrary {
   QLibrary library_;
   std::optional<EngineEntryPoints> entryPoints_;
 };
-
-// The engine of this run, beside the executable.
-EngineLibrary& engineLibrary();

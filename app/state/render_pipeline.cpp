@@ -5,6 +5,7 @@
 #include "state/design_state.h"
 #include "state/engine_library.h"
 #include "state/failure.h"
+#include "state/outside_effects.h"
 
 namespace {
 
@@ -15,30 +16,11 @@ constexpr int32_t tileFrameOffset = 30;
 // Slider positions are 16-bit values, passed on sign-extended.
 int32_t sliderValue(int32_t position) { return int16_t(position); }
 
-struct EffectArguments {
-  int32_t amount = 0;
-  std::array<int32_t, 3> values{};
-};
-
-EffectArguments effectArguments(const DesignState& state, const PanelReadings& panels) {
-  const auto& shadow = panels.shadowSliders;
-  switch (state.effectType) {
-    case effectType::DropShadow:
-    case effectType::CastShadow:
-      return {sliderValue(shadow[0]), {sliderValue(shadow[1]), sliderValue(shadow[2]), 0}};
-    case effectType::Engraved:
-    case effectType::Raised: return {sliderValue(panels.engravedSlider), {}};
-    case effectType::Outline1:
-    case effectType::Outline2: {
-      const Rgb& colour = state.outlineColour;
-      return {sliderValue(panels.outlineSlider), {colour.red, colour.green, colour.blue}};
-    }
-    case effectType::Glow: {
-      const Rgb& colour = state.glowColour;
-      return {sliderValue(panels.outlineSlider), {colour.red, colour.green, colour.blue}};
-    }
-    default: return {};
-  }
+EffectArguments effectArgumentsOf(const DesignState& state, const PanelReadings& panels) {
+  const OutsideEffect& effect = outsideEffect(state.effectType);
+  const Rgb& colour = effect.colour == EffectColour::Glow ? state.glowColour : state.outlineColour;
+  return effectArguments(
+      effect, {panels.shadowSliders, panels.engravedSlider, panels.outlineSlider}, colour);
 }
 
 void checkCanvasCaptured(const DesignState& state) {
@@ -51,8 +33,8 @@ void checkCanvasCaptured(const DesignState& state) {
 
 PictureBuffer maskOfSource(const DesignState& state, const QImage& textPicture) {
   switch (state.sourceKind) {
-    case sourceKind::Shape: return readPictureBuffer(state.workingFiles.shape);
-    case sourceKind::Picture: return readPictureBuffer(state.workingFiles.mask);
+    case SourceKind::Shape: return readPictureBuffer(state.workingFiles.shape);
+    case SourceKind::Picture: return readPictureBuffer(state.workingFiles.mask);
     default: return pictureBufferOf(textPicture);
   }
 }
@@ -80,8 +62,8 @@ void installTextureTile(const DesignState& state, bool textureOption,
 
 velloro::ActionArguments engineArguments(const DesignState& state, const PanelReadings& panels,
                                          MaskGeometry mask) {
-  const bool framedMask = state.sourceKind != sourceKind::Text;
-  const EffectArguments effect = effectArguments(state, panels);
+  const bool framedMask = state.sourceKind != SourceKind::Text;
+  const EffectArguments effect = effectArgumentsOf(state, panels);
   velloro::ActionArguments a;
   a.maskStride = mask.stride;
   a.maskRows = mask.rows;
@@ -93,8 +75,8 @@ velloro::ActionArguments engineArguments(const DesignState& state, const PanelRe
   a.surfacePattern = velloro::SurfacePatternType{state.surfacePattern};
   a.curveAxis = velloro::CurveAxis{state.curveAxis};
   a.material = velloro::Material{state.material};
-  a.deformationType = velloro::DeformationType{state.deformationType};
-  a.effectType = velloro::EffectType{state.effectType};
+  a.deformationType = state.deformationType;
+  a.effectType = state.effectType;
   a.deformationAmount = sliderValue(panels.deformSlider);
   a.effectAmount = effect.amount;
   a.effectValue1 = effect.values[0];
@@ -103,7 +85,7 @@ velloro::ActionArguments engineArguments(const DesignState& state, const PanelRe
   a.fillRed = state.fillColour.red;
   a.fillGreen = state.fillColour.green;
   a.fillBlue = state.fillColour.blue;
-  a.layerSlot = state.sourceKind;
+  a.layerSlot = velloro::toInt(state.sourceKind);
   for (int i = 0; i < curvePointCount; ++i) {
     a.knotX[i] = state.curve.x[i + 1];
     a.knotY[i] = state.curve.y[i + 1];
@@ -112,12 +94,12 @@ velloro::ActionArguments engineArguments(const DesignState& state, const PanelRe
 }
 
 TextureTile textureTileFor(const DesignState& state, bool textureOption) {
-  if (state.sourceKind == sourceKind::Picture && state.material == 0)
+  if (state.sourceKind == SourceKind::Picture && state.material == 0)
     return {TileSource::PictureFile, 0};
   // Without a texture picture loaded there is no tile to lay, whatever the option.
   if (!textureOption || state.geometry.textureStride <= 0 || state.buffers.texture.isEmpty())
     return {};
-  return {TileSource::TextureBuffer, state.sourceKind == sourceKind::Text ? 0 : tileFrameOffset};
+  return {TileSource::TextureBuffer, state.sourceKind == SourceKind::Text ? 0 : tileFrameOffset};
 }
 
 void captureCanvas(DesignState& state, const QImage& canvas) {
@@ -142,9 +124,9 @@ void loadTexture(DesignState& state, const QImage& texture) {
 }
 
 bool sourceReady(const DesignState& state, Platform& platform) {
-  const int kind = state.sourceKind;
-  if (kind == sourceKind::Text || state.kindSettings[kind][kindColumn::Available] != 0) return true;
-  platform.showMessage({kind == sourceKind::Shape ? QStringLiteral("No shape drawn !")
+  const SourceKind kind = state.sourceKind;
+  if (kind == SourceKind::Text || state.kindSettings[kind].available) return true;
+  platform.showMessage({kind == SourceKind::Shape ? QStringLiteral("No shape drawn !")
                                                   : QStringLiteral("No picture loaded !")});
   return false;
 }

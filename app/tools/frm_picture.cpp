@@ -60,13 +60,12 @@ QIcon toolIcon(int tool) {
 }  // namespace
 
 FrmPicture::FrmPicture(FrmMain& main)
-    : QWidget(&main, Qt::Window), main_(main), engine_(&engineLibrary()) {
+    : QWidget(&main, Qt::Window), main_(main), engine_(&main.engine()) {
   setObjectName(QStringLiteral("FrmPicture"));
   setWindowTitle(QStringLiteral("Inner shade"));
-  clock = [] {
-    static QElapsedTimer ticks;
-    if (!ticks.isValid()) ticks.start();
-    return ticks.elapsed();
+  clock = [this] {
+    if (!ticks_.isValid()) ticks_.start();
+    return ticks_.elapsed();
   };
   buildViews();
   buildColourPanel();

@@ -121,6 +121,7 @@ class FrmPicture : public QWidget {
   FrmMain& main_;
   EngineLibrary* engine_;
   QTimer boundTimer_;
+  QElapsedTimer ticks_;  // what `clock` reads unless a test replaces it
   qint64 heldSince_ = 0;
   int heldIndex_ = 0;
 };

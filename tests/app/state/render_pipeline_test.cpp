@@ -68,12 +68,12 @@ TEST_F(RenderPipelineTest, EngineArgumentsOfTheDefaultTextDesign) {
 
 TEST_F(RenderPipelineTest, ShapeAndPictureMasksCarryAFrameOf32Pixels) {
   state.designFrame = {40, 50, 0, 0};
-  for (int kind : {sourceKind::Shape, sourceKind::Picture}) {
+  for (SourceKind kind : {SourceKind::Shape, SourceKind::Picture}) {
     state.sourceKind = kind;
     const velloro::ActionArguments a = engineArguments(state, panels, {12, 4});
     EXPECT_EQ(a.columnOffset, 8);
     EXPECT_EQ(a.rowOffset, 18);
-    EXPECT_EQ(a.layerSlot, kind);
+    EXPECT_EQ(a.layerSlot, velloro::toInt(kind));
   }
 }
 
@@ -85,7 +85,7 @@ TEST_F(RenderPipelineTest, EffectArgumentsFollowTheEffectType) {
   state.outlineColour = {1, 2, 3};
   state.glowColour = {7, 8, 9};
   auto effect = [&](int type) {
-    state.effectType = type;
+    state.effectType = EffectType{type};
     const velloro::ActionArguments a = engineArguments(state, panels, {3, 1});
     EXPECT_EQ(velloro::toInt(a.effectType), type);
     EXPECT_EQ(a.deformationAmount, 66);
@@ -112,9 +112,9 @@ TEST_F(RenderPipelineTest, TextureTileBySourceKindAndOption) {
   EXPECT_EQ(textureTileFor(state, false).source, TileSource::None);
   EXPECT_EQ(textureTileFor(state, true).source, TileSource::TextureBuffer);
   EXPECT_EQ(textureTileFor(state, true).offset, 0);
-  state.sourceKind = sourceKind::Shape;
+  state.sourceKind = SourceKind::Shape;
   EXPECT_EQ(textureTileFor(state, true).offset, 30);
-  state.sourceKind = sourceKind::Picture;
+  state.sourceKind = SourceKind::Picture;
   EXPECT_EQ(textureTileFor(state, false).source, TileSource::PictureFile);  // material 0
   state.material = 3;
   EXPECT_EQ(textureTileFor(state, true).offset, 30);
@@ -147,11 +147,11 @@ TEST_F(RenderPipelineTest, CaptureFailsWithoutACanvasFileAndKeepsTheBuffers) {
 
 TEST_F(RenderPipelineTest, ShapeOrPictureWithoutResultIsRefusedWithItsMessage) {
   EXPECT_TRUE(sourceReady(state, platform));
-  state.sourceKind = sourceKind::Shape;
+  state.sourceKind = SourceKind::Shape;
   EXPECT_FALSE(sourceReady(state, platform));
-  state.sourceKind = sourceKind::Picture;
+  state.sourceKind = SourceKind::Picture;
   EXPECT_FALSE(sourceReady(state, platform));
-  state.kindSettings[sourceKind::Picture][kindColumn::Available] = 1;
+  state.kindSettings[SourceKind::Picture].available = true;
   EXPECT_TRUE(sourceReady(state, platform));
   ASSERT_EQ(platform.messages.size(), 2u);
   EXPECT_EQ(platform.messages[0].text, QStringLiteral("No shape drawn !"));
@@ -180,7 +180,7 @@ TEST_F(RenderPipelineTest, RenderWithoutCaptureOrShapeFileFailsBeforeTheEngine) 
   EXPECT_THROW(renderDesign(state, whiteCanvas(10, 10), panels, engine.entryPoints(), platform),
                Failure);
   captureCanvas(state, whiteCanvas(10, 10));
-  state.sourceKind = sourceKind::Shape;
+  state.sourceKind = SourceKind::Shape;
   state.workingFiles.shape = folder.filePath(QStringLiteral("absent.bmp"));
   EXPECT_THROW(renderDesign(state, QImage(), panels, engine.entryPoints(), platform), Failure);
   EXPECT_EQ(platform.busyPeriods, 0);
