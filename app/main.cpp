@@ -1,6 +1,7 @@
 // Velloro: designs relief titles and logos on a canvas.
 #include <QApplication>
 
+#include "main_window/canvas_viewport.h"
 #include "main_window/frm_main.h"
 #include "main_window/startup.h"
 #include "platform/program_folder.h"
@@ -15,5 +16,14 @@ int main(int argc, char** argv) {
   usePlatform(std::move(seam));
   std::unique_ptr<FrmMain> window = startVelloro(programFolder(), qtPlatform);
   qtPlatform.setOwner(window.get());
+  // Installation checks set VELLORO_DRAW_TO: the program draws the default
+  // text, saves the canvas there and ends, so a headless run proves a render.
+  const QString drawTo = qEnvironmentVariable("VELLORO_DRAW_TO");
+  if (!drawTo.isEmpty()) {
+    window->draw();
+    const bool saved = window->Picture1->Pct->picture().save(drawTo, "BMP");
+    window->close();
+    return saved ? 0 : 1;
+  }
   return application.exec();
 }

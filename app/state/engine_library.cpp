@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "platform/program_folder.h"
 #include "state/failure.h"
 
 namespace {
@@ -38,7 +39,6 @@ void EngineLibrary::load() {
 }
 
 EngineLibrary& engineLibrary() {
-  static EngineLibrary engine(QCoreApplication::applicationDirPath() +
-                              QStringLiteral("/libVelloro.so"));
+  static EngineLibrary engine(programLayout(QCoreApplication::applicationDirPath()).engineLibrary);
   return engine;
 }
