@@ -22,6 +22,17 @@ namespace {
 
 enum class DataFolder { Missing, PlainFile, Empty };
 
+const char* nameOf(DataFolder folder) {
+  switch (folder) {
+    case DataFolder::Missing: return "Missing";
+    case DataFolder::PlainFile: return "PlainFile";
+    case DataFolder::Empty: return "Empty";
+  }
+  return "";
+}
+
+void PrintTo(DataFolder folder, std::ostream* out) { *out << nameOf(folder); }
+
 class MissingData : public testing::TestWithParam<DataFolder> {
  protected:
   void SetUp() override {
@@ -79,12 +90,7 @@ INSTANTIATE_TEST_SUITE_P(InstalledCopy, MissingData,
                          testing::Values(DataFolder::Missing, DataFolder::PlainFile,
                                          DataFolder::Empty),
                          [](const testing::TestParamInfo<DataFolder>& info) {
-                           switch (info.param) {
-                             case DataFolder::Missing: return "Missing";
-                             case DataFolder::PlainFile: return "PlainFile";
-                             case DataFolder::Empty: return "Empty";
-                           }
-                           return "";
+                           return nameOf(info.param);
                          });
 
 }  // namespace
