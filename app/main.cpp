@@ -1,5 +1,6 @@
 // Velloro: designs relief titles and logos on a canvas.
 #include <QApplication>
+#include <QIcon>
 
 #include "main_window/canvas_viewport.h"
 #include "main_window/frm_main.h"
@@ -11,6 +12,9 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Velloro"));
   QApplication::setApplicationName(QStringLiteral("Velloro"));
+  // The desktop matches the windows to the launcher and its icon by this.
+  QGuiApplication::setDesktopFileName(QStringLiteral("velloro"));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("velloro")));
   auto seam = std::make_unique<QtPlatform>();
   QtPlatform& qtPlatform = *seam;
   usePlatform(std::move(seam));

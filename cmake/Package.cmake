@@ -13,10 +13,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://velloro.org/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The engine is loaded by name at the first render, so no linker sees it.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_INSTALL_PREFIX}/lib/velloro)
-# Qt finds its window-system and image plugins at run time, so no linker
-# records them either: the window system is needed, WebP only wanted.
+# Qt loads its window-system and image plugins at run time, out of
+# dpkg-shlibdeps' sight: the window system is needed, WebP only wanted.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-image-formats-plugins")
 include(CPack)
