@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "platform/platform.h"
+#include "platform/program_folder.h"
 #include "state/design_state.h"
 #include "state/engine_library.h"
 #include "state/error_report.h"
@@ -29,7 +30,7 @@ constexpr int tabStripHeight = 106;
 FrmMain::FrmMain(const QString& programFolder, QWidget* parent)
     : QMainWindow(parent),
       programFolder_(programFolder),
-      ownEngine_(QCoreApplication::applicationDirPath() + QStringLiteral("/libVelloro.so")),
+      ownEngine_(programLayout(QCoreApplication::applicationDirPath()).engineLibrary),
       engine_(&ownEngine_) {
   setObjectName(QStringLiteral("frmMain"));
   central_ = new QWidget(this);
