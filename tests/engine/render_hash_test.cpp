@@ -11,6 +11,7 @@
 
 #include "layer_render.h"
 #include "text_like_mask.h"
+#include "workers.h"
 
 namespace velloro::test {
 namespace {
@@ -256,13 +257,17 @@ constexpr Recorded kRecorded[] = {
     {"large title", "few", 0x98e258ccc90cafc0ull},
 };
 
-TEST(RenderHash, EveryRenderKeepsItsOutputBytes) {
+std::vector<Recorded> hashEveryGroup() {
   std::vector<Recorded> actual;
   for (const Scene& scene : kScenes) {
     for (const Group& group : groupsOf(scene)) {
       actual.push_back({scene.name, group.name, hashGroup(scene, group)});
     }
   }
+  return actual;
+}
+
+void expectRecordedHashes(const std::vector<Recorded>& actual) {
   EXPECT_EQ(actual.size(), std::size(kRecorded));
   bool same = actual.size() == std::size(kRecorded);
   for (size_t i = 0; same && i < actual.size(); ++i) {
@@ -274,6 +279,26 @@ TEST(RenderHash, EveryRenderKeepsItsOutputBytes) {
       std::printf("    {\"%s\", \"%s\", 0x%016" PRIx64 "ull},\n", r.scene, r.group, r.hash);
   }
 }
+
+// Renders split between threads give the bytes of one thread: with the
+// library's own policy, on one thread, and on three threads that split even
+// the smallest picture.
+class RenderHash : public ::testing::TestWithParam<WorkerPolicy> {
+ protected:
+  void SetUp() override {
+    kept_ = workerPolicy();
+    workerPolicy() = GetParam();
+  }
+  void TearDown() override { workerPolicy() = kept_; }
+
+ private:
+  WorkerPolicy kept_;
+};
+
+TEST_P(RenderHash, EveryRenderKeepsItsOutputBytes) { expectRecordedHashes(hashEveryGroup()); }
+
+INSTANTIATE_TEST_SUITE_P(Workers, RenderHash,
+                         ::testing::Values(workerPolicy(), WorkerPolicy{1, 1}, WorkerPolicy{3, 1}));
 
 }  // namespace
 }  // namespace velloro::test
