@@ -109,6 +109,7 @@ class DistanceSearch {
     const size_t cell = g_.cell(r, c);
     const float best = nearest.found ? nearest.best : kNoPoint;
     g_.distance[cell] = static_cast<uint32_t>(best);
+    if (g_.nearest.empty()) return best;
     if (foundAny_) {
       g_.nearest[cell] = lastIdentifier_;
     } else {

@@ -56,7 +56,7 @@ struct Geometry {
   // Written for the pixels the search visits: the element's, and the
   // background's of the region when an outer effect is painted.
   WrittenMap<uint32_t> distance;  // squared distance in S^2 units per square pixel
-  WrittenMap<int32_t> nearest;    // nearest point identifier
+  WrittenMap<int32_t> nearest;    // nearest point identifier, with the direction fields
   // Entries 1..pointCount: 1-based, fixed point after smoothing.
   std::vector<int32_t> boundaryRows;
   std::vector<int32_t> boundaryColumns;

@@ -54,13 +54,13 @@ void allocateWorkingArrays(Render& render) {
   const size_t cells = static_cast<size_t>(g.height + 1) * static_cast<size_t>(g.width + 1);
   const size_t filled = static_cast<size_t>(g.height + 1) * static_cast<size_t>(g.width) + 1;
   g.edgeMark.assign(cells, 0);
+  const bool directions = needsDirectionFields(a);
   sizeMap(g.distance, cells, true);
-  sizeMap(g.nearest, cells, true);
+  sizeMap(g.nearest, cells, directions);  // only the direction fields read it
   // Entry 0 is not a point; the scans append from entry 1 on.
   g.boundaryRows.resize(1);
   g.boundaryColumns.resize(1);
   g.pointCount = 0;
-  const bool directions = needsDirectionFields(a);
   sizeMap(g.angle, cells, directions);
   sizeMap(g.diagonalA, cells, directions);
   sizeMap(g.diagonalB, cells, directions);
