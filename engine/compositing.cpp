@@ -42,7 +42,7 @@ struct ContentBox {
 
 ContentBox contentOf(const LayerSlot& slot) {
   ContentBox box;
-  const std::vector<int16_t>& colour = slot.maps.colour;
+  const PixelMap<int16_t>& colour = slot.maps.colour;
   const int64_t stride = slot.maskStride;
   for (int64_t r = 0; r * stride < static_cast<int64_t>(colour.size()); ++r) {
     for (int64_t c = 0; 3 * c < stride && r * stride + 3 * c < static_cast<int64_t>(colour.size());

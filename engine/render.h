@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "action_arguments.h"
+#include "pixel_maps.h"
 #include "point_grid.h"
-#include "uninitialised_allocator.h"
 
 namespace velloro {
 
@@ -39,10 +39,10 @@ struct Region {
 
 // Maps a render hands over to its layer slot.
 struct LayerMaps {
-  std::vector<uint8_t> transparency;  // percent of background showing; 222 = not set
-  std::vector<uint8_t> engraving;     // background shading in percent; 50 = neutral
-  std::vector<uint8_t> depth;         // 0 at the outline .. 255 at the deepest point
-  std::vector<int16_t> colour;        // blue, green, red at row * stride + 3 * column; 666 = empty
+  PixelMap<uint8_t> transparency;  // percent of background showing; 222 = not set
+  PixelMap<uint8_t> engraving;     // background shading in percent; 50 = neutral
+  PixelMap<uint8_t> depth;         // 0 at the outline .. 255 at the deepest point
+  PixelMap<int16_t> colour;        // blue, green, red at row * stride + 3 * column; 666 = empty
 };
 
 struct Geometry {
@@ -52,11 +52,11 @@ struct Geometry {
   int32_t smoothingSteps = 2;
   int32_t scale = 50;  // fixed-point scale S of boundary coordinates
 
-  std::vector<uint8_t> edgeMark;  // 1 boundary pixel, 2 its inside neighbour
+  PixelMap<uint8_t> edgeMark;  // 1 boundary pixel, 2 its inside neighbour
   // Written for the pixels the search visits: the element's, and the
   // background's of the region when an outer effect is painted.
-  WrittenMap<uint32_t> distance;  // squared distance in S^2 units per square pixel
-  WrittenMap<int32_t> nearest;    // nearest point identifier, with the direction fields
+  PixelMap<uint32_t> distance;  // squared distance in S^2 units per square pixel
+  PixelMap<int32_t> nearest;    // nearest point identifier, with the direction fields
   // Entries 1..pointCount: 1-based, fixed point after smoothing.
   std::vector<int32_t> boundaryRows;
   std::vector<int32_t> boundaryColumns;
@@ -65,11 +65,11 @@ struct Geometry {
   // Direction fields, worked out only when a later step reads them (see
   // needsDirectionFields): for the element's pixels, and for the
   // background's too when the effect is Raised.
-  WrittenMap<double> angle;      // direction from the nearest point, 0..1, averaged
-  WrittenMap<double> diagonalA;  // radians
-  WrittenMap<double> diagonalB;
-  WrittenMap<double> lightA;  // averaged sines of the diagonal angles, -1..1
-  WrittenMap<double> lightB;
+  PixelMap<double> angle;      // direction from the nearest point, 0..1, averaged
+  PixelMap<double> diagonalA;  // radians
+  PixelMap<double> diagonalB;
+  PixelMap<double> lightA;  // averaged sines of the diagonal angles, -1..1
+  PixelMap<double> lightB;
 
   BoundingBox box;
   Region region;

@@ -74,7 +74,7 @@ class SurfaceShader {
 
     const double w = clampUnit(material_(p));
     const Colour base = base_.at(r, c);
-    std::vector<int16_t>& colour = render_.layer.colour;
+    PixelMap<int16_t>& colour = render_.layer.colour;
     const size_t entry = colourEntry(colour, g_.stride, r, c);
     colour[entry] = shadeChannel(w, base.blue);
     colour[entry + 1] = shadeChannel(w, base.green);

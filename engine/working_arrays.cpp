@@ -13,7 +13,7 @@ constexpr int32_t kLastMaterial = 7;
 // overlap by one cell, so the covered span is (H + 1) * W + 1 cells. The map
 // keeps the memory it already has, so a reused render pages in nothing new.
 template <typename T>
-void fillCells(std::vector<T>& map, size_t cells, size_t filled, T value) {
+void fillCells(PixelMap<T>& map, size_t cells, size_t filled, T value) {
   map.assign(std::min(cells, filled), value);
   map.resize(cells, T{});
 }
@@ -21,7 +21,7 @@ void fillCells(std::vector<T>& map, size_t cells, size_t filled, T value) {
 // Maps only read where written need no fill; when unused they are emptied
 // but keep their memory for a later render.
 template <typename T>
-void sizeMap(WrittenMap<T>& map, size_t cells, bool used) {
+void sizeMap(PixelMap<T>& map, size_t cells, bool used) {
   if (used) {
     map.resize(cells);
   } else {
