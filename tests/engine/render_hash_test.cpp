@@ -7,13 +7,20 @@
 
 #include <cinttypes>
 #include <cstdio>
+#include <ostream>
 #include <vector>
 
 #include "layer_render.h"
 #include "text_like_mask.h"
 #include "workers.h"
 
-namespace velloro::test {
+namespace velloro {
+
+void PrintTo(const WorkerPolicy& policy, std::ostream* out) {
+  *out << policy.threads << " threads, " << policy.minimumItemsPerThread << " pixels each at least";
+}
+
+namespace test {
 namespace {
 
 // FNV-1a, 64 bits, over every output of a group in turn.
@@ -301,4 +308,5 @@ INSTANTIATE_TEST_SUITE_P(Workers, RenderHash,
                          ::testing::Values(workerPolicy(), WorkerPolicy{1, 1}, WorkerPolicy{3, 1}));
 
 }  // namespace
-}  // namespace velloro::test
+}  // namespace test
+}  // namespace velloro
