@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QtEndian>
+#include <cerrno>
 #include <cstring>
 
 #include "state/failure.h"
@@ -106,8 +107,9 @@ PictureBuffer readPictureBuffer(const QString& path) {
   QFile file(path);
   openForReading(file);
   const HeaderGeometry geometry = checkedGeometry(file.read(bmpHeaderSize), file.size(), path);
+  errno = 0;
   QByteArray pixels = file.readAll();
-  if (pixels.size() != file.size() - bmpHeaderSize) throw fileFailure(file);
+  if (pixels.size() != file.size() - bmpHeaderSize) throw fileFailure(file, errno);
   pixels.append('\0');
   return {pixels, geometry.width, geometry.rows, strideOf(geometry.width)};
 }
