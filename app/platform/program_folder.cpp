@@ -7,6 +7,9 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+#include "state/failure.h"
+#include "state/file_writing.h"
+
 namespace {
 
 const QStringList shippedFolders{QStringLiteral("curves"), QStringLiteral("textures"),
@@ -21,6 +24,15 @@ bool canMakeFilesIn(const QString& folder) {
   return probe.open();
 }
 
+// A copy that fails (a full disk) leaves no file behind, so the next start
+// tries again; until then the program works without that data file.
+void copyIfPossible(const QString& source, const QString& target) {
+  try {
+    copyFileReplacing(source, target);
+  } catch (const Failure&) {
+  }
+}
+
 }  // namespace
 
 void fillFromShippedData(const QString& executableFolder, const QString& userDataFolder) {
@@ -32,7 +44,7 @@ void fillFromShippedData(const QString& executableFolder, const QString& userDat
       const QString target = userDataFolder + '/' + shipped + '/' + source.relativeFilePath(file);
       if (QFile::exists(target)) continue;
       QDir().mkpath(QFileInfo(target).path());
-      QFile::copy(file, target);
+      copyIfPossible(file, target);
     }
   }
 }

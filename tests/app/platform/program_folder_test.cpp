@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "file_size_limit.h"
 #include "test_files.h"
 
 namespace {
@@ -48,4 +49,19 @@ TEST(ProgramFolder, UserFolderGetsTheShippedFilesItLacks) {
   EXPECT_EQ(contentOf(user.filePath("curves/gold.txt")), QByteArray("shipped gold"));
   EXPECT_EQ(contentOf(user.filePath("help/pages/velloro.htm")), QByteArray("shipped help"));
   EXPECT_FALSE(QFileInfo::exists(user.filePath("inputs/private.bmp")));
+}
+
+TEST(ProgramFolder, ShippedFileThatDoesNotFitIsLeftOutNotCut) {
+  QTemporaryDir installed;
+  QTemporaryDir user;
+  writeContent(installed.filePath("curves/small.txt"), "fits");
+  writeContent(installed.filePath("curves/large.txt"), QByteArray(4000, 'c'));
+  inChildWithFileLimit(100, [&] {
+    fillFromShippedData(installed.path(), user.path());
+    return QByteArray();
+  });
+  EXPECT_EQ(contentOf(user.filePath("curves/small.txt")), "fits");
+  EXPECT_FALSE(QFileInfo::exists(user.filePath("curves/large.txt")));
+  EXPECT_EQ(QDir(user.filePath("curves")).entryList(QDir::Files | QDir::Hidden),
+            QStringList{QStringLiteral("small.txt")});
 }
