@@ -1,6 +1,5 @@
 // The picture tool's mask panel: drawing on the mask by hand, its undo
 // files, and handing the framed picture and its mask to the design.
-#include <QFile>
 #include <QFrame>
 #include <QPushButton>
 
@@ -9,7 +8,7 @@
 #include "state/bmp_file.h"
 #include "state/design_state.h"
 #include "state/error_report.h"
-#include "state/failure.h"
+#include "state/file_writing.h"
 #include "state/picture_frame.h"
 #include "state/site_tags.h"
 #include "tools/frm_picture.h"
@@ -19,10 +18,7 @@
 namespace {
 
 // Empties `path`, the mask file of a removed picture.
-void emptyFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) throw fileFailure(file);
-}
+void emptyFile(const QString& path) { writeFileReplacing(path, QByteArray()); }
 
 }  // namespace
 
