@@ -27,22 +27,22 @@ void FrmMain::showEffectControls(int effect) {
     updateShadowLabels(2);
     updateShadowLabels(3);
   } else if (effect == effectType::Outline1 || effect == effectType::Outline2) {
-    panels->paintOutlineButton(shown(state.outlineColour));
-    panels->LabelOutline1->setText(QStringLiteral("O. width :"));
+    panels_->paintOutlineButton(shown(state.outlineColour));
+    panels_->LabelOutline1->setText(QStringLiteral("O. width :"));
   } else if (effect == effectType::Glow) {
-    panels->paintOutlineButton(shown(state.glowColour));
-    panels->LabelOutline1->setText(QStringLiteral("G. width :"));
+    panels_->paintOutlineButton(shown(state.glowColour));
+    panels_->LabelOutline1->setText(QStringLiteral("G. width :"));
   }
-  panels->showEffectFrame(effect);
+  panels_->showEffectFrame(effect);
 }
 
 void FrmMain::updateShadowLabels(int k) {
   runTrapped(platform(), siteTag::frmMain_UpdateShadowPanel, [&] {
-    const auto labels = shadowLabels(k, panels->MirelSlider1[k]->Value(), design().effectType);
+    const auto labels = shadowLabels(k, panels_->MirelSlider1[k]->Value(), design().effectType);
     if (!labels) return;
-    panels->Label2[k]->setText(labels->value);
-    if (labels->first) panels->Label1[1]->setText(*labels->first);
-    if (labels->second) panels->Label1[2]->setText(*labels->second);
+    panels_->Label2[k]->setText(labels->value);
+    if (labels->first) panels_->Label1[1]->setText(*labels->first);
+    if (labels->second) panels_->Label1[2]->setText(*labels->second);
   });
 }
 
@@ -64,33 +64,34 @@ void FrmMain::shadowSliderReleased(int k) {
 
 void FrmMain::outlineSliderChanged() {
   runTrapped(platform(), siteTag::frmMain_SliderOutline_ValueChange, [this] {
-    panels->LabelOutline2->setText(percentLabel(panels->SliderOutline->Value()));
+    panels_->LabelOutline2->setText(percentLabel(panels_->SliderOutline->Value()));
   });
 }
 
 void FrmMain::outlineSliderReleased() {
   runTrapped(platform(), siteTag::frmMain_SliderOutline_Release, [this] {
     if (noContour()) warnNoContour();
-    panels->LabelOutline2->setText(percentLabel(panels->SliderOutline->Value()));
+    panels_->LabelOutline2->setText(percentLabel(panels_->SliderOutline->Value()));
   });
 }
 
 void FrmMain::engravedSliderChanged() {
-  runTrapped(platform(), siteTag::frmMain_SliderEngraved_ValueChange,
-             [this] { panels->Label2[6]->setText(percentLabel(panels->SliderEngraved->Value())); });
+  runTrapped(platform(), siteTag::frmMain_SliderEngraved_ValueChange, [this] {
+    panels_->Label2[6]->setText(percentLabel(panels_->SliderEngraved->Value()));
+  });
 }
 
 void FrmMain::engravedSliderReleased() {
   runTrapped(platform(), siteTag::frmMain_SliderEngraved_Release, [this] {
     if (noContour()) warnNoContour();
-    panels->Label2[6]->setText(percentLabel(panels->SliderEngraved->Value()));
+    panels_->Label2[6]->setText(percentLabel(panels_->SliderEngraved->Value()));
   });
 }
 
 // The button always shows the colour picked; the design takes it as the
 // outline or glow colour only while such an effect is selected.
 void FrmMain::takeOutlineColour(const QColor& colour) {
-  panels->paintOutlineButton(colour);
+  panels_->paintOutlineButton(colour);
   DesignState& state = design();
   const Rgb picked{colour.red(), colour.green(), colour.blue()};
   if (state.effectType == effectType::Outline1 || state.effectType == effectType::Outline2)
@@ -100,7 +101,7 @@ void FrmMain::takeOutlineColour(const QColor& colour) {
 }
 
 void FrmMain::pickOutlineColour(Qt::MouseButtons buttons, QPoint at) {
-  if (auto colour = paletteColour(panels->PictureOutline->picture(), buttons, at))
+  if (auto colour = paletteColour(panels_->PictureOutline->picture(), buttons, at))
     takeOutlineColour(*colour);
 }
 
@@ -116,7 +117,7 @@ void FrmMain::outlinePaletteMoved(Qt::MouseButtons buttons, QPoint at) {
 
 void FrmMain::outlineButtonClicked() {
   runTrapped(platform(), siteTag::frmMain_CmdOutline_Click, [this] {
-    if (auto chosen = platform().chooseColour(panels->outlineButtonColour()))
+    if (auto chosen = platform().chooseColour(panels_->outlineButtonColour()))
       takeOutlineColour(*chosen);
   });
 }

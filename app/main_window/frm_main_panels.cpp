@@ -16,43 +16,43 @@
 
 namespace {
 
-EffectSliders slidersOf(const TabPanels& panels, int effect) {
+EffectSliders slidersOf(const TabPanels& panels_, int effect) {
   EffectSliders sliders;
   const DesignState& state = design();
   switch (effect) {
     case effectType::DropShadow:
     case effectType::CastShadow:
-      for (int k = 1; k <= 3; ++k) sliders.positions[k - 1] = panels.MirelSlider1[k]->Value();
+      for (int k = 1; k <= 3; ++k) sliders.positions[k - 1] = panels_.MirelSlider1[k]->Value();
       break;
     case effectType::Engraved:
-    case effectType::Raised: sliders.positions[0] = panels.SliderEngraved->Value(); break;
+    case effectType::Raised: sliders.positions[0] = panels_.SliderEngraved->Value(); break;
     case effectType::Glow:
-      sliders.positions[0] = panels.SliderOutline->Value();
+      sliders.positions[0] = panels_.SliderOutline->Value();
       sliders.colour = state.glowColour;
       break;
     default:
-      sliders.positions[0] = panels.SliderOutline->Value();
+      sliders.positions[0] = panels_.SliderOutline->Value();
       sliders.colour = state.outlineColour;
   }
   return sliders;
 }
 
-void setSliders(TabPanels& panels, int effect, const EffectSliders& sliders) {
+void setSliders(TabPanels& panels_, int effect, const EffectSliders& sliders) {
   DesignState& state = design();
   switch (effect) {
     case effectType::DropShadow:
     case effectType::CastShadow:
-      for (int k = 1; k <= 3; ++k) panels.MirelSlider1[k]->setValue(sliders.positions[k - 1]);
+      for (int k = 1; k <= 3; ++k) panels_.MirelSlider1[k]->setValue(sliders.positions[k - 1]);
       break;
     case effectType::Engraved:
-    case effectType::Raised: panels.SliderEngraved->setValue(sliders.positions[0]); break;
+    case effectType::Raised: panels_.SliderEngraved->setValue(sliders.positions[0]); break;
     case effectType::Glow:
       state.glowColour = sliders.colour;
-      panels.SliderOutline->setValue(sliders.positions[0]);
+      panels_.SliderOutline->setValue(sliders.positions[0]);
       break;
     default:
       state.outlineColour = sliders.colour;
-      panels.SliderOutline->setValue(sliders.positions[0]);
+      panels_.SliderOutline->setValue(sliders.positions[0]);
   }
 }
 
@@ -60,11 +60,11 @@ void setSliders(TabPanels& panels, int effect, const EffectSliders& sliders) {
 
 PanelReadings FrmMain::panelReadings() const {
   PanelReadings readings;
-  for (int k = 1; k <= 3; ++k) readings.shadowSliders[k - 1] = panels->MirelSlider1[k]->Value();
-  readings.engravedSlider = panels->SliderEngraved->Value();
-  readings.outlineSlider = panels->SliderOutline->Value();
-  readings.deformSlider = panels->SliderDeform->Value();
-  readings.textureOption = panels->Option3[1]->isChecked();
+  for (int k = 1; k <= 3; ++k) readings.shadowSliders[k - 1] = panels_->MirelSlider1[k]->Value();
+  readings.engravedSlider = panels_->SliderEngraved->Value();
+  readings.outlineSlider = panels_->SliderOutline->Value();
+  readings.deformSlider = panels_->SliderDeform->Value();
+  readings.textureOption = panels_->Option3[1]->isChecked();
   readings.smoothingSize = frmTxt().Picture1.roundedFontSize();
   return readings;
 }
@@ -75,13 +75,13 @@ void FrmMain::effectListClicked() {
   runTrapped(platform(), siteTag::frmMain_List3_Click, [this] {
     DesignState& state = design();
     const int previous = state.effectType;
-    const int chosen = std::max(0, panels->List3->currentRow());
+    const int chosen = std::max(0, panels_->List3->currentRow());
     state.effectType = chosen;
     KindRow& row = state.kindSettings[state.sourceKind];
     if (previous != effectType::NoContour)
-      storeEffectSliders(row, previous, slidersOf(*panels, previous));
+      storeEffectSliders(row, previous, slidersOf(*panels_, previous));
     if (chosen == effectType::NoContour) return;
-    setSliders(*panels, chosen, loadEffectSliders(row, chosen));
+    setSliders(*panels_, chosen, loadEffectSliders(row, chosen));
     showEffectControls(chosen);
   });
 }
@@ -89,8 +89,8 @@ void FrmMain::effectListClicked() {
 void FrmMain::switchSourceKind(int previousKind) {
   DesignState& state = design();
   const int kind = state.sourceKind;
-  state.fillKind = panels->Option3[1]->isChecked() ? 1 : 0;
-  state.deformationAmount = panels->SliderDeform->Value();
+  state.fillKind = panels_->Option3[1]->isChecked() ? 1 : 0;
+  state.deformationAmount = panels_->SliderDeform->Value();
   try {
     storeSourceKind(state, previousKind, curvesFolder());
   } catch (const Failure&) {
@@ -98,18 +98,18 @@ void FrmMain::switchSourceKind(int previousKind) {
     // settings are stored by then and the switch goes on.
   }
   const KindControls controls = loadSourceKind(state, kind);
-  panels->Option3[controls.fillKind == 1 ? 1 : 0]->setChecked(true);
+  panels_->Option3[controls.fillKind == 1 ? 1 : 0]->setChecked(true);
 
   state.sourceKind = previousKind;
-  panels->List3->setCurrentRow(effectType::NoContour);
+  panels_->List3->setCurrentRow(effectType::NoContour);
   effectListClicked();
   state.sourceKind = kind;
   state.effectType = effectType::NoContour;
-  panels->List3->setCurrentRow(controls.effectType);
+  panels_->List3->setCurrentRow(controls.effectType);
   effectListClicked();
 
-  panels->Option2[std::clamp(controls.deformationType, 0, 2)]->setChecked(true);
-  panels->SliderDeform->setValue(controls.deformationAmount);
+  panels_->Option2[std::clamp(controls.deformationType, 0, 2)]->setChecked(true);
+  panels_->SliderDeform->setValue(controls.deformationAmount);
   deformationClicked();
   // The material brings back the kind's own fill colour, its curve and its
   // curve axis; its fill preview keeps the colour in the kind's row.
@@ -120,14 +120,14 @@ void FrmMain::switchSourceKind(int previousKind) {
 }
 
 void FrmMain::drawFillPreview() {
-  QImage swatch = panels->PicInside2[0]->picture();
+  QImage swatch = panels_->PicInside2[0]->picture();
   ::drawFillPreview(design(), swatch);
-  panels->PicInside2[0]->setPicture(swatch);
+  panels_->PicInside2[0]->setPicture(swatch);
 }
 
 void FrmMain::drawCurveBox() {
-  QImage box = panels->PicBezier->picture();
+  QImage box = panels_->PicBezier->picture();
   drawCurveFrame(box, design().curve, palette().color(QPalette::Window));
   plotCurve(box, design().curve);
-  panels->PicBezier->setPicture(box);
+  panels_->PicBezier->setPicture(box);
 }

@@ -8,8 +8,8 @@
 #include <QWidget>
 #include <array>
 
-#include "main_window/picture_box.h"
-#include "tools/mirel_slider.h"
+#include "widgets/mirel_slider.h"
+#include "widgets/picture_box.h"
 
 class QFrame;
 class QLabel;

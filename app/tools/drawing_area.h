@@ -5,8 +5,8 @@
 
 #include <optional>
 
-#include "main_window/picture_box.h"
 #include "tools/shape_figures.h"
+#include "widgets/picture_box.h"
 
 class DrawingArea : public PictureBox {
   Q_OBJECT

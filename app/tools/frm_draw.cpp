@@ -7,16 +7,16 @@
 #include <QSlider>
 #include <QToolButton>
 
-#include "main_window/frm_main.h"
 #include "platform/platform.h"
 #include "state/bmp_file.h"
 #include "state/design_state.h"
 #include "state/error_report.h"
 #include "state/site_tags.h"
 #include "state/temp_file.h"
-#include "tools/control_fonts.h"
 #include "tools/drawing_area.h"
-#include "tools/window_placement.h"
+#include "widgets/control_fonts.h"
+#include "widgets/main_window_link.h"
+#include "widgets/window_placement.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ QImage whitePicture(QSize size) {
 
 }  // namespace
 
-FrmDraw::FrmDraw(FrmMain& main) : QWidget(&main, Qt::Window), main_(main) {
+FrmDraw::FrmDraw(MainWindowLink& main) : QWidget(&main.ownerWindow(), Qt::Window), main_(main) {
   setObjectName(QStringLiteral("FrmDraw"));
   setWindowTitle(QStringLiteral("Under shape drawing tool "));
   auto* border = new QFrame(this);
@@ -162,14 +162,14 @@ void FrmDraw::apply() {
   writeShapeFile();
   design().kindSettings[sourceKind::Shape][kindColumn::Available] = 1;
   main_.selectSource(sourceKind::Shape, Qt::NoButton);
-  main_.activateWindow();
+  main_.activateOwner();
   hide();
 }
 
 void FrmDraw::cancel() {
   Drawing = false;
   main_.selectSource(sourceKind::Text, Qt::NoButton);
-  main_.activateWindow();
+  main_.activateOwner();
   hide();
 }
 

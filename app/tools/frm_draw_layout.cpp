@@ -10,7 +10,7 @@
 
 #include "tools/drawing_area.h"
 #include "tools/frm_draw.h"
-#include "tools/placed_control.h"
+#include "widgets/placed_control.h"
 
 namespace {
 

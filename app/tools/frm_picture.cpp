@@ -9,18 +9,18 @@
 #include <QRadioButton>
 #include <QToolButton>
 
-#include "main_window/frm_main.h"
 #include "platform/platform.h"
 #include "state/design_state.h"
 #include "state/engine_library.h"
 #include "state/error_report.h"
 #include "state/site_tags.h"
 #include "state/temp_file.h"
-#include "tools/control_fonts.h"
 #include "tools/mask_canvas.h"
-#include "tools/mirel_slider.h"
-#include "tools/placed_control.h"
-#include "tools/window_placement.h"
+#include "widgets/control_fonts.h"
+#include "widgets/main_window_link.h"
+#include "widgets/mirel_slider.h"
+#include "widgets/placed_control.h"
+#include "widgets/window_placement.h"
 
 namespace {
 
@@ -59,8 +59,8 @@ QIcon toolIcon(int tool) {
 
 }  // namespace
 
-FrmPicture::FrmPicture(FrmMain& main)
-    : QWidget(&main, Qt::Window), main_(main), engine_(&engineLibrary()) {
+FrmPicture::FrmPicture(MainWindowLink& main)
+    : QWidget(&main.ownerWindow(), Qt::Window), main_(main), engine_(&engineLibrary()) {
   setObjectName(QStringLiteral("FrmPicture"));
   setWindowTitle(QStringLiteral("Inner shade"));
   clock = [] {

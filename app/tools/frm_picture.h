@@ -19,7 +19,7 @@
 
 class EngineLibrary;
 class File;
-class FrmMain;
+class MainWindowLink;
 class MaskCanvas;
 class MirelSlider;
 class PictureBox;
@@ -33,7 +33,7 @@ class FrmPicture : public QWidget {
   Q_OBJECT
  public:
   // A tool window owned by `main`, not modal.
-  explicit FrmPicture(FrmMain& main);
+  explicit FrmPicture(MainWindowLink& main);
   // The window's unload: its undo files go.
   ~FrmPicture() override;
 
@@ -118,7 +118,7 @@ class FrmPicture : public QWidget {
   void saveUndo();
   void loadUndo();
 
-  FrmMain& main_;
+  MainWindowLink& main_;
   EngineLibrary* engine_;
   QTimer boundTimer_;
   qint64 heldSince_ = 0;

@@ -4,7 +4,6 @@
 #include <QFrame>
 #include <QPushButton>
 
-#include "main_window/frm_main.h"
 #include "platform/platform.h"
 #include "state/bmp_file.h"
 #include "state/design_state.h"
@@ -14,7 +13,8 @@
 #include "state/site_tags.h"
 #include "tools/frm_picture.h"
 #include "tools/mask_canvas.h"
-#include "tools/mirel_slider.h"
+#include "widgets/main_window_link.h"
+#include "widgets/mirel_slider.h"
 
 namespace {
 
@@ -54,7 +54,7 @@ void FrmPicture::leave() {
     for (int index : {2, 3, 4}) Command1[index]->setEnabled(true);
   }
   Frame2->raise();
-  main_.activateWindow();
+  main_.activateOwner();
   hide();
 }
 

@@ -6,8 +6,8 @@
 #include <QColor>
 #include <optional>
 
-#include "main_window/picture_box.h"
 #include "tools/mask_figures.h"
+#include "widgets/picture_box.h"
 
 class MaskCanvas : public PictureBox {
   Q_OBJECT

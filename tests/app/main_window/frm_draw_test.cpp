@@ -13,7 +13,7 @@
 #include "state/picture_loading.h"
 #include "test_files.h"
 #include "tools/drawing_area.h"
-#include "tools/mirel_slider.h"
+#include "widgets/mirel_slider.h"
 
 class FrmDrawTest : public MainWindowTest {
  protected:
@@ -186,10 +186,10 @@ TEST_F(FrmDrawTest, DrawItRendersTheAppliedShapeWithItsFrameTakenOff) {
   tool->Command1[0]->click();
   design().designFrame.left = 100;
   design().designFrame.top = 80;
-  const QImage before = window->Pct->picture();
+  const QImage before = window->canvasView()->picture();
   window->draw();
   EXPECT_TRUE(seam->messages.empty());
-  const QImage after = window->Pct->picture();
+  const QImage after = window->canvasView()->picture();
   EXPECT_NE(after.pixelColor(130, 100), before.pixelColor(130, 100)) << "inside the shape";
   EXPECT_EQ(after.pixelColor(300, 250), before.pixelColor(300, 250)) << "far outside it";
 }

@@ -1,4 +1,4 @@
-#include "main_window/picture_box.h"
+#include "widgets/picture_box.h"
 
 #include <QMouseEvent>
 #include <QPainter>
