@@ -38,9 +38,9 @@ void FrmMain::showEffectControls(int effect) {
 
 void FrmMain::updateShadowLabels(int k) {
   runTrapped(platform(), siteTag::frmMain_UpdateShadowPanel, [&] {
-    const auto labels = shadowLabels(k, panels_->MirelSlider1[k]->Value(), design().effectType);
+    const auto labels = shadowLabels(k, panels_->shadowSlider(k)->Value(), design().effectType);
     if (!labels) return;
-    panels_->Label2[k]->setText(labels->value);
+    panels_->shadowValueLabel(k)->setText(labels->value);
     if (labels->first) panels_->Label1[1]->setText(*labels->first);
     if (labels->second) panels_->Label1[2]->setText(*labels->second);
   });
@@ -77,14 +77,14 @@ void FrmMain::outlineSliderReleased() {
 
 void FrmMain::engravedSliderChanged() {
   runTrapped(platform(), siteTag::frmMain_SliderEngraved_ValueChange, [this] {
-    panels_->Label2[6]->setText(percentLabel(panels_->SliderEngraved->Value()));
+    panels_->engravedWidthLabel()->setText(percentLabel(panels_->SliderEngraved->Value()));
   });
 }
 
 void FrmMain::engravedSliderReleased() {
   runTrapped(platform(), siteTag::frmMain_SliderEngraved_Release, [this] {
     if (noContour()) warnNoContour();
-    panels_->Label2[6]->setText(percentLabel(panels_->SliderEngraved->Value()));
+    panels_->engravedWidthLabel()->setText(percentLabel(panels_->SliderEngraved->Value()));
   });
 }
 

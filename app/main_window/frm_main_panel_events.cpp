@@ -41,9 +41,9 @@ void FrmMain::connectPanels() {
             [this, i](Qt::MouseButton, Qt::MouseButtons, QPoint at) { selectMaterial(i, at.y()); });
 
   for (int k = 1; k <= 3; ++k) {
-    connect(panels_->MirelSlider1[k], &MirelSlider::valueChanged, this,
+    connect(panels_->shadowSlider(k), &MirelSlider::valueChanged, this,
             [this, k] { shadowSliderChanged(k); });
-    connect(panels_->MirelSlider1[k], &MirelSlider::released, this,
+    connect(panels_->shadowSlider(k), &MirelSlider::released, this,
             [this, k] { shadowSliderReleased(k); });
   }
   connect(panels_->SliderOutline, &MirelSlider::valueChanged, this, &FrmMain::outlineSliderChanged);

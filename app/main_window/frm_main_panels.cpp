@@ -16,43 +16,43 @@
 
 namespace {
 
-EffectSliders slidersOf(const TabPanels& panels_, int effect) {
+EffectSliders slidersOf(const TabPanels& panels, int effect) {
   EffectSliders sliders;
   const DesignState& state = design();
   switch (effect) {
     case effectType::DropShadow:
     case effectType::CastShadow:
-      for (int k = 1; k <= 3; ++k) sliders.positions[k - 1] = panels_.MirelSlider1[k]->Value();
+      for (int k = 1; k <= 3; ++k) sliders.positions[k - 1] = panels.shadowSlider(k)->Value();
       break;
     case effectType::Engraved:
-    case effectType::Raised: sliders.positions[0] = panels_.SliderEngraved->Value(); break;
+    case effectType::Raised: sliders.positions[0] = panels.SliderEngraved->Value(); break;
     case effectType::Glow:
-      sliders.positions[0] = panels_.SliderOutline->Value();
+      sliders.positions[0] = panels.SliderOutline->Value();
       sliders.colour = state.glowColour;
       break;
     default:
-      sliders.positions[0] = panels_.SliderOutline->Value();
+      sliders.positions[0] = panels.SliderOutline->Value();
       sliders.colour = state.outlineColour;
   }
   return sliders;
 }
 
-void setSliders(TabPanels& panels_, int effect, const EffectSliders& sliders) {
+void setSliders(TabPanels& panels, int effect, const EffectSliders& sliders) {
   DesignState& state = design();
   switch (effect) {
     case effectType::DropShadow:
     case effectType::CastShadow:
-      for (int k = 1; k <= 3; ++k) panels_.MirelSlider1[k]->setValue(sliders.positions[k - 1]);
+      for (int k = 1; k <= 3; ++k) panels.shadowSlider(k)->setValue(sliders.positions[k - 1]);
       break;
     case effectType::Engraved:
-    case effectType::Raised: panels_.SliderEngraved->setValue(sliders.positions[0]); break;
+    case effectType::Raised: panels.SliderEngraved->setValue(sliders.positions[0]); break;
     case effectType::Glow:
       state.glowColour = sliders.colour;
-      panels_.SliderOutline->setValue(sliders.positions[0]);
+      panels.SliderOutline->setValue(sliders.positions[0]);
       break;
     default:
       state.outlineColour = sliders.colour;
-      panels_.SliderOutline->setValue(sliders.positions[0]);
+      panels.SliderOutline->setValue(sliders.positions[0]);
   }
 }
 
@@ -60,7 +60,7 @@ void setSliders(TabPanels& panels_, int effect, const EffectSliders& sliders) {
 
 PanelReadings FrmMain::panelReadings() const {
   PanelReadings readings;
-  for (int k = 1; k <= 3; ++k) readings.shadowSliders[k - 1] = panels_->MirelSlider1[k]->Value();
+  for (int k = 1; k <= 3; ++k) readings.shadowSliders[k - 1] = panels_->shadowSlider(k)->Value();
   readings.engravedSlider = panels_->SliderEngraved->Value();
   readings.outlineSlider = panels_->SliderOutline->Value();
   readings.deformSlider = panels_->SliderDeform->Value();

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "tools/shape_figures.h"
+#include "tools/sketch_figures.h"
 #include "widgets/picture_box.h"
 
 class DrawingArea : public PictureBox {
@@ -13,17 +13,14 @@ class DrawingArea : public PictureBox {
  public:
   using PictureBox::PictureBox;
 
-  void showDraggedFigure(const Figure& figure);
+  void showDraggedFigure(const SketchFigure& figure);
   void hideDraggedFigure();
-  std::optional<Figure> draggedFigure() const { return dragged_; }
+  std::optional<SketchFigure> draggedFigure() const { return dragged_; }
 
   // Draws the figure into the drawing itself.
-  void drawFinalFigure(const Figure& figure);
+  void drawFinalFigure(const SketchFigure& figure);
   void drawStrokeTo(QPoint from, QPoint to, int penWidth, const QColor& colour);
 
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
  private:
-  std::optional<Figure> dragged_;
+  std::optional<SketchFigure> dragged_;
 };

@@ -88,12 +88,12 @@ void FrmDraw::Reset_Undo() {
   });
 }
 
-Figure FrmDraw::currentFigure() const {
+SketchFigure FrmDraw::currentFigure() const {
   return {tool(), {StartX, StartY}, {EndX, EndY}, penWidth_, penColour(), design().ellipseRatio};
 }
 
 QColor FrmDraw::penColour() const {
-  return tool() == drawTool::Eraser ? QColor(Qt::white) : QColor(Qt::black);
+  return tool() == sketchTool::Eraser ? QColor(Qt::white) : QColor(Qt::black);
 }
 
 void FrmDraw::pressed(Qt::MouseButton, QPoint at) {
@@ -135,7 +135,8 @@ void FrmDraw::sliderChanged(int value) {
 
 void FrmDraw::toolClicked(int index) {
   runTrapped(platform(), siteTag::FrmDraw_Option1_Click, [&] {
-    if (index == drawTool::Ellipse || index == drawTool::FilledEllipse) main_.showEllipseRatio();
+    if (index == sketchTool::Ellipse || index == sketchTool::FilledEllipse)
+      main_.showEllipseRatio();
   });
 }
 

@@ -14,6 +14,7 @@
 class DrawingArea;
 class File;
 class MainWindowLink;
+struct SketchFigure;
 class QButtonGroup;
 class QFrame;
 class QPushButton;
@@ -68,7 +69,7 @@ class FrmDraw : public QWidget {
  private:
   void buildToolButtons();
   void buildCommands();
-  struct Figure currentFigure() const;
+  SketchFigure currentFigure() const;
   QColor penColour() const;
   void apply();
   void cancel();

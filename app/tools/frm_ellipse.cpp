@@ -9,7 +9,7 @@
 #include "state/error_report.h"
 #include "state/site_tags.h"
 #include "tools/ellipse_ratio.h"
-#include "tools/mask_figures.h"
+#include "tools/sketch_figures.h"
 #include "widgets/control_fonts.h"
 #include "widgets/mirel_slider.h"
 #include "widgets/placed_control.h"

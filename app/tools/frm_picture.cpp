@@ -46,13 +46,13 @@ QIcon toolIcon(int tool) {
   QPainter painter(&icon);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(QPen(Qt::black, 2));
-  if (tool == maskTool::Freehand) {
+  if (tool == sketchTool::Freehand) {
     QPainterPath stroke({3, 15});
     stroke.cubicTo(6, 2, 12, 20, 17, 5);
     painter.drawPath(stroke);
   } else {
-    drawFigure(painter, {tool, tool == maskTool::Ellipse ? QPoint(10, 10) : QPoint(3, 16),
-                         QPoint(17, tool == maskTool::Ellipse ? 10 : 4), 0.6});
+    drawFigure(painter, {tool, tool == sketchTool::Ellipse ? QPoint(10, 10) : QPoint(3, 16),
+                         QPoint(17, tool == sketchTool::Ellipse ? 10 : 4), 2, Qt::black, 0.6});
   }
   return QIcon(icon);
 }
@@ -131,7 +131,7 @@ void FrmPicture::buildMaskPanel() {
     Option1[index]->setAutoExclusive(true);
     Option1[index]->setIcon(toolIcon(index));
   }
-  Option1[maskTool::Freehand]->setChecked(true);
+  Option1[sketchTool::Freehand]->setChecked(true);
   Frame4 = new QFrame(Frame3);
   Frame4->setObjectName(QStringLiteral("Frame4"));
   Frame4->setGeometry(120, 0, 90, 74);

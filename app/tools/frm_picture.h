@@ -15,7 +15,7 @@
 
 #include "state/colour_keying.h"
 #include "state/mask_undo.h"
-#include "tools/mask_figures.h"
+#include "tools/sketch_figures.h"
 
 class EngineLibrary;
 class File;
@@ -64,7 +64,7 @@ class FrmPicture : public QWidget {
   bool Activated = false;
   bool PlusHeld = false;
   bool MinusHeld = false;
-  int tool = maskTool::Freehand;
+  int tool = sketchTool::Freehand;
   std::optional<MaskUndo> undoFiles;
   QString chosenFile;  // last picture loaded through the open dialog
 
@@ -99,6 +99,7 @@ class FrmPicture : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  SketchFigure maskFigure() const;
   void buildViews();
   void buildColourPanel();
   void buildMaskPanel();

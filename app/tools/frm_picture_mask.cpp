@@ -82,42 +82,46 @@ void FrmPicture::loadUndo() {
   });
 }
 
+// The mask canvas draws the figure with its own pen.
+SketchFigure FrmPicture::maskFigure() const {
+  return {tool, start, end, 0, {}, design().ellipseRatio};
+}
+
 void FrmPicture::maskPressed(Qt::MouseButton, QPoint at) {
   runTrapped(platform(), siteTag::FrmPicture_Picture2_MouseDown, [&] {
     Drawing = true;
     saveUndo();
     start = end = at;
-    if (tool != maskTool::Freehand)
-      Picture2->showOutline({tool, start, end, design().ellipseRatio});
+    if (tool != sketchTool::Freehand) Picture2->showOutline(maskFigure());
   });
 }
 
 void FrmPicture::maskMoved(Qt::MouseButtons buttons, QPoint at) {
   runTrapped(platform(), siteTag::FrmPicture_Picture2_MouseMove, [&] {
     if (buttons == Qt::NoButton || !Drawing) return;
-    if (tool == maskTool::Freehand) {
+    if (tool == sketchTool::Freehand) {
       Picture2->drawStroke(start, at);
       start = at;
       return;
     }
     end = at;
-    Picture2->showOutline({tool, start, end, design().ellipseRatio});
+    Picture2->showOutline(maskFigure());
   });
 }
 
 void FrmPicture::maskReleased(Qt::MouseButton, QPoint) {
   runTrapped(platform(), siteTag::FrmPicture_Picture2_MouseUp, [this] {
     // Only a figure whose press was seen here has an outline to finish.
-    if (!Drawing || tool == maskTool::Freehand || !Picture2->outline()) return;
+    if (!Drawing || tool == sketchTool::Freehand || !Picture2->outline()) return;
     Picture2->hideOutline();
-    Picture2->drawFinalFigure({tool, start, end, design().ellipseRatio});
+    Picture2->drawFinalFigure(maskFigure());
   });
 }
 
 void FrmPicture::toolClicked(int index) {
   runTrapped(platform(), siteTag::FrmPicture_Option1_Click, [&] {
     tool = index;
-    if (index == maskTool::Ellipse) showEllipseRatio();
+    if (index == sketchTool::Ellipse) showEllipseRatio();
   });
 }
 

@@ -59,12 +59,13 @@ TEST_F(EffectPanelsTest, Outline1AndGlowEachKeepTheirWidthAndColour) {
 TEST_F(EffectPanelsTest, ShadowLabelsFollowTheShadowChosen) {
   chooseEffect(effectType::CastShadow);
   EXPECT_EQ(window->panels()->Label1[1]->text(), QStringLiteral("S. height :"));
-  EXPECT_EQ(window->panels()->Label2[3]->text(), QStringLiteral("25 °"));  // orientation 7
-  window->panels()->MirelSlider1[3]->setValue(100);
-  EXPECT_EQ(window->panels()->Label2[3]->text(), QStringLiteral("360 °"));
+  EXPECT_EQ(window->panels()->shadowValueLabel(3)->text(),
+            QStringLiteral("25 °"));  // orientation 7
+  window->panels()->shadowSlider(3)->setValue(100);
+  EXPECT_EQ(window->panels()->shadowValueLabel(3)->text(), QStringLiteral("360 °"));
   chooseEffect(effectType::DropShadow);
   EXPECT_EQ(window->panels()->Label1[2]->text(), QStringLiteral("S. offset Y :"));
-  EXPECT_EQ(window->panels()->Label2[3]->text(), QStringLiteral("+ 5"));
+  EXPECT_EQ(window->panels()->shadowValueLabel(3)->text(), QStringLiteral("+ 5"));
   EXPECT_TRUE(window->panels()->FrameShadow->isVisibleTo(window->panels()->Frametab[2]));
   chooseEffect(effectType::CastShadow);
   EXPECT_EQ(arguments()[19], 100);  // orientation

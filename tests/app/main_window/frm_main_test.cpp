@@ -158,6 +158,6 @@ TEST_F(MainWindowTest, StartsWithTheWhiteCanvasAndTheCaptionOfThePictureName) {
   EXPECT_EQ(window->sourceFrame()->drawButton()->text(), QStringLiteral("Draw it !"));
   EXPECT_TRUE(window->panels()->FrameEngraved->isVisibleTo(window.get()));
   EXPECT_FALSE(window->panels()->FrameShadow->isVisibleTo(window.get()));
-  EXPECT_EQ(window->panels()->MirelSlider1[3]->Value(), 60);
+  EXPECT_EQ(window->panels()->shadowSlider(3)->Value(), 60);
   EXPECT_EQ(window->panels()->SliderEngraved->Value(), 20);
 }
