@@ -24,7 +24,7 @@ namespace {
 constexpr double largestFontSize = 300;
 constexpr double smallestDialogFontSize = 20;
 
-TextPicture& textPicture() { return frmTxt().Picture1; }
+TextPicture& textPicture() { return design().textPicture; }
 
 void showExclamation(const QString& text) {
   platform().showMessage({text, MessageIcon::Exclamation, MessageButtons::Ok});
@@ -37,7 +37,8 @@ void FrmMain::connectControls() {
   connect(fontSizeBox_, &QComboBox::activated, this, &FrmMain::sizeListClicked);
   connect(fontSizeBox_->lineEdit(), &QLineEdit::returnPressed, this, &FrmMain::sizeListValidated);
   connect(sourceFrame_->drawButton(), &QPushButton::clicked, this, &FrmMain::draw);
-  connect(sourceFrame_, &SourceFrame::sourcePressed, this, &FrmMain::selectSource);
+  connect(sourceFrame_, &SourceFrame::sourcePressed, this,
+          [this](int index, Qt::MouseButton button) { selectSource(SourceKind{index}, button); });
   connect(panels_->tabstrip1, &QTabBar::tabBarClicked, this, [this](int index) {
     panels_->tabstrip1->setCurrentIndex(index);
     selectTab();
@@ -164,25 +165,25 @@ void FrmMain::setTextInFont(const QString& text, const QString& fontFamily) {
   textPicture().font.setFamily(fontFamily);
 }
 
-void FrmMain::selectSource(int index, Qt::MouseButton button) {
+void FrmMain::selectSource(SourceKind kind, Qt::MouseButton button) {
   runTrapped(platform(), siteTag::frmMain_Option4_MouseDown, [&] {
     DesignState& state = design();
-    const int previous = state.sourceKind;
-    sourceFrame_->selectSource(index);
-    state.sourceKind = index;
+    const SourceKind previous = state.sourceKind;
+    sourceFrame_->selectSource(velloro::toInt(kind));
+    state.sourceKind = kind;
     switchSourceKind(previous);
-    showSourceTool(index, button);
-    showSourceHint(index, button);
+    showSourceTool(kind, button);
+    showSourceHint(kind, button);
   });
 }
 
 // The shape and picture tools open on any press but the left one; a left
 // press on a source that has nothing yet tells how to make it.
-void FrmMain::showSourceHint(int index, Qt::MouseButton button) {
-  if (index == sourceKind::Text || button != Qt::LeftButton) return;
-  if (design().kindSettings[index][kindColumn::Available] != 0) return;
+void FrmMain::showSourceHint(SourceKind kind, Qt::MouseButton button) {
+  if (kind == SourceKind::Text || button != Qt::LeftButton) return;
+  if (design().kindSettings[kind].available) return;
   const QString text =
-      index == sourceKind::Shape
+      kind == SourceKind::Shape
           ? QStringLiteral(
                 "No shape drawn !\r\nRight-click on the \"shape\" button to call the "
                 "shape drawing tool.")
@@ -199,8 +200,8 @@ void FrmMain::draw() {
       sizeValid_ = true;
       return;
     }
-    design().deformationType = panels_->selectedDeformation();
-    if (design().sourceKind == sourceKind::Text)
+    design().deformationType = DeformationType{panels_->selectedDeformation()};
+    if (design().sourceKind == SourceKind::Text)
       textPicture().print(sourceFrame_->textBox()->text());
     renderDesign();
   });

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <array>
 
+#include "state/kind_settings.h"
 #include "widgets/mirel_slider.h"
 #include "widgets/picture_box.h"
 
@@ -74,7 +75,7 @@ class TabPanels : public QWidget {
   // The index of the selected `Option2` button: the deformation type.
   int selectedDeformation() const;
   // Shows the frame of an outside effect's settings.
-  void showEffectFrame(int effect);
+  void showEffectFrame(EffectType effect);
 
   // Shows surface pattern or material `index` raised, the others flat.
   void raisePattern(int index);

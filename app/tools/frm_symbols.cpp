@@ -137,6 +137,6 @@ void FrmSymbols::commandClicked(int index) {
 void FrmSymbols::apply() {
   const QString name = Text1->font().family();
   main_.setTextInFont(Text1->text(), name);
-  main_.selectSource(sourceKind::Text, Qt::NoButton);
+  main_.selectSource(SourceKind::Text, Qt::NoButton);
   hide();
 }

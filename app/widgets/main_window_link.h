@@ -7,6 +7,9 @@
 #include <QString>
 #include <Qt>
 
+#include "design_kinds.h"
+
+class EngineLibrary;
 class QImage;
 class QWidget;
 
@@ -19,7 +22,7 @@ class MainWindowLink {
 
   // Makes source kind `kind` the design's source, as a press of its option
   // button with `button` would (Qt::NoButton: no tool opens).
-  virtual void selectSource(int kind, Qt::MouseButton button) = 0;
+  virtual void selectSource(SourceKind kind, Qt::MouseButton button) = 0;
   // Sets the design's text and the font family it is drawn in.
   virtual void setTextInFont(const QString& text, const QString& fontFamily) = 0;
   // The ellipse ratio dialog, modal, for the tools' ellipses.
@@ -30,6 +33,9 @@ class MainWindowLink {
   // The colour a new plain canvas is filled with.
   virtual QColor canvasBackColour() const = 0;
   virtual void setCanvasBackColour(const QColor& colour) = 0;
+
+  // The relief engine the main window renders with.
+  virtual EngineLibrary& engine() const = 0;
 
   // The folder that holds the curves, textures and help folders.
   virtual const QString& programFolder() const = 0;
