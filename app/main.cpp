@@ -9,6 +9,9 @@
 #include "platform/qt_platform.h"
 
 int main(int argc, char** argv) {
+  // Whole scale factors only: the canvas then shows each picture pixel as a
+  // square block of screen pixels, and the fixed layouts grow as wholes.
+  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
   QApplication application(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Velloro"));
   QApplication::setApplicationName(QStringLiteral("Velloro"));
