@@ -11,6 +11,7 @@
 #include <QTabBar>
 #include <QTimer>
 
+#include "main_window/live_preview.h"
 #include "platform/platform.h"
 #include "platform/program_folder.h"
 #include "state/design_state.h"
@@ -50,6 +51,15 @@ FrmMain::FrmMain(const QString& programFolder, QWidget* parent)
   connectMenuEntries();
   connectUndoStore();
   connectPanels();
+  // A kind with nothing to draw is left alone: the preview never asks for a shape or picture.
+  livePreview_ = new LivePreview(
+      [this] {
+        const DesignState& state = design();
+        if (state.sourceKind == SourceKind::Text || state.kindSettings[state.sourceKind].available)
+          draw();
+      },
+      this);
+  connectLivePreview();
   panels_->showEffectFrame(design().effectType);
 }
 

@@ -26,6 +26,7 @@ class FrmNew;
 class FrmPicture;
 class FrmPrint;
 class FrmSymbols;
+class LivePreview;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -63,6 +64,8 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   // Window state.
   // False while the size box holds a size not yet checked.
   bool fontSizeChecked() const { return sizeValid_; }
+  // Draws the design again when a setting of its source changes.
+  LivePreview& livePreview() const { return *livePreview_; }
   const CanvasGesture& canvasGesture() const { return gesture_; }
 
   // The relief engine that Draw uses; the program's own unless replaced.
@@ -179,6 +182,7 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   void setCropMode(bool on);
   void switchSourceKind(SourceKind previousKind);
   void connectPanels();
+  void connectLivePreview();
   QString curvesFolder() const;
   void setFillColour(const QColor& colour);
   void loadTextureCommand();
@@ -244,4 +248,5 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   QPointer<FrmSymbols> frmSymbols_;
   QPointer<FrmPrint> frmPrint_;
   QPointer<FrmPicture> frmPicture_;
+  LivePreview* livePreview_;
 };

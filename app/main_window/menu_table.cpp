@@ -31,7 +31,7 @@ const std::vector<MenuDefinition>& menuTable() {
         entry("mnuToolsSymbols", "&Symbols viewer", "Ctrl+Y"), entry("mnutoolsbar1", "-"),
         entry("mnuToolsPicture", "Add a &pic", "Ctrl+P"),
         entry("mnuToolsDrawing", "&Draw a shape", "Ctrl+D"), entry("mnutoolsbar2", "-"),
-        entry("mnucrop", "&Crop tool")}},
+        entry("mnucrop", "&Crop tool"), entry("mnuToolsLivePreview", "&Live preview")}},
       {QStringLiteral("mnuHelp"),
        QStringLiteral("&Help"),
        true,

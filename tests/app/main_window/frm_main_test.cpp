@@ -64,7 +64,7 @@ TEST_F(MainWindowTest, MenusHoldEveryEntryWithItsCaptionAndShortcut) {
             QStringLiteral("&Copy|Ctrl+C;&Paste|Ctrl+V;-;&Undo|Ctrl+Z;&Redo|Ctrl+R"));
   EXPECT_EQ(captions("mnuTools"),
             QStringLiteral("&Font|Ctrl+F;&Symbols viewer|Ctrl+Y;-;Add a &pic|Ctrl+P;"
-                           "&Draw a shape|Ctrl+D;-;&Crop tool|"));
+                           "&Draw a shape|Ctrl+D;-;&Crop tool|;&Live preview|"));
   EXPECT_EQ(captions("mnuHelp"), QStringLiteral("&Contents|;&About |"));
   EXPECT_EQ(captions("mnubezier"), QStringLiteral("Reset|;Save|;Load|"));
   EXPECT_EQ(window->menu(QStringLiteral("mnubezier"))->title(), QStringLiteral("Bezier"));

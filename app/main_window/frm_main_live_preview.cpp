@@ -1,0 +1,43 @@
+// Which controls the live preview follows: every control that changes a
+// setting of the drawn source. Each connection is made after the control's
+// own handler, and the redraw waits for the event loop anyway, so the
+// preview always reads the setting the handler has just stored.
+#include <QAction>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "main_window/frm_main.h"
+#include "main_window/live_preview.h"
+
+void FrmMain::connectLivePreview() {
+  livePreview_->attachToggle(menuEntry(QStringLiteral("mnuToolsLivePreview")));
+  auto follow = [this](auto* sender, auto signal) {
+    connect(sender, signal, livePreview_, &LivePreview::settingChanged);
+  };
+  // The palettes pick a colour while a button is down.
+  auto followPalette = [this](PictureBox* palette) {
+    connect(palette, &PictureBox::mousePressed, livePreview_,
+            [this] { livePreview_->settingChanged(); });
+    connect(palette, &PictureBox::mouseMoved, livePreview_, [this](Qt::MouseButtons buttons) {
+      if (buttons != Qt::NoButton) livePreview_->settingChanged();
+    });
+  };
+  followPalette(panels_->Picture4);
+  followPalette(panels_->PictureOutline);
+  for (QPushButton* command : panels_->CmdInside) follow(command, &QPushButton::clicked);
+  follow(panels_->CmdOutline, &QPushButton::clicked);
+  for (QRadioButton* axis : panels_->OptClr) follow(axis, &QRadioButton::clicked);
+  for (QRadioButton* deformation : panels_->Option2) follow(deformation, &QRadioButton::clicked);
+  for (PictureBox* pattern : panels_->PicInside1) follow(pattern, &PictureBox::mouseReleased);
+  for (PictureBox* material : panels_->Picture3) follow(material, &PictureBox::mousePressed);
+  follow(panels_->List3, &QListWidget::itemClicked);
+  for (int k = 1; k <= 3; ++k) follow(panels_->shadowSlider(k), &MirelSlider::valueChanged);
+  for (MirelSlider* slider :
+       {panels_->SliderOutline, panels_->SliderEngraved, panels_->SliderDeform})
+    follow(slider, &MirelSlider::valueChanged);
+  // A curve point lands where it is dropped.
+  follow(panels_->PicBezier, &PictureBox::mouseReleased);
+  for (const char* entry : {"mnubezierreset", "mnubezierload"})
+    follow(menuEntry(QLatin1String(entry)), &QAction::triggered);
+}
