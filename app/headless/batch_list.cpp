@@ -58,6 +58,10 @@ BatchList parseBatchList(const QByteArray& content) {
       problem(u"no tab between the text and the file name"_s);
       continue;
     }
+    if (line->indexOf(u'\t', tab + 1) >= 0) {
+      problem(u"more than one tab on the line"_s);
+      continue;
+    }
     const QString title = line->left(tab);
     const QString fileName = line->mid(tab + 1).trimmed();
     if (title.isEmpty()) {

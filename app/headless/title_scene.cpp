@@ -53,7 +53,7 @@ QImage loadedPicture(const QString& option, const QString& path) {
   try {
     return loadPicture(path);
   } catch (const Failure& failure) {
-    throw UsageError(option + u": cannot read '"_s + path + u"': "_s + failure.description());
+    throw UsageError(option + u": "_s + failure.description());
   }
 }
 
