@@ -10,9 +10,10 @@
 namespace {
 
 const QStringList shippedFolders{QStringLiteral("curves"), QStringLiteral("textures"),
-                                 QStringLiteral("help")};
+                                 QStringLiteral("help"), QStringLiteral("styles")};
 const QStringList workingFolders{QStringLiteral("inputs"), QStringLiteral("outputs"),
-                                 QStringLiteral("textures"), QStringLiteral("curves")};
+                                 QStringLiteral("textures"), QStringLiteral("curves"),
+                                 QStringLiteral("styles")};
 
 // Asking for write permission is not enough (an administrator may write
 // anywhere, a read-only medium refuses all): try to make a file.

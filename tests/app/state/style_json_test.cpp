@@ -217,3 +217,29 @@ TEST(StyleReading, FilesThatCannotBeStyles) {
   EXPECT_EQ(problem(huge).toStdString(), "too large for a style (1048577 bytes)");
   EXPECT_EQ(readStyleFile(good, Style{}).material, 3);
 }
+
+TEST(ShippedStyles, EachPresetReadsAndLooksAsNamed) {
+  struct Case {
+    const char* file;
+    const char* name;
+    int material;
+    int effect;
+    StyleColour fill;
+  };
+  const Case cases[] = {{"engraved-blue.vstyle", "Engraved blue", 0, 3, {0, 0, 200}},
+                        {"gold.vstyle", "Gold", 7, 3, {204, 177, 24}},
+                        {"steel.vstyle", "Steel", 6, 4, {128, 128, 128}},
+                        {"glow-on-dark.vstyle", "Glow on dark", 0, 7, {232, 244, 255}},
+                        {"drop-shadow-button.vstyle", "Drop-shadow button", 0, 1, {42, 127, 212}}};
+  for (const Case& c : cases) {
+    const QString path = QStringLiteral(SHIPPED_STYLES "/") + QLatin1String(c.file);
+    const Style style = readStyleFile(path, Style{});
+    EXPECT_EQ(styleName(contentOf(path)).toStdString(), c.name);
+    EXPECT_EQ(style.material, c.material) << c.file;
+    EXPECT_EQ(style.effectType, c.effect) << c.file;
+    EXPECT_EQ(style.fillColour, c.fill) << c.file;
+  }
+  // The engraved blue preset is the design of a fresh start with the shipped default curve.
+  EXPECT_EQ(readStyleFile(QStringLiteral(SHIPPED_STYLES "/engraved-blue.vstyle"), Style{}),
+            freshStyle());
+}
