@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "state/style_defaults.h"
+#include "state/style_library.h"
 #include "test_files.h"
 
 namespace {
@@ -242,4 +244,21 @@ TEST(ShippedStyles, EachPresetReadsAndLooksAsNamed) {
   // The engraved blue preset is the design of a fresh start with the shipped default curve.
   EXPECT_EQ(readStyleFile(QStringLiteral(SHIPPED_STYLES "/engraved-blue.vstyle"), Style{}),
             freshStyle());
+}
+
+TEST(StyleLibrary, ListsStylesByTheirNames) {
+  QTemporaryDir folder;
+  writeContent(folder.filePath(QStringLiteral("b.vstyle")),
+               styleDocument(Style{}, QStringLiteral("zinc")));
+  writeContent(folder.filePath(QStringLiteral("a.vstyle")),
+               styleDocument(Style{}, QStringLiteral("Gold")));
+  writeContent(folder.filePath(QStringLiteral("broken.vstyle")), "{");
+  writeContent(folder.filePath(QStringLiteral("notes.txt")), "not a style");
+  std::vector<std::string> shown;
+  for (const StyleEntry& entry : stylesIn(folder.path()))
+    shown.push_back(entry.name.toStdString() + " " +
+                    QFileInfo(entry.path).fileName().toStdString());
+  EXPECT_EQ(shown,
+            (std::vector<std::string>{"broken broken.vstyle", "Gold a.vstyle", "zinc b.vstyle"}));
+  EXPECT_TRUE(stylesIn(folder.filePath(QStringLiteral("missing"))).empty());
 }
