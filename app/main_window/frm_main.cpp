@@ -44,6 +44,7 @@ FrmMain::FrmMain(const QString& programFolder, QWidget* parent)
   buildStatusBar();
   connectControls();
   connectMenuEntries();
+  connectStyleCommands();
   connectUndoStore();
   connectPanels();
   panels->showEffectFrame(design().effectType);
