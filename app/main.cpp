@@ -23,7 +23,7 @@ void nameApplication() {
 }
 
 int renderFromCommandLine(int argc, char** argv, const QStringList& arguments) {
-  chooseOffscreenPlatform();
+  prepareHeadlessRun();
   QGuiApplication application(argc, argv);
   nameApplication();
   const QString engine = QCoreApplication::applicationDirPath() + QStringLiteral("/libVelloro.so");

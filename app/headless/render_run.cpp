@@ -134,6 +134,10 @@ int runRenderCommand(const QStringList& arguments, const RenderEnvironment& envi
   return RenderRun(environment).run(arguments);
 }
 
-void chooseOffscreenPlatform() {
+void prepareHeadlessRun() {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+      print(stderr, u"Velloro: "_s + message + u'\n');
+  });
 }

@@ -17,5 +17,7 @@ struct RenderEnvironment {
 int runRenderCommand(const QStringList& arguments, const RenderEnvironment& environment);
 
 // Sets the offscreen platform when none was chosen, so that a render needs
-// no display; call before the application object is made.
-void chooseOffscreenPlatform();
+// no display, and keeps Qt's own notes about its environment off the error
+// stream, which a script reads one line per problem; call before the
+// application object is made.
+void prepareHeadlessRun();
