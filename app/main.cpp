@@ -1,9 +1,11 @@
 // Velloro: designs relief titles and logos on a canvas; with --render it
 // renders titles from the command line without any window.
 #include <QApplication>
+#include <QIcon>
 
 #include "headless/render_command.h"
 #include "headless/render_run.h"
+#include "main_window/canvas_viewport.h"
 #include "main_window/frm_main.h"
 #include "main_window/startup.h"
 #include "platform/program_folder.h"
@@ -26,7 +28,7 @@ int renderFromCommandLine(int argc, char** argv, const QStringList& arguments) {
   prepareHeadlessRun();
   QGuiApplication application(argc, argv);
   nameApplication();
-  const QString engine = QCoreApplication::applicationDirPath() + QStringLiteral("/libVelloro.so");
+  const QString engine = programLayout(QCoreApplication::applicationDirPath()).engineLibrary;
   return runRenderCommand(arguments, {programFolder(), engine});
 }
 
@@ -37,10 +39,22 @@ int main(int argc, char** argv) {
   if (wantsCommandLine(arguments)) return renderFromCommandLine(argc, argv, arguments);
   QApplication application(argc, argv);
   nameApplication();
+  // The desktop matches the windows to the launcher and its icon by this.
+  QGuiApplication::setDesktopFileName(QStringLiteral("velloro"));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("velloro")));
   auto seam = std::make_unique<QtPlatform>();
   QtPlatform& qtPlatform = *seam;
   usePlatform(std::move(seam));
   std::unique_ptr<FrmMain> window = startVelloro(programFolder(), qtPlatform);
   qtPlatform.setOwner(window.get());
+  // Installation checks set VELLORO_DRAW_TO: the program draws the default
+  // text, saves the canvas there and ends, so a headless run proves a render.
+  const QString drawTo = qEnvironmentVariable("VELLORO_DRAW_TO");
+  if (!drawTo.isEmpty()) {
+    window->draw();
+    const bool saved = window->Picture1->Pct->picture().save(drawTo, "BMP");
+    window->close();
+    return saved ? 0 : 1;
+  }
   return application.exec();
 }

@@ -30,10 +30,11 @@ void runAction(EngineState& state, const ActionArguments& args) {
   // A render that was never ended by DESTRUCTION is replaced here.
   Render& render = state.beginRender();
   render.args = args;
+  takeSlotMaps(state.slots, render);
   allocateWorkingArrays(render);
   buildGeometry(render);
   shadeSurface(render, state.texture);
-  if (args.effectType >= kEngraved && args.effectType <= kGlow)
+  if (args.effectType >= EffectType::Engraved && args.effectType <= EffectType::Glow)
     paintOuterEffect(render, state.texture);
   smoothEdges(render);
   storeLayer(state.slots, render);

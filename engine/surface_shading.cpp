@@ -14,8 +14,6 @@
 namespace velloro {
 namespace {
 
-enum CurveAxis : int32_t { kTopToBottom = 0, kLeftToRight = 1, kCentreToEdge = 2 };
-
 class SurfaceShader {
  public:
   SurfaceShader(Render& render, const TextureTile& texture)
@@ -23,10 +21,11 @@ class SurfaceShader {
         g_(render.geometry),
         base_(render, texture),
         pattern_(render.args.surfacePattern),
-        material_(materialShader(render.args.material)) {
+        material_(materialShader(toInt(render.args.material))) {
     // Without a profile curve every lookup runs on zero knots.
-    const int32_t pattern = render.args.surfacePattern;
-    if (pattern >= kNoPattern && pattern <= kRipples) profile_ = profileSpline(render.args);
+    const SurfacePatternType pattern = render.args.surfacePattern;
+    if (pattern >= SurfacePatternType::None && pattern <= SurfacePatternType::Ripples)
+      profile_ = profileSpline(render.args);
   }
 
   void shade() {
@@ -44,10 +43,10 @@ class SurfaceShader {
   double profileParameter(int32_t c, double verticalFraction, double depthTerm) const {
     const BoundingBox& box = g_.box;
     switch (render_.args.curveAxis) {
-      case kTopToBottom: return 1 - verticalFraction;
-      case kLeftToRight:
+      case CurveAxis::TopToBottom: return 1 - verticalFraction;
+      case CurveAxis::LeftToRight:
         return static_cast<double>(c - box.minColumn) / (box.maxColumn - box.minColumn);
-      case kCentreToEdge: return depthTerm;
+      case CurveAxis::CentreToEdge: return depthTerm;
       default: return 0.5;
     }
   }
@@ -64,16 +63,17 @@ class SurfaceShader {
     p.depthTerm = 1 - p.rootDepth;
     p.edgeDistance = std::sqrt(squaredDistance) / g_.scale;
     p.verticalFraction = verticalFraction;
-    p.lightA = g_.lightA[cell];
-    p.lightB = g_.lightB[cell];
+    // Without direction fields the material reads no light.
+    p.lightA = g_.hasDirectionFields() ? g_.lightA[cell] : 0;
+    p.lightB = g_.hasDirectionFields() ? g_.lightB[cell] : 0;
     p.light = (1 - p.lightB) / 2;
-    p.angle = g_.angle[cell];
+    p.angle = g_.hasDirectionFields() ? g_.angle[cell] : 0;
     const double v = clampUnit(profile_(profileParameter(c, verticalFraction, p.depthTerm)));
     p.profile = pattern_.apply(v, r, c);
 
     const double w = clampUnit(material_(p));
     const Colour base = base_.at(r, c);
-    std::vector<int16_t>& colour = render_.layer.colour;
+    PixelMap<int16_t>& colour = render_.layer.colour;
     const size_t entry = colourEntry(colour, g_.stride, r, c);
     colour[entry] = shadeChannel(w, base.blue);
     colour[entry + 1] = shadeChannel(w, base.green);

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "platform/platform.h"
+#include "platform/program_folder.h"
 #include "state/design_state.h"
 #include "state/engine_library.h"
 #include "state/error_report.h"
@@ -27,7 +28,10 @@ constexpr int tabStripHeight = 106;
 }  // namespace
 
 FrmMain::FrmMain(const QString& programFolder, QWidget* parent)
-    : QMainWindow(parent), programFolder_(programFolder), engine_(&engineLibrary()) {
+    : QMainWindow(parent),
+      programFolder_(programFolder),
+      ownEngine_(programLayout(QCoreApplication::applicationDirPath()).engineLibrary),
+      engine_(&ownEngine_) {
   setObjectName(QStringLiteral("frmMain"));
   central_ = new QWidget(this);
   setCentralWidget(central_);

@@ -13,6 +13,7 @@
 #include "state/design_state.h"
 #include "state/error_report.h"
 #include "state/file_writing.h"
+#include "state/outside_effects.h"
 #include "state/picture_loading.h"
 #include "state/site_tags.h"
 #include "state/style_design.h"
@@ -38,7 +39,7 @@ QString FrmMain::stylesFolder() const { return programFolder_ + u"/styles"_s; }
 
 Style FrmMain::currentStyle() const {
   DesignState& state = design();
-  Style style = styleOf(state, panelReadings(), frmTxt().Picture1.font);
+  Style style = styleOf(state, panelReadings(), design().textPicture.font);
   style.deformationType = panels->selectedDeformation();
   // A texture of the shipped folder travels by name, so the style works in
   // every copy of the program.
@@ -143,21 +144,18 @@ void FrmMain::applyStyle(const Style& style, const QString& texturePath) {
 void FrmMain::applyStyleEffect(const Style& style) {
   panels->List3->setCurrentRow(style.effectType);
   effectListClicked();
+  const OutsideEffect& effect = outsideEffect(EffectType(style.effectType));
   const auto& values = style.effectValues;
-  switch (style.effectType) {
-    case effectType::DropShadow:
-    case effectType::CastShadow:
+  switch (effect.sliders) {
+    case SliderGroup::Shadow:
       for (int k = 1; k <= 3; ++k) panels->MirelSlider1[k]->setValue(values[k - 1]);
       break;
-    case effectType::Engraved:
-    case effectType::Raised: panels->SliderEngraved->setValue(values[0]); break;
-    case effectType::Outline1:
-    case effectType::Outline2:
-    case effectType::Glow:
+    case SliderGroup::Engraved: panels->SliderEngraved->setValue(values[0]); break;
+    case SliderGroup::Outline:
       panels->SliderOutline->setValue(values[0]);
       takeOutlineColour(colourOf(style.effectColour));
       break;
-    default: break;
+    case SliderGroup::None: break;
   }
 }
 
@@ -166,7 +164,7 @@ void FrmMain::applyStyleFont(const StyleFont& font) {
   fontListClicked();
   List2->setEditText(QString::number(font.pointSize));
   validateFontSize();
-  const QFont& printed = frmTxt().Picture1.font;
+  const QFont& printed = design().textPicture.font;
   if (printed.bold() != font.bold) toggleFontAttribute(u"Bold"_s);
   if (printed.italic() != font.italic) toggleFontAttribute(u"Italic"_s);
   if (printed.underline() != font.underline) toggleFontAttribute(u"Underline"_s);

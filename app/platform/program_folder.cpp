@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
@@ -11,6 +12,7 @@ namespace {
 
 const QStringList shippedFolders{QStringLiteral("curves"), QStringLiteral("textures"),
                                  QStringLiteral("help"), QStringLiteral("styles")};
+const QString engineFileName = QStringLiteral("libVelloro.so");
 const QStringList workingFolders{QStringLiteral("inputs"), QStringLiteral("outputs"),
                                  QStringLiteral("textures"), QStringLiteral("curves"),
                                  QStringLiteral("styles")};
@@ -24,9 +26,19 @@ bool canMakeFilesIn(const QString& folder) {
 
 }  // namespace
 
-void fillFromShippedData(const QString& executableFolder, const QString& userDataFolder) {
+ProgramLayout programLayout(const QString& executableFolder) {
+  const QString beside = executableFolder + '/' + engineFileName;
+  const QString installed = QDir::cleanPath(
+      executableFolder + QStringLiteral("/" VELLORO_ENGINE_FROM_BIN "/") + engineFileName);
+  if (!QFileInfo::exists(beside) && QFileInfo::exists(installed))
+    return {installed,
+            QDir::cleanPath(executableFolder + QStringLiteral("/" VELLORO_DATA_FROM_BIN)), true};
+  return {beside, executableFolder, false};
+}
+
+void fillFromShippedData(const QString& shippedDataFolder, const QString& userDataFolder) {
   for (const QString& shipped : shippedFolders) {
-    const QDir source(executableFolder + '/' + shipped);
+    const QDir source(shippedDataFolder + '/' + shipped);
     QDirIterator files(source.path(), QDir::Files, QDirIterator::Subdirectories);
     while (files.hasNext()) {
       const QString file = files.next();
@@ -39,11 +51,12 @@ void fillFromShippedData(const QString& executableFolder, const QString& userDat
 }
 
 QString prepareProgramFolder(const QString& executableFolder, const QString& userDataFolder) {
+  const ProgramLayout layout = programLayout(executableFolder);
   QString folder = executableFolder;
-  if (!canMakeFilesIn(executableFolder)) {
+  if (layout.installed || !canMakeFilesIn(executableFolder)) {
     folder = userDataFolder;
     QDir().mkpath(folder);
-    fillFromShippedData(executableFolder, folder);
+    fillFromShippedData(layout.shippedData, folder);
   }
   for (const QString& working : workingFolders) QDir(folder).mkpath(working);
   return folder;

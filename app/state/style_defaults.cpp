@@ -3,8 +3,8 @@
 #include "state/kind_settings.h"
 
 EffectDefaults effectDefaults(int32_t effectType) {
-  const KindRow row = defaultKindSettings()[sourceKind::Text];
-  const EffectSliders sliders = loadEffectSliders(row, effectType);
+  const KindRow row = defaultKindSettings()[SourceKind::Text];
+  const EffectSliders sliders = loadEffectSliders(row, EffectType(effectType));
   EffectDefaults defaults;
   defaults.values = sliders.positions;
   defaults.colour = {sliders.colour.red, sliders.colour.green, sliders.colour.blue};

@@ -3,6 +3,7 @@
 #include <QFont>
 
 #include "state/design_state.h"
+#include "state/outside_effects.h"
 #include "state/render_pipeline.h"
 
 namespace {
@@ -11,46 +12,33 @@ Rgb rgbOf(const StyleColour& colour) { return {colour.red, colour.green, colour.
 StyleColour styleColourOf(const Rgb& colour) { return {colour.red, colour.green, colour.blue}; }
 
 void putEffect(const Style& style, DesignState& state, PanelReadings& readings) {
-  state.effectType = style.effectType;
+  const OutsideEffect& effect = outsideEffect(EffectType(style.effectType));
+  state.effectType = effect.type;
   const auto& values = style.effectValues;
-  switch (style.effectType) {
-    case effectType::DropShadow:
-    case effectType::CastShadow: readings.shadowSliders = values; break;
-    case effectType::Engraved:
-    case effectType::Raised: readings.engravedSlider = values[0]; break;
-    case effectType::Outline1:
-    case effectType::Outline2:
-      readings.outlineSlider = values[0];
-      state.outlineColour = rgbOf(style.effectColour);
-      break;
-    case effectType::Glow:
-      readings.outlineSlider = values[0];
-      state.glowColour = rgbOf(style.effectColour);
-      break;
-    default: break;
+  switch (effect.sliders) {
+    case SliderGroup::Shadow: readings.shadowSliders = values; break;
+    case SliderGroup::Engraved: readings.engravedSlider = values[0]; break;
+    case SliderGroup::Outline: readings.outlineSlider = values[0]; break;
+    case SliderGroup::None: break;
   }
+  if (effect.colour == EffectColour::Outline) state.outlineColour = rgbOf(style.effectColour);
+  if (effect.colour == EffectColour::Glow) state.glowColour = rgbOf(style.effectColour);
 }
 
 void readEffect(const DesignState& state, const PanelReadings& readings, Style& style) {
-  style.effectType = state.effectType;
+  const OutsideEffect& effect = outsideEffect(state.effectType);
+  style.effectType = velloro::toInt(effect.type);
   style.effectValues = {};
   style.effectColour = {};
-  switch (state.effectType) {
-    case effectType::DropShadow:
-    case effectType::CastShadow: style.effectValues = readings.shadowSliders; break;
-    case effectType::Engraved:
-    case effectType::Raised: style.effectValues[0] = readings.engravedSlider; break;
-    case effectType::Outline1:
-    case effectType::Outline2:
-      style.effectValues[0] = readings.outlineSlider;
-      style.effectColour = styleColourOf(state.outlineColour);
-      break;
-    case effectType::Glow:
-      style.effectValues[0] = readings.outlineSlider;
-      style.effectColour = styleColourOf(state.glowColour);
-      break;
-    default: break;
+  switch (effect.sliders) {
+    case SliderGroup::Shadow: style.effectValues = readings.shadowSliders; break;
+    case SliderGroup::Engraved: style.effectValues[0] = readings.engravedSlider; break;
+    case SliderGroup::Outline: style.effectValues[0] = readings.outlineSlider; break;
+    case SliderGroup::None: break;
   }
+  if (effect.colour == EffectColour::Outline)
+    style.effectColour = styleColourOf(state.outlineColour);
+  if (effect.colour == EffectColour::Glow) style.effectColour = styleColourOf(state.glowColour);
 }
 
 }  // namespace
@@ -67,7 +55,7 @@ void putStyle(const Style& style, DesignState& state, PanelReadings& readings) {
   }
   state.material = style.material;
   putEffect(style, state, readings);
-  state.deformationType = style.deformationType;
+  state.deformationType = DeformationType(style.deformationType);
   readings.deformSlider = style.deformationAmount;
 }
 
@@ -92,7 +80,7 @@ Style styleOf(const DesignState& state, const PanelReadings& readings, const QFo
   }
   style.material = state.material;
   readEffect(state, readings, style);
-  style.deformationType = state.deformationType;
+  style.deformationType = velloro::toInt(state.deformationType);
   style.deformationAmount = readings.deformSlider;
   style.font = {font.family(), font.pointSizeF(), font.bold(), font.italic(), font.underline()};
   return style;

@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <array>
 
+#include "state/outside_effects.h"
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -38,14 +40,14 @@ QString joinedNames(std::span<const QLatin1StringView> names) {
 }
 
 EffectValueNames effectValueNames(int effectType) {
-  switch (effectType) {
-    case 1: return {dropShadowValues, false};
-    case 2: return {castShadowValues, false};
-    case 3:
-    case 4: return {widthValue, false};
-    case 5:
-    case 6:
-    case 7: return {widthValue, true};
-    default: return {noValues, false};
+  const OutsideEffect& effect = outsideEffect(EffectType(effectType));
+  const bool hasColour = effect.colour != EffectColour::None;
+  switch (effect.shadowParameters) {
+    case ShadowParameters::Offsets: return {dropShadowValues, hasColour};
+    case ShadowParameters::HeightAndOrientation: return {castShadowValues, hasColour};
+    case ShadowParameters::None: break;
   }
+  return {effect.sliders == SliderGroup::None ? std::span<const QLatin1StringView>(noValues)
+                                              : std::span<const QLatin1StringView>(widthValue),
+          hasColour};
 }

@@ -102,9 +102,9 @@ TEST_F(StylesTest, LoadingSetsTheControls) {
 TEST_F(StylesTest, SourceSwitchKeepsWhatTheStyleSet) {
   loadStyle(styles() + QStringLiteral("/glow-on-dark.vstyle"));
   const Style loaded = window->currentStyle();
-  window->selectSource(sourceKind::Shape, Qt::LeftButton);
-  EXPECT_EQ(design().effectType, effectType::NoContour);
-  window->selectSource(sourceKind::Text, Qt::LeftButton);
+  window->selectSource(SourceKind::Shape, Qt::LeftButton);
+  EXPECT_EQ(design().effectType, EffectType::NoContour);
+  window->selectSource(SourceKind::Text, Qt::LeftButton);
   EXPECT_EQ(window->currentStyle(), loaded);
 }
 
