@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
   const QString drawTo = qEnvironmentVariable("VELLORO_DRAW_TO");
   if (!drawTo.isEmpty()) {
     window->draw();
-    const bool saved = window->Picture1->Pct->picture().save(drawTo, "BMP");
+    const bool saved = window->canvasView()->picture().save(drawTo, "BMP");
     window->close();
     return saved ? 0 : 1;
   }

@@ -43,7 +43,7 @@ void FrmMain::connectFileCommands() {
             [this, tag, command] { runTrapped(platform(), tag, [&] { (this->*command)(); }); });
   };
   showJpegSizeOptimiser = [this](const QString& mode, const QString& chosenName) {
-    FrmJpg optimiser(Pct->picture(), mode, chosenName, this);
+    FrmJpg optimiser(canvasView_->picture(), mode, chosenName, this);
     optimiser.load();
     optimiser.exec();
     return optimiser.jpegSucceeded();
@@ -75,7 +75,7 @@ void FrmMain::newBackground() {
 // forward.
 void FrmMain::openPrintPlacement() {
   if (!frmPrint_) {
-    frmPrint_ = new FrmPrint([this] { return Pct->picture(); }, this);
+    frmPrint_ = new FrmPrint([this] { return canvasView_->picture(); }, this);
     frmPrint_->load();
   }
   frmPrint_->show();
@@ -93,7 +93,7 @@ void FrmMain::openPicture() {
   // the name that Save writes over.
   const QImage picture = loadPicture(chosen);
   design().currentPictureName = chosen;
-  Pct->setPicture(picture);
+  canvasView_->setPicture(picture);
   captureCanvas();
 }
 
@@ -103,7 +103,7 @@ void FrmMain::savePicture() {
     if (!saveThroughJpegOptimiser(QStringLiteral("save"), QString())) return;
   } else {
     recordUndoStep();
-    saveBmp(Pct->picture(), name);
+    saveBmp(canvasView_->picture(), name);
   }
   captureWithHourglass();
 }
@@ -133,7 +133,7 @@ bool FrmMain::saveBitmapAs(const QString& chosen) {
     if (platform().showMessage(replace) != MessageAnswer::Yes) return false;
   }
   design().currentPictureName = name;
-  saveBmp(Pct->picture(), name);
+  saveBmp(canvasView_->picture(), name);
   return true;
 }
 
@@ -143,7 +143,7 @@ bool FrmMain::saveThroughJpegOptimiser(const QString& mode, const QString& chose
   if (!showJpegSizeOptimiser(mode, chosenName)) return false;
   platform().processPendingEvents();
   recordUndoStep();
-  Pct->setPicture(loadPicture(design().currentPictureName));
+  canvasView_->setPicture(loadPicture(design().currentPictureName));
   return true;
 }
 

@@ -40,7 +40,7 @@ QString FrmMain::stylesFolder() const { return programFolder_ + u"/styles"_s; }
 Style FrmMain::currentStyle() const {
   DesignState& state = design();
   Style style = styleOf(state, panelReadings(), design().textPicture.font);
-  style.deformationType = panels->selectedDeformation();
+  style.deformationType = panels()->selectedDeformation();
   // A texture of the shipped folder travels by name, so the style works in
   // every copy of the program.
   const QFileInfo texture(style.texture);
@@ -120,12 +120,12 @@ void FrmMain::applyStyle(const Style& style, const QString& texturePath) {
   DesignState& state = design();
   selectMaterial(style.material, 0);
   setFillColour(colourOf(style.fillColour));
-  panels->Option3[style.textureFill ? 1 : 0]->setChecked(true);
+  panels()->Option3[style.textureFill ? 1 : 0]->setChecked(true);
   if (style.textureFill) {
     showTexture(texturePath);
     state.textureNames[state.sourceKind] = texturePath;
   }
-  panels->selectCurveAxis(style.curveAxis);
+  panels()->selectCurveAxis(style.curveAxis);
   curveAxisClicked(style.curveAxis);
   surfacePatternPressed(style.surfacePattern);
   surfacePatternClicked(style.surfacePattern);
@@ -135,24 +135,24 @@ void FrmMain::applyStyle(const Style& style, const QString& texturePath) {
   }
   drawCurveBox();
   applyStyleEffect(style);
-  panels->Option2[style.deformationType]->setChecked(true);
-  panels->SliderDeform->setValue(style.deformationAmount);
+  panels()->Option2[style.deformationType]->setChecked(true);
+  panels()->SliderDeform->setValue(style.deformationAmount);
   deformationClicked();
   applyStyleFont(style.font);
 }
 
 void FrmMain::applyStyleEffect(const Style& style) {
-  panels->List3->setCurrentRow(style.effectType);
+  panels()->List3->setCurrentRow(style.effectType);
   effectListClicked();
   const OutsideEffect& effect = outsideEffect(EffectType(style.effectType));
   const auto& values = style.effectValues;
   switch (effect.sliders) {
     case SliderGroup::Shadow:
-      for (int k = 1; k <= 3; ++k) panels->MirelSlider1[k]->setValue(values[k - 1]);
+      for (int k = 1; k <= 3; ++k) panels()->shadowSlider(k)->setValue(values[k - 1]);
       break;
-    case SliderGroup::Engraved: panels->SliderEngraved->setValue(values[0]); break;
+    case SliderGroup::Engraved: panels()->SliderEngraved->setValue(values[0]); break;
     case SliderGroup::Outline:
-      panels->SliderOutline->setValue(values[0]);
+      panels()->SliderOutline->setValue(values[0]);
       takeOutlineColour(colourOf(style.effectColour));
       break;
     case SliderGroup::None: break;
@@ -160,9 +160,9 @@ void FrmMain::applyStyleEffect(const Style& style) {
 }
 
 void FrmMain::applyStyleFont(const StyleFont& font) {
-  List1->setEditText(font.family);
+  fontNameBox()->setEditText(font.family);
   fontListClicked();
-  List2->setEditText(QString::number(font.pointSize));
+  fontSizeBox()->setEditText(QString::number(font.pointSize));
   validateFontSize();
   const QFont& printed = design().textPicture.font;
   if (printed.bold() != font.bold) toggleFontAttribute(u"Bold"_s);

@@ -8,6 +8,9 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+#include "state/failure.h"
+#include "state/file_writing.h"
+
 namespace {
 
 const QStringList shippedFolders{QStringLiteral("curves"), QStringLiteral("textures"),
@@ -22,6 +25,15 @@ const QStringList workingFolders{QStringLiteral("inputs"), QStringLiteral("outpu
 bool canMakeFilesIn(const QString& folder) {
   QTemporaryFile probe(folder + QStringLiteral("/probe-XXXXXX"));
   return probe.open();
+}
+
+// A copy that fails (a full disk) leaves no file behind, so the next start
+// tries again; until then the program works without that data file.
+void copyIfPossible(const QString& source, const QString& target) {
+  try {
+    copyFileReplacing(source, target);
+  } catch (const Failure&) {
+  }
 }
 
 }  // namespace
@@ -45,7 +57,7 @@ void fillFromShippedData(const QString& shippedDataFolder, const QString& userDa
       const QString target = userDataFolder + '/' + shipped + '/' + source.relativeFilePath(file);
       if (QFile::exists(target)) continue;
       QDir().mkpath(QFileInfo(target).path());
-      QFile::copy(file, target);
+      copyIfPossible(file, target);
     }
   }
 }

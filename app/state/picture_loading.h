@@ -5,5 +5,7 @@
 #include <QString>
 
 // Transparent parts come out white. Throws a Failure: the file's own error
-// when it cannot be opened, 50003 when its content is no readable picture.
+// when it cannot be opened or read, 50003 when its content is no readable
+// picture, its data ends early, or it is beyond the limits of
+// state/picture_limits.h (refused before its pixels are allocated).
 QImage loadPicture(const QString& path);

@@ -77,7 +77,7 @@ TEST_P(MissingData, StartsWithTheFlatCurveWarningAndStillDraws) {
 
   window->draw();
   EXPECT_EQ(scripted.messages.size(), 1u);
-  const QImage drawn = window->Picture1->Pct->picture();
+  const QImage drawn = window->canvasView()->picture();
   QImage blank(drawn.size(), drawn.format());
   blank.fill(Qt::white);
   EXPECT_NE(drawn, blank);

@@ -35,7 +35,7 @@ class RenderMatchesDrawTest : public MainWindowTest {
   QByteArray drawn() {
     window->draw();
     EXPECT_TRUE(seam->messages.empty());
-    return encodedPicture(window->Pct->picture(), QStringLiteral("png"), std::nullopt);
+    return encodedPicture(window->canvasView()->picture(), QStringLiteral("png"), std::nullopt);
   }
 };
 
@@ -46,10 +46,10 @@ TEST_F(RenderMatchesDrawTest, DefaultTitle) {
 }
 
 TEST_F(RenderMatchesDrawTest, OtherSizeEffectAndPlace) {
-  window->List2->setEditText(QStringLiteral("40"));
-  window->panels->List3->setCurrentRow(7);
+  window->fontSizeBox()->setEditText(QStringLiteral("40"));
+  window->panels()->List3->setCurrentRow(7);
   window->effectListClicked();
-  window->Frame1->Text1->setText(QStringLiteral("Contact"));
+  window->sourceFrame()->textBox()->setText(QStringLiteral("Contact"));
   design().designFrame.left = 200;
   design().designFrame.top = 120;
   EXPECT_EQ(rendered({QStringLiteral("--text"), QStringLiteral("Contact"), QStringLiteral("--size"),

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "file_size_limit.h"
 #include "test_files.h"
 
 namespace {
@@ -103,4 +104,19 @@ TEST(ProgramFolder, InstalledCopyUsesTheUserFolderEvenWhenItsPrefixIsWritable) {
   EXPECT_EQ(QDir(prefix.filePath("bin"))
                 .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
             QStringList());
+}
+
+TEST(ProgramFolder, ShippedFileThatDoesNotFitIsLeftOutNotCut) {
+  QTemporaryDir installed;
+  QTemporaryDir user;
+  writeContent(installed.filePath("curves/small.txt"), "fits");
+  writeContent(installed.filePath("curves/large.txt"), QByteArray(4000, 'c'));
+  inChildWithFileLimit(100, [&] {
+    fillFromShippedData(installed.path(), user.path());
+    return QByteArray();
+  });
+  EXPECT_EQ(contentOf(user.filePath("curves/small.txt")), "fits");
+  EXPECT_FALSE(QFileInfo::exists(user.filePath("curves/large.txt")));
+  EXPECT_EQ(QDir(user.filePath("curves")).entryList(QDir::Files | QDir::Hidden),
+            QStringList{QStringLiteral("small.txt")});
 }

@@ -1,4 +1,4 @@
-#include "tools/control_fonts.h"
+#include "widgets/control_fonts.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -7,7 +7,7 @@
 
 #include "state/error_report.h"
 #include "state/site_tags.h"
-#include "tools/mirel_slider.h"
+#include "widgets/mirel_slider.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "main_window/picture_box.h"
+#include "widgets/picture_box.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -15,27 +15,38 @@ void PictureBox::setPicture(const QImage& picture) {
   update();
 }
 
+void PictureBox::showInverted(std::function<void(QPainter&)> overlay) {
+  overlay_ = std::move(overlay);
+  update();
+}
+
+void PictureBox::hideInverted() {
+  overlay_ = nullptr;
+  update();
+}
+
 void PictureBox::showRubberBand(QRect rectangle, Qt::PenStyle style) {
   rubberBand_ = rectangle;
-  rubberBandStyle_ = style;
-  update();
+  showInverted([rectangle, style](QPainter& painter) {
+    painter.setPen(QPen(Qt::white, 1, style));
+    painter.drawRect(rectangle.normalized());
+  });
 }
 
 void PictureBox::hideRubberBand() {
   rubberBand_.reset();
-  update();
+  hideInverted();
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.fillRect(event->rect(), palette().color(QPalette::Window));
   painter.drawImage(QPoint(0, 0), picture_);
-  if (!rubberBand_) return;
-  // White in difference mode inverts what lies below, as an XOR pen would.
+  if (!overlay_) return;
   painter.setCompositionMode(QPainter::CompositionMode_Difference);
-  painter.setPen(QPen(Qt::white, 1, rubberBandStyle_));
+  painter.setPen(Qt::white);
   painter.setBrush(Qt::NoBrush);
-  painter.drawRect(rubberBand_->normalized());
+  overlay_(painter);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

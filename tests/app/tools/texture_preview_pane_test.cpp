@@ -1,13 +1,13 @@
-#include "tools/frm_pic.h"
+#include "tools/texture_preview_pane.h"
 
 #include <gtest/gtest.h>
 
 #include <QFileDialog>
 #include <QTemporaryDir>
 
-#include "main_window/picture_box.h"
 #include "platform/preview_attachment.h"
 #include "test_files.h"
+#include "widgets/picture_box.h"
 
 namespace {
 
@@ -21,50 +21,50 @@ QString savedPicture(const QTemporaryDir& folder, QSize size) {
   return path;
 }
 
-QColor stripAt(const FrmPic& pane, int x, int y) {
-  return pane.Picture2->picture().pixelColor(x, y);
+QColor stripAt(const TexturePreviewPane& pane, int x, int y) {
+  return pane.strip().picture().pixelColor(x, y);
 }
 
 }  // namespace
 
-TEST(FrmPic, A100PicturesFillsTheStripWithFiveTilesInOneRow) {
+TEST(TexturePreviewPane, A100PicturesFillsTheStripWithFiveTilesInOneRow) {
   QTemporaryDir folder;
-  FrmPic pane;
+  TexturePreviewPane pane;
   pane.LoadImage(savedPicture(folder, {100, 100}));
-  EXPECT_EQ(pane.Picture2->picture().size(), QSize(401, 89));
+  EXPECT_EQ(pane.strip().picture().size(), QSize(401, 89));
   for (int x : {0, 100, 200, 300, 400}) EXPECT_EQ(stripAt(pane, x, 50), QColor(Qt::red)) << x;
   EXPECT_EQ(stripAt(pane, 399, 88), QColor(Qt::green));
 }
 
-TEST(FrmPic, AWidePictureShowsItsTopLeftPartOnce) {
+TEST(TexturePreviewPane, AWidePictureShowsItsTopLeftPartOnce) {
   QTemporaryDir folder;
-  FrmPic pane;
+  TexturePreviewPane pane;
   pane.LoadImage(savedPicture(folder, {3000, 2000}));
   EXPECT_EQ(stripAt(pane, 0, 0), QColor(Qt::red));
   EXPECT_EQ(stripAt(pane, 400, 88), QColor(Qt::green));
-  EXPECT_EQ(pane.Picture1.size(), QSize(401, 89));
+  EXPECT_EQ(pane.shownCorner().size(), QSize(401, 89));
 }
 
-TEST(FrmPic, AFileThatIsNoPictureEmptiesTheStrip) {
+TEST(TexturePreviewPane, AFileThatIsNoPictureEmptiesTheStrip) {
   QTemporaryDir folder;
-  FrmPic pane;
+  TexturePreviewPane pane;
   pane.LoadImage(savedPicture(folder, {10, 10}));
   writeContent(folder.filePath("bad.bmp"), "BM not really");
   pane.LoadImage(folder.filePath("bad.bmp"));
-  EXPECT_TRUE(pane.Picture1.isNull());
+  EXPECT_TRUE(pane.shownCorner().isNull());
   EXPECT_EQ(stripAt(pane, 0, 0), pane.palette().color(QPalette::Window));
 }
 
-TEST(FrmPic, TheDialogFeedsThePaneOnlyExistingFiles) {
+TEST(TexturePreviewPane, TheDialogFeedsThePaneOnlyExistingFiles) {
   QTemporaryDir folder;
   const QString picture = savedPicture(folder, {10, 10});
   QFileDialog dialog;
   dialog.setOption(QFileDialog::DontUseNativeDialog);
-  FrmPic pane;
+  TexturePreviewPane pane;
   attachPreview(dialog, pane);
   EXPECT_EQ(pane.parentWidget(), &dialog);
   emit dialog.currentChanged(folder.filePath("missing.png"));
-  EXPECT_TRUE(pane.Picture1.isNull());
+  EXPECT_TRUE(pane.shownCorner().isNull());
   emit dialog.currentChanged(picture);
-  EXPECT_EQ(pane.Picture1.size(), QSize(10, 10));
+  EXPECT_EQ(pane.shownCorner().size(), QSize(10, 10));
 }

@@ -1,4 +1,4 @@
-#include "tools/shape_figures.h"
+#include "tools/sketch_figures.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 
 namespace {
 
-QImage drawnAlone(const Figure& figure) {
+QImage drawnAlone(const SketchFigure& figure) {
   QImage image(200, 200, QImage::Format_RGB888);
   image.fill(Qt::white);
   QPainter painter(&image);
@@ -18,7 +18,7 @@ QImage drawnAlone(const Figure& figure) {
 }  // namespace
 
 TEST(ShapeFigures, FilledEllipseIsCentredOnTheStartPoint) {
-  Figure figure{drawTool::FilledEllipse, {100, 100}, {100, 40}, 1, Qt::black, 2.0};
+  SketchFigure figure{sketchTool::FilledEllipse, {100, 100}, {100, 40}, 1, Qt::black, 2.0};
   const QImage image = drawnAlone(figure);
   EXPECT_EQ(image.pixelColor(100, 100), QColor(Qt::black));
   EXPECT_EQ(image.pixelColor(100, 45), QColor(Qt::black));
@@ -27,15 +27,15 @@ TEST(ShapeFigures, FilledEllipseIsCentredOnTheStartPoint) {
 }
 
 TEST(ShapeFigures, OnlyTheFigureToolsDrawAFigure) {
-  EXPECT_FALSE(drawsFigure(drawTool::Freehand));
-  EXPECT_FALSE(drawsFigure(drawTool::Eraser));
-  for (int tool : {drawTool::Line, drawTool::Rectangle, drawTool::Ellipse,
-                   drawTool::FilledRectangle, drawTool::FilledEllipse})
+  EXPECT_FALSE(drawsFigure(sketchTool::Freehand));
+  EXPECT_FALSE(drawsFigure(sketchTool::Eraser));
+  for (int tool : {sketchTool::Line, sketchTool::Rectangle, sketchTool::Ellipse,
+                   sketchTool::FilledRectangle, sketchTool::FilledEllipse})
     EXPECT_TRUE(drawsFigure(tool));
 }
 
 TEST(ShapeFigures, FiguresAreTwoToneWithoutSmoothedEdges) {
-  Figure figure{drawTool::Ellipse, {100, 100}, {170, 130}, 9, Qt::black, 0.7};
+  SketchFigure figure{sketchTool::Ellipse, {100, 100}, {170, 130}, 9, Qt::black, 0.7};
   const QImage image = drawnAlone(figure);
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x) {

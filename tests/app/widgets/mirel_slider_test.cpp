@@ -1,4 +1,4 @@
-#include "tools/mirel_slider.h"
+#include "widgets/mirel_slider.h"
 
 #include <gtest/gtest.h>
 

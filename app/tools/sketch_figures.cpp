@@ -1,10 +1,9 @@
-#include "tools/shape_figures.h"
+#include "tools/sketch_figures.h"
 
 #include <QImage>
 #include <QPainter>
 #include <QRect>
-
-#include "tools/mask_figures.h"
+#include <cmath>
 
 namespace {
 
@@ -14,7 +13,7 @@ QPen roundPen(const QColor& colour, int width) {
 
 QRect corners(QPoint a, QPoint b) { return QRect(a, b).normalized(); }
 
-void drawEllipse(QPainter& painter, const Figure& figure, bool filled) {
+void drawEllipse(QPainter& painter, const SketchFigure& figure, bool filled) {
   const float radius = Radius(figure.start.x(), figure.start.y(), figure.end.x(), figure.end.y());
   const QSizeF half = ellipseHalfAxes(radius, figure.ellipseRatio);
   painter.setBrush(filled ? QBrush(figure.pen) : QBrush(Qt::NoBrush));
@@ -23,20 +22,31 @@ void drawEllipse(QPainter& painter, const Figure& figure, bool filled) {
 
 }  // namespace
 
-bool drawsFigure(int tool) { return tool != drawTool::Freehand && tool != drawTool::Eraser; }
+bool drawsFigure(int tool) { return tool != sketchTool::Freehand && tool != sketchTool::Eraser; }
 
-void drawFigure(QPainter& painter, const Figure& figure) {
+float Radius(float x1, float y1, float x2, float y2) {
+  const float distance = std::sqrt((x1 - x2) * (x1 - x2) + (y1 - y2) * (y1 - y2));
+  return std::isfinite(distance) ? distance : 0.0f;
+}
+
+QSizeF ellipseHalfAxes(double radius, double ratio) {
+  if (ratio <= 0.0) ratio = 1.0;
+  if (ratio <= 1.0) return {radius, radius * ratio};
+  return {radius / ratio, radius};
+}
+
+void drawFigure(QPainter& painter, const SketchFigure& figure) {
   painter.setPen(roundPen(figure.pen, figure.penWidth));
   painter.setBrush(Qt::NoBrush);
   switch (figure.tool) {
-    case drawTool::Line: painter.drawLine(figure.start, figure.end); break;
-    case drawTool::Rectangle: painter.drawRect(corners(figure.start, figure.end)); break;
-    case drawTool::FilledRectangle:
+    case sketchTool::Line: painter.drawLine(figure.start, figure.end); break;
+    case sketchTool::Rectangle: painter.drawRect(corners(figure.start, figure.end)); break;
+    case sketchTool::FilledRectangle:
       painter.setBrush(figure.pen);
       painter.drawRect(corners(figure.start, figure.end));
       break;
-    case drawTool::Ellipse: drawEllipse(painter, figure, false); break;
-    case drawTool::FilledEllipse: drawEllipse(painter, figure, true); break;
+    case sketchTool::Ellipse: drawEllipse(painter, figure, false); break;
+    case sketchTool::FilledEllipse: drawEllipse(painter, figure, true); break;
     default: break;
   }
 }

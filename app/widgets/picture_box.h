@@ -1,12 +1,16 @@
 // A picture box: a widget the size of its picture that shows it, reports
-// mouse presses, moves and releases in picture pixels, and can show a
-// rectangle drawn in inverting mode over the picture. The rectangle lives
-// only on the screen, never in the picture itself.
+// mouse presses, moves and releases in picture pixels, and can show an
+// overlay drawn in inverting mode over the picture: a rubber band, or the
+// figure being dragged out. The overlay lives only on the screen, never in
+// the picture itself.
 #pragma once
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
 #include <optional>
+
+class QPainter;
 
 class PictureBox : public QWidget {
   Q_OBJECT
@@ -16,6 +20,11 @@ class PictureBox : public QWidget {
   const QImage& picture() const { return picture_; }
   // Shows `picture` and takes its size.
   void setPicture(const QImage& picture);
+
+  // Draws `overlay` over the picture with a white pen in difference mode,
+  // which inverts what lies below as an XOR pen would, until hidden.
+  void showInverted(std::function<void(QPainter&)> overlay);
+  void hideInverted();
 
   // The inverted rectangle between two corners, outline only.
   void showRubberBand(QRect rectangle, Qt::PenStyle style);
@@ -40,5 +49,5 @@ class PictureBox : public QWidget {
  private:
   QImage picture_;
   std::optional<QRect> rubberBand_;
-  Qt::PenStyle rubberBandStyle_ = Qt::SolidLine;
+  std::function<void(QPainter&)> overlay_;
 };

@@ -1,10 +1,10 @@
-#include "tools/frm_pic.h"
+#include "tools/texture_preview_pane.h"
 
 #include <QImageReader>
 #include <QPainter>
 
-#include "main_window/picture_box.h"
 #include "state/tiling.h"
+#include "widgets/picture_box.h"
 
 namespace {
 
@@ -28,24 +28,24 @@ QImage readCorner(const QString& path) {
 
 }  // namespace
 
-FrmPic::FrmPic(QWidget* parent) : QWidget(parent) {
+TexturePreviewPane::TexturePreviewPane(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("frmPic"));
-  Picture2 = new PictureBox(this);
-  Picture2->setObjectName(QStringLiteral("Picture2"));
+  strip_ = new PictureBox(this);
+  strip_->setObjectName(QStringLiteral("Picture2"));
   setMinimumHeight(stripSize.height());
   redraw();
 }
 
-void FrmPic::LoadImage(const QString& mfile) {
-  Picture1 = readCorner(mfile);
+void TexturePreviewPane::LoadImage(const QString& path) {
+  shownCorner_ = readCorner(path);
   redraw();
 }
 
-void FrmPic::redraw() {
+void TexturePreviewPane::redraw() {
   QImage strip(stripSize, QImage::Format_RGB888);
   strip.fill(palette().color(QPalette::Window));
-  tileOver(strip, Picture1);
-  Picture2->setPicture(strip);
+  tileOver(strip, shownCorner_);
+  strip_->setPicture(strip);
 }
 
-void FrmPic::resizeEvent(QResizeEvent*) { Picture2->move(width() - Picture2->width(), 0); }
+void TexturePreviewPane::resizeEvent(QResizeEvent*) { strip_->move(width() - strip_->width(), 0); }
