@@ -49,6 +49,7 @@ FrmMain::FrmMain(const QString& programFolder, QWidget* parent)
   buildStatusBar();
   connectControls();
   connectMenuEntries();
+  connectStyleCommands();
   connectUndoStore();
   connectPanels();
   // A kind with nothing to draw is left alone: the preview never asks for a shape or picture.
