@@ -19,6 +19,7 @@
 #include "state/render_pipeline.h"
 
 class EngineLibrary;
+enum class WebFormat;
 class FrmDraw;
 class FrmNew;
 class FrmPicture;
@@ -28,6 +29,7 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QMenu;
+class QMimeData;
 class QToolBar;
 
 // The pointer y of `selectMaterial` by which the source kind switch restores
@@ -203,6 +205,9 @@ class FrmMain : public QMainWindow {
   void savePicture();
   void savePictureAs();
   bool saveBitmapAs(const QString& chosen);
+  bool saveWebPictureAs(const QString& chosen, WebFormat format);
+  void exportForTheWeb();
+  void offerTransparentDesign(QMimeData& clipboard);
   bool saveThroughJpegOptimiser(const QString& mode, const QString& chosenName);
   void captureWithHourglass();
   void showHelpContents();

@@ -214,7 +214,10 @@ void FrmMain::editMenuOpening() {
 void FrmMain::copyCanvas() {
   QApplication::clipboard()->clear();
   BusyPointer busy(platform());
-  QApplication::clipboard()->setImage(Pct->picture());
+  auto* content = new QMimeData;
+  content->setImageData(Pct->picture());
+  offerTransparentDesign(*content);
+  QApplication::clipboard()->setMimeData(content);
 }
 
 void FrmMain::pasteCanvas() {

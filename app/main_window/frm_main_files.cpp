@@ -8,12 +8,14 @@
 #include "main_window/frm_main.h"
 #include "output/frm_jpg.h"
 #include "output/frm_print.h"
+#include "output/web_export.h"
 #include "platform/platform.h"
 #include "state/bmp_file.h"
 #include "state/design_state.h"
 #include "state/error_report.h"
 #include "state/file_filter.h"
 #include "state/paths.h"
+#include "state/picture_formats.h"
 #include "state/picture_loading.h"
 #include "state/site_tags.h"
 #include "state/work_names.h"
@@ -21,12 +23,17 @@
 
 namespace {
 
-const QString openFilter = QStringLiteral(
-    "All compatibles files |*.bmp;*.jpg;*.jpeg;*.gif|Bitmap (*.bmp)|*.bmp|"
-    "Standard compression (*.jpg)|*.jpg;*.jpeg|Gif (*.gif)|*.gif");
-const QString saveFilter =
-    QStringLiteral("Bitmap (*.bmp)|*.bmp|Standard compression (*.jpg)|*.jpg;*.jpeg");
 constexpr int bitmapFilter = 0;
+
+// The dialog asked before overwriting the name the user typed; when the
+// extension changes, the name written is another one, so ask for that too.
+bool mayWrite(const QString& name, const QString& chosen) {
+  if (name == chosen || pathKindOf(name) == pathKind::Nothing) return true;
+  const Message replace{
+      fileNamePart(name) + QStringLiteral(" already exists.\r\nDo you want to replace it?"),
+      MessageIcon::Exclamation, MessageButtons::YesNo};
+  return platform().showMessage(replace) == MessageAnswer::Yes;
+}
 
 void recordUndoStep() {
   DesignState& state = design();
@@ -53,6 +60,7 @@ void FrmMain::connectFileCommands() {
   on("mnuFileOpen", siteTag::frmMain_mnuFileOpen_Click, &FrmMain::openPicture);
   on("mnuFileSave", siteTag::frmMain_mnuFileSave_Click, &FrmMain::savePicture);
   on("mnuFileSaveAs", siteTag::frmMain_mnuFileSaveAs_Click, &FrmMain::savePictureAs);
+  on("mnuFileExportWeb", siteTag::frmMain_mnuFileExportWeb_Click, &FrmMain::exportForTheWeb);
   on("mnuHelpContents", siteTag::frmMain_mnuHelpContents_Click, &FrmMain::showHelpContents);
   on("mnuHelpAbout", siteTag::frmMain_mnuHelpAbout_Click, &FrmMain::showAbout);
   connect(menuEntry(QStringLiteral("mnuFilePrint")), &QAction::triggered, this, [this] {
@@ -85,7 +93,7 @@ void FrmMain::openPrintPlacement() {
 void FrmMain::openPicture() {
   FileDialogRequest request;
   request.folder = programFolder_ + QStringLiteral("/inputs");
-  request.filter = qtFileFilter(openFilter);
+  request.filter = qtFileFilter(openPictureFilter());
   const QString chosen = platform().chooseFileToOpen(request);
   if (chosen.isEmpty()) return;
   recordUndoStep();
@@ -101,6 +109,10 @@ void FrmMain::savePicture() {
   const QString name = design().currentPictureName;
   if (isJpegName(name)) {
     if (!saveThroughJpegOptimiser(QStringLiteral("save"), QString())) return;
+  } else if (const std::optional<WebFormat> web = webFormatOfName(name)) {
+    // A PNG or WebP picture stays one: the canvas is written in its format.
+    recordUndoStep();
+    writeWebPicture(Pct->picture(), savedWebEncoding(*web), name);
   } else {
     recordUndoStep();
     saveBmp(Pct->picture(), name);
@@ -111,29 +123,37 @@ void FrmMain::savePicture() {
 void FrmMain::savePictureAs() {
   const QString outputs = programFolder_ + QStringLiteral("/outputs");
   FileDialogRequest request;
-  request.filter = qtFileFilter(saveFilter);
+  request.filter = qtFileFilter(savePictureFilter());
   request.folder = outputs;
   request.fileName = QStringLiteral("MyWork%1").arg(freeWorkNumber(outputs, platform()));
   const FileChoice choice = platform().chooseFileAndTypeToSave(request);
   if (choice.path.isEmpty()) return;
-  const bool saved = choice.filter == bitmapFilter
-                         ? saveBitmapAs(choice.path)
-                         : saveThroughJpegOptimiser(QStringLiteral("saveas"), choice.path);
+  const std::optional<WebFormat> web = webFormatOfSaveEntry(choice.filter);
+  bool saved = false;
+  if (choice.filter == bitmapFilter)
+    saved = saveBitmapAs(choice.path);
+  else if (web)
+    saved = saveWebPictureAs(choice.path, *web);
+  else
+    saved = saveThroughJpegOptimiser(QStringLiteral("saveas"), choice.path);
   if (saved) captureWithHourglass();
 }
 
-// The dialog asked before overwriting the name the user typed; when the
-// extension changes, the name written is another one, so ask for that too.
 bool FrmMain::saveBitmapAs(const QString& chosen) {
   const QString name = bitmapNameOf(chosen);
-  if (name != chosen && pathKindOf(name) != pathKind::Nothing) {
-    const Message replace{
-        fileNamePart(name) + QStringLiteral(" already exists.\r\nDo you want to replace it?"),
-        MessageIcon::Exclamation, MessageButtons::YesNo};
-    if (platform().showMessage(replace) != MessageAnswer::Yes) return false;
-  }
+  if (!mayWrite(name, chosen)) return false;
   design().currentPictureName = name;
   saveBmp(Pct->picture(), name);
+  return true;
+}
+
+// PNG and WebP keep the canvas losslessly; the name is the file's once it
+// is written.
+bool FrmMain::saveWebPictureAs(const QString& chosen, WebFormat format) {
+  const QString name = webNameOf(chosen, format);
+  if (!mayWrite(name, chosen)) return false;
+  writeWebPicture(Pct->picture(), savedWebEncoding(format), name);
+  design().currentPictureName = name;
   return true;
 }
 

@@ -155,7 +155,8 @@
   X(frmMain_PictureOutline_MouseDown, "/144")                         \
   X(frmMain_CmdOutline_Click, "/145")                                 \
   X(frmMain_SliderEngraved_ValueChange, "/146")                       \
-  X(frmMain_SliderEngraved_Release, "/147")
+  X(frmMain_SliderEngraved_Release, "/147")                           \
+  X(frmMain_mnuFileExportWeb_Click, "/148")
 
 namespace siteTag {
 #define VELLORO_DECLARE_SITE_TAG(name, text) inline constexpr std::string_view name = text;

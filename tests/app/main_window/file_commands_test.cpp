@@ -5,6 +5,7 @@
 #include "main_window_fixture.h"
 #include "state/bmp_file.h"
 #include "state/design_state.h"
+#include "state/picture_formats.h"
 #include "test_files.h"
 
 namespace {
@@ -33,9 +34,12 @@ TEST_F(FileCommandsTest, OpenLoadsThePictureAndUndoBringsBackThePreviousCanvas) 
   run("mnuFileOpen");
   ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
   EXPECT_EQ(seam->openRequests[0].folder, path("inputs"));
+  const bool webp = webpReadable();
   EXPECT_EQ(seam->openRequests[0].filter,
-            QStringLiteral("All compatibles files (*.bmp *.jpg *.jpeg *.gif);;Bitmap (*.bmp);;"
-                           "Standard compression (*.jpg *.jpeg);;Gif (*.gif)"));
+            QStringLiteral("All compatibles files (*.bmp *.jpg *.jpeg *.gif *.png%1);;Bitmap "
+                           "(*.bmp);;Standard compression (*.jpg *.jpeg);;Gif (*.gif);;PNG "
+                           "(*.png)%2")
+                .arg(webp ? " *.webp" : "", webp ? ";;WebP (*.webp)" : ""));
   EXPECT_EQ(window->Pct->picture().size(), QSize(40, 30));
   EXPECT_EQ(design().currentPictureName, path("inputs/red.png"));
   EXPECT_EQ(window->windowTitle(), path("inputs/red.png"));
@@ -106,7 +110,8 @@ TEST_F(FileCommandsTest, SaveAsProposesTheFirstFreeWorkNumber) {
   EXPECT_EQ(seam->saveRequests[0].folder, path("outputs"));
   EXPECT_EQ(seam->saveRequests[0].selectedFilter, 0);
   EXPECT_EQ(seam->saveRequests[0].filter,
-            QStringLiteral("Bitmap (*.bmp);;Standard compression (*.jpg *.jpeg)"));
+            QStringLiteral("Bitmap (*.bmp);;Standard compression (*.jpg *.jpeg);;PNG (*.png)%1")
+                .arg(writableWebFormats().contains(WebFormat::Webp) ? ";;WebP (*.webp)" : ""));
 }
 
 TEST_F(FileCommandsTest, SaveAsBitmapOfAJpgNameWritesTheBmpName) {
