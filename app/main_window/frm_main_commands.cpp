@@ -226,7 +226,8 @@ void FrmMain::pasteCanvas() {
   design().undo.record(design().workingFiles.canvas, platform());
   {
     BusyPointer busy(platform());
-    Pct->setPicture(pasted.convertToFormat(QImage::Format_RGB888));
+    // A pasted cut-out (a transparent PNG) lies on white, as an opened one does.
+    Pct->setPicture(opaqueOnWhite(pasted));
   }
   captureCanvas();
 }

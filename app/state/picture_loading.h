@@ -7,3 +7,7 @@
 // Transparent parts come out white. Throws a Failure: the file's own error
 // when it cannot be opened, 50003 when its content is no readable picture.
 QImage loadPicture(const QString& path);
+
+// `picture` as a 24-bit image, its transparent parts white, as loaded pictures
+// come out.
+QImage opaqueOnWhite(const QImage& picture);

@@ -180,3 +180,15 @@ TEST_F(WebOutputTest, SavingAnOpenedPngKeepsItAPng) {
   EXPECT_EQ(QImage(path("outputs/photo.png")).convertToFormat(QImage::Format_RGB888), photo);
   EXPECT_EQ(design().currentPictureName, path("outputs/photo.png"));
 }
+
+TEST_F(WebOutputTest, PastedTransparentPictureLiesOnWhite) {
+  QImage cutOut(12, 8, QImage::Format_ARGB32);
+  cutOut.fill(Qt::transparent);
+  cutOut.setPixel(3, 4, qRgba(200, 10, 20, 255));
+  QApplication::clipboard()->setImage(cutOut);
+  run("mnuEditPaste");
+  const QImage canvas = window->Pct->picture();
+  ASSERT_EQ(canvas.size(), QSize(12, 8));
+  EXPECT_EQ(canvas.pixelColor(0, 0), QColor(Qt::white));
+  EXPECT_EQ(canvas.pixelColor(3, 4), QColor(200, 10, 20));
+}
