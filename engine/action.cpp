@@ -33,7 +33,7 @@ void runAction(EngineState& state, const ActionArguments& args) {
   allocateWorkingArrays(render);
   buildGeometry(render);
   shadeSurface(render, state.texture);
-  if (args.effectType >= kEngraved && args.effectType <= kGlow)
+  if (args.effectType >= EffectType::Engraved && args.effectType <= EffectType::Glow)
     paintOuterEffect(render, state.texture);
   smoothEdges(render);
   storeLayer(state.slots, render);

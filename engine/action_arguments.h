@@ -1,23 +1,12 @@
-// The 36 arguments of ACTION, by role.
+// The 36 arguments of ACTION, by role (engine.h explains each).
 #pragma once
 
 #include <array>
 #include <cstdint>
 
+#include "design_kinds.h"
+
 namespace velloro {
-
-enum EffectType : int32_t {
-  kNoContour = 0,
-  kDropShadow = 1,
-  kCastShadow = 2,
-  kEngraved = 3,
-  kRaised = 4,
-  kOutline1 = 5,
-  kOutline2 = 6,
-  kGlow = 7,
-};
-
-enum DeformationType : int32_t { kNoDeformation = 0, kRotate = 1, kCurve = 2 };
 
 struct ActionArguments {
   uint8_t* mask = nullptr;
@@ -30,14 +19,15 @@ struct ActionArguments {
   int32_t columnOffset = 0;
   int32_t rowOffset = 0;
   int32_t smoothingSize = 0;
-  int32_t surfacePattern = 0;
-  int32_t curveAxis = 0;
-  int32_t material = 0;
-  int32_t deformationType = 0;
-  int32_t effectType = 0;
+  SurfacePatternType surfacePattern = SurfacePatternType::None;
+  CurveAxis curveAxis = CurveAxis::TopToBottom;
+  Material material = Material::Profile;
+  DeformationType deformationType = DeformationType::None;
+  EffectType effectType = EffectType::NoContour;
   int32_t deformationAmount = 0;
   int32_t effectAmount = 0;
-  // Effect colour red/green/blue for types 5..7; shadow parameters for 1 and 2.
+  // Effect colour red/green/blue for outlines and glow; shadow parameters for
+  // the two shadows.
   int32_t effectValue1 = 0;
   int32_t effectValue2 = 0;
   int32_t effectValue3 = 0;

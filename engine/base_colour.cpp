@@ -12,7 +12,7 @@ BaseColour::BaseColour(const Render& render, const TextureTile& texture)
       maskRows_(render.args.maskRows),
       fill_{render.args.fillBlue, render.args.fillGreen, render.args.fillRed},
       source_(Source::kFill) {
-  if (render.args.layerSlot == kPictureSlot && render.args.material == 0) {
+  if (render.args.layerSlot == kPictureSlot && render.args.material == Material::Profile) {
     source_ = Source::kPlaced;
   } else if (texture.isSet()) {
     source_ = Source::kTiled;

@@ -63,7 +63,7 @@ ContentBox contentOf(const LayerSlot& slot) {
 // first two columns, so content there keeps all columns.
 Region sampledRegion(const LayerSlot& slot, const ContentBox& content) {
   Region sampled = slot.region;
-  if (slot.effectType == kEngraved) return sampled;
+  if (slot.effectType == EffectType::Engraved) return sampled;
   sampled.startRow =
       static_cast<int32_t>(std::max<int64_t>(sampled.startRow, content.firstRow - 1));
   sampled.endRow = static_cast<int32_t>(std::min<int64_t>(sampled.endRow, content.lastRow + 1));
@@ -86,8 +86,9 @@ class SlotPainter {
         outputStride_(args.outputStride),
         outputRows_(args.outputRows),
         width_(slot.maskStride / 3),
-        castsShadow_(slot.effectType == kDropShadow || slot.effectType == kCastShadow),
-        engraved_(slot.effectType == kEngraved),
+        castsShadow_(slot.effectType == EffectType::DropShadow ||
+                     slot.effectType == EffectType::CastShadow),
+        engraved_(slot.effectType == EffectType::Engraved),
         shadowStrength_(2 * (slot.effectAmount / 100.0)) {}
 
   void paint() {
@@ -162,7 +163,8 @@ class SlotPainter {
     double z = 0;
     for (size_t k = 0; k < s.weighted; ++k) z += s.weights[k] * (depth[s.cells[k]] / 255.0);
     double f = 1 - shadowStrength_ * std::min(std::pow(z, 0.6), 0.4);
-    if (slot_.effectType == kCastShadow) f = 1 - (1 - f) * (1 - mappedRow / slot_.maskRows);
+    if (slot_.effectType == EffectType::CastShadow)
+      f = 1 - (1 - f) * (1 - mappedRow / slot_.maskRows);
     if (std::isnan(f)) return;
     for (size_t k = 0; k < 3; ++k) pixel[k] = truncateToByte(pixel[k] * f);
   }
@@ -245,7 +247,7 @@ void compositeSlots(LayerSlots& slots, const ActionArguments& args) {
     if (slot == nullptr || !slot->valid) continue;
     const ContentBox content = contentOf(*slot);
     // A layer with nothing set changes no pixel, unless it engraves.
-    if (content.empty() && slot->effectType != kEngraved) continue;
+    if (content.empty() && slot->effectType != EffectType::Engraved) continue;
     SlotPainter(*slot, sampledRegion(*slot, content), args).paint();
   }
 }

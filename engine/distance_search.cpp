@@ -240,7 +240,7 @@ void computeDistances(Render& render) {
 
   // Background beyond the outer effect's reach keeps the no-point distance:
   // nothing reads it.
-  if (render.args.effectType > kCastShadow) {
+  if (render.args.effectType > EffectType::CastShadow) {
     const double reach = outerEffectReach(render.args) * g.scale;
     search.forEachBlockPixel(
         false, reach < 0 ? -1.0 : reach * reach,

@@ -20,15 +20,16 @@ double amountOf(const ActionArguments& args) { return std::max(args.effectAmount
 }  // namespace
 
 double backgroundLightReach(const ActionArguments& args) {
-  if (args.effectType != kRaised || args.effectAmount == 0) return -1;
+  if (args.effectType != EffectType::Raised || args.effectAmount == 0) return -1;
   return withMargin(std::sqrt(kLargestRaisedReach2 * amountOf(args)));
 }
 
 double outerEffectReach(const ActionArguments& args) {
-  if (args.effectType < kEngraved || args.effectAmount == 0) return -1;
+  if (args.effectType < EffectType::Engraved || args.effectAmount == 0) return -1;
   // Raised also reads the light of the pixels around those it paints.
-  if (args.effectType == kRaised) return backgroundLightReach(args) + kLightWindowReach;
-  if (args.effectType == kEngraved) return withMargin(std::sqrt(kLargestReach2 * amountOf(args)));
+  if (args.effectType == EffectType::Raised) return backgroundLightReach(args) + kLightWindowReach;
+  if (args.effectType == EffectType::Engraved)
+    return withMargin(std::sqrt(kLargestReach2 * amountOf(args)));
   return withMargin(std::sqrt(kLargestReach2));
 }
 

@@ -1,5 +1,45 @@
 // The relief engine's four entry points. Pictures are 24-bit rows (blue,
-// green, red), bottom row first, at the stride given in bytes.
+// green, red), bottom row first, at the stride given in bytes. The engine
+// trusts no argument: every buffer access is clamped to the buffer it names.
+//
+// ACTION's 36 arguments, in order (all 32-bit; design_kinds.h names the
+// enumerated ones, action_arguments.h holds them by name):
+//   1 mask          the element's mask; byte 0 below 128 is inside (dark).
+//                   Single-pixel gaps in its rows are filled in place.
+//   2 source        the background picture, read only.
+//   3 output        receives the source with every valid layer; same stride
+//                   and rows as the source.
+//   4 maskStride    bytes per mask row (3 x width, BMP-padded); width is
+//                   stride / 3. Below 12 (4 pixels) only the copy is made.
+//   5 maskRows      mask rows H, > 0.
+//   6 outputStride  bytes per output row, > 0.
+//   7 outputRows    output rows, > 0.
+//   8 columnOffset  pixels; mask column = output column - offset.
+//   9 rowOffset     pixels; mask row = output row + offset + H - output rows.
+//                   Shape and picture masks carry a 32-pixel margin, so the
+//                   caller passes both offsets already reduced by 32.
+//  10 smoothingSize the font size: below 100, 100..199, 200 and above smooth
+//                   the outline in 2, 3 or 4 steps.
+//  11 surfacePattern SurfacePatternType 0..3; no profile curve outside it.
+//  12 curveAxis     CurveAxis 0..2; any other value shades at the constant 0.5.
+//  13 material      Material 0..7 (6 steel, 7 gold); others shade by depth.
+//  14 deformationType DeformationType 0..2.
+//  15 effectType    EffectType 0..7.
+//  16 deformationAmount percent 0..100; 50 leaves "Curve" straight.
+//  17 effectAmount  percent 0..100: the effect's width for Engraved..Glow,
+//                   the shadow's strength for the two shadows.
+//  18 effectValue1  red 0..255 for Outline1, Outline2 and Glow; offset X 0..100
+//                   for DropShadow; height 0..100 for CastShadow.
+//  19 effectValue2  green 0..255 (outlines, glow); offset Y 0..100 for
+//                   DropShadow; orientation 0..100 for CastShadow.
+//  20 effectValue3  blue 0..255 (outlines, glow); unused otherwise.
+//  21-23 fillRed, fillGreen, fillBlue  0..255; also the base of Raised.
+//  24 layerSlot     1, 2 or 3 (the SourceKind number); the slot this render
+//                   replaces. Slots 2 and 3 process the element's bounding box
+//                   widened by 32 pixels, slot 1 the whole mask.
+//  25-30 x1..x6     profile curve knot positions 0..255, increasing.
+//  31-36 y1..y6     profile curve knot values 0..255.
+// Every render of a layer is TEXTURE, then ACTION, then DESTRUCTION.
 #pragma once
 
 #include <cstdint>

@@ -36,15 +36,15 @@ LayerMapping::LayerMapping(const LayerSlot& slot, const Region& sampled, int32_t
       centreRow_(slot.maskRows / 2),
       centreColumn_(slot.maskStride / 6) {
   const int32_t amount = snappedAmount(slot.deformationAmount);
-  const bool deforms =
-      deformation_ == kRotate || (deformation_ == kCurve && amount != kNeutralAmount);
-  if (!deforms) deformation_ = kNoDeformation;
-  if (deformation_ == kRotate) {
+  const bool deforms = deformation_ == DeformationType::Rotate ||
+                       (deformation_ == DeformationType::Curve && amount != kNeutralAmount);
+  if (!deforms) deformation_ = DeformationType::None;
+  if (deformation_ == DeformationType::Rotate) {
     turn_ = (1 + 5 * std::floor(0.72 * amount) / 180) * kPi;
     turnCosine_ = std::cos(turn_);
     turnSine_ = std::sin(turn_);
   }
-  if (deformation_ == kCurve) {
+  if (deformation_ == DeformationType::Curve) {
     curvature_ = 100.0 / (4 * floorHalf(amount) - 100);
     arcScale_ = std::fabs(curvature_);
     arcRadius_ = arcScale_ * centreColumn_ / kPi;
@@ -54,7 +54,8 @@ LayerMapping::LayerMapping(const LayerSlot& slot, const Region& sampled, int32_t
   const int64_t rowsOfMask = slot.maskRows;
   dropRow_ = static_cast<double>((static_cast<int64_t>(slot.shadow2) - 50) * rowsOfMask) * 0.005;
   dropColumn_ = static_cast<double>((50 - static_cast<int64_t>(slot.shadow1)) * rowsOfMask) * 0.005;
-  const double orientation = slot.deformationType == kRotate ? 3.6 * slot.shadow2 : slot.shadow2;
+  const double orientation =
+      slot.deformationType == DeformationType::Rotate ? 3.6 * slot.shadow2 : slot.shadow2;
   const double castAngle = (1 + orientation / 180) * kPi;
   castCosine_ = std::cos(castAngle);
   castSine_ = std::sin(castAngle);
@@ -67,13 +68,13 @@ LayerMapping::LayerMapping(const LayerSlot& slot, const Region& sampled, int32_t
   region_ = {sampled.startRow - 2.0, sampled.endRow + 1.0, sampled.startColumn - 2.0,
              sampled.endColumn + 2.0};
   reach_ = region_;
-  if (effectType_ == kDropShadow) {
+  if (effectType_ == EffectType::DropShadow) {
     reach_ = {std::min(region_.firstRow, region_.firstRow - dropRow_),
               std::max(region_.lastRow, region_.lastRow - dropRow_),
               std::min(region_.firstColumn, region_.firstColumn - dropColumn_),
               std::max(region_.lastColumn, region_.lastColumn - dropColumn_)};
   }
-  if (effectType_ == kCastShadow) {
+  if (effectType_ == EffectType::CastShadow) {
     constexpr double kInfinity = std::numeric_limits<double>::infinity();
     reach_ = {-kInfinity, kInfinity, -kInfinity, kInfinity};
   }
@@ -82,8 +83,8 @@ LayerMapping::LayerMapping(const LayerSlot& slot, const Region& sampled, int32_t
 ColumnSpan LayerMapping::startRow(int32_t row, int32_t columns) {
   rowY_ = row + rowShift_;
   switch (deformation_) {
-    case kRotate: return turnedSpan(columns);
-    case kCurve: return bentSpan(columns);
+    case DeformationType::Rotate: return turnedSpan(columns);
+    case DeformationType::Curve: return bentSpan(columns);
     default: return straightSpan(columns);
   }
 }
@@ -97,8 +98,9 @@ ColumnSpan LayerMapping::straightSpan(int32_t columns) {
                               columns);
   };
   ColumnSpan span = shifted(rowY_, 0);
-  if (effectType_ == kDropShadow) span = unite(span, shifted(rowY_ + dropRow_, dropColumn_));
-  if (effectType_ == kCastShadow) {
+  if (effectType_ == EffectType::DropShadow)
+    span = unite(span, shifted(rowY_ + dropRow_, dropColumn_));
+  if (effectType_ == EffectType::CastShadow) {
     const double length = -rowY_ / castCosine_;
     castRow_ = std::pow(length, castExponent_);
     castShift_ = length * castSine_;
@@ -185,8 +187,9 @@ LayerPoint LayerMapping::bent(double y, double x) const {
 }
 
 LayerPoint LayerMapping::shadowPoint(LayerPoint deformed) const {
-  if (effectType_ == kDropShadow) return {deformed.row + dropRow_, deformed.column + dropColumn_};
-  if (deformation_ == kNoDeformation) return {castRow_, deformed.column + castShift_};
+  if (effectType_ == EffectType::DropShadow)
+    return {deformed.row + dropRow_, deformed.column + dropColumn_};
+  if (deformation_ == DeformationType::None) return {castRow_, deformed.column + castShift_};
   const double length = -deformed.row / castCosine_;
   return {std::pow(length, castExponent_), deformed.column + length * castSine_};
 }

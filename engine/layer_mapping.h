@@ -54,8 +54,8 @@ class LayerMapping {
   LayerPoint layerPoint(int32_t column) const {
     const double x = column - columnOffset_;
     switch (deformation_) {
-      case kRotate: return rotated(rowY_, x);
-      case kCurve: return bent(rowY_, x);
+      case DeformationType::Rotate: return rotated(rowY_, x);
+      case DeformationType::Curve: return bent(rowY_, x);
       default: return {rowY_, x};
     }
   }
@@ -72,8 +72,8 @@ class LayerMapping {
   LayerPoint rotated(double y, double x) const;
   LayerPoint bent(double y, double x) const;
 
-  int32_t deformation_;  // after the neutral amounts are folded in
-  int32_t effectType_;
+  DeformationType deformation_;  // after the neutral amounts are folded in
+  EffectType effectType_;
   double rowShift_;  // output row to layer row
   double columnOffset_;
   double rows_;   // H_s

@@ -14,8 +14,8 @@ struct LayerSlot {
   int32_t maskStride = 0;
   int32_t columnOffset = 0;
   int32_t rowOffset = 0;
-  int32_t deformationType = 0;
-  int32_t effectType = 0;
+  DeformationType deformationType = DeformationType::None;
+  EffectType effectType = EffectType::NoContour;
   int32_t deformationAmount = 0;
   int32_t effectAmount = 0;
   int32_t shadow1 = 0;  // shadow offset X / height

@@ -48,14 +48,18 @@ class OuterEffect {
     limit_ = reachLimit(g_);
     if (limit_ <= 0) return;
     switch (render_.args.effectType) {
-      case kEngraved: forEachPixelInReach([&](const EffectPixel& p) { engrave(p); }); break;
-      case kRaised:
+      case EffectType::Engraved:
+        forEachPixelInReach([&](const EffectPixel& p) { engrave(p); });
+        break;
+      case EffectType::Raised:
         limit_ = std::min(limit_, kMaximumRaisedReach);
         forEachPixelInReach([&](const EffectPixel& p) { raise(p); });
         break;
-      case kOutline1: forEachPixelInReach([&](const EffectPixel& p) { outline(p); }); break;
-      case kOutline2: forEachPixelInReach([&](const EffectPixel& p) { ring(p); }); break;
-      case kGlow: forEachPixelInReach([&](const EffectPixel& p) { glow(p); }); break;
+      case EffectType::Outline1:
+        forEachPixelInReach([&](const EffectPixel& p) { outline(p); });
+        break;
+      case EffectType::Outline2: forEachPixelInReach([&](const EffectPixel& p) { ring(p); }); break;
+      case EffectType::Glow: forEachPixelInReach([&](const EffectPixel& p) { glow(p); }); break;
       default: break;
     }
   }

@@ -38,7 +38,7 @@ double ripple(int32_t row, int32_t column) {
   return rippleTable()[wrap(row, kRipplePeriod)][wrap(column, kRipplePeriod)];
 }
 
-SurfacePattern::SurfacePattern(int32_t pattern) : pattern_(pattern) {}
+SurfacePattern::SurfacePattern(SurfacePatternType pattern) : pattern_(pattern) {}
 
 int32_t SurfacePattern::randomBetween(int32_t low, int32_t high) {
   return low + static_cast<int32_t>(random_() % static_cast<uint32_t>(high - low + 1));
@@ -46,7 +46,7 @@ int32_t SurfacePattern::randomBetween(int32_t low, int32_t high) {
 
 double SurfacePattern::valueAt(int32_t row, int32_t column) {
   switch (pattern_) {
-    case kStreaks: {
+    case SurfacePatternType::Streaks: {
       int32_t& entry =
           streaks_[static_cast<size_t>(wrap(column, static_cast<int32_t>(streaks_.size())))];
       streakSum_ -= entry;
@@ -54,7 +54,7 @@ double SurfacePattern::valueAt(int32_t row, int32_t column) {
       streakSum_ += entry;
       return 0.025 * streakSum_;
     }
-    case kGrain: return randomBetween(0, 40) * 0.01 + 0.3;
+    case SurfacePatternType::Grain: return randomBetween(0, 40) * 0.01 + 0.3;
     default: {
       const double w =
           ripple(row, column) + ripple(row + 5, column + 5) + ripple(row + 7, column + 7) - 0.75;
@@ -64,7 +64,9 @@ double SurfacePattern::valueAt(int32_t row, int32_t column) {
 }
 
 double SurfacePattern::apply(double profile, int32_t row, int32_t column) {
-  if (pattern_ != kStreaks && pattern_ != kGrain && pattern_ != kRipples) return profile;
+  if (pattern_ != SurfacePatternType::Streaks && pattern_ != SurfacePatternType::Grain &&
+      pattern_ != SurfacePatternType::Ripples)
+    return profile;
   const double w = valueAt(row, column);
   if (w < 0.5) return 2 * w * profile;
   return 1 - 2 * (1 - w) * (1 - profile);

@@ -5,13 +5,13 @@
 #include <cstdint>
 #include <random>
 
-namespace velloro {
+#include "design_kinds.h"
 
-enum SurfacePatternType : int32_t { kNoPattern = 0, kStreaks = 1, kGrain = 2, kRipples = 3 };
+namespace velloro {
 
 class SurfacePattern {
  public:
-  explicit SurfacePattern(int32_t pattern);
+  explicit SurfacePattern(SurfacePatternType pattern);
 
   // Overlays the pattern's value at mask pixel (row, column) on the
   // profile value; the pixels come row by row, left to right.
@@ -21,7 +21,7 @@ class SurfacePattern {
   double valueAt(int32_t row, int32_t column);
   int32_t randomBetween(int32_t low, int32_t high);
 
-  int32_t pattern_;
+  SurfacePatternType pattern_;
   std::minstd_rand random_;
   std::array<int32_t, 40> streaks_{};  // shared by all rows, one entry per column mod 40
   int32_t streakSum_ = 0;

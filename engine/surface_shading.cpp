@@ -14,8 +14,6 @@
 namespace velloro {
 namespace {
 
-enum CurveAxis : int32_t { kTopToBottom = 0, kLeftToRight = 1, kCentreToEdge = 2 };
-
 class SurfaceShader {
  public:
   SurfaceShader(Render& render, const TextureTile& texture)
@@ -23,10 +21,11 @@ class SurfaceShader {
         g_(render.geometry),
         base_(render, texture),
         pattern_(render.args.surfacePattern),
-        material_(materialShader(render.args.material)) {
+        material_(materialShader(toInt(render.args.material))) {
     // Without a profile curve every lookup runs on zero knots.
-    const int32_t pattern = render.args.surfacePattern;
-    if (pattern >= kNoPattern && pattern <= kRipples) profile_ = profileSpline(render.args);
+    const SurfacePatternType pattern = render.args.surfacePattern;
+    if (pattern >= SurfacePatternType::None && pattern <= SurfacePatternType::Ripples)
+      profile_ = profileSpline(render.args);
   }
 
   void shade() {
@@ -44,10 +43,10 @@ class SurfaceShader {
   double profileParameter(int32_t c, double verticalFraction, double depthTerm) const {
     const BoundingBox& box = g_.box;
     switch (render_.args.curveAxis) {
-      case kTopToBottom: return 1 - verticalFraction;
-      case kLeftToRight:
+      case CurveAxis::TopToBottom: return 1 - verticalFraction;
+      case CurveAxis::LeftToRight:
         return static_cast<double>(c - box.minColumn) / (box.maxColumn - box.minColumn);
-      case kCentreToEdge: return depthTerm;
+      case CurveAxis::CentreToEdge: return depthTerm;
       default: return 0.5;
     }
   }

@@ -27,7 +27,10 @@ constexpr int tabStripHeight = 106;
 }  // namespace
 
 FrmMain::FrmMain(const QString& programFolder, QWidget* parent)
-    : QMainWindow(parent), programFolder_(programFolder), engine_(&engineLibrary()) {
+    : QMainWindow(parent),
+      programFolder_(programFolder),
+      ownEngine_(QCoreApplication::applicationDirPath() + QStringLiteral("/libVelloro.so")),
+      engine_(&ownEngine_) {
   setObjectName(QStringLiteral("frmMain"));
   central_ = new QWidget(this);
   setCentralWidget(central_);

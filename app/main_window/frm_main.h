@@ -16,9 +16,9 @@
 #include "main_window/curve_editor.h"
 #include "main_window/source_frame.h"
 #include "main_window/tab_panels.h"
+#include "state/engine_library.h"
 #include "state/render_pipeline.h"
 
-class EngineLibrary;
 enum class WebFormat;
 class FrmDraw;
 class FrmNew;
@@ -67,6 +67,7 @@ class FrmMain : public QMainWindow {
 
   // The relief engine that Draw uses; the program's own unless replaced.
   void useEngine(EngineLibrary& engine) { engine_ = &engine; }
+  EngineLibrary& engine() const { return *engine_; }
 
   const QString& programFolder() const { return programFolder_; }
 
@@ -99,13 +100,13 @@ class FrmMain : public QMainWindow {
   void sizeListValidated();
   void validateFontSize();
   void fontDialog();
-  void selectSource(int index, Qt::MouseButton button);
+  void selectSource(SourceKind kind, Qt::MouseButton button);
   void draw();
   void effectListClicked();
 
   // The tools of the Tools menu. The shape drawing tool is made at its first
   // opening and stays loaded, hidden between openings; none before.
-  void showSourceTool(int index, Qt::MouseButton button);
+  void showSourceTool(SourceKind kind, Qt::MouseButton button);
   FrmDraw* shapeTool() const;
   void showSymbols();
   // The ellipse ratio dialog, modal, for the tools' ellipses.
@@ -172,7 +173,7 @@ class FrmMain : public QMainWindow {
 
   void toggleFontAttribute(const QString& key);
   void setCropMode(bool on);
-  void switchSourceKind(int previousKind);
+  void switchSourceKind(SourceKind previousKind);
   void connectPanels();
   QString curvesFolder() const;
   void setFillColour(const QColor& colour);
@@ -180,13 +181,13 @@ class FrmMain : public QMainWindow {
   void showTexture(const QString& path);
   void keepMaterialCurve();
   void loadMaterialCurve(int material);
-  void showEffectControls(int effect);
+  void showEffectControls(EffectType effect);
   void updateShadowLabels(int k);
   void warnNoContour();
   void pickOutlineColour(Qt::MouseButtons buttons, QPoint at);
   void takeOutlineColour(const QColor& colour);
   void updateDeformationLabel();
-  void showSourceHint(int index, Qt::MouseButton button);
+  void showSourceHint(SourceKind kind, Qt::MouseButton button);
   void renderDesign();
   void refreshDesignFrameSize();
   bool insideDesignFrame(QPoint at, QPoint offset = {}) const;
@@ -215,6 +216,8 @@ class FrmMain : public QMainWindow {
   void closeSequence();
 
   QString programFolder_;
+  // The engine beside the executable, loaded at its first use.
+  EngineLibrary ownEngine_;
   EngineLibrary* engine_;
   QWidget* central_;
   QHash<QString, QAction*> toolButtons_;

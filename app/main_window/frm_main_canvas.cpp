@@ -53,7 +53,7 @@ void FrmMain::renderDesign() {
   DesignState& state = design();
   if (!sourceReady(state, platform())) return;
   // The canvas keeps its picture until the render succeeds.
-  Pct->setPicture(::renderDesign(state, frmTxt().Picture1.picture, panelReadings(),
+  Pct->setPicture(::renderDesign(state, design().textPicture.picture, panelReadings(),
                                  engine_->entryPoints(), platform()));
 }
 
@@ -63,15 +63,15 @@ void FrmMain::refreshDesignFrameSize() {
   DesignFrame& frame = design().designFrame;
   QSize size;
   switch (design().sourceKind) {
-    case sourceKind::Text: {
-      const QSizeF text = frmTxt().Picture1.textSize(Frame1->Text1->text());
+    case SourceKind::Text: {
+      const QSizeF text = design().textPicture.textSize(Frame1->Text1->text());
       size = QSize(roundHalfEven(text.width()), roundHalfEven(text.height()));
       break;
     }
-    case sourceKind::Shape:
+    case SourceKind::Shape:
       if (const FrmDraw* tool = shapeTool()) size = tool->Picture1->picture().size();
       break;
-    case sourceKind::Picture:
+    case SourceKind::Picture:
       if (const FrmPicture* tool = pictureTool()) size = tool->Picture2->picture().size();
       break;
   }
@@ -177,7 +177,7 @@ void FrmMain::dropFrame(Qt::MouseButton button, QPoint at) {
   frame.top = at.y() + frame.top - anchor.y();
   anchor = at;
   const DesignState& state = design();
-  if (state.kindSettings[state.sourceKind][kindColumn::Available] != 0) draw();
+  if (state.kindSettings[state.sourceKind].available) draw();
 }
 
 void FrmMain::askAndCrop() {

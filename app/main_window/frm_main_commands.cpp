@@ -123,11 +123,11 @@ void FrmMain::connectMenuEntries() {
      [] { design().undo.undo(design().workingFiles.canvas, platform()); });
   on("mnuEditRedo", siteTag::frmMain_mnuEditRedo_Click, [] { design().undo.redo(); });
   on("mnuToolsPicture", siteTag::frmMain_mnuToolsPicture_Click, [this] {
-    selectSource(sourceKind::Picture, Qt::NoButton);
+    selectSource(SourceKind::Picture, Qt::NoButton);
     showPictureTool();
   });
   on("mnuToolsDrawing", siteTag::frmMain_mnuToolsDrawing_Click,
-     [this] { selectSource(sourceKind::Shape, Qt::NoButton); });
+     [this] { selectSource(SourceKind::Shape, Qt::NoButton); });
   on("mnuToolsSymbols", siteTag::frmMain_mnuToolsSymbols_Click, [this] { showSymbols(); });
   connect(menuEntry(QStringLiteral("mnucrop")), &QAction::triggered, this,
           &FrmMain::cropModeClicked);
@@ -141,7 +141,7 @@ void FrmMain::connectMenuEntries() {
 // after the source selection has made the picture the source.
 void FrmMain::connectPictureTool() {
   connect(Frame1, &SourceFrame::sourcePressed, this, [this](int index, Qt::MouseButton button) {
-    if (index == sourceKind::Picture && button != Qt::LeftButton)
+    if (SourceKind{index} == SourceKind::Picture && button != Qt::LeftButton)
       runTrapped(platform(), siteTag::frmMain_Option4_MouseDown, [this] { showPictureTool(); });
   });
 }

@@ -2,14 +2,15 @@
 // deformation type itself is read from the options at Draw.
 #include <QLabel>
 
-#include "main_window/effect_labels.h"
 #include "main_window/frm_main.h"
 #include "platform/platform.h"
 #include "state/error_report.h"
+#include "state/outside_effects.h"
 #include "state/site_tags.h"
 
 void FrmMain::updateDeformationLabel() {
-  const auto text = deformationLabel(panels->selectedDeformation(), panels->SliderDeform->Value());
+  const auto text = deformationLabel(velloro::DeformationType{panels->selectedDeformation()},
+                                     panels->SliderDeform->Value());
   if (text) panels->LabelDef2->setText(*text);
 }
 

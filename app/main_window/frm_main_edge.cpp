@@ -27,12 +27,12 @@ QString FrmMain::curvesFolder() const { return programFolder_ + QStringLiteral("
 void FrmMain::selectMaterial(int index, int pointerY) {
   runTrapped(platform(), siteTag::frmMain_Picture3_MouseDown, [&] {
     DesignState& state = design();
-    state.fillColour = loadColour(state.kindSettings[state.sourceKind], kindColumn::FillRed);
+    state.fillColour = state.kindSettings[state.sourceKind].fillColour;
     if (pointerY != restoreMaterialY) {
       keepMaterialCurve();
       state.material = index;
     }
-    state.curveAxis = state.curveAxisTable[state.sourceKind][materialGroup(index)];
+    state.curveAxis = keptCurveAxis(state, state.sourceKind, materialGroup(index));
     panels->selectCurveAxis(state.curveAxis);
     loadMaterialCurve(index);
     drawFillPreview();
@@ -45,7 +45,7 @@ void FrmMain::selectMaterial(int index, int pointerY) {
 void FrmMain::keepMaterialCurve() {
   DesignState& state = design();
   const int group = materialGroup(state.material);
-  state.curveAxisTable[state.sourceKind][group] = state.curveAxis;
+  keptCurveAxis(state, state.sourceKind, group) = state.curveAxis;
   try {
     QDir().mkpath(curvesFolder());
     writeCurveFile(curvesFolder() + '/' + storedCurveName(state.sourceKind, group), state.curve);

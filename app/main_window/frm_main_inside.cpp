@@ -12,7 +12,6 @@
 #include "state/picture_loading.h"
 #include "state/render_pipeline.h"
 #include "state/site_tags.h"
-#include "state/texture_window.h"
 #include "tools/open_picture_dialog.h"
 
 namespace {
@@ -21,7 +20,7 @@ constexpr int moreCommand = 0;
 
 QString textureToStartFrom(const DesignState& state) {
   if (!state.textureNames[state.sourceKind].isEmpty()) return state.textureNames[state.sourceKind];
-  for (int kind : {sourceKind::Text, sourceKind::Shape, sourceKind::Picture})
+  for (SourceKind kind : sourceKinds)
     if (!state.textureNames[kind].isEmpty()) return state.textureNames[kind];
   return {};
 }
@@ -85,7 +84,7 @@ void FrmMain::loadTextureCommand() {
 // picture leaves the texture of the kind as it was.
 void FrmMain::showTexture(const QString& path) {
   QImage texture = loadPicture(path);
-  frmTexture().Picture1 = texture;
+  design().texturePicture = texture;
   panels->showTexturePreview(texture);
   loadTexture(design(), texture);
 }

@@ -3,17 +3,17 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "main_window/effect_labels.h"
 #include "main_window/frm_main.h"
 #include "main_window/panel_pictures.h"
 #include "platform/platform.h"
 #include "state/design_state.h"
 #include "state/error_report.h"
+#include "state/outside_effects.h"
 #include "state/site_tags.h"
 
 namespace {
 
-bool noContour() { return design().effectType == effectType::NoContour; }
+bool noContour() { return design().effectType == EffectType::NoContour; }
 
 QColor shown(const Rgb& colour) { return QColor(colour.red, colour.green, colour.blue); }
 
@@ -21,24 +21,24 @@ QColor shown(const Rgb& colour) { return QColor(colour.red, colour.green, colour
 
 // The sliders are set by then; the frame, the labels and the colour button
 // follow the effect.
-void FrmMain::showEffectControls(int effect) {
+void FrmMain::showEffectControls(EffectType effect) {
   const DesignState& state = design();
-  if (effect == effectType::DropShadow || effect == effectType::CastShadow) {
+  const OutsideEffect& described = outsideEffect(effect);
+  if (described.sliders == SliderGroup::Shadow) {
     updateShadowLabels(2);
     updateShadowLabels(3);
-  } else if (effect == effectType::Outline1 || effect == effectType::Outline2) {
-    panels->paintOutlineButton(shown(state.outlineColour));
-    panels->LabelOutline1->setText(QStringLiteral("O. width :"));
-  } else if (effect == effectType::Glow) {
-    panels->paintOutlineButton(shown(state.glowColour));
-    panels->LabelOutline1->setText(QStringLiteral("G. width :"));
+  } else if (described.sliders == SliderGroup::Outline) {
+    const bool glow = described.colour == EffectColour::Glow;
+    panels->paintOutlineButton(shown(glow ? state.glowColour : state.outlineColour));
+    panels->LabelOutline1->setText(QString::fromUtf8(described.widthCaption));
   }
   panels->showEffectFrame(effect);
 }
 
 void FrmMain::updateShadowLabels(int k) {
   runTrapped(platform(), siteTag::frmMain_UpdateShadowPanel, [&] {
-    const auto labels = shadowLabels(k, panels->MirelSlider1[k]->Value(), design().effectType);
+    const auto labels =
+        shadowLabels(k, panels->MirelSlider1[k]->Value(), outsideEffect(design().effectType));
     if (!labels) return;
     panels->Label2[k]->setText(labels->value);
     if (labels->first) panels->Label1[1]->setText(*labels->first);
@@ -93,10 +93,11 @@ void FrmMain::takeOutlineColour(const QColor& colour) {
   panels->paintOutlineButton(colour);
   DesignState& state = design();
   const Rgb picked{colour.red(), colour.green(), colour.blue()};
-  if (state.effectType == effectType::Outline1 || state.effectType == effectType::Outline2)
-    state.outlineColour = picked;
-  else if (state.effectType == effectType::Glow)
-    state.glowColour = picked;
+  switch (outsideEffect(state.effectType).colour) {
+    case EffectColour::Outline: state.outlineColour = picked; break;
+    case EffectColour::Glow: state.glowColour = picked; break;
+    case EffectColour::None: break;
+  }
 }
 
 void FrmMain::pickOutlineColour(Qt::MouseButtons buttons, QPoint at) {

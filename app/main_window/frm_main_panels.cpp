@@ -10,49 +10,48 @@
 #include "state/error_report.h"
 #include "state/failure.h"
 #include "state/fill_preview.h"
+#include "state/outside_effects.h"
 #include "state/site_tags.h"
 #include "state/source_kind_switch.h"
 #include "state/text_picture.h"
 
 namespace {
 
-EffectSliders slidersOf(const TabPanels& panels, int effect) {
+// The design colour an effect paints with; none for effects without one.
+Rgb* effectColour(DesignState& state, const OutsideEffect& effect) {
+  switch (effect.colour) {
+    case EffectColour::Outline: return &state.outlineColour;
+    case EffectColour::Glow: return &state.glowColour;
+    case EffectColour::None: break;
+  }
+  return nullptr;
+}
+
+EffectSliders slidersOf(const TabPanels& panels, EffectType type) {
+  const OutsideEffect& effect = outsideEffect(type);
   EffectSliders sliders;
-  const DesignState& state = design();
-  switch (effect) {
-    case effectType::DropShadow:
-    case effectType::CastShadow:
+  switch (effect.sliders) {
+    case SliderGroup::Shadow:
       for (int k = 1; k <= 3; ++k) sliders.positions[k - 1] = panels.MirelSlider1[k]->Value();
       break;
-    case effectType::Engraved:
-    case effectType::Raised: sliders.positions[0] = panels.SliderEngraved->Value(); break;
-    case effectType::Glow:
-      sliders.positions[0] = panels.SliderOutline->Value();
-      sliders.colour = state.glowColour;
-      break;
-    default:
-      sliders.positions[0] = panels.SliderOutline->Value();
-      sliders.colour = state.outlineColour;
+    case SliderGroup::Engraved: sliders.positions[0] = panels.SliderEngraved->Value(); break;
+    case SliderGroup::Outline: sliders.positions[0] = panels.SliderOutline->Value(); break;
+    case SliderGroup::None: break;
   }
+  if (const Rgb* colour = effectColour(design(), effect)) sliders.colour = *colour;
   return sliders;
 }
 
-void setSliders(TabPanels& panels, int effect, const EffectSliders& sliders) {
-  DesignState& state = design();
-  switch (effect) {
-    case effectType::DropShadow:
-    case effectType::CastShadow:
+void setSliders(TabPanels& panels, EffectType type, const EffectSliders& sliders) {
+  const OutsideEffect& effect = outsideEffect(type);
+  if (Rgb* colour = effectColour(design(), effect)) *colour = sliders.colour;
+  switch (effect.sliders) {
+    case SliderGroup::Shadow:
       for (int k = 1; k <= 3; ++k) panels.MirelSlider1[k]->setValue(sliders.positions[k - 1]);
       break;
-    case effectType::Engraved:
-    case effectType::Raised: panels.SliderEngraved->setValue(sliders.positions[0]); break;
-    case effectType::Glow:
-      state.glowColour = sliders.colour;
-      panels.SliderOutline->setValue(sliders.positions[0]);
-      break;
-    default:
-      state.outlineColour = sliders.colour;
-      panels.SliderOutline->setValue(sliders.positions[0]);
+    case SliderGroup::Engraved: panels.SliderEngraved->setValue(sliders.positions[0]); break;
+    case SliderGroup::Outline: panels.SliderOutline->setValue(sliders.positions[0]); break;
+    case SliderGroup::None: break;
   }
 }
 
@@ -65,7 +64,7 @@ PanelReadings FrmMain::panelReadings() const {
   readings.outlineSlider = panels->SliderOutline->Value();
   readings.deformSlider = panels->SliderDeform->Value();
   readings.textureOption = panels->Option3[1]->isChecked();
-  readings.smoothingSize = frmTxt().Picture1.roundedFontSize();
+  readings.smoothingSize = design().textPicture.roundedFontSize();
   return readings;
 }
 
@@ -74,21 +73,21 @@ PanelReadings FrmMain::panelReadings() const {
 void FrmMain::effectListClicked() {
   runTrapped(platform(), siteTag::frmMain_List3_Click, [this] {
     DesignState& state = design();
-    const int previous = state.effectType;
-    const int chosen = std::max(0, panels->List3->currentRow());
+    const EffectType previous = state.effectType;
+    const EffectType chosen{std::max(0, panels->List3->currentRow())};
     state.effectType = chosen;
     KindRow& row = state.kindSettings[state.sourceKind];
-    if (previous != effectType::NoContour)
+    if (previous != EffectType::NoContour)
       storeEffectSliders(row, previous, slidersOf(*panels, previous));
-    if (chosen == effectType::NoContour) return;
+    if (chosen == EffectType::NoContour) return;
     setSliders(*panels, chosen, loadEffectSliders(row, chosen));
     showEffectControls(chosen);
   });
 }
 
-void FrmMain::switchSourceKind(int previousKind) {
+void FrmMain::switchSourceKind(SourceKind previousKind) {
   DesignState& state = design();
-  const int kind = state.sourceKind;
+  const SourceKind kind = state.sourceKind;
   state.fillKind = panels->Option3[1]->isChecked() ? 1 : 0;
   state.deformationAmount = panels->SliderDeform->Value();
   try {
@@ -101,14 +100,14 @@ void FrmMain::switchSourceKind(int previousKind) {
   panels->Option3[controls.fillKind == 1 ? 1 : 0]->setChecked(true);
 
   state.sourceKind = previousKind;
-  panels->List3->setCurrentRow(effectType::NoContour);
+  panels->List3->setCurrentRow(velloro::toInt(EffectType::NoContour));
   effectListClicked();
   state.sourceKind = kind;
-  state.effectType = effectType::NoContour;
-  panels->List3->setCurrentRow(controls.effectType);
+  state.effectType = EffectType::NoContour;
+  panels->List3->setCurrentRow(velloro::toInt(controls.effectType));
   effectListClicked();
 
-  panels->Option2[std::clamp(controls.deformationType, 0, 2)]->setChecked(true);
+  panels->Option2[std::clamp(velloro::toInt(controls.deformationType), 0, 2)]->setChecked(true);
   panels->SliderDeform->setValue(controls.deformationAmount);
   deformationClicked();
   // The material brings back the kind's own fill colour, its curve and its

@@ -24,7 +24,7 @@ namespace {
 constexpr double largestFontSize = 300;
 constexpr double smallestDialogFontSize = 20;
 
-TextPicture& textPicture() { return frmTxt().Picture1; }
+TextPicture& textPicture() { return design().textPicture; }
 
 void showExclamation(const QString& text) {
   platform().showMessage({text, MessageIcon::Exclamation, MessageButtons::Ok});
@@ -37,7 +37,8 @@ void FrmMain::connectControls() {
   connect(List2, &QComboBox::activated, this, &FrmMain::sizeListClicked);
   connect(List2->lineEdit(), &QLineEdit::returnPressed, this, &FrmMain::sizeListValidated);
   connect(Frame1->BtnDraw, &QPushButton::clicked, this, &FrmMain::draw);
-  connect(Frame1, &SourceFrame::sourcePressed, this, &FrmMain::selectSource);
+  connect(Frame1, &SourceFrame::sourcePressed, this,
+          [this](int index, Qt::MouseButton button) { selectSource(SourceKind{index}, button); });
   connect(panels->tabstrip1, &QTabBar::tabBarClicked, this, [this](int index) {
     panels->tabstrip1->setCurrentIndex(index);
     selectTab();
@@ -155,25 +156,25 @@ void FrmMain::fontDialog() {
   });
 }
 
-void FrmMain::selectSource(int index, Qt::MouseButton button) {
+void FrmMain::selectSource(SourceKind kind, Qt::MouseButton button) {
   runTrapped(platform(), siteTag::frmMain_Option4_MouseDown, [&] {
     DesignState& state = design();
-    const int previous = state.sourceKind;
-    Frame1->selectSource(index);
-    state.sourceKind = index;
+    const SourceKind previous = state.sourceKind;
+    Frame1->selectSource(velloro::toInt(kind));
+    state.sourceKind = kind;
     switchSourceKind(previous);
-    showSourceTool(index, button);
-    showSourceHint(index, button);
+    showSourceTool(kind, button);
+    showSourceHint(kind, button);
   });
 }
 
 // The shape and picture tools open on any press but the left one; a left
 // press on a source that has nothing yet tells how to make it.
-void FrmMain::showSourceHint(int index, Qt::MouseButton button) {
-  if (index == sourceKind::Text || button != Qt::LeftButton) return;
-  if (design().kindSettings[index][kindColumn::Available] != 0) return;
+void FrmMain::showSourceHint(SourceKind kind, Qt::MouseButton button) {
+  if (kind == SourceKind::Text || button != Qt::LeftButton) return;
+  if (design().kindSettings[kind].available) return;
   const QString text =
-      index == sourceKind::Shape
+      kind == SourceKind::Shape
           ? QStringLiteral(
                 "No shape drawn !\r\nRight-click on the \"shape\" button to call the "
                 "shape drawing tool.")
@@ -190,8 +191,8 @@ void FrmMain::draw() {
       sizeValid = true;
       return;
     }
-    design().deformationType = panels->selectedDeformation();
-    if (design().sourceKind == sourceKind::Text) textPicture().print(Frame1->Text1->text());
+    design().deformationType = DeformationType{panels->selectedDeformation()};
+    if (design().sourceKind == SourceKind::Text) textPicture().print(Frame1->Text1->text());
     renderDesign();
   });
 }

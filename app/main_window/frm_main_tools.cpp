@@ -8,8 +8,8 @@
 #include "tools/frm_symbols.h"
 
 // The source selector opens a source's tool on any press but the left one.
-void FrmMain::showSourceTool(int index, Qt::MouseButton button) {
-  if (index != sourceKind::Shape || button == Qt::LeftButton) return;
+void FrmMain::showSourceTool(SourceKind kind, Qt::MouseButton button) {
+  if (kind != SourceKind::Shape || button == Qt::LeftButton) return;
   if (!frmDraw_) {
     frmDraw_ = new FrmDraw(*this);
     frmDraw_->load();

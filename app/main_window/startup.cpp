@@ -44,14 +44,14 @@ std::unique_ptr<FrmMain> startVelloro(const QString& programFolder, Platform& pl
   DesignState& state = design();
   skipOnFailure([&] { readScreenMetrics(state); });
   skipOnFailure([&] { fillDefaults(state); });
-  skipOnFailure([&] { frmTxt().Picture1.setDotsPerInch(1440.0 / state.layoutUnitX); });
+  skipOnFailure([&] { design().textPicture.setDotsPerInch(1440.0 / state.layoutUnitX); });
   auto window = std::make_unique<FrmMain>(programFolder);
   window->load();
   skipOnFailure([&] {
     window->fillFontList();
     window->fillSizeList();
   });
-  skipOnFailure([&] { window->panels->List3->setCurrentRow(state.effectType); });
+  skipOnFailure([&] { window->panels->List3->setCurrentRow(velloro::toInt(state.effectType)); });
   skipOnFailure([&] { createStartupWorkingFiles(state.workingFiles); });
   skipOnFailure([&] { state.currentPictureName = findInputPictureName(programFolder, platform); });
   skipOnFailure([&] { window->captureCanvas(); });

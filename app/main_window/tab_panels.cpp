@@ -10,6 +10,7 @@
 
 #include "main_window/panel_pictures.h"
 #include "state/fill_preview.h"
+#include "state/outside_effects.h"
 
 namespace {
 
@@ -199,11 +200,12 @@ int TabPanels::selectedDeformation() const {
   return 0;
 }
 
-void TabPanels::showEffectFrame(int effect) {
-  if (effect == 0) return;
-  FrameShadow->setVisible(effect == 1 || effect == 2);
-  FrameEngraved->setVisible(effect == 3 || effect == 4);
-  FrameOutline->setVisible(effect >= 5);
+void TabPanels::showEffectFrame(EffectType effect) {
+  const SliderGroup group = outsideEffect(effect).sliders;
+  if (group == SliderGroup::None) return;
+  FrameShadow->setVisible(group == SliderGroup::Shadow);
+  FrameEngraved->setVisible(group == SliderGroup::Engraved);
+  FrameOutline->setVisible(group == SliderGroup::Outline);
 }
 
 void TabPanels::raisePattern(int index) {

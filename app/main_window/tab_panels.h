@@ -9,6 +9,7 @@
 #include <array>
 
 #include "main_window/picture_box.h"
+#include "state/kind_settings.h"
 #include "tools/mirel_slider.h"
 
 class QFrame;
@@ -71,7 +72,7 @@ class TabPanels : public QWidget {
   // The index of the selected `Option2` button: the deformation type.
   int selectedDeformation() const;
   // Shows the frame of an outside effect's settings.
-  void showEffectFrame(int effect);
+  void showEffectFrame(EffectType effect);
 
   // Shows surface pattern or material `index` raised, the others flat.
   void raisePattern(int index);

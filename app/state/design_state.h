@@ -10,6 +10,7 @@
 
 #include "state/curve_points.h"
 #include "state/kind_settings.h"
+#include "state/text_picture.h"
 #include "state/undo_store.h"
 
 struct DesignFrame {
@@ -54,27 +55,35 @@ struct DesignState {
   int32_t layoutUnitY = 15;
   double fontScaleFactor = 1.0;
 
-  int32_t sourceKind = sourceKind::Text;
+  SourceKind sourceKind = SourceKind::Text;
 
   // Current settings of the source kind being worked on.
   DesignFrame designFrame;
   int32_t surfacePattern = 0;
   int32_t material = 0;
   int32_t curveAxis = 0;
-  int32_t deformationType = 0;
+  DeformationType deformationType = DeformationType::None;
   int32_t deformationAmount = 0;
-  int32_t effectType = effectType::Engraved;
+  EffectType effectType = EffectType::Engraved;
   int32_t fillKind = 0;  // 0 colour, 1 texture
   Rgb fillColour{0, 0, 200};
   Rgb outlineColour{0, 0, 0};
   Rgb glowColour{0, 255, 0};
 
   KindSettingsTable kindSettings = defaultKindSettings();
-  std::array<std::array<int32_t, 5>, 5> curveAxisTable{};  // (source kind, material group)
-  std::array<QString, 5> textureNames;                     // by source kind
+  // The curve axis each kind keeps per material group (1..3, at group - 1).
+  BySourceKind<std::array<int32_t, 3>> curveAxisTable;
+  BySourceKind<QString> textureNames;
 
   CurvePoints curve;
   double ellipseRatio = 0.0;  // 0 until the ellipse ratio dialog first sets it
+
+  // The pictures that stay hidden: the text rendered as the text mask, the
+  // texture picture the texture buffer is made from, and the texture that the
+  // new-canvas dialog tiles over a new canvas.
+  TextPicture textPicture;
+  QImage texturePicture;
+  QImage projectionPicture;
 
   WorkingFiles workingFiles;
   QString currentPictureName;
@@ -83,7 +92,8 @@ struct DesignState {
   UndoStore undo;
 };
 
-// The program-wide design state.
+// The program-wide design state. A fresh DesignState assigned to it starts
+// the design over, hidden pictures included.
 DesignState& design();
 
 // Sets the layout units from the screen's logical dots per inch (15 twips

@@ -1,7 +1,5 @@
 #include "state/engine_library.h"
 
-#include <QCoreApplication>
-
 #include "state/failure.h"
 
 namespace {
@@ -17,6 +15,17 @@ Function resolved(QLibrary& library, const char* name) {
 }
 
 }  // namespace
+
+void callAction(const EngineEntryPoints& engine, const velloro::ActionArguments& a) {
+  using velloro::toInt;
+  engine.action(a.mask, a.source, a.output, a.maskStride, a.maskRows, a.outputStride, a.outputRows,
+                a.columnOffset, a.rowOffset, a.smoothingSize, toInt(a.surfacePattern),
+                toInt(a.curveAxis), toInt(a.material), toInt(a.deformationType),
+                toInt(a.effectType), a.deformationAmount, a.effectAmount, a.effectValue1,
+                a.effectValue2, a.effectValue3, a.fillRed, a.fillGreen, a.fillBlue, a.layerSlot,
+                a.knotX[0], a.knotX[1], a.knotX[2], a.knotX[3], a.knotX[4], a.knotX[5], a.knotY[0],
+                a.knotY[1], a.knotY[2], a.knotY[3], a.knotY[4], a.knotY[5]);
+}
 
 EngineLibrary::EngineLibrary(QString libraryPath) : library_(std::move(libraryPath)) {}
 
@@ -35,10 +44,4 @@ void EngineLibrary::load() {
   points.texture = resolved<decltype(points.texture)>(library_, "TEXTURE");
   points.frontiere = resolved<decltype(points.frontiere)>(library_, "FRONTIERE");
   entryPoints_ = points;
-}
-
-EngineLibrary& engineLibrary() {
-  static EngineLibrary engine(QCoreApplication::applicationDirPath() +
-                              QStringLiteral("/libVelloro.so"));
-  return engine;
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <optional>
 
+#include "action_arguments.h"
 #include "engine.h"
 
 struct EngineEntryPoints {
@@ -14,6 +15,10 @@ struct EngineEntryPoints {
   decltype(&::TEXTURE) texture = nullptr;
   decltype(&::FRONTIERE) frontiere = nullptr;
 };
+
+// Calls ACTION with `arguments` unpacked into its 36 positions; the one place
+// that knows the positional order.
+void callAction(const EngineEntryPoints& engine, const velloro::ActionArguments& arguments);
 
 class EngineLibrary {
  public:
@@ -30,6 +35,3 @@ class EngineLibrary {
   QLibrary library_;
   std::optional<EngineEntryPoints> entryPoints_;
 };
-
-// The engine of this run, beside the executable.
-EngineLibrary& engineLibrary();

@@ -69,8 +69,7 @@ void centreToEdge(QPainter& painter, const Rgb& fill) {
 }  // namespace
 
 void drawFillPreview(DesignState& state, QImage& swatch) {
-  if (state.material < 6)
-    storeColour(state.kindSettings[state.sourceKind], kindColumn::FillRed, state.fillColour);
+  if (state.material < 6) state.kindSettings[state.sourceKind].fillColour = state.fillColour;
   QPainter painter(&swatch);
   switch (state.curveAxis) {
     case 0: topToBottom(painter, state.fillColour); break;

@@ -1,79 +1,47 @@
 #include "state/kind_settings.h"
 
+#include "state/outside_effects.h"
+
 namespace {
 
-struct EffectColumns {
-  int firstSlider;
-  int sliderCount;
-  int firstColour;  // 0: the effect has no colour of its own
-};
-
-EffectColumns effectColumns(int effect) {
-  using namespace kindColumn;
-  switch (effect) {
-    case effectType::DropShadow: return {DropShadow, 3, 0};
-    case effectType::CastShadow: return {CastShadow, 3, 0};
-    case effectType::Engraved: return {EngravedWidth, 1, 0};
-    case effectType::Raised: return {RaisedWidth, 1, 0};
-    case effectType::Outline1: return {Outline1Width, 1, Outline1Red};
-    case effectType::Outline2: return {Outline2Width, 1, Outline2Red};
-    case effectType::Glow: return {GlowWidth, 1, GlowRed};
-    default: return {0, 0, 0};
-  }
+EffectSliders& slidersOf(KindRow& row, EffectType effect) {
+  return row.effectSliders[size_t(velloro::toInt(outsideEffect(effect).type))];
 }
 
-KindRow defaultRow(int kind) {
-  using namespace kindColumn;
-  KindRow row{};
-  row[Available] = kind == sourceKind::Text ? 1 : 0;
-  row[FrameLeft] = 5;
-  row[FrameTop] = 5;
-  if (kind != sourceKind::Text) storeColour(row, FillRed, {0, 0, 200});
-  row[DropShadow] = 50;
-  row[DropShadow + 1] = 60;
-  row[DropShadow + 2] = 60;
-  row[CastShadow] = 50;
-  row[CastShadow + 1] = 60;
-  row[CastShadow + 2] = 7;
-  row[EngravedWidth] = 20;
-  row[RaisedWidth] = 50;
-  row[Outline1Width] = 50;
-  row[Outline2Width] = 100;
-  row[GlowWidth] = 20;
-  storeColour(row, GlowRed, {0, 255, 0});
-  row[DeformationType] = 1;
+KindRow defaultRow(SourceKind kind) {
+  KindRow row;
+  row.available = kind == SourceKind::Text;
+  if (kind != SourceKind::Text) row.fillColour = {0, 0, 200};
+  slidersOf(row, EffectType::DropShadow).positions = {50, 60, 60};
+  slidersOf(row, EffectType::CastShadow).positions = {50, 60, 7};
+  slidersOf(row, EffectType::Engraved).positions[0] = 20;
+  slidersOf(row, EffectType::Raised).positions[0] = 50;
+  slidersOf(row, EffectType::Outline1).positions[0] = 50;
+  slidersOf(row, EffectType::Outline2).positions[0] = 100;
+  slidersOf(row, EffectType::Glow) = {{20, 0, 0}, {0, 255, 0}};
   return row;
 }
 
 }  // namespace
 
 KindSettingsTable defaultKindSettings() {
-  KindSettingsTable table{};
-  for (int kind : {sourceKind::Text, sourceKind::Shape, sourceKind::Picture})
-    table[kind] = defaultRow(kind);
+  KindSettingsTable table;
+  for (SourceKind kind : sourceKinds) table[kind] = defaultRow(kind);
   return table;
 }
 
-void storeColour(KindRow& row, int firstColumn, const Rgb& colour) {
-  row[firstColumn] = colour.red;
-  row[firstColumn + 1] = colour.green;
-  row[firstColumn + 2] = colour.blue;
+void storeEffectSliders(KindRow& row, EffectType effect, const EffectSliders& sliders) {
+  const OutsideEffect& described = outsideEffect(effect);
+  EffectSliders& kept = slidersOf(row, effect);
+  for (int i = 0; i < described.sliderCount; ++i) kept.positions[i] = sliders.positions[i];
+  if (described.colour != EffectColour::None) kept.colour = sliders.colour;
 }
 
-Rgb loadColour(const KindRow& row, int firstColumn) {
-  return {row[firstColumn], row[firstColumn + 1], row[firstColumn + 2]};
-}
-
-void storeEffectSliders(KindRow& row, int effect, const EffectSliders& sliders) {
-  const EffectColumns columns = effectColumns(effect);
-  for (int i = 0; i < columns.sliderCount; ++i) row[columns.firstSlider + i] = sliders.positions[i];
-  if (columns.firstColour != 0) storeColour(row, columns.firstColour, sliders.colour);
-}
-
-EffectSliders loadEffectSliders(const KindRow& row, int effect) {
-  const EffectColumns columns = effectColumns(effect);
+EffectSliders loadEffectSliders(const KindRow& row, EffectType effect) {
+  const OutsideEffect& described = outsideEffect(effect);
+  const EffectSliders& kept = row.effectSliders[size_t(velloro::toInt(described.type))];
   EffectSliders sliders;
-  for (int i = 0; i < columns.sliderCount; ++i) sliders.positions[i] = row[columns.firstSlider + i];
-  if (columns.firstColour != 0) sliders.colour = loadColour(row, columns.firstColour);
+  for (int i = 0; i < described.sliderCount; ++i) sliders.positions[i] = kept.positions[i];
+  if (described.colour != EffectColour::None) sliders.colour = kept.colour;
   return sliders;
 }

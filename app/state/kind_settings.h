@@ -1,50 +1,38 @@
-// The kind settings table: one row of 42 integers per source kind (rows 1..3;
-// rows 0 and 4 and columns 32..41 are never used), so that text, shape and
-// picture each keep their own frame, fill, effect and deformation.
+// The kind settings table: one row per source kind, so that text, shape and
+// picture each keep their own frame, fill, effect sliders and deformation
+// while another kind is being worked on.
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
-namespace sourceKind {
-inline constexpr int Text = 1;
-inline constexpr int Shape = 2;
-inline constexpr int Picture = 3;
-}  // namespace sourceKind
+#include "design_kinds.h"
 
-namespace kindColumn {
-inline constexpr int Available = 0;
-inline constexpr int FrameLeft = 1;
-inline constexpr int FrameTop = 2;
-inline constexpr int SurfacePattern = 3;
-inline constexpr int FillKind = 4;
-inline constexpr int FillRed = 5;
-inline constexpr int EffectType = 8;
-inline constexpr int DropShadow = 9;
-inline constexpr int CastShadow = 12;
-inline constexpr int EngravedWidth = 15;
-inline constexpr int RaisedWidth = 16;
-inline constexpr int Outline1Width = 17;
-inline constexpr int Outline1Red = 18;
-inline constexpr int Outline2Width = 21;
-inline constexpr int Outline2Red = 22;
-inline constexpr int GlowWidth = 25;
-inline constexpr int GlowRed = 26;
-inline constexpr int DeformationType = 29;
-inline constexpr int DeformationAmount = 30;
-inline constexpr int Material = 31;
-}  // namespace kindColumn
+using velloro::DeformationType;
+using velloro::EffectType;
+using velloro::SourceKind;
 
-namespace effectType {
-inline constexpr int NoContour = 0;
-inline constexpr int DropShadow = 1;
-inline constexpr int CastShadow = 2;
-inline constexpr int Engraved = 3;
-inline constexpr int Raised = 4;
-inline constexpr int Outline1 = 5;
-inline constexpr int Outline2 = 6;
-inline constexpr int Glow = 7;
-}  // namespace effectType
+inline constexpr std::array<SourceKind, 3> sourceKinds{SourceKind::Text, SourceKind::Shape,
+                                                       SourceKind::Picture};
+
+// One value per source kind, addressed by the kind.
+template <typename T>
+class BySourceKind {
+ public:
+  T& operator[](SourceKind kind) { return values_[slot(kind)]; }
+  const T& operator[](SourceKind kind) const { return values_[slot(kind)]; }
+  bool operator==(const BySourceKind&) const = default;
+
+ private:
+  // A kind outside the three reads as text, so no caller reaches outside.
+  static std::size_t slot(SourceKind kind) {
+    const int32_t number = velloro::toInt(kind);
+    return number >= 1 && number <= 3 ? std::size_t(number - 1) : 0;
+  }
+
+  std::array<T, 3> values_{};
+};
 
 struct Rgb {
   int32_t red = 0;
@@ -53,21 +41,34 @@ struct Rgb {
   bool operator==(const Rgb&) const = default;
 };
 
-using KindRow = std::array<int32_t, 42>;
-using KindSettingsTable = std::array<KindRow, 5>;
-
-KindSettingsTable defaultKindSettings();
-
 // The slider positions (and colour, for outlines and glow) that an outside
-// effect keeps in its own columns of a kind's row. Unused sliders stay 0.
+// effect keeps for a source kind. Unused sliders stay 0.
 struct EffectSliders {
   std::array<int32_t, 3> positions{};
   Rgb colour;
   bool operator==(const EffectSliders&) const = default;
 };
 
-void storeEffectSliders(KindRow& row, int effect, const EffectSliders& sliders);
-EffectSliders loadEffectSliders(const KindRow& row, int effect);
+struct KindRow {
+  bool available = false;  // text always; a shape once drawn, a picture once extracted
+  int32_t frameLeft = 5;
+  int32_t frameTop = 5;
+  int32_t surfacePattern = 0;
+  int32_t fillKind = 0;  // 0 colour, 1 texture
+  Rgb fillColour;
+  EffectType effectType = EffectType::NoContour;
+  // Indexed by effect type; "No contour" keeps nothing.
+  std::array<EffectSliders, 8> effectSliders{};
+  DeformationType deformationType = DeformationType::Rotate;
+  int32_t deformationAmount = 0;
+  int32_t material = 0;
+  bool operator==(const KindRow&) const = default;
+};
 
-void storeColour(KindRow& row, int firstColumn, const Rgb& colour);
-Rgb loadColour(const KindRow& row, int firstColumn);
+using KindSettingsTable = BySourceKind<KindRow>;
+
+KindSettingsTable defaultKindSettings();
+
+// Keeps the sliders `effect` uses (and its colour, if it has one) in `row`.
+void storeEffectSliders(KindRow& row, EffectType effect, const EffectSliders& sliders);
+EffectSliders loadEffectSliders(const KindRow& row, EffectType effect);

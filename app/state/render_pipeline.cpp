@@ -5,6 +5,7 @@
 #include "state/design_state.h"
 #include "state/engine_library.h"
 #include "state/failure.h"
+#include "state/outside_effects.h"
 
 namespace {
 
@@ -15,30 +16,11 @@ constexpr int32_t tileFrameOffset = 30;
 // Slider positions are 16-bit values, passed on sign-extended.
 int32_t sliderValue(int32_t position) { return int16_t(position); }
 
-struct EffectArguments {
-  int32_t amount = 0;
-  std::array<int32_t, 3> values{};
-};
-
-EffectArguments effectArguments(const DesignState& state, const PanelReadings& panels) {
-  const auto& shadow = panels.shadowSliders;
-  switch (state.effectType) {
-    case effectType::DropShadow:
-    case effectType::CastShadow:
-      return {sliderValue(shadow[0]), {sliderValue(shadow[1]), sliderValue(shadow[2]), 0}};
-    case effectType::Engraved:
-    case effectType::Raised: return {sliderValue(panels.engravedSlider), {}};
-    case effectType::Outline1:
-    case effectType::Outline2: {
-      const Rgb& colour = state.outlineColour;
-      return {sliderValue(panels.outlineSlider), {colour.red, colour.green, colour.blue}};
-    }
-    case effectType::Glow: {
-      const Rgb& colour = state.glowColour;
-      return {sliderValue(panels.outlineSlider), {colour.red, colour.green, colour.blue}};
-    }
-    default: return {};
-  }
+EffectArguments effectArgumentsOf(const DesignState& state, const PanelReadings& panels) {
+  const OutsideEffect& effect = outsideEffect(state.effectType);
+  const Rgb& colour = effect.colour == EffectColour::Glow ? state.glowColour : state.outlineColour;
+  return effectArguments(
+      effect, {panels.shadowSliders, panels.engravedSlider, panels.outlineSlider}, colour);
 }
 
 void checkCanvasCaptured(const DesignState& state) {
@@ -51,8 +33,8 @@ void checkCanvasCaptured(const DesignState& state) {
 
 PictureBuffer maskOfSource(const DesignState& state, const QImage& textPicture) {
   switch (state.sourceKind) {
-    case sourceKind::Shape: return readPictureBuffer(state.workingFiles.shape);
-    case sourceKind::Picture: return readPictureBuffer(state.workingFiles.mask);
+    case SourceKind::Shape: return readPictureBuffer(state.workingFiles.shape);
+    case SourceKind::Picture: return readPictureBuffer(state.workingFiles.mask);
     default: return pictureBufferOf(textPicture);
   }
 }
@@ -78,46 +60,46 @@ void installTextureTile(const DesignState& state, bool textureOption,
 
 }  // namespace
 
-EngineArguments engineArguments(const DesignState& state, const PanelReadings& panels,
-                                MaskGeometry mask) {
-  const bool framedMask = state.sourceKind != sourceKind::Text;
-  const EffectArguments effect = effectArguments(state, panels);
-  EngineArguments a{};
-  a[4] = mask.stride;
-  a[5] = mask.rows;
-  a[6] = state.geometry.canvasStride;
-  a[7] = state.geometry.canvasRows;
-  a[8] = state.designFrame.left - (framedMask ? maskFrame : 0);
-  a[9] = state.designFrame.top - (framedMask ? maskFrame : 0);
-  a[10] = panels.smoothingSize;
-  a[11] = state.surfacePattern;
-  a[12] = state.curveAxis;
-  a[13] = state.material;
-  a[14] = state.deformationType;
-  a[15] = state.effectType;
-  a[16] = sliderValue(panels.deformSlider);
-  a[17] = effect.amount;
-  a[18] = effect.values[0];
-  a[19] = effect.values[1];
-  a[20] = effect.values[2];
-  a[21] = state.fillColour.red;
-  a[22] = state.fillColour.green;
-  a[23] = state.fillColour.blue;
-  a[24] = state.sourceKind;
-  for (int i = 1; i <= curvePointCount; ++i) {
-    a[24 + i] = state.curve.x[i];
-    a[30 + i] = state.curve.y[i];
+velloro::ActionArguments engineArguments(const DesignState& state, const PanelReadings& panels,
+                                         MaskGeometry mask) {
+  const bool framedMask = state.sourceKind != SourceKind::Text;
+  const EffectArguments effect = effectArgumentsOf(state, panels);
+  velloro::ActionArguments a;
+  a.maskStride = mask.stride;
+  a.maskRows = mask.rows;
+  a.outputStride = state.geometry.canvasStride;
+  a.outputRows = state.geometry.canvasRows;
+  a.columnOffset = state.designFrame.left - (framedMask ? maskFrame : 0);
+  a.rowOffset = state.designFrame.top - (framedMask ? maskFrame : 0);
+  a.smoothingSize = panels.smoothingSize;
+  a.surfacePattern = velloro::SurfacePatternType{state.surfacePattern};
+  a.curveAxis = velloro::CurveAxis{state.curveAxis};
+  a.material = velloro::Material{state.material};
+  a.deformationType = state.deformationType;
+  a.effectType = state.effectType;
+  a.deformationAmount = sliderValue(panels.deformSlider);
+  a.effectAmount = effect.amount;
+  a.effectValue1 = effect.values[0];
+  a.effectValue2 = effect.values[1];
+  a.effectValue3 = effect.values[2];
+  a.fillRed = state.fillColour.red;
+  a.fillGreen = state.fillColour.green;
+  a.fillBlue = state.fillColour.blue;
+  a.layerSlot = velloro::toInt(state.sourceKind);
+  for (int i = 0; i < curvePointCount; ++i) {
+    a.knotX[i] = state.curve.x[i + 1];
+    a.knotY[i] = state.curve.y[i + 1];
   }
   return a;
 }
 
 TextureTile textureTileFor(const DesignState& state, bool textureOption) {
-  if (state.sourceKind == sourceKind::Picture && state.material == 0)
+  if (state.sourceKind == SourceKind::Picture && state.material == 0)
     return {TileSource::PictureFile, 0};
   // Without a texture picture loaded there is no tile to lay, whatever the option.
   if (!textureOption || state.geometry.textureStride <= 0 || state.buffers.texture.isEmpty())
     return {};
-  return {TileSource::TextureBuffer, state.sourceKind == sourceKind::Text ? 0 : tileFrameOffset};
+  return {TileSource::TextureBuffer, state.sourceKind == SourceKind::Text ? 0 : tileFrameOffset};
 }
 
 void captureCanvas(DesignState& state, const QImage& canvas) {
@@ -142,9 +124,9 @@ void loadTexture(DesignState& state, const QImage& texture) {
 }
 
 bool sourceReady(const DesignState& state, Platform& platform) {
-  const int kind = state.sourceKind;
-  if (kind == sourceKind::Text || state.kindSettings[kind][kindColumn::Available] != 0) return true;
-  platform.showMessage({kind == sourceKind::Shape ? QStringLiteral("No shape drawn !")
+  const SourceKind kind = state.sourceKind;
+  if (kind == SourceKind::Text || state.kindSettings[kind].available) return true;
+  platform.showMessage({kind == SourceKind::Shape ? QStringLiteral("No shape drawn !")
                                                   : QStringLiteral("No picture loaded !")});
   return false;
 }
@@ -153,15 +135,13 @@ QImage renderDesign(DesignState& state, const QImage& textPicture, const PanelRe
                     const EngineEntryPoints& engine, Platform& platform) {
   checkCanvasCaptured(state);
   PictureBuffer mask = maskOfSource(state, textPicture);
-  const EngineArguments a = engineArguments(state, panels, {mask.stride, mask.rows});
+  velloro::ActionArguments arguments = engineArguments(state, panels, {mask.stride, mask.rows});
   BusyPointer busy(platform);
   installTextureTile(state, panels.textureOption, engine);
-  auto pixels = [](QByteArray& bytes) { return reinterpret_cast<uint8_t*>(bytes.data()); };
-  engine.action(
-      pixels(mask.bytes), reinterpret_cast<const uint8_t*>(state.buffers.background.constData()),
-      pixels(state.buffers.output), a[4], a[5], a[6], a[7], a[8], a[9], a[10], a[11], a[12], a[13],
-      a[14], a[15], a[16], a[17], a[18], a[19], a[20], a[21], a[22], a[23], a[24], a[25], a[26],
-      a[27], a[28], a[29], a[30], a[31], a[32], a[33], a[34], a[35], a[36]);
+  arguments.mask = reinterpret_cast<uint8_t*>(mask.bytes.data());
+  arguments.source = reinterpret_cast<const uint8_t*>(state.buffers.background.constData());
+  arguments.output = reinterpret_cast<uint8_t*>(state.buffers.output.data());
+  callAction(engine, arguments);
   engine.destruction();
   return imageOfBuffer(state.buffers.output, state.geometry.canvasWidth, state.geometry.canvasRows);
 }

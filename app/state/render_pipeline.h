@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "action_arguments.h"
+
 struct DesignState;
 struct EngineEntryPoints;
 class Platform;
@@ -32,12 +34,10 @@ struct MaskGeometry {
   int32_t rows = 0;
 };
 
-// The 33 integer arguments of ACTION, by their position 4..36 (positions 1..3
-// are the mask, background and output buffers).
-using EngineArguments = std::array<int32_t, 37>;
-
-EngineArguments engineArguments(const DesignState& state, const PanelReadings& panels,
-                                MaskGeometry mask);
+// Every ACTION argument but the three picture pointers, which the render
+// fills in once the buffers are at hand.
+velloro::ActionArguments engineArguments(const DesignState& state, const PanelReadings& panels,
+                                         MaskGeometry mask);
 
 // Where the texture tile of a render comes from.
 enum class TileSource { None, TextureBuffer, PictureFile };

@@ -1,5 +1,7 @@
 #include "state/source_kind_switch.h"
 
+#include <algorithm>
+
 #include "state/curve_file.h"
 #include "state/design_state.h"
 
@@ -9,32 +11,34 @@ int materialGroup(int material) {
   return 1;
 }
 
-QString storedCurveName(int kind, int group) {
-  return QStringLiteral("temp%1%2.txt").arg(kind).arg(group);
+QString storedCurveName(SourceKind kind, int group) {
+  return QStringLiteral("temp%1%2.txt").arg(velloro::toInt(kind)).arg(group);
 }
 
-void storeSourceKind(DesignState& state, int previousKind, const QString& curvesFolder) {
-  using namespace kindColumn;
+int32_t& keptCurveAxis(DesignState& state, SourceKind kind, int group) {
+  return state.curveAxisTable[kind][size_t(std::clamp(group, 1, 3) - 1)];
+}
+
+void storeSourceKind(DesignState& state, SourceKind previousKind, const QString& curvesFolder) {
   const int group = materialGroup(state.material);
-  state.curveAxisTable[previousKind][group] = state.curveAxis;
+  keptCurveAxis(state, previousKind, group) = state.curveAxis;
   KindRow& row = state.kindSettings[previousKind];
-  row[FrameLeft] = state.designFrame.left;
-  row[FrameTop] = state.designFrame.top;
-  row[SurfacePattern] = state.surfacePattern;
-  row[FillKind] = state.fillKind;
-  row[EffectType] = state.effectType;
-  row[DeformationType] = state.deformationType;
-  row[DeformationAmount] = state.deformationAmount;
-  row[Material] = state.material;
+  row.frameLeft = state.designFrame.left;
+  row.frameTop = state.designFrame.top;
+  row.surfacePattern = state.surfacePattern;
+  row.fillKind = state.fillKind;
+  row.effectType = state.effectType;
+  row.deformationType = state.deformationType;
+  row.deformationAmount = state.deformationAmount;
+  row.material = state.material;
   writeCurveFile(curvesFolder + '/' + storedCurveName(previousKind, group), state.curve);
 }
 
-KindControls loadSourceKind(DesignState& state, int kind) {
-  using namespace kindColumn;
-  KindRow& row = state.kindSettings[kind];
-  state.designFrame.left = row[FrameLeft];
-  state.designFrame.top = row[FrameTop];
-  state.surfacePattern = row[SurfacePattern];
-  state.material = row[Material];
-  return {row[FillKind], row[EffectType], row[DeformationType], row[DeformationAmount]};
+KindControls loadSourceKind(DesignState& state, SourceKind kind) {
+  const KindRow& row = state.kindSettings[kind];
+  state.designFrame.left = row.frameLeft;
+  state.designFrame.top = row.frameTop;
+  state.surfacePattern = row.surfacePattern;
+  state.material = row.material;
+  return {row.fillKind, row.effectType, row.deformationType, row.deformationAmount};
 }

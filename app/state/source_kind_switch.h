@@ -5,30 +5,35 @@
 
 #include <QString>
 
+#include "state/kind_settings.h"
+
 struct DesignState;
 
 // 1 for materials 0..5, 2 for steel (6), 3 for gold (7).
 int materialGroup(int material);
 
 // "temp" + kind + group + ".txt": the curve kept for a kind and material group.
-QString storedCurveName(int kind, int group);
+QString storedCurveName(SourceKind kind, int group);
+
+// The curve axis `kind` keeps for material group `group` (1..3).
+int32_t& keptCurveAxis(DesignState& state, SourceKind kind, int group);
 
 // Stores the current settings into the row of `previousKind`: frame, pattern,
 // fill kind, effect type, deformation type and amount, material, and the
 // curve axis of the current material group. Then writes the current curve
 // into that kind's stored curve file in `curvesFolder` (throws a Failure when
 // it cannot; the settings are stored by then).
-void storeSourceKind(DesignState& state, int previousKind, const QString& curvesFolder);
+void storeSourceKind(DesignState& state, SourceKind previousKind, const QString& curvesFolder);
 
 // What the main window shows through its controls for the kind chosen.
 struct KindControls {
   int fillKind = 0;
-  int effectType = 0;
-  int deformationType = 0;
+  EffectType effectType = EffectType::NoContour;
+  DeformationType deformationType = DeformationType::None;
   int deformationAmount = 0;
 };
 
 // Loads the frame position, surface pattern and material of `kind` into the
 // current settings and returns the values for the controls. The kind's own
 // fill colour stays in its row: choosing its material brings it back.
-KindControls loadSourceKind(DesignState& state, int kind);
+KindControls loadSourceKind(DesignState& state, SourceKind kind);

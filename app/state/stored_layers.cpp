@@ -24,10 +24,19 @@ QImage storedLayersOver(const QImage& background, const EngineEntryPoints& engin
   QByteArray output = source.bytes;
   std::array<uint8_t, blankMaskStride*(blankMaskRows + 1)> blankMask;
   blankMask.fill(255);
-  engine.action(blankMask.data(), reinterpret_cast<const uint8_t*>(source.bytes.constData()),
-                reinterpret_cast<uint8_t*>(output.data()), blankMaskStride, blankMaskRows,
-                source.stride, source.rows, 0, 0, 75, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                noLayerSlot, 0, 50, 100, 150, 200, 255, 128, 128, 128, 128, 128, 128);
+  velloro::ActionArguments arguments;
+  arguments.mask = blankMask.data();
+  arguments.source = reinterpret_cast<const uint8_t*>(source.bytes.constData());
+  arguments.output = reinterpret_cast<uint8_t*>(output.data());
+  arguments.maskStride = blankMaskStride;
+  arguments.maskRows = blankMaskRows;
+  arguments.outputStride = source.stride;
+  arguments.outputRows = source.rows;
+  arguments.smoothingSize = 75;
+  arguments.layerSlot = noLayerSlot;
+  arguments.knotX = {0, 50, 100, 150, 200, 255};
+  arguments.knotY = {128, 128, 128, 128, 128, 128};
+  callAction(engine, arguments);
   engine.destruction();
   return imageOfBuffer(output, source.width, source.rows);
 }

@@ -65,8 +65,3 @@ void TextPicture::print(const QString& text) {
   const QFontMetricsF metrics(font, &picture);
   painter.drawText(QPointF(layout.margin, layout.height / 15.0 + metrics.ascent()), text);
 }
-
-HiddenTextWindow& frmTxt() {
-  static HiddenTextWindow window;
-  return window;
-}

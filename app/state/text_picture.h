@@ -1,6 +1,6 @@
-// The hidden text window `frmTxt`: its picture box `Picture1` is where the
-// typed text is printed, dark on bright, to form the mask of a text design,
-// and where the text is measured in the design's font.
+// The text picture, never shown: where the typed text is printed, dark on
+// bright, to form the mask of a text design, and where the text is measured
+// in the design's font.
 #pragma once
 
 #include <QFont>
@@ -45,10 +45,3 @@ class TextPicture {
   QImage blankPicture(QSize size) const;
   double dotsPerInch_ = 96;
 };
-
-struct HiddenTextWindow {
-  TextPicture Picture1;
-};
-
-// The one hidden text window of the program.
-HiddenTextWindow& frmTxt();

@@ -160,15 +160,15 @@ void FrmDraw::commandClicked(int index) {
 void FrmDraw::apply() {
   Drawing = false;
   writeShapeFile();
-  design().kindSettings[sourceKind::Shape][kindColumn::Available] = 1;
-  main_.selectSource(sourceKind::Shape, Qt::NoButton);
+  design().kindSettings[SourceKind::Shape].available = true;
+  main_.selectSource(SourceKind::Shape, Qt::NoButton);
   main_.activateWindow();
   hide();
 }
 
 void FrmDraw::cancel() {
   Drawing = false;
-  main_.selectSource(sourceKind::Text, Qt::NoButton);
+  main_.selectSource(SourceKind::Text, Qt::NoButton);
   main_.activateWindow();
   hide();
 }

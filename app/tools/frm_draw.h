@@ -9,7 +9,7 @@
 #include <array>
 #include <memory>
 
-#include "tools/undo_files.h"
+#include "state/undo_files.h"
 
 class DrawingArea;
 class File;

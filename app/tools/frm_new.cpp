@@ -13,7 +13,6 @@
 #include "state/paths.h"
 #include "state/picture_formats.h"
 #include "state/picture_loading.h"
-#include "state/projection_window.h"
 #include "state/site_tags.h"
 #include "state/tiling.h"
 #include "tools/control_fonts.h"
@@ -38,7 +37,7 @@ QSpinBox* spinBox(QWidget* window, int value, int maximum, QRect at) {
 // The texture of the first source kind that has one, the current one first.
 QString firstTextureName(const DesignState& state) {
   if (!state.textureNames[state.sourceKind].isEmpty()) return state.textureNames[state.sourceKind];
-  for (int kind : {sourceKind::Text, sourceKind::Shape, sourceKind::Picture})
+  for (SourceKind kind : sourceKinds)
     if (!state.textureNames[kind].isEmpty()) return state.textureNames[kind];
   return {};
 }
@@ -107,7 +106,7 @@ void FrmNew::chooseTexture() {
     return;
   }
   // Loaded first: a file that is no picture must not become the kind's texture.
-  frmProjection().Picture1 = loadPicture(chosen);
+  design().projectionPicture = loadPicture(chosen);
   state.textureNames[state.sourceKind] = chosen;
 }
 
@@ -118,7 +117,7 @@ void FrmNew::applyClicked() {
     QImage canvas(ES1[0]->value(), ES1[1]->value(), QImage::Format_RGB888);
     canvas.fill(main_.canvasBackColour);
     state.currentPictureName = findInputPictureName(main_.programFolder(), platform());
-    if (Option1[1]->isChecked()) tileOver(canvas, frmProjection().Picture1);
+    if (Option1[1]->isChecked()) tileOver(canvas, design().projectionPicture);
     main_.Pct->setPicture(canvas);
     main_.captureCanvas();
     done(Accepted);

@@ -60,13 +60,12 @@ QIcon toolIcon(int tool) {
 }  // namespace
 
 FrmPicture::FrmPicture(FrmMain& main)
-    : QWidget(&main, Qt::Window), main_(main), engine_(&engineLibrary()) {
+    : QWidget(&main, Qt::Window), main_(main), engine_(&main.engine()) {
   setObjectName(QStringLiteral("FrmPicture"));
   setWindowTitle(QStringLiteral("Inner shade"));
-  clock = [] {
-    static QElapsedTimer ticks;
-    if (!ticks.isValid()) ticks.start();
-    return ticks.elapsed();
+  clock = [this] {
+    if (!ticks_.isValid()) ticks_.start();
+    return ticks_.elapsed();
   };
   buildViews();
   buildColourPanel();
@@ -77,7 +76,7 @@ FrmPicture::FrmPicture(FrmMain& main)
 
 FrmPicture::~FrmPicture() {
   // Unload: deleting files reports nothing worth a message at this point.
-  if (undoFiles) undoFiles->Reset_Undo();
+  if (undoFiles) undoFiles->reset();
 }
 
 void FrmPicture::buildViews() {
@@ -204,7 +203,7 @@ void FrmPicture::load() {
     state.workingFiles.picture = File().fullPath();
     const File maskFile;
     state.workingFiles.mask = maskFile.fullPath();
-    undoFiles.emplace(maskFile.Path());
+    undoFiles.emplace(maskFile.Path(), QStringLiteral("Undopt1"));
     Frame2->raise();
     adjustControlFonts(*this, state.fontScaleFactor, platform());
   });

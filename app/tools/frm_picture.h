@@ -14,7 +14,7 @@
 #include <optional>
 
 #include "state/colour_keying.h"
-#include "state/mask_undo.h"
+#include "state/undo_files.h"
 #include "tools/mask_figures.h"
 
 class EngineLibrary;
@@ -65,7 +65,7 @@ class FrmPicture : public QWidget {
   bool PlusHeld = false;
   bool MinusHeld = false;
   int tool = maskTool::Freehand;
-  std::optional<MaskUndo> undoFiles;
+  std::optional<UndoFiles> undoFiles;
   QString chosenFile;  // last picture loaded through the open dialog
 
   // The relief engine that keys; the program's own unless replaced.
@@ -121,6 +121,7 @@ class FrmPicture : public QWidget {
   FrmMain& main_;
   EngineLibrary* engine_;
   QTimer boundTimer_;
+  QElapsedTimer ticks_;  // what `clock` reads unless a test replaces it
   qint64 heldSince_ = 0;
   int heldIndex_ = 0;
 };

@@ -45,7 +45,7 @@ void FrmPicture::loadPictureFile() {
   const QImage photo = loadPicture(chosen);
   chosenFile = chosen;
   // Strokes saved for another picture would give a mask of another size.
-  undoFiles->Reset_Undo();
+  undoFiles->reset();
   ranges.resetBounds();
   writeBoundLabels();
   showFramedPicture(photo);

@@ -36,8 +36,8 @@ void FrmPicture::enterMaskMode() {
 
 void FrmPicture::apply() {
   DesignState& state = design();
-  state.kindSettings[sourceKind::Picture][kindColumn::Available] = 1;
-  main_.selectSource(sourceKind::Picture, Qt::NoButton);
+  state.kindSettings[SourceKind::Picture].available = true;
+  main_.selectSource(SourceKind::Picture, Qt::NoButton);
   QImage mask = Picture2->picture();
   paintFrame(mask, Qt::white);
   Picture2->setPicture(mask);
@@ -63,13 +63,13 @@ void FrmPicture::remove() {
   Picture2->setPicture(QImage());
   emptyFile(design().workingFiles.mask);
   // An empty mask is nothing to render: Draw says no picture is loaded.
-  design().kindSettings[sourceKind::Picture][kindColumn::Available] = 0;
+  design().kindSettings[SourceKind::Picture].available = false;
   enableKeyingCommands(false);
 }
 
 void FrmPicture::saveUndo() {
   runTrapped(platform(), siteTag::FrmPicture_SaveUndoFile,
-             [this] { undoFiles->Save_Undo(Picture2->picture()); });
+             [this] { undoFiles->save(Picture2->picture()); });
 }
 
 void FrmPicture::undoClicked() {

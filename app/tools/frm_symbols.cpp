@@ -141,7 +141,7 @@ void FrmSymbols::apply() {
   shown.setFamily(name);
   main_.Frame1->Text1->setFont(shown);
   main_.Frame1->Text1->setText(Text1->text());
-  frmTxt().Picture1.font.setFamily(name);
-  main_.selectSource(sourceKind::Text, Qt::NoButton);
+  design().textPicture.font.setFamily(name);
+  main_.selectSource(SourceKind::Text, Qt::NoButton);
   hide();
 }

@@ -86,7 +86,7 @@ TEST_F(Compositing, EmptyLayerSamplesKeepTheBackgroundExactly) {
     canvas.background.bytes[i] = static_cast<uint8_t>(i * 37 % 251);
   }
   LayerSettings s = coloured(1, kRed);
-  s.deformationType = kRotate;
+  s.deformationType = toInt(DeformationType::Rotate);
   s.deformationAmount = 10;  // 35 degrees: samples between pixels
   render(canvas, rectangleMask(120, 100, 45, 50, 55, 70), s);
   for (int32_t r = 0; r < 100; ++r) {
@@ -113,18 +113,19 @@ std::vector<uint8_t> deformed(const Picture& mask, int32_t type, int32_t amount)
 
 TEST_F(Compositing, NeutralBendAmountsLeaveTheLayerUnbent) {
   const Picture mask = rectangleMask(120, 100, 30, 20, 50, 60);
-  const std::vector<uint8_t> straight = deformed(mask, kNoDeformation, 0);
-  for (int32_t amount : {49, 50, 51}) EXPECT_EQ(deformed(mask, kCurve, amount), straight) << amount;
-  EXPECT_NE(deformed(mask, kCurve, 80), straight);
+  const std::vector<uint8_t> straight = deformed(mask, toInt(DeformationType::None), 0);
+  for (int32_t amount : {49, 50, 51})
+    EXPECT_EQ(deformed(mask, toInt(DeformationType::Curve), amount), straight) << amount;
+  EXPECT_NE(deformed(mask, toInt(DeformationType::Curve), 80), straight);
 }
 
 TEST_F(Compositing, RotationByHalfAmountTurnsTheLayerHalfAround) {
   // Mask 120 x 100: the layer turns about row 50, column 60.
   const Picture mask = rectangleMask(120, 100, 20, 10, 40, 40);
   Canvas half(120, 100);
-  half.output.bytes = deformed(mask, kRotate, 50);
+  half.output.bytes = deformed(mask, toInt(DeformationType::Rotate), 50);
   for (int32_t amount : {49, 51})
-    EXPECT_EQ(deformed(mask, kRotate, amount), half.output.bytes) << amount;
+    EXPECT_EQ(deformed(mask, toInt(DeformationType::Rotate), amount), half.output.bytes) << amount;
   // Samples fall between pixels after the turn: red within rounding.
   EXPECT_EQ(half.at(70, 95)[0], 0);
   EXPECT_GE(half.at(70, 95)[2], 254);
@@ -135,7 +136,7 @@ class Shadows : public Compositing {
  protected:
   // A 21 x 21 square (rows 50..70, columns 70..90) whose only deepest
   // pixel is its centre (60, 80), on a grey picture 120 rows high.
-  void renderShadow(int32_t amount, int32_t effectType = kDropShadow) {
+  void renderShadow(int32_t amount, int32_t effectType = toInt(EffectType::DropShadow)) {
     LayerSettings s = coloured(1, kRed);
     s.effectType = effectType;
     s.effectAmount = amount;
@@ -164,7 +165,7 @@ TEST_F(Shadows, DropShadowOfNoStrengthLeavesThePictureUnchanged) {
 
 TEST_F(Shadows, CastShadowFadesAlongItsLength) {
   LayerSettings s = coloured(1, kRed);
-  s.effectType = kCastShadow;
+  s.effectType = toInt(EffectType::CastShadow);
   s.effectAmount = 100;
   s.effectValue1 = 60;  // output row i shows the shadow of layer row i^1.1
   s.effectValue2 = 0;   // straight along the columns

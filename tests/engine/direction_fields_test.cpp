@@ -82,8 +82,10 @@ TEST(DirectionFields, AveragingMatchesThePlainInPlaceWalkExactly) {
   // The element's pixels see only each other. Raised also reads the light of
   // the background within its reach: 12.2 pixels at amount 100.
   const uint32_t raisedReach = 150u * 2500u;
-  for (const auto& [slot, effect] :
-       {std::pair{1, kRaised}, {3, kRaised}, {1, kNoContour}, {2, kGlow}}) {
+  for (const auto& [slot, effect] : {std::pair{1, EffectType::Raised},
+                                     {3, EffectType::Raised},
+                                     {1, EffectType::NoContour},
+                                     {2, EffectType::Glow}}) {
     Picture mask(120, 90);
     for (int32_t r = 35; r < 60; ++r)
       for (int32_t c = 35; c < 85; ++c)
@@ -100,7 +102,7 @@ TEST(DirectionFields, AveragingMatchesThePlainInPlaceWalkExactly) {
       for (int32_t c = f.region.startColumn; c < f.region.endColumn; ++c) {
         const size_t cell = f.cell(r, c);
         const bool dark = mask.isDark(r, c);
-        if (!dark && !(effect == kRaised && g.distance[cell] <= raisedReach)) continue;
+        if (!dark && !(effect == EffectType::Raised && g.distance[cell] <= raisedReach)) continue;
         ASSERT_EQ(f.lightB[cell], g.lightB[cell]) << slot << " " << r << "," << c;
         if (dark) {  // the background's light A and angle are never read
           ASSERT_EQ(f.lightA[cell], g.lightA[cell]) << slot << " " << r << "," << c;
@@ -131,7 +133,7 @@ TEST(ProcessedRegion, SlotOneCoversTheMaskAndOtherSlotsTheWidenedBox) {
 TEST(ProcessedRegion, WidenedBoxIsClampedToTheMask) {
   Picture mask(40, 30);
   mask.fillRectangle(3, 3, 25, 35);
-  Render render = geometryRender(mask, {.layerSlot = 3, .effectType = kGlow});
+  Render render = geometryRender(mask, {.layerSlot = 3, .effectType = EffectType::Glow});
   const Region region = render.geometry.region;
   EXPECT_EQ(region.startRow, 0);
   EXPECT_EQ(region.endRow, 30);

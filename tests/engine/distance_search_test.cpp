@@ -82,7 +82,8 @@ TEST(DistanceSearch, MatchesThePlainWindowScanExactly) {
   for (int32_t seed = 1; seed <= 6; ++seed) {
     for (int32_t slot : {1, 2}) {
       Picture mask = randomBlobs(static_cast<uint32_t>(seed), 190, 150);
-      RenderOptions options{.layerSlot = slot, .effectType = kGlow, .smoothingSize = 40 * seed};
+      RenderOptions options{
+          .layerSlot = slot, .effectType = EffectType::Glow, .smoothingSize = 40 * seed};
       Render fast = renderBeforeDistances(mask, options);
       fast.args.effectAmount = 100;
       Render reference = fast;
@@ -99,17 +100,17 @@ TEST(DistanceSearch, MatchesThePlainWindowScanExactly) {
 TEST(DistanceSearch, BackgroundIsSearchedOnlyWithinTheEffectsReach) {
   Picture mask(190, 150);
   mask.fillRectangle(60, 60, 90, 130);
-  for (const auto& [effect, amount, searched] : {std::tuple{kEngraved, 0, false},
-                                                 {kEngraved, 10, false},
-                                                 {kEngraved, 100, true},
-                                                 {kGlow, 10, true}}) {
+  for (const auto& [effect, amount, searched] : {std::tuple{EffectType::Engraved, 0, false},
+                                                 {EffectType::Engraved, 10, false},
+                                                 {EffectType::Engraved, 100, true},
+                                                 {EffectType::Glow, 10, true}}) {
     Render render = renderBeforeDistances(mask, {.effectType = effect});
     render.args.effectAmount = amount;
     computeDistances(render);
     // 25 pixels below the element: beyond the reach of 10 percent of 31.6 pixels.
     const uint32_t distance = render.geometry.distance[render.geometry.cell(116, 90)];
     EXPECT_EQ(distance == 25u * 25u * 2500u, searched)
-        << effect << " " << amount << " " << distance;
+        << toInt(effect) << " " << amount << " " << distance;
   }
 }
 
@@ -126,7 +127,7 @@ TEST(DistanceSearch, DarkPixelsNextToAStraightEdgeAreWholePixelsAway) {
 TEST(DistanceSearch, OuterEffectsAlsoMeasureTheBackground) {
   Picture mask(80, 60);
   mask.fillRectangle(10, 10, 40, 60);
-  Render render = renderBeforeDistances(mask, {.effectType = kEngraved});
+  Render render = renderBeforeDistances(mask, {.effectType = EffectType::Engraved});
   render.args.effectAmount = 50;
   computeDistances(render);
   const Geometry& g = render.geometry;

@@ -12,7 +12,7 @@ namespace {
 struct Call {
   int32_t columnOffset = 0;
   int32_t rowOffset = 0;
-  int32_t effectType = kEngraved;
+  int32_t effectType = toInt(EffectType::Engraved);
   int32_t layerSlot = 1;
   int32_t smoothingSize = 75;
 };
@@ -82,15 +82,22 @@ TEST(Action, OddSizesAndFarOffsetsStayInsideTheBuffers) {
   const Case cases[] = {
       {1, 1, 1, 1, {}},
       {4, 1, 1, 1, {.layerSlot = 2}},
-      {5, 2, 3, 3, {.effectType = kGlow, .layerSlot = 3}},
-      {2000, 600, 631, 331, {.effectType = kOutline1}},
+      {5, 2, 3, 3, {.effectType = toInt(EffectType::Glow), .layerSlot = 3}},
+      {2000, 600, 631, 331, {.effectType = toInt(EffectType::Outline1)}},
       {200, 120, 631, 331, {.columnOffset = 100000, .rowOffset = -100000, .layerSlot = 2}},
       {200,
        120,
        64,
        48,
-       {.columnOffset = -5000, .rowOffset = 5000, .effectType = kGlow, .layerSlot = 3}},
-      {120, 80, 631, 331, {.effectType = kRaised, .layerSlot = 1, .smoothingSize = 300}},
+       {.columnOffset = -5000,
+        .rowOffset = 5000,
+        .effectType = toInt(EffectType::Glow),
+        .layerSlot = 3}},
+      {120,
+       80,
+       631,
+       331,
+       {.effectType = toInt(EffectType::Raised), .layerSlot = 1, .smoothingSize = 300}},
   };
   for (const Case& c : cases) {
     Picture mask(c.maskWidth, c.maskRows);

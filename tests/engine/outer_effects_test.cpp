@@ -42,7 +42,7 @@ constexpr Bgr kRed{0, 0, 255};
 constexpr Bgr kHalfRed{127, 127, 255};
 
 TEST_F(OuterEffects, OutlineOneCoversFullyUpToTwoPixelsBeforeItsReach) {
-  settings.effectType = kOutline1;
+  settings.effectType = toInt(EffectType::Outline1);
   render(canvas, rectangleMask(), settings);
   for (int32_t k = 1; k <= 8; ++k) EXPECT_EQ(above(k), kRed) << k;
   EXPECT_EQ(above(9), kHalfRed);
@@ -50,7 +50,7 @@ TEST_F(OuterEffects, OutlineOneCoversFullyUpToTwoPixelsBeforeItsReach) {
 }
 
 TEST_F(OuterEffects, GlowFadesLinearlyToItsReach) {
-  settings.effectType = kGlow;
+  settings.effectType = toInt(EffectType::Glow);
   render(canvas, rectangleMask(), settings);
   for (int32_t k = 1; k <= 12; ++k) {
     const double transparency = std::min(k, 10) * 10 * 0.01;
@@ -60,7 +60,7 @@ TEST_F(OuterEffects, GlowFadesLinearlyToItsReach) {
 }
 
 TEST_F(OuterEffects, OutlineTwoDrawsARingAtItsReach) {
-  settings.effectType = kOutline2;
+  settings.effectType = toInt(EffectType::Outline2);
   render(canvas, rectangleMask(), settings);
   const std::vector<Bgr> expected{kWhite, kWhite, kWhite,   kWhite, kHalfRed, kRed,
                                   kRed,   kRed,   kHalfRed, kWhite, kWhite};
@@ -68,14 +68,14 @@ TEST_F(OuterEffects, OutlineTwoDrawsARingAtItsReach) {
 }
 
 TEST_F(OuterEffects, OutlineTwoBelowFourPixelsLeavesNoRing) {
-  settings.effectType = kOutline2;
+  settings.effectType = toInt(EffectType::Outline2);
   settings.effectAmount = 1;  // reach sqrt(10) pixels
   render(canvas, rectangleMask(), settings);
   for (int32_t k = 1; k <= 36; ++k) EXPECT_EQ(above(k), kWhite) << k;
 }
 
 TEST_F(OuterEffects, RaisedBorderIsLitAndFadesOverItsLastTwoPixels) {
-  settings.effectType = kRaised;
+  settings.effectType = toInt(EffectType::Raised);
   settings.effectAmount = 100;  // reach sqrt(150) pixels
   render(canvas, rectangleMask(), settings);
   EXPECT_NE(above(1), kWhite);
@@ -85,7 +85,7 @@ TEST_F(OuterEffects, RaisedBorderIsLitAndFadesOverItsLastTwoPixels) {
 
 TEST_F(OuterEffects, EngravingNeverBrightens) {
   Canvas grey(120, 100, 128);
-  settings.effectType = kEngraved;
+  settings.effectType = toInt(EffectType::Engraved);
   settings.effectAmount = 100;
   render(grey, rectangleMask(), settings);
   for (int32_t r = 0; r < 100; ++r) {
@@ -102,7 +102,9 @@ TEST_F(OuterEffects, EngravingNeverBrightens) {
 TEST_F(OuterEffects, ElementTouchingTheMaskBorderHasNoRoomForAnEffect) {
   Canvas plain(120, 100);
   render(plain, rectangleMask(0), settings);
-  for (int32_t type : {kEngraved, kRaised, kOutline1, kOutline2, kGlow}) {
+  for (int32_t type :
+       {toInt(EffectType::Engraved), toInt(EffectType::Raised), toInt(EffectType::Outline1),
+        toInt(EffectType::Outline2), toInt(EffectType::Glow)}) {
     clearLayerSlots();
     settings.effectType = type;
     settings.effectAmount = 100;
@@ -114,7 +116,9 @@ TEST_F(OuterEffects, ElementTouchingTheMaskBorderHasNoRoomForAnEffect) {
 TEST_F(OuterEffects, AmountZeroPaintsNothing) {
   Canvas plain(120, 100);
   render(plain, rectangleMask(), settings);
-  for (int32_t type : {kEngraved, kRaised, kOutline1, kOutline2, kGlow}) {
+  for (int32_t type :
+       {toInt(EffectType::Engraved), toInt(EffectType::Raised), toInt(EffectType::Outline1),
+        toInt(EffectType::Outline2), toInt(EffectType::Glow)}) {
     settings.effectType = type;
     settings.effectAmount = 0;
     render(canvas, rectangleMask(), settings);

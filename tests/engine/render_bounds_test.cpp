@@ -24,12 +24,15 @@ class RenderBounds : public ::testing::Test {
 TEST_F(RenderBounds, EveryDeformationAmountWithEveryShadow) {
   const Picture mask = blobMask(60, 40);
   Canvas canvas(70, 50);
-  for (int32_t type : {kNoDeformation, kRotate, kCurve}) {
+  for (int32_t type : {toInt(DeformationType::None), toInt(DeformationType::Rotate),
+                       toInt(DeformationType::Curve)}) {
     for (int32_t amount = 0; amount <= 100; ++amount) {
       LayerSettings s;
       s.deformationType = type;
       s.deformationAmount = amount;
-      s.effectType = amount % 3 == 0 ? kNoContour : amount % 3 == 1 ? kDropShadow : kCastShadow;
+      s.effectType = amount % 3 == 0   ? toInt(EffectType::NoContour)
+                     : amount % 3 == 1 ? toInt(EffectType::DropShadow)
+                                       : toInt(EffectType::CastShadow);
       s.effectAmount = 100 - amount;
       // Shadow parameters up to 255 throw shadows out of the picture.
       s.effectValue1 = (amount * 53) % 256;
@@ -44,7 +47,8 @@ TEST_F(RenderBounds, EveryDeformationAmountWithEveryShadow) {
 TEST_F(RenderBounds, ShadowsAndOffsetsFarOutsideThePictureLeaveItUnchanged) {
   const Picture mask = blobMask(60, 40);
   for (int32_t offset : {-100000, -70, 70, 100000}) {
-    for (int32_t effect : {kDropShadow, kCastShadow, kGlow}) {
+    for (int32_t effect :
+         {toInt(EffectType::DropShadow), toInt(EffectType::CastShadow), toInt(EffectType::Glow)}) {
       clearLayerSlots();
       Canvas canvas(50, 30, 90);
       LayerSettings s;
@@ -67,7 +71,7 @@ TEST_F(RenderBounds, TinyMasksAndCanvases) {
         for (int32_t slot = 1; slot <= 3; ++slot) {
           LayerSettings s;
           s.layerSlot = slot;
-          s.effectType = kOutline1;
+          s.effectType = toInt(EffectType::Outline1);
           s.deformationType = slot % 3;
           s.deformationAmount = 30;
           render(canvas, mask, s);
@@ -81,7 +85,7 @@ TEST_F(RenderBounds, TinyMasksAndCanvases) {
 TEST_F(RenderBounds, ElementFillingTheWholeMask) {
   Picture mask(40, 30, 0);
   Canvas canvas(40, 30);
-  for (int32_t effect = kNoContour; effect <= kGlow; ++effect) {
+  for (int32_t effect = toInt(EffectType::NoContour); effect <= toInt(EffectType::Glow); ++effect) {
     for (int32_t slot = 1; slot <= 3; ++slot) {
       LayerSettings s;
       s.effectType = effect;

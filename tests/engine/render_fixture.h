@@ -9,7 +9,7 @@ namespace velloro::test {
 
 struct RenderOptions {
   int32_t layerSlot = 1;
-  int32_t effectType = kNoContour;
+  EffectType effectType = EffectType::NoContour;
   int32_t smoothingSize = 75;
   int32_t effectAmount = 100;
 };

@@ -68,7 +68,7 @@ TEST_F(MainWindowTest, DefaultTextRendersAsABlueReliefInsideTheDesignFrame) {
   QImage background(631, 331, QImage::Format_RGB888);
   background.fill(Qt::white);
   EXPECT_NE(canvas, background);
-  const QImage& mask = frmTxt().Picture1.picture;
+  const QImage& mask = design().textPicture.picture;
   EXPECT_GT(bluePixels(canvas, QRect(5, 5, mask.width(), mask.height())), 1000);
   EXPECT_EQ(bluePixels(canvas, QRect(5 + mask.width() + 20, 0, 100, 331)), 0);
   EXPECT_EQ(canvas.pixelColor(630, 330), QColor(Qt::white));

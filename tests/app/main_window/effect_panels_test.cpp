@@ -7,7 +7,6 @@
 #include "state/curve_file.h"
 #include "state/design_state.h"
 #include "state/render_pipeline.h"
-#include "state/texture_window.h"
 #include "test_files.h"
 
 namespace {
@@ -18,11 +17,11 @@ Rgb rgb(const QColor& colour) { return {colour.red(), colour.green(), colour.blu
 
 class EffectPanelsTest : public MainWindowTest {
  protected:
-  void chooseEffect(int effect) {
-    window->panels->List3->setCurrentRow(effect);
+  void chooseEffect(EffectType effect) {
+    window->panels->List3->setCurrentRow(velloro::toInt(effect));
     window->effectListClicked();
   }
-  EngineArguments arguments() const {
+  velloro::ActionArguments arguments() const {
     return engineArguments(design(), window->panelReadings(), {});
   }
   QString curves() const { return folder.filePath(QStringLiteral("curves")); }
@@ -34,44 +33,44 @@ class EffectPanelsTest : public MainWindowTest {
 };
 
 TEST_F(EffectPanelsTest, Outline1AndGlowEachKeepTheirWidthAndColour) {
-  chooseEffect(effectType::Outline1);
+  chooseEffect(EffectType::Outline1);
   window->panels->SliderOutline->setValue(40);
   seam->colourAnswers.push_back(Qt::red);
   window->outlineButtonClicked();
-  chooseEffect(effectType::Glow);
+  chooseEffect(EffectType::Glow);
   EXPECT_EQ(window->panels->SliderOutline->Value(), 20);
   EXPECT_EQ(window->panels->LabelOutline1->text(), QStringLiteral("G. width :"));
   EXPECT_EQ(window->panels->LabelOutline2->text(), QStringLiteral("20 %"));
   EXPECT_EQ(window->panels->outlineButtonColour(), QColor(0, 255, 0));
-  EXPECT_EQ(arguments()[18], 0);
-  EXPECT_EQ(arguments()[19], 255);
+  EXPECT_EQ(arguments().effectValue1, 0);
+  EXPECT_EQ(arguments().effectValue2, 255);
 
-  chooseEffect(effectType::Outline1);
+  chooseEffect(EffectType::Outline1);
   EXPECT_EQ(window->panels->LabelOutline1->text(), QStringLiteral("O. width :"));
   EXPECT_EQ(window->panels->outlineButtonColour(), QColor(Qt::red));
-  const EngineArguments a = arguments();
-  EXPECT_EQ(a[15], effectType::Outline1);
-  EXPECT_EQ(a[17], 40);
-  EXPECT_EQ((Rgb{a[18], a[19], a[20]}), (Rgb{255, 0, 0}));
+  const velloro::ActionArguments a = arguments();
+  EXPECT_EQ(a.effectType, EffectType::Outline1);
+  EXPECT_EQ(a.effectAmount, 40);
+  EXPECT_EQ((Rgb{a.effectValue1, a.effectValue2, a.effectValue3}), (Rgb{255, 0, 0}));
   EXPECT_EQ(design().glowColour, (Rgb{0, 255, 0}));
 }
 
 TEST_F(EffectPanelsTest, ShadowLabelsFollowTheShadowChosen) {
-  chooseEffect(effectType::CastShadow);
+  chooseEffect(EffectType::CastShadow);
   EXPECT_EQ(window->panels->Label1[1]->text(), QStringLiteral("S. height :"));
   EXPECT_EQ(window->panels->Label2[3]->text(), QStringLiteral("25 °"));  // orientation 7
   window->panels->MirelSlider1[3]->setValue(100);
   EXPECT_EQ(window->panels->Label2[3]->text(), QStringLiteral("360 °"));
-  chooseEffect(effectType::DropShadow);
+  chooseEffect(EffectType::DropShadow);
   EXPECT_EQ(window->panels->Label1[2]->text(), QStringLiteral("S. offset Y :"));
   EXPECT_EQ(window->panels->Label2[3]->text(), QStringLiteral("+ 5"));
   EXPECT_TRUE(window->panels->FrameShadow->isVisibleTo(window->panels->Frametab[2]));
-  chooseEffect(effectType::CastShadow);
-  EXPECT_EQ(arguments()[19], 100);  // orientation
+  chooseEffect(EffectType::CastShadow);
+  EXPECT_EQ(arguments().effectValue2, 100);  // orientation
 }
 
 TEST_F(EffectPanelsTest, ReleasingAnEffectSliderWithNoContourWarnsButNotTheOpacity) {
-  chooseEffect(effectType::NoContour);
+  chooseEffect(EffectType::NoContour);
   window->shadowSliderReleased(1);
   EXPECT_TRUE(seam->messages.empty());
   window->shadowSliderReleased(2);
@@ -87,7 +86,7 @@ TEST_F(EffectPanelsTest, ReleasingAnEffectSliderWithNoContourWarnsButNotTheOpaci
 TEST_F(EffectPanelsTest, PaletteAndColourDialogSetTheFillColourCancelKeepsIt) {
   const Rgb picked = pressFillPalette({10, 12});
   EXPECT_EQ(design().fillColour, picked);
-  EXPECT_EQ(loadColour(design().kindSettings[1], kindColumn::FillRed), picked);
+  EXPECT_EQ(design().kindSettings[SourceKind::Text].fillColour, picked);
   window->fillPaletteMoved(Qt::NoButton, {80, 3});
   window->fillPaletteMoved(Qt::LeftButton, {500, 3});  // off the palette
   EXPECT_EQ(design().fillColour, picked);
@@ -95,8 +94,8 @@ TEST_F(EffectPanelsTest, PaletteAndColourDialogSetTheFillColourCancelKeepsIt) {
   EXPECT_EQ(design().fillColour, picked);
   seam->colourAnswers.push_back(QColor(1, 2, 3));
   window->insideCommandClicked(0);
-  const EngineArguments a = arguments();
-  EXPECT_EQ((Rgb{a[21], a[22], a[23]}), (Rgb{1, 2, 3}));
+  const velloro::ActionArguments a = arguments();
+  EXPECT_EQ((Rgb{a.fillRed, a.fillGreen, a.fillBlue}), (Rgb{1, 2, 3}));
 }
 
 TEST_F(EffectPanelsTest, GoldThenMaterial2BringsBackTheOwnColourAndCurve) {
@@ -108,7 +107,7 @@ TEST_F(EffectPanelsTest, GoldThenMaterial2BringsBackTheOwnColourAndCurve) {
   EXPECT_EQ(design().fillColour, (Rgb{204, 177, 24}));
   EXPECT_EQ(design().curve, readCurveFile(curves() + QStringLiteral("/gold.txt"), *seam));
   EXPECT_TRUE(window->panels->OptClr[1]->isChecked());
-  EXPECT_EQ(arguments()[13], 7);
+  EXPECT_EQ(velloro::toInt(arguments().material), 7);
 
   window->selectMaterial(2, 10);
   EXPECT_EQ(design().fillColour, own);
@@ -122,9 +121,9 @@ TEST_F(EffectPanelsTest, GoldThenMaterial2BringsBackTheOwnColourAndCurve) {
 TEST_F(EffectPanelsTest, EachKindKeepsItsOwnFillColourAcrossSwitchesEvenInGold) {
   const Rgb own = pressFillPalette({10, 12});
   window->selectMaterial(7, 10);
-  window->selectSource(sourceKind::Shape, Qt::RightButton);
+  window->selectSource(SourceKind::Shape, Qt::RightButton);
   EXPECT_EQ(design().fillColour, (Rgb{0, 0, 200}));
-  window->selectSource(sourceKind::Text, Qt::RightButton);
+  window->selectSource(SourceKind::Text, Qt::RightButton);
   EXPECT_EQ(design().material, 7);
   EXPECT_EQ(design().fillColour, (Rgb{204, 177, 24}));
   window->selectMaterial(0, 10);
@@ -144,17 +143,18 @@ TEST_F(EffectPanelsTest, LoadTextureFillsTheBufferAndThePreview) {
   EXPECT_EQ(asked.folder, folder.filePath(QStringLiteral("textures")));
   EXPECT_TRUE(asked.fileName.isEmpty());
   EXPECT_TRUE(static_cast<bool>(asked.preview));
-  EXPECT_EQ(design().textureNames[1], path);
+  EXPECT_EQ(design().textureNames[SourceKind::Text], path);
   EXPECT_EQ(design().geometry.textureRows, 10);
   EXPECT_EQ(design().geometry.textureStride, 32);
-  EXPECT_EQ(frmTexture().Picture1.size(), QSize(10, 10));
+  EXPECT_EQ(design().texturePicture.size(), QSize(10, 10));
   EXPECT_EQ(window->panels->PicInside2[1]->picture().pixelColor(25, 15), QColor(Qt::red));
   EXPECT_TRUE(seam->messages.empty());
 }
 
 TEST_F(EffectPanelsTest, MissingOrUnreadableTextureKeepsTheOneChosenBefore) {
   const QString kept = folder.filePath(QStringLiteral("kept.bmp"));
-  design().textureNames[2] = kept;  // another kind's texture is where the dialog starts
+  design().textureNames[SourceKind::Shape] =
+      kept;  // another kind's texture is where the dialog starts
   seam->fileAnswers.push_back(folder.filePath(QStringLiteral("gone.bmp")));
   window->insideCommandClicked(1);
   EXPECT_EQ(seam->openRequests.at(0).folder, folder.path());
@@ -169,7 +169,7 @@ TEST_F(EffectPanelsTest, MissingOrUnreadableTextureKeepsTheOneChosenBefore) {
   window->insideCommandClicked(1);
   ASSERT_EQ(seam->messages.size(), 2u);
   EXPECT_TRUE(seam->messages[1].text.startsWith(QStringLiteral("error number : 50003/104\r\n")));
-  EXPECT_TRUE(design().textureNames[1].isEmpty());
+  EXPECT_TRUE(design().textureNames[SourceKind::Text].isEmpty());
   EXPECT_TRUE(design().buffers.texture.isEmpty());
 }
 
@@ -184,8 +184,8 @@ TEST_F(EffectPanelsTest, PatternAxisAndDeformationReachTheRender) {
   window->panels->Option2[0]->setChecked(true);
   window->panels->SliderDeform->setValue(80);
   EXPECT_EQ(window->panels->LabelDef2->text(), QStringLiteral("0 °"));
-  const EngineArguments a = arguments();
-  EXPECT_EQ(a[11], 3);
-  EXPECT_EQ(a[12], 1);
-  EXPECT_EQ(a[16], 80);
+  const velloro::ActionArguments a = arguments();
+  EXPECT_EQ(velloro::toInt(a.surfacePattern), 3);
+  EXPECT_EQ(velloro::toInt(a.curveAxis), 1);
+  EXPECT_EQ(a.deformationAmount, 80);
 }

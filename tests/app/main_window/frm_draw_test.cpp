@@ -108,14 +108,14 @@ TEST_F(FrmDrawTest, EveryPressStoresAnUndoStepAndUndoGoesBackOne) {
   release({10, 10});
   const QImage afterFirst = tool->Picture1->picture();
   drag({100, 100}, {200, 150});
-  EXPECT_EQ(tool->undoFiles().UndoLevel, 2);
+  EXPECT_EQ(tool->undoFiles().level(), 2);
   EXPECT_TRUE(QFile::exists(tool->undoFiles().fileOfLevel(1)));
   tool->Command2->click();
-  EXPECT_EQ(tool->undoFiles().UndoLevel, 1);
+  EXPECT_EQ(tool->undoFiles().level(), 1);
   EXPECT_EQ(tool->Picture1->picture(), afterFirst);
   tool->Command2->click();
   tool->Command2->click();
-  EXPECT_EQ(tool->undoFiles().UndoLevel, 0);
+  EXPECT_EQ(tool->undoFiles().level(), 0);
   EXPECT_EQ(drawn({150, 125}), QColor(Qt::white));
 }
 
@@ -126,7 +126,7 @@ TEST_F(FrmDrawTest, UndoOfAVanishedStepReportsAndKeepsTheDrawing) {
   ASSERT_EQ(seam->messages.size(), 1u);
   EXPECT_TRUE(seam->messages[0].text.startsWith(QStringLiteral("error number : ")));
   EXPECT_TRUE(seam->messages[0].text.section('\r', 0, 0).endsWith(QStringLiteral("/37")));
-  EXPECT_EQ(tool->undoFiles().UndoLevel, 1);
+  EXPECT_EQ(tool->undoFiles().level(), 1);
   EXPECT_EQ(drawn({150, 125}), QColor(Qt::black));
 }
 
@@ -146,8 +146,8 @@ TEST_F(FrmDrawTest, ApplyOnAnUntouchedDrawingWritesAnAllWhiteFramedShapeFile) {
   white.fill(Qt::white);
   EXPECT_EQ(shape, white);
   EXPECT_FALSE(tool->isVisible());
-  EXPECT_EQ(design().sourceKind, sourceKind::Shape);
-  EXPECT_EQ(design().kindSettings[sourceKind::Shape][kindColumn::Available], 1);
+  EXPECT_EQ(design().sourceKind, SourceKind::Shape);
+  EXPECT_EQ(design().kindSettings[SourceKind::Shape].available, true);
 }
 
 TEST_F(FrmDrawTest, ApplyPutsTheDrawingInsideA32PixelWhiteMargin) {
@@ -165,7 +165,7 @@ TEST_F(FrmDrawTest, ApplyThatCannotWriteTheShapeFileReportsAndDrawsNothing) {
   tool->Command1[0]->click();
   ASSERT_EQ(seam->messages.size(), 1u);
   EXPECT_TRUE(seam->messages[0].text.section('\r', 0, 0).endsWith(QStringLiteral("/38")));
-  EXPECT_EQ(design().kindSettings[sourceKind::Shape][kindColumn::Available], 0);
+  EXPECT_EQ(design().kindSettings[SourceKind::Shape].available, false);
   EXPECT_TRUE(tool->isVisible());
 }
 
@@ -174,7 +174,7 @@ TEST_F(FrmDrawTest, CancelLeavesTheShapeFileAndReturnsToTheText) {
   drag({100, 100}, {200, 150});
   tool->Command1[1]->click();
   EXPECT_EQ(contentOf(design().workingFiles.shape), before);
-  EXPECT_EQ(design().sourceKind, sourceKind::Text);
+  EXPECT_EQ(design().sourceKind, SourceKind::Text);
   EXPECT_FALSE(tool->isVisible());
   window->menuEntry(QStringLiteral("mnuToolsDrawing"))->trigger();
   EXPECT_EQ(window->shapeTool(), tool) << "the window stays loaded";
@@ -203,7 +203,7 @@ TEST_F(FrmDrawTest, TheDesignFrameOfAShapeIsTheDrawingArea) {
 }
 
 TEST_F(FrmDrawTest, LeftClickOnShapeBeforeApplyShowsTheHintAndDrawSaysNoShape) {
-  window->selectSource(sourceKind::Shape, Qt::LeftButton);
+  window->selectSource(SourceKind::Shape, Qt::LeftButton);
   ASSERT_EQ(seam->messages.size(), 1u);
   EXPECT_TRUE(seam->messages[0].text.startsWith(QStringLiteral("No shape drawn !\r\n")));
   window->draw();

@@ -13,14 +13,12 @@
 #include "main_window_fixture.h"
 #include "state/design_state.h"
 #include "state/picture_formats.h"
-#include "state/projection_window.h"
 #include "test_files.h"
 
 class FrmNewTest : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
-    frmProjection() = HiddenProjectionWindow{};
     window->menuEntry(QStringLiteral("mnuFileNew"))->trigger();
     dialog = shownDialog();
     ASSERT_NE(dialog, nullptr);
@@ -98,7 +96,7 @@ TEST_F(FrmNewTest, AMissingTextureIsNotFoundAndChangesNothing) {
   ASSERT_EQ(seam->messages.size(), 1u);
   EXPECT_EQ(seam->messages[0].text, QStringLiteral("File not found !"));
   EXPECT_EQ(seam->messages[0].icon, MessageIcon::Exclamation);
-  EXPECT_TRUE(design().textureNames[1].isEmpty());
+  EXPECT_TRUE(design().textureNames[SourceKind::Text].isEmpty());
 }
 
 TEST_F(FrmNewTest, ATextureIsTiledOverTheNewCanvas) {
@@ -107,12 +105,12 @@ TEST_F(FrmNewTest, ATextureIsTiledOverTheNewCanvas) {
   tile.setPixelColor(0, 0, Qt::red);
   QDir(folder.path()).mkpath(QStringLiteral("textures"));
   ASSERT_TRUE(tile.save(folder.filePath("textures/tile.bmp")));
-  design().textureNames[2] = folder.filePath("textures/tile.bmp");
+  design().textureNames[SourceKind::Shape] = folder.filePath("textures/tile.bmp");
   dialog->Option1[1]->setChecked(true);
   seam->fileAnswers.push_back(folder.filePath("textures/tile.bmp"));
   dialog->Command1->click();
   EXPECT_EQ(seam->openRequests[0].fileName, QStringLiteral("tile.bmp"));  // from kind 2
-  EXPECT_EQ(design().textureNames[1], folder.filePath("textures/tile.bmp"));
+  EXPECT_EQ(design().textureNames[SourceKind::Text], folder.filePath("textures/tile.bmp"));
   dialog->OKButton->click();
   const QImage canvas = window->Pct->picture();
   EXPECT_EQ(canvas.pixelColor(512, 384), QColor(Qt::red));

@@ -64,7 +64,7 @@ TEST_F(FrmPictureTest, AddAPicOpensTheToolWithoutAHintOnThePictureSource) {
   EXPECT_TRUE(tool->isVisible());
   EXPECT_EQ(tool->parentWidget(), window.get());
   EXPECT_EQ(tool->windowTitle(), QStringLiteral("Inner shade"));
-  EXPECT_EQ(design().sourceKind, sourceKind::Picture);
+  EXPECT_EQ(design().sourceKind, SourceKind::Picture);
   EXPECT_TRUE(seam->messages.empty());
   EXPECT_FALSE(tool->Command1[0]->isEnabled());
   EXPECT_TRUE(tool->Command1[2]->isEnabled());
@@ -76,7 +76,7 @@ TEST_F(FrmPictureTest, AddAPicOpensTheToolWithoutAHintOnThePictureSource) {
 TEST_F(FrmPictureTest, ARightPressOnPicOpensTheToolAgainAfterCancel) {
   tool->Command1[1]->click();
   EXPECT_FALSE(tool->isVisible());
-  emit window->Frame1->sourcePressed(sourceKind::Picture, Qt::RightButton);
+  emit window->Frame1->sourcePressed(velloro::toInt(SourceKind::Picture), Qt::RightButton);
   EXPECT_TRUE(tool->isVisible());
   EXPECT_EQ(window->pictureTool(), tool);
   EXPECT_TRUE(seam->messages.empty());
@@ -193,8 +193,8 @@ TEST_F(FrmPictureTest, ABlackRectangleDrawnInMaskModeReachesTheMaskFileOnApply) 
   tool->Command1[0]->click();
   EXPECT_FALSE(tool->isVisible());
   EXPECT_FALSE(tool->Picture2->isVisible());
-  EXPECT_EQ(design().kindSettings[sourceKind::Picture][kindColumn::Available], 1);
-  EXPECT_EQ(design().sourceKind, sourceKind::Picture);
+  EXPECT_EQ(design().kindSettings[SourceKind::Picture].available, true);
+  EXPECT_EQ(design().sourceKind, SourceKind::Picture);
   const QImage mask = maskFile();
   ASSERT_EQ(mask.size(), QSize(165, 115));
   EXPECT_EQ(mask.pixelColor(112, 42), QColor(Qt::black));  // the rectangle's edge
@@ -209,7 +209,7 @@ TEST_F(FrmPictureTest, DrawItRendersTheAppliedPicture) {
   const QImage before = window->Pct->picture();
   window->draw();
   EXPECT_TRUE(seam->messages.empty());
-  EXPECT_EQ(design().sourceKind, sourceKind::Picture);
+  EXPECT_EQ(design().sourceKind, SourceKind::Picture);
   EXPECT_NE(window->Pct->picture(), before);
   EXPECT_EQ(window->Pct->picture().size(), before.size());
 }
@@ -228,7 +228,7 @@ TEST_F(FrmPictureTest, ThreeStrokesAndFourUndosGiveBackTheMaskOfBefore) {
   for (int step = 0; step < 4; ++step) tool->Command3->click();
   EXPECT_EQ(tool->Picture2->picture(), before);
   EXPECT_TRUE(seam->messages.empty());
-  const QString firstUndoFile = tool->undoFiles->fileOf(0);
+  const QString firstUndoFile = tool->undoFiles->fileOfLevel(0);
   EXPECT_TRUE(firstUndoFile.startsWith(folder.path()));
   EXPECT_TRUE(QFile::exists(firstUndoFile));
   delete tool;  // the window's unload

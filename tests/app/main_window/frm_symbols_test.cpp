@@ -77,7 +77,7 @@ TEST_F(FrmSymbolsTest, ChoosingAnotherFontEmptiesTheTextAndListsItsCharacters) {
 }
 
 TEST_F(FrmSymbolsTest, ApplyMakesTheComposedSymbolsTheDesignText) {
-  window->selectSource(sourceKind::Shape, Qt::LeftButton);
+  window->selectSource(SourceKind::Shape, Qt::LeftButton);
   open([](FrmSymbols& picker) {
     picker.Option1[4]->click();
     pick(picker, 0);
@@ -87,8 +87,8 @@ TEST_F(FrmSymbolsTest, ApplyMakesTheComposedSymbolsTheDesignText) {
   EXPECT_EQ(window->Frame1->Text1->text(), QStringLiteral("!\""));
   EXPECT_EQ(window->Frame1->Text1->font().family(), QStringLiteral("Wingdings"));
   EXPECT_EQ(window->List1->currentText(), QStringLiteral("Wingdings"));
-  EXPECT_EQ(frmTxt().Picture1.font.family(), QStringLiteral("Wingdings"));
-  EXPECT_EQ(design().sourceKind, sourceKind::Text);
+  EXPECT_EQ(design().textPicture.font.family(), QStringLiteral("Wingdings"));
+  EXPECT_EQ(design().sourceKind, SourceKind::Text);
   EXPECT_FALSE(window->symbolPicker()->isVisible());
 }
 

@@ -4,7 +4,6 @@
 #include <QFile>
 
 #include "state/design_state.h"
-#include "state/text_picture.h"
 
 void MainWindowTest::SetUp() {
   // The tools' undo files have fixed names in the temporary folder: each test
@@ -15,7 +14,6 @@ void MainWindowTest::SetUp() {
   seam = scripted.get();
   usePlatform(std::move(scripted));
   design() = DesignState{};
-  frmTxt() = HiddenTextWindow{};
   QDir().mkpath(folder.filePath(QStringLiteral("curves")));
   for (const char* curve : {"default.txt", "steel.txt", "gold.txt"})
     QFile::copy(QStringLiteral(SHIPPED_CURVES "/") + QLatin1String(curve),

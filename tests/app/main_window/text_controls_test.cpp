@@ -10,7 +10,7 @@
 
 namespace {
 
-TextPicture& textPicture() { return frmTxt().Picture1; }
+TextPicture& textPicture() { return design().textPicture; }
 
 }  // namespace
 
@@ -95,18 +95,18 @@ TEST_F(MainWindowTest, FontDialogSetsThePrintedFontAndTheListsButNotTheTextSize)
 }
 
 TEST_F(MainWindowTest, LeftClickOnAnEmptySourceHintsAtTheToolRightClickDoesNot) {
-  window->selectSource(2, Qt::LeftButton);
-  EXPECT_EQ(design().sourceKind, 2);
+  window->selectSource(SourceKind::Shape, Qt::LeftButton);
+  EXPECT_EQ(design().sourceKind, SourceKind::Shape);
   ASSERT_EQ(seam->messages.size(), 1u);
   EXPECT_EQ(seam->messages[0].text,
             QStringLiteral("No shape drawn !\r\nRight-click on the \"shape\" button to call the "
                            "shape drawing tool."));
   EXPECT_EQ(seam->messages[0].icon, MessageIcon::Information);
-  window->selectSource(3, Qt::RightButton);
-  EXPECT_EQ(design().sourceKind, 3);
+  window->selectSource(SourceKind::Picture, Qt::RightButton);
+  EXPECT_EQ(design().sourceKind, SourceKind::Picture);
   window->menuEntry(QStringLiteral("mnuToolsPicture"))->trigger();
   EXPECT_EQ(seam->messages.size(), 1u);
-  window->selectSource(3, Qt::LeftButton);
+  window->selectSource(SourceKind::Picture, Qt::LeftButton);
   ASSERT_EQ(seam->messages.size(), 2u);
   EXPECT_EQ(seam->messages[1].text,
             QStringLiteral("No picture loaded !\r\nRight-click on the \"pic\" button to call the "
@@ -118,25 +118,26 @@ TEST_F(MainWindowTest, LeftClickOnAnEmptySourceHintsAtTheToolRightClickDoesNot) 
 TEST_F(MainWindowTest, SwitchingToAnotherSourceAndBackRestoresTheTextSettings) {
   design().designFrame.left = 40;
   design().surfacePattern = 2;
-  window->selectSource(2, Qt::RightButton);
+  window->selectSource(SourceKind::Shape, Qt::RightButton);
   EXPECT_EQ(design().designFrame.left, 5);
-  EXPECT_EQ(design().effectType, 0);  // a kind never visited starts without contour
+  EXPECT_EQ(design().effectType,
+            EffectType::NoContour);  // a kind never visited starts without contour
   EXPECT_TRUE(window->panels->Option2[1]->isChecked());  // and with "Rotate"
-  window->selectSource(1, Qt::LeftButton);
+  window->selectSource(SourceKind::Text, Qt::LeftButton);
   EXPECT_EQ(design().designFrame.left, 40);
   EXPECT_EQ(design().surfacePattern, 2);
-  EXPECT_EQ(design().effectType, 3);
+  EXPECT_EQ(design().effectType, EffectType::Engraved);
   EXPECT_TRUE(window->panels->Option2[0]->isChecked());
 }
 
 TEST_F(MainWindowTest, SwitchingGoesOnWhenTheCurveCannotBeKept) {
   QDir(folder.filePath(QStringLiteral("curves"))).removeRecursively();
   design().designFrame.left = 40;
-  window->selectSource(2, Qt::RightButton);
+  window->selectSource(SourceKind::Shape, Qt::RightButton);
   // Only the curve loader speaks, in its own report without a site tag.
   ASSERT_EQ(seam->messages.size(), 1u);
   EXPECT_TRUE(seam->messages[0].text.startsWith(QStringLiteral("error number : ")));
   EXPECT_FALSE(seam->messages[0].text.section(QStringLiteral("\r\n"), 0, 0).contains('/'));
   EXPECT_EQ(design().designFrame.left, 5);
-  EXPECT_EQ(design().kindSettings[1][kindColumn::FrameLeft], 40);
+  EXPECT_EQ(design().kindSettings[SourceKind::Text].frameLeft, 40);
 }

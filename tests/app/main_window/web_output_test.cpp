@@ -45,10 +45,18 @@ class WebOutputTest : public MainWindowTest {
   void forgetEveryLayer() {
     std::array<uint8_t, 16> narrow{};
     std::array<uint8_t, 16> picture{};
-    for (int32_t slot : {1, 2, 3})
-      engine.entryPoints().action(narrow.data(), picture.data(), picture.data(), 9, 1, 12, 1, 0, 0,
-                                  75, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, slot, 0, 50, 100, 150,
-                                  200, 255, 128, 128, 128, 128, 128, 128);
+    velloro::ActionArguments arguments;
+    arguments.mask = narrow.data();
+    arguments.source = picture.data();
+    arguments.output = picture.data();
+    arguments.maskStride = 9;
+    arguments.maskRows = 1;
+    arguments.outputStride = 12;
+    arguments.outputRows = 1;
+    for (int32_t slot : {1, 2, 3}) {
+      arguments.layerSlot = slot;
+      callAction(engine.entryPoints(), arguments);
+    }
     engine.entryPoints().destruction();
   }
 

@@ -78,7 +78,7 @@ Agreement agreementOf(const QImage& a, const QImage& b) {
   return result;
 }
 
-class DesignExactnessTest : public testing::TestWithParam<int> {
+class DesignExactnessTest : public testing::TestWithParam<EffectType> {
  protected:
   void SetUp() override {
     state.workingFiles.canvas = folder.filePath(QStringLiteral("canvas.bmp"));
@@ -155,10 +155,10 @@ TEST_P(DesignExactnessTest, StoredLayersRepaintTheDrawnCanvasExactly) {
 }
 
 INSTANTIATE_TEST_SUITE_P(OutsideEffects, DesignExactnessTest,
-                         testing::Values(effectType::NoContour, effectType::DropShadow,
-                                         effectType::CastShadow, effectType::Engraved,
-                                         effectType::Raised, effectType::Outline1,
-                                         effectType::Outline2, effectType::Glow));
+                         testing::Values(EffectType::NoContour, EffectType::DropShadow,
+                                         EffectType::CastShadow, EffectType::Engraved,
+                                         EffectType::Raised, EffectType::Outline1,
+                                         EffectType::Outline2, EffectType::Glow));
 
 TEST(StoredLayersTest, NothingDrawnLeavesNothingVisible) {
   EngineLibrary engine{QStringLiteral(ENGINE_PATH)};
@@ -166,10 +166,18 @@ TEST(StoredLayersTest, NothingDrawnLeavesNothingVisible) {
   // A mask narrower than 4 pixels empties the slot it is rendered into.
   std::array<uint8_t, 16> narrow{};
   std::array<uint8_t, 16> picture{};
-  for (int32_t slot : {1, 2, 3})
-    entry.action(narrow.data(), picture.data(), picture.data(), 9, 1, 12, 1, 0, 0, 75, 0, 0, 0, 0,
-                 0, 0, 0, 0, 0, 0, 0, 0, 0, slot, 0, 50, 100, 150, 200, 255, 128, 128, 128, 128,
-                 128, 128);
+  velloro::ActionArguments arguments;
+  arguments.mask = narrow.data();
+  arguments.source = picture.data();
+  arguments.output = picture.data();
+  arguments.maskStride = 9;
+  arguments.maskRows = 1;
+  arguments.outputStride = 12;
+  arguments.outputRows = 1;
+  for (int32_t slot : {1, 2, 3}) {
+    arguments.layerSlot = slot;
+    callAction(entry, arguments);
+  }
   entry.destruction();
   const QImage design = transparentDesign(storedLayersOver(solidCanvas(Qt::black), entry),
                                           storedLayersOver(solidCanvas(Qt::white), entry));

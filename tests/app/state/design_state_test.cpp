@@ -9,10 +9,10 @@
 
 TEST(DesignState, StartsWithTheStartUpDefaults) {
   const DesignState state;
-  EXPECT_EQ(state.sourceKind, 1);
+  EXPECT_EQ(state.sourceKind, SourceKind::Text);
   EXPECT_EQ(state.designFrame.left, 5);
   EXPECT_EQ(state.designFrame.top, 5);
-  EXPECT_EQ(state.effectType, 3);
+  EXPECT_EQ(state.effectType, EffectType::Engraved);
   EXPECT_EQ(state.fillColour, (Rgb{0, 0, 200}));
   EXPECT_EQ(state.outlineColour, (Rgb{0, 0, 0}));
   EXPECT_EQ(state.glowColour, (Rgb{0, 255, 0}));

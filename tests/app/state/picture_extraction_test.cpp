@@ -10,7 +10,6 @@
 #include "state/colour_keying.h"
 #include "state/engine_library.h"
 #include "state/failure.h"
-#include "state/mask_undo.h"
 #include "state/picture_frame.h"
 
 TEST(KeyRangesTest, PickingAColourKeeps100EitherSideWithin0To255) {
@@ -110,34 +109,4 @@ TEST_F(KeyingTest, AnEmptyOrTruncatedPictureFileIsAFailure) {
   QFile cut(path("cut.bmp"));
   ASSERT_TRUE(cut.resize(100));
   EXPECT_THROW(keyPicture(path("cut.bmp"), KeyRanges{}, engine.entryPoints()), Failure);
-}
-
-TEST(MaskUndoTest, ThreeStrokesAndFourUndosGiveBackTheFirstCanvasThenNothing) {
-  QTemporaryDir folder;
-  MaskUndo undo(folder.path() + QLatin1Char('/'));
-  EXPECT_EQ(undo.fileOf(0), folder.path() + QStringLiteral("/Undopt10.tmp"));
-  EXPECT_FALSE(undo.undo().has_value());
-  QImage canvas(4, 4, QImage::Format_RGB888);
-  for (QColor colour : {QColor(Qt::black), QColor(Qt::red), QColor(Qt::blue)}) {
-    canvas.fill(colour);
-    undo.Save_Undo(canvas);
-  }
-  EXPECT_EQ(undo.UndoTop, 3);
-  QImage last;
-  for (int step = 0; step < 3; ++step) last = *undo.undo();
-  EXPECT_EQ(last.pixelColor(0, 0), QColor(Qt::black));
-  EXPECT_FALSE(undo.undo().has_value());
-  EXPECT_EQ(undo.UndoTop, 3);
-  undo.Reset_Undo();
-  EXPECT_FALSE(QFile::exists(undo.fileOf(0)));
-  EXPECT_FALSE(QFile::exists(undo.fileOf(2)));
-  EXPECT_EQ(undo.UndoLevel, 0);
-}
-
-TEST(MaskUndoTest, AnUnwritableFolderKeepsTheLevel) {
-  MaskUndo undo(QStringLiteral("/nonexistent-folder/"));
-  QImage canvas(4, 4, QImage::Format_RGB888);
-  canvas.fill(Qt::black);
-  EXPECT_THROW(undo.Save_Undo(canvas), Failure);
-  EXPECT_EQ(undo.UndoLevel, 0);
 }

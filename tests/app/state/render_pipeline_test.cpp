@@ -34,21 +34,46 @@ class RenderPipelineTest : public testing::Test {
 
 TEST_F(RenderPipelineTest, EngineArgumentsOfTheDefaultTextDesign) {
   captureCanvas(state, whiteCanvas(631, 331));
-  const EngineArguments a = engineArguments(state, panels, {strideOf(301), 129});
+  const velloro::ActionArguments a = engineArguments(state, panels, {strideOf(301), 129});
   const std::vector<int32_t> expected{904, 129, 1896, 331, 5,   5,   75,  0,   0,   0,   0,
                                       3,   0,   20,   0,   0,   0,   0,   0,   200, 1,   0,
                                       50,  100, 150,  200, 255, 128, 128, 128, 128, 128, 128};
-  EXPECT_EQ(std::vector<int32_t>(a.begin() + 4, a.end()), expected);
+  using velloro::toInt;
+  std::vector<int32_t> named{a.maskStride,
+                             a.maskRows,
+                             a.outputStride,
+                             a.outputRows,
+                             a.columnOffset,
+                             a.rowOffset,
+                             a.smoothingSize,
+                             toInt(a.surfacePattern),
+                             toInt(a.curveAxis),
+                             toInt(a.material),
+                             toInt(a.deformationType),
+                             toInt(a.effectType),
+                             a.deformationAmount,
+                             a.effectAmount,
+                             a.effectValue1,
+                             a.effectValue2,
+                             a.effectValue3,
+                             a.fillRed,
+                             a.fillGreen,
+                             a.fillBlue,
+                             a.layerSlot};
+  named.insert(named.end(), a.knotX.begin(), a.knotX.end());
+  named.insert(named.end(), a.knotY.begin(), a.knotY.end());
+  EXPECT_EQ(named, expected);
+  EXPECT_EQ(a.mask, nullptr);  // the render sets the pictures itself
 }
 
 TEST_F(RenderPipelineTest, ShapeAndPictureMasksCarryAFrameOf32Pixels) {
   state.designFrame = {40, 50, 0, 0};
-  for (int kind : {sourceKind::Shape, sourceKind::Picture}) {
+  for (SourceKind kind : {SourceKind::Shape, SourceKind::Picture}) {
     state.sourceKind = kind;
-    const EngineArguments a = engineArguments(state, panels, {12, 4});
-    EXPECT_EQ(a[8], 8);
-    EXPECT_EQ(a[9], 18);
-    EXPECT_EQ(a[24], kind);
+    const velloro::ActionArguments a = engineArguments(state, panels, {12, 4});
+    EXPECT_EQ(a.columnOffset, 8);
+    EXPECT_EQ(a.rowOffset, 18);
+    EXPECT_EQ(a.layerSlot, velloro::toInt(kind));
   }
 }
 
@@ -60,11 +85,11 @@ TEST_F(RenderPipelineTest, EffectArgumentsFollowTheEffectType) {
   state.outlineColour = {1, 2, 3};
   state.glowColour = {7, 8, 9};
   auto effect = [&](int type) {
-    state.effectType = type;
-    const EngineArguments a = engineArguments(state, panels, {3, 1});
-    EXPECT_EQ(a[15], type);
-    EXPECT_EQ(a[16], 66);
-    return std::array<int32_t, 4>{a[17], a[18], a[19], a[20]};
+    state.effectType = EffectType{type};
+    const velloro::ActionArguments a = engineArguments(state, panels, {3, 1});
+    EXPECT_EQ(velloro::toInt(a.effectType), type);
+    EXPECT_EQ(a.deformationAmount, 66);
+    return std::array<int32_t, 4>{a.effectAmount, a.effectValue1, a.effectValue2, a.effectValue3};
   };
   using Values = std::array<int32_t, 4>;
   EXPECT_EQ(effect(0), (Values{0, 0, 0, 0}));
@@ -87,9 +112,9 @@ TEST_F(RenderPipelineTest, TextureTileBySourceKindAndOption) {
   EXPECT_EQ(textureTileFor(state, false).source, TileSource::None);
   EXPECT_EQ(textureTileFor(state, true).source, TileSource::TextureBuffer);
   EXPECT_EQ(textureTileFor(state, true).offset, 0);
-  state.sourceKind = sourceKind::Shape;
+  state.sourceKind = SourceKind::Shape;
   EXPECT_EQ(textureTileFor(state, true).offset, 30);
-  state.sourceKind = sourceKind::Picture;
+  state.sourceKind = SourceKind::Picture;
   EXPECT_EQ(textureTileFor(state, false).source, TileSource::PictureFile);  // material 0
   state.material = 3;
   EXPECT_EQ(textureTileFor(state, true).offset, 30);
@@ -122,11 +147,11 @@ TEST_F(RenderPipelineTest, CaptureFailsWithoutACanvasFileAndKeepsTheBuffers) {
 
 TEST_F(RenderPipelineTest, ShapeOrPictureWithoutResultIsRefusedWithItsMessage) {
   EXPECT_TRUE(sourceReady(state, platform));
-  state.sourceKind = sourceKind::Shape;
+  state.sourceKind = SourceKind::Shape;
   EXPECT_FALSE(sourceReady(state, platform));
-  state.sourceKind = sourceKind::Picture;
+  state.sourceKind = SourceKind::Picture;
   EXPECT_FALSE(sourceReady(state, platform));
-  state.kindSettings[sourceKind::Picture][kindColumn::Available] = 1;
+  state.kindSettings[SourceKind::Picture].available = true;
   EXPECT_TRUE(sourceReady(state, platform));
   ASSERT_EQ(platform.messages.size(), 2u);
   EXPECT_EQ(platform.messages[0].text, QStringLiteral("No shape drawn !"));
@@ -155,7 +180,7 @@ TEST_F(RenderPipelineTest, RenderWithoutCaptureOrShapeFileFailsBeforeTheEngine) 
   EXPECT_THROW(renderDesign(state, whiteCanvas(10, 10), panels, engine.entryPoints(), platform),
                Failure);
   captureCanvas(state, whiteCanvas(10, 10));
-  state.sourceKind = sourceKind::Shape;
+  state.sourceKind = SourceKind::Shape;
   state.workingFiles.shape = folder.filePath(QStringLiteral("absent.bmp"));
   EXPECT_THROW(renderDesign(state, QImage(), panels, engine.entryPoints(), platform), Failure);
   EXPECT_EQ(platform.busyPeriods, 0);

@@ -1,4 +1,4 @@
-#include "tools/undo_files.h"
+#include "state/undo_files.h"
 
 #include <QFile>
 
@@ -13,20 +13,20 @@ QString UndoFiles::fileOfLevel(int level) const {
 }
 
 void UndoFiles::save(const QImage& drawing) {
-  saveBmp(drawing, fileOfLevel(UndoLevel));
-  ++UndoLevel;
-  if (UndoTop < UndoLevel) UndoTop = UndoLevel;
+  saveBmp(drawing, fileOfLevel(level_));
+  ++level_;
+  if (top_ < level_) top_ = level_;
 }
 
 std::optional<QImage> UndoFiles::undo() {
-  if (UndoLevel == 0) return std::nullopt;
-  QImage drawing = loadPicture(fileOfLevel(UndoLevel - 1));
-  --UndoLevel;
+  if (level_ == 0) return std::nullopt;
+  QImage drawing = loadPicture(fileOfLevel(level_ - 1));
+  --level_;
   return drawing;
 }
 
 void UndoFiles::reset() {
-  for (int level = 0; level < UndoTop; ++level) QFile::remove(fileOfLevel(level));
-  UndoLevel = 0;
-  UndoTop = 0;
+  for (int level = 0; level < top_; ++level) QFile::remove(fileOfLevel(level));
+  level_ = 0;
+  top_ = 0;
 }

@@ -1,0 +1,90 @@
+#include "state/outside_effects.h"
+
+#include <cmath>
+
+#include "state/kind_settings.h"
+
+namespace {
+
+using enum EffectType;
+
+constexpr std::array<OutsideEffect, outsideEffectCount> effects{{
+    {NoContour, SliderGroup::None, 0, EffectColour::None, ShadowParameters::None, nullptr},
+    {DropShadow, SliderGroup::Shadow, 3, EffectColour::None, ShadowParameters::Offsets, nullptr},
+    {CastShadow, SliderGroup::Shadow, 3, EffectColour::None,
+     ShadowParameters::HeightAndOrientation, nullptr},
+    {Engraved, SliderGroup::Engraved, 1, EffectColour::None, ShadowParameters::None, nullptr},
+    {Raised, SliderGroup::Engraved, 1, EffectColour::None, ShadowParameters::None, nullptr},
+    {Outline1, SliderGroup::Outline, 1, EffectColour::Outline, ShadowParameters::None,
+     "O. width :"},
+    {Outline2, SliderGroup::Outline, 1, EffectColour::Outline, ShadowParameters::None,
+     "O. width :"},
+    {Glow, SliderGroup::Outline, 1, EffectColour::Glow, ShadowParameters::None, "G. width :"},
+}};
+
+int32_t sliderValue(int32_t position) { return int16_t(position); }
+
+const QString degrees = QStringLiteral(" °");
+
+// Integer parts round towards minus infinity, so a curve bent left shows
+// -180 at the slider's left end rather than -175.
+int integerPart(double value) { return int(std::floor(value)); }
+
+// A full turn over the slider in steps of 5 degrees.
+int angle(int value) { return integerPart(value * 3.6 / 5) * 5; }
+
+QString signedOffset(int value) {
+  const int offset = integerPart(value / 2.0) - 25;
+  if (offset > 0) return QStringLiteral("+ %1").arg(offset);
+  if (offset < 0) return QStringLiteral("- %1").arg(-offset);
+  return QStringLiteral("0");
+}
+
+}  // namespace
+
+const OutsideEffect& outsideEffect(EffectType type) {
+  const int index = velloro::toInt(type);
+  return index >= 0 && index < outsideEffectCount ? effects[index] : effects[0];
+}
+
+EffectArguments effectArguments(const OutsideEffect& effect, const SliderReadings& sliders,
+                                const Rgb& colour) {
+  switch (effect.sliders) {
+    case SliderGroup::Shadow:
+      return {sliderValue(sliders.shadow[0]),
+              {sliderValue(sliders.shadow[1]), sliderValue(sliders.shadow[2]), 0}};
+    case SliderGroup::Engraved: return {sliderValue(sliders.engraved), {}};
+    case SliderGroup::Outline:
+      return {sliderValue(sliders.outline), {colour.red, colour.green, colour.blue}};
+    case SliderGroup::None: break;
+  }
+  return {};
+}
+
+QString percentLabel(int value) {
+  return QString::number(integerPart(value / 2.0) * 2) + QStringLiteral(" %");
+}
+
+std::optional<ShadowLabels> shadowLabels(int k, int value, const OutsideEffect& effect) {
+  if (k == 1) return ShadowLabels{percentLabel(value), {}, {}};
+  switch (effect.shadowParameters) {
+    case ShadowParameters::Offsets:
+      return ShadowLabels{signedOffset(value), QStringLiteral("S. offset X :"),
+                          QStringLiteral("S. offset Y :")};
+    case ShadowParameters::HeightAndOrientation: {
+      const QString shown = k == 2 ? QString::number(integerPart(value / 2.0) * 2)
+                                   : QString::number(angle(value)) + degrees;
+      return ShadowLabels{shown, QStringLiteral("S. height :"), QStringLiteral("S. orient. :")};
+    }
+    case ShadowParameters::None: break;
+  }
+  return std::nullopt;
+}
+
+std::optional<QString> deformationLabel(velloro::DeformationType type, int value) {
+  using velloro::DeformationType;
+  if (type == DeformationType::Rotate) return QString::number(angle(value)) + degrees;
+  // 49, not 50, is where the curve stays straight.
+  if (type == DeformationType::Curve) return QString::number(angle(value - 49)) + degrees;
+  return std::nullopt;
+}

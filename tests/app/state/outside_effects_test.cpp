@@ -1,0 +1,103 @@
+#include "state/outside_effects.h"
+
+#include <gtest/gtest.h>
+
+#include "state/kind_settings.h"
+
+namespace {
+
+QString shadowValue(int k, int value, EffectType effect) {
+  return shadowLabels(k, value, outsideEffect(effect))->value;
+}
+
+}  // namespace
+
+TEST(OutsideEffects, EachEffectsSlidersColourAndCaption) {
+  struct Row {
+    EffectType type;
+    SliderGroup sliders;
+    int sliderCount;
+    EffectColour colour;
+    const char* widthCaption;
+  };
+  using enum EffectType;
+  const Row expected[] = {
+      {NoContour, SliderGroup::None, 0, EffectColour::None, nullptr},
+      {DropShadow, SliderGroup::Shadow, 3, EffectColour::None, nullptr},
+      {CastShadow, SliderGroup::Shadow, 3, EffectColour::None, nullptr},
+      {Engraved, SliderGroup::Engraved, 1, EffectColour::None, nullptr},
+      {Raised, SliderGroup::Engraved, 1, EffectColour::None, nullptr},
+      {Outline1, SliderGroup::Outline, 1, EffectColour::Outline, "O. width :"},
+      {Outline2, SliderGroup::Outline, 1, EffectColour::Outline, "O. width :"},
+      {Glow, SliderGroup::Outline, 1, EffectColour::Glow, "G. width :"},
+  };
+  for (const Row& row : expected) {
+    const OutsideEffect& effect = outsideEffect(row.type);
+    SCOPED_TRACE(velloro::toInt(row.type));
+    EXPECT_EQ(effect.type, row.type);
+    EXPECT_EQ(effect.sliders, row.sliders);
+    EXPECT_EQ(effect.sliderCount, row.sliderCount);
+    EXPECT_EQ(effect.colour, row.colour);
+    EXPECT_EQ(QString::fromUtf8(effect.widthCaption), QString::fromUtf8(row.widthCaption));
+  }
+  EXPECT_EQ(outsideEffect(EffectType{-1}).type, NoContour);
+  EXPECT_EQ(outsideEffect(EffectType{8}).type, NoContour);
+}
+
+TEST(OutsideEffects, EngineArgumentsOfEachSliderGroup) {
+  const SliderReadings sliders{{11, 22, 33}, 44, 55};
+  const Rgb colour{1, 2, 3};
+  using Values = std::array<int32_t, 4>;
+  auto arguments = [&](EffectType type, const SliderReadings& readings) {
+    const EffectArguments a = effectArguments(outsideEffect(type), readings, colour);
+    return Values{a.amount, a.values[0], a.values[1], a.values[2]};
+  };
+  EXPECT_EQ(arguments(EffectType::NoContour, sliders), (Values{0, 0, 0, 0}));
+  EXPECT_EQ(arguments(EffectType::CastShadow, sliders), (Values{11, 22, 33, 0}));
+  EXPECT_EQ(arguments(EffectType::Raised, sliders), (Values{44, 0, 0, 0}));
+  EXPECT_EQ(arguments(EffectType::Glow, sliders), (Values{55, 1, 2, 3}));
+  // Positions travel as 16-bit values.
+  EXPECT_EQ(arguments(EffectType::DropShadow, {{70000, 65535, 32768}, 0, 0}),
+            (Values{4464, -1, -32768, 0}));
+}
+
+TEST(OutsideEffects, DropShadowOffsetsRunFromMinus25ToPlus25WithTheirSign) {
+  EXPECT_EQ(shadowValue(2, 50, EffectType::DropShadow), QStringLiteral("0"));
+  EXPECT_EQ(shadowValue(2, 60, EffectType::DropShadow), QStringLiteral("+ 5"));
+  EXPECT_EQ(shadowValue(3, 0, EffectType::DropShadow), QStringLiteral("- 25"));
+  EXPECT_EQ(shadowValue(3, 100, EffectType::DropShadow), QStringLiteral("+ 25"));
+  const ShadowLabels labels = *shadowLabels(2, 0, outsideEffect(EffectType::DropShadow));
+  EXPECT_EQ(*labels.first, QStringLiteral("S. offset X :"));
+  EXPECT_EQ(*labels.second, QStringLiteral("S. offset Y :"));
+}
+
+TEST(OutsideEffects, CastShadowShowsHeightAndOrientationInStepsOf5Degrees) {
+  EXPECT_EQ(shadowValue(3, 100, EffectType::CastShadow), QStringLiteral("360 °"));
+  EXPECT_EQ(shadowValue(3, 3, EffectType::CastShadow), QStringLiteral("10 °"));
+  EXPECT_EQ(shadowValue(3, 25, EffectType::CastShadow), QStringLiteral("90 °"));
+  EXPECT_EQ(shadowValue(3, 50, EffectType::CastShadow), QStringLiteral("180 °"));
+  EXPECT_EQ(shadowValue(3, 75, EffectType::CastShadow), QStringLiteral("270 °"));
+  EXPECT_EQ(shadowValue(2, 61, EffectType::CastShadow), QStringLiteral("60"));
+  const ShadowLabels labels = *shadowLabels(3, 0, outsideEffect(EffectType::CastShadow));
+  EXPECT_EQ(*labels.first, QStringLiteral("S. height :"));
+  EXPECT_EQ(*labels.second, QStringLiteral("S. orient. :"));
+}
+
+TEST(OutsideEffects, StrengthIsAPercentForEveryEffectTheParametersOnlyForShadows) {
+  EXPECT_EQ(shadowValue(1, 51, EffectType::Glow), QStringLiteral("50 %"));
+  EXPECT_FALSE(shadowLabels(1, 51, outsideEffect(EffectType::Glow))->first);
+  EXPECT_FALSE(shadowLabels(2, 60, outsideEffect(EffectType::Engraved)));
+  EXPECT_FALSE(shadowLabels(3, 60, outsideEffect(EffectType::NoContour)));
+  EXPECT_EQ(percentLabel(100), QStringLiteral("100 %"));
+  EXPECT_EQ(percentLabel(0), QStringLiteral("0 %"));
+}
+
+TEST(OutsideEffects, CurveBendsAround49AndRoundsTowardsMinusInfinity) {
+  using velloro::DeformationType;
+  EXPECT_EQ(*deformationLabel(DeformationType::Curve, 49), QStringLiteral("0 °"));
+  EXPECT_EQ(*deformationLabel(DeformationType::Curve, 0), QStringLiteral("-180 °"));
+  EXPECT_EQ(*deformationLabel(DeformationType::Curve, 100), QStringLiteral("180 °"));
+  EXPECT_EQ(*deformationLabel(DeformationType::Rotate, 100), QStringLiteral("360 °"));
+  EXPECT_EQ(*deformationLabel(DeformationType::Rotate, 3), QStringLiteral("10 °"));
+  EXPECT_FALSE(deformationLabel(DeformationType::None, 50));
+}
