@@ -206,6 +206,7 @@ class FrmMain : public QMainWindow {
   void savePicture();
   void savePictureAs();
   bool saveBitmapAs(const QString& chosen);
+  QString bitmapNameInsteadOfGif(const QString& name);
   bool saveWebPictureAs(const QString& chosen, WebFormat format);
   void exportForTheWeb();
   void offerTransparentDesign(QMimeData& clipboard);

@@ -114,10 +114,27 @@ void FrmMain::savePicture() {
     recordUndoStep();
     writeWebPicture(Pct->picture(), savedWebEncoding(*web), name);
   } else {
+    const QString bitmapName = bitmapNameInsteadOfGif(name);
+    if (bitmapName.isEmpty()) return;
     recordUndoStep();
-    saveBmp(Pct->picture(), name);
+    saveBmp(Pct->picture(), bitmapName);
+    design().currentPictureName = bitmapName;
   }
   captureWithHourglass();
+}
+
+// GIF pictures are read but not written: their canvas becomes a bitmap beside
+// them, once the user agrees, so the GIF is never overwritten with other
+// bytes. Any other name is kept; an empty name means the user declined.
+QString FrmMain::bitmapNameInsteadOfGif(const QString& name) {
+  if (!name.endsWith(QStringLiteral(".gif"), Qt::CaseInsensitive)) return name;
+  const QString bitmapName = bitmapNameOf(name);
+  const Message question{fileNamePart(name) +
+                             QStringLiteral(" cannot be written as GIF.\r\nSave the picture as ") +
+                             fileNamePart(bitmapName) + QStringLiteral(" instead?"),
+                         MessageIcon::Question, MessageButtons::YesNo};
+  if (platform().showMessage(question) != MessageAnswer::Yes) return {};
+  return bitmapName;
 }
 
 void FrmMain::savePictureAs() {

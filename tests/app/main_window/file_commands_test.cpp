@@ -67,14 +67,33 @@ TEST_F(FileCommandsTest, AFileThatIsNoPictureIsReportedAndDoesNotBecomeTheName) 
 }
 
 TEST_F(FileCommandsTest, SaveWritesTheCanvasAsABitmapUnderTheCurrentName) {
-  design().currentPictureName = path("inputs/logo.gif");
+  design().currentPictureName = path("inputs/logo.bmp");
   window->Pct->setPicture(filled({7, 5}, QColor(10, 20, 30)));
   run("mnuFileSave");
-  EXPECT_EQ(contentOf(path("inputs/logo.gif")), bmpFileBytes(filled({7, 5}, QColor(10, 20, 30))));
+  EXPECT_EQ(contentOf(path("inputs/logo.bmp")), bmpFileBytes(filled({7, 5}, QColor(10, 20, 30))));
   EXPECT_EQ(design().undo.counters.top, 1);
   EXPECT_EQ(design().geometry.canvasWidth, 7);
   EXPECT_EQ(seam->busyPeriods, 1);
   EXPECT_EQ(seam->busyDepth, 0);
+}
+
+TEST_F(FileCommandsTest, SaveOfAGifAsksBeforeWritingABitmapBesideIt) {
+  writeContent(path("inputs/logo.gif"), "GIF89a");
+  design().currentPictureName = path("inputs/logo.gif");
+  window->Pct->setPicture(filled({6, 4}, Qt::green));
+  seam->messageAnswers = {MessageAnswer::No, MessageAnswer::Yes};
+  run("mnuFileSave");
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_EQ(seam->messages[0].text,
+            QStringLiteral("logo.gif cannot be written as GIF.\r\nSave the picture as logo.bmp "
+                           "instead?"));
+  EXPECT_EQ(seam->messages[0].buttons, MessageButtons::YesNo);
+  EXPECT_FALSE(QFile::exists(path("inputs/logo.bmp")));
+  EXPECT_EQ(design().undo.counters.top, 0);
+  run("mnuFileSave");
+  EXPECT_EQ(contentOf(path("inputs/logo.bmp")), bmpFileBytes(filled({6, 4}, Qt::green)));
+  EXPECT_EQ(contentOf(path("inputs/logo.gif")), QByteArray("GIF89a"));
+  EXPECT_EQ(design().currentPictureName, path("inputs/logo.bmp"));
 }
 
 TEST_F(FileCommandsTest, SaveThatCannotWriteIsReportedAndKeepsTheOldFile) {
