@@ -1,6 +1,8 @@
 // Velloro: designs relief titles and logos on a canvas.
 #include <QApplication>
+#include <QIcon>
 
+#include "main_window/canvas_viewport.h"
 #include "main_window/frm_main.h"
 #include "main_window/startup.h"
 #include "platform/program_folder.h"
@@ -10,10 +12,22 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Velloro"));
   QApplication::setApplicationName(QStringLiteral("Velloro"));
+  // The desktop matches the windows to the launcher and its icon by this.
+  QGuiApplication::setDesktopFileName(QStringLiteral("velloro"));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("velloro")));
   auto seam = std::make_unique<QtPlatform>();
   QtPlatform& qtPlatform = *seam;
   usePlatform(std::move(seam));
   std::unique_ptr<FrmMain> window = startVelloro(programFolder(), qtPlatform);
   qtPlatform.setOwner(window.get());
+  // Installation checks set VELLORO_DRAW_TO: the program draws the default
+  // text, saves the canvas there and ends, so a headless run proves a render.
+  const QString drawTo = qEnvironmentVariable("VELLORO_DRAW_TO");
+  if (!drawTo.isEmpty()) {
+    window->draw();
+    const bool saved = window->canvasView()->picture().save(drawTo, "BMP");
+    window->close();
+    return saved ? 0 : 1;
+  }
   return application.exec();
 }

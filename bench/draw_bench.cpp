@@ -30,7 +30,7 @@ void BM_DrawDefaultText(benchmark::State& run) {
   window.captureCanvas();
   for (auto _ : run) {
     window.draw();
-    window.Pct->repaint();
+    window.canvasView()->repaint();
   }
   if (!seam.messages.empty()) run.SkipWithError(seam.messages.front().text.toUtf8().constData());
   deleteWorkingFiles(design().workingFiles);

@@ -30,6 +30,7 @@ void runAction(EngineState& state, const ActionArguments& args) {
   // A render that was never ended by DESTRUCTION is replaced here.
   Render& render = state.beginRender();
   render.args = args;
+  takeSlotMaps(state.slots, render);
   allocateWorkingArrays(render);
   buildGeometry(render);
   shadeSurface(render, state.texture);

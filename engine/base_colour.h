@@ -12,7 +12,7 @@ namespace velloro {
 // A base channel darkened towards black (brightness w below one half) or
 // lightened towards white, truncated into the colour map's range.
 inline int16_t shadeChannel(double w, int32_t base) {
-  const double value = w < 0.5 ? 2 * w * base : 255 - 2 * (1 - w) * (255 - base);
+  const double value = w < 0.5 ? 2 * w * base : 255 - 2 * (1 - w) * (255.0 - base);
   return static_cast<int16_t>(truncateInto(value, INT16_MIN, INT16_MAX));
 }
 

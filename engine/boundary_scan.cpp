@@ -7,7 +7,10 @@ namespace {
 
 void appendPoint(Geometry& g, int32_t row, int32_t column) {
   const size_t index = static_cast<size_t>(g.pointCount) + 1;
-  if (index >= g.boundaryRows.size()) return;
+  if (index >= g.boundaryRows.size()) {
+    g.boundaryRows.resize(index + 1);
+    g.boundaryColumns.resize(index + 1);
+  }
   g.pointCount += 1;
   g.boundaryRows[index] = row;
   g.boundaryColumns[index] = column;

@@ -6,11 +6,13 @@
 #include <cstdint>
 #include <vector>
 
+#include "pixel_maps.h"
+
 namespace velloro {
 
 // The blue entry of mask pixel (row, column), clamped so that all three
 // entries lie inside the map; the map holds at least one pixel.
-inline size_t colourEntry(const std::vector<int16_t>& colour, int64_t stride, int64_t row,
+inline size_t colourEntry(const PixelMap<int16_t>& colour, int64_t stride, int64_t row,
                           int64_t column) {
   const int64_t entry = row * stride + 3 * column;
   return static_cast<size_t>(

@@ -10,6 +10,7 @@
 #include "layer_mapping.h"
 #include "layer_steps.h"
 #include "truncation.h"
+#include "workers.h"
 
 namespace velloro {
 namespace {
@@ -41,7 +42,7 @@ struct ContentBox {
 
 ContentBox contentOf(const LayerSlot& slot) {
   ContentBox box;
-  const std::vector<int16_t>& colour = slot.maps.colour;
+  const PixelMap<int16_t>& colour = slot.maps.colour;
   const int64_t stride = slot.maskStride;
   for (int64_t r = 0; r * stride < static_cast<int64_t>(colour.size()); ++r) {
     for (int64_t c = 0; 3 * c < stride && r * stride + 3 * c < static_cast<int64_t>(colour.size());
@@ -91,23 +92,36 @@ class SlotPainter {
         engraved_(slot.effectType == EffectType::Engraved),
         shadowStrength_(2 * (slot.effectAmount / 100.0)) {}
 
-  void paint() {
+  // Output rows are independent of each other, so they are split between
+  // the workers.
+  void paint() const {
     if (maps_.transparency.empty() || maps_.depth.empty() || maps_.engraving.empty() ||
         maps_.colour.size() < 3) {
       return;
     }
     const int32_t columns = outputStride_ / 3;
+    const int32_t parts = partsFor(static_cast<size_t>(outputRows_) * static_cast<size_t>(columns));
+    runParts(parts, [&](int32_t part) {
+      paintRows(static_cast<int32_t>(partStart(outputRows_, part, parts)),
+                static_cast<int32_t>(partStart(outputRows_, part + 1, parts)));
+    });
+  }
+
+ private:
+  void paintRows(int32_t firstRow, int32_t endRow) const {
+    const int32_t columns = outputStride_ / 3;
+    LayerMapping mapping = mapping_;  // keeps the state of the row it maps
     Sample sample;
-    for (int32_t i = 0; i < outputRows_; ++i) {
+    for (int32_t i = firstRow; i < endRow; ++i) {
       uint8_t* row = output_ + static_cast<size_t>(i) * outputStride_;
-      const ColumnSpan span = mapping_.startRow(i, columns);
+      const ColumnSpan span = mapping.startRow(i, columns);
       for (int32_t j = span.first; j <= span.last; ++j) {
         uint8_t* pixel = row + 3 * static_cast<size_t>(j);
-        const LayerPoint point = mapping_.layerPoint(j);
+        const LayerPoint point = mapping.layerPoint(j);
         // Shadow and layer touch only this pixel, so running both
         // per pixel equals running the whole shadow pass first.
         if (castsShadow_) {
-          const LayerPoint shadow = mapping_.shadowPoint(point);
+          const LayerPoint shadow = mapping.shadowPoint(point);
           if (locate(shadow, sample)) darken(pixel, sample, shadow.row);
         }
         if (locate(point, sample)) layOver(pixel, sample);
@@ -115,7 +129,6 @@ class SlotPainter {
     }
   }
 
- private:
   bool locate(LayerPoint point, Sample& sample) const {
     if (!(std::fabs(point.row) < kFarAway && std::fabs(point.column) < kFarAway)) return false;
     const int64_t r = static_cast<int64_t>(point.row);

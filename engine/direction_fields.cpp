@@ -212,8 +212,9 @@ void averageAngle(Render& render, const PaddedRegion& padded, WindowInputs& inpu
 }  // namespace
 
 void computeDirectionFields(Render& render) {
-  const Needs needs(render);
   Geometry& g = render.geometry;
+  if (!g.hasDirectionFields()) return;
+  const Needs needs(render);
   const Region& region = g.region;
   const double scale = g.scale;
   for (int32_t r = region.startRow; r < region.endRow; ++r) {
@@ -232,6 +233,7 @@ void computeDirectionFields(Render& render) {
 }
 
 void averageDirectionFields(Render& render) {
+  if (!render.geometry.hasDirectionFields()) return;
   const Region& region = render.geometry.region;
   if (region.endRow <= region.startRow || region.endColumn <= region.startColumn) return;
   const PaddedRegion padded(region);

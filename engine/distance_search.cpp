@@ -15,6 +15,7 @@
 
 #include "effect_reach.h"
 #include "geometry.h"
+#include "workers.h"
 
 namespace velloro {
 namespace {
@@ -70,10 +71,13 @@ class DistanceSearch {
   // Only points nearer than `limit` (squared, fixed point; below 0 for none
   // at all) count: a pixel without one finds nothing, as if its window were
   // empty, and so do whole blocks that lie beyond the limit.
+  // Rows of blocks firstBlock..endBlock - 1 of the region are visited.
   template <typename Visit>
-  void forEachBlockPixel(bool dark, double limit, Visit visit) {
+  void forEachBlockPixel(bool dark, double limit, int64_t firstBlock, int64_t endBlock,
+                         Visit visit) {
     const Region& region = g_.region;
-    for (int32_t blockRow = region.startRow; blockRow < region.endRow; blockRow += kBlock) {
+    for (int64_t block = firstBlock; block < endBlock; ++block) {
+      const int32_t blockRow = region.startRow + static_cast<int32_t>(block) * kBlock;
       for (int32_t blockColumn = region.startColumn; blockColumn < region.endColumn;
            blockColumn += kBlock) {
         const int32_t lastRow = std::min(blockRow + kBlock, region.endRow);
@@ -94,15 +98,29 @@ class DistanceSearch {
     }
   }
 
-  // Stores a search result; returns the stored squared distance.
+  // Stores a search result; returns the stored squared distance. A pixel
+  // without a point takes the identifier found last; before this search
+  // found any, that is not known here, and the pixel is listed instead.
   float store(int32_t r, int32_t c, const Nearest& nearest) {
-    if (nearest.found) lastIdentifier_ = nearest.identifier;
+    if (nearest.found) {
+      lastIdentifier_ = nearest.identifier;
+      foundAny_ = true;
+    }
     const size_t cell = g_.cell(r, c);
     const float best = nearest.found ? nearest.best : kNoPoint;
     g_.distance[cell] = static_cast<uint32_t>(best);
-    g_.nearest[cell] = lastIdentifier_;
+    if (g_.nearest.empty()) return best;
+    if (foundAny_) {
+      g_.nearest[cell] = lastIdentifier_;
+    } else {
+      leadingMisses_.push_back(cell);
+    }
     return best;
   }
+
+  bool foundAny() const { return foundAny_; }
+  int32_t lastIdentifier() const { return lastIdentifier_; }
+  const std::vector<size_t>& leadingMisses() const { return leadingMisses_; }
 
  private:
   bool holdsClass(bool dark, int32_t firstRow, int32_t lastRow, int32_t firstColumn,
@@ -221,20 +239,59 @@ class DistanceSearch {
   std::vector<int32_t> identifiers_;
   int32_t warmStart_ = -1;
   int32_t lastIdentifier_ = 0;
+  bool foundAny_ = false;
+  std::vector<size_t> leadingMisses_;
 };
+
+struct PartResult {
+  float maximum = 0;  // largest squared distance below the no-point value
+  bool foundAny = false;
+  int32_t lastIdentifier = 0;
+  std::vector<size_t> leadingMisses;
+};
+
+// One walk over the pixels of a class, its rows of blocks split between the
+// workers. Afterwards the pixels a part visited before its first find take
+// the identifier found last in the parts before, as in one walk; returns
+// the largest squared distance found.
+float searchClass(Render& render, bool dark, double limit, int32_t& lastIdentifier) {
+  Geometry& g = render.geometry;
+  const Region& region = g.region;
+  const int64_t rows = std::max(region.endRow - region.startRow, 0);
+  const int64_t columns = std::max(region.endColumn - region.startColumn, 0);
+  const int64_t blockRows = (rows + kBlock - 1) / kBlock;
+  const int32_t parts = static_cast<int32_t>(std::min<int64_t>(
+      partsFor(static_cast<size_t>(rows * columns)), std::max<int64_t>(blockRows, 1)));
+  std::vector<PartResult> results(static_cast<size_t>(parts));
+  runParts(parts, [&](int32_t part) {
+    DistanceSearch search(render);
+    PartResult& result = results[static_cast<size_t>(part)];
+    search.forEachBlockPixel(dark, limit, partStart(blockRows, part, parts),
+                             partStart(blockRows, part + 1, parts),
+                             [&](int32_t r, int32_t c, const Nearest& nearest) {
+                               const float best = search.store(r, c, nearest);
+                               if (best > result.maximum && best < kNoPoint) result.maximum = best;
+                             });
+    result.foundAny = search.foundAny();
+    result.lastIdentifier = search.lastIdentifier();
+    result.leadingMisses = search.leadingMisses();
+  });
+  float maximum = 0;
+  for (const PartResult& result : results) {
+    for (size_t cell : result.leadingMisses) g.nearest[cell] = lastIdentifier;
+    if (result.foundAny) lastIdentifier = result.lastIdentifier;
+    maximum = std::max(maximum, result.maximum);
+  }
+  return maximum;
+}
 
 }  // namespace
 
 void computeDistances(Render& render) {
   Geometry& g = render.geometry;
-  DistanceSearch search(render);
-
-  float runningMaximum = 0;
+  int32_t lastIdentifier = 0;
   const double everywhere = std::numeric_limits<double>::infinity();
-  search.forEachBlockPixel(true, everywhere, [&](int32_t r, int32_t c, const Nearest& nearest) {
-    const float best = search.store(r, c, nearest);
-    if (best > runningMaximum && best < kNoPoint) runningMaximum = best;
-  });
+  const float runningMaximum = searchClass(render, true, everywhere, lastIdentifier);
   const double cap = 1000.0 * g.scale * g.scale;
   g.maxSquaredDistance = std::min(static_cast<double>(runningMaximum), cap);
 
@@ -242,9 +299,7 @@ void computeDistances(Render& render) {
   // nothing reads it.
   if (render.args.effectType > EffectType::CastShadow) {
     const double reach = outerEffectReach(render.args) * g.scale;
-    search.forEachBlockPixel(
-        false, reach < 0 ? -1.0 : reach * reach,
-        [&](int32_t r, int32_t c, const Nearest& nearest) { search.store(r, c, nearest); });
+    searchClass(render, false, reach < 0 ? -1.0 : reach * reach, lastIdentifier);
   }
 }
 

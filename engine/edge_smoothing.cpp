@@ -81,8 +81,8 @@ class EdgeSmoother {
   size_t entryOf(int32_t r, int32_t c) const { return colourEntry(colour_, g_.stride, r, c); }
 
   const Geometry& g_;
-  std::vector<int16_t>& colour_;
-  std::vector<uint8_t>& transparency_;
+  PixelMap<int16_t>& colour_;
+  PixelMap<uint8_t>& transparency_;
 };
 
 }  // namespace

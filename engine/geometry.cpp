@@ -10,6 +10,7 @@ void buildGeometry(Render& render) {
   buildPointGrid(g);
   setProcessedRegion(g, render.args.layerSlot);
   computeDistances(render);
+  if (!g.hasDirectionFields()) return;
   computeDirectionFields(render);
   averageDirectionFields(render);
 }

@@ -10,6 +10,7 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 constexpr int32_t kNeutralAmount = 50;
+constexpr int32_t kLargestAmount = 100;
 
 // 49 and 51 snap to the neutral middle of the slider.
 int32_t snappedAmount(int32_t amount) {
@@ -45,7 +46,8 @@ LayerMapping::LayerMapping(const LayerSlot& slot, const Region& sampled, int32_t
     turnSine_ = std::sin(turn_);
   }
   if (deformation_ == DeformationType::Curve) {
-    curvature_ = 100.0 / (4 * floorHalf(amount) - 100);
+    // Amounts beyond the slider's range bend as its nearest end does.
+    curvature_ = 100.0 / (4 * floorHalf(std::clamp(amount, 0, kLargestAmount)) - 100);
     arcScale_ = std::fabs(curvature_);
     arcRadius_ = arcScale_ * centreColumn_ / kPi;
     arcRow_ = curvature_ >= 0 ? -arcRadius_ : rows_ + arcRadius_;

@@ -14,6 +14,9 @@ void shadeSurface(Render& render, const TextureTile& texture);
 void paintOuterEffect(Render& render, const TextureTile& texture);
 // Blends the colour of every outline pixel from its neighbours.
 void smoothEdges(Render& render);
+// Hands the render the maps of the slot it replaces, to be refilled: the
+// slot is invalid until the render stores its layer there.
+void takeSlotMaps(LayerSlots& slots, Render& render);
 // Moves the render's layer maps into the slot of its layer number.
 void storeLayer(LayerSlots& slots, Render& render);
 // Paints every valid slot, shadows first, onto the output picture.

@@ -6,6 +6,13 @@
 
 namespace velloro {
 
+void takeSlotMaps(LayerSlots& slots, Render& render) {
+  LayerSlot* slot = slots.find(render.args.layerSlot);
+  if (slot == nullptr) return;
+  slot->valid = false;
+  render.layer = std::move(slot->maps);
+}
+
 void storeLayer(LayerSlots& slots, Render& render) {
   LayerSlot* slot = slots.find(render.args.layerSlot);
   if (slot == nullptr) return;
@@ -21,9 +28,7 @@ void storeLayer(LayerSlots& slots, Render& render) {
   slot->shadow1 = a.effectValue1;
   slot->shadow2 = a.effectValue2;
   slot->region = render.geometry.region;
-  // The slot's previous maps go back to the render, whose next use refills
-  // their memory.
-  std::swap(slot->maps, render.layer);
+  slot->maps = std::move(render.layer);
   slot->valid = true;
 }
 

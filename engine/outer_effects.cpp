@@ -146,7 +146,7 @@ class OuterEffect {
   }
 
   void storeColour(const EffectPixel& p, const Colour& colour) {
-    std::vector<int16_t>& map = render_.layer.colour;
+    PixelMap<int16_t>& map = render_.layer.colour;
     const size_t at = colourEntry(map, g_.stride, p.row, p.column);
     map[at] = static_cast<int16_t>(std::clamp(colour.blue, INT16_MIN, INT16_MAX));
     map[at + 1] = static_cast<int16_t>(std::clamp(colour.green, INT16_MIN, INT16_MAX));

@@ -9,18 +9,18 @@
 #include <vector>
 
 #include "action_arguments.h"
+#include "pixel_maps.h"
 #include "point_grid.h"
 
 namespace velloro {
 
 inline constexpr uint32_t kNoPointDistance = 2140000000u;
-inline constexpr uint32_t kUnsetDistance = 999999999u;
 inline constexpr int16_t kEmptyColour = 666;
 inline constexpr uint8_t kUnsetTransparency = 222;
 inline constexpr uint8_t kNeutralEngraving = 50;
 // Working memory of renders up to this many mask cells is kept for the next
-// render; larger renders give theirs back.
-inline constexpr size_t kKeptCells = size_t{1} << 19;
+// render, so later renders page in nothing new; larger ones give theirs back.
+inline constexpr size_t kKeptCells = size_t{1} << 23;
 
 struct BoundingBox {
   int32_t minRow = 999999;
@@ -39,10 +39,10 @@ struct Region {
 
 // Maps a render hands over to its layer slot.
 struct LayerMaps {
-  std::vector<uint8_t> transparency;  // percent of background showing; 222 = not set
-  std::vector<uint8_t> engraving;     // background shading in percent; 50 = neutral
-  std::vector<uint8_t> depth;         // 0 at the outline .. 255 at the deepest point
-  std::vector<int16_t> colour;        // blue, green, red at row * stride + 3 * column; 666 = empty
+  PixelMap<uint8_t> transparency;  // percent of background showing; 222 = not set
+  PixelMap<uint8_t> engraving;     // background shading in percent; 50 = neutral
+  PixelMap<uint8_t> depth;         // 0 at the outline .. 255 at the deepest point
+  PixelMap<int16_t> colour;        // blue, green, red at row * stride + 3 * column; 666 = empty
 };
 
 struct Geometry {
@@ -52,26 +52,31 @@ struct Geometry {
   int32_t smoothingSteps = 2;
   int32_t scale = 50;  // fixed-point scale S of boundary coordinates
 
-  std::vector<int32_t> edgeMark;      // 1 boundary pixel, 2 its inside neighbour
-  std::vector<uint32_t> distance;     // squared distance in S^2 units per square pixel
-  std::vector<int32_t> nearest;       // nearest point identifier
-  std::vector<int32_t> boundaryRows;  // 1-based, fixed point after smoothing
+  PixelMap<uint8_t> edgeMark;  // 1 boundary pixel, 2 its inside neighbour
+  // Written for the pixels the search visits: the element's, and the
+  // background's of the region when an outer effect is painted.
+  PixelMap<uint32_t> distance;  // squared distance in S^2 units per square pixel
+  PixelMap<int32_t> nearest;    // nearest point identifier, with the direction fields
+  // Entries 1..pointCount: 1-based, fixed point after smoothing.
+  std::vector<int32_t> boundaryRows;
   std::vector<int32_t> boundaryColumns;
   int32_t pointCount = 0;
   PointGrid grid;
-  // Direction fields, worked out for the element's pixels, and for the
-  // background's too when the effect is Raised (the only reader of them).
-  std::vector<double> angle;      // direction from the nearest point, 0..1, averaged
-  std::vector<double> diagonalA;  // radians
-  std::vector<double> diagonalB;
-  std::vector<double> lightA;  // averaged sines of the diagonal angles, -1..1
-  std::vector<double> lightB;
+  // Direction fields, worked out only when a later step reads them (see
+  // needsDirectionFields): for the element's pixels, and for the
+  // background's too when the effect is Raised.
+  PixelMap<double> angle;      // direction from the nearest point, 0..1, averaged
+  PixelMap<double> diagonalA;  // radians
+  PixelMap<double> diagonalB;
+  PixelMap<double> lightA;  // averaged sines of the diagonal angles, -1..1
+  PixelMap<double> lightB;
 
   BoundingBox box;
   Region region;
   double maxSquaredDistance = 0;  // D, capped at 1000 * S^2
 
   size_t cellCount() const { return edgeMark.size(); }
+  bool hasDirectionFields() const { return !lightB.empty(); }
   // Cell r * W + c of a per-pixel map, clamped into the map.
   size_t cell(int64_t row, int64_t column) const { return clampCell(row * width + column); }
   size_t clampCell(int64_t cell) const {
@@ -94,5 +99,10 @@ struct Render {
 
 // Allocates and fills the working arrays of a render for its arguments.
 void allocateWorkingArrays(Render& render);
+
+// Whether any step reads the direction fields: every material but the
+// plain one shades by the light maps, and the raised border lights the
+// background by light B.
+bool needsDirectionFields(const ActionArguments& args);
 
 }  // namespace velloro

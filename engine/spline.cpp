@@ -9,6 +9,9 @@ CubicSpline::CubicSpline(const double* positions, const double* values, int32_t 
   const int32_t n = count_;
   std::copy_n(positions, n, x_.begin());
   std::copy_n(values, n, y_.begin());
+  // Each knot at least one step past the one before: no interval is empty,
+  // so nothing below divides by zero. Rising integer positions stay as given.
+  for (int32_t i = 1; i < n; ++i) x_[i] = std::max(x_[i], x_[i - 1] + 1);
   for (int32_t i = 0; i + 1 < n; ++i) h_[i] = x_[i + 1] - x_[i];
 
   // Tridiagonal system for the inner second derivatives, solved by forward
@@ -40,6 +43,8 @@ double CubicSpline::operator()(double p) const {
   const double position = std::max(p, 0.01) * 255;
   const int32_t g = intervalOf(position);
   const double h = h_[g];
+  // A spline never built has only zero knots: its value is zero throughout.
+  if (h <= 0) return y_[g] / 255;
   const double t = (position - x_[g]) / h;
   const double u = 1 - t;
   return (u * y_[g] + t * y_[g + 1] +

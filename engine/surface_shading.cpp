@@ -63,16 +63,17 @@ class SurfaceShader {
     p.depthTerm = 1 - p.rootDepth;
     p.edgeDistance = std::sqrt(squaredDistance) / g_.scale;
     p.verticalFraction = verticalFraction;
-    p.lightA = g_.lightA[cell];
-    p.lightB = g_.lightB[cell];
+    // Without direction fields the material reads no light.
+    p.lightA = g_.hasDirectionFields() ? g_.lightA[cell] : 0;
+    p.lightB = g_.hasDirectionFields() ? g_.lightB[cell] : 0;
     p.light = (1 - p.lightB) / 2;
-    p.angle = g_.angle[cell];
+    p.angle = g_.hasDirectionFields() ? g_.angle[cell] : 0;
     const double v = clampUnit(profile_(profileParameter(c, verticalFraction, p.depthTerm)));
     p.profile = pattern_.apply(v, r, c);
 
     const double w = clampUnit(material_(p));
     const Colour base = base_.at(r, c);
-    std::vector<int16_t>& colour = render_.layer.colour;
+    PixelMap<int16_t>& colour = render_.layer.colour;
     const size_t entry = colourEntry(colour, g_.stride, r, c);
     colour[entry] = shadeChannel(w, base.blue);
     colour[entry + 1] = shadeChannel(w, base.green);

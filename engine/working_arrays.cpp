@@ -6,16 +6,27 @@
 namespace velloro {
 namespace {
 
-constexpr int32_t kUnsetPoint = 666;
-constexpr double kUnsetDirection = 666.0;
+constexpr int32_t kPlainMaterial = 0;
+constexpr int32_t kLastMaterial = 7;
 
 // The fills cover the cells r * W + c for r = 0..H and c = 0..W; those rows
 // overlap by one cell, so the covered span is (H + 1) * W + 1 cells. The map
 // keeps the memory it already has, so a reused render pages in nothing new.
 template <typename T>
-void fillCells(std::vector<T>& map, size_t cells, size_t filled, T value) {
+void fillCells(PixelMap<T>& map, size_t cells, size_t filled, T value) {
   map.assign(std::min(cells, filled), value);
   map.resize(cells, T{});
+}
+
+// Maps only read where written need no fill; when unused they are emptied
+// but keep their memory for a later render.
+template <typename T>
+void sizeMap(PixelMap<T>& map, size_t cells, bool used) {
+  if (used) {
+    map.resize(cells);
+  } else {
+    map.clear();
+  }
 }
 
 int32_t smoothingStepsFor(int32_t smoothingSize) {
@@ -25,6 +36,12 @@ int32_t smoothingStepsFor(int32_t smoothingSize) {
 }
 
 }  // namespace
+
+bool needsDirectionFields(const ActionArguments& args) {
+  const int32_t material = toInt(args.material);
+  const bool shadedByLight = material > kPlainMaterial && material <= kLastMaterial;
+  return shadedByLight || (args.effectType == EffectType::Raised && args.effectAmount != 0);
+}
 
 void allocateWorkingArrays(Render& render) {
   Geometry& g = render.geometry;
@@ -38,16 +55,18 @@ void allocateWorkingArrays(Render& render) {
   const size_t cells = static_cast<size_t>(g.height + 1) * static_cast<size_t>(g.width + 1);
   const size_t filled = static_cast<size_t>(g.height + 1) * static_cast<size_t>(g.width) + 1;
   g.edgeMark.assign(cells, 0);
-  fillCells<uint32_t>(g.distance, cells, filled, kUnsetDistance);
-  fillCells<int32_t>(g.nearest, cells, filled, kUnsetPoint);
-  fillCells<int32_t>(g.boundaryRows, cells + 1, filled, kUnsetPoint);
-  fillCells<int32_t>(g.boundaryColumns, cells + 1, filled, kUnsetPoint);
+  const bool directions = needsDirectionFields(a);
+  sizeMap(g.distance, cells, true);
+  sizeMap(g.nearest, cells, directions);  // only the direction fields read it
+  // Entry 0 is not a point; the scans append from entry 1 on.
+  g.boundaryRows.resize(1);
+  g.boundaryColumns.resize(1);
   g.pointCount = 0;
-  fillCells<double>(g.angle, cells, filled, kUnsetDirection);
-  fillCells<double>(g.diagonalA, cells, filled, kUnsetDirection);
-  fillCells<double>(g.diagonalB, cells, filled, kUnsetDirection);
-  fillCells<double>(g.lightA, cells, filled, kUnsetDirection);
-  fillCells<double>(g.lightB, cells, filled, kUnsetDirection);
+  sizeMap(g.angle, cells, directions);
+  sizeMap(g.diagonalA, cells, directions);
+  sizeMap(g.diagonalB, cells, directions);
+  sizeMap(g.lightA, cells, directions);
+  sizeMap(g.lightB, cells, directions);
   g.grid.allocate(g.width, g.height);
   g.box = BoundingBox{};
   g.region = Region{};

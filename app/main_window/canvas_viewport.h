@@ -5,8 +5,8 @@
 
 #include <QWidget>
 
-#include "main_window/picture_box.h"
 #include "main_window/scroll_fit.h"
+#include "widgets/picture_box.h"
 
 class QScrollBar;
 

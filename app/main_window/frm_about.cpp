@@ -12,8 +12,8 @@
 #include "state/design_state.h"
 #include "state/error_report.h"
 #include "state/site_tags.h"
-#include "tools/control_fonts.h"
-#include "tools/placed_control.h"
+#include "widgets/control_fonts.h"
+#include "widgets/placed_control.h"
 
 namespace {
 

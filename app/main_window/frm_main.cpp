@@ -12,11 +12,12 @@
 #include <QTimer>
 
 #include "platform/platform.h"
+#include "platform/program_folder.h"
 #include "state/design_state.h"
 #include "state/engine_library.h"
 #include "state/error_report.h"
 #include "state/site_tags.h"
-#include "tools/control_fonts.h"
+#include "widgets/control_fonts.h"
 
 namespace {
 
@@ -29,19 +30,19 @@ constexpr int tabStripHeight = 106;
 FrmMain::FrmMain(const QString& programFolder, QWidget* parent)
     : QMainWindow(parent),
       programFolder_(programFolder),
-      ownEngine_(QCoreApplication::applicationDirPath() + QStringLiteral("/libVelloro.so")),
+      ownEngine_(programLayout(QCoreApplication::applicationDirPath()).engineLibrary),
       engine_(&ownEngine_) {
   setObjectName(QStringLiteral("frmMain"));
   central_ = new QWidget(this);
   setCentralWidget(central_);
-  Frame1 = new SourceFrame(central_);
-  Picture1 = new CanvasViewport(central_);
-  Picture1->setObjectName(QStringLiteral("Picture1"));
-  Pct = Picture1->Pct;
-  panels = new TabPanels(central_);
+  sourceFrame_ = new SourceFrame(central_);
+  canvasViewport_ = new CanvasViewport(central_);
+  canvasViewport_->setObjectName(QStringLiteral("Picture1"));
+  canvasView_ = canvasViewport_->Pct;
+  panels_ = new TabPanels(central_);
   QImage blank(631, 331, QImage::Format_RGB888);
   blank.fill(Qt::white);
-  Pct->setPicture(blank);
+  canvasView_->setPicture(blank);
   buildToolbar();
   buildMenus();
   buildStatusBar();
@@ -49,7 +50,7 @@ FrmMain::FrmMain(const QString& programFolder, QWidget* parent)
   connectMenuEntries();
   connectUndoStore();
   connectPanels();
-  panels->showEffectFrame(design().effectType);
+  panels_->showEffectFrame(design().effectType);
 }
 
 void FrmMain::load() {
@@ -60,22 +61,22 @@ void FrmMain::load() {
     setGeometry(screen.x() + (screen.width() - before.width()) / 2,
                 screen.y() + (screen.height() - before.height()) / 3,
                 windowWidth * state.layoutUnitX / 15, windowHeight * state.layoutUnitY / 15);
-    sizeValid = true;
-    dragging = false;
-    Frame1->Text1->setSelection(0, int(Frame1->Text1->text().size()));
+    sizeValid_ = true;
+    gesture_.endDesignMove();
+    sourceFrame_->textBox()->setSelection(0, int(sourceFrame_->textBox()->text().size()));
     adjustControlFonts(*this, state.fontScaleFactor, platform());
     platform().processPendingEvents();
   });
 }
 
 void FrmMain::buildStatusBar() {
-  for (QLabel*& panel : StatusBar1) panel = new QLabel(this);
-  StatusBar1[0]->setObjectName(QStringLiteral("Status"));
-  StatusBar1[0]->setText(QStringLiteral("Status"));
+  for (QLabel*& panel : statusPanes_) panel = new QLabel(this);
+  statusPanes_[0]->setObjectName(QStringLiteral("Status"));
+  statusPanes_[0]->setText(QStringLiteral("Status"));
   statusBar()->setObjectName(QStringLiteral("StatusBar1"));
-  statusBar()->addWidget(StatusBar1[0], 1);
-  statusBar()->addPermanentWidget(StatusBar1[1]);
-  statusBar()->addPermanentWidget(StatusBar1[2]);
+  statusBar()->addWidget(statusPanes_[0], 1);
+  statusBar()->addPermanentWidget(statusPanes_[1]);
+  statusBar()->addPermanentWidget(statusPanes_[2]);
   updateClock();
   auto* clock = new QTimer(this);
   connect(clock, &QTimer::timeout, this, &FrmMain::updateClock);
@@ -84,8 +85,8 @@ void FrmMain::buildStatusBar() {
 
 void FrmMain::updateClock() {
   const QDateTime now = QDateTime::currentDateTime();
-  StatusBar1[1]->setText(QLocale().toString(now.date(), QLocale::ShortFormat));
-  StatusBar1[2]->setText(QLocale().toString(now.time(), QLocale::ShortFormat));
+  statusPanes_[1]->setText(QLocale().toString(now.date(), QLocale::ShortFormat));
+  statusPanes_[2]->setText(QLocale().toString(now.time(), QLocale::ShortFormat));
 }
 
 void FrmMain::resizeEvent(QResizeEvent* event) {
@@ -98,22 +99,24 @@ void FrmMain::resizeEvent(QResizeEvent* event) {
 void FrmMain::layOutRegions() {
   const int width = central_->width();
   const int height = central_->height();
-  Frame1->setGeometry(0, 0, width, sourceFrameHeight);
+  sourceFrame_->setGeometry(0, 0, width, sourceFrameHeight);
   const int stripTop = std::max(sourceFrameHeight, height - tabStripHeight);
-  panels->setGeometry(0, stripTop, width, tabStripHeight);
-  Picture1->setGeometry(0, sourceFrameHeight, width, std::max(0, stripTop - sourceFrameHeight));
+  panels_->setGeometry(0, stripTop, width, tabStripHeight);
+  canvasViewport_->setGeometry(0, sourceFrameHeight, width,
+                               std::max(0, stripTop - sourceFrameHeight));
 }
 
 void FrmMain::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
-  runTrapped(platform(), siteTag::frmMain_Activate, [this] { Frame1->Text1->setFocus(); });
+  runTrapped(platform(), siteTag::frmMain_Activate,
+             [this] { sourceFrame_->textBox()->setFocus(); });
 }
 
 // The tab strip's click has no site tag of its own: it only moves panels.
 void FrmMain::selectTab() {
-  StatusBar1[0]->setText(QString());
-  panels->showPanelOfTab(panels->tabstrip1->currentIndex() + 1);
+  statusPanes_[0]->setText(QString());
+  panels_->showPanelOfTab(panels_->tabstrip1->currentIndex() + 1);
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {

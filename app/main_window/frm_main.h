@@ -12,12 +12,14 @@
 #include <array>
 #include <functional>
 
+#include "main_window/canvas_gesture.h"
 #include "main_window/canvas_viewport.h"
 #include "main_window/curve_editor.h"
 #include "main_window/source_frame.h"
 #include "main_window/tab_panels.h"
 #include "state/engine_library.h"
 #include "state/render_pipeline.h"
+#include "widgets/main_window_link.h"
 
 enum class WebFormat;
 class FrmDraw;
@@ -36,7 +38,7 @@ class QToolBar;
 // a material.
 inline constexpr int restoreMaterialY = 666;
 
-class FrmMain : public QMainWindow {
+class FrmMain : public QMainWindow, public MainWindowLink {
   Q_OBJECT
  public:
   // `programFolder` holds the curves, textures and help folders.
@@ -45,34 +47,38 @@ class FrmMain : public QMainWindow {
   ~FrmMain() override;
 
   // Controls.
-  QToolBar* ToolBar1;
-  QComboBox* List1;  // font names
-  QComboBox* List2;  // font sizes
-  SourceFrame* Frame1;
-  TabPanels* panels;
-  CanvasViewport* Picture1;
-  PictureBox* Pct;
-  std::array<QLabel*, 3> StatusBar1;  // "Status", date, time
+  QToolBar* toolBar() const { return toolBar_; }
+  QComboBox* fontNameBox() const { return fontNameBox_; }
+  QComboBox* fontSizeBox() const { return fontSizeBox_; }
+  SourceFrame* sourceFrame() const { return sourceFrame_; }
+  TabPanels* panels() const { return panels_; }
+  // The scrolled area around the canvas, with its scroll bars.
+  CanvasViewport* canvasViewport() const { return canvasViewport_; }
+  PictureBox* canvasView() const { return canvasView_; }
+  // "Status", date, time.
+  QLabel* statusPane(int index) const { return statusPanes_.at(index); }
 
   QAction* toolButton(const QString& key) const { return toolButtons_.value(key); }
   QAction* menuEntry(const QString& name) const { return menuEntries_.value(name); }
   QMenu* menu(const QString& name) const { return menus_.value(name); }
 
   // Window state.
-  bool sizeValid = true;
-  bool dragging = false;
-  QPoint anchor;
-  QPoint moving;
-  int selectedCurvePoint = noCurvePoint;
+  // False while the size box holds a size not yet checked.
+  bool fontSizeChecked() const { return sizeValid_; }
+  const CanvasGesture& canvasGesture() const { return gesture_; }
 
   // The relief engine that Draw uses; the program's own unless replaced.
   void useEngine(EngineLibrary& engine) { engine_ = &engine; }
-  EngineLibrary& engine() const { return *engine_; }
+  EngineLibrary& engine() const override { return *engine_; }
 
-  const QString& programFolder() const { return programFolder_; }
-
-  // The canvas's background colour: a new plain canvas is filled with it.
-  QColor canvasBackColour{Qt::white};
+  // What the tool and output windows ask of this one.
+  QWidget& ownerWindow() override { return *this; }
+  void activateOwner() override { activateWindow(); }
+  void setTextInFont(const QString& text, const QString& fontFamily) override;
+  void replaceCanvas(const QImage& canvas) override;
+  QColor canvasBackColour() const override { return canvasBackColour_; }
+  void setCanvasBackColour(const QColor& colour) override { canvasBackColour_ = colour; }
+  const QString& programFolder() const override { return programFolder_; }
 
   // The JPEG size optimiser, shown modal by Save (mode "save") and Save As
   // ("saveas", with the name chosen in the save dialog): it writes the JPEG,
@@ -100,7 +106,7 @@ class FrmMain : public QMainWindow {
   void sizeListValidated();
   void validateFontSize();
   void fontDialog();
-  void selectSource(SourceKind kind, Qt::MouseButton button);
+  void selectSource(SourceKind kind, Qt::MouseButton button) override;
   void draw();
   void effectListClicked();
 
@@ -110,7 +116,7 @@ class FrmMain : public QMainWindow {
   FrmDraw* shapeTool() const;
   void showSymbols();
   // The ellipse ratio dialog, modal, for the tools' ellipses.
-  void showEllipseRatio();
+  void showEllipseRatio() override;
   FrmSymbols* symbolPicker() const;
 
   // The effect panels: fill, material, outside effect, deformation.
@@ -216,7 +222,22 @@ class FrmMain : public QMainWindow {
   void showAbout();
   void closeSequence();
 
+  QToolBar* toolBar_;
+  QComboBox* fontNameBox_;
+  QComboBox* fontSizeBox_;
+  SourceFrame* sourceFrame_;
+  TabPanels* panels_;
+  CanvasViewport* canvasViewport_;
+  PictureBox* canvasView_;
+  std::array<QLabel*, 3> statusPanes_;
+
+  bool sizeValid_ = true;
+  int selectedCurvePoint_ = noCurvePoint;
+  CanvasGesture gesture_;
+
   QString programFolder_;
+  // A new plain canvas is filled with it.
+  QColor canvasBackColour_{Qt::white};
   // The engine beside the executable, loaded at its first use.
   EngineLibrary ownEngine_;
   EngineLibrary* engine_;

@@ -45,16 +45,21 @@ void nudgeBarAtEdge(QScrollBar* bar, int pointer, int farEdge) {
 }  // namespace
 
 void FrmMain::captureCanvas() {
-  ::captureCanvas(design(), Pct->picture());
+  ::captureCanvas(design(), canvasView_->picture());
   setWindowTitle(design().currentPictureName);
+}
+
+void FrmMain::replaceCanvas(const QImage& canvas) {
+  canvasView_->setPicture(canvas);
+  captureCanvas();
 }
 
 void FrmMain::renderDesign() {
   DesignState& state = design();
   if (!sourceReady(state, platform())) return;
   // The canvas keeps its picture until the render succeeds.
-  Pct->setPicture(::renderDesign(state, design().textPicture.picture, panelReadings(),
-                                 engine_->entryPoints(), platform()));
+  canvasView_->setPicture(::renderDesign(state, design().textPicture.picture, panelReadings(),
+                                         engine_->entryPoints(), platform()));
 }
 
 // The frame takes the size of the current source: the text as printed, the
@@ -64,7 +69,7 @@ void FrmMain::refreshDesignFrameSize() {
   QSize size;
   switch (design().sourceKind) {
     case SourceKind::Text: {
-      const QSizeF text = design().textPicture.textSize(Frame1->Text1->text());
+      const QSizeF text = design().textPicture.textSize(sourceFrame_->textBox()->text());
       size = QSize(roundHalfEven(text.width()), roundHalfEven(text.height()));
       break;
     }
@@ -92,21 +97,20 @@ bool FrmMain::insideDesignFrame(QPoint at, QPoint offset) const {
 
 void FrmMain::canvasPressed(Qt::MouseButton button, Qt::MouseButtons, QPoint at) {
   runTrapped(platform(), siteTag::frmMain_Pct_MouseDown, [&] {
-    moving = at;
+    gesture_.start(at);
     if (!cropModeOn()) {
       if (insideDesignFrame(at)) {
         if (button == Qt::LeftButton) {
-          dragging = true;
-          Pct->setCursor(Qt::SizeAllCursor);
-          Pct->showRubberBand(designFrameRectangle({}), Qt::SolidLine);
+          gesture_.startDesignMove();
+          canvasView_->setCursor(Qt::SizeAllCursor);
+          canvasView_->showRubberBand(designFrameRectangle({}), Qt::SolidLine);
         }
-      } else if (Picture1->HScroll1->isVisible() || Picture1->VScroll1->isVisible()) {
-        Pct->setCursor(Qt::OpenHandCursor);
+      } else if (canvasViewport_->HScroll1->isVisible() || canvasViewport_->VScroll1->isVisible()) {
+        canvasView_->setCursor(Qt::OpenHandCursor);
       }
     } else {
-      Pct->showRubberBand(QRect(at, at), Qt::DotLine);
+      canvasView_->showRubberBand(QRect(at, at), Qt::DotLine);
     }
-    anchor = at;
   });
 }
 
@@ -114,15 +118,15 @@ void FrmMain::canvasMoved(Qt::MouseButtons buttons, QPoint at) {
   runTrapped(platform(), siteTag::frmMain_Pct_MouseMove, [&] {
     if (cropModeOn()) {
       if (!(buttons & Qt::LeftButton)) return;
-      moving = at;
-      Pct->showRubberBand(QRect(anchor, moving), Qt::DotLine);
+      gesture_.follow(at);
+      canvasView_->showRubberBand(gesture_.band(), Qt::DotLine);
       scrollAtEdge(at);
       return;
     }
     refreshDesignFrameSize();
     if (buttons == Qt::NoButton)
-      Pct->setCursor(insideDesignFrame(at) ? Qt::SizeAllCursor : Qt::ArrowCursor);
-    if (!dragging) {
+      canvasView_->setCursor(insideDesignFrame(at) ? Qt::SizeAllCursor : Qt::ArrowCursor);
+    if (!gesture_.movingDesign()) {
       if (buttons & Qt::LeftButton) pan(at);
       return;
     }
@@ -133,24 +137,28 @@ void FrmMain::canvasMoved(Qt::MouseButtons buttons, QPoint at) {
 // The anchor stays in canvas pixels while the canvas moves under the
 // pointer, so the grabbed point follows the pointer.
 void FrmMain::pan(QPoint at) {
-  panBar(Picture1->HScroll1, anchor.rx(), at.x());
-  panBar(Picture1->VScroll1, anchor.ry(), at.y());
+  QPoint anchor = gesture_.anchor();
+  panBar(canvasViewport_->HScroll1, anchor.rx(), at.x());
+  panBar(canvasViewport_->VScroll1, anchor.ry(), at.y());
+  gesture_.reanchor(anchor);
 }
 
 void FrmMain::dragFrame(Qt::MouseButtons buttons, QPoint at) {
-  if (!insideDesignFrame(at, moving - anchor) || !(buttons & Qt::LeftButton)) return;
-  moving = at;
-  Pct->showRubberBand(designFrameRectangle(moving - anchor), Qt::SolidLine);
+  if (!insideDesignFrame(at, gesture_.offset()) || !(buttons & Qt::LeftButton)) return;
+  gesture_.follow(at);
+  canvasView_->showRubberBand(designFrameRectangle(gesture_.offset()), Qt::SolidLine);
   scrollAtEdge(at);
 }
 
 void FrmMain::scrollAtEdge(QPoint at) {
-  QScrollBar* horizontal = Picture1->HScroll1;
-  QScrollBar* vertical = Picture1->VScroll1;
-  nudgeBarAtEdge(horizontal, at.x(),
-                 horizontal->value() + Picture1->width() - vertical->width() - edgeScrollMargin);
-  nudgeBarAtEdge(vertical, at.y(),
-                 vertical->value() + Picture1->height() - horizontal->height() - edgeScrollMargin);
+  QScrollBar* horizontal = canvasViewport_->HScroll1;
+  QScrollBar* vertical = canvasViewport_->VScroll1;
+  nudgeBarAtEdge(
+      horizontal, at.x(),
+      horizontal->value() + canvasViewport_->width() - vertical->width() - edgeScrollMargin);
+  nudgeBarAtEdge(
+      vertical, at.y(),
+      vertical->value() + canvasViewport_->height() - horizontal->height() - edgeScrollMargin);
 }
 
 void FrmMain::canvasReleased(Qt::MouseButton button, Qt::MouseButtons, QPoint at) {
@@ -159,10 +167,9 @@ void FrmMain::canvasReleased(Qt::MouseButton button, Qt::MouseButtons, QPoint at
       askAndCrop();
       return;
     }
-    const bool wasDragging = dragging;
-    dragging = false;
-    Pct->setCursor(Qt::ArrowCursor);
-    Frame1->Text1->setFocus();
+    const bool wasDragging = gesture_.endDesignMove();
+    canvasView_->setCursor(Qt::ArrowCursor);
+    sourceFrame_->textBox()->setFocus();
     if (wasDragging) dropFrame(button, at);
   });
 }
@@ -170,12 +177,13 @@ void FrmMain::canvasReleased(Qt::MouseButton button, Qt::MouseButtons, QPoint at
 // The frame moves by the pointer's way from the press; the design is drawn
 // there again when its source has something to draw.
 void FrmMain::dropFrame(Qt::MouseButton button, QPoint at) {
-  Pct->hideRubberBand();
+  canvasView_->hideRubberBand();
+  const QPoint anchor = gesture_.anchor();
   if (button != Qt::LeftButton || !insideDesignFrame(anchor)) return;
   DesignFrame& frame = design().designFrame;
   frame.left = at.x() + frame.left - anchor.x();
   frame.top = at.y() + frame.top - anchor.y();
-  anchor = at;
+  gesture_.reanchor(at);
   const DesignState& state = design();
   if (state.kindSettings[state.sourceKind].available) draw();
 }
@@ -188,20 +196,20 @@ void FrmMain::askAndCrop() {
                                      MessageIcon::Question, MessageButtons::YesNo});
   } catch (...) {
   }
-  Pct->hideRubberBand();
+  canvasView_->hideRubberBand();
   if (answer == MessageAnswer::Yes)
-    cropCanvas(anchor, moving);
+    cropCanvas(gesture_.anchor(), gesture_.current());
   else
-    Pct->setCursor(Qt::CrossCursor);
+    canvasView_->setCursor(Qt::CrossCursor);
 }
 
 void FrmMain::cropCanvas(QPoint from, QPoint to) {
   DesignState& state = design();
   const std::optional<QRect> area =
-      cropRectangle(Pct->picture().size(), from.x(), from.y(), to.x(), to.y());
+      cropRectangle(canvasView_->picture().size(), from.x(), from.y(), to.x(), to.y());
   if (area) {
     state.undo.record(state.workingFiles.canvas, platform());
-    Pct->setPicture(Pct->picture().copy(*area));
+    canvasView_->setPicture(canvasView_->picture().copy(*area));
   }
   setCropMode(false);
   captureCanvas();

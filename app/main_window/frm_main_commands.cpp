@@ -56,27 +56,29 @@ QWidget* spacer(int width) {
 }  // namespace
 
 void FrmMain::buildToolbar() {
-  ToolBar1 = addToolBar(QStringLiteral("ToolBar1"));
-  ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-  ToolBar1->setMovable(false);
-  ToolBar1->setFloatable(false);
-  ToolBar1->setIconSize({16, 16});
-  ToolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
-  List1 = fontCombo(QStringLiteral("List1"), 98, false);
-  List2 = fontCombo(QStringLiteral("List2"), 102, true);
-  List2->setToolTip(QStringLiteral("Font size"));
+  toolBar_ = addToolBar(QStringLiteral("ToolBar1"));
+  toolBar_->setObjectName(QStringLiteral("ToolBar1"));
+  toolBar_->setMovable(false);
+  toolBar_->setFloatable(false);
+  toolBar_->setIconSize({16, 16});
+  toolBar_->setContextMenuPolicy(Qt::PreventContextMenu);
+  fontNameBox_ = fontCombo(QStringLiteral("List1"), 98, false);
+  fontSizeBox_ = fontCombo(QStringLiteral("List2"), 102, true);
+  fontSizeBox_->setToolTip(QStringLiteral("Font size"));
   int placeholder = 0;
   for (const ToolButtonEntry& entry : toolButtonTable()) {
     switch (entry.style) {
-      case ToolStyle::Separator: ToolBar1->addSeparator(); break;
+      case ToolStyle::Separator: toolBar_->addSeparator(); break;
       case ToolStyle::Placeholder: {
-        QWidget* held = placeholder == 0 ? List1 : placeholder == 1 ? List2 : spacer(entry.width);
-        ToolBar1->addWidget(held);
+        QWidget* held = placeholder == 0   ? fontNameBox_
+                        : placeholder == 1 ? fontSizeBox_
+                                           : spacer(entry.width);
+        toolBar_->addWidget(held);
         ++placeholder;
         break;
       }
       default: {
-        QAction* button = ToolBar1->addAction(toolIcon(entry.key, *style()), entry.key);
+        QAction* button = toolBar_->addAction(toolIcon(entry.key, *style()), entry.key);
         button->setObjectName(entry.key);
         button->setToolTip(entry.key);
         button->setCheckable(entry.style == ToolStyle::Check);
@@ -140,10 +142,11 @@ void FrmMain::connectMenuEntries() {
 // A press on "pic" with any button but the left one opens the picture tool,
 // after the source selection has made the picture the source.
 void FrmMain::connectPictureTool() {
-  connect(Frame1, &SourceFrame::sourcePressed, this, [this](int index, Qt::MouseButton button) {
-    if (SourceKind{index} == SourceKind::Picture && button != Qt::LeftButton)
-      runTrapped(platform(), siteTag::frmMain_Option4_MouseDown, [this] { showPictureTool(); });
-  });
+  connect(
+      sourceFrame_, &SourceFrame::sourcePressed, this, [this](int index, Qt::MouseButton button) {
+        if (SourceKind{index} == SourceKind::Picture && button != Qt::LeftButton)
+          runTrapped(platform(), siteTag::frmMain_Option4_MouseDown, [this] { showPictureTool(); });
+      });
 }
 
 FrmPicture* FrmMain::pictureTool() const { return frmPicture_; }
@@ -162,7 +165,7 @@ void FrmMain::showPictureTool() {
 
 void FrmMain::connectUndoStore() {
   design().undo.setListener({
-      [this](const QString& pictureFile) { Pct->setPicture(loadPicture(pictureFile)); },
+      [this](const QString& pictureFile) { canvasView_->setPicture(loadPicture(pictureFile)); },
       [this] { captureCanvas(); },
       [this](bool enabled) { toolButton(QStringLiteral("Undo"))->setEnabled(enabled); },
       [this](bool enabled) { toolButton(QStringLiteral("Redo"))->setEnabled(enabled); },
@@ -193,7 +196,7 @@ bool FrmMain::cropModeOn() const { return toolButton(QStringLiteral("Crop"))->is
 
 void FrmMain::setCropMode(bool on) {
   toolButton(QStringLiteral("Crop"))->setChecked(on);
-  Pct->setCursor(on ? Qt::CrossCursor : Qt::ArrowCursor);
+  canvasView_->setCursor(on ? Qt::CrossCursor : Qt::ArrowCursor);
 }
 
 void FrmMain::toolsMenuOpening() {
@@ -215,7 +218,7 @@ void FrmMain::copyCanvas() {
   QApplication::clipboard()->clear();
   BusyPointer busy(platform());
   auto* content = new QMimeData;
-  content->setImageData(Pct->picture());
+  content->setImageData(canvasView_->picture());
   offerTransparentDesign(*content);
   QApplication::clipboard()->setMimeData(content);
 }
@@ -227,7 +230,7 @@ void FrmMain::pasteCanvas() {
   {
     BusyPointer busy(platform());
     // A pasted cut-out (a transparent PNG) lies on white, as an opened one does.
-    Pct->setPicture(opaqueOnWhite(pasted));
+    canvasView_->setPicture(opaqueOnWhite(pasted));
   }
   captureCanvas();
 }

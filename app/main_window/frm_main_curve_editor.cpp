@@ -13,20 +13,20 @@
 void FrmMain::curveBoxPressed(Qt::MouseButton button, QPoint at) {
   ignoreFailures([&] {
     if (button == Qt::RightButton) {
-      menu(QStringLiteral("mnubezier"))->popup(panels->PicBezier->mapToGlobal(at));
+      menu(QStringLiteral("mnubezier"))->popup(panels_->PicBezier->mapToGlobal(at));
       return;
     }
-    selectedCurvePoint = hitCurvePoint(design().curve, at);
+    selectedCurvePoint_ = hitCurvePoint(design().curve, at);
   });
 }
 
 void FrmMain::curveBoxMoved(Qt::MouseButtons buttons, QPoint at) {
   ignoreFailures([&] {
-    StatusBar1[0]->setText(curveReadout(at));
+    statusPanes_[0]->setText(curveReadout(at));
     if (hitCurvePoint(design().curve, at) != noCurvePoint)
-      panels->PicBezier->setCursor(Qt::SizeAllCursor);
+      panels_->PicBezier->setCursor(Qt::SizeAllCursor);
     else if (buttons == Qt::NoButton)
-      panels->PicBezier->setCursor(Qt::ArrowCursor);
+      panels_->PicBezier->setCursor(Qt::ArrowCursor);
   });
 }
 
@@ -35,8 +35,8 @@ void FrmMain::curveBoxMoved(Qt::MouseButtons buttons, QPoint at) {
 void FrmMain::curveBoxReleased(Qt::MouseButton button, QPoint at) {
   ignoreFailures([&] {
     if (button == Qt::RightButton) return;
-    if (selectedCurvePoint < 1 || selectedCurvePoint > curvePointCount) return;
-    releaseCurvePoint(design().curve, selectedCurvePoint, at);
+    if (selectedCurvePoint_ < 1 || selectedCurvePoint_ > curvePointCount) return;
+    releaseCurvePoint(design().curve, selectedCurvePoint_, at);
     drawCurveBox();
   });
 }

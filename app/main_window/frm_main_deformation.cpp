@@ -9,9 +9,9 @@
 #include "state/site_tags.h"
 
 void FrmMain::updateDeformationLabel() {
-  const auto text = deformationLabel(velloro::DeformationType{panels->selectedDeformation()},
-                                     panels->SliderDeform->Value());
-  if (text) panels->LabelDef2->setText(*text);
+  const auto text = deformationLabel(velloro::DeformationType{panels_->selectedDeformation()},
+                                     panels_->SliderDeform->Value());
+  if (text) panels_->LabelDef2->setText(*text);
 }
 
 void FrmMain::deformationClicked() {

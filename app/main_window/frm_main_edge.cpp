@@ -33,10 +33,10 @@ void FrmMain::selectMaterial(int index, int pointerY) {
       state.material = index;
     }
     state.curveAxis = keptCurveAxis(state, state.sourceKind, materialGroup(index));
-    panels->selectCurveAxis(state.curveAxis);
+    panels_->selectCurveAxis(state.curveAxis);
     loadMaterialCurve(index);
     drawFillPreview();
-    panels->raiseMaterial(index);
+    panels_->raiseMaterial(index);
   });
 }
 
@@ -58,7 +58,7 @@ void FrmMain::loadMaterialCurve(int material) {
   QString name = QStringLiteral("default.txt");
   if (material == steel || material == gold) {
     state.curveAxis = leftToRight;
-    panels->selectCurveAxis(leftToRight);
+    panels_->selectCurveAxis(leftToRight);
     state.fillColour = material == gold ? Rgb{204, 177, 24} : Rgb{128, 128, 128};
     name = material == gold ? QStringLiteral("gold.txt") : QStringLiteral("steel.txt");
   } else if (const QString stored = storedCurveName(state.sourceKind, 1);

@@ -50,7 +50,7 @@ void FrmMain::connectFileCommands() {
             [this, tag, command] { runTrapped(platform(), tag, [&] { (this->*command)(); }); });
   };
   showJpegSizeOptimiser = [this](const QString& mode, const QString& chosenName) {
-    FrmJpg optimiser(Pct->picture(), mode, chosenName, this);
+    FrmJpg optimiser(canvasView_->picture(), mode, chosenName, this);
     optimiser.load();
     optimiser.exec();
     return optimiser.jpegSucceeded();
@@ -83,7 +83,7 @@ void FrmMain::newBackground() {
 // forward.
 void FrmMain::openPrintPlacement() {
   if (!frmPrint_) {
-    frmPrint_ = new FrmPrint([this] { return Pct->picture(); }, this);
+    frmPrint_ = new FrmPrint([this] { return canvasView_->picture(); }, this);
     frmPrint_->load();
   }
   frmPrint_->show();
@@ -101,7 +101,7 @@ void FrmMain::openPicture() {
   // the name that Save writes over.
   const QImage picture = loadPicture(chosen);
   design().currentPictureName = chosen;
-  Pct->setPicture(picture);
+  canvasView_->setPicture(picture);
   captureCanvas();
 }
 
@@ -112,12 +112,12 @@ void FrmMain::savePicture() {
   } else if (const std::optional<WebFormat> web = webFormatOfName(name)) {
     // A PNG or WebP picture stays one: the canvas is written in its format.
     recordUndoStep();
-    writeWebPicture(Pct->picture(), savedWebEncoding(*web), name);
+    writeWebPicture(canvasView_->picture(), savedWebEncoding(*web), name);
   } else {
     const QString bitmapName = bitmapNameInsteadOfGif(name);
     if (bitmapName.isEmpty()) return;
     recordUndoStep();
-    saveBmp(Pct->picture(), bitmapName);
+    saveBmp(canvasView_->picture(), bitmapName);
     design().currentPictureName = bitmapName;
   }
   captureWithHourglass();
@@ -160,7 +160,7 @@ bool FrmMain::saveBitmapAs(const QString& chosen) {
   const QString name = bitmapNameOf(chosen);
   if (!mayWrite(name, chosen)) return false;
   design().currentPictureName = name;
-  saveBmp(Pct->picture(), name);
+  saveBmp(canvasView_->picture(), name);
   return true;
 }
 
@@ -169,7 +169,7 @@ bool FrmMain::saveBitmapAs(const QString& chosen) {
 bool FrmMain::saveWebPictureAs(const QString& chosen, WebFormat format) {
   const QString name = webNameOf(chosen, format);
   if (!mayWrite(name, chosen)) return false;
-  writeWebPicture(Pct->picture(), savedWebEncoding(format), name);
+  writeWebPicture(canvasView_->picture(), savedWebEncoding(format), name);
   design().currentPictureName = name;
   return true;
 }
@@ -180,7 +180,7 @@ bool FrmMain::saveThroughJpegOptimiser(const QString& mode, const QString& chose
   if (!showJpegSizeOptimiser(mode, chosenName)) return false;
   platform().processPendingEvents();
   recordUndoStep();
-  Pct->setPicture(loadPicture(design().currentPictureName));
+  canvasView_->setPicture(loadPicture(design().currentPictureName));
   return true;
 }
 

@@ -34,14 +34,14 @@ void FrmMain::setFillColour(const QColor& colour) {
 
 void FrmMain::fillPalettePressed(Qt::MouseButtons buttons, QPoint at) {
   runTrapped(platform(), siteTag::frmMain_Picture4_MouseDown, [&] {
-    if (auto colour = paletteColour(panels->Picture4->picture(), buttons, at))
+    if (auto colour = paletteColour(panels_->Picture4->picture(), buttons, at))
       setFillColour(*colour);
   });
 }
 
 void FrmMain::fillPaletteMoved(Qt::MouseButtons buttons, QPoint at) {
   runTrapped(platform(), siteTag::frmMain_Picture4_MouseMove, [&] {
-    if (auto colour = paletteColour(panels->Picture4->picture(), buttons, at))
+    if (auto colour = paletteColour(panels_->Picture4->picture(), buttons, at))
       setFillColour(*colour);
   });
 }
@@ -85,7 +85,7 @@ void FrmMain::loadTextureCommand() {
 void FrmMain::showTexture(const QString& path) {
   QImage texture = loadPicture(path);
   design().texturePicture = texture;
-  panels->showTexturePreview(texture);
+  panels_->showTexturePreview(texture);
   loadTexture(design(), texture);
 }
 
@@ -97,7 +97,7 @@ void FrmMain::curveAxisClicked(int index) {
 }
 
 void FrmMain::surfacePatternPressed(int index) {
-  ignoreFailures([&] { panels->raisePattern(index); });
+  ignoreFailures([&] { panels_->raisePattern(index); });
 }
 
 void FrmMain::surfacePatternClicked(int index) {

@@ -29,20 +29,20 @@ void FrmMain::showEffectControls(EffectType effect) {
     updateShadowLabels(3);
   } else if (described.sliders == SliderGroup::Outline) {
     const bool glow = described.colour == EffectColour::Glow;
-    panels->paintOutlineButton(shown(glow ? state.glowColour : state.outlineColour));
-    panels->LabelOutline1->setText(QString::fromUtf8(described.widthCaption));
+    panels_->paintOutlineButton(shown(glow ? state.glowColour : state.outlineColour));
+    panels_->LabelOutline1->setText(QString::fromUtf8(described.widthCaption));
   }
-  panels->showEffectFrame(effect);
+  panels_->showEffectFrame(effect);
 }
 
 void FrmMain::updateShadowLabels(int k) {
   runTrapped(platform(), siteTag::frmMain_UpdateShadowPanel, [&] {
     const auto labels =
-        shadowLabels(k, panels->MirelSlider1[k]->Value(), outsideEffect(design().effectType));
+        shadowLabels(k, panels_->shadowSlider(k)->Value(), outsideEffect(design().effectType));
     if (!labels) return;
-    panels->Label2[k]->setText(labels->value);
-    if (labels->first) panels->Label1[1]->setText(*labels->first);
-    if (labels->second) panels->Label1[2]->setText(*labels->second);
+    panels_->shadowValueLabel(k)->setText(labels->value);
+    if (labels->first) panels_->Label1[1]->setText(*labels->first);
+    if (labels->second) panels_->Label1[2]->setText(*labels->second);
   });
 }
 
@@ -64,33 +64,34 @@ void FrmMain::shadowSliderReleased(int k) {
 
 void FrmMain::outlineSliderChanged() {
   runTrapped(platform(), siteTag::frmMain_SliderOutline_ValueChange, [this] {
-    panels->LabelOutline2->setText(percentLabel(panels->SliderOutline->Value()));
+    panels_->LabelOutline2->setText(percentLabel(panels_->SliderOutline->Value()));
   });
 }
 
 void FrmMain::outlineSliderReleased() {
   runTrapped(platform(), siteTag::frmMain_SliderOutline_Release, [this] {
     if (noContour()) warnNoContour();
-    panels->LabelOutline2->setText(percentLabel(panels->SliderOutline->Value()));
+    panels_->LabelOutline2->setText(percentLabel(panels_->SliderOutline->Value()));
   });
 }
 
 void FrmMain::engravedSliderChanged() {
-  runTrapped(platform(), siteTag::frmMain_SliderEngraved_ValueChange,
-             [this] { panels->Label2[6]->setText(percentLabel(panels->SliderEngraved->Value())); });
+  runTrapped(platform(), siteTag::frmMain_SliderEngraved_ValueChange, [this] {
+    panels_->engravedWidthLabel()->setText(percentLabel(panels_->SliderEngraved->Value()));
+  });
 }
 
 void FrmMain::engravedSliderReleased() {
   runTrapped(platform(), siteTag::frmMain_SliderEngraved_Release, [this] {
     if (noContour()) warnNoContour();
-    panels->Label2[6]->setText(percentLabel(panels->SliderEngraved->Value()));
+    panels_->engravedWidthLabel()->setText(percentLabel(panels_->SliderEngraved->Value()));
   });
 }
 
 // The button always shows the colour picked; the design takes it as the
 // outline or glow colour only while such an effect is selected.
 void FrmMain::takeOutlineColour(const QColor& colour) {
-  panels->paintOutlineButton(colour);
+  panels_->paintOutlineButton(colour);
   DesignState& state = design();
   const Rgb picked{colour.red(), colour.green(), colour.blue()};
   switch (outsideEffect(state.effectType).colour) {
@@ -101,7 +102,7 @@ void FrmMain::takeOutlineColour(const QColor& colour) {
 }
 
 void FrmMain::pickOutlineColour(Qt::MouseButtons buttons, QPoint at) {
-  if (auto colour = paletteColour(panels->PictureOutline->picture(), buttons, at))
+  if (auto colour = paletteColour(panels_->PictureOutline->picture(), buttons, at))
     takeOutlineColour(*colour);
 }
 
@@ -117,7 +118,7 @@ void FrmMain::outlinePaletteMoved(Qt::MouseButtons buttons, QPoint at) {
 
 void FrmMain::outlineButtonClicked() {
   runTrapped(platform(), siteTag::frmMain_CmdOutline_Click, [this] {
-    if (auto chosen = platform().chooseColour(panels->outlineButtonColour()))
+    if (auto chosen = platform().chooseColour(panels_->outlineButtonColour()))
       takeOutlineColour(*chosen);
   });
 }

@@ -16,18 +16,18 @@ bool clicked(const PictureBox& box, Qt::MouseButton button, QPoint at) {
 }  // namespace
 
 void FrmMain::connectPanels() {
-  connect(panels->Picture4, &PictureBox::mousePressed, this,
+  connect(panels_->Picture4, &PictureBox::mousePressed, this,
           [this](Qt::MouseButton, Qt::MouseButtons buttons, QPoint at) {
             fillPalettePressed(buttons, at);
           });
-  connect(panels->Picture4, &PictureBox::mouseMoved, this, &FrmMain::fillPaletteMoved);
+  connect(panels_->Picture4, &PictureBox::mouseMoved, this, &FrmMain::fillPaletteMoved);
   for (int i = 0; i < 2; ++i)
-    connect(panels->CmdInside[i], &QPushButton::clicked, this,
+    connect(panels_->CmdInside[i], &QPushButton::clicked, this,
             [this, i] { insideCommandClicked(i); });
   for (int i = 0; i < 3; ++i)
-    connect(panels->OptClr[i], &QRadioButton::clicked, this, [this, i] { curveAxisClicked(i); });
+    connect(panels_->OptClr[i], &QRadioButton::clicked, this, [this, i] { curveAxisClicked(i); });
   for (int i = 0; i < 4; ++i) {
-    PictureBox* pattern = panels->PicInside1[i];
+    PictureBox* pattern = panels_->PicInside1[i];
     connect(pattern, &PictureBox::mousePressed, this, [this, i](Qt::MouseButton button) {
       if (button == Qt::LeftButton) surfacePatternPressed(i);
     });
@@ -37,39 +37,39 @@ void FrmMain::connectPanels() {
             });
   }
   for (int i = 0; i < 8; ++i)
-    connect(panels->Picture3[i], &PictureBox::mousePressed, this,
+    connect(panels_->Picture3[i], &PictureBox::mousePressed, this,
             [this, i](Qt::MouseButton, Qt::MouseButtons, QPoint at) { selectMaterial(i, at.y()); });
 
   for (int k = 1; k <= 3; ++k) {
-    connect(panels->MirelSlider1[k], &MirelSlider::valueChanged, this,
+    connect(panels_->shadowSlider(k), &MirelSlider::valueChanged, this,
             [this, k] { shadowSliderChanged(k); });
-    connect(panels->MirelSlider1[k], &MirelSlider::released, this,
+    connect(panels_->shadowSlider(k), &MirelSlider::released, this,
             [this, k] { shadowSliderReleased(k); });
   }
-  connect(panels->SliderOutline, &MirelSlider::valueChanged, this, &FrmMain::outlineSliderChanged);
-  connect(panels->SliderOutline, &MirelSlider::released, this, &FrmMain::outlineSliderReleased);
-  connect(panels->SliderEngraved, &MirelSlider::valueChanged, this,
+  connect(panels_->SliderOutline, &MirelSlider::valueChanged, this, &FrmMain::outlineSliderChanged);
+  connect(panels_->SliderOutline, &MirelSlider::released, this, &FrmMain::outlineSliderReleased);
+  connect(panels_->SliderEngraved, &MirelSlider::valueChanged, this,
           &FrmMain::engravedSliderChanged);
-  connect(panels->SliderEngraved, &MirelSlider::released, this, &FrmMain::engravedSliderReleased);
-  connect(panels->PictureOutline, &PictureBox::mousePressed, this,
+  connect(panels_->SliderEngraved, &MirelSlider::released, this, &FrmMain::engravedSliderReleased);
+  connect(panels_->PictureOutline, &PictureBox::mousePressed, this,
           [this](Qt::MouseButton, Qt::MouseButtons buttons, QPoint at) {
             outlinePalettePressed(buttons, at);
           });
-  connect(panels->PictureOutline, &PictureBox::mouseMoved, this, &FrmMain::outlinePaletteMoved);
-  connect(panels->CmdOutline, &QPushButton::clicked, this, &FrmMain::outlineButtonClicked);
+  connect(panels_->PictureOutline, &PictureBox::mouseMoved, this, &FrmMain::outlinePaletteMoved);
+  connect(panels_->CmdOutline, &QPushButton::clicked, this, &FrmMain::outlineButtonClicked);
 
-  for (QRadioButton* option : panels->Option2)
+  for (QRadioButton* option : panels_->Option2)
     connect(option, &QRadioButton::clicked, this, &FrmMain::deformationClicked);
   // The deformation slider has no site tag: its label is all it changes.
   auto deformLabel = [this] { ignoreFailures([this] { updateDeformationLabel(); }); };
-  connect(panels->SliderDeform, &MirelSlider::valueChanged, this, deformLabel);
-  connect(panels->SliderDeform, &MirelSlider::released, this, deformLabel);
+  connect(panels_->SliderDeform, &MirelSlider::valueChanged, this, deformLabel);
+  connect(panels_->SliderDeform, &MirelSlider::released, this, deformLabel);
 
   connect(
-      panels->PicBezier, &PictureBox::mousePressed, this,
+      panels_->PicBezier, &PictureBox::mousePressed, this,
       [this](Qt::MouseButton button, Qt::MouseButtons, QPoint at) { curveBoxPressed(button, at); });
-  connect(panels->PicBezier, &PictureBox::mouseMoved, this, &FrmMain::curveBoxMoved);
-  connect(panels->PicBezier, &PictureBox::mouseReleased, this,
+  connect(panels_->PicBezier, &PictureBox::mouseMoved, this, &FrmMain::curveBoxMoved);
+  connect(panels_->PicBezier, &PictureBox::mouseReleased, this,
           [this](Qt::MouseButton button, Qt::MouseButtons, QPoint at) {
             curveBoxReleased(button, at);
           });

@@ -32,7 +32,7 @@ EffectSliders slidersOf(const TabPanels& panels, EffectType type) {
   EffectSliders sliders;
   switch (effect.sliders) {
     case SliderGroup::Shadow:
-      for (int k = 1; k <= 3; ++k) sliders.positions[k - 1] = panels.MirelSlider1[k]->Value();
+      for (int k = 1; k <= 3; ++k) sliders.positions[k - 1] = panels.shadowSlider(k)->Value();
       break;
     case SliderGroup::Engraved: sliders.positions[0] = panels.SliderEngraved->Value(); break;
     case SliderGroup::Outline: sliders.positions[0] = panels.SliderOutline->Value(); break;
@@ -47,7 +47,7 @@ void setSliders(TabPanels& panels, EffectType type, const EffectSliders& sliders
   if (Rgb* colour = effectColour(design(), effect)) *colour = sliders.colour;
   switch (effect.sliders) {
     case SliderGroup::Shadow:
-      for (int k = 1; k <= 3; ++k) panels.MirelSlider1[k]->setValue(sliders.positions[k - 1]);
+      for (int k = 1; k <= 3; ++k) panels.shadowSlider(k)->setValue(sliders.positions[k - 1]);
       break;
     case SliderGroup::Engraved: panels.SliderEngraved->setValue(sliders.positions[0]); break;
     case SliderGroup::Outline: panels.SliderOutline->setValue(sliders.positions[0]); break;
@@ -59,11 +59,11 @@ void setSliders(TabPanels& panels, EffectType type, const EffectSliders& sliders
 
 PanelReadings FrmMain::panelReadings() const {
   PanelReadings readings;
-  for (int k = 1; k <= 3; ++k) readings.shadowSliders[k - 1] = panels->MirelSlider1[k]->Value();
-  readings.engravedSlider = panels->SliderEngraved->Value();
-  readings.outlineSlider = panels->SliderOutline->Value();
-  readings.deformSlider = panels->SliderDeform->Value();
-  readings.textureOption = panels->Option3[1]->isChecked();
+  for (int k = 1; k <= 3; ++k) readings.shadowSliders[k - 1] = panels_->shadowSlider(k)->Value();
+  readings.engravedSlider = panels_->SliderEngraved->Value();
+  readings.outlineSlider = panels_->SliderOutline->Value();
+  readings.deformSlider = panels_->SliderDeform->Value();
+  readings.textureOption = panels_->Option3[1]->isChecked();
   readings.smoothingSize = design().textPicture.roundedFontSize();
   return readings;
 }
@@ -74,13 +74,13 @@ void FrmMain::effectListClicked() {
   runTrapped(platform(), siteTag::frmMain_List3_Click, [this] {
     DesignState& state = design();
     const EffectType previous = state.effectType;
-    const EffectType chosen{std::max(0, panels->List3->currentRow())};
+    const EffectType chosen{std::max(0, panels_->List3->currentRow())};
     state.effectType = chosen;
     KindRow& row = state.kindSettings[state.sourceKind];
     if (previous != EffectType::NoContour)
-      storeEffectSliders(row, previous, slidersOf(*panels, previous));
+      storeEffectSliders(row, previous, slidersOf(*panels_, previous));
     if (chosen == EffectType::NoContour) return;
-    setSliders(*panels, chosen, loadEffectSliders(row, chosen));
+    setSliders(*panels_, chosen, loadEffectSliders(row, chosen));
     showEffectControls(chosen);
   });
 }
@@ -88,8 +88,8 @@ void FrmMain::effectListClicked() {
 void FrmMain::switchSourceKind(SourceKind previousKind) {
   DesignState& state = design();
   const SourceKind kind = state.sourceKind;
-  state.fillKind = panels->Option3[1]->isChecked() ? 1 : 0;
-  state.deformationAmount = panels->SliderDeform->Value();
+  state.fillKind = panels_->Option3[1]->isChecked() ? 1 : 0;
+  state.deformationAmount = panels_->SliderDeform->Value();
   try {
     storeSourceKind(state, previousKind, curvesFolder());
   } catch (const Failure&) {
@@ -97,18 +97,18 @@ void FrmMain::switchSourceKind(SourceKind previousKind) {
     // settings are stored by then and the switch goes on.
   }
   const KindControls controls = loadSourceKind(state, kind);
-  panels->Option3[controls.fillKind == 1 ? 1 : 0]->setChecked(true);
+  panels_->Option3[controls.fillKind == 1 ? 1 : 0]->setChecked(true);
 
   state.sourceKind = previousKind;
-  panels->List3->setCurrentRow(velloro::toInt(EffectType::NoContour));
+  panels_->List3->setCurrentRow(velloro::toInt(EffectType::NoContour));
   effectListClicked();
   state.sourceKind = kind;
   state.effectType = EffectType::NoContour;
-  panels->List3->setCurrentRow(velloro::toInt(controls.effectType));
+  panels_->List3->setCurrentRow(velloro::toInt(controls.effectType));
   effectListClicked();
 
-  panels->Option2[std::clamp(velloro::toInt(controls.deformationType), 0, 2)]->setChecked(true);
-  panels->SliderDeform->setValue(controls.deformationAmount);
+  panels_->Option2[std::clamp(velloro::toInt(controls.deformationType), 0, 2)]->setChecked(true);
+  panels_->SliderDeform->setValue(controls.deformationAmount);
   deformationClicked();
   // The material brings back the kind's own fill colour, its curve and its
   // curve axis; its fill preview keeps the colour in the kind's row.
@@ -119,14 +119,14 @@ void FrmMain::switchSourceKind(SourceKind previousKind) {
 }
 
 void FrmMain::drawFillPreview() {
-  QImage swatch = panels->PicInside2[0]->picture();
+  QImage swatch = panels_->PicInside2[0]->picture();
   ::drawFillPreview(design(), swatch);
-  panels->PicInside2[0]->setPicture(swatch);
+  panels_->PicInside2[0]->setPicture(swatch);
 }
 
 void FrmMain::drawCurveBox() {
-  QImage box = panels->PicBezier->picture();
+  QImage box = panels_->PicBezier->picture();
   drawCurveFrame(box, design().curve, palette().color(QPalette::Window));
   plotCurve(box, design().curve);
-  panels->PicBezier->setPicture(box);
+  panels_->PicBezier->setPicture(box);
 }

@@ -33,57 +33,57 @@ void showExclamation(const QString& text) {
 }  // namespace
 
 void FrmMain::connectControls() {
-  connect(List1, &QComboBox::activated, this, &FrmMain::fontListClicked);
-  connect(List2, &QComboBox::activated, this, &FrmMain::sizeListClicked);
-  connect(List2->lineEdit(), &QLineEdit::returnPressed, this, &FrmMain::sizeListValidated);
-  connect(Frame1->BtnDraw, &QPushButton::clicked, this, &FrmMain::draw);
-  connect(Frame1, &SourceFrame::sourcePressed, this,
+  connect(fontNameBox_, &QComboBox::activated, this, &FrmMain::fontListClicked);
+  connect(fontSizeBox_, &QComboBox::activated, this, &FrmMain::sizeListClicked);
+  connect(fontSizeBox_->lineEdit(), &QLineEdit::returnPressed, this, &FrmMain::sizeListValidated);
+  connect(sourceFrame_->drawButton(), &QPushButton::clicked, this, &FrmMain::draw);
+  connect(sourceFrame_, &SourceFrame::sourcePressed, this,
           [this](int index, Qt::MouseButton button) { selectSource(SourceKind{index}, button); });
-  connect(panels->tabstrip1, &QTabBar::tabBarClicked, this, [this](int index) {
-    panels->tabstrip1->setCurrentIndex(index);
+  connect(panels_->tabstrip1, &QTabBar::tabBarClicked, this, [this](int index) {
+    panels_->tabstrip1->setCurrentIndex(index);
     selectTab();
   });
-  connect(panels->List3, &QListWidget::itemClicked, this, &FrmMain::effectListClicked);
-  connect(Pct, &PictureBox::mousePressed, this, &FrmMain::canvasPressed);
-  connect(Pct, &PictureBox::mouseMoved, this, &FrmMain::canvasMoved);
-  connect(Pct, &PictureBox::mouseReleased, this, &FrmMain::canvasReleased);
-  connect(Picture1, &CanvasViewport::scrolledByUser, this, [this] {
-    if (Frame1->Text1->isVisible()) Frame1->Text1->setFocus();
+  connect(panels_->List3, &QListWidget::itemClicked, this, &FrmMain::effectListClicked);
+  connect(canvasView_, &PictureBox::mousePressed, this, &FrmMain::canvasPressed);
+  connect(canvasView_, &PictureBox::mouseMoved, this, &FrmMain::canvasMoved);
+  connect(canvasView_, &PictureBox::mouseReleased, this, &FrmMain::canvasReleased);
+  connect(canvasViewport_, &CanvasViewport::scrolledByUser, this, [this] {
+    if (sourceFrame_->textBox()->isVisible()) sourceFrame_->textBox()->setFocus();
   });
 }
 
 void FrmMain::fillFontList() {
-  List1->clear();
-  List1->addItems(QFontDatabase::families());
+  fontNameBox_->clear();
+  fontNameBox_->addItems(QFontDatabase::families());
   const QString name = textPicture().font.family();
-  List1->setEditText(name);
-  QFont shown = Frame1->Text1->font();
+  fontNameBox_->setEditText(name);
+  QFont shown = sourceFrame_->textBox()->font();
   shown.setFamily(name);
-  Frame1->Text1->setFont(shown);
+  sourceFrame_->textBox()->setFont(shown);
 }
 
 void FrmMain::fillSizeList() {
-  List2->clear();
-  List2->addItems(fontSizeChoices());
-  List2->setEditText(QString::number(textPicture().roundedFontSize()));
+  fontSizeBox_->clear();
+  fontSizeBox_->addItems(fontSizeChoices());
+  fontSizeBox_->setEditText(QString::number(textPicture().roundedFontSize()));
 }
 
 void FrmMain::fontListClicked() {
   runTrapped(platform(), siteTag::frmMain_List1_Click, [this] {
-    const QString name = List1->currentText();
-    QFont shown = Frame1->Text1->font();
+    const QString name = fontNameBox_->currentText();
+    QFont shown = sourceFrame_->textBox()->font();
     shown.setFamily(name);
     shown.setPointSizeF(14 * design().fontScaleFactor);
-    Frame1->Text1->setFont(shown);
+    sourceFrame_->textBox()->setFont(shown);
     textPicture().font.setFamily(name);
-    Frame1->Text1->setFocus();
+    sourceFrame_->textBox()->setFocus();
   });
 }
 
 void FrmMain::sizeListClicked() {
   runTrapped(platform(), siteTag::frmMain_List2_Click, [this] {
-    textPicture().font.setPointSizeF(List2->currentText().toDouble());
-    Frame1->Text1->setFocus();
+    textPicture().font.setPointSizeF(fontSizeBox_->currentText().toDouble());
+    sourceFrame_->textBox()->setFocus();
   });
 }
 
@@ -92,28 +92,28 @@ void FrmMain::sizeListValidated() {
 }
 
 void FrmMain::validateFontSize() {
-  QString entry = List2->currentText();
+  QString entry = fontSizeBox_->currentText();
   if (entry.size() >= 4) {
     entry.truncate(3);
-    List2->setEditText(entry);
+    fontSizeBox_->setEditText(entry);
   }
   bool isNumber = false;
   const double size = entry.trimmed().toDouble(&isNumber);
   // A size below one point prints nothing to render: it is no figure for a font.
   if (!isNumber || !(size >= 1)) {
     showExclamation(entry + QStringLiteral(" is not a figure !"));
-    sizeValid = false;
+    sizeValid_ = false;
   } else if (std::floor(size) <= largestFontSize) {
     textPicture().font.setPointSizeF(size);
   } else {
     showExclamation(QStringLiteral("Size above 300 pts not allowed !"));
-    List2->setEditText(QStringLiteral("300"));
-    sizeValid = false;
+    fontSizeBox_->setEditText(QStringLiteral("300"));
+    sizeValid_ = false;
   }
 }
 
 void FrmMain::toggleFontAttribute(const QString& key) {
-  QFont shown = Frame1->Text1->font();
+  QFont shown = sourceFrame_->textBox()->font();
   QFont& printed = textPicture().font;
   bool set = false;
   if (key == QLatin1String("Bold")) {
@@ -129,7 +129,7 @@ void FrmMain::toggleFontAttribute(const QString& key) {
     shown.setUnderline(set);
     printed.setUnderline(set);
   }
-  Frame1->Text1->setFont(shown);
+  sourceFrame_->textBox()->setFont(shown);
   toolButton(key)->setChecked(set);
 }
 
@@ -140,13 +140,13 @@ void FrmMain::fontDialog() {
     chosen->setPointSizeF(
         std::clamp(chosen->pointSizeF(), smallestDialogFontSize, largestFontSize));
     textPicture().font = *chosen;
-    QFont shown = Frame1->Text1->font();
+    QFont shown = sourceFrame_->textBox()->font();
     shown.setFamily(chosen->family());
     shown.setStrikeOut(chosen->strikeOut());
     shown.setUnderline(chosen->underline());
     shown.setBold(chosen->bold());
     shown.setItalic(chosen->italic());
-    Frame1->Text1->setFont(shown);
+    sourceFrame_->textBox()->setFont(shown);
     // The style buttons show the styles the dialog chose.
     toolButton(QStringLiteral("Bold"))->setChecked(shown.bold());
     toolButton(QStringLiteral("Italic"))->setChecked(shown.italic());
@@ -156,11 +156,20 @@ void FrmMain::fontDialog() {
   });
 }
 
+void FrmMain::setTextInFont(const QString& text, const QString& fontFamily) {
+  fontNameBox_->setEditText(fontFamily);
+  QFont shown = sourceFrame_->textBox()->font();
+  shown.setFamily(fontFamily);
+  sourceFrame_->textBox()->setFont(shown);
+  sourceFrame_->textBox()->setText(text);
+  textPicture().font.setFamily(fontFamily);
+}
+
 void FrmMain::selectSource(SourceKind kind, Qt::MouseButton button) {
   runTrapped(platform(), siteTag::frmMain_Option4_MouseDown, [&] {
     DesignState& state = design();
     const SourceKind previous = state.sourceKind;
-    Frame1->selectSource(velloro::toInt(kind));
+    sourceFrame_->selectSource(velloro::toInt(kind));
     state.sourceKind = kind;
     switchSourceKind(previous);
     showSourceTool(kind, button);
@@ -187,12 +196,13 @@ void FrmMain::showSourceHint(SourceKind kind, Qt::MouseButton button) {
 void FrmMain::draw() {
   runTrapped(platform(), siteTag::frmMain_BtnDraw_Click, [this] {
     validateFontSize();
-    if (!sizeValid) {
-      sizeValid = true;
+    if (!sizeValid_) {
+      sizeValid_ = true;
       return;
     }
-    design().deformationType = DeformationType{panels->selectedDeformation()};
-    if (design().sourceKind == SourceKind::Text) textPicture().print(Frame1->Text1->text());
+    design().deformationType = DeformationType{panels_->selectedDeformation()};
+    if (design().sourceKind == SourceKind::Text)
+      textPicture().print(sourceFrame_->textBox()->text());
     renderDesign();
   });
 }

@@ -24,7 +24,7 @@ QString exportFilter(WebFormat format) {
 }  // namespace
 
 void FrmMain::exportForTheWeb() {
-  const QImage design = designAlone(Pct->picture().size(), engine_->entryPoints());
+  const QImage design = designAlone(canvasView_->picture().size(), engine_->entryPoints());
   if (!anythingVisible(design)) {
     platform().showMessage({nothingToExportMessage, MessageIcon::Exclamation});
     return;
@@ -55,7 +55,7 @@ void FrmMain::exportForTheWeb() {
 // that cannot be loaded only leaves the PNG out.
 void FrmMain::offerTransparentDesign(QMimeData& clipboard) {
   try {
-    const QImage design = designAlone(Pct->picture().size(), engine_->entryPoints());
+    const QImage design = designAlone(canvasView_->picture().size(), engine_->entryPoints());
     if (!anythingVisible(design)) return;
     clipboard.setData(QStringLiteral("image/png"),
                       encodeWebPicture(exportedPicture(design, WebExportChoice{}),

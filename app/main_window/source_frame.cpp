@@ -31,36 +31,36 @@ class SourceButton : public QRadioButton {
 };
 
 SourceFrame::SourceFrame(QWidget* parent)
-    : QFrame(parent), Text1(new QLineEdit(this)), BtnDraw(new QPushButton(this)) {
+    : QFrame(parent), textBox_(new QLineEdit(this)), drawButton_(new QPushButton(this)) {
   setObjectName(QStringLiteral("Frame1"));
   setFrameShape(QFrame::StyledPanel);
-  Option4[0] = nullptr;
   const char* captions[] = {"text", "shape", "pic"};
-  for (int i = 1; i <= 3; ++i) {
-    Option4[i] = new SourceButton(QLatin1String(captions[i - 1]), i, this);
-    Option4[i]->setObjectName(QStringLiteral("Option4(%1)").arg(i));
-    const int lefts[] = {4, 50, 106};
-    const int widths[] = {46, 56, 40};
-    Option4[i]->setGeometry(lefts[i - 1], 19, widths[i - 1], 20);
+  const int lefts[] = {4, 50, 106};
+  const int widths[] = {46, 56, 40};
+  for (int i = 0; i < 3; ++i) {
+    const int kind = i + 1;
+    sourceButtons_[i] = new SourceButton(QLatin1String(captions[i]), kind, this);
+    sourceButtons_[i]->setObjectName(QStringLiteral("Option4(%1)").arg(kind));
+    sourceButtons_[i]->setGeometry(lefts[i], 19, widths[i], 20);
   }
-  Option4[1]->setChecked(true);
-  Text1->setObjectName(QStringLiteral("Text1"));
-  Text1->setText(QStringLiteral("Velloro"));
+  sourceButtons_[0]->setChecked(true);
+  textBox_->setObjectName(QStringLiteral("Text1"));
+  textBox_->setText(QStringLiteral("Velloro"));
   QFont textFont(QStringLiteral("Tahoma"));
   textFont.setPointSizeF(14.25);
   textFont.setBold(true);
-  Text1->setFont(textFont);
-  BtnDraw->setObjectName(QStringLiteral("BtnDraw"));
-  BtnDraw->setText(QStringLiteral("Draw it !"));
-  BtnDraw->setDefault(true);
+  textBox_->setFont(textFont);
+  drawButton_->setObjectName(QStringLiteral("BtnDraw"));
+  drawButton_->setText(QStringLiteral("Draw it !"));
+  drawButton_->setDefault(true);
 }
 
 void SourceFrame::selectSource(int kind) {
-  for (int i = 1; i <= 3; ++i) Option4[i]->setChecked(i == kind);
+  for (int i = 0; i < 3; ++i) sourceButtons_[i]->setChecked(i + 1 == kind);
 }
 
 void SourceFrame::resizeEvent(QResizeEvent*) {
   const int inner = width();
-  Text1->setGeometry(146, 14, std::max(0, inner - 267), 32);
-  BtnDraw->setGeometry(std::max(0, inner - 105), 14, 96, 32);
+  textBox_->setGeometry(146, 14, std::max(0, inner - 267), 32);
+  drawButton_->setGeometry(std::max(0, inner - 105), 14, 96, 32);
 }

@@ -1,5 +1,6 @@
-// The source frame `Frame1`: the source option buttons `Option4` (1 "text",
-// 2 "shape", 3 "pic"), the text box `Text1` and the button `BtnDraw`.
+// The source frame `Frame1`: the source option buttons `Option4` (source
+// kinds 1 "text", 2 "shape", 3 "pic"), the text box `Text1` and the button
+// `BtnDraw`.
 #pragma once
 
 #include <QFrame>
@@ -20,9 +21,10 @@ class SourceFrame : public QFrame {
  public:
   explicit SourceFrame(QWidget* parent = nullptr);
 
-  std::array<QRadioButton*, 4> Option4;  // elements 1..3
-  QLineEdit* Text1;
-  QPushButton* BtnDraw;
+  // The option button of source kind `kind` (1..3).
+  QRadioButton* sourceButton(int kind) const { return sourceButtons_.at(kind - 1); }
+  QLineEdit* textBox() const { return textBox_; }
+  QPushButton* drawButton() const { return drawButton_; }
 
   // Checks the option button of source kind `kind` alone.
   void selectSource(int kind);
@@ -32,4 +34,9 @@ class SourceFrame : public QFrame {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  std::array<QRadioButton*, 3> sourceButtons_;
+  QLineEdit* textBox_;
+  QPushButton* drawButton_;
 };

@@ -151,16 +151,15 @@ void TabPanels::buildShadowFrame() {
   const char* captions[] = {"S. opacity :", "S. offset X :", "S. offset Y :"};
   const char* values[] = {"50 %", "+ 5", "+ 5"};
   const int initial[] = {50, 60, 60};
-  MirelSlider1[0] = nullptr;
-  Label2.fill(nullptr);
-  for (int k = 1; k <= 3; ++k) {
-    const int top = 2 + (k - 1) * 24;
-    Label1[k - 1] = label(FrameShadow, indexed("Label1", k - 1), QLatin1String(captions[k - 1]),
-                          {0, top, 84, 20});
-    MirelSlider1[k] =
-        slider(FrameShadow, indexed("MirelSlider1", k), initial[k - 1], {86, top, 150, 20});
-    Label2[k] =
-        label(FrameShadow, indexed("Label2", k), QLatin1String(values[k - 1]), {240, top, 56, 20});
+  for (int i = 0; i < 3; ++i) {
+    const int top = 2 + i * 24;
+    Label1[i] =
+        label(FrameShadow, indexed("Label1", i), QLatin1String(captions[i]), {0, top, 84, 20});
+    // Their object names count from 1.
+    shadowSliders_[i] =
+        slider(FrameShadow, indexed("MirelSlider1", i + 1), initial[i], {86, top, 150, 20});
+    shadowValueLabels_[i] =
+        label(FrameShadow, indexed("Label2", i + 1), QLatin1String(values[i]), {240, top, 56, 20});
   }
 }
 
@@ -179,7 +178,8 @@ void TabPanels::buildOutlineFrame() {
 void TabPanels::buildEngravedFrame() {
   label(FrameEngraved, QStringLiteral("LabelEngraved"), QStringLiteral("Width :"), {0, 2, 84, 20});
   SliderEngraved = slider(FrameEngraved, QStringLiteral("SliderEngraved"), 20, {86, 2, 150, 20});
-  Label2[6] = label(FrameEngraved, indexed("Label2", 6), QStringLiteral("20 %"), {240, 2, 56, 20});
+  engravedWidthLabel_ =
+      label(FrameEngraved, indexed("Label2", 6), QStringLiteral("20 %"), {240, 2, 56, 20});
 }
 
 void TabPanels::buildDeformation(QFrame* panel) {

@@ -8,9 +8,9 @@
 #include <QWidget>
 #include <array>
 
-#include "main_window/picture_box.h"
 #include "state/kind_settings.h"
-#include "tools/mirel_slider.h"
+#include "widgets/mirel_slider.h"
+#include "widgets/picture_box.h"
 
 class QFrame;
 class QLabel;
@@ -52,8 +52,10 @@ class TabPanels : public QWidget {
   QListWidget* List3;
   QFrame* FrameShadow;
   std::array<QLabel*, 3> Label1;
-  std::array<MirelSlider*, 4> MirelSlider1;  // elements 1..3
-  std::array<QLabel*, 7> Label2;             // 1..3 shadow values, 6 engraved width
+  // The shadow sliders and their value labels, numbered 1..3 like the
+  // kind settings' slider columns.
+  MirelSlider* shadowSlider(int k) const { return shadowSliders_.at(k - 1); }
+  QLabel* shadowValueLabel(int k) const { return shadowValueLabels_.at(k - 1); }
   QFrame* FrameOutline;
   QLabel* LabelOutline1;
   MirelSlider* SliderOutline;
@@ -62,6 +64,7 @@ class TabPanels : public QWidget {
   QPushButton* CmdOutline;
   QFrame* FrameEngraved;
   MirelSlider* SliderEngraved;
+  QLabel* engravedWidthLabel() const { return engravedWidthLabel_; }
 
   // "Deformation"
   std::array<QRadioButton*, 3> Option2;  // "No", "Rotate", "Curve"
@@ -98,6 +101,9 @@ class TabPanels : public QWidget {
   void buildDeformation(QFrame* panel);
 
   QColor outlineButtonColour_;
+  std::array<MirelSlider*, 3> shadowSliders_;
+  std::array<QLabel*, 3> shadowValueLabels_;
+  QLabel* engravedWidthLabel_;
 };
 
 // "Inside" and the other captions, padded with blanks to 11 characters.

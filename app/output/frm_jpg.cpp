@@ -8,7 +8,6 @@
 #include <QScrollBar>
 #include <QSlider>
 
-#include "main_window/picture_box.h"
 #include "output/format_choice.h"
 #include "output/jpeg_encoding.h"
 #include "output/jpeg_target.h"
@@ -23,8 +22,9 @@
 #include "state/picture_loading.h"
 #include "state/site_tags.h"
 #include "state/temp_file.h"
-#include "tools/control_fonts.h"
-#include "tools/window_placement.h"
+#include "widgets/control_fonts.h"
+#include "widgets/picture_box.h"
+#include "widgets/window_placement.h"
 
 namespace {
 

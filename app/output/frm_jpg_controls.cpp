@@ -5,10 +5,10 @@
 #include <QScrollBar>
 #include <QSlider>
 
-#include "main_window/picture_box.h"
 #include "output/format_choice.h"
 #include "output/frm_jpg.h"
-#include "tools/placed_control.h"
+#include "widgets/picture_box.h"
+#include "widgets/placed_control.h"
 
 namespace {
 

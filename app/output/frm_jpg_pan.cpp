@@ -3,11 +3,11 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "main_window/picture_box.h"
 #include "output/frm_jpg.h"
 #include "platform/platform.h"
 #include "state/error_report.h"
 #include "state/site_tags.h"
+#include "widgets/picture_box.h"
 
 namespace {
 

@@ -5,14 +5,14 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "main_window/picture_box.h"
 #include "platform/platform.h"
 #include "state/design_state.h"
 #include "state/error_report.h"
 #include "state/failure.h"
 #include "state/site_tags.h"
-#include "tools/control_fonts.h"
-#include "tools/placed_control.h"
+#include "widgets/control_fonts.h"
+#include "widgets/picture_box.h"
+#include "widgets/placed_control.h"
 
 FrmPrint::FrmPrint(std::function<QImage()> relief, QWidget* owner)
     : QDialog(owner), relief_(std::move(relief)) {

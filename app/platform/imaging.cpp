@@ -1,8 +1,13 @@
 #include "platform/imaging.h"
 
+#include <QBuffer>
+#include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <algorithm>
+
+#include "state/failure.h"
+#include "state/file_writing.h"
 
 bool initializeImaging() {
   static const bool jpegWritable = QImageWriter::supportedImageFormats().contains("jpeg");
@@ -30,16 +35,19 @@ std::unique_ptr<RgbPixels> readBmpToRgb(ImageSource& source, int& width, int& he
 void closeSource(std::unique_ptr<ImageSource>& source) { source.reset(); }
 
 std::unique_ptr<ImageDestination> openFileDest(const QString& path) {
+  const QFileInfo target(path);
+  if (!target.absoluteDir().exists() || target.isDir()) return nullptr;
   auto destination = std::make_unique<ImageDestination>();
-  destination->file.setFileName(path);
-  if (!destination->file.open(QIODevice::WriteOnly)) return nullptr;
+  destination->path = path;
   return destination;
 }
 
 bool writeRgbToJpg(ImageDestination& destination, const RgbPixels& pixels, int width, int height,
                    int quality) {
   if (pixels.image.width() != width || pixels.image.height() != height) return false;
-  QImageWriter writer(&destination.file, "jpeg");
+  QBuffer encoded(&destination.jpeg);
+  encoded.open(QIODevice::WriteOnly);
+  QImageWriter writer(&encoded, "jpeg");
   writer.setQuality(std::clamp(quality, 0, 100));
   destination.written = writer.write(pixels.image);
   return destination.written;
@@ -47,8 +55,12 @@ bool writeRgbToJpg(ImageDestination& destination, const RgbPixels& pixels, int w
 
 bool closeDest(std::unique_ptr<ImageDestination>& destination) {
   if (!destination) return false;
-  if (!destination->written) destination->file.cancelWriting();
-  const bool inPlace = destination->file.commit() && destination->written;
+  bool inPlace = destination->written;
+  try {
+    if (inPlace) writeFileReplacing(destination->path, destination->jpeg);
+  } catch (const Failure&) {
+    inPlace = false;
+  }
   destination.reset();
   return inPlace;
 }

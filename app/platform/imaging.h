@@ -6,9 +6,9 @@
 // place only when it is closed after a successful write.
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QImageReader>
-#include <QSaveFile>
 #include <QString>
 #include <memory>
 
@@ -24,8 +24,11 @@ struct RgbPixels {
   QImage image;
 };
 
+// The JPEG is encoded in memory and written as a whole when the destination
+// closes, so a failing disk never leaves part of it in place.
 struct ImageDestination {
-  QSaveFile file;
+  QString path;
+  QByteArray jpeg;
   bool written = false;
 };
 

@@ -4,13 +4,18 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+
+#include "state/failure.h"
+#include "state/file_writing.h"
 
 namespace {
 
 const QStringList shippedFolders{QStringLiteral("curves"), QStringLiteral("textures"),
-                                 QStringLiteral("help")};
+                                 QStringLiteral("help"), QStringLiteral("styles")};
+const QString engineFileName = QStringLiteral("libVelloro.so");
 const QStringList workingFolders{QStringLiteral("inputs"), QStringLiteral("outputs"),
                                  QStringLiteral("textures"), QStringLiteral("curves")};
 
@@ -21,28 +26,48 @@ bool canMakeFilesIn(const QString& folder) {
   return probe.open();
 }
 
+// A copy that fails (a full disk) leaves no file behind, so the next start
+// tries again; until then the program works without that data file.
+void copyIfPossible(const QString& source, const QString& target) {
+  try {
+    copyFileReplacing(source, target);
+  } catch (const Failure&) {
+  }
+}
+
 }  // namespace
 
-void fillFromShippedData(const QString& executableFolder, const QString& userDataFolder) {
+ProgramLayout programLayout(const QString& executableFolder) {
+  const QString beside = executableFolder + '/' + engineFileName;
+  const QString installed = QDir::cleanPath(
+      executableFolder + QStringLiteral("/" VELLORO_ENGINE_FROM_BIN "/") + engineFileName);
+  if (!QFileInfo::exists(beside) && QFileInfo::exists(installed))
+    return {installed,
+            QDir::cleanPath(executableFolder + QStringLiteral("/" VELLORO_DATA_FROM_BIN)), true};
+  return {beside, executableFolder, false};
+}
+
+void fillFromShippedData(const QString& shippedDataFolder, const QString& userDataFolder) {
   for (const QString& shipped : shippedFolders) {
-    const QDir source(executableFolder + '/' + shipped);
+    const QDir source(shippedDataFolder + '/' + shipped);
     QDirIterator files(source.path(), QDir::Files, QDirIterator::Subdirectories);
     while (files.hasNext()) {
       const QString file = files.next();
       const QString target = userDataFolder + '/' + shipped + '/' + source.relativeFilePath(file);
       if (QFile::exists(target)) continue;
       QDir().mkpath(QFileInfo(target).path());
-      QFile::copy(file, target);
+      copyIfPossible(file, target);
     }
   }
 }
 
 QString prepareProgramFolder(const QString& executableFolder, const QString& userDataFolder) {
+  const ProgramLayout layout = programLayout(executableFolder);
   QString folder = executableFolder;
-  if (!canMakeFilesIn(executableFolder)) {
+  if (layout.installed || !canMakeFilesIn(executableFolder)) {
     folder = userDataFolder;
     QDir().mkpath(folder);
-    fillFromShippedData(executableFolder, folder);
+    fillFromShippedData(layout.shippedData, folder);
   }
   for (const QString& working : workingFolders) QDir(folder).mkpath(working);
   return folder;

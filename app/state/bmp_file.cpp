@@ -2,15 +2,15 @@
 
 #include <QFile>
 #include <QtEndian>
+#include <cerrno>
 #include <cstring>
 
 #include "state/failure.h"
 #include "state/file_writing.h"
+#include "state/picture_limits.h"
 
 namespace {
 
-// Buffers beyond this size are refused rather than allocated.
-constexpr qint64 largestPicture = qint64(256) << 20;
 constexpr int32_t pixelsPerMetre = 3780;  // 96 dots per inch
 
 void putInteger(QByteArray& bytes, int offset, uint32_t value) {
@@ -47,15 +47,15 @@ HeaderGeometry checkedGeometry(const QByteArray& header, qint64 fileLength, cons
   const auto width = int32_t(integerAt(header, 18));
   const auto rows = int32_t(integerAt(header, 22));
   if (width <= 0 || rows <= 0) throw unreadable(path, "no bottom-up rows");
+  if (!withinPictureLimits(width, rows)) throw unreadable(path, "too large");
   const qint64 pixelBytes = qint64(strideOf(width)) * rows;
-  if (pixelBytes > largestPicture) throw unreadable(path, "too large");
   if (fileLength - bmpHeaderSize < pixelBytes) throw unreadable(path, "truncated rows");
   if (fileLength - bmpHeaderSize > pixelBytes + 4) throw unreadable(path, "longer than its rows");
   return {width, rows};
 }
 
 void checkBufferHolds(const QByteArray& buffer, int32_t width, int32_t rows) {
-  if (width <= 0 || rows <= 0 || buffer.size() < qsizetype(strideOf(width)) * rows)
+  if (!withinPictureLimits(width, rows) || buffer.size() < qsizetype(strideOf(width)) * rows)
     throw Failure(
         errorNumber::InvalidArgument,
         QStringLiteral("Picture buffer smaller than its %1 x %2 pixels").arg(width).arg(rows));
@@ -74,7 +74,7 @@ QByteArray bufferRows(const QImage& image) {
 
 }  // namespace
 
-int32_t strideOf(int32_t width) { return (3 * width + 3) / 4 * 4; }
+int32_t strideOf(int32_t width) { return int32_t((3 * int64_t(width) + 3) / 4 * 4); }
 
 QByteArray bmpHeader(int32_t width, int32_t rows) {
   const uint32_t pixelBytes = uint32_t(strideOf(width)) * uint32_t(rows);
@@ -106,8 +106,9 @@ PictureBuffer readPictureBuffer(const QString& path) {
   QFile file(path);
   openForReading(file);
   const HeaderGeometry geometry = checkedGeometry(file.read(bmpHeaderSize), file.size(), path);
+  errno = 0;
   QByteArray pixels = file.readAll();
-  if (pixels.size() != file.size() - bmpHeaderSize) throw fileFailure(file);
+  if (pixels.size() != file.size() - bmpHeaderSize) throw fileFailure(file, errno);
   pixels.append('\0');
   return {pixels, geometry.width, geometry.rows, strideOf(geometry.width)};
 }

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 
 #include "platform/platform.h"
@@ -17,9 +16,7 @@ const QString flatValueLine = QStringLiteral(",128,128,128,128,128,128,");
 constexpr int curveLineFields = curvePointCount + 2;
 
 void createIfMissing(const QString& path) {
-  QFile file(path);
-  if (file.exists()) return;
-  if (!file.open(QIODevice::WriteOnly)) throw fileFailure(file);
+  if (!QFile::exists(path)) writeFileReplacing(path, QByteArray());
 }
 
 QString readLine(QFile& file, qint64 offset) {
@@ -113,11 +110,10 @@ void writeCurveFile(const QString& path, const CurvePoints& points) {
   head.replace(0, positionLine.size(), positionLine);
   head.replace(curveValueLineOffset, valueLine.size(), valueLine);
 
-  QSaveFile output(path);
-  openForWriting(output);
-  writeAll(output, head);
-  if (existing.isOpen()) appendRest(existing, output);
-  commit(output);
+  writeFileReplacing(path, [&](FileOutput& output) {
+    output.put(head);
+    if (existing.isOpen()) appendRest(existing, output);
+  });
 }
 
 bool loadCurve(CurvePoints& points, const QString& name, const QString& curvesFolder,

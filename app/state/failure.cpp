@@ -4,7 +4,6 @@
 #include <QFileDevice>
 #include <QFileInfo>
 #include <cerrno>
-#include <cstring>
 #include <new>
 
 Failure::Failure(int32_t number, QString description)
@@ -39,7 +38,8 @@ Failure failureFromSystemError(int systemError, const QString& path) {
       return described(errorNumber::PathNotFound, "Path not found", path);
     case ENOTDIR: return described(errorNumber::PathNotFound, "Path not found", path);
     case ENOSPC:
-    case EDQUOT: return described(errorNumber::DiskFull, "Disk full", path);
+    case EDQUOT:
+    case EFBIG: return described(errorNumber::DiskFull, "Disk full", path);
     case EACCES:
     case EPERM:
     case EROFS: return described(errorNumber::PermissionDenied, "Permission denied", path);
@@ -51,14 +51,8 @@ Failure failureFromSystemError(int systemError, const QString& path) {
   }
 }
 
-Failure fileFailure(const QFileDevice& file) {
-  // Qt keeps the system's own text of the error that stopped the file; the
-  // matching code tells a full disk from a missing folder.
-  for (int systemError :
-       {ENOENT, ENOTDIR, ENOSPC, EDQUOT, EACCES, EPERM, EROFS, EISDIR, ENXIO, ENODEV, ENOMEDIUM}) {
-    if (file.errorString() == QString::fromLocal8Bit(std::strerror(systemError)))
-      return failureFromSystemError(systemError, file.fileName());
-  }
+Failure fileFailure(const QFileDevice& file, int systemError) {
+  if (systemError != 0) return failureFromSystemError(systemError, file.fileName());
   return failureFromFileError(file.error(), file.fileName());
 }
 

@@ -44,8 +44,10 @@ class Failure : public std::exception {
 // The failure behind a system error code met while working on `path`.
 Failure failureFromSystemError(int systemError, const QString& path);
 
-// The failure of the file operation that just went wrong on `file`.
-Failure fileFailure(const QFileDevice& file);
+// The failure of the operation that just went wrong on `file`: from
+// `systemError`, the errno the failing call left (read right after it), or
+// from the file's own error state when the call left none.
+Failure fileFailure(const QFileDevice& file, int systemError);
 
 // The failure of whatever exception is being handled (inside a catch block).
 Failure currentFailure();

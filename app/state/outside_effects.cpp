@@ -11,8 +11,8 @@ using enum EffectType;
 constexpr std::array<OutsideEffect, outsideEffectCount> effects{{
     {NoContour, SliderGroup::None, 0, EffectColour::None, ShadowParameters::None, nullptr},
     {DropShadow, SliderGroup::Shadow, 3, EffectColour::None, ShadowParameters::Offsets, nullptr},
-    {CastShadow, SliderGroup::Shadow, 3, EffectColour::None,
-     ShadowParameters::HeightAndOrientation, nullptr},
+    {CastShadow, SliderGroup::Shadow, 3, EffectColour::None, ShadowParameters::HeightAndOrientation,
+     nullptr},
     {Engraved, SliderGroup::Engraved, 1, EffectColour::None, ShadowParameters::None, nullptr},
     {Raised, SliderGroup::Engraved, 1, EffectColour::None, ShadowParameters::None, nullptr},
     {Outline1, SliderGroup::Outline, 1, EffectColour::Outline, ShadowParameters::None,

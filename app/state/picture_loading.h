@@ -5,7 +5,9 @@
 #include <QString>
 
 // Transparent parts come out white. Throws a Failure: the file's own error
-// when it cannot be opened, 50003 when its content is no readable picture.
+// when it cannot be opened or read, 50003 when its content is no readable
+// picture, its data ends early, or it is beyond the limits of
+// state/picture_limits.h (refused before its pixels are allocated).
 QImage loadPicture(const QString& path);
 
 // `picture` as a 24-bit image, its transparent parts white, as loaded pictures

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
+#include <cerrno>
 
 #include "state/failure.h"
 
@@ -11,6 +12,7 @@ File::File() : path_(QDir::tempPath() + '/') {
   // the same name.
   QTemporaryFile file(path_ + QStringLiteral("0XXXXXX.tmp"));
   file.setAutoRemove(false);
-  if (!file.open()) throw fileFailure(file);
+  errno = 0;
+  if (!file.open()) throw fileFailure(file, errno);
   filename_ = QFileInfo(file.fileName()).fileName();
 }

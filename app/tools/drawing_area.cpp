@@ -2,17 +2,20 @@
 
 #include <QPainter>
 
-void DrawingArea::showDraggedFigure(const Figure& figure) {
+// Inverted in white whatever the pen of the final figure will be.
+void DrawingArea::showDraggedFigure(const SketchFigure& figure) {
   dragged_ = figure;
-  update();
+  SketchFigure inverted = figure;
+  inverted.pen = Qt::white;
+  showInverted([inverted](QPainter& painter) { drawFigure(painter, inverted); });
 }
 
 void DrawingArea::hideDraggedFigure() {
   dragged_.reset();
-  update();
+  hideInverted();
 }
 
-void DrawingArea::drawFinalFigure(const Figure& figure) {
+void DrawingArea::drawFinalFigure(const SketchFigure& figure) {
   QImage drawing = picture();
   {
     QPainter painter(&drawing);
@@ -25,16 +28,4 @@ void DrawingArea::drawStrokeTo(QPoint from, QPoint to, int penWidth, const QColo
   QImage drawing = picture();
   drawStroke(drawing, from, to, penWidth, colour);
   setPicture(drawing);
-}
-
-void DrawingArea::paintEvent(QPaintEvent* event) {
-  PictureBox::paintEvent(event);
-  if (!dragged_) return;
-  QPainter painter(this);
-  // White in difference mode inverts what lies below, whatever the pen of
-  // the final figure will be.
-  painter.setCompositionMode(QPainter::CompositionMode_Difference);
-  Figure inverted = *dragged_;
-  inverted.pen = Qt::white;
-  drawFigure(painter, inverted);
 }

@@ -5,25 +5,22 @@
 
 #include <optional>
 
-#include "main_window/picture_box.h"
-#include "tools/shape_figures.h"
+#include "tools/sketch_figures.h"
+#include "widgets/picture_box.h"
 
 class DrawingArea : public PictureBox {
   Q_OBJECT
  public:
   using PictureBox::PictureBox;
 
-  void showDraggedFigure(const Figure& figure);
+  void showDraggedFigure(const SketchFigure& figure);
   void hideDraggedFigure();
-  std::optional<Figure> draggedFigure() const { return dragged_; }
+  std::optional<SketchFigure> draggedFigure() const { return dragged_; }
 
   // Draws the figure into the drawing itself.
-  void drawFinalFigure(const Figure& figure);
+  void drawFinalFigure(const SketchFigure& figure);
   void drawStrokeTo(QPoint from, QPoint to, int penWidth, const QColor& colour);
 
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
  private:
-  std::optional<Figure> dragged_;
+  std::optional<SketchFigure> dragged_;
 };

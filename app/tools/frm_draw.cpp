@@ -7,16 +7,16 @@
 #include <QSlider>
 #include <QToolButton>
 
-#include "main_window/frm_main.h"
 #include "platform/platform.h"
 #include "state/bmp_file.h"
 #include "state/design_state.h"
 #include "state/error_report.h"
 #include "state/site_tags.h"
 #include "state/temp_file.h"
-#include "tools/control_fonts.h"
 #include "tools/drawing_area.h"
-#include "tools/window_placement.h"
+#include "widgets/control_fonts.h"
+#include "widgets/main_window_link.h"
+#include "widgets/window_placement.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ QImage whitePicture(QSize size) {
 
 }  // namespace
 
-FrmDraw::FrmDraw(FrmMain& main) : QWidget(&main, Qt::Window), main_(main) {
+FrmDraw::FrmDraw(MainWindowLink& main) : QWidget(&main.ownerWindow(), Qt::Window), main_(main) {
   setObjectName(QStringLiteral("FrmDraw"));
   setWindowTitle(QStringLiteral("Under shape drawing tool "));
   auto* border = new QFrame(this);
@@ -88,12 +88,12 @@ void FrmDraw::Reset_Undo() {
   });
 }
 
-Figure FrmDraw::currentFigure() const {
+SketchFigure FrmDraw::currentFigure() const {
   return {tool(), {StartX, StartY}, {EndX, EndY}, penWidth_, penColour(), design().ellipseRatio};
 }
 
 QColor FrmDraw::penColour() const {
-  return tool() == drawTool::Eraser ? QColor(Qt::white) : QColor(Qt::black);
+  return tool() == sketchTool::Eraser ? QColor(Qt::white) : QColor(Qt::black);
 }
 
 void FrmDraw::pressed(Qt::MouseButton, QPoint at) {
@@ -135,7 +135,8 @@ void FrmDraw::sliderChanged(int value) {
 
 void FrmDraw::toolClicked(int index) {
   runTrapped(platform(), siteTag::FrmDraw_Option1_Click, [&] {
-    if (index == drawTool::Ellipse || index == drawTool::FilledEllipse) main_.showEllipseRatio();
+    if (index == sketchTool::Ellipse || index == sketchTool::FilledEllipse)
+      main_.showEllipseRatio();
   });
 }
 
@@ -162,14 +163,14 @@ void FrmDraw::apply() {
   writeShapeFile();
   design().kindSettings[SourceKind::Shape].available = true;
   main_.selectSource(SourceKind::Shape, Qt::NoButton);
-  main_.activateWindow();
+  main_.activateOwner();
   hide();
 }
 
 void FrmDraw::cancel() {
   Drawing = false;
   main_.selectSource(SourceKind::Text, Qt::NoButton);
-  main_.activateWindow();
+  main_.activateOwner();
   hide();
 }
 

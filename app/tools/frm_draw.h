@@ -13,7 +13,8 @@
 
 class DrawingArea;
 class File;
-class FrmMain;
+class MainWindowLink;
+struct SketchFigure;
 class QButtonGroup;
 class QFrame;
 class QPushButton;
@@ -28,7 +29,7 @@ class FrmDraw : public QWidget {
   Q_OBJECT
  public:
   // Owned by `main`, whose source selector it calls when it finishes.
-  explicit FrmDraw(FrmMain& main);
+  explicit FrmDraw(MainWindowLink& main);
   // The window's unload: the undo steps' files go.
   ~FrmDraw() override;
 
@@ -68,13 +69,13 @@ class FrmDraw : public QWidget {
  private:
   void buildToolButtons();
   void buildCommands();
-  struct Figure currentFigure() const;
+  SketchFigure currentFigure() const;
   QColor penColour() const;
   void apply();
   void cancel();
   void writeShapeFile();
 
-  FrmMain& main_;
+  MainWindowLink& main_;
   QButtonGroup* tools_;
   int penWidth_ = 15;
   std::unique_ptr<File> file_;

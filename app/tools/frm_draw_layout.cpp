@@ -10,7 +10,7 @@
 
 #include "tools/drawing_area.h"
 #include "tools/frm_draw.h"
-#include "tools/placed_control.h"
+#include "widgets/placed_control.h"
 
 namespace {
 
@@ -21,18 +21,19 @@ QIcon toolIcon(int tool) {
   QImage icon(24, 24, QImage::Format_RGB888);
   icon.fill(Qt::white);
   QPainter painter(&icon);
-  Figure figure;
+  SketchFigure figure;
   figure.tool = tool;
   figure.penWidth = 2;
-  figure.start =
-      tool == drawTool::Ellipse || tool == drawTool::FilledEllipse ? QPoint(12, 12) : QPoint(4, 5);
+  figure.start = tool == sketchTool::Ellipse || tool == sketchTool::FilledEllipse ? QPoint(12, 12)
+                                                                                  : QPoint(4, 5);
   figure.end = QPoint(20, 19);
   figure.ellipseRatio = 0.6;
-  if (tool == drawTool::Freehand) {
+  if (tool == sketchTool::Freehand) {
     painter.setPen(QPen(Qt::black, 2));
     painter.drawPolyline(QPolygon({{3, 18}, {7, 8}, {11, 15}, {15, 6}, {20, 14}}));
   } else {
-    if (tool == drawTool::Ellipse || tool == drawTool::FilledEllipse) figure.end = QPoint(12, 3);
+    if (tool == sketchTool::Ellipse || tool == sketchTool::FilledEllipse)
+      figure.end = QPoint(12, 3);
     drawFigure(painter, figure);
   }
   return QIcon(QPixmap::fromImage(icon));
@@ -56,7 +57,7 @@ void FrmDraw::buildToolButtons() {
     button->setObjectName(QStringLiteral("Option1"));
     button->setCheckable(true);
     button->setGeometry(4 + i * (buttonSize + 2), 6, buttonSize, buttonSize);
-    if (i == drawTool::Eraser) {
+    if (i == sketchTool::Eraser) {
       button->setText(QStringLiteral("Eraser"));
       button->setToolTip(QStringLiteral("Eraser"));
     } else {
@@ -66,7 +67,7 @@ void FrmDraw::buildToolButtons() {
     tools_->addButton(button, i);
     Option1[i] = button;
   }
-  Option1[drawTool::FilledRectangle]->setChecked(true);
+  Option1[sketchTool::FilledRectangle]->setChecked(true);
   connect(tools_, &QButtonGroup::idClicked, this, &FrmDraw::toolClicked);
 }
 

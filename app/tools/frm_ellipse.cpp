@@ -8,11 +8,11 @@
 #include "state/design_state.h"
 #include "state/error_report.h"
 #include "state/site_tags.h"
-#include "tools/control_fonts.h"
 #include "tools/ellipse_ratio.h"
-#include "tools/mask_figures.h"
-#include "tools/mirel_slider.h"
-#include "tools/placed_control.h"
+#include "tools/sketch_figures.h"
+#include "widgets/control_fonts.h"
+#include "widgets/mirel_slider.h"
+#include "widgets/placed_control.h"
 
 namespace {
 

@@ -5,7 +5,6 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
-#include "main_window/frm_main.h"
 #include "platform/platform.h"
 #include "state/design_state.h"
 #include "state/error_report.h"
@@ -15,10 +14,11 @@
 #include "state/picture_loading.h"
 #include "state/site_tags.h"
 #include "state/tiling.h"
-#include "tools/control_fonts.h"
 #include "tools/open_picture_dialog.h"
-#include "tools/placed_control.h"
-#include "tools/window_placement.h"
+#include "widgets/control_fonts.h"
+#include "widgets/main_window_link.h"
+#include "widgets/placed_control.h"
+#include "widgets/window_placement.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ QString firstTextureName(const DesignState& state) {
 
 }  // namespace
 
-FrmNew::FrmNew(FrmMain& main) : main_(main) {
+FrmNew::FrmNew(MainWindowLink& main) : main_(main) {
   setObjectName(QStringLiteral("FrmNew"));
   setWindowTitle(QStringLiteral(" New"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -90,7 +90,7 @@ void FrmNew::whichOneClicked() {
 
 void FrmNew::chooseColour() {
   const std::optional<QColor> chosen = platform().chooseColour(Qt::white);
-  if (chosen) main_.canvasBackColour = *chosen;
+  if (chosen) main_.setCanvasBackColour(*chosen);
 }
 
 void FrmNew::chooseTexture() {
@@ -115,11 +115,10 @@ void FrmNew::applyClicked() {
     DesignState& state = design();
     state.undo.record(state.workingFiles.canvas, platform());
     QImage canvas(ES1[0]->value(), ES1[1]->value(), QImage::Format_RGB888);
-    canvas.fill(main_.canvasBackColour);
+    canvas.fill(main_.canvasBackColour());
     state.currentPictureName = findInputPictureName(main_.programFolder(), platform());
     if (Option1[1]->isChecked()) tileOver(canvas, design().projectionPicture);
-    main_.Pct->setPicture(canvas);
-    main_.captureCanvas();
+    main_.replaceCanvas(canvas);
     done(Accepted);
   });
 }

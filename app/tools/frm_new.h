@@ -7,7 +7,7 @@
 #include <QDialog>
 #include <array>
 
-class FrmMain;
+class MainWindowLink;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -18,7 +18,7 @@ class FrmNew : public QDialog {
  public:
   // Opens without an owner and not modal; `main` is the window whose canvas
   // it replaces.
-  explicit FrmNew(FrmMain& main);
+  explicit FrmNew(MainWindowLink& main);
 
   QLabel* Label1;
   QLabel* Label2;
@@ -41,5 +41,5 @@ class FrmNew : public QDialog {
   void chooseColour();
   void chooseTexture();
 
-  FrmMain& main_;
+  MainWindowLink& main_;
 };

@@ -9,18 +9,18 @@
 #include <QRadioButton>
 #include <QToolButton>
 
-#include "main_window/frm_main.h"
 #include "platform/platform.h"
 #include "state/design_state.h"
 #include "state/engine_library.h"
 #include "state/error_report.h"
 #include "state/site_tags.h"
 #include "state/temp_file.h"
-#include "tools/control_fonts.h"
 #include "tools/mask_canvas.h"
-#include "tools/mirel_slider.h"
-#include "tools/placed_control.h"
-#include "tools/window_placement.h"
+#include "widgets/control_fonts.h"
+#include "widgets/main_window_link.h"
+#include "widgets/mirel_slider.h"
+#include "widgets/placed_control.h"
+#include "widgets/window_placement.h"
 
 namespace {
 
@@ -46,21 +46,21 @@ QIcon toolIcon(int tool) {
   QPainter painter(&icon);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(QPen(Qt::black, 2));
-  if (tool == maskTool::Freehand) {
+  if (tool == sketchTool::Freehand) {
     QPainterPath stroke({3, 15});
     stroke.cubicTo(6, 2, 12, 20, 17, 5);
     painter.drawPath(stroke);
   } else {
-    drawFigure(painter, {tool, tool == maskTool::Ellipse ? QPoint(10, 10) : QPoint(3, 16),
-                         QPoint(17, tool == maskTool::Ellipse ? 10 : 4), 0.6});
+    drawFigure(painter, {tool, tool == sketchTool::Ellipse ? QPoint(10, 10) : QPoint(3, 16),
+                         QPoint(17, tool == sketchTool::Ellipse ? 10 : 4), 2, Qt::black, 0.6});
   }
   return QIcon(icon);
 }
 
 }  // namespace
 
-FrmPicture::FrmPicture(FrmMain& main)
-    : QWidget(&main, Qt::Window), main_(main), engine_(&main.engine()) {
+FrmPicture::FrmPicture(MainWindowLink& main)
+    : QWidget(&main.ownerWindow(), Qt::Window), main_(main), engine_(&main.engine()) {
   setObjectName(QStringLiteral("FrmPicture"));
   setWindowTitle(QStringLiteral("Inner shade"));
   clock = [this] {
@@ -130,7 +130,7 @@ void FrmPicture::buildMaskPanel() {
     Option1[index]->setAutoExclusive(true);
     Option1[index]->setIcon(toolIcon(index));
   }
-  Option1[maskTool::Freehand]->setChecked(true);
+  Option1[sketchTool::Freehand]->setChecked(true);
   Frame4 = new QFrame(Frame3);
   Frame4->setObjectName(QStringLiteral("Frame4"));
   Frame4->setGeometry(120, 0, 90, 74);

@@ -15,11 +15,11 @@
 
 #include "state/colour_keying.h"
 #include "state/undo_files.h"
-#include "tools/mask_figures.h"
+#include "tools/sketch_figures.h"
 
 class EngineLibrary;
 class File;
-class FrmMain;
+class MainWindowLink;
 class MaskCanvas;
 class MirelSlider;
 class PictureBox;
@@ -33,7 +33,7 @@ class FrmPicture : public QWidget {
   Q_OBJECT
  public:
   // A tool window owned by `main`, not modal.
-  explicit FrmPicture(FrmMain& main);
+  explicit FrmPicture(MainWindowLink& main);
   // The window's unload: its undo files go.
   ~FrmPicture() override;
 
@@ -64,7 +64,7 @@ class FrmPicture : public QWidget {
   bool Activated = false;
   bool PlusHeld = false;
   bool MinusHeld = false;
-  int tool = maskTool::Freehand;
+  int tool = sketchTool::Freehand;
   std::optional<UndoFiles> undoFiles;
   QString chosenFile;  // last picture loaded through the open dialog
 
@@ -99,6 +99,7 @@ class FrmPicture : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  SketchFigure maskFigure() const;
   void buildViews();
   void buildColourPanel();
   void buildMaskPanel();
@@ -118,7 +119,7 @@ class FrmPicture : public QWidget {
   void saveUndo();
   void loadUndo();
 
-  FrmMain& main_;
+  MainWindowLink& main_;
   EngineLibrary* engine_;
   QTimer boundTimer_;
   QElapsedTimer ticks_;  // what `clock` reads unless a test replaces it

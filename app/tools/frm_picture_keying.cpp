@@ -15,8 +15,8 @@
 #include "state/site_tags.h"
 #include "tools/frm_picture.h"
 #include "tools/mask_canvas.h"
-#include "tools/mirel_slider.h"
 #include "tools/open_picture_dialog.h"
+#include "widgets/mirel_slider.h"
 
 void FrmPicture::command1Clicked(int index) {
   try {

@@ -1,28 +1,24 @@
 // The picture tool's mask panel: drawing on the mask by hand, its undo
 // files, and handing the framed picture and its mask to the design.
-#include <QFile>
 #include <QFrame>
 #include <QPushButton>
 
-#include "main_window/frm_main.h"
 #include "platform/platform.h"
 #include "state/bmp_file.h"
 #include "state/design_state.h"
 #include "state/error_report.h"
-#include "state/failure.h"
+#include "state/file_writing.h"
 #include "state/picture_frame.h"
 #include "state/site_tags.h"
 #include "tools/frm_picture.h"
 #include "tools/mask_canvas.h"
-#include "tools/mirel_slider.h"
+#include "widgets/main_window_link.h"
+#include "widgets/mirel_slider.h"
 
 namespace {
 
 // Empties `path`, the mask file of a removed picture.
-void emptyFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) throw fileFailure(file);
-}
+void emptyFile(const QString& path) { writeFileReplacing(path, QByteArray()); }
 
 }  // namespace
 
@@ -54,7 +50,7 @@ void FrmPicture::leave() {
     for (int index : {2, 3, 4}) Command1[index]->setEnabled(true);
   }
   Frame2->raise();
-  main_.activateWindow();
+  main_.activateOwner();
   hide();
 }
 
@@ -82,42 +78,46 @@ void FrmPicture::loadUndo() {
   });
 }
 
+// The mask canvas draws the figure with its own pen.
+SketchFigure FrmPicture::maskFigure() const {
+  return {tool, start, end, 0, {}, design().ellipseRatio};
+}
+
 void FrmPicture::maskPressed(Qt::MouseButton, QPoint at) {
   runTrapped(platform(), siteTag::FrmPicture_Picture2_MouseDown, [&] {
     Drawing = true;
     saveUndo();
     start = end = at;
-    if (tool != maskTool::Freehand)
-      Picture2->showOutline({tool, start, end, design().ellipseRatio});
+    if (tool != sketchTool::Freehand) Picture2->showOutline(maskFigure());
   });
 }
 
 void FrmPicture::maskMoved(Qt::MouseButtons buttons, QPoint at) {
   runTrapped(platform(), siteTag::FrmPicture_Picture2_MouseMove, [&] {
     if (buttons == Qt::NoButton || !Drawing) return;
-    if (tool == maskTool::Freehand) {
+    if (tool == sketchTool::Freehand) {
       Picture2->drawStroke(start, at);
       start = at;
       return;
     }
     end = at;
-    Picture2->showOutline({tool, start, end, design().ellipseRatio});
+    Picture2->showOutline(maskFigure());
   });
 }
 
 void FrmPicture::maskReleased(Qt::MouseButton, QPoint) {
   runTrapped(platform(), siteTag::FrmPicture_Picture2_MouseUp, [this] {
     // Only a figure whose press was seen here has an outline to finish.
-    if (!Drawing || tool == maskTool::Freehand || !Picture2->outline()) return;
+    if (!Drawing || tool == sketchTool::Freehand || !Picture2->outline()) return;
     Picture2->hideOutline();
-    Picture2->drawFinalFigure({tool, start, end, design().ellipseRatio});
+    Picture2->drawFinalFigure(maskFigure());
   });
 }
 
 void FrmPicture::toolClicked(int index) {
   runTrapped(platform(), siteTag::FrmPicture_Option1_Click, [&] {
     tool = index;
-    if (index == maskTool::Ellipse) showEllipseRatio();
+    if (index == sketchTool::Ellipse) showEllipseRatio();
   });
 }
 

@@ -8,15 +8,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "main_window/frm_main.h"
 #include "platform/platform.h"
 #include "state/design_state.h"
 #include "state/error_report.h"
 #include "state/site_tags.h"
 #include "state/text_picture.h"
-#include "tools/control_fonts.h"
-#include "tools/placed_control.h"
 #include "tools/symbol_fonts.h"
+#include "widgets/control_fonts.h"
+#include "widgets/main_window_link.h"
+#include "widgets/placed_control.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ QListWidget* symbolList(QWidget* window) {
 
 }  // namespace
 
-FrmSymbols::FrmSymbols(FrmMain& main) : main_(main) {
+FrmSymbols::FrmSymbols(MainWindowLink& main) : main_(main) {
   setObjectName(QStringLiteral("FrmSymbols"));
   setWindowTitle(QStringLiteral("Click the symbol to select it"));
   auto* fonts = new QButtonGroup(this);
@@ -136,12 +136,7 @@ void FrmSymbols::commandClicked(int index) {
 
 void FrmSymbols::apply() {
   const QString name = Text1->font().family();
-  main_.List1->setEditText(name);
-  QFont shown = main_.Frame1->Text1->font();
-  shown.setFamily(name);
-  main_.Frame1->Text1->setFont(shown);
-  main_.Frame1->Text1->setText(Text1->text());
-  design().textPicture.font.setFamily(name);
+  main_.setTextInFont(Text1->text(), name);
   main_.selectSource(SourceKind::Text, Qt::NoButton);
   hide();
 }

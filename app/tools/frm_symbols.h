@@ -7,7 +7,7 @@
 #include <QDialog>
 #include <array>
 
-class FrmMain;
+class MainWindowLink;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -17,7 +17,7 @@ class FrmSymbols : public QDialog {
   Q_OBJECT
  public:
   // Shown without an owner; `main` is the window whose text it sets.
-  explicit FrmSymbols(FrmMain& main);
+  explicit FrmSymbols(MainWindowLink& main);
 
   std::array<QRadioButton*, 6> Option1;  // the symbol fonts
   QListWidget* List1;
@@ -42,5 +42,5 @@ class FrmSymbols : public QDialog {
   void insertPicked(const QString& character);
   void apply();
 
-  FrmMain& main_;
+  MainWindowLink& main_;
 };

@@ -17,31 +17,27 @@ void MaskCanvas::drawStroke(QPoint from, QPoint to) {
   setPicture(mask);
 }
 
-void MaskCanvas::drawFinalFigure(const MaskFigure& figure) {
+SketchFigure MaskCanvas::withPen(SketchFigure figure, const QColor& colour) const {
+  figure.pen = colour;
+  figure.penWidth = penWidth;
+  return figure;
+}
+
+void MaskCanvas::drawFinalFigure(const SketchFigure& figure) {
   QImage mask = picture();
   QPainter painter(&mask);
-  painter.setPen(pen());
-  drawFigure(painter, figure);
+  drawFigure(painter, withPen(figure, penColour));
   painter.end();
   setPicture(mask);
 }
 
-void MaskCanvas::showOutline(const MaskFigure& figure) {
+void MaskCanvas::showOutline(const SketchFigure& figure) {
   outline_ = figure;
-  update();
+  const SketchFigure inverted = withPen(figure, Qt::white);
+  showInverted([inverted](QPainter& painter) { drawFigure(painter, inverted); });
 }
 
 void MaskCanvas::hideOutline() {
   outline_.reset();
-  update();
-}
-
-void MaskCanvas::paintEvent(QPaintEvent* event) {
-  PictureBox::paintEvent(event);
-  if (!outline_) return;
-  QPainter painter(this);
-  // White in difference mode inverts what lies below, as an XOR pen would.
-  painter.setCompositionMode(QPainter::CompositionMode_Difference);
-  painter.setPen(QPen(Qt::white, penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  drawFigure(painter, *outline_);
+  hideInverted();
 }

@@ -6,8 +6,8 @@
 #include <QColor>
 #include <optional>
 
-#include "main_window/picture_box.h"
-#include "tools/mask_figures.h"
+#include "tools/sketch_figures.h"
+#include "widgets/picture_box.h"
 
 class MaskCanvas : public PictureBox {
   Q_OBJECT
@@ -19,17 +19,15 @@ class MaskCanvas : public PictureBox {
 
   // Draws into the picture with the pen.
   void drawStroke(QPoint from, QPoint to);
-  void drawFinalFigure(const MaskFigure& figure);
+  void drawFinalFigure(const SketchFigure& figure);
 
-  void showOutline(const MaskFigure& figure);
+  void showOutline(const SketchFigure& figure);
   void hideOutline();
-  const std::optional<MaskFigure>& outline() const { return outline_; }
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
+  const std::optional<SketchFigure>& outline() const { return outline_; }
 
  private:
   QPen pen() const;
+  SketchFigure withPen(SketchFigure figure, const QColor& colour) const;
 
-  std::optional<MaskFigure> outline_;
+  std::optional<SketchFigure> outline_;
 };

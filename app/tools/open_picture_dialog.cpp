@@ -4,7 +4,7 @@
 
 #include "platform/platform.h"
 #include "state/file_filter.h"
-#include "tools/frm_pic.h"
+#include "tools/texture_preview_pane.h"
 
 QString openPictureDialog(const OpenPictureRequest& request) {
   FileDialogRequest dialog;
@@ -12,6 +12,6 @@ QString openPictureDialog(const OpenPictureRequest& request) {
   dialog.folder = request.folder.isEmpty() ? QDir::rootPath() : request.folder;
   dialog.fileName = request.fileName;
   dialog.title = request.title;
-  if (request.preview) dialog.preview = [] { return std::make_unique<FrmPic>(); };
+  if (request.preview) dialog.preview = [] { return std::make_unique<TexturePreviewPane>(); };
   return platform().chooseFileToOpen(dialog);
 }

@@ -105,25 +105,45 @@ TEST(WorkingArrays, SmoothingSizeSelectsStepsAndScale) {
   }
 }
 
-TEST(WorkingArrays, InitialFillsCoverRowsZeroToHAndLeaveTheRestZero) {
+// The layer maps are read wherever the compositing samples, so they start
+// filled; the geometry maps are read only where the render wrote them.
+TEST(WorkingArrays, LayerFillsCoverRowsZeroToHAndLeaveTheRestZero) {
   Picture mask(5, 3);  // stride 16, W = 5, H = 3
   Render render = allocatedRender(mask);
   const Geometry& g = render.geometry;
   const size_t cells = 4 * 6;
-  ASSERT_EQ(g.distance.size(), cells);
+  EXPECT_EQ(g.distance.size(), cells);
+  EXPECT_EQ(g.edgeMark.size(), cells);
   const size_t filled = 4 * 5 + 1;
-  EXPECT_EQ(g.distance[filled - 1], kUnsetDistance);
-  EXPECT_EQ(g.distance[filled], 0u);
-  EXPECT_EQ(g.nearest[0], 666);
-  EXPECT_EQ(g.angle[filled - 1], 666.0);
-  EXPECT_EQ(render.layer.transparency[0], 222);
-  EXPECT_EQ(render.layer.engraving[0], 50);
+  EXPECT_EQ(render.layer.transparency[filled - 1], 222);
+  EXPECT_EQ(render.layer.transparency[filled], 0);
+  EXPECT_EQ(render.layer.engraving[filled - 1], 50);
+  EXPECT_EQ(render.layer.engraving[filled], 0);
   EXPECT_EQ(render.layer.depth[0], 0);
   ASSERT_EQ(render.layer.colour.size(), 4u * 17u);
   EXPECT_EQ(render.layer.colour[4 * 16], 666);
   EXPECT_EQ(render.layer.colour[4 * 16 + 1], 0);
   EXPECT_EQ(g.grid.cellsAcross(), 1);
   EXPECT_EQ(g.grid.gridRows(), 1);
+}
+
+TEST(WorkingArrays, DirectionFieldsOnlyForMaterialsAndEffectsThatReadThem) {
+  const struct {
+    int32_t material;
+    EffectType effectType;
+    int32_t effectAmount;
+    bool needed;
+  } cases[] = {{0, EffectType::NoContour, 50, false}, {0, EffectType::Raised, 50, true},
+               {0, EffectType::Raised, 0, false},     {1, EffectType::NoContour, 50, true},
+               {7, EffectType::Glow, 50, true},       {8, EffectType::Engraved, 50, false},
+               {-1, EffectType::NoContour, 50, false}};
+  for (const auto& c : cases) {
+    ActionArguments args;
+    args.material = static_cast<Material>(c.material);
+    args.effectType = c.effectType;
+    args.effectAmount = c.effectAmount;
+    EXPECT_EQ(needsDirectionFields(args), c.needed) << c.material << " " << toInt(c.effectType);
+  }
 }
 
 }  // namespace

@@ -63,7 +63,7 @@ Render renderBeforeAveraging(Picture& mask, RenderOptions options) {
 TEST(DirectionFields, DirectionsFromAVerticalEdge) {
   Picture mask(80, 60);
   mask.fillRectangle(10, 10, 40, 60);
-  Render render = renderBeforeAveraging(mask, {});
+  Render render = renderBeforeAveraging(mask, {.material = 4});
   const Geometry& g = render.geometry;
   const size_t cell = g.cell(25, 12);  // three pixels right of the left edge
   EXPECT_DOUBLE_EQ(g.angle[cell], 0.5);
@@ -91,7 +91,8 @@ TEST(DirectionFields, AveragingMatchesThePlainInPlaceWalkExactly) {
       for (int32_t c = 35; c < 85; ++c)
         if ((r * 7 + c * 3) % 11 != 0 && (c - 60) * (c - 60) + (r - 47) * (r - 47) < 300)
           mask.setDark(r, c);
-    Render fast = renderBeforeAveraging(mask, {.layerSlot = slot, .effectType = effect});
+    Render fast =
+        renderBeforeAveraging(mask, {.layerSlot = slot, .effectType = effect, .material = 4});
     Render reference = fast;
     referenceDirections(reference);
     averageDirectionFields(fast);

@@ -12,6 +12,7 @@ struct RenderOptions {
   EffectType effectType = EffectType::NoContour;
   int32_t smoothingSize = 75;
   int32_t effectAmount = 100;
+  int32_t material = 0;
 };
 
 inline Render allocatedRender(Picture& mask, RenderOptions options = {}) {
@@ -23,6 +24,7 @@ inline Render allocatedRender(Picture& mask, RenderOptions options = {}) {
   render.args.effectType = options.effectType;
   render.args.smoothingSize = options.smoothingSize;
   render.args.effectAmount = options.effectAmount;
+  render.args.material = static_cast<Material>(options.material);
   allocateWorkingArrays(render);
   return render;
 }

@@ -22,6 +22,11 @@ void writeScript(const QString& path, const QByteArray& body) {
   script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
+QByteArray contentOf(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 bool appearsSoon(const QString& path) {
   QDeadlineTimer deadline(20000);
   while (!QFile::exists(path) && !deadline.hasExpired()) QThread::msleep(20);
@@ -81,6 +86,84 @@ TEST(SoftwareManager, TheFirstInstalledCandidateIsChosen) {
   qputenv("PATH", QFile::encodeName(QDir::rootPath() + QStringLiteral("nonexistent")));
   EXPECT_TRUE(findSoftwareManager().isEmpty());
   qputenv("PATH", path);
+}
+
+// What dpkg-query prints for velloro, with its exit code; empty for a
+// package it does not know.
+struct PackageState {
+  const char* name;
+  QByteArray status;
+  int exitCode;
+  bool packaged;
+};
+
+void PrintTo(const PackageState& state, std::ostream* out) { *out << state.name; }
+
+class PackageQuery : public testing::TestWithParam<PackageState> {};
+
+TEST_P(PackageQuery, OnlyAnInstalledPackageCounts) {
+  QTemporaryDir folder;
+  writeScript(folder.filePath(QStringLiteral("dpkg-query")),
+              "[ \"$*\" = '-W -f=${Status} velloro' ] || exit 9\nprintf '" + GetParam().status +
+                  "'\nexit " + QByteArray::number(GetParam().exitCode));
+  const QByteArray path = qgetenv("PATH");
+  qputenv("PATH", QFile::encodeName(folder.path()));
+  EXPECT_EQ(installedFromPackage(), GetParam().packaged);
+  qputenv("PATH", path);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Uninstall, PackageQuery,
+    testing::Values(PackageState{"Installed", "install ok installed", 0, true},
+                    PackageState{"OnlyConfigurationLeft", "deinstall ok config-files", 0, false},
+                    PackageState{"HalfInstalled", "install reinstreq half-installed", 0, false},
+                    PackageState{"Unknown", "", 1, false}),
+    [](const testing::TestParamInfo<PackageState>& info) { return info.param.name; });
+
+// A program manager on the path, whether dpkg holds velloro, and the
+// arguments the manager must be started with.
+struct ManagerCase {
+  const char* name;
+  const char* manager;
+  bool packaged;
+  QByteArray arguments;  // one a line
+};
+
+void PrintTo(const ManagerCase& managerCase, std::ostream* out) { *out << managerCase.name; }
+
+class ManagerPage : public Uninstall, public testing::WithParamInterface<ManagerCase> {};
+
+TEST_P(ManagerPage, OpensVellorosEntryWhenPackagedElseTheInstalledList) {
+  const QString recorded = folder.filePath(QStringLiteral("arguments"));
+  writeScript(folder.filePath(QLatin1String(GetParam().manager)),
+              "printf '%s\\n' \"$@\" > '" + recorded.toUtf8() + ".part'; mv '" + recorded.toUtf8() +
+                  ".part' '" + recorded.toUtf8() + "'");
+  writeScript(folder.filePath(QStringLiteral("dpkg-query")),
+              GetParam().packaged ? "printf 'install ok installed'" : "exit 1");
+  EXPECT_EQ(run().exitCode(), 0);
+  ASSERT_TRUE(appearsSoon(recorded));
+  EXPECT_EQ(contentOf(recorded), GetParam().arguments);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Uninstall, ManagerPage,
+    testing::Values(
+        ManagerCase{"GnomeSoftwarePackaged", "gnome-software", true, "--details-pkg=velloro\n"},
+        ManagerCase{"GnomeSoftwareUnpackaged", "gnome-software", false, "--mode=installed\n"},
+        ManagerCase{"DiscoverPackaged", "plasma-discover", true,
+                    "--application\norg.velloro.Velloro\n"},
+        ManagerCase{"DiscoverUnpackaged", "plasma-discover", false, "--mode\nInstalled\n"},
+        ManagerCase{"SynapticPackaged", "synaptic-pkexec", true, "\n"}),
+    [](const testing::TestParamInfo<ManagerCase>& info) { return info.param.name; });
+
+TEST(SoftwareManager, RepositoryEditorsAreNoCandidates) {
+  QTemporaryDir folder;
+  writeScript(folder.filePath(QStringLiteral("software-properties-gtk")), "true");
+  const QByteArray path = qgetenv("PATH");
+  qputenv("PATH", QFile::encodeName(folder.path()));
+  EXPECT_TRUE(findSoftwareManager().isEmpty());
+  qputenv("PATH", path);
+  EXPECT_FALSE(softwareManagerCandidates().contains(QStringLiteral("software-properties-gtk")));
 }
 
 }  // namespace

@@ -63,7 +63,7 @@ TEST(ScrollFit, CanvasWithinABarsThicknessOfTheViewportNeedsNoBar) {
 TEST_F(MainWindowTest, DefaultTextRendersAsABlueReliefInsideTheDesignFrame) {
   window->draw();
   ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
-  const QImage& canvas = window->Pct->picture();
+  const QImage& canvas = window->canvasView()->picture();
   ASSERT_EQ(canvas.size(), QSize(631, 331));
   QImage background(631, 331, QImage::Format_RGB888);
   background.fill(Qt::white);
@@ -78,12 +78,12 @@ TEST_F(MainWindowTest, DefaultTextRendersAsABlueReliefInsideTheDesignFrame) {
 TEST_F(MainWindowTest, MissingEngineIsReportedAndTheCanvasStaysAsItWas) {
   EngineLibrary missing(QStringLiteral("/nonexistent/libVelloro.so"));
   window->useEngine(missing);
-  const QImage before = window->Pct->picture();
+  const QImage before = window->canvasView()->picture();
   window->draw();
   ASSERT_EQ(seam->messages.size(), 1u);
   EXPECT_TRUE(seam->messages[0].text.startsWith(QStringLiteral("error number : 48/84\r\n")));
-  EXPECT_TRUE(window->Pct->isVisible());
-  EXPECT_EQ(window->Pct->picture(), before);
+  EXPECT_TRUE(window->canvasView()->isVisible());
+  EXPECT_EQ(window->canvasView()->picture(), before);
   EXPECT_EQ(seam->busyDepth, 0);
 }
 
@@ -91,49 +91,50 @@ TEST_F(MainWindowTest, OnePixelCanvasAndEmptyTextDrawWithoutFailure) {
   useCanvas({1, 1});
   EXPECT_EQ(design().designFrame.left, -49);
   window->draw();
-  window->Frame1->Text1->clear();
+  window->sourceFrame()->textBox()->clear();
   window->draw();
   EXPECT_TRUE(seam->messages.empty());
-  EXPECT_EQ(window->Pct->picture().size(), QSize(1, 1));
+  EXPECT_EQ(window->canvasView()->picture().size(), QSize(1, 1));
 }
 
 TEST_F(MainWindowTest, DraggingTheFrame30PixelsRightMovesTheDesignAndRendersIt) {
   window->draw();
-  const QImage first = window->Pct->picture();
+  const QImage first = window->canvasView()->picture();
   const QPoint grab(20, 20);
   moveCanvas(grab, Qt::NoButton);  // the pointer comes over the frame before the press
-  EXPECT_EQ(window->Pct->cursor().shape(), Qt::SizeAllCursor);
+  EXPECT_EQ(window->canvasView()->cursor().shape(), Qt::SizeAllCursor);
   pressCanvas(grab);
-  EXPECT_TRUE(window->dragging);
-  ASSERT_TRUE(window->Pct->rubberBand().has_value());
+  EXPECT_TRUE(window->canvasGesture().movingDesign());
+  ASSERT_TRUE(window->canvasView()->rubberBand().has_value());
   moveCanvas(grab + QPoint(15, 0));
   moveCanvas(grab + QPoint(30, 0));
-  EXPECT_EQ(window->Pct->rubberBand()->left(), 35);
-  EXPECT_EQ(window->Pct->picture(), first);  // the band is drawn over, not into, the canvas
+  EXPECT_EQ(window->canvasView()->rubberBand()->left(), 35);
+  EXPECT_EQ(window->canvasView()->picture(),
+            first);  // the band is drawn over, not into, the canvas
   releaseCanvas(grab + QPoint(30, 0));
-  EXPECT_FALSE(window->dragging);
-  EXPECT_FALSE(window->Pct->rubberBand().has_value());
+  EXPECT_FALSE(window->canvasGesture().movingDesign());
+  EXPECT_FALSE(window->canvasView()->rubberBand().has_value());
   EXPECT_EQ(design().designFrame.left, 35);
   EXPECT_EQ(design().designFrame.top, 5);
-  const QImage& moved = window->Pct->picture();
+  const QImage& moved = window->canvasView()->picture();
   EXPECT_EQ(moved.copy(30, 0, 601, 331), first.copy(0, 0, 601, 331));
 }
 
 TEST_F(MainWindowTest, PressOutsideTheFrameOfAFittingCanvasOnlyKeepsTheArrow) {
   useCanvas({100, 60});
   pressCanvas({90, 50});
-  EXPECT_FALSE(window->dragging);
-  EXPECT_EQ(window->Pct->cursor().shape(), Qt::ArrowCursor);
+  EXPECT_FALSE(window->canvasGesture().movingDesign());
+  EXPECT_EQ(window->canvasView()->cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(MainWindowTest, PanningMovesTheBarsWithinTheirRange) {
-  QScrollBar* horizontal = window->Picture1->HScroll1;
+  QScrollBar* horizontal = window->canvasViewport()->HScroll1;
   ASSERT_TRUE(horizontal->isVisible());
   pressCanvas({400, 250});
-  EXPECT_EQ(window->Pct->cursor().shape(), Qt::OpenHandCursor);
+  EXPECT_EQ(window->canvasView()->cursor().shape(), Qt::OpenHandCursor);
   moveCanvas({380, 250});
   EXPECT_EQ(horizontal->value(), 20);
-  EXPECT_EQ(window->Pct->x(), -20);
+  EXPECT_EQ(window->canvasView()->x(), -20);
   moveCanvas({100, 250});  // beyond the range: the anchor follows instead
   EXPECT_EQ(horizontal->value(), 20);
   moveCanvas({110, 250});
@@ -146,16 +147,16 @@ TEST_F(MainWindowTest, AnsweringNoToTheCropKeepsTheCanvasAndCropMode) {
   seam->messageAnswers.push_back(MessageAnswer::No);
   pressCanvas({10, 10});
   moveCanvas({110, 60});
-  EXPECT_EQ(window->Pct->rubberBand(), QRect(QPoint(10, 10), QPoint(110, 60)));
+  EXPECT_EQ(window->canvasView()->rubberBand(), QRect(QPoint(10, 10), QPoint(110, 60)));
   releaseCanvas({110, 60});
   ASSERT_EQ(seam->messages.size(), 1u);
   EXPECT_EQ(seam->messages[0].text, QStringLiteral("Do you wish to extract the selected area ?"));
   EXPECT_EQ(seam->messages[0].icon, MessageIcon::Question);
   EXPECT_EQ(seam->messages[0].buttons, MessageButtons::YesNo);
-  EXPECT_EQ(window->Pct->picture().size(), QSize(631, 331));
+  EXPECT_EQ(window->canvasView()->picture().size(), QSize(631, 331));
   EXPECT_TRUE(window->cropModeOn());
-  EXPECT_EQ(window->Pct->cursor().shape(), Qt::CrossCursor);
-  EXPECT_FALSE(window->Pct->rubberBand().has_value());
+  EXPECT_EQ(window->canvasView()->cursor().shape(), Qt::CrossCursor);
+  EXPECT_FALSE(window->canvasView()->rubberBand().has_value());
 }
 
 TEST_F(MainWindowTest, AnsweringYesCropsToTheRectangleInEitherDirection) {
@@ -163,9 +164,10 @@ TEST_F(MainWindowTest, AnsweringYesCropsToTheRectangleInEitherDirection) {
   pressCanvas({110, 60});
   moveCanvas({10, 10});
   releaseCanvas({10, 10});
-  EXPECT_EQ(window->Pct->picture().size(), QSize(100, 50));
+  EXPECT_EQ(window->canvasView()->picture().size(), QSize(100, 50));
   EXPECT_EQ(design().geometry.canvasRows, 50);
   EXPECT_FALSE(window->cropModeOn());
   EXPECT_TRUE(window->toolButton(QStringLiteral("Undo"))->isEnabled());
-  EXPECT_EQ(window->Pct->picture().pixelColor(50, 25), QColor(Qt::white));  // no band in it
+  EXPECT_EQ(window->canvasView()->picture().pixelColor(50, 25),
+            QColor(Qt::white));  // no band in it
 }

@@ -55,11 +55,11 @@ TEST_F(MainWindowTest, DraggingPoint3MovesItAtTheReleaseAndRedrawsTheCurve) {
   window->curveBoxPressed(Qt::LeftButton, pixelOf(before.x[3], before.y[3]));
   window->curveBoxMoved(Qt::LeftButton, {70, 20});
   EXPECT_EQ(design().curve, before);  // only the readout follows the pointer
-  EXPECT_EQ(window->StatusBar1[0]->text(), QStringLiteral("  128  ,  190"));
+  EXPECT_EQ(window->statusPane(0)->text(), QStringLiteral("  128  ,  190"));
   window->curveBoxReleased(Qt::LeftButton, {70, 20});
   EXPECT_EQ(design().curve.x[3], 128);
   EXPECT_EQ(design().curve.y[3], 190);
-  EXPECT_EQ(window->panels->PicBezier->picture().pixelColor(70, 20), QColor(255, 0, 0));
+  EXPECT_EQ(window->panels()->PicBezier->picture().pixelColor(70, 20), QColor(255, 0, 0));
 }
 
 TEST_F(MainWindowTest, APressBetweenPointsOrARightReleaseMovesNothing) {

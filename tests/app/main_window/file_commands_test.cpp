@@ -40,19 +40,19 @@ TEST_F(FileCommandsTest, OpenLoadsThePictureAndUndoBringsBackThePreviousCanvas) 
                            "(*.bmp);;Standard compression (*.jpg *.jpeg);;Gif (*.gif);;PNG "
                            "(*.png)%2")
                 .arg(webp ? " *.webp" : "", webp ? ";;WebP (*.webp)" : ""));
-  EXPECT_EQ(window->Pct->picture().size(), QSize(40, 30));
+  EXPECT_EQ(window->canvasView()->picture().size(), QSize(40, 30));
   EXPECT_EQ(design().currentPictureName, path("inputs/red.png"));
   EXPECT_EQ(window->windowTitle(), path("inputs/red.png"));
   EXPECT_EQ(design().geometry.canvasWidth, 40);
   run("mnuEditUndo");
-  EXPECT_EQ(window->Pct->picture().size(), QSize(631, 331));
-  EXPECT_EQ(window->Pct->picture().pixelColor(5, 5), QColor(Qt::white));
+  EXPECT_EQ(window->canvasView()->picture().size(), QSize(631, 331));
+  EXPECT_EQ(window->canvasView()->picture().pixelColor(5, 5), QColor(Qt::white));
 }
 
 TEST_F(FileCommandsTest, CancelledOpenChangesNothing) {
   run("mnuFileOpen");
   EXPECT_EQ(design().undo.counters.top, 0);
-  EXPECT_EQ(window->Pct->picture().size(), QSize(631, 331));
+  EXPECT_EQ(window->canvasView()->picture().size(), QSize(631, 331));
 }
 
 TEST_F(FileCommandsTest, AFileThatIsNoPictureIsReportedAndDoesNotBecomeTheName) {
@@ -63,12 +63,12 @@ TEST_F(FileCommandsTest, AFileThatIsNoPictureIsReportedAndDoesNotBecomeTheName) 
   ASSERT_EQ(seam->messages.size(), 1u);
   EXPECT_TRUE(seam->messages[0].text.startsWith("error number : 50003/118\r\n"));
   EXPECT_EQ(design().currentPictureName, before);
-  EXPECT_EQ(window->Pct->picture().size(), QSize(631, 331));
+  EXPECT_EQ(window->canvasView()->picture().size(), QSize(631, 331));
 }
 
 TEST_F(FileCommandsTest, SaveWritesTheCanvasAsABitmapUnderTheCurrentName) {
   design().currentPictureName = path("inputs/logo.bmp");
-  window->Pct->setPicture(filled({7, 5}, QColor(10, 20, 30)));
+  window->canvasView()->setPicture(filled({7, 5}, QColor(10, 20, 30)));
   run("mnuFileSave");
   EXPECT_EQ(contentOf(path("inputs/logo.bmp")), bmpFileBytes(filled({7, 5}, QColor(10, 20, 30))));
   EXPECT_EQ(design().undo.counters.top, 1);
@@ -80,7 +80,7 @@ TEST_F(FileCommandsTest, SaveWritesTheCanvasAsABitmapUnderTheCurrentName) {
 TEST_F(FileCommandsTest, SaveOfAGifAsksBeforeWritingABitmapBesideIt) {
   writeContent(path("inputs/logo.gif"), "GIF89a");
   design().currentPictureName = path("inputs/logo.gif");
-  window->Pct->setPicture(filled({6, 4}, Qt::green));
+  window->canvasView()->setPicture(filled({6, 4}, Qt::green));
   seam->messageAnswers = {MessageAnswer::No, MessageAnswer::Yes};
   run("mnuFileSave");
   ASSERT_EQ(seam->messages.size(), 1u);
@@ -134,7 +134,7 @@ TEST_F(FileCommandsTest, SaveAsProposesTheFirstFreeWorkNumber) {
 }
 
 TEST_F(FileCommandsTest, SaveAsBitmapOfAJpgNameWritesTheBmpName) {
-  window->Pct->setPicture(filled({9, 4}, Qt::blue));
+  window->canvasView()->setPicture(filled({9, 4}, Qt::blue));
   seam->fileAnswers.push_back(path("outputs/logo.jpg"));
   run("mnuFileSaveAs");
   EXPECT_EQ(contentOf(path("outputs/logo.bmp")), bmpFileBytes(filled({9, 4}, Qt::blue)));
@@ -168,7 +168,7 @@ TEST_F(FileCommandsTest, SaveAsJpegReloadsWhatTheOptimiserWrote) {
   };
   run("mnuFileSaveAs");
   ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
-  EXPECT_EQ(window->Pct->picture().size(), QSize(12, 8));
+  EXPECT_EQ(window->canvasView()->picture().size(), QSize(12, 8));
   EXPECT_EQ(design().undo.counters.top, 1);
   EXPECT_EQ(window->windowTitle(), path("outputs/logo.jpg"));
 }

@@ -13,7 +13,7 @@
 #include "state/picture_loading.h"
 #include "test_files.h"
 #include "tools/drawing_area.h"
-#include "tools/mirel_slider.h"
+#include "widgets/mirel_slider.h"
 
 class FrmDrawTest : public MainWindowTest {
  protected:
@@ -44,7 +44,7 @@ TEST_F(FrmDrawTest, OpensOwnedByTheMainWindowWithAFilledRectangleAndPenWidth15) 
   EXPECT_EQ(tool->parentWidget(), window.get());
   EXPECT_EQ(tool->windowTitle(), QStringLiteral("Under shape drawing tool "));
   EXPECT_EQ(tool->size(), QSize(551, 430));
-  EXPECT_EQ(tool->tool(), drawTool::FilledRectangle);
+  EXPECT_EQ(tool->tool(), sketchTool::FilledRectangle);
   EXPECT_EQ(tool->penWidth(), 15);
   EXPECT_EQ(tool->Picture1->picture().size(), QSize(537, 281));
   EXPECT_TRUE(seam->messages.empty());
@@ -64,24 +64,24 @@ TEST_F(FrmDrawTest, FilledRectangleBlackensItsInsideOnlyOnRelease) {
 
 TEST_F(FrmDrawTest, PenAtSlider10DrawsThirtyPixelsWideAndTheEraserWhite) {
   tool->Slider1->setValue(10);
-  chooseTool(drawTool::Freehand);
+  chooseTool(sketchTool::Freehand);
   drag({50, 100}, {250, 100});
   EXPECT_EQ(drawn({150, 86}), QColor(Qt::black));
   EXPECT_EQ(drawn({150, 114}), QColor(Qt::black));
   EXPECT_EQ(drawn({150, 120}), QColor(Qt::white));
-  chooseTool(drawTool::Eraser);
+  chooseTool(sketchTool::Eraser);
   drag({150, 60}, {150, 140});
   EXPECT_EQ(drawn({150, 100}), QColor(Qt::white));
   EXPECT_EQ(drawn({136, 100}), QColor(Qt::white));
   EXPECT_EQ(drawn({130, 100}), QColor(Qt::black));
-  chooseTool(drawTool::Line);
+  chooseTool(sketchTool::Line);
   drag({300, 200}, {400, 200});
   EXPECT_EQ(drawn({350, 200}), QColor(Qt::black)) << "the next tool paints black again";
 }
 
 TEST_F(FrmDrawTest, OutlinesLeaveTheirInsideWhite) {
   tool->Slider1->setValue(1);
-  chooseTool(drawTool::Rectangle);
+  chooseTool(sketchTool::Rectangle);
   drag({100, 100}, {200, 200});
   EXPECT_EQ(drawn({100, 150}), QColor(Qt::black));
   EXPECT_EQ(drawn({150, 150}), QColor(Qt::white));
@@ -93,7 +93,7 @@ TEST_F(FrmDrawTest, EllipseToolsAskTheRatioAndDrawWithIt) {
     slider->setValue(50);  // ratio 0.5
     dialog.accept();
   });
-  chooseTool(drawTool::FilledEllipse);
+  chooseTool(sketchTool::FilledEllipse);
   ASSERT_EQ(seam->modalDialogs.size(), 1u);
   EXPECT_EQ(seam->modalDialogs[0], QStringLiteral("Ellipse"));
   EXPECT_DOUBLE_EQ(design().ellipseRatio, 0.5);
@@ -186,10 +186,10 @@ TEST_F(FrmDrawTest, DrawItRendersTheAppliedShapeWithItsFrameTakenOff) {
   tool->Command1[0]->click();
   design().designFrame.left = 100;
   design().designFrame.top = 80;
-  const QImage before = window->Pct->picture();
+  const QImage before = window->canvasView()->picture();
   window->draw();
   EXPECT_TRUE(seam->messages.empty());
-  const QImage after = window->Pct->picture();
+  const QImage after = window->canvasView()->picture();
   EXPECT_NE(after.pixelColor(130, 100), before.pixelColor(130, 100)) << "inside the shape";
   EXPECT_EQ(after.pixelColor(300, 250), before.pixelColor(300, 250)) << "far outside it";
 }

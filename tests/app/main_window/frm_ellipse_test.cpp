@@ -7,7 +7,7 @@
 
 #include "main_window_fixture.h"
 #include "state/design_state.h"
-#include "tools/mirel_slider.h"
+#include "widgets/mirel_slider.h"
 
 namespace {
 

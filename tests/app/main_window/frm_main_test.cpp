@@ -17,7 +17,7 @@
 #include "test_files.h"
 
 TEST_F(MainWindowTest, ToolbarHoldsTwentyButtonsWithTheirKeysStylesAndStates) {
-  const QList<QAction*> buttons = window->ToolBar1->actions();
+  const QList<QAction*> buttons = window->toolBar()->actions();
   ASSERT_EQ(buttons.size(), 20);
   const QStringList keys{"New",  "Open", "Save", "",     "Print",  "",          "",
                          "",     "",     "",     "Bold", "Italic", "Underline", "",
@@ -28,11 +28,11 @@ TEST_F(MainWindowTest, ToolbarHoldsTwentyButtonsWithTheirKeysStylesAndStates) {
     EXPECT_EQ(window->toolButton(keys[i]), buttons[i]) << i;
   }
   for (int separator : {3, 5, 7, 9, 13, 15}) EXPECT_TRUE(buttons[separator]->isSeparator());
-  EXPECT_EQ(window->ToolBar1->widgetForAction(buttons[6]), window->List1);
-  EXPECT_EQ(window->ToolBar1->widgetForAction(buttons[8]), window->List2);
-  EXPECT_EQ(window->List1->width(), 98);
-  EXPECT_EQ(window->List2->width(), 102);
-  EXPECT_EQ(window->List2->toolTip(), QStringLiteral("Font size"));
+  EXPECT_EQ(window->toolBar()->widgetForAction(buttons[6]), window->fontNameBox());
+  EXPECT_EQ(window->toolBar()->widgetForAction(buttons[8]), window->fontSizeBox());
+  EXPECT_EQ(window->fontNameBox()->width(), 98);
+  EXPECT_EQ(window->fontSizeBox()->width(), 102);
+  EXPECT_EQ(window->fontSizeBox()->toolTip(), QStringLiteral("Font size"));
   for (const char* check : {"Bold", "Italic", "Underline", "Crop"})
     EXPECT_TRUE(window->toolButton(QLatin1String(check))->isCheckable()) << check;
   EXPECT_TRUE(window->toolButton(QStringLiteral("Bold"))->isChecked());
@@ -71,25 +71,25 @@ TEST_F(MainWindowTest, MenusHoldEveryEntryWithItsCaptionAndShortcut) {
 }
 
 TEST_F(MainWindowTest, SelectingATabShowsItsPanelAloneAndClearsTheStatus) {
-  EXPECT_EQ(window->StatusBar1[0]->text(), QStringLiteral("Status"));
-  EXPECT_EQ(window->panels->tabstrip1->tabText(3), QStringLiteral("Deformation"));
-  EXPECT_EQ(window->panels->tabstrip1->tabText(0), QStringLiteral("Inside     "));
+  EXPECT_EQ(window->statusPane(0)->text(), QStringLiteral("Status"));
+  EXPECT_EQ(window->panels()->tabstrip1->tabText(3), QStringLiteral("Deformation"));
+  EXPECT_EQ(window->panels()->tabstrip1->tabText(0), QStringLiteral("Inside     "));
   for (int twice = 0; twice < 2; ++twice) {
-    window->StatusBar1[0]->setText(QStringLiteral("  10  ,  200"));
-    window->panels->tabstrip1->setCurrentIndex(2);
+    window->statusPane(0)->setText(QStringLiteral("  10  ,  200"));
+    window->panels()->tabstrip1->setCurrentIndex(2);
     window->selectTab();
-    EXPECT_TRUE(window->StatusBar1[0]->text().isEmpty());
+    EXPECT_TRUE(window->statusPane(0)->text().isEmpty());
     int shown = 0;
     for (int i = 0; i < 4; ++i) {
-      const bool selected = window->panels->Frametab[i]->x() == 2;
+      const bool selected = window->panels()->Frametab[i]->x() == 2;
       shown += selected;
-      EXPECT_EQ(window->panels->Frametab[i]->isEnabled(), selected);
+      EXPECT_EQ(window->panels()->Frametab[i]->isEnabled(), selected);
       if (!selected) {
-        EXPECT_EQ(window->panels->Frametab[i]->x(), -1500);
+        EXPECT_EQ(window->panels()->Frametab[i]->x(), -1500);
       }
     }
     EXPECT_EQ(shown, 1);
-    EXPECT_EQ(window->panels->Frametab[2]->x(), 2);
+    EXPECT_EQ(window->panels()->Frametab[2]->x(), 2);
   }
 }
 
@@ -98,12 +98,12 @@ TEST_F(MainWindowTest, CropButtonTogglesOncePerClickAndTheToolsMenuShowsIt) {
   QAction* entry = window->menuEntry(QStringLiteral("mnucrop"));
   crop->trigger();
   EXPECT_TRUE(crop->isChecked());
-  EXPECT_EQ(window->Pct->cursor().shape(), Qt::CrossCursor);
+  EXPECT_EQ(window->canvasView()->cursor().shape(), Qt::CrossCursor);
   window->toolsMenuOpening();
   EXPECT_TRUE(entry->isChecked());
   crop->trigger();
   EXPECT_FALSE(crop->isChecked());
-  EXPECT_EQ(window->Pct->cursor().shape(), Qt::ArrowCursor);
+  EXPECT_EQ(window->canvasView()->cursor().shape(), Qt::ArrowCursor);
   entry->trigger();  // the menu entry toggles the button too
   EXPECT_TRUE(crop->isChecked());
   window->toolsMenuOpening();
@@ -125,12 +125,12 @@ TEST_F(MainWindowTest, PasteIsEnabledOnlyWithAPictureOnTheClipboard) {
   EXPECT_TRUE(paste->isEnabled());
   EXPECT_FALSE(window->menuEntry(QStringLiteral("mnuEditUndo"))->isEnabled());
   paste->trigger();
-  EXPECT_EQ(window->Pct->picture().size(), QSize(4, 4));
+  EXPECT_EQ(window->canvasView()->picture().size(), QSize(4, 4));
   EXPECT_EQ(design().geometry.canvasRows, 4);
   window->editMenuOpening();
   EXPECT_TRUE(window->menuEntry(QStringLiteral("mnuEditUndo"))->isEnabled());
   window->toolButton(QStringLiteral("Undo"))->trigger();
-  EXPECT_EQ(window->Pct->picture().size(), QSize(631, 331));
+  EXPECT_EQ(window->canvasView()->picture().size(), QSize(631, 331));
 }
 
 TEST_F(MainWindowTest, ClosingDeletesTheWorkingFilesAndEveryUndoFile) {
@@ -150,14 +150,14 @@ TEST_F(MainWindowTest, ClosingDeletesTheWorkingFilesAndEveryUndoFile) {
 }
 
 TEST_F(MainWindowTest, StartsWithTheWhiteCanvasAndTheCaptionOfThePictureName) {
-  const QImage& canvas = window->Pct->picture();
+  const QImage& canvas = window->canvasView()->picture();
   EXPECT_EQ(canvas.size(), QSize(631, 331));
   EXPECT_EQ(canvas.pixelColor(300, 200), QColor(Qt::white));
   EXPECT_EQ(window->windowTitle(), design().currentPictureName);
-  EXPECT_EQ(window->Frame1->Text1->text(), QStringLiteral("Velloro"));
-  EXPECT_EQ(window->Frame1->BtnDraw->text(), QStringLiteral("Draw it !"));
-  EXPECT_TRUE(window->panels->FrameEngraved->isVisibleTo(window.get()));
-  EXPECT_FALSE(window->panels->FrameShadow->isVisibleTo(window.get()));
-  EXPECT_EQ(window->panels->MirelSlider1[3]->Value(), 60);
-  EXPECT_EQ(window->panels->SliderEngraved->Value(), 20);
+  EXPECT_EQ(window->sourceFrame()->textBox()->text(), QStringLiteral("Velloro"));
+  EXPECT_EQ(window->sourceFrame()->drawButton()->text(), QStringLiteral("Draw it !"));
+  EXPECT_TRUE(window->panels()->FrameEngraved->isVisibleTo(window.get()));
+  EXPECT_FALSE(window->panels()->FrameShadow->isVisibleTo(window.get()));
+  EXPECT_EQ(window->panels()->shadowSlider(3)->Value(), 60);
+  EXPECT_EQ(window->panels()->SliderEngraved->Value(), 20);
 }

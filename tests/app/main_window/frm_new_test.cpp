@@ -48,13 +48,13 @@ TEST_F(FrmNewTest, OpensWithoutOwnerWithItsDefaults) {
 
 TEST_F(FrmNewTest, ApplyWithTheDefaultsGivesAWhite600By400CanvasAsAnUndoableStep) {
   dialog->OKButton->click();
-  EXPECT_EQ(window->Pct->picture().size(), QSize(600, 400));
-  EXPECT_EQ(window->Pct->picture().pixelColor(599, 399), QColor(Qt::white));
+  EXPECT_EQ(window->canvasView()->picture().size(), QSize(600, 400));
+  EXPECT_EQ(window->canvasView()->picture().pixelColor(599, 399), QColor(Qt::white));
   EXPECT_EQ(design().geometry.canvasWidth, 600);
   EXPECT_EQ(design().currentPictureName, folder.filePath("inputs/MyPic.bmp"));
   EXPECT_FALSE(dialog->isVisible());
   window->menuEntry(QStringLiteral("mnuEditUndo"))->trigger();
-  EXPECT_EQ(window->Pct->picture().size(), QSize(631, 331));
+  EXPECT_EQ(window->canvasView()->picture().size(), QSize(631, 331));
 }
 
 TEST_F(FrmNewTest, ChosenColourStaysAfterCancelAndFillsTheNextCanvas) {
@@ -62,7 +62,7 @@ TEST_F(FrmNewTest, ChosenColourStaysAfterCancelAndFillsTheNextCanvas) {
   dialog->Command1->click();
   EXPECT_EQ(seam->colourRequests, 1);
   dialog->CancelButton->click();
-  EXPECT_EQ(window->canvasBackColour, QColor(200, 10, 10));
+  EXPECT_EQ(window->canvasBackColour(), QColor(200, 10, 10));
   EXPECT_EQ(design().undo.counters.top, 0);
   window->menuEntry(QStringLiteral("mnuFileNew"))->trigger();
   FrmNew* next = shownDialog();
@@ -72,8 +72,8 @@ TEST_F(FrmNewTest, ChosenColourStaysAfterCancelAndFillsTheNextCanvas) {
   next->ES1[0]->setValue(30);
   next->ES1[1]->setValue(20);
   next->OKButton->click();
-  EXPECT_EQ(window->Pct->picture().size(), QSize(30, 20));
-  EXPECT_EQ(window->Pct->picture().pixelColor(10, 10), QColor(200, 10, 10));
+  EXPECT_EQ(window->canvasView()->picture().size(), QSize(30, 20));
+  EXPECT_EQ(window->canvasView()->picture().pixelColor(10, 10), QColor(200, 10, 10));
 }
 
 TEST_F(FrmNewTest, TextureWithAnEmptyTableStartsInTheTexturesFolderWithThePreview) {
@@ -112,7 +112,7 @@ TEST_F(FrmNewTest, ATextureIsTiledOverTheNewCanvas) {
   EXPECT_EQ(seam->openRequests[0].fileName, QStringLiteral("tile.bmp"));  // from kind 2
   EXPECT_EQ(design().textureNames[SourceKind::Text], folder.filePath("textures/tile.bmp"));
   dialog->OKButton->click();
-  const QImage canvas = window->Pct->picture();
+  const QImage canvas = window->canvasView()->picture();
   EXPECT_EQ(canvas.pixelColor(512, 384), QColor(Qt::red));
   EXPECT_EQ(canvas.pixelColor(599, 399), QColor(Qt::green));
 }
@@ -120,7 +120,7 @@ TEST_F(FrmNewTest, ATextureIsTiledOverTheNewCanvas) {
 TEST_F(FrmNewTest, TextureOptionWithoutATextureGivesThePlainCanvas) {
   dialog->Option1[1]->setChecked(true);
   dialog->OKButton->click();
-  EXPECT_EQ(window->Pct->picture().pixelColor(300, 200), QColor(Qt::white));
+  EXPECT_EQ(window->canvasView()->picture().pixelColor(300, 200), QColor(Qt::white));
 }
 
 TEST_F(MainWindowTest, AboutShowsTheVersionModallyOverTheWindow) {

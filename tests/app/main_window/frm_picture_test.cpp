@@ -13,7 +13,7 @@
 #include "state/design_state.h"
 #include "test_files.h"
 #include "tools/mask_canvas.h"
-#include "tools/mirel_slider.h"
+#include "widgets/mirel_slider.h"
 
 namespace {
 
@@ -76,7 +76,7 @@ TEST_F(FrmPictureTest, AddAPicOpensTheToolWithoutAHintOnThePictureSource) {
 TEST_F(FrmPictureTest, ARightPressOnPicOpensTheToolAgainAfterCancel) {
   tool->Command1[1]->click();
   EXPECT_FALSE(tool->isVisible());
-  emit window->Frame1->sourcePressed(velloro::toInt(SourceKind::Picture), Qt::RightButton);
+  emit window->sourceFrame()->sourcePressed(velloro::toInt(SourceKind::Picture), Qt::RightButton);
   EXPECT_TRUE(tool->isVisible());
   EXPECT_EQ(window->pictureTool(), tool);
   EXPECT_TRUE(seam->messages.empty());
@@ -206,12 +206,12 @@ TEST_F(FrmPictureTest, ABlackRectangleDrawnInMaskModeReachesTheMaskFileOnApply) 
 TEST_F(FrmPictureTest, DrawItRendersTheAppliedPicture) {
   loadPhoto();
   tool->Command1[0]->click();
-  const QImage before = window->Pct->picture();
+  const QImage before = window->canvasView()->picture();
   window->draw();
   EXPECT_TRUE(seam->messages.empty());
   EXPECT_EQ(design().sourceKind, SourceKind::Picture);
-  EXPECT_NE(window->Pct->picture(), before);
-  EXPECT_EQ(window->Pct->picture().size(), before.size());
+  EXPECT_NE(window->canvasView()->picture(), before);
+  EXPECT_EQ(window->canvasView()->picture().size(), before.size());
 }
 
 TEST_F(FrmPictureTest, ThreeStrokesAndFourUndosGiveBackTheMaskOfBefore) {

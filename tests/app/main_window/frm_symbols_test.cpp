@@ -84,9 +84,9 @@ TEST_F(FrmSymbolsTest, ApplyMakesTheComposedSymbolsTheDesignText) {
     pick(picker, 1);
     picker.Command1[0]->click();
   });
-  EXPECT_EQ(window->Frame1->Text1->text(), QStringLiteral("!\""));
-  EXPECT_EQ(window->Frame1->Text1->font().family(), QStringLiteral("Wingdings"));
-  EXPECT_EQ(window->List1->currentText(), QStringLiteral("Wingdings"));
+  EXPECT_EQ(window->sourceFrame()->textBox()->text(), QStringLiteral("!\""));
+  EXPECT_EQ(window->sourceFrame()->textBox()->font().family(), QStringLiteral("Wingdings"));
+  EXPECT_EQ(window->fontNameBox()->currentText(), QStringLiteral("Wingdings"));
   EXPECT_EQ(design().textPicture.font.family(), QStringLiteral("Wingdings"));
   EXPECT_EQ(design().sourceKind, SourceKind::Text);
   EXPECT_FALSE(window->symbolPicker()->isVisible());
@@ -94,7 +94,7 @@ TEST_F(FrmSymbolsTest, ApplyMakesTheComposedSymbolsTheDesignText) {
 
 TEST_F(FrmSymbolsTest, ApplyWithAnEmptyTextEmptiesTheDesignText) {
   open([](FrmSymbols& picker) { picker.Command1[0]->click(); });
-  EXPECT_TRUE(window->Frame1->Text1->text().isEmpty());
+  EXPECT_TRUE(window->sourceFrame()->textBox()->text().isEmpty());
 }
 
 TEST_F(FrmSymbolsTest, CancelChangesNothingAndTheNextOpeningKeepsTheComposedText) {
@@ -102,6 +102,6 @@ TEST_F(FrmSymbolsTest, CancelChangesNothingAndTheNextOpeningKeepsTheComposedText
     pick(picker, 0);
     picker.Command1[1]->click();
   });
-  EXPECT_EQ(window->Frame1->Text1->text(), QStringLiteral("Velloro"));
+  EXPECT_EQ(window->sourceFrame()->textBox()->text(), QStringLiteral("Velloro"));
   open([](FrmSymbols& picker) { EXPECT_EQ(picker.Text1->text(), QStringLiteral("A")); });
 }

@@ -51,6 +51,6 @@ void MainWindowTest::releaseCanvas(QPoint at, Qt::MouseButton button) {
 void MainWindowTest::useCanvas(QSize size) {
   QImage canvas(size, QImage::Format_RGB888);
   canvas.fill(Qt::white);
-  window->Pct->setPicture(canvas);
+  window->canvasView()->setPicture(canvas);
   window->captureCanvas();
 }

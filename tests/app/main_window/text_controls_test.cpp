@@ -15,31 +15,31 @@ TextPicture& textPicture() { return design().textPicture; }
 }  // namespace
 
 TEST_F(MainWindowTest, SizeListHoldsTwentyTwoSizesAndShowsTheFontSize) {
-  ASSERT_EQ(window->List2->count(), 22);
-  EXPECT_EQ(window->List2->itemText(0), QStringLiteral("20"));
-  EXPECT_EQ(window->List2->itemText(21), QStringLiteral("200"));
-  EXPECT_EQ(window->List2->currentText(), QStringLiteral("75"));
-  EXPECT_EQ(window->List1->currentText(), QStringLiteral("Tahoma"));
+  ASSERT_EQ(window->fontSizeBox()->count(), 22);
+  EXPECT_EQ(window->fontSizeBox()->itemText(0), QStringLiteral("20"));
+  EXPECT_EQ(window->fontSizeBox()->itemText(21), QStringLiteral("200"));
+  EXPECT_EQ(window->fontSizeBox()->currentText(), QStringLiteral("75"));
+  EXPECT_EQ(window->fontNameBox()->currentText(), QStringLiteral("Tahoma"));
 }
 
 TEST_F(MainWindowTest, FourDigitSizeIsCutToThreeAndDrawn) {
-  window->List2->setEditText(QStringLiteral("1000"));
+  window->fontSizeBox()->setEditText(QStringLiteral("1000"));
   window->draw();
-  EXPECT_EQ(window->List2->currentText(), QStringLiteral("100"));
+  EXPECT_EQ(window->fontSizeBox()->currentText(), QStringLiteral("100"));
   EXPECT_EQ(textPicture().font.pointSizeF(), 100);
   EXPECT_TRUE(seam->messages.empty());
 }
 
 TEST_F(MainWindowTest, SizeAbove300IsRefusedOnceThenDrawnAt300) {
-  window->List2->setEditText(QStringLiteral("350"));
-  const QImage before = window->Pct->picture();
+  window->fontSizeBox()->setEditText(QStringLiteral("350"));
+  const QImage before = window->canvasView()->picture();
   window->draw();
   ASSERT_EQ(seam->messages.size(), 1u);
   EXPECT_EQ(seam->messages[0].text, QStringLiteral("Size above 300 pts not allowed !"));
   EXPECT_EQ(seam->messages[0].icon, MessageIcon::Exclamation);
-  EXPECT_EQ(window->List2->currentText(), QStringLiteral("300"));
+  EXPECT_EQ(window->fontSizeBox()->currentText(), QStringLiteral("300"));
   EXPECT_EQ(textPicture().picture.size(), QSize(1, 1));  // nothing printed
-  EXPECT_TRUE(window->sizeValid);
+  EXPECT_TRUE(window->fontSizeChecked());
   window->draw();
   EXPECT_EQ(textPicture().font.pointSizeF(), 300);
   EXPECT_GT(textPicture().picture.height(), 300);
@@ -49,7 +49,7 @@ TEST_F(MainWindowTest, SizeAbove300IsRefusedOnceThenDrawnAt300) {
 TEST_F(MainWindowTest, SizeThatIsNoNumberIsRefusedWithItsText) {
   for (const char* entry : {"big", "0", ""}) {
     seam->messages.clear();
-    window->List2->setEditText(QLatin1String(entry));
+    window->fontSizeBox()->setEditText(QLatin1String(entry));
     window->draw();
     ASSERT_EQ(seam->messages.size(), 1u) << entry;
     EXPECT_EQ(seam->messages[0].text, QLatin1String(entry) + QStringLiteral(" is not a figure !"));
@@ -59,7 +59,7 @@ TEST_F(MainWindowTest, SizeThatIsNoNumberIsRefusedWithItsText) {
 }
 
 TEST_F(MainWindowTest, DrawAtSize40PrintsWithMarginsOf10AndHeightTimes13Tenths) {
-  window->List2->setEditText(QStringLiteral("40"));
+  window->fontSizeBox()->setEditText(QStringLiteral("40"));
   window->draw();
   const QSizeF text = textPicture().textSize(QStringLiteral("Velloro"));
   EXPECT_EQ(textPicture().picture.width(), roundHalfEven(text.width() + 12 + 20));
@@ -70,11 +70,11 @@ TEST_F(MainWindowTest, StyleButtonsToggleTheTextAndThePrintedFont) {
   QAction* bold = window->toolButton(QStringLiteral("Bold"));
   bold->trigger();
   EXPECT_FALSE(bold->isChecked());
-  EXPECT_FALSE(window->Frame1->Text1->font().bold());
+  EXPECT_FALSE(window->sourceFrame()->textBox()->font().bold());
   EXPECT_FALSE(textPicture().font.bold());
   window->toolButton(QStringLiteral("Italic"))->trigger();
   EXPECT_TRUE(textPicture().font.italic());
-  EXPECT_TRUE(window->Frame1->Text1->font().italic());
+  EXPECT_TRUE(window->sourceFrame()->textBox()->font().italic());
   EXPECT_TRUE(window->toolButton(QStringLiteral("Italic"))->isChecked());
 }
 
@@ -82,14 +82,14 @@ TEST_F(MainWindowTest, FontDialogSetsThePrintedFontAndTheListsButNotTheTextSize)
   QFont chosen(QStringLiteral("DejaVu Serif"), 12);
   chosen.setItalic(true);
   seam->fontAnswers.push_back(chosen);
-  const double shownSize = window->Frame1->Text1->font().pointSizeF();
+  const double shownSize = window->sourceFrame()->textBox()->font().pointSizeF();
   window->menuEntry(QStringLiteral("mnuEditFont"))->trigger();
   EXPECT_EQ(textPicture().font.family(), QStringLiteral("DejaVu Serif"));
   EXPECT_EQ(textPicture().font.pointSizeF(), 20);  // the dialog's sizes start at 20
-  EXPECT_EQ(window->Frame1->Text1->font().pointSizeF(), shownSize);
-  EXPECT_TRUE(window->Frame1->Text1->font().italic());
-  EXPECT_EQ(window->List1->currentText(), QStringLiteral("DejaVu Serif"));
-  EXPECT_EQ(window->List2->currentText(), QStringLiteral("20"));
+  EXPECT_EQ(window->sourceFrame()->textBox()->font().pointSizeF(), shownSize);
+  EXPECT_TRUE(window->sourceFrame()->textBox()->font().italic());
+  EXPECT_EQ(window->fontNameBox()->currentText(), QStringLiteral("DejaVu Serif"));
+  EXPECT_EQ(window->fontSizeBox()->currentText(), QStringLiteral("20"));
   window->menuEntry(QStringLiteral("mnuEditFont"))->trigger();  // cancelled
   EXPECT_EQ(textPicture().font.pointSizeF(), 20);
 }
@@ -122,12 +122,12 @@ TEST_F(MainWindowTest, SwitchingToAnotherSourceAndBackRestoresTheTextSettings) {
   EXPECT_EQ(design().designFrame.left, 5);
   EXPECT_EQ(design().effectType,
             EffectType::NoContour);  // a kind never visited starts without contour
-  EXPECT_TRUE(window->panels->Option2[1]->isChecked());  // and with "Rotate"
+  EXPECT_TRUE(window->panels()->Option2[1]->isChecked());  // and with "Rotate"
   window->selectSource(SourceKind::Text, Qt::LeftButton);
   EXPECT_EQ(design().designFrame.left, 40);
   EXPECT_EQ(design().surfacePattern, 2);
   EXPECT_EQ(design().effectType, EffectType::Engraved);
-  EXPECT_TRUE(window->panels->Option2[0]->isChecked());
+  EXPECT_TRUE(window->panels()->Option2[0]->isChecked());
 }
 
 TEST_F(MainWindowTest, SwitchingGoesOnWhenTheCurveCannotBeKept) {

@@ -64,7 +64,8 @@ class WebOutputTest : public MainWindowTest {
   QString path(const char* relative) { return folder.filePath(QLatin1String(relative)); }
 
   QImage trimmedDesign() {
-    return trimmedToVisible(designAlone(window->Pct->picture().size(), engine.entryPoints()), 4);
+    return trimmedToVisible(
+        designAlone(window->canvasView()->picture().size(), engine.entryPoints()), 4);
   }
 };
 
@@ -78,7 +79,7 @@ TEST_F(WebOutputTest, ExportWithNothingDrawnSaysSoAndAsksNothing) {
 
 TEST_F(WebOutputTest, ExportWritesTheTrimmedDesignAndLeavesTheCanvas) {
   window->draw();
-  const QImage canvas = window->Pct->picture();
+  const QImage canvas = window->canvasView()->picture();
   const int undoSteps = design().undo.counters.top;
   seam->modalAnswers.push_back(pressExport);
   seam->fileAnswers.push_back(path("outputs/title"));
@@ -94,7 +95,7 @@ TEST_F(WebOutputTest, ExportWritesTheTrimmedDesignAndLeavesTheCanvas) {
   EXPECT_EQ(written, trimmedDesign());
   EXPECT_LT(written.width(), canvas.width());
   EXPECT_EQ(qAlpha(written.pixel(0, 0)), 0);  // the margin
-  EXPECT_EQ(window->Pct->picture(), canvas);
+  EXPECT_EQ(window->canvasView()->picture(), canvas);
   EXPECT_EQ(design().undo.counters.top, undoSteps);
 }
 
@@ -124,7 +125,7 @@ TEST_F(WebOutputTest, ControlEOpensTheExportFromTheShownWindow) {
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
   // The focus stays in the text box, where a user leaves it after typing.
-  ASSERT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(window->Frame1->Text1));
+  ASSERT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(window->sourceFrame()->textBox()));
   QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
   EXPECT_EQ(seam->modalDialogs, std::vector<QString>{QStringLiteral("Export for the web")});
   EXPECT_EQ(window->menuEntry(QStringLiteral("mnuFileExportWeb"))->text(),
@@ -137,7 +138,7 @@ TEST_F(WebOutputTest, CopyOffersTheCanvasAndTheTransparentDesignAsPng) {
   const QMimeData* copied = QApplication::clipboard()->mimeData();
   ASSERT_NE(copied, nullptr);
   EXPECT_EQ(qvariant_cast<QImage>(copied->imageData()).convertToFormat(QImage::Format_RGB888),
-            window->Pct->picture().convertToFormat(QImage::Format_RGB888));
+            window->canvasView()->picture().convertToFormat(QImage::Format_RGB888));
   const QByteArray png = copied->data(QStringLiteral("image/png"));
   EXPECT_TRUE(png.startsWith(pngSignature));
   EXPECT_EQ(QImage::fromData(png).convertToFormat(QImage::Format_ARGB32), trimmedDesign());
@@ -166,13 +167,13 @@ TEST_F(WebOutputTest, SaveAsPngOrWebpWritesThatFormatAndSaveKeepsIt) {
     const QString written = path(c.written);
     EXPECT_EQ(design().currentPictureName, written);
     EXPECT_EQ(QImage(written).convertToFormat(QImage::Format_RGB888),
-              window->Pct->picture().convertToFormat(QImage::Format_RGB888));
+              window->canvasView()->picture().convertToFormat(QImage::Format_RGB888));
     EXPECT_FALSE(QFile::exists(path(c.chosen)) && QString(c.chosen) != QString(c.written));
     QFile::remove(written);
     run("mnuFileSave");
     EXPECT_EQ(webFormatOfName(written), c.format);
     EXPECT_EQ(QImage(written).convertToFormat(QImage::Format_RGB888),
-              window->Pct->picture().convertToFormat(QImage::Format_RGB888));
+              window->canvasView()->picture().convertToFormat(QImage::Format_RGB888));
   }
   EXPECT_TRUE(seam->messages.empty());
 }
@@ -195,7 +196,7 @@ TEST_F(WebOutputTest, PastedTransparentPictureLiesOnWhite) {
   cutOut.setPixel(3, 4, qRgba(200, 10, 20, 255));
   QApplication::clipboard()->setImage(cutOut);
   run("mnuEditPaste");
-  const QImage canvas = window->Pct->picture();
+  const QImage canvas = window->canvasView()->picture();
   ASSERT_EQ(canvas.size(), QSize(12, 8));
   EXPECT_EQ(canvas.pixelColor(0, 0), QColor(Qt::white));
   EXPECT_EQ(canvas.pixelColor(3, 4), QColor(200, 10, 20));

@@ -10,13 +10,13 @@
 #include <QScrollBar>
 #include <QSlider>
 
-#include "main_window/picture_box.h"
 #include "output/format_choice.h"
 #include "output/size_readout.h"
 #include "output_fixture.h"
 #include "state/bmp_file.h"
 #include "state/design_state.h"
 #include "test_files.h"
+#include "widgets/picture_box.h"
 
 class FrmJpgTest : public OutputTest {
  protected:

@@ -4,9 +4,9 @@
 #include <QPageLayout>
 #include <QPushButton>
 
-#include "main_window/picture_box.h"
 #include "output_fixture.h"
 #include "test_files.h"
+#include "widgets/picture_box.h"
 
 namespace {
 

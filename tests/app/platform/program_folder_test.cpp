@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "file_size_limit.h"
 #include "test_files.h"
 
 namespace {
@@ -48,4 +49,72 @@ TEST(ProgramFolder, UserFolderGetsTheShippedFilesItLacks) {
   EXPECT_EQ(contentOf(user.filePath("curves/gold.txt")), QByteArray("shipped gold"));
   EXPECT_EQ(contentOf(user.filePath("help/pages/velloro.htm")), QByteArray("shipped help"));
   EXPECT_FALSE(QFileInfo::exists(user.filePath("inputs/private.bmp")));
+}
+
+namespace {
+
+// A prefix laid out like an installed copy: bin/ and the engine under lib/velloro/.
+void makeInstalledPrefix(const QTemporaryDir& prefix) {
+  QDir().mkpath(prefix.filePath("bin"));
+  writeContent(prefix.filePath("lib/velloro/libVelloro.so"), "engine");
+}
+
+}  // namespace
+
+TEST(ProgramLayout, EngineBesideTheProgramKeepsEverythingThere) {
+  QTemporaryDir prefix;
+  makeInstalledPrefix(prefix);
+  // A build beside an install: the engine next to the program wins.
+  writeContent(prefix.filePath("bin/libVelloro.so"), "engine");
+  const ProgramLayout layout = programLayout(prefix.filePath("bin"));
+  EXPECT_FALSE(layout.installed);
+  EXPECT_EQ(layout.engineLibrary, prefix.filePath("bin/libVelloro.so"));
+  EXPECT_EQ(layout.shippedData, prefix.filePath("bin"));
+}
+
+TEST(ProgramLayout, EngineUnderThePrefixMakesAnInstalledCopy) {
+  QTemporaryDir prefix;
+  makeInstalledPrefix(prefix);
+  const ProgramLayout layout = programLayout(prefix.filePath("bin"));
+  EXPECT_TRUE(layout.installed);
+  EXPECT_EQ(layout.engineLibrary, prefix.filePath("lib/velloro/libVelloro.so"));
+  EXPECT_EQ(layout.shippedData, prefix.filePath("share/velloro"));
+}
+
+TEST(ProgramLayout, NoEngineAnywhereStillNamesTheOneBesideTheProgram) {
+  QTemporaryDir folder;
+  const ProgramLayout layout = programLayout(folder.path());
+  EXPECT_FALSE(layout.installed);
+  EXPECT_EQ(layout.engineLibrary, folder.filePath("libVelloro.so"));
+}
+
+TEST(ProgramFolder, InstalledCopyUsesTheUserFolderEvenWhenItsPrefixIsWritable) {
+  QTemporaryDir prefix;
+  makeInstalledPrefix(prefix);
+  writeContent(prefix.filePath("share/velloro/curves/default.txt"), "shipped curve");
+  writeContent(prefix.filePath("share/velloro/styles/chrome.vstyle"), "shipped style");
+  QTemporaryDir user;
+  EXPECT_EQ(prepareProgramFolder(prefix.filePath("bin"), user.filePath("data")),
+            user.filePath("data"));
+  expectWorkingFolders(user.filePath("data"));
+  EXPECT_EQ(contentOf(user.filePath("data/curves/default.txt")), QByteArray("shipped curve"));
+  EXPECT_EQ(contentOf(user.filePath("data/styles/chrome.vstyle")), QByteArray("shipped style"));
+  EXPECT_EQ(QDir(prefix.filePath("bin"))
+                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            QStringList());
+}
+
+TEST(ProgramFolder, ShippedFileThatDoesNotFitIsLeftOutNotCut) {
+  QTemporaryDir installed;
+  QTemporaryDir user;
+  writeContent(installed.filePath("curves/small.txt"), "fits");
+  writeContent(installed.filePath("curves/large.txt"), QByteArray(4000, 'c'));
+  inChildWithFileLimit(100, [&] {
+    fillFromShippedData(installed.path(), user.path());
+    return QByteArray();
+  });
+  EXPECT_EQ(contentOf(user.filePath("curves/small.txt")), "fits");
+  EXPECT_FALSE(QFileInfo::exists(user.filePath("curves/large.txt")));
+  EXPECT_EQ(QDir(user.filePath("curves")).entryList(QDir::Files | QDir::Hidden),
+            QStringList{QStringLiteral("small.txt")});
 }

@@ -123,3 +123,41 @@ TEST(PictureBuffer, BadFilesAreRefused) {
   EXPECT_EQ(failureNumberOfReading(folder.filePath("absent.bmp")), errorNumber::FileNotFound);
   EXPECT_EQ(failureNumberOfReading(folder.path()), errorNumber::PathFileAccessError);
 }
+
+TEST(PictureBuffer, HeadersOfHugeOrOverflowingSizesAreRefusedBeforeAllocating) {
+  struct Case {
+    int32_t width, rows;
+    qsizetype pixelBytes;  // what follows the header in the file
+  };
+  // 1,431,655,767 x 3 wraps a 32-bit stride to 8 bytes: the file would pass
+  // a size check made with that stride.
+  const Case cases[] = {
+      {1431655767, 1, 8}, {715827882, 1, 8}, {INT32_MAX, 1, 4},   {16385, 1, 49156},
+      {1, 16385, 65540},  {10001, 10000, 0}, {1431655767, 3, 24},
+  };
+  QTemporaryDir folder;
+  for (const Case& c : cases) {
+    QByteArray file = bmpHeader(1, 1) + QByteArray(c.pixelBytes, '\0');
+    qToLittleEndian<uint32_t>(uint32_t(c.width), file.data() + 18);
+    qToLittleEndian<uint32_t>(uint32_t(c.rows), file.data() + 22);
+    const QString path = folder.filePath("huge.bmp");
+    writeContent(path, file);
+    EXPECT_EQ(failureNumberOfReading(path), errorNumber::UnreadablePicture)
+        << c.width << " x " << c.rows;
+  }
+}
+
+TEST(PictureBuffer, LargestSideIsRead) {
+  QTemporaryDir folder;
+  const QString path = folder.filePath("wide.bmp");
+  writeContent(path, bmpHeader(16384, 1) + QByteArray(strideOf(16384), '\x7f'));
+  const PictureBuffer buffer = readPictureBuffer(path);
+  EXPECT_EQ(buffer.width, 16384);
+  EXPECT_EQ(buffer.stride, 49152);
+}
+
+TEST(PictureBuffer, HugeSizesNeverReachAnImage) {
+  const QByteArray eightBytes(8, '\0');
+  for (int32_t width : {1431655767, 715827882, INT32_MAX, 16385})
+    EXPECT_THROW(imageOfBuffer(eightBytes, width, 1), Failure) << width;
+}

@@ -27,8 +27,9 @@ TEST(FailureMapping, SystemErrorsGiveTheProgramsNumbers) {
 TEST(FailureMapping, FullDeviceIsDiskFull) {
   QFile full(QStringLiteral("/dev/full"));
   ASSERT_TRUE(full.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+  errno = 0;
   ASSERT_EQ(full.write("relief"), -1);
-  const Failure failure = fileFailure(full);
+  const Failure failure = fileFailure(full, errno);
   EXPECT_EQ(failure.number(), errorNumber::DiskFull);
   EXPECT_TRUE(failure.description().contains(QStringLiteral("/dev/full")));
 }
@@ -36,8 +37,9 @@ TEST(FailureMapping, FullDeviceIsDiskFull) {
 TEST(FailureMapping, OpeningAMissingFileIsFileNotFound) {
   QTemporaryDir folder;
   QFile missing(folder.filePath("absent.txt"));
+  errno = 0;
   ASSERT_FALSE(missing.open(QIODevice::ReadOnly));
-  EXPECT_EQ(fileFailure(missing).number(), errorNumber::FileNotFound);
+  EXPECT_EQ(fileFailure(missing, errno).number(), errorNumber::FileNotFound);
 }
 
 TEST(FailureMapping, CurrentExceptionBecomesAFailure) {

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include "state/failure.h"
 
@@ -82,4 +84,99 @@ TEST(PictureLoading, BadFilesAreFailures) {
   EXPECT_EQ(failureNumberOfLoading(folder.filePath("absent.gif")), errorNumber::FileNotFound);
   EXPECT_EQ(failureNumberOfLoading(folder.filePath("absent/x.gif")), errorNumber::PathNotFound);
   EXPECT_EQ(failureNumberOfLoading(folder.path()), errorNumber::PathFileAccessError);
+}
+
+namespace {
+
+QString writtenFile(const QTemporaryDir& folder, const char* name, const QByteArray& bytes) {
+  const QString path = folder.filePath(QLatin1String(name));
+  QFile file(path);
+  EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+  return path;
+}
+
+QByteArray encoded(const QImage& image, const char* format) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  EXPECT_TRUE(image.save(&buffer, format)) << format;
+  return bytes;
+}
+
+QString failureTextOfLoading(const QString& path) {
+  try {
+    loadPicture(path);
+  } catch (const Failure& failure) {
+    return QString::number(failure.number()) + ' ' + failure.description();
+  }
+  return QStringLiteral("loaded");
+}
+
+QImage noisy(int width, int height) {
+  QImage image(width, height, QImage::Format_RGB888);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) image.setPixel(x, y, qRgb(x * 37 % 256, y * 11 % 256, x ^ y));
+  return image;
+}
+
+}  // namespace
+
+TEST(PictureLoading, PicturesWhoseDataEndsEarlyAreRefused) {
+  QTemporaryDir folder;
+  const QByteArray gif(
+      "GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00"
+      ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;",
+      35);
+  struct Case {
+    const char* name;
+    QByteArray whole;
+    qsizetype kept;
+  };
+  const QByteArray bmp = encoded(noisy(127, 60), "BMP");
+  const QByteArray jpeg = encoded(noisy(64, 64), "JPEG");
+  const QByteArray png = encoded(noisy(64, 64), "PNG");
+  const Case cases[] = {
+      {"cut.bmp", bmp, bmp.size() - 1},   {"half.bmp", bmp, 4096},
+      {"cut.jpg", jpeg, jpeg.size() - 2}, {"half.jpg", jpeg, jpeg.size() / 2},
+      {"cut.png", png, png.size() - 12},  {"cut.gif", gif, gif.size() - 1},
+  };
+  for (const Case& c : cases) {
+    const QString whole = writtenFile(folder, "whole", c.whole);
+    EXPECT_EQ(failureTextOfLoading(whole), QStringLiteral("loaded")) << c.name;
+    const QString cut = writtenFile(folder, c.name, c.whole.left(c.kept));
+    EXPECT_EQ(failureTextOfLoading(cut),
+              QStringLiteral("50003 Unreadable picture (data ends early): ") + cut)
+        << c.name;
+  }
+}
+
+TEST(PictureLoading, PicturesBeyondTheSizeLimitAreRefusedUnallocated) {
+  QTemporaryDir folder;
+  const QString refusal = QStringLiteral(
+      "50003 Unreadable picture (larger than 16384 pixels a side or 100000000 "
+      "pixels): ");
+  // BMP headers claiming more than the limit, with no rows behind them.
+  const QByteArray bmp = encoded(noisy(4, 4), "BMP");
+  for (auto [width, rows] : {std::pair{16385, 1}, {1, 16385}, {10001, 10000}}) {
+    QByteArray claim = bmp;
+    qToLittleEndian<qint32>(width, claim.data() + 18);
+    qToLittleEndian<qint32>(rows, claim.data() + 22);
+    const QString path = writtenFile(folder, "claim.bmp", claim);
+    EXPECT_EQ(failureTextOfLoading(path), refusal + path) << width << " x " << rows;
+  }
+  // A JPEG whose frame header claims 20000 x 20000.
+  QByteArray jpeg = encoded(noisy(8, 8), "JPEG");
+  const qsizetype frame = jpeg.indexOf("\xFF\xC0");
+  ASSERT_GT(frame, 0);
+  qToBigEndian<quint16>(20000, jpeg.data() + frame + 5);
+  qToBigEndian<quint16>(20000, jpeg.data() + frame + 7);
+  const QString path = writtenFile(folder, "claim.jpg", jpeg);
+  EXPECT_EQ(failureTextOfLoading(path), refusal + path);
+}
+
+TEST(PictureLoading, LargestSideLoads) {
+  QTemporaryDir folder;
+  const QString path = writtenFile(folder, "strip.png", encoded(noisy(16384, 2), "PNG"));
+  EXPECT_EQ(loadPicture(path).size(), QSize(16384, 2));
 }

@@ -1,0 +1,105 @@
+#include "widgets/mirel_slider.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+#include "state/rounding.h"
+
+namespace {
+
+constexpr int thumbWidth = 8;
+constexpr int thumbHeight = 13;
+constexpr int thumbTop = 2;
+
+}  // namespace
+
+MirelSlider::MirelSlider(QWidget* parent) : QWidget(parent), Cd1(new QPushButton(this)) {
+  Cd1->setObjectName(QStringLiteral("Cd1"));
+  Cd1->setFocusPolicy(Qt::NoFocus);
+  // The thumb only shows the position: presses on it go to the track.
+  Cd1->setAttribute(Qt::WA_TransparentForMouseEvents);
+  Cd1->setGeometry(0, thumbTop, thumbWidth, thumbHeight);
+  setMinimumHeight(thumbTop + thumbHeight + 2);
+}
+
+QSize MirelSlider::sizeHint() const { return {100, thumbTop + thumbHeight + 2}; }
+
+void MirelSlider::setValue(int value) {
+  value_ = value;
+  repositionThumb();
+}
+
+void MirelSlider::setMin(int min) {
+  min_ = min;
+  repositionThumb();
+}
+
+void MirelSlider::setMax(int max) {
+  max_ = max;
+  repositionThumb();
+}
+
+QVariantMap MirelSlider::writeProperties() const {
+  QVariantMap properties;
+  if (value_ != 0) properties.insert(QStringLiteral("Value"), value_);
+  if (min_ != 0) properties.insert(QStringLiteral("Min"), min_);
+  if (max_ != 100) properties.insert(QStringLiteral("Max"), max_);
+  return properties;
+}
+
+void MirelSlider::readProperties(const QVariantMap& properties) {
+  min_ = properties.value(QStringLiteral("Min"), 0).toInt();
+  max_ = properties.value(QStringLiteral("Max"), 100).toInt();
+  setValue(properties.value(QStringLiteral("Value"), 0).toInt());
+}
+
+// The width counts in even pixels, so that the thumb's half lands on a pixel.
+int MirelSlider::trackWidth() const { return width() & ~1; }
+
+std::optional<int> MirelSlider::valueAt(int x) const {
+  const int w = trackWidth();
+  const double halfThumb = thumbWidth / 2.0;
+  if (x < halfThumb || x > w - halfThumb - 2) return std::nullopt;
+  const int travel = w - thumbWidth - 2;
+  if (travel <= 0) return min_;
+  return min_ + roundHalfEven((x - halfThumb) * (max_ - min_) / double(travel));
+}
+
+int MirelSlider::thumbLeft() const {
+  if (max_ == min_) return 0;
+  return (trackWidth() - thumbWidth - 2) * (value_ - min_) / (max_ - min_);
+}
+
+void MirelSlider::repositionThumb() {
+  Cd1->move(thumbLeft(), thumbTop);
+  emit valueChanged(value_);
+}
+
+void MirelSlider::follow(QMouseEvent* event) {
+  if (!(event->buttons() & Qt::LeftButton)) return;
+  if (const std::optional<int> value = valueAt(int(event->position().x()))) setValue(*value);
+}
+
+void MirelSlider::mousePressEvent(QMouseEvent* event) { follow(event); }
+
+void MirelSlider::mouseMoveEvent(QMouseEvent* event) { follow(event); }
+
+void MirelSlider::mouseReleaseEvent(QMouseEvent*) { emit released(); }
+
+void MirelSlider::resizeEvent(QResizeEvent*) {
+  repositionThumb();
+  update();
+}
+
+void MirelSlider::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const int grooveEnd = trackWidth() - thumbWidth / 2 - 2;
+  const int grooveTop = thumbTop + thumbHeight / 2 - 2;
+  painter.fillRect(QRect(thumbWidth / 2, grooveTop, grooveEnd - thumbWidth / 2, 4),
+                   palette().color(QPalette::Dark));
+  painter.setPen(palette().color(QPalette::Shadow));
+  painter.drawLine(thumbWidth / 2, grooveTop, grooveEnd, grooveTop);
+  painter.setPen(palette().color(QPalette::Light));
+  painter.drawLine(thumbWidth / 2, grooveTop + 4, grooveEnd, grooveTop + 4);
+}

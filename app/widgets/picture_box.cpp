@@ -1,0 +1,64 @@
+#include "widgets/picture_box.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+  // The picture covers the whole widget: nothing below needs painting first.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
+}
+
+void PictureBox::setPicture(const QImage& picture) {
+  picture_ = picture;
+  resize(picture_.size());
+  update();
+}
+
+void PictureBox::showInverted(std::function<void(QPainter&)> overlay) {
+  overlay_ = std::move(overlay);
+  update();
+}
+
+void PictureBox::hideInverted() {
+  overlay_ = nullptr;
+  update();
+}
+
+void PictureBox::showRubberBand(QRect rectangle, Qt::PenStyle style) {
+  rubberBand_ = rectangle;
+  showInverted([rectangle, style](QPainter& painter) {
+    painter.setPen(QPen(Qt::white, 1, style));
+    painter.drawRect(rectangle.normalized());
+  });
+}
+
+void PictureBox::hideRubberBand() {
+  rubberBand_.reset();
+  hideInverted();
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  painter.fillRect(event->rect(), palette().color(QPalette::Window));
+  painter.drawImage(QPoint(0, 0), picture_);
+  if (!overlay_) return;
+  painter.setCompositionMode(QPainter::CompositionMode_Difference);
+  painter.setPen(Qt::white);
+  painter.setBrush(Qt::NoBrush);
+  overlay_(painter);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+  emit mousePressed(event->button(), event->buttons(), event->position().toPoint());
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+  emit mouseMoved(event->buttons(), event->position().toPoint());
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+  emit mouseReleased(event->button(), event->buttons(), event->position().toPoint());
+}
+
+void PictureBox::resizeEvent(QResizeEvent*) { emit resized(); }

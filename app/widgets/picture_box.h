@@ -1,0 +1,53 @@
+// A picture box: a widget the size of its picture that shows it, reports
+// mouse presses, moves and releases in picture pixels, and can show an
+// overlay drawn in inverting mode over the picture: a rubber band, or the
+// figure being dragged out. The overlay lives only on the screen, never in
+// the picture itself.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+class QPainter;
+
+class PictureBox : public QWidget {
+  Q_OBJECT
+ public:
+  explicit PictureBox(QWidget* parent = nullptr);
+
+  const QImage& picture() const { return picture_; }
+  // Shows `picture` and takes its size.
+  void setPicture(const QImage& picture);
+
+  // Draws `overlay` over the picture with a white pen in difference mode,
+  // which inverts what lies below as an XOR pen would, until hidden.
+  void showInverted(std::function<void(QPainter&)> overlay);
+  void hideInverted();
+
+  // The inverted rectangle between two corners, outline only.
+  void showRubberBand(QRect rectangle, Qt::PenStyle style);
+  void hideRubberBand();
+  std::optional<QRect> rubberBand() const { return rubberBand_; }
+
+  QSize sizeHint() const override { return picture_.size(); }
+
+ signals:
+  void mousePressed(Qt::MouseButton button, Qt::MouseButtons buttons, QPoint at);
+  void mouseMoved(Qt::MouseButtons buttons, QPoint at);
+  void mouseReleased(Qt::MouseButton button, Qt::MouseButtons buttons, QPoint at);
+  void resized();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  QImage picture_;
+  std::optional<QRect> rubberBand_;
+  std::function<void(QPainter&)> overlay_;
+};

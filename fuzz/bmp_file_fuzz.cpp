@@ -1,0 +1,19 @@
+// Feeds arbitrary bytes to the working-file BMP reader, and what it accepts
+// on to the conversion into a picture: both either succeed within the buffer
+// they were given or throw a Failure.
+#include <cstdlib>
+
+#include "fuzz_file.h"
+#include "state/bmp_file.h"
+#include "state/failure.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const QString path = fuzzFileOf(data, size);
+  try {
+    const PictureBuffer buffer = readPictureBuffer(path);
+    const QImage picture = imageOfBuffer(buffer.bytes, buffer.width, buffer.rows);
+    if (picture.width() != buffer.width || picture.height() != buffer.rows) std::abort();
+  } catch (const Failure&) {
+  }
+  return 0;
+}

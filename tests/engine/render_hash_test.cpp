@@ -1,0 +1,331 @@
+// Whole renders across sizes, effects, materials, patterns, curve axes,
+// deformations, slots and textures, hashed group by group against the
+// hashes of outputs known to be right. Any change of any output byte in
+// any render shows up here; on a mismatch the test prints every group's
+// hash as a table to compare with.
+#include <gtest/gtest.h>
+
+#include <cinttypes>
+#include <cstdio>
+#include <ostream>
+#include <string_view>
+#include <vector>
+
+#include "layer_render.h"
+#include "text_like_mask.h"
+#include "workers.h"
+
+namespace velloro::test {
+namespace {
+
+// FNV-1a, 64 bits, over every output of a group in turn.
+struct OutputHash {
+  uint64_t value = 14695981039346656037ull;
+  void add(const std::vector<uint8_t>& bytes) {
+    for (uint8_t byte : bytes) value = (value ^ byte) * 1099511628211ull;
+  }
+};
+
+Picture textMask(int32_t width, int32_t rows, int32_t margin) {
+  const bench::BenchPicture drawn = bench::textLikeMask(width, rows, margin);
+  Picture mask(width, rows);
+  mask.bytes = drawn.bytes;
+  return mask;
+}
+
+// A background that is not one colour, so every blend shows.
+void paintBackground(Canvas& canvas) {
+  std::vector<uint8_t>& bytes = canvas.background.bytes;
+  for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i * 31 % 251);
+}
+
+Picture textureTile() {
+  Picture tile(37, 23);
+  for (size_t i = 0; i < tile.bytes.size(); ++i) tile.bytes[i] = static_cast<uint8_t>(i * 7 % 253);
+  return tile;
+}
+
+// A mask of the text on a canvas, rendered into slot 1 (no margin needed) or
+// into slots 2 and 3 (a 32-pixel margin, offsets reduced by 32).
+enum class Coverage { kFew, kEffectsAndDeformations, kAll };
+
+struct Scene {
+  const char* name;
+  int32_t maskWidth;
+  int32_t maskRows;
+  int32_t canvasWidth;
+  int32_t canvasRows;
+  Coverage coverage;
+};
+
+constexpr Scene kScenes[] = {
+    {"tiny", 14, 9, 20, 14, Coverage::kAll},
+    {"small", 60, 40, 70, 50, Coverage::kAll},
+    {"odd stride", 123, 57, 131, 77, Coverage::kAll},
+    {"default title", 440, 160, 631, 331, Coverage::kAll},
+    {"four times", 880, 320, 1262, 662, Coverage::kEffectsAndDeformations},
+    {"large title", 2200, 450, 2300, 500, Coverage::kFew},
+};
+
+struct Group {
+  const char* name;
+  std::vector<LayerSettings> renders;
+  bool textured = false;
+};
+
+LayerSettings base(const Scene& scene, int32_t slot) {
+  LayerSettings s;
+  s.layerSlot = slot;
+  s.smoothingSize = 75;
+  const int32_t shift = slot == 1 ? 0 : 32;
+  s.columnOffset = (scene.canvasWidth - scene.maskWidth) / 2 - shift;
+  s.rowOffset = (scene.canvasRows - scene.maskRows) / 2 - shift;
+  s.fillRed = 40;
+  s.fillGreen = 90;
+  s.fillBlue = 200;
+  s.effectValue1 = 255;
+  s.effectValue2 = 30;
+  s.effectValue3 = 70;
+  s.knotY = {255, 204, 153, 102, 51, 0};
+  return s;
+}
+
+// The renders a large canvas can afford: the paths that differ most.
+Group fewRenders(const Scene& scene) {
+  Group few{"few", {}};
+  for (int32_t effect : {toInt(EffectType::NoContour), toInt(EffectType::DropShadow),
+                         toInt(EffectType::Raised), toInt(EffectType::Glow)}) {
+    LayerSettings s = base(scene, 1);
+    s.effectType = effect;
+    s.effectAmount = 70;
+    s.material = effect + 2;
+    s.effectValue1 = effect == toInt(EffectType::DropShadow) ? 35 : 255;
+    s.effectValue2 = effect == toInt(EffectType::DropShadow) ? 65 : 30;
+    s.deformationType = effect == toInt(EffectType::DropShadow) ? toInt(DeformationType::Rotate)
+                        : effect == toInt(EffectType::Glow)     ? toInt(DeformationType::Curve)
+                                                                : 0;
+    s.deformationAmount = 30;
+    few.renders.push_back(s);
+  }
+  return few;
+}
+
+std::vector<Group> groupsOf(const Scene& scene) {
+  if (scene.coverage == Coverage::kFew) return {fewRenders(scene)};
+  std::vector<Group> groups;
+  Group effects{"effects", {}};
+  for (int32_t effect = 0; effect <= 7; ++effect) {
+    for (int32_t amount : {0, 35, 100}) {
+      LayerSettings s = base(scene, 1);
+      s.effectType = effect;
+      s.effectAmount = amount;
+      s.material = (effect + amount) % 8;
+      s.effectValue1 = effect <= toInt(EffectType::CastShadow) ? 20 + amount / 2 : 255;
+      s.effectValue2 = effect <= toInt(EffectType::CastShadow) ? 70 - amount / 3 : 30;
+      effects.renders.push_back(s);
+    }
+  }
+  groups.push_back(effects);
+
+  Group deformations{"deformations", {}};
+  for (int32_t type : {toInt(DeformationType::Rotate), toInt(DeformationType::Curve)}) {
+    for (int32_t amount : {0, 13, 49, 50, 51, 77, 100}) {
+      LayerSettings s = base(scene, 1);
+      s.deformationType = type;
+      s.deformationAmount = amount;
+      s.effectType = amount % 3 == 0   ? toInt(EffectType::DropShadow)
+                     : amount % 3 == 1 ? toInt(EffectType::CastShadow)
+                                       : toInt(EffectType::Outline2);
+      s.effectAmount = 60;
+      s.effectValue1 = amount % 3 == 2 ? 255 : 40;
+      s.effectValue2 = amount % 3 == 2 ? 30 : 60;
+      deformations.renders.push_back(s);
+    }
+  }
+  groups.push_back(deformations);
+  if (scene.coverage != Coverage::kAll) return groups;
+
+  for (bool textured : {false, true}) {
+    Group materials{textured ? "materials on a texture" : "materials", {}, textured};
+    for (int32_t material = 0; material <= 8; ++material) {
+      LayerSettings s = base(scene, 1);
+      s.material = material;
+      s.effectType = material % 2 == 0 ? toInt(EffectType::Raised) : toInt(EffectType::Engraved);
+      s.effectAmount = 80;
+      materials.renders.push_back(s);
+    }
+    groups.push_back(materials);
+  }
+
+  Group patterns{"patterns and curve axes", {}};
+  for (int32_t pattern = 0; pattern <= 3; ++pattern) {
+    for (int32_t axis = 0; axis <= 3; ++axis) {
+      LayerSettings s = base(scene, 1);
+      s.surfacePattern = pattern;
+      s.curveAxis = axis;
+      s.material = (pattern + 2 * axis) % 8;
+      s.knotX = {0, 40, 90, 160, 200, 255};
+      s.knotY = {30, 200, 60, 250, 10, 180};
+      patterns.renders.push_back(s);
+    }
+  }
+  groups.push_back(patterns);
+
+  Group smoothing{"smoothing sizes", {}};
+  for (int32_t size : {10, 99, 100, 199, 200, 400}) {
+    LayerSettings s = base(scene, 1);
+    s.smoothingSize = size;
+    s.effectType = size % 2 == 0 ? toInt(EffectType::Glow) : toInt(EffectType::Outline1);
+    s.effectAmount = 70;
+    s.material = 6 + size % 2;
+    smoothing.renders.push_back(s);
+  }
+  groups.push_back(smoothing);
+
+  // Slots 2 and 3 over slot 1, then slot 1 again over the others; slot 3
+  // with material 0 shows the texture placed once.
+  for (bool textured : {false, true}) {
+    Group slots{textured ? "three slots on a texture" : "three slots", {}, textured};
+    for (int32_t slot : {2, 3, 1, 3, 2, 1}) {
+      LayerSettings s = base(scene, slot);
+      s.material = slot == 3 ? 0 : 4 + slot;
+      s.effectType = slot == 2   ? toInt(EffectType::DropShadow)
+                     : slot == 3 ? toInt(EffectType::Glow)
+                                 : toInt(EffectType::Engraved);
+      s.effectAmount = 55;
+      s.effectValue1 = slot == 2 ? 30 : 200;
+      s.effectValue2 = slot == 2 ? 70 : 100;
+      s.columnOffset += 7 * slot - 14;
+      s.rowOffset += 5 * slot - 10;
+      s.deformationType = slot == 3 ? toInt(DeformationType::Rotate) : toInt(DeformationType::None);
+      s.deformationAmount = 20;
+      slots.renders.push_back(s);
+    }
+    groups.push_back(slots);
+  }
+  return groups;
+}
+
+uint64_t hashGroup(const Scene& scene, const Group& group) {
+  clearLayerSlots();
+  const Picture plain = textMask(scene.maskWidth, scene.maskRows, 0);
+  const Picture margined = textMask(scene.maskWidth + 64, scene.maskRows + 64, 32);
+  const Picture tile = textureTile();
+  Canvas canvas(scene.canvasWidth, scene.canvasRows);
+  paintBackground(canvas);
+  OutputHash hash;
+  for (const LayerSettings& s : group.renders) {
+    render(canvas, s.layerSlot == 1 ? plain : margined, s, group.textured ? &tile : nullptr);
+    hash.add(canvas.output.bytes);
+  }
+  return hash.value;
+}
+
+struct Recorded {
+  const char* scene;
+  const char* group;
+  uint64_t hash;
+};
+
+// Outputs of the engine as it was before any of its speed work.
+constexpr Recorded kRecorded[] = {
+    {"tiny", "effects", 0xbcadea3d199a45e1ull},
+    {"tiny", "deformations", 0xcae4bba68a91c2d5ull},
+    {"tiny", "materials", 0x3b39e4f15f3dbba8ull},
+    {"tiny", "materials on a texture", 0x34b57126bf4a43d5ull},
+    {"tiny", "patterns and curve axes", 0x70de4c2b085610e5ull},
+    {"tiny", "smoothing sizes", 0xfec33da837bc8358ull},
+    {"tiny", "three slots", 0x82e245d2cfe0c322ull},
+    {"tiny", "three slots on a texture", 0xf87bbb0b32600caaull},
+    {"small", "effects", 0x63c466a19a5b7164ull},
+    {"small", "deformations", 0x16fa420ce93402faull},
+    {"small", "materials", 0xba555adcbb98fdabull},
+    {"small", "materials on a texture", 0x8df75be60daaeaa5ull},
+    {"small", "patterns and curve axes", 0xdd56ff8e7ce07a0eull},
+    {"small", "smoothing sizes", 0xf917645618c50398ull},
+    {"small", "three slots", 0x134453eda49a43b5ull},
+    {"small", "three slots on a texture", 0xbd89a7b8093fed71ull},
+    {"odd stride", "effects", 0xa0689313057b49e0ull},
+    {"odd stride", "deformations", 0xd37df8d7e17af63bull},
+    {"odd stride", "materials", 0x19499dc24aeb3315ull},
+    {"odd stride", "materials on a texture", 0x95973566ad266cb3ull},
+    {"odd stride", "patterns and curve axes", 0x8a03f39ecbf8318cull},
+    {"odd stride", "smoothing sizes", 0x259541d4e1d9e535ull},
+    {"odd stride", "three slots", 0xd0d0f0501d51cc52ull},
+    {"odd stride", "three slots on a texture", 0xfe74413e54ff0962ull},
+    {"default title", "effects", 0x9b328c22d19cf165ull},
+    {"default title", "deformations", 0x7a65733094c9c270ull},
+    {"default title", "materials", 0x7a8607aa65a4c0eaull},
+    {"default title", "materials on a texture", 0xc735898bb1c59c19ull},
+    {"default title", "patterns and curve axes", 0x61942bb6e3d17b9aull},
+    {"default title", "smoothing sizes", 0x3cc741405a4ff929ull},
+    {"default title", "three slots", 0x98fa0ee00507c81cull},
+    {"default title", "three slots on a texture", 0x533e904f61e47e29ull},
+    {"four times", "effects", 0xd8c1010edef74bd8ull},
+    {"four times", "deformations", 0x75440ca5cf38c33dull},
+    {"large title", "few", 0x98e258ccc90cafc0ull},
+};
+
+// Which scenes a run renders, on which worker policy.
+struct HashRun {
+  WorkerPolicy policy;
+  bool smallScenes;
+  bool largeScenes;  // those the library's policy splits between threads
+
+  bool renders(const Scene& scene) const {
+    return scene.coverage == Coverage::kAll ? smallScenes : largeScenes;
+  }
+};
+
+void PrintTo(const HashRun& run, std::ostream* out) {
+  *out << run.policy.threads << " threads, at least " << run.policy.minimumItemsPerThread
+       << " pixels each" << (run.smallScenes ? ", small scenes" : "")
+       << (run.largeScenes ? ", large scenes" : "");
+}
+
+void expectRecordedHashes(const HashRun& run) {
+  std::vector<Recorded> actual;
+  std::vector<Recorded> expected;
+  for (const Scene& scene : kScenes) {
+    if (!run.renders(scene)) continue;
+    for (const Group& group : groupsOf(scene))
+      actual.push_back({scene.name, group.name, hashGroup(scene, group)});
+    for (const Recorded& recorded : kRecorded)
+      if (std::string_view(recorded.scene) == scene.name) expected.push_back(recorded);
+  }
+  EXPECT_EQ(actual.size(), expected.size());
+  bool same = actual.size() == expected.size();
+  for (size_t i = 0; same && i < actual.size(); ++i) {
+    EXPECT_EQ(actual[i].hash, expected[i].hash) << actual[i].scene << " / " << actual[i].group;
+    same = actual[i].hash == expected[i].hash;
+  }
+  if (!same) {
+    for (const Recorded& r : actual)
+      std::printf("    {\"%s\", \"%s\", 0x%016" PRIx64 "ull},\n", r.scene, r.group, r.hash);
+  }
+}
+
+// Renders split between threads give the bytes of one thread: every scene
+// with the library's own policy, the large ones on one thread, and the
+// small ones on three threads that split even the smallest picture.
+class RenderHash : public ::testing::TestWithParam<HashRun> {
+ protected:
+  void SetUp() override {
+    kept_ = workerPolicy();
+    workerPolicy() = GetParam().policy;
+  }
+  void TearDown() override { workerPolicy() = kept_; }
+
+ private:
+  WorkerPolicy kept_;
+};
+
+TEST_P(RenderHash, EveryRenderKeepsItsOutputBytes) { expectRecordedHashes(GetParam()); }
+
+INSTANTIATE_TEST_SUITE_P(Workers, RenderHash,
+                         ::testing::Values(HashRun{workerPolicy(), true, true},
+                                           HashRun{{1, 1}, false, true},
+                                           HashRun{{3, 1}, true, false}));
+
+}  // namespace
+}  // namespace velloro::test

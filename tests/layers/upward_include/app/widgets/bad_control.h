@@ -1,0 +1,3 @@
+#pragma once
+
+#include "main_window/frm_main.h"
