@@ -22,6 +22,7 @@
 #include "state/style.h"
 #include "widgets/main_window_link.h"
 
+enum class WebFormat;
 class FrmDraw;
 class FrmNew;
 class FrmPicture;
@@ -32,6 +33,7 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QMenu;
+class QMimeData;
 class QToolBar;
 
 // The pointer y of `selectMaterial` by which the source kind switch restores
@@ -227,6 +229,10 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   void savePicture();
   void savePictureAs();
   bool saveBitmapAs(const QString& chosen);
+  QString bitmapNameInsteadOfGif(const QString& name);
+  bool saveWebPictureAs(const QString& chosen, WebFormat format);
+  void exportForTheWeb();
+  void offerTransparentDesign(QMimeData& clipboard);
   bool saveThroughJpegOptimiser(const QString& mode, const QString& chosenName);
   void captureWithHourglass();
   void showHelpContents();

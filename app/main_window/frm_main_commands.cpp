@@ -217,7 +217,10 @@ void FrmMain::editMenuOpening() {
 void FrmMain::copyCanvas() {
   QApplication::clipboard()->clear();
   BusyPointer busy(platform());
-  QApplication::clipboard()->setImage(canvasView_->picture());
+  auto* content = new QMimeData;
+  content->setImageData(canvasView_->picture());
+  offerTransparentDesign(*content);
+  QApplication::clipboard()->setMimeData(content);
 }
 
 void FrmMain::pasteCanvas() {
@@ -226,7 +229,8 @@ void FrmMain::pasteCanvas() {
   design().undo.record(design().workingFiles.canvas, platform());
   {
     BusyPointer busy(platform());
-    canvasView_->setPicture(pasted.convertToFormat(QImage::Format_RGB888));
+    // A pasted cut-out (a transparent PNG) lies on white, as an opened one does.
+    canvasView_->setPicture(opaqueOnWhite(pasted));
   }
   captureCanvas();
 }

@@ -11,6 +11,7 @@
 #include <QPoint>
 #include <map>
 
+class FormatChoice;
 class PictureBox;
 class QGroupBox;
 class QLabel;
@@ -35,6 +36,7 @@ class FrmJpg : public QDialog {
   PictureBox* Picture1;           // the preview inside it
   QScrollBar* HScroll1;
   QScrollBar* VScroll1;
+  FormatChoice* formatChoice;  // JPEG, PNG or WebP
 
   bool jpegSucceeded() const { return jpegSuccess_; }
   const QString& temporaryBmp() const { return temporaryBmp_; }
@@ -61,6 +63,7 @@ class FrmJpg : public QDialog {
  private:
   void buildControls();
   void encodeAndShow(int quality);
+  void applyWebFormat();
   void showPreview();
   void showNewSize();
   void fitScrollBars();

@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QSlider>
 
+#include "output/format_choice.h"
 #include "output/frm_jpg.h"
 #include "widgets/picture_box.h"
 #include "widgets/placed_control.h"
@@ -54,6 +55,9 @@ void FrmJpg::buildControls() {
       placed<QLabel>(Frame1, "Label1", QStringLiteral("New file size :"), {8, 104, 122, 20});
   Label1[3] = placed<QLabel>(Frame1, "Label1", QString(), {8, 128, 122, 20});
   Label1[4] = placed<QLabel>(Frame1, "Label1", QString(), {8, 150, 122, 20});
+
+  formatChoice = new FormatChoice(this);
+  formatChoice->setGeometry(8, 326, 563, 50);
 
   Command1 = placed<QPushButton>(this, "Command1", QStringLiteral("&Apply"), {452, 230, 104, 28});
   Command2 = placed<QPushButton>(this, "Command2", QStringLiteral("&Cancel"), {452, 266, 104, 28});

@@ -156,6 +156,7 @@
   X(frmMain_CmdOutline_Click, "/145")                                 \
   X(frmMain_SliderEngraved_ValueChange, "/146")                       \
   X(frmMain_SliderEngraved_Release, "/147")                           \
+  X(frmMain_mnuFileExportWeb_Click, "/148")                           \
   X(frmMain_mnuFileSaveStyle_Click, "/160")                           \
   X(frmMain_mnuFileLoadStyle_Click, "/161")                           \
   X(frmMain_mnuFileStyles_Click, "/162")

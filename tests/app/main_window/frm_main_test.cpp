@@ -58,8 +58,9 @@ TEST_F(MainWindowTest, MenusHoldEveryEntryWithItsCaptionAndShortcut) {
     return shown.join(';');
   };
   EXPECT_EQ(captions("mnuFile"),
-            QStringLiteral("&New background|Ctrl+N;&Open ...|;-;&Save|Ctrl+S;Save &As...|;-;"
-                           "Save st&yle...|;&Load style...|;S&tyles|;-;&Print...|;-;E&xit|"));
+            QStringLiteral("&New background|Ctrl+N;&Open ...|;-;&Save|Ctrl+S;Save &As...|;"
+                           "&Export for the web...|Ctrl+E;-;Save st&yle...|;&Load style...|;"
+                           "S&tyles|;-;&Print...|;-;E&xit|"));
   EXPECT_EQ(captions("mnuedit"),
             QStringLiteral("&Copy|Ctrl+C;&Paste|Ctrl+V;-;&Undo|Ctrl+Z;&Redo|Ctrl+R"));
   EXPECT_EQ(captions("mnuTools"),
