@@ -48,6 +48,7 @@ FrmMain::FrmMain(const QString& programFolder, QWidget* parent)
   buildStatusBar();
   connectControls();
   connectMenuEntries();
+  connectStyleCommands();
   connectUndoStore();
   connectPanels();
   panels_->showEffectFrame(design().effectType);

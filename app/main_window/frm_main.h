@@ -19,6 +19,7 @@
 #include "main_window/tab_panels.h"
 #include "state/engine_library.h"
 #include "state/render_pipeline.h"
+#include "state/style.h"
 #include "widgets/main_window_link.h"
 
 class FrmDraw;
@@ -108,6 +109,12 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   void draw();
   void effectListClicked();
 
+  // Styles: the one of the current settings, and applying one from a file
+  // (a refused file shows why and changes nothing).
+  Style currentStyle() const;
+  void saveStyle();
+  void applyStyleFile(const QString& path);
+
   // The tools of the Tools menu. The shape drawing tool is made at its first
   // opening and stays loaded, hidden between openings; none before.
   void showSourceTool(SourceKind kind, Qt::MouseButton button);
@@ -170,6 +177,12 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   void connectControls();
   void connectMenuEntries();
   void connectFileCommands();
+  void connectStyleCommands();
+  void listStyles();
+  QString stylesFolder() const;
+  void applyStyle(const Style& style, const QString& texturePath);
+  void applyStyleEffect(const Style& style);
+  void applyStyleFont(const StyleFont& font);
   void connectUndoStore();
   void connectPictureTool();
   void updateClock();

@@ -59,7 +59,7 @@ TEST_F(MainWindowTest, MenusHoldEveryEntryWithItsCaptionAndShortcut) {
   };
   EXPECT_EQ(captions("mnuFile"),
             QStringLiteral("&New background|Ctrl+N;&Open ...|;-;&Save|Ctrl+S;Save &As...|;-;"
-                           "&Print...|;-;E&xit|"));
+                           "Save st&yle...|;&Load style...|;S&tyles|;-;&Print...|;-;E&xit|"));
   EXPECT_EQ(captions("mnuedit"),
             QStringLiteral("&Copy|Ctrl+C;&Paste|Ctrl+V;-;&Undo|Ctrl+Z;&Redo|Ctrl+R"));
   EXPECT_EQ(captions("mnuTools"),
