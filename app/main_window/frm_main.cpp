@@ -11,6 +11,7 @@
 #include <QTabBar>
 #include <QTimer>
 
+#include "main_window/canvas_keys.h"
 #include "platform/platform.h"
 #include "platform/program_folder.h"
 #include "state/design_state.h"
@@ -36,6 +37,7 @@ FrmMain::FrmMain(const QString& programFolder, QWidget* parent)
   central_ = new QWidget(this);
   setCentralWidget(central_);
   sourceFrame_ = new SourceFrame(central_);
+  new CanvasKeys(*sourceFrame_->textBox());
   canvasViewport_ = new CanvasViewport(central_);
   canvasViewport_->setObjectName(QStringLiteral("Picture1"));
   canvasView_ = canvasViewport_->Pct;

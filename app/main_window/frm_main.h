@@ -171,6 +171,8 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   void connectMenuEntries();
   void connectFileCommands();
   void connectUndoStore();
+  void enableUndoCommand(const QString& key, bool enabled);
+  void enablePaste();
   void connectPictureTool();
   void updateClock();
   void layOutRegions();
