@@ -11,7 +11,11 @@
 #include <QTabBar>
 #include <QTimer>
 
+<<<<<<< HEAD
 #include "main_window/live_preview.h"
+=======
+#include "main_window/canvas_keys.h"
+>>>>>>> daily
 #include "platform/platform.h"
 #include "platform/program_folder.h"
 #include "state/design_state.h"
@@ -37,6 +41,7 @@ FrmMain::FrmMain(const QString& programFolder, QWidget* parent)
   central_ = new QWidget(this);
   setCentralWidget(central_);
   sourceFrame_ = new SourceFrame(central_);
+  new CanvasKeys(*sourceFrame_->textBox());
   canvasViewport_ = new CanvasViewport(central_);
   canvasViewport_->setObjectName(QStringLiteral("Picture1"));
   canvasView_ = canvasViewport_->Pct;

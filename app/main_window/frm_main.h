@@ -189,6 +189,8 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   void applyStyleEffect(const Style& style);
   void applyStyleFont(const StyleFont& font);
   void connectUndoStore();
+  void enableUndoCommand(const QString& key, bool enabled);
+  void enablePaste();
   void connectPictureTool();
   void updateClock();
   void layOutRegions();
