@@ -1,5 +1,6 @@
 #include "main_window_fixture.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -27,6 +28,9 @@ void MainWindowTest::SetUp() {
   window->fillSizeList();
   window->captureCanvas();
   window->show();
+  // A user's first press comes after the window has handled its show
+  // events, which settle how text is antialiased in the printed mask.
+  QCoreApplication::processEvents();
 }
 
 void MainWindowTest::TearDown() {
