@@ -1,15 +1,22 @@
 #include "main_window/canvas_keys.h"
 
+#include <QAction>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QWidget>
 
-CanvasKeys::CanvasKeys(QLineEdit& textBox) : QObject(&textBox), textBox_(textBox) {
+CanvasKeys::CanvasKeys(QLineEdit& textBox, const QWidget& window)
+    : QObject(&textBox), textBox_(textBox), window_(window) {
   textBox.installEventFilter(this);
 }
 
-bool CanvasKeys::belongsToCanvas(const QKeyEvent& key) const {
-  if (key.matches(QKeySequence::Copy)) return !textBox_.hasSelectedText();
-  return key.matches(QKeySequence::Undo) || key.matches(QKeySequence::Paste);
+bool CanvasKeys::belongsToCommand(const QKeyEvent& key) const {
+  if (key.matches(QKeySequence::Copy) && textBox_.hasSelectedText()) return false;
+  const QKeySequence pressed(key.keyCombination());
+  for (const QAction* command : window_.findChildren<QAction*>()) {
+    if (command->shortcut() == pressed) return true;
+  }
+  return false;
 }
 
 // Refusing the shortcut override lets the menu's shortcut fire; swallowing
@@ -18,7 +25,7 @@ bool CanvasKeys::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress)
     return QObject::eventFilter(watched, event);
-  if (!belongsToCanvas(static_cast<const QKeyEvent&>(*event))) return false;
+  if (!belongsToCommand(static_cast<const QKeyEvent&>(*event))) return false;
   event->ignore();
   return true;
 }

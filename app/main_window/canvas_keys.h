@@ -1,26 +1,30 @@
-// Keeps the canvas commands' keys away from the title's text box.
+// Keeps the window's command keys away from the title's text box.
 #pragma once
 
 #include <QObject>
 
 class QKeyEvent;
 class QLineEdit;
+class QWidget;
 
 // The text box holds the focus whenever the main window is active, and a line
-// edit claims Ctrl+Z, Ctrl+C and Ctrl+V for its own undo and clipboard before
-// any menu shortcut sees them. This filter hands those keys to the menu so
-// they undo, copy and paste the canvas. Only Ctrl+C while text is selected
-// stays with the box: copying marked text cannot be mistaken for copying the
-// picture.
+// edit claims many control keys for itself before any menu shortcut sees
+// them: Ctrl+Z, Ctrl+C and Ctrl+V for its own undo and clipboard, and on X11
+// desktops Ctrl+E (end of line), Ctrl+D (delete) and Ctrl+Y (redo) too. This
+// filter hands every key that is a shortcut of one of the window's commands to
+// the menu, so they undo, copy and paste the canvas, export, open the symbols
+// viewer... Only Ctrl+C while text is selected stays with the box: copying
+// marked text cannot be mistaken for copying the picture.
 class CanvasKeys : public QObject {
  public:
-  explicit CanvasKeys(QLineEdit& textBox);
+  CanvasKeys(QLineEdit& textBox, const QWidget& window);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  bool belongsToCanvas(const QKeyEvent& key) const;
+  bool belongsToCommand(const QKeyEvent& key) const;
 
   QLineEdit& textBox_;
+  const QWidget& window_;
 };

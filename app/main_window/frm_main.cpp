@@ -38,7 +38,7 @@ FrmMain::FrmMain(const QString& programFolder, QWidget* parent)
   central_ = new QWidget(this);
   setCentralWidget(central_);
   sourceFrame_ = new SourceFrame(central_);
-  new CanvasKeys(*sourceFrame_->textBox());
+  new CanvasKeys(*sourceFrame_->textBox(), *this);
   canvasViewport_ = new CanvasViewport(central_);
   canvasViewport_->setObjectName(QStringLiteral("Picture1"));
   canvasView_ = canvasViewport_->Pct;

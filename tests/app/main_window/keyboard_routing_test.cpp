@@ -98,6 +98,15 @@ TEST_F(KeyboardRoutingTest, CtrlVPastesAClipboardPictureOnTheCanvas) {
   EXPECT_EQ(textBox()->text(), QStringLiteral("Title"));
 }
 
+// A line edit takes Ctrl+Y as its own redo; in the title's box it opens the
+// symbols viewer like every other command key of the window.
+TEST_F(KeyboardRoutingTest, CommandKeysInTheTextBoxRunTheirCommand) {
+  QTest::keyClick(textBox(), Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(seam->modalDialogs,
+            std::vector<QString>{QStringLiteral("Click the symbol to select it")});
+  EXPECT_EQ(textBox()->text(), QStringLiteral("Title"));
+}
+
 TEST_F(KeyboardRoutingTest, ToolbarUndoAndRedoActAfterTheEditMenuHasOpened) {
   cropToHundredByFifty();
   openAndDismissEditMenu();
