@@ -48,8 +48,8 @@ int main(int argc, char** argv) {
   auto seam = std::make_unique<QtPlatform>();
   QtPlatform& qtPlatform = *seam;
   usePlatform(std::move(seam));
-  std::unique_ptr<FrmMain> window = startVelloro(programFolder(), qtPlatform);
-  qtPlatform.setOwner(window.get());
+  std::unique_ptr<FrmMain> window = startVelloro(
+      programFolder(), qtPlatform, [&qtPlatform](FrmMain& made) { qtPlatform.setOwner(&made); });
   // Installation checks set VELLORO_DRAW_TO: the program draws the default
   // text, saves the canvas there and ends, so a headless run proves a render.
   const QString drawTo = qEnvironmentVariable("VELLORO_DRAW_TO");

@@ -49,11 +49,14 @@ Options:
   --background BG      canvas colour #RRGGBB (default white) or a picture
                        FILE; with --canvas the picture is tiled over it
   --at X,Y             where the design goes on the canvas (default 5,5)
-  --transparent        write the design alone on a transparent background
-                       (png and webp)
-  --trim MARGIN        with --transparent, cut the picture to the design
-                       plus MARGIN pixels on each side
-  --quality Q          quality 0 to 100 of jpg and lossy webp pictures
+  --transparent        write the design alone on a transparent background,
+                       as File > Export for the web does, without the
+                       canvas's colour or picture (png and webp only)
+  --trim MARGIN        with --transparent, cut the picture to what can be
+                       seen of the design plus MARGIN pixels (0 to 1000)
+                       on each side; a title with nothing to see fails
+  --quality Q          quality 0 to 100 of jpg pictures; webp pictures are
+                       lossless without it and lossy below 100
   -h, --help           show this help and end
   --version            show the version and end
 
@@ -65,6 +68,7 @@ Exit status:
 Examples:
   Velloro --render --text "My Site" -o title.png
   Velloro --render --text Shop --style gold.vstyle --size 48 -o shop.webp
+  Velloro --render --text Home --transparent --trim 4 -o home.png
   Velloro --render --batch buttons.txt --style button.vstyle --out-dir web
 )");
 }

@@ -59,9 +59,6 @@ class RenderRun {
   void say(const QString& line) { print(environment_.errors, u"Velloro: "_s + line + u'\n'); }
 
   int render(const RenderRequest& request) {
-    if (request.transparent)
-      throw UsageError(
-          u"--transparent: transparent pictures are not available in this build yet"_s);
     const TitleScene scene = titleSceneFor(request, environment_.programFolder, console_);
     const BatchList batch = request.batchList.isEmpty() ? BatchList{} : readBatch(request);
     if (!request.batchList.isEmpty()) checkOutputFolder(request.outputFolder);
@@ -73,12 +70,25 @@ class RenderRun {
 
   int renderOne(TitleRenderer& renderer, const RenderRequest& request) {
     try {
-      writePicture(renderer.render(request.text), request.outputFile, request.quality);
+      writeTitle(renderer, request, request.text, request.outputFile);
       return exitStatus::Success;
     } catch (const Failure& failure) {
       say(quoted(request.outputFile) + u": "_s + failure.description());
       return exitStatus::Failed;
     }
+  }
+
+  // Throws a Failure, leaving any earlier picture under `path` as it was.
+  static void writeTitle(TitleRenderer& renderer, const RenderRequest& request, const QString& text,
+                         const QString& path) {
+    if (!request.transparent) {
+      writePicture(renderer.render(text), path, request.quality);
+      return;
+    }
+    // A batch line names its own format; one title's was checked with its arguments.
+    if (!keepsTransparency(outputFormatOf(path)))
+      throw Failure(errorNumber::InvalidArgument, u"--transparent needs a .png or .webp picture"_s);
+    writePicture(renderer.renderAlone(text, request.trimMargin), path, request.quality);
   }
 
   BatchList readBatch(const RenderRequest& request) {
@@ -115,7 +125,7 @@ class RenderRun {
     for (const BatchTitle& title : batch.titles) {
       const QString path = request.outputFolder + u'/' + title.fileName;
       try {
-        writePicture(renderer.render(title.text), path, request.quality);
+        writeTitle(renderer, request, title.text, path);
       } catch (const Failure& failure) {
         ++failed;
         progress.report(u"Velloro: %1:%2: %3: %4"_s.arg(listName)

@@ -2,8 +2,12 @@
 
 #include <QTemporaryDir>
 
+#include "state/engine_library.h"
 #include "state/failure.h"
+#include "state/stored_layers.h"
 #include "state/style_design.h"
+#include "state/transparent_design.h"
+#include "state/visible_extent.h"
 
 TitleRenderer::TitleRenderer(const TitleScene& scene, const EngineEntryPoints& engine,
                              Platform& platform)
@@ -37,4 +41,16 @@ void TitleRenderer::captureOnce(const QImage& canvas) {
 QImage TitleRenderer::render(const QString& text) {
   textPicture_.print(text);
   return renderDesign(state_, textPicture_.picture, readings_, engine_, platform_);
+}
+
+// The title is the only stored layer of a run, so the stored layers painted
+// over black and over white are the title alone.
+QImage TitleRenderer::renderAlone(const QString& text, std::optional<int> trimMargin) {
+  const QSize canvasSize = render(text).size();
+  const QImage design = designAlone(canvasSize, engine_);
+  if (!trimMargin) return design.convertToFormat(QImage::Format_ARGB32);
+  if (!anythingVisible(design))
+    throw Failure(errorNumber::InvalidArgument,
+                  QStringLiteral("--trim: the title leaves no visible pixel to cut out"));
+  return trimmedToVisible(design, *trimMargin);
 }

@@ -33,6 +33,12 @@ class TitleRenderer {
   // The canvas with `text` rendered on it; throws a Failure.
   QImage render(const QString& text);
 
+  // The design of `text` alone on a transparent picture, as Export for the
+  // web writes it: the whole canvas, or cut to what can be seen of the design
+  // plus `trimMargin` pixels on every side. Throws a Failure, also when there
+  // is nothing to cut out.
+  QImage renderAlone(const QString& text, std::optional<int> trimMargin);
+
  private:
   void captureOnce(const QImage& canvas);
 

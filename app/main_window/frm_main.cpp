@@ -19,6 +19,7 @@
 #include "state/engine_library.h"
 #include "state/error_report.h"
 #include "state/site_tags.h"
+#include "tools/frm_new.h"
 #include "widgets/control_fonts.h"
 
 namespace {
@@ -132,12 +133,17 @@ void FrmMain::selectTab() {
   panels_->showPanelOfTab(panels_->tabstrip1->currentIndex() + 1);
 }
 
+// Closing this window ends the program whatever else is open: the help
+// window and the new-canvas dialog would otherwise keep it running.
 void FrmMain::closeEvent(QCloseEvent* event) {
   runTrapped(platform(), siteTag::frmMain_Unload, [this] { closeSequence(); });
   event->accept();
+  QCoreApplication::quit();
 }
 
 void FrmMain::closeSequence() {
+  // The new-canvas dialog writes into the working files deleted below.
+  if (frmNew_) frmNew_->close();
   DesignState& state = design();
   deleteWorkingFiles(state.workingFiles);
   state.undo.deleteUndoFiles();

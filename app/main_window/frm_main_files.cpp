@@ -159,8 +159,9 @@ void FrmMain::savePictureAs() {
 bool FrmMain::saveBitmapAs(const QString& chosen) {
   const QString name = bitmapNameOf(chosen);
   if (!mayWrite(name, chosen)) return false;
-  design().currentPictureName = name;
+  // A failed write throws before the name changes: Save keeps its old target.
   saveBmp(canvasView_->picture(), name);
+  design().currentPictureName = name;
   return true;
 }
 

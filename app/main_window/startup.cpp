@@ -40,12 +40,14 @@ void fillDefaults(DesignState& state) {
 
 }  // namespace
 
-std::unique_ptr<FrmMain> startVelloro(const QString& programFolder, Platform& platform) {
+std::unique_ptr<FrmMain> startVelloro(const QString& programFolder, Platform& platform,
+                                      const std::function<void(FrmMain&)>& windowMade) {
   DesignState& state = design();
   skipOnFailure([&] { readScreenMetrics(state); });
   skipOnFailure([&] { fillDefaults(state); });
   skipOnFailure([&] { design().textPicture.setDotsPerInch(1440.0 / state.layoutUnitX); });
   auto window = std::make_unique<FrmMain>(programFolder);
+  if (windowMade) windowMade(*window);
   window->load();
   skipOnFailure([&] {
     window->fillFontList();

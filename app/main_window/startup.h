@@ -4,9 +4,13 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 class FrmMain;
 class Platform;
 
-std::unique_ptr<FrmMain> startVelloro(const QString& programFolder, Platform& platform);
+// `windowMade` runs as soon as the main window exists, before any message or
+// the help window can show, so that they can be owned by it.
+std::unique_ptr<FrmMain> startVelloro(const QString& programFolder, Platform& platform,
+                                      const std::function<void(FrmMain&)>& windowMade = {});

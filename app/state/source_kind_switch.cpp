@@ -1,5 +1,6 @@
 #include "state/source_kind_switch.h"
 
+#include <QDir>
 #include <algorithm>
 
 #include "state/curve_file.h"
@@ -31,6 +32,8 @@ void storeSourceKind(DesignState& state, SourceKind previousKind, const QString&
   row.deformationType = state.deformationType;
   row.deformationAmount = state.deformationAmount;
   row.material = state.material;
+  // The folder may have been removed while the program ran.
+  QDir().mkpath(curvesFolder);
   writeCurveFile(curvesFolder + '/' + storedCurveName(previousKind, group), state.curve);
 }
 

@@ -21,8 +21,9 @@ int32_t& keptCurveAxis(DesignState& state, SourceKind kind, int group);
 // Stores the current settings into the row of `previousKind`: frame, pattern,
 // fill kind, effect type, deformation type and amount, material, and the
 // curve axis of the current material group. Then writes the current curve
-// into that kind's stored curve file in `curvesFolder` (throws a Failure when
-// it cannot; the settings are stored by then).
+// into that kind's stored curve file in `curvesFolder`, which is made first
+// when missing (throws a Failure when it cannot; the settings are stored by
+// then).
 void storeSourceKind(DesignState& state, SourceKind previousKind, const QString& curvesFolder);
 
 // What the main window shows through its controls for the kind chosen.

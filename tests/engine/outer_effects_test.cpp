@@ -140,3 +140,45 @@ TEST_F(OuterEffects, StraightEdgePixelsShowTheBackgroundHalfThrough) {
 
 }  // namespace
 }  // namespace velloro::test
+namespace velloro::test {
+namespace {
+
+// A notch 23 pixels wide and 16 deep cut into the top of the rectangle:
+// walls end at columns 49 and 73, its floor starts at row 56.
+Picture notchedMask() {
+  Picture mask = rectangleMask();
+  for (int32_t r = 40; r <= 55; ++r)
+    for (int32_t c = 50; c <= 72; ++c) mask.setColour(r, c, 255, 255, 255);
+  return mask;
+}
+
+constexpr int32_t kNotchRow = 44;     // 12 rows above the floor
+constexpr int32_t kNotchMiddle = 61;  // 12 columns from either wall
+
+// An outline reaches R = sqrt(G a / 100) pixels, G = min(m^2, 1000); a pixel
+// farther than R from the outline is left alone. Where a notch is wider than
+// 2 R its middle stays unpainted: the light sliver between two letters.
+TEST_F(OuterEffects, OutlineLeavesTheMiddleOfANotchWiderThanTwiceItsReach) {
+  settings.effectType = toInt(EffectType::Outline1);
+  render(canvas, notchedMask(), settings);  // R = 10
+  for (int32_t c = 51; c <= 58; ++c) EXPECT_EQ(canvas.at(kNotchRow, c), kRed) << c;
+  EXPECT_EQ(canvas.at(kNotchRow, 59), kHalfRed);
+  for (int32_t c = 60; c <= 62; ++c) EXPECT_EQ(canvas.at(kNotchRow, c), kWhite) << c;
+  EXPECT_EQ(canvas.at(kNotchRow, 63), kHalfRed);
+  for (int32_t c = 64; c <= 71; ++c) EXPECT_EQ(canvas.at(kNotchRow, c), kRed) << c;
+  // Down the middle: open above, painted within the reach of the floor.
+  for (int32_t r = 26; r <= 45; ++r) EXPECT_EQ(canvas.at(r, kNotchMiddle), kWhite) << r;
+  EXPECT_EQ(canvas.at(46, kNotchMiddle), kHalfRed);
+  for (int32_t r = 47; r <= 54; ++r) EXPECT_EQ(canvas.at(r, kNotchMiddle), kRed) << r;
+}
+
+TEST_F(OuterEffects, OutlineWithTheReachOfTheNotchFillsIt) {
+  settings.effectType = toInt(EffectType::Outline1);
+  settings.effectAmount = 20;  // R = sqrt(200), a little over 14
+  render(canvas, notchedMask(), settings);
+  for (int32_t c = 51; c <= 71; ++c) EXPECT_EQ(canvas.at(kNotchRow, c), kRed) << c;
+  for (int32_t r = 38; r <= 54; ++r) EXPECT_EQ(canvas.at(r, kNotchMiddle), kRed) << r;
+}
+
+}  // namespace
+}  // namespace velloro::test

@@ -1,7 +1,10 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QTest>
 
+#include "main_window/source_frame.h"
 #include "main_window_fixture.h"
 #include "state/bmp_file.h"
 #include "state/design_state.h"
@@ -189,3 +192,31 @@ TEST_F(FileCommandsTest, HelpOpensTheContentsPage) {
   ASSERT_EQ(seam->helpPages.size(), 1u);
   EXPECT_EQ(seam->helpPages[0], QUrl::fromLocalFile(path("help/velloro.htm")));
 }
+
+// A Save As that fails leaves the name, the caption and Ctrl+S's target as
+// they were, whatever format was chosen.
+class FailedSaveAsTest : public FileCommandsTest, public testing::WithParamInterface<int> {};
+
+TEST_P(FailedSaveAsTest, KeepsTheNameThatCtrlSSavesTo) {
+  const QString before = design().currentPictureName;
+  window->captureCanvas();
+  const QString caption = window->windowTitle();
+  window->canvasView()->setPicture(filled({5, 3}, Qt::red));
+  seam->fileAnswers.push_back(path("no-such-folder/logo"));
+  seam->filterAnswers.push_back(GetParam());
+  run("mnuFileSaveAs");
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_TRUE(seam->messages[0].text.startsWith(QStringLiteral("error number : ")));
+  EXPECT_EQ(design().currentPictureName, before);
+  EXPECT_EQ(window->windowTitle(), caption);
+
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  QTest::keyClick(window->sourceFrame()->textBox(), Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(seam->messages.size(), 1u);
+  EXPECT_EQ(contentOf(before), bmpFileBytes(filled({5, 3}, Qt::red)));
+  EXPECT_FALSE(QDir(path("no-such-folder")).exists());
+}
+
+// The bitmap and PNG entries of the Save As dialog's types.
+INSTANTIATE_TEST_SUITE_P(Formats, FailedSaveAsTest, testing::Values(0, 2));

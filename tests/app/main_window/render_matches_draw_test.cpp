@@ -1,8 +1,14 @@
 // "Draw it !" in the window and `Velloro --render` with the same settings
 // give the same picture, to the byte.
+#include <QAction>
 #include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
+#include <QTest>
 
 #include "headless/picture_output.h"
 #include "headless/render_run.h"
@@ -56,4 +62,26 @@ TEST_F(RenderMatchesDrawTest, OtherSizeEffectAndPlace) {
                       QStringLiteral("40"), QStringLiteral("--effect"), QStringLiteral("glow"),
                       QStringLiteral("--at"), QStringLiteral("200,120")}),
             drawn());
+}
+
+// `--transparent --trim 4` writes what File > Export for the web writes for
+// the same title with its default choice: the cut-out PNG with a margin of 4.
+TEST_F(RenderMatchesDrawTest, TransparentTitleIsTheWebExport) {
+  window->draw();
+  seam->modalAnswers.push_back([](QDialog& dialog) {
+    auto* buttons = dialog.findChild<QDialogButtonBox*>();
+    ASSERT_NE(buttons, nullptr);
+    QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+  });
+  QDir(folder.path()).mkpath(QStringLiteral("outputs"));
+  const QString exported = folder.filePath(QStringLiteral("outputs/title.png"));
+  seam->fileAnswers.push_back(exported);
+  window->menuEntry(QStringLiteral("mnuFileExportWeb"))->trigger();
+  ASSERT_TRUE(seam->messages.empty());
+  const QByteArray exportedBytes = contentOf(exported);
+  ASSERT_FALSE(exportedBytes.isEmpty());
+  EXPECT_EQ(
+      rendered({QStringLiteral("--text"), QStringLiteral("Velloro"),
+                QStringLiteral("--transparent"), QStringLiteral("--trim"), QStringLiteral("4")}),
+      exportedBytes);
 }

@@ -7,6 +7,7 @@
 #include "main_window_fixture.h"
 #include "state/design_state.h"
 #include "state/text_picture.h"
+#include "test_files.h"
 
 namespace {
 
@@ -131,7 +132,9 @@ TEST_F(MainWindowTest, SwitchingToAnotherSourceAndBackRestoresTheTextSettings) {
 }
 
 TEST_F(MainWindowTest, SwitchingGoesOnWhenTheCurveCannotBeKept) {
+  // A removed folder is made again; a file in its place cannot be.
   QDir(folder.filePath(QStringLiteral("curves"))).removeRecursively();
+  writeContent(folder.filePath(QStringLiteral("curves")), "not a folder");
   design().designFrame.left = 40;
   window->selectSource(SourceKind::Shape, Qt::RightButton);
   // Only the curve loader speaks, in its own report without a site tag.

@@ -123,3 +123,14 @@ TEST_F(SourceKindSwitchTest, UnwritableCurveFolderFailsAfterStoringTheSettings) 
   EXPECT_THROW(storeSourceKind(state, SourceKind::Text, blocker.fileName()), Failure);
   EXPECT_EQ(state.kindSettings[SourceKind::Text].frameLeft, 77);
 }
+
+// A curves folder removed during the run is made again, so the text's curve
+// survives the switch.
+TEST_F(SourceKindSwitchTest, RecreatesARemovedCurvesFolderBeforeStoringTheCurve) {
+  const QString removed = curves.filePath("curves");
+  state.curve.y = {0, 9, 8, 7, 6, 5, 4, 0};
+  storeSourceKind(state, SourceKind::Shape, removed);
+  ScriptedPlatform platform;
+  EXPECT_EQ(readCurveFile(removed + "/temp21.txt", platform), state.curve);
+  EXPECT_TRUE(platform.messages.empty());
+}

@@ -1,0 +1,46 @@
+// Feeds arbitrary argument lists to the command-line parser of
+// `Velloro --render`: the bytes are split into arguments at each zero byte.
+// The parser must give a request that keeps the rules it checks, or refuse
+// with a UsageError.
+#include <QStringList>
+#include <cstdlib>
+
+#include "headless/render_command.h"
+
+namespace {
+
+QStringList argumentsOf(const uint8_t* data, size_t size) {
+  const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+  QStringList arguments;
+  for (const QByteArray& part : bytes.split('\0')) arguments << QString::fromUtf8(part);
+  return arguments;
+}
+
+bool keepsTheRules(const RenderRequest& request) {
+  const bool single = !request.text.isEmpty();
+  const bool batch = !request.batchList.isEmpty();
+  if (single == batch) return false;
+  if (single && (request.outputFile.isEmpty() || outputFormatOf(request.outputFile).isEmpty()))
+    return false;
+  if (batch && request.outputFolder.isEmpty()) return false;
+  if (request.trimMargin && (!request.transparent || *request.trimMargin < 0)) return false;
+  if (request.quality && (*request.quality < 0 || *request.quality > 100)) return false;
+  if (request.canvasSize && (request.canvasSize->isEmpty() || request.canvasSize->width() > 8192 ||
+                             request.canvasSize->height() > 8192))
+    return false;
+  const StyleOverrides& overrides = request.overrides;
+  if (overrides.fontSize && !(*overrides.fontSize >= 1 && *overrides.fontSize <= 300)) return false;
+  if (overrides.material && (*overrides.material < 0 || *overrides.material > 7)) return false;
+  return !overrides.colour || overrides.colour->isValid();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  try {
+    const ParsedCommand command = parseRenderCommand(argumentsOf(data, size));
+    if (command.action == CommandAction::Render && !keepsTheRules(command.request)) std::abort();
+  } catch (const UsageError&) {
+  }
+  return 0;
+}

@@ -1,0 +1,47 @@
+// Feeds arbitrary bytes to the style-file reader: it must give a style whose
+// every setting lies in its range, which its own document reads back as the
+// same style, or refuse with a StyleError.
+#include <cstdlib>
+
+#include "fuzz_file.h"
+#include "state/style_json.h"
+
+namespace {
+
+bool within(int32_t value, int32_t low, int32_t high) { return value >= low && value <= high; }
+
+bool colourInRange(const StyleColour& colour) {
+  return within(colour.red, 0, 255) && within(colour.green, 0, 255) && within(colour.blue, 0, 255);
+}
+
+bool curveInRange(const Style& style) {
+  for (int i = 0; i < styleCurvePoints; ++i) {
+    if (!within(style.curvePositions[i], 0, 255) || !within(style.curveValues[i], 0, 255))
+      return false;
+    if (i > 0 && style.curvePositions[i] <= style.curvePositions[i - 1]) return false;
+  }
+  return true;
+}
+
+bool inRange(const Style& style) {
+  for (int32_t value : style.effectValues)
+    if (!within(value, 0, 100)) return false;
+  return colourInRange(style.fillColour) && colourInRange(style.effectColour) &&
+         within(style.surfacePattern, 0, 3) && within(style.curveAxis, 0, 2) &&
+         within(style.material, 0, 7) && within(style.deformationType, 0, 2) &&
+         within(style.deformationAmount, 0, 100) && curveInRange(style) &&
+         style.font.pointSize >= 1 && style.font.pointSize <= 300;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const Style base;
+  try {
+    const Style read = readStyleFile(fuzzFileOf(data, size), base);
+    if (!inRange(read)) std::abort();
+    if (readStyle(styleDocument(read, QString()), base) != read) std::abort();
+  } catch (const StyleError&) {
+  }
+  return 0;
+}
