@@ -11,11 +11,8 @@
 #include <QTabBar>
 #include <QTimer>
 
-<<<<<<< HEAD
-#include "main_window/live_preview.h"
-=======
 #include "main_window/canvas_keys.h"
->>>>>>> daily
+#include "main_window/live_preview.h"
 #include "platform/platform.h"
 #include "platform/program_folder.h"
 #include "state/design_state.h"
