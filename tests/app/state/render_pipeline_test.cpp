@@ -100,8 +100,11 @@ TEST_F(RenderPipelineTest, EffectArgumentsFollowTheEffectType) {
   EXPECT_EQ(effect(5), (Values{55, 1, 2, 3}));
   EXPECT_EQ(effect(6), (Values{55, 1, 2, 3}));
   EXPECT_EQ(effect(7), (Values{55, 7, 8, 9}));
-  panels.engravedSlider = 70000;  // read as a 16-bit value
+  // Slider positions travel as 16-bit values.
+  panels.engravedSlider = 70000;
   EXPECT_EQ(effect(3)[0], 4464);
+  panels.shadowSliders = {70000, 65535, 32768};
+  EXPECT_EQ(effect(1), (Values{4464, -1, -32768, 0}));
 }
 
 TEST_F(RenderPipelineTest, TextureTileBySourceKindAndOption) {
@@ -165,7 +168,6 @@ TEST_F(RenderPipelineTest, RenderGivesACanvasOfTheCapturedSizeAndLeavesTheBackgr
   captureCanvas(state, whiteCanvas(120, 80));
   const QByteArray background = state.buffers.background;
   QImage mask = whiteCanvas(60, 30);
-  mask.fill(Qt::white);
   for (int y = 8; y < 22; ++y)
     for (int x = 10; x < 50; ++x) mask.setPixelColor(x, y, Qt::black);
   const QImage rendered = renderDesign(state, mask, panels, engine.entryPoints(), platform);
