@@ -37,8 +37,7 @@ TEST(BoundaryScan, TwoPixelGapStaysBright) {
 }
 
 TEST(BoundaryScan, MarksBoundaryAndInsideNeighboursOfARectangle) {
-  Picture mask(16, 10);
-  mask.fillRectangle(3, 4, 6, 8);
+  Picture mask = rectangleMask(16, 10, 3, 4, 6, 8);
   Render render = scannedRender(mask);
   const Geometry& g = render.geometry;
 
@@ -75,8 +74,7 @@ TEST(BoundaryScan, LastThreeColumnsAreNeverScanned) {
 }
 
 TEST(BoundaryScan, RowZeroIsNeverScannedButCanBeABoundary) {
-  Picture mask(10, 5);
-  mask.fillRectangle(0, 2, 2, 4);
+  Picture mask = rectangleMask(10, 5, 0, 2, 2, 4);
   Render render = scannedRender(mask);
   const Geometry& g = render.geometry;
   EXPECT_EQ(g.box.minRow, 1);

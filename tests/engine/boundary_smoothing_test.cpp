@@ -15,8 +15,7 @@ Render smoothedRender(Picture& mask, int32_t smoothingSize) {
 
 TEST(BoundarySmoothing, PointsOnAStraightEdgeStayWhereTheyAre) {
   for (int32_t size : {50, 150, 250}) {
-    Picture mask(80, 60);
-    mask.fillRectangle(10, 10, 40, 60);
+    Picture mask = rectangleMask(80, 60, 10, 10, 40, 60);
     Render original = scannedRender(mask, {.smoothingSize = size});
     const auto before = boundaryPoints(original.geometry);
     Picture copy = mask;

@@ -7,18 +7,7 @@
 namespace velloro::test {
 namespace {
 
-using Bgr = std::array<int32_t, 3>;
-
-constexpr Bgr kWhite{255, 255, 255};
-constexpr Bgr kRed{0, 0, 255};
 constexpr Bgr kBlue{255, 0, 0};
-
-Picture rectangleMask(int32_t width, int32_t rows, int32_t top, int32_t left, int32_t bottom,
-                      int32_t right) {
-  Picture mask(width, rows);
-  mask.fillRectangle(top, left, bottom, right);
-  return mask;
-}
 
 class Compositing : public ::testing::Test {
  protected:

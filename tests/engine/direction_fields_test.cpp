@@ -49,20 +49,14 @@ void referenceAveraging(Render& render) {
 }
 
 Render renderBeforeAveraging(Picture& mask, RenderOptions options) {
-  Render render = allocatedRender(mask, options);
-  scanRows(render);
-  scanColumns(render);
-  smoothBoundary(render.geometry);
-  buildPointGrid(render.geometry);
-  setProcessedRegion(render.geometry, options.layerSlot);
+  Render render = renderBeforeDistances(mask, options);
   computeDistances(render);
   computeDirectionFields(render);
   return render;
 }
 
 TEST(DirectionFields, DirectionsFromAVerticalEdge) {
-  Picture mask(80, 60);
-  mask.fillRectangle(10, 10, 40, 60);
+  Picture mask = rectangleMask(80, 60, 10, 10, 40, 60);
   Render render = renderBeforeAveraging(mask, {.material = 4});
   const Geometry& g = render.geometry;
   const size_t cell = g.cell(25, 12);  // three pixels right of the left edge
@@ -114,8 +108,7 @@ TEST(DirectionFields, AveragingMatchesThePlainInPlaceWalkExactly) {
 }
 
 TEST(ProcessedRegion, SlotOneCoversTheMaskAndOtherSlotsTheWidenedBox) {
-  Picture mask(200, 120);
-  mask.fillRectangle(40, 50, 70, 120);
+  Picture mask = rectangleMask(200, 120, 40, 50, 70, 120);
   Render first = geometryRender(mask, {.layerSlot = 1});
   const Region one = first.geometry.region;
   EXPECT_EQ(one.startRow, 1);
@@ -132,8 +125,7 @@ TEST(ProcessedRegion, SlotOneCoversTheMaskAndOtherSlotsTheWidenedBox) {
 }
 
 TEST(ProcessedRegion, WidenedBoxIsClampedToTheMask) {
-  Picture mask(40, 30);
-  mask.fillRectangle(3, 3, 25, 35);
+  Picture mask = rectangleMask(40, 30, 3, 3, 25, 35);
   Render render = geometryRender(mask, {.layerSlot = 3, .effectType = EffectType::Glow});
   const Region region = render.geometry.region;
   EXPECT_EQ(region.startRow, 0);

@@ -9,15 +9,6 @@
 namespace velloro::test {
 namespace {
 
-// Geometry up to the nearest-point search: the state the search starts from.
-Render renderBeforeDistances(Picture& mask, RenderOptions options) {
-  Render render = scannedRender(mask, options);
-  smoothBoundary(render.geometry);
-  buildPointGrid(render.geometry);
-  setProcessedRegion(render.geometry, options.layerSlot);
-  return render;
-}
-
 // The plain search: every pixel scans its block's 7 x 7 window row by row
 // and keeps the first strictly nearer point.
 void referenceSearch(Render& render, bool dark, int32_t& lastIdentifier) {
@@ -107,8 +98,7 @@ TEST(DistanceSearch, MatchesThePlainWindowScanExactly) {
 }
 
 TEST(DistanceSearch, BackgroundIsSearchedOnlyWithinTheEffectsReach) {
-  Picture mask(190, 150);
-  mask.fillRectangle(60, 60, 90, 130);
+  Picture mask = rectangleMask(190, 150, 60, 60, 90, 130);
   for (const auto& [effect, amount, searched] : {std::tuple{EffectType::Engraved, 0, false},
                                                  {EffectType::Engraved, 10, false},
                                                  {EffectType::Engraved, 100, true},
@@ -123,29 +113,23 @@ TEST(DistanceSearch, BackgroundIsSearchedOnlyWithinTheEffectsReach) {
   }
 }
 
-TEST(DistanceSearch, DarkPixelsNextToAStraightEdgeAreWholePixelsAway) {
-  Picture mask(80, 60);
-  mask.fillRectangle(10, 10, 40, 60);
-  Render render = geometryRender(mask);
-  const Geometry& g = render.geometry;
-  EXPECT_EQ(g.distance[g.cell(25, 10)], 2500u);
-  EXPECT_EQ(g.distance[g.cell(25, 12)], 9u * 2500u);
-}
+// Inside, the distance runs from the boundary point; an outer effect also
+// measures the background, whose first pixel holds the point itself.
+TEST(DistanceSearch, PixelsNearAStraightEdgeAreWholePixelsAway) {
+  Picture mask = rectangleMask(80, 60, 10, 10, 40, 60);
+  Render inner = geometryRender(mask);
+  EXPECT_EQ(inner.geometry.distance[inner.geometry.cell(25, 10)], 2500u);
+  EXPECT_EQ(inner.geometry.distance[inner.geometry.cell(25, 12)], 9u * 2500u);
 
-TEST(DistanceSearch, OuterEffectsAlsoMeasureTheBackground) {
-  Picture mask(80, 60);
-  mask.fillRectangle(10, 10, 40, 60);
-  Render render = renderBeforeDistances(mask, {.effectType = EffectType::Engraved});
-  render.args.effectAmount = 50;
-  computeDistances(render);
-  const Geometry& g = render.geometry;
-  EXPECT_EQ(g.distance[g.cell(25, 9)], 0u);
-  EXPECT_EQ(g.distance[g.cell(25, 6)], 9u * 2500u);
+  Render outer = renderBeforeDistances(mask, {.effectType = EffectType::Engraved});
+  outer.args.effectAmount = 50;
+  computeDistances(outer);
+  EXPECT_EQ(outer.geometry.distance[outer.geometry.cell(25, 9)], 0u);
+  EXPECT_EQ(outer.geometry.distance[outer.geometry.cell(25, 6)], 9u * 2500u);
 }
 
 TEST(DistanceSearch, FarPixelsKeepTheNoPointDistanceAndDepthIsCapped) {
-  Picture mask(200, 200);
-  mask.fillRectangle(20, 20, 179, 179);
+  Picture mask = rectangleMask(200, 200, 20, 20, 179, 179);
   Render render = geometryRender(mask);
   const Geometry& g = render.geometry;
   EXPECT_EQ(g.distance[g.cell(100, 100)], kNoPointDistance);

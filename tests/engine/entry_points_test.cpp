@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <dlfcn.h>
-
 #include "engine.h"
 #include "engine_state.h"
 #include "mask_picture.h"
@@ -61,8 +59,7 @@ TEST(Action, PaddedStrideOfAThreePixelMaskCountsAsFourPixels) {
 TEST(Destruction, IsHarmlessTwiceOrWithoutAction) {
   DESTRUCTION();
   DESTRUCTION();
-  Picture mask(30, 20);
-  mask.fillRectangle(5, 5, 12, 20);
+  Picture mask = rectangleMask(30, 20, 5, 5, 12, 20);
   Picture source = background(40, 30);
   Picture output(40, 30);
   action(mask, source, output, {});
@@ -111,16 +108,6 @@ TEST(Action, OddSizesAndFarOffsetsStayInsideTheBuffers) {
     action(mask, source, output, c.call);
     DESTRUCTION();
   }
-}
-
-TEST(Library, ExportsTheFourEntryPointsByName) {
-  void* library = dlopen(VELLORO_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
-  ASSERT_NE(library, nullptr) << dlerror();
-  for (const char* name : {"ACTION", "DESTRUCTION", "TEXTURE", "FRONTIERE"})
-    EXPECT_NE(dlsym(library, name), nullptr) << name;
-  for (const char* name : {"SKETCH", "_ZN7velloro11engineStateEv"})
-    EXPECT_EQ(dlsym(library, name), nullptr) << name;
-  dlclose(library);
 }
 
 }  // namespace

@@ -23,8 +23,7 @@ struct Settings {
 };
 
 std::vector<uint8_t> rendered(const Settings& s) {
-  Picture mask(40, 30);
-  mask.fillRectangle(6, 6, 22, 30);
+  Picture mask = rectangleMask(40, 30, 6, 6, 22, 30);
   Picture source(48, 36, 200);
   Picture output(48, 36, 0);
   const auto& x = s.knotX;

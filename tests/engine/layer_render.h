@@ -11,6 +11,11 @@
 
 namespace velloro::test {
 
+// Blue, green, red of one output pixel.
+using Bgr = std::array<int32_t, 3>;
+inline constexpr Bgr kWhite{255, 255, 255};
+inline constexpr Bgr kRed{0, 0, 255};
+
 struct LayerSettings {
   int32_t columnOffset = 0;
   int32_t rowOffset = 0;
@@ -47,12 +52,11 @@ struct Canvas {
   Canvas(int32_t width, int32_t rows, uint8_t fill = 255)
       : background(width, rows, fill), output(width, rows, fill) {}
 
-  // Blue, green, red of output pixel (row, column).
-  std::array<int32_t, 3> at(int32_t row, int32_t column) const {
+  Bgr at(int32_t row, int32_t column) const {
     const size_t o = output.offset(row, column);
     return {output.bytes[o], output.bytes[o + 1], output.bytes[o + 2]};
   }
-  std::array<int32_t, 3> backgroundAt(int32_t row, int32_t column) const {
+  Bgr backgroundAt(int32_t row, int32_t column) const {
     const size_t o = background.offset(row, column);
     return {background.bytes[o], background.bytes[o + 1], background.bytes[o + 2]};
   }

@@ -37,4 +37,12 @@ struct Picture {
   }
 };
 
+// A white mask with one dark rectangle, its corners included.
+inline Picture rectangleMask(int32_t width, int32_t rows, int32_t top, int32_t left, int32_t bottom,
+                             int32_t right) {
+  Picture mask(width, rows);
+  mask.fillRectangle(top, left, bottom, right);
+  return mask;
+}
+
 }  // namespace velloro::test

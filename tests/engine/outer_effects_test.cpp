@@ -8,8 +8,6 @@
 namespace velloro::test {
 namespace {
 
-using Bgr = std::array<int32_t, 3>;
-
 // The rectangle of rows 40..60, columns 40..80 on a 120 x 100 mask leaves 39
 // pixels of room, so effects may reach 1000 square pixels; an amount of 10
 // then reaches 10 pixels. Row 39 - k of column 60 lies k pixels above its
@@ -17,10 +15,8 @@ using Bgr = std::array<int32_t, 3>;
 constexpr int32_t kTopOutline = 39;
 constexpr int32_t kColumn = 60;
 
-Picture rectangleMask(int32_t firstColumn = 40) {
-  Picture mask(120, 100);
-  mask.fillRectangle(40, firstColumn, 60, 80);
-  return mask;
+Picture elementMask(int32_t firstColumn = 40) {
+  return rectangleMask(120, 100, 40, firstColumn, 60, 80);
 }
 
 class OuterEffects : public ::testing::Test {
@@ -37,13 +33,11 @@ class OuterEffects : public ::testing::Test {
   LayerSettings settings;
 };
 
-constexpr Bgr kWhite{255, 255, 255};
-constexpr Bgr kRed{0, 0, 255};
 constexpr Bgr kHalfRed{127, 127, 255};
 
 TEST_F(OuterEffects, OutlineOneCoversFullyUpToTwoPixelsBeforeItsReach) {
   settings.effectType = toInt(EffectType::Outline1);
-  render(canvas, rectangleMask(), settings);
+  render(canvas, elementMask(), settings);
   for (int32_t k = 1; k <= 8; ++k) EXPECT_EQ(above(k), kRed) << k;
   EXPECT_EQ(above(9), kHalfRed);
   for (int32_t k = 10; k <= 36; ++k) EXPECT_EQ(above(k), kWhite) << k;
@@ -51,7 +45,7 @@ TEST_F(OuterEffects, OutlineOneCoversFullyUpToTwoPixelsBeforeItsReach) {
 
 TEST_F(OuterEffects, GlowFadesLinearlyToItsReach) {
   settings.effectType = toInt(EffectType::Glow);
-  render(canvas, rectangleMask(), settings);
+  render(canvas, elementMask(), settings);
   for (int32_t k = 1; k <= 12; ++k) {
     const double transparency = std::min(k, 10) * 10 * 0.01;
     const int32_t blue = static_cast<int32_t>(255 * transparency);
@@ -61,7 +55,7 @@ TEST_F(OuterEffects, GlowFadesLinearlyToItsReach) {
 
 TEST_F(OuterEffects, OutlineTwoDrawsARingAtItsReach) {
   settings.effectType = toInt(EffectType::Outline2);
-  render(canvas, rectangleMask(), settings);
+  render(canvas, elementMask(), settings);
   const std::vector<Bgr> expected{kWhite, kWhite, kWhite,   kWhite, kHalfRed, kRed,
                                   kRed,   kRed,   kHalfRed, kWhite, kWhite};
   for (int32_t k = 1; k <= 11; ++k) EXPECT_EQ(above(k), expected[k - 1]) << k;
@@ -70,14 +64,14 @@ TEST_F(OuterEffects, OutlineTwoDrawsARingAtItsReach) {
 TEST_F(OuterEffects, OutlineTwoBelowFourPixelsLeavesNoRing) {
   settings.effectType = toInt(EffectType::Outline2);
   settings.effectAmount = 1;  // reach sqrt(10) pixels
-  render(canvas, rectangleMask(), settings);
+  render(canvas, elementMask(), settings);
   for (int32_t k = 1; k <= 36; ++k) EXPECT_EQ(above(k), kWhite) << k;
 }
 
 TEST_F(OuterEffects, RaisedBorderIsLitAndFadesOverItsLastTwoPixels) {
   settings.effectType = toInt(EffectType::Raised);
   settings.effectAmount = 100;  // reach sqrt(150) pixels
-  render(canvas, rectangleMask(), settings);
+  render(canvas, elementMask(), settings);
   EXPECT_NE(above(1), kWhite);
   EXPECT_NE(above(12), kWhite);
   EXPECT_EQ(above(13), kWhite);
@@ -87,7 +81,7 @@ TEST_F(OuterEffects, EngravingNeverBrightens) {
   Canvas grey(120, 100, 128);
   settings.effectType = toInt(EffectType::Engraved);
   settings.effectAmount = 100;
-  render(grey, rectangleMask(), settings);
+  render(grey, elementMask(), settings);
   for (int32_t r = 0; r < 100; ++r) {
     for (int32_t c = 0; c < 120; ++c) {
       const bool nearElement = r >= kTopOutline - 1 && r <= 62 && c >= 38 && c <= 82;
@@ -99,37 +93,28 @@ TEST_F(OuterEffects, EngravingNeverBrightens) {
   EXPECT_EQ(grey.at(2, 2), (Bgr{128, 128, 128}));
 }
 
-TEST_F(OuterEffects, ElementTouchingTheMaskBorderHasNoRoomForAnEffect) {
-  Canvas plain(120, 100);
-  render(plain, rectangleMask(0), settings);
-  for (int32_t type :
-       {toInt(EffectType::Engraved), toInt(EffectType::Raised), toInt(EffectType::Outline1),
-        toInt(EffectType::Outline2), toInt(EffectType::Glow)}) {
-    clearLayerSlots();
-    settings.effectType = type;
-    settings.effectAmount = 100;
-    render(canvas, rectangleMask(0), settings);
-    EXPECT_EQ(canvas.output.bytes, plain.output.bytes) << "effect " << type;
-  }
-}
-
-TEST_F(OuterEffects, AmountZeroPaintsNothing) {
-  Canvas plain(120, 100);
-  render(plain, rectangleMask(), settings);
-  for (int32_t type :
-       {toInt(EffectType::Engraved), toInt(EffectType::Raised), toInt(EffectType::Outline1),
-        toInt(EffectType::Outline2), toInt(EffectType::Glow)}) {
-    settings.effectType = type;
-    settings.effectAmount = 0;
-    render(canvas, rectangleMask(), settings);
-    EXPECT_EQ(canvas.output.bytes, plain.output.bytes) << "effect " << type;
+// An element touching the mask's border leaves no room for an effect, and
+// an amount of zero reaches nowhere.
+TEST_F(OuterEffects, NoRoomOrNoAmountPaintsNothing) {
+  const LayerSettings none = settings;
+  for (const auto& [firstColumn, amount] : {std::pair{0, 100}, {40, 0}}) {
+    Canvas plain(120, 100);
+    render(plain, elementMask(firstColumn), none);
+    for (EffectType type : {EffectType::Engraved, EffectType::Raised, EffectType::Outline1,
+                            EffectType::Outline2, EffectType::Glow}) {
+      clearLayerSlots();
+      settings.effectType = toInt(type);
+      settings.effectAmount = amount;
+      render(canvas, elementMask(firstColumn), settings);
+      EXPECT_EQ(canvas.output.bytes, plain.output.bytes) << toInt(type) << " " << amount;
+    }
   }
 }
 
 TEST_F(OuterEffects, StraightEdgePixelsShowTheBackgroundHalfThrough) {
   settings.curveAxis = 9;  // flat profile of 0.5: the fill colour itself
   settings.fillBlue = settings.fillGreen = settings.fillRed = 0;
-  render(canvas, rectangleMask(), settings);
+  render(canvas, elementMask(), settings);
   // The outline pixel's point sits at its centre: the row below is the
   // layer, the row above and the next outline pixel are empty, half the
   // weight in all.

@@ -41,7 +41,6 @@ TEST_F(RenderBounds, EveryDeformationAmountWithEveryShadow) {
       render(canvas, mask, s);
     }
   }
-  SUCCEED();
 }
 
 TEST_F(RenderBounds, ShadowsAndOffsetsFarOutsideThePictureLeaveItUnchanged) {
@@ -79,7 +78,6 @@ TEST_F(RenderBounds, TinyMasksAndCanvases) {
       }
     }
   }
-  SUCCEED();
 }
 
 TEST_F(RenderBounds, ElementFillingTheWholeMask) {
@@ -95,7 +93,6 @@ TEST_F(RenderBounds, ElementFillingTheWholeMask) {
       render(canvas, mask, s);
     }
   }
-  SUCCEED();
 }
 
 TEST_F(RenderBounds, EveryMaterialPatternAxisAndEffectWithTexturesInAllThreeSlots) {
@@ -127,7 +124,6 @@ TEST_F(RenderBounds, EveryMaterialPatternAxisAndEffectWithTexturesInAllThreeSlot
       }
     }
   }
-  SUCCEED();
 }
 
 }  // namespace

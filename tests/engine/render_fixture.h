@@ -36,6 +36,15 @@ inline Render scannedRender(Picture& mask, RenderOptions options = {}) {
   return render;
 }
 
+// Geometry up to the nearest-point search: the state the search starts from.
+inline Render renderBeforeDistances(Picture& mask, RenderOptions options = {}) {
+  Render render = scannedRender(mask, options);
+  smoothBoundary(render.geometry);
+  buildPointGrid(render.geometry);
+  setProcessedRegion(render.geometry, options.layerSlot);
+  return render;
+}
+
 inline Render geometryRender(Picture& mask, RenderOptions options = {}) {
   Render render = allocatedRender(mask, options);
   buildGeometry(render);

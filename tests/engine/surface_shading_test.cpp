@@ -15,11 +15,7 @@ constexpr int32_t kTop = 40;
 constexpr int32_t kMiddleRow = 50;
 constexpr int32_t kMiddleColumn = 60;
 
-Picture rectangleMask() {
-  Picture mask(120, 100);
-  mask.fillRectangle(kTop, 40, 60, 80);
-  return mask;
-}
+Picture elementMask() { return rectangleMask(120, 100, kTop, 40, 60, 80); }
 
 class SurfaceShading : public ::testing::Test {
  protected:
@@ -37,7 +33,7 @@ int32_t lighten(double w, int32_t base) {
 }
 
 TEST_F(SurfaceShading, StraightCurveAlongDepthIsBrightAtTheOutlineAndDarkInTheMiddle) {
-  render(canvas, rectangleMask(), settings);
+  render(canvas, elementMask(), settings);
   int32_t previous = 256;
   for (int32_t k = 0; k <= kMiddleRow - kTop; ++k) {
     // k + 1 pixels from the top edge, the deepest pixel being 11 away.
@@ -52,7 +48,7 @@ TEST_F(SurfaceShading, StraightCurveAlongDepthIsBrightAtTheOutlineAndDarkInTheMi
 struct ChannelCase {
   const char* name;
   std::array<int32_t, 6> knots;
-  std::array<int32_t, 3> expected;  // blue 0, green 128, red 255
+  Bgr expected;  // blue 0, green 128, red 255
 };
 
 class MaterialZeroChannels : public SurfaceShading,
@@ -64,7 +60,7 @@ TEST_P(MaterialZeroChannels, DarkenBelowOneHalfAndLightenAbove) {
   settings.fillBlue = 0;
   settings.fillGreen = 128;
   settings.fillRed = 255;
-  render(canvas, rectangleMask(), settings);
+  render(canvas, elementMask(), settings);
   EXPECT_EQ(canvas.at(kMiddleRow, kMiddleColumn), GetParam().expected);
 }
 
@@ -79,7 +75,7 @@ TEST_F(SurfaceShading, LookupPastTheLastKnotExtendsTheLastInterval) {
   settings.curveAxis = kMiddleOfCurve;
   settings.knotX = {0, 20, 40, 60, 80, 100};
   settings.knotY = flatCurve(255);
-  render(canvas, rectangleMask(), settings);
+  render(canvas, elementMask(), settings);
   EXPECT_GE(canvas.at(kMiddleRow, kMiddleColumn)[0], 254);
 }
 
@@ -88,8 +84,8 @@ TEST_F(SurfaceShading, TiledTextureReplacesTheFillColour) {
   for (int32_t r = 0; r < 4; ++r)
     for (int32_t c = 0; c < 4; ++c) texture.setColour(r, c, 10, 20, 30);
   settings.curveAxis = kMiddleOfCurve;
-  render(canvas, rectangleMask(), settings, &texture);
-  EXPECT_EQ(canvas.at(kMiddleRow, kMiddleColumn), (std::array<int32_t, 3>{10, 20, 30}));
+  render(canvas, elementMask(), settings, &texture);
+  EXPECT_EQ(canvas.at(kMiddleRow, kMiddleColumn), (Bgr{10, 20, 30}));
 }
 
 TEST_F(SurfaceShading, PictureLayerOfMaterialZeroShowsThePictureItself) {
@@ -97,15 +93,15 @@ TEST_F(SurfaceShading, PictureLayerOfMaterialZeroShowsThePictureItself) {
   picture.setColour(kMiddleRow, kMiddleColumn, 7, 77, 177);
   settings.curveAxis = kMiddleOfCurve;
   settings.layerSlot = 3;
-  render(canvas, rectangleMask(), settings, &picture);
-  EXPECT_EQ(canvas.at(kMiddleRow, kMiddleColumn), (std::array<int32_t, 3>{7, 77, 177}));
-  EXPECT_EQ(canvas.at(kMiddleRow, kMiddleColumn + 1), (std::array<int32_t, 3>{255, 255, 255}));
+  render(canvas, elementMask(), settings, &picture);
+  EXPECT_EQ(canvas.at(kMiddleRow, kMiddleColumn), (Bgr{7, 77, 177}));
+  EXPECT_EQ(canvas.at(kMiddleRow, kMiddleColumn + 1), (Bgr{255, 255, 255}));
 }
 
 TEST_F(SurfaceShading, RipplesRepeatEveryElevenPixels) {
   settings.curveAxis = kMiddleOfCurve;
   settings.surfacePattern = 3;
-  render(canvas, rectangleMask(), settings);
+  render(canvas, elementMask(), settings);
   bool varies = false;
   for (int32_t r = 42; r < 47; ++r) {
     for (int32_t c = 44; c < 55; ++c) {
@@ -120,7 +116,7 @@ TEST_F(SurfaceShading, RipplesRepeatEveryElevenPixels) {
 TEST_F(SurfaceShading, GrainStaysWithinItsRange) {
   settings.curveAxis = kMiddleOfCurve;
   settings.surfacePattern = 2;
-  render(canvas, rectangleMask(), settings);
+  render(canvas, elementMask(), settings);
   // W = 0.3..0.7 blended into V = 0.5 gives 0.3..0.7.
   for (int32_t c = 42; c < 79; ++c) {
     EXPECT_GE(canvas.at(kMiddleRow, c)[1], lighten(0.3, 128));
@@ -131,7 +127,7 @@ TEST_F(SurfaceShading, GrainStaysWithinItsRange) {
 TEST_F(SurfaceShading, StreaksStartFromAnEmptyRing) {
   settings.curveAxis = kMiddleOfCurve;
   settings.surfacePattern = 1;
-  render(canvas, rectangleMask(), settings);
+  render(canvas, elementMask(), settings);
   // The first pixel sees at most one streak of 40: W <= 0.025.
   EXPECT_LE(canvas.at(kTop, 40)[1], lighten(0.025, 128));
 }
@@ -141,8 +137,8 @@ class MetalMaterials : public SurfaceShading, public ::testing::WithParamInterfa
 TEST_P(MetalMaterials, FadeToTheProfileBetweenFourAndFivePixelsFromTheOutline) {
   settings.curveAxis = kMiddleOfCurve;
   settings.material = GetParam();
-  render(canvas, rectangleMask(), settings);
-  const std::array<int32_t, 3> profileOnly{128, 128, 128};
+  render(canvas, elementMask(), settings);
+  const Bgr profileOnly{128, 128, 128};
   bool rimDiffers = false;
   for (int32_t k = 0; k <= kMiddleRow - kTop; ++k) {
     const auto value = canvas.at(kTop + k, kMiddleColumn);

@@ -10,7 +10,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "platform/program_folder.h"
 #include "test_files.h"
 
 namespace {
@@ -129,13 +128,6 @@ TEST_F(InstalledProgram, IconsComeInEveryThemeSizeAtThatSize) {
         prefix->filePath(QStringLiteral("share/icons/hicolor/%1x%1/apps/velloro.png").arg(size));
     EXPECT_EQ(QImage(icon).size(), QSize(size, size)) << icon.toStdString();
   }
-}
-
-TEST_F(InstalledProgram, LayoutFindsTheEngineAndDataUnderThePrefix) {
-  const ProgramLayout layout = programLayout(prefix->filePath("bin"));
-  EXPECT_TRUE(layout.installed);
-  EXPECT_EQ(layout.engineLibrary, prefix->filePath("lib/velloro/libVelloro.so"));
-  EXPECT_EQ(layout.shippedData, prefix->filePath("share/velloro"));
 }
 
 TEST_F(InstalledProgram, FirstStartFillsTheUserFolderDrawsAndWritesNothingUnderThePrefix) {

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -26,6 +25,18 @@ QByteArray contentOf(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+// Only `folder` on the search path while it lives.
+class OnlyOnPath {
+ public:
+  explicit OnlyOnPath(const QString& folder) : kept_(qgetenv("PATH")) {
+    qputenv("PATH", QFile::encodeName(folder));
+  }
+  ~OnlyOnPath() { qputenv("PATH", kept_); }
+
+ private:
+  QByteArray kept_;
+};
 
 bool appearsSoon(const QString& path) {
   QDeadlineTimer deadline(20000);
@@ -80,12 +91,8 @@ TEST(SoftwareManager, TheFirstInstalledCandidateIsChosen) {
   QTemporaryDir folder;
   writeScript(folder.filePath(QStringLiteral("synaptic-pkexec")), "true");
   writeScript(folder.filePath(QStringLiteral("plasma-discover")), "true");
-  const QByteArray path = qgetenv("PATH");
-  qputenv("PATH", QFile::encodeName(folder.path()));
+  const OnlyOnPath path(folder.path());
   EXPECT_EQ(findSoftwareManager(), folder.filePath(QStringLiteral("plasma-discover")));
-  qputenv("PATH", QFile::encodeName(QDir::rootPath() + QStringLiteral("nonexistent")));
-  EXPECT_TRUE(findSoftwareManager().isEmpty());
-  qputenv("PATH", path);
 }
 
 // What dpkg-query prints for velloro, with its exit code; empty for a
@@ -106,10 +113,8 @@ TEST_P(PackageQuery, OnlyAnInstalledPackageCounts) {
   writeScript(folder.filePath(QStringLiteral("dpkg-query")),
               "[ \"$*\" = '-W -f=${Status} velloro' ] || exit 9\nprintf '" + GetParam().status +
                   "'\nexit " + QByteArray::number(GetParam().exitCode));
-  const QByteArray path = qgetenv("PATH");
-  qputenv("PATH", QFile::encodeName(folder.path()));
+  const OnlyOnPath path(folder.path());
   EXPECT_EQ(installedFromPackage(), GetParam().packaged);
-  qputenv("PATH", path);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -159,10 +164,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SoftwareManager, RepositoryEditorsAreNoCandidates) {
   QTemporaryDir folder;
   writeScript(folder.filePath(QStringLiteral("software-properties-gtk")), "true");
-  const QByteArray path = qgetenv("PATH");
-  qputenv("PATH", QFile::encodeName(folder.path()));
+  const OnlyOnPath path(folder.path());
   EXPECT_TRUE(findSoftwareManager().isEmpty());
-  qputenv("PATH", path);
   EXPECT_FALSE(softwareManagerCandidates().contains(QStringLiteral("software-properties-gtk")));
 }
 

@@ -2,11 +2,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include "command_words.h"
 
-QStringList words(const char* line) {
-  return QString::fromUtf8(line).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-}
+namespace {
 
 std::string usageError(const QStringList& arguments) {
   try {
@@ -20,7 +18,8 @@ std::string usageError(const QStringList& arguments) {
 }  // namespace
 
 TEST(RenderCommand, PlainTitleKeepsEveryDefault) {
-  const ParsedCommand command = parseRenderCommand(words("--render --text Velloro -o a.png"));
+  const ParsedCommand command =
+      parseRenderCommand(commandWords("--render --text Velloro -o a.png"));
   EXPECT_EQ(command.action, CommandAction::Render);
   const RenderRequest& request = command.request;
   EXPECT_EQ(request.text, QStringLiteral("Velloro"));
@@ -32,35 +31,11 @@ TEST(RenderCommand, PlainTitleKeepsEveryDefault) {
 }
 
 TEST(RenderCommand, EveryOptionReachesTheRequest) {
-  const ParsedCommand command = parseRenderCommand({QStringLiteral("--render"),
-                                                    QStringLiteral("--text"),
-                                                    QStringLiteral("Hello world"),
-                                                    QStringLiteral("--style=gold.vstyle"),
-                                                    QStringLiteral("--font"),
-                                                    QStringLiteral("DejaVu Sans"),
-                                                    QStringLiteral("--size"),
-                                                    QStringLiteral("40.5"),
-                                                    QStringLiteral("--bold"),
-                                                    QStringLiteral("--italic"),
-                                                    QStringLiteral("--underline"),
-                                                    QStringLiteral("--color"),
-                                                    QStringLiteral("#10A0fF"),
-                                                    QStringLiteral("--material"),
-                                                    QStringLiteral("7"),
-                                                    QStringLiteral("--effect"),
-                                                    QStringLiteral("cast-shadow"),
-                                                    QStringLiteral("--canvas"),
-                                                    QStringLiteral("800x200"),
-                                                    QStringLiteral("--background"),
-                                                    QStringLiteral("#000000"),
-                                                    QStringLiteral("--at"),
-                                                    QStringLiteral("-4,17"),
-                                                    QStringLiteral("--transparent"),
-                                                    QStringLiteral("--trim"),
-                                                    QStringLiteral("4"),
-                                                    QStringLiteral("--quality=0"),
-                                                    QStringLiteral("--output"),
-                                                    QStringLiteral("out/title.WEBP")});
+  const ParsedCommand command = parseRenderCommand(commandWords(
+      "--render --text % --style=gold.vstyle --font % --size 40.5 --bold --italic --underline "
+      "--color #10A0fF --material 7 --effect cast-shadow --canvas 800x200 --background #000000 "
+      "--at -4,17 --transparent --trim 4 --quality=0 --output out/title.WEBP",
+      {QStringLiteral("Hello world"), QStringLiteral("DejaVu Sans")}));
   const RenderRequest& r = command.request;
   EXPECT_EQ(r.text, QStringLiteral("Hello world"));
   EXPECT_EQ(r.styleFile, QStringLiteral("gold.vstyle"));
@@ -81,7 +56,8 @@ TEST(RenderCommand, EveryOptionReachesTheRequest) {
 
 TEST(RenderCommand, BatchAndBackgroundPicture) {
   const RenderRequest r =
-      parseRenderCommand(words("--render --batch list.txt --out-dir web --background wood.bmp"))
+      parseRenderCommand(
+          commandWords("--render --batch list.txt --out-dir web --background wood.bmp"))
           .request;
   EXPECT_EQ(r.batchList, QStringLiteral("list.txt"));
   EXPECT_EQ(r.outputFolder, QStringLiteral("web"));
@@ -90,9 +66,11 @@ TEST(RenderCommand, BatchAndBackgroundPicture) {
 }
 
 TEST(RenderCommand, HelpAndVersionWinOverEverythingElse) {
-  EXPECT_EQ(parseRenderCommand(words("--render --bogus --help")).action, CommandAction::ShowHelp);
-  EXPECT_EQ(parseRenderCommand(words("-h")).action, CommandAction::ShowHelp);
-  EXPECT_EQ(parseRenderCommand(words("--version --size abc")).action, CommandAction::ShowVersion);
+  EXPECT_EQ(parseRenderCommand(commandWords("--render --bogus --help")).action,
+            CommandAction::ShowHelp);
+  EXPECT_EQ(parseRenderCommand(commandWords("-h")).action, CommandAction::ShowHelp);
+  EXPECT_EQ(parseRenderCommand(commandWords("--version --size abc")).action,
+            CommandAction::ShowVersion);
   EXPECT_EQ(commandLineVersionText().section(QLatin1Char('\n'), 0, 0),
             QStringLiteral("Velloro 1.0.0"));
 }
@@ -165,7 +143,7 @@ TEST(RenderCommand, BadArgumentsAreNamed) {
       {"--render --bold=yes --text A -o a.png", "--bold: takes no value"},
       {"--render --text A -o a.png --style=", "--style: the value is empty"},
   };
-  for (const Case& c : cases) EXPECT_EQ(usageError(words(c.line)), c.message) << c.line;
+  for (const Case& c : cases) EXPECT_EQ(usageError(commandWords(c.line)), c.message) << c.line;
 }
 
 TEST(RenderCommand, OutputFormatsByExtension) {
@@ -178,9 +156,9 @@ TEST(RenderCommand, OutputFormatsByExtension) {
 }
 
 TEST(RenderCommand, OnlyTheseFirstArgumentsLeaveTheWindowClosed) {
-  EXPECT_TRUE(wantsCommandLine(words("--render --text A")));
-  EXPECT_TRUE(wantsCommandLine(words("--help")));
-  EXPECT_TRUE(wantsCommandLine(words("--version")));
+  EXPECT_TRUE(wantsCommandLine(commandWords("--render --text A")));
+  EXPECT_TRUE(wantsCommandLine(commandWords("--help")));
+  EXPECT_TRUE(wantsCommandLine(commandWords("--version")));
   EXPECT_FALSE(wantsCommandLine({}));
-  EXPECT_FALSE(wantsCommandLine(words("picture.bmp --render")));
+  EXPECT_FALSE(wantsCommandLine(commandWords("picture.bmp --render")));
 }

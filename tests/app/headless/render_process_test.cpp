@@ -7,6 +7,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "command_words.h"
+
 namespace {
 
 struct Finished {
@@ -30,26 +32,22 @@ Finished runProgram(const QStringList& arguments) {
 TEST(RenderProcess, RendersWithoutAnyDisplay) {
   QTemporaryDir folder;
   const QString out = folder.filePath(QStringLiteral("title.png"));
-  const Finished finished = runProgram({QStringLiteral("--render"), QStringLiteral("--text"),
-                                        QStringLiteral("Velloro"), QStringLiteral("-o"), out});
+  const Finished finished = runProgram(commandWords("--render --text Velloro -o %", {out}));
   EXPECT_EQ(finished.status, 0) << finished.errors.toStdString();
   EXPECT_EQ(QImage(out).size(), QSize(631, 331));
 }
 
 TEST(RenderProcess, ExitStatusTellsWhatWentWrong) {
   QTemporaryDir folder;
-  const Finished bad =
-      runProgram({QStringLiteral("--render"), QStringLiteral("--text"), QStringLiteral("A"),
-                  QStringLiteral("--canvas"), QStringLiteral("0x5"), QStringLiteral("-o"),
-                  folder.filePath(QStringLiteral("a.png"))});
+  const Finished bad = runProgram(commandWords("--render --text A --canvas 0x5 -o %",
+                                               {folder.filePath(QStringLiteral("a.png"))}));
   EXPECT_EQ(bad.status, 2);
   EXPECT_TRUE(bad.errors.endsWith(
       QStringLiteral("Velloro: --canvas: '0x5' is not a size WxH from 1x1 to 8192x8192\n")))
       << bad.errors.toStdString();
-  const Finished failed =
-      runProgram({QStringLiteral("--render"), QStringLiteral("--text"), QStringLiteral("A"),
-                  QStringLiteral("-o"), folder.filePath(QStringLiteral("missing/a.png"))});
+  const Finished failed = runProgram(
+      commandWords("--render --text A -o %", {folder.filePath(QStringLiteral("missing/a.png"))}));
   EXPECT_EQ(failed.status, 1);
   EXPECT_TRUE(QDir(folder.path()).isEmpty());
-  EXPECT_EQ(runProgram({QStringLiteral("--help")}).status, 0);
+  EXPECT_EQ(runProgram(commandWords("--help")).status, 0);
 }

@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
-#include "state/failure.h"
+#include "failure_of.h"
 #include "test_files.h"
 
 namespace {
@@ -28,12 +28,7 @@ QImage twoByTwo() {
 }
 
 int failureNumberOfReading(const QString& path) {
-  try {
-    readPictureBuffer(path);
-  } catch (const Failure& failure) {
-    return failure.number();
-  }
-  return 0;
+  return failureOf([&] { readPictureBuffer(path); }).number();
 }
 
 }  // namespace

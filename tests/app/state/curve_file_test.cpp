@@ -78,33 +78,6 @@ TEST_F(CurveFileTest, MissingNameGivesBuiltInFlatCurveAndLeavesAnEmptyFile) {
   EXPECT_EQ(QFileInfo(curve("absent.txt")).size(), 0);
 }
 
-TEST_F(CurveFileTest, FieldThatIsNoNumberFailsWithoutSiteTagAndKeepsThePoints) {
-  writeContent(curve("bad.txt"), ",0,50,abc,150,200,255,");
-  points = rising;
-  EXPECT_FALSE(loadCurve(points, "bad.txt", curves(), platform));
-  EXPECT_EQ(points, rising);
-  ASSERT_EQ(platform.messages.size(), 2u);  // the flat-curve warning, then the failure
-  EXPECT_EQ(platform.messages[1].text, QStringLiteral("error number : 13\r\nType mismatch"));
-  EXPECT_EQ(platform.messages[1].icon, MessageIcon::None);
-}
-
-TEST_F(CurveFileTest, NumberBeyondSixteenBitsIsAnOverflow) {
-  QByteArray content(",0,50,100,150,200,255,");
-  content.append(99 - content.size(), '\0');
-  content.append(",1,2,3,4,5,40000,");
-  writeContent(curve("big.txt"), content);
-  EXPECT_FALSE(loadCurve(points, "big.txt", curves(), platform));
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_TRUE(platform.messages[0].text.startsWith(QStringLiteral("error number : 6\r\n")));
-}
-
-TEST_F(CurveFileTest, PositionsThatDoNotRiseAreRefused) {
-  writeContent(curve("flat.txt"), ",0,50,50,150,200,255,");
-  points = rising;
-  EXPECT_FALSE(loadCurve(points, "flat.txt", curves(), platform));
-  EXPECT_EQ(points, rising);
-}
-
 TEST_F(CurveFileTest, BlanksAroundNumbersAreAllowed) {
   QByteArray content(", 0, 40 ,100,150,200,255,");
   content.append(99 - content.size(), '\0');
@@ -115,17 +88,38 @@ TEST_F(CurveFileTest, BlanksAroundNumbersAreAllowed) {
   EXPECT_EQ(points.y[1], 9);
 }
 
-TEST_F(CurveFileTest, FolderWhereAFileIsExpectedIsReported) {
+// A bad curve keeps the points shown and is reported without a site tag,
+// after the flat-curve warning when the second line cannot be read.
+TEST_F(CurveFileTest, UnreadableCurvesAreReportedAndKeepThePoints) {
+  QByteArray big(",0,50,100,150,200,255,");
+  big.append(99 - big.size(), '\0');
+  big.append(",1,2,3,4,5,40000,");
+  writeContent(curve("bad.txt"), ",0,50,abc,150,200,255,");
+  writeContent(curve("big.txt"), big);
+  writeContent(curve("flat.txt"), ",0,50,50,150,200,255,");
   QDir(curves()).mkdir("folder.txt");
-  EXPECT_FALSE(loadCurve(points, "folder.txt", curves(), platform));
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_TRUE(platform.messages[0].text.startsWith(QStringLiteral("error number : 75\r\n")));
-}
-
-TEST_F(CurveFileTest, MissingCurvesFolderIsPathNotFound) {
-  EXPECT_FALSE(loadCurve(points, "default.txt", curve("nowhere"), platform));
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_TRUE(platform.messages[0].text.startsWith(QStringLiteral("error number : 76\r\n")));
+  struct Case {
+    const char* name;
+    QString folder;
+    size_t messages;
+    const char* report;
+  };
+  const Case cases[] = {
+      {"bad.txt", curves(), 2, "error number : 13\r\nType mismatch"},
+      {"big.txt", curves(), 1, "error number : 6\r\n"},
+      {"flat.txt", curves(), 2, "error number : 5\r\nCurve positions must rise from 0 to 255: "},
+      {"folder.txt", curves(), 1, "error number : 75\r\n"},
+      {"default.txt", curve("nowhere"), 1, "error number : 76\r\n"},
+  };
+  for (const Case& c : cases) {
+    ScriptedPlatform seam;
+    points = rising;
+    EXPECT_FALSE(loadCurve(points, c.name, c.folder, seam)) << c.name;
+    EXPECT_EQ(points, rising) << c.name;
+    ASSERT_EQ(seam.messages.size(), c.messages) << c.name;
+    EXPECT_TRUE(seam.messages.back().text.startsWith(QLatin1String(c.report))) << c.name;
+    EXPECT_EQ(seam.messages.back().icon, MessageIcon::None) << c.name;
+  }
 }
 
 TEST_F(CurveFileTest, CancelledDialogsChangeNothingAndSayNothing) {

@@ -23,18 +23,15 @@ TEST(CurveSpline, FlatCurveIsAStraightLine) {
       EXPECT_EQ(curveValue(flat, spline, k, x), 128.0f);
 }
 
-TEST(CurveSpline, IntervalsAndNaturalEnds) {
-  const CurveSpline spline = computeSpline(bumpy);
-  EXPECT_EQ(spline.interval[1], 40.0);
-  EXPECT_EQ(spline.interval[5], 45.0);
-  EXPECT_EQ(spline.secondDerivative[1], 0.0);
-  EXPECT_EQ(spline.secondDerivative[6], 0.0);
-}
-
-TEST(CurveSpline, SolvesTheSystemAtEveryInnerKnot) {
+// A natural spline: no bend at the ends, equal slopes and bends at every
+// inner knot.
+TEST(CurveSpline, SolvesTheNaturalSplineSystem) {
   const CurveSpline spline = computeSpline(bumpy);
   const auto& h = spline.interval;
   const auto& d = spline.secondDerivative;
+  EXPECT_EQ(d[1], 0.0);
+  EXPECT_EQ(d[6], 0.0);
+  EXPECT_EQ(h[5], 45.0);
   const auto& x = bumpy.x;
   const auto& y = bumpy.y;
   for (int i = 2; i <= 5; ++i) {

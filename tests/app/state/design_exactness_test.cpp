@@ -18,12 +18,6 @@
 
 namespace {
 
-QImage greyCanvas() {
-  QImage canvas(631, 331, QImage::Format_RGB888);
-  canvas.fill(QColor(0x80, 0x80, 0x80));
-  return canvas;
-}
-
 QImage textureCanvas() {
   const QImage tile(QStringLiteral(SHIPPED_TEXTURES "/stone.bmp"));
   QImage canvas(631, 331, QImage::Format_RGB888);
@@ -37,6 +31,8 @@ QImage solidCanvas(QColor colour) {
   canvas.fill(colour);
   return canvas;
 }
+
+QImage greyCanvas() { return solidCanvas(QColor(0x80, 0x80, 0x80)); }
 
 // Straight alpha over an opaque picture, rounded.
 QImage laidOver(const QImage& design, const QImage& background) {

@@ -11,9 +11,7 @@
 TEST(ErrorReport, TextHasNumberTagLineBreakAndDescription) {
   EXPECT_EQ(failureReportText(Failure(13, "Type mismatch"), siteTag::frmMain_BtnDraw_Click),
             QStringLiteral("error number : 13/84\r\nType mismatch"));
-}
-
-TEST(ErrorReport, EmptyDescriptionStillShowsTheFirstLine) {
+  // An empty description still shows the first line.
   EXPECT_EQ(failureReportText(Failure(5, {}), siteTag::frmMain_mnuEditUndo_Click),
             QStringLiteral("error number : 5/126\r\n"));
 }

@@ -44,23 +44,6 @@ TEST(OutsideEffects, EachEffectsSlidersColourAndCaption) {
   EXPECT_EQ(outsideEffect(EffectType{8}).type, NoContour);
 }
 
-TEST(OutsideEffects, EngineArgumentsOfEachSliderGroup) {
-  const SliderReadings sliders{{11, 22, 33}, 44, 55};
-  const Rgb colour{1, 2, 3};
-  using Values = std::array<int32_t, 4>;
-  auto arguments = [&](EffectType type, const SliderReadings& readings) {
-    const EffectArguments a = effectArguments(outsideEffect(type), readings, colour);
-    return Values{a.amount, a.values[0], a.values[1], a.values[2]};
-  };
-  EXPECT_EQ(arguments(EffectType::NoContour, sliders), (Values{0, 0, 0, 0}));
-  EXPECT_EQ(arguments(EffectType::CastShadow, sliders), (Values{11, 22, 33, 0}));
-  EXPECT_EQ(arguments(EffectType::Raised, sliders), (Values{44, 0, 0, 0}));
-  EXPECT_EQ(arguments(EffectType::Glow, sliders), (Values{55, 1, 2, 3}));
-  // Positions travel as 16-bit values.
-  EXPECT_EQ(arguments(EffectType::DropShadow, {{70000, 65535, 32768}, 0, 0}),
-            (Values{4464, -1, -32768, 0}));
-}
-
 TEST(OutsideEffects, DropShadowOffsetsRunFromMinus25ToPlus25WithTheirSign) {
   EXPECT_EQ(shadowValue(2, 50, EffectType::DropShadow), QStringLiteral("0"));
   EXPECT_EQ(shadowValue(2, 60, EffectType::DropShadow), QStringLiteral("+ 5"));

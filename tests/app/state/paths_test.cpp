@@ -47,20 +47,18 @@ TEST(PathParts, NameWithoutExtension) {
   EXPECT_EQ(nameWithoutExtension("/home/ann.lee/in/pic"), QStringLiteral("/home/ann.lee/in/pic"));
 }
 
+// Proportions kept inside the box; halves round to the even number.
 TEST(PictureFit, ProportionsKeptInsideTheBox) {
   EXPECT_EQ(fitWidth(100, 100, 200, 100), 100);
   EXPECT_EQ(fitHeight(100, 100, 200, 100), 50);
   EXPECT_EQ(fitWidth(100, 100, 100, 200), 50);
   EXPECT_EQ(fitHeight(100, 100, 100, 200), 100);
-}
-
-TEST(PictureFit, EmptyPictureAndHalves) {
   EXPECT_EQ(fitWidth(100, 100, 50, 0), 0);
   EXPECT_EQ(fitHeight(100, 100, 0, 50), 0);
   EXPECT_EQ(fitHeight(100, 100, 50, 0), 0);
-  EXPECT_EQ(fitWidth(100, 5, 1, 2), 2);   // 2.5 goes to 2
-  EXPECT_EQ(fitWidth(100, 7, 1, 2), 4);   // 3.5 goes to 4
-  EXPECT_EQ(fitHeight(5, 100, 2, 1), 2);  // 2.5 goes to 2
+  EXPECT_EQ(fitWidth(100, 5, 1, 2), 2);   // 2.5
+  EXPECT_EQ(fitWidth(100, 7, 1, 2), 4);   // 3.5
+  EXPECT_EQ(fitHeight(5, 100, 2, 1), 2);  // 2.5
 }
 
 class InputPictureNameTest : public testing::Test {

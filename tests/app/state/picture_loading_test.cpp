@@ -3,12 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
 
-#include "state/failure.h"
+#include "failure_of.h"
+#include "test_files.h"
 
 namespace {
 
@@ -18,13 +17,40 @@ QImage sample() {
   return image;
 }
 
+// Qt writes no GIF: a 1 x 1 GIF whose one pixel takes palette entry 0, red.
+const QByteArray redGif(
+    "GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00"
+    ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;",
+    35);
+
+QByteArray encoded(const QImage& image, const char* format) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  EXPECT_TRUE(image.save(&buffer, format)) << format;
+  return bytes;
+}
+
+QImage noisy(int width, int height) {
+  QImage image(width, height, QImage::Format_RGB888);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) image.setPixel(x, y, qRgb(x * 37 % 256, y * 11 % 256, x ^ y));
+  return image;
+}
+
+// The file `name` in `folder` holding `bytes`.
+QString writtenFile(const QTemporaryDir& folder, const char* name, const QByteArray& bytes) {
+  const QString path = folder.filePath(QLatin1String(name));
+  writeContent(path, bytes);
+  return path;
+}
+
+QString failureTextOfLoading(const QString& path) {
+  return failureText([&] { loadPicture(path); });
+}
+
 int failureNumberOfLoading(const QString& path) {
-  try {
-    loadPicture(path);
-  } catch (const Failure& failure) {
-    return failure.number();
-  }
-  return 0;
+  return failureOf([&] { loadPicture(path); }).number();
 }
 
 }  // namespace
@@ -39,22 +65,9 @@ TEST(PictureLoading, ReadsEveryFormatAsRgbPicture) {
     EXPECT_EQ(loaded.format(), QImage::Format_RGB888) << format;
     EXPECT_NEAR(qRed(loaded.pixel(2, 1)), 200, 12) << format;
   }
-}
-
-TEST(PictureLoading, ReadsGif) {
-  // Qt writes no GIF: a 1 x 1 GIF whose one pixel takes palette entry 0, red.
-  const QByteArray gif(
-      "GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00"
-      ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;",
-      35);
-  QTemporaryDir folder;
-  QFile file(folder.filePath("red.gif"));
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(gif);
-  file.close();
-  const QImage loaded = loadPicture(file.fileName());
-  EXPECT_EQ(loaded.size(), QSize(1, 1));
-  EXPECT_EQ(loaded.pixel(0, 0), qRgb(255, 0, 0));
+  const QImage gif = loadPicture(writtenFile(folder, "red.gif", redGif));
+  EXPECT_EQ(gif.size(), QSize(1, 1));
+  EXPECT_EQ(gif.pixel(0, 0), qRgb(255, 0, 0));
 }
 
 TEST(PictureLoading, TransparentPartsComeOutWhite) {
@@ -67,67 +80,21 @@ TEST(PictureLoading, TransparentPartsComeOutWhite) {
 
 TEST(PictureLoading, BadFilesAreFailures) {
   QTemporaryDir folder;
-  QFile(folder.filePath("empty.jpg")).open(QIODevice::WriteOnly);
-  QFile text(folder.filePath("text.bmp"));
-  ASSERT_TRUE(text.open(QIODevice::WriteOnly));
-  text.write("not a picture at all");
-  text.close();
-  ASSERT_TRUE(sample().save(folder.filePath("full.png"), "PNG"));
-  QFile cut(folder.filePath("full.png"));
-  ASSERT_TRUE(cut.open(QIODevice::ReadWrite));
-  cut.resize(cut.size() / 2);
-  cut.close();
-
-  EXPECT_EQ(failureNumberOfLoading(folder.filePath("empty.jpg")), errorNumber::UnreadablePicture);
-  EXPECT_EQ(failureNumberOfLoading(folder.filePath("text.bmp")), errorNumber::UnreadablePicture);
-  EXPECT_EQ(failureNumberOfLoading(folder.filePath("full.png")), errorNumber::UnreadablePicture);
-  EXPECT_EQ(failureNumberOfLoading(folder.filePath("absent.gif")), errorNumber::FileNotFound);
-  EXPECT_EQ(failureNumberOfLoading(folder.filePath("absent/x.gif")), errorNumber::PathNotFound);
-  EXPECT_EQ(failureNumberOfLoading(folder.path()), errorNumber::PathFileAccessError);
+  const QByteArray png = encoded(sample(), "PNG");
+  const std::pair<QString, int> cases[] = {
+      {writtenFile(folder, "empty.jpg", {}), errorNumber::UnreadablePicture},
+      {writtenFile(folder, "text.bmp", "not a picture at all"), errorNumber::UnreadablePicture},
+      {writtenFile(folder, "half.png", png.left(png.size() / 2)), errorNumber::UnreadablePicture},
+      {folder.filePath("absent.gif"), errorNumber::FileNotFound},
+      {folder.filePath("absent/x.gif"), errorNumber::PathNotFound},
+      {folder.path(), errorNumber::PathFileAccessError},
+  };
+  for (const auto& [path, number] : cases)
+    EXPECT_EQ(failureNumberOfLoading(path), number) << path.toStdString();
 }
-
-namespace {
-
-QString writtenFile(const QTemporaryDir& folder, const char* name, const QByteArray& bytes) {
-  const QString path = folder.filePath(QLatin1String(name));
-  QFile file(path);
-  EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-  return path;
-}
-
-QByteArray encoded(const QImage& image, const char* format) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  EXPECT_TRUE(image.save(&buffer, format)) << format;
-  return bytes;
-}
-
-QString failureTextOfLoading(const QString& path) {
-  try {
-    loadPicture(path);
-  } catch (const Failure& failure) {
-    return QString::number(failure.number()) + ' ' + failure.description();
-  }
-  return QStringLiteral("loaded");
-}
-
-QImage noisy(int width, int height) {
-  QImage image(width, height, QImage::Format_RGB888);
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) image.setPixel(x, y, qRgb(x * 37 % 256, y * 11 % 256, x ^ y));
-  return image;
-}
-
-}  // namespace
 
 TEST(PictureLoading, PicturesWhoseDataEndsEarlyAreRefused) {
   QTemporaryDir folder;
-  const QByteArray gif(
-      "GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00"
-      ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;",
-      35);
   struct Case {
     const char* name;
     QByteArray whole;
@@ -139,11 +106,11 @@ TEST(PictureLoading, PicturesWhoseDataEndsEarlyAreRefused) {
   const Case cases[] = {
       {"cut.bmp", bmp, bmp.size() - 1},   {"half.bmp", bmp, 4096},
       {"cut.jpg", jpeg, jpeg.size() - 2}, {"half.jpg", jpeg, jpeg.size() / 2},
-      {"cut.png", png, png.size() - 12},  {"cut.gif", gif, gif.size() - 1},
+      {"cut.png", png, png.size() - 12},  {"cut.gif", redGif, redGif.size() - 1},
   };
   for (const Case& c : cases) {
     const QString whole = writtenFile(folder, "whole", c.whole);
-    EXPECT_EQ(failureTextOfLoading(whole), QStringLiteral("loaded")) << c.name;
+    EXPECT_EQ(failureTextOfLoading(whole), QStringLiteral("none")) << c.name;
     const QString cut = writtenFile(folder, c.name, c.whole.left(c.kept));
     EXPECT_EQ(failureTextOfLoading(cut),
               QStringLiteral("50003 Unreadable picture (data ends early): ") + cut)

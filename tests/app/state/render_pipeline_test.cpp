@@ -35,34 +35,20 @@ class RenderPipelineTest : public testing::Test {
 TEST_F(RenderPipelineTest, EngineArgumentsOfTheDefaultTextDesign) {
   captureCanvas(state, whiteCanvas(631, 331));
   const velloro::ActionArguments a = engineArguments(state, panels, {strideOf(301), 129});
-  const std::vector<int32_t> expected{904, 129, 1896, 331, 5,   5,   75,  0,   0,   0,   0,
-                                      3,   0,   20,   0,   0,   0,   0,   0,   200, 1,   0,
-                                      50,  100, 150,  200, 255, 128, 128, 128, 128, 128, 128};
   using velloro::toInt;
-  std::vector<int32_t> named{a.maskStride,
-                             a.maskRows,
-                             a.outputStride,
-                             a.outputRows,
-                             a.columnOffset,
-                             a.rowOffset,
-                             a.smoothingSize,
-                             toInt(a.surfacePattern),
-                             toInt(a.curveAxis),
-                             toInt(a.material),
-                             toInt(a.deformationType),
-                             toInt(a.effectType),
-                             a.deformationAmount,
-                             a.effectAmount,
-                             a.effectValue1,
-                             a.effectValue2,
-                             a.effectValue3,
-                             a.fillRed,
-                             a.fillGreen,
-                             a.fillBlue,
-                             a.layerSlot};
-  named.insert(named.end(), a.knotX.begin(), a.knotX.end());
-  named.insert(named.end(), a.knotY.begin(), a.knotY.end());
-  EXPECT_EQ(named, expected);
+  EXPECT_EQ((std::array{a.maskStride, a.maskRows, a.outputStride, a.outputRows}),
+            (std::array{904, 129, 1896, 331}));
+  EXPECT_EQ((std::array{a.columnOffset, a.rowOffset, a.smoothingSize}), (std::array{5, 5, 75}));
+  EXPECT_EQ((std::array{toInt(a.surfacePattern), toInt(a.curveAxis), toInt(a.material),
+                        toInt(a.deformationType), toInt(a.effectType)}),
+            (std::array{0, 0, 0, 0, 3}));
+  EXPECT_EQ((std::array{a.deformationAmount, a.effectAmount, a.effectValue1, a.effectValue2,
+                        a.effectValue3}),
+            (std::array{0, 20, 0, 0, 0}));
+  EXPECT_EQ((std::array{a.fillRed, a.fillGreen, a.fillBlue, a.layerSlot}),
+            (std::array{0, 0, 200, 1}));
+  EXPECT_EQ(a.knotX, (std::array{0, 50, 100, 150, 200, 255}));
+  EXPECT_EQ(a.knotY, (std::array{128, 128, 128, 128, 128, 128}));
   EXPECT_EQ(a.mask, nullptr);  // the render sets the pictures itself
 }
 
@@ -100,8 +86,11 @@ TEST_F(RenderPipelineTest, EffectArgumentsFollowTheEffectType) {
   EXPECT_EQ(effect(5), (Values{55, 1, 2, 3}));
   EXPECT_EQ(effect(6), (Values{55, 1, 2, 3}));
   EXPECT_EQ(effect(7), (Values{55, 7, 8, 9}));
-  panels.engravedSlider = 70000;  // read as a 16-bit value
+  // Slider positions travel as 16-bit values.
+  panels.engravedSlider = 70000;
   EXPECT_EQ(effect(3)[0], 4464);
+  panels.shadowSliders = {70000, 65535, 32768};
+  EXPECT_EQ(effect(1), (Values{4464, -1, -32768, 0}));
 }
 
 TEST_F(RenderPipelineTest, TextureTileBySourceKindAndOption) {
@@ -165,7 +154,6 @@ TEST_F(RenderPipelineTest, RenderGivesACanvasOfTheCapturedSizeAndLeavesTheBackgr
   captureCanvas(state, whiteCanvas(120, 80));
   const QByteArray background = state.buffers.background;
   QImage mask = whiteCanvas(60, 30);
-  mask.fill(Qt::white);
   for (int y = 8; y < 22; ++y)
     for (int x = 10; x < 50; ++x) mask.setPixelColor(x, y, Qt::black);
   const QImage rendered = renderDesign(state, mask, panels, engine.entryPoints(), platform);
