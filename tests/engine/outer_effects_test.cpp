@@ -123,15 +123,11 @@ TEST_F(OuterEffects, StraightEdgePixelsShowTheBackgroundHalfThrough) {
   EXPECT_EQ(canvas.at(kTopOutline + 1, kColumn), (Bgr{0, 0, 0}));
 }
 
-}  // namespace
-}  // namespace velloro::test
-namespace velloro::test {
-namespace {
 
 // A notch 23 pixels wide and 16 deep cut into the top of the rectangle:
 // walls end at columns 49 and 73, its floor starts at row 56.
 Picture notchedMask() {
-  Picture mask = rectangleMask();
+  Picture mask = elementMask();
   for (int32_t r = 40; r <= 55; ++r)
     for (int32_t c = 50; c <= 72; ++c) mask.setColour(r, c, 255, 255, 255);
   return mask;
