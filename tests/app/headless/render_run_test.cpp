@@ -5,62 +5,25 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QTemporaryDir>
 
 #include "command_words.h"
 #include "headless/picture_output.h"
+#include "render_run_fixture.h"
 #include "state/bmp_file.h"
-#include "stream_text.h"
 #include "test_files.h"
 
 namespace {
 
-// A program folder with the shipped curves, a scratch folder for the
-// pictures, and the streams of a run.
-class RenderRunTest : public testing::Test {
+class RenderRunTest : public RenderRunFixture {
  protected:
-  void SetUp() override {
-    savedTemporaryFolder = qgetenv("TMPDIR");
-    qputenv("TMPDIR", QFile::encodeName(temporary.path()));
-    QDir().mkpath(program.filePath(QStringLiteral("curves")));
-    for (const char* curve : {"default.txt", "steel.txt", "gold.txt"})
-      QFile::copy(QStringLiteral(SHIPPED_CURVES "/") + QLatin1String(curve),
-                  program.filePath(QStringLiteral("curves/")) + QLatin1String(curve));
-    QDir().mkpath(program.filePath(QStringLiteral("textures")));
-    QFile::copy(QStringLiteral(SHIPPED_TEXTURES "/marble.bmp"),
-                program.filePath(QStringLiteral("textures/marble.bmp")));
-  }
-
-  void TearDown() override {
-    qputenv("TMPDIR", savedTemporaryFolder);
-    std::fclose(output);
-    std::fclose(errors);
-  }
-
   // Runs "--render" and the words of `line`, "%" standing for each of `values`.
   int run(const char* line, const QStringList& values = {}) {
-    return runRenderCommand(QStringList{QStringLiteral("--render")} + commandWords(line, values),
-                            {program.path(), QStringLiteral(ENGINE_PATH), output, errors});
+    return runArguments(QStringList{QStringLiteral("--render")} + commandWords(line, values));
   }
 
-  // A fresh error stream for the next run.
-  void clearErrors() {
-    std::fclose(errors);
-    errors = std::tmpfile();
-  }
-
-  QString out(const char* name) const { return pictures.filePath(QLatin1String(name)); }
-  std::string errorText() const { return textOf(errors); }
   QImage picture(const char* name) const {
     return QImage(out(name)).convertToFormat(QImage::Format_RGB888);
   }
-
-  QTemporaryDir program;
-  QTemporaryDir pictures;
-  QTemporaryDir temporary;
-  QByteArray savedTemporaryFolder;
-  std::FILE* output = std::tmpfile();
-  std::FILE* errors = std::tmpfile();
 };
 
 }  // namespace
@@ -166,7 +129,6 @@ TEST_F(RenderRunTest, BadInputIsOneLineAndWritesNothing) {
       {"--text A -o %", {out("no/such/folder/a.png")}, 1, ""},
   };
   for (const Case& c : cases) {
-    clearErrors();
     EXPECT_EQ(run(c.line, c.values), c.status) << c.line;
     const std::string written = errorText();
     if (!c.message.empty()) EXPECT_EQ(written, c.message);

@@ -2,22 +2,12 @@
 // it, on the whole canvas or trimmed to what can be seen of it.
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QImage>
-#include <QTemporaryDir>
 
-#include "headless/render_run.h"
+#include "render_run_fixture.h"
 #include "test_files.h"
 
 namespace {
-
-std::string readBack(std::FILE* stream) {
-  std::rewind(stream);
-  std::string content;
-  for (int c = std::fgetc(stream); c != EOF; c = std::fgetc(stream)) content += char(c);
-  return content;
-}
 
 // The smallest rectangle of pixels with any alpha.
 QRect alphaExtent(const QImage& picture) {
@@ -28,48 +18,22 @@ QRect alphaExtent(const QImage& picture) {
   return extent;
 }
 
-class TransparentRender : public testing::Test {
+class TransparentRender : public RenderRunFixture {
  protected:
-  void SetUp() override {
-    savedTemporaryFolder = qgetenv("TMPDIR");
-    qputenv("TMPDIR", QFile::encodeName(temporary.path()));
-    QDir().mkpath(program.filePath(QStringLiteral("curves")));
-    QFile::copy(QStringLiteral(SHIPPED_CURVES "/default.txt"),
-                program.filePath(QStringLiteral("curves/default.txt")));
-  }
-
-  void TearDown() override {
-    qputenv("TMPDIR", savedTemporaryFolder);
-    std::fclose(output);
-    std::fclose(errors);
-  }
-
   // Renders "Ve" on a small canvas; `more` adds options and the output.
   int run(const QStringList& more) {
-    std::fclose(errors);
-    errors = std::tmpfile();
     QStringList arguments{QStringLiteral("--render"), QStringLiteral("--size"),
                           QStringLiteral("30"),       QStringLiteral("--canvas"),
                           QStringLiteral("160x90"),   QStringLiteral("--at"),
                           QStringLiteral("20,15")};
     if (!more.contains(QStringLiteral("--batch")))
       arguments << QStringLiteral("--text") << QStringLiteral("Ve");
-    return runRenderCommand(arguments + more,
-                            {program.path(), QStringLiteral(ENGINE_PATH), output, errors});
+    return runArguments(arguments + more);
   }
 
-  QString out(const char* name) const { return pictures.filePath(QLatin1String(name)); }
   QImage argb(const char* name) const {
     return QImage(out(name)).convertToFormat(QImage::Format_ARGB32);
   }
-  std::string errorText() const { return readBack(errors); }
-
-  QTemporaryDir program;
-  QTemporaryDir pictures;
-  QTemporaryDir temporary;
-  QByteArray savedTemporaryFolder;
-  std::FILE* output = std::tmpfile();
-  std::FILE* errors = std::tmpfile();
 };
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "empty_layers.h"
 #include "main_window/source_frame.h"
 #include "main_window_fixture.h"
 #include "output/web_export.h"
@@ -37,27 +38,7 @@ class WebOutputTest : public MainWindowTest {
   void SetUp() override {
     MainWindowTest::SetUp();
     QDir(folder.path()).mkpath(QStringLiteral("outputs"));
-    forgetEveryLayer();
-  }
-
-  // The engine keeps its layers for the whole process; a mask narrower than
-  // 4 pixels empties a slot.
-  void forgetEveryLayer() {
-    std::array<uint8_t, 16> narrow{};
-    std::array<uint8_t, 16> picture{};
-    velloro::ActionArguments arguments;
-    arguments.mask = narrow.data();
-    arguments.source = picture.data();
-    arguments.output = picture.data();
-    arguments.maskStride = 9;
-    arguments.maskRows = 1;
-    arguments.outputStride = 12;
-    arguments.outputRows = 1;
-    for (int32_t slot : {1, 2, 3}) {
-      arguments.layerSlot = slot;
-      callAction(engine.entryPoints(), arguments);
-    }
-    engine.entryPoints().destruction();
+    emptyEveryLayer(engine.entryPoints());
   }
 
   void run(const char* entry) { window->menuEntry(QLatin1String(entry))->trigger(); }

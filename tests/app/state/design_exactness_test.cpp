@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <cmath>
 
+#include "empty_layers.h"
 #include "platform/scripted_platform.h"
 #include "state/design_state.h"
 #include "state/engine_library.h"
@@ -159,22 +160,7 @@ INSTANTIATE_TEST_SUITE_P(OutsideEffects, DesignExactnessTest,
 TEST(StoredLayersTest, NothingDrawnLeavesNothingVisible) {
   EngineLibrary engine{QStringLiteral(ENGINE_PATH)};
   const EngineEntryPoints& entry = engine.entryPoints();
-  // A mask narrower than 4 pixels empties the slot it is rendered into.
-  std::array<uint8_t, 16> narrow{};
-  std::array<uint8_t, 16> picture{};
-  velloro::ActionArguments arguments;
-  arguments.mask = narrow.data();
-  arguments.source = picture.data();
-  arguments.output = picture.data();
-  arguments.maskStride = 9;
-  arguments.maskRows = 1;
-  arguments.outputStride = 12;
-  arguments.outputRows = 1;
-  for (int32_t slot : {1, 2, 3}) {
-    arguments.layerSlot = slot;
-    callAction(entry, arguments);
-  }
-  entry.destruction();
+  emptyEveryLayer(entry);
   const QImage design = transparentDesign(storedLayersOver(solidCanvas(Qt::black), entry),
                                           storedLayersOver(solidCanvas(Qt::white), entry));
   EXPECT_FALSE(anythingVisible(design));
