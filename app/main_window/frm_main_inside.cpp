@@ -33,14 +33,14 @@ void FrmMain::setFillColour(const QColor& colour) {
 
 void FrmMain::fillPalettePressed(Qt::MouseButtons buttons, QPoint at) {
   runTrapped(platform(), siteTag::frmMain_Picture4_MouseDown, [&] {
-    if (auto colour = paletteColour(panels_->Picture4->picture(), buttons, at))
+    if (auto colour = paletteColour(panels_->fillPalette()->picture(), buttons, at))
       setFillColour(*colour);
   });
 }
 
 void FrmMain::fillPaletteMoved(Qt::MouseButtons buttons, QPoint at) {
   runTrapped(platform(), siteTag::frmMain_Picture4_MouseMove, [&] {
-    if (auto colour = paletteColour(panels_->Picture4->picture(), buttons, at))
+    if (auto colour = paletteColour(panels_->fillPalette()->picture(), buttons, at))
       setFillColour(*colour);
   });
 }

@@ -39,11 +39,11 @@ void FrmMain::connectControls() {
   connect(sourceFrame_->drawButton(), &QPushButton::clicked, this, &FrmMain::draw);
   connect(sourceFrame_, &SourceFrame::sourcePressed, this,
           [this](int index, Qt::MouseButton button) { selectSource(SourceKind{index}, button); });
-  connect(panels_->tabstrip1, &QTabBar::tabBarClicked, this, [this](int index) {
-    panels_->tabstrip1->setCurrentIndex(index);
+  connect(panels_->tabStrip(), &QTabBar::tabBarClicked, this, [this](int index) {
+    panels_->tabStrip()->setCurrentIndex(index);
     selectTab();
   });
-  connect(panels_->List3, &QListWidget::itemClicked, this, &FrmMain::effectListClicked);
+  connect(panels_->effectList(), &QListWidget::itemClicked, this, &FrmMain::effectListClicked);
   connect(canvasView_, &PictureBox::mousePressed, this, &FrmMain::canvasPressed);
   connect(canvasView_, &PictureBox::mouseMoved, this, &FrmMain::canvasMoved);
   connect(canvasView_, &PictureBox::mouseReleased, this, &FrmMain::canvasReleased);

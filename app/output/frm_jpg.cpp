@@ -58,9 +58,9 @@ void FrmJpg::load() {
     saveBmp(relief_, temporaryBmp_);
     removeIfThere(temporaryJpeg_);
     design().currentPictureName = temporaryBmp_;
-    CCRPSlider1->blockSignals(true);
-    CCRPSlider1->setValue(100);
-    CCRPSlider1->blockSignals(false);
+    qualitySlider_->blockSignals(true);
+    qualitySlider_->setValue(100);
+    qualitySlider_->blockSignals(false);
     encodeAndShow(100);
   });
 }
@@ -74,8 +74,8 @@ void FrmJpg::activate() {
     // saved: computed, so no file has to be written and removed for it.
     const qint64 current = QFileInfo(rememberedName_).isFile() ? fileLength(rememberedName_)
                                                                : bmpFileBytes(relief_).size();
-    Label1[9]->setText(bytesReadout(current));
-    Label1[8]->setText(kilobytesReadout(current));
+    currentBytesLabel_->setText(bytesReadout(current));
+    currentKilobytesLabel_->setText(kilobytesReadout(current));
     showNewSize();
     fitScrollBars();
   });
@@ -85,7 +85,7 @@ void FrmJpg::qualityChanged() {
   runTrapped(platform(), siteTag::frmJPG_CCRPSlider1_Change, [this] {
     BusyPointer busy(platform());
     removeIfThere(temporaryJpeg_);
-    encodeAndShow(CCRPSlider1->value());
+    encodeAndShow(qualitySlider_->value());
     showNewSize();
   });
 }
@@ -137,11 +137,12 @@ void FrmJpg::encodeAndShow(int quality) {
 
 // Whatever JPEG there is; none after a failed encoding.
 void FrmJpg::showPreview() {
-  Picture1->setPicture(QFileInfo(temporaryJpeg_).isFile() ? loadPicture(temporaryJpeg_) : QImage());
+  previewBox_->setPicture(QFileInfo(temporaryJpeg_).isFile() ? loadPicture(temporaryJpeg_)
+                                                             : QImage());
 }
 
 void FrmJpg::showNewSize() {
   const qint64 size = fileLength(temporaryJpeg_);
-  Label1[3]->setText(bytesReadout(size));
-  Label1[4]->setText(kilobytesReadout(size));
+  newBytesLabel_->setText(bytesReadout(size));
+  newKilobytesLabel_->setText(kilobytesReadout(size));
 }

@@ -47,22 +47,26 @@ FrmNew::FrmNew(MainWindowLink& main) : main_(main) {
   setObjectName(QStringLiteral("FrmNew"));
   setWindowTitle(QStringLiteral(" New"));
   setAttribute(Qt::WA_DeleteOnClose);
-  Label1 = placed<QLabel>(this, "Label1", QStringLiteral("Size :"), {16, 12, 120, 20});
-  Label2 = placed<QLabel>(this, "Label2", QStringLiteral("Pixels Width :"), {32, 40, 110, 20});
-  Label3 = placed<QLabel>(this, "Label3", QStringLiteral("Pixels Height :"), {32, 72, 110, 20});
-  ES1[0] = spinBox(this, 600, 1024, {150, 36, 80, 26});
-  ES1[1] = spinBox(this, 400, 768, {150, 68, 80, 26});
-  Option1[0] = placed<QRadioButton>(this, "Option1", QStringLiteral("Color "), {32, 116, 100, 22});
-  Option1[1] = placed<QRadioButton>(this, "Option1", QStringLiteral("Texture"), {32, 144, 100, 22});
-  Option1[0]->setChecked(true);
-  Command1 =
+  sizeCaption_ = placed<QLabel>(this, "Label1", QStringLiteral("Size :"), {16, 12, 120, 20});
+  widthCaption_ =
+      placed<QLabel>(this, "Label2", QStringLiteral("Pixels Width :"), {32, 40, 110, 20});
+  heightCaption_ =
+      placed<QLabel>(this, "Label3", QStringLiteral("Pixels Height :"), {32, 72, 110, 20});
+  sizeBoxes_[0] = spinBox(this, 600, 1024, {150, 36, 80, 26});
+  sizeBoxes_[1] = spinBox(this, 400, 768, {150, 68, 80, 26});
+  backgroundButtons_[0] =
+      placed<QRadioButton>(this, "Option1", QStringLiteral("Color "), {32, 116, 100, 22});
+  backgroundButtons_[1] =
+      placed<QRadioButton>(this, "Option1", QStringLiteral("Texture"), {32, 144, 100, 22});
+  backgroundButtons_[0]->setChecked(true);
+  chooseBackgroundButton_ =
       placed<QPushButton>(this, "Command1", QStringLiteral("Which one ?"), {150, 126, 100, 28});
-  OKButton = placed<QPushButton>(this, "OKButton", QStringLiteral("&Apply"), {296, 16, 96, 28});
-  CancelButton =
+  okButton_ = placed<QPushButton>(this, "OKButton", QStringLiteral("&Apply"), {296, 16, 96, 28});
+  cancelButton_ =
       placed<QPushButton>(this, "CancelButton", QStringLiteral("&Cancel"), {296, 52, 96, 28});
-  connect(Command1, &QPushButton::clicked, this, &FrmNew::whichOneClicked);
-  connect(OKButton, &QPushButton::clicked, this, &FrmNew::applyClicked);
-  connect(CancelButton, &QPushButton::clicked, this, &FrmNew::cancelClicked);
+  connect(chooseBackgroundButton_, &QPushButton::clicked, this, &FrmNew::whichOneClicked);
+  connect(okButton_, &QPushButton::clicked, this, &FrmNew::applyClicked);
+  connect(cancelButton_, &QPushButton::clicked, this, &FrmNew::cancelClicked);
 }
 
 void FrmNew::load() {
@@ -70,7 +74,7 @@ void FrmNew::load() {
     const DesignState& state = design();
     placeFixedWindow(*this, windowWidth, windowHeight);
     adjustControlFonts(*this, state.fontScaleFactor, platform());
-    for (QSpinBox* spin : ES1) {
+    for (QSpinBox* spin : sizeBoxes_) {
       QFont font = spin->font();
       font.setPointSizeF(font.pointSizeF() * state.fontScaleFactor);
       spin->setFont(font);
@@ -80,7 +84,7 @@ void FrmNew::load() {
 
 void FrmNew::whichOneClicked() {
   runTrapped(platform(), siteTag::FrmNew_Command1_Click, [this] {
-    if (Option1[0]->isChecked())
+    if (backgroundButtons_[0]->isChecked())
       chooseColour();
     else
       chooseTexture();
@@ -114,10 +118,10 @@ void FrmNew::applyClicked() {
   runTrapped(platform(), siteTag::FrmNew_OKButton_Click, [this] {
     DesignState& state = design();
     state.undo.record(state.workingFiles.canvas, platform());
-    QImage canvas(ES1[0]->value(), ES1[1]->value(), QImage::Format_RGB888);
+    QImage canvas(sizeBoxes_[0]->value(), sizeBoxes_[1]->value(), QImage::Format_RGB888);
     canvas.fill(main_.canvasBackColour());
     state.currentPictureName = findInputPictureName(main_.programFolder(), platform());
-    if (Option1[1]->isChecked()) tileOver(canvas, design().projectionPicture);
+    if (backgroundButtons_[1]->isChecked()) tileOver(canvas, design().projectionPicture);
     main_.replaceCanvas(canvas);
     done(Accepted);
   });

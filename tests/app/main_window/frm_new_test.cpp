@@ -37,16 +37,16 @@ TEST_F(FrmNewTest, OpensWithoutOwnerWithItsDefaults) {
   EXPECT_FALSE(dialog->isModal());
   EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" New"));
   EXPECT_EQ(dialog->size(), QSize(408, 238));
-  EXPECT_EQ(dialog->ES1[0]->value(), 600);
-  EXPECT_EQ(dialog->ES1[0]->maximum(), 1024);
-  EXPECT_EQ(dialog->ES1[1]->value(), 400);
-  EXPECT_EQ(dialog->ES1[1]->maximum(), 768);
-  EXPECT_TRUE(dialog->Option1[0]->isChecked());
-  EXPECT_EQ(dialog->Command1->text(), QStringLiteral("Which one ?"));
+  EXPECT_EQ(dialog->sizeBoxes()[0]->value(), 600);
+  EXPECT_EQ(dialog->sizeBoxes()[0]->maximum(), 1024);
+  EXPECT_EQ(dialog->sizeBoxes()[1]->value(), 400);
+  EXPECT_EQ(dialog->sizeBoxes()[1]->maximum(), 768);
+  EXPECT_TRUE(dialog->backgroundButtons()[0]->isChecked());
+  EXPECT_EQ(dialog->chooseBackgroundButton()->text(), QStringLiteral("Which one ?"));
 }
 
 TEST_F(FrmNewTest, ApplyWithTheDefaultsGivesAWhite600By400CanvasAsAnUndoableStep) {
-  dialog->OKButton->click();
+  dialog->okButton()->click();
   EXPECT_EQ(window->canvasView()->picture().size(), QSize(600, 400));
   EXPECT_EQ(window->canvasView()->picture().pixelColor(599, 399), QColor(Qt::white));
   EXPECT_EQ(design().geometry.canvasWidth, 600);
@@ -58,26 +58,26 @@ TEST_F(FrmNewTest, ApplyWithTheDefaultsGivesAWhite600By400CanvasAsAnUndoableStep
 
 TEST_F(FrmNewTest, ChosenColourStaysAfterCancelAndFillsTheNextCanvas) {
   seam->colourAnswers.push_back(QColor(200, 10, 10));
-  dialog->Command1->click();
+  dialog->chooseBackgroundButton()->click();
   EXPECT_EQ(seam->colourRequests, 1);
-  dialog->CancelButton->click();
+  dialog->cancelButton()->click();
   EXPECT_EQ(window->canvasBackColour(), QColor(200, 10, 10));
   EXPECT_EQ(design().undo.counters.top, 0);
   window->menuEntry(QStringLiteral("mnuFileNew"))->trigger();
   FrmNew* next = shownDialog();
   ASSERT_NE(next, nullptr);
   EXPECT_NE(next, dialog);
-  EXPECT_TRUE(next->Option1[0]->isChecked());
-  next->ES1[0]->setValue(30);
-  next->ES1[1]->setValue(20);
-  next->OKButton->click();
+  EXPECT_TRUE(next->backgroundButtons()[0]->isChecked());
+  next->sizeBoxes()[0]->setValue(30);
+  next->sizeBoxes()[1]->setValue(20);
+  next->okButton()->click();
   EXPECT_EQ(window->canvasView()->picture().size(), QSize(30, 20));
   EXPECT_EQ(window->canvasView()->picture().pixelColor(10, 10), QColor(200, 10, 10));
 }
 
 TEST_F(FrmNewTest, TextureWithAnEmptyTableStartsInTheTexturesFolderWithThePreview) {
-  dialog->Option1[1]->setChecked(true);
-  dialog->Command1->click();
+  dialog->backgroundButtons()[1]->setChecked(true);
+  dialog->chooseBackgroundButton()->click();
   ASSERT_EQ(seam->openRequests.size(), 1u);
   EXPECT_EQ(seam->openRequests[0].folder, folder.filePath("textures"));
   EXPECT_EQ(seam->openRequests[0].fileName, QString());
@@ -87,9 +87,9 @@ TEST_F(FrmNewTest, TextureWithAnEmptyTableStartsInTheTexturesFolderWithThePrevie
 }
 
 TEST_F(FrmNewTest, AMissingTextureIsNotFoundAndChangesNothing) {
-  dialog->Option1[1]->setChecked(true);
+  dialog->backgroundButtons()[1]->setChecked(true);
   seam->fileAnswers.push_back(folder.filePath("textures/gone.bmp"));
-  dialog->Command1->click();
+  dialog->chooseBackgroundButton()->click();
   ASSERT_EQ(seam->messages.size(), 1u);
   EXPECT_EQ(seam->messages[0].text, QStringLiteral("File not found !"));
   EXPECT_EQ(seam->messages[0].icon, MessageIcon::Exclamation);
@@ -103,20 +103,20 @@ TEST_F(FrmNewTest, ATextureIsTiledOverTheNewCanvas) {
   QDir(folder.path()).mkpath(QStringLiteral("textures"));
   ASSERT_TRUE(tile.save(folder.filePath("textures/tile.bmp")));
   design().textureNames[SourceKind::Shape] = folder.filePath("textures/tile.bmp");
-  dialog->Option1[1]->setChecked(true);
+  dialog->backgroundButtons()[1]->setChecked(true);
   seam->fileAnswers.push_back(folder.filePath("textures/tile.bmp"));
-  dialog->Command1->click();
+  dialog->chooseBackgroundButton()->click();
   EXPECT_EQ(seam->openRequests[0].fileName, QStringLiteral("tile.bmp"));  // from kind 2
   EXPECT_EQ(design().textureNames[SourceKind::Text], folder.filePath("textures/tile.bmp"));
-  dialog->OKButton->click();
+  dialog->okButton()->click();
   const QImage canvas = window->canvasView()->picture();
   EXPECT_EQ(canvas.pixelColor(512, 384), QColor(Qt::red));
   EXPECT_EQ(canvas.pixelColor(599, 399), QColor(Qt::green));
 }
 
 TEST_F(FrmNewTest, TextureOptionWithoutATextureGivesThePlainCanvas) {
-  dialog->Option1[1]->setChecked(true);
-  dialog->OKButton->click();
+  dialog->backgroundButtons()[1]->setChecked(true);
+  dialog->okButton()->click();
   EXPECT_EQ(window->canvasView()->picture().pixelColor(300, 200), QColor(Qt::white));
 }
 
