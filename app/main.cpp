@@ -1,17 +1,47 @@
-// Velloro: designs relief titles and logos on a canvas.
+// Velloro: designs relief titles and logos on a canvas; with --render it
+// renders titles from the command line without any window.
 #include <QApplication>
 #include <QIcon>
 
+#include "headless/render_command.h"
+#include "headless/render_run.h"
 #include "main_window/canvas_viewport.h"
 #include "main_window/frm_main.h"
 #include "main_window/startup.h"
 #include "platform/program_folder.h"
 #include "platform/qt_platform.h"
 
+namespace {
+
+QStringList argumentsAfterProgramName(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  return arguments;
+}
+
+void nameApplication() {
+  QCoreApplication::setOrganizationName(QStringLiteral("Velloro"));
+  QCoreApplication::setApplicationName(QStringLiteral("Velloro"));
+}
+
+int renderFromCommandLine(int argc, char** argv, const QStringList& arguments) {
+  prepareHeadlessRun();
+  QGuiApplication application(argc, argv);
+  nameApplication();
+  const QString engine = programLayout(QCoreApplication::applicationDirPath()).engineLibrary;
+  return runRenderCommand(arguments, {programFolder(), engine});
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  // Whole scale factors only: the canvas then shows each picture pixel as a
+  // square block of screen pixels, and the fixed layouts grow as wholes.
+  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+  const QStringList arguments = argumentsAfterProgramName(argc, argv);
+  if (wantsCommandLine(arguments)) return renderFromCommandLine(argc, argv, arguments);
   QApplication application(argc, argv);
-  QApplication::setOrganizationName(QStringLiteral("Velloro"));
-  QApplication::setApplicationName(QStringLiteral("Velloro"));
+  nameApplication();
   // The desktop matches the windows to the launcher and its icon by this.
   QGuiApplication::setDesktopFileName(QStringLiteral("velloro"));
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("velloro")));

@@ -1,41 +1,80 @@
 // Times the whole Draw of the default text at 75 points on the default
 // 631 x 331 canvas: the text printed into its mask, the relief engine, and
-// the result shown and painted on the canvas.
+// the result shown and painted on the canvas; and one frame of the live
+// preview while the deformation slider is dragged over the drawn title.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include "main_window/frm_main.h"
+#include "main_window/live_preview.h"
+#include "main_window/tab_panels.h"
 #include "platform/scripted_platform.h"
 #include "state/design_state.h"
 #include "state/engine_library.h"
+#include "widgets/mirel_slider.h"
 
 namespace {
 
-void BM_DrawDefaultText(benchmark::State& run) {
-  auto scripted = std::make_unique<ScriptedPlatform>();
-  const ScriptedPlatform& seam = *scripted;
-  usePlatform(std::move(scripted));
-  design() = DesignState{};
-  createStartupWorkingFiles(design().workingFiles);
+// The default window on a captured default canvas.
+struct DrawnWindow {
+  DrawnWindow() {
+    auto scripted = std::make_unique<ScriptedPlatform>();
+    seam = scripted.get();
+    usePlatform(std::move(scripted));
+    design() = DesignState{};
+    createStartupWorkingFiles(design().workingFiles);
+    window.useEngine(engine);
+    window.resize(556, 433);
+    window.show();
+    window.fillSizeList();
+    window.captureCanvas();
+  }
+  ~DrawnWindow() { deleteWorkingFiles(design().workingFiles); }
+
+  void reportMessages(benchmark::State& run) const {
+    if (!seam->messages.empty())
+      run.SkipWithError(seam->messages.front().text.toUtf8().constData());
+  }
+
+  const ScriptedPlatform* seam = nullptr;
   QTemporaryDir folder;
   EngineLibrary engine{QStringLiteral(ENGINE_PATH)};
-  FrmMain window(folder.path());
-  window.useEngine(engine);
-  window.resize(556, 433);
-  window.show();
-  window.fillSizeList();
-  window.captureCanvas();
+  FrmMain window{folder.path()};
+};
+
+void BM_DrawDefaultText(benchmark::State& run) {
+  DrawnWindow drawn;
   for (auto _ : run) {
-    window.draw();
-    window.canvasView()->repaint();
+    drawn.window.draw();
+    drawn.window.canvasView()->repaint();
   }
-  if (!seam.messages.empty()) run.SkipWithError(seam.messages.front().text.toUtf8().constData());
-  deleteWorkingFiles(design().workingFiles);
+  drawn.reportMessages(run);
 }
 BENCHMARK(BM_DrawDefaultText)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// One slider step and the event-loop turn that previews it.
+void BM_PreviewSliderDrag(benchmark::State& run) {
+  DrawnWindow drawn;
+  drawn.window.livePreview().setEnabled(true);
+  drawn.window.draw();
+  MirelSlider* slider = drawn.window.panels()->deformSlider();
+  int value = 0;
+  for (auto _ : run) {
+    value = (value + 1) % 90;
+    slider->setValue(value);
+    QCoreApplication::processEvents();
+    drawn.window.canvasView()->repaint();
+  }
+  drawn.reportMessages(run);
+}
+BENCHMARK(BM_PreviewSliderDrag)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

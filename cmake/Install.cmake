@@ -30,6 +30,8 @@ foreach(folder curves textures help styles)
   endif()
 endforeach()
 
+install(FILES ${PROJECT_SOURCE_DIR}/docs/velloro.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
 set(desktop_files ${PROJECT_SOURCE_DIR}/data/desktop)
 install(FILES ${desktop_files}/velloro.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${desktop_files}/org.velloro.Velloro.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

@@ -11,6 +11,8 @@
 #include <QTabBar>
 #include <QTimer>
 
+#include "main_window/canvas_keys.h"
+#include "main_window/live_preview.h"
 #include "platform/platform.h"
 #include "platform/program_folder.h"
 #include "state/design_state.h"
@@ -36,6 +38,7 @@ FrmMain::FrmMain(const QString& programFolder, QWidget* parent)
   central_ = new QWidget(this);
   setCentralWidget(central_);
   sourceFrame_ = new SourceFrame(central_);
+  new CanvasKeys(*sourceFrame_->textBox());
   canvasViewport_ = new CanvasViewport(central_);
   canvasViewport_->setObjectName(QStringLiteral("Picture1"));
   canvasView_ = canvasViewport_->Pct;
@@ -48,8 +51,18 @@ FrmMain::FrmMain(const QString& programFolder, QWidget* parent)
   buildStatusBar();
   connectControls();
   connectMenuEntries();
+  connectStyleCommands();
   connectUndoStore();
   connectPanels();
+  // A kind with nothing to draw is left alone: the preview never asks for a shape or picture.
+  livePreview_ = new LivePreview(
+      [this] {
+        const DesignState& state = design();
+        if (state.sourceKind == SourceKind::Text || state.kindSettings[state.sourceKind].available)
+          draw();
+      },
+      this);
+  connectLivePreview();
   panels_->showEffectFrame(design().effectType);
 }
 

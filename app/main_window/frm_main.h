@@ -19,17 +19,21 @@
 #include "main_window/tab_panels.h"
 #include "state/engine_library.h"
 #include "state/render_pipeline.h"
+#include "state/style.h"
 #include "widgets/main_window_link.h"
 
+enum class WebFormat;
 class FrmDraw;
 class FrmNew;
 class FrmPicture;
 class FrmPrint;
 class FrmSymbols;
+class LivePreview;
 class QAction;
 class QComboBox;
 class QLabel;
 class QMenu;
+class QMimeData;
 class QToolBar;
 
 // The pointer y of `selectMaterial` by which the source kind switch restores
@@ -63,6 +67,8 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   // Window state.
   // False while the size box holds a size not yet checked.
   bool fontSizeChecked() const { return sizeValid_; }
+  // Draws the design again when a setting of its source changes.
+  LivePreview& livePreview() const { return *livePreview_; }
   const CanvasGesture& canvasGesture() const { return gesture_; }
 
   // The relief engine that Draw uses; the program's own unless replaced.
@@ -107,6 +113,12 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   void selectSource(SourceKind kind, Qt::MouseButton button) override;
   void draw();
   void effectListClicked();
+
+  // Styles: the one of the current settings, and applying one from a file
+  // (a refused file shows why and changes nothing).
+  Style currentStyle() const;
+  void saveStyle();
+  void applyStyleFile(const QString& path);
 
   // The tools of the Tools menu. The shape drawing tool is made at its first
   // opening and stays loaded, hidden between openings; none before.
@@ -170,7 +182,15 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   void connectControls();
   void connectMenuEntries();
   void connectFileCommands();
+  void connectStyleCommands();
+  void listStyles();
+  QString stylesFolder() const;
+  void applyStyle(const Style& style, const QString& texturePath);
+  void applyStyleEffect(const Style& style);
+  void applyStyleFont(const StyleFont& font);
   void connectUndoStore();
+  void enableUndoCommand(const QString& key, bool enabled);
+  void enablePaste();
   void connectPictureTool();
   void updateClock();
   void layOutRegions();
@@ -179,6 +199,7 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   void setCropMode(bool on);
   void switchSourceKind(SourceKind previousKind);
   void connectPanels();
+  void connectLivePreview();
   QString curvesFolder() const;
   void setFillColour(const QColor& colour);
   void loadTextureCommand();
@@ -210,6 +231,10 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   void savePicture();
   void savePictureAs();
   bool saveBitmapAs(const QString& chosen);
+  QString bitmapNameInsteadOfGif(const QString& name);
+  bool saveWebPictureAs(const QString& chosen, WebFormat format);
+  void exportForTheWeb();
+  void offerTransparentDesign(QMimeData& clipboard);
   bool saveThroughJpegOptimiser(const QString& mode, const QString& chosenName);
   void captureWithHourglass();
   void showHelpContents();
@@ -244,4 +269,5 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   QPointer<FrmSymbols> frmSymbols_;
   QPointer<FrmPrint> frmPrint_;
   QPointer<FrmPicture> frmPicture_;
+  LivePreview* livePreview_;
 };

@@ -5,6 +5,7 @@
 #include <QScrollBar>
 
 #include "main_window/frm_main.h"
+#include "main_window/live_preview.h"
 #include "platform/platform.h"
 #include "state/crop.h"
 #include "state/design_state.h"
@@ -46,6 +47,7 @@ void nudgeBarAtEdge(QScrollBar* bar, int pointer, int farEdge) {
 
 void FrmMain::captureCanvas() {
   ::captureCanvas(design(), canvasView_->picture());
+  livePreview_->canvasCaptured();
   setWindowTitle(design().currentPictureName);
 }
 
@@ -60,6 +62,7 @@ void FrmMain::renderDesign() {
   // The canvas keeps its picture until the render succeeds.
   canvasView_->setPicture(::renderDesign(state, design().textPicture.picture, panelReadings(),
                                          engine_->entryPoints(), platform()));
+  livePreview_->designDrawn();
 }
 
 // The frame takes the size of the current source: the text as printed, the

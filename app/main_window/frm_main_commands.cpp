@@ -167,9 +167,25 @@ void FrmMain::connectUndoStore() {
   design().undo.setListener({
       [this](const QString& pictureFile) { canvasView_->setPicture(loadPicture(pictureFile)); },
       [this] { captureCanvas(); },
-      [this](bool enabled) { toolButton(QStringLiteral("Undo"))->setEnabled(enabled); },
-      [this](bool enabled) { toolButton(QStringLiteral("Redo"))->setEnabled(enabled); },
+      [this](bool enabled) { enableUndoCommand(QStringLiteral("Undo"), enabled); },
+      [this](bool enabled) { enableUndoCommand(QStringLiteral("Redo"), enabled); },
   });
+  enableUndoCommand(QStringLiteral("Undo"), false);
+  enableUndoCommand(QStringLiteral("Redo"), false);
+  connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &FrmMain::enablePaste);
+  enablePaste();
+}
+
+// The toolbar buttons and the shortcuts run the menu entries, so an entry
+// follows its command's state at once rather than only when its menu opens.
+void FrmMain::enableUndoCommand(const QString& key, bool enabled) {
+  toolButton(key)->setEnabled(enabled);
+  menuEntry(QStringLiteral("mnuEdit") + key)->setEnabled(enabled);
+}
+
+void FrmMain::enablePaste() {
+  const QMimeData* clipboard = QApplication::clipboard()->mimeData();
+  menuEntry(QStringLiteral("mnuEditPaste"))->setEnabled(clipboard && clipboard->hasImage());
 }
 
 void FrmMain::toolbarClicked(const QString& key) {
@@ -205,19 +221,18 @@ void FrmMain::toolsMenuOpening() {
 }
 
 void FrmMain::editMenuOpening() {
-  runTrapped(platform(), siteTag::frmMain_mnuedit_Click, [this] {
-    const QMimeData* clipboard = QApplication::clipboard()->mimeData();
-    menuEntry(QStringLiteral("mnuEditPaste"))->setEnabled(clipboard && clipboard->hasImage());
-    for (const char* name : {"Undo", "Redo"})
-      menuEntry(QStringLiteral("mnuEdit") + QLatin1String(name))
-          ->setEnabled(toolButton(QLatin1String(name))->isEnabled());
-  });
+  // Undo and Redo follow the undo store already; the clipboard may have
+  // changed behind Qt's back on some platforms.
+  runTrapped(platform(), siteTag::frmMain_mnuedit_Click, [this] { enablePaste(); });
 }
 
 void FrmMain::copyCanvas() {
   QApplication::clipboard()->clear();
   BusyPointer busy(platform());
-  QApplication::clipboard()->setImage(canvasView_->picture());
+  auto* content = new QMimeData;
+  content->setImageData(canvasView_->picture());
+  offerTransparentDesign(*content);
+  QApplication::clipboard()->setMimeData(content);
 }
 
 void FrmMain::pasteCanvas() {
@@ -226,7 +241,8 @@ void FrmMain::pasteCanvas() {
   design().undo.record(design().workingFiles.canvas, platform());
   {
     BusyPointer busy(platform());
-    canvasView_->setPicture(pasted.convertToFormat(QImage::Format_RGB888));
+    // A pasted cut-out (a transparent PNG) lies on white, as an opened one does.
+    canvasView_->setPicture(opaqueOnWhite(pasted));
   }
   captureCanvas();
 }

@@ -8,12 +8,14 @@
 #include "main_window/frm_main.h"
 #include "output/frm_jpg.h"
 #include "output/frm_print.h"
+#include "output/web_export.h"
 #include "platform/platform.h"
 #include "state/bmp_file.h"
 #include "state/design_state.h"
 #include "state/error_report.h"
 #include "state/file_filter.h"
 #include "state/paths.h"
+#include "state/picture_formats.h"
 #include "state/picture_loading.h"
 #include "state/site_tags.h"
 #include "state/work_names.h"
@@ -21,12 +23,17 @@
 
 namespace {
 
-const QString openFilter = QStringLiteral(
-    "All compatibles files |*.bmp;*.jpg;*.jpeg;*.gif|Bitmap (*.bmp)|*.bmp|"
-    "Standard compression (*.jpg)|*.jpg;*.jpeg|Gif (*.gif)|*.gif");
-const QString saveFilter =
-    QStringLiteral("Bitmap (*.bmp)|*.bmp|Standard compression (*.jpg)|*.jpg;*.jpeg");
 constexpr int bitmapFilter = 0;
+
+// The dialog asked before overwriting the name the user typed; when the
+// extension changes, the name written is another one, so ask for that too.
+bool mayWrite(const QString& name, const QString& chosen) {
+  if (name == chosen || pathKindOf(name) == pathKind::Nothing) return true;
+  const Message replace{
+      fileNamePart(name) + QStringLiteral(" already exists.\r\nDo you want to replace it?"),
+      MessageIcon::Exclamation, MessageButtons::YesNo};
+  return platform().showMessage(replace) == MessageAnswer::Yes;
+}
 
 void recordUndoStep() {
   DesignState& state = design();
@@ -53,6 +60,7 @@ void FrmMain::connectFileCommands() {
   on("mnuFileOpen", siteTag::frmMain_mnuFileOpen_Click, &FrmMain::openPicture);
   on("mnuFileSave", siteTag::frmMain_mnuFileSave_Click, &FrmMain::savePicture);
   on("mnuFileSaveAs", siteTag::frmMain_mnuFileSaveAs_Click, &FrmMain::savePictureAs);
+  on("mnuFileExportWeb", siteTag::frmMain_mnuFileExportWeb_Click, &FrmMain::exportForTheWeb);
   on("mnuHelpContents", siteTag::frmMain_mnuHelpContents_Click, &FrmMain::showHelpContents);
   on("mnuHelpAbout", siteTag::frmMain_mnuHelpAbout_Click, &FrmMain::showAbout);
   connect(menuEntry(QStringLiteral("mnuFilePrint")), &QAction::triggered, this, [this] {
@@ -85,7 +93,7 @@ void FrmMain::openPrintPlacement() {
 void FrmMain::openPicture() {
   FileDialogRequest request;
   request.folder = programFolder_ + QStringLiteral("/inputs");
-  request.filter = qtFileFilter(openFilter);
+  request.filter = qtFileFilter(openPictureFilter());
   const QString chosen = platform().chooseFileToOpen(request);
   if (chosen.isEmpty()) return;
   recordUndoStep();
@@ -101,39 +109,68 @@ void FrmMain::savePicture() {
   const QString name = design().currentPictureName;
   if (isJpegName(name)) {
     if (!saveThroughJpegOptimiser(QStringLiteral("save"), QString())) return;
-  } else {
+  } else if (const std::optional<WebFormat> web = webFormatOfName(name)) {
+    // A PNG or WebP picture stays one: the canvas is written in its format.
     recordUndoStep();
-    saveBmp(canvasView_->picture(), name);
+    writeWebPicture(canvasView_->picture(), savedWebEncoding(*web), name);
+  } else {
+    const QString bitmapName = bitmapNameInsteadOfGif(name);
+    if (bitmapName.isEmpty()) return;
+    recordUndoStep();
+    saveBmp(canvasView_->picture(), bitmapName);
+    design().currentPictureName = bitmapName;
   }
   captureWithHourglass();
+}
+
+// GIF pictures are read but not written: their canvas becomes a bitmap beside
+// them, once the user agrees, so the GIF is never overwritten with other
+// bytes. Any other name is kept; an empty name means the user declined.
+QString FrmMain::bitmapNameInsteadOfGif(const QString& name) {
+  if (!name.endsWith(QStringLiteral(".gif"), Qt::CaseInsensitive)) return name;
+  const QString bitmapName = bitmapNameOf(name);
+  const Message question{fileNamePart(name) +
+                             QStringLiteral(" cannot be written as GIF.\r\nSave the picture as ") +
+                             fileNamePart(bitmapName) + QStringLiteral(" instead?"),
+                         MessageIcon::Question, MessageButtons::YesNo};
+  if (platform().showMessage(question) != MessageAnswer::Yes) return {};
+  return bitmapName;
 }
 
 void FrmMain::savePictureAs() {
   const QString outputs = programFolder_ + QStringLiteral("/outputs");
   FileDialogRequest request;
-  request.filter = qtFileFilter(saveFilter);
+  request.filter = qtFileFilter(savePictureFilter());
   request.folder = outputs;
   request.fileName = QStringLiteral("MyWork%1").arg(freeWorkNumber(outputs, platform()));
   const FileChoice choice = platform().chooseFileAndTypeToSave(request);
   if (choice.path.isEmpty()) return;
-  const bool saved = choice.filter == bitmapFilter
-                         ? saveBitmapAs(choice.path)
-                         : saveThroughJpegOptimiser(QStringLiteral("saveas"), choice.path);
+  const std::optional<WebFormat> web = webFormatOfSaveEntry(choice.filter);
+  bool saved = false;
+  if (choice.filter == bitmapFilter)
+    saved = saveBitmapAs(choice.path);
+  else if (web)
+    saved = saveWebPictureAs(choice.path, *web);
+  else
+    saved = saveThroughJpegOptimiser(QStringLiteral("saveas"), choice.path);
   if (saved) captureWithHourglass();
 }
 
-// The dialog asked before overwriting the name the user typed; when the
-// extension changes, the name written is another one, so ask for that too.
 bool FrmMain::saveBitmapAs(const QString& chosen) {
   const QString name = bitmapNameOf(chosen);
-  if (name != chosen && pathKindOf(name) != pathKind::Nothing) {
-    const Message replace{
-        fileNamePart(name) + QStringLiteral(" already exists.\r\nDo you want to replace it?"),
-        MessageIcon::Exclamation, MessageButtons::YesNo};
-    if (platform().showMessage(replace) != MessageAnswer::Yes) return false;
-  }
+  if (!mayWrite(name, chosen)) return false;
   design().currentPictureName = name;
   saveBmp(canvasView_->picture(), name);
+  return true;
+}
+
+// PNG and WebP keep the canvas losslessly; the name is the file's once it
+// is written.
+bool FrmMain::saveWebPictureAs(const QString& chosen, WebFormat format) {
+  const QString name = webNameOf(chosen, format);
+  if (!mayWrite(name, chosen)) return false;
+  writeWebPicture(canvasView_->picture(), savedWebEncoding(format), name);
+  design().currentPictureName = name;
   return true;
 }
 

@@ -8,6 +8,7 @@
 #include "platform/platform.h"
 #include "state/design_state.h"
 #include "state/error_report.h"
+#include "state/picture_formats.h"
 #include "state/picture_loading.h"
 #include "state/render_pipeline.h"
 #include "state/site_tags.h"
@@ -66,7 +67,7 @@ void FrmMain::loadTextureCommand() {
     request.folder = QFileInfo(start).absolutePath();
     request.fileName = QFileInfo(start).fileName();
   }
-  request.filter = QStringLiteral("Image files |*.bmp;*.gif;*.jpg;*.jpeg");
+  request.filter = imageFilesFilter();
   request.title = QStringLiteral("Textures");
   request.preview = true;
   const QString chosen = openPictureDialog(request);

@@ -1,5 +1,6 @@
 // The source frame and the font controls: font and size lists, the style
 // buttons, the font dialog, the source selection and Draw.
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -7,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTabBar>
 #include <algorithm>
 #include <cmath>
@@ -35,13 +37,16 @@ void showExclamation(const QString& text) {
 void FrmMain::connectControls() {
   connect(fontNameBox_, &QComboBox::activated, this, &FrmMain::fontListClicked);
   connect(fontSizeBox_, &QComboBox::activated, this, &FrmMain::sizeListClicked);
-  connect(fontSizeBox_->lineEdit(), &QLineEdit::returnPressed, this, &FrmMain::sizeListValidated);
+  // Return and leaving the box both end the entry and check it.
+  connect(fontSizeBox_->lineEdit(), &QLineEdit::editingFinished, this, &FrmMain::sizeListValidated);
   connect(sourceFrame_->drawButton(), &QPushButton::clicked, this, &FrmMain::draw);
   connect(sourceFrame_, &SourceFrame::sourcePressed, this,
           [this](int index, Qt::MouseButton button) { selectSource(SourceKind{index}, button); });
+  // The panels follow the current tab however it changes (click, wheel,
+  // arrow keys); a click on the current tab still clears the status pane.
+  connect(panels_->tabStrip(), &QTabBar::currentChanged, this, &FrmMain::selectTab);
   connect(panels_->tabStrip(), &QTabBar::tabBarClicked, this, [this](int index) {
-    panels_->tabStrip()->setCurrentIndex(index);
-    selectTab();
+    if (index == panels_->tabStrip()->currentIndex()) selectTab();
   });
   connect(panels_->effectList(), &QListWidget::itemClicked, this, &FrmMain::effectListClicked);
   connect(canvasView_, &PictureBox::mousePressed, this, &FrmMain::canvasPressed);
@@ -52,9 +57,25 @@ void FrmMain::connectControls() {
   });
 }
 
+namespace {
+
+// The box keeps its narrow toolbar width; its drop-down shows whole names.
+void widenPopupToLongestName(QComboBox& box) {
+  const QFontMetrics metrics(box.view()->font());
+  int widest = 0;
+  for (int i = 0; i < box.count(); ++i)
+    widest = std::max(widest, metrics.horizontalAdvance(box.itemText(i)));
+  const int frame =
+      2 * box.view()->frameWidth() + box.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  box.view()->setMinimumWidth(widest + frame + 8);
+}
+
+}  // namespace
+
 void FrmMain::fillFontList() {
   fontNameBox_->clear();
   fontNameBox_->addItems(QFontDatabase::families());
+  widenPopupToLongestName(*fontNameBox_);
   const QString name = textPicture().font.family();
   fontNameBox_->setEditText(name);
   QFont shown = sourceFrame_->textBox()->font();

@@ -1,5 +1,6 @@
 #include "main_window/panel_pictures.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QRadialGradient>
 #include <QRandomGenerator>
@@ -34,7 +35,11 @@ QImage surfacePatternThumbnail(int pattern, QSize size) {
 }
 
 QImage materialThumbnail(int material, QSize size) {
-  QImage thumbnail(size, QImage::Format_RGB888);
+  // Drawn at the screen's pixel ratio so the disc's rim stays smooth when
+  // the desktop is scaled.
+  const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+  QImage thumbnail(size * ratio, QImage::Format_RGB888);
+  thumbnail.setDevicePixelRatio(ratio);
   thumbnail.fill(QColor(236, 236, 236));
   QPainter painter(&thumbnail);
   painter.setRenderHint(QPainter::Antialiasing);
@@ -55,14 +60,18 @@ QImage materialThumbnail(int material, QSize size) {
 QImage raisedPicture(const QImage& flat) {
   QImage raised = flat;
   QPainter painter(&raised);
-  const int right = raised.width() - 1, bottom = raised.height() - 1;
+  // Whole points, so a picture at a higher pixel ratio gets its border
+  // in whole blocks of pixels too.
+  const QSize size = raised.deviceIndependentSize().toSize();
+  const int width = size.width(), height = size.height();
   for (int edge = 0; edge < 2; ++edge) {
-    painter.setPen(edge == 0 ? Qt::white : QColor(224, 224, 224));
-    painter.drawLine(edge, edge, right - edge, edge);
-    painter.drawLine(edge, edge, edge, bottom - edge);
-    painter.setPen(edge == 0 ? QColor(64, 64, 64) : QColor(128, 128, 128));
-    painter.drawLine(edge, bottom - edge, right - edge, bottom - edge);
-    painter.drawLine(right - edge, edge, right - edge, bottom - edge);
+    const QColor light = edge == 0 ? QColor(Qt::white) : QColor(224, 224, 224);
+    const QColor dark = edge == 0 ? QColor(64, 64, 64) : QColor(128, 128, 128);
+    const int across = width - 2 * edge, down = height - 2 * edge;
+    painter.fillRect(QRect(edge, edge, across, 1), light);
+    painter.fillRect(QRect(edge, edge, 1, down), light);
+    painter.fillRect(QRect(edge, height - 1 - edge, across, 1), dark);
+    painter.fillRect(QRect(width - 1 - edge, edge, 1, down), dark);
   }
   return raised;
 }

@@ -7,16 +7,22 @@
 
 namespace {
 
-// Icons are drawn on a 16-unit grid at twice the pixels, sharp at 2x scale.
+// Icons are drawn on a 16-unit grid and painted afresh at each size a
+// toolbar may ask for, up to three times scaled, so none is ever an
+// enlarged small picture.
 QIcon drawnIcon(const std::function<void(QPainter&)>& draw) {
-  QPixmap pixmap(32, 32);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.scale(2, 2);
-  draw(painter);
-  painter.end();
-  return QIcon(pixmap);
+  QIcon icon;
+  for (int pixels : {16, 24, 32, 48}) {
+    QPixmap pixmap(pixels, pixels);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(pixels / 16.0, pixels / 16.0);
+    draw(painter);
+    painter.end();
+    icon.addPixmap(pixmap);
+  }
+  return icon;
 }
 
 QIcon letterIcon(const QString& letter, bool bold, bool italic, bool underline) {

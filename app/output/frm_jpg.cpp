@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QSlider>
 
+#include "output/format_choice.h"
 #include "output/jpeg_encoding.h"
 #include "output/jpeg_target.h"
 #include "output/size_readout.h"
@@ -16,6 +17,8 @@
 #include "state/design_state.h"
 #include "state/error_report.h"
 #include "state/file_writing.h"
+#include "state/paths.h"
+#include "state/picture_formats.h"
 #include "state/picture_loading.h"
 #include "state/site_tags.h"
 #include "state/temp_file.h"
@@ -26,7 +29,8 @@
 namespace {
 
 constexpr int windowWidth = 579;
-constexpr int windowHeight = 328;
+// The JPEG controls take 328 pixels; the format row lies below them.
+constexpr int windowHeight = 384;
 
 qint64 fileLength(const QString& path) { return QFileInfo(path).size(); }
 
@@ -92,6 +96,10 @@ void FrmJpg::qualityChanged() {
 
 void FrmJpg::applyClicked() {
   runTrapped(platform(), siteTag::frmJPG_Command1_Click, [this] {
+    if (formatChoice_->pickedWebFormat()) {
+      applyWebFormat();
+      return;
+    }
     BusyPointer busy(platform());
     const QString target = jpegTargetName(mode_, rememberedName_, chosenName_);
     // Copied beside the target and renamed over it: a failure leaves the
@@ -101,6 +109,26 @@ void FrmJpg::applyClicked() {
     jpegSuccess_ = true;
     done(Accepted);
   });
+}
+
+// PNG or WebP bytes as counted, under the name with that format's extension.
+// That name is another file than the one the save dialog asked about, so
+// replacing it is asked here.
+void FrmJpg::applyWebFormat() {
+  const WebFormat format = *formatChoice_->pickedWebFormat();
+  const QString name = mode_ == QStringLiteral("saveas") ? chosenName_ : rememberedName_;
+  const QString target = webNameOf(name, format);
+  if (target != name && pathKindOf(target) != pathKind::Nothing) {
+    const Message replace{
+        fileNamePart(target) + QStringLiteral(" already exists.\r\nDo you want to replace it?"),
+        MessageIcon::Exclamation, MessageButtons::YesNo};
+    if (platform().showMessage(replace) != MessageAnswer::Yes) return;
+  }
+  BusyPointer busy(platform());
+  writeFileReplacing(target, formatChoice_->pickedBytes());
+  rememberedName_ = target;
+  jpegSuccess_ = true;
+  done(Accepted);
 }
 
 void FrmJpg::cancelClicked() {
@@ -132,6 +160,7 @@ void FrmJpg::showEvent(QShowEvent* event) {
 
 void FrmJpg::encodeAndShow(int quality) {
   encodeJpeg(temporaryBmp_, temporaryJpeg_, quality, platform());
+  formatChoice_->encode(relief_, quality);
   showPreview();
 }
 

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QPoint>
 
+class FormatChoice;
 class PictureBox;
 class QGroupBox;
 class QLabel;
@@ -41,6 +42,7 @@ class FrmJpg : public QDialog {
   PictureBox* previewBox() const { return previewBox_; }
   QScrollBar* horizontalScroll() const { return horizontalScroll_; }
   QScrollBar* verticalScroll() const { return verticalScroll_; }
+  FormatChoice* formatChoice() const { return formatChoice_; }
 
   bool jpegSucceeded() const { return jpegSuccess_; }
   const QString& temporaryBmp() const { return temporaryBmp_; }
@@ -81,8 +83,10 @@ class FrmJpg : public QDialog {
   PictureBox* previewBox_;     // the preview inside it
   QScrollBar* horizontalScroll_;
   QScrollBar* verticalScroll_;
+  FormatChoice* formatChoice_;  // JPEG, PNG or WebP
   void buildControls();
   void encodeAndShow(int quality);
+  void applyWebFormat();
   void showPreview();
   void showNewSize();
   void fitScrollBars();

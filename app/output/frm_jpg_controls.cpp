@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QSlider>
 
+#include "output/format_choice.h"
 #include "output/frm_jpg.h"
 #include "widgets/picture_box.h"
 #include "widgets/placed_control.h"
@@ -54,6 +55,9 @@ void FrmJpg::buildControls() {
       placed<QLabel>(sizeFrame_, "Label1", QStringLiteral("New file size :"), {8, 104, 122, 20});
   newBytesLabel_ = placed<QLabel>(sizeFrame_, "Label1", QString(), {8, 128, 122, 20});
   newKilobytesLabel_ = placed<QLabel>(sizeFrame_, "Label1", QString(), {8, 150, 122, 20});
+
+  formatChoice_ = new FormatChoice(this);
+  formatChoice_->setGeometry(8, 326, 563, 50);
 
   applyButton_ =
       placed<QPushButton>(this, "Command1", QStringLiteral("&Apply"), {452, 230, 104, 28});

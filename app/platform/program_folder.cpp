@@ -17,7 +17,8 @@ const QStringList shippedFolders{QStringLiteral("curves"), QStringLiteral("textu
                                  QStringLiteral("help"), QStringLiteral("styles")};
 const QString engineFileName = QStringLiteral("libVelloro.so");
 const QStringList workingFolders{QStringLiteral("inputs"), QStringLiteral("outputs"),
-                                 QStringLiteral("textures"), QStringLiteral("curves")};
+                                 QStringLiteral("textures"), QStringLiteral("curves"),
+                                 QStringLiteral("styles")};
 
 // Asking for write permission is not enough (an administrator may write
 // anywhere, a read-only medium refuses all): try to make a file.

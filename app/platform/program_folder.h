@@ -1,5 +1,5 @@
-// The program folder: where the "inputs", "outputs", "textures" and "curves"
-// folders and the help pages live. It is the folder of the executable when
+// The program folder: where the "inputs", "outputs", "textures", "curves" and
+// "styles" folders and the help pages live. It is the folder of the executable when
 // files can be made there and the program is not an installed copy;
 // otherwise a per-user data folder, filled from the shipped data at the
 // first start.
@@ -21,7 +21,7 @@ struct ProgramLayout {
 ProgramLayout programLayout(const QString& executableFolder);
 
 // Chooses between the two folders, fills the per-user one with every shipped
-// file it lacks, and makes the four working folders below the choice.
+// file it lacks, and makes the working folders below the choice.
 QString prepareProgramFolder(const QString& executableFolder, const QString& userDataFolder);
 
 // Copies the shipped curves, textures, styles and help pages that the user's

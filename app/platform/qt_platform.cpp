@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <algorithm>
 
+#include "platform/font_face.h"
 #include "platform/preview_attachment.h"
 
 namespace {
@@ -103,8 +104,11 @@ std::optional<QColor> QtPlatform::chooseColour(const QColor& initial) {
 
 std::optional<QFont> QtPlatform::chooseFont(const QFont& initial) {
   bool accepted = false;
-  const QFont chosen = QFontDialog::getFont(&accepted, initial, owner_, applicationTitle);
+  QFont chosen =
+      QFontDialog::getFont(&accepted, withFaceStyleName(initial), owner_, applicationTitle);
   if (!accepted) return std::nullopt;
+  // A style name would outrank the Bold and Italic buttons from now on.
+  chosen.setStyleName(QString());
   return chosen;
 }
 

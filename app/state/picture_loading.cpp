@@ -55,7 +55,10 @@ QImage decoded(const QByteArray& bytes, const QString& path) {
   return picture;
 }
 
-QImage onWhite(const QImage& picture) {
+}  // namespace
+
+QImage opaqueOnWhite(const QImage& picture) {
+  if (!picture.hasAlphaChannel()) return picture.convertToFormat(QImage::Format_RGB888);
   QImage canvas(picture.size(), QImage::Format_RGB888);
   canvas.fill(Qt::white);
   QPainter painter(&canvas);
@@ -63,10 +66,7 @@ QImage onWhite(const QImage& picture) {
   return canvas;
 }
 
-}  // namespace
-
 QImage loadPicture(const QString& path) {
   const QImage picture = decoded(fileContent(path), path);
-  if (picture.hasAlphaChannel()) return onWhite(picture);
-  return picture.convertToFormat(QImage::Format_RGB888);
+  return opaqueOnWhite(picture);
 }

@@ -9,3 +9,7 @@
 // picture, its data ends early, or it is beyond the limits of
 // state/picture_limits.h (refused before its pixels are allocated).
 QImage loadPicture(const QString& path);
+
+// `picture` as a 24-bit image, its transparent parts white, as loaded pictures
+// come out.
+QImage opaqueOnWhite(const QImage& picture);

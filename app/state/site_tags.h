@@ -155,7 +155,11 @@
   X(frmMain_PictureOutline_MouseDown, "/144")                         \
   X(frmMain_CmdOutline_Click, "/145")                                 \
   X(frmMain_SliderEngraved_ValueChange, "/146")                       \
-  X(frmMain_SliderEngraved_Release, "/147")
+  X(frmMain_SliderEngraved_Release, "/147")                           \
+  X(frmMain_mnuFileExportWeb_Click, "/148")                           \
+  X(frmMain_mnuFileSaveStyle_Click, "/160")                           \
+  X(frmMain_mnuFileLoadStyle_Click, "/161")                           \
+  X(frmMain_mnuFileStyles_Click, "/162")
 
 namespace siteTag {
 #define VELLORO_DECLARE_SITE_TAG(name, text) inline constexpr std::string_view name = text;

@@ -1,6 +1,7 @@
 #include "tools/frm_draw.h"
 
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QFrame>
 #include <QPainter>
 #include <QPushButton>
@@ -165,6 +166,11 @@ void FrmDraw::apply() {
   main_.selectSource(SourceKind::Shape, Qt::NoButton);
   main_.activateOwner();
   hide();
+}
+
+void FrmDraw::closeEvent(QCloseEvent* event) {
+  commandClicked(1);
+  event->accept();
 }
 
 void FrmDraw::cancel() {

@@ -66,6 +66,10 @@ class FrmDraw : public QWidget {
   void Save_Undo();
   void Reset_Undo();
 
+ protected:
+  // The title bar's close button cancels, like the Cancel button.
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   void buildToolButtons();
   void buildCommands();

@@ -10,6 +10,7 @@
 #include "state/error_report.h"
 #include "state/input_picture_name.h"
 #include "state/paths.h"
+#include "state/picture_formats.h"
 #include "state/picture_loading.h"
 #include "state/site_tags.h"
 #include "state/tiling.h"
@@ -101,9 +102,8 @@ void FrmNew::chooseTexture() {
   const QString known = firstTextureName(state);
   const QString folder =
       known.isEmpty() ? main_.programFolder() + QStringLiteral("/textures") : folderPart(known);
-  const QString chosen =
-      openPictureDialog({QStringLiteral("Image files |*.bmp;*.gif;*.jpg;*.jpeg"), folder,
-                         fileNamePart(known), QStringLiteral("Textures"), true});
+  const QString chosen = openPictureDialog(
+      {imageFilesFilter(), folder, fileNamePart(known), QStringLiteral("Textures"), true});
   if (chosen.isEmpty()) return;
   if (pathKindOf(chosen) != pathKind::File) {
     platform().showMessage({QStringLiteral("File not found !"), MessageIcon::Exclamation});

@@ -9,6 +9,7 @@
 #include "state/design_state.h"
 #include "state/engine_library.h"
 #include "state/error_report.h"
+#include "state/picture_formats.h"
 #include "state/picture_frame.h"
 #include "state/picture_loading.h"
 #include "state/site_tags.h"
@@ -37,13 +38,7 @@ void FrmPicture::command1Clicked(int index) {
 }
 
 void FrmPicture::loadPictureFile() {
-  const QString chosen = openPictureDialog(
-      {QStringLiteral("All compatibles files |*.bmp;*.jpg;*.jpeg;*.gif|Bitmap (*.bmp)|*.bmp|"
-                      "Standard compression (*.jpg)|*.jpg;*.jpeg|Gif (*.gif)|*.gif"),
-       {},
-       {},
-       {},
-       false});
+  const QString chosen = openPictureDialog({openPictureFilter(), {}, {}, {}, false});
   if (chosen.isEmpty()) return;
   // Read before anything is cleared: a file that is no picture keeps the
   // picture and mask there were.

@@ -11,9 +11,11 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
 
 void PictureBox::setPicture(const QImage& picture) {
   picture_ = picture;
-  resize(picture_.size());
+  resize(sizeHint());
   update();
 }
+
+QSize PictureBox::sizeHint() const { return picture_.deviceIndependentSize().toSize(); }
 
 void PictureBox::showInverted(std::function<void(QPainter&)> overlay) {
   overlay_ = std::move(overlay);
@@ -41,7 +43,10 @@ void PictureBox::hideRubberBand() {
 void PictureBox::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.fillRect(event->rect(), palette().color(QPalette::Window));
-  painter.drawImage(QPoint(0, 0), picture_);
+  // On a scaled screen each picture pixel becomes a block of identical screen
+  // pixels: a filtered scale would blur the relief the user is judging.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  painter.drawImage(QRectF(QPointF(0, 0), picture_.deviceIndependentSize()), picture_);
   if (!overlay_) return;
   painter.setCompositionMode(QPainter::CompositionMode_Difference);
   painter.setPen(Qt::white);

@@ -1,5 +1,6 @@
 // A picture box: a widget the size of its picture that shows it, reports
-// mouse presses, moves and releases in picture pixels, and can show an
+// mouse presses, moves and releases in picture pixels (in points for a
+// picture drawn at a higher pixel ratio), and can show an
 // overlay drawn in inverting mode over the picture: a rubber band, or the
 // figure being dragged out. The overlay lives only on the screen, never in
 // the picture itself.
@@ -18,7 +19,7 @@ class PictureBox : public QWidget {
   explicit PictureBox(QWidget* parent = nullptr);
 
   const QImage& picture() const { return picture_; }
-  // Shows `picture` and takes its size.
+  // Shows `picture` and takes its size in points.
   void setPicture(const QImage& picture);
 
   // Draws `overlay` over the picture with a white pen in difference mode,
@@ -31,7 +32,7 @@ class PictureBox : public QWidget {
   void hideRubberBand();
   std::optional<QRect> rubberBand() const { return rubberBand_; }
 
-  QSize sizeHint() const override { return picture_.size(); }
+  QSize sizeHint() const override;
 
  signals:
   void mousePressed(Qt::MouseButton button, Qt::MouseButtons buttons, QPoint at);

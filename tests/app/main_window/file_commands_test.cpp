@@ -5,6 +5,7 @@
 #include "main_window_fixture.h"
 #include "state/bmp_file.h"
 #include "state/design_state.h"
+#include "state/picture_formats.h"
 #include "test_files.h"
 
 namespace {
@@ -33,9 +34,12 @@ TEST_F(FileCommandsTest, OpenLoadsThePictureAndUndoBringsBackThePreviousCanvas) 
   run("mnuFileOpen");
   ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
   EXPECT_EQ(seam->openRequests[0].folder, path("inputs"));
+  const bool webp = webpReadable();
   EXPECT_EQ(seam->openRequests[0].filter,
-            QStringLiteral("All compatibles files (*.bmp *.jpg *.jpeg *.gif);;Bitmap (*.bmp);;"
-                           "Standard compression (*.jpg *.jpeg);;Gif (*.gif)"));
+            QStringLiteral("All compatibles files (*.bmp *.jpg *.jpeg *.gif *.png%1);;Bitmap "
+                           "(*.bmp);;Standard compression (*.jpg *.jpeg);;Gif (*.gif);;PNG "
+                           "(*.png)%2")
+                .arg(webp ? " *.webp" : "", webp ? ";;WebP (*.webp)" : ""));
   EXPECT_EQ(window->canvasView()->picture().size(), QSize(40, 30));
   EXPECT_EQ(design().currentPictureName, path("inputs/red.png"));
   EXPECT_EQ(window->windowTitle(), path("inputs/red.png"));
@@ -63,14 +67,33 @@ TEST_F(FileCommandsTest, AFileThatIsNoPictureIsReportedAndDoesNotBecomeTheName) 
 }
 
 TEST_F(FileCommandsTest, SaveWritesTheCanvasAsABitmapUnderTheCurrentName) {
-  design().currentPictureName = path("inputs/logo.gif");
+  design().currentPictureName = path("inputs/logo.bmp");
   window->canvasView()->setPicture(filled({7, 5}, QColor(10, 20, 30)));
   run("mnuFileSave");
-  EXPECT_EQ(contentOf(path("inputs/logo.gif")), bmpFileBytes(filled({7, 5}, QColor(10, 20, 30))));
+  EXPECT_EQ(contentOf(path("inputs/logo.bmp")), bmpFileBytes(filled({7, 5}, QColor(10, 20, 30))));
   EXPECT_EQ(design().undo.counters.top, 1);
   EXPECT_EQ(design().geometry.canvasWidth, 7);
   EXPECT_EQ(seam->busyPeriods, 1);
   EXPECT_EQ(seam->busyDepth, 0);
+}
+
+TEST_F(FileCommandsTest, SaveOfAGifAsksBeforeWritingABitmapBesideIt) {
+  writeContent(path("inputs/logo.gif"), "GIF89a");
+  design().currentPictureName = path("inputs/logo.gif");
+  window->canvasView()->setPicture(filled({6, 4}, Qt::green));
+  seam->messageAnswers = {MessageAnswer::No, MessageAnswer::Yes};
+  run("mnuFileSave");
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_EQ(seam->messages[0].text,
+            QStringLiteral("logo.gif cannot be written as GIF.\r\nSave the picture as logo.bmp "
+                           "instead?"));
+  EXPECT_EQ(seam->messages[0].buttons, MessageButtons::YesNo);
+  EXPECT_FALSE(QFile::exists(path("inputs/logo.bmp")));
+  EXPECT_EQ(design().undo.counters.top, 0);
+  run("mnuFileSave");
+  EXPECT_EQ(contentOf(path("inputs/logo.bmp")), bmpFileBytes(filled({6, 4}, Qt::green)));
+  EXPECT_EQ(contentOf(path("inputs/logo.gif")), QByteArray("GIF89a"));
+  EXPECT_EQ(design().currentPictureName, path("inputs/logo.bmp"));
 }
 
 TEST_F(FileCommandsTest, SaveThatCannotWriteIsReportedAndKeepsTheOldFile) {
@@ -106,7 +129,8 @@ TEST_F(FileCommandsTest, SaveAsProposesTheFirstFreeWorkNumber) {
   EXPECT_EQ(seam->saveRequests[0].folder, path("outputs"));
   EXPECT_EQ(seam->saveRequests[0].selectedFilter, 0);
   EXPECT_EQ(seam->saveRequests[0].filter,
-            QStringLiteral("Bitmap (*.bmp);;Standard compression (*.jpg *.jpeg)"));
+            QStringLiteral("Bitmap (*.bmp);;Standard compression (*.jpg *.jpeg);;PNG (*.png)%1")
+                .arg(writableWebFormats().contains(WebFormat::Webp) ? ";;WebP (*.webp)" : ""));
 }
 
 TEST_F(FileCommandsTest, SaveAsBitmapOfAJpgNameWritesTheBmpName) {

@@ -181,6 +181,16 @@ TEST_F(FrmDrawTest, CancelLeavesTheShapeFileAndReturnsToTheText) {
   EXPECT_EQ(drawn({150, 125}), QColor(Qt::black)) << "and keeps its drawing";
 }
 
+TEST_F(FrmDrawTest, TheTitleBarCloseButtonCancelsToo) {
+  const QByteArray before = contentOf(design().workingFiles.shape);
+  drag({100, 100}, {200, 150});
+  ASSERT_EQ(design().sourceKind, SourceKind::Shape);
+  tool->close();
+  EXPECT_EQ(contentOf(design().workingFiles.shape), before);
+  EXPECT_EQ(design().sourceKind, SourceKind::Text);
+  EXPECT_FALSE(tool->isVisible());
+}
+
 TEST_F(FrmDrawTest, DrawItRendersTheAppliedShapeWithItsFrameTakenOff) {
   drag({0, 0}, {60, 40});
   tool->Command1[0]->click();

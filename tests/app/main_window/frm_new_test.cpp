@@ -12,6 +12,7 @@
 #include "main_window/frm_about.h"
 #include "main_window_fixture.h"
 #include "state/design_state.h"
+#include "state/picture_formats.h"
 #include "test_files.h"
 
 class FrmNewTest : public MainWindowTest {
@@ -82,7 +83,9 @@ TEST_F(FrmNewTest, TextureWithAnEmptyTableStartsInTheTexturesFolderWithThePrevie
   EXPECT_EQ(seam->openRequests[0].folder, folder.filePath("textures"));
   EXPECT_EQ(seam->openRequests[0].fileName, QString());
   EXPECT_EQ(seam->openRequests[0].title, QStringLiteral("Textures"));
-  EXPECT_EQ(seam->openRequests[0].filter, QStringLiteral("Image files (*.bmp *.gif *.jpg *.jpeg)"));
+  EXPECT_EQ(seam->openRequests[0].filter,
+            QStringLiteral("Image files (*.bmp *.gif *.jpg *.jpeg *.png%1)")
+                .arg(webpReadable() ? " *.webp" : ""));
   EXPECT_TRUE(bool(seam->openRequests[0].preview));
 }
 

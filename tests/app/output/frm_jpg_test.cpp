@@ -6,9 +6,11 @@
 #include <QImageWriter>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QSlider>
 
+#include "output/format_choice.h"
 #include "output/size_readout.h"
 #include "output_fixture.h"
 #include "state/bmp_file.h"
@@ -44,7 +46,7 @@ TEST_F(FrmJpgTest, LoadEncodesAtHighestQualityAndShowsBothSizes) {
   design().currentPictureName = path("logo.bmp");
   open({50, 40});
   EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" JPEG quality/weight optimizer."));
-  EXPECT_EQ(dialog->size(), QSize(579, 328));
+  EXPECT_EQ(dialog->size(), QSize(579, 384));  // the format row below the JPEG controls
   EXPECT_EQ(dialog->qualitySlider()->value(), 100);
   EXPECT_EQ(design().currentPictureName, dialog->temporaryBmp());
   EXPECT_EQ(contentOf(dialog->temporaryBmp()), bmpFileBytes(picture));
@@ -157,4 +159,62 @@ TEST_F(FrmJpgTest, DraggingPastTheEndStopsThere) {
   EXPECT_EQ(dialog->horizontalScroll()->value(), 0);
   dialog->previewMoved(Qt::LeftButton, {200, 50});  // the drag starts over at 230
   EXPECT_EQ(dialog->horizontalScroll()->value(), 30);
+}
+
+// The same picture as PNG and as WebP at the slider's quality, each really
+// encoded; WebP follows the slider, PNG has no quality.
+TEST_F(FrmJpgTest, FormatRowShowsTheEncodedSizesOfPngAndWebp) {
+  open({60, 50});
+  FormatChoice& formats = *dialog->formatChoice();
+  EXPECT_TRUE(formats.jpegOption->isChecked());
+  const QByteArray png = encodeWebPicture(picture, {WebFormat::Png, true, 100});
+  EXPECT_EQ(formats.pngSizeLabel->text(), bytesReadout(png.size()));
+  if (!writableWebFormats().contains(WebFormat::Webp)) {
+    EXPECT_TRUE(formats.webpOption->isHidden());
+    return;
+  }
+  const QByteArray lossless = encodeWebPicture(picture, {WebFormat::Webp, true, 100});
+  EXPECT_EQ(formats.webpSizeLabel->text(), bytesReadout(lossless.size()));
+  dialog->qualitySlider()->setValue(30);
+  const QByteArray lossy = encodeWebPicture(picture, {WebFormat::Webp, false, 30});
+  EXPECT_EQ(formats.webpSizeLabel->text(), bytesReadout(lossy.size()));
+  EXPECT_EQ(formats.pngSizeLabel->text(), bytesReadout(png.size()));
+}
+
+TEST_F(FrmJpgTest, ApplyWritesThePickedFormatUnderItsOwnExtension) {
+  struct Case {
+    QRadioButton* FormatChoice::*option;
+    const char* written;
+  };
+  for (const Case& c :
+       {Case{&FormatChoice::pngOption, "logo.png"}, Case{&FormatChoice::webpOption, "logo.webp"}}) {
+    design().currentPictureName = path("logo.jpg");
+    open({40, 30});
+    if ((dialog->formatChoice()->*c.option)->isHidden()) continue;
+    dialog->qualitySlider()->setValue(100);
+    (dialog->formatChoice()->*c.option)->setChecked(true);
+    dialog->applyButton()->click();
+    const QString written = path(QLatin1String(c.written));
+    EXPECT_TRUE(dialog->jpegSucceeded());
+    EXPECT_EQ(design().currentPictureName, written);
+    EXPECT_EQ(QImage(written).convertToFormat(QImage::Format_RGB888),
+              picture.convertToFormat(QImage::Format_RGB888));  // lossless at 100
+    EXPECT_FALSE(QFileInfo::exists(path("logo.jpg")));
+    EXPECT_FALSE(QFileInfo::exists(dialog->temporaryJpeg()));
+  }
+}
+
+TEST_F(FrmJpgTest, ApplyAsksBeforeReplacingAnotherFileOfThePickedFormat) {
+  writeContent(path("logo.png"), "earlier");
+  design().currentPictureName = path("logo.jpg");
+  open({40, 30});
+  dialog->formatChoice()->pngOption->setChecked(true);
+  seam->messageAnswers = {MessageAnswer::No};
+  dialog->applyButton()->click();
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_EQ(seam->messages[0].text,
+            QStringLiteral("logo.png already exists.\r\nDo you want to replace it?"));
+  EXPECT_EQ(contentOf(path("logo.png")), QByteArray("earlier"));
+  EXPECT_FALSE(dialog->jpegSucceeded());
+  EXPECT_TRUE(dialog->isVisible() || dialog->result() != QDialog::Accepted);
 }

@@ -13,7 +13,7 @@
 namespace {
 
 void expectWorkingFolders(const QString& folder) {
-  for (const char* working : {"inputs", "outputs", "textures", "curves"})
+  for (const char* working : {"inputs", "outputs", "textures", "curves", "styles"})
     EXPECT_TRUE(QFileInfo(folder + '/' + working).isDir()) << working;
 }
 
@@ -42,12 +42,14 @@ TEST(ProgramFolder, UserFolderGetsTheShippedFilesItLacks) {
   writeContent(installed.filePath("curves/gold.txt"), "shipped gold");
   writeContent(installed.filePath("help/pages/velloro.htm"), "shipped help");
   writeContent(installed.filePath("inputs/private.bmp"), "not shipped");
+  writeContent(installed.filePath("styles/gold.vstyle"), "shipped style");
   QTemporaryDir user;
   writeContent(user.filePath("curves/default.txt"), "user's change");
   fillFromShippedData(installed.path(), user.path());
   EXPECT_EQ(contentOf(user.filePath("curves/default.txt")), QByteArray("user's change"));
   EXPECT_EQ(contentOf(user.filePath("curves/gold.txt")), QByteArray("shipped gold"));
   EXPECT_EQ(contentOf(user.filePath("help/pages/velloro.htm")), QByteArray("shipped help"));
+  EXPECT_EQ(contentOf(user.filePath("styles/gold.vstyle")), QByteArray("shipped style"));
   EXPECT_FALSE(QFileInfo::exists(user.filePath("inputs/private.bmp")));
 }
 

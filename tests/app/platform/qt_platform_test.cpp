@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontDatabase>
+#include <QFontDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -116,4 +118,34 @@ TEST(QtPlatform, SaveDialogStartsOnTheGivenFilterAndTellsTheOneInForce) {
   EXPECT_EQ(shownFilter, QStringLiteral("Standard compression (*.jpg *.jpeg)"));
   EXPECT_EQ(choice.filter, 0);
   EXPECT_EQ(choice.path, folder.filePath("logo"));
+}
+
+// OK on the font dialog without touching anything keeps the font's face.
+TEST(QtPlatform, FontDialogOpensOnTheFontsOwnFace) {
+  struct Face {
+    const char* family;
+    bool bold;
+    bool italic;
+  };
+  for (const Face face : {Face{"DejaVu Sans", true, false}, Face{"DejaVu Sans", false, false},
+                          Face{"DejaVu Sans", false, true}, Face{"DejaVu Sans", true, true},
+                          Face{"URW Bookman", true, false}, Face{"URW Bookman", false, true}}) {
+    const QString family = QLatin1String(face.family);
+    if (!QFontDatabase::families().contains(family)) continue;
+    QFont initial(family, 20);
+    initial.setBold(face.bold);
+    initial.setItalic(face.italic);
+    QTimer::singleShot(0, [] {
+      auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      dialog->accept();
+    });
+    QtPlatform platform;
+    const std::optional<QFont> chosen = platform.chooseFont(initial);
+    ASSERT_TRUE(chosen.has_value()) << face.family;
+    EXPECT_EQ(chosen->family(), family);
+    EXPECT_EQ(chosen->bold(), face.bold) << face.family << face.bold << face.italic;
+    EXPECT_EQ(chosen->italic(), face.italic) << face.family << face.bold << face.italic;
+    EXPECT_TRUE(chosen->styleName().isEmpty());
+  }
 }

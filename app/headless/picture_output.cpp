@@ -1,0 +1,36 @@
+#include "headless/picture_output.h"
+
+#include <QBuffer>
+#include <QImageWriter>
+
+#include "headless/render_command.h"
+#include "state/bmp_file.h"
+#include "state/failure.h"
+#include "state/file_writing.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int losslessWebp = 100;
+
+}  // namespace
+
+QByteArray encodedPicture(const QImage& picture, const QString& format,
+                          std::optional<int> quality) {
+  if (format == u"bmp"_s) return bmpFileBytes(picture);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, format == u"jpg"_s ? "jpeg" : format.toLatin1());
+  if (format == u"webp"_s) writer.setQuality(quality.value_or(losslessWebp));
+  if (format == u"jpg"_s && quality) writer.setQuality(*quality);
+  if (!writer.write(picture))
+    throw Failure(errorNumber::InvalidArgument,
+                  u"cannot encode a %1 picture: %2"_s.arg(format, writer.errorString()));
+  return bytes;
+}
+
+void writePicture(const QImage& picture, const QString& path, std::optional<int> quality) {
+  writeFileReplacing(path, encodedPicture(picture, outputFormatOf(path), quality));
+}

@@ -1,0 +1,155 @@
+#include "headless/render_run.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
+#include "headless/batch_list.h"
+#include "headless/batch_progress.h"
+#include "headless/console_platform.h"
+#include "headless/picture_output.h"
+#include "headless/render_command.h"
+#include "headless/title_scene.h"
+#include "state/engine_library.h"
+#include "state/failure.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr qint64 largestBatchList = 64 << 20;
+
+void print(std::FILE* stream, const QString& text) {
+  const QByteArray bytes = text.toUtf8();
+  std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+  std::fflush(stream);
+}
+
+QString quoted(const QString& text) { return u'\'' + text + u'\''; }
+
+class RenderRun {
+ public:
+  explicit RenderRun(const RenderEnvironment& environment)
+      : environment_(environment), console_(environment.errors) {}
+
+  int run(const QStringList& arguments) {
+    try {
+      const ParsedCommand command = parseRenderCommand(arguments);
+      if (command.action == CommandAction::ShowHelp) return printed(commandLineHelpText());
+      if (command.action == CommandAction::ShowVersion) return printed(commandLineVersionText());
+      return render(command.request);
+    } catch (const UsageError& error) {
+      say(error.message());
+      return exitStatus::BadArguments;
+    } catch (const Failure& failure) {
+      say(failure.description());
+      return exitStatus::Failed;
+    }
+  }
+
+ private:
+  int printed(const QString& text) {
+    print(environment_.output, text);
+    return exitStatus::Success;
+  }
+
+  void say(const QString& line) { print(environment_.errors, u"Velloro: "_s + line + u'\n'); }
+
+  int render(const RenderRequest& request) {
+    if (request.transparent)
+      throw UsageError(
+          u"--transparent: transparent pictures are not available in this build yet"_s);
+    const TitleScene scene = titleSceneFor(request, environment_.programFolder, console_);
+    const BatchList batch = request.batchList.isEmpty() ? BatchList{} : readBatch(request);
+    if (!request.batchList.isEmpty()) checkOutputFolder(request.outputFolder);
+    EngineLibrary engine(environment_.enginePath);
+    TitleRenderer renderer(scene, engine.entryPoints(), console_);
+    if (request.batchList.isEmpty()) return renderOne(renderer, request);
+    return renderBatch(renderer, request, batch);
+  }
+
+  int renderOne(TitleRenderer& renderer, const RenderRequest& request) {
+    try {
+      writePicture(renderer.render(request.text), request.outputFile, request.quality);
+      return exitStatus::Success;
+    } catch (const Failure& failure) {
+      say(quoted(request.outputFile) + u": "_s + failure.description());
+      return exitStatus::Failed;
+    }
+  }
+
+  BatchList readBatch(const RenderRequest& request) {
+    QFile file(request.batchList);
+    const QString option = u"--batch "_s + quoted(request.batchList);
+    if (!file.open(QIODevice::ReadOnly))
+      throw UsageError(option + u": cannot read: "_s + file.errorString());
+    if (file.size() > largestBatchList) throw UsageError(option + u": the list is too large"_s);
+    BatchList batch = parseBatchList(file.readAll());
+    if (file.error() != QFileDevice::NoError)
+      throw UsageError(option + u": cannot read: "_s + file.errorString());
+    if (batch.titles.empty() && batch.problems.empty())
+      throw UsageError(option + u": the list holds no titles"_s);
+    return batch;
+  }
+
+  static void checkOutputFolder(const QString& folder) {
+    const QFileInfo info(folder);
+    const QString option = u"--out-dir "_s + quoted(folder);
+    if (!info.isDir()) throw Failure(errorNumber::PathNotFound, option + u": no such folder"_s);
+    if (!info.isWritable())
+      throw Failure(errorNumber::PermissionDenied, option + u": the folder cannot be written"_s);
+  }
+
+  int renderBatch(TitleRenderer& renderer, const RenderRequest& request, const BatchList& batch) {
+    BatchProgress progress(environment_.errors, isTerminal(environment_.errors),
+                           int(batch.titles.size()));
+    const QString listName = request.batchList;
+    for (const BatchProblem& problem : batch.problems)
+      progress.report(
+          u"Velloro: %1:%2: %3"_s.arg(listName).arg(problem.lineNumber).arg(problem.message));
+    int failed = int(batch.problems.size());
+    int done = 0;
+    for (const BatchTitle& title : batch.titles) {
+      const QString path = request.outputFolder + u'/' + title.fileName;
+      try {
+        writePicture(renderer.render(title.text), path, request.quality);
+      } catch (const Failure& failure) {
+        ++failed;
+        progress.report(u"Velloro: %1:%2: %3: %4"_s.arg(listName)
+                            .arg(title.lineNumber)
+                            .arg(quoted(title.fileName), failure.description()));
+      }
+      progress.titleDone(++done, title.text);
+    }
+    progress.finish();
+    return failed == 0 ? exitStatus::Success : exitStatus::Failed;
+  }
+
+  const RenderEnvironment& environment_;
+  ConsolePlatform console_;
+};
+
+}  // namespace
+
+int runRenderCommand(const QStringList& arguments, const RenderEnvironment& environment) {
+  return RenderRun(environment).run(arguments);
+}
+
+void prepareHeadlessRun() {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef __GLIBC__
+  // Every title allocates and frees working arrays of the same few
+  // megabytes; kept in the heap instead of mapped afresh, they are reused
+  // without faulting in new pages for each title of a batch.
+  constexpr int keptInHeap = 256 << 20;
+  mallopt(M_MMAP_THRESHOLD, keptInHeap);
+  mallopt(M_TRIM_THRESHOLD, 2 * keptInHeap);
+#endif
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+      print(stderr, u"Velloro: "_s + message + u'\n');
+  });
+}

@@ -1,0 +1,46 @@
+// Which controls the live preview follows: every control that changes a
+// setting of the drawn source. Each connection is made after the control's
+// own handler, and the redraw waits for the event loop anyway, so the
+// preview always reads the setting the handler has just stored.
+#include <QAction>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "main_window/frm_main.h"
+#include "main_window/live_preview.h"
+
+void FrmMain::connectLivePreview() {
+  livePreview_->attachToggle(menuEntry(QStringLiteral("mnuToolsLivePreview")));
+  auto follow = [this](auto* sender, auto signal) {
+    connect(sender, signal, livePreview_, &LivePreview::settingChanged);
+  };
+  // The palettes pick a colour while a button is down.
+  auto followPalette = [this](PictureBox* palette) {
+    connect(palette, &PictureBox::mousePressed, livePreview_,
+            [this] { livePreview_->settingChanged(); });
+    connect(palette, &PictureBox::mouseMoved, livePreview_, [this](Qt::MouseButtons buttons) {
+      if (buttons != Qt::NoButton) livePreview_->settingChanged();
+    });
+  };
+  followPalette(panels_->fillPalette());
+  followPalette(panels_->outlinePalette());
+  for (QPushButton* command : panels_->fillButtons()) follow(command, &QPushButton::clicked);
+  follow(panels_->outlineColourButton(), &QPushButton::clicked);
+  for (QRadioButton* axis : panels_->curveAxisButtons()) follow(axis, &QRadioButton::clicked);
+  for (QRadioButton* deformation : panels_->deformationButtons())
+    follow(deformation, &QRadioButton::clicked);
+  for (PictureBox* pattern : panels_->patternPictures())
+    follow(pattern, &PictureBox::mouseReleased);
+  for (PictureBox* material : panels_->materialPictures())
+    follow(material, &PictureBox::mousePressed);
+  follow(panels_->effectList(), &QListWidget::itemClicked);
+  for (int k = 1; k <= 3; ++k) follow(panels_->shadowSlider(k), &MirelSlider::valueChanged);
+  for (MirelSlider* slider :
+       {panels_->outlineSlider(), panels_->engravedSlider(), panels_->deformSlider()})
+    follow(slider, &MirelSlider::valueChanged);
+  // A curve point lands where it is dropped.
+  follow(panels_->curveView(), &PictureBox::mouseReleased);
+  for (const char* entry : {"mnubezierreset", "mnubezierload"})
+    follow(menuEntry(QLatin1String(entry)), &QAction::triggered);
+}

@@ -1,0 +1,171 @@
+// Styles in the window: File > Save style..., Load style... and the Styles
+// submenu. A style is applied through the same handlers the user's clicks
+// run, so that the kind settings and the source switch keep what it set.
+#include <QAction>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QMenu>
+#include <QRadioButton>
+
+#include "main_window/frm_main.h"
+#include "platform/platform.h"
+#include "state/design_state.h"
+#include "state/error_report.h"
+#include "state/file_writing.h"
+#include "state/outside_effects.h"
+#include "state/picture_loading.h"
+#include "state/site_tags.h"
+#include "state/style_design.h"
+#include "state/style_json.h"
+#include "state/style_library.h"
+#include "state/text_picture.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QColor colourOf(const StyleColour& colour) { return {colour.red, colour.green, colour.blue}; }
+
+void showRefusal(const QString& path, const QString& problem) {
+  platform().showMessage(
+      {u"Cannot load the style \""_s + QFileInfo(path).fileName() + u"\": "_s + problem,
+       MessageIcon::Exclamation});
+}
+
+}  // namespace
+
+QString FrmMain::stylesFolder() const { return programFolder_ + u"/styles"_s; }
+
+Style FrmMain::currentStyle() const {
+  DesignState& state = design();
+  Style style = styleOf(state, panelReadings(), design().textPicture.font);
+  style.deformationType = panels()->selectedDeformation();
+  // A texture of the shipped folder travels by name, so the style works in
+  // every copy of the program.
+  const QFileInfo texture(style.texture);
+  if (texture.absolutePath() == QFileInfo(programFolder_ + u"/textures"_s).absoluteFilePath())
+    style.texture = texture.fileName();
+  return style;
+}
+
+void FrmMain::connectStyleCommands() {
+  connect(menuEntry(u"mnuFileSaveStyle"_s), &QAction::triggered, this, [this] {
+    runTrapped(platform(), siteTag::frmMain_mnuFileSaveStyle_Click, [this] { saveStyle(); });
+  });
+  connect(menuEntry(u"mnuFileLoadStyle"_s), &QAction::triggered, this, [this] {
+    runTrapped(platform(), siteTag::frmMain_mnuFileLoadStyle_Click, [this] {
+      FileDialogRequest request;
+      request.folder = stylesFolder();
+      request.filter = u"Velloro styles (*.vstyle)"_s;
+      request.title = u"Load style"_s;
+      const QString chosen = platform().chooseFileToOpen(request);
+      if (!chosen.isEmpty()) applyStyleFile(chosen);
+    });
+  });
+  QMenu* styles = menu(u"mnuFileStyles"_s);
+  connect(styles, &QMenu::aboutToShow, this, &FrmMain::listStyles);
+  menu(u"mnuFile"_s)->insertMenu(menuEntry(u"mnuFileBar2"_s), styles);
+}
+
+void FrmMain::listStyles() {
+  QMenu* styles = menu(u"mnuFileStyles"_s);
+  styles->clear();
+  for (const StyleEntry& entry : stylesIn(stylesFolder())) {
+    QAction* choice = styles->addAction(entry.name);
+    connect(choice, &QAction::triggered, this, [this, path = entry.path] {
+      runTrapped(platform(), siteTag::frmMain_mnuFileStyles_Click,
+                 [this, &path] { applyStyleFile(path); });
+    });
+  }
+  if (styles->isEmpty()) styles->addAction(u"(no styles)"_s)->setEnabled(false);
+}
+
+void FrmMain::saveStyle() {
+  FileDialogRequest request;
+  request.folder = stylesFolder();
+  request.fileName = u"MyStyle.vstyle"_s;
+  request.filter = u"Velloro styles (*.vstyle)"_s;
+  request.defaultSuffix = u"vstyle"_s;
+  request.title = u"Save style"_s;
+  const QString chosen = platform().chooseFileToSave(request);
+  if (chosen.isEmpty()) return;
+  writeFileReplacing(chosen, styleDocument(currentStyle(), QFileInfo(chosen).completeBaseName()));
+}
+
+void FrmMain::applyStyleFile(const QString& path) {
+  Style style;
+  QString texture;
+  try {
+    style = readStyleFile(path, currentStyle());
+    if (style.textureFill) {
+      texture = QFileInfo(style.texture).isAbsolute()
+                    ? style.texture
+                    : programFolder_ + u"/textures/"_s + style.texture;
+      if (!QFileInfo(texture).isFile())
+        throw StyleError(u"\"fill.texture\" names no texture file: "_s + style.texture);
+      loadPicture(texture);
+    }
+  } catch (const StyleError& error) {
+    showRefusal(path, error.message());
+    return;
+  } catch (const Failure& failure) {
+    showRefusal(path, u"\"fill.texture\": "_s + failure.description());
+    return;
+  }
+  applyStyle(style, texture);
+}
+
+void FrmMain::applyStyle(const Style& style, const QString& texturePath) {
+  DesignState& state = design();
+  selectMaterial(style.material, 0);
+  setFillColour(colourOf(style.fillColour));
+  panels()->fillSourceButtons()[style.textureFill ? 1 : 0]->setChecked(true);
+  if (style.textureFill) {
+    showTexture(texturePath);
+    state.textureNames[state.sourceKind] = texturePath;
+  }
+  panels()->selectCurveAxis(style.curveAxis);
+  curveAxisClicked(style.curveAxis);
+  surfacePatternPressed(style.surfacePattern);
+  surfacePatternClicked(style.surfacePattern);
+  for (int i = 0; i < styleCurvePoints; ++i) {
+    state.curve.x[i + 1] = style.curvePositions[i];
+    state.curve.y[i + 1] = style.curveValues[i];
+  }
+  drawCurveBox();
+  applyStyleEffect(style);
+  panels()->deformationButtons()[style.deformationType]->setChecked(true);
+  panels()->deformSlider()->setValue(style.deformationAmount);
+  deformationClicked();
+  applyStyleFont(style.font);
+}
+
+void FrmMain::applyStyleEffect(const Style& style) {
+  panels()->effectList()->setCurrentRow(style.effectType);
+  effectListClicked();
+  const OutsideEffect& effect = outsideEffect(EffectType(style.effectType));
+  const auto& values = style.effectValues;
+  switch (effect.sliders) {
+    case SliderGroup::Shadow:
+      for (int k = 1; k <= 3; ++k) panels()->shadowSlider(k)->setValue(values[k - 1]);
+      break;
+    case SliderGroup::Engraved: panels()->engravedSlider()->setValue(values[0]); break;
+    case SliderGroup::Outline:
+      panels()->outlineSlider()->setValue(values[0]);
+      takeOutlineColour(colourOf(style.effectColour));
+      break;
+    case SliderGroup::None: break;
+  }
+}
+
+void FrmMain::applyStyleFont(const StyleFont& font) {
+  fontNameBox()->setEditText(font.family);
+  fontListClicked();
+  fontSizeBox()->setEditText(QString::number(font.pointSize));
+  validateFontSize();
+  const QFont& printed = design().textPicture.font;
+  if (printed.bold() != font.bold) toggleFontAttribute(u"Bold"_s);
+  if (printed.italic() != font.italic) toggleFontAttribute(u"Italic"_s);
+  if (printed.underline() != font.underline) toggleFontAttribute(u"Underline"_s);
+}

@@ -1,0 +1,50 @@
+#include "main_window/live_preview.h"
+
+#include <QAction>
+#include <QSettings>
+
+namespace {
+
+const char* const settingKey = "Options/LivePreview";
+
+QSettings programSettings() {
+  return QSettings(QStringLiteral("Velloro"), QStringLiteral("Velloro"));
+}
+
+}  // namespace
+
+LivePreview::LivePreview(std::function<void()> redraw, QObject* parent)
+    : QObject(parent),
+      redraw_(std::move(redraw)),
+      enabled_(programSettings().value(QLatin1String(settingKey), true).toBool()) {
+  pending_.setSingleShot(true);
+  pending_.setInterval(0);
+  connect(&pending_, &QTimer::timeout, this, &LivePreview::renderLatest);
+}
+
+void LivePreview::attachToggle(QAction* toggle) {
+  toggle_ = toggle;
+  toggle->setCheckable(true);
+  toggle->setChecked(enabled_);
+  connect(toggle, &QAction::toggled, this, &LivePreview::setEnabled);
+}
+
+void LivePreview::setEnabled(bool on) {
+  enabled_ = on;
+  if (toggle_) toggle_->setChecked(on);
+  if (!on) pending_.stop();
+  QSettings settings = programSettings();
+  settings.setValue(QLatin1String(settingKey), on);
+}
+
+void LivePreview::settingChanged() {
+  if (enabled_ && drawn_ && !pending_.isActive()) pending_.start();
+}
+
+// The redraw reads every setting when it runs, so one render covers all the
+// changes made since the timer started.
+void LivePreview::renderLatest() {
+  if (!enabled_ || !drawn_) return;
+  redraw_();
+  emit redrawn();
+}

@@ -1,0 +1,50 @@
+// Live preview: once a design has been drawn, every change to a setting of
+// its source draws it again, as "Draw it !" would, while the control moves.
+// Changes that arrive faster than renders finish collapse into one render of
+// the latest state on the next turn of the event loop, so the canvas never
+// works through a queue of stale settings.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <functional>
+
+class QAction;
+
+class LivePreview : public QObject {
+  Q_OBJECT
+ public:
+  // `redraw` draws the current source exactly as the Draw button does.
+  explicit LivePreview(std::function<void()> redraw, QObject* parent = nullptr);
+
+  // The checkable menu entry that turns the preview on and off; it shows and
+  // remembers the choice.
+  void attachToggle(QAction* toggle);
+
+  bool enabled() const { return enabled_; }
+  void setEnabled(bool on);
+
+  // A render put the design on the canvas: later setting changes redraw it.
+  void designDrawn() { drawn_ = true; }
+  // The canvas was taken as a new background: there is no design to follow.
+  void canvasCaptured() { drawn_ = false; }
+  bool designOnCanvas() const { return drawn_; }
+
+  // A setting of the source changed; redraws on the next event-loop turn.
+  void settingChanged();
+  bool renderPending() const { return pending_.isActive(); }
+
+ signals:
+  // A preview render ran.
+  void redrawn();
+
+ private:
+  void renderLatest();
+
+  std::function<void()> redraw_;
+  QTimer pending_;
+  QPointer<QAction> toggle_;
+  bool enabled_;
+  bool drawn_ = false;
+};

@@ -1,0 +1,95 @@
+#include "output/web_export_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int largestMargin = 500;
+
+}  // namespace
+
+QString webFormatCaption(WebFormat format) {
+  return format == WebFormat::Webp ? QStringLiteral("WebP") : QStringLiteral("PNG");
+}
+
+WebExportDialog::WebExportDialog(const QList<WebFormat>& formats, const WebExportChoice& initial,
+                                 QWidget* owner)
+    : QDialog(owner), formats_(formats) {
+  setWindowTitle(QStringLiteral("Export for the web"));
+  buildControls();
+  showChoice(initial);
+  enableDependentControls();
+}
+
+void WebExportDialog::buildControls() {
+  formatBox = new QComboBox(this);
+  for (WebFormat format : formats_) formatBox->addItem(webFormatCaption(format));
+  losslessBox = new QCheckBox(QStringLiteral("&Lossless"), this);
+  qualityBox = new QSpinBox(this);
+  qualityBox->setRange(0, 100);
+  trimOption = new QRadioButton(QStringLiteral("&Trim to the design, margin (pixels):"), this);
+  marginBox = new QSpinBox(this);
+  marginBox->setRange(0, largestMargin);
+  wholeCanvasOption = new QRadioButton(QStringLiteral("&Whole canvas"), this);
+  buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Export..."));
+
+  auto* form = new QFormLayout;
+  form->addRow(QStringLiteral("&Format:"), formatBox);
+  form->addRow(QString(), losslessBox);
+  form->addRow(QStringLiteral("&Quality:"), qualityBox);
+  auto* trimRow = new QHBoxLayout;
+  trimRow->addWidget(trimOption);
+  trimRow->addWidget(marginBox);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  layout->addLayout(trimRow);
+  layout->addWidget(wholeCanvasOption);
+  layout->addWidget(buttons);
+
+  connect(formatBox, &QComboBox::currentIndexChanged, this, [this] { enableDependentControls(); });
+  connect(losslessBox, &QCheckBox::toggled, this, [this] { enableDependentControls(); });
+  connect(trimOption, &QRadioButton::toggled, this, [this] { enableDependentControls(); });
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+void WebExportDialog::showChoice(const WebExportChoice& initial) {
+  const qsizetype format = formats_.indexOf(initial.encoding.format);
+  formatBox->setCurrentIndex(format < 0 ? 0 : int(format));
+  losslessBox->setChecked(initial.encoding.lossless);
+  qualityBox->setValue(initial.encoding.quality);
+  marginBox->setValue(initial.margin);
+  (initial.wholeCanvas ? wholeCanvasOption : trimOption)->setChecked(true);
+}
+
+// PNG has no lossy form, and a quality or margin that has no effect is not
+// offered.
+void WebExportDialog::enableDependentControls() {
+  const bool png = chosenFormat() == WebFormat::Png;
+  if (png) losslessBox->setChecked(true);
+  losslessBox->setEnabled(!png);
+  qualityBox->setEnabled(!losslessBox->isChecked());
+  marginBox->setEnabled(trimOption->isChecked());
+}
+
+WebFormat WebExportDialog::chosenFormat() const {
+  const int index = formatBox->currentIndex();
+  return index >= 0 && index < formats_.size() ? formats_[index] : WebFormat::Png;
+}
+
+WebExportChoice WebExportDialog::choice() const {
+  WebExportChoice chosen;
+  chosen.encoding = {chosenFormat(), losslessBox->isChecked(), qualityBox->value()};
+  chosen.wholeCanvas = wholeCanvasOption->isChecked();
+  chosen.margin = marginBox->value();
+  return chosen;
+}

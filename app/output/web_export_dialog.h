@@ -1,0 +1,54 @@
+// The choices of File > Export for the web: the format (PNG, or WebP when
+// this run can write it), lossless or lossy at a quality, and whether the
+// design is trimmed to what can be seen of it plus a margin or keeps the
+// whole canvas. The dialog is the program's own and is shown through the
+// platform seam, so tests work it like a user.
+#pragma once
+
+#include <QDialog>
+#include <QList>
+#include <optional>
+
+#include "state/web_encoding.h"
+
+class QCheckBox;
+class QComboBox;
+class QDialogButtonBox;
+class QRadioButton;
+class QSpinBox;
+
+struct WebExportChoice {
+  WebEncoding encoding;
+  bool wholeCanvas = false;
+  int margin = 4;  // pixels, around the trimmed design
+};
+
+class WebExportDialog : public QDialog {
+  Q_OBJECT
+ public:
+  // Offers `formats` (PNG first) and starts from `initial`.
+  WebExportDialog(const QList<WebFormat>& formats, const WebExportChoice& initial,
+                  QWidget* owner = nullptr);
+
+  QComboBox* formatBox;
+  QCheckBox* losslessBox;
+  QSpinBox* qualityBox;
+  QRadioButton* trimOption;
+  QSpinBox* marginBox;
+  QRadioButton* wholeCanvasOption;
+  QDialogButtonBox* buttons;
+
+  // What the controls show now.
+  WebExportChoice choice() const;
+
+ private:
+  void buildControls();
+  void showChoice(const WebExportChoice& initial);
+  void enableDependentControls();
+  WebFormat chosenFormat() const;
+
+  QList<WebFormat> formats_;
+};
+
+// The caption of a format in the dialog and in file type lists.
+QString webFormatCaption(WebFormat format);

@@ -1,0 +1,18 @@
+// The design as the engine keeps it: the layers of every source drawn so far,
+// painted again over any background without rendering anything anew. This is
+// how the design is seen apart from the canvas it was drawn on.
+#pragma once
+
+#include <QImage>
+
+struct EngineEntryPoints;
+
+// The engine's stored layers painted over `background`, as the canvas would
+// show them had it been that picture. Shows the hourglass nowhere and leaves
+// the stored layers as they are.
+QImage storedLayersOver(const QImage& background, const EngineEntryPoints& engine);
+
+// The design alone on a transparent picture of `canvasSize`: the stored
+// layers solved for colour and alpha from their paintings over black and
+// over white. Nothing is visible when nothing was drawn.
+QImage designAlone(QSize canvasSize, const EngineEntryPoints& engine);

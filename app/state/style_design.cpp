@@ -1,0 +1,87 @@
+#include "state/style_design.h"
+
+#include <QFont>
+
+#include "state/design_state.h"
+#include "state/outside_effects.h"
+#include "state/render_pipeline.h"
+
+namespace {
+
+Rgb rgbOf(const StyleColour& colour) { return {colour.red, colour.green, colour.blue}; }
+StyleColour styleColourOf(const Rgb& colour) { return {colour.red, colour.green, colour.blue}; }
+
+void putEffect(const Style& style, DesignState& state, PanelReadings& readings) {
+  const OutsideEffect& effect = outsideEffect(EffectType(style.effectType));
+  state.effectType = effect.type;
+  const auto& values = style.effectValues;
+  switch (effect.sliders) {
+    case SliderGroup::Shadow: readings.shadowSliders = values; break;
+    case SliderGroup::Engraved: readings.engravedSlider = values[0]; break;
+    case SliderGroup::Outline: readings.outlineSlider = values[0]; break;
+    case SliderGroup::None: break;
+  }
+  if (effect.colour == EffectColour::Outline) state.outlineColour = rgbOf(style.effectColour);
+  if (effect.colour == EffectColour::Glow) state.glowColour = rgbOf(style.effectColour);
+}
+
+void readEffect(const DesignState& state, const PanelReadings& readings, Style& style) {
+  const OutsideEffect& effect = outsideEffect(state.effectType);
+  style.effectType = velloro::toInt(effect.type);
+  style.effectValues = {};
+  style.effectColour = {};
+  switch (effect.sliders) {
+    case SliderGroup::Shadow: style.effectValues = readings.shadowSliders; break;
+    case SliderGroup::Engraved: style.effectValues[0] = readings.engravedSlider; break;
+    case SliderGroup::Outline: style.effectValues[0] = readings.outlineSlider; break;
+    case SliderGroup::None: break;
+  }
+  if (effect.colour == EffectColour::Outline)
+    style.effectColour = styleColourOf(state.outlineColour);
+  if (effect.colour == EffectColour::Glow) style.effectColour = styleColourOf(state.glowColour);
+}
+
+}  // namespace
+
+void putStyle(const Style& style, DesignState& state, PanelReadings& readings) {
+  state.fillKind = style.textureFill ? 1 : 0;
+  readings.textureOption = style.textureFill;
+  state.fillColour = rgbOf(style.fillColour);
+  state.surfacePattern = style.surfacePattern;
+  state.curveAxis = style.curveAxis;
+  for (int i = 0; i < styleCurvePoints; ++i) {
+    state.curve.x[i + 1] = style.curvePositions[i];
+    state.curve.y[i + 1] = style.curveValues[i];
+  }
+  state.material = style.material;
+  putEffect(style, state, readings);
+  state.deformationType = DeformationType(style.deformationType);
+  readings.deformSlider = style.deformationAmount;
+}
+
+void putStyleFont(const StyleFont& style, QFont& font) {
+  font.setFamily(style.family);
+  font.setPointSizeF(style.pointSize);
+  font.setBold(style.bold);
+  font.setItalic(style.italic);
+  font.setUnderline(style.underline);
+}
+
+Style styleOf(const DesignState& state, const PanelReadings& readings, const QFont& font) {
+  Style style;
+  style.textureFill = readings.textureOption;
+  style.fillColour = styleColourOf(state.fillColour);
+  style.texture = state.textureNames[state.sourceKind];
+  style.surfacePattern = state.surfacePattern;
+  style.curveAxis = state.curveAxis;
+  for (int i = 0; i < styleCurvePoints; ++i) {
+    style.curvePositions[i] = state.curve.x[i + 1];
+    style.curveValues[i] = state.curve.y[i + 1];
+  }
+  style.material = state.material;
+  readEffect(state, readings, style);
+  style.deformationType = velloro::toInt(state.deformationType);
+  style.deformationAmount = readings.deformSlider;
+  style.font = {font.family(), font.pointSizeF(), font.bold(), font.italic(), font.underline()};
+  return style;
+}

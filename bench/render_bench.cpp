@@ -1,0 +1,59 @@
+// The in-process parts of `Velloro --render`: one title rendered onto the
+// fresh canvas (the text printed, the engine, the canvas back), its PNG
+// encoding, and reading a style document.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+
+#include "headless/console_platform.h"
+#include "headless/picture_output.h"
+#include "headless/title_renderer.h"
+#include "state/engine_library.h"
+#include "state/style_defaults.h"
+#include "state/style_json.h"
+
+namespace {
+
+TitleScene freshScene() {
+  TitleScene scene;
+  scene.style = freshStartStyle({0, 50, 100, 150, 200, 255}, {40, 130, 200, 230, 180, 90});
+  scene.canvas = QImage(631, 331, QImage::Format_RGB888);
+  scene.canvas.fill(Qt::white);
+  return scene;
+}
+
+void BM_RenderDefaultTitle(benchmark::State& run) {
+  EngineLibrary engine{QStringLiteral(ENGINE_PATH)};
+  ConsolePlatform console(stderr);
+  TitleRenderer renderer(freshScene(), engine.entryPoints(), console);
+  for (auto _ : run) benchmark::DoNotOptimize(renderer.render(QStringLiteral("Velloro")));
+}
+BENCHMARK(BM_RenderDefaultTitle)->Unit(benchmark::kMillisecond);
+
+void BM_EncodeTitlePng(benchmark::State& run) {
+  EngineLibrary engine{QStringLiteral(ENGINE_PATH)};
+  ConsolePlatform console(stderr);
+  TitleRenderer renderer(freshScene(), engine.entryPoints(), console);
+  const QImage title = renderer.render(QStringLiteral("Velloro"));
+  for (auto _ : run)
+    benchmark::DoNotOptimize(encodedPicture(title, QStringLiteral("png"), std::nullopt));
+}
+BENCHMARK(BM_EncodeTitlePng)->Unit(benchmark::kMillisecond);
+
+void BM_ReadStyleDocument(benchmark::State& run) {
+  const Style base = freshScene().style;
+  const QByteArray document = styleDocument(base, QStringLiteral("Engraved blue"));
+  for (auto _ : run) benchmark::DoNotOptimize(readStyle(document, base));
+}
+BENCHMARK(BM_ReadStyleDocument)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

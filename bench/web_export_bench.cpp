@@ -1,0 +1,74 @@
+// Times Export for the web of the default text "Velloro" at 75 points on the
+// default 631 x 331 canvas: the stored layers painted over black and white
+// and solved for colour and alpha, then trimmed (the export's own work), and
+// apart from it the encoders' time for the trimmed picture.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include "output/web_export.h"
+#include "platform/scripted_platform.h"
+#include "state/design_state.h"
+#include "state/engine_library.h"
+#include "state/render_pipeline.h"
+#include "state/stored_layers.h"
+#include "state/text_picture.h"
+
+namespace {
+
+const QSize defaultCanvas(631, 331);
+
+// Draws the default text once, so that the engine holds its layer.
+class DefaultDesign {
+ public:
+  DefaultDesign() : engine_(QStringLiteral(ENGINE_PATH)) {
+    state_.workingFiles.canvas = folder_.filePath(QStringLiteral("canvas.bmp"));
+    QImage canvas(defaultCanvas, QImage::Format_RGB888);
+    canvas.fill(Qt::white);
+    captureCanvas(state_, canvas);
+    TextPicture text;
+    text.print(QStringLiteral("Velloro"));
+    renderDesign(state_, text.picture, PanelReadings{}, engine_.entryPoints(), platform_);
+  }
+
+  const EngineEntryPoints& engine() { return engine_.entryPoints(); }
+
+ private:
+  QTemporaryDir folder_;
+  DesignState state_;
+  ScriptedPlatform platform_;
+  EngineLibrary engine_;
+};
+
+void BM_ExportWithoutEncoding(benchmark::State& run) {
+  DefaultDesign design;
+  for (auto _ : run) {
+    const QImage picture = exportedPicture(designAlone(defaultCanvas, design.engine()), {});
+    benchmark::DoNotOptimize(picture.constBits());
+  }
+}
+BENCHMARK(BM_ExportWithoutEncoding)->Unit(benchmark::kMillisecond);
+
+void BM_Encoding(benchmark::State& run, WebEncoding encoding) {
+  DefaultDesign design;
+  const QImage picture = exportedPicture(designAlone(defaultCanvas, design.engine()), {});
+  for (auto _ : run) benchmark::DoNotOptimize(encodeWebPicture(picture, encoding).size());
+}
+BENCHMARK_CAPTURE(BM_Encoding, png, WebEncoding{WebFormat::Png, true, 90})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Encoding, webp_lossless, WebEncoding{WebFormat::Webp, true, 90})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Encoding, webp_quality_80, WebEncoding{WebFormat::Webp, false, 80})
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,186 @@
+#include "headless/render_command.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList words(const char* line) {
+  return QString::fromUtf8(line).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+std::string usageError(const QStringList& arguments) {
+  try {
+    parseRenderCommand(arguments);
+  } catch (const UsageError& error) {
+    return error.message().toStdString();
+  }
+  return "accepted";
+}
+
+}  // namespace
+
+TEST(RenderCommand, PlainTitleKeepsEveryDefault) {
+  const ParsedCommand command = parseRenderCommand(words("--render --text Velloro -o a.png"));
+  EXPECT_EQ(command.action, CommandAction::Render);
+  const RenderRequest& request = command.request;
+  EXPECT_EQ(request.text, QStringLiteral("Velloro"));
+  EXPECT_EQ(request.outputFile, QStringLiteral("a.png"));
+  EXPECT_FALSE(request.canvasSize || request.backgroundColour || request.designPosition);
+  EXPECT_FALSE(request.overrides.fontSize || request.overrides.material ||
+               request.overrides.effectType || request.overrides.colour);
+  EXPECT_FALSE(request.overrides.bold || request.transparent || request.quality);
+}
+
+TEST(RenderCommand, EveryOptionReachesTheRequest) {
+  const ParsedCommand command = parseRenderCommand({QStringLiteral("--render"),
+                                                    QStringLiteral("--text"),
+                                                    QStringLiteral("Hello world"),
+                                                    QStringLiteral("--style=gold.vstyle"),
+                                                    QStringLiteral("--font"),
+                                                    QStringLiteral("DejaVu Sans"),
+                                                    QStringLiteral("--size"),
+                                                    QStringLiteral("40.5"),
+                                                    QStringLiteral("--bold"),
+                                                    QStringLiteral("--italic"),
+                                                    QStringLiteral("--underline"),
+                                                    QStringLiteral("--color"),
+                                                    QStringLiteral("#10A0fF"),
+                                                    QStringLiteral("--material"),
+                                                    QStringLiteral("7"),
+                                                    QStringLiteral("--effect"),
+                                                    QStringLiteral("cast-shadow"),
+                                                    QStringLiteral("--canvas"),
+                                                    QStringLiteral("800x200"),
+                                                    QStringLiteral("--background"),
+                                                    QStringLiteral("#000000"),
+                                                    QStringLiteral("--at"),
+                                                    QStringLiteral("-4,17"),
+                                                    QStringLiteral("--transparent"),
+                                                    QStringLiteral("--trim"),
+                                                    QStringLiteral("4"),
+                                                    QStringLiteral("--quality=0"),
+                                                    QStringLiteral("--output"),
+                                                    QStringLiteral("out/title.WEBP")});
+  const RenderRequest& r = command.request;
+  EXPECT_EQ(r.text, QStringLiteral("Hello world"));
+  EXPECT_EQ(r.styleFile, QStringLiteral("gold.vstyle"));
+  EXPECT_EQ(r.overrides.fontFamily, QStringLiteral("DejaVu Sans"));
+  EXPECT_EQ(r.overrides.fontSize, 40.5);
+  EXPECT_TRUE(r.overrides.bold && r.overrides.italic && r.overrides.underline);
+  EXPECT_EQ(r.overrides.colour, QColor(0x10, 0xa0, 0xff));
+  EXPECT_EQ(r.overrides.material, 7);
+  EXPECT_EQ(r.overrides.effectType, 2);
+  EXPECT_EQ(r.canvasSize, QSize(800, 200));
+  EXPECT_EQ(r.backgroundColour, QColor(Qt::black));
+  EXPECT_EQ(r.designPosition, QPoint(-4, 17));
+  EXPECT_TRUE(r.transparent);
+  EXPECT_EQ(r.trimMargin, 4);
+  EXPECT_EQ(r.quality, 0);
+  EXPECT_EQ(r.outputFile, QStringLiteral("out/title.WEBP"));
+}
+
+TEST(RenderCommand, BatchAndBackgroundPicture) {
+  const RenderRequest r =
+      parseRenderCommand(words("--render --batch list.txt --out-dir web --background wood.bmp"))
+          .request;
+  EXPECT_EQ(r.batchList, QStringLiteral("list.txt"));
+  EXPECT_EQ(r.outputFolder, QStringLiteral("web"));
+  EXPECT_EQ(r.backgroundPicture, QStringLiteral("wood.bmp"));
+  EXPECT_FALSE(r.backgroundColour);
+}
+
+TEST(RenderCommand, HelpAndVersionWinOverEverythingElse) {
+  EXPECT_EQ(parseRenderCommand(words("--render --bogus --help")).action, CommandAction::ShowHelp);
+  EXPECT_EQ(parseRenderCommand(words("-h")).action, CommandAction::ShowHelp);
+  EXPECT_EQ(parseRenderCommand(words("--version --size abc")).action, CommandAction::ShowVersion);
+  EXPECT_EQ(commandLineVersionText().section(QLatin1Char('\n'), 0, 0),
+            QStringLiteral("Velloro 1.0.0"));
+}
+
+TEST(RenderCommand, HelpNamesEveryOption) {
+  const QString help = commandLineHelpText();
+  for (const char* option :
+       {"--render",        "--text TEXT",      "-o, --output OUT", "--batch LIST",  "--out-dir DIR",
+        "--style FILE",    "--font FAMILY",    "--size PT",        "--bold",        "--italic",
+        "--underline",     "--colour #RRGGBB", "--material N",     "--effect NAME", "--canvas WxH",
+        "--background BG", "--at X,Y",         "--transparent",    "--trim MARGIN", "--quality Q",
+        "-h, --help",      "--version"})
+    EXPECT_TRUE(help.contains(QLatin1String("\n  ") + QLatin1String(option)))
+        << "no line for " << option;
+  for (const char* section : {"Usage: ", "\nOptions:\n", "\nExit status:\n", "\nExamples:\n"})
+    EXPECT_TRUE(help.contains(QLatin1String(section))) << section;
+}
+
+TEST(RenderCommand, BadArgumentsAreNamed) {
+  struct Case {
+    const char* line;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"--render --text A -o a.png --sparkle", "unknown option '--sparkle' (see --help)"},
+      {"--render --text A -o a.png extra", "unexpected argument 'extra' (see --help)"},
+      {"--render --text A -o", "-o: needs a value"},
+      {"--render --text A -o a.png --size", "--size: needs a value"},
+      {"--render --text A -o a.png --size abc",
+       "--size: 'abc' is not a size in points from 1 to 300"},
+      {"--render --text A -o a.png --size 301",
+       "--size: '301' is not a size in points from 1 to 300"},
+      {"--render --text A -o a.png --size 0.5",
+       "--size: '0.5' is not a size in points from 1 to 300"},
+      {"--render --text A -o a.png --canvas 0x5",
+       "--canvas: '0x5' is not a size WxH from 1x1 to 8192x8192"},
+      {"--render --text A -o a.png --canvas 8193x10",
+       "--canvas: '8193x10' is not a size WxH from 1x1 to 8192x8192"},
+      {"--render --text A -o a.png --canvas 640",
+       "--canvas: '640' is not a size WxH from 1x1 to 8192x8192"},
+      {"--render --text A -o a.png --colour red",
+       "--colour: 'red' is not a colour written #RRGGBB"},
+      {"--render --text A -o a.png --background #12345",
+       "--background: '#12345' is not a colour written #RRGGBB"},
+      {"--render --text A -o a.png --material 8",
+       "--material: '8' is not a whole number from 0 to 7"},
+      {"--render --text A -o a.png --material -1",
+       "--material: '-1' is not a whole number from 0 to 7"},
+      {"--render --text A -o a.png --effect sparkle",
+       "--effect: 'sparkle' is none of "
+       "none|drop-shadow|cast-shadow|engraved|raised|outline1|outline2|glow"},
+      {"--render --text A -o a.png --at 5", "--at: '5' is not a position X,Y in pixels"},
+      {"--render --text A -o a.png --quality 101",
+       "--quality: '101' is not a whole number from 0 to 100"},
+      {"--render --text A -o a.png --transparent --trim -1",
+       "--trim: '-1' is not a whole number from 0 to 1000"},
+      {"--render --text A -o a.png --trim 4", "--trim needs --transparent"},
+      {"--render --text A -o a.jpg --transparent", "--transparent needs a .png or .webp picture"},
+      {"--render --text A -o a.tif", "-o: 'a.tif' does not end in .png, .webp, .jpg, .bmp"},
+      {"--render --text A -o noextension",
+       "-o: 'noextension' does not end in .png, .webp, .jpg, .bmp"},
+      {"--render -o a.png", "--text TEXT or --batch LIST is needed"},
+      {"--render --text A", "-o OUT is needed"},
+      {"--render --text A --batch l.txt -o a.png", "--text and --batch cannot go together"},
+      {"--render --text A -o a.png --out-dir web",
+       "--out-dir goes with --batch; one title is written to -o OUT"},
+      {"--render --batch l.txt", "--out-dir DIR is needed"},
+      {"--render --batch l.txt --out-dir web -o a.png",
+       "-o goes with --text; a batch is written to --out-dir DIR"},
+      {"--render --bold=yes --text A -o a.png", "--bold: takes no value"},
+      {"--render --text A -o a.png --style=", "--style: the value is empty"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(usageError(words(c.line)), c.message) << c.line;
+}
+
+TEST(RenderCommand, OutputFormatsByExtension) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"a.png", "png"}, {"a.PNG", "png"},  {"dir.x/a.webp", "webp"},
+      {"a.jpg", "jpg"}, {"a.jpeg", "jpg"}, {"a.bmp", "bmp"},
+      {"a.gif", ""},    {"png", ""}};
+  for (const auto& [name, format] : cases)
+    EXPECT_EQ(outputFormatOf(QString::fromUtf8(name)).toStdString(), format) << name;
+}
+
+TEST(RenderCommand, OnlyTheseFirstArgumentsLeaveTheWindowClosed) {
+  EXPECT_TRUE(wantsCommandLine(words("--render --text A")));
+  EXPECT_TRUE(wantsCommandLine(words("--help")));
+  EXPECT_TRUE(wantsCommandLine(words("--version")));
+  EXPECT_FALSE(wantsCommandLine({}));
+  EXPECT_FALSE(wantsCommandLine(words("picture.bmp --render")));
+}

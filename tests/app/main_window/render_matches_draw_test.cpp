@@ -1,0 +1,59 @@
+// "Draw it !" in the window and `Velloro --render` with the same settings
+// give the same picture, to the byte.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "headless/picture_output.h"
+#include "headless/render_run.h"
+#include "main_window_fixture.h"
+#include "state/curve_file.h"
+#include "state/design_state.h"
+#include "test_files.h"
+
+class RenderMatchesDrawTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    // A fresh start loads the default curve, as the command line does.
+    ASSERT_TRUE(loadCurve(design().curve, QStringLiteral("default.txt"),
+                          folder.filePath(QStringLiteral("curves")), *seam));
+  }
+
+  QByteArray rendered(QStringList arguments) {
+    const QString path = folder.filePath(QStringLiteral("rendered.png"));
+    arguments << QStringLiteral("-o") << path;
+    arguments.prepend(QStringLiteral("--render"));
+    std::FILE* errors = std::tmpfile();
+    const int status =
+        runRenderCommand(arguments, {folder.path(), QStringLiteral(ENGINE_PATH), stdout, errors});
+    std::fclose(errors);
+    EXPECT_EQ(status, 0);
+    return contentOf(path);
+  }
+
+  QByteArray drawn() {
+    window->draw();
+    EXPECT_TRUE(seam->messages.empty());
+    return encodedPicture(window->canvasView()->picture(), QStringLiteral("png"), std::nullopt);
+  }
+};
+
+TEST_F(RenderMatchesDrawTest, DefaultTitle) {
+  const QByteArray picture = drawn();
+  ASSERT_FALSE(picture.isEmpty());
+  EXPECT_EQ(rendered({QStringLiteral("--text"), QStringLiteral("Velloro")}), picture);
+}
+
+TEST_F(RenderMatchesDrawTest, OtherSizeEffectAndPlace) {
+  window->fontSizeBox()->setEditText(QStringLiteral("40"));
+  window->panels()->effectList()->setCurrentRow(7);
+  window->effectListClicked();
+  window->sourceFrame()->textBox()->setText(QStringLiteral("Contact"));
+  design().designFrame.left = 200;
+  design().designFrame.top = 120;
+  EXPECT_EQ(rendered({QStringLiteral("--text"), QStringLiteral("Contact"), QStringLiteral("--size"),
+                      QStringLiteral("40"), QStringLiteral("--effect"), QStringLiteral("glow"),
+                      QStringLiteral("--at"), QStringLiteral("200,120")}),
+            drawn());
+}

@@ -1,0 +1,146 @@
+// Save style, Load style and the Styles submenu of the main window.
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QRadioButton>
+
+#include "headless/picture_output.h"
+#include "headless/render_run.h"
+#include "main_window_fixture.h"
+#include "state/curve_file.h"
+#include "state/design_state.h"
+#include "state/style_json.h"
+#include "state/text_picture.h"
+#include "test_files.h"
+
+class StylesTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    ASSERT_TRUE(loadCurve(design().curve, QStringLiteral("default.txt"), curves(), *seam));
+    QDir().mkpath(styles());
+    for (const char* preset : {"gold.vstyle", "glow-on-dark.vstyle", "steel.vstyle"})
+      QFile::copy(QStringLiteral(SHIPPED_STYLES "/") + QLatin1String(preset),
+                  styles() + u'/' + QLatin1String(preset));
+  }
+
+  QString curves() const { return folder.filePath(QStringLiteral("curves")); }
+  QString styles() const { return folder.filePath(QStringLiteral("styles")); }
+
+  void loadStyle(const QString& path) {
+    seam->fileAnswers.push_back(path);
+    window->menuEntry(QStringLiteral("mnuFileLoadStyle"))->trigger();
+  }
+
+  QByteArray drawnPng() {
+    window->draw();
+    return encodedPicture(window->canvasView()->picture(), QStringLiteral("png"), std::nullopt);
+  }
+
+  QByteArray renderedPng(const QString& text, const QString& style) {
+    const QString out = folder.filePath(QStringLiteral("rendered.png"));
+    std::FILE* errors = std::tmpfile();
+    const int status =
+        runRenderCommand({QStringLiteral("--render"), QStringLiteral("--text"), text,
+                          QStringLiteral("--style"), style, QStringLiteral("-o"), out},
+                         {folder.path(), QStringLiteral(ENGINE_PATH), stdout, errors});
+    std::fclose(errors);
+    EXPECT_EQ(status, 0);
+    return contentOf(out);
+  }
+};
+
+TEST_F(StylesTest, SaveWritesTheCurrentSettings) {
+  window->panels()->effectList()->setCurrentRow(7);
+  window->effectListClicked();
+  const QString path = styles() + QStringLiteral("/Neon.vstyle");
+  seam->fileAnswers.push_back(path);
+  window->menuEntry(QStringLiteral("mnuFileSaveStyle"))->trigger();
+  ASSERT_EQ(seam->saveRequests.size(), 1u);
+  EXPECT_EQ(seam->saveRequests[0].folder, styles());
+  EXPECT_EQ(seam->saveRequests[0].filter, QStringLiteral("Velloro styles (*.vstyle)"));
+  const QByteArray document = contentOf(path);
+  EXPECT_EQ(styleName(document), QStringLiteral("Neon"));
+  const Style saved = readStyle(document, Style{});
+  EXPECT_EQ(saved, window->currentStyle());
+  EXPECT_EQ(saved.effectType, 7);
+  EXPECT_EQ(saved.effectValues[0], 20);
+  EXPECT_EQ(saved.effectColour, (StyleColour{0, 255, 0}));
+  EXPECT_EQ(saved.curveValues, (std::array<int32_t, 6>{40, 130, 200, 230, 180, 90}));
+  EXPECT_TRUE(seam->messages.empty());
+}
+
+TEST_F(StylesTest, CancelledSaveWritesNothing) {
+  window->menuEntry(QStringLiteral("mnuFileSaveStyle"))->trigger();
+  EXPECT_EQ(QDir(styles()).entryList(QDir::Files).size(), 3);
+}
+
+TEST_F(StylesTest, LoadedStyleDrawsWhatTheCommandLineRenders) {
+  for (const char* preset : {"gold.vstyle", "glow-on-dark.vstyle", "steel.vstyle"}) {
+    const QString path = styles() + u'/' + QLatin1String(preset);
+    loadStyle(path);
+    ASSERT_TRUE(seam->messages.empty()) << seam->messages.front().text.toStdString();
+    EXPECT_EQ(window->currentStyle(), readStyleFile(path, Style{})) << preset;
+    EXPECT_EQ(drawnPng(), renderedPng(QStringLiteral("Velloro"), path)) << preset;
+  }
+}
+
+TEST_F(StylesTest, LoadingSetsTheControls) {
+  loadStyle(styles() + QStringLiteral("/glow-on-dark.vstyle"));
+  EXPECT_EQ(window->panels()->effectList()->currentRow(), 7);
+  EXPECT_EQ(window->panels()->outlineSlider()->Value(), 40);
+  EXPECT_EQ(design().glowColour, (Rgb{0, 200, 255}));
+  EXPECT_EQ(design().curveAxis, 2);
+  EXPECT_TRUE(window->panels()->curveAxisButtons()[2]->isChecked());
+  EXPECT_EQ(window->fontSizeBox()->currentText(), QStringLiteral("75"));
+}
+
+TEST_F(StylesTest, SourceSwitchKeepsWhatTheStyleSet) {
+  loadStyle(styles() + QStringLiteral("/glow-on-dark.vstyle"));
+  const Style loaded = window->currentStyle();
+  window->selectSource(SourceKind::Shape, Qt::LeftButton);
+  EXPECT_EQ(design().effectType, EffectType::NoContour);
+  window->selectSource(SourceKind::Text, Qt::LeftButton);
+  EXPECT_EQ(window->currentStyle(), loaded);
+}
+
+TEST_F(StylesTest, RefusedStyleNamesTheKeyAndChangesNothing) {
+  const QString path = styles() + QStringLiteral("/bad.vstyle");
+  writeContent(path, R"({"format": "Velloro style", "version": 1, "material": 7,
+                         "effect": {"type": "glow", "width": 140}})");
+  const Style before = window->currentStyle();
+  loadStyle(path);
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_EQ(seam->messages[0].text.toStdString(),
+            "Cannot load the style \"bad.vstyle\": \"effect.width\" must be a whole number from 0 "
+            "to 100, not 140");
+  EXPECT_EQ(seam->messages[0].icon, MessageIcon::Exclamation);
+  EXPECT_EQ(window->currentStyle(), before);
+  writeContent(path, R"({"format": "Velloro style", "version": 1,
+                         "fill": {"kind": "texture", "texture": "nowhere.bmp"}})");
+  loadStyle(path);
+  ASSERT_EQ(seam->messages.size(), 2u);
+  EXPECT_EQ(seam->messages[1].text.toStdString(),
+            "Cannot load the style \"bad.vstyle\": \"fill.texture\" names no texture file: "
+            "nowhere.bmp");
+  EXPECT_EQ(window->currentStyle(), before);
+}
+
+TEST_F(StylesTest, StylesMenuListsThePresetsAndTheUsersOwn) {
+  writeContent(styles() + QStringLiteral("/mine.vstyle"),
+               styleDocument(window->currentStyle(), QStringLiteral("My buttons")));
+  QMenu* menu = window->menu(QStringLiteral("mnuFileStyles"));
+  emit menu->aboutToShow();
+  QStringList shown;
+  for (QAction* entry : menu->actions()) shown << entry->text();
+  EXPECT_EQ(shown, (QStringList{QStringLiteral("Glow on dark"), QStringLiteral("Gold"),
+                                QStringLiteral("My buttons"), QStringLiteral("Steel")}));
+  menu->actions()[1]->trigger();
+  EXPECT_EQ(design().material, 7);
+  EXPECT_EQ(design().fillColour, (Rgb{204, 177, 24}));
+  EXPECT_TRUE(window->menu(QStringLiteral("mnuFile"))->actions().contains(menu->menuAction()));
+}

@@ -1,0 +1,151 @@
+#include "output/web_export.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+#include <csignal>
+
+#include "output/output_fixture.h"
+#include "state/failure.h"
+#include "test_files.h"
+
+namespace {
+
+QImage designWithAHole() {
+  QImage design(40, 30, QImage::Format_ARGB32);
+  design.fill(Qt::transparent);
+  for (int y = 10; y < 20; ++y)
+    for (int x = 5; x < 25; ++x) design.setPixel(x, y, qRgba(200, x * 8, y * 9, 40 + x * 5));
+  return design;
+}
+
+// A click on the box or circle at the start of a check box or option.
+void clickIndicator(QWidget* button) {
+  QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+QStringList entriesOf(const QString& folder) {
+  return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+class WebExportTest : public OutputTest {};
+
+}  // namespace
+
+TEST_F(WebExportTest, DialogStartsFromTheGivenChoiceAndReadsBackWhatTheUserSet) {
+  WebExportDialog dialog({WebFormat::Png, WebFormat::Webp}, WebExportChoice{});
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Export for the web"));
+  EXPECT_EQ(dialog.formatBox->currentText(), QStringLiteral("PNG"));
+  EXPECT_TRUE(dialog.trimOption->isChecked());
+  EXPECT_EQ(dialog.marginBox->value(), 4);
+  EXPECT_FALSE(dialog.losslessBox->isEnabled());  // PNG is lossless only
+  EXPECT_FALSE(dialog.qualityBox->isEnabled());
+
+  dialog.show();
+  dialog.formatBox->setCurrentIndex(1);
+  EXPECT_TRUE(dialog.losslessBox->isEnabled());
+  clickIndicator(dialog.losslessBox);
+  EXPECT_TRUE(dialog.qualityBox->isEnabled());
+  dialog.qualityBox->setValue(35);
+  clickIndicator(dialog.wholeCanvasOption);
+  EXPECT_FALSE(dialog.marginBox->isEnabled());
+
+  const WebExportChoice chosen = dialog.choice();
+  EXPECT_EQ(chosen.encoding.format, WebFormat::Webp);
+  EXPECT_FALSE(chosen.encoding.lossless);
+  EXPECT_EQ(chosen.encoding.quality, 35);
+  EXPECT_TRUE(chosen.wholeCanvas);
+
+  dialog.formatBox->setCurrentIndex(0);  // back to PNG: lossless again
+  EXPECT_TRUE(dialog.choice().encoding.lossless);
+}
+
+TEST_F(WebExportTest, DialogWithoutWebpOffersPngAlone) {
+  WebExportChoice initial;
+  initial.encoding.format = WebFormat::Webp;  // remembered from a run that had it
+  WebExportDialog dialog({WebFormat::Png}, initial);
+  ASSERT_EQ(dialog.formatBox->count(), 1);
+  EXPECT_EQ(dialog.choice().encoding.format, WebFormat::Png);
+}
+
+TEST_F(WebExportTest, EnterAcceptsAndEscapeCancels) {
+  WebExportDialog dialog({WebFormat::Png}, WebExportChoice{});
+  dialog.show();
+  QTest::keyClick(&dialog, Qt::Key_Escape);
+  EXPECT_EQ(dialog.result(), QDialog::Rejected);
+  dialog.show();
+  QTest::keyClick(dialog.marginBox, Qt::Key_Return);
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(dialog.buttons->button(QDialogButtonBox::Ok)->text(), QStringLiteral("&Export..."));
+}
+
+TEST_F(WebExportTest, TrimmedOrWholeCanvas) {
+  const QImage design = designWithAHole();
+  WebExportChoice choice;
+  EXPECT_EQ(exportedPicture(design, choice).size(), QSize(20 + 8, 10 + 8));
+  choice.margin = 0;
+  EXPECT_EQ(exportedPicture(design, choice).size(), QSize(20, 10));
+  choice.wholeCanvas = true;
+  EXPECT_EQ(exportedPicture(design, choice).size(), QSize(40, 30));
+}
+
+TEST_F(WebExportTest, WrittenFileReadsBackWithTheSamePixels) {
+  const QImage design = designWithAHole();
+  const QString target = path(QStringLiteral("title.png"));
+  writeWebPicture(design, {WebFormat::Png, true, 90}, target);
+  EXPECT_EQ(QImage(target).convertToFormat(QImage::Format_ARGB32), design);
+  EXPECT_EQ(entriesOf(folder.path()), QStringList{QStringLiteral("title.png")});
+}
+
+TEST_F(WebExportTest, FailedWritesLeaveTheEarlierFileAndNothingElse) {
+  const QString target = path(QStringLiteral("title.png"));
+  writeContent(target, "earlier");
+  writeContent(path(QStringLiteral("plain")), "a file, not a folder");
+  for (const QString& bad :
+       {path(QStringLiteral("missing/title.png")), path(QStringLiteral("plain/title.png"))}) {
+    EXPECT_THROW(writeWebPicture(designWithAHole(), {}, bad), Failure) << bad.toStdString();
+  }
+  EXPECT_THROW(writeWebPicture(QImage(), {}, target), Failure);
+  EXPECT_EQ(contentOf(target), QByteArray("earlier"));
+  EXPECT_EQ(entriesOf(folder.path()),
+            (QStringList{QStringLiteral("plain"), QStringLiteral("title.png")}));
+}
+
+// A file size limit fails the writes the way a full disk does, through the
+// same buffered path; it is set in a child so this process keeps writing.
+TEST_F(WebExportTest, FullDiskLeavesTheEarlierFileAndNoTemporaryFile) {
+  const QString target = path(QStringLiteral("title.png"));
+  writeContent(target, "earlier");
+  QImage large(600, 400, QImage::Format_ARGB32);
+  for (int y = 0; y < large.height(); ++y)
+    for (int x = 0; x < large.width(); ++x) large.setPixel(x, y, qRgba(x * y, x ^ y, y, x));
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{4096, 4096};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    try {
+      writeWebPicture(large, {}, target);
+    } catch (const Failure&) {
+      _exit(0);
+    }
+    _exit(1);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "the write did not fail";
+  EXPECT_EQ(contentOf(target), QByteArray("earlier"));
+  EXPECT_EQ(entriesOf(folder.path()), QStringList{QStringLiteral("title.png")});
+}

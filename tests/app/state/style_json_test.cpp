@@ -1,0 +1,264 @@
+#include "state/style_json.h"
+
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "state/style_defaults.h"
+#include "state/style_library.h"
+#include "test_files.h"
+
+namespace {
+
+Style freshStyle() {
+  return freshStartStyle({0, 50, 100, 150, 200, 255}, {40, 130, 200, 230, 180, 90});
+}
+
+QByteArray withHeader(const char* settings) {
+  return QByteArray(R"({"format": "Velloro style", "version": 1)") +
+         (settings[0] ? QByteArray(", ") + settings : QByteArray()) + "}";
+}
+
+}  // namespace
+
+TEST(StyleDocument, FreshStyleIsWrittenExactly) {
+  const QByteArray expected = R"({
+    "curve": {
+        "axis": "top-to-bottom",
+        "positions": [
+            0,
+            50,
+            100,
+            150,
+            200,
+            255
+        ],
+        "values": [
+            40,
+            130,
+            200,
+            230,
+            180,
+            90
+        ]
+    },
+    "deformation": {
+        "amount": 0,
+        "type": "none"
+    },
+    "effect": {
+        "type": "engraved",
+        "width": 20
+    },
+    "fill": {
+        "colour": "#0000c8",
+        "kind": "colour"
+    },
+    "font": {
+        "bold": true,
+        "family": "Tahoma",
+        "italic": false,
+        "size": 75,
+        "underline": false
+    },
+    "format": "Velloro style",
+    "material": 0,
+    "name": "Engraved blue",
+    "surface": "none",
+    "version": 1
+}
+)";
+  EXPECT_EQ(styleDocument(freshStyle(), QStringLiteral("Engraved blue")), expected);
+}
+
+TEST(StyleDocument, EveryEffectSurvivesTheRoundTrip) {
+  struct Case {
+    int effect;
+    std::array<int32_t, 3> values;
+    StyleColour colour;
+  };
+  const Case cases[] = {{0, {0, 0, 0}, {}},        {1, {10, 0, 100}, {}},
+                        {2, {50, 60, 7}, {}},      {3, {33, 0, 0}, {}},
+                        {4, {100, 0, 0}, {}},      {5, {40, 0, 0}, {255, 0, 0}},
+                        {6, {1, 0, 0}, {1, 2, 3}}, {7, {20, 0, 0}, {0, 255, 0}}};
+  for (const Case& c : cases) {
+    Style style = freshStyle();
+    style.effectType = c.effect;
+    style.effectValues = c.values;
+    style.effectColour = c.colour;
+    style.textureFill = true;
+    style.texture = QStringLiteral("marble.bmp");
+    style.surfacePattern = 3;
+    style.curveAxis = 2;
+    style.material = 7;
+    style.deformationType = 2;
+    style.deformationAmount = 49;
+    style.font = {QStringLiteral("DejaVu Serif"), 40.5, false, true, true};
+    EXPECT_EQ(readStyle(styleDocument(style, {}), Style{}), style) << "effect " << c.effect;
+  }
+}
+
+TEST(StyleDocument, KeepsItsNameForTheMenu) {
+  EXPECT_EQ(styleName(styleDocument(Style{}, QStringLiteral("Gold"))), QStringLiteral("Gold"));
+  EXPECT_EQ(styleName("not json"), QString());
+}
+
+TEST(StyleReading, OnlyTheSettingsGivenChange) {
+  const Style base = freshStyle();
+  Style expected = base;
+  expected.material = 6;
+  expected.font.pointSize = 48;
+  EXPECT_EQ(readStyle(withHeader(R"("material": 6, "font": {"size": 48})"), base), expected);
+  EXPECT_EQ(readStyle(withHeader(""), base), base);
+}
+
+TEST(StyleReading, UnknownKeysAreIgnored) {
+  const Style base = freshStyle();
+  Style expected = base;
+  expected.surfacePattern = 2;
+  EXPECT_EQ(readStyle(withHeader(R"("surface": "grain", "sparkle": [1, 2],
+                                    "font": {"kerning": true}, "comment": "mine")"),
+                      base),
+            expected);
+}
+
+TEST(StyleReading, ANewEffectBringsItsOwnDefaults) {
+  const Style glow = readStyle(withHeader(R"("effect": {"type": "glow"})"), freshStyle());
+  EXPECT_EQ(glow.effectValues, (std::array<int32_t, 3>{20, 0, 0}));
+  EXPECT_EQ(glow.effectColour, (StyleColour{0, 255, 0}));
+  const Style cast =
+      readStyle(withHeader(R"("effect": {"type": "cast-shadow", "height": 90})"), freshStyle());
+  EXPECT_EQ(cast.effectValues, (std::array<int32_t, 3>{50, 90, 7}));
+  const Style outline =
+      readStyle(withHeader(R"("effect": {"type": "outline2", "colour": "#FF8000"})"), freshStyle());
+  EXPECT_EQ(outline.effectValues[0], 100);
+  EXPECT_EQ(outline.effectColour, (StyleColour{255, 128, 0}));
+}
+
+TEST(StyleReading, RefusesWithTheKeyNamed) {
+  struct Case {
+    QByteArray document;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"{\"format\": }", "not JSON: object is missing after a comma at byte 12"},
+      {"[1, 2]", "not a style: the document is not a JSON object"},
+      {R"({"version": 1})", R"("format" must be "Velloro style": this is not a style file)"},
+      {R"({"format": "Velloro style"})", R"("version" is missing)"},
+      {R"({"format": "Velloro style", "version": 2})",
+       R"("version" 2 is newer than this program reads (1))"},
+      {withHeader(R"("material": 8)"), R"("material" must be a whole number from 0 to 7, not 8)"},
+      {withHeader(R"("material": 2.5)"),
+       R"("material" must be a whole number from 0 to 7, not 2.5)"},
+      {withHeader(R"("material": "7")"),
+       R"("material" must be a whole number from 0 to 7, not "7")"},
+      {withHeader(R"("surface": "bumpy")"),
+       R"("surface" must be one of none|streaks|grain|ripples, not "bumpy")"},
+      {withHeader(R"("effect": {"type": "sparkle"})"),
+       R"("effect.type" must be one of none|drop-shadow|cast-shadow|engraved|raised|outline1|outline2|glow, not "sparkle")"},
+      {withHeader(R"("effect": {"type": "engraved", "width": 101})"),
+       R"("effect.width" must be a whole number from 0 to 100, not 101)"},
+      {withHeader(R"("effect": {"type": "drop-shadow", "offsetY": -1})"),
+       R"("effect.offsetY" must be a whole number from 0 to 100, not -1)"},
+      {withHeader(R"("effect": {"type": "glow", "colour": "green"})"),
+       R"("effect.colour" must be a colour written #RRGGBB, not "green")"},
+      {withHeader(R"("effect": 3)"), R"("effect" must be an object, not 3)"},
+      {withHeader(R"("fill": {"colour": "#12345"})"),
+       R"("fill.colour" must be a colour written #RRGGBB, not "#12345")"},
+      {withHeader(R"("fill": {"kind": "texture"})"),
+       R"("fill.texture" is missing for a texture fill)"},
+      {withHeader(R"("curve": {"positions": [0, 50, 50, 150, 200, 255]})"),
+       R"("curve.positions" must rise from point to point)"},
+      {withHeader(R"("curve": {"values": [1, 2, 3]})"),
+       R"("curve.values" must be a list of 6 whole numbers, not a list)"},
+      {withHeader(R"("curve": {"values": [1, 2, 3, 256, 5, 6]})"),
+       R"("curve.values[3]" must be a whole number from 0 to 255, not 256)"},
+      {withHeader(R"("curve": {"axis": "up"})"),
+       R"("curve.axis" must be one of top-to-bottom|left-to-right|centre-to-edge, not "up")"},
+      {withHeader(R"("deformation": {"amount": 100.5})"),
+       R"("deformation.amount" must be a whole number from 0 to 100, not 100.5)"},
+      {withHeader(R"("font": {"size": 0})"),
+       R"("font.size" must be a number from 1 to 300, not 0)"},
+      {withHeader(R"("font": {"size": 301})"),
+       R"("font.size" must be a number from 1 to 300, not 301)"},
+      {withHeader(R"("font": {"bold": "yes"})"), R"("font.bold" must be true or false, not "yes")"},
+      {withHeader(R"("font": {"family": " "})"),
+       R"("font.family" must be a non-empty text, not " ")"},
+  };
+  const Style base = freshStyle();
+  for (const Case& c : cases) {
+    try {
+      readStyle(c.document, base);
+      ADD_FAILURE() << "accepted " << c.document.toStdString();
+    } catch (const StyleError& error) {
+      EXPECT_EQ(error.message().toStdString(), c.message) << c.document.toStdString();
+    }
+  }
+}
+
+TEST(StyleReading, FilesThatCannotBeStyles) {
+  QTemporaryDir folder;
+  const QString empty = folder.filePath(QStringLiteral("empty.vstyle"));
+  writeContent(empty, {});
+  const QString huge = folder.filePath(QStringLiteral("huge.vstyle"));
+  writeContent(huge, QByteArray(largestStyleFile + 1, ' '));
+  const QString good = folder.filePath(QStringLiteral("good.vstyle"));
+  writeContent(good, withHeader(R"("material": 3)"));
+  auto problem = [](const QString& path) {
+    try {
+      readStyleFile(path, Style{});
+    } catch (const StyleError& error) {
+      return error.message();
+    }
+    return QString();
+  };
+  EXPECT_EQ(problem(folder.filePath(QStringLiteral("missing.vstyle"))).toStdString(),
+            "cannot read: No such file or directory");
+  EXPECT_EQ(problem(empty).toStdString(), "not JSON: illegal value at byte 0");
+  EXPECT_EQ(problem(huge).toStdString(), "too large for a style (1048577 bytes)");
+  EXPECT_EQ(readStyleFile(good, Style{}).material, 3);
+}
+
+TEST(ShippedStyles, EachPresetReadsAndLooksAsNamed) {
+  struct Case {
+    const char* file;
+    const char* name;
+    int material;
+    int effect;
+    StyleColour fill;
+  };
+  const Case cases[] = {{"engraved-blue.vstyle", "Engraved blue", 0, 3, {0, 0, 200}},
+                        {"gold.vstyle", "Gold", 7, 3, {204, 177, 24}},
+                        {"steel.vstyle", "Steel", 6, 4, {128, 128, 128}},
+                        {"glow-on-dark.vstyle", "Glow on dark", 0, 7, {232, 244, 255}},
+                        {"drop-shadow-button.vstyle", "Drop-shadow button", 0, 1, {42, 127, 212}}};
+  for (const Case& c : cases) {
+    const QString path = QStringLiteral(SHIPPED_STYLES "/") + QLatin1String(c.file);
+    const Style style = readStyleFile(path, Style{});
+    EXPECT_EQ(styleName(contentOf(path)).toStdString(), c.name);
+    EXPECT_EQ(style.material, c.material) << c.file;
+    EXPECT_EQ(style.effectType, c.effect) << c.file;
+    EXPECT_EQ(style.fillColour, c.fill) << c.file;
+  }
+  // The engraved blue preset is the design of a fresh start with the shipped default curve.
+  EXPECT_EQ(readStyleFile(QStringLiteral(SHIPPED_STYLES "/engraved-blue.vstyle"), Style{}),
+            freshStyle());
+}
+
+TEST(StyleLibrary, ListsStylesByTheirNames) {
+  QTemporaryDir folder;
+  writeContent(folder.filePath(QStringLiteral("b.vstyle")),
+               styleDocument(Style{}, QStringLiteral("zinc")));
+  writeContent(folder.filePath(QStringLiteral("a.vstyle")),
+               styleDocument(Style{}, QStringLiteral("Gold")));
+  writeContent(folder.filePath(QStringLiteral("broken.vstyle")), "{");
+  writeContent(folder.filePath(QStringLiteral("notes.txt")), "not a style");
+  std::vector<std::string> shown;
+  for (const StyleEntry& entry : stylesIn(folder.path()))
+    shown.push_back(entry.name.toStdString() + " " +
+                    QFileInfo(entry.path).fileName().toStdString());
+  EXPECT_EQ(shown,
+            (std::vector<std::string>{"broken broken.vstyle", "Gold a.vstyle", "zinc b.vstyle"}));
+  EXPECT_TRUE(stylesIn(folder.filePath(QStringLiteral("missing"))).empty());
+}
