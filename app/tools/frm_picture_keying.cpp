@@ -51,8 +51,8 @@ void FrmPicture::loadPictureFile() {
   showFramedPicture(photo);
   runKeying();
   enableKeyingCommands(true);
-  Command2->setEnabled(true);
-  Frame2->setEnabled(true);
+  transparentColourButton_->setEnabled(true);
+  colourPanel_->setEnabled(true);
 }
 
 // Shows the photo centred in the viewing area and saves it, framed in the
@@ -62,19 +62,19 @@ void FrmPicture::showFramedPicture(const QImage& photo) {
   const QImage framed = framedPicture(photo, ranges.keyColour());
   saveBmp(framed, design().workingFiles.picture);
   const QPoint at = pictureViewPlacement(photo.size());
-  Picture1->move(at);
-  Picture1->setPicture(photo);
-  Picture2->move(at);
-  Picture2->setPicture(framed);
-  Picture2->penWidth = Slider1->Value();
+  photoView_->move(at);
+  photoView_->setPicture(photo);
+  maskCanvas_->move(at);
+  maskCanvas_->setPicture(framed);
+  maskCanvas_->penWidth = penWidthSlider_->Value();
 }
 
 void FrmPicture::runKeying() {
   BusyPointer hourglass(platform());
   const KeyedPicture keyed =
       keyPicture(design().workingFiles.picture, ranges, engine_->entryPoints());
-  Picture1->setPicture(keyed.picture);
-  Picture2->setPicture(keyed.mask);
+  photoView_->setPicture(keyed.picture);
+  maskCanvas_->setPicture(keyed.mask);
 }
 
 void FrmPicture::transparentColourClicked() {
@@ -82,10 +82,10 @@ void FrmPicture::transparentColourClicked() {
     const std::optional<QColor> chosen = platform().chooseColour(ranges.keyColour());
     if (!chosen) return;
     const QImage photo = loadPicture(chosenFile);
-    QPalette viewport = Picture3->palette();
+    QPalette viewport = viewport_->palette();
     viewport.setColor(QPalette::Window, *chosen);
-    Picture3->setPalette(viewport);
-    Picture1->setPalette(viewport);
+    viewport_->setPalette(viewport);
+    photoView_->setPalette(viewport);
     ranges.setKeyColour(*chosen);
     showFramedPicture(photo);
     runKeying();
@@ -95,14 +95,14 @@ void FrmPicture::transparentColourClicked() {
 void FrmPicture::pictureReleased(Qt::MouseButton, QPoint at) {
   runTrapped(platform(), siteTag::FrmPicture_Picture1_MouseUp, [&] {
     // Before the first load (or after Remove) there is no colour to pick.
-    if (!Activated || !Picture1->picture().valid(at)) return;
-    ranges.pickAround(Picture1->picture().pixelColor(at));
+    if (!Activated || !photoView_->picture().valid(at)) return;
+    ranges.pickAround(photoView_->picture().pixelColor(at));
     writeBoundLabels();
     runKeying();
   });
 }
 
-void FrmPicture::boundPressed(int index, bool plus) {
+void FrmPicture::boundButtonPressed(int index, bool plus) {
   runTrapped(platform(),
              plus ? siteTag::FrmPicture_CmdPlus_MouseDown : siteTag::FrmPicture_CmdMoins_MouseDown,
              [&] {
@@ -117,12 +117,12 @@ void FrmPicture::heldBoundTick() {
   if (!PlusHeld && !MinusHeld) return;
   const qint64 now = clock();
   if (now <= heldSince_ + 100) return;
-  ranges.stepBound(heldIndex_, PlusHeld);
+  ranges.stepBound(keyBound(heldIndex_), PlusHeld);
   writeBoundLabel(heldIndex_);
   heldSince_ = now;
 }
 
-void FrmPicture::boundReleased(int, bool plus) {
+void FrmPicture::boundButtonReleased(int, bool plus) {
   runTrapped(platform(),
              plus ? siteTag::FrmPicture_CmdPlus_MouseUp : siteTag::FrmPicture_CmdMoins_MouseUp,
              [&] {

@@ -46,29 +46,29 @@ class FrmPrintTest : public OutputTest {
 TEST_F(FrmPrintTest, APortraitSheetShowsTheCentredPictureOnAMiniature) {
   open({631, 331});
   EXPECT_EQ(window->windowTitle(), QStringLiteral(" Position the picture on the page ..."));
-  EXPECT_EQ(window->Picture1->picture().height(), 259);
-  EXPECT_EQ(window->Picture1->picture().width(), 183);  // 210 / 297 of 259
+  EXPECT_EQ(window->pageView()->picture().height(), 259);
+  EXPECT_EQ(window->pageView()->picture().width(), 183);  // 210 / 297 of 259
   const QRect box = window->pictureBox();
   EXPECT_NEAR(box.left() + box.width() / 2.0, 183 / 2.0, 1.0);
   EXPECT_NEAR(box.top() + box.height() / 2.0, 259 / 2.0, 1.0);
   EXPECT_NEAR(box.width(), 183 * 190.0 / 210, 1.0);  // the printable width
-  EXPECT_EQ(window->Picture1->rubberBand(), box);
+  EXPECT_EQ(window->pageView()->rubberBand(), box);
 }
 
 TEST_F(FrmPrintTest, PlusAndMinusResizeTheBox) {
   open({100, 50});
   const QRect before = window->pictureBox();
-  window->CmdDecrease->click();
+  window->shrinkButton()->click();
   EXPECT_EQ(window->pictureBox().topLeft(), before.topLeft());
   EXPECT_EQ(window->pictureBox().width(), qRound(before.width() / 1.05));
-  window->CmdIncrease->click();
+  window->growButton()->click();
   EXPECT_NEAR(window->pictureBox().width(), before.width(), 1);
 }
 
 TEST_F(FrmPrintTest, DraggingMovesTheBoxWithThePointer) {
   open({100, 50});
   const QRect before = window->pictureBox();
-  window->CmdDecrease->click();
+  window->shrinkButton()->click();
   const QRect small = window->pictureBox();
   window->previewPressed(Qt::LeftButton, {60, 60});
   window->previewMoved(Qt::LeftButton, {63, 58});
@@ -81,11 +81,11 @@ TEST_F(FrmPrintTest, ChangingThePaperInMoreLaysThePageOutAgain) {
   TurningPlatform* answering = turning.get();
   usePlatform(std::move(turning));
   open({631, 331});
-  window->CmdDecrease->click();
-  window->Morebutton->click();
+  window->shrinkButton()->click();
+  window->moreButton()->click();
   EXPECT_EQ(answering->printerRequests, 1);
-  EXPECT_EQ(window->Picture1->picture().width(), 259);
-  EXPECT_EQ(window->Picture1->picture().height(), 183);
+  EXPECT_EQ(window->pageView()->picture().width(), 259);
+  EXPECT_EQ(window->pageView()->picture().height(), 183);
   const QRect box = window->pictureBox();
   EXPECT_NEAR(box.left() + box.width() / 2.0, 259 / 2.0, 1.0);
 }
@@ -93,7 +93,7 @@ TEST_F(FrmPrintTest, ChangingThePaperInMoreLaysThePageOutAgain) {
 TEST_F(FrmPrintTest, OkPrintsThePictureAndCloses) {
   open({631, 331});
   window->show();
-  window->OKButton->click();
+  window->okButton()->click();
   EXPECT_TRUE(seam->messages.empty());
   EXPECT_TRUE(contentOf(path("page.pdf")).startsWith("%PDF"));
   EXPECT_GT(contentOf(path("page.pdf")).size(), 1000);
@@ -103,7 +103,7 @@ TEST_F(FrmPrintTest, OkPrintsThePictureAndCloses) {
 TEST_F(FrmPrintTest, CancelClosesWithoutPrinting) {
   open({631, 331});
   window->show();
-  window->CancelButton->click();
+  window->cancelButton()->click();
   EXPECT_FALSE(QFile::exists(path("page.pdf")));
   EXPECT_FALSE(window->isVisible());
 }
