@@ -14,6 +14,26 @@
 #include "widgets/picture_box.h"
 #include "widgets/placed_control.h"
 
+namespace {
+
+// Full-page coordinates for the print only: the box is measured from the
+// sheet's corner, as the miniature shows it. Left on, the next reading of
+// the page would see other margins and lay the page out again.
+class FullPageWhilePrinting {
+ public:
+  explicit FullPageWhilePrinting(QPrinter& printer) : printer_(printer) {
+    printer_.setFullPage(true);
+  }
+  ~FullPageWhilePrinting() { printer_.setFullPage(false); }
+  FullPageWhilePrinting(const FullPageWhilePrinting&) = delete;
+  FullPageWhilePrinting& operator=(const FullPageWhilePrinting&) = delete;
+
+ private:
+  QPrinter& printer_;
+};
+
+}  // namespace
+
 FrmPrint::FrmPrint(std::function<QImage()> relief, QWidget* owner)
     : QDialog(owner), relief_(std::move(relief)) {
   setObjectName(QStringLiteral("frmPrint"));
@@ -69,9 +89,7 @@ void FrmPrint::activate() {
 void FrmPrint::okClicked() {
   runTrapped(platform(), siteTag::frmPrint_OKButton_Click, [this] {
     const QImage picture = relief_();
-    // Full-page coordinates: the box is measured from the sheet's corner,
-    // as the miniature shows it, not from the printable part's.
-    printer_.setFullPage(true);
+    const FullPageWhilePrinting fullPage(printer_);
     QPainter painter;
     if (!painter.begin(&printer_))
       throw Failure(errorNumber::DeviceUnavailable, QStringLiteral("Printer error"));

@@ -100,6 +100,26 @@ TEST_F(FrmPrintTest, OkPrintsThePictureAndCloses) {
   EXPECT_FALSE(window->isVisible());
 }
 
+// The failed print leaves the page as laid out: the next activation keeps
+// the box the user placed and the printable part's margins.
+TEST_F(FrmPrintTest, AFailedPrintKeepsTheLayoutAndTheBox) {
+  open({631, 331});
+  window->show();
+  window->shrinkButton()->click();
+  const QRect placed = window->pictureBox();
+  const PagePreview preview = window->preview();
+  window->printer().setOutputFileName(path("missing/page.pdf"));
+  window->okButton()->click();
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_TRUE(seam->messages[0].text.contains(QStringLiteral("Printer error")))
+      << seam->messages[0].text.toStdString();
+  EXPECT_FALSE(window->printer().fullPage());
+  window->activate();
+  EXPECT_EQ(window->pictureBox(), placed);
+  EXPECT_EQ(window->preview().unprintableX, preview.unprintableX);
+  EXPECT_EQ(window->preview().unprintableY, preview.unprintableY);
+}
+
 TEST_F(FrmPrintTest, CancelClosesWithoutPrinting) {
   open({631, 331});
   window->show();
