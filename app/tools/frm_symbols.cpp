@@ -35,6 +35,9 @@ QListWidget* makeSymbolList(QWidget* window) {
   list->setMovement(QListView::Static);
   list->setGridSize({48, 52});
   list->setGeometry(200, 12, 256, 240);
+  // A click must leave the focus in the text box: taking it would drop the
+  // box's selection, which the picked symbol replaces.
+  list->setFocusPolicy(Qt::TabFocus);
   return list;
 }
 

@@ -57,12 +57,21 @@ TEST_F(FrmSymbolsTest, PicksAreAppendedInOrderAndAClickAtTheStartPutsOneInFront)
   });
 }
 
-TEST_F(FrmSymbolsTest, APickReplacesTheSelectedCharacters) {
+// A real click: the list must not take the focus from the text box first,
+// which would drop its selection.
+TEST_F(FrmSymbolsTest, AClickedSymbolReplacesTheSelectedCharacters) {
   open([](FrmSymbols& picker) {
-    picker.composedBox()->setText(QStringLiteral("ABC"));
-    picker.composedBox()->setSelection(1, 2);
-    pick(picker, 4);
-    EXPECT_EQ(picker.composedBox()->text(), QStringLiteral("AE"));
+    picker.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&picker));
+    QLineEdit* box = picker.composedBox();
+    box->setText(QStringLiteral("ABC"));
+    box->setFocus();
+    box->setSelection(1, 2);
+    QListWidget* list = picker.symbolList();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(4)).center());
+    EXPECT_EQ(box->text(), QStringLiteral("AE"));
+    EXPECT_TRUE(box->hasFocus());
   });
 }
 
