@@ -15,6 +15,7 @@
 #include "state/site_tags.h"
 #include "state/tiling.h"
 #include "tools/open_picture_dialog.h"
+#include "widgets/clamping_spin_box.h"
 #include "widgets/control_fonts.h"
 #include "widgets/main_window_link.h"
 #include "widgets/placed_control.h"
@@ -26,7 +27,7 @@ constexpr int windowWidth = 408;
 constexpr int windowHeight = 238;
 
 QSpinBox* spinBox(QWidget* window, int value, int maximum, QRect at) {
-  auto* spin = new QSpinBox(window);
+  auto* spin = new ClampingSpinBox(window);
   spin->setObjectName(QStringLiteral("ES1"));
   spin->setRange(1, maximum);
   spin->setValue(value);
@@ -117,6 +118,8 @@ void FrmNew::chooseTexture() {
 void FrmNew::applyClicked() {
   runTrapped(platform(), siteTag::FrmNew_OKButton_Click, [this] {
     DesignState& state = design();
+    // A number still being typed counts, clamped like when the box is left.
+    for (QSpinBox* spin : sizeBoxes_) spin->interpretText();
     state.undo.record(state.workingFiles.canvas, platform());
     QImage canvas(sizeBoxes_[0]->value(), sizeBoxes_[1]->value(), QImage::Format_RGB888);
     canvas.fill(main_.canvasBackColour());

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTest>
 #include <QTimer>
 
 #include "main_window/frm_about.h"
@@ -55,6 +56,39 @@ TEST_F(FrmNewTest, ApplyWithTheDefaultsGivesAWhite600By400CanvasAsAnUndoableStep
   EXPECT_FALSE(dialog->isVisible());
   window->menuEntry(QStringLiteral("mnuEditUndo"))->trigger();
   EXPECT_EQ(window->canvasView()->picture().size(), QSize(631, 331));
+}
+
+// Typed with the keys into the shown dialog: leaving the box shows the
+// number clamped to its range, never another number.
+TEST_F(FrmNewTest, ATypedSizeOutsideItsRangeIsClampedWhenTheBoxIsLeft) {
+  struct Case {
+    int box;
+    const char* typed;
+    int shown;
+  };
+  dialog->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+  for (const Case& c : {Case{0, "20000", 1024}, Case{0, "-5", 1}, Case{1, "900", 768},
+                        Case{1, "0", 1}, Case{0, "350", 350}}) {
+    QSpinBox* box = dialog->sizeBoxes()[c.box];
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, QLatin1String(c.typed));
+    QTest::keyClick(box, Qt::Key_Tab);
+    EXPECT_EQ(box->value(), c.shown) << c.typed;
+    EXPECT_EQ(box->text(), QString::number(c.shown)) << c.typed;
+  }
+}
+
+TEST_F(FrmNewTest, ApplyRightAfterTypingUsesTheClampedSize) {
+  dialog->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+  QSpinBox* width = dialog->sizeBoxes()[0];
+  width->setFocus();
+  width->selectAll();
+  QTest::keyClicks(width, QStringLiteral("20000"));
+  dialog->okButton()->click();
+  EXPECT_EQ(window->canvasView()->picture().size(), QSize(1024, 400));
 }
 
 TEST_F(FrmNewTest, ChosenColourStaysAfterCancelAndFillsTheNextCanvas) {
