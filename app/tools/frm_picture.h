@@ -148,4 +148,5 @@ class FrmPicture : public QWidget {
   QElapsedTimer ticks_;  // what `clock` reads unless a test replaces it
   qint64 heldSince_ = 0;
   int heldIndex_ = 0;
+  QString loadFolder_;  // where Load's dialog starts: the last folder chosen from
 };

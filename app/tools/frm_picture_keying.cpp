@@ -1,5 +1,6 @@
 // The picture tool's colour panel: loading a photo, the transparent colour,
 // picking a colour and stepping the ranges; each ends by keying again.
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 #include "tools/frm_picture.h"
 #include "tools/mask_canvas.h"
 #include "tools/open_picture_dialog.h"
+#include "widgets/main_window_link.h"
 #include "widgets/mirel_slider.h"
 
 void FrmPicture::command1Clicked(int index) {
@@ -38,11 +40,14 @@ void FrmPicture::command1Clicked(int index) {
 }
 
 void FrmPicture::loadPictureFile() {
-  const QString chosen = openPictureDialog({openPictureFilter(), {}, {}, {}, false});
+  const QString folder =
+      loadFolder_.isEmpty() ? main_.programFolder() + QStringLiteral("/inputs") : loadFolder_;
+  const QString chosen = openPictureDialog({openPictureFilter(), folder, {}, {}, false});
   if (chosen.isEmpty()) return;
+  loadFolder_ = QFileInfo(chosen).path();
   // Read before anything is cleared: a file that is no picture keeps the
   // picture and mask there were.
-  const QImage photo = loadPicture(chosen);
+  const QImage photo = loadPictureOver(chosen, ranges.keyColour());
   chosenFile = chosen;
   // Strokes saved for another picture would give a mask of another size.
   undoFiles->reset();
@@ -81,7 +86,7 @@ void FrmPicture::transparentColourClicked() {
   runTrapped(platform(), siteTag::FrmPicture_Command2_Click, [this] {
     const std::optional<QColor> chosen = platform().chooseColour(ranges.keyColour());
     if (!chosen) return;
-    const QImage photo = loadPicture(chosenFile);
+    const QImage photo = loadPictureOver(chosenFile, *chosen);
     QPalette viewport = viewport_->palette();
     viewport.setColor(QPalette::Window, *chosen);
     viewport_->setPalette(viewport);

@@ -85,6 +85,20 @@ TEST_F(FrmPictureTest, ARightPressOnPicOpensTheToolAgainAfterCancel) {
   EXPECT_TRUE(seam->messages.empty());
 }
 
+TEST_F(FrmPictureTest, LoadStartsInTheInputsFolderThenInTheLastFolderChosen) {
+  tool->loadButton()->click();  // cancelled
+  const QString elsewhere = folder.filePath(QStringLiteral("elsewhere"));
+  ASSERT_TRUE(QDir().mkpath(elsewhere));
+  writeContent(elsewhere + QStringLiteral("/broken.bmp"), QByteArray("not a picture"));
+  seam->fileAnswers.push_back(elsewhere + QStringLiteral("/broken.bmp"));
+  tool->loadButton()->click();  // refused, but its folder was chosen
+  tool->loadButton()->click();
+  ASSERT_EQ(seam->openRequests.size(), 3u);
+  EXPECT_EQ(seam->openRequests[0].folder, folder.filePath(QStringLiteral("inputs")));
+  EXPECT_EQ(seam->openRequests[1].folder, folder.filePath(QStringLiteral("inputs")));
+  EXPECT_EQ(seam->openRequests[2].folder, elsewhere);
+}
+
 TEST_F(FrmPictureTest, LoadCentresTheFramedPhotoAndKeysWithFullRanges) {
   loadPhoto();
   ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
@@ -200,6 +214,25 @@ TEST_F(FrmPictureTest, ATransparentColourFramesAndKeysInThatColour) {
   EXPECT_EQ(maskAt(80, 10), QColor(Qt::white));
   EXPECT_EQ(maskAt(10, 10), QColor(Qt::black));
   EXPECT_EQ(tool->viewport()->palette().color(QPalette::Window), red);
+}
+
+// The photo's transparent part takes the transparent colour, so it is keyed
+// away whatever that colour is; its opaque white part stays.
+TEST_F(FrmPictureTest, TransparentPixelsTakeTheTransparentColour) {
+  QImage photo(40, 20, QImage::Format_ARGB32);
+  photo.fill(Qt::white);
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 20; ++x) photo.setPixelColor(x, y, Qt::transparent);
+  ASSERT_TRUE(photo.save(photoPath));
+  loadPhoto();
+  EXPECT_EQ(maskAt(5, 5), QColor(Qt::white));
+  EXPECT_EQ(maskAt(30, 5), QColor(Qt::white));  // white is the transparent colour
+  seam->colourAnswers.push_back(QColor(0, 255, 0));
+  tool->transparentColourButton()->click();
+  EXPECT_EQ(loadPictureFile(design().workingFiles.picture).pixelColor(32 + 5, 32 + 5),
+            QColor(0, 255, 0));
+  EXPECT_EQ(maskAt(5, 5), QColor(Qt::white));
+  EXPECT_EQ(maskAt(30, 5), QColor(Qt::black));
 }
 
 TEST_F(FrmPictureTest, ABlackRectangleDrawnInMaskModeReachesTheMaskFileOnApply) {
