@@ -53,7 +53,7 @@ void FrmMain::insideCommandClicked(int index) {
       return;
     }
     const Rgb& fill = design().fillColour;
-    if (auto chosen = platform().chooseColour(QColor(fill.red, fill.green, fill.blue)))
+    if (auto chosen = platform().chooseColour(QColor(fill.red, fill.green, fill.blue), this))
       setFillColour(*chosen);
   });
 }

@@ -118,7 +118,7 @@ void FrmMain::outlinePaletteMoved(Qt::MouseButtons buttons, QPoint at) {
 
 void FrmMain::outlineButtonClicked() {
   runTrapped(platform(), siteTag::frmMain_CmdOutline_Click, [this] {
-    if (auto chosen = platform().chooseColour(panels_->outlineButtonColour()))
+    if (auto chosen = platform().chooseColour(panels_->outlineButtonColour(), this))
       takeOutlineColour(*chosen);
   });
 }

@@ -156,7 +156,7 @@ void FrmMain::toggleFontAttribute(const QString& key) {
 
 void FrmMain::fontDialog() {
   runTrapped(platform(), siteTag::frmMain_mnuEditFont_Click, [this] {
-    std::optional<QFont> chosen = platform().chooseFont(textPicture().font);
+    std::optional<QFont> chosen = platform().chooseFont(textPicture().font, this);
     if (!chosen) return;
     chosen->setPointSizeF(
         std::clamp(chosen->pointSizeF(), smallestDialogFontSize, largestFontSize));

@@ -121,7 +121,7 @@ void FrmJpg::applyWebFormat() {
   if (target != name && pathKindOf(target) != pathKind::Nothing) {
     const Message replace{
         fileNamePart(target) + QStringLiteral(" already exists.\r\nDo you want to replace it?"),
-        MessageIcon::Exclamation, MessageButtons::YesNo};
+        MessageIcon::Exclamation, MessageButtons::YesNo, applicationTitle, this};
     if (platform().showMessage(replace) != MessageAnswer::Yes) return;
   }
   BusyPointer busy(platform());

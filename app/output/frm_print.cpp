@@ -101,7 +101,7 @@ void FrmPrint::okClicked() {
 
 void FrmPrint::moreClicked() {
   runTrapped(platform(), siteTag::frmPrint_Morebutton_Click, [this] {
-    platform().setUpPrinter(printer_);
+    platform().setUpPrinter(printer_, this);
     pageView_->hideRubberBand();
     activate();
   });

@@ -94,7 +94,7 @@ void FrmNew::whichOneClicked() {
 }
 
 void FrmNew::chooseColour() {
-  const std::optional<QColor> chosen = platform().chooseColour(Qt::white);
+  const std::optional<QColor> chosen = platform().chooseColour(Qt::white, this);
   if (chosen) main_.setCanvasBackColour(*chosen);
 }
 
@@ -104,10 +104,11 @@ void FrmNew::chooseTexture() {
   const QString folder =
       known.isEmpty() ? main_.programFolder() + QStringLiteral("/textures") : folderPart(known);
   const QString chosen = openPictureDialog(
-      {imageFilesFilter(), folder, fileNamePart(known), QStringLiteral("Textures"), true});
+      {imageFilesFilter(), folder, fileNamePart(known), QStringLiteral("Textures"), true, this});
   if (chosen.isEmpty()) return;
   if (pathKindOf(chosen) != pathKind::File) {
-    platform().showMessage({QStringLiteral("File not found !"), MessageIcon::Exclamation});
+    platform().showMessage(
+        {QStringLiteral("File not found !"), MessageIcon::Exclamation, {}, applicationTitle, this});
     return;
   }
   // Loaded first: a file that is no picture must not become the kind's texture.

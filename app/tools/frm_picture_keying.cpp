@@ -32,8 +32,8 @@ void FrmPicture::command1Clicked(int index) {
   } catch (...) {
     const Failure failure = currentFailure();
     if (failure.number() == errorNumber::UnreadablePicture)
-      platform().showMessage(
-          {QStringLiteral("I cannot read this file.Please choose another one.")});
+      platform().showMessage({QStringLiteral("I cannot read this file.Please choose another one."),
+                              MessageIcon::None, MessageButtons::Ok, applicationTitle, this});
     else
       reportFailure(platform(), siteTag::FrmPicture_Command1_Click, failure);
   }
@@ -42,7 +42,7 @@ void FrmPicture::command1Clicked(int index) {
 void FrmPicture::loadPictureFile() {
   const QString folder =
       loadFolder_.isEmpty() ? main_.programFolder() + QStringLiteral("/inputs") : loadFolder_;
-  const QString chosen = openPictureDialog({openPictureFilter(), folder, {}, {}, false});
+  const QString chosen = openPictureDialog({openPictureFilter(), folder, {}, {}, false, this});
   if (chosen.isEmpty()) return;
   loadFolder_ = QFileInfo(chosen).path();
   // Read before anything is cleared: a file that is no picture keeps the
@@ -84,7 +84,7 @@ void FrmPicture::runKeying() {
 
 void FrmPicture::transparentColourClicked() {
   runTrapped(platform(), siteTag::FrmPicture_Command2_Click, [this] {
-    const std::optional<QColor> chosen = platform().chooseColour(ranges.keyColour());
+    const std::optional<QColor> chosen = platform().chooseColour(ranges.keyColour(), this);
     if (!chosen) return;
     const QImage photo = loadPictureOver(chosenFile, *chosen);
     QPalette viewport = viewport_->palette();

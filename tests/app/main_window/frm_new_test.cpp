@@ -93,8 +93,8 @@ TEST_F(FrmNewTest, ApplyRightAfterTypingUsesTheClampedSize) {
 
 TEST_F(FrmNewTest, ChosenColourStaysAfterCancelAndFillsTheNextCanvas) {
   seam->colourAnswers.push_back(QColor(200, 10, 10));
-  dialog->chooseBackgroundButton()->click();
-  EXPECT_EQ(seam->colourRequests, 1);
+  QTest::mouseClick(dialog->chooseBackgroundButton(), Qt::LeftButton);
+  EXPECT_EQ(seam->colourOwners, std::vector<QWidget*>{dialog});
   dialog->cancelButton()->click();
   EXPECT_EQ(window->canvasBackColour(), QColor(200, 10, 10));
   EXPECT_EQ(design().undo.counters.top, 0);
@@ -121,6 +121,7 @@ TEST_F(FrmNewTest, TextureWithAnEmptyTableStartsInTheTexturesFolderWithThePrevie
             QStringLiteral("Image files (*.bmp *.gif *.jpg *.jpeg *.png%1)")
                 .arg(webpReadable() ? " *.webp" : ""));
   EXPECT_TRUE(bool(seam->openRequests[0].preview));
+  EXPECT_EQ(seam->openRequests[0].owner, dialog);
 }
 
 TEST_F(FrmNewTest, AMissingTextureIsNotFoundAndChangesNothing) {

@@ -122,6 +122,8 @@ TEST_F(FrmPictureTest, AFileThatIsNoPictureIsRefusedAndKeepsThePictureThereWas) 
   ASSERT_EQ(seam->messages.size(), 1u);
   EXPECT_EQ(seam->messages[0].text,
             QStringLiteral("I cannot read this file.Please choose another one."));
+  EXPECT_EQ(seam->messages[0].owner, tool);
+  EXPECT_EQ(seam->openRequests.back().owner, tool);
   EXPECT_EQ(tool->maskCanvas()->picture().size(), QSize(165, 115));
   EXPECT_EQ(tool->chosenFile, photoPath);
 }
@@ -206,7 +208,8 @@ TEST_F(FrmPictureTest, EachBoundButtonStepsItsOwnBound) {
 TEST_F(FrmPictureTest, ATransparentColourFramesAndKeysInThatColour) {
   loadPhoto();
   seam->colourAnswers.push_back(red);
-  tool->transparentColourButton()->click();
+  QTest::mouseClick(tool->transparentColourButton(), Qt::LeftButton);
+  EXPECT_EQ(seam->colourOwners, std::vector<QWidget*>{tool});
   EXPECT_EQ(tool->ranges.KeyRed, 200);
   EXPECT_EQ(tool->ranges.KeyGreen, 50);
   EXPECT_EQ(tool->ranges.KeyBlue, 50);

@@ -214,6 +214,7 @@ TEST_F(FrmJpgTest, ApplyAsksBeforeReplacingAnotherFileOfThePickedFormat) {
   ASSERT_EQ(seam->messages.size(), 1u);
   EXPECT_EQ(seam->messages[0].text,
             QStringLiteral("logo.png already exists.\r\nDo you want to replace it?"));
+  EXPECT_EQ(seam->messages[0].owner, dialog.get());
   EXPECT_EQ(contentOf(path("logo.png")), QByteArray("earlier"));
   EXPECT_FALSE(dialog->jpegSucceeded());
   EXPECT_TRUE(dialog->isVisible() || dialog->result() != QDialog::Accepted);

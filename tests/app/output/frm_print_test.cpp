@@ -13,8 +13,9 @@ namespace {
 // Answers the printer set-up by turning the paper to landscape.
 class TurningPlatform : public ScriptedPlatform {
  public:
-  bool setUpPrinter(QPrinter& printer) override {
+  bool setUpPrinter(QPrinter& printer, QWidget* owner) override {
     ++printerRequests;
+    printerOwners.push_back(owner);
     printer.setPageOrientation(QPageLayout::Landscape);
     return true;
   }
@@ -83,7 +84,7 @@ TEST_F(FrmPrintTest, ChangingThePaperInMoreLaysThePageOutAgain) {
   open({631, 331});
   window->shrinkButton()->click();
   window->moreButton()->click();
-  EXPECT_EQ(answering->printerRequests, 1);
+  EXPECT_EQ(answering->printerOwners, std::vector<QWidget*>{window});
   EXPECT_EQ(window->pageView()->picture().width(), 259);
   EXPECT_EQ(window->pageView()->picture().height(), 183);
   const QRect box = window->pictureBox();
