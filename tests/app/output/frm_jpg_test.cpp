@@ -109,6 +109,21 @@ TEST_F(FrmJpgTest, ApplyReplacesAnExistingJpeg) {
   EXPECT_EQ(contentOf(path("logo.jpg")), jpegAt(100));
 }
 
+// The user's own JPEG extension stays: on a case-sensitive file system
+// ".jpg" would be another file, left beside the one the user saved.
+TEST_F(FrmJpgTest, ApplyKeepsTheFilesOwnJpegExtension) {
+  for (const char* name : {"photo.jpeg", "photo.JPG", "photo.Jpeg"}) {
+    const QString own = path(QLatin1String(name));
+    writeContent(own, "old");
+    design().currentPictureName = own;
+    open({30, 30});
+    dialog->applyButton()->click();
+    EXPECT_EQ(contentOf(own), jpegAt(100)) << name;
+    EXPECT_EQ(design().currentPictureName, own);
+    EXPECT_FALSE(QFileInfo::exists(path("photo.jpg"))) << name;
+  }
+}
+
 TEST_F(FrmJpgTest, ApplyOnSaveAsWritesTheChosenName) {
   design().currentPictureName = path("logo.bmp");
   open({30, 30}, QStringLiteral("saveas"), path("MyWork3"));
