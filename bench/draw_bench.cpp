@@ -64,7 +64,7 @@ void BM_PreviewSliderDrag(benchmark::State& run) {
   DrawnWindow drawn;
   drawn.window.livePreview().setEnabled(true);
   drawn.window.draw();
-  MirelSlider* slider = drawn.window.panels()->SliderDeform;
+  MirelSlider* slider = drawn.window.panels()->deformSlider();
   int value = 0;
   for (auto _ : run) {
     value = (value + 1) % 90;

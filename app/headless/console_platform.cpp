@@ -22,9 +22,11 @@ MessageAnswer ConsolePlatform::showMessage(const Message& message) {
 QString ConsolePlatform::chooseFileToOpen(const FileDialogRequest&) { return {}; }
 QString ConsolePlatform::chooseFileToSave(const FileDialogRequest&) { return {}; }
 FileChoice ConsolePlatform::chooseFileAndTypeToSave(const FileDialogRequest&) { return {}; }
-std::optional<QColor> ConsolePlatform::chooseColour(const QColor&) { return std::nullopt; }
-std::optional<QFont> ConsolePlatform::chooseFont(const QFont&) { return std::nullopt; }
-bool ConsolePlatform::setUpPrinter(QPrinter&) { return false; }
+std::optional<QColor> ConsolePlatform::chooseColour(const QColor&, QWidget*) {
+  return std::nullopt;
+}
+std::optional<QFont> ConsolePlatform::chooseFont(const QFont&, QWidget*) { return std::nullopt; }
+bool ConsolePlatform::setUpPrinter(QPrinter&, QWidget*) { return false; }
 bool ConsolePlatform::startProgram(const QString&, const QStringList&) { return false; }
 bool ConsolePlatform::openUrl(const QUrl&) { return false; }
 void ConsolePlatform::showHelp(const QUrl&) {}

@@ -14,9 +14,9 @@ class ConsolePlatform : public Platform {
   QString chooseFileToOpen(const FileDialogRequest& request) override;
   QString chooseFileToSave(const FileDialogRequest& request) override;
   FileChoice chooseFileAndTypeToSave(const FileDialogRequest& request) override;
-  std::optional<QColor> chooseColour(const QColor& initial) override;
-  std::optional<QFont> chooseFont(const QFont& initial) override;
-  bool setUpPrinter(QPrinter& printer) override;
+  std::optional<QColor> chooseColour(const QColor& initial, QWidget* owner) override;
+  std::optional<QFont> chooseFont(const QFont& initial, QWidget* owner) override;
+  bool setUpPrinter(QPrinter& printer, QWidget* owner) override;
   bool startProgram(const QString& program, const QStringList& arguments) override;
   bool openUrl(const QUrl& url) override;
   void showHelp(const QUrl& page) override;

@@ -130,7 +130,7 @@ void FrmMain::changeEvent(QEvent* event) {
 // The tab strip's click has no site tag of its own: it only moves panels.
 void FrmMain::selectTab() {
   statusPanes_[0]->setText(QString());
-  panels_->showPanelOfTab(panels_->tabstrip1->currentIndex() + 1);
+  panels_->showPanelOfTab(panels_->tabStrip()->currentIndex() + 1);
 }
 
 // Closing this window ends the program whatever else is open: the help

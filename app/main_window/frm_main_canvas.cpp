@@ -77,10 +77,10 @@ void FrmMain::refreshDesignFrameSize() {
       break;
     }
     case SourceKind::Shape:
-      if (const FrmDraw* tool = shapeTool()) size = tool->Picture1->picture().size();
+      if (const FrmDraw* tool = shapeTool()) size = tool->drawingArea()->picture().size();
       break;
     case SourceKind::Picture:
-      if (const FrmPicture* tool = pictureTool()) size = tool->Picture2->picture().size();
+      if (const FrmPicture* tool = pictureTool()) size = tool->maskCanvas()->picture().size();
       break;
   }
   if (size.isEmpty()) return;

@@ -13,7 +13,7 @@
 void FrmMain::curveBoxPressed(Qt::MouseButton button, QPoint at) {
   ignoreFailures([&] {
     if (button == Qt::RightButton) {
-      menu(QStringLiteral("mnubezier"))->popup(panels_->PicBezier->mapToGlobal(at));
+      menu(QStringLiteral("mnubezier"))->popup(panels_->curveView()->mapToGlobal(at));
       return;
     }
     selectedCurvePoint_ = hitCurvePoint(design().curve, at);
@@ -24,9 +24,9 @@ void FrmMain::curveBoxMoved(Qt::MouseButtons buttons, QPoint at) {
   ignoreFailures([&] {
     statusPanes_[0]->setText(curveReadout(at));
     if (hitCurvePoint(design().curve, at) != noCurvePoint)
-      panels_->PicBezier->setCursor(Qt::SizeAllCursor);
+      panels_->curveView()->setCursor(Qt::SizeAllCursor);
     else if (buttons == Qt::NoButton)
-      panels_->PicBezier->setCursor(Qt::ArrowCursor);
+      panels_->curveView()->setCursor(Qt::ArrowCursor);
   });
 }
 

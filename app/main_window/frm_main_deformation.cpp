@@ -10,8 +10,8 @@
 
 void FrmMain::updateDeformationLabel() {
   const auto text = deformationLabel(velloro::DeformationType{panels_->selectedDeformation()},
-                                     panels_->SliderDeform->Value());
-  if (text) panels_->LabelDef2->setText(*text);
+                                     panels_->deformSlider()->Value());
+  if (text) panels_->deformValueLabel()->setText(*text);
 }
 
 void FrmMain::deformationClicked() {

@@ -34,14 +34,14 @@ void FrmMain::setFillColour(const QColor& colour) {
 
 void FrmMain::fillPalettePressed(Qt::MouseButtons buttons, QPoint at) {
   runTrapped(platform(), siteTag::frmMain_Picture4_MouseDown, [&] {
-    if (auto colour = paletteColour(panels_->Picture4->picture(), buttons, at))
+    if (auto colour = paletteColour(panels_->fillPalette()->picture(), buttons, at))
       setFillColour(*colour);
   });
 }
 
 void FrmMain::fillPaletteMoved(Qt::MouseButtons buttons, QPoint at) {
   runTrapped(platform(), siteTag::frmMain_Picture4_MouseMove, [&] {
-    if (auto colour = paletteColour(panels_->Picture4->picture(), buttons, at))
+    if (auto colour = paletteColour(panels_->fillPalette()->picture(), buttons, at))
       setFillColour(*colour);
   });
 }
@@ -53,7 +53,7 @@ void FrmMain::insideCommandClicked(int index) {
       return;
     }
     const Rgb& fill = design().fillColour;
-    if (auto chosen = platform().chooseColour(QColor(fill.red, fill.green, fill.blue)))
+    if (auto chosen = platform().chooseColour(QColor(fill.red, fill.green, fill.blue), this))
       setFillColour(*chosen);
   });
 }

@@ -23,21 +23,24 @@ void FrmMain::connectLivePreview() {
       if (buttons != Qt::NoButton) livePreview_->settingChanged();
     });
   };
-  followPalette(panels_->Picture4);
-  followPalette(panels_->PictureOutline);
-  for (QPushButton* command : panels_->CmdInside) follow(command, &QPushButton::clicked);
-  follow(panels_->CmdOutline, &QPushButton::clicked);
-  for (QRadioButton* axis : panels_->OptClr) follow(axis, &QRadioButton::clicked);
-  for (QRadioButton* deformation : panels_->Option2) follow(deformation, &QRadioButton::clicked);
-  for (PictureBox* pattern : panels_->PicInside1) follow(pattern, &PictureBox::mouseReleased);
-  for (PictureBox* material : panels_->Picture3) follow(material, &PictureBox::mousePressed);
-  follow(panels_->List3, &QListWidget::itemClicked);
+  followPalette(panels_->fillPalette());
+  followPalette(panels_->outlinePalette());
+  for (QPushButton* command : panels_->fillButtons()) follow(command, &QPushButton::clicked);
+  follow(panels_->outlineColourButton(), &QPushButton::clicked);
+  for (QRadioButton* axis : panels_->curveAxisButtons()) follow(axis, &QRadioButton::clicked);
+  for (QRadioButton* deformation : panels_->deformationButtons())
+    follow(deformation, &QRadioButton::clicked);
+  for (PictureBox* pattern : panels_->patternPictures())
+    follow(pattern, &PictureBox::mouseReleased);
+  for (PictureBox* material : panels_->materialPictures())
+    follow(material, &PictureBox::mousePressed);
+  follow(panels_->effectList(), &QListWidget::itemClicked);
   for (int k = 1; k <= 3; ++k) follow(panels_->shadowSlider(k), &MirelSlider::valueChanged);
   for (MirelSlider* slider :
-       {panels_->SliderOutline, panels_->SliderEngraved, panels_->SliderDeform})
+       {panels_->outlineSlider(), panels_->engravedSlider(), panels_->deformSlider()})
     follow(slider, &MirelSlider::valueChanged);
   // A curve point lands where it is dropped.
-  follow(panels_->PicBezier, &PictureBox::mouseReleased);
+  follow(panels_->curveView(), &PictureBox::mouseReleased);
   for (const char* entry : {"mnubezierreset", "mnubezierload"})
     follow(menuEntry(QLatin1String(entry)), &QAction::triggered);
 }

@@ -30,7 +30,7 @@ void FrmMain::showEffectControls(EffectType effect) {
   } else if (described.sliders == SliderGroup::Outline) {
     const bool glow = described.colour == EffectColour::Glow;
     panels_->paintOutlineButton(shown(glow ? state.glowColour : state.outlineColour));
-    panels_->LabelOutline1->setText(QString::fromUtf8(described.widthCaption));
+    panels_->outlineCaption()->setText(QString::fromUtf8(described.widthCaption));
   }
   panels_->showEffectFrame(effect);
 }
@@ -41,8 +41,8 @@ void FrmMain::updateShadowLabels(int k) {
         shadowLabels(k, panels_->shadowSlider(k)->Value(), outsideEffect(design().effectType));
     if (!labels) return;
     panels_->shadowValueLabel(k)->setText(labels->value);
-    if (labels->first) panels_->Label1[1]->setText(*labels->first);
-    if (labels->second) panels_->Label1[2]->setText(*labels->second);
+    if (labels->first) panels_->shadowCaptions()[1]->setText(*labels->first);
+    if (labels->second) panels_->shadowCaptions()[2]->setText(*labels->second);
   });
 }
 
@@ -64,27 +64,27 @@ void FrmMain::shadowSliderReleased(int k) {
 
 void FrmMain::outlineSliderChanged() {
   runTrapped(platform(), siteTag::frmMain_SliderOutline_ValueChange, [this] {
-    panels_->LabelOutline2->setText(percentLabel(panels_->SliderOutline->Value()));
+    panels_->outlineValueLabel()->setText(percentLabel(panels_->outlineSlider()->Value()));
   });
 }
 
 void FrmMain::outlineSliderReleased() {
   runTrapped(platform(), siteTag::frmMain_SliderOutline_Release, [this] {
     if (noContour()) warnNoContour();
-    panels_->LabelOutline2->setText(percentLabel(panels_->SliderOutline->Value()));
+    panels_->outlineValueLabel()->setText(percentLabel(panels_->outlineSlider()->Value()));
   });
 }
 
 void FrmMain::engravedSliderChanged() {
   runTrapped(platform(), siteTag::frmMain_SliderEngraved_ValueChange, [this] {
-    panels_->engravedWidthLabel()->setText(percentLabel(panels_->SliderEngraved->Value()));
+    panels_->engravedWidthLabel()->setText(percentLabel(panels_->engravedSlider()->Value()));
   });
 }
 
 void FrmMain::engravedSliderReleased() {
   runTrapped(platform(), siteTag::frmMain_SliderEngraved_Release, [this] {
     if (noContour()) warnNoContour();
-    panels_->engravedWidthLabel()->setText(percentLabel(panels_->SliderEngraved->Value()));
+    panels_->engravedWidthLabel()->setText(percentLabel(panels_->engravedSlider()->Value()));
   });
 }
 
@@ -102,7 +102,7 @@ void FrmMain::takeOutlineColour(const QColor& colour) {
 }
 
 void FrmMain::pickOutlineColour(Qt::MouseButtons buttons, QPoint at) {
-  if (auto colour = paletteColour(panels_->PictureOutline->picture(), buttons, at))
+  if (auto colour = paletteColour(panels_->outlinePalette()->picture(), buttons, at))
     takeOutlineColour(*colour);
 }
 
@@ -118,7 +118,7 @@ void FrmMain::outlinePaletteMoved(Qt::MouseButtons buttons, QPoint at) {
 
 void FrmMain::outlineButtonClicked() {
   runTrapped(platform(), siteTag::frmMain_CmdOutline_Click, [this] {
-    if (auto chosen = platform().chooseColour(panels_->outlineButtonColour()))
+    if (auto chosen = platform().chooseColour(panels_->outlineButtonColour(), this))
       takeOutlineColour(*chosen);
   });
 }

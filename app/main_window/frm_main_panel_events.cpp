@@ -16,18 +16,19 @@ bool clicked(const PictureBox& box, Qt::MouseButton button, QPoint at) {
 }  // namespace
 
 void FrmMain::connectPanels() {
-  connect(panels_->Picture4, &PictureBox::mousePressed, this,
+  connect(panels_->fillPalette(), &PictureBox::mousePressed, this,
           [this](Qt::MouseButton, Qt::MouseButtons buttons, QPoint at) {
             fillPalettePressed(buttons, at);
           });
-  connect(panels_->Picture4, &PictureBox::mouseMoved, this, &FrmMain::fillPaletteMoved);
+  connect(panels_->fillPalette(), &PictureBox::mouseMoved, this, &FrmMain::fillPaletteMoved);
   for (int i = 0; i < 2; ++i)
-    connect(panels_->CmdInside[i], &QPushButton::clicked, this,
+    connect(panels_->fillButtons()[i], &QPushButton::clicked, this,
             [this, i] { insideCommandClicked(i); });
   for (int i = 0; i < 3; ++i)
-    connect(panels_->OptClr[i], &QRadioButton::clicked, this, [this, i] { curveAxisClicked(i); });
+    connect(panels_->curveAxisButtons()[i], &QRadioButton::clicked, this,
+            [this, i] { curveAxisClicked(i); });
   for (int i = 0; i < 4; ++i) {
-    PictureBox* pattern = panels_->PicInside1[i];
+    PictureBox* pattern = panels_->patternPictures()[i];
     connect(pattern, &PictureBox::mousePressed, this, [this, i](Qt::MouseButton button) {
       if (button == Qt::LeftButton) surfacePatternPressed(i);
     });
@@ -37,7 +38,7 @@ void FrmMain::connectPanels() {
             });
   }
   for (int i = 0; i < 8; ++i)
-    connect(panels_->Picture3[i], &PictureBox::mousePressed, this,
+    connect(panels_->materialPictures()[i], &PictureBox::mousePressed, this,
             [this, i](Qt::MouseButton, Qt::MouseButtons, QPoint at) { selectMaterial(i, at.y()); });
 
   for (int k = 1; k <= 3; ++k) {
@@ -46,30 +47,33 @@ void FrmMain::connectPanels() {
     connect(panels_->shadowSlider(k), &MirelSlider::released, this,
             [this, k] { shadowSliderReleased(k); });
   }
-  connect(panels_->SliderOutline, &MirelSlider::valueChanged, this, &FrmMain::outlineSliderChanged);
-  connect(panels_->SliderOutline, &MirelSlider::released, this, &FrmMain::outlineSliderReleased);
-  connect(panels_->SliderEngraved, &MirelSlider::valueChanged, this,
+  connect(panels_->outlineSlider(), &MirelSlider::valueChanged, this,
+          &FrmMain::outlineSliderChanged);
+  connect(panels_->outlineSlider(), &MirelSlider::released, this, &FrmMain::outlineSliderReleased);
+  connect(panels_->engravedSlider(), &MirelSlider::valueChanged, this,
           &FrmMain::engravedSliderChanged);
-  connect(panels_->SliderEngraved, &MirelSlider::released, this, &FrmMain::engravedSliderReleased);
-  connect(panels_->PictureOutline, &PictureBox::mousePressed, this,
+  connect(panels_->engravedSlider(), &MirelSlider::released, this,
+          &FrmMain::engravedSliderReleased);
+  connect(panels_->outlinePalette(), &PictureBox::mousePressed, this,
           [this](Qt::MouseButton, Qt::MouseButtons buttons, QPoint at) {
             outlinePalettePressed(buttons, at);
           });
-  connect(panels_->PictureOutline, &PictureBox::mouseMoved, this, &FrmMain::outlinePaletteMoved);
-  connect(panels_->CmdOutline, &QPushButton::clicked, this, &FrmMain::outlineButtonClicked);
+  connect(panels_->outlinePalette(), &PictureBox::mouseMoved, this, &FrmMain::outlinePaletteMoved);
+  connect(panels_->outlineColourButton(), &QPushButton::clicked, this,
+          &FrmMain::outlineButtonClicked);
 
-  for (QRadioButton* option : panels_->Option2)
+  for (QRadioButton* option : panels_->deformationButtons())
     connect(option, &QRadioButton::clicked, this, &FrmMain::deformationClicked);
   // The deformation slider has no site tag: its label is all it changes.
   auto deformLabel = [this] { ignoreFailures([this] { updateDeformationLabel(); }); };
-  connect(panels_->SliderDeform, &MirelSlider::valueChanged, this, deformLabel);
-  connect(panels_->SliderDeform, &MirelSlider::released, this, deformLabel);
+  connect(panels_->deformSlider(), &MirelSlider::valueChanged, this, deformLabel);
+  connect(panels_->deformSlider(), &MirelSlider::released, this, deformLabel);
 
   connect(
-      panels_->PicBezier, &PictureBox::mousePressed, this,
+      panels_->curveView(), &PictureBox::mousePressed, this,
       [this](Qt::MouseButton button, Qt::MouseButtons, QPoint at) { curveBoxPressed(button, at); });
-  connect(panels_->PicBezier, &PictureBox::mouseMoved, this, &FrmMain::curveBoxMoved);
-  connect(panels_->PicBezier, &PictureBox::mouseReleased, this,
+  connect(panels_->curveView(), &PictureBox::mouseMoved, this, &FrmMain::curveBoxMoved);
+  connect(panels_->curveView(), &PictureBox::mouseReleased, this,
           [this](Qt::MouseButton button, Qt::MouseButtons, QPoint at) {
             curveBoxReleased(button, at);
           });

@@ -34,8 +34,8 @@ EffectSliders slidersOf(const TabPanels& panels, EffectType type) {
     case SliderGroup::Shadow:
       for (int k = 1; k <= 3; ++k) sliders.positions[k - 1] = panels.shadowSlider(k)->Value();
       break;
-    case SliderGroup::Engraved: sliders.positions[0] = panels.SliderEngraved->Value(); break;
-    case SliderGroup::Outline: sliders.positions[0] = panels.SliderOutline->Value(); break;
+    case SliderGroup::Engraved: sliders.positions[0] = panels.engravedSlider()->Value(); break;
+    case SliderGroup::Outline: sliders.positions[0] = panels.outlineSlider()->Value(); break;
     case SliderGroup::None: break;
   }
   if (const Rgb* colour = effectColour(design(), effect)) sliders.colour = *colour;
@@ -49,8 +49,8 @@ void setSliders(TabPanels& panels, EffectType type, const EffectSliders& sliders
     case SliderGroup::Shadow:
       for (int k = 1; k <= 3; ++k) panels.shadowSlider(k)->setValue(sliders.positions[k - 1]);
       break;
-    case SliderGroup::Engraved: panels.SliderEngraved->setValue(sliders.positions[0]); break;
-    case SliderGroup::Outline: panels.SliderOutline->setValue(sliders.positions[0]); break;
+    case SliderGroup::Engraved: panels.engravedSlider()->setValue(sliders.positions[0]); break;
+    case SliderGroup::Outline: panels.outlineSlider()->setValue(sliders.positions[0]); break;
     case SliderGroup::None: break;
   }
 }
@@ -60,10 +60,10 @@ void setSliders(TabPanels& panels, EffectType type, const EffectSliders& sliders
 PanelReadings FrmMain::panelReadings() const {
   PanelReadings readings;
   for (int k = 1; k <= 3; ++k) readings.shadowSliders[k - 1] = panels_->shadowSlider(k)->Value();
-  readings.engravedSlider = panels_->SliderEngraved->Value();
-  readings.outlineSlider = panels_->SliderOutline->Value();
-  readings.deformSlider = panels_->SliderDeform->Value();
-  readings.textureOption = panels_->Option3[1]->isChecked();
+  readings.engravedSlider = panels_->engravedSlider()->Value();
+  readings.outlineSlider = panels_->outlineSlider()->Value();
+  readings.deformSlider = panels_->deformSlider()->Value();
+  readings.textureOption = panels_->fillSourceButtons()[1]->isChecked();
   readings.smoothingSize = design().textPicture.roundedFontSize();
   return readings;
 }
@@ -74,7 +74,7 @@ void FrmMain::effectListClicked() {
   runTrapped(platform(), siteTag::frmMain_List3_Click, [this] {
     DesignState& state = design();
     const EffectType previous = state.effectType;
-    const EffectType chosen{std::max(0, panels_->List3->currentRow())};
+    const EffectType chosen{std::max(0, panels_->effectList()->currentRow())};
     state.effectType = chosen;
     KindRow& row = state.kindSettings[state.sourceKind];
     if (previous != EffectType::NoContour)
@@ -88,8 +88,8 @@ void FrmMain::effectListClicked() {
 void FrmMain::switchSourceKind(SourceKind previousKind) {
   DesignState& state = design();
   const SourceKind kind = state.sourceKind;
-  state.fillKind = panels_->Option3[1]->isChecked() ? 1 : 0;
-  state.deformationAmount = panels_->SliderDeform->Value();
+  state.fillKind = panels_->fillSourceButtons()[1]->isChecked() ? 1 : 0;
+  state.deformationAmount = panels_->deformSlider()->Value();
   try {
     storeSourceKind(state, previousKind, curvesFolder());
   } catch (const Failure&) {
@@ -97,18 +97,19 @@ void FrmMain::switchSourceKind(SourceKind previousKind) {
     // settings are stored by then and the switch goes on.
   }
   const KindControls controls = loadSourceKind(state, kind);
-  panels_->Option3[controls.fillKind == 1 ? 1 : 0]->setChecked(true);
+  panels_->fillSourceButtons()[controls.fillKind == 1 ? 1 : 0]->setChecked(true);
 
   state.sourceKind = previousKind;
-  panels_->List3->setCurrentRow(velloro::toInt(EffectType::NoContour));
+  panels_->effectList()->setCurrentRow(velloro::toInt(EffectType::NoContour));
   effectListClicked();
   state.sourceKind = kind;
   state.effectType = EffectType::NoContour;
-  panels_->List3->setCurrentRow(velloro::toInt(controls.effectType));
+  panels_->effectList()->setCurrentRow(velloro::toInt(controls.effectType));
   effectListClicked();
 
-  panels_->Option2[std::clamp(velloro::toInt(controls.deformationType), 0, 2)]->setChecked(true);
-  panels_->SliderDeform->setValue(controls.deformationAmount);
+  panels_->deformationButtons()[std::clamp(velloro::toInt(controls.deformationType), 0, 2)]
+      ->setChecked(true);
+  panels_->deformSlider()->setValue(controls.deformationAmount);
   deformationClicked();
   // The material brings back the kind's own fill colour, its curve and its
   // curve axis; its fill preview keeps the colour in the kind's row.
@@ -119,14 +120,14 @@ void FrmMain::switchSourceKind(SourceKind previousKind) {
 }
 
 void FrmMain::drawFillPreview() {
-  QImage swatch = panels_->PicInside2[0]->picture();
+  QImage swatch = panels_->fillPreviews()[0]->picture();
   ::drawFillPreview(design(), swatch);
-  panels_->PicInside2[0]->setPicture(swatch);
+  panels_->fillPreviews()[0]->setPicture(swatch);
 }
 
 void FrmMain::drawCurveBox() {
-  QImage box = panels_->PicBezier->picture();
+  QImage box = panels_->curveView()->picture();
   drawCurveFrame(box, design().curve, palette().color(QPalette::Window));
   plotCurve(box, design().curve);
-  panels_->PicBezier->setPicture(box);
+  panels_->curveView()->setPicture(box);
 }

@@ -120,7 +120,7 @@ void FrmMain::applyStyle(const Style& style, const QString& texturePath) {
   DesignState& state = design();
   selectMaterial(style.material, 0);
   setFillColour(colourOf(style.fillColour));
-  panels()->Option3[style.textureFill ? 1 : 0]->setChecked(true);
+  panels()->fillSourceButtons()[style.textureFill ? 1 : 0]->setChecked(true);
   if (style.textureFill) {
     showTexture(texturePath);
     state.textureNames[state.sourceKind] = texturePath;
@@ -135,14 +135,14 @@ void FrmMain::applyStyle(const Style& style, const QString& texturePath) {
   }
   drawCurveBox();
   applyStyleEffect(style);
-  panels()->Option2[style.deformationType]->setChecked(true);
-  panels()->SliderDeform->setValue(style.deformationAmount);
+  panels()->deformationButtons()[style.deformationType]->setChecked(true);
+  panels()->deformSlider()->setValue(style.deformationAmount);
   deformationClicked();
   applyStyleFont(style.font);
 }
 
 void FrmMain::applyStyleEffect(const Style& style) {
-  panels()->List3->setCurrentRow(style.effectType);
+  panels()->effectList()->setCurrentRow(style.effectType);
   effectListClicked();
   const OutsideEffect& effect = outsideEffect(EffectType(style.effectType));
   const auto& values = style.effectValues;
@@ -150,9 +150,9 @@ void FrmMain::applyStyleEffect(const Style& style) {
     case SliderGroup::Shadow:
       for (int k = 1; k <= 3; ++k) panels()->shadowSlider(k)->setValue(values[k - 1]);
       break;
-    case SliderGroup::Engraved: panels()->SliderEngraved->setValue(values[0]); break;
+    case SliderGroup::Engraved: panels()->engravedSlider()->setValue(values[0]); break;
     case SliderGroup::Outline:
-      panels()->SliderOutline->setValue(values[0]);
+      panels()->outlineSlider()->setValue(values[0]);
       takeOutlineColour(colourOf(style.effectColour));
       break;
     case SliderGroup::None: break;

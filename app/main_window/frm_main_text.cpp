@@ -44,11 +44,11 @@ void FrmMain::connectControls() {
           [this](int index, Qt::MouseButton button) { selectSource(SourceKind{index}, button); });
   // The panels follow the current tab however it changes (click, wheel,
   // arrow keys); a click on the current tab still clears the status pane.
-  connect(panels_->tabstrip1, &QTabBar::currentChanged, this, &FrmMain::selectTab);
-  connect(panels_->tabstrip1, &QTabBar::tabBarClicked, this, [this](int index) {
-    if (index == panels_->tabstrip1->currentIndex()) selectTab();
+  connect(panels_->tabStrip(), &QTabBar::currentChanged, this, &FrmMain::selectTab);
+  connect(panels_->tabStrip(), &QTabBar::tabBarClicked, this, [this](int index) {
+    if (index == panels_->tabStrip()->currentIndex()) selectTab();
   });
-  connect(panels_->List3, &QListWidget::itemClicked, this, &FrmMain::effectListClicked);
+  connect(panels_->effectList(), &QListWidget::itemClicked, this, &FrmMain::effectListClicked);
   connect(canvasView_, &PictureBox::mousePressed, this, &FrmMain::canvasPressed);
   connect(canvasView_, &PictureBox::mouseMoved, this, &FrmMain::canvasMoved);
   connect(canvasView_, &PictureBox::mouseReleased, this, &FrmMain::canvasReleased);
@@ -156,7 +156,7 @@ void FrmMain::toggleFontAttribute(const QString& key) {
 
 void FrmMain::fontDialog() {
   runTrapped(platform(), siteTag::frmMain_mnuEditFont_Click, [this] {
-    std::optional<QFont> chosen = platform().chooseFont(textPicture().font);
+    std::optional<QFont> chosen = platform().chooseFont(textPicture().font, this);
     if (!chosen) return;
     chosen->setPointSizeF(
         std::clamp(chosen->pointSizeF(), smallestDialogFontSize, largestFontSize));

@@ -53,7 +53,8 @@ std::unique_ptr<FrmMain> startVelloro(const QString& programFolder, Platform& pl
     window->fillFontList();
     window->fillSizeList();
   });
-  skipOnFailure([&] { window->panels()->List3->setCurrentRow(velloro::toInt(state.effectType)); });
+  skipOnFailure(
+      [&] { window->panels()->effectList()->setCurrentRow(velloro::toInt(state.effectType)); });
   skipOnFailure([&] { createStartupWorkingFiles(state.workingFiles); });
   skipOnFailure([&] { state.currentPictureName = findInputPictureName(programFolder, platform); });
   skipOnFailure([&] { window->captureCanvas(); });

@@ -32,47 +32,47 @@ class TabPanels : public QWidget {
   // the others move out of view, disabled.
   void showPanelOfTab(int selectedTab);
 
-  QTabBar* tabstrip1;
-  std::array<QFrame*, 4> Frametab;
+  QTabBar* tabStrip() const { return tabStrip_; }
+  const std::array<QFrame*, 4>& panelFrames() const { return panelFrames_; }
 
   // "Inside"
-  std::array<QRadioButton*, 2> Option3;   // "color :", "Texture :"
-  PictureBox* Picture4;                   // fill colour palette
-  std::array<QPushButton*, 2> CmdInside;  // "more", "load texture"
-  std::array<PictureBox*, 4> PicInside1;  // surface patterns
-  QFrame* Frame2;
-  std::array<QRadioButton*, 3> OptClr;    // curve axis
-  PictureBox* PicBezier;                  // profile curve
-  std::array<PictureBox*, 2> PicInside2;  // fill preview, texture preview
+  const std::array<QRadioButton*, 2>& fillSourceButtons() const { return fillSourceButtons_; }
+  PictureBox* fillPalette() const { return fillPalette_; }
+  const std::array<QPushButton*, 2>& fillButtons() const { return fillButtons_; }
+  const std::array<PictureBox*, 4>& patternPictures() const { return patternPictures_; }
+  QFrame* curveAxisFrame() const { return curveAxisFrame_; }
+  const std::array<QRadioButton*, 3>& curveAxisButtons() const { return curveAxisButtons_; }
+  PictureBox* curveView() const { return curveView_; }
+  const std::array<PictureBox*, 2>& fillPreviews() const { return fillPreviews_; }
 
   // "Edge"
-  std::array<PictureBox*, 8> Picture3;  // materials
+  const std::array<PictureBox*, 8>& materialPictures() const { return materialPictures_; }
 
   // "Outside"
-  QListWidget* List3;
-  QFrame* FrameShadow;
-  std::array<QLabel*, 3> Label1;
+  QListWidget* effectList() const { return effectList_; }
+  QFrame* shadowFrame() const { return shadowFrame_; }
+  const std::array<QLabel*, 3>& shadowCaptions() const { return shadowCaptions_; }
   // The shadow sliders and their value labels, numbered 1..3 like the
   // kind settings' slider columns.
   MirelSlider* shadowSlider(int k) const { return shadowSliders_.at(k - 1); }
   QLabel* shadowValueLabel(int k) const { return shadowValueLabels_.at(k - 1); }
-  QFrame* FrameOutline;
-  QLabel* LabelOutline1;
-  MirelSlider* SliderOutline;
-  QLabel* LabelOutline2;
-  PictureBox* PictureOutline;
-  QPushButton* CmdOutline;
-  QFrame* FrameEngraved;
-  MirelSlider* SliderEngraved;
+  QFrame* outlineFrame() const { return outlineFrame_; }
+  QLabel* outlineCaption() const { return outlineCaption_; }
+  MirelSlider* outlineSlider() const { return outlineSlider_; }
+  QLabel* outlineValueLabel() const { return outlineValueLabel_; }
+  PictureBox* outlinePalette() const { return outlinePalette_; }
+  QPushButton* outlineColourButton() const { return outlineColourButton_; }
+  QFrame* engravedFrame() const { return engravedFrame_; }
+  MirelSlider* engravedSlider() const { return engravedSlider_; }
   QLabel* engravedWidthLabel() const { return engravedWidthLabel_; }
 
   // "Deformation"
-  std::array<QRadioButton*, 3> Option2;  // "No", "Rotate", "Curve"
-  MirelSlider* SliderDeform;
-  QLabel* LabelDef1;
-  QLabel* LabelDef2;
+  const std::array<QRadioButton*, 3>& deformationButtons() const { return deformationButtons_; }
+  MirelSlider* deformSlider() const { return deformSlider_; }
+  QLabel* deformCaption() const { return deformCaption_; }
+  QLabel* deformValueLabel() const { return deformValueLabel_; }
 
-  // The index of the selected `Option2` button: the deformation type.
+  // The index of the selected deformation button: the deformation type.
   int selectedDeformation() const;
   // Shows the frame of an outside effect's settings.
   void showEffectFrame(EffectType effect);
@@ -80,12 +80,12 @@ class TabPanels : public QWidget {
   // Shows surface pattern or material `index` raised, the others flat.
   void raisePattern(int index);
   void raiseMaterial(int index);
-  // Selects the `OptClr` button of a curve axis without running its click.
+  // Selects the button of a curve axis without running its click.
   void selectCurveAxis(int axis);
-  // Paints `CmdOutline` in `colour`, the colour its dialog starts from.
+  // Paints the outline colour button in `colour`, the colour its dialog starts from.
   void paintOutlineButton(const QColor& colour);
   QColor outlineButtonColour() const { return outlineButtonColour_; }
-  // Tiles the texture picture across the texture preview `PicInside2` (1).
+  // Tiles the texture picture across the texture preview.
   void showTexturePreview(const QImage& texture);
 
  protected:
@@ -100,6 +100,32 @@ class TabPanels : public QWidget {
   void buildEngravedFrame();
   void buildDeformation(QFrame* panel);
 
+  QTabBar* tabStrip_;
+  std::array<QFrame*, 4> panelFrames_;
+  std::array<QRadioButton*, 2> fillSourceButtons_;  // "color :", "Texture :"
+  PictureBox* fillPalette_;                         // fill colour palette
+  std::array<QPushButton*, 2> fillButtons_;         // "more", "load texture"
+  std::array<PictureBox*, 4> patternPictures_;      // surface patterns
+  QFrame* curveAxisFrame_;
+  std::array<QRadioButton*, 3> curveAxisButtons_;  // curve axis
+  PictureBox* curveView_;                          // profile curve
+  std::array<PictureBox*, 2> fillPreviews_;        // fill preview, texture preview
+  std::array<PictureBox*, 8> materialPictures_;    // materials
+  QListWidget* effectList_;
+  QFrame* shadowFrame_;
+  std::array<QLabel*, 3> shadowCaptions_;
+  QFrame* outlineFrame_;
+  QLabel* outlineCaption_;
+  MirelSlider* outlineSlider_;
+  QLabel* outlineValueLabel_;
+  PictureBox* outlinePalette_;
+  QPushButton* outlineColourButton_;
+  QFrame* engravedFrame_;
+  MirelSlider* engravedSlider_;
+  std::array<QRadioButton*, 3> deformationButtons_;  // "No", "Rotate", "Curve"
+  MirelSlider* deformSlider_;
+  QLabel* deformCaption_;
+  QLabel* deformValueLabel_;
   QColor outlineButtonColour_;
   std::array<MirelSlider*, 3> shadowSliders_;
   std::array<QLabel*, 3> shadowValueLabels_;

@@ -62,9 +62,9 @@ void FrmJpg::load() {
     saveBmp(relief_, temporaryBmp_);
     removeIfThere(temporaryJpeg_);
     design().currentPictureName = temporaryBmp_;
-    CCRPSlider1->blockSignals(true);
-    CCRPSlider1->setValue(100);
-    CCRPSlider1->blockSignals(false);
+    qualitySlider_->blockSignals(true);
+    qualitySlider_->setValue(100);
+    qualitySlider_->blockSignals(false);
     encodeAndShow(100);
   });
 }
@@ -78,8 +78,8 @@ void FrmJpg::activate() {
     // saved: computed, so no file has to be written and removed for it.
     const qint64 current = QFileInfo(rememberedName_).isFile() ? fileLength(rememberedName_)
                                                                : bmpFileBytes(relief_).size();
-    Label1[9]->setText(bytesReadout(current));
-    Label1[8]->setText(kilobytesReadout(current));
+    currentBytesLabel_->setText(bytesReadout(current));
+    currentKilobytesLabel_->setText(kilobytesReadout(current));
     showNewSize();
     fitScrollBars();
   });
@@ -89,14 +89,14 @@ void FrmJpg::qualityChanged() {
   runTrapped(platform(), siteTag::frmJPG_CCRPSlider1_Change, [this] {
     BusyPointer busy(platform());
     removeIfThere(temporaryJpeg_);
-    encodeAndShow(CCRPSlider1->value());
+    encodeAndShow(qualitySlider_->value());
     showNewSize();
   });
 }
 
 void FrmJpg::applyClicked() {
   runTrapped(platform(), siteTag::frmJPG_Command1_Click, [this] {
-    if (formatChoice->pickedWebFormat()) {
+    if (formatChoice_->pickedWebFormat()) {
       applyWebFormat();
       return;
     }
@@ -115,17 +115,17 @@ void FrmJpg::applyClicked() {
 // That name is another file than the one the save dialog asked about, so
 // replacing it is asked here.
 void FrmJpg::applyWebFormat() {
-  const WebFormat format = *formatChoice->pickedWebFormat();
+  const WebFormat format = *formatChoice_->pickedWebFormat();
   const QString name = mode_ == QStringLiteral("saveas") ? chosenName_ : rememberedName_;
   const QString target = webNameOf(name, format);
   if (target != name && pathKindOf(target) != pathKind::Nothing) {
     const Message replace{
         fileNamePart(target) + QStringLiteral(" already exists.\r\nDo you want to replace it?"),
-        MessageIcon::Exclamation, MessageButtons::YesNo};
+        MessageIcon::Exclamation, MessageButtons::YesNo, applicationTitle, this};
     if (platform().showMessage(replace) != MessageAnswer::Yes) return;
   }
   BusyPointer busy(platform());
-  writeFileReplacing(target, formatChoice->pickedBytes());
+  writeFileReplacing(target, formatChoice_->pickedBytes());
   rememberedName_ = target;
   jpegSuccess_ = true;
   done(Accepted);
@@ -160,17 +160,18 @@ void FrmJpg::showEvent(QShowEvent* event) {
 
 void FrmJpg::encodeAndShow(int quality) {
   encodeJpeg(temporaryBmp_, temporaryJpeg_, quality, platform());
-  formatChoice->encode(relief_, quality);
+  formatChoice_->encode(relief_, quality);
   showPreview();
 }
 
 // Whatever JPEG there is; none after a failed encoding.
 void FrmJpg::showPreview() {
-  Picture1->setPicture(QFileInfo(temporaryJpeg_).isFile() ? loadPicture(temporaryJpeg_) : QImage());
+  previewBox_->setPicture(QFileInfo(temporaryJpeg_).isFile() ? loadPicture(temporaryJpeg_)
+                                                             : QImage());
 }
 
 void FrmJpg::showNewSize() {
   const qint64 size = fileLength(temporaryJpeg_);
-  Label1[3]->setText(bytesReadout(size));
-  Label1[4]->setText(kilobytesReadout(size));
+  newBytesLabel_->setText(bytesReadout(size));
+  newKilobytesLabel_->setText(kilobytesReadout(size));
 }

@@ -9,7 +9,6 @@
 #include <QDialog>
 #include <QImage>
 #include <QPoint>
-#include <map>
 
 class FormatChoice;
 class PictureBox;
@@ -27,16 +26,23 @@ class FrmJpg : public QDialog {
   FrmJpg(const QImage& relief, const QString& mode, const QString& chosenName,
          QWidget* owner = nullptr);
 
-  QGroupBox* Frame1;
-  QSlider* CCRPSlider1;
-  std::map<int, QLabel*> Label1;  // captions 0, 1, 2, 5; sizes 9, 8 (current), 3, 4 (new)
-  QPushButton* Command1;          // "&Apply"
-  QPushButton* Command2;          // "&Cancel"
-  QWidget* Picture2;              // the viewport
-  PictureBox* Picture1;           // the preview inside it
-  QScrollBar* HScroll1;
-  QScrollBar* VScroll1;
-  FormatChoice* formatChoice;  // JPEG, PNG or WebP
+  QGroupBox* sizeFrame() const { return sizeFrame_; }
+  QSlider* qualitySlider() const { return qualitySlider_; }
+  QLabel* newSizeCaption() const { return newSizeCaption_; }
+  QLabel* currentSizeCaption() const { return currentSizeCaption_; }
+  QLabel* qualityCaption() const { return qualityCaption_; }
+  QLabel* compressionCaption() const { return compressionCaption_; }
+  QLabel* currentBytesLabel() const { return currentBytesLabel_; }
+  QLabel* currentKilobytesLabel() const { return currentKilobytesLabel_; }
+  QLabel* newBytesLabel() const { return newBytesLabel_; }
+  QLabel* newKilobytesLabel() const { return newKilobytesLabel_; }
+  QPushButton* applyButton() const { return applyButton_; }
+  QPushButton* cancelButton() const { return cancelButton_; }
+  QWidget* viewport() const { return viewport_; }
+  PictureBox* previewBox() const { return previewBox_; }
+  QScrollBar* horizontalScroll() const { return horizontalScroll_; }
+  QScrollBar* verticalScroll() const { return verticalScroll_; }
+  FormatChoice* formatChoice() const { return formatChoice_; }
 
   bool jpegSucceeded() const { return jpegSuccess_; }
   const QString& temporaryBmp() const { return temporaryBmp_; }
@@ -61,6 +67,23 @@ class FrmJpg : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  QGroupBox* sizeFrame_;
+  QSlider* qualitySlider_;
+  QLabel* newSizeCaption_;
+  QLabel* currentSizeCaption_;
+  QLabel* qualityCaption_;
+  QLabel* compressionCaption_;
+  QLabel* currentBytesLabel_;
+  QLabel* currentKilobytesLabel_;
+  QLabel* newBytesLabel_;
+  QLabel* newKilobytesLabel_;
+  QPushButton* applyButton_;   // "&Apply"
+  QPushButton* cancelButton_;  // "&Cancel"
+  QWidget* viewport_;          // the viewport
+  PictureBox* previewBox_;     // the preview inside it
+  QScrollBar* horizontalScroll_;
+  QScrollBar* verticalScroll_;
+  FormatChoice* formatChoice_;  // JPEG, PNG or WebP
   void buildControls();
   void encodeAndShow(int quality);
   void applyWebFormat();

@@ -29,21 +29,21 @@ void fit(QScrollBar* bar, int excess) {
 }  // namespace
 
 void FrmJpg::fitScrollBars() {
-  fit(HScroll1, Picture1->width() - Picture2->width());
-  fit(VScroll1, Picture1->height() - Picture2->height());
+  fit(horizontalScroll_, previewBox_->width() - viewport_->width());
+  fit(verticalScroll_, previewBox_->height() - viewport_->height());
 }
 
 void FrmJpg::scrolled() {
-  const bool horizontal = sender() == HScroll1;
+  const bool horizontal = sender() == horizontalScroll_;
   runTrapped(platform(),
              horizontal ? siteTag::frmJPG_HScroll1_Change : siteTag::frmJPG_VScroll1_Change,
-             [this] { Picture1->move(-HScroll1->value(), -VScroll1->value()); });
+             [this] { previewBox_->move(-horizontalScroll_->value(), -verticalScroll_->value()); });
 }
 
 void FrmJpg::previewPressed(QPoint at) {
   runTrapped(platform(), siteTag::frmJPG_Picture1_MouseDown, [this, at] {
-    if (HScroll1->isHidden() && VScroll1->isHidden()) return;
-    Picture1->setCursor(Qt::ClosedHandCursor);
+    if (horizontalScroll_->isHidden() && verticalScroll_->isHidden()) return;
+    previewBox_->setCursor(Qt::ClosedHandCursor);
     panStart_ = at;
   });
 }
@@ -53,12 +53,12 @@ void FrmJpg::previewPressed(QPoint at) {
 void FrmJpg::previewMoved(Qt::MouseButtons buttons, QPoint at) {
   runTrapped(platform(), siteTag::frmJPG_Picture1_MouseMove, [this, buttons, at] {
     if (!(buttons & Qt::LeftButton)) return;
-    if (HScroll1->isHidden() && VScroll1->isHidden()) return;
-    if (!follow(HScroll1, panStart_.x() - at.x())) panStart_.setX(at.x());
-    if (!follow(VScroll1, panStart_.y() - at.y())) panStart_.setY(at.y());
+    if (horizontalScroll_->isHidden() && verticalScroll_->isHidden()) return;
+    if (!follow(horizontalScroll_, panStart_.x() - at.x())) panStart_.setX(at.x());
+    if (!follow(verticalScroll_, panStart_.y() - at.y())) panStart_.setY(at.y());
   });
 }
 
 void FrmJpg::previewReleased() {
-  runTrapped(platform(), siteTag::frmJPG_Picture1_MouseUp, [this] { Picture1->unsetCursor(); });
+  runTrapped(platform(), siteTag::frmJPG_Picture1_MouseUp, [this] { previewBox_->unsetCursor(); });
 }

@@ -14,33 +14,53 @@
 #include "widgets/picture_box.h"
 #include "widgets/placed_control.h"
 
+namespace {
+
+// Full-page coordinates for the print only: the box is measured from the
+// sheet's corner, as the miniature shows it. Left on, the next reading of
+// the page would see other margins and lay the page out again.
+class FullPageWhilePrinting {
+ public:
+  explicit FullPageWhilePrinting(QPrinter& printer) : printer_(printer) {
+    printer_.setFullPage(true);
+  }
+  ~FullPageWhilePrinting() { printer_.setFullPage(false); }
+  FullPageWhilePrinting(const FullPageWhilePrinting&) = delete;
+  FullPageWhilePrinting& operator=(const FullPageWhilePrinting&) = delete;
+
+ private:
+  QPrinter& printer_;
+};
+
+}  // namespace
+
 FrmPrint::FrmPrint(std::function<QImage()> relief, QWidget* owner)
     : QDialog(owner), relief_(std::move(relief)) {
   setObjectName(QStringLiteral("frmPrint"));
   setWindowTitle(QStringLiteral(" Position the picture on the page ..."));
   setAttribute(Qt::WA_DeleteOnClose);
-  Picture1 = new PictureBox(this);
-  Picture1->setObjectName(QStringLiteral("Picture1"));
-  Picture1->move(12, 12);
-  Label2 = placed<QLabel>(this, "Label2", QStringLiteral("Size :"), {288, 16, 48, 24});
-  CmdDecrease = placed<QPushButton>(this, "CmdDecrease", QStringLiteral("-"), {336, 14, 32, 28});
-  CmdIncrease = placed<QPushButton>(this, "CmdIncrease", QStringLiteral("+"), {372, 14, 32, 28});
-  Morebutton =
+  pageView_ = new PictureBox(this);
+  pageView_->setObjectName(QStringLiteral("Picture1"));
+  pageView_->move(12, 12);
+  sizeCaption_ = placed<QLabel>(this, "Label2", QStringLiteral("Size :"), {288, 16, 48, 24});
+  shrinkButton_ = placed<QPushButton>(this, "CmdDecrease", QStringLiteral("-"), {336, 14, 32, 28});
+  growButton_ = placed<QPushButton>(this, "CmdIncrease", QStringLiteral("+"), {372, 14, 32, 28});
+  moreButton_ =
       placed<QPushButton>(this, "Morebutton", QStringLiteral("&More"), {288, 168, 116, 28});
-  OKButton = placed<QPushButton>(this, "OKButton", QStringLiteral("&OK"), {288, 204, 116, 28});
-  CancelButton =
+  okButton_ = placed<QPushButton>(this, "OKButton", QStringLiteral("&OK"), {288, 204, 116, 28});
+  cancelButton_ =
       placed<QPushButton>(this, "CancelButton", QStringLiteral("&Cancel"), {288, 240, 116, 28});
   setFixedSize(416, 283);
-  connect(CmdDecrease, &QPushButton::clicked, this, &FrmPrint::decreaseClicked);
-  connect(CmdIncrease, &QPushButton::clicked, this, &FrmPrint::increaseClicked);
-  connect(Morebutton, &QPushButton::clicked, this, &FrmPrint::moreClicked);
-  connect(OKButton, &QPushButton::clicked, this, &FrmPrint::okClicked);
-  connect(CancelButton, &QPushButton::clicked, this, &FrmPrint::cancelClicked);
-  connect(Picture1, &PictureBox::mousePressed, this,
+  connect(shrinkButton_, &QPushButton::clicked, this, &FrmPrint::decreaseClicked);
+  connect(growButton_, &QPushButton::clicked, this, &FrmPrint::increaseClicked);
+  connect(moreButton_, &QPushButton::clicked, this, &FrmPrint::moreClicked);
+  connect(okButton_, &QPushButton::clicked, this, &FrmPrint::okClicked);
+  connect(cancelButton_, &QPushButton::clicked, this, &FrmPrint::cancelClicked);
+  connect(pageView_, &PictureBox::mousePressed, this,
           [this](Qt::MouseButton, Qt::MouseButtons buttons, QPoint at) {
             previewPressed(buttons, at);
           });
-  connect(Picture1, &PictureBox::mouseMoved, this, &FrmPrint::previewMoved);
+  connect(pageView_, &PictureBox::mouseMoved, this, &FrmPrint::previewMoved);
 }
 
 void FrmPrint::load() {
@@ -69,9 +89,7 @@ void FrmPrint::activate() {
 void FrmPrint::okClicked() {
   runTrapped(platform(), siteTag::frmPrint_OKButton_Click, [this] {
     const QImage picture = relief_();
-    // Full-page coordinates: the box is measured from the sheet's corner,
-    // as the miniature shows it, not from the printable part's.
-    printer_.setFullPage(true);
+    const FullPageWhilePrinting fullPage(printer_);
     QPainter painter;
     if (!painter.begin(&printer_))
       throw Failure(errorNumber::DeviceUnavailable, QStringLiteral("Printer error"));
@@ -83,8 +101,8 @@ void FrmPrint::okClicked() {
 
 void FrmPrint::moreClicked() {
   runTrapped(platform(), siteTag::frmPrint_Morebutton_Click, [this] {
-    platform().setUpPrinter(printer_);
-    Picture1->hideRubberBand();
+    platform().setUpPrinter(printer_, this);
+    pageView_->hideRubberBand();
     activate();
   });
 }
@@ -143,9 +161,9 @@ void FrmPrint::layOut() {
   preview_ = previewOf(printerPage(), state.layoutUnitX, state.layoutUnitY);
   QImage page(preview_.pixels, QImage::Format_RGB888);
   page.fill(Qt::white);
-  Picture1->setPicture(page);
+  pageView_->setPicture(page);
   box_ = centredPicture(preview_, relief_().size());
   layoutPending_ = false;
 }
 
-void FrmPrint::drawBox() { Picture1->showRubberBand(box_, Qt::SolidLine); }
+void FrmPrint::drawBox() { pageView_->showRubberBand(box_, Qt::SolidLine); }

@@ -22,13 +22,13 @@ class FrmPrint : public QDialog {
   // `relief` gives the picture to print; it is read at each layout and print.
   FrmPrint(std::function<QImage()> relief, QWidget* owner);
 
-  PictureBox* Picture1;
-  QPushButton* CmdDecrease;
-  QPushButton* CmdIncrease;
-  QPushButton* Morebutton;
-  QPushButton* OKButton;
-  QPushButton* CancelButton;
-  QLabel* Label2;
+  // The page in miniature with the picture's box on it.
+  PictureBox* pageView() const { return pageView_; }
+  QPushButton* shrinkButton() const { return shrinkButton_; }
+  QPushButton* growButton() const { return growButton_; }
+  QPushButton* moreButton() const { return moreButton_; }
+  QPushButton* okButton() const { return okButton_; }
+  QPushButton* cancelButton() const { return cancelButton_; }
 
   QPrinter& printer() { return printer_; }
   const PagePreview& preview() const { return preview_; }
@@ -53,6 +53,13 @@ class FrmPrint : public QDialog {
   void layOut();
   void drawBox();
 
+  PictureBox* pageView_;
+  QLabel* sizeCaption_;
+  QPushButton* shrinkButton_;
+  QPushButton* growButton_;
+  QPushButton* moreButton_;
+  QPushButton* okButton_;
+  QPushButton* cancelButton_;
   std::function<QImage()> relief_;
   QPrinter printer_{QPrinter::HighResolution};
   PrinterPage laidOut_;  // the sheet last read, to tell a change of printer or paper

@@ -23,11 +23,15 @@ enum class MessageIcon { None, Information, Exclamation, Critical, Question };
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 
+// Every dialog belongs to the window that opens it, which stays in front
+// when the dialog closes. A caller without a window of its own (a shared
+// procedure) names none: the dialog then belongs to the active window.
 struct Message {
   QString text;
   MessageIcon icon = MessageIcon::None;
   MessageButtons buttons = MessageButtons::Ok;
   QString title = applicationTitle;
+  QWidget* owner = nullptr;
 };
 
 // A pane shown with an open dialog, under its file list, that previews the
@@ -50,6 +54,7 @@ struct FileDialogRequest {
   // Makes the preview pane of an open dialog, for the dialog's lifetime;
   // none when empty.
   std::function<std::unique_ptr<FilePreview>()> preview;
+  QWidget* owner = nullptr;  // see Message
 };
 
 // A save dialog's answer: the path (empty when cancelled) and the index of
@@ -68,10 +73,11 @@ class Platform {
   virtual QString chooseFileToOpen(const FileDialogRequest& request) = 0;
   virtual QString chooseFileToSave(const FileDialogRequest& request) = 0;
   virtual FileChoice chooseFileAndTypeToSave(const FileDialogRequest& request) = 0;
-  virtual std::optional<QColor> chooseColour(const QColor& initial) = 0;
-  virtual std::optional<QFont> chooseFont(const QFont& initial) = 0;
+  // `owner` as in Message.
+  virtual std::optional<QColor> chooseColour(const QColor& initial, QWidget* owner) = 0;
+  virtual std::optional<QFont> chooseFont(const QFont& initial, QWidget* owner) = 0;
   // Lets the user pick and set up the printer; false when cancelled.
-  virtual bool setUpPrinter(QPrinter& printer) = 0;
+  virtual bool setUpPrinter(QPrinter& printer, QWidget* owner) = 0;
   virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
   virtual bool openUrl(const QUrl& url) = 0;
   virtual void showHelp(const QUrl& page) = 0;

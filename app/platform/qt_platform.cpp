@@ -77,43 +77,50 @@ FileChoice runFileDialog(QWidget* owner, const FileDialogRequest& request,
 
 }  // namespace
 
+QWidget* QtPlatform::ownerFor(QWidget* named) const {
+  if (named) return named;
+  if (QWidget* active = QApplication::activeWindow()) return active;
+  return owner_;
+}
+
 MessageAnswer QtPlatform::showMessage(const Message& message) {
   QString text = message.text;
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  QMessageBox box(qtIcon(message.icon), message.title, text, qtButtons(message.buttons), owner_);
+  QMessageBox box(qtIcon(message.icon), message.title, text, qtButtons(message.buttons),
+                  ownerFor(message.owner));
   return answerOf(box.exec());
 }
 
 QString QtPlatform::chooseFileToOpen(const FileDialogRequest& request) {
-  return runFileDialog(owner_, request, QFileDialog::AcceptOpen).path;
+  return runFileDialog(ownerFor(request.owner), request, QFileDialog::AcceptOpen).path;
 }
 
 QString QtPlatform::chooseFileToSave(const FileDialogRequest& request) {
-  return runFileDialog(owner_, request, QFileDialog::AcceptSave).path;
+  return runFileDialog(ownerFor(request.owner), request, QFileDialog::AcceptSave).path;
 }
 
 FileChoice QtPlatform::chooseFileAndTypeToSave(const FileDialogRequest& request) {
-  return runFileDialog(owner_, request, QFileDialog::AcceptSave);
+  return runFileDialog(ownerFor(request.owner), request, QFileDialog::AcceptSave);
 }
 
-std::optional<QColor> QtPlatform::chooseColour(const QColor& initial) {
-  const QColor chosen = QColorDialog::getColor(initial, owner_, applicationTitle);
+std::optional<QColor> QtPlatform::chooseColour(const QColor& initial, QWidget* owner) {
+  const QColor chosen = QColorDialog::getColor(initial, ownerFor(owner), applicationTitle);
   if (!chosen.isValid()) return std::nullopt;
   return chosen;
 }
 
-std::optional<QFont> QtPlatform::chooseFont(const QFont& initial) {
+std::optional<QFont> QtPlatform::chooseFont(const QFont& initial, QWidget* owner) {
   bool accepted = false;
-  QFont chosen =
-      QFontDialog::getFont(&accepted, withFaceStyleName(initial), owner_, applicationTitle);
+  QFont chosen = QFontDialog::getFont(&accepted, withFaceStyleName(initial), ownerFor(owner),
+                                      applicationTitle);
   if (!accepted) return std::nullopt;
   // A style name would outrank the Bold and Italic buttons from now on.
   chosen.setStyleName(QString());
   return chosen;
 }
 
-bool QtPlatform::setUpPrinter(QPrinter& printer) {
-  QPrintDialog dialog(&printer, owner_);
+bool QtPlatform::setUpPrinter(QPrinter& printer, QWidget* owner) {
+  QPrintDialog dialog(&printer, ownerFor(owner));
   return dialog.exec() == QDialog::Accepted;
 }
 

@@ -10,16 +10,17 @@
 
 class QtPlatform : public Platform {
  public:
-  // Dialogs opened from now on are owned by `owner` (the main window).
+  // Owns the dialogs whose caller names no owner while no window is active
+  // (the main window).
   void setOwner(QWidget* owner) { owner_ = owner; }
 
   MessageAnswer showMessage(const Message& message) override;
   QString chooseFileToOpen(const FileDialogRequest& request) override;
   QString chooseFileToSave(const FileDialogRequest& request) override;
   FileChoice chooseFileAndTypeToSave(const FileDialogRequest& request) override;
-  std::optional<QColor> chooseColour(const QColor& initial) override;
-  std::optional<QFont> chooseFont(const QFont& initial) override;
-  bool setUpPrinter(QPrinter& printer) override;
+  std::optional<QColor> chooseColour(const QColor& initial, QWidget* owner) override;
+  std::optional<QFont> chooseFont(const QFont& initial, QWidget* owner) override;
+  bool setUpPrinter(QPrinter& printer, QWidget* owner) override;
   bool startProgram(const QString& program, const QStringList& arguments) override;
   bool openUrl(const QUrl& url) override;
   void showHelp(const QUrl& page) override;
@@ -29,6 +30,8 @@ class QtPlatform : public Platform {
   void showModal(QDialog& dialog) override;
 
  private:
+  QWidget* ownerFor(QWidget* named) const;
+
   QPointer<QWidget> owner_;
   QPointer<HelpWindow> helpWindow_;
 };

@@ -40,18 +40,21 @@ FileChoice ScriptedPlatform::chooseFileAndTypeToSave(const FileDialogRequest& re
   return {path, nextReply(filterAnswers).value_or(request.selectedFilter)};
 }
 
-std::optional<QColor> ScriptedPlatform::chooseColour(const QColor&) {
+std::optional<QColor> ScriptedPlatform::chooseColour(const QColor&, QWidget* owner) {
   ++colourRequests;
+  colourOwners.push_back(owner);
   return nextReply(colourAnswers);
 }
 
-std::optional<QFont> ScriptedPlatform::chooseFont(const QFont&) {
+std::optional<QFont> ScriptedPlatform::chooseFont(const QFont&, QWidget* owner) {
   ++fontRequests;
+  fontOwners.push_back(owner);
   return nextReply(fontAnswers);
 }
 
-bool ScriptedPlatform::setUpPrinter(QPrinter&) {
+bool ScriptedPlatform::setUpPrinter(QPrinter&, QWidget* owner) {
   ++printerRequests;
+  printerOwners.push_back(owner);
   return nextReply(printerAnswers).value_or(false);
 }
 

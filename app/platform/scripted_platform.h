@@ -36,6 +36,10 @@ class ScriptedPlatform : public Platform {
   int colourRequests = 0;
   int fontRequests = 0;
   int printerRequests = 0;
+  // The owner each colour, font and printer dialog named, in order.
+  std::vector<QWidget*> colourOwners;
+  std::vector<QWidget*> fontOwners;
+  std::vector<QWidget*> printerOwners;
   std::vector<StartedProgram> startedPrograms;
   std::vector<QUrl> openedUrls;
   std::vector<QUrl> helpPages;
@@ -48,9 +52,9 @@ class ScriptedPlatform : public Platform {
   QString chooseFileToOpen(const FileDialogRequest& request) override;
   QString chooseFileToSave(const FileDialogRequest& request) override;
   FileChoice chooseFileAndTypeToSave(const FileDialogRequest& request) override;
-  std::optional<QColor> chooseColour(const QColor& initial) override;
-  std::optional<QFont> chooseFont(const QFont& initial) override;
-  bool setUpPrinter(QPrinter& printer) override;
+  std::optional<QColor> chooseColour(const QColor& initial, QWidget* owner) override;
+  std::optional<QFont> chooseFont(const QFont& initial, QWidget* owner) override;
+  bool setUpPrinter(QPrinter& printer, QWidget* owner) override;
   bool startProgram(const QString& program, const QStringList& arguments) override;
   bool openUrl(const QUrl& url) override;
   void showHelp(const QUrl& page) override;

@@ -57,16 +57,19 @@ QImage decoded(const QByteArray& bytes, const QString& path) {
 
 }  // namespace
 
-QImage opaqueOnWhite(const QImage& picture) {
+QImage opaqueOnWhite(const QImage& picture) { return opaqueOn(picture, Qt::white); }
+
+QImage opaqueOn(const QImage& picture, const QColor& background) {
   if (!picture.hasAlphaChannel()) return picture.convertToFormat(QImage::Format_RGB888);
   QImage canvas(picture.size(), QImage::Format_RGB888);
-  canvas.fill(Qt::white);
+  canvas.fill(background);
   QPainter painter(&canvas);
   painter.drawImage(0, 0, picture);
   return canvas;
 }
 
-QImage loadPicture(const QString& path) {
-  const QImage picture = decoded(fileContent(path), path);
-  return opaqueOnWhite(picture);
+QImage loadPicture(const QString& path) { return loadPictureOver(path, Qt::white); }
+
+QImage loadPictureOver(const QString& path, const QColor& background) {
+  return opaqueOn(decoded(fileContent(path), path), background);
 }

@@ -1,6 +1,7 @@
 // Loading a picture file (BMP, JPEG, GIF or PNG) as a 24-bit canvas image.
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QString>
 
@@ -13,3 +14,10 @@ QImage loadPicture(const QString& path);
 // `picture` as a 24-bit image, its transparent parts white, as loaded pictures
 // come out.
 QImage opaqueOnWhite(const QImage& picture);
+
+// As loadPicture, its transparent parts in `background` instead: the picture
+// tool keys them away with its transparent colour.
+QImage loadPictureOver(const QString& path, const QColor& background);
+
+// `picture` as a 24-bit image, its transparent parts in `background`.
+QImage opaqueOn(const QImage& picture, const QColor& background);

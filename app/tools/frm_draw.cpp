@@ -43,18 +43,18 @@ FrmDraw::FrmDraw(MainWindowLink& main) : QWidget(&main.ownerWindow(), Qt::Window
   border->setLineWidth(areaBorder);
   border->setGeometry(4, 4, drawingSize.width() + 2 * areaBorder,
                       drawingSize.height() + 2 * areaBorder);
-  Picture1 = new DrawingArea(border);
-  Picture1->setObjectName(QStringLiteral("Picture1"));
-  Picture1->move(areaBorder, areaBorder);
-  Picture1->setPicture(whitePicture(drawingSize));
-  Picture1->setCursor(Qt::CrossCursor);
-  Picture2 = whitePicture(drawingSize + QSize(2 * shapeMargin, 2 * shapeMargin));
+  drawingArea_ = new DrawingArea(border);
+  drawingArea_->setObjectName(QStringLiteral("Picture1"));
+  drawingArea_->move(areaBorder, areaBorder);
+  drawingArea_->setPicture(whitePicture(drawingSize));
+  drawingArea_->setCursor(Qt::CrossCursor);
+  shapePicture_ = whitePicture(drawingSize + QSize(2 * shapeMargin, 2 * shapeMargin));
   buildToolButtons();
   buildCommands();
-  connect(Picture1, &PictureBox::mousePressed, this,
+  connect(drawingArea_, &PictureBox::mousePressed, this,
           [this](Qt::MouseButton button, Qt::MouseButtons, QPoint at) { pressed(button, at); });
-  connect(Picture1, &PictureBox::mouseMoved, this, &FrmDraw::moved);
-  connect(Picture1, &PictureBox::mouseReleased, this,
+  connect(drawingArea_, &PictureBox::mouseMoved, this, &FrmDraw::moved);
+  connect(drawingArea_, &PictureBox::mouseReleased, this,
           [this](Qt::MouseButton, Qt::MouseButtons, QPoint at) { released(at); });
 }
 
@@ -68,7 +68,7 @@ void FrmDraw::load() {
     file_ = std::make_unique<File>();
     design().workingFiles.shape = file_->fullPath();
     undo_ = std::make_unique<UndoFiles>(file_->Path(), QStringLiteral("Undop1"));
-    Drawing = false;
+    drawing_ = false;
     adjustControlFonts(*this, design().fontScaleFactor, platform());
   });
 }
@@ -79,7 +79,7 @@ void FrmDraw::unload() {
 
 void FrmDraw::Save_Undo() {
   runTrapped(platform(), siteTag::FrmDraw_Save_Undo, [this] {
-    if (undo_) undo_->save(Picture1->picture());
+    if (undo_) undo_->save(drawingArea_->picture());
   });
 }
 
@@ -90,7 +90,8 @@ void FrmDraw::Reset_Undo() {
 }
 
 SketchFigure FrmDraw::currentFigure() const {
-  return {tool(), {StartX, StartY}, {EndX, EndY}, penWidth_, penColour(), design().ellipseRatio};
+  return {tool(),    {startX_, startY_}, {endX_, endY_},
+          penWidth_, penColour(),        design().ellipseRatio};
 }
 
 QColor FrmDraw::penColour() const {
@@ -99,34 +100,34 @@ QColor FrmDraw::penColour() const {
 
 void FrmDraw::pressed(Qt::MouseButton, QPoint at) {
   runTrapped(platform(), siteTag::FrmDraw_Picture1_MouseDown, [&] {
-    Drawing = true;
+    drawing_ = true;
     Save_Undo();
-    StartX = EndX = at.x();
-    StartY = EndY = at.y();
-    if (drawsFigure(tool())) Picture1->showDraggedFigure(currentFigure());
+    startX_ = endX_ = at.x();
+    startY_ = endY_ = at.y();
+    if (drawsFigure(tool())) drawingArea_->showDraggedFigure(currentFigure());
   });
 }
 
 void FrmDraw::moved(Qt::MouseButtons buttons, QPoint at) {
   runTrapped(platform(), siteTag::FrmDraw_Picture1_MouseMove, [&] {
-    if (buttons == Qt::NoButton || !Drawing) return;
+    if (buttons == Qt::NoButton || !drawing_) return;
     if (!drawsFigure(tool())) {
-      Picture1->drawStrokeTo({StartX, StartY}, at, penWidth_, penColour());
-      StartX = at.x();
-      StartY = at.y();
+      drawingArea_->drawStrokeTo({startX_, startY_}, at, penWidth_, penColour());
+      startX_ = at.x();
+      startY_ = at.y();
       return;
     }
-    EndX = at.x();
-    EndY = at.y();
-    Picture1->showDraggedFigure(currentFigure());
+    endX_ = at.x();
+    endY_ = at.y();
+    drawingArea_->showDraggedFigure(currentFigure());
   });
 }
 
 void FrmDraw::released(QPoint) {
   runTrapped(platform(), siteTag::FrmDraw_Picture1_MouseUp, [this] {
-    if (!Drawing || !Picture1->draggedFigure()) return;
-    Picture1->hideDraggedFigure();
-    Picture1->drawFinalFigure(currentFigure());
+    if (!drawing_ || !drawingArea_->draggedFigure()) return;
+    drawingArea_->hideDraggedFigure();
+    drawingArea_->drawFinalFigure(currentFigure());
   });
 }
 
@@ -144,7 +145,7 @@ void FrmDraw::toolClicked(int index) {
 void FrmDraw::undoClicked() {
   runTrapped(platform(), siteTag::FrmDraw_Command2_Click, [this] {
     if (!undo_) return;
-    if (std::optional<QImage> earlier = undo_->undo()) Picture1->setPicture(*earlier);
+    if (std::optional<QImage> earlier = undo_->undo()) drawingArea_->setPicture(*earlier);
   });
 }
 
@@ -160,7 +161,7 @@ void FrmDraw::commandClicked(int index) {
 // The shape file is written before the shape counts as drawn: a shape file
 // that could not be written must not become the design's source.
 void FrmDraw::apply() {
-  Drawing = false;
+  drawing_ = false;
   writeShapeFile();
   design().kindSettings[SourceKind::Shape].available = true;
   main_.selectSource(SourceKind::Shape, Qt::NoButton);
@@ -174,7 +175,7 @@ void FrmDraw::closeEvent(QCloseEvent* event) {
 }
 
 void FrmDraw::cancel() {
-  Drawing = false;
+  drawing_ = false;
   main_.selectSource(SourceKind::Text, Qt::NoButton);
   main_.activateOwner();
   hide();
@@ -183,8 +184,8 @@ void FrmDraw::cancel() {
 void FrmDraw::writeShapeFile() {
   if (!file_) throw Failure(errorNumber::FileNotFound, QStringLiteral("No shape file was made"));
   {
-    QPainter painter(&Picture2);
-    painter.drawImage(QPoint(shapeMargin, shapeMargin), Picture1->picture());
+    QPainter painter(&shapePicture_);
+    painter.drawImage(QPoint(shapeMargin, shapeMargin), drawingArea_->picture());
   }
-  saveBmp(Picture2, design().workingFiles.shape);
+  saveBmp(shapePicture_, design().workingFiles.shape);
 }

@@ -33,20 +33,13 @@ class FrmDraw : public QWidget {
   // The window's unload: the undo steps' files go.
   ~FrmDraw() override;
 
-  // Controls.
-  DrawingArea* Picture1;  // drawing area
-  QImage Picture2;        // output canvas: the drawing inside a white margin
-  QFrame* Frame2;
-  std::array<QToolButton*, 7> Option1;  // tools, see drawTool
-  QSlider* Slider1;                     // pen width / 3
-  QPushButton* Command2;                // undo
-  QFrame* Frame1;
-  std::array<QPushButton*, 2> Command1;  // "&Apply", "&Cancel"
+  DrawingArea* drawingArea() const { return drawingArea_; }
+  const std::array<QToolButton*, 7>& toolButtons() const { return toolButtons_; }  // see drawTool
+  QSlider* penWidthSlider() const { return penWidthSlider_; }
+  QPushButton* undoButton() const { return undoButton_; }
+  QPushButton* applyButton() const { return commandButtons_[0]; }
+  QPushButton* cancelButton() const { return commandButtons_[1]; }
 
-  // Window state.
-  int StartX = 0, StartY = 0;
-  int EndX = 0, EndY = 0;
-  bool Drawing = false;
   int tool() const;
   int penWidth() const { return penWidth_; }
   const UndoFiles& undoFiles() const { return *undo_; }
@@ -80,6 +73,17 @@ class FrmDraw : public QWidget {
   void writeShapeFile();
 
   MainWindowLink& main_;
+  DrawingArea* drawingArea_;
+  QImage shapePicture_;  // the shape file's picture: the drawing inside a white margin
+  QFrame* toolFrame_;
+  std::array<QToolButton*, 7> toolButtons_;
+  QSlider* penWidthSlider_;  // pen width / 3
+  QPushButton* undoButton_;
+  QFrame* commandFrame_;
+  std::array<QPushButton*, 2> commandButtons_;  // "&Apply", "&Cancel"
+  int startX_ = 0, startY_ = 0;
+  int endX_ = 0, endY_ = 0;
+  bool drawing_ = false;
   QButtonGroup* tools_;
   int penWidth_ = 15;
   std::unique_ptr<File> file_;

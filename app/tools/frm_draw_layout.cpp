@@ -50,10 +50,10 @@ QFrame* frame(QWidget* window, const char* name, QRect at) {
 }  // namespace
 
 void FrmDraw::buildToolButtons() {
-  Frame2 = frame(this, "Frame2", {4, 296, 8 + 7 * (buttonSize + 2), buttonSize + 12});
+  toolFrame_ = frame(this, "Frame2", {4, 296, 8 + 7 * (buttonSize + 2), buttonSize + 12});
   tools_ = new QButtonGroup(this);
-  for (int i = 0; i < int(Option1.size()); ++i) {
-    auto* button = new QToolButton(Frame2);
+  for (int i = 0; i < int(toolButtons_.size()); ++i) {
+    auto* button = new QToolButton(toolFrame_);
     button->setObjectName(QStringLiteral("Option1"));
     button->setCheckable(true);
     button->setGeometry(4 + i * (buttonSize + 2), 6, buttonSize, buttonSize);
@@ -65,31 +65,31 @@ void FrmDraw::buildToolButtons() {
       button->setIconSize({24, 24});
     }
     tools_->addButton(button, i);
-    Option1[i] = button;
+    toolButtons_[i] = button;
   }
-  Option1[sketchTool::FilledRectangle]->setChecked(true);
+  toolButtons_[sketchTool::FilledRectangle]->setChecked(true);
   connect(tools_, &QButtonGroup::idClicked, this, &FrmDraw::toolClicked);
 }
 
 void FrmDraw::buildCommands() {
-  Slider1 = new QSlider(Qt::Horizontal, this);
-  Slider1->setObjectName(QStringLiteral("Slider1"));
-  Slider1->setRange(1, 10);
-  Slider1->setValue(5);
-  Slider1->setTickPosition(QSlider::TicksBelow);
-  Slider1->setGeometry(262, 304, 140, 30);
-  connect(Slider1, &QSlider::valueChanged, this, &FrmDraw::sliderChanged);
+  penWidthSlider_ = new QSlider(Qt::Horizontal, this);
+  penWidthSlider_->setObjectName(QStringLiteral("Slider1"));
+  penWidthSlider_->setRange(1, 10);
+  penWidthSlider_->setValue(5);
+  penWidthSlider_->setTickPosition(QSlider::TicksBelow);
+  penWidthSlider_->setGeometry(262, 304, 140, 30);
+  connect(penWidthSlider_, &QSlider::valueChanged, this, &FrmDraw::sliderChanged);
 
-  Command2 = placed<QPushButton>(this, "Command2", QString(), {412, 298, 44, 40});
-  Command2->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
-  Command2->setToolTip(QStringLiteral("Undo"));
-  connect(Command2, &QPushButton::clicked, this, &FrmDraw::undoClicked);
+  undoButton_ = placed<QPushButton>(this, "Command2", QString(), {412, 298, 44, 40});
+  undoButton_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+  undoButton_->setToolTip(QStringLiteral("Undo"));
+  connect(undoButton_, &QPushButton::clicked, this, &FrmDraw::undoClicked);
 
-  Frame1 = frame(this, "Frame1", {4, 346, 541, 48});
+  commandFrame_ = frame(this, "Frame1", {4, 346, 541, 48});
   const char* captions[] = {"&Apply", "&Cancel"};
   for (int i = 0; i < 2; ++i) {
-    Command1[i] = placed<QPushButton>(Frame1, "Command1", QLatin1String(captions[i]),
-                                      {318 + i * 110, 8, 100, 32});
-    connect(Command1[i], &QPushButton::clicked, this, [this, i] { commandClicked(i); });
+    commandButtons_[i] = placed<QPushButton>(commandFrame_, "Command1", QLatin1String(captions[i]),
+                                             {318 + i * 110, 8, 100, 32});
+    connect(commandButtons_[i], &QPushButton::clicked, this, [this, i] { commandClicked(i); });
   }
 }

@@ -26,23 +26,23 @@ constexpr double previewRadius = 65;
 FrmEllipse::FrmEllipse(QWidget& mainWindow) : mainWindow_(mainWindow) {
   setObjectName(QStringLiteral("FrmEllipse"));
   setWindowTitle(QStringLiteral("Ellipse"));
-  Label1 =
+  ratioCaption_ =
       placed<QLabel>(this, "Label1", QStringLiteral("Height/Width ratio :"), {16, 20, 150, 20});
-  Label2 = placed<QLabel>(this, "Label2", QString(), {170, 20, 60, 20});
-  MirelSlider1 = new MirelSlider(this);
-  MirelSlider1->setObjectName(QStringLiteral("MirelSlider1"));
-  MirelSlider1->setGeometry(16, 56, 214, 20);
-  MirelSlider1->setMin(20);
-  MirelSlider1->setMax(180);
-  MirelSlider1->setValue(100);
-  Picture1 = placed<QLabel>(this, "Picture1", QString(), {250, 16, previewSize, previewSize});
-  OKButton = placed<QPushButton>(this, "OKButton", QStringLiteral("&OK"), {16, 150, 96, 28});
-  CancelButton =
+  ratioLabel_ = placed<QLabel>(this, "Label2", QString(), {170, 20, 60, 20});
+  ratioSlider_ = new MirelSlider(this);
+  ratioSlider_->setObjectName(QStringLiteral("MirelSlider1"));
+  ratioSlider_->setGeometry(16, 56, 214, 20);
+  ratioSlider_->setMin(20);
+  ratioSlider_->setMax(180);
+  ratioSlider_->setValue(100);
+  previewLabel_ = placed<QLabel>(this, "Picture1", QString(), {250, 16, previewSize, previewSize});
+  okButton_ = placed<QPushButton>(this, "OKButton", QStringLiteral("&OK"), {16, 150, 96, 28});
+  cancelButton_ =
       placed<QPushButton>(this, "CancelButton", QStringLiteral("&Cancel"), {124, 150, 96, 28});
-  OKButton->setDefault(true);
-  connect(MirelSlider1, &MirelSlider::valueChanged, this, &FrmEllipse::sliderChanged);
-  connect(OKButton, &QPushButton::clicked, this, &FrmEllipse::okClicked);
-  connect(CancelButton, &QPushButton::clicked, this, &FrmEllipse::cancelClicked);
+  okButton_->setDefault(true);
+  connect(ratioSlider_, &MirelSlider::valueChanged, this, &FrmEllipse::sliderChanged);
+  connect(okButton_, &QPushButton::clicked, this, &FrmEllipse::okClicked);
+  connect(cancelButton_, &QPushButton::clicked, this, &FrmEllipse::cancelClicked);
 }
 
 void FrmEllipse::load() {
@@ -63,7 +63,7 @@ void FrmEllipse::showEvent(QShowEvent* event) {
 void FrmEllipse::activate() {
   runTrapped(platform(), siteTag::FrmEllipse_Activate, [this] {
     activated_ = true;
-    MirelSlider1->setValue(sliderOfEllipseRatio(design().ellipseRatio));
+    ratioSlider_->setValue(sliderOfEllipseRatio(design().ellipseRatio));
     drawPreview(design().ellipseRatio);
   });
 }
@@ -73,8 +73,8 @@ void FrmEllipse::sliderChanged() {
   // initial value then is no choice of the user and must not replace the ratio.
   if (!activated_) return;
   runTrapped(platform(), siteTag::FrmEllipse_MirelSlider1_ValueChange, [this] {
-    const double ratio = ellipseRatioOfSlider(MirelSlider1->Value());
-    Label2->setText(QString::number(ratio));
+    const double ratio = ellipseRatioOfSlider(ratioSlider_->Value());
+    ratioLabel_->setText(QString::number(ratio));
     drawPreview(ratio);
     design().ellipseRatio = ratio;
   });
@@ -89,7 +89,7 @@ void FrmEllipse::drawPreview(double ratio) {
     const QSizeF half = ellipseHalfAxes(previewRadius, ratio);
     painter.drawEllipse(QPointF(70, 70), half.width(), half.height());
   }
-  Picture1->setPixmap(QPixmap::fromImage(preview_));
+  previewLabel_->setPixmap(QPixmap::fromImage(preview_));
 }
 
 void FrmEllipse::okClicked() {

@@ -15,12 +15,12 @@ class FrmEllipse : public QDialog {
   // Placed on the top-left corner of `mainWindow`.
   explicit FrmEllipse(QWidget& mainWindow);
 
-  QLabel* Label1;
-  QLabel* Label2;  // the ratio
-  MirelSlider* MirelSlider1;
-  QLabel* Picture1;  // preview
-  QPushButton* OKButton;
-  QPushButton* CancelButton;
+  QLabel* ratioCaption() const { return ratioCaption_; }
+  QLabel* ratioLabel() const { return ratioLabel_; }
+  MirelSlider* ratioSlider() const { return ratioSlider_; }
+  QLabel* previewLabel() const { return previewLabel_; }
+  QPushButton* okButton() const { return okButton_; }
+  QPushButton* cancelButton() const { return cancelButton_; }
 
   const QImage& preview() const { return preview_; }
 
@@ -36,6 +36,12 @@ class FrmEllipse : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  QLabel* ratioCaption_;
+  QLabel* ratioLabel_;  // the ratio
+  MirelSlider* ratioSlider_;
+  QLabel* previewLabel_;  // preview
+  QPushButton* okButton_;
+  QPushButton* cancelButton_;
   void drawPreview(double ratio);
 
   QWidget& mainWindow_;

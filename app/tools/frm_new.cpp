@@ -15,6 +15,7 @@
 #include "state/site_tags.h"
 #include "state/tiling.h"
 #include "tools/open_picture_dialog.h"
+#include "widgets/clamping_spin_box.h"
 #include "widgets/control_fonts.h"
 #include "widgets/main_window_link.h"
 #include "widgets/placed_control.h"
@@ -26,7 +27,7 @@ constexpr int windowWidth = 408;
 constexpr int windowHeight = 238;
 
 QSpinBox* spinBox(QWidget* window, int value, int maximum, QRect at) {
-  auto* spin = new QSpinBox(window);
+  auto* spin = new ClampingSpinBox(window);
   spin->setObjectName(QStringLiteral("ES1"));
   spin->setRange(1, maximum);
   spin->setValue(value);
@@ -48,22 +49,26 @@ FrmNew::FrmNew(MainWindowLink& main) : main_(main) {
   setObjectName(QStringLiteral("FrmNew"));
   setWindowTitle(QStringLiteral(" New"));
   setAttribute(Qt::WA_DeleteOnClose);
-  Label1 = placed<QLabel>(this, "Label1", QStringLiteral("Size :"), {16, 12, 120, 20});
-  Label2 = placed<QLabel>(this, "Label2", QStringLiteral("Pixels Width :"), {32, 40, 110, 20});
-  Label3 = placed<QLabel>(this, "Label3", QStringLiteral("Pixels Height :"), {32, 72, 110, 20});
-  ES1[0] = spinBox(this, 600, 1024, {150, 36, 80, 26});
-  ES1[1] = spinBox(this, 400, 768, {150, 68, 80, 26});
-  Option1[0] = placed<QRadioButton>(this, "Option1", QStringLiteral("Color "), {32, 116, 100, 22});
-  Option1[1] = placed<QRadioButton>(this, "Option1", QStringLiteral("Texture"), {32, 144, 100, 22});
-  Option1[0]->setChecked(true);
-  Command1 =
+  sizeCaption_ = placed<QLabel>(this, "Label1", QStringLiteral("Size :"), {16, 12, 120, 20});
+  widthCaption_ =
+      placed<QLabel>(this, "Label2", QStringLiteral("Pixels Width :"), {32, 40, 110, 20});
+  heightCaption_ =
+      placed<QLabel>(this, "Label3", QStringLiteral("Pixels Height :"), {32, 72, 110, 20});
+  sizeBoxes_[0] = spinBox(this, 600, 1024, {150, 36, 80, 26});
+  sizeBoxes_[1] = spinBox(this, 400, 768, {150, 68, 80, 26});
+  backgroundButtons_[0] =
+      placed<QRadioButton>(this, "Option1", QStringLiteral("Color "), {32, 116, 100, 22});
+  backgroundButtons_[1] =
+      placed<QRadioButton>(this, "Option1", QStringLiteral("Texture"), {32, 144, 100, 22});
+  backgroundButtons_[0]->setChecked(true);
+  chooseBackgroundButton_ =
       placed<QPushButton>(this, "Command1", QStringLiteral("Which one ?"), {150, 126, 100, 28});
-  OKButton = placed<QPushButton>(this, "OKButton", QStringLiteral("&Apply"), {296, 16, 96, 28});
-  CancelButton =
+  okButton_ = placed<QPushButton>(this, "OKButton", QStringLiteral("&Apply"), {296, 16, 96, 28});
+  cancelButton_ =
       placed<QPushButton>(this, "CancelButton", QStringLiteral("&Cancel"), {296, 52, 96, 28});
-  connect(Command1, &QPushButton::clicked, this, &FrmNew::whichOneClicked);
-  connect(OKButton, &QPushButton::clicked, this, &FrmNew::applyClicked);
-  connect(CancelButton, &QPushButton::clicked, this, &FrmNew::cancelClicked);
+  connect(chooseBackgroundButton_, &QPushButton::clicked, this, &FrmNew::whichOneClicked);
+  connect(okButton_, &QPushButton::clicked, this, &FrmNew::applyClicked);
+  connect(cancelButton_, &QPushButton::clicked, this, &FrmNew::cancelClicked);
 }
 
 void FrmNew::load() {
@@ -71,7 +76,7 @@ void FrmNew::load() {
     const DesignState& state = design();
     placeFixedWindow(*this, windowWidth, windowHeight);
     adjustControlFonts(*this, state.fontScaleFactor, platform());
-    for (QSpinBox* spin : ES1) {
+    for (QSpinBox* spin : sizeBoxes_) {
       QFont font = spin->font();
       font.setPointSizeF(font.pointSizeF() * state.fontScaleFactor);
       spin->setFont(font);
@@ -81,7 +86,7 @@ void FrmNew::load() {
 
 void FrmNew::whichOneClicked() {
   runTrapped(platform(), siteTag::FrmNew_Command1_Click, [this] {
-    if (Option1[0]->isChecked())
+    if (backgroundButtons_[0]->isChecked())
       chooseColour();
     else
       chooseTexture();
@@ -89,7 +94,7 @@ void FrmNew::whichOneClicked() {
 }
 
 void FrmNew::chooseColour() {
-  const std::optional<QColor> chosen = platform().chooseColour(Qt::white);
+  const std::optional<QColor> chosen = platform().chooseColour(Qt::white, this);
   if (chosen) main_.setCanvasBackColour(*chosen);
 }
 
@@ -99,10 +104,11 @@ void FrmNew::chooseTexture() {
   const QString folder =
       known.isEmpty() ? main_.programFolder() + QStringLiteral("/textures") : folderPart(known);
   const QString chosen = openPictureDialog(
-      {imageFilesFilter(), folder, fileNamePart(known), QStringLiteral("Textures"), true});
+      {imageFilesFilter(), folder, fileNamePart(known), QStringLiteral("Textures"), true, this});
   if (chosen.isEmpty()) return;
   if (pathKindOf(chosen) != pathKind::File) {
-    platform().showMessage({QStringLiteral("File not found !"), MessageIcon::Exclamation});
+    platform().showMessage(
+        {QStringLiteral("File not found !"), MessageIcon::Exclamation, {}, applicationTitle, this});
     return;
   }
   // Loaded first: a file that is no picture must not become the kind's texture.
@@ -113,11 +119,13 @@ void FrmNew::chooseTexture() {
 void FrmNew::applyClicked() {
   runTrapped(platform(), siteTag::FrmNew_OKButton_Click, [this] {
     DesignState& state = design();
+    // A number still being typed counts, clamped like when the box is left.
+    for (QSpinBox* spin : sizeBoxes_) spin->interpretText();
     state.undo.record(state.workingFiles.canvas, platform());
-    QImage canvas(ES1[0]->value(), ES1[1]->value(), QImage::Format_RGB888);
+    QImage canvas(sizeBoxes_[0]->value(), sizeBoxes_[1]->value(), QImage::Format_RGB888);
     canvas.fill(main_.canvasBackColour());
     state.currentPictureName = findInputPictureName(main_.programFolder(), platform());
-    if (Option1[1]->isChecked()) tileOver(canvas, design().projectionPicture);
+    if (backgroundButtons_[1]->isChecked()) tileOver(canvas, design().projectionPicture);
     main_.replaceCanvas(canvas);
     done(Accepted);
   });

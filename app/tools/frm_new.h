@@ -20,14 +20,14 @@ class FrmNew : public QDialog {
   // it replaces.
   explicit FrmNew(MainWindowLink& main);
 
-  QLabel* Label1;
-  QLabel* Label2;
-  QLabel* Label3;
-  std::array<QSpinBox*, 2> ES1;          // width, height
-  std::array<QRadioButton*, 2> Option1;  // "Color ", "Texture"
-  QPushButton* Command1;
-  QPushButton* OKButton;
-  QPushButton* CancelButton;
+  QLabel* sizeCaption() const { return sizeCaption_; }
+  QLabel* widthCaption() const { return widthCaption_; }
+  QLabel* heightCaption() const { return heightCaption_; }
+  const std::array<QSpinBox*, 2>& sizeBoxes() const { return sizeBoxes_; }
+  const std::array<QRadioButton*, 2>& backgroundButtons() const { return backgroundButtons_; }
+  QPushButton* chooseBackgroundButton() const { return chooseBackgroundButton_; }
+  QPushButton* okButton() const { return okButton_; }
+  QPushButton* cancelButton() const { return cancelButton_; }
 
   void load();
   void whichOneClicked();
@@ -38,6 +38,14 @@ class FrmNew : public QDialog {
   void reject() override { cancelClicked(); }
 
  private:
+  QLabel* sizeCaption_;
+  QLabel* widthCaption_;
+  QLabel* heightCaption_;
+  std::array<QSpinBox*, 2> sizeBoxes_;              // width, height
+  std::array<QRadioButton*, 2> backgroundButtons_;  // "Color ", "Texture"
+  QPushButton* chooseBackgroundButton_;
+  QPushButton* okButton_;
+  QPushButton* cancelButton_;
   void chooseColour();
   void chooseTexture();
 

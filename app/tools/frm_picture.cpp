@@ -80,120 +80,126 @@ FrmPicture::~FrmPicture() {
 }
 
 void FrmPicture::buildViews() {
-  Picture3 = new QWidget(this);
-  Picture3->setObjectName(QStringLiteral("Picture3"));
-  Picture3->setGeometry(4, 4, 427, 341);
-  Picture3->setAutoFillBackground(true);
-  QPalette viewport = Picture3->palette();
+  viewport_ = new QWidget(this);
+  viewport_->setObjectName(QStringLiteral("Picture3"));
+  viewport_->setGeometry(4, 4, 427, 341);
+  viewport_->setAutoFillBackground(true);
+  QPalette viewport = viewport_->palette();
   viewport.setColor(QPalette::Window, Qt::white);
-  Picture3->setPalette(viewport);
-  Picture1 = new PictureBox(Picture3);
-  Picture1->setObjectName(QStringLiteral("Picture1"));
-  Picture1->setPalette(viewport);
-  Picture2 = new MaskCanvas(Picture3);
-  Picture2->setObjectName(QStringLiteral("Picture2"));
-  Picture2->setCursor(Qt::CrossCursor);
-  Picture2->hide();
+  viewport_->setPalette(viewport);
+  photoView_ = new PictureBox(viewport_);
+  photoView_->setObjectName(QStringLiteral("Picture1"));
+  photoView_->setPalette(viewport);
+  maskCanvas_ = new MaskCanvas(viewport_);
+  maskCanvas_->setObjectName(QStringLiteral("Picture2"));
+  maskCanvas_->setCursor(Qt::CrossCursor);
+  maskCanvas_->hide();
 }
 
 void FrmPicture::buildColourPanel() {
-  Frame2 = panel(this, "Frame2");
-  Label2[0] = placed<QLabel>(Frame2, "Label2", QStringLiteral("Select colors :"), {4, 0, 120, 18});
+  colourPanel_ = panel(this, "Frame2");
+  selectCaption_ =
+      placed<QLabel>(colourPanel_, "Label2", QStringLiteral("Select colors :"), {4, 0, 120, 18});
   const char* channels[] = {"Red :", "Green :", "Blue :"};
   for (int channel = 0; channel < 3; ++channel) {
     const int y = 19 + 19 * channel;
-    Label1[channel] =
-        placed<QLabel>(Frame2, "Label1", QLatin1String(channels[channel]), {4, y, 50, 18});
+    channelCaptions_[channel] =
+        placed<QLabel>(colourPanel_, "Label1", QLatin1String(channels[channel]), {4, y, 50, 18});
     for (int side = 0; side < 2; ++side) {
-      const int index = 2 * channel + 1 + side;
+      const int index = 2 * channel + side;
       const int x = 56 + 150 * side;
-      Label2[index] = placed<QLabel>(Frame2, "Label2", QString(), {x, y, 90, 18});
-      CmdPlus[index] =
-          placed<QPushButton>(Frame2, "CmdPlus", QStringLiteral("+"), {x + 92, y, 22, 18});
-      CmdMoins[index] =
-          placed<QPushButton>(Frame2, "CmdMoins", QStringLiteral("-"), {x + 116, y, 22, 18});
+      boundLabels_[index] = placed<QLabel>(colourPanel_, "Label2", QString(), {x, y, 90, 18});
+      raiseButtons_[index] =
+          placed<QPushButton>(colourPanel_, "CmdPlus", QStringLiteral("+"), {x + 92, y, 22, 18});
+      lowerButtons_[index] =
+          placed<QPushButton>(colourPanel_, "CmdMoins", QStringLiteral("-"), {x + 116, y, 22, 18});
     }
   }
-  placed<QLabel>(Frame2, "Label3", QStringLiteral("...and remove :"), {372, 19, 120, 18});
-  Command2 = placed<QPushButton>(Frame2, "Command2", QStringLiteral("transparent clr"),
-                                 {372, 40, 120, 26});
+  placed<QLabel>(colourPanel_, "Label3", QStringLiteral("...and remove :"), {372, 19, 120, 18});
+  transparentColourButton_ = placed<QPushButton>(
+      colourPanel_, "Command2", QStringLiteral("transparent clr"), {372, 40, 120, 26});
   writeBoundLabels();
 }
 
 void FrmPicture::buildMaskPanel() {
-  Frame3 = panel(this, "Frame3");
+  maskPanel_ = panel(this, "Frame3");
   for (int index = 0; index < 4; ++index) {
-    Option1[index] = new QToolButton(Frame3);
-    Option1[index]->setObjectName(QStringLiteral("Option1"));
-    Option1[index]->setGeometry(4 + 28 * index, 6, 26, 26);
-    Option1[index]->setCheckable(true);
-    Option1[index]->setAutoExclusive(true);
-    Option1[index]->setIcon(toolIcon(index));
+    toolButtons_[index] = new QToolButton(maskPanel_);
+    toolButtons_[index]->setObjectName(QStringLiteral("Option1"));
+    toolButtons_[index]->setGeometry(4 + 28 * index, 6, 26, 26);
+    toolButtons_[index]->setCheckable(true);
+    toolButtons_[index]->setAutoExclusive(true);
+    toolButtons_[index]->setIcon(toolIcon(index));
   }
-  Option1[sketchTool::Freehand]->setChecked(true);
-  Frame4 = new QFrame(Frame3);
-  Frame4->setObjectName(QStringLiteral("Frame4"));
-  Frame4->setGeometry(120, 0, 90, 74);
-  placed<QLabel>(Frame4, "Label5", QStringLiteral("Inner shade"), {4, 2, 84, 18});
-  Option2[0] = placed<QRadioButton>(Frame4, "Option2", QStringLiteral("White"), {4, 22, 84, 20});
-  Option2[1] = placed<QRadioButton>(Frame4, "Option2", QStringLiteral("Black"), {4, 44, 84, 20});
-  Option2[0]->setChecked(true);
-  Slider1 = new MirelSlider(Frame3);
-  Slider1->setObjectName(QStringLiteral("Slider1"));
-  Slider1->setGeometry(4, 40, 112, 26);
-  Slider1->setMin(1);
-  Slider1->setMax(50);
-  Slider1->setValue(25);
-  Command3 = placed<QPushButton>(Frame3, "Command3", QStringLiteral("Undo"), {214, 24, 60, 26});
-  Label4 = placed<QLabel>(
-      Frame3, "Label4",
+  toolButtons_[sketchTool::Freehand]->setChecked(true);
+  penColourFrame_ = new QFrame(maskPanel_);
+  penColourFrame_->setObjectName(QStringLiteral("Frame4"));
+  penColourFrame_->setGeometry(120, 0, 90, 74);
+  placed<QLabel>(penColourFrame_, "Label5", QStringLiteral("Inner shade"), {4, 2, 84, 18});
+  penColourButtons_[0] =
+      placed<QRadioButton>(penColourFrame_, "Option2", QStringLiteral("White"), {4, 22, 84, 20});
+  penColourButtons_[1] =
+      placed<QRadioButton>(penColourFrame_, "Option2", QStringLiteral("Black"), {4, 44, 84, 20});
+  penColourButtons_[0]->setChecked(true);
+  penWidthSlider_ = new MirelSlider(maskPanel_);
+  penWidthSlider_->setObjectName(QStringLiteral("Slider1"));
+  penWidthSlider_->setGeometry(4, 40, 112, 26);
+  penWidthSlider_->setMin(1);
+  penWidthSlider_->setMax(50);
+  penWidthSlider_->setValue(25);
+  maskUndoButton_ =
+      placed<QPushButton>(maskPanel_, "Command3", QStringLiteral("Undo"), {214, 24, 60, 26});
+  maskHint_ = placed<QLabel>(
+      maskPanel_, "Label4",
       QStringLiteral(" Complete the extraction process  by drawing directly on the mask. The "
                      "output will show the picture where the mask is black."),
       {280, 0, 260, 74});
-  Label4->setWordWrap(true);
+  maskHint_->setWordWrap(true);
 }
 
 void FrmPicture::buildCommands() {
   const char* captions[] = {"&Apply", "&Cancel", "&Load", "&Mask", "&Remove"};
   for (int index = 0; index < 5; ++index)
-    Command1[index] = placed<QPushButton>(this, "Command1", QLatin1String(captions[index]),
-                                          {441, 8 + 36 * index, 102, 28});
+    commandButtons_[index] = placed<QPushButton>(this, "Command1", QLatin1String(captions[index]),
+                                                 {441, 8 + 36 * index, 102, 28});
   enableKeyingCommands(false);
 }
 
 void FrmPicture::connectControls() {
   for (int index = 0; index < 5; ++index)
-    connect(Command1[index], &QPushButton::clicked, this,
+    connect(commandButtons_[index], &QPushButton::clicked, this,
             [this, index] { command1Clicked(index); });
-  connect(Command2, &QPushButton::clicked, this, &FrmPicture::transparentColourClicked);
-  connect(Command3, &QPushButton::clicked, this, &FrmPicture::undoClicked);
-  for (int index = 1; index <= 6; ++index) {
-    connect(CmdPlus[index], &QPushButton::pressed, this,
-            [this, index] { boundPressed(index, true); });
-    connect(CmdPlus[index], &QPushButton::released, this,
-            [this, index] { boundReleased(index, true); });
-    connect(CmdMoins[index], &QPushButton::pressed, this,
-            [this, index] { boundPressed(index, false); });
-    connect(CmdMoins[index], &QPushButton::released, this,
-            [this, index] { boundReleased(index, false); });
+  connect(transparentColourButton_, &QPushButton::clicked, this,
+          &FrmPicture::transparentColourClicked);
+  connect(maskUndoButton_, &QPushButton::clicked, this, &FrmPicture::undoClicked);
+  for (int index = 0; index < 6; ++index) {
+    connect(raiseButtons_[index], &QPushButton::pressed, this,
+            [this, index] { boundButtonPressed(index, true); });
+    connect(raiseButtons_[index], &QPushButton::released, this,
+            [this, index] { boundButtonReleased(index, true); });
+    connect(lowerButtons_[index], &QPushButton::pressed, this,
+            [this, index] { boundButtonPressed(index, false); });
+    connect(lowerButtons_[index], &QPushButton::released, this,
+            [this, index] { boundButtonReleased(index, false); });
   }
   boundTimer_.setInterval(10);
   connect(&boundTimer_, &QTimer::timeout, this, &FrmPicture::heldBoundTick);
   connect(
-      Picture1, &PictureBox::mouseReleased, this,
+      photoView_, &PictureBox::mouseReleased, this,
       [this](Qt::MouseButton button, Qt::MouseButtons, QPoint at) { pictureReleased(button, at); });
-  connect(Picture2, &PictureBox::mousePressed, this,
+  connect(maskCanvas_, &PictureBox::mousePressed, this,
           [this](Qt::MouseButton button, Qt::MouseButtons, QPoint at) { maskPressed(button, at); });
-  connect(Picture2, &PictureBox::mouseMoved, this, &FrmPicture::maskMoved);
+  connect(maskCanvas_, &PictureBox::mouseMoved, this, &FrmPicture::maskMoved);
   connect(
-      Picture2, &PictureBox::mouseReleased, this,
+      maskCanvas_, &PictureBox::mouseReleased, this,
       [this](Qt::MouseButton button, Qt::MouseButtons, QPoint at) { maskReleased(button, at); });
   for (int index = 0; index < 4; ++index)
-    connect(Option1[index], &QToolButton::clicked, this, [this, index] { toolClicked(index); });
+    connect(toolButtons_[index], &QToolButton::clicked, this,
+            [this, index] { toolClicked(index); });
   for (int index = 0; index < 2; ++index)
-    connect(Option2[index], &QRadioButton::clicked, this,
+    connect(penColourButtons_[index], &QRadioButton::clicked, this,
             [this, index] { penColourClicked(index); });
-  connect(Slider1, &MirelSlider::valueChanged, this, &FrmPicture::penWidthChanged);
+  connect(penWidthSlider_, &MirelSlider::valueChanged, this, &FrmPicture::penWidthChanged);
 }
 
 void FrmPicture::load() {
@@ -204,7 +210,7 @@ void FrmPicture::load() {
     const File maskFile;
     state.workingFiles.mask = maskFile.fullPath();
     undoFiles.emplace(maskFile.Path(), QStringLiteral("Undopt1"));
-    Frame2->raise();
+    colourPanel_->raise();
     adjustControlFonts(*this, state.fontScaleFactor, platform());
   });
 }
@@ -223,14 +229,14 @@ void FrmPicture::closeEvent(QCloseEvent* event) {
 }
 
 void FrmPicture::enableKeyingCommands(bool on) {
-  for (int index : {0, 3, 4}) Command1[index]->setEnabled(on);
+  for (int index : {0, 3, 4}) commandButtons_[index]->setEnabled(on);
 }
 
 void FrmPicture::writeBoundLabels() {
-  for (int index = 1; index <= 6; ++index) writeBoundLabel(index);
+  for (int index = 0; index < 6; ++index) writeBoundLabel(index);
 }
 
 void FrmPicture::writeBoundLabel(int index) {
-  const QString lead = index % 2 ? QStringLiteral("between ") : QStringLiteral("and ");
-  Label2[index]->setText(lead + QString::number(ranges.bound(index)));
+  const QString lead = index % 2 == 0 ? QStringLiteral("between ") : QStringLiteral("and ");
+  boundLabels_[index]->setText(lead + QString::number(ranges.bound(keyBound(index))));
 }

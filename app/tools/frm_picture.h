@@ -37,24 +37,26 @@ class FrmPicture : public QWidget {
   // The window's unload: its undo files go.
   ~FrmPicture() override;
 
-  // Controls.
-  QWidget* Picture3;  // viewport, its background the transparent colour
-  PictureBox* Picture1;
-  MaskCanvas* Picture2;
-  QFrame* Frame2;
-  QFrame* Frame3;
-  QFrame* Frame4;
-  std::array<QPushButton*, 5> Command1;  // Apply, Cancel, Load, Mask, Remove
-  QPushButton* Command2;
-  QPushButton* Command3;
-  std::array<QLabel*, 3> Label1;
-  std::array<QLabel*, 7> Label2;
-  QLabel* Label4;
-  std::array<QPushButton*, 7> CmdPlus{};  // 1..6
-  std::array<QPushButton*, 7> CmdMoins{};
-  std::array<QToolButton*, 4> Option1;
-  std::array<QRadioButton*, 2> Option2;
-  MirelSlider* Slider1;
+  // The viewport, its background the transparent colour.
+  QWidget* viewport() const { return viewport_; }
+  PictureBox* photoView() const { return photoView_; }
+  MaskCanvas* maskCanvas() const { return maskCanvas_; }
+  QFrame* colourPanel() const { return colourPanel_; }
+  QFrame* maskPanel() const { return maskPanel_; }
+  QPushButton* applyButton() const { return commandButtons_[0]; }
+  QPushButton* cancelButton() const { return commandButtons_[1]; }
+  QPushButton* loadButton() const { return commandButtons_[2]; }
+  QPushButton* maskButton() const { return commandButtons_[3]; }
+  QPushButton* removeButton() const { return commandButtons_[4]; }
+  QPushButton* transparentColourButton() const { return transparentColourButton_; }
+  QPushButton* maskUndoButton() const { return maskUndoButton_; }
+  // Red low, red high, green low, green high, blue low, blue high.
+  const std::array<QLabel*, 6>& boundLabels() const { return boundLabels_; }
+  const std::array<QPushButton*, 6>& raiseButtons() const { return raiseButtons_; }
+  const std::array<QPushButton*, 6>& lowerButtons() const { return lowerButtons_; }
+  const std::array<QToolButton*, 4>& toolButtons() const { return toolButtons_; }
+  const std::array<QRadioButton*, 2>& penColourButtons() const { return penColourButtons_; }
+  MirelSlider* penWidthSlider() const { return penWidthSlider_; }
 
   // Window state.
   KeyRanges ranges;
@@ -78,8 +80,9 @@ class FrmPicture : public QWidget {
   void activated();
   void command1Clicked(int index);
   void transparentColourClicked();
-  void boundPressed(int index, bool plus);
-  void boundReleased(int index, bool plus);
+  // `index` counts the bound buttons from 0, in the order of boundLabels.
+  void boundButtonPressed(int index, bool plus);
+  void boundButtonReleased(int index, bool plus);
   // One tick of a held bound button: steps the bound when 100 ms passed.
   void heldBoundTick();
   void pictureReleased(Qt::MouseButton button, QPoint at);
@@ -106,6 +109,8 @@ class FrmPicture : public QWidget {
   void buildCommands();
   void connectControls();
   void enableKeyingCommands(bool on);
+  // The key ranges number their bounds from 1.
+  static int keyBound(int buttonIndex) { return buttonIndex + 1; }
   void writeBoundLabels();
   void writeBoundLabel(int index);
   void runKeying();
@@ -120,9 +125,28 @@ class FrmPicture : public QWidget {
   void loadUndo();
 
   MainWindowLink& main_;
+  QWidget* viewport_;
+  PictureBox* photoView_;
+  MaskCanvas* maskCanvas_;
+  QFrame* colourPanel_;
+  QFrame* maskPanel_;
+  QFrame* penColourFrame_;
+  std::array<QPushButton*, 5> commandButtons_;  // Apply, Cancel, Load, Mask, Remove
+  QPushButton* transparentColourButton_;
+  QPushButton* maskUndoButton_;
+  QLabel* selectCaption_;
+  std::array<QLabel*, 3> channelCaptions_;
+  std::array<QLabel*, 6> boundLabels_;
+  std::array<QPushButton*, 6> raiseButtons_;
+  std::array<QPushButton*, 6> lowerButtons_;
+  QLabel* maskHint_;
+  std::array<QToolButton*, 4> toolButtons_;
+  std::array<QRadioButton*, 2> penColourButtons_;
+  MirelSlider* penWidthSlider_;
   EngineLibrary* engine_;
   QTimer boundTimer_;
   QElapsedTimer ticks_;  // what `clock` reads unless a test replaces it
   qint64 heldSince_ = 0;
   int heldIndex_ = 0;
+  QString loadFolder_;  // where Load's dialog starts: the last folder chosen from
 };

@@ -1,5 +1,6 @@
 // The picture tool's colour panel: loading a photo, the transparent colour,
 // picking a colour and stepping the ranges; each ends by keying again.
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 #include "tools/frm_picture.h"
 #include "tools/mask_canvas.h"
 #include "tools/open_picture_dialog.h"
+#include "widgets/main_window_link.h"
 #include "widgets/mirel_slider.h"
 
 void FrmPicture::command1Clicked(int index) {
@@ -30,19 +32,22 @@ void FrmPicture::command1Clicked(int index) {
   } catch (...) {
     const Failure failure = currentFailure();
     if (failure.number() == errorNumber::UnreadablePicture)
-      platform().showMessage(
-          {QStringLiteral("I cannot read this file.Please choose another one.")});
+      platform().showMessage({QStringLiteral("I cannot read this file.Please choose another one."),
+                              MessageIcon::None, MessageButtons::Ok, applicationTitle, this});
     else
       reportFailure(platform(), siteTag::FrmPicture_Command1_Click, failure);
   }
 }
 
 void FrmPicture::loadPictureFile() {
-  const QString chosen = openPictureDialog({openPictureFilter(), {}, {}, {}, false});
+  const QString folder =
+      loadFolder_.isEmpty() ? main_.programFolder() + QStringLiteral("/inputs") : loadFolder_;
+  const QString chosen = openPictureDialog({openPictureFilter(), folder, {}, {}, false, this});
   if (chosen.isEmpty()) return;
+  loadFolder_ = QFileInfo(chosen).path();
   // Read before anything is cleared: a file that is no picture keeps the
   // picture and mask there were.
-  const QImage photo = loadPicture(chosen);
+  const QImage photo = loadPictureOver(chosen, ranges.keyColour());
   chosenFile = chosen;
   // Strokes saved for another picture would give a mask of another size.
   undoFiles->reset();
@@ -51,8 +56,8 @@ void FrmPicture::loadPictureFile() {
   showFramedPicture(photo);
   runKeying();
   enableKeyingCommands(true);
-  Command2->setEnabled(true);
-  Frame2->setEnabled(true);
+  transparentColourButton_->setEnabled(true);
+  colourPanel_->setEnabled(true);
 }
 
 // Shows the photo centred in the viewing area and saves it, framed in the
@@ -62,30 +67,30 @@ void FrmPicture::showFramedPicture(const QImage& photo) {
   const QImage framed = framedPicture(photo, ranges.keyColour());
   saveBmp(framed, design().workingFiles.picture);
   const QPoint at = pictureViewPlacement(photo.size());
-  Picture1->move(at);
-  Picture1->setPicture(photo);
-  Picture2->move(at);
-  Picture2->setPicture(framed);
-  Picture2->penWidth = Slider1->Value();
+  photoView_->move(at);
+  photoView_->setPicture(photo);
+  maskCanvas_->move(at);
+  maskCanvas_->setPicture(framed);
+  maskCanvas_->penWidth = penWidthSlider_->Value();
 }
 
 void FrmPicture::runKeying() {
   BusyPointer hourglass(platform());
   const KeyedPicture keyed =
       keyPicture(design().workingFiles.picture, ranges, engine_->entryPoints());
-  Picture1->setPicture(keyed.picture);
-  Picture2->setPicture(keyed.mask);
+  photoView_->setPicture(keyed.picture);
+  maskCanvas_->setPicture(keyed.mask);
 }
 
 void FrmPicture::transparentColourClicked() {
   runTrapped(platform(), siteTag::FrmPicture_Command2_Click, [this] {
-    const std::optional<QColor> chosen = platform().chooseColour(ranges.keyColour());
+    const std::optional<QColor> chosen = platform().chooseColour(ranges.keyColour(), this);
     if (!chosen) return;
-    const QImage photo = loadPicture(chosenFile);
-    QPalette viewport = Picture3->palette();
+    const QImage photo = loadPictureOver(chosenFile, *chosen);
+    QPalette viewport = viewport_->palette();
     viewport.setColor(QPalette::Window, *chosen);
-    Picture3->setPalette(viewport);
-    Picture1->setPalette(viewport);
+    viewport_->setPalette(viewport);
+    photoView_->setPalette(viewport);
     ranges.setKeyColour(*chosen);
     showFramedPicture(photo);
     runKeying();
@@ -95,14 +100,14 @@ void FrmPicture::transparentColourClicked() {
 void FrmPicture::pictureReleased(Qt::MouseButton, QPoint at) {
   runTrapped(platform(), siteTag::FrmPicture_Picture1_MouseUp, [&] {
     // Before the first load (or after Remove) there is no colour to pick.
-    if (!Activated || !Picture1->picture().valid(at)) return;
-    ranges.pickAround(Picture1->picture().pixelColor(at));
+    if (!Activated || !photoView_->picture().valid(at)) return;
+    ranges.pickAround(photoView_->picture().pixelColor(at));
     writeBoundLabels();
     runKeying();
   });
 }
 
-void FrmPicture::boundPressed(int index, bool plus) {
+void FrmPicture::boundButtonPressed(int index, bool plus) {
   runTrapped(platform(),
              plus ? siteTag::FrmPicture_CmdPlus_MouseDown : siteTag::FrmPicture_CmdMoins_MouseDown,
              [&] {
@@ -117,12 +122,12 @@ void FrmPicture::heldBoundTick() {
   if (!PlusHeld && !MinusHeld) return;
   const qint64 now = clock();
   if (now <= heldSince_ + 100) return;
-  ranges.stepBound(heldIndex_, PlusHeld);
+  ranges.stepBound(keyBound(heldIndex_), PlusHeld);
   writeBoundLabel(heldIndex_);
   heldSince_ = now;
 }
 
-void FrmPicture::boundReleased(int, bool plus) {
+void FrmPicture::boundButtonReleased(int, bool plus) {
   runTrapped(platform(),
              plus ? siteTag::FrmPicture_CmdPlus_MouseUp : siteTag::FrmPicture_CmdMoins_MouseUp,
              [&] {

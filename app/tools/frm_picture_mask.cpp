@@ -23,20 +23,20 @@ void emptyFile(const QString& path) { writeFileReplacing(path, QByteArray()); }
 }  // namespace
 
 void FrmPicture::enterMaskMode() {
-  Picture2->show();
-  Picture2->raise();
-  Frame3->raise();
-  Frame3->setEnabled(true);
-  for (int index : {2, 3, 4}) Command1[index]->setEnabled(false);
+  maskCanvas_->show();
+  maskCanvas_->raise();
+  maskPanel_->raise();
+  maskPanel_->setEnabled(true);
+  for (int index : {2, 3, 4}) commandButtons_[index]->setEnabled(false);
 }
 
 void FrmPicture::apply() {
   DesignState& state = design();
   state.kindSettings[SourceKind::Picture].available = true;
   main_.selectSource(SourceKind::Picture, Qt::NoButton);
-  QImage mask = Picture2->picture();
+  QImage mask = maskCanvas_->picture();
   paintFrame(mask, Qt::white);
-  Picture2->setPicture(mask);
+  maskCanvas_->setPicture(mask);
   saveBmp(mask, state.workingFiles.mask);
   leave();
 }
@@ -45,18 +45,18 @@ void FrmPicture::cancel() { leave(); }
 
 // Back to the colour panel, the focus to the main window, this one hidden.
 void FrmPicture::leave() {
-  if (Picture2->isVisible()) {
-    Picture2->hide();
-    for (int index : {2, 3, 4}) Command1[index]->setEnabled(true);
+  if (maskCanvas_->isVisible()) {
+    maskCanvas_->hide();
+    for (int index : {2, 3, 4}) commandButtons_[index]->setEnabled(true);
   }
-  Frame2->raise();
+  colourPanel_->raise();
   main_.activateOwner();
   hide();
 }
 
 void FrmPicture::remove() {
-  Picture1->setPicture(QImage());
-  Picture2->setPicture(QImage());
+  photoView_->setPicture(QImage());
+  maskCanvas_->setPicture(QImage());
   emptyFile(design().workingFiles.mask);
   // An empty mask is nothing to render: Draw says no picture is loaded.
   design().kindSettings[SourceKind::Picture].available = false;
@@ -65,7 +65,7 @@ void FrmPicture::remove() {
 
 void FrmPicture::saveUndo() {
   runTrapped(platform(), siteTag::FrmPicture_SaveUndoFile,
-             [this] { undoFiles->save(Picture2->picture()); });
+             [this] { undoFiles->save(maskCanvas_->picture()); });
 }
 
 void FrmPicture::undoClicked() {
@@ -74,7 +74,7 @@ void FrmPicture::undoClicked() {
 
 void FrmPicture::loadUndo() {
   runTrapped(platform(), siteTag::FrmPicture_LoadUndoFile, [this] {
-    if (std::optional<QImage> before = undoFiles->undo()) Picture2->setPicture(*before);
+    if (std::optional<QImage> before = undoFiles->undo()) maskCanvas_->setPicture(*before);
   });
 }
 
@@ -88,7 +88,7 @@ void FrmPicture::maskPressed(Qt::MouseButton, QPoint at) {
     Drawing = true;
     saveUndo();
     start = end = at;
-    if (tool != sketchTool::Freehand) Picture2->showOutline(maskFigure());
+    if (tool != sketchTool::Freehand) maskCanvas_->showOutline(maskFigure());
   });
 }
 
@@ -96,21 +96,21 @@ void FrmPicture::maskMoved(Qt::MouseButtons buttons, QPoint at) {
   runTrapped(platform(), siteTag::FrmPicture_Picture2_MouseMove, [&] {
     if (buttons == Qt::NoButton || !Drawing) return;
     if (tool == sketchTool::Freehand) {
-      Picture2->drawStroke(start, at);
+      maskCanvas_->drawStroke(start, at);
       start = at;
       return;
     }
     end = at;
-    Picture2->showOutline(maskFigure());
+    maskCanvas_->showOutline(maskFigure());
   });
 }
 
 void FrmPicture::maskReleased(Qt::MouseButton, QPoint) {
   runTrapped(platform(), siteTag::FrmPicture_Picture2_MouseUp, [this] {
     // Only a figure whose press was seen here has an outline to finish.
-    if (!Drawing || tool == sketchTool::Freehand || !Picture2->outline()) return;
-    Picture2->hideOutline();
-    Picture2->drawFinalFigure(maskFigure());
+    if (!Drawing || tool == sketchTool::Freehand || !maskCanvas_->outline()) return;
+    maskCanvas_->hideOutline();
+    maskCanvas_->drawFinalFigure(maskFigure());
   });
 }
 
@@ -123,9 +123,10 @@ void FrmPicture::toolClicked(int index) {
 
 void FrmPicture::penColourClicked(int index) {
   runTrapped(platform(), siteTag::FrmPicture_Option2_Click,
-             [&] { Picture2->penColour = index == 0 ? QColor(Qt::white) : QColor(Qt::black); });
+             [&] { maskCanvas_->penColour = index == 0 ? QColor(Qt::white) : QColor(Qt::black); });
 }
 
 void FrmPicture::penWidthChanged(int value) {
-  runTrapped(platform(), siteTag::FrmPicture_Slider1_Change, [&] { Picture2->penWidth = value; });
+  runTrapped(platform(), siteTag::FrmPicture_Slider1_Change,
+             [&] { maskCanvas_->penWidth = value; });
 }

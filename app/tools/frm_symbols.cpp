@@ -25,7 +25,7 @@ constexpr int windowHeight = 354;
 constexpr int listPointSize = 28;
 constexpr int textPointSize = 18;
 
-QListWidget* symbolList(QWidget* window) {
+QListWidget* makeSymbolList(QWidget* window) {
   auto* list = new QListWidget(window);
   list->setObjectName(QStringLiteral("List1"));
   list->setViewMode(QListView::IconMode);
@@ -35,6 +35,9 @@ QListWidget* symbolList(QWidget* window) {
   list->setMovement(QListView::Static);
   list->setGridSize({48, 52});
   list->setGeometry(200, 12, 256, 240);
+  // A click must leave the focus in the text box: taking it would drop the
+  // box's selection, which the picked symbol replaces.
+  list->setFocusPolicy(Qt::TabFocus);
   return list;
 }
 
@@ -44,31 +47,31 @@ FrmSymbols::FrmSymbols(MainWindowLink& main) : main_(main) {
   setObjectName(QStringLiteral("FrmSymbols"));
   setWindowTitle(QStringLiteral("Click the symbol to select it"));
   auto* fonts = new QButtonGroup(this);
-  for (int i = 0; i < int(Option1.size()); ++i) {
-    Option1[i] =
+  for (int i = 0; i < int(fontButtons_.size()); ++i) {
+    fontButtons_[i] =
         placed<QRadioButton>(this, "Option1", symbolFonts()[i].name, {12, 12 + i * 30, 180, 24});
-    fonts->addButton(Option1[i], i);
+    fonts->addButton(fontButtons_[i], i);
   }
-  Option1[0]->setChecked(true);
-  List1 = symbolList(this);
-  Text1 = placed<QLineEdit>(this, "Text1", QString(), {12, 262, 444, 40});
-  QFont composed = Text1->font();
+  fontButtons_[0]->setChecked(true);
+  symbolList_ = makeSymbolList(this);
+  composedBox_ = placed<QLineEdit>(this, "Text1", QString(), {12, 262, 444, 40});
+  QFont composed = composedBox_->font();
   composed.setPointSize(textPointSize);
   composed.setBold(true);
-  Text1->setFont(composed);
-  Text1->installEventFilter(this);
+  composedBox_->setFont(composed);
+  composedBox_->installEventFilter(this);
   const char* captions[] = {"&Apply", "&Cancel"};
   for (int i = 0; i < 2; ++i) {
-    Command1[i] = placed<QPushButton>(this, "Command1", QLatin1String(captions[i]),
-                                      {12 + i * 108, 200, 96, 28});
-    connect(Command1[i], &QPushButton::clicked, this, [this, i] { commandClicked(i); });
+    commandButtons_[i] = placed<QPushButton>(this, "Command1", QLatin1String(captions[i]),
+                                             {12 + i * 108, 200, 96, 28});
+    connect(commandButtons_[i], &QPushButton::clicked, this, [this, i] { commandClicked(i); });
   }
   connect(fonts, &QButtonGroup::idClicked, this, &FrmSymbols::fontClicked);
-  connect(List1, &QListWidget::itemClicked, this, &FrmSymbols::listClicked);
+  connect(symbolList_, &QListWidget::itemClicked, this, &FrmSymbols::listClicked);
 }
 
 bool FrmSymbols::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Text1 && event->type() == QEvent::MouseButtonPress) textClicked();
+  if (watched == composedBox_ && event->type() == QEvent::MouseButtonPress) textClicked();
   return QDialog::eventFilter(watched, event);
 }
 
@@ -88,21 +91,21 @@ void FrmSymbols::fontClicked(int index) {
 
 void FrmSymbols::chooseFont(int index) {
   const SymbolFont& font = symbolFonts().at(index);
-  List1->clear();
-  Text1->clear();
-  QFont composed = Text1->font();
+  symbolList_->clear();
+  composedBox_->clear();
+  QFont composed = composedBox_->font();
   composed.setFamily(font.name);
-  Text1->setFont(composed);
-  List1->addItems(symbolCharacters(font));
-  QFont listed = List1->font();
+  composedBox_->setFont(composed);
+  symbolList_->addItems(symbolCharacters(font));
+  QFont listed = symbolList_->font();
   listed.setFamily(font.name);
   listed.setPointSize(listPointSize);
-  List1->setFont(listed);
+  symbolList_->setFont(listed);
 }
 
 void FrmSymbols::listClicked() {
   runTrapped(platform(), siteTag::FrmSymbols_List1_Click, [this] {
-    const QListWidgetItem* item = List1->currentItem();
+    const QListWidgetItem* item = symbolList_->currentItem();
     if (item) insertPicked(item->text());
   });
 }
@@ -110,14 +113,15 @@ void FrmSymbols::listClicked() {
 // A pick replaces the selection; with none it goes at the cursor, except that
 // a cursor at the start that the user did not put there means "append".
 void FrmSymbols::insertPicked(const QString& character) {
-  QString text = Text1->text();
-  const int start = Text1->hasSelectedText() ? Text1->selectionStart() : Text1->cursorPosition();
-  const int length = int(Text1->selectedText().size());
+  QString text = composedBox_->text();
+  const int start = composedBox_->hasSelectedText() ? composedBox_->selectionStart()
+                                                    : composedBox_->cursorPosition();
+  const int length = int(composedBox_->selectedText().size());
   if (length == 0 && start == 0 && !CursorPlaced)
     text.append(character);
   else
     text = text.left(start) + character + text.mid(start + length);
-  Text1->setText(text);
+  composedBox_->setText(text);
   CursorPlaced = false;
 }
 
@@ -135,8 +139,8 @@ void FrmSymbols::commandClicked(int index) {
 }
 
 void FrmSymbols::apply() {
-  const QString name = Text1->font().family();
-  main_.setTextInFont(Text1->text(), name);
+  const QString name = composedBox_->font().family();
+  main_.setTextInFont(composedBox_->text(), name);
   main_.selectSource(SourceKind::Text, Qt::NoButton);
   hide();
 }

@@ -19,10 +19,12 @@ class FrmSymbols : public QDialog {
   // Shown without an owner; `main` is the window whose text it sets.
   explicit FrmSymbols(MainWindowLink& main);
 
-  std::array<QRadioButton*, 6> Option1;  // the symbol fonts
-  QListWidget* List1;
-  QLineEdit* Text1;
-  std::array<QPushButton*, 2> Command1;  // "&Apply", "&Cancel"
+  const std::array<QRadioButton*, 6>& fontButtons() const { return fontButtons_; }
+  QListWidget* symbolList() const { return symbolList_; }
+  // The picked characters, in the chosen symbol font.
+  QLineEdit* composedBox() const { return composedBox_; }
+  QPushButton* applyButton() const { return commandButtons_[0]; }
+  QPushButton* cancelButton() const { return commandButtons_[1]; }
 
   bool CursorPlaced = false;
 
@@ -43,4 +45,8 @@ class FrmSymbols : public QDialog {
   void apply();
 
   MainWindowLink& main_;
+  std::array<QRadioButton*, 6> fontButtons_;  // the symbol fonts
+  QListWidget* symbolList_;
+  QLineEdit* composedBox_;
+  std::array<QPushButton*, 2> commandButtons_;  // "&Apply", "&Cancel"
 };

@@ -12,6 +12,7 @@ QString openPictureDialog(const OpenPictureRequest& request) {
   dialog.folder = request.folder.isEmpty() ? QDir::rootPath() : request.folder;
   dialog.fileName = request.fileName;
   dialog.title = request.title;
+  dialog.owner = request.owner;
   if (request.preview) dialog.preview = [] { return std::make_unique<TexturePreviewPane>(); };
   return platform().chooseFileToOpen(dialog);
 }

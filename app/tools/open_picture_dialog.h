@@ -4,12 +4,15 @@
 
 #include <QString>
 
+class QWidget;
+
 struct OpenPictureRequest {
   QString filter;    // "description|patterns|..."; empty: "All Files (*.*)"
   QString folder;    // empty: the root folder
   QString fileName;  // proposed, may be empty
   QString title;     // empty: the application's title
   bool preview = false;
+  QWidget* owner = nullptr;  // the window opening the dialog
 };
 
 // The chosen path, or an empty text when the user cancels.

@@ -59,7 +59,7 @@ TEST_F(MainWindowTest, DraggingPoint3MovesItAtTheReleaseAndRedrawsTheCurve) {
   window->curveBoxReleased(Qt::LeftButton, {70, 20});
   EXPECT_EQ(design().curve.x[3], 128);
   EXPECT_EQ(design().curve.y[3], 190);
-  EXPECT_EQ(window->panels()->PicBezier->picture().pixelColor(70, 20), QColor(255, 0, 0));
+  EXPECT_EQ(window->panels()->curveView()->picture().pixelColor(70, 20), QColor(255, 0, 0));
 }
 
 TEST_F(MainWindowTest, APressBetweenPointsOrARightReleaseMovesNothing) {

@@ -18,7 +18,7 @@ Rgb rgb(const QColor& colour) { return {colour.red(), colour.green(), colour.blu
 class EffectPanelsTest : public MainWindowTest {
  protected:
   void chooseEffect(EffectType effect) {
-    window->panels()->List3->setCurrentRow(velloro::toInt(effect));
+    window->panels()->effectList()->setCurrentRow(velloro::toInt(effect));
     window->effectListClicked();
   }
   velloro::ActionArguments arguments() const {
@@ -28,25 +28,25 @@ class EffectPanelsTest : public MainWindowTest {
   // The fill colour the palette gives at one of its pixels.
   Rgb pressFillPalette(QPoint at) {
     window->fillPalettePressed(Qt::LeftButton, at);
-    return rgb(window->panels()->Picture4->picture().pixelColor(at));
+    return rgb(window->panels()->fillPalette()->picture().pixelColor(at));
   }
 };
 
 TEST_F(EffectPanelsTest, Outline1AndGlowEachKeepTheirWidthAndColour) {
   chooseEffect(EffectType::Outline1);
-  window->panels()->SliderOutline->setValue(40);
+  window->panels()->outlineSlider()->setValue(40);
   seam->colourAnswers.push_back(Qt::red);
   window->outlineButtonClicked();
   chooseEffect(EffectType::Glow);
-  EXPECT_EQ(window->panels()->SliderOutline->Value(), 20);
-  EXPECT_EQ(window->panels()->LabelOutline1->text(), QStringLiteral("G. width :"));
-  EXPECT_EQ(window->panels()->LabelOutline2->text(), QStringLiteral("20 %"));
+  EXPECT_EQ(window->panels()->outlineSlider()->Value(), 20);
+  EXPECT_EQ(window->panels()->outlineCaption()->text(), QStringLiteral("G. width :"));
+  EXPECT_EQ(window->panels()->outlineValueLabel()->text(), QStringLiteral("20 %"));
   EXPECT_EQ(window->panels()->outlineButtonColour(), QColor(0, 255, 0));
   EXPECT_EQ(arguments().effectValue1, 0);
   EXPECT_EQ(arguments().effectValue2, 255);
 
   chooseEffect(EffectType::Outline1);
-  EXPECT_EQ(window->panels()->LabelOutline1->text(), QStringLiteral("O. width :"));
+  EXPECT_EQ(window->panels()->outlineCaption()->text(), QStringLiteral("O. width :"));
   EXPECT_EQ(window->panels()->outlineButtonColour(), QColor(Qt::red));
   const velloro::ActionArguments a = arguments();
   EXPECT_EQ(a.effectType, EffectType::Outline1);
@@ -57,15 +57,15 @@ TEST_F(EffectPanelsTest, Outline1AndGlowEachKeepTheirWidthAndColour) {
 
 TEST_F(EffectPanelsTest, ShadowLabelsFollowTheShadowChosen) {
   chooseEffect(EffectType::CastShadow);
-  EXPECT_EQ(window->panels()->Label1[1]->text(), QStringLiteral("S. height :"));
+  EXPECT_EQ(window->panels()->shadowCaptions()[1]->text(), QStringLiteral("S. height :"));
   EXPECT_EQ(window->panels()->shadowValueLabel(3)->text(),
             QStringLiteral("25 °"));  // orientation 7
   window->panels()->shadowSlider(3)->setValue(100);
   EXPECT_EQ(window->panels()->shadowValueLabel(3)->text(), QStringLiteral("360 °"));
   chooseEffect(EffectType::DropShadow);
-  EXPECT_EQ(window->panels()->Label1[2]->text(), QStringLiteral("S. offset Y :"));
+  EXPECT_EQ(window->panels()->shadowCaptions()[2]->text(), QStringLiteral("S. offset Y :"));
   EXPECT_EQ(window->panels()->shadowValueLabel(3)->text(), QStringLiteral("+ 5"));
-  EXPECT_TRUE(window->panels()->FrameShadow->isVisibleTo(window->panels()->Frametab[2]));
+  EXPECT_TRUE(window->panels()->shadowFrame()->isVisibleTo(window->panels()->panelFrames()[2]));
   chooseEffect(EffectType::CastShadow);
   EXPECT_EQ(arguments().effectValue2, 100);  // orientation
 }
@@ -107,16 +107,16 @@ TEST_F(EffectPanelsTest, GoldThenMaterial2BringsBackTheOwnColourAndCurve) {
   window->selectMaterial(7, 10);
   EXPECT_EQ(design().fillColour, (Rgb{204, 177, 24}));
   EXPECT_EQ(design().curve, readCurveFile(curves() + QStringLiteral("/gold.txt"), *seam));
-  EXPECT_TRUE(window->panels()->OptClr[1]->isChecked());
+  EXPECT_TRUE(window->panels()->curveAxisButtons()[1]->isChecked());
   EXPECT_EQ(velloro::toInt(arguments().material), 7);
 
   window->selectMaterial(2, 10);
   EXPECT_EQ(design().fillColour, own);
   EXPECT_EQ(design().curve, ownCurve);
   EXPECT_EQ(design().curveAxis, 2);
-  EXPECT_TRUE(window->panels()->OptClr[2]->isChecked());
-  EXPECT_EQ(window->panels()->Picture3[7]->picture(), materialThumbnail(7, {52, 52}));
-  EXPECT_NE(window->panels()->Picture3[2]->picture(), materialThumbnail(2, {52, 52}));
+  EXPECT_TRUE(window->panels()->curveAxisButtons()[2]->isChecked());
+  EXPECT_EQ(window->panels()->materialPictures()[7]->picture(), materialThumbnail(7, {52, 52}));
+  EXPECT_NE(window->panels()->materialPictures()[2]->picture(), materialThumbnail(2, {52, 52}));
 }
 
 TEST_F(EffectPanelsTest, EachKindKeepsItsOwnFillColourAcrossSwitchesEvenInGold) {
@@ -148,7 +148,7 @@ TEST_F(EffectPanelsTest, LoadTextureFillsTheBufferAndThePreview) {
   EXPECT_EQ(design().geometry.textureRows, 10);
   EXPECT_EQ(design().geometry.textureStride, 32);
   EXPECT_EQ(design().texturePicture.size(), QSize(10, 10));
-  EXPECT_EQ(window->panels()->PicInside2[1]->picture().pixelColor(25, 15), QColor(Qt::red));
+  EXPECT_EQ(window->panels()->fillPreviews()[1]->picture().pixelColor(25, 15), QColor(Qt::red));
   EXPECT_TRUE(seam->messages.empty());
 }
 
@@ -177,14 +177,14 @@ TEST_F(EffectPanelsTest, MissingOrUnreadableTextureKeepsTheOneChosenBefore) {
 TEST_F(EffectPanelsTest, PatternAxisAndDeformationReachTheRender) {
   window->surfacePatternClicked(3);
   window->curveAxisClicked(1);
-  window->panels()->Option2[2]->setChecked(true);
+  window->panels()->deformationButtons()[2]->setChecked(true);
   window->deformationClicked();
-  EXPECT_EQ(window->panels()->LabelDef2->text(), QStringLiteral("-180 °"));
-  window->panels()->SliderDeform->setValue(49);
-  EXPECT_EQ(window->panels()->LabelDef2->text(), QStringLiteral("0 °"));
-  window->panels()->Option2[0]->setChecked(true);
-  window->panels()->SliderDeform->setValue(80);
-  EXPECT_EQ(window->panels()->LabelDef2->text(), QStringLiteral("0 °"));
+  EXPECT_EQ(window->panels()->deformValueLabel()->text(), QStringLiteral("-180 °"));
+  window->panels()->deformSlider()->setValue(49);
+  EXPECT_EQ(window->panels()->deformValueLabel()->text(), QStringLiteral("0 °"));
+  window->panels()->deformationButtons()[0]->setChecked(true);
+  window->panels()->deformSlider()->setValue(80);
+  EXPECT_EQ(window->panels()->deformValueLabel()->text(), QStringLiteral("0 °"));
   const velloro::ActionArguments a = arguments();
   EXPECT_EQ(velloro::toInt(a.surfacePattern), 3);
   EXPECT_EQ(velloro::toInt(a.curveAxis), 1);

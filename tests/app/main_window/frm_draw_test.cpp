@@ -24,7 +24,7 @@ class FrmDrawTest : public MainWindowTest {
     ASSERT_NE(tool, nullptr);
   }
 
-  void chooseTool(int index) { tool->Option1[index]->click(); }
+  void chooseTool(int index) { tool->toolButtons()[index]->click(); }
   void press(QPoint at) { tool->pressed(Qt::LeftButton, at); }
   void move(QPoint at) { tool->moved(Qt::LeftButton, at); }
   void release(QPoint at) { tool->released(at); }
@@ -34,7 +34,7 @@ class FrmDrawTest : public MainWindowTest {
     move(to);
     release(to);
   }
-  QColor drawn(QPoint at) const { return tool->Picture1->picture().pixelColor(at); }
+  QColor drawn(QPoint at) const { return tool->drawingArea()->picture().pixelColor(at); }
 
   FrmDraw* tool = nullptr;
 };
@@ -46,7 +46,7 @@ TEST_F(FrmDrawTest, OpensOwnedByTheMainWindowWithAFilledRectangleAndPenWidth15) 
   EXPECT_EQ(tool->size(), QSize(551, 430));
   EXPECT_EQ(tool->tool(), sketchTool::FilledRectangle);
   EXPECT_EQ(tool->penWidth(), 15);
-  EXPECT_EQ(tool->Picture1->picture().size(), QSize(537, 281));
+  EXPECT_EQ(tool->drawingArea()->picture().size(), QSize(537, 281));
   EXPECT_TRUE(seam->messages.empty());
   EXPECT_TRUE(QFile::exists(design().workingFiles.shape));
 }
@@ -55,15 +55,15 @@ TEST_F(FrmDrawTest, FilledRectangleBlackensItsInsideOnlyOnRelease) {
   press({100, 100});
   move({200, 150});
   EXPECT_EQ(drawn({150, 125}), QColor(Qt::white)) << "the dragged figure is only shown";
-  EXPECT_TRUE(tool->Picture1->draggedFigure().has_value());
+  EXPECT_TRUE(tool->drawingArea()->draggedFigure().has_value());
   release({200, 150});
-  EXPECT_FALSE(tool->Picture1->draggedFigure().has_value());
+  EXPECT_FALSE(tool->drawingArea()->draggedFigure().has_value());
   EXPECT_EQ(drawn({150, 125}), QColor(Qt::black));
   EXPECT_EQ(drawn({250, 125}), QColor(Qt::white));
 }
 
 TEST_F(FrmDrawTest, PenAtSlider10DrawsThirtyPixelsWideAndTheEraserWhite) {
-  tool->Slider1->setValue(10);
+  tool->penWidthSlider()->setValue(10);
   chooseTool(sketchTool::Freehand);
   drag({50, 100}, {250, 100});
   EXPECT_EQ(drawn({150, 86}), QColor(Qt::black));
@@ -80,7 +80,7 @@ TEST_F(FrmDrawTest, PenAtSlider10DrawsThirtyPixelsWideAndTheEraserWhite) {
 }
 
 TEST_F(FrmDrawTest, OutlinesLeaveTheirInsideWhite) {
-  tool->Slider1->setValue(1);
+  tool->penWidthSlider()->setValue(1);
   chooseTool(sketchTool::Rectangle);
   drag({100, 100}, {200, 200});
   EXPECT_EQ(drawn({100, 150}), QColor(Qt::black));
@@ -106,15 +106,15 @@ TEST_F(FrmDrawTest, EllipseToolsAskTheRatioAndDrawWithIt) {
 TEST_F(FrmDrawTest, EveryPressStoresAnUndoStepAndUndoGoesBackOne) {
   press({10, 10});
   release({10, 10});
-  const QImage afterFirst = tool->Picture1->picture();
+  const QImage afterFirst = tool->drawingArea()->picture();
   drag({100, 100}, {200, 150});
   EXPECT_EQ(tool->undoFiles().level(), 2);
   EXPECT_TRUE(QFile::exists(tool->undoFiles().fileOfLevel(1)));
-  tool->Command2->click();
+  tool->undoButton()->click();
   EXPECT_EQ(tool->undoFiles().level(), 1);
-  EXPECT_EQ(tool->Picture1->picture(), afterFirst);
-  tool->Command2->click();
-  tool->Command2->click();
+  EXPECT_EQ(tool->drawingArea()->picture(), afterFirst);
+  tool->undoButton()->click();
+  tool->undoButton()->click();
   EXPECT_EQ(tool->undoFiles().level(), 0);
   EXPECT_EQ(drawn({150, 125}), QColor(Qt::white));
 }
@@ -122,7 +122,7 @@ TEST_F(FrmDrawTest, EveryPressStoresAnUndoStepAndUndoGoesBackOne) {
 TEST_F(FrmDrawTest, UndoOfAVanishedStepReportsAndKeepsTheDrawing) {
   drag({100, 100}, {200, 150});
   QFile::remove(tool->undoFiles().fileOfLevel(0));
-  tool->Command2->click();
+  tool->undoButton()->click();
   ASSERT_EQ(seam->messages.size(), 1u);
   EXPECT_TRUE(seam->messages[0].text.startsWith(QStringLiteral("error number : ")));
   EXPECT_TRUE(seam->messages[0].text.section('\r', 0, 0).endsWith(QStringLiteral("/37")));
@@ -139,7 +139,7 @@ TEST_F(FrmDrawTest, ClosingTheMainWindowDeletesTheUndoFiles) {
 }
 
 TEST_F(FrmDrawTest, ApplyOnAnUntouchedDrawingWritesAnAllWhiteFramedShapeFile) {
-  tool->Command1[0]->click();
+  tool->applyButton()->click();
   const QImage shape = loadPicture(design().workingFiles.shape);
   EXPECT_EQ(shape.size(), QSize(601, 345));
   QImage white(shape.size(), QImage::Format_RGB888);
@@ -152,7 +152,7 @@ TEST_F(FrmDrawTest, ApplyOnAnUntouchedDrawingWritesAnAllWhiteFramedShapeFile) {
 
 TEST_F(FrmDrawTest, ApplyPutsTheDrawingInsideA32PixelWhiteMargin) {
   drag({0, 0}, {20, 10});
-  tool->Command1[0]->click();
+  tool->applyButton()->click();
   const QImage shape = loadPicture(design().workingFiles.shape);
   EXPECT_EQ(shape.pixelColor(32, 32), QColor(Qt::black));
   EXPECT_EQ(shape.pixelColor(31, 32), QColor(Qt::white));
@@ -162,7 +162,7 @@ TEST_F(FrmDrawTest, ApplyPutsTheDrawingInsideA32PixelWhiteMargin) {
 TEST_F(FrmDrawTest, ApplyThatCannotWriteTheShapeFileReportsAndDrawsNothing) {
   drag({100, 100}, {200, 150});
   design().workingFiles.shape = folder.filePath(QStringLiteral("missing/shape.bmp"));
-  tool->Command1[0]->click();
+  tool->applyButton()->click();
   ASSERT_EQ(seam->messages.size(), 1u);
   EXPECT_TRUE(seam->messages[0].text.section('\r', 0, 0).endsWith(QStringLiteral("/38")));
   EXPECT_EQ(design().kindSettings[SourceKind::Shape].available, false);
@@ -172,7 +172,7 @@ TEST_F(FrmDrawTest, ApplyThatCannotWriteTheShapeFileReportsAndDrawsNothing) {
 TEST_F(FrmDrawTest, CancelLeavesTheShapeFileAndReturnsToTheText) {
   const QByteArray before = contentOf(design().workingFiles.shape);
   drag({100, 100}, {200, 150});
-  tool->Command1[1]->click();
+  tool->cancelButton()->click();
   EXPECT_EQ(contentOf(design().workingFiles.shape), before);
   EXPECT_EQ(design().sourceKind, SourceKind::Text);
   EXPECT_FALSE(tool->isVisible());
@@ -193,7 +193,7 @@ TEST_F(FrmDrawTest, TheTitleBarCloseButtonCancelsToo) {
 
 TEST_F(FrmDrawTest, DrawItRendersTheAppliedShapeWithItsFrameTakenOff) {
   drag({0, 0}, {60, 40});
-  tool->Command1[0]->click();
+  tool->applyButton()->click();
   design().designFrame.left = 100;
   design().designFrame.top = 80;
   const QImage before = window->canvasView()->picture();
@@ -206,7 +206,7 @@ TEST_F(FrmDrawTest, DrawItRendersTheAppliedShapeWithItsFrameTakenOff) {
 
 TEST_F(FrmDrawTest, TheDesignFrameOfAShapeIsTheDrawingArea) {
   drag({0, 0}, {60, 40});
-  tool->Command1[0]->click();
+  tool->applyButton()->click();
   window->canvasMoved(Qt::NoButton, {300, 200});
   EXPECT_EQ(design().designFrame.width, 537);
   EXPECT_EQ(design().designFrame.height, 281);

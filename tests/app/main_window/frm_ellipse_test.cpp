@@ -40,8 +40,8 @@ TEST_F(FrmEllipseTest, FirstOpeningShowsRatio1AndACircle) {
   open([](FrmEllipse& dialog) {
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Ellipse"));
     EXPECT_EQ(dialog.size(), QSize(408, 238));
-    EXPECT_EQ(dialog.MirelSlider1->Value(), 100);
-    EXPECT_EQ(dialog.Label2->text(), QStringLiteral("1"));
+    EXPECT_EQ(dialog.ratioSlider()->Value(), 100);
+    EXPECT_EQ(dialog.ratioLabel()->text(), QStringLiteral("1"));
     const QSize extent = previewExtent(dialog.preview());
     EXPECT_NEAR(extent.width(), extent.height(), 1);
     EXPECT_NEAR(extent.width(), 131, 2);
@@ -51,14 +51,14 @@ TEST_F(FrmEllipseTest, FirstOpeningShowsRatio1AndACircle) {
 
 TEST_F(FrmEllipseTest, SliderEndsGiveAFlatAndATallEllipse) {
   open([](FrmEllipse& dialog) {
-    dialog.MirelSlider1->setValue(20);
+    dialog.ratioSlider()->setValue(20);
     EXPECT_DOUBLE_EQ(design().ellipseRatio, 0.2);
-    EXPECT_EQ(dialog.Label2->text(), QStringLiteral("0.2"));
+    EXPECT_EQ(dialog.ratioLabel()->text(), QStringLiteral("0.2"));
     QSize extent = previewExtent(dialog.preview());
     EXPECT_GT(extent.width(), 4 * extent.height());
-    dialog.MirelSlider1->setValue(180);
+    dialog.ratioSlider()->setValue(180);
     EXPECT_DOUBLE_EQ(design().ellipseRatio, 5.0);
-    EXPECT_EQ(dialog.Label2->text(), QStringLiteral("5"));
+    EXPECT_EQ(dialog.ratioLabel()->text(), QStringLiteral("5"));
     extent = previewExtent(dialog.preview());
     EXPECT_GT(extent.height(), 4 * extent.width());
   });
@@ -67,15 +67,15 @@ TEST_F(FrmEllipseTest, SliderEndsGiveAFlatAndATallEllipse) {
 TEST_F(FrmEllipseTest, AStoredRatioOf2Point5PlacesTheSliderAt130) {
   design().ellipseRatio = 2.5;
   open([](FrmEllipse& dialog) {
-    EXPECT_EQ(dialog.MirelSlider1->Value(), 130);
-    EXPECT_EQ(dialog.Label2->text(), QStringLiteral("2.5"));
+    EXPECT_EQ(dialog.ratioSlider()->Value(), 130);
+    EXPECT_EQ(dialog.ratioLabel()->text(), QStringLiteral("2.5"));
   });
 }
 
 TEST_F(FrmEllipseTest, CancelKeepsTheRatioTheSliderSet) {
   open([](FrmEllipse& dialog) {
-    dialog.MirelSlider1->setValue(110);
-    dialog.CancelButton->click();
+    dialog.ratioSlider()->setValue(110);
+    dialog.cancelButton()->click();
     EXPECT_FALSE(dialog.isVisible());
   });
   EXPECT_DOUBLE_EQ(design().ellipseRatio, 1.5);
@@ -84,7 +84,7 @@ TEST_F(FrmEllipseTest, CancelKeepsTheRatioTheSliderSet) {
 TEST_F(FrmEllipseTest, ThePictureToolsEllipseAsksTheRatioToo) {
   window->showPictureTool();
   seam->modalAnswers.push_back(
-      [](QDialog& dialog) { static_cast<FrmEllipse&>(dialog).MirelSlider1->setValue(40); });
+      [](QDialog& dialog) { static_cast<FrmEllipse&>(dialog).ratioSlider()->setValue(40); });
   window->pictureTool()->toolClicked(3);
   ASSERT_EQ(seam->modalDialogs.size(), 1u);
   EXPECT_EQ(seam->modalDialogs[0], QStringLiteral("Ellipse"));

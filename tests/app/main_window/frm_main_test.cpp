@@ -73,24 +73,24 @@ TEST_F(MainWindowTest, MenusHoldEveryEntryWithItsCaptionAndShortcut) {
 
 TEST_F(MainWindowTest, SelectingATabShowsItsPanelAloneAndClearsTheStatus) {
   EXPECT_EQ(window->statusPane(0)->text(), QStringLiteral("Status"));
-  EXPECT_EQ(window->panels()->tabstrip1->tabText(3), QStringLiteral("Deformation"));
-  EXPECT_EQ(window->panels()->tabstrip1->tabText(0), QStringLiteral("Inside     "));
+  EXPECT_EQ(window->panels()->tabStrip()->tabText(3), QStringLiteral("Deformation"));
+  EXPECT_EQ(window->panels()->tabStrip()->tabText(0), QStringLiteral("Inside     "));
   for (int twice = 0; twice < 2; ++twice) {
     window->statusPane(0)->setText(QStringLiteral("  10  ,  200"));
-    window->panels()->tabstrip1->setCurrentIndex(2);
+    window->panels()->tabStrip()->setCurrentIndex(2);
     window->selectTab();
     EXPECT_TRUE(window->statusPane(0)->text().isEmpty());
     int shown = 0;
     for (int i = 0; i < 4; ++i) {
-      const bool selected = window->panels()->Frametab[i]->x() == 2;
+      const bool selected = window->panels()->panelFrames()[i]->x() == 2;
       shown += selected;
-      EXPECT_EQ(window->panels()->Frametab[i]->isEnabled(), selected);
+      EXPECT_EQ(window->panels()->panelFrames()[i]->isEnabled(), selected);
       if (!selected) {
-        EXPECT_EQ(window->panels()->Frametab[i]->x(), -1500);
+        EXPECT_EQ(window->panels()->panelFrames()[i]->x(), -1500);
       }
     }
     EXPECT_EQ(shown, 1);
-    EXPECT_EQ(window->panels()->Frametab[2]->x(), 2);
+    EXPECT_EQ(window->panels()->panelFrames()[2]->x(), 2);
   }
 }
 
@@ -157,8 +157,8 @@ TEST_F(MainWindowTest, StartsWithTheWhiteCanvasAndTheCaptionOfThePictureName) {
   EXPECT_EQ(window->windowTitle(), design().currentPictureName);
   EXPECT_EQ(window->sourceFrame()->textBox()->text(), QStringLiteral("Velloro"));
   EXPECT_EQ(window->sourceFrame()->drawButton()->text(), QStringLiteral("Draw it !"));
-  EXPECT_TRUE(window->panels()->FrameEngraved->isVisibleTo(window.get()));
-  EXPECT_FALSE(window->panels()->FrameShadow->isVisibleTo(window.get()));
+  EXPECT_TRUE(window->panels()->engravedFrame()->isVisibleTo(window.get()));
+  EXPECT_FALSE(window->panels()->shadowFrame()->isVisibleTo(window.get()));
   EXPECT_EQ(window->panels()->shadowSlider(3)->Value(), 60);
-  EXPECT_EQ(window->panels()->SliderEngraved->Value(), 20);
+  EXPECT_EQ(window->panels()->engravedSlider()->Value(), 20);
 }

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTest>
 #include <QTimer>
 
 #include "main_window/frm_about.h"
@@ -38,16 +39,16 @@ TEST_F(FrmNewTest, OpensWithoutOwnerWithItsDefaults) {
   EXPECT_FALSE(dialog->isModal());
   EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" New"));
   EXPECT_EQ(dialog->size(), QSize(408, 238));
-  EXPECT_EQ(dialog->ES1[0]->value(), 600);
-  EXPECT_EQ(dialog->ES1[0]->maximum(), 1024);
-  EXPECT_EQ(dialog->ES1[1]->value(), 400);
-  EXPECT_EQ(dialog->ES1[1]->maximum(), 768);
-  EXPECT_TRUE(dialog->Option1[0]->isChecked());
-  EXPECT_EQ(dialog->Command1->text(), QStringLiteral("Which one ?"));
+  EXPECT_EQ(dialog->sizeBoxes()[0]->value(), 600);
+  EXPECT_EQ(dialog->sizeBoxes()[0]->maximum(), 1024);
+  EXPECT_EQ(dialog->sizeBoxes()[1]->value(), 400);
+  EXPECT_EQ(dialog->sizeBoxes()[1]->maximum(), 768);
+  EXPECT_TRUE(dialog->backgroundButtons()[0]->isChecked());
+  EXPECT_EQ(dialog->chooseBackgroundButton()->text(), QStringLiteral("Which one ?"));
 }
 
 TEST_F(FrmNewTest, ApplyWithTheDefaultsGivesAWhite600By400CanvasAsAnUndoableStep) {
-  dialog->OKButton->click();
+  dialog->okButton()->click();
   EXPECT_EQ(window->canvasView()->picture().size(), QSize(600, 400));
   EXPECT_EQ(window->canvasView()->picture().pixelColor(599, 399), QColor(Qt::white));
   EXPECT_EQ(design().geometry.canvasWidth, 600);
@@ -57,28 +58,61 @@ TEST_F(FrmNewTest, ApplyWithTheDefaultsGivesAWhite600By400CanvasAsAnUndoableStep
   EXPECT_EQ(window->canvasView()->picture().size(), QSize(631, 331));
 }
 
+// Typed with the keys into the shown dialog: leaving the box shows the
+// number clamped to its range, never another number.
+TEST_F(FrmNewTest, ATypedSizeOutsideItsRangeIsClampedWhenTheBoxIsLeft) {
+  struct Case {
+    int box;
+    const char* typed;
+    int shown;
+  };
+  dialog->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+  for (const Case& c : {Case{0, "20000", 1024}, Case{0, "-5", 1}, Case{1, "900", 768},
+                        Case{1, "0", 1}, Case{0, "350", 350}}) {
+    QSpinBox* box = dialog->sizeBoxes()[c.box];
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, QLatin1String(c.typed));
+    QTest::keyClick(box, Qt::Key_Tab);
+    EXPECT_EQ(box->value(), c.shown) << c.typed;
+    EXPECT_EQ(box->text(), QString::number(c.shown)) << c.typed;
+  }
+}
+
+TEST_F(FrmNewTest, ApplyRightAfterTypingUsesTheClampedSize) {
+  dialog->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+  QSpinBox* width = dialog->sizeBoxes()[0];
+  width->setFocus();
+  width->selectAll();
+  QTest::keyClicks(width, QStringLiteral("20000"));
+  dialog->okButton()->click();
+  EXPECT_EQ(window->canvasView()->picture().size(), QSize(1024, 400));
+}
+
 TEST_F(FrmNewTest, ChosenColourStaysAfterCancelAndFillsTheNextCanvas) {
   seam->colourAnswers.push_back(QColor(200, 10, 10));
-  dialog->Command1->click();
-  EXPECT_EQ(seam->colourRequests, 1);
-  dialog->CancelButton->click();
+  QTest::mouseClick(dialog->chooseBackgroundButton(), Qt::LeftButton);
+  EXPECT_EQ(seam->colourOwners, std::vector<QWidget*>{dialog});
+  dialog->cancelButton()->click();
   EXPECT_EQ(window->canvasBackColour(), QColor(200, 10, 10));
   EXPECT_EQ(design().undo.counters.top, 0);
   window->menuEntry(QStringLiteral("mnuFileNew"))->trigger();
   FrmNew* next = shownDialog();
   ASSERT_NE(next, nullptr);
   EXPECT_NE(next, dialog);
-  EXPECT_TRUE(next->Option1[0]->isChecked());
-  next->ES1[0]->setValue(30);
-  next->ES1[1]->setValue(20);
-  next->OKButton->click();
+  EXPECT_TRUE(next->backgroundButtons()[0]->isChecked());
+  next->sizeBoxes()[0]->setValue(30);
+  next->sizeBoxes()[1]->setValue(20);
+  next->okButton()->click();
   EXPECT_EQ(window->canvasView()->picture().size(), QSize(30, 20));
   EXPECT_EQ(window->canvasView()->picture().pixelColor(10, 10), QColor(200, 10, 10));
 }
 
 TEST_F(FrmNewTest, TextureWithAnEmptyTableStartsInTheTexturesFolderWithThePreview) {
-  dialog->Option1[1]->setChecked(true);
-  dialog->Command1->click();
+  dialog->backgroundButtons()[1]->setChecked(true);
+  dialog->chooseBackgroundButton()->click();
   ASSERT_EQ(seam->openRequests.size(), 1u);
   EXPECT_EQ(seam->openRequests[0].folder, folder.filePath("textures"));
   EXPECT_EQ(seam->openRequests[0].fileName, QString());
@@ -87,12 +121,13 @@ TEST_F(FrmNewTest, TextureWithAnEmptyTableStartsInTheTexturesFolderWithThePrevie
             QStringLiteral("Image files (*.bmp *.gif *.jpg *.jpeg *.png%1)")
                 .arg(webpReadable() ? " *.webp" : ""));
   EXPECT_TRUE(bool(seam->openRequests[0].preview));
+  EXPECT_EQ(seam->openRequests[0].owner, dialog);
 }
 
 TEST_F(FrmNewTest, AMissingTextureIsNotFoundAndChangesNothing) {
-  dialog->Option1[1]->setChecked(true);
+  dialog->backgroundButtons()[1]->setChecked(true);
   seam->fileAnswers.push_back(folder.filePath("textures/gone.bmp"));
-  dialog->Command1->click();
+  dialog->chooseBackgroundButton()->click();
   ASSERT_EQ(seam->messages.size(), 1u);
   EXPECT_EQ(seam->messages[0].text, QStringLiteral("File not found !"));
   EXPECT_EQ(seam->messages[0].icon, MessageIcon::Exclamation);
@@ -106,20 +141,20 @@ TEST_F(FrmNewTest, ATextureIsTiledOverTheNewCanvas) {
   QDir(folder.path()).mkpath(QStringLiteral("textures"));
   ASSERT_TRUE(tile.save(folder.filePath("textures/tile.bmp")));
   design().textureNames[SourceKind::Shape] = folder.filePath("textures/tile.bmp");
-  dialog->Option1[1]->setChecked(true);
+  dialog->backgroundButtons()[1]->setChecked(true);
   seam->fileAnswers.push_back(folder.filePath("textures/tile.bmp"));
-  dialog->Command1->click();
+  dialog->chooseBackgroundButton()->click();
   EXPECT_EQ(seam->openRequests[0].fileName, QStringLiteral("tile.bmp"));  // from kind 2
   EXPECT_EQ(design().textureNames[SourceKind::Text], folder.filePath("textures/tile.bmp"));
-  dialog->OKButton->click();
+  dialog->okButton()->click();
   const QImage canvas = window->canvasView()->picture();
   EXPECT_EQ(canvas.pixelColor(512, 384), QColor(Qt::red));
   EXPECT_EQ(canvas.pixelColor(599, 399), QColor(Qt::green));
 }
 
 TEST_F(FrmNewTest, TextureOptionWithoutATextureGivesThePlainCanvas) {
-  dialog->Option1[1]->setChecked(true);
-  dialog->OKButton->click();
+  dialog->backgroundButtons()[1]->setChecked(true);
+  dialog->okButton()->click();
   EXPECT_EQ(window->canvasView()->picture().pixelColor(300, 200), QColor(Qt::white));
 }
 

@@ -22,7 +22,7 @@ class FrmSymbolsTest : public MainWindowTest {
   }
 
   static void pick(FrmSymbols& picker, int row) {
-    picker.List1->setCurrentRow(row);
+    picker.symbolList()->setCurrentRow(row);
     picker.listClicked();
   }
 };
@@ -31,13 +31,13 @@ TEST_F(FrmSymbolsTest, FirstOpeningListsThe29CharactersOfBookshelfSymbol3) {
   open([](FrmSymbols& picker) {
     EXPECT_EQ(picker.windowTitle(), QStringLiteral("Click the symbol to select it"));
     EXPECT_EQ(picker.parentWidget(), nullptr);
-    EXPECT_TRUE(picker.Option1[0]->isChecked());
-    ASSERT_EQ(picker.List1->count(), 29);
-    EXPECT_EQ(picker.List1->item(0)->text(), QStringLiteral("A"));
-    EXPECT_EQ(picker.List1->item(7)->text(), QStringLiteral("J"));
-    EXPECT_EQ(picker.List1->item(28)->text(), QStringLiteral("b"));
-    EXPECT_EQ(picker.List1->font().pointSize(), 28);
-    EXPECT_EQ(picker.Text1->font().family(), QStringLiteral("Bookshelf symbol 3"));
+    EXPECT_TRUE(picker.fontButtons()[0]->isChecked());
+    ASSERT_EQ(picker.symbolList()->count(), 29);
+    EXPECT_EQ(picker.symbolList()->item(0)->text(), QStringLiteral("A"));
+    EXPECT_EQ(picker.symbolList()->item(7)->text(), QStringLiteral("J"));
+    EXPECT_EQ(picker.symbolList()->item(28)->text(), QStringLiteral("b"));
+    EXPECT_EQ(picker.symbolList()->font().pointSize(), 28);
+    EXPECT_EQ(picker.composedBox()->font().family(), QStringLiteral("Bookshelf symbol 3"));
   });
   EXPECT_EQ(seam->modalDialogs.size(), 1u);
 }
@@ -47,42 +47,51 @@ TEST_F(FrmSymbolsTest, PicksAreAppendedInOrderAndAClickAtTheStartPutsOneInFront)
     pick(picker, 0);
     pick(picker, 1);
     pick(picker, 2);
-    EXPECT_EQ(picker.Text1->text(), QStringLiteral("ABC"));
-    QTest::mouseClick(picker.Text1, Qt::LeftButton, {}, QPoint(1, 10));
-    picker.Text1->setCursorPosition(0);
+    EXPECT_EQ(picker.composedBox()->text(), QStringLiteral("ABC"));
+    QTest::mouseClick(picker.composedBox(), Qt::LeftButton, {}, QPoint(1, 10));
+    picker.composedBox()->setCursorPosition(0);
     EXPECT_TRUE(picker.CursorPlaced);
     pick(picker, 3);
-    EXPECT_EQ(picker.Text1->text(), QStringLiteral("DABC"));
+    EXPECT_EQ(picker.composedBox()->text(), QStringLiteral("DABC"));
     EXPECT_FALSE(picker.CursorPlaced);
   });
 }
 
-TEST_F(FrmSymbolsTest, APickReplacesTheSelectedCharacters) {
+// A real click: the list must not take the focus from the text box first,
+// which would drop its selection.
+TEST_F(FrmSymbolsTest, AClickedSymbolReplacesTheSelectedCharacters) {
   open([](FrmSymbols& picker) {
-    picker.Text1->setText(QStringLiteral("ABC"));
-    picker.Text1->setSelection(1, 2);
-    pick(picker, 4);
-    EXPECT_EQ(picker.Text1->text(), QStringLiteral("AE"));
+    picker.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&picker));
+    QLineEdit* box = picker.composedBox();
+    box->setText(QStringLiteral("ABC"));
+    box->setFocus();
+    box->setSelection(1, 2);
+    QListWidget* list = picker.symbolList();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(4)).center());
+    EXPECT_EQ(box->text(), QStringLiteral("AE"));
+    EXPECT_TRUE(box->hasFocus());
   });
 }
 
 TEST_F(FrmSymbolsTest, ChoosingAnotherFontEmptiesTheTextAndListsItsCharacters) {
   open([](FrmSymbols& picker) {
     pick(picker, 0);
-    picker.Option1[3]->click();
-    EXPECT_TRUE(picker.Text1->text().isEmpty());
-    EXPECT_EQ(picker.List1->count(), 223);
-    EXPECT_EQ(picker.Text1->font().family(), QStringLiteral("Webdings"));
+    picker.fontButtons()[3]->click();
+    EXPECT_TRUE(picker.composedBox()->text().isEmpty());
+    EXPECT_EQ(picker.symbolList()->count(), 223);
+    EXPECT_EQ(picker.composedBox()->font().family(), QStringLiteral("Webdings"));
   });
 }
 
 TEST_F(FrmSymbolsTest, ApplyMakesTheComposedSymbolsTheDesignText) {
   window->selectSource(SourceKind::Shape, Qt::LeftButton);
   open([](FrmSymbols& picker) {
-    picker.Option1[4]->click();
+    picker.fontButtons()[4]->click();
     pick(picker, 0);
     pick(picker, 1);
-    picker.Command1[0]->click();
+    picker.applyButton()->click();
   });
   EXPECT_EQ(window->sourceFrame()->textBox()->text(), QStringLiteral("!\""));
   EXPECT_EQ(window->sourceFrame()->textBox()->font().family(), QStringLiteral("Wingdings"));
@@ -93,15 +102,15 @@ TEST_F(FrmSymbolsTest, ApplyMakesTheComposedSymbolsTheDesignText) {
 }
 
 TEST_F(FrmSymbolsTest, ApplyWithAnEmptyTextEmptiesTheDesignText) {
-  open([](FrmSymbols& picker) { picker.Command1[0]->click(); });
+  open([](FrmSymbols& picker) { picker.applyButton()->click(); });
   EXPECT_TRUE(window->sourceFrame()->textBox()->text().isEmpty());
 }
 
 TEST_F(FrmSymbolsTest, CancelChangesNothingAndTheNextOpeningKeepsTheComposedText) {
   open([](FrmSymbols& picker) {
     pick(picker, 0);
-    picker.Command1[1]->click();
+    picker.cancelButton()->click();
   });
   EXPECT_EQ(window->sourceFrame()->textBox()->text(), QStringLiteral("Velloro"));
-  open([](FrmSymbols& picker) { EXPECT_EQ(picker.Text1->text(), QStringLiteral("A")); });
+  open([](FrmSymbols& picker) { EXPECT_EQ(picker.composedBox()->text(), QStringLiteral("A")); });
 }

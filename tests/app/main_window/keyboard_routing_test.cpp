@@ -147,7 +147,7 @@ TEST_F(KeyboardRoutingTest, FontListDropDownShowsWholeNamesWhileTheBoxKeepsItsWi
 int shownPanel(const TabPanels& panels) {
   int shown = -1;
   for (int i = 0; i < 4; ++i)
-    if (panels.Frametab[i]->x() == 2) shown = shown == -1 ? i : -2;  // -2: more than one
+    if (panels.panelFrames()[i]->x() == 2) shown = shown == -1 ? i : -2;  // -2: more than one
   return shown;
 }
 
@@ -160,7 +160,7 @@ void turnWheel(QWidget& widget, int notches) {
 
 TEST_F(KeyboardRoutingTest, PanelsFollowTheTabChosenByWheelOrArrowKeys) {
   TabPanels& panels = *window->panels();
-  QTabBar& strip = *panels.tabstrip1;
+  QTabBar& strip = *panels.tabStrip();
   ASSERT_EQ(strip.currentIndex(), 0);
   turnWheel(strip, -1);
   ASSERT_EQ(strip.currentIndex(), 1);
@@ -177,10 +177,10 @@ TEST_F(KeyboardRoutingTest, PanelsFollowTheTabChosenByWheelOrArrowKeys) {
 TEST_F(KeyboardRoutingTest, AClickOnTheCurrentTabClearsTheStatusAndKeepsItsPanel) {
   TabPanels& panels = *window->panels();
   window->statusPane(0)->setText(QStringLiteral("  10  ,  200"));
-  QTest::mouseClick(panels.tabstrip1, Qt::LeftButton, {}, panels.tabstrip1->tabRect(0).center());
+  QTest::mouseClick(panels.tabStrip(), Qt::LeftButton, {}, panels.tabStrip()->tabRect(0).center());
   EXPECT_TRUE(window->statusPane(0)->text().isEmpty());
   EXPECT_EQ(shownPanel(panels), 0);
-  QTest::mouseClick(panels.tabstrip1, Qt::LeftButton, {}, panels.tabstrip1->tabRect(3).center());
+  QTest::mouseClick(panels.tabStrip(), Qt::LeftButton, {}, panels.tabStrip()->tabRect(3).center());
   EXPECT_EQ(shownPanel(panels), 3);
 }
 

@@ -21,10 +21,10 @@ class LivePreviewTest : public MainWindowTest {
   void SetUp() override {
     MainWindowTest::SetUp();
     window->livePreview().setEnabled(true);
-    window->panels()->Option2[rotateOption]->setChecked(true);
+    window->panels()->deformationButtons()[rotateOption]->setChecked(true);
   }
 
-  MirelSlider* deformSlider() const { return window->panels()->SliderDeform; }
+  MirelSlider* deformSlider() const { return window->panels()->deformSlider(); }
   QImage canvas() const { return window->canvasView()->picture(); }
   void settle() { QCoreApplication::processEvents(); }
 };
@@ -54,7 +54,7 @@ TEST_F(LivePreviewTest, SliderChangeAfterDrawGivesThePixelsOfAFreshDraw) {
 TEST_F(LivePreviewTest, ColourPickedOnThePaletteIsPreviewedWithTheRealMouse) {
   window->draw();
   QSignalSpy redrawn(&window->livePreview(), &LivePreview::redrawn);
-  PictureBox* palette = window->panels()->Picture4;
+  PictureBox* palette = window->panels()->fillPalette();
   QTest::mouseClick(palette, Qt::LeftButton, {}, QPoint(3, palette->height() / 2));
   settle();
   EXPECT_EQ(redrawn.count(), 1);

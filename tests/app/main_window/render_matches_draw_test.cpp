@@ -53,7 +53,7 @@ TEST_F(RenderMatchesDrawTest, DefaultTitle) {
 
 TEST_F(RenderMatchesDrawTest, OtherSizeEffectAndPlace) {
   window->fontSizeBox()->setEditText(QStringLiteral("40"));
-  window->panels()->List3->setCurrentRow(7);
+  window->panels()->effectList()->setCurrentRow(7);
   window->effectListClicked();
   window->sourceFrame()->textBox()->setText(QStringLiteral("Contact"));
   design().designFrame.left = 200;

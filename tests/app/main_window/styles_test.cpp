@@ -55,7 +55,7 @@ class StylesTest : public MainWindowTest {
 };
 
 TEST_F(StylesTest, SaveWritesTheCurrentSettings) {
-  window->panels()->List3->setCurrentRow(7);
+  window->panels()->effectList()->setCurrentRow(7);
   window->effectListClicked();
   const QString path = styles() + QStringLiteral("/Neon.vstyle");
   seam->fileAnswers.push_back(path);
@@ -91,11 +91,11 @@ TEST_F(StylesTest, LoadedStyleDrawsWhatTheCommandLineRenders) {
 
 TEST_F(StylesTest, LoadingSetsTheControls) {
   loadStyle(styles() + QStringLiteral("/glow-on-dark.vstyle"));
-  EXPECT_EQ(window->panels()->List3->currentRow(), 7);
-  EXPECT_EQ(window->panels()->SliderOutline->Value(), 40);
+  EXPECT_EQ(window->panels()->effectList()->currentRow(), 7);
+  EXPECT_EQ(window->panels()->outlineSlider()->Value(), 40);
   EXPECT_EQ(design().glowColour, (Rgb{0, 200, 255}));
   EXPECT_EQ(design().curveAxis, 2);
-  EXPECT_TRUE(window->panels()->OptClr[2]->isChecked());
+  EXPECT_TRUE(window->panels()->curveAxisButtons()[2]->isChecked());
   EXPECT_EQ(window->fontSizeBox()->currentText(), QStringLiteral("75"));
 }
 

@@ -123,12 +123,12 @@ TEST_F(MainWindowTest, SwitchingToAnotherSourceAndBackRestoresTheTextSettings) {
   EXPECT_EQ(design().designFrame.left, 5);
   EXPECT_EQ(design().effectType,
             EffectType::NoContour);  // a kind never visited starts without contour
-  EXPECT_TRUE(window->panels()->Option2[1]->isChecked());  // and with "Rotate"
+  EXPECT_TRUE(window->panels()->deformationButtons()[1]->isChecked());  // and with "Rotate"
   window->selectSource(SourceKind::Text, Qt::LeftButton);
   EXPECT_EQ(design().designFrame.left, 40);
   EXPECT_EQ(design().surfacePattern, 2);
   EXPECT_EQ(design().effectType, EffectType::Engraved);
-  EXPECT_TRUE(window->panels()->Option2[0]->isChecked());
+  EXPECT_TRUE(window->panels()->deformationButtons()[0]->isChecked());
 }
 
 TEST_F(MainWindowTest, SwitchingGoesOnWhenTheCurveCannotBeKept) {

@@ -47,32 +47,32 @@ TEST_F(FrmJpgTest, LoadEncodesAtHighestQualityAndShowsBothSizes) {
   open({50, 40});
   EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" JPEG quality/weight optimizer."));
   EXPECT_EQ(dialog->size(), QSize(579, 384));  // the format row below the JPEG controls
-  EXPECT_EQ(dialog->CCRPSlider1->value(), 100);
+  EXPECT_EQ(dialog->qualitySlider()->value(), 100);
   EXPECT_EQ(design().currentPictureName, dialog->temporaryBmp());
   EXPECT_EQ(contentOf(dialog->temporaryBmp()), bmpFileBytes(picture));
   EXPECT_EQ(contentOf(dialog->temporaryJpeg()), jpegAt(100));
-  EXPECT_EQ(dialog->Picture1->picture().size(), QSize(50, 40));
+  EXPECT_EQ(dialog->previewBox()->picture().size(), QSize(50, 40));
   const qint64 bmpSize = bmpFileBytes(picture).size();  // never saved: the size as a BMP
-  EXPECT_EQ(dialog->Label1[9]->text(), bytesReadout(bmpSize));
-  EXPECT_EQ(dialog->Label1[8]->text(), kilobytesReadout(bmpSize));
-  EXPECT_EQ(dialog->Label1[3]->text(), bytesReadout(jpegAt(100).size()));
-  EXPECT_EQ(dialog->Label1[4]->text(), kilobytesReadout(jpegAt(100).size()));
+  EXPECT_EQ(dialog->currentBytesLabel()->text(), bytesReadout(bmpSize));
+  EXPECT_EQ(dialog->currentKilobytesLabel()->text(), kilobytesReadout(bmpSize));
+  EXPECT_EQ(dialog->newBytesLabel()->text(), bytesReadout(jpegAt(100).size()));
+  EXPECT_EQ(dialog->newKilobytesLabel()->text(), kilobytesReadout(jpegAt(100).size()));
 }
 
 TEST_F(FrmJpgTest, TheCurrentSizeIsThatOfTheSavedFile) {
   writeContent(path("logo.jpg"), QByteArray(2500, 'x'));
   design().currentPictureName = path("logo.jpg");
   open({20, 20});
-  EXPECT_EQ(dialog->Label1[9]->text(), QStringLiteral("2,500  bytes"));
-  EXPECT_EQ(dialog->Label1[8]->text(), QStringLiteral("( 2.44 KB )"));
+  EXPECT_EQ(dialog->currentBytesLabel()->text(), QStringLiteral("2,500  bytes"));
+  EXPECT_EQ(dialog->currentKilobytesLabel()->text(), QStringLiteral("( 2.44 KB )"));
 }
 
 TEST_F(FrmJpgTest, MovingTheSliderEncodesAgainAtItsQuality) {
   open({60, 50});
-  dialog->CCRPSlider1->setValue(20);
+  dialog->qualitySlider()->setValue(20);
   EXPECT_EQ(contentOf(dialog->temporaryJpeg()), jpegAt(20));
   EXPECT_LT(jpegAt(20).size(), jpegAt(100).size());
-  EXPECT_EQ(dialog->Label1[3]->text(), bytesReadout(jpegAt(20).size()));
+  EXPECT_EQ(dialog->newBytesLabel()->text(), bytesReadout(jpegAt(20).size()));
   EXPECT_EQ(seam->busyDepth, 0);
 }
 
@@ -81,7 +81,7 @@ TEST_F(FrmJpgTest, CancelLeavesNoTemporaryFileAndTheNameUnchanged) {
   open({30, 30});
   const QString bmp = dialog->temporaryBmp();
   const QString jpeg = dialog->temporaryJpeg();
-  dialog->Command2->click();
+  dialog->cancelButton()->click();
   EXPECT_FALSE(dialog->jpegSucceeded());
   EXPECT_EQ(design().currentPictureName, path("logo.bmp"));
   EXPECT_FALSE(QFile::exists(bmp));
@@ -91,9 +91,9 @@ TEST_F(FrmJpgTest, CancelLeavesNoTemporaryFileAndTheNameUnchanged) {
 TEST_F(FrmJpgTest, ApplyOnSaveWritesTheJpegUnderTheBmpNameEndingInJpg) {
   design().currentPictureName = path("logo.bmp");
   open({30, 30});
-  dialog->CCRPSlider1->setValue(40);
+  dialog->qualitySlider()->setValue(40);
   const QString jpeg = dialog->temporaryJpeg();
-  dialog->Command1->click();
+  dialog->applyButton()->click();
   EXPECT_TRUE(dialog->jpegSucceeded());
   EXPECT_EQ(design().currentPictureName, path("logo.jpg"));
   EXPECT_EQ(contentOf(path("logo.jpg")), jpegAt(40));
@@ -105,14 +105,29 @@ TEST_F(FrmJpgTest, ApplyReplacesAnExistingJpeg) {
   writeContent(path("logo.jpg"), "old");
   design().currentPictureName = path("logo.jpg");
   open({30, 30});
-  dialog->Command1->click();
+  dialog->applyButton()->click();
   EXPECT_EQ(contentOf(path("logo.jpg")), jpegAt(100));
+}
+
+// The user's own JPEG extension stays: on a case-sensitive file system
+// ".jpg" would be another file, left beside the one the user saved.
+TEST_F(FrmJpgTest, ApplyKeepsTheFilesOwnJpegExtension) {
+  for (const char* name : {"photo.jpeg", "photo.JPG", "photo.Jpeg"}) {
+    const QString own = path(QLatin1String(name));
+    writeContent(own, "old");
+    design().currentPictureName = own;
+    open({30, 30});
+    dialog->applyButton()->click();
+    EXPECT_EQ(contentOf(own), jpegAt(100)) << name;
+    EXPECT_EQ(design().currentPictureName, own);
+    EXPECT_FALSE(QFileInfo::exists(path("photo.jpg"))) << name;
+  }
 }
 
 TEST_F(FrmJpgTest, ApplyOnSaveAsWritesTheChosenName) {
   design().currentPictureName = path("logo.bmp");
   open({30, 30}, QStringLiteral("saveas"), path("MyWork3"));
-  dialog->Command1->click();
+  dialog->applyButton()->click();
   EXPECT_EQ(design().currentPictureName, path("MyWork3.jpg"));
   EXPECT_EQ(contentOf(path("MyWork3.jpg")), jpegAt(100));
 }
@@ -120,52 +135,52 @@ TEST_F(FrmJpgTest, ApplyOnSaveAsWritesTheChosenName) {
 TEST_F(FrmJpgTest, AnApplyThatCannotWriteReportsAndKeepsTheDialogAndTheName) {
   design().currentPictureName = path("logo.bmp");
   open({30, 30}, QStringLiteral("saveas"), path("missing/logo.jpg"));
-  dialog->Command1->click();
+  dialog->applyButton()->click();
   ASSERT_EQ(seam->messages.size(), 1u);
   EXPECT_TRUE(seam->messages[0].text.contains(QStringLiteral("/59\r\n")));
   EXPECT_FALSE(dialog->jpegSucceeded());
   EXPECT_TRUE(QFile::exists(dialog->temporaryJpeg()));
-  dialog->Command2->click();
+  dialog->cancelButton()->click();
   EXPECT_EQ(design().currentPictureName, path("logo.bmp"));
 }
 
 TEST_F(FrmJpgTest, ASmallPreviewHasNoScrollBarsAndIgnoresDragging) {
   open({100, 80});
-  EXPECT_TRUE(dialog->HScroll1->isHidden());
-  EXPECT_TRUE(dialog->VScroll1->isHidden());
+  EXPECT_TRUE(dialog->horizontalScroll()->isHidden());
+  EXPECT_TRUE(dialog->verticalScroll()->isHidden());
   dialog->previewPressed({50, 40});
   dialog->previewMoved(Qt::LeftButton, {10, 10});
-  EXPECT_EQ(dialog->Picture1->pos(), QPoint(0, 0));
+  EXPECT_EQ(dialog->previewBox()->pos(), QPoint(0, 0));
 }
 
 TEST_F(FrmJpgTest, ALargePreviewPansWithItsBarsAndByDragging) {
   open({700, 300});
-  ASSERT_FALSE(dialog->HScroll1->isHidden());
-  EXPECT_EQ(dialog->HScroll1->maximum(), 700 - dialog->Picture2->width());
-  EXPECT_EQ(dialog->VScroll1->maximum(), 300 - dialog->Picture2->height());
-  dialog->HScroll1->setValue(100);
-  EXPECT_EQ(dialog->Picture1->pos(), QPoint(-100, 0));
+  ASSERT_FALSE(dialog->horizontalScroll()->isHidden());
+  EXPECT_EQ(dialog->horizontalScroll()->maximum(), 700 - dialog->viewport()->width());
+  EXPECT_EQ(dialog->verticalScroll()->maximum(), 300 - dialog->viewport()->height());
+  dialog->horizontalScroll()->setValue(100);
+  EXPECT_EQ(dialog->previewBox()->pos(), QPoint(-100, 0));
   dialog->previewPressed({200, 50});
   dialog->previewMoved(Qt::LeftButton, {170, 40});  // dragged left and up
-  EXPECT_EQ(dialog->HScroll1->value(), 130);
-  EXPECT_EQ(dialog->VScroll1->value(), 10);
-  EXPECT_EQ(dialog->Picture1->pos(), QPoint(-130, -10));
+  EXPECT_EQ(dialog->horizontalScroll()->value(), 130);
+  EXPECT_EQ(dialog->verticalScroll()->value(), 10);
+  EXPECT_EQ(dialog->previewBox()->pos(), QPoint(-130, -10));
 }
 
 TEST_F(FrmJpgTest, DraggingPastTheEndStopsThere) {
   open({700, 300});
   dialog->previewPressed({200, 50});
   dialog->previewMoved(Qt::LeftButton, {230, 50});  // would go below 0
-  EXPECT_EQ(dialog->HScroll1->value(), 0);
+  EXPECT_EQ(dialog->horizontalScroll()->value(), 0);
   dialog->previewMoved(Qt::LeftButton, {200, 50});  // the drag starts over at 230
-  EXPECT_EQ(dialog->HScroll1->value(), 30);
+  EXPECT_EQ(dialog->horizontalScroll()->value(), 30);
 }
 
 // The same picture as PNG and as WebP at the slider's quality, each really
 // encoded; WebP follows the slider, PNG has no quality.
 TEST_F(FrmJpgTest, FormatRowShowsTheEncodedSizesOfPngAndWebp) {
   open({60, 50});
-  FormatChoice& formats = *dialog->formatChoice;
+  FormatChoice& formats = *dialog->formatChoice();
   EXPECT_TRUE(formats.jpegOption->isChecked());
   const QByteArray png = encodeWebPicture(picture, {WebFormat::Png, true, 100});
   EXPECT_EQ(formats.pngSizeLabel->text(), bytesReadout(png.size()));
@@ -175,7 +190,7 @@ TEST_F(FrmJpgTest, FormatRowShowsTheEncodedSizesOfPngAndWebp) {
   }
   const QByteArray lossless = encodeWebPicture(picture, {WebFormat::Webp, true, 100});
   EXPECT_EQ(formats.webpSizeLabel->text(), bytesReadout(lossless.size()));
-  dialog->CCRPSlider1->setValue(30);
+  dialog->qualitySlider()->setValue(30);
   const QByteArray lossy = encodeWebPicture(picture, {WebFormat::Webp, false, 30});
   EXPECT_EQ(formats.webpSizeLabel->text(), bytesReadout(lossy.size()));
   EXPECT_EQ(formats.pngSizeLabel->text(), bytesReadout(png.size()));
@@ -190,10 +205,10 @@ TEST_F(FrmJpgTest, ApplyWritesThePickedFormatUnderItsOwnExtension) {
        {Case{&FormatChoice::pngOption, "logo.png"}, Case{&FormatChoice::webpOption, "logo.webp"}}) {
     design().currentPictureName = path("logo.jpg");
     open({40, 30});
-    if ((dialog->formatChoice->*c.option)->isHidden()) continue;
-    dialog->CCRPSlider1->setValue(100);
-    (dialog->formatChoice->*c.option)->setChecked(true);
-    dialog->Command1->click();
+    if ((dialog->formatChoice()->*c.option)->isHidden()) continue;
+    dialog->qualitySlider()->setValue(100);
+    (dialog->formatChoice()->*c.option)->setChecked(true);
+    dialog->applyButton()->click();
     const QString written = path(QLatin1String(c.written));
     EXPECT_TRUE(dialog->jpegSucceeded());
     EXPECT_EQ(design().currentPictureName, written);
@@ -208,12 +223,13 @@ TEST_F(FrmJpgTest, ApplyAsksBeforeReplacingAnotherFileOfThePickedFormat) {
   writeContent(path("logo.png"), "earlier");
   design().currentPictureName = path("logo.jpg");
   open({40, 30});
-  dialog->formatChoice->pngOption->setChecked(true);
+  dialog->formatChoice()->pngOption->setChecked(true);
   seam->messageAnswers = {MessageAnswer::No};
-  dialog->Command1->click();
+  dialog->applyButton()->click();
   ASSERT_EQ(seam->messages.size(), 1u);
   EXPECT_EQ(seam->messages[0].text,
             QStringLiteral("logo.png already exists.\r\nDo you want to replace it?"));
+  EXPECT_EQ(seam->messages[0].owner, dialog.get());
   EXPECT_EQ(contentOf(path("logo.png")), QByteArray("earlier"));
   EXPECT_FALSE(dialog->jpegSucceeded());
   EXPECT_TRUE(dialog->isVisible() || dialog->result() != QDialog::Accepted);

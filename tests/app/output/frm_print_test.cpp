@@ -13,8 +13,9 @@ namespace {
 // Answers the printer set-up by turning the paper to landscape.
 class TurningPlatform : public ScriptedPlatform {
  public:
-  bool setUpPrinter(QPrinter& printer) override {
+  bool setUpPrinter(QPrinter& printer, QWidget* owner) override {
     ++printerRequests;
+    printerOwners.push_back(owner);
     printer.setPageOrientation(QPageLayout::Landscape);
     return true;
   }
@@ -46,29 +47,29 @@ class FrmPrintTest : public OutputTest {
 TEST_F(FrmPrintTest, APortraitSheetShowsTheCentredPictureOnAMiniature) {
   open({631, 331});
   EXPECT_EQ(window->windowTitle(), QStringLiteral(" Position the picture on the page ..."));
-  EXPECT_EQ(window->Picture1->picture().height(), 259);
-  EXPECT_EQ(window->Picture1->picture().width(), 183);  // 210 / 297 of 259
+  EXPECT_EQ(window->pageView()->picture().height(), 259);
+  EXPECT_EQ(window->pageView()->picture().width(), 183);  // 210 / 297 of 259
   const QRect box = window->pictureBox();
   EXPECT_NEAR(box.left() + box.width() / 2.0, 183 / 2.0, 1.0);
   EXPECT_NEAR(box.top() + box.height() / 2.0, 259 / 2.0, 1.0);
   EXPECT_NEAR(box.width(), 183 * 190.0 / 210, 1.0);  // the printable width
-  EXPECT_EQ(window->Picture1->rubberBand(), box);
+  EXPECT_EQ(window->pageView()->rubberBand(), box);
 }
 
 TEST_F(FrmPrintTest, PlusAndMinusResizeTheBox) {
   open({100, 50});
   const QRect before = window->pictureBox();
-  window->CmdDecrease->click();
+  window->shrinkButton()->click();
   EXPECT_EQ(window->pictureBox().topLeft(), before.topLeft());
   EXPECT_EQ(window->pictureBox().width(), qRound(before.width() / 1.05));
-  window->CmdIncrease->click();
+  window->growButton()->click();
   EXPECT_NEAR(window->pictureBox().width(), before.width(), 1);
 }
 
 TEST_F(FrmPrintTest, DraggingMovesTheBoxWithThePointer) {
   open({100, 50});
   const QRect before = window->pictureBox();
-  window->CmdDecrease->click();
+  window->shrinkButton()->click();
   const QRect small = window->pictureBox();
   window->previewPressed(Qt::LeftButton, {60, 60});
   window->previewMoved(Qt::LeftButton, {63, 58});
@@ -81,11 +82,11 @@ TEST_F(FrmPrintTest, ChangingThePaperInMoreLaysThePageOutAgain) {
   TurningPlatform* answering = turning.get();
   usePlatform(std::move(turning));
   open({631, 331});
-  window->CmdDecrease->click();
-  window->Morebutton->click();
-  EXPECT_EQ(answering->printerRequests, 1);
-  EXPECT_EQ(window->Picture1->picture().width(), 259);
-  EXPECT_EQ(window->Picture1->picture().height(), 183);
+  window->shrinkButton()->click();
+  window->moreButton()->click();
+  EXPECT_EQ(answering->printerOwners, std::vector<QWidget*>{window});
+  EXPECT_EQ(window->pageView()->picture().width(), 259);
+  EXPECT_EQ(window->pageView()->picture().height(), 183);
   const QRect box = window->pictureBox();
   EXPECT_NEAR(box.left() + box.width() / 2.0, 259 / 2.0, 1.0);
 }
@@ -93,17 +94,37 @@ TEST_F(FrmPrintTest, ChangingThePaperInMoreLaysThePageOutAgain) {
 TEST_F(FrmPrintTest, OkPrintsThePictureAndCloses) {
   open({631, 331});
   window->show();
-  window->OKButton->click();
+  window->okButton()->click();
   EXPECT_TRUE(seam->messages.empty());
   EXPECT_TRUE(contentOf(path("page.pdf")).startsWith("%PDF"));
   EXPECT_GT(contentOf(path("page.pdf")).size(), 1000);
   EXPECT_FALSE(window->isVisible());
 }
 
+// The failed print leaves the page as laid out: the next activation keeps
+// the box the user placed and the printable part's margins.
+TEST_F(FrmPrintTest, AFailedPrintKeepsTheLayoutAndTheBox) {
+  open({631, 331});
+  window->show();
+  window->shrinkButton()->click();
+  const QRect placed = window->pictureBox();
+  const PagePreview preview = window->preview();
+  window->printer().setOutputFileName(path("missing/page.pdf"));
+  window->okButton()->click();
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_TRUE(seam->messages[0].text.contains(QStringLiteral("Printer error")))
+      << seam->messages[0].text.toStdString();
+  EXPECT_FALSE(window->printer().fullPage());
+  window->activate();
+  EXPECT_EQ(window->pictureBox(), placed);
+  EXPECT_EQ(window->preview().unprintableX, preview.unprintableX);
+  EXPECT_EQ(window->preview().unprintableY, preview.unprintableY);
+}
+
 TEST_F(FrmPrintTest, CancelClosesWithoutPrinting) {
   open({631, 331});
   window->show();
-  window->CancelButton->click();
+  window->cancelButton()->click();
   EXPECT_FALSE(QFile::exists(path("page.pdf")));
   EXPECT_FALSE(window->isVisible());
 }

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -12,8 +13,11 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <functional>
+#include <vector>
 
 namespace {
 
@@ -35,7 +39,61 @@ void answerNextBox(SeenBox& seen, QMessageBox::StandardButton button) {
   });
 }
 
+// Closes the next modal dialog and notes the window it belongs to.
+void noteOwnerOfNextDialog(QWidget*& owner) {
+  QTimer::singleShot(0, [&owner] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    owner = dialog->parentWidget();
+    dialog->reject();
+  });
+}
+
 }  // namespace
+
+// A dialog belongs to the window its caller names; one that names none
+// belongs to the active window, not to the main window.
+TEST(QtPlatform, EachDialogBelongsToTheWindowThatOpensIt) {
+  QWidget mainWindow;
+  QWidget tool;
+  QtPlatform platform;
+  platform.setOwner(&mainWindow);
+  const std::vector<std::pair<const char*, std::function<void(QWidget*)>>> dialogs = {
+      {"message",
+       [&](QWidget* owner) {
+         platform.showMessage({"Saved", MessageIcon::None, MessageButtons::Ok, "t", owner});
+       }},
+      {"colour", [&](QWidget* owner) { platform.chooseColour(Qt::red, owner); }},
+      {"font", [&](QWidget* owner) { platform.chooseFont(QFont(), owner); }},
+      {"open",
+       [&](QWidget* owner) {
+         FileDialogRequest request;
+         request.owner = owner;
+         platform.chooseFileToOpen(request);
+       }},
+      {"save",
+       [&](QWidget* owner) {
+         FileDialogRequest request;
+         request.owner = owner;
+         platform.chooseFileAndTypeToSave(request);
+       }},
+  };
+  mainWindow.show();
+  tool.show();
+  for (const auto& [kind, open] : dialogs) {
+    tool.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&tool));
+    QWidget* seen = nullptr;
+    noteOwnerOfNextDialog(seen);
+    open(&mainWindow);
+    EXPECT_EQ(seen, &mainWindow) << kind;
+    tool.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&tool));
+    noteOwnerOfNextDialog(seen);
+    open(nullptr);
+    EXPECT_EQ(seen, &tool) << kind;
+  }
+}
 
 TEST(QtPlatform, MessageBoxShowsTextIconButtonsAndTitle) {
   QtPlatform platform;
@@ -141,7 +199,7 @@ TEST(QtPlatform, FontDialogOpensOnTheFontsOwnFace) {
       dialog->accept();
     });
     QtPlatform platform;
-    const std::optional<QFont> chosen = platform.chooseFont(initial);
+    const std::optional<QFont> chosen = platform.chooseFont(initial, nullptr);
     ASSERT_TRUE(chosen.has_value()) << face.family;
     EXPECT_EQ(chosen->family(), family);
     EXPECT_EQ(chosen->bold(), face.bold) << face.family << face.bold << face.italic;

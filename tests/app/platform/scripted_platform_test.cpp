@@ -17,10 +17,10 @@ TEST(ScriptedPlatform, PreparedAnswersInOrderThenDefaults) {
   EXPECT_EQ(platform.showMessage({"Done."}), MessageAnswer::Ok);
   EXPECT_EQ(platform.chooseFileToOpen({}), QStringLiteral("/tmp/a.bmp"));
   EXPECT_EQ(platform.chooseFileToSave({}), QString());
-  EXPECT_EQ(platform.chooseColour(Qt::red), std::nullopt);
-  EXPECT_EQ(platform.chooseFont(QFont()), std::nullopt);
+  EXPECT_EQ(platform.chooseColour(Qt::red, nullptr), std::nullopt);
+  EXPECT_EQ(platform.chooseFont(QFont(), nullptr), std::nullopt);
   QPrinter printer;
-  EXPECT_FALSE(platform.setUpPrinter(printer));
+  EXPECT_FALSE(platform.setUpPrinter(printer, nullptr));
   ASSERT_EQ(platform.messages.size(), 3u);
   EXPECT_EQ(platform.messages[0].text, QStringLiteral("Crop ?"));
   EXPECT_EQ(platform.messages[2].title, QStringLiteral("Velloro"));
