@@ -16,11 +16,26 @@ namespace {
 
 constexpr int buttonSize = 32;
 
-// The tool's figure, small, as the button's picture.
-QIcon toolIcon(int tool) {
-  QImage icon(24, 24, QImage::Format_RGB888);
-  icon.fill(Qt::white);
-  QPainter painter(&icon);
+// An eraser block lying at a slant, its rubbing end dark, on the line it
+// has cleaned.
+void paintEraser(QPainter& painter) {
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(Qt::black, 1.5));
+  const QPolygonF block({{3, 15}, {12, 6}, {21, 11}, {12, 20}});
+  painter.setBrush(Qt::white);
+  painter.drawPolygon(block);
+  painter.setBrush(Qt::black);
+  painter.drawPolygon(QPolygonF({{3, 15}, {7.5, 10.5}, {16.5, 15.5}, {12, 20}}));
+  painter.drawLine(QPointF(2, 22), QPointF(22, 22));
+}
+
+// The tool's figure, small, as the button's picture: 24 x 24 pixels drawn
+// at `scale`, so that double-density screens get a picture of their own.
+QPixmap toolPicture(int tool, int scale) {
+  QImage picture(24 * scale, 24 * scale, QImage::Format_RGB888);
+  picture.fill(Qt::white);
+  QPainter painter(&picture);
+  painter.scale(scale, scale);
   SketchFigure figure;
   figure.tool = tool;
   figure.penWidth = 2;
@@ -28,7 +43,9 @@ QIcon toolIcon(int tool) {
                                                                                   : QPoint(4, 5);
   figure.end = QPoint(20, 19);
   figure.ellipseRatio = 0.6;
-  if (tool == sketchTool::Freehand) {
+  if (tool == sketchTool::Eraser) {
+    paintEraser(painter);
+  } else if (tool == sketchTool::Freehand) {
     painter.setPen(QPen(Qt::black, 2));
     painter.drawPolyline(QPolygon({{3, 18}, {7, 8}, {11, 15}, {15, 6}, {20, 14}}));
   } else {
@@ -36,7 +53,16 @@ QIcon toolIcon(int tool) {
       figure.end = QPoint(12, 3);
     drawFigure(painter, figure);
   }
-  return QIcon(QPixmap::fromImage(icon));
+  painter.end();
+  QPixmap pixmap = QPixmap::fromImage(picture);
+  pixmap.setDevicePixelRatio(scale);
+  return pixmap;
+}
+
+QIcon toolIcon(int tool) {
+  QIcon icon;
+  for (int scale : {1, 2}) icon.addPixmap(toolPicture(tool, scale));
+  return icon;
 }
 
 QFrame* frame(QWidget* window, const char* name, QRect at) {
@@ -58,12 +84,11 @@ void FrmDraw::buildToolButtons() {
     button->setCheckable(true);
     button->setGeometry(4 + i * (buttonSize + 2), 6, buttonSize, buttonSize);
     if (i == sketchTool::Eraser) {
-      button->setText(QStringLiteral("Eraser"));
       button->setToolTip(QStringLiteral("Eraser"));
-    } else {
-      button->setIcon(toolIcon(i));
-      button->setIconSize({24, 24});
+      button->setAccessibleName(QStringLiteral("Eraser"));
     }
+    button->setIcon(toolIcon(i));
+    button->setIconSize({24, 24});
     tools_->addButton(button, i);
     toolButtons_[i] = button;
   }

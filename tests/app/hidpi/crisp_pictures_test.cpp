@@ -2,9 +2,12 @@
 // never enlarged from their one-to-one pictures.
 #include <QAction>
 #include <QIcon>
+#include <QToolButton>
+#include <algorithm>
 
 #include "main_window/panel_pictures.h"
 #include "main_window_fixture.h"
+#include "tools/frm_draw.h"
 #include "widgets/picture_box.h"
 
 namespace {
@@ -89,4 +92,26 @@ TEST(PanelPictures, TheRaisedBorderIsTwoPointsOfWholePixelBlocks) {
   };
   for (const Expected& pixel : border)
     EXPECT_EQ(raised.pixelColor(pixel.at), pixel.colour) << pixel.at.x() << "," << pixel.at.y();
+}
+
+// Every shape tool button shows a picture, the eraser too (a caption in words
+// would not fit its square), with pixels of its own on a doubled screen.
+TEST_F(MainWindowTest, ShapeToolButtonsArePicturesDrawnAtTwiceTheScale) {
+  FrmDraw tool(*window);
+  const QList<QToolButton*> buttons = tool.findChildren<QToolButton*>(QStringLiteral("Option1"));
+  ASSERT_EQ(buttons.size(), 7);
+  for (QToolButton* button : buttons) {
+    SCOPED_TRACE(button->toolTip().toStdString());
+    EXPECT_TRUE(button->text().isEmpty());
+    const QPixmap doubled = button->icon().pixmap(QSize(24, 24), 2.0);
+    EXPECT_EQ(doubled.size(), QSize(48, 48));
+    EXPECT_EQ(doubled.devicePixelRatio(), 2.0);
+  }
+  const auto eraser = std::find_if(buttons.begin(), buttons.end(), [](QToolButton* button) {
+    return button->toolTip() == QStringLiteral("Eraser");
+  });
+  ASSERT_NE(eraser, buttons.end());
+  const QImage pixels =
+      (*eraser)->icon().pixmap(QSize(24, 24), 2.0).toImage().convertToFormat(QImage::Format_ARGB32);
+  EXPECT_FALSE(madeOfTwoByTwoBlocks(pixels));
 }
