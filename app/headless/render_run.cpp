@@ -2,6 +2,9 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <future>
+#include <optional>
+#include <system_error>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -81,14 +84,17 @@ class RenderRun {
   // Throws a Failure, leaving any earlier picture under `path` as it was.
   static void writeTitle(TitleRenderer& renderer, const RenderRequest& request, const QString& text,
                          const QString& path) {
-    if (!request.transparent) {
-      writePicture(renderer.render(text), path, request.quality);
-      return;
-    }
+    writePicture(renderedTitle(renderer, request, text, path), path, request.quality);
+  }
+
+  // The picture to write under `path`; throws a Failure.
+  static QImage renderedTitle(TitleRenderer& renderer, const RenderRequest& request,
+                              const QString& text, const QString& path) {
+    if (!request.transparent) return renderer.render(text);
     // A batch line names its own format; one title's was checked with its arguments.
     if (!keepsTransparency(outputFormatOf(path)))
       throw Failure(errorNumber::InvalidArgument, u"--transparent needs a .png or .webp picture"_s);
-    writePicture(renderer.renderAlone(text, request.trimMargin), path, request.quality);
+    return renderer.renderAlone(text, request.trimMargin);
   }
 
   BatchList readBatch(const RenderRequest& request) {
@@ -113,6 +119,9 @@ class RenderRun {
       throw Failure(errorNumber::PermissionDenied, option + u": the folder cannot be written"_s);
   }
 
+  // Encoding and writing one title runs on a second thread while the next
+  // title renders, so a batch keeps both cores busy; outcomes are still
+  // reported in the order of the list.
   int renderBatch(TitleRenderer& renderer, const RenderRequest& request, const BatchList& batch) {
     BatchProgress progress(environment_.errors, isTerminal(environment_.errors),
                            int(batch.titles.size()));
@@ -122,20 +131,60 @@ class RenderRun {
           u"Velloro: %1:%2: %3"_s.arg(listName).arg(problem.lineNumber).arg(problem.message));
     int failed = int(batch.problems.size());
     int done = 0;
-    for (const BatchTitle& title : batch.titles) {
-      const QString path = request.outputFolder + u'/' + title.fileName;
-      try {
-        writeTitle(renderer, request, title.text, path);
-      } catch (const Failure& failure) {
+    const auto finishTitle = [&](const BatchTitle& title, const std::optional<QString>& problem) {
+      if (problem) {
         ++failed;
         progress.report(u"Velloro: %1:%2: %3: %4"_s.arg(listName)
                             .arg(title.lineNumber)
-                            .arg(quoted(title.fileName), failure.description()));
+                            .arg(quoted(title.fileName), *problem));
       }
       progress.titleDone(++done, title.text);
+    };
+    std::future<std::optional<QString>> writing;
+    const BatchTitle* written = nullptr;
+    for (const BatchTitle& title : batch.titles) {
+      const QString path = request.outputFolder + u'/' + title.fileName;
+      QImage picture;
+      std::optional<QString> problem;
+      try {
+        picture = renderedTitle(renderer, request, title.text, path);
+      } catch (const Failure& failure) {
+        problem = failure.description();
+      }
+      if (written) finishTitle(*written, writing.get());
+      written = nullptr;
+      if (problem) {
+        finishTitle(title, problem);
+        continue;
+      }
+      writing = startWriting(picture, path, request.quality);
+      written = &title;
     }
+    if (written) finishTitle(*written, writing.get());
     progress.finish();
     return failed == 0 ? exitStatus::Success : exitStatus::Failed;
+  }
+
+  // On a second thread when one can be started, else when its outcome is asked for.
+  static std::future<std::optional<QString>> startWriting(const QImage& picture,
+                                                          const QString& path,
+                                                          std::optional<int> quality) {
+    try {
+      return std::async(std::launch::async, writingProblem, picture, path, quality);
+    } catch (const std::system_error&) {
+      return std::async(std::launch::deferred, writingProblem, picture, path, quality);
+    }
+  }
+
+  // Writes `picture` under `path`; what went wrong, if anything.
+  static std::optional<QString> writingProblem(QImage picture, QString path,
+                                               std::optional<int> quality) {
+    try {
+      writePicture(picture, path, quality);
+      return std::nullopt;
+    } catch (const Failure& failure) {
+      return failure.description();
+    }
   }
 
   const RenderEnvironment& environment_;

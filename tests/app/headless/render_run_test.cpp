@@ -156,6 +156,27 @@ TEST_F(RenderRunTest, BatchRendersTheGoodLinesAndNamesTheBadOnes) {
   EXPECT_TRUE(QDir(temporary.path()).isEmpty());
 }
 
+// Titles are written while the next one renders; what went wrong is still
+// told in the order of the list, and the titles after it are written.
+TEST_F(RenderRunTest, BatchTellsAFailedWriteInItsPlaceAndGoesOn) {
+  const QString list = program.filePath(QStringLiteral("list.txt"));
+  writeContent(list, "Home\thome.png\nShop\tshop.png\nBlog\tblog.png\n");
+  ASSERT_TRUE(QDir(pictures.path()).mkdir(QStringLiteral("shop.png")));
+  EXPECT_EQ(run("--batch % --out-dir %", {list, pictures.path()}), 1);
+  const std::string text = errorText();
+  const auto home = text.find("1/3 Home\n");
+  const auto shop = text.find(list.toStdString() + ":2: 'shop.png': ");
+  const auto rest = text.find("2/3 Shop\n3/3 Blog\n");
+  ASSERT_NE(shop, std::string::npos) << text;
+  EXPECT_LT(home, shop) << text;
+  EXPECT_LT(shop, rest) << text;
+  EXPECT_NE(rest, std::string::npos) << text;
+  EXPECT_EQ(picture("blog.png").size(), QSize(631, 331));
+  EXPECT_EQ(QDir(pictures.path()).entryList(QDir::Files),
+            (QStringList{QStringLiteral("blog.png"), QStringLiteral("home.png")}));
+  EXPECT_TRUE(QDir(temporary.path()).isEmpty());
+}
+
 TEST_F(RenderRunTest, BatchNeedsAFolderAndAList) {
   const QString list = program.filePath(QStringLiteral("list.txt"));
   writeContent(list, "Home\thome.png\n");
