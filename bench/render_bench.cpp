@@ -3,8 +3,6 @@
 // encoding, and reading a style document.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-
 #include "headless/console_platform.h"
 #include "headless/picture_output.h"
 #include "headless/title_renderer.h"
@@ -48,12 +46,3 @@ void BM_ReadStyleDocument(benchmark::State& run) {
 BENCHMARK(BM_ReadStyleDocument)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -4,7 +4,6 @@
 // apart from it the encoders' time for the trimmed picture.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QTemporaryDir>
 
 #include "output/web_export.h"
@@ -63,12 +62,3 @@ BENCHMARK_CAPTURE(BM_Encoding, webp_quality_80, WebEncoding{WebFormat::Webp, fal
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
