@@ -147,7 +147,7 @@ TEST_F(FrmJpgTest, ASmallPreviewHasNoScrollBarsAndIgnoresDragging) {
   EXPECT_EQ(dialog->previewBox()->pos(), QPoint(0, 0));
 }
 
-TEST_F(FrmJpgTest, ALargePreviewPansWithItsBarsAndByDragging) {
+TEST_F(FrmJpgTest, ALargePreviewPansWithItsBarsAndByDraggingUpToItsEnds) {
   open({700, 300});
   ASSERT_FALSE(dialog->horizontalScroll()->isHidden());
   EXPECT_EQ(dialog->horizontalScroll()->maximum(), 700 - dialog->viewport()->width());
@@ -159,12 +159,9 @@ TEST_F(FrmJpgTest, ALargePreviewPansWithItsBarsAndByDragging) {
   EXPECT_EQ(dialog->horizontalScroll()->value(), 130);
   EXPECT_EQ(dialog->verticalScroll()->value(), 10);
   EXPECT_EQ(dialog->previewBox()->pos(), QPoint(-130, -10));
-}
-
-TEST_F(FrmJpgTest, DraggingPastTheEndStopsThere) {
-  open({700, 300});
+  dialog->horizontalScroll()->setValue(0);
   dialog->previewPressed({200, 50});
-  dialog->previewMoved(Qt::LeftButton, {230, 50});  // would go below 0
+  dialog->previewMoved(Qt::LeftButton, {230, 50});  // would go below 0: stops there
   EXPECT_EQ(dialog->horizontalScroll()->value(), 0);
   dialog->previewMoved(Qt::LeftButton, {200, 50});  // the drag starts over at 230
   EXPECT_EQ(dialog->horizontalScroll()->value(), 30);
