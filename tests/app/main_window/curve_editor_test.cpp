@@ -33,21 +33,26 @@ TEST(CurveEditor, APointIsHitWithin6UnitsAcrossAnd15UpOrDown) {
   EXPECT_EQ(hitCurvePoint(flat, {56, 37}), noCurvePoint);  // y 105: 23 below
 }
 
-TEST(CurveEditor, TheEndsKeepTheirPositionsWhereverReleased) {
-  EXPECT_EQ(released(1, {100, 20}).x[1], 0);
-  EXPECT_EQ(released(1, {100, 20}).y[1], 190);
-  EXPECT_EQ(released(6, {0, 20}).x[6], 255);
-}
-
-TEST(CurveEditor, AnInnerPointStopsOneShortOfItsNeighbours) {
-  EXPECT_EQ(released(3, {6, 30}).x[3], 51);
-  EXPECT_EQ(released(3, {130, 30}).x[3], 149);
-  EXPECT_EQ(released(3, {60, 30}).x[3], 108);
-}
-
-TEST(CurveEditor, AValueBeyondTheDrawingAreaIsKeptWithin0To255) {
-  EXPECT_EQ(released(2, {31, 0}).y[2], 255);
-  EXPECT_EQ(released(2, {31, 70}).y[2], 0);
+// The ends keep their positions wherever released, an inner point stops one
+// short of its neighbours, and a value beyond the drawing area stays within
+// 0 to 255.
+TEST(CurveEditor, AReleasedPointIsKeptWithinItsLimits) {
+  struct Case {
+    int point;
+    QPoint at;
+    int x;
+    int y;
+  };
+  for (const Case& c :
+       {Case{1, {100, 20}, 0, 190}, Case{6, {0, 20}, 255, 190}, Case{3, {6, 30}, 51, 140},
+        Case{3, {130, 30}, 149, 140}, Case{3, {60, 30}, 108, 140}, Case{2, {31, 0}, 50, 255},
+        Case{2, {31, 70}, 50, 0}}) {
+    SCOPED_TRACE(testing::Message()
+                 << "point " << c.point << " at " << c.at.x() << "," << c.at.y());
+    const CurvePoints points = released(c.point, c.at);
+    EXPECT_EQ(points.x[c.point], c.x);
+    EXPECT_EQ(points.y[c.point], c.y);
+  }
 }
 
 TEST_F(MainWindowTest, DraggingPoint3MovesItAtTheReleaseAndRedrawsTheCurve) {

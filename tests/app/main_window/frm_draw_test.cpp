@@ -169,26 +169,28 @@ TEST_F(FrmDrawTest, ApplyThatCannotWriteTheShapeFileReportsAndDrawsNothing) {
   EXPECT_TRUE(tool->isVisible());
 }
 
-TEST_F(FrmDrawTest, CancelLeavesTheShapeFileAndReturnsToTheText) {
-  const QByteArray before = contentOf(design().workingFiles.shape);
-  drag({100, 100}, {200, 150});
-  tool->cancelButton()->click();
-  EXPECT_EQ(contentOf(design().workingFiles.shape), before);
-  EXPECT_EQ(design().sourceKind, SourceKind::Text);
-  EXPECT_FALSE(tool->isVisible());
+// Cancel and the title bar's close button leave the shape file as it was and
+// return to the text; the window stays loaded with its drawing.
+TEST_F(FrmDrawTest, CancelOrCloseLeavesTheShapeFileAndReturnsToTheText) {
+  struct Case {
+    const char* way;
+    void (*cancel)(FrmDraw&);
+  };
+  for (const Case& c : {Case{"Cancel", [](FrmDraw& shown) { shown.cancelButton()->click(); }},
+                        Case{"title bar", [](FrmDraw& shown) { shown.close(); }}}) {
+    SCOPED_TRACE(c.way);
+    window->menuEntry(QStringLiteral("mnuToolsDrawing"))->trigger();
+    const QByteArray before = contentOf(design().workingFiles.shape);
+    drag({100, 100}, {200, 150});
+    ASSERT_EQ(design().sourceKind, SourceKind::Shape);
+    c.cancel(*tool);
+    EXPECT_EQ(contentOf(design().workingFiles.shape), before);
+    EXPECT_EQ(design().sourceKind, SourceKind::Text);
+    EXPECT_FALSE(tool->isVisible());
+  }
   window->menuEntry(QStringLiteral("mnuToolsDrawing"))->trigger();
-  EXPECT_EQ(window->shapeTool(), tool) << "the window stays loaded";
-  EXPECT_EQ(drawn({150, 125}), QColor(Qt::black)) << "and keeps its drawing";
-}
-
-TEST_F(FrmDrawTest, TheTitleBarCloseButtonCancelsToo) {
-  const QByteArray before = contentOf(design().workingFiles.shape);
-  drag({100, 100}, {200, 150});
-  ASSERT_EQ(design().sourceKind, SourceKind::Shape);
-  tool->close();
-  EXPECT_EQ(contentOf(design().workingFiles.shape), before);
-  EXPECT_EQ(design().sourceKind, SourceKind::Text);
-  EXPECT_FALSE(tool->isVisible());
+  EXPECT_EQ(window->shapeTool(), tool);
+  EXPECT_EQ(drawn({150, 125}), QColor(Qt::black));
 }
 
 TEST_F(FrmDrawTest, DrawItRendersTheAppliedShapeWithItsFrameTakenOff) {

@@ -71,26 +71,18 @@ TEST_F(MainWindowTest, MenusHoldEveryEntryWithItsCaptionAndShortcut) {
   EXPECT_EQ(window->menu(QStringLiteral("mnubezier"))->title(), QStringLiteral("Bezier"));
 }
 
-TEST_F(MainWindowTest, SelectingATabShowsItsPanelAloneAndClearsTheStatus) {
+// Which panel a click or key shows is driven with real events elsewhere;
+// here, how the others are put away.
+TEST_F(MainWindowTest, SelectingATabParksTheOtherPanelsDisabledOutOfSight) {
   EXPECT_EQ(window->statusPane(0)->text(), QStringLiteral("Status"));
   EXPECT_EQ(window->panels()->tabStrip()->tabText(3), QStringLiteral("Deformation"));
   EXPECT_EQ(window->panels()->tabStrip()->tabText(0), QStringLiteral("Inside     "));
-  for (int twice = 0; twice < 2; ++twice) {
-    window->statusPane(0)->setText(QStringLiteral("  10  ,  200"));
-    window->panels()->tabStrip()->setCurrentIndex(2);
-    window->selectTab();
-    EXPECT_TRUE(window->statusPane(0)->text().isEmpty());
-    int shown = 0;
-    for (int i = 0; i < 4; ++i) {
-      const bool selected = window->panels()->panelFrames()[i]->x() == 2;
-      shown += selected;
-      EXPECT_EQ(window->panels()->panelFrames()[i]->isEnabled(), selected);
-      if (!selected) {
-        EXPECT_EQ(window->panels()->panelFrames()[i]->x(), -1500);
-      }
-    }
-    EXPECT_EQ(shown, 1);
-    EXPECT_EQ(window->panels()->panelFrames()[2]->x(), 2);
+  window->panels()->tabStrip()->setCurrentIndex(2);
+  window->selectTab();
+  for (int i = 0; i < 4; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(window->panels()->panelFrames()[i]->x(), i == 2 ? 2 : -1500);
+    EXPECT_EQ(window->panels()->panelFrames()[i]->isEnabled(), i == 2);
   }
 }
 

@@ -38,6 +38,7 @@ class FrmPictureTest : public MainWindowTest {
     window->menuEntry(QStringLiteral("mnuToolsPicture"))->trigger();
     tool = window->pictureTool();
     ASSERT_NE(tool, nullptr);
+    tool->clock = [this] { return now; };
   }
 
   void loadPhoto() {
@@ -61,6 +62,7 @@ class FrmPictureTest : public MainWindowTest {
 
   QString photoPath;
   FrmPicture* tool = nullptr;
+  qint64 now = 0;  // the tool's clock, in milliseconds
 };
 
 TEST_F(FrmPictureTest, AddAPicOpensTheToolWithoutAHintOnThePictureSource) {
@@ -152,8 +154,6 @@ TEST_F(FrmPictureTest, AClickBeforeAnyPictureChangesNothing) {
 
 TEST_F(FrmPictureTest, HoldingPlusOfTheRedLowerBoundForASecondStopsAt255) {
   loadPhoto();
-  qint64 now = 0;
-  tool->clock = [&now] { return now; };
   tool->ranges.RedMin = 254;
   tool->boundButtonPressed(0, true);
   for (; now <= 1000; now += 10) tool->heldBoundTick();
@@ -167,8 +167,6 @@ TEST_F(FrmPictureTest, HoldingPlusOfTheRedLowerBoundForASecondStopsAt255) {
 
 TEST_F(FrmPictureTest, AShortPressStepsNothingButKeysAgain) {
   loadPhoto();
-  qint64 now = 0;
-  tool->clock = [&now] { return now; };
   tool->ranges.RedMax = 100;  // the red part goes at the next keying
   tool->boundButtonPressed(1, false);
   now = 50;
@@ -183,8 +181,6 @@ TEST_F(FrmPictureTest, AShortPressStepsNothingButKeysAgain) {
 // a lower bound or lowering an upper one changes that bound's label only.
 TEST_F(FrmPictureTest, EachBoundButtonStepsItsOwnBound) {
   loadPhoto();
-  qint64 now = 0;
-  tool->clock = [&now] { return now; };
   for (int index = 0; index < 6; ++index) {
     const bool lower = index % 2 == 0;
     QPushButton* button = lower ? tool->raiseButtons()[index] : tool->lowerButtons()[index];

@@ -88,48 +88,42 @@ TEST_F(FrmJpgTest, CancelLeavesNoTemporaryFileAndTheNameUnchanged) {
   EXPECT_FALSE(QFile::exists(jpeg));
 }
 
-TEST_F(FrmJpgTest, ApplyOnSaveWritesTheJpegUnderTheBmpNameEndingInJpg) {
-  design().currentPictureName = path("logo.bmp");
-  open({30, 30});
-  dialog->qualitySlider()->setValue(40);
-  const QString jpeg = dialog->temporaryJpeg();
-  dialog->applyButton()->click();
-  EXPECT_TRUE(dialog->jpegSucceeded());
-  EXPECT_EQ(design().currentPictureName, path("logo.jpg"));
-  EXPECT_EQ(contentOf(path("logo.jpg")), jpegAt(40));
-  EXPECT_FALSE(QFile::exists(jpeg));
-  EXPECT_FALSE(QFile::exists(dialog->temporaryBmp()));
-}
-
-TEST_F(FrmJpgTest, ApplyReplacesAnExistingJpeg) {
-  writeContent(path("logo.jpg"), "old");
-  design().currentPictureName = path("logo.jpg");
-  open({30, 30});
-  dialog->applyButton()->click();
-  EXPECT_EQ(contentOf(path("logo.jpg")), jpegAt(100));
-}
-
-// The user's own JPEG extension stays: on a case-sensitive file system
-// ".jpg" would be another file, left beside the one the user saved.
-TEST_F(FrmJpgTest, ApplyKeepsTheFilesOwnJpegExtension) {
-  for (const char* name : {"photo.jpeg", "photo.JPG", "photo.Jpeg"}) {
-    const QString own = path(QLatin1String(name));
-    writeContent(own, "old");
-    design().currentPictureName = own;
-    open({30, 30});
+// Apply writes the JPEG at the slider's quality under the picture's name with
+// a JPEG extension, replacing an older file. The user's own JPEG extension
+// stays: on a case-sensitive file system ".jpg" would be another file, left
+// beside the one the user saved.
+TEST_F(FrmJpgTest, ApplyWritesTheJpegUnderTheNameItKeeps) {
+  struct Case {
+    const char* current;
+    const char* mode;
+    const char* chosen;
+    int quality;
+    const char* written;
+  };
+  for (const Case& c :
+       {Case{"logo.bmp", "save", "", 40, "logo.jpg"}, Case{"logo.jpg", "save", "", 100, "logo.jpg"},
+        Case{"photo.jpeg", "save", "", 100, "photo.jpeg"},
+        Case{"photo.JPG", "save", "", 100, "photo.JPG"},
+        Case{"photo.Jpeg", "save", "", 100, "photo.Jpeg"},
+        Case{"logo.bmp", "saveas", "MyWork3", 100, "MyWork3.jpg"}}) {
+    SCOPED_TRACE(std::string(c.current) + " " + c.mode);
+    const QString current = path(QLatin1String(c.current));
+    if (!current.endsWith(QStringLiteral(".bmp"))) writeContent(current, "old");
+    design().currentPictureName = current;
+    open({30, 30}, QLatin1String(c.mode), *c.chosen ? path(QLatin1String(c.chosen)) : QString());
+    dialog->qualitySlider()->setValue(c.quality);
+    const QString temporaryJpeg = dialog->temporaryJpeg();
     dialog->applyButton()->click();
-    EXPECT_EQ(contentOf(own), jpegAt(100)) << name;
-    EXPECT_EQ(design().currentPictureName, own);
-    EXPECT_FALSE(QFileInfo::exists(path("photo.jpg"))) << name;
+    const QString written = path(QLatin1String(c.written));
+    EXPECT_TRUE(dialog->jpegSucceeded());
+    EXPECT_EQ(design().currentPictureName, written);
+    EXPECT_EQ(contentOf(written), jpegAt(c.quality));
+    EXPECT_FALSE(QFile::exists(temporaryJpeg));
+    EXPECT_FALSE(QFile::exists(dialog->temporaryBmp()));
+    if (QString(c.current).startsWith(QStringLiteral("photo"))) {
+      EXPECT_FALSE(QFileInfo::exists(path("photo.jpg")));
+    }
   }
-}
-
-TEST_F(FrmJpgTest, ApplyOnSaveAsWritesTheChosenName) {
-  design().currentPictureName = path("logo.bmp");
-  open({30, 30}, QStringLiteral("saveas"), path("MyWork3"));
-  dialog->applyButton()->click();
-  EXPECT_EQ(design().currentPictureName, path("MyWork3.jpg"));
-  EXPECT_EQ(contentOf(path("MyWork3.jpg")), jpegAt(100));
 }
 
 TEST_F(FrmJpgTest, AnApplyThatCannotWriteReportsAndKeepsTheDialogAndTheName) {
@@ -153,7 +147,7 @@ TEST_F(FrmJpgTest, ASmallPreviewHasNoScrollBarsAndIgnoresDragging) {
   EXPECT_EQ(dialog->previewBox()->pos(), QPoint(0, 0));
 }
 
-TEST_F(FrmJpgTest, ALargePreviewPansWithItsBarsAndByDragging) {
+TEST_F(FrmJpgTest, ALargePreviewPansWithItsBarsAndByDraggingUpToItsEnds) {
   open({700, 300});
   ASSERT_FALSE(dialog->horizontalScroll()->isHidden());
   EXPECT_EQ(dialog->horizontalScroll()->maximum(), 700 - dialog->viewport()->width());
@@ -165,12 +159,9 @@ TEST_F(FrmJpgTest, ALargePreviewPansWithItsBarsAndByDragging) {
   EXPECT_EQ(dialog->horizontalScroll()->value(), 130);
   EXPECT_EQ(dialog->verticalScroll()->value(), 10);
   EXPECT_EQ(dialog->previewBox()->pos(), QPoint(-130, -10));
-}
-
-TEST_F(FrmJpgTest, DraggingPastTheEndStopsThere) {
-  open({700, 300});
+  dialog->horizontalScroll()->setValue(0);
   dialog->previewPressed({200, 50});
-  dialog->previewMoved(Qt::LeftButton, {230, 50});  // would go below 0
+  dialog->previewMoved(Qt::LeftButton, {230, 50});  // would go below 0: stops there
   EXPECT_EQ(dialog->horizontalScroll()->value(), 0);
   dialog->previewMoved(Qt::LeftButton, {200, 50});  // the drag starts over at 230
   EXPECT_EQ(dialog->horizontalScroll()->value(), 30);

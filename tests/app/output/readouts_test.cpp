@@ -24,19 +24,24 @@ TEST(SizeReadout, KilobytesShowUpToTwoDecimals) {
   EXPECT_EQ(kilobytesReadout(512), QStringLiteral("( .5 KB )"));
 }
 
-TEST(JpegTarget, SaveGivesTheCurrentNameAJpegExtension) {
-  EXPECT_EQ(jpegTargetName("save", "/o/logo.bmp", ""), QStringLiteral("/o/logo.jpg"));
-  EXPECT_EQ(jpegTargetName("save", "/o.d/logo.v2.bmp", ""), QStringLiteral("/o.d/logo.v2.jpg"));
-}
-
-TEST(JpegTarget, JpegNamesAreKeptInTheirOwnCase) {
-  EXPECT_EQ(jpegTargetName("save", "/o/photo.JPEG", ""), QStringLiteral("/o/photo.JPEG"));
-  EXPECT_EQ(jpegTargetName("saveas", "/o/x.bmp", "/o/new.Jpg"), QStringLiteral("/o/new.Jpg"));
-}
-
-TEST(JpegTarget, SaveAsTakesTheChosenName) {
-  EXPECT_EQ(jpegTargetName("saveas", "/o/x.bmp", "/o/MyWork3"), QStringLiteral("/o/MyWork3.jpg"));
-  EXPECT_EQ(jpegTargetName("saveas", "/o/x.bmp", "/o/logo.bmp"), QStringLiteral("/o/logo.jpg"));
+// Save gives the current name a JPEG extension, Save As takes the chosen
+// name; a name that already ends in a JPEG extension keeps it in its own case.
+TEST(JpegTarget, TheWrittenNameFromTheModeAndTheNames) {
+  struct Case {
+    const char* mode;
+    const char* current;
+    const char* chosen;
+    const char* target;
+  };
+  for (const Case& c : {Case{"save", "/o/logo.bmp", "", "/o/logo.jpg"},
+                        Case{"save", "/o.d/logo.v2.bmp", "", "/o.d/logo.v2.jpg"},
+                        Case{"save", "/o/photo.JPEG", "", "/o/photo.JPEG"},
+                        Case{"saveas", "/o/x.bmp", "/o/new.Jpg", "/o/new.Jpg"},
+                        Case{"saveas", "/o/x.bmp", "/o/MyWork3", "/o/MyWork3.jpg"},
+                        Case{"saveas", "/o/x.bmp", "/o/logo.bmp", "/o/logo.jpg"}}) {
+    EXPECT_EQ(jpegTargetName(c.mode, c.current, c.chosen), QLatin1String(c.target))
+        << c.mode << " " << c.current << " " << c.chosen;
+  }
 }
 
 using JpegEncoding = OutputTest;

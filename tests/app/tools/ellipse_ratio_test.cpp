@@ -2,16 +2,12 @@
 
 #include <gtest/gtest.h>
 
-TEST(EllipseRatio, SliderUpTo100GivesHundredths) {
-  EXPECT_DOUBLE_EQ(ellipseRatioOfSlider(20), 0.2);
-  EXPECT_DOUBLE_EQ(ellipseRatioOfSlider(57), 0.57);
-  EXPECT_DOUBLE_EQ(ellipseRatioOfSlider(100), 1.0);
-}
-
-TEST(EllipseRatio, SliderAbove100GivesSteps0f5Hundredths) {
-  EXPECT_NEAR(ellipseRatioOfSlider(101), 1.05, 1e-12);
-  EXPECT_NEAR(ellipseRatioOfSlider(130), 2.5, 1e-12);
-  EXPECT_NEAR(ellipseRatioOfSlider(180), 5.0, 1e-12);
+// Hundredths up to 100, then steps of 5 hundredths.
+TEST(EllipseRatio, SliderPositionsGiveTheirRatio) {
+  const std::pair<int, double> cases[] = {{20, 0.2},   {57, 0.57}, {100, 1.0},
+                                          {101, 1.05}, {130, 2.5}, {180, 5.0}};
+  for (const auto& [slider, ratio] : cases)
+    EXPECT_NEAR(ellipseRatioOfSlider(slider), ratio, 1e-12) << slider;
 }
 
 TEST(EllipseRatio, TheInverseFindsTheSliderAgain) {

@@ -26,14 +26,6 @@ TEST(ShapeFigures, FilledEllipseIsCentredOnTheStartPoint) {
   EXPECT_EQ(image.pixelColor(136, 100), QColor(Qt::white));
 }
 
-TEST(ShapeFigures, OnlyTheFigureToolsDrawAFigure) {
-  EXPECT_FALSE(drawsFigure(sketchTool::Freehand));
-  EXPECT_FALSE(drawsFigure(sketchTool::Eraser));
-  for (int tool : {sketchTool::Line, sketchTool::Rectangle, sketchTool::Ellipse,
-                   sketchTool::FilledRectangle, sketchTool::FilledEllipse})
-    EXPECT_TRUE(drawsFigure(tool));
-}
-
 TEST(ShapeFigures, FiguresAreTwoToneWithoutSmoothedEdges) {
   SketchFigure figure{sketchTool::Ellipse, {100, 100}, {170, 130}, 9, Qt::black, 0.7};
   const QImage image = drawnAlone(figure);
