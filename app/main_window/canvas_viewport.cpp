@@ -8,14 +8,14 @@
 
 CanvasViewport::CanvasViewport(QWidget* parent)
     : QWidget(parent),
-      Pct(new PictureBox(this)),
-      HScroll1(new QScrollBar(Qt::Horizontal, this)),
-      VScroll1(new QScrollBar(Qt::Vertical, this)) {
-  Pct->setObjectName(QStringLiteral("Pct"));
-  HScroll1->setObjectName(QStringLiteral("HScroll1"));
-  VScroll1->setObjectName(QStringLiteral("VScroll1"));
+      canvas_(new PictureBox(this)),
+      horizontalBar_(new QScrollBar(Qt::Horizontal, this)),
+      verticalBar_(new QScrollBar(Qt::Vertical, this)) {
+  canvas_->setObjectName(QStringLiteral("Pct"));
+  horizontalBar_->setObjectName(QStringLiteral("HScroll1"));
+  verticalBar_->setObjectName(QStringLiteral("VScroll1"));
   // The bars never take the focus, so the text keeps it and no focus mark shows.
-  for (QScrollBar* bar : {HScroll1, VScroll1}) {
+  for (QScrollBar* bar : {horizontalBar_, verticalBar_}) {
     bar->setFocusPolicy(Qt::NoFocus);
     bar->setFixedSize(scrollBarThickness, scrollBarThickness);
   }
@@ -24,11 +24,11 @@ CanvasViewport::CanvasViewport(QWidget* parent)
   shade.setColor(QPalette::Window, palette().color(QPalette::Dark));
   setPalette(shade);
 
-  connect(HScroll1, &QScrollBar::valueChanged, this, &CanvasViewport::scrollHorizontally);
-  connect(VScroll1, &QScrollBar::valueChanged, this, &CanvasViewport::scrollVertically);
-  connect(HScroll1, &QScrollBar::sliderReleased, this, &CanvasViewport::scrolledByUser);
-  connect(VScroll1, &QScrollBar::sliderReleased, this, &CanvasViewport::scrolledByUser);
-  connect(Pct, &PictureBox::resized, this, [this] {
+  connect(horizontalBar_, &QScrollBar::valueChanged, this, &CanvasViewport::scrollHorizontally);
+  connect(verticalBar_, &QScrollBar::valueChanged, this, &CanvasViewport::scrollVertically);
+  connect(horizontalBar_, &QScrollBar::sliderReleased, this, &CanvasViewport::scrolledByUser);
+  connect(verticalBar_, &QScrollBar::sliderReleased, this, &CanvasViewport::scrolledByUser);
+  connect(canvas_, &PictureBox::resized, this, [this] {
     runTrapped(platform(), siteTag::frmMain_Pct_Resize, [this] { placeCanvas(); });
   });
 }
@@ -41,36 +41,38 @@ void CanvasViewport::resizeEvent(QResizeEvent*) {
 }
 
 void CanvasViewport::placeBars() {
-  HScroll1->move(0, height() - HScroll1->height());
-  VScroll1->move(width() - VScroll1->width(), 0);
+  horizontalBar_->move(0, height() - horizontalBar_->height());
+  verticalBar_->move(width() - verticalBar_->width(), 0);
 }
 
 void CanvasViewport::fitScrollBars(int canvasHeight, int canvasWidth) {
   fit_ = ::fitScrollBars({canvasWidth, canvasHeight}, size());
-  HScroll1->setFixedWidth(std::max(fit_.horizontalLength, 0));
-  VScroll1->setFixedHeight(std::max(fit_.verticalLength, 0));
-  HScroll1->setMaximum(fit_.horizontalMax);
-  VScroll1->setMaximum(fit_.verticalMax);
-  HScroll1->setPageStep(fit_.horizontalLargeChange);
-  VScroll1->setPageStep(fit_.verticalLargeChange);
-  HScroll1->setVisible(fit_.horizontalShown);
-  VScroll1->setVisible(fit_.verticalShown);
+  horizontalBar_->setFixedWidth(std::max(fit_.horizontalLength, 0));
+  verticalBar_->setFixedHeight(std::max(fit_.verticalLength, 0));
+  horizontalBar_->setMaximum(fit_.horizontalMax);
+  verticalBar_->setMaximum(fit_.verticalMax);
+  horizontalBar_->setPageStep(fit_.horizontalLargeChange);
+  verticalBar_->setPageStep(fit_.verticalLargeChange);
+  horizontalBar_->setVisible(fit_.horizontalShown);
+  verticalBar_->setVisible(fit_.verticalShown);
 }
 
 void CanvasViewport::placeCanvas() {
-  fitScrollBars(Pct->height(), Pct->width());
-  Pct->move(canvasPosition(Pct->size(), size(), fit_, HScroll1->value(), VScroll1->value()));
+  fitScrollBars(canvas_->height(), canvas_->width());
+  canvas_->move(canvasPosition(canvas_->size(), size(), fit_, horizontalBar_->value(),
+                               verticalBar_->value()));
 }
 
 QRect CanvasViewport::visibleCanvas() const {
-  return QRect(-Pct->pos(), size()).intersected(Pct->rect());
+  return QRect(-canvas_->pos(), size()).intersected(canvas_->rect());
 }
 
 void CanvasViewport::scrollHorizontally(int value) {
-  runTrapped(platform(), siteTag::frmMain_HScroll1_Change, [&] { Pct->move(-value, Pct->y()); });
+  runTrapped(platform(), siteTag::frmMain_HScroll1_Change,
+             [&] { canvas_->move(-value, canvas_->y()); });
 }
 
 void CanvasViewport::scrollVertically(int value) {
   runTrapped(platform(), siteTag::frmMain_VScroll1_Change,
-             [&] { Pct->move(Pct->x(), VScroll1->y() - value); });
+             [&] { canvas_->move(canvas_->x(), verticalBar_->y() - value); });
 }

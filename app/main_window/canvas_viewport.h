@@ -1,6 +1,6 @@
-// The viewport `Picture1`: the canvas `Pct` with the scroll bars `HScroll1`
-// and `VScroll1`. The canvas is centred when it fits and scrolled by the
-// bars otherwise.
+// The canvas viewport: the canvas with its horizontal and vertical scroll
+// bars. The canvas is centred when it fits and scrolled by the bars
+// otherwise.
 #pragma once
 
 #include <QWidget>
@@ -15,9 +15,9 @@ class CanvasViewport : public QWidget {
  public:
   explicit CanvasViewport(QWidget* parent = nullptr);
 
-  PictureBox* Pct;
-  QScrollBar* HScroll1;
-  QScrollBar* VScroll1;
+  PictureBox* canvas() const { return canvas_; }
+  QScrollBar* horizontalBar() const { return horizontalBar_; }
+  QScrollBar* verticalBar() const { return verticalBar_; }
 
   // Shows or hides the bars and sets their lengths and ranges for a canvas
   // of this size.
@@ -39,5 +39,8 @@ class CanvasViewport : public QWidget {
   void scrollHorizontally(int value);
   void scrollVertically(int value);
 
+  PictureBox* canvas_;
+  QScrollBar* horizontalBar_;
+  QScrollBar* verticalBar_;
   ScrollFit fit_;
 };

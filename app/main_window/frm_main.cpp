@@ -42,7 +42,7 @@ FrmMain::FrmMain(const QString& programFolder, QWidget* parent)
   new CanvasKeys(*sourceFrame_->textBox(), *this);
   canvasViewport_ = new CanvasViewport(central_);
   canvasViewport_->setObjectName(QStringLiteral("Picture1"));
-  canvasView_ = canvasViewport_->Pct;
+  canvasView_ = canvasViewport_->canvas();
   panels_ = new TabPanels(central_);
   QImage blank(631, 331, QImage::Format_RGB888);
   blank.fill(Qt::white);

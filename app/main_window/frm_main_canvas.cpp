@@ -108,7 +108,8 @@ void FrmMain::canvasPressed(Qt::MouseButton button, Qt::MouseButtons, QPoint at)
           canvasView_->setCursor(Qt::SizeAllCursor);
           canvasView_->showRubberBand(designFrameRectangle({}), Qt::SolidLine);
         }
-      } else if (canvasViewport_->HScroll1->isVisible() || canvasViewport_->VScroll1->isVisible()) {
+      } else if (canvasViewport_->horizontalBar()->isVisible() ||
+                 canvasViewport_->verticalBar()->isVisible()) {
         canvasView_->setCursor(Qt::OpenHandCursor);
       }
     } else {
@@ -141,8 +142,8 @@ void FrmMain::canvasMoved(Qt::MouseButtons buttons, QPoint at) {
 // pointer, so the grabbed point follows the pointer.
 void FrmMain::pan(QPoint at) {
   QPoint anchor = gesture_.anchor();
-  panBar(canvasViewport_->HScroll1, anchor.rx(), at.x());
-  panBar(canvasViewport_->VScroll1, anchor.ry(), at.y());
+  panBar(canvasViewport_->horizontalBar(), anchor.rx(), at.x());
+  panBar(canvasViewport_->verticalBar(), anchor.ry(), at.y());
   gesture_.reanchor(anchor);
 }
 
@@ -154,8 +155,8 @@ void FrmMain::dragFrame(Qt::MouseButtons buttons, QPoint at) {
 }
 
 void FrmMain::scrollAtEdge(QPoint at) {
-  QScrollBar* horizontal = canvasViewport_->HScroll1;
-  QScrollBar* vertical = canvasViewport_->VScroll1;
+  QScrollBar* horizontal = canvasViewport_->horizontalBar();
+  QScrollBar* vertical = canvasViewport_->verticalBar();
   nudgeBarAtEdge(
       horizontal, at.x(),
       horizontal->value() + canvasViewport_->width() - vertical->width() - edgeScrollMargin);

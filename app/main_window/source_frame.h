@@ -1,6 +1,6 @@
-// The source frame `Frame1`: the source option buttons `Option4` (source
-// kinds 1 "text", 2 "shape", 3 "pic"), the text box `Text1` and the button
-// `BtnDraw`.
+// The source frame: the source option buttons (source kinds 1 "text",
+// 2 "shape", 3 "pic"), the title's text box and the Draw button. Each keeps
+// its old object name for error reports.
 #pragma once
 
 #include <QFrame>

@@ -128,7 +128,7 @@ TEST_F(MainWindowTest, PressOutsideTheFrameOfAFittingCanvasOnlyKeepsTheArrow) {
 }
 
 TEST_F(MainWindowTest, PanningMovesTheBarsWithinTheirRange) {
-  QScrollBar* horizontal = window->canvasViewport()->HScroll1;
+  QScrollBar* horizontal = window->canvasViewport()->horizontalBar();
   ASSERT_TRUE(horizontal->isVisible());
   pressCanvas({400, 250});
   EXPECT_EQ(window->canvasView()->cursor().shape(), Qt::OpenHandCursor);
