@@ -1,19 +1,23 @@
 # Fails when a source file includes a header of a folder above its own:
-# engine <- state and platform <- widgets <- tools and output <- main_window.
-# Run as: cmake -DSOURCE_ROOT=<tree> -P check_layers.cmake
+# engine <- state and platform <- widgets and headless <- tools and output
+# <- main_window; and when the engine, the design state or the renderer
+# without a window includes a Qt Widgets header.
+# Run as: cmake -DSOURCE_ROOT=<tree> [-DWIDGETS_HEADERS=<QtWidgets include folder>] -P check_layers.cmake
+cmake_minimum_required(VERSION 3.25)
 if(NOT SOURCE_ROOT)
   message(FATAL_ERROR "SOURCE_ROOT is not set")
 endif()
 
 # Folder, then the include prefixes it must not use.
-set(forbidden_state "main_window/;tools/;output/;widgets/")
-set(forbidden_platform "main_window/;tools/;output/;widgets/")
-set(forbidden_widgets "main_window/;tools/;output/")
-set(forbidden_tools "main_window/;output/")
-set(forbidden_output "main_window/;tools/")
+set(forbidden_state "main_window/;tools/;output/;widgets/;headless/")
+set(forbidden_platform "main_window/;tools/;output/;widgets/;headless/")
+set(forbidden_widgets "main_window/;tools/;output/;headless/")
+set(forbidden_headless "main_window/;tools/;output/;widgets/")
+set(forbidden_tools "main_window/;output/;headless/")
+set(forbidden_output "main_window/;tools/;headless/")
 
 set(violations "")
-foreach(folder state platform widgets tools output)
+foreach(folder state platform widgets headless tools output)
   file(GLOB_RECURSE sources "${SOURCE_ROOT}/app/${folder}/*.h" "${SOURCE_ROOT}/app/${folder}/*.cpp")
   foreach(source IN LISTS sources)
     file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
@@ -30,12 +34,33 @@ endforeach()
 
 file(GLOB_RECURSE engine_sources "${SOURCE_ROOT}/engine/*.h" "${SOURCE_ROOT}/engine/*.cpp")
 foreach(source IN LISTS engine_sources)
-  file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"(state|platform|widgets|tools|output|main_window)/")
+  file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"(state|platform|widgets|headless|tools|output|main_window)/")
   foreach(line IN LISTS includes)
     file(RELATIVE_PATH shown "${SOURCE_ROOT}" "${source}")
     string(APPEND violations "\n  ${shown}: ${line}")
   endforeach()
 endforeach()
+
+# The window-independent folders build without widgets: the headers Qt
+# Widgets installs (QWidget, QDialog, QApplication, ...) and the module's own
+# headers are refused there.
+if(WIDGETS_HEADERS)
+  file(GLOB widget_classes RELATIVE "${WIDGETS_HEADERS}" "${WIDGETS_HEADERS}/Q*")
+  file(GLOB_RECURSE windowless_sources
+       "${SOURCE_ROOT}/engine/*.h" "${SOURCE_ROOT}/engine/*.cpp"
+       "${SOURCE_ROOT}/app/state/*.h" "${SOURCE_ROOT}/app/state/*.cpp"
+       "${SOURCE_ROOT}/app/headless/*.h" "${SOURCE_ROOT}/app/headless/*.cpp")
+  foreach(source IN LISTS windowless_sources)
+    file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*<Q")
+    foreach(line IN LISTS includes)
+      string(REGEX REPLACE "^[^<]*<([^>]*)>.*$" "\\1" header "${line}")
+      if(header MATCHES "^QtWidgets(/|$)" OR header IN_LIST widget_classes)
+        file(RELATIVE_PATH shown "${SOURCE_ROOT}" "${source}")
+        string(APPEND violations "\n  ${shown}: ${line}")
+      endif()
+    endforeach()
+  endforeach()
+endif()
 
 if(violations)
   message(FATAL_ERROR "Includes against the layer order:${violations}")

@@ -1,0 +1,2 @@
+#include "headless/render_command.h"
+#include "widgets/picture_box.h"

@@ -1,0 +1,4 @@
+#pragma once
+
+#include <QColor>
+#include <QDialog>
