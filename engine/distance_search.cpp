@@ -8,6 +8,7 @@
 // ties are settled by the point's place in the row-major order, which keeps
 // the result identical.
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -242,7 +243,8 @@ class DistanceSearch {
   // part of the midpoint to the next float and steps at most a few times.
   static int64_t largestNotAbove(float limit) {
     if (!(limit >= 0)) return -1;
-    const double next = std::nextafter(limit, std::numeric_limits<float>::infinity());
+    // The next float up: the bits of a finite float above zero count up.
+    const double next = std::bit_cast<float>(std::bit_cast<uint32_t>(limit) + 1);
     int64_t whole = static_cast<int64_t>((static_cast<double>(limit) + next) / 2);
     while (static_cast<float>(whole) > limit) --whole;
     while (static_cast<float>(whole + 1) <= limit) ++whole;
