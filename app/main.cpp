@@ -1,15 +1,19 @@
 // Velloro: designs relief titles and logos on a canvas; with --render it
 // renders titles from the command line without any window.
-#include <QApplication>
-#include <QIcon>
+//
+// The program itself links only Qt Core and Gui: its window lives in a
+// library loaded when the window is wanted, so a render from the command
+// line starts as fast as a plain Qt program.
+#include <dlfcn.h>
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <cstdio>
 
 #include "headless/render_command.h"
 #include "headless/render_run.h"
-#include "main_window/canvas_viewport.h"
-#include "main_window/frm_main.h"
-#include "main_window/startup.h"
 #include "platform/program_folder.h"
-#include "platform/qt_platform.h"
+#include "window_entry.h"
 
 namespace {
 
@@ -19,45 +23,58 @@ QStringList argumentsAfterProgramName(int argc, char** argv) {
   return arguments;
 }
 
-void nameApplication() {
-  QCoreApplication::setOrganizationName(QStringLiteral("Velloro"));
-  QCoreApplication::setApplicationName(QStringLiteral("Velloro"));
+void say(const QString& line) {
+  std::fputs(qPrintable(QStringLiteral("Velloro: ") + line + u'\n'), stderr);
 }
+
+// Known before any application object exists, which would need the
+// platform the folder decides between.
+QString executableFolder() { return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath(); }
 
 int renderFromCommandLine(int argc, char** argv, const QStringList& arguments) {
   prepareHeadlessRun();
   QGuiApplication application(argc, argv);
-  nameApplication();
+  QCoreApplication::setOrganizationName(QStringLiteral("Velloro"));
+  QCoreApplication::setApplicationName(QStringLiteral("Velloro"));
   const QString engine = programLayout(QCoreApplication::applicationDirPath()).engineLibrary;
   return runRenderCommand(arguments, {programFolder(), engine});
+}
+
+// Qt would abort without a window system to open the window on.
+bool hasDisplay() {
+  return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+         !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+// The window library sits beside the engine library.
+int openWindow(int& argc, char** argv, const QStringList& files) {
+  const QString engine = programLayout(executableFolder()).engineLibrary;
+  const QString library = QFileInfo(engine).path() + u'/' + QLatin1String(windowLibraryFile);
+  void* handle = dlopen(QFile::encodeName(library).constData(), RTLD_NOW | RTLD_LOCAL);
+  const auto run =
+      handle == nullptr
+          ? nullptr
+          : reinterpret_cast<decltype(&runVelloroWindow)>(dlsym(handle, windowEntryName));
+  if (run == nullptr) {
+    say(QStringLiteral("cannot load the window: ") + QString::fromLocal8Bit(dlerror()));
+    return exitStatus::Failed;
+  }
+  return run(&argc, argv, &files);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Whole scale factors only: the canvas then shows each picture pixel as a
-  // square block of screen pixels, and the fixed layouts grow as wholes.
-  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
   const QStringList arguments = argumentsAfterProgramName(argc, argv);
   if (wantsCommandLine(arguments)) return renderFromCommandLine(argc, argv, arguments);
-  QApplication application(argc, argv);
-  nameApplication();
-  // The desktop matches the windows to the launcher and its icon by this.
-  QGuiApplication::setDesktopFileName(QStringLiteral("velloro"));
-  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("velloro")));
-  auto seam = std::make_unique<QtPlatform>();
-  QtPlatform& qtPlatform = *seam;
-  usePlatform(std::move(seam));
-  std::unique_ptr<FrmMain> window = startVelloro(
-      programFolder(), qtPlatform, [&qtPlatform](FrmMain& made) { qtPlatform.setOwner(&made); });
-  // Installation checks set VELLORO_DRAW_TO: the program draws the default
-  // text, saves the canvas there and ends, so a headless run proves a render.
-  const QString drawTo = qEnvironmentVariable("VELLORO_DRAW_TO");
-  if (!drawTo.isEmpty()) {
-    window->draw();
-    const bool saved = window->canvasView()->picture().save(drawTo, "BMP");
-    window->close();
-    return saved ? 0 : 1;
+  if (const std::optional<QString> problem = windowArgumentProblem(arguments)) {
+    say(*problem);
+    return exitStatus::BadArguments;
   }
-  return application.exec();
+  if (!hasDisplay()) {
+    say(QStringLiteral("the window needs a display; use --render to render without one"));
+    return exitStatus::Failed;
+  }
+  return openWindow(argc, argv, arguments);
 }

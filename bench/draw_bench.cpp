@@ -1,9 +1,11 @@
 // Times the whole Draw of the default text at 75 points on the default
 // 631 x 331 canvas: the text printed into its mask, the relief engine, and
 // the result shown and painted on the canvas; and one frame of the live
-// preview while the deformation slider is dragged over the drawn title.
+// preview while the deformation slider is dragged over the drawn title, on
+// that canvas and on a 2524 x 1324 one.
 #include <benchmark/benchmark.h>
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -74,6 +76,32 @@ void BM_PreviewSliderDrag(benchmark::State& run) {
   drawn.reportMessages(run);
 }
 BENCHMARK(BM_PreviewSliderDrag)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// One frame of the live preview on the largest canvas of the size cases,
+// 2524 x 1324, with the default text at 300 points: text print, engine and
+// display, as a slider drag redraws it.
+void BM_PreviewFrameOnLargeCanvas(benchmark::State& run) {
+  DrawnWindow drawn;
+  QImage canvas(2524, 1324, QImage::Format_RGB888);
+  canvas.fill(Qt::white);
+  drawn.window.replaceCanvas(canvas);
+  drawn.window.fontSizeBox()->setCurrentText(QStringLiteral("300"));
+  drawn.window.livePreview().setEnabled(true);
+  drawn.window.draw();
+  MirelSlider* slider = drawn.window.panels()->deformSlider();
+  int value = 0;
+  for (auto _ : run) {
+    value = (value + 1) % 90;
+    slider->setValue(value);
+    QCoreApplication::processEvents();
+    drawn.window.canvasView()->repaint();
+  }
+  drawn.reportMessages(run);
+}
+BENCHMARK(BM_PreviewFrameOnLargeCanvas)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

@@ -1,6 +1,7 @@
-# Installation: the program and its lowercase link in bin/, the engine and
-# Uninstall in lib/velloro/, the shipped data in share/velloro/, and the
-# desktop's launcher, icons, AppStream metainfo and MIME types.
+# Installation: the program and its lowercase link in bin/, the engine, the
+# window library and Uninstall in lib/velloro/, the shipped data in
+# share/velloro/, and the desktop's launcher, icons, AppStream metainfo and
+# MIME types.
 include(GNUInstallDirs)
 
 # The engine is private to the program, so it stays out of the multiarch
@@ -20,7 +21,8 @@ install(TARGETS velloro_program RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/install)
 file(CREATE_LINK Velloro ${CMAKE_BINARY_DIR}/install/velloro SYMBOLIC)
 install(FILES ${CMAKE_BINARY_DIR}/install/velloro DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS velloro_engine_shared LIBRARY DESTINATION ${VELLORO_INSTALL_LIBDIR} NAMELINK_SKIP)
+install(TARGETS velloro_engine_shared velloro_window_library
+        LIBRARY DESTINATION ${VELLORO_INSTALL_LIBDIR} NAMELINK_SKIP)
 install(TARGETS Uninstall RUNTIME DESTINATION ${VELLORO_INSTALL_LIBDIR})
 
 foreach(folder curves textures help styles)

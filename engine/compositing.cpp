@@ -24,9 +24,9 @@ constexpr double kFarAway = 1e9;
 struct Sample {
   std::array<size_t, 4> cells;
   std::array<size_t, 4> colours;  // first (blue) colour entry
-  std::array<double, 4> weights;
-  // Samples that carry weight. On a whole pixel only the first does; the
-  // others add exact zeros, so their terms are left out of the sums.
+  std::array<double, 4> weights;  // the first `weighted` are set
+  // Samples that carry weight. On a whole pixel only the first does, with
+  // weight one; the others add exact zeros, so their terms are left out.
   size_t weighted;
 };
 
@@ -124,7 +124,12 @@ class SlotPainter {
           const LayerPoint shadow = mapping.shadowPoint(point);
           if (locate(shadow, sample)) darken(pixel, sample, shadow.row);
         }
-        if (locate(point, sample)) layOver(pixel, sample);
+        if (!locate(point, sample)) continue;
+        if (sample.weighted == 1 && !engraved_) {
+          layOverWhole(pixel, sample);
+        } else {
+          layOver(pixel, sample);
+        }
       }
     }
   }
@@ -140,8 +145,12 @@ class SlotPainter {
     }
     const double fr = point.row - static_cast<double>(r);
     const double fc = point.column - static_cast<double>(c);
-    sample.weights = {(1 - fr) * (1 - fc), (1 - fr) * fc, fr * (1 - fc), fr * fc};
     sample.weighted = fr == 0 && fc == 0 ? 1 : 4;
+    if (sample.weighted == 1) {
+      sample.weights[0] = 1;
+    } else {
+      sample.weights = {(1 - fr) * (1 - fc), (1 - fr) * fc, fr * (1 - fc), fr * fc};
+    }
     const int64_t stride = slot_.maskStride;
     const int64_t lastCell = static_cast<int64_t>(maps_.depth.size()) - 1;
     const int64_t lastColour = static_cast<int64_t>(maps_.colour.size()) - 3;
@@ -206,6 +215,21 @@ class SlotPainter {
         sum += s.weights[k] * contribution;
       }
       pixel[channel] = truncateToByte(std::min(sum, 255.0));
+    }
+  }
+
+  // layOver for a sample on a whole pixel without engraving: the one
+  // weighted sample has weight exactly one, so the blend is that sample's
+  // contribution alone; an empty and unset sample gives the background back.
+  void layOverWhole(uint8_t* pixel, const Sample& s) const {
+    if (!anyColoured(s)) return;
+    const double share = maps_.transparency[s.cells[0]] * 0.01;
+    for (size_t channel = 0; channel < 3; ++channel) {
+      const double b = pixel[channel];
+      const int16_t entry = maps_.colour[s.colours[0] + channel];
+      const double c = entry == kEmptyColour ? b : entry;
+      const double contribution = share >= 2 ? c : c * (1 - share) + b * share;
+      pixel[channel] = truncateToByte(std::min(contribution, 255.0));
     }
   }
 

@@ -8,6 +8,7 @@
 // ties are settled by the point's place in the row-major order, which keeps
 // the result identical.
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -204,29 +205,50 @@ class DistanceSearch {
     const int64_t pixelColumn = static_cast<int64_t>(g_.scale) * c;
     Nearest nearest;
     nearest.best = bound;
-    if (warmStart_ >= 0) consider(nearest, warmStart_, pixelRow, pixelColumn);
+    int64_t within = largestNotAbove(bound);
+    if (warmStart_ >= 0) consider(nearest, within, warmStart_, pixelRow, pixelColumn);
     for (const WindowCell& cell : window_) {
       if (beyondBest(cell.reach, nearest.best)) break;
       const int64_t dr = gap(pixelRow, cell.bounds.minRow, cell.bounds.maxRow);
       const int64_t dc = gap(pixelColumn, cell.bounds.minColumn, cell.bounds.maxColumn);
       if (static_cast<float>(dr * dr + dc * dc) > nearest.best) continue;
       for (int32_t p = cell.firstPoint; p < cell.firstPoint + cell.pointCount; ++p) {
-        consider(nearest, p, pixelRow, pixelColumn);
+        consider(nearest, within, p, pixelRow, pixelColumn);
       }
     }
     if (nearest.found) warmStart_ = nearest.point;
     return nearest;
   }
 
-  void consider(Nearest& nearest, int32_t point, int64_t pixelRow, int64_t pixelColumn) const {
+  // Points are compared by their exact squared distance against `within`,
+  // the largest one that rounds to no more than the best single-precision
+  // distance so far: the same points pass as when each is rounded first,
+  // without the rounding of the many that fail. `within` follows the best.
+  void consider(Nearest& nearest, int64_t& within, int32_t point, int64_t pixelRow,
+                int64_t pixelColumn) const {
     const size_t index = static_cast<size_t>(point);
     const int64_t rowGap = pixelRow - rows_[index];
     const int64_t columnGap = pixelColumn - columns_[index];
-    const float squared = static_cast<float>(columnGap * columnGap + rowGap * rowGap);
-    if (squared > nearest.best) return;
+    const int64_t exact = columnGap * columnGap + rowGap * rowGap;
+    if (exact > within) return;
+    const float squared = static_cast<float>(exact);
     if (squared < nearest.best || (nearest.found && ranks_[index] < nearest.rank)) {
+      if (squared < nearest.best) within = largestNotAbove(squared);
       nearest = {squared, ranks_[index], identifiers_[index], true, point};
     }
+  }
+
+  // The largest whole number that rounds to a float no greater than `limit`
+  // (none below zero): rounding is monotonic, so it starts from the whole
+  // part of the midpoint to the next float and steps at most a few times.
+  static int64_t largestNotAbove(float limit) {
+    if (!(limit >= 0)) return -1;
+    // The next float up: the bits of a finite float above zero count up.
+    const double next = std::bit_cast<float>(std::bit_cast<uint32_t>(limit) + 1);
+    int64_t whole = static_cast<int64_t>((static_cast<double>(limit) + next) / 2);
+    while (static_cast<float>(whole) > limit) --whole;
+    while (static_cast<float>(whole + 1) <= limit) ++whole;
+    return whole;
   }
 
   Render& render_;

@@ -2,6 +2,7 @@
 // light maps and its depth under the chosen material.
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "base_colour.h"
 #include "colour_map.h"
@@ -10,6 +11,7 @@
 #include "spline.h"
 #include "surface_patterns.h"
 #include "truncation.h"
+#include "workers.h"
 
 namespace velloro {
 namespace {
@@ -26,32 +28,60 @@ class SurfaceShader {
     const SurfacePatternType pattern = render.args.surfacePattern;
     if (pattern >= SurfacePatternType::None && pattern <= SurfacePatternType::Ripples)
       profile_ = profileSpline(render.args);
-  }
-
-  void shade() {
     const BoundingBox& box = g_.box;
-    for (int32_t r = box.minRow; r < box.maxRow; ++r) {
-      const double verticalFraction =
-          static_cast<double>(r - box.minRow) / (box.maxRow - box.minRow);
+    if (render.args.curveAxis == CurveAxis::LeftToRight) {
       for (int32_t c = box.minColumn; c < box.maxColumn; ++c) {
-        if (render_.isDark(r, c)) shadePixel(r, c, verticalFraction);
+        const double across =
+            static_cast<double>(c - box.minColumn) / (box.maxColumn - box.minColumn);
+        columnProfiles_.push_back(clampUnit(profile_(across)));
       }
     }
   }
 
- private:
-  double profileParameter(int32_t c, double verticalFraction, double depthTerm) const {
+  // Pixels are shaded independently unless the surface pattern draws
+  // random numbers, whose sequence runs over the pixels in order; without
+  // one the rows are split between the workers.
+  void shade() {
     const BoundingBox& box = g_.box;
-    switch (render_.args.curveAxis) {
-      case CurveAxis::TopToBottom: return 1 - verticalFraction;
-      case CurveAxis::LeftToRight:
-        return static_cast<double>(c - box.minColumn) / (box.maxColumn - box.minColumn);
-      case CurveAxis::CentreToEdge: return depthTerm;
-      default: return 0.5;
+    const int64_t rows = std::max(box.maxRow - box.minRow, 0);
+    const int64_t columns = std::max(box.maxColumn - box.minColumn, 0);
+    const SurfacePatternType pattern = render_.args.surfacePattern;
+    const bool random =
+        pattern == SurfacePatternType::Streaks || pattern == SurfacePatternType::Grain;
+    const int32_t parts = random ? 1 : partsFor(static_cast<size_t>(rows * columns));
+    runParts(parts, [&](int32_t part) {
+      SurfaceShader shader = *this;
+      shader.shadeRows(box.minRow + static_cast<int32_t>(partStart(rows, part, parts)),
+                       box.minRow + static_cast<int32_t>(partStart(rows, part + 1, parts)));
+    });
+  }
+
+ private:
+  void shadeRows(int32_t firstRow, int32_t endRow) {
+    const BoundingBox& box = g_.box;
+    for (int32_t r = firstRow; r < endRow; ++r) {
+      const double verticalFraction =
+          static_cast<double>(r - box.minRow) / (box.maxRow - box.minRow);
+      const double rowProfile = clampUnit(
+          profile_(render_.args.curveAxis == CurveAxis::TopToBottom ? 1 - verticalFraction : 0.5));
+      for (int32_t c = box.minColumn; c < box.maxColumn; ++c) {
+        if (render_.isDark(r, c)) shadePixel(r, c, verticalFraction, rowProfile);
+      }
     }
   }
 
-  void shadePixel(int32_t r, int32_t c, double verticalFraction) {
+  // The profile value before the surface pattern: by depth it differs per
+  // pixel, along the other axes it is worked out once per row or column.
+  double profileValue(int32_t c, double rowProfile, double depthTerm) const {
+    switch (render_.args.curveAxis) {
+      case CurveAxis::LeftToRight:
+        return columnProfiles_[static_cast<size_t>(c - g_.box.minColumn)];
+      case CurveAxis::CentreToEdge: return clampUnit(profile_(depthTerm));
+      default: return rowProfile;
+    }
+  }
+
+  void shadePixel(int32_t r, int32_t c, double verticalFraction, double rowProfile) {
     const size_t cell = g_.cell(r, c);
     const double squaredDistance = g_.distance[cell];
     const double maximum = g_.maxSquaredDistance;
@@ -68,8 +98,7 @@ class SurfaceShader {
     p.lightB = g_.hasDirectionFields() ? g_.lightB[cell] : 0;
     p.light = (1 - p.lightB) / 2;
     p.angle = g_.hasDirectionFields() ? g_.angle[cell] : 0;
-    const double v = clampUnit(profile_(profileParameter(c, verticalFraction, p.depthTerm)));
-    p.profile = pattern_.apply(v, r, c);
+    p.profile = pattern_.apply(profileValue(c, rowProfile, p.depthTerm), r, c);
 
     const double w = clampUnit(material_(p));
     const Colour base = base_.at(r, c);
@@ -86,6 +115,7 @@ class SurfaceShader {
   SurfacePattern pattern_;
   MaterialShader material_;
   CubicSpline profile_;
+  std::vector<double> columnProfiles_;  // left to right: per column of the box
 };
 
 }  // namespace

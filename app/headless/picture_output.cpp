@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QImageWriter>
 
+#include "headless/png_encoding.h"
 #include "headless/render_command.h"
 #include "state/bmp_file.h"
 #include "state/failure.h"
@@ -19,6 +20,7 @@ constexpr int losslessWebp = 100;
 QByteArray encodedPicture(const QImage& picture, const QString& format,
                           std::optional<int> quality) {
   if (format == u"bmp"_s) return bmpFileBytes(picture);
+  if (format == u"png"_s) return pngFileBytes(picture);
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);

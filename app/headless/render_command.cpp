@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QRegularExpression>
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -167,9 +168,22 @@ UsageError::UsageError(const QString& message) : std::runtime_error(message.toSt
 QString UsageError::message() const { return QString::fromStdString(what()); }
 
 bool wantsCommandLine(const QStringList& arguments) {
-  return !arguments.isEmpty() &&
-         (arguments.front() == u"--render"_s || arguments.front() == u"--help"_s ||
-          arguments.front() == u"-h"_s || arguments.front() == u"--version"_s);
+  return std::ranges::any_of(arguments, [](const QString& word) {
+    return word == u"--render"_s || word == u"--help"_s || word == u"-h"_s ||
+           word == u"--version"_s;
+  });
+}
+
+std::optional<QString> windowArgumentProblem(const QStringList& arguments) {
+  for (const QString& word : arguments) {
+    if (!word.startsWith(u'-')) continue;
+    const QString option = word.section(u'=', 0, 0);
+    const QString known = canonicalName(option);
+    if (flagOptions().contains(known) || valueOptions().contains(known))
+      return u"option "_s + quoted(option) + u" needs --render (see --help)"_s;
+    return u"unknown option "_s + quoted(option) + u" (see --help)"_s;
+  }
+  return std::nullopt;
 }
 
 ParsedCommand parseRenderCommand(const QStringList& arguments) {

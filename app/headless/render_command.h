@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <stdexcept>
 
 #include "headless/render_request.h"
@@ -30,6 +31,11 @@ class UsageError : public std::runtime_error {
 // Whether the program was started to render without a window (or to print
 // its help or version) rather than to open its window.
 bool wantsCommandLine(const QStringList& arguments);
+
+// What keeps arguments that open the window from doing so: an option,
+// which only a render reads, or an unknown one; none when every argument
+// is a file for the window to open.
+std::optional<QString> windowArgumentProblem(const QStringList& arguments);
 
 // Reads the arguments after the program's name; throws a UsageError.
 ParsedCommand parseRenderCommand(const QStringList& arguments);

@@ -41,7 +41,8 @@ void fillDefaults(DesignState& state) {
 }  // namespace
 
 std::unique_ptr<FrmMain> startVelloro(const QString& programFolder, Platform& platform,
-                                      const std::function<void(FrmMain&)>& windowMade) {
+                                      const std::function<void(FrmMain&)>& windowMade,
+                                      [[maybe_unused]] const QStringList& handedFiles) {
   DesignState& state = design();
   skipOnFailure([&] { readScreenMetrics(state); });
   skipOnFailure([&] { fillDefaults(state); });

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
@@ -11,6 +12,8 @@ class FrmMain;
 class Platform;
 
 // `windowMade` runs as soon as the main window exists, before any message or
-// the help window can show, so that they can be owned by it.
+// the help window can show, so that they can be owned by it. `handedFiles`
+// are the files named on the command line, for the window to open.
 std::unique_ptr<FrmMain> startVelloro(const QString& programFolder, Platform& platform,
-                                      const std::function<void(FrmMain&)>& windowMade = {});
+                                      const std::function<void(FrmMain&)>& windowMade = {},
+                                      const QStringList& handedFiles = {});

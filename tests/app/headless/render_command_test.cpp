@@ -155,10 +155,11 @@ TEST(RenderCommand, OutputFormatsByExtension) {
     EXPECT_EQ(outputFormatOf(QString::fromUtf8(name)).toStdString(), format) << name;
 }
 
-TEST(RenderCommand, OnlyTheseFirstArgumentsLeaveTheWindowClosed) {
+TEST(RenderCommand, OnlyTheseWordsAnywhereLeaveTheWindowClosed) {
   EXPECT_TRUE(wantsCommandLine(commandWords("--render --text A")));
-  EXPECT_TRUE(wantsCommandLine(commandWords("--help")));
+  EXPECT_TRUE(wantsCommandLine(commandWords("--text A --render")));
+  EXPECT_TRUE(wantsCommandLine(commandWords("picture.bmp --help")));
   EXPECT_TRUE(wantsCommandLine(commandWords("--version")));
   EXPECT_FALSE(wantsCommandLine({}));
-  EXPECT_FALSE(wantsCommandLine(commandWords("picture.bmp --render")));
+  EXPECT_FALSE(wantsCommandLine(commandWords("picture.bmp --bold --renders")));
 }

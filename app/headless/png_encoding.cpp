@@ -1,0 +1,109 @@
+#include "headless/png_encoding.h"
+
+#include <zlib.h>
+
+#include <QtEndian>
+#include <vector>
+
+#include "state/failure.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr char signature[] = "\x89PNG\r\n\x1a\n";
+constexpr uchar upFilter = 2;
+constexpr uchar rgbColour = 2;
+constexpr uchar rgbaColour = 6;
+constexpr int outputPiece = 1 << 16;
+
+[[noreturn]] void refuse(const QString& problem) {
+  throw Failure(errorNumber::InvalidArgument, u"cannot encode a png picture: "_s + problem);
+}
+
+void appendBigEndian(QByteArray& bytes, quint32 value) {
+  char word[4];
+  qToBigEndian(value, word);
+  bytes.append(word, 4);
+}
+
+// Length, type, data and the CRC of type and data.
+void appendChunk(QByteArray& file, const char* type, const QByteArray& data) {
+  appendBigEndian(file, quint32(data.size()));
+  const qsizetype typeAt = file.size();
+  file.append(type, 4);
+  file.append(data);
+  const auto* checked = reinterpret_cast<const Bytef*>(file.constData() + typeAt);
+  appendBigEndian(file, quint32(crc32(crc32(0, nullptr, 0), checked, uInt(4 + data.size()))));
+}
+
+QByteArray header(const QImage& picture, uchar colourType) {
+  QByteArray data;
+  appendBigEndian(data, quint32(picture.width()));
+  appendBigEndian(data, quint32(picture.height()));
+  const char rest[] = {8, char(colourType), 0, 0,
+                       0};  // depth, colour, deflate, filter, no interlace
+  data.append(rest, sizeof rest);
+  return data;
+}
+
+// Deflates the rows, each led by its filter byte, as they are made: no copy
+// of the whole picture is held besides the picture itself.
+class RowDeflater {
+ public:
+  RowDeflater() {
+    if (deflateInit(&stream_, Z_DEFAULT_COMPRESSION) != Z_OK) refuse(u"zlib cannot start"_s);
+  }
+  ~RowDeflater() { deflateEnd(&stream_); }
+  RowDeflater(const RowDeflater&) = delete;
+  RowDeflater& operator=(const RowDeflater&) = delete;
+
+  void add(const std::vector<uchar>& row) { run(row.data(), row.size(), Z_NO_FLUSH); }
+  QByteArray finish() {
+    run(nullptr, 0, Z_FINISH);
+    return std::move(deflated_);
+  }
+
+ private:
+  void run(const uchar* bytes, size_t size, int flush) {
+    stream_.next_in = const_cast<uchar*>(bytes);
+    stream_.avail_in = uInt(size);
+    int status = Z_OK;
+    do {
+      const qsizetype before = deflated_.size();
+      deflated_.resize(before + outputPiece);
+      stream_.next_out = reinterpret_cast<Bytef*>(deflated_.data() + before);
+      stream_.avail_out = outputPiece;
+      status = deflate(&stream_, flush);
+      deflated_.resize(before + outputPiece - qsizetype(stream_.avail_out));
+      if (status == Z_STREAM_ERROR) refuse(u"zlib failed"_s);
+    } while (stream_.avail_out == 0 || (flush == Z_FINISH && status != Z_STREAM_END));
+  }
+
+  z_stream stream_{};
+  QByteArray deflated_;
+};
+
+}  // namespace
+
+QByteArray pngFileBytes(const QImage& picture) {
+  if (picture.isNull()) refuse(u"the picture is empty"_s);
+  const bool alpha = picture.hasAlphaChannel();
+  const QImage rows =
+      picture.convertToFormat(alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
+  const size_t rowBytes = size_t(rows.width()) * (alpha ? 4 : 3);
+  RowDeflater deflater;
+  std::vector<uchar> filtered(rowBytes + 1);
+  filtered[0] = upFilter;
+  for (int y = 0; y < rows.height(); ++y) {
+    const uchar* row = rows.constScanLine(y);
+    const uchar* above = y > 0 ? rows.constScanLine(y - 1) : nullptr;
+    for (size_t i = 0; i < rowBytes; ++i) filtered[i + 1] = uchar(row[i] - (above ? above[i] : 0));
+    deflater.add(filtered);
+  }
+  QByteArray file(signature, 8);
+  appendChunk(file, "IHDR", header(rows, alpha ? rgbaColour : rgbColour));
+  appendChunk(file, "IDAT", deflater.finish());
+  appendChunk(file, "IEND", {});
+  return file;
+}

@@ -1,0 +1,37 @@
+#include <QApplication>
+#include <QIcon>
+
+#include "main_window/canvas_viewport.h"
+#include "main_window/frm_main.h"
+#include "main_window/startup.h"
+#include "platform/program_folder.h"
+#include "platform/qt_platform.h"
+#include "window_entry.h"
+
+extern "C" int runVelloroWindow(int* argc, char** argv, const QStringList* handedFiles) {
+  // Whole scale factors only: the canvas then shows each picture pixel as a
+  // square block of screen pixels, and the fixed layouts grow as wholes.
+  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+  QApplication application(*argc, argv);
+  QCoreApplication::setOrganizationName(QStringLiteral("Velloro"));
+  QCoreApplication::setApplicationName(QStringLiteral("Velloro"));
+  // The desktop matches the windows to the launcher and its icon by this.
+  QGuiApplication::setDesktopFileName(QStringLiteral("velloro"));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("velloro")));
+  auto seam = std::make_unique<QtPlatform>();
+  QtPlatform& qtPlatform = *seam;
+  usePlatform(std::move(seam));
+  std::unique_ptr<FrmMain> window = startVelloro(
+      programFolder(), qtPlatform, [&qtPlatform](FrmMain& made) { qtPlatform.setOwner(&made); },
+      *handedFiles);
+  // Installation checks set VELLORO_DRAW_TO: the program draws the default
+  // text, saves the canvas there and ends, so a headless run proves a render.
+  const QString drawTo = qEnvironmentVariable("VELLORO_DRAW_TO");
+  if (!drawTo.isEmpty()) {
+    window->draw();
+    const bool saved = window->canvasView()->picture().save(drawTo, "BMP");
+    window->close();
+    return saved ? 0 : 1;
+  }
+  return application.exec();
+}
