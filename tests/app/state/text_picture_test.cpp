@@ -45,3 +45,17 @@ TEST(TextPicture, TooLargeAPictureIsRefusedAndTheOldOneStays) {
   EXPECT_THROW(text.print(QString(80, QChar('W'))), Failure);
   EXPECT_EQ(text.picture.size(), before);
 }
+
+// Measured whole, 80,000 W at 300 points overflow Qt's text measure and
+// came out narrow enough to pass.
+TEST(TextPicture, TextBeyondTheMeasuresRangeIsRefused) {
+  TextPicture text;
+  text.font.setPointSize(300);
+  try {
+    text.print(QString(80000, QChar('W')));
+    ADD_FAILURE() << "printed";
+  } catch (const Failure& failure) {
+    EXPECT_EQ(failure.number(), errorNumber::OutOfMemory);
+  }
+  EXPECT_EQ(text.picture.size(), QSize(1, 1));
+}

@@ -1,0 +1,108 @@
+// What the writer refuses to write through or over, and the exact failure
+// it names: nothing it refuses is changed, and no temporary file stays.
+#include "state/file_writing.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "failure_of.h"
+#include "test_files.h"
+
+namespace {
+
+constexpr uid_t someoneElse = 65534;
+const QByteArray victimBytes("not to be overwritten");
+
+QString writingFailure(const QString& target, FinalLink finalLink = FinalLink::FollowWhereSafe) {
+  return failureText([&] { writeFileReplacing(target, QByteArray("new"), finalLink); });
+}
+
+bool link(const QString& target, const QString& name) {
+  return ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(name).constData()) == 0;
+}
+
+}  // namespace
+
+TEST(FileWriting, WhatIsNoPlainFileIsRefusedByItsCause) {
+  QTemporaryDir folder;
+  const QString fifo = folder.filePath("pipe.png");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  const QString loop = folder.filePath("loop.png");
+  ASSERT_TRUE(link(loop, loop));
+  const QString toFifo = folder.filePath("to-pipe.png");
+  ASSERT_TRUE(link(fifo, toFifo));
+  const QString longName = folder.filePath(QString(300, u'n') + ".png");
+  const QString withZero = folder.filePath(QStringLiteral("evil") + QChar(0) + ".png");
+  const std::pair<QString, QString> cases[] = {
+      {folder.path(), "75 Path/File access error (Is a directory): "},
+      {longName, "52 Bad file name or number (File name too long): "},
+      {loop, "75 Path/File access error (Too many levels of symbolic links): "},
+      {fifo, "75 Path/File access error (Not a regular file): "},
+      {toFifo, "75 Path/File access error (Not a regular file): "},
+      {withZero, "52 Bad file name or number: "},
+  };
+  for (const auto& [target, refusal] : cases)
+    EXPECT_EQ(writingFailure(target), refusal + target) << target.toStdString();
+  struct stat kept {};
+  ASSERT_EQ(::stat(QFile::encodeName(fifo).constData(), &kept), 0);
+  EXPECT_TRUE(S_ISFIFO(kept.st_mode));
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 3);
+}
+
+// The kernel's protected-link rule, kept by the writer itself: in a sticky
+// folder anyone may write to, only a link of the writer or of the folder's
+// owner is followed.
+TEST(FileWriting, PlantedLinkInASharedFolderIsNotFollowed) {
+  QTemporaryDir shared;
+  QTemporaryDir own;
+  ASSERT_EQ(::chmod(QFile::encodeName(shared.path()).constData(), 01777), 0);
+  const QString victim = own.filePath("victim.png");
+  writeContent(victim, victimBytes);
+  const QString planted = shared.filePath("x.png");
+  const QString dangling = shared.filePath("y.png");
+  ASSERT_TRUE(link(victim, planted));
+  ASSERT_TRUE(link(own.filePath("made.png"), dangling));
+  for (const QString& name : {planted, dangling})
+    if (::lchown(QFile::encodeName(name).constData(), someoneElse, someoneElse) != 0)
+      GTEST_SKIP() << "links of another user cannot be made here";
+  EXPECT_EQ(writingFailure(planted), "70 Permission denied: " + planted);
+  EXPECT_EQ(writingFailure(dangling), "70 Permission denied: " + dangling);
+  EXPECT_EQ(contentOf(victim), victimBytes);
+  EXPECT_FALSE(QFile::exists(own.filePath("made.png")));
+  // The writer's own link is followed, and stays a link.
+  const QString mine = shared.filePath("mine.png");
+  ASSERT_TRUE(link(victim, mine));
+  EXPECT_EQ(writingFailure(mine), "none");
+  EXPECT_EQ(contentOf(victim), "new");
+  EXPECT_TRUE(QFileInfo(mine).isSymLink());
+}
+
+TEST(FileWriting, LinkRefusedWhereTheWriterMustStayInItsFolder) {
+  QTemporaryDir folder;
+  const QString outside = folder.filePath("outside.png");
+  writeContent(outside, victimBytes);
+  QDir().mkpath(folder.filePath("out"));
+  const QString inside = folder.filePath("out/hi.png");
+  ASSERT_TRUE(link("../outside.png", inside));
+  EXPECT_EQ(writingFailure(inside, FinalLink::Refuse),
+            "75 Path/File access error (Is a symbolic link): " + inside);
+  EXPECT_EQ(contentOf(outside), victimBytes);
+  EXPECT_EQ(QDir(folder.filePath("out")).entryList(QDir::Files | QDir::Hidden | QDir::System),
+            QStringList{"hi.png"});
+}
+
+TEST(FileWriting, ReplacedFileKeepsItsPermissions) {
+  QTemporaryDir folder;
+  const QString target = folder.filePath("kept.png");
+  writeContent(target, victimBytes);
+  ASSERT_TRUE(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner));
+  EXPECT_EQ(writingFailure(target), "none");
+  EXPECT_EQ(QFile::permissions(target),
+            QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+}
