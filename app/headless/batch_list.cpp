@@ -2,6 +2,7 @@
 
 #include <QSet>
 #include <QStringDecoder>
+#include <algorithm>
 
 #include "headless/render_command.h"
 
@@ -24,6 +25,9 @@ QString fileNameProblem(const QString& fileName) {
   if (fileName.contains(u'/') || fileName.contains(u'\\'))
     return u"the file name '%1' must not name a folder"_s.arg(fileName);
   if (fileName.startsWith(u'.')) return u"the file name '%1' starts with a dot"_s.arg(fileName);
+  // The system would end a name at a zero byte and write another file.
+  if (std::any_of(fileName.begin(), fileName.end(), [](QChar c) { return c.unicode() < 0x20; }))
+    return u"the file name '%1' holds a control character"_s.arg(fileName);
   if (outputFormatOf(fileName).isEmpty())
     return u"the file name '%1' does not end in .%2"_s.arg(fileName,
                                                            outputFormats().join(u", ."_s));

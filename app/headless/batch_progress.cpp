@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "headless/printable_text.h"
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -14,7 +16,7 @@ constexpr auto clearLine = "\r\x1b[K"_L1;
 }  // namespace
 
 QString progressLine(int done, int total, const QString& title) {
-  return u"%1/%2 %3"_s.arg(done).arg(total).arg(title);
+  return u"%1/%2 %3"_s.arg(done).arg(total).arg(printableText(title));
 }
 
 QString progressBar(int done, int total, int width) {
@@ -35,11 +37,12 @@ void BatchProgress::titleDone(int done, const QString& title) {
 }
 
 void BatchProgress::report(const QString& message) {
+  const QString shown = printableText(message);
   if (!terminal_) {
-    write(message + u'\n');
+    write(shown + u'\n');
     return;
   }
-  write(clearLine + message + u'\n' + shownBar_);
+  write(clearLine + shown + u'\n' + shownBar_);
 }
 
 void BatchProgress::finish() {

@@ -5,7 +5,7 @@
 #include <QString>
 #include <cstdio>
 
-// "12/40 Contact".
+// "12/40 Contact", the title's control characters shown as codes.
 QString progressLine(int done, int total, const QString& title);
 
 // "[#######.............]" with `width` marks between the brackets.
@@ -17,7 +17,8 @@ class BatchProgress {
   BatchProgress(std::FILE* stream, bool terminal, int total);
 
   void titleDone(int done, const QString& title);
-  // Prints a message on a line of its own, the bar, if any, shown after it.
+  // Prints a message on a line of its own, the bar, if any, shown after it;
+  // control characters in it are shown as codes.
   void report(const QString& message);
   // Ends the bar's line.
   void finish();

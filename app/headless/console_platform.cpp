@@ -1,5 +1,7 @@
 #include "headless/console_platform.h"
 
+#include "headless/printable_text.h"
+
 using namespace Qt::StringLiterals;
 
 ConsolePlatform::ConsolePlatform(std::FILE* errors) : errors_(errors) {}
@@ -7,7 +9,7 @@ ConsolePlatform::ConsolePlatform(std::FILE* errors) : errors_(errors) {}
 MessageAnswer ConsolePlatform::showMessage(const Message& message) {
   QString line = message.text;
   line.replace(u"\r\n"_s, u" "_s).replace(u'\n', u' ');
-  const QByteArray bytes = (u"Velloro: "_s + line + u'\n').toUtf8();
+  const QByteArray bytes = (u"Velloro: "_s + printableText(line) + u'\n').toUtf8();
   std::fwrite(bytes.constData(), 1, size_t(bytes.size()), errors_);
   std::fflush(errors_);
   switch (message.buttons) {

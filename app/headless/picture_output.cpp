@@ -7,7 +7,6 @@
 #include "headless/render_command.h"
 #include "state/bmp_file.h"
 #include "state/failure.h"
-#include "state/file_writing.h"
 
 using namespace Qt::StringLiterals;
 
@@ -33,6 +32,7 @@ QByteArray encodedPicture(const QImage& picture, const QString& format,
   return bytes;
 }
 
-void writePicture(const QImage& picture, const QString& path, std::optional<int> quality) {
-  writeFileReplacing(path, encodedPicture(picture, outputFormatOf(path), quality));
+void writePicture(const QImage& picture, const QString& path, std::optional<int> quality,
+                  FinalLink finalLink) {
+  writeFileReplacing(path, encodedPicture(picture, outputFormatOf(path), quality), finalLink);
 }

@@ -13,7 +13,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int largestCanvasSide = 8192;
 constexpr int farthestPosition = 100000;
 constexpr int largestTrimMargin = 1000;
 constexpr double largestFontSize = 300;
@@ -65,6 +64,14 @@ QString nonEmpty(const QString& option, const QString& value) {
   return value;
 }
 
+// Bytes of a name that are no UTF-8 text arrive as U+FFFD: the file under
+// that name would be another one than the user meant.
+QString fileName(const QString& option, const QString& value) {
+  if (value.contains(QChar::ReplacementCharacter))
+    refuse(option, quoted(value) + u" is not a file name in UTF-8"_s);
+  return nonEmpty(option, value);
+}
+
 using ValueReader = std::function<void(RenderRequest&, const QString& option, const QString&)>;
 using FlagSetter = std::function<void(RenderRequest&)>;
 
@@ -72,13 +79,13 @@ const std::map<QString, ValueReader>& valueOptions() {
   static const std::map<QString, ValueReader> options{
       {u"--text"_s, [](RenderRequest& r, const QString&, const QString& v) { r.text = v; }},
       {u"--batch"_s,
-       [](RenderRequest& r, const QString& o, const QString& v) { r.batchList = nonEmpty(o, v); }},
+       [](RenderRequest& r, const QString& o, const QString& v) { r.batchList = fileName(o, v); }},
       {u"--out-dir"_s, [](RenderRequest& r, const QString& o,
-                          const QString& v) { r.outputFolder = nonEmpty(o, v); }},
+                          const QString& v) { r.outputFolder = fileName(o, v); }},
       {u"-o"_s,
-       [](RenderRequest& r, const QString& o, const QString& v) { r.outputFile = nonEmpty(o, v); }},
+       [](RenderRequest& r, const QString& o, const QString& v) { r.outputFile = fileName(o, v); }},
       {u"--style"_s,
-       [](RenderRequest& r, const QString& o, const QString& v) { r.styleFile = nonEmpty(o, v); }},
+       [](RenderRequest& r, const QString& o, const QString& v) { r.styleFile = fileName(o, v); }},
       {u"--font"_s, [](RenderRequest& r, const QString& o,
                        const QString& v) { r.overrides.fontFamily = nonEmpty(o, v); }},
       {u"--size"_s,
@@ -108,7 +115,7 @@ const std::map<QString, ValueReader>& valueOptions() {
          if (v.startsWith(u'#'))
            r.backgroundColour = colourOf(o, v);
          else
-           r.backgroundPicture = nonEmpty(o, v);
+           r.backgroundPicture = fileName(o, v);
        }},
       {u"--at"_s, [](RenderRequest& r, const QString& o,
                      const QString& v) { r.designPosition = positionOf(o, v); }},

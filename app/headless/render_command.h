@@ -15,6 +15,10 @@ inline constexpr int Failed = 1;
 inline constexpr int BadArguments = 2;
 }  // namespace exitStatus
 
+// The largest canvas a render makes, in pixels a side; a background picture
+// makes the canvas, so it is held to the same.
+inline constexpr int largestCanvasSide = 8192;
+
 enum class CommandAction { Render, ShowHelp, ShowVersion };
 
 struct ParsedCommand {

@@ -14,8 +14,10 @@
 #include "headless/batch_progress.h"
 #include "headless/console_platform.h"
 #include "headless/picture_output.h"
+#include "headless/printable_text.h"
 #include "headless/render_command.h"
 #include "headless/title_scene.h"
+#include "state/bounded_read.h"
 #include "state/engine_library.h"
 #include "state/failure.h"
 
@@ -50,6 +52,9 @@ class RenderRun {
     } catch (const Failure& failure) {
       say(failure.description());
       return exitStatus::Failed;
+    } catch (const std::bad_alloc&) {
+      say(currentFailure().description());
+      return exitStatus::Failed;
     }
   }
 
@@ -59,7 +64,9 @@ class RenderRun {
     return exitStatus::Success;
   }
 
-  void say(const QString& line) { print(environment_.errors, u"Velloro: "_s + line + u'\n'); }
+  void say(const QString& line) {
+    print(environment_.errors, u"Velloro: "_s + printableText(line) + u'\n');
+  }
 
   int render(const RenderRequest& request) {
     const TitleScene scene = titleSceneFor(request, environment_.programFolder, console_);
@@ -102,10 +109,15 @@ class RenderRun {
     const QString option = u"--batch "_s + quoted(request.batchList);
     if (!file.open(QIODevice::ReadOnly))
       throw UsageError(option + u": cannot read: "_s + file.errorString());
-    if (file.size() > largestBatchList) throw UsageError(option + u": the list is too large"_s);
-    BatchList batch = parseBatchList(file.readAll());
-    if (file.error() != QFileDevice::NoError)
+    // Read with the limit itself: a pipe or a device reports no size.
+    std::optional<QByteArray> content;
+    try {
+      content = readRestWithin(file, largestBatchList);
+    } catch (const Failure&) {
       throw UsageError(option + u": cannot read: "_s + file.errorString());
+    }
+    if (!content) throw UsageError(option + u": the list is too large"_s);
+    BatchList batch = parseBatchList(*content);
     if (batch.titles.empty() && batch.problems.empty())
       throw UsageError(option + u": the list holds no titles"_s);
     return batch;
@@ -176,11 +188,12 @@ class RenderRun {
     }
   }
 
-  // Writes `picture` under `path`; what went wrong, if anything.
+  // Writes `picture` under `path`; what went wrong, if anything. A link
+  // under the name is refused, so a batch writes only inside its folder.
   static std::optional<QString> writingProblem(QImage picture, QString path,
                                                std::optional<int> quality) {
     try {
-      writePicture(picture, path, quality);
+      writePicture(picture, path, quality, FinalLink::Refuse);
       return std::nullopt;
     } catch (const Failure& failure) {
       return failure.description();

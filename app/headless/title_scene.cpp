@@ -49,9 +49,9 @@ void chooseMaterial(Style& style, int material, const QString& curvesFolder, Pla
   style.fillColour = material == gold ? StyleColour{204, 177, 24} : StyleColour{128, 128, 128};
 }
 
-QImage loadedPicture(const QString& option, const QString& path) {
+QImage loadedPicture(const QString& option, const QString& path, const PictureLimits& limits = {}) {
   try {
-    return loadPicture(path);
+    return loadPicture(path, limits);
   } catch (const Failure& failure) {
     throw UsageError(option + u": "_s + failure.description());
   }
@@ -67,7 +67,9 @@ QString texturePath(const QString& texture, const QString& styleFile,
 
 QImage canvasFor(const RenderRequest& request) {
   if (!request.backgroundPicture.isEmpty()) {
-    const QImage picture = loadedPicture(u"--background"_s, request.backgroundPicture);
+    const QImage picture =
+        loadedPicture(u"--background"_s, request.backgroundPicture,
+                      {largestCanvasSide, qint64(largestCanvasSide) * largestCanvasSide});
     if (!request.canvasSize) return picture;
     QImage canvas(*request.canvasSize, QImage::Format_RGB888);
     canvas.fill(Qt::white);

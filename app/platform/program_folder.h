@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 // Where the parts of the program are. A build or an unpacked copy keeps
 // everything beside the executable; an installed copy spreads over its
@@ -20,13 +21,23 @@ struct ProgramLayout {
 // library folder and not beside the executable.
 ProgramLayout programLayout(const QString& executableFolder);
 
+// Tells the user one line about the program folder, on the error stream.
+using FolderWarning = std::function<void(const QString&)>;
+
 // Chooses between the two folders, fills the per-user one with every shipped
-// file it lacks, and makes the working folders below the choice.
-QString prepareProgramFolder(const QString& executableFolder, const QString& userDataFolder);
+// file it lacks, and makes the working folders below the choice. When the
+// per-user folder is needed but cannot be made or filled (no home, no room,
+// no right to write, a file in the way; an empty `userDataFolder` means no
+// home), the shipped data is used as it is, read-only, and `warn` is told
+// why: the program still draws with the shipped curves.
+QString prepareProgramFolder(const QString& executableFolder, const QString& userDataFolder,
+                             const FolderWarning& warn = {});
 
 // Copies the shipped curves, textures, styles and help pages that the user's
-// folder lacks; the user's own changes to them stay.
-void fillFromShippedData(const QString& shippedDataFolder, const QString& userDataFolder);
+// folder lacks; the user's own changes to them stay. Returns why a file is
+// still missing there, or nothing when none is.
+QString fillFromShippedData(const QString& shippedDataFolder, const QString& userDataFolder);
 
-// The program folder of this run, prepared at the first call.
+// The program folder of this run, prepared at the first call; a warning
+// goes to the error stream.
 const QString& programFolder();

@@ -4,6 +4,7 @@
 #include <QFileDevice>
 #include <QFileInfo>
 #include <cerrno>
+#include <cstring>
 #include <new>
 
 Failure::Failure(int32_t number, QString description)
@@ -15,6 +16,17 @@ namespace {
 
 Failure described(int32_t number, const char* text, const QString& path) {
   return Failure(number, QStringLiteral("%1: %2").arg(QLatin1String(text), path));
+}
+
+// The system's English text of an error code, whatever the user's language.
+QString causeOf(int systemError) {
+  const char* text = strerrordesc_np(systemError);
+  return text ? QLatin1String(text) : QStringLiteral("error %1").arg(systemError);
+}
+
+Failure describedWithCause(int32_t number, const char* text, int systemError, const QString& path) {
+  return Failure(
+      number, QStringLiteral("%1 (%2): %3").arg(QLatin1String(text), causeOf(systemError), path));
 }
 
 bool folderOfExists(const QString& path) { return QFileInfo(path).absoluteDir().exists(); }
@@ -43,12 +55,24 @@ Failure failureFromSystemError(int systemError, const QString& path) {
     case EACCES:
     case EPERM:
     case EROFS: return described(errorNumber::PermissionDenied, "Permission denied", path);
-    case EISDIR: return described(errorNumber::PathFileAccessError, "Path/File access error", path);
+    case EISDIR:
+    case ELOOP:
+      return describedWithCause(errorNumber::PathFileAccessError, "Path/File access error",
+                                systemError, path);
+    case ENAMETOOLONG:
+      return describedWithCause(errorNumber::BadFileName, "Bad file name or number", systemError,
+                                path);
     case ENXIO:
     case ENODEV:
     case ENOMEDIUM: return described(errorNumber::DeviceUnavailable, "Device unavailable", path);
-    default: return described(errorNumber::DeviceIoError, "Device I/O error", path);
+    default:
+      return describedWithCause(errorNumber::DeviceIoError, "Device I/O error", systemError, path);
   }
+}
+
+Failure notAPlainFile(const QString& what, const QString& path) {
+  return Failure(errorNumber::PathFileAccessError,
+                 QStringLiteral("Path/File access error (%1): %2").arg(what, path));
 }
 
 Failure fileFailure(const QFileDevice& file, int systemError) {

@@ -15,6 +15,7 @@ inline constexpr int32_t Overflow = 6;
 inline constexpr int32_t OutOfMemory = 7;
 inline constexpr int32_t TypeMismatch = 13;
 inline constexpr int32_t LibraryNotLoaded = 48;
+inline constexpr int32_t BadFileName = 52;
 inline constexpr int32_t InternalError = 51;
 inline constexpr int32_t FileNotFound = 53;
 inline constexpr int32_t DeviceIoError = 57;
@@ -41,8 +42,14 @@ class Failure : public std::exception {
   QByteArray utf8_;
 };
 
-// The failure behind a system error code met while working on `path`.
+// The failure behind a system error code met while working on `path`. Where
+// the program's text for the number is a broad one, the system's own cause
+// follows it in brackets: "Path/File access error (Is a directory): path".
 Failure failureFromSystemError(int systemError, const QString& path);
+
+// A file that is in the way and is no plain file (a device, a pipe, a
+// folder, or a link where none may be followed): 75, with what it is.
+Failure notAPlainFile(const QString& what, const QString& path);
 
 // The failure of the operation that just went wrong on `file`: from
 // `systemError`, the errno the failing call left (read right after it), or

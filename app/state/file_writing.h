@@ -1,10 +1,17 @@
 // Writing files so that a failure never leaves a half-written file over a good
 // one: the new content goes to a temporary file beside the target, every
 // write and the final sync are checked, and only then does the temporary
-// file replace the target in one step. On any failure the target stays as it
-// was, the temporary file is removed, and a Failure classified from the
-// system's error code is thrown. Every file the program writes goes through
+// file replace the target in one step; the folder is synced after, so the
+// new name survives a crash. On any failure the target stays as it was, the
+// temporary file is removed, and a Failure classified from the system's
+// error code is thrown. Every file the program writes goes through
 // writeFileReplacing.
+//
+// A link as the target is followed only where the kernel's protected-link
+// rule would follow it: not a link in a sticky folder that anyone may write
+// to, owned by someone else than the writer and the folder's owner. Only a
+// plain file is ever replaced: a folder, a device or a pipe in the way is
+// refused.
 #pragma once
 
 #include <QByteArray>
@@ -29,12 +36,18 @@ class FileOutput {
 
 using ContentWriter = std::function<void(FileOutput&)>;
 
+// What a link as the target's own name means: followed where it is safe to
+// (above), or refused, for writers that must stay inside their folder.
+enum class FinalLink { FollowWhereSafe, Refuse };
+
 // Replaces `target` with what `writeContent` puts; an exception thrown by
 // `writeContent` also leaves the target untouched and travels on.
-void writeFileReplacing(const QString& target, const ContentWriter& writeContent);
+void writeFileReplacing(const QString& target, const ContentWriter& writeContent,
+                        FinalLink finalLink = FinalLink::FollowWhereSafe);
 
 // Replaces `target` with `content`.
-void writeFileReplacing(const QString& target, const QByteArray& content);
+void writeFileReplacing(const QString& target, const QByteArray& content,
+                        FinalLink finalLink = FinalLink::FollowWhereSafe);
 
 // Replaces `target` with a copy of `source`.
 void copyFileReplacing(const QString& source, const QString& target);

@@ -23,6 +23,16 @@ bool webpReadable() {
   return QImageReader::supportedImageFormats().contains(QByteArrayLiteral("webp"));
 }
 
+QByteArray offeredFormatOf(const QByteArray& head) {
+  if (head.startsWith("BM")) return QByteArrayLiteral("bmp");
+  if (head.startsWith("\xFF\xD8\xFF")) return QByteArrayLiteral("jpeg");
+  if (head.startsWith("GIF87a") || head.startsWith("GIF89a")) return QByteArrayLiteral("gif");
+  if (head.startsWith("\x89PNG\r\n\x1A\n")) return QByteArrayLiteral("png");
+  if (head.startsWith("RIFF") && head.mid(8, 4) == "WEBP" && webpReadable())
+    return QByteArrayLiteral("webp");
+  return {};
+}
+
 QString openPictureFilter() {
   QString filter = QStringLiteral("All compatibles files |") +
                    withWebp(QStringLiteral("*.bmp;*.jpg;*.jpeg;*.gif;*.png")) +

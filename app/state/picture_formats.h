@@ -25,6 +25,12 @@ std::optional<WebFormat> webFormatOfSaveEntry(int entry);
 // Whether this run reads WebP pictures.
 bool webpReadable();
 
+// The format of a picture file by its first bytes, as QImageReader names it
+// ("bmp", "jpeg", "gif", "png", "webp"), when it is one the dialogs offer;
+// empty for any other content. The loader decodes nothing else, so that no
+// other decoder is reached by a file.
+QByteArray offeredFormatOf(const QByteArray& head);
+
 // `chosen` with the extension of `format` in place of its own (or added when
 // it has none), unless it already ends in it, in any case.
 QString webNameOf(const QString& chosen, WebFormat format);

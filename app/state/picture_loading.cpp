@@ -4,54 +4,68 @@
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
-#include <cerrno>
 
+#include "state/bounded_read.h"
 #include "state/failure.h"
 #include "state/file_writing.h"
 #include "state/picture_completeness.h"
-#include "state/picture_limits.h"
+#include "state/picture_formats.h"
 
 namespace {
 
-// Files beyond this length are refused unread: even the largest picture the
-// program opens is far smaller in any of its formats.
-constexpr qint64 largestPictureFile = qint64(1) << 30;
-// The decoders' allocations for the largest picture, at 4 bytes a pixel.
-constexpr int decoderMegabytes = int(largestPicturePixels * 4 / (1 << 20)) + 1;
+// Files beyond this length are refused: the largest picture the program
+// opens takes 400 MB even as a 32-bit BMP.
+constexpr qint64 largestPictureFile = qint64(512) << 20;
+// Enough of a file to tell its format.
+constexpr qint64 headLength = 16;
 
 Failure unreadable(const QString& why, const QString& path) {
   return Failure(errorNumber::UnreadablePicture,
                  QStringLiteral("Unreadable picture (%1): %2").arg(why, path));
 }
 
-QByteArray fileContent(const QString& path) {
-  QFile file(path);
-  openForReading(file);
-  if (file.size() > largestPictureFile) throw unreadable(QStringLiteral("too large"), path);
-  errno = 0;
-  QByteArray bytes = file.readAll();
-  if (bytes.size() != file.size()) throw fileFailure(file, errno);
-  return bytes;
+Failure tooLarge(const PictureLimits& limits, const QString& path) {
+  return unreadable(QStringLiteral("larger than %1 pixels a side or %2 pixels")
+                        .arg(limits.side)
+                        .arg(limits.pixels),
+                    path);
 }
 
-QImage decoded(const QByteArray& bytes, const QString& path) {
+struct PictureFile {
+  QByteArray format;
+  QByteArray bytes;
+};
+
+// Content that is no picture of an offered format is refused from its
+// first bytes, before the rest is read.
+PictureFile fileContent(const QString& path) {
+  QFile file(path);
+  openForReading(file);
+  const QByteArray head = readUpTo(file, headLength);
+  const QByteArray format = offeredFormatOf(head);
+  if (format.isEmpty())
+    throw unreadable(QStringLiteral("not a BMP, JPEG, GIF, PNG or WebP picture"), path);
+  const std::optional<QByteArray> rest = readRestWithin(file, largestPictureFile - head.size());
+  if (!rest) throw unreadable(QStringLiteral("too large"), path);
+  return {format, head + *rest};
+}
+
+QImage decoded(const PictureFile& file, const PictureLimits& limits, const QString& path) {
   QBuffer buffer;
-  buffer.setData(bytes);
+  buffer.setData(file.bytes);
   buffer.open(QIODevice::ReadOnly);
-  QImageReader reader(&buffer);
-  reader.setAllocationLimit(decoderMegabytes);
+  QImageReader reader(&buffer, file.format);
+  reader.setAutoDetectImageFormat(false);
+  // The decoders' allocations for the largest picture, at 4 bytes a pixel.
+  reader.setAllocationLimit(int(limits.pixels * 4 / (1 << 20)) + 1);
   const QSize size = reader.size();
-  if (size.isValid() && !withinPictureLimits(size.width(), size.height()))
-    throw unreadable(QStringLiteral("larger than %1 pixels a side or %2 pixels")
-                         .arg(largestPictureSide)
-                         .arg(largestPicturePixels),
-                     path);
-  if (!isCompletePicture(bytes, reader.format()))
+  if (size.isValid() && !withinLimits(limits, size.width(), size.height()))
+    throw tooLarge(limits, path);
+  if (!isCompletePicture(file.bytes, file.format))
     throw unreadable(QStringLiteral("data ends early"), path);
   QImage picture = reader.read();
   if (picture.isNull()) throw unreadable(reader.errorString(), path);
-  if (!withinPictureLimits(picture.width(), picture.height()))
-    throw unreadable(QStringLiteral("too large"), path);
+  if (!withinLimits(limits, picture.width(), picture.height())) throw tooLarge(limits, path);
   return picture;
 }
 
@@ -68,8 +82,10 @@ QImage opaqueOn(const QImage& picture, const QColor& background) {
   return canvas;
 }
 
-QImage loadPicture(const QString& path) { return loadPictureOver(path, Qt::white); }
+QImage loadPicture(const QString& path, const PictureLimits& limits) {
+  return opaqueOn(decoded(fileContent(path), limits, path), Qt::white);
+}
 
 QImage loadPictureOver(const QString& path, const QColor& background) {
-  return opaqueOn(decoded(fileContent(path), path), background);
+  return opaqueOn(decoded(fileContent(path), PictureLimits{}, path), background);
 }

@@ -1,15 +1,19 @@
-// Loading a picture file (BMP, JPEG, GIF or PNG) as a 24-bit canvas image.
+// Loading a picture file (BMP, JPEG, GIF, PNG or WebP) as a 24-bit canvas image.
 #pragma once
 
 #include <QColor>
 #include <QImage>
 #include <QString>
 
+#include "state/picture_limits.h"
+
 // Transparent parts come out white. Throws a Failure: the file's own error
-// when it cannot be opened or read, 50003 when its content is no readable
-// picture, its data ends early, or it is beyond the limits of
-// state/picture_limits.h (refused before its pixels are allocated).
-QImage loadPicture(const QString& path);
+// when it cannot be opened or read, 50003 when its content is no picture of
+// those formats, its data ends early, or it is beyond `limits` (refused from
+// its header, before its pixels are allocated). The file is read with a
+// limit, whatever size it reports, so a pipe or a device cannot exhaust the
+// memory.
+QImage loadPicture(const QString& path, const PictureLimits& limits = {});
 
 // `picture` as a 24-bit image, its transparent parts white, as loaded pictures
 // come out.

@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <cmath>
 
+#include "state/bounded_read.h"
+#include "state/failure.h"
 #include "state/style_defaults.h"
 #include "state/style_names.h"
 
@@ -272,10 +274,15 @@ Style readStyleFile(const QString& path, const Style& base) {
   if (!file.open(QIODevice::ReadOnly)) throw StyleError(u"cannot read: "_s + file.errorString());
   if (file.size() > largestStyleFile)
     throw StyleError(u"too large for a style (%1 bytes)"_s.arg(file.size()));
-  const QByteArray document = file.read(largestStyleFile + 1);
-  if (file.error() != QFileDevice::NoError)
+  // A pipe or a device reports no size: the reading itself stops at the limit.
+  std::optional<QByteArray> document;
+  try {
+    document = readRestWithin(file, largestStyleFile);
+  } catch (const Failure&) {
     throw StyleError(u"cannot read: "_s + file.errorString());
-  return readStyle(document, base);
+  }
+  if (!document) throw StyleError(u"too large for a style (over %1 bytes)"_s.arg(largestStyleFile));
+  return readStyle(*document, base);
 }
 
 QString styleName(const QByteArray& document) {

@@ -38,9 +38,12 @@ TEST(BatchList, LinesBecomeTitlesOrProblems) {
        "1 A -> a.png\n2: the file name 'a.png' is used by an earlier line\n"},
       {"Bad \xFF\ta.png\n", "1: the line is not UTF-8 text\n"},
       {"Tab\tin\ttext.png\n", "1: more than one tab on the line\n"},
+      {"A\tevil\x01.png\n", "1: the file name 'evil\x01.png' holds a control character\n"},
       {"", ""},
       {"# only a comment\n", ""},
   };
   for (const Case& c : cases)
     EXPECT_EQ(described(parseBatchList(c.content)), c.expected) << c.content.toStdString();
+  // The system would end the name at the zero byte.
+  EXPECT_TRUE(parseBatchList(QByteArray("A\tevil\0.png\n", 12)).titles.empty());
 }

@@ -45,3 +45,11 @@ TEST_F(BatchProgressOutput, BarRedrawnInPlaceOnATerminal) {
   const std::string full = "[" + std::string(30, '#') + "] 2/2 Shop";
   EXPECT_EQ(textOf(stream), "\r\x1b[K" + half + "\r\x1b[Koops\n" + half + "\r\x1b[K" + full + "\n");
 }
+
+TEST_F(BatchProgressOutput, ControlCharactersOfTheListAreShownAsCodes) {
+  BatchProgress progress(stream, false, 1);
+  progress.report(QStringLiteral("list.txt:1: 'a\u009B.png'"));
+  progress.titleDone(1, QStringLiteral("\x1B]0;owned\x07\x1B[2J\rHi\x7F"));
+  EXPECT_EQ(textOf(stream),
+            "list.txt:1: 'a\\x9B.png'\n1/1 \\x1B]0;owned\\x07\\x1B[2J\\x0DHi\\x7F\n");
+}

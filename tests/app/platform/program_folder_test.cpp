@@ -120,3 +120,32 @@ TEST(ProgramFolder, ShippedFileThatDoesNotFitIsLeftOutNotCut) {
   EXPECT_EQ(QDir(user.filePath("curves")).entryList(QDir::Files | QDir::Hidden),
             QStringList{QStringLiteral("small.txt")});
 }
+
+TEST(ProgramFolder, UserFolderThatCannotBeMadeGivesWayToTheShippedDataWithOneWarning) {
+  QTemporaryDir prefix;
+  makeInstalledPrefix(prefix);
+  writeContent(prefix.filePath("share/velloro/curves/default.txt"), QByteArray(400, 'c'));
+  QTemporaryDir user;
+  writeContent(user.filePath("plain"), "in the way");
+  const QString shipped = prefix.filePath("share/velloro");
+  const QString blocked = user.filePath("plain");
+  const std::pair<QString, QString> cases[] = {
+      {QString(), "no home folder"},
+      {"relative/data", "no home folder"},
+      {blocked + "/data", "Path/File access error (Not a directory): " + blocked},
+  };
+  for (const auto& [userFolder, cause] : cases) {
+    QStringList warnings;
+    EXPECT_EQ(prepareProgramFolder(prefix.filePath("bin"), userFolder,
+                                   [&](const QString& line) { warnings << line; }),
+              shipped);
+    EXPECT_EQ(warnings, QStringList{"the data folder cannot be made (" + cause +
+                                    "); the shipped data in " + shipped + " is used read-only"});
+  }
+  // A disk too full for the shipped curve.
+  const QByteArray chosen = inChildWithFileLimit(100, [&] {
+    return prepareProgramFolder(prefix.filePath("bin"), user.filePath("data"), [](auto&) {})
+        .toUtf8();
+  });
+  EXPECT_EQ(chosen, shipped.toUtf8());
+}

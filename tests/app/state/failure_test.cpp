@@ -54,3 +54,9 @@ TEST(FailureMapping, CurrentExceptionBecomesAFailure) {
   EXPECT_EQ(caught(std::bad_alloc()).number(), errorNumber::OutOfMemory);
   EXPECT_EQ(caught(42).number(), errorNumber::InternalError);
 }
+
+TEST(FailureMapping, BroadTextsNameTheSystemsCause) {
+  EXPECT_EQ(failureFromSystemError(EIO, "f").description(),
+            "Device I/O error (Input/output error): f");
+  EXPECT_EQ(failureFromSystemError(ENOSPC, "f").description(), "Disk full: f");
+}

@@ -147,3 +147,65 @@ TEST(PictureLoading, LargestSideLoads) {
   const QString path = writtenFile(folder, "strip.png", encoded(noisy(16384, 2), "PNG"));
   EXPECT_EQ(loadPicture(path).size(), QSize(16384, 2));
 }
+
+namespace {
+
+// A camera-style JPEG: an EXIF segment holding a whole thumbnail, end marker
+// and all, before the main picture.
+QByteArray jpegWithThumbnail() {
+  const QByteArray thumbnail = encoded(noisy(8, 8), "JPEG");
+  const QByteArray main = encoded(noisy(64, 64), "JPEG");
+  const qsizetype length = 2 + 6 + thumbnail.size();
+  return main.left(2) + "\xFF\xE1" + char(length >> 8) + char(length) + QByteArray("Exif\0\0", 6) +
+         thumbnail + main.mid(2);
+}
+
+// A 200 x 200 BMP with the old 12-byte core header (OS/2), 24 bits a pixel.
+QByteArray coreHeaderBmp() {
+  return QByteArray::fromHex("424ddad40100000000001a0000000c000000c800c80001001800") +
+         QByteArray(120000, '\x7F');
+}
+
+}  // namespace
+
+// Each cut leaves an end mark somewhere in the file that a search for it
+// would take for the picture's end.
+TEST(PictureLoading, CutsBehindAStrayEndMarkAreRefused) {
+  QTemporaryDir folder;
+  const QByteArray jpeg = jpegWithThumbnail();
+  const qsizetype scan = jpeg.lastIndexOf("\xFF\xDA");
+  const QByteArray bmp = coreHeaderBmp();
+  const QByteArray png = encoded(noisy(64, 64), "PNG");
+  const QByteArray endInText =
+      png.left(33) + QByteArray("\0\0\0\4tEXtIEND\0\0\0\0", 16) + png.mid(33, png.size() / 2);
+  const std::pair<const char*, QByteArray> cut[] = {
+      {"thumb.jpg", jpeg.left(scan + (jpeg.size() - scan) / 3)},
+      {"core.bmp", bmp.left(5026)},
+      {"semicolon.gif", redGif.left(redGif.size() - 4) + ';'},
+      {"text.png", endInText},
+  };
+  for (const auto& [name, whole] : {std::pair{"thumb.jpg", jpeg}, {"core.bmp", bmp}})
+    EXPECT_EQ(failureTextOfLoading(writtenFile(folder, name, whole)), "none") << name;
+  for (const auto& [name, bytes] : cut) {
+    const QString path = writtenFile(folder, name, bytes);
+    EXPECT_EQ(failureTextOfLoading(path), "50003 Unreadable picture (data ends early): " + path)
+        << name;
+  }
+}
+
+TEST(PictureLoading, OnlyTheOfferedFormatsAreDecoded) {
+  QTemporaryDir folder;
+  const QString refusal =
+      QStringLiteral("50003 Unreadable picture (not a BMP, JPEG, GIF, PNG or WebP picture): ");
+  const std::pair<const char*, QByteArray> others[] = {
+      {"p.xbm", "#define p_width 1\n#define p_height 1\nstatic char p_bits[] = {0x01};\n"},
+      {"p.ppm", QByteArray("P6 1 1 255\n\0\0\0", 14)},
+      {"p.xpm", "/* XPM */\nstatic char *p[] = {\"1 1 1 1\", \"a c #FF0000\", \"a\"};\n"},
+  };
+  for (const auto& [name, bytes] : others) {
+    const QString path = writtenFile(folder, name, bytes);
+    EXPECT_EQ(failureTextOfLoading(path), refusal + path) << name;
+  }
+  // Endless and sizeless: refused from its first bytes.
+  EXPECT_EQ(failureTextOfLoading("/dev/zero"), refusal + "/dev/zero");
+}

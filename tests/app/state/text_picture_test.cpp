@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "state/failure.h"
+#include "failure_of.h"
 
 TEST(TextPicture, MarginAndSizeFollowTheFontSize) {
   const TextLayout layout = textLayout({100.4, 46.5}, 40);
@@ -44,4 +44,14 @@ TEST(TextPicture, TooLargeAPictureIsRefusedAndTheOldOneStays) {
   const QSize before = text.picture.size();
   EXPECT_THROW(text.print(QString(80, QChar('W'))), Failure);
   EXPECT_EQ(text.picture.size(), before);
+}
+
+// Measured whole, 80,000 W at 300 points overflow Qt's text measure and
+// came out narrow enough to pass.
+TEST(TextPicture, TextBeyondTheMeasuresRangeIsRefused) {
+  TextPicture text;
+  text.font.setPointSize(300);
+  EXPECT_EQ(failureOf([&] { text.print(QString(80000, QChar('W'))); }).number(),
+            errorNumber::OutOfMemory);
+  EXPECT_EQ(text.picture.size(), QSize(1, 1));
 }

@@ -1,0 +1,98 @@
+// Drives a whole `Velloro --render` from bytes, in-process: options, a style
+// file and a background picture. The input is three parts separated by the
+// first two double zero bytes: the arguments (split at single zero bytes),
+// the style file's bytes, and the background picture's bytes (any bytes).
+// Options that name files are dropped and the output goes to a file of this
+// run, so a run writes nowhere else; the font size and the canvas are held
+// small, so each input renders in milliseconds. The run must end with exit
+// status 0, 1 or 2, never an escaping exception, and a run that succeeds must
+// leave a picture that loads.
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+
+#include "headless/render_command.h"
+#include "headless/render_run.h"
+#include "state/failure.h"
+#include "state/picture_loading.h"
+
+namespace {
+
+// Options that name no file, with whether each takes a value.
+const std::map<QString, bool>& harmlessOptions() {
+  static const std::map<QString, bool> options{
+      {"--text", true},    {"--font", true},       {"--size", true},        {"--colour", true},
+      {"--color", true},   {"--material", true},   {"--effect", true},      {"--canvas", true},
+      {"--at", true},      {"--trim", true},       {"--quality", true},     {"--bold", false},
+      {"--italic", false}, {"--underline", false}, {"--transparent", false}};
+  return options;
+}
+
+QStringList harmlessArguments(const QByteArray& part) {
+  QStringList kept;
+  const QList<QByteArray> words = part.isEmpty() ? QList<QByteArray>{} : part.split('\0');
+  for (qsizetype i = 0; i < words.size(); ++i) {
+    const QString word = QString::fromUtf8(words[i]);
+    const auto option = harmlessOptions().find(word.section(u'=', 0, 0));
+    if (option == harmlessOptions().end()) continue;
+    kept << word.left(64);
+    if (option->second && !word.contains(u'=') && i + 1 < words.size())
+      kept << QString::fromUtf8(words[++i]).left(64);
+  }
+  return kept;
+}
+
+QString fileOf(const QTemporaryDir& folder, const char* name, const QByteArray& content) {
+  const QString path = folder.filePath(QLatin1String(name));
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) std::abort();
+  file.write(content);
+  return path;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  static QGuiApplication application(*argc, *argv);
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  static QTemporaryDir folder;
+  static std::FILE* nowhere = std::fopen("/dev/null", "w");
+  const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+  const qsizetype first = bytes.indexOf(QByteArrayView("\0\0", 2));
+  const qsizetype second = first < 0 ? -1 : bytes.indexOf(QByteArrayView("\0\0", 2), first + 2);
+  const QByteArray options = first < 0 ? bytes : bytes.left(first);
+  const QByteArray style =
+      first < 0 ? QByteArray() : bytes.mid(first + 2, second < 0 ? -1 : second - first - 2);
+  const QByteArray background = second < 0 ? QByteArray() : bytes.mid(second + 2);
+
+  QStringList arguments{"--render", "--text", "Fuzz"};
+  arguments << harmlessArguments(options);
+  if (!style.isEmpty()) arguments << "--style" << fileOf(folder, "style.vstyle", style);
+  if (!background.isEmpty())
+    arguments << "--background" << fileOf(folder, "background", background);
+  const QString output = folder.filePath(QStringLiteral("out.png"));
+  QFile::remove(output);
+  arguments << "--size"
+            << "10"
+            << "--canvas"
+            << "96x64"
+            << "-o" << output;
+
+  const int status = runRenderCommand(arguments, {QStringLiteral(VELLORO_DATA_FOLDER),
+                                                  QStringLiteral(ENGINE_PATH), nowhere, nowhere});
+  if (status < 0 || status > 2) std::abort();
+  if (status == exitStatus::Success) {
+    try {
+      loadPicture(output);
+    } catch (const Failure&) {
+      std::abort();
+    }
+  }
+  return 0;
+}
