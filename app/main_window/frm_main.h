@@ -200,6 +200,7 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   void switchSourceKind(SourceKind previousKind);
   void connectPanels();
   void connectLivePreview();
+  void connectTextPreview();
   QString curvesFolder() const;
   void setFillColour(const QColor& colour);
   void loadTextureCommand();

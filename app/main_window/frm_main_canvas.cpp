@@ -173,7 +173,11 @@ void FrmMain::canvasReleased(Qt::MouseButton button, Qt::MouseButtons, QPoint at
     }
     const bool wasDragging = gesture_.endDesignMove();
     canvasView_->setCursor(Qt::ArrowCursor);
+    // The typing stays in the text box, but a click on the canvas is no
+    // longer about the words: with their selection dropped, Ctrl+C copies
+    // the picture.
     sourceFrame_->textBox()->setFocus();
+    sourceFrame_->textBox()->deselect();
     if (wasDragging) dropFrame(button, at);
   });
 }

@@ -11,7 +11,9 @@
 void FrmMain::updateDeformationLabel() {
   const auto text = deformationLabel(velloro::DeformationType{panels_->selectedDeformation()},
                                      panels_->deformSlider()->Value());
-  if (text) panels_->deformValueLabel()->setText(*text);
+  // Without a deformation the slider means nothing: its label shows no angle
+  // rather than the last one set.
+  panels_->deformValueLabel()->setText(text.value_or(QStringLiteral("0 °")));
 }
 
 void FrmMain::deformationClicked() {

@@ -3,6 +3,8 @@
 // own handler, and the redraw waits for the event loop anyway, so the
 // preview always reads the setting the handler has just stored.
 #include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -35,6 +37,8 @@ void FrmMain::connectLivePreview() {
   for (PictureBox* material : panels_->materialPictures())
     follow(material, &PictureBox::mousePressed);
   follow(panels_->effectList(), &QListWidget::itemClicked);
+  // Arrow keys, Home and End move the current effect without a click.
+  follow(panels_->effectList(), &QListWidget::currentRowChanged);
   for (int k = 1; k <= 3; ++k) follow(panels_->shadowSlider(k), &MirelSlider::valueChanged);
   for (MirelSlider* slider :
        {panels_->outlineSlider(), panels_->engravedSlider(), panels_->deformSlider()})
@@ -43,4 +47,23 @@ void FrmMain::connectLivePreview() {
   follow(panels_->curveView(), &PictureBox::mouseReleased);
   for (const char* entry : {"mnubezierreset", "mnubezierload"})
     follow(menuEntry(QLatin1String(entry)), &QAction::triggered);
+  connectTextPreview();
+}
+
+// The title's words and font: typing, the style buttons, the font and size
+// lists. The font dialog asks for its redraw itself, once a font is chosen.
+void FrmMain::connectTextPreview() {
+  auto follow = [this](auto* sender, auto signal) {
+    connect(sender, signal, livePreview_, &LivePreview::settingChanged);
+  };
+  follow(sourceFrame_->textBox(), &QLineEdit::textEdited);
+  for (const char* key : {"Bold", "Italic", "Underline"})
+    follow(toolButton(QLatin1String(key)), &QAction::triggered);
+  follow(fontNameBox_, &QComboBox::activated);
+  follow(fontSizeBox_, &QComboBox::activated);
+  // A size refused by its check is reported once, by the check: no preview
+  // runs it again.
+  connect(fontSizeBox_->lineEdit(), &QLineEdit::editingFinished, livePreview_, [this] {
+    if (sizeValid_) livePreview_->settingChanged();
+  });
 }

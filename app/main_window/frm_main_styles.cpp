@@ -3,12 +3,14 @@
 // run, so that the kind settings and the source switch keep what it set.
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QMenu>
 #include <QRadioButton>
 
 #include "main_window/frm_main.h"
+#include "main_window/live_preview.h"
 #include "platform/platform.h"
 #include "state/design_state.h"
 #include "state/error_report.h"
@@ -16,6 +18,7 @@
 #include "state/outside_effects.h"
 #include "state/picture_loading.h"
 #include "state/site_tags.h"
+#include "state/style_contrast.h"
 #include "state/style_design.h"
 #include "state/style_json.h"
 #include "state/style_library.h"
@@ -31,6 +34,26 @@ void showRefusal(const QString& path, const QString& problem) {
   platform().showMessage(
       {u"Cannot load the style \""_s + QFileInfo(path).fileName() + u"\": "_s + problem,
        MessageIcon::Exclamation});
+}
+
+QString shownStyleName(const QString& path) {
+  QFile file(path);
+  const QString named = file.open(QIODevice::ReadOnly) ? styleName(file.readAll()) : QString();
+  return named.isEmpty() ? QFileInfo(path).completeBaseName() : named;
+}
+
+// A title about as light as the canvas under it is all but invisible: the
+// user is told why, and what kind of canvas the style is made for.
+void tellWhenTheTitleHardlyShows(const Style& style, const QString& path, const QImage& canvas) {
+  if (style.textureFill) return;
+  const std::optional<Lightness> shared = sharedLightness(style.fillColour, canvas);
+  if (!shared) return;
+  const bool light = *shared == Lightness::Light;
+  platform().showMessage(
+      {u"The style \"%1\" draws a %2 title, which hardly shows on this %2 canvas: try it on a "
+       u"%3 one (File > New, Open or Paste)."_s.arg(
+           shownStyleName(path), light ? u"light"_s : u"dark"_s, light ? u"dark"_s : u"light"_s),
+       MessageIcon::Information});
 }
 
 }  // namespace
@@ -114,6 +137,7 @@ void FrmMain::applyStyleFile(const QString& path) {
     return;
   }
   applyStyle(style, texture);
+  tellWhenTheTitleHardlyShows(style, path, canvasView_->picture());
 }
 
 void FrmMain::applyStyle(const Style& style, const QString& texturePath) {
@@ -139,6 +163,7 @@ void FrmMain::applyStyle(const Style& style, const QString& texturePath) {
   panels()->deformSlider()->setValue(style.deformationAmount);
   deformationClicked();
   applyStyleFont(style.font);
+  livePreview_->settingChanged();
 }
 
 void FrmMain::applyStyleEffect(const Style& style) {

@@ -8,12 +8,14 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QTabBar>
 #include <algorithm>
 #include <cmath>
 
 #include "main_window/frm_main.h"
+#include "main_window/live_preview.h"
 #include "platform/platform.h"
 #include "state/design_state.h"
 #include "state/error_report.h"
@@ -49,6 +51,11 @@ void FrmMain::connectControls() {
     if (index == panels_->tabStrip()->currentIndex()) selectTab();
   });
   connect(panels_->effectList(), &QListWidget::itemClicked, this, &FrmMain::effectListClicked);
+  // Arrow keys, Home and End move the current effect too; a row set to the
+  // effect already in use (at start-up, by the source switch) changes nothing.
+  connect(panels_->effectList(), &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row != velloro::toInt(design().effectType)) effectListClicked();
+  });
   connect(canvasView_, &PictureBox::mousePressed, this, &FrmMain::canvasPressed);
   connect(canvasView_, &PictureBox::mouseMoved, this, &FrmMain::canvasMoved);
   connect(canvasView_, &PictureBox::mouseReleased, this, &FrmMain::canvasReleased);
@@ -76,7 +83,12 @@ void FrmMain::fillFontList() {
   fontNameBox_->clear();
   fontNameBox_->addItems(QFontDatabase::families());
   widenPopupToLongestName(*fontNameBox_);
-  const QString name = textPicture().font.family();
+  // A family that is not installed (the default Tahoma on most Linux
+  // systems) is drawn in a substitute: the design names that one, so the
+  // box and the font dialog show the face the title really has.
+  QFont& printed = textPicture().font;
+  printed.setFamily(familyInUse(printed));
+  const QString name = printed.family();
   fontNameBox_->setEditText(name);
   QFont shown = sourceFrame_->textBox()->font();
   shown.setFamily(name);
@@ -91,7 +103,8 @@ void FrmMain::fillSizeList() {
 
 void FrmMain::fontListClicked() {
   runTrapped(platform(), siteTag::frmMain_List1_Click, [this] {
-    const QString name = fontNameBox_->currentText();
+    const QString name = familyInUse(QFont(fontNameBox_->currentText()));
+    fontNameBox_->setEditText(name);
     QFont shown = sourceFrame_->textBox()->font();
     shown.setFamily(name);
     shown.setPointSizeF(14 * design().fontScaleFactor);
@@ -174,6 +187,7 @@ void FrmMain::fontDialog() {
     toolButton(QStringLiteral("Underline"))->setChecked(shown.underline());
     fillFontList();
     fillSizeList();
+    livePreview_->settingChanged();
   });
 }
 
@@ -192,7 +206,12 @@ void FrmMain::selectSource(SourceKind kind, Qt::MouseButton button) {
     const SourceKind previous = state.sourceKind;
     sourceFrame_->selectSource(velloro::toInt(kind));
     state.sourceKind = kind;
-    switchSourceKind(previous);
+    {
+      // The switch sets the effect list row by row as it stores and loads
+      // the kinds' settings: those rows are no choice of the user's.
+      const QSignalBlocker quietEffects(panels_->effectList());
+      switchSourceKind(previous);
+    }
     showSourceTool(kind, button);
     showSourceHint(kind, button);
   });

@@ -1,10 +1,14 @@
 // Output for web pages: File > Export for the web writes the design alone on
 // a transparent background, and Copy offers the same cut-out beside the
 // canvas. Neither changes the canvas nor records an undo step.
+#include <QFileInfo>
+#include <QLabel>
+#include <QLocale>
 #include <QMimeData>
 
 #include "main_window/frm_main.h"
 #include "output/web_export.h"
+#include "output/web_export_memory.h"
 #include "platform/platform.h"
 #include "state/engine_library.h"
 #include "state/failure.h"
@@ -29,10 +33,11 @@ void FrmMain::exportForTheWeb() {
     platform().showMessage({nothingToExportMessage, MessageIcon::Exclamation});
     return;
   }
-  WebExportDialog dialog(writableWebFormats(), WebExportChoice{}, this);
+  WebExportDialog dialog(writableWebFormats(), rememberedWebExportChoice(), this);
   platform().showModal(dialog);
   if (dialog.result() != QDialog::Accepted) return;
   const WebExportChoice choice = dialog.choice();
+  rememberWebExportChoice(choice);
 
   const QString outputs = programFolder_ + QStringLiteral("/outputs");
   const QString extension = webExtension(choice.encoding.format);
@@ -46,8 +51,12 @@ void FrmMain::exportForTheWeb() {
   const QString chosen = platform().chooseFileToSave(request);
   if (chosen.isEmpty()) return;
   BusyPointer busy(platform());
-  writeWebPicture(exportedPicture(design, choice), choice.encoding,
-                  webNameOf(chosen, choice.encoding.format));
+  const QString target = webNameOf(chosen, choice.encoding.format);
+  writeWebPicture(exportedPicture(design, choice), choice.encoding, target);
+  // The file lies outside the canvas's own name: the status bar confirms it.
+  const QFileInfo written(target);
+  statusPanes_[0]->setText(QStringLiteral("Exported %1 (%2 bytes)")
+                               .arg(written.fileName(), QLocale().toString(written.size())));
 }
 
 // Editors that understand transparency take the PNG and get the cut-out

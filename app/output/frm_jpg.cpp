@@ -1,5 +1,6 @@
 #include "output/frm_jpg.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -7,6 +8,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
+#include <QStorageInfo>
 
 #include "output/format_choice.h"
 #include "output/jpeg_encoding.h"
@@ -65,6 +67,7 @@ void FrmJpg::load() {
     qualitySlider_->blockSignals(true);
     qualitySlider_->setValue(100);
     qualitySlider_->blockSignals(false);
+    showQualityNumber(100);
     encodeAndShow(100);
   });
 }
@@ -89,6 +92,7 @@ void FrmJpg::qualityChanged() {
   runTrapped(platform(), siteTag::frmJPG_CCRPSlider1_Change, [this] {
     BusyPointer busy(platform());
     removeIfThere(temporaryJpeg_);
+    showQualityNumber(qualitySlider_->value());
     encodeAndShow(qualitySlider_->value());
     showNewSize();
   });
@@ -98,6 +102,10 @@ void FrmJpg::applyClicked() {
   runTrapped(platform(), siteTag::frmJPG_Command1_Click, [this] {
     if (formatChoice_->pickedWebFormat()) {
       applyWebFormat();
+      return;
+    }
+    if (!QFileInfo(temporaryJpeg_).isFile()) {
+      reportMissingJpeg();
       return;
     }
     BusyPointer busy(platform());
@@ -168,6 +176,26 @@ void FrmJpg::encodeAndShow(int quality) {
 void FrmJpg::showPreview() {
   previewBox_->setPicture(QFileInfo(temporaryJpeg_).isFile() ? loadPicture(temporaryJpeg_)
                                                              : QImage());
+}
+
+void FrmJpg::showQualityNumber(int quality) {
+  qualityNumber_->setText(QStringLiteral("Quality: %1").arg(quality));
+}
+
+// The JPEG is encoded into the temporary folder first; when that failed
+// there is nothing to put in place, and copying it would only report the
+// missing file instead of what went wrong.
+void FrmJpg::reportMissingJpeg() {
+  const QString folder = QFileInfo(temporaryJpeg_).absolutePath();
+  const QStorageInfo disk(folder);
+  const QString cause =
+      disk.isValid() && disk.bytesAvailable() == 0 ? QStringLiteral("the disk is full")
+      : !QFileInfo(folder).isWritable()            ? QStringLiteral("the folder cannot be written")
+                                                   : QStringLiteral("the write failed");
+  platform().showMessage(
+      {QStringLiteral("The JPEG could not be written to %1: %2. Nothing was saved.")
+           .arg(QDir::toNativeSeparators(folder), cause),
+       MessageIcon::Exclamation, MessageButtons::Ok, applicationTitle, this});
 }
 
 void FrmJpg::showNewSize() {

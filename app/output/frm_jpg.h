@@ -32,6 +32,8 @@ class FrmJpg : public QDialog {
   QLabel* currentSizeCaption() const { return currentSizeCaption_; }
   QLabel* qualityCaption() const { return qualityCaption_; }
   QLabel* compressionCaption() const { return compressionCaption_; }
+  // The slider's quality as a number, following a drag as it goes.
+  QLabel* qualityNumber() const { return qualityNumber_; }
   QLabel* currentBytesLabel() const { return currentBytesLabel_; }
   QLabel* currentKilobytesLabel() const { return currentKilobytesLabel_; }
   QLabel* newBytesLabel() const { return newBytesLabel_; }
@@ -73,6 +75,7 @@ class FrmJpg : public QDialog {
   QLabel* currentSizeCaption_;
   QLabel* qualityCaption_;
   QLabel* compressionCaption_;
+  QLabel* qualityNumber_;
   QLabel* currentBytesLabel_;
   QLabel* currentKilobytesLabel_;
   QLabel* newBytesLabel_;
@@ -89,6 +92,8 @@ class FrmJpg : public QDialog {
   void applyWebFormat();
   void showPreview();
   void showNewSize();
+  void showQualityNumber(int quality);
+  void reportMissingJpeg();
   void fitScrollBars();
 
   QImage relief_;

@@ -43,6 +43,8 @@ void FrmJpg::buildControls() {
   qualityCaption_ =
       placed<QLabel>(this, "Label1", QStringLiteral("Highest quality"), {300, 296, 125, 20});
   qualityCaption_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  qualityNumber_ = placed<QLabel>(this, "LabelQuality", QString(), {168, 296, 132, 20});
+  qualityNumber_->setAlignment(Qt::AlignCenter);
 
   sizeFrame_ = new QGroupBox(this);
   sizeFrame_->setObjectName(QStringLiteral("Frame1"));
@@ -65,6 +67,7 @@ void FrmJpg::buildControls() {
       placed<QPushButton>(this, "Command2", QStringLiteral("&Cancel"), {452, 266, 104, 28});
 
   connect(qualitySlider_, &QSlider::valueChanged, this, &FrmJpg::qualityChanged);
+  connect(qualitySlider_, &QSlider::sliderMoved, this, &FrmJpg::showQualityNumber);
   connect(applyButton_, &QPushButton::clicked, this, &FrmJpg::applyClicked);
   connect(cancelButton_, &QPushButton::clicked, this, &FrmJpg::cancelClicked);
   connect(horizontalScroll_, &QScrollBar::valueChanged, this, &FrmJpg::scrolled);

@@ -159,11 +159,20 @@ PrinterPage FrmPrint::printerPage() {
 void FrmPrint::layOut() {
   const DesignState& state = design();
   preview_ = previewOf(printerPage(), state.layoutUnitX, state.layoutUnitY);
-  QImage page(preview_.pixels, QImage::Format_RGB888);
-  page.fill(Qt::white);
-  pageView_->setPicture(page);
-  box_ = centredPicture(preview_, relief_().size());
+  shownRelief_ = relief_();
+  box_ = centredPicture(preview_, shownRelief_.size());
   layoutPending_ = false;
 }
 
-void FrmPrint::drawBox() { pageView_->showRubberBand(box_, Qt::SolidLine); }
+// The miniature shows the picture itself where it will print, framed by the
+// box the user moves and sizes.
+void FrmPrint::drawBox() {
+  QImage page(preview_.pixels, QImage::Format_RGB888);
+  page.fill(Qt::white);
+  QPainter painter(&page);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(QRectF(box_), shownRelief_);
+  painter.end();
+  pageView_->setPicture(page);
+  pageView_->showRubberBand(box_, Qt::SolidLine);
+}

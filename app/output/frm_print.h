@@ -61,6 +61,7 @@ class FrmPrint : public QDialog {
   QPushButton* okButton_;
   QPushButton* cancelButton_;
   std::function<QImage()> relief_;
+  QImage shownRelief_;  // the picture the page miniature shows, taken at layout
   QPrinter printer_{QPrinter::HighResolution};
   PrinterPage laidOut_;  // the sheet last read, to tell a change of printer or paper
   bool layoutPending_ = false;

@@ -2,6 +2,8 @@
 // browser window, "MyWindow", reused for every page.
 #pragma once
 
+#include <QMargins>
+#include <QRect>
 #include <QTextBrowser>
 
 class HelpWindow : public QTextBrowser {
@@ -10,3 +12,8 @@ class HelpWindow : public QTextBrowser {
   explicit HelpWindow(QWidget* parent = nullptr);
   void showPage(const QUrl& page);
 };
+
+// Where a window of the `wanted` size goes, centred on `centre`, so that it
+// and its `frame` (title bar and borders) lie wholly on the `available`
+// part of the screen: moved in, and made smaller where the screen is.
+QRect fittedOnScreen(QSize wanted, const QMargins& frame, const QRect& available, QPoint centre);

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "state/bmp_file.h"
+#include "state/colour_keying_fringe.h"
 #include "state/engine_library.h"
 
 int32_t& KeyRanges::bound(int index) {
@@ -52,6 +53,10 @@ KeyedPicture keyPicture(const QString& pictureFile, const KeyRanges& ranges,
                    reinterpret_cast<uint8_t*>(mask.data()), picture.stride, picture.rows,
                    ranges.KeyRed, ranges.KeyGreen, ranges.KeyBlue, ranges.RedMin, ranges.RedMax,
                    ranges.GreenMin, ranges.GreenMax, ranges.BlueMin, ranges.BlueMax);
-  return {imageOfBuffer(picture.bytes, picture.width, picture.rows),
-          imageOfBuffer(mask, picture.width, picture.rows)};
+  KeyedPicture keyed{imageOfBuffer(picture.bytes, picture.width, picture.rows),
+                     imageOfBuffer(mask, picture.width, picture.rows)};
+  // A picture laid over the key colour (a transparent PNG) has edges mixed
+  // with it, which the ranges keep.
+  dropKeyFringe(keyed, ranges.keyColour());
+  return keyed;
 }

@@ -41,7 +41,8 @@ struct KeyedPicture {
   QImage mask;     // kept pixels black, removed ones white
 };
 
-// Keys the framed picture held by `pictureFile` (a 24-bit BMP). Throws a
-// Failure when the file cannot be read.
+// Keys the framed picture held by `pictureFile` (a 24-bit BMP), then drops
+// the key colour's fringe from the kept edge. Throws a Failure when the file
+// cannot be read.
 KeyedPicture keyPicture(const QString& pictureFile, const KeyRanges& ranges,
                         const EngineEntryPoints& engine);

@@ -255,6 +255,8 @@ QByteArray styleDocument(const Style& style, const QString& name) {
 }
 
 Style readStyle(const QByteArray& document, const Style& base) {
+  // The parser would report an empty file as an illegal value at byte 0.
+  if (document.trimmed().isEmpty()) throw StyleError(u"the file is empty"_s);
   const QJsonObject object = parsedRoot(document);
   const Section root(object, QString());
   checkFormat(root, object);

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -24,6 +25,8 @@ constexpr int windowWidth = 469;
 constexpr int windowHeight = 354;
 constexpr int listPointSize = 28;
 constexpr int textPointSize = 18;
+// The window has room for six font buttons above its commands.
+constexpr std::size_t maxFontButtons = 6;
 
 QListWidget* makeSymbolList(QWidget* window) {
   auto* list = new QListWidget(window);
@@ -46,13 +49,10 @@ QListWidget* makeSymbolList(QWidget* window) {
 FrmSymbols::FrmSymbols(MainWindowLink& main) : main_(main) {
   setObjectName(QStringLiteral("FrmSymbols"));
   setWindowTitle(QStringLiteral("Click the symbol to select it"));
-  auto* fonts = new QButtonGroup(this);
-  for (int i = 0; i < int(fontButtons_.size()); ++i) {
-    fontButtons_[i] =
-        placed<QRadioButton>(this, "Option1", symbolFonts()[i].name, {12, 12 + i * 30, 180, 24});
-    fonts->addButton(fontButtons_[i], i);
-  }
-  fontButtons_[0]->setChecked(true);
+  fontGroup_ = new QButtonGroup(this);
+  noFontNote_ = placed<QLabel>(this, "LabelNoFont", QStringLiteral("No symbol font is installed."),
+                               {12, 12, 180, 48});
+  noFontNote_->setWordWrap(true);
   symbolList_ = makeSymbolList(this);
   composedBox_ = placed<QLineEdit>(this, "Text1", QString(), {12, 262, 444, 40});
   QFont composed = composedBox_->font();
@@ -66,8 +66,28 @@ FrmSymbols::FrmSymbols(MainWindowLink& main) : main_(main) {
                                              {12 + i * 108, 200, 96, 28});
     connect(commandButtons_[i], &QPushButton::clicked, this, [this, i] { commandClicked(i); });
   }
-  connect(fonts, &QButtonGroup::idClicked, this, &FrmSymbols::fontClicked);
+  connect(fontGroup_, &QButtonGroup::idClicked, this, &FrmSymbols::fontClicked);
   connect(symbolList_, &QListWidget::itemClicked, this, &FrmSymbols::listClicked);
+  offerFonts(installedSymbolFonts());
+}
+
+void FrmSymbols::offerFonts(std::vector<SymbolFont> fonts) {
+  if (fonts.size() > maxFontButtons) fonts.resize(maxFontButtons);
+  // The same fonts again keep the choice and the composed text.
+  if (fonts == fonts_ && !fontButtons_.empty()) return;
+  for (QRadioButton* button : fontButtons_) delete button;
+  fontButtons_.clear();
+  fonts_ = std::move(fonts);
+  for (int i = 0; i < int(fonts_.size()); ++i) {
+    auto* button =
+        placed<QRadioButton>(this, "Option1", fonts_[i].name, {12, 12 + i * 30, 180, 24});
+    button->show();
+    fontGroup_->addButton(button, i);
+    fontButtons_.push_back(button);
+  }
+  noFontNote_->setVisible(fonts_.empty());
+  applyButton()->setEnabled(!fonts_.empty());
+  chooseFont(0);
 }
 
 bool FrmSymbols::eventFilter(QObject* watched, QEvent* event) {
@@ -90,9 +110,11 @@ void FrmSymbols::fontClicked(int index) {
 }
 
 void FrmSymbols::chooseFont(int index) {
-  const SymbolFont& font = symbolFonts().at(index);
   symbolList_->clear();
   composedBox_->clear();
+  if (index >= int(fonts_.size())) return;
+  const SymbolFont& font = fonts_[index];
+  fontButtons_[index]->setChecked(true);
   QFont composed = composedBox_->font();
   composed.setFamily(font.name);
   composedBox_->setFont(composed);
@@ -139,7 +161,9 @@ void FrmSymbols::commandClicked(int index) {
 }
 
 void FrmSymbols::apply() {
-  const QString name = composedBox_->font().family();
+  const int chosen = fontGroup_->checkedId();
+  if (chosen < 0) return;
+  const QString name = fonts_[chosen].name;
   main_.setTextInFont(composedBox_->text(), name);
   main_.selectSource(SourceKind::Text, Qt::NoButton);
   hide();

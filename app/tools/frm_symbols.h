@@ -1,13 +1,18 @@
-// `FrmSymbols`: the symbol picker. The user picks characters of a symbol
-// font into a small text box; Apply makes them the design's text in that
+// `FrmSymbols`: the symbol picker. The user picks characters of one of the
+// installed symbol fonts into a small text box; Apply makes them the design's text in that
 // font and the text the design's source. The window stays loaded between its
 // modal openings, keeping the font, the list and the composed text.
 #pragma once
 
 #include <QDialog>
 #include <array>
+#include <vector>
+
+#include "tools/symbol_fonts.h"
 
 class MainWindowLink;
+class QButtonGroup;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -19,7 +24,13 @@ class FrmSymbols : public QDialog {
   // Shown without an owner; `main` is the window whose text it sets.
   explicit FrmSymbols(MainWindowLink& main);
 
-  const std::array<QRadioButton*, 6>& fontButtons() const { return fontButtons_; }
+  // One button per font offered, at most six; none when no symbol font is
+  // installed, which the note says.
+  const std::vector<QRadioButton*>& fontButtons() const { return fontButtons_; }
+  QLabel* noFontNote() const { return noFontNote_; }
+  // Offers these fonts in place of the ones before (the installed symbol
+  // fonts at first) and chooses the first.
+  void offerFonts(std::vector<SymbolFont> fonts);
   QListWidget* symbolList() const { return symbolList_; }
   // The picked characters, in the chosen symbol font.
   QLineEdit* composedBox() const { return composedBox_; }
@@ -45,7 +56,10 @@ class FrmSymbols : public QDialog {
   void apply();
 
   MainWindowLink& main_;
-  std::array<QRadioButton*, 6> fontButtons_;  // the symbol fonts
+  std::vector<SymbolFont> fonts_;  // offered
+  std::vector<QRadioButton*> fontButtons_;
+  QButtonGroup* fontGroup_;
+  QLabel* noFontNote_;
   QListWidget* symbolList_;
   QLineEdit* composedBox_;
   std::array<QPushButton*, 2> commandButtons_;  // "&Apply", "&Cancel"

@@ -1,6 +1,10 @@
 #include "tools/symbol_fonts.h"
 
 #include <QChar>
+#include <QFont>
+#include <QFontDatabase>
+#include <QRawFont>
+#include <algorithm>
 #include <initializer_list>
 #include <utility>
 
@@ -13,6 +17,27 @@ std::vector<int> codesOf(Ranges ranges) {
   for (const auto& [first, last] : ranges)
     for (int code = first; code <= last; ++code) codes.push_back(code);
   return codes;
+}
+
+// Where a symbol font without a table row keeps its signs: its 8-bit code
+// page, Greek, and the arrows, mathematical signs, technical signs, shapes
+// and dingbats of Unicode.
+const Ranges searchedCodes{{33, 255}, {0x370, 0x3ff}, {0x2190, 0x27bf}};
+// A list of more signs than this is no longer browsable.
+constexpr std::size_t mostCodes = 255;
+
+std::vector<int> codesDrawnBy(const QString& family) {
+  const QRawFont font = QRawFont::fromFont(QFont(family));
+  std::vector<int> codes;
+  for (int code : codesOf(searchedCodes)) {
+    if (codes.size() == mostCodes) break;
+    if (font.supportsCharacter(char32_t(code))) codes.push_back(code);
+  }
+  return codes;
+}
+
+bool sameFamily(const QString& a, const QString& b) {
+  return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
 }  // namespace
@@ -31,10 +56,34 @@ const std::vector<SymbolFont>& symbolFonts() {
   return fonts;
 }
 
+std::vector<SymbolFont> installedSymbolFonts() {
+  const QStringList installed = QFontDatabase::families();
+  auto isInstalled = [&installed](const QString& family) {
+    return std::any_of(installed.begin(), installed.end(),
+                       [&family](const QString& name) { return sameFamily(name, family); });
+  };
+  std::vector<SymbolFont> offered;
+  for (const SymbolFont& known : symbolFonts())
+    if (isInstalled(known.name)) offered.push_back(known);
+  for (const QString& family : QFontDatabase::families(QFontDatabase::Symbol)) {
+    const bool known =
+        std::any_of(symbolFonts().begin(), symbolFonts().end(),
+                    [&family](const SymbolFont& f) { return sameFamily(f.name, family); });
+    if (known) continue;
+    std::vector<int> codes = codesDrawnBy(family);
+    if (!codes.empty()) offered.push_back({family, std::move(codes)});
+  }
+  return offered;
+}
+
 // A symbol font draws its glyph for code c at the character c of its 8-bit
-// code page, which is Latin-1 for these fonts.
+// code page, which is Latin-1 for the fonts of the table; the fonts found
+// installed are listed by Unicode code point.
 QStringList symbolCharacters(const SymbolFont& font) {
   QStringList characters;
-  for (int code : font.codes) characters << QString(QChar::fromLatin1(char(code)));
+  for (int code : font.codes) {
+    const char32_t point = char32_t(code);
+    characters << QString::fromUcs4(&point, 1);
+  }
   return characters;
 }

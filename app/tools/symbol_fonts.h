@@ -1,5 +1,5 @@
-// The symbol fonts the symbol picker offers and the characters of each, by
-// their codes in the font's 8-bit code page.
+// The symbol fonts the symbol picker knows, the ones it offers (those that
+// are installed) and the characters of each.
 #pragma once
 
 #include <QString>
@@ -9,9 +9,18 @@
 struct SymbolFont {
   QString name;
   std::vector<int> codes;  // increasing
+  bool operator==(const SymbolFont&) const = default;
 };
 
+// The fonts the picker was made for, with their codes in their 8-bit code
+// page.
 const std::vector<SymbolFont>& symbolFonts();
 
-// One single-character item per code.
+// What the picker offers: the fonts of the table that are installed, then
+// the other installed fonts of the symbol writing system with the characters
+// each really draws. A font that is missing is never offered: the system
+// would draw its codes as plain letters of a substitute.
+std::vector<SymbolFont> installedSymbolFonts();
+
+// One single-character item per code (a Unicode code point).
 QStringList symbolCharacters(const SymbolFont& font);

@@ -2,11 +2,14 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <algorithm>
+#include <numeric>
 
 #include "main_window_fixture.h"
 #include "state/design_state.h"
@@ -14,11 +17,23 @@
 
 class FrmSymbolsTest : public MainWindowTest {
  protected:
-  // Opens the picker from the Tools menu and lets `work` act in it.
-  void open(std::function<void(FrmSymbols&)> work) {
-    seam->modalAnswers.push_back(
-        [work](QDialog& dialog) { work(static_cast<FrmSymbols&>(dialog)); });
+  // Opens the picker from the Tools menu and lets `work` act in it, with
+  // two installed fonts standing in for symbol fonts unless `asInstalled`.
+  void open(std::function<void(FrmSymbols&)> work, bool asInstalled = false) {
+    seam->modalAnswers.push_back([work, asInstalled](QDialog& dialog) {
+      auto& picker = static_cast<FrmSymbols&>(dialog);
+      if (!asInstalled) picker.offerFonts(standIns());
+      work(picker);
+    });
     window->menuEntry(QStringLiteral("mnuToolsSymbols"))->trigger();
+  }
+
+  static std::vector<SymbolFont> standIns() {
+    std::vector<int> letters(26);
+    std::iota(letters.begin(), letters.end(), 'A');
+    std::vector<int> signs(223);
+    std::iota(signs.begin(), signs.end(), 33);
+    return {{QStringLiteral("DejaVu Sans"), letters}, {QStringLiteral("DejaVu Serif"), signs}};
   }
 
   static void pick(FrmSymbols& picker, int row) {
@@ -27,19 +42,39 @@ class FrmSymbolsTest : public MainWindowTest {
   }
 };
 
-TEST_F(FrmSymbolsTest, FirstOpeningListsThe29CharactersOfBookshelfSymbol3) {
+TEST_F(FrmSymbolsTest, FirstOpeningOffersTheInstalledSymbolFontsOrSaysThereAreNone) {
+  open(
+      [](FrmSymbols& picker) {
+        EXPECT_EQ(picker.windowTitle(), QStringLiteral("Click the symbol to select it"));
+        EXPECT_EQ(picker.parentWidget(), nullptr);
+        const std::vector<SymbolFont> installed = installedSymbolFonts();
+        ASSERT_EQ(picker.fontButtons().size(), std::min<std::size_t>(installed.size(), 6));
+        for (std::size_t i = 0; i < picker.fontButtons().size(); ++i)
+          EXPECT_EQ(picker.fontButtons()[i]->text(), installed[i].name);
+        EXPECT_EQ(picker.noFontNote()->isVisible(), installed.empty());
+        EXPECT_EQ(picker.applyButton()->isEnabled(), !installed.empty());
+        EXPECT_EQ(picker.symbolList()->count(),
+                  installed.empty() ? 0 : int(installed[0].codes.size()));
+      },
+      true);
   open([](FrmSymbols& picker) {
-    EXPECT_EQ(picker.windowTitle(), QStringLiteral("Click the symbol to select it"));
-    EXPECT_EQ(picker.parentWidget(), nullptr);
-    EXPECT_TRUE(picker.fontButtons()[0]->isChecked());
-    ASSERT_EQ(picker.symbolList()->count(), 29);
-    EXPECT_EQ(picker.symbolList()->item(0)->text(), QStringLiteral("A"));
-    EXPECT_EQ(picker.symbolList()->item(7)->text(), QStringLiteral("J"));
-    EXPECT_EQ(picker.symbolList()->item(28)->text(), QStringLiteral("b"));
-    EXPECT_EQ(picker.symbolList()->font().pointSize(), 28);
-    EXPECT_EQ(picker.composedBox()->font().family(), QStringLiteral("Bookshelf symbol 3"));
+    picker.offerFonts({});
+    EXPECT_EQ(picker.noFontNote()->text(), QStringLiteral("No symbol font is installed."));
+    EXPECT_TRUE(picker.noFontNote()->isVisible());
+    EXPECT_FALSE(picker.applyButton()->isEnabled());
+    EXPECT_EQ(picker.symbolList()->count(), 0);
   });
-  EXPECT_EQ(seam->modalDialogs.size(), 1u);
+  EXPECT_EQ(seam->modalDialogs.size(), 2u);
+}
+
+TEST_F(FrmSymbolsTest, TheFirstFontOfferedIsChosenAndListedAt28Points) {
+  open([](FrmSymbols& picker) {
+    EXPECT_TRUE(picker.fontButtons()[0]->isChecked());
+    ASSERT_EQ(picker.symbolList()->count(), 26);
+    EXPECT_EQ(picker.symbolList()->item(7)->text(), QStringLiteral("H"));
+    EXPECT_EQ(picker.symbolList()->font().pointSize(), 28);
+    EXPECT_EQ(picker.composedBox()->font().family(), QStringLiteral("DejaVu Sans"));
+  });
 }
 
 TEST_F(FrmSymbolsTest, PicksAreAppendedInOrderAndAClickAtTheStartPutsOneInFront) {
@@ -78,25 +113,25 @@ TEST_F(FrmSymbolsTest, AClickedSymbolReplacesTheSelectedCharacters) {
 TEST_F(FrmSymbolsTest, ChoosingAnotherFontEmptiesTheTextAndListsItsCharacters) {
   open([](FrmSymbols& picker) {
     pick(picker, 0);
-    picker.fontButtons()[3]->click();
+    picker.fontButtons()[1]->click();
     EXPECT_TRUE(picker.composedBox()->text().isEmpty());
     EXPECT_EQ(picker.symbolList()->count(), 223);
-    EXPECT_EQ(picker.composedBox()->font().family(), QStringLiteral("Webdings"));
+    EXPECT_EQ(picker.composedBox()->font().family(), QStringLiteral("DejaVu Serif"));
   });
 }
 
 TEST_F(FrmSymbolsTest, ApplyMakesTheComposedSymbolsTheDesignText) {
   window->selectSource(SourceKind::Shape, Qt::LeftButton);
   open([](FrmSymbols& picker) {
-    picker.fontButtons()[4]->click();
+    picker.fontButtons()[1]->click();
     pick(picker, 0);
     pick(picker, 1);
     picker.applyButton()->click();
   });
   EXPECT_EQ(window->sourceFrame()->textBox()->text(), QStringLiteral("!\""));
-  EXPECT_EQ(window->sourceFrame()->textBox()->font().family(), QStringLiteral("Wingdings"));
-  EXPECT_EQ(window->fontNameBox()->currentText(), QStringLiteral("Wingdings"));
-  EXPECT_EQ(design().textPicture.font.family(), QStringLiteral("Wingdings"));
+  EXPECT_EQ(window->sourceFrame()->textBox()->font().family(), QStringLiteral("DejaVu Serif"));
+  EXPECT_EQ(window->fontNameBox()->currentText(), QStringLiteral("DejaVu Serif"));
+  EXPECT_EQ(design().textPicture.font.family(), QStringLiteral("DejaVu Serif"));
   EXPECT_EQ(design().sourceKind, SourceKind::Text);
   EXPECT_FALSE(window->symbolPicker()->isVisible());
 }

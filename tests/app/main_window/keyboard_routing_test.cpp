@@ -88,6 +88,19 @@ TEST_F(KeyboardRoutingTest, CtrlCCopiesTheCanvasUnlessTextIsSelected) {
   EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("Tit"));
 }
 
+// The text box starts with its words selected; a click on the canvas is
+// about the picture, so the next Ctrl+C copies the picture.
+TEST_F(KeyboardRoutingTest, ClickOnTheCanvasThenCtrlCCopiesThePictureNotTheSelectedWords) {
+  textBox()->selectAll();
+  QApplication::clipboard()->clear();
+  QTest::mouseClick(window->canvasView(), Qt::LeftButton, {}, QPoint(600, 300));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(631, 331));
+  EXPECT_TRUE(QApplication::clipboard()->text().isEmpty());
+  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("X"));
+  EXPECT_EQ(textBox()->text(), QStringLiteral("TitleX"));
+}
+
 TEST_F(KeyboardRoutingTest, CtrlVPastesAClipboardPictureOnTheCanvas) {
   openAndDismissEditMenu();  // with no picture on the clipboard: Paste disabled
   QImage picture(40, 30, QImage::Format_RGB888);

@@ -1,12 +1,21 @@
 #include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QRadioButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTest>
+#include <QToolBar>
+#include <functional>
+#include <utility>
+#include <vector>
 
 #include "main_window/live_preview.h"
+#include "main_window/source_frame.h"
 #include "main_window_fixture.h"
 #include "state/design_state.h"
 #include "widgets/mirel_slider.h"
@@ -140,6 +149,85 @@ TEST_F(LivePreviewTest, TheChoiceIsRememberedForTheNextWindow) {
   EXPECT_FALSE(window->livePreview().enabled());
   EXPECT_FALSE(window->menuEntry(QStringLiteral("mnuToolsLivePreview"))->isChecked());
   window->livePreview().setEnabled(true);
+}
+
+// Each change made as a user makes it previews once and leaves the canvas a
+// fresh Draw would give; the text and its font with keys and clicks.
+TEST_F(LivePreviewTest, TheTitleAndItsFontPreviewWithRealKeysAndClicks) {
+  auto textBox = [this] { return window->sourceFrame()->textBox(); };
+  auto clickTool = [this](const char* key) {
+    QTest::mouseClick(window->toolBar()->widgetForAction(window->toolButton(QLatin1String(key))),
+                      Qt::LeftButton);
+  };
+  const std::vector<std::pair<const char*, std::function<void()>>> changes{
+      {"typing", [&] { QTest::keyClicks(textBox(), QStringLiteral("Vel")); }},
+      {"Bold", [&] { clickTool("Bold"); }},
+      {"Italic", [&] { clickTool("Italic"); }},
+      {"Underline", [&] { clickTool("Underline"); }},
+      {"size list", [&] { QTest::keyClick(window->fontSizeBox(), Qt::Key_Down); }},
+      {"size typed",
+       [&] {
+         window->fontSizeBox()->lineEdit()->selectAll();
+         QTest::keyClicks(window->fontSizeBox()->lineEdit(), QStringLiteral("48"));
+         QTest::keyClick(window->fontSizeBox()->lineEdit(), Qt::Key_Return);
+       }},
+      {"font list", [&] { QTest::keyClick(window->fontNameBox(), Qt::Key_Down); }},
+  };
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  for (const auto& [name, change] : changes) {
+    window->panels()->deformationButtons()[0]->setChecked(true);
+    textBox()->setText(QStringLiteral("Velloro"));
+    window->draw();
+    const QImage before = canvas();
+    textBox()->setFocus();
+    QSignalSpy redrawn(&window->livePreview(), &LivePreview::redrawn);
+    change();
+    settle();
+    EXPECT_EQ(redrawn.count(), 1) << name;
+    const QImage previewed = canvas();
+    EXPECT_NE(previewed, before) << name;
+    window->draw();
+    EXPECT_EQ(previewed, canvas()) << name;
+  }
+  EXPECT_TRUE(seam->messages.empty());
+}
+
+TEST_F(LivePreviewTest, ChosenFontIsPreviewedAndACancelledDialogDrawsNothing) {
+  window->draw();
+  QSignalSpy redrawn(&window->livePreview(), &LivePreview::redrawn);
+  window->fontDialog();  // no answer: cancelled
+  settle();
+  EXPECT_EQ(redrawn.count(), 0);
+  QFont chosen(QStringLiteral("DejaVu Serif"), 40);
+  seam->fontAnswers.push_back(chosen);
+  window->fontDialog();
+  settle();
+  EXPECT_EQ(redrawn.count(), 1);
+}
+
+// The panel and the drawing follow the highlight, wherever the keys move it.
+TEST_F(LivePreviewTest, KeysInTheOutsideListChangeTheEffectItsPanelAndTheDrawing) {
+  window->panels()->deformationButtons()[0]->setChecked(true);
+  window->draw();
+  QListWidget* effects = window->panels()->effectList();
+  effects->setCurrentRow(velloro::toInt(design().effectType));  // as at start-up
+  window->panels()->tabStrip()->setCurrentIndex(2);
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  effects->setFocus();
+  ASSERT_TRUE(effects->isVisible());
+  for (const Qt::Key key : {Qt::Key_Down, Qt::Key_End, Qt::Key_Home, Qt::Key_Up, Qt::Key_Down}) {
+    const QImage before = canvas();
+    QTest::keyClick(effects, key);
+    settle();
+    const int row = effects->currentRow();
+    EXPECT_EQ(velloro::toInt(design().effectType), row) << key;
+    const QImage previewed = canvas();
+    window->draw();
+    EXPECT_EQ(previewed, canvas()) << key;
+    if (key != Qt::Key_Up) EXPECT_NE(previewed, before) << key;
+  }
 }
 
 }  // namespace

@@ -2,13 +2,20 @@
 // driven through the menu entries, the shortcut and the scripted seam.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
 #include <QTest>
 
 #include "empty_layers.h"
@@ -78,6 +85,40 @@ TEST_F(WebOutputTest, ExportWritesTheTrimmedDesignAndLeavesTheCanvas) {
   EXPECT_EQ(qAlpha(written.pixel(0, 0)), 0);  // the margin
   EXPECT_EQ(window->canvasView()->picture(), canvas);
   EXPECT_EQ(design().undo.counters.top, undoSteps);
+}
+
+// WebP at a quality of the user's own is offered again next time, also by
+// a new window; each export is confirmed in the status bar.
+TEST_F(WebOutputTest, ExportRemembersWebpAndItsQualityAndConfirmsTheWrite) {
+  if (!writableWebFormats().contains(WebFormat::Webp)) GTEST_SKIP() << "no WebP writer";
+  QSettings settings(QStringLiteral("Velloro"), QStringLiteral("Velloro"));
+  settings.remove(QStringLiteral("WebExport"));
+  window->draw();
+  seam->modalAnswers.push_back([](QDialog& shown) {
+    auto& dialog = static_cast<WebExportDialog&>(shown);
+    dialog.formatBox->setCurrentIndex(dialog.formatBox->findText(QStringLiteral("WebP")));
+    dialog.losslessBox->setChecked(false);
+    dialog.qualityBox->setValue(61);
+    pressExport(dialog);
+  });
+  seam->fileAnswers.push_back(path("outputs/title"));
+  run("mnuFileExportWeb");
+  ASSERT_TRUE(QFile::exists(path("outputs/title.webp")));
+  EXPECT_EQ(window->statusPane(0)->text(),
+            QStringLiteral("Exported title.webp (%1 bytes)")
+                .arg(QLocale().toString(QFileInfo(path("outputs/title.webp")).size())));
+
+  window = std::make_unique<FrmMain>(folder.path());
+  window->useEngine(engine);
+  window->draw();
+  WebExportChoice offered;
+  seam->modalAnswers.push_back(
+      [&offered](QDialog& shown) { offered = static_cast<WebExportDialog&>(shown).choice(); });
+  run("mnuFileExportWeb");
+  EXPECT_EQ(offered.encoding.format, WebFormat::Webp);
+  EXPECT_FALSE(offered.encoding.lossless);
+  EXPECT_EQ(offered.encoding.quality, 61);
+  settings.remove(QStringLiteral("WebExport"));
 }
 
 TEST_F(WebOutputTest, CancelledExportDialogOrFileDialogWritesNothing) {

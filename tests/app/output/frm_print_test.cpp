@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QPageLayout>
 #include <QPushButton>
+#include <optional>
 
 #include "output_fixture.h"
 #include "test_files.h"
@@ -25,8 +26,9 @@ class TurningPlatform : public ScriptedPlatform {
 
 class FrmPrintTest : public OutputTest {
  protected:
-  void open(QSize picture) {
+  void open(QSize picture, std::optional<QColor> plain = std::nullopt) {
     relief = OutputTest::relief(picture);
+    if (plain) relief.fill(*plain);
     window = new FrmPrint([this] { return relief; }, nullptr);
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     QPrinter& printer = window->printer();
@@ -54,6 +56,22 @@ TEST_F(FrmPrintTest, APortraitSheetShowsTheCentredPictureOnAMiniature) {
   EXPECT_NEAR(box.top() + box.height() / 2.0, 259 / 2.0, 1.0);
   EXPECT_NEAR(box.width(), 183 * 190.0 / 210, 1.0);  // the printable width
   EXPECT_EQ(window->pageView()->rubberBand(), box);
+}
+
+// The miniature shows the picture in its box, and only there; the box
+// follows a drag with the picture in it.
+TEST_F(FrmPrintTest, TheMiniatureShowsThePictureInsideItsBox) {
+  open({200, 100}, QColor(200, 30, 40));
+  window->shrinkButton()->click();
+  for (int moves = 0; moves < 2; ++moves) {
+    const QImage page = window->pageView()->picture();
+    const QRect box = window->pictureBox();
+    EXPECT_EQ(page.pixelColor(box.center()), QColor(200, 30, 40));
+    EXPECT_EQ(page.pixelColor(box.left() - 2, box.center().y()), QColor(Qt::white));
+    EXPECT_EQ(page.pixelColor(box.center().x(), box.bottom() + 2), QColor(Qt::white));
+    window->previewPressed(Qt::LeftButton, box.center());
+    window->previewMoved(Qt::LeftButton, box.center() + QPoint(-5, 7));
+  }
 }
 
 TEST_F(FrmPrintTest, PlusAndMinusResizeTheBox) {

@@ -215,7 +215,7 @@ TEST(StyleReading, FilesThatCannotBeStyles) {
   };
   EXPECT_EQ(problem(folder.filePath(QStringLiteral("missing.vstyle"))).toStdString(),
             "cannot read: No such file or directory");
-  EXPECT_EQ(problem(empty).toStdString(), "not JSON: illegal value at byte 0");
+  EXPECT_EQ(problem(empty).toStdString(), "the file is empty");
   EXPECT_EQ(problem(huge).toStdString(), "too large for a style (1048577 bytes)");
   EXPECT_EQ(readStyleFile(good, Style{}).material, 3);
 }
