@@ -29,14 +29,12 @@ class FrmSymbolsTest : public MainWindowTest {
 
 TEST_F(FrmSymbolsTest, FirstOpeningListsThe29CharactersOfBookshelfSymbol3) {
   open([](FrmSymbols& picker) {
-    EXPECT_EQ(picker.windowTitle(), QStringLiteral("Click the symbol to select it"));
     EXPECT_EQ(picker.parentWidget(), nullptr);
     EXPECT_TRUE(picker.fontButtons()[0]->isChecked());
     ASSERT_EQ(picker.symbolList()->count(), 29);
     EXPECT_EQ(picker.symbolList()->item(0)->text(), QStringLiteral("A"));
     EXPECT_EQ(picker.symbolList()->item(7)->text(), QStringLiteral("J"));
     EXPECT_EQ(picker.symbolList()->item(28)->text(), QStringLiteral("b"));
-    EXPECT_EQ(picker.symbolList()->font().pointSize(), 28);
     EXPECT_EQ(picker.composedBox()->font().family(), QStringLiteral("Bookshelf symbol 3"));
   });
   EXPECT_EQ(seam->modalDialogs.size(), 1u);
