@@ -92,57 +92,5 @@ TEST(BoundaryScan, EmptyMaskKeepsInitialBoundingBox) {
   EXPECT_EQ(box.maxColumn, 0);
 }
 
-TEST(WorkingArrays, SmoothingSizeSelectsStepsAndScale) {
-  Picture mask(8, 8);
-  const std::pair<int32_t, std::pair<int32_t, int32_t>> cases[] = {
-      {0, {2, 50}}, {99, {2, 50}}, {100, {3, 70}}, {199, {3, 70}}, {200, {4, 90}}, {1000, {4, 90}}};
-  for (const auto& [size, expected] : cases) {
-    Render render = allocatedRender(mask, {.smoothingSize = size});
-    EXPECT_EQ(render.geometry.smoothingSteps, expected.first) << size;
-    EXPECT_EQ(render.geometry.scale, expected.second) << size;
-  }
-}
-
-// The layer maps are read wherever the compositing samples, so they start
-// filled; the geometry maps are read only where the render wrote them.
-TEST(WorkingArrays, LayerFillsCoverRowsZeroToHAndLeaveTheRestZero) {
-  Picture mask(5, 3);  // stride 16, W = 5, H = 3
-  Render render = allocatedRender(mask);
-  const Geometry& g = render.geometry;
-  const size_t cells = 4 * 6;
-  EXPECT_EQ(g.distance.size(), cells);
-  EXPECT_EQ(g.edgeMark.size(), cells);
-  const size_t filled = 4 * 5 + 1;
-  EXPECT_EQ(render.layer.transparency[filled - 1], 222);
-  EXPECT_EQ(render.layer.transparency[filled], 0);
-  EXPECT_EQ(render.layer.engraving[filled - 1], 50);
-  EXPECT_EQ(render.layer.engraving[filled], 0);
-  EXPECT_EQ(render.layer.depth[0], 0);
-  ASSERT_EQ(render.layer.colour.size(), 4u * 17u);
-  EXPECT_EQ(render.layer.colour[4 * 16], 666);
-  EXPECT_EQ(render.layer.colour[4 * 16 + 1], 0);
-  EXPECT_EQ(g.grid.cellsAcross(), 1);
-  EXPECT_EQ(g.grid.gridRows(), 1);
-}
-
-TEST(WorkingArrays, DirectionFieldsOnlyForMaterialsAndEffectsThatReadThem) {
-  const struct {
-    int32_t material;
-    EffectType effectType;
-    int32_t effectAmount;
-    bool needed;
-  } cases[] = {{0, EffectType::NoContour, 50, false}, {0, EffectType::Raised, 50, true},
-               {0, EffectType::Raised, 0, false},     {1, EffectType::NoContour, 50, true},
-               {7, EffectType::Glow, 50, true},       {8, EffectType::Engraved, 50, false},
-               {-1, EffectType::NoContour, 50, false}};
-  for (const auto& c : cases) {
-    ActionArguments args;
-    args.material = static_cast<Material>(c.material);
-    args.effectType = c.effectType;
-    args.effectAmount = c.effectAmount;
-    EXPECT_EQ(needsDirectionFields(args), c.needed) << c.material << " " << toInt(c.effectType);
-  }
-}
-
 }  // namespace
 }  // namespace velloro::test

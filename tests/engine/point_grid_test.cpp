@@ -5,23 +5,6 @@
 namespace velloro::test {
 namespace {
 
-TEST(PointGrid, FilesPointsUnderCellAndSlot) {
-  PointGrid grid;
-  grid.allocate(35, 24);
-  EXPECT_EQ(grid.cellsAcross(), 4);
-  EXPECT_EQ(grid.gridRows(), 3);
-  // Fixed point at scale 50; entry 0 is unused as points count from 1.
-  const std::vector<int32_t> rows = {0, 150, 600, 199, 1150};
-  const std::vector<int32_t> columns = {0, 200, 1250, 460, -50};
-  grid.build(rows, columns, 4, 50);
-
-  EXPECT_EQ(grid.count(0), 2);  // pixels (3, 4) and (3, 9)
-  EXPECT_EQ(grid.rowAt(1), 150);
-  EXPECT_EQ(grid.columnAt(2), 460);
-  EXPECT_EQ(grid.rowAt(6001), 600);     // pixel (12, 25): grid row 1, column 2
-  EXPECT_EQ(grid.columnAt(8001), -50);  // pixel (23, -1) clamps to grid column 0
-}
-
 TEST(PointGrid, IdentifiersWithoutAPointReadLikeTheFullTable) {
   PointGrid grid;
   grid.allocate(35, 24);

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "layer_render.h"
-#include "spline.h"
 
 namespace velloro::test {
 namespace {
@@ -152,14 +151,6 @@ TEST_P(MetalMaterials, FadeToTheProfileBetweenFourAndFivePixelsFromTheOutline) {
 }
 
 INSTANTIATE_TEST_SUITE_P(SteelAndGold, MetalMaterials, ::testing::Values(6, 7));
-
-TEST(MetalCurve, PassesThroughItsNineKnots) {
-  const double positions[] = {31, 63, 92, 147, 224, 236, 247, 255};
-  const double values[] = {95, 63, 247, 60, 161, 141, 188, 255};
-  for (size_t i = 0; i < std::size(positions); ++i) {
-    EXPECT_NEAR(metalCurve()(positions[i] / 255), values[i] / 255, 1e-9) << positions[i];
-  }
-}
 
 }  // namespace
 }  // namespace velloro::test

@@ -161,12 +161,4 @@ INSTANTIATE_TEST_SUITE_P(
         ManagerCase{"SynapticPackaged", "synaptic-pkexec", true, "\n"}),
     [](const testing::TestParamInfo<ManagerCase>& info) { return info.param.name; });
 
-TEST(SoftwareManager, RepositoryEditorsAreNoCandidates) {
-  QTemporaryDir folder;
-  writeScript(folder.filePath(QStringLiteral("software-properties-gtk")), "true");
-  const OnlyOnPath path(folder.path());
-  EXPECT_TRUE(findSoftwareManager().isEmpty());
-  EXPECT_FALSE(softwareManagerCandidates().contains(QStringLiteral("software-properties-gtk")));
-}
-
 }  // namespace

@@ -68,7 +68,6 @@ class FrmPictureTest : public MainWindowTest {
 TEST_F(FrmPictureTest, AddAPicOpensTheToolWithoutAHintOnThePictureSource) {
   EXPECT_TRUE(tool->isVisible());
   EXPECT_EQ(tool->parentWidget(), window.get());
-  EXPECT_EQ(tool->windowTitle(), QStringLiteral("Inner shade"));
   EXPECT_EQ(design().sourceKind, SourceKind::Picture);
   EXPECT_TRUE(seam->messages.empty());
   EXPECT_FALSE(tool->applyButton()->isEnabled());

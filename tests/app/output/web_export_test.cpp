@@ -44,7 +44,6 @@ class WebExportTest : public OutputTest {};
 
 TEST_F(WebExportTest, DialogStartsFromTheGivenChoiceAndReadsBackWhatTheUserSet) {
   WebExportDialog dialog({WebFormat::Png, WebFormat::Webp}, WebExportChoice{});
-  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Export for the web"));
   EXPECT_EQ(dialog.formatBox->currentText(), QStringLiteral("PNG"));
   EXPECT_TRUE(dialog.trimOption->isChecked());
   EXPECT_EQ(dialog.marginBox->value(), 4);
@@ -86,7 +85,6 @@ TEST_F(WebExportTest, EnterAcceptsAndEscapeCancels) {
   dialog.show();
   QTest::keyClick(dialog.marginBox, Qt::Key_Return);
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  EXPECT_EQ(dialog.buttons->button(QDialogButtonBox::Ok)->text(), QStringLiteral("&Export..."));
 }
 
 TEST_F(WebExportTest, TrimmedOrWholeCanvas) {

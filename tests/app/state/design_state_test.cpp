@@ -5,22 +5,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "state/font_choices.h"
-
-TEST(DesignState, StartsWithTheStartUpDefaults) {
-  const DesignState state;
-  EXPECT_EQ(state.sourceKind, SourceKind::Text);
-  EXPECT_EQ(state.designFrame.left, 5);
-  EXPECT_EQ(state.designFrame.top, 5);
-  EXPECT_EQ(state.effectType, EffectType::Engraved);
-  EXPECT_EQ(state.fillColour, (Rgb{0, 0, 200}));
-  EXPECT_EQ(state.outlineColour, (Rgb{0, 0, 0}));
-  EXPECT_EQ(state.glowColour, (Rgb{0, 255, 0}));
-  EXPECT_EQ(state.curve.x, (std::array<int32_t, 8>{0, 0, 50, 100, 150, 200, 255, 0}));
-  EXPECT_EQ(state.undo.counters.position, 0);
-  EXPECT_EQ(state.ellipseRatio, 0.0);
-}
-
 TEST(DesignState, ScreenMetricsGiveLayoutUnitsAndFontScale) {
   DesignState state;
   applyScreenMetrics(state, 96, 96);
@@ -46,15 +30,4 @@ TEST(DesignState, WorkingFilesAreMadeEmptyAndDeletedAtTheEnd) {
   deleteWorkingFiles(files);
   EXPECT_FALSE(QFileInfo::exists(files.render));
   EXPECT_FALSE(QFileInfo::exists(files.canvas));
-}
-
-TEST(FontChoices, TwentyTwoSizesWithoutGaps) {
-  const QStringList sizes = fontSizeChoices();
-  ASSERT_EQ(sizes.size(), 22);
-  EXPECT_EQ(sizes.first(), QStringLiteral("20"));
-  EXPECT_EQ(sizes[16], QStringLiteral("100"));
-  EXPECT_EQ(sizes[17], QStringLiteral("120"));
-  EXPECT_EQ(sizes.last(), QStringLiteral("200"));
-  EXPECT_FALSE(sizes.contains(QStringLiteral("105")));
-  EXPECT_FALSE(sizes.contains(QStringLiteral("110")));
 }

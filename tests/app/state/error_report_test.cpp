@@ -52,13 +52,3 @@ TEST(SiteTags, EveryTagIsUniqueAndWellFormed) {
   // The handlers' own 139 tags, web export's /148 and the style commands' /160 to /162.
   EXPECT_EQ(siteTag::all.size(), 146u - 7u + 1u + 3u);
 }
-
-TEST(SiteTags, HandlersKeepTheirOwnNumbers) {
-  EXPECT_EQ(siteTag::frmAbout_OKButton_Click, "/2");
-  EXPECT_EQ(siteTag::FrmPicture_Resize, "/30");
-  EXPECT_EQ(siteTag::frmJPG_Load, "/55");
-  EXPECT_EQ(siteTag::frmMain_Load, "/85");
-  EXPECT_EQ(siteTag::frmMain_Resize, "/137");
-  EXPECT_EQ(siteTag::frmMain_SliderEngraved_Release, "/147");
-  EXPECT_EQ(siteTag::frmMain_mnuFileExportWeb_Click, "/148");
-}

@@ -11,32 +11,6 @@
 #include "state/failure.h"
 #include "state/source_kind_switch.h"
 
-TEST(KindSettingsTable, DefaultsPerRow) {
-  const KindSettingsTable table = defaultKindSettings();
-  using Sliders = EffectSliders;
-  const std::array<EffectSliders, 8> sliders{Sliders{},
-                                             Sliders{{50, 60, 60}, {}},
-                                             Sliders{{50, 60, 7}, {}},
-                                             Sliders{{20, 0, 0}, {}},
-                                             Sliders{{50, 0, 0}, {}},
-                                             Sliders{{50, 0, 0}, {}},
-                                             Sliders{{100, 0, 0}, {}},
-                                             Sliders{{20, 0, 0}, {0, 255, 0}}};
-  const KindRow& text = table[SourceKind::Text];
-  EXPECT_TRUE(text.available);
-  EXPECT_EQ(text.frameLeft, 5);
-  EXPECT_EQ(text.frameTop, 5);
-  EXPECT_EQ(text.fillColour, (Rgb{0, 0, 0}));
-  EXPECT_EQ(text.effectType, EffectType::NoContour);
-  EXPECT_EQ(text.deformationType, DeformationType::Rotate);
-  EXPECT_EQ(text.effectSliders, sliders);
-  KindRow other = text;
-  other.available = false;
-  other.fillColour = {0, 0, 200};
-  EXPECT_EQ(table[SourceKind::Shape], other);
-  EXPECT_EQ(table[SourceKind::Picture], other);
-}
-
 TEST(KindSettingsTable, EachEffectKeepsOnlyItsOwnSlidersAndColour) {
   KindRow row;
   storeEffectSliders(row, EffectType::CastShadow, {{11, 12, 13}, {1, 2, 3}});
@@ -56,15 +30,6 @@ TEST(KindSettingsTable, AKindOutsideTheThreeReadsAsText) {
   KindSettingsTable table = defaultKindSettings();
   table[SourceKind{9}].frameLeft = 77;
   EXPECT_EQ(table[SourceKind::Text].frameLeft, 77);
-}
-
-TEST(SourceKindSwitch, MaterialGroupsAndStoredCurveNames) {
-  EXPECT_EQ(materialGroup(0), 1);
-  EXPECT_EQ(materialGroup(5), 1);
-  EXPECT_EQ(materialGroup(6), 2);
-  EXPECT_EQ(materialGroup(7), 3);
-  EXPECT_EQ(storedCurveName(SourceKind::Text, 2), QStringLiteral("temp12.txt"));
-  EXPECT_EQ(storedCurveName(SourceKind::Picture, 3), QStringLiteral("temp33.txt"));
 }
 
 class SourceKindSwitchTest : public testing::Test {

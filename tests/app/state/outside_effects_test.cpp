@@ -12,38 +12,6 @@ QString shadowValue(int k, int value, EffectType effect) {
 
 }  // namespace
 
-TEST(OutsideEffects, EachEffectsSlidersColourAndCaption) {
-  struct Row {
-    EffectType type;
-    SliderGroup sliders;
-    int sliderCount;
-    EffectColour colour;
-    const char* widthCaption;
-  };
-  using enum EffectType;
-  const Row expected[] = {
-      {NoContour, SliderGroup::None, 0, EffectColour::None, nullptr},
-      {DropShadow, SliderGroup::Shadow, 3, EffectColour::None, nullptr},
-      {CastShadow, SliderGroup::Shadow, 3, EffectColour::None, nullptr},
-      {Engraved, SliderGroup::Engraved, 1, EffectColour::None, nullptr},
-      {Raised, SliderGroup::Engraved, 1, EffectColour::None, nullptr},
-      {Outline1, SliderGroup::Outline, 1, EffectColour::Outline, "O. width :"},
-      {Outline2, SliderGroup::Outline, 1, EffectColour::Outline, "O. width :"},
-      {Glow, SliderGroup::Outline, 1, EffectColour::Glow, "G. width :"},
-  };
-  for (const Row& row : expected) {
-    const OutsideEffect& effect = outsideEffect(row.type);
-    SCOPED_TRACE(velloro::toInt(row.type));
-    EXPECT_EQ(effect.type, row.type);
-    EXPECT_EQ(effect.sliders, row.sliders);
-    EXPECT_EQ(effect.sliderCount, row.sliderCount);
-    EXPECT_EQ(effect.colour, row.colour);
-    EXPECT_EQ(QString::fromUtf8(effect.widthCaption), QString::fromUtf8(row.widthCaption));
-  }
-  EXPECT_EQ(outsideEffect(EffectType{-1}).type, NoContour);
-  EXPECT_EQ(outsideEffect(EffectType{8}).type, NoContour);
-}
-
 TEST(OutsideEffects, DropShadowOffsetsRunFromMinus25ToPlus25WithTheirSign) {
   EXPECT_EQ(shadowValue(2, 50, EffectType::DropShadow), QStringLiteral("0"));
   EXPECT_EQ(shadowValue(2, 60, EffectType::DropShadow), QStringLiteral("+ 5"));
