@@ -2,11 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QFont>
-#include <QFontDatabase>
-#include <QRawFont>
-#include <algorithm>
-
 TEST(SymbolFonts, SixFontsWithTheirCharacterCounts) {
   const std::vector<SymbolFont>& fonts = symbolFonts();
   ASSERT_EQ(fonts.size(), 6u);
@@ -27,29 +22,4 @@ TEST(SymbolFonts, EachCodeIsOneCharacterOfThatCode) {
   const QStringList characters = symbolCharacters(symbolFonts()[3]);
   EXPECT_EQ(characters.first(), QStringLiteral("!"));
   EXPECT_EQ(characters.last(), QString(QChar(255)));
-}
-
-// Only installed fonts are offered, each with characters it really draws:
-// a missing font would show its codes as plain letters of a substitute.
-TEST(SymbolFonts, OffersOnlyInstalledFontsWithCharactersTheyDraw) {
-  const QStringList installed = QFontDatabase::families();
-  const std::vector<SymbolFont> offered = installedSymbolFonts();
-  for (const SymbolFont& font : offered) {
-    EXPECT_TRUE(installed.contains(font.name, Qt::CaseInsensitive)) << font.name.toStdString();
-    ASSERT_FALSE(font.codes.empty()) << font.name.toStdString();
-    EXPECT_TRUE(std::is_sorted(font.codes.begin(), font.codes.end()));
-    const QRawFont raw = QRawFont::fromFont(QFont(font.name));
-    EXPECT_TRUE(raw.supportsCharacter(char32_t(font.codes.front()))) << font.name.toStdString();
-  }
-  for (const SymbolFont& known : symbolFonts()) {
-    const bool listed = std::any_of(offered.begin(), offered.end(),
-                                    [&](const SymbolFont& f) { return f.name == known.name; });
-    EXPECT_EQ(listed, installed.contains(known.name, Qt::CaseInsensitive))
-        << known.name.toStdString();
-  }
-}
-
-TEST(SymbolFonts, CodesAboveTheCodePageBecomeTheirUnicodeCharacters) {
-  const QStringList characters = symbolCharacters({QStringLiteral("Any"), {0x3b1, 0x2192}});
-  EXPECT_EQ(characters, (QStringList{QStringLiteral("\u03b1"), QStringLiteral("\u2192")}));
 }
