@@ -2,7 +2,7 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -50,7 +50,7 @@ TEST_F(FrmSymbolsTest, OffersTheInstalledSymbolFontsOrSaysThereAreNone) {
         ASSERT_EQ(picker.fontButtons().size(), std::min<std::size_t>(installed.size(), 6));
         for (std::size_t i = 0; i < picker.fontButtons().size(); ++i) {
           EXPECT_EQ(picker.fontButtons()[i]->text(), installed[i].name);
-          EXPECT_TRUE(QFontDatabase::families().contains(installed[i].name, Qt::CaseInsensitive));
+          EXPECT_TRUE(QFontInfo(QFont(installed[i].name)).family().startsWith(installed[i].name));
         }
         picker.offerFonts({});
         EXPECT_EQ(picker.noFontNote()->text(), QStringLiteral("No symbol font is installed."));
