@@ -36,6 +36,13 @@ std::vector<int> codesDrawnBy(const QString& family) {
   return codes;
 }
 
+// The font database tells families of several foundries apart as
+// "Name [Foundry]"; a font asked for by its name alone is any of them.
+QString withoutFoundry(const QString& family) {
+  const qsizetype bracket = family.indexOf(QStringLiteral(" ["));
+  return bracket < 0 ? family : family.left(bracket);
+}
+
 bool sameFamily(const QString& a, const QString& b) {
   return a.compare(b, Qt::CaseInsensitive) == 0;
 }
@@ -59,17 +66,21 @@ const std::vector<SymbolFont>& symbolFonts() {
 std::vector<SymbolFont> installedSymbolFonts() {
   const QStringList installed = QFontDatabase::families();
   auto isInstalled = [&installed](const QString& family) {
-    return std::any_of(installed.begin(), installed.end(),
-                       [&family](const QString& name) { return sameFamily(name, family); });
+    return std::any_of(installed.begin(), installed.end(), [&family](const QString& name) {
+      return sameFamily(withoutFoundry(name), family);
+    });
   };
   std::vector<SymbolFont> offered;
   for (const SymbolFont& known : symbolFonts())
     if (isInstalled(known.name)) offered.push_back(known);
-  for (const QString& family : QFontDatabase::families(QFontDatabase::Symbol)) {
-    const bool known =
-        std::any_of(symbolFonts().begin(), symbolFonts().end(),
+  for (const QString& listed : QFontDatabase::families(QFontDatabase::Symbol)) {
+    const QString family = withoutFoundry(listed);
+    // Fonts of the table come first, with their own codes; one line per
+    // family whatever its foundries.
+    const bool offeredAlready =
+        std::any_of(offered.begin(), offered.end(),
                     [&family](const SymbolFont& f) { return sameFamily(f.name, family); });
-    if (known) continue;
+    if (offeredAlready) continue;
     std::vector<int> codes = codesDrawnBy(family);
     if (!codes.empty()) offered.push_back({family, std::move(codes)});
   }

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -42,39 +43,20 @@ class FrmSymbolsTest : public MainWindowTest {
   }
 };
 
-TEST_F(FrmSymbolsTest, FirstOpeningOffersTheInstalledSymbolFontsOrSaysThereAreNone) {
+TEST_F(FrmSymbolsTest, OffersTheInstalledSymbolFontsOrSaysThereAreNone) {
   open(
       [](FrmSymbols& picker) {
-        EXPECT_EQ(picker.windowTitle(), QStringLiteral("Click the symbol to select it"));
-        EXPECT_EQ(picker.parentWidget(), nullptr);
         const std::vector<SymbolFont> installed = installedSymbolFonts();
         ASSERT_EQ(picker.fontButtons().size(), std::min<std::size_t>(installed.size(), 6));
-        for (std::size_t i = 0; i < picker.fontButtons().size(); ++i)
+        for (std::size_t i = 0; i < picker.fontButtons().size(); ++i) {
           EXPECT_EQ(picker.fontButtons()[i]->text(), installed[i].name);
-        EXPECT_EQ(picker.noFontNote()->isVisible(), installed.empty());
-        EXPECT_EQ(picker.applyButton()->isEnabled(), !installed.empty());
-        EXPECT_EQ(picker.symbolList()->count(),
-                  installed.empty() ? 0 : int(installed[0].codes.size()));
+          EXPECT_TRUE(QFontInfo(QFont(installed[i].name)).family().startsWith(installed[i].name));
+        }
+        picker.offerFonts({});
+        EXPECT_EQ(picker.noFontNote()->text(), QStringLiteral("No symbol font is installed."));
+        EXPECT_TRUE(picker.noFontNote()->isVisible() && !picker.applyButton()->isEnabled());
       },
       true);
-  open([](FrmSymbols& picker) {
-    picker.offerFonts({});
-    EXPECT_EQ(picker.noFontNote()->text(), QStringLiteral("No symbol font is installed."));
-    EXPECT_TRUE(picker.noFontNote()->isVisible());
-    EXPECT_FALSE(picker.applyButton()->isEnabled());
-    EXPECT_EQ(picker.symbolList()->count(), 0);
-  });
-  EXPECT_EQ(seam->modalDialogs.size(), 2u);
-}
-
-TEST_F(FrmSymbolsTest, TheFirstFontOfferedIsChosenAndListedAt28Points) {
-  open([](FrmSymbols& picker) {
-    EXPECT_TRUE(picker.fontButtons()[0]->isChecked());
-    ASSERT_EQ(picker.symbolList()->count(), 26);
-    EXPECT_EQ(picker.symbolList()->item(7)->text(), QStringLiteral("H"));
-    EXPECT_EQ(picker.symbolList()->font().pointSize(), 28);
-    EXPECT_EQ(picker.composedBox()->font().family(), QStringLiteral("DejaVu Sans"));
-  });
 }
 
 TEST_F(FrmSymbolsTest, PicksAreAppendedInOrderAndAClickAtTheStartPutsOneInFront) {
