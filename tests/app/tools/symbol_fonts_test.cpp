@@ -10,7 +10,8 @@
 // Only installed fonts are offered, each with characters it really draws:
 // a missing font would show its codes as plain letters of a substitute.
 TEST(SymbolFonts, OffersOnlyInstalledFontsWithCharactersTheyDraw) {
-  const QStringList installed = QFontDatabase::families();
+  QStringList installed = QFontDatabase::families();
+  for (QString& family : installed) family = family.section(QStringLiteral(" ["), 0, 0);
   const std::vector<SymbolFont> offered = installedSymbolFonts();
   for (const SymbolFont& font : offered) {
     EXPECT_TRUE(installed.contains(font.name, Qt::CaseInsensitive)) << font.name.toStdString();
