@@ -27,8 +27,8 @@ void say(const QString& line) {
   std::fputs(qPrintable(QStringLiteral("Velloro: ") + line + u'\n'), stderr);
 }
 
-// Known before any application object exists, which would need the
-// platform the folder decides between.
+// The program's own folder, known before any application object exists:
+// the window library makes its own.
 QString executableFolder() { return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath(); }
 
 int renderFromCommandLine(int argc, char** argv, const QStringList& arguments) {

@@ -15,7 +15,7 @@ namespace velloro {
 struct WorkerPolicy {
   int32_t threads = 2;
   // Work items (pixels) each extra thread must have to be worth starting.
-  size_t minimumItemsPerThread = size_t{1} << 15;
+  size_t minimumItemsPerThread = size_t{1} << 17;
 };
 
 // The library-wide policy; tests change it to run every split.

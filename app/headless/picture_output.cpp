@@ -3,7 +3,7 @@
 #include <QBuffer>
 #include <QImageWriter>
 
-#include "headless/png_encoding.h"
+#include "state/png_encoding.h"
 #include "headless/render_command.h"
 #include "state/bmp_file.h"
 #include "state/failure.h"

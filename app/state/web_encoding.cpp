@@ -4,6 +4,9 @@
 #include <QImageWriter>
 #include <algorithm>
 
+#include "state/failure.h"
+#include "state/png_encoding.h"
+
 namespace {
 
 // Qt's WebP writer encodes losslessly at quality 100 and lossily below it.
@@ -19,7 +22,6 @@ bool writable(WebFormat format) {
 }
 
 int writerQuality(const WebEncoding& encoding) {
-  if (encoding.format == WebFormat::Png) return -1;  // the writer's default compression
   if (encoding.lossless) return webpLosslessQuality;
   return std::clamp(encoding.quality, 0, webpLossyQualityLimit);
 }
@@ -44,6 +46,13 @@ std::optional<WebFormat> webFormatOfName(const QString& fileName) {
 
 QByteArray encodeWebPicture(const QImage& picture, const WebEncoding& encoding) {
   if (picture.isNull() || !writable(encoding.format)) return {};
+  if (encoding.format == WebFormat::Png) {
+    try {
+      return pngFileBytes(picture.convertToFormat(QImage::Format_ARGB32));
+    } catch (const Failure&) {
+      return {};
+    }
+  }
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);

@@ -102,12 +102,12 @@ class InstalledProgram : public testing::Test {
 
 TEST_F(InstalledProgram, EveryFileIsWhereTheDesktopAndTheProgramLookForIt) {
   for (const char* file :
-       {"bin/Velloro", "lib/velloro/libVelloro.so", "lib/velloro/Uninstall",
-        "share/applications/velloro.desktop", "share/metainfo/org.velloro.Velloro.metainfo.xml",
-        "share/mime/packages/velloro.xml", "share/icons/hicolor/scalable/apps/velloro.svg",
-        "share/velloro/curves/default.txt", "share/velloro/curves/steel.txt",
-        "share/velloro/curves/gold.txt", "share/velloro/textures/wood.bmp",
-        "share/velloro/help/velloro.htm"})
+       {"bin/Velloro", "lib/velloro/libVelloro.so", "lib/velloro/libVelloroWindow.so",
+        "lib/velloro/Uninstall", "share/applications/velloro.desktop",
+        "share/metainfo/org.velloro.Velloro.metainfo.xml", "share/mime/packages/velloro.xml",
+        "share/icons/hicolor/scalable/apps/velloro.svg", "share/velloro/curves/default.txt",
+        "share/velloro/curves/steel.txt", "share/velloro/curves/gold.txt",
+        "share/velloro/textures/wood.bmp", "share/velloro/help/velloro.htm"})
     EXPECT_TRUE(QFileInfo(prefix->filePath(file)).isFile()) << file;
   for (const char* program : {"bin/Velloro", "lib/velloro/Uninstall"})
     EXPECT_TRUE(QFileInfo(prefix->filePath(program)).isExecutable()) << program;
@@ -118,7 +118,7 @@ TEST_F(InstalledProgram, EveryFileIsWhereTheDesktopAndTheProgramLookForIt) {
   EXPECT_EQ(sorted(QDir(prefix->filePath("bin")).entryList(QDir::Files | QDir::System)),
             QStringList({"Velloro", "velloro"}));
   EXPECT_EQ(sorted(QDir(prefix->filePath("lib/velloro")).entryList(QDir::Files)),
-            QStringList({"Uninstall", "libVelloro.so"}));
+            QStringList({"Uninstall", "libVelloro.so", "libVelloroWindow.so"}));
 }
 
 TEST_F(InstalledProgram, IconsComeInEveryThemeSizeAtThatSize) {

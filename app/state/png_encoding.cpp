@@ -1,4 +1,4 @@
-#include "headless/png_encoding.h"
+#include "state/png_encoding.h"
 
 #include <zlib.h>
 

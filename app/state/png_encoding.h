@@ -1,7 +1,7 @@
-// The program's own PNG encoder for rendered titles. Qt's writer tries every
-// row filter on every row and keeps the best, which costs as much as the
-// compression itself; titles are mostly even areas, where the "up" filter
-// alone packs them as small, at half the time.
+// The program's own PNG encoder for titles and web exports. Qt's writer
+// tries every row filter on every row and keeps the best, which costs as
+// much as the compression itself; titles are mostly even areas, where the
+// "up" filter alone packs them as small, at half the time.
 #pragma once
 
 #include <QByteArray>

@@ -4,7 +4,7 @@
 
 #include <QImage>
 
-#include "headless/png_encoding.h"
+#include "state/png_encoding.h"
 #include "state/failure.h"
 
 namespace {
