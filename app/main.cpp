@@ -10,6 +10,7 @@
 #include "main_window/startup.h"
 #include "platform/program_folder.h"
 #include "platform/qt_platform.h"
+#include "platform/termination_signals.h"
 
 namespace {
 
@@ -56,8 +57,9 @@ int main(int argc, char** argv) {
   if (!drawTo.isEmpty()) {
     window->draw();
     const bool saved = window->canvasView()->picture().save(drawTo, "BMP");
-    window->close();
+    window->endRun();
     return saved ? 0 : 1;
   }
+  TerminationSignals endingSignals([&window] { window->endRun(); });
   return application.exec();
 }

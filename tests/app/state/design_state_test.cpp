@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "platform/run_folder.h"
 #include "state/font_choices.h"
 
 TEST(DesignState, StartsWithTheStartUpDefaults) {
@@ -39,7 +40,7 @@ TEST(DesignState, WorkingFilesAreMadeEmptyAndDeletedAtTheEnd) {
     const QFileInfo info(made);
     EXPECT_TRUE(info.isFile()) << made.toStdString();
     EXPECT_EQ(info.size(), 0);
-    EXPECT_EQ(info.absolutePath(), QFileInfo(QDir::tempPath()).absoluteFilePath());
+    EXPECT_EQ(info.absolutePath() + '/', runFolder());
   }
   EXPECT_NE(files.render, files.canvas);
   EXPECT_TRUE(files.spare.isEmpty());
