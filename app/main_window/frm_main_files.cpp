@@ -128,8 +128,8 @@ bool FrmMain::unsavedWorkSettled() {
   const QString name = design().currentPictureName;
   const Message question{QStringLiteral("Do you want to save the changes to ") +
                              fileNamePart(name) + QStringLiteral(" ?"),
-                         MessageIcon::Question, MessageButtons::SaveDiscardCancel,
-                         applicationTitle, this};
+                         MessageIcon::Question, MessageButtons::SaveDiscardCancel, applicationTitle,
+                         this};
   const MessageAnswer answer = platform().showMessage(question);
   if (answer == MessageAnswer::Discard) return true;
   if (answer != MessageAnswer::Save) return false;

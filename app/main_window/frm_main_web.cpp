@@ -25,8 +25,8 @@ QString exportFilter(WebFormat format) {
 }  // namespace
 
 void FrmMain::exportForTheWeb() {
-  const QImage design = designAlone(canvasView_->picture().size(), engine_->entryPoints(),
-                                     ::design().layerOrigin);
+  const QImage design =
+      designAlone(canvasView_->picture().size(), engine_->entryPoints(), ::design().layerOrigin);
   if (!anythingVisible(design)) {
     platform().showMessage({nothingToExportMessage, MessageIcon::Exclamation});
     return;
@@ -57,8 +57,8 @@ void FrmMain::exportForTheWeb() {
 // that cannot be loaded only leaves the PNG out.
 void FrmMain::offerTransparentDesign(QMimeData& clipboard) {
   try {
-    const QImage design = designAlone(canvasView_->picture().size(), engine_->entryPoints(),
-                                     ::design().layerOrigin);
+    const QImage design =
+        designAlone(canvasView_->picture().size(), engine_->entryPoints(), ::design().layerOrigin);
     if (!anythingVisible(design)) return;
     clipboard.setData(QStringLiteral("image/png"),
                       encodeWebPicture(exportedPicture(design, WebExportChoice{}),

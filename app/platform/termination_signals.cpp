@@ -1,11 +1,11 @@
 #include "platform/termination_signals.h"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <QSocketNotifier>
 #include <array>
 #include <cerrno>
 #include <csignal>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 

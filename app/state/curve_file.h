@@ -32,8 +32,9 @@ void writeCurveFile(const QString& path, const CurvePoints& points);
 void restoreShippedCurve(const QString& name, const QString& curvesFolder);
 
 // The curve box's Load: `name` inside the curves folder (a lost or emptied
-// shipped curve restored first), or the user's choice when empty. Sets the points and returns true when read; reports a failure
-// without site tag and leaves the points alone otherwise.
+// shipped curve restored first), or the user's choice when empty. Sets the
+// points and returns true when read; reports a failure without site tag and
+// leaves the points alone otherwise.
 bool loadCurve(CurvePoints& points, const QString& name, const QString& curvesFolder,
                Platform& platform);
 

@@ -81,20 +81,6 @@ TEST_F(UnsavedWorkTest, EachCommandAsksAndFollowsTheAnswer) {
   }
 }
 
-// Nothing drawn, or everything saved: nothing to ask.
-TEST_F(UnsavedWorkTest, SavedOrUntouchedWorkGoesWithoutAQuestion) {
-  for (const Command& command : commands) {
-    SCOPED_TRACE(command.name);
-    TearDown();
-    SetUp();
-    window->draw();
-    window->menuEntry(QStringLiteral("mnuFileSave"))->trigger();
-    command.run(*window);
-    EXPECT_TRUE(seam->messages.empty());
-    EXPECT_TRUE(command.wentOn(*window, *seam));
-  }
-}
-
 // A save that fails keeps the window and the work, and says why.
 TEST_F(UnsavedWorkTest, FailedSaveKeepsTheWindowOpen) {
   design().currentPictureName = folder.filePath(QStringLiteral("no-such-folder/logo.bmp"));

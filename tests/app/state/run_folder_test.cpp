@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "state/temp_file.h"
 #include "test_files.h"
 
 namespace {
@@ -28,21 +27,6 @@ QString runName(qint64 id, const char* tail = "a1B2c3") {
 
 }  // namespace
 
-TEST(RunFolder, HoldsTheRunsFilesAndGoesWithThem) {
-  const QString folder = runFolder();
-  const QFileInfo info(QDir(folder).absolutePath());
-  EXPECT_EQ(info.absolutePath(), QFileInfo(QDir::tempPath()).absoluteFilePath());
-  EXPECT_TRUE(info.fileName().startsWith(
-      QStringLiteral("Velloro-%1-").arg(QCoreApplication::applicationPid())));
-  const File file;
-  EXPECT_EQ(file.Path(), folder);
-  removeRunFolder();
-  EXPECT_FALSE(QFileInfo::exists(folder));
-  EXPECT_FALSE(QFileInfo::exists(file.fullPath()));
-  EXPECT_NE(runFolder(), folder);
-  EXPECT_TRUE(QFileInfo(runFolder()).isDir());
-}
-
 // Only folders named as a run's, of a process that no longer lives, go; a
 // link is never followed.
 TEST(RunFolder, StartUpRemovesTheFoldersOfEndedRunsOnly) {
@@ -56,9 +40,12 @@ TEST(RunFolder, StartUpRemovesTheFoldersOfEndedRunsOnly) {
     bool stays;
   };
   const Case cases[] = {
-      {runName(ended), false},    {own, true},
-      {runName(1), true},         {runName(ended, "short"), true},
-      {QStringLiteral("Velloro-x-a1B2c3"), true}, {QStringLiteral("VelloroUndo-a1B2c3"), true},
+      {runName(ended), false},
+      {own, true},
+      {runName(1), true},
+      {runName(ended, "short"), true},
+      {QStringLiteral("Velloro-x-a1B2c3"), true},
+      {QStringLiteral("VelloroUndo-a1B2c3"), true},
   };
   for (const Case& c : cases) {
     ASSERT_TRUE(folder.mkdir(c.name));

@@ -30,8 +30,7 @@ class UndoStoreTest : public testing::Test {
                        },
                        [this](bool enabled) { undoButton.push_back(enabled); },
                        [this](bool enabled) { redoButton.push_back(enabled); },
-                       [this] { return origin; },
-                       [this](QPoint restored) { origin = restored; }});
+                       [this] { return origin; }, [this](QPoint restored) { origin = restored; }});
   }
   void TearDown() override { store.deleteUndoFiles(); }
 
