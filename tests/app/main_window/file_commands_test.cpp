@@ -1,10 +1,15 @@
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
 #include <QLineEdit>
 #include <QTest>
+#include <algorithm>
+#include <functional>
 
+#include "main_window/live_preview.h"
 #include "main_window/source_frame.h"
 #include "main_window_fixture.h"
 #include "state/bmp_file.h"
@@ -30,6 +35,12 @@ class FileCommandsTest : public MainWindowTest {
   }
   void run(const char* entry) { window->menuEntry(QLatin1String(entry))->trigger(); }
   QString path(const char* relative) { return folder.filePath(QLatin1String(relative)); }
+  QImage canvas() const { return window->canvasView()->picture(); }
+  // Draw's own picture of the design on the present background.
+  QImage drawnAgain() {
+    window->draw();
+    return canvas();
+  }
 };
 
 TEST_F(FileCommandsTest, OpenLoadsThePictureAndUndoBringsBackThePreviousCanvas) {
@@ -206,6 +217,90 @@ TEST_F(FileCommandsTest, SaveAsJpegKeepsTheCanvasItWrote) {
   EXPECT_EQ(window->canvasView()->picture(), canvas);
   EXPECT_EQ(design().undo.counters.top, 0);
   EXPECT_EQ(window->windowTitle(), path("outputs/logo.jpg"));
+}
+
+// Every command that changes or writes the canvas shows the drawn design on
+// the new background at once, exactly as Draw would, and the preview follows.
+TEST_F(FileCommandsTest, EveryCanvasCommandShowsTheDesignAsDrawWould) {
+  filled({631, 331}, Qt::red).save(path("inputs/red.png"));
+  seam->fileAnswers.push_back(path("inputs/red.png"));
+  const std::pair<const char*, std::function<void()>> cases[] = {
+      {"save", [&] { run("mnuFileSave"); }},
+      {"open", [&] { run("mnuFileOpen"); }},
+      {"undo", [&] { run("mnuEditUndo"); }},
+      {"redo", [&] { run("mnuEditRedo"); }},
+      {"paste",
+       [&] {
+         QApplication::clipboard()->setImage(filled({500, 300}, Qt::yellow));
+         run("mnuEditPaste");
+       }},
+      {"new canvas",
+       [&] {
+         window->replaceCanvas(filled({400, 200}, Qt::green));
+       }},
+  };
+  window->draw();
+  for (const auto& [name, command] : cases) {
+    command();
+    const QImage shown = canvas();
+    EXPECT_EQ(shown, drawnAgain()) << name;
+    EXPECT_TRUE(window->livePreview().designOnCanvas()) << name;
+  }
+}
+
+// A crop cuts the background; the design keeps its place on what is kept,
+// comes back whole with the undo, and a Draw on the cut canvas replaces it.
+TEST_F(FileCommandsTest, CropKeepsTheDesignALiveLayerAtItsPlace) {
+  const QImage drawn = drawnAgain();
+  const QRect kept(3, 2, 400, 150);
+  window->toolButton(QStringLiteral("Crop"))->trigger();
+  pressCanvas(kept.bottomRight() + QPoint(1, 1));
+  moveCanvas(kept.topLeft());
+  releaseCanvas(kept.topLeft());
+  EXPECT_EQ(canvas(), drawn.copy(kept));
+  EXPECT_EQ(drawnAgain(), drawn.copy(kept));
+  run("mnuEditUndo");
+  EXPECT_EQ(canvas(), drawn);
+  run("mnuEditRedo");
+  window->sourceFrame()->textBox()->setText(QString());
+  EXPECT_EQ(drawnAgain(), filled(kept.size(), Qt::white));
+}
+
+// Close, New and Open ask about drawn work: Cancel keeps it, Discard goes
+// on, Save writes where Ctrl+S would and goes on.
+TEST_F(FileCommandsTest, UnsavedWorkIsSavedDiscardedOrKeptOnTheUsersWord) {
+  const std::pair<const char*, std::function<bool()>> commands[] = {
+      {"mnuFileExit", [&] { return !window->isVisible(); }},
+      {"mnuFileNew",
+       [&] {
+         const QWidgetList shown = QApplication::topLevelWidgets();
+         return std::any_of(shown.begin(), shown.end(), [](QWidget* widget) {
+           return widget->objectName() == QLatin1String("FrmNew") && widget->isVisible();
+         });
+       }},
+      {"mnuFileOpen", [&] { return seam->openRequests.size() == 1; }},
+  };
+  const std::pair<MessageAnswer, bool> answers[] = {
+      {MessageAnswer::Cancel, false}, {MessageAnswer::Discard, true}, {MessageAnswer::Save, true}};
+  for (const auto& [entry, wentOn] : commands) {
+    for (const auto& [answer, goesOn] : answers) {
+      SCOPED_TRACE(std::string(entry) + " " + std::to_string(int(answer)));
+      TearDown();
+      SetUp();
+      design().currentPictureName = path("inputs/logo.bmp");
+      QFile::remove(path("inputs/logo.bmp"));
+      const QImage drawn = drawnAgain();
+      seam->messageAnswers.push_back(answer);
+      run(entry);
+      ASSERT_EQ(seam->messages.size(), 1u);
+      EXPECT_EQ(seam->messages[0].text,
+                QStringLiteral("Do you want to save the changes to logo.bmp ?"));
+      EXPECT_EQ(seam->messages[0].buttons, MessageButtons::SaveDiscardCancel);
+      EXPECT_EQ(wentOn(), goesOn);
+      EXPECT_EQ(contentOf(path("inputs/logo.bmp")),
+                answer == MessageAnswer::Save ? bmpFileBytes(drawn) : QByteArray());
+    }
+  }
 }
 
 TEST_F(FileCommandsTest, HelpWithoutItsPagesSaysSoUnderTheCaption) {

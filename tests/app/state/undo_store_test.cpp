@@ -103,27 +103,6 @@ TEST_F(UndoStoreTest, RecordAfterUndoDropsTheLaterHistory) {
   EXPECT_EQ(shown, QByteArray("second"));
 }
 
-// Each step comes back with the place its canvas had among the layers: a
-// crop moved it, its undo moves it back, the redo forward again.
-TEST_F(UndoStoreTest, StepsKeepTheirLayerOrigin) {
-  store.record(canvasFile, platform);
-  showCanvas("cropped");
-  origin = QPoint(40, 30);
-  store.record(canvasFile, platform);
-  showCanvas("cropped again");
-  origin = QPoint(45, 70);
-  const QPoint expected[] = {QPoint(40, 30), QPoint(0, 0), QPoint(40, 30), QPoint(45, 70)};
-  store.undo(canvasFile, platform);
-  EXPECT_EQ(origin, expected[0]);
-  store.undo(canvasFile, platform);
-  EXPECT_EQ(origin, expected[1]);
-  store.redo();
-  EXPECT_EQ(origin, expected[2]);
-  store.redo();
-  EXPECT_EQ(origin, expected[3]);
-  EXPECT_EQ(shown, QByteArray("cropped again"));
-}
-
 TEST_F(UndoStoreTest, RecordBeyond32767OverflowsSilently) {
   store.counters = {32767, 32767};
   store.record(canvasFile, platform);
