@@ -6,6 +6,7 @@
 #include "main_window/startup.h"
 #include "platform/program_folder.h"
 #include "platform/qt_platform.h"
+#include "platform/termination_signals.h"
 #include "window_entry.h"
 
 extern "C" int runVelloroWindow(int* argc, char** argv, const QStringList* handedFiles) {
@@ -30,8 +31,9 @@ extern "C" int runVelloroWindow(int* argc, char** argv, const QStringList* hande
   if (!drawTo.isEmpty()) {
     window->draw();
     const bool saved = window->canvasView()->picture().save(drawTo, "BMP");
-    window->close();
+    window->endRun();
     return saved ? 0 : 1;
   }
+  TerminationSignals endingSignals([&window] { window->endRun(); });
   return application.exec();
 }

@@ -16,7 +16,8 @@ MessageAnswer ConsolePlatform::showMessage(const Message& message) {
     case MessageButtons::Ok: return MessageAnswer::Ok;
     case MessageButtons::OkCancel: return MessageAnswer::Cancel;
     case MessageButtons::YesNo: return MessageAnswer::No;
-    case MessageButtons::YesNoCancel: return MessageAnswer::Cancel;
+    case MessageButtons::YesNoCancel:
+    case MessageButtons::SaveDiscardCancel: return MessageAnswer::Cancel;
   }
   return MessageAnswer::Ok;
 }

@@ -15,6 +15,7 @@
 #include "main_window/live_preview.h"
 #include "platform/platform.h"
 #include "platform/program_folder.h"
+#include "platform/run_folder.h"
 #include "state/design_state.h"
 #include "state/engine_library.h"
 #include "state/error_report.h"
@@ -134,11 +135,24 @@ void FrmMain::selectTab() {
 }
 
 // Closing this window ends the program whatever else is open: the help
-// window and the new-canvas dialog would otherwise keep it running.
+// window and the new-canvas dialog would otherwise keep it running. Unsaved
+// work is saved or discarded first, on the user's word; Cancel keeps it open.
 void FrmMain::closeEvent(QCloseEvent* event) {
+  bool mayClose = true;
+  if (!endingWithoutQuestion_)
+    runTrapped(platform(), siteTag::frmMain_Unload, [&] { mayClose = unsavedWorkSettled(); });
+  if (!mayClose) {
+    event->ignore();
+    return;
+  }
   runTrapped(platform(), siteTag::frmMain_Unload, [this] { closeSequence(); });
   event->accept();
   QCoreApplication::quit();
+}
+
+void FrmMain::endRun() {
+  endingWithoutQuestion_ = true;
+  close();
 }
 
 void FrmMain::closeSequence() {
@@ -147,4 +161,6 @@ void FrmMain::closeSequence() {
   DesignState& state = design();
   deleteWorkingFiles(state.workingFiles);
   state.undo.deleteUndoFiles();
+  // The tools' undo files and any other file of this run go with its folder.
+  removeRunFolder();
 }

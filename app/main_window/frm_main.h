@@ -92,6 +92,16 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   // The print placement window, shown beside this one by Print.
   std::function<void()> showPrintPlacement;
 
+  // Opens a picture file as the new canvas, after the question about unsaved
+  // work; returns whether it was opened. A failure is reported under Open's
+  // site tag.
+  bool openPictureFile(const QString& path);
+  // Whether the canvas holds changes not yet saved.
+  bool hasUnsavedChanges() const { return unsavedChanges_; }
+  // Ends the program as closing the window does, without asking about
+  // unsaved work: for the system's request to end and for scripted runs.
+  void endRun();
+
   // The picture tool, made and loaded at its first showing, then kept.
   FrmPicture* pictureTool() const;
   void showPictureTool();
@@ -164,6 +174,8 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   // Shared steps.
   void fillFontList();
   void fillSizeList();
+  // The picture in the canvas is a new background: captured, with the drawn
+  // design laid over it again.
   void captureCanvas();
   void drawFillPreview();
   void drawCurveBox();
@@ -229,7 +241,10 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   void newBackground();
   void openPrintPlacement();
   void openPicture();
+  void showOpenedPicture(const QString& path);
+  bool unsavedWorkSettled();
   void savePicture();
+  bool saveToCurrentName();
   void savePictureAs();
   bool saveBitmapAs(const QString& chosen);
   QString bitmapNameInsteadOfGif(const QString& name);
@@ -237,7 +252,7 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   void exportForTheWeb();
   void offerTransparentDesign(QMimeData& clipboard);
   bool saveThroughJpegOptimiser(const QString& mode, const QString& chosenName);
-  void captureWithHourglass();
+  void savedAs(const QString& name);
   void showHelpContents();
   void showAbout();
   void closeSequence();
@@ -271,4 +286,6 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   QPointer<FrmPrint> frmPrint_;
   QPointer<FrmPicture> frmPicture_;
   LivePreview* livePreview_;
+  bool unsavedChanges_ = false;
+  bool endingWithoutQuestion_ = false;
 };

@@ -7,11 +7,14 @@
 #include "main_window/frm_main.h"
 #include "main_window/live_preview.h"
 #include "platform/platform.h"
+#include "state/bmp_file.h"
 #include "state/crop.h"
 #include "state/design_state.h"
 #include "state/engine_library.h"
 #include "state/error_report.h"
+#include "state/layer_space.h"
 #include "state/site_tags.h"
+#include "state/stored_layers.h"
 #include "state/text_picture.h"
 #include "tools/drawing_area.h"
 #include "tools/frm_draw.h"
@@ -46,14 +49,19 @@ void nudgeBarAtEdge(QScrollBar* bar, int pointer, int farEdge) {
 }  // namespace
 
 void FrmMain::captureCanvas() {
-  ::captureCanvas(design(), canvasView_->picture());
-  livePreview_->canvasCaptured();
-  setWindowTitle(design().currentPictureName);
+  DesignState& state = design();
+  ::captureCanvas(state, canvasView_->picture());
+  setWindowTitle(state.currentPictureName);
+  if (state.layersStored)
+    canvasView_->setPicture(
+        storedLayersOver(canvasView_->picture(), engine_->entryPoints(), state.layerOrigin));
 }
 
 void FrmMain::replaceCanvas(const QImage& canvas) {
   canvasView_->setPicture(canvas);
   captureCanvas();
+  // A fresh canvas holds nothing worth keeping until a design lies on it.
+  unsavedChanges_ = design().layersStored;
 }
 
 void FrmMain::renderDesign() {
@@ -62,6 +70,7 @@ void FrmMain::renderDesign() {
   // The canvas keeps its picture until the render succeeds.
   canvasView_->setPicture(::renderDesign(state, design().textPicture.picture, panelReadings(),
                                          engine_->entryPoints(), platform()));
+  unsavedChanges_ = true;
   livePreview_->designDrawn();
 }
 
@@ -215,10 +224,15 @@ void FrmMain::cropCanvas(QPoint from, QPoint to) {
   DesignState& state = design();
   const std::optional<QRect> area =
       cropRectangle(canvasView_->picture().size(), from.x(), from.y(), to.x(), to.y());
-  if (area) {
-    state.undo.record(state.workingFiles.canvas, platform());
-    canvasView_->setPicture(canvasView_->picture().copy(*area));
-  }
   setCropMode(false);
+  if (!area) return;
+  state.undo.record(state.workingFiles.canvas, platform());
+  // The background is cut; the design stays a layer of its own, at its place
+  // on the part of the canvas that is kept.
+  const QImage background = imageOfBuffer(state.buffers.background, state.geometry.canvasWidth,
+                                          state.geometry.canvasRows);
+  moveLayerOrigin(state, state.layerOrigin + area->topLeft());
+  canvasView_->setPicture(background.copy(*area));
   captureCanvas();
+  unsavedChanges_ = true;
 }

@@ -17,6 +17,7 @@
 #include "platform/platform.h"
 #include "state/design_state.h"
 #include "state/error_report.h"
+#include "state/layer_space.h"
 #include "state/picture_loading.h"
 #include "state/site_tags.h"
 #include "tools/frm_picture.h"
@@ -166,9 +167,14 @@ void FrmMain::showPictureTool() {
 void FrmMain::connectUndoStore() {
   design().undo.setListener({
       [this](const QString& pictureFile) { canvasView_->setPicture(loadPicture(pictureFile)); },
-      [this] { captureCanvas(); },
+      [this] {
+        captureCanvas();
+        unsavedChanges_ = true;
+      },
       [this](bool enabled) { enableUndoCommand(QStringLiteral("Undo"), enabled); },
       [this](bool enabled) { enableUndoCommand(QStringLiteral("Redo"), enabled); },
+      [] { return design().layerOrigin; },
+      [](QPoint origin) { moveLayerOrigin(design(), origin); },
   });
   enableUndoCommand(QStringLiteral("Undo"), false);
   enableUndoCommand(QStringLiteral("Redo"), false);
@@ -245,4 +251,5 @@ void FrmMain::pasteCanvas() {
     canvasView_->setPicture(opaqueOnWhite(pasted));
   }
   captureCanvas();
+  unsavedChanges_ = true;
 }

@@ -23,8 +23,6 @@
 
 namespace {
 
-constexpr int bitmapFilter = 0;
-
 // The dialog asked before overwriting the name the user typed; when the
 // extension changes, the name written is another one, so ask for that too.
 bool mayWrite(const QString& name, const QString& chosen) {
@@ -72,6 +70,7 @@ void FrmMain::connectFileCommands() {
 // brings the open one forward. A closed one is only waiting to be deleted.
 void FrmMain::newBackground() {
   if (!frmNew_ || frmNew_->isHidden()) {
+    if (!unsavedWorkSettled()) return;
     frmNew_ = new FrmNew(*this);
     frmNew_->load();
   }
@@ -91,36 +90,78 @@ void FrmMain::openPrintPlacement() {
 }
 
 void FrmMain::openPicture() {
+  if (!unsavedWorkSettled()) return;
   FileDialogRequest request;
   request.folder = programFolder_ + QStringLiteral("/inputs");
   request.filter = qtFileFilter(openPictureFilter());
   const QString chosen = platform().chooseFileToOpen(request);
-  if (chosen.isEmpty()) return;
-  recordUndoStep();
-  // Read before the name changes: a file that is no picture must not become
-  // the name that Save writes over.
-  const QImage picture = loadPicture(chosen);
-  design().currentPictureName = chosen;
-  canvasView_->setPicture(picture);
-  captureCanvas();
+  if (!chosen.isEmpty()) showOpenedPicture(chosen);
 }
 
-void FrmMain::savePicture() {
+bool FrmMain::openPictureFile(const QString& path) {
+  bool opened = false;
+  runTrapped(platform(), siteTag::frmMain_mnuFileOpen_Click, [&] {
+    if (!unsavedWorkSettled()) return;
+    showOpenedPicture(path);
+    opened = true;
+  });
+  return opened;
+}
+
+void FrmMain::showOpenedPicture(const QString& path) {
+  // Read before the name changes: a file that is no picture must not become
+  // the name that Save writes over.
+  const QImage picture = loadPicture(path);
+  recordUndoStep();
+  design().currentPictureName = path;
+  canvasView_->setPicture(picture);
+  captureCanvas();
+  // The opened file is the saved state, unless a drawn design now lies on it.
+  unsavedChanges_ = design().layersStored;
+}
+
+// Closing, New and Open ask before the canvas with unsaved changes goes.
+// Save writes where Save (Ctrl+S) would; a save that fails or is declined
+// keeps the work and stops the command.
+bool FrmMain::unsavedWorkSettled() {
+  if (!unsavedChanges_) return true;
+  const QString name = design().currentPictureName;
+  const Message question{QStringLiteral("Do you want to save the changes to ") +
+                             fileNamePart(name) + QStringLiteral(" ?"),
+                         MessageIcon::Question, MessageButtons::SaveDiscardCancel, applicationTitle,
+                         this};
+  const MessageAnswer answer = platform().showMessage(question);
+  if (answer == MessageAnswer::Discard) return true;
+  if (answer != MessageAnswer::Save) return false;
+  bool saved = false;
+  runTrapped(platform(), siteTag::frmMain_mnuFileSave_Click, [&] { saved = saveToCurrentName(); });
+  return saved;
+}
+
+void FrmMain::savePicture() { saveToCurrentName(); }
+
+// Writes the canvas as it is shown; the background and the drawn design stay
+// apart, so the next Draw still replaces the design.
+bool FrmMain::saveToCurrentName() {
   const QString name = design().currentPictureName;
   if (isJpegName(name)) {
-    if (!saveThroughJpegOptimiser(QStringLiteral("save"), QString())) return;
+    if (!saveThroughJpegOptimiser(QStringLiteral("save"), QString())) return false;
   } else if (const std::optional<WebFormat> web = webFormatOfName(name)) {
     // A PNG or WebP picture stays one: the canvas is written in its format.
-    recordUndoStep();
     writeWebPicture(canvasView_->picture(), savedWebEncoding(*web), name);
   } else {
     const QString bitmapName = bitmapNameInsteadOfGif(name);
-    if (bitmapName.isEmpty()) return;
-    recordUndoStep();
+    if (bitmapName.isEmpty()) return false;
     saveBmp(canvasView_->picture(), bitmapName);
     design().currentPictureName = bitmapName;
   }
-  captureWithHourglass();
+  savedAs(design().currentPictureName);
+  return true;
+}
+
+void FrmMain::savedAs(const QString& name) {
+  unsavedChanges_ = false;
+  setWindowTitle(name);
 }
 
 // GIF pictures are read but not written: their canvas becomes a bitmap beside
@@ -143,17 +184,19 @@ void FrmMain::savePictureAs() {
   request.filter = qtFileFilter(savePictureFilter());
   request.folder = outputs;
   request.fileName = QStringLiteral("MyWork%1").arg(freeWorkNumber(outputs, platform()));
+  request.selectedFilter = saveEntryOfName(design().currentPictureName, bitmapEntry);
   const FileChoice choice = platform().chooseFileAndTypeToSave(request);
   if (choice.path.isEmpty()) return;
-  const std::optional<WebFormat> web = webFormatOfSaveEntry(choice.filter);
+  const int entry = saveEntryOfName(choice.path, choice.filter);
+  const std::optional<WebFormat> web = webFormatOfSaveEntry(entry);
   bool saved = false;
-  if (choice.filter == bitmapFilter)
+  if (entry == bitmapEntry)
     saved = saveBitmapAs(choice.path);
   else if (web)
     saved = saveWebPictureAs(choice.path, *web);
   else
     saved = saveThroughJpegOptimiser(QStringLiteral("saveas"), choice.path);
-  if (saved) captureWithHourglass();
+  if (saved) savedAs(design().currentPictureName);
 }
 
 bool FrmMain::saveBitmapAs(const QString& chosen) {
@@ -175,19 +218,13 @@ bool FrmMain::saveWebPictureAs(const QString& chosen, WebFormat format) {
   return true;
 }
 
-// The optimiser writes the JPEG; the canvas then shows the compressed result.
+// The optimiser writes the JPEG and makes it the current picture name; the
+// canvas keeps the picture it shows.
 bool FrmMain::saveThroughJpegOptimiser(const QString& mode, const QString& chosenName) {
   platform().processPendingEvents();
   if (!showJpegSizeOptimiser(mode, chosenName)) return false;
   platform().processPendingEvents();
-  recordUndoStep();
-  canvasView_->setPicture(loadPicture(design().currentPictureName));
   return true;
-}
-
-void FrmMain::captureWithHourglass() {
-  BusyPointer busy(platform());
-  captureCanvas();
 }
 
 void FrmMain::showHelpContents() {

@@ -10,6 +10,7 @@
 #include "output/web_export.h"
 #include "output/web_export_memory.h"
 #include "platform/platform.h"
+#include "state/design_state.h"
 #include "state/engine_library.h"
 #include "state/failure.h"
 #include "state/file_filter.h"
@@ -28,7 +29,8 @@ QString exportFilter(WebFormat format) {
 }  // namespace
 
 void FrmMain::exportForTheWeb() {
-  const QImage design = designAlone(canvasView_->picture().size(), engine_->entryPoints());
+  const QImage design =
+      designAlone(canvasView_->picture().size(), engine_->entryPoints(), ::design().layerOrigin);
   if (!anythingVisible(design)) {
     platform().showMessage({nothingToExportMessage, MessageIcon::Exclamation});
     return;
@@ -64,7 +66,8 @@ void FrmMain::exportForTheWeb() {
 // that cannot be loaded only leaves the PNG out.
 void FrmMain::offerTransparentDesign(QMimeData& clipboard) {
   try {
-    const QImage design = designAlone(canvasView_->picture().size(), engine_->entryPoints());
+    const QImage design =
+        designAlone(canvasView_->picture().size(), engine_->entryPoints(), ::design().layerOrigin);
     if (!anythingVisible(design)) return;
     clipboard.setData(QStringLiteral("image/png"),
                       encodeWebPicture(exportedPicture(design, WebExportChoice{}),

@@ -27,8 +27,6 @@ class LivePreview : public QObject {
 
   // A render put the design on the canvas: later setting changes redraw it.
   void designDrawn() { drawn_ = true; }
-  // The canvas was taken as a new background: there is no design to follow.
-  void canvasCaptured() { drawn_ = false; }
   bool designOnCanvas() const { return drawn_; }
 
   // A setting of the source changed; redraws on the next event-loop turn.

@@ -1,5 +1,6 @@
 #include "main_window/startup.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QScreen>
@@ -7,6 +8,7 @@
 #include "main_window/frm_main.h"
 #include "platform/imaging.h"
 #include "platform/platform.h"
+#include "platform/run_folder.h"
 #include "state/curve_file.h"
 #include "state/design_state.h"
 #include "state/first_run_help.h"
@@ -56,6 +58,7 @@ std::unique_ptr<FrmMain> startVelloro(const QString& programFolder, Platform& pl
   });
   skipOnFailure(
       [&] { window->panels()->effectList()->setCurrentRow(velloro::toInt(state.effectType)); });
+  skipOnFailure([] { removeFoldersOfEndedRuns(QDir::tempPath()); });
   skipOnFailure([&] { createStartupWorkingFiles(state.workingFiles); });
   skipOnFailure([&] { state.currentPictureName = findInputPictureName(programFolder, platform); });
   skipOnFailure([&] { window->captureCanvas(); });

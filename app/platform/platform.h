@@ -20,8 +20,8 @@ class QWidget;
 inline const QString applicationTitle = QStringLiteral("Velloro");
 
 enum class MessageIcon { None, Information, Exclamation, Critical, Question };
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
-enum class MessageAnswer { Ok, Cancel, Yes, No };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, SaveDiscardCancel };
+enum class MessageAnswer { Ok, Cancel, Yes, No, Save, Discard };
 
 // Every dialog belongs to the window that opens it, which stays in front
 // when the dialog closes. A caller without a window of its own (a shared

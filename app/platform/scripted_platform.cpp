@@ -12,7 +12,10 @@ std::optional<Reply> nextReply(std::deque<Reply>& replies) {
   return reply;
 }
 
+// The question about unsaved work is answered with Discard, so a test that
+// does not expect it writes no file.
 MessageAnswer firstButton(MessageButtons buttons) {
+  if (buttons == MessageButtons::SaveDiscardCancel) return MessageAnswer::Discard;
   return buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel ? MessageAnswer::Ok
                                                                               : MessageAnswer::Yes;
 }

@@ -1,6 +1,7 @@
 // A platform for tests: records everything the program shows or starts and
 // answers with prepared replies, in order. When the replies run out, a
-// message box is answered with its first button and a dialog is cancelled.
+// message box is answered with its first button (the question about unsaved
+// work with Discard) and a dialog is cancelled.
 #pragma once
 
 #include <deque>

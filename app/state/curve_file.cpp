@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 #include "platform/platform.h"
@@ -95,25 +96,23 @@ CurvePoints readCurveFile(const QString& path, Platform& platform) {
   return points;
 }
 
+// The file is exactly the two lines at their offsets, with zero bytes
+// between them: a shorter curve written over a longer one leaves nothing of
+// the old one behind.
 void writeCurveFile(const QString& path, const CurvePoints& points) {
-  const QByteArray positionLine = curveLine(points.x);
   const QByteArray valueLine = curveLine(points.y);
-  const qint64 headLength = curveValueLineOffset + valueLine.size();
+  QByteArray content = curveLine(points.x);
+  content.append(curveValueLineOffset - content.size(), '\0');
+  writeFileReplacing(path, content + valueLine);
+}
 
-  QFile existing(path);
-  QByteArray head;
-  if (existing.exists()) {
-    openForReading(existing);
-    head = existing.read(headLength);
-  }
-  if (head.size() < headLength) head.append(headLength - head.size(), '\0');
-  head.replace(0, positionLine.size(), positionLine);
-  head.replace(curveValueLineOffset, valueLine.size(), valueLine);
-
-  writeFileReplacing(path, [&](FileOutput& output) {
-    output.put(head);
-    if (existing.isOpen()) appendRest(existing, output);
-  });
+void restoreShippedCurve(const QString& name, const QString& curvesFolder) {
+  QFile shipped(QStringLiteral(":/shipped_curves/") + name);
+  const QString path = curvePath(name, curvesFolder);
+  if (name.contains('/') || !shipped.exists() || QFileInfo(path).size() > 0) return;
+  openForReading(shipped);
+  QDir().mkpath(curvesFolder);
+  writeFileReplacing(path, shipped.readAll());
 }
 
 bool loadCurve(CurvePoints& points, const QString& name, const QString& curvesFolder,
@@ -122,6 +121,7 @@ bool loadCurve(CurvePoints& points, const QString& name, const QString& curvesFo
                                       : curvePath(name, curvesFolder);
   if (path.isEmpty()) return false;
   try {
+    if (!name.isEmpty()) restoreShippedCurve(name, curvesFolder);
     points = readCurveFile(path, platform);
     return true;
   } catch (const Failure& failure) {

@@ -22,13 +22,19 @@ QByteArray curveLine(const std::array<int32_t, 8>& numbers);
 // integer, positions that do not rise within 0..255).
 CurvePoints readCurveFile(const QString& path, Platform& platform);
 
-// Writes both lines into `path`, keeping the bytes of an existing file that
-// lie outside them; throws a Failure when the file cannot be written.
+// Replaces `path` with a file of both lines and nothing else, all at once;
+// throws a Failure when the file cannot be written.
 void writeCurveFile(const QString& path, const CurvePoints& points);
 
-// The curve box's Load: `name` inside the curves folder, or the user's choice
-// when empty. Sets the points and returns true when read; reports a failure
-// without site tag and leaves the points alone otherwise.
+// Writes the curve the program ships under `name` ("default.txt",
+// "steel.txt", "gold.txt") into the curves folder when the file there is
+// missing or empty; any other name is left alone.
+void restoreShippedCurve(const QString& name, const QString& curvesFolder);
+
+// The curve box's Load: `name` inside the curves folder (a lost or emptied
+// shipped curve restored first), or the user's choice when empty. Sets the
+// points and returns true when read; reports a failure without site tag and
+// leaves the points alone otherwise.
 bool loadCurve(CurvePoints& points, const QString& name, const QString& curvesFolder,
                Platform& platform);
 

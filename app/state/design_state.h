@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -89,6 +90,13 @@ struct DesignState {
   QString currentPictureName;
   PictureBuffers buffers;
   PictureGeometry geometry;
+  // Where the canvas's top left corner lies among the engine's stored
+  // layers: they keep the places of the canvas they were drawn on, and a
+  // crop shows only part of that canvas.
+  QPoint layerOrigin;
+  // Whether a render has stored a layer in the engine, so that a new
+  // background must have the design laid over it again.
+  bool layersStored = false;
   UndoStore undo;
 };
 

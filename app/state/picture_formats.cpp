@@ -1,5 +1,6 @@
 #include "state/picture_formats.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 
 namespace {
@@ -60,6 +61,17 @@ std::optional<WebFormat> webFormatOfSaveEntry(int entry) {
   const int index = entry - firstWebSaveEntry;
   if (index < 0 || index >= formats.size()) return std::nullopt;
   return formats[index];
+}
+
+int saveEntryOfName(const QString& name, int otherwise) {
+  const QString extension = QFileInfo(name).suffix().toLower();
+  if (extension == QLatin1String("bmp")) return bitmapEntry;
+  if (extension == QLatin1String("jpg") || extension == QLatin1String("jpeg")) return jpegEntry;
+  if (const std::optional<WebFormat> web = webFormatOfName(name)) {
+    const qsizetype index = writableWebFormats().indexOf(*web);
+    if (index >= 0) return firstWebSaveEntry + int(index);
+  }
+  return otherwise;
 }
 
 QString webNameOf(const QString& chosen, WebFormat format) {

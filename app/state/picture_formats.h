@@ -18,6 +18,15 @@ QString imageFilesFilter();
 // Save As: Bitmap, JPEG, then PNG and WebP.
 QString savePictureFilter();
 
+// The Save As filter entries of Bitmap and JPEG.
+inline constexpr int bitmapEntry = 0;
+inline constexpr int jpegEntry = 1;
+
+// The Save As filter entry of the format that the extension of `name` names
+// (".bmp", ".jpg" or ".jpeg", and the web formats this run writes), in any
+// case; `otherwise` for any other name.
+int saveEntryOfName(const QString& name, int otherwise);
+
 // The web format of a Save As filter entry, by its index; none for Bitmap
 // and JPEG.
 std::optional<WebFormat> webFormatOfSaveEntry(int entry);

@@ -5,6 +5,7 @@
 #include "state/design_state.h"
 #include "state/engine_library.h"
 #include "state/failure.h"
+#include "state/layer_space.h"
 #include "state/outside_effects.h"
 
 namespace {
@@ -56,6 +57,18 @@ void installTextureTile(const DesignState& state, bool textureOption,
   }
   static const uint8_t noTile[1] = {0};
   engine.texture(noTile, 0, 0, 0, 0);
+}
+
+// The engine's source picture: the background, laid into the layer space
+// when the canvas was cropped.
+PictureBuffer sourceInLayerSpace(const DesignState& state) {
+  const PictureGeometry& geometry = state.geometry;
+  if (state.layerOrigin.isNull())
+    return {state.buffers.background, geometry.canvasWidth, geometry.canvasRows,
+            geometry.canvasStride};
+  const QImage background =
+      imageOfBuffer(state.buffers.background, geometry.canvasWidth, geometry.canvasRows);
+  return pictureBufferOf(embedInLayerSpace(background, state.layerOrigin));
 }
 
 }  // namespace
@@ -139,9 +152,18 @@ QImage renderDesign(DesignState& state, const QImage& textPicture, const PanelRe
   BusyPointer busy(platform);
   installTextureTile(state, panels.textureOption, engine);
   arguments.mask = reinterpret_cast<uint8_t*>(mask.bytes.data());
-  arguments.source = reinterpret_cast<const uint8_t*>(state.buffers.background.constData());
+  const PictureBuffer source = sourceInLayerSpace(state);
+  state.buffers.output = source.bytes;
+  arguments.source = reinterpret_cast<const uint8_t*>(source.bytes.constData());
   arguments.output = reinterpret_cast<uint8_t*>(state.buffers.output.data());
+  arguments.outputStride = source.stride;
+  arguments.outputRows = source.rows;
+  arguments.columnOffset += state.layerOrigin.x();
+  arguments.rowOffset += state.layerOrigin.y();
   callAction(engine, arguments);
   engine.destruction();
-  return imageOfBuffer(state.buffers.output, state.geometry.canvasWidth, state.geometry.canvasRows);
+  state.layersStored = true;
+  return cutFromLayerSpace(imageOfBuffer(state.buffers.output, source.width, source.rows),
+                           state.layerOrigin,
+                           {state.geometry.canvasWidth, state.geometry.canvasRows});
 }

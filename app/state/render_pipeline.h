@@ -62,7 +62,8 @@ void loadTexture(DesignState& state, const QImage& texture);
 bool sourceReady(const DesignState& state, Platform& platform);
 
 // Renders the current source kind's mask (the text picture for text, the
-// shape or mask file otherwise) and returns the canvas with the design.
+// shape or mask file otherwise) and returns the canvas with the design. The
+// engine works in the layer space of the state's layer origin.
 // Shows the hourglass while the engine runs. Throws a Failure; the captured
 // canvas and the buffers of the state stay usable then.
 QImage renderDesign(DesignState& state, const QImage& textPicture, const PanelReadings& panels,

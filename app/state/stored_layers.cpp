@@ -5,6 +5,7 @@
 
 #include "state/bmp_file.h"
 #include "state/engine_library.h"
+#include "state/layer_space.h"
 #include "state/transparent_design.h"
 
 namespace {
@@ -19,8 +20,9 @@ constexpr int32_t blankMaskStride = 3 * blankMaskWidth;
 
 }  // namespace
 
-QImage storedLayersOver(const QImage& background, const EngineEntryPoints& engine) {
-  PictureBuffer source = pictureBufferOf(background);
+QImage storedLayersOver(const QImage& background, const EngineEntryPoints& engine,
+                        QPoint layerOrigin) {
+  PictureBuffer source = pictureBufferOf(embedInLayerSpace(background, layerOrigin));
   QByteArray output = source.bytes;
   std::array<uint8_t, blankMaskStride*(blankMaskRows + 1)> blankMask;
   blankMask.fill(255);
@@ -38,13 +40,15 @@ QImage storedLayersOver(const QImage& background, const EngineEntryPoints& engin
   arguments.knotY = {128, 128, 128, 128, 128, 128};
   callAction(engine, arguments);
   engine.destruction();
-  return imageOfBuffer(output, source.width, source.rows);
+  return cutFromLayerSpace(imageOfBuffer(output, source.width, source.rows), layerOrigin,
+                           background.size());
 }
 
-QImage designAlone(QSize canvasSize, const EngineEntryPoints& engine) {
+QImage designAlone(QSize canvasSize, const EngineEntryPoints& engine, QPoint layerOrigin) {
   QImage black(canvasSize, QImage::Format_RGB888);
   black.fill(Qt::black);
   QImage white(canvasSize, QImage::Format_RGB888);
   white.fill(Qt::white);
-  return transparentDesign(storedLayersOver(black, engine), storedLayersOver(white, engine));
+  return transparentDesign(storedLayersOver(black, engine, layerOrigin),
+                           storedLayersOver(white, engine, layerOrigin));
 }

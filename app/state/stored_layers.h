@@ -4,15 +4,17 @@
 #pragma once
 
 #include <QImage>
+#include <QPoint>
 
 struct EngineEntryPoints;
 
 // The engine's stored layers painted over `background`, as the canvas would
-// show them had it been that picture. Shows the hourglass nowhere and leaves
-// the stored layers as they are.
-QImage storedLayersOver(const QImage& background, const EngineEntryPoints& engine);
+// show them had it been that picture, lying at `layerOrigin` among the
+// layers. Shows the hourglass nowhere and leaves the stored layers as they are.
+QImage storedLayersOver(const QImage& background, const EngineEntryPoints& engine,
+                        QPoint layerOrigin = {});
 
 // The design alone on a transparent picture of `canvasSize`: the stored
 // layers solved for colour and alpha from their paintings over black and
 // over white. Nothing is visible when nothing was drawn.
-QImage designAlone(QSize canvasSize, const EngineEntryPoints& engine);
+QImage designAlone(QSize canvasSize, const EngineEntryPoints& engine, QPoint layerOrigin = {});

@@ -1,15 +1,15 @@
 #include "state/temp_file.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
 #include <cerrno>
 
+#include "platform/run_folder.h"
 #include "state/failure.h"
 
-File::File() : path_(QDir::tempPath() + '/') {
-  // QTemporaryFile creates the file exclusively, so two programs never get
-  // the same name.
+File::File() : path_(runFolder()) {
+  // QTemporaryFile creates the file exclusively, so two windows of a run
+  // never get the same name.
   QTemporaryFile file(path_ + QStringLiteral("0XXXXXX.tmp"));
   file.setAutoRemove(false);
   errno = 0;

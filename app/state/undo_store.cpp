@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "platform/platform.h"
+#include "platform/run_folder.h"
 #include "state/failure.h"
 #include "state/file_writing.h"
 
@@ -41,7 +42,7 @@ UndoStore::UndoStore(FileCopier copier)
 
 const QString& UndoStore::folder() {
   if (folder_.isEmpty()) {
-    QTemporaryDir made(QDir::tempPath() + QStringLiteral("/VelloroUndo-XXXXXX"));
+    QTemporaryDir made(runFolder() + QStringLiteral("VelloroUndo-XXXXXX"));
     if (!made.isValid()) throw Failure(errorNumber::PathFileAccessError, made.errorString());
     made.setAutoRemove(false);
     folder_ = made.path() + '/';
@@ -68,8 +69,18 @@ void UndoStore::redo() {
   }
 }
 
+void UndoStore::keepStep(const QString& canvasFile, int16_t number) {
+  copy_(canvasFile, undoFile(number));
+  origins_.insert(number, listener_.layerOrigin ? listener_.layerOrigin() : QPoint());
+}
+
+void UndoStore::showStep(int16_t number) {
+  listener_.loadCanvas(undoFile(number));
+  if (listener_.restoreLayerOrigin) listener_.restoreLayerOrigin(origins_.value(number));
+}
+
 void UndoStore::recordStep(const QString& canvasFile) {
-  copy_(canvasFile, undoFile(counters.position));
+  keepStep(canvasFile, counters.position);
   counters.position = nextCounter(counters.position);
   counters.top = counters.position;
   notify(listener_.undoEnabled, true);
@@ -78,11 +89,11 @@ void UndoStore::recordStep(const QString& canvasFile) {
 
 void UndoStore::stepBack(const QString& canvasFile) {
   if (counters.position <= 0) return;
-  if (counters.position == counters.top) copy_(canvasFile, undoFile(counters.position));
+  if (counters.position == counters.top) keepStep(canvasFile, counters.position);
   const int16_t shown = int16_t(counters.position - 1);
   // The counter moves only once the picture is on the canvas, so a failed
   // load leaves history and canvas in step.
-  listener_.loadCanvas(undoFile(shown));
+  showStep(shown);
   counters.position = shown;
   if (shown == 0) notify(listener_.undoEnabled, false);
   notify(listener_.redoEnabled, true);
@@ -92,7 +103,7 @@ void UndoStore::stepBack(const QString& canvasFile) {
 void UndoStore::stepForward() {
   if (counters.position >= counters.top) return;
   const int16_t shown = int16_t(counters.position + 1);
-  listener_.loadCanvas(undoFile(shown));
+  showStep(shown);
   counters.position = shown;
   if (shown == counters.top) notify(listener_.redoEnabled, false);
   notify(listener_.undoEnabled, true);
@@ -105,4 +116,5 @@ void UndoStore::deleteUndoFiles() {
   // also those beyond a gap that a failed step left in the numbering.
   QDir(folder_).removeRecursively();
   folder_.clear();
+  origins_.clear();
 }

@@ -1,9 +1,10 @@
 // The main window's linear history of canvas pictures. Each step is a copy
-// of the canvas file, "Undo" + n + ".tmp", in a folder of this run's own in
-// the temporary folder (so two running copies never overwrite each other's
-// history).
+// of the canvas file, "Undo" + n + ".tmp", in a folder inside this run's own
+// folder (so two running copies never overwrite each other's history).
 #pragma once
 
+#include <QHash>
+#include <QPoint>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -12,11 +13,15 @@ class Platform;
 
 // What the window does for the store: load a picture file into the canvas,
 // capture the canvas again, and show whether undo and redo are possible.
+// Each step also keeps where its canvas lay among the design's layers (a
+// crop moves it), so a step back puts the design where it was on that canvas.
 struct UndoListener {
   std::function<void(const QString& pictureFile)> loadCanvas;
   std::function<void()> captureCanvas;
   std::function<void(bool)> undoEnabled;
   std::function<void(bool)> redoEnabled;
+  std::function<QPoint()> layerOrigin;
+  std::function<void(QPoint)> restoreLayerOrigin;
 };
 
 struct UndoCounters {
@@ -49,9 +54,12 @@ class UndoStore {
   void recordStep(const QString& canvasFile);
   void stepBack(const QString& canvasFile);
   void stepForward();
+  void keepStep(const QString& canvasFile, int16_t number);
+  void showStep(int16_t number);
   const QString& folder();
 
   FileCopier copy_;
   UndoListener listener_;
   QString folder_;
+  QHash<int16_t, QPoint> origins_;
 };

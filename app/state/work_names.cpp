@@ -23,6 +23,8 @@ bool isJpegName(const QString& name) {
 // Only the last extension goes: cutting at the first "." would turn
 // "logo.v2.jpg" into "logo.bmp" and write over another file.
 QString bitmapNameOf(const QString& chosen) {
+  if (QFileInfo(chosen).suffix().compare(QLatin1String("bmp"), Qt::CaseInsensitive) == 0)
+    return chosen;
   const QString fileName = fileNamePart(chosen);
   const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
   const QString stem = dot > 0 ? chosen.left(chosen.size() - (fileName.size() - dot)) : chosen;

@@ -14,5 +14,6 @@ int freeWorkNumber(const QString& outputsFolder, Platform& platform);
 bool isJpegName(const QString& name);
 
 // The chosen name with the extension of its file name replaced by ".bmp"
-// ("logo.v2.jpg" gives "logo.v2.bmp"); ".bmp" is added when it has none.
+// ("logo.v2.jpg" gives "logo.v2.bmp"); ".bmp" is added when it has none, and
+// a name ending in ".bmp" in any case stays as typed.
 QString bitmapNameOf(const QString& chosen);

@@ -1,25 +1,34 @@
 // Closing the main window ends the program whatever else is open (the help
 // window of the first start, the new-canvas dialog), and leaves no working
-// file or undo folder behind. Driven through the real Qt platform and the
-// shown windows, inside the program's own event loop.
+// file or undo folder behind; so do the signals that ask the program to end,
+// without a question. Driven through the real Qt platform and the shown
+// windows, inside the program's own event loop.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
 #include <functional>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "main_window/frm_main.h"
 #include "main_window/source_frame.h"
 #include "main_window/startup.h"
 #include "platform/qt_platform.h"
+#include "platform/run_folder.h"
+#include "platform/termination_signals.h"
 #include "state/design_state.h"
 #include "state/engine_library.h"
 #include "test_files.h"
@@ -29,6 +38,7 @@ namespace {
 struct ClosingWay {
   const char* name;
   std::function<void(FrmMain&)> close;
+  bool asksAboutUnsavedWork;
 };
 
 void PrintTo(const ClosingWay& way, std::ostream* out) { *out << way.name; }
@@ -43,6 +53,32 @@ void exitThroughFileMenu(FrmMain& window) {
   QTest::keyClick(fileMenu, Qt::Key_X);
 }
 
+void terminate(FrmMain&) { ::raise(SIGTERM); }
+void hangUp(FrmMain&) { ::raise(SIGHUP); }
+void interrupt(FrmMain&) { ::raise(SIGINT); }
+
+// Clicks `button` of the message box with the mouse once the box is shown,
+// and keeps its text.
+void clickWhenShown(QMessageBox::StandardButton button, QString& text) {
+  QTimer::singleShot(10, [button, &text] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return clickWhenShown(button, text);
+    text = box->text();
+    QTest::mouseClick(box->button(button), Qt::LeftButton);
+  });
+}
+
+// The folder a run killed before this one left behind.
+QString endedRunFolder(const QString& temporary) {
+  const pid_t child = fork();
+  if (child == 0) _exit(0);
+  waitpid(child, nullptr, 0);
+  const QString folder = temporary + QStringLiteral("/Velloro-%1-k1LLed").arg(child);
+  QDir().mkpath(folder);
+  writeContent(folder + QStringLiteral("/Undo0.tmp"), "left behind");
+  return folder;
+}
+
 QWidget* shownTopLevel(const QString& objectName) {
   for (QWidget* widget : QApplication::topLevelWidgets())
     if (widget->objectName() == objectName && widget->isVisible()) return widget;
@@ -54,6 +90,8 @@ class Closing : public testing::TestWithParam<ClosingWay> {
   void SetUp() override {
     savedTemporaryFolder = qgetenv("TMPDIR");
     qputenv("TMPDIR", QFile::encodeName(temporary.path()));
+    removeRunFolder();
+    killedRun = endedRunFolder(temporary.path());
     QDir().mkpath(folder.filePath(QStringLiteral("curves")));
     QFile::copy(QStringLiteral(SHIPPED_CURVES "/default.txt"),
                 folder.filePath(QStringLiteral("curves/default.txt")));
@@ -68,11 +106,13 @@ class Closing : public testing::TestWithParam<ClosingWay> {
     window = startVelloro(folder.path(), *qtPlatform,
                           [this](FrmMain& made) { qtPlatform->setOwner(&made); });
     window->useEngine(engine);
+    endingSignals = std::make_unique<TerminationSignals>([this] { window->endRun(); });
   }
 
   void TearDown() override {
     for (QWidget* widget : QApplication::topLevelWidgets())
       if (widget->objectName() == QStringLiteral("MyWindow")) delete widget;
+    endingSignals.reset();
     window.reset();
     usePlatform(std::make_unique<QtPlatform>());
     qputenv("TMPDIR", savedTemporaryFolder);
@@ -96,6 +136,8 @@ class Closing : public testing::TestWithParam<ClosingWay> {
   QtPlatform* qtPlatform = nullptr;
   EngineLibrary engine{QStringLiteral(ENGINE_PATH)};
   std::unique_ptr<FrmMain> window;
+  std::unique_ptr<TerminationSignals> endingSignals;
+  QString killedRun;
 };
 
 TEST_P(Closing, EndsTheProgramWithTheHelpAndNewDialogOpenAndLeavesNoFile) {
@@ -113,8 +155,14 @@ TEST_P(Closing, EndsTheProgramWithTheHelpAndNewDialogOpenAndLeavesNoFile) {
   const QStringList workingFiles = design().workingFiles.all();
   ASSERT_TRUE(QFile::exists(design().workingFiles.canvas));
   ASSERT_GE(QDir(temporary.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
+  EXPECT_FALSE(QFileInfo::exists(killedRun));
 
+  QString question;
+  if (GetParam().asksAboutUnsavedWork) clickWhenShown(QMessageBox::Discard, question);
   EXPECT_EQ(runEventLoop([this] { GetParam().close(*window); }), 0);
+  EXPECT_EQ(question, GetParam().asksAboutUnsavedWork
+                          ? QStringLiteral("Do you want to save the changes to MyPic.bmp ?")
+                          : QString());
 
   EXPECT_FALSE(window->isVisible());
   EXPECT_EQ(shownTopLevel(QStringLiteral("FrmNew")), nullptr);
@@ -128,8 +176,11 @@ TEST_P(Closing, EndsTheProgramWithTheHelpAndNewDialogOpenAndLeavesNoFile) {
 }
 
 INSTANTIATE_TEST_SUITE_P(MainWindow, Closing,
-                         testing::Values(ClosingWay{"TitleBarClose", closeByTitleBar},
-                                         ClosingWay{"FileExit", exitThroughFileMenu}),
+                         testing::Values(ClosingWay{"TitleBarClose", closeByTitleBar, true},
+                                         ClosingWay{"FileExit", exitThroughFileMenu, true},
+                                         ClosingWay{"Terminated", terminate, false},
+                                         ClosingWay{"HungUp", hangUp, false},
+                                         ClosingWay{"Interrupted", interrupt, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

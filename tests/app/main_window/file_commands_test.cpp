@@ -1,9 +1,15 @@
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QTest>
+#include <algorithm>
+#include <functional>
 
+#include "main_window/live_preview.h"
 #include "main_window/source_frame.h"
 #include "main_window_fixture.h"
 #include "state/bmp_file.h"
@@ -29,6 +35,12 @@ class FileCommandsTest : public MainWindowTest {
   }
   void run(const char* entry) { window->menuEntry(QLatin1String(entry))->trigger(); }
   QString path(const char* relative) { return folder.filePath(QLatin1String(relative)); }
+  QImage canvas() const { return window->canvasView()->picture(); }
+  // Draw's own picture of the design on the present background.
+  QImage drawnAgain() {
+    window->draw();
+    return canvas();
+  }
 };
 
 TEST_F(FileCommandsTest, OpenLoadsThePictureAndUndoBringsBackThePreviousCanvas) {
@@ -74,10 +86,10 @@ TEST_F(FileCommandsTest, SaveWritesTheCanvasAsABitmapUnderTheCurrentName) {
   window->canvasView()->setPicture(filled({7, 5}, QColor(10, 20, 30)));
   run("mnuFileSave");
   EXPECT_EQ(contentOf(path("inputs/logo.bmp")), bmpFileBytes(filled({7, 5}, QColor(10, 20, 30))));
-  EXPECT_EQ(design().undo.counters.top, 1);
-  EXPECT_EQ(design().geometry.canvasWidth, 7);
-  EXPECT_EQ(seam->busyPeriods, 1);
-  EXPECT_EQ(seam->busyDepth, 0);
+  // Writing the canvas changes nothing on it: no undo step, no new background.
+  EXPECT_EQ(design().undo.counters.top, 0);
+  EXPECT_EQ(design().geometry.canvasWidth, 631);
+  EXPECT_EQ(window->windowTitle(), path("inputs/logo.bmp"));
 }
 
 TEST_F(FileCommandsTest, SaveOfAGifAsksBeforeWritingABitmapBesideIt) {
@@ -105,7 +117,6 @@ TEST_F(FileCommandsTest, SaveThatCannotWriteIsReportedAndKeepsTheOldFile) {
   ASSERT_EQ(seam->messages.size(), 1u);
   EXPECT_TRUE(seam->messages[0].text.startsWith(QStringLiteral("error number : ")));
   EXPECT_TRUE(seam->messages[0].text.contains(QStringLiteral("/119\r\n")));
-  EXPECT_EQ(design().undo.counters.top, 1);  // the step recorded before stays
   EXPECT_FALSE(QDir(path("missing-folder")).exists());
 }
 
@@ -136,20 +147,51 @@ TEST_F(FileCommandsTest, SaveAsProposesTheFirstFreeWorkNumber) {
                 .arg(writableWebFormats().contains(WebFormat::Webp) ? ";;WebP (*.webp)" : ""));
 }
 
-TEST_F(FileCommandsTest, SaveAsBitmapOfAJpgNameWritesTheBmpName) {
-  window->canvasView()->setPicture(filled({9, 4}, Qt::blue));
-  seam->fileAnswers.push_back(path("outputs/logo.jpg"));
-  run("mnuFileSaveAs");
-  EXPECT_EQ(contentOf(path("outputs/logo.bmp")), bmpFileBytes(filled({9, 4}, Qt::blue)));
-  EXPECT_FALSE(QFile::exists(path("outputs/logo.jpg")));
-  EXPECT_EQ(design().currentPictureName, path("outputs/logo.bmp"));
-  EXPECT_EQ(window->windowTitle(), path("outputs/logo.bmp"));
-  EXPECT_EQ(design().undo.counters.top, 0);
+// An extension of a format Velloro writes wins over the dialog's type; any
+// other name is written in the type chosen, under that type's extension.
+TEST_F(FileCommandsTest, SaveAsWritesTheFormatOfTheTypedExtension) {
+  const QImage canvas = filled({9, 4}, Qt::blue);
+  window->canvasView()->setPicture(canvas);
+  struct Case {
+    const char* typed;
+    int filter;
+    const char* written;
+    const char* format;
+  };
+  const Case cases[] = {
+      {"outputs/out1.png", 0, "outputs/out1.png", "png"},
+      {"outputs/out2.BMP", 2, "outputs/out2.BMP", "bmp"},
+      {"outputs/out3", 0, "outputs/out3.bmp", "bmp"},
+      {"outputs/out4.txt", 0, "outputs/out4.bmp", "bmp"},
+      {"outputs/out5.gif", 2, "outputs/out5.png", "png"},
+  };
+  for (const Case& c : cases) {
+    seam->fileAnswers.push_back(path(c.typed));
+    seam->filterAnswers.push_back(c.filter);
+    run("mnuFileSaveAs");
+    EXPECT_EQ(design().currentPictureName, path(c.written)) << c.typed;
+    EXPECT_EQ(window->windowTitle(), path(c.written)) << c.typed;
+    QImageReader written(path(c.written));
+    EXPECT_EQ(written.format(), QByteArray(c.format)) << c.typed;
+    EXPECT_EQ(written.read().convertToFormat(QImage::Format_RGB888), canvas) << c.typed;
+  }
+  EXPECT_TRUE(seam->messages.empty());
+  EXPECT_FALSE(QFile::exists(path("outputs/out1.bmp")));
+}
+
+// The dialog starts at the type of the picture open.
+TEST_F(FileCommandsTest, SaveAsStartsAtTheOpenPicturesType) {
+  const std::pair<const char*, int> cases[] = {{"a.png", 2}, {"b.jpeg", 1}, {"c.gif", 0}};
+  for (const auto& [open, startType] : cases) {
+    design().currentPictureName = path(open);
+    run("mnuFileSaveAs");
+    EXPECT_EQ(seam->saveRequests.back().selectedFilter, startType) << open;
+  }
 }
 
 TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingTheBitmapNameItChose) {
   writeContent(path("outputs/logo.bmp"), "keep me");
-  seam->fileAnswers.push_back(path("outputs/logo.jpg"));
+  seam->fileAnswers.push_back(path("outputs/logo.txt"));
   seam->messageAnswers.push_back(MessageAnswer::No);
   const QString before = design().currentPictureName;
   run("mnuFileSaveAs");
@@ -159,7 +201,8 @@ TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingTheBitmapNameItChose) {
   EXPECT_EQ(design().currentPictureName, before);
 }
 
-TEST_F(FileCommandsTest, SaveAsJpegReloadsWhatTheOptimiserWrote) {
+TEST_F(FileCommandsTest, SaveAsJpegKeepsTheCanvasItWrote) {
+  const QImage canvas = window->canvasView()->picture();
   seam->fileAnswers.push_back(path("outputs/logo.jpg"));
   seam->filterAnswers.push_back(1);
   window->showJpegSizeOptimiser = [&](const QString& mode, const QString& chosen) {
@@ -171,9 +214,93 @@ TEST_F(FileCommandsTest, SaveAsJpegReloadsWhatTheOptimiserWrote) {
   };
   run("mnuFileSaveAs");
   ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
-  EXPECT_EQ(window->canvasView()->picture().size(), QSize(12, 8));
-  EXPECT_EQ(design().undo.counters.top, 1);
+  EXPECT_EQ(window->canvasView()->picture(), canvas);
+  EXPECT_EQ(design().undo.counters.top, 0);
   EXPECT_EQ(window->windowTitle(), path("outputs/logo.jpg"));
+}
+
+// Every command that changes or writes the canvas shows the drawn design on
+// the new background at once, exactly as Draw would, and the preview follows.
+TEST_F(FileCommandsTest, EveryCanvasCommandShowsTheDesignAsDrawWould) {
+  filled({631, 331}, Qt::red).save(path("inputs/red.png"));
+  seam->fileAnswers.push_back(path("inputs/red.png"));
+  const std::pair<const char*, std::function<void()>> cases[] = {
+      {"save", [&] { run("mnuFileSave"); }},
+      {"open", [&] { run("mnuFileOpen"); }},
+      {"undo", [&] { run("mnuEditUndo"); }},
+      {"redo", [&] { run("mnuEditRedo"); }},
+      {"paste",
+       [&] {
+         QApplication::clipboard()->setImage(filled({500, 300}, Qt::yellow));
+         run("mnuEditPaste");
+       }},
+      {"new canvas",
+       [&] {
+         window->replaceCanvas(filled({400, 200}, Qt::green));
+       }},
+  };
+  window->draw();
+  for (const auto& [name, command] : cases) {
+    command();
+    const QImage shown = canvas();
+    EXPECT_EQ(shown, drawnAgain()) << name;
+    EXPECT_TRUE(window->livePreview().designOnCanvas()) << name;
+  }
+}
+
+// A crop cuts the background; the design keeps its place on what is kept,
+// comes back whole with the undo, and a Draw on the cut canvas replaces it.
+TEST_F(FileCommandsTest, CropKeepsTheDesignALiveLayerAtItsPlace) {
+  const QImage drawn = drawnAgain();
+  const QRect kept(3, 2, 400, 150);
+  window->toolButton(QStringLiteral("Crop"))->trigger();
+  pressCanvas(kept.bottomRight() + QPoint(1, 1));
+  moveCanvas(kept.topLeft());
+  releaseCanvas(kept.topLeft());
+  EXPECT_EQ(canvas(), drawn.copy(kept));
+  EXPECT_EQ(drawnAgain(), drawn.copy(kept));
+  run("mnuEditUndo");
+  EXPECT_EQ(canvas(), drawn);
+  run("mnuEditRedo");
+  window->sourceFrame()->textBox()->setText(QString());
+  EXPECT_EQ(drawnAgain(), filled(kept.size(), Qt::white));
+}
+
+// Close, New and Open ask about drawn work: Cancel keeps it, Discard goes
+// on, Save writes where Ctrl+S would and goes on.
+TEST_F(FileCommandsTest, UnsavedWorkIsSavedDiscardedOrKeptOnTheUsersWord) {
+  const std::pair<const char*, std::function<bool()>> commands[] = {
+      {"mnuFileExit", [&] { return !window->isVisible(); }},
+      {"mnuFileNew",
+       [&] {
+         const QWidgetList shown = QApplication::topLevelWidgets();
+         return std::any_of(shown.begin(), shown.end(), [](QWidget* widget) {
+           return widget->objectName() == QLatin1String("FrmNew") && widget->isVisible();
+         });
+       }},
+      {"mnuFileOpen", [&] { return seam->openRequests.size() == 1; }},
+  };
+  const std::pair<MessageAnswer, bool> answers[] = {
+      {MessageAnswer::Cancel, false}, {MessageAnswer::Discard, true}, {MessageAnswer::Save, true}};
+  for (const auto& [entry, wentOn] : commands) {
+    for (const auto& [answer, goesOn] : answers) {
+      SCOPED_TRACE(std::string(entry) + " " + std::to_string(int(answer)));
+      TearDown();
+      SetUp();
+      design().currentPictureName = path("inputs/logo.bmp");
+      QFile::remove(path("inputs/logo.bmp"));
+      const QImage drawn = drawnAgain();
+      seam->messageAnswers.push_back(answer);
+      run(entry);
+      ASSERT_EQ(seam->messages.size(), 1u);
+      EXPECT_EQ(seam->messages[0].text,
+                QStringLiteral("Do you want to save the changes to logo.bmp ?"));
+      EXPECT_EQ(seam->messages[0].buttons, MessageButtons::SaveDiscardCancel);
+      EXPECT_EQ(wentOn(), goesOn);
+      EXPECT_EQ(contentOf(path("inputs/logo.bmp")),
+                answer == MessageAnswer::Save ? bmpFileBytes(drawn) : QByteArray());
+    }
+  }
 }
 
 TEST_F(FileCommandsTest, HelpWithoutItsPagesSaysSoUnderTheCaption) {

@@ -4,13 +4,14 @@
 #include <QDir>
 #include <QFile>
 
+#include "platform/run_folder.h"
 #include "state/design_state.h"
 
 void MainWindowTest::SetUp() {
-  // The tools' undo files have fixed names in the temporary folder: each test
-  // keeps its own, so tests running side by side never share them.
+  // Each test has a temporary folder, and so a run folder, of its own.
   savedTemporaryFolder = qgetenv("TMPDIR");
   qputenv("TMPDIR", QFile::encodeName(folder.path()));
+  removeRunFolder();
   auto scripted = std::make_unique<ScriptedPlatform>();
   seam = scripted.get();
   usePlatform(std::move(scripted));
@@ -37,6 +38,7 @@ void MainWindowTest::TearDown() {
   window.reset();
   deleteWorkingFiles(design().workingFiles);
   design().undo.deleteUndoFiles();
+  removeRunFolder();
   qputenv("TMPDIR", savedTemporaryFolder);
 }
 

@@ -171,7 +171,7 @@ TEST_F(WebOutputTest, SaveAsPngOrWebpWritesThatFormatAndSaveKeepsIt) {
     const char* chosen;
     const char* written;
   };
-  for (const Case& c : {Case{WebFormat::Png, "outputs/work.bmp", "outputs/work.png"},
+  for (const Case& c : {Case{WebFormat::Png, "outputs/work.txt", "outputs/work.png"},
                         Case{WebFormat::Webp, "outputs/work", "outputs/work.webp"}}) {
     if (!writableWebFormats().contains(c.format)) continue;
     seam->filterAnswers.push_back(c.format == WebFormat::Png ? 2 : 3);

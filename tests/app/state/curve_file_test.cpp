@@ -39,14 +39,50 @@ TEST_F(CurveFileTest, SavedFileHoldsBothLinesAtTheirOffsets) {
   EXPECT_EQ(filesLeft(), QStringList{"mine.txt"});
 }
 
-TEST_F(CurveFileTest, SavingOverALongerFileKeepsItsOtherBytes) {
-  writeContent(curve("old.txt"), QByteArray(300, 'z'));
-  ASSERT_TRUE(saveCurve(rising, "old.txt", curves(), platform));
-  const QByteArray saved = contentOf(curve("old.txt"));
-  ASSERT_EQ(saved.size(), 300);
-  EXPECT_TRUE(saved.startsWith(",0,50,100,150,200,255,z"));
-  EXPECT_EQ(saved.mid(99, 22), QByteArray(",0,20,80,160,230,255,z"));
-  EXPECT_EQ(saved.mid(121), QByteArray(300 - 121, 'z'));
+// A longer curve written before leaves no tail that the reader would take
+// for an eighth field.
+TEST_F(CurveFileTest, SavingOverALongerFileLeavesOnlyTheNewCurve) {
+  QByteArray longer(",0,50,100,150,200,255,");
+  longer.append(99 - longer.size(), '\0');
+  longer.append(",40,130,200,230,180,90,");
+  writeContent(curve("temp11.txt"), longer);
+  const CurvePoints shorter{{0, 0, 50, 100, 150, 200, 255, 0}, {0, 1, 2, 3, 4, 5, 6, 0}};
+  ASSERT_TRUE(saveCurve(shorter, "temp11.txt", curves(), platform));
+  QByteArray expected(",0,50,100,150,200,255,");
+  expected.append(99 - expected.size(), '\0');
+  expected.append(",1,2,3,4,5,6,");
+  EXPECT_EQ(contentOf(curve("temp11.txt")), expected);
+  ASSERT_TRUE(loadCurve(points, "temp11.txt", curves(), platform));
+  EXPECT_EQ(points, shorter);
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+// The shipped curves come back, byte for byte, when their file is missing
+// or empty, also with the curves folder gone; a curve the user changed stays.
+TEST_F(CurveFileTest, LostShippedCurvesAreRestored) {
+  writeContent(curve("steel.txt"), QByteArray());
+  writeContent(curve("gold.txt"), ",0,60,100,150,200,255,");
+  const QString gone = curve("gone");
+  struct Case {
+    const char* name;
+    QString folder;
+    QByteArray expected;
+  };
+  const Case cases[] = {
+      {"steel.txt", curves(), contentOf(SHIPPED_CURVES "/steel.txt")},
+      {"default.txt", curves(), contentOf(SHIPPED_CURVES "/default.txt")},
+      {"default.txt", gone, contentOf(SHIPPED_CURVES "/default.txt")},
+      {"gold.txt", curves(), ",0,60,100,150,200,255,"},
+  };
+  for (const Case& c : cases) {
+    ScriptedPlatform seam;
+    ASSERT_FALSE(c.expected.isEmpty());
+    loadCurve(points, c.name, c.folder, seam);
+    EXPECT_EQ(contentOf(c.folder + '/' + c.name), c.expected) << c.name;
+  }
+  // A name the program does not ship is still created empty.
+  loadCurve(points, "temp21.txt", curves(), platform);
+  EXPECT_EQ(QFileInfo(curve("temp21.txt")).size(), 0);
 }
 
 TEST_F(CurveFileTest, SavedCurveLoadsBack) {
@@ -109,7 +145,7 @@ TEST_F(CurveFileTest, UnreadableCurvesAreReportedAndKeepThePoints) {
       {"big.txt", curves(), 1, "error number : 6\r\n"},
       {"flat.txt", curves(), 2, "error number : 5\r\nCurve positions must rise from 0 to 255: "},
       {"folder.txt", curves(), 1, "error number : 75\r\n"},
-      {"default.txt", curve("nowhere"), 1, "error number : 76\r\n"},
+      {"mine.txt", curve("nowhere"), 1, "error number : 76\r\n"},
   };
   for (const Case& c : cases) {
     ScriptedPlatform seam;

@@ -5,6 +5,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "platform/run_folder.h"
+#include "state/font_choices.h"
+
 TEST(DesignState, ScreenMetricsGiveLayoutUnitsAndFontScale) {
   DesignState state;
   applyScreenMetrics(state, 96, 96);
@@ -23,7 +26,7 @@ TEST(DesignState, WorkingFilesAreMadeEmptyAndDeletedAtTheEnd) {
     const QFileInfo info(made);
     EXPECT_TRUE(info.isFile()) << made.toStdString();
     EXPECT_EQ(info.size(), 0);
-    EXPECT_EQ(info.absolutePath(), QFileInfo(QDir::tempPath()).absoluteFilePath());
+    EXPECT_EQ(info.absolutePath() + '/', runFolder());
   }
   EXPECT_NE(files.render, files.canvas);
   EXPECT_TRUE(files.spare.isEmpty());

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <vector>
 
+#include "platform/run_folder.h"
 #include "platform/scripted_platform.h"
 #include "state/failure.h"
 #include "state/temp_file.h"
@@ -28,7 +29,8 @@ class UndoStoreTest : public testing::Test {
                          writeContent(canvasFile, shown);
                        },
                        [this](bool enabled) { undoButton.push_back(enabled); },
-                       [this](bool enabled) { redoButton.push_back(enabled); }});
+                       [this](bool enabled) { redoButton.push_back(enabled); },
+                       [this] { return origin; }, [this](QPoint restored) { origin = restored; }});
   }
   void TearDown() override { store.deleteUndoFiles(); }
 
@@ -42,6 +44,7 @@ class UndoStoreTest : public testing::Test {
   ScriptedPlatform platform;
   UndoStore store;
   QByteArray shown;
+  QPoint origin;
   int captures = 0;
   std::vector<bool> undoButton;
   std::vector<bool> redoButton;
@@ -116,7 +119,7 @@ TEST_F(UndoStoreTest, FailedLoadKeepsHistoryAndCanvasInStep) {
   store.setListener({[](const QString& file) {
                        if (!QFileInfo::exists(file)) throw Failure(53, "File not found");
                      },
-                     [] {}, nullptr, nullptr});
+                     [] {}, nullptr, nullptr, nullptr, nullptr});
   store.undo(canvasFile, platform);
   EXPECT_EQ(store.counters.position, 2);
   EXPECT_TRUE(platform.messages.empty());
@@ -161,16 +164,16 @@ TEST(UndoFiles, NamedUndoNumberTmpInAFolderOfTheirOwn) {
   UndoStore first;
   UndoStore second;
   EXPECT_TRUE(first.undoFile(7).endsWith(QStringLiteral("/Undo7.tmp")));
-  EXPECT_TRUE(first.undoFile(7).startsWith(QDir::tempPath()));
+  EXPECT_TRUE(first.undoFile(7).startsWith(runFolder()));
   EXPECT_NE(first.undoFile(0), second.undoFile(0));
   first.deleteUndoFiles();
   second.deleteUndoFiles();
 }
 
-TEST(TemporaryFile, MakesAFreshEmptyFileInTheTemporaryFolder) {
+TEST(TemporaryFile, MakesAFreshEmptyFileInTheRunFolder) {
   const File one;
   const File two;
-  EXPECT_EQ(one.Path(), QDir::tempPath() + '/');
+  EXPECT_EQ(one.Path(), runFolder());
   EXPECT_TRUE(one.Filename().startsWith('0'));
   EXPECT_NE(one.Filename(), two.Filename());
   EXPECT_TRUE(QFileInfo(one.fullPath()).isFile());

@@ -33,6 +33,7 @@ TEST(WorkNames, BitmapNameReplacesOnlyTheLastExtension) {
   EXPECT_EQ(bitmapNameOf("/o/logo.v2.jpg"), QStringLiteral("/o/logo.v2.bmp"));
   EXPECT_EQ(bitmapNameOf("/o.d/logo"), QStringLiteral("/o.d/logo.bmp"));
   EXPECT_EQ(bitmapNameOf("/o/.hidden"), QStringLiteral("/o/.hidden.bmp"));
+  EXPECT_EQ(bitmapNameOf("/o/logo.BMP"), QStringLiteral("/o/logo.BMP"));
 }
 
 TEST(FileFilter, DescriptionsShowEveryPatternTheyApplyTo) {

@@ -1,0 +1,59 @@
+#include "platform/run_folder.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "test_files.h"
+
+namespace {
+
+// The id of a process that has ended and been reaped.
+qint64 endedProcessId() {
+  const pid_t child = fork();
+  if (child == 0) _exit(0);
+  waitpid(child, nullptr, 0);
+  return child;
+}
+
+QString runName(qint64 id, const char* tail = "a1B2c3") {
+  return QStringLiteral("Velloro-%1-").arg(id) + QLatin1String(tail);
+}
+
+}  // namespace
+
+// Only folders named as a run's, of a process that no longer lives, go; a
+// link is never followed.
+TEST(RunFolder, StartUpRemovesTheFoldersOfEndedRunsOnly) {
+  QTemporaryDir temporary;
+  QTemporaryDir elsewhere;
+  const QDir folder(temporary.path());
+  const qint64 ended = endedProcessId();
+  const QString own = runName(QCoreApplication::applicationPid());
+  struct Case {
+    QString name;
+    bool stays;
+  };
+  const Case cases[] = {
+      {runName(ended), false},
+      {own, true},
+      {runName(1), true},
+      {runName(ended, "short"), true},
+      {QStringLiteral("Velloro-x-a1B2c3"), true},
+      {QStringLiteral("VelloroUndo-a1B2c3"), true},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(folder.mkdir(c.name));
+    writeContent(folder.filePath(c.name + "/Undo0.tmp"), "step");
+  }
+  writeContent(elsewhere.filePath("kept.txt"), "kept");
+  ASSERT_TRUE(QFile::link(elsewhere.path(), folder.filePath(runName(ended, "LinkXX"))));
+  removeFoldersOfEndedRuns(temporary.path());
+  for (const Case& c : cases) EXPECT_EQ(folder.exists(c.name), c.stays) << c.name.toStdString();
+  EXPECT_TRUE(QFileInfo::exists(elsewhere.filePath("kept.txt")));
+}
