@@ -36,6 +36,9 @@ const QString& runFolder() {
     if (!made.isValid()) throw Failure(errorNumber::PathFileAccessError, made.errorString());
     made.setAutoRemove(false);
     folder = made.path() + '/';
+    // Whatever way the application object goes, the run's files go with it.
+    static const bool removedAtTheEnd = (qAddPostRoutine(removeRunFolder), true);
+    (void)removedAtTheEnd;
   }
   return folder;
 }
