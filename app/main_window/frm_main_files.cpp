@@ -17,6 +17,7 @@
 #include "state/paths.h"
 #include "state/picture_formats.h"
 #include "state/picture_loading.h"
+#include "state/recent_files.h"
 #include "state/site_tags.h"
 #include "state/work_names.h"
 #include "tools/frm_new.h"
@@ -96,13 +97,7 @@ void FrmMain::openPicture() {
   request.filter = qtFileFilter(openPictureFilter());
   const QString chosen = platform().chooseFileToOpen(request);
   if (chosen.isEmpty()) return;
-  recordUndoStep();
-  // Read before the name changes: a file that is no picture must not become
-  // the name that Save writes over.
-  const QImage picture = loadPicture(chosen);
-  design().currentPictureName = chosen;
-  canvasView_->setPicture(picture);
-  captureCanvas();
+  openPictureFile(chosen);
 }
 
 void FrmMain::savePicture() {
@@ -205,4 +200,15 @@ void FrmMain::showAbout() {
   FrmAbout about(this);
   about.load();
   about.exec();
+}
+
+// Read before anything changes: a file that is no picture must neither leave
+// an undo step nor become the name that Save writes over.
+void FrmMain::openPictureFile(const QString& path) {
+  const QImage picture = loadPicture(path);
+  recordUndoStep();
+  design().currentPictureName = path;
+  canvasView_->setPicture(picture);
+  captureCanvas();
+  rememberRecentFile(path);
 }

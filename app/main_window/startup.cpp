@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "main_window/frm_main.h"
+#include "platform/colour_scheme.h"
 #include "platform/imaging.h"
 #include "platform/platform.h"
 #include "state/curve_file.h"
@@ -41,8 +42,10 @@ void fillDefaults(DesignState& state) {
 }  // namespace
 
 std::unique_ptr<FrmMain> startVelloro(const QString& programFolder, Platform& platform,
-                                      const std::function<void(FrmMain&)>& windowMade) {
+                                      const std::function<void(FrmMain&)>& windowMade,
+                                      const QStringList& handedFiles) {
   DesignState& state = design();
+  skipOnFailure([] { followDesktopColourScheme(); });
   skipOnFailure([&] { readScreenMetrics(state); });
   skipOnFailure([&] { fillDefaults(state); });
   skipOnFailure([&] { design().textPicture.setDotsPerInch(1440.0 / state.layoutUnitX); });
@@ -66,6 +69,7 @@ std::unique_ptr<FrmMain> startVelloro(const QString& programFolder, Platform& pl
     window->drawCurveBox();
   });
   skipOnFailure([] { initializeImaging(); });
+  window->openHandedFiles(handedFiles);
   skipOnFailure([&] { showFirstRunHelpOnce(platform, programFolder); });
   return window;
 }

@@ -1,9 +1,12 @@
 // Start-up: fills the design state's defaults, makes the working files,
 // loads and shows the main window, loads the default curve and shows the
 // first-run help once. A failing step is skipped and the next one runs.
+// The files handed over on the command line open last, over the default
+// picture.
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
@@ -13,4 +16,5 @@ class Platform;
 // `windowMade` runs as soon as the main window exists, before any message or
 // the help window can show, so that they can be owned by it.
 std::unique_ptr<FrmMain> startVelloro(const QString& programFolder, Platform& platform,
-                                      const std::function<void(FrmMain&)>& windowMade = {});
+                                      const std::function<void(FrmMain&)>& windowMade = {},
+                                      const QStringList& handedFiles = {});

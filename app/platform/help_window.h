@@ -9,4 +9,7 @@ class HelpWindow : public QTextBrowser {
  public:
   explicit HelpWindow(QWidget* parent = nullptr);
   void showPage(const QUrl& page);
+
+ private:
+  void placeBesideOwner();
 };

@@ -58,15 +58,15 @@ TEST_F(MainWindowTest, MenusHoldEveryEntryWithItsCaptionAndShortcut) {
     return shown.join(';');
   };
   EXPECT_EQ(captions("mnuFile"),
-            QStringLiteral("&New background|Ctrl+N;&Open ...|;-;&Save|Ctrl+S;Save &As...|;"
-                           "&Export for the web...|Ctrl+E;-;Save st&yle...|;&Load style...|;"
-                           "S&tyles|;-;&Print...|;-;E&xit|"));
+            QStringLiteral("&New background|Ctrl+N;&Open ...|Ctrl+O;Open &Recent|;-;&Save|Ctrl+S;"
+                           "Save &As...|Ctrl+Shift+S;&Export for the web...|Ctrl+E;-;"
+                           "Save st&yle...|;&Load style...|;S&tyles|;-;&Print...|;-;E&xit|Ctrl+Q"));
   EXPECT_EQ(captions("mnuedit"),
             QStringLiteral("&Copy|Ctrl+C;&Paste|Ctrl+V;-;&Undo|Ctrl+Z;&Redo|Ctrl+R"));
   EXPECT_EQ(captions("mnuTools"),
             QStringLiteral("&Font|Ctrl+F;&Symbols viewer|Ctrl+Y;-;Add a &pic|Ctrl+P;"
                            "&Draw a shape|Ctrl+D;-;&Crop tool|;&Live preview|"));
-  EXPECT_EQ(captions("mnuHelp"), QStringLiteral("&Contents|;&About |"));
+  EXPECT_EQ(captions("mnuHelp"), QStringLiteral("&Contents|F1;&About |"));
   EXPECT_EQ(captions("mnubezier"), QStringLiteral("Reset|;Save|;Load|"));
   EXPECT_EQ(window->menu(QStringLiteral("mnubezier"))->title(), QStringLiteral("Bezier"));
 }
