@@ -2,21 +2,23 @@
 
 #include <algorithm>
 
-QRect besideOwner(const QRect& owner, QSize wanted, const QRect& screen, int narrowest) {
+BesidePlacement besideOwner(const QRect& owner, QSize wanted, const QRect& screen, int narrowest) {
   const int height = std::min(wanted.height(), screen.height());
   const int top = std::clamp(owner.top(), screen.top(), screen.bottom() + 1 - height);
   const int roomRight = screen.right() - owner.right();
   const int roomLeft = owner.left() - screen.left();
-  if (wanted.width() <= roomRight) return {owner.right() + 1, top, wanted.width(), height};
-  if (wanted.width() <= roomLeft)
-    return {owner.left() - wanted.width(), top, wanted.width(), height};
-  const bool right = roomRight >= roomLeft;
-  const int room = std::max(roomRight, roomLeft);
-  if (room >= narrowest) {
-    const int width = room;
-    return {right ? owner.right() + 1 : owner.left() - width, top, width, height};
+  const bool right =
+      wanted.width() <= roomRight || (wanted.width() > roomLeft && roomRight >= roomLeft);
+  QRect ownerFrame = owner;
+  int width = std::min(wanted.width(), std::max(roomRight, roomLeft));
+  if (width < narrowest && owner.width() + narrowest <= screen.width()) {
+    width = std::min(wanted.width(), screen.width() - owner.width());
+    ownerFrame.moveLeft(right ? screen.right() + 1 - width - owner.width() : screen.left() + width);
+  } else if (width < narrowest) {
+    width = std::min(wanted.width(), screen.width());
+    return {{right ? screen.right() + 1 - width : screen.left(), top, width, height},
+            owner.topLeft()};
   }
-  const int width = std::min(wanted.width(), screen.width());
-  const int left = right ? screen.right() + 1 - width : screen.left();
-  return {left, top, width, height};
+  const int left = right ? ownerFrame.right() + 1 : ownerFrame.left() - width;
+  return {{left, top, width, height}, ownerFrame.topLeft()};
 }

@@ -4,10 +4,15 @@
 
 #include <QRect>
 
-// The frame rectangle for a companion of `wanted` size beside `owner` (a
-// frame rectangle too) on `screen`: right of the owner when it fits there,
-// else left of it; else on the roomier side, made narrower to fit but never
-// narrower than `narrowest`; on a screen too small even for that, the owner
-// is partly covered and the companion stays on the screen. Tops line up
+struct BesidePlacement {
+  QRect companion;  // frame rectangle of the companion
+  QPoint owner;     // where the owner's frame goes; unchanged unless it must make room
+};
+
+// A companion of `wanted` size beside `owner` (a frame rectangle) on
+// `screen`: right of the owner when it fits there, else left of it; else on
+// the roomier side, made narrower but never narrower than `narrowest`; else
+// the owner moves towards the other edge to make room. Only on a screen too
+// small for both does the companion cover part of the owner. Tops line up
 // with the owner's where the screen allows.
-QRect besideOwner(const QRect& owner, QSize wanted, const QRect& screen, int narrowest);
+BesidePlacement besideOwner(const QRect& owner, QSize wanted, const QRect& screen, int narrowest);

@@ -29,15 +29,17 @@ void HelpWindow::showPage(const QUrl& page) {
   activateWindow();
 }
 
-// The help opens beside the window it explains, not over it. Its own frame
-// is not known before it shows: the owner's frame stands in for it.
+// The help opens beside the window it explains, not over it; the window
+// moves aside when the screen is too narrow for both where it stands. The
+// help's own frame is not known before it shows: the owner's stands in.
 void HelpWindow::placeBesideOwner() {
-  const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+  QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
   if (!owner || !owner->isVisible()) return;
   const QRect ownerFrame = owner->frameGeometry();
   const QPoint inset = owner->geometry().topLeft() - ownerFrame.topLeft();
   const QSize extra = ownerFrame.size() - owner->size();
-  const QRect placed =
+  const BesidePlacement placed =
       besideOwner(ownerFrame, size() + extra, owner->screen()->availableGeometry(), narrowestHelp);
-  setGeometry(QRect(placed.topLeft() + inset, placed.size() - extra));
+  if (placed.owner != ownerFrame.topLeft()) owner->move(placed.owner);
+  setGeometry(QRect(placed.companion.topLeft() + inset, placed.companion.size() - extra));
 }
