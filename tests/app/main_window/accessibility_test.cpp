@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QSet>
 
 #include "main_window/frm_about.h"
 #include "main_window_fixture.h"
@@ -19,22 +20,12 @@ namespace {
 // What a user works with: buttons, boxes, lists, sliders, tabs, and the
 // picture boxes that take clicks (palettes, pattern and material pictures).
 bool isControl(const QAccessibleInterface& node) {
-  switch (node.role()) {
-    case QAccessible::PushButton:
-    case QAccessible::CheckBox:
-    case QAccessible::RadioButton:
-    case QAccessible::ComboBox:
-    case QAccessible::EditableText:
-    case QAccessible::SpinBox:
-    case QAccessible::Slider:
-    case QAccessible::ScrollBar:
-    case QAccessible::List:
-    case QAccessible::PageTab:
-    case QAccessible::ButtonMenu:
-    case QAccessible::ButtonDropDown: return true;
-    default:
-      return qobject_cast<PictureBox*>(node.object()) || qobject_cast<MirelSlider*>(node.object());
-  }
+  using enum QAccessible::Role;
+  static const QSet<QAccessible::Role> controls{
+      PushButton, CheckBox,  RadioButton, ComboBox, EditableText, SpinBox,
+      Slider,     ScrollBar, List,        PageTab,  ButtonMenu,   ButtonDropDown};
+  return controls.contains(node.role()) || qobject_cast<PictureBox*>(node.object()) ||
+         qobject_cast<MirelSlider*>(node.object());
 }
 
 void collectNameless(QAccessibleInterface& node, const QString& window, QStringList& nameless) {
