@@ -14,7 +14,7 @@ bool CanvasKeys::belongsToCommand(const QKeyEvent& key) const {
   if (key.matches(QKeySequence::Copy) && textBox_.hasSelectedText()) return false;
   const QKeySequence pressed(key.keyCombination());
   for (const QAction* command : window_.findChildren<QAction*>()) {
-    if (command->shortcut() == pressed) return true;
+    if (command->shortcuts().contains(pressed)) return true;
   }
   return false;
 }

@@ -1,6 +1,7 @@
 #include "main_window/canvas_viewport.h"
 
 #include <QScrollBar>
+#include <algorithm>
 
 #include "platform/platform.h"
 #include "state/error_report.h"
@@ -10,7 +11,8 @@ CanvasViewport::CanvasViewport(QWidget* parent)
     : QWidget(parent),
       canvas_(new PictureBox(this)),
       horizontalBar_(new QScrollBar(Qt::Horizontal, this)),
-      verticalBar_(new QScrollBar(Qt::Vertical, this)) {
+      verticalBar_(new QScrollBar(Qt::Vertical, this)),
+      dragHandle_(new DesignDragHandle(this)) {
   canvas_->setObjectName(QStringLiteral("Pct"));
   horizontalBar_->setObjectName(QStringLiteral("HScroll1"));
   verticalBar_->setObjectName(QStringLiteral("VScroll1"));
@@ -19,6 +21,10 @@ CanvasViewport::CanvasViewport(QWidget* parent)
     bar->setFocusPolicy(Qt::NoFocus);
     bar->setFixedSize(scrollBarThickness, scrollBarThickness);
   }
+  dragHandle_->setFixedSize(scrollBarThickness, scrollBarThickness);
+  canvas_->setAccessibleName(QStringLiteral("Canvas"));
+  horizontalBar_->setAccessibleName(QStringLiteral("Scroll the canvas across"));
+  verticalBar_->setAccessibleName(QStringLiteral("Scroll the canvas up and down"));
   setAutoFillBackground(true);
   QPalette shade = palette();
   shade.setColor(QPalette::Window, palette().color(QPalette::Dark));
@@ -43,12 +49,16 @@ void CanvasViewport::resizeEvent(QResizeEvent*) {
 void CanvasViewport::placeBars() {
   horizontalBar_->move(0, height() - horizontalBar_->height());
   verticalBar_->move(width() - verticalBar_->width(), 0);
+  dragHandle_->move(width() - scrollBarThickness, height() - scrollBarThickness);
 }
 
 void CanvasViewport::fitScrollBars(int canvasHeight, int canvasWidth) {
   fit_ = ::fitScrollBars({canvasWidth, canvasHeight}, size());
-  horizontalBar_->setFixedWidth(std::max(fit_.horizontalLength, 0));
-  verticalBar_->setFixedHeight(std::max(fit_.verticalLength, 0));
+  // A lone bar stops short of the corner too: the drag handle sits there.
+  const int besideCorner = std::max(width() - scrollBarThickness, 0);
+  horizontalBar_->setFixedWidth(std::clamp(fit_.horizontalLength, 0, besideCorner));
+  verticalBar_->setFixedHeight(
+      std::clamp(fit_.verticalLength, 0, std::max(height() - scrollBarThickness, 0)));
   horizontalBar_->setMaximum(fit_.horizontalMax);
   verticalBar_->setMaximum(fit_.verticalMax);
   horizontalBar_->setPageStep(fit_.horizontalLargeChange);
@@ -61,6 +71,7 @@ void CanvasViewport::placeCanvas() {
   fitScrollBars(canvas_->height(), canvas_->width());
   canvas_->move(canvasPosition(canvas_->size(), size(), fit_, horizontalBar_->value(),
                                verticalBar_->value()));
+  dragHandle_->raise();
 }
 
 QRect CanvasViewport::visibleCanvas() const {

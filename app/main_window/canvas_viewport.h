@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include "main_window/design_drag_handle.h"
 #include "main_window/scroll_fit.h"
 #include "widgets/picture_box.h"
 
@@ -18,6 +19,8 @@ class CanvasViewport : public QWidget {
   PictureBox* canvas() const { return canvas_; }
   QScrollBar* horizontalBar() const { return horizontalBar_; }
   QScrollBar* verticalBar() const { return verticalBar_; }
+  // In the corner where the bars meet, above the canvas.
+  DesignDragHandle* dragHandle() const { return dragHandle_; }
 
   // Shows or hides the bars and sets their lengths and ranges for a canvas
   // of this size.
@@ -42,5 +45,6 @@ class CanvasViewport : public QWidget {
   PictureBox* canvas_;
   QScrollBar* horizontalBar_;
   QScrollBar* verticalBar_;
+  DesignDragHandle* dragHandle_;
   ScrollFit fit_;
 };

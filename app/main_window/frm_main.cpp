@@ -6,7 +6,6 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTimer>
@@ -23,20 +22,13 @@
 #include "tools/frm_new.h"
 #include "widgets/control_fonts.h"
 
-namespace {
-
-constexpr int windowWidth = 556;
-constexpr int windowHeight = 433;
-constexpr int tabStripHeight = 106;
-
-}  // namespace
-
 FrmMain::FrmMain(const QString& programFolder, QWidget* parent)
     : QMainWindow(parent),
       programFolder_(programFolder),
       ownEngine_(programLayout(QCoreApplication::applicationDirPath()).engineLibrary),
       engine_(&ownEngine_) {
   setObjectName(QStringLiteral("frmMain"));
+  setAcceptDrops(true);
   central_ = new QWidget(this);
   setCentralWidget(central_);
   sourceFrame_ = new SourceFrame(central_);
@@ -48,12 +40,16 @@ FrmMain::FrmMain(const QString& programFolder, QWidget* parent)
   QImage blank(631, 331, QImage::Format_RGB888);
   blank.fill(Qt::white);
   canvasView_->setPicture(blank);
+  grownForCanvas_ = canvasView_->size();
+  connect(canvasView_, &PictureBox::resized, this, &FrmMain::growToCanvas);
   buildToolbar();
   buildMenus();
   buildStatusBar();
   connectControls();
   connectMenuEntries();
   connectStyleCommands();
+  connectRecentFiles();
+  connectDesignDrag();
   connectUndoStore();
   connectPanels();
   // A kind with nothing to draw is left alone: the preview never asks for a shape or picture.
@@ -71,11 +67,7 @@ FrmMain::FrmMain(const QString& programFolder, QWidget* parent)
 void FrmMain::load() {
   runTrapped(platform(), siteTag::frmMain_Load, [this] {
     const DesignState& state = design();
-    const QRect screen = this->screen()->availableGeometry();
-    const QSize before = size();
-    setGeometry(screen.x() + (screen.width() - before.width()) / 2,
-                screen.y() + (screen.height() - before.height()) / 3,
-                windowWidth * state.layoutUnitX / 15, windowHeight * state.layoutUnitY / 15);
+    placeAtStart();
     sizeValid_ = true;
     gesture_.endDesignMove();
     sourceFrame_->textBox()->setSelection(0, int(sourceFrame_->textBox()->text().size()));
@@ -145,6 +137,7 @@ void FrmMain::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  rememberPlacement();
   runTrapped(platform(), siteTag::frmMain_Unload, [this] { closeSequence(); });
   event->accept();
   QCoreApplication::quit();

@@ -9,8 +9,10 @@
 #include <QMainWindow>
 #include <QPoint>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "main_window/canvas_gesture.h"
 #include "main_window/canvas_viewport.h"
@@ -31,6 +33,9 @@ class FrmSymbols;
 class LivePreview;
 class QAction;
 class QComboBox;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QLabel;
 class QMenu;
 class QMimeData;
@@ -39,6 +44,8 @@ class QToolBar;
 // The pointer y of `selectMaterial` by which the source kind switch restores
 // a material.
 inline constexpr int restoreMaterialY = 666;
+// The height of the tab strip with its panels, under the canvas.
+inline constexpr int tabStripHeight = 106;
 
 class FrmMain : public QMainWindow, public MainWindowLink {
   Q_OBJECT
@@ -83,6 +90,14 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   QColor canvasBackColour() const override { return canvasBackColour_; }
   void setCanvasBackColour(const QColor& colour) override { canvasBackColour_ = colour; }
   const QString& programFolder() const override { return programFolder_; }
+  // Files handed over at start or dropped on a window: a style (".vstyle")
+  // is applied as Load style does, any other file is opened as File > Open
+  // opens a picture. Each file that cannot be opened is reported on its own
+  // and the next one still opens.
+  void openHandedFiles(const QStringList& files) override;
+  // What a drag out of the canvas carries: the design alone as a transparent
+  // PNG, as "image/png" and as a file of its own; null with nothing drawn.
+  QMimeData* designDragData();
 
   // The JPEG size optimiser, shown modal by Save (mode "save") and Save As
   // ("saveas", with the name chosen in the save dialog): it writes the JPEG,
@@ -186,6 +201,9 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void buildToolbar();
@@ -195,6 +213,10 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   void connectMenuEntries();
   void connectFileCommands();
   void connectStyleCommands();
+  void connectRecentFiles();
+  void connectDesignDrag();
+  void listRecentFiles();
+  void openRecentFile(const QString& path);
   void listStyles();
   QString stylesFolder() const;
   void applyStyle(const Style& style, const QString& texturePath);
@@ -206,6 +228,11 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   void connectPictureTool();
   void updateClock();
   void layOutRegions();
+  QSize sizeShowingCanvas(QSize canvas) const;
+  QSize boundedToScreen(QSize wanted) const;
+  void placeAtStart();
+  void growToCanvas();
+  void rememberPlacement();
 
   void toggleFontAttribute(const QString& key);
   void setCropMode(bool on);
@@ -288,4 +315,9 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   LivePreview* livePreview_;
   bool unsavedChanges_ = false;
   bool endingWithoutQuestion_ = false;
+  // The canvas size the window last grew for: a size met before (the canvas
+  // shown for the first time) leaves the user's window size alone.
+  QSize grownForCanvas_;
+  // Holds the files dragged out of the canvas until the window closes.
+  std::unique_ptr<QTemporaryDir> dragFolder_;
 };

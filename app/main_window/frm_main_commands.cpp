@@ -21,6 +21,7 @@
 #include "state/picture_loading.h"
 #include "state/site_tags.h"
 #include "tools/frm_picture.h"
+#include "widgets/described.h"
 
 namespace {
 
@@ -66,6 +67,10 @@ void FrmMain::buildToolbar() {
   fontNameBox_ = fontCombo(QStringLiteral("List1"), 98, false);
   fontSizeBox_ = fontCombo(QStringLiteral("List2"), 102, true);
   fontSizeBox_->setToolTip(QStringLiteral("Font size"));
+  fontSizeBox_->setAccessibleName(QStringLiteral("Font size"));
+  describe(fontNameBox_, QStringLiteral("Font"), QStringLiteral("Font of the text"));
+  fontNameBox_->lineEdit()->setAccessibleName(QStringLiteral("Font"));
+  fontSizeBox_->lineEdit()->setAccessibleName(QStringLiteral("Font size"));
   int placeholder = 0;
   for (const ToolButtonEntry& entry : toolButtonTable()) {
     switch (entry.style) {
@@ -79,7 +84,8 @@ void FrmMain::buildToolbar() {
         break;
       }
       default: {
-        QAction* button = toolBar_->addAction(toolIcon(entry.key, *style()), entry.key);
+        QAction* button = toolBar_->addAction(
+            toolIcon(entry.key, *style(), palette().color(QPalette::ButtonText)), entry.key);
         button->setObjectName(entry.key);
         button->setToolTip(entry.key);
         button->setCheckable(entry.style == ToolStyle::Check);
@@ -105,7 +111,7 @@ void FrmMain::buildMenus() {
       QAction* action = entry.caption == QLatin1String("-") ? menu->addSeparator()
                                                             : menu->addAction(entry.caption);
       action->setObjectName(entry.name);
-      if (!entry.shortcut.isEmpty()) action->setShortcut(QKeySequence(entry.shortcut));
+      action->setShortcuts(QKeySequence::listFromString(entry.shortcut));
       menuEntries_.insert(entry.name, action);
     }
   }

@@ -17,6 +17,7 @@
 #include "state/paths.h"
 #include "state/picture_formats.h"
 #include "state/picture_loading.h"
+#include "state/recent_files.h"
 #include "state/site_tags.h"
 #include "state/work_names.h"
 #include "tools/frm_new.h"
@@ -118,6 +119,7 @@ void FrmMain::showOpenedPicture(const QString& path) {
   captureCanvas();
   // The opened file is the saved state, unless a drawn design now lies on it.
   unsavedChanges_ = design().layersStored;
+  rememberRecentFile(path);
 }
 
 // Closing, New and Open ask before the canvas with unsaved changes goes.

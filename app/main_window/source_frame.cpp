@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "widgets/described.h"
+
 class SourceButton : public QRadioButton {
  public:
   SourceButton(const QString& caption, int index, SourceFrame* frame)
@@ -53,6 +55,11 @@ SourceFrame::SourceFrame(QWidget* parent)
   drawButton_->setObjectName(QStringLiteral("BtnDraw"));
   drawButton_->setText(QStringLiteral("Draw it !"));
   drawButton_->setDefault(true);
+  const char* hints[] = {"Draw the typed text", "Draw a shape (right-click: the shape tool)",
+                         "Draw a picture cut out of a photo (right-click: the picture tool)"};
+  for (int i = 0; i < 3; ++i) sourceButtons_[i]->setToolTip(QLatin1String(hints[i]));
+  describe(textBox_, QStringLiteral("Title text"), QStringLiteral("The text to draw"));
+  drawButton_->setToolTip(QStringLiteral("Draw the design on the canvas"));
 }
 
 void SourceFrame::selectSource(int kind) {

@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "main_window/frm_main.h"
+#include "platform/colour_scheme.h"
 #include "platform/imaging.h"
 #include "platform/platform.h"
 #include "platform/run_folder.h"
@@ -44,8 +45,9 @@ void fillDefaults(DesignState& state) {
 
 std::unique_ptr<FrmMain> startVelloro(const QString& programFolder, Platform& platform,
                                       const std::function<void(FrmMain&)>& windowMade,
-                                      [[maybe_unused]] const QStringList& handedFiles) {
+                                      const QStringList& handedFiles) {
   DesignState& state = design();
+  skipOnFailure([] { followDesktopColourScheme(); });
   skipOnFailure([&] { readScreenMetrics(state); });
   skipOnFailure([&] { fillDefaults(state); });
   skipOnFailure([&] { design().textPicture.setDotsPerInch(1440.0 / state.layoutUnitX); });
@@ -70,6 +72,7 @@ std::unique_ptr<FrmMain> startVelloro(const QString& programFolder, Platform& pl
     window->drawCurveBox();
   });
   skipOnFailure([] { initializeImaging(); });
+  window->openHandedFiles(handedFiles);
   skipOnFailure([&] { showFirstRunHelpOnce(platform, programFolder); });
   return window;
 }

@@ -1,6 +1,8 @@
 // Start-up: fills the design state's defaults, makes the working files,
 // loads and shows the main window, loads the default curve and shows the
 // first-run help once. A failing step is skipped and the next one runs.
+// The files handed over on the command line open last, over the default
+// picture.
 #pragma once
 
 #include <QString>

@@ -79,6 +79,7 @@ TabPanels::TabPanels(QWidget* parent) : QWidget(parent), tabStrip_(new QTabBar(t
   raisePattern(0);
   raiseMaterial(0);
   paintOutlineButton(Qt::black);
+  describeControls();
 }
 
 void TabPanels::showPanelOfTab(int selectedTab) {
@@ -180,7 +181,8 @@ void TabPanels::buildOutlineFrame() {
 }
 
 void TabPanels::buildEngravedFrame() {
-  label(engravedFrame_, QStringLiteral("LabelEngraved"), QStringLiteral("Width :"), {0, 2, 84, 20});
+  engravedCaption_ = label(engravedFrame_, QStringLiteral("LabelEngraved"),
+                           QStringLiteral("Width :"), {0, 2, 84, 20});
   engravedSlider_ = slider(engravedFrame_, QStringLiteral("SliderEngraved"), 20, {86, 2, 150, 20});
   engravedWidthLabel_ =
       label(engravedFrame_, indexed("Label2", 6), QStringLiteral("20 %"), {240, 2, 56, 20});

@@ -98,6 +98,7 @@ class TabPanels : public QWidget {
   void buildShadowFrame();
   void buildOutlineFrame();
   void buildEngravedFrame();
+  void describeControls();
   void buildDeformation(QFrame* panel);
 
   QTabBar* tabStrip_;
@@ -121,6 +122,7 @@ class TabPanels : public QWidget {
   PictureBox* outlinePalette_;
   QPushButton* outlineColourButton_;
   QFrame* engravedFrame_;
+  QLabel* engravedCaption_;
   MirelSlider* engravedSlider_;
   std::array<QRadioButton*, 3> deformationButtons_;  // "No", "Rotate", "Curve"
   MirelSlider* deformSlider_;

@@ -25,7 +25,7 @@ QIcon drawnIcon(const std::function<void(QPainter&)>& draw) {
   return icon;
 }
 
-QIcon letterIcon(const QString& letter, bool bold, bool italic, bool underline) {
+QIcon letterIcon(const QString& letter, bool bold, bool italic, bool underline, const QColor& ink) {
   return drawnIcon([&](QPainter& painter) {
     QFont font(QStringLiteral("DejaVu Serif"));
     font.setPixelSize(13);
@@ -33,7 +33,7 @@ QIcon letterIcon(const QString& letter, bool bold, bool italic, bool underline) 
     font.setItalic(italic);
     font.setUnderline(underline);
     painter.setFont(font);
-    painter.setPen(QColor(40, 40, 40));
+    painter.setPen(ink);
     painter.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, letter);
   });
 }
@@ -64,9 +64,9 @@ QIcon helpIcon() {
   });
 }
 
-QIcon cropIcon() {
-  return drawnIcon([](QPainter& painter) {
-    painter.setPen(QPen(QColor(40, 40, 40), 1.6));
+QIcon cropIcon(const QColor& ink) {
+  return drawnIcon([&](QPainter& painter) {
+    painter.setPen(QPen(ink, 1.6));
     QPainterPath marks;
     marks.moveTo(4, 1);
     marks.lineTo(4, 12);
@@ -80,15 +80,17 @@ QIcon cropIcon() {
 
 }  // namespace
 
-QIcon toolIcon(const QString& key, const QStyle& style) {
+QIcon toolIcon(const QString& key, const QStyle& style, const QColor& ink) {
   if (key == QLatin1String("New")) return style.standardIcon(QStyle::SP_FileIcon);
   if (key == QLatin1String("Open")) return style.standardIcon(QStyle::SP_DialogOpenButton);
   if (key == QLatin1String("Save")) return style.standardIcon(QStyle::SP_DialogSaveButton);
   if (key == QLatin1String("Print")) return printerIcon();
-  if (key == QLatin1String("Bold")) return letterIcon(QStringLiteral("B"), true, false, false);
-  if (key == QLatin1String("Italic")) return letterIcon(QStringLiteral("I"), false, true, false);
-  if (key == QLatin1String("Underline")) return letterIcon(QStringLiteral("U"), false, false, true);
-  if (key == QLatin1String("Crop")) return cropIcon();
+  if (key == QLatin1String("Bold")) return letterIcon(QStringLiteral("B"), true, false, false, ink);
+  if (key == QLatin1String("Italic"))
+    return letterIcon(QStringLiteral("I"), false, true, false, ink);
+  if (key == QLatin1String("Underline"))
+    return letterIcon(QStringLiteral("U"), false, false, true, ink);
+  if (key == QLatin1String("Crop")) return cropIcon(ink);
   if (key == QLatin1String("Undo")) return style.standardIcon(QStyle::SP_ArrowBack);
   if (key == QLatin1String("Redo")) return style.standardIcon(QStyle::SP_ArrowForward);
   if (key == QLatin1String("Help")) return helpIcon();

@@ -7,6 +7,8 @@
 
 #include "output/format_choice.h"
 #include "output/frm_jpg.h"
+#include "widgets/described.h"
+#include "widgets/escape_cancels.h"
 #include "widgets/picture_box.h"
 #include "widgets/placed_control.h"
 
@@ -36,6 +38,11 @@ void FrmJpg::buildControls() {
   qualitySlider_->setObjectName(QStringLiteral("CCRPSlider1"));
   qualitySlider_->setGeometry(8, 270, 417, 24);
   qualitySlider_->setRange(0, 100);
+  describe(qualitySlider_, QStringLiteral("JPEG quality"));
+  describe(previewBox_, QStringLiteral("Preview"),
+           QStringLiteral("Drag to move around the preview"));
+  describe(horizontalScroll_, QStringLiteral("Scroll the preview across"));
+  describe(verticalScroll_, QStringLiteral("Scroll the preview up and down"));
   // Encoding follows the released slider, not every step of a drag.
   qualitySlider_->setTracking(false);
   compressionCaption_ =
@@ -70,6 +77,7 @@ void FrmJpg::buildControls() {
   connect(qualitySlider_, &QSlider::sliderMoved, this, &FrmJpg::showQualityNumber);
   connect(applyButton_, &QPushButton::clicked, this, &FrmJpg::applyClicked);
   connect(cancelButton_, &QPushButton::clicked, this, &FrmJpg::cancelClicked);
+  cancelOnEscape(*this, *cancelButton_);
   connect(horizontalScroll_, &QScrollBar::valueChanged, this, &FrmJpg::scrolled);
   connect(verticalScroll_, &QScrollBar::valueChanged, this, &FrmJpg::scrolled);
   connect(previewBox_, &PictureBox::mousePressed, this,

@@ -11,6 +11,8 @@
 #include "state/failure.h"
 #include "state/site_tags.h"
 #include "widgets/control_fonts.h"
+#include "widgets/described.h"
+#include "widgets/escape_cancels.h"
 #include "widgets/picture_box.h"
 #include "widgets/placed_control.h"
 
@@ -41,6 +43,8 @@ FrmPrint::FrmPrint(std::function<QImage()> relief, QWidget* owner)
   setAttribute(Qt::WA_DeleteOnClose);
   pageView_ = new PictureBox(this);
   pageView_->setObjectName(QStringLiteral("Picture1"));
+  describe(pageView_, QStringLiteral("Page"),
+           QStringLiteral("Drag the picture to place it on the page"));
   pageView_->move(12, 12);
   sizeCaption_ = placed<QLabel>(this, "Label2", QStringLiteral("Size :"), {288, 16, 48, 24});
   shrinkButton_ = placed<QPushButton>(this, "CmdDecrease", QStringLiteral("-"), {336, 14, 32, 28});
@@ -56,6 +60,7 @@ FrmPrint::FrmPrint(std::function<QImage()> relief, QWidget* owner)
   connect(moreButton_, &QPushButton::clicked, this, &FrmPrint::moreClicked);
   connect(okButton_, &QPushButton::clicked, this, &FrmPrint::okClicked);
   connect(cancelButton_, &QPushButton::clicked, this, &FrmPrint::cancelClicked);
+  cancelOnEscape(*this, *cancelButton_);
   connect(pageView_, &PictureBox::mousePressed, this,
           [this](Qt::MouseButton, Qt::MouseButtons buttons, QPoint at) {
             previewPressed(buttons, at);

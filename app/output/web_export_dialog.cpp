@@ -1,4 +1,5 @@
 #include "output/web_export_dialog.h"
+#include "widgets/described.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -38,6 +39,8 @@ void WebExportDialog::buildControls() {
   trimOption = new QRadioButton(QStringLiteral("&Trim to the design, margin (pixels):"), this);
   marginBox = new QSpinBox(this);
   marginBox->setRange(0, largestMargin);
+  describe(marginBox, QStringLiteral("Margin (pixels)"),
+           QStringLiteral("Pixels kept around the design when trimming"));
   wholeCanvasOption = new QRadioButton(QStringLiteral("&Whole canvas"), this);
   buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Export..."));

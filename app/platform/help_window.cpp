@@ -3,11 +3,14 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "platform/beside_placement.h"
 #include "platform/platform.h"
 
 namespace {
 
 const QSize pageSize(720, 540);
+// A help page is hard to read any narrower.
+constexpr int narrowestHelp = 360;
 // The frame a window manager adds, before the window has one to measure: a
 // title bar and thin borders.
 const QMargins usualFrame(4, 30, 4, 4);
@@ -44,20 +47,35 @@ HelpWindow::HelpWindow(QWidget* parent) : QTextBrowser(parent) {
   resize(pageSize);
 }
 
-// Placed on the owner's screen, over the owner, with its frame on the
-// screen: at a doubled scale a small screen has room for less than a page.
 void HelpWindow::showPage(const QUrl& page) {
   setSource(page);
-  if (!isVisible()) {
-    const QWidget* owner = parentWidget();
-    const QScreen* screen = owner ? owner->screen() : this->screen();
-    if (screen) {
-      const QRect available = screen->availableGeometry();
-      const QPoint centre = owner ? owner->frameGeometry().center() : available.center();
-      setGeometry(fittedOnScreen(pageSize, frameOf(*this), available, centre));
-    }
-  }
+  if (isHidden() && !placeBesideOwner()) fitOnScreen();
   show();
   raise();
   activateWindow();
+}
+
+// The help opens beside the window it explains, not over it; the window
+// moves aside when the screen is too narrow for both where it stands. The
+// help's own frame is not known before it shows: the owner's stands in.
+bool HelpWindow::placeBesideOwner() {
+  QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+  if (!owner || !owner->isVisible()) return false;
+  const QRect ownerFrame = owner->frameGeometry();
+  const QPoint inset = owner->geometry().topLeft() - ownerFrame.topLeft();
+  const QSize extra = ownerFrame.size() - owner->size();
+  const BesidePlacement placed =
+      besideOwner(ownerFrame, size() + extra, owner->screen()->availableGeometry(), narrowestHelp);
+  if (placed.owner != ownerFrame.topLeft()) owner->move(placed.owner);
+  setGeometry(QRect(placed.companion.topLeft() + inset, placed.companion.size() - extra));
+  return true;
+}
+
+// Without a shown owner the help stands alone, centred, with its frame wholly
+// on the screen's free area whatever the scale.
+void HelpWindow::fitOnScreen() {
+  const QScreen* shownOn = screen();
+  if (!shownOn) return;
+  const QRect available = shownOn->availableGeometry();
+  setGeometry(fittedOnScreen(pageSize, frameOf(*this), available, available.center()));
 }

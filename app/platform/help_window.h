@@ -11,6 +11,10 @@ class HelpWindow : public QTextBrowser {
  public:
   explicit HelpWindow(QWidget* parent = nullptr);
   void showPage(const QUrl& page);
+
+ private:
+  bool placeBesideOwner();
+  void fitOnScreen();
 };
 
 // Where a window of the `wanted` size goes, centred on `centre`, so that it

@@ -45,6 +45,7 @@ FrmDraw::FrmDraw(MainWindowLink& main) : QWidget(&main.ownerWindow(), Qt::Window
                       drawingSize.height() + 2 * areaBorder);
   drawingArea_ = new DrawingArea(border);
   drawingArea_->setObjectName(QStringLiteral("Picture1"));
+  drawingArea_->setAccessibleName(QStringLiteral("Drawing area"));
   drawingArea_->move(areaBorder, areaBorder);
   drawingArea_->setPicture(whitePicture(drawingSize));
   drawingArea_->setCursor(Qt::CrossCursor);

@@ -10,6 +10,8 @@
 
 #include "tools/drawing_area.h"
 #include "tools/frm_draw.h"
+#include "widgets/described.h"
+#include "widgets/escape_cancels.h"
 #include "widgets/placed_control.h"
 
 namespace {
@@ -83,10 +85,7 @@ void FrmDraw::buildToolButtons() {
     button->setObjectName(QStringLiteral("Option1"));
     button->setCheckable(true);
     button->setGeometry(4 + i * (buttonSize + 2), 6, buttonSize, buttonSize);
-    if (i == sketchTool::Eraser) {
-      button->setToolTip(QStringLiteral("Eraser"));
-      button->setAccessibleName(QStringLiteral("Eraser"));
-    }
+    describe(button, sketchToolName(i));
     button->setIcon(toolIcon(i));
     button->setIconSize({24, 24});
     tools_->addButton(button, i);
@@ -100,6 +99,7 @@ void FrmDraw::buildCommands() {
   penWidthSlider_ = new QSlider(Qt::Horizontal, this);
   penWidthSlider_->setObjectName(QStringLiteral("Slider1"));
   penWidthSlider_->setRange(1, 10);
+  describe(penWidthSlider_, QStringLiteral("Pen width"));
   penWidthSlider_->setValue(5);
   penWidthSlider_->setTickPosition(QSlider::TicksBelow);
   penWidthSlider_->setGeometry(262, 304, 140, 30);
@@ -107,7 +107,7 @@ void FrmDraw::buildCommands() {
 
   undoButton_ = placed<QPushButton>(this, "Command2", QString(), {412, 298, 44, 40});
   undoButton_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
-  undoButton_->setToolTip(QStringLiteral("Undo"));
+  describe(undoButton_, QStringLiteral("Undo"));
   connect(undoButton_, &QPushButton::clicked, this, &FrmDraw::undoClicked);
 
   commandFrame_ = frame(this, "Frame1", {4, 346, 541, 48});
@@ -117,4 +117,5 @@ void FrmDraw::buildCommands() {
                                              {318 + i * 110, 8, 100, 32});
     connect(commandButtons_[i], &QPushButton::clicked, this, [this, i] { commandClicked(i); });
   }
+  cancelOnEscape(*this, *commandButtons_[1]);
 }

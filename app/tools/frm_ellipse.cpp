@@ -11,6 +11,8 @@
 #include "tools/ellipse_ratio.h"
 #include "tools/sketch_figures.h"
 #include "widgets/control_fonts.h"
+#include "widgets/described.h"
+#include "widgets/escape_cancels.h"
 #include "widgets/mirel_slider.h"
 #include "widgets/placed_control.h"
 
@@ -31,6 +33,7 @@ FrmEllipse::FrmEllipse(QWidget& mainWindow) : mainWindow_(mainWindow) {
   ratioLabel_ = placed<QLabel>(this, "Label2", QString(), {170, 20, 60, 20});
   ratioSlider_ = new MirelSlider(this);
   ratioSlider_->setObjectName(QStringLiteral("MirelSlider1"));
+  describe(ratioSlider_, QStringLiteral("Height/Width ratio"));
   ratioSlider_->setGeometry(16, 56, 214, 20);
   ratioSlider_->setMin(20);
   ratioSlider_->setMax(180);
@@ -43,6 +46,7 @@ FrmEllipse::FrmEllipse(QWidget& mainWindow) : mainWindow_(mainWindow) {
   connect(ratioSlider_, &MirelSlider::valueChanged, this, &FrmEllipse::sliderChanged);
   connect(okButton_, &QPushButton::clicked, this, &FrmEllipse::okClicked);
   connect(cancelButton_, &QPushButton::clicked, this, &FrmEllipse::cancelClicked);
+  cancelOnEscape(*this, *cancelButton_);
 }
 
 void FrmEllipse::load() {

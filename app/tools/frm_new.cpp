@@ -17,6 +17,8 @@
 #include "tools/open_picture_dialog.h"
 #include "widgets/clamping_spin_box.h"
 #include "widgets/control_fonts.h"
+#include "widgets/described.h"
+#include "widgets/escape_cancels.h"
 #include "widgets/main_window_link.h"
 #include "widgets/placed_control.h"
 #include "widgets/window_placement.h"
@@ -56,6 +58,10 @@ FrmNew::FrmNew(MainWindowLink& main) : main_(main) {
       placed<QLabel>(this, "Label3", QStringLiteral("Pixels Height :"), {32, 72, 110, 20});
   sizeBoxes_[0] = spinBox(this, 600, 1024, {150, 36, 80, 26});
   sizeBoxes_[1] = spinBox(this, 400, 768, {150, 68, 80, 26});
+  describe(sizeBoxes_[0], QStringLiteral("Width"),
+           QStringLiteral("Width of the new canvas in pixels"));
+  describe(sizeBoxes_[1], QStringLiteral("Height"),
+           QStringLiteral("Height of the new canvas in pixels"));
   backgroundButtons_[0] =
       placed<QRadioButton>(this, "Option1", QStringLiteral("Color "), {32, 116, 100, 22});
   backgroundButtons_[1] =
@@ -69,6 +75,7 @@ FrmNew::FrmNew(MainWindowLink& main) : main_(main) {
   connect(chooseBackgroundButton_, &QPushButton::clicked, this, &FrmNew::whichOneClicked);
   connect(okButton_, &QPushButton::clicked, this, &FrmNew::applyClicked);
   connect(cancelButton_, &QPushButton::clicked, this, &FrmNew::cancelClicked);
+  cancelOnEscape(*this, *cancelButton_);
 }
 
 void FrmNew::load() {

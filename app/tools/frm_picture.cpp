@@ -17,6 +17,8 @@
 #include "state/temp_file.h"
 #include "tools/mask_canvas.h"
 #include "widgets/control_fonts.h"
+#include "widgets/described.h"
+#include "widgets/escape_cancels.h"
 #include "widgets/main_window_link.h"
 #include "widgets/mirel_slider.h"
 #include "widgets/placed_control.h"
@@ -62,6 +64,7 @@ QIcon toolIcon(int tool) {
 FrmPicture::FrmPicture(MainWindowLink& main)
     : QWidget(&main.ownerWindow(), Qt::Window), main_(main), engine_(&main.engine()) {
   setObjectName(QStringLiteral("FrmPicture"));
+  setAcceptDrops(true);
   setWindowTitle(QStringLiteral("Inner shade"));
   clock = [this] {
     if (!ticks_.isValid()) ticks_.start();
@@ -89,6 +92,8 @@ void FrmPicture::buildViews() {
   viewport_->setPalette(viewport);
   photoView_ = new PictureBox(viewport_);
   photoView_->setObjectName(QStringLiteral("Picture1"));
+  describe(photoView_, QStringLiteral("Photo"),
+           QStringLiteral("Click a colour of the photo to key it away"));
   photoView_->setPalette(viewport);
   maskCanvas_ = new MaskCanvas(viewport_);
   maskCanvas_->setObjectName(QStringLiteral("Picture2"));
@@ -130,6 +135,7 @@ void FrmPicture::buildMaskPanel() {
     toolButtons_[index]->setCheckable(true);
     toolButtons_[index]->setAutoExclusive(true);
     toolButtons_[index]->setIcon(toolIcon(index));
+    describe(toolButtons_[index], sketchToolName(index));
   }
   toolButtons_[sketchTool::Freehand]->setChecked(true);
   penColourFrame_ = new QFrame(maskPanel_);
@@ -143,6 +149,7 @@ void FrmPicture::buildMaskPanel() {
   penColourButtons_[0]->setChecked(true);
   penWidthSlider_ = new MirelSlider(maskPanel_);
   penWidthSlider_->setObjectName(QStringLiteral("Slider1"));
+  describe(penWidthSlider_, QStringLiteral("Pen width"));
   penWidthSlider_->setGeometry(4, 40, 112, 26);
   penWidthSlider_->setMin(1);
   penWidthSlider_->setMax(50);
@@ -163,6 +170,7 @@ void FrmPicture::buildCommands() {
     commandButtons_[index] = placed<QPushButton>(this, "Command1", QLatin1String(captions[index]),
                                                  {441, 8 + 36 * index, 102, 28});
   enableKeyingCommands(false);
+  cancelOnEscape(*this, *commandButtons_[1]);
 }
 
 void FrmPicture::connectControls() {

@@ -23,6 +23,8 @@ class MainWindowLink;
 class MaskCanvas;
 class MirelSlider;
 class PictureBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -93,6 +95,8 @@ class FrmPicture : public QWidget {
   void penColourClicked(int index);
   void penWidthChanged(int value);
   void undoClicked();
+  // Load's work on a chosen file; a dropped picture comes in the same way.
+  void loadPhoto(const QString& path);
 
   // Elapsed time of a held bound button; tests may move it on.
   std::function<qint64()> clock;
@@ -100,6 +104,8 @@ class FrmPicture : public QWidget {
  protected:
   bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   SketchFigure maskFigure() const;
@@ -115,6 +121,7 @@ class FrmPicture : public QWidget {
   void writeBoundLabel(int index);
   void runKeying();
   void loadPictureFile();
+  void runCommand(const std::function<void()>& command);
   void showFramedPicture(const QImage& photo);
   void enterMaskMode();
   void apply();

@@ -21,7 +21,7 @@
 #include "widgets/mirel_slider.h"
 
 void FrmPicture::command1Clicked(int index) {
-  try {
+  runCommand([this, index] {
     switch (index) {
       case 0: apply(); break;
       case 1: cancel(); break;
@@ -29,6 +29,13 @@ void FrmPicture::command1Clicked(int index) {
       case 3: enterMaskMode(); break;
       default: remove();
     }
+  });
+}
+
+// A file that is no picture gets the tool's own plea for another one.
+void FrmPicture::runCommand(const std::function<void()>& command) {
+  try {
+    command();
   } catch (...) {
     const Failure failure = currentFailure();
     if (failure.number() == errorNumber::UnreadablePicture)
@@ -45,10 +52,14 @@ void FrmPicture::loadPictureFile() {
   const QString chosen = openPictureDialog({openPictureFilter(), folder, {}, {}, false, this});
   if (chosen.isEmpty()) return;
   loadFolder_ = QFileInfo(chosen).path();
+  loadPhoto(chosen);
+}
+
+void FrmPicture::loadPhoto(const QString& path) {
   // Read before anything is cleared: a file that is no picture keeps the
   // picture and mask there were.
-  const QImage photo = loadPictureOver(chosen, ranges.keyColour());
-  chosenFile = chosen;
+  const QImage photo = loadPictureOver(path, ranges.keyColour());
+  chosenFile = path;
   // Strokes saved for another picture would give a mask of another size.
   undoFiles->reset();
   ranges.resetBounds();

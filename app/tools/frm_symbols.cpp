@@ -16,6 +16,8 @@
 #include "state/text_picture.h"
 #include "tools/symbol_fonts.h"
 #include "widgets/control_fonts.h"
+#include "widgets/described.h"
+#include "widgets/escape_cancels.h"
 #include "widgets/main_window_link.h"
 #include "widgets/placed_control.h"
 
@@ -41,6 +43,7 @@ QListWidget* makeSymbolList(QWidget* window) {
   // A click must leave the focus in the text box: taking it would drop the
   // box's selection, which the picked symbol replaces.
   list->setFocusPolicy(Qt::TabFocus);
+  describe(list, QStringLiteral("Symbols"), QStringLiteral("Click a symbol to add it to the text"));
   return list;
 }
 
@@ -59,6 +62,7 @@ FrmSymbols::FrmSymbols(MainWindowLink& main) : main_(main) {
   composed.setPointSize(textPointSize);
   composed.setBold(true);
   composedBox_->setFont(composed);
+  describe(composedBox_, QStringLiteral("Text with symbols"));
   composedBox_->installEventFilter(this);
   const char* captions[] = {"&Apply", "&Cancel"};
   for (int i = 0; i < 2; ++i) {
@@ -66,6 +70,7 @@ FrmSymbols::FrmSymbols(MainWindowLink& main) : main_(main) {
                                              {12 + i * 108, 200, 96, 28});
     connect(commandButtons_[i], &QPushButton::clicked, this, [this, i] { commandClicked(i); });
   }
+  cancelOnEscape(*this, *commandButtons_[1]);
   connect(fontGroup_, &QButtonGroup::idClicked, this, &FrmSymbols::fontClicked);
   connect(symbolList_, &QListWidget::itemClicked, this, &FrmSymbols::listClicked);
   offerFonts(installedSymbolFonts());

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QRect>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -21,6 +22,12 @@ void drawEllipse(QPainter& painter, const SketchFigure& figure, bool filled) {
 }
 
 }  // namespace
+
+QString sketchToolName(int tool) {
+  static const char* const names[] = {
+      "Freehand", "Line", "Rectangle", "Ellipse", "Eraser", "Filled rectangle", "Filled ellipse"};
+  return tool >= 0 && tool < int(std::size(names)) ? QLatin1String(names[tool]) : QString();
+}
 
 bool drawsFigure(int tool) { return tool != sketchTool::Freehand && tool != sketchTool::Eraser; }
 

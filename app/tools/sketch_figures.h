@@ -22,6 +22,9 @@ inline constexpr int FilledRectangle = 5;
 inline constexpr int FilledEllipse = 6;
 }  // namespace sketchTool
 
+// What the tool's button is called.
+QString sketchToolName(int tool);
+
 // Strokes follow the pointer; the other tools draw a figure between the
 // press point and the current point.
 bool drawsFigure(int tool);

@@ -5,9 +5,12 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <Qt>
 
 #include "design_kinds.h"
+
+using velloro::SourceKind;
 
 class EngineLibrary;
 class QImage;
@@ -33,6 +36,10 @@ class MainWindowLink {
   // The colour a new plain canvas is filled with.
   virtual QColor canvasBackColour() const = 0;
   virtual void setCanvasBackColour(const QColor& colour) = 0;
+
+  // Opens pictures and applies styles handed over by a drop, as the main
+  // window does with files dropped on it.
+  virtual void openHandedFiles(const QStringList& files) = 0;
 
   // The relief engine the main window renders with.
   virtual EngineLibrary& engine() const = 0;

@@ -1,8 +1,10 @@
 #include "widgets/mirel_slider.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 
 #include "state/rounding.h"
 
@@ -17,10 +19,13 @@ constexpr int thumbTop = 2;
 MirelSlider::MirelSlider(QWidget* parent) : QWidget(parent), Cd1(new QPushButton(this)) {
   Cd1->setObjectName(QStringLiteral("Cd1"));
   Cd1->setFocusPolicy(Qt::NoFocus);
+  Cd1->setAccessibleName(QStringLiteral("Slider position"));
   // The thumb only shows the position: presses on it go to the track.
   Cd1->setAttribute(Qt::WA_TransparentForMouseEvents);
   Cd1->setGeometry(0, thumbTop, thumbWidth, thumbHeight);
   setMinimumHeight(thumbTop + thumbHeight + 2);
+  // Tab reaches it; a click leaves the focus where the user typed.
+  setFocusPolicy(Qt::TabFocus);
 }
 
 QSize MirelSlider::sizeHint() const { return {100, thumbTop + thumbHeight + 2}; }
@@ -87,6 +92,30 @@ void MirelSlider::mouseMoveEvent(QMouseEvent* event) { follow(event); }
 
 void MirelSlider::mouseReleaseEvent(QMouseEvent*) { emit released(); }
 
+// The arrows step by one, the page keys by a tenth of the range, Home and
+// End go to the ends. Each key is a whole move: it is also the release.
+void MirelSlider::keyPressEvent(QKeyEvent* event) {
+  const int page = std::max(1, (max_ - min_) / 10);
+  int value = value_;
+  switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Down: value -= 1; break;
+    case Qt::Key_Right:
+    case Qt::Key_Up: value += 1; break;
+    case Qt::Key_PageDown: value -= page; break;
+    case Qt::Key_PageUp: value += page; break;
+    case Qt::Key_Home: value = min_; break;
+    case Qt::Key_End: value = max_; break;
+    default: QWidget::keyPressEvent(event); return;
+  }
+  setValue(std::clamp(value, std::min(min_, max_), std::max(min_, max_)));
+  emit released();
+}
+
+void MirelSlider::focusInEvent(QFocusEvent*) { update(); }
+
+void MirelSlider::focusOutEvent(QFocusEvent*) { update(); }
+
 void MirelSlider::resizeEvent(QResizeEvent*) {
   repositionThumb();
   update();
@@ -102,4 +131,8 @@ void MirelSlider::paintEvent(QPaintEvent*) {
   painter.drawLine(thumbWidth / 2, grooveTop, grooveEnd, grooveTop);
   painter.setPen(palette().color(QPalette::Light));
   painter.drawLine(thumbWidth / 2, grooveTop + 4, grooveEnd, grooveTop + 4);
+  if (hasFocus()) {
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  }
 }

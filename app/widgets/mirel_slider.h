@@ -1,6 +1,7 @@
 // `MirelSlider`: the program's own horizontal slider. An integer `Value`
 // between `Min` (left end) and `Max` (right end), set by pressing or dragging
-// on the track with the left button; the thumb `Cd1` shows where it stands.
+// on the track with the left button, or with the arrow, page, Home and End
+// keys once Tab has reached it; the thumb `Cd1` shows where it stands.
 #pragma once
 
 #include <QVariantMap>
@@ -42,6 +43,9 @@ class MirelSlider : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 

@@ -1,5 +1,6 @@
 #include "widgets/picture_box.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -47,12 +48,35 @@ void PictureBox::paintEvent(QPaintEvent* event) {
   // pixels: a filtered scale would blur the relief the user is judging.
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   painter.drawImage(QRectF(QPointF(0, 0), picture_.deviceIndependentSize()), picture_);
+  if (hasFocus()) {
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+  }
   if (!overlay_) return;
   painter.setCompositionMode(QPainter::CompositionMode_Difference);
   painter.setPen(Qt::white);
   painter.setBrush(Qt::NoBrush);
   overlay_(painter);
 }
+
+void PictureBox::takeKeyboardClicks() { setFocusPolicy(Qt::TabFocus); }
+
+// Space or Enter is a left click in the middle of the picture.
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (focusPolicy() == Qt::NoFocus ||
+      (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter)) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  const QPoint middle = rect().center();
+  emit mousePressed(Qt::LeftButton, Qt::LeftButton, middle);
+  emit mouseReleased(Qt::LeftButton, Qt::NoButton, middle);
+}
+
+void PictureBox::focusInEvent(QFocusEvent*) { update(); }
+
+void PictureBox::focusOutEvent(QFocusEvent*) { update(); }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
   emit mousePressed(event->button(), event->buttons(), event->position().toPoint());

@@ -32,6 +32,10 @@ class PictureBox : public QWidget {
   void hideRubberBand();
   std::optional<QRect> rubberBand() const { return rubberBand_; }
 
+  // Lets Tab reach the box and Space or Enter click it, for boxes a click
+  // anywhere on chooses (a pattern, a material). Clicks never take the focus.
+  void takeKeyboardClicks();
+
   QSize sizeHint() const override;
 
  signals:
@@ -45,6 +49,9 @@ class PictureBox : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:

@@ -1,0 +1,65 @@
+// The names and tooltips of the panels' controls. A slider is named by the
+// caption beside it, which changes with the outside effect.
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+
+#include "main_window/tab_panels.h"
+#include "widgets/described.h"
+#include "widgets/mirel_slider.h"
+#include "widgets/picture_box.h"
+
+namespace {
+
+const QString sliderHint = QStringLiteral("Drag or click along the track to set this value");
+
+void nameByCaption(QLabel* caption, MirelSlider* slider) {
+  caption->setBuddy(slider);
+  slider->setToolTip(sliderHint);
+}
+
+}  // namespace
+
+void TabPanels::describeControls() {
+  const char* tabHints[] = {"Fill, surface pattern and profile curve", "Material of the bevel",
+                            "Effect around the design", "Turn or bend the design"};
+  for (int i = 0; i < 4; ++i) tabStrip_->setTabToolTip(i, QLatin1String(tabHints[i]));
+  fillSourceButtons_[0]->setToolTip(QStringLiteral("Fill the design with a colour"));
+  fillSourceButtons_[1]->setToolTip(QStringLiteral("Fill the design with a texture picture"));
+  describe(fillPalette_, QStringLiteral("Fill colour palette"),
+           QStringLiteral("Click a colour to fill the design with it"));
+  fillButtons_[0]->setToolTip(QStringLiteral("Choose any fill colour"));
+  fillButtons_[1]->setToolTip(QStringLiteral("Load a texture picture"));
+  describe(fillPreviews_[0], QStringLiteral("Fill colour"));
+  describe(fillPreviews_[1], QStringLiteral("Texture"));
+  const char* patterns[] = {"Smooth surface", "Streaks", "Grain", "Ripples"};
+  for (int i = 0; i < 4; ++i) {
+    describe(patternPictures_[i], QLatin1String(patterns[i]),
+             QStringLiteral("Surface pattern: ") + QLatin1String(patterns[i]));
+    patternPictures_[i]->takeKeyboardClicks();
+  }
+  describe(curveView_, QStringLiteral("Profile curve"),
+           QStringLiteral("Drag a point to shape the brightness across the design; "
+                          "right-click to reset, save or load the curve"));
+  for (int i = 0; i < 8; ++i) {
+    const QString name = i == 6   ? QStringLiteral("Steel")
+                         : i == 7 ? QStringLiteral("Gold")
+                                  : QStringLiteral("Material %1").arg(i + 1);
+    describe(materialPictures_[i], name, QStringLiteral("Material: ") + name);
+    materialPictures_[i]->takeKeyboardClicks();
+  }
+  describe(effectList_, QStringLiteral("Outside effect"));
+  for (int k = 0; k < 3; ++k) nameByCaption(shadowCaptions_[k], shadowSliders_[k]);
+  nameByCaption(outlineCaption_, outlineSlider_);
+  nameByCaption(engravedCaption_, engravedSlider_);
+  describe(outlinePalette_, QStringLiteral("Outline colour palette"),
+           QStringLiteral("Click a colour for the outline or the glow"));
+  describe(outlineColourButton_, QStringLiteral("Outline colour"),
+           QStringLiteral("Choose any outline or glow colour"));
+  const char* deformations[] = {"Leave the design as it is", "Turn the design round its centre",
+                                "Bend the design along an arc"};
+  for (int i = 0; i < 3; ++i) deformationButtons_[i]->setToolTip(QLatin1String(deformations[i]));
+  nameByCaption(deformCaption_, deformSlider_);
+}

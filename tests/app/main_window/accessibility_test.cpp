@@ -1,0 +1,68 @@
+// Every control of every window can be found and named by a screen reader:
+// the test walks each shown window through Qt's accessibility interface.
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QSet>
+
+#include "main_window/frm_about.h"
+#include "main_window_fixture.h"
+#include "output/frm_jpg.h"
+#include "output/web_export_dialog.h"
+#include "state/web_encoding.h"
+#include "tools/frm_ellipse.h"
+#include "tools/frm_symbols.h"
+#include "widgets/mirel_slider.h"
+#include "widgets/picture_box.h"
+
+namespace {
+
+// What a user works with: buttons, boxes, lists, sliders, tabs, and the
+// picture boxes that take clicks (palettes, pattern and material pictures).
+bool isControl(const QAccessibleInterface& node) {
+  using enum QAccessible::Role;
+  static const QSet<QAccessible::Role> controls{
+      PushButton, CheckBox,  RadioButton, ComboBox, EditableText, SpinBox,
+      Slider,     ScrollBar, List,        PageTab,  ButtonMenu,   ButtonDropDown};
+  return controls.contains(node.role()) || qobject_cast<PictureBox*>(node.object()) ||
+         qobject_cast<MirelSlider*>(node.object());
+}
+
+void collectNameless(QAccessibleInterface& node, const QString& window, QStringList& nameless) {
+  for (int index = 0; index < node.childCount(); ++index) {
+    QAccessibleInterface* child = node.child(index);
+    if (!child || child->state().invisible) continue;
+    if (isControl(*child) && child->text(QAccessible::Name).trimmed().isEmpty())
+      nameless << window + '/' + (child->object() ? child->object()->objectName() : QString()) +
+                      " role " + QString::number(child->role());
+    collectNameless(*child, window, nameless);
+  }
+}
+
+TEST_F(MainWindowTest, EveryControlOfEveryWindowHasAnAccessibleName) {
+  for (const char* opening : {"mnuFileNew", "mnuFilePrint", "mnuToolsPicture", "mnuToolsDrawing"})
+    window->menuEntry(QLatin1String(opening))->trigger();
+  FrmSymbols symbols(*window);
+  symbols.load();
+  FrmEllipse ellipse(*window);
+  FrmJpg optimiser(window->canvasView()->picture(), QStringLiteral("save"), QString(),
+                   window.get());
+  optimiser.load();
+  WebExportDialog webExport(writableWebFormats(), WebExportChoice{}, window.get());
+  FrmAbout about(window.get());
+  about.load();
+  for (QWidget* dialog :
+       std::initializer_list<QWidget*>{&symbols, &ellipse, &optimiser, &webExport, &about})
+    dialog->show();
+  QStringList nameless;
+  int windows = 0;
+  for (QWidget* shown : QApplication::topLevelWidgets()) {
+    if (!shown->isVisible()) continue;
+    ++windows;
+    collectNameless(*QAccessible::queryAccessibleInterface(shown), shown->objectName(), nameless);
+  }
+  EXPECT_EQ(windows, 10);
+  EXPECT_EQ(nameless.join('\n').toStdString(), "");
+}
+
+}  // namespace
