@@ -1,6 +1,9 @@
 #include "state/picture_completeness.h"
 
 #include <QtEndian>
+#include <algorithm>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -132,9 +135,72 @@ qsizetype afterSubBlocks(const uchar* data, qsizetype length, qsizetype at) {
 
 qsizetype colourTableLength(uchar flags) { return flags & 0x80 ? 3 << ((flags & 7) + 1) : 0; }
 
+// The bits of an image's LZW data, read across its sub-blocks, lowest first.
+class GifCodes {
+ public:
+  GifCodes(const uchar* data, qsizetype end, qsizetype at) : data_(data), end_(end), at_(at) {}
+
+  // The next code of `bits` bits; none when the data ends first.
+  std::optional<int> next(int bits) {
+    while (held_ < bits) {
+      if (blockLeft_ == 0) {
+        if (at_ >= end_ || data_[at_] == 0) return std::nullopt;
+        blockLeft_ = data_[at_++];
+      }
+      if (at_ >= end_) return std::nullopt;
+      buffer_ |= quint32(data_[at_++]) << held_;
+      held_ += 8;
+      --blockLeft_;
+    }
+    const int code = int(buffer_ & ((1u << bits) - 1));
+    buffer_ >>= bits;
+    held_ -= bits;
+    return code;
+  }
+
+ private:
+  const uchar* data_;
+  qsizetype end_;
+  qsizetype at_;
+  int blockLeft_ = 0;
+  quint32 buffer_ = 0;
+  int held_ = 0;
+};
+
+// How many pixels the LZW data at `at` decodes to: the decoder pads an
+// image whose codes end before its last pixel, so the codes are counted
+// here, each by the length of the string it stands for.
+qint64 gifPixelsCoded(const uchar* data, qsizetype length, qsizetype at) {
+  constexpr int largestCode = 4096;
+  const int rootBits = std::clamp(int(data[at]), 2, 11);
+  const int clear = 1 << rootBits;
+  std::vector<qint64> stringLength(largestCode, 1);
+  GifCodes codes(data, length, at + 1);
+  qint64 pixels = 0;
+  int bits = rootBits + 1;
+  int nextCode = clear + 2;
+  int previous = -1;
+  while (const std::optional<int> code = codes.next(bits)) {
+    if (*code == clear) {
+      bits = rootBits + 1;
+      nextCode = clear + 2;
+      previous = -1;
+      continue;
+    }
+    if (*code == clear + 1 || *code > nextCode || (previous < 0 && *code >= clear)) break;
+    if (previous >= 0 && nextCode < largestCode)
+      stringLength[nextCode++] = stringLength[previous] + 1;
+    pixels += stringLength[*code];
+    previous = *code;
+    if (nextCode == 1 << bits && bits < 12) ++bits;
+  }
+  return pixels;
+}
+
 // Walks the blocks after the screen descriptor: extensions and images with
 // their sub-blocks, each whole, to the trailer ';'. Complete when an image
-// came before the trailer; what writers pad after it is not looked at.
+// whose codes fill all its pixels came before the trailer; what writers pad
+// after it is not looked at.
 bool isCompleteGif(const QByteArray& bytes) {
   constexpr qsizetype screenEnd = 13;
   constexpr qsizetype imageDescriptor = 9;
@@ -149,7 +215,12 @@ bool isCompleteGif(const QByteArray& bytes) {
     if (block == '!') {
       at = afterSubBlocks(data, length, at + 1);
     } else if (block == ',' && at + imageDescriptor <= length) {
+      const qint64 pixels = qint64(qFromLittleEndian<quint16>(data + at + 4)) *
+                            qFromLittleEndian<quint16>(data + at + 6);
       at += imageDescriptor + colourTableLength(data[at + imageDescriptor - 1]);
+      if (at >= length) return false;
+      // The first image is the one the program shows.
+      if (!imaged && gifPixelsCoded(data, length, at) < pixels) return false;
       at = afterSubBlocks(data, length, at + 1);  // after the LZW code size
       imaged = true;
     } else {

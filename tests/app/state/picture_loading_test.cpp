@@ -182,6 +182,7 @@ TEST(PictureLoading, CutsBehindAStrayEndMarkAreRefused) {
       {"thumb.jpg", jpeg.left(scan + (jpeg.size() - scan) / 3)},
       {"core.bmp", bmp.left(5026)},
       {"semicolon.gif", redGif.left(redGif.size() - 4) + ';'},
+      {"wider.gif", QByteArray(redGif).replace(6, 1, "\2").replace(24, 1, "\2")},
       {"text.png", endInText},
   };
   for (const auto& [name, whole] : {std::pair{"thumb.jpg", jpeg}, {"core.bmp", bmp}})
