@@ -119,7 +119,9 @@ void FrmMain::showOpenedPicture(const QString& path) {
   captureCanvas();
   // The opened file is the saved state, unless a drawn design now lies on it.
   unsavedChanges_ = design().layersStored;
-  rememberRecentFile(path);
+  rememberRecentFile(path);  if (hasDeepChannels(path))
+    statusPanes_[0]->setText(
+        QStringLiteral("16 bits a channel reduced to 8: the canvas holds 8 bits a channel"));
 }
 
 // Closing, New and Open ask before the canvas with unsaved changes goes.

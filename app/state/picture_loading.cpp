@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 
@@ -88,4 +89,15 @@ QImage loadPicture(const QString& path, const PictureLimits& limits) {
 
 QImage loadPictureOver(const QString& path, const QColor& background) {
   return opaqueOn(decoded(fileContent(path), PictureLimits{}, path), background);
+}
+
+bool hasDeepChannels(const QString& path) {
+  if (!QFileInfo(path).isFile()) return false;
+  switch (QImageReader(path).imageFormat()) {
+    case QImage::Format_RGBA64:
+    case QImage::Format_RGBX64:
+    case QImage::Format_RGBA64_Premultiplied:
+    case QImage::Format_Grayscale16: return true;
+    default: return false;
+  }
 }

@@ -25,3 +25,8 @@ QImage loadPictureOver(const QString& path, const QColor& background);
 
 // `picture` as a 24-bit image, its transparent parts in `background`.
 QImage opaqueOn(const QImage& picture, const QColor& background);
+
+// Whether the picture file keeps more than 8 bits a channel (a 16-bit PNG):
+// the canvas holds 8, so such a picture loses detail when it is opened.
+// Reads the header alone; a file that is not a plain file counts as no.
+bool hasDeepChannels(const QString& path);

@@ -83,6 +83,21 @@ TEST_F(DesktopHabitsTest, APictureDroppedOnTheCanvasOpensAsAnUndoStep) {
   EXPECT_EQ(window->canvasView()->picture().size(), QSize(631, 331));
 }
 
+// A 16-bit PNG opens at 8 bits a channel, and says so; an 8-bit one says nothing.
+TEST_F(DesktopHabitsTest, ADeepPictureSaysItLostItsLowerBits) {
+  const QString plain = picture(QStringLiteral("plain.png"));
+  QImage deep(40, 30, QImage::Format_RGBX64);
+  deep.fill(QColor::fromRgba64(0x1234, 0x5678, 0x9abc));
+  const QString deepFile = folder.filePath(QStringLiteral("deep.png"));
+  ASSERT_TRUE(deep.save(deepFile));
+  ASSERT_TRUE(window->openPictureFile(plain));
+  EXPECT_TRUE(window->statusPane(0)->text().isEmpty());
+  ASSERT_TRUE(window->openPictureFile(deepFile));
+  EXPECT_EQ(window->statusPane(0)->text(),
+            QStringLiteral("16 bits a channel reduced to 8: the canvas holds 8 bits a channel"));
+  EXPECT_EQ(canvasColour(), QColor(0x12, 0x56, 0x9a));
+}
+
 TEST_F(DesktopHabitsTest, DragsWithoutLocalFilesAreRefused) {
   EXPECT_FALSE(drop(window.get(), {}));
   EXPECT_FALSE(drop(window.get(), {QStringLiteral("")}));
