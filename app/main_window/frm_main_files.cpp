@@ -2,6 +2,7 @@
 // help contents and the About box.
 #include <QAction>
 #include <QFileInfo>
+#include <QLabel>
 #include <QUrl>
 
 #include "main_window/frm_about.h"
