@@ -3,10 +3,10 @@
 #include <QBuffer>
 #include <QImageWriter>
 
-#include "state/png_encoding.h"
 #include "headless/render_command.h"
 #include "state/bmp_file.h"
 #include "state/failure.h"
+#include "state/png_encoding.h"
 
 using namespace Qt::StringLiterals;
 

@@ -120,7 +120,8 @@ void FrmMain::showOpenedPicture(const QString& path) {
   captureCanvas();
   // The opened file is the saved state, unless a drawn design now lies on it.
   unsavedChanges_ = design().layersStored;
-  rememberRecentFile(path);  if (hasDeepChannels(path))
+  rememberRecentFile(path);
+  if (hasDeepChannels(path))
     statusPanes_[0]->setText(
         QStringLiteral("16 bits a channel reduced to 8: the canvas holds 8 bits a channel"));
 }

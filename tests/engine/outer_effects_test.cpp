@@ -123,7 +123,6 @@ TEST_F(OuterEffects, StraightEdgePixelsShowTheBackgroundHalfThrough) {
   EXPECT_EQ(canvas.at(kTopOutline + 1, kColumn), (Bgr{0, 0, 0}));
 }
 
-
 // A notch 23 pixels wide and 16 deep cut into the top of the rectangle:
 // walls end at columns 49 and 73, its floor starts at row 56.
 Picture notchedMask() {

@@ -44,7 +44,8 @@ TEST_F(HostileInput, EndlessOrHugeInputsAreRefusedUnread) {
                           "fill": {"kind": "texture", "texture": "/dev/zero"}})");
   // A GIF that declares a 16384 x 6103 screen and image in a few bytes.
   const QString gif = program.filePath(QStringLiteral("huge.gif"));
-  writeContent(gif, QByteArray::fromHex("4749463839610040d7170000002c000000000040d7170002024401003b"));
+  writeContent(gif,
+               QByteArray::fromHex("4749463839610040d7170000002c000000000040d7170002024401003b"));
   const std::string notAPicture =
       "Unreadable picture (not a BMP, JPEG, GIF, PNG or WebP picture): /dev/zero\n";
   const std::pair<QStringList, std::string> cases[] = {
@@ -79,9 +80,11 @@ TEST_F(HostileInput, WritesStayOnPlainFilesUnderTheirOwnNames) {
   ASSERT_TRUE(QDir().mkpath(folder));
   EXPECT_EQ(run("--text A -o %", {folder}), 1);
   EXPECT_EQ(errorText(), "Velloro: '" + folder.toStdString() +
-                             "': Path/File access error (Is a directory): " + folder.toStdString() + "\n");
+                             "': Path/File access error (Is a directory): " + folder.toStdString() +
+                             "\n");
   // The name of the bytes "\xFF.png", as the program's arguments arrive.
   const QString undecodable = pictures.filePath(QString(QChar::ReplacementCharacter) + ".png");
   EXPECT_EQ(run("--text A -o %", {undecodable}), 2);
-  EXPECT_EQ(errorText(), "Velloro: -o: '" + undecodable.toStdString() + "' is not a file name in UTF-8\n");
+  EXPECT_EQ(errorText(),
+            "Velloro: -o: '" + undecodable.toStdString() + "' is not a file name in UTF-8\n");
 }

@@ -4,8 +4,8 @@
 
 #include <QImage>
 
-#include "state/png_encoding.h"
 #include "state/failure.h"
+#include "state/png_encoding.h"
 
 namespace {
 
