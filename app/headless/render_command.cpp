@@ -64,6 +64,13 @@ QString nonEmpty(const QString& option, const QString& value) {
   return value;
 }
 
+// A text of spaces alone would give the bare canvas, reported as a title.
+QString drawable(const QString& option, const QString& value) {
+  if (!value.isEmpty() && value.trimmed().isEmpty())
+    refuse(option, u"the text holds nothing to draw"_s);
+  return value;
+}
+
 // Bytes of a name that are no UTF-8 text arrive as U+FFFD: the file under
 // that name would be another one than the user meant.
 QString fileName(const QString& option, const QString& value) {
@@ -77,7 +84,8 @@ using FlagSetter = std::function<void(RenderRequest&)>;
 
 const std::map<QString, ValueReader>& valueOptions() {
   static const std::map<QString, ValueReader> options{
-      {u"--text"_s, [](RenderRequest& r, const QString&, const QString& v) { r.text = v; }},
+      {u"--text"_s,
+       [](RenderRequest& r, const QString& o, const QString& v) { r.text = drawable(o, v); }},
       {u"--batch"_s,
        [](RenderRequest& r, const QString& o, const QString& v) { r.batchList = fileName(o, v); }},
       {u"--out-dir"_s, [](RenderRequest& r, const QString& o,
