@@ -22,9 +22,23 @@ extern "C" int runVelloroWindow(int* argc, char** argv, const QStringList* hande
   auto seam = std::make_unique<QtPlatform>();
   QtPlatform& qtPlatform = *seam;
   usePlatform(std::move(seam));
+  // Signals are taken from before the window opens what it was handed: a
+  // message about a file waits in a loop of its own, which exit() leaves too.
+  FrmMain* shown = nullptr;
+  bool ended = false;
+  TerminationSignals endingSignals([&shown, &ended] {
+    ended = true;
+    if (shown) shown->endRun();
+    QCoreApplication::exit(0);
+  });
   std::unique_ptr<FrmMain> window = startVelloro(
-      programFolder(), qtPlatform, [&qtPlatform](FrmMain& made) { qtPlatform.setOwner(&made); },
+      programFolder(), qtPlatform,
+      [&qtPlatform, &shown](FrmMain& made) {
+        qtPlatform.setOwner(&made);
+        shown = &made;
+      },
       *handedFiles);
+  if (ended) return 0;
   // Installation checks set VELLORO_DRAW_TO: the program draws the default
   // text, saves the canvas there and ends, so a headless run proves a render.
   const QString drawTo = qEnvironmentVariable("VELLORO_DRAW_TO");
@@ -34,6 +48,5 @@ extern "C" int runVelloroWindow(int* argc, char** argv, const QStringList* hande
     window->endRun();
     return saved ? 0 : 1;
   }
-  TerminationSignals endingSignals([&window] { window->endRun(); });
   return application.exec();
 }
