@@ -64,10 +64,12 @@ QString nonEmpty(const QString& option, const QString& value) {
   return value;
 }
 
-// A text of spaces alone would give the bare canvas, reported as a title.
+// A text of spaces or invisible characters alone would give the bare canvas,
+// reported as a title.
 QString drawable(const QString& option, const QString& value) {
-  if (!value.isEmpty() && value.trimmed().isEmpty())
-    refuse(option, u"the text holds nothing to draw"_s);
+  const bool drawsSomething =
+      std::any_of(value.begin(), value.end(), [](QChar c) { return c.isPrint() && !c.isSpace(); });
+  if (!value.isEmpty() && !drawsSomething) refuse(option, u"the text holds nothing to draw"_s);
   return value;
 }
 

@@ -143,6 +143,7 @@ TEST(RenderCommand, BadArgumentsAreNamed) {
       {"--render --bold=yes --text A -o a.png", "--bold: takes no value"},
       {"--render --text A -o a.png --style=", "--style: the value is empty"},
       {"--render -o a.png --text=\t ", "--text: the text holds nothing to draw"},
+      {"--render -o a.png --text=\u200b", "--text: the text holds nothing to draw"},
   };
   for (const Case& c : cases) EXPECT_EQ(usageError(commandWords(c.line)), c.message) << c.line;
 }

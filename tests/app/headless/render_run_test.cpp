@@ -131,7 +131,9 @@ TEST_F(RenderRunTest, BadInputIsOneLineAndWritesNothing) {
   for (const Case& c : cases) {
     EXPECT_EQ(run(c.line, c.values), c.status) << c.line;
     const std::string written = errorText();
-    if (!c.message.empty()) EXPECT_EQ(written, c.message);
+    if (!c.message.empty()) {
+      EXPECT_EQ(written, c.message);
+    }
     EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 1) << written;
     EXPECT_EQ(QDir(pictures.path()).entryList(QDir::Files),
               QStringList{QStringLiteral("bad.vstyle")});

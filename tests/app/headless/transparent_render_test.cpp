@@ -117,8 +117,9 @@ TEST_F(TransparentRender, WebpKeepsTheSameAlphaAsPng) {
 TEST_F(TransparentRender, NothingToTrimAndNonTransparentFormatsAreRefused) {
   std::fclose(errors);
   errors = std::tmpfile();
+  // The braille blank is a printable character with an empty glyph.
   QStringList blank{QStringLiteral("--render"), QStringLiteral("--text"),
-                    QStringLiteral(" "),        QStringLiteral("--transparent"),
+                    QStringLiteral("\u2800"),   QStringLiteral("--transparent"),
                     QStringLiteral("--trim"),   QStringLiteral("1"),
                     QStringLiteral("-o"),       out("blank.png")};
   EXPECT_EQ(runRenderCommand(blank, {program.path(), QStringLiteral(ENGINE_PATH), output, errors}),
