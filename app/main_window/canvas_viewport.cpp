@@ -6,6 +6,7 @@
 #include "platform/platform.h"
 #include "state/error_report.h"
 #include "state/site_tags.h"
+#include "widgets/described.h"
 
 CanvasViewport::CanvasViewport(QWidget* parent)
     : QWidget(parent),
@@ -22,7 +23,10 @@ CanvasViewport::CanvasViewport(QWidget* parent)
     bar->setFixedSize(scrollBarThickness, scrollBarThickness);
   }
   dragHandle_->setFixedSize(scrollBarThickness, scrollBarThickness);
-  canvas_->setAccessibleName(QStringLiteral("Canvas"));
+  describe(canvas_, QStringLiteral("Canvas"),
+           QStringLiteral("Drag to move the design frame or to scroll a large canvas"));
+  // Tab reaches the canvas; its keys stay with the window's canvas keys.
+  canvas_->setFocusPolicy(Qt::TabFocus);
   horizontalBar_->setAccessibleName(QStringLiteral("Scroll the canvas across"));
   verticalBar_->setAccessibleName(QStringLiteral("Scroll the canvas up and down"));
   setAutoFillBackground(true);

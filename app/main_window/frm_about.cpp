@@ -63,6 +63,8 @@ FrmAbout::FrmAbout(QWidget* owner) : QDialog(owner) {
   cmdOK->setDefault(true);
   cmdSysInfo =
       placed<QPushButton>(this, "cmdSysInfo", QStringLiteral("System &info"), {292, 148, 96, 28});
+  cmdOK->setToolTip(QStringLiteral("Close this window"));
+  cmdSysInfo->setToolTip(QStringLiteral("Show information about this system"));
   setFixedSize(404, 192);
   connect(cmdOK, &QPushButton::clicked, this, &FrmAbout::okClicked);
   connect(cmdSysInfo, &QPushButton::clicked, this, [] { StartSysInfo(platform()); });

@@ -71,6 +71,7 @@ void FrmMain::buildToolbar() {
   describe(fontNameBox_, QStringLiteral("Font"), QStringLiteral("Font of the text"));
   fontNameBox_->lineEdit()->setAccessibleName(QStringLiteral("Font"));
   fontSizeBox_->lineEdit()->setAccessibleName(QStringLiteral("Font size"));
+  for (QComboBox* box : {fontNameBox_, fontSizeBox_}) box->lineEdit()->setToolTip(box->toolTip());
   int placeholder = 0;
   for (const ToolButtonEntry& entry : toolButtonTable()) {
     switch (entry.style) {
@@ -96,6 +97,8 @@ void FrmMain::buildToolbar() {
         connect(button, &QAction::triggered, this,
                 [this, key = entry.key] { toolbarClicked(key); });
         toolButtons_.insert(entry.key, button);
+        // Tab reaches the toolbar's buttons too, not only the pointer.
+        toolBar_->widgetForAction(button)->setFocusPolicy(Qt::TabFocus);
       }
     }
   }

@@ -13,6 +13,11 @@
 
 namespace {
 
+// Arrow key steps in points: a palette's colours change little from one
+// pixel to the next; a curve point is hit within three pixels.
+constexpr int paletteKeyStep = 2;
+constexpr int curveKeyStep = 2;
+
 const QString sliderHint = QStringLiteral("Drag or click along the track to set this value");
 
 void nameByCaption(QLabel* caption, MirelSlider* slider) {
@@ -29,11 +34,15 @@ void TabPanels::describeControls() {
   fillSourceButtons_[0]->setToolTip(QStringLiteral("Fill the design with a colour"));
   fillSourceButtons_[1]->setToolTip(QStringLiteral("Fill the design with a texture picture"));
   describe(fillPalette_, QStringLiteral("Fill colour palette"),
-           QStringLiteral("Click a colour to fill the design with it"));
+           QStringLiteral("Click a colour to fill the design with it; "
+                          "or move the marker with the arrow keys and press Space"));
+  fillPalette_->takeKeyboardPointer(paletteKeyStep);
   fillButtons_[0]->setToolTip(QStringLiteral("Choose any fill colour"));
   fillButtons_[1]->setToolTip(QStringLiteral("Load a texture picture"));
   describe(fillPreviews_[0], QStringLiteral("Fill colour"));
   describe(fillPreviews_[1], QStringLiteral("Texture"));
+  // Tab reaches the previews too, so a screen reader tells what is chosen.
+  for (PictureBox* preview : fillPreviews_) preview->setFocusPolicy(Qt::TabFocus);
   const char* patterns[] = {"Smooth surface", "Streaks", "Grain", "Ripples"};
   for (int i = 0; i < 4; ++i) {
     describe(patternPictures_[i], QLatin1String(patterns[i]),
@@ -42,7 +51,9 @@ void TabPanels::describeControls() {
   }
   describe(curveView_, QStringLiteral("Profile curve"),
            QStringLiteral("Drag a point to shape the brightness across the design; "
-                          "right-click to reset, save or load the curve"));
+                          "right-click to reset, save or load the curve. Keys: Space picks up "
+                          "the point under the marker, the arrow keys move it, Space drops it"));
+  curveView_->takeKeyboardPointer(curveKeyStep, true);
   for (int i = 0; i < 8; ++i) {
     const QString name = i == 6   ? QStringLiteral("Steel")
                          : i == 7 ? QStringLiteral("Gold")
@@ -55,7 +66,9 @@ void TabPanels::describeControls() {
   nameByCaption(outlineCaption_, outlineSlider_);
   nameByCaption(engravedCaption_, engravedSlider_);
   describe(outlinePalette_, QStringLiteral("Outline colour palette"),
-           QStringLiteral("Click a colour for the outline or the glow"));
+           QStringLiteral("Click a colour for the outline or the glow; "
+                          "or move the marker with the arrow keys and press Space"));
+  outlinePalette_->takeKeyboardPointer(paletteKeyStep);
   describe(outlineColourButton_, QStringLiteral("Outline colour"),
            QStringLiteral("Choose any outline or glow colour"));
   const char* deformations[] = {"Leave the design as it is", "Turn the design round its centre",

@@ -26,6 +26,9 @@ FormatChoice::FormatChoice(QWidget* parent) : QGroupBox(QStringLiteral("Format")
   webpSizeLabel = new QLabel(this);
   webpSizeLabel->setGeometry(355, rowTop, 125, rowHeight);
   webpOption->setVisible(webpOffered_);
+  jpegOption->setToolTip(QStringLiteral("Save as JPEG: small, without transparency"));
+  pngOption->setToolTip(QStringLiteral("Save as PNG: lossless, with transparency"));
+  webpOption->setToolTip(QStringLiteral("Save as WebP: small, with transparency"));
   webpSizeLabel->setVisible(webpOffered_);
 }
 

@@ -31,6 +31,7 @@ void FrmJpg::buildControls() {
   viewport_->setGeometry(8, 8, 400, 232);
   previewBox_ = new PictureBox(viewport_);
   previewBox_->setObjectName(QStringLiteral("Picture1"));
+  previewBox_->setFocusPolicy(Qt::TabFocus);
   horizontalScroll_ = scrollBar(this, "HScroll1", Qt::Horizontal, {8, 240, 400, 17});
   verticalScroll_ = scrollBar(this, "VScroll1", Qt::Vertical, {408, 8, 17, 232});
 
@@ -72,6 +73,8 @@ void FrmJpg::buildControls() {
       placed<QPushButton>(this, "Command1", QStringLiteral("&Apply"), {452, 230, 104, 28});
   cancelButton_ =
       placed<QPushButton>(this, "Command2", QStringLiteral("&Cancel"), {452, 266, 104, 28});
+  applyButton_->setToolTip(QStringLiteral("Save the picture in the chosen format and quality"));
+  cancelButton_->setToolTip(QStringLiteral("Close without saving"));
 
   connect(qualitySlider_, &QSlider::valueChanged, this, &FrmJpg::qualityChanged);
   connect(qualitySlider_, &QSlider::sliderMoved, this, &FrmJpg::showQualityNumber);

@@ -54,6 +54,12 @@ FrmPrint::FrmPrint(std::function<QImage()> relief, QWidget* owner)
   okButton_ = placed<QPushButton>(this, "OKButton", QStringLiteral("&OK"), {288, 204, 116, 28});
   cancelButton_ =
       placed<QPushButton>(this, "CancelButton", QStringLiteral("&Cancel"), {288, 240, 116, 28});
+  shrinkButton_->setToolTip(QStringLiteral("Make the picture smaller on the page"));
+  growButton_->setToolTip(QStringLiteral("Make the picture larger on the page"));
+  moreButton_->setToolTip(QStringLiteral("Printer and page settings"));
+  okButton_->setToolTip(QStringLiteral("Print"));
+  cancelButton_->setToolTip(QStringLiteral("Close without printing"));
+  pageView_->setFocusPolicy(Qt::TabFocus);
   setFixedSize(416, 283);
   connect(shrinkButton_, &QPushButton::clicked, this, &FrmPrint::decreaseClicked);
   connect(growButton_, &QPushButton::clicked, this, &FrmPrint::increaseClicked);

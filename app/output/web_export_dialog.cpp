@@ -42,8 +42,16 @@ void WebExportDialog::buildControls() {
   describe(marginBox, QStringLiteral("Margin (pixels)"),
            QStringLiteral("Pixels kept around the design when trimming"));
   wholeCanvasOption = new QRadioButton(QStringLiteral("&Whole canvas"), this);
+  formatBox->setToolTip(QStringLiteral("Picture format of the exported file"));
+  losslessBox->setToolTip(QStringLiteral("Keep every pixel exactly, at a larger size"));
+  qualityBox->setToolTip(QStringLiteral("Higher quality makes a larger file"));
+  trimOption->setToolTip(QStringLiteral("Export only the design and a margin around it"));
+  wholeCanvasOption->setToolTip(QStringLiteral("Export the whole canvas"));
   buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Export..."));
+  buttons->button(QDialogButtonBox::Ok)
+      ->setToolTip(QStringLiteral("Choose where to save the file"));
+  buttons->button(QDialogButtonBox::Cancel)->setToolTip(QStringLiteral("Close without exporting"));
 
   auto* form = new QFormLayout;
   form->addRow(QStringLiteral("&Format:"), formatBox);

@@ -16,6 +16,7 @@
 #include "state/temp_file.h"
 #include "tools/drawing_area.h"
 #include "widgets/control_fonts.h"
+#include "widgets/described.h"
 #include "widgets/main_window_link.h"
 #include "widgets/window_placement.h"
 
@@ -23,6 +24,7 @@ namespace {
 
 constexpr int windowWidth = 551;
 constexpr int windowHeight = 430;
+constexpr int drawingKeyStep = 4;  // arrow key step of the drawing marker, in points
 constexpr int areaBorder = 2;
 const QSize drawingSize(541 - 2 * areaBorder, 285 - 2 * areaBorder);
 
@@ -45,7 +47,10 @@ FrmDraw::FrmDraw(MainWindowLink& main) : QWidget(&main.ownerWindow(), Qt::Window
                       drawingSize.height() + 2 * areaBorder);
   drawingArea_ = new DrawingArea(border);
   drawingArea_->setObjectName(QStringLiteral("Picture1"));
-  drawingArea_->setAccessibleName(QStringLiteral("Drawing area"));
+  describe(drawingArea_, QStringLiteral("Drawing area"),
+           QStringLiteral("Draw with the chosen tool; or with the keys: Space starts at the "
+                          "marker, the arrow keys draw, Space ends"));
+  drawingArea_->takeKeyboardPointer(drawingKeyStep, true);
   drawingArea_->move(areaBorder, areaBorder);
   drawingArea_->setPicture(whitePicture(drawingSize));
   drawingArea_->setCursor(Qt::CrossCursor);

@@ -117,5 +117,7 @@ void FrmDraw::buildCommands() {
                                              {318 + i * 110, 8, 100, 32});
     connect(commandButtons_[i], &QPushButton::clicked, this, [this, i] { commandClicked(i); });
   }
+  commandButtons_[0]->setToolTip(QStringLiteral("Use the drawn shape as the design"));
+  commandButtons_[1]->setToolTip(QStringLiteral("Close without changing the design"));
   cancelOnEscape(*this, *commandButtons_[1]);
 }

@@ -43,6 +43,8 @@ FrmEllipse::FrmEllipse(QWidget& mainWindow) : mainWindow_(mainWindow) {
   cancelButton_ =
       placed<QPushButton>(this, "CancelButton", QStringLiteral("&Cancel"), {124, 150, 96, 28});
   okButton_->setDefault(true);
+  okButton_->setToolTip(QStringLiteral("Use this ratio"));
+  cancelButton_->setToolTip(QStringLiteral("Close without changing the ratio"));
   connect(ratioSlider_, &MirelSlider::valueChanged, this, &FrmEllipse::sliderChanged);
   connect(okButton_, &QPushButton::clicked, this, &FrmEllipse::okClicked);
   connect(cancelButton_, &QPushButton::clicked, this, &FrmEllipse::cancelClicked);

@@ -72,6 +72,11 @@ FrmNew::FrmNew(MainWindowLink& main) : main_(main) {
   okButton_ = placed<QPushButton>(this, "OKButton", QStringLiteral("&Apply"), {296, 16, 96, 28});
   cancelButton_ =
       placed<QPushButton>(this, "CancelButton", QStringLiteral("&Cancel"), {296, 52, 96, 28});
+  backgroundButtons_[0]->setToolTip(QStringLiteral("Start the canvas in one colour"));
+  backgroundButtons_[1]->setToolTip(QStringLiteral("Start the canvas with a texture picture"));
+  chooseBackgroundButton_->setToolTip(QStringLiteral("Choose the colour or the texture"));
+  okButton_->setToolTip(QStringLiteral("Make the new canvas"));
+  cancelButton_->setToolTip(QStringLiteral("Close without a new canvas"));
   connect(chooseBackgroundButton_, &QPushButton::clicked, this, &FrmNew::whichOneClicked);
   connect(okButton_, &QPushButton::clicked, this, &FrmNew::applyClicked);
   connect(cancelButton_, &QPushButton::clicked, this, &FrmNew::cancelClicked);

@@ -29,6 +29,7 @@ namespace {
 constexpr int windowWidth = 551;
 constexpr int windowHeight = 427;
 constexpr int panelTop = 349;
+constexpr int photoKeyStep = 4;  // arrow key step of the photo and mask markers, in points
 
 QFrame* panel(QWidget* window, const char* name) {
   auto* frame = new QFrame(window);
@@ -93,11 +94,17 @@ void FrmPicture::buildViews() {
   photoView_ = new PictureBox(viewport_);
   photoView_->setObjectName(QStringLiteral("Picture1"));
   describe(photoView_, QStringLiteral("Photo"),
-           QStringLiteral("Click a colour of the photo to key it away"));
+           QStringLiteral("Click a colour of the photo to key it away; or move the marker "
+                          "with the arrow keys and press Space"));
+  photoView_->takeKeyboardPointer(photoKeyStep);
   photoView_->setPalette(viewport);
   maskCanvas_ = new MaskCanvas(viewport_);
   maskCanvas_->setObjectName(QStringLiteral("Picture2"));
   maskCanvas_->setCursor(Qt::CrossCursor);
+  describe(maskCanvas_, QStringLiteral("Mask"),
+           QStringLiteral("Draw the mask with the chosen tool; or with the keys: Space starts "
+                          "a stroke at the marker, the arrow keys draw, Space ends it"));
+  maskCanvas_->takeKeyboardPointer(photoKeyStep, true);
   maskCanvas_->hide();
 }
 
@@ -169,6 +176,11 @@ void FrmPicture::buildCommands() {
   for (int index = 0; index < 5; ++index)
     commandButtons_[index] = placed<QPushButton>(this, "Command1", QLatin1String(captions[index]),
                                                  {441, 8 + 36 * index, 102, 28});
+  const char* hints[] = {"Use the keyed photo as the design", "Close without changing the design",
+                         "Load a photo", "Draw a mask over the photo",
+                         "Remove the keyed colours from the photo"};
+  for (int index = 0; index < 5; ++index)
+    commandButtons_[index]->setToolTip(QLatin1String(hints[index]));
   enableKeyingCommands(false);
   cancelOnEscape(*this, *commandButtons_[1]);
 }

@@ -70,6 +70,8 @@ FrmSymbols::FrmSymbols(MainWindowLink& main) : main_(main) {
                                              {12 + i * 108, 200, 96, 28});
     connect(commandButtons_[i], &QPushButton::clicked, this, [this, i] { commandClicked(i); });
   }
+  commandButtons_[0]->setToolTip(QStringLiteral("Put the text with symbols into the design"));
+  commandButtons_[1]->setToolTip(QStringLiteral("Close without changing the design"));
   cancelOnEscape(*this, *commandButtons_[1]);
   connect(fontGroup_, &QButtonGroup::idClicked, this, &FrmSymbols::fontClicked);
   connect(symbolList_, &QListWidget::itemClicked, this, &FrmSymbols::listClicked);
@@ -86,6 +88,7 @@ void FrmSymbols::offerFonts(std::vector<SymbolFont> fonts) {
   for (int i = 0; i < int(fonts_.size()); ++i) {
     auto* button =
         placed<QRadioButton>(this, "Option1", fonts_[i].name, {12, 12 + i * 30, 180, 24});
+    button->setToolTip(QStringLiteral("Show the symbols of the font ") + fonts_[i].name);
     button->show();
     fontGroup_->addButton(button, i);
     fontButtons_.push_back(button);

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
   // The picture covers the whole widget: nothing below needs painting first.
@@ -13,6 +14,7 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
 void PictureBox::setPicture(const QImage& picture) {
   picture_ = picture;
   resize(sizeHint());
+  if (!rect().contains(pointer_)) pointer_ = rect().center();
   update();
 }
 
@@ -51,6 +53,7 @@ void PictureBox::paintEvent(QPaintEvent* event) {
   if (hasFocus()) {
     painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
     painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    if (pointerStep_) drawPointerMarker(painter);
   }
   if (!overlay_) return;
   painter.setCompositionMode(QPainter::CompositionMode_Difference);
@@ -59,24 +62,74 @@ void PictureBox::paintEvent(QPaintEvent* event) {
   overlay_(painter);
 }
 
-void PictureBox::takeKeyboardClicks() { setFocusPolicy(Qt::TabFocus); }
+void PictureBox::takeKeyboardClicks() {
+  setFocusPolicy(Qt::TabFocus);
+  keyClicks_ = true;
+}
 
-// Space or Enter is a left click in the middle of the picture.
+void PictureBox::takeKeyboardPointer(int step, bool carries) {
+  setFocusPolicy(Qt::TabFocus);
+  pointerStep_ = step;
+  carries_ = carries;
+  pointer_ = rect().center();
+}
+
+// Space or Enter is a left click at the marker, or in the middle of a box
+// without one.
 void PictureBox::keyPressEvent(QKeyEvent* event) {
   const int key = event->key();
-  if (focusPolicy() == Qt::NoFocus ||
-      (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter)) {
+  if (!keyClicks_ && !pointerStep_) {
     QWidget::keyPressEvent(event);
     return;
   }
-  const QPoint middle = rect().center();
-  emit mousePressed(Qt::LeftButton, Qt::LeftButton, middle);
-  emit mouseReleased(Qt::LeftButton, Qt::NoButton, middle);
+  if (pointerStep_ && movePointer(key)) return;
+  if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  clickAt(pointerStep_ ? pointer_ : rect().center());
+}
+
+bool PictureBox::movePointer(int key) {
+  QPoint by;
+  if (key == Qt::Key_Left) by = {-pointerStep_, 0};
+  if (key == Qt::Key_Right) by = {pointerStep_, 0};
+  if (key == Qt::Key_Up) by = {0, -pointerStep_};
+  if (key == Qt::Key_Down) by = {0, pointerStep_};
+  if (by.isNull()) return false;
+  pointer_ = QPoint(std::clamp(pointer_.x() + by.x(), 0, width() - 1),
+                    std::clamp(pointer_.y() + by.y(), 0, height() - 1));
+  emit mouseMoved(carrying_ ? Qt::LeftButton : Qt::NoButton, pointer_);
+  update();
+  return true;
+}
+
+void PictureBox::clickAt(QPoint at) {
+  if (!carries_ || !carrying_) emit mousePressed(Qt::LeftButton, Qt::LeftButton, at);
+  carrying_ = carries_ && !carrying_;
+  if (!carrying_) emit mouseReleased(Qt::LeftButton, Qt::NoButton, at);
+  update();
+}
+
+// A small inverted square, solid while a press is carried, on the screen
+// only: the picture itself is never touched.
+void PictureBox::drawPointerMarker(QPainter& painter) const {
+  painter.save();
+  painter.setCompositionMode(QPainter::CompositionMode_Difference);
+  painter.setPen(Qt::white);
+  painter.setBrush(carrying_ ? QBrush(Qt::white) : QBrush(Qt::NoBrush));
+  painter.drawRect(QRect(pointer_ - QPoint(2, 2), QSize(4, 4)));
+  painter.restore();
 }
 
 void PictureBox::focusInEvent(QFocusEvent*) { update(); }
 
-void PictureBox::focusOutEvent(QFocusEvent*) { update(); }
+// Leaving the box ends a carried press where the marker stands, as letting
+// go of the mouse button would.
+void PictureBox::focusOutEvent(QFocusEvent*) {
+  if (carrying_) clickAt(pointer_);
+  update();
+}
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
   emit mousePressed(event->button(), event->buttons(), event->position().toPoint());

@@ -35,6 +35,12 @@ class PictureBox : public QWidget {
   // Lets Tab reach the box and Space or Enter click it, for boxes a click
   // anywhere on chooses (a pattern, a material). Clicks never take the focus.
   void takeKeyboardClicks();
+  // Lets Tab reach the box and the arrow keys move a marker over it by
+  // `step` points; Space or Enter clicks where the marker stands, as a click
+  // there would. With `carries`, the first Space presses, the arrows then
+  // drag and the second Space releases, as a mouse drag would.
+  void takeKeyboardPointer(int step, bool carries = false);
+  QPoint keyboardPointer() const { return pointer_; }
 
   QSize sizeHint() const override;
 
@@ -58,4 +64,13 @@ class PictureBox : public QWidget {
   QImage picture_;
   std::optional<QRect> rubberBand_;
   std::function<void(QPainter&)> overlay_;
+  bool keyClicks_ = false;
+  int pointerStep_ = 0;
+  bool carries_ = false;
+  bool carrying_ = false;
+  QPoint pointer_;
+
+  bool movePointer(int key);
+  void clickAt(QPoint at);
+  void drawPointerMarker(QPainter& painter) const;
 };
