@@ -113,6 +113,7 @@ void FrmPicture::buildColourPanel() {
   selectCaption_ =
       placed<QLabel>(colourPanel_, "Label2", QStringLiteral("Select colors :"), {4, 0, 120, 18});
   const char* channels[] = {"Red :", "Green :", "Blue :"};
+  const char* channelNames[] = {"red", "green", "blue"};
   for (int channel = 0; channel < 3; ++channel) {
     const int y = 19 + 19 * channel;
     channelCaptions_[channel] =
@@ -125,11 +126,17 @@ void FrmPicture::buildColourPanel() {
           placed<QPushButton>(colourPanel_, "CmdPlus", QStringLiteral("+"), {x + 92, y, 22, 18});
       lowerButtons_[index] =
           placed<QPushButton>(colourPanel_, "CmdMoins", QStringLiteral("-"), {x + 116, y, 22, 18});
+      const QString bound = QStringLiteral(" the %1 %2 bound of the colours removed")
+                                .arg(QLatin1String(side == 0 ? "lower" : "upper"))
+                                .arg(QLatin1String(channelNames[channel]));
+      raiseButtons_[index]->setToolTip(QStringLiteral("Raise") + bound);
+      lowerButtons_[index]->setToolTip(QStringLiteral("Lower") + bound);
     }
   }
   placed<QLabel>(colourPanel_, "Label3", QStringLiteral("...and remove :"), {372, 19, 120, 18});
   transparentColourButton_ = placed<QPushButton>(
       colourPanel_, "Command2", QStringLiteral("transparent clr"), {372, 40, 120, 26});
+  transparentColourButton_->setToolTip(QStringLiteral("Remove the selected colours"));
   writeBoundLabels();
 }
 
@@ -154,6 +161,9 @@ void FrmPicture::buildMaskPanel() {
   penColourButtons_[1] =
       placed<QRadioButton>(penColourFrame_, "Option2", QStringLiteral("Black"), {4, 44, 84, 20});
   penColourButtons_[0]->setChecked(true);
+  penColourButtons_[0]->setToolTip(
+      QStringLiteral("Paint the mask white: the picture is left out there"));
+  penColourButtons_[1]->setToolTip(QStringLiteral("Paint the mask black: the picture shows there"));
   penWidthSlider_ = new MirelSlider(maskPanel_);
   penWidthSlider_->setObjectName(QStringLiteral("Slider1"));
   describe(penWidthSlider_, QStringLiteral("Pen width"));
@@ -163,6 +173,7 @@ void FrmPicture::buildMaskPanel() {
   penWidthSlider_->setValue(25);
   maskUndoButton_ =
       placed<QPushButton>(maskPanel_, "Command3", QStringLiteral("Undo"), {214, 24, 60, 26});
+  maskUndoButton_->setToolTip(QStringLiteral("Undo the last stroke on the mask"));
   maskHint_ = placed<QLabel>(
       maskPanel_, "Label4",
       QStringLiteral(" Complete the extraction process  by drawing directly on the mask. The "
