@@ -3,7 +3,6 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
-#include <QFrame>
 #include <QSet>
 
 #include "main_window/frm_about.h"

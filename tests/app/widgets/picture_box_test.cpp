@@ -4,9 +4,8 @@
 
 #include <QTest>
 
-// Space, 2 x Left, 2 x Down, 2 x Space on an 11 x 7 box whose marker steps
-// 3 points, then the focus leaves: what the box reported (Press, Release,
-// Move, Drag).
+// Keys on an 11 x 7 box whose marker steps 3 points, then the focus leaves:
+// what it reported (Press, Release, Move, Drag).
 TEST(PictureBoxKeys, TheMarkerStaysInsideAndSpaceClicksOrCarriesAPressWhereItStands) {
   for (auto [carries, expected] :
        {std::pair(false, "P5,3 R5,3 M2,3 M0,3 M0,6 M0,6 P0,6 R0,6 P0,6 R0,6"),
