@@ -60,9 +60,9 @@ BENCHMARK(BM_DrawDefaultText)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
-// One slider step and the event-loop turn that previews it.
-void BM_PreviewSliderDrag(benchmark::State& run) {
-  DrawnWindow drawn;
+// Draws, then times one deformation slider step and the event-loop turn
+// that previews it and shows the canvas.
+void timeSliderSteps(DrawnWindow& drawn, benchmark::State& run) {
   drawn.window.livePreview().setEnabled(true);
   drawn.window.draw();
   MirelSlider* slider = drawn.window.panels()->deformSlider();
@@ -74,6 +74,12 @@ void BM_PreviewSliderDrag(benchmark::State& run) {
     drawn.window.canvasView()->repaint();
   }
   drawn.reportMessages(run);
+}
+
+// One slider step and the event-loop turn that previews it.
+void BM_PreviewSliderDrag(benchmark::State& run) {
+  DrawnWindow drawn;
+  timeSliderSteps(drawn, run);
 }
 BENCHMARK(BM_PreviewSliderDrag)
     ->Unit(benchmark::kMillisecond)
@@ -89,17 +95,7 @@ void BM_PreviewFrameOnLargeCanvas(benchmark::State& run) {
   canvas.fill(Qt::white);
   drawn.window.replaceCanvas(canvas);
   drawn.window.fontSizeBox()->setCurrentText(QStringLiteral("300"));
-  drawn.window.livePreview().setEnabled(true);
-  drawn.window.draw();
-  MirelSlider* slider = drawn.window.panels()->deformSlider();
-  int value = 0;
-  for (auto _ : run) {
-    value = (value + 1) % 90;
-    slider->setValue(value);
-    QCoreApplication::processEvents();
-    drawn.window.canvasView()->repaint();
-  }
-  drawn.reportMessages(run);
+  timeSliderSteps(drawn, run);
 }
 BENCHMARK(BM_PreviewFrameOnLargeCanvas)
     ->Unit(benchmark::kMillisecond)
