@@ -42,15 +42,15 @@ enum class SurfacePatternType : int32_t { None = 0, Streaks = 1, Grain = 2, Ripp
 // Along which direction the profile curve runs; other values shade flat.
 enum class CurveAxis : int32_t { TopToBottom = 0, LeftToRight = 1, CentreToEdge = 2 };
 
-// Materials 0..5 are named by number only; 0 shades by the profile alone and,
-// for a picture, takes its colours from the picture itself.
+// Profile shades by the profile alone and, for a picture, takes its colours
+// from the picture itself; the others are named after how they catch the light.
 enum class Material : int32_t {
   Profile = 0,
-  Material1 = 1,
-  Material2 = 2,
-  Material3 = 3,
-  Material4 = 4,
-  Material5 = 5,
+  RimLit = 1,
+  BevelHighlight = 2,
+  Ridge = 3,
+  Glossy = 4,
+  Chrome = 5,
   Steel = 6,
   Gold = 7,
 };

@@ -36,13 +36,14 @@ void putCurve(const CurvePoints& curve, Style& style) {
 }
 
 // Steel and gold bring their own curve, axis and colour, as their buttons do.
-void chooseMaterial(Style& style, int material, const QString& curvesFolder, Platform& platform) {
+void chooseMaterial(Style& style, Material material, const QString& curvesFolder,
+                    Platform& platform) {
   style.material = material;
   const std::optional<MaterialLook>& look = materialRow(material).ownLook;
   if (!look) return;
   if (const auto curve = shippedCurve(curvesFolder + u'/' + look->curveFile, platform))
     putCurve(*curve, style);
-  style.curveAxis = velloro::toInt(look->axis);
+  style.curveAxis = look->axis;
   style.fillColour = {look->fillColour.red, look->fillColour.green, look->fillColour.blue};
 }
 
@@ -96,10 +97,10 @@ Style withOverrides(Style style, const StyleOverrides& overrides, const QString&
                     Platform& platform) {
   // What a material brings along goes first, so that a colour given wins.
   if (const auto material = overrides.find(Setting::Material); material != overrides.end())
-    chooseMaterial(style, std::get<int32_t>(material->second), curvesFolder, platform);
+    chooseMaterial(style, Material(std::get<int32_t>(material->second)), curvesFolder, platform);
   for (const auto& [setting, value] : overrides) declaration(setting).put(style, value);
   // A fill colour given fills with that colour, not with the style's texture.
-  if (overrides.contains(Setting::FillColour)) style.textureFill = false;
+  if (overrides.contains(Setting::FillColour)) style.fillKind = FillKind::Colour;
   return style;
 }
 
@@ -116,7 +117,7 @@ TitleScene titleSceneFor(const RenderRequest& request, const QString& programFol
     }
   }
   scene.style = withOverrides(scene.style, request.overrides, curvesFolder, platform);
-  if (scene.style.textureFill)
+  if (scene.style.fillKind == FillKind::Texture)
     scene.texture = loadedPicture(u"--style"_s, texturePath(scene.style.texture, request.styleFile,
                                                             programFolder + u"/textures"_s));
   scene.canvas = canvasFor(request);

@@ -158,12 +158,12 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   void fillPalettePressed(Qt::MouseButtons buttons, QPoint at);
   void fillPaletteMoved(Qt::MouseButtons buttons, QPoint at);
   void insideCommandClicked(int index);
-  void curveAxisClicked(int index);
-  void surfacePatternPressed(int index);
-  void surfacePatternClicked(int index);
+  void curveAxisClicked(CurveAxis axis);
+  void surfacePatternPressed(SurfacePatternType pattern);
+  void surfacePatternClicked(SurfacePatternType pattern);
   // Pointer y `restoreMaterialY` restores the material without keeping the
   // curve of the one before: the source kind switch's call.
-  void selectMaterial(int index, int pointerY);
+  void selectMaterial(Material material, int pointerY);
   void shadowSliderChanged(int k);
   void shadowSliderReleased(int k);
   void outlineSliderChanged();
@@ -245,7 +245,7 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   void loadTextureCommand();
   void showTexture(const QString& path);
   void keepMaterialCurve();
-  void loadMaterialCurve(int material);
+  void loadMaterialCurve(Material material);
   void showEffectControls(EffectType effect);
   void updateShadowLabels(int k);
   void warnNoContour();

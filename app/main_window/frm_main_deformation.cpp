@@ -9,8 +9,8 @@
 #include "state/site_tags.h"
 
 void FrmMain::updateDeformationLabel() {
-  const auto text = deformationLabel(velloro::DeformationType{panels_->selectedDeformation()},
-                                     panels_->deformSlider()->Value());
+  const auto text =
+      deformationLabel(panels_->selectedDeformation(), panels_->deformSlider()->Value());
   // Without a deformation the slider means nothing: its label shows no angle
   // rather than the last one set.
   panels_->deformValueLabel()->setText(text.value_or(QStringLiteral("0 °")));

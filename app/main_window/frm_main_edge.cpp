@@ -17,19 +17,19 @@
 
 QString FrmMain::curvesFolder() const { return programFolder_ + QStringLiteral("/curves"); }
 
-void FrmMain::selectMaterial(int index, int pointerY) {
+void FrmMain::selectMaterial(Material material, int pointerY) {
   runTrapped(platform(), siteTag::frmMain_Picture3_MouseDown, [&] {
     DesignState& state = design();
     state.fillColour = state.kindSettings[state.sourceKind].fillColour;
     if (pointerY != restoreMaterialY) {
       keepMaterialCurve();
-      state.material = index;
+      state.material = material;
     }
-    state.curveAxis = keptCurveAxis(state, state.sourceKind, materialGroup(index));
+    state.curveAxis = keptCurveAxis(state, state.sourceKind, materialGroup(material));
     panels_->selectCurveAxis(state.curveAxis);
-    loadMaterialCurve(index);
+    loadMaterialCurve(material);
     drawFillPreview();
-    panels_->raiseMaterial(index);
+    panels_->raiseMaterial(material);
   });
 }
 
@@ -46,11 +46,11 @@ void FrmMain::keepMaterialCurve() {
   }
 }
 
-void FrmMain::loadMaterialCurve(int material) {
+void FrmMain::loadMaterialCurve(Material material) {
   DesignState& state = design();
   QString name = QStringLiteral("default.txt");
   if (const std::optional<MaterialLook>& look = materialRow(material).ownLook) {
-    state.curveAxis = velloro::toInt(look->axis);
+    state.curveAxis = look->axis;
     panels_->selectCurveAxis(state.curveAxis);
     state.fillColour = look->fillColour;
     name = look->curveFile;

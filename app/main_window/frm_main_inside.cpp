@@ -89,17 +89,17 @@ void FrmMain::showTexture(const QString& path) {
   loadTexture(design(), texture);
 }
 
-void FrmMain::curveAxisClicked(int index) {
+void FrmMain::curveAxisClicked(CurveAxis axis) {
   ignoreFailures([&] {
-    design().curveAxis = index;
+    design().curveAxis = axis;
     drawFillPreview();
   });
 }
 
-void FrmMain::surfacePatternPressed(int index) {
-  ignoreFailures([&] { panels_->raisePattern(index); });
+void FrmMain::surfacePatternPressed(SurfacePatternType pattern) {
+  ignoreFailures([&] { panels_->raisePattern(pattern); });
 }
 
-void FrmMain::surfacePatternClicked(int index) {
-  ignoreFailures([&] { design().surfacePattern = index; });
+void FrmMain::surfacePatternClicked(SurfacePatternType pattern) {
+  ignoreFailures([&] { design().surfacePattern = pattern; });
 }

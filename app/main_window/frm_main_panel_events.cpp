@@ -26,20 +26,22 @@ void FrmMain::connectPanels() {
             [this, i] { insideCommandClicked(i); });
   for (int i = 0; i < 3; ++i)
     connect(panels_->curveAxisButtons()[i], &QRadioButton::clicked, this,
-            [this, i] { curveAxisClicked(i); });
+            [this, i] { curveAxisClicked(CurveAxis(i)); });
   for (int i = 0; i < 4; ++i) {
     PictureBox* pattern = panels_->patternPictures()[i];
     connect(pattern, &PictureBox::mousePressed, this, [this, i](Qt::MouseButton button) {
-      if (button == Qt::LeftButton) surfacePatternPressed(i);
+      if (button == Qt::LeftButton) surfacePatternPressed(SurfacePatternType(i));
     });
     connect(pattern, &PictureBox::mouseReleased, this,
             [this, i, pattern](Qt::MouseButton button, Qt::MouseButtons, QPoint at) {
-              if (clicked(*pattern, button, at)) surfacePatternClicked(i);
+              if (clicked(*pattern, button, at)) surfacePatternClicked(SurfacePatternType(i));
             });
   }
-  for (int i = 0; i < 8; ++i)
+  for (int i = 0; i < materialCount; ++i)
     connect(panels_->materialPictures()[i], &PictureBox::mousePressed, this,
-            [this, i](Qt::MouseButton, Qt::MouseButtons, QPoint at) { selectMaterial(i, at.y()); });
+            [this, i](Qt::MouseButton, Qt::MouseButtons, QPoint at) {
+              selectMaterial(Material(i), at.y());
+            });
 
   for (int k = 1; k <= 3; ++k) {
     connect(panels_->shadowSlider(k), &MirelSlider::valueChanged, this,

@@ -88,7 +88,8 @@ void FrmMain::effectListClicked() {
 void FrmMain::switchSourceKind(SourceKind previousKind) {
   DesignState& state = design();
   const SourceKind kind = state.sourceKind;
-  state.fillKind = panels_->fillSourceButtons()[1]->isChecked() ? 1 : 0;
+  state.fillKind =
+      panels_->fillSourceButtons()[1]->isChecked() ? FillKind::Texture : FillKind::Colour;
   state.deformationAmount = panels_->deformSlider()->Value();
   try {
     storeSourceKind(state, previousKind, curvesFolder());
@@ -97,7 +98,7 @@ void FrmMain::switchSourceKind(SourceKind previousKind) {
     // settings are stored by then and the switch goes on.
   }
   const KindControls controls = loadSourceKind(state, kind);
-  panels_->fillSourceButtons()[controls.fillKind == 1 ? 1 : 0]->setChecked(true);
+  panels_->fillSourceButtons()[controls.fillKind == FillKind::Texture ? 1 : 0]->setChecked(true);
 
   state.sourceKind = previousKind;
   panels_->effectList()->setCurrentRow(velloro::toInt(EffectType::NoContour));
@@ -115,7 +116,8 @@ void FrmMain::switchSourceKind(SourceKind previousKind) {
   // curve axis; its fill preview keeps the colour in the kind's row.
   selectMaterial(state.material, restoreMaterialY);
   surfacePatternPressed(state.surfacePattern);
-  if (controls.fillKind == 1 && kind != previousKind && !state.textureNames[kind].isEmpty())
+  if (controls.fillKind == FillKind::Texture && kind != previousKind &&
+      !state.textureNames[kind].isEmpty())
     showTexture(state.textureNames[kind]);
 }
 

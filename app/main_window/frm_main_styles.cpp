@@ -45,7 +45,7 @@ QString shownStyleName(const QString& path) {
 // A title about as light as the canvas under it is all but invisible: the
 // user is told why, and what kind of canvas the style is made for.
 void tellWhenTheTitleHardlyShows(const Style& style, const QString& path, const QImage& canvas) {
-  if (style.textureFill) return;
+  if (style.fillKind == FillKind::Texture) return;
   const std::optional<Lightness> shared = sharedLightness(style.fillColour, canvas);
   if (!shared) return;
   const bool light = *shared == Lightness::Light;
@@ -121,7 +121,7 @@ void FrmMain::applyStyleFile(const QString& path) {
   QString texture;
   try {
     style = readStyleFile(path, currentStyle());
-    if (style.textureFill) {
+    if (style.fillKind == FillKind::Texture) {
       texture = QFileInfo(style.texture).isAbsolute()
                     ? style.texture
                     : programFolder_ + u"/textures/"_s + style.texture;
@@ -144,8 +144,9 @@ void FrmMain::applyStyle(const Style& style, const QString& texturePath) {
   DesignState& state = design();
   selectMaterial(style.material, 0);
   setFillColour(colourOf(style.fillColour));
-  panels()->fillSourceButtons()[style.textureFill ? 1 : 0]->setChecked(true);
-  if (style.textureFill) {
+  const bool textured = style.fillKind == FillKind::Texture;
+  panels()->fillSourceButtons()[textured ? 1 : 0]->setChecked(true);
+  if (textured) {
     showTexture(texturePath);
     state.textureNames[state.sourceKind] = texturePath;
   }
@@ -159,7 +160,7 @@ void FrmMain::applyStyle(const Style& style, const QString& texturePath) {
   }
   drawCurveBox();
   applyStyleEffect(style);
-  panels()->deformationButtons()[style.deformationType]->setChecked(true);
+  panels()->deformationButtons()[size_t(velloro::toInt(style.deformationType))]->setChecked(true);
   panels()->deformSlider()->setValue(style.deformationAmount);
   deformationClicked();
   applyStyleFont(style.font);
@@ -167,9 +168,9 @@ void FrmMain::applyStyle(const Style& style, const QString& texturePath) {
 }
 
 void FrmMain::applyStyleEffect(const Style& style) {
-  panels()->effectList()->setCurrentRow(style.effectType);
+  panels()->effectList()->setCurrentRow(velloro::toInt(style.effectType));
   effectListClicked();
-  const OutsideEffect& effect = outsideEffect(EffectType(style.effectType));
+  const OutsideEffect& effect = outsideEffect(style.effectType);
   const auto& values = style.effectValues;
   switch (effect.sliders) {
     case SliderGroup::Shadow:

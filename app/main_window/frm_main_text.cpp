@@ -241,7 +241,7 @@ void FrmMain::draw() {
       sizeValid_ = true;
       return;
     }
-    design().deformationType = DeformationType{panels_->selectedDeformation()};
+    design().deformationType = panels_->selectedDeformation();
     if (design().sourceKind == SourceKind::Text)
       textPicture().print(sourceFrame_->textBox()->text());
     renderDesign();

@@ -46,7 +46,7 @@ QImage materialThumbnail(int material, QSize size) {
   QPainter painter(&thumbnail);
   painter.setRenderHint(QPainter::Antialiasing);
   QColor base = QColor::fromHsv(210, 200 - material * 20, 200);
-  if (const std::optional<MaterialLook>& look = materialRow(material).ownLook)
+  if (const std::optional<MaterialLook>& look = materialRow(Material(material)).ownLook)
     base = QColor(look->fillColour.red, look->fillColour.green, look->fillColour.blue);
   const QRectF disc = QRectF(QPointF(0, 0), size).adjusted(4, 4, -4, -4);
   QRadialGradient light(disc.center() - QPointF(disc.width() / 4, disc.height() / 4),

@@ -80,8 +80,8 @@ TabPanels::TabPanels(QWidget* parent) : QWidget(parent), tabStrip_(new QTabBar(t
   buildOutside(panelFrames_[2]);
   buildDeformation(panelFrames_[3]);
   showPanelOfTab(1);
-  raisePattern(0);
-  raiseMaterial(0);
+  raisePattern(SurfacePatternType::None);
+  raiseMaterial(Material::Profile);
   paintOutlineButton(Qt::black);
   describeControls();
 }
@@ -206,10 +206,10 @@ void TabPanels::buildDeformation(QFrame* panel) {
       label(panel, QStringLiteral("LabelDef2"), QStringLiteral("0 °"), {392, 28, 60, 20});
 }
 
-int TabPanels::selectedDeformation() const {
-  for (int i = 0; i < 3; ++i)
-    if (deformationButtons_[i]->isChecked()) return i;
-  return 0;
+DeformationType TabPanels::selectedDeformation() const {
+  for (int i = 0; i < int(deformationButtons_.size()); ++i)
+    if (deformationButtons_[i]->isChecked()) return DeformationType(i);
+  return DeformationType::None;
 }
 
 void TabPanels::showEffectFrame(EffectType effect) {
@@ -220,22 +220,23 @@ void TabPanels::showEffectFrame(EffectType effect) {
   outlineFrame_->setVisible(group == SliderGroup::Outline);
 }
 
-void TabPanels::raisePattern(int index) {
+void TabPanels::raisePattern(SurfacePatternType pattern) {
   for (int i = 0; i < int(patternPictures_.size()); ++i) {
     const QImage flat = surfacePatternThumbnail(i, patternThumbnailSize);
-    patternPictures_[i]->setPicture(i == index ? raisedPicture(flat) : flat);
+    patternPictures_[i]->setPicture(i == velloro::toInt(pattern) ? raisedPicture(flat) : flat);
   }
 }
 
-void TabPanels::raiseMaterial(int index) {
+void TabPanels::raiseMaterial(Material material) {
   for (int i = 0; i < int(materialPictures_.size()); ++i) {
     const QImage flat = materialThumbnail(i, materialThumbnailSize);
-    materialPictures_[i]->setPicture(i == index ? raisedPicture(flat) : flat);
+    materialPictures_[i]->setPicture(i == velloro::toInt(material) ? raisedPicture(flat) : flat);
   }
 }
 
-void TabPanels::selectCurveAxis(int axis) {
-  curveAxisButtons_[std::clamp(axis, 0, 2)]->setChecked(true);
+void TabPanels::selectCurveAxis(CurveAxis axis) {
+  const int last = int(curveAxisButtons_.size()) - 1;
+  curveAxisButtons_[size_t(std::clamp(velloro::toInt(axis), 0, last))]->setChecked(true);
 }
 
 void TabPanels::paintOutlineButton(const QColor& colour) {

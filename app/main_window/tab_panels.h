@@ -75,16 +75,16 @@ class TabPanels : public QWidget {
   QLabel* deformCaption() const { return deformCaption_; }
   QLabel* deformValueLabel() const { return deformValueLabel_; }
 
-  // The index of the selected deformation button: the deformation type.
-  int selectedDeformation() const;
+  // The deformation of the selected deformation button.
+  DeformationType selectedDeformation() const;
   // Shows the frame of an outside effect's settings.
   void showEffectFrame(EffectType effect);
 
-  // Shows surface pattern or material `index` raised, the others flat.
-  void raisePattern(int index);
-  void raiseMaterial(int index);
+  // Shows the surface pattern or material raised, the others flat.
+  void raisePattern(SurfacePatternType pattern);
+  void raiseMaterial(Material material);
   // Selects the button of a curve axis without running its click.
-  void selectCurveAxis(int axis);
+  void selectCurveAxis(CurveAxis axis);
   // Paints the outline colour button in `colour`, the colour its dialog starts from.
   void paintOutlineButton(const QColor& colour);
   QColor outlineButtonColour() const { return outlineButtonColour_; }

@@ -61,20 +61,20 @@ struct DesignState {
 
   // Current settings of the source kind being worked on.
   DesignFrame designFrame;
-  int32_t surfacePattern = 0;
-  int32_t material = 0;
-  int32_t curveAxis = 0;
+  SurfacePatternType surfacePattern = SurfacePatternType::None;
+  Material material = Material::Profile;
+  CurveAxis curveAxis = CurveAxis::TopToBottom;
   DeformationType deformationType = DeformationType::None;
   int32_t deformationAmount = 0;
   EffectType effectType = EffectType::Engraved;
-  int32_t fillKind = 0;  // 0 colour, 1 texture
+  FillKind fillKind = FillKind::Colour;
   Rgb fillColour{0, 0, 200};
   Rgb outlineColour{0, 0, 0};
   Rgb glowColour{0, 255, 0};
 
   KindSettingsTable kindSettings = defaultKindSettings();
   // The curve axis each kind keeps per material group (at group - 1).
-  BySourceKind<std::array<int32_t, materialGroupCount>> curveAxisTable;
+  BySourceKind<std::array<CurveAxis, materialGroupCount>> curveAxisTable;
   BySourceKind<QString> textureNames;
 
   CurvePoints curve;

@@ -69,11 +69,13 @@ void centreToEdge(QPainter& painter, const Rgb& fill) {
 }  // namespace
 
 void drawFillPreview(DesignState& state, QImage& swatch) {
-  if (state.material < 6) state.kindSettings[state.sourceKind].fillColour = state.fillColour;
+  // A material with its own colour does not change the colour the kind keeps.
+  if (!materialRow(state.material).ownLook)
+    state.kindSettings[state.sourceKind].fillColour = state.fillColour;
   QPainter painter(&swatch);
   switch (state.curveAxis) {
-    case 0: topToBottom(painter, state.fillColour); break;
-    case 1: leftToRight(painter, state.fillColour); break;
+    case CurveAxis::TopToBottom: topToBottom(painter, state.fillColour); break;
+    case CurveAxis::LeftToRight: leftToRight(painter, state.fillColour); break;
     default: centreToEdge(painter, state.fillColour); break;
   }
 }

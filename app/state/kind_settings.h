@@ -11,9 +11,15 @@
 #include "state/outside_effects.h"
 #include "state/rgb.h"
 
+using velloro::CurveAxis;
 using velloro::DeformationType;
 using velloro::EffectType;
+using velloro::Material;
 using velloro::SourceKind;
+using velloro::SurfacePatternType;
+
+// What fills the design: its fill colour or a texture picture.
+enum class FillKind : int32_t { Colour = 0, Texture = 1 };
 
 inline constexpr std::array<SourceKind, 3> sourceKinds{SourceKind::Text, SourceKind::Shape,
                                                        SourceKind::Picture};
@@ -48,15 +54,15 @@ struct KindRow {
   bool available = false;  // text always; a shape once drawn, a picture once extracted
   int32_t frameLeft = 5;
   int32_t frameTop = 5;
-  int32_t surfacePattern = 0;
-  int32_t fillKind = 0;  // 0 colour, 1 texture
+  SurfacePatternType surfacePattern = SurfacePatternType::None;
+  FillKind fillKind = FillKind::Colour;
   Rgb fillColour;
   EffectType effectType = EffectType::NoContour;
   // Indexed by effect type; "No contour" keeps nothing.
   std::array<EffectSliders, outsideEffectCount> effectSliders{};
   DeformationType deformationType = DeformationType::Rotate;
   int32_t deformationAmount = 0;
-  int32_t material = 0;
+  Material material = Material::Profile;
   bool operator==(const KindRow&) const = default;
 };
 

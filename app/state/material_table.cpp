@@ -4,10 +4,11 @@
 
 using namespace Qt::StringLiterals;
 
-static_assert(materialGroup(velloro::toInt(Material::Gold)) == 3,
+static_assert(materialGroup(Material::Gold) == 3,
               "stored curve files name steel's group 2 and gold's 3");
 
-const MaterialRow& materialRow(int number) {
+const MaterialRow& materialRow(Material material) {
+  const int32_t number = velloro::toInt(material);
   return number >= 0 && number < materialCount ? materials[size_t(number)] : materials[0];
 }
 

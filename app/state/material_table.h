@@ -29,11 +29,11 @@ struct MaterialRow {
 
 inline constexpr std::array<MaterialRow, materialCount> materials{{
     {Material::Profile, QLatin1StringView("Material 1"), std::nullopt},
-    {Material::Material1, QLatin1StringView("Material 2"), std::nullopt},
-    {Material::Material2, QLatin1StringView("Material 3"), std::nullopt},
-    {Material::Material3, QLatin1StringView("Material 4"), std::nullopt},
-    {Material::Material4, QLatin1StringView("Material 5"), std::nullopt},
-    {Material::Material5, QLatin1StringView("Material 6"), std::nullopt},
+    {Material::RimLit, QLatin1StringView("Material 2"), std::nullopt},
+    {Material::BevelHighlight, QLatin1StringView("Material 3"), std::nullopt},
+    {Material::Ridge, QLatin1StringView("Material 4"), std::nullopt},
+    {Material::Glossy, QLatin1StringView("Material 5"), std::nullopt},
+    {Material::Chrome, QLatin1StringView("Material 6"), std::nullopt},
     {Material::Steel, QLatin1StringView("Steel"),
      MaterialLook{
          QLatin1StringView("steel.txt"), velloro::CurveAxis::LeftToRight, {128, 128, 128}}},
@@ -41,21 +41,21 @@ inline constexpr std::array<MaterialRow, materialCount> materials{{
      MaterialLook{QLatin1StringView("gold.txt"), velloro::CurveAxis::LeftToRight, {204, 177, 24}}},
 }};
 
-// The row of material `number`; a number that is none of them reads as 0.
-const MaterialRow& materialRow(int number);
+// The row of `material`; a number that is none of them reads as Profile.
+const MaterialRow& materialRow(Material material);
 
 // A source kind keeps one curve and curve axis per group: group 1 for the
 // materials shaded by their profile, then one group for each material with
 // its own look, in the order of the table. Stored curve files carry it.
-constexpr int materialGroup(int material) {
+constexpr int materialGroup(Material material) {
   int group = 1;
   for (const MaterialRow& row : materials) {
     if (row.ownLook) ++group;
-    if (velloro::toInt(row.material) == material) return row.ownLook ? group : 1;
+    if (row.material == material) return row.ownLook ? group : 1;
   }
   return 1;
 }
-inline constexpr int materialGroupCount = materialGroup(materialCount - 1);
+inline constexpr int materialGroupCount = materialGroup(materials.back().material);
 
 // "6 is steel and 7 is gold": the materials that bring their own look, for help texts.
 QString materialsWithOwnLook();

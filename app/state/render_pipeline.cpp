@@ -85,9 +85,9 @@ velloro::ActionArguments engineArguments(const DesignState& state, const PanelRe
   a.columnOffset = state.designFrame.left - (framedMask ? maskFrame : 0);
   a.rowOffset = state.designFrame.top - (framedMask ? maskFrame : 0);
   a.smoothingSize = panels.smoothingSize;
-  a.surfacePattern = velloro::SurfacePatternType{state.surfacePattern};
-  a.curveAxis = velloro::CurveAxis{state.curveAxis};
-  a.material = velloro::Material{state.material};
+  a.surfacePattern = state.surfacePattern;
+  a.curveAxis = state.curveAxis;
+  a.material = state.material;
   a.deformationType = state.deformationType;
   a.effectType = state.effectType;
   a.deformationAmount = sliderValue(panels.deformSlider);
@@ -107,7 +107,7 @@ velloro::ActionArguments engineArguments(const DesignState& state, const PanelRe
 }
 
 TextureTile textureTileFor(const DesignState& state, bool textureOption) {
-  if (state.sourceKind == SourceKind::Picture && state.material == 0)
+  if (state.sourceKind == SourceKind::Picture && state.material == Material::Profile)
     return {TileSource::PictureFile, 0};
   // Without a texture picture loaded there is no tile to lay, whatever the option.
   if (!textureOption || state.geometry.textureStride <= 0 || state.buffers.texture.isEmpty())

@@ -10,7 +10,7 @@ QString storedCurveName(SourceKind kind, int group) {
   return QStringLiteral("temp%1%2.txt").arg(velloro::toInt(kind)).arg(group);
 }
 
-int32_t& keptCurveAxis(DesignState& state, SourceKind kind, int group) {
+CurveAxis& keptCurveAxis(DesignState& state, SourceKind kind, int group) {
   return state.curveAxisTable[kind][size_t(std::clamp(group, 1, materialGroupCount) - 1)];
 }
 

@@ -14,7 +14,7 @@ struct DesignState;
 QString storedCurveName(SourceKind kind, int group);
 
 // The curve axis `kind` keeps for material group `group` (1..3).
-int32_t& keptCurveAxis(DesignState& state, SourceKind kind, int group);
+CurveAxis& keptCurveAxis(DesignState& state, SourceKind kind, int group);
 
 // Stores the current settings into the row of `previousKind`: frame, pattern,
 // fill kind, effect type, deformation type and amount, material, and the
@@ -26,7 +26,7 @@ void storeSourceKind(DesignState& state, SourceKind previousKind, const QString&
 
 // What the main window shows through its controls for the kind chosen.
 struct KindControls {
-  int fillKind = 0;
+  FillKind fillKind = FillKind::Colour;
   EffectType effectType = EffectType::NoContour;
   DeformationType deformationType = DeformationType::None;
   int deformationAmount = 0;

@@ -8,6 +8,8 @@
 #include <array>
 #include <cstdint>
 
+#include "state/kind_settings.h"
+
 struct StyleColour {
   int32_t red = 0;
   int32_t green = 0;
@@ -31,22 +33,22 @@ struct Style {
   // The start values of every setting.
   Style();
 
-  bool textureFill = false;
+  FillKind fillKind = FillKind::Colour;
   StyleColour fillColour;
   QString texture;  // a picture of the textures folder by name, or a full path
 
-  int32_t surfacePattern = 0;  // a velloro::SurfacePatternType
-  int32_t curveAxis = 0;       // a velloro::CurveAxis
+  SurfacePatternType surfacePattern = SurfacePatternType::None;
+  CurveAxis curveAxis = CurveAxis::TopToBottom;
   std::array<int32_t, styleCurvePoints> curvePositions{};
   std::array<int32_t, styleCurvePoints> curveValues{};
-  int32_t material = 0;  // a velloro::Material
+  Material material = Material::Profile;
 
-  int32_t effectType = 0;  // a velloro::EffectType
+  EffectType effectType = EffectType::NoContour;
   // The effect's slider positions in the order of its panel; unused ones stay 0.
   std::array<int32_t, styleEffectValues> effectValues{};
   StyleColour effectColour;  // the outline colour, or the glow colour for a glow
 
-  int32_t deformationType = 0;  // 0 none, 1 rotate, 2 curve
+  DeformationType deformationType = DeformationType::None;
   int32_t deformationAmount = 0;
 
   StyleFont font;  // used by text sources only

@@ -2,8 +2,8 @@
 
 #include "state/outside_effects.h"
 
-EffectDefaults effectDefaults(int32_t effectType) {
-  const OutsideEffect& effect = outsideEffect(EffectType(effectType));
+EffectDefaults effectDefaults(EffectType effectType) {
+  const OutsideEffect& effect = outsideEffect(effectType);
   const Rgb& colour = effect.startColour;
   return {effect.startPositions, {colour.red, colour.green, colour.blue}};
 }

@@ -9,4 +9,4 @@ struct EffectDefaults {
 };
 
 // The slider positions and colour a text source starts with for `effectType`.
-EffectDefaults effectDefaults(int32_t effectType);
+EffectDefaults effectDefaults(EffectType effectType);

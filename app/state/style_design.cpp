@@ -12,7 +12,7 @@ Rgb rgbOf(const StyleColour& colour) { return {colour.red, colour.green, colour.
 StyleColour styleColourOf(const Rgb& colour) { return {colour.red, colour.green, colour.blue}; }
 
 void putEffect(const Style& style, DesignState& state, PanelReadings& readings) {
-  const OutsideEffect& effect = outsideEffect(EffectType(style.effectType));
+  const OutsideEffect& effect = outsideEffect(style.effectType);
   state.effectType = effect.type;
   const auto& values = style.effectValues;
   switch (effect.sliders) {
@@ -27,7 +27,7 @@ void putEffect(const Style& style, DesignState& state, PanelReadings& readings) 
 
 void readEffect(const DesignState& state, const PanelReadings& readings, Style& style) {
   const OutsideEffect& effect = outsideEffect(state.effectType);
-  style.effectType = velloro::toInt(effect.type);
+  style.effectType = effect.type;
   style.effectValues = {};
   style.effectColour = {};
   switch (effect.sliders) {
@@ -44,8 +44,8 @@ void readEffect(const DesignState& state, const PanelReadings& readings, Style& 
 }  // namespace
 
 void putStyle(const Style& style, DesignState& state, PanelReadings& readings) {
-  state.fillKind = style.textureFill ? 1 : 0;
-  readings.textureOption = style.textureFill;
+  state.fillKind = style.fillKind;
+  readings.textureOption = style.fillKind == FillKind::Texture;
   state.fillColour = rgbOf(style.fillColour);
   state.surfacePattern = style.surfacePattern;
   state.curveAxis = style.curveAxis;
@@ -55,7 +55,7 @@ void putStyle(const Style& style, DesignState& state, PanelReadings& readings) {
   }
   state.material = style.material;
   putEffect(style, state, readings);
-  state.deformationType = DeformationType(style.deformationType);
+  state.deformationType = style.deformationType;
   readings.deformSlider = style.deformationAmount;
 }
 
@@ -69,7 +69,7 @@ void putStyleFont(const StyleFont& style, QFont& font) {
 
 Style styleOf(const DesignState& state, const PanelReadings& readings, const QFont& font) {
   Style style;
-  style.textureFill = readings.textureOption;
+  style.fillKind = readings.textureOption ? FillKind::Texture : FillKind::Colour;
   style.fillColour = styleColourOf(state.fillColour);
   style.texture = state.textureNames[state.sourceKind];
   style.surfacePattern = state.surfacePattern;
@@ -80,7 +80,7 @@ Style styleOf(const DesignState& state, const PanelReadings& readings, const QFo
   }
   style.material = state.material;
   readEffect(state, readings, style);
-  style.deformationType = velloro::toInt(state.deformationType);
+  style.deformationType = state.deformationType;
   style.deformationAmount = readings.deformSlider;
   style.font = {font.family(), font.pointSizeF(), font.bold(), font.italic(), font.underline()};
   return style;

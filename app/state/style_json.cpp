@@ -194,7 +194,7 @@ void readSetting(const Section& section, const SettingDeclaration& setting, Styl
 
 // What the settings of one object say only together.
 void checkTogether(const Section& section, QLatin1StringView place, const Style& style) {
-  if (place == "fill"_L1 && style.textureFill && style.texture.isEmpty())
+  if (place == "fill"_L1 && style.fillKind == FillKind::Texture && style.texture.isEmpty())
     refuse(section.keyPath(u"texture"_s), u"is missing for a texture fill"_s);
   if (place == "curve"_L1)
     for (int i = 1; i < styleCurvePoints; ++i)

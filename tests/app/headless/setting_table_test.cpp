@@ -46,7 +46,7 @@ QString spelt(const SettingDeclaration& setting, const SettingValue& value) {
 Style styleKeeping(const SettingDeclaration& setting) {
   Style style;
   style.texture = QStringLiteral("wood.bmp");
-  style.effectType = velloro::toInt(setting.belongs ? EffectType::Glow : EffectType::DropShadow);
+  style.effectType = setting.belongs ? EffectType::Glow : EffectType::DropShadow;
   return style;
 }
 

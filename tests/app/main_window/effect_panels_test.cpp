@@ -103,17 +103,17 @@ TEST_F(EffectPanelsTest, GoldThenMaterial2BringsBackTheOwnColourAndCurve) {
   const Rgb own = pressFillPalette({10, 12});
   design().curve.y = {0, 10, 20, 30, 40, 50, 60, 0};
   const CurvePoints ownCurve = design().curve;
-  window->curveAxisClicked(2);
-  window->selectMaterial(7, 10);
+  window->curveAxisClicked(CurveAxis::CentreToEdge);
+  window->selectMaterial(Material::Gold, 10);
   EXPECT_EQ(design().fillColour, (Rgb{204, 177, 24}));
   EXPECT_EQ(design().curve, readCurveFile(curves() + QStringLiteral("/gold.txt"), *seam));
   EXPECT_TRUE(window->panels()->curveAxisButtons()[1]->isChecked());
   EXPECT_EQ(velloro::toInt(arguments().material), 7);
 
-  window->selectMaterial(2, 10);
+  window->selectMaterial(Material::BevelHighlight, 10);
   EXPECT_EQ(design().fillColour, own);
   EXPECT_EQ(design().curve, ownCurve);
-  EXPECT_EQ(design().curveAxis, 2);
+  EXPECT_EQ(design().curveAxis, CurveAxis::CentreToEdge);
   EXPECT_TRUE(window->panels()->curveAxisButtons()[2]->isChecked());
   EXPECT_EQ(window->panels()->materialPictures()[7]->picture(), materialThumbnail(7, {52, 52}));
   EXPECT_NE(window->panels()->materialPictures()[2]->picture(), materialThumbnail(2, {52, 52}));
@@ -121,13 +121,13 @@ TEST_F(EffectPanelsTest, GoldThenMaterial2BringsBackTheOwnColourAndCurve) {
 
 TEST_F(EffectPanelsTest, EachKindKeepsItsOwnFillColourAcrossSwitchesEvenInGold) {
   const Rgb own = pressFillPalette({10, 12});
-  window->selectMaterial(7, 10);
+  window->selectMaterial(Material::Gold, 10);
   window->selectSource(SourceKind::Shape, Qt::RightButton);
   EXPECT_EQ(design().fillColour, (Rgb{0, 0, 200}));
   window->selectSource(SourceKind::Text, Qt::RightButton);
-  EXPECT_EQ(design().material, 7);
+  EXPECT_EQ(design().material, Material::Gold);
   EXPECT_EQ(design().fillColour, (Rgb{204, 177, 24}));
-  window->selectMaterial(0, 10);
+  window->selectMaterial(Material::Profile, 10);
   EXPECT_EQ(design().fillColour, own);
 }
 
@@ -175,8 +175,8 @@ TEST_F(EffectPanelsTest, MissingOrUnreadableTextureKeepsTheOneChosenBefore) {
 }
 
 TEST_F(EffectPanelsTest, PatternAxisAndDeformationReachTheRender) {
-  window->surfacePatternClicked(3);
-  window->curveAxisClicked(1);
+  window->surfacePatternClicked(SurfacePatternType::Ripples);
+  window->curveAxisClicked(CurveAxis::LeftToRight);
   window->panels()->deformationButtons()[2]->setChecked(true);
   window->deformationClicked();
   EXPECT_EQ(window->panels()->deformValueLabel()->text(), QStringLiteral("-180 °"));

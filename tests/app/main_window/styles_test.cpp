@@ -68,7 +68,7 @@ TEST_F(StylesTest, SaveWritesTheCurrentSettings) {
   EXPECT_EQ(styleName(document), QStringLiteral("Neon"));
   const Style saved = readStyle(document, Style{});
   EXPECT_EQ(saved, window->currentStyle());
-  EXPECT_EQ(saved.effectType, 7);
+  EXPECT_EQ(saved.effectType, EffectType::Glow);
   EXPECT_EQ(saved.effectValues[0], 20);
   EXPECT_EQ(saved.effectColour, (StyleColour{0, 255, 0}));
   EXPECT_EQ(saved.curveValues, (std::array<int32_t, 6>{40, 130, 200, 230, 180, 90}));
@@ -105,7 +105,7 @@ TEST_F(StylesTest, LoadingSetsTheControls) {
   EXPECT_EQ(window->panels()->effectList()->currentRow(), 7);
   EXPECT_EQ(window->panels()->outlineSlider()->Value(), 40);
   EXPECT_EQ(design().glowColour, (Rgb{0, 200, 255}));
-  EXPECT_EQ(design().curveAxis, 2);
+  EXPECT_EQ(design().curveAxis, CurveAxis::CentreToEdge);
   EXPECT_TRUE(window->panels()->curveAxisButtons()[2]->isChecked());
   EXPECT_EQ(design().textPicture.font.pointSizeF(), 48);
   EXPECT_EQ(window->fontNameBox()->currentText(), family);
@@ -157,7 +157,7 @@ TEST_F(StylesTest, StylesMenuListsThePresetsAndTheUsersOwn) {
   EXPECT_EQ(shown, (QStringList{QStringLiteral("Glow on dark"), QStringLiteral("Gold"),
                                 QStringLiteral("My buttons"), QStringLiteral("Steel")}));
   menu->actions()[1]->trigger();
-  EXPECT_EQ(design().material, 7);
+  EXPECT_EQ(design().material, Material::Gold);
   EXPECT_EQ(design().fillColour, (Rgb{204, 177, 24}));
   EXPECT_TRUE(window->menu(QStringLiteral("mnuFile"))->actions().contains(menu->menuAction()));
 }

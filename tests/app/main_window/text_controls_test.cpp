@@ -127,7 +127,7 @@ TEST_F(MainWindowTest, LeftClickOnAnEmptySourceHintsAtTheToolRightClickDoesNot) 
 
 TEST_F(MainWindowTest, SwitchingToAnotherSourceAndBackRestoresTheTextSettings) {
   design().designFrame.left = 40;
-  design().surfacePattern = 2;
+  design().surfacePattern = SurfacePatternType::Grain;
   window->selectSource(SourceKind::Shape, Qt::RightButton);
   EXPECT_EQ(design().designFrame.left, 5);
   EXPECT_EQ(design().effectType,
@@ -135,7 +135,7 @@ TEST_F(MainWindowTest, SwitchingToAnotherSourceAndBackRestoresTheTextSettings) {
   EXPECT_TRUE(window->panels()->deformationButtons()[1]->isChecked());  // and with "Rotate"
   window->selectSource(SourceKind::Text, Qt::LeftButton);
   EXPECT_EQ(design().designFrame.left, 40);
-  EXPECT_EQ(design().surfacePattern, 2);
+  EXPECT_EQ(design().surfacePattern, SurfacePatternType::Grain);
   EXPECT_EQ(design().effectType, EffectType::Engraved);
   EXPECT_TRUE(window->panels()->deformationButtons()[0]->isChecked());
 }

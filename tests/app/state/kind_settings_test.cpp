@@ -40,18 +40,18 @@ class SourceKindSwitchTest : public testing::Test {
 
 TEST_F(SourceKindSwitchTest, TextToShapeAndBackRestoresTheText) {
   state.designFrame = {40, 30, 0, 0};
-  state.surfacePattern = 2;
-  state.material = 6;
-  state.fillKind = 1;
+  state.surfacePattern = SurfacePatternType::Grain;
+  state.material = Material::Steel;
+  state.fillKind = FillKind::Texture;
   state.effectType = EffectType::Glow;
   state.deformationType = DeformationType::Curve;
   state.deformationAmount = 70;
-  state.curveAxis = 1;
+  state.curveAxis = CurveAxis::LeftToRight;
 
   storeSourceKind(state, SourceKind::Text, curves.path());
   const KindControls shape = loadSourceKind(state, SourceKind::Shape);
   EXPECT_EQ(state.designFrame.left, 5);
-  EXPECT_EQ(state.material, 0);
+  EXPECT_EQ(state.material, Material::Profile);
   // A kind never visited shows "Rotate" and "No contour".
   EXPECT_EQ(shape.deformationType, DeformationType::Rotate);
   EXPECT_EQ(shape.effectType, EffectType::NoContour);
@@ -61,17 +61,17 @@ TEST_F(SourceKindSwitchTest, TextToShapeAndBackRestoresTheText) {
   const KindControls text = loadSourceKind(state, SourceKind::Text);
   EXPECT_EQ(state.designFrame.left, 40);
   EXPECT_EQ(state.designFrame.top, 30);
-  EXPECT_EQ(state.surfacePattern, 2);
-  EXPECT_EQ(state.material, 6);
-  EXPECT_EQ(text.fillKind, 1);
+  EXPECT_EQ(state.surfacePattern, SurfacePatternType::Grain);
+  EXPECT_EQ(state.material, Material::Steel);
+  EXPECT_EQ(text.fillKind, FillKind::Texture);
   EXPECT_EQ(text.effectType, EffectType::Glow);
   EXPECT_EQ(text.deformationType, DeformationType::Curve);
   EXPECT_EQ(text.deformationAmount, 70);
-  EXPECT_EQ(keptCurveAxis(state, SourceKind::Text, 2), 1);
+  EXPECT_EQ(keptCurveAxis(state, SourceKind::Text, 2), CurveAxis::LeftToRight);
 }
 
 TEST_F(SourceKindSwitchTest, StoresTheCurveOfKindAndGroupAndLeavesTheKindsOwnFillColour) {
-  state.material = 7;
+  state.material = Material::Gold;
   state.curve.y = {0, 1, 2, 3, 4, 5, 6, 0};
   state.fillColour = {10, 20, 30};
   storeSourceKind(state, SourceKind::Text, curves.path());

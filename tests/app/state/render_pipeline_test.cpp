@@ -105,7 +105,7 @@ TEST_F(RenderPipelineTest, TextureTileBySourceKindAndOption) {
   EXPECT_EQ(textureTileFor(state, true).offset, 30);
   state.sourceKind = SourceKind::Picture;
   EXPECT_EQ(textureTileFor(state, false).source, TileSource::PictureFile);  // material 0
-  state.material = 3;
+  state.material = Material::Ridge;
   EXPECT_EQ(textureTileFor(state, true).offset, 30);
   EXPECT_EQ(textureTileFor(state, false).source, TileSource::None);
 }

@@ -85,15 +85,15 @@ TEST(StyleDocument, EveryEffectSurvivesTheRoundTrip) {
                         {6, {1, 0, 0}, {1, 2, 3}}, {7, {20, 0, 0}, {0, 255, 0}}};
   for (const Case& c : cases) {
     Style style = freshStyle();
-    style.effectType = c.effect;
+    style.effectType = EffectType(c.effect);
     style.effectValues = c.values;
     style.effectColour = c.colour;
-    style.textureFill = true;
+    style.fillKind = FillKind::Texture;
     style.texture = QStringLiteral("marble.bmp");
-    style.surfacePattern = 3;
-    style.curveAxis = 2;
-    style.material = 7;
-    style.deformationType = 2;
+    style.surfacePattern = SurfacePatternType::Ripples;
+    style.curveAxis = CurveAxis::CentreToEdge;
+    style.material = Material::Gold;
+    style.deformationType = DeformationType::Curve;
     style.deformationAmount = 49;
     style.font = {QStringLiteral("DejaVu Serif"), 40.5, false, true, true};
     EXPECT_EQ(readStyle(styleDocument(style, {}), Style{}), style) << "effect " << c.effect;
@@ -108,7 +108,7 @@ TEST(StyleDocument, KeepsItsNameForTheMenu) {
 TEST(StyleReading, OnlyTheSettingsGivenChange) {
   const Style base = freshStyle();
   Style expected = base;
-  expected.material = 6;
+  expected.material = Material::Steel;
   expected.font.pointSize = 48;
   EXPECT_EQ(readStyle(withHeader(R"("material": 6, "font": {"size": 48})"), base), expected);
   EXPECT_EQ(readStyle(withHeader(""), base), base);
@@ -117,7 +117,7 @@ TEST(StyleReading, OnlyTheSettingsGivenChange) {
 TEST(StyleReading, UnknownKeysAreIgnored) {
   const Style base = freshStyle();
   Style expected = base;
-  expected.surfacePattern = 2;
+  expected.surfacePattern = SurfacePatternType::Grain;
   EXPECT_EQ(readStyle(withHeader(R"("surface": "grain", "sparkle": [1, 2],
                                     "font": {"kerning": true}, "comment": "mine")"),
                       base),
@@ -218,7 +218,7 @@ TEST(StyleReading, FilesThatCannotBeStyles) {
             "cannot read: No such file or directory");
   EXPECT_EQ(problem(empty).toStdString(), "the file is empty");
   EXPECT_EQ(problem(huge).toStdString(), "too large for a style (1048577 bytes)");
-  EXPECT_EQ(readStyleFile(good, Style{}).material, 3);
+  EXPECT_EQ(readStyleFile(good, Style{}).material, Material::Ridge);
 }
 
 TEST(ShippedStyles, EachPresetReadsAndLooksAsNamed) {
@@ -238,8 +238,8 @@ TEST(ShippedStyles, EachPresetReadsAndLooksAsNamed) {
     const QString path = QStringLiteral(SHIPPED_STYLES "/") + QLatin1String(c.file);
     const Style style = readStyleFile(path, Style{});
     EXPECT_EQ(styleName(contentOf(path)).toStdString(), c.name);
-    EXPECT_EQ(style.material, c.material) << c.file;
-    EXPECT_EQ(style.effectType, c.effect) << c.file;
+    EXPECT_EQ(velloro::toInt(style.material), c.material) << c.file;
+    EXPECT_EQ(velloro::toInt(style.effectType), c.effect) << c.file;
     EXPECT_EQ(style.fillColour, c.fill) << c.file;
   }
   // The engraved blue preset is the design of a fresh start with the shipped default curve.
