@@ -77,20 +77,6 @@ TEST(RenderCommand, HelpAndVersionWinOverEverythingElse) {
             QStringLiteral("Velloro 1.0.0"));
 }
 
-TEST(RenderCommand, HelpNamesEveryOption) {
-  const QString help = commandLineHelpText();
-  for (const char* option :
-       {"--render",        "--text TEXT",      "-o, --output OUT", "--batch LIST",  "--out-dir DIR",
-        "--style FILE",    "--font FAMILY",    "--size PT",        "--bold",        "--italic",
-        "--underline",     "--colour #RRGGBB", "--material N",     "--effect NAME", "--canvas WxH",
-        "--background BG", "--at X,Y",         "--transparent",    "--trim MARGIN", "--quality Q",
-        "-h, --help",      "--version"})
-    EXPECT_TRUE(help.contains(QLatin1String("\n  ") + QLatin1String(option)))
-        << "no line for " << option;
-  for (const char* section : {"Usage: ", "\nOptions:\n", "\nExit status:\n", "\nExamples:\n"})
-    EXPECT_TRUE(help.contains(QLatin1String(section))) << section;
-}
-
 TEST(RenderCommand, BadArgumentsAreNamed) {
   struct Case {
     const char* line;
