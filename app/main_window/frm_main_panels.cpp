@@ -30,14 +30,8 @@ Rgb* effectColour(DesignState& state, const OutsideEffect& effect) {
 EffectSliders slidersOf(const TabPanels& panels, EffectType type) {
   const OutsideEffect& effect = outsideEffect(type);
   EffectSliders sliders;
-  switch (effect.sliders) {
-    case SliderGroup::Shadow:
-      for (int k = 1; k <= 3; ++k) sliders.positions[k - 1] = panels.shadowSlider(k)->Value();
-      break;
-    case SliderGroup::Engraved: sliders.positions[0] = panels.engravedSlider()->Value(); break;
-    case SliderGroup::Outline: sliders.positions[0] = panels.outlineSlider()->Value(); break;
-    case SliderGroup::None: break;
-  }
+  const std::vector<MirelSlider*> shown = panels.effectSliders(effect.sliders);
+  for (size_t i = 0; i < shown.size(); ++i) sliders.positions[i] = shown[i]->Value();
   if (const Rgb* colour = effectColour(design(), effect)) sliders.colour = *colour;
   return sliders;
 }
@@ -45,14 +39,8 @@ EffectSliders slidersOf(const TabPanels& panels, EffectType type) {
 void setSliders(TabPanels& panels, EffectType type, const EffectSliders& sliders) {
   const OutsideEffect& effect = outsideEffect(type);
   if (Rgb* colour = effectColour(design(), effect)) *colour = sliders.colour;
-  switch (effect.sliders) {
-    case SliderGroup::Shadow:
-      for (int k = 1; k <= 3; ++k) panels.shadowSlider(k)->setValue(sliders.positions[k - 1]);
-      break;
-    case SliderGroup::Engraved: panels.engravedSlider()->setValue(sliders.positions[0]); break;
-    case SliderGroup::Outline: panels.outlineSlider()->setValue(sliders.positions[0]); break;
-    case SliderGroup::None: break;
-  }
+  const std::vector<MirelSlider*> shown = panels.effectSliders(effect.sliders);
+  for (size_t i = 0; i < shown.size(); ++i) shown[i]->setValue(sliders.positions[i]);
 }
 
 }  // namespace

@@ -171,18 +171,10 @@ void FrmMain::applyStyleEffect(const Style& style) {
   panels()->effectList()->setCurrentRow(velloro::toInt(style.effectType));
   effectListClicked();
   const OutsideEffect& effect = outsideEffect(style.effectType);
-  const auto& values = style.effectValues;
-  switch (effect.sliders) {
-    case SliderGroup::Shadow:
-      for (int k = 1; k <= 3; ++k) panels()->shadowSlider(k)->setValue(values[k - 1]);
-      break;
-    case SliderGroup::Engraved: panels()->engravedSlider()->setValue(values[0]); break;
-    case SliderGroup::Outline:
-      panels()->outlineSlider()->setValue(values[0]);
-      takeOutlineColour(colourOf(style.effectColour));
-      break;
-    case SliderGroup::None: break;
-  }
+  const std::vector<MirelSlider*> sliders = panels()->effectSliders(effect.sliders);
+  for (size_t i = 0; i < sliders.size(); ++i) sliders[i]->setValue(style.effectValues[i]);
+  // Outlines and glow show their colour in the outline frame.
+  if (effect.colour != EffectColour::None) takeOutlineColour(colourOf(style.effectColour));
 }
 
 void FrmMain::applyStyleFont(const StyleFont& font) {

@@ -212,6 +212,16 @@ DeformationType TabPanels::selectedDeformation() const {
   return DeformationType::None;
 }
 
+std::vector<MirelSlider*> TabPanels::effectSliders(SliderGroup group) const {
+  switch (group) {
+    case SliderGroup::Shadow: return {shadowSliders_.begin(), shadowSliders_.end()};
+    case SliderGroup::Engraved: return {engravedSlider_};
+    case SliderGroup::Outline: return {outlineSlider_};
+    case SliderGroup::None: break;
+  }
+  return {};
+}
+
 void TabPanels::showEffectFrame(EffectType effect) {
   const SliderGroup group = outsideEffect(effect).sliders;
   if (group == SliderGroup::None) return;

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QWidget>
 #include <array>
+#include <vector>
 
 #include "state/kind_settings.h"
 #include "state/material_table.h"
@@ -77,6 +78,8 @@ class TabPanels : public QWidget {
 
   // The deformation of the selected deformation button.
   DeformationType selectedDeformation() const;
+  // The sliders of an effect's group, in the order of its values.
+  std::vector<MirelSlider*> effectSliders(SliderGroup group) const;
   // Shows the frame of an outside effect's settings.
   void showEffectFrame(EffectType effect);
 
