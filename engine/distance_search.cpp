@@ -25,17 +25,10 @@ constexpr int32_t kBlock = 10;
 constexpr int32_t kWindowReach = 30;
 constexpr float kNoPoint = static_cast<float>(kNoPointDistance);
 
-struct CellBounds {
-  int32_t minRow = std::numeric_limits<int32_t>::max();
-  int32_t maxRow = std::numeric_limits<int32_t>::min();
-  int32_t minColumn = std::numeric_limits<int32_t>::max();
-  int32_t maxColumn = std::numeric_limits<int32_t>::min();
-};
-
 struct WindowCell {
   int32_t rank;        // place in the row-major window order, times 1000
   int32_t identifier;  // grid cell * 1000
-  int32_t firstPoint;  // into the block's point arrays
+  int32_t firstPoint;  // into the grid's point arrays
   int32_t pointCount;
   CellBounds bounds;
   int64_t blockDistance;  // squared, from the block centre: the nearest-first order
@@ -47,7 +40,8 @@ struct Nearest {
   int32_t rank = std::numeric_limits<int32_t>::max();
   int32_t identifier = 0;
   bool found = false;
-  int32_t point = -1;  // into the block's point arrays
+  int32_t point = -1;  // into the grid's point arrays
+  int32_t cell = -1;   // into the window
 };
 
 // Whether every point at least `reach` away rounds to a squared distance
@@ -64,8 +58,9 @@ int64_t gap(int64_t value, int64_t low, int64_t high) {
 
 class DistanceSearch {
  public:
-  explicit DistanceSearch(Render& render) : render_(render), g_(render.geometry) {
-    computeCellBounds();
+  explicit DistanceSearch(Render& render)
+      : render_(render), g_(render.geometry), rows_(g_.grid.rows()), columns_(g_.grid.columns()) {
+    window_.reserve(49);
   }
 
   // Visits the dark (or the bright) pixels of the region block by block.
@@ -132,25 +127,6 @@ class DistanceSearch {
     return false;
   }
 
-  void computeCellBounds() {
-    const PointGrid& grid = g_.grid;
-    bounds_.assign(static_cast<size_t>(grid.cellCount()), CellBounds{});
-    for (int32_t cell = 0; cell < grid.cellCount(); ++cell) {
-      CellBounds& b = bounds_[static_cast<size_t>(cell)];
-      const int32_t* rows = grid.rowsOf(cell);
-      const int32_t* columns = grid.columnsOf(cell);
-      for (int32_t p = 0; p < grid.count(cell); ++p) {
-        b.minRow = std::min(b.minRow, rows[p]);
-        b.maxRow = std::max(b.maxRow, rows[p]);
-        b.minColumn = std::min(b.minColumn, columns[p]);
-        b.maxColumn = std::max(b.maxColumn, columns[p]);
-      }
-    }
-    window_.reserve(49);
-    rows_.reserve(49 * 64);
-    columns_.reserve(49 * 64);
-  }
-
   void prepareWindow(int32_t blockRow, int32_t blockColumn) {
     const Region& region = g_.region;
     const PointGrid& grid = g_.grid;
@@ -161,10 +137,6 @@ class DistanceSearch {
     const double halfDiagonal =
         (kBlock - 1) / 2.0 * static_cast<double>(scale) * std::numbers::sqrt2;
     window_.clear();
-    rows_.clear();
-    columns_.clear();
-    ranks_.clear();
-    identifiers_.clear();
     warmStart_ = -1;
     int32_t place = 0;
     for (int32_t wr = blockRow - kWindowReach; wr <= blockRow + kWindowReach; wr += kBlock) {
@@ -177,24 +149,28 @@ class DistanceSearch {
         const int32_t cell = grid.cellOfPixel(wr, wc);
         const int32_t count = grid.count(cell);
         if (count == 0) continue;
-        const CellBounds& b = bounds_[static_cast<size_t>(cell)];
+        const CellBounds& b = grid.boundsOf(cell);
         const int64_t dr = gap(centreRow, b.minRow, b.maxRow);
         const int64_t dc = gap(centreColumn, b.minColumn, b.maxColumn);
         const int64_t blockDistance = dr * dr + dc * dc;
         const double reach = std::sqrt(static_cast<double>(blockDistance)) - halfDiagonal;
-        window_.push_back({rank, cell * kPointsPerGridCell, static_cast<int32_t>(rows_.size()),
-                           count, b, blockDistance, reach});
-        rows_.insert(rows_.end(), grid.rowsOf(cell), grid.rowsOf(cell) + count);
-        columns_.insert(columns_.end(), grid.columnsOf(cell), grid.columnsOf(cell) + count);
-        for (int32_t slot = 1; slot <= count; ++slot) {
-          ranks_.push_back(rank + slot);
-          identifiers_.push_back(cell * kPointsPerGridCell + slot);
-        }
+        window_.push_back(
+            {rank, cell * kPointsPerGridCell, grid.firstOf(cell), count, b, blockDistance, reach});
       }
     }
-    std::stable_sort(window_.begin(), window_.end(), [](const WindowCell& a, const WindowCell& b) {
-      return a.blockDistance < b.blockDistance;
-    });
+    sortNearestFirst();
+  }
+
+  // A stable insertion sort: the window holds at most 49 cells, mostly
+  // nearly in order, and nothing is allocated.
+  void sortNearestFirst() {
+    for (size_t i = 1; i < window_.size(); ++i) {
+      const WindowCell moved = window_[i];
+      size_t at = i;
+      for (; at > 0 && window_[at - 1].blockDistance > moved.blockDistance; --at)
+        window_[at] = window_[at - 1];
+      window_[at] = moved;
+    }
   }
 
   // Starts from the point nearest to the previous pixel of the block, which
@@ -206,17 +182,23 @@ class DistanceSearch {
     Nearest nearest;
     nearest.best = bound;
     int64_t within = largestNotAbove(bound);
-    if (warmStart_ >= 0) consider(nearest, within, warmStart_, pixelRow, pixelColumn);
-    for (const WindowCell& cell : window_) {
+    if (warmStart_ >= 0) {
+      consider(nearest, within, warmCell_, warmStart_, pixelRow, pixelColumn);
+    }
+    for (int32_t w = 0; w < static_cast<int32_t>(window_.size()); ++w) {
+      const WindowCell& cell = window_[static_cast<size_t>(w)];
       if (beyondBest(cell.reach, nearest.best)) break;
       const int64_t dr = gap(pixelRow, cell.bounds.minRow, cell.bounds.maxRow);
       const int64_t dc = gap(pixelColumn, cell.bounds.minColumn, cell.bounds.maxColumn);
       if (static_cast<float>(dr * dr + dc * dc) > nearest.best) continue;
       for (int32_t p = cell.firstPoint; p < cell.firstPoint + cell.pointCount; ++p) {
-        consider(nearest, within, p, pixelRow, pixelColumn);
+        consider(nearest, within, w, p, pixelRow, pixelColumn);
       }
     }
-    if (nearest.found) warmStart_ = nearest.point;
+    if (nearest.found) {
+      warmStart_ = nearest.point;
+      warmCell_ = nearest.cell;
+    }
     return nearest;
   }
 
@@ -224,7 +206,8 @@ class DistanceSearch {
   // the largest one that rounds to no more than the best single-precision
   // distance so far: the same points pass as when each is rounded first,
   // without the rounding of the many that fail. `within` follows the best.
-  void consider(Nearest& nearest, int64_t& within, int32_t point, int64_t pixelRow,
+  // `cell` is the point's place in the window.
+  void consider(Nearest& nearest, int64_t& within, int32_t cell, int32_t point, int64_t pixelRow,
                 int64_t pixelColumn) const {
     const size_t index = static_cast<size_t>(point);
     const int64_t rowGap = pixelRow - rows_[index];
@@ -232,9 +215,12 @@ class DistanceSearch {
     const int64_t exact = columnGap * columnGap + rowGap * rowGap;
     if (exact > within) return;
     const float squared = static_cast<float>(exact);
-    if (squared < nearest.best || (nearest.found && ranks_[index] < nearest.rank)) {
+    const WindowCell& from = window_[static_cast<size_t>(cell)];
+    const int32_t slot = point - from.firstPoint + 1;
+    const int32_t rank = from.rank + slot;
+    if (squared < nearest.best || (nearest.found && rank < nearest.rank)) {
       if (squared < nearest.best) within = largestNotAbove(squared);
-      nearest = {squared, ranks_[index], identifiers_[index], true, point};
+      nearest = {squared, rank, from.identifier + slot, true, point, cell};
     }
   }
 
@@ -253,13 +239,11 @@ class DistanceSearch {
 
   Render& render_;
   Geometry& g_;
-  std::vector<CellBounds> bounds_;
+  const int32_t* rows_;
+  const int32_t* columns_;
   std::vector<WindowCell> window_;
-  std::vector<int32_t> rows_;
-  std::vector<int32_t> columns_;
-  std::vector<int32_t> ranks_;
-  std::vector<int32_t> identifiers_;
-  int32_t warmStart_ = -1;
+  int32_t warmStart_ = -1;  // the point found last in this block, into the grid's arrays
+  int32_t warmCell_ = -1;   // its place in the window
   int32_t lastIdentifier_ = 0;
   bool foundAny_ = false;
   std::vector<size_t> leadingMisses_;
