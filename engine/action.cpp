@@ -30,6 +30,7 @@ void runAction(EngineState& state, const ActionArguments& args) {
   // A render that was never ended by DESTRUCTION is replaced here.
   Render& render = state.beginRender();
   render.args = args;
+  render.workers = state.workers;
   takeSlotMaps(state.slots, render);
   allocateWorkingArrays(render);
   buildGeometry(render);
@@ -37,7 +38,7 @@ void runAction(EngineState& state, const ActionArguments& args) {
   if (isOuterEffect(args.effectType)) paintOuterEffect(render, state.texture);
   smoothEdges(render);
   storeLayer(state.slots, render);
-  compositeSlots(state.slots, args);
+  compositeSlots(state.slots, args, state.workers);
 }
 
 }  // namespace velloro

@@ -79,7 +79,8 @@ Region sampledRegion(const LayerSlot& slot, const ContentBox& content) {
 
 class SlotPainter {
  public:
-  SlotPainter(const LayerSlot& slot, const Region& sampled, const ActionArguments& args)
+  SlotPainter(const LayerSlot& slot, const Region& sampled, const ActionArguments& args,
+              const WorkerPolicy& workers)
       : slot_(slot),
         maps_(slot.maps),
         mapping_(slot, sampled, args.outputRows),
@@ -90,7 +91,8 @@ class SlotPainter {
         castsShadow_(slot.effectType == EffectType::DropShadow ||
                      slot.effectType == EffectType::CastShadow),
         engraved_(slot.effectType == EffectType::Engraved),
-        shadowStrength_(2 * (slot.effectAmount / 100.0)) {}
+        shadowStrength_(2 * (slot.effectAmount / 100.0)),
+        workers_(workers) {}
 
   // Output rows are independent of each other, so they are split between
   // the workers.
@@ -100,7 +102,8 @@ class SlotPainter {
       return;
     }
     const int32_t columns = outputStride_ / 3;
-    const int32_t parts = partsFor(static_cast<size_t>(outputRows_) * static_cast<size_t>(columns));
+    const int32_t parts =
+        partsFor(workers_, static_cast<size_t>(outputRows_) * static_cast<size_t>(columns));
     runParts(parts, [&](int32_t part) {
       paintRows(static_cast<int32_t>(partStart(outputRows_, part, parts)),
                 static_cast<int32_t>(partStart(outputRows_, part + 1, parts)));
@@ -273,11 +276,12 @@ class SlotPainter {
   bool castsShadow_;
   bool engraved_;
   double shadowStrength_;  // 2 * amount / 100
+  const WorkerPolicy& workers_;
 };
 
 }  // namespace
 
-void compositeSlots(LayerSlots& slots, const ActionArguments& args) {
+void compositeSlots(LayerSlots& slots, const ActionArguments& args, const WorkerPolicy& workers) {
   if (args.output == nullptr || args.outputStride <= 0 || args.outputRows <= 0) return;
   for (const int32_t number : {2, 3, 1}) {
     const LayerSlot* slot = slots.find(number);
@@ -285,7 +289,7 @@ void compositeSlots(LayerSlots& slots, const ActionArguments& args) {
     const ContentBox content = contentOf(*slot);
     // A layer with nothing set changes no pixel, unless it engraves.
     if (content.empty() && slot->effectType != EffectType::Engraved) continue;
-    SlotPainter(*slot, sampledRegion(*slot, content), args).paint();
+    SlotPainter(*slot, sampledRegion(*slot, content), args, workers).paint();
   }
 }
 

@@ -266,8 +266,9 @@ float searchClass(Render& render, bool dark, double limit, int32_t& lastIdentifi
   const int64_t rows = std::max(region.endRow - region.startRow, 0);
   const int64_t columns = std::max(region.endColumn - region.startColumn, 0);
   const int64_t blockRows = (rows + kBlock - 1) / kBlock;
-  const int32_t parts = static_cast<int32_t>(std::min<int64_t>(
-      partsFor(static_cast<size_t>(rows * columns)), std::max<int64_t>(blockRows, 1)));
+  const int32_t parts = static_cast<int32_t>(
+      std::min<int64_t>(partsFor(render.workers, static_cast<size_t>(rows * columns)),
+                        std::max<int64_t>(blockRows, 1)));
   std::vector<PartResult> results(static_cast<size_t>(parts));
   runParts(parts, [&](int32_t part) {
     DistanceSearch search(render);

@@ -11,6 +11,8 @@
 #include "action_arguments.h"
 #include "pixel_maps.h"
 #include "point_grid.h"
+#include "window_inputs.h"
+#include "workers.h"
 
 namespace velloro {
 
@@ -86,8 +88,10 @@ struct Geometry {
 
 struct Render {
   ActionArguments args;
+  WorkerPolicy workers;
   Geometry geometry;
   LayerMaps layer;
+  WindowInputs windowInputs;
 
   // Whether mask pixel (row, column) lies inside the element; the caller
   // keeps row and column inside the mask.

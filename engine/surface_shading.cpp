@@ -48,7 +48,8 @@ class SurfaceShader {
     const SurfacePatternType pattern = render_.args.surfacePattern;
     const bool random =
         pattern == SurfacePatternType::Streaks || pattern == SurfacePatternType::Grain;
-    const int32_t parts = random ? 1 : partsFor(static_cast<size_t>(rows * columns));
+    const int32_t parts =
+        random ? 1 : partsFor(render_.workers, static_cast<size_t>(rows * columns));
     runParts(parts, [&](int32_t part) {
       SurfaceShader shader = *this;
       shader.shadeRows(box.minRow + static_cast<int32_t>(partStart(rows, part, parts)),
