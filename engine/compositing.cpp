@@ -40,18 +40,46 @@ struct ContentBox {
   bool empty() const { return lastRow < 0; }
 };
 
+// The rows holding a set entry are found from either end; between them only
+// the columns outside the box found so far need looking at.
 ContentBox contentOf(const LayerSlot& slot) {
   ContentBox box;
   const PixelMap<int16_t>& colour = slot.maps.colour;
   const int64_t stride = slot.maskStride;
-  for (int64_t r = 0; r * stride < static_cast<int64_t>(colour.size()); ++r) {
-    for (int64_t c = 0; 3 * c < stride && r * stride + 3 * c < static_cast<int64_t>(colour.size());
-         ++c) {
-      if (colour[static_cast<size_t>(r * stride + 3 * c)] == kEmptyColour) continue;
-      box.firstRow = std::min(box.firstRow, r);
-      box.lastRow = std::max(box.lastRow, r);
-      box.firstColumn = std::min(box.firstColumn, c);
-      box.lastColumn = std::max(box.lastColumn, c);
+  const int64_t size = static_cast<int64_t>(colour.size());
+  if (stride <= 0 || size == 0) return box;
+  const int64_t rows = (size + stride - 1) / stride;
+  const auto columnsIn = [&](int64_t r) {
+    return std::min((stride + 2) / 3, (size - r * stride + 2) / 3);
+  };
+  const auto isSet = [&](int64_t r, int64_t c) {
+    return colour[static_cast<size_t>(r * stride + 3 * c)] != kEmptyColour;
+  };
+  const auto anySet = [&](int64_t r) {
+    for (int64_t c = 0; c < columnsIn(r); ++c)
+      if (isSet(r, c)) return true;
+    return false;
+  };
+  int64_t top = 0;
+  while (top < rows && !anySet(top)) ++top;
+  if (top == rows) return box;
+  int64_t bottom = rows - 1;
+  while (!anySet(bottom)) --bottom;
+  box.firstRow = top;
+  box.lastRow = bottom;
+  for (int64_t r = top; r <= bottom; ++r) {
+    const int64_t columns = columnsIn(r);
+    for (int64_t c = 0; c < std::min(box.firstColumn, columns); ++c) {
+      if (isSet(r, c)) {
+        box.firstColumn = c;
+        break;
+      }
+    }
+    for (int64_t c = columns - 1; c > box.lastColumn; --c) {
+      if (isSet(r, c)) {
+        box.lastColumn = c;
+        break;
+      }
     }
   }
   return box;
@@ -91,6 +119,7 @@ class SlotPainter {
         castsShadow_(slot.effectType == EffectType::DropShadow ||
                      slot.effectType == EffectType::CastShadow),
         engraved_(slot.effectType == EffectType::Engraved),
+        straight_(mapping_.straight() && !castsShadow_ && !engraved_),
         shadowStrength_(2 * (slot.effectAmount / 100.0)),
         workers_(workers) {}
 
@@ -118,6 +147,10 @@ class SlotPainter {
     for (int32_t i = firstRow; i < endRow; ++i) {
       uint8_t* row = output_ + static_cast<size_t>(i) * outputStride_;
       const ColumnSpan span = mapping.startRow(i, columns);
+      if (straight_) {
+        if (span.first <= span.last) paintStraightRow(row, mapping, span);
+        continue;
+      }
       for (int32_t j = span.first; j <= span.last; ++j) {
         uint8_t* pixel = row + 3 * static_cast<size_t>(j);
         const LayerPoint point = mapping.layerPoint(j);
@@ -134,6 +167,43 @@ class SlotPainter {
           layOver(pixel, sample);
         }
       }
+    }
+  }
+
+  // A row of an undeformed layer without shadow or engraving: every point
+  // is a whole pixel, one layer row, its columns one for one, so each pixel
+  // is its one sample laid over without the general mapping.
+  void paintStraightRow(uint8_t* row, const LayerMapping& mapping, ColumnSpan span) const {
+    const LayerPoint start = mapping.layerPoint(span.first);
+    const Region& region = slot_.region;
+    if (!(start.row >= region.startRow && start.row < region.endRow)) return;
+    const int64_t r = static_cast<int64_t>(start.row);
+    const int64_t shift = static_cast<int64_t>(start.column) - span.first;
+    const int64_t first = std::max<int64_t>(span.first, region.startColumn - shift);
+    const int64_t last = std::min<int64_t>(span.last, region.endColumn - shift);
+    const int64_t stride = slot_.maskStride;
+    const int64_t lastCell = static_cast<int64_t>(maps_.depth.size()) - 1;
+    const int64_t lastColour = static_cast<int64_t>(maps_.colour.size()) - 3;
+    const int16_t* colours = maps_.colour.data();
+    Sample sample;
+    for (int64_t j = first; j <= last; ++j) {
+      uint8_t* pixel = row + 3 * j;
+      const int64_t c = j + shift;
+      const int64_t cell = r * width_ + c;
+      const int64_t colour = r * stride + 3 * c;
+      if (cell < 0 || cell + width_ + 1 > lastCell || colour < 0 ||
+          colour + stride + 3 > lastColour) {
+        // Next to the maps' ends the samples are clamped.
+        if (locate({static_cast<double>(r), static_cast<double>(c)}, sample))
+          layOverWhole(pixel, sample);
+        continue;
+      }
+      const int16_t* at = colours + colour;
+      if (at[0] == kEmptyColour && at[3] == kEmptyColour && at[stride] == kEmptyColour &&
+          at[stride + 3] == kEmptyColour) {
+        continue;
+      }
+      blendWhole(pixel, static_cast<size_t>(cell), static_cast<size_t>(colour));
     }
   }
 
@@ -225,11 +295,16 @@ class SlotPainter {
   // weighted sample has weight exactly one, so the blend is that sample's
   // contribution alone; an empty and unset sample gives the background back.
   void layOverWhole(uint8_t* pixel, const Sample& s) const {
-    if (!anyColoured(s)) return;
-    const double share = maps_.transparency[s.cells[0]] * 0.01;
+    if (anyColoured(s)) blendWhole(pixel, s.cells[0], s.colours[0]);
+  }
+
+  // The blend of one sample of weight one, at map cell `cell` and first
+  // colour entry `colour`.
+  void blendWhole(uint8_t* pixel, size_t cell, size_t colour) const {
+    const double share = maps_.transparency[cell] * 0.01;
     for (size_t channel = 0; channel < 3; ++channel) {
       const double b = pixel[channel];
-      const int16_t entry = maps_.colour[s.colours[0] + channel];
+      const int16_t entry = maps_.colour[colour + channel];
       const double c = entry == kEmptyColour ? b : entry;
       const double contribution = share >= 2 ? c : c * (1 - share) + b * share;
       pixel[channel] = truncateToByte(std::min(contribution, 255.0));
@@ -275,6 +350,7 @@ class SlotPainter {
   int64_t width_;
   bool castsShadow_;
   bool engraved_;
+  bool straight_;
   double shadowStrength_;  // 2 * amount / 100
   const WorkerPolicy& workers_;
 };

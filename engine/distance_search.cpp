@@ -32,7 +32,9 @@ struct WindowCell {
   int32_t pointCount;
   CellBounds bounds;
   int64_t blockDistance;  // squared, from the block centre: the nearest-first order
-  double reach;           // no pixel of the block lies closer to the cell's points
+  // Squared distance within which no pixel of the block lies to the cell's
+  // points; -1 when a pixel may lie among them.
+  double reachSquared;
 };
 
 struct Nearest {
@@ -44,10 +46,11 @@ struct Nearest {
   int32_t cell = -1;   // into the window
 };
 
-// Whether every point at least `reach` away rounds to a squared distance
-// above `best`; the margin covers the float rounding of squared distances.
-bool beyondBest(double reach, float best) {
-  return reach > 0 && reach * reach > static_cast<double>(best) * 1.0001 + 1024;
+// Whether every point at least sqrt(`reachSquared`) away rounds to a
+// squared distance above `best`; the margin covers the float rounding of
+// squared distances.
+bool beyondBest(double reachSquared, float best) {
+  return reachSquared > static_cast<double>(best) * 1.0001 + 1024;
 }
 
 int64_t gap(int64_t value, int64_t low, int64_t high) {
@@ -82,8 +85,7 @@ class DistanceSearch {
         prepareWindow(blockRow, blockColumn);
         const float bound = static_cast<float>(std::min(limit, static_cast<double>(kNoPoint)));
         const bool beyondLimit =
-            limit < 0 || window_.empty() ||
-            (window_.front().reach > 0 && window_.front().reach * window_.front().reach > limit);
+            limit < 0 || window_.empty() || window_.front().reachSquared > limit;
         for (int32_t r = blockRow; r < lastRow; ++r) {
           for (int32_t c = blockColumn; c < lastColumn; ++c) {
             if (render_.isDark(r, c) != dark) continue;
@@ -154,8 +156,9 @@ class DistanceSearch {
         const int64_t dc = gap(centreColumn, b.minColumn, b.maxColumn);
         const int64_t blockDistance = dr * dr + dc * dc;
         const double reach = std::sqrt(static_cast<double>(blockDistance)) - halfDiagonal;
-        window_.push_back(
-            {rank, cell * kPointsPerGridCell, grid.firstOf(cell), count, b, blockDistance, reach});
+        const double reachSquared = reach > 0 ? reach * reach : -1;
+        window_.push_back({rank, cell * kPointsPerGridCell, grid.firstOf(cell), count, b,
+                           blockDistance, reachSquared});
       }
     }
     sortNearestFirst();
@@ -187,7 +190,7 @@ class DistanceSearch {
     }
     for (int32_t w = 0; w < static_cast<int32_t>(window_.size()); ++w) {
       const WindowCell& cell = window_[static_cast<size_t>(w)];
-      if (beyondBest(cell.reach, nearest.best)) break;
+      if (beyondBest(cell.reachSquared, nearest.best)) break;
       const int64_t dr = gap(pixelRow, cell.bounds.minRow, cell.bounds.maxRow);
       const int64_t dc = gap(pixelColumn, cell.bounds.minColumn, cell.bounds.maxColumn);
       if (static_cast<float>(dr * dr + dc * dc) > nearest.best) continue;
@@ -225,16 +228,18 @@ class DistanceSearch {
   }
 
   // The largest whole number that rounds to a float no greater than `limit`
-  // (none below zero): rounding is monotonic, so it starts from the whole
-  // part of the midpoint to the next float and steps at most a few times.
+  // (none below zero). Below 2^24 every whole number is a float, so it is the
+  // whole part of `limit`. Above, floats are whole and a step of 2^k apart:
+  // the numbers up to half a step above round down to `limit`, the one at
+  // half a step only when ties to even pick `limit`, whose last bit is 0.
   static int64_t largestNotAbove(float limit) {
     if (!(limit >= 0)) return -1;
-    // The next float up: the bits of a finite float above zero count up.
-    const double next = std::bit_cast<float>(std::bit_cast<uint32_t>(limit) + 1);
-    int64_t whole = static_cast<int64_t>((static_cast<double>(limit) + next) / 2);
-    while (static_cast<float>(whole) > limit) --whole;
-    while (static_cast<float>(whole + 1) <= limit) ++whole;
-    return whole;
+    const uint32_t bits = std::bit_cast<uint32_t>(limit);
+    const int32_t exponent = static_cast<int32_t>(bits >> 23) - 127;
+    if (exponent >= 62) return std::numeric_limits<int64_t>::max();
+    const int64_t whole = static_cast<int64_t>(limit);
+    if (exponent < 24) return whole;
+    return whole + (int64_t{1} << (exponent - 24)) - static_cast<int64_t>(bits & 1);
   }
 
   Render& render_;
