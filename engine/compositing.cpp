@@ -302,12 +302,21 @@ class SlotPainter {
   // colour entry `colour`.
   void blendWhole(uint8_t* pixel, size_t cell, size_t colour) const {
     const double share = maps_.transparency[cell] * 0.01;
+    if (share >= 2) {
+      // The layer covers fully: a set entry clamped into a byte, the
+      // background where the entry is empty.
+      for (size_t channel = 0; channel < 3; ++channel) {
+        const int16_t entry = maps_.colour[colour + channel];
+        if (entry != kEmptyColour)
+          pixel[channel] = static_cast<uint8_t>(std::clamp<int16_t>(entry, 0, 255));
+      }
+      return;
+    }
     for (size_t channel = 0; channel < 3; ++channel) {
       const double b = pixel[channel];
       const int16_t entry = maps_.colour[colour + channel];
       const double c = entry == kEmptyColour ? b : entry;
-      const double contribution = share >= 2 ? c : c * (1 - share) + b * share;
-      pixel[channel] = truncateToByte(std::min(contribution, 255.0));
+      pixel[channel] = truncateToByte(std::min(c * (1 - share) + b * share, 255.0));
     }
   }
 
