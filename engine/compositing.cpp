@@ -119,7 +119,7 @@ class SlotPainter {
         castsShadow_(slot.effectType == EffectType::DropShadow ||
                      slot.effectType == EffectType::CastShadow),
         engraved_(slot.effectType == EffectType::Engraved),
-        straight_(mapping_.straight() && !castsShadow_ && !engraved_),
+        straight_(mapping_.straight() && !castsShadow_),
         shadowStrength_(2 * (slot.effectAmount / 100.0)),
         workers_(workers) {}
 
@@ -170,9 +170,9 @@ class SlotPainter {
     }
   }
 
-  // A row of an undeformed layer without shadow or engraving: every point
-  // is a whole pixel, one layer row, its columns one for one, so each pixel
-  // is its one sample laid over without the general mapping.
+  // A row of an undeformed layer without shadow: every point is a whole
+  // pixel, one layer row, its columns one for one, so each pixel is its one
+  // sample laid over without the general mapping.
   void paintStraightRow(uint8_t* row, const LayerMapping& mapping, ColumnSpan span) const {
     const LayerPoint start = mapping.layerPoint(span.first);
     const Region& region = slot_.region;
@@ -194,8 +194,21 @@ class SlotPainter {
       if (cell < 0 || cell + width_ + 1 > lastCell || colour < 0 ||
           colour + stride + 3 > lastColour) {
         // Next to the maps' ends the samples are clamped.
-        if (locate({static_cast<double>(r), static_cast<double>(c)}, sample))
+        if (!locate({static_cast<double>(r), static_cast<double>(c)}, sample)) continue;
+        if (engraved_) {
+          layOver(pixel, sample);
+        } else {
           layOverWhole(pixel, sample);
+        }
+        continue;
+      }
+      if (engraved_) {
+        const auto at = [](int64_t index) { return static_cast<size_t>(index); };
+        sample.cells = {at(cell), at(cell + 1), at(cell + width_), at(cell + width_ + 1)};
+        sample.colours = {at(colour), at(colour + 3), at(colour + stride), at(colour + stride + 3)};
+        sample.weights[0] = 1;
+        sample.weighted = 1;
+        layOver(pixel, sample);
         continue;
       }
       const int16_t* at = colours + colour;
