@@ -8,6 +8,7 @@
 // ties are settled by the point's place in the row-major order, which keeps
 // the result identical.
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdlib>
@@ -23,6 +24,7 @@ namespace {
 
 constexpr int32_t kBlock = 10;
 constexpr int32_t kWindowReach = 30;
+constexpr int32_t kWindowSteps = 2 * kWindowReach / kBlock + 1;
 constexpr float kNoPoint = static_cast<float>(kNoPointDistance);
 
 struct WindowCell {
@@ -140,15 +142,22 @@ class DistanceSearch {
         (kBlock - 1) / 2.0 * static_cast<double>(scale) * std::numbers::sqrt2;
     window_.clear();
     warmStart_ = -1;
+    // The grid row (column) of each step of the window, -1 outside the region.
+    std::array<int32_t, kWindowSteps> gridRows;
+    std::array<int32_t, kWindowSteps> gridColumns;
+    for (int32_t step = 0; step < kWindowSteps; ++step) {
+      const int32_t wr = blockRow - kWindowReach + step * kBlock;
+      const int32_t wc = blockColumn - kWindowReach + step * kBlock;
+      gridRows[step] = wr >= region.startRow && wr < region.endRow ? grid.gridRowOf(wr) : -1;
+      gridColumns[step] =
+          wc >= region.startColumn && wc < region.endColumn ? grid.gridColumnOf(wc) : -1;
+    }
     int32_t place = 0;
-    for (int32_t wr = blockRow - kWindowReach; wr <= blockRow + kWindowReach; wr += kBlock) {
-      for (int32_t wc = blockColumn - kWindowReach; wc <= blockColumn + kWindowReach;
-           wc += kBlock) {
-        const bool inside = wr >= region.startRow && wr < region.endRow &&
-                            wc >= region.startColumn && wc < region.endColumn;
+    for (const int32_t gridRow : gridRows) {
+      for (const int32_t gridColumn : gridColumns) {
         const int32_t rank = place++ * kPointsPerGridCell;
-        if (!inside) continue;
-        const int32_t cell = grid.cellOfPixel(wr, wc);
+        if (gridRow < 0 || gridColumn < 0) continue;
+        const int32_t cell = gridRow * grid.cellsAcross() + gridColumn;
         const int32_t count = grid.count(cell);
         if (count == 0) continue;
         const CellBounds& b = grid.boundsOf(cell);

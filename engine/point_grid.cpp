@@ -25,10 +25,12 @@ void PointGrid::allocate(int32_t width, int32_t height) {
   bounds_.clear();
 }
 
-int32_t PointGrid::cellOfPixel(int32_t row, int32_t column) const {
-  const int32_t gridRow = std::clamp(floorDivide(row, kBlock), 0, gridRows_ - 1);
-  const int32_t gridColumn = std::clamp(floorDivide(column, kBlock), 0, cellsAcross_ - 1);
-  return gridRow * cellsAcross_ + gridColumn;
+int32_t PointGrid::gridRowOf(int32_t row) const {
+  return std::clamp(floorDivide(row, kBlock), 0, gridRows_ - 1);
+}
+
+int32_t PointGrid::gridColumnOf(int32_t column) const {
+  return std::clamp(floorDivide(column, kBlock), 0, cellsAcross_ - 1);
 }
 
 void PointGrid::build(const std::vector<int32_t>& rows, const std::vector<int32_t>& columns,

@@ -35,7 +35,12 @@ class PointGrid {
   int32_t cellCount() const { return cellsAcross_ * gridRows_; }
   int32_t count(int32_t cell) const { return first_[cell + 1] - first_[cell]; }
   // Cell of mask pixel (row, column), clamped into the grid.
-  int32_t cellOfPixel(int32_t row, int32_t column) const;
+  int32_t cellOfPixel(int32_t row, int32_t column) const {
+    return gridRowOf(row) * cellsAcross_ + gridColumnOf(column);
+  }
+  // The grid row of a mask row and the grid column of a mask column, clamped.
+  int32_t gridRowOf(int32_t row) const;
+  int32_t gridColumnOf(int32_t column) const;
   // A cell's points, slot 1 first.
   const int32_t* rowsOf(int32_t cell) const { return rows_.data() + first_[cell]; }
   const int32_t* columnsOf(int32_t cell) const { return columns_.data() + first_[cell]; }
