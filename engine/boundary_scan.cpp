@@ -90,6 +90,7 @@ void scanRows(Render& render) {
     for (int32_t c = nextOfClass(row, 0, last, true); c <= last;
          c = nextOfClass(row, c, last, true)) {
       g.box.minColumn = std::min(g.box.minColumn, c);
+      const int32_t runStart = c;
       const size_t left = g.cell(r, c - 1);
       if (markBoundary(g, left, g.cell(r, c))) {
         appendPoint(g, r, c - 1);
@@ -99,8 +100,10 @@ void scanRows(Render& render) {
         if (gap >= 0) render.args.mask[gap] = 0;
         g.edgeMark[left] = 0;
         if (g.pointCount > 0) g.pointCount -= 1;
+        g.darkInRow[static_cast<size_t>(r)] += 1;
       }
       c = nextOfClass(row, c + 1, last, false);
+      g.darkInRow[static_cast<size_t>(r)] += c - runStart;
       if (c > last) break;
       g.box.maxColumn = std::max(g.box.maxColumn, c);
       if (markBoundary(g, g.cell(r, c), g.cell(r, c - 1))) appendPoint(g, r, c);

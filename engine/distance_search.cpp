@@ -270,6 +270,19 @@ struct PartResult {
   std::vector<size_t> leadingMisses;
 };
 
+// About how many pixels of the class each row of blocks of the region holds.
+std::vector<int64_t> pixelsPerBlockRow(const Geometry& g, bool dark, int64_t blockRows,
+                                       int64_t columns) {
+  std::vector<int64_t> pixels(static_cast<size_t>(blockRows), 0);
+  for (int32_t r = std::max(g.region.startRow, 0);
+       r < std::min<int64_t>(g.region.endRow, static_cast<int64_t>(g.darkInRow.size())); ++r) {
+    const int64_t inside = g.darkInRow[static_cast<size_t>(r)];
+    pixels[static_cast<size_t>((r - g.region.startRow) / kBlock)] +=
+        dark ? inside : std::max<int64_t>(columns - inside, 0);
+  }
+  return pixels;
+}
+
 // One walk over the pixels of a class, its rows of blocks split between the
 // workers. Afterwards the pixels a part visited before its first find take
 // the identifier found last in the parts before, as in one walk; returns
@@ -284,11 +297,13 @@ float searchClass(Render& render, bool dark, double limit, int32_t& lastIdentifi
       std::min<int64_t>(partsFor(render.workers, static_cast<size_t>(rows * columns)),
                         std::max<int64_t>(blockRows, 1)));
   std::vector<PartResult> results(static_cast<size_t>(parts));
+  const std::vector<int64_t> starts =
+      balancedStarts(pixelsPerBlockRow(g, dark, blockRows, columns), parts);
   runParts(parts, [&](int32_t part) {
     DistanceSearch search(render);
     PartResult& result = results[static_cast<size_t>(part)];
-    search.forEachBlockPixel(dark, limit, partStart(blockRows, part, parts),
-                             partStart(blockRows, part + 1, parts),
+    search.forEachBlockPixel(dark, limit, starts[static_cast<size_t>(part)],
+                             starts[static_cast<size_t>(part) + 1],
                              [&](int32_t r, int32_t c, const Nearest& nearest) {
                                const float best = search.store(r, c, nearest);
                                if (best > result.maximum && best < kNoPoint) result.maximum = best;

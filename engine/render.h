@@ -73,6 +73,10 @@ struct Geometry {
   PixelMap<double> lightA;  // averaged sines of the diagonal angles, -1..1
   PixelMap<double> lightB;
 
+  // Dark pixels of each mask row found by the row scan: how the work of
+  // the steps that visit the element's pixels spreads over the rows.
+  std::vector<int64_t> darkInRow;
+
   BoundingBox box;
   Region region;
   double maxSquaredDistance = 0;  // D, capped at 1000 * S^2

@@ -57,4 +57,9 @@ inline int64_t partStart(int64_t count, int32_t part, int32_t parts) {
   return count * part / parts;
 }
 
+// Where each of `parts` parts of the items starts, and after them the item
+// count: the parts take turns of consecutive items whose `weights` (the
+// work of each item) add up to about equal shares.
+std::vector<int64_t> balancedStarts(const std::vector<int64_t>& weights, int32_t parts);
+
 }  // namespace velloro
