@@ -1,6 +1,10 @@
 #include "action.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <system_error>
+#include <thread>
 
 #include "geometry.h"
 #include "layer_steps.h"
@@ -15,6 +19,45 @@ void copySourceToOutput(const ActionArguments& args) {
                static_cast<size_t>(args.outputStride) * static_cast<size_t>(args.outputRows));
 }
 
+bool overlap(const uint8_t* a, size_t aBytes, const uint8_t* b, size_t bBytes) {
+  const auto start = [](const uint8_t* p) { return reinterpret_cast<uintptr_t>(p); };
+  return start(a) < start(b) + bBytes && start(b) < start(a) + aBytes;
+}
+
+// The copy of the source reads only the source and writes only the output;
+// the render reads and writes only the mask until it composites. When the
+// three lie apart and the picture is worth a thread, the copy runs beside
+// the render's first steps.
+class SourceCopy {
+ public:
+  SourceCopy(const ActionArguments& args, const WorkerPolicy& workers) {
+    const size_t outputBytes = static_cast<size_t>(std::max(args.outputStride, 0)) *
+                               static_cast<size_t>(std::max(args.outputRows, 0));
+    const size_t maskBytes =
+        static_cast<size_t>(args.maskStride) * static_cast<size_t>(args.maskRows);
+    const bool apart = !overlap(args.mask, maskBytes, args.output, outputBytes) &&
+                       !overlap(args.mask, maskBytes, args.source, outputBytes);
+    if (apart && partsFor(workers, outputBytes / 3) > 1) {
+      try {
+        thread_ = std::thread([&args] { copySourceToOutput(args); });
+        return;
+      } catch (const std::system_error&) {
+      }
+    }
+    copySourceToOutput(args);
+  }
+  SourceCopy(const SourceCopy&) = delete;
+  SourceCopy& operator=(const SourceCopy&) = delete;
+  ~SourceCopy() { finish(); }
+
+  void finish() {
+    if (thread_.joinable()) thread_.join();
+  }
+
+ private:
+  std::thread thread_;
+};
+
 bool hasColumnsToScan(const ActionArguments& args) {
   return args.mask != nullptr && args.maskRows > 0 && args.maskStride / 3 >= kMinimumMaskWidth;
 }
@@ -22,14 +65,16 @@ bool hasColumnsToScan(const ActionArguments& args) {
 }  // namespace
 
 void runAction(EngineState& state, const ActionArguments& args) {
-  copySourceToOutput(args);
   if (!hasColumnsToScan(args)) {
+    copySourceToOutput(args);
     state.slots.invalidate(args.layerSlot);
     return;
   }
+  SourceCopy copy(args, state.workers);
   // A render that was never ended by DESTRUCTION is replaced here.
   Render& render = state.beginRender();
   render.args = args;
+  render.workers = state.workers;
   takeSlotMaps(state.slots, render);
   allocateWorkingArrays(render);
   buildGeometry(render);
@@ -37,7 +82,8 @@ void runAction(EngineState& state, const ActionArguments& args) {
   if (isOuterEffect(args.effectType)) paintOuterEffect(render, state.texture);
   smoothEdges(render);
   storeLayer(state.slots, render);
-  compositeSlots(state.slots, args);
+  copy.finish();
+  compositeSlots(state.slots, args, state.workers);
 }
 
 }  // namespace velloro

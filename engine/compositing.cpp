@@ -40,18 +40,46 @@ struct ContentBox {
   bool empty() const { return lastRow < 0; }
 };
 
+// The rows holding a set entry are found from either end; between them only
+// the columns outside the box found so far need looking at.
 ContentBox contentOf(const LayerSlot& slot) {
   ContentBox box;
   const PixelMap<int16_t>& colour = slot.maps.colour;
   const int64_t stride = slot.maskStride;
-  for (int64_t r = 0; r * stride < static_cast<int64_t>(colour.size()); ++r) {
-    for (int64_t c = 0; 3 * c < stride && r * stride + 3 * c < static_cast<int64_t>(colour.size());
-         ++c) {
-      if (colour[static_cast<size_t>(r * stride + 3 * c)] == kEmptyColour) continue;
-      box.firstRow = std::min(box.firstRow, r);
-      box.lastRow = std::max(box.lastRow, r);
-      box.firstColumn = std::min(box.firstColumn, c);
-      box.lastColumn = std::max(box.lastColumn, c);
+  const int64_t size = static_cast<int64_t>(colour.size());
+  if (stride <= 0 || size == 0) return box;
+  const int64_t rows = (size + stride - 1) / stride;
+  const auto columnsIn = [&](int64_t r) {
+    return std::min((stride + 2) / 3, (size - r * stride + 2) / 3);
+  };
+  const auto isSet = [&](int64_t r, int64_t c) {
+    return colour[static_cast<size_t>(r * stride + 3 * c)] != kEmptyColour;
+  };
+  const auto anySet = [&](int64_t r) {
+    for (int64_t c = 0; c < columnsIn(r); ++c)
+      if (isSet(r, c)) return true;
+    return false;
+  };
+  int64_t top = 0;
+  while (top < rows && !anySet(top)) ++top;
+  if (top == rows) return box;
+  int64_t bottom = rows - 1;
+  while (!anySet(bottom)) --bottom;
+  box.firstRow = top;
+  box.lastRow = bottom;
+  for (int64_t r = top; r <= bottom; ++r) {
+    const int64_t columns = columnsIn(r);
+    for (int64_t c = 0; c < std::min(box.firstColumn, columns); ++c) {
+      if (isSet(r, c)) {
+        box.firstColumn = c;
+        break;
+      }
+    }
+    for (int64_t c = columns - 1; c > box.lastColumn; --c) {
+      if (isSet(r, c)) {
+        box.lastColumn = c;
+        break;
+      }
     }
   }
   return box;
@@ -79,7 +107,8 @@ Region sampledRegion(const LayerSlot& slot, const ContentBox& content) {
 
 class SlotPainter {
  public:
-  SlotPainter(const LayerSlot& slot, const Region& sampled, const ActionArguments& args)
+  SlotPainter(const LayerSlot& slot, const Region& sampled, const ActionArguments& args,
+              const WorkerPolicy& workers)
       : slot_(slot),
         maps_(slot.maps),
         mapping_(slot, sampled, args.outputRows),
@@ -90,7 +119,9 @@ class SlotPainter {
         castsShadow_(slot.effectType == EffectType::DropShadow ||
                      slot.effectType == EffectType::CastShadow),
         engraved_(slot.effectType == EffectType::Engraved),
-        shadowStrength_(2 * (slot.effectAmount / 100.0)) {}
+        straight_(mapping_.straight() && !castsShadow_),
+        shadowStrength_(2 * (slot.effectAmount / 100.0)),
+        workers_(workers) {}
 
   // Output rows are independent of each other, so they are split between
   // the workers.
@@ -100,7 +131,8 @@ class SlotPainter {
       return;
     }
     const int32_t columns = outputStride_ / 3;
-    const int32_t parts = partsFor(static_cast<size_t>(outputRows_) * static_cast<size_t>(columns));
+    const int32_t parts =
+        partsFor(workers_, static_cast<size_t>(outputRows_) * static_cast<size_t>(columns));
     runParts(parts, [&](int32_t part) {
       paintRows(static_cast<int32_t>(partStart(outputRows_, part, parts)),
                 static_cast<int32_t>(partStart(outputRows_, part + 1, parts)));
@@ -115,6 +147,10 @@ class SlotPainter {
     for (int32_t i = firstRow; i < endRow; ++i) {
       uint8_t* row = output_ + static_cast<size_t>(i) * outputStride_;
       const ColumnSpan span = mapping.startRow(i, columns);
+      if (straight_) {
+        if (span.first <= span.last) paintStraightRow(row, mapping, span);
+        continue;
+      }
       for (int32_t j = span.first; j <= span.last; ++j) {
         uint8_t* pixel = row + 3 * static_cast<size_t>(j);
         const LayerPoint point = mapping.layerPoint(j);
@@ -131,6 +167,56 @@ class SlotPainter {
           layOver(pixel, sample);
         }
       }
+    }
+  }
+
+  // A row of an undeformed layer without shadow: every point is a whole
+  // pixel, one layer row, its columns one for one, so each pixel is its one
+  // sample laid over without the general mapping.
+  void paintStraightRow(uint8_t* row, const LayerMapping& mapping, ColumnSpan span) const {
+    const LayerPoint start = mapping.layerPoint(span.first);
+    const Region& region = slot_.region;
+    if (!(start.row >= region.startRow && start.row < region.endRow)) return;
+    const int64_t r = static_cast<int64_t>(start.row);
+    const int64_t shift = static_cast<int64_t>(start.column) - span.first;
+    const int64_t first = std::max<int64_t>(span.first, region.startColumn - shift);
+    const int64_t last = std::min<int64_t>(span.last, region.endColumn - shift);
+    const int64_t stride = slot_.maskStride;
+    const int64_t lastCell = static_cast<int64_t>(maps_.depth.size()) - 1;
+    const int64_t lastColour = static_cast<int64_t>(maps_.colour.size()) - 3;
+    const int16_t* colours = maps_.colour.data();
+    Sample sample;
+    for (int64_t j = first; j <= last; ++j) {
+      uint8_t* pixel = row + 3 * j;
+      const int64_t c = j + shift;
+      const int64_t cell = r * width_ + c;
+      const int64_t colour = r * stride + 3 * c;
+      if (cell < 0 || cell + width_ + 1 > lastCell || colour < 0 ||
+          colour + stride + 3 > lastColour) {
+        // Next to the maps' ends the samples are clamped.
+        if (!locate({static_cast<double>(r), static_cast<double>(c)}, sample)) continue;
+        if (engraved_) {
+          layOver(pixel, sample);
+        } else {
+          layOverWhole(pixel, sample);
+        }
+        continue;
+      }
+      if (engraved_) {
+        const auto at = [](int64_t index) { return static_cast<size_t>(index); };
+        sample.cells = {at(cell), at(cell + 1), at(cell + width_), at(cell + width_ + 1)};
+        sample.colours = {at(colour), at(colour + 3), at(colour + stride), at(colour + stride + 3)};
+        sample.weights[0] = 1;
+        sample.weighted = 1;
+        layOver(pixel, sample);
+        continue;
+      }
+      const int16_t* at = colours + colour;
+      if (at[0] == kEmptyColour && at[3] == kEmptyColour && at[stride] == kEmptyColour &&
+          at[stride + 3] == kEmptyColour) {
+        continue;
+      }
+      blendWhole(pixel, static_cast<size_t>(cell), static_cast<size_t>(colour));
     }
   }
 
@@ -222,14 +308,28 @@ class SlotPainter {
   // weighted sample has weight exactly one, so the blend is that sample's
   // contribution alone; an empty and unset sample gives the background back.
   void layOverWhole(uint8_t* pixel, const Sample& s) const {
-    if (!anyColoured(s)) return;
-    const double share = maps_.transparency[s.cells[0]] * 0.01;
+    if (anyColoured(s)) blendWhole(pixel, s.cells[0], s.colours[0]);
+  }
+
+  // The blend of one sample of weight one, at map cell `cell` and first
+  // colour entry `colour`.
+  void blendWhole(uint8_t* pixel, size_t cell, size_t colour) const {
+    const double share = maps_.transparency[cell] * 0.01;
+    if (share >= 2) {
+      // The layer covers fully: a set entry clamped into a byte, the
+      // background where the entry is empty.
+      for (size_t channel = 0; channel < 3; ++channel) {
+        const int16_t entry = maps_.colour[colour + channel];
+        if (entry != kEmptyColour)
+          pixel[channel] = static_cast<uint8_t>(std::clamp<int16_t>(entry, 0, 255));
+      }
+      return;
+    }
     for (size_t channel = 0; channel < 3; ++channel) {
       const double b = pixel[channel];
-      const int16_t entry = maps_.colour[s.colours[0] + channel];
+      const int16_t entry = maps_.colour[colour + channel];
       const double c = entry == kEmptyColour ? b : entry;
-      const double contribution = share >= 2 ? c : c * (1 - share) + b * share;
-      pixel[channel] = truncateToByte(std::min(contribution, 255.0));
+      pixel[channel] = truncateToByte(std::min(c * (1 - share) + b * share, 255.0));
     }
   }
 
@@ -272,12 +372,14 @@ class SlotPainter {
   int64_t width_;
   bool castsShadow_;
   bool engraved_;
+  bool straight_;
   double shadowStrength_;  // 2 * amount / 100
+  const WorkerPolicy& workers_;
 };
 
 }  // namespace
 
-void compositeSlots(LayerSlots& slots, const ActionArguments& args) {
+void compositeSlots(LayerSlots& slots, const ActionArguments& args, const WorkerPolicy& workers) {
   if (args.output == nullptr || args.outputStride <= 0 || args.outputRows <= 0) return;
   for (const int32_t number : {2, 3, 1}) {
     const LayerSlot* slot = slots.find(number);
@@ -285,7 +387,7 @@ void compositeSlots(LayerSlots& slots, const ActionArguments& args) {
     const ContentBox content = contentOf(*slot);
     // A layer with nothing set changes no pixel, unless it engraves.
     if (content.empty() && slot->effectType != EffectType::Engraved) continue;
-    SlotPainter(*slot, sampledRegion(*slot, content), args).paint();
+    SlotPainter(*slot, sampledRegion(*slot, content), args, workers).paint();
   }
 }
 

@@ -18,14 +18,13 @@
 
 #include "effect_reach.h"
 #include "geometry.h"
+#include "window_inputs.h"
 
 namespace velloro {
 namespace {
 
 constexpr int32_t kReach = 3;  // the window spans 2 * 3 + 1 pixels each way
 constexpr int32_t kChunk = 8;  // rows averaged side by side
-constexpr size_t kBright = 0;
-constexpr size_t kDark = 1;
 
 // Which pixels need their directions (for their own average or a
 // neighbour's) and which need their light averaged.
@@ -80,46 +79,6 @@ class PaddedRegion {
   int32_t width_;
 };
 
-// Per class, each pixel's values, or +0.0 where the pixel is of the other
-// class or is padding: a window sums its own class's maps without any test.
-// The background's light A and angle are never read, so it has none.
-struct ClassMaps {
-  std::vector<double> member;  // 1.0 or 0.0
-  std::vector<double> sineA;
-  std::vector<double> sineB;
-  std::vector<double> angle;
-
-  void reset(size_t size, bool ofElement) {
-    member.assign(size, 0.0);
-    sineA.assign(ofElement ? size : 0, 0.0);
-    sineB.assign(size, 0.0);
-    angle.assign(ofElement ? size : 0, 0.0);
-  }
-};
-
-struct WindowInputs {
-  std::vector<uint8_t> dark;
-  std::vector<uint8_t> lightWanted;
-  std::vector<double> count;  // same-class neighbours of each pixel, itself included
-  ClassMaps classes[2];
-
-  // The background's maps stay empty unless the background is averaged too.
-  void reset(size_t size, bool withBackground) {
-    dark.assign(size, 0);
-    lightWanted.assign(size, 0);
-    count.assign(size, 0.0);
-    classes[kBright].reset(withBackground ? size : 0, false);
-    classes[kDark].reset(size, true);
-  }
-};
-
-// Renders run one at a time; their window inputs keep their memory from one
-// render to the next rather than page in fresh memory each time.
-WindowInputs& reusedInputs() {
-  static WindowInputs inputs;
-  return inputs;
-}
-
 void gatherInputs(const Render& render, const PaddedRegion& padded, const Needs& needs,
                   WindowInputs& inputs) {
   const Geometry& g = render.geometry;
@@ -133,7 +92,7 @@ void gatherInputs(const Render& render, const PaddedRegion& padded, const Needs&
       inputs.dark[index] = dark;
       inputs.lightWanted[index] = needs.light(dark, cell);
       if (!needs.directions(dark, cell)) continue;
-      ClassMaps& own = inputs.classes[dark ? kDark : kBright];
+      ClassMaps& own = inputs.classes[dark ? kDarkClass : kBrightClass];
       own.member[index] = 1.0;
       own.sineB[index] = std::sin(g.diagonalB[cell]);
       if (!dark) continue;
@@ -197,7 +156,7 @@ void averageAngle(Render& render, const PaddedRegion& padded, WindowInputs& inpu
     for (int32_t r = region.startRow; r < region.endRow; ++r) {
       const size_t centre = padded.at(r, c);
       if (!inputs.dark[centre]) continue;
-      double* angle = inputs.classes[kDark].angle.data();
+      double* angle = inputs.classes[kDarkClass].angle.data();
       double sum = 0;
       const double* column = angle + centre - kReach * height - kReach;
       for (int32_t dc = -kReach; dc <= kReach; ++dc, column += height) {
@@ -238,10 +197,10 @@ void averageDirectionFields(Render& render) {
   if (region.endRow <= region.startRow || region.endColumn <= region.startColumn) return;
   const PaddedRegion padded(region);
   const Needs needs(render);
-  WindowInputs& inputs = reusedInputs();
+  WindowInputs& inputs = render.windowInputs;
   gatherInputs(render, padded, needs, inputs);
-  averageLightOfClass<true>(render, padded, inputs, kDark);
-  if (needs.background()) averageLightOfClass<false>(render, padded, inputs, kBright);
+  averageLightOfClass<true>(render, padded, inputs, kDarkClass);
+  if (needs.background()) averageLightOfClass<false>(render, padded, inputs, kBrightClass);
   averageAngle(render, padded, inputs);
   if (padded.size() > kKeptCells) inputs = WindowInputs{};
 }

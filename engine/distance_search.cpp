@@ -8,6 +8,7 @@
 // ties are settled by the point's place in the row-major order, which keeps
 // the result identical.
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdlib>
@@ -23,23 +24,19 @@ namespace {
 
 constexpr int32_t kBlock = 10;
 constexpr int32_t kWindowReach = 30;
+constexpr int32_t kWindowSteps = 2 * kWindowReach / kBlock + 1;
 constexpr float kNoPoint = static_cast<float>(kNoPointDistance);
-
-struct CellBounds {
-  int32_t minRow = std::numeric_limits<int32_t>::max();
-  int32_t maxRow = std::numeric_limits<int32_t>::min();
-  int32_t minColumn = std::numeric_limits<int32_t>::max();
-  int32_t maxColumn = std::numeric_limits<int32_t>::min();
-};
 
 struct WindowCell {
   int32_t rank;        // place in the row-major window order, times 1000
   int32_t identifier;  // grid cell * 1000
-  int32_t firstPoint;  // into the block's point arrays
+  int32_t firstPoint;  // into the grid's point arrays
   int32_t pointCount;
   CellBounds bounds;
   int64_t blockDistance;  // squared, from the block centre: the nearest-first order
-  double reach;           // no pixel of the block lies closer to the cell's points
+  // Squared distance within which no pixel of the block lies to the cell's
+  // points; -1 when a pixel may lie among them.
+  double reachSquared;
 };
 
 struct Nearest {
@@ -47,13 +44,15 @@ struct Nearest {
   int32_t rank = std::numeric_limits<int32_t>::max();
   int32_t identifier = 0;
   bool found = false;
-  int32_t point = -1;  // into the block's point arrays
+  int32_t point = -1;  // into the grid's point arrays
+  int32_t cell = -1;   // into the window
 };
 
-// Whether every point at least `reach` away rounds to a squared distance
-// above `best`; the margin covers the float rounding of squared distances.
-bool beyondBest(double reach, float best) {
-  return reach > 0 && reach * reach > static_cast<double>(best) * 1.0001 + 1024;
+// Whether every point at least sqrt(`reachSquared`) away rounds to a
+// squared distance above `best`; the margin covers the float rounding of
+// squared distances.
+bool beyondBest(double reachSquared, float best) {
+  return reachSquared > static_cast<double>(best) * 1.0001 + 1024;
 }
 
 int64_t gap(int64_t value, int64_t low, int64_t high) {
@@ -64,8 +63,9 @@ int64_t gap(int64_t value, int64_t low, int64_t high) {
 
 class DistanceSearch {
  public:
-  explicit DistanceSearch(Render& render) : render_(render), g_(render.geometry) {
-    computeCellBounds();
+  explicit DistanceSearch(Render& render)
+      : render_(render), g_(render.geometry), rows_(g_.grid.rows()), columns_(g_.grid.columns()) {
+    window_.reserve(49);
   }
 
   // Visits the dark (or the bright) pixels of the region block by block.
@@ -87,8 +87,7 @@ class DistanceSearch {
         prepareWindow(blockRow, blockColumn);
         const float bound = static_cast<float>(std::min(limit, static_cast<double>(kNoPoint)));
         const bool beyondLimit =
-            limit < 0 || window_.empty() ||
-            (window_.front().reach > 0 && window_.front().reach * window_.front().reach > limit);
+            limit < 0 || window_.empty() || window_.front().reachSquared > limit;
         for (int32_t r = blockRow; r < lastRow; ++r) {
           for (int32_t c = blockColumn; c < lastColumn; ++c) {
             if (render_.isDark(r, c) != dark) continue;
@@ -132,25 +131,6 @@ class DistanceSearch {
     return false;
   }
 
-  void computeCellBounds() {
-    const PointGrid& grid = g_.grid;
-    bounds_.assign(static_cast<size_t>(grid.cellCount()), CellBounds{});
-    for (int32_t cell = 0; cell < grid.cellCount(); ++cell) {
-      CellBounds& b = bounds_[static_cast<size_t>(cell)];
-      const int32_t* rows = grid.rowsOf(cell);
-      const int32_t* columns = grid.columnsOf(cell);
-      for (int32_t p = 0; p < grid.count(cell); ++p) {
-        b.minRow = std::min(b.minRow, rows[p]);
-        b.maxRow = std::max(b.maxRow, rows[p]);
-        b.minColumn = std::min(b.minColumn, columns[p]);
-        b.maxColumn = std::max(b.maxColumn, columns[p]);
-      }
-    }
-    window_.reserve(49);
-    rows_.reserve(49 * 64);
-    columns_.reserve(49 * 64);
-  }
-
   void prepareWindow(int32_t blockRow, int32_t blockColumn) {
     const Region& region = g_.region;
     const PointGrid& grid = g_.grid;
@@ -161,40 +141,48 @@ class DistanceSearch {
     const double halfDiagonal =
         (kBlock - 1) / 2.0 * static_cast<double>(scale) * std::numbers::sqrt2;
     window_.clear();
-    rows_.clear();
-    columns_.clear();
-    ranks_.clear();
-    identifiers_.clear();
     warmStart_ = -1;
+    // The grid row (column) of each step of the window, -1 outside the region.
+    std::array<int32_t, kWindowSteps> gridRows;
+    std::array<int32_t, kWindowSteps> gridColumns;
+    for (int32_t step = 0; step < kWindowSteps; ++step) {
+      const int32_t wr = blockRow - kWindowReach + step * kBlock;
+      const int32_t wc = blockColumn - kWindowReach + step * kBlock;
+      gridRows[step] = wr >= region.startRow && wr < region.endRow ? grid.gridRowOf(wr) : -1;
+      gridColumns[step] =
+          wc >= region.startColumn && wc < region.endColumn ? grid.gridColumnOf(wc) : -1;
+    }
     int32_t place = 0;
-    for (int32_t wr = blockRow - kWindowReach; wr <= blockRow + kWindowReach; wr += kBlock) {
-      for (int32_t wc = blockColumn - kWindowReach; wc <= blockColumn + kWindowReach;
-           wc += kBlock) {
-        const bool inside = wr >= region.startRow && wr < region.endRow &&
-                            wc >= region.startColumn && wc < region.endColumn;
+    for (const int32_t gridRow : gridRows) {
+      for (const int32_t gridColumn : gridColumns) {
         const int32_t rank = place++ * kPointsPerGridCell;
-        if (!inside) continue;
-        const int32_t cell = grid.cellOfPixel(wr, wc);
+        if (gridRow < 0 || gridColumn < 0) continue;
+        const int32_t cell = gridRow * grid.cellsAcross() + gridColumn;
         const int32_t count = grid.count(cell);
         if (count == 0) continue;
-        const CellBounds& b = bounds_[static_cast<size_t>(cell)];
+        const CellBounds& b = grid.boundsOf(cell);
         const int64_t dr = gap(centreRow, b.minRow, b.maxRow);
         const int64_t dc = gap(centreColumn, b.minColumn, b.maxColumn);
         const int64_t blockDistance = dr * dr + dc * dc;
         const double reach = std::sqrt(static_cast<double>(blockDistance)) - halfDiagonal;
-        window_.push_back({rank, cell * kPointsPerGridCell, static_cast<int32_t>(rows_.size()),
-                           count, b, blockDistance, reach});
-        rows_.insert(rows_.end(), grid.rowsOf(cell), grid.rowsOf(cell) + count);
-        columns_.insert(columns_.end(), grid.columnsOf(cell), grid.columnsOf(cell) + count);
-        for (int32_t slot = 1; slot <= count; ++slot) {
-          ranks_.push_back(rank + slot);
-          identifiers_.push_back(cell * kPointsPerGridCell + slot);
-        }
+        const double reachSquared = reach > 0 ? reach * reach : -1;
+        window_.push_back({rank, cell * kPointsPerGridCell, grid.firstOf(cell), count, b,
+                           blockDistance, reachSquared});
       }
     }
-    std::stable_sort(window_.begin(), window_.end(), [](const WindowCell& a, const WindowCell& b) {
-      return a.blockDistance < b.blockDistance;
-    });
+    sortNearestFirst();
+  }
+
+  // A stable insertion sort: the window holds at most 49 cells, mostly
+  // nearly in order, and nothing is allocated.
+  void sortNearestFirst() {
+    for (size_t i = 1; i < window_.size(); ++i) {
+      const WindowCell moved = window_[i];
+      size_t at = i;
+      for (; at > 0 && window_[at - 1].blockDistance > moved.blockDistance; --at)
+        window_[at] = window_[at - 1];
+      window_[at] = moved;
+    }
   }
 
   // Starts from the point nearest to the previous pixel of the block, which
@@ -206,17 +194,23 @@ class DistanceSearch {
     Nearest nearest;
     nearest.best = bound;
     int64_t within = largestNotAbove(bound);
-    if (warmStart_ >= 0) consider(nearest, within, warmStart_, pixelRow, pixelColumn);
-    for (const WindowCell& cell : window_) {
-      if (beyondBest(cell.reach, nearest.best)) break;
+    if (warmStart_ >= 0) {
+      consider(nearest, within, warmCell_, warmStart_, pixelRow, pixelColumn);
+    }
+    for (int32_t w = 0; w < static_cast<int32_t>(window_.size()); ++w) {
+      const WindowCell& cell = window_[static_cast<size_t>(w)];
+      if (beyondBest(cell.reachSquared, nearest.best)) break;
       const int64_t dr = gap(pixelRow, cell.bounds.minRow, cell.bounds.maxRow);
       const int64_t dc = gap(pixelColumn, cell.bounds.minColumn, cell.bounds.maxColumn);
       if (static_cast<float>(dr * dr + dc * dc) > nearest.best) continue;
       for (int32_t p = cell.firstPoint; p < cell.firstPoint + cell.pointCount; ++p) {
-        consider(nearest, within, p, pixelRow, pixelColumn);
+        consider(nearest, within, w, p, pixelRow, pixelColumn);
       }
     }
-    if (nearest.found) warmStart_ = nearest.point;
+    if (nearest.found) {
+      warmStart_ = nearest.point;
+      warmCell_ = nearest.cell;
+    }
     return nearest;
   }
 
@@ -224,7 +218,8 @@ class DistanceSearch {
   // the largest one that rounds to no more than the best single-precision
   // distance so far: the same points pass as when each is rounded first,
   // without the rounding of the many that fail. `within` follows the best.
-  void consider(Nearest& nearest, int64_t& within, int32_t point, int64_t pixelRow,
+  // `cell` is the point's place in the window.
+  void consider(Nearest& nearest, int64_t& within, int32_t cell, int32_t point, int64_t pixelRow,
                 int64_t pixelColumn) const {
     const size_t index = static_cast<size_t>(point);
     const int64_t rowGap = pixelRow - rows_[index];
@@ -232,34 +227,37 @@ class DistanceSearch {
     const int64_t exact = columnGap * columnGap + rowGap * rowGap;
     if (exact > within) return;
     const float squared = static_cast<float>(exact);
-    if (squared < nearest.best || (nearest.found && ranks_[index] < nearest.rank)) {
+    const WindowCell& from = window_[static_cast<size_t>(cell)];
+    const int32_t slot = point - from.firstPoint + 1;
+    const int32_t rank = from.rank + slot;
+    if (squared < nearest.best || (nearest.found && rank < nearest.rank)) {
       if (squared < nearest.best) within = largestNotAbove(squared);
-      nearest = {squared, ranks_[index], identifiers_[index], true, point};
+      nearest = {squared, rank, from.identifier + slot, true, point, cell};
     }
   }
 
   // The largest whole number that rounds to a float no greater than `limit`
-  // (none below zero): rounding is monotonic, so it starts from the whole
-  // part of the midpoint to the next float and steps at most a few times.
+  // (none below zero). Below 2^24 every whole number is a float, so it is the
+  // whole part of `limit`. Above, floats are whole and a step of 2^k apart:
+  // the numbers up to half a step above round down to `limit`, the one at
+  // half a step only when ties to even pick `limit`, whose last bit is 0.
   static int64_t largestNotAbove(float limit) {
     if (!(limit >= 0)) return -1;
-    // The next float up: the bits of a finite float above zero count up.
-    const double next = std::bit_cast<float>(std::bit_cast<uint32_t>(limit) + 1);
-    int64_t whole = static_cast<int64_t>((static_cast<double>(limit) + next) / 2);
-    while (static_cast<float>(whole) > limit) --whole;
-    while (static_cast<float>(whole + 1) <= limit) ++whole;
-    return whole;
+    const uint32_t bits = std::bit_cast<uint32_t>(limit);
+    const int32_t exponent = static_cast<int32_t>(bits >> 23) - 127;
+    if (exponent >= 62) return std::numeric_limits<int64_t>::max();
+    const int64_t whole = static_cast<int64_t>(limit);
+    if (exponent < 24) return whole;
+    return whole + (int64_t{1} << (exponent - 24)) - static_cast<int64_t>(bits & 1);
   }
 
   Render& render_;
   Geometry& g_;
-  std::vector<CellBounds> bounds_;
+  const int32_t* rows_;
+  const int32_t* columns_;
   std::vector<WindowCell> window_;
-  std::vector<int32_t> rows_;
-  std::vector<int32_t> columns_;
-  std::vector<int32_t> ranks_;
-  std::vector<int32_t> identifiers_;
-  int32_t warmStart_ = -1;
+  int32_t warmStart_ = -1;  // the point found last in this block, into the grid's arrays
+  int32_t warmCell_ = -1;   // its place in the window
   int32_t lastIdentifier_ = 0;
   bool foundAny_ = false;
   std::vector<size_t> leadingMisses_;
@@ -272,6 +270,19 @@ struct PartResult {
   std::vector<size_t> leadingMisses;
 };
 
+// About how many pixels of the class each row of blocks of the region holds.
+std::vector<int64_t> pixelsPerBlockRow(const Geometry& g, bool dark, int64_t blockRows,
+                                       int64_t columns) {
+  std::vector<int64_t> pixels(static_cast<size_t>(blockRows), 0);
+  for (int32_t r = std::max(g.region.startRow, 0);
+       r < std::min<int64_t>(g.region.endRow, static_cast<int64_t>(g.darkInRow.size())); ++r) {
+    const int64_t inside = g.darkInRow[static_cast<size_t>(r)];
+    pixels[static_cast<size_t>((r - g.region.startRow) / kBlock)] +=
+        dark ? inside : std::max<int64_t>(columns - inside, 0);
+  }
+  return pixels;
+}
+
 // One walk over the pixels of a class, its rows of blocks split between the
 // workers. Afterwards the pixels a part visited before its first find take
 // the identifier found last in the parts before, as in one walk; returns
@@ -282,14 +293,17 @@ float searchClass(Render& render, bool dark, double limit, int32_t& lastIdentifi
   const int64_t rows = std::max(region.endRow - region.startRow, 0);
   const int64_t columns = std::max(region.endColumn - region.startColumn, 0);
   const int64_t blockRows = (rows + kBlock - 1) / kBlock;
-  const int32_t parts = static_cast<int32_t>(std::min<int64_t>(
-      partsFor(static_cast<size_t>(rows * columns)), std::max<int64_t>(blockRows, 1)));
+  const int32_t parts = static_cast<int32_t>(
+      std::min<int64_t>(partsFor(render.workers, static_cast<size_t>(rows * columns)),
+                        std::max<int64_t>(blockRows, 1)));
   std::vector<PartResult> results(static_cast<size_t>(parts));
+  const std::vector<int64_t> starts =
+      balancedStarts(pixelsPerBlockRow(g, dark, blockRows, columns), parts);
   runParts(parts, [&](int32_t part) {
     DistanceSearch search(render);
     PartResult& result = results[static_cast<size_t>(part)];
-    search.forEachBlockPixel(dark, limit, partStart(blockRows, part, parts),
-                             partStart(blockRows, part + 1, parts),
+    search.forEachBlockPixel(dark, limit, starts[static_cast<size_t>(part)],
+                             starts[static_cast<size_t>(part) + 1],
                              [&](int32_t r, int32_t c, const Nearest& nearest) {
                                const float best = search.store(r, c, nearest);
                                if (best > result.maximum && best < kNoPoint) result.maximum = best;

@@ -12,9 +12,4 @@ void EngineState::endRender() {
   render.reset();
 }
 
-EngineState& engineState() {
-  static EngineState state;
-  return state;
-}
-
 }  // namespace velloro

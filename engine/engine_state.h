@@ -1,5 +1,6 @@
-// Library-wide state kept between calls: the layer slots, the texture tile
-// and the working arrays of the render in progress.
+// The engine's state kept between calls: the layer slots, the texture tile,
+// the working arrays of the render in progress and how renders are split
+// between threads. The library holds one, behind its entry points.
 #pragma once
 
 #include <memory>
@@ -13,6 +14,7 @@ namespace velloro {
 struct EngineState {
   LayerSlots slots;
   TextureTile texture;
+  WorkerPolicy workers = WorkerPolicy::forThisMachine();
   std::unique_ptr<Render> render;  // from ACTION until DESTRUCTION
 
   // Starts a render, in the arrays of the last one ended when there are
@@ -26,6 +28,7 @@ struct EngineState {
   std::unique_ptr<Render> spare_;
 };
 
+// The library's one state, made at the first call of an entry point.
 EngineState& engineState();
 
 }  // namespace velloro

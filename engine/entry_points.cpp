@@ -7,6 +7,15 @@
 #include "engine.h"
 #include "engine_state.h"
 
+namespace velloro {
+
+EngineState& engineState() {
+  static EngineState state;
+  return state;
+}
+
+}  // namespace velloro
+
 using velloro::engineState;
 
 extern "C" {

@@ -60,6 +60,9 @@ class LayerMapping {
     }
   }
 
+  // Whether layer points are output pixels shifted by whole pixels.
+  bool straight() const { return deformation_ == DeformationType::None; }
+
   // The layer point whose shadow falls where `deformed`, a point of the
   // current row, lies.
   LayerPoint shadowPoint(LayerPoint deformed) const;

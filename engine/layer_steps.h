@@ -20,6 +20,6 @@ void takeSlotMaps(LayerSlots& slots, Render& render);
 // Moves the render's layer maps into the slot of its layer number.
 void storeLayer(LayerSlots& slots, Render& render);
 // Paints every valid slot, shadows first, onto the output picture.
-void compositeSlots(LayerSlots& slots, const ActionArguments& args);
+void compositeSlots(LayerSlots& slots, const ActionArguments& args, const WorkerPolicy& workers);
 
 }  // namespace velloro

@@ -22,12 +22,15 @@ void PointGrid::allocate(int32_t width, int32_t height) {
   first_.assign(static_cast<size_t>(cellCount()) + 1, 0);
   rows_.clear();
   columns_.clear();
+  bounds_.clear();
 }
 
-int32_t PointGrid::cellOfPixel(int32_t row, int32_t column) const {
-  const int32_t gridRow = std::clamp(floorDivide(row, kBlock), 0, gridRows_ - 1);
-  const int32_t gridColumn = std::clamp(floorDivide(column, kBlock), 0, cellsAcross_ - 1);
-  return gridRow * cellsAcross_ + gridColumn;
+int32_t PointGrid::gridRowOf(int32_t row) const {
+  return std::clamp(floorDivide(row, kBlock), 0, gridRows_ - 1);
+}
+
+int32_t PointGrid::gridColumnOf(int32_t column) const {
+  return std::clamp(floorDivide(column, kBlock), 0, cellsAcross_ - 1);
 }
 
 void PointGrid::build(const std::vector<int32_t>& rows, const std::vector<int32_t>& columns,
@@ -44,12 +47,18 @@ void PointGrid::build(const std::vector<int32_t>& rows, const std::vector<int32_
   rows_.assign(static_cast<size_t>(first_.back()), 0);
   columns_.assign(rows_.size(), 0);
   std::fill(filled.begin(), filled.end(), 0);
+  bounds_.assign(static_cast<size_t>(cellCount()), CellBounds{});
   for (int32_t i = 1; i <= count; ++i) {
     const int32_t cell = cellOfPoint[i];
     if (cell < 0) continue;
     const int32_t at = first_[cell] + filled[cell]++;
     rows_[at] = rows[i];
     columns_[at] = columns[i];
+    CellBounds& b = bounds_[static_cast<size_t>(cell)];
+    b.minRow = std::min(b.minRow, rows[i]);
+    b.maxRow = std::max(b.maxRow, rows[i]);
+    b.minColumn = std::min(b.minColumn, columns[i]);
+    b.maxColumn = std::max(b.maxColumn, columns[i]);
   }
 }
 

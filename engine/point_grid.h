@@ -3,12 +3,23 @@
 // cell * 1000 + slot (slots from 1, at most 999 per cell).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 namespace velloro {
 
 inline constexpr int32_t kPointsPerGridCell = 1000;
+
+// The fixed-point rows and columns a cell's points span; an empty cell's
+// bounds are inverted.
+struct CellBounds {
+  int32_t minRow = std::numeric_limits<int32_t>::max();
+  int32_t maxRow = std::numeric_limits<int32_t>::min();
+  int32_t minColumn = std::numeric_limits<int32_t>::max();
+  int32_t maxColumn = std::numeric_limits<int32_t>::min();
+};
 
 class PointGrid {
  public:
@@ -24,10 +35,20 @@ class PointGrid {
   int32_t cellCount() const { return cellsAcross_ * gridRows_; }
   int32_t count(int32_t cell) const { return first_[cell + 1] - first_[cell]; }
   // Cell of mask pixel (row, column), clamped into the grid.
-  int32_t cellOfPixel(int32_t row, int32_t column) const;
+  int32_t cellOfPixel(int32_t row, int32_t column) const {
+    return gridRowOf(row) * cellsAcross_ + gridColumnOf(column);
+  }
+  // The grid row of a mask row and the grid column of a mask column, clamped.
+  int32_t gridRowOf(int32_t row) const;
+  int32_t gridColumnOf(int32_t column) const;
   // A cell's points, slot 1 first.
   const int32_t* rowsOf(int32_t cell) const { return rows_.data() + first_[cell]; }
   const int32_t* columnsOf(int32_t cell) const { return columns_.data() + first_[cell]; }
+  // Index of a cell's slot 1 into the point arrays.
+  int32_t firstOf(int32_t cell) const { return first_[cell]; }
+  const int32_t* rows() const { return rows_.data(); }
+  const int32_t* columns() const { return columns_.data(); }
+  const CellBounds& boundsOf(int32_t cell) const { return bounds_[static_cast<size_t>(cell)]; }
 
   // Fixed-point row and column filed under an identifier. Like a table of
   // 1000 entries per cell: entry 0 of the rows holds the cell's count and
@@ -44,6 +65,7 @@ class PointGrid {
   std::vector<int32_t> first_;  // cellCount() + 1 offsets into the point arrays
   std::vector<int32_t> rows_;
   std::vector<int32_t> columns_;
+  std::vector<CellBounds> bounds_;
 };
 
 }  // namespace velloro

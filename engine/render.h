@@ -11,6 +11,8 @@
 #include "action_arguments.h"
 #include "pixel_maps.h"
 #include "point_grid.h"
+#include "window_inputs.h"
+#include "workers.h"
 
 namespace velloro {
 
@@ -71,6 +73,10 @@ struct Geometry {
   PixelMap<double> lightA;  // averaged sines of the diagonal angles, -1..1
   PixelMap<double> lightB;
 
+  // Dark pixels of each mask row found by the row scan: how the work of
+  // the steps that visit the element's pixels spreads over the rows.
+  std::vector<int64_t> darkInRow;
+
   BoundingBox box;
   Region region;
   double maxSquaredDistance = 0;  // D, capped at 1000 * S^2
@@ -86,8 +92,10 @@ struct Geometry {
 
 struct Render {
   ActionArguments args;
+  WorkerPolicy workers;
   Geometry geometry;
   LayerMaps layer;
+  WindowInputs windowInputs;
 
   // Whether mask pixel (row, column) lies inside the element; the caller
   // keeps row and column inside the mask.

@@ -16,13 +16,13 @@ struct WorkerPolicy {
   int32_t threads = 2;
   // Work items (pixels) each extra thread must have to be worth starting.
   size_t minimumItemsPerThread = size_t{1} << 17;
+
+  // One thread per core, at most two.
+  static WorkerPolicy forThisMachine();
 };
 
-// The library-wide policy; tests change it to run every split.
-WorkerPolicy& workerPolicy();
-
 // How many parts `items` work items are split into.
-int32_t partsFor(size_t items);
+int32_t partsFor(const WorkerPolicy& policy, size_t items);
 
 // Runs work(part) for parts 0..parts-1, part 0 on the calling thread, and
 // waits for all. A part that throws rethrows here once all have ended; a
@@ -56,5 +56,10 @@ void runParts(int32_t parts, Work&& work) {
 inline int64_t partStart(int64_t count, int32_t part, int32_t parts) {
   return count * part / parts;
 }
+
+// Where each of `parts` parts of the items starts, and after them the item
+// count: the parts take turns of consecutive items whose `weights` (the
+// work of each item) add up to about equal shares.
+std::vector<int64_t> balancedStarts(const std::vector<int64_t>& weights, int32_t parts);
 
 }  // namespace velloro

@@ -67,6 +67,7 @@ void allocateWorkingArrays(Render& render) {
   sizeMap(g.lightA, cells, directions);
   sizeMap(g.lightB, cells, directions);
   g.grid.allocate(g.width, g.height);
+  g.darkInRow.assign(static_cast<size_t>(g.height), 0);
   g.box = BoundingBox{};
   g.region = Region{};
   g.maxSquaredDistance = 0;

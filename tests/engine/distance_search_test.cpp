@@ -74,16 +74,15 @@ void expectSameSearchResults(const Render& fast, const Render& reference, const 
 // point before their part's first find take the identifier of the parts
 // before, as in one walk.
 TEST(DistanceSearch, MatchesThePlainWindowScanExactly) {
-  const WorkerPolicy kept = workerPolicy();
   for (int32_t seed = 1; seed <= 6; ++seed) {
     for (int32_t slot : {1, 2}) {
-      workerPolicy() = seed % 2 == 0 ? WorkerPolicy{3, 1} : WorkerPolicy{1, 1};
       Picture mask = randomBlobs(static_cast<uint32_t>(seed), 190, 150);
       RenderOptions options{.layerSlot = slot,
                             .effectType = EffectType::Glow,
                             .smoothingSize = 40 * seed,
                             .material = 4};
       Render fast = renderBeforeDistances(mask, options);
+      fast.workers = seed % 2 == 0 ? WorkerPolicy{3, 1} : WorkerPolicy{1, 1};
       fast.args.effectAmount = 100;
       Render reference = fast;
       computeDistances(fast);
@@ -94,7 +93,6 @@ TEST(DistanceSearch, MatchesThePlainWindowScanExactly) {
       expectSameSearchResults(fast, reference, mask);
     }
   }
-  workerPolicy() = kept;
 }
 
 TEST(DistanceSearch, BackgroundIsSearchedOnlyWithinTheEffectsReach) {

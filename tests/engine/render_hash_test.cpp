@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine_state.h"
 #include "layer_render.h"
 #include "text_like_mask.h"
 #include "workers.h"
@@ -311,10 +312,10 @@ void expectRecordedHashes(const HashRun& run) {
 class RenderHash : public ::testing::TestWithParam<HashRun> {
  protected:
   void SetUp() override {
-    kept_ = workerPolicy();
-    workerPolicy() = GetParam().policy;
+    kept_ = engineState().workers;
+    engineState().workers = GetParam().policy;
   }
-  void TearDown() override { workerPolicy() = kept_; }
+  void TearDown() override { engineState().workers = kept_; }
 
  private:
   WorkerPolicy kept_;
@@ -323,7 +324,7 @@ class RenderHash : public ::testing::TestWithParam<HashRun> {
 TEST_P(RenderHash, EveryRenderKeepsItsOutputBytes) { expectRecordedHashes(GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(Workers, RenderHash,
-                         ::testing::Values(HashRun{workerPolicy(), true, true},
+                         ::testing::Values(HashRun{engineState().workers, true, true},
                                            HashRun{{1, 1}, false, true},
                                            HashRun{{3, 1}, true, false}));
 
