@@ -163,7 +163,7 @@ FrmPicture* FrmMain::pictureTool() const { return frmPicture_; }
 
 void FrmMain::showPictureTool() {
   if (!frmPicture_) {
-    frmPicture_ = new FrmPicture(*this);
+    frmPicture_ = new FrmPicture(*this, ToolDesign(design()), platform());
     frmPicture_->useEngine(*engine_);
     frmPicture_->showEllipseRatio = [this] { showEllipseRatio(); };
     frmPicture_->load();

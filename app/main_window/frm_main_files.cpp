@@ -20,6 +20,7 @@
 #include "state/picture_loading.h"
 #include "state/recent_files.h"
 #include "state/site_tags.h"
+#include "state/tool_design.h"
 #include "state/work_names.h"
 #include "tools/frm_new.h"
 
@@ -50,9 +51,11 @@ void FrmMain::connectFileCommands() {
             [this, tag, command] { runTrapped(platform(), tag, [&] { (this->*command)(); }); });
   };
   showJpegSizeOptimiser = [this](const QString& mode, const QString& chosenName) {
-    FrmJpg optimiser(canvasView_->picture(), mode, chosenName, this);
+    FrmJpg optimiser(canvasView_->picture(), {mode, chosenName, design().currentPictureName},
+                     screenScaleOf(design()), platform(), this);
     optimiser.load();
     optimiser.exec();
+    if (optimiser.jpegSucceeded()) design().currentPictureName = optimiser.savedName();
     return optimiser.jpegSucceeded();
   };
   showPrintPlacement = [this] { openPrintPlacement(); };
@@ -73,7 +76,7 @@ void FrmMain::connectFileCommands() {
 void FrmMain::newBackground() {
   if (!frmNew_ || frmNew_->isHidden()) {
     if (!unsavedWorkSettled()) return;
-    frmNew_ = new FrmNew(*this);
+    frmNew_ = new FrmNew(*this, ToolDesign(design()), platform());
     frmNew_->load();
   }
   frmNew_->show();
@@ -84,7 +87,8 @@ void FrmMain::newBackground() {
 // forward.
 void FrmMain::openPrintPlacement() {
   if (!frmPrint_) {
-    frmPrint_ = new FrmPrint([this] { return canvasView_->picture(); }, this);
+    frmPrint_ = new FrmPrint([this] { return canvasView_->picture(); }, screenScaleOf(design()),
+                             platform(), this);
     frmPrint_->load();
   }
   frmPrint_->show();

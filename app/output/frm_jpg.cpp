@@ -16,7 +16,6 @@
 #include "output/size_readout.h"
 #include "platform/platform.h"
 #include "state/bmp_file.h"
-#include "state/design_state.h"
 #include "state/error_report.h"
 #include "state/file_writing.h"
 #include "state/paths.h"
@@ -42,8 +41,15 @@ void removeIfThere(const QString& path) {
 
 }  // namespace
 
-FrmJpg::FrmJpg(const QImage& relief, const QString& mode, const QString& chosenName, QWidget* owner)
-    : QDialog(owner), relief_(relief), mode_(mode), chosenName_(chosenName) {
+FrmJpg::FrmJpg(const QImage& relief, JpegSave save, ScreenScale scale, Platform& platform,
+               QWidget* owner)
+    : QDialog(owner),
+      relief_(relief),
+      mode_(std::move(save.mode)),
+      chosenName_(std::move(save.chosenName)),
+      pictureName_(std::move(save.currentName)),
+      scale_(scale),
+      platform_(platform) {
   setObjectName(QStringLiteral("frmJPG"));
   setWindowTitle(QStringLiteral(" JPEG quality/weight optimizer."));
   setModal(true);
@@ -51,19 +57,14 @@ FrmJpg::FrmJpg(const QImage& relief, const QString& mode, const QString& chosenN
 }
 
 void FrmJpg::load() {
-  runTrapped(platform(), siteTag::frmJPG_Load, [this] {
-    const DesignState& state = design();
-    placeFixedWindow(*this, windowWidth, windowHeight);
-    adjustControlFonts(*this, state.fontScaleFactor, platform());
-    // Remembered first, so that closing after any failure below gives the
-    // name back unchanged.
-    rememberedName_ = design().currentPictureName;
-    BusyPointer busy(platform());
+  runTrapped(platform_, siteTag::frmJPG_Load, [this] {
+    placeFixedWindow(*this, scale_, windowWidth, windowHeight);
+    adjustControlFonts(*this, scale_.fontScaleFactor, platform_);
+    BusyPointer busy(platform_);
     temporaryBmp_ = File().fullPath();
     temporaryJpeg_ = File().fullPath();
     saveBmp(relief_, temporaryBmp_);
     removeIfThere(temporaryJpeg_);
-    design().currentPictureName = temporaryBmp_;
     qualitySlider_->blockSignals(true);
     qualitySlider_->setValue(100);
     qualitySlider_->blockSignals(false);
@@ -74,13 +75,13 @@ void FrmJpg::load() {
 
 // The sizes are read once, when the dialog first shows.
 void FrmJpg::activate() {
-  runTrapped(platform(), siteTag::frmJPG_Activate, [this] {
+  runTrapped(platform_, siteTag::frmJPG_Activate, [this] {
     if (activated_) return;
     activated_ = true;
     // The size a BMP of the relief picture would have when it was never
     // saved: computed, so no file has to be written and removed for it.
-    const qint64 current = QFileInfo(rememberedName_).isFile() ? fileLength(rememberedName_)
-                                                               : bmpFileBytes(relief_).size();
+    const qint64 current =
+        QFileInfo(pictureName_).isFile() ? fileLength(pictureName_) : bmpFileBytes(relief_).size();
     currentBytesLabel_->setText(bytesReadout(current));
     currentKilobytesLabel_->setText(kilobytesReadout(current));
     showNewSize();
@@ -89,8 +90,8 @@ void FrmJpg::activate() {
 }
 
 void FrmJpg::qualityChanged() {
-  runTrapped(platform(), siteTag::frmJPG_CCRPSlider1_Change, [this] {
-    BusyPointer busy(platform());
+  runTrapped(platform_, siteTag::frmJPG_CCRPSlider1_Change, [this] {
+    BusyPointer busy(platform_);
     removeIfThere(temporaryJpeg_);
     showQualityNumber(qualitySlider_->value());
     encodeAndShow(qualitySlider_->value());
@@ -99,7 +100,7 @@ void FrmJpg::qualityChanged() {
 }
 
 void FrmJpg::applyClicked() {
-  runTrapped(platform(), siteTag::frmJPG_Command1_Click, [this] {
+  runTrapped(platform_, siteTag::frmJPG_Command1_Click, [this] {
     if (formatChoice_->pickedWebFormat()) {
       applyWebFormat();
       return;
@@ -108,12 +109,12 @@ void FrmJpg::applyClicked() {
       reportMissingJpeg();
       return;
     }
-    BusyPointer busy(platform());
-    const QString target = jpegTargetName(mode_, rememberedName_, chosenName_);
+    BusyPointer busy(platform_);
+    const QString target = jpegTargetName(mode_, pictureName_, chosenName_);
     // Copied beside the target and renamed over it: a failure leaves the
     // older file whole, and the temporary folder may be on another disk.
     copyFileReplacing(temporaryJpeg_, target);
-    rememberedName_ = target;
+    pictureName_ = target;
     jpegSuccess_ = true;
     done(Accepted);
   });
@@ -124,23 +125,23 @@ void FrmJpg::applyClicked() {
 // replacing it is asked here.
 void FrmJpg::applyWebFormat() {
   const WebFormat format = *formatChoice_->pickedWebFormat();
-  const QString name = mode_ == QStringLiteral("saveas") ? chosenName_ : rememberedName_;
+  const QString name = mode_ == QStringLiteral("saveas") ? chosenName_ : pictureName_;
   const QString target = webNameOf(name, format);
   if (target != name && pathKindOf(target) != pathKind::Nothing) {
     const Message replace{
         fileNamePart(target) + QStringLiteral(" already exists.\r\nDo you want to replace it?"),
         MessageIcon::Exclamation, MessageButtons::YesNo, applicationTitle, this};
-    if (platform().showMessage(replace) != MessageAnswer::Yes) return;
+    if (platform_.showMessage(replace) != MessageAnswer::Yes) return;
   }
-  BusyPointer busy(platform());
+  BusyPointer busy(platform_);
   writeFileReplacing(target, formatChoice_->pickedBytes());
-  rememberedName_ = target;
+  pictureName_ = target;
   jpegSuccess_ = true;
   done(Accepted);
 }
 
 void FrmJpg::cancelClicked() {
-  runTrapped(platform(), siteTag::frmJPG_Command2_Click, [this] {
+  runTrapped(platform_, siteTag::frmJPG_Command2_Click, [this] {
     jpegSuccess_ = false;
     done(Rejected);
   });
@@ -152,10 +153,9 @@ void FrmJpg::done(int result) {
 }
 
 void FrmJpg::unload() {
-  runTrapped(platform(), siteTag::frmJPG_Unload, [this] {
+  runTrapped(platform_, siteTag::frmJPG_Unload, [this] {
     if (unloaded_) return;
     unloaded_ = true;
-    design().currentPictureName = rememberedName_;
     removeIfThere(temporaryBmp_);
     removeIfThere(temporaryJpeg_);
   });
@@ -167,7 +167,7 @@ void FrmJpg::showEvent(QShowEvent* event) {
 }
 
 void FrmJpg::encodeAndShow(int quality) {
-  encodeJpeg(temporaryBmp_, temporaryJpeg_, quality, platform());
+  encodeJpeg(temporaryBmp_, temporaryJpeg_, quality, platform_);
   formatChoice_->encode(relief_, quality);
   showPreview();
 }
@@ -192,7 +192,7 @@ void FrmJpg::reportMissingJpeg() {
       disk.isValid() && disk.bytesAvailable() == 0 ? QStringLiteral("the disk is full")
       : !QFileInfo(folder).isWritable()            ? QStringLiteral("the folder cannot be written")
                                                    : QStringLiteral("the write failed");
-  platform().showMessage(
+  platform_.showMessage(
       {QStringLiteral("The JPEG could not be written to %1: %2. Nothing was saved.")
            .arg(QDir::toNativeSeparators(folder), cause),
        MessageIcon::Exclamation, MessageButtons::Ok, applicationTitle, this});

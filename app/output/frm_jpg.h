@@ -1,29 +1,38 @@
 // `frmJPG`: the JPEG size optimiser. It encodes the relief picture at the
 // quality of its slider, shows the result in a pannable preview with the
 // sizes of the current file and of the new JPEG, and on Apply puts the JPEG
-// under the name it is saved as. While it is open the current picture name
-// is its temporary BMP, the encoder's source; closing writes back the name
-// of the saved JPEG (Apply) or the one from before (Cancel).
+// under the name it is saved as, which its opener then makes the current
+// picture name.
 #pragma once
 
 #include <QDialog>
 #include <QImage>
 #include <QPoint>
 
+#include "state/screen_scale.h"
+
 class FormatChoice;
 class PictureBox;
+class Platform;
 class QGroupBox;
 class QLabel;
 class QPushButton;
 class QScrollBar;
 class QSlider;
 
+// Where the optimiser saves: `mode` is "save" (under the current picture's
+// name) or "saveas" (under `chosenName`, picked in Save As's dialog).
+struct JpegSave {
+  QString mode;
+  QString chosenName;
+  QString currentName;
+};
+
 class FrmJpg : public QDialog {
   Q_OBJECT
  public:
-  // `relief` is the picture to save; `mode` is "save" or "saveas", and
-  // `chosenName` the name picked in Save As's dialog.
-  FrmJpg(const QImage& relief, const QString& mode, const QString& chosenName,
+  // `relief` is the picture to save.
+  FrmJpg(const QImage& relief, JpegSave save, ScreenScale scale, Platform& platform,
          QWidget* owner = nullptr);
 
   QGroupBox* sizeFrame() const { return sizeFrame_; }
@@ -47,6 +56,8 @@ class FrmJpg : public QDialog {
   FormatChoice* formatChoice() const { return formatChoice_; }
 
   bool jpegSucceeded() const { return jpegSuccess_; }
+  // The name of the file Apply wrote; the current name before that.
+  const QString& savedName() const { return pictureName_; }
   const QString& temporaryBmp() const { return temporaryBmp_; }
   const QString& temporaryJpeg() const { return temporaryJpeg_; }
 
@@ -99,9 +110,11 @@ class FrmJpg : public QDialog {
   QImage relief_;
   QString mode_;
   QString chosenName_;
+  QString pictureName_;
+  ScreenScale scale_;
+  Platform& platform_;
   QString temporaryBmp_;
   QString temporaryJpeg_;
-  QString rememberedName_;
   bool jpegSuccess_ = false;
   bool activated_ = false;
   bool unloaded_ = false;

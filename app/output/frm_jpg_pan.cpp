@@ -35,13 +35,13 @@ void FrmJpg::fitScrollBars() {
 
 void FrmJpg::scrolled() {
   const bool horizontal = sender() == horizontalScroll_;
-  runTrapped(platform(),
+  runTrapped(platform_,
              horizontal ? siteTag::frmJPG_HScroll1_Change : siteTag::frmJPG_VScroll1_Change,
              [this] { previewBox_->move(-horizontalScroll_->value(), -verticalScroll_->value()); });
 }
 
 void FrmJpg::previewPressed(QPoint at) {
-  runTrapped(platform(), siteTag::frmJPG_Picture1_MouseDown, [this, at] {
+  runTrapped(platform_, siteTag::frmJPG_Picture1_MouseDown, [this, at] {
     if (horizontalScroll_->isHidden() && verticalScroll_->isHidden()) return;
     previewBox_->setCursor(Qt::ClosedHandCursor);
     panStart_ = at;
@@ -51,7 +51,7 @@ void FrmJpg::previewPressed(QPoint at) {
 // `at` is in preview pixels: as the preview follows the drag, the point under
 // the pointer stays the start point.
 void FrmJpg::previewMoved(Qt::MouseButtons buttons, QPoint at) {
-  runTrapped(platform(), siteTag::frmJPG_Picture1_MouseMove, [this, buttons, at] {
+  runTrapped(platform_, siteTag::frmJPG_Picture1_MouseMove, [this, buttons, at] {
     if (!(buttons & Qt::LeftButton)) return;
     if (horizontalScroll_->isHidden() && verticalScroll_->isHidden()) return;
     if (!follow(horizontalScroll_, panStart_.x() - at.x())) panStart_.setX(at.x());
@@ -60,5 +60,5 @@ void FrmJpg::previewMoved(Qt::MouseButtons buttons, QPoint at) {
 }
 
 void FrmJpg::previewReleased() {
-  runTrapped(platform(), siteTag::frmJPG_Picture1_MouseUp, [this] { previewBox_->unsetCursor(); });
+  runTrapped(platform_, siteTag::frmJPG_Picture1_MouseUp, [this] { previewBox_->unsetCursor(); });
 }

@@ -6,7 +6,6 @@
 #include <QPushButton>
 
 #include "platform/platform.h"
-#include "state/design_state.h"
 #include "state/error_report.h"
 #include "state/failure.h"
 #include "state/site_tags.h"
@@ -36,8 +35,9 @@ class FullPageWhilePrinting {
 
 }  // namespace
 
-FrmPrint::FrmPrint(std::function<QImage()> relief, QWidget* owner)
-    : QDialog(owner), relief_(std::move(relief)) {
+FrmPrint::FrmPrint(std::function<QImage()> relief, ScreenScale scale, Platform& platform,
+                   QWidget* owner)
+    : QDialog(owner), relief_(std::move(relief)), scale_(scale), platform_(platform) {
   setObjectName(QStringLiteral("frmPrint"));
   setWindowTitle(QStringLiteral(" Position the picture on the page ..."));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -75,8 +75,8 @@ FrmPrint::FrmPrint(std::function<QImage()> relief, QWidget* owner)
 }
 
 void FrmPrint::load() {
-  runTrapped(platform(), siteTag::frmPrint_Load, [this] {
-    adjustControlFonts(*this, design().fontScaleFactor, platform());
+  runTrapped(platform_, siteTag::frmPrint_Load, [this] {
+    adjustControlFonts(*this, scale_.fontScaleFactor, platform_);
     laidOut_ = printerPage();
     layoutPending_ = true;
   });
@@ -86,7 +86,7 @@ void FrmPrint::load() {
 // picture anew; otherwise the box stays where it is. The sheet's size counts
 // as well as its margins: turning a sheet with even margins changes only it.
 void FrmPrint::activate() {
-  runTrapped(platform(), siteTag::frmPrint_Activate, [this] {
+  runTrapped(platform_, siteTag::frmPrint_Activate, [this] {
     const PrinterPage page = printerPage();
     if (page.page != laidOut_.page || page.printable != laidOut_.printable) {
       laidOut_ = page;
@@ -98,7 +98,7 @@ void FrmPrint::activate() {
 }
 
 void FrmPrint::okClicked() {
-  runTrapped(platform(), siteTag::frmPrint_OKButton_Click, [this] {
+  runTrapped(platform_, siteTag::frmPrint_OKButton_Click, [this] {
     const QImage picture = relief_();
     const FullPageWhilePrinting fullPage(printer_);
     QPainter painter;
@@ -111,25 +111,25 @@ void FrmPrint::okClicked() {
 }
 
 void FrmPrint::moreClicked() {
-  runTrapped(platform(), siteTag::frmPrint_Morebutton_Click, [this] {
-    platform().setUpPrinter(printer_, this);
+  runTrapped(platform_, siteTag::frmPrint_Morebutton_Click, [this] {
+    platform_.setUpPrinter(printer_, this);
     pageView_->hideRubberBand();
     activate();
   });
 }
 
 void FrmPrint::cancelClicked() {
-  runTrapped(platform(), siteTag::frmPrint_CancelButton_Click, [this] { close(); });
+  runTrapped(platform_, siteTag::frmPrint_CancelButton_Click, [this] { close(); });
 }
 
 void FrmPrint::previewPressed(Qt::MouseButtons buttons, QPoint at) {
-  runTrapped(platform(), siteTag::frmPrint_Picture1_MouseDown, [this, buttons, at] {
+  runTrapped(platform_, siteTag::frmPrint_Picture1_MouseDown, [this, buttons, at] {
     if (buttons & Qt::LeftButton) dragStart_ = at;
   });
 }
 
 void FrmPrint::previewMoved(Qt::MouseButtons buttons, QPoint at) {
-  runTrapped(platform(), siteTag::frmPrint_Picture1_MouseMove, [this, buttons, at] {
+  runTrapped(platform_, siteTag::frmPrint_Picture1_MouseMove, [this, buttons, at] {
     if (!(buttons & Qt::LeftButton)) return;
     box_ = dragged(box_, at - dragStart_, preview_);
     dragStart_ = at;
@@ -138,14 +138,14 @@ void FrmPrint::previewMoved(Qt::MouseButtons buttons, QPoint at) {
 }
 
 void FrmPrint::decreaseClicked() {
-  runTrapped(platform(), siteTag::frmPrint_CmdDecrease_Click, [this] {
+  runTrapped(platform_, siteTag::frmPrint_CmdDecrease_Click, [this] {
     box_ = shrunk(box_, preview_);
     drawBox();
   });
 }
 
 void FrmPrint::increaseClicked() {
-  runTrapped(platform(), siteTag::frmPrint_CmdIncrease_Click, [this] {
+  runTrapped(platform_, siteTag::frmPrint_CmdIncrease_Click, [this] {
     box_ = grown(box_, preview_);
     drawBox();
   });
@@ -168,8 +168,7 @@ PrinterPage FrmPrint::printerPage() {
 }
 
 void FrmPrint::layOut() {
-  const DesignState& state = design();
-  preview_ = previewOf(printerPage(), state.layoutUnitX, state.layoutUnitY);
+  preview_ = previewOf(printerPage(), scale_.layoutUnitX, scale_.layoutUnitY);
   shownRelief_ = relief_();
   box_ = centredPicture(preview_, shownRelief_.size());
   layoutPending_ = false;

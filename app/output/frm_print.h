@@ -11,8 +11,10 @@
 #include <functional>
 
 #include "output/print_placement.h"
+#include "state/screen_scale.h"
 
 class PictureBox;
+class Platform;
 class QLabel;
 class QPushButton;
 
@@ -20,7 +22,7 @@ class FrmPrint : public QDialog {
   Q_OBJECT
  public:
   // `relief` gives the picture to print; it is read at each layout and print.
-  FrmPrint(std::function<QImage()> relief, QWidget* owner);
+  FrmPrint(std::function<QImage()> relief, ScreenScale scale, Platform& platform, QWidget* owner);
 
   // The page in miniature with the picture's box on it.
   PictureBox* pageView() const { return pageView_; }
@@ -61,6 +63,8 @@ class FrmPrint : public QDialog {
   QPushButton* okButton_;
   QPushButton* cancelButton_;
   std::function<QImage()> relief_;
+  ScreenScale scale_;
+  Platform& platform_;
   QImage shownRelief_;  // the picture the page miniature shows, taken at layout
   QPrinter printer_{QPrinter::HighResolution};
   PrinterPage laidOut_;  // the sheet last read, to tell a change of printer or paper

@@ -9,8 +9,6 @@
 #include <QToolButton>
 
 #include "platform/platform.h"
-#include "state/bmp_file.h"
-#include "state/design_state.h"
 #include "state/error_report.h"
 #include "state/site_tags.h"
 #include "state/temp_file.h"
@@ -36,7 +34,8 @@ QImage whitePicture(QSize size) {
 
 }  // namespace
 
-FrmDraw::FrmDraw(MainWindowLink& main) : QWidget(&main.ownerWindow(), Qt::Window), main_(main) {
+FrmDraw::FrmDraw(MainWindowLink& main, ToolDesign design, Platform& platform)
+    : QWidget(&main.ownerWindow(), Qt::Window), main_(main), design_(design), platform_(platform) {
   setObjectName(QStringLiteral("FrmDraw"));
   setWindowTitle(QStringLiteral("Under shape drawing tool "));
   auto* border = new QFrame(this);
@@ -69,35 +68,36 @@ FrmDraw::~FrmDraw() { unload(); }
 int FrmDraw::tool() const { return tools_->checkedId(); }
 
 void FrmDraw::load() {
-  runTrapped(platform(), siteTag::FrmDraw_Load, [this] {
-    placeFixedWindow(*this, windowWidth, windowHeight, 100);
+  runTrapped(platform_, siteTag::FrmDraw_Load, [this] {
+    const ScreenScale scale = design_.screenScale();
+    placeFixedWindow(*this, scale, windowWidth, windowHeight, 100);
     file_ = std::make_unique<File>();
-    design().workingFiles.shape = file_->fullPath();
+    design_.setShapeFile(file_->fullPath());
     undo_ = std::make_unique<UndoFiles>(file_->Path(), QStringLiteral("Undop1"));
     drawing_ = false;
-    adjustControlFonts(*this, design().fontScaleFactor, platform());
+    adjustControlFonts(*this, scale.fontScaleFactor, platform_);
   });
 }
 
 void FrmDraw::unload() {
-  runTrapped(platform(), siteTag::FrmDraw_Unload, [this] { Reset_Undo(); });
+  runTrapped(platform_, siteTag::FrmDraw_Unload, [this] { Reset_Undo(); });
 }
 
 void FrmDraw::Save_Undo() {
-  runTrapped(platform(), siteTag::FrmDraw_Save_Undo, [this] {
+  runTrapped(platform_, siteTag::FrmDraw_Save_Undo, [this] {
     if (undo_) undo_->save(drawingArea_->picture());
   });
 }
 
 void FrmDraw::Reset_Undo() {
-  runTrapped(platform(), siteTag::FrmDraw_Reset_Undo, [this] {
+  runTrapped(platform_, siteTag::FrmDraw_Reset_Undo, [this] {
     if (undo_) undo_->reset();
   });
 }
 
 SketchFigure FrmDraw::currentFigure() const {
   return {tool(),    {startX_, startY_}, {endX_, endY_},
-          penWidth_, penColour(),        design().ellipseRatio};
+          penWidth_, penColour(),        design_.ellipseRatio()};
 }
 
 QColor FrmDraw::penColour() const {
@@ -105,7 +105,7 @@ QColor FrmDraw::penColour() const {
 }
 
 void FrmDraw::pressed(Qt::MouseButton, QPoint at) {
-  runTrapped(platform(), siteTag::FrmDraw_Picture1_MouseDown, [&] {
+  runTrapped(platform_, siteTag::FrmDraw_Picture1_MouseDown, [&] {
     drawing_ = true;
     Save_Undo();
     startX_ = endX_ = at.x();
@@ -115,7 +115,7 @@ void FrmDraw::pressed(Qt::MouseButton, QPoint at) {
 }
 
 void FrmDraw::moved(Qt::MouseButtons buttons, QPoint at) {
-  runTrapped(platform(), siteTag::FrmDraw_Picture1_MouseMove, [&] {
+  runTrapped(platform_, siteTag::FrmDraw_Picture1_MouseMove, [&] {
     if (buttons == Qt::NoButton || !drawing_) return;
     if (!drawsFigure(tool())) {
       drawingArea_->drawStrokeTo({startX_, startY_}, at, penWidth_, penColour());
@@ -130,7 +130,7 @@ void FrmDraw::moved(Qt::MouseButtons buttons, QPoint at) {
 }
 
 void FrmDraw::released(QPoint) {
-  runTrapped(platform(), siteTag::FrmDraw_Picture1_MouseUp, [this] {
+  runTrapped(platform_, siteTag::FrmDraw_Picture1_MouseUp, [this] {
     if (!drawing_ || !drawingArea_->draggedFigure()) return;
     drawingArea_->hideDraggedFigure();
     drawingArea_->drawFinalFigure(currentFigure());
@@ -138,25 +138,25 @@ void FrmDraw::released(QPoint) {
 }
 
 void FrmDraw::sliderChanged(int value) {
-  runTrapped(platform(), siteTag::FrmDraw_Slider1_Change, [&] { penWidth_ = 3 * value; });
+  runTrapped(platform_, siteTag::FrmDraw_Slider1_Change, [&] { penWidth_ = 3 * value; });
 }
 
 void FrmDraw::toolClicked(int index) {
-  runTrapped(platform(), siteTag::FrmDraw_Option1_Click, [&] {
+  runTrapped(platform_, siteTag::FrmDraw_Option1_Click, [&] {
     if (index == sketchTool::Ellipse || index == sketchTool::FilledEllipse)
       main_.showEllipseRatio();
   });
 }
 
 void FrmDraw::undoClicked() {
-  runTrapped(platform(), siteTag::FrmDraw_Command2_Click, [this] {
+  runTrapped(platform_, siteTag::FrmDraw_Command2_Click, [this] {
     if (!undo_) return;
     if (std::optional<QImage> earlier = undo_->undo()) drawingArea_->setPicture(*earlier);
   });
 }
 
 void FrmDraw::commandClicked(int index) {
-  runTrapped(platform(), siteTag::FrmDraw_Command1_Click, [&] {
+  runTrapped(platform_, siteTag::FrmDraw_Command1_Click, [&] {
     if (index == 0)
       apply();
     else
@@ -169,7 +169,6 @@ void FrmDraw::commandClicked(int index) {
 void FrmDraw::apply() {
   drawing_ = false;
   writeShapeFile();
-  design().kindSettings[SourceKind::Shape].available = true;
   main_.selectSource(SourceKind::Shape, Qt::NoButton);
   main_.activateOwner();
   hide();
@@ -193,5 +192,5 @@ void FrmDraw::writeShapeFile() {
     QPainter painter(&shapePicture_);
     painter.drawImage(QPoint(shapeMargin, shapeMargin), drawingArea_->picture());
   }
-  saveBmp(shapePicture_, design().workingFiles.shape);
+  design_.useShape(shapePicture_);
 }

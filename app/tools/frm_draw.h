@@ -9,11 +9,13 @@
 #include <array>
 #include <memory>
 
+#include "state/tool_design.h"
 #include "state/undo_files.h"
 
 class DrawingArea;
 class File;
 class MainWindowLink;
+class Platform;
 struct SketchFigure;
 class QButtonGroup;
 class QFrame;
@@ -28,8 +30,9 @@ inline constexpr int shapeMargin = 32;
 class FrmDraw : public QWidget {
   Q_OBJECT
  public:
-  // Owned by `main`, whose source selector it calls when it finishes.
-  explicit FrmDraw(MainWindowLink& main);
+  // Owned by `main`, whose source selector it calls when it finishes; it
+  // hands the shape to `design`.
+  FrmDraw(MainWindowLink& main, ToolDesign design, Platform& platform);
   // The window's unload: the undo steps' files go.
   ~FrmDraw() override;
 
@@ -73,6 +76,8 @@ class FrmDraw : public QWidget {
   void writeShapeFile();
 
   MainWindowLink& main_;
+  ToolDesign design_;
+  Platform& platform_;
   DrawingArea* drawingArea_;
   QImage shapePicture_;  // the shape file's picture: the drawing inside a white margin
   QFrame* toolFrame_;

@@ -5,7 +5,6 @@
 #include <QPushButton>
 
 #include "platform/platform.h"
-#include "state/design_state.h"
 #include "state/error_report.h"
 #include "state/site_tags.h"
 #include "tools/ellipse_ratio.h"
@@ -25,7 +24,8 @@ constexpr double previewRadius = 65;
 
 }  // namespace
 
-FrmEllipse::FrmEllipse(QWidget& mainWindow) : mainWindow_(mainWindow) {
+FrmEllipse::FrmEllipse(QWidget& mainWindow, ToolDesign design, Platform& platform)
+    : mainWindow_(mainWindow), design_(design), platform_(platform) {
   setObjectName(QStringLiteral("FrmEllipse"));
   setWindowTitle(QStringLiteral("Ellipse"));
   ratioCaption_ =
@@ -52,12 +52,12 @@ FrmEllipse::FrmEllipse(QWidget& mainWindow) : mainWindow_(mainWindow) {
 }
 
 void FrmEllipse::load() {
-  runTrapped(platform(), siteTag::FrmEllipse_Load, [this] {
-    DesignState& state = design();
-    setFixedSize(windowWidth * state.layoutUnitX / 15, windowHeight * state.layoutUnitY / 15);
+  runTrapped(platform_, siteTag::FrmEllipse_Load, [this] {
+    const ScreenScale scale = design_.screenScale();
+    setFixedSize(scale.width(windowWidth), scale.height(windowHeight));
     move(mainWindow_.pos());
-    if (state.ellipseRatio == 0) state.ellipseRatio = 1.0;
-    adjustControlFonts(*this, state.fontScaleFactor, platform());
+    if (design_.ellipseRatio() == 0) design_.setEllipseRatio(1.0);
+    adjustControlFonts(*this, scale.fontScaleFactor, platform_);
   });
 }
 
@@ -67,10 +67,10 @@ void FrmEllipse::showEvent(QShowEvent* event) {
 }
 
 void FrmEllipse::activate() {
-  runTrapped(platform(), siteTag::FrmEllipse_Activate, [this] {
+  runTrapped(platform_, siteTag::FrmEllipse_Activate, [this] {
     activated_ = true;
-    ratioSlider_->setValue(sliderOfEllipseRatio(design().ellipseRatio));
-    drawPreview(design().ellipseRatio);
+    ratioSlider_->setValue(sliderOfEllipseRatio(design_.ellipseRatio()));
+    drawPreview(design_.ellipseRatio());
   });
 }
 
@@ -78,11 +78,11 @@ void FrmEllipse::sliderChanged() {
   // The slider reports its first layout before the window is activated; its
   // initial value then is no choice of the user and must not replace the ratio.
   if (!activated_) return;
-  runTrapped(platform(), siteTag::FrmEllipse_MirelSlider1_ValueChange, [this] {
+  runTrapped(platform_, siteTag::FrmEllipse_MirelSlider1_ValueChange, [this] {
     const double ratio = ellipseRatioOfSlider(ratioSlider_->Value());
     ratioLabel_->setText(QString::number(ratio));
     drawPreview(ratio);
-    design().ellipseRatio = ratio;
+    design_.setEllipseRatio(ratio);
   });
 }
 
@@ -99,9 +99,9 @@ void FrmEllipse::drawPreview(double ratio) {
 }
 
 void FrmEllipse::okClicked() {
-  runTrapped(platform(), siteTag::FrmEllipse_OKButton_Click, [this] { done(Accepted); });
+  runTrapped(platform_, siteTag::FrmEllipse_OKButton_Click, [this] { done(Accepted); });
 }
 
 void FrmEllipse::cancelClicked() {
-  runTrapped(platform(), siteTag::FrmEllipse_CancelButton_Click, [this] { done(Rejected); });
+  runTrapped(platform_, siteTag::FrmEllipse_CancelButton_Click, [this] { done(Rejected); });
 }

@@ -5,15 +5,18 @@
 
 #include <QDialog>
 
+#include "state/tool_design.h"
+
 class MirelSlider;
+class Platform;
 class QLabel;
 class QPushButton;
 
 class FrmEllipse : public QDialog {
   Q_OBJECT
  public:
-  // Placed on the top-left corner of `mainWindow`.
-  explicit FrmEllipse(QWidget& mainWindow);
+  // Placed on the top-left corner of `mainWindow`; sets the ratio of `design`.
+  FrmEllipse(QWidget& mainWindow, ToolDesign design, Platform& platform);
 
   QLabel* ratioCaption() const { return ratioCaption_; }
   QLabel* ratioLabel() const { return ratioLabel_; }
@@ -45,6 +48,8 @@ class FrmEllipse : public QDialog {
   void drawPreview(double ratio);
 
   QWidget& mainWindow_;
+  ToolDesign design_;
+  Platform& platform_;
   QImage preview_;
   bool activated_ = false;
 };

@@ -6,7 +6,6 @@
 #include <QSpinBox>
 
 #include "platform/platform.h"
-#include "state/design_state.h"
 #include "state/error_report.h"
 #include "state/input_picture_name.h"
 #include "state/paths.h"
@@ -37,17 +36,10 @@ QSpinBox* spinBox(QWidget* window, int value, int maximum, QRect at) {
   return spin;
 }
 
-// The texture of the first source kind that has one, the current one first.
-QString firstTextureName(const DesignState& state) {
-  if (!state.textureNames[state.sourceKind].isEmpty()) return state.textureNames[state.sourceKind];
-  for (SourceKind kind : sourceKinds)
-    if (!state.textureNames[kind].isEmpty()) return state.textureNames[kind];
-  return {};
-}
-
 }  // namespace
 
-FrmNew::FrmNew(MainWindowLink& main) : main_(main) {
+FrmNew::FrmNew(MainWindowLink& main, ToolDesign design, Platform& platform)
+    : main_(main), design_(design), platform_(platform) {
   setObjectName(QStringLiteral("FrmNew"));
   setWindowTitle(QStringLiteral(" New"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -84,20 +76,20 @@ FrmNew::FrmNew(MainWindowLink& main) : main_(main) {
 }
 
 void FrmNew::load() {
-  runTrapped(platform(), siteTag::FrmNew_Load, [this] {
-    const DesignState& state = design();
-    placeFixedWindow(*this, windowWidth, windowHeight);
-    adjustControlFonts(*this, state.fontScaleFactor, platform());
+  runTrapped(platform_, siteTag::FrmNew_Load, [this] {
+    const ScreenScale scale = design_.screenScale();
+    placeFixedWindow(*this, scale, windowWidth, windowHeight);
+    adjustControlFonts(*this, scale.fontScaleFactor, platform_);
     for (QSpinBox* spin : sizeBoxes_) {
       QFont font = spin->font();
-      font.setPointSizeF(font.pointSizeF() * state.fontScaleFactor);
+      font.setPointSizeF(font.pointSizeF() * scale.fontScaleFactor);
       spin->setFont(font);
     }
   });
 }
 
 void FrmNew::whichOneClicked() {
-  runTrapped(platform(), siteTag::FrmNew_Command1_Click, [this] {
+  runTrapped(platform_, siteTag::FrmNew_Command1_Click, [this] {
     if (backgroundButtons_[0]->isChecked())
       chooseColour();
     else
@@ -106,43 +98,41 @@ void FrmNew::whichOneClicked() {
 }
 
 void FrmNew::chooseColour() {
-  const std::optional<QColor> chosen = platform().chooseColour(Qt::white, this);
+  const std::optional<QColor> chosen = platform_.chooseColour(Qt::white, this);
   if (chosen) main_.setCanvasBackColour(*chosen);
 }
 
 void FrmNew::chooseTexture() {
-  DesignState& state = design();
-  const QString known = firstTextureName(state);
+  const QString known = design_.firstTextureName();
   const QString folder =
       known.isEmpty() ? main_.programFolder() + QStringLiteral("/textures") : folderPart(known);
   const QString chosen = openPictureDialog(
-      {imageFilesFilter(), folder, fileNamePart(known), QStringLiteral("Textures"), true, this});
+      {imageFilesFilter(), folder, fileNamePart(known), QStringLiteral("Textures"), true, this},
+      platform_);
   if (chosen.isEmpty()) return;
   if (pathKindOf(chosen) != pathKind::File) {
-    platform().showMessage(
+    platform_.showMessage(
         {QStringLiteral("File not found !"), MessageIcon::Exclamation, {}, applicationTitle, this});
     return;
   }
   // Loaded first: a file that is no picture must not become the kind's texture.
-  design().projectionPicture = loadPicture(chosen);
-  state.textureNames[state.sourceKind] = chosen;
+  design_.setCanvasTexture(chosen, loadPicture(chosen));
 }
 
 void FrmNew::applyClicked() {
-  runTrapped(platform(), siteTag::FrmNew_OKButton_Click, [this] {
-    DesignState& state = design();
+  runTrapped(platform_, siteTag::FrmNew_OKButton_Click, [this] {
     // A number still being typed counts, clamped like when the box is left.
     for (QSpinBox* spin : sizeBoxes_) spin->interpretText();
-    state.undo.record(state.workingFiles.canvas, platform());
+    design_.recordUndoStep(platform_);
     QImage canvas(sizeBoxes_[0]->value(), sizeBoxes_[1]->value(), QImage::Format_RGB888);
     canvas.fill(main_.canvasBackColour());
-    state.currentPictureName = findInputPictureName(main_.programFolder(), platform());
-    if (backgroundButtons_[1]->isChecked()) tileOver(canvas, design().projectionPicture);
+    design_.setCurrentPictureName(findInputPictureName(main_.programFolder(), platform_));
+    if (backgroundButtons_[1]->isChecked()) tileOver(canvas, design_.canvasTexture());
     main_.replaceCanvas(canvas);
     done(Accepted);
   });
 }
 
 void FrmNew::cancelClicked() {
-  runTrapped(platform(), siteTag::FrmNew_CancelButton_Click, [this] { done(Rejected); });
+  runTrapped(platform_, siteTag::FrmNew_CancelButton_Click, [this] { done(Rejected); });
 }

@@ -7,7 +7,10 @@
 #include <QDialog>
 #include <array>
 
+#include "state/tool_design.h"
+
 class MainWindowLink;
+class Platform;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -17,8 +20,8 @@ class FrmNew : public QDialog {
   Q_OBJECT
  public:
   // Opens without an owner and not modal; `main` is the window whose canvas
-  // it replaces.
-  explicit FrmNew(MainWindowLink& main);
+  // it replaces, `design` keeps the texture it tiles and the undo step.
+  FrmNew(MainWindowLink& main, ToolDesign design, Platform& platform);
 
   QLabel* sizeCaption() const { return sizeCaption_; }
   QLabel* widthCaption() const { return widthCaption_; }
@@ -50,4 +53,6 @@ class FrmNew : public QDialog {
   void chooseTexture();
 
   MainWindowLink& main_;
+  ToolDesign design_;
+  Platform& platform_;
 };

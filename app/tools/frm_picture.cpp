@@ -10,7 +10,6 @@
 #include <QToolButton>
 
 #include "platform/platform.h"
-#include "state/design_state.h"
 #include "state/engine_library.h"
 #include "state/error_report.h"
 #include "state/site_tags.h"
@@ -62,8 +61,12 @@ QIcon toolIcon(int tool) {
 
 }  // namespace
 
-FrmPicture::FrmPicture(MainWindowLink& main)
-    : QWidget(&main.ownerWindow(), Qt::Window), main_(main), engine_(&main.engine()) {
+FrmPicture::FrmPicture(MainWindowLink& main, ToolDesign design, Platform& platform)
+    : QWidget(&main.ownerWindow(), Qt::Window),
+      main_(main),
+      design_(design),
+      platform_(platform),
+      engine_(&main.engine()) {
   setObjectName(QStringLiteral("FrmPicture"));
   setAcceptDrops(true);
   setWindowTitle(QStringLiteral("Inner shade"));
@@ -234,15 +237,15 @@ void FrmPicture::connectControls() {
 }
 
 void FrmPicture::load() {
-  runTrapped(platform(), siteTag::FrmPicture_Load, [this] {
-    DesignState& state = design();
-    placeFixedWindow(*this, windowWidth, windowHeight, 100);
-    state.workingFiles.picture = File().fullPath();
+  runTrapped(platform_, siteTag::FrmPicture_Load, [this] {
+    const ScreenScale scale = design_.screenScale();
+    placeFixedWindow(*this, scale, windowWidth, windowHeight, 100);
+    const QString pictureFile = File().fullPath();
     const File maskFile;
-    state.workingFiles.mask = maskFile.fullPath();
+    design_.setPictureFiles(pictureFile, maskFile.fullPath());
     undoFiles.emplace(maskFile.Path(), QStringLiteral("Undopt1"));
     colourPanel_->raise();
-    adjustControlFonts(*this, state.fontScaleFactor, platform());
+    adjustControlFonts(*this, scale.fontScaleFactor, platform_);
   });
 }
 

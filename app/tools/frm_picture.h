@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "state/colour_keying.h"
+#include "state/tool_design.h"
 #include "state/undo_files.h"
 #include "tools/sketch_figures.h"
 
@@ -23,6 +24,7 @@ class MainWindowLink;
 class MaskCanvas;
 class MirelSlider;
 class PictureBox;
+class Platform;
 class QDragEnterEvent;
 class QDropEvent;
 class QFrame;
@@ -34,8 +36,9 @@ class QToolButton;
 class FrmPicture : public QWidget {
   Q_OBJECT
  public:
-  // A tool window owned by `main`, not modal.
-  explicit FrmPicture(MainWindowLink& main);
+  // A tool window owned by `main`, not modal; it hands the keyed picture
+  // and its mask to `design`.
+  FrmPicture(MainWindowLink& main, ToolDesign design, Platform& platform);
   // The window's unload: its undo files go.
   ~FrmPicture() override;
 
@@ -132,6 +135,8 @@ class FrmPicture : public QWidget {
   void loadUndo();
 
   MainWindowLink& main_;
+  ToolDesign design_;
+  Platform& platform_;
   QWidget* viewport_;
   PictureBox* photoView_;
   MaskCanvas* maskCanvas_;

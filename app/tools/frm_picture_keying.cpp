@@ -6,8 +6,6 @@
 #include <QPushButton>
 
 #include "platform/platform.h"
-#include "state/bmp_file.h"
-#include "state/design_state.h"
 #include "state/engine_library.h"
 #include "state/error_report.h"
 #include "state/picture_formats.h"
@@ -39,17 +37,18 @@ void FrmPicture::runCommand(const std::function<void()>& command) {
   } catch (...) {
     const Failure failure = currentFailure();
     if (failure.number() == errorNumber::UnreadablePicture)
-      platform().showMessage({QStringLiteral("I cannot read this file.Please choose another one."),
-                              MessageIcon::None, MessageButtons::Ok, applicationTitle, this});
+      platform_.showMessage({QStringLiteral("I cannot read this file.Please choose another one."),
+                             MessageIcon::None, MessageButtons::Ok, applicationTitle, this});
     else
-      reportFailure(platform(), siteTag::FrmPicture_Command1_Click, failure);
+      reportFailure(platform_, siteTag::FrmPicture_Command1_Click, failure);
   }
 }
 
 void FrmPicture::loadPictureFile() {
   const QString folder =
       loadFolder_.isEmpty() ? main_.programFolder() + QStringLiteral("/inputs") : loadFolder_;
-  const QString chosen = openPictureDialog({openPictureFilter(), folder, {}, {}, false, this});
+  const QString chosen =
+      openPictureDialog({openPictureFilter(), folder, {}, {}, false, this}, platform_);
   if (chosen.isEmpty()) return;
   loadFolder_ = QFileInfo(chosen).path();
   loadPhoto(chosen);
@@ -76,7 +75,7 @@ void FrmPicture::loadPhoto(const QString& path) {
 // and the framed size.
 void FrmPicture::showFramedPicture(const QImage& photo) {
   const QImage framed = framedPicture(photo, ranges.keyColour());
-  saveBmp(framed, design().workingFiles.picture);
+  design_.saveFramedPicture(framed);
   const QPoint at = pictureViewPlacement(photo.size());
   photoView_->move(at);
   photoView_->setPicture(photo);
@@ -86,16 +85,15 @@ void FrmPicture::showFramedPicture(const QImage& photo) {
 }
 
 void FrmPicture::runKeying() {
-  BusyPointer hourglass(platform());
-  const KeyedPicture keyed =
-      keyPicture(design().workingFiles.picture, ranges, engine_->entryPoints());
+  BusyPointer hourglass(platform_);
+  const KeyedPicture keyed = keyPicture(design_.pictureFile(), ranges, engine_->entryPoints());
   photoView_->setPicture(keyed.picture);
   maskCanvas_->setPicture(keyed.mask);
 }
 
 void FrmPicture::transparentColourClicked() {
-  runTrapped(platform(), siteTag::FrmPicture_Command2_Click, [this] {
-    const std::optional<QColor> chosen = platform().chooseColour(ranges.keyColour(), this);
+  runTrapped(platform_, siteTag::FrmPicture_Command2_Click, [this] {
+    const std::optional<QColor> chosen = platform_.chooseColour(ranges.keyColour(), this);
     if (!chosen) return;
     const QImage photo = loadPictureOver(chosenFile, *chosen);
     QPalette viewport = viewport_->palette();
@@ -109,7 +107,7 @@ void FrmPicture::transparentColourClicked() {
 }
 
 void FrmPicture::pictureReleased(Qt::MouseButton, QPoint at) {
-  runTrapped(platform(), siteTag::FrmPicture_Picture1_MouseUp, [&] {
+  runTrapped(platform_, siteTag::FrmPicture_Picture1_MouseUp, [&] {
     // Before the first load (or after Remove) there is no colour to pick.
     if (!Activated || !photoView_->picture().valid(at)) return;
     ranges.pickAround(photoView_->picture().pixelColor(at));
@@ -119,7 +117,7 @@ void FrmPicture::pictureReleased(Qt::MouseButton, QPoint at) {
 }
 
 void FrmPicture::boundButtonPressed(int index, bool plus) {
-  runTrapped(platform(),
+  runTrapped(platform_,
              plus ? siteTag::FrmPicture_CmdPlus_MouseDown : siteTag::FrmPicture_CmdMoins_MouseDown,
              [&] {
                heldSince_ = clock();
@@ -139,7 +137,7 @@ void FrmPicture::heldBoundTick() {
 }
 
 void FrmPicture::boundButtonReleased(int, bool plus) {
-  runTrapped(platform(),
+  runTrapped(platform_,
              plus ? siteTag::FrmPicture_CmdPlus_MouseUp : siteTag::FrmPicture_CmdMoins_MouseUp,
              [&] {
                boundTimer_.stop();

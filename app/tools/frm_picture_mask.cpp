@@ -4,23 +4,13 @@
 #include <QPushButton>
 
 #include "platform/platform.h"
-#include "state/bmp_file.h"
-#include "state/design_state.h"
 #include "state/error_report.h"
-#include "state/file_writing.h"
 #include "state/picture_frame.h"
 #include "state/site_tags.h"
 #include "tools/frm_picture.h"
 #include "tools/mask_canvas.h"
 #include "widgets/main_window_link.h"
 #include "widgets/mirel_slider.h"
-
-namespace {
-
-// Empties `path`, the mask file of a removed picture.
-void emptyFile(const QString& path) { writeFileReplacing(path, QByteArray()); }
-
-}  // namespace
 
 void FrmPicture::enterMaskMode() {
   maskCanvas_->show();
@@ -30,14 +20,14 @@ void FrmPicture::enterMaskMode() {
   for (int index : {2, 3, 4}) commandButtons_[index]->setEnabled(false);
 }
 
+// The mask file is written before the picture counts as loaded: a mask that
+// could not be written must not become the design's source.
 void FrmPicture::apply() {
-  DesignState& state = design();
-  state.kindSettings[SourceKind::Picture].available = true;
-  main_.selectSource(SourceKind::Picture, Qt::NoButton);
   QImage mask = maskCanvas_->picture();
   paintFrame(mask, Qt::white);
   maskCanvas_->setPicture(mask);
-  saveBmp(mask, state.workingFiles.mask);
+  design_.useMask(mask);
+  main_.selectSource(SourceKind::Picture, Qt::NoButton);
   leave();
 }
 
@@ -57,34 +47,32 @@ void FrmPicture::leave() {
 void FrmPicture::remove() {
   photoView_->setPicture(QImage());
   maskCanvas_->setPicture(QImage());
-  emptyFile(design().workingFiles.mask);
-  // An empty mask is nothing to render: Draw says no picture is loaded.
-  design().kindSettings[SourceKind::Picture].available = false;
+  design_.removeMask();
   enableKeyingCommands(false);
 }
 
 void FrmPicture::saveUndo() {
-  runTrapped(platform(), siteTag::FrmPicture_SaveUndoFile,
+  runTrapped(platform_, siteTag::FrmPicture_SaveUndoFile,
              [this] { undoFiles->save(maskCanvas_->picture()); });
 }
 
 void FrmPicture::undoClicked() {
-  runTrapped(platform(), siteTag::FrmPicture_Command3_Click, [this] { loadUndo(); });
+  runTrapped(platform_, siteTag::FrmPicture_Command3_Click, [this] { loadUndo(); });
 }
 
 void FrmPicture::loadUndo() {
-  runTrapped(platform(), siteTag::FrmPicture_LoadUndoFile, [this] {
+  runTrapped(platform_, siteTag::FrmPicture_LoadUndoFile, [this] {
     if (std::optional<QImage> before = undoFiles->undo()) maskCanvas_->setPicture(*before);
   });
 }
 
 // The mask canvas draws the figure with its own pen.
 SketchFigure FrmPicture::maskFigure() const {
-  return {tool, start, end, 0, {}, design().ellipseRatio};
+  return {tool, start, end, 0, {}, design_.ellipseRatio()};
 }
 
 void FrmPicture::maskPressed(Qt::MouseButton, QPoint at) {
-  runTrapped(platform(), siteTag::FrmPicture_Picture2_MouseDown, [&] {
+  runTrapped(platform_, siteTag::FrmPicture_Picture2_MouseDown, [&] {
     Drawing = true;
     saveUndo();
     start = end = at;
@@ -93,7 +81,7 @@ void FrmPicture::maskPressed(Qt::MouseButton, QPoint at) {
 }
 
 void FrmPicture::maskMoved(Qt::MouseButtons buttons, QPoint at) {
-  runTrapped(platform(), siteTag::FrmPicture_Picture2_MouseMove, [&] {
+  runTrapped(platform_, siteTag::FrmPicture_Picture2_MouseMove, [&] {
     if (buttons == Qt::NoButton || !Drawing) return;
     if (tool == sketchTool::Freehand) {
       maskCanvas_->drawStroke(start, at);
@@ -106,7 +94,7 @@ void FrmPicture::maskMoved(Qt::MouseButtons buttons, QPoint at) {
 }
 
 void FrmPicture::maskReleased(Qt::MouseButton, QPoint) {
-  runTrapped(platform(), siteTag::FrmPicture_Picture2_MouseUp, [this] {
+  runTrapped(platform_, siteTag::FrmPicture_Picture2_MouseUp, [this] {
     // Only a figure whose press was seen here has an outline to finish.
     if (!Drawing || tool == sketchTool::Freehand || !maskCanvas_->outline()) return;
     maskCanvas_->hideOutline();
@@ -115,18 +103,17 @@ void FrmPicture::maskReleased(Qt::MouseButton, QPoint) {
 }
 
 void FrmPicture::toolClicked(int index) {
-  runTrapped(platform(), siteTag::FrmPicture_Option1_Click, [&] {
+  runTrapped(platform_, siteTag::FrmPicture_Option1_Click, [&] {
     tool = index;
     if (index == sketchTool::Ellipse) showEllipseRatio();
   });
 }
 
 void FrmPicture::penColourClicked(int index) {
-  runTrapped(platform(), siteTag::FrmPicture_Option2_Click,
+  runTrapped(platform_, siteTag::FrmPicture_Option2_Click,
              [&] { maskCanvas_->penColour = index == 0 ? QColor(Qt::white) : QColor(Qt::black); });
 }
 
 void FrmPicture::penWidthChanged(int value) {
-  runTrapped(platform(), siteTag::FrmPicture_Slider1_Change,
-             [&] { maskCanvas_->penWidth = value; });
+  runTrapped(platform_, siteTag::FrmPicture_Slider1_Change, [&] { maskCanvas_->penWidth = value; });
 }

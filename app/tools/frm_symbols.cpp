@@ -10,7 +10,6 @@
 #include <QRadioButton>
 
 #include "platform/platform.h"
-#include "state/design_state.h"
 #include "state/error_report.h"
 #include "state/site_tags.h"
 #include "state/text_picture.h"
@@ -49,7 +48,8 @@ QListWidget* makeSymbolList(QWidget* window) {
 
 }  // namespace
 
-FrmSymbols::FrmSymbols(MainWindowLink& main) : main_(main) {
+FrmSymbols::FrmSymbols(MainWindowLink& main, ScreenScale scale, Platform& platform)
+    : main_(main), scale_(scale), platform_(platform) {
   setObjectName(QStringLiteral("FrmSymbols"));
   setWindowTitle(QStringLiteral("Click the symbol to select it"));
   fontGroup_ = new QButtonGroup(this);
@@ -104,17 +104,16 @@ bool FrmSymbols::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FrmSymbols::load() {
-  runTrapped(platform(), siteTag::FrmSymbols_Load, [this] {
-    const DesignState& state = design();
-    setFixedSize(windowWidth * state.layoutUnitX / 15, windowHeight * state.layoutUnitY / 15);
+  runTrapped(platform_, siteTag::FrmSymbols_Load, [this] {
+    setFixedSize(scale_.width(windowWidth), scale_.height(windowHeight));
     CursorPlaced = false;
     chooseFont(0);
-    adjustControlFonts(*this, state.fontScaleFactor, platform());
+    adjustControlFonts(*this, scale_.fontScaleFactor, platform_);
   });
 }
 
 void FrmSymbols::fontClicked(int index) {
-  runTrapped(platform(), siteTag::FrmSymbols_Option1_Click, [&] { chooseFont(index); });
+  runTrapped(platform_, siteTag::FrmSymbols_Option1_Click, [&] { chooseFont(index); });
 }
 
 void FrmSymbols::chooseFont(int index) {
@@ -134,7 +133,7 @@ void FrmSymbols::chooseFont(int index) {
 }
 
 void FrmSymbols::listClicked() {
-  runTrapped(platform(), siteTag::FrmSymbols_List1_Click, [this] {
+  runTrapped(platform_, siteTag::FrmSymbols_List1_Click, [this] {
     const QListWidgetItem* item = symbolList_->currentItem();
     if (item) insertPicked(item->text());
   });
@@ -156,11 +155,11 @@ void FrmSymbols::insertPicked(const QString& character) {
 }
 
 void FrmSymbols::textClicked() {
-  runTrapped(platform(), siteTag::FrmSymbols_Text1_Click, [this] { CursorPlaced = true; });
+  runTrapped(platform_, siteTag::FrmSymbols_Text1_Click, [this] { CursorPlaced = true; });
 }
 
 void FrmSymbols::commandClicked(int index) {
-  runTrapped(platform(), siteTag::FrmSymbols_Command1_Click, [&] {
+  runTrapped(platform_, siteTag::FrmSymbols_Command1_Click, [&] {
     if (index == 0)
       apply();
     else

@@ -8,9 +8,11 @@
 #include <array>
 #include <vector>
 
+#include "state/screen_scale.h"
 #include "tools/symbol_fonts.h"
 
 class MainWindowLink;
+class Platform;
 class QButtonGroup;
 class QLabel;
 class QLineEdit;
@@ -22,7 +24,7 @@ class FrmSymbols : public QDialog {
   Q_OBJECT
  public:
   // Shown without an owner; `main` is the window whose text it sets.
-  explicit FrmSymbols(MainWindowLink& main);
+  FrmSymbols(MainWindowLink& main, ScreenScale scale, Platform& platform);
 
   // One button per font offered, at most six; none when no symbol font is
   // installed, which the note says.
@@ -56,6 +58,8 @@ class FrmSymbols : public QDialog {
   void apply();
 
   MainWindowLink& main_;
+  ScreenScale scale_;
+  Platform& platform_;
   std::vector<SymbolFont> fonts_;  // offered
   std::vector<QRadioButton*> fontButtons_;
   QButtonGroup* fontGroup_;

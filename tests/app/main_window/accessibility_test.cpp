@@ -9,6 +9,7 @@
 #include "main_window_fixture.h"
 #include "output/frm_jpg.h"
 #include "output/web_export_dialog.h"
+#include "state/design_state.h"
 #include "state/web_encoding.h"
 #include "tools/frm_ellipse.h"
 #include "tools/frm_symbols.h"
@@ -51,11 +52,11 @@ void collectFaults(QAccessibleInterface& node, const QString& window, QStringLis
 TEST_F(MainWindowTest, EveryControlOfEveryWindowIsNamedHintedAndReachedByTab) {
   for (const char* opening : {"mnuFileNew", "mnuFilePrint", "mnuToolsPicture", "mnuToolsDrawing"})
     window->menuEntry(QLatin1String(opening))->trigger();
-  FrmSymbols symbols(*window);
+  FrmSymbols symbols(*window, ScreenScale{}, platform());
   symbols.load();
-  FrmEllipse ellipse(*window);
-  FrmJpg optimiser(window->canvasView()->picture(), QStringLiteral("save"), QString(),
-                   window.get());
+  FrmEllipse ellipse(*window, ToolDesign(design()), platform());
+  FrmJpg optimiser(window->canvasView()->picture(), {QStringLiteral("save"), {}, {}}, ScreenScale{},
+                   platform(), window.get());
   optimiser.load();
   WebExportDialog webExport(writableWebFormats(), WebExportChoice{}, window.get());
   FrmAbout about(window.get());

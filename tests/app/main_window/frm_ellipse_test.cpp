@@ -29,7 +29,7 @@ class FrmEllipseTest : public MainWindowTest {
  protected:
   // Opens the dialog the way the drawing tools do and lets `work` act in it.
   void open(std::function<void(FrmEllipse&)> work) {
-    FrmEllipse dialog(*window);
+    FrmEllipse dialog(*window, ToolDesign(design()), platform());
     dialog.load();
     seam->modalAnswers.push_back([&](QDialog&) { work(dialog); });
     platform().showModal(dialog);

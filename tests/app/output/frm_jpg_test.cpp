@@ -15,7 +15,6 @@
 #include "output/size_readout.h"
 #include "output_fixture.h"
 #include "state/bmp_file.h"
-#include "state/design_state.h"
 #include "test_files.h"
 #include "widgets/picture_box.h"
 
@@ -24,7 +23,8 @@ class FrmJpgTest : public OutputTest {
   void open(QSize size, const QString& mode = QStringLiteral("save"),
             const QString& chosen = QString()) {
     picture = relief(size);
-    dialog = std::make_unique<FrmJpg>(picture, mode, chosen);
+    dialog = std::make_unique<FrmJpg>(picture, JpegSave{mode, chosen, currentName}, ScreenScale{},
+                                      *seam);
     dialog->load();
     dialog->activate();
   }
@@ -39,15 +39,15 @@ class FrmJpgTest : public OutputTest {
     return bytes;
   }
 
+  QString currentName;
   QImage picture;
   std::unique_ptr<FrmJpg> dialog;
 };
 
 TEST_F(FrmJpgTest, LoadEncodesAtHighestQualityAndShowsBothSizes) {
-  design().currentPictureName = path("logo.bmp");
+  currentName = path("logo.bmp");
   open({50, 40});
   EXPECT_EQ(dialog->qualitySlider()->value(), 100);
-  EXPECT_EQ(design().currentPictureName, dialog->temporaryBmp());
   EXPECT_EQ(contentOf(dialog->temporaryBmp()), bmpFileBytes(picture));
   EXPECT_EQ(contentOf(dialog->temporaryJpeg()), jpegAt(100));
   EXPECT_EQ(dialog->previewBox()->picture().size(), QSize(50, 40));
@@ -60,7 +60,7 @@ TEST_F(FrmJpgTest, LoadEncodesAtHighestQualityAndShowsBothSizes) {
 
 TEST_F(FrmJpgTest, TheCurrentSizeIsThatOfTheSavedFile) {
   writeContent(path("logo.jpg"), QByteArray(2500, 'x'));
-  design().currentPictureName = path("logo.jpg");
+  currentName = path("logo.jpg");
   open({20, 20});
   EXPECT_EQ(dialog->currentBytesLabel()->text(), QStringLiteral("2,500  bytes"));
   EXPECT_EQ(dialog->currentKilobytesLabel()->text(), QStringLiteral("( 2.44 KB )"));
@@ -85,7 +85,7 @@ TEST_F(FrmJpgTest, TheQualityIsShownAsANumber) {
 // A JPEG the temporary folder did not take is reported as not written, not
 // as a file that was not found, and nothing is saved.
 TEST_F(FrmJpgTest, ApplyAfterAFailedEncodingSaysTheJpegWasNotWritten) {
-  design().currentPictureName = path("logo.bmp");
+  currentName = path("logo.bmp");
   open({30, 30});
   const QString jpeg = dialog->temporaryJpeg();
   QFile::remove(jpeg);
@@ -100,13 +100,13 @@ TEST_F(FrmJpgTest, ApplyAfterAFailedEncodingSaysTheJpegWasNotWritten) {
 }
 
 TEST_F(FrmJpgTest, CancelLeavesNoTemporaryFileAndTheNameUnchanged) {
-  design().currentPictureName = path("logo.bmp");
+  currentName = path("logo.bmp");
   open({30, 30});
   const QString bmp = dialog->temporaryBmp();
   const QString jpeg = dialog->temporaryJpeg();
   dialog->cancelButton()->click();
   EXPECT_FALSE(dialog->jpegSucceeded());
-  EXPECT_EQ(design().currentPictureName, path("logo.bmp"));
+  EXPECT_EQ(dialog->savedName(), path("logo.bmp"));
   EXPECT_FALSE(QFile::exists(bmp));
   EXPECT_FALSE(QFile::exists(jpeg));
 }
@@ -132,14 +132,14 @@ TEST_F(FrmJpgTest, ApplyWritesTheJpegUnderTheNameItKeeps) {
     SCOPED_TRACE(std::string(c.current) + " " + c.mode);
     const QString current = path(QLatin1String(c.current));
     if (!current.endsWith(QStringLiteral(".bmp"))) writeContent(current, "old");
-    design().currentPictureName = current;
+    currentName = current;
     open({30, 30}, QLatin1String(c.mode), *c.chosen ? path(QLatin1String(c.chosen)) : QString());
     dialog->qualitySlider()->setValue(c.quality);
     const QString temporaryJpeg = dialog->temporaryJpeg();
     dialog->applyButton()->click();
     const QString written = path(QLatin1String(c.written));
     EXPECT_TRUE(dialog->jpegSucceeded());
-    EXPECT_EQ(design().currentPictureName, written);
+    EXPECT_EQ(dialog->savedName(), written);
     EXPECT_EQ(contentOf(written), jpegAt(c.quality));
     EXPECT_FALSE(QFile::exists(temporaryJpeg));
     EXPECT_FALSE(QFile::exists(dialog->temporaryBmp()));
@@ -150,7 +150,7 @@ TEST_F(FrmJpgTest, ApplyWritesTheJpegUnderTheNameItKeeps) {
 }
 
 TEST_F(FrmJpgTest, AnApplyThatCannotWriteReportsAndKeepsTheDialogAndTheName) {
-  design().currentPictureName = path("logo.bmp");
+  currentName = path("logo.bmp");
   open({30, 30}, QStringLiteral("saveas"), path("missing/logo.jpg"));
   dialog->applyButton()->click();
   ASSERT_EQ(seam->messages.size(), 1u);
@@ -158,7 +158,7 @@ TEST_F(FrmJpgTest, AnApplyThatCannotWriteReportsAndKeepsTheDialogAndTheName) {
   EXPECT_FALSE(dialog->jpegSucceeded());
   EXPECT_TRUE(QFile::exists(dialog->temporaryJpeg()));
   dialog->cancelButton()->click();
-  EXPECT_EQ(design().currentPictureName, path("logo.bmp"));
+  EXPECT_EQ(dialog->savedName(), path("logo.bmp"));
 }
 
 TEST_F(FrmJpgTest, ASmallPreviewHasNoScrollBarsAndIgnoresDragging) {
@@ -217,7 +217,7 @@ TEST_F(FrmJpgTest, ApplyWritesThePickedFormatUnderItsOwnExtension) {
   };
   for (const Case& c :
        {Case{&FormatChoice::pngOption, "logo.png"}, Case{&FormatChoice::webpOption, "logo.webp"}}) {
-    design().currentPictureName = path("logo.jpg");
+    currentName = path("logo.jpg");
     open({40, 30});
     if ((dialog->formatChoice()->*c.option)->isHidden()) continue;
     dialog->qualitySlider()->setValue(100);
@@ -225,7 +225,7 @@ TEST_F(FrmJpgTest, ApplyWritesThePickedFormatUnderItsOwnExtension) {
     dialog->applyButton()->click();
     const QString written = path(QLatin1String(c.written));
     EXPECT_TRUE(dialog->jpegSucceeded());
-    EXPECT_EQ(design().currentPictureName, written);
+    EXPECT_EQ(dialog->savedName(), written);
     EXPECT_EQ(QImage(written).convertToFormat(QImage::Format_RGB888),
               picture.convertToFormat(QImage::Format_RGB888));  // lossless at 100
     EXPECT_FALSE(QFileInfo::exists(path("logo.jpg")));
@@ -235,7 +235,7 @@ TEST_F(FrmJpgTest, ApplyWritesThePickedFormatUnderItsOwnExtension) {
 
 TEST_F(FrmJpgTest, ApplyAsksBeforeReplacingAnotherFileOfThePickedFormat) {
   writeContent(path("logo.png"), "earlier");
-  design().currentPictureName = path("logo.jpg");
+  currentName = path("logo.jpg");
   open({40, 30});
   dialog->formatChoice()->pngOption->setChecked(true);
   seam->messageAnswers = {MessageAnswer::No};

@@ -29,7 +29,7 @@ class FrmPrintTest : public OutputTest {
   void open(QSize picture, std::optional<QColor> plain = std::nullopt) {
     relief = OutputTest::relief(picture);
     if (plain) relief.fill(*plain);
-    window = new FrmPrint([this] { return relief; }, nullptr);
+    window = new FrmPrint([this] { return relief; }, ScreenScale{}, platform(), nullptr);
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     QPrinter& printer = window->printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
