@@ -40,8 +40,8 @@ PictureBox* pictureBox(QWidget* parent, const QString& name, const QImage& pictu
   return box;
 }
 
-MirelSlider* slider(QWidget* parent, const QString& name, int value, QRect where) {
-  auto* made = placed(new MirelSlider(parent), name, where);
+TrackSlider* slider(QWidget* parent, const QString& name, int value, QRect where) {
+  auto* made = placed(new TrackSlider(parent), name, where);
   made->setValue(value);
   return made;
 }

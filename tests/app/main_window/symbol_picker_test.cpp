@@ -1,4 +1,4 @@
-#include "tools/frm_symbols.h"
+#include "tools/symbol_picker.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -16,13 +16,13 @@
 #include "state/design_state.h"
 #include "state/text_picture.h"
 
-class FrmSymbolsTest : public MainWindowTest {
+class SymbolPickerTest : public MainWindowTest {
  protected:
   // Opens the picker from the Tools menu and lets `work` act in it, with
   // two installed fonts standing in for symbol fonts unless `asInstalled`.
-  void open(std::function<void(FrmSymbols&)> work, bool asInstalled = false) {
+  void open(std::function<void(SymbolPicker&)> work, bool asInstalled = false) {
     seam->modalAnswers.push_back([work, asInstalled](QDialog& dialog) {
-      auto& picker = static_cast<FrmSymbols&>(dialog);
+      auto& picker = static_cast<SymbolPicker&>(dialog);
       if (!asInstalled) picker.offerFonts(standIns());
       work(picker);
     });
@@ -37,15 +37,15 @@ class FrmSymbolsTest : public MainWindowTest {
     return {{QStringLiteral("DejaVu Sans"), letters}, {QStringLiteral("DejaVu Serif"), signs}};
   }
 
-  static void pick(FrmSymbols& picker, int row) {
+  static void pick(SymbolPicker& picker, int row) {
     picker.symbolList()->setCurrentRow(row);
     picker.listClicked();
   }
 };
 
-TEST_F(FrmSymbolsTest, OffersTheInstalledSymbolFontsOrSaysThereAreNone) {
+TEST_F(SymbolPickerTest, OffersTheInstalledSymbolFontsOrSaysThereAreNone) {
   open(
-      [](FrmSymbols& picker) {
+      [](SymbolPicker& picker) {
         const std::vector<SymbolFont> installed = installedSymbolFonts();
         ASSERT_EQ(picker.fontButtons().size(), std::min<std::size_t>(installed.size(), 6));
         for (std::size_t i = 0; i < picker.fontButtons().size(); ++i) {
@@ -59,8 +59,8 @@ TEST_F(FrmSymbolsTest, OffersTheInstalledSymbolFontsOrSaysThereAreNone) {
       true);
 }
 
-TEST_F(FrmSymbolsTest, PicksAreAppendedInOrderAndAClickAtTheStartPutsOneInFront) {
-  open([](FrmSymbols& picker) {
+TEST_F(SymbolPickerTest, PicksAreAppendedInOrderAndAClickAtTheStartPutsOneInFront) {
+  open([](SymbolPicker& picker) {
     pick(picker, 0);
     pick(picker, 1);
     pick(picker, 2);
@@ -76,8 +76,8 @@ TEST_F(FrmSymbolsTest, PicksAreAppendedInOrderAndAClickAtTheStartPutsOneInFront)
 
 // A real click: the list must not take the focus from the text box first,
 // which would drop its selection.
-TEST_F(FrmSymbolsTest, AClickedSymbolReplacesTheSelectedCharacters) {
-  open([](FrmSymbols& picker) {
+TEST_F(SymbolPickerTest, AClickedSymbolReplacesTheSelectedCharacters) {
+  open([](SymbolPicker& picker) {
     picker.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&picker));
     QLineEdit* box = picker.composedBox();
@@ -92,8 +92,8 @@ TEST_F(FrmSymbolsTest, AClickedSymbolReplacesTheSelectedCharacters) {
   });
 }
 
-TEST_F(FrmSymbolsTest, ChoosingAnotherFontEmptiesTheTextAndListsItsCharacters) {
-  open([](FrmSymbols& picker) {
+TEST_F(SymbolPickerTest, ChoosingAnotherFontEmptiesTheTextAndListsItsCharacters) {
+  open([](SymbolPicker& picker) {
     pick(picker, 0);
     picker.fontButtons()[1]->click();
     EXPECT_TRUE(picker.composedBox()->text().isEmpty());
@@ -102,9 +102,9 @@ TEST_F(FrmSymbolsTest, ChoosingAnotherFontEmptiesTheTextAndListsItsCharacters) {
   });
 }
 
-TEST_F(FrmSymbolsTest, ApplyMakesTheComposedSymbolsTheDesignText) {
+TEST_F(SymbolPickerTest, ApplyMakesTheComposedSymbolsTheDesignText) {
   window->selectSource(SourceKind::Shape, Qt::LeftButton);
-  open([](FrmSymbols& picker) {
+  open([](SymbolPicker& picker) {
     picker.fontButtons()[1]->click();
     pick(picker, 0);
     pick(picker, 1);
@@ -118,16 +118,16 @@ TEST_F(FrmSymbolsTest, ApplyMakesTheComposedSymbolsTheDesignText) {
   EXPECT_FALSE(window->symbolPicker()->isVisible());
 }
 
-TEST_F(FrmSymbolsTest, ApplyWithAnEmptyTextEmptiesTheDesignText) {
-  open([](FrmSymbols& picker) { picker.applyButton()->click(); });
+TEST_F(SymbolPickerTest, ApplyWithAnEmptyTextEmptiesTheDesignText) {
+  open([](SymbolPicker& picker) { picker.applyButton()->click(); });
   EXPECT_TRUE(window->sourceFrame()->textBox()->text().isEmpty());
 }
 
-TEST_F(FrmSymbolsTest, CancelChangesNothingAndTheNextOpeningKeepsTheComposedText) {
-  open([](FrmSymbols& picker) {
+TEST_F(SymbolPickerTest, CancelChangesNothingAndTheNextOpeningKeepsTheComposedText) {
+  open([](SymbolPicker& picker) {
     pick(picker, 0);
     picker.cancelButton()->click();
   });
   EXPECT_EQ(window->sourceFrame()->textBox()->text(), QStringLiteral("Velloro"));
-  open([](FrmSymbols& picker) { EXPECT_EQ(picker.composedBox()->text(), QStringLiteral("A")); });
+  open([](SymbolPicker& picker) { EXPECT_EQ(picker.composedBox()->text(), QStringLiteral("A")); });
 }

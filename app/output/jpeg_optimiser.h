@@ -28,12 +28,12 @@ struct JpegSave {
   QString currentName;
 };
 
-class FrmJpg : public QDialog {
+class JpegOptimiser : public QDialog {
   Q_OBJECT
  public:
   // `relief` is the picture to save.
-  FrmJpg(const QImage& relief, JpegSave save, ScreenScale scale, Platform& platform,
-         QWidget* owner = nullptr);
+  JpegOptimiser(const QImage& relief, JpegSave save, ScreenScale scale, Platform& platform,
+                QWidget* owner = nullptr);
 
   QGroupBox* sizeFrame() const { return sizeFrame_; }
   QSlider* qualitySlider() const { return qualitySlider_; }

@@ -1,4 +1,4 @@
-#include "tools/frm_symbols.h"
+#include "tools/symbol_picker.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -48,7 +48,7 @@ QListWidget* makeSymbolList(QWidget* window) {
 
 }  // namespace
 
-FrmSymbols::FrmSymbols(MainWindowLink& main, ScreenScale scale, Platform& platform)
+SymbolPicker::SymbolPicker(MainWindowLink& main, ScreenScale scale, Platform& platform)
     : main_(main), scale_(scale), platform_(platform) {
   setObjectName(QStringLiteral("FrmSymbols"));
   setWindowTitle(QStringLiteral("Click the symbol to select it"));
@@ -73,12 +73,12 @@ FrmSymbols::FrmSymbols(MainWindowLink& main, ScreenScale scale, Platform& platfo
   commandButtons_[0]->setToolTip(QStringLiteral("Put the text with symbols into the design"));
   commandButtons_[1]->setToolTip(QStringLiteral("Close without changing the design"));
   cancelOnEscape(*this, *commandButtons_[1]);
-  connect(fontGroup_, &QButtonGroup::idClicked, this, &FrmSymbols::fontClicked);
-  connect(symbolList_, &QListWidget::itemClicked, this, &FrmSymbols::listClicked);
+  connect(fontGroup_, &QButtonGroup::idClicked, this, &SymbolPicker::fontClicked);
+  connect(symbolList_, &QListWidget::itemClicked, this, &SymbolPicker::listClicked);
   offerFonts(installedSymbolFonts());
 }
 
-void FrmSymbols::offerFonts(std::vector<SymbolFont> fonts) {
+void SymbolPicker::offerFonts(std::vector<SymbolFont> fonts) {
   if (fonts.size() > maxFontButtons) fonts.resize(maxFontButtons);
   // The same fonts again keep the choice and the composed text.
   if (fonts == fonts_ && !fontButtons_.empty()) return;
@@ -98,12 +98,12 @@ void FrmSymbols::offerFonts(std::vector<SymbolFont> fonts) {
   chooseFont(0);
 }
 
-bool FrmSymbols::eventFilter(QObject* watched, QEvent* event) {
+bool SymbolPicker::eventFilter(QObject* watched, QEvent* event) {
   if (watched == composedBox_ && event->type() == QEvent::MouseButtonPress) textClicked();
   return QDialog::eventFilter(watched, event);
 }
 
-void FrmSymbols::load() {
+void SymbolPicker::load() {
   runTrapped(platform_, siteTag::FrmSymbols_Load, [this] {
     setFixedSize(scale_.width(windowWidth), scale_.height(windowHeight));
     CursorPlaced = false;
@@ -112,11 +112,11 @@ void FrmSymbols::load() {
   });
 }
 
-void FrmSymbols::fontClicked(int index) {
+void SymbolPicker::fontClicked(int index) {
   runTrapped(platform_, siteTag::FrmSymbols_Option1_Click, [&] { chooseFont(index); });
 }
 
-void FrmSymbols::chooseFont(int index) {
+void SymbolPicker::chooseFont(int index) {
   symbolList_->clear();
   composedBox_->clear();
   if (index >= int(fonts_.size())) return;
@@ -132,7 +132,7 @@ void FrmSymbols::chooseFont(int index) {
   symbolList_->setFont(listed);
 }
 
-void FrmSymbols::listClicked() {
+void SymbolPicker::listClicked() {
   runTrapped(platform_, siteTag::FrmSymbols_List1_Click, [this] {
     const QListWidgetItem* item = symbolList_->currentItem();
     if (item) insertPicked(item->text());
@@ -141,7 +141,7 @@ void FrmSymbols::listClicked() {
 
 // A pick replaces the selection; with none it goes at the cursor, except that
 // a cursor at the start that the user did not put there means "append".
-void FrmSymbols::insertPicked(const QString& character) {
+void SymbolPicker::insertPicked(const QString& character) {
   QString text = composedBox_->text();
   const int start = composedBox_->hasSelectedText() ? composedBox_->selectionStart()
                                                     : composedBox_->cursorPosition();
@@ -154,11 +154,11 @@ void FrmSymbols::insertPicked(const QString& character) {
   CursorPlaced = false;
 }
 
-void FrmSymbols::textClicked() {
+void SymbolPicker::textClicked() {
   runTrapped(platform_, siteTag::FrmSymbols_Text1_Click, [this] { CursorPlaced = true; });
 }
 
-void FrmSymbols::commandClicked(int index) {
+void SymbolPicker::commandClicked(int index) {
   runTrapped(platform_, siteTag::FrmSymbols_Command1_Click, [&] {
     if (index == 0)
       apply();
@@ -167,7 +167,7 @@ void FrmSymbols::commandClicked(int index) {
   });
 }
 
-void FrmSymbols::apply() {
+void SymbolPicker::apply() {
   const int chosen = fontGroup_->checkedId();
   if (chosen < 0) return;
   const QString name = fonts_[chosen].name;

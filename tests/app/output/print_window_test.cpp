@@ -1,4 +1,4 @@
-#include "output/frm_print.h"
+#include "output/print_window.h"
 
 #include <QFile>
 #include <QPageLayout>
@@ -24,12 +24,12 @@ class TurningPlatform : public ScriptedPlatform {
 
 }  // namespace
 
-class FrmPrintTest : public OutputTest {
+class PrintWindowTest : public OutputTest {
  protected:
   void open(QSize picture, std::optional<QColor> plain = std::nullopt) {
     relief = OutputTest::relief(picture);
     if (plain) relief.fill(*plain);
-    window = new FrmPrint([this] { return relief; }, ScreenScale{}, platform(), nullptr);
+    window = new PrintWindow([this] { return relief; }, ScreenScale{}, platform(), nullptr);
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     QPrinter& printer = window->printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -43,10 +43,10 @@ class FrmPrintTest : public OutputTest {
   void TearDown() override { delete window; }
 
   QImage relief;
-  FrmPrint* window = nullptr;
+  PrintWindow* window = nullptr;
 };
 
-TEST_F(FrmPrintTest, APortraitSheetShowsTheCentredPictureOnAMiniature) {
+TEST_F(PrintWindowTest, APortraitSheetShowsTheCentredPictureOnAMiniature) {
   open({631, 331});
   EXPECT_EQ(window->windowTitle(), QStringLiteral(" Position the picture on the page ..."));
   EXPECT_EQ(window->pageView()->picture().height(), 259);
@@ -59,7 +59,7 @@ TEST_F(FrmPrintTest, APortraitSheetShowsTheCentredPictureOnAMiniature) {
 }
 
 // The miniature shows the picture in its box, and only there.
-TEST_F(FrmPrintTest, TheMiniatureShowsThePictureInsideItsBox) {
+TEST_F(PrintWindowTest, TheMiniatureShowsThePictureInsideItsBox) {
   open({200, 100}, QColor(200, 30, 40));
   const QImage page = window->pageView()->picture();
   const QRect box = window->pictureBox();
@@ -67,7 +67,7 @@ TEST_F(FrmPrintTest, TheMiniatureShowsThePictureInsideItsBox) {
   EXPECT_EQ(page.pixelColor(box.left() - 2, box.center().y()), QColor(Qt::white));
 }
 
-TEST_F(FrmPrintTest, PlusAndMinusResizeTheBox) {
+TEST_F(PrintWindowTest, PlusAndMinusResizeTheBox) {
   open({100, 50});
   const QRect before = window->pictureBox();
   window->shrinkButton()->click();
@@ -77,7 +77,7 @@ TEST_F(FrmPrintTest, PlusAndMinusResizeTheBox) {
   EXPECT_NEAR(window->pictureBox().width(), before.width(), 1);
 }
 
-TEST_F(FrmPrintTest, DraggingMovesTheBoxWithThePointer) {
+TEST_F(PrintWindowTest, DraggingMovesTheBoxWithThePointer) {
   open({100, 50});
   const QRect before = window->pictureBox();
   window->shrinkButton()->click();
@@ -88,7 +88,7 @@ TEST_F(FrmPrintTest, DraggingMovesTheBoxWithThePointer) {
   EXPECT_NE(window->pictureBox(), before);
 }
 
-TEST_F(FrmPrintTest, ChangingThePaperInMoreLaysThePageOutAgain) {
+TEST_F(PrintWindowTest, ChangingThePaperInMoreLaysThePageOutAgain) {
   auto turning = std::make_unique<TurningPlatform>();
   TurningPlatform* answering = turning.get();
   usePlatform(std::move(turning));
@@ -102,7 +102,7 @@ TEST_F(FrmPrintTest, ChangingThePaperInMoreLaysThePageOutAgain) {
   EXPECT_NEAR(box.left() + box.width() / 2.0, 259 / 2.0, 1.0);
 }
 
-TEST_F(FrmPrintTest, OkPrintsThePictureAndCloses) {
+TEST_F(PrintWindowTest, OkPrintsThePictureAndCloses) {
   open({631, 331});
   window->show();
   window->okButton()->click();
@@ -114,7 +114,7 @@ TEST_F(FrmPrintTest, OkPrintsThePictureAndCloses) {
 
 // The failed print leaves the page as laid out: the next activation keeps
 // the box the user placed and the printable part's margins.
-TEST_F(FrmPrintTest, AFailedPrintKeepsTheLayoutAndTheBox) {
+TEST_F(PrintWindowTest, AFailedPrintKeepsTheLayoutAndTheBox) {
   open({631, 331});
   window->show();
   window->shrinkButton()->click();
@@ -132,7 +132,7 @@ TEST_F(FrmPrintTest, AFailedPrintKeepsTheLayoutAndTheBox) {
   EXPECT_EQ(window->preview().unprintableY, preview.unprintableY);
 }
 
-TEST_F(FrmPrintTest, CancelClosesWithoutPrinting) {
+TEST_F(PrintWindowTest, CancelClosesWithoutPrinting) {
   open({631, 331});
   window->show();
   window->cancelButton()->click();

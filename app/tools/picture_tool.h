@@ -1,4 +1,4 @@
-// `FrmPicture`: the picture tool. It cuts a subject out of a photo: the photo
+// `PictureTool`: the picture tool. It cuts a subject out of a photo: the photo
 // is framed and keyed by colour ranges, the resulting mask is finished by
 // hand, and Apply hands the framed picture and its mask to the design as
 // the picture source. Applying or cancelling only hides the window, so its
@@ -22,7 +22,7 @@ class EngineLibrary;
 class File;
 class MainWindowLink;
 class MaskCanvas;
-class MirelSlider;
+class TrackSlider;
 class PictureBox;
 class Platform;
 class QDragEnterEvent;
@@ -33,14 +33,14 @@ class QPushButton;
 class QRadioButton;
 class QToolButton;
 
-class FrmPicture : public QWidget {
+class PictureTool : public QWidget {
   Q_OBJECT
  public:
   // A tool window owned by `main`, not modal; it hands the keyed picture
   // and its mask to `design`.
-  FrmPicture(MainWindowLink& main, ToolDesign design, Platform& platform);
+  PictureTool(MainWindowLink& main, ToolDesign design, Platform& platform);
   // The window's unload: its undo files go.
-  ~FrmPicture() override;
+  ~PictureTool() override;
 
   // The viewport, its background the transparent colour.
   QWidget* viewport() const { return viewport_; }
@@ -61,7 +61,7 @@ class FrmPicture : public QWidget {
   const std::array<QPushButton*, 6>& lowerButtons() const { return lowerButtons_; }
   const std::array<QToolButton*, 4>& toolButtons() const { return toolButtons_; }
   const std::array<QRadioButton*, 2>& penColourButtons() const { return penColourButtons_; }
-  MirelSlider* penWidthSlider() const { return penWidthSlider_; }
+  TrackSlider* penWidthSlider() const { return penWidthSlider_; }
 
   // Window state.
   KeyRanges ranges;
@@ -154,7 +154,7 @@ class FrmPicture : public QWidget {
   QLabel* maskHint_;
   std::array<QToolButton*, 4> toolButtons_;
   std::array<QRadioButton*, 2> penColourButtons_;
-  MirelSlider* penWidthSlider_;
+  TrackSlider* penWidthSlider_;
   EngineLibrary* engine_;
   QTimer boundTimer_;
   QElapsedTimer ticks_;  // what `clock` reads unless a test replaces it

@@ -1,4 +1,4 @@
-#include "tools/frm_new.h"
+#include "tools/new_canvas_dialog.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -38,7 +38,7 @@ QSpinBox* spinBox(QWidget* window, int value, int maximum, QRect at) {
 
 }  // namespace
 
-FrmNew::FrmNew(MainWindowLink& main, ToolDesign design, Platform& platform)
+NewCanvasDialog::NewCanvasDialog(MainWindowLink& main, ToolDesign design, Platform& platform)
     : main_(main), design_(design), platform_(platform) {
   setObjectName(QStringLiteral("FrmNew"));
   setWindowTitle(QStringLiteral(" New"));
@@ -69,13 +69,13 @@ FrmNew::FrmNew(MainWindowLink& main, ToolDesign design, Platform& platform)
   chooseBackgroundButton_->setToolTip(QStringLiteral("Choose the colour or the texture"));
   okButton_->setToolTip(QStringLiteral("Make the new canvas"));
   cancelButton_->setToolTip(QStringLiteral("Close without a new canvas"));
-  connect(chooseBackgroundButton_, &QPushButton::clicked, this, &FrmNew::whichOneClicked);
-  connect(okButton_, &QPushButton::clicked, this, &FrmNew::applyClicked);
-  connect(cancelButton_, &QPushButton::clicked, this, &FrmNew::cancelClicked);
+  connect(chooseBackgroundButton_, &QPushButton::clicked, this, &NewCanvasDialog::whichOneClicked);
+  connect(okButton_, &QPushButton::clicked, this, &NewCanvasDialog::applyClicked);
+  connect(cancelButton_, &QPushButton::clicked, this, &NewCanvasDialog::cancelClicked);
   cancelOnEscape(*this, *cancelButton_);
 }
 
-void FrmNew::load() {
+void NewCanvasDialog::load() {
   runTrapped(platform_, siteTag::FrmNew_Load, [this] {
     const ScreenScale scale = design_.screenScale();
     placeFixedWindow(*this, scale, windowWidth, windowHeight);
@@ -88,7 +88,7 @@ void FrmNew::load() {
   });
 }
 
-void FrmNew::whichOneClicked() {
+void NewCanvasDialog::whichOneClicked() {
   runTrapped(platform_, siteTag::FrmNew_Command1_Click, [this] {
     if (backgroundButtons_[0]->isChecked())
       chooseColour();
@@ -97,12 +97,12 @@ void FrmNew::whichOneClicked() {
   });
 }
 
-void FrmNew::chooseColour() {
+void NewCanvasDialog::chooseColour() {
   const std::optional<QColor> chosen = platform_.chooseColour(Qt::white, this);
   if (chosen) main_.setCanvasBackColour(*chosen);
 }
 
-void FrmNew::chooseTexture() {
+void NewCanvasDialog::chooseTexture() {
   const QString known = design_.firstTextureName();
   const QString folder =
       known.isEmpty() ? main_.programFolder() + QStringLiteral("/textures") : folderPart(known);
@@ -119,7 +119,7 @@ void FrmNew::chooseTexture() {
   design_.setCanvasTexture(chosen, loadPicture(chosen));
 }
 
-void FrmNew::applyClicked() {
+void NewCanvasDialog::applyClicked() {
   runTrapped(platform_, siteTag::FrmNew_OKButton_Click, [this] {
     // A number still being typed counts, clamped like when the box is left.
     for (QSpinBox* spin : sizeBoxes_) spin->interpretText();
@@ -133,6 +133,6 @@ void FrmNew::applyClicked() {
   });
 }
 
-void FrmNew::cancelClicked() {
+void NewCanvasDialog::cancelClicked() {
   runTrapped(platform_, siteTag::FrmNew_CancelButton_Click, [this] { done(Rejected); });
 }

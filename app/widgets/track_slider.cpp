@@ -1,4 +1,4 @@
-#include "widgets/mirel_slider.h"
+#include "widgets/track_slider.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -16,36 +16,36 @@ constexpr int thumbTop = 2;
 
 }  // namespace
 
-MirelSlider::MirelSlider(QWidget* parent) : QWidget(parent), Cd1(new QPushButton(this)) {
-  Cd1->setObjectName(QStringLiteral("Cd1"));
-  Cd1->setFocusPolicy(Qt::NoFocus);
-  Cd1->setAccessibleName(QStringLiteral("Slider position"));
+TrackSlider::TrackSlider(QWidget* parent) : QWidget(parent), thumb_(new QPushButton(this)) {
+  thumb_->setObjectName(QStringLiteral("Cd1"));
+  thumb_->setFocusPolicy(Qt::NoFocus);
+  thumb_->setAccessibleName(QStringLiteral("Slider position"));
   // The thumb only shows the position: presses on it go to the track.
-  Cd1->setAttribute(Qt::WA_TransparentForMouseEvents);
-  Cd1->setGeometry(0, thumbTop, thumbWidth, thumbHeight);
+  thumb_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  thumb_->setGeometry(0, thumbTop, thumbWidth, thumbHeight);
   setMinimumHeight(thumbTop + thumbHeight + 2);
   // Tab reaches it; a click leaves the focus where the user typed.
   setFocusPolicy(Qt::TabFocus);
 }
 
-QSize MirelSlider::sizeHint() const { return {100, thumbTop + thumbHeight + 2}; }
+QSize TrackSlider::sizeHint() const { return {100, thumbTop + thumbHeight + 2}; }
 
-void MirelSlider::setValue(int value) {
+void TrackSlider::setValue(int value) {
   value_ = value;
   repositionThumb();
 }
 
-void MirelSlider::setMin(int min) {
+void TrackSlider::setMin(int min) {
   min_ = min;
   repositionThumb();
 }
 
-void MirelSlider::setMax(int max) {
+void TrackSlider::setMax(int max) {
   max_ = max;
   repositionThumb();
 }
 
-QVariantMap MirelSlider::writeProperties() const {
+QVariantMap TrackSlider::writeProperties() const {
   QVariantMap properties;
   if (value_ != 0) properties.insert(QStringLiteral("Value"), value_);
   if (min_ != 0) properties.insert(QStringLiteral("Min"), min_);
@@ -53,16 +53,16 @@ QVariantMap MirelSlider::writeProperties() const {
   return properties;
 }
 
-void MirelSlider::readProperties(const QVariantMap& properties) {
+void TrackSlider::readProperties(const QVariantMap& properties) {
   min_ = properties.value(QStringLiteral("Min"), 0).toInt();
   max_ = properties.value(QStringLiteral("Max"), 100).toInt();
   setValue(properties.value(QStringLiteral("Value"), 0).toInt());
 }
 
 // The width counts in even pixels, so that the thumb's half lands on a pixel.
-int MirelSlider::trackWidth() const { return width() & ~1; }
+int TrackSlider::trackWidth() const { return width() & ~1; }
 
-std::optional<int> MirelSlider::valueAt(int x) const {
+std::optional<int> TrackSlider::valueAt(int x) const {
   const int w = trackWidth();
   const double halfThumb = thumbWidth / 2.0;
   if (x < halfThumb || x > w - halfThumb - 2) return std::nullopt;
@@ -71,30 +71,30 @@ std::optional<int> MirelSlider::valueAt(int x) const {
   return min_ + roundHalfEven((x - halfThumb) * (max_ - min_) / double(travel));
 }
 
-int MirelSlider::thumbLeft() const {
+int TrackSlider::thumbLeft() const {
   if (max_ == min_) return 0;
   return (trackWidth() - thumbWidth - 2) * (value_ - min_) / (max_ - min_);
 }
 
-void MirelSlider::repositionThumb() {
-  Cd1->move(thumbLeft(), thumbTop);
+void TrackSlider::repositionThumb() {
+  thumb_->move(thumbLeft(), thumbTop);
   emit valueChanged(value_);
 }
 
-void MirelSlider::follow(QMouseEvent* event) {
+void TrackSlider::follow(QMouseEvent* event) {
   if (!(event->buttons() & Qt::LeftButton)) return;
   if (const std::optional<int> value = valueAt(int(event->position().x()))) setValue(*value);
 }
 
-void MirelSlider::mousePressEvent(QMouseEvent* event) { follow(event); }
+void TrackSlider::mousePressEvent(QMouseEvent* event) { follow(event); }
 
-void MirelSlider::mouseMoveEvent(QMouseEvent* event) { follow(event); }
+void TrackSlider::mouseMoveEvent(QMouseEvent* event) { follow(event); }
 
-void MirelSlider::mouseReleaseEvent(QMouseEvent*) { emit released(); }
+void TrackSlider::mouseReleaseEvent(QMouseEvent*) { emit released(); }
 
 // The arrows step by one, the page keys by a tenth of the range, Home and
 // End go to the ends. Each key is a whole move: it is also the release.
-void MirelSlider::keyPressEvent(QKeyEvent* event) {
+void TrackSlider::keyPressEvent(QKeyEvent* event) {
   const int page = std::max(1, (max_ - min_) / 10);
   int value = value_;
   switch (event->key()) {
@@ -112,16 +112,16 @@ void MirelSlider::keyPressEvent(QKeyEvent* event) {
   emit released();
 }
 
-void MirelSlider::focusInEvent(QFocusEvent*) { update(); }
+void TrackSlider::focusInEvent(QFocusEvent*) { update(); }
 
-void MirelSlider::focusOutEvent(QFocusEvent*) { update(); }
+void TrackSlider::focusOutEvent(QFocusEvent*) { update(); }
 
-void MirelSlider::resizeEvent(QResizeEvent*) {
+void TrackSlider::resizeEvent(QResizeEvent*) {
   repositionThumb();
   update();
 }
 
-void MirelSlider::paintEvent(QPaintEvent*) {
+void TrackSlider::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const int grooveEnd = trackWidth() - thumbWidth / 2 - 2;
   const int grooveTop = thumbTop + thumbHeight / 2 - 2;

@@ -12,13 +12,13 @@
 #include "state/picture_frame.h"
 #include "state/picture_loading.h"
 #include "state/site_tags.h"
-#include "tools/frm_picture.h"
 #include "tools/mask_canvas.h"
 #include "tools/open_picture_dialog.h"
+#include "tools/picture_tool.h"
 #include "widgets/main_window_link.h"
-#include "widgets/mirel_slider.h"
+#include "widgets/track_slider.h"
 
-void FrmPicture::command1Clicked(int index) {
+void PictureTool::command1Clicked(int index) {
   runCommand([this, index] {
     switch (index) {
       case 0: apply(); break;
@@ -31,7 +31,7 @@ void FrmPicture::command1Clicked(int index) {
 }
 
 // A file that is no picture gets the tool's own plea for another one.
-void FrmPicture::runCommand(const std::function<void()>& command) {
+void PictureTool::runCommand(const std::function<void()>& command) {
   try {
     command();
   } catch (...) {
@@ -44,7 +44,7 @@ void FrmPicture::runCommand(const std::function<void()>& command) {
   }
 }
 
-void FrmPicture::loadPictureFile() {
+void PictureTool::loadPictureFile() {
   const QString folder =
       loadFolder_.isEmpty() ? main_.programFolder() + QStringLiteral("/inputs") : loadFolder_;
   const QString chosen =
@@ -54,7 +54,7 @@ void FrmPicture::loadPictureFile() {
   loadPhoto(chosen);
 }
 
-void FrmPicture::loadPhoto(const QString& path) {
+void PictureTool::loadPhoto(const QString& path) {
   // Read before anything is cleared: a file that is no picture keeps the
   // picture and mask there were.
   const QImage photo = loadPictureOver(path, ranges.keyColour());
@@ -73,7 +73,7 @@ void FrmPicture::loadPhoto(const QString& path) {
 // Shows the photo centred in the viewing area and saves it, framed in the
 // transparent colour, as the picture file. The mask canvas takes its place
 // and the framed size.
-void FrmPicture::showFramedPicture(const QImage& photo) {
+void PictureTool::showFramedPicture(const QImage& photo) {
   const QImage framed = framedPicture(photo, ranges.keyColour());
   design_.saveFramedPicture(framed);
   const QPoint at = pictureViewPlacement(photo.size());
@@ -84,14 +84,14 @@ void FrmPicture::showFramedPicture(const QImage& photo) {
   maskCanvas_->penWidth = penWidthSlider_->Value();
 }
 
-void FrmPicture::runKeying() {
+void PictureTool::runKeying() {
   BusyPointer hourglass(platform_);
   const KeyedPicture keyed = keyPicture(design_.pictureFile(), ranges, engine_->entryPoints());
   photoView_->setPicture(keyed.picture);
   maskCanvas_->setPicture(keyed.mask);
 }
 
-void FrmPicture::transparentColourClicked() {
+void PictureTool::transparentColourClicked() {
   runTrapped(platform_, siteTag::FrmPicture_Command2_Click, [this] {
     const std::optional<QColor> chosen = platform_.chooseColour(ranges.keyColour(), this);
     if (!chosen) return;
@@ -106,7 +106,7 @@ void FrmPicture::transparentColourClicked() {
   });
 }
 
-void FrmPicture::pictureReleased(Qt::MouseButton, QPoint at) {
+void PictureTool::pictureReleased(Qt::MouseButton, QPoint at) {
   runTrapped(platform_, siteTag::FrmPicture_Picture1_MouseUp, [&] {
     // Before the first load (or after Remove) there is no colour to pick.
     if (!Activated || !photoView_->picture().valid(at)) return;
@@ -116,7 +116,7 @@ void FrmPicture::pictureReleased(Qt::MouseButton, QPoint at) {
   });
 }
 
-void FrmPicture::boundButtonPressed(int index, bool plus) {
+void PictureTool::boundButtonPressed(int index, bool plus) {
   runTrapped(platform_,
              plus ? siteTag::FrmPicture_CmdPlus_MouseDown : siteTag::FrmPicture_CmdMoins_MouseDown,
              [&] {
@@ -127,7 +127,7 @@ void FrmPicture::boundButtonPressed(int index, bool plus) {
              });
 }
 
-void FrmPicture::heldBoundTick() {
+void PictureTool::heldBoundTick() {
   if (!PlusHeld && !MinusHeld) return;
   const qint64 now = clock();
   if (now <= heldSince_ + 100) return;
@@ -136,7 +136,7 @@ void FrmPicture::heldBoundTick() {
   heldSince_ = now;
 }
 
-void FrmPicture::boundButtonReleased(int, bool plus) {
+void PictureTool::boundButtonReleased(int, bool plus) {
   runTrapped(platform_,
              plus ? siteTag::FrmPicture_CmdPlus_MouseUp : siteTag::FrmPicture_CmdMoins_MouseUp,
              [&] {

@@ -1,4 +1,4 @@
-#include "tools/frm_draw.h"
+#include "tools/shape_tool.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -34,7 +34,7 @@ QImage whitePicture(QSize size) {
 
 }  // namespace
 
-FrmDraw::FrmDraw(MainWindowLink& main, ToolDesign design, Platform& platform)
+ShapeTool::ShapeTool(MainWindowLink& main, ToolDesign design, Platform& platform)
     : QWidget(&main.ownerWindow(), Qt::Window), main_(main), design_(design), platform_(platform) {
   setObjectName(QStringLiteral("FrmDraw"));
   setWindowTitle(QStringLiteral("Under shape drawing tool "));
@@ -58,16 +58,16 @@ FrmDraw::FrmDraw(MainWindowLink& main, ToolDesign design, Platform& platform)
   buildCommands();
   connect(drawingArea_, &PictureBox::mousePressed, this,
           [this](Qt::MouseButton button, Qt::MouseButtons, QPoint at) { pressed(button, at); });
-  connect(drawingArea_, &PictureBox::mouseMoved, this, &FrmDraw::moved);
+  connect(drawingArea_, &PictureBox::mouseMoved, this, &ShapeTool::moved);
   connect(drawingArea_, &PictureBox::mouseReleased, this,
           [this](Qt::MouseButton, Qt::MouseButtons, QPoint at) { released(at); });
 }
 
-FrmDraw::~FrmDraw() { unload(); }
+ShapeTool::~ShapeTool() { unload(); }
 
-int FrmDraw::tool() const { return tools_->checkedId(); }
+int ShapeTool::tool() const { return tools_->checkedId(); }
 
-void FrmDraw::load() {
+void ShapeTool::load() {
   runTrapped(platform_, siteTag::FrmDraw_Load, [this] {
     const ScreenScale scale = design_.screenScale();
     placeFixedWindow(*this, scale, windowWidth, windowHeight, 100);
@@ -79,32 +79,32 @@ void FrmDraw::load() {
   });
 }
 
-void FrmDraw::unload() {
+void ShapeTool::unload() {
   runTrapped(platform_, siteTag::FrmDraw_Unload, [this] { Reset_Undo(); });
 }
 
-void FrmDraw::Save_Undo() {
+void ShapeTool::Save_Undo() {
   runTrapped(platform_, siteTag::FrmDraw_Save_Undo, [this] {
     if (undo_) undo_->save(drawingArea_->picture());
   });
 }
 
-void FrmDraw::Reset_Undo() {
+void ShapeTool::Reset_Undo() {
   runTrapped(platform_, siteTag::FrmDraw_Reset_Undo, [this] {
     if (undo_) undo_->reset();
   });
 }
 
-SketchFigure FrmDraw::currentFigure() const {
+SketchFigure ShapeTool::currentFigure() const {
   return {tool(),    {startX_, startY_}, {endX_, endY_},
           penWidth_, penColour(),        design_.ellipseRatio()};
 }
 
-QColor FrmDraw::penColour() const {
+QColor ShapeTool::penColour() const {
   return tool() == sketchTool::Eraser ? QColor(Qt::white) : QColor(Qt::black);
 }
 
-void FrmDraw::pressed(Qt::MouseButton, QPoint at) {
+void ShapeTool::pressed(Qt::MouseButton, QPoint at) {
   runTrapped(platform_, siteTag::FrmDraw_Picture1_MouseDown, [&] {
     drawing_ = true;
     Save_Undo();
@@ -114,7 +114,7 @@ void FrmDraw::pressed(Qt::MouseButton, QPoint at) {
   });
 }
 
-void FrmDraw::moved(Qt::MouseButtons buttons, QPoint at) {
+void ShapeTool::moved(Qt::MouseButtons buttons, QPoint at) {
   runTrapped(platform_, siteTag::FrmDraw_Picture1_MouseMove, [&] {
     if (buttons == Qt::NoButton || !drawing_) return;
     if (!drawsFigure(tool())) {
@@ -129,7 +129,7 @@ void FrmDraw::moved(Qt::MouseButtons buttons, QPoint at) {
   });
 }
 
-void FrmDraw::released(QPoint) {
+void ShapeTool::released(QPoint) {
   runTrapped(platform_, siteTag::FrmDraw_Picture1_MouseUp, [this] {
     if (!drawing_ || !drawingArea_->draggedFigure()) return;
     drawingArea_->hideDraggedFigure();
@@ -137,25 +137,25 @@ void FrmDraw::released(QPoint) {
   });
 }
 
-void FrmDraw::sliderChanged(int value) {
+void ShapeTool::sliderChanged(int value) {
   runTrapped(platform_, siteTag::FrmDraw_Slider1_Change, [&] { penWidth_ = 3 * value; });
 }
 
-void FrmDraw::toolClicked(int index) {
+void ShapeTool::toolClicked(int index) {
   runTrapped(platform_, siteTag::FrmDraw_Option1_Click, [&] {
     if (index == sketchTool::Ellipse || index == sketchTool::FilledEllipse)
       main_.showEllipseRatio();
   });
 }
 
-void FrmDraw::undoClicked() {
+void ShapeTool::undoClicked() {
   runTrapped(platform_, siteTag::FrmDraw_Command2_Click, [this] {
     if (!undo_) return;
     if (std::optional<QImage> earlier = undo_->undo()) drawingArea_->setPicture(*earlier);
   });
 }
 
-void FrmDraw::commandClicked(int index) {
+void ShapeTool::commandClicked(int index) {
   runTrapped(platform_, siteTag::FrmDraw_Command1_Click, [&] {
     if (index == 0)
       apply();
@@ -166,7 +166,7 @@ void FrmDraw::commandClicked(int index) {
 
 // The shape file is written before the shape counts as drawn: a shape file
 // that could not be written must not become the design's source.
-void FrmDraw::apply() {
+void ShapeTool::apply() {
   drawing_ = false;
   writeShapeFile();
   main_.selectSource(SourceKind::Shape, Qt::NoButton);
@@ -174,19 +174,19 @@ void FrmDraw::apply() {
   hide();
 }
 
-void FrmDraw::closeEvent(QCloseEvent* event) {
+void ShapeTool::closeEvent(QCloseEvent* event) {
   commandClicked(1);
   event->accept();
 }
 
-void FrmDraw::cancel() {
+void ShapeTool::cancel() {
   drawing_ = false;
   main_.selectSource(SourceKind::Text, Qt::NoButton);
   main_.activateOwner();
   hide();
 }
 
-void FrmDraw::writeShapeFile() {
+void ShapeTool::writeShapeFile() {
   if (!file_) throw Failure(errorNumber::FileNotFound, QStringLiteral("No shape file was made"));
   {
     QPainter painter(&shapePicture_);

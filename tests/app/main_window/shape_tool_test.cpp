@@ -1,4 +1,4 @@
-#include "tools/frm_draw.h"
+#include "tools/shape_tool.h"
 
 #include <QAction>
 #include <QDialog>
@@ -13,9 +13,9 @@
 #include "state/picture_loading.h"
 #include "test_files.h"
 #include "tools/drawing_area.h"
-#include "widgets/mirel_slider.h"
+#include "widgets/track_slider.h"
 
-class FrmDrawTest : public MainWindowTest {
+class ShapeToolTest : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
@@ -36,10 +36,10 @@ class FrmDrawTest : public MainWindowTest {
   }
   QColor drawn(QPoint at) const { return tool->drawingArea()->picture().pixelColor(at); }
 
-  FrmDraw* tool = nullptr;
+  ShapeTool* tool = nullptr;
 };
 
-TEST_F(FrmDrawTest, OpensOwnedByTheMainWindowWithAFilledRectangleAndPenWidth15) {
+TEST_F(ShapeToolTest, OpensOwnedByTheMainWindowWithAFilledRectangleAndPenWidth15) {
   EXPECT_TRUE(tool->isVisible());
   EXPECT_EQ(tool->parentWidget(), window.get());
   EXPECT_EQ(tool->tool(), sketchTool::FilledRectangle);
@@ -49,7 +49,7 @@ TEST_F(FrmDrawTest, OpensOwnedByTheMainWindowWithAFilledRectangleAndPenWidth15) 
   EXPECT_TRUE(QFile::exists(design().workingFiles.shape));
 }
 
-TEST_F(FrmDrawTest, FilledRectangleBlackensItsInsideOnlyOnRelease) {
+TEST_F(ShapeToolTest, FilledRectangleBlackensItsInsideOnlyOnRelease) {
   press({100, 100});
   move({200, 150});
   EXPECT_EQ(drawn({150, 125}), QColor(Qt::white)) << "the dragged figure is only shown";
@@ -60,7 +60,7 @@ TEST_F(FrmDrawTest, FilledRectangleBlackensItsInsideOnlyOnRelease) {
   EXPECT_EQ(drawn({250, 125}), QColor(Qt::white));
 }
 
-TEST_F(FrmDrawTest, PenAtSlider10DrawsThirtyPixelsWideAndTheEraserWhite) {
+TEST_F(ShapeToolTest, PenAtSlider10DrawsThirtyPixelsWideAndTheEraserWhite) {
   tool->penWidthSlider()->setValue(10);
   chooseTool(sketchTool::Freehand);
   drag({50, 100}, {250, 100});
@@ -77,7 +77,7 @@ TEST_F(FrmDrawTest, PenAtSlider10DrawsThirtyPixelsWideAndTheEraserWhite) {
   EXPECT_EQ(drawn({350, 200}), QColor(Qt::black)) << "the next tool paints black again";
 }
 
-TEST_F(FrmDrawTest, OutlinesLeaveTheirInsideWhite) {
+TEST_F(ShapeToolTest, OutlinesLeaveTheirInsideWhite) {
   tool->penWidthSlider()->setValue(1);
   chooseTool(sketchTool::Rectangle);
   drag({100, 100}, {200, 200});
@@ -85,9 +85,9 @@ TEST_F(FrmDrawTest, OutlinesLeaveTheirInsideWhite) {
   EXPECT_EQ(drawn({150, 150}), QColor(Qt::white));
 }
 
-TEST_F(FrmDrawTest, EllipseToolsAskTheRatioAndDrawWithIt) {
+TEST_F(ShapeToolTest, EllipseToolsAskTheRatioAndDrawWithIt) {
   seam->modalAnswers.push_back([](QDialog& dialog) {
-    auto* slider = dialog.findChild<MirelSlider*>(QStringLiteral("MirelSlider1"));
+    auto* slider = dialog.findChild<TrackSlider*>(QStringLiteral("MirelSlider1"));
     slider->setValue(50);  // ratio 0.5
     dialog.accept();
   });
@@ -101,7 +101,7 @@ TEST_F(FrmDrawTest, EllipseToolsAskTheRatioAndDrawWithIt) {
   EXPECT_EQ(drawn({250, 195}), QColor(Qt::white));
 }
 
-TEST_F(FrmDrawTest, EveryPressStoresAnUndoStepAndUndoGoesBackOne) {
+TEST_F(ShapeToolTest, EveryPressStoresAnUndoStepAndUndoGoesBackOne) {
   press({10, 10});
   release({10, 10});
   const QImage afterFirst = tool->drawingArea()->picture();
@@ -117,7 +117,7 @@ TEST_F(FrmDrawTest, EveryPressStoresAnUndoStepAndUndoGoesBackOne) {
   EXPECT_EQ(drawn({150, 125}), QColor(Qt::white));
 }
 
-TEST_F(FrmDrawTest, UndoOfAVanishedStepReportsAndKeepsTheDrawing) {
+TEST_F(ShapeToolTest, UndoOfAVanishedStepReportsAndKeepsTheDrawing) {
   drag({100, 100}, {200, 150});
   QFile::remove(tool->undoFiles().fileOfLevel(0));
   tool->undoButton()->click();
@@ -128,7 +128,7 @@ TEST_F(FrmDrawTest, UndoOfAVanishedStepReportsAndKeepsTheDrawing) {
   EXPECT_EQ(drawn({150, 125}), QColor(Qt::black));
 }
 
-TEST_F(FrmDrawTest, ClosingTheMainWindowDeletesTheUndoFiles) {
+TEST_F(ShapeToolTest, ClosingTheMainWindowDeletesTheUndoFiles) {
   drag({100, 100}, {200, 150});
   const QString step = tool->undoFiles().fileOfLevel(0);
   ASSERT_TRUE(QFile::exists(step));
@@ -136,7 +136,7 @@ TEST_F(FrmDrawTest, ClosingTheMainWindowDeletesTheUndoFiles) {
   EXPECT_FALSE(QFile::exists(step));
 }
 
-TEST_F(FrmDrawTest, ApplyOnAnUntouchedDrawingWritesAnAllWhiteFramedShapeFile) {
+TEST_F(ShapeToolTest, ApplyOnAnUntouchedDrawingWritesAnAllWhiteFramedShapeFile) {
   tool->applyButton()->click();
   const QImage shape = loadPicture(design().workingFiles.shape);
   EXPECT_EQ(shape.size(), QSize(601, 345));
@@ -148,7 +148,7 @@ TEST_F(FrmDrawTest, ApplyOnAnUntouchedDrawingWritesAnAllWhiteFramedShapeFile) {
   EXPECT_EQ(design().kindSettings[SourceKind::Shape].available, true);
 }
 
-TEST_F(FrmDrawTest, ApplyPutsTheDrawingInsideA32PixelWhiteMargin) {
+TEST_F(ShapeToolTest, ApplyPutsTheDrawingInsideA32PixelWhiteMargin) {
   drag({0, 0}, {20, 10});
   tool->applyButton()->click();
   const QImage shape = loadPicture(design().workingFiles.shape);
@@ -157,7 +157,7 @@ TEST_F(FrmDrawTest, ApplyPutsTheDrawingInsideA32PixelWhiteMargin) {
   EXPECT_EQ(shape.pixelColor(32, 31), QColor(Qt::white));
 }
 
-TEST_F(FrmDrawTest, ApplyThatCannotWriteTheShapeFileReportsAndDrawsNothing) {
+TEST_F(ShapeToolTest, ApplyThatCannotWriteTheShapeFileReportsAndDrawsNothing) {
   drag({100, 100}, {200, 150});
   design().workingFiles.shape = folder.filePath(QStringLiteral("missing/shape.bmp"));
   tool->applyButton()->click();
@@ -169,13 +169,13 @@ TEST_F(FrmDrawTest, ApplyThatCannotWriteTheShapeFileReportsAndDrawsNothing) {
 
 // Cancel and the title bar's close button leave the shape file as it was and
 // return to the text; the window stays loaded with its drawing.
-TEST_F(FrmDrawTest, CancelOrCloseLeavesTheShapeFileAndReturnsToTheText) {
+TEST_F(ShapeToolTest, CancelOrCloseLeavesTheShapeFileAndReturnsToTheText) {
   struct Case {
     const char* way;
-    void (*cancel)(FrmDraw&);
+    void (*cancel)(ShapeTool&);
   };
-  for (const Case& c : {Case{"Cancel", [](FrmDraw& shown) { shown.cancelButton()->click(); }},
-                        Case{"title bar", [](FrmDraw& shown) { shown.close(); }}}) {
+  for (const Case& c : {Case{"Cancel", [](ShapeTool& shown) { shown.cancelButton()->click(); }},
+                        Case{"title bar", [](ShapeTool& shown) { shown.close(); }}}) {
     SCOPED_TRACE(c.way);
     window->menuEntry(QStringLiteral("mnuToolsDrawing"))->trigger();
     const QByteArray before = contentOf(design().workingFiles.shape);
@@ -191,7 +191,7 @@ TEST_F(FrmDrawTest, CancelOrCloseLeavesTheShapeFileAndReturnsToTheText) {
   EXPECT_EQ(drawn({150, 125}), QColor(Qt::black));
 }
 
-TEST_F(FrmDrawTest, DrawItRendersTheAppliedShapeWithItsFrameTakenOff) {
+TEST_F(ShapeToolTest, DrawItRendersTheAppliedShapeWithItsFrameTakenOff) {
   drag({0, 0}, {60, 40});
   tool->applyButton()->click();
   design().designFrame.left = 100;
@@ -204,7 +204,7 @@ TEST_F(FrmDrawTest, DrawItRendersTheAppliedShapeWithItsFrameTakenOff) {
   EXPECT_EQ(after.pixelColor(300, 250), before.pixelColor(300, 250)) << "far outside it";
 }
 
-TEST_F(FrmDrawTest, TheDesignFrameOfAShapeIsTheDrawingArea) {
+TEST_F(ShapeToolTest, TheDesignFrameOfAShapeIsTheDrawingArea) {
   drag({0, 0}, {60, 40});
   tool->applyButton()->click();
   window->canvasMoved(Qt::NoButton, {300, 200});
@@ -212,7 +212,7 @@ TEST_F(FrmDrawTest, TheDesignFrameOfAShapeIsTheDrawingArea) {
   EXPECT_EQ(design().designFrame.height, 281);
 }
 
-TEST_F(FrmDrawTest, LeftClickOnShapeBeforeApplyShowsTheHintAndDrawSaysNoShape) {
+TEST_F(ShapeToolTest, LeftClickOnShapeBeforeApplyShowsTheHintAndDrawSaysNoShape) {
   window->selectSource(SourceKind::Shape, Qt::LeftButton);
   ASSERT_EQ(seam->messages.size(), 1u);
   EXPECT_TRUE(seam->messages[0].text.startsWith(QStringLiteral("No shape drawn !\r\n")));

@@ -7,12 +7,12 @@
 #include "state/error_report.h"
 #include "state/picture_frame.h"
 #include "state/site_tags.h"
-#include "tools/frm_picture.h"
 #include "tools/mask_canvas.h"
+#include "tools/picture_tool.h"
 #include "widgets/main_window_link.h"
-#include "widgets/mirel_slider.h"
+#include "widgets/track_slider.h"
 
-void FrmPicture::enterMaskMode() {
+void PictureTool::enterMaskMode() {
   maskCanvas_->show();
   maskCanvas_->raise();
   maskPanel_->raise();
@@ -22,7 +22,7 @@ void FrmPicture::enterMaskMode() {
 
 // The mask file is written before the picture counts as loaded: a mask that
 // could not be written must not become the design's source.
-void FrmPicture::apply() {
+void PictureTool::apply() {
   QImage mask = maskCanvas_->picture();
   paintFrame(mask, Qt::white);
   maskCanvas_->setPicture(mask);
@@ -31,10 +31,10 @@ void FrmPicture::apply() {
   leave();
 }
 
-void FrmPicture::cancel() { leave(); }
+void PictureTool::cancel() { leave(); }
 
 // Back to the colour panel, the focus to the main window, this one hidden.
-void FrmPicture::leave() {
+void PictureTool::leave() {
   if (maskCanvas_->isVisible()) {
     maskCanvas_->hide();
     for (int index : {2, 3, 4}) commandButtons_[index]->setEnabled(true);
@@ -44,34 +44,34 @@ void FrmPicture::leave() {
   hide();
 }
 
-void FrmPicture::remove() {
+void PictureTool::remove() {
   photoView_->setPicture(QImage());
   maskCanvas_->setPicture(QImage());
   design_.removeMask();
   enableKeyingCommands(false);
 }
 
-void FrmPicture::saveUndo() {
+void PictureTool::saveUndo() {
   runTrapped(platform_, siteTag::FrmPicture_SaveUndoFile,
              [this] { undoFiles->save(maskCanvas_->picture()); });
 }
 
-void FrmPicture::undoClicked() {
+void PictureTool::undoClicked() {
   runTrapped(platform_, siteTag::FrmPicture_Command3_Click, [this] { loadUndo(); });
 }
 
-void FrmPicture::loadUndo() {
+void PictureTool::loadUndo() {
   runTrapped(platform_, siteTag::FrmPicture_LoadUndoFile, [this] {
     if (std::optional<QImage> before = undoFiles->undo()) maskCanvas_->setPicture(*before);
   });
 }
 
 // The mask canvas draws the figure with its own pen.
-SketchFigure FrmPicture::maskFigure() const {
+SketchFigure PictureTool::maskFigure() const {
   return {tool, start, end, 0, {}, design_.ellipseRatio()};
 }
 
-void FrmPicture::maskPressed(Qt::MouseButton, QPoint at) {
+void PictureTool::maskPressed(Qt::MouseButton, QPoint at) {
   runTrapped(platform_, siteTag::FrmPicture_Picture2_MouseDown, [&] {
     Drawing = true;
     saveUndo();
@@ -80,7 +80,7 @@ void FrmPicture::maskPressed(Qt::MouseButton, QPoint at) {
   });
 }
 
-void FrmPicture::maskMoved(Qt::MouseButtons buttons, QPoint at) {
+void PictureTool::maskMoved(Qt::MouseButtons buttons, QPoint at) {
   runTrapped(platform_, siteTag::FrmPicture_Picture2_MouseMove, [&] {
     if (buttons == Qt::NoButton || !Drawing) return;
     if (tool == sketchTool::Freehand) {
@@ -93,7 +93,7 @@ void FrmPicture::maskMoved(Qt::MouseButtons buttons, QPoint at) {
   });
 }
 
-void FrmPicture::maskReleased(Qt::MouseButton, QPoint) {
+void PictureTool::maskReleased(Qt::MouseButton, QPoint) {
   runTrapped(platform_, siteTag::FrmPicture_Picture2_MouseUp, [this] {
     // Only a figure whose press was seen here has an outline to finish.
     if (!Drawing || tool == sketchTool::Freehand || !maskCanvas_->outline()) return;
@@ -102,18 +102,18 @@ void FrmPicture::maskReleased(Qt::MouseButton, QPoint) {
   });
 }
 
-void FrmPicture::toolClicked(int index) {
+void PictureTool::toolClicked(int index) {
   runTrapped(platform_, siteTag::FrmPicture_Option1_Click, [&] {
     tool = index;
     if (index == sketchTool::Ellipse) showEllipseRatio();
   });
 }
 
-void FrmPicture::penColourClicked(int index) {
+void PictureTool::penColourClicked(int index) {
   runTrapped(platform_, siteTag::FrmPicture_Option2_Click,
              [&] { maskCanvas_->penColour = index == 0 ? QColor(Qt::white) : QColor(Qt::black); });
 }
 
-void FrmPicture::penWidthChanged(int value) {
+void PictureTool::penWidthChanged(int value) {
   runTrapped(platform_, siteTag::FrmPicture_Slider1_Change, [&] { maskCanvas_->penWidth = value; });
 }

@@ -1,4 +1,4 @@
-// `FrmSymbols`: the symbol picker. The user picks characters of one of the
+// `SymbolPicker`: the symbol picker. The user picks characters of one of the
 // installed symbol fonts into a small text box; Apply makes them the design's text in that
 // font and the text the design's source. The window stays loaded between its
 // modal openings, keeping the font, the list and the composed text.
@@ -20,11 +20,11 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 
-class FrmSymbols : public QDialog {
+class SymbolPicker : public QDialog {
   Q_OBJECT
  public:
   // Shown without an owner; `main` is the window whose text it sets.
-  FrmSymbols(MainWindowLink& main, ScreenScale scale, Platform& platform);
+  SymbolPicker(MainWindowLink& main, ScreenScale scale, Platform& platform);
 
   // One button per font offered, at most six; none when no symbol font is
   // installed, which the note says.

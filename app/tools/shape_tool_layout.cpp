@@ -9,7 +9,7 @@
 #include <QToolButton>
 
 #include "tools/drawing_area.h"
-#include "tools/frm_draw.h"
+#include "tools/shape_tool.h"
 #include "widgets/described.h"
 #include "widgets/escape_cancels.h"
 #include "widgets/placed_control.h"
@@ -77,7 +77,7 @@ QFrame* frame(QWidget* window, const char* name, QRect at) {
 
 }  // namespace
 
-void FrmDraw::buildToolButtons() {
+void ShapeTool::buildToolButtons() {
   toolFrame_ = frame(this, "Frame2", {4, 296, 8 + 7 * (buttonSize + 2), buttonSize + 12});
   tools_ = new QButtonGroup(this);
   for (int i = 0; i < int(toolButtons_.size()); ++i) {
@@ -92,10 +92,10 @@ void FrmDraw::buildToolButtons() {
     toolButtons_[i] = button;
   }
   toolButtons_[sketchTool::FilledRectangle]->setChecked(true);
-  connect(tools_, &QButtonGroup::idClicked, this, &FrmDraw::toolClicked);
+  connect(tools_, &QButtonGroup::idClicked, this, &ShapeTool::toolClicked);
 }
 
-void FrmDraw::buildCommands() {
+void ShapeTool::buildCommands() {
   penWidthSlider_ = new QSlider(Qt::Horizontal, this);
   penWidthSlider_->setObjectName(QStringLiteral("Slider1"));
   penWidthSlider_->setRange(1, 10);
@@ -103,12 +103,12 @@ void FrmDraw::buildCommands() {
   penWidthSlider_->setValue(5);
   penWidthSlider_->setTickPosition(QSlider::TicksBelow);
   penWidthSlider_->setGeometry(262, 304, 140, 30);
-  connect(penWidthSlider_, &QSlider::valueChanged, this, &FrmDraw::sliderChanged);
+  connect(penWidthSlider_, &QSlider::valueChanged, this, &ShapeTool::sliderChanged);
 
   undoButton_ = placed<QPushButton>(this, "Command2", QString(), {412, 298, 44, 40});
   undoButton_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
   describe(undoButton_, QStringLiteral("Undo"));
-  connect(undoButton_, &QPushButton::clicked, this, &FrmDraw::undoClicked);
+  connect(undoButton_, &QPushButton::clicked, this, &ShapeTool::undoClicked);
 
   commandFrame_ = frame(this, "Frame1", {4, 346, 541, 48});
   const char* captions[] = {"&Apply", "&Cancel"};

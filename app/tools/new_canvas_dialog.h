@@ -1,4 +1,4 @@
-// `FrmNew`: the new canvas dialog. It sets the canvas size and its
+// `NewCanvasDialog`: the new canvas dialog. It sets the canvas size and its
 // background, a plain colour or a tiled texture; Apply replaces the canvas
 // picture (as an undoable step) and closes the dialog, so every opening
 // starts from the defaults.
@@ -16,12 +16,12 @@ class QPushButton;
 class QRadioButton;
 class QSpinBox;
 
-class FrmNew : public QDialog {
+class NewCanvasDialog : public QDialog {
   Q_OBJECT
  public:
   // Opens without an owner and not modal; `main` is the window whose canvas
   // it replaces, `design` keeps the texture it tiles and the undo step.
-  FrmNew(MainWindowLink& main, ToolDesign design, Platform& platform);
+  NewCanvasDialog(MainWindowLink& main, ToolDesign design, Platform& platform);
 
   QLabel* sizeCaption() const { return sizeCaption_; }
   QLabel* widthCaption() const { return widthCaption_; }

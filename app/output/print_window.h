@@ -18,11 +18,12 @@ class Platform;
 class QLabel;
 class QPushButton;
 
-class FrmPrint : public QDialog {
+class PrintWindow : public QDialog {
   Q_OBJECT
  public:
   // `relief` gives the picture to print; it is read at each layout and print.
-  FrmPrint(std::function<QImage()> relief, ScreenScale scale, Platform& platform, QWidget* owner);
+  PrintWindow(std::function<QImage()> relief, ScreenScale scale, Platform& platform,
+              QWidget* owner);
 
   // The page in miniature with the picture's box on it.
   PictureBox* pageView() const { return pageView_; }

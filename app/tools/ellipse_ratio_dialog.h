@@ -1,4 +1,4 @@
-// `FrmEllipse`: the ellipse ratio dialog, shown modally by the drawing tools
+// `EllipseRatioDialog`: the ellipse ratio dialog, shown modally by the drawing tools
 // when an ellipse tool is chosen. Its slider sets the design's ellipse ratio
 // at once, so closing it either way keeps the ratio last shown.
 #pragma once
@@ -7,20 +7,20 @@
 
 #include "state/tool_design.h"
 
-class MirelSlider;
+class TrackSlider;
 class Platform;
 class QLabel;
 class QPushButton;
 
-class FrmEllipse : public QDialog {
+class EllipseRatioDialog : public QDialog {
   Q_OBJECT
  public:
   // Placed on the top-left corner of `mainWindow`; sets the ratio of `design`.
-  FrmEllipse(QWidget& mainWindow, ToolDesign design, Platform& platform);
+  EllipseRatioDialog(QWidget& mainWindow, ToolDesign design, Platform& platform);
 
   QLabel* ratioCaption() const { return ratioCaption_; }
   QLabel* ratioLabel() const { return ratioLabel_; }
-  MirelSlider* ratioSlider() const { return ratioSlider_; }
+  TrackSlider* ratioSlider() const { return ratioSlider_; }
   QLabel* previewLabel() const { return previewLabel_; }
   QPushButton* okButton() const { return okButton_; }
   QPushButton* cancelButton() const { return cancelButton_; }
@@ -41,7 +41,7 @@ class FrmEllipse : public QDialog {
  private:
   QLabel* ratioCaption_;
   QLabel* ratioLabel_;  // the ratio
-  MirelSlider* ratioSlider_;
+  TrackSlider* ratioSlider_;
   QLabel* previewLabel_;  // preview
   QPushButton* okButton_;
   QPushButton* cancelButton_;

@@ -1,4 +1,4 @@
-#include "output/frm_jpg.h"
+#include "output/jpeg_optimiser.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -18,13 +18,13 @@
 #include "test_files.h"
 #include "widgets/picture_box.h"
 
-class FrmJpgTest : public OutputTest {
+class JpegOptimiserTest : public OutputTest {
  protected:
   void open(QSize size, const QString& mode = QStringLiteral("save"),
             const QString& chosen = QString()) {
     picture = relief(size);
-    dialog = std::make_unique<FrmJpg>(picture, JpegSave{mode, chosen, currentName}, ScreenScale{},
-                                      *seam);
+    dialog = std::make_unique<JpegOptimiser>(picture, JpegSave{mode, chosen, currentName},
+                                             ScreenScale{}, *seam);
     dialog->load();
     dialog->activate();
   }
@@ -41,10 +41,10 @@ class FrmJpgTest : public OutputTest {
 
   QString currentName;
   QImage picture;
-  std::unique_ptr<FrmJpg> dialog;
+  std::unique_ptr<JpegOptimiser> dialog;
 };
 
-TEST_F(FrmJpgTest, LoadEncodesAtHighestQualityAndShowsBothSizes) {
+TEST_F(JpegOptimiserTest, LoadEncodesAtHighestQualityAndShowsBothSizes) {
   currentName = path("logo.bmp");
   open({50, 40});
   EXPECT_EQ(dialog->qualitySlider()->value(), 100);
@@ -58,7 +58,7 @@ TEST_F(FrmJpgTest, LoadEncodesAtHighestQualityAndShowsBothSizes) {
   EXPECT_EQ(dialog->newKilobytesLabel()->text(), kilobytesReadout(jpegAt(100).size()));
 }
 
-TEST_F(FrmJpgTest, TheCurrentSizeIsThatOfTheSavedFile) {
+TEST_F(JpegOptimiserTest, TheCurrentSizeIsThatOfTheSavedFile) {
   writeContent(path("logo.jpg"), QByteArray(2500, 'x'));
   currentName = path("logo.jpg");
   open({20, 20});
@@ -66,7 +66,7 @@ TEST_F(FrmJpgTest, TheCurrentSizeIsThatOfTheSavedFile) {
   EXPECT_EQ(dialog->currentKilobytesLabel()->text(), QStringLiteral("( 2.44 KB )"));
 }
 
-TEST_F(FrmJpgTest, MovingTheSliderEncodesAgainAtItsQuality) {
+TEST_F(JpegOptimiserTest, MovingTheSliderEncodesAgainAtItsQuality) {
   open({60, 50});
   dialog->qualitySlider()->setValue(20);
   EXPECT_EQ(contentOf(dialog->temporaryJpeg()), jpegAt(20));
@@ -76,7 +76,7 @@ TEST_F(FrmJpgTest, MovingTheSliderEncodesAgainAtItsQuality) {
 }
 
 // The number follows the slider, also while it is dragged.
-TEST_F(FrmJpgTest, TheQualityIsShownAsANumber) {
+TEST_F(JpegOptimiserTest, TheQualityIsShownAsANumber) {
   open({20, 20});
   emit dialog->qualitySlider()->sliderMoved(7);
   EXPECT_EQ(dialog->qualityNumber()->text(), QStringLiteral("Quality: 7"));
@@ -84,7 +84,7 @@ TEST_F(FrmJpgTest, TheQualityIsShownAsANumber) {
 
 // A JPEG the temporary folder did not take is reported as not written, not
 // as a file that was not found, and nothing is saved.
-TEST_F(FrmJpgTest, ApplyAfterAFailedEncodingSaysTheJpegWasNotWritten) {
+TEST_F(JpegOptimiserTest, ApplyAfterAFailedEncodingSaysTheJpegWasNotWritten) {
   currentName = path("logo.bmp");
   open({30, 30});
   const QString jpeg = dialog->temporaryJpeg();
@@ -99,7 +99,7 @@ TEST_F(FrmJpgTest, ApplyAfterAFailedEncodingSaysTheJpegWasNotWritten) {
   QDir().rmdir(jpeg);
 }
 
-TEST_F(FrmJpgTest, CancelLeavesNoTemporaryFileAndTheNameUnchanged) {
+TEST_F(JpegOptimiserTest, CancelLeavesNoTemporaryFileAndTheNameUnchanged) {
   currentName = path("logo.bmp");
   open({30, 30});
   const QString bmp = dialog->temporaryBmp();
@@ -115,7 +115,7 @@ TEST_F(FrmJpgTest, CancelLeavesNoTemporaryFileAndTheNameUnchanged) {
 // a JPEG extension, replacing an older file. The user's own JPEG extension
 // stays: on a case-sensitive file system ".jpg" would be another file, left
 // beside the one the user saved.
-TEST_F(FrmJpgTest, ApplyWritesTheJpegUnderTheNameItKeeps) {
+TEST_F(JpegOptimiserTest, ApplyWritesTheJpegUnderTheNameItKeeps) {
   struct Case {
     const char* current;
     const char* mode;
@@ -149,7 +149,7 @@ TEST_F(FrmJpgTest, ApplyWritesTheJpegUnderTheNameItKeeps) {
   }
 }
 
-TEST_F(FrmJpgTest, AnApplyThatCannotWriteReportsAndKeepsTheDialogAndTheName) {
+TEST_F(JpegOptimiserTest, AnApplyThatCannotWriteReportsAndKeepsTheDialogAndTheName) {
   currentName = path("logo.bmp");
   open({30, 30}, QStringLiteral("saveas"), path("missing/logo.jpg"));
   dialog->applyButton()->click();
@@ -161,7 +161,7 @@ TEST_F(FrmJpgTest, AnApplyThatCannotWriteReportsAndKeepsTheDialogAndTheName) {
   EXPECT_EQ(dialog->savedName(), path("logo.bmp"));
 }
 
-TEST_F(FrmJpgTest, ASmallPreviewHasNoScrollBarsAndIgnoresDragging) {
+TEST_F(JpegOptimiserTest, ASmallPreviewHasNoScrollBarsAndIgnoresDragging) {
   open({100, 80});
   EXPECT_TRUE(dialog->horizontalScroll()->isHidden());
   EXPECT_TRUE(dialog->verticalScroll()->isHidden());
@@ -170,7 +170,7 @@ TEST_F(FrmJpgTest, ASmallPreviewHasNoScrollBarsAndIgnoresDragging) {
   EXPECT_EQ(dialog->previewBox()->pos(), QPoint(0, 0));
 }
 
-TEST_F(FrmJpgTest, ALargePreviewPansWithItsBarsAndByDraggingUpToItsEnds) {
+TEST_F(JpegOptimiserTest, ALargePreviewPansWithItsBarsAndByDraggingUpToItsEnds) {
   open({700, 300});
   ASSERT_FALSE(dialog->horizontalScroll()->isHidden());
   EXPECT_EQ(dialog->horizontalScroll()->maximum(), 700 - dialog->viewport()->width());
@@ -192,7 +192,7 @@ TEST_F(FrmJpgTest, ALargePreviewPansWithItsBarsAndByDraggingUpToItsEnds) {
 
 // The same picture as PNG and as WebP at the slider's quality, each really
 // encoded; WebP follows the slider, PNG has no quality.
-TEST_F(FrmJpgTest, FormatRowShowsTheEncodedSizesOfPngAndWebp) {
+TEST_F(JpegOptimiserTest, FormatRowShowsTheEncodedSizesOfPngAndWebp) {
   open({60, 50});
   FormatChoice& formats = *dialog->formatChoice();
   EXPECT_TRUE(formats.jpegOption->isChecked());
@@ -210,7 +210,7 @@ TEST_F(FrmJpgTest, FormatRowShowsTheEncodedSizesOfPngAndWebp) {
   EXPECT_EQ(formats.pngSizeLabel->text(), bytesReadout(png.size()));
 }
 
-TEST_F(FrmJpgTest, ApplyWritesThePickedFormatUnderItsOwnExtension) {
+TEST_F(JpegOptimiserTest, ApplyWritesThePickedFormatUnderItsOwnExtension) {
   struct Case {
     QRadioButton* FormatChoice::*option;
     const char* written;
@@ -233,7 +233,7 @@ TEST_F(FrmJpgTest, ApplyWritesThePickedFormatUnderItsOwnExtension) {
   }
 }
 
-TEST_F(FrmJpgTest, ApplyAsksBeforeReplacingAnotherFileOfThePickedFormat) {
+TEST_F(JpegOptimiserTest, ApplyAsksBeforeReplacingAnotherFileOfThePickedFormat) {
   writeContent(path("logo.png"), "earlier");
   currentName = path("logo.jpg");
   open({40, 30});

@@ -1,7 +1,8 @@
-// `MirelSlider`: the program's own horizontal slider. An integer `Value`
-// between `Min` (left end) and `Max` (right end), set by pressing or dragging
-// on the track with the left button, or with the arrow, page, Home and End
-// keys once Tab has reached it; the thumb `Cd1` shows where it stands.
+// `TrackSlider`: the program's own horizontal slider, whose value follows a
+// press or a drag of the left button anywhere on its track. An integer
+// `Value` between `Min` (left end) and `Max` (right end), also set with the
+// arrow, page, Home and End keys once Tab has reached it; the thumb
+// (objectName `Cd1`) shows where it stands.
 #pragma once
 
 #include <QVariantMap>
@@ -10,10 +11,10 @@
 
 class QPushButton;
 
-class MirelSlider : public QWidget {
+class TrackSlider : public QWidget {
   Q_OBJECT
  public:
-  explicit MirelSlider(QWidget* parent = nullptr);
+  explicit TrackSlider(QWidget* parent = nullptr);
 
   int Value() const { return value_; }
   int Min() const { return min_; }
@@ -57,5 +58,5 @@ class MirelSlider : public QWidget {
   int value_ = 0;
   int min_ = 0;
   int max_ = 100;
-  QPushButton* Cd1;
+  QPushButton* thumb_;  // objectName "Cd1"
 };

@@ -1,13 +1,13 @@
-#include "tools/frm_ellipse.h"
+#include "tools/ellipse_ratio_dialog.h"
 
-#include "tools/frm_picture.h"
+#include "tools/picture_tool.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 #include "main_window_fixture.h"
 #include "state/design_state.h"
-#include "widgets/mirel_slider.h"
+#include "widgets/track_slider.h"
 
 namespace {
 
@@ -25,19 +25,19 @@ QSize previewExtent(const QImage& preview) {
 
 }  // namespace
 
-class FrmEllipseTest : public MainWindowTest {
+class EllipseRatioDialogTest : public MainWindowTest {
  protected:
   // Opens the dialog the way the drawing tools do and lets `work` act in it.
-  void open(std::function<void(FrmEllipse&)> work) {
-    FrmEllipse dialog(*window, ToolDesign(design()), platform());
+  void open(std::function<void(EllipseRatioDialog&)> work) {
+    EllipseRatioDialog dialog(*window, ToolDesign(design()), platform());
     dialog.load();
     seam->modalAnswers.push_back([&](QDialog&) { work(dialog); });
     platform().showModal(dialog);
   }
 };
 
-TEST_F(FrmEllipseTest, FirstOpeningShowsRatio1AndACircle) {
-  open([](FrmEllipse& dialog) {
+TEST_F(EllipseRatioDialogTest, FirstOpeningShowsRatio1AndACircle) {
+  open([](EllipseRatioDialog& dialog) {
     EXPECT_EQ(dialog.ratioSlider()->Value(), 100);
     EXPECT_EQ(dialog.ratioLabel()->text(), QStringLiteral("1"));
     const QSize extent = previewExtent(dialog.preview());
@@ -47,8 +47,8 @@ TEST_F(FrmEllipseTest, FirstOpeningShowsRatio1AndACircle) {
   EXPECT_EQ(design().ellipseRatio, 1.0);
 }
 
-TEST_F(FrmEllipseTest, SliderEndsGiveAFlatAndATallEllipse) {
-  open([](FrmEllipse& dialog) {
+TEST_F(EllipseRatioDialogTest, SliderEndsGiveAFlatAndATallEllipse) {
+  open([](EllipseRatioDialog& dialog) {
     dialog.ratioSlider()->setValue(20);
     EXPECT_DOUBLE_EQ(design().ellipseRatio, 0.2);
     EXPECT_EQ(dialog.ratioLabel()->text(), QStringLiteral("0.2"));
@@ -62,16 +62,16 @@ TEST_F(FrmEllipseTest, SliderEndsGiveAFlatAndATallEllipse) {
   });
 }
 
-TEST_F(FrmEllipseTest, AStoredRatioOf2Point5PlacesTheSliderAt130) {
+TEST_F(EllipseRatioDialogTest, AStoredRatioOf2Point5PlacesTheSliderAt130) {
   design().ellipseRatio = 2.5;
-  open([](FrmEllipse& dialog) {
+  open([](EllipseRatioDialog& dialog) {
     EXPECT_EQ(dialog.ratioSlider()->Value(), 130);
     EXPECT_EQ(dialog.ratioLabel()->text(), QStringLiteral("2.5"));
   });
 }
 
-TEST_F(FrmEllipseTest, CancelKeepsTheRatioTheSliderSet) {
-  open([](FrmEllipse& dialog) {
+TEST_F(EllipseRatioDialogTest, CancelKeepsTheRatioTheSliderSet) {
+  open([](EllipseRatioDialog& dialog) {
     dialog.ratioSlider()->setValue(110);
     dialog.cancelButton()->click();
     EXPECT_FALSE(dialog.isVisible());
@@ -79,10 +79,11 @@ TEST_F(FrmEllipseTest, CancelKeepsTheRatioTheSliderSet) {
   EXPECT_DOUBLE_EQ(design().ellipseRatio, 1.5);
 }
 
-TEST_F(FrmEllipseTest, ThePictureToolsEllipseAsksTheRatioToo) {
+TEST_F(EllipseRatioDialogTest, ThePictureToolsEllipseAsksTheRatioToo) {
   window->showPictureTool();
-  seam->modalAnswers.push_back(
-      [](QDialog& dialog) { static_cast<FrmEllipse&>(dialog).ratioSlider()->setValue(40); });
+  seam->modalAnswers.push_back([](QDialog& dialog) {
+    static_cast<EllipseRatioDialog&>(dialog).ratioSlider()->setValue(40);
+  });
   window->pictureTool()->toolClicked(3);
   ASSERT_EQ(seam->modalDialogs.size(), 1u);
   EXPECT_EQ(seam->modalDialogs[0], QStringLiteral("Ellipse"));

@@ -6,7 +6,7 @@
 #include <QSlider>
 
 #include "output/format_choice.h"
-#include "output/frm_jpg.h"
+#include "output/jpeg_optimiser.h"
 #include "widgets/described.h"
 #include "widgets/escape_cancels.h"
 #include "widgets/picture_box.h"
@@ -25,7 +25,7 @@ QScrollBar* scrollBar(QWidget* window, const char* name, Qt::Orientation orienta
 
 }  // namespace
 
-void FrmJpg::buildControls() {
+void JpegOptimiser::buildControls() {
   viewport_ = new QWidget(this);
   viewport_->setObjectName(QStringLiteral("Picture2"));
   viewport_->setGeometry(8, 8, 400, 232);
@@ -76,15 +76,15 @@ void FrmJpg::buildControls() {
   applyButton_->setToolTip(QStringLiteral("Save the picture in the chosen format and quality"));
   cancelButton_->setToolTip(QStringLiteral("Close without saving"));
 
-  connect(qualitySlider_, &QSlider::valueChanged, this, &FrmJpg::qualityChanged);
-  connect(qualitySlider_, &QSlider::sliderMoved, this, &FrmJpg::showQualityNumber);
-  connect(applyButton_, &QPushButton::clicked, this, &FrmJpg::applyClicked);
-  connect(cancelButton_, &QPushButton::clicked, this, &FrmJpg::cancelClicked);
+  connect(qualitySlider_, &QSlider::valueChanged, this, &JpegOptimiser::qualityChanged);
+  connect(qualitySlider_, &QSlider::sliderMoved, this, &JpegOptimiser::showQualityNumber);
+  connect(applyButton_, &QPushButton::clicked, this, &JpegOptimiser::applyClicked);
+  connect(cancelButton_, &QPushButton::clicked, this, &JpegOptimiser::cancelClicked);
   cancelOnEscape(*this, *cancelButton_);
-  connect(horizontalScroll_, &QScrollBar::valueChanged, this, &FrmJpg::scrolled);
-  connect(verticalScroll_, &QScrollBar::valueChanged, this, &FrmJpg::scrolled);
+  connect(horizontalScroll_, &QScrollBar::valueChanged, this, &JpegOptimiser::scrolled);
+  connect(verticalScroll_, &QScrollBar::valueChanged, this, &JpegOptimiser::scrolled);
   connect(previewBox_, &PictureBox::mousePressed, this,
           [this](Qt::MouseButton, Qt::MouseButtons, QPoint at) { previewPressed(at); });
-  connect(previewBox_, &PictureBox::mouseMoved, this, &FrmJpg::previewMoved);
-  connect(previewBox_, &PictureBox::mouseReleased, this, &FrmJpg::previewReleased);
+  connect(previewBox_, &PictureBox::mouseMoved, this, &JpegOptimiser::previewMoved);
+  connect(previewBox_, &PictureBox::mouseReleased, this, &JpegOptimiser::previewReleased);
 }

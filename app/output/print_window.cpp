@@ -1,4 +1,4 @@
-#include "output/frm_print.h"
+#include "output/print_window.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -35,8 +35,8 @@ class FullPageWhilePrinting {
 
 }  // namespace
 
-FrmPrint::FrmPrint(std::function<QImage()> relief, ScreenScale scale, Platform& platform,
-                   QWidget* owner)
+PrintWindow::PrintWindow(std::function<QImage()> relief, ScreenScale scale, Platform& platform,
+                         QWidget* owner)
     : QDialog(owner), relief_(std::move(relief)), scale_(scale), platform_(platform) {
   setObjectName(QStringLiteral("frmPrint"));
   setWindowTitle(QStringLiteral(" Position the picture on the page ..."));
@@ -61,20 +61,20 @@ FrmPrint::FrmPrint(std::function<QImage()> relief, ScreenScale scale, Platform& 
   cancelButton_->setToolTip(QStringLiteral("Close without printing"));
   pageView_->setFocusPolicy(Qt::TabFocus);
   setFixedSize(416, 283);
-  connect(shrinkButton_, &QPushButton::clicked, this, &FrmPrint::decreaseClicked);
-  connect(growButton_, &QPushButton::clicked, this, &FrmPrint::increaseClicked);
-  connect(moreButton_, &QPushButton::clicked, this, &FrmPrint::moreClicked);
-  connect(okButton_, &QPushButton::clicked, this, &FrmPrint::okClicked);
-  connect(cancelButton_, &QPushButton::clicked, this, &FrmPrint::cancelClicked);
+  connect(shrinkButton_, &QPushButton::clicked, this, &PrintWindow::decreaseClicked);
+  connect(growButton_, &QPushButton::clicked, this, &PrintWindow::increaseClicked);
+  connect(moreButton_, &QPushButton::clicked, this, &PrintWindow::moreClicked);
+  connect(okButton_, &QPushButton::clicked, this, &PrintWindow::okClicked);
+  connect(cancelButton_, &QPushButton::clicked, this, &PrintWindow::cancelClicked);
   cancelOnEscape(*this, *cancelButton_);
   connect(pageView_, &PictureBox::mousePressed, this,
           [this](Qt::MouseButton, Qt::MouseButtons buttons, QPoint at) {
             previewPressed(buttons, at);
           });
-  connect(pageView_, &PictureBox::mouseMoved, this, &FrmPrint::previewMoved);
+  connect(pageView_, &PictureBox::mouseMoved, this, &PrintWindow::previewMoved);
 }
 
-void FrmPrint::load() {
+void PrintWindow::load() {
   runTrapped(platform_, siteTag::frmPrint_Load, [this] {
     adjustControlFonts(*this, scale_.fontScaleFactor, platform_);
     laidOut_ = printerPage();
@@ -85,7 +85,7 @@ void FrmPrint::load() {
 // A changed printer or paper lays the page out again and centres the
 // picture anew; otherwise the box stays where it is. The sheet's size counts
 // as well as its margins: turning a sheet with even margins changes only it.
-void FrmPrint::activate() {
+void PrintWindow::activate() {
   runTrapped(platform_, siteTag::frmPrint_Activate, [this] {
     const PrinterPage page = printerPage();
     if (page.page != laidOut_.page || page.printable != laidOut_.printable) {
@@ -97,7 +97,7 @@ void FrmPrint::activate() {
   });
 }
 
-void FrmPrint::okClicked() {
+void PrintWindow::okClicked() {
   runTrapped(platform_, siteTag::frmPrint_OKButton_Click, [this] {
     const QImage picture = relief_();
     const FullPageWhilePrinting fullPage(printer_);
@@ -110,7 +110,7 @@ void FrmPrint::okClicked() {
   });
 }
 
-void FrmPrint::moreClicked() {
+void PrintWindow::moreClicked() {
   runTrapped(platform_, siteTag::frmPrint_Morebutton_Click, [this] {
     platform_.setUpPrinter(printer_, this);
     pageView_->hideRubberBand();
@@ -118,17 +118,17 @@ void FrmPrint::moreClicked() {
   });
 }
 
-void FrmPrint::cancelClicked() {
+void PrintWindow::cancelClicked() {
   runTrapped(platform_, siteTag::frmPrint_CancelButton_Click, [this] { close(); });
 }
 
-void FrmPrint::previewPressed(Qt::MouseButtons buttons, QPoint at) {
+void PrintWindow::previewPressed(Qt::MouseButtons buttons, QPoint at) {
   runTrapped(platform_, siteTag::frmPrint_Picture1_MouseDown, [this, buttons, at] {
     if (buttons & Qt::LeftButton) dragStart_ = at;
   });
 }
 
-void FrmPrint::previewMoved(Qt::MouseButtons buttons, QPoint at) {
+void PrintWindow::previewMoved(Qt::MouseButtons buttons, QPoint at) {
   runTrapped(platform_, siteTag::frmPrint_Picture1_MouseMove, [this, buttons, at] {
     if (!(buttons & Qt::LeftButton)) return;
     box_ = dragged(box_, at - dragStart_, preview_);
@@ -137,37 +137,37 @@ void FrmPrint::previewMoved(Qt::MouseButtons buttons, QPoint at) {
   });
 }
 
-void FrmPrint::decreaseClicked() {
+void PrintWindow::decreaseClicked() {
   runTrapped(platform_, siteTag::frmPrint_CmdDecrease_Click, [this] {
     box_ = shrunk(box_, preview_);
     drawBox();
   });
 }
 
-void FrmPrint::increaseClicked() {
+void PrintWindow::increaseClicked() {
   runTrapped(platform_, siteTag::frmPrint_CmdIncrease_Click, [this] {
     box_ = grown(box_, preview_);
     drawBox();
   });
 }
 
-void FrmPrint::changeEvent(QEvent* event) {
+void PrintWindow::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) activate();
 }
 
-void FrmPrint::showEvent(QShowEvent* event) {
+void PrintWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   activate();
 }
 
-PrinterPage FrmPrint::printerPage() {
+PrinterPage PrintWindow::printerPage() {
   const QPageLayout page = printer_.pageLayout();
   const int resolution = printer_.resolution();
   return {page.fullRectPixels(resolution).size(), page.paintRectPixels(resolution).size()};
 }
 
-void FrmPrint::layOut() {
+void PrintWindow::layOut() {
   preview_ = previewOf(printerPage(), scale_.layoutUnitX, scale_.layoutUnitY);
   shownRelief_ = relief_();
   box_ = centredPicture(preview_, shownRelief_.size());
@@ -176,7 +176,7 @@ void FrmPrint::layOut() {
 
 // The miniature shows the picture itself where it will print, framed by the
 // box the user moves and sizes.
-void FrmPrint::drawBox() {
+void PrintWindow::drawBox() {
   QImage page(preview_.pixels, QImage::Format_RGB888);
   page.fill(Qt::white);
   QPainter painter(&page);

@@ -1,4 +1,4 @@
-// `FrmDraw`: the shape drawing tool. The user draws a black shape on a white
+// `ShapeTool`: the shape drawing tool. The user draws a black shape on a white
 // drawing area; Apply writes it, inside a white 32-pixel margin, as the
 // design's shape file and makes the shape the design's source. The window
 // stays loaded between openings, so the drawing and its undo steps survive.
@@ -27,14 +27,14 @@ class QToolButton;
 // the mask's frame off the design's position.
 inline constexpr int shapeMargin = 32;
 
-class FrmDraw : public QWidget {
+class ShapeTool : public QWidget {
   Q_OBJECT
  public:
   // Owned by `main`, whose source selector it calls when it finishes; it
   // hands the shape to `design`.
-  FrmDraw(MainWindowLink& main, ToolDesign design, Platform& platform);
+  ShapeTool(MainWindowLink& main, ToolDesign design, Platform& platform);
   // The window's unload: the undo steps' files go.
-  ~FrmDraw() override;
+  ~ShapeTool() override;
 
   DrawingArea* drawingArea() const { return drawingArea_; }
   const std::array<QToolButton*, 7>& toolButtons() const { return toolButtons_; }  // see drawTool

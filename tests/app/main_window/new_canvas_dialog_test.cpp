@@ -1,4 +1,4 @@
-#include "tools/frm_new.h"
+#include "tools/new_canvas_dialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,7 +16,7 @@
 #include "state/picture_formats.h"
 #include "test_files.h"
 
-class FrmNewTest : public MainWindowTest {
+class NewCanvasDialogTest : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
@@ -25,16 +25,17 @@ class FrmNewTest : public MainWindowTest {
     ASSERT_NE(dialog, nullptr);
   }
 
-  static FrmNew* shownDialog() {
+  static NewCanvasDialog* shownDialog() {
     for (QWidget* top : QApplication::topLevelWidgets())
-      if (auto* found = qobject_cast<FrmNew*>(top); found && found->isVisible()) return found;
+      if (auto* found = qobject_cast<NewCanvasDialog*>(top); found && found->isVisible())
+        return found;
     return nullptr;
   }
 
-  FrmNew* dialog = nullptr;
+  NewCanvasDialog* dialog = nullptr;
 };
 
-TEST_F(FrmNewTest, OpensWithoutOwnerWithItsDefaults) {
+TEST_F(NewCanvasDialogTest, OpensWithoutOwnerWithItsDefaults) {
   EXPECT_EQ(dialog->parentWidget(), nullptr);
   EXPECT_FALSE(dialog->isModal());
   EXPECT_EQ(dialog->sizeBoxes()[0]->value(), 600);
@@ -44,7 +45,7 @@ TEST_F(FrmNewTest, OpensWithoutOwnerWithItsDefaults) {
   EXPECT_TRUE(dialog->backgroundButtons()[0]->isChecked());
 }
 
-TEST_F(FrmNewTest, ApplyWithTheDefaultsGivesAWhite600By400CanvasAsAnUndoableStep) {
+TEST_F(NewCanvasDialogTest, ApplyWithTheDefaultsGivesAWhite600By400CanvasAsAnUndoableStep) {
   dialog->okButton()->click();
   EXPECT_EQ(window->canvasView()->picture().size(), QSize(600, 400));
   EXPECT_EQ(window->canvasView()->picture().pixelColor(599, 399), QColor(Qt::white));
@@ -57,7 +58,7 @@ TEST_F(FrmNewTest, ApplyWithTheDefaultsGivesAWhite600By400CanvasAsAnUndoableStep
 
 // Typed with the keys into the shown dialog: leaving the box shows the
 // number clamped to its range, never another number.
-TEST_F(FrmNewTest, ATypedSizeOutsideItsRangeIsClampedWhenTheBoxIsLeft) {
+TEST_F(NewCanvasDialogTest, ATypedSizeOutsideItsRangeIsClampedWhenTheBoxIsLeft) {
   struct Case {
     int box;
     const char* typed;
@@ -77,7 +78,7 @@ TEST_F(FrmNewTest, ATypedSizeOutsideItsRangeIsClampedWhenTheBoxIsLeft) {
   }
 }
 
-TEST_F(FrmNewTest, ApplyRightAfterTypingUsesTheClampedSize) {
+TEST_F(NewCanvasDialogTest, ApplyRightAfterTypingUsesTheClampedSize) {
   dialog->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
   QSpinBox* width = dialog->sizeBoxes()[0];
@@ -88,7 +89,7 @@ TEST_F(FrmNewTest, ApplyRightAfterTypingUsesTheClampedSize) {
   EXPECT_EQ(window->canvasView()->picture().size(), QSize(1024, 400));
 }
 
-TEST_F(FrmNewTest, ChosenColourStaysAfterCancelAndFillsTheNextCanvas) {
+TEST_F(NewCanvasDialogTest, ChosenColourStaysAfterCancelAndFillsTheNextCanvas) {
   seam->colourAnswers.push_back(QColor(200, 10, 10));
   QTest::mouseClick(dialog->chooseBackgroundButton(), Qt::LeftButton);
   EXPECT_EQ(seam->colourOwners, std::vector<QWidget*>{dialog});
@@ -96,7 +97,7 @@ TEST_F(FrmNewTest, ChosenColourStaysAfterCancelAndFillsTheNextCanvas) {
   EXPECT_EQ(window->canvasBackColour(), QColor(200, 10, 10));
   EXPECT_EQ(design().undo.counters.top, 0);
   window->menuEntry(QStringLiteral("mnuFileNew"))->trigger();
-  FrmNew* next = shownDialog();
+  NewCanvasDialog* next = shownDialog();
   ASSERT_NE(next, nullptr);
   EXPECT_NE(next, dialog);
   EXPECT_TRUE(next->backgroundButtons()[0]->isChecked());
@@ -107,7 +108,7 @@ TEST_F(FrmNewTest, ChosenColourStaysAfterCancelAndFillsTheNextCanvas) {
   EXPECT_EQ(window->canvasView()->picture().pixelColor(10, 10), QColor(200, 10, 10));
 }
 
-TEST_F(FrmNewTest, TextureWithAnEmptyTableStartsInTheTexturesFolderWithThePreview) {
+TEST_F(NewCanvasDialogTest, TextureWithAnEmptyTableStartsInTheTexturesFolderWithThePreview) {
   dialog->backgroundButtons()[1]->setChecked(true);
   dialog->chooseBackgroundButton()->click();
   ASSERT_EQ(seam->openRequests.size(), 1u);
@@ -121,7 +122,7 @@ TEST_F(FrmNewTest, TextureWithAnEmptyTableStartsInTheTexturesFolderWithThePrevie
   EXPECT_EQ(seam->openRequests[0].owner, dialog);
 }
 
-TEST_F(FrmNewTest, AMissingTextureIsNotFoundAndChangesNothing) {
+TEST_F(NewCanvasDialogTest, AMissingTextureIsNotFoundAndChangesNothing) {
   dialog->backgroundButtons()[1]->setChecked(true);
   seam->fileAnswers.push_back(folder.filePath("textures/gone.bmp"));
   dialog->chooseBackgroundButton()->click();
@@ -131,7 +132,7 @@ TEST_F(FrmNewTest, AMissingTextureIsNotFoundAndChangesNothing) {
   EXPECT_TRUE(design().textureNames[SourceKind::Text].isEmpty());
 }
 
-TEST_F(FrmNewTest, ATextureIsTiledOverTheNewCanvas) {
+TEST_F(NewCanvasDialogTest, ATextureIsTiledOverTheNewCanvas) {
   QImage tile(128, 128, QImage::Format_RGB888);
   tile.fill(Qt::green);
   tile.setPixelColor(0, 0, Qt::red);
@@ -149,7 +150,7 @@ TEST_F(FrmNewTest, ATextureIsTiledOverTheNewCanvas) {
   EXPECT_EQ(canvas.pixelColor(599, 399), QColor(Qt::green));
 }
 
-TEST_F(FrmNewTest, TextureOptionWithoutATextureGivesThePlainCanvas) {
+TEST_F(NewCanvasDialogTest, TextureOptionWithoutATextureGivesThePlainCanvas) {
   dialog->backgroundButtons()[1]->setChecked(true);
   dialog->okButton()->click();
   EXPECT_EQ(window->canvasView()->picture().pixelColor(300, 200), QColor(Qt::white));

@@ -3,7 +3,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "output/frm_jpg.h"
+#include "output/jpeg_optimiser.h"
 #include "platform/platform.h"
 #include "state/error_report.h"
 #include "state/site_tags.h"
@@ -28,19 +28,19 @@ void fit(QScrollBar* bar, int excess) {
 
 }  // namespace
 
-void FrmJpg::fitScrollBars() {
+void JpegOptimiser::fitScrollBars() {
   fit(horizontalScroll_, previewBox_->width() - viewport_->width());
   fit(verticalScroll_, previewBox_->height() - viewport_->height());
 }
 
-void FrmJpg::scrolled() {
+void JpegOptimiser::scrolled() {
   const bool horizontal = sender() == horizontalScroll_;
   runTrapped(platform_,
              horizontal ? siteTag::frmJPG_HScroll1_Change : siteTag::frmJPG_VScroll1_Change,
              [this] { previewBox_->move(-horizontalScroll_->value(), -verticalScroll_->value()); });
 }
 
-void FrmJpg::previewPressed(QPoint at) {
+void JpegOptimiser::previewPressed(QPoint at) {
   runTrapped(platform_, siteTag::frmJPG_Picture1_MouseDown, [this, at] {
     if (horizontalScroll_->isHidden() && verticalScroll_->isHidden()) return;
     previewBox_->setCursor(Qt::ClosedHandCursor);
@@ -50,7 +50,7 @@ void FrmJpg::previewPressed(QPoint at) {
 
 // `at` is in preview pixels: as the preview follows the drag, the point under
 // the pointer stays the start point.
-void FrmJpg::previewMoved(Qt::MouseButtons buttons, QPoint at) {
+void JpegOptimiser::previewMoved(Qt::MouseButtons buttons, QPoint at) {
   runTrapped(platform_, siteTag::frmJPG_Picture1_MouseMove, [this, buttons, at] {
     if (!(buttons & Qt::LeftButton)) return;
     if (horizontalScroll_->isHidden() && verticalScroll_->isHidden()) return;
@@ -59,6 +59,6 @@ void FrmJpg::previewMoved(Qt::MouseButtons buttons, QPoint at) {
   });
 }
 
-void FrmJpg::previewReleased() {
+void JpegOptimiser::previewReleased() {
   runTrapped(platform_, siteTag::frmJPG_Picture1_MouseUp, [this] { previewBox_->unsetCursor(); });
 }

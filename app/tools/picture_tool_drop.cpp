@@ -4,17 +4,17 @@
 #include <QDropEvent>
 #include <QMimeData>
 
-#include "tools/frm_picture.h"
+#include "tools/picture_tool.h"
 #include "widgets/dropped_files.h"
 #include "widgets/main_window_link.h"
 
-void FrmPicture::dragEnterEvent(QDragEnterEvent* event) {
+void PictureTool::dragEnterEvent(QDragEnterEvent* event) {
   if (!event->source() && !droppedFiles(*event->mimeData()).isEmpty())
     event->acceptProposedAction();
 }
 
 // One photo is cut at a time: of several dropped pictures the first loads.
-void FrmPicture::dropEvent(QDropEvent* event) {
+void PictureTool::dropEvent(QDropEvent* event) {
   if (event->source()) return;
   const QStringList files = droppedFiles(*event->mimeData());
   if (files.isEmpty()) return;

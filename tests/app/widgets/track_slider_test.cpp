@@ -1,4 +1,4 @@
-#include "widgets/mirel_slider.h"
+#include "widgets/track_slider.h"
 
 #include <gtest/gtest.h>
 
@@ -7,13 +7,13 @@
 
 namespace {
 
-void press(MirelSlider& slider, int x, Qt::MouseButton button = Qt::LeftButton) {
+void press(TrackSlider& slider, int x, Qt::MouseButton button = Qt::LeftButton) {
   QMouseEvent event(QEvent::MouseButtonPress, QPointF(x, 5), QPointF(x, 5), button, button,
                     Qt::NoModifier);
   QCoreApplication::sendEvent(&slider, &event);
 }
 
-void release(MirelSlider& slider) {
+void release(TrackSlider& slider) {
   QMouseEvent event(QEvent::MouseButtonRelease, QPointF(1, 5), QPointF(1, 5), Qt::LeftButton,
                     Qt::NoButton, Qt::NoModifier);
   QCoreApplication::sendEvent(&slider, &event);
@@ -21,8 +21,8 @@ void release(MirelSlider& slider) {
 
 }  // namespace
 
-TEST(MirelSlider, PointerPositionsMapToValuesAcrossTheTrack) {
-  MirelSlider slider;
+TEST(TrackSlider, PointerPositionsMapToValuesAcrossTheTrack) {
+  TrackSlider slider;
   slider.resize(100, 20);
   press(slider, 4);
   EXPECT_EQ(slider.Value(), 0);
@@ -40,8 +40,8 @@ TEST(MirelSlider, PointerPositionsMapToValuesAcrossTheTrack) {
   EXPECT_EQ(slider.Value(), 1);
 }
 
-TEST(MirelSlider, ThumbTravelsFromTheLeftEdgeToWidthLessThumbLessTwo) {
-  MirelSlider slider;
+TEST(TrackSlider, ThumbTravelsFromTheLeftEdgeToWidthLessThumbLessTwo) {
+  TrackSlider slider;
   slider.resize(100, 20);
   EXPECT_EQ(slider.thumbLeft(), 0);
   slider.setValue(100);
@@ -53,8 +53,8 @@ TEST(MirelSlider, ThumbTravelsFromTheLeftEdgeToWidthLessThumbLessTwo) {
   EXPECT_EQ(slider.thumbLeft(), 45);
 }
 
-TEST(MirelSlider, EqualEndsKeepTheThumbLeftAndPressesGiveMin) {
-  MirelSlider slider;
+TEST(TrackSlider, EqualEndsKeepTheThumbLeftAndPressesGiveMin) {
+  TrackSlider slider;
   slider.resize(100, 20);
   slider.setMin(30);
   slider.setMax(30);
@@ -64,12 +64,12 @@ TEST(MirelSlider, EqualEndsKeepTheThumbLeftAndPressesGiveMin) {
   EXPECT_EQ(slider.Value(), 30);
 }
 
-TEST(MirelSlider, EventsOnEveryRepositioningAndOnRelease) {
-  MirelSlider slider;
+TEST(TrackSlider, EventsOnEveryRepositioningAndOnRelease) {
+  TrackSlider slider;
   slider.resize(100, 20);
   slider.show();
-  QSignalSpy changes(&slider, &MirelSlider::valueChanged);
-  QSignalSpy releases(&slider, &MirelSlider::released);
+  QSignalSpy changes(&slider, &TrackSlider::valueChanged);
+  QSignalSpy releases(&slider, &TrackSlider::released);
   slider.setValue(20);
   EXPECT_EQ(changes.count(), 1);
   EXPECT_EQ(changes.takeFirst().at(0).toInt(), 20);
@@ -79,15 +79,15 @@ TEST(MirelSlider, EventsOnEveryRepositioningAndOnRelease) {
   EXPECT_EQ(releases.count(), 1);
 }
 
-TEST(MirelSlider, PropertiesAreKeptOnlyWhenTheyDifferFromTheDefaults) {
-  MirelSlider slider;
+TEST(TrackSlider, PropertiesAreKeptOnlyWhenTheyDifferFromTheDefaults) {
+  TrackSlider slider;
   EXPECT_TRUE(slider.writeProperties().isEmpty());
   slider.setMax(200);
   slider.setValue(7);
   const QVariantMap kept = slider.writeProperties();
   EXPECT_EQ(kept.size(), 2);
   EXPECT_EQ(kept.value(QStringLiteral("Max")).toInt(), 200);
-  MirelSlider copy;
+  TrackSlider copy;
   copy.readProperties(kept);
   EXPECT_EQ(copy.Value(), 7);
   EXPECT_EQ(copy.Min(), 0);

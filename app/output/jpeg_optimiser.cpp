@@ -1,4 +1,4 @@
-#include "output/frm_jpg.h"
+#include "output/jpeg_optimiser.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,8 +41,8 @@ void removeIfThere(const QString& path) {
 
 }  // namespace
 
-FrmJpg::FrmJpg(const QImage& relief, JpegSave save, ScreenScale scale, Platform& platform,
-               QWidget* owner)
+JpegOptimiser::JpegOptimiser(const QImage& relief, JpegSave save, ScreenScale scale,
+                             Platform& platform, QWidget* owner)
     : QDialog(owner),
       relief_(relief),
       mode_(std::move(save.mode)),
@@ -56,7 +56,7 @@ FrmJpg::FrmJpg(const QImage& relief, JpegSave save, ScreenScale scale, Platform&
   buildControls();
 }
 
-void FrmJpg::load() {
+void JpegOptimiser::load() {
   runTrapped(platform_, siteTag::frmJPG_Load, [this] {
     placeFixedWindow(*this, scale_, windowWidth, windowHeight);
     adjustControlFonts(*this, scale_.fontScaleFactor, platform_);
@@ -74,7 +74,7 @@ void FrmJpg::load() {
 }
 
 // The sizes are read once, when the dialog first shows.
-void FrmJpg::activate() {
+void JpegOptimiser::activate() {
   runTrapped(platform_, siteTag::frmJPG_Activate, [this] {
     if (activated_) return;
     activated_ = true;
@@ -89,7 +89,7 @@ void FrmJpg::activate() {
   });
 }
 
-void FrmJpg::qualityChanged() {
+void JpegOptimiser::qualityChanged() {
   runTrapped(platform_, siteTag::frmJPG_CCRPSlider1_Change, [this] {
     BusyPointer busy(platform_);
     removeIfThere(temporaryJpeg_);
@@ -99,7 +99,7 @@ void FrmJpg::qualityChanged() {
   });
 }
 
-void FrmJpg::applyClicked() {
+void JpegOptimiser::applyClicked() {
   runTrapped(platform_, siteTag::frmJPG_Command1_Click, [this] {
     if (formatChoice_->pickedWebFormat()) {
       applyWebFormat();
@@ -123,7 +123,7 @@ void FrmJpg::applyClicked() {
 // PNG or WebP bytes as counted, under the name with that format's extension.
 // That name is another file than the one the save dialog asked about, so
 // replacing it is asked here.
-void FrmJpg::applyWebFormat() {
+void JpegOptimiser::applyWebFormat() {
   const WebFormat format = *formatChoice_->pickedWebFormat();
   const QString name = mode_ == QStringLiteral("saveas") ? chosenName_ : pictureName_;
   const QString target = webNameOf(name, format);
@@ -140,19 +140,19 @@ void FrmJpg::applyWebFormat() {
   done(Accepted);
 }
 
-void FrmJpg::cancelClicked() {
+void JpegOptimiser::cancelClicked() {
   runTrapped(platform_, siteTag::frmJPG_Command2_Click, [this] {
     jpegSuccess_ = false;
     done(Rejected);
   });
 }
 
-void FrmJpg::done(int result) {
+void JpegOptimiser::done(int result) {
   unload();
   QDialog::done(result);
 }
 
-void FrmJpg::unload() {
+void JpegOptimiser::unload() {
   runTrapped(platform_, siteTag::frmJPG_Unload, [this] {
     if (unloaded_) return;
     unloaded_ = true;
@@ -161,31 +161,31 @@ void FrmJpg::unload() {
   });
 }
 
-void FrmJpg::showEvent(QShowEvent* event) {
+void JpegOptimiser::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   activate();
 }
 
-void FrmJpg::encodeAndShow(int quality) {
+void JpegOptimiser::encodeAndShow(int quality) {
   encodeJpeg(temporaryBmp_, temporaryJpeg_, quality, platform_);
   formatChoice_->encode(relief_, quality);
   showPreview();
 }
 
 // Whatever JPEG there is; none after a failed encoding.
-void FrmJpg::showPreview() {
+void JpegOptimiser::showPreview() {
   previewBox_->setPicture(QFileInfo(temporaryJpeg_).isFile() ? loadPicture(temporaryJpeg_)
                                                              : QImage());
 }
 
-void FrmJpg::showQualityNumber(int quality) {
+void JpegOptimiser::showQualityNumber(int quality) {
   qualityNumber_->setText(QStringLiteral("Quality: %1").arg(quality));
 }
 
 // The JPEG is encoded into the temporary folder first; when that failed
 // there is nothing to put in place, and copying it would only report the
 // missing file instead of what went wrong.
-void FrmJpg::reportMissingJpeg() {
+void JpegOptimiser::reportMissingJpeg() {
   const QString folder = QFileInfo(temporaryJpeg_).absolutePath();
   const QStorageInfo disk(folder);
   const QString cause =
@@ -198,7 +198,7 @@ void FrmJpg::reportMissingJpeg() {
        MessageIcon::Exclamation, MessageButtons::Ok, applicationTitle, this});
 }
 
-void FrmJpg::showNewSize() {
+void JpegOptimiser::showNewSize() {
   const qint64 size = fileLength(temporaryJpeg_);
   newBytesLabel_->setText(bytesReadout(size));
   newKilobytesLabel_->setText(kilobytesReadout(size));

@@ -1,4 +1,4 @@
-#include "tools/frm_picture.h"
+#include "tools/picture_tool.h"
 
 #include <QAction>
 #include <QDir>
@@ -14,7 +14,7 @@
 #include "state/design_state.h"
 #include "test_files.h"
 #include "tools/mask_canvas.h"
-#include "widgets/mirel_slider.h"
+#include "widgets/track_slider.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ const QColor red(200, 50, 50);
 
 // The picture tool opened from Tools > Add a pic, with a 101 x 51 photo:
 // green on the left, red from column 60 on.
-class FrmPictureTest : public MainWindowTest {
+class PictureToolTest : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
@@ -61,11 +61,11 @@ class FrmPictureTest : public MainWindowTest {
   }
 
   QString photoPath;
-  FrmPicture* tool = nullptr;
+  PictureTool* tool = nullptr;
   qint64 now = 0;  // the tool's clock, in milliseconds
 };
 
-TEST_F(FrmPictureTest, AddAPicOpensTheToolWithoutAHintOnThePictureSource) {
+TEST_F(PictureToolTest, AddAPicOpensTheToolWithoutAHintOnThePictureSource) {
   EXPECT_TRUE(tool->isVisible());
   EXPECT_EQ(tool->parentWidget(), window.get());
   EXPECT_EQ(design().sourceKind, SourceKind::Picture);
@@ -77,7 +77,7 @@ TEST_F(FrmPictureTest, AddAPicOpensTheToolWithoutAHintOnThePictureSource) {
   EXPECT_TRUE(QFile::exists(design().workingFiles.mask));
 }
 
-TEST_F(FrmPictureTest, ARightPressOnPicOpensTheToolAgainAfterCancel) {
+TEST_F(PictureToolTest, ARightPressOnPicOpensTheToolAgainAfterCancel) {
   tool->cancelButton()->click();
   EXPECT_FALSE(tool->isVisible());
   emit window->sourceFrame()->sourcePressed(velloro::toInt(SourceKind::Picture), Qt::RightButton);
@@ -86,7 +86,7 @@ TEST_F(FrmPictureTest, ARightPressOnPicOpensTheToolAgainAfterCancel) {
   EXPECT_TRUE(seam->messages.empty());
 }
 
-TEST_F(FrmPictureTest, LoadStartsInTheInputsFolderThenInTheLastFolderChosen) {
+TEST_F(PictureToolTest, LoadStartsInTheInputsFolderThenInTheLastFolderChosen) {
   tool->loadButton()->click();  // cancelled
   const QString elsewhere = folder.filePath(QStringLiteral("elsewhere"));
   ASSERT_TRUE(QDir().mkpath(elsewhere));
@@ -100,7 +100,7 @@ TEST_F(FrmPictureTest, LoadStartsInTheInputsFolderThenInTheLastFolderChosen) {
   EXPECT_EQ(seam->openRequests[2].folder, elsewhere);
 }
 
-TEST_F(FrmPictureTest, LoadCentresTheFramedPhotoAndKeysWithFullRanges) {
+TEST_F(PictureToolTest, LoadCentresTheFramedPhotoAndKeysWithFullRanges) {
   loadPhoto();
   ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
   EXPECT_EQ(tool->photoView()->pos(), QPoint(131, 113));
@@ -115,7 +115,7 @@ TEST_F(FrmPictureTest, LoadCentresTheFramedPhotoAndKeysWithFullRanges) {
   EXPECT_EQ(tool->boundLabels()[1]->text(), QStringLiteral("and 255"));
 }
 
-TEST_F(FrmPictureTest, AFileThatIsNoPictureIsRefusedAndKeepsThePictureThereWas) {
+TEST_F(PictureToolTest, AFileThatIsNoPictureIsRefusedAndKeepsThePictureThereWas) {
   loadPhoto();
   writeContent(folder.filePath(QStringLiteral("broken.bmp")), QByteArray("not a picture"));
   seam->fileAnswers.push_back(folder.filePath(QStringLiteral("broken.bmp")));
@@ -129,7 +129,7 @@ TEST_F(FrmPictureTest, AFileThatIsNoPictureIsRefusedAndKeepsThePictureThereWas) 
   EXPECT_EQ(tool->chosenFile, photoPath);
 }
 
-TEST_F(FrmPictureTest, PickingTheGreenKeepsItAndRemovesTheRed) {
+TEST_F(PictureToolTest, PickingTheGreenKeepsItAndRemovesTheRed) {
   loadPhoto();
   tool->activated();
   tool->pictureReleased(Qt::LeftButton, QPoint(32 + 10, 32 + 10));
@@ -143,7 +143,7 @@ TEST_F(FrmPictureTest, PickingTheGreenKeepsItAndRemovesTheRed) {
   EXPECT_EQ(tool->photoView()->picture().pixelColor(32 + 80, 32 + 10), QColor(Qt::white));
 }
 
-TEST_F(FrmPictureTest, AClickBeforeAnyPictureChangesNothing) {
+TEST_F(PictureToolTest, AClickBeforeAnyPictureChangesNothing) {
   tool->activated();
   tool->pictureReleased(Qt::LeftButton, QPoint(5, 5));
   EXPECT_EQ(tool->ranges.RedMin, 0);
@@ -151,7 +151,7 @@ TEST_F(FrmPictureTest, AClickBeforeAnyPictureChangesNothing) {
   EXPECT_TRUE(seam->messages.empty());
 }
 
-TEST_F(FrmPictureTest, HoldingPlusOfTheRedLowerBoundForASecondStopsAt255) {
+TEST_F(PictureToolTest, HoldingPlusOfTheRedLowerBoundForASecondStopsAt255) {
   loadPhoto();
   tool->ranges.RedMin = 254;
   tool->boundButtonPressed(0, true);
@@ -164,7 +164,7 @@ TEST_F(FrmPictureTest, HoldingPlusOfTheRedLowerBoundForASecondStopsAt255) {
   EXPECT_FALSE(tool->PlusHeld);
 }
 
-TEST_F(FrmPictureTest, AShortPressStepsNothingButKeysAgain) {
+TEST_F(PictureToolTest, AShortPressStepsNothingButKeysAgain) {
   loadPhoto();
   tool->ranges.RedMax = 100;  // the red part goes at the next keying
   tool->boundButtonPressed(1, false);
@@ -178,7 +178,7 @@ TEST_F(FrmPictureTest, AShortPressStepsNothingButKeysAgain) {
 
 // Each of the six bounds, held with the real mouse past one step: raising
 // a lower bound or lowering an upper one changes that bound's label only.
-TEST_F(FrmPictureTest, EachBoundButtonStepsItsOwnBound) {
+TEST_F(PictureToolTest, EachBoundButtonStepsItsOwnBound) {
   loadPhoto();
   for (int index = 0; index < 6; ++index) {
     const bool lower = index % 2 == 0;
@@ -200,7 +200,7 @@ TEST_F(FrmPictureTest, EachBoundButtonStepsItsOwnBound) {
   EXPECT_EQ(tool->ranges.GreenMax, 254);
 }
 
-TEST_F(FrmPictureTest, ATransparentColourFramesAndKeysInThatColour) {
+TEST_F(PictureToolTest, ATransparentColourFramesAndKeysInThatColour) {
   loadPhoto();
   seam->colourAnswers.push_back(red);
   QTest::mouseClick(tool->transparentColourButton(), Qt::LeftButton);
@@ -216,7 +216,7 @@ TEST_F(FrmPictureTest, ATransparentColourFramesAndKeysInThatColour) {
 
 // The photo's transparent part takes the transparent colour, so it is keyed
 // away whatever that colour is; its opaque white part stays.
-TEST_F(FrmPictureTest, TransparentPixelsTakeTheTransparentColour) {
+TEST_F(PictureToolTest, TransparentPixelsTakeTheTransparentColour) {
   QImage photo(40, 20, QImage::Format_ARGB32);
   photo.fill(Qt::white);
   for (int y = 0; y < 20; ++y)
@@ -233,7 +233,7 @@ TEST_F(FrmPictureTest, TransparentPixelsTakeTheTransparentColour) {
   EXPECT_EQ(maskAt(30, 5), QColor(Qt::black));
 }
 
-TEST_F(FrmPictureTest, ABlackRectangleDrawnInMaskModeReachesTheMaskFileOnApply) {
+TEST_F(PictureToolTest, ABlackRectangleDrawnInMaskModeReachesTheMaskFileOnApply) {
   loadPhoto();
   tool->ranges.RedMax = 100;
   tool->boundButtonReleased(1, true);  // the red part now white in the mask
@@ -263,7 +263,7 @@ TEST_F(FrmPictureTest, ABlackRectangleDrawnInMaskModeReachesTheMaskFileOnApply) 
   EXPECT_EQ(mask.pixelColor(20, 20), QColor(Qt::white));   // the frame
 }
 
-TEST_F(FrmPictureTest, DrawItRendersTheAppliedPicture) {
+TEST_F(PictureToolTest, DrawItRendersTheAppliedPicture) {
   loadPhoto();
   tool->applyButton()->click();
   const QImage before = window->canvasView()->picture();
@@ -274,7 +274,7 @@ TEST_F(FrmPictureTest, DrawItRendersTheAppliedPicture) {
   EXPECT_EQ(window->canvasView()->picture().size(), before.size());
 }
 
-TEST_F(FrmPictureTest, ThreeStrokesAndFourUndosGiveBackTheMaskOfBefore) {
+TEST_F(PictureToolTest, ThreeStrokesAndFourUndosGiveBackTheMaskOfBefore) {
   loadPhoto();
   tool->maskButton()->click();
   tool->penColourButtons()[1]->click();
@@ -295,7 +295,7 @@ TEST_F(FrmPictureTest, ThreeStrokesAndFourUndosGiveBackTheMaskOfBefore) {
   EXPECT_FALSE(QFile::exists(firstUndoFile));
 }
 
-TEST_F(FrmPictureTest, CancelInMaskModeLeavesTheMaskFileUnchanged) {
+TEST_F(PictureToolTest, CancelInMaskModeLeavesTheMaskFileUnchanged) {
   loadPhoto();
   tool->applyButton()->click();
   const QByteArray applied = contentOf(design().workingFiles.mask);
@@ -309,7 +309,7 @@ TEST_F(FrmPictureTest, CancelInMaskModeLeavesTheMaskFileUnchanged) {
   EXPECT_TRUE(tool->loadButton()->isEnabled());
 }
 
-TEST_F(FrmPictureTest, RemoveLeavesNoPictureToDraw) {
+TEST_F(PictureToolTest, RemoveLeavesNoPictureToDraw) {
   loadPhoto();
   tool->applyButton()->click();
   window->showPictureTool();

@@ -1,4 +1,4 @@
-#include "tools/frm_ellipse.h"
+#include "tools/ellipse_ratio_dialog.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -12,8 +12,8 @@
 #include "widgets/control_fonts.h"
 #include "widgets/described.h"
 #include "widgets/escape_cancels.h"
-#include "widgets/mirel_slider.h"
 #include "widgets/placed_control.h"
+#include "widgets/track_slider.h"
 
 namespace {
 
@@ -24,14 +24,14 @@ constexpr double previewRadius = 65;
 
 }  // namespace
 
-FrmEllipse::FrmEllipse(QWidget& mainWindow, ToolDesign design, Platform& platform)
+EllipseRatioDialog::EllipseRatioDialog(QWidget& mainWindow, ToolDesign design, Platform& platform)
     : mainWindow_(mainWindow), design_(design), platform_(platform) {
   setObjectName(QStringLiteral("FrmEllipse"));
   setWindowTitle(QStringLiteral("Ellipse"));
   ratioCaption_ =
       placed<QLabel>(this, "Label1", QStringLiteral("Height/Width ratio :"), {16, 20, 150, 20});
   ratioLabel_ = placed<QLabel>(this, "Label2", QString(), {170, 20, 60, 20});
-  ratioSlider_ = new MirelSlider(this);
+  ratioSlider_ = new TrackSlider(this);
   ratioSlider_->setObjectName(QStringLiteral("MirelSlider1"));
   describe(ratioSlider_, QStringLiteral("Height/Width ratio"));
   ratioSlider_->setGeometry(16, 56, 214, 20);
@@ -45,13 +45,13 @@ FrmEllipse::FrmEllipse(QWidget& mainWindow, ToolDesign design, Platform& platfor
   okButton_->setDefault(true);
   okButton_->setToolTip(QStringLiteral("Use this ratio"));
   cancelButton_->setToolTip(QStringLiteral("Close without changing the ratio"));
-  connect(ratioSlider_, &MirelSlider::valueChanged, this, &FrmEllipse::sliderChanged);
-  connect(okButton_, &QPushButton::clicked, this, &FrmEllipse::okClicked);
-  connect(cancelButton_, &QPushButton::clicked, this, &FrmEllipse::cancelClicked);
+  connect(ratioSlider_, &TrackSlider::valueChanged, this, &EllipseRatioDialog::sliderChanged);
+  connect(okButton_, &QPushButton::clicked, this, &EllipseRatioDialog::okClicked);
+  connect(cancelButton_, &QPushButton::clicked, this, &EllipseRatioDialog::cancelClicked);
   cancelOnEscape(*this, *cancelButton_);
 }
 
-void FrmEllipse::load() {
+void EllipseRatioDialog::load() {
   runTrapped(platform_, siteTag::FrmEllipse_Load, [this] {
     const ScreenScale scale = design_.screenScale();
     setFixedSize(scale.width(windowWidth), scale.height(windowHeight));
@@ -61,12 +61,12 @@ void FrmEllipse::load() {
   });
 }
 
-void FrmEllipse::showEvent(QShowEvent* event) {
+void EllipseRatioDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   activate();
 }
 
-void FrmEllipse::activate() {
+void EllipseRatioDialog::activate() {
   runTrapped(platform_, siteTag::FrmEllipse_Activate, [this] {
     activated_ = true;
     ratioSlider_->setValue(sliderOfEllipseRatio(design_.ellipseRatio()));
@@ -74,7 +74,7 @@ void FrmEllipse::activate() {
   });
 }
 
-void FrmEllipse::sliderChanged() {
+void EllipseRatioDialog::sliderChanged() {
   // The slider reports its first layout before the window is activated; its
   // initial value then is no choice of the user and must not replace the ratio.
   if (!activated_) return;
@@ -86,7 +86,7 @@ void FrmEllipse::sliderChanged() {
   });
 }
 
-void FrmEllipse::drawPreview(double ratio) {
+void EllipseRatioDialog::drawPreview(double ratio) {
   preview_ = QImage(previewSize, previewSize, QImage::Format_RGB888);
   preview_.fill(Qt::white);
   {
@@ -98,10 +98,10 @@ void FrmEllipse::drawPreview(double ratio) {
   previewLabel_->setPixmap(QPixmap::fromImage(preview_));
 }
 
-void FrmEllipse::okClicked() {
+void EllipseRatioDialog::okClicked() {
   runTrapped(platform_, siteTag::FrmEllipse_OKButton_Click, [this] { done(Accepted); });
 }
 
-void FrmEllipse::cancelClicked() {
+void EllipseRatioDialog::cancelClicked() {
   runTrapped(platform_, siteTag::FrmEllipse_CancelButton_Click, [this] { done(Rejected); });
 }

@@ -1,4 +1,4 @@
-#include "tools/frm_picture.h"
+#include "tools/picture_tool.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -19,8 +19,8 @@
 #include "widgets/described.h"
 #include "widgets/escape_cancels.h"
 #include "widgets/main_window_link.h"
-#include "widgets/mirel_slider.h"
 #include "widgets/placed_control.h"
+#include "widgets/track_slider.h"
 #include "widgets/window_placement.h"
 
 namespace {
@@ -61,7 +61,7 @@ QIcon toolIcon(int tool) {
 
 }  // namespace
 
-FrmPicture::FrmPicture(MainWindowLink& main, ToolDesign design, Platform& platform)
+PictureTool::PictureTool(MainWindowLink& main, ToolDesign design, Platform& platform)
     : QWidget(&main.ownerWindow(), Qt::Window),
       main_(main),
       design_(design),
@@ -81,12 +81,12 @@ FrmPicture::FrmPicture(MainWindowLink& main, ToolDesign design, Platform& platfo
   connectControls();
 }
 
-FrmPicture::~FrmPicture() {
+PictureTool::~PictureTool() {
   // Unload: deleting files reports nothing worth a message at this point.
   if (undoFiles) undoFiles->reset();
 }
 
-void FrmPicture::buildViews() {
+void PictureTool::buildViews() {
   viewport_ = new QWidget(this);
   viewport_->setObjectName(QStringLiteral("Picture3"));
   viewport_->setGeometry(4, 4, 427, 341);
@@ -111,7 +111,7 @@ void FrmPicture::buildViews() {
   maskCanvas_->hide();
 }
 
-void FrmPicture::buildColourPanel() {
+void PictureTool::buildColourPanel() {
   colourPanel_ = panel(this, "Frame2");
   selectCaption_ =
       placed<QLabel>(colourPanel_, "Label2", QStringLiteral("Select colors :"), {4, 0, 120, 18});
@@ -143,7 +143,7 @@ void FrmPicture::buildColourPanel() {
   writeBoundLabels();
 }
 
-void FrmPicture::buildMaskPanel() {
+void PictureTool::buildMaskPanel() {
   maskPanel_ = panel(this, "Frame3");
   for (int index = 0; index < 4; ++index) {
     toolButtons_[index] = new QToolButton(maskPanel_);
@@ -167,7 +167,7 @@ void FrmPicture::buildMaskPanel() {
   penColourButtons_[0]->setToolTip(
       QStringLiteral("Paint the mask white: the picture is left out there"));
   penColourButtons_[1]->setToolTip(QStringLiteral("Paint the mask black: the picture shows there"));
-  penWidthSlider_ = new MirelSlider(maskPanel_);
+  penWidthSlider_ = new TrackSlider(maskPanel_);
   penWidthSlider_->setObjectName(QStringLiteral("Slider1"));
   describe(penWidthSlider_, QStringLiteral("Pen width"));
   penWidthSlider_->setGeometry(4, 40, 112, 26);
@@ -185,7 +185,7 @@ void FrmPicture::buildMaskPanel() {
   maskHint_->setWordWrap(true);
 }
 
-void FrmPicture::buildCommands() {
+void PictureTool::buildCommands() {
   const char* captions[] = {"&Apply", "&Cancel", "&Load", "&Mask", "&Remove"};
   for (int index = 0; index < 5; ++index)
     commandButtons_[index] = placed<QPushButton>(this, "Command1", QLatin1String(captions[index]),
@@ -199,13 +199,13 @@ void FrmPicture::buildCommands() {
   cancelOnEscape(*this, *commandButtons_[1]);
 }
 
-void FrmPicture::connectControls() {
+void PictureTool::connectControls() {
   for (int index = 0; index < 5; ++index)
     connect(commandButtons_[index], &QPushButton::clicked, this,
             [this, index] { command1Clicked(index); });
   connect(transparentColourButton_, &QPushButton::clicked, this,
-          &FrmPicture::transparentColourClicked);
-  connect(maskUndoButton_, &QPushButton::clicked, this, &FrmPicture::undoClicked);
+          &PictureTool::transparentColourClicked);
+  connect(maskUndoButton_, &QPushButton::clicked, this, &PictureTool::undoClicked);
   for (int index = 0; index < 6; ++index) {
     connect(raiseButtons_[index], &QPushButton::pressed, this,
             [this, index] { boundButtonPressed(index, true); });
@@ -217,13 +217,13 @@ void FrmPicture::connectControls() {
             [this, index] { boundButtonReleased(index, false); });
   }
   boundTimer_.setInterval(10);
-  connect(&boundTimer_, &QTimer::timeout, this, &FrmPicture::heldBoundTick);
+  connect(&boundTimer_, &QTimer::timeout, this, &PictureTool::heldBoundTick);
   connect(
       photoView_, &PictureBox::mouseReleased, this,
       [this](Qt::MouseButton button, Qt::MouseButtons, QPoint at) { pictureReleased(button, at); });
   connect(maskCanvas_, &PictureBox::mousePressed, this,
           [this](Qt::MouseButton button, Qt::MouseButtons, QPoint at) { maskPressed(button, at); });
-  connect(maskCanvas_, &PictureBox::mouseMoved, this, &FrmPicture::maskMoved);
+  connect(maskCanvas_, &PictureBox::mouseMoved, this, &PictureTool::maskMoved);
   connect(
       maskCanvas_, &PictureBox::mouseReleased, this,
       [this](Qt::MouseButton button, Qt::MouseButtons, QPoint at) { maskReleased(button, at); });
@@ -233,10 +233,10 @@ void FrmPicture::connectControls() {
   for (int index = 0; index < 2; ++index)
     connect(penColourButtons_[index], &QRadioButton::clicked, this,
             [this, index] { penColourClicked(index); });
-  connect(penWidthSlider_, &MirelSlider::valueChanged, this, &FrmPicture::penWidthChanged);
+  connect(penWidthSlider_, &TrackSlider::valueChanged, this, &PictureTool::penWidthChanged);
 }
 
-void FrmPicture::load() {
+void PictureTool::load() {
   runTrapped(platform_, siteTag::FrmPicture_Load, [this] {
     const ScreenScale scale = design_.screenScale();
     placeFixedWindow(*this, scale, windowWidth, windowHeight, 100);
@@ -249,28 +249,28 @@ void FrmPicture::load() {
   });
 }
 
-void FrmPicture::activated() { Activated = true; }
+void PictureTool::activated() { Activated = true; }
 
-bool FrmPicture::event(QEvent* event) {
+bool PictureTool::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate) activated();
   return QWidget::event(event);
 }
 
 // The close box is the cancel button: the window only hides.
-void FrmPicture::closeEvent(QCloseEvent* event) {
+void PictureTool::closeEvent(QCloseEvent* event) {
   event->ignore();
   command1Clicked(1);
 }
 
-void FrmPicture::enableKeyingCommands(bool on) {
+void PictureTool::enableKeyingCommands(bool on) {
   for (int index : {0, 3, 4}) commandButtons_[index]->setEnabled(on);
 }
 
-void FrmPicture::writeBoundLabels() {
+void PictureTool::writeBoundLabels() {
   for (int index = 0; index < 6; ++index) writeBoundLabel(index);
 }
 
-void FrmPicture::writeBoundLabel(int index) {
+void PictureTool::writeBoundLabel(int index) {
   const QString lead = index % 2 == 0 ? QStringLiteral("between ") : QStringLiteral("and ");
   boundLabels_[index]->setText(lead + QString::number(ranges.bound(keyBound(index))));
 }
