@@ -10,10 +10,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "desktop/scripted_platform.h"
 #include "main_window/frm_main.h"
 #include "main_window/live_preview.h"
 #include "main_window/tab_panels.h"
-#include "platform/scripted_platform.h"
 #include "state/design_state.h"
 #include "state/engine_library.h"
 #include "widgets/track_slider.h"

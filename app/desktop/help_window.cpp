@@ -1,4 +1,4 @@
-#include "platform/help_window.h"
+#include "desktop/help_window.h"
 
 #include <QScreen>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "platform/preview_attachment.h"
+#include "desktop/preview_attachment.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

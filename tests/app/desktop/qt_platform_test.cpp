@@ -1,4 +1,4 @@
-#include "platform/qt_platform.h"
+#include "desktop/qt_platform.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@
 #include <functional>
 #include <vector>
 
-#include "platform/help_window.h"
+#include "desktop/help_window.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/qt_platform.h"
+#include "desktop/qt_platform.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -11,8 +11,8 @@
 #include <QProcess>
 #include <algorithm>
 
+#include "desktop/preview_attachment.h"
 #include "platform/font_face.h"
-#include "platform/preview_attachment.h"
 
 namespace {
 

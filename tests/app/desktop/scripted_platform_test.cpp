@@ -1,4 +1,4 @@
-#include "platform/scripted_platform.h"
+#include "desktop/scripted_platform.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/colour_scheme.h"
+#include "desktop/colour_scheme.h"
 
 #include <QApplication>
 #include <QProcess>

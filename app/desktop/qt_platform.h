@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "platform/help_window.h"
+#include "desktop/help_window.h"
 #include "platform/platform.h"
 
 class QtPlatform : public Platform {

@@ -2,8 +2,8 @@
 // desktop's hints select.
 #include <gtest/gtest.h>
 
+#include "desktop/colour_scheme.h"
 #include "platform/beside_placement.h"
-#include "platform/colour_scheme.h"
 
 namespace {
 
