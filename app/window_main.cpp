@@ -1,11 +1,11 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "desktop/qt_platform.h"
 #include "main_window/canvas_viewport.h"
 #include "main_window/frm_main.h"
 #include "main_window/startup.h"
 #include "platform/program_folder.h"
-#include "platform/qt_platform.h"
 #include "platform/termination_signals.h"
 #include "window_entry.h"
 

@@ -10,13 +10,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "desktop/scripted_platform.h"
 #include "main_window/frm_main.h"
 #include "main_window/live_preview.h"
 #include "main_window/tab_panels.h"
-#include "platform/scripted_platform.h"
 #include "state/design_state.h"
 #include "state/engine_library.h"
-#include "widgets/mirel_slider.h"
+#include "widgets/track_slider.h"
 
 namespace {
 
@@ -65,7 +65,7 @@ BENCHMARK(BM_DrawDefaultText)
 void timeSliderSteps(DrawnWindow& drawn, benchmark::State& run) {
   drawn.window.livePreview().setEnabled(true);
   drawn.window.draw();
-  MirelSlider* slider = drawn.window.panels()->deformSlider();
+  TrackSlider* slider = drawn.window.panels()->deformSlider();
   int value = 0;
   for (auto _ : run) {
     value = (value + 1) % 90;

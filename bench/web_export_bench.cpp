@@ -6,8 +6,8 @@
 
 #include <QTemporaryDir>
 
+#include "desktop/scripted_platform.h"
 #include "output/web_export.h"
-#include "platform/scripted_platform.h"
 #include "state/design_state.h"
 #include "state/engine_library.h"
 #include "state/render_pipeline.h"

@@ -3,8 +3,8 @@
 // read is answered by the flat-curve warning.
 #include <cstdlib>
 
+#include "desktop/scripted_platform.h"
 #include "fuzz_file.h"
-#include "platform/scripted_platform.h"
 #include "state/curve_file.h"
 #include "state/failure.h"
 

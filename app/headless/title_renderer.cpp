@@ -1,7 +1,5 @@
 #include "headless/title_renderer.h"
 
-#include <QTemporaryDir>
-
 #include "state/engine_library.h"
 #include "state/failure.h"
 #include "state/stored_layers.h"
@@ -18,24 +16,11 @@ TitleRenderer::TitleRenderer(const TitleScene& scene, const EngineEntryPoints& e
   putStyleFont(scene.style.font, textPicture_.font);
   readings_.smoothingSize = textPicture_.roundedFontSize();
   if (!scene.texture.isNull()) loadTexture(state_, scene.texture);
-  captureOnce(scene.canvas);
+  captureCanvasBuffers(state_, scene.canvas);
   if (scene.designPosition) {
     state_.designFrame.left = scene.designPosition->x();
     state_.designFrame.top = scene.designPosition->y();
   }
-}
-
-// The capture keeps a copy of the canvas as a file for the undo store; a
-// render without a window has no undo, so the copy lives only for the
-// capture.
-void TitleRenderer::captureOnce(const QImage& canvas) {
-  QTemporaryDir scratch;
-  if (!scratch.isValid())
-    throw Failure(errorNumber::PathFileAccessError,
-                  QStringLiteral("No temporary folder: ") + scratch.errorString());
-  state_.workingFiles.canvas = scratch.filePath(QStringLiteral("canvas.bmp"));
-  captureCanvas(state_, canvas);
-  state_.workingFiles.canvas.clear();
 }
 
 QImage TitleRenderer::render(const QString& text) {

@@ -27,7 +27,8 @@ struct TitleScene {
 
 class TitleRenderer {
  public:
-  // Throws a Failure when the canvas cannot be captured.
+  // A render without a window has no undo: the canvas is captured in memory
+  // and nothing but the written pictures reaches the disk.
   TitleRenderer(const TitleScene& scene, const EngineEntryPoints& engine, Platform& platform);
 
   // The canvas with `text` rendered on it; throws a Failure.
@@ -40,8 +41,6 @@ class TitleRenderer {
   QImage renderAlone(const QString& text, std::optional<int> trimMargin);
 
  private:
-  void captureOnce(const QImage& canvas);
-
   DesignState state_;
   TextPicture textPicture_;
   PanelReadings readings_;

@@ -19,7 +19,7 @@
 #include "state/engine_library.h"
 #include "state/error_report.h"
 #include "state/site_tags.h"
-#include "tools/frm_new.h"
+#include "tools/new_canvas_dialog.h"
 #include "widgets/control_fonts.h"
 
 FrmMain::FrmMain(const QString& programFolder, QWidget* parent)
@@ -150,7 +150,7 @@ void FrmMain::endRun() {
 
 void FrmMain::closeSequence() {
   // The new-canvas dialog writes into the working files deleted below.
-  if (frmNew_) frmNew_->close();
+  if (newCanvasDialog_) newCanvasDialog_->close();
   DesignState& state = design();
   deleteWorkingFiles(state.workingFiles);
   state.undo.deleteUndoFiles();

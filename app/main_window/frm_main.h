@@ -25,11 +25,11 @@
 #include "widgets/main_window_link.h"
 
 enum class WebFormat;
-class FrmDraw;
-class FrmNew;
-class FrmPicture;
-class FrmPrint;
-class FrmSymbols;
+class ShapeTool;
+class NewCanvasDialog;
+class PictureTool;
+class PrintWindow;
+class SymbolPicker;
 class LivePreview;
 class QAction;
 class QComboBox;
@@ -118,7 +118,7 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   void endRun();
 
   // The picture tool, made and loaded at its first showing, then kept.
-  FrmPicture* pictureTool() const;
+  PictureTool* pictureTool() const;
   void showPictureTool();
 
   // Window load: size and place, select the text, scale the control fonts.
@@ -148,11 +148,11 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   // The tools of the Tools menu. The shape drawing tool is made at its first
   // opening and stays loaded, hidden between openings; none before.
   void showSourceTool(SourceKind kind, Qt::MouseButton button);
-  FrmDraw* shapeTool() const;
+  ShapeTool* shapeTool() const;
   void showSymbols();
   // The ellipse ratio dialog, modal, for the tools' ellipses.
   void showEllipseRatio() override;
-  FrmSymbols* symbolPicker() const;
+  SymbolPicker* symbolPicker() const;
 
   // The effect panels: fill, material, outside effect, deformation.
   void fillPalettePressed(Qt::MouseButtons buttons, QPoint at);
@@ -307,11 +307,11 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   QHash<QString, QAction*> toolButtons_;
   QHash<QString, QAction*> menuEntries_;
   QHash<QString, QMenu*> menus_;
-  QPointer<FrmNew> frmNew_;
-  QPointer<FrmDraw> frmDraw_;
-  QPointer<FrmSymbols> frmSymbols_;
-  QPointer<FrmPrint> frmPrint_;
-  QPointer<FrmPicture> frmPicture_;
+  QPointer<NewCanvasDialog> newCanvasDialog_;
+  QPointer<ShapeTool> shapeTool_;
+  QPointer<SymbolPicker> symbolPicker_;
+  QPointer<PrintWindow> printWindow_;
+  QPointer<PictureTool> pictureTool_;
   LivePreview* livePreview_;
   bool unsavedChanges_ = false;
   bool endingWithoutQuestion_ = false;

@@ -17,9 +17,9 @@
 #include "state/stored_layers.h"
 #include "state/text_picture.h"
 #include "tools/drawing_area.h"
-#include "tools/frm_draw.h"
-#include "tools/frm_picture.h"
 #include "tools/mask_canvas.h"
+#include "tools/picture_tool.h"
+#include "tools/shape_tool.h"
 
 namespace {
 
@@ -86,10 +86,10 @@ void FrmMain::refreshDesignFrameSize() {
       break;
     }
     case SourceKind::Shape:
-      if (const FrmDraw* tool = shapeTool()) size = tool->drawingArea()->picture().size();
+      if (const ShapeTool* tool = shapeTool()) size = tool->drawingArea()->picture().size();
       break;
     case SourceKind::Picture:
-      if (const FrmPicture* tool = pictureTool()) size = tool->maskCanvas()->picture().size();
+      if (const PictureTool* tool = pictureTool()) size = tool->maskCanvas()->picture().size();
       break;
   }
   if (size.isEmpty()) return;

@@ -20,7 +20,7 @@
 #include "state/layer_space.h"
 #include "state/picture_loading.h"
 #include "state/site_tags.h"
-#include "tools/frm_picture.h"
+#include "tools/picture_tool.h"
 #include "widgets/described.h"
 
 namespace {
@@ -159,18 +159,18 @@ void FrmMain::connectPictureTool() {
       });
 }
 
-FrmPicture* FrmMain::pictureTool() const { return frmPicture_; }
+PictureTool* FrmMain::pictureTool() const { return pictureTool_; }
 
 void FrmMain::showPictureTool() {
-  if (!frmPicture_) {
-    frmPicture_ = new FrmPicture(*this);
-    frmPicture_->useEngine(*engine_);
-    frmPicture_->showEllipseRatio = [this] { showEllipseRatio(); };
-    frmPicture_->load();
+  if (!pictureTool_) {
+    pictureTool_ = new PictureTool(*this, ToolDesign(design()), platform());
+    pictureTool_->useEngine(*engine_);
+    pictureTool_->showEllipseRatio = [this] { showEllipseRatio(); };
+    pictureTool_->load();
   }
-  frmPicture_->show();
-  frmPicture_->raise();
-  frmPicture_->activateWindow();
+  pictureTool_->show();
+  pictureTool_->raise();
+  pictureTool_->activateWindow();
 }
 
 void FrmMain::connectUndoStore() {

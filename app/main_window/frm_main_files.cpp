@@ -7,8 +7,8 @@
 
 #include "main_window/frm_about.h"
 #include "main_window/frm_main.h"
-#include "output/frm_jpg.h"
-#include "output/frm_print.h"
+#include "output/jpeg_optimiser.h"
+#include "output/print_window.h"
 #include "output/web_export.h"
 #include "platform/platform.h"
 #include "state/bmp_file.h"
@@ -20,8 +20,9 @@
 #include "state/picture_loading.h"
 #include "state/recent_files.h"
 #include "state/site_tags.h"
+#include "state/tool_design.h"
 #include "state/work_names.h"
-#include "tools/frm_new.h"
+#include "tools/new_canvas_dialog.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ void recordUndoStep() {
 
 }  // namespace
 
-FrmMain::~FrmMain() { delete frmNew_; }
+FrmMain::~FrmMain() { delete newCanvasDialog_; }
 
 void FrmMain::connectFileCommands() {
   auto on = [this](const char* name, std::string_view tag, void (FrmMain::*command)()) {
@@ -50,9 +51,11 @@ void FrmMain::connectFileCommands() {
             [this, tag, command] { runTrapped(platform(), tag, [&] { (this->*command)(); }); });
   };
   showJpegSizeOptimiser = [this](const QString& mode, const QString& chosenName) {
-    FrmJpg optimiser(canvasView_->picture(), mode, chosenName, this);
+    JpegOptimiser optimiser(canvasView_->picture(), {mode, chosenName, design().currentPictureName},
+                            screenScaleOf(design()), platform(), this);
     optimiser.load();
     optimiser.exec();
+    if (optimiser.jpegSucceeded()) design().currentPictureName = optimiser.savedName();
     return optimiser.jpegSucceeded();
   };
   showPrintPlacement = [this] { openPrintPlacement(); };
@@ -71,24 +74,25 @@ void FrmMain::connectFileCommands() {
 // The dialog has no owner and stays open beside this window; a second New
 // brings the open one forward. A closed one is only waiting to be deleted.
 void FrmMain::newBackground() {
-  if (!frmNew_ || frmNew_->isHidden()) {
+  if (!newCanvasDialog_ || newCanvasDialog_->isHidden()) {
     if (!unsavedWorkSettled()) return;
-    frmNew_ = new FrmNew(*this);
-    frmNew_->load();
+    newCanvasDialog_ = new NewCanvasDialog(*this, ToolDesign(design()), platform());
+    newCanvasDialog_->load();
   }
-  frmNew_->show();
-  frmNew_->raise();
+  newCanvasDialog_->show();
+  newCanvasDialog_->raise();
 }
 
 // Owned by this window and not modal; a second Print brings the open one
 // forward.
 void FrmMain::openPrintPlacement() {
-  if (!frmPrint_) {
-    frmPrint_ = new FrmPrint([this] { return canvasView_->picture(); }, this);
-    frmPrint_->load();
+  if (!printWindow_) {
+    printWindow_ = new PrintWindow([this] { return canvasView_->picture(); },
+                                   screenScaleOf(design()), platform(), this);
+    printWindow_->load();
   }
-  frmPrint_->show();
-  frmPrint_->raise();
+  printWindow_->show();
+  printWindow_->raise();
 }
 
 void FrmMain::openPicture() {

@@ -70,7 +70,7 @@ void FrmMain::loadTextureCommand() {
   request.filter = imageFilesFilter();
   request.title = QStringLiteral("Textures");
   request.preview = true;
-  const QString chosen = openPictureDialog(request);
+  const QString chosen = openPictureDialog(request, platform());
   if (chosen.isEmpty()) return;
   if (!QFileInfo(chosen).isFile()) {
     platform().showMessage({QStringLiteral("File not found !"), MessageIcon::Exclamation});

@@ -39,10 +39,10 @@ void FrmMain::connectLivePreview() {
   follow(panels_->effectList(), &QListWidget::itemClicked);
   // Arrow keys, Home and End move the current effect without a click.
   follow(panels_->effectList(), &QListWidget::currentRowChanged);
-  for (int k = 1; k <= 3; ++k) follow(panels_->shadowSlider(k), &MirelSlider::valueChanged);
-  for (MirelSlider* slider :
+  for (int k = 1; k <= 3; ++k) follow(panels_->shadowSlider(k), &TrackSlider::valueChanged);
+  for (TrackSlider* slider :
        {panels_->outlineSlider(), panels_->engravedSlider(), panels_->deformSlider()})
-    follow(slider, &MirelSlider::valueChanged);
+    follow(slider, &TrackSlider::valueChanged);
   // A curve point lands where it is dropped.
   follow(panels_->curveView(), &PictureBox::mouseReleased);
   for (const char* entry : {"mnubezierreset", "mnubezierload"})

@@ -44,17 +44,17 @@ void FrmMain::connectPanels() {
             });
 
   for (int k = 1; k <= 3; ++k) {
-    connect(panels_->shadowSlider(k), &MirelSlider::valueChanged, this,
+    connect(panels_->shadowSlider(k), &TrackSlider::valueChanged, this,
             [this, k] { shadowSliderChanged(k); });
-    connect(panels_->shadowSlider(k), &MirelSlider::released, this,
+    connect(panels_->shadowSlider(k), &TrackSlider::released, this,
             [this, k] { shadowSliderReleased(k); });
   }
-  connect(panels_->outlineSlider(), &MirelSlider::valueChanged, this,
+  connect(panels_->outlineSlider(), &TrackSlider::valueChanged, this,
           &FrmMain::outlineSliderChanged);
-  connect(panels_->outlineSlider(), &MirelSlider::released, this, &FrmMain::outlineSliderReleased);
-  connect(panels_->engravedSlider(), &MirelSlider::valueChanged, this,
+  connect(panels_->outlineSlider(), &TrackSlider::released, this, &FrmMain::outlineSliderReleased);
+  connect(panels_->engravedSlider(), &TrackSlider::valueChanged, this,
           &FrmMain::engravedSliderChanged);
-  connect(panels_->engravedSlider(), &MirelSlider::released, this,
+  connect(panels_->engravedSlider(), &TrackSlider::released, this,
           &FrmMain::engravedSliderReleased);
   connect(panels_->outlinePalette(), &PictureBox::mousePressed, this,
           [this](Qt::MouseButton, Qt::MouseButtons buttons, QPoint at) {
@@ -68,8 +68,8 @@ void FrmMain::connectPanels() {
     connect(option, &QRadioButton::clicked, this, &FrmMain::deformationClicked);
   // The deformation slider has no site tag: its label is all it changes.
   auto deformLabel = [this] { ignoreFailures([this] { updateDeformationLabel(); }); };
-  connect(panels_->deformSlider(), &MirelSlider::valueChanged, this, deformLabel);
-  connect(panels_->deformSlider(), &MirelSlider::released, this, deformLabel);
+  connect(panels_->deformSlider(), &TrackSlider::valueChanged, this, deformLabel);
+  connect(panels_->deformSlider(), &TrackSlider::released, this, deformLabel);
 
   connect(
       panels_->curveView(), &PictureBox::mousePressed, this,

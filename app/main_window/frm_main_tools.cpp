@@ -2,39 +2,41 @@
 // the symbol picker from the Tools menu.
 #include "main_window/frm_main.h"
 #include "platform/platform.h"
+#include "state/design_state.h"
 #include "state/kind_settings.h"
-#include "tools/frm_draw.h"
-#include "tools/frm_ellipse.h"
-#include "tools/frm_symbols.h"
+#include "state/tool_design.h"
+#include "tools/ellipse_ratio_dialog.h"
+#include "tools/shape_tool.h"
+#include "tools/symbol_picker.h"
 
 // The source selector opens a source's tool on any press but the left one.
 void FrmMain::showSourceTool(SourceKind kind, Qt::MouseButton button) {
   if (kind != SourceKind::Shape || button == Qt::LeftButton) return;
-  if (!frmDraw_) {
-    frmDraw_ = new FrmDraw(*this);
-    frmDraw_->load();
+  if (!shapeTool_) {
+    shapeTool_ = new ShapeTool(*this, ToolDesign(design()), platform());
+    shapeTool_->load();
   }
-  frmDraw_->show();
-  frmDraw_->raise();
-  frmDraw_->activateWindow();
+  shapeTool_->show();
+  shapeTool_->raise();
+  shapeTool_->activateWindow();
 }
 
 // The picker has no owner, so this window deletes it when it goes.
 void FrmMain::showSymbols() {
-  if (!frmSymbols_) {
-    frmSymbols_ = new FrmSymbols(*this);
-    connect(this, &QObject::destroyed, frmSymbols_, [picker = frmSymbols_] { delete picker; });
-    frmSymbols_->load();
+  if (!symbolPicker_) {
+    symbolPicker_ = new SymbolPicker(*this, screenScaleOf(design()), platform());
+    connect(this, &QObject::destroyed, symbolPicker_, [picker = symbolPicker_] { delete picker; });
+    symbolPicker_->load();
   }
-  platform().showModal(*frmSymbols_);
+  platform().showModal(*symbolPicker_);
 }
 
-FrmDraw* FrmMain::shapeTool() const { return frmDraw_; }
+ShapeTool* FrmMain::shapeTool() const { return shapeTool_; }
 
-FrmSymbols* FrmMain::symbolPicker() const { return frmSymbols_; }
+SymbolPicker* FrmMain::symbolPicker() const { return symbolPicker_; }
 
 void FrmMain::showEllipseRatio() {
-  FrmEllipse dialog(*this);
+  EllipseRatioDialog dialog(*this, ToolDesign(design()), platform());
   dialog.load();
   platform().showModal(dialog);
 }

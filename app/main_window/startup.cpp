@@ -5,8 +5,8 @@
 #include <QListWidget>
 #include <QScreen>
 
+#include "desktop/colour_scheme.h"
 #include "main_window/frm_main.h"
-#include "platform/colour_scheme.h"
 #include "platform/imaging.h"
 #include "platform/platform.h"
 #include "platform/run_folder.h"

@@ -42,8 +42,8 @@ PictureBox* pictureBox(QWidget* parent, const QString& name, const QImage& pictu
 }
 
 // A slider over the range of `setting`, at `value`.
-MirelSlider* slider(QWidget* parent, const QString& name, Setting setting, int value, QRect where) {
-  auto* made = placed(new MirelSlider(parent), name, where);
+TrackSlider* slider(QWidget* parent, const QString& name, Setting setting, int value, QRect where) {
+  auto* made = placed(new TrackSlider(parent), name, where);
   made->setMin(int(declaration(setting).low));
   made->setMax(int(declaration(setting).high));
   made->setValue(value);

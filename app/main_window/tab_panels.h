@@ -11,8 +11,8 @@
 
 #include "state/kind_settings.h"
 #include "state/material_table.h"
-#include "widgets/mirel_slider.h"
 #include "widgets/picture_box.h"
+#include "widgets/track_slider.h"
 
 class QFrame;
 class QLabel;
@@ -58,21 +58,21 @@ class TabPanels : public QWidget {
   const std::array<QLabel*, 3>& shadowCaptions() const { return shadowCaptions_; }
   // The shadow sliders and their value labels, numbered 1..3 like the
   // kind settings' slider columns.
-  MirelSlider* shadowSlider(int k) const { return shadowSliders_.at(k - 1); }
+  TrackSlider* shadowSlider(int k) const { return shadowSliders_.at(k - 1); }
   QLabel* shadowValueLabel(int k) const { return shadowValueLabels_.at(k - 1); }
   QFrame* outlineFrame() const { return outlineFrame_; }
   QLabel* outlineCaption() const { return outlineCaption_; }
-  MirelSlider* outlineSlider() const { return outlineSlider_; }
+  TrackSlider* outlineSlider() const { return outlineSlider_; }
   QLabel* outlineValueLabel() const { return outlineValueLabel_; }
   PictureBox* outlinePalette() const { return outlinePalette_; }
   QPushButton* outlineColourButton() const { return outlineColourButton_; }
   QFrame* engravedFrame() const { return engravedFrame_; }
-  MirelSlider* engravedSlider() const { return engravedSlider_; }
+  TrackSlider* engravedSlider() const { return engravedSlider_; }
   QLabel* engravedWidthLabel() const { return engravedWidthLabel_; }
 
   // "Deformation"
   const std::array<QRadioButton*, 3>& deformationButtons() const { return deformationButtons_; }
-  MirelSlider* deformSlider() const { return deformSlider_; }
+  TrackSlider* deformSlider() const { return deformSlider_; }
   QLabel* deformCaption() const { return deformCaption_; }
   QLabel* deformValueLabel() const { return deformValueLabel_; }
 
@@ -123,19 +123,19 @@ class TabPanels : public QWidget {
   std::array<QLabel*, 3> shadowCaptions_;
   QFrame* outlineFrame_;
   QLabel* outlineCaption_;
-  MirelSlider* outlineSlider_;
+  TrackSlider* outlineSlider_;
   QLabel* outlineValueLabel_;
   PictureBox* outlinePalette_;
   QPushButton* outlineColourButton_;
   QFrame* engravedFrame_;
   QLabel* engravedCaption_;
-  MirelSlider* engravedSlider_;
+  TrackSlider* engravedSlider_;
   std::array<QRadioButton*, 3> deformationButtons_;  // "No", "Rotate", "Curve"
-  MirelSlider* deformSlider_;
+  TrackSlider* deformSlider_;
   QLabel* deformCaption_;
   QLabel* deformValueLabel_;
   QColor outlineButtonColour_;
-  std::array<MirelSlider*, 3> shadowSliders_;
+  std::array<TrackSlider*, 3> shadowSliders_;
   std::array<QLabel*, 3> shadowValueLabels_;
   QLabel* engravedWidthLabel_;
 };

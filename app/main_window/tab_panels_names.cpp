@@ -8,8 +8,8 @@
 
 #include "main_window/tab_panels.h"
 #include "widgets/described.h"
-#include "widgets/mirel_slider.h"
 #include "widgets/picture_box.h"
+#include "widgets/track_slider.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ constexpr int curveKeyStep = 2;
 
 const QString sliderHint = QStringLiteral("Drag or click along the track to set this value");
 
-void nameByCaption(QLabel* caption, MirelSlider* slider) {
+void nameByCaption(QLabel* caption, TrackSlider* slider) {
   caption->setBuddy(slider);
   slider->setToolTip(sliderHint);
 }

@@ -1,6 +1,6 @@
 #include "platform/platform.h"
 
-#include "platform/qt_platform.h"
+#include <QtGlobal>
 
 namespace {
 std::unique_ptr<Platform>& installedPlatform() {
@@ -9,9 +9,12 @@ std::unique_ptr<Platform>& installedPlatform() {
 }
 }  // namespace
 
+// The window program installs the Qt platform before its window opens and
+// tests install their scripted one; a render without a window hands its
+// console platform on by hand and never comes here.
 Platform& platform() {
   auto& installed = installedPlatform();
-  if (!installed) installed = std::make_unique<QtPlatform>();
+  if (!installed) qFatal("No platform was installed before the first dialog");
   return *installed;
 }
 

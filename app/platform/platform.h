@@ -88,7 +88,8 @@ class Platform {
   virtual void showModal(QDialog& dialog) = 0;
 };
 
-// The platform every window uses; the Qt one unless another was installed.
+// The platform the main window uses, installed before it opens (the Qt one,
+// or a test's scripted one).
 Platform& platform();
 void usePlatform(std::unique_ptr<Platform> replacement);
 

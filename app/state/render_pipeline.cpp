@@ -117,6 +117,10 @@ TextureTile textureTileFor(const DesignState& state, bool textureOption) {
 
 void captureCanvas(DesignState& state, const QImage& canvas) {
   saveBmp(canvas, state.workingFiles.canvas);
+  captureCanvasBuffers(state, canvas);
+}
+
+void captureCanvasBuffers(DesignState& state, const QImage& canvas) {
   PictureBuffer pixels = pictureBufferOf(canvas);
   PictureGeometry& geometry = state.geometry;
   geometry.canvasRows = pixels.rows;

@@ -49,9 +49,13 @@ struct TextureTile {
 
 TextureTile textureTileFor(const DesignState& state, bool textureOption);
 
-// Saves `canvas` as the canvas file, keeps the design frame on it and fills
-// the background and output buffers from it. Throws a Failure when the
-// canvas file cannot be written; the buffers stay as they were then.
+// Keeps the design frame on `canvas` and fills the background and output
+// buffers from it, in memory only.
+void captureCanvasBuffers(DesignState& state, const QImage& canvas);
+
+// The window's capture: saves `canvas` as the canvas file, which the undo
+// store copies, then captures its buffers. Throws a Failure when the canvas
+// file cannot be written; the buffers stay as they were then.
 void captureCanvas(DesignState& state, const QImage& canvas);
 
 // Makes the texture buffer from the hidden texture window's picture.

@@ -6,7 +6,7 @@
 #include "state/file_filter.h"
 #include "tools/texture_preview_pane.h"
 
-QString openPictureDialog(const OpenPictureRequest& request) {
+QString openPictureDialog(const OpenPictureRequest& request, Platform& platform) {
   FileDialogRequest dialog;
   dialog.filter = qtFileFilter(request.filter);
   dialog.folder = request.folder.isEmpty() ? QDir::rootPath() : request.folder;
@@ -14,5 +14,5 @@ QString openPictureDialog(const OpenPictureRequest& request) {
   dialog.title = request.title;
   dialog.owner = request.owner;
   if (request.preview) dialog.preview = [] { return std::make_unique<TexturePreviewPane>(); };
-  return platform().chooseFileToOpen(dialog);
+  return platform.chooseFileToOpen(dialog);
 }

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class Platform;
 class QWidget;
 
 struct OpenPictureRequest {
@@ -16,4 +17,4 @@ struct OpenPictureRequest {
 };
 
 // The chosen path, or an empty text when the user cancels.
-QString openPictureDialog(const OpenPictureRequest& request);
+QString openPictureDialog(const OpenPictureRequest& request, Platform& platform);

@@ -7,14 +7,14 @@
 
 #include "state/error_report.h"
 #include "state/site_tags.h"
-#include "widgets/mirel_slider.h"
+#include "widgets/track_slider.h"
 
 namespace {
 
 bool hasScaledFont(const QWidget* control) {
   return qobject_cast<const QLabel*>(control) || qobject_cast<const QLineEdit*>(control) ||
          qobject_cast<const QAbstractButton*>(control) || qobject_cast<const QComboBox*>(control) ||
-         qobject_cast<const MirelSlider*>(control);
+         qobject_cast<const TrackSlider*>(control);
 }
 
 }  // namespace

@@ -4,14 +4,14 @@
 #include <QScreen>
 #include <QWidget>
 
-#include "state/design_state.h"
+#include "state/screen_scale.h"
 
-void placeFixedWindow(QWidget& window, int layoutWidth, int layoutHeight, int extraTwips) {
-  const DesignState& state = design();
-  const int width = layoutWidth * state.layoutUnitX / 15;
-  const int height = layoutHeight * state.layoutUnitY / 15;
+void placeFixedWindow(QWidget& window, const ScreenScale& scale, int layoutWidth, int layoutHeight,
+                      int extraTwips) {
+  const int width = scale.width(layoutWidth);
+  const int height = scale.height(layoutHeight);
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   window.setFixedSize(width, height);
   window.move(screen.x() + (screen.width() - width) / 2,
-              screen.y() + (screen.height() - height) / 3 + extraTwips / state.layoutUnitY);
+              screen.y() + (screen.height() - height) / 3 + extraTwips / scale.layoutUnitY);
 }

@@ -9,11 +9,11 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include "desktop/scripted_platform.h"
 #include "main_window/canvas_viewport.h"
 #include "main_window/frm_main.h"
 #include "main_window/startup.h"
 #include "platform/program_folder.h"
-#include "platform/scripted_platform.h"
 #include "state/design_state.h"
 #include "state/engine_library.h"
 #include "state/text_picture.h"

@@ -50,6 +50,15 @@ TEST_F(RenderRunTest, DefaultTitleOnTheFreshCanvasInEveryFormat) {
   EXPECT_EQ(picture("title.jpg").size(), title.size());
 }
 
+// Only the picture reaches the disk, so a temporary folder that cannot be
+// made stops nothing.
+TEST_F(RenderRunTest, RendersWithoutATemporaryFolder) {
+  qputenv("TMPDIR", QFile::encodeName(temporary.filePath(QStringLiteral("missing/below"))));
+  ASSERT_EQ(run("--text Velloro -o %", {out("title.png")}), 0) << errorText();
+  EXPECT_EQ(picture("title.png").size(), QSize(631, 331));
+  EXPECT_EQ(errorText(), "");
+}
+
 TEST_F(RenderRunTest, CanvasBackgroundAndPosition) {
   ASSERT_EQ(run("--text A --canvas 120x90 --background #102030 --at 60,40 --size 20 -o %",
                 {out("small.bmp")}),

@@ -7,7 +7,8 @@
 
 #include "main_window/panel_pictures.h"
 #include "main_window_fixture.h"
-#include "tools/frm_draw.h"
+#include "state/design_state.h"
+#include "tools/shape_tool.h"
 #include "widgets/picture_box.h"
 
 namespace {
@@ -97,7 +98,7 @@ TEST(PanelPictures, TheRaisedBorderIsTwoPointsOfWholePixelBlocks) {
 // Every shape tool button shows a picture, the eraser too (a caption in words
 // would not fit its square), with pixels of its own on a doubled screen.
 TEST_F(MainWindowTest, ShapeToolButtonsArePicturesDrawnAtTwiceTheScale) {
-  FrmDraw tool(*window);
+  ShapeTool tool(*window, ToolDesign(design()), platform());
   const QList<QToolButton*> buttons = tool.findChildren<QToolButton*>(QStringLiteral("Option1"));
   ASSERT_EQ(buttons.size(), 7);
   for (QToolButton* button : buttons) {

@@ -11,13 +11,14 @@
 
 #include "main_window/frm_about.h"
 #include "main_window_fixture.h"
-#include "output/frm_jpg.h"
-#include "output/frm_print.h"
-#include "tools/frm_draw.h"
-#include "tools/frm_ellipse.h"
-#include "tools/frm_new.h"
-#include "tools/frm_picture.h"
-#include "tools/frm_symbols.h"
+#include "output/jpeg_optimiser.h"
+#include "output/print_window.h"
+#include "state/design_state.h"
+#include "tools/ellipse_ratio_dialog.h"
+#include "tools/new_canvas_dialog.h"
+#include "tools/picture_tool.h"
+#include "tools/shape_tool.h"
+#include "tools/symbol_picker.h"
 
 namespace {
 
@@ -63,21 +64,28 @@ QStringList clippedCaptions(QWidget& window) {
 TEST_F(MainWindowTest, NoCaptionIsClippedInAnyWindowOnADoubledScreen) {
   QImage relief(40, 30, QImage::Format_RGB888);
   relief.fill(Qt::gray);
+  const ToolDesign tools(design());
   const std::pair<const char*, std::function<std::unique_ptr<QWidget>()>> windows[] = {
       {"main", [] { return nullptr; }},
       {"about", [&] { return std::make_unique<FrmAbout>(window.get()); }},
-      {"new", [&] { return std::make_unique<FrmNew>(*window); }},
-      {"picture", [&] { return std::make_unique<FrmPicture>(*window); }},
-      {"shape", [&] { return std::make_unique<FrmDraw>(*window); }},
-      {"symbols", [&] { return std::make_unique<FrmSymbols>(*window); }},
-      {"ellipse", [&] { return std::make_unique<FrmEllipse>(*window); }},
+      {"new", [&] { return std::make_unique<NewCanvasDialog>(*window, tools, platform()); }},
+      {"picture", [&] { return std::make_unique<PictureTool>(*window, tools, platform()); }},
+      {"shape", [&] { return std::make_unique<ShapeTool>(*window, tools, platform()); }},
+      {"symbols",
+       [&] { return std::make_unique<SymbolPicker>(*window, tools.screenScale(), platform()); }},
+      {"ellipse", [&] { return std::make_unique<EllipseRatioDialog>(*window, tools, platform()); }},
       {"jpeg",
        [&] {
-         return std::make_unique<FrmJpg>(relief, QStringLiteral("saveas"),
-                                         folder.filePath(QStringLiteral("relief.jpg")));
+         return std::make_unique<JpegOptimiser>(
+             relief,
+             JpegSave{QStringLiteral("saveas"), folder.filePath(QStringLiteral("relief.jpg")), {}},
+             tools.screenScale(), platform());
        }},
       {"print",
-       [&] { return std::make_unique<FrmPrint>([relief] { return relief; }, window.get()); }},
+       [&] {
+         return std::make_unique<PrintWindow>([relief] { return relief; }, tools.screenScale(),
+                                              platform(), window.get());
+       }},
   };
   for (const auto& [name, make] : windows) {
     SCOPED_TRACE(name);

@@ -7,13 +7,14 @@
 
 #include "main_window/frm_about.h"
 #include "main_window_fixture.h"
-#include "output/frm_jpg.h"
+#include "output/jpeg_optimiser.h"
 #include "output/web_export_dialog.h"
+#include "state/design_state.h"
 #include "state/web_encoding.h"
-#include "tools/frm_ellipse.h"
-#include "tools/frm_symbols.h"
-#include "widgets/mirel_slider.h"
+#include "tools/ellipse_ratio_dialog.h"
+#include "tools/symbol_picker.h"
 #include "widgets/picture_box.h"
+#include "widgets/track_slider.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ bool isControl(const QAccessibleInterface& node) {
       PushButton, CheckBox,  RadioButton, ComboBox, EditableText, SpinBox,
       Slider,     ScrollBar, List,        PageTab,  ButtonMenu,   ButtonDropDown};
   return controls.contains(node.role()) || qobject_cast<PictureBox*>(node.object()) ||
-         qobject_cast<MirelSlider*>(node.object());
+         qobject_cast<TrackSlider*>(node.object());
 }
 
 // Named, hinted and reached by Tab (scroll bars follow their
@@ -51,11 +52,11 @@ void collectFaults(QAccessibleInterface& node, const QString& window, QStringLis
 TEST_F(MainWindowTest, EveryControlOfEveryWindowIsNamedHintedAndReachedByTab) {
   for (const char* opening : {"mnuFileNew", "mnuFilePrint", "mnuToolsPicture", "mnuToolsDrawing"})
     window->menuEntry(QLatin1String(opening))->trigger();
-  FrmSymbols symbols(*window);
+  SymbolPicker symbols(*window, ScreenScale{}, platform());
   symbols.load();
-  FrmEllipse ellipse(*window);
-  FrmJpg optimiser(window->canvasView()->picture(), QStringLiteral("save"), QString(),
-                   window.get());
+  EllipseRatioDialog ellipse(*window, ToolDesign(design()), platform());
+  JpegOptimiser optimiser(window->canvasView()->picture(), {QStringLiteral("save"), {}, {}},
+                          ScreenScale{}, platform(), window.get());
   optimiser.load();
   WebExportDialog webExport(writableWebFormats(), WebExportChoice{}, window.get());
   FrmAbout about(window.get());

@@ -23,10 +23,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "desktop/qt_platform.h"
 #include "main_window/frm_main.h"
 #include "main_window/source_frame.h"
 #include "main_window/startup.h"
-#include "platform/qt_platform.h"
 #include "platform/run_folder.h"
 #include "platform/termination_signals.h"
 #include "state/design_state.h"

@@ -17,7 +17,7 @@
 #include "state/design_state.h"
 #include "state/recent_files.h"
 #include "test_files.h"
-#include "tools/frm_picture.h"
+#include "tools/picture_tool.h"
 #include "widgets/picture_box.h"
 
 namespace {

@@ -17,8 +17,8 @@
 #include "main_window/source_frame.h"
 #include "main_window_fixture.h"
 #include "state/design_state.h"
-#include "widgets/mirel_slider.h"
 #include "widgets/picture_box.h"
+#include "widgets/track_slider.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ class LivePreviewTest : public MainWindowTest {
     window->panels()->deformationButtons()[rotateOption]->setChecked(true);
   }
 
-  MirelSlider* deformSlider() const { return window->panels()->deformSlider(); }
+  TrackSlider* deformSlider() const { return window->panels()->deformSlider(); }
   QImage canvas() const { return window->canvasView()->picture(); }
   void settle() { QCoreApplication::processEvents(); }
 };

@@ -8,8 +8,8 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "desktop/scripted_platform.h"
 #include "main_window/frm_main.h"
-#include "platform/scripted_platform.h"
 #include "state/engine_library.h"
 
 class MainWindowTest : public testing::Test {

@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 
-#include "platform/scripted_platform.h"
+#include "desktop/scripted_platform.h"
 
 class OutputTest : public testing::Test {
  protected:

@@ -7,7 +7,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "platform/scripted_platform.h"
+#include "desktop/scripted_platform.h"
 #include "test_files.h"
 
 namespace {

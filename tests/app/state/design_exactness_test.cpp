@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <cmath>
 
+#include "desktop/scripted_platform.h"
 #include "empty_layers.h"
-#include "platform/scripted_platform.h"
 #include "state/design_state.h"
 #include "state/engine_library.h"
 #include "state/render_pipeline.h"

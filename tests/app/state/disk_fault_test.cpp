@@ -9,10 +9,10 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include "desktop/scripted_platform.h"
 #include "failure_of.h"
 #include "file_size_limit.h"
 #include "platform/imaging.h"
-#include "platform/scripted_platform.h"
 #include "state/bmp_file.h"
 #include "state/curve_file.h"
 #include "state/file_writing.h"

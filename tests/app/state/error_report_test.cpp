@@ -5,7 +5,7 @@
 #include <QRegularExpression>
 #include <set>
 
-#include "platform/scripted_platform.h"
+#include "desktop/scripted_platform.h"
 #include "state/site_tags.h"
 
 TEST(ErrorReport, TextHasNumberTagLineBreakAndDescription) {

@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "platform/scripted_platform.h"
+#include "desktop/scripted_platform.h"
 #include "state/curve_file.h"
 #include "state/design_state.h"
 #include "state/failure.h"

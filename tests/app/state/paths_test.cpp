@@ -7,7 +7,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "platform/scripted_platform.h"
+#include "desktop/scripted_platform.h"
 #include "state/input_picture_name.h"
 #include "state/picture_fit.h"
 

@@ -7,7 +7,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "platform/scripted_platform.h"
+#include "desktop/scripted_platform.h"
 #include "state/first_run_help.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <QTemporaryDir>
 
-#include "platform/scripted_platform.h"
+#include "desktop/scripted_platform.h"
 #include "state/bmp_file.h"
 #include "state/design_state.h"
 #include "state/engine_library.h"

@@ -8,8 +8,8 @@
 #include <QTemporaryDir>
 #include <vector>
 
+#include "desktop/scripted_platform.h"
 #include "platform/run_folder.h"
-#include "platform/scripted_platform.h"
 #include "state/failure.h"
 #include "state/temp_file.h"
 #include "test_files.h"

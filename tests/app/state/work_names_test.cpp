@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 
-#include "platform/scripted_platform.h"
+#include "desktop/scripted_platform.h"
 #include "state/file_filter.h"
 #include "state/tiling.h"
 #include "test_files.h"

@@ -5,7 +5,7 @@
 #include <QFileDialog>
 #include <QTemporaryDir>
 
-#include "platform/preview_attachment.h"
+#include "desktop/preview_attachment.h"
 #include "test_files.h"
 #include "widgets/picture_box.h"
 

@@ -1,0 +1,192 @@
+#include "tools/new_canvas_dialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+
+#include "main_window/frm_about.h"
+#include "main_window_fixture.h"
+#include "state/design_state.h"
+#include "state/picture_formats.h"
+#include "test_files.h"
+
+class NewCanvasDialogTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    window->menuEntry(QStringLiteral("mnuFileNew"))->trigger();
+    dialog = shownDialog();
+    ASSERT_NE(dialog, nullptr);
+  }
+
+  static NewCanvasDialog* shownDialog() {
+    for (QWidget* top : QApplication::topLevelWidgets())
+      if (auto* found = qobject_cast<NewCanvasDialog*>(top); found && found->isVisible())
+        return found;
+    return nullptr;
+  }
+
+  NewCanvasDialog* dialog = nullptr;
+};
+
+TEST_F(NewCanvasDialogTest, OpensWithoutOwnerWithItsDefaults) {
+  EXPECT_EQ(dialog->parentWidget(), nullptr);
+  EXPECT_FALSE(dialog->isModal());
+  EXPECT_EQ(dialog->sizeBoxes()[0]->value(), 600);
+  EXPECT_EQ(dialog->sizeBoxes()[0]->maximum(), 1024);
+  EXPECT_EQ(dialog->sizeBoxes()[1]->value(), 400);
+  EXPECT_EQ(dialog->sizeBoxes()[1]->maximum(), 768);
+  EXPECT_TRUE(dialog->backgroundButtons()[0]->isChecked());
+}
+
+TEST_F(NewCanvasDialogTest, ApplyWithTheDefaultsGivesAWhite600By400CanvasAsAnUndoableStep) {
+  dialog->okButton()->click();
+  EXPECT_EQ(window->canvasView()->picture().size(), QSize(600, 400));
+  EXPECT_EQ(window->canvasView()->picture().pixelColor(599, 399), QColor(Qt::white));
+  EXPECT_EQ(design().geometry.canvasWidth, 600);
+  EXPECT_EQ(design().currentPictureName, folder.filePath("inputs/MyPic.bmp"));
+  EXPECT_FALSE(dialog->isVisible());
+  window->menuEntry(QStringLiteral("mnuEditUndo"))->trigger();
+  EXPECT_EQ(window->canvasView()->picture().size(), QSize(631, 331));
+}
+
+// Typed with the keys into the shown dialog: leaving the box shows the
+// number clamped to its range, never another number.
+TEST_F(NewCanvasDialogTest, ATypedSizeOutsideItsRangeIsClampedWhenTheBoxIsLeft) {
+  struct Case {
+    int box;
+    const char* typed;
+    int shown;
+  };
+  dialog->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+  for (const Case& c : {Case{0, "20000", 1024}, Case{0, "-5", 1}, Case{1, "900", 768},
+                        Case{1, "0", 1}, Case{0, "350", 350}}) {
+    QSpinBox* box = dialog->sizeBoxes()[c.box];
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, QLatin1String(c.typed));
+    QTest::keyClick(box, Qt::Key_Tab);
+    EXPECT_EQ(box->value(), c.shown) << c.typed;
+    EXPECT_EQ(box->text(), QString::number(c.shown)) << c.typed;
+  }
+}
+
+TEST_F(NewCanvasDialogTest, ApplyRightAfterTypingUsesTheClampedSize) {
+  dialog->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+  QSpinBox* width = dialog->sizeBoxes()[0];
+  width->setFocus();
+  width->selectAll();
+  QTest::keyClicks(width, QStringLiteral("20000"));
+  dialog->okButton()->click();
+  EXPECT_EQ(window->canvasView()->picture().size(), QSize(1024, 400));
+}
+
+TEST_F(NewCanvasDialogTest, ChosenColourStaysAfterCancelAndFillsTheNextCanvas) {
+  seam->colourAnswers.push_back(QColor(200, 10, 10));
+  QTest::mouseClick(dialog->chooseBackgroundButton(), Qt::LeftButton);
+  EXPECT_EQ(seam->colourOwners, std::vector<QWidget*>{dialog});
+  dialog->cancelButton()->click();
+  EXPECT_EQ(window->canvasBackColour(), QColor(200, 10, 10));
+  EXPECT_EQ(design().undo.counters.top, 0);
+  window->menuEntry(QStringLiteral("mnuFileNew"))->trigger();
+  NewCanvasDialog* next = shownDialog();
+  ASSERT_NE(next, nullptr);
+  EXPECT_NE(next, dialog);
+  EXPECT_TRUE(next->backgroundButtons()[0]->isChecked());
+  next->sizeBoxes()[0]->setValue(30);
+  next->sizeBoxes()[1]->setValue(20);
+  next->okButton()->click();
+  EXPECT_EQ(window->canvasView()->picture().size(), QSize(30, 20));
+  EXPECT_EQ(window->canvasView()->picture().pixelColor(10, 10), QColor(200, 10, 10));
+}
+
+TEST_F(NewCanvasDialogTest, TextureWithAnEmptyTableStartsInTheTexturesFolderWithThePreview) {
+  dialog->backgroundButtons()[1]->setChecked(true);
+  dialog->chooseBackgroundButton()->click();
+  ASSERT_EQ(seam->openRequests.size(), 1u);
+  EXPECT_EQ(seam->openRequests[0].folder, folder.filePath("textures"));
+  EXPECT_EQ(seam->openRequests[0].fileName, QString());
+  EXPECT_EQ(seam->openRequests[0].title, QStringLiteral("Textures"));
+  EXPECT_EQ(seam->openRequests[0].filter,
+            QStringLiteral("Image files (*.bmp *.gif *.jpg *.jpeg *.png%1)")
+                .arg(webpReadable() ? " *.webp" : ""));
+  EXPECT_TRUE(bool(seam->openRequests[0].preview));
+  EXPECT_EQ(seam->openRequests[0].owner, dialog);
+}
+
+TEST_F(NewCanvasDialogTest, AMissingTextureIsNotFoundAndChangesNothing) {
+  dialog->backgroundButtons()[1]->setChecked(true);
+  seam->fileAnswers.push_back(folder.filePath("textures/gone.bmp"));
+  dialog->chooseBackgroundButton()->click();
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_EQ(seam->messages[0].text, QStringLiteral("File not found !"));
+  EXPECT_EQ(seam->messages[0].icon, MessageIcon::Exclamation);
+  EXPECT_TRUE(design().textureNames[SourceKind::Text].isEmpty());
+}
+
+TEST_F(NewCanvasDialogTest, ATextureIsTiledOverTheNewCanvas) {
+  QImage tile(128, 128, QImage::Format_RGB888);
+  tile.fill(Qt::green);
+  tile.setPixelColor(0, 0, Qt::red);
+  QDir(folder.path()).mkpath(QStringLiteral("textures"));
+  ASSERT_TRUE(tile.save(folder.filePath("textures/tile.bmp")));
+  design().textureNames[SourceKind::Shape] = folder.filePath("textures/tile.bmp");
+  dialog->backgroundButtons()[1]->setChecked(true);
+  seam->fileAnswers.push_back(folder.filePath("textures/tile.bmp"));
+  dialog->chooseBackgroundButton()->click();
+  EXPECT_EQ(seam->openRequests[0].fileName, QStringLiteral("tile.bmp"));  // from kind 2
+  EXPECT_EQ(design().textureNames[SourceKind::Text], folder.filePath("textures/tile.bmp"));
+  dialog->okButton()->click();
+  const QImage canvas = window->canvasView()->picture();
+  EXPECT_EQ(canvas.pixelColor(512, 384), QColor(Qt::red));
+  EXPECT_EQ(canvas.pixelColor(599, 399), QColor(Qt::green));
+}
+
+TEST_F(NewCanvasDialogTest, TextureOptionWithoutATextureGivesThePlainCanvas) {
+  dialog->backgroundButtons()[1]->setChecked(true);
+  dialog->okButton()->click();
+  EXPECT_EQ(window->canvasView()->picture().pixelColor(300, 200), QColor(Qt::white));
+}
+
+TEST_F(MainWindowTest, AboutShowsTheVersionModallyOverTheWindow) {
+  QString version, caption;
+  QTimer::singleShot(0, [&] {
+    auto* about = qobject_cast<FrmAbout*>(QApplication::activeModalWidget());
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->parentWidget(), window.get());
+    version = about->lblVersion->text();
+    caption = about->windowTitle();
+    about->cmdOK->click();
+  });
+  window->menuEntry(QStringLiteral("mnuHelpAbout"))->trigger();
+  EXPECT_EQ(version, QStringLiteral("Velloro Version 1.0.0"));
+  EXPECT_EQ(caption, QStringLiteral(" About Velloro ..."));
+}
+
+TEST_F(MainWindowTest, AboutMailLinkAndSystemInformation) {
+  FrmAbout about(window.get());
+  about.load();
+  about.descriptionClicked();
+  ASSERT_EQ(seam->openedUrls.size(), 1u);
+  EXPECT_EQ(seam->openedUrls[0].scheme(), QStringLiteral("mailto"));
+  EXPECT_EQ(seam->openedUrls[0].query(QUrl::FullyDecoded),
+            QStringLiteral("subject=Velloro Version 1.0.0"));
+  StartSysInfo(*seam, {folder.filePath("empty")});
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_EQ(seam->messages[0].text,
+            QStringLiteral("System informations not currently available ..."));
+  writeContent(folder.filePath("bin/hardinfo"), "#!/bin/sh\n");
+  QFile(folder.filePath("bin/hardinfo"))
+      .setPermissions(QFileDevice::ExeOwner | QFileDevice::ReadOwner);
+  StartSysInfo(*seam, {folder.filePath("bin")});
+  ASSERT_EQ(seam->startedPrograms.size(), 1u);
+  EXPECT_EQ(seam->startedPrograms[0].program, folder.filePath("bin/hardinfo"));
+}

@@ -1,0 +1,325 @@
+#include "tools/picture_tool.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "main_window_fixture.h"
+#include "state/bmp_file.h"
+#include "state/design_state.h"
+#include "test_files.h"
+#include "tools/mask_canvas.h"
+#include "widgets/track_slider.h"
+
+namespace {
+
+const QColor green(30, 200, 120);
+const QColor red(200, 50, 50);
+
+}  // namespace
+
+// The picture tool opened from Tools > Add a pic, with a 101 x 51 photo:
+// green on the left, red from column 60 on.
+class PictureToolTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    QImage photo(101, 51, QImage::Format_RGB888);
+    photo.fill(green);
+    for (int y = 0; y < 51; ++y)
+      for (int x = 60; x < 101; ++x) photo.setPixelColor(x, y, red);
+    photoPath = folder.filePath(QStringLiteral("photo.png"));
+    ASSERT_TRUE(photo.save(photoPath));
+    window->menuEntry(QStringLiteral("mnuToolsPicture"))->trigger();
+    tool = window->pictureTool();
+    ASSERT_NE(tool, nullptr);
+    tool->clock = [this] { return now; };
+  }
+
+  void loadPhoto() {
+    seam->fileAnswers.push_back(photoPath);
+    tool->loadButton()->click();
+  }
+
+  // A mask pixel at (x, y) of the photo, inside the frame.
+  QColor maskAt(int x, int y) const {
+    return tool->maskCanvas()->picture().pixelColor(x + 32, y + 32);
+  }
+
+  QImage maskFile() const { return loadPictureFile(design().workingFiles.mask); }
+  static QImage loadPictureFile(const QString& path) { return QImage(path, "BMP"); }
+
+  void stroke(QPoint from, QPoint to) {
+    tool->maskPressed(Qt::LeftButton, from);
+    tool->maskMoved(Qt::LeftButton, to);
+    tool->maskReleased(Qt::LeftButton, to);
+  }
+
+  QString photoPath;
+  PictureTool* tool = nullptr;
+  qint64 now = 0;  // the tool's clock, in milliseconds
+};
+
+TEST_F(PictureToolTest, AddAPicOpensTheToolWithoutAHintOnThePictureSource) {
+  EXPECT_TRUE(tool->isVisible());
+  EXPECT_EQ(tool->parentWidget(), window.get());
+  EXPECT_EQ(design().sourceKind, SourceKind::Picture);
+  EXPECT_TRUE(seam->messages.empty());
+  EXPECT_FALSE(tool->applyButton()->isEnabled());
+  EXPECT_TRUE(tool->loadButton()->isEnabled());
+  EXPECT_FALSE(tool->colourPanel()->isEnabled());
+  EXPECT_TRUE(QFile::exists(design().workingFiles.picture));
+  EXPECT_TRUE(QFile::exists(design().workingFiles.mask));
+}
+
+TEST_F(PictureToolTest, ARightPressOnPicOpensTheToolAgainAfterCancel) {
+  tool->cancelButton()->click();
+  EXPECT_FALSE(tool->isVisible());
+  emit window->sourceFrame()->sourcePressed(velloro::toInt(SourceKind::Picture), Qt::RightButton);
+  EXPECT_TRUE(tool->isVisible());
+  EXPECT_EQ(window->pictureTool(), tool);
+  EXPECT_TRUE(seam->messages.empty());
+}
+
+TEST_F(PictureToolTest, LoadStartsInTheInputsFolderThenInTheLastFolderChosen) {
+  tool->loadButton()->click();  // cancelled
+  const QString elsewhere = folder.filePath(QStringLiteral("elsewhere"));
+  ASSERT_TRUE(QDir().mkpath(elsewhere));
+  writeContent(elsewhere + QStringLiteral("/broken.bmp"), QByteArray("not a picture"));
+  seam->fileAnswers.push_back(elsewhere + QStringLiteral("/broken.bmp"));
+  tool->loadButton()->click();  // refused, but its folder was chosen
+  tool->loadButton()->click();
+  ASSERT_EQ(seam->openRequests.size(), 3u);
+  EXPECT_EQ(seam->openRequests[0].folder, folder.filePath(QStringLiteral("inputs")));
+  EXPECT_EQ(seam->openRequests[1].folder, folder.filePath(QStringLiteral("inputs")));
+  EXPECT_EQ(seam->openRequests[2].folder, elsewhere);
+}
+
+TEST_F(PictureToolTest, LoadCentresTheFramedPhotoAndKeysWithFullRanges) {
+  loadPhoto();
+  ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
+  EXPECT_EQ(tool->photoView()->pos(), QPoint(131, 113));
+  EXPECT_EQ(tool->maskCanvas()->pos(), QPoint(131, 113));
+  EXPECT_EQ(tool->maskCanvas()->picture().size(), QSize(165, 115));
+  EXPECT_EQ(loadPictureFile(design().workingFiles.picture).size(), QSize(165, 115));
+  EXPECT_EQ(maskAt(0, 0), QColor(Qt::black));
+  EXPECT_EQ(maskAt(100, 50), QColor(Qt::black));
+  EXPECT_EQ(tool->maskCanvas()->picture().pixelColor(31, 31), QColor(Qt::white));
+  EXPECT_TRUE(tool->applyButton()->isEnabled());
+  EXPECT_TRUE(tool->colourPanel()->isEnabled());
+  EXPECT_EQ(tool->boundLabels()[1]->text(), QStringLiteral("and 255"));
+}
+
+TEST_F(PictureToolTest, AFileThatIsNoPictureIsRefusedAndKeepsThePictureThereWas) {
+  loadPhoto();
+  writeContent(folder.filePath(QStringLiteral("broken.bmp")), QByteArray("not a picture"));
+  seam->fileAnswers.push_back(folder.filePath(QStringLiteral("broken.bmp")));
+  tool->loadButton()->click();
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_EQ(seam->messages[0].text,
+            QStringLiteral("I cannot read this file.Please choose another one."));
+  EXPECT_EQ(seam->messages[0].owner, tool);
+  EXPECT_EQ(seam->openRequests.back().owner, tool);
+  EXPECT_EQ(tool->maskCanvas()->picture().size(), QSize(165, 115));
+  EXPECT_EQ(tool->chosenFile, photoPath);
+}
+
+TEST_F(PictureToolTest, PickingTheGreenKeepsItAndRemovesTheRed) {
+  loadPhoto();
+  tool->activated();
+  tool->pictureReleased(Qt::LeftButton, QPoint(32 + 10, 32 + 10));
+  EXPECT_EQ(tool->ranges.RedMax, 130);
+  EXPECT_EQ(tool->ranges.GreenMin, 100);
+  EXPECT_EQ(tool->ranges.BlueMin, 20);
+  EXPECT_EQ(tool->boundLabels()[0]->text(), QStringLiteral("between 0"));
+  EXPECT_EQ(tool->boundLabels()[3]->text(), QStringLiteral("and 255"));
+  EXPECT_EQ(maskAt(10, 10), QColor(Qt::black));
+  EXPECT_EQ(maskAt(80, 10), QColor(Qt::white));
+  EXPECT_EQ(tool->photoView()->picture().pixelColor(32 + 80, 32 + 10), QColor(Qt::white));
+}
+
+TEST_F(PictureToolTest, AClickBeforeAnyPictureChangesNothing) {
+  tool->activated();
+  tool->pictureReleased(Qt::LeftButton, QPoint(5, 5));
+  EXPECT_EQ(tool->ranges.RedMin, 0);
+  EXPECT_EQ(tool->ranges.RedMax, 255);
+  EXPECT_TRUE(seam->messages.empty());
+}
+
+TEST_F(PictureToolTest, HoldingPlusOfTheRedLowerBoundForASecondStopsAt255) {
+  loadPhoto();
+  tool->ranges.RedMin = 254;
+  tool->boundButtonPressed(0, true);
+  for (; now <= 1000; now += 10) tool->heldBoundTick();
+  tool->boundButtonReleased(0, true);
+  EXPECT_EQ(tool->ranges.RedMin, 255);
+  EXPECT_EQ(tool->boundLabels()[0]->text(), QStringLiteral("between 255"));
+  // A lower bound above the upper one keeps nothing.
+  EXPECT_EQ(maskAt(10, 10), QColor(Qt::white));
+  EXPECT_FALSE(tool->PlusHeld);
+}
+
+TEST_F(PictureToolTest, AShortPressStepsNothingButKeysAgain) {
+  loadPhoto();
+  tool->ranges.RedMax = 100;  // the red part goes at the next keying
+  tool->boundButtonPressed(1, false);
+  now = 50;
+  tool->heldBoundTick();
+  tool->boundButtonReleased(1, false);
+  EXPECT_EQ(tool->ranges.RedMax, 100);
+  EXPECT_EQ(maskAt(80, 10), QColor(Qt::white));
+  EXPECT_EQ(maskAt(10, 10), QColor(Qt::black));
+}
+
+// Each of the six bounds, held with the real mouse past one step: raising
+// a lower bound or lowering an upper one changes that bound's label only.
+TEST_F(PictureToolTest, EachBoundButtonStepsItsOwnBound) {
+  loadPhoto();
+  for (int index = 0; index < 6; ++index) {
+    const bool lower = index % 2 == 0;
+    QPushButton* button = lower ? tool->raiseButtons()[index] : tool->lowerButtons()[index];
+    EXPECT_EQ(button->objectName(), lower ? QStringLiteral("CmdPlus") : QStringLiteral("CmdMoins"));
+    QStringList before;
+    for (const QLabel* label : tool->boundLabels()) before << label->text();
+    QTest::mousePress(button, Qt::LeftButton);
+    now += 150;
+    tool->heldBoundTick();
+    QTest::mouseRelease(button, Qt::LeftButton);
+    QStringList expected = before;
+    expected[index] = lower ? QStringLiteral("between 1") : QStringLiteral("and 254");
+    QStringList after;
+    for (const QLabel* label : tool->boundLabels()) after << label->text();
+    EXPECT_EQ(after, expected) << "bound " << index;
+  }
+  EXPECT_EQ(tool->ranges.BlueMin, 1);
+  EXPECT_EQ(tool->ranges.GreenMax, 254);
+}
+
+TEST_F(PictureToolTest, ATransparentColourFramesAndKeysInThatColour) {
+  loadPhoto();
+  seam->colourAnswers.push_back(red);
+  QTest::mouseClick(tool->transparentColourButton(), Qt::LeftButton);
+  EXPECT_EQ(seam->colourOwners, std::vector<QWidget*>{tool});
+  EXPECT_EQ(tool->ranges.KeyRed, 200);
+  EXPECT_EQ(tool->ranges.KeyGreen, 50);
+  EXPECT_EQ(tool->ranges.KeyBlue, 50);
+  EXPECT_EQ(loadPictureFile(design().workingFiles.picture).pixelColor(0, 0), red);
+  EXPECT_EQ(maskAt(80, 10), QColor(Qt::white));
+  EXPECT_EQ(maskAt(10, 10), QColor(Qt::black));
+  EXPECT_EQ(tool->viewport()->palette().color(QPalette::Window), red);
+}
+
+// The photo's transparent part takes the transparent colour, so it is keyed
+// away whatever that colour is; its opaque white part stays.
+TEST_F(PictureToolTest, TransparentPixelsTakeTheTransparentColour) {
+  QImage photo(40, 20, QImage::Format_ARGB32);
+  photo.fill(Qt::white);
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 20; ++x) photo.setPixelColor(x, y, Qt::transparent);
+  ASSERT_TRUE(photo.save(photoPath));
+  loadPhoto();
+  EXPECT_EQ(maskAt(5, 5), QColor(Qt::white));
+  EXPECT_EQ(maskAt(30, 5), QColor(Qt::white));  // white is the transparent colour
+  seam->colourAnswers.push_back(QColor(0, 255, 0));
+  tool->transparentColourButton()->click();
+  EXPECT_EQ(loadPictureFile(design().workingFiles.picture).pixelColor(32 + 5, 32 + 5),
+            QColor(0, 255, 0));
+  EXPECT_EQ(maskAt(5, 5), QColor(Qt::white));
+  EXPECT_EQ(maskAt(30, 5), QColor(Qt::black));
+}
+
+TEST_F(PictureToolTest, ABlackRectangleDrawnInMaskModeReachesTheMaskFileOnApply) {
+  loadPhoto();
+  tool->ranges.RedMax = 100;
+  tool->boundButtonReleased(1, true);  // the red part now white in the mask
+  tool->maskButton()->click();
+  EXPECT_TRUE(tool->maskCanvas()->isVisible());
+  EXPECT_FALSE(tool->loadButton()->isEnabled());
+  tool->penColourButtons()[1]->click();
+  tool->penWidthSlider()->setValue(3);
+  tool->toolClicked(2);
+  tool->maskPressed(Qt::LeftButton, QPoint(112, 42));
+  tool->maskMoved(Qt::LeftButton, QPoint(122, 52));
+  // The outline shows over the mask but is not in it.
+  EXPECT_TRUE(tool->maskCanvas()->outline().has_value());
+  EXPECT_EQ(tool->maskCanvas()->picture().pixelColor(112, 42), QColor(Qt::white));
+  tool->maskReleased(Qt::LeftButton, QPoint(122, 52));
+  EXPECT_FALSE(tool->maskCanvas()->outline().has_value());
+  tool->applyButton()->click();
+  EXPECT_FALSE(tool->isVisible());
+  EXPECT_FALSE(tool->maskCanvas()->isVisible());
+  EXPECT_EQ(design().kindSettings[SourceKind::Picture].available, true);
+  EXPECT_EQ(design().sourceKind, SourceKind::Picture);
+  const QImage mask = maskFile();
+  ASSERT_EQ(mask.size(), QSize(165, 115));
+  EXPECT_EQ(mask.pixelColor(112, 42), QColor(Qt::black));  // the rectangle's edge
+  EXPECT_EQ(mask.pixelColor(117, 47), QColor(Qt::white));  // inside it, still removed
+  EXPECT_EQ(mask.pixelColor(42, 42), QColor(Qt::black));   // kept green
+  EXPECT_EQ(mask.pixelColor(20, 20), QColor(Qt::white));   // the frame
+}
+
+TEST_F(PictureToolTest, DrawItRendersTheAppliedPicture) {
+  loadPhoto();
+  tool->applyButton()->click();
+  const QImage before = window->canvasView()->picture();
+  window->draw();
+  EXPECT_TRUE(seam->messages.empty());
+  EXPECT_EQ(design().sourceKind, SourceKind::Picture);
+  EXPECT_NE(window->canvasView()->picture(), before);
+  EXPECT_EQ(window->canvasView()->picture().size(), before.size());
+}
+
+TEST_F(PictureToolTest, ThreeStrokesAndFourUndosGiveBackTheMaskOfBefore) {
+  loadPhoto();
+  tool->maskButton()->click();
+  tool->penColourButtons()[1]->click();
+  const QImage before = tool->maskCanvas()->picture();
+  tool->maskUndoButton()->click();  // nothing drawn: nothing to take back
+  EXPECT_EQ(tool->maskCanvas()->picture(), before);
+  stroke({0, 0}, {100, 0});
+  stroke({0, 20}, {100, 20});
+  stroke({0, 100}, {100, 100});
+  EXPECT_EQ(tool->maskCanvas()->picture().pixelColor(50, 0), QColor(Qt::black));
+  for (int step = 0; step < 4; ++step) tool->maskUndoButton()->click();
+  EXPECT_EQ(tool->maskCanvas()->picture(), before);
+  EXPECT_TRUE(seam->messages.empty());
+  const QString firstUndoFile = tool->undoFiles->fileOfLevel(0);
+  EXPECT_TRUE(firstUndoFile.startsWith(folder.path()));
+  EXPECT_TRUE(QFile::exists(firstUndoFile));
+  delete tool;  // the window's unload
+  EXPECT_FALSE(QFile::exists(firstUndoFile));
+}
+
+TEST_F(PictureToolTest, CancelInMaskModeLeavesTheMaskFileUnchanged) {
+  loadPhoto();
+  tool->applyButton()->click();
+  const QByteArray applied = contentOf(design().workingFiles.mask);
+  window->showPictureTool();
+  tool->maskButton()->click();
+  tool->penColourButtons()[1]->click();
+  stroke({0, 0}, {160, 110});
+  tool->cancelButton()->click();
+  EXPECT_EQ(contentOf(design().workingFiles.mask), applied);
+  EXPECT_FALSE(tool->maskCanvas()->isVisible());
+  EXPECT_TRUE(tool->loadButton()->isEnabled());
+}
+
+TEST_F(PictureToolTest, RemoveLeavesNoPictureToDraw) {
+  loadPhoto();
+  tool->applyButton()->click();
+  window->showPictureTool();
+  tool->removeButton()->click();
+  EXPECT_FALSE(tool->applyButton()->isEnabled());
+  EXPECT_TRUE(tool->photoView()->picture().isNull());
+  EXPECT_EQ(contentOf(design().workingFiles.mask).size(), 0);
+  tool->activated();
+  tool->pictureReleased(Qt::LeftButton, QPoint(5, 5));
+  window->draw();
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_EQ(seam->messages[0].text, QStringLiteral("No picture loaded !"));
+}

@@ -1,0 +1,222 @@
+#include "tools/shape_tool.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QFile>
+#include <QPushButton>
+#include <QSlider>
+#include <QToolButton>
+
+#include "main_window_fixture.h"
+#include "state/bmp_file.h"
+#include "state/design_state.h"
+#include "state/picture_loading.h"
+#include "test_files.h"
+#include "tools/drawing_area.h"
+#include "widgets/track_slider.h"
+
+class ShapeToolTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    window->menuEntry(QStringLiteral("mnuToolsDrawing"))->trigger();
+    tool = window->shapeTool();
+    ASSERT_NE(tool, nullptr);
+  }
+
+  void chooseTool(int index) { tool->toolButtons()[index]->click(); }
+  void press(QPoint at) { tool->pressed(Qt::LeftButton, at); }
+  void move(QPoint at) { tool->moved(Qt::LeftButton, at); }
+  void release(QPoint at) { tool->released(at); }
+  void drag(QPoint from, QPoint to) {
+    press(from);
+    move((from + to) / 2);
+    move(to);
+    release(to);
+  }
+  QColor drawn(QPoint at) const { return tool->drawingArea()->picture().pixelColor(at); }
+
+  ShapeTool* tool = nullptr;
+};
+
+TEST_F(ShapeToolTest, OpensOwnedByTheMainWindowWithAFilledRectangleAndPenWidth15) {
+  EXPECT_TRUE(tool->isVisible());
+  EXPECT_EQ(tool->parentWidget(), window.get());
+  EXPECT_EQ(tool->tool(), sketchTool::FilledRectangle);
+  EXPECT_EQ(tool->penWidth(), 15);
+  EXPECT_EQ(tool->drawingArea()->picture().size(), QSize(537, 281));
+  EXPECT_TRUE(seam->messages.empty());
+  EXPECT_TRUE(QFile::exists(design().workingFiles.shape));
+}
+
+TEST_F(ShapeToolTest, FilledRectangleBlackensItsInsideOnlyOnRelease) {
+  press({100, 100});
+  move({200, 150});
+  EXPECT_EQ(drawn({150, 125}), QColor(Qt::white)) << "the dragged figure is only shown";
+  EXPECT_TRUE(tool->drawingArea()->draggedFigure().has_value());
+  release({200, 150});
+  EXPECT_FALSE(tool->drawingArea()->draggedFigure().has_value());
+  EXPECT_EQ(drawn({150, 125}), QColor(Qt::black));
+  EXPECT_EQ(drawn({250, 125}), QColor(Qt::white));
+}
+
+TEST_F(ShapeToolTest, PenAtSlider10DrawsThirtyPixelsWideAndTheEraserWhite) {
+  tool->penWidthSlider()->setValue(10);
+  chooseTool(sketchTool::Freehand);
+  drag({50, 100}, {250, 100});
+  EXPECT_EQ(drawn({150, 86}), QColor(Qt::black));
+  EXPECT_EQ(drawn({150, 114}), QColor(Qt::black));
+  EXPECT_EQ(drawn({150, 120}), QColor(Qt::white));
+  chooseTool(sketchTool::Eraser);
+  drag({150, 60}, {150, 140});
+  EXPECT_EQ(drawn({150, 100}), QColor(Qt::white));
+  EXPECT_EQ(drawn({136, 100}), QColor(Qt::white));
+  EXPECT_EQ(drawn({130, 100}), QColor(Qt::black));
+  chooseTool(sketchTool::Line);
+  drag({300, 200}, {400, 200});
+  EXPECT_EQ(drawn({350, 200}), QColor(Qt::black)) << "the next tool paints black again";
+}
+
+TEST_F(ShapeToolTest, OutlinesLeaveTheirInsideWhite) {
+  tool->penWidthSlider()->setValue(1);
+  chooseTool(sketchTool::Rectangle);
+  drag({100, 100}, {200, 200});
+  EXPECT_EQ(drawn({100, 150}), QColor(Qt::black));
+  EXPECT_EQ(drawn({150, 150}), QColor(Qt::white));
+}
+
+TEST_F(ShapeToolTest, EllipseToolsAskTheRatioAndDrawWithIt) {
+  seam->modalAnswers.push_back([](QDialog& dialog) {
+    auto* slider = dialog.findChild<TrackSlider*>(QStringLiteral("MirelSlider1"));
+    slider->setValue(50);  // ratio 0.5
+    dialog.accept();
+  });
+  chooseTool(sketchTool::FilledEllipse);
+  ASSERT_EQ(seam->modalDialogs.size(), 1u);
+  EXPECT_EQ(seam->modalDialogs[0], QStringLiteral("Ellipse"));
+  EXPECT_DOUBLE_EQ(design().ellipseRatio, 0.5);
+  drag({250, 140}, {330, 140});  // radius 80: 80 wide, 40 high
+  EXPECT_EQ(drawn({320, 140}), QColor(Qt::black));
+  EXPECT_EQ(drawn({250, 170}), QColor(Qt::black));
+  EXPECT_EQ(drawn({250, 195}), QColor(Qt::white));
+}
+
+TEST_F(ShapeToolTest, EveryPressStoresAnUndoStepAndUndoGoesBackOne) {
+  press({10, 10});
+  release({10, 10});
+  const QImage afterFirst = tool->drawingArea()->picture();
+  drag({100, 100}, {200, 150});
+  EXPECT_EQ(tool->undoFiles().level(), 2);
+  EXPECT_TRUE(QFile::exists(tool->undoFiles().fileOfLevel(1)));
+  tool->undoButton()->click();
+  EXPECT_EQ(tool->undoFiles().level(), 1);
+  EXPECT_EQ(tool->drawingArea()->picture(), afterFirst);
+  tool->undoButton()->click();
+  tool->undoButton()->click();
+  EXPECT_EQ(tool->undoFiles().level(), 0);
+  EXPECT_EQ(drawn({150, 125}), QColor(Qt::white));
+}
+
+TEST_F(ShapeToolTest, UndoOfAVanishedStepReportsAndKeepsTheDrawing) {
+  drag({100, 100}, {200, 150});
+  QFile::remove(tool->undoFiles().fileOfLevel(0));
+  tool->undoButton()->click();
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_TRUE(seam->messages[0].text.startsWith(QStringLiteral("error number : ")));
+  EXPECT_TRUE(seam->messages[0].text.section('\r', 0, 0).endsWith(QStringLiteral("/37")));
+  EXPECT_EQ(tool->undoFiles().level(), 1);
+  EXPECT_EQ(drawn({150, 125}), QColor(Qt::black));
+}
+
+TEST_F(ShapeToolTest, ClosingTheMainWindowDeletesTheUndoFiles) {
+  drag({100, 100}, {200, 150});
+  const QString step = tool->undoFiles().fileOfLevel(0);
+  ASSERT_TRUE(QFile::exists(step));
+  window.reset();
+  EXPECT_FALSE(QFile::exists(step));
+}
+
+TEST_F(ShapeToolTest, ApplyOnAnUntouchedDrawingWritesAnAllWhiteFramedShapeFile) {
+  tool->applyButton()->click();
+  const QImage shape = loadPicture(design().workingFiles.shape);
+  EXPECT_EQ(shape.size(), QSize(601, 345));
+  QImage white(shape.size(), QImage::Format_RGB888);
+  white.fill(Qt::white);
+  EXPECT_EQ(shape, white);
+  EXPECT_FALSE(tool->isVisible());
+  EXPECT_EQ(design().sourceKind, SourceKind::Shape);
+  EXPECT_EQ(design().kindSettings[SourceKind::Shape].available, true);
+}
+
+TEST_F(ShapeToolTest, ApplyPutsTheDrawingInsideA32PixelWhiteMargin) {
+  drag({0, 0}, {20, 10});
+  tool->applyButton()->click();
+  const QImage shape = loadPicture(design().workingFiles.shape);
+  EXPECT_EQ(shape.pixelColor(32, 32), QColor(Qt::black));
+  EXPECT_EQ(shape.pixelColor(31, 32), QColor(Qt::white));
+  EXPECT_EQ(shape.pixelColor(32, 31), QColor(Qt::white));
+}
+
+TEST_F(ShapeToolTest, ApplyThatCannotWriteTheShapeFileReportsAndDrawsNothing) {
+  drag({100, 100}, {200, 150});
+  design().workingFiles.shape = folder.filePath(QStringLiteral("missing/shape.bmp"));
+  tool->applyButton()->click();
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_TRUE(seam->messages[0].text.section('\r', 0, 0).endsWith(QStringLiteral("/38")));
+  EXPECT_EQ(design().kindSettings[SourceKind::Shape].available, false);
+  EXPECT_TRUE(tool->isVisible());
+}
+
+// Cancel and the title bar's close button leave the shape file as it was and
+// return to the text; the window stays loaded with its drawing.
+TEST_F(ShapeToolTest, CancelOrCloseLeavesTheShapeFileAndReturnsToTheText) {
+  struct Case {
+    const char* way;
+    void (*cancel)(ShapeTool&);
+  };
+  for (const Case& c : {Case{"Cancel", [](ShapeTool& shown) { shown.cancelButton()->click(); }},
+                        Case{"title bar", [](ShapeTool& shown) { shown.close(); }}}) {
+    SCOPED_TRACE(c.way);
+    window->menuEntry(QStringLiteral("mnuToolsDrawing"))->trigger();
+    const QByteArray before = contentOf(design().workingFiles.shape);
+    drag({100, 100}, {200, 150});
+    ASSERT_EQ(design().sourceKind, SourceKind::Shape);
+    c.cancel(*tool);
+    EXPECT_EQ(contentOf(design().workingFiles.shape), before);
+    EXPECT_EQ(design().sourceKind, SourceKind::Text);
+    EXPECT_FALSE(tool->isVisible());
+  }
+  window->menuEntry(QStringLiteral("mnuToolsDrawing"))->trigger();
+  EXPECT_EQ(window->shapeTool(), tool);
+  EXPECT_EQ(drawn({150, 125}), QColor(Qt::black));
+}
+
+TEST_F(ShapeToolTest, DrawItRendersTheAppliedShapeWithItsFrameTakenOff) {
+  drag({0, 0}, {60, 40});
+  tool->applyButton()->click();
+  design().designFrame.left = 100;
+  design().designFrame.top = 80;
+  const QImage before = window->canvasView()->picture();
+  window->draw();
+  EXPECT_TRUE(seam->messages.empty());
+  const QImage after = window->canvasView()->picture();
+  EXPECT_NE(after.pixelColor(130, 100), before.pixelColor(130, 100)) << "inside the shape";
+  EXPECT_EQ(after.pixelColor(300, 250), before.pixelColor(300, 250)) << "far outside it";
+}
+
+TEST_F(ShapeToolTest, TheDesignFrameOfAShapeIsTheDrawingArea) {
+  drag({0, 0}, {60, 40});
+  tool->applyButton()->click();
+  window->canvasMoved(Qt::NoButton, {300, 200});
+  EXPECT_EQ(design().designFrame.width, 537);
+  EXPECT_EQ(design().designFrame.height, 281);
+}
+
+TEST_F(ShapeToolTest, LeftClickOnShapeBeforeApplyShowsTheHintAndDrawSaysNoShape) {
+  window->selectSource(SourceKind::Shape, Qt::LeftButton);
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_TRUE(seam->messages[0].text.startsWith(QStringLiteral("No shape drawn !\r\n")));
+  window->draw();
+  ASSERT_EQ(seam->messages.size(), 2u);
+  EXPECT_EQ(seam->messages[1].text, QStringLiteral("No shape drawn !"));
+}
