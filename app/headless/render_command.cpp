@@ -14,7 +14,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int farthestPosition = 100000;
-constexpr int largestTrimMargin = 1000;
+constexpr int largestMargin = 1000;
 constexpr double largestFontSize = 300;
 
 [[noreturn]] void refuse(const QString& option, const QString& problem) {
@@ -129,10 +129,10 @@ const std::map<QString, ValueReader>& valueOptions() {
        }},
       {u"--at"_s, [](RenderRequest& r, const QString& o,
                      const QString& v) { r.designPosition = positionOf(o, v); }},
-      {u"--trim"_s,
-       [](RenderRequest& r, const QString& o, const QString& v) {
-         r.trimMargin = wholeNumber(o, v, 0, largestTrimMargin);
-       }},
+      {u"--margin"_s, [](RenderRequest& r, const QString& o,
+                         const QString& v) { r.fitMargin = wholeNumber(o, v, 0, largestMargin); }},
+      {u"--trim"_s, [](RenderRequest& r, const QString& o,
+                       const QString& v) { r.trimMargin = wholeNumber(o, v, 0, largestMargin); }},
       {u"--quality"_s, [](RenderRequest& r, const QString& o,
                           const QString& v) { r.quality = wholeNumber(o, v, 0, 100); }},
   };
@@ -173,6 +173,12 @@ void checkCombination(const RenderRequest& request) {
   if (batch && !request.outputFile.isEmpty())
     throw UsageError(u"-o goes with --text; a batch is written to --out-dir DIR"_s);
   if (request.trimMargin && !request.transparent) throw UsageError(u"--trim needs --transparent"_s);
+  if (request.designPosition && !request.fixedCanvas())
+    throw UsageError(u"--at needs a canvas of its own: --canvas WxH or --background FILE"_s);
+  if (request.fitMargin && request.fixedCanvas())
+    throw UsageError(
+        u"--margin goes with a canvas that fits the design, not with --canvas "
+        u"or a background picture"_s);
   if (single) checkOutputName(u"-o"_s, request.outputFile);
   if (single && request.transparent && !keepsTransparency(outputFormatOf(request.outputFile)))
     throw UsageError(u"--transparent needs a .png or .webp picture"_s);

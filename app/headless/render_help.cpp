@@ -16,9 +16,13 @@ its window; with --render it renders titles without any window or display.
   Velloro --render --text TEXT [OPTIONS] -o OUT
   Velloro --render --batch LIST [OPTIONS] --out-dir DIR
 
-Without further options a title is rendered exactly as a fresh start of the
-window draws it: Tahoma bold 75 points, engraved blue, on a white 631x331
-canvas at 5,5. Options given on the command line override the style file.
+Without further options a title is rendered as a fresh start of the window
+draws it: Tahoma bold 75 points, engraved blue, on a white canvas that holds
+the whole design (its shadow, glow or border included) and a margin of 10
+pixels. With --canvas or a background picture the design is drawn as the
+window draws it on that canvas, and a design that runs past the canvas is
+told on standard error (the picture is written all the same). Options given
+on the command line override the style file.
 
 Options:
   --render             render without a window (the offscreen platform is
@@ -43,15 +47,19 @@ Options:
                        also bring their own curve and colour
   --effect NAME        outside effect: none, drop-shadow, cast-shadow,
                        engraved, raised, outline1, outline2 or glow
-  --canvas WxH         canvas size in pixels, 1x1 to 8192x8192
-                       (default 631x331, or the size of the background
-                       picture)
+  --canvas WxH         canvas size in pixels, 1x1 to 8192x8192 (default: the
+                       size of the background picture, or a canvas that
+                       fits the design)
+  --margin PX          pixels around the design on a canvas that fits it,
+                       0 to 1000 (default 10)
   --background BG      canvas colour #RRGGBB (default white) or a picture
                        FILE; with --canvas the picture is tiled over it
-  --at X,Y             where the design goes on the canvas (default 5,5)
+  --at X,Y             where the design goes on a canvas given by --canvas
+                       or a background picture (default 5,5)
   --transparent        write the design alone on a transparent background,
                        as File > Export for the web does, without the
-                       canvas's colour or picture (png and webp only)
+                       canvas's colour or picture (png and webp only); the
+                       picture always holds the whole design
   --trim MARGIN        with --transparent, cut the picture to what can be
                        seen of the design plus MARGIN pixels (0 to 1000)
                        on each side; a title with nothing to see fails

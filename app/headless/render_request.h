@@ -7,6 +7,9 @@
 #include <QString>
 #include <optional>
 
+// Pixels left around the design on a canvas made to fit it.
+inline constexpr int defaultFitMargin = 10;
+
 // Settings given on the command line; each one given overrides the style.
 struct StyleOverrides {
   std::optional<QString> fontFamily;
@@ -20,6 +23,10 @@ struct StyleOverrides {
 };
 
 struct RenderRequest {
+  // Whether the canvas has a size of its own; otherwise it is made to fit
+  // each title's whole design.
+  bool fixedCanvas() const { return canvasSize || !backgroundPicture.isEmpty(); }
+
   QString text;        // one title, or empty for a batch
   QString batchList;   // the list of a batch, or empty for one title
   QString outputFile;  // one title's picture
@@ -30,6 +37,7 @@ struct RenderRequest {
   std::optional<QColor> backgroundColour;
   QString backgroundPicture;
   std::optional<QPoint> designPosition;
+  std::optional<int> fitMargin;
   bool transparent = false;
   std::optional<int> trimMargin;
   std::optional<int> quality;

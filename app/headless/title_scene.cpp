@@ -16,7 +16,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QSize freshCanvasSize(631, 331);
 constexpr int steel = 6;
 constexpr int gold = 7;
 constexpr int leftToRight = 1;
@@ -65,7 +64,9 @@ QString texturePath(const QString& texture, const QString& styleFile,
   return texturesFolder + u'/' + texture;
 }
 
-QImage canvasFor(const RenderRequest& request) {
+// The canvas of a request that fixes one; a null picture when the canvas
+// fits each design.
+QImage fixedCanvasFor(const RenderRequest& request) {
   if (!request.backgroundPicture.isEmpty()) {
     const QImage picture =
         loadedPicture(u"--background"_s, request.backgroundPicture,
@@ -76,7 +77,8 @@ QImage canvasFor(const RenderRequest& request) {
     tileOver(canvas, picture);
     return canvas;
   }
-  QImage canvas(request.canvasSize.value_or(freshCanvasSize), QImage::Format_RGB888);
+  if (!request.canvasSize) return {};
+  QImage canvas(*request.canvasSize, QImage::Format_RGB888);
   canvas.fill(request.backgroundColour.value_or(QColor(Qt::white)));
   return canvas;
 }
@@ -133,7 +135,9 @@ TitleScene titleSceneFor(const RenderRequest& request, const QString& programFol
   if (scene.style.textureFill)
     scene.texture = loadedPicture(u"--style"_s, texturePath(scene.style.texture, request.styleFile,
                                                             programFolder + u"/textures"_s));
-  scene.canvas = canvasFor(request);
+  scene.canvas = fixedCanvasFor(request);
+  scene.fitColour = request.backgroundColour.value_or(QColor(Qt::white));
+  scene.fitMargin = request.fitMargin.value_or(defaultFitMargin);
   scene.designPosition = request.designPosition;
   scene.dotsPerInch = screenDotsPerInch();
   return scene;
