@@ -7,9 +7,6 @@
 #include <QString>
 #include <optional>
 
-// Pixels left around the design on a canvas made to fit it.
-inline constexpr int defaultFitMargin = 10;
-
 // Settings given on the command line; each one given overrides the style.
 struct StyleOverrides {
   std::optional<QString> fontFamily;

@@ -6,6 +6,7 @@
 
 #include "headless/render_command.h"
 #include "state/curve_file.h"
+#include "state/design_overrun.h"
 #include "state/failure.h"
 #include "state/picture_loading.h"
 #include "state/style_defaults.h"
@@ -137,7 +138,7 @@ TitleScene titleSceneFor(const RenderRequest& request, const QString& programFol
                                                             programFolder + u"/textures"_s));
   scene.canvas = fixedCanvasFor(request);
   scene.fitColour = request.backgroundColour.value_or(QColor(Qt::white));
-  scene.fitMargin = request.fitMargin.value_or(defaultFitMargin);
+  scene.fitMargin = request.fitMargin.value_or(fittedCanvasMargin);
   scene.designPosition = request.designPosition;
   scene.dotsPerInch = screenDotsPerInch();
   return scene;

@@ -5,6 +5,9 @@
 #include <QRect>
 #include <QString>
 
+// Pixels left around the design on a canvas made to fit it.
+inline constexpr int fittedCanvasMargin = 10;
+
 struct EdgeOverrun {
   int left = 0;
   int top = 0;

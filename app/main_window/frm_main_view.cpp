@@ -1,0 +1,98 @@
+// How the canvas is seen: View > Zoom, and the design against the canvas's
+// edges: the status bar tells when the drawn design runs past them, and
+// Tools > Fit canvas to design makes the canvas hold it.
+#include <QAction>
+#include <QLabel>
+#include <QPainter>
+#include <QStatusBar>
+#include <algorithm>
+
+#include "main_window/frm_main.h"
+#include "platform/platform.h"
+#include "state/bmp_file.h"
+#include "state/design_overrun.h"
+#include "state/design_state.h"
+#include "state/error_report.h"
+#include "state/layer_space.h"
+#include "state/site_tags.h"
+
+using namespace Qt::StringLiterals;
+
+void FrmMain::connectViewCommands() {
+  zoomPane_ = new QLabel(this);
+  zoomPane_->setObjectName(u"ZoomPane"_s);
+  cutNotice_ = new QLabel(this);
+  cutNotice_->setObjectName(u"CutNotice"_s);
+  cutNotice_->setStyleSheet(u"color: #b00000; font-weight: bold"_s);
+  cutNotice_->hide();
+  statusBar()->insertPermanentWidget(0, cutNotice_);
+  statusBar()->insertPermanentWidget(1, zoomPane_);
+  setCanvasZoom(actualSize);
+  const auto zoomTo = [this](const char* name, std::function<int()> percent) {
+    connect(menuEntry(QLatin1String(name)), &QAction::triggered, this, [this, percent] {
+      runTrapped(platform(), siteTag::frmMain_mnuViewZoom_Click, [&] { setCanvasZoom(percent()); });
+    });
+  };
+  zoomTo("mnuViewZoomIn", [this] { return zoomedIn(zoomPercent_); });
+  zoomTo("mnuViewZoomOut", [this] { return zoomedOut(zoomPercent_); });
+  zoomTo("mnuViewActualSize", [] { return actualSize; });
+  zoomTo("mnuViewFit", [this] {
+    return fittingZoom(canvasView_->picture().deviceIndependentSize().toSize(),
+                       canvasViewport_->size());
+  });
+  connect(menuEntry(u"mnuToolsFitCanvas"_s), &QAction::triggered, this, [this] {
+    runTrapped(platform(), siteTag::frmMain_mnuToolsFitCanvas_Click,
+               [this] { fitCanvasToDesign(); });
+  });
+}
+
+void FrmMain::setCanvasZoom(int percent) {
+  zoomPercent_ = percent;
+  canvasView_->setZoom(percent / 100.0);
+  canvasViewport_->placeCanvas();
+  zoomPane_->setText(u"Zoom %1 %"_s.arg(percent));
+}
+
+// Looks past the canvas as far as the text, or the canvas itself, could
+// reach beyond it.
+WholeDesign FrmMain::drawnDesign() const {
+  const QSize canvas = canvasView_->picture().size();
+  const QSize text = design().textPicture.picture.size();
+  const int room = std::max({canvas.width(), canvas.height(), text.width() + text.height()});
+  return wholeDesign(canvas, engine_->entryPoints(), design().layerOrigin, room);
+}
+
+void FrmMain::showDesignOverrun() {
+  EdgeOverrun cut;
+  if (design().layersStored) cut = overrunOf(canvasView_->picture().rect(), drawnDesign().extent);
+  cutNotice_->setText(u"The design runs past the canvas: "_s + overrunText(cut));
+  cutNotice_->setVisible(cut.any());
+}
+
+// The canvas becomes the design's extent plus the margin, as an undo step.
+// The background keeps its place under the design; where the canvas grows
+// it is filled with the colour of a new canvas. The canvas cannot start
+// before the corner of the layer space, where the layers' places begin.
+void FrmMain::fitCanvasToDesign() {
+  DesignState& state = design();
+  const QRect extent = state.layersStored ? drawnDesign().extent : QRect();
+  if (extent.isEmpty()) {
+    platform().showMessage(
+        {u"Nothing to fit the canvas to: draw a design first."_s, MessageIcon::Exclamation});
+    return;
+  }
+  QRect area = extent.adjusted(-fittedCanvasMargin, -fittedCanvasMargin, fittedCanvasMargin,
+                               fittedCanvasMargin);
+  area.setLeft(std::max(area.left(), -state.layerOrigin.x()));
+  area.setTop(std::max(area.top(), -state.layerOrigin.y()));
+  state.undo.record(state.workingFiles.canvas, platform());
+  const QImage background = imageOfBuffer(state.buffers.background, state.geometry.canvasWidth,
+                                          state.geometry.canvasRows);
+  QImage canvas(area.size(), QImage::Format_RGB888);
+  canvas.fill(canvasBackColour_);
+  QPainter(&canvas).drawImage(-area.topLeft(), background);
+  moveLayerOrigin(state, state.layerOrigin + area.topLeft());
+  canvasView_->setPicture(canvas);
+  captureCanvas();
+  unsavedChanges_ = true;
+}
