@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <algorithm>
 
@@ -25,8 +26,8 @@ void FrmMain::connectViewCommands() {
   cutNotice_->setObjectName(u"CutNotice"_s);
   cutNotice_->setStyleSheet(u"color: #b00000; font-weight: bold"_s);
   cutNotice_->hide();
-  statusBar()->insertPermanentWidget(0, cutNotice_);
-  statusBar()->insertPermanentWidget(1, zoomPane_);
+  statusBar()->insertPermanentWidget(1, cutNotice_);
+  statusBar()->insertPermanentWidget(2, zoomPane_);
   setCanvasZoom(actualSize);
   const auto zoomTo = [this](const char* name, std::function<int()> percent) {
     connect(menuEntry(QLatin1String(name)), &QAction::triggered, this, [this, percent] {
@@ -46,10 +47,18 @@ void FrmMain::connectViewCommands() {
   });
 }
 
+// Zooming leaves the window's size to the user: the zoomed canvas counts as
+// a size the window has already grown for.
 void FrmMain::setCanvasZoom(int percent) {
   zoomPercent_ = percent;
-  canvasView_->setZoom(percent / 100.0);
+  const double zoom = percent / 100.0;
+  // The canvas point in the middle of the view stays there.
+  const QPointF middle = QRectF(canvasViewport_->visibleCanvas()).center() * zoom;
+  grownForCanvas_ = (canvasView_->picture().deviceIndependentSize() * zoom).toSize();
+  canvasView_->setZoom(zoom);
   canvasViewport_->placeCanvas();
+  canvasViewport_->horizontalBar()->setValue(int(middle.x()) - canvasViewport_->width() / 2);
+  canvasViewport_->verticalBar()->setValue(int(middle.y()) - canvasViewport_->height() / 2);
   zoomPane_->setText(u"Zoom %1 %"_s.arg(percent));
 }
 
