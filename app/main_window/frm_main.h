@@ -271,6 +271,7 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   void connectViewCommands();
   void setCanvasZoom(int percent);
   WholeDesign drawnDesign() const;
+  bool designMayRunPast() const;
   void showDesignOverrun();
   void fitCanvasToDesign();
   void copyCanvas();

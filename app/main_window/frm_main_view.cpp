@@ -19,6 +19,36 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// However little text there is, a shadow or a turn may reach this far.
+constexpr int leastRoomPastCanvas = 256;
+
+// Whether the canvas shows anything but its captured background on its
+// outermost rows or columns. The background is read straight from its
+// buffer (rows bottom-up, blue green red), a few pixels of a large canvas.
+bool differsFromBackgroundOnBorder(const QImage& shown, const DesignState& state) {
+  const PictureGeometry& geometry = state.geometry;
+  const QByteArray& background = state.buffers.background;
+  if (shown.size() != QSize(geometry.canvasWidth, geometry.canvasRows) ||
+      background.size() < qsizetype(geometry.canvasStride) * geometry.canvasRows)
+    return true;
+  const auto differs = [&](int x, int y) {
+    const auto* pixel = reinterpret_cast<const uchar*>(background.constData()) +
+                        qsizetype(geometry.canvasRows - 1 - y) * geometry.canvasStride + 3 * x;
+    return shown.pixel(x, y) != qRgb(pixel[2], pixel[1], pixel[0]);
+  };
+  const int right = shown.width() - 1;
+  const int bottom = shown.height() - 1;
+  for (int x = 0; x <= right; ++x)
+    if (differs(x, 0) || differs(x, bottom)) return true;
+  for (int y = 0; y <= bottom; ++y)
+    if (differs(0, y) || differs(right, y)) return true;
+  return false;
+}
+
+}  // namespace
+
 void FrmMain::connectViewCommands() {
   zoomPane_ = new QLabel(this);
   zoomPane_->setObjectName(u"ZoomPane"_s);
@@ -62,18 +92,29 @@ void FrmMain::setCanvasZoom(int percent) {
   zoomPane_->setText(u"Zoom %1 %"_s.arg(percent));
 }
 
-// Looks past the canvas as far as the text, or the canvas itself, could
-// reach beyond it.
+// Looks past the canvas as far as the text could reach beyond it, turned
+// any way.
 WholeDesign FrmMain::drawnDesign() const {
-  const QSize canvas = canvasView_->picture().size();
   const QSize text = design().textPicture.picture.size();
-  const int room = std::max({canvas.width(), canvas.height(), text.width() + text.height()});
-  return wholeDesign(canvas, engine_->entryPoints(), design().layerOrigin, room);
+  const int room = std::max(leastRoomPastCanvas, text.width() + text.height());
+  return wholeDesign(canvasView_->picture().size(), engine_->entryPoints(), design().layerOrigin,
+                     room);
+}
+
+// Seeing the whole design costs several times a render, so it is looked
+// for only when the design shows on the canvas's outermost pixels or its
+// frame leaves the canvas: a design that runs past an edge does one or the
+// other.
+bool FrmMain::designMayRunPast() const {
+  const QRect frame = designFrameRectangle({});
+  if (frame.isValid() && !canvasView_->picture().rect().contains(frame)) return true;
+  return differsFromBackgroundOnBorder(canvasView_->picture(), design());
 }
 
 void FrmMain::showDesignOverrun() {
   EdgeOverrun cut;
-  if (design().layersStored) cut = overrunOf(canvasView_->picture().rect(), drawnDesign().extent);
+  if (design().layersStored && designMayRunPast())
+    cut = overrunOf(canvasView_->picture().rect(), drawnDesign().extent);
   cutNotice_->setText(u"The design runs past the canvas: "_s + overrunText(cut));
   cutNotice_->setVisible(cut.any());
 }
