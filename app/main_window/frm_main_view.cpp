@@ -115,7 +115,8 @@ void FrmMain::showDesignOverrun() {
   EdgeOverrun cut;
   if (design().layersStored && designMayRunPast())
     cut = overrunOf(canvasView_->picture().rect(), drawnDesign().extent);
-  cutNotice_->setText(u"The design runs past the canvas: "_s + overrunText(cut));
+  cutNotice_->setText(cut.any() ? u"The design runs past the canvas: "_s + overrunText(cut)
+                                : QString());
   cutNotice_->setVisible(cut.any());
 }
 
