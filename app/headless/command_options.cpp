@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "headless/render_command.h"
+#include "state/design_overrun.h"
 #include "state/setting_declarations.h"
 
 using namespace Qt::StringLiterals;
@@ -11,7 +12,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int farthestPosition = 100000;
-constexpr int largestTrimMargin = 1000;
+constexpr int largestMargin = 1000;
 constexpr int largestQuality = 100;
 
 [[noreturn]] void refuse(const QString& option, const QString& problem) {
@@ -174,10 +175,20 @@ std::vector<CommandOption> runOptionsAfter() {
       {u"--canvas"_s,
        {},
        u"WxH"_s,
-       u"canvas size in pixels, 1x1 to %1x%1\n(default 631x331, or the size of the background\n"
-       u"picture)"_s.arg(largestCanvasSide),
+       u"canvas size in pixels, 1x1 to %1x%1 (default: the\nsize of the background picture, or a "
+       u"canvas that\nfits the design)"_s.arg(largestCanvasSide),
        [](RenderRequest& r, const QString& o, const QString& v) {
          r.canvasSize = canvasSizeOf(o, v);
+       },
+       {}},
+      {u"--margin"_s,
+       {},
+       u"PX"_s,
+       u"pixels around the design on a canvas that fits it,\n0 to %1 (default %2)"_s
+           .arg(largestMargin)
+           .arg(fittedCanvasMargin),
+       [](RenderRequest& r, const QString& o, const QString& v) {
+         r.fitMargin = wholeNumber(o, v, 0, largestMargin);
        },
        {}},
       {u"--background"_s,
@@ -197,7 +208,7 @@ std::vector<CommandOption> runOptionsAfter() {
       {u"--at"_s,
        {},
        u"X,Y"_s,
-       u"where the design goes on the canvas (default 5,5)"_s,
+       u"where the design goes on a canvas given by --canvas\nor a background picture (default 5,5)"_s,
        [](RenderRequest& r, const QString& o, const QString& v) {
          r.designPosition = positionOf(o, v);
        },
@@ -206,16 +217,17 @@ std::vector<CommandOption> runOptionsAfter() {
        {},
        {},
        u"write the design alone on a transparent background,\nas File > Export for the web does, "
-       u"without the\ncanvas's colour or picture (png and webp only)"_s,
+       u"without the\ncanvas's colour or picture (png and webp only); the\npicture always holds "
+       u"the whole design"_s,
        {},
        [](RenderRequest& r) { r.transparent = true; }},
       {u"--trim"_s,
        {},
        u"MARGIN"_s,
        u"with --transparent, cut the picture to what can be\nseen of the design plus MARGIN pixels "
-       u"(0 to %1)\non each side; a title with nothing to see fails"_s.arg(largestTrimMargin),
+       u"(0 to %1)\non each side; a title with nothing to see fails"_s.arg(largestMargin),
        [](RenderRequest& r, const QString& o, const QString& v) {
-         r.trimMargin = wholeNumber(o, v, 0, largestTrimMargin);
+         r.trimMargin = wholeNumber(o, v, 0, largestMargin);
        },
        {}},
       {u"--quality"_s,

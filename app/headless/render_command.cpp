@@ -32,6 +32,12 @@ void checkCombination(const RenderRequest& request) {
   if (batch && !request.outputFile.isEmpty())
     throw UsageError(u"-o goes with --text; a batch is written to --out-dir DIR"_s);
   if (request.trimMargin && !request.transparent) throw UsageError(u"--trim needs --transparent"_s);
+  if (request.designPosition && !request.fixedCanvas())
+    throw UsageError(u"--at needs a canvas of its own: --canvas WxH or --background FILE"_s);
+  if (request.fitMargin && request.fixedCanvas())
+    throw UsageError(
+        u"--margin goes with a canvas that fits the design, not with --canvas or a background "
+        u"picture"_s);
   if (single) checkOutputName(u"-o"_s, request.outputFile);
   if (single && request.transparent && !keepsTransparency(outputFormatOf(request.outputFile)))
     throw UsageError(u"--transparent needs a .png or .webp picture"_s);

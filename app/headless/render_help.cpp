@@ -65,9 +65,13 @@ its window; with --render it renders titles without any window or display.
   Velloro --render --text TEXT [OPTIONS] -o OUT
   Velloro --render --batch LIST [OPTIONS] --out-dir DIR
 
-Without further options a title is rendered exactly as a fresh start of the
-window draws it: Tahoma bold 75 points, engraved blue, on a white 631x331
-canvas at 5,5. Options given on the command line override the style file.
+Without further options a title is rendered as a fresh start of the window
+draws it: Tahoma bold 75 points, engraved blue, on a white canvas that holds
+the whole design (its shadow, glow or border included) and a margin of 10
+pixels. With --canvas or a background picture the design is drawn as the
+window draws it on that canvas, and a design that runs past the canvas is
+told on standard error (the picture is written all the same). Options given
+on the command line override the style file.
 
 Options:
 )") + optionsText() +

@@ -14,6 +14,10 @@
 using StyleOverrides = std::map<Setting, SettingValue>;
 
 struct RenderRequest {
+  // Whether the canvas has a size of its own; otherwise it is made to fit
+  // each title's whole design.
+  bool fixedCanvas() const { return canvasSize || !backgroundPicture.isEmpty(); }
+
   QString text;        // one title, or empty for a batch
   QString batchList;   // the list of a batch, or empty for one title
   QString outputFile;  // one title's picture
@@ -24,6 +28,7 @@ struct RenderRequest {
   std::optional<QColor> backgroundColour;
   QString backgroundPicture;
   std::optional<QPoint> designPosition;
+  std::optional<int> fitMargin;
   bool transparent = false;
   std::optional<int> trimMargin;
   std::optional<int> quality;

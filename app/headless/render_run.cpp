@@ -35,6 +35,11 @@ void print(std::FILE* stream, const QString& text) {
 
 QString quoted(const QString& text) { return u'\'' + text + u'\''; }
 
+// The picture is written all the same: a fixed canvas is what was asked for.
+QString cutNotice(const EdgeOverrun& cut) {
+  return u"the design runs past the canvas: "_s + overrunText(cut);
+}
+
 class RenderRun {
  public:
   explicit RenderRun(const RenderEnvironment& environment)
@@ -80,7 +85,10 @@ class RenderRun {
 
   int renderOne(TitleRenderer& renderer, const RenderRequest& request) {
     try {
-      writeTitle(renderer, request, request.text, request.outputFile);
+      const RenderedTitle title =
+          renderedTitle(renderer, request, request.text, request.outputFile);
+      writePicture(title.picture, request.outputFile, request.quality);
+      if (title.cut.any()) say(cutNotice(title.cut));
       return exitStatus::Success;
     } catch (const Failure& failure) {
       say(quoted(request.outputFile) + u": "_s + failure.description());
@@ -88,20 +96,14 @@ class RenderRun {
     }
   }
 
-  // Throws a Failure, leaving any earlier picture under `path` as it was.
-  static void writeTitle(TitleRenderer& renderer, const RenderRequest& request, const QString& text,
-                         const QString& path) {
-    writePicture(renderedTitle(renderer, request, text, path), path, request.quality);
-  }
-
   // The picture to write under `path`; throws a Failure.
-  static QImage renderedTitle(TitleRenderer& renderer, const RenderRequest& request,
-                              const QString& text, const QString& path) {
+  static RenderedTitle renderedTitle(TitleRenderer& renderer, const RenderRequest& request,
+                                     const QString& text, const QString& path) {
     if (!request.transparent) return renderer.render(text);
     // A batch line names its own format; one title's was checked with its arguments.
     if (!keepsTransparency(outputFormatOf(path)))
       throw Failure(errorNumber::InvalidArgument, u"--transparent needs a .png or .webp picture"_s);
-    return renderer.renderAlone(text, request.trimMargin);
+    return {renderer.renderAlone(text, request.trimMargin), {}};
   }
 
   BatchList readBatch(const RenderRequest& request) {
@@ -156,10 +158,10 @@ class RenderRun {
     const BatchTitle* written = nullptr;
     for (const BatchTitle& title : batch.titles) {
       const QString path = request.outputFolder + u'/' + title.fileName;
-      QImage picture;
+      RenderedTitle rendered;
       std::optional<QString> problem;
       try {
-        picture = renderedTitle(renderer, request, title.text, path);
+        rendered = renderedTitle(renderer, request, title.text, path);
       } catch (const Failure& failure) {
         problem = failure.description();
       }
@@ -169,7 +171,11 @@ class RenderRun {
         finishTitle(title, problem);
         continue;
       }
-      writing = startWriting(picture, path, request.quality);
+      if (rendered.cut.any())
+        progress.report(u"Velloro: %1:%2: %3: %4"_s.arg(listName)
+                            .arg(title.lineNumber)
+                            .arg(quoted(title.fileName), cutNotice(rendered.cut)));
+      writing = startWriting(rendered.picture, path, request.quality);
       written = &title;
     }
     if (written) finishTitle(*written, writing.get());

@@ -1,5 +1,7 @@
 #include "headless/title_renderer.h"
 
+#include <algorithm>
+
 #include "state/engine_library.h"
 #include "state/failure.h"
 #include "state/stored_layers.h"
@@ -7,33 +9,101 @@
 #include "state/transparent_design.h"
 #include "state/visible_extent.h"
 
+namespace {
+
+// Room around the mask on the first probe: a quarter of the mask's longer
+// side holds every drop shadow and outer effect. Rotations and cast shadows
+// reach further; the probe is drawn again with twice the room while the
+// design touches its edge.
+constexpr int leastProbeRoom = 64;
+// A probe side grows no further than this beyond what the mask needs.
+constexpr int largestProbeSide = 8192;
+
+int roomFor(int maskSide, int wanted) {
+  return std::min(wanted, std::max(leastProbeRoom, (largestProbeSide - maskSide) / 2));
+}
+
+bool touchesEdge(QRect extent, QSize size) {
+  return extent.left() <= 0 || extent.top() <= 0 || extent.right() >= size.width() - 1 ||
+         extent.bottom() >= size.height() - 1;
+}
+
+}  // namespace
+
 TitleRenderer::TitleRenderer(const TitleScene& scene, const EngineEntryPoints& engine,
                              Platform& platform)
-    : engine_(engine), platform_(platform) {
+    : fixedCanvas_(scene.canvas),
+      fitColour_(scene.fitColour),
+      fitMargin_(scene.fitMargin),
+      engine_(engine),
+      platform_(platform) {
   applyScreenMetrics(state_, scene.dotsPerInch, scene.dotsPerInch);
   textPicture_.setDotsPerInch(1440.0 / state_.layoutUnitX);
   putStyle(scene.style, state_, readings_);
   putStyleFont(scene.style.font, textPicture_.font);
   readings_.smoothingSize = textPicture_.roundedFontSize();
   if (!scene.texture.isNull()) loadTexture(state_, scene.texture);
-  captureCanvasBuffers(state_, scene.canvas);
-  if (scene.designPosition) {
-    state_.designFrame.left = scene.designPosition->x();
-    state_.designFrame.top = scene.designPosition->y();
+  // The capture keeps Draw's place on the canvas: the design frame held
+  // inside it, unless the place is given.
+  if (!fixedCanvas_.isNull()) captureCanvasBuffers(state_, fixedCanvas_);
+  placed_ = scene.designPosition.value_or(QPoint(state_.designFrame.left, state_.designFrame.top));
+}
+
+TitleRenderer::Probe TitleRenderer::probe() {
+  const QSize mask = textPicture_.picture.size();
+  int room = std::max(leastProbeRoom, std::max(mask.width(), mask.height()) / 4);
+  for (;;) {
+    const QPoint at(roomFor(mask.width(), room), roomFor(mask.height(), room));
+    QImage canvas(mask + QSize(2 * at.x(), 2 * at.y()), QImage::Format_RGB888);
+    canvas.fill(fitColour_);
+    captureCanvasBuffers(state_, canvas);
+    state_.designFrame.left = at.x();
+    state_.designFrame.top = at.y();
+    Probe probe{renderDesign(state_, textPicture_.picture, readings_, engine_, platform_),
+                designAlone(canvas.size(), engine_),
+                at,
+                {}};
+    probe.extent = visibleExtent(probe.design);
+    if (probe.extent.isNull()) probe.extent = QRect(at, mask);
+    const bool atLargest = at.x() < room || at.y() < room;
+    if (atLargest || !touchesEdge(probe.extent, canvas.size())) return probe;
+    room *= 2;
   }
 }
 
-QImage TitleRenderer::render(const QString& text) {
+QRect TitleRenderer::fittedArea(const Probe& probe) const {
+  return probe.extent.adjusted(-fitMargin_, -fitMargin_, fitMargin_, fitMargin_) &
+         probe.drawn.rect();
+}
+
+QRect TitleRenderer::canvasOn(const Probe& probe) const {
+  return fixedCanvas_.rect().translated(probe.at - placed_);
+}
+
+RenderedTitle TitleRenderer::render(const QString& text) {
   textPicture_.print(text);
-  return renderDesign(state_, textPicture_.picture, readings_, engine_, platform_);
+  const Probe measured = probe();
+  if (fixedCanvas_.isNull()) {
+    const QRect area = fittedArea(measured);
+    return {measured.drawn.copy(area), overrunOf(area, measured.extent)};
+  }
+  captureCanvasBuffers(state_, fixedCanvas_);
+  state_.designFrame.left = placed_.x();
+  state_.designFrame.top = placed_.y();
+  return {renderDesign(state_, textPicture_.picture, readings_, engine_, platform_),
+          overrunOf(canvasOn(measured), measured.extent)};
 }
 
 // The title is the only stored layer of a run, so the stored layers painted
 // over black and over white are the title alone.
 QImage TitleRenderer::renderAlone(const QString& text, std::optional<int> trimMargin) {
-  const QSize canvasSize = render(text).size();
-  const QImage design = designAlone(canvasSize, engine_);
-  if (!trimMargin) return design.convertToFormat(QImage::Format_ARGB32);
+  textPicture_.print(text);
+  const Probe measured = probe();
+  const QRect area =
+      fixedCanvas_.isNull() ? fittedArea(measured) : canvasOn(measured) | measured.extent;
+  // Beyond the probe the copy is filled with transparent pixels.
+  const QImage design = measured.design.copy(area);
+  if (!trimMargin) return design;
   if (!anythingVisible(design))
     throw Failure(errorNumber::InvalidArgument,
                   QStringLiteral("--trim: the title leaves no visible pixel to cut out"));

@@ -1,13 +1,18 @@
-// Renders titles onto one canvas the way the window's Draw does, without a
-// window: the canvas is captured once, and each title replaces the text
-// layer of the one before, so a batch reuses the loaded engine and buffers.
+// Renders titles the way the window's Draw does, without a window: each
+// title replaces the text layer of the one before, so a batch reuses the
+// loaded engine and buffers. Every title is first drawn on a probe canvas
+// with room around it, which shows the whole design: a canvas that fits the
+// design is cut from it, and a fixed canvas learns how far the design runs
+// past its edges.
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QPoint>
 #include <QString>
 #include <optional>
 
+#include "state/design_overrun.h"
 #include "state/design_state.h"
 #include "state/render_pipeline.h"
 #include "state/style.h"
@@ -19,10 +24,18 @@ class Platform;
 // What stays the same for every title of a run.
 struct TitleScene {
   Style style;
-  QImage canvas;
-  std::optional<QPoint> designPosition;  // where Draw puts it when not given
+  QImage canvas;                 // a canvas of a fixed size; null when the canvas fits each design
+  QColor fitColour = Qt::white;  // of a canvas that fits the design
+  int fitMargin = 0;             // pixels around the design on a canvas that fits it
+  std::optional<QPoint> designPosition;  // on a fixed canvas; where Draw puts it when not given
   QImage texture;                        // the fill texture of a texture style
   double dotsPerInch = 96;               // of the screen the points are measured on
+};
+
+// A title's picture and how far its design runs past the picture's edges.
+struct RenderedTitle {
+  QImage picture;
+  EdgeOverrun cut;
 };
 
 class TitleRenderer {
@@ -32,15 +45,31 @@ class TitleRenderer {
   TitleRenderer(const TitleScene& scene, const EngineEntryPoints& engine, Platform& platform);
 
   // The canvas with `text` rendered on it; throws a Failure.
-  QImage render(const QString& text);
+  RenderedTitle render(const QString& text);
 
   // The design of `text` alone on a transparent picture, as Export for the
-  // web writes it: the whole canvas, or cut to what can be seen of the design
-  // plus `trimMargin` pixels on every side. Throws a Failure, also when there
-  // is nothing to cut out.
+  // web writes it: the canvas grown to hold the whole design, or cut to what
+  // can be seen of the design plus `trimMargin` pixels on every side. Throws
+  // a Failure, also when there is nothing to cut out.
   QImage renderAlone(const QString& text, std::optional<int> trimMargin);
 
  private:
+  // The printed title drawn on a canvas of the fit colour with room around it.
+  struct Probe {
+    QImage drawn;   // the probe canvas with the design
+    QImage design;  // the design alone on the probe canvas
+    QPoint at;      // where the design was put
+    QRect extent;   // what can be seen of the design, or the mask where nothing can
+  };
+  Probe probe();
+  QRect fittedArea(const Probe& probe) const;
+  // Where the fixed canvas lies on the probe.
+  QRect canvasOn(const Probe& probe) const;
+
+  QImage fixedCanvas_;
+  QColor fitColour_;
+  int fitMargin_;
+  QPoint placed_;  // the design's place on the fixed canvas
   DesignState state_;
   TextPicture textPicture_;
   PanelReadings readings_;

@@ -6,6 +6,7 @@
 
 #include "headless/render_command.h"
 #include "state/curve_file.h"
+#include "state/design_overrun.h"
 #include "state/failure.h"
 #include "state/material_table.h"
 #include "state/picture_loading.h"
@@ -15,8 +16,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QSize freshCanvasSize(631, 331);
 
 // The curve of a curves-folder file, when it is there and readable.
 std::optional<CurvePoints> shippedCurve(const QString& path, Platform& platform) {
@@ -63,7 +62,9 @@ QString texturePath(const QString& texture, const QString& styleFile,
   return texturesFolder + u'/' + texture;
 }
 
-QImage canvasFor(const RenderRequest& request) {
+// The canvas of a request that fixes one; a null picture when the canvas
+// fits each design.
+QImage fixedCanvasFor(const RenderRequest& request) {
   if (!request.backgroundPicture.isEmpty()) {
     const QImage picture =
         loadedPicture(u"--background"_s, request.backgroundPicture,
@@ -74,7 +75,8 @@ QImage canvasFor(const RenderRequest& request) {
     tileOver(canvas, picture);
     return canvas;
   }
-  QImage canvas(request.canvasSize.value_or(freshCanvasSize), QImage::Format_RGB888);
+  if (!request.canvasSize) return {};
+  QImage canvas(*request.canvasSize, QImage::Format_RGB888);
   canvas.fill(request.backgroundColour.value_or(QColor(Qt::white)));
   return canvas;
 }
@@ -120,7 +122,9 @@ TitleScene titleSceneFor(const RenderRequest& request, const QString& programFol
   if (scene.style.fillKind == FillKind::Texture)
     scene.texture = loadedPicture(u"--style"_s, texturePath(scene.style.texture, request.styleFile,
                                                             programFolder + u"/textures"_s));
-  scene.canvas = canvasFor(request);
+  scene.canvas = fixedCanvasFor(request);
+  scene.fitColour = request.backgroundColour.value_or(QColor(Qt::white));
+  scene.fitMargin = request.fitMargin.value_or(fittedCanvasMargin);
   scene.designPosition = request.designPosition;
   scene.dotsPerInch = screenDotsPerInch();
   return scene;

@@ -79,7 +79,9 @@ void CanvasViewport::placeCanvas() {
 }
 
 QRect CanvasViewport::visibleCanvas() const {
-  return QRect(-canvas_->pos(), size()).intersected(canvas_->rect());
+  const QRect shown = QRect(-canvas_->pos(), size()).intersected(canvas_->rect());
+  const double zoom = canvas_->zoom();
+  return QRectF(QPointF(shown.topLeft()) / zoom, QSizeF(shown.size()) / zoom).toAlignedRect();
 }
 
 void CanvasViewport::scrollHorizontally(int value) {

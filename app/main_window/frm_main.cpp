@@ -47,6 +47,7 @@ FrmMain::FrmMain(const QString& programFolder, QWidget* parent)
   buildStatusBar();
   connectControls();
   connectMenuEntries();
+  connectViewCommands();
   connectStyleCommands();
   connectRecentFiles();
   connectDesignDrag();

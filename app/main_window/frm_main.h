@@ -16,12 +16,14 @@
 
 #include "main_window/canvas_gesture.h"
 #include "main_window/canvas_viewport.h"
+#include "main_window/canvas_zoom.h"
 #include "main_window/curve_editor.h"
 #include "main_window/source_frame.h"
 #include "main_window/tab_panels.h"
 #include "state/engine_library.h"
 #include "state/render_pipeline.h"
 #include "state/style.h"
+#include "state/whole_design.h"
 #include "widgets/main_window_link.h"
 
 enum class WebFormat;
@@ -66,6 +68,9 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   PictureBox* canvasView() const { return canvasView_; }
   // "Status", date, time.
   QLabel* statusPane(int index) const { return statusPanes_.at(index); }
+  // The zoom of the canvas view, and the notice of a design that runs past the canvas.
+  QLabel* zoomPane() const { return zoomPane_; }
+  QLabel* cutNotice() const { return cutNotice_; }
 
   QAction* toolButton(const QString& key) const { return toolButtons_.value(key); }
   QAction* menuEntry(const QString& name) const { return menuEntries_.value(name); }
@@ -263,6 +268,12 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   void dropFrame(Qt::MouseButton button, QPoint at);
   void askAndCrop();
   void cropCanvas(QPoint from, QPoint to);
+  void connectViewCommands();
+  void setCanvasZoom(int percent);
+  WholeDesign drawnDesign() const;
+  bool designMayRunPast() const;
+  void showDesignOverrun();
+  void fitCanvasToDesign();
   void copyCanvas();
   void pasteCanvas();
   void newBackground();
@@ -292,6 +303,9 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   CanvasViewport* canvasViewport_;
   PictureBox* canvasView_;
   std::array<QLabel*, 3> statusPanes_;
+  QLabel* zoomPane_;
+  QLabel* cutNotice_;
+  int zoomPercent_ = actualSize;
 
   bool sizeValid_ = true;
   int selectedCurvePoint_ = noCurvePoint;

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <cmath>
 
 #include "main_window/frm_main.h"
 #include "main_window/live_preview.h"
@@ -25,11 +26,12 @@ namespace {
 
 constexpr int edgeScrollMargin = 5;
 
-// Moves a visible bar by the pointer's way from the anchor coordinate; when
-// that leaves the bar's range the anchor follows the pointer instead.
-void panBar(QScrollBar* bar, int& anchor, int pointer) {
+// Moves a visible bar by the pointer's way from the anchor coordinate, in
+// screen pixels at the canvas's zoom; when that leaves the bar's range the
+// anchor follows the pointer instead.
+void panBar(QScrollBar* bar, int& anchor, int pointer, double zoom) {
   if (!bar->isVisible()) return;
-  const int value = anchor - pointer + bar->value();
+  const int value = int(std::lround((anchor - pointer) * zoom)) + bar->value();
   if (value >= 0 && value <= bar->maximum())
     bar->setValue(value);
   else
@@ -55,6 +57,7 @@ void FrmMain::captureCanvas() {
   if (state.layersStored)
     canvasView_->setPicture(
         storedLayersOver(canvasView_->picture(), engine_->entryPoints(), state.layerOrigin));
+  showDesignOverrun();
 }
 
 void FrmMain::replaceCanvas(const QImage& canvas) {
@@ -71,6 +74,7 @@ void FrmMain::renderDesign() {
   canvasView_->setPicture(::renderDesign(state, design().textPicture.picture, panelReadings(),
                                          engine_->entryPoints(), platform()));
   unsavedChanges_ = true;
+  showDesignOverrun();
   livePreview_->designDrawn();
 }
 
@@ -151,8 +155,9 @@ void FrmMain::canvasMoved(Qt::MouseButtons buttons, QPoint at) {
 // pointer, so the grabbed point follows the pointer.
 void FrmMain::pan(QPoint at) {
   QPoint anchor = gesture_.anchor();
-  panBar(canvasViewport_->horizontalBar(), anchor.rx(), at.x());
-  panBar(canvasViewport_->verticalBar(), anchor.ry(), at.y());
+  const double zoom = canvasView_->zoom();
+  panBar(canvasViewport_->horizontalBar(), anchor.rx(), at.x(), zoom);
+  panBar(canvasViewport_->verticalBar(), anchor.ry(), at.y(), zoom);
   gesture_.reanchor(anchor);
 }
 
@@ -163,7 +168,9 @@ void FrmMain::dragFrame(Qt::MouseButtons buttons, QPoint at) {
   scrollAtEdge(at);
 }
 
-void FrmMain::scrollAtEdge(QPoint at) {
+// The bars count screen pixels: the pointer's canvas point is zoomed to them.
+void FrmMain::scrollAtEdge(QPoint canvasPoint) {
+  const QPoint at = (QPointF(canvasPoint) * canvasView_->zoom()).toPoint();
   QScrollBar* horizontal = canvasViewport_->horizontalBar();
   QScrollBar* vertical = canvasViewport_->verticalBar();
   nudgeBarAtEdge(

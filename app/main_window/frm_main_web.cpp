@@ -15,7 +15,6 @@
 #include "state/failure.h"
 #include "state/file_filter.h"
 #include "state/picture_formats.h"
-#include "state/stored_layers.h"
 #include "state/transparent_design.h"
 #include "state/work_names.h"
 
@@ -28,9 +27,9 @@ QString exportFilter(WebFormat format) {
 
 }  // namespace
 
+// The design is exported whole, also where it runs past the canvas.
 void FrmMain::exportForTheWeb() {
-  const QImage design =
-      designAlone(canvasView_->picture().size(), engine_->entryPoints(), ::design().layerOrigin);
+  const QImage design = drawnDesign().design;
   if (!anythingVisible(design)) {
     platform().showMessage({nothingToExportMessage, MessageIcon::Exclamation});
     return;
@@ -66,8 +65,7 @@ void FrmMain::exportForTheWeb() {
 // that cannot be loaded only leaves the PNG out.
 void FrmMain::offerTransparentDesign(QMimeData& clipboard) {
   try {
-    const QImage design =
-        designAlone(canvasView_->picture().size(), engine_->entryPoints(), ::design().layerOrigin);
+    const QImage design = drawnDesign().design;
     if (!anythingVisible(design)) return;
     clipboard.setData(QStringLiteral("image/png"),
                       encodeWebPicture(exportedPicture(design, WebExportChoice{}),

@@ -144,6 +144,8 @@
   X(frmMain_mnuToolsPicture_Click, "/130")                            \
   X(frmMain_mnuToolsDrawing_Click, "/131")                            \
   X(frmMain_mnucrop_Click, "/132")                                    \
+  X(frmMain_mnuToolsFitCanvas_Click, "/163")                          \
+  X(frmMain_mnuViewZoom_Click, "/164")                                \
   X(frmMain_mnuEditFont_Click, "/133")                                \
   X(frmMain_mnuHelpAbout_Click, "/134")                               \
   X(frmMain_mnuHelpContents_Click, "/135")                            \

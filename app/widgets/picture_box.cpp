@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
   // The picture covers the whole widget: nothing below needs painting first.
@@ -18,7 +19,13 @@ void PictureBox::setPicture(const QImage& picture) {
   update();
 }
 
-QSize PictureBox::sizeHint() const { return picture_.deviceIndependentSize().toSize(); }
+void PictureBox::setZoom(double zoom) {
+  zoom_ = zoom;
+  resize(sizeHint());
+  update();
+}
+
+QSize PictureBox::sizeHint() const { return (picture_.deviceIndependentSize() * zoom_).toSize(); }
 
 void PictureBox::showInverted(std::function<void(QPainter&)> overlay) {
   overlay_ = std::move(overlay);
@@ -33,7 +40,10 @@ void PictureBox::hideInverted() {
 void PictureBox::showRubberBand(QRect rectangle, Qt::PenStyle style) {
   rubberBand_ = rectangle;
   showInverted([rectangle, style](QPainter& painter) {
-    painter.setPen(QPen(Qt::white, 1, style));
+    QPen pen(Qt::white, 1, style);
+    // One screen pixel wide at any zoom.
+    pen.setCosmetic(true);
+    painter.setPen(pen);
     painter.drawRect(rectangle.normalized());
   });
 }
@@ -46,10 +56,11 @@ void PictureBox::hideRubberBand() {
 void PictureBox::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.fillRect(event->rect(), palette().color(QPalette::Window));
-  // On a scaled screen each picture pixel becomes a block of identical screen
-  // pixels: a filtered scale would blur the relief the user is judging.
-  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-  painter.drawImage(QRectF(QPointF(0, 0), picture_.deviceIndependentSize()), picture_);
+  // On a scaled screen or zoomed in, each picture pixel becomes a block of
+  // identical screen pixels: a filtered scale would blur the relief the user
+  // is judging. Zoomed out, smoothing keeps thin strokes from vanishing.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, zoom_ < 1);
+  painter.drawImage(QRectF(QPointF(0, 0), picture_.deviceIndependentSize() * zoom_), picture_);
   if (hasFocus()) {
     painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
     painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
@@ -59,6 +70,7 @@ void PictureBox::paintEvent(QPaintEvent* event) {
   painter.setCompositionMode(QPainter::CompositionMode_Difference);
   painter.setPen(Qt::white);
   painter.setBrush(Qt::NoBrush);
+  painter.scale(zoom_, zoom_);
   overlay_(painter);
 }
 
@@ -131,16 +143,23 @@ void PictureBox::focusOutEvent(QFocusEvent*) {
   update();
 }
 
+// The picture pixel under the pointer.
+QPoint PictureBox::picturePoint(const QMouseEvent& event) const {
+  if (zoom_ == 1) return event.position().toPoint();
+  const QPointF at = event.position() / zoom_;
+  return QPoint(int(std::floor(at.x())), int(std::floor(at.y())));
+}
+
 void PictureBox::mousePressEvent(QMouseEvent* event) {
-  emit mousePressed(event->button(), event->buttons(), event->position().toPoint());
+  emit mousePressed(event->button(), event->buttons(), picturePoint(*event));
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event) {
-  emit mouseMoved(event->buttons(), event->position().toPoint());
+  emit mouseMoved(event->buttons(), picturePoint(*event));
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-  emit mouseReleased(event->button(), event->buttons(), event->position().toPoint());
+  emit mouseReleased(event->button(), event->buttons(), picturePoint(*event));
 }
 
 void PictureBox::resizeEvent(QResizeEvent*) { emit resized(); }

@@ -1,6 +1,6 @@
-// A picture box: a widget the size of its picture that shows it, reports
-// mouse presses, moves and releases in picture pixels (in points for a
-// picture drawn at a higher pixel ratio), and can show an
+// A picture box: a widget the size of its picture (times its zoom) that
+// shows it, reports mouse presses, moves and releases in picture pixels (in
+// points for a picture drawn at a higher pixel ratio), and can show an
 // overlay drawn in inverting mode over the picture: a rubber band, or the
 // figure being dragged out. The overlay lives only on the screen, never in
 // the picture itself.
@@ -21,6 +21,12 @@ class PictureBox : public QWidget {
   const QImage& picture() const { return picture_; }
   // Shows `picture` and takes its size in points.
   void setPicture(const QImage& picture);
+
+  // Shows the picture `zoom` times its size: in square blocks of screen
+  // pixels above 1, smoothed below. Mouse points and overlays stay in
+  // picture pixels.
+  void setZoom(double zoom);
+  double zoom() const { return zoom_; }
 
   // Draws `overlay` over the picture with a white pen in difference mode,
   // which inverts what lies below as an XOR pen would, until hidden.
@@ -62,6 +68,7 @@ class PictureBox : public QWidget {
 
  private:
   QImage picture_;
+  double zoom_ = 1;
   std::optional<QRect> rubberBand_;
   std::function<void(QPainter&)> overlay_;
   bool keyClicks_ = false;
@@ -70,6 +77,7 @@ class PictureBox : public QWidget {
   bool carrying_ = false;
   QPoint pointer_;
 
+  QPoint picturePoint(const QMouseEvent& event) const;
   bool movePointer(int key);
   void clickAt(QPoint at);
   void drawPointerMarker(QPainter& painter) const;

@@ -116,6 +116,18 @@ TEST(RenderCommand, BadArgumentsAreNamed) {
       {"--render --text A -o a.png --transparent --trim -1",
        "--trim: '-1' is not a whole number from 0 to 1000"},
       {"--render --text A -o a.png --trim 4", "--trim needs --transparent"},
+      {"--render --text A -o a.png --margin 1001",
+       "--margin: '1001' is not a whole number from 0 to 1000"},
+      {"--render --text A -o a.png --at 5,5",
+       "--at needs a canvas of its own: --canvas WxH or --background FILE"},
+      {"--render --text A -o a.png --background #102030 --at 5,5",
+       "--at needs a canvas of its own: --canvas WxH or --background FILE"},
+      {"--render --text A -o a.png --canvas 9x9 --margin 3",
+       "--margin goes with a canvas that fits the design, not with --canvas or a background "
+       "picture"},
+      {"--render --text A -o a.png --background w.bmp --margin 3",
+       "--margin goes with a canvas that fits the design, not with --canvas or a background "
+       "picture"},
       {"--render --text A -o a.jpg --transparent", "--transparent needs a .png or .webp picture"},
       {"--render --text A -o a.tif", "-o: 'a.tif' does not end in .png, .webp, .jpg, .bmp"},
       {"--render --text A -o noextension",

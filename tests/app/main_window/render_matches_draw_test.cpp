@@ -48,7 +48,9 @@ class RenderMatchesDrawTest : public MainWindowTest {
 TEST_F(RenderMatchesDrawTest, DefaultTitle) {
   const QByteArray picture = drawn();
   ASSERT_FALSE(picture.isEmpty());
-  EXPECT_EQ(rendered({QStringLiteral("--text"), QStringLiteral("Velloro")}), picture);
+  EXPECT_EQ(rendered({QStringLiteral("--text"), QStringLiteral("Velloro"),
+                      QStringLiteral("--canvas"), QStringLiteral("631x331")}),
+            picture);
 }
 
 TEST_F(RenderMatchesDrawTest, OtherSizeEffectAndPlace) {
@@ -60,7 +62,8 @@ TEST_F(RenderMatchesDrawTest, OtherSizeEffectAndPlace) {
   design().designFrame.top = 120;
   EXPECT_EQ(rendered({QStringLiteral("--text"), QStringLiteral("Contact"), QStringLiteral("--size"),
                       QStringLiteral("40"), QStringLiteral("--effect"), QStringLiteral("glow"),
-                      QStringLiteral("--at"), QStringLiteral("200,120")}),
+                      QStringLiteral("--canvas"), QStringLiteral("631x331"), QStringLiteral("--at"),
+                      QStringLiteral("200,120")}),
             drawn());
 }
 

@@ -45,10 +45,10 @@ class StylesTest : public MainWindowTest {
   QByteArray renderedPng(const QString& text, const QString& style) {
     const QString out = folder.filePath(QStringLiteral("rendered.png"));
     std::FILE* errors = std::tmpfile();
-    const int status =
-        runRenderCommand({QStringLiteral("--render"), QStringLiteral("--text"), text,
-                          QStringLiteral("--style"), style, QStringLiteral("-o"), out},
-                         {folder.path(), QStringLiteral(ENGINE_PATH), stdout, errors});
+    const int status = runRenderCommand(
+        {QStringLiteral("--render"), QStringLiteral("--text"), text, QStringLiteral("--style"),
+         style, QStringLiteral("--canvas"), QStringLiteral("631x331"), QStringLiteral("-o"), out},
+        {folder.path(), QStringLiteral(ENGINE_PATH), stdout, errors});
     std::fclose(errors);
     EXPECT_EQ(status, 0);
     return contentOf(out);

@@ -1,0 +1,155 @@
+// View > Zoom with real keys and mouse, and a design that runs past the
+// canvas: the status bar's notice, Fit canvas to design, and the export.
+#include <QAction>
+#include <QDialog>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+
+#include "headless/picture_output.h"
+#include "headless/render_run.h"
+#include "main_window/source_frame.h"
+#include "main_window_fixture.h"
+#include "state/curve_file.h"
+#include "state/design_state.h"
+#include "test_files.h"
+
+namespace {
+
+class ZoomAndFitTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->sourceFrame()->textBox()->setFocus();
+    // A fresh start loads the default curve, as the command line does.
+    ASSERT_TRUE(loadCurve(design().curve, QStringLiteral("default.txt"),
+                          folder.filePath(QStringLiteral("curves")), *seam));
+  }
+
+  void key(int key) {
+    QTest::keyClick(window->sourceFrame()->textBox(), Qt::Key(key), Qt::ControlModifier);
+  }
+  QString zoomShown() const { return window->zoomPane()->text(); }
+  PictureBox* view() const { return window->canvasView(); }
+
+  // The picture `Velloro --render --text TEXT` writes with `more` options.
+  QByteArray rendered(const QString& text, const QStringList& more = {}) {
+    const QString out = folder.filePath(QStringLiteral("rendered.png"));
+    std::FILE* errors = std::tmpfile();
+    const int status =
+        runRenderCommand(QStringList{QStringLiteral("--render"), QStringLiteral("--text"), text,
+                                     QStringLiteral("-o"), out} +
+                             more,
+                         {folder.path(), QStringLiteral(ENGINE_PATH), stdout, errors});
+    std::fclose(errors);
+    EXPECT_EQ(status, 0);
+    return contentOf(out);
+  }
+};
+
+}  // namespace
+
+TEST_F(ZoomAndFitTest, KeysStepTheZoomAndEachBelongsToOneCommand) {
+  const QSize canvas = view()->picture().size();
+  struct Step {
+    int key;
+    const char* shown;
+    double factor;
+  };
+  for (const Step& step :
+       {Step{Qt::Key_Equal, "Zoom 200 %", 2}, Step{Qt::Key_Equal, "Zoom 300 %", 3},
+        Step{Qt::Key_0, "Zoom 100 %", 1}, Step{Qt::Key_Minus, "Zoom 67 %", 0.67},
+        Step{Qt::Key_Plus, "Zoom 100 %", 1}}) {
+    key(step.key);
+    EXPECT_EQ(zoomShown(), QLatin1String(step.shown));
+    EXPECT_EQ(view()->size(), (QSizeF(canvas) * step.factor).toSize()) << step.shown;
+  }
+  for (int i = 0; i < 12; ++i) key(Qt::Key_Equal);
+  EXPECT_EQ(zoomShown(), QStringLiteral("Zoom 800 %"));
+  for (int i = 0; i < 12; ++i) key(Qt::Key_Minus);
+  EXPECT_EQ(zoomShown(), QStringLiteral("Zoom 25 %"));
+  window->menuEntry(QStringLiteral("mnuViewFit"))->trigger();
+  EXPECT_TRUE(QRect(QPoint(), window->canvasViewport()->size()).contains(view()->geometry()));
+
+  for (const char* keys : {"Ctrl++", "Ctrl+=", "Ctrl+-", "Ctrl+0"}) {
+    int owners = 0;
+    for (const QAction* action : window->findChildren<QAction*>())
+      owners += action->shortcuts().contains(QKeySequence(QLatin1String(keys)));
+    EXPECT_EQ(owners, 1) << keys;
+  }
+}
+
+TEST_F(ZoomAndFitTest, ZoomedInPixelsAreCrispSquares) {
+  window->draw();
+  key(Qt::Key_Equal);
+  const QImage picture = view()->picture();
+  const QImage shown = view()->grab().toImage().convertToFormat(QImage::Format_RGB888);
+  EXPECT_EQ(shown,
+            picture.scaled(picture.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+}
+
+TEST_F(ZoomAndFitTest, ADragAt200PercentMovesTheDesignByCanvasPixels) {
+  window->draw();
+  key(Qt::Key_Equal);
+  // Zooming keeps the middle in view; the design lies at the top left.
+  window->canvasViewport()->horizontalBar()->setValue(0);
+  window->canvasViewport()->verticalBar()->setValue(0);
+  QTest::mouseMove(view(), {40, 40});
+  QTest::mousePress(view(), Qt::LeftButton, {}, {40, 40});
+  QTest::mouseMove(view(), {70, 40});
+  QTest::mouseMove(view(), {100, 40});
+  EXPECT_EQ(view()->rubberBand()->left(), 35);
+  QTest::mouseRelease(view(), Qt::LeftButton, {}, {100, 40});
+  EXPECT_EQ(design().designFrame.left, 35);
+  EXPECT_EQ(design().designFrame.top, 5);
+}
+
+TEST_F(ZoomAndFitTest, ACropAt50PercentCutsTheCanvasRectangle) {
+  QImage canvas(631, 331, QImage::Format_RGB888);
+  for (int y = 0; y < canvas.height(); ++y)
+    for (int x = 0; x < canvas.width(); ++x) canvas.setPixel(x, y, qRgb(x % 256, y % 256, 90));
+  view()->setPicture(canvas);
+  window->captureCanvas();
+  key(Qt::Key_Minus);
+  key(Qt::Key_Minus);
+  ASSERT_EQ(zoomShown(), QStringLiteral("Zoom 50 %"));
+  window->toolButton(QStringLiteral("Crop"))->trigger();
+  QTest::mousePress(view(), Qt::LeftButton, {}, {10, 15});
+  QTest::mouseMove(view(), {60, 40});
+  QTest::mouseRelease(view(), Qt::LeftButton, {}, {60, 40});
+  EXPECT_EQ(view()->picture(), canvas.copy(20, 30, 100, 50));
+}
+
+TEST_F(ZoomAndFitTest, ALongTitleIsToldFittedAndExportedWhole) {
+  window->sourceFrame()->textBox()->setText(QStringLiteral("Sunny Bakery"));
+  window->draw();
+  QLabel* notice = window->cutNotice();
+  ASSERT_TRUE(notice->isVisibleTo(window.get()));
+  const QString told = notice->text();
+  EXPECT_TRUE(told.startsWith(QStringLiteral("The design runs past the canvas: right by ")))
+      << told.toStdString();
+
+  // The export's default choice cuts the design out with a margin of 4.
+  seam->modalAnswers.push_back([](QDialog& dialog) { dialog.accept(); });
+  QDir(folder.path()).mkpath(QStringLiteral("outputs"));
+  const QString exported = folder.filePath(QStringLiteral("outputs/title.png"));
+  seam->fileAnswers.push_back(exported);
+  window->menuEntry(QStringLiteral("mnuFileExportWeb"))->trigger();
+  EXPECT_EQ(contentOf(exported), rendered(QStringLiteral("Sunny Bakery"),
+                                          {QStringLiteral("--transparent"),
+                                           QStringLiteral("--trim"), QStringLiteral("4")}));
+
+  // Fitted, the canvas is what the command line draws without a canvas.
+  window->menuEntry(QStringLiteral("mnuToolsFitCanvas"))->trigger();
+  EXPECT_FALSE(notice->isVisibleTo(window.get()));
+  EXPECT_EQ(encodedPicture(view()->picture(), QStringLiteral("png"), std::nullopt),
+            rendered(QStringLiteral("Sunny Bakery")));
+
+  window->menuEntry(QStringLiteral("mnuEditUndo"))->trigger();
+  EXPECT_EQ(view()->picture().size(), QSize(631, 331));
+  EXPECT_TRUE(notice->isVisibleTo(window.get()));
+}
