@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 
+#include "headless/scaled_scene.h"
 #include "state/style_names.h"
 
 using namespace Qt::StringLiterals;
@@ -135,6 +136,8 @@ const std::map<QString, ValueReader>& valueOptions() {
        }},
       {u"--quality"_s, [](RenderRequest& r, const QString& o,
                           const QString& v) { r.quality = wholeNumber(o, v, 0, 100); }},
+      {u"--scale"_s, [](RenderRequest& r, const QString& o,
+                        const QString& v) { r.scale = wholeNumber(o, v, 1, largestScale); }},
   };
   return options;
 }

@@ -57,6 +57,9 @@ Options:
                        on each side; a title with nothing to see fails
   --quality Q          quality 0 to 100 of jpg pictures; webp pictures are
                        lossless without it and lossy below 100
+  --scale N            draw at N times the pixel density, 1 to 4, for
+                       screens of high density (@2x, @3x): font size,
+                       effect widths, canvas, --at and --trim grow N times
   -h, --help           show this help and end
   --version            show the version and end
 

@@ -2,6 +2,7 @@
 
 #include <QTemporaryDir>
 
+#include "headless/scaled_scene.h"
 #include "state/engine_library.h"
 #include "state/failure.h"
 #include "state/stored_layers.h"
@@ -11,11 +12,14 @@
 
 TitleRenderer::TitleRenderer(const TitleScene& scene, const EngineEntryPoints& engine,
                              Platform& platform)
-    : engine_(engine), platform_(platform) {
+    : engine_(engine), platform_(platform), scale_(scene.scale) {
   applyScreenMetrics(state_, scene.dotsPerInch, scene.dotsPerInch);
   textPicture_.setDotsPerInch(1440.0 / state_.layoutUnitX);
+  unscaledText_.setDotsPerInch(1440.0 / state_.layoutUnitX);
   putStyle(scene.style, state_, readings_);
   putStyleFont(scene.style.font, textPicture_.font);
+  putStyleFont(scene.style.font, unscaledText_.font);
+  unscaledText_.font.setPointSizeF(scene.style.font.pointSize / scale_);
   readings_.smoothingSize = textPicture_.roundedFontSize();
   if (!scene.texture.isNull()) loadTexture(state_, scene.texture);
   captureOnce(scene.canvas);
@@ -40,7 +44,21 @@ void TitleRenderer::captureOnce(const QImage& canvas) {
 
 QImage TitleRenderer::render(const QString& text) {
   textPicture_.print(text);
-  return renderDesign(state_, textPicture_.picture, readings_, engine_, platform_);
+  return renderDesign(state_, textPicture_.picture, readingsFor(text), engine_, platform_);
+}
+
+// The engine gives an effect a share of the room around the title, up to a
+// fixed limit; a denser title keeps its effect's reach in proportion only
+// with the share worked out anew from the room of both titles.
+PanelReadings TitleRenderer::readingsFor(const QString& text) {
+  if (scale_ == 1) return readings_;
+  unscaledText_.print(text);
+  const int room = roomAroundDesign(unscaledText_.picture);
+  const int scaledRoom = roomAroundDesign(textPicture_.picture);
+  PanelReadings readings = readings_;
+  for (int32_t* amount : {&readings.engravedSlider, &readings.outlineSlider})
+    *amount = scaledEffectAmount(*amount, state_.effectType, room, scaledRoom, scale_);
+  return readings;
 }
 
 // The title is the only stored layer of a run, so the stored layers painted
@@ -49,6 +67,7 @@ QImage TitleRenderer::renderAlone(const QString& text, std::optional<int> trimMa
   const QSize canvasSize = render(text).size();
   const QImage design = designAlone(canvasSize, engine_);
   if (!trimMargin) return design.convertToFormat(QImage::Format_ARGB32);
+  trimMargin = *trimMargin * scale_;
   if (!anythingVisible(design))
     throw Failure(errorNumber::InvalidArgument,
                   QStringLiteral("--trim: the title leaves no visible pixel to cut out"));

@@ -23,6 +23,7 @@ struct TitleScene {
   std::optional<QPoint> designPosition;  // where Draw puts it when not given
   QImage texture;                        // the fill texture of a texture style
   double dotsPerInch = 96;               // of the screen the points are measured on
+  int scale = 1;                         // pixel density the style's measures are drawn at
 };
 
 class TitleRenderer {
@@ -41,10 +42,13 @@ class TitleRenderer {
 
  private:
   void captureOnce(const QImage& canvas);
+  PanelReadings readingsFor(const QString& text);
 
   DesignState state_;
   TextPicture textPicture_;
+  TextPicture unscaledText_;  // the title at scale 1, measured for the effect's reach
   PanelReadings readings_;
   const EngineEntryPoints& engine_;
   Platform& platform_;
+  int scale_ = 1;
 };
