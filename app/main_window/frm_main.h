@@ -25,6 +25,9 @@
 #include "widgets/main_window_link.h"
 
 enum class WebFormat;
+struct TitleScene;
+struct WebExportChoice;
+class PrivateEngine;
 class FrmDraw;
 class FrmNew;
 class FrmPicture;
@@ -278,6 +281,12 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   bool saveWebPictureAs(const QString& chosen, WebFormat format);
   void exportForTheWeb();
   void offerTransparentDesign(QMimeData& clipboard);
+  // The title of the text box drawn in `style` on a canvas of `canvasSize`
+  // at `position`, as --render draws it.
+  TitleScene titleScene(const Style& style, QSize canvasSize, QPoint position) const;
+  // The relief engine for renders that leave the window's design alone.
+  std::shared_ptr<PrivateEngine> privateEngine();
+  QList<QImage> denserPictures(const QImage& design, const WebExportChoice& choice);
   bool saveThroughJpegOptimiser(const QString& mode, const QString& chosenName);
   void savedAs(const QString& name);
   void showHelpContents();
@@ -303,6 +312,7 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   // The engine beside the executable, loaded at its first use.
   EngineLibrary ownEngine_;
   EngineLibrary* engine_;
+  std::shared_ptr<PrivateEngine> privateEngine_;
   QWidget* central_;
   QHash<QString, QAction*> toolButtons_;
   QHash<QString, QAction*> menuEntries_;
