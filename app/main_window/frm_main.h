@@ -22,12 +22,14 @@
 #include "state/engine_library.h"
 #include "state/render_pipeline.h"
 #include "state/style.h"
+#include "state/style_library.h"
 #include "widgets/main_window_link.h"
 
 enum class WebFormat;
 struct TitleScene;
 struct WebExportChoice;
 class PrivateEngine;
+class StyleGallery;
 class FrmDraw;
 class FrmNew;
 class FrmPicture;
@@ -83,6 +85,8 @@ class FrmMain : public QMainWindow, public MainWindowLink {
 
   // The relief engine that Draw uses; the program's own unless replaced.
   void useEngine(EngineLibrary& engine) { engine_ = &engine; }
+  // Renders the thumbnails of File > Styles.
+  StyleGallery* styleGallery() const { return styleGallery_; }
   EngineLibrary& engine() const override { return *engine_; }
 
   // What the tool and output windows ask of this one.
@@ -221,6 +225,8 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   void listRecentFiles();
   void openRecentFile(const QString& path);
   void listStyles();
+  void showStyleThumbnails(const std::vector<StyleEntry>& entries,
+                           const QList<QAction*>& choices);
   QString stylesFolder() const;
   void applyStyle(const Style& style, const QString& texturePath);
   void applyStyleEffect(const Style& style);
@@ -313,6 +319,7 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   EngineLibrary ownEngine_;
   EngineLibrary* engine_;
   std::shared_ptr<PrivateEngine> privateEngine_;
+  StyleGallery* styleGallery_ = nullptr;
   QWidget* central_;
   QHash<QString, QAction*> toolButtons_;
   QHash<QString, QAction*> menuEntries_;
