@@ -225,8 +225,7 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   void listRecentFiles();
   void openRecentFile(const QString& path);
   void listStyles();
-  void showStyleThumbnails(const std::vector<StyleEntry>& entries,
-                           const QList<QAction*>& choices);
+  void showStyleThumbnails(const std::vector<StyleEntry>& entries, const QList<QAction*>& choices);
   QString stylesFolder() const;
   void applyStyle(const Style& style, const QString& texturePath);
   void applyStyleEffect(const Style& style);

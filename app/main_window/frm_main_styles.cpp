@@ -133,10 +133,7 @@ void FrmMain::showStyleThumbnails(const std::vector<StyleEntry>& entries,
     } catch (const StyleError&) {
     }
   }
-  try {
-    styleGallery_->show(gallery, text, privateEngine());
-  } catch (const Failure&) {
-  }
+  styleGallery_->show(gallery, text, privateEngine());
 }
 
 void FrmMain::saveStyle() {

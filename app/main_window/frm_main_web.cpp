@@ -80,10 +80,12 @@ QList<QImage> FrmMain::denserPictures(const QImage& design, const WebExportChoic
       const QImage dense = renderer.renderAlone(sourceFrame_->textBox()->text(), std::nullopt)
                                .copy(QRect(QPoint(), drawn.size() * scale));
       pictures << denserPicture(dense, area.translated(-drawn.topLeft()), scale);
-    } catch (const UsageError& error) {
-      throw Failure(
-          errorNumber::InvalidArgument,
-          QStringLiteral("The design is too large to draw at %1x: ").arg(scale) + error.message());
+    } catch (const UsageError&) {
+      throw Failure(errorNumber::InvalidArgument,
+                    QStringLiteral("The design is too large to draw at %1x (more than %2 pixels "
+                                   "a side)")
+                        .arg(scale)
+                        .arg(largestCanvasSide));
     }
   }
   return pictures;
