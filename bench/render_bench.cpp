@@ -7,14 +7,13 @@
 #include "headless/picture_output.h"
 #include "headless/title_renderer.h"
 #include "state/engine_library.h"
-#include "state/style_defaults.h"
 #include "state/style_json.h"
 
 namespace {
 
 TitleScene freshScene() {
   TitleScene scene;
-  scene.style = freshStartStyle({0, 50, 100, 150, 200, 255}, {40, 130, 200, 230, 180, 90});
+  scene.style.curveValues = {40, 130, 200, 230, 180, 90};
   scene.canvas = QImage(631, 331, QImage::Format_RGB888);
   scene.canvas.fill(Qt::white);
   return scene;

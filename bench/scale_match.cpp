@@ -12,7 +12,7 @@
 #include <cstdio>
 
 #include "headless/render_run.h"
-#include "state/style_names.h"
+#include "state/setting_declarations.h"
 
 namespace {
 
@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
   QTemporaryDir folder;
   QTextStream out(stdout);
   QList<std::pair<QString, QStringList>> cases;
-  for (const QLatin1StringView effect : effectNames())
+  for (const QLatin1StringView effect : declaration(Setting::Effect).choices)
     cases.append({QStringLiteral("effect ") + effect, {QStringLiteral("--effect"), effect}});
   for (int material = 0; material < 8; ++material)
     cases.append({QStringLiteral("material %1").arg(material),

@@ -34,8 +34,7 @@ void runAction(EngineState& state, const ActionArguments& args) {
   allocateWorkingArrays(render);
   buildGeometry(render);
   shadeSurface(render, state.texture);
-  if (args.effectType >= EffectType::Engraved && args.effectType <= EffectType::Glow)
-    paintOuterEffect(render, state.texture);
+  if (isOuterEffect(args.effectType)) paintOuterEffect(render, state.texture);
   smoothEdges(render);
   storeLayer(state.slots, render);
   compositeSlots(state.slots, args);

@@ -22,6 +22,19 @@ enum class EffectType : int32_t {
   Glow = 7,
 };
 
+// Whether the engine paints the effect around the design itself; shadows are
+// laid under it when layers are composited, and other values paint nothing.
+constexpr bool isOuterEffect(EffectType type) {
+  switch (type) {
+    case EffectType::Engraved:
+    case EffectType::Raised:
+    case EffectType::Outline1:
+    case EffectType::Outline2:
+    case EffectType::Glow: return true;
+    default: return false;
+  }
+}
+
 enum class DeformationType : int32_t { None = 0, Rotate = 1, Curve = 2 };
 
 enum class SurfacePatternType : int32_t { None = 0, Streaks = 1, Grain = 2, Ripples = 3 };
@@ -41,6 +54,9 @@ enum class Material : int32_t {
   Steel = 6,
   Gold = 7,
 };
+
+// Materials are numbered from 0 without gaps; the last one is Gold.
+inline constexpr int32_t materialCount = 8;
 
 constexpr int32_t toInt(SourceKind v) { return static_cast<int32_t>(v); }
 constexpr int32_t toInt(EffectType v) { return static_cast<int32_t>(v); }

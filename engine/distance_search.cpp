@@ -319,7 +319,7 @@ void computeDistances(Render& render) {
 
   // Background beyond the outer effect's reach keeps the no-point distance:
   // nothing reads it.
-  if (render.args.effectType > EffectType::CastShadow) {
+  if (isOuterEffect(render.args.effectType)) {
     const double reach = outerEffectReach(render.args) * g.scale;
     searchClass(render, false, reach < 0 ? -1.0 : reach * reach, lastIdentifier);
   }

@@ -25,7 +25,7 @@ double backgroundLightReach(const ActionArguments& args) {
 }
 
 double outerEffectReach(const ActionArguments& args) {
-  if (args.effectType < EffectType::Engraved || args.effectAmount == 0) return -1;
+  if (!isOuterEffect(args.effectType) || args.effectAmount == 0) return -1;
   // Raised also reads the light of the pixels around those it paints.
   if (args.effectType == EffectType::Raised) return backgroundLightReach(args) + kLightWindowReach;
   if (args.effectType == EffectType::Engraved)

@@ -22,11 +22,11 @@
 //                   the outline in 2, 3 or 4 steps.
 //  11 surfacePattern SurfacePatternType 0..3; no profile curve outside it.
 //  12 curveAxis     CurveAxis 0..2; any other value shades at the constant 0.5.
-//  13 material      Material 0..7 (6 steel, 7 gold); others shade by depth.
+//  13 material      Material, below materialCount; others shade by depth.
 //  14 deformationType DeformationType 0..2.
-//  15 effectType    EffectType 0..7.
+//  15 effectType    EffectType.
 //  16 deformationAmount percent 0..100; 50 leaves "Curve" straight.
-//  17 effectAmount  percent 0..100: the effect's width for Engraved..Glow,
+//  17 effectAmount  percent 0..100: the effect's width for an outer effect,
 //                   the shadow's strength for the two shadows.
 //  18 effectValue1  red 0..255 for Outline1, Outline2 and Glow; offset X 0..100
 //                   for DropShadow; height 0..100 for CastShadow.

@@ -121,6 +121,7 @@ double byDepth(const ShadingPoint& p) { return p.depthTerm; }
 MaterialShader materialShader(int32_t material) {
   static constexpr MaterialShader kShaders[] = {plain,  rimLit, bevelHighlight, ridge,
                                                 glossy, chrome, steel,          gold};
+  static_assert(std::size(kShaders) == materialCount);
   if (material < 0 || material >= static_cast<int32_t>(std::size(kShaders))) return byDepth;
   return kShaders[material];
 }

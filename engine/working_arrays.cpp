@@ -7,7 +7,6 @@ namespace velloro {
 namespace {
 
 constexpr int32_t kPlainMaterial = 0;
-constexpr int32_t kLastMaterial = 7;
 
 // The fills cover the cells r * W + c for r = 0..H and c = 0..W; those rows
 // overlap by one cell, so the covered span is (H + 1) * W + 1 cells. The map
@@ -39,7 +38,7 @@ int32_t smoothingStepsFor(int32_t smoothingSize) {
 
 bool needsDirectionFields(const ActionArguments& args) {
   const int32_t material = toInt(args.material);
-  const bool shadedByLight = material > kPlainMaterial && material <= kLastMaterial;
+  const bool shadedByLight = material > kPlainMaterial && material < materialCount;
   return shadedByLight || (args.effectType == EffectType::Raised && args.effectAmount != 0);
 }
 

@@ -28,10 +28,16 @@ bool keepsTheRules(const RenderRequest& request) {
   if (request.canvasSize && (request.canvasSize->isEmpty() || request.canvasSize->width() > 8192 ||
                              request.canvasSize->height() > 8192))
     return false;
-  const StyleOverrides& overrides = request.overrides;
-  if (overrides.fontSize && !(*overrides.fontSize >= 1 && *overrides.fontSize <= 300)) return false;
-  if (overrides.material && (*overrides.material < 0 || *overrides.material > 7)) return false;
-  return !overrides.colour || overrides.colour->isValid();
+  for (const auto& [setting, value] : request.overrides) {
+    const SettingDeclaration& declared = declaration(setting);
+    if (const double* number = std::get_if<double>(&value))
+      if (!(*number >= declared.low && *number <= declared.high)) return false;
+    if (const int32_t* whole = std::get_if<int32_t>(&value))
+      if (declared.type == SettingType::WholeNumber &&
+          !(*whole >= declared.low && *whole <= declared.high))
+        return false;
+  }
+  return true;
 }
 
 }  // namespace

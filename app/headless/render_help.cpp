@@ -1,6 +1,55 @@
 // The texts of --help and --version. The help is laid out so that help2man
-// can make the manual page from it.
+// can make the manual page from it; its options come from the option list.
+#include <QStringList>
+
+#include "headless/command_options.h"
 #include "headless/render_command.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr qsizetype helpColumn = 23;
+constexpr qsizetype helpWidth = 52;
+
+// Each line of `text` broken between words to at most helpWidth characters.
+QStringList wrapped(const QString& text) {
+  QStringList lines;
+  for (const QString& paragraph : text.split(u'\n')) {
+    QString line;
+    for (const QString& word : paragraph.split(u' ')) {
+      if (!line.isEmpty() && line.size() + 1 + word.size() > helpWidth) {
+        lines << line;
+        line.clear();
+      }
+      line += (line.isEmpty() ? QString() : u" "_s) + word;
+    }
+    lines << line;
+  }
+  return lines;
+}
+
+QString optionLines(const CommandOption& option) {
+  // A short option is shown with its long spelling; a second long spelling
+  // is named in the option's help instead.
+  QString name = option.flag;
+  if (!option.otherFlag.isEmpty() && !option.flag.startsWith(u"--"_s))
+    name += u", "_s + option.otherFlag;
+  if (!option.valueName.isEmpty()) name += u' ' + option.valueName;
+  const QString indent(helpColumn, u' ');
+  const QStringList lines = wrapped(option.help);
+  QString text = (u"  "_s + name).leftJustified(helpColumn) + lines.first() + u'\n';
+  for (qsizetype i = 1; i < lines.size(); ++i) text += indent + lines[i] + u'\n';
+  return text;
+}
+
+QString optionsText() {
+  QString text;
+  for (const CommandOption& option : commandOptions()) text += optionLines(option);
+  return text;
+}
+
+}  // namespace
 
 QString commandLineVersionText() {
   return QStringLiteral(
@@ -21,48 +70,8 @@ window draws it: Tahoma bold 75 points, engraved blue, on a white 631x331
 canvas at 5,5. Options given on the command line override the style file.
 
 Options:
-  --render             render without a window (the offscreen platform is
-                       used when QT_QPA_PLATFORM is not set)
-  --text TEXT          the title to render
-  -o, --output OUT     the picture to write; its extension gives the
-                       format: .png, .webp, .jpg (or .jpeg) or .bmp
-  --batch LIST         render one title per line of LIST, a UTF-8 text file
-                       of lines "text<TAB>file name"; lines starting with #
-                       are comments
-  --out-dir DIR        the folder, which must exist, for the pictures of a
-                       batch
-  --style FILE         start from the style file FILE (.vstyle) instead of
-                       the fresh-start design
-  --font FAMILY        font family of the title
-  --size PT            font size in points, 1 to 300
-  --bold               bold type
-  --italic             italic type
-  --underline          underlined type
-  --colour #RRGGBB     fill colour (also --color)
-  --material N         material 0 to 7; 6 is steel and 7 is gold, which
-                       also bring their own curve and colour
-  --effect NAME        outside effect: none, drop-shadow, cast-shadow,
-                       engraved, raised, outline1, outline2 or glow
-  --canvas WxH         canvas size in pixels, 1x1 to 8192x8192
-                       (default 631x331, or the size of the background
-                       picture)
-  --background BG      canvas colour #RRGGBB (default white) or a picture
-                       FILE; with --canvas the picture is tiled over it
-  --at X,Y             where the design goes on the canvas (default 5,5)
-  --transparent        write the design alone on a transparent background,
-                       as File > Export for the web does, without the
-                       canvas's colour or picture (png and webp only)
-  --trim MARGIN        with --transparent, cut the picture to what can be
-                       seen of the design plus MARGIN pixels (0 to 1000)
-                       on each side; a title with nothing to see fails
-  --quality Q          quality 0 to 100 of jpg pictures; webp pictures are
-                       lossless without it and lossy below 100
-  --scale N            draw at N times the pixel density, 1 to 4, for
-                       screens of high density (@2x, @3x): font size,
-                       effect widths, canvas, --at and --trim grow N times
-  -h, --help           show this help and end
-  --version            show the version and end
-
+)") + optionsText() +
+         QStringLiteral(R"(
 Exit status:
   0 when every picture was written, 1 when rendering or writing failed
   (for a batch: when any line failed), 2 when the arguments are wrong.

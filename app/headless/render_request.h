@@ -5,19 +5,13 @@
 #include <QPoint>
 #include <QSize>
 #include <QString>
+#include <map>
 #include <optional>
 
-// Settings given on the command line; each one given overrides the style.
-struct StyleOverrides {
-  std::optional<QString> fontFamily;
-  std::optional<double> fontSize;
-  bool bold = false;
-  bool italic = false;
-  bool underline = false;
-  std::optional<QColor> colour;
-  std::optional<int> material;
-  std::optional<int> effectType;
-};
+#include "state/setting_declarations.h"
+
+// Design settings given on the command line; each one given overrides the style.
+using StyleOverrides = std::map<Setting, SettingValue>;
 
 struct RenderRequest {
   QString text;        // one title, or empty for a batch

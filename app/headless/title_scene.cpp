@@ -7,8 +7,8 @@
 #include "headless/render_command.h"
 #include "state/curve_file.h"
 #include "state/failure.h"
+#include "state/material_table.h"
 #include "state/picture_loading.h"
-#include "state/style_defaults.h"
 #include "state/style_json.h"
 #include "state/tiling.h"
 
@@ -17,9 +17,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QSize freshCanvasSize(631, 331);
-constexpr int steel = 6;
-constexpr int gold = 7;
-constexpr int leftToRight = 1;
 
 // The curve of a curves-folder file, when it is there and readable.
 std::optional<CurvePoints> shippedCurve(const QString& path, Platform& platform) {
@@ -41,12 +38,12 @@ void putCurve(const CurvePoints& curve, Style& style) {
 // Steel and gold bring their own curve, axis and colour, as their buttons do.
 void chooseMaterial(Style& style, int material, const QString& curvesFolder, Platform& platform) {
   style.material = material;
-  if (material != steel && material != gold) return;
-  const QString name = material == gold ? u"gold.txt"_s : u"steel.txt"_s;
-  if (const auto curve = shippedCurve(curvesFolder + u'/' + name, platform))
+  const std::optional<MaterialLook>& look = materialRow(material).ownLook;
+  if (!look) return;
+  if (const auto curve = shippedCurve(curvesFolder + u'/' + look->curveFile, platform))
     putCurve(*curve, style);
-  style.curveAxis = leftToRight;
-  style.fillColour = material == gold ? StyleColour{204, 177, 24} : StyleColour{128, 128, 128};
+  style.curveAxis = velloro::toInt(look->axis);
+  style.fillColour = {look->fillColour.red, look->fillColour.green, look->fillColour.blue};
 }
 
 QImage loadedPicture(const QString& option, const QString& path, const PictureLimits& limits = {}) {
@@ -89,7 +86,7 @@ double screenDotsPerInch() {
 }  // namespace
 
 Style freshStyleFrom(const QString& curvesFolder, Platform& platform) {
-  Style style = freshStartStyle({0, 50, 100, 150, 200, 255}, {128, 128, 128, 128, 128, 128});
+  Style style;
   if (const auto curve = shippedCurve(curvesFolder + u"/default.txt"_s, platform))
     putCurve(*curve, style);
   return style;
@@ -97,23 +94,12 @@ Style freshStyleFrom(const QString& curvesFolder, Platform& platform) {
 
 Style withOverrides(Style style, const StyleOverrides& overrides, const QString& curvesFolder,
                     Platform& platform) {
-  if (overrides.fontFamily) style.font.family = *overrides.fontFamily;
-  if (overrides.fontSize) style.font.pointSize = *overrides.fontSize;
-  style.font.bold = style.font.bold || overrides.bold;
-  style.font.italic = style.font.italic || overrides.italic;
-  style.font.underline = style.font.underline || overrides.underline;
-  if (overrides.material) chooseMaterial(style, *overrides.material, curvesFolder, platform);
-  if (overrides.colour) {
-    const QColor& colour = *overrides.colour;
-    style.fillColour = {colour.red(), colour.green(), colour.blue()};
-    style.textureFill = false;
-  }
-  if (overrides.effectType && *overrides.effectType != style.effectType) {
-    const EffectDefaults defaults = effectDefaults(*overrides.effectType);
-    style.effectType = *overrides.effectType;
-    style.effectValues = defaults.values;
-    style.effectColour = defaults.colour;
-  }
+  // What a material brings along goes first, so that a colour given wins.
+  if (const auto material = overrides.find(Setting::Material); material != overrides.end())
+    chooseMaterial(style, std::get<int32_t>(material->second), curvesFolder, platform);
+  for (const auto& [setting, value] : overrides) declaration(setting).put(style, value);
+  // A fill colour given fills with that colour, not with the style's texture.
+  if (overrides.contains(Setting::FillColour)) style.textureFill = false;
   return style;
 }
 

@@ -11,16 +11,9 @@
 #include "state/design_state.h"
 #include "state/error_report.h"
 #include "state/failure.h"
+#include "state/material_table.h"
 #include "state/site_tags.h"
 #include "state/source_kind_switch.h"
-
-namespace {
-
-constexpr int steel = 6;
-constexpr int gold = 7;
-constexpr int leftToRight = 1;
-
-}  // namespace
 
 QString FrmMain::curvesFolder() const { return programFolder_ + QStringLiteral("/curves"); }
 
@@ -56,11 +49,11 @@ void FrmMain::keepMaterialCurve() {
 void FrmMain::loadMaterialCurve(int material) {
   DesignState& state = design();
   QString name = QStringLiteral("default.txt");
-  if (material == steel || material == gold) {
-    state.curveAxis = leftToRight;
-    panels_->selectCurveAxis(leftToRight);
-    state.fillColour = material == gold ? Rgb{204, 177, 24} : Rgb{128, 128, 128};
-    name = material == gold ? QStringLiteral("gold.txt") : QStringLiteral("steel.txt");
+  if (const std::optional<MaterialLook>& look = materialRow(material).ownLook) {
+    state.curveAxis = velloro::toInt(look->axis);
+    panels_->selectCurveAxis(state.curveAxis);
+    state.fillColour = look->fillColour;
+    name = look->curveFile;
   } else if (const QString stored = storedCurveName(state.sourceKind, 1);
              QFileInfo::exists(curvesFolder() + '/' + stored)) {
     name = stored;

@@ -20,12 +20,13 @@
 #include "state/design_state.h"
 #include "state/error_report.h"
 #include "state/font_choices.h"
+#include "state/setting_declarations.h"
 #include "state/site_tags.h"
 #include "state/text_picture.h"
 
 namespace {
 
-constexpr double largestFontSize = 300;
+const double largestFontSize = declaration(Setting::FontSize).high;
 constexpr double smallestDialogFontSize = 20;
 
 TextPicture& textPicture() { return design().textPicture; }
@@ -140,8 +141,8 @@ void FrmMain::validateFontSize() {
   } else if (std::floor(size) <= largestFontSize) {
     textPicture().font.setPointSizeF(size);
   } else {
-    showExclamation(QStringLiteral("Size above 300 pts not allowed !"));
-    fontSizeBox_->setEditText(QStringLiteral("300"));
+    showExclamation(QStringLiteral("Size above %1 pts not allowed !").arg(largestFontSize));
+    fontSizeBox_->setEditText(QString::number(largestFontSize));
     sizeValid_ = false;
   }
 }

@@ -6,6 +6,8 @@
 #include <QRandomGenerator>
 #include <cmath>
 
+#include "state/material_table.h"
+
 QImage colourPalette(QSize size) {
   QImage palette(size, QImage::Format_RGB888);
   for (int y = 0; y < size.height(); ++y) {
@@ -44,8 +46,8 @@ QImage materialThumbnail(int material, QSize size) {
   QPainter painter(&thumbnail);
   painter.setRenderHint(QPainter::Antialiasing);
   QColor base = QColor::fromHsv(210, 200 - material * 20, 200);
-  if (material == 6) base = QColor(128, 128, 128);
-  if (material == 7) base = QColor(204, 177, 24);
+  if (const std::optional<MaterialLook>& look = materialRow(material).ownLook)
+    base = QColor(look->fillColour.red, look->fillColour.green, look->fillColour.blue);
   const QRectF disc = QRectF(QPointF(0, 0), size).adjusted(4, 4, -4, -4);
   QRadialGradient light(disc.center() - QPointF(disc.width() / 4, disc.height() / 4),
                         disc.width() * (0.6 + material * 0.05));

@@ -11,6 +11,7 @@
 #include "main_window/panel_pictures.h"
 #include "state/fill_preview.h"
 #include "state/outside_effects.h"
+#include "state/setting_declarations.h"
 
 namespace {
 
@@ -40,8 +41,11 @@ PictureBox* pictureBox(QWidget* parent, const QString& name, const QImage& pictu
   return box;
 }
 
-MirelSlider* slider(QWidget* parent, const QString& name, int value, QRect where) {
+// A slider over the range of `setting`, at `value`.
+MirelSlider* slider(QWidget* parent, const QString& name, Setting setting, int value, QRect where) {
   auto* made = placed(new MirelSlider(parent), name, where);
+  made->setMin(int(declaration(setting).low));
+  made->setMax(int(declaration(setting).high));
   made->setValue(value);
   return made;
 }
@@ -132,7 +136,7 @@ void TabPanels::buildInside(QFrame* panel) {
 }
 
 void TabPanels::buildEdge(QFrame* panel) {
-  for (int i = 0; i < 8; ++i)
+  for (int i = 0; i < materialCount; ++i)
     materialPictures_[i] =
         pictureBox(panel, indexed("Picture3", i), materialThumbnail(i, materialThumbnailSize),
                    {8 + i * 62, 12});
@@ -140,10 +144,8 @@ void TabPanels::buildEdge(QFrame* panel) {
 
 void TabPanels::buildOutside(QFrame* panel) {
   effectList_ = placed(new QListWidget(panel), QStringLiteral("List3"), {6, 4, 120, 74});
-  effectList_->addItems({QStringLiteral("No contour"), QStringLiteral("Drop shadow"),
-                         QStringLiteral("Casted shadow"), QStringLiteral("Engraved"),
-                         QStringLiteral("Raised"), QStringLiteral("Outline 1"),
-                         QStringLiteral("Outline 2"), QStringLiteral("Glow")});
+  for (const OutsideEffect& effect : outsideEffects())
+    effectList_->addItem(QLatin1String(effect.caption));
   shadowFrame_ = frame(panel, QStringLiteral("FrameShadow"), {134, 2, 300, 76});
   outlineFrame_ = frame(panel, QStringLiteral("FrameOutline"), {134, 2, 400, 76});
   engravedFrame_ = frame(panel, QStringLiteral("FrameEngraved"), {134, 2, 300, 76});
@@ -155,14 +157,14 @@ void TabPanels::buildOutside(QFrame* panel) {
 void TabPanels::buildShadowFrame() {
   const char* captions[] = {"S. opacity :", "S. offset X :", "S. offset Y :"};
   const char* values[] = {"50 %", "+ 5", "+ 5"};
-  const int initial[] = {50, 60, 60};
+  const auto initial = outsideEffect(EffectType::DropShadow).startPositions;
   for (int i = 0; i < 3; ++i) {
     const int top = 2 + i * 24;
     shadowCaptions_[i] =
         label(shadowFrame_, indexed("Label1", i), QLatin1String(captions[i]), {0, top, 84, 20});
     // Their object names count from 1.
-    shadowSliders_[i] =
-        slider(shadowFrame_, indexed("MirelSlider1", i + 1), initial[i], {86, top, 150, 20});
+    shadowSliders_[i] = slider(shadowFrame_, indexed("MirelSlider1", i + 1), Setting::EffectValues,
+                               initial[i], {86, top, 150, 20});
     shadowValueLabels_[i] =
         label(shadowFrame_, indexed("Label2", i + 1), QLatin1String(values[i]), {240, top, 56, 20});
   }
@@ -171,7 +173,8 @@ void TabPanels::buildShadowFrame() {
 void TabPanels::buildOutlineFrame() {
   outlineCaption_ = label(outlineFrame_, QStringLiteral("LabelOutline1"),
                           QStringLiteral("O. width :"), {0, 2, 84, 20});
-  outlineSlider_ = slider(outlineFrame_, QStringLiteral("SliderOutline"), 50, {86, 2, 150, 20});
+  outlineSlider_ = slider(outlineFrame_, QStringLiteral("SliderOutline"), Setting::EffectValues,
+                          outsideEffect(EffectType::Outline1).startPositions[0], {86, 2, 150, 20});
   outlineValueLabel_ = label(outlineFrame_, QStringLiteral("LabelOutline2"), QStringLiteral("50 %"),
                              {240, 2, 56, 20});
   outlinePalette_ = pictureBox(outlineFrame_, QStringLiteral("PictureOutline"),
@@ -183,7 +186,8 @@ void TabPanels::buildOutlineFrame() {
 void TabPanels::buildEngravedFrame() {
   engravedCaption_ = label(engravedFrame_, QStringLiteral("LabelEngraved"),
                            QStringLiteral("Width :"), {0, 2, 84, 20});
-  engravedSlider_ = slider(engravedFrame_, QStringLiteral("SliderEngraved"), 20, {86, 2, 150, 20});
+  engravedSlider_ = slider(engravedFrame_, QStringLiteral("SliderEngraved"), Setting::EffectValues,
+                           outsideEffect(EffectType::Engraved).startPositions[0], {86, 2, 150, 20});
   engravedWidthLabel_ =
       label(engravedFrame_, indexed("Label2", 6), QStringLiteral("20 %"), {240, 2, 56, 20});
 }
@@ -196,7 +200,8 @@ void TabPanels::buildDeformation(QFrame* panel) {
   deformationButtons_[0]->setChecked(true);
   deformCaption_ =
       label(panel, QStringLiteral("LabelDef1"), QStringLiteral("Orientation :"), {100, 28, 84, 20});
-  deformSlider_ = slider(panel, QStringLiteral("SliderDeform"), 0, {186, 28, 200, 20});
+  deformSlider_ = slider(panel, QStringLiteral("SliderDeform"), Setting::DeformationAmount, 0,
+                         {186, 28, 200, 20});
   deformValueLabel_ =
       label(panel, QStringLiteral("LabelDef2"), QStringLiteral("0 °"), {392, 28, 60, 20});
 }

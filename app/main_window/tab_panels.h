@@ -9,6 +9,7 @@
 #include <array>
 
 #include "state/kind_settings.h"
+#include "state/material_table.h"
 #include "widgets/mirel_slider.h"
 #include "widgets/picture_box.h"
 
@@ -46,7 +47,9 @@ class TabPanels : public QWidget {
   const std::array<PictureBox*, 2>& fillPreviews() const { return fillPreviews_; }
 
   // "Edge"
-  const std::array<PictureBox*, 8>& materialPictures() const { return materialPictures_; }
+  const std::array<PictureBox*, materialCount>& materialPictures() const {
+    return materialPictures_;
+  }
 
   // "Outside"
   QListWidget* effectList() const { return effectList_; }
@@ -108,10 +111,10 @@ class TabPanels : public QWidget {
   std::array<QPushButton*, 2> fillButtons_;         // "more", "load texture"
   std::array<PictureBox*, 4> patternPictures_;      // surface patterns
   QFrame* curveAxisFrame_;
-  std::array<QRadioButton*, 3> curveAxisButtons_;  // curve axis
-  PictureBox* curveView_;                          // profile curve
-  std::array<PictureBox*, 2> fillPreviews_;        // fill preview, texture preview
-  std::array<PictureBox*, 8> materialPictures_;    // materials
+  std::array<QRadioButton*, 3> curveAxisButtons_;            // curve axis
+  PictureBox* curveView_;                                    // profile curve
+  std::array<PictureBox*, 2> fillPreviews_;                  // fill preview, texture preview
+  std::array<PictureBox*, materialCount> materialPictures_;  // materials
   QListWidget* effectList_;
   QFrame* shadowFrame_;
   std::array<QLabel*, 3> shadowCaptions_;

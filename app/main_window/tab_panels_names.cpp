@@ -54,10 +54,8 @@ void TabPanels::describeControls() {
                           "right-click to reset, save or load the curve. Keys: Space picks up "
                           "the point under the marker, the arrow keys move it, Space drops it"));
   curveView_->takeKeyboardPointer(curveKeyStep, true);
-  for (int i = 0; i < 8; ++i) {
-    const QString name = i == 6   ? QStringLiteral("Steel")
-                         : i == 7 ? QStringLiteral("Gold")
-                                  : QStringLiteral("Material %1").arg(i + 1);
+  for (int i = 0; i < materialCount; ++i) {
+    const QString name = materials[size_t(i)].name;
     describe(materialPictures_[i], name, QStringLiteral("Material: ") + name);
     materialPictures_[i]->takeKeyboardClicks();
   }

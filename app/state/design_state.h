@@ -11,6 +11,7 @@
 
 #include "state/curve_points.h"
 #include "state/kind_settings.h"
+#include "state/material_table.h"
 #include "state/text_picture.h"
 #include "state/undo_store.h"
 
@@ -72,8 +73,8 @@ struct DesignState {
   Rgb glowColour{0, 255, 0};
 
   KindSettingsTable kindSettings = defaultKindSettings();
-  // The curve axis each kind keeps per material group (1..3, at group - 1).
-  BySourceKind<std::array<int32_t, 3>> curveAxisTable;
+  // The curve axis each kind keeps per material group (at group - 1).
+  BySourceKind<std::array<int32_t, materialGroupCount>> curveAxisTable;
   BySourceKind<QString> textureNames;
 
   CurvePoints curve;

@@ -12,13 +12,9 @@ KindRow defaultRow(SourceKind kind) {
   KindRow row;
   row.available = kind == SourceKind::Text;
   if (kind != SourceKind::Text) row.fillColour = {0, 0, 200};
-  slidersOf(row, EffectType::DropShadow).positions = {50, 60, 60};
-  slidersOf(row, EffectType::CastShadow).positions = {50, 60, 7};
-  slidersOf(row, EffectType::Engraved).positions[0] = 20;
-  slidersOf(row, EffectType::Raised).positions[0] = 50;
-  slidersOf(row, EffectType::Outline1).positions[0] = 50;
-  slidersOf(row, EffectType::Outline2).positions[0] = 100;
-  slidersOf(row, EffectType::Glow) = {{20, 0, 0}, {0, 255, 0}};
+  for (const OutsideEffect& effect : outsideEffects())
+    if (effect.sliderCount > 0)
+      slidersOf(row, effect.type) = {effect.startPositions, effect.startColour};
   return row;
 }
 

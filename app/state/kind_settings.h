@@ -8,6 +8,8 @@
 #include <cstdint>
 
 #include "design_kinds.h"
+#include "state/outside_effects.h"
+#include "state/rgb.h"
 
 using velloro::DeformationType;
 using velloro::EffectType;
@@ -34,17 +36,10 @@ class BySourceKind {
   std::array<T, 3> values_{};
 };
 
-struct Rgb {
-  int32_t red = 0;
-  int32_t green = 0;
-  int32_t blue = 0;
-  bool operator==(const Rgb&) const = default;
-};
-
 // The slider positions (and colour, for outlines and glow) that an outside
 // effect keeps for a source kind. Unused sliders stay 0.
 struct EffectSliders {
-  std::array<int32_t, 3> positions{};
+  std::array<int32_t, effectSliderCount> positions{};
   Rgb colour;
   bool operator==(const EffectSliders&) const = default;
 };
@@ -58,7 +53,7 @@ struct KindRow {
   Rgb fillColour;
   EffectType effectType = EffectType::NoContour;
   // Indexed by effect type; "No contour" keeps nothing.
-  std::array<EffectSliders, 8> effectSliders{};
+  std::array<EffectSliders, outsideEffectCount> effectSliders{};
   DeformationType deformationType = DeformationType::Rotate;
   int32_t deformationAmount = 0;
   int32_t material = 0;

@@ -2,25 +2,114 @@
 
 #include <cmath>
 
-#include "state/kind_settings.h"
-
 namespace {
 
+using namespace Qt::StringLiterals;
 using enum EffectType;
 
+constexpr std::array<QLatin1StringView, 0> noValues{};
+constexpr std::array offsetValues{"strength"_L1, "offsetX"_L1, "offsetY"_L1};
+constexpr std::array heightValues{"strength"_L1, "height"_L1, "orientation"_L1};
+constexpr std::array widthValue{"width"_L1};
+
 constexpr std::array<OutsideEffect, outsideEffectCount> effects{{
-    {NoContour, SliderGroup::None, 0, EffectColour::None, ShadowParameters::None, nullptr},
-    {DropShadow, SliderGroup::Shadow, 3, EffectColour::None, ShadowParameters::Offsets, nullptr},
-    {CastShadow, SliderGroup::Shadow, 3, EffectColour::None, ShadowParameters::HeightAndOrientation,
-     nullptr},
-    {Engraved, SliderGroup::Engraved, 1, EffectColour::None, ShadowParameters::None, nullptr},
-    {Raised, SliderGroup::Engraved, 1, EffectColour::None, ShadowParameters::None, nullptr},
-    {Outline1, SliderGroup::Outline, 1, EffectColour::Outline, ShadowParameters::None,
-     "O. width :"},
-    {Outline2, SliderGroup::Outline, 1, EffectColour::Outline, ShadowParameters::None,
-     "O. width :"},
-    {Glow, SliderGroup::Outline, 1, EffectColour::Glow, ShadowParameters::None, "G. width :"},
+    {NoContour,
+     "none"_L1,
+     "No contour",
+     SliderGroup::None,
+     0,
+     EffectColour::None,
+     ShadowParameters::None,
+     nullptr,
+     noValues,
+     {},
+     {}},
+    {DropShadow,
+     "drop-shadow"_L1,
+     "Drop shadow",
+     SliderGroup::Shadow,
+     3,
+     EffectColour::None,
+     ShadowParameters::Offsets,
+     nullptr,
+     offsetValues,
+     {50, 60, 60},
+     {}},
+    {CastShadow,
+     "cast-shadow"_L1,
+     "Casted shadow",
+     SliderGroup::Shadow,
+     3,
+     EffectColour::None,
+     ShadowParameters::HeightAndOrientation,
+     nullptr,
+     heightValues,
+     {50, 60, 7},
+     {}},
+    {Engraved,
+     "engraved"_L1,
+     "Engraved",
+     SliderGroup::Engraved,
+     1,
+     EffectColour::None,
+     ShadowParameters::None,
+     nullptr,
+     widthValue,
+     {20, 0, 0},
+     {}},
+    {Raised,
+     "raised"_L1,
+     "Raised",
+     SliderGroup::Engraved,
+     1,
+     EffectColour::None,
+     ShadowParameters::None,
+     nullptr,
+     widthValue,
+     {50, 0, 0},
+     {}},
+    {Outline1,
+     "outline1"_L1,
+     "Outline 1",
+     SliderGroup::Outline,
+     1,
+     EffectColour::Outline,
+     ShadowParameters::None,
+     "O. width :",
+     widthValue,
+     {50, 0, 0},
+     {}},
+    {Outline2,
+     "outline2"_L1,
+     "Outline 2",
+     SliderGroup::Outline,
+     1,
+     EffectColour::Outline,
+     ShadowParameters::None,
+     "O. width :",
+     widthValue,
+     {100, 0, 0},
+     {}},
+    {Glow,
+     "glow"_L1,
+     "Glow",
+     SliderGroup::Outline,
+     1,
+     EffectColour::Glow,
+     ShadowParameters::None,
+     "G. width :",
+     widthValue,
+     {20, 0, 0},
+     {0, 255, 0}},
 }};
+
+// The rows stand at their type's number, so a type finds its row directly.
+constexpr bool rowsInTypeOrder() {
+  for (size_t i = 0; i < effects.size(); ++i)
+    if (velloro::toInt(effects[i].type) != int32_t(i)) return false;
+  return true;
+}
+static_assert(rowsInTypeOrder());
 
 int32_t sliderValue(int32_t position) { return int16_t(position); }
 
@@ -41,6 +130,8 @@ QString signedOffset(int value) {
 }
 
 }  // namespace
+
+std::span<const OutsideEffect> outsideEffects() { return effects; }
 
 const OutsideEffect& outsideEffect(EffectType type) {
   const int index = velloro::toInt(type);

@@ -5,12 +5,15 @@
 // reads this table, so adding an effect means adding a row here.
 #pragma once
 
+#include <QLatin1StringView>
 #include <QString>
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 
 #include "design_kinds.h"
+#include "state/rgb.h"
 
 using velloro::EffectType;
 
@@ -28,28 +31,37 @@ enum class EffectColour { None, Outline, Glow };
 // What the two parameter sliders of a shadow mean, for their labels.
 enum class ShadowParameters { None, Offsets, HeightAndOrientation };
 
+inline constexpr int effectSliderCount = 3;
+
 struct OutsideEffect {
   EffectType type;
+  QLatin1StringView name;  // in style files and on the command line
+  const char* caption;     // in the "Outside" list
   SliderGroup sliders;
   int sliderCount;  // positions a source kind keeps for the effect
   EffectColour colour;
   ShadowParameters shadowParameters;
   const char* widthCaption;  // the outline frame's width label; null elsewhere
+  // What a style file calls each kept slider position, in the panel's order.
+  std::span<const QLatin1StringView> valueNames;
+  // The slider positions and colour a source kind starts with.
+  std::array<int32_t, effectSliderCount> startPositions;
+  Rgb startColour;
 };
 
+// Every effect, in the order of its type number (and of the "Outside" list).
+std::span<const OutsideEffect> outsideEffects();
 inline constexpr int outsideEffectCount = 8;
 
-// The row of `type`; a type outside 0..7 reads as "No contour".
+// The row of `type`; a type that is none of them reads as "No contour".
 const OutsideEffect& outsideEffect(EffectType type);
 
 // The positions of an effect's sliders as the window shows them.
 struct SliderReadings {
-  std::array<int32_t, 3> shadow{};
+  std::array<int32_t, effectSliderCount> shadow{};
   int32_t engraved = 0;
   int32_t outline = 0;
 };
-
-struct Rgb;
 
 // What the engine receives for the effect: the effect amount and the three
 // effect values. Shadows pass their three sliders, "Engraved" and "Raised"

@@ -6,18 +6,12 @@
 #include "state/curve_file.h"
 #include "state/design_state.h"
 
-int materialGroup(int material) {
-  if (material == 6) return 2;
-  if (material == 7) return 3;
-  return 1;
-}
-
 QString storedCurveName(SourceKind kind, int group) {
   return QStringLiteral("temp%1%2.txt").arg(velloro::toInt(kind)).arg(group);
 }
 
 int32_t& keptCurveAxis(DesignState& state, SourceKind kind, int group) {
-  return state.curveAxisTable[kind][size_t(std::clamp(group, 1, 3) - 1)];
+  return state.curveAxisTable[kind][size_t(std::clamp(group, 1, materialGroupCount) - 1)];
 }
 
 void storeSourceKind(DesignState& state, SourceKind previousKind, const QString& curvesFolder) {

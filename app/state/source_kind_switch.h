@@ -6,11 +6,9 @@
 #include <QString>
 
 #include "state/kind_settings.h"
+#include "state/material_table.h"
 
 struct DesignState;
-
-// 1 for materials 0..5, 2 for steel (6), 3 for gold (7).
-int materialGroup(int material);
 
 // "temp" + kind + group + ".txt": the curve kept for a kind and material group.
 QString storedCurveName(SourceKind kind, int group);

@@ -1,6 +1,7 @@
 // A style: everything that decides how a source looks, apart from what the
 // source is. Saved as a small JSON document, shipped as presets and applied
-// to any title, in the window or on the command line.
+// to any title, in the window or on the command line. What each setting
+// holds at first is declared in state/setting_declarations.cpp.
 #pragma once
 
 #include <QString>
@@ -15,9 +16,9 @@ struct StyleColour {
 };
 
 struct StyleFont {
-  QString family = QStringLiteral("Tahoma");
-  double pointSize = 75;
-  bool bold = true;
+  QString family;
+  double pointSize = 0;
+  bool bold = false;
   bool italic = false;
   bool underline = false;
   bool operator==(const StyleFont&) const = default;
@@ -27,19 +28,22 @@ inline constexpr int styleCurvePoints = 6;
 inline constexpr int styleEffectValues = 3;
 
 struct Style {
+  // The start values of every setting.
+  Style();
+
   bool textureFill = false;
-  StyleColour fillColour{0, 0, 200};
+  StyleColour fillColour;
   QString texture;  // a picture of the textures folder by name, or a full path
 
-  int32_t surfacePattern = 0;  // 0 none, 1 streaks, 2 grain, 3 ripples
-  int32_t curveAxis = 0;       // 0 top to bottom, 1 left to right, 2 centre to edge
-  std::array<int32_t, styleCurvePoints> curvePositions{0, 50, 100, 150, 200, 255};
-  std::array<int32_t, styleCurvePoints> curveValues{128, 128, 128, 128, 128, 128};
-  int32_t material = 0;  // 0..7; 6 steel, 7 gold
+  int32_t surfacePattern = 0;  // a velloro::SurfacePatternType
+  int32_t curveAxis = 0;       // a velloro::CurveAxis
+  std::array<int32_t, styleCurvePoints> curvePositions{};
+  std::array<int32_t, styleCurvePoints> curveValues{};
+  int32_t material = 0;  // a velloro::Material
 
-  int32_t effectType = 3;  // "Engraved"
+  int32_t effectType = 0;  // a velloro::EffectType
   // The effect's slider positions in the order of its panel; unused ones stay 0.
-  std::array<int32_t, styleEffectValues> effectValues{20, 0, 0};
+  std::array<int32_t, styleEffectValues> effectValues{};
   StyleColour effectColour;  // the outline colour, or the glow colour for a glow
 
   int32_t deformationType = 0;  // 0 none, 1 rotate, 2 curve

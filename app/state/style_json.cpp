@@ -7,11 +7,11 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <cmath>
+#include <map>
 
 #include "state/bounded_read.h"
 #include "state/failure.h"
-#include "state/style_defaults.h"
-#include "state/style_names.h"
+#include "state/setting_declarations.h"
 
 using namespace Qt::StringLiterals;
 
@@ -19,9 +19,10 @@ namespace {
 
 constexpr auto formatKey = "format"_L1;
 constexpr auto formatName = "Velloro style"_L1;
-constexpr int sliderMaximum = 100;
-constexpr int curveMaximum = 255;
-constexpr double largestFontSize = 300;
+// The places of a style file in the order they are read: an object of
+// settings, or a setting at the top. A message names the first fault found.
+constexpr std::array readingOrder{"fill"_L1,   "surface"_L1,     "curve"_L1, "material"_L1,
+                                  "effect"_L1, "deformation"_L1, "font"_L1};
 
 QString quoted(const QString& key) { return u'"' + key + u'"'; }
 
@@ -156,70 +157,84 @@ void checkFormat(const Section& root, const QJsonObject& object) {
            u"%1 is newer than this program reads (%2)"_s.arg(version).arg(styleFormatVersion));
 }
 
-void readFill(const Section& root, Style& style) {
-  const std::optional<Section> fill = root.section(u"fill"_s);
-  if (!fill) return;
-  static constexpr std::array kinds{"colour"_L1, "texture"_L1};
-  int32_t kind = style.textureFill ? 1 : 0;
-  fill->readChoice(u"kind"_s, kinds, kind);
-  style.textureFill = kind == 1;
-  fill->readColour(u"colour"_s, style.fillColour);
-  fill->readText(u"texture"_s, style.texture);
-  if (style.textureFill && style.texture.isEmpty())
-    refuse(fill->keyPath(u"texture"_s), u"is missing for a texture fill"_s);
+template <typename T>
+T& held(SettingValue& value) {
+  return std::get<T>(value);
 }
 
-void readCurve(const Section& root, Style& style) {
-  const std::optional<Section> curve = root.section(u"curve"_s);
-  if (!curve) return;
-  curve->readChoice(u"axis"_s, curveAxisNames(), style.curveAxis);
-  curve->readWholeList(u"positions"_s, 0, curveMaximum, style.curvePositions);
-  curve->readWholeList(u"values"_s, 0, curveMaximum, style.curveValues);
-  for (int i = 1; i < styleCurvePoints; ++i)
-    if (style.curvePositions[i] <= style.curvePositions[i - 1])
-      refuse(curve->keyPath(u"positions"_s), u"must rise from point to point"_s);
-}
-
-void readEffect(const Section& root, Style& style) {
-  const std::optional<Section> effect = root.section(u"effect"_s);
-  if (!effect) return;
-  const int32_t previous = style.effectType;
-  effect->readChoice(u"type"_s, effectNames(), style.effectType);
-  if (style.effectType != previous) {
-    const EffectDefaults defaults = effectDefaults(style.effectType);
-    style.effectValues = defaults.values;
-    style.effectColour = defaults.colour;
+void readSetting(const Section& section, const SettingDeclaration& setting, Style& style) {
+  if (setting.belongs && !setting.belongs(style)) return;
+  SettingValue value = setting.get(style);
+  const QString key = setting.key;
+  switch (setting.type) {
+    case SettingType::WholeNumber:
+      section.readWhole(key, int32_t(setting.low), int32_t(setting.high), held<int32_t>(value));
+      break;
+    case SettingType::Number:
+      section.readNumber(key, setting.low, setting.high, held<double>(value));
+      break;
+    case SettingType::Flag: section.readBool(key, held<bool>(value)); break;
+    case SettingType::Colour: section.readColour(key, held<StyleColour>(value)); break;
+    case SettingType::Choice: section.readChoice(key, setting.choices, held<int32_t>(value)); break;
+    case SettingType::Text: section.readText(key, held<QString>(value)); break;
+    case SettingType::WholeList:
+      section.readWholeList(key, int32_t(setting.low), int32_t(setting.high),
+                            held<CurveList>(value));
+      break;
+    case SettingType::EffectValues: {
+      const auto names = storedNames(setting, style);
+      for (size_t i = 0; i < names.size(); ++i)
+        section.readWhole(names[i], int32_t(setting.low), int32_t(setting.high),
+                          held<EffectValueList>(value)[i]);
+      break;
+    }
   }
-  const EffectValueNames names = effectValueNames(style.effectType);
-  for (size_t i = 0; i < names.values.size(); ++i)
-    effect->readWhole(names.values[i], 0, sliderMaximum, style.effectValues[i]);
-  if (names.hasColour) effect->readColour(u"colour"_s, style.effectColour);
+  setting.put(style, value);
 }
 
-void readDeformation(const Section& root, Style& style) {
-  const std::optional<Section> deformation = root.section(u"deformation"_s);
-  if (!deformation) return;
-  deformation->readChoice(u"type"_s, deformationNames(), style.deformationType);
-  deformation->readWhole(u"amount"_s, 0, sliderMaximum, style.deformationAmount);
+// What the settings of one object say only together.
+void checkTogether(const Section& section, QLatin1StringView place, const Style& style) {
+  if (place == "fill"_L1 && style.textureFill && style.texture.isEmpty())
+    refuse(section.keyPath(u"texture"_s), u"is missing for a texture fill"_s);
+  if (place == "curve"_L1)
+    for (int i = 1; i < styleCurvePoints; ++i)
+      if (style.curvePositions[i] <= style.curvePositions[i - 1])
+        refuse(section.keyPath(u"positions"_s), u"must rise from point to point"_s);
 }
 
-void readFont(const Section& root, Style& style) {
-  const std::optional<Section> font = root.section(u"font"_s);
-  if (!font) return;
-  font->readText(u"family"_s, style.font.family);
-  font->readNumber(u"size"_s, 1, largestFontSize, style.font.pointSize);
-  font->readBool(u"bold"_s, style.font.bold);
-  font->readBool(u"italic"_s, style.font.italic);
-  font->readBool(u"underline"_s, style.font.underline);
+void readPlace(const Section& root, QLatin1StringView place, Style& style) {
+  for (const SettingDeclaration& setting : settingDeclarations())
+    if (setting.section.isEmpty() && setting.key == place) return readSetting(root, setting, style);
+  const std::optional<Section> section = root.section(place);
+  if (!section) return;
+  for (const SettingDeclaration& setting : settingDeclarations())
+    if (setting.section == place) readSetting(*section, setting, style);
+  checkTogether(*section, place, style);
 }
 
-QJsonObject effectObject(const Style& style) {
-  QJsonObject effect{{u"type"_s, QString(effectNames()[style.effectType])}};
-  const EffectValueNames names = effectValueNames(style.effectType);
-  for (size_t i = 0; i < names.values.size(); ++i)
-    effect.insert(names.values[i], style.effectValues[i]);
-  if (names.hasColour) effect.insert(u"colour"_s, colourText(style.effectColour));
-  return effect;
+void writeSetting(const SettingDeclaration& setting, const Style& style, QJsonObject& target) {
+  const SettingValue value = setting.get(style);
+  const QString key = setting.key;
+  switch (setting.type) {
+    case SettingType::WholeNumber: target.insert(key, std::get<int32_t>(value)); break;
+    case SettingType::Number: target.insert(key, std::get<double>(value)); break;
+    case SettingType::Flag: target.insert(key, std::get<bool>(value)); break;
+    case SettingType::Colour: target.insert(key, colourText(std::get<StyleColour>(value))); break;
+    case SettingType::Choice:
+      target.insert(key, QString(setting.choices[size_t(std::get<int32_t>(value))]));
+      break;
+    case SettingType::Text:
+      if (!setting.leftOutWhenEmpty || !std::get<QString>(value).isEmpty())
+        target.insert(key, std::get<QString>(value));
+      break;
+    case SettingType::WholeList: target.insert(key, numbers(std::get<CurveList>(value))); break;
+    case SettingType::EffectValues: {
+      const auto names = storedNames(setting, style);
+      for (size_t i = 0; i < names.size(); ++i)
+        target.insert(names[i], std::get<EffectValueList>(value)[i]);
+      break;
+    }
+  }
 }
 
 }  // namespace
@@ -229,28 +244,14 @@ StyleError::StyleError(const QString& message) : std::runtime_error(message.toSt
 QString StyleError::message() const { return QString::fromStdString(what()); }
 
 QByteArray styleDocument(const Style& style, const QString& name) {
-  QJsonObject fill{{u"kind"_s, style.textureFill ? u"texture"_s : u"colour"_s},
-                   {u"colour"_s, colourText(style.fillColour)}};
-  if (!style.texture.isEmpty()) fill.insert(u"texture"_s, style.texture);
-  const QJsonObject root{
-      {formatKey, QString(formatName)},
-      {u"version"_s, styleFormatVersion},
-      {u"name"_s, name},
-      {u"fill"_s, fill},
-      {u"surface"_s, QString(surfacePatternNames()[style.surfacePattern])},
-      {u"curve"_s, QJsonObject{{u"axis"_s, QString(curveAxisNames()[style.curveAxis])},
-                               {u"positions"_s, numbers(style.curvePositions)},
-                               {u"values"_s, numbers(style.curveValues)}}},
-      {u"material"_s, style.material},
-      {u"effect"_s, effectObject(style)},
-      {u"deformation"_s,
-       QJsonObject{{u"type"_s, QString(deformationNames()[style.deformationType])},
-                   {u"amount"_s, style.deformationAmount}}},
-      {u"font"_s, QJsonObject{{u"family"_s, style.font.family},
-                              {u"size"_s, style.font.pointSize},
-                              {u"bold"_s, style.font.bold},
-                              {u"italic"_s, style.font.italic},
-                              {u"underline"_s, style.font.underline}}}};
+  QJsonObject root{
+      {formatKey, QString(formatName)}, {u"version"_s, styleFormatVersion}, {u"name"_s, name}};
+  std::map<QString, QJsonObject> sections;
+  for (const SettingDeclaration& setting : settingDeclarations()) {
+    if (setting.belongs && !setting.belongs(style)) continue;
+    writeSetting(setting, style, setting.section.isEmpty() ? root : sections[setting.section]);
+  }
+  for (const auto& [place, section] : sections) root.insert(place, section);
   return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -261,13 +262,7 @@ Style readStyle(const QByteArray& document, const Style& base) {
   const Section root(object, QString());
   checkFormat(root, object);
   Style style = base;
-  readFill(root, style);
-  root.readChoice(u"surface"_s, surfacePatternNames(), style.surfacePattern);
-  readCurve(root, style);
-  root.readWhole(u"material"_s, 0, 7, style.material);
-  readEffect(root, style);
-  readDeformation(root, style);
-  readFont(root, style);
+  for (QLatin1StringView place : readingOrder) readPlace(root, place, style);
   return style;
 }
 

@@ -25,9 +25,8 @@ TEST(RenderCommand, PlainTitleKeepsEveryDefault) {
   EXPECT_EQ(request.text, QStringLiteral("Velloro"));
   EXPECT_EQ(request.outputFile, QStringLiteral("a.png"));
   EXPECT_FALSE(request.canvasSize || request.backgroundColour || request.designPosition);
-  EXPECT_FALSE(request.overrides.fontSize || request.overrides.material ||
-               request.overrides.effectType || request.overrides.colour);
-  EXPECT_FALSE(request.overrides.bold || request.transparent || request.quality);
+  EXPECT_TRUE(request.overrides.empty());
+  EXPECT_FALSE(request.transparent || request.quality);
 }
 
 TEST(RenderCommand, EveryOptionReachesTheRequest) {
@@ -39,12 +38,15 @@ TEST(RenderCommand, EveryOptionReachesTheRequest) {
   const RenderRequest& r = command.request;
   EXPECT_EQ(r.text, QStringLiteral("Hello world"));
   EXPECT_EQ(r.styleFile, QStringLiteral("gold.vstyle"));
-  EXPECT_EQ(r.overrides.fontFamily, QStringLiteral("DejaVu Sans"));
-  EXPECT_EQ(r.overrides.fontSize, 40.5);
-  EXPECT_TRUE(r.overrides.bold && r.overrides.italic && r.overrides.underline);
-  EXPECT_EQ(r.overrides.colour, QColor(0x10, 0xa0, 0xff));
-  EXPECT_EQ(r.overrides.material, 7);
-  EXPECT_EQ(r.overrides.effectType, 2);
+  const StyleOverrides expected{{Setting::FontFamily, QStringLiteral("DejaVu Sans")},
+                                {Setting::FontSize, 40.5},
+                                {Setting::Bold, true},
+                                {Setting::Italic, true},
+                                {Setting::Underline, true},
+                                {Setting::FillColour, StyleColour{0x10, 0xa0, 0xff}},
+                                {Setting::Material, int32_t(7)},
+                                {Setting::Effect, int32_t(2)}};
+  EXPECT_EQ(r.overrides, expected);
   EXPECT_EQ(r.canvasSize, QSize(800, 200));
   EXPECT_EQ(r.backgroundColour, QColor(Qt::black));
   EXPECT_EQ(r.designPosition, QPoint(-4, 17));

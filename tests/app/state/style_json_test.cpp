@@ -5,14 +5,15 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "state/style_defaults.h"
 #include "state/style_library.h"
 #include "test_files.h"
 
 namespace {
 
 Style freshStyle() {
-  return freshStartStyle({0, 50, 100, 150, 200, 255}, {40, 130, 200, 230, 180, 90});
+  Style style;
+  style.curveValues = {40, 130, 200, 230, 180, 90};
+  return style;
 }
 
 QByteArray withHeader(const char* settings) {

@@ -1,0 +1,263 @@
+#include "headless/command_options.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+
+#include "headless/render_command.h"
+#include "headless/scaled_scene.h"
+#include "state/setting_declarations.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int farthestPosition = 100000;
+constexpr int largestTrimMargin = 1000;
+constexpr int largestQuality = 100;
+
+[[noreturn]] void refuse(const QString& option, const QString& problem) {
+  throw UsageError(option + u": "_s + problem);
+}
+
+QString quoted(const QString& value) { return u'\'' + value + u'\''; }
+
+QString rangeText(double low, double high) { return u"from %1 to %2"_s.arg(low).arg(high); }
+
+int wholeNumber(const QString& option, const QString& value, int low, int high) {
+  bool isNumber = false;
+  const int number = value.trimmed().toInt(&isNumber);
+  if (!isNumber || number < low || number > high)
+    refuse(option, quoted(value) + u" is not a whole number "_s + rangeText(low, high));
+  return number;
+}
+
+QColor colourOf(const QString& option, const QString& value) {
+  static const QRegularExpression rgb(u"^#[0-9A-Fa-f]{6}$"_s);
+  if (!rgb.match(value).hasMatch())
+    refuse(option, quoted(value) + u" is not a colour written #RRGGBB"_s);
+  return QColor::fromString(value);
+}
+
+QSize canvasSizeOf(const QString& option, const QString& value) {
+  static const QRegularExpression size(u"^(\\d{1,5})[xX](\\d{1,5})$"_s);
+  const QRegularExpressionMatch match = size.match(value);
+  const int width = match.hasMatch() ? match.captured(1).toInt() : 0;
+  const int height = match.hasMatch() ? match.captured(2).toInt() : 0;
+  if (width < 1 || height < 1 || width > largestCanvasSide || height > largestCanvasSide)
+    refuse(option,
+           quoted(value) + u" is not a size WxH from 1x1 to %1x%1"_s.arg(largestCanvasSide));
+  return {width, height};
+}
+
+QPoint positionOf(const QString& option, const QString& value) {
+  static const QRegularExpression position(u"^\\s*(-?\\d{1,6})\\s*,\\s*(-?\\d{1,6})\\s*$"_s);
+  const QRegularExpressionMatch match = position.match(value);
+  const int x = match.hasMatch() ? match.captured(1).toInt() : 0;
+  const int y = match.hasMatch() ? match.captured(2).toInt() : 0;
+  if (!match.hasMatch() || std::abs(x) > farthestPosition || std::abs(y) > farthestPosition)
+    refuse(option, quoted(value) + u" is not a position X,Y in pixels"_s);
+  return {x, y};
+}
+
+QString nonEmpty(const QString& option, const QString& value) {
+  if (value.isEmpty()) refuse(option, u"the value is empty"_s);
+  return value;
+}
+
+// A text of spaces or invisible characters alone would give the bare canvas,
+// reported as a title.
+QString drawable(const QString& option, const QString& value) {
+  const bool drawsSomething =
+      std::any_of(value.begin(), value.end(), [](QChar c) { return c.isPrint() && !c.isSpace(); });
+  if (!value.isEmpty() && !drawsSomething) refuse(option, u"the text holds nothing to draw"_s);
+  return value;
+}
+
+// Bytes of a name that are no UTF-8 text arrive as U+FFFD: the file under
+// that name would be another one than the user meant.
+QString fileName(const QString& option, const QString& value) {
+  if (value.contains(QChar::ReplacementCharacter))
+    refuse(option, quoted(value) + u" is not a file name in UTF-8"_s);
+  return nonEmpty(option, value);
+}
+
+// A design setting's value as its type reads it from the command line.
+SettingValue settingValue(const SettingDeclaration& setting, const QString& option,
+                          const QString& value) {
+  switch (setting.type) {
+    case SettingType::WholeNumber:
+      return int32_t(wholeNumber(option, value, int(setting.low), int(setting.high)));
+    case SettingType::Number: {
+      bool isNumber = false;
+      const double number = value.trimmed().toDouble(&isNumber);
+      if (!isNumber || !(number >= setting.low && number <= setting.high))
+        refuse(option, quoted(value) + u" is not "_s + QLatin1String(setting.rangeNoun) + u' ' +
+                           rangeText(setting.low, setting.high));
+      return number;
+    }
+    case SettingType::Colour: {
+      const QColor colour = colourOf(option, value);
+      return StyleColour{colour.red(), colour.green(), colour.blue()};
+    }
+    case SettingType::Choice: {
+      const std::optional<int> number = numberOfName(setting.choices, value);
+      if (!number) refuse(option, quoted(value) + u" is none of "_s + joinedNames(setting.choices));
+      return int32_t(*number);
+    }
+    case SettingType::Text: return nonEmpty(option, value);
+    case SettingType::Flag:
+    case SettingType::WholeList:
+    case SettingType::EffectValues: break;
+  }
+  refuse(option, u"takes no value"_s);
+}
+
+CommandOption designOption(const SettingDeclaration& setting) {
+  CommandOption option{
+      setting.flag, setting.otherFlag, setting.valueName, settingHelp(setting), {}, {}};
+  if (!setting.otherFlag.isEmpty()) option.help += u" (also "_s + setting.otherFlag + u')';
+  const Setting id = setting.id;
+  if (setting.type == SettingType::Flag)
+    option.set = [id](RenderRequest& r) { r.overrides[id] = true; };
+  else
+    option.read = [id](RenderRequest& r, const QString& o, const QString& v) {
+      r.overrides[id] = settingValue(declaration(id), o, v);
+    };
+  return option;
+}
+
+std::vector<CommandOption> runOptionsBefore() {
+  return {
+      {u"--render"_s,
+       {},
+       {},
+       u"render without a window (the offscreen platform is\nused when QT_QPA_PLATFORM is not set)"_s,
+       {},
+       [](RenderRequest&) {}},
+      {u"--text"_s,
+       {},
+       u"TEXT"_s,
+       u"the title to render"_s,
+       [](RenderRequest& r, const QString& o, const QString& v) { r.text = drawable(o, v); },
+       {}},
+      {u"-o"_s,
+       u"--output"_s,
+       u"OUT"_s,
+       u"the picture to write; its extension gives the\nformat: .png, .webp, .jpg (or .jpeg) or .bmp"_s,
+       [](RenderRequest& r, const QString& o, const QString& v) { r.outputFile = fileName(o, v); },
+       {}},
+      {u"--batch"_s,
+       {},
+       u"LIST"_s,
+       u"render one title per line of LIST, a UTF-8 text file\nof lines \"text<TAB>file name\"; "
+       u"lines starting with #\nare comments"_s,
+       [](RenderRequest& r, const QString& o, const QString& v) { r.batchList = fileName(o, v); },
+       {}},
+      {u"--out-dir"_s,
+       {},
+       u"DIR"_s,
+       u"the folder, which must exist, for the pictures of a\nbatch"_s,
+       [](RenderRequest& r, const QString& o, const QString& v) {
+         r.outputFolder = fileName(o, v);
+       },
+       {}},
+      {u"--style"_s,
+       {},
+       u"FILE"_s,
+       u"start from the style file FILE (.vstyle) instead of\nthe fresh-start design"_s,
+       [](RenderRequest& r, const QString& o, const QString& v) { r.styleFile = fileName(o, v); },
+       {}},
+  };
+}
+
+std::vector<CommandOption> runOptionsAfter() {
+  return {
+      {u"--canvas"_s,
+       {},
+       u"WxH"_s,
+       u"canvas size in pixels, 1x1 to %1x%1\n(default 631x331, or the size of the background\n"
+       u"picture)"_s.arg(largestCanvasSide),
+       [](RenderRequest& r, const QString& o, const QString& v) {
+         r.canvasSize = canvasSizeOf(o, v);
+       },
+       {}},
+      {u"--background"_s,
+       {},
+       u"BG"_s,
+       u"canvas colour #RRGGBB (default white) or a picture FILE; with --canvas the picture is "
+       u"tiled over it"_s,
+       [](RenderRequest& r, const QString& o, const QString& v) {
+         r.backgroundColour.reset();
+         r.backgroundPicture.clear();
+         if (v.startsWith(u'#'))
+           r.backgroundColour = colourOf(o, v);
+         else
+           r.backgroundPicture = fileName(o, v);
+       },
+       {}},
+      {u"--at"_s,
+       {},
+       u"X,Y"_s,
+       u"where the design goes on the canvas (default 5,5)"_s,
+       [](RenderRequest& r, const QString& o, const QString& v) {
+         r.designPosition = positionOf(o, v);
+       },
+       {}},
+      {u"--transparent"_s,
+       {},
+       {},
+       u"write the design alone on a transparent background,\nas File > Export for the web does, "
+       u"without the\ncanvas's colour or picture (png and webp only)"_s,
+       {},
+       [](RenderRequest& r) { r.transparent = true; }},
+      {u"--trim"_s,
+       {},
+       u"MARGIN"_s,
+       u"with --transparent, cut the picture to what can be\nseen of the design plus MARGIN pixels "
+       u"(0 to %1)\non each side; a title with nothing to see fails"_s.arg(largestTrimMargin),
+       [](RenderRequest& r, const QString& o, const QString& v) {
+         r.trimMargin = wholeNumber(o, v, 0, largestTrimMargin);
+       },
+       {}},
+      {u"--quality"_s,
+       {},
+       u"Q"_s,
+       u"quality 0 to %1 of jpg pictures; webp pictures are lossless without it and lossy below "
+       u"%1"_s.arg(largestQuality),
+       [](RenderRequest& r, const QString& o, const QString& v) {
+         r.quality = wholeNumber(o, v, 0, largestQuality);
+       },
+       {}},
+      {u"--scale"_s,
+       {},
+       u"N"_s,
+       u"draw at N times the pixel density, 1 to %1, for\nscreens of high density (@2x, @3x): "
+       u"font size,\neffect widths, canvas, --at and --trim grow N times"_s.arg(largestScale),
+       [](RenderRequest& r, const QString& o, const QString& v) {
+         r.scale = wholeNumber(o, v, 1, largestScale);
+       },
+       {}},
+      {u"-h"_s, u"--help"_s, {}, u"show this help and end"_s, {}, {}},
+      {u"--version"_s, {}, {}, u"show the version and end"_s, {}, {}},
+  };
+}
+
+}  // namespace
+
+const std::vector<CommandOption>& commandOptions() {
+  static const std::vector<CommandOption> options = [] {
+    std::vector<CommandOption> all = runOptionsBefore();
+    for (const SettingDeclaration& setting : settingDeclarations())
+      if (!setting.flag.isEmpty()) all.push_back(designOption(setting));
+    std::ranges::move(runOptionsAfter(), std::back_inserter(all));
+    return all;
+  }();
+  return options;
+}
+
+const CommandOption* findOption(const QString& word) {
+  for (const CommandOption& option : commandOptions())
+    if (word == option.flag || (!option.otherFlag.isEmpty() && word == option.otherFlag))
+      return &option;
+  return nullptr;
+}

@@ -1,0 +1,122 @@
+// Walks every declared setting through the style file and the command line:
+// a value other than its start survives both, and a value out of its range
+// is refused with the setting named.
+#include <gtest/gtest.h>
+
+#include "headless/console_platform.h"
+#include "headless/render_command.h"
+#include "headless/title_scene.h"
+#include "state/setting_declarations.h"
+#include "state/style_json.h"
+
+namespace {
+
+// A value of the setting's type that is not `start`.
+SettingValue otherThan(const SettingDeclaration& setting, const SettingValue& start) {
+  const auto high = int32_t(setting.high);
+  switch (setting.type) {
+    case SettingType::WholeNumber: return std::get<int32_t>(start) == high ? high - 1 : high;
+    case SettingType::Number:
+      return std::get<double>(start) == setting.high ? setting.low : setting.high;
+    case SettingType::Flag: return !std::get<bool>(start);
+    case SettingType::Colour: return StyleColour{1, 2, 254};
+    case SettingType::Choice: {
+      const auto last = int32_t(setting.choices.size() - 1);
+      return std::get<int32_t>(start) == last ? 0 : last;
+    }
+    case SettingType::Text: return QStringLiteral("Other text");
+    case SettingType::WholeList: return CurveList{1, 2, 3, 5, 8, high};
+    case SettingType::EffectValues: return EffectValueList{high, high - 1, high - 2};
+  }
+  return {};
+}
+
+// How the command line spells `value`.
+QString spelt(const SettingDeclaration& setting, const SettingValue& value) {
+  if (const auto* colour = std::get_if<StyleColour>(&value))
+    return QColor(colour->red, colour->green, colour->blue).name();
+  if (setting.type == SettingType::Choice) return setting.choices[size_t(std::get<int32_t>(value))];
+  if (const auto* number = std::get_if<int32_t>(&value)) return QString::number(*number);
+  if (const auto* number = std::get_if<double>(&value)) return QString::number(*number);
+  return std::get<QString>(value);
+}
+
+// A style that keeps `setting`: a texture to fill with, and an effect that
+// stores all three values, or the one with a colour for a setting that needs it.
+Style styleKeeping(const SettingDeclaration& setting) {
+  Style style;
+  style.texture = QStringLiteral("wood.bmp");
+  style.effectType = velloro::toInt(setting.belongs ? EffectType::Glow : EffectType::DropShadow);
+  return style;
+}
+
+}  // namespace
+
+TEST(SettingTable, EverySettingSurvivesTheStyleFile) {
+  for (const SettingDeclaration& setting : settingDeclarations()) {
+    Style style = styleKeeping(setting);
+    const SettingValue changed = otherThan(setting, setting.get(style));
+    setting.put(style, changed);
+    const Style read = readStyle(styleDocument(style, {}), Style());
+    EXPECT_EQ(setting.get(read), changed) << setting.key.data() << int(setting.id);
+  }
+}
+
+TEST(SettingTable, EveryOptionReachesTheStyle) {
+  ConsolePlatform console(stderr);
+  for (const SettingDeclaration& setting : settingDeclarations()) {
+    if (setting.flag.isEmpty()) continue;
+    // An option without a value can only switch its setting on.
+    Style base;
+    if (setting.type == SettingType::Flag) setting.put(base, false);
+    const SettingValue changed = otherThan(setting, setting.get(base));
+    QStringList words{QStringLiteral("--render"), QStringLiteral("--text"), QStringLiteral("T"),
+                      QStringLiteral("-o"),       QStringLiteral("t.png"),  setting.flag};
+    if (setting.type != SettingType::Flag) words << spelt(setting, changed);
+    const RenderRequest request = parseRenderCommand(words).request;
+    const Style style = withOverrides(base, request.overrides, QString(), console);
+    EXPECT_EQ(setting.get(style), changed) << setting.flag.data();
+  }
+}
+
+TEST(SettingTable, ValuesOutOfRangeAreRefusedByName) {
+  for (const SettingDeclaration& setting : settingDeclarations()) {
+    if (setting.type != SettingType::WholeNumber && setting.type != SettingType::Number) continue;
+    const QString above = QString::number(setting.high + 1);
+    if (!setting.key.isEmpty()) {
+      const QString entry = QStringLiteral("\"%1\": %2").arg(setting.key, above);
+      const QString body = setting.section.isEmpty()
+                               ? entry
+                               : QStringLiteral("\"%1\": {%2}").arg(setting.section, entry);
+      const QByteArray document =
+          (QStringLiteral(R"({"format": "Velloro style", "version": 1, )") + body + u'}').toUtf8();
+      try {
+        readStyle(document, Style());
+        ADD_FAILURE() << "accepted " << document.constData();
+      } catch (const StyleError& error) {
+        EXPECT_TRUE(error.message().contains(QString::number(setting.high))) << error.what();
+      }
+    }
+    if (setting.flag.isEmpty()) continue;
+    try {
+      parseRenderCommand({QStringLiteral("--render"), QStringLiteral("--text"), QStringLiteral("T"),
+                          QStringLiteral("-o"), QStringLiteral("t.png"), setting.flag, above});
+      ADD_FAILURE() << "accepted " << setting.flag.data() << ' ' << above.toStdString();
+    } catch (const UsageError& error) {
+      EXPECT_TRUE(error.message().startsWith(setting.flag + QStringLiteral(": '") + above))
+          << error.what();
+    }
+  }
+}
+
+TEST(SettingTable, HelpShowsEveryOptionWithItsRange) {
+  const QString help = commandLineHelpText();
+  for (const SettingDeclaration& setting : settingDeclarations()) {
+    if (setting.flag.isEmpty()) continue;
+    EXPECT_TRUE(help.contains(QStringLiteral("\n  ") + setting.flag)) << setting.flag.data();
+    if (setting.high > setting.low) {
+      EXPECT_TRUE(help.contains(QStringLiteral("%1 to %2").arg(setting.low).arg(setting.high)))
+          << setting.flag.data();
+    }
+  }
+}
