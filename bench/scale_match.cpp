@@ -80,14 +80,14 @@ int main(int argc, char** argv) {
   for (int material = 0; material < 8; ++material)
     cases.append({QStringLiteral("material %1").arg(material),
                   {QStringLiteral("--material"), QString::number(material)}});
-  out << QStringLiteral("%1").arg(QStringLiteral("case"), -16);
+  out << QStringLiteral("%1").arg(QStringLiteral("case"), -20);
   for (const int scale : scales)
     out << QStringLiteral("%1").arg(QStringLiteral("%1x").arg(scale), 8);
   out << '\n';
   std::array<double, std::size(scales)> totals{};
   for (const auto& [name, options] : cases) {
     const QImage one = rendered(options, 1, QDir(folder.path()));
-    out << QStringLiteral("%1").arg(name, -16);
+    out << QStringLiteral("%1").arg(name, -20);
     for (size_t i = 0; i < std::size(scales); ++i) {
       const double difference =
           meanDifference(one, shrunk(rendered(options, scales[i], QDir(folder.path())), scales[i]));
@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
     out << '\n';
     out.flush();
   }
-  out << QStringLiteral("%1").arg(QStringLiteral("average"), -16);
+  out << QStringLiteral("%1").arg(QStringLiteral("average"), -20);
   for (const double total : totals)
     out << QStringLiteral("%1").arg(total / cases.size(), 8, 'f', 2);
   out << '\n';
