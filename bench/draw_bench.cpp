@@ -7,12 +7,16 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QMenu>
 #include <QTemporaryDir>
 
 #include "desktop/scripted_platform.h"
 #include "main_window/frm_main.h"
 #include "main_window/live_preview.h"
+#include "main_window/style_gallery.h"
 #include "main_window/tab_panels.h"
 #include "state/design_state.h"
 #include "state/engine_library.h"
@@ -98,6 +102,35 @@ void BM_PreviewFrameOnLargeCanvas(benchmark::State& run) {
   timeSliderSteps(drawn, run);
 }
 BENCHMARK(BM_PreviewFrameOnLargeCanvas)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// File > Styles with the five shipped styles: the menu opening with a title
+// not drawn before ("open"), which only starts the thumbnails, against the
+// thumbnails all drawn ("thumbnails").
+void BM_StylesMenu(benchmark::State& run) {
+  DrawnWindow drawn;
+  QDir().mkpath(drawn.folder.filePath(QStringLiteral("styles")));
+  for (const QString& style : QDir(QStringLiteral(SHIPPED_STYLES)).entryList(QDir::Files))
+    QFile::copy(QStringLiteral(SHIPPED_STYLES "/") + style,
+                drawn.folder.filePath(QStringLiteral("styles/")) + style);
+  QMenu* menu = drawn.window.menu(QStringLiteral("mnuFileStyles"));
+  const bool thumbnails = run.range(0) == 1;
+  int title = 0;
+  for (auto _ : run) {
+    drawn.window.findChild<QLineEdit*>(QStringLiteral("Text1"))
+        ->setText(QStringLiteral("Title %1").arg(++title));
+    emit menu->aboutToShow();
+    if (thumbnails) drawn.window.styleGallery()->waitForThumbnails();
+  }
+  drawn.window.styleGallery()->waitForThumbnails();
+  run.SetLabel(thumbnails ? "thumbnails" : "open");
+  drawn.reportMessages(run);
+}
+BENCHMARK(BM_StylesMenu)
+    ->Arg(0)
+    ->Arg(1)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "headless/render_command.h"
+#include "headless/scaled_scene.h"
 #include "state/design_overrun.h"
 #include "state/setting_declarations.h"
 
@@ -237,6 +238,15 @@ std::vector<CommandOption> runOptionsAfter() {
        u"%1"_s.arg(largestQuality),
        [](RenderRequest& r, const QString& o, const QString& v) {
          r.quality = wholeNumber(o, v, 0, largestQuality);
+       },
+       {}},
+      {u"--scale"_s,
+       {},
+       u"N"_s,
+       u"draw at N times the pixel density, 1 to %1, for\nscreens of high density (@2x, @3x): "
+       u"font size,\neffect widths, canvas, --at and --trim grow N times"_s.arg(largestScale),
+       [](RenderRequest& r, const QString& o, const QString& v) {
+         r.scale = wholeNumber(o, v, 1, largestScale);
        },
        {}},
       {u"-h"_s, u"--help"_s, {}, u"show this help and end"_s, {}, {}},

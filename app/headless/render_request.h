@@ -32,4 +32,5 @@ struct RenderRequest {
   bool transparent = false;
   std::optional<int> trimMargin;
   std::optional<int> quality;
+  int scale = 1;  // pixel density: every pixel measure times this
 };

@@ -16,6 +16,7 @@
 #include "headless/picture_output.h"
 #include "headless/printable_text.h"
 #include "headless/render_command.h"
+#include "headless/scaled_scene.h"
 #include "headless/title_scene.h"
 #include "state/bounded_read.h"
 #include "state/engine_library.h"
@@ -74,7 +75,8 @@ class RenderRun {
   }
 
   int render(const RenderRequest& request) {
-    const TitleScene scene = titleSceneFor(request, environment_.programFolder, console_);
+    const TitleScene scene =
+        scaledScene(titleSceneFor(request, environment_.programFolder, console_), request.scale);
     const BatchList batch = request.batchList.isEmpty() ? BatchList{} : readBatch(request);
     if (!request.batchList.isEmpty()) checkOutputFolder(request.outputFolder);
     EngineLibrary engine(environment_.enginePath);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "headless/scaled_scene.h"
 #include "state/engine_library.h"
 #include "state/failure.h"
 #include "state/stored_layers.h"
@@ -36,11 +37,15 @@ TitleRenderer::TitleRenderer(const TitleScene& scene, const EngineEntryPoints& e
       fitColour_(scene.fitColour),
       fitMargin_(scene.fitMargin),
       engine_(engine),
-      platform_(platform) {
+      platform_(platform),
+      scale_(scene.scale) {
   applyScreenMetrics(state_, scene.dotsPerInch, scene.dotsPerInch);
   textPicture_.setDotsPerInch(1440.0 / state_.layoutUnitX);
+  unscaledText_.setDotsPerInch(1440.0 / state_.layoutUnitX);
   putStyle(scene.style, state_, readings_);
   putStyleFont(scene.style.font, textPicture_.font);
+  putStyleFont(scene.style.font, unscaledText_.font);
+  unscaledText_.font.setPointSizeF(scene.style.font.pointSize / scale_);
   readings_.smoothingSize = textPicture_.roundedFontSize();
   if (!scene.texture.isNull()) loadTexture(state_, scene.texture);
   // The capture keeps Draw's place on the canvas: the design frame held
@@ -49,7 +54,7 @@ TitleRenderer::TitleRenderer(const TitleScene& scene, const EngineEntryPoints& e
   placed_ = scene.designPosition.value_or(QPoint(state_.designFrame.left, state_.designFrame.top));
 }
 
-TitleRenderer::Probe TitleRenderer::probe() {
+TitleRenderer::Probe TitleRenderer::probe(const PanelReadings& readings) {
   const QSize mask = textPicture_.picture.size();
   int room = std::max(leastProbeRoom, std::max(mask.width(), mask.height()) / 4);
   for (;;) {
@@ -59,7 +64,7 @@ TitleRenderer::Probe TitleRenderer::probe() {
     captureCanvasBuffers(state_, canvas);
     state_.designFrame.left = at.x();
     state_.designFrame.top = at.y();
-    Probe probe{renderDesign(state_, textPicture_.picture, readings_, engine_, platform_),
+    Probe probe{renderDesign(state_, textPicture_.picture, readings, engine_, platform_),
                 designAlone(canvas.size(), engine_),
                 at,
                 {}};
@@ -82,7 +87,8 @@ QRect TitleRenderer::canvasOn(const Probe& probe) const {
 
 RenderedTitle TitleRenderer::render(const QString& text) {
   textPicture_.print(text);
-  const Probe measured = probe();
+  const PanelReadings readings = readingsFor(text);
+  const Probe measured = probe(readings);
   if (fixedCanvas_.isNull()) {
     const QRect area = fittedArea(measured);
     return {measured.drawn.copy(area), overrunOf(area, measured.extent)};
@@ -90,20 +96,35 @@ RenderedTitle TitleRenderer::render(const QString& text) {
   captureCanvasBuffers(state_, fixedCanvas_);
   state_.designFrame.left = placed_.x();
   state_.designFrame.top = placed_.y();
-  return {renderDesign(state_, textPicture_.picture, readings_, engine_, platform_),
+  return {renderDesign(state_, textPicture_.picture, readings, engine_, platform_),
           overrunOf(canvasOn(measured), measured.extent)};
+}
+
+// The engine gives an effect a share of the room around the title, up to a
+// fixed limit; a denser title keeps its effect's reach in proportion only
+// with the share worked out anew from the room of both titles.
+PanelReadings TitleRenderer::readingsFor(const QString& text) {
+  if (scale_ == 1) return readings_;
+  unscaledText_.print(text);
+  const int room = roomAroundDesign(unscaledText_.picture);
+  const int scaledRoom = roomAroundDesign(textPicture_.picture);
+  PanelReadings readings = readings_;
+  for (int32_t* amount : {&readings.engravedSlider, &readings.outlineSlider})
+    *amount = scaledEffectAmount(*amount, state_.effectType, room, scaledRoom, scale_);
+  return readings;
 }
 
 // The title is the only stored layer of a run, so the stored layers painted
 // over black and over white are the title alone.
 QImage TitleRenderer::renderAlone(const QString& text, std::optional<int> trimMargin) {
   textPicture_.print(text);
-  const Probe measured = probe();
+  const Probe measured = probe(readingsFor(text));
   const QRect area =
       fixedCanvas_.isNull() ? fittedArea(measured) : canvasOn(measured) | measured.extent;
   // Beyond the probe the copy is filled with transparent pixels.
   const QImage design = measured.design.copy(area);
   if (!trimMargin) return design;
+  trimMargin = *trimMargin * scale_;
   if (!anythingVisible(design))
     throw Failure(errorNumber::InvalidArgument,
                   QStringLiteral("--trim: the title leaves no visible pixel to cut out"));

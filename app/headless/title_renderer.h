@@ -30,6 +30,7 @@ struct TitleScene {
   std::optional<QPoint> designPosition;  // on a fixed canvas; where Draw puts it when not given
   QImage texture;                        // the fill texture of a texture style
   double dotsPerInch = 96;               // of the screen the points are measured on
+  int scale = 1;                         // pixel density the style's measures are drawn at
 };
 
 // A title's picture and how far its design runs past the picture's edges.
@@ -61,10 +62,11 @@ class TitleRenderer {
     QPoint at;      // where the design was put
     QRect extent;   // what can be seen of the design, or the mask where nothing can
   };
-  Probe probe();
+  Probe probe(const PanelReadings& readings);
   QRect fittedArea(const Probe& probe) const;
   // Where the fixed canvas lies on the probe.
   QRect canvasOn(const Probe& probe) const;
+  PanelReadings readingsFor(const QString& text);
 
   QImage fixedCanvas_;
   QColor fitColour_;
@@ -72,7 +74,9 @@ class TitleRenderer {
   QPoint placed_;  // the design's place on the fixed canvas
   DesignState state_;
   TextPicture textPicture_;
+  TextPicture unscaledText_;  // the title at scale 1, measured for the effect's reach
   PanelReadings readings_;
   const EngineEntryPoints& engine_;
   Platform& platform_;
+  int scale_ = 1;
 };

@@ -23,6 +23,7 @@
 #include "state/engine_library.h"
 #include "state/render_pipeline.h"
 #include "state/style.h"
+#include "state/style_library.h"
 #include "state/whole_design.h"
 #include "widgets/main_window_link.h"
 
@@ -32,6 +33,10 @@ class NewCanvasDialog;
 class PictureTool;
 class PrintWindow;
 class SymbolPicker;
+struct TitleScene;
+struct WebExportChoice;
+class PrivateEngine;
+class StyleGallery;
 class LivePreview;
 class QAction;
 class QComboBox;
@@ -85,6 +90,8 @@ class FrmMain : public QMainWindow, public MainWindowLink {
 
   // The relief engine that Draw uses; the program's own unless replaced.
   void useEngine(EngineLibrary& engine) { engine_ = &engine; }
+  // Renders the thumbnails of File > Styles.
+  StyleGallery* styleGallery() const { return styleGallery_; }
   EngineLibrary& engine() const override { return *engine_; }
 
   // What the tool and output windows ask of this one.
@@ -223,6 +230,7 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   void listRecentFiles();
   void openRecentFile(const QString& path);
   void listStyles();
+  void showStyleThumbnails(const std::vector<StyleEntry>& entries, const QList<QAction*>& choices);
   QString stylesFolder() const;
   void applyStyle(const Style& style, const QString& texturePath);
   void applyStyleEffect(const Style& style);
@@ -289,6 +297,12 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   bool saveWebPictureAs(const QString& chosen, WebFormat format);
   void exportForTheWeb();
   void offerTransparentDesign(QMimeData& clipboard);
+  // The title of the text box drawn in `style` on a canvas of `canvasSize`
+  // at `position`, as --render draws it.
+  TitleScene titleScene(const Style& style, QSize canvasSize, QPoint position) const;
+  // The relief engine for renders that leave the window's design alone.
+  std::shared_ptr<PrivateEngine> privateEngine();
+  QList<QImage> denserPictures(const WholeDesign  QList<QImage> denserPictures(const QImage& design, const WebExportChoice& choice); whole, const WebExportChoice& choice);
   bool saveThroughJpegOptimiser(const QString& mode, const QString& chosenName);
   void savedAs(const QString& name);
   void showHelpContents();
@@ -317,6 +331,8 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   // The engine beside the executable, loaded at its first use.
   EngineLibrary ownEngine_;
   EngineLibrary* engine_;
+  std::shared_ptr<PrivateEngine> privateEngine_;
+  StyleGallery* styleGallery_ = nullptr;
   QWidget* central_;
   QHash<QString, QAction*> toolButtons_;
   QHash<QString, QAction*> menuEntries_;

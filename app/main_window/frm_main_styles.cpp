@@ -5,12 +5,14 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QRadioButton>
 
 #include "main_window/frm_main.h"
 #include "main_window/live_preview.h"
+#include "main_window/style_gallery.h"
 #include "platform/platform.h"
 #include "state/design_state.h"
 #include "state/error_report.h"
@@ -23,6 +25,7 @@
 #include "state/style_json.h"
 #include "state/style_library.h"
 #include "state/text_picture.h"
+#include "widgets/thumbnail_menu_style.h"
 
 using namespace Qt::StringLiterals;
 
@@ -87,6 +90,10 @@ void FrmMain::connectStyleCommands() {
     });
   });
   QMenu* styles = menu(u"mnuFileStyles"_s);
+  auto* thumbnails = new ThumbnailMenuStyle(StyleGallery::thumbnailSize());
+  thumbnails->setParent(styles);
+  styles->setStyle(thumbnails);
+  styleGallery_ = new StyleGallery(this);
   connect(styles, &QMenu::aboutToShow, this, &FrmMain::listStyles);
   menu(u"mnuFile"_s)->insertMenu(menuEntry(u"mnuFileBar2"_s), styles);
 }
@@ -94,14 +101,39 @@ void FrmMain::connectStyleCommands() {
 void FrmMain::listStyles() {
   QMenu* styles = menu(u"mnuFileStyles"_s);
   styles->clear();
-  for (const StyleEntry& entry : stylesIn(stylesFolder())) {
+  const std::vector<StyleEntry> entries = stylesIn(stylesFolder());
+  QList<QAction*> choices;
+  for (const StyleEntry& entry : entries) {
     QAction* choice = styles->addAction(entry.name);
     connect(choice, &QAction::triggered, this, [this, path = entry.path] {
       runTrapped(platform(), siteTag::frmMain_mnuFileStyles_Click,
                  [this, &path] { applyStyleFile(path); });
     });
+    choices << choice;
   }
   if (styles->isEmpty()) styles->addAction(u"(no styles)"_s)->setEnabled(false);
+  showStyleThumbnails(entries, choices);
+}
+
+// Each readable style gets the title drawn in it; the rest keep their plain
+// entry, which reports what is wrong when chosen.
+void FrmMain::showStyleThumbnails(const std::vector<StyleEntry>& entries,
+                                  const QList<QAction*>& choices) {
+  const QString text = sourceFrame_->textBox()->text();
+  if (text.trimmed().isEmpty()) return;
+  const Style current = currentStyle();
+  QList<GalleryEntry> gallery;
+  for (size_t i = 0; i < entries.size(); ++i) {
+    try {
+      const Style style = readStyleFile(entries[i].path, current);
+      const QString texture = QFileInfo(style.texture).isAbsolute()
+                                  ? style.texture
+                                  : programFolder_ + u"/textures/"_s + style.texture;
+      gallery << GalleryEntry{choices[qsizetype(i)], titleScene(style, {}, {}), texture};
+    } catch (const StyleError&) {
+    }
+  }
+  styleGallery_->show(gallery, text, privateEngine());
 }
 
 void FrmMain::saveStyle() {

@@ -42,6 +42,10 @@ void WebExportDialog::buildControls() {
   describe(marginBox, QStringLiteral("Margin (pixels)"),
            QStringLiteral("Pixels kept around the design when trimming"));
   wholeCanvasOption = new QRadioButton(QStringLiteral("&Whole canvas"), this);
+  denserBox = new QCheckBox(QStringLiteral("&Also at 2x and 3x"), this);
+  denserBox->setToolTip(
+      QStringLiteral("Also write name@2x and name@3x, drawn anew at twice and three times the "
+                     "density, for screens of high density"));
   formatBox->setToolTip(QStringLiteral("Picture format of the exported file"));
   losslessBox->setToolTip(QStringLiteral("Keep every pixel exactly, at a larger size"));
   qualityBox->setToolTip(QStringLiteral("Higher quality makes a larger file"));
@@ -64,6 +68,7 @@ void WebExportDialog::buildControls() {
   layout->addLayout(form);
   layout->addLayout(trimRow);
   layout->addWidget(wholeCanvasOption);
+  layout->addWidget(denserBox);
   layout->addWidget(buttons);
 
   connect(formatBox, &QComboBox::currentIndexChanged, this, [this] { enableDependentControls(); });
@@ -80,6 +85,7 @@ void WebExportDialog::showChoice(const WebExportChoice& initial) {
   qualityBox->setValue(initial.encoding.quality);
   marginBox->setValue(initial.margin);
   (initial.wholeCanvas ? wholeCanvasOption : trimOption)->setChecked(true);
+  denserBox->setChecked(initial.alsoDenser);
 }
 
 // PNG has no lossy form, and a quality or margin that has no effect is not
@@ -102,5 +108,6 @@ WebExportChoice WebExportDialog::choice() const {
   chosen.encoding = {chosenFormat(), losslessBox->isChecked(), qualityBox->value()};
   chosen.wholeCanvas = wholeCanvasOption->isChecked();
   chosen.margin = marginBox->value();
+  chosen.alsoDenser = denserBox->isChecked();
   return chosen;
 }

@@ -1,8 +1,8 @@
 // The choices of File > Export for the web: the format (PNG, or WebP when
-// this run can write it), lossless or lossy at a quality, and whether the
+// this run can write it), lossless or lossy at a quality, whether the
 // design is trimmed to what can be seen of it plus a margin or keeps the
-// whole canvas. The dialog is the program's own and is shown through the
-// platform seam, so tests work it like a user.
+// whole canvas, and whether copies for screens of high density go beside it. The dialog is the
+// program's own and is shown through the platform seam, so tests work it like a user.
 #pragma once
 
 #include <QDialog>
@@ -20,7 +20,8 @@ class QSpinBox;
 struct WebExportChoice {
   WebEncoding encoding;
   bool wholeCanvas = false;
-  int margin = 4;  // pixels, around the trimmed design
+  int margin = 4;           // pixels, around the trimmed design
+  bool alsoDenser = false;  // copies at 2x and 3x the density beside the picture
 };
 
 class WebExportDialog : public QDialog {
@@ -36,6 +37,7 @@ class WebExportDialog : public QDialog {
   QRadioButton* trimOption;
   QSpinBox* marginBox;
   QRadioButton* wholeCanvasOption;
+  QCheckBox* denserBox;
   QDialogButtonBox* buttons;
 
   // What the controls show now.

@@ -30,6 +30,8 @@ WebExportChoice rememberedWebExportChoice() {
       settings.value(QStringLiteral("WebExport/WholeCanvas"), choice.wholeCanvas).toBool();
   choice.margin =
       std::max(0, settings.value(QStringLiteral("WebExport/Margin"), choice.margin).toInt());
+  choice.alsoDenser =
+      settings.value(QStringLiteral("WebExport/AlsoDenser"), choice.alsoDenser).toBool();
   return choice;
 }
 
@@ -41,4 +43,5 @@ void rememberWebExportChoice(const WebExportChoice& choice) {
   settings.setValue(QStringLiteral("WebExport/Quality"), choice.encoding.quality);
   settings.setValue(QStringLiteral("WebExport/WholeCanvas"), choice.wholeCanvas);
   settings.setValue(QStringLiteral("WebExport/Margin"), choice.margin);
+  settings.setValue(QStringLiteral("WebExport/AlsoDenser"), choice.alsoDenser);
 }

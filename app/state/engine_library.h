@@ -29,6 +29,9 @@ class EngineLibrary {
   // call tries again.
   const EngineEntryPoints& entryPoints();
 
+  // The library file, as given or, once loaded, as found.
+  QString libraryPath() const { return library_.fileName(); }
+
  private:
   void load();
 

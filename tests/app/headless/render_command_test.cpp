@@ -128,6 +128,11 @@ TEST(RenderCommand, BadArgumentsAreNamed) {
       {"--render --text A -o a.png --background w.bmp --margin 3",
        "--margin goes with a canvas that fits the design, not with --canvas or a background "
        "picture"},
+      {"--render --text A -o a.png --scale 0", "--scale: '0' is not a whole number from 1 to 4"},
+      {"--render --text A -o a.png --scale 5", "--scale: '5' is not a whole number from 1 to 4"},
+      {"--render --text A -o a.png --scale x", "--scale: 'x' is not a whole number from 1 to 4"},
+      {"--render --text A -o a.png --scale 1.5",
+       "--scale: '1.5' is not a whole number from 1 to 4"},
       {"--render --text A -o a.jpg --transparent", "--transparent needs a .png or .webp picture"},
       {"--render --text A -o a.tif", "-o: 'a.tif' does not end in .png, .webp, .jpg, .bmp"},
       {"--render --text A -o noextension",

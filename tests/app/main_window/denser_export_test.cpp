@@ -1,0 +1,89 @@
+// Export for the web "also at 2x and 3x": copies drawn anew at each density
+// beside the picture, and the HTML element that offers them.
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "empty_layers.h"
+#include "main_window/source_frame.h"
+#include "main_window_fixture.h"
+#include "output/image_element_dialog.h"
+#include "output/web_export_dialog.h"
+#include "output/web_export_memory.h"
+#include "shrunk_difference.h"
+#include "state/design_state.h"
+#include "state/stored_layers.h"
+
+namespace {
+
+void exportAlsoDenser(QDialog& dialog) {
+  auto& exportDialog = static_cast<WebExportDialog&>(dialog);
+  exportDialog.denserBox->setChecked(true);
+  QTest::mouseClick(exportDialog.buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+}
+
+QString copiedElement;
+
+void copyElement(QDialog& dialog) {
+  auto& element = static_cast<ImageElementDialog&>(dialog);
+  QTest::mouseClick(element.copyButton, Qt::LeftButton);
+  copiedElement = QGuiApplication::clipboard()->text();
+}
+
+}  // namespace
+
+class DenserExportTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    QDir(folder.path()).mkpath(QStringLiteral("outputs"));
+    emptyEveryLayer(engine.entryPoints());
+  }
+
+  QString path(const char* relative) { return folder.filePath(QLatin1String(relative)); }
+};
+
+TEST_F(DenserExportTest, CopiesAreDrawnAnewAndTheElementOffersThem) {
+  window->findChild<SourceFrame*>()->textBox()->setText(QStringLiteral("A&B"));
+  window->draw();
+  const QSize canvasSize = window->canvasView()->picture().size();
+  const QImage windowDesign = designAlone(canvasSize, engine.entryPoints());
+  seam->modalAnswers.push_back(exportAlsoDenser);
+  seam->modalAnswers.push_back(copyElement);
+  seam->fileAnswers.push_back(path("outputs/my title"));
+  window->menuEntry(QStringLiteral("mnuFileExportWeb"))->trigger();
+  ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
+
+  const QImage one(path("outputs/my title.png"));
+  ASSERT_FALSE(one.isNull());
+  for (const int scale : {2, 3}) {
+    const QImage dense(path("outputs/my title@%1x.png").arg(scale));
+    ASSERT_EQ(dense.size(), one.size() * scale) << scale;
+    const double difference = shrunkDifference(one, dense, scale);
+    EXPECT_GT(difference, 0.5) << scale;  // drawn anew, not enlarged pixels
+    EXPECT_LT(difference, 15) << scale;   // the engraving fades over fixed pixels
+  }
+  EXPECT_EQ(copiedElement,
+            QStringLiteral("<img src=\"my%20title.png\" srcset=\"my%20title@2x.png 2x, "
+                           "my%20title@3x.png 3x\" width=\"%1\" height=\"%2\" alt=\"A&amp;B\">")
+                .arg(one.width())
+                .arg(one.height()));
+  EXPECT_EQ(QDir(path("outputs")).entryList(QDir::Files).size(), 3);
+  EXPECT_TRUE(rememberedWebExportChoice().alsoDenser);
+  // The window's own design stays as it was drawn.
+  EXPECT_EQ(designAlone(canvasSize, engine.entryPoints()), windowDesign);
+}
+
+TEST_F(DenserExportTest, ADesignWithAShapeIsNotDrawnAnew) {
+  window->draw();
+  design().kindSettings[SourceKind::Shape].available = true;
+  seam->modalAnswers.push_back(exportAlsoDenser);  // ticks the box, which stays disabled
+  seam->fileAnswers.push_back(path("outputs/shape"));
+  window->menuEntry(QStringLiteral("mnuFileExportWeb"))->trigger();
+  EXPECT_EQ(QDir(path("outputs")).entryList(QDir::Files), QStringList{QStringLiteral("shape.png")});
+}
