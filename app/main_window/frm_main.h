@@ -302,7 +302,7 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   TitleScene titleScene(const Style& style, QSize canvasSize, QPoint position) const;
   // The relief engine for renders that leave the window's design alone.
   std::shared_ptr<PrivateEngine> privateEngine();
-  QList<QImage> denserPictures(const WholeDesign  QList<QImage> denserPictures(const QImage& design, const WebExportChoice& choice); whole, const WebExportChoice& choice);
+  QList<QImage> denserPictures(const WholeDesign& whole, const WebExportChoice& choice);
   bool saveThroughJpegOptimiser(const QString& mode, const QString& chosenName);
   void savedAs(const QString& name);
   void showHelpContents();

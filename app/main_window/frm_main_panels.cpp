@@ -30,7 +30,7 @@ Rgb* effectColour(DesignState& state, const OutsideEffect& effect) {
 EffectSliders slidersOf(const TabPanels& panels, EffectType type) {
   const OutsideEffect& effect = outsideEffect(type);
   EffectSliders sliders;
-  const std::vector<MirelSlider*> shown = panels.effectSliders(effect.sliders);
+  const std::vector<TrackSlider*> shown = panels.effectSliders(effect.sliders);
   for (size_t i = 0; i < shown.size(); ++i) sliders.positions[i] = shown[i]->Value();
   if (const Rgb* colour = effectColour(design(), effect)) sliders.colour = *colour;
   return sliders;
@@ -39,7 +39,7 @@ EffectSliders slidersOf(const TabPanels& panels, EffectType type) {
 void setSliders(TabPanels& panels, EffectType type, const EffectSliders& sliders) {
   const OutsideEffect& effect = outsideEffect(type);
   if (Rgb* colour = effectColour(design(), effect)) *colour = sliders.colour;
-  const std::vector<MirelSlider*> shown = panels.effectSliders(effect.sliders);
+  const std::vector<TrackSlider*> shown = panels.effectSliders(effect.sliders);
   for (size_t i = 0; i < shown.size(); ++i) shown[i]->setValue(sliders.positions[i]);
 }
 

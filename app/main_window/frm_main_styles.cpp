@@ -203,7 +203,7 @@ void FrmMain::applyStyleEffect(const Style& style) {
   panels()->effectList()->setCurrentRow(velloro::toInt(style.effectType));
   effectListClicked();
   const OutsideEffect& effect = outsideEffect(style.effectType);
-  const std::vector<MirelSlider*> sliders = panels()->effectSliders(effect.sliders);
+  const std::vector<TrackSlider*> sliders = panels()->effectSliders(effect.sliders);
   for (size_t i = 0; i < sliders.size(); ++i) sliders[i]->setValue(style.effectValues[i]);
   // Outlines and glow show their colour in the outline frame.
   if (effect.colour != EffectColour::None) takeOutlineColour(colourOf(style.effectColour));

@@ -57,7 +57,7 @@ TitleScene FrmMain::titleScene(const Style& style, QSize canvasSize, QPoint posi
   scene.canvas = QImage(canvasSize, QImage::Format_RGB888);
   scene.canvas.fill(Qt::white);
   scene.designPosition = position;
-  if (style.textureFill) scene.texture = design().texturePicture;
+  if (style.fillKind == FillKind::Texture) scene.texture = design().texturePicture;
   scene.dotsPerInch = 1440.0 / design().layoutUnitX;
   return scene;
 }
@@ -69,8 +69,9 @@ QList<QImage> FrmMain::denserPictures(const WholeDesign& whole, const WebExportC
   const QRect area = exportedArea(design, choice);
   const QRect drawn = area & design.rect();
   const DesignFrame& frame = ::design().designFrame;
-  const TitleScene scene = titleScene(currentStyle(), drawn.size() + denseRoom,
-                                      QPoint(frame.left, frame.top) + whole.canvasAt - drawn.topLeft());
+  const TitleScene scene =
+      titleScene(currentStyle(), drawn.size() + denseRoom,
+                 QPoint(frame.left, frame.top) + whole.canvasAt - drawn.topLeft());
   const std::shared_ptr<PrivateEngine> engine = privateEngine();
   const std::lock_guard turn(engine->lock());
   QList<QImage> pictures;
@@ -90,7 +91,6 @@ QList<QImage> FrmMain::denserPictures(const WholeDesign& whole, const WebExportC
   }
   return pictures;
 }
-
 
 // The design is exported whole, also where it runs past the canvas.
 void FrmMain::exportForTheWeb() {
@@ -148,7 +148,7 @@ void FrmMain::exportForTheWeb() {
 void FrmMain::offerTransparentDesign(QMimeData& clipboard) {
   try {
     const WholeDesign whole = drawnDesign();
-  const QImage& design = whole.design;
+    const QImage& design = whole.design;
     if (!anythingVisible(design)) return;
     clipboard.setData(QStringLiteral("image/png"),
                       encodeWebPicture(exportedPicture(design, WebExportChoice{}),

@@ -42,7 +42,7 @@ void makeRoom(TitleScene& scene, const QString& text) {
 TitleScene sceneToDraw(const GalleryEntry& entry, const QString& text) {
   TitleScene scene = entry.scene;
   scene.style.font.pointSize = std::min(scene.style.font.pointSize, largestThumbnailPoints);
-  if (scene.style.textureFill) scene.texture = loadPicture(entry.texturePath);
+  if (scene.style.fillKind == FillKind::Texture) scene.texture = loadPicture(entry.texturePath);
   makeRoom(scene, text);
   return scene;
 }

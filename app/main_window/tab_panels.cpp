@@ -212,7 +212,7 @@ DeformationType TabPanels::selectedDeformation() const {
   return DeformationType::None;
 }
 
-std::vector<MirelSlider*> TabPanels::effectSliders(SliderGroup group) const {
+std::vector<TrackSlider*> TabPanels::effectSliders(SliderGroup group) const {
   switch (group) {
     case SliderGroup::Shadow: return {shadowSliders_.begin(), shadowSliders_.end()};
     case SliderGroup::Engraved: return {engravedSlider_};

@@ -79,7 +79,7 @@ class TabPanels : public QWidget {
   // The deformation of the selected deformation button.
   DeformationType selectedDeformation() const;
   // The sliders of an effect's group, in the order of its values.
-  std::vector<MirelSlider*> effectSliders(SliderGroup group) const;
+  std::vector<TrackSlider*> effectSliders(SliderGroup group) const;
   // Shows the frame of an outside effect's settings.
   void showEffectFrame(EffectType effect);
 

@@ -52,7 +52,7 @@ TEST_F(RenderRunTest, DefaultTitleInEveryFormat) {
 // made stops nothing.
 TEST_F(RenderRunTest, RendersWithoutATemporaryFolder) {
   qputenv("TMPDIR", QFile::encodeName(temporary.filePath(QStringLiteral("missing/below"))));
-  ASSERT_EQ(run("--text Velloro -o %", {out("title.png")}), 0) << errorText();
+  ASSERT_EQ(run("--text Velloro --canvas 631x331 -o %", {out("title.png")}), 0) << errorText();
   EXPECT_EQ(picture("title.png").size(), QSize(631, 331));
   EXPECT_EQ(errorText(), "");
 }
