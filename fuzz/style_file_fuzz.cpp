@@ -8,6 +8,8 @@
 
 namespace {
 
+using namespace velloro;
+
 bool within(int32_t value, int32_t low, int32_t high) { return value >= low && value <= high; }
 
 bool colourInRange(const StyleColour& colour) {
@@ -27,8 +29,10 @@ bool inRange(const Style& style) {
   for (int32_t value : style.effectValues)
     if (!within(value, 0, 100)) return false;
   return colourInRange(style.fillColour) && colourInRange(style.effectColour) &&
-         within(style.surfacePattern, 0, 3) && within(style.curveAxis, 0, 2) &&
-         within(style.material, 0, 7) && within(style.deformationType, 0, 2) &&
+         within(toInt(style.surfacePattern), 0, toInt(SurfacePatternType::Ripples)) &&
+         within(toInt(style.curveAxis), 0, toInt(CurveAxis::CentreToEdge)) &&
+         within(toInt(style.material), 0, velloro::materialCount - 1) &&
+         within(toInt(style.deformationType), 0, toInt(DeformationType::Curve)) &&
          within(style.deformationAmount, 0, 100) && curveInRange(style) &&
          style.font.pointSize >= 1 && style.font.pointSize <= 300;
 }
