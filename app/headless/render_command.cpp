@@ -7,7 +7,9 @@
 #include <functional>
 #include <map>
 
+#include "state/gradient_fill.h"
 #include "state/style_names.h"
+#include "state/text_picture.h"
 
 using namespace Qt::StringLiterals;
 
@@ -70,6 +72,7 @@ QString drawable(const QString& option, const QString& value) {
   const bool drawsSomething =
       std::any_of(value.begin(), value.end(), [](QChar c) { return c.isPrint() && !c.isSpace(); });
   if (!value.isEmpty() && !drawsSomething) refuse(option, u"the text holds nothing to draw"_s);
+  if (const QString problem = titleLinesProblem(value); !problem.isEmpty()) refuse(option, problem);
   return value;
 }
 
@@ -115,6 +118,41 @@ const std::map<QString, ValueReader>& valueOptions() {
          const std::optional<int> effect = numberOfName(effectNames(), v);
          if (!effect) refuse(o, quoted(v) + u" is none of "_s + joinedNames(effectNames()));
          r.overrides.effectType = effect;
+       }},
+      {u"--letter-spacing"_s,
+       [](RenderRequest& r, const QString& o, const QString& v) {
+         r.overrides.letterSpacing = wholeNumber(o, v, -largestLetterSpacing, largestLetterSpacing);
+       }},
+      {u"--align"_s,
+       [](RenderRequest& r, const QString& o, const QString& v) {
+         const QString word = v == u"center"_s ? u"centre"_s : v;
+         const std::optional<int> alignment = numberOfName(alignmentNames(), word);
+         if (!alignment) refuse(o, quoted(v) + u" is none of "_s + joinedNames(alignmentNames()));
+         r.overrides.alignment = alignment;
+       }},
+      {u"--line-spacing"_s,
+       [](RenderRequest& r, const QString& o, const QString& v) {
+         bool isNumber = false;
+         const double factor = v.trimmed().toDouble(&isNumber);
+         if (!isNumber || !(factor >= smallestLineSpacing && factor <= largestLineSpacing))
+           refuse(o, quoted(v) + u" is not a factor from %1 to %2"_s.arg(smallestLineSpacing)
+                                     .arg(largestLineSpacing));
+         r.overrides.lineSpacing = factor;
+       }},
+      {u"--gradient"_s,
+       [](RenderRequest& r, const QString& o, const QString& v) {
+         const GradientStopsReading reading = readGradientStops(v);
+         if (!reading.problem.isEmpty()) refuse(o, quoted(v) + u": "_s + reading.problem);
+         r.overrides.gradientStops = reading.stops;
+       }},
+      {u"--gradient-angle"_s,
+       [](RenderRequest& r, const QString& o, const QString& v) {
+         bool isNumber = false;
+         const double angle = v.trimmed().toDouble(&isNumber);
+         if (!isNumber || !(std::abs(angle) <= largestGradientAngle))
+           refuse(o, quoted(v) +
+                         u" is not an angle in degrees from -%1 to %1"_s.arg(largestGradientAngle));
+         r.overrides.gradientAngle = angle;
        }},
       {u"--canvas"_s, [](RenderRequest& r, const QString& o,
                          const QString& v) { r.canvasSize = canvasSizeOf(o, v); }},

@@ -23,7 +23,8 @@ canvas at 5,5. Options given on the command line override the style file.
 Options:
   --render             render without a window (the offscreen platform is
                        used when QT_QPA_PLATFORM is not set)
-  --text TEXT          the title to render
+  --text TEXT          the title to render; a line break in TEXT starts a
+                       new line (at most 20 lines)
   -o, --output OUT     the picture to write; its extension gives the
                        format: .png, .webp, .jpg (or .jpeg) or .bmp
   --batch LIST         render one title per line of LIST, a UTF-8 text file
@@ -38,7 +39,17 @@ Options:
   --bold               bold type
   --italic             italic type
   --underline          underlined type
+  --letter-spacing PX  pixels added between letters, -200 to 200 (default 0)
+  --align ALIGN        alignment of the lines: left, centre (also center) or
+                       right (default left)
+  --line-spacing F     line step as a factor of the font's, 0.5 to 3
+                       (default 1)
   --colour #RRGGBB     fill colour (also --color)
+  --gradient STOPS     fill with a linear gradient of 2 to 5 colours written
+                       "#RRGGBB,#RRGGBB[,...]", spread evenly over the
+                       design (instead of --colour)
+  --gradient-angle DEG direction of the gradient in degrees, -360 to 360:
+                       0 left to right, 90 top to bottom (default 0)
   --material N         material 0 to 7; 6 is steel and 7 is gold, which
                        also bring their own curve and colour
   --effect NAME        outside effect: none, drop-shadow, cast-shadow,

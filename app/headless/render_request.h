@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QList>
 #include <QPoint>
 #include <QSize>
 #include <QString>
@@ -17,6 +18,11 @@ struct StyleOverrides {
   std::optional<QColor> colour;
   std::optional<int> material;
   std::optional<int> effectType;
+  std::optional<int> letterSpacing;
+  std::optional<int> alignment;
+  std::optional<double> lineSpacing;
+  std::optional<QList<QColor>> gradientStops;
+  std::optional<double> gradientAngle;
 };
 
 struct RenderRequest {

@@ -16,6 +16,7 @@ TitleRenderer::TitleRenderer(const TitleScene& scene, const EngineEntryPoints& e
   textPicture_.setDotsPerInch(1440.0 / state_.layoutUnitX);
   putStyle(scene.style, state_, readings_);
   putStyleFont(scene.style.font, textPicture_.font);
+  textPicture_.arrangement = styleArrangement(scene.style.font);
   readings_.smoothingSize = textPicture_.roundedFontSize();
   if (!scene.texture.isNull()) loadTexture(state_, scene.texture);
   captureOnce(scene.canvas);

@@ -102,12 +102,24 @@ Style withOverrides(Style style, const StyleOverrides& overrides, const QString&
   style.font.bold = style.font.bold || overrides.bold;
   style.font.italic = style.font.italic || overrides.italic;
   style.font.underline = style.font.underline || overrides.underline;
+  if (overrides.letterSpacing) style.font.letterSpacing = *overrides.letterSpacing;
+  if (overrides.alignment) style.font.alignment = *overrides.alignment;
+  if (overrides.lineSpacing) style.font.lineSpacing = *overrides.lineSpacing;
   if (overrides.material) chooseMaterial(style, *overrides.material, curvesFolder, platform);
   if (overrides.colour) {
     const QColor& colour = *overrides.colour;
     style.fillColour = {colour.red(), colour.green(), colour.blue()};
     style.textureFill = false;
+    style.gradientFill = false;
   }
+  if (overrides.gradientStops) {
+    style.gradientStops.clear();
+    for (const QColor& stop : *overrides.gradientStops)
+      style.gradientStops.push_back({stop.red(), stop.green(), stop.blue()});
+    style.gradientFill = true;
+    style.textureFill = false;
+  }
+  if (overrides.gradientAngle) style.gradientAngle = *overrides.gradientAngle;
   if (overrides.effectType && *overrides.effectType != style.effectType) {
     const EffectDefaults defaults = effectDefaults(*overrides.effectType);
     style.effectType = *overrides.effectType;

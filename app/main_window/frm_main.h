@@ -40,6 +40,7 @@ class QLabel;
 class QMenu;
 class QMimeData;
 class QToolBar;
+class TextLayoutControls;
 
 // The pointer y of `selectMaterial` by which the source kind switch restores
 // a material.
@@ -59,6 +60,8 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   QToolBar* toolBar() const { return toolBar_; }
   QComboBox* fontNameBox() const { return fontNameBox_; }
   QComboBox* fontSizeBox() const { return fontSizeBox_; }
+  // Letter spacing, line alignment and line spacing of the title.
+  TextLayoutControls* textLayoutControls() const { return textLayout_; }
   SourceFrame* sourceFrame() const { return sourceFrame_; }
   TabPanels* panels() const { return panels_; }
   // The scrolled area around the canvas, with its scroll bars.
@@ -158,6 +161,7 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   void fillPalettePressed(Qt::MouseButtons buttons, QPoint at);
   void fillPaletteMoved(Qt::MouseButtons buttons, QPoint at);
   void insideCommandClicked(int index);
+  void editGradient();
   void curveAxisClicked(int index);
   void surfacePatternPressed(int index);
   void surfacePatternClicked(int index);
@@ -287,6 +291,7 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   QToolBar* toolBar_;
   QComboBox* fontNameBox_;
   QComboBox* fontSizeBox_;
+  TextLayoutControls* textLayout_;
   SourceFrame* sourceFrame_;
   TabPanels* panels_;
   CanvasViewport* canvasViewport_;

@@ -10,6 +10,7 @@
 #include <array>
 
 #include "state/curve_points.h"
+#include "state/gradient_fill.h"
 #include "state/kind_settings.h"
 #include "state/text_picture.h"
 #include "state/undo_store.h"
@@ -66,8 +67,9 @@ struct DesignState {
   DeformationType deformationType = DeformationType::None;
   int32_t deformationAmount = 0;
   EffectType effectType = EffectType::Engraved;
-  int32_t fillKind = 0;  // 0 colour, 1 texture
+  int32_t fillKind = 0;  // 0 colour, 1 texture, 2 gradient
   Rgb fillColour{0, 0, 200};
+  FillGradient gradient;
   Rgb outlineColour{0, 0, 0};
   Rgb glowColour{0, 255, 0};
 

@@ -54,7 +54,7 @@ struct KindRow {
   int32_t frameLeft = 5;
   int32_t frameTop = 5;
   int32_t surfacePattern = 0;
-  int32_t fillKind = 0;  // 0 colour, 1 texture
+  int32_t fillKind = 0;  // 0 colour, 1 texture, 2 gradient
   Rgb fillColour;
   EffectType effectType = EffectType::NoContour;
   // Indexed by effect type; "No contour" keeps nothing.

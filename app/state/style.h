@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 struct StyleColour {
   int32_t red = 0;
@@ -20,6 +21,9 @@ struct StyleFont {
   bool bold = true;
   bool italic = false;
   bool underline = false;
+  int32_t letterSpacing = 0;  // pixels between letters, -200..200
+  int32_t alignment = 0;      // of the lines: 0 left, 1 centre, 2 right
+  double lineSpacing = 1;     // times the font's line step, 0.5..3
   bool operator==(const StyleFont&) const = default;
 };
 
@@ -28,8 +32,11 @@ inline constexpr int styleEffectValues = 3;
 
 struct Style {
   bool textureFill = false;
+  bool gradientFill = false;  // takes the place of a texture fill
   StyleColour fillColour{0, 0, 200};
   QString texture;  // a picture of the textures folder by name, or a full path
+  std::vector<StyleColour> gradientStops{{0, 0, 200}, {120, 200, 255}};  // 2..5 colours
+  double gradientAngle = 0;  // degrees: 0 left to right, 90 top to bottom
 
   int32_t surfacePattern = 0;  // 0 none, 1 streaks, 2 grain, 3 ripples
   int32_t curveAxis = 0;       // 0 top to bottom, 1 left to right, 2 centre to edge

@@ -10,8 +10,10 @@
 
 #include "state/bounded_read.h"
 #include "state/failure.h"
+#include "state/gradient_fill.h"
 #include "state/style_defaults.h"
 #include "state/style_names.h"
+#include "state/text_picture.h"
 
 using namespace Qt::StringLiterals;
 
@@ -111,6 +113,23 @@ class Section {
     target = {int32_t(packed >> 16), int32_t((packed >> 8) & 0xff), int32_t(packed & 0xff)};
   }
 
+  void readColourList(const QString& key, int low, int high,
+                      std::vector<StyleColour>& target) const {
+    if (!has(key)) return;
+    const QJsonValue value = object_.value(key);
+    const QJsonArray array = value.toArray();
+    if (!value.isArray() || array.size() < low || array.size() > high)
+      refuse(keyPath(key),
+             u"must be a list of %1 to %2 colours, not "_s.arg(low).arg(high) + shown(value));
+    std::vector<StyleColour> colours(array.size());
+    for (qsizetype i = 0; i < array.size(); ++i) {
+      // Each item is read as a key of its own, so that a refusal names it.
+      const QString item = key + u"[%1]"_s.arg(i);
+      Section(QJsonObject{{item, array[i]}}, path_).readColour(item, colours[i]);
+    }
+    target = std::move(colours);
+  }
+
   void readWholeList(const QString& key, int32_t low, int32_t high,
                      std::array<int32_t, styleCurvePoints>& target) const {
     if (!has(key)) return;
@@ -159,14 +178,21 @@ void checkFormat(const Section& root, const QJsonObject& object) {
 void readFill(const Section& root, Style& style) {
   const std::optional<Section> fill = root.section(u"fill"_s);
   if (!fill) return;
-  static constexpr std::array kinds{"colour"_L1, "texture"_L1};
-  int32_t kind = style.textureFill ? 1 : 0;
+  static constexpr std::array kinds{"colour"_L1, "texture"_L1, "gradient"_L1};
+  int32_t kind = style.gradientFill ? 2 : style.textureFill ? 1 : 0;
   fill->readChoice(u"kind"_s, kinds, kind);
   style.textureFill = kind == 1;
+  style.gradientFill = kind == 2;
   fill->readColour(u"colour"_s, style.fillColour);
   fill->readText(u"texture"_s, style.texture);
   if (style.textureFill && style.texture.isEmpty())
     refuse(fill->keyPath(u"texture"_s), u"is missing for a texture fill"_s);
+  if (const std::optional<Section> gradient = fill->section(u"gradient"_s)) {
+    gradient->readColourList(u"stops"_s, fewestGradientStops, mostGradientStops,
+                             style.gradientStops);
+    gradient->readNumber(u"angle"_s, -largestGradientAngle, largestGradientAngle,
+                         style.gradientAngle);
+  }
 }
 
 void readCurve(const Section& root, Style& style) {
@@ -211,6 +237,11 @@ void readFont(const Section& root, Style& style) {
   font->readBool(u"bold"_s, style.font.bold);
   font->readBool(u"italic"_s, style.font.italic);
   font->readBool(u"underline"_s, style.font.underline);
+  font->readWhole(u"letterSpacing"_s, -largestLetterSpacing, largestLetterSpacing,
+                  style.font.letterSpacing);
+  font->readChoice(u"align"_s, alignmentNames(), style.font.alignment);
+  font->readNumber(u"lineSpacing"_s, smallestLineSpacing, largestLineSpacing,
+                   style.font.lineSpacing);
 }
 
 QJsonObject effectObject(const Style& style) {
@@ -229,9 +260,14 @@ StyleError::StyleError(const QString& message) : std::runtime_error(message.toSt
 QString StyleError::message() const { return QString::fromStdString(what()); }
 
 QByteArray styleDocument(const Style& style, const QString& name) {
-  QJsonObject fill{{u"kind"_s, style.textureFill ? u"texture"_s : u"colour"_s},
-                   {u"colour"_s, colourText(style.fillColour)}};
+  const QString kind = style.gradientFill  ? u"gradient"_s
+                       : style.textureFill ? u"texture"_s
+                                           : u"colour"_s;
+  QJsonObject fill{{u"kind"_s, kind}, {u"colour"_s, colourText(style.fillColour)}};
   if (!style.texture.isEmpty()) fill.insert(u"texture"_s, style.texture);
+  QJsonArray stops;
+  for (const StyleColour& stop : style.gradientStops) stops.append(colourText(stop));
+  fill.insert(u"gradient"_s, QJsonObject{{u"stops"_s, stops}, {u"angle"_s, style.gradientAngle}});
   const QJsonObject root{
       {formatKey, QString(formatName)},
       {u"version"_s, styleFormatVersion},
@@ -250,7 +286,10 @@ QByteArray styleDocument(const Style& style, const QString& name) {
                               {u"size"_s, style.font.pointSize},
                               {u"bold"_s, style.font.bold},
                               {u"italic"_s, style.font.italic},
-                              {u"underline"_s, style.font.underline}}}};
+                              {u"underline"_s, style.font.underline},
+                              {u"letterSpacing"_s, style.font.letterSpacing},
+                              {u"align"_s, QString(alignmentNames()[style.font.alignment])},
+                              {u"lineSpacing"_s, style.font.lineSpacing}}}};
   return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

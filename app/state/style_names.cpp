@@ -14,6 +14,7 @@ constexpr std::array effects{"none"_L1,   "drop-shadow"_L1, "cast-shadow"_L1, "e
 constexpr std::array patterns{"none"_L1, "streaks"_L1, "grain"_L1, "ripples"_L1};
 constexpr std::array axes{"top-to-bottom"_L1, "left-to-right"_L1, "centre-to-edge"_L1};
 constexpr std::array deformations{"none"_L1, "rotate"_L1, "curve"_L1};
+constexpr std::array alignments{"left"_L1, "centre"_L1, "right"_L1};
 
 constexpr std::array<QLatin1StringView, 0> noValues{};
 constexpr std::array dropShadowValues{"strength"_L1, "offsetX"_L1, "offsetY"_L1};
@@ -26,6 +27,7 @@ std::span<const QLatin1StringView> effectNames() { return effects; }
 std::span<const QLatin1StringView> surfacePatternNames() { return patterns; }
 std::span<const QLatin1StringView> curveAxisNames() { return axes; }
 std::span<const QLatin1StringView> deformationNames() { return deformations; }
+std::span<const QLatin1StringView> alignmentNames() { return alignments; }
 
 std::optional<int> numberOfName(std::span<const QLatin1StringView> names, const QString& word) {
   for (size_t i = 0; i < names.size(); ++i)

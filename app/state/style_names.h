@@ -1,6 +1,6 @@
 // The words that style files and the command line use for the numbered
 // choices of a design: outside effects, surface patterns, curve axes and
-// deformations, each list in the order of its numbers.
+// deformations, line alignments, each list in the order of its numbers.
 #pragma once
 
 #include <QLatin1StringView>
@@ -12,6 +12,7 @@ std::span<const QLatin1StringView> effectNames();
 std::span<const QLatin1StringView> surfacePatternNames();
 std::span<const QLatin1StringView> curveAxisNames();
 std::span<const QLatin1StringView> deformationNames();
+std::span<const QLatin1StringView> alignmentNames();
 
 // The number of `word` in `names`, or nothing when it is none of them.
 std::optional<int> numberOfName(std::span<const QLatin1StringView> names, const QString& word);

@@ -54,6 +54,24 @@ TEST(RenderCommand, EveryOptionReachesTheRequest) {
   EXPECT_EQ(r.outputFile, QStringLiteral("out/title.WEBP"));
 }
 
+TEST(RenderCommand, LinesSpacingAndGradientReachTheRequest) {
+  const RenderRequest r =
+      parseRenderCommand(
+          commandWords("--render --text % -o a.png --align center --line-spacing 0.5 "
+                       "--letter-spacing -200 --gradient=#ff0000,#00FF00,#0000ff "
+                       "--gradient-angle -90.5",
+                       {QStringLiteral("One\nTwo\r\nThree")}))
+          .request;
+  EXPECT_EQ(r.text, QStringLiteral("One\nTwo\r\nThree"));
+  EXPECT_EQ(r.overrides.alignment, 1);
+  EXPECT_EQ(r.overrides.lineSpacing, 0.5);
+  EXPECT_EQ(r.overrides.letterSpacing, -200);
+  EXPECT_EQ(r.overrides.gradientStops, (QList<QColor>{Qt::red, Qt::green, Qt::blue}));
+  EXPECT_EQ(r.overrides.gradientAngle, -90.5);
+  EXPECT_EQ(usageError(commandWords("--render -o a.png --text %", {QString(20, u'\n') + u'A'})),
+            "--text: the text has 21 lines; a title holds at most 20");
+}
+
 TEST(RenderCommand, BatchAndBackgroundPicture) {
   const RenderRequest r =
       parseRenderCommand(
@@ -78,11 +96,13 @@ TEST(RenderCommand, HelpAndVersionWinOverEverythingElse) {
 TEST(RenderCommand, HelpNamesEveryOption) {
   const QString help = commandLineHelpText();
   for (const char* option :
-       {"--render",        "--text TEXT",      "-o, --output OUT", "--batch LIST",  "--out-dir DIR",
-        "--style FILE",    "--font FAMILY",    "--size PT",        "--bold",        "--italic",
-        "--underline",     "--colour #RRGGBB", "--material N",     "--effect NAME", "--canvas WxH",
-        "--background BG", "--at X,Y",         "--transparent",    "--trim MARGIN", "--quality Q",
-        "-h, --help",      "--version"})
+       {"--render",         "--text TEXT",      "-o, --output OUT",    "--batch LIST",
+        "--out-dir DIR",    "--style FILE",     "--font FAMILY",       "--size PT",
+        "--bold",           "--italic",         "--underline",         "--colour #RRGGBB",
+        "--material N",     "--effect NAME",    "--canvas WxH",        "--background BG",
+        "--at X,Y",         "--transparent",    "--trim MARGIN",       "--quality Q",
+        "-h, --help",       "--version",        "--letter-spacing PX", "--align ALIGN",
+        "--line-spacing F", "--gradient STOPS", "--gradient-angle DEG"})
     EXPECT_TRUE(help.contains(QLatin1String("\n  ") + QLatin1String(option)))
         << "no line for " << option;
   for (const char* section : {"Usage: ", "\nOptions:\n", "\nExit status:\n", "\nExamples:\n"})
@@ -144,6 +164,24 @@ TEST(RenderCommand, BadArgumentsAreNamed) {
       {"--render --text A -o a.png --style=", "--style: the value is empty"},
       {"--render -o a.png --text=\t ", "--text: the text holds nothing to draw"},
       {"--render -o a.png --text=\u200b", "--text: the text holds nothing to draw"},
+      {"--render -o a.png --text=\n\n", "--text: the text holds nothing to draw"},
+      {"--render -o a.png --text A --align middle",
+       "--align: 'middle' is none of left|centre|right"},
+      {"--render -o a.png --text A --line-spacing 3.5",
+       "--line-spacing: '3.5' is not a factor from 0.5 to 3"},
+      {"--render -o a.png --text A --line-spacing wide",
+       "--line-spacing: 'wide' is not a factor from 0.5 to 3"},
+      {"--render -o a.png --text A --letter-spacing -201",
+       "--letter-spacing: '-201' is not a whole number from -200 to 200"},
+      {"--render -o a.png --text A --gradient #FF0000",
+       "--gradient: '#FF0000': a gradient has 2 to 5 colours, not 1"},
+      {"--render -o a.png --text A --gradient #000000,#111111,#222222,#333333,#444444,#555555",
+       "--gradient: '#000000,#111111,#222222,#333333,#444444,#555555': a gradient has 2 to 5 "
+       "colours, not 6"},
+      {"--render -o a.png --text A --gradient #FF0000,blue",
+       "--gradient: '#FF0000,blue': 'blue' is not a colour written #RRGGBB"},
+      {"--render -o a.png --text A --gradient-angle steep",
+       "--gradient-angle: 'steep' is not an angle in degrees from -360 to 360"},
   };
   for (const Case& c : cases) EXPECT_EQ(usageError(commandWords(c.line)), c.message) << c.line;
 }
