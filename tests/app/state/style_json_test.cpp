@@ -205,8 +205,6 @@ TEST(StyleReading, RefusesWithTheKeyNamed) {
        R"("font.letterSpacing" must be a whole number from -200 to 200, not 201)"},
       {withHeader(R"("font": {"lineSpacing": 0.4})"),
        R"("font.lineSpacing" must be a number from 0.5 to 3, not 0.4)"},
-      {withHeader(R"("fill": {"kind": "stripes"})"),
-       R"("fill.kind" must be one of colour|texture|gradient, not "stripes")"},
       {withHeader(R"("fill": {"gradient": {"stops": ["#000000"]}})"),
        R"("fill.gradient.stops" must be a list of 2 to 5 colours, not a list)"},
       {withHeader(R"("fill": {"gradient": {"stops": ["#000000", "red"]}})"),
