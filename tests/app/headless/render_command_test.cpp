@@ -56,21 +56,15 @@ TEST(RenderCommand, EveryOptionReachesTheRequest) {
   EXPECT_EQ(r.outputFile, QStringLiteral("out/title.WEBP"));
 }
 
-TEST(RenderCommand, LinesSpacingAndGradientReachTheRequest) {
+TEST(RenderCommand, LineBreaksAndOtherSpellingsReachTheRequest) {
   const RenderRequest r =
-      parseRenderCommand(
-          commandWords("--render --text % -o a.png --align center --line-spacing 0.5 "
-                       "--letter-spacing -200 --gradient=#ff0000,#00FF00,#0000ff "
-                       "--gradient-angle -90.5",
-                       {QStringLiteral("One\nTwo\r\nThree")}))
+      parseRenderCommand(commandWords("--render --text % -o a.png --align center "
+                                      "--gradient=#ff0000,#00FF00",
+                                      {QStringLiteral("One\nTwo\r\nThree")}))
           .request;
   EXPECT_EQ(r.text, QStringLiteral("One\nTwo\r\nThree"));
-  const StyleOverrides expected{
-      {Setting::Alignment, int32_t(1)},
-      {Setting::LineSpacing, 0.5},
-      {Setting::LetterSpacing, int32_t(-200)},
-      {Setting::GradientStops, ColourList{{255, 0, 0}, {0, 255, 0}, {0, 0, 255}}},
-      {Setting::GradientAngle, -90.5}};
+  const StyleOverrides expected{{Setting::Alignment, int32_t(1)},
+                                {Setting::GradientStops, ColourList{{255, 0, 0}, {0, 255, 0}}}};
   EXPECT_EQ(r.overrides, expected);
 }
 
