@@ -6,7 +6,9 @@
 #include "headless/render_command.h"
 #include "headless/scaled_scene.h"
 #include "state/design_overrun.h"
+#include "state/gradient_fill.h"
 #include "state/setting_declarations.h"
+#include "state/text_picture.h"
 
 using namespace Qt::StringLiterals;
 
@@ -71,6 +73,7 @@ QString drawable(const QString& option, const QString& value) {
   const bool drawsSomething =
       std::any_of(value.begin(), value.end(), [](QChar c) { return c.isPrint() && !c.isSpace(); });
   if (!value.isEmpty() && !drawsSomething) refuse(option, u"the text holds nothing to draw"_s);
+  if (const QString problem = titleLinesProblem(value); !problem.isEmpty()) refuse(option, problem);
   return value;
 }
 
@@ -101,11 +104,20 @@ SettingValue settingValue(const SettingDeclaration& setting, const QString& opti
       return StyleColour{colour.red(), colour.green(), colour.blue()};
     }
     case SettingType::Choice: {
-      const std::optional<int> number = numberOfName(setting.choices, value);
+      std::optional<int> number = numberOfName(setting.choices, value);
+      if (!number) number = numberOfName(setting.choiceSpellings, value);
       if (!number) refuse(option, quoted(value) + u" is none of "_s + joinedNames(setting.choices));
       return int32_t(*number);
     }
     case SettingType::Text: return nonEmpty(option, value);
+    case SettingType::ColourList: {
+      const GradientStopsReading reading = readGradientStops(value);
+      if (!reading.problem.isEmpty()) refuse(option, quoted(value) + u": "_s + reading.problem);
+      ColourList colours;
+      for (const QColor& colour : reading.stops)
+        colours.push_back({colour.red(), colour.green(), colour.blue()});
+      return colours;
+    }
     case SettingType::Flag:
     case SettingType::WholeList:
     case SettingType::EffectValues: break;
@@ -138,7 +150,8 @@ std::vector<CommandOption> runOptionsBefore() {
       {u"--text"_s,
        {},
        u"TEXT"_s,
-       u"the title to render"_s,
+       u"the title to render; a line break in TEXT starts a\nnew line (at most %1 lines)"_s.arg(
+           largestLineCount),
        [](RenderRequest& r, const QString& o, const QString& v) { r.text = drawable(o, v); },
        {}},
       {u"-o"_s,

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QList>
 #include <QPoint>
 #include <QSize>
 #include <QString>

@@ -33,6 +33,7 @@ TitleScene scaledScene(TitleScene scene, int scale) {
   const QPoint position = scene.designPosition.value_or(QPoint(fresh.left, fresh.top));
   scene.designPosition = position * scale;
   scene.style.font.pointSize *= scale;
+  scene.style.font.letterSpacing *= scale;
   scene.canvas = scaledPicture(scene.canvas, scale);
   scene.texture = scaledPicture(scene.texture, scale);
   scene.scale = scale;

@@ -46,6 +46,9 @@ TitleRenderer::TitleRenderer(const TitleScene& scene, const EngineEntryPoints& e
   putStyleFont(scene.style.font, textPicture_.font);
   putStyleFont(scene.style.font, unscaledText_.font);
   unscaledText_.font.setPointSizeF(scene.style.font.pointSize / scale_);
+  textPicture_.arrangement = styleArrangement(scene.style.font);
+  unscaledText_.arrangement = textPicture_.arrangement;
+  unscaledText_.arrangement.letterSpacing /= scale_;
   readings_.smoothingSize = textPicture_.roundedFontSize();
   if (!scene.texture.isNull()) loadTexture(state_, scene.texture);
   // The capture keeps Draw's place on the canvas: the design frame held

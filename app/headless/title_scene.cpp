@@ -101,8 +101,10 @@ Style withOverrides(Style style, const StyleOverrides& overrides, const QString&
   if (const auto material = overrides.find(Setting::Material); material != overrides.end())
     chooseMaterial(style, Material(std::get<int32_t>(material->second)), curvesFolder, platform);
   for (const auto& [setting, value] : overrides) declaration(setting).put(style, value);
-  // A fill colour given fills with that colour, not with the style's texture.
+  // A fill colour given fills with that colour, not with the style's texture
+  // or gradient; gradient stops given fill with the gradient.
   if (overrides.contains(Setting::FillColour)) style.fillKind = FillKind::Colour;
+  if (overrides.contains(Setting::GradientStops)) style.fillKind = FillKind::Gradient;
   return style;
 }
 

@@ -2,10 +2,11 @@
 
 #include <QAction>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QWidget>
 
-CanvasKeys::CanvasKeys(QLineEdit& textBox, const QWidget& window)
+#include "main_window/title_text_box.h"
+
+CanvasKeys::CanvasKeys(TitleTextBox& textBox, const QWidget& window)
     : QObject(&textBox), textBox_(textBox), window_(window) {
   textBox.installEventFilter(this);
 }

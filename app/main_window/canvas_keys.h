@@ -4,7 +4,7 @@
 #include <QObject>
 
 class QKeyEvent;
-class QLineEdit;
+class TitleTextBox;
 class QWidget;
 
 // The text box holds the focus whenever the main window is active, and a line
@@ -17,7 +17,7 @@ class QWidget;
 // marked text cannot be mistaken for copying the picture.
 class CanvasKeys : public QObject {
  public:
-  CanvasKeys(QLineEdit& textBox, const QWidget& window);
+  CanvasKeys(TitleTextBox& textBox, const QWidget& window);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -25,6 +25,6 @@ class CanvasKeys : public QObject {
  private:
   bool belongsToCommand(const QKeyEvent& key) const;
 
-  QLineEdit& textBox_;
+  TitleTextBox& textBox_;
   const QWidget& window_;
 };

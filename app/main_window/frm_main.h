@@ -47,6 +47,7 @@ class QLabel;
 class QMenu;
 class QMimeData;
 class QToolBar;
+class TextLayoutControls;
 
 // The pointer y of `selectMaterial` by which the source kind switch restores
 // a material.
@@ -66,6 +67,8 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   QToolBar* toolBar() const { return toolBar_; }
   QComboBox* fontNameBox() const { return fontNameBox_; }
   QComboBox* fontSizeBox() const { return fontSizeBox_; }
+  // Letter spacing, line alignment and line spacing of the title.
+  TextLayoutControls* textLayoutControls() const { return textLayout_; }
   SourceFrame* sourceFrame() const { return sourceFrame_; }
   TabPanels* panels() const { return panels_; }
   // The scrolled area around the canvas, with its scroll bars.
@@ -170,6 +173,7 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   void fillPalettePressed(Qt::MouseButtons buttons, QPoint at);
   void fillPaletteMoved(Qt::MouseButtons buttons, QPoint at);
   void insideCommandClicked(int index);
+  void editGradient();
   void curveAxisClicked(CurveAxis axis);
   void surfacePatternPressed(SurfacePatternType pattern);
   void surfacePatternClicked(SurfacePatternType pattern);
@@ -312,6 +316,7 @@ class FrmMain : public QMainWindow, public MainWindowLink {
   QToolBar* toolBar_;
   QComboBox* fontNameBox_;
   QComboBox* fontSizeBox_;
+  TextLayoutControls* textLayout_;
   SourceFrame* sourceFrame_;
   TabPanels* panels_;
   CanvasViewport* canvasViewport_;

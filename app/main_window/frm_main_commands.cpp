@@ -12,6 +12,7 @@
 
 #include "main_window/frm_main.h"
 #include "main_window/menu_table.h"
+#include "main_window/text_layout_controls.h"
 #include "main_window/toolbar_icons.h"
 #include "main_window/toolbar_table.h"
 #include "platform/platform.h"
@@ -102,6 +103,7 @@ void FrmMain::buildToolbar() {
       }
     }
   }
+  textLayout_ = new TextLayoutControls(*sourceFrame_);
 }
 
 void FrmMain::buildMenus() {

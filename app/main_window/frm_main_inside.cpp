@@ -1,9 +1,12 @@
 // The "Inside" panel: the fill colour from the palette or the colour
-// dialog, the texture, the curve axis and the surface pattern.
+// dialog, the texture, the gradient, the curve axis and the surface pattern.
 #include <QFileInfo>
+#include <QRadioButton>
 
 #include "main_window/frm_main.h"
+#include "main_window/gradient_editor.h"
 #include "main_window/ignore_failures.h"
+#include "main_window/live_preview.h"
 #include "main_window/panel_pictures.h"
 #include "platform/platform.h"
 #include "state/design_state.h"
@@ -87,6 +90,19 @@ void FrmMain::showTexture(const QString& path) {
   design().texturePicture = texture;
   panels_->showTexturePreview(texture);
   loadTexture(design(), texture);
+}
+
+// An edited gradient is the fill from then on.
+void FrmMain::editGradient() {
+  runTrapped(platform(), siteTag::frmMain_CmdInside_Click, [this] {
+    GradientEditor editor(design().gradient, this);
+    platform().showModal(editor);
+    if (editor.result() != QDialog::Accepted) return;
+    design().gradient = editor.gradient();
+    panels_->showGradientPreview(design().gradient);
+    panels_->fillSourceButtons()[2]->setChecked(true);
+    livePreview_->settingChanged();
+  });
 }
 
 void FrmMain::curveAxisClicked(CurveAxis axis) {

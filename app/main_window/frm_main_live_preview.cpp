@@ -11,6 +11,8 @@
 
 #include "main_window/frm_main.h"
 #include "main_window/live_preview.h"
+#include "main_window/text_layout_controls.h"
+#include "main_window/title_text_box.h"
 
 void FrmMain::connectLivePreview() {
   livePreview_->attachToggle(menuEntry(QStringLiteral("mnuToolsLivePreview")));
@@ -29,6 +31,7 @@ void FrmMain::connectLivePreview() {
   followPalette(panels_->outlinePalette());
   for (QPushButton* command : panels_->fillButtons()) follow(command, &QPushButton::clicked);
   follow(panels_->outlineColourButton(), &QPushButton::clicked);
+  follow(panels_->fillSourceButtons()[2], &QRadioButton::clicked);
   for (QRadioButton* axis : panels_->curveAxisButtons()) follow(axis, &QRadioButton::clicked);
   for (QRadioButton* deformation : panels_->deformationButtons())
     follow(deformation, &QRadioButton::clicked);
@@ -56,11 +59,12 @@ void FrmMain::connectTextPreview() {
   auto follow = [this](auto* sender, auto signal) {
     connect(sender, signal, livePreview_, &LivePreview::settingChanged);
   };
-  follow(sourceFrame_->textBox(), &QLineEdit::textEdited);
+  follow(sourceFrame_->textBox(), &TitleTextBox::textEdited);
   for (const char* key : {"Bold", "Italic", "Underline"})
     follow(toolButton(QLatin1String(key)), &QAction::triggered);
   follow(fontNameBox_, &QComboBox::activated);
   follow(fontSizeBox_, &QComboBox::activated);
+  follow(textLayout_, &TextLayoutControls::changed);
   // A size refused by its check is reported once, by the check: no preview
   // runs it again.
   connect(fontSizeBox_->lineEdit(), &QLineEdit::editingFinished, livePreview_, [this] {

@@ -24,6 +24,7 @@ void FrmMain::connectPanels() {
   for (int i = 0; i < 2; ++i)
     connect(panels_->fillButtons()[i], &QPushButton::clicked, this,
             [this, i] { insideCommandClicked(i); });
+  connect(panels_->gradientButton(), &QPushButton::clicked, this, &FrmMain::editGradient);
   for (int i = 0; i < 3; ++i)
     connect(panels_->curveAxisButtons()[i], &QRadioButton::clicked, this,
             [this, i] { curveAxisClicked(CurveAxis(i)); });

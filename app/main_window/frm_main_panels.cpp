@@ -2,6 +2,7 @@
 // swatches, and the panels' part of switching the source kind.
 #include <QListWidget>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "main_window/frm_main.h"
 #include "platform/platform.h"
@@ -52,6 +53,7 @@ PanelReadings FrmMain::panelReadings() const {
   readings.outlineSlider = panels_->outlineSlider()->Value();
   readings.deformSlider = panels_->deformSlider()->Value();
   readings.textureOption = panels_->fillSourceButtons()[1]->isChecked();
+  readings.gradientOption = panels_->fillSourceButtons()[2]->isChecked();
   readings.smoothingSize = design().textPicture.roundedFontSize();
   return readings;
 }
@@ -76,8 +78,9 @@ void FrmMain::effectListClicked() {
 void FrmMain::switchSourceKind(SourceKind previousKind) {
   DesignState& state = design();
   const SourceKind kind = state.sourceKind;
+  const auto& fillKinds = panels_->fillSourceButtons();
   state.fillKind =
-      panels_->fillSourceButtons()[1]->isChecked() ? FillKind::Texture : FillKind::Colour;
+      FillKind(std::ranges::find_if(fillKinds, &QRadioButton::isChecked) - fillKinds.begin());
   state.deformationAmount = panels_->deformSlider()->Value();
   try {
     storeSourceKind(state, previousKind, curvesFolder());
@@ -86,7 +89,7 @@ void FrmMain::switchSourceKind(SourceKind previousKind) {
     // settings are stored by then and the switch goes on.
   }
   const KindControls controls = loadSourceKind(state, kind);
-  panels_->fillSourceButtons()[controls.fillKind == FillKind::Texture ? 1 : 0]->setChecked(true);
+  panels_->fillSourceButtons()[size_t(controls.fillKind)]->setChecked(true);
 
   state.sourceKind = previousKind;
   panels_->effectList()->setCurrentRow(velloro::toInt(EffectType::NoContour));

@@ -13,6 +13,7 @@
 #include "main_window/frm_main.h"
 #include "main_window/live_preview.h"
 #include "main_window/style_gallery.h"
+#include "main_window/text_layout_controls.h"
 #include "platform/platform.h"
 #include "state/design_state.h"
 #include "state/error_report.h"
@@ -176,9 +177,13 @@ void FrmMain::applyStyle(const Style& style, const QString& texturePath) {
   DesignState& state = design();
   selectMaterial(style.material, 0);
   setFillColour(colourOf(style.fillColour));
-  const bool textured = style.fillKind == FillKind::Texture;
-  panels()->fillSourceButtons()[textured ? 1 : 0]->setChecked(true);
-  if (textured) {
+  panels()->fillSourceButtons()[size_t(style.fillKind)]->setChecked(true);
+  state.gradient.stops.clear();
+  for (const StyleColour& stop : style.gradientStops)
+    state.gradient.stops.push_back(colourOf(stop));
+  state.gradient.angle = style.gradientAngle;
+  panels()->showGradientPreview(state.gradient);
+  if (style.fillKind == FillKind::Texture) {
     showTexture(texturePath);
     state.textureNames[state.sourceKind] = texturePath;
   }
@@ -218,4 +223,6 @@ void FrmMain::applyStyleFont(const StyleFont& font) {
   if (printed.bold() != font.bold) toggleFontAttribute(u"Bold"_s);
   if (printed.italic() != font.italic) toggleFontAttribute(u"Italic"_s);
   if (printed.underline() != font.underline) toggleFontAttribute(u"Underline"_s);
+  design().textPicture.arrangement = styleArrangement(font);
+  textLayout_->show(design().textPicture.arrangement);
 }

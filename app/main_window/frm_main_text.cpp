@@ -16,6 +16,7 @@
 
 #include "main_window/frm_main.h"
 #include "main_window/live_preview.h"
+#include "main_window/text_layout_controls.h"
 #include "platform/platform.h"
 #include "state/design_state.h"
 #include "state/error_report.h"
@@ -43,6 +44,16 @@ void FrmMain::connectControls() {
   // Return and leaving the box both end the entry and check it.
   connect(fontSizeBox_->lineEdit(), &QLineEdit::editingFinished, this, &FrmMain::sizeListValidated);
   connect(sourceFrame_->drawButton(), &QPushButton::clicked, this, &FrmMain::draw);
+  connect(textLayout_, &TextLayoutControls::changed, this,
+          [this] { textPicture().arrangement = textLayout_->arrangement(); });
+  // Enter starts a new line of the title; Ctrl+Enter draws, as the Draw
+  // button does.
+  auto* drawKeys = new QAction(this);
+  drawKeys->setObjectName(QStringLiteral("drawKeys"));
+  drawKeys->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+  addAction(drawKeys);
+  connect(drawKeys, &QAction::triggered, sourceFrame_->drawButton(), &QPushButton::click);
   connect(sourceFrame_, &SourceFrame::sourcePressed, this,
           [this](int index, Qt::MouseButton button) { selectSource(SourceKind{index}, button); });
   // The panels follow the current tab however it changes (click, wheel,
@@ -242,8 +253,14 @@ void FrmMain::draw() {
       return;
     }
     design().deformationType = panels_->selectedDeformation();
-    if (design().sourceKind == SourceKind::Text)
-      textPicture().print(sourceFrame_->textBox()->text());
+    if (design().sourceKind == SourceKind::Text) {
+      const QString text = sourceFrame_->textBox()->text();
+      if (const QString problem = titleLinesProblem(text); !problem.isEmpty()) {
+        showExclamation(QStringLiteral("Text: ") + problem);
+        return;
+      }
+      textPicture().print(text);
+    }
     renderDesign();
   });
 }

@@ -1,6 +1,5 @@
 #include "main_window/source_frame.h"
 
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -33,7 +32,7 @@ class SourceButton : public QRadioButton {
 };
 
 SourceFrame::SourceFrame(QWidget* parent)
-    : QFrame(parent), textBox_(new QLineEdit(this)), drawButton_(new QPushButton(this)) {
+    : QFrame(parent), textBox_(new TitleTextBox(this)), drawButton_(new QPushButton(this)) {
   setObjectName(QStringLiteral("Frame1"));
   setFrameShape(QFrame::StyledPanel);
   const char* captions[] = {"text", "shape", "pic"};
@@ -46,7 +45,6 @@ SourceFrame::SourceFrame(QWidget* parent)
     sourceButtons_[i]->setGeometry(lefts[i], 19, widths[i], 20);
   }
   sourceButtons_[0]->setChecked(true);
-  textBox_->setObjectName(QStringLiteral("Text1"));
   textBox_->setText(QStringLiteral("Velloro"));
   QFont textFont(QStringLiteral("Tahoma"));
   textFont.setPointSizeF(14.25);
@@ -58,16 +56,29 @@ SourceFrame::SourceFrame(QWidget* parent)
   const char* hints[] = {"Draw the typed text", "Draw a shape (right-click: the shape tool)",
                          "Draw a picture cut out of a photo (right-click: the picture tool)"};
   for (int i = 0; i < 3; ++i) sourceButtons_[i]->setToolTip(QLatin1String(hints[i]));
-  describe(textBox_, QStringLiteral("Title text"), QStringLiteral("The text to draw"));
-  drawButton_->setToolTip(QStringLiteral("Draw the design on the canvas"));
+  describe(textBox_, QStringLiteral("Title text"),
+           QStringLiteral("The text to draw; Enter starts a new line"));
+  drawButton_->setToolTip(QStringLiteral("Draw the design on the canvas (Ctrl+Enter)"));
 }
 
 void SourceFrame::selectSource(int kind) {
   for (int i = 0; i < 3; ++i) sourceButtons_[i]->setChecked(i + 1 == kind);
 }
 
+void SourceFrame::holdLineControls(const std::array<QWidget*, 3>& controls) {
+  lineControls_ = controls;
+  for (QWidget* control : lineControls_) control->setParent(this);
+}
+
+// The layout controls take their columns out of the text box's width.
 void SourceFrame::resizeEvent(QResizeEvent*) {
+  constexpr int columnWidth = 72;
   const int inner = width();
-  textBox_->setGeometry(146, 14, std::max(0, inner - 267), 32);
+  const int reserved = lineControls_[0] ? 2 * (columnWidth + 4) : 0;
+  const int textWidth = std::max(0, inner - 267 - reserved);
+  textBox_->setGeometry(146, 14, textWidth, 32);
+  for (int i = 0; i < 3 && lineControls_[i]; ++i)
+    lineControls_[i]->setGeometry(150 + textWidth + (i / 2) * (columnWidth + 4), 3 + 25 * (i % 2),
+                                  columnWidth, 23);
   drawButton_->setGeometry(std::max(0, inner - 105), 14, 96, 32);
 }

@@ -6,7 +6,8 @@
 #include <QFrame>
 #include <array>
 
-class QLineEdit;
+#include "main_window/title_text_box.h"
+
 class QPushButton;
 class QRadioButton;
 
@@ -23,11 +24,15 @@ class SourceFrame : public QFrame {
 
   // The option button of source kind `kind` (1..3).
   QRadioButton* sourceButton(int kind) const { return sourceButtons_.at(kind - 1); }
-  QLineEdit* textBox() const { return textBox_; }
+  TitleTextBox* textBox() const { return textBox_; }
   QPushButton* drawButton() const { return drawButton_; }
 
   // Checks the option button of source kind `kind` alone.
   void selectSource(int kind);
+
+  // Takes the text layout controls, in columns of two between the text box
+  // and the Draw button.
+  void holdLineControls(const std::array<QWidget*, 3>& controls);
 
  signals:
   void sourcePressed(int index, Qt::MouseButton button);
@@ -37,6 +42,7 @@ class SourceFrame : public QFrame {
 
  private:
   std::array<QRadioButton*, 3> sourceButtons_;
-  QLineEdit* textBox_;
+  TitleTextBox* textBox_;
   QPushButton* drawButton_;
+  std::array<QWidget*, 3> lineControls_{};
 };

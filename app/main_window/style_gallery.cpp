@@ -31,9 +31,11 @@ void makeRoom(TitleScene& scene, const QString& text) {
   TextPicture measure;
   measure.setDotsPerInch(scene.dotsPerInch);
   putStyleFont(scene.style.font, measure.font);
-  const TextLayout layout = textLayout(measure.textSize(text), scene.style.font.pointSize);
-  const QSize room(layout.width / 4 + 20, layout.height / 2 + 20);
-  scene.canvas = QImage(QSize(layout.width, layout.height) + 2 * room, QImage::Format_RGB888);
+  measure.arrangement = styleArrangement(scene.style.font);
+  measure.print(text);
+  const QSize size = measure.picture.size();
+  const QSize room(size.width() / 4 + 20, size.height() / 2 + 20);
+  scene.canvas = QImage(size + 2 * room, QImage::Format_RGB888);
   scene.canvas.fill(Qt::white);
   scene.designPosition = QPoint(room.width(), room.height());
 }

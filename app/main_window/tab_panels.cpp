@@ -133,6 +133,18 @@ void TabPanels::buildInside(QFrame* panel) {
   QImage curveBox(142, 66, QImage::Format_RGB888);
   curveBox.fill(Qt::white);
   curveView_ = pictureBox(panel, QStringLiteral("PicBezier"), curveBox, {380, 6});
+  buildGradient(panel);
+}
+
+void TabPanels::buildGradient(QFrame* panel) {
+  fillSourceButtons_[2] =
+      radio(panel, indexed("Option3", 2), QStringLiteral("Gradient :"), {528, 4, 92, 20});
+  QImage preview(texturePreviewSize, QImage::Format_RGB888);
+  preview.fill(Qt::white);
+  gradientPreview_ = pictureBox(panel, QStringLiteral("PicGradient"), preview, {528, 27});
+  gradientButton_ = placed(new QPushButton(QStringLiteral("edit gradient"), panel),
+                           QStringLiteral("CmdGradient"), {528, 55, 86, 23});
+  showGradientPreview(FillGradient());
 }
 
 void TabPanels::buildEdge(QFrame* panel) {
@@ -254,6 +266,12 @@ void TabPanels::paintOutlineButton(const QColor& colour) {
   outlineColourButton_->setStyleSheet(
       QStringLiteral("QPushButton { background-color: %1; border: 1px outset gray; }")
           .arg(colour.name()));
+}
+
+void TabPanels::showGradientPreview(const FillGradient& gradient) {
+  QImage swatch = gradientPreview_->picture();
+  paintGradient(swatch, QRectF(swatch.rect()), gradient);
+  gradientPreview_->setPicture(swatch);
 }
 
 void TabPanels::showTexturePreview(const QImage& texture) {

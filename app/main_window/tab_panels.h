@@ -9,6 +9,7 @@
 #include <array>
 #include <vector>
 
+#include "state/gradient_fill.h"
 #include "state/kind_settings.h"
 #include "state/material_table.h"
 #include "widgets/picture_box.h"
@@ -38,7 +39,8 @@ class TabPanels : public QWidget {
   const std::array<QFrame*, 4>& panelFrames() const { return panelFrames_; }
 
   // "Inside"
-  const std::array<QRadioButton*, 2>& fillSourceButtons() const { return fillSourceButtons_; }
+  // "color :", "Texture :", "Gradient :": the fill kinds 0..2.
+  const std::array<QRadioButton*, 3>& fillSourceButtons() const { return fillSourceButtons_; }
   PictureBox* fillPalette() const { return fillPalette_; }
   const std::array<QPushButton*, 2>& fillButtons() const { return fillButtons_; }
   const std::array<PictureBox*, 4>& patternPictures() const { return patternPictures_; }
@@ -46,6 +48,8 @@ class TabPanels : public QWidget {
   const std::array<QRadioButton*, 3>& curveAxisButtons() const { return curveAxisButtons_; }
   PictureBox* curveView() const { return curveView_; }
   const std::array<PictureBox*, 2>& fillPreviews() const { return fillPreviews_; }
+  QPushButton* gradientButton() const { return gradientButton_; }
+  PictureBox* gradientPreview() const { return gradientPreview_; }
 
   // "Edge"
   const std::array<PictureBox*, materialCount>& materialPictures() const {
@@ -93,12 +97,15 @@ class TabPanels : public QWidget {
   QColor outlineButtonColour() const { return outlineButtonColour_; }
   // Tiles the texture picture across the texture preview.
   void showTexturePreview(const QImage& texture);
+  // Paints the gradient across its preview.
+  void showGradientPreview(const FillGradient& gradient);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
 
  private:
   void buildInside(QFrame* panel);
+  void buildGradient(QFrame* panel);
   void buildEdge(QFrame* panel);
   void buildOutside(QFrame* panel);
   void buildShadowFrame();
@@ -109,14 +116,16 @@ class TabPanels : public QWidget {
 
   QTabBar* tabStrip_;
   std::array<QFrame*, 4> panelFrames_;
-  std::array<QRadioButton*, 2> fillSourceButtons_;  // "color :", "Texture :"
+  std::array<QRadioButton*, 3> fillSourceButtons_;  // "color :", "Texture :", "Gradient :"
   PictureBox* fillPalette_;                         // fill colour palette
   std::array<QPushButton*, 2> fillButtons_;         // "more", "load texture"
   std::array<PictureBox*, 4> patternPictures_;      // surface patterns
   QFrame* curveAxisFrame_;
-  std::array<QRadioButton*, 3> curveAxisButtons_;            // curve axis
-  PictureBox* curveView_;                                    // profile curve
-  std::array<PictureBox*, 2> fillPreviews_;                  // fill preview, texture preview
+  std::array<QRadioButton*, 3> curveAxisButtons_;  // curve axis
+  PictureBox* curveView_;                          // profile curve
+  std::array<PictureBox*, 2> fillPreviews_;        // fill preview, texture preview
+  QPushButton* gradientButton_;                    // "edit gradient"
+  PictureBox* gradientPreview_;
   std::array<PictureBox*, materialCount> materialPictures_;  // materials
   QListWidget* effectList_;
   QFrame* shadowFrame_;

@@ -33,6 +33,10 @@ void TabPanels::describeControls() {
   for (int i = 0; i < 4; ++i) tabStrip_->setTabToolTip(i, QLatin1String(tabHints[i]));
   fillSourceButtons_[0]->setToolTip(QStringLiteral("Fill the design with a colour"));
   fillSourceButtons_[1]->setToolTip(QStringLiteral("Fill the design with a texture picture"));
+  fillSourceButtons_[2]->setToolTip(QStringLiteral("Fill the design with a colour gradient"));
+  gradientButton_->setToolTip(QStringLiteral("Choose the gradient's colours and angle"));
+  describe(gradientPreview_, QStringLiteral("Gradient"));
+  gradientPreview_->setFocusPolicy(Qt::TabFocus);
   describe(fillPalette_, QStringLiteral("Fill colour palette"),
            QStringLiteral("Click a colour to fill the design with it; "
                           "or move the marker with the arrow keys and press Space"));

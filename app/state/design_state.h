@@ -10,6 +10,7 @@
 #include <array>
 
 #include "state/curve_points.h"
+#include "state/gradient_fill.h"
 #include "state/kind_settings.h"
 #include "state/material_table.h"
 #include "state/text_picture.h"
@@ -69,6 +70,7 @@ struct DesignState {
   EffectType effectType = EffectType::Engraved;
   FillKind fillKind = FillKind::Colour;
   Rgb fillColour{0, 0, 200};
+  FillGradient gradient;
   Rgb outlineColour{0, 0, 0};
   Rgb glowColour{0, 255, 0};
 

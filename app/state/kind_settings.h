@@ -19,7 +19,7 @@ using velloro::SourceKind;
 using velloro::SurfacePatternType;
 
 // What fills the design: its fill colour or a texture picture.
-enum class FillKind : int32_t { Colour = 0, Texture = 1 };
+enum class FillKind : int32_t { Colour = 0, Texture = 1, Gradient = 2 };
 
 inline constexpr std::array<SourceKind, 3> sourceKinds{SourceKind::Text, SourceKind::Shape,
                                                        SourceKind::Picture};

@@ -40,9 +40,23 @@ PictureBuffer maskOfSource(const DesignState& state, const QImage& textPicture) 
   }
 }
 
-void installTextureTile(const DesignState& state, bool textureOption,
-                        const EngineEntryPoints& engine) {
-  const TextureTile tile = textureTileFor(state, textureOption);
+// The tile is read from row 1 on: the engine reads mask row r from tile row
+// r - 1 otherwise.
+void installGradientTile(const DesignState& state, const PictureBuffer& mask,
+                         const EngineEntryPoints& engine) {
+  const QImage maskPicture = imageOfBuffer(mask.bytes, mask.width, mask.rows);
+  const PictureBuffer tile = pictureBufferOf(gradientTexture(maskPicture, state.gradient));
+  engine.texture(reinterpret_cast<const uint8_t*>(tile.bytes.constData()), 1, 0, tile.stride,
+                 tile.rows);
+}
+
+void installTextureTile(const DesignState& state, const PanelReadings& panels,
+                        const PictureBuffer& mask, const EngineEntryPoints& engine) {
+  const TextureTile tile = textureTileFor(state, panels.textureOption);
+  if (panels.gradientOption && tile.source != TileSource::PictureFile) {
+    installGradientTile(state, mask, engine);
+    return;
+  }
   if (tile.source == TileSource::PictureFile) {
     const PictureBuffer picture = readPictureBuffer(state.workingFiles.picture);
     engine.texture(reinterpret_cast<const uint8_t*>(picture.bytes.constData()), 0, 0,
@@ -154,7 +168,7 @@ QImage renderDesign(DesignState& state, const QImage& textPicture, const PanelRe
   PictureBuffer mask = maskOfSource(state, textPicture);
   velloro::ActionArguments arguments = engineArguments(state, panels, {mask.stride, mask.rows});
   BusyPointer busy(platform);
-  installTextureTile(state, panels.textureOption, engine);
+  installTextureTile(state, panels, mask, engine);
   arguments.mask = reinterpret_cast<uint8_t*>(mask.bytes.data());
   const PictureBuffer source = sourceInLayerSpace(state);
   state.buffers.output = source.bytes;

@@ -25,6 +25,7 @@ struct PanelReadings {
   int32_t outlineSlider = 50;                        // `SliderOutline`
   int32_t deformSlider = 0;                          // `SliderDeform`
   bool textureOption = false;                        // "Texture :" selected
+  bool gradientOption = false;                       // "Gradient :" selected
   int32_t smoothingSize = 75;                        // the text font size, rounded, for every kind
 };
 
@@ -66,7 +67,8 @@ void loadTexture(DesignState& state, const QImage& texture);
 bool sourceReady(const DesignState& state, Platform& platform);
 
 // Renders the current source kind's mask (the text picture for text, the
-// shape or mask file otherwise) and returns the canvas with the design. The
+// shape or mask file otherwise) and returns the canvas with the design; a
+// gradient fill is handed to the engine as a texture the mask's size. The
 // engine works in the layer space of the state's layer origin.
 // Shows the hourglass while the engine runs. Throws a Failure; the captured
 // canvas and the buffers of the state stay usable then.

@@ -3,9 +3,11 @@
 #include <QStringList>
 #include <array>
 
+#include "state/gradient_fill.h"
 #include "state/material_table.h"
 #include "state/outside_effects.h"
 #include "state/style_defaults.h"
+#include "state/text_picture.h"
 
 using namespace Qt::StringLiterals;
 
@@ -14,7 +16,9 @@ namespace {
 constexpr std::array patterns{"none"_L1, "streaks"_L1, "grain"_L1, "ripples"_L1};
 constexpr std::array axes{"top-to-bottom"_L1, "left-to-right"_L1, "centre-to-edge"_L1};
 constexpr std::array deformations{"none"_L1, "rotate"_L1, "curve"_L1};
-constexpr std::array fillKinds{"colour"_L1, "texture"_L1};
+constexpr std::array fillKinds{"colour"_L1, "texture"_L1, "gradient"_L1};
+constexpr std::array alignments{"left"_L1, "centre"_L1, "right"_L1};
+constexpr std::array americanAlignments{"left"_L1, "center"_L1, "right"_L1};
 
 std::span<const QLatin1StringView> effectNames() {
   static const auto names = [] {
@@ -79,11 +83,39 @@ std::vector<SettingDeclaration> declared() {
        .type = Flag, .help = "italic type", .start = false, FIELD(bool, font.italic)},
       {.id = S::Underline, .section = "font"_L1, .key = "underline"_L1, .flag = "--underline"_L1,
        .type = Flag, .help = "underlined type", .start = false, FIELD(bool, font.underline)},
+      {.id = S::LetterSpacing, .section = "font"_L1, .key = "letterSpacing"_L1,
+       .flag = "--letter-spacing"_L1, .valueName = "PX"_L1, .type = WholeNumber,
+       .low = -largestLetterSpacing, .high = largestLetterSpacing,
+       .help = "pixels added between letters, %1 to %2", .start = int32_t(0),
+       FIELD(int32_t, font.letterSpacing)},
+      {.id = S::Alignment, .section = "font"_L1, .key = "align"_L1, .flag = "--align"_L1,
+       .valueName = "ALIGN"_L1, .type = Choice, .choices = alignments,
+       .choiceSpellings = americanAlignments,
+       .help = "alignment of the lines: %3 (also center)", .start = int32_t(0),
+       FIELD(int32_t, font.alignment)},
+      {.id = S::LineSpacing, .section = "font"_L1, .key = "lineSpacing"_L1,
+       .flag = "--line-spacing"_L1, .valueName = "F"_L1, .type = Number,
+       .low = smallestLineSpacing, .high = largestLineSpacing, .rangeNoun = "a factor",
+       .help = "line step as a factor of the font's, %1 to %2", .start = 1.0,
+       FIELD(double, font.lineSpacing)},
       {.id = S::FillKind, .section = "fill"_L1, .key = "kind"_L1, .type = Choice,
        .choices = fillKinds, .start = int32_t(0), NUMBERED(fillKind)},
       {.id = S::FillColour, .section = "fill"_L1, .key = "colour"_L1, .flag = "--colour"_L1,
        .otherFlag = "--color"_L1, .valueName = "#RRGGBB"_L1, .type = Colour,
        .help = "fill colour", .start = StyleColour{0, 0, 200}, FIELD(StyleColour, fillColour)},
+      {.id = S::GradientStops, .section = "fill"_L1, .part = "gradient"_L1, .key = "stops"_L1,
+       .flag = "--gradient"_L1, .valueName = "STOPS"_L1, .type = ColourList,
+       .low = fewestGradientStops, .high = mostGradientStops,
+       .help = "fill with a linear gradient of %1 to %2 colours written "
+               "\"#RRGGBB,#RRGGBB[,...]\", spread evenly over the design (instead of --colour)",
+       .start = ::ColourList{{0, 0, 200}, {120, 200, 255}}, FIELD(::ColourList, gradientStops)},
+      {.id = S::GradientAngle, .section = "fill"_L1, .part = "gradient"_L1, .key = "angle"_L1,
+       .flag = "--gradient-angle"_L1, .valueName = "DEG"_L1, .type = Number,
+       .low = -largestGradientAngle, .high = largestGradientAngle,
+       .rangeNoun = "an angle in degrees",
+       .help = "direction of the gradient in degrees, %1 to %2: 0 left to right, 90 top to "
+               "bottom",
+       .start = 0.0, FIELD(double, gradientAngle)},
       {.id = S::Texture, .section = "fill"_L1, .key = "texture"_L1, .type = Text,
        .start = QString(), FIELD(QString, texture), .leftOutWhenEmpty = true},
       {.id = S::SurfacePattern, .key = "surface"_L1, .type = Choice, .choices = patterns,

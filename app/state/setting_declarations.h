@@ -18,7 +18,8 @@ enum class SettingType {
   Number,
   Flag,  // true or false; on the command line an option without a value
   Colour,
-  Choice,  // a name out of `choices`, kept as its number
+  ColourList,  // colours written #RRGGBB; the range is how many
+  Choice,      // a name out of `choices`, kept as its number
   Text,
   WholeList,     // the profile curve's points, each a whole number
   EffectValues,  // one whole number per slider of the chosen outside effect
@@ -26,9 +27,10 @@ enum class SettingType {
 
 using CurveList = std::array<int32_t, styleCurvePoints>;
 using EffectValueList = std::array<int32_t, styleEffectValues>;
+using ColourList = std::vector<StyleColour>;
 // std::monostate: no start value of its own, another setting brings it.
 using SettingValue = std::variant<std::monostate, bool, int32_t, double, QString, StyleColour,
-                                  CurveList, EffectValueList>;
+                                  CurveList, EffectValueList, ColourList>;
 
 // The rows in the order of the table; the command-line options among them
 // stand in the order --help shows them.
@@ -38,8 +40,13 @@ enum class Setting {
   Bold,
   Italic,
   Underline,
+  LetterSpacing,
+  Alignment,
+  LineSpacing,
   FillKind,
   FillColour,
+  GradientStops,
+  GradientAngle,
   Texture,
   SurfacePattern,
   CurveAxis,
@@ -56,6 +63,7 @@ enum class Setting {
 struct SettingDeclaration {
   Setting id;
   QLatin1StringView section;    // the style file's object that holds it; empty at the top
+  QLatin1StringView part;       // an object inside that section that holds it, if any
   QLatin1StringView key;        // its key there; effect values are named by their effect
   QLatin1StringView flag;       // its --render option; empty when it has none
   QLatin1StringView otherFlag;  // a second spelling of the option
@@ -64,6 +72,7 @@ struct SettingDeclaration {
   double low = 0;  // the range of a number, or of each number of a list
   double high = 0;
   std::span<const QLatin1StringView> choices;  // a choice's names, in the order of their numbers
+  std::span<const QLatin1StringView> choiceSpellings;  // other spellings the command line takes
   const char* rangeNoun = nullptr;  // how a refused option names a number, if not "a whole number"
   const char* help = nullptr;       // its --help text: %1 and %2 the range, %3 the choices
   SettingValue start;               // what a style holds before anything is chosen

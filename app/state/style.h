@@ -7,6 +7,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "state/kind_settings.h"
 
@@ -23,6 +24,9 @@ struct StyleFont {
   bool bold = false;
   bool italic = false;
   bool underline = false;
+  int32_t letterSpacing = 0;  // pixels added between letters
+  int32_t alignment = 0;      // of the lines: 0 left, 1 centre, 2 right
+  double lineSpacing = 0;     // times the font's line step
   bool operator==(const StyleFont&) const = default;
 };
 
@@ -36,6 +40,8 @@ struct Style {
   FillKind fillKind = FillKind::Colour;
   StyleColour fillColour;
   QString texture;  // a picture of the textures folder by name, or a full path
+  std::vector<StyleColour> gradientStops;  // 2..5 colours, evenly spaced
+  double gradientAngle = 0;                // degrees: 0 left to right, 90 top to bottom
 
   SurfacePatternType surfacePattern = SurfacePatternType::None;
   CurveAxis curveAxis = CurveAxis::TopToBottom;

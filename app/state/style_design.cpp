@@ -11,6 +11,22 @@ namespace {
 Rgb rgbOf(const StyleColour& colour) { return {colour.red, colour.green, colour.blue}; }
 StyleColour styleColourOf(const Rgb& colour) { return {colour.red, colour.green, colour.blue}; }
 
+FillGradient gradientOf(const Style& style) {
+  FillGradient gradient;
+  gradient.stops.clear();
+  for (const StyleColour& stop : style.gradientStops)
+    gradient.stops.emplace_back(stop.red, stop.green, stop.blue);
+  gradient.angle = style.gradientAngle;
+  return gradient;
+}
+
+void readGradient(const FillGradient& gradient, Style& style) {
+  style.gradientStops.clear();
+  for (const QColor& stop : gradient.stops)
+    style.gradientStops.push_back({stop.red(), stop.green(), stop.blue()});
+  style.gradientAngle = gradient.angle;
+}
+
 void putEffect(const Style& style, DesignState& state, PanelReadings& readings) {
   const OutsideEffect& effect = outsideEffect(style.effectType);
   state.effectType = effect.type;
@@ -46,7 +62,9 @@ void readEffect(const DesignState& state, const PanelReadings& readings, Style& 
 void putStyle(const Style& style, DesignState& state, PanelReadings& readings) {
   state.fillKind = style.fillKind;
   readings.textureOption = style.fillKind == FillKind::Texture;
+  readings.gradientOption = style.fillKind == FillKind::Gradient;
   state.fillColour = rgbOf(style.fillColour);
+  state.gradient = gradientOf(style);
   state.surfacePattern = style.surfacePattern;
   state.curveAxis = style.curveAxis;
   for (int i = 0; i < styleCurvePoints; ++i) {
@@ -67,10 +85,17 @@ void putStyleFont(const StyleFont& style, QFont& font) {
   font.setUnderline(style.underline);
 }
 
+TextArrangement styleArrangement(const StyleFont& style) {
+  return {LineAlignment(style.alignment), style.lineSpacing, style.letterSpacing};
+}
+
 Style styleOf(const DesignState& state, const PanelReadings& readings, const QFont& font) {
   Style style;
-  style.fillKind = readings.textureOption ? FillKind::Texture : FillKind::Colour;
+  style.fillKind = readings.gradientOption  ? FillKind::Gradient
+                   : readings.textureOption ? FillKind::Texture
+                                            : FillKind::Colour;
   style.fillColour = styleColourOf(state.fillColour);
+  readGradient(state.gradient, style);
   style.texture = state.textureNames[state.sourceKind];
   style.surfacePattern = state.surfacePattern;
   style.curveAxis = state.curveAxis;
@@ -82,6 +107,14 @@ Style styleOf(const DesignState& state, const PanelReadings& readings, const QFo
   readEffect(state, readings, style);
   style.deformationType = state.deformationType;
   style.deformationAmount = readings.deformSlider;
-  style.font = {font.family(), font.pointSizeF(), font.bold(), font.italic(), font.underline()};
+  const TextArrangement& arrangement = state.textPicture.arrangement;
+  style.font = {font.family(),
+                font.pointSizeF(),
+                font.bold(),
+                font.italic(),
+                font.underline(),
+                arrangement.letterSpacing,
+                int32_t(arrangement.alignment),
+                arrangement.lineSpacing};
   return style;
 }

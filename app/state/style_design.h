@@ -3,6 +3,7 @@
 #pragma once
 
 #include "state/style.h"
+#include "state/text_picture.h"
 
 class QFont;
 struct DesignState;
@@ -15,5 +16,9 @@ void putStyle(const Style& style, DesignState& state, PanelReadings& readings);
 // Gives `font` the style's family, size and type styles.
 void putStyleFont(const StyleFont& style, QFont& font);
 
-// The style of the current settings, readings and font.
+// How the style sets the lines and letters of a title.
+TextArrangement styleArrangement(const StyleFont& style);
+
+// The style of the current settings, readings and font, with the text
+// picture's arrangement.
 Style styleOf(const DesignState& state, const PanelReadings& readings, const QFont& font);

@@ -112,6 +112,23 @@ class Section {
     target = {int32_t(packed >> 16), int32_t((packed >> 8) & 0xff), int32_t(packed & 0xff)};
   }
 
+  void readColourList(const QString& key, int low, int high,
+                      std::vector<StyleColour>& target) const {
+    if (!has(key)) return;
+    const QJsonValue value = object_.value(key);
+    const QJsonArray array = value.toArray();
+    if (!value.isArray() || array.size() < low || array.size() > high)
+      refuse(keyPath(key),
+             u"must be a list of %1 to %2 colours, not "_s.arg(low).arg(high) + shown(value));
+    std::vector<StyleColour> colours(array.size());
+    for (qsizetype i = 0; i < array.size(); ++i) {
+      // Each item is read as a key of its own, so that a refusal names it.
+      const QString item = key + u"[%1]"_s.arg(i);
+      Section(QJsonObject{{item, array[i]}}, path_).readColour(item, colours[i]);
+    }
+    target = std::move(colours);
+  }
+
   void readWholeList(const QString& key, int32_t low, int32_t high,
                      std::array<int32_t, styleCurvePoints>& target) const {
     if (!has(key)) return;
@@ -177,6 +194,9 @@ void readSetting(const Section& section, const SettingDeclaration& setting, Styl
     case SettingType::Colour: section.readColour(key, held<StyleColour>(value)); break;
     case SettingType::Choice: section.readChoice(key, setting.choices, held<int32_t>(value)); break;
     case SettingType::Text: section.readText(key, held<QString>(value)); break;
+    case SettingType::ColourList:
+      section.readColourList(key, int(setting.low), int(setting.high), held<ColourList>(value));
+      break;
     case SettingType::WholeList:
       section.readWholeList(key, int32_t(setting.low), int32_t(setting.high),
                             held<CurveList>(value));
@@ -207,8 +227,14 @@ void readPlace(const Section& root, QLatin1StringView place, Style& style) {
     if (setting.section.isEmpty() && setting.key == place) return readSetting(root, setting, style);
   const std::optional<Section> section = root.section(place);
   if (!section) return;
-  for (const SettingDeclaration& setting : settingDeclarations())
-    if (setting.section == place) readSetting(*section, setting, style);
+  for (const SettingDeclaration& setting : settingDeclarations()) {
+    if (setting.section != place) continue;
+    if (setting.part.isEmpty()) {
+      readSetting(*section, setting, style);
+    } else if (const std::optional<Section> part = section->section(setting.part)) {
+      readSetting(*part, setting, style);
+    }
+  }
   checkTogether(*section, place, style);
 }
 
@@ -227,6 +253,13 @@ void writeSetting(const SettingDeclaration& setting, const Style& style, QJsonOb
       if (!setting.leftOutWhenEmpty || !std::get<QString>(value).isEmpty())
         target.insert(key, std::get<QString>(value));
       break;
+    case SettingType::ColourList: {
+      QJsonArray colours;
+      for (const StyleColour& colour : std::get<ColourList>(value))
+        colours.append(colourText(colour));
+      target.insert(key, colours);
+      break;
+    }
     case SettingType::WholeList: target.insert(key, numbers(std::get<CurveList>(value))); break;
     case SettingType::EffectValues: {
       const auto names = storedNames(setting, style);
@@ -247,10 +280,16 @@ QByteArray styleDocument(const Style& style, const QString& name) {
   QJsonObject root{
       {formatKey, QString(formatName)}, {u"version"_s, styleFormatVersion}, {u"name"_s, name}};
   std::map<QString, QJsonObject> sections;
+  // Objects inside a section, by section and name.
+  std::map<std::pair<QString, QString>, QJsonObject> parts;
   for (const SettingDeclaration& setting : settingDeclarations()) {
     if (setting.belongs && !setting.belongs(style)) continue;
-    writeSetting(setting, style, setting.section.isEmpty() ? root : sections[setting.section]);
+    QJsonObject& target = setting.section.isEmpty() ? root
+                          : setting.part.isEmpty()  ? sections[setting.section]
+                                                    : parts[{setting.section, setting.part}];
+    writeSetting(setting, style, target);
   }
+  for (const auto& [place, part] : parts) sections[place.first].insert(place.second, part);
   for (const auto& [place, section] : sections) root.insert(place, section);
   return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }

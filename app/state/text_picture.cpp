@@ -1,7 +1,7 @@
 #include "state/text_picture.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
+#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 
@@ -40,13 +40,38 @@ Failure tooLargeToDraw(double width, double height) {
                      .arg(std::round(height), 0, 'f', 0));
 }
 
+// Where a line of `width` starts within a block `blockWidth` wide.
+double alignedLeft(LineAlignment alignment, double blockWidth, double width) {
+  switch (alignment) {
+    case LineAlignment::Centre: return (blockWidth - width) / 2;
+    case LineAlignment::Right: return blockWidth - width;
+    case LineAlignment::Left: break;
+  }
+  return 0;
+}
+
 }  // namespace
 
-TextLayout textLayout(QSizeF textSize, double fontPointSize) {
+QStringList titleLines(const QString& text) {
+  static const QRegularExpression lineBreak(QStringLiteral("\\r\\n|\\r|\\n"));
+  return text.split(lineBreak);
+}
+
+QString titleLinesProblem(const QString& text) {
+  const qsizetype count = titleLines(text).size();
+  if (count <= largestLineCount) return {};
+  return QStringLiteral("the text has %1 lines; a title holds at most %2")
+      .arg(count)
+      .arg(largestLineCount);
+}
+
+TextLayout textLayout(QSizeF textSize, double fontPointSize, double lineHeight) {
   TextLayout layout;
   layout.margin = fontPointSize / 4;
   layout.width = roundHalfEven(textSize.width() + 12 + 2 * layout.margin);
-  layout.height = roundHalfEven(roundHalfEven(textSize.height()) * 1.3);
+  const int32_t firstLineRoom = roundHalfEven(roundHalfEven(lineHeight) * 1.3);
+  layout.height = firstLineRoom + roundHalfEven(textSize.height() - lineHeight);
+  layout.top = firstLineRoom / 15.0;
   return layout;
 }
 
@@ -69,9 +94,29 @@ QImage TextPicture::blankPicture(QSize size) const {
   return blank;
 }
 
+QFont TextPicture::printedFont() const {
+  QFont printed = font;
+  printed.setLetterSpacing(QFont::AbsoluteSpacing, arrangement.letterSpacing);
+  return printed;
+}
+
+double TextPicture::lineStep(const QFontMetricsF& metrics) const {
+  return metrics.lineSpacing() * arrangement.lineSpacing;
+}
+
+// The letter spacing follows every letter, the last one too: the line ends
+// at its last letter.
+double TextPicture::lineWidth(const QFontMetricsF& metrics, const QString& line) const {
+  if (line.isEmpty()) return 0;
+  return pieceByPieceWidth(metrics, line) - arrangement.letterSpacing;
+}
+
 QSizeF TextPicture::textSize(const QString& text) const {
-  const QFontMetricsF metrics(font, &picture);
-  return {pieceByPieceWidth(metrics, text), metrics.height()};
+  const QFontMetricsF metrics(printedFont(), &picture);
+  const QStringList lines = titleLines(text);
+  double widest = 0;
+  for (const QString& line : lines) widest = std::max(widest, lineWidth(metrics, line));
+  return {widest, metrics.height() + double(lines.size() - 1) * lineStep(metrics)};
 }
 
 int32_t TextPicture::roundedFontSize() const { return roundHalfEven(font.pointSizeF()); }
@@ -82,13 +127,18 @@ void TextPicture::print(const QString& text) {
   // long: such a text is refused before its layout is made.
   if (!(size.width() <= double(largestTextPicture)))
     throw tooLargeToDraw(size.width(), size.height() * 1.3);
-  const TextLayout layout = textLayout(size, font.pointSizeF());
+  const QFontMetricsF metrics(printedFont(), &picture);
+  const TextLayout layout = textLayout(size, font.pointSizeF(), metrics.height());
   if (qint64(layout.width) * layout.height > largestTextPicture)
     throw tooLargeToDraw(layout.width, layout.height);
   picture = blankPicture({layout.width, layout.height});
   QPainter painter(&picture);
-  painter.setFont(font);
+  painter.setFont(printedFont());
   painter.setPen(Qt::black);
-  const QFontMetricsF metrics(font, &picture);
-  painter.drawText(QPointF(layout.margin, layout.height / 15.0 + metrics.ascent()), text);
+  double baseline = layout.top + metrics.ascent();
+  for (const QString& line : titleLines(text)) {
+    const double left = alignedLeft(arrangement.alignment, size.width(), lineWidth(metrics, line));
+    painter.drawText(QPointF(layout.margin + left, baseline), line);
+    baseline += lineStep(metrics);
+  }
 }

@@ -56,6 +56,18 @@ TEST(RenderCommand, EveryOptionReachesTheRequest) {
   EXPECT_EQ(r.outputFile, QStringLiteral("out/title.WEBP"));
 }
 
+TEST(RenderCommand, LineBreaksAndOtherSpellingsReachTheRequest) {
+  const RenderRequest r =
+      parseRenderCommand(commandWords("--render --text % -o a.png --align center "
+                                      "--gradient=#ff0000,#00FF00",
+                                      {QStringLiteral("One\nTwo\r\nThree")}))
+          .request;
+  EXPECT_EQ(r.text, QStringLiteral("One\nTwo\r\nThree"));
+  const StyleOverrides expected{{Setting::Alignment, int32_t(1)},
+                                {Setting::GradientStops, ColourList{{255, 0, 0}, {0, 255, 0}}}};
+  EXPECT_EQ(r.overrides, expected);
+}
+
 TEST(RenderCommand, BatchAndBackgroundPicture) {
   const RenderRequest r =
       parseRenderCommand(
@@ -149,6 +161,19 @@ TEST(RenderCommand, BadArgumentsAreNamed) {
       {"--render --text A -o a.png --style=", "--style: the value is empty"},
       {"--render -o a.png --text=\t ", "--text: the text holds nothing to draw"},
       {"--render -o a.png --text=\u200b", "--text: the text holds nothing to draw"},
+      {"--render -o a.png --text=\n\n", "--text: the text holds nothing to draw"},
+      {"--render -o a.png --text A --align middle",
+       "--align: 'middle' is none of left|centre|right"},
+      {"--render -o a.png --text A --line-spacing 3.5",
+       "--line-spacing: '3.5' is not a factor from 0.5 to 3"},
+      {"--render -o a.png --text A --letter-spacing -201",
+       "--letter-spacing: '-201' is not a whole number from -200 to 200"},
+      {"--render -o a.png --text A --gradient #FF0000",
+       "--gradient: '#FF0000': a gradient has 2 to 5 colours, not 1"},
+      {"--render -o a.png --text A --gradient #FF0000,blue",
+       "--gradient: '#FF0000,blue': 'blue' is not a colour written #RRGGBB"},
+      {"--render -o a.png --text A --gradient-angle steep",
+       "--gradient-angle: 'steep' is not an angle in degrees from -360 to 360"},
   };
   for (const Case& c : cases) EXPECT_EQ(usageError(commandWords(c.line)), c.message) << c.line;
 }

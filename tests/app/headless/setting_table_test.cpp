@@ -25,6 +25,7 @@ SettingValue otherThan(const SettingDeclaration& setting, const SettingValue& st
       return std::get<int32_t>(start) == last ? 0 : last;
     }
     case SettingType::Text: return QStringLiteral("Other text");
+    case SettingType::ColourList: return ColourList{{1, 2, 254}, {9, 8, 7}, {255, 0, 128}};
     case SettingType::WholeList: return CurveList{1, 2, 3, 5, 8, high};
     case SettingType::EffectValues: return EffectValueList{high, high - 1, high - 2};
   }
@@ -36,6 +37,11 @@ QString spelt(const SettingDeclaration& setting, const SettingValue& value) {
   if (const auto* colour = std::get_if<StyleColour>(&value))
     return QColor(colour->red, colour->green, colour->blue).name();
   if (setting.type == SettingType::Choice) return setting.choices[size_t(std::get<int32_t>(value))];
+  if (const auto* colours = std::get_if<ColourList>(&value)) {
+    QStringList words;
+    for (const StyleColour& c : *colours) words << QColor(c.red, c.green, c.blue).name();
+    return words.join(u',');
+  }
   if (const auto* number = std::get_if<int32_t>(&value)) return QString::number(*number);
   if (const auto* number = std::get_if<double>(&value)) return QString::number(*number);
   return std::get<QString>(value);
@@ -84,7 +90,8 @@ TEST(SettingTable, ValuesOutOfRangeAreRefusedByName) {
     if (setting.type != SettingType::WholeNumber && setting.type != SettingType::Number) continue;
     const QString above = QString::number(setting.high + 1);
     if (!setting.key.isEmpty()) {
-      const QString entry = QStringLiteral("\"%1\": %2").arg(setting.key, above);
+      QString entry = QStringLiteral("\"%1\": %2").arg(setting.key, above);
+      if (!setting.part.isEmpty()) entry = QStringLiteral("\"%1\": {%2}").arg(setting.part, entry);
       const QString body = setting.section.isEmpty()
                                ? entry
                                : QStringLiteral("\"%1\": {%2}").arg(setting.section, entry);

@@ -31,7 +31,7 @@ class KeyboardRoutingTest : public MainWindowTest {
     textBox()->deselect();
   }
 
-  QLineEdit* textBox() { return window->findChild<SourceFrame*>()->textBox(); }
+  TitleTextBox* textBox() { return window->findChild<SourceFrame*>()->textBox(); }
 
   void cropToHundredByFifty() {
     window->toolButton(QStringLiteral("Crop"))->trigger();

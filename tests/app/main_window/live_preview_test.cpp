@@ -156,7 +156,7 @@ TEST_F(LivePreviewTest, TheChoiceIsRememberedForTheNextWindow) {
 
 // Each change made with real keys and clicks previews once, as Draw would.
 TEST_F(LivePreviewTest, TextFontAndOutsideListChangesPreviewWithRealKeysAndClicks) {
-  QLineEdit* text = window->sourceFrame()->textBox();
+  TitleTextBox* text = window->sourceFrame()->textBox();
   auto tool = [this](const char* key) {
     return window->toolBar()->widgetForAction(window->toolButton(QLatin1String(key)));
   };

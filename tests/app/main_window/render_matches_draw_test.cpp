@@ -8,10 +8,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 #include "headless/picture_output.h"
 #include "headless/render_run.h"
+#include "main_window/text_layout_controls.h"
 #include "main_window_fixture.h"
 #include "state/curve_file.h"
 #include "state/design_state.h"
@@ -65,6 +67,23 @@ TEST_F(RenderMatchesDrawTest, OtherSizeEffectAndPlace) {
                       QStringLiteral("--canvas"), QStringLiteral("631x331"), QStringLiteral("--at"),
                       QStringLiteral("200,120")}),
             drawn());
+}
+
+TEST_F(RenderMatchesDrawTest, LinesLetterSpacingAndGradient) {
+  window->sourceFrame()->textBox()->setText(QStringLiteral("Sunny\nBakery"));
+  TextLayoutControls& layout = *window->textLayoutControls();
+  layout.show({LineAlignment::Centre, 1.25, 7});
+  design().textPicture.arrangement = layout.arrangement();
+  design().gradient = {{QColor(0xff, 0x80, 0), QColor(0x20, 0x40, 0xc0)}, 30};
+  window->panels()->fillSourceButtons()[2]->setChecked(true);
+  EXPECT_EQ(
+      rendered(
+          {QStringLiteral("--text"), QStringLiteral("Sunny\nBakery"), QStringLiteral("--align"),
+           QStringLiteral("centre"), QStringLiteral("--line-spacing"), QStringLiteral("1.25"),
+           QStringLiteral("--letter-spacing"), QStringLiteral("7"), QStringLiteral("--gradient"),
+           QStringLiteral("#ff8000,#2040c0"), QStringLiteral("--gradient-angle"),
+           QStringLiteral("30"), QStringLiteral("--canvas"), QStringLiteral("631x331")}),
+      drawn());
 }
 
 // `--transparent --trim 4` writes what File > Export for the web writes for

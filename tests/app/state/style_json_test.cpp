@@ -54,12 +54,22 @@ TEST(StyleDocument, FreshStyleIsWrittenExactly) {
     },
     "fill": {
         "colour": "#0000c8",
+        "gradient": {
+            "angle": 0,
+            "stops": [
+                "#0000c8",
+                "#78c8ff"
+            ]
+        },
         "kind": "colour"
     },
     "font": {
+        "align": "left",
         "bold": true,
         "family": "Tahoma",
         "italic": false,
+        "letterSpacing": 0,
+        "lineSpacing": 1,
         "size": 75,
         "underline": false
     },
@@ -88,14 +98,16 @@ TEST(StyleDocument, EveryEffectSurvivesTheRoundTrip) {
     style.effectType = EffectType(c.effect);
     style.effectValues = c.values;
     style.effectColour = c.colour;
-    style.fillKind = FillKind::Texture;
+    style.fillKind = c.effect % 2 == 1 ? FillKind::Gradient : FillKind::Texture;
     style.texture = QStringLiteral("marble.bmp");
     style.surfacePattern = SurfacePatternType::Ripples;
     style.curveAxis = CurveAxis::CentreToEdge;
     style.material = Material::Gold;
     style.deformationType = DeformationType::Curve;
     style.deformationAmount = 49;
-    style.font = {QStringLiteral("DejaVu Serif"), 40.5, false, true, true};
+    style.font = {QStringLiteral("DejaVu Serif"), 40.5, false, true, true, -7, 2, 1.25};
+    style.gradientStops = {{1, 2, 3}, {4, 5, 6}, {7, 8, c.effect}};
+    style.gradientAngle = -22.5 * c.effect;
     EXPECT_EQ(readStyle(styleDocument(style, {}), Style{}), style) << "effect " << c.effect;
   }
 }
@@ -186,6 +198,18 @@ TEST(StyleReading, RefusesWithTheKeyNamed) {
       {withHeader(R"("font": {"bold": "yes"})"), R"("font.bold" must be true or false, not "yes")"},
       {withHeader(R"("font": {"family": " "})"),
        R"("font.family" must be a non-empty text, not " ")"},
+      {withHeader(R"("font": {"align": "middle"})"),
+       R"("font.align" must be one of left|centre|right, not "middle")"},
+      {withHeader(R"("font": {"letterSpacing": 201})"),
+       R"("font.letterSpacing" must be a whole number from -200 to 200, not 201)"},
+      {withHeader(R"("font": {"lineSpacing": 0.4})"),
+       R"("font.lineSpacing" must be a number from 0.5 to 3, not 0.4)"},
+      {withHeader(R"("fill": {"gradient": {"stops": ["#000000"]}})"),
+       R"("fill.gradient.stops" must be a list of 2 to 5 colours, not a list)"},
+      {withHeader(R"("fill": {"gradient": {"stops": ["#000000", "red"]}})"),
+       R"("fill.gradient.stops[1]" must be a colour written #RRGGBB, not "red")"},
+      {withHeader(R"("fill": {"gradient": {"angle": "up"}})"),
+       R"("fill.gradient.angle" must be a number from -360 to 360, not "up")"},
   };
   const Style base = freshStyle();
   for (const Case& c : cases) {

@@ -5,11 +5,11 @@
 #include "failure_of.h"
 
 TEST(TextPicture, MarginAndSizeFollowTheFontSize) {
-  const TextLayout layout = textLayout({100.4, 46.5}, 40);
+  const TextLayout layout = textLayout({100.4, 46.5}, 40, 46.5);
   EXPECT_DOUBLE_EQ(layout.margin, 10);
   EXPECT_EQ(layout.width, 132);                       // 100.4 + 12 + 2 x 10, rounded
   EXPECT_EQ(layout.height, roundHalfEven(46 * 1.3));  // 46.5 rounds to the even 46 first
-  EXPECT_EQ(textLayout({0, 10}, 75).width, 50);       // 12 + 37.5 gives 49.5, to the even 50
+  EXPECT_EQ(textLayout({0, 10}, 75, 10).width, 50);   // 12 + 37.5 gives 49.5, to the even 50
   EXPECT_EQ(roundHalfEven(2.5), 2);
   EXPECT_EQ(roundHalfEven(3.5), 4);
 }
@@ -19,7 +19,7 @@ TEST(TextPicture, PrintsDarkTextOnWhiteSizedToTheText) {
   text.font.setPointSize(40);
   const QSizeF measured = text.textSize(QStringLiteral("Velloro"));
   text.print(QStringLiteral("Velloro"));
-  const TextLayout layout = textLayout(measured, 40);
+  const TextLayout layout = textLayout(measured, 40, measured.height());
   EXPECT_EQ(text.picture.size(), QSize(layout.width, layout.height));
   EXPECT_EQ(text.picture.pixelColor(0, 0), QColor(Qt::white));
   int dark = 0;
@@ -33,7 +33,7 @@ TEST(TextPicture, PrintsDarkTextOnWhiteSizedToTheText) {
 TEST(TextPicture, EmptyTextGivesTheMarginsAlone) {
   TextPicture text;
   text.print(QString());
-  EXPECT_EQ(text.picture.width(), textLayout({0, 0}, 75).width);
+  EXPECT_EQ(text.picture.width(), textLayout({0, 0}, 75, 0).width);
   EXPECT_GT(text.picture.height(), 0);
 }
 

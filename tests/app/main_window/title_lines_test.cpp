@@ -1,0 +1,71 @@
+// The title's lines in the window: Enter starts a line, Ctrl+Enter draws,
+// too many lines are refused by name; the gradient editor sets the fill.
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include "main_window/gradient_editor.h"
+#include "main_window_fixture.h"
+#include "state/design_state.h"
+
+class TitleLinesTest : public MainWindowTest {
+ protected:
+  TitleTextBox* textBox() const { return window->sourceFrame()->textBox(); }
+
+  void focusTextBox() {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    textBox()->setFocus();
+  }
+};
+
+TEST_F(TitleLinesTest, EnterStartsALineAndCtrlEnterDraws) {
+  focusTextBox();
+  textBox()->setText(QString());
+  const QImage blank = window->canvasView()->picture();
+  QTest::keyClicks(textBox(), QStringLiteral("Top"));
+  QTest::keyClick(textBox(), Qt::Key_Return);
+  QTest::keyClicks(textBox(), QStringLiteral("Low"));
+  EXPECT_EQ(textBox()->text(), QStringLiteral("Top\nLow"));
+  EXPECT_EQ(window->canvasView()->picture(), blank);
+  QTest::keyClick(textBox(), Qt::Key_Return, Qt::ControlModifier);
+  EXPECT_EQ(textBox()->text(), QStringLiteral("Top\nLow"));
+  EXPECT_NE(window->canvasView()->picture(), blank);
+}
+
+TEST_F(TitleLinesTest, TooManyLinesAreRefusedByName) {
+  textBox()->setText(QString(20, u'\n') + u'A');
+  const QImage before = window->canvasView()->picture();
+  window->draw();
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_EQ(seam->messages[0].text,
+            QStringLiteral("Text: the text has 21 lines; a title holds at most 20"));
+  EXPECT_EQ(seam->messages[0].icon, MessageIcon::Exclamation);
+  EXPECT_EQ(window->canvasView()->picture(), before);
+}
+
+TEST_F(TitleLinesTest, EditedGradientBecomesTheFill) {
+  seam->colourAnswers = {QColor(255, 0, 0), QColor(0, 0, 255)};
+  seam->modalAnswers.push_back([](QDialog& dialog) {
+    auto& editor = dynamic_cast<GradientEditor&>(dialog);
+    QTest::mouseClick(editor.addStopButton(), Qt::LeftButton);
+    QTest::mouseClick(editor.stopButton(0), Qt::LeftButton);
+    QTest::mouseClick(editor.stopButton(2), Qt::LeftButton);
+    editor.angleBox()->setValue(90);
+    QTest::mouseClick(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
+                      Qt::LeftButton);
+  });
+  const QColor middle = design().gradient.stops.back();
+  QTest::mouseClick(window->panels()->gradientButton(), Qt::LeftButton);
+  ASSERT_TRUE(seam->messages.empty());
+  EXPECT_EQ(design().gradient.stops, (QList<QColor>{Qt::red, middle, Qt::blue}));
+  EXPECT_EQ(design().gradient.angle, 90);
+  EXPECT_TRUE(window->panels()->fillSourceButtons()[2]->isChecked());
+  // The swatch runs top to bottom: red on its first row, blue on its last.
+  const QImage swatch = window->panels()->gradientPreview()->picture();
+  EXPECT_GT(swatch.pixelColor(10, 0).red(), 230);
+  EXPECT_GT(swatch.pixelColor(10, swatch.height() - 1).blue(), 230);
+}
