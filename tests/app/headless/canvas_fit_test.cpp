@@ -11,14 +11,6 @@
 
 namespace {
 
-QRect alphaExtent(const QImage& picture) {
-  QRect extent;
-  for (int y = 0; y < picture.height(); ++y)
-    for (int x = 0; x < picture.width(); ++x)
-      if (qAlpha(picture.pixel(x, y)) > 0) extent |= QRect(x, y, 1, 1);
-  return extent;
-}
-
 class CanvasFit : public RenderRunFixture {
  protected:
   int run(const char* line, const QStringList& values) {

@@ -14,6 +14,16 @@
 #include "headless/render_run.h"
 #include "stream_text.h"
 
+// The smallest rectangle of pixels with any alpha, worked out here pixel by
+// pixel so the tests do not measure with the code they check.
+inline QRect alphaExtent(const QImage& picture) {
+  QRect extent;
+  for (int y = 0; y < picture.height(); ++y)
+    for (int x = 0; x < picture.width(); ++x)
+      if (qAlpha(picture.pixel(x, y)) > 0) extent |= QRect(x, y, 1, 1);
+  return extent;
+}
+
 class RenderRunFixture : public testing::Test {
  protected:
   void SetUp() override {

@@ -9,15 +9,6 @@
 
 namespace {
 
-// The smallest rectangle of pixels with any alpha.
-QRect alphaExtent(const QImage& picture) {
-  QRect extent;
-  for (int y = 0; y < picture.height(); ++y)
-    for (int x = 0; x < picture.width(); ++x)
-      if (qAlpha(picture.pixel(x, y)) > 0) extent |= QRect(x, y, 1, 1);
-  return extent;
-}
-
 class TransparentRender : public RenderRunFixture {
  protected:
   // Renders "Ve" on a small canvas; `more` adds options and the output.
