@@ -3,7 +3,7 @@
 
 #include "desktop/qt_platform.h"
 #include "main_window/canvas_viewport.h"
-#include "main_window/frm_main.h"
+#include "main_window/main_window.h"
 #include "main_window/startup.h"
 #include "platform/program_folder.h"
 #include "platform/termination_signals.h"
@@ -24,16 +24,16 @@ extern "C" int runVelloroWindow(int* argc, char** argv, const QStringList* hande
   usePlatform(std::move(seam));
   // Signals are taken from before the window opens what it was handed: a
   // message about a file waits in a loop of its own, which exit() leaves too.
-  FrmMain* shown = nullptr;
+  MainWindow* shown = nullptr;
   bool ended = false;
   TerminationSignals endingSignals([&shown, &ended] {
     ended = true;
     if (shown) shown->endRun();
     QCoreApplication::exit(0);
   });
-  std::unique_ptr<FrmMain> window = startVelloro(
+  std::unique_ptr<MainWindow> window = startVelloro(
       programFolder(), qtPlatform,
-      [&qtPlatform, &shown](FrmMain& made) {
+      [&qtPlatform, &shown](MainWindow& made) {
         qtPlatform.setOwner(&made);
         shown = &made;
       },

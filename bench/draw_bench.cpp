@@ -14,8 +14,8 @@
 #include <QTemporaryDir>
 
 #include "desktop/scripted_platform.h"
-#include "main_window/frm_main.h"
 #include "main_window/live_preview.h"
+#include "main_window/main_window.h"
 #include "main_window/style_gallery.h"
 #include "main_window/tab_panels.h"
 #include "state/design_state.h"
@@ -48,7 +48,7 @@ struct DrawnWindow {
   const ScriptedPlatform* seam = nullptr;
   QTemporaryDir folder;
   EngineLibrary engine{QStringLiteral(ENGINE_PATH)};
-  FrmMain window{folder.path()};
+  MainWindow window{folder.path()};
 };
 
 void BM_DrawDefaultText(benchmark::State& run) {

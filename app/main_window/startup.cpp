@@ -6,7 +6,7 @@
 #include <QScreen>
 
 #include "desktop/colour_scheme.h"
-#include "main_window/frm_main.h"
+#include "main_window/main_window.h"
 #include "platform/imaging.h"
 #include "platform/platform.h"
 #include "platform/run_folder.h"
@@ -43,15 +43,15 @@ void fillDefaults(DesignState& state) {
 
 }  // namespace
 
-std::unique_ptr<FrmMain> startVelloro(const QString& programFolder, Platform& platform,
-                                      const std::function<void(FrmMain&)>& windowMade,
-                                      const QStringList& handedFiles) {
+std::unique_ptr<MainWindow> startVelloro(const QString& programFolder, Platform& platform,
+                                         const std::function<void(MainWindow&)>& windowMade,
+                                         const QStringList& handedFiles) {
   DesignState& state = design();
   skipOnFailure([] { followDesktopColourScheme(); });
   skipOnFailure([&] { readScreenMetrics(state); });
   skipOnFailure([&] { fillDefaults(state); });
   skipOnFailure([&] { design().textPicture.setDotsPerInch(1440.0 / state.layoutUnitX); });
-  auto window = std::make_unique<FrmMain>(programFolder);
+  auto window = std::make_unique<MainWindow>(programFolder);
   if (windowMade) windowMade(*window);
   window->load();
   skipOnFailure([&] {

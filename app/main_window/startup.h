@@ -10,12 +10,12 @@
 #include <functional>
 #include <memory>
 
-class FrmMain;
+class MainWindow;
 class Platform;
 
 // `windowMade` runs as soon as the main window exists, before any message or
 // the help window can show, so that they can be owned by it. `handedFiles`
 // are the files named on the command line, for the window to open.
-std::unique_ptr<FrmMain> startVelloro(const QString& programFolder, Platform& platform,
-                                      const std::function<void(FrmMain&)>& windowMade = {},
-                                      const QStringList& handedFiles = {});
+std::unique_ptr<MainWindow> startVelloro(const QString& programFolder, Platform& platform,
+                                         const std::function<void(MainWindow&)>& windowMade = {},
+                                         const QStringList& handedFiles = {});

@@ -11,7 +11,7 @@
 
 #include "desktop/scripted_platform.h"
 #include "main_window/canvas_viewport.h"
-#include "main_window/frm_main.h"
+#include "main_window/main_window.h"
 #include "main_window/startup.h"
 #include "platform/program_folder.h"
 #include "state/design_state.h"
@@ -65,7 +65,7 @@ TEST_P(MissingData, StartsWithItsOwnDefaultCurveAndStillDraws) {
   auto seam = std::make_unique<ScriptedPlatform>();
   ScriptedPlatform& scripted = *seam;
   usePlatform(std::move(seam));
-  std::unique_ptr<FrmMain> window = startVelloro(folder, scripted);
+  std::unique_ptr<MainWindow> window = startVelloro(folder, scripted);
   window->useEngine(engine);
 
   const QString curve = folder + QStringLiteral("/curves/default.txt");

@@ -9,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-#include "main_window/frm_about.h"
+#include "main_window/about_box.h"
 #include "main_window_fixture.h"
 #include "output/jpeg_optimiser.h"
 #include "output/print_window.h"
@@ -67,7 +67,7 @@ TEST_F(MainWindowTest, NoCaptionIsClippedInAnyWindowOnADoubledScreen) {
   const ToolDesign tools(design());
   const std::pair<const char*, std::function<std::unique_ptr<QWidget>()>> windows[] = {
       {"main", [] { return nullptr; }},
-      {"about", [&] { return std::make_unique<FrmAbout>(window.get()); }},
+      {"about", [&] { return std::make_unique<AboutBox>(window.get()); }},
       {"new", [&] { return std::make_unique<NewCanvasDialog>(*window, tools, platform()); }},
       {"picture", [&] { return std::make_unique<PictureTool>(*window, tools, platform()); }},
       {"shape", [&] { return std::make_unique<ShapeTool>(*window, tools, platform()); }},

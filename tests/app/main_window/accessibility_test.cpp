@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QSet>
 
-#include "main_window/frm_about.h"
+#include "main_window/about_box.h"
 #include "main_window_fixture.h"
 #include "output/jpeg_optimiser.h"
 #include "output/web_export_dialog.h"
@@ -59,7 +59,7 @@ TEST_F(MainWindowTest, EveryControlOfEveryWindowIsNamedHintedAndReachedByTab) {
                           ScreenScale{}, platform(), window.get());
   optimiser.load();
   WebExportDialog webExport(writableWebFormats(), WebExportChoice{}, window.get());
-  FrmAbout about(window.get());
+  AboutBox about(window.get());
   about.load();
   for (QWidget* dialog :
        std::initializer_list<QWidget*>{&symbols, &ellipse, &optimiser, &webExport, &about})

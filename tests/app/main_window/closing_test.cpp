@@ -24,7 +24,7 @@
 #include <unistd.h>
 
 #include "desktop/qt_platform.h"
-#include "main_window/frm_main.h"
+#include "main_window/main_window.h"
 #include "main_window/source_frame.h"
 #include "main_window/startup.h"
 #include "platform/run_folder.h"
@@ -37,25 +37,25 @@ namespace {
 
 struct ClosingWay {
   const char* name;
-  std::function<void(FrmMain&)> close;
+  std::function<void(MainWindow&)> close;
   bool asksAboutUnsavedWork;
 };
 
 void PrintTo(const ClosingWay& way, std::ostream* out) { *out << way.name; }
 
-void closeByTitleBar(FrmMain& window) { window.close(); }
+void closeByTitleBar(MainWindow& window) { window.close(); }
 
 // Alt+F opens the File menu; X is Exit's accelerator.
-void exitThroughFileMenu(FrmMain& window) {
+void exitThroughFileMenu(MainWindow& window) {
   QTest::keyClick(&window, Qt::Key_F, Qt::AltModifier);
   QWidget* fileMenu = QApplication::activePopupWidget();
   ASSERT_NE(fileMenu, nullptr);
   QTest::keyClick(fileMenu, Qt::Key_X);
 }
 
-void terminate(FrmMain&) { ::raise(SIGTERM); }
-void hangUp(FrmMain&) { ::raise(SIGHUP); }
-void interrupt(FrmMain&) { ::raise(SIGINT); }
+void terminate(MainWindow&) { ::raise(SIGTERM); }
+void hangUp(MainWindow&) { ::raise(SIGHUP); }
+void interrupt(MainWindow&) { ::raise(SIGINT); }
 
 // Clicks `button` of the message box with the mouse once the box is shown,
 // and keeps its text.
@@ -104,7 +104,7 @@ class Closing : public testing::TestWithParam<ClosingWay> {
     qtPlatform = seam.get();
     usePlatform(std::move(seam));
     window = startVelloro(folder.path(), *qtPlatform,
-                          [this](FrmMain& made) { qtPlatform->setOwner(&made); });
+                          [this](MainWindow& made) { qtPlatform->setOwner(&made); });
     window->useEngine(engine);
     endingSignals = std::make_unique<TerminationSignals>([this] { window->endRun(); });
   }
@@ -135,7 +135,7 @@ class Closing : public testing::TestWithParam<ClosingWay> {
   QByteArray savedTemporaryFolder;
   QtPlatform* qtPlatform = nullptr;
   EngineLibrary engine{QStringLiteral(ENGINE_PATH)};
-  std::unique_ptr<FrmMain> window;
+  std::unique_ptr<MainWindow> window;
   std::unique_ptr<TerminationSignals> endingSignals;
   QString killedRun;
 };

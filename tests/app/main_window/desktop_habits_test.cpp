@@ -170,7 +170,7 @@ TEST_F(DesktopHabitsTest, StandardKeysReachTheirCommandsFromTheTextBox) {
 TEST_F(DesktopHabitsTest, TheNextWindowOpensWhereThisOneWasClosed) {
   window->setGeometry(40, 50, 700, 560);
   window->close();
-  FrmMain next(folder.path());
+  MainWindow next(folder.path());
   next.load();
   EXPECT_EQ(next.geometry(), QRect(40, 50, 700, 560));
 }

@@ -148,7 +148,7 @@ TEST_F(LivePreviewTest, TheChoiceIsRememberedForTheNextWindow) {
   EXPECT_EQ(QSettings(QStringLiteral("Velloro"), QStringLiteral("Velloro"))
                 .value(QStringLiteral("Options/LivePreview")),
             QVariant(false));
-  window = std::make_unique<FrmMain>(folder.path());
+  window = std::make_unique<MainWindow>(folder.path());
   EXPECT_FALSE(window->livePreview().enabled());
   EXPECT_FALSE(window->menuEntry(QStringLiteral("mnuToolsLivePreview"))->isChecked());
   window->livePreview().setEnabled(true);

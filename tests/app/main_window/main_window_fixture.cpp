@@ -22,7 +22,7 @@ void MainWindowTest::SetUp() {
                 folder.filePath(QStringLiteral("curves/")) + QLatin1String(curve));
   createStartupWorkingFiles(design().workingFiles);
   design().currentPictureName = folder.filePath(QStringLiteral("inputs/MyPic.bmp"));
-  window = std::make_unique<FrmMain>(folder.path());
+  window = std::make_unique<MainWindow>(folder.path());
   window->useEngine(engine);
   window->resize(556, 433);
   window->fillFontList();

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "desktop/scripted_platform.h"
-#include "main_window/frm_main.h"
+#include "main_window/main_window.h"
 #include "state/engine_library.h"
 
 class MainWindowTest : public testing::Test {
@@ -29,5 +29,5 @@ class MainWindowTest : public testing::Test {
   QByteArray savedTemporaryFolder;
   ScriptedPlatform* seam = nullptr;
   EngineLibrary engine{QStringLiteral(ENGINE_PATH)};
-  std::unique_ptr<FrmMain> window;
+  std::unique_ptr<MainWindow> window;
 };

@@ -10,7 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "main_window/frm_about.h"
+#include "main_window/about_box.h"
 #include "main_window_fixture.h"
 #include "state/design_state.h"
 #include "state/picture_formats.h"
@@ -159,7 +159,7 @@ TEST_F(NewCanvasDialogTest, TextureOptionWithoutATextureGivesThePlainCanvas) {
 TEST_F(MainWindowTest, AboutShowsTheVersionModallyOverTheWindow) {
   QString version, caption;
   QTimer::singleShot(0, [&] {
-    auto* about = qobject_cast<FrmAbout*>(QApplication::activeModalWidget());
+    auto* about = qobject_cast<AboutBox*>(QApplication::activeModalWidget());
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->parentWidget(), window.get());
     version = about->lblVersion->text();
@@ -172,7 +172,7 @@ TEST_F(MainWindowTest, AboutShowsTheVersionModallyOverTheWindow) {
 }
 
 TEST_F(MainWindowTest, AboutMailLinkAndSystemInformation) {
-  FrmAbout about(window.get());
+  AboutBox about(window.get());
   about.load();
   about.descriptionClicked();
   ASSERT_EQ(seam->openedUrls.size(), 1u);

@@ -1,3 +1,3 @@
 #pragma once
 
-#include "main_window/frm_main.h"
+#include "main_window/main_window.h"

@@ -10,7 +10,7 @@
 #include <QToolBar>
 #include <functional>
 
-#include "main_window/frm_main.h"
+#include "main_window/main_window.h"
 #include "main_window/menu_table.h"
 #include "main_window/text_layout_controls.h"
 #include "main_window/toolbar_icons.h"
@@ -58,7 +58,7 @@ QWidget* spacer(int width) {
 
 }  // namespace
 
-void FrmMain::buildToolbar() {
+void MainWindow::buildToolbar() {
   toolBar_ = addToolBar(QStringLiteral("ToolBar1"));
   toolBar_->setObjectName(QStringLiteral("ToolBar1"));
   toolBar_->setMovable(false);
@@ -106,7 +106,7 @@ void FrmMain::buildToolbar() {
   textLayout_ = new TextLayoutControls(*sourceFrame_);
 }
 
-void FrmMain::buildMenus() {
+void MainWindow::buildMenus() {
   for (const MenuDefinition& definition : menuTable()) {
     auto* menu = new QMenu(definition.caption, this);
     menu->setObjectName(definition.name);
@@ -123,7 +123,7 @@ void FrmMain::buildMenus() {
   menuEntry(QStringLiteral("mnucrop"))->setCheckable(true);
 }
 
-void FrmMain::connectMenuEntries() {
+void MainWindow::connectMenuEntries() {
   auto on = [this](const char* name, std::string_view tag, std::function<void()> command) {
     connect(menuEntry(QLatin1String(name)), &QAction::triggered, this,
             [tag, command] { runTrapped(platform(), tag, command); });
@@ -144,16 +144,17 @@ void FrmMain::connectMenuEntries() {
      [this] { selectSource(SourceKind::Shape, Qt::NoButton); });
   on("mnuToolsSymbols", siteTag::frmMain_mnuToolsSymbols_Click, [this] { showSymbols(); });
   connect(menuEntry(QStringLiteral("mnucrop")), &QAction::triggered, this,
-          &FrmMain::cropModeClicked);
+          &MainWindow::cropModeClicked);
   connect(menuEntry(QStringLiteral("mnuEditFont")), &QAction::triggered, this,
-          &FrmMain::fontDialog);
-  connect(menu(QStringLiteral("mnuTools")), &QMenu::aboutToShow, this, &FrmMain::toolsMenuOpening);
-  connect(menu(QStringLiteral("mnuedit")), &QMenu::aboutToShow, this, &FrmMain::editMenuOpening);
+          &MainWindow::fontDialog);
+  connect(menu(QStringLiteral("mnuTools")), &QMenu::aboutToShow, this,
+          &MainWindow::toolsMenuOpening);
+  connect(menu(QStringLiteral("mnuedit")), &QMenu::aboutToShow, this, &MainWindow::editMenuOpening);
 }
 
 // A press on "pic" with any button but the left one opens the picture tool,
 // after the source selection has made the picture the source.
-void FrmMain::connectPictureTool() {
+void MainWindow::connectPictureTool() {
   connect(
       sourceFrame_, &SourceFrame::sourcePressed, this, [this](int index, Qt::MouseButton button) {
         if (SourceKind{index} == SourceKind::Picture && button != Qt::LeftButton)
@@ -161,9 +162,9 @@ void FrmMain::connectPictureTool() {
       });
 }
 
-PictureTool* FrmMain::pictureTool() const { return pictureTool_; }
+PictureTool* MainWindow::pictureTool() const { return pictureTool_; }
 
-void FrmMain::showPictureTool() {
+void MainWindow::showPictureTool() {
   if (!pictureTool_) {
     pictureTool_ = new PictureTool(*this, ToolDesign(design()), platform());
     pictureTool_->useEngine(*engine_);
@@ -175,7 +176,7 @@ void FrmMain::showPictureTool() {
   pictureTool_->activateWindow();
 }
 
-void FrmMain::connectUndoStore() {
+void MainWindow::connectUndoStore() {
   design().undo.setListener({
       [this](const QString& pictureFile) { canvasView_->setPicture(loadPicture(pictureFile)); },
       [this] {
@@ -189,23 +190,23 @@ void FrmMain::connectUndoStore() {
   });
   enableUndoCommand(QStringLiteral("Undo"), false);
   enableUndoCommand(QStringLiteral("Redo"), false);
-  connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &FrmMain::enablePaste);
+  connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &MainWindow::enablePaste);
   enablePaste();
 }
 
 // The toolbar buttons and the shortcuts run the menu entries, so an entry
 // follows its command's state at once rather than only when its menu opens.
-void FrmMain::enableUndoCommand(const QString& key, bool enabled) {
+void MainWindow::enableUndoCommand(const QString& key, bool enabled) {
   toolButton(key)->setEnabled(enabled);
   menuEntry(QStringLiteral("mnuEdit") + key)->setEnabled(enabled);
 }
 
-void FrmMain::enablePaste() {
+void MainWindow::enablePaste() {
   const QMimeData* clipboard = QApplication::clipboard()->mimeData();
   menuEntry(QStringLiteral("mnuEditPaste"))->setEnabled(clipboard && clipboard->hasImage());
 }
 
-void FrmMain::toolbarClicked(const QString& key) {
+void MainWindow::toolbarClicked(const QString& key) {
   runTrapped(platform(), siteTag::frmMain_ToolBar1_ButtonClick, [&] {
     if (key == QLatin1String("Bold") || key == QLatin1String("Italic") ||
         key == QLatin1String("Underline")) {
@@ -221,29 +222,29 @@ void FrmMain::toolbarClicked(const QString& key) {
   });
 }
 
-void FrmMain::cropModeClicked() {
+void MainWindow::cropModeClicked() {
   runTrapped(platform(), siteTag::frmMain_mnucrop_Click, [this] { setCropMode(!cropModeOn()); });
 }
 
-bool FrmMain::cropModeOn() const { return toolButton(QStringLiteral("Crop"))->isChecked(); }
+bool MainWindow::cropModeOn() const { return toolButton(QStringLiteral("Crop"))->isChecked(); }
 
-void FrmMain::setCropMode(bool on) {
+void MainWindow::setCropMode(bool on) {
   toolButton(QStringLiteral("Crop"))->setChecked(on);
   canvasView_->setCursor(on ? Qt::CrossCursor : Qt::ArrowCursor);
 }
 
-void FrmMain::toolsMenuOpening() {
+void MainWindow::toolsMenuOpening() {
   runTrapped(platform(), siteTag::frmMain_mnuTools_Click,
              [this] { menuEntry(QStringLiteral("mnucrop"))->setChecked(cropModeOn()); });
 }
 
-void FrmMain::editMenuOpening() {
+void MainWindow::editMenuOpening() {
   // Undo and Redo follow the undo store already; the clipboard may have
   // changed behind Qt's back on some platforms.
   runTrapped(platform(), siteTag::frmMain_mnuedit_Click, [this] { enablePaste(); });
 }
 
-void FrmMain::copyCanvas() {
+void MainWindow::copyCanvas() {
   QApplication::clipboard()->clear();
   BusyPointer busy(platform());
   auto* content = new QMimeData;
@@ -252,7 +253,7 @@ void FrmMain::copyCanvas() {
   QApplication::clipboard()->setMimeData(content);
 }
 
-void FrmMain::pasteCanvas() {
+void MainWindow::pasteCanvas() {
   const QImage pasted = QApplication::clipboard()->image();
   if (pasted.isNull()) return;
   design().undo.record(design().workingFiles.canvas, platform());

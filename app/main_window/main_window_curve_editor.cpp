@@ -4,13 +4,13 @@
 #include <QLabel>
 #include <QMenu>
 
-#include "main_window/frm_main.h"
 #include "main_window/ignore_failures.h"
+#include "main_window/main_window.h"
 #include "platform/platform.h"
 #include "state/curve_file.h"
 #include "state/design_state.h"
 
-void FrmMain::curveBoxPressed(Qt::MouseButton button, QPoint at) {
+void MainWindow::curveBoxPressed(Qt::MouseButton button, QPoint at) {
   ignoreFailures([&] {
     if (button == Qt::RightButton) {
       menu(QStringLiteral("mnubezier"))->popup(panels_->curveView()->mapToGlobal(at));
@@ -20,7 +20,7 @@ void FrmMain::curveBoxPressed(Qt::MouseButton button, QPoint at) {
   });
 }
 
-void FrmMain::curveBoxMoved(Qt::MouseButtons buttons, QPoint at) {
+void MainWindow::curveBoxMoved(Qt::MouseButtons buttons, QPoint at) {
   ignoreFailures([&] {
     statusPanes_[0]->setText(curveReadout(at));
     if (hitCurvePoint(design().curve, at) != noCurvePoint)
@@ -32,7 +32,7 @@ void FrmMain::curveBoxMoved(Qt::MouseButtons buttons, QPoint at) {
 
 // The right button's release belongs to the popup menu, not to the point
 // picked by the last left press.
-void FrmMain::curveBoxReleased(Qt::MouseButton button, QPoint at) {
+void MainWindow::curveBoxReleased(Qt::MouseButton button, QPoint at) {
   ignoreFailures([&] {
     if (button == Qt::RightButton) return;
     if (selectedCurvePoint_ < 1 || selectedCurvePoint_ > curvePointCount) return;
@@ -41,18 +41,18 @@ void FrmMain::curveBoxReleased(Qt::MouseButton button, QPoint at) {
   });
 }
 
-void FrmMain::resetCurve() {
+void MainWindow::resetCurve() {
   ignoreFailures([this] {
     if (loadCurve(design().curve, QStringLiteral("default.txt"), curvesFolder(), platform()))
       drawCurveBox();
   });
 }
 
-void FrmMain::saveCurveAs() {
+void MainWindow::saveCurveAs() {
   ignoreFailures([this] { saveCurve(design().curve, {}, curvesFolder(), platform()); });
 }
 
-void FrmMain::loadCurveFile() {
+void MainWindow::loadCurveFile() {
   ignoreFailures([this] {
     if (loadCurve(design().curve, {}, curvesFolder(), platform())) drawCurveBox();
   });

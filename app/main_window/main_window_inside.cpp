@@ -3,10 +3,10 @@
 #include <QFileInfo>
 #include <QRadioButton>
 
-#include "main_window/frm_main.h"
 #include "main_window/gradient_editor.h"
 #include "main_window/ignore_failures.h"
 #include "main_window/live_preview.h"
+#include "main_window/main_window.h"
 #include "main_window/panel_pictures.h"
 #include "platform/platform.h"
 #include "state/design_state.h"
@@ -30,26 +30,26 @@ QString textureToStartFrom(const DesignState& state) {
 
 }  // namespace
 
-void FrmMain::setFillColour(const QColor& colour) {
+void MainWindow::setFillColour(const QColor& colour) {
   design().fillColour = {colour.red(), colour.green(), colour.blue()};
   drawFillPreview();
 }
 
-void FrmMain::fillPalettePressed(Qt::MouseButtons buttons, QPoint at) {
+void MainWindow::fillPalettePressed(Qt::MouseButtons buttons, QPoint at) {
   runTrapped(platform(), siteTag::frmMain_Picture4_MouseDown, [&] {
     if (auto colour = paletteColour(panels_->fillPalette()->picture(), buttons, at))
       setFillColour(*colour);
   });
 }
 
-void FrmMain::fillPaletteMoved(Qt::MouseButtons buttons, QPoint at) {
+void MainWindow::fillPaletteMoved(Qt::MouseButtons buttons, QPoint at) {
   runTrapped(platform(), siteTag::frmMain_Picture4_MouseMove, [&] {
     if (auto colour = paletteColour(panels_->fillPalette()->picture(), buttons, at))
       setFillColour(*colour);
   });
 }
 
-void FrmMain::insideCommandClicked(int index) {
+void MainWindow::insideCommandClicked(int index) {
   runTrapped(platform(), siteTag::frmMain_CmdInside_Click, [&] {
     if (index != moreCommand) {
       loadTextureCommand();
@@ -61,7 +61,7 @@ void FrmMain::insideCommandClicked(int index) {
   });
 }
 
-void FrmMain::loadTextureCommand() {
+void MainWindow::loadTextureCommand() {
   OpenPictureRequest request;
   const QString start = textureToStartFrom(design());
   if (start.isEmpty()) {
@@ -85,7 +85,7 @@ void FrmMain::loadTextureCommand() {
 
 // The picture is read before anything changes, so a file that is no
 // picture leaves the texture of the kind as it was.
-void FrmMain::showTexture(const QString& path) {
+void MainWindow::showTexture(const QString& path) {
   QImage texture = loadPicture(path);
   design().texturePicture = texture;
   panels_->showTexturePreview(texture);
@@ -93,7 +93,7 @@ void FrmMain::showTexture(const QString& path) {
 }
 
 // An edited gradient is the fill from then on.
-void FrmMain::editGradient() {
+void MainWindow::editGradient() {
   runTrapped(platform(), siteTag::frmMain_CmdInside_Click, [this] {
     GradientEditor editor(design().gradient, this);
     platform().showModal(editor);
@@ -105,17 +105,17 @@ void FrmMain::editGradient() {
   });
 }
 
-void FrmMain::curveAxisClicked(CurveAxis axis) {
+void MainWindow::curveAxisClicked(CurveAxis axis) {
   ignoreFailures([&] {
     design().curveAxis = axis;
     drawFillPreview();
   });
 }
 
-void FrmMain::surfacePatternPressed(SurfacePatternType pattern) {
+void MainWindow::surfacePatternPressed(SurfacePatternType pattern) {
   ignoreFailures([&] { panels_->raisePattern(pattern); });
 }
 
-void FrmMain::surfacePatternClicked(SurfacePatternType pattern) {
+void MainWindow::surfacePatternClicked(SurfacePatternType pattern) {
   ignoreFailures([&] { design().surfacePattern = pattern; });
 }

@@ -55,13 +55,13 @@ inline constexpr int restoreMaterialY = 666;
 // The height of the tab strip with its panels, under the canvas.
 inline constexpr int tabStripHeight = 106;
 
-class FrmMain : public QMainWindow, public MainWindowLink {
+class MainWindow : public QMainWindow, public MainWindowLink {
   Q_OBJECT
  public:
   // `programFolder` holds the curves, textures and help folders.
-  explicit FrmMain(const QString& programFolder, QWidget* parent = nullptr);
+  explicit MainWindow(const QString& programFolder, QWidget* parent = nullptr);
   // Closes the new-canvas dialog too: it works on this window's canvas.
-  ~FrmMain() override;
+  ~MainWindow() override;
 
   // Controls.
   QToolBar* toolBar() const { return toolBar_; }

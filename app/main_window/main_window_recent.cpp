@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <QMenu>
 
-#include "main_window/frm_main.h"
+#include "main_window/main_window.h"
 #include "platform/platform.h"
 #include "state/error_report.h"
 #include "state/recent_files.h"
@@ -11,15 +11,15 @@
 
 using namespace Qt::StringLiterals;
 
-void FrmMain::connectRecentFiles() {
+void MainWindow::connectRecentFiles() {
   QMenu* recent = menu(u"mnuFileRecent"_s);
-  connect(recent, &QMenu::aboutToShow, this, &FrmMain::listRecentFiles);
+  connect(recent, &QMenu::aboutToShow, this, &MainWindow::listRecentFiles);
   menu(u"mnuFile"_s)->insertMenu(menuEntry(u"mnuFileBar0"_s), recent);
 }
 
 // Numbered entries, so each has a key of its own; the full path shows as the
 // tooltip, since names alone repeat across folders.
-void FrmMain::listRecentFiles() {
+void MainWindow::listRecentFiles() {
   QMenu* recent = menu(u"mnuFileRecent"_s);
   recent->clear();
   recent->setToolTipsVisible(true);
@@ -36,7 +36,7 @@ void FrmMain::listRecentFiles() {
   if (recent->isEmpty()) recent->addAction(u"(no recent files)"_s)->setEnabled(false);
 }
 
-void FrmMain::openRecentFile(const QString& path) {
+void MainWindow::openRecentFile(const QString& path) {
   if (QFileInfo(path).isFile()) {
     openPictureFile(path);
     return;

@@ -1,4 +1,4 @@
-#include "main_window/frm_main.h"
+#include "main_window/main_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -22,7 +22,7 @@
 #include "tools/new_canvas_dialog.h"
 #include "widgets/control_fonts.h"
 
-FrmMain::FrmMain(const QString& programFolder, QWidget* parent)
+MainWindow::MainWindow(const QString& programFolder, QWidget* parent)
     : QMainWindow(parent),
       programFolder_(programFolder),
       ownEngine_(programLayout(QCoreApplication::applicationDirPath()).engineLibrary),
@@ -41,7 +41,7 @@ FrmMain::FrmMain(const QString& programFolder, QWidget* parent)
   blank.fill(Qt::white);
   canvasView_->setPicture(blank);
   grownForCanvas_ = canvasView_->size();
-  connect(canvasView_, &PictureBox::resized, this, &FrmMain::growToCanvas);
+  connect(canvasView_, &PictureBox::resized, this, &MainWindow::growToCanvas);
   buildToolbar();
   buildMenus();
   buildStatusBar();
@@ -65,7 +65,7 @@ FrmMain::FrmMain(const QString& programFolder, QWidget* parent)
   panels_->showEffectFrame(design().effectType);
 }
 
-void FrmMain::load() {
+void MainWindow::load() {
   runTrapped(platform(), siteTag::frmMain_Load, [this] {
     const DesignState& state = design();
     placeAtStart();
@@ -77,7 +77,7 @@ void FrmMain::load() {
   });
 }
 
-void FrmMain::buildStatusBar() {
+void MainWindow::buildStatusBar() {
   for (QLabel*& panel : statusPanes_) panel = new QLabel(this);
   statusPanes_[0]->setObjectName(QStringLiteral("Status"));
   statusPanes_[0]->setText(QStringLiteral("Status"));
@@ -87,24 +87,24 @@ void FrmMain::buildStatusBar() {
   statusBar()->addPermanentWidget(statusPanes_[2]);
   updateClock();
   auto* clock = new QTimer(this);
-  connect(clock, &QTimer::timeout, this, &FrmMain::updateClock);
+  connect(clock, &QTimer::timeout, this, &MainWindow::updateClock);
   clock->start(1000);
 }
 
-void FrmMain::updateClock() {
+void MainWindow::updateClock() {
   const QDateTime now = QDateTime::currentDateTime();
   statusPanes_[1]->setText(QLocale().toString(now.date(), QLocale::ShortFormat));
   statusPanes_[2]->setText(QLocale().toString(now.time(), QLocale::ShortFormat));
 }
 
-void FrmMain::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   runTrapped(platform(), siteTag::frmMain_Resize, [this] { layOutRegions(); });
 }
 
 // Top to bottom: the source frame, the viewport, the tab strip; the toolbar
 // and the status bar place themselves.
-void FrmMain::layOutRegions() {
+void MainWindow::layOutRegions() {
   const int width = central_->width();
   const int height = central_->height();
   sourceFrame_->setGeometry(0, 0, width, sourceFrameHeight);
@@ -114,7 +114,7 @@ void FrmMain::layOutRegions() {
                                std::max(0, stripTop - sourceFrameHeight));
 }
 
-void FrmMain::changeEvent(QEvent* event) {
+void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
   runTrapped(platform(), siteTag::frmMain_Activate,
@@ -122,7 +122,7 @@ void FrmMain::changeEvent(QEvent* event) {
 }
 
 // The tab strip's click has no site tag of its own: it only moves panels.
-void FrmMain::selectTab() {
+void MainWindow::selectTab() {
   statusPanes_[0]->setText(QString());
   panels_->showPanelOfTab(panels_->tabStrip()->currentIndex() + 1);
 }
@@ -130,7 +130,7 @@ void FrmMain::selectTab() {
 // Closing this window ends the program whatever else is open: the help
 // window and the new-canvas dialog would otherwise keep it running. Unsaved
 // work is saved or discarded first, on the user's word; Cancel keeps it open.
-void FrmMain::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   bool mayClose = true;
   if (!endingWithoutQuestion_)
     runTrapped(platform(), siteTag::frmMain_Unload, [&] { mayClose = unsavedWorkSettled(); });
@@ -144,12 +144,12 @@ void FrmMain::closeEvent(QCloseEvent* event) {
   QCoreApplication::quit();
 }
 
-void FrmMain::endRun() {
+void MainWindow::endRun() {
   endingWithoutQuestion_ = true;
   close();
 }
 
-void FrmMain::closeSequence() {
+void MainWindow::closeSequence() {
   // The new-canvas dialog writes into the working files deleted below.
   if (newCanvasDialog_) newCanvasDialog_->close();
   DesignState& state = design();

@@ -10,8 +10,8 @@
 #include <QMenu>
 #include <QRadioButton>
 
-#include "main_window/frm_main.h"
 #include "main_window/live_preview.h"
+#include "main_window/main_window.h"
 #include "main_window/style_gallery.h"
 #include "main_window/text_layout_controls.h"
 #include "platform/platform.h"
@@ -62,9 +62,9 @@ void tellWhenTheTitleHardlyShows(const Style& style, const QString& path, const 
 
 }  // namespace
 
-QString FrmMain::stylesFolder() const { return programFolder_ + u"/styles"_s; }
+QString MainWindow::stylesFolder() const { return programFolder_ + u"/styles"_s; }
 
-Style FrmMain::currentStyle() const {
+Style MainWindow::currentStyle() const {
   DesignState& state = design();
   Style style = styleOf(state, panelReadings(), design().textPicture.font);
   style.deformationType = panels()->selectedDeformation();
@@ -76,7 +76,7 @@ Style FrmMain::currentStyle() const {
   return style;
 }
 
-void FrmMain::connectStyleCommands() {
+void MainWindow::connectStyleCommands() {
   connect(menuEntry(u"mnuFileSaveStyle"_s), &QAction::triggered, this, [this] {
     runTrapped(platform(), siteTag::frmMain_mnuFileSaveStyle_Click, [this] { saveStyle(); });
   });
@@ -95,11 +95,11 @@ void FrmMain::connectStyleCommands() {
   thumbnails->setParent(styles);
   styles->setStyle(thumbnails);
   styleGallery_ = new StyleGallery(this);
-  connect(styles, &QMenu::aboutToShow, this, &FrmMain::listStyles);
+  connect(styles, &QMenu::aboutToShow, this, &MainWindow::listStyles);
   menu(u"mnuFile"_s)->insertMenu(menuEntry(u"mnuFileBar2"_s), styles);
 }
 
-void FrmMain::listStyles() {
+void MainWindow::listStyles() {
   QMenu* styles = menu(u"mnuFileStyles"_s);
   styles->clear();
   const std::vector<StyleEntry> entries = stylesIn(stylesFolder());
@@ -118,8 +118,8 @@ void FrmMain::listStyles() {
 
 // Each readable style gets the title drawn in it; the rest keep their plain
 // entry, which reports what is wrong when chosen.
-void FrmMain::showStyleThumbnails(const std::vector<StyleEntry>& entries,
-                                  const QList<QAction*>& choices) {
+void MainWindow::showStyleThumbnails(const std::vector<StyleEntry>& entries,
+                                     const QList<QAction*>& choices) {
   const QString text = sourceFrame_->textBox()->text();
   if (text.trimmed().isEmpty()) return;
   const Style current = currentStyle();
@@ -137,7 +137,7 @@ void FrmMain::showStyleThumbnails(const std::vector<StyleEntry>& entries,
   styleGallery_->show(gallery, text, privateEngine());
 }
 
-void FrmMain::saveStyle() {
+void MainWindow::saveStyle() {
   FileDialogRequest request;
   request.folder = stylesFolder();
   request.fileName = u"MyStyle.vstyle"_s;
@@ -149,7 +149,7 @@ void FrmMain::saveStyle() {
   writeFileReplacing(chosen, styleDocument(currentStyle(), QFileInfo(chosen).completeBaseName()));
 }
 
-void FrmMain::applyStyleFile(const QString& path) {
+void MainWindow::applyStyleFile(const QString& path) {
   Style style;
   QString texture;
   try {
@@ -173,7 +173,7 @@ void FrmMain::applyStyleFile(const QString& path) {
   tellWhenTheTitleHardlyShows(style, path, canvasView_->picture());
 }
 
-void FrmMain::applyStyle(const Style& style, const QString& texturePath) {
+void MainWindow::applyStyle(const Style& style, const QString& texturePath) {
   DesignState& state = design();
   selectMaterial(style.material, 0);
   setFillColour(colourOf(style.fillColour));
@@ -204,7 +204,7 @@ void FrmMain::applyStyle(const Style& style, const QString& texturePath) {
   livePreview_->settingChanged();
 }
 
-void FrmMain::applyStyleEffect(const Style& style) {
+void MainWindow::applyStyleEffect(const Style& style) {
   panels()->effectList()->setCurrentRow(velloro::toInt(style.effectType));
   effectListClicked();
   const OutsideEffect& effect = outsideEffect(style.effectType);
@@ -214,7 +214,7 @@ void FrmMain::applyStyleEffect(const Style& style) {
   if (effect.colour != EffectColour::None) takeOutlineColour(colourOf(style.effectColour));
 }
 
-void FrmMain::applyStyleFont(const StyleFont& font) {
+void MainWindow::applyStyleFont(const StyleFont& font) {
   fontNameBox()->setEditText(font.family);
   fontListClicked();
   fontSizeBox()->setEditText(QString::number(font.pointSize));

@@ -8,7 +8,7 @@
 #include <QStatusBar>
 #include <algorithm>
 
-#include "main_window/frm_main.h"
+#include "main_window/main_window.h"
 #include "platform/platform.h"
 #include "state/bmp_file.h"
 #include "state/design_overrun.h"
@@ -49,7 +49,7 @@ bool differsFromBackgroundOnBorder(const QImage& shown, const DesignState& state
 
 }  // namespace
 
-void FrmMain::connectViewCommands() {
+void MainWindow::connectViewCommands() {
   zoomPane_ = new QLabel(this);
   zoomPane_->setObjectName(u"ZoomPane"_s);
   cutNotice_ = new QLabel(this);
@@ -79,7 +79,7 @@ void FrmMain::connectViewCommands() {
 
 // Zooming leaves the window's size to the user: the zoomed canvas counts as
 // a size the window has already grown for.
-void FrmMain::setCanvasZoom(int percent) {
+void MainWindow::setCanvasZoom(int percent) {
   zoomPercent_ = percent;
   const double zoom = percent / 100.0;
   // The canvas point in the middle of the view stays there.
@@ -94,7 +94,7 @@ void FrmMain::setCanvasZoom(int percent) {
 
 // Looks past the canvas as far as the text could reach beyond it, turned
 // any way.
-WholeDesign FrmMain::drawnDesign() const {
+WholeDesign MainWindow::drawnDesign() const {
   const QSize text = design().textPicture.picture.size();
   const int room = std::max(leastRoomPastCanvas, text.width() + text.height());
   return wholeDesign(canvasView_->picture().size(), engine_->entryPoints(), design().layerOrigin,
@@ -105,13 +105,13 @@ WholeDesign FrmMain::drawnDesign() const {
 // for only when the design shows on the canvas's outermost pixels or its
 // frame leaves the canvas: a design that runs past an edge does one or the
 // other.
-bool FrmMain::designMayRunPast() const {
+bool MainWindow::designMayRunPast() const {
   const QRect frame = designFrameRectangle({});
   if (frame.isValid() && !canvasView_->picture().rect().contains(frame)) return true;
   return differsFromBackgroundOnBorder(canvasView_->picture(), design());
 }
 
-void FrmMain::showDesignOverrun() {
+void MainWindow::showDesignOverrun() {
   EdgeOverrun cut;
   if (design().layersStored && designMayRunPast())
     cut = overrunOf(canvasView_->picture().rect(), drawnDesign().extent);
@@ -124,7 +124,7 @@ void FrmMain::showDesignOverrun() {
 // The background keeps its place under the design; where the canvas grows
 // it is filled with the colour of a new canvas. The canvas cannot start
 // before the corner of the layer space, where the layers' places begin.
-void FrmMain::fitCanvasToDesign() {
+void MainWindow::fitCanvasToDesign() {
   DesignState& state = design();
   const QRect extent = state.layersStored ? drawnDesign().extent : QRect();
   if (extent.isEmpty()) {

@@ -8,7 +8,7 @@
 #include <QToolBar>
 #include <algorithm>
 
-#include "main_window/frm_main.h"
+#include "main_window/main_window.h"
 #include "main_window/scroll_fit.h"
 #include "main_window/source_frame.h"
 
@@ -29,7 +29,7 @@ QSettings programSettings() {
 
 // The viewport takes the canvas with a bar's thickness around it, so no
 // scroll bar shows.
-QSize FrmMain::sizeShowingCanvas(QSize canvas) const {
+QSize MainWindow::sizeShowingCanvas(QSize canvas) const {
   const int bars = menuBar()->sizeHint().height() + toolBar_->sizeHint().height() +
                    statusBar()->sizeHint().height();
   const int width = std::max(
@@ -38,13 +38,13 @@ QSize FrmMain::sizeShowingCanvas(QSize canvas) const {
           bars + sourceFrameHeight + tabStripHeight + canvas.height() + 2 * scrollBarThickness};
 }
 
-QSize FrmMain::boundedToScreen(QSize wanted) const {
+QSize MainWindow::boundedToScreen(QSize wanted) const {
   QSize frame = frameGeometry().size() - size();
   if (!isVisible()) frame = frame.expandedTo({0, titleBarAllowance});
   return wanted.boundedTo(screen()->availableGeometry().size() - frame);
 }
 
-void FrmMain::placeAtStart() {
+void MainWindow::placeAtStart() {
   const QByteArray kept = programSettings().value(placementKey).toByteArray();
   if (!kept.isEmpty() && restoreGeometry(kept)) return;
   const QRect screenArea = screen()->availableGeometry();
@@ -56,7 +56,7 @@ void FrmMain::placeAtStart() {
 
 // A window the user maximised keeps its size; one that grows is moved back
 // onto the screen where it would leave it.
-void FrmMain::growToCanvas() {
+void MainWindow::growToCanvas() {
   if (canvasView_->size() == grownForCanvas_) return;
   grownForCanvas_ = canvasView_->size();
   if (!isVisible() || isMaximized() || isFullScreen()) return;
@@ -71,4 +71,4 @@ void FrmMain::growToCanvas() {
                   std::max(screenArea.top(), screenArea.bottom() + 1 - frame.height())));
 }
 
-void FrmMain::rememberPlacement() { programSettings().setValue(placementKey, saveGeometry()); }
+void MainWindow::rememberPlacement() { programSettings().setValue(placementKey, saveGeometry()); }

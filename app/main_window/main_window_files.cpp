@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QUrl>
 
-#include "main_window/frm_about.h"
-#include "main_window/frm_main.h"
+#include "main_window/about_box.h"
+#include "main_window/main_window.h"
 #include "output/jpeg_optimiser.h"
 #include "output/print_window.h"
 #include "output/web_export.h"
@@ -43,10 +43,10 @@ void recordUndoStep() {
 
 }  // namespace
 
-FrmMain::~FrmMain() { delete newCanvasDialog_; }
+MainWindow::~MainWindow() { delete newCanvasDialog_; }
 
-void FrmMain::connectFileCommands() {
-  auto on = [this](const char* name, std::string_view tag, void (FrmMain::*command)()) {
+void MainWindow::connectFileCommands() {
+  auto on = [this](const char* name, std::string_view tag, void (MainWindow::*command)()) {
     connect(menuEntry(QLatin1String(name)), &QAction::triggered, this,
             [this, tag, command] { runTrapped(platform(), tag, [&] { (this->*command)(); }); });
   };
@@ -59,13 +59,13 @@ void FrmMain::connectFileCommands() {
     return optimiser.jpegSucceeded();
   };
   showPrintPlacement = [this] { openPrintPlacement(); };
-  on("mnuFileNew", siteTag::frmMain_mnuFileNew_Click, &FrmMain::newBackground);
-  on("mnuFileOpen", siteTag::frmMain_mnuFileOpen_Click, &FrmMain::openPicture);
-  on("mnuFileSave", siteTag::frmMain_mnuFileSave_Click, &FrmMain::savePicture);
-  on("mnuFileSaveAs", siteTag::frmMain_mnuFileSaveAs_Click, &FrmMain::savePictureAs);
-  on("mnuFileExportWeb", siteTag::frmMain_mnuFileExportWeb_Click, &FrmMain::exportForTheWeb);
-  on("mnuHelpContents", siteTag::frmMain_mnuHelpContents_Click, &FrmMain::showHelpContents);
-  on("mnuHelpAbout", siteTag::frmMain_mnuHelpAbout_Click, &FrmMain::showAbout);
+  on("mnuFileNew", siteTag::frmMain_mnuFileNew_Click, &MainWindow::newBackground);
+  on("mnuFileOpen", siteTag::frmMain_mnuFileOpen_Click, &MainWindow::openPicture);
+  on("mnuFileSave", siteTag::frmMain_mnuFileSave_Click, &MainWindow::savePicture);
+  on("mnuFileSaveAs", siteTag::frmMain_mnuFileSaveAs_Click, &MainWindow::savePictureAs);
+  on("mnuFileExportWeb", siteTag::frmMain_mnuFileExportWeb_Click, &MainWindow::exportForTheWeb);
+  on("mnuHelpContents", siteTag::frmMain_mnuHelpContents_Click, &MainWindow::showHelpContents);
+  on("mnuHelpAbout", siteTag::frmMain_mnuHelpAbout_Click, &MainWindow::showAbout);
   connect(menuEntry(QStringLiteral("mnuFilePrint")), &QAction::triggered, this, [this] {
     runTrapped(platform(), siteTag::frmMain_mnuFilePrint_Click, [this] { showPrintPlacement(); });
   });
@@ -73,7 +73,7 @@ void FrmMain::connectFileCommands() {
 
 // The dialog has no owner and stays open beside this window; a second New
 // brings the open one forward. A closed one is only waiting to be deleted.
-void FrmMain::newBackground() {
+void MainWindow::newBackground() {
   if (!newCanvasDialog_ || newCanvasDialog_->isHidden()) {
     if (!unsavedWorkSettled()) return;
     newCanvasDialog_ = new NewCanvasDialog(*this, ToolDesign(design()), platform());
@@ -85,7 +85,7 @@ void FrmMain::newBackground() {
 
 // Owned by this window and not modal; a second Print brings the open one
 // forward.
-void FrmMain::openPrintPlacement() {
+void MainWindow::openPrintPlacement() {
   if (!printWindow_) {
     printWindow_ = new PrintWindow([this] { return canvasView_->picture(); },
                                    screenScaleOf(design()), platform(), this);
@@ -95,7 +95,7 @@ void FrmMain::openPrintPlacement() {
   printWindow_->raise();
 }
 
-void FrmMain::openPicture() {
+void MainWindow::openPicture() {
   if (!unsavedWorkSettled()) return;
   FileDialogRequest request;
   request.folder = programFolder_ + QStringLiteral("/inputs");
@@ -104,7 +104,7 @@ void FrmMain::openPicture() {
   if (!chosen.isEmpty()) showOpenedPicture(chosen);
 }
 
-bool FrmMain::openPictureFile(const QString& path) {
+bool MainWindow::openPictureFile(const QString& path) {
   bool opened = false;
   runTrapped(platform(), siteTag::frmMain_mnuFileOpen_Click, [&] {
     if (!unsavedWorkSettled()) return;
@@ -114,7 +114,7 @@ bool FrmMain::openPictureFile(const QString& path) {
   return opened;
 }
 
-void FrmMain::showOpenedPicture(const QString& path) {
+void MainWindow::showOpenedPicture(const QString& path) {
   // Read before the name changes: a file that is no picture must not become
   // the name that Save writes over.
   const QImage picture = loadPicture(path);
@@ -133,7 +133,7 @@ void FrmMain::showOpenedPicture(const QString& path) {
 // Closing, New and Open ask before the canvas with unsaved changes goes.
 // Save writes where Save (Ctrl+S) would; a save that fails or is declined
 // keeps the work and stops the command.
-bool FrmMain::unsavedWorkSettled() {
+bool MainWindow::unsavedWorkSettled() {
   if (!unsavedChanges_) return true;
   const QString name = design().currentPictureName;
   const Message question{QStringLiteral("Do you want to save the changes to ") +
@@ -148,11 +148,11 @@ bool FrmMain::unsavedWorkSettled() {
   return saved;
 }
 
-void FrmMain::savePicture() { saveToCurrentName(); }
+void MainWindow::savePicture() { saveToCurrentName(); }
 
 // Writes the canvas as it is shown; the background and the drawn design stay
 // apart, so the next Draw still replaces the design.
-bool FrmMain::saveToCurrentName() {
+bool MainWindow::saveToCurrentName() {
   const QString name = design().currentPictureName;
   if (isJpegName(name)) {
     if (!saveThroughJpegOptimiser(QStringLiteral("save"), QString())) return false;
@@ -169,7 +169,7 @@ bool FrmMain::saveToCurrentName() {
   return true;
 }
 
-void FrmMain::savedAs(const QString& name) {
+void MainWindow::savedAs(const QString& name) {
   unsavedChanges_ = false;
   setWindowTitle(name);
 }
@@ -177,7 +177,7 @@ void FrmMain::savedAs(const QString& name) {
 // GIF pictures are read but not written: their canvas becomes a bitmap beside
 // them, once the user agrees, so the GIF is never overwritten with other
 // bytes. Any other name is kept; an empty name means the user declined.
-QString FrmMain::bitmapNameInsteadOfGif(const QString& name) {
+QString MainWindow::bitmapNameInsteadOfGif(const QString& name) {
   if (!name.endsWith(QStringLiteral(".gif"), Qt::CaseInsensitive)) return name;
   const QString bitmapName = bitmapNameOf(name);
   const Message question{fileNamePart(name) +
@@ -188,7 +188,7 @@ QString FrmMain::bitmapNameInsteadOfGif(const QString& name) {
   return bitmapName;
 }
 
-void FrmMain::savePictureAs() {
+void MainWindow::savePictureAs() {
   const QString outputs = programFolder_ + QStringLiteral("/outputs");
   FileDialogRequest request;
   request.filter = qtFileFilter(savePictureFilter());
@@ -209,7 +209,7 @@ void FrmMain::savePictureAs() {
   if (saved) savedAs(design().currentPictureName);
 }
 
-bool FrmMain::saveBitmapAs(const QString& chosen) {
+bool MainWindow::saveBitmapAs(const QString& chosen) {
   const QString name = bitmapNameOf(chosen);
   if (!mayWrite(name, chosen)) return false;
   // A failed write throws before the name changes: Save keeps its old target.
@@ -220,7 +220,7 @@ bool FrmMain::saveBitmapAs(const QString& chosen) {
 
 // PNG and WebP keep the canvas losslessly; the name is the file's once it
 // is written.
-bool FrmMain::saveWebPictureAs(const QString& chosen, WebFormat format) {
+bool MainWindow::saveWebPictureAs(const QString& chosen, WebFormat format) {
   const QString name = webNameOf(chosen, format);
   if (!mayWrite(name, chosen)) return false;
   writeWebPicture(canvasView_->picture(), savedWebEncoding(format), name);
@@ -230,14 +230,14 @@ bool FrmMain::saveWebPictureAs(const QString& chosen, WebFormat format) {
 
 // The optimiser writes the JPEG and makes it the current picture name; the
 // canvas keeps the picture it shows.
-bool FrmMain::saveThroughJpegOptimiser(const QString& mode, const QString& chosenName) {
+bool MainWindow::saveThroughJpegOptimiser(const QString& mode, const QString& chosenName) {
   platform().processPendingEvents();
   if (!showJpegSizeOptimiser(mode, chosenName)) return false;
   platform().processPendingEvents();
   return true;
 }
 
-void FrmMain::showHelpContents() {
+void MainWindow::showHelpContents() {
   const QString contents = programFolder_ + QStringLiteral("/help/velloro.htm");
   if (QFileInfo(contents).isFile()) {
     platform().showHelp(QUrl::fromLocalFile(contents));
@@ -248,8 +248,8 @@ void FrmMain::showHelpContents() {
                           MessageIcon::Information, MessageButtons::Ok, windowTitle()});
 }
 
-void FrmMain::showAbout() {
-  FrmAbout about(this);
+void MainWindow::showAbout() {
+  AboutBox about(this);
   about.load();
   about.exec();
 }

@@ -14,8 +14,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "main_window/frm_main.h"
 #include "main_window/live_preview.h"
+#include "main_window/main_window.h"
 #include "main_window/text_layout_controls.h"
 #include "platform/platform.h"
 #include "state/design_state.h"
@@ -38,12 +38,13 @@ void showExclamation(const QString& text) {
 
 }  // namespace
 
-void FrmMain::connectControls() {
-  connect(fontNameBox_, &QComboBox::activated, this, &FrmMain::fontListClicked);
-  connect(fontSizeBox_, &QComboBox::activated, this, &FrmMain::sizeListClicked);
+void MainWindow::connectControls() {
+  connect(fontNameBox_, &QComboBox::activated, this, &MainWindow::fontListClicked);
+  connect(fontSizeBox_, &QComboBox::activated, this, &MainWindow::sizeListClicked);
   // Return and leaving the box both end the entry and check it.
-  connect(fontSizeBox_->lineEdit(), &QLineEdit::editingFinished, this, &FrmMain::sizeListValidated);
-  connect(sourceFrame_->drawButton(), &QPushButton::clicked, this, &FrmMain::draw);
+  connect(fontSizeBox_->lineEdit(), &QLineEdit::editingFinished, this,
+          &MainWindow::sizeListValidated);
+  connect(sourceFrame_->drawButton(), &QPushButton::clicked, this, &MainWindow::draw);
   connect(textLayout_, &TextLayoutControls::changed, this,
           [this] { textPicture().arrangement = textLayout_->arrangement(); });
   // Enter starts a new line of the title; Ctrl+Enter draws, as the Draw
@@ -58,19 +59,19 @@ void FrmMain::connectControls() {
           [this](int index, Qt::MouseButton button) { selectSource(SourceKind{index}, button); });
   // The panels follow the current tab however it changes (click, wheel,
   // arrow keys); a click on the current tab still clears the status pane.
-  connect(panels_->tabStrip(), &QTabBar::currentChanged, this, &FrmMain::selectTab);
+  connect(panels_->tabStrip(), &QTabBar::currentChanged, this, &MainWindow::selectTab);
   connect(panels_->tabStrip(), &QTabBar::tabBarClicked, this, [this](int index) {
     if (index == panels_->tabStrip()->currentIndex()) selectTab();
   });
-  connect(panels_->effectList(), &QListWidget::itemClicked, this, &FrmMain::effectListClicked);
+  connect(panels_->effectList(), &QListWidget::itemClicked, this, &MainWindow::effectListClicked);
   // Arrow keys, Home and End move the current effect too; a row set to the
   // effect already in use (at start-up, by the source switch) changes nothing.
   connect(panels_->effectList(), &QListWidget::currentRowChanged, this, [this](int row) {
     if (row != velloro::toInt(design().effectType)) effectListClicked();
   });
-  connect(canvasView_, &PictureBox::mousePressed, this, &FrmMain::canvasPressed);
-  connect(canvasView_, &PictureBox::mouseMoved, this, &FrmMain::canvasMoved);
-  connect(canvasView_, &PictureBox::mouseReleased, this, &FrmMain::canvasReleased);
+  connect(canvasView_, &PictureBox::mousePressed, this, &MainWindow::canvasPressed);
+  connect(canvasView_, &PictureBox::mouseMoved, this, &MainWindow::canvasMoved);
+  connect(canvasView_, &PictureBox::mouseReleased, this, &MainWindow::canvasReleased);
   connect(canvasViewport_, &CanvasViewport::scrolledByUser, this, [this] {
     if (sourceFrame_->textBox()->isVisible()) sourceFrame_->textBox()->setFocus();
   });
@@ -91,7 +92,7 @@ void widenPopupToLongestName(QComboBox& box) {
 
 }  // namespace
 
-void FrmMain::fillFontList() {
+void MainWindow::fillFontList() {
   fontNameBox_->clear();
   fontNameBox_->addItems(QFontDatabase::families());
   widenPopupToLongestName(*fontNameBox_);
@@ -107,13 +108,13 @@ void FrmMain::fillFontList() {
   sourceFrame_->textBox()->setFont(shown);
 }
 
-void FrmMain::fillSizeList() {
+void MainWindow::fillSizeList() {
   fontSizeBox_->clear();
   fontSizeBox_->addItems(fontSizeChoices());
   fontSizeBox_->setEditText(QString::number(textPicture().roundedFontSize()));
 }
 
-void FrmMain::fontListClicked() {
+void MainWindow::fontListClicked() {
   runTrapped(platform(), siteTag::frmMain_List1_Click, [this] {
     const QString name = familyInUse(QFont(fontNameBox_->currentText()));
     fontNameBox_->setEditText(name);
@@ -126,18 +127,18 @@ void FrmMain::fontListClicked() {
   });
 }
 
-void FrmMain::sizeListClicked() {
+void MainWindow::sizeListClicked() {
   runTrapped(platform(), siteTag::frmMain_List2_Click, [this] {
     textPicture().font.setPointSizeF(fontSizeBox_->currentText().toDouble());
     sourceFrame_->textBox()->setFocus();
   });
 }
 
-void FrmMain::sizeListValidated() {
+void MainWindow::sizeListValidated() {
   runTrapped(platform(), siteTag::frmMain_List2_Validate, [this] { validateFontSize(); });
 }
 
-void FrmMain::validateFontSize() {
+void MainWindow::validateFontSize() {
   QString entry = fontSizeBox_->currentText();
   if (entry.size() >= 4) {
     entry.truncate(3);
@@ -158,7 +159,7 @@ void FrmMain::validateFontSize() {
   }
 }
 
-void FrmMain::toggleFontAttribute(const QString& key) {
+void MainWindow::toggleFontAttribute(const QString& key) {
   QFont shown = sourceFrame_->textBox()->font();
   QFont& printed = textPicture().font;
   bool set = false;
@@ -179,7 +180,7 @@ void FrmMain::toggleFontAttribute(const QString& key) {
   toolButton(key)->setChecked(set);
 }
 
-void FrmMain::fontDialog() {
+void MainWindow::fontDialog() {
   runTrapped(platform(), siteTag::frmMain_mnuEditFont_Click, [this] {
     std::optional<QFont> chosen = platform().chooseFont(textPicture().font, this);
     if (!chosen) return;
@@ -203,7 +204,7 @@ void FrmMain::fontDialog() {
   });
 }
 
-void FrmMain::setTextInFont(const QString& text, const QString& fontFamily) {
+void MainWindow::setTextInFont(const QString& text, const QString& fontFamily) {
   fontNameBox_->setEditText(fontFamily);
   QFont shown = sourceFrame_->textBox()->font();
   shown.setFamily(fontFamily);
@@ -212,7 +213,7 @@ void FrmMain::setTextInFont(const QString& text, const QString& fontFamily) {
   textPicture().font.setFamily(fontFamily);
 }
 
-void FrmMain::selectSource(SourceKind kind, Qt::MouseButton button) {
+void MainWindow::selectSource(SourceKind kind, Qt::MouseButton button) {
   runTrapped(platform(), siteTag::frmMain_Option4_MouseDown, [&] {
     DesignState& state = design();
     const SourceKind previous = state.sourceKind;
@@ -231,7 +232,7 @@ void FrmMain::selectSource(SourceKind kind, Qt::MouseButton button) {
 
 // The shape and picture tools open on any press but the left one; a left
 // press on a source that has nothing yet tells how to make it.
-void FrmMain::showSourceHint(SourceKind kind, Qt::MouseButton button) {
+void MainWindow::showSourceHint(SourceKind kind, Qt::MouseButton button) {
   if (kind == SourceKind::Text || button != Qt::LeftButton) return;
   if (design().kindSettings[kind].available) return;
   const QString text =
@@ -245,7 +246,7 @@ void FrmMain::showSourceHint(SourceKind kind, Qt::MouseButton button) {
   platform().showMessage({text, MessageIcon::Information, MessageButtons::Ok});
 }
 
-void FrmMain::draw() {
+void MainWindow::draw() {
   runTrapped(platform(), siteTag::frmMain_BtnDraw_Click, [this] {
     validateFontSize();
     if (!sizeValid_) {

@@ -8,7 +8,7 @@
 #include <QMimeData>
 #include <QUrl>
 
-#include "main_window/frm_main.h"
+#include "main_window/main_window.h"
 #include "platform/platform.h"
 #include "state/design_state.h"
 #include "state/error_report.h"
@@ -27,7 +27,7 @@ bool opensFiles(const QDropEvent& event) {
 
 }  // namespace
 
-void FrmMain::openHandedFiles(const QStringList& files) {
+void MainWindow::openHandedFiles(const QStringList& files) {
   for (const QString& path : files) {
     if (isStyleFile(path))
       runTrapped(platform(), siteTag::frmMain_mnuFileLoadStyle_Click,
@@ -37,21 +37,21 @@ void FrmMain::openHandedFiles(const QStringList& files) {
   }
 }
 
-void FrmMain::dragEnterEvent(QDragEnterEvent* event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
   if (opensFiles(*event)) event->acceptProposedAction();
 }
 
-void FrmMain::dragMoveEvent(QDragMoveEvent* event) {
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
   if (opensFiles(*event)) event->acceptProposedAction();
 }
 
-void FrmMain::dropEvent(QDropEvent* event) {
+void MainWindow::dropEvent(QDropEvent* event) {
   if (!opensFiles(*event)) return;
   event->acceptProposedAction();
   openHandedFiles(droppedFiles(*event->mimeData()));
 }
 
-void FrmMain::connectDesignDrag() {
+void MainWindow::connectDesignDrag() {
   DesignDragHandle* handle = canvasViewport_->dragHandle();
   handle->dragData = [this] { return designDragData(); };
   connect(handle, &DesignDragHandle::nothingToDrag, this, [this] {
@@ -62,7 +62,7 @@ void FrmMain::connectDesignDrag() {
 // The file is named after the canvas picture and lives in a folder of this
 // run, so a file manager or a browser's upload box can take it while the
 // program runs; without a place to write it the PNG data alone is offered.
-QMimeData* FrmMain::designDragData() {
+QMimeData* MainWindow::designDragData() {
   auto data = std::make_unique<QMimeData>();
   offerTransparentDesign(*data);
   const QByteArray png = data->data(QStringLiteral("image/png"));

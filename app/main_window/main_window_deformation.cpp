@@ -2,13 +2,13 @@
 // deformation type itself is read from the options at Draw.
 #include <QLabel>
 
-#include "main_window/frm_main.h"
+#include "main_window/main_window.h"
 #include "platform/platform.h"
 #include "state/error_report.h"
 #include "state/outside_effects.h"
 #include "state/site_tags.h"
 
-void FrmMain::updateDeformationLabel() {
+void MainWindow::updateDeformationLabel() {
   const auto text =
       deformationLabel(panels_->selectedDeformation(), panels_->deformSlider()->Value());
   // Without a deformation the slider means nothing: its label shows no angle
@@ -16,6 +16,6 @@ void FrmMain::updateDeformationLabel() {
   panels_->deformValueLabel()->setText(text.value_or(QStringLiteral("0 °")));
 }
 
-void FrmMain::deformationClicked() {
+void MainWindow::deformationClicked() {
   runTrapped(platform(), siteTag::frmMain_Option2_Click, [this] { updateDeformationLabel(); });
 }

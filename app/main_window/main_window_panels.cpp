@@ -4,7 +4,7 @@
 #include <QRadioButton>
 #include <algorithm>
 
-#include "main_window/frm_main.h"
+#include "main_window/main_window.h"
 #include "platform/platform.h"
 #include "state/curve_drawing.h"
 #include "state/design_state.h"
@@ -46,7 +46,7 @@ void setSliders(TabPanels& panels, EffectType type, const EffectSliders& sliders
 
 }  // namespace
 
-PanelReadings FrmMain::panelReadings() const {
+PanelReadings MainWindow::panelReadings() const {
   PanelReadings readings;
   for (int k = 1; k <= 3; ++k) readings.shadowSliders[k - 1] = panels_->shadowSlider(k)->Value();
   readings.engravedSlider = panels_->engravedSlider()->Value();
@@ -60,7 +60,7 @@ PanelReadings FrmMain::panelReadings() const {
 
 // Leaving an effect keeps its sliders in the source kind's row; the effect
 // chosen brings back its own.
-void FrmMain::effectListClicked() {
+void MainWindow::effectListClicked() {
   runTrapped(platform(), siteTag::frmMain_List3_Click, [this] {
     DesignState& state = design();
     const EffectType previous = state.effectType;
@@ -75,7 +75,7 @@ void FrmMain::effectListClicked() {
   });
 }
 
-void FrmMain::switchSourceKind(SourceKind previousKind) {
+void MainWindow::switchSourceKind(SourceKind previousKind) {
   DesignState& state = design();
   const SourceKind kind = state.sourceKind;
   const auto& fillKinds = panels_->fillSourceButtons();
@@ -112,13 +112,13 @@ void FrmMain::switchSourceKind(SourceKind previousKind) {
     showTexture(state.textureNames[kind]);
 }
 
-void FrmMain::drawFillPreview() {
+void MainWindow::drawFillPreview() {
   QImage swatch = panels_->fillPreviews()[0]->picture();
   ::drawFillPreview(design(), swatch);
   panels_->fillPreviews()[0]->setPicture(swatch);
 }
 
-void FrmMain::drawCurveBox() {
+void MainWindow::drawCurveBox() {
   QImage box = panels_->curveView()->picture();
   drawCurveFrame(box, design().curve, palette().color(QPalette::Window));
   plotCurve(box, design().curve);

@@ -3,8 +3,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "main_window/frm_main.h"
 #include "main_window/ignore_failures.h"
+#include "main_window/main_window.h"
 
 namespace {
 
@@ -15,16 +15,16 @@ bool clicked(const PictureBox& box, Qt::MouseButton button, QPoint at) {
 
 }  // namespace
 
-void FrmMain::connectPanels() {
+void MainWindow::connectPanels() {
   connect(panels_->fillPalette(), &PictureBox::mousePressed, this,
           [this](Qt::MouseButton, Qt::MouseButtons buttons, QPoint at) {
             fillPalettePressed(buttons, at);
           });
-  connect(panels_->fillPalette(), &PictureBox::mouseMoved, this, &FrmMain::fillPaletteMoved);
+  connect(panels_->fillPalette(), &PictureBox::mouseMoved, this, &MainWindow::fillPaletteMoved);
   for (int i = 0; i < 2; ++i)
     connect(panels_->fillButtons()[i], &QPushButton::clicked, this,
             [this, i] { insideCommandClicked(i); });
-  connect(panels_->gradientButton(), &QPushButton::clicked, this, &FrmMain::editGradient);
+  connect(panels_->gradientButton(), &QPushButton::clicked, this, &MainWindow::editGradient);
   for (int i = 0; i < 3; ++i)
     connect(panels_->curveAxisButtons()[i], &QRadioButton::clicked, this,
             [this, i] { curveAxisClicked(CurveAxis(i)); });
@@ -51,22 +51,24 @@ void FrmMain::connectPanels() {
             [this, k] { shadowSliderReleased(k); });
   }
   connect(panels_->outlineSlider(), &TrackSlider::valueChanged, this,
-          &FrmMain::outlineSliderChanged);
-  connect(panels_->outlineSlider(), &TrackSlider::released, this, &FrmMain::outlineSliderReleased);
+          &MainWindow::outlineSliderChanged);
+  connect(panels_->outlineSlider(), &TrackSlider::released, this,
+          &MainWindow::outlineSliderReleased);
   connect(panels_->engravedSlider(), &TrackSlider::valueChanged, this,
-          &FrmMain::engravedSliderChanged);
+          &MainWindow::engravedSliderChanged);
   connect(panels_->engravedSlider(), &TrackSlider::released, this,
-          &FrmMain::engravedSliderReleased);
+          &MainWindow::engravedSliderReleased);
   connect(panels_->outlinePalette(), &PictureBox::mousePressed, this,
           [this](Qt::MouseButton, Qt::MouseButtons buttons, QPoint at) {
             outlinePalettePressed(buttons, at);
           });
-  connect(panels_->outlinePalette(), &PictureBox::mouseMoved, this, &FrmMain::outlinePaletteMoved);
+  connect(panels_->outlinePalette(), &PictureBox::mouseMoved, this,
+          &MainWindow::outlinePaletteMoved);
   connect(panels_->outlineColourButton(), &QPushButton::clicked, this,
-          &FrmMain::outlineButtonClicked);
+          &MainWindow::outlineButtonClicked);
 
   for (QRadioButton* option : panels_->deformationButtons())
-    connect(option, &QRadioButton::clicked, this, &FrmMain::deformationClicked);
+    connect(option, &QRadioButton::clicked, this, &MainWindow::deformationClicked);
   // The deformation slider has no site tag: its label is all it changes.
   auto deformLabel = [this] { ignoreFailures([this] { updateDeformationLabel(); }); };
   connect(panels_->deformSlider(), &TrackSlider::valueChanged, this, deformLabel);
@@ -75,15 +77,15 @@ void FrmMain::connectPanels() {
   connect(
       panels_->curveView(), &PictureBox::mousePressed, this,
       [this](Qt::MouseButton button, Qt::MouseButtons, QPoint at) { curveBoxPressed(button, at); });
-  connect(panels_->curveView(), &PictureBox::mouseMoved, this, &FrmMain::curveBoxMoved);
+  connect(panels_->curveView(), &PictureBox::mouseMoved, this, &MainWindow::curveBoxMoved);
   connect(panels_->curveView(), &PictureBox::mouseReleased, this,
           [this](Qt::MouseButton button, Qt::MouseButtons, QPoint at) {
             curveBoxReleased(button, at);
           });
   connect(menuEntry(QStringLiteral("mnubezierreset")), &QAction::triggered, this,
-          &FrmMain::resetCurve);
+          &MainWindow::resetCurve);
   connect(menuEntry(QStringLiteral("mnubeziersave")), &QAction::triggered, this,
-          &FrmMain::saveCurveAs);
+          &MainWindow::saveCurveAs);
   connect(menuEntry(QStringLiteral("mnubezierload")), &QAction::triggered, this,
-          &FrmMain::loadCurveFile);
+          &MainWindow::loadCurveFile);
 }

@@ -9,12 +9,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "main_window/frm_main.h"
 #include "main_window/live_preview.h"
+#include "main_window/main_window.h"
 #include "main_window/text_layout_controls.h"
 #include "main_window/title_text_box.h"
 
-void FrmMain::connectLivePreview() {
+void MainWindow::connectLivePreview() {
   livePreview_->attachToggle(menuEntry(QStringLiteral("mnuToolsLivePreview")));
   auto follow = [this](auto* sender, auto signal) {
     connect(sender, signal, livePreview_, &LivePreview::settingChanged);
@@ -55,7 +55,7 @@ void FrmMain::connectLivePreview() {
 
 // The title's words and font: typing, the style buttons, the font and size
 // lists. The font dialog asks for its redraw itself, once a font is chosen.
-void FrmMain::connectTextPreview() {
+void MainWindow::connectTextPreview() {
   auto follow = [this](auto* sender, auto signal) {
     connect(sender, signal, livePreview_, &LivePreview::settingChanged);
   };

@@ -18,10 +18,10 @@ QString versionText();
 // available ..." when there is none or it does not start.
 void StartSysInfo(Platform& platform, const QStringList& searchPath = {});
 
-class FrmAbout : public QDialog {
+class AboutBox : public QDialog {
   Q_OBJECT
  public:
-  explicit FrmAbout(QWidget* owner);
+  explicit AboutBox(QWidget* owner);
 
   QLabel* Image1;
   QLabel* lblVersion;

@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "main_window/frm_main.h"
+#include "main_window/main_window.h"
 #include "platform/platform.h"
 #include "state/curve_file.h"
 #include "state/design_state.h"
@@ -15,9 +15,9 @@
 #include "state/site_tags.h"
 #include "state/source_kind_switch.h"
 
-QString FrmMain::curvesFolder() const { return programFolder_ + QStringLiteral("/curves"); }
+QString MainWindow::curvesFolder() const { return programFolder_ + QStringLiteral("/curves"); }
 
-void FrmMain::selectMaterial(Material material, int pointerY) {
+void MainWindow::selectMaterial(Material material, int pointerY) {
   runTrapped(platform(), siteTag::frmMain_Picture3_MouseDown, [&] {
     DesignState& state = design();
     state.fillColour = state.kindSettings[state.sourceKind].fillColour;
@@ -35,7 +35,7 @@ void FrmMain::selectMaterial(Material material, int pointerY) {
 
 // Keeping the curve is best effort, as every stored curve is: a curve that
 // cannot be written leaves the kind with the preset curve next time.
-void FrmMain::keepMaterialCurve() {
+void MainWindow::keepMaterialCurve() {
   DesignState& state = design();
   const int group = materialGroup(state.material);
   keptCurveAxis(state, state.sourceKind, group) = state.curveAxis;
@@ -46,7 +46,7 @@ void FrmMain::keepMaterialCurve() {
   }
 }
 
-void FrmMain::loadMaterialCurve(Material material) {
+void MainWindow::loadMaterialCurve(Material material) {
   DesignState& state = design();
   QString name = QStringLiteral("default.txt");
   if (const std::optional<MaterialLook>& look = materialRow(material).ownLook) {

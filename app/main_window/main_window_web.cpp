@@ -12,7 +12,7 @@
 #include "headless/render_command.h"
 #include "headless/scaled_scene.h"
 #include "headless/title_renderer.h"
-#include "main_window/frm_main.h"
+#include "main_window/main_window.h"
 #include "output/image_element_dialog.h"
 #include "output/web_export.h"
 #include "output/web_export_memory.h"
@@ -46,12 +46,12 @@ const QSize denseRoom(50, 50);
 
 }  // namespace
 
-std::shared_ptr<PrivateEngine> FrmMain::privateEngine() {
+std::shared_ptr<PrivateEngine> MainWindow::privateEngine() {
   if (!privateEngine_) privateEngine_ = std::make_shared<PrivateEngine>(engine_->libraryPath());
   return privateEngine_;
 }
 
-TitleScene FrmMain::titleScene(const Style& style, QSize canvasSize, QPoint position) const {
+TitleScene MainWindow::titleScene(const Style& style, QSize canvasSize, QPoint position) const {
   TitleScene scene;
   scene.style = style;
   scene.canvas = QImage(canvasSize, QImage::Format_RGB888);
@@ -64,7 +64,7 @@ TitleScene FrmMain::titleScene(const Style& style, QSize canvasSize, QPoint posi
 
 // The text drawn anew at each denser scale over just the exported part of
 // the canvas; every copy is rendered before any file is written.
-QList<QImage> FrmMain::denserPictures(const WholeDesign& whole, const WebExportChoice& choice) {
+QList<QImage> MainWindow::denserPictures(const WholeDesign& whole, const WebExportChoice& choice) {
   const QImage& design = whole.design;
   const QRect area = exportedArea(design, choice);
   const QRect drawn = area & design.rect();
@@ -93,7 +93,7 @@ QList<QImage> FrmMain::denserPictures(const WholeDesign& whole, const WebExportC
 }
 
 // The design is exported whole, also where it runs past the canvas.
-void FrmMain::exportForTheWeb() {
+void MainWindow::exportForTheWeb() {
   const WholeDesign whole = drawnDesign();
   const QImage& design = whole.design;
   if (!anythingVisible(design)) {
@@ -145,7 +145,7 @@ void FrmMain::exportForTheWeb() {
 // Editors that understand transparency take the PNG and get the cut-out
 // title. The canvas is copied whatever becomes of this, so a relief engine
 // that cannot be loaded only leaves the PNG out.
-void FrmMain::offerTransparentDesign(QMimeData& clipboard) {
+void MainWindow::offerTransparentDesign(QMimeData& clipboard) {
   try {
     const WholeDesign whole = drawnDesign();
     const QImage& design = whole.design;

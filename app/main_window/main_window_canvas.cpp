@@ -5,8 +5,8 @@
 #include <QScrollBar>
 #include <cmath>
 
-#include "main_window/frm_main.h"
 #include "main_window/live_preview.h"
+#include "main_window/main_window.h"
 #include "platform/platform.h"
 #include "state/bmp_file.h"
 #include "state/crop.h"
@@ -50,7 +50,7 @@ void nudgeBarAtEdge(QScrollBar* bar, int pointer, int farEdge) {
 
 }  // namespace
 
-void FrmMain::captureCanvas() {
+void MainWindow::captureCanvas() {
   DesignState& state = design();
   ::captureCanvas(state, canvasView_->picture());
   setWindowTitle(state.currentPictureName);
@@ -60,14 +60,14 @@ void FrmMain::captureCanvas() {
   showDesignOverrun();
 }
 
-void FrmMain::replaceCanvas(const QImage& canvas) {
+void MainWindow::replaceCanvas(const QImage& canvas) {
   canvasView_->setPicture(canvas);
   captureCanvas();
   // A fresh canvas holds nothing worth keeping until a design lies on it.
   unsavedChanges_ = design().layersStored;
 }
 
-void FrmMain::renderDesign() {
+void MainWindow::renderDesign() {
   DesignState& state = design();
   if (!sourceReady(state, platform())) return;
   // The canvas keeps its picture until the render succeeds.
@@ -80,7 +80,7 @@ void FrmMain::renderDesign() {
 
 // The frame takes the size of the current source: the text as printed, the
 // shape tool's drawing area, or the picture tool's framed mask canvas.
-void FrmMain::refreshDesignFrameSize() {
+void MainWindow::refreshDesignFrameSize() {
   DesignFrame& frame = design().designFrame;
   QSize size;
   switch (design().sourceKind) {
@@ -101,17 +101,17 @@ void FrmMain::refreshDesignFrameSize() {
   frame.height = size.height();
 }
 
-QRect FrmMain::designFrameRectangle(QPoint offset) const {
+QRect MainWindow::designFrameRectangle(QPoint offset) const {
   const DesignFrame& frame = design().designFrame;
   const QPoint topLeft(frame.left + offset.x(), frame.top + offset.y());
   return QRect(topLeft, topLeft + QPoint(frame.width, frame.height));
 }
 
-bool FrmMain::insideDesignFrame(QPoint at, QPoint offset) const {
+bool MainWindow::insideDesignFrame(QPoint at, QPoint offset) const {
   return designFrameRectangle(offset).contains(at);
 }
 
-void FrmMain::canvasPressed(Qt::MouseButton button, Qt::MouseButtons, QPoint at) {
+void MainWindow::canvasPressed(Qt::MouseButton button, Qt::MouseButtons, QPoint at) {
   runTrapped(platform(), siteTag::frmMain_Pct_MouseDown, [&] {
     gesture_.start(at);
     if (!cropModeOn()) {
@@ -131,7 +131,7 @@ void FrmMain::canvasPressed(Qt::MouseButton button, Qt::MouseButtons, QPoint at)
   });
 }
 
-void FrmMain::canvasMoved(Qt::MouseButtons buttons, QPoint at) {
+void MainWindow::canvasMoved(Qt::MouseButtons buttons, QPoint at) {
   runTrapped(platform(), siteTag::frmMain_Pct_MouseMove, [&] {
     if (cropModeOn()) {
       if (!(buttons & Qt::LeftButton)) return;
@@ -153,7 +153,7 @@ void FrmMain::canvasMoved(Qt::MouseButtons buttons, QPoint at) {
 
 // The anchor stays in canvas pixels while the canvas moves under the
 // pointer, so the grabbed point follows the pointer.
-void FrmMain::pan(QPoint at) {
+void MainWindow::pan(QPoint at) {
   QPoint anchor = gesture_.anchor();
   const double zoom = canvasView_->zoom();
   panBar(canvasViewport_->horizontalBar(), anchor.rx(), at.x(), zoom);
@@ -161,7 +161,7 @@ void FrmMain::pan(QPoint at) {
   gesture_.reanchor(anchor);
 }
 
-void FrmMain::dragFrame(Qt::MouseButtons buttons, QPoint at) {
+void MainWindow::dragFrame(Qt::MouseButtons buttons, QPoint at) {
   if (!insideDesignFrame(at, gesture_.offset()) || !(buttons & Qt::LeftButton)) return;
   gesture_.follow(at);
   canvasView_->showRubberBand(designFrameRectangle(gesture_.offset()), Qt::SolidLine);
@@ -169,7 +169,7 @@ void FrmMain::dragFrame(Qt::MouseButtons buttons, QPoint at) {
 }
 
 // The bars count screen pixels: the pointer's canvas point is zoomed to them.
-void FrmMain::scrollAtEdge(QPoint canvasPoint) {
+void MainWindow::scrollAtEdge(QPoint canvasPoint) {
   const QPoint at = (QPointF(canvasPoint) * canvasView_->zoom()).toPoint();
   QScrollBar* horizontal = canvasViewport_->horizontalBar();
   QScrollBar* vertical = canvasViewport_->verticalBar();
@@ -181,7 +181,7 @@ void FrmMain::scrollAtEdge(QPoint canvasPoint) {
       vertical->value() + canvasViewport_->height() - horizontal->height() - edgeScrollMargin);
 }
 
-void FrmMain::canvasReleased(Qt::MouseButton button, Qt::MouseButtons, QPoint at) {
+void MainWindow::canvasReleased(Qt::MouseButton button, Qt::MouseButtons, QPoint at) {
   runTrapped(platform(), siteTag::frmMain_Pct_MouseUp, [&] {
     if (cropModeOn()) {
       askAndCrop();
@@ -200,7 +200,7 @@ void FrmMain::canvasReleased(Qt::MouseButton button, Qt::MouseButtons, QPoint at
 
 // The frame moves by the pointer's way from the press; the design is drawn
 // there again when its source has something to draw.
-void FrmMain::dropFrame(Qt::MouseButton button, QPoint at) {
+void MainWindow::dropFrame(Qt::MouseButton button, QPoint at) {
   canvasView_->hideRubberBand();
   const QPoint anchor = gesture_.anchor();
   if (button != Qt::LeftButton || !insideDesignFrame(anchor)) return;
@@ -212,7 +212,7 @@ void FrmMain::dropFrame(Qt::MouseButton button, QPoint at) {
   if (state.kindSettings[state.sourceKind].available) draw();
 }
 
-void FrmMain::askAndCrop() {
+void MainWindow::askAndCrop() {
   MessageAnswer answer = MessageAnswer::No;
   // A failure while asking counts as No.
   try {
@@ -227,7 +227,7 @@ void FrmMain::askAndCrop() {
     canvasView_->setCursor(Qt::CrossCursor);
 }
 
-void FrmMain::cropCanvas(QPoint from, QPoint to) {
+void MainWindow::cropCanvas(QPoint from, QPoint to) {
   DesignState& state = design();
   const std::optional<QRect> area =
       cropRectangle(canvasView_->picture().size(), from.x(), from.y(), to.x(), to.y());

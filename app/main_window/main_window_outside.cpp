@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "main_window/frm_main.h"
+#include "main_window/main_window.h"
 #include "main_window/panel_pictures.h"
 #include "platform/platform.h"
 #include "state/design_state.h"
@@ -21,7 +21,7 @@ QColor shown(const Rgb& colour) { return QColor(colour.red, colour.green, colour
 
 // The sliders are set by then; the frame, the labels and the colour button
 // follow the effect.
-void FrmMain::showEffectControls(EffectType effect) {
+void MainWindow::showEffectControls(EffectType effect) {
   const DesignState& state = design();
   const OutsideEffect& described = outsideEffect(effect);
   if (described.sliders == SliderGroup::Shadow) {
@@ -35,7 +35,7 @@ void FrmMain::showEffectControls(EffectType effect) {
   panels_->showEffectFrame(effect);
 }
 
-void FrmMain::updateShadowLabels(int k) {
+void MainWindow::updateShadowLabels(int k) {
   runTrapped(platform(), siteTag::frmMain_UpdateShadowPanel, [&] {
     const auto labels =
         shadowLabels(k, panels_->shadowSlider(k)->Value(), outsideEffect(design().effectType));
@@ -46,42 +46,42 @@ void FrmMain::updateShadowLabels(int k) {
   });
 }
 
-void FrmMain::warnNoContour() {
+void MainWindow::warnNoContour() {
   platform().showMessage({QStringLiteral(" \"No contour\" selected !"), MessageIcon::Exclamation});
 }
 
-void FrmMain::shadowSliderChanged(int k) {
+void MainWindow::shadowSliderChanged(int k) {
   runTrapped(platform(), siteTag::frmMain_MirelSlider1_ValueChange, [&] { updateShadowLabels(k); });
 }
 
 // The opacity slider has a meaning of its own; the offsets only with a shadow.
-void FrmMain::shadowSliderReleased(int k) {
+void MainWindow::shadowSliderReleased(int k) {
   runTrapped(platform(), siteTag::frmMain_MirelSlider1_Release, [&] {
     if (k >= 2 && noContour()) warnNoContour();
     updateShadowLabels(k);
   });
 }
 
-void FrmMain::outlineSliderChanged() {
+void MainWindow::outlineSliderChanged() {
   runTrapped(platform(), siteTag::frmMain_SliderOutline_ValueChange, [this] {
     panels_->outlineValueLabel()->setText(percentLabel(panels_->outlineSlider()->Value()));
   });
 }
 
-void FrmMain::outlineSliderReleased() {
+void MainWindow::outlineSliderReleased() {
   runTrapped(platform(), siteTag::frmMain_SliderOutline_Release, [this] {
     if (noContour()) warnNoContour();
     panels_->outlineValueLabel()->setText(percentLabel(panels_->outlineSlider()->Value()));
   });
 }
 
-void FrmMain::engravedSliderChanged() {
+void MainWindow::engravedSliderChanged() {
   runTrapped(platform(), siteTag::frmMain_SliderEngraved_ValueChange, [this] {
     panels_->engravedWidthLabel()->setText(percentLabel(panels_->engravedSlider()->Value()));
   });
 }
 
-void FrmMain::engravedSliderReleased() {
+void MainWindow::engravedSliderReleased() {
   runTrapped(platform(), siteTag::frmMain_SliderEngraved_Release, [this] {
     if (noContour()) warnNoContour();
     panels_->engravedWidthLabel()->setText(percentLabel(panels_->engravedSlider()->Value()));
@@ -90,7 +90,7 @@ void FrmMain::engravedSliderReleased() {
 
 // The button always shows the colour picked; the design takes it as the
 // outline or glow colour only while such an effect is selected.
-void FrmMain::takeOutlineColour(const QColor& colour) {
+void MainWindow::takeOutlineColour(const QColor& colour) {
   panels_->paintOutlineButton(colour);
   DesignState& state = design();
   const Rgb picked{colour.red(), colour.green(), colour.blue()};
@@ -101,22 +101,22 @@ void FrmMain::takeOutlineColour(const QColor& colour) {
   }
 }
 
-void FrmMain::pickOutlineColour(Qt::MouseButtons buttons, QPoint at) {
+void MainWindow::pickOutlineColour(Qt::MouseButtons buttons, QPoint at) {
   if (auto colour = paletteColour(panels_->outlinePalette()->picture(), buttons, at))
     takeOutlineColour(*colour);
 }
 
-void FrmMain::outlinePalettePressed(Qt::MouseButtons buttons, QPoint at) {
+void MainWindow::outlinePalettePressed(Qt::MouseButtons buttons, QPoint at) {
   runTrapped(platform(), siteTag::frmMain_PictureOutline_MouseDown,
              [&] { pickOutlineColour(buttons, at); });
 }
 
-void FrmMain::outlinePaletteMoved(Qt::MouseButtons buttons, QPoint at) {
+void MainWindow::outlinePaletteMoved(Qt::MouseButtons buttons, QPoint at) {
   runTrapped(platform(), siteTag::frmMain_PictureOutline_MouseMove,
              [&] { pickOutlineColour(buttons, at); });
 }
 
-void FrmMain::outlineButtonClicked() {
+void MainWindow::outlineButtonClicked() {
   runTrapped(platform(), siteTag::frmMain_CmdOutline_Click, [this] {
     if (auto chosen = platform().chooseColour(panels_->outlineButtonColour(), this))
       takeOutlineColour(*chosen);

@@ -1,4 +1,4 @@
-#include "main_window/frm_about.h"
+#include "main_window/about_box.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -40,7 +40,7 @@ void StartSysInfo(Platform& platform, const QStringList& searchPath) {
   platform.showMessage({QStringLiteral("System informations not currently available ...")});
 }
 
-FrmAbout::FrmAbout(QWidget* owner) : QDialog(owner) {
+AboutBox::AboutBox(QWidget* owner) : QDialog(owner) {
   setObjectName(QStringLiteral("frmAbout"));
   setWindowTitle(QStringLiteral(" About ") + applicationTitle + QStringLiteral(" ..."));
   Image1 = placed<QLabel>(this, "Image1", QString(), {16, 16, 48, 48});
@@ -66,22 +66,22 @@ FrmAbout::FrmAbout(QWidget* owner) : QDialog(owner) {
   cmdOK->setToolTip(QStringLiteral("Close this window"));
   cmdSysInfo->setToolTip(QStringLiteral("Show information about this system"));
   setFixedSize(404, 192);
-  connect(cmdOK, &QPushButton::clicked, this, &FrmAbout::okClicked);
+  connect(cmdOK, &QPushButton::clicked, this, &AboutBox::okClicked);
   connect(cmdSysInfo, &QPushButton::clicked, this, [] { StartSysInfo(platform()); });
 }
 
-void FrmAbout::load() {
+void AboutBox::load() {
   runTrapped(platform(), siteTag::frmAbout_Load, [this] {
     lblVersion->setText(versionText());
     adjustControlFonts(*this, design().fontScaleFactor, platform());
   });
 }
 
-void FrmAbout::okClicked() {
+void AboutBox::okClicked() {
   runTrapped(platform(), siteTag::frmAbout_OKButton_Click, [this] { accept(); });
 }
 
-void FrmAbout::descriptionClicked() {
+void AboutBox::descriptionClicked() {
   runTrapped(platform(), siteTag::frmAbout_Description_Click, [] {
     QUrl mail(QStringLiteral("mailto:") + supportAddress);
     mail.setQuery(QStringLiteral("subject=") + versionText());
@@ -90,7 +90,7 @@ void FrmAbout::descriptionClicked() {
   });
 }
 
-bool FrmAbout::eventFilter(QObject* watched, QEvent* event) {
+bool AboutBox::eventFilter(QObject* watched, QEvent* event) {
   if (watched == lblDescription && event->type() == QEvent::MouseButtonRelease) {
     descriptionClicked();
     return true;

@@ -1,6 +1,6 @@
 // Opening the tool windows: the shape drawing tool from the source selector,
 // the symbol picker from the Tools menu.
-#include "main_window/frm_main.h"
+#include "main_window/main_window.h"
 #include "platform/platform.h"
 #include "state/design_state.h"
 #include "state/kind_settings.h"
@@ -10,7 +10,7 @@
 #include "tools/symbol_picker.h"
 
 // The source selector opens a source's tool on any press but the left one.
-void FrmMain::showSourceTool(SourceKind kind, Qt::MouseButton button) {
+void MainWindow::showSourceTool(SourceKind kind, Qt::MouseButton button) {
   if (kind != SourceKind::Shape || button == Qt::LeftButton) return;
   if (!shapeTool_) {
     shapeTool_ = new ShapeTool(*this, ToolDesign(design()), platform());
@@ -22,7 +22,7 @@ void FrmMain::showSourceTool(SourceKind kind, Qt::MouseButton button) {
 }
 
 // The picker has no owner, so this window deletes it when it goes.
-void FrmMain::showSymbols() {
+void MainWindow::showSymbols() {
   if (!symbolPicker_) {
     symbolPicker_ = new SymbolPicker(*this, screenScaleOf(design()), platform());
     connect(this, &QObject::destroyed, symbolPicker_, [picker = symbolPicker_] { delete picker; });
@@ -31,11 +31,11 @@ void FrmMain::showSymbols() {
   platform().showModal(*symbolPicker_);
 }
 
-ShapeTool* FrmMain::shapeTool() const { return shapeTool_; }
+ShapeTool* MainWindow::shapeTool() const { return shapeTool_; }
 
-SymbolPicker* FrmMain::symbolPicker() const { return symbolPicker_; }
+SymbolPicker* MainWindow::symbolPicker() const { return symbolPicker_; }
 
-void FrmMain::showEllipseRatio() {
+void MainWindow::showEllipseRatio() {
   EllipseRatioDialog dialog(*this, ToolDesign(design()), platform());
   dialog.load();
   platform().showModal(dialog);
