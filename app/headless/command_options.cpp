@@ -104,8 +104,7 @@ SettingValue settingValue(const SettingDeclaration& setting, const QString& opti
       return StyleColour{colour.red(), colour.green(), colour.blue()};
     }
     case SettingType::Choice: {
-      std::optional<int> number = numberOfName(setting.choices, value);
-      if (!number) number = numberOfName(setting.choiceSpellings, value);
+      const std::optional<int> number = choiceNumber(setting, value);
       if (!number) refuse(option, quoted(value) + u" is none of "_s + joinedNames(setting.choices));
       return int32_t(*number);
     }

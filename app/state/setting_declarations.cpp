@@ -187,6 +187,11 @@ std::optional<int> numberOfName(std::span<const QLatin1StringView> names, const 
   return std::nullopt;
 }
 
+std::optional<int> choiceNumber(const SettingDeclaration& setting, const QString& word) {
+  if (std::optional<int> number = numberOfName(setting.choices, word)) return number;
+  return numberOfName(setting.choiceSpellings, word);
+}
+
 QString joinedNames(std::span<const QLatin1StringView> names) {
   QStringList words;
   for (QLatin1StringView name : names) words << name;

@@ -72,7 +72,8 @@ struct SettingDeclaration {
   double low = 0;  // the range of a number, or of each number of a list
   double high = 0;
   std::span<const QLatin1StringView> choices;  // a choice's names, in the order of their numbers
-  std::span<const QLatin1StringView> choiceSpellings;  // other spellings the command line takes
+  std::span<const QLatin1StringView>
+      choiceSpellings;              // other spellings command lines and style files take
   const char* rangeNoun = nullptr;  // how a refused option names a number, if not "a whole number"
   const char* help = nullptr;       // its --help text: %1 and %2 the range, %3 the choices
   SettingValue start;               // what a style holds before anything is chosen
@@ -91,6 +92,9 @@ std::span<const QLatin1StringView> storedNames(const SettingDeclaration& setting
 
 // The number of `word` in `names`, or nothing when it is none of them.
 std::optional<int> numberOfName(std::span<const QLatin1StringView> names, const QString& word);
+
+// The number of the choice `word` names, in either of the setting's spellings.
+std::optional<int> choiceNumber(const SettingDeclaration& setting, const QString& word);
 
 // The names joined by "|", for messages.
 QString joinedNames(std::span<const QLatin1StringView> names);

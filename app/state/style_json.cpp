@@ -92,13 +92,14 @@ class Section {
     target = value.toDouble();
   }
 
-  void readChoice(const QString& key, std::span<const QLatin1StringView> names,
-                  int32_t& target) const {
+  void readChoice(const SettingDeclaration& setting, int32_t& target) const {
+    const QString key = setting.key;
     if (!has(key)) return;
     const QJsonValue value = object_.value(key);
-    const std::optional<int> number = numberOfName(names, value.toString());
+    const std::optional<int> number = choiceNumber(setting, value.toString());
     if (!value.isString() || !number)
-      refuse(keyPath(key), u"must be one of "_s + joinedNames(names) + u", not "_s + shown(value));
+      refuse(keyPath(key),
+             u"must be one of "_s + joinedNames(setting.choices) + u", not "_s + shown(value));
     target = *number;
   }
 
@@ -192,7 +193,7 @@ void readSetting(const Section& section, const SettingDeclaration& setting, Styl
       break;
     case SettingType::Flag: section.readBool(key, held<bool>(value)); break;
     case SettingType::Colour: section.readColour(key, held<StyleColour>(value)); break;
-    case SettingType::Choice: section.readChoice(key, setting.choices, held<int32_t>(value)); break;
+    case SettingType::Choice: section.readChoice(setting, held<int32_t>(value)); break;
     case SettingType::Text: section.readText(key, held<QString>(value)); break;
     case SettingType::ColourList:
       section.readColourList(key, int(setting.low), int(setting.high), held<ColourList>(value));
