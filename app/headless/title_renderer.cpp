@@ -67,11 +67,8 @@ TitleRenderer::Probe TitleRenderer::probe(const PanelReadings& readings) {
     captureCanvasBuffers(state_, canvas);
     state_.designFrame.left = at.x();
     state_.designFrame.top = at.y();
-    Probe probe{renderDesign(state_, textPicture_.picture, readings, engine_, platform_),
-                designAlone(canvas.size(), engine_),
-                at,
-                {}};
-    probe.extent = visibleExtent(probe.design);
+    Probe probe{renderDesign(state_, textPicture_.picture, readings, engine_, platform_), at,
+                storedLayersExtent(canvas.size(), engine_)};
     if (probe.extent.isNull()) probe.extent = QRect(at, mask);
     const bool atLargest = at.x() < room || at.y() < room;
     if (atLargest || !touchesEdge(probe.extent, canvas.size())) return probe;
@@ -125,7 +122,7 @@ QImage TitleRenderer::renderAlone(const QString& text, std::optional<int> trimMa
   const QRect area =
       fixedCanvas_.isNull() ? fittedArea(measured) : canvasOn(measured) | measured.extent;
   // Beyond the probe the copy is filled with transparent pixels.
-  const QImage design = measured.design.copy(area);
+  const QImage design = designAlone(measured.drawn.size(), engine_).copy(area);
   if (!trimMargin) return design;
   trimMargin = *trimMargin * scale_;
   if (!anythingVisible(design))

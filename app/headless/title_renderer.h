@@ -57,10 +57,9 @@ class TitleRenderer {
  private:
   // The printed title drawn on a canvas of the fit colour with room around it.
   struct Probe {
-    QImage drawn;   // the probe canvas with the design
-    QImage design;  // the design alone on the probe canvas
-    QPoint at;      // where the design was put
-    QRect extent;   // what can be seen of the design, or the mask where nothing can
+    QImage drawn;  // the probe canvas with the design
+    QPoint at;     // where the design was put
+    QRect extent;  // what can be seen of the design, or the mask where nothing can
   };
   Probe probe(const PanelReadings& readings);
   QRect fittedArea(const Probe& probe) const;

@@ -61,14 +61,19 @@ void checkBufferHolds(const QByteArray& buffer, int32_t width, int32_t rows) {
         QStringLiteral("Picture buffer smaller than its %1 x %2 pixels").arg(width).arg(rows));
 }
 
-// The rows of `image` bottom-up, blue-green-red, each padded to the stride.
-QByteArray bufferRows(const QImage& image) {
+// The rows of `image` bottom-up, blue-green-red, each padded to the stride,
+// and `extra` zero bytes after them.
+QByteArray bufferRows(const QImage& image, qsizetype extra = 0) {
   const QImage rows = image.convertToFormat(QImage::Format_BGR888);
-  const int32_t stride = strideOf(rows.width());
-  QByteArray bytes(qsizetype(stride) * rows.height(), '\0');
-  for (int y = 0; y < rows.height(); ++y)
-    std::memcpy(bytes.data() + qsizetype(stride) * (rows.height() - 1 - y), rows.constScanLine(y),
-                size_t(3) * rows.width());
+  const int32_t width = rows.width();
+  const int32_t stride = strideOf(width);
+  QByteArray bytes(qsizetype(stride) * rows.height() + extra, Qt::Uninitialized);
+  for (int y = 0; y < rows.height(); ++y) {
+    char* row = bytes.data() + qsizetype(stride) * (rows.height() - 1 - y);
+    std::memcpy(row, rows.constScanLine(y), size_t(3) * width);
+    std::memset(row + 3 * width, 0, size_t(stride - 3 * width));
+  }
+  std::memset(bytes.data() + bytes.size() - extra, 0, size_t(extra));
   return bytes;
 }
 
@@ -114,9 +119,8 @@ PictureBuffer readPictureBuffer(const QString& path) {
 }
 
 PictureBuffer pictureBufferOf(const QImage& image) {
-  QByteArray bytes = bufferRows(image);
-  bytes.append('\0');
-  return {bytes, image.width(), image.height(), strideOf(image.width())};
+  // One byte past the rows, as read pictures have.
+  return {bufferRows(image, 1), image.width(), image.height(), strideOf(image.width())};
 }
 
 QImage imageOfBuffer(const QByteArray& buffer, int32_t width, int32_t rows) {
@@ -126,7 +130,8 @@ QImage imageOfBuffer(const QByteArray& buffer, int32_t width, int32_t rows) {
   for (int y = 0; y < rows; ++y)
     std::memcpy(image.scanLine(y), buffer.constData() + qsizetype(stride) * (rows - 1 - y),
                 size_t(3) * width);
-  return image.convertToFormat(QImage::Format_RGB888);
+  image.convertTo(QImage::Format_RGB888);  // in place
+  return image;
 }
 
 void writeBmpFromBuffer(const QString& path, int32_t width, int32_t rows,

@@ -44,11 +44,22 @@ QImage storedLayersOver(const QImage& background, const EngineEntryPoints& engin
                            background.size());
 }
 
+namespace {
+
+QImage filled(QSize size, Qt::GlobalColor colour) {
+  QImage picture(size, QImage::Format_RGB888);
+  picture.fill(colour);
+  return picture;
+}
+
+}  // namespace
+
 QImage designAlone(QSize canvasSize, const EngineEntryPoints& engine, QPoint layerOrigin) {
-  QImage black(canvasSize, QImage::Format_RGB888);
-  black.fill(Qt::black);
-  QImage white(canvasSize, QImage::Format_RGB888);
-  white.fill(Qt::white);
-  return transparentDesign(storedLayersOver(black, engine, layerOrigin),
-                           storedLayersOver(white, engine, layerOrigin));
+  return transparentDesign(storedLayersOver(filled(canvasSize, Qt::black), engine, layerOrigin),
+                           storedLayersOver(filled(canvasSize, Qt::white), engine, layerOrigin));
+}
+
+QRect storedLayersExtent(QSize canvasSize, const EngineEntryPoints& engine, QPoint layerOrigin) {
+  return designExtent(storedLayersOver(filled(canvasSize, Qt::black), engine, layerOrigin),
+                      storedLayersOver(filled(canvasSize, Qt::white), engine, layerOrigin));
 }

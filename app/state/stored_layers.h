@@ -18,3 +18,8 @@ QImage storedLayersOver(const QImage& background, const EngineEntryPoints& engin
 // layers solved for colour and alpha from their paintings over black and
 // over white. Nothing is visible when nothing was drawn.
 QImage designAlone(QSize canvasSize, const EngineEntryPoints& engine, QPoint layerOrigin = {});
+
+// The box of the canvas pixels the design shows on: the visible extent of
+// designAlone(canvasSize, engine, layerOrigin), null when nothing shows.
+QRect storedLayersExtent(QSize canvasSize, const EngineEntryPoints& engine,
+                         QPoint layerOrigin = {});

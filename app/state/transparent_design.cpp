@@ -5,14 +5,25 @@
 
 namespace {
 
+// A pixel where white shows through black by 764 or more of the three
+// channels' 765 rounds to alpha 0: the design leaves it alone.
+constexpr int wholeThroughSum = 764;
+
 // Alpha of a pixel from how far white showed through more than black, taken
 // over the three channels since the engine's factor is shared by them.
 int alphaOf(QRgb black, QRgb white) {
-  const int throughRed = qRed(white) - qRed(black);
-  const int throughGreen = qGreen(white) - qGreen(black);
-  const int throughBlue = qBlue(white) - qBlue(black);
-  const double through = (throughRed + throughGreen + throughBlue) / 3.0;
-  return std::clamp(255 - int(std::lround(through)), 0, 255);
+  const int throughSum =
+      qRed(white) - qRed(black) + qGreen(white) - qGreen(black) + qBlue(white) - qBlue(black);
+  if (throughSum >= wholeThroughSum) return 0;
+  return std::clamp(255 - int(std::lround(throughSum / 3.0)), 0, 255);
+}
+
+// Whether the design shows at pixel `x` of two rows of three bytes a pixel;
+// the sum of the channels does not depend on their order.
+bool seenAt(const uchar* black, const uchar* white, int x) {
+  const uchar* b = black + 3 * x;
+  const uchar* w = white + 3 * x;
+  return w[0] - b[0] + w[1] - b[1] + w[2] - b[2] < wholeThroughSum;
 }
 
 // The colour that, laid over black with `alpha`, gives `overBlack`.
@@ -45,6 +56,24 @@ QImage transparentDesign(const QImage& overBlack, const QImage& overWhite) {
     for (int x = 0; x < black.width(); ++x) row[x] = cutOut(blackRow[x], whiteRow[x]);
   }
   return design;
+}
+
+QRect designExtent(const QImage& overBlack, const QImage& overWhite) {
+  if (overBlack.size() != overWhite.size()) return {};
+  const QImage black = overBlack.convertToFormat(QImage::Format_RGB888);
+  const QImage white = overWhite.convertToFormat(QImage::Format_RGB888);
+  QRect extent;
+  for (int y = 0; y < black.height(); ++y) {
+    const uchar* blackRow = black.constScanLine(y);
+    const uchar* whiteRow = white.constScanLine(y);
+    int first = 0;
+    while (first < black.width() && !seenAt(blackRow, whiteRow, first)) ++first;
+    if (first == black.width()) continue;
+    int last = black.width() - 1;
+    while (!seenAt(blackRow, whiteRow, last)) --last;
+    extent |= QRect(first, y, last - first + 1, 1);
+  }
+  return extent;
 }
 
 bool anythingVisible(const QImage& design) {

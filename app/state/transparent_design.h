@@ -21,5 +21,10 @@
 // colour. The result is non-premultiplied ARGB.
 QImage transparentDesign(const QImage& overBlack, const QImage& overWhite);
 
+// The box of the pixels transparentDesign(overBlack, overWhite) leaves not
+// fully transparent, found without solving for any colour: null when there
+// are none.
+QRect designExtent(const QImage& overBlack, const QImage& overWhite);
+
 // Whether any pixel of `design` is not fully transparent.
 bool anythingVisible(const QImage& design);
