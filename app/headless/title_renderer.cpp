@@ -88,16 +88,21 @@ QRect TitleRenderer::canvasOn(const Probe& probe) const {
 RenderedTitle TitleRenderer::render(const QString& text) {
   textPicture_.print(text);
   const PanelReadings readings = readingsFor(text);
-  const Probe measured = probe(readings);
   if (fixedCanvas_.isNull()) {
+    const Probe measured = probe(readings);
     const QRect area = fittedArea(measured);
     return {measured.drawn.copy(area), overrunOf(area, measured.extent)};
   }
   captureCanvasBuffers(state_, fixedCanvas_);
   state_.designFrame.left = placed_.x();
   state_.designFrame.top = placed_.y();
-  return {renderDesign(state_, textPicture_.picture, readings, engine_, platform_),
-          overrunOf(canvasOn(measured), measured.extent)};
+  const QImage drawn = renderDesign(state_, textPicture_.picture, readings, engine_, platform_);
+  // Only a design that shows on the canvas's border, or whose frame leaves
+  // the canvas, can run past it: only then is it drawn whole to measure.
+  const bool framed = fixedCanvas_.rect().contains(QRect(placed_, textPicture_.picture.size()));
+  if (framed && !showsOnCanvasBorder(drawn, state_)) return {drawn, {}};
+  const Probe measured = probe(readings);
+  return {drawn, overrunOf(canvasOn(measured), measured.extent)};
 }
 
 // The engine gives an effect a share of the room around the title, up to a

@@ -24,29 +24,6 @@ namespace {
 // However little text there is, a shadow or a turn may reach this far.
 constexpr int leastRoomPastCanvas = 256;
 
-// Whether the canvas shows anything but its captured background on its
-// outermost rows or columns. The background is read straight from its
-// buffer (rows bottom-up, blue green red), a few pixels of a large canvas.
-bool differsFromBackgroundOnBorder(const QImage& shown, const DesignState& state) {
-  const PictureGeometry& geometry = state.geometry;
-  const QByteArray& background = state.buffers.background;
-  if (shown.size() != QSize(geometry.canvasWidth, geometry.canvasRows) ||
-      background.size() < qsizetype(geometry.canvasStride) * geometry.canvasRows)
-    return true;
-  const auto differs = [&](int x, int y) {
-    const auto* pixel = reinterpret_cast<const uchar*>(background.constData()) +
-                        qsizetype(geometry.canvasRows - 1 - y) * geometry.canvasStride + 3 * x;
-    return shown.pixel(x, y) != qRgb(pixel[2], pixel[1], pixel[0]);
-  };
-  const int right = shown.width() - 1;
-  const int bottom = shown.height() - 1;
-  for (int x = 0; x <= right; ++x)
-    if (differs(x, 0) || differs(x, bottom)) return true;
-  for (int y = 0; y <= bottom; ++y)
-    if (differs(0, y) || differs(right, y)) return true;
-  return false;
-}
-
 }  // namespace
 
 void MainWindow::connectViewCommands() {
@@ -108,7 +85,7 @@ WholeDesign MainWindow::drawnDesign() const {
 bool MainWindow::designMayRunPast() const {
   const QRect frame = designFrameRectangle({});
   if (frame.isValid() && !canvasView_->picture().rect().contains(frame)) return true;
-  return differsFromBackgroundOnBorder(canvasView_->picture(), design());
+  return showsOnCanvasBorder(canvasView_->picture(), design());
 }
 
 void MainWindow::showDesignOverrun() {

@@ -18,6 +18,15 @@ struct EdgeOverrun {
   bool operator==(const EdgeOverrun&) const = default;
 };
 
+class QImage;
+struct DesignState;
+
+// Whether `shown`, the canvas with the design drawn, shows anything but the
+// captured background of `state` on its outermost rows or columns: a design
+// that runs past an edge does, unless its frame left the canvas. A picture
+// of another size than the canvas counts as showing.
+bool showsOnCanvasBorder(const QImage& shown, const DesignState& state);
+
 // How far `design` reaches past each edge of `picture`, 0 where it stays inside.
 EdgeOverrun overrunOf(QRect picture, QRect design);
 
