@@ -1,17 +1,129 @@
-// Arguments beyond their documented ranges: the engine takes each as the
-// nearest end of its range, or renders a defined picture, and never
-// overflows or divides by zero (the sanitizer builds see the latter).
+// Renders with arguments at and beyond the edges of their ranges: the engine
+// takes each as the nearest end of its range, or renders a defined picture.
+// Run under AddressSanitizer and UndefinedBehaviorSanitizer these also catch
+// any access outside a buffer, any overflow or division by zero.
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cmath>
 
-#include "engine.h"
-#include "mask_picture.h"
+#include "layer_render.h"
 #include "spline.h"
 
 namespace velloro::test {
 namespace {
+
+Picture blobMask(int32_t width, int32_t rows) {
+  Picture mask(width, rows);
+  mask.fillRectangle(rows / 4, width / 4, rows * 3 / 4, width / 2);
+  for (int32_t r = rows / 3; r < rows * 2 / 3; ++r)
+    for (int32_t c = width / 2; c < width * 3 / 4 - (r % 7); ++c) mask.setDark(r, c);
+  return mask;
+}
+
+class RenderBounds : public ::testing::Test {
+ protected:
+  void SetUp() override { clearLayerSlots(); }
+};
+
+TEST_F(RenderBounds, EveryDeformationAmountWithEveryShadow) {
+  const Picture mask = blobMask(60, 40);
+  Canvas canvas(70, 50);
+  for (DeformationType type :
+       {DeformationType::None, DeformationType::Rotate, DeformationType::Curve}) {
+    for (int32_t amount = 0; amount <= 100; ++amount) {
+      LayerSettings s;
+      s.deformationType = toInt(type);
+      s.deformationAmount = amount;
+      s.effectType = amount % 3;  // none, drop shadow, cast shadow
+      s.effectAmount = 100 - amount;
+      // Shadow parameters up to 255 throw shadows out of the picture.
+      s.effectValue1 = (amount * 53) % 256;
+      s.effectValue2 = (amount * 37) % 256;
+      s.layerSlot = 1 + amount % 3;
+      render(canvas, mask, s);
+    }
+  }
+}
+
+TEST_F(RenderBounds, ShadowsAndOffsetsFarOutsideThePictureLeaveItUnchanged) {
+  const Picture mask = blobMask(60, 40);
+  const Picture texture = blobMask(9, 5);
+  for (int32_t offset : {-100000, -5000, -70, 70, 5000, 100000}) {
+    for (EffectType effect : {EffectType::DropShadow, EffectType::CastShadow, EffectType::Glow}) {
+      for (int32_t slot = 1; slot <= 3; ++slot) {
+        clearLayerSlots();
+        Canvas canvas(50, 30, 90);
+        const LayerSettings s{.columnOffset = offset,
+                              .rowOffset = -offset / 2,
+                              .effectType = toInt(effect),
+                              .effectAmount = 100,
+                              .layerSlot = slot};
+        render(canvas, mask, s, &texture, 30);
+        EXPECT_EQ(canvas.output.bytes, canvas.background.bytes) << offset << " " << slot;
+      }
+    }
+  }
+}
+
+// Masks narrower, shorter or larger than the canvas, and masks that are all
+// element.
+TEST_F(RenderBounds, OddMaskAndCanvasSizes) {
+  for (int32_t maskWidth : {1, 3, 4, 5, 8}) {
+    for (int32_t maskRows : {1, 2, 5}) {
+      const Picture mask(maskWidth, maskRows, 0);
+      for (int32_t canvasSize : {1, 2, 7}) {
+        Canvas canvas(canvasSize, canvasSize);
+        for (int32_t slot = 1; slot <= 3; ++slot) {
+          const LayerSettings s{.deformationType = slot % 3,
+                                .effectType = toInt(EffectType::Outline1) + slot % 3,
+                                .deformationAmount = 30,
+                                .layerSlot = slot};
+          render(canvas, mask, s);
+        }
+      }
+    }
+  }
+  Canvas canvas(631, 331);
+  render(canvas, blobMask(2000, 600), {.effectType = toInt(EffectType::Outline1)});
+  render(canvas, blobMask(2000, 600), {.effectType = toInt(EffectType::Glow), .layerSlot = 3});
+  const Picture whole(40, 30, 0);
+  canvas = Canvas(40, 30);
+  for (int32_t effect = toInt(EffectType::NoContour); effect <= toInt(EffectType::Glow); ++effect)
+    for (int32_t slot = 1; slot <= 3; ++slot)
+      render(canvas, whole,
+             {.material = slot == 3 ? 0 : 6,
+              .effectType = effect,
+              .effectAmount = 100,
+              .layerSlot = slot});
+}
+
+TEST_F(RenderBounds, EveryMaterialPatternAxisAndEffectWithTexturesInAllThreeSlots) {
+  const Picture mask = blobMask(48, 36);
+  Picture texture(5, 3);
+  paintPattern(texture);
+  Canvas canvas(40, 30);
+  // Materials -1..8, patterns 0..4 and curve axes 0..3, the first and last
+  // of each beyond its range.
+  for (int32_t count = 0; count < 10 * 5 * 4; ++count) {
+    LayerSettings s;
+    s.material = count / 20 - 1;
+    s.surfacePattern = count / 4 % 5;
+    s.curveAxis = count % 4;
+    s.effectType = count % 8;
+    s.effectAmount = 100 - count % 101;
+    s.effectValue1 = count % 256;
+    s.effectValue2 = (count * 7) % 101;
+    s.effectValue3 = 255;
+    s.layerSlot = 1 + count % 3;
+    s.columnOffset = count % 17 - 8;
+    s.rowOffset = count % 13 - 6;
+    s.deformationType = count % 3;
+    s.deformationAmount = count % 101;
+    s.knotY = {255, 0, 255, 0, 255, 0};
+    render(canvas, mask, s, count % 2 == 0 ? &texture : nullptr);
+  }
+}
 
 struct Settings {
   int32_t surfacePattern = 0;

@@ -62,24 +62,30 @@ struct Canvas {
   }
 };
 
-// One full render cycle of a layer into `canvas.output`, with a texture
-// tile placed at offsets 0, 0 or none; the mask is copied first since the
-// render fills single-pixel gaps in it.
-inline void render(Canvas& canvas, const Picture& mask, const LayerSettings& s,
-                   const Picture* texture = nullptr) {
-  Picture maskCopy = mask;
+// TEXTURE and ACTION of a layer into `canvas.output`, with a texture tile
+// placed at `textureOffset` both ways or none; the render fills
+// single-pixel gaps in the mask, and lives on until DESTRUCTION.
+inline void startRender(Canvas& canvas, Picture& mask, const LayerSettings& s,
+                        const Picture* texture = nullptr, int32_t textureOffset = 0) {
   if (texture != nullptr) {
-    TEXTURE(texture->bytes.data(), 0, 0, texture->stride, texture->rows);
+    TEXTURE(texture->bytes.data(), textureOffset, textureOffset, texture->stride, texture->rows);
   } else {
     TEXTURE(nullptr, 0, 0, 0, 0);
   }
-  ACTION(maskCopy.data(), canvas.background.data(), canvas.output.data(), maskCopy.stride,
-         maskCopy.rows, canvas.output.stride, canvas.output.rows, s.columnOffset, s.rowOffset,
-         s.smoothingSize, s.surfacePattern, s.curveAxis, s.material, s.deformationType,
-         s.effectType, s.deformationAmount, s.effectAmount, s.effectValue1, s.effectValue2,
-         s.effectValue3, s.fillRed, s.fillGreen, s.fillBlue, s.layerSlot, s.knotX[0], s.knotX[1],
-         s.knotX[2], s.knotX[3], s.knotX[4], s.knotX[5], s.knotY[0], s.knotY[1], s.knotY[2],
-         s.knotY[3], s.knotY[4], s.knotY[5]);
+  ACTION(mask.data(), canvas.background.data(), canvas.output.data(), mask.stride, mask.rows,
+         canvas.output.stride, canvas.output.rows, s.columnOffset, s.rowOffset, s.smoothingSize,
+         s.surfacePattern, s.curveAxis, s.material, s.deformationType, s.effectType,
+         s.deformationAmount, s.effectAmount, s.effectValue1, s.effectValue2, s.effectValue3,
+         s.fillRed, s.fillGreen, s.fillBlue, s.layerSlot, s.knotX[0], s.knotX[1], s.knotX[2],
+         s.knotX[3], s.knotX[4], s.knotX[5], s.knotY[0], s.knotY[1], s.knotY[2], s.knotY[3],
+         s.knotY[4], s.knotY[5]);
+}
+
+// One full render cycle of a layer on a copy of its mask.
+inline void render(Canvas& canvas, const Picture& mask, const LayerSettings& s,
+                   const Picture* texture = nullptr, int32_t textureOffset = 0) {
+  Picture maskCopy = mask;
+  startRender(canvas, maskCopy, s, texture, textureOffset);
   DESTRUCTION();
 }
 

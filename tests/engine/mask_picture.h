@@ -45,4 +45,10 @@ inline Picture rectangleMask(int32_t width, int32_t rows, int32_t top, int32_t l
   return mask;
 }
 
+// Bytes unlike their neighbours', so that every copy and blend shows.
+inline void paintPattern(Picture& picture) {
+  for (size_t i = 0; i < picture.bytes.size(); ++i)
+    picture.bytes[i] = static_cast<uint8_t>(i * 31 % 251);
+}
+
 }  // namespace velloro::test

@@ -34,12 +34,6 @@ Picture textMask(int32_t width, int32_t rows, int32_t margin) {
   return mask;
 }
 
-// A background that is not one colour, so every blend shows.
-void paintBackground(Canvas& canvas) {
-  std::vector<uint8_t>& bytes = canvas.background.bytes;
-  for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i * 31 % 251);
-}
-
 Picture textureTile() {
   Picture tile(37, 23);
   for (size_t i = 0; i < tile.bytes.size(); ++i) tile.bytes[i] = static_cast<uint8_t>(i * 7 % 253);
@@ -213,7 +207,7 @@ uint64_t hashGroup(const Scene& scene, const Group& group) {
   const Picture margined = textMask(scene.maskWidth + 64, scene.maskRows + 64, 32);
   const Picture tile = textureTile();
   Canvas canvas(scene.canvasWidth, scene.canvasRows);
-  paintBackground(canvas);
+  paintPattern(canvas.background);
   OutputHash hash;
   for (const LayerSettings& s : group.renders) {
     render(canvas, s.layerSlot == 1 ? plain : margined, s, group.textured ? &tile : nullptr);
