@@ -1,6 +1,11 @@
+// The entry points' contract at its edges, and the texture tile TEXTURE
+// installs.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "layer_render.h"
+#include "texture_tile.h"
 
 namespace velloro::test {
 namespace {
@@ -40,6 +45,93 @@ TEST(Destruction, IsHarmlessTwiceOrWithoutAction) {
   EXPECT_NE(engineState().render, nullptr);
   DESTRUCTION();
   EXPECT_EQ(engineState().render, nullptr);
+  DESTRUCTION();
+}
+
+// A texture whose every pixel tells its own place: blue = column, green = row.
+Picture numberedTexture(int32_t width, int32_t rows) {
+  Picture texture(width, rows);
+  for (int32_t r = 0; r < rows; ++r)
+    for (int32_t c = 0; c < width; ++c)
+      texture.setColour(r, c, static_cast<uint8_t>(c), static_cast<uint8_t>(r), 7);
+  return texture;
+}
+
+// Texture row and column of a looked-up pixel.
+std::pair<int32_t, int32_t> placeOf(const Colour& colour) { return {colour.green, colour.blue}; }
+
+class TextureTiles : public ::testing::Test {
+ protected:
+  void install(int32_t width, int32_t rows, int32_t offsets = 0) {
+    texture = numberedTexture(width, rows);
+    tile.install(texture.data(), offsets, offsets, texture.stride, texture.rows);
+  }
+
+  Picture texture{0, 0};
+  TextureTile tile;
+};
+
+TEST_F(TextureTiles, TiledLookupRepeatsEveryTextureRowsAndWidthLessOneColumns) {
+  install(5, 4);  // stride 16: period 16 / 3 - 1 = 4
+  ASSERT_TRUE(tile.isSet());
+  for (int32_t r = 0; r < 12; ++r) {
+    for (int32_t c = 0; c < 12; ++c) {
+      EXPECT_EQ(placeOf(tile.tiled(10, r, c)), placeOf(tile.tiled(10, r + 4, c)));
+      EXPECT_EQ(placeOf(tile.tiled(10, r, c)), placeOf(tile.tiled(10, r, c + 4)));
+    }
+  }
+  std::set<int32_t> columns;
+  for (int32_t c = -20; c < 20; ++c) columns.insert(tile.tiled(10, 0, c).blue);
+  EXPECT_EQ(columns, (std::set<int32_t>{0, 1, 2, 3}));  // column 4 is never sampled
+}
+
+// Tiled: texture row = T_r - ((H - r) mod T_r) - 1. Placed: texture row =
+// r - H + T_r + row offset, column = c - column offset.
+TEST_F(TextureTiles, RowsCountFromTheMaskTopAndPlacedLookupsDoNotWrap) {
+  install(4, 3);
+  EXPECT_EQ(tile.tiled(10, 9, 0).green, 3 - (1 % 3) - 1);
+  EXPECT_EQ(tile.tiled(10, 0, 0).green, 3 - (10 % 3) - 1);
+  EXPECT_EQ(tile.tiled(10, 0, 0).red, 7);
+  install(8, 6);
+  EXPECT_EQ(placeOf(tile.placed(10, 7, 3)), (std::pair{7 - 10 + 6, 3}));
+}
+
+TEST_F(TextureTiles, OffsetsBeyondThePictureWrapToNonNegativePlaces) {
+  install(6, 5, 30);
+  for (int32_t r : {-1000, -1, 0, 7, 5000})
+    for (int32_t c : {-1000, -31, -1, 0, 29, 5000}) {
+      const auto [row, column] = placeOf(tile.tiled(40, r, c));
+      EXPECT_TRUE(row >= 0 && row < 5 && column >= 0 && column < 5) << r << ", " << c;
+    }
+}
+
+// A one-pixel texture's period of 0 columns becomes 1; without rows or
+// without any texture, placed pixels are black.
+TEST_F(TextureTiles, NarrowRowlessOrMissingTexturesAreSafe) {
+  install(1, 3);
+  EXPECT_TRUE(tile.isSet());
+  EXPECT_EQ(tile.tiled(5, 2, 17).blue, 0);
+  tile.install(texture.data(), 0, 0, texture.stride, 0);
+  EXPECT_FALSE(tile.isSet());
+  EXPECT_EQ(tile.placed(5, 2, 17).blue, 0);
+  tile.install(nullptr, 0, 0, 0, 0);
+  EXPECT_FALSE(tile.isSet());
+  const Colour colour = tile.placed(100, 50, 50);
+  EXPECT_EQ(colour.blue + colour.green + colour.red, 0);
+  tile.release();
+  EXPECT_EQ(tile.placed(100, -5, 1 << 30).red, 0);
+}
+
+TEST(TextureEntryPoint, CopiesTheTileAndDestructionRemovesIt) {
+  Picture texture = numberedTexture(4, 4);
+  TEXTURE(texture.data(), 0, 0, texture.stride, texture.rows);
+  texture.setColour(0, 0, 99, 99, 99);  // the engine keeps its own copy
+  EXPECT_EQ(engineState().texture.tiled(4, 3, 0).blue, 0);
+  EXPECT_TRUE(engineState().texture.isSet());
+  DESTRUCTION();
+  EXPECT_FALSE(engineState().texture.isSet());
+  TEXTURE(nullptr, 0, 0, 0, 0);
+  EXPECT_FALSE(engineState().texture.isSet());
   DESTRUCTION();
 }
 
