@@ -287,19 +287,14 @@ void expectRecordedHashes(const HashRun& run) {
 // Renders split between threads give the bytes of one thread: every scene
 // with the library's own policy, the large ones on one thread, and the
 // small ones on three threads that split even the smallest picture.
-class RenderHash : public ::testing::TestWithParam<HashRun> {
- protected:
-  void SetUp() override {
-    kept_ = engineState().workers;
-    engineState().workers = GetParam().policy;
-  }
-  void TearDown() override { engineState().workers = kept_; }
+class RenderHash : public ::testing::TestWithParam<HashRun> {};
 
- private:
-  WorkerPolicy kept_;
-};
-
-TEST_P(RenderHash, EveryRenderKeepsItsOutputBytes) { expectRecordedHashes(GetParam()); }
+TEST_P(RenderHash, EveryRenderKeepsItsOutputBytes) {
+  const WorkerPolicy kept = engineState().workers;
+  engineState().workers = GetParam().policy;
+  expectRecordedHashes(GetParam());
+  engineState().workers = kept;
+}
 
 INSTANTIATE_TEST_SUITE_P(Workers, RenderHash,
                          ::testing::Values(HashRun{engineState().workers, true, true},
