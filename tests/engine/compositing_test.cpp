@@ -18,10 +18,7 @@ LayerSettings coloured(int32_t slot, const Bgr& colour) {
           .layerSlot = slot};
 }
 
-class Compositing : public ::testing::Test {
- protected:
-  void SetUp() override { clearLayerSlots(); }
-};
+class Compositing : public LayerTest {};
 
 TEST_F(Compositing, SlotOneCoversTheOtherSlotsWhateverTheOrderAndRenderingItAgainReplacesIt) {
   const Picture redMask = rectangleMask(200, 120, 40, 40, 70, 100);

@@ -21,10 +21,7 @@ Picture blobMask(int32_t width, int32_t rows) {
   return mask;
 }
 
-class RenderBounds : public ::testing::Test {
- protected:
-  void SetUp() override { clearLayerSlots(); }
-};
+class RenderBounds : public LayerTest {};
 
 TEST_F(RenderBounds, EveryDeformationAmountWithEveryShadow) {
   const Picture mask = blobMask(60, 40);
@@ -83,39 +80,32 @@ TEST_F(RenderBounds, MasksLargerThanTheCanvasOrAllElement) {
               .layerSlot = slot});
 }
 
-struct Settings {
-  int32_t surfacePattern = 0;
-  int32_t deformationType = 0;
-  int32_t deformationAmount = 50;
-  int32_t effectType = 4;  // "Raised" shades its edge from the fill colour too
-  int32_t fill = 120;
-  std::array<int32_t, 6> knotX{0, 50, 100, 150, 200, 255};
-};
+// A raised rectangle: Raised shades its edge from the fill colour too.
+std::vector<uint8_t> rendered(LayerSettings s) {
+  s.columnOffset = s.rowOffset = 2;
+  s.effectType = toInt(EffectType::Raised);
+  s.effectAmount = 40;
+  s.knotY = {30, 200, 90, 250, 10, 160};
+  Canvas canvas(48, 36, 200);
+  render(canvas, rectangleMask(40, 30, 6, 6, 22, 30), s);
+  return canvas.output.bytes;
+}
 
-std::vector<uint8_t> rendered(const Settings& s) {
-  Picture mask = rectangleMask(40, 30, 6, 6, 22, 30);
-  Picture source(48, 36, 200);
-  Picture output(48, 36, 0);
-  const auto& x = s.knotX;
-  ACTION(mask.data(), source.data(), output.data(), mask.stride, mask.rows, output.stride,
-         output.rows, 2, 2, 75, s.surfacePattern, 2, 0, s.deformationType, s.effectType,
-         s.deformationAmount, 40, 0, 0, 0, s.fill, s.fill, s.fill, 1, x[0], x[1], x[2], x[3], x[4],
-         x[5], 30, 200, 90, 250, 10, 160);
-  DESTRUCTION();
-  return output.bytes;
+LayerSettings filled(int32_t fill) {
+  return {.fillRed = fill, .fillGreen = fill, .fillBlue = fill};
 }
 
 TEST(HostileArguments, OutOfRangeValuesRenderAsTheNearestEnd) {
   struct Case {
     const char* what;
-    Settings hostile;
-    Settings nearest;
+    LayerSettings hostile;
+    LayerSettings nearest;
   };
   const Case cases[] = {
-      {"fill far above a byte", {.fill = 100000}, {.fill = 255}},
-      {"fill at the 32-bit maximum", {.fill = INT_MAX}, {.fill = 255}},
-      {"fill far below zero", {.fill = -100000}, {.fill = 0}},
-      {"fill at the 32-bit minimum", {.fill = INT_MIN}, {.fill = 0}},
+      {"fill far above a byte", filled(100000), filled(255)},
+      {"fill at the 32-bit maximum", filled(INT_MAX), filled(255)},
+      {"fill far below zero", filled(-100000), filled(0)},
+      {"fill at the 32-bit minimum", filled(INT_MIN), filled(0)},
       {"curve amount 2^29",
        {.deformationType = 2, .deformationAmount = 1 << 29},
        {.deformationType = 2, .deformationAmount = 100}},

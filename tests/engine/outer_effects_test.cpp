@@ -40,10 +40,8 @@ void expectLine(int32_t first, std::string_view letters, PixelAt pixelAt) {
   }
 }
 
-class OuterEffects : public ::testing::Test {
+class OuterEffects : public LayerTest {
  protected:
-  void SetUp() override { clearLayerSlots(); }
-
   void renderEffect(EffectType type, int32_t amount, const Picture& mask = elementMask()) {
     settings.effectType = toInt(type);
     settings.effectAmount = amount;

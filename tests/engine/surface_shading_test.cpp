@@ -19,10 +19,8 @@ Picture elementMask() { return rectangleMask(120, 100, kTop, 40, 60, 80); }
 // The profile curve is read at 0.5 for curve axes other than 0..2.
 constexpr int32_t kMiddleOfCurve = 9;
 
-class SurfaceShading : public ::testing::Test {
+class SurfaceShading : public LayerTest {
  protected:
-  void SetUp() override { clearLayerSlots(); }
-
   Bgr middlePixel(const Picture* texture = nullptr) {
     render(canvas, elementMask(), settings, texture);
     return canvas.at(kMiddleRow, kMiddleColumn);
