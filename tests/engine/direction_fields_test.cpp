@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -107,31 +108,21 @@ TEST(DirectionFields, AveragingMatchesThePlainInPlaceWalkExactly) {
   }
 }
 
-TEST(ProcessedRegion, SlotOneCoversTheMaskAndOtherSlotsTheWidenedBox) {
-  Picture mask = rectangleMask(200, 120, 40, 50, 70, 120);
-  Render first = geometryRender(mask, {.layerSlot = 1});
-  const Region one = first.geometry.region;
-  EXPECT_EQ(one.startRow, 1);
-  EXPECT_EQ(one.endRow, 120);
-  EXPECT_EQ(one.startColumn, 0);
-  EXPECT_EQ(one.endColumn, 197);
-
-  Render second = geometryRender(mask, {.layerSlot = 2});
-  const Region two = second.geometry.region;
-  EXPECT_EQ(two.startRow, 40 - 32);
-  EXPECT_EQ(two.endRow, 71 + 32);
-  EXPECT_EQ(two.startColumn, 50 - 32);
-  EXPECT_EQ(two.endColumn, 121 + 32);
+std::array<int32_t, 4> rowsAndColumnsOf(const Region& region) {
+  return {region.startRow, region.endRow, region.startColumn, region.endColumn};
 }
 
-TEST(ProcessedRegion, WidenedBoxIsClampedToTheMask) {
-  Picture mask = rectangleMask(40, 30, 3, 3, 25, 35);
-  Render render = geometryRender(mask, {.layerSlot = 3, .effectType = EffectType::Glow});
-  const Region region = render.geometry.region;
-  EXPECT_EQ(region.startRow, 0);
-  EXPECT_EQ(region.endRow, 30);
-  EXPECT_EQ(region.startColumn, 0);
-  EXPECT_EQ(region.endColumn, 40);
+// The widened box reaches 32 pixels past the element, within the mask.
+TEST(ProcessedRegion, SlotOneCoversTheMaskAndOtherSlotsTheWidenedBox) {
+  Picture mask = rectangleMask(200, 120, 40, 50, 70, 120);
+  EXPECT_EQ(rowsAndColumnsOf(geometryRender(mask, {.layerSlot = 1}).geometry.region),
+            (std::array{1, 120, 0, 197}));
+  EXPECT_EQ(rowsAndColumnsOf(geometryRender(mask, {.layerSlot = 2}).geometry.region),
+            (std::array{40 - 32, 71 + 32, 50 - 32, 121 + 32}));
+  Picture nearTheEdges = rectangleMask(40, 30, 3, 3, 25, 35);
+  const RenderOptions slotThree{.layerSlot = 3, .effectType = EffectType::Glow};
+  EXPECT_EQ(rowsAndColumnsOf(geometryRender(nearTheEdges, slotThree).geometry.region),
+            (std::array{0, 30, 0, 40}));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <random>
 #include <tuple>
+#include <vector>
 
 #include "render_fixture.h"
 #include "workers.h"
@@ -55,24 +56,11 @@ Picture randomBlobs(uint32_t seed, int32_t width, int32_t rows) {
   return mask;
 }
 
-// Every pixel an effect can read: the element, and background pixels within
-// the largest reach of an outer effect (the square root of 1000 square pixels).
-void expectSameSearchResults(const Render& fast, const Render& reference, const Picture& mask) {
-  const Geometry& f = fast.geometry;
-  const Geometry& g = reference.geometry;
-  const uint32_t largestReach = 1000u * g.scale * g.scale;
-  for (int32_t r = g.region.startRow; r < g.region.endRow; ++r)
-    for (int32_t c = g.region.startColumn; c < g.region.endColumn; ++c) {
-      const size_t cell = g.cell(r, c);
-      if (!mask.isDark(r, c) && g.distance[cell] > largestReach) continue;
-      ASSERT_EQ(f.distance[cell], g.distance[cell]) << r << "," << c;
-      ASSERT_EQ(f.nearest[cell], g.nearest[cell]) << r << "," << c;
-    }
-}
-
 // Also split between three threads by rows of blocks: pixels that find no
 // point before their part's first find take the identifier of the parts
-// before, as in one walk.
+// before, as in one walk. Compared are the pixels an effect can read: the
+// element, and background pixels within the largest reach of an outer
+// effect (the square root of 1000 square pixels).
 TEST(DistanceSearch, MatchesThePlainWindowScanExactly) {
   for (int32_t seed = 1; seed <= 6; ++seed) {
     for (int32_t slot : {1, 2}) {
@@ -90,7 +78,16 @@ TEST(DistanceSearch, MatchesThePlainWindowScanExactly) {
       referenceSearch(reference, true, lastIdentifier);
       referenceSearch(reference, false, lastIdentifier);
       SCOPED_TRACE(testing::Message() << "seed " << seed << " slot " << slot);
-      expectSameSearchResults(fast, reference, mask);
+      const Geometry& f = fast.geometry;
+      const Geometry& g = reference.geometry;
+      const uint32_t largestReach = 1000u * g.scale * g.scale;
+      for (int32_t r = g.region.startRow; r < g.region.endRow; ++r)
+        for (int32_t c = g.region.startColumn; c < g.region.endColumn; ++c) {
+          const size_t cell = g.cell(r, c);
+          if (!mask.isDark(r, c) && g.distance[cell] > largestReach) continue;
+          ASSERT_EQ(f.distance[cell], g.distance[cell]) << r << "," << c;
+          ASSERT_EQ(f.nearest[cell], g.nearest[cell]) << r << "," << c;
+        }
     }
   }
 }
@@ -150,6 +147,25 @@ TEST(DistanceSearch, PixelsWithoutAnyPointKeepTheLastIdentifierFound) {
   EXPECT_EQ(g.distance[g.cell(60, 60)], kNoPointDistance);
   EXPECT_NE(far, 666);
   EXPECT_EQ(g.grid.count(far / 1000) >= far % 1000, true);
+}
+
+TEST(Workers, BalancedPartsShareTheWorkNotTheItems) {
+  struct Case {
+    std::vector<int64_t> weights;
+    int32_t parts;
+    std::vector<int64_t> starts;
+  };
+  const Case cases[] = {
+      {{5, 5, 5, 5}, 2, {0, 2, 4}},
+      {{9, 1, 1, 1, 1, 1, 1, 1, 1, 1}, 2, {0, 1, 10}},
+      {{1, 1, 1, 1, 1, 1, 1, 1, 1, 9}, 2, {0, 9, 10}},
+      {{0, 0, 0, 0, 0, 0}, 3, {0, 2, 4, 6}},  // no work known: equal rows
+      {{-4, 2, 2}, 2, {0, 2, 3}},             // a negative weight counts as none
+      {{7}, 3, {0, 1, 1, 1}},                 // more parts than items: the last ones idle
+      {{}, 2, {0, 0, 0}},
+      {{3, 3}, 1, {0, 2}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(balancedStarts(c.weights, c.parts), c.starts);
 }
 
 }  // namespace

@@ -1,43 +1,24 @@
+// The entry points' contract at its edges, the texture tile TEXTURE installs
+// and the colour keying of FRONTIERE.
 #include <gtest/gtest.h>
 
-#include "engine.h"
-#include "engine_state.h"
-#include "mask_picture.h"
+#include <set>
+
+#include "layer_render.h"
+#include "texture_tile.h"
 
 namespace velloro::test {
 namespace {
 
-struct Call {
-  int32_t columnOffset = 0;
-  int32_t rowOffset = 0;
-  int32_t effectType = toInt(EffectType::Engraved);
-  int32_t layerSlot = 1;
-  int32_t smoothingSize = 75;
-};
-
-void action(Picture& mask, Picture& source, Picture& output, const Call& call) {
-  ACTION(mask.data(), source.data(), output.data(), mask.stride, mask.rows, output.stride,
-         output.rows, call.columnOffset, call.rowOffset, call.smoothingSize, 0, 2, 0, 0,
-         call.effectType, 50, 50, 255, 0, 0, 40, 90, 200, call.layerSlot, 0, 50, 100, 150, 200, 255,
-         0, 50, 100, 150, 200, 255);
-}
-
-Picture background(int32_t width, int32_t rows) {
-  Picture picture(width, rows);
-  for (size_t i = 0; i < picture.bytes.size(); ++i)
-    picture.bytes[i] = static_cast<uint8_t>(i * 31 % 251);
-  return picture;
-}
-
 TEST(Action, MaskNarrowerThanFourPixelsGivesThePlainCopyAndInvalidatesTheSlot) {
   Picture mask(3, 10, 0);  // stride 12 would be W = 4; pass 9 bytes for W = 3
-  Picture source = background(20, 10);
-  Picture output(20, 10, 1);
+  Canvas canvas(20, 10);
+  paintPattern(canvas.background);
   engineState().slots.find(2)->valid = true;
-  ACTION(mask.data(), source.data(), output.data(), 9, mask.rows, output.stride, output.rows, 0, 0,
-         75, 0, 2, 0, 0, 3, 50, 50, 0, 0, 0, 0, 0, 0, 2, 0, 50, 100, 150, 200, 255, 0, 50, 100, 150,
-         200, 255);
-  EXPECT_EQ(output.bytes, source.bytes);
+  ACTION(mask.data(), canvas.background.data(), canvas.output.data(), 9, mask.rows,
+         canvas.output.stride, canvas.output.rows, 0, 0, 75, 0, 2, 0, 0, 3, 50, 50, 0, 0, 0, 0, 0,
+         0, 2, 0, 50, 100, 150, 200, 255, 0, 50, 100, 150, 200, 255);
+  EXPECT_EQ(canvas.output.bytes, canvas.background.bytes);
   EXPECT_FALSE(engineState().slots.find(2)->valid);
   EXPECT_EQ(engineState().render, nullptr);
   DESTRUCTION();
@@ -46,9 +27,8 @@ TEST(Action, MaskNarrowerThanFourPixelsGivesThePlainCopyAndInvalidatesTheSlot) {
 TEST(Action, PaddedStrideOfAThreePixelMaskCountsAsFourPixels) {
   Picture mask(3, 10);  // stride 12: W = 4, one column scanned
   mask.setDark(5, 0);
-  Picture source = background(20, 10);
-  Picture output(20, 10);
-  action(mask, source, output, {});
+  Canvas canvas(20, 10);
+  startRender(canvas, mask, {});
   ASSERT_NE(engineState().render, nullptr);
   EXPECT_EQ(engineState().render->geometry.width, 4);
   // Left of column 0 (the previous row's last cell), above and below.
@@ -60,54 +40,169 @@ TEST(Destruction, IsHarmlessTwiceOrWithoutAction) {
   DESTRUCTION();
   DESTRUCTION();
   Picture mask = rectangleMask(30, 20, 5, 5, 12, 20);
-  Picture source = background(40, 30);
-  Picture output(40, 30);
-  action(mask, source, output, {});
+  Canvas canvas(40, 30);
+  startRender(canvas, mask, {});
   EXPECT_NE(engineState().render, nullptr);
   DESTRUCTION();
   EXPECT_EQ(engineState().render, nullptr);
   DESTRUCTION();
 }
 
-// The layers now land on the output, so what these catch are accesses
-// outside a buffer, under the sanitizers.
-TEST(Action, OddSizesAndFarOffsetsStayInsideTheBuffers) {
-  struct Case {
-    int32_t maskWidth, maskRows, outputWidth, outputRows;
-    Call call;
-  };
-  const Case cases[] = {
-      {1, 1, 1, 1, {}},
-      {4, 1, 1, 1, {.layerSlot = 2}},
-      {5, 2, 3, 3, {.effectType = toInt(EffectType::Glow), .layerSlot = 3}},
-      {2000, 600, 631, 331, {.effectType = toInt(EffectType::Outline1)}},
-      {200, 120, 631, 331, {.columnOffset = 100000, .rowOffset = -100000, .layerSlot = 2}},
-      {200,
-       120,
-       64,
-       48,
-       {.columnOffset = -5000,
-        .rowOffset = 5000,
-        .effectType = toInt(EffectType::Glow),
-        .layerSlot = 3}},
-      {120,
-       80,
-       631,
-       331,
-       {.effectType = toInt(EffectType::Raised), .layerSlot = 1, .smoothingSize = 300}},
-  };
-  for (const Case& c : cases) {
-    Picture mask(c.maskWidth, c.maskRows);
-    for (int32_t r = 0; r < c.maskRows; ++r)
-      for (int32_t col = 0; col < c.maskWidth; ++col)
-        if ((r / 7 + col / 5) % 3 == 0) mask.setDark(r, col);
-    Picture source = background(c.outputWidth, c.outputRows);
-    Picture output(c.outputWidth, c.outputRows);
-    Picture texture = background(9, 5);
-    TEXTURE(texture.data(), 30, 30, texture.stride, texture.rows);
-    action(mask, source, output, c.call);
-    DESTRUCTION();
+// A texture whose every pixel tells its own place: blue = column, green = row.
+Picture numberedTexture(int32_t width, int32_t rows) {
+  Picture texture(width, rows);
+  for (int32_t r = 0; r < rows; ++r)
+    for (int32_t c = 0; c < width; ++c)
+      texture.setColour(r, c, static_cast<uint8_t>(c), static_cast<uint8_t>(r), 7);
+  return texture;
+}
+
+// Texture row and column of a looked-up pixel.
+std::pair<int32_t, int32_t> placeOf(const Colour& colour) { return {colour.green, colour.blue}; }
+
+class TextureTiles : public ::testing::Test {
+ protected:
+  void install(int32_t width, int32_t rows, int32_t offsets = 0) {
+    texture = numberedTexture(width, rows);
+    tile.install(texture.data(), offsets, offsets, texture.stride, texture.rows);
   }
+
+  Picture texture{0, 0};
+  TextureTile tile;
+};
+
+TEST_F(TextureTiles, TiledLookupRepeatsEveryTextureRowsAndWidthLessOneColumns) {
+  install(5, 4);  // stride 16: period 16 / 3 - 1 = 4
+  ASSERT_TRUE(tile.isSet());
+  for (int32_t r = 0; r < 12; ++r) {
+    for (int32_t c = 0; c < 12; ++c) {
+      EXPECT_EQ(placeOf(tile.tiled(10, r, c)), placeOf(tile.tiled(10, r + 4, c)));
+      EXPECT_EQ(placeOf(tile.tiled(10, r, c)), placeOf(tile.tiled(10, r, c + 4)));
+    }
+  }
+  std::set<int32_t> columns;
+  for (int32_t c = -20; c < 20; ++c) columns.insert(tile.tiled(10, 0, c).blue);
+  EXPECT_EQ(columns, (std::set<int32_t>{0, 1, 2, 3}));  // column 4 is never sampled
+}
+
+// Tiled: texture row = T_r - ((H - r) mod T_r) - 1. Placed: texture row =
+// r - H + T_r + row offset, column = c - column offset.
+TEST_F(TextureTiles, RowsCountFromTheMaskTopAndPlacedLookupsDoNotWrap) {
+  install(4, 3);
+  EXPECT_EQ(tile.tiled(10, 9, 0).green, 3 - (1 % 3) - 1);
+  EXPECT_EQ(tile.tiled(10, 0, 0).green, 3 - (10 % 3) - 1);
+  EXPECT_EQ(tile.tiled(10, 0, 0).red, 7);
+  install(8, 6);
+  EXPECT_EQ(placeOf(tile.placed(10, 7, 3)), (std::pair{7 - 10 + 6, 3}));
+}
+
+TEST_F(TextureTiles, OffsetsBeyondThePictureWrapToNonNegativePlaces) {
+  install(6, 5, 30);
+  for (int32_t r : {-1000, -1, 0, 7, 5000})
+    for (int32_t c : {-1000, -31, -1, 0, 29, 5000}) {
+      const auto [row, column] = placeOf(tile.tiled(40, r, c));
+      EXPECT_TRUE(row >= 0 && row < 5 && column >= 0 && column < 5) << r << ", " << c;
+    }
+}
+
+// A one-pixel texture's period of 0 columns becomes 1; without rows or
+// without any texture, placed pixels are black.
+TEST_F(TextureTiles, NarrowRowlessOrMissingTexturesAreSafe) {
+  install(1, 3);
+  EXPECT_TRUE(tile.isSet());
+  EXPECT_EQ(tile.tiled(5, 2, 17).blue, 0);
+  tile.install(texture.data(), 0, 0, texture.stride, 0);
+  EXPECT_FALSE(tile.isSet());
+  EXPECT_EQ(tile.placed(5, 2, 17).blue, 0);
+  tile.install(nullptr, 0, 0, 0, 0);
+  EXPECT_FALSE(tile.isSet());
+  const Colour colour = tile.placed(100, 50, 50);
+  EXPECT_EQ(colour.blue + colour.green + colour.red, 0);
+  tile.release();
+  EXPECT_EQ(tile.placed(100, -5, 1 << 30).red, 0);
+}
+
+TEST(TextureEntryPoint, CopiesTheTileAndDestructionRemovesIt) {
+  Picture texture = numberedTexture(4, 4);
+  TEXTURE(texture.data(), 0, 0, texture.stride, texture.rows);
+  texture.setColour(0, 0, 99, 99, 99);  // the engine keeps its own copy
+  EXPECT_EQ(engineState().texture.tiled(4, 3, 0).blue, 0);
+  EXPECT_TRUE(engineState().texture.isSet());
+  DESTRUCTION();
+  EXPECT_FALSE(engineState().texture.isSet());
+  TEXTURE(nullptr, 0, 0, 0, 0);
+  EXPECT_FALSE(engineState().texture.isSet());
+  DESTRUCTION();
+}
+
+struct Keyed {
+  Picture picture;
+  Picture mask;
+};
+
+Keyed keyed(Picture picture, int32_t redMin, int32_t redMax, int32_t greenMin, int32_t greenMax,
+            int32_t blueMin, int32_t blueMax) {
+  Picture mask(picture.width, picture.rows, 77);
+  FRONTIERE(picture.data(), mask.data(), picture.stride, picture.rows, 10, 20, 30, redMin, redMax,
+            greenMin, greenMax, blueMin, blueMax);
+  return {picture, mask};
+}
+
+Picture gradient() {
+  Picture picture(7, 5);
+  for (int32_t r = 0; r < 5; ++r)
+    for (int32_t c = 0; c < 7; ++c)
+      picture.setColour(r, c, static_cast<uint8_t>(40 * c), static_cast<uint8_t>(50 * r), 200);
+  return picture;
+}
+
+TEST(ColourKeying, FullRangesKeepEveryPixelExceptTheKeyColour) {
+  Picture picture = gradient();
+  picture.setColour(2, 3, 30, 20, 10);  // blue, green, red of the key colour
+  const Keyed result = keyed(picture, 0, 255, 0, 255, 0, 255);
+  for (int32_t r = 0; r < 5; ++r)
+    for (int32_t c = 0; c < 7; ++c) {
+      const size_t at = result.mask.offset(r, c);
+      const bool isKey = r == 2 && c == 3;
+      EXPECT_EQ(result.mask.bytes[at], isKey ? 255 : 0);
+      EXPECT_EQ(result.mask.bytes[at + 2], isKey ? 255 : 0);
+      EXPECT_EQ(result.picture.bytes[at], picture.bytes[at]);
+    }
+}
+
+TEST(ColourKeying, BoundsAreInclusiveAndOutsidePixelsTakeTheKeyColour) {
+  // Blue runs 0, 40, 80, ... along the row: keep 40..120.
+  const Keyed result = keyed(gradient(), 0, 255, 0, 255, 40, 120);
+  for (int32_t c = 0; c < 7; ++c) {
+    const size_t at = result.mask.offset(1, c);
+    const bool inside = c >= 1 && c <= 3;
+    EXPECT_EQ(result.mask.bytes[at + 1], inside ? 0 : 255) << c;
+    if (!inside) {
+      EXPECT_EQ(result.picture.bytes[at], 30);
+      EXPECT_EQ(result.picture.bytes[at + 1], 20);
+      EXPECT_EQ(result.picture.bytes[at + 2], 10);
+    }
+  }
+}
+
+TEST(ColourKeying, EachChannelHasItsOwnRange) {
+  const Keyed redOut = keyed(gradient(), 0, 199, 0, 255, 0, 255);
+  EXPECT_EQ(redOut.mask.bytes[redOut.mask.offset(0, 0)], 255);
+  const Keyed greenOut = keyed(gradient(), 0, 255, 60, 255, 0, 255);
+  EXPECT_EQ(greenOut.mask.bytes[greenOut.mask.offset(1, 0)], 255);  // green 50
+  EXPECT_EQ(greenOut.mask.bytes[greenOut.mask.offset(2, 0)], 0);    // green 100
+}
+
+TEST(ColourKeying, WidthComesFromTheStrideAndBadSizesDoNothing) {
+  Picture picture = gradient();  // 7 pixels: 21 bytes of a 24-byte row, keyed as 8
+  Picture mask(7, 5, 77);
+  FRONTIERE(picture.data(), mask.data(), picture.stride, picture.rows, 0, 0, 0, 0, 255, 0, 255, 0,
+            255);
+  EXPECT_EQ(mask.bytes[21], 0);
+  EXPECT_EQ(mask.bytes[23], 0);
+  FRONTIERE(nullptr, nullptr, 0, 0, 0, 0, 0, 0, 255, 0, 255, 0, 255);
+  FRONTIERE(picture.data(), mask.data(), -3, 5, 0, 0, 0, 0, 255, 0, 255, 0, 255);
+  EXPECT_EQ(mask.bytes[mask.offset(1, 1)], 0);
 }
 
 }  // namespace

@@ -1,15 +1,63 @@
-// Renders layers through the engine's entry points the way the program
-// calls them (TEXTURE, ACTION, DESTRUCTION), with readable settings.
+// Pictures in the engine's layout (3 bytes per pixel, rows at a stride
+// rounded up to 4 bytes, row 0 first in memory), and layers rendered through
+// the engine's entry points the way the program calls them (TEXTURE, ACTION,
+// DESTRUCTION), with readable settings.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "engine.h"
 #include "engine_state.h"
-#include "mask_picture.h"
 
 namespace velloro::test {
+
+struct Picture {
+  int32_t width = 0;
+  int32_t rows = 0;
+  int32_t stride = 0;
+  std::vector<uint8_t> bytes;
+
+  Picture(int32_t pictureWidth, int32_t pictureRows, uint8_t fill = 255)
+      : width(pictureWidth),
+        rows(pictureRows),
+        stride((3 * pictureWidth + 3) / 4 * 4),
+        bytes(static_cast<size_t>(stride) * pictureRows, fill) {}
+
+  uint8_t* data() { return bytes.data(); }
+  size_t offset(int32_t row, int32_t column) const {
+    return static_cast<size_t>(row) * stride + 3 * static_cast<size_t>(column);
+  }
+  bool isDark(int32_t row, int32_t column) const { return bytes[offset(row, column)] < 128; }
+  void setDark(int32_t row, int32_t column) { setColour(row, column, 0, 0, 0); }
+  void setColour(int32_t row, int32_t column, uint8_t blue, uint8_t green, uint8_t red) {
+    const size_t at = offset(row, column);
+    bytes[at] = blue;
+    bytes[at + 1] = green;
+    bytes[at + 2] = red;
+  }
+  void fillRectangle(int32_t firstRow, int32_t firstColumn, int32_t lastRow, int32_t lastColumn) {
+    for (int32_t r = firstRow; r <= lastRow; ++r)
+      for (int32_t c = firstColumn; c <= lastColumn; ++c) setDark(r, c);
+  }
+};
+
+// A white mask with one dark rectangle, its corners included.
+inline Picture rectangleMask(int32_t width, int32_t rows, int32_t top, int32_t left, int32_t bottom,
+                             int32_t right) {
+  Picture mask(width, rows);
+  mask.fillRectangle(top, left, bottom, right);
+  return mask;
+}
+
+// Bytes unlike their neighbours', so that every copy and blend shows.
+inline void paintPattern(Picture& picture) {
+  for (size_t i = 0; i < picture.bytes.size(); ++i)
+    picture.bytes[i] = static_cast<uint8_t>(i * 31 % 251);
+}
 
 // Blue, green, red of one output pixel.
 using Bgr = std::array<int32_t, 3>;
@@ -62,24 +110,30 @@ struct Canvas {
   }
 };
 
-// One full render cycle of a layer into `canvas.output`, with a texture
-// tile placed at offsets 0, 0 or none; the mask is copied first since the
-// render fills single-pixel gaps in it.
-inline void render(Canvas& canvas, const Picture& mask, const LayerSettings& s,
-                   const Picture* texture = nullptr) {
-  Picture maskCopy = mask;
+// TEXTURE and ACTION of a layer into `canvas.output`, with a texture tile
+// placed at `textureOffset` both ways or none; the render fills
+// single-pixel gaps in the mask, and lives on until DESTRUCTION.
+inline void startRender(Canvas& canvas, Picture& mask, const LayerSettings& s,
+                        const Picture* texture = nullptr, int32_t textureOffset = 0) {
   if (texture != nullptr) {
-    TEXTURE(texture->bytes.data(), 0, 0, texture->stride, texture->rows);
+    TEXTURE(texture->bytes.data(), textureOffset, textureOffset, texture->stride, texture->rows);
   } else {
     TEXTURE(nullptr, 0, 0, 0, 0);
   }
-  ACTION(maskCopy.data(), canvas.background.data(), canvas.output.data(), maskCopy.stride,
-         maskCopy.rows, canvas.output.stride, canvas.output.rows, s.columnOffset, s.rowOffset,
-         s.smoothingSize, s.surfacePattern, s.curveAxis, s.material, s.deformationType,
-         s.effectType, s.deformationAmount, s.effectAmount, s.effectValue1, s.effectValue2,
-         s.effectValue3, s.fillRed, s.fillGreen, s.fillBlue, s.layerSlot, s.knotX[0], s.knotX[1],
-         s.knotX[2], s.knotX[3], s.knotX[4], s.knotX[5], s.knotY[0], s.knotY[1], s.knotY[2],
-         s.knotY[3], s.knotY[4], s.knotY[5]);
+  ACTION(mask.data(), canvas.background.data(), canvas.output.data(), mask.stride, mask.rows,
+         canvas.output.stride, canvas.output.rows, s.columnOffset, s.rowOffset, s.smoothingSize,
+         s.surfacePattern, s.curveAxis, s.material, s.deformationType, s.effectType,
+         s.deformationAmount, s.effectAmount, s.effectValue1, s.effectValue2, s.effectValue3,
+         s.fillRed, s.fillGreen, s.fillBlue, s.layerSlot, s.knotX[0], s.knotX[1], s.knotX[2],
+         s.knotX[3], s.knotX[4], s.knotX[5], s.knotY[0], s.knotY[1], s.knotY[2], s.knotY[3],
+         s.knotY[4], s.knotY[5]);
+}
+
+// One full render cycle of a layer on a copy of its mask.
+inline void render(Canvas& canvas, const Picture& mask, const LayerSettings& s,
+                   const Picture* texture = nullptr, int32_t textureOffset = 0) {
+  Picture maskCopy = mask;
+  startRender(canvas, maskCopy, s, texture, textureOffset);
   DESTRUCTION();
 }
 
@@ -87,5 +141,11 @@ inline void render(Canvas& canvas, const Picture& mask, const LayerSettings& s,
 inline void clearLayerSlots() {
   for (int32_t slot = 1; slot <= LayerSlots::kCount; ++slot) engineState().slots.invalidate(slot);
 }
+
+// Layer tests start from empty slots.
+class LayerTest : public ::testing::Test {
+ protected:
+  void SetUp() override { clearLayerSlots(); }
+};
 
 }  // namespace velloro::test

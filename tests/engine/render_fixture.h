@@ -2,7 +2,7 @@
 #pragma once
 
 #include "geometry.h"
-#include "mask_picture.h"
+#include "layer_render.h"
 #include "render.h"
 
 namespace velloro::test {

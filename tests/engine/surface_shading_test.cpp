@@ -16,22 +16,26 @@ constexpr int32_t kMiddleColumn = 60;
 
 Picture elementMask() { return rectangleMask(120, 100, kTop, 40, 60, 80); }
 
-class SurfaceShading : public ::testing::Test {
- protected:
-  void SetUp() override { clearLayerSlots(); }
-
-  Canvas canvas{120, 100};
-  LayerSettings settings;
-};
-
 // The profile curve is read at 0.5 for curve axes other than 0..2.
 constexpr int32_t kMiddleOfCurve = 9;
+
+class SurfaceShading : public LayerTest {
+ protected:
+  Bgr middlePixel(const Picture* texture = nullptr) {
+    render(canvas, elementMask(), settings, texture);
+    return canvas.at(kMiddleRow, kMiddleColumn);
+  }
+
+  Canvas canvas{120, 100};
+  LayerSettings settings{.curveAxis = kMiddleOfCurve};
+};
 
 int32_t lighten(double w, int32_t base) {
   return static_cast<int32_t>(w < 0.5 ? 2 * w * base : 255 - 2 * (1 - w) * (255 - base));
 }
 
 TEST_F(SurfaceShading, StraightCurveAlongDepthIsBrightAtTheOutlineAndDarkInTheMiddle) {
+  settings.curveAxis = toInt(CurveAxis::CentreToEdge);
   render(canvas, elementMask(), settings);
   int32_t previous = 256;
   for (int32_t k = 0; k <= kMiddleRow - kTop; ++k) {
@@ -44,62 +48,41 @@ TEST_F(SurfaceShading, StraightCurveAlongDepthIsBrightAtTheOutlineAndDarkInTheMi
   }
 }
 
-struct ChannelCase {
-  const char* name;
-  std::array<int32_t, 6> knots;
-  Bgr expected;  // blue 0, green 128, red 255
-};
-
-class MaterialZeroChannels : public SurfaceShading,
-                             public ::testing::WithParamInterface<ChannelCase> {};
-
-TEST_P(MaterialZeroChannels, DarkenBelowOneHalfAndLightenAbove) {
-  settings.curveAxis = kMiddleOfCurve;
-  settings.knotY = GetParam().knots;
+TEST_F(SurfaceShading, MaterialZeroDarkensBelowOneHalfAndLightensAbove) {
   settings.fillBlue = 0;
   settings.fillGreen = 128;
   settings.fillRed = 255;
-  render(canvas, elementMask(), settings);
-  EXPECT_EQ(canvas.at(kMiddleRow, kMiddleColumn), GetParam().expected);
+  for (const auto& [knots, expected] : {std::pair{flatCurve(0), Bgr{0, 0, 0}},
+                                        {LayerSettings{}.knotY, Bgr{0, 128, 255}},
+                                        {flatCurve(255), kWhite}}) {
+    settings.knotY = knots;
+    EXPECT_EQ(middlePixel(), expected) << knots[0];
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(Brightness, MaterialZeroChannels,
-                         ::testing::Values(ChannelCase{"Zero", flatCurve(0), {0, 0, 0}},
-                                           ChannelCase{
-                                               "Half", {0, 51, 102, 153, 204, 255}, {0, 128, 255}},
-                                           ChannelCase{"One", flatCurve(255), {255, 255, 255}}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
 TEST_F(SurfaceShading, LookupPastTheLastKnotExtendsTheLastInterval) {
-  settings.curveAxis = kMiddleOfCurve;
   settings.knotX = {0, 20, 40, 60, 80, 100};
   settings.knotY = flatCurve(255);
-  render(canvas, elementMask(), settings);
-  EXPECT_GE(canvas.at(kMiddleRow, kMiddleColumn)[0], 254);
+  EXPECT_GE(middlePixel()[0], 254);
 }
 
 TEST_F(SurfaceShading, TiledTextureReplacesTheFillColour) {
   Picture texture(4, 4);
   for (int32_t r = 0; r < 4; ++r)
     for (int32_t c = 0; c < 4; ++c) texture.setColour(r, c, 10, 20, 30);
-  settings.curveAxis = kMiddleOfCurve;
-  render(canvas, elementMask(), settings, &texture);
-  EXPECT_EQ(canvas.at(kMiddleRow, kMiddleColumn), (Bgr{10, 20, 30}));
+  EXPECT_EQ(middlePixel(&texture), (Bgr{10, 20, 30}));
 }
 
 TEST_F(SurfaceShading, PictureLayerOfMaterialZeroShowsThePictureItself) {
   Picture picture(120, 100);
   picture.setColour(kMiddleRow, kMiddleColumn, 7, 77, 177);
-  settings.curveAxis = kMiddleOfCurve;
   settings.layerSlot = 3;
-  render(canvas, elementMask(), settings, &picture);
-  EXPECT_EQ(canvas.at(kMiddleRow, kMiddleColumn), (Bgr{7, 77, 177}));
-  EXPECT_EQ(canvas.at(kMiddleRow, kMiddleColumn + 1), (Bgr{255, 255, 255}));
+  EXPECT_EQ(middlePixel(&picture), (Bgr{7, 77, 177}));
+  EXPECT_EQ(canvas.at(kMiddleRow, kMiddleColumn + 1), kWhite);
 }
 
 TEST_F(SurfaceShading, RipplesRepeatEveryElevenPixels) {
-  settings.curveAxis = kMiddleOfCurve;
-  settings.surfacePattern = 3;
+  settings.surfacePattern = toInt(SurfacePatternType::Ripples);
   render(canvas, elementMask(), settings);
   bool varies = false;
   for (int32_t r = 42; r < 47; ++r) {
@@ -113,8 +96,7 @@ TEST_F(SurfaceShading, RipplesRepeatEveryElevenPixels) {
 }
 
 TEST_F(SurfaceShading, GrainStaysWithinItsRange) {
-  settings.curveAxis = kMiddleOfCurve;
-  settings.surfacePattern = 2;
+  settings.surfacePattern = toInt(SurfacePatternType::Grain);
   render(canvas, elementMask(), settings);
   // W = 0.3..0.7 blended into V = 0.5 gives 0.3..0.7.
   for (int32_t c = 42; c < 79; ++c) {
@@ -124,33 +106,28 @@ TEST_F(SurfaceShading, GrainStaysWithinItsRange) {
 }
 
 TEST_F(SurfaceShading, StreaksStartFromAnEmptyRing) {
-  settings.curveAxis = kMiddleOfCurve;
-  settings.surfacePattern = 1;
+  settings.surfacePattern = toInt(SurfacePatternType::Streaks);
   render(canvas, elementMask(), settings);
   // The first pixel sees at most one streak of 40: W <= 0.025.
   EXPECT_LE(canvas.at(kTop, 40)[1], lighten(0.025, 128));
 }
 
-class MetalMaterials : public SurfaceShading, public ::testing::WithParamInterface<int32_t> {};
-
-TEST_P(MetalMaterials, FadeToTheProfileBetweenFourAndFivePixelsFromTheOutline) {
-  settings.curveAxis = kMiddleOfCurve;
-  settings.material = GetParam();
-  render(canvas, elementMask(), settings);
-  const Bgr profileOnly{128, 128, 128};
-  bool rimDiffers = false;
-  for (int32_t k = 0; k <= kMiddleRow - kTop; ++k) {
-    const auto value = canvas.at(kTop + k, kMiddleColumn);
-    if (k + 1 >= 5) {
-      EXPECT_EQ(value, profileOnly) << "row " << kTop + k;
-    } else {
-      rimDiffers = rimDiffers || value != profileOnly;
+TEST_F(SurfaceShading, MetalsFadeToTheProfileBetweenFourAndFivePixelsFromTheOutline) {
+  for (Material metal : {Material::Steel, Material::Gold}) {
+    settings.material = toInt(metal);
+    render(canvas, elementMask(), settings);
+    bool rimDiffers = false;
+    for (int32_t k = 0; k <= kMiddleRow - kTop; ++k) {
+      const Bgr value = canvas.at(kTop + k, kMiddleColumn);
+      if (k + 1 >= 5) {
+        EXPECT_EQ(value, (Bgr{128, 128, 128})) << toInt(metal) << " row " << kTop + k;
+      } else {
+        rimDiffers = rimDiffers || value != Bgr{128, 128, 128};
+      }
     }
+    EXPECT_TRUE(rimDiffers) << toInt(metal);
   }
-  EXPECT_TRUE(rimDiffers);
 }
-
-INSTANTIATE_TEST_SUITE_P(SteelAndGold, MetalMaterials, ::testing::Values(6, 7));
 
 }  // namespace
 }  // namespace velloro::test

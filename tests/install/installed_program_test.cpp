@@ -6,39 +6,37 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QMap>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
+#include <string>
+#include <string_view>
 
+#include "desktop/scripted_platform.h"
+#include "main_window/canvas_viewport.h"
+#include "main_window/main_window.h"
+#include "main_window/startup.h"
+#include "platform/program_folder.h"
+#include "state/design_state.h"
+#include "state/engine_library.h"
 #include "test_files.h"
 
 namespace {
 
-// Every entry under `folder` with what would show a write: size and times.
-QMap<QString, QString> snapshot(const QString& folder) {
-  QMap<QString, QString> entries;
-  QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+// Every entry below `folder` by its path from there, sorted; with `writes`,
+// also what would show a write: its size and time.
+QStringList entriesBelow(const QString& folder, QDir::Filters kinds, bool writes = false) {
+  QStringList entries;
+  QDirIterator it(folder, kinds | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
                   QDirIterator::Subdirectories);
   while (it.hasNext()) {
     const QFileInfo entry(it.next());
-    entries.insert(entry.filePath(), QString::number(entry.size()) + ' ' +
-                                         QString::number(entry.lastModified().toMSecsSinceEpoch()));
+    const qint64 written = entry.lastModified().toMSecsSinceEpoch();
+    entries << QDir(folder).relativeFilePath(entry.filePath()) +
+                   (writes ? QStringLiteral(" %1 %2").arg(entry.size()).arg(written) : QString());
   }
+  entries.sort();
   return entries;
-}
-
-QStringList sorted(QStringList names) {
-  names.sort();
-  return names;
-}
-
-QStringList filesBelow(const QString& folder) {
-  QStringList files;
-  const QDir root(folder);
-  QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-  while (it.hasNext()) files << root.relativeFilePath(it.next());
-  files.sort();
-  return files;
 }
 
 int bluePixels(const QImage& picture) {
@@ -66,15 +64,13 @@ class InstalledProgram : public testing::Test {
 
   void SetUp() override { ASSERT_TRUE(installed) << installLog.constData(); }
 
-  // Runs the installed program with only a fresh home, its XDG folders and
-  // its own temporary folder; asks it to draw into `picture` and end.
+  // Runs the installed program with only a fresh home, its own data,
+  // runtime and temporary folders; asks it to draw into `picture` and end.
   int runInstalled(const QString& program, const QString& picture) {
     QProcessEnvironment environment;
     environment.insert(QStringLiteral("PATH"), QStringLiteral("/usr/bin:/bin"));
     environment.insert(QStringLiteral("HOME"), home.path());
     environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath("data"));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath("config"));
-    environment.insert(QStringLiteral("XDG_CACHE_HOME"), home.filePath("cache"));
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
     environment.insert(QStringLiteral("TMPDIR"), temporary.path());
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -97,17 +93,15 @@ class InstalledProgram : public testing::Test {
   QTemporaryDir home;
   QTemporaryDir runtime;
   QTemporaryDir temporary;
-  QTemporaryDir results;
 };
 
 TEST_F(InstalledProgram, EveryFileIsWhereTheDesktopAndTheProgramLookForIt) {
   for (const char* file :
-       {"bin/Velloro", "lib/velloro/libVelloro.so", "lib/velloro/libVelloroWindow.so",
-        "lib/velloro/Uninstall", "share/applications/velloro.desktop",
-        "share/metainfo/org.velloro.Velloro.metainfo.xml", "share/mime/packages/velloro.xml",
-        "share/icons/hicolor/scalable/apps/velloro.svg", "share/velloro/curves/default.txt",
-        "share/velloro/curves/steel.txt", "share/velloro/curves/gold.txt",
-        "share/velloro/textures/wood.bmp", "share/velloro/help/velloro.htm"})
+       {"share/applications/velloro.desktop", "share/metainfo/org.velloro.Velloro.metainfo.xml",
+        "share/mime/packages/velloro.xml", "share/icons/hicolor/scalable/apps/velloro.svg",
+        "share/velloro/curves/default.txt", "share/velloro/curves/steel.txt",
+        "share/velloro/curves/gold.txt", "share/velloro/textures/wood.bmp",
+        "share/velloro/help/velloro.htm"})
     EXPECT_TRUE(QFileInfo(prefix->filePath(file)).isFile()) << file;
   for (const char* program : {"bin/Velloro", "lib/velloro/Uninstall"})
     EXPECT_TRUE(QFileInfo(prefix->filePath(program)).isExecutable()) << program;
@@ -115,9 +109,9 @@ TEST_F(InstalledProgram, EveryFileIsWhereTheDesktopAndTheProgramLookForIt) {
   EXPECT_TRUE(link.isSymLink());
   EXPECT_EQ(link.symLinkTarget(), prefix->filePath("bin/Velloro"));
   // Nothing of the build's own comes along: no tests, no static libraries.
-  EXPECT_EQ(sorted(QDir(prefix->filePath("bin")).entryList(QDir::Files | QDir::System)),
+  EXPECT_EQ(QDir(prefix->filePath("bin")).entryList(QDir::Files | QDir::System, QDir::Name),
             QStringList({"Velloro", "velloro"}));
-  EXPECT_EQ(sorted(QDir(prefix->filePath("lib/velloro")).entryList(QDir::Files)),
+  EXPECT_EQ(QDir(prefix->filePath("lib/velloro")).entryList(QDir::Files, QDir::Name),
             QStringList({"Uninstall", "libVelloro.so", "libVelloroWindow.so"}));
 }
 
@@ -131,22 +125,22 @@ TEST_F(InstalledProgram, IconsComeInEveryThemeSizeAtThatSize) {
 }
 
 TEST_F(InstalledProgram, FirstStartFillsTheUserFolderDrawsAndWritesNothingUnderThePrefix) {
-  const QMap<QString, QString> before = snapshot(prefix->path());
-  const QString picture = results.filePath("drawn.bmp");
+  const QStringList before = entriesBelow(prefix->path(), QDir::AllEntries, true);
+  const QString picture = home.filePath("drawn.bmp");
   ASSERT_EQ(runInstalled(QStringLiteral("bin/velloro"), picture), 0);
 
-  EXPECT_EQ(snapshot(prefix->path()), before);
+  EXPECT_EQ(entriesBelow(prefix->path(), QDir::AllEntries, true), before);
   const QString shipped = prefix->filePath("share/velloro");
-  const QStringList shippedFiles = filesBelow(shipped);
+  const QStringList shippedFiles = entriesBelow(shipped, QDir::Files);
   ASSERT_FALSE(shippedFiles.isEmpty());
-  EXPECT_EQ(filesBelow(userFolder()), shippedFiles);
+  EXPECT_EQ(entriesBelow(userFolder(), QDir::Files), shippedFiles);
   for (const QString& file : shippedFiles)
     EXPECT_EQ(contentOf(userFolder() + '/' + file), contentOf(shipped + '/' + file))
         << file.toStdString();
   for (const char* working : {"inputs", "outputs"})
     EXPECT_TRUE(QFileInfo(userFolder() + '/' + working).isDir()) << working;
   // Closing deleted every working file of the run.
-  EXPECT_EQ(filesBelow(temporary.path()), QStringList());
+  EXPECT_EQ(entriesBelow(temporary.path(), QDir::AllEntries), QStringList());
 
   const QImage drawn(picture);
   ASSERT_EQ(drawn.size(), QSize(631, 331));
@@ -155,13 +149,73 @@ TEST_F(InstalledProgram, FirstStartFillsTheUserFolderDrawsAndWritesNothingUnderT
 }
 
 TEST_F(InstalledProgram, ALaterStartKeepsTheUsersOwnCurve) {
-  ASSERT_EQ(runInstalled(QStringLiteral("bin/Velloro"), results.filePath("first.bmp")), 0);
+  ASSERT_EQ(runInstalled(QStringLiteral("bin/Velloro"), home.filePath("first.bmp")), 0);
   writeContent(userFolder() + QStringLiteral("/curves/gold.txt"), "my gold");
   QFile::remove(userFolder() + QStringLiteral("/curves/steel.txt"));
-  ASSERT_EQ(runInstalled(QStringLiteral("bin/Velloro"), results.filePath("second.bmp")), 0);
+  ASSERT_EQ(runInstalled(QStringLiteral("bin/Velloro"), home.filePath("second.bmp")), 0);
   EXPECT_EQ(contentOf(userFolder() + QStringLiteral("/curves/gold.txt")), QByteArray("my gold"));
   EXPECT_EQ(contentOf(userFolder() + QStringLiteral("/curves/steel.txt")),
             contentOf(prefix->filePath("share/velloro/curves/steel.txt")));
 }
+
+// An installed copy whose shared data folder is gone or broken still starts
+// with the default curve it carries inside, and draws.
+class MissingData : public testing::TestWithParam<const char*> {
+ protected:
+  void SetUp() override {
+    qputenv("TMPDIR", QFile::encodeName(temporary.path()));
+    QDir().mkpath(prefix.filePath("bin"));
+    ASSERT_TRUE(QDir().mkpath(prefix.filePath("lib/velloro")));
+    ASSERT_TRUE(
+        QFile::copy(QStringLiteral(ENGINE_PATH), prefix.filePath("lib/velloro/libVelloro.so")));
+    // The shared data folder is missing, a plain file or empty.
+    const std::string_view dataFolder = GetParam();
+    if (dataFolder == "PlainFile") writeContent(prefix.filePath("share/velloro"), "");
+    if (dataFolder == "Empty") QDir().mkpath(prefix.filePath("share/velloro"));
+    QSettings(QStringLiteral("Velloro"), QStringLiteral("Velloro")).remove(QStringLiteral("First"));
+    design() = DesignState{};
+  }
+
+  void TearDown() override { qputenv("TMPDIR", savedTemporaryFolder); }
+
+  QTemporaryDir prefix;
+  QTemporaryDir user;
+  QTemporaryDir temporary;
+  const QByteArray savedTemporaryFolder = qgetenv("TMPDIR");
+};
+
+TEST_P(MissingData, StartsWithItsOwnDefaultCurveAndStillDraws) {
+  const QString folder = prepareProgramFolder(prefix.filePath("bin"), user.filePath("data"));
+  ASSERT_EQ(folder, user.filePath("data"));
+  const ProgramLayout layout = programLayout(prefix.filePath("bin"));
+  EngineLibrary engine(layout.engineLibrary);
+  auto seam = std::make_unique<ScriptedPlatform>();
+  ScriptedPlatform& scripted = *seam;
+  usePlatform(std::move(seam));
+  std::unique_ptr<MainWindow> window = startVelloro(folder, scripted);
+  window->useEngine(engine);
+
+  const QString curve = folder + QStringLiteral("/curves/default.txt");
+  EXPECT_TRUE(scripted.messages.empty());
+  EXPECT_GT(QFileInfo(curve).size(), 99);
+  EXPECT_NE(design().curve.y, CurvePoints().y);
+  // Without its page the first-run help stays unshown.
+  EXPECT_TRUE(scripted.helpPages.empty());
+
+  window->draw();
+  EXPECT_TRUE(scripted.messages.empty());
+  const QImage drawn = window->canvasView()->picture();
+  QImage blank(drawn.size(), drawn.format());
+  blank.fill(Qt::white);
+  EXPECT_NE(drawn, blank);
+  window->endRun();
+  EXPECT_EQ(entriesBelow(temporary.path(), QDir::AllEntries), QStringList());
+}
+
+INSTANTIATE_TEST_SUITE_P(InstalledCopy, MissingData,
+                         testing::Values("Missing", "PlainFile", "Empty"),
+                         [](const testing::TestParamInfo<const char*>& info) {
+                           return std::string(info.param);
+                         });
 
 }  // namespace
