@@ -94,13 +94,16 @@ TEST_F(RenderRunTest, BadInputIsRefusedAndWritesNothing) {
       {{"--style", textureStyle(files, "/dev/zero")}, "Velloro: --style: " + notAPicture},
       {{"--style", textureStyle(files, "none.bmp")},
        "Velloro: --style: File not found: " SHIPPED_DATA "/textures/none.bmp\n"},
+      {{"--canvas", "3000x10", "--scale", "3"},
+       "Velloro: --scale: the canvas would be 9000x30 pixels, more than 8192 a side\n"},
       {{"--background", gif},
        "Velloro: --background: Unreadable picture (larger than 8192 pixels a side or 67108864 "
        "pixels): " +
            gif.toStdString() + "\n"},
   };
   for (const auto& [options, message] : cases) {
-    EXPECT_EQ(run("--text A -o % % %", QStringList{out("a.png")} + options), 2);
+    const QString placeholders = QStringLiteral(" %").repeated(options.size());
+    EXPECT_EQ(run("--text A -o %" + placeholders, QStringList{out("a.png")} + options), 2);
     EXPECT_EQ(errorText(), message);
   }
   EXPECT_EQ(run("--batch /dev/zero --out-dir %", {pictures.path()}), 2);

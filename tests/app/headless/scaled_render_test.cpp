@@ -52,13 +52,6 @@ TEST_F(ScaledRender, TrimMarginGrowsWithTheScale) {
   EXPECT_NEAR(dense.height(), 3 * one.height(), 6);
 }
 
-TEST_F(ScaledRender, ACanvasTooLargeOnceScaledIsRefused) {
-  EXPECT_EQ(run("--text Ve --canvas 3000x10 --scale 3 -o %", {out("big.png")}), 2);
-  EXPECT_EQ(errorText(),
-            "Velloro: --scale: the canvas would be 9000x30 pixels, more than 8192 a side\n");
-  EXPECT_FALSE(QFile::exists(out("big.png")));
-}
-
 // A title of several lines: at either density the gradient spans the whole
 // block, red at its left, blue at its right.
 TEST_F(ScaledRender, GradientEndsCarryTheirStopsOverTheWholeBlock) {

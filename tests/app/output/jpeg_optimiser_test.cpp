@@ -76,14 +76,6 @@ TEST_F(JpegOptimiserTest, LoadEncodesAtHighestQualityAndTheSliderEncodesAgain) {
   EXPECT_EQ(dialog->qualityNumber()->text(), QStringLiteral("Quality: 7"));
 }
 
-TEST_F(JpegOptimiserTest, TheCurrentSizeIsThatOfTheSavedFile) {
-  writeContent(path("logo.jpg"), QByteArray(2500, 'x'));
-  currentName = path("logo.jpg");
-  open({20, 20});
-  EXPECT_EQ(dialog->currentBytesLabel()->text(), QStringLiteral("2,500  bytes"));
-  EXPECT_EQ(dialog->currentKilobytesLabel()->text(), QStringLiteral("( 2.44 KB )"));
-}
-
 // A JPEG the temporary folder did not take is reported as not written, not
 // as a file that was not found, and nothing is saved.
 TEST_F(JpegOptimiserTest, ApplyAfterAFailedEncodingSaysTheJpegWasNotWritten) {
@@ -126,9 +118,14 @@ TEST_F(JpegOptimiserTest, ApplyWritesTheJpegUnderTheNameItKeeps) {
             (QStringList{"logo.bmp", "logo.jpg", "photo.JPG"}));
 }
 
-// Cancel then leaves no temporary file and the name as it was.
+// The current size is that of the saved file. Cancel after a failed apply
+// leaves no temporary file and the name as it was.
 TEST_F(JpegOptimiserTest, AnApplyThatCannotWriteReportsAndKeepsTheDialogAndTheName) {
+  currentName = path("logo.jpg");
+  writeContent(currentName, QByteArray(2500, 'x'));
   open({30, 30}, QStringLiteral("saveas"), path("missing/logo.jpg"));
+  EXPECT_EQ(dialog->currentBytesLabel()->text(), QStringLiteral("2,500  bytes"));
+  EXPECT_EQ(dialog->currentKilobytesLabel()->text(), QStringLiteral("( 2.44 KB )"));
   dialog->applyButton()->click();
   ASSERT_EQ(seam->messages.size(), 1u);
   EXPECT_TRUE(seam->messages[0].text.contains(QStringLiteral("/59\r\n")));
@@ -138,7 +135,7 @@ TEST_F(JpegOptimiserTest, AnApplyThatCannotWriteReportsAndKeepsTheDialogAndTheNa
   EXPECT_TRUE(QFile::exists(jpeg));
   dialog->cancelButton()->click();
   EXPECT_FALSE(dialog->jpegSucceeded());
-  EXPECT_EQ(dialog->savedName(), path("logo.bmp"));
+  EXPECT_EQ(dialog->savedName(), path("logo.jpg"));
   EXPECT_FALSE(QFile::exists(bmp));
   EXPECT_FALSE(QFile::exists(jpeg));
 }
