@@ -5,49 +5,44 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontDialog>
-#include <QLabel>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
 #include <functional>
-#include <vector>
+#include <stdexcept>
 
 #include "desktop/help_window.h"
+#include "test_files.h"
 
 namespace {
+
+// Runs `act` on the next modal dialog once it is shown.
+template <typename Dialog>
+void whenShown(std::function<void(Dialog&)> act) {
+  QTimer::singleShot(0, [act] {
+    auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    act(*dialog);
+  });
+}
 
 struct SeenBox {
   QString title;
   QString text;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
-  QStringList buttons;
+  qsizetype buttons = 0;
 };
 
 // Answers the next message box with `button` and notes what it showed.
 void answerNextBox(SeenBox& seen, QMessageBox::StandardButton button) {
-  QTimer::singleShot(0, [&seen, button] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    ASSERT_NE(box, nullptr);
-    seen = {box->windowTitle(), box->text(), box->icon(), {}};
-    for (QAbstractButton* shown : box->buttons()) seen.buttons << shown->text().remove('&');
-    box->button(button)->click();
-  });
-}
-
-// Closes the next modal dialog and notes the window it belongs to.
-void noteOwnerOfNextDialog(QWidget*& owner) {
-  QTimer::singleShot(0, [&owner] {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    ASSERT_NE(dialog, nullptr);
-    owner = dialog->parentWidget();
-    dialog->reject();
+  whenShown<QMessageBox>([&seen, button](QMessageBox& box) {
+    seen = {box.windowTitle(), box.text(), box.icon(), box.buttons().size()};
+    box.button(button)->click();
   });
 }
 
@@ -60,6 +55,7 @@ TEST(QtPlatform, EachDialogBelongsToTheWindowThatOpensIt) {
   QWidget tool;
   QtPlatform platform;
   platform.setOwner(&mainWindow);
+  FileDialogRequest request;
   const std::vector<std::pair<const char*, std::function<void(QWidget*)>>> dialogs = {
       {"message",
        [&](QWidget* owner) {
@@ -69,34 +65,32 @@ TEST(QtPlatform, EachDialogBelongsToTheWindowThatOpensIt) {
       {"font", [&](QWidget* owner) { platform.chooseFont(QFont(), owner); }},
       {"open",
        [&](QWidget* owner) {
-         FileDialogRequest request;
          request.owner = owner;
          platform.chooseFileToOpen(request);
        }},
       {"save",
        [&](QWidget* owner) {
-         FileDialogRequest request;
          request.owner = owner;
          platform.chooseFileAndTypeToSave(request);
        }},
   };
   mainWindow.show();
   tool.show();
-  for (const auto& [kind, open] : dialogs) {
-    tool.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&tool));
-    QWidget* seen = nullptr;
-    noteOwnerOfNextDialog(seen);
-    open(&mainWindow);
-    EXPECT_EQ(seen, &mainWindow) << kind;
-    tool.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&tool));
-    noteOwnerOfNextDialog(seen);
-    open(nullptr);
-    EXPECT_EQ(seen, &tool) << kind;
-  }
+  for (const auto& [kind, open] : dialogs)
+    for (QWidget* named : {&mainWindow, static_cast<QWidget*>(nullptr)}) {
+      tool.activateWindow();
+      ASSERT_TRUE(QTest::qWaitForWindowActive(&tool));
+      QWidget* seen = nullptr;
+      whenShown<QDialog>([&seen](QDialog& dialog) {
+        seen = dialog.parentWidget();
+        dialog.reject();
+      });
+      open(named);
+      EXPECT_EQ(seen, named ? named : &tool) << kind;
+    }
 }
 
+// Line ends of the text are the system's own; each icon is the system's.
 TEST(QtPlatform, MessageBoxShowsTextIconButtonsAndTitle) {
   QtPlatform platform;
   SeenBox seen;
@@ -107,30 +101,23 @@ TEST(QtPlatform, MessageBoxShowsTextIconButtonsAndTitle) {
   EXPECT_EQ(seen.title, QStringLiteral("Velloro"));
   EXPECT_EQ(seen.text, QStringLiteral("error number : 13/84\nType mismatch"));
   EXPECT_EQ(seen.icon, QMessageBox::Question);
-  EXPECT_EQ(seen.buttons.size(), 2);
-}
-
-TEST(QtPlatform, ExclamationAndCriticalIcons) {
-  QtPlatform platform;
-  SeenBox seen;
-  answerNextBox(seen, QMessageBox::Ok);
-  EXPECT_EQ(platform.showMessage({"Cannot read", MessageIcon::Exclamation}), MessageAnswer::Ok);
-  EXPECT_EQ(seen.icon, QMessageBox::Warning);
-  answerNextBox(seen, QMessageBox::Ok);
-  platform.showMessage({"Thanks to give me more disk space ...", MessageIcon::Critical});
-  EXPECT_EQ(seen.icon, QMessageBox::Critical);
-  EXPECT_EQ(seen.buttons.size(), 1);
+  EXPECT_EQ(seen.buttons, 2);
+  for (const auto& [icon, shown] : {std::pair{MessageIcon::Exclamation, QMessageBox::Warning},
+                                    std::pair{MessageIcon::Critical, QMessageBox::Critical}}) {
+    answerNextBox(seen, QMessageBox::Ok);
+    EXPECT_EQ(platform.showMessage({"Cannot read", icon}), MessageAnswer::Ok);
+    EXPECT_EQ(seen.icon, shown);
+    EXPECT_EQ(seen.buttons, 1);
+  }
 }
 
 TEST(QtPlatform, HelpPagesShowInOneWindowNamedMyWindow) {
   QTemporaryDir folder;
-  QFile page(folder.filePath("velloro.htm"));
-  ASSERT_TRUE(page.open(QIODevice::WriteOnly));
-  page.write("<html><body><h1>First run</h1></body></html>");
-  page.close();
+  const QUrl page = QUrl::fromLocalFile(folder.filePath("velloro.htm"));
+  writeContent(page.toLocalFile(), "<html><body><h1>First run</h1></body></html>");
   QtPlatform platform;
-  platform.showHelp(QUrl::fromLocalFile(page.fileName()));
-  platform.showHelp(QUrl::fromLocalFile(page.fileName()));
+  platform.showHelp(page);
+  platform.showHelp(page);
   int windows = 0;
   for (QWidget* widget : QApplication::topLevelWidgets()) {
     auto* browser = qobject_cast<QTextBrowser*>(widget);
@@ -143,12 +130,15 @@ TEST(QtPlatform, HelpPagesShowInOneWindowNamedMyWindow) {
   EXPECT_EQ(windows, 1);
 }
 
+// Also when what it covers fails.
 TEST(QtPlatform, HourglassIsRestored) {
   QtPlatform platform;
-  {
+  try {
     BusyPointer busy(platform);
     ASSERT_NE(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    throw std::runtime_error("render failed");
+  } catch (const std::runtime_error&) {
   }
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
@@ -162,13 +152,11 @@ TEST(QtPlatform, SaveDialogStartsOnTheGivenFilterAndTellsTheOneInForce) {
   QTemporaryDir folder;
   QtPlatform platform;
   QString shownFilter;
-  QTimer::singleShot(0, [&] {
-    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    ASSERT_NE(dialog, nullptr);
-    shownFilter = dialog->selectedNameFilter();
-    dialog->selectNameFilter(QStringLiteral("Bitmap (*.bmp)"));
-    dialog->selectFile(folder.filePath("logo"));
-    static_cast<QDialog*>(dialog)->accept();
+  whenShown<QFileDialog>([&](QFileDialog& dialog) {
+    shownFilter = dialog.selectedNameFilter();
+    dialog.selectNameFilter(QStringLiteral("Bitmap (*.bmp)"));
+    dialog.selectFile(folder.filePath("logo"));
+    static_cast<QDialog&>(dialog).accept();
   });
   FileDialogRequest request;
   request.folder = folder.path();
@@ -187,19 +175,16 @@ TEST(QtPlatform, FontDialogOpensOnTheFontsOwnFace) {
     bool bold;
     bool italic;
   };
-  for (const Face face : {Face{"DejaVu Sans", true, false}, Face{"DejaVu Sans", false, false},
-                          Face{"DejaVu Sans", false, true}, Face{"DejaVu Sans", true, true},
-                          Face{"URW Bookman", true, false}, Face{"URW Bookman", false, true}}) {
+  const Face faces[] = {{"DejaVu Sans", true, false}, {"DejaVu Sans", false, false},
+                        {"DejaVu Sans", false, true}, {"DejaVu Sans", true, true},
+                        {"URW Bookman", true, false}, {"URW Bookman", false, true}};
+  for (const Face face : faces) {
     const QString family = QLatin1String(face.family);
     if (!QFontDatabase::families().contains(family)) continue;
     QFont initial(family, 20);
     initial.setBold(face.bold);
     initial.setItalic(face.italic);
-    QTimer::singleShot(0, [] {
-      auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
-      ASSERT_NE(dialog, nullptr);
-      dialog->accept();
-    });
+    whenShown<QFontDialog>([](QFontDialog& dialog) { dialog.accept(); });
     QtPlatform platform;
     const std::optional<QFont> chosen = platform.chooseFont(initial, nullptr);
     ASSERT_TRUE(chosen.has_value()) << face.family;

@@ -1,88 +1,137 @@
-// A title is never cut silently: without a canvas of its own it gets one
-// that holds its whole design plus the margin; a fixed canvas that cuts it
-// is written and the cut told on standard error.
-#include <gtest/gtest.h>
-
-#include <QImage>
-
-#include "command_words.h"
+// How much of the design a rendered picture holds. Without a canvas of its
+// own a title gets one that holds its whole design plus the margin; a fixed
+// canvas that cuts it is written and the cut told on standard error.
+// `--transparent` writes the design alone, on the whole canvas or trimmed
+// to what can be seen of it.
 #include "render_run_fixture.h"
-#include "test_files.h"
 
-namespace {
-
-class CanvasFit : public RenderRunFixture {
- protected:
-  int run(const char* line, const QStringList& values) {
-    return runArguments(QStringList{QStringLiteral("--render"), QStringLiteral("--text"),
-                                    QStringLiteral("Sunny Bakery")} +
-                        commandWords(line, values));
-  }
-
-  QImage argb(const char* name) const {
-    return QImage(out(name)).convertToFormat(QImage::Format_ARGB32);
-  }
-};
-
-}  // namespace
+using CanvasFit = RenderRunFixture;
 
 // The fitted picture is, to the byte, the part of a roomy fixed canvas
 // (drawn as the window draws) that holds the design and the margin.
 TEST_F(CanvasFit, FittedCanvasIsTheDesignPlusTheMargin) {
   for (const char* effect : {"engraved", "drop-shadow", "glow", "cast-shadow"}) {
-    const QStringList roomy{QStringLiteral("--canvas"), QStringLiteral("2400x900"),
-                            QStringLiteral("--at"), QStringLiteral("400,300")};
-    const QString e = QString::fromLatin1(effect);
-    ASSERT_EQ(run("--effect % % % % % --transparent -o %",
-                  QStringList{e} + roomy + QStringList{out("alone.png")}),
-              0)
-        << errorText();
-    ASSERT_EQ(run("--effect % % % % % -o %", QStringList{e} + roomy + QStringList{out("f.png")}),
-              0);
-    ASSERT_EQ(run("--effect % --margin 6 -o %", {e, out("fit.png")}), 0);
-    EXPECT_EQ(errorText(), "") << effect;
-    const QRect design = alphaExtent(argb("alone.png"));
+    const auto fitted = [&](const char* more, const char* name) {
+      const QImage picture = rendered(QStringLiteral("--text % --effect %1 %2 -o %")
+                                          .arg(QLatin1String(effect), QLatin1String(more)),
+                                      name, {QStringLiteral("Sunny Bakery")});
+      EXPECT_EQ(errorText(), "") << effect;
+      return picture;
+    };
+    const QRect design =
+        alphaExtent(fitted("--canvas 2400x900 --at 400,300 --transparent", "alone.png"));
     ASSERT_TRUE(QRect(0, 0, 2400, 900).contains(design.adjusted(-7, -7, 7, 7))) << effect;
-    EXPECT_EQ(argb("fit.png"), argb("f.png").copy(design.adjusted(-6, -6, 6, 6))) << effect;
-
-    ASSERT_EQ(run("--effect % --transparent -o %", {e, out("t.png")}), 0);
-    const QImage fitted = argb("t.png");
-    EXPECT_EQ(fitted.size(), design.size() + QSize(20, 20)) << effect;
-    EXPECT_EQ(alphaExtent(fitted), fitted.rect().adjusted(10, 10, -10, -10)) << effect;
+    EXPECT_EQ(fitted("--margin 6", "fit.png"),
+              fitted("--canvas 2400x900 --at 400,300", "f.png").copy(design.adjusted(-6, -6, 6, 6)))
+        << effect;
+    const QImage alone = fitted("--transparent", "t.png");
+    EXPECT_EQ(alone.size(), design.size() + QSize(20, 20)) << effect;
+    EXPECT_EQ(alphaExtent(alone), alone.rect().adjusted(10, 10, -10, -10)) << effect;
   }
 }
 
+// A background picture fixes the canvas as --canvas does.
 TEST_F(CanvasFit, AFixedCanvasThatCutsIsToldAndTransparentHoldsAll) {
-  ASSERT_EQ(run("--canvas 300x80 --transparent -o %", {out("alone.png")}), 0);
+  const QString title = QStringLiteral("Sunny Bakery");
+  const QImage alone = rendered("--text % --canvas 300x80 --transparent -o %", "a.png", {title});
   EXPECT_EQ(errorText(), "");
-  const QImage alone = argb("alone.png");
   const int right = alone.width() - 300;
   const int bottom = alone.height() - 80;
   ASSERT_GT(right, 100);
   ASSERT_GT(bottom, 0);
   EXPECT_EQ(alphaExtent(alone).bottomRight(), QPoint(alone.width() - 1, alone.height() - 1));
 
-  ASSERT_EQ(run("--canvas 300x80 -o %", {out("cut.png")}), 0);
-  EXPECT_EQ(QImage(out("cut.png")).size(), QSize(300, 80));
+  EXPECT_EQ(rendered("--text % --canvas 300x80 -o %", "cut.png", {title}).size(), QSize(300, 80));
   EXPECT_EQ(errorText(), "Velloro: the design runs past the canvas: right by " +
                              std::to_string(right) + " px, bottom by " + std::to_string(bottom) +
                              " px\n");
 
-  // Up and left of the canvas; a background picture fixes the canvas as --canvas does.
   QImage wall(300, 80, QImage::Format_RGB888);
   wall.fill(Qt::gray);
   ASSERT_TRUE(wall.save(out("wall.bmp")));
-  ASSERT_EQ(run("--background % --at -60,-30 -o %", {out("wall.bmp"), out("up.png")}), 0);
-  EXPECT_NE(errorText().find("the design runs past the canvas: left by "), std::string::npos)
-      << errorText();
+  rendered("--text % --background % --at -60,-30 -o %", "up.png", {title, out("wall.bmp")});
+  EXPECT_NE(errorText().find("the design runs past the canvas: left by "), std::string::npos);
   EXPECT_NE(errorText().find(" px, top by "), std::string::npos) << errorText();
 
-  const QString list = program.filePath(QStringLiteral("list.txt"));
-  writeContent(list, "OK\tok.png\nSunny Bakery\tsunny.png\n");
-  EXPECT_EQ(runArguments(commandWords("--render --batch % --canvas 300x200 --out-dir %",
-                                      {list, pictures.path()})),
-            0);
+  const QString list = batchList("OK\tok.png\nSunny Bakery\tsunny.png\n");
+  EXPECT_EQ(run("--batch % --canvas 300x200 --out-dir %", {list, pictures.path()}), 0);
   EXPECT_EQ(errorText(), "1/2 OK\nVelloro: " + list.toStdString() +
                              ":2: 'sunny.png': the design runs past the canvas: right by " +
                              std::to_string(right) + " px\n2/2 Sunny Bakery\n");
+}
+
+// "Ve" on a small canvas, written whole and trimmed.
+class TransparentRender : public RenderRunFixture {
+ protected:
+  QImage ve(const char* more, const char* name) {
+    return rendered(QStringLiteral("--size 30 --canvas 160x90 --at 20,15 --text Ve -o % ") + more,
+                    name);
+  }
+};
+
+TEST_F(TransparentRender, WholeCanvasKeepsTheDesignsColoursOverAClearBackground) {
+  const QImage opaque = ve("", "opaque.png");
+  const QImage alone = ve("--transparent", "alone.png");
+  ASSERT_EQ(alone.size(), QSize(160, 90));
+  EXPECT_TRUE(QImage(out("alone.png")).hasAlphaChannel());
+  for (const QPoint clear : {QPoint(0, 0), QPoint(159, 89), QPoint(10, 45)})
+    EXPECT_EQ(alone.pixel(clear), 0u) << clear.x();
+
+  // Opaque pixels are the canvas's own; the rest laid over white give it
+  // back to within the engine's rounding.
+  int opaquePixels = 0;
+  for (int y = 0; y < alone.height(); ++y)
+    for (int x = 0; x < alone.width(); ++x) {
+      const QRgb cut = alone.pixel(x, y);
+      const QRgb drawn = opaque.pixel(x, y);
+      if (qAlpha(cut) == 255) {
+        ++opaquePixels;
+        ASSERT_EQ(cut, drawn) << x << ',' << y;
+      }
+      const double a = qAlpha(cut) / 255.0;
+      for (const int shift : {16, 8, 0})  // red, green, blue
+        ASSERT_NEAR((cut >> shift & 255) * a + 255 * (1 - a), drawn >> shift & 255, 2.0) << x;
+    }
+  EXPECT_GT(opaquePixels, 100);
+}
+
+// A margin reaching past the canvas (40 > 20 on the left) is transparent too.
+TEST_F(TransparentRender, TrimCutsToTheVisibleDesignPlusTheMargin) {
+  const QImage whole = ve("--transparent", "whole.png");
+  const QRect extent = alphaExtent(whole);
+  ASSERT_FALSE(extent.isEmpty());
+  for (const int margin : {0, 3, 40}) {
+    const QImage trimmed = ve(("--transparent --trim " + std::to_string(margin)).c_str(), "t.png");
+    ASSERT_EQ(trimmed.size(), extent.size() + QSize(2 * margin, 2 * margin)) << margin;
+    EXPECT_EQ(alphaExtent(trimmed), extent.translated(margin - extent.x(), margin - extent.y()));
+    for (const QPoint at : {QPoint(0, 0), QPoint(extent.width() / 2, extent.height() / 2),
+                            QPoint(extent.width() - 1, extent.height() - 1)})
+      EXPECT_EQ(trimmed.pixel(at + QPoint(margin, margin)), whole.pixel(at + extent.topLeft()));
+    EXPECT_EQ(trimmed.pixel(0, 0), 0u);
+  }
+}
+
+// --quality makes WebP lossy; what no layer covers stays clear.
+TEST_F(TransparentRender, WebpKeepsTheSameAlphaAsPng) {
+  const QImage png = ve("--transparent --trim 2", "t.png");
+  EXPECT_EQ(ve("--transparent --trim 2", "t.webp"), png);
+  const QImage lossy = ve("--transparent --trim 2 --quality 20", "lossy.webp");
+  EXPECT_NE(contentOf(out("lossy.webp")), contentOf(out("t.webp")));
+  EXPECT_EQ(lossy.size(), png.size());
+  EXPECT_EQ(qAlpha(lossy.pixel(0, 0)), 0);
+}
+
+TEST_F(TransparentRender, NothingToTrimAndNonTransparentFormatsAreRefused) {
+  // The braille blank is a printable character with an empty glyph.
+  EXPECT_EQ(run("--text % --transparent --trim 1 -o %", {QStringLiteral("\u2800"), out("b.png")}),
+            1);
+  EXPECT_EQ(errorText(), "Velloro: '" + out("b.png").toStdString() +
+                             "': --trim: the title leaves no visible pixel to cut out\n");
+  const QString list = batchList("Home\thome.bmp\nShop\tshop.png\n");
+  EXPECT_EQ(run("--batch % --transparent --out-dir %", {list, pictures.path()}), 1);
+  EXPECT_EQ(errorText(), "Velloro: " + list.toStdString() +
+                             ":1: 'home.bmp': --transparent needs a .png or .webp picture\n"
+                             "1/2 Home\n2/2 Shop\n");
+  EXPECT_EQ(QDir(pictures.path()).entryList(QDir::Files), QStringList{QStringLiteral("shop.png")});
+  EXPECT_TRUE(QImage(out("shop.png")).hasAlphaChannel());
 }

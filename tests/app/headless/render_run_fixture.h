@@ -1,5 +1,7 @@
-// A program folder with the shipped curves and a texture, a scratch folder
-// for the pictures, a private temporary folder, and the streams of a run.
+// Runs from the shipped data folder (curves, textures), with a folder for
+// the lists and styles a test writes, one for the pictures, and streams of
+// its own. The temporary folder points below one that does not exist: a run
+// needs none, and leaves nothing there.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,8 +13,10 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "command_words.h"
 #include "headless/render_run.h"
 #include "stream_text.h"
+#include "test_files.h"
 
 // The smallest rectangle of pixels with any alpha, worked out here pixel by
 // pixel so the tests do not measure with the code they check.
@@ -28,34 +32,46 @@ class RenderRunFixture : public testing::Test {
  protected:
   void SetUp() override {
     savedTemporaryFolder = qgetenv("TMPDIR");
-    qputenv("TMPDIR", QFile::encodeName(temporary.path()));
-    QDir().mkpath(program.filePath(QStringLiteral("curves")));
-    for (const char* curve : {"default.txt", "steel.txt", "gold.txt"})
-      QFile::copy(QStringLiteral(SHIPPED_CURVES "/") + QLatin1String(curve),
-                  program.filePath(QStringLiteral("curves/")) + QLatin1String(curve));
-    QDir().mkpath(program.filePath(QStringLiteral("textures")));
-    QFile::copy(QStringLiteral(SHIPPED_TEXTURES "/marble.bmp"),
-                program.filePath(QStringLiteral("textures/marble.bmp")));
+    qputenv("TMPDIR", QFile::encodeName(temporary.filePath(QStringLiteral("missing/below"))));
   }
 
   void TearDown() override {
     qputenv("TMPDIR", savedTemporaryFolder);
+    EXPECT_TRUE(QDir(temporary.path()).isEmpty());
     std::fclose(output);
     std::fclose(errors);
   }
 
-  // Runs the command line `arguments` with a fresh error stream.
-  int runArguments(const QStringList& arguments) {
+  // Runs "--render" and the words of `line`, "%" standing for each of
+  // `values`, with a fresh error stream.
+  int run(const QString& line, const QStringList& values = {}) {
     std::fclose(errors);
     errors = std::tmpfile();
-    return runRenderCommand(arguments,
-                            {program.path(), QStringLiteral(ENGINE_PATH), output, errors});
+    return runRenderCommand(
+        QStringList{QStringLiteral("--render")} + commandWords(line, values),
+        {QStringLiteral(SHIPPED_DATA), QStringLiteral(ENGINE_PATH), output, errors});
+  }
+
+  // Runs `line` that writes the picture `name` (its last "%") and reads it back.
+  QImage rendered(const QString& line, const char* name, QStringList values = {}) {
+    EXPECT_EQ(run(line, values << out(name)), 0) << line.toStdString() << errorText();
+    return argb(name);
   }
 
   QString out(const char* name) const { return pictures.filePath(QLatin1String(name)); }
+  QImage argb(const char* name) const {
+    return QImage(out(name)).convertToFormat(QImage::Format_ARGB32);
+  }
   std::string errorText() const { return textOf(errors); }
 
-  QTemporaryDir program;
+  // A batch list of `content`.
+  QString batchList(const QByteArray& content) const {
+    const QString list = files.filePath(QStringLiteral("list.txt"));
+    writeContent(list, content);
+    return list;
+  }
+
+  QTemporaryDir files;
   QTemporaryDir pictures;
   QTemporaryDir temporary;
   QByteArray savedTemporaryFolder;

@@ -1,10 +1,5 @@
 // `--render --scale N`: the title drawn N times as dense, which shrunk back
 // by N looks like the title at scale 1.
-#include <gtest/gtest.h>
-
-#include <QImage>
-
-#include "command_words.h"
 #include "render_run_fixture.h"
 #include "shrunk_difference.h"
 
@@ -13,16 +8,22 @@ namespace {
 class ScaledRender : public RenderRunFixture {
  protected:
   QImage render(int scale, const char* more) {
-    const QString path = out("title.png");
-    const QString line = QStringLiteral(
-                             "--render --text Ve --size 40 --canvas 120x70 --at 9,4 "
-                             "--scale %1 -o % %2")
-                             .arg(scale)
-                             .arg(QLatin1String(more));
-    EXPECT_EQ(runArguments(commandWords(line.toUtf8().constData(), {path})), 0) << errorText();
-    return QImage(path);
+    return rendered(
+        QStringLiteral("--text Ve --size 40 --canvas 120x70 --at 9,4 --scale %1 -o % ").arg(scale) +
+            more,
+        "title.png");
   }
 };
+
+// The mean red minus blue of the visible pixels of column `x`.
+double redOverBlue(const QImage& picture, int x) {
+  double sum = 0;
+  int count = 0;
+  for (int y = 0; y < picture.height(); ++y)
+    if (qAlpha(picture.pixel(x, y)) > 128)
+      sum += qRed(picture.pixel(x, y)) - qBlue(picture.pixel(x, y)), ++count;
+  return count ? sum / count : 0;
+}
 
 }  // namespace
 
@@ -42,20 +43,28 @@ TEST_F(ScaledRender, ShrunkBackItMatchesTheTitleAtScaleOne) {
   }
 }
 
+// The faint pixel of smoothing around the edge is one pixel at either
+// density; an unscaled margin would leave the dense title 40 pixels short.
 TEST_F(ScaledRender, TrimMarginGrowsWithTheScale) {
   const QImage one = render(1, "--effect none --transparent --trim 10");
   const QImage dense = render(3, "--effect none --transparent --trim 10");
-  // The faint pixel of smoothing around the edge is one pixel at either
-  // density; an unscaled margin would leave the dense title 40 pixels short.
   EXPECT_NEAR(dense.width(), 3 * one.width(), 6);
   EXPECT_NEAR(dense.height(), 3 * one.height(), 6);
 }
 
-TEST_F(ScaledRender, ACanvasTooLargeOnceScaledIsRefused) {
-  EXPECT_EQ(runArguments(commandWords("--render --text Ve --canvas 3000x10 --scale 3 -o %",
-                                      {out("big.png")})),
-            2);
-  EXPECT_EQ(errorText(),
-            "Velloro: --scale: the canvas would be 9000x30 pixels, more than 8192 a side\n");
-  EXPECT_FALSE(QFile::exists(out("big.png")));
+// A title of several lines: at either density the gradient spans the whole
+// block, red at its left, blue at its right.
+TEST_F(ScaledRender, GradientEndsCarryTheirStopsOverTheWholeBlock) {
+  for (const char* scale : {"1", "2"}) {
+    const QImage picture = rendered(
+        "--text % --align right --line-spacing 1.5 --size 40 --effect none "
+        "--gradient #ff0000,#0000ff --transparent --trim 0 --scale % -o %",
+        "block.png", {QStringLiteral("HHHH\nHH"), QLatin1String(scale)});
+    int first = 0;
+    while (first < picture.width() && redOverBlue(picture, first) == 0) ++first;
+    int last = picture.width() - 1;
+    while (last > 0 && redOverBlue(picture, last) == 0) --last;
+    EXPECT_GT(redOverBlue(picture, first + 1), 60) << "scale " << scale;
+    EXPECT_LT(redOverBlue(picture, last - 1), -60) << "scale " << scale;
+  }
 }

@@ -3,6 +3,7 @@
 // is refused with the setting named.
 #include <gtest/gtest.h>
 
+#include "command_words.h"
 #include "headless/console_platform.h"
 #include "headless/render_command.h"
 #include "headless/title_scene.h"
@@ -76,8 +77,7 @@ TEST(SettingTable, EveryOptionReachesTheStyle) {
     Style base;
     if (setting.type == SettingType::Flag) setting.put(base, false);
     const SettingValue changed = otherThan(setting, setting.get(base));
-    QStringList words{QStringLiteral("--render"), QStringLiteral("--text"), QStringLiteral("T"),
-                      QStringLiteral("-o"),       QStringLiteral("t.png"),  setting.flag};
+    QStringList words = commandWords("--render --text T -o t.png %", {setting.flag});
     if (setting.type != SettingType::Flag) words << spelt(setting, changed);
     const RenderRequest request = parseRenderCommand(words).request;
     const Style style = withOverrides(base, request.overrides, QString(), console);
@@ -106,8 +106,7 @@ TEST(SettingTable, ValuesOutOfRangeAreRefusedByName) {
     }
     if (setting.flag.isEmpty()) continue;
     try {
-      parseRenderCommand({QStringLiteral("--render"), QStringLiteral("--text"), QStringLiteral("T"),
-                          QStringLiteral("-o"), QStringLiteral("t.png"), setting.flag, above});
+      parseRenderCommand(commandWords("--render --text T -o t.png % %", {setting.flag, above}));
       ADD_FAILURE() << "accepted " << setting.flag.data() << ' ' << above.toStdString();
     } catch (const UsageError& error) {
       EXPECT_TRUE(error.message().startsWith(setting.flag + QStringLiteral(": '") + above))

@@ -6,7 +6,6 @@
 #include <QStyle>
 #include <QStyleOption>
 #include <QToolButton>
-#include <functional>
 #include <memory>
 
 #include "main_window/about_box.h"
@@ -65,34 +64,24 @@ TEST_F(MainWindowTest, NoCaptionIsClippedInAnyWindowOnADoubledScreen) {
   QImage relief(40, 30, QImage::Format_RGB888);
   relief.fill(Qt::gray);
   const ToolDesign tools(design());
-  const std::pair<const char*, std::function<std::unique_ptr<QWidget>()>> windows[] = {
-      {"main", [] { return nullptr; }},
-      {"about", [&] { return std::make_unique<AboutBox>(window.get()); }},
-      {"new", [&] { return std::make_unique<NewCanvasDialog>(*window, tools, platform()); }},
-      {"picture", [&] { return std::make_unique<PictureTool>(*window, tools, platform()); }},
-      {"shape", [&] { return std::make_unique<ShapeTool>(*window, tools, platform()); }},
-      {"symbols",
-       [&] { return std::make_unique<SymbolPicker>(*window, tools.screenScale(), platform()); }},
-      {"ellipse", [&] { return std::make_unique<EllipseRatioDialog>(*window, tools, platform()); }},
-      {"jpeg",
-       [&] {
-         return std::make_unique<JpegOptimiser>(
-             relief,
-             JpegSave{QStringLiteral("saveas"), folder.filePath(QStringLiteral("relief.jpg")), {}},
-             tools.screenScale(), platform());
-       }},
-      {"print",
-       [&] {
-         return std::make_unique<PrintWindow>([relief] { return relief; }, tools.screenScale(),
-                                              platform(), window.get());
-       }},
-  };
-  for (const auto& [name, make] : windows) {
-    SCOPED_TRACE(name);
-    std::unique_ptr<QWidget> tool = make();
-    QWidget& shown = tool ? *tool : *window;
-    shown.show();
-    EXPECT_EQ(clippedCaptions(shown), QStringList());
-    shown.hide();
+  const ScreenScale scale = tools.screenScale();
+  const JpegSave save{QStringLiteral("saveas"), folder.filePath(QStringLiteral("relief.jpg")), {}};
+  std::vector<std::unique_ptr<QWidget>> windows;
+  windows.push_back(std::make_unique<AboutBox>(window.get()));
+  windows.push_back(std::make_unique<NewCanvasDialog>(*window, tools, platform()));
+  windows.push_back(std::make_unique<PictureTool>(*window, tools, platform()));
+  windows.push_back(std::make_unique<ShapeTool>(*window, tools, platform()));
+  windows.push_back(std::make_unique<SymbolPicker>(*window, scale, platform()));
+  windows.push_back(std::make_unique<EllipseRatioDialog>(*window, tools, platform()));
+  windows.push_back(std::make_unique<JpegOptimiser>(relief, save, scale, platform()));
+  windows.push_back(
+      std::make_unique<PrintWindow>([relief] { return relief; }, scale, platform(), window.get()));
+  window->show();
+  EXPECT_EQ(clippedCaptions(*window), QStringList());
+  for (const auto& shown : windows) {
+    SCOPED_TRACE(shown->metaObject()->className());
+    shown->show();
+    EXPECT_EQ(clippedCaptions(*shown), QStringList());
+    shown->hide();
   }
 }

@@ -6,26 +6,19 @@ namespace {
 
 // Letter-like portrait sheet at 300 units per inch with 100 units unprintable.
 const PrinterPage portrait{{2400, 3300}, {2300, 3200}};
-const PrinterPage landscape{{3300, 2400}, {3200, 2300}};
+const PagePreview preview = previewOf(portrait, 15, 15);
 
 }  // namespace
 
 TEST(PrintPlacement, APortraitPageIs259PixelsHighAndNarrower) {
-  const PagePreview preview = previewOf(portrait, 15, 15);
   EXPECT_EQ(preview.twips, QSize(2825, 3885));
   EXPECT_EQ(preview.pixels, QSize(188, 259));
   EXPECT_DOUBLE_EQ(preview.scale, 2400.0 / 2825);
   EXPECT_NEAR(preview.unprintableX, 100.0 * 2825 / 2400 / 15, 1e-9);
 }
 
-TEST(PrintPlacement, ALandscapePageIs259PixelsWideAndLower) {
-  const PagePreview preview = previewOf(landscape, 15, 15);
-  EXPECT_EQ(preview.pixels.width(), 259);
-  EXPECT_LT(preview.pixels.height(), 259);
-}
-
 TEST(PrintPlacement, AWidePictureIsFittedToThePrintableWidthAndCentred) {
-  const QRect box = centredPicture(previewOf(portrait, 15, 15), {631, 331});
+  const QRect box = centredPicture(preview, {631, 331});
   // 2707 x 1420 twips of the 2825 x 3885 page, centred, in pixels.
   EXPECT_EQ(box.left(), 4);
   EXPECT_EQ(box.top(), 82);
@@ -34,13 +27,11 @@ TEST(PrintPlacement, AWidePictureIsFittedToThePrintableWidthAndCentred) {
 }
 
 TEST(PrintPlacement, ShrinkingKeepsTheCornerAndStopsAtOneLayoutUnit) {
-  const PagePreview preview = previewOf(portrait, 15, 15);
   EXPECT_EQ(shrunk(QRect(10, 20, 100, 50), preview), QRect(10, 20, 95, 48));
   EXPECT_EQ(shrunk(QRect(10, 20, 15, 40), preview), QRect(10, 20, 15, 40));
 }
 
 TEST(PrintPlacement, GrowingStopsAtThePrintableLimitKeepingProportions) {
-  const PagePreview preview = previewOf(portrait, 15, 15);
   QRect box(10, 20, 40, 20);
   EXPECT_EQ(grown(box, preview), QRect(10, 20, 42, 21));
   for (int i = 0; i < 100; ++i) box = grown(box, preview);
@@ -51,7 +42,7 @@ TEST(PrintPlacement, GrowingStopsAtThePrintableLimitKeepingProportions) {
 }
 
 TEST(PrintPlacement, DraggingStopsAtThePrintableEdges) {
-  const PagePreview preview = previewOf(portrait, 15, 15);  // limits about 3.9 and 184.4
+  // The limits are about 3.9 and 184.4.
   const QRect box(50, 50, 40, 20);
   EXPECT_EQ(dragged(box, {5, -3}, preview), QRect(55, 47, 40, 20));
   EXPECT_EQ(dragged(box, {-100, -100}, preview).topLeft(), QPoint(4, 4));
@@ -59,7 +50,6 @@ TEST(PrintPlacement, DraggingStopsAtThePrintableEdges) {
 }
 
 TEST(PrintPlacement, TheBoxIsPrintedInPrinterUnitsFromTheSheetCorner) {
-  const PagePreview preview = previewOf(portrait, 15, 15);
   const double k = 2400.0 / 2825;
   EXPECT_EQ(
       onPrinter(QRect(4, 82, 180, 95), preview),

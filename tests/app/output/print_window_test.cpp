@@ -9,21 +9,6 @@
 #include "test_files.h"
 #include "widgets/picture_box.h"
 
-namespace {
-
-// Answers the printer set-up by turning the paper to landscape.
-class TurningPlatform : public ScriptedPlatform {
- public:
-  bool setUpPrinter(QPrinter& printer, QWidget* owner) override {
-    ++printerRequests;
-    printerOwners.push_back(owner);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    return true;
-  }
-};
-
-}  // namespace
-
 class PrintWindowTest : public OutputTest {
  protected:
   void open(QSize picture, std::optional<QColor> plain = std::nullopt) {
@@ -46,75 +31,58 @@ class PrintWindowTest : public OutputTest {
   PrintWindow* window = nullptr;
 };
 
+// The miniature shows the picture in its box, and only there; Cancel
+// closes without printing.
 TEST_F(PrintWindowTest, APortraitSheetShowsTheCentredPictureOnAMiniature) {
-  open({631, 331});
-  EXPECT_EQ(window->windowTitle(), QStringLiteral(" Position the picture on the page ..."));
-  EXPECT_EQ(window->pageView()->picture().height(), 259);
-  EXPECT_EQ(window->pageView()->picture().width(), 183);  // 210 / 297 of 259
+  open({631, 331}, QColor(200, 30, 40));
+  const QImage page = window->pageView()->picture();
+  EXPECT_EQ(page.height(), 259);
+  EXPECT_EQ(page.width(), 183);  // 210 / 297 of 259
   const QRect box = window->pictureBox();
   EXPECT_NEAR(box.left() + box.width() / 2.0, 183 / 2.0, 1.0);
   EXPECT_NEAR(box.top() + box.height() / 2.0, 259 / 2.0, 1.0);
   EXPECT_NEAR(box.width(), 183 * 190.0 / 210, 1.0);  // the printable width
   EXPECT_EQ(window->pageView()->rubberBand(), box);
-}
-
-// The miniature shows the picture in its box, and only there.
-TEST_F(PrintWindowTest, TheMiniatureShowsThePictureInsideItsBox) {
-  open({200, 100}, QColor(200, 30, 40));
-  const QImage page = window->pageView()->picture();
-  const QRect box = window->pictureBox();
   EXPECT_EQ(page.pixelColor(box.center()), QColor(200, 30, 40));
   EXPECT_EQ(page.pixelColor(box.left() - 2, box.center().y()), QColor(Qt::white));
+  window->show();
+  window->cancelButton()->click();
+  EXPECT_FALSE(QFile::exists(path("page.pdf")));
+  EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(PrintWindowTest, PlusAndMinusResizeTheBox) {
-  open({100, 50});
-  const QRect before = window->pictureBox();
-  window->shrinkButton()->click();
-  EXPECT_EQ(window->pictureBox().topLeft(), before.topLeft());
-  EXPECT_EQ(window->pictureBox().width(), qRound(before.width() / 1.05));
-  window->growButton()->click();
-  EXPECT_NEAR(window->pictureBox().width(), before.width(), 1);
-}
-
-TEST_F(PrintWindowTest, DraggingMovesTheBoxWithThePointer) {
+TEST_F(PrintWindowTest, PlusMinusAndDraggingPlaceTheBox) {
   open({100, 50});
   const QRect before = window->pictureBox();
   window->shrinkButton()->click();
   const QRect small = window->pictureBox();
+  EXPECT_EQ(small.topLeft(), before.topLeft());
+  EXPECT_EQ(small.width(), qRound(before.width() / 1.05));
+  window->growButton()->click();
+  EXPECT_NEAR(window->pictureBox().width(), before.width(), 1);
+  window->shrinkButton()->click();
   window->previewPressed(Qt::LeftButton, {60, 60});
   window->previewMoved(Qt::LeftButton, {63, 58});
   EXPECT_EQ(window->pictureBox().topLeft(), small.topLeft() + QPoint(3, -2));
-  EXPECT_NE(window->pictureBox(), before);
 }
 
+// The printer set-up turns the paper as a user would in its dialog.
 TEST_F(PrintWindowTest, ChangingThePaperInMoreLaysThePageOutAgain) {
-  auto turning = std::make_unique<TurningPlatform>();
-  TurningPlatform* answering = turning.get();
-  usePlatform(std::move(turning));
   open({631, 331});
   window->shrinkButton()->click();
+  window->printer().setPageOrientation(QPageLayout::Landscape);
+  seam->printerAnswers = {true};
   window->moreButton()->click();
-  EXPECT_EQ(answering->printerOwners, std::vector<QWidget*>{window});
+  EXPECT_EQ(seam->printerOwners, std::vector<QWidget*>{window});
   EXPECT_EQ(window->pageView()->picture().width(), 259);
   EXPECT_EQ(window->pageView()->picture().height(), 183);
   const QRect box = window->pictureBox();
   EXPECT_NEAR(box.left() + box.width() / 2.0, 259 / 2.0, 1.0);
 }
 
-TEST_F(PrintWindowTest, OkPrintsThePictureAndCloses) {
-  open({631, 331});
-  window->show();
-  window->okButton()->click();
-  EXPECT_TRUE(seam->messages.empty());
-  EXPECT_TRUE(contentOf(path("page.pdf")).startsWith("%PDF"));
-  EXPECT_GT(contentOf(path("page.pdf")).size(), 1000);
-  EXPECT_FALSE(window->isVisible());
-}
-
-// The failed print leaves the page as laid out: the next activation keeps
-// the box the user placed and the printable part's margins.
-TEST_F(PrintWindowTest, AFailedPrintKeepsTheLayoutAndTheBox) {
+// A failed print leaves the page as laid out: the next activation keeps the
+// box the user placed and the printable part's margins, and OK then prints.
+TEST_F(PrintWindowTest, AFailedPrintKeepsTheLayoutAndOkPrintsAndCloses) {
   open({631, 331});
   window->show();
   window->shrinkButton()->click();
@@ -130,12 +98,11 @@ TEST_F(PrintWindowTest, AFailedPrintKeepsTheLayoutAndTheBox) {
   EXPECT_EQ(window->pictureBox(), placed);
   EXPECT_EQ(window->preview().unprintableX, preview.unprintableX);
   EXPECT_EQ(window->preview().unprintableY, preview.unprintableY);
-}
 
-TEST_F(PrintWindowTest, CancelClosesWithoutPrinting) {
-  open({631, 331});
-  window->show();
-  window->cancelButton()->click();
-  EXPECT_FALSE(QFile::exists(path("page.pdf")));
+  window->printer().setOutputFileName(path("page.pdf"));
+  window->okButton()->click();
+  EXPECT_EQ(seam->messages.size(), 1u);
+  EXPECT_TRUE(contentOf(path("page.pdf")).startsWith("%PDF"));
+  EXPECT_GT(contentOf(path("page.pdf")).size(), 1000);
   EXPECT_FALSE(window->isVisible());
 }

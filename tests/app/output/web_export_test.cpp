@@ -2,19 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QDir>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
-#include <csignal>
 
+#include "file_size_limit.h"
 #include "output/output_fixture.h"
 #include "state/failure.h"
 #include "test_files.h"
@@ -38,18 +33,16 @@ QStringList entriesOf(const QString& folder) {
   return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
-class WebExportTest : public OutputTest {};
+using WebExportTest = OutputTest;
 
 }  // namespace
 
-TEST_F(WebExportTest, DialogStartsFromTheGivenChoiceAndReadsBackWhatTheUserSet) {
+// PNG is lossless only; the quality goes with lossy WebP, the margin with a
+// trimmed picture.
+TEST_F(WebExportTest, DialogReadsBackWhatTheUserSet) {
   WebExportDialog dialog({WebFormat::Png, WebFormat::Webp}, WebExportChoice{});
-  EXPECT_EQ(dialog.formatBox->currentText(), QStringLiteral("PNG"));
-  EXPECT_TRUE(dialog.trimOption->isChecked());
-  EXPECT_EQ(dialog.marginBox->value(), 4);
-  EXPECT_FALSE(dialog.losslessBox->isEnabled());  // PNG is lossless only
+  EXPECT_FALSE(dialog.losslessBox->isEnabled());
   EXPECT_FALSE(dialog.qualityBox->isEnabled());
-
   dialog.show();
   dialog.formatBox->setCurrentIndex(1);
   EXPECT_TRUE(dialog.losslessBox->isEnabled());
@@ -64,21 +57,17 @@ TEST_F(WebExportTest, DialogStartsFromTheGivenChoiceAndReadsBackWhatTheUserSet) 
   EXPECT_FALSE(chosen.encoding.lossless);
   EXPECT_EQ(chosen.encoding.quality, 35);
   EXPECT_TRUE(chosen.wholeCanvas);
-
   dialog.formatBox->setCurrentIndex(0);  // back to PNG: lossless again
   EXPECT_TRUE(dialog.choice().encoding.lossless);
 }
 
-TEST_F(WebExportTest, DialogWithoutWebpOffersPngAlone) {
+// WebP remembered from a run that had it.
+TEST_F(WebExportTest, DialogWithoutWebpOffersPngAloneAndTakesItsKeys) {
   WebExportChoice initial;
-  initial.encoding.format = WebFormat::Webp;  // remembered from a run that had it
+  initial.encoding.format = WebFormat::Webp;
   WebExportDialog dialog({WebFormat::Png}, initial);
   ASSERT_EQ(dialog.formatBox->count(), 1);
   EXPECT_EQ(dialog.choice().encoding.format, WebFormat::Png);
-}
-
-TEST_F(WebExportTest, EnterAcceptsAndEscapeCancels) {
-  WebExportDialog dialog({WebFormat::Png}, WebExportChoice{});
   dialog.show();
   QTest::keyClick(&dialog, Qt::Key_Escape);
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
@@ -90,21 +79,16 @@ TEST_F(WebExportTest, EnterAcceptsAndEscapeCancels) {
 TEST_F(WebExportTest, TrimmedOrWholeCanvas) {
   const QImage design = designWithAHole();
   WebExportChoice choice;
-  EXPECT_EQ(exportedPicture(design, choice).size(), QSize(20 + 8, 10 + 8));
-  choice.margin = 0;
-  EXPECT_EQ(exportedPicture(design, choice).size(), QSize(20, 10));
+  for (const int margin : {0, 3}) {
+    choice.margin = margin;
+    EXPECT_EQ(exportedPicture(design, choice).size(), QSize(20, 10) + QSize(2, 2) * margin);
+  }
   choice.wholeCanvas = true;
   EXPECT_EQ(exportedPicture(design, choice).size(), QSize(40, 30));
 }
 
-TEST_F(WebExportTest, WrittenFileReadsBackWithTheSamePixels) {
-  const QImage design = designWithAHole();
-  const QString target = path(QStringLiteral("title.png"));
-  writeWebPicture(design, {WebFormat::Png, true, 90}, target);
-  EXPECT_EQ(QImage(target).convertToFormat(QImage::Format_ARGB32), design);
-  EXPECT_EQ(entriesOf(folder.path()), QStringList{QStringLiteral("title.png")});
-}
-
+// A file size limit fails the writes the way a full disk does. A write that
+// succeeds replaces the earlier file with the same pixels.
 TEST_F(WebExportTest, FailedWritesLeaveTheEarlierFileAndNothingElse) {
   const QString target = path(QStringLiteral("title.png"));
   writeContent(target, "earlier");
@@ -114,36 +98,21 @@ TEST_F(WebExportTest, FailedWritesLeaveTheEarlierFileAndNothingElse) {
     EXPECT_THROW(writeWebPicture(designWithAHole(), {}, bad), Failure) << bad.toStdString();
   }
   EXPECT_THROW(writeWebPicture(QImage(), {}, target), Failure);
-  EXPECT_EQ(contentOf(target), QByteArray("earlier"));
-  EXPECT_EQ(entriesOf(folder.path()),
-            (QStringList{QStringLiteral("plain"), QStringLiteral("title.png")}));
-}
-
-// A file size limit fails the writes the way a full disk does, through the
-// same buffered path; it is set in a child so this process keeps writing.
-TEST_F(WebExportTest, FullDiskLeavesTheEarlierFileAndNoTemporaryFile) {
-  const QString target = path(QStringLiteral("title.png"));
-  writeContent(target, "earlier");
   QImage large(600, 400, QImage::Format_ARGB32);
   for (int y = 0; y < large.height(); ++y)
     for (int x = 0; x < large.width(); ++x) large.setPixel(x, y, qRgba(x * y, x ^ y, y, x));
-  const pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{4096, 4096};
-    setrlimit(RLIMIT_FSIZE, &limit);
+  const QByteArray written = inChildWithFileLimit(4096, [&] {
     try {
       writeWebPicture(large, {}, target);
     } catch (const Failure&) {
-      _exit(0);
+      return QByteArray("failed");
     }
-    _exit(1);
-  }
-  int status = 0;
-  waitpid(child, &status, 0);
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0) << "the write did not fail";
+    return QByteArray("written");
+  });
+  EXPECT_EQ(written, "failed");
   EXPECT_EQ(contentOf(target), QByteArray("earlier"));
-  EXPECT_EQ(entriesOf(folder.path()), QStringList{QStringLiteral("title.png")});
+  writeWebPicture(designWithAHole(), {WebFormat::Png, true, 90}, target);
+  EXPECT_EQ(QImage(target).convertToFormat(QImage::Format_ARGB32), designWithAHole());
+  EXPECT_EQ(entriesOf(folder.path()),
+            (QStringList{QStringLiteral("plain"), QStringLiteral("title.png")}));
 }
