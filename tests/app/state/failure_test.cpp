@@ -1,11 +1,18 @@
 #include "state/failure.h"
 
 #include <gtest/gtest.h>
-
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <new>
+#include <set>
+
+#include "desktop/scripted_platform.h"
+#include "failure_of.h"
+#include "state/engine_library.h"
+#include "state/error_report.h"
+#include "state/site_tags.h"
 
 TEST(FailureMapping, MissingFileAndMissingFolderAreTold) {
   QTemporaryDir folder;
@@ -59,4 +66,69 @@ TEST(FailureMapping, BroadTextsNameTheSystemsCause) {
   EXPECT_EQ(failureFromSystemError(EIO, "f").description(),
             "Device I/O error (Input/output error): f");
   EXPECT_EQ(failureFromSystemError(ENOSPC, "f").description(), "Disk full: f");
+}
+
+// An empty description still shows the first line.
+TEST(ErrorReport, ShownInPlainOkBoxTitledVelloro) {
+  EXPECT_EQ(failureReportText(Failure(5, {}), siteTag::frmMain_mnuEditUndo_Click),
+            QStringLiteral("error number : 5/126\r\n"));
+  ScriptedPlatform platform;
+  reportFailure(platform, siteTag::AdjustControlFonts, Failure(76, "Path not found"));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, QStringLiteral("error number : 76/83\r\nPath not found"));
+  EXPECT_EQ(platform.messages[0].title, QStringLiteral("Velloro"));
+  EXPECT_EQ(platform.messages[0].icon, MessageIcon::None);
+  EXPECT_EQ(platform.messages[0].buttons, MessageButtons::Ok);
+}
+
+TEST(ErrorReport, TrappedHandlerReportsAndAbandonsTheRest) {
+  ScriptedPlatform platform;
+  bool rest = false;
+  runTrapped(platform, siteTag::frmMain_mnuFileOpen_Click, [&] {
+    throw Failure(53, "File not found");
+    rest = true;
+  });
+  EXPECT_FALSE(rest);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_TRUE(platform.messages[0].text.startsWith(QStringLiteral("error number : 53/118\r\n")));
+}
+
+TEST(SiteTags, EveryTagIsUniqueAndWellFormed) {
+  std::set<std::string_view> seen;
+  const QRegularExpression form(QStringLiteral("^/([1-9][0-9]{0,2})$"));
+  for (std::string_view tag : siteTag::all) {
+    EXPECT_TRUE(seen.insert(tag).second) << tag;
+    const auto match = form.match(QString::fromLatin1(tag.data(), qsizetype(tag.size())));
+    ASSERT_TRUE(match.hasMatch()) << tag;
+    EXPECT_LE(match.captured(1).toInt(), 164);
+  }
+}
+
+namespace {
+
+Failure failureOfLoading(const QString& path) {
+  return failureOf([&] { EngineLibrary(path).entryPoints(); });
+}
+
+}  // namespace
+
+TEST(EngineLibrary, ResolvesTheFourEntryPointsOfTheEngine) {
+  EngineLibrary engine(QStringLiteral(ENGINE_PATH));
+  const EngineEntryPoints& points = engine.entryPoints();
+  EXPECT_NE(points.action, nullptr);
+  EXPECT_NE(points.destruction, nullptr);
+  EXPECT_NE(points.texture, nullptr);
+  EXPECT_NE(points.frontiere, nullptr);
+}
+
+TEST(EngineLibrary, MissingLibraryIsAFailureNotACrash) {
+  const Failure failure = failureOfLoading(QStringLiteral("/nonexistent/libVelloro.so"));
+  EXPECT_EQ(failure.number(), errorNumber::LibraryNotLoaded);
+  EXPECT_TRUE(failure.description().contains(QStringLiteral("relief engine")));
+}
+
+TEST(EngineLibrary, IncompleteLibraryNamesTheMissingEntryPoint) {
+  const Failure failure = failureOfLoading(QStringLiteral(INCOMPLETE_ENGINE_PATH));
+  EXPECT_EQ(failure.number(), errorNumber::EntryPointNotFound);
+  EXPECT_TRUE(failure.description().contains(QStringLiteral("DESTRUCTION")));
 }
