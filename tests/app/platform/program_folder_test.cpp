@@ -19,6 +19,9 @@ void expectWorkingFolders(const QString& folder) {
 
 }  // namespace
 
+// A writable folder of the executable is the program folder; one without
+// room for files (none can be made in /proc, even by the administrator)
+// gives way to the user folder.
 TEST(ProgramFolder, WritableExecutableFolderIsTheProgramFolder) {
   QTemporaryDir executable;
   QTemporaryDir user;
@@ -26,11 +29,6 @@ TEST(ProgramFolder, WritableExecutableFolderIsTheProgramFolder) {
   expectWorkingFolders(executable.path());
   EXPECT_FALSE(QFileInfo::exists(user.filePath("data")));
   EXPECT_EQ(QDir(executable.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
-}
-
-TEST(ProgramFolder, FolderWithoutRoomForFilesGivesWayToTheUserFolder) {
-  QTemporaryDir user;
-  // No file can be made in /proc, not even by the administrator.
   EXPECT_EQ(prepareProgramFolder(QStringLiteral("/proc"), user.filePath("data")),
             user.filePath("data"));
   expectWorkingFolders(user.filePath("data"));

@@ -14,24 +14,28 @@
 #include "state/error_report.h"
 #include "state/site_tags.h"
 
-TEST(FailureMapping, MissingFileAndMissingFolderAreTold) {
+TEST(FailureMapping, SystemErrorsGiveTheProgramsNumbersAndTexts) {
   QTemporaryDir folder;
-  EXPECT_EQ(failureFromSystemError(ENOENT, folder.filePath("absent.bmp")).number(),
-            errorNumber::FileNotFound);
-  EXPECT_EQ(failureFromSystemError(ENOENT, folder.filePath("absent/x.bmp")).number(),
-            errorNumber::PathNotFound);
+  using namespace errorNumber;
+  const std::tuple<int, QString, int> cases[] = {
+      {ENOENT, folder.filePath("absent.bmp"), FileNotFound},
+      {ENOENT, folder.filePath("absent/x.bmp"), PathNotFound},
+      {ENOSPC, "f", DiskFull},
+      {EDQUOT, "f", DiskFull},
+      {ENODEV, "f", DeviceUnavailable},
+      {ENOTDIR, "f", PathNotFound},
+      {EROFS, "f", PermissionDenied},
+      {EISDIR, "f", PathFileAccessError},
+  };
+  for (const auto& [error, path, number] : cases)
+    EXPECT_EQ(failureFromSystemError(error, path).number(), number) << error;
+  EXPECT_EQ(failureFromSystemError(EIO, "f").description(),
+            "Device I/O error (Input/output error): f");
+  EXPECT_EQ(failureFromSystemError(ENOSPC, "f").description(), "Disk full: f");
 }
 
-TEST(FailureMapping, SystemErrorsGiveTheProgramsNumbers) {
-  EXPECT_EQ(failureFromSystemError(ENOSPC, "f").number(), errorNumber::DiskFull);
-  EXPECT_EQ(failureFromSystemError(EDQUOT, "f").number(), errorNumber::DiskFull);
-  EXPECT_EQ(failureFromSystemError(ENODEV, "f").number(), errorNumber::DeviceUnavailable);
-  EXPECT_EQ(failureFromSystemError(ENOTDIR, "f").number(), errorNumber::PathNotFound);
-  EXPECT_EQ(failureFromSystemError(EROFS, "f").number(), errorNumber::PermissionDenied);
-  EXPECT_EQ(failureFromSystemError(EISDIR, "f").number(), errorNumber::PathFileAccessError);
-}
-
-TEST(FailureMapping, FullDeviceIsDiskFull) {
+// A full device and a missing file, through the file that met them.
+TEST(FailureMapping, FileFailuresAreNamedAfterTheirFile) {
   QFile full(QStringLiteral("/dev/full"));
   ASSERT_TRUE(full.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
   errno = 0;
@@ -39,9 +43,6 @@ TEST(FailureMapping, FullDeviceIsDiskFull) {
   const Failure failure = fileFailure(full, errno);
   EXPECT_EQ(failure.number(), errorNumber::DiskFull);
   EXPECT_TRUE(failure.description().contains(QStringLiteral("/dev/full")));
-}
-
-TEST(FailureMapping, OpeningAMissingFileIsFileNotFound) {
   QTemporaryDir folder;
   QFile missing(folder.filePath("absent.txt"));
   errno = 0;
@@ -62,13 +63,6 @@ TEST(FailureMapping, CurrentExceptionBecomesAFailure) {
   EXPECT_EQ(caught(42).number(), errorNumber::InternalError);
 }
 
-TEST(FailureMapping, BroadTextsNameTheSystemsCause) {
-  EXPECT_EQ(failureFromSystemError(EIO, "f").description(),
-            "Device I/O error (Input/output error): f");
-  EXPECT_EQ(failureFromSystemError(ENOSPC, "f").description(), "Disk full: f");
-}
-
-// An empty description still shows the first line.
 TEST(ErrorReport, ShownInPlainOkBoxTitledVelloro) {
   EXPECT_EQ(failureReportText(Failure(5, {}), siteTag::frmMain_mnuEditUndo_Click),
             QStringLiteral("error number : 5/126\r\n"));
