@@ -7,11 +7,20 @@
 #include <QImageReader>
 #include <QImageWriter>
 
-#include "state/failure.h"
+#include "failure_of.h"
 #include "state/picture_formats.h"
 #include "state/png_encoding.h"
 
 namespace {
+
+// A picture whose every pixel differs from its neighbours, with some alpha.
+QImage patterned(int width, int height, QImage::Format format) {
+  QImage picture(width, height, QImage::Format_ARGB32);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      picture.setPixel(x, y, qRgba(x * 37 + y, y * 91 + x * 3, (x ^ y) * 13, 255 - (x * y) % 200));
+  return picture.convertToFormat(format);
+}
 
 // Every alpha level and a spread of colours, so that any loss shows.
 QImage gradientPicture() {
@@ -103,15 +112,6 @@ TEST(WebEncodingTest, FormatOfAFileNameByItsExtension) {
 
 namespace {
 
-// A picture whose every pixel differs from its neighbours, with some alpha.
-QImage patterned(int width, int height, QImage::Format format) {
-  QImage picture(width, height, QImage::Format_ARGB32);
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x)
-      picture.setPixel(x, y, qRgba(x * 37 + y, y * 91 + x * 3, (x ^ y) * 13, 255 - (x * y) % 200));
-  return picture.convertToFormat(format);
-}
-
 struct PngCase {
   int width;
   int height;
@@ -127,6 +127,8 @@ const PngCase pngCases[] = {
     {3, 9, QImage::Format_ARGB32_Premultiplied, 6},
     {300, 1, QImage::Format_RGBA8888, 6},
 };
+
+}  // namespace
 
 TEST(PngEncoding, PixelsComeBackExactly) {
   for (const PngCase& c : pngCases) {
@@ -145,16 +147,9 @@ TEST(PngEncoding, PixelsComeBackExactly) {
 }
 
 TEST(PngEncoding, AnEmptyPictureIsRefused) {
-  try {
-    pngFileBytes(QImage());
-    FAIL() << "no failure";
-  } catch (const Failure& failure) {
-    EXPECT_EQ(failure.description(),
-              QStringLiteral("cannot encode a png picture: the picture is empty"));
-  }
+  EXPECT_EQ(failureOf([] { pngFileBytes(QImage()); }).description(),
+            QStringLiteral("cannot encode a png picture: the picture is empty"));
 }
-
-}  // namespace
 
 TEST(PictureFormatsTest, WebNameReplacesTheLastExtensionOnly) {
   struct Case {

@@ -27,20 +27,18 @@ QColor stripAt(const TexturePreviewPane& pane, int x, int y) {
 
 }  // namespace
 
-TEST(TexturePreviewPane, A100PicturesFillsTheStripWithFiveTilesInOneRow) {
+// A 100 pixel picture fills the strip with five tiles in one row; a wide
+// one shows its top left part once.
+TEST(TexturePreviewPane, PicturesTileTheStripOrShowTheirTopLeftPart) {
   QTemporaryDir folder;
   TexturePreviewPane pane;
   pane.LoadImage(savedPicture(folder, {100, 100}));
   EXPECT_EQ(pane.strip().picture().size(), QSize(401, 89));
   for (int x : {0, 100, 200, 300, 400}) EXPECT_EQ(stripAt(pane, x, 50), QColor(Qt::red)) << x;
   EXPECT_EQ(stripAt(pane, 399, 88), QColor(Qt::green));
-}
-
-TEST(TexturePreviewPane, AWidePictureShowsItsTopLeftPartOnce) {
-  QTemporaryDir folder;
-  TexturePreviewPane pane;
   pane.LoadImage(savedPicture(folder, {3000, 2000}));
   EXPECT_EQ(stripAt(pane, 0, 0), QColor(Qt::red));
+  EXPECT_EQ(stripAt(pane, 100, 50), QColor(Qt::green));
   EXPECT_EQ(stripAt(pane, 400, 88), QColor(Qt::green));
   EXPECT_EQ(pane.shownCorner().size(), QSize(401, 89));
 }

@@ -1,9 +1,11 @@
+// The shape tool's figures and its ellipse ratio slider.
 #include "tools/sketch_figures.h"
 
 #include <gtest/gtest.h>
-
 #include <QImage>
 #include <QPainter>
+
+#include "tools/ellipse_ratio.h"
 
 namespace {
 
@@ -26,4 +28,18 @@ TEST(ShapeFigures, FiguresAreTwoToneWithoutSmoothedEdges) {
       const QColor colour = image.pixelColor(x, y);
       ASSERT_TRUE(colour == Qt::black || colour == Qt::white) << x << "," << y;
     }
+}
+
+// Hundredths up to 100, then steps of 5 hundredths.
+TEST(EllipseRatio, SliderPositionsGiveTheirRatio) {
+  const std::pair<int, double> cases[] = {{20, 0.2},   {57, 0.57}, {100, 1.0},
+                                          {101, 1.05}, {130, 2.5}, {180, 5.0}};
+  for (const auto& [slider, ratio] : cases)
+    EXPECT_NEAR(ellipseRatioOfSlider(slider), ratio, 1e-12) << slider;
+}
+
+TEST(EllipseRatio, TheInverseFindsTheSliderAgain) {
+  for (int slider = 20; slider <= 180; ++slider)
+    EXPECT_EQ(sliderOfEllipseRatio(ellipseRatioOfSlider(slider)), slider);
+  EXPECT_EQ(sliderOfEllipseRatio(2.5), 130);
 }
