@@ -29,12 +29,9 @@ int failureNumberOfReading(const QString& path) {
 }  // namespace
 
 TEST(Stride, RowsRoundUpToFourBytes) {
-  EXPECT_EQ(strideOf(1), 4);
-  EXPECT_EQ(strideOf(2), 8);
-  EXPECT_EQ(strideOf(3), 12);
-  EXPECT_EQ(strideOf(4), 12);
-  EXPECT_EQ(strideOf(101), 304);
-  EXPECT_EQ(strideOf(631), 1896);
+  EXPECT_EQ((std::array{strideOf(1), strideOf(2), strideOf(3), strideOf(4), strideOf(101),
+                        strideOf(631)}),
+            (std::array{4, 8, 12, 12, 304, 1896}));
 }
 
 // 54 bytes of header, then the rows bottom up, blue green red, padded to four bytes.
