@@ -116,6 +116,7 @@ static_assert(rowsInTypeOrder());
 
 int32_t sliderValue(int32_t position) { return int16_t(position); }
 
+// One body for the readings to write and the readings to read.
 template <typename Readings>
 auto positionsOf(SliderGroup group, Readings& readings)
     -> std::span<std::remove_reference_t<decltype((readings.engraved))>> {
