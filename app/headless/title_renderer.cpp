@@ -114,7 +114,7 @@ PanelReadings TitleRenderer::readingsFor(const QString& text) {
   const int room = roomAroundDesign(unscaledText_.picture);
   const int scaledRoom = roomAroundDesign(textPicture_.picture);
   PanelReadings readings = readings_;
-  for (int32_t* amount : {&readings.engravedSlider, &readings.outlineSlider})
+  for (int32_t* amount : {&readings.sliders.engraved, &readings.sliders.outline})
     *amount = scaledEffectAmount(*amount, state_.effectType, room, scaledRoom, scale_);
   return readings;
 }

@@ -48,9 +48,9 @@ void setSliders(TabPanels& panels, EffectType type, const EffectSliders& sliders
 
 PanelReadings MainWindow::panelReadings() const {
   PanelReadings readings;
-  for (int k = 1; k <= 3; ++k) readings.shadowSliders[k - 1] = panels_->shadowSlider(k)->Value();
-  readings.engravedSlider = panels_->engravedSlider()->Value();
-  readings.outlineSlider = panels_->outlineSlider()->Value();
+  for (int k = 1; k <= 3; ++k) readings.sliders.shadow[k - 1] = panels_->shadowSlider(k)->Value();
+  readings.sliders.engraved = panels_->engravedSlider()->Value();
+  readings.sliders.outline = panels_->outlineSlider()->Value();
   readings.deformSlider = panels_->deformSlider()->Value();
   readings.textureOption = panels_->fillSourceButtons()[1]->isChecked();
   readings.gradientOption = panels_->fillSourceButtons()[2]->isChecked();

@@ -1,6 +1,9 @@
 #include "state/outside_effects.h"
 
+#include <algorithm>
 #include <cmath>
+#include <ranges>
+#include <type_traits>
 
 namespace {
 
@@ -113,6 +116,19 @@ static_assert(rowsInTypeOrder());
 
 int32_t sliderValue(int32_t position) { return int16_t(position); }
 
+// One body for the readings to write and the readings to read.
+template <typename Readings>
+auto positionsOf(SliderGroup group, Readings& readings)
+    -> std::span<std::remove_reference_t<decltype((readings.engraved))>> {
+  switch (group) {
+    case SliderGroup::Shadow: return readings.shadow;
+    case SliderGroup::Engraved: return {&readings.engraved, 1};
+    case SliderGroup::Outline: return {&readings.outline, 1};
+    case SliderGroup::None: break;
+  }
+  return {};
+}
+
 const QString degrees = QStringLiteral(" °");
 
 // Integer parts round towards minus infinity, so a curve bent left shows
@@ -136,6 +152,24 @@ std::span<const OutsideEffect> outsideEffects() { return effects; }
 const OutsideEffect& outsideEffect(EffectType type) {
   const int index = velloro::toInt(type);
   return index >= 0 && index < outsideEffectCount ? effects[index] : effects[0];
+}
+
+std::span<int32_t> groupPositions(SliderGroup group, SliderReadings& readings) {
+  return positionsOf(group, readings);
+}
+
+std::span<const int32_t> groupPositions(SliderGroup group, const SliderReadings& readings) {
+  return positionsOf(group, readings);
+}
+
+SliderReadings startReadings() {
+  SliderReadings readings;
+  // From the last row up, so that the first effect showing a group sets it.
+  for (const OutsideEffect& effect : effects | std::views::reverse) {
+    const std::span<int32_t> positions = groupPositions(effect.sliders, readings);
+    std::copy_n(effect.startPositions.begin(), positions.size(), positions.begin());
+  }
+  return readings;
 }
 
 EffectArguments effectArguments(const OutsideEffect& effect, const SliderReadings& sliders,

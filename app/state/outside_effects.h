@@ -63,6 +63,16 @@ struct SliderReadings {
   int32_t outline = 0;
 };
 
+// The positions of `readings` that `group` shows, in the panel's order: the
+// one mapping between a style's effect values and the window's sliders,
+// read one way to save a style and written the other way to show it.
+std::span<int32_t> groupPositions(SliderGroup group, SliderReadings& readings);
+std::span<const int32_t> groupPositions(SliderGroup group, const SliderReadings& readings);
+
+// The positions the window's sliders start at: each group at the start
+// positions of the first effect that shows it.
+SliderReadings startReadings();
+
 // What the engine receives for the effect: the effect amount and the three
 // effect values. Shadows pass their three sliders, "Engraved" and "Raised"
 // their width alone, outlines and glow their width and colour. Slider

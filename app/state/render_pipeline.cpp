@@ -20,8 +20,7 @@ int32_t sliderValue(int32_t position) { return int16_t(position); }
 EffectArguments effectArgumentsOf(const DesignState& state, const PanelReadings& panels) {
   const OutsideEffect& effect = outsideEffect(state.effectType);
   const Rgb& colour = effect.colour == EffectColour::Glow ? state.glowColour : state.outlineColour;
-  return effectArguments(
-      effect, {panels.shadowSliders, panels.engravedSlider, panels.outlineSlider}, colour);
+  return effectArguments(effect, panels.sliders, colour);
 }
 
 void checkCanvasCaptured(const DesignState& state) {

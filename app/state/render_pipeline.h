@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "action_arguments.h"
+#include "state/outside_effects.h"
 
 struct DesignState;
 struct EngineEntryPoints;
@@ -20,13 +21,11 @@ class Platform;
 
 // What the render reads from the window's panels at the moment of the render.
 struct PanelReadings {
-  std::array<int32_t, 3> shadowSliders{50, 60, 60};  // `MirelSlider1` (1..3)
-  int32_t engravedSlider = 20;                       // `SliderEngraved`
-  int32_t outlineSlider = 50;                        // `SliderOutline`
-  int32_t deformSlider = 0;                          // `SliderDeform`
-  bool textureOption = false;                        // "Texture :" selected
-  bool gradientOption = false;                       // "Gradient :" selected
-  int32_t smoothingSize = 75;                        // the text font size, rounded, for every kind
+  SliderReadings sliders = startReadings();  // the "Outside" panel's effect sliders
+  int32_t deformSlider = 0;                  // `SliderDeform`
+  bool textureOption = false;                // "Texture :" selected
+  bool gradientOption = false;               // "Gradient :" selected
+  int32_t smoothingSize = 75;                // the text font size, rounded, for every kind
 };
 
 // A mask, or any picture, in buffer layout.

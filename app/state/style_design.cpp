@@ -1,6 +1,7 @@
 #include "state/style_design.h"
 
 #include <QFont>
+#include <algorithm>
 
 #include "state/design_state.h"
 #include "state/outside_effects.h"
@@ -27,34 +28,32 @@ void readGradient(const FillGradient& gradient, Style& style) {
   style.gradientAngle = gradient.angle;
 }
 
+// The design colour an effect paints with; null for an effect without one.
+template <typename State>
+auto* effectColourOf(const OutsideEffect& effect, State& state) {
+  switch (effect.colour) {
+    case EffectColour::Outline: return &state.outlineColour;
+    case EffectColour::Glow: return &state.glowColour;
+    case EffectColour::None: break;
+  }
+  return decltype(&state.outlineColour){};
+}
+
 void putEffect(const Style& style, DesignState& state, PanelReadings& readings) {
   const OutsideEffect& effect = outsideEffect(style.effectType);
   state.effectType = effect.type;
-  const auto& values = style.effectValues;
-  switch (effect.sliders) {
-    case SliderGroup::Shadow: readings.shadowSliders = values; break;
-    case SliderGroup::Engraved: readings.engravedSlider = values[0]; break;
-    case SliderGroup::Outline: readings.outlineSlider = values[0]; break;
-    case SliderGroup::None: break;
-  }
-  if (effect.colour == EffectColour::Outline) state.outlineColour = rgbOf(style.effectColour);
-  if (effect.colour == EffectColour::Glow) state.glowColour = rgbOf(style.effectColour);
+  const std::span<int32_t> positions = groupPositions(effect.sliders, readings.sliders);
+  std::copy_n(style.effectValues.begin(), positions.size(), positions.begin());
+  if (Rgb* colour = effectColourOf(effect, state)) *colour = rgbOf(style.effectColour);
 }
 
 void readEffect(const DesignState& state, const PanelReadings& readings, Style& style) {
   const OutsideEffect& effect = outsideEffect(state.effectType);
   style.effectType = effect.type;
   style.effectValues = {};
-  style.effectColour = {};
-  switch (effect.sliders) {
-    case SliderGroup::Shadow: style.effectValues = readings.shadowSliders; break;
-    case SliderGroup::Engraved: style.effectValues[0] = readings.engravedSlider; break;
-    case SliderGroup::Outline: style.effectValues[0] = readings.outlineSlider; break;
-    case SliderGroup::None: break;
-  }
-  if (effect.colour == EffectColour::Outline)
-    style.effectColour = styleColourOf(state.outlineColour);
-  if (effect.colour == EffectColour::Glow) style.effectColour = styleColourOf(state.glowColour);
+  std::ranges::copy(groupPositions(effect.sliders, readings.sliders), style.effectValues.begin());
+  const Rgb* colour = effectColourOf(effect, state);
+  style.effectColour = colour ? styleColourOf(*colour) : StyleColour{};
 }
 
 }  // namespace

@@ -45,20 +45,6 @@ void TrackSlider::setMax(int max) {
   repositionThumb();
 }
 
-QVariantMap TrackSlider::writeProperties() const {
-  QVariantMap properties;
-  if (value_ != 0) properties.insert(QStringLiteral("Value"), value_);
-  if (min_ != 0) properties.insert(QStringLiteral("Min"), min_);
-  if (max_ != 100) properties.insert(QStringLiteral("Max"), max_);
-  return properties;
-}
-
-void TrackSlider::readProperties(const QVariantMap& properties) {
-  min_ = properties.value(QStringLiteral("Min"), 0).toInt();
-  max_ = properties.value(QStringLiteral("Max"), 100).toInt();
-  setValue(properties.value(QStringLiteral("Value"), 0).toInt());
-}
-
 // The width counts in even pixels, so that the thumb's half lands on a pixel.
 int TrackSlider::trackWidth() const { return width() & ~1; }
 

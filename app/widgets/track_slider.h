@@ -5,7 +5,6 @@
 // (objectName `Cd1`) shows where it stands.
 #pragma once
 
-#include <QVariantMap>
 #include <QWidget>
 #include <optional>
 
@@ -24,11 +23,6 @@ class TrackSlider : public QWidget {
   void setValue(int value);
   void setMin(int min);
   void setMax(int max);
-
-  // The properties that differ from their defaults, under "Value", "Min"
-  // and "Max"; reading takes a missing key as the default.
-  QVariantMap writeProperties() const;
-  void readProperties(const QVariantMap& properties);
 
   // The value a pointer at x on the track gives, or none outside the track.
   std::optional<int> valueAt(int x) const;

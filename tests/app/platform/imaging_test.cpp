@@ -64,13 +64,7 @@ TEST_F(ImagingTest, EachStepTellsItsFailure) {
   ASSERT_TRUE(pixels && destination);
   EXPECT_FALSE(writeRgbToJpg(*destination, *pixels, width + 1, height, 80));
   EXPECT_FALSE(closeDest(destination));
-  EXPECT_EQ(files(), QStringList{"source.bmp"});
-}
-
-TEST_F(ImagingTest, UnclosedDestinationLeavesNoFile) {
-  {
-    auto destination = openFileDest(folder.filePath("out.jpg"));
-    ASSERT_NE(destination, nullptr);
-  }
+  // A destination dropped unclosed leaves nothing either.
+  EXPECT_NE(openFileDest(folder.filePath("dropped.jpg")), nullptr);
   EXPECT_EQ(files(), QStringList{"source.bmp"});
 }

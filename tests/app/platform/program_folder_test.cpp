@@ -19,6 +19,9 @@ void expectWorkingFolders(const QString& folder) {
 
 }  // namespace
 
+// A writable folder of the executable is the program folder; one without
+// room for files (none can be made in /proc, even by the administrator)
+// gives way to the user folder.
 TEST(ProgramFolder, WritableExecutableFolderIsTheProgramFolder) {
   QTemporaryDir executable;
   QTemporaryDir user;
@@ -26,31 +29,9 @@ TEST(ProgramFolder, WritableExecutableFolderIsTheProgramFolder) {
   expectWorkingFolders(executable.path());
   EXPECT_FALSE(QFileInfo::exists(user.filePath("data")));
   EXPECT_EQ(QDir(executable.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
-}
-
-TEST(ProgramFolder, FolderWithoutRoomForFilesGivesWayToTheUserFolder) {
-  QTemporaryDir user;
-  // No file can be made in /proc, not even by the administrator.
   EXPECT_EQ(prepareProgramFolder(QStringLiteral("/proc"), user.filePath("data")),
             user.filePath("data"));
   expectWorkingFolders(user.filePath("data"));
-}
-
-TEST(ProgramFolder, UserFolderGetsTheShippedFilesItLacks) {
-  QTemporaryDir installed;
-  writeContent(installed.filePath("curves/default.txt"), "shipped curve");
-  writeContent(installed.filePath("curves/gold.txt"), "shipped gold");
-  writeContent(installed.filePath("help/pages/velloro.htm"), "shipped help");
-  writeContent(installed.filePath("inputs/private.bmp"), "not shipped");
-  writeContent(installed.filePath("styles/gold.vstyle"), "shipped style");
-  QTemporaryDir user;
-  writeContent(user.filePath("curves/default.txt"), "user's change");
-  fillFromShippedData(installed.path(), user.path());
-  EXPECT_EQ(contentOf(user.filePath("curves/default.txt")), QByteArray("user's change"));
-  EXPECT_EQ(contentOf(user.filePath("curves/gold.txt")), QByteArray("shipped gold"));
-  EXPECT_EQ(contentOf(user.filePath("help/pages/velloro.htm")), QByteArray("shipped help"));
-  EXPECT_EQ(contentOf(user.filePath("styles/gold.vstyle")), QByteArray("shipped style"));
-  EXPECT_FALSE(QFileInfo::exists(user.filePath("inputs/private.bmp")));
 }
 
 namespace {
@@ -63,31 +44,31 @@ void makeInstalledPrefix(const QTemporaryDir& prefix) {
 
 }  // namespace
 
-TEST(ProgramLayout, EngineBesideTheProgramKeepsEverythingThere) {
-  QTemporaryDir prefix;
-  makeInstalledPrefix(prefix);
-  // A build beside an install: the engine next to the program wins.
-  writeContent(prefix.filePath("bin/libVelloro.so"), "engine");
-  const ProgramLayout layout = programLayout(prefix.filePath("bin"));
-  EXPECT_FALSE(layout.installed);
-  EXPECT_EQ(layout.engineLibrary, prefix.filePath("bin/libVelloro.so"));
-  EXPECT_EQ(layout.shippedData, prefix.filePath("bin"));
-}
-
-TEST(ProgramLayout, EngineUnderThePrefixMakesAnInstalledCopy) {
-  QTemporaryDir prefix;
-  makeInstalledPrefix(prefix);
-  const ProgramLayout layout = programLayout(prefix.filePath("bin"));
-  EXPECT_TRUE(layout.installed);
-  EXPECT_EQ(layout.engineLibrary, prefix.filePath("lib/velloro/libVelloro.so"));
-  EXPECT_EQ(layout.shippedData, prefix.filePath("share/velloro"));
-}
-
-TEST(ProgramLayout, NoEngineAnywhereStillNamesTheOneBesideTheProgram) {
-  QTemporaryDir folder;
-  const ProgramLayout layout = programLayout(folder.path());
-  EXPECT_FALSE(layout.installed);
-  EXPECT_EQ(layout.engineLibrary, folder.filePath("libVelloro.so"));
+// An engine beside the program (a build beside an install) keeps everything
+// there, also when there is none at all; one under the prefix makes an installed copy.
+TEST(ProgramLayout, TheEnginesPlaceDecidesWhereTheShippedDataIs) {
+  QTemporaryDir installed;
+  makeInstalledPrefix(installed);
+  QTemporaryDir built;
+  makeInstalledPrefix(built);
+  writeContent(built.filePath("bin/libVelloro.so"), "engine");
+  QTemporaryDir bare;
+  struct Case {
+    QString bin, engine, data;
+    bool installed;
+  };
+  const Case cases[] = {
+      {installed.filePath("bin"), installed.filePath("lib/velloro/libVelloro.so"),
+       installed.filePath("share/velloro"), true},
+      {built.filePath("bin"), built.filePath("bin/libVelloro.so"), built.filePath("bin"), false},
+      {bare.path(), bare.filePath("libVelloro.so"), bare.path(), false},
+  };
+  for (const Case& c : cases) {
+    const ProgramLayout layout = programLayout(c.bin);
+    EXPECT_EQ(layout.installed, c.installed) << c.bin.toStdString();
+    EXPECT_EQ(layout.engineLibrary, c.engine);
+    EXPECT_EQ(layout.shippedData, c.data);
+  }
 }
 
 TEST(ProgramFolder, InstalledCopyUsesTheUserFolderEvenWhenItsPrefixIsWritable) {
@@ -106,19 +87,27 @@ TEST(ProgramFolder, InstalledCopyUsesTheUserFolderEvenWhenItsPrefixIsWritable) {
             QStringList());
 }
 
-TEST(ProgramFolder, ShippedFileThatDoesNotFitIsLeftOutNotCut) {
+// The user folder gets the shipped files it lacks, keeps the user's own, and
+// leaves out, not cuts, a shipped file that does not fit on the disk.
+TEST(ProgramFolder, UserFolderGetsTheShippedFilesItLacksAndRoomFor) {
   QTemporaryDir installed;
-  QTemporaryDir user;
-  writeContent(installed.filePath("curves/small.txt"), "fits");
+  writeContent(installed.filePath("curves/default.txt"), "shipped curve");
+  writeContent(installed.filePath("curves/gold.txt"), "shipped gold");
   writeContent(installed.filePath("curves/large.txt"), QByteArray(4000, 'c'));
+  writeContent(installed.filePath("help/pages/velloro.htm"), "shipped help");
+  writeContent(installed.filePath("inputs/private.bmp"), "not shipped");
+  QTemporaryDir user;
+  writeContent(user.filePath("curves/default.txt"), "user's change");
   inChildWithFileLimit(100, [&] {
     fillFromShippedData(installed.path(), user.path());
     return QByteArray();
   });
-  EXPECT_EQ(contentOf(user.filePath("curves/small.txt")), "fits");
-  EXPECT_FALSE(QFileInfo::exists(user.filePath("curves/large.txt")));
+  EXPECT_EQ(contentOf(user.filePath("curves/default.txt")), QByteArray("user's change"));
+  EXPECT_EQ(contentOf(user.filePath("help/pages/velloro.htm")), QByteArray("shipped help"));
+  EXPECT_FALSE(QFileInfo::exists(user.filePath("inputs/private.bmp")));
   EXPECT_EQ(QDir(user.filePath("curves")).entryList(QDir::Files | QDir::Hidden),
-            QStringList{QStringLiteral("small.txt")});
+            (QStringList{"default.txt", "gold.txt"}));
+  EXPECT_EQ(contentOf(user.filePath("curves/gold.txt")), QByteArray("shipped gold"));
 }
 
 TEST(ProgramFolder, UserFolderThatCannotBeMadeGivesWayToTheShippedDataWithOneWarning) {

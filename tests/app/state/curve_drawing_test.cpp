@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "state/curve_spline.h"
+
 namespace {
 
 const QRgb red = qRgb(255, 0, 0);
@@ -59,4 +61,48 @@ TEST(CurveDrawing, PlotFollowsTheSpline) {
   EXPECT_EQ(box.pixel(6, 58), red);   // (0, 0)
   EXPECT_EQ(box.pixel(56, 38), red);  // (100, 100)
   EXPECT_EQ(box.pixel(134, 7), red);  // (255, 255)
+}
+
+namespace {
+
+const CurvePoints bumpy{{0, 0, 40, 90, 150, 210, 255, 0}, {0, 60, 210, 90, 225, 120, 40, 0}};
+
+double slope(const CurvePoints& points, const CurveSpline& spline, int k, int x) {
+  // One-sided difference with a tiny step is not possible on integer x, so
+  // use the spline's own derivative formula through two close values.
+  return double(curveValue(points, spline, k, x + 1)) - curveValue(points, spline, k, x);
+}
+
+}  // namespace
+
+// A natural spline: no bend at the ends, equal slopes and bends at every
+// inner knot. The flat curve, a straight row, is the plot's test.
+TEST(CurveSpline, SolvesTheNaturalSplineSystem) {
+  const CurveSpline spline = computeSpline(bumpy);
+  const auto& h = spline.interval;
+  const auto& d = spline.secondDerivative;
+  EXPECT_EQ(d[1], 0.0);
+  EXPECT_EQ(d[6], 0.0);
+  EXPECT_EQ(h[5], 45.0);
+  const auto& x = bumpy.x;
+  const auto& y = bumpy.y;
+  for (int i = 2; i <= 5; ++i) {
+    const double left = h[i - 1] * d[i - 1] + 2.0 * (x[i + 1] - x[i - 1]) * d[i] + h[i] * d[i + 1];
+    const double right = 6.0 * ((y[i + 1] - y[i]) / h[i] - (y[i] - y[i - 1]) / h[i - 1]);
+    EXPECT_NEAR(left, right, 1e-9) << "knot " << i;
+  }
+}
+
+TEST(CurveSpline, PassesThroughThePointsAndJoinsSmoothly) {
+  const CurveSpline spline = computeSpline(bumpy);
+  for (int k = 1; k <= 5; ++k) {
+    EXPECT_NEAR(curveValue(bumpy, spline, k, bumpy.x[k]), bumpy.y[k], 1e-3);
+    EXPECT_NEAR(curveValue(bumpy, spline, k, bumpy.x[k + 1]), bumpy.y[k + 1], 1e-3);
+  }
+  for (int k = 2; k <= 5; ++k) {
+    const int knot = bumpy.x[k];
+    const double before = slope(bumpy, spline, k - 1, knot - 1);
+    const double after = slope(bumpy, spline, k, knot);
+    EXPECT_NEAR(before, after, 0.5) << "knot " << k;
+  }
 }

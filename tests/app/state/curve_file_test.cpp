@@ -13,8 +13,14 @@
 namespace {
 
 const CurvePoints rising{{0, 0, 50, 100, 150, 200, 255, 0}, {0, 0, 20, 80, 160, 230, 255, 0}};
-const std::array<int32_t, 8> builtInPositions{0, 0, 50, 100, 150, 200, 255, 0};
 const std::array<int32_t, 8> flatValues{0, 128, 128, 128, 128, 128, 128, 0};
+
+// A curve file: the position line, the value line at byte 99.
+QByteArray curveFile(const char* positions, const char* values) {
+  QByteArray content(positions);
+  content.append(99 - content.size(), '\0');
+  return content + values;
+}
 
 class CurveFileTest : public testing::Test {
  protected:
@@ -29,32 +35,17 @@ class CurveFileTest : public testing::Test {
 
 }  // namespace
 
-TEST_F(CurveFileTest, SavedFileHoldsBothLinesAtTheirOffsets) {
-  ASSERT_TRUE(saveCurve(rising, "mine.txt", curves(), platform));
-  QByteArray expected(",0,50,100,150,200,255,");
-  expected.append(99 - expected.size(), '\0');
-  expected.append(",0,20,80,160,230,255,");
-  EXPECT_EQ(contentOf(curve("mine.txt")), expected);
-  EXPECT_TRUE(platform.messages.empty());
-  EXPECT_EQ(filesLeft(), QStringList{"mine.txt"});
-}
-
 // A longer curve written before leaves no tail that the reader would take
 // for an eighth field.
-TEST_F(CurveFileTest, SavingOverALongerFileLeavesOnlyTheNewCurve) {
-  QByteArray longer(",0,50,100,150,200,255,");
-  longer.append(99 - longer.size(), '\0');
-  longer.append(",40,130,200,230,180,90,");
-  writeContent(curve("temp11.txt"), longer);
-  const CurvePoints shorter{{0, 0, 50, 100, 150, 200, 255, 0}, {0, 1, 2, 3, 4, 5, 6, 0}};
-  ASSERT_TRUE(saveCurve(shorter, "temp11.txt", curves(), platform));
-  QByteArray expected(",0,50,100,150,200,255,");
-  expected.append(99 - expected.size(), '\0');
-  expected.append(",1,2,3,4,5,6,");
-  EXPECT_EQ(contentOf(curve("temp11.txt")), expected);
-  ASSERT_TRUE(loadCurve(points, "temp11.txt", curves(), platform));
-  EXPECT_EQ(points, shorter);
+TEST_F(CurveFileTest, SavedFileHoldsBothLinesAtTheirOffsetsAndLoadsBack) {
+  writeContent(curve("mine.txt"), curveFile(",0,50,100,150,200,255,", ",40,130,200,230,180,90,"));
+  ASSERT_TRUE(saveCurve(rising, "mine.txt", curves(), platform));
+  EXPECT_EQ(contentOf(curve("mine.txt")),
+            curveFile(",0,50,100,150,200,255,", ",0,20,80,160,230,255,"));
+  ASSERT_TRUE(loadCurve(points, "mine.txt", curves(), platform));
+  EXPECT_EQ(points, rising);
   EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(filesLeft(), QStringList{"mine.txt"});
 }
 
 // The shipped curves come back, byte for byte, when their file is missing
@@ -80,45 +71,36 @@ TEST_F(CurveFileTest, LostShippedCurvesAreRestored) {
     loadCurve(points, c.name, c.folder, seam);
     EXPECT_EQ(contentOf(c.folder + '/' + c.name), c.expected) << c.name;
   }
-  // A name the program does not ship is still created empty.
-  loadCurve(points, "temp21.txt", curves(), platform);
-  EXPECT_EQ(QFileInfo(curve("temp21.txt")).size(), 0);
-}
-
-TEST_F(CurveFileTest, SavedCurveLoadsBack) {
-  ASSERT_TRUE(saveCurve(rising, "round.txt", curves(), platform));
-  ASSERT_TRUE(loadCurve(points, "round.txt", curves(), platform));
-  EXPECT_EQ(points, rising);
+  for (const char* name : {"default.txt", "steel.txt", "gold.txt"}) {
+    ASSERT_TRUE(loadCurve(points, name, QStringLiteral(SHIPPED_CURVES), platform)) << name;
+    EXPECT_EQ(points.x[6], 255) << name;
+  }
   EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(CurveFileTest, FileWithOnlyThePositionLineGivesTheFlatCurveAfterAWarning) {
+// A missing name leaves an empty file; both read as the flat curve after a warning.
+TEST_F(CurveFileTest, MissingOrHalfFileGivesTheFlatCurveAfterAWarning) {
   writeContent(curve("half.txt"), ",0,30,60,90,120,255,");
-  ASSERT_TRUE(loadCurve(points, "half.txt", curves(), platform));
-  EXPECT_EQ(points.x, (std::array<int32_t, 8>{0, 0, 30, 60, 90, 120, 255, 0}));
-  EXPECT_EQ(points.y, flatValues);
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text,
-            "Cannot read : ''" + curve("half.txt") + "''\r\nI draw a flat curve ...");
-  EXPECT_EQ(platform.messages[0].icon, MessageIcon::Exclamation);
-  EXPECT_EQ(platform.messages[0].title, QStringLiteral("Velloro"));
-}
-
-TEST_F(CurveFileTest, MissingNameGivesBuiltInFlatCurveAndLeavesAnEmptyFile) {
-  ASSERT_TRUE(loadCurve(points, "absent.txt", curves(), platform));
-  EXPECT_EQ(points.x, builtInPositions);
-  EXPECT_EQ(points.y, flatValues);
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_TRUE(platform.messages[0].text.contains(curve("absent.txt")));
-  EXPECT_TRUE(QFileInfo(curve("absent.txt")).isFile());
+  const std::pair<const char*, std::array<int32_t, 8>> cases[] = {
+      {"half.txt", {0, 0, 30, 60, 90, 120, 255, 0}},
+      {"absent.txt", {0, 0, 50, 100, 150, 200, 255, 0}}};
+  for (const auto& [name, positions] : cases) {
+    ScriptedPlatform seam;
+    ASSERT_TRUE(loadCurve(points, name, curves(), seam));
+    EXPECT_EQ(points.x, positions);
+    EXPECT_EQ(points.y, flatValues);
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text,
+              "Cannot read : ''" + curve(name) + "''\r\nI draw a flat curve ...");
+    EXPECT_EQ(seam.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(seam.messages[0].title, QStringLiteral("Velloro"));
+  }
   EXPECT_EQ(QFileInfo(curve("absent.txt")).size(), 0);
+  EXPECT_TRUE(QFileInfo(curve("absent.txt")).isFile());
 }
 
 TEST_F(CurveFileTest, BlanksAroundNumbersAreAllowed) {
-  QByteArray content(", 0, 40 ,100,150,200,255,");
-  content.append(99 - content.size(), '\0');
-  content.append(",9 , 8,7,6,5,4,");
-  writeContent(curve("blank.txt"), content);
+  writeContent(curve("blank.txt"), curveFile(", 0, 40 ,100,150,200,255,", ",9 , 8,7,6,5,4,"));
   ASSERT_TRUE(loadCurve(points, "blank.txt", curves(), platform));
   EXPECT_EQ(points.x[2], 40);
   EXPECT_EQ(points.y[1], 9);
@@ -127,11 +109,8 @@ TEST_F(CurveFileTest, BlanksAroundNumbersAreAllowed) {
 // A bad curve keeps the points shown and is reported without a site tag,
 // after the flat-curve warning when the second line cannot be read.
 TEST_F(CurveFileTest, UnreadableCurvesAreReportedAndKeepThePoints) {
-  QByteArray big(",0,50,100,150,200,255,");
-  big.append(99 - big.size(), '\0');
-  big.append(",1,2,3,4,5,40000,");
   writeContent(curve("bad.txt"), ",0,50,abc,150,200,255,");
-  writeContent(curve("big.txt"), big);
+  writeContent(curve("big.txt"), curveFile(",0,50,100,150,200,255,", ",1,2,3,4,5,40000,"));
   writeContent(curve("flat.txt"), ",0,50,50,150,200,255,");
   QDir(curves()).mkdir("folder.txt");
   struct Case {
@@ -164,36 +143,16 @@ TEST_F(CurveFileTest, CancelledDialogsChangeNothingAndSayNothing) {
   EXPECT_FALSE(saveCurve(points, {}, curves(), platform));
   EXPECT_EQ(points, rising);
   EXPECT_TRUE(platform.messages.empty());
-  ASSERT_EQ(platform.openRequests.size(), 1u);
-  EXPECT_EQ(platform.openRequests[0].folder, curves());
-  EXPECT_EQ(platform.saveRequests[0].defaultSuffix, QStringLiteral("txt"));
+  EXPECT_EQ(platform.saveRequests.at(0).defaultSuffix, QStringLiteral("txt"));
 }
 
-TEST_F(CurveFileTest, DialogChoiceIsUsedAsTheFullPath) {
-  platform.fileAnswers = {curve("chosen.txt"), curve("chosen.txt")};
-  ASSERT_TRUE(saveCurve(rising, {}, curves(), platform));
-  ASSERT_TRUE(loadCurve(points, {}, curves(), platform));
-  EXPECT_EQ(points, rising);
-}
-
-TEST_F(CurveFileTest, SaveCreatesTheCurvesFolder) {
+// A missing curves folder is made; a file in its place is reported, leaving nothing behind.
+TEST_F(CurveFileTest, SaveMakesTheCurvesFolderOrReportsWhyNot) {
   ASSERT_TRUE(saveCurve(rising, "x.txt", curve("new/curves"), platform));
   EXPECT_TRUE(QFileInfo(curve("new/curves/x.txt")).isFile());
-}
-
-TEST_F(CurveFileTest, UnwritableSaveIsReportedAndLeavesNothingBehind) {
   writeContent(curve("blocker"), "a file, not a folder");
   EXPECT_FALSE(saveCurve(rising, "x.txt", curve("blocker"), platform));
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_TRUE(platform.messages[0].text.startsWith(QStringLiteral("error number : ")));
   EXPECT_EQ(filesLeft(), QStringList{"blocker"});
-}
-
-TEST_F(CurveFileTest, ShippedCurvesAreReadable) {
-  for (const char* name : {"default.txt", "steel.txt", "gold.txt"}) {
-    ASSERT_TRUE(loadCurve(points, name, QStringLiteral(SHIPPED_CURVES), platform)) << name;
-    EXPECT_EQ(points.x[1], 0) << name;
-    EXPECT_EQ(points.x[6], 255) << name;
-  }
-  EXPECT_TRUE(platform.messages.empty());
 }

@@ -1,12 +1,16 @@
 #include "state/design_state.h"
 
 #include <gtest/gtest.h>
-
+#include <sys/wait.h>
+#include <unistd.h>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include "platform/run_folder.h"
 #include "state/font_choices.h"
+#include "test_files.h"
 
 TEST(DesignState, ScreenMetricsGiveLayoutUnitsAndFontScale) {
   DesignState state;
@@ -19,7 +23,8 @@ TEST(DesignState, ScreenMetricsGiveLayoutUnitsAndFontScale) {
   EXPECT_DOUBLE_EQ(state.fontScaleFactor, 0.8);
 }
 
-TEST(DesignState, WorkingFilesAreMadeEmptyAndDeletedAtTheEnd) {
+// Closing the window deletes them: the window's test.
+TEST(DesignState, WorkingFilesAreMadeEmptyInTheRunFolder) {
   WorkingFiles files;
   createStartupWorkingFiles(files);
   for (const QString& made : {files.render, files.canvas}) {
@@ -29,8 +34,52 @@ TEST(DesignState, WorkingFilesAreMadeEmptyAndDeletedAtTheEnd) {
     EXPECT_EQ(info.absolutePath() + '/', runFolder());
   }
   EXPECT_NE(files.render, files.canvas);
-  EXPECT_TRUE(files.spare.isEmpty());
   deleteWorkingFiles(files);
-  EXPECT_FALSE(QFileInfo::exists(files.render));
-  EXPECT_FALSE(QFileInfo::exists(files.canvas));
+}
+
+namespace {
+
+// The id of a process that has ended and been reaped.
+qint64 endedProcessId() {
+  const pid_t child = fork();
+  if (child == 0) _exit(0);
+  waitpid(child, nullptr, 0);
+  return child;
+}
+
+QString runName(qint64 id, const char* tail = "a1B2c3") {
+  return QStringLiteral("Velloro-%1-").arg(id) + QLatin1String(tail);
+}
+
+}  // namespace
+
+// Only folders named as a run's, of a process that no longer lives, go; a
+// link is never followed.
+TEST(RunFolder, StartUpRemovesTheFoldersOfEndedRunsOnly) {
+  QTemporaryDir temporary;
+  QTemporaryDir elsewhere;
+  const QDir folder(temporary.path());
+  const qint64 ended = endedProcessId();
+  const QString own = runName(QCoreApplication::applicationPid());
+  struct Case {
+    QString name;
+    bool stays;
+  };
+  const Case cases[] = {
+      {runName(ended), false},
+      {own, true},
+      {runName(1), true},
+      {runName(ended, "short"), true},
+      {QStringLiteral("Velloro-x-a1B2c3"), true},
+      {QStringLiteral("VelloroUndo-a1B2c3"), true},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(folder.mkdir(c.name));
+    writeContent(folder.filePath(c.name + "/Undo0.tmp"), "step");
+  }
+  writeContent(elsewhere.filePath("kept.txt"), "kept");
+  ASSERT_TRUE(QFile::link(elsewhere.path(), folder.filePath(runName(ended, "LinkXX"))));
+  removeFoldersOfEndedRuns(temporary.path());
+  for (const Case& c : cases) EXPECT_EQ(folder.exists(c.name), c.stays) << c.name.toStdString();
+  EXPECT_TRUE(QFileInfo::exists(elsewhere.filePath("kept.txt")));
 }

@@ -114,17 +114,6 @@ TEST(DiskFaults, RecordingAnUndoStepOnAFullDiskAsksForDiskSpace) {
   EXPECT_EQ(report, "Thanks to give me more disk space ... (critical) p=0");
 }
 
-TEST(DiskFaults, MissingFolderIsPathNotFound) {
-  QTemporaryDir folder;
-  const QString underAFile = folder.filePath(QStringLiteral("plain"));
-  writeContent(underAFile, oldContent);
-  for (const QString& target :
-       {folder.filePath(QStringLiteral("absent/target.bmp")), underAFile + "/target.bmp"}) {
-    EXPECT_EQ(failureText([&] { saveBmp(picture(4, 4), target); }), "76 Path not found: " + target)
-        << target.toStdString();
-  }
-}
-
 // As root, permission bits refuse nothing: a folder on a read-only mount
 // does. Elsewhere a folder without write permission is enough.
 class ReadOnlyFolder {

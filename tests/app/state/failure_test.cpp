@@ -1,30 +1,41 @@
 #include "state/failure.h"
 
 #include <gtest/gtest.h>
-
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <new>
+#include <set>
 
-TEST(FailureMapping, MissingFileAndMissingFolderAreTold) {
+#include "desktop/scripted_platform.h"
+#include "failure_of.h"
+#include "state/engine_library.h"
+#include "state/error_report.h"
+#include "state/site_tags.h"
+
+TEST(FailureMapping, SystemErrorsGiveTheProgramsNumbersAndTexts) {
   QTemporaryDir folder;
-  EXPECT_EQ(failureFromSystemError(ENOENT, folder.filePath("absent.bmp")).number(),
-            errorNumber::FileNotFound);
-  EXPECT_EQ(failureFromSystemError(ENOENT, folder.filePath("absent/x.bmp")).number(),
-            errorNumber::PathNotFound);
+  using namespace errorNumber;
+  const std::tuple<int, QString, int> cases[] = {
+      {ENOENT, folder.filePath("absent.bmp"), FileNotFound},
+      {ENOENT, folder.filePath("absent/x.bmp"), PathNotFound},
+      {ENOSPC, "f", DiskFull},
+      {EDQUOT, "f", DiskFull},
+      {ENODEV, "f", DeviceUnavailable},
+      {ENOTDIR, "f", PathNotFound},
+      {EROFS, "f", PermissionDenied},
+      {EISDIR, "f", PathFileAccessError},
+  };
+  for (const auto& [error, path, number] : cases)
+    EXPECT_EQ(failureFromSystemError(error, path).number(), number) << error;
+  EXPECT_EQ(failureFromSystemError(EIO, "f").description(),
+            "Device I/O error (Input/output error): f");
+  EXPECT_EQ(failureFromSystemError(ENOSPC, "f").description(), "Disk full: f");
 }
 
-TEST(FailureMapping, SystemErrorsGiveTheProgramsNumbers) {
-  EXPECT_EQ(failureFromSystemError(ENOSPC, "f").number(), errorNumber::DiskFull);
-  EXPECT_EQ(failureFromSystemError(EDQUOT, "f").number(), errorNumber::DiskFull);
-  EXPECT_EQ(failureFromSystemError(ENODEV, "f").number(), errorNumber::DeviceUnavailable);
-  EXPECT_EQ(failureFromSystemError(ENOTDIR, "f").number(), errorNumber::PathNotFound);
-  EXPECT_EQ(failureFromSystemError(EROFS, "f").number(), errorNumber::PermissionDenied);
-  EXPECT_EQ(failureFromSystemError(EISDIR, "f").number(), errorNumber::PathFileAccessError);
-}
-
-TEST(FailureMapping, FullDeviceIsDiskFull) {
+// A full device and a missing file, through the file that met them.
+TEST(FailureMapping, FileFailuresAreNamedAfterTheirFile) {
   QFile full(QStringLiteral("/dev/full"));
   ASSERT_TRUE(full.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
   errno = 0;
@@ -32,9 +43,6 @@ TEST(FailureMapping, FullDeviceIsDiskFull) {
   const Failure failure = fileFailure(full, errno);
   EXPECT_EQ(failure.number(), errorNumber::DiskFull);
   EXPECT_TRUE(failure.description().contains(QStringLiteral("/dev/full")));
-}
-
-TEST(FailureMapping, OpeningAMissingFileIsFileNotFound) {
   QTemporaryDir folder;
   QFile missing(folder.filePath("absent.txt"));
   errno = 0;
@@ -55,8 +63,57 @@ TEST(FailureMapping, CurrentExceptionBecomesAFailure) {
   EXPECT_EQ(caught(42).number(), errorNumber::InternalError);
 }
 
-TEST(FailureMapping, BroadTextsNameTheSystemsCause) {
-  EXPECT_EQ(failureFromSystemError(EIO, "f").description(),
-            "Device I/O error (Input/output error): f");
-  EXPECT_EQ(failureFromSystemError(ENOSPC, "f").description(), "Disk full: f");
+TEST(ErrorReport, ShownInPlainOkBoxTitledVelloro) {
+  EXPECT_EQ(failureReportText(Failure(5, {}), siteTag::frmMain_mnuEditUndo_Click),
+            QStringLiteral("error number : 5/126\r\n"));
+  ScriptedPlatform platform;
+  reportFailure(platform, siteTag::AdjustControlFonts, Failure(76, "Path not found"));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, QStringLiteral("error number : 76/83\r\nPath not found"));
+  EXPECT_EQ(platform.messages[0].title, QStringLiteral("Velloro"));
+  EXPECT_EQ(platform.messages[0].icon, MessageIcon::None);
+  EXPECT_EQ(platform.messages[0].buttons, MessageButtons::Ok);
+}
+
+TEST(ErrorReport, TrappedHandlerReportsAndAbandonsTheRest) {
+  ScriptedPlatform platform;
+  bool rest = false;
+  runTrapped(platform, siteTag::frmMain_mnuFileOpen_Click, [&] {
+    throw Failure(53, "File not found");
+    rest = true;
+  });
+  EXPECT_FALSE(rest);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_TRUE(platform.messages[0].text.startsWith(QStringLiteral("error number : 53/118\r\n")));
+}
+
+TEST(SiteTags, EveryTagIsUniqueAndWellFormed) {
+  std::set<std::string_view> seen;
+  const QRegularExpression form(QStringLiteral("^/[1-9][0-9]{0,2}$"));
+  for (std::string_view tag : siteTag::all) {
+    EXPECT_TRUE(seen.insert(tag).second) << tag;
+    EXPECT_TRUE(form.match(QString::fromLatin1(tag.data(), qsizetype(tag.size()))).hasMatch())
+        << tag;
+  }
+}
+
+namespace {
+
+Failure failureOfLoading(const QString& path) {
+  return failureOf([&] { EngineLibrary(path).entryPoints(); });
+}
+
+}  // namespace
+
+// Every render resolves the engine's entry points; here the loader's refusals.
+TEST(EngineLibrary, MissingLibraryIsAFailureNotACrash) {
+  const Failure failure = failureOfLoading(QStringLiteral("/nonexistent/libVelloro.so"));
+  EXPECT_EQ(failure.number(), errorNumber::LibraryNotLoaded);
+  EXPECT_TRUE(failure.description().contains(QStringLiteral("relief engine")));
+}
+
+TEST(EngineLibrary, IncompleteLibraryNamesTheMissingEntryPoint) {
+  const Failure failure = failureOfLoading(QStringLiteral(INCOMPLETE_ENGINE_PATH));
+  EXPECT_EQ(failure.number(), errorNumber::EntryPointNotFound);
+  EXPECT_TRUE(failure.description().contains(QStringLiteral("DESTRUCTION")));
 }

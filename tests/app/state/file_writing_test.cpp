@@ -24,7 +24,7 @@ QString writingFailure(const QString& target) {
 
 }  // namespace
 
-TEST(FileWriting, WhatIsNoPlainFileIsRefusedByItsCause) {
+TEST(FileWriting, WhatIsNoPlainFileOrHasNoFolderIsRefusedByItsCause) {
   QTemporaryDir folder;
   const QString fifo = folder.filePath("pipe.png");
   ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
@@ -34,6 +34,7 @@ TEST(FileWriting, WhatIsNoPlainFileIsRefusedByItsCause) {
   ASSERT_TRUE(QFile::link(fifo, toFifo));
   const QString longName = folder.filePath(QString(300, u'n') + ".png");
   const QString withZero = folder.filePath(QStringLiteral("evil") + QChar(0) + ".png");
+  writeContent(folder.filePath("plain"), victimBytes);
   const std::pair<QString, QString> cases[] = {
       {folder.path(), "75 Path/File access error (Is a directory): "},
       {longName, "52 Bad file name or number (File name too long): "},
@@ -41,6 +42,8 @@ TEST(FileWriting, WhatIsNoPlainFileIsRefusedByItsCause) {
       {fifo, "75 Path/File access error (Not a regular file): "},
       {toFifo, "75 Path/File access error (Not a regular file): "},
       {withZero, "52 Bad file name or number: "},
+      {folder.filePath("absent/target.png"), "76 Path not found: "},
+      {folder.filePath("plain/target.png"), "76 Path not found: "},
   };
   for (const auto& [target, refusal] : cases)
     EXPECT_EQ(writingFailure(target), refusal + target) << target.toStdString();

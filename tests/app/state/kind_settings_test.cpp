@@ -2,13 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "desktop/scripted_platform.h"
 #include "state/curve_file.h"
 #include "state/design_state.h"
-#include "state/failure.h"
 #include "state/source_kind_switch.h"
 
 TEST(KindSettingsTable, EachEffectKeepsOnlyItsOwnSlidersAndColour) {
@@ -38,55 +36,14 @@ class SourceKindSwitchTest : public testing::Test {
   DesignState state;
 };
 
-TEST_F(SourceKindSwitchTest, TextToShapeAndBackRestoresTheText) {
-  state.designFrame = {40, 30, 0, 0};
-  state.surfacePattern = SurfacePatternType::Grain;
-  state.material = Material::Steel;
-  state.fillKind = FillKind::Texture;
-  state.effectType = EffectType::Glow;
-  state.deformationType = DeformationType::Curve;
-  state.deformationAmount = 70;
-  state.curveAxis = CurveAxis::LeftToRight;
-
-  storeSourceKind(state, SourceKind::Text, curves.path());
-  const KindControls shape = loadSourceKind(state, SourceKind::Shape);
-  EXPECT_EQ(state.designFrame.left, 5);
-  EXPECT_EQ(state.material, Material::Profile);
-  // A kind never visited shows "Rotate" and "No contour".
-  EXPECT_EQ(shape.deformationType, DeformationType::Rotate);
-  EXPECT_EQ(shape.effectType, EffectType::NoContour);
-
-  state.designFrame = {9, 9, 0, 0};
-  storeSourceKind(state, SourceKind::Shape, curves.path());
-  const KindControls text = loadSourceKind(state, SourceKind::Text);
-  EXPECT_EQ(state.designFrame.left, 40);
-  EXPECT_EQ(state.designFrame.top, 30);
-  EXPECT_EQ(state.surfacePattern, SurfacePatternType::Grain);
-  EXPECT_EQ(state.material, Material::Steel);
-  EXPECT_EQ(text.fillKind, FillKind::Texture);
-  EXPECT_EQ(text.effectType, EffectType::Glow);
-  EXPECT_EQ(text.deformationType, DeformationType::Curve);
-  EXPECT_EQ(text.deformationAmount, 70);
-  EXPECT_EQ(keptCurveAxis(state, SourceKind::Text, 2), CurveAxis::LeftToRight);
-}
-
-TEST_F(SourceKindSwitchTest, StoresTheCurveOfKindAndGroupAndLeavesTheKindsOwnFillColour) {
+// What a switch to another kind and back restores is the window's test
+// (the frame, the panels) and the styles' (every setting of a style).
+TEST_F(SourceKindSwitchTest, StoresTheCurveOfKindAndMaterialGroup) {
   state.material = Material::Gold;
   state.curve.y = {0, 1, 2, 3, 4, 5, 6, 0};
-  state.fillColour = {10, 20, 30};
   storeSourceKind(state, SourceKind::Text, curves.path());
   ScriptedPlatform platform;
   EXPECT_EQ(readCurveFile(curves.filePath("temp13.txt"), platform), state.curve);
-  loadSourceKind(state, SourceKind::Picture);
-  EXPECT_EQ(state.kindSettings[SourceKind::Picture].fillColour, (Rgb{0, 0, 200}));
-}
-
-TEST_F(SourceKindSwitchTest, UnwritableCurveFolderFailsAfterStoringTheSettings) {
-  QFile blocker(curves.filePath("file"));
-  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-  state.designFrame.left = 77;
-  EXPECT_THROW(storeSourceKind(state, SourceKind::Text, blocker.fileName()), Failure);
-  EXPECT_EQ(state.kindSettings[SourceKind::Text].frameLeft, 77);
 }
 
 // A curves folder removed during the run is made again, so the text's curve

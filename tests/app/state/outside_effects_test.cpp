@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "state/kind_settings.h"
-
 namespace {
 
 QString shadowValue(int k, int value, EffectType effect) {
@@ -17,9 +15,6 @@ TEST(OutsideEffects, DropShadowOffsetsRunFromMinus25ToPlus25WithTheirSign) {
   EXPECT_EQ(shadowValue(2, 60, EffectType::DropShadow), QStringLiteral("+ 5"));
   EXPECT_EQ(shadowValue(3, 0, EffectType::DropShadow), QStringLiteral("- 25"));
   EXPECT_EQ(shadowValue(3, 100, EffectType::DropShadow), QStringLiteral("+ 25"));
-  const ShadowLabels labels = *shadowLabels(2, 0, outsideEffect(EffectType::DropShadow));
-  EXPECT_EQ(*labels.first, QStringLiteral("S. offset X :"));
-  EXPECT_EQ(*labels.second, QStringLiteral("S. offset Y :"));
 }
 
 TEST(OutsideEffects, CastShadowShowsHeightAndOrientationInStepsOf5Degrees) {
@@ -29,9 +24,6 @@ TEST(OutsideEffects, CastShadowShowsHeightAndOrientationInStepsOf5Degrees) {
   EXPECT_EQ(shadowValue(3, 50, EffectType::CastShadow), QStringLiteral("180 °"));
   EXPECT_EQ(shadowValue(3, 75, EffectType::CastShadow), QStringLiteral("270 °"));
   EXPECT_EQ(shadowValue(2, 61, EffectType::CastShadow), QStringLiteral("60"));
-  const ShadowLabels labels = *shadowLabels(3, 0, outsideEffect(EffectType::CastShadow));
-  EXPECT_EQ(*labels.first, QStringLiteral("S. height :"));
-  EXPECT_EQ(*labels.second, QStringLiteral("S. orient. :"));
 }
 
 TEST(OutsideEffects, StrengthIsAPercentForEveryEffectTheParametersOnlyForShadows) {

