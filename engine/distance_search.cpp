@@ -48,13 +48,6 @@ struct Nearest {
   int32_t cell = -1;   // into the window
 };
 
-// Whether every point at least sqrt(`reachSquared`) away rounds to a
-// squared distance above `best`; the margin covers the float rounding of
-// squared distances.
-bool beyondBest(double reachSquared, float best) {
-  return reachSquared > static_cast<double>(best) * 1.0001 + 1024;
-}
-
 int64_t gap(int64_t value, int64_t low, int64_t high) {
   if (value < low) return low - value;
   if (value > high) return value - high;
@@ -193,18 +186,27 @@ class DistanceSearch {
     const int64_t pixelColumn = static_cast<int64_t>(g_.scale) * c;
     Nearest nearest;
     nearest.best = bound;
-    int64_t within = largestNotAbove(bound);
+    Cutoffs cutoffs(bound);
     if (warmStart_ >= 0) {
-      consider(nearest, within, warmCell_, warmStart_, pixelRow, pixelColumn);
+      const int64_t rowGap = pixelRow - rows_[warmStart_];
+      const int64_t columnGap = pixelColumn - columns_[warmStart_];
+      const int64_t exact = columnGap * columnGap + rowGap * rowGap;
+      if (exact <= cutoffs.within) take(nearest, cutoffs, warmCell_, warmStart_, exact);
     }
-    for (int32_t w = 0; w < static_cast<int32_t>(window_.size()); ++w) {
+    const int32_t cells = static_cast<int32_t>(window_.size());
+    for (int32_t w = 0; w < cells; ++w) {
       const WindowCell& cell = window_[static_cast<size_t>(w)];
-      if (beyondBest(cell.reachSquared, nearest.best)) break;
+      if (cell.reachSquared > cutoffs.reach) break;
       const int64_t dr = gap(pixelRow, cell.bounds.minRow, cell.bounds.maxRow);
       const int64_t dc = gap(pixelColumn, cell.bounds.minColumn, cell.bounds.maxColumn);
-      if (static_cast<float>(dr * dr + dc * dc) > nearest.best) continue;
-      for (int32_t p = cell.firstPoint; p < cell.firstPoint + cell.pointCount; ++p) {
-        consider(nearest, within, w, p, pixelRow, pixelColumn);
+      if (dr * dr + dc * dc > cutoffs.within) continue;
+      const int32_t* rows = rows_ + cell.firstPoint;
+      const int32_t* columns = columns_ + cell.firstPoint;
+      for (int32_t i = 0; i < cell.pointCount; ++i) {
+        const int64_t rowGap = pixelRow - rows[i];
+        const int64_t columnGap = pixelColumn - columns[i];
+        const int64_t exact = columnGap * columnGap + rowGap * rowGap;
+        if (exact <= cutoffs.within) take(nearest, cutoffs, w, cell.firstPoint + i, exact);
       }
     }
     if (nearest.found) {
@@ -214,24 +216,30 @@ class DistanceSearch {
     return nearest;
   }
 
-  // Points are compared by their exact squared distance against `within`,
-  // the largest one that rounds to no more than the best single-precision
-  // distance so far: the same points pass as when each is rounded first,
-  // without the rounding of the many that fail. `within` follows the best.
-  // `cell` is the point's place in the window.
-  void consider(Nearest& nearest, int64_t& within, int32_t cell, int32_t point, int64_t pixelRow,
-                int64_t pixelColumn) const {
-    const size_t index = static_cast<size_t>(point);
-    const int64_t rowGap = pixelRow - rows_[index];
-    const int64_t columnGap = pixelColumn - columns_[index];
-    const int64_t exact = columnGap * columnGap + rowGap * rowGap;
-    if (exact > within) return;
+  // What the best single-precision distance so far rules out: `within` is
+  // the largest exact squared distance that rounds to no more than it (so
+  // the same points pass as when each is rounded first, without the
+  // rounding of the many that fail), `reach` the cell reach beyond which
+  // every point rounds to a larger distance; its margin covers the float
+  // rounding of squared distances.
+  struct Cutoffs {
+    explicit Cutoffs(float best)
+        : within(largestNotAbove(best)), reach(static_cast<double>(best) * 1.0001 + 1024) {}
+    int64_t within;
+    double reach;
+  };
+
+  // A point within the cutoffs, at exact squared distance `exact`, becomes
+  // the nearest if it rounds nearer, or as near and earlier in the window
+  // order. `cell` is the point's place in the window.
+  void take(Nearest& nearest, Cutoffs& cutoffs, int32_t cell, int32_t point,
+            int64_t exact) const {
     const float squared = static_cast<float>(exact);
     const WindowCell& from = window_[static_cast<size_t>(cell)];
     const int32_t slot = point - from.firstPoint + 1;
     const int32_t rank = from.rank + slot;
     if (squared < nearest.best || (nearest.found && rank < nearest.rank)) {
-      if (squared < nearest.best) within = largestNotAbove(squared);
+      if (squared < nearest.best) cutoffs = Cutoffs(squared);
       nearest = {squared, rank, from.identifier + slot, true, point, cell};
     }
   }
