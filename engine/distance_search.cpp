@@ -48,6 +48,42 @@ struct Nearest {
   int32_t cell = -1;   // into the window
 };
 
+// Whole numbers below this are floats: they round to themselves.
+constexpr int64_t kExactFloats = int64_t{1} << 24;
+
+// The largest whole number that rounds to a float no greater than `limit`
+// (none below zero). Below 2^24 every whole number is a float, so it is the
+// whole part of `limit`. Above, floats are whole and a step of 2^k apart:
+// the numbers up to half a step above round down to `limit`, the one at
+// half a step only when ties to even pick `limit`, whose last bit is 0.
+int64_t largestNotAbove(float limit) {
+  if (!(limit >= 0)) return -1;
+  const uint32_t bits = std::bit_cast<uint32_t>(limit);
+  const int32_t exponent = static_cast<int32_t>(bits >> 23) - 127;
+  if (exponent >= 62) return std::numeric_limits<int64_t>::max();
+  const int64_t whole = static_cast<int64_t>(limit);
+  if (exponent < 24) return whole;
+  return whole + (int64_t{1} << (exponent - 24)) - static_cast<int64_t>(bits & 1);
+}
+
+// What the best single-precision distance so far rules out: `within` is
+// the largest exact squared distance that rounds to no more than it (so
+// the same points pass as when each is rounded first, without the
+// rounding of the many that fail), `reach` the cell reach beyond which
+// every point rounds to a larger distance; its margin covers the float
+// rounding of squared distances.
+struct Cutoffs {
+  explicit Cutoffs(float distance) : Cutoffs(distance, largestNotAbove(distance)) {}
+  // From a point's exact squared distance: below 2^24 that is its own float.
+  Cutoffs(float distance, int64_t exact)
+      : best(distance),
+        within(exact < kExactFloats ? exact : largestNotAbove(distance)),
+        reach(static_cast<double>(distance) * 1.0001 + 1024) {}
+  float best;
+  int64_t within;
+  double reach;
+};
+
 int64_t gap(int64_t value, int64_t low, int64_t high) {
   if (value < low) return low - value;
   if (value > high) return value - high;
@@ -70,6 +106,7 @@ class DistanceSearch {
   void forEachBlockPixel(bool dark, double limit, int64_t firstBlock, int64_t endBlock,
                          Visit visit) {
     const Region& region = g_.region;
+    const Cutoffs start(static_cast<float>(std::min(limit, static_cast<double>(kNoPoint))));
     for (int64_t block = firstBlock; block < endBlock; ++block) {
       const int32_t blockRow = region.startRow + static_cast<int32_t>(block) * kBlock;
       for (int32_t blockColumn = region.startColumn; blockColumn < region.endColumn;
@@ -78,13 +115,12 @@ class DistanceSearch {
         const int32_t lastColumn = std::min(blockColumn + kBlock, region.endColumn);
         if (!holdsClass(dark, blockRow, lastRow, blockColumn, lastColumn)) continue;
         prepareWindow(blockRow, blockColumn);
-        const float bound = static_cast<float>(std::min(limit, static_cast<double>(kNoPoint)));
         const bool beyondLimit =
             limit < 0 || window_.empty() || window_.front().reachSquared > limit;
         for (int32_t r = blockRow; r < lastRow; ++r) {
           for (int32_t c = blockColumn; c < lastColumn; ++c) {
             if (render_.isDark(r, c) != dark) continue;
-            visit(r, c, beyondLimit ? Nearest{} : search(r, c, bound));
+            visit(r, c, beyondLimit ? Nearest{} : search(r, c, start));
           }
         }
       }
@@ -180,13 +216,14 @@ class DistanceSearch {
 
   // Starts from the point nearest to the previous pixel of the block, which
   // is usually nearest here too, so most cells are ruled out at once.
-  // Only points nearer than `bound` count; none nearer is none found.
-  Nearest search(int32_t r, int32_t c, float bound) {
+  // Only points nearer than the `start` distance count; none nearer is
+  // none found.
+  Nearest search(int32_t r, int32_t c, const Cutoffs& start) {
     const int64_t pixelRow = static_cast<int64_t>(g_.scale) * r;
     const int64_t pixelColumn = static_cast<int64_t>(g_.scale) * c;
     Nearest nearest;
-    nearest.best = bound;
-    Cutoffs cutoffs(bound);
+    nearest.best = start.best;
+    Cutoffs cutoffs = start;
     if (warmStart_ >= 0) {
       const int64_t rowGap = pixelRow - rows_[warmStart_];
       const int64_t columnGap = pixelColumn - columns_[warmStart_];
@@ -216,19 +253,6 @@ class DistanceSearch {
     return nearest;
   }
 
-  // What the best single-precision distance so far rules out: `within` is
-  // the largest exact squared distance that rounds to no more than it (so
-  // the same points pass as when each is rounded first, without the
-  // rounding of the many that fail), `reach` the cell reach beyond which
-  // every point rounds to a larger distance; its margin covers the float
-  // rounding of squared distances.
-  struct Cutoffs {
-    explicit Cutoffs(float best)
-        : within(largestNotAbove(best)), reach(static_cast<double>(best) * 1.0001 + 1024) {}
-    int64_t within;
-    double reach;
-  };
-
   // A point within the cutoffs, at exact squared distance `exact`, becomes
   // the nearest if it rounds nearer, or as near and earlier in the window
   // order. `cell` is the point's place in the window.
@@ -239,24 +263,9 @@ class DistanceSearch {
     const int32_t slot = point - from.firstPoint + 1;
     const int32_t rank = from.rank + slot;
     if (squared < nearest.best || (nearest.found && rank < nearest.rank)) {
-      if (squared < nearest.best) cutoffs = Cutoffs(squared);
+      if (squared < nearest.best) cutoffs = Cutoffs(squared, exact);
       nearest = {squared, rank, from.identifier + slot, true, point, cell};
     }
-  }
-
-  // The largest whole number that rounds to a float no greater than `limit`
-  // (none below zero). Below 2^24 every whole number is a float, so it is the
-  // whole part of `limit`. Above, floats are whole and a step of 2^k apart:
-  // the numbers up to half a step above round down to `limit`, the one at
-  // half a step only when ties to even pick `limit`, whose last bit is 0.
-  static int64_t largestNotAbove(float limit) {
-    if (!(limit >= 0)) return -1;
-    const uint32_t bits = std::bit_cast<uint32_t>(limit);
-    const int32_t exponent = static_cast<int32_t>(bits >> 23) - 127;
-    if (exponent >= 62) return std::numeric_limits<int64_t>::max();
-    const int64_t whole = static_cast<int64_t>(limit);
-    if (exponent < 24) return whole;
-    return whole + (int64_t{1} << (exponent - 24)) - static_cast<int64_t>(bits & 1);
   }
 
   Render& render_;
