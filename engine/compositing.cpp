@@ -136,9 +136,10 @@ class SlotPainter {
       return;
     }
     const int32_t columns = outputStride_ / 3;
-    const int32_t parts =
+    const int32_t threads =
         partsFor(workers_, static_cast<size_t>(outputRows_) * static_cast<size_t>(columns));
-    runParts(parts, [&](int32_t part) {
+    const int32_t parts = piecesFor(threads);
+    runPieces(parts, threads, [&](int32_t part) {
       paintRows(static_cast<int32_t>(partStart(outputRows_, part, parts)),
                 static_cast<int32_t>(partStart(outputRows_, part + 1, parts)));
     });

@@ -300,6 +300,22 @@ std::vector<int64_t> pixelsPerBlockRow(const Geometry& g, bool dark, int64_t blo
   return pixels;
 }
 
+// The walk over rows of blocks firstBlock..endBlock - 1 of the region.
+PartResult searchBlockRows(Render& render, bool dark, double limit, int64_t firstBlock,
+                           int64_t endBlock) {
+  DistanceSearch search(render);
+  PartResult result;
+  search.forEachBlockPixel(dark, limit, firstBlock, endBlock,
+                           [&](int32_t r, int32_t c, const Nearest& nearest) {
+                             const float best = search.store(r, c, nearest);
+                             if (best > result.maximum && best < kNoPoint) result.maximum = best;
+                           });
+  result.foundAny = search.foundAny();
+  result.lastIdentifier = search.lastIdentifier();
+  result.leadingMisses = search.leadingMisses();
+  return result;
+}
+
 // One walk over the pixels of a class, its rows of blocks split between the
 // workers. Afterwards the pixels a part visited before its first find take
 // the identifier found last in the parts before, as in one walk; returns
@@ -310,24 +326,16 @@ float searchClass(Render& render, bool dark, double limit, int32_t& lastIdentifi
   const int64_t rows = std::max(region.endRow - region.startRow, 0);
   const int64_t columns = std::max(region.endColumn - region.startColumn, 0);
   const int64_t blockRows = (rows + kBlock - 1) / kBlock;
-  const int32_t parts = static_cast<int32_t>(
-      std::min<int64_t>(partsFor(render.workers, static_cast<size_t>(rows * columns)),
-                        std::max<int64_t>(blockRows, 1)));
+  const int32_t threads = partsFor(render.workers, static_cast<size_t>(rows * columns));
+  const int32_t parts =
+      static_cast<int32_t>(std::min<int64_t>(piecesFor(threads), std::max<int64_t>(blockRows, 1)));
   std::vector<PartResult> results(static_cast<size_t>(parts));
   const std::vector<int64_t> starts =
       balancedStarts(pixelsPerBlockRow(g, dark, blockRows, columns), parts);
-  runParts(parts, [&](int32_t part) {
-    DistanceSearch search(render);
-    PartResult& result = results[static_cast<size_t>(part)];
-    search.forEachBlockPixel(dark, limit, starts[static_cast<size_t>(part)],
-                             starts[static_cast<size_t>(part) + 1],
-                             [&](int32_t r, int32_t c, const Nearest& nearest) {
-                               const float best = search.store(r, c, nearest);
-                               if (best > result.maximum && best < kNoPoint) result.maximum = best;
-                             });
-    result.foundAny = search.foundAny();
-    result.lastIdentifier = search.lastIdentifier();
-    result.leadingMisses = search.leadingMisses();
+  runPieces(parts, threads, [&](int32_t part) {
+    results[static_cast<size_t>(part)] = searchBlockRows(render, dark, limit,
+                                                         starts[static_cast<size_t>(part)],
+                                                         starts[static_cast<size_t>(part) + 1]);
   });
   float maximum = 0;
   for (const PartResult& result : results) {

@@ -49,8 +49,9 @@ class SurfaceShader {
     const SurfacePatternType pattern = render_.args.surfacePattern;
     const bool random =
         pattern == SurfacePatternType::Streaks || pattern == SurfacePatternType::Grain;
-    const int32_t parts =
+    const int32_t threads =
         random ? 1 : partsFor(render_.workers, static_cast<size_t>(rows * columns));
+    const int32_t parts = piecesFor(threads);
     // The shaded pixels are the element's: rows are shared out by them.
     std::vector<int64_t> rowPixels(static_cast<size_t>(rows), 0);
     for (int64_t i = 0; i < rows; ++i) {
@@ -59,7 +60,7 @@ class SurfaceShader {
         rowPixels[static_cast<size_t>(i)] = g_.darkInRow[static_cast<size_t>(r)];
     }
     const std::vector<int64_t> starts = balancedStarts(rowPixels, parts);
-    runParts(parts, [&](int32_t part) {
+    runPieces(parts, threads, [&](int32_t part) {
       SurfaceShader shader = *this;
       shader.shadeRows(box.minRow + static_cast<int32_t>(starts[static_cast<size_t>(part)]),
                        box.minRow + static_cast<int32_t>(starts[static_cast<size_t>(part) + 1]));
