@@ -193,9 +193,8 @@ class SlotPainter {
     // Up to `whole` every sample's four cells and colour entries lie inside
     // the maps (rows and columns of the region are never negative); past it
     // they are clamped.
-    const int64_t whole =
-        std::min({last, lastCell - width_ - 1 - r * width_ - shift,
-                  floorDivide(lastColour - stride - 3 - r * stride, 3) - shift});
+    const int64_t whole = std::min({last, lastCell - width_ - 1 - r * width_ - shift,
+                                    floorDivide(lastColour - stride - 3 - r * stride, 3) - shift});
     if (r >= 0 && first + shift >= 0) {
       if (engraved_) {
         engraveWholeRow(row, r, shift, first, whole);
@@ -224,8 +223,7 @@ class SlotPainter {
     }
   }
 
-  void engraveWholeRow(uint8_t* row, int64_t r, int64_t shift, int64_t first,
-                       int64_t last) const {
+  void engraveWholeRow(uint8_t* row, int64_t r, int64_t shift, int64_t first, int64_t last) const {
     const int64_t stride = slot_.maskStride;
     const auto at = [](int64_t index) { return static_cast<size_t>(index); };
     Sample sample;

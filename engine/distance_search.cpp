@@ -256,8 +256,7 @@ class DistanceSearch {
   // A point within the cutoffs, at exact squared distance `exact`, becomes
   // the nearest if it rounds nearer, or as near and earlier in the window
   // order. `cell` is the point's place in the window.
-  void take(Nearest& nearest, Cutoffs& cutoffs, int32_t cell, int32_t point,
-            int64_t exact) const {
+  void take(Nearest& nearest, Cutoffs& cutoffs, int32_t cell, int32_t point, int64_t exact) const {
     const float squared = static_cast<float>(exact);
     const WindowCell& from = window_[static_cast<size_t>(cell)];
     const int32_t slot = point - from.firstPoint + 1;
@@ -333,9 +332,9 @@ float searchClass(Render& render, bool dark, double limit, int32_t& lastIdentifi
   const std::vector<int64_t> starts =
       balancedStarts(pixelsPerBlockRow(g, dark, blockRows, columns), parts);
   runPieces(parts, threads, [&](int32_t part) {
-    results[static_cast<size_t>(part)] = searchBlockRows(render, dark, limit,
-                                                         starts[static_cast<size_t>(part)],
-                                                         starts[static_cast<size_t>(part) + 1]);
+    results[static_cast<size_t>(part)] =
+        searchBlockRows(render, dark, limit, starts[static_cast<size_t>(part)],
+                        starts[static_cast<size_t>(part) + 1]);
   });
   float maximum = 0;
   for (const PartResult& result : results) {

@@ -104,15 +104,15 @@ class SurfaceShader {
                                shadeChannel(w, base.red)};
     PixelMap<int16_t>& colour = render_.layer.colour;
     // A row of the mask addresses its cells and colour entries directly.
-    const bool inMask = r >= 0 && r < g_.height && g_.box.minColumn >= 0 &&
-                        g_.box.maxColumn <= g_.width;
+    const bool inMask =
+        r >= 0 && r < g_.height && g_.box.minColumn >= 0 && g_.box.maxColumn <= g_.width;
     const size_t rowCell = inMask ? static_cast<size_t>(r) * static_cast<size_t>(g_.width) : 0;
     const size_t rowEntry = inMask ? static_cast<size_t>(r) * static_cast<size_t>(g_.stride) : 0;
     for (int32_t c = g_.box.minColumn; c < g_.box.maxColumn; ++c) {
       if (!render_.isDark(r, c)) continue;
       storeDepth(inMask ? rowCell + static_cast<size_t>(c) : g_.cell(r, c));
-      const size_t entry = inMask ? rowEntry + 3 * static_cast<size_t>(c)
-                                  : colourEntry(colour, g_.stride, r, c);
+      const size_t entry =
+          inMask ? rowEntry + 3 * static_cast<size_t>(c) : colourEntry(colour, g_.stride, r, c);
       colour[entry] = shaded[0];
       colour[entry + 1] = shaded[1];
       colour[entry + 2] = shaded[2];
@@ -172,7 +172,7 @@ class SurfaceShader {
   MaterialShader material_;
   CubicSpline profile_;
   std::vector<double> columnProfiles_;  // left to right: per column of the box
-  bool rowWide_;  // whether every inside pixel of a row takes the same colour
+  bool rowWide_;                        // whether every inside pixel of a row takes the same colour
 };
 
 }  // namespace
