@@ -21,6 +21,8 @@ class BaseColour {
   BaseColour(const Render& render, const TextureTile& texture);
 
   Colour at(int32_t row, int32_t column) const;
+  // Whether every pixel starts from the same colour (the fill).
+  bool isUniform() const { return source_ == Source::kFill; }
 
  private:
   enum class Source { kFill, kTiled, kPlaced };

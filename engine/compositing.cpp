@@ -19,6 +19,11 @@ namespace {
 // truncate).
 constexpr double kFarAway = 1e9;
 
+int64_t floorDivide(int64_t value, int64_t divisor) {
+  const int64_t quotient = value / divisor;
+  return value % divisor != 0 && (value < 0) != (divisor < 0) ? quotient - 1 : quotient;
+}
+
 // Four neighbouring layer pixels with their bilinear weights, in the order
 // (R, C), (R, C + 1), (R + 1, C), (R + 1, C + 1).
 struct Sample {
@@ -131,9 +136,10 @@ class SlotPainter {
       return;
     }
     const int32_t columns = outputStride_ / 3;
-    const int32_t parts =
+    const int32_t threads =
         partsFor(workers_, static_cast<size_t>(outputRows_) * static_cast<size_t>(columns));
-    runParts(parts, [&](int32_t part) {
+    const int32_t parts = piecesFor(threads);
+    runPieces(parts, threads, [&](int32_t part) {
       paintRows(static_cast<int32_t>(partStart(outputRows_, part, parts)),
                 static_cast<int32_t>(partStart(outputRows_, part + 1, parts)));
     });
@@ -184,39 +190,65 @@ class SlotPainter {
     const int64_t stride = slot_.maskStride;
     const int64_t lastCell = static_cast<int64_t>(maps_.depth.size()) - 1;
     const int64_t lastColour = static_cast<int64_t>(maps_.colour.size()) - 3;
-    const int16_t* colours = maps_.colour.data();
-    Sample sample;
-    for (int64_t j = first; j <= last; ++j) {
-      uint8_t* pixel = row + 3 * j;
-      const int64_t c = j + shift;
-      const int64_t cell = r * width_ + c;
-      const int64_t colour = r * stride + 3 * c;
-      if (cell < 0 || cell + width_ + 1 > lastCell || colour < 0 ||
-          colour + stride + 3 > lastColour) {
-        // Next to the maps' ends the samples are clamped.
-        if (!locate({static_cast<double>(r), static_cast<double>(c)}, sample)) continue;
-        if (engraved_) {
-          layOver(pixel, sample);
-        } else {
-          layOverWhole(pixel, sample);
-        }
-        continue;
-      }
+    // Up to `whole` every sample's four cells and colour entries lie inside
+    // the maps (rows and columns of the region are never negative); past it
+    // they are clamped.
+    const int64_t whole = std::min({last, lastCell - width_ - 1 - r * width_ - shift,
+                                    floorDivide(lastColour - stride - 3 - r * stride, 3) - shift});
+    if (r >= 0 && first + shift >= 0) {
       if (engraved_) {
-        const auto at = [](int64_t index) { return static_cast<size_t>(index); };
-        sample.cells = {at(cell), at(cell + 1), at(cell + width_), at(cell + width_ + 1)};
-        sample.colours = {at(colour), at(colour + 3), at(colour + stride), at(colour + stride + 3)};
-        sample.weights[0] = 1;
-        sample.weighted = 1;
-        layOver(pixel, sample);
-        continue;
+        engraveWholeRow(row, r, shift, first, whole);
+      } else {
+        blendWholeRow(row, r, shift, first, whole);
       }
-      const int16_t* at = colours + colour;
+    } else {
+      clampedRow(row, r, shift, first, whole);
+    }
+    clampedRow(row, r, shift, std::max(first, whole + 1), last);
+  }
+
+  // Pixels first..last of a straight row whose samples lie inside the maps.
+  void blendWholeRow(uint8_t* row, int64_t r, int64_t shift, int64_t first, int64_t last) const {
+    const int64_t stride = slot_.maskStride;
+    const int16_t* colours = maps_.colour.data();
+    for (int64_t j = first; j <= last; ++j) {
+      const int64_t c = j + shift;
+      const int16_t* at = colours + r * stride + 3 * c;
       if (at[0] == kEmptyColour && at[3] == kEmptyColour && at[stride] == kEmptyColour &&
           at[stride + 3] == kEmptyColour) {
         continue;
       }
-      blendWhole(pixel, static_cast<size_t>(cell), static_cast<size_t>(colour));
+      blendWhole(row + 3 * j, static_cast<size_t>(r * width_ + c),
+                 static_cast<size_t>(r * stride + 3 * c));
+    }
+  }
+
+  void engraveWholeRow(uint8_t* row, int64_t r, int64_t shift, int64_t first, int64_t last) const {
+    const int64_t stride = slot_.maskStride;
+    const auto at = [](int64_t index) { return static_cast<size_t>(index); };
+    Sample sample;
+    sample.weights[0] = 1;
+    sample.weighted = 1;
+    for (int64_t j = first; j <= last; ++j) {
+      const int64_t cell = r * width_ + j + shift;
+      const int64_t colour = r * stride + 3 * (j + shift);
+      sample.cells = {at(cell), at(cell + 1), at(cell + width_), at(cell + width_ + 1)};
+      sample.colours = {at(colour), at(colour + 3), at(colour + stride), at(colour + stride + 3)};
+      layOver(row + 3 * j, sample);
+    }
+  }
+
+  // Pixels first..last of a straight row sampled through the general
+  // lookup, which clamps samples next to the maps' ends.
+  void clampedRow(uint8_t* row, int64_t r, int64_t shift, int64_t first, int64_t last) const {
+    Sample sample;
+    for (int64_t j = first; j <= last; ++j) {
+      if (!locate({static_cast<double>(r), static_cast<double>(j + shift)}, sample)) continue;
+      if (engraved_) {
+        layOver(row + 3 * j, sample);
+      } else {
+        layOverWhole(row + 3 * j, sample);
+      }
     }
   }
 

@@ -48,12 +48,41 @@ struct Nearest {
   int32_t cell = -1;   // into the window
 };
 
-// Whether every point at least sqrt(`reachSquared`) away rounds to a
-// squared distance above `best`; the margin covers the float rounding of
-// squared distances.
-bool beyondBest(double reachSquared, float best) {
-  return reachSquared > static_cast<double>(best) * 1.0001 + 1024;
+// Whole numbers below this are floats: they round to themselves.
+constexpr int64_t kExactFloats = int64_t{1} << 24;
+
+// The largest whole number that rounds to a float no greater than `limit`
+// (none below zero). Below 2^24 every whole number is a float, so it is the
+// whole part of `limit`. Above, floats are whole and a step of 2^k apart:
+// the numbers up to half a step above round down to `limit`, the one at
+// half a step only when ties to even pick `limit`, whose last bit is 0.
+int64_t largestNotAbove(float limit) {
+  if (!(limit >= 0)) return -1;
+  const uint32_t bits = std::bit_cast<uint32_t>(limit);
+  const int32_t exponent = static_cast<int32_t>(bits >> 23) - 127;
+  if (exponent >= 62) return std::numeric_limits<int64_t>::max();
+  const int64_t whole = static_cast<int64_t>(limit);
+  if (exponent < 24) return whole;
+  return whole + (int64_t{1} << (exponent - 24)) - static_cast<int64_t>(bits & 1);
 }
+
+// What the best single-precision distance so far rules out: `within` is
+// the largest exact squared distance that rounds to no more than it (so
+// the same points pass as when each is rounded first, without the
+// rounding of the many that fail), `reach` the cell reach beyond which
+// every point rounds to a larger distance; its margin covers the float
+// rounding of squared distances.
+struct Cutoffs {
+  explicit Cutoffs(float distance) : Cutoffs(distance, largestNotAbove(distance)) {}
+  // From a point's exact squared distance: below 2^24 that is its own float.
+  Cutoffs(float distance, int64_t exact)
+      : best(distance),
+        within(exact < kExactFloats ? exact : largestNotAbove(distance)),
+        reach(static_cast<double>(distance) * 1.0001 + 1024) {}
+  float best;
+  int64_t within;
+  double reach;
+};
 
 int64_t gap(int64_t value, int64_t low, int64_t high) {
   if (value < low) return low - value;
@@ -77,6 +106,7 @@ class DistanceSearch {
   void forEachBlockPixel(bool dark, double limit, int64_t firstBlock, int64_t endBlock,
                          Visit visit) {
     const Region& region = g_.region;
+    const Cutoffs start(static_cast<float>(std::min(limit, static_cast<double>(kNoPoint))));
     for (int64_t block = firstBlock; block < endBlock; ++block) {
       const int32_t blockRow = region.startRow + static_cast<int32_t>(block) * kBlock;
       for (int32_t blockColumn = region.startColumn; blockColumn < region.endColumn;
@@ -85,13 +115,12 @@ class DistanceSearch {
         const int32_t lastColumn = std::min(blockColumn + kBlock, region.endColumn);
         if (!holdsClass(dark, blockRow, lastRow, blockColumn, lastColumn)) continue;
         prepareWindow(blockRow, blockColumn);
-        const float bound = static_cast<float>(std::min(limit, static_cast<double>(kNoPoint)));
         const bool beyondLimit =
             limit < 0 || window_.empty() || window_.front().reachSquared > limit;
         for (int32_t r = blockRow; r < lastRow; ++r) {
           for (int32_t c = blockColumn; c < lastColumn; ++c) {
             if (render_.isDark(r, c) != dark) continue;
-            visit(r, c, beyondLimit ? Nearest{} : search(r, c, bound));
+            visit(r, c, beyondLimit ? Nearest{} : search(r, c, start));
           }
         }
       }
@@ -187,24 +216,34 @@ class DistanceSearch {
 
   // Starts from the point nearest to the previous pixel of the block, which
   // is usually nearest here too, so most cells are ruled out at once.
-  // Only points nearer than `bound` count; none nearer is none found.
-  Nearest search(int32_t r, int32_t c, float bound) {
+  // Only points nearer than the `start` distance count; none nearer is
+  // none found.
+  Nearest search(int32_t r, int32_t c, const Cutoffs& start) {
     const int64_t pixelRow = static_cast<int64_t>(g_.scale) * r;
     const int64_t pixelColumn = static_cast<int64_t>(g_.scale) * c;
     Nearest nearest;
-    nearest.best = bound;
-    int64_t within = largestNotAbove(bound);
+    nearest.best = start.best;
+    Cutoffs cutoffs = start;
     if (warmStart_ >= 0) {
-      consider(nearest, within, warmCell_, warmStart_, pixelRow, pixelColumn);
+      const int64_t rowGap = pixelRow - rows_[warmStart_];
+      const int64_t columnGap = pixelColumn - columns_[warmStart_];
+      const int64_t exact = columnGap * columnGap + rowGap * rowGap;
+      if (exact <= cutoffs.within) take(nearest, cutoffs, warmCell_, warmStart_, exact);
     }
-    for (int32_t w = 0; w < static_cast<int32_t>(window_.size()); ++w) {
+    const int32_t cells = static_cast<int32_t>(window_.size());
+    for (int32_t w = 0; w < cells; ++w) {
       const WindowCell& cell = window_[static_cast<size_t>(w)];
-      if (beyondBest(cell.reachSquared, nearest.best)) break;
+      if (cell.reachSquared > cutoffs.reach) break;
       const int64_t dr = gap(pixelRow, cell.bounds.minRow, cell.bounds.maxRow);
       const int64_t dc = gap(pixelColumn, cell.bounds.minColumn, cell.bounds.maxColumn);
-      if (static_cast<float>(dr * dr + dc * dc) > nearest.best) continue;
-      for (int32_t p = cell.firstPoint; p < cell.firstPoint + cell.pointCount; ++p) {
-        consider(nearest, within, w, p, pixelRow, pixelColumn);
+      if (dr * dr + dc * dc > cutoffs.within) continue;
+      const int32_t* rows = rows_ + cell.firstPoint;
+      const int32_t* columns = columns_ + cell.firstPoint;
+      for (int32_t i = 0; i < cell.pointCount; ++i) {
+        const int64_t rowGap = pixelRow - rows[i];
+        const int64_t columnGap = pixelColumn - columns[i];
+        const int64_t exact = columnGap * columnGap + rowGap * rowGap;
+        if (exact <= cutoffs.within) take(nearest, cutoffs, w, cell.firstPoint + i, exact);
       }
     }
     if (nearest.found) {
@@ -214,41 +253,18 @@ class DistanceSearch {
     return nearest;
   }
 
-  // Points are compared by their exact squared distance against `within`,
-  // the largest one that rounds to no more than the best single-precision
-  // distance so far: the same points pass as when each is rounded first,
-  // without the rounding of the many that fail. `within` follows the best.
-  // `cell` is the point's place in the window.
-  void consider(Nearest& nearest, int64_t& within, int32_t cell, int32_t point, int64_t pixelRow,
-                int64_t pixelColumn) const {
-    const size_t index = static_cast<size_t>(point);
-    const int64_t rowGap = pixelRow - rows_[index];
-    const int64_t columnGap = pixelColumn - columns_[index];
-    const int64_t exact = columnGap * columnGap + rowGap * rowGap;
-    if (exact > within) return;
+  // A point within the cutoffs, at exact squared distance `exact`, becomes
+  // the nearest if it rounds nearer, or as near and earlier in the window
+  // order. `cell` is the point's place in the window.
+  void take(Nearest& nearest, Cutoffs& cutoffs, int32_t cell, int32_t point, int64_t exact) const {
     const float squared = static_cast<float>(exact);
     const WindowCell& from = window_[static_cast<size_t>(cell)];
     const int32_t slot = point - from.firstPoint + 1;
     const int32_t rank = from.rank + slot;
     if (squared < nearest.best || (nearest.found && rank < nearest.rank)) {
-      if (squared < nearest.best) within = largestNotAbove(squared);
+      if (squared < nearest.best) cutoffs = Cutoffs(squared, exact);
       nearest = {squared, rank, from.identifier + slot, true, point, cell};
     }
-  }
-
-  // The largest whole number that rounds to a float no greater than `limit`
-  // (none below zero). Below 2^24 every whole number is a float, so it is the
-  // whole part of `limit`. Above, floats are whole and a step of 2^k apart:
-  // the numbers up to half a step above round down to `limit`, the one at
-  // half a step only when ties to even pick `limit`, whose last bit is 0.
-  static int64_t largestNotAbove(float limit) {
-    if (!(limit >= 0)) return -1;
-    const uint32_t bits = std::bit_cast<uint32_t>(limit);
-    const int32_t exponent = static_cast<int32_t>(bits >> 23) - 127;
-    if (exponent >= 62) return std::numeric_limits<int64_t>::max();
-    const int64_t whole = static_cast<int64_t>(limit);
-    if (exponent < 24) return whole;
-    return whole + (int64_t{1} << (exponent - 24)) - static_cast<int64_t>(bits & 1);
   }
 
   Render& render_;
@@ -283,6 +299,22 @@ std::vector<int64_t> pixelsPerBlockRow(const Geometry& g, bool dark, int64_t blo
   return pixels;
 }
 
+// The walk over rows of blocks firstBlock..endBlock - 1 of the region.
+PartResult searchBlockRows(Render& render, bool dark, double limit, int64_t firstBlock,
+                           int64_t endBlock) {
+  DistanceSearch search(render);
+  PartResult result;
+  search.forEachBlockPixel(dark, limit, firstBlock, endBlock,
+                           [&](int32_t r, int32_t c, const Nearest& nearest) {
+                             const float best = search.store(r, c, nearest);
+                             if (best > result.maximum && best < kNoPoint) result.maximum = best;
+                           });
+  result.foundAny = search.foundAny();
+  result.lastIdentifier = search.lastIdentifier();
+  result.leadingMisses = search.leadingMisses();
+  return result;
+}
+
 // One walk over the pixels of a class, its rows of blocks split between the
 // workers. Afterwards the pixels a part visited before its first find take
 // the identifier found last in the parts before, as in one walk; returns
@@ -293,24 +325,16 @@ float searchClass(Render& render, bool dark, double limit, int32_t& lastIdentifi
   const int64_t rows = std::max(region.endRow - region.startRow, 0);
   const int64_t columns = std::max(region.endColumn - region.startColumn, 0);
   const int64_t blockRows = (rows + kBlock - 1) / kBlock;
-  const int32_t parts = static_cast<int32_t>(
-      std::min<int64_t>(partsFor(render.workers, static_cast<size_t>(rows * columns)),
-                        std::max<int64_t>(blockRows, 1)));
+  const int32_t threads = partsFor(render.workers, static_cast<size_t>(rows * columns));
+  const int32_t parts =
+      static_cast<int32_t>(std::min<int64_t>(piecesFor(threads), std::max<int64_t>(blockRows, 1)));
   std::vector<PartResult> results(static_cast<size_t>(parts));
   const std::vector<int64_t> starts =
       balancedStarts(pixelsPerBlockRow(g, dark, blockRows, columns), parts);
-  runParts(parts, [&](int32_t part) {
-    DistanceSearch search(render);
-    PartResult& result = results[static_cast<size_t>(part)];
-    search.forEachBlockPixel(dark, limit, starts[static_cast<size_t>(part)],
-                             starts[static_cast<size_t>(part) + 1],
-                             [&](int32_t r, int32_t c, const Nearest& nearest) {
-                               const float best = search.store(r, c, nearest);
-                               if (best > result.maximum && best < kNoPoint) result.maximum = best;
-                             });
-    result.foundAny = search.foundAny();
-    result.lastIdentifier = search.lastIdentifier();
-    result.leadingMisses = search.leadingMisses();
+  runPieces(parts, threads, [&](int32_t part) {
+    results[static_cast<size_t>(part)] =
+        searchBlockRows(render, dark, limit, starts[static_cast<size_t>(part)],
+                        starts[static_cast<size_t>(part) + 1]);
   });
   float maximum = 0;
   for (const PartResult& result : results) {

@@ -23,7 +23,8 @@ class SurfaceShader {
         g_(render.geometry),
         base_(render, texture),
         pattern_(render.args.surfacePattern),
-        material_(materialShader(toInt(render.args.material))) {
+        material_(materialShader(toInt(render.args.material))),
+        rowWide_(shadesRowWide(render.args) && base_.isUniform()) {
     // Without a profile curve every lookup runs on zero knots.
     const SurfacePatternType pattern = render.args.surfacePattern;
     if (pattern >= SurfacePatternType::None && pattern <= SurfacePatternType::Ripples)
@@ -48,8 +49,9 @@ class SurfaceShader {
     const SurfacePatternType pattern = render_.args.surfacePattern;
     const bool random =
         pattern == SurfacePatternType::Streaks || pattern == SurfacePatternType::Grain;
-    const int32_t parts =
+    const int32_t threads =
         random ? 1 : partsFor(render_.workers, static_cast<size_t>(rows * columns));
+    const int32_t parts = piecesFor(threads);
     // The shaded pixels are the element's: rows are shared out by them.
     std::vector<int64_t> rowPixels(static_cast<size_t>(rows), 0);
     for (int64_t i = 0; i < rows; ++i) {
@@ -58,7 +60,7 @@ class SurfaceShader {
         rowPixels[static_cast<size_t>(i)] = g_.darkInRow[static_cast<size_t>(r)];
     }
     const std::vector<int64_t> starts = balancedStarts(rowPixels, parts);
-    runParts(parts, [&](int32_t part) {
+    runPieces(parts, threads, [&](int32_t part) {
       SurfaceShader shader = *this;
       shader.shadeRows(box.minRow + static_cast<int32_t>(starts[static_cast<size_t>(part)]),
                        box.minRow + static_cast<int32_t>(starts[static_cast<size_t>(part) + 1]));
@@ -73,10 +75,57 @@ class SurfaceShader {
           static_cast<double>(r - box.minRow) / (box.maxRow - box.minRow);
       const double rowProfile = clampUnit(
           profile_(render_.args.curveAxis == CurveAxis::TopToBottom ? 1 - verticalFraction : 0.5));
+      if (rowWide_) {
+        shadeRowWide(r, rowProfile);
+        continue;
+      }
       for (int32_t c = box.minColumn; c < box.maxColumn; ++c) {
         if (render_.isDark(r, c)) shadePixel(r, c, verticalFraction, rowProfile);
       }
     }
+  }
+
+  // The profile material reads the profile value alone; without a surface
+  // pattern and along the vertical axis that value, and with one fill
+  // colour the shaded colour, are the same for the whole row.
+  static bool shadesRowWide(const ActionArguments& args) {
+    const bool patterned = args.surfacePattern == SurfacePatternType::Streaks ||
+                           args.surfacePattern == SurfacePatternType::Grain ||
+                           args.surfacePattern == SurfacePatternType::Ripples;
+    const bool alongRow =
+        args.curveAxis != CurveAxis::LeftToRight && args.curveAxis != CurveAxis::CentreToEdge;
+    return args.material == Material::Profile && !patterned && alongRow;
+  }
+
+  void shadeRowWide(int32_t r, double rowProfile) {
+    const double w = clampUnit(rowProfile);
+    const Colour base = base_.at(r, g_.box.minColumn);
+    const int16_t shaded[3] = {shadeChannel(w, base.blue), shadeChannel(w, base.green),
+                               shadeChannel(w, base.red)};
+    PixelMap<int16_t>& colour = render_.layer.colour;
+    // A row of the mask addresses its cells and colour entries directly.
+    const bool inMask =
+        r >= 0 && r < g_.height && g_.box.minColumn >= 0 && g_.box.maxColumn <= g_.width;
+    const size_t rowCell = inMask ? static_cast<size_t>(r) * static_cast<size_t>(g_.width) : 0;
+    const size_t rowEntry = inMask ? static_cast<size_t>(r) * static_cast<size_t>(g_.stride) : 0;
+    for (int32_t c = g_.box.minColumn; c < g_.box.maxColumn; ++c) {
+      if (!render_.isDark(r, c)) continue;
+      storeDepth(inMask ? rowCell + static_cast<size_t>(c) : g_.cell(r, c));
+      const size_t entry =
+          inMask ? rowEntry + 3 * static_cast<size_t>(c) : colourEntry(colour, g_.stride, r, c);
+      colour[entry] = shaded[0];
+      colour[entry + 1] = shaded[1];
+      colour[entry + 2] = shaded[2];
+    }
+  }
+
+  // The pixel's depth relative to the deepest, stored as a byte; returns it.
+  double storeDepth(size_t cell) {
+    const double squaredDistance = g_.distance[cell];
+    const double maximum = g_.maxSquaredDistance;
+    const double depth = maximum == 0 ? 1 : std::min(squaredDistance / maximum, 1.0);
+    render_.layer.depth[cell] = truncateToByte(depth * 255);
+    return depth;
   }
 
   // The profile value before the surface pattern: by depth it differs per
@@ -93,9 +142,7 @@ class SurfaceShader {
   void shadePixel(int32_t r, int32_t c, double verticalFraction, double rowProfile) {
     const size_t cell = g_.cell(r, c);
     const double squaredDistance = g_.distance[cell];
-    const double maximum = g_.maxSquaredDistance;
-    const double depth = maximum == 0 ? 1 : std::min(squaredDistance / maximum, 1.0);
-    render_.layer.depth[cell] = truncateToByte(depth * 255);
+    const double depth = storeDepth(cell);
 
     ShadingPoint p;
     p.rootDepth = std::sqrt(depth);
@@ -125,6 +172,7 @@ class SurfaceShader {
   MaterialShader material_;
   CubicSpline profile_;
   std::vector<double> columnProfiles_;  // left to right: per column of the box
+  bool rowWide_;                        // whether every inside pixel of a row takes the same colour
 };
 
 }  // namespace

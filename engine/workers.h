@@ -1,9 +1,12 @@
-// Splitting a render step over the processor's cores. Every split hands
-// each part a fixed share of rows and combines the parts in their order, so
-// results are bit for bit those of one thread; small pictures stay on the
-// calling thread, where starting threads would cost more than it saves.
+// Splitting a render step over the processor's cores. Every split cuts the
+// rows into fixed pieces and combines the pieces in their order, whichever
+// thread worked each, so results are bit for bit those of one thread; small
+// pictures stay on the calling thread, where starting threads would cost
+// more than it saves.
 #pragma once
 
+#include <algorithm>
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <exception>
@@ -24,29 +27,42 @@ struct WorkerPolicy {
 // How many parts `items` work items are split into.
 int32_t partsFor(const WorkerPolicy& policy, size_t items);
 
-// Runs work(part) for parts 0..parts-1, part 0 on the calling thread, and
-// waits for all. A part that throws rethrows here once all have ended; a
-// thread that cannot be started runs its part on the calling thread.
+// A job split between threads is cut into this many pieces per thread,
+// which the threads take in turn until none are left: a thread that starts
+// late on a busy machine takes fewer of them, and no thread waits for the
+// share of one that has not run yet.
+inline constexpr int32_t kPiecesPerThread = 4;
+
+// How many pieces a job for `threads` threads is cut into.
+inline int32_t piecesFor(int32_t threads) { return threads > 1 ? threads * kPiecesPerThread : 1; }
+
+// Runs work(piece) once for each of pieces 0..pieces-1 on up to `threads`
+// threads, the calling one among them, and waits for all. A piece that
+// throws rethrows here once all have ended; threads that cannot be started
+// leave their pieces to the others.
 template <typename Work>
-void runParts(int32_t parts, Work&& work) {
-  std::vector<std::exception_ptr> failures(static_cast<size_t>(parts > 0 ? parts : 0));
-  std::vector<std::thread> threads;
-  const auto guarded = [&](int32_t part) {
-    try {
-      work(part);
-    } catch (...) {
-      failures[static_cast<size_t>(part)] = std::current_exception();
+void runPieces(int32_t pieces, int32_t threads, Work&& work) {
+  std::vector<std::exception_ptr> failures(static_cast<size_t>(pieces > 0 ? pieces : 0));
+  std::atomic<int32_t> next{0};
+  const auto takePieces = [&] {
+    for (int32_t piece = next++; piece < pieces; piece = next++) {
+      try {
+        work(piece);
+      } catch (...) {
+        failures[static_cast<size_t>(piece)] = std::current_exception();
+      }
     }
   };
-  for (int32_t part = 1; part < parts; ++part) {
+  std::vector<std::thread> helpers;
+  for (int32_t helper = 1; helper < std::min(threads, pieces); ++helper) {
     try {
-      threads.emplace_back(guarded, part);
+      helpers.emplace_back(takePieces);
     } catch (...) {
-      guarded(part);
+      break;
     }
   }
-  if (parts > 0) guarded(0);
-  for (std::thread& thread : threads) thread.join();
+  takePieces();
+  for (std::thread& helper : helpers) helper.join();
   for (const std::exception_ptr& failure : failures) {
     if (failure) std::rethrow_exception(failure);
   }
