@@ -85,6 +85,28 @@ TEST(SettingTable, EveryOptionReachesTheStyle) {
   }
 }
 
+TEST(SettingTable, ChoicesTakeTheirOtherSpellingsInStyleFilesAndOnTheCommandLine) {
+  ConsolePlatform console(stderr);
+  for (const SettingDeclaration& setting : settingDeclarations()) {
+    for (size_t number = 0; number < setting.choiceSpellings.size(); ++number) {
+      const QString word = setting.choiceSpellings[number];
+      const QByteArray document =
+          QStringLiteral(R"({"format": "Velloro style", "version": 1, "%1": {"%2": "%3"}})")
+              .arg(setting.section, setting.key, word)
+              .toUtf8();
+      EXPECT_EQ(setting.get(readStyle(document, Style())), SettingValue(int32_t(number)))
+          << word.toStdString();
+      const RenderRequest request =
+          parseRenderCommand({QStringLiteral("--render"), QStringLiteral("--text"),
+                              QStringLiteral("T"), QStringLiteral("-o"), QStringLiteral("t.png"),
+                              setting.flag, word})
+              .request;
+      EXPECT_EQ(setting.get(withOverrides(Style(), request.overrides, QString(), console)),
+                SettingValue(int32_t(number)));
+    }
+  }
+}
+
 TEST(SettingTable, ValuesOutOfRangeAreRefusedByName) {
   for (const SettingDeclaration& setting : settingDeclarations()) {
     if (setting.type != SettingType::WholeNumber && setting.type != SettingType::Number) continue;

@@ -109,3 +109,19 @@ TEST(VisibleExtentTest, NegativeMarginTrimsTightAndNothingVisibleGivesNoPicture)
   EXPECT_EQ(trimmedToVisible(picture, -3).size(), QSize(1, 1));
   EXPECT_EQ(trimmedToVisible(picture, 0).pixel(0, 0), qRgba(1, 2, 3, 4));
 }
+
+// White showing through by 764 of 765 rounds to alpha 0; by 763 it does not.
+TEST(VisibleExtentTest, DesignExtentFindsWhatTheCutOutShowsWithoutSolvingIt) {
+  QImage black(6, 4, QImage::Format_RGB888);
+  black.fill(Qt::black);
+  QImage white(6, 4, QImage::Format_RGB888);
+  white.fill(Qt::white);
+  EXPECT_TRUE(designExtent(black, white).isNull());
+  black.setPixel(1, 1, qRgb(0, 0, 1));
+  EXPECT_TRUE(designExtent(black, white).isNull());
+  black.setPixel(4, 2, qRgb(0, 1, 1));
+  white.setPixel(2, 3, qRgb(255, 254, 254));
+  EXPECT_EQ(designExtent(black, white), QRect(2, 2, 3, 2));
+  EXPECT_EQ(designExtent(black, white), visibleExtent(transparentDesign(black, white)));
+  EXPECT_TRUE(designExtent(black, white.copy(0, 0, 5, 4)).isNull());
+}
