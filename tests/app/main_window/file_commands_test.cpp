@@ -69,20 +69,6 @@ TEST_F(FileCommandsTest, SaveThatCannotWriteIsReportedAndMakesNoFolder) {
   EXPECT_FALSE(QDir(path("missing-folder")).exists());
 }
 
-TEST_F(FileCommandsTest, SaveOfAnUpperCaseJpegNameGoesThroughTheOptimiser) {
-  design().currentPictureName = path("outputs/photo.JPEG");
-  QStringList modes;
-  window->showJpegSizeOptimiser = [&](const QString& mode, const QString&) {
-    modes << mode;
-    return false;  // cancelled
-  };
-  run("mnuFileSave");
-  EXPECT_EQ(modes, QStringList{"save"});
-  EXPECT_FALSE(QFile::exists(path("outputs/photo.JPEG")));
-  EXPECT_EQ(design().undo.counters.top, 0);
-  EXPECT_EQ(seam->busyPeriods, 0);
-}
-
 TEST_F(FileCommandsTest, SaveAsProposesTheFirstFreeWorkNumberAndStartsAtTheOpenType) {
   writeContent(path("outputs/MyWork1.bmp"), "x");
   writeContent(path("outputs/MyWork2.jpg"), "x");
@@ -146,18 +132,27 @@ TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingTheBitmapNameItChose) {
   EXPECT_EQ(design().currentPictureName, before);
 }
 
-TEST_F(FileCommandsTest, SaveAsJpegKeepsTheCanvasItWrote) {
+// Save of an upper-case JPEG name and Save As a JPEG go through the size
+// optimiser, which writes the file; the canvas stays as it was.
+TEST_F(FileCommandsTest, JpegSavesGoThroughTheOptimiser) {
   const QImage before = canvas();
-  seam->fileAnswers.push_back(path("outputs/logo.jpg"));
-  seam->filterAnswers.push_back(1);
+  QStringList modes;
   window->showJpegSizeOptimiser = [&](const QString& mode, const QString& chosen) {
-    EXPECT_EQ(mode, u"saveas"_s);
+    modes << mode;
+    if (mode == u"save"_s) return false;  // cancelled
     EXPECT_EQ(chosen, path("outputs/logo.jpg"));
     filled({12, 8}, Qt::gray).save(chosen, "JPG");
     design().currentPictureName = chosen;
     return true;
   };
+  design().currentPictureName = path("outputs/photo.JPEG");
+  run("mnuFileSave");
+  EXPECT_FALSE(QFile::exists(path("outputs/photo.JPEG")));
+  EXPECT_EQ(seam->busyPeriods, 0);
+  seam->fileAnswers.push_back(path("outputs/logo.jpg"));
+  seam->filterAnswers.push_back(1);
   run("mnuFileSaveAs");
+  EXPECT_EQ(modes, (QStringList{u"save"_s, u"saveas"_s}));
   ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
   EXPECT_EQ(canvas(), before);
   EXPECT_EQ(design().undo.counters.top, 0);
