@@ -55,16 +55,17 @@ TEST(CurveEditor, AReleasedPointIsKeptWithinItsLimits) {
 // moves at the release.
 TEST_F(MainWindowTest, DraggingPoint3MovesItAtTheReleaseAndRedrawsTheCurve) {
   const CurvePoints before = design().curve;
-  window->curveBoxPressed(Qt::LeftButton, {40, 50});
-  window->curveBoxReleased(Qt::LeftButton, {70, 20});
-  window->curveBoxPressed(Qt::LeftButton, pixelOf(before.x[2], before.y[2]));
-  window->curveBoxReleased(Qt::RightButton, {70, 20});
+  PictureBox* box = window->panels()->curveView();
+  QTest::mousePress(box, Qt::LeftButton, {}, {40, 50});
+  QTest::mouseRelease(box, Qt::LeftButton, {}, {70, 20});
+  QTest::mousePress(box, Qt::LeftButton, {}, pixelOf(before.x[2], before.y[2]));
+  emit box->mouseReleased(Qt::RightButton, Qt::LeftButton, {70, 20});
   EXPECT_EQ(design().curve, before);
-  window->curveBoxPressed(Qt::LeftButton, pixelOf(before.x[3], before.y[3]));
-  window->curveBoxMoved(Qt::LeftButton, {70, 20});
+  QTest::mousePress(box, Qt::LeftButton, {}, pixelOf(before.x[3], before.y[3]));
+  QTest::mouseMove(box, {70, 20});
   EXPECT_EQ(design().curve, before);  // only the readout follows the pointer
   EXPECT_EQ(window->statusPane(0)->text(), u"  128  ,  190"_s);
-  window->curveBoxReleased(Qt::LeftButton, {70, 20});
+  QTest::mouseRelease(box, Qt::LeftButton, {}, {70, 20});
   EXPECT_EQ(design().curve.x[3], 128);
   EXPECT_EQ(design().curve.y[3], 190);
   EXPECT_EQ(window->panels()->curveView()->picture().pixelColor(70, 20), QColor(255, 0, 0));
@@ -75,15 +76,15 @@ TEST_F(MainWindowTest, CurveMenuSavesLoadsAndResets) {
   design().curve.y = {0, 0, 20, 80, 160, 230, 255, 0};
   const CurvePoints saved = design().curve;
   seam->fileAnswers.push_back(curves + u"/mine.txt"_s);
-  window->saveCurveAs();
+  run("mnubeziersave");
   EXPECT_EQ(seam->saveRequests.at(0).folder, curves);
 
-  window->resetCurve();
+  run("mnubezierreset");
   EXPECT_EQ(design().curve, readCurveFile(curves + u"/default.txt"_s, *seam));
   seam->fileAnswers.push_back(curves + u"/mine.txt"_s);
-  window->loadCurveFile();
+  run("mnubezierload");
   EXPECT_EQ(design().curve, saved);
-  window->loadCurveFile();  // cancelled: the curve stays
+  run("mnubezierload");  // cancelled: the curve stays
   EXPECT_EQ(design().curve, saved);
   EXPECT_TRUE(seam->messages.empty());
 }

@@ -75,9 +75,9 @@ TEST_F(DesktopHabitsTest, ADeepPictureSaysItLostItsLowerBits) {
   const QString deepFile = path("deep.png");
   ASSERT_TRUE(deep.save(deepFile));
   const QString notice = u"16 bits a channel reduced to 8: the canvas holds 8 bits a channel"_s;
-  ASSERT_TRUE(window->openPictureFile(plain));
+  window->openHandedFiles({plain});
   EXPECT_NE(window->statusPane(0)->text(), notice);
-  ASSERT_TRUE(window->openPictureFile(deepFile));
+  window->openHandedFiles({deepFile});
   EXPECT_EQ(window->statusPane(0)->text(), notice);
   EXPECT_EQ(canvasColour(), QColor(0x12, 0x56, 0x9a));
 }

@@ -15,14 +15,18 @@ class EffectPanelsTest : public MainWindowTest {
   TabPanels& panels() const { return *window->panels(); }
   void chooseEffect(EffectType effect) {
     panels().effectList()->setCurrentRow(velloro::toInt(effect));
-    window->effectListClicked();
   }
   velloro::ActionArguments arguments() const {
-    return engineArguments(design(), window->panelReadings(), {});
+    return engineArguments(design(), window->designPanels().readings(), {});
+  }
+  // A press on the material's picture.
+  void chooseMaterial(Material material) {
+    emit panels().materialPictures()[velloro::toInt(material)]->mousePressed(
+        Qt::LeftButton, Qt::LeftButton, QPoint(5, 10));
   }
   // The fill colour the palette gives at one of its pixels.
   Rgb pressFillPalette(QPoint at) {
-    window->fillPalettePressed(Qt::LeftButton, at);
+    QTest::mouseClick(panels().fillPalette(), Qt::LeftButton, {}, at);
     return rgb(panels().fillPalette()->picture().pixelColor(at));
   }
 };
@@ -31,7 +35,8 @@ TEST_F(EffectPanelsTest, Outline1AndGlowEachKeepTheirWidthAndColour) {
   chooseEffect(EffectType::Outline1);
   panels().outlineSlider()->setValue(40);
   seam->colourAnswers.push_back(Qt::red);
-  window->outlineButtonClicked();
+  panels().tabStrip()->setCurrentIndex(2);
+  panels().outlineColourButton()->click();
   chooseEffect(EffectType::Glow);
   EXPECT_EQ(panels().outlineSlider()->Value(), 20);
   EXPECT_EQ(panels().outlineCaption()->text(), u"G. width :"_s);
@@ -67,11 +72,11 @@ TEST_F(EffectPanelsTest, ShadowLabelsFollowTheShadowChosen) {
 
 TEST_F(EffectPanelsTest, ReleasingAnEffectSliderWithNoContourWarnsButNotTheOpacity) {
   chooseEffect(EffectType::NoContour);
-  window->shadowSliderReleased(1);
+  emit panels().shadowSlider(1)->released();
   EXPECT_TRUE(seam->messages.empty());
-  window->shadowSliderReleased(2);
-  window->outlineSliderReleased();
-  window->engravedSliderReleased();
+  for (TrackSlider* slider :
+       {panels().shadowSlider(2), panels().outlineSlider(), panels().engravedSlider()})
+    emit slider->released();
   ASSERT_EQ(seam->messages.size(), 3u);
   for (const Message& shown : seam->messages) {
     EXPECT_EQ(shown.text, u" \"No contour\" selected !"_s);
@@ -83,13 +88,13 @@ TEST_F(EffectPanelsTest, PaletteAndColourDialogSetTheFillColourCancelKeepsIt) {
   const Rgb picked = pressFillPalette({10, 12});
   EXPECT_EQ(design().fillColour, picked);
   EXPECT_EQ(design().kindSettings[SourceKind::Text].fillColour, picked);
-  window->fillPaletteMoved(Qt::NoButton, {80, 3});
-  window->fillPaletteMoved(Qt::LeftButton, {500, 3});  // off the palette
+  emit panels().fillPalette()->mouseMoved(Qt::NoButton, {80, 3});
+  emit panels().fillPalette()->mouseMoved(Qt::LeftButton, {500, 3});  // off the palette
   EXPECT_EQ(design().fillColour, picked);
-  window->insideCommandClicked(0);  // cancelled
+  panels().fillButtons()[0]->click();  // cancelled
   EXPECT_EQ(design().fillColour, picked);
   seam->colourAnswers.push_back(QColor(1, 2, 3));
-  window->insideCommandClicked(0);
+  panels().fillButtons()[0]->click();
   const velloro::ActionArguments a = arguments();
   EXPECT_EQ((Rgb{a.fillRed, a.fillGreen, a.fillBlue}), (Rgb{1, 2, 3}));
 }
@@ -98,14 +103,14 @@ TEST_F(EffectPanelsTest, GoldThenMaterial2BringsBackTheOwnColourAndCurve) {
   const Rgb own = pressFillPalette({10, 12});
   design().curve.y = {0, 10, 20, 30, 40, 50, 60, 0};
   const CurvePoints ownCurve = design().curve;
-  window->curveAxisClicked(CurveAxis::CentreToEdge);
-  window->selectMaterial(Material::Gold, 10);
+  panels().curveAxisButtons()[2]->click();
+  chooseMaterial(Material::Gold);
   EXPECT_EQ(design().fillColour, (Rgb{204, 177, 24}));
   EXPECT_EQ(design().curve, readCurveFile(path("curves/gold.txt"), *seam));
   EXPECT_TRUE(panels().curveAxisButtons()[1]->isChecked());
   EXPECT_EQ(velloro::toInt(arguments().material), 7);
 
-  window->selectMaterial(Material::BevelHighlight, 10);
+  chooseMaterial(Material::BevelHighlight);
   EXPECT_EQ(design().fillColour, own);
   EXPECT_EQ(design().curve, ownCurve);
   EXPECT_EQ(design().curveAxis, CurveAxis::CentreToEdge);
@@ -116,13 +121,13 @@ TEST_F(EffectPanelsTest, GoldThenMaterial2BringsBackTheOwnColourAndCurve) {
 
 TEST_F(EffectPanelsTest, EachKindKeepsItsOwnFillColourAcrossSwitchesEvenInGold) {
   const Rgb own = pressFillPalette({10, 12});
-  window->selectMaterial(Material::Gold, 10);
+  chooseMaterial(Material::Gold);
   window->selectSource(SourceKind::Shape, Qt::RightButton);
   EXPECT_EQ(design().fillColour, (Rgb{0, 0, 200}));
   window->selectSource(SourceKind::Text, Qt::RightButton);
   EXPECT_EQ(design().material, Material::Gold);
   EXPECT_EQ(design().fillColour, (Rgb{204, 177, 24}));
-  window->selectMaterial(Material::Profile, 10);
+  chooseMaterial(Material::Profile);
   EXPECT_EQ(design().fillColour, own);
 }
 
@@ -131,7 +136,7 @@ TEST_F(EffectPanelsTest, LoadTextureFillsTheBufferAndThePreview) {
   tile.setPixelColor(5, 5, Qt::red);
   ASSERT_TRUE(tile.save(path("tile.bmp")));
   seam->fileAnswers.push_back(path("tile.bmp"));
-  window->insideCommandClicked(1);
+  panels().fillButtons()[1]->click();
   const FileDialogRequest& asked = seam->openRequests.at(0);
   EXPECT_EQ(asked.title, u"Textures"_s);
   EXPECT_EQ(asked.folder, path("textures"));
@@ -149,7 +154,7 @@ TEST_F(EffectPanelsTest, MissingOrUnreadableTextureKeepsTheOneChosenBefore) {
   // Another kind's texture is where the dialog starts.
   design().textureNames[SourceKind::Shape] = path("kept.bmp");
   seam->fileAnswers.push_back(path("gone.bmp"));
-  window->insideCommandClicked(1);
+  panels().fillButtons()[1]->click();
   EXPECT_EQ(seam->openRequests.at(0).folder, folder.path());
   EXPECT_EQ(seam->openRequests.at(0).fileName, u"kept.bmp"_s);
   ASSERT_EQ(seam->messages.size(), 1u);
@@ -158,7 +163,7 @@ TEST_F(EffectPanelsTest, MissingOrUnreadableTextureKeepsTheOneChosenBefore) {
 
   writeContent(path("broken.bmp"), "BM not a picture");
   seam->fileAnswers.push_back(path("broken.bmp"));
-  window->insideCommandClicked(1);
+  panels().fillButtons()[1]->click();
   ASSERT_EQ(seam->messages.size(), 2u);
   EXPECT_TRUE(seam->messages[1].text.startsWith(u"error number : 50003/104\r\n"_s));
   EXPECT_TRUE(design().textureNames[SourceKind::Text].isEmpty());
@@ -166,10 +171,10 @@ TEST_F(EffectPanelsTest, MissingOrUnreadableTextureKeepsTheOneChosenBefore) {
 }
 
 TEST_F(EffectPanelsTest, PatternAxisAndDeformationReachTheRender) {
-  window->surfacePatternClicked(SurfacePatternType::Ripples);
-  window->curveAxisClicked(CurveAxis::LeftToRight);
-  panels().deformationButtons()[2]->setChecked(true);
-  window->deformationClicked();
+  QTest::mouseClick(panels().patternPictures()[3], Qt::LeftButton, {}, QPoint(5, 5));
+  panels().curveAxisButtons()[1]->click();
+  panels().tabStrip()->setCurrentIndex(3);
+  panels().deformationButtons()[2]->click();
   EXPECT_EQ(panels().deformValueLabel()->text(), u"-180 °"_s);
   panels().deformSlider()->setValue(49);
   EXPECT_EQ(panels().deformValueLabel()->text(), u"0 °"_s);

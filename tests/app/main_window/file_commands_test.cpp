@@ -137,7 +137,7 @@ TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingTheBitmapNameItChose) {
 TEST_F(FileCommandsTest, JpegSavesGoThroughTheOptimiser) {
   const QImage before = canvas();
   QStringList modes;
-  window->showJpegSizeOptimiser = [&](const QString& mode, const QString& chosen) {
+  window->fileCommands().showJpegSizeOptimiser = [&](const QString& mode, const QString& chosen) {
     modes << mode;
     if (mode == u"save"_s) return false;  // cancelled
     EXPECT_EQ(chosen, path("outputs/logo.jpg"));

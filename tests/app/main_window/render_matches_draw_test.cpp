@@ -15,7 +15,6 @@ class RenderMatchesDrawTest : public MainWindowTest {
 TEST_F(RenderMatchesDrawTest, OtherSizeEffectAndPlace) {
   window->fontSizeBox()->setEditText(u"40"_s);
   window->panels()->effectList()->setCurrentRow(7);
-  window->effectListClicked();
   textBox()->setText(u"Contact"_s);
   design().designFrame.left = 200;
   design().designFrame.top = 120;

@@ -26,7 +26,6 @@ TEST_F(StylesTest, SaveWritesTheCurrentSettings) {
   run("mnuFileSaveStyle");  // cancelled: nothing written
   EXPECT_EQ(QDir(styles()).entryList(QDir::Files).size(), 3);
   window->panels()->effectList()->setCurrentRow(7);
-  window->effectListClicked();
   const QString path = styles() + u"/Neon.vstyle"_s;
   seam->fileAnswers.push_back(path);
   run("mnuFileSaveStyle");
