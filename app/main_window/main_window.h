@@ -83,8 +83,6 @@ class MainWindow : public QMainWindow,
   QMenu* menu(const QString& name) const { return menus_.value(name); }
 
   // Window state.
-  // False while the size box holds a size not yet checked.
-  bool fontSizeChecked() const { return sizeValid_; }
   // Draws the design again when a setting of its source changes.
   LivePreview& livePreview() const { return *livePreview_; }
   const CanvasGesture& canvasGesture() const { return gesture_; }
@@ -123,31 +121,18 @@ class MainWindow : public QMainWindow,
   // Window load: size and place, select the text, scale the control fonts.
   void load();
 
-  // Handlers and operations that the menus, toolbar and other windows use.
-  void toolbarClicked(const QString& key);
-  void selectTab();
-  void cropModeClicked();
-  void toolsMenuOpening();
-  void editMenuOpening();
-  void fontListClicked();
-  void sizeListClicked();
-  void sizeListValidated();
-  void validateFontSize();
-  void fontDialog();
+  // What "Draw it !" and the source options run.
   void selectSource(SourceKind kind, Qt::MouseButton button) override;
   void draw();
 
   // Styles: the one of the current settings, and applying one from a file
   // (a refused file shows why and changes nothing).
   Style currentStyle() const override;
-  void saveStyle();
   void applyStyleFile(const QString& path) override;
 
   // The tools of the Tools menu. The shape drawing tool is made at its first
   // opening and stays loaded, hidden between openings; none before.
-  void showSourceTool(SourceKind kind, Qt::MouseButton button);
   ShapeTool* shapeTool() const;
-  void showSymbols();
   // The ellipse ratio dialog, modal, for the tools' ellipses.
   void showEllipseRatio() override;
   SymbolPicker* symbolPicker() const;
@@ -173,6 +158,20 @@ class MainWindow : public QMainWindow,
   void dropEvent(QDropEvent* event) override;
 
  private:
+  // Handlers of the toolbar, the menus and the font lists.
+  void toolbarClicked(const QString& key);
+  void selectTab();
+  void cropModeClicked();
+  void toolsMenuOpening();
+  void editMenuOpening();
+  void fontListClicked();
+  void sizeListClicked();
+  void sizeListValidated();
+  void validateFontSize();
+  void fontDialog();
+  void saveStyle();
+  void showSourceTool(SourceKind kind, Qt::MouseButton button);
+  void showSymbols();
   void buildToolbar();
   void buildMenus();
   void buildStatusBar();

@@ -117,10 +117,8 @@ TEST_F(EffectPanelsTest, GoldThenMaterial2BringsBackTheOwnColourAndCurve) {
   EXPECT_TRUE(panels().curveAxisButtons()[2]->isChecked());
   EXPECT_EQ(panels().materialPictures()[7]->picture(), materialThumbnail(7, {52, 52}));
   EXPECT_NE(panels().materialPictures()[2]->picture(), materialThumbnail(2, {52, 52}));
-}
 
-TEST_F(EffectPanelsTest, EachKindKeepsItsOwnFillColourAcrossSwitchesEvenInGold) {
-  const Rgb own = pressFillPalette({10, 12});
+  // Each kind keeps its own fill colour across switches, even in gold.
   chooseMaterial(Material::Gold);
   window->selectSource(SourceKind::Shape, Qt::RightButton);
   EXPECT_EQ(design().fillColour, (Rgb{0, 0, 200}));

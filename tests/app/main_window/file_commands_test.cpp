@@ -243,7 +243,7 @@ TEST_F(FileCommandsTest, UnsavedWorkIsSavedDiscardedOrKeptOnTheUsersWord) {
 }
 
 TEST_F(FileCommandsTest, HelpOpensTheContentsPageOrSaysThereIsNone) {
-  window->toolbarClicked(u"Help"_s);
+  window->toolButton(u"Help"_s)->trigger();
   ASSERT_EQ(seam->messages.size(), 1u);
   EXPECT_EQ(seam->messages[0].text,
             u"Unable to display Help Contents. There is no Help associated with this project."_s);

@@ -8,7 +8,7 @@ TEST_F(MainWindowTest, CropButtonAndTheToolsMenuEntryToggleOneCropMode) {
   for (QAction* clicked : {crop, crop, entry, entry}) {
     const bool wasOn = crop->isChecked();
     clicked->trigger();
-    window->toolsMenuOpening();
+    emit window->menu(u"mnuTools"_s)->aboutToShow();
     EXPECT_EQ(crop->isChecked(), !wasOn);
     EXPECT_EQ(entry->isChecked(), !wasOn);
     EXPECT_EQ(window->canvasView()->cursor().shape(), wasOn ? Qt::ArrowCursor : Qt::CrossCursor);
@@ -18,16 +18,16 @@ TEST_F(MainWindowTest, CropButtonAndTheToolsMenuEntryToggleOneCropMode) {
 TEST_F(MainWindowTest, PasteIsEnabledOnlyWithAPictureOnTheClipboard) {
   QAction* paste = window->menuEntry(u"mnuEditPaste"_s);
   QApplication::clipboard()->setText(u"words"_s);
-  window->editMenuOpening();
+  emit window->menu(u"mnuedit"_s)->aboutToShow();
   EXPECT_FALSE(paste->isEnabled());
   QApplication::clipboard()->setImage(filled({4, 4}, Qt::red));
-  window->editMenuOpening();
+  emit window->menu(u"mnuedit"_s)->aboutToShow();
   EXPECT_TRUE(paste->isEnabled());
   EXPECT_FALSE(window->menuEntry(u"mnuEditUndo"_s)->isEnabled());
   paste->trigger();
   EXPECT_EQ(canvas().size(), QSize(4, 4));
   EXPECT_EQ(design().geometry.canvasRows, 4);
-  window->editMenuOpening();
+  emit window->menu(u"mnuedit"_s)->aboutToShow();
   EXPECT_TRUE(window->menuEntry(u"mnuEditUndo"_s)->isEnabled());
   window->toolButton(u"Undo"_s)->trigger();
   EXPECT_EQ(canvas().size(), QSize(631, 331));

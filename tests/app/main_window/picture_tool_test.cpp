@@ -166,22 +166,9 @@ TEST_F(PictureToolTest, EachBoundButtonStepsItsOwnBound) {
   EXPECT_EQ(tool->ranges.GreenMax, 254);
 }
 
-TEST_F(PictureToolTest, ATransparentColourFramesAndKeysInThatColour) {
-  loadPhoto();
-  seam->colourAnswers.push_back(red);
-  QTest::mouseClick(tool->transparentColourButton(), Qt::LeftButton);
-  EXPECT_EQ(seam->colourOwners, std::vector<QWidget*>{tool});
-  EXPECT_EQ(tool->ranges.KeyRed, 200);
-  EXPECT_EQ(tool->ranges.KeyGreen, 50);
-  EXPECT_EQ(tool->ranges.KeyBlue, 50);
-  EXPECT_EQ(loadPictureFile(design().workingFiles.picture).pixelColor(0, 0), red);
-  EXPECT_EQ(maskAt(80, 10), QColor(Qt::white));
-  EXPECT_EQ(maskAt(10, 10), QColor(Qt::black));
-  EXPECT_EQ(tool->viewport()->palette().color(QPalette::Window), red);
-}
-
 // The photo's transparent part takes the transparent colour, so it is keyed
-// away whatever that colour is; its opaque white part stays.
+// away whatever that colour is; its opaque white part stays. The colour is
+// asked over the tool and frames the photo and the view.
 TEST_F(PictureToolTest, TransparentPixelsTakeTheTransparentColour) {
   QImage photo(40, 20, QImage::Format_ARGB32);
   photo.fill(Qt::white);
@@ -192,9 +179,14 @@ TEST_F(PictureToolTest, TransparentPixelsTakeTheTransparentColour) {
   EXPECT_EQ(maskAt(5, 5), QColor(Qt::white));
   EXPECT_EQ(maskAt(30, 5), QColor(Qt::white));  // white is the transparent colour
   seam->colourAnswers.push_back(QColor(0, 255, 0));
-  tool->transparentColourButton()->click();
-  EXPECT_EQ(loadPictureFile(design().workingFiles.picture).pixelColor(32 + 5, 32 + 5),
-            QColor(0, 255, 0));
+  QTest::mouseClick(tool->transparentColourButton(), Qt::LeftButton);
+  EXPECT_EQ(seam->colourOwners, std::vector<QWidget*>{tool});
+  EXPECT_EQ((std::array{tool->ranges.KeyRed, tool->ranges.KeyGreen, tool->ranges.KeyBlue}),
+            (std::array{0, 255, 0}));
+  const QImage framed = loadPictureFile(design().workingFiles.picture);
+  EXPECT_EQ(framed.pixelColor(0, 0), QColor(0, 255, 0));
+  EXPECT_EQ(framed.pixelColor(32 + 5, 32 + 5), QColor(0, 255, 0));
+  EXPECT_EQ(tool->viewport()->palette().color(QPalette::Window), QColor(0, 255, 0));
   EXPECT_EQ(maskAt(5, 5), QColor(Qt::white));
   EXPECT_EQ(maskAt(30, 5), QColor(Qt::black));
 }

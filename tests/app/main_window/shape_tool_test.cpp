@@ -33,17 +33,6 @@ class ShapeToolTest : public MainWindowTest {
   ShapeTool* tool = nullptr;
 };
 
-TEST_F(ShapeToolTest, FilledRectangleBlackensItsInsideOnlyOnRelease) {
-  press({100, 100});
-  move({200, 150});
-  EXPECT_EQ(drawn({150, 125}), QColor(Qt::white)) << "the dragged figure is only shown";
-  EXPECT_TRUE(tool->drawingArea()->draggedFigure().has_value());
-  release({200, 150});
-  EXPECT_FALSE(tool->drawingArea()->draggedFigure().has_value());
-  EXPECT_EQ(drawn({150, 125}), QColor(Qt::black));
-  EXPECT_EQ(drawn({250, 125}), QColor(Qt::white));
-}
-
 TEST_F(ShapeToolTest, PenAtSlider10DrawsThirtyPixelsWideAndTheEraserWhite) {
   tool->penWidthSlider()->setValue(10);
   chooseTool(sketchTool::Freehand);
@@ -82,11 +71,20 @@ TEST_F(ShapeToolTest, EllipseToolsAskTheRatioAndDrawWithIt) {
   EXPECT_EQ(drawn({250, 195}), QColor(Qt::white));
 }
 
+// A filled rectangle blackens its inside only on release; every press
+// stores an undo step and Undo goes back one.
 TEST_F(ShapeToolTest, EveryPressStoresAnUndoStepAndUndoGoesBackOne) {
   press({10, 10});
   release({10, 10});
   const QImage afterFirst = tool->drawingArea()->picture();
-  drag({100, 100}, {200, 150});
+  press({100, 100});
+  move({200, 150});
+  EXPECT_EQ(drawn({150, 125}), QColor(Qt::white)) << "the dragged figure is only shown";
+  EXPECT_TRUE(tool->drawingArea()->draggedFigure().has_value());
+  release({200, 150});
+  EXPECT_FALSE(tool->drawingArea()->draggedFigure().has_value());
+  EXPECT_EQ(drawn({150, 125}), QColor(Qt::black));
+  EXPECT_EQ(drawn({250, 125}), QColor(Qt::white));
   EXPECT_EQ(tool->undoFiles().level(), 2);
   EXPECT_TRUE(QFile::exists(tool->undoFiles().fileOfLevel(1)));
   tool->undoButton()->click();

@@ -1,4 +1,5 @@
 // Save style, Load style and the Styles submenu of the main window.
+#include <QLineEdit>
 
 #include "main_window_fixture.h"
 #include "state/style_json.h"
@@ -62,7 +63,7 @@ TEST_F(StylesTest, LoadedStyleDrawsWhatTheCommandLineRenders) {
 // title on the white canvas is pointed out.
 TEST_F(StylesTest, LoadingSetsTheControls) {
   window->fontSizeBox()->setEditText(u"48"_s);
-  window->validateFontSize();
+  emit window->fontSizeBox()->lineEdit()->editingFinished();
   const QString family = window->fontNameBox()->currentText();
   window->panels()->deformationButtons()[1]->setChecked(true);
   window->panels()->deformSlider()->setValue(10);

@@ -35,7 +35,6 @@ TEST_F(MainWindowTest, TheSizeBoxIsCheckedOnDraw) {
     EXPECT_EQ(textPicture().picture.size(), QSize(1, 1));  // nothing printed
   }
   EXPECT_EQ(window->fontSizeBox()->currentText(), u"300"_s);
-  EXPECT_TRUE(window->fontSizeChecked());
   window->draw();
   EXPECT_EQ(textPicture().font.pointSizeF(), 300);
   EXPECT_GT(textPicture().picture.height(), 300);
