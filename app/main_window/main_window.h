@@ -137,17 +137,12 @@ class MainWindow : public QMainWindow,
   void showEllipseRatio() override;
   SymbolPicker* symbolPicker() const;
 
-  void canvasPressed(Qt::MouseButton button, Qt::MouseButtons buttons, QPoint at);
-  void canvasMoved(Qt::MouseButtons buttons, QPoint at);
-  void canvasReleased(Qt::MouseButton button, Qt::MouseButtons buttons, QPoint at);
-
   // Shared steps.
   void fillFontList();
   void fillSizeList();
   // The picture in the canvas is a new background: captured, with the drawn
   // design laid over it again.
   void captureCanvas();
-  bool cropModeOn() const;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -172,6 +167,11 @@ class MainWindow : public QMainWindow,
   void saveStyle();
   void showSourceTool(SourceKind kind, Qt::MouseButton button);
   void showSymbols();
+  // The canvas's mouse: move the design, pan, crop.
+  void canvasPressed(Qt::MouseButton button, Qt::MouseButtons buttons, QPoint at);
+  void canvasMoved(Qt::MouseButtons buttons, QPoint at);
+  void canvasReleased(Qt::MouseButton button, Qt::MouseButtons buttons, QPoint at);
+  bool cropModeOn() const;
   void buildToolbar();
   void buildMenus();
   void buildStatusBar();

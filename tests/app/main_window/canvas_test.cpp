@@ -139,7 +139,7 @@ TEST_F(MainWindowTest, TheCropQuestionDecidesTheCut) {
   EXPECT_EQ(seam->messages[0].icon, MessageIcon::Question);
   EXPECT_EQ(seam->messages[0].buttons, MessageButtons::YesNo);
   EXPECT_EQ(canvas().size(), QSize(631, 331));
-  EXPECT_TRUE(window->cropModeOn());
+  EXPECT_TRUE(window->toolButton(u"Crop"_s)->isChecked());
   EXPECT_EQ(window->canvasView()->cursor().shape(), Qt::CrossCursor);
   EXPECT_FALSE(window->canvasView()->rubberBand().has_value());
   pressCanvas({110, 60});
@@ -147,7 +147,7 @@ TEST_F(MainWindowTest, TheCropQuestionDecidesTheCut) {
   releaseCanvas({10, 10});
   EXPECT_EQ(canvas().size(), QSize(100, 50));
   EXPECT_EQ(design().geometry.canvasRows, 50);
-  EXPECT_FALSE(window->cropModeOn());
+  EXPECT_FALSE(window->toolButton(u"Crop"_s)->isChecked());
   EXPECT_TRUE(window->toolButton(u"Undo"_s)->isEnabled());
   EXPECT_EQ(canvas().pixelColor(50, 25), QColor(Qt::white));  // no band in it
 }

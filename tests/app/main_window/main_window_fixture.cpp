@@ -54,15 +54,15 @@ void MainWindowTest::TearDown() {
 }
 
 void MainWindowTest::pressCanvas(QPoint at, Qt::MouseButton button) {
-  window->canvasPressed(button, button, at);
+  emit window->canvasView()->mousePressed(button, button, at);
 }
 
 void MainWindowTest::moveCanvas(QPoint at, Qt::MouseButtons buttons) {
-  window->canvasMoved(buttons, at);
+  emit window->canvasView()->mouseMoved(buttons, at);
 }
 
 void MainWindowTest::releaseCanvas(QPoint at, Qt::MouseButton button) {
-  window->canvasReleased(button, Qt::NoButton, at);
+  emit window->canvasView()->mouseReleased(button, Qt::NoButton, at);
 }
 
 void MainWindowTest::useCanvas(QSize size) {

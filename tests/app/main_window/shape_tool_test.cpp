@@ -172,7 +172,7 @@ TEST_F(ShapeToolTest, DrawItRendersTheAppliedShapeWithItsFrameTakenOff) {
   EXPECT_NE(after.pixelColor(130, 100), before.pixelColor(130, 100)) << "inside the shape";
   EXPECT_EQ(after.pixelColor(300, 250), before.pixelColor(300, 250)) << "far outside it";
   // The design frame of a shape is the drawing area.
-  window->canvasMoved(Qt::NoButton, {300, 200});
+  moveCanvas({300, 200}, Qt::NoButton);
   EXPECT_EQ(design().designFrame.width, 537);
   EXPECT_EQ(design().designFrame.height, 281);
 }
