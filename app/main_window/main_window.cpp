@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTimer>
@@ -19,7 +20,6 @@
 #include "state/engine_library.h"
 #include "state/error_report.h"
 #include "state/site_tags.h"
-#include "tools/new_canvas_dialog.h"
 #include "widgets/control_fonts.h"
 
 MainWindow::MainWindow(const QString& programFolder, QWidget* parent)
@@ -45,14 +45,23 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent)
   buildToolbar();
   buildMenus();
   buildStatusBar();
+  FileCommandsWindow& asked = *this;
+  fileCommands_ = std::make_unique<FileCommands>(asked, design(), platform(), programFolder_);
+  fileCommands_->attach([this](const QString& name) { return menuEntry(name); },
+                        *menu(QStringLiteral("mnuFileRecent")));
+  menu(QStringLiteral("mnuFile"))
+      ->insertMenu(menuEntry(QStringLiteral("mnuFileBar0")), menu(QStringLiteral("mnuFileRecent")));
   connectControls();
   connectMenuEntries();
   connectViewCommands();
   connectStyleCommands();
-  connectRecentFiles();
   connectDesignDrag();
   connectUndoStore();
-  connectPanels();
+  DesignPanelsWindow& holder = *this;
+  designPanels_ = new DesignPanels(*panels_, holder, design(), platform(), programFolder_);
+  designPanels_->setParent(this);
+  designPanels_->attach([this](const QString& name) { return menuEntry(name); },
+                        *menu(QStringLiteral("mnubezier")));
   // A kind with nothing to draw is left alone: the preview never asks for a shape or picture.
   livePreview_ = new LivePreview(
       [this] {
@@ -61,6 +70,7 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent)
           draw();
       },
       this);
+  connect(designPanels_, &DesignPanels::settingChanged, livePreview_, &LivePreview::settingChanged);
   connectLivePreview();
   panels_->showEffectFrame(design().effectType);
 }
@@ -90,6 +100,10 @@ void MainWindow::buildStatusBar() {
   connect(clock, &QTimer::timeout, this, &MainWindow::updateClock);
   clock->start(1000);
 }
+
+void MainWindow::showStatus(const QString& text) { statusPanes_[0]->setText(text); }
+
+QString MainWindow::titleText() const { return sourceFrame_->textBox()->text(); }
 
 void MainWindow::updateClock() {
   const QDateTime now = QDateTime::currentDateTime();
@@ -133,7 +147,8 @@ void MainWindow::selectTab() {
 void MainWindow::closeEvent(QCloseEvent* event) {
   bool mayClose = true;
   if (!endingWithoutQuestion_)
-    runTrapped(platform(), siteTag::frmMain_Unload, [&] { mayClose = unsavedWorkSettled(); });
+    runTrapped(platform(), siteTag::frmMain_Unload,
+               [&] { mayClose = fileCommands_->unsavedWorkSettled(); });
   if (!mayClose) {
     event->ignore();
     return;
@@ -151,7 +166,7 @@ void MainWindow::endRun() {
 
 void MainWindow::closeSequence() {
   // The new-canvas dialog writes into the working files deleted below.
-  if (newCanvasDialog_) newCanvasDialog_->close();
+  fileCommands_->closeNewCanvasDialog();
   DesignState& state = design();
   deleteWorkingFiles(state.workingFiles);
   state.undo.deleteUndoFiles();

@@ -18,6 +18,8 @@
 #include "main_window/canvas_viewport.h"
 #include "main_window/canvas_zoom.h"
 #include "main_window/curve_editor.h"
+#include "main_window/design_panels.h"
+#include "main_window/file_commands.h"
 #include "main_window/source_frame.h"
 #include "main_window/tab_panels.h"
 #include "state/engine_library.h"
@@ -27,14 +29,9 @@
 #include "state/whole_design.h"
 #include "widgets/main_window_link.h"
 
-enum class WebFormat;
 class ShapeTool;
-class NewCanvasDialog;
 class PictureTool;
-class PrintWindow;
 class SymbolPicker;
-struct TitleScene;
-struct WebExportChoice;
 class PrivateEngine;
 class StyleGallery;
 class LivePreview;
@@ -49,18 +46,17 @@ class QMimeData;
 class QToolBar;
 class TextLayoutControls;
 
-// The pointer y of `selectMaterial` by which the source kind switch restores
-// a material.
-inline constexpr int restoreMaterialY = 666;
 // The height of the tab strip with its panels, under the canvas.
 inline constexpr int tabStripHeight = 106;
 
-class MainWindow : public QMainWindow, public MainWindowLink {
+class MainWindow : public QMainWindow,
+                   public MainWindowLink,
+                   private FileCommandsWindow,
+                   private DesignPanelsWindow {
   Q_OBJECT
  public:
   // `programFolder` holds the curves, textures and help folders.
   explicit MainWindow(const QString& programFolder, QWidget* parent = nullptr);
-  // Closes the new-canvas dialog too: it works on this window's canvas.
   ~MainWindow() override;
 
   // Controls.
@@ -71,6 +67,8 @@ class MainWindow : public QMainWindow, public MainWindowLink {
   TextLayoutControls* textLayoutControls() const { return textLayout_; }
   SourceFrame* sourceFrame() const { return sourceFrame_; }
   TabPanels* panels() const { return panels_; }
+  // The handlers of the tab panels and the curve box.
+  DesignPanels& designPanels() const { return *designPanels_; }
   // The scrolled area around the canvas, with its scroll bars.
   CanvasViewport* canvasViewport() const { return canvasViewport_; }
   PictureBox* canvasView() const { return canvasView_; }
@@ -85,8 +83,6 @@ class MainWindow : public QMainWindow, public MainWindowLink {
   QMenu* menu(const QString& name) const { return menus_.value(name); }
 
   // Window state.
-  // False while the size box holds a size not yet checked.
-  bool fontSizeChecked() const { return sizeValid_; }
   // Draws the design again when a setting of its source changes.
   LivePreview& livePreview() const { return *livePreview_; }
   const CanvasGesture& canvasGesture() const { return gesture_; }
@@ -105,29 +101,15 @@ class MainWindow : public QMainWindow, public MainWindowLink {
   QColor canvasBackColour() const override { return canvasBackColour_; }
   void setCanvasBackColour(const QColor& colour) override { canvasBackColour_ = colour; }
   const QString& programFolder() const override { return programFolder_; }
-  // Files handed over at start or dropped on a window: a style (".vstyle")
-  // is applied as Load style does, any other file is opened as File > Open
-  // opens a picture. Each file that cannot be opened is reported on its own
-  // and the next one still opens.
+  // Files handed over at start or dropped on a window, opened as the file
+  // commands open them.
   void openHandedFiles(const QStringList& files) override;
+  // New, Open, Save, Save As, Export for the web, Print and recent files.
+  FileCommands& fileCommands() const { return *fileCommands_; }
   // What a drag out of the canvas carries: the design alone as a transparent
   // PNG, as "image/png" and as a file of its own; null with nothing drawn.
   QMimeData* designDragData();
 
-  // The JPEG size optimiser, shown modal by Save (mode "save") and Save As
-  // ("saveas", with the name chosen in the save dialog): it writes the JPEG,
-  // makes it the current picture name and returns its success flag. Tests
-  // may answer in its place.
-  std::function<bool(const QString& mode, const QString& chosenName)> showJpegSizeOptimiser;
-  // The print placement window, shown beside this one by Print.
-  std::function<void()> showPrintPlacement;
-
-  // Opens a picture file as the new canvas, after the question about unsaved
-  // work; returns whether it was opened. A failure is reported under Open's
-  // site tag.
-  bool openPictureFile(const QString& path);
-  // Whether the canvas holds changes not yet saved.
-  bool hasUnsavedChanges() const { return unsavedChanges_; }
   // Ends the program as closing the window does, without asking about
   // unsaved work: for the system's request to end and for scripted runs.
   void endRun();
@@ -139,68 +121,21 @@ class MainWindow : public QMainWindow, public MainWindowLink {
   // Window load: size and place, select the text, scale the control fonts.
   void load();
 
-  // Handlers and operations that the menus, toolbar and other windows use.
-  void toolbarClicked(const QString& key);
-  void selectTab();
-  void cropModeClicked();
-  void toolsMenuOpening();
-  void editMenuOpening();
-  void fontListClicked();
-  void sizeListClicked();
-  void sizeListValidated();
-  void validateFontSize();
-  void fontDialog();
+  // What "Draw it !" and the source options run.
   void selectSource(SourceKind kind, Qt::MouseButton button) override;
   void draw();
-  void effectListClicked();
 
   // Styles: the one of the current settings, and applying one from a file
   // (a refused file shows why and changes nothing).
-  Style currentStyle() const;
-  void saveStyle();
-  void applyStyleFile(const QString& path);
+  Style currentStyle() const override;
+  void applyStyleFile(const QString& path) override;
 
   // The tools of the Tools menu. The shape drawing tool is made at its first
   // opening and stays loaded, hidden between openings; none before.
-  void showSourceTool(SourceKind kind, Qt::MouseButton button);
   ShapeTool* shapeTool() const;
-  void showSymbols();
   // The ellipse ratio dialog, modal, for the tools' ellipses.
   void showEllipseRatio() override;
   SymbolPicker* symbolPicker() const;
-
-  // The effect panels: fill, material, outside effect, deformation.
-  void fillPalettePressed(Qt::MouseButtons buttons, QPoint at);
-  void fillPaletteMoved(Qt::MouseButtons buttons, QPoint at);
-  void insideCommandClicked(int index);
-  void editGradient();
-  void curveAxisClicked(CurveAxis axis);
-  void surfacePatternPressed(SurfacePatternType pattern);
-  void surfacePatternClicked(SurfacePatternType pattern);
-  // Pointer y `restoreMaterialY` restores the material without keeping the
-  // curve of the one before: the source kind switch's call.
-  void selectMaterial(Material material, int pointerY);
-  void shadowSliderChanged(int k);
-  void shadowSliderReleased(int k);
-  void outlineSliderChanged();
-  void outlineSliderReleased();
-  void engravedSliderChanged();
-  void engravedSliderReleased();
-  void outlinePalettePressed(Qt::MouseButtons buttons, QPoint at);
-  void outlinePaletteMoved(Qt::MouseButtons buttons, QPoint at);
-  void outlineButtonClicked();
-  void deformationClicked();
-
-  // The profile curve editor `PicBezier` and its popup menu.
-  void curveBoxPressed(Qt::MouseButton button, QPoint at);
-  void curveBoxMoved(Qt::MouseButtons buttons, QPoint at);
-  void curveBoxReleased(Qt::MouseButton button, QPoint at);
-  void resetCurve();
-  void saveCurveAs();
-  void loadCurveFile();
-  void canvasPressed(Qt::MouseButton button, Qt::MouseButtons buttons, QPoint at);
-  void canvasMoved(Qt::MouseButtons buttons, QPoint at);
-  void canvasReleased(Qt::MouseButton button, Qt::MouseButtons buttons, QPoint at);
 
   // Shared steps.
   void fillFontList();
@@ -208,10 +143,6 @@ class MainWindow : public QMainWindow, public MainWindowLink {
   // The picture in the canvas is a new background: captured, with the drawn
   // design laid over it again.
   void captureCanvas();
-  void drawFillPreview();
-  void drawCurveBox();
-  PanelReadings panelReadings() const;
-  bool cropModeOn() const;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -222,22 +153,37 @@ class MainWindow : public QMainWindow, public MainWindowLink {
   void dropEvent(QDropEvent* event) override;
 
  private:
+  // Handlers of the toolbar, the menus and the font lists.
+  void toolbarClicked(const QString& key);
+  void selectTab();
+  void cropModeClicked();
+  void toolsMenuOpening();
+  void editMenuOpening();
+  void fontListClicked();
+  void sizeListClicked();
+  void sizeListValidated();
+  void validateFontSize();
+  void fontDialog();
+  void saveStyle();
+  void showSourceTool(SourceKind kind, Qt::MouseButton button);
+  void showSymbols();
+  // The canvas's mouse: move the design, pan, crop.
+  void canvasPressed(Qt::MouseButton button, Qt::MouseButtons buttons, QPoint at);
+  void canvasMoved(Qt::MouseButtons buttons, QPoint at);
+  void canvasReleased(Qt::MouseButton button, Qt::MouseButtons buttons, QPoint at);
+  bool cropModeOn() const;
   void buildToolbar();
   void buildMenus();
   void buildStatusBar();
   void connectControls();
   void connectMenuEntries();
-  void connectFileCommands();
+  void connectHelpCommands();
   void connectStyleCommands();
-  void connectRecentFiles();
   void connectDesignDrag();
-  void listRecentFiles();
-  void openRecentFile(const QString& path);
   void listStyles();
   void showStyleThumbnails(const std::vector<StyleEntry>& entries, const QList<QAction*>& choices);
   QString stylesFolder() const;
   void applyStyle(const Style& style, const QString& texturePath);
-  void applyStyleEffect(const Style& style);
   void applyStyleFont(const StyleFont& font);
   void connectUndoStore();
   void enableUndoCommand(const QString& key, bool enabled);
@@ -253,22 +199,8 @@ class MainWindow : public QMainWindow, public MainWindowLink {
 
   void toggleFontAttribute(const QString& key);
   void setCropMode(bool on);
-  void switchSourceKind(SourceKind previousKind);
-  void connectPanels();
   void connectLivePreview();
   void connectTextPreview();
-  QString curvesFolder() const;
-  void setFillColour(const QColor& colour);
-  void loadTextureCommand();
-  void showTexture(const QString& path);
-  void keepMaterialCurve();
-  void loadMaterialCurve(Material material);
-  void showEffectControls(EffectType effect);
-  void updateShadowLabels(int k);
-  void warnNoContour();
-  void pickOutlineColour(Qt::MouseButtons buttons, QPoint at);
-  void takeOutlineColour(const QColor& colour);
-  void updateDeformationLabel();
   void showSourceHint(SourceKind kind, Qt::MouseButton button);
   void renderDesign();
   void refreshDesignFrameSize();
@@ -282,33 +214,21 @@ class MainWindow : public QMainWindow, public MainWindowLink {
   void cropCanvas(QPoint from, QPoint to);
   void connectViewCommands();
   void setCanvasZoom(int percent);
-  WholeDesign drawnDesign() const;
+  WholeDesign drawnDesign() const override;
   bool designMayRunPast() const;
   void showDesignOverrun();
   void fitCanvasToDesign();
   void copyCanvas();
   void pasteCanvas();
-  void newBackground();
-  void openPrintPlacement();
-  void openPicture();
-  void showOpenedPicture(const QString& path);
-  bool unsavedWorkSettled();
-  void savePicture();
-  bool saveToCurrentName();
-  void savePictureAs();
-  bool saveBitmapAs(const QString& chosen);
-  QString bitmapNameInsteadOfGif(const QString& name);
-  bool saveWebPictureAs(const QString& chosen, WebFormat format);
-  void exportForTheWeb();
   void offerTransparentDesign(QMimeData& clipboard);
-  // The title of the text box drawn in `style` on a canvas of `canvasSize`
-  // at `position`, as --render draws it.
-  TitleScene titleScene(const Style& style, QSize canvasSize, QPoint position) const;
-  // The relief engine for renders that leave the window's design alone.
-  std::shared_ptr<PrivateEngine> privateEngine();
-  QList<QImage> denserPictures(const WholeDesign& whole, const WebExportChoice& choice);
-  bool saveThroughJpegOptimiser(const QString& mode, const QString& chosenName);
-  void savedAs(const QString& name);
+  // What the file commands ask of this window.
+  QWidget& ownerWidget() override { return *this; }
+  MainWindowLink& link() override { return *this; }
+  const QImage& canvasPicture() const override;
+  void showBackground(const QImage& picture) override;
+  QString titleText() const override;
+  std::shared_ptr<PrivateEngine> privateEngine() override;
+  void showStatus(const QString& text) override;
   void showHelpContents();
   void showAbout();
   void closeSequence();
@@ -327,7 +247,6 @@ class MainWindow : public QMainWindow, public MainWindowLink {
   int zoomPercent_ = actualSize;
 
   bool sizeValid_ = true;
-  int selectedCurvePoint_ = noCurvePoint;
   CanvasGesture gesture_;
 
   QString programFolder_;
@@ -342,17 +261,17 @@ class MainWindow : public QMainWindow, public MainWindowLink {
   QHash<QString, QAction*> toolButtons_;
   QHash<QString, QAction*> menuEntries_;
   QHash<QString, QMenu*> menus_;
-  QPointer<NewCanvasDialog> newCanvasDialog_;
   QPointer<ShapeTool> shapeTool_;
   QPointer<SymbolPicker> symbolPicker_;
-  QPointer<PrintWindow> printWindow_;
   QPointer<PictureTool> pictureTool_;
   LivePreview* livePreview_;
-  bool unsavedChanges_ = false;
   bool endingWithoutQuestion_ = false;
   // The canvas size the window last grew for: a size met before (the canvas
   // shown for the first time) leaves the user's window size alone.
   QSize grownForCanvas_;
   // Holds the files dragged out of the canvas until the window closes.
   std::unique_ptr<QTemporaryDir> dragFolder_;
+  // Destroyed before the window's widgets: its dialogs work on them.
+  std::unique_ptr<FileCommands> fileCommands_;
+  DesignPanels* designPanels_;
 };

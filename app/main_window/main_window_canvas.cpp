@@ -60,20 +60,28 @@ void MainWindow::captureCanvas() {
   showDesignOverrun();
 }
 
+const QImage& MainWindow::canvasPicture() const { return canvasView_->picture(); }
+
+void MainWindow::showBackground(const QImage& picture) {
+  canvasView_->setPicture(picture);
+  captureCanvas();
+}
+
 void MainWindow::replaceCanvas(const QImage& canvas) {
   canvasView_->setPicture(canvas);
   captureCanvas();
   // A fresh canvas holds nothing worth keeping until a design lies on it.
-  unsavedChanges_ = design().layersStored;
+  fileCommands_->canvasReplaced();
 }
 
 void MainWindow::renderDesign() {
   DesignState& state = design();
   if (!sourceReady(state, platform())) return;
   // The canvas keeps its picture until the render succeeds.
-  canvasView_->setPicture(::renderDesign(state, design().textPicture.picture, panelReadings(),
-                                         engine_->entryPoints(), platform()));
-  unsavedChanges_ = true;
+  canvasView_->setPicture(::renderDesign(state, design().textPicture.picture,
+                                         designPanels_->readings(), engine_->entryPoints(),
+                                         platform()));
+  fileCommands_->canvasChanged();
   showDesignOverrun();
   livePreview_->designDrawn();
 }
@@ -241,5 +249,5 @@ void MainWindow::cropCanvas(QPoint from, QPoint to) {
   moveLayerOrigin(state, state.layerOrigin + area->topLeft());
   canvasView_->setPicture(background.copy(*area));
   captureCanvas();
-  unsavedChanges_ = true;
+  fileCommands_->canvasChanged();
 }

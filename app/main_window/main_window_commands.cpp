@@ -128,7 +128,7 @@ void MainWindow::connectMenuEntries() {
     connect(menuEntry(QLatin1String(name)), &QAction::triggered, this,
             [tag, command] { runTrapped(platform(), tag, command); });
   };
-  connectFileCommands();
+  connectHelpCommands();
   connectPictureTool();
   on("mnuFileExit", siteTag::frmMain_mnuFileExit_Click, [this] { close(); });
   on("mnuEditCopy", siteTag::frmMain_mnuEditCopy_Click, [this] { copyCanvas(); });
@@ -181,7 +181,7 @@ void MainWindow::connectUndoStore() {
       [this](const QString& pictureFile) { canvasView_->setPicture(loadPicture(pictureFile)); },
       [this] {
         captureCanvas();
-        unsavedChanges_ = true;
+        fileCommands_->canvasChanged();
       },
       [this](bool enabled) { enableUndoCommand(QStringLiteral("Undo"), enabled); },
       [this](bool enabled) { enableUndoCommand(QStringLiteral("Redo"), enabled); },
@@ -263,5 +263,5 @@ void MainWindow::pasteCanvas() {
     canvasView_->setPicture(opaqueOnWhite(pasted));
   }
   captureCanvas();
-  unsavedChanges_ = true;
+  fileCommands_->canvasChanged();
 }

@@ -11,10 +11,8 @@
 #include "main_window/main_window.h"
 #include "platform/platform.h"
 #include "state/design_state.h"
-#include "state/error_report.h"
 #include "state/failure.h"
 #include "state/file_writing.h"
-#include "state/site_tags.h"
 #include "widgets/dropped_files.h"
 
 namespace {
@@ -28,13 +26,7 @@ bool opensFiles(const QDropEvent& event) {
 }  // namespace
 
 void MainWindow::openHandedFiles(const QStringList& files) {
-  for (const QString& path : files) {
-    if (isStyleFile(path))
-      runTrapped(platform(), siteTag::frmMain_mnuFileLoadStyle_Click,
-                 [&] { applyStyleFile(path); });
-    else
-      runTrapped(platform(), siteTag::frmMain_mnuFileOpen_Click, [&] { openPictureFile(path); });
-  }
+  fileCommands_->openHandedFiles(files);
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

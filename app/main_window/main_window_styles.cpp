@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QRadioButton>
 
+#include "main_window/design_scene.h"
 #include "main_window/live_preview.h"
 #include "main_window/main_window.h"
 #include "main_window/style_gallery.h"
@@ -31,8 +32,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QColor colourOf(const StyleColour& colour) { return {colour.red, colour.green, colour.blue}; }
 
 void showRefusal(const QString& path, const QString& problem) {
   platform().showMessage(
@@ -66,7 +65,7 @@ QString MainWindow::stylesFolder() const { return programFolder_ + u"/styles"_s;
 
 Style MainWindow::currentStyle() const {
   DesignState& state = design();
-  Style style = styleOf(state, panelReadings(), design().textPicture.font);
+  Style style = styleOf(state, designPanels_->readings(), design().textPicture.font);
   style.deformationType = panels()->selectedDeformation();
   // A texture of the shipped folder travels by name, so the style works in
   // every copy of the program.
@@ -130,7 +129,8 @@ void MainWindow::showStyleThumbnails(const std::vector<StyleEntry>& entries,
       const QString texture = QFileInfo(style.texture).isAbsolute()
                                   ? style.texture
                                   : programFolder_ + u"/textures/"_s + style.texture;
-      gallery << GalleryEntry{choices[qsizetype(i)], titleScene(style, {}, {}), texture};
+      gallery << GalleryEntry{choices[qsizetype(i)], titleSceneOf(design(), style, {}, {}),
+                              texture};
     } catch (const StyleError&) {
     }
   }
@@ -174,44 +174,9 @@ void MainWindow::applyStyleFile(const QString& path) {
 }
 
 void MainWindow::applyStyle(const Style& style, const QString& texturePath) {
-  DesignState& state = design();
-  selectMaterial(style.material, 0);
-  setFillColour(colourOf(style.fillColour));
-  panels()->fillSourceButtons()[size_t(style.fillKind)]->setChecked(true);
-  state.gradient.stops.clear();
-  for (const StyleColour& stop : style.gradientStops)
-    state.gradient.stops.push_back(colourOf(stop));
-  state.gradient.angle = style.gradientAngle;
-  panels()->showGradientPreview(state.gradient);
-  if (style.fillKind == FillKind::Texture) {
-    showTexture(texturePath);
-    state.textureNames[state.sourceKind] = texturePath;
-  }
-  panels()->selectCurveAxis(style.curveAxis);
-  curveAxisClicked(style.curveAxis);
-  surfacePatternPressed(style.surfacePattern);
-  surfacePatternClicked(style.surfacePattern);
-  for (int i = 0; i < styleCurvePoints; ++i) {
-    state.curve.x[i + 1] = style.curvePositions[i];
-    state.curve.y[i + 1] = style.curveValues[i];
-  }
-  drawCurveBox();
-  applyStyleEffect(style);
-  panels()->deformationButtons()[size_t(velloro::toInt(style.deformationType))]->setChecked(true);
-  panels()->deformSlider()->setValue(style.deformationAmount);
-  deformationClicked();
+  designPanels_->applyStyle(style, texturePath);
   applyStyleFont(style.font);
   livePreview_->settingChanged();
-}
-
-void MainWindow::applyStyleEffect(const Style& style) {
-  panels()->effectList()->setCurrentRow(velloro::toInt(style.effectType));
-  effectListClicked();
-  const OutsideEffect& effect = outsideEffect(style.effectType);
-  const std::vector<TrackSlider*> sliders = panels()->effectSliders(effect.sliders);
-  for (size_t i = 0; i < sliders.size(); ++i) sliders[i]->setValue(style.effectValues[i]);
-  // Outlines and glow show their colour in the outline frame.
-  if (effect.colour != EffectColour::None) takeOutlineColour(colourOf(style.effectColour));
 }
 
 void MainWindow::applyStyleFont(const StyleFont& font) {

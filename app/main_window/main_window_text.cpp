@@ -63,12 +63,6 @@ void MainWindow::connectControls() {
   connect(panels_->tabStrip(), &QTabBar::tabBarClicked, this, [this](int index) {
     if (index == panels_->tabStrip()->currentIndex()) selectTab();
   });
-  connect(panels_->effectList(), &QListWidget::itemClicked, this, &MainWindow::effectListClicked);
-  // Arrow keys, Home and End move the current effect too; a row set to the
-  // effect already in use (at start-up, by the source switch) changes nothing.
-  connect(panels_->effectList(), &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row != velloro::toInt(design().effectType)) effectListClicked();
-  });
   connect(canvasView_, &PictureBox::mousePressed, this, &MainWindow::canvasPressed);
   connect(canvasView_, &PictureBox::mouseMoved, this, &MainWindow::canvasMoved);
   connect(canvasView_, &PictureBox::mouseReleased, this, &MainWindow::canvasReleased);
@@ -223,7 +217,7 @@ void MainWindow::selectSource(SourceKind kind, Qt::MouseButton button) {
       // The switch sets the effect list row by row as it stores and loads
       // the kinds' settings: those rows are no choice of the user's.
       const QSignalBlocker quietEffects(panels_->effectList());
-      switchSourceKind(previous);
+      designPanels_->switchSourceKind(previous);
     }
     showSourceTool(kind, button);
     showSourceHint(kind, button);

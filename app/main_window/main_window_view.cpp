@@ -122,5 +122,5 @@ void MainWindow::fitCanvasToDesign() {
   moveLayerOrigin(state, state.layerOrigin + area.topLeft());
   canvasView_->setPicture(canvas);
   captureCanvas();
-  unsavedChanges_ = true;
+  fileCommands_->canvasChanged();
 }

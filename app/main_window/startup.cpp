@@ -65,11 +65,11 @@ std::unique_ptr<MainWindow> startVelloro(const QString& programFolder, Platform&
   skipOnFailure([&] { state.currentPictureName = findInputPictureName(programFolder, platform); });
   skipOnFailure([&] { window->captureCanvas(); });
   window->show();
-  skipOnFailure([&] { window->drawFillPreview(); });
+  skipOnFailure([&] { window->designPanels().drawFillPreview(); });
   skipOnFailure([&] {
     loadCurve(state.curve, QStringLiteral("default.txt"), programFolder + QStringLiteral("/curves"),
               platform);
-    window->drawCurveBox();
+    window->designPanels().drawCurveBox();
   });
   skipOnFailure([] { initializeImaging(); });
   window->openHandedFiles(handedFiles);

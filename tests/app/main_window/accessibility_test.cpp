@@ -1,20 +1,16 @@
 // Every control of every window can be found and named by a screen reader:
 // the test walks each shown window through Qt's accessibility interface.
 #include <QAccessible>
-#include <QAction>
-#include <QApplication>
 #include <QSet>
 
 #include "main_window/about_box.h"
 #include "main_window_fixture.h"
 #include "output/jpeg_optimiser.h"
 #include "output/web_export_dialog.h"
-#include "state/design_state.h"
 #include "state/web_encoding.h"
 #include "tools/ellipse_ratio_dialog.h"
 #include "tools/symbol_picker.h"
 #include "widgets/picture_box.h"
-#include "widgets/track_slider.h"
 
 namespace {
 

@@ -1,11 +1,7 @@
-#include <QAction>
-#include <QLineEdit>
 #include <QScrollBar>
 
 #include "main_window/scroll_fit.h"
 #include "main_window_fixture.h"
-#include "state/design_state.h"
-#include "state/text_picture.h"
 
 namespace {
 
@@ -21,69 +17,61 @@ int bluePixels(const QImage& picture, QRect area) {
   return count;
 }
 
+// A canvas that fits is centred without bars; a bar shortens the other
+// side, which may then need a bar too; within a bar's thickness none is
+// needed. -1: not checked.
+TEST(ScrollFit, BarsLengthsRangesAndThePlaceOfTheCanvas) {
+  struct Case {
+    QSize canvas, viewport;
+    bool horizontal, vertical;
+    int horizontalLength, horizontalMax, verticalLength, verticalMax;
+    QPoint scrolled, position;
+  };
+  for (const Case& c : {
+           Case{{200, 100}, {500, 300}, false, false, -1, -1, -1, -1, {}, {150, 100}},
+           Case{{480, 400}, {500, 300}, false, true, -1, -1, 300, 100, {0, 40}, {2, -40}},
+           Case{{490, 400}, {500, 300}, true, true, -1, 5, -1, -1, {}, {-1, -1}},
+           Case{{631, 331}, {556, 200}, true, true, 541, 90, 185, 146, {30, 20}, {-30, -20}},
+           Case{{500, 300}, {500, 300}, false, false, -1, -1, -1, -1, {}, {-1, -1}},
+           Case{{480, 295}, {500, 300}, false, false, -1, -1, -1, -1, {}, {-1, -1}},
+       }) {
+    SCOPED_TRACE(testing::Message() << c.canvas.width() << "x" << c.canvas.height());
+    const ScrollFit fit = fitScrollBars(c.canvas, c.viewport);
+    EXPECT_EQ(fit.horizontalShown, c.horizontal);
+    EXPECT_EQ(fit.verticalShown, c.vertical);
+    const int got[] = {fit.horizontalLength, fit.horizontalMax, fit.verticalLength,
+                       fit.verticalMax};
+    const int wanted[] = {c.horizontalLength, c.horizontalMax, c.verticalLength, c.verticalMax};
+    for (int i = 0; i < 4; ++i)
+      EXPECT_EQ(got[i], wanted[i] < 0 ? got[i] : wanted[i]) << "value " << i;
+    const QPoint at = canvasPosition(c.canvas, c.viewport, fit, c.scrolled.x(), c.scrolled.y());
+    EXPECT_EQ(at, c.position.x() == -1 ? at : c.position);
+  }
+  EXPECT_EQ(fitScrollBars({480, 400}, {500, 300}).verticalLargeChange, 300);
+}
+
 }  // namespace
-
-TEST(ScrollFit, CanvasSmallerThanTheViewportIsCentredWithoutBars) {
-  const ScrollFit fit = fitScrollBars({200, 100}, {500, 300});
-  EXPECT_FALSE(fit.horizontalShown);
-  EXPECT_FALSE(fit.verticalShown);
-  EXPECT_EQ(canvasPosition({200, 100}, {500, 300}, fit, 0, 0), QPoint(150, 100));
-}
-
-TEST(ScrollFit, CanvasNarrowerThanTheViewportLessABarButTallerKeepsTheVerticalBarOnly) {
-  const ScrollFit fit = fitScrollBars({480, 400}, {500, 300});
-  EXPECT_FALSE(fit.horizontalShown);
-  EXPECT_TRUE(fit.verticalShown);
-  EXPECT_EQ(fit.verticalLength, 300);
-  EXPECT_EQ(fit.verticalMax, 100);
-  EXPECT_EQ(fit.verticalLargeChange, 300);
-  EXPECT_EQ(canvasPosition({480, 400}, {500, 300}, fit, 0, 40), QPoint(2, -40));
-  const ScrollFit tenNarrower = fitScrollBars({490, 400}, {500, 300});
-  EXPECT_TRUE(tenNarrower.horizontalShown);  // beside the vertical bar it no longer fits
-  EXPECT_EQ(tenNarrower.horizontalMax, 5);
-}
-
-TEST(ScrollFit, LargerCanvasGetsBothBarsShortenedByEachOther) {
-  const ScrollFit fit = fitScrollBars({631, 331}, {556, 200});
-  EXPECT_TRUE(fit.horizontalShown && fit.verticalShown);
-  EXPECT_EQ(fit.horizontalLength, 541);
-  EXPECT_EQ(fit.horizontalMax, 90);
-  EXPECT_EQ(fit.verticalLength, 185);
-  EXPECT_EQ(fit.verticalMax, 146);
-  EXPECT_EQ(canvasPosition({631, 331}, {556, 200}, fit, 30, 20), QPoint(-30, -20));
-}
-
-TEST(ScrollFit, CanvasWithinABarsThicknessOfTheViewportNeedsNoBar) {
-  const ScrollFit exact = fitScrollBars({500, 300}, {500, 300});
-  EXPECT_FALSE(exact.horizontalShown || exact.verticalShown);
-  const ScrollFit narrow = fitScrollBars({480, 295}, {500, 300});
-  EXPECT_FALSE(narrow.horizontalShown || narrow.verticalShown);
-}
 
 TEST_F(MainWindowTest, DefaultTextRendersAsABlueReliefInsideTheDesignFrame) {
   window->draw();
   ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
-  const QImage& canvas = window->canvasView()->picture();
-  ASSERT_EQ(canvas.size(), QSize(631, 331));
-  QImage background(631, 331, QImage::Format_RGB888);
-  background.fill(Qt::white);
-  EXPECT_NE(canvas, background);
+  ASSERT_EQ(canvas().size(), QSize(631, 331));
   const QImage& mask = design().textPicture.picture;
-  EXPECT_GT(bluePixels(canvas, QRect(5, 5, mask.width(), mask.height())), 1000);
-  EXPECT_EQ(bluePixels(canvas, QRect(5 + mask.width() + 20, 0, 100, 331)), 0);
-  EXPECT_EQ(canvas.pixelColor(630, 330), QColor(Qt::white));
+  EXPECT_GT(bluePixels(canvas(), QRect(5, 5, mask.width(), mask.height())), 1000);
+  EXPECT_EQ(bluePixels(canvas(), QRect(5 + mask.width() + 20, 0, 100, 331)), 0);
+  EXPECT_EQ(canvas().pixelColor(630, 330), QColor(Qt::white));
   EXPECT_EQ(seam->busyDepth, 0);
 }
 
 TEST_F(MainWindowTest, MissingEngineIsReportedAndTheCanvasStaysAsItWas) {
-  EngineLibrary missing(QStringLiteral("/nonexistent/libVelloro.so"));
+  EngineLibrary missing(u"/nonexistent/libVelloro.so"_s);
   window->useEngine(missing);
-  const QImage before = window->canvasView()->picture();
+  const QImage before = canvas();
   window->draw();
   ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_TRUE(seam->messages[0].text.startsWith(QStringLiteral("error number : 48/84\r\n")));
+  EXPECT_TRUE(seam->messages[0].text.startsWith(u"error number : 48/84\r\n"_s));
   EXPECT_TRUE(window->canvasView()->isVisible());
-  EXPECT_EQ(window->canvasView()->picture(), before);
+  EXPECT_EQ(canvas(), before);
   EXPECT_EQ(seam->busyDepth, 0);
 }
 
@@ -91,33 +79,29 @@ TEST_F(MainWindowTest, OnePixelCanvasAndEmptyTextDrawWithoutFailure) {
   useCanvas({1, 1});
   EXPECT_EQ(design().designFrame.left, -49);
   window->draw();
-  window->sourceFrame()->textBox()->clear();
+  textBox()->clear();
   window->draw();
   EXPECT_TRUE(seam->messages.empty());
-  EXPECT_EQ(window->canvasView()->picture().size(), QSize(1, 1));
+  EXPECT_EQ(canvas().size(), QSize(1, 1));
 }
 
 TEST_F(MainWindowTest, DraggingTheFrame30PixelsRightMovesTheDesignAndRendersIt) {
-  window->draw();
-  const QImage first = window->canvasView()->picture();
+  const QImage first = drawnAgain();
   const QPoint grab(20, 20);
   moveCanvas(grab, Qt::NoButton);  // the pointer comes over the frame before the press
   EXPECT_EQ(window->canvasView()->cursor().shape(), Qt::SizeAllCursor);
   pressCanvas(grab);
   EXPECT_TRUE(window->canvasGesture().movingDesign());
-  ASSERT_TRUE(window->canvasView()->rubberBand().has_value());
   moveCanvas(grab + QPoint(15, 0));
   moveCanvas(grab + QPoint(30, 0));
   EXPECT_EQ(window->canvasView()->rubberBand()->left(), 35);
-  EXPECT_EQ(window->canvasView()->picture(),
-            first);  // the band is drawn over, not into, the canvas
+  EXPECT_EQ(canvas(), first);  // the band is drawn over, not into, the canvas
   releaseCanvas(grab + QPoint(30, 0));
   EXPECT_FALSE(window->canvasGesture().movingDesign());
   EXPECT_FALSE(window->canvasView()->rubberBand().has_value());
   EXPECT_EQ(design().designFrame.left, 35);
   EXPECT_EQ(design().designFrame.top, 5);
-  const QImage& moved = window->canvasView()->picture();
-  EXPECT_EQ(moved.copy(30, 0, 601, 331), first.copy(0, 0, 601, 331));
+  EXPECT_EQ(canvas().copy(30, 0, 601, 331), first.copy(0, 0, 601, 331));
 }
 
 TEST_F(MainWindowTest, PressOutsideTheFrameOfAFittingCanvasOnlyKeepsTheArrow) {
@@ -142,32 +126,28 @@ TEST_F(MainWindowTest, PanningMovesTheBarsWithinTheirRange) {
   releaseCanvas({150, 250});
 }
 
-TEST_F(MainWindowTest, AnsweringNoToTheCropKeepsTheCanvasAndCropMode) {
-  window->toolButton(QStringLiteral("Crop"))->trigger();
+// No keeps the canvas and crop mode; Yes crops, whichever way the band was drawn.
+TEST_F(MainWindowTest, TheCropQuestionDecidesTheCut) {
+  window->toolButton(u"Crop"_s)->trigger();
   seam->messageAnswers.push_back(MessageAnswer::No);
   pressCanvas({10, 10});
   moveCanvas({110, 60});
   EXPECT_EQ(window->canvasView()->rubberBand(), QRect(QPoint(10, 10), QPoint(110, 60)));
   releaseCanvas({110, 60});
   ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_EQ(seam->messages[0].text, QStringLiteral("Do you wish to extract the selected area ?"));
+  EXPECT_EQ(seam->messages[0].text, u"Do you wish to extract the selected area ?"_s);
   EXPECT_EQ(seam->messages[0].icon, MessageIcon::Question);
   EXPECT_EQ(seam->messages[0].buttons, MessageButtons::YesNo);
-  EXPECT_EQ(window->canvasView()->picture().size(), QSize(631, 331));
-  EXPECT_TRUE(window->cropModeOn());
+  EXPECT_EQ(canvas().size(), QSize(631, 331));
+  EXPECT_TRUE(window->toolButton(u"Crop"_s)->isChecked());
   EXPECT_EQ(window->canvasView()->cursor().shape(), Qt::CrossCursor);
   EXPECT_FALSE(window->canvasView()->rubberBand().has_value());
-}
-
-TEST_F(MainWindowTest, AnsweringYesCropsToTheRectangleInEitherDirection) {
-  window->toolButton(QStringLiteral("Crop"))->trigger();
   pressCanvas({110, 60});
   moveCanvas({10, 10});
   releaseCanvas({10, 10});
-  EXPECT_EQ(window->canvasView()->picture().size(), QSize(100, 50));
+  EXPECT_EQ(canvas().size(), QSize(100, 50));
   EXPECT_EQ(design().geometry.canvasRows, 50);
-  EXPECT_FALSE(window->cropModeOn());
-  EXPECT_TRUE(window->toolButton(QStringLiteral("Undo"))->isEnabled());
-  EXPECT_EQ(window->canvasView()->picture().pixelColor(50, 25),
-            QColor(Qt::white));  // no band in it
+  EXPECT_FALSE(window->toolButton(u"Crop"_s)->isChecked());
+  EXPECT_TRUE(window->toolButton(u"Undo"_s)->isEnabled());
+  EXPECT_EQ(canvas().pixelColor(50, 25), QColor(Qt::white));  // no band in it
 }

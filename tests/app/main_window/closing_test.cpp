@@ -6,12 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
-#include <QMenu>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -33,17 +30,17 @@
 #include "state/engine_library.h"
 #include "test_files.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct ClosingWay {
   const char* name;
   std::function<void(MainWindow&)> close;
-  bool asksAboutUnsavedWork;
+  bool asksAboutUnsavedWork = false;
 };
 
 void PrintTo(const ClosingWay& way, std::ostream* out) { *out << way.name; }
-
-void closeByTitleBar(MainWindow& window) { window.close(); }
 
 // Alt+F opens the File menu; X is Exit's accelerator.
 void exitThroughFileMenu(MainWindow& window) {
@@ -52,10 +49,6 @@ void exitThroughFileMenu(MainWindow& window) {
   ASSERT_NE(fileMenu, nullptr);
   QTest::keyClick(fileMenu, Qt::Key_X);
 }
-
-void terminate(MainWindow&) { ::raise(SIGTERM); }
-void hangUp(MainWindow&) { ::raise(SIGHUP); }
-void interrupt(MainWindow&) { ::raise(SIGINT); }
 
 // Clicks `button` of the message box with the mouse once the box is shown,
 // and keeps its text.
@@ -73,9 +66,9 @@ QString endedRunFolder(const QString& temporary) {
   const pid_t child = fork();
   if (child == 0) _exit(0);
   waitpid(child, nullptr, 0);
-  const QString folder = temporary + QStringLiteral("/Velloro-%1-k1LLed").arg(child);
+  const QString folder = temporary + u"/Velloro-%1-k1LLed"_s.arg(child);
   QDir().mkpath(folder);
-  writeContent(folder + QStringLiteral("/Undo0.tmp"), "left behind");
+  writeContent(folder + u"/Undo0.tmp"_s, "left behind");
   return folder;
 }
 
@@ -92,13 +85,13 @@ class Closing : public testing::TestWithParam<ClosingWay> {
     qputenv("TMPDIR", QFile::encodeName(temporary.path()));
     removeRunFolder();
     killedRun = endedRunFolder(temporary.path());
-    QDir().mkpath(folder.filePath(QStringLiteral("curves")));
+    QDir().mkpath(folder.filePath(u"curves"_s));
     QFile::copy(QStringLiteral(SHIPPED_CURVES "/default.txt"),
-                folder.filePath(QStringLiteral("curves/default.txt")));
-    QDir().mkpath(folder.filePath(QStringLiteral("help")));
-    writeContent(folder.filePath(QStringLiteral("help/velloro.htm")),
+                folder.filePath(u"curves/default.txt"_s));
+    QDir().mkpath(folder.filePath(u"help"_s));
+    writeContent(folder.filePath(u"help/velloro.htm"_s),
                  "<html><body><a name=\"FirstRun\">Welcome</a></body></html>");
-    QSettings(QStringLiteral("Velloro"), QStringLiteral("Velloro")).remove(QStringLiteral("First"));
+    QSettings(u"Velloro"_s, u"Velloro"_s).remove(u"First"_s);
     design() = DesignState{};
     auto seam = std::make_unique<QtPlatform>();
     qtPlatform = seam.get();
@@ -111,7 +104,7 @@ class Closing : public testing::TestWithParam<ClosingWay> {
 
   void TearDown() override {
     for (QWidget* widget : QApplication::topLevelWidgets())
-      if (widget->objectName() == QStringLiteral("MyWindow")) delete widget;
+      if (widget->objectName() == u"MyWindow"_s) delete widget;
     endingSignals.reset();
     window.reset();
     usePlatform(std::make_unique<QtPlatform>());
@@ -141,14 +134,14 @@ class Closing : public testing::TestWithParam<ClosingWay> {
 };
 
 TEST_P(Closing, EndsTheProgramWithTheHelpAndNewDialogOpenAndLeavesNoFile) {
-  QWidget* help = shownTopLevel(QStringLiteral("MyWindow"));
+  QWidget* help = shownTopLevel(u"MyWindow"_s);
   ASSERT_NE(help, nullptr);
   EXPECT_EQ(help->parentWidget(), window.get());
 
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
   QTest::keyClick(window->sourceFrame()->textBox(), Qt::Key_N, Qt::ControlModifier);
-  QWidget* newDialog = shownTopLevel(QStringLiteral("FrmNew"));
+  QWidget* newDialog = shownTopLevel(u"FrmNew"_s);
   ASSERT_NE(newDialog, nullptr);
   window->draw();
   design().undo.record(design().workingFiles.canvas, *qtPlatform);
@@ -161,26 +154,24 @@ TEST_P(Closing, EndsTheProgramWithTheHelpAndNewDialogOpenAndLeavesNoFile) {
   if (GetParam().asksAboutUnsavedWork) clickWhenShown(QMessageBox::Discard, question);
   EXPECT_EQ(runEventLoop([this] { GetParam().close(*window); }), 0);
   EXPECT_EQ(question, GetParam().asksAboutUnsavedWork
-                          ? QStringLiteral("Do you want to save the changes to MyPic.bmp ?")
+                          ? u"Do you want to save the changes to MyPic.bmp ?"_s
                           : QString());
 
   EXPECT_FALSE(window->isVisible());
-  EXPECT_EQ(shownTopLevel(QStringLiteral("FrmNew")), nullptr);
-  for (const QString& file : workingFiles) {
-    if (!file.isEmpty()) {
-      EXPECT_FALSE(QFile::exists(file)) << file.toStdString();
-    }
-  }
+  EXPECT_EQ(shownTopLevel(u"FrmNew"_s), nullptr);
+  for (const QString& file : workingFiles)
+    EXPECT_TRUE(file.isEmpty() || !QFile::exists(file)) << file.toStdString();
   EXPECT_EQ(QDir(temporary.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
             QStringList());
 }
 
-INSTANTIATE_TEST_SUITE_P(MainWindow, Closing,
-                         testing::Values(ClosingWay{"TitleBarClose", closeByTitleBar, true},
-                                         ClosingWay{"FileExit", exitThroughFileMenu, true},
-                                         ClosingWay{"Terminated", terminate, false},
-                                         ClosingWay{"HungUp", hangUp, false},
-                                         ClosingWay{"Interrupted", interrupt, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    MainWindow, Closing,
+    testing::Values(ClosingWay{"TitleBarClose", [](MainWindow& w) { w.close(); }, true},
+                    ClosingWay{"FileExit", exitThroughFileMenu, true},
+                    ClosingWay{"Terminated", [](MainWindow&) { ::raise(SIGTERM); }},
+                    ClosingWay{"HungUp", [](MainWindow&) { ::raise(SIGHUP); }},
+                    ClosingWay{"Interrupted", [](MainWindow&) { ::raise(SIGINT); }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,11 +1,8 @@
-#include <QFile>
-#include <QLabel>
 
 #include "main_window/curve_editor.h"
 #include "main_window_fixture.h"
 #include "state/curve_drawing.h"
 #include "state/curve_file.h"
-#include "state/design_state.h"
 
 namespace {
 
@@ -20,12 +17,11 @@ CurvePoints released(int i, QPoint at) {
 
 }  // namespace
 
-TEST(CurveEditor, TopLeftOfTheDrawingAreaReadsPositionZeroValue255) {
-  EXPECT_EQ(curveReadout({6, 7}), QStringLiteral("  0  ,  255"));
-  EXPECT_EQ(curveReadout({56, 33}), QStringLiteral("  100  ,  125"));
-}
-
-TEST(CurveEditor, APointIsHitWithin6UnitsAcrossAnd15UpOrDown) {
+// The top left of the drawing area reads position 0, value 255; a point is
+// hit within 6 units across and 15 up or down.
+TEST(CurveEditor, ReadoutAndHitOfThePointer) {
+  EXPECT_EQ(curveReadout({6, 7}), u"  0  ,  255"_s);
+  EXPECT_EQ(curveReadout({56, 33}), u"  100  ,  125"_s);
   const CurvePoints flat;  // positions 0, 50, ..., 255 at 128
   EXPECT_EQ(hitCurvePoint(flat, pixelOf(100, 128)), 3);
   EXPECT_EQ(hitCurvePoint(flat, {29, 32}), 2);             // x 46: 4 units off
@@ -55,42 +51,40 @@ TEST(CurveEditor, AReleasedPointIsKeptWithinItsLimits) {
   }
 }
 
+// A press between points or a right release moves nothing; a point dragged
+// moves at the release.
 TEST_F(MainWindowTest, DraggingPoint3MovesItAtTheReleaseAndRedrawsTheCurve) {
   const CurvePoints before = design().curve;
-  window->curveBoxPressed(Qt::LeftButton, pixelOf(before.x[3], before.y[3]));
-  window->curveBoxMoved(Qt::LeftButton, {70, 20});
+  PictureBox* box = window->panels()->curveView();
+  QTest::mousePress(box, Qt::LeftButton, {}, {40, 50});
+  QTest::mouseRelease(box, Qt::LeftButton, {}, {70, 20});
+  QTest::mousePress(box, Qt::LeftButton, {}, pixelOf(before.x[2], before.y[2]));
+  emit box->mouseReleased(Qt::RightButton, Qt::LeftButton, {70, 20});
+  EXPECT_EQ(design().curve, before);
+  QTest::mousePress(box, Qt::LeftButton, {}, pixelOf(before.x[3], before.y[3]));
+  QTest::mouseMove(box, {70, 20});
   EXPECT_EQ(design().curve, before);  // only the readout follows the pointer
-  EXPECT_EQ(window->statusPane(0)->text(), QStringLiteral("  128  ,  190"));
-  window->curveBoxReleased(Qt::LeftButton, {70, 20});
+  EXPECT_EQ(window->statusPane(0)->text(), u"  128  ,  190"_s);
+  QTest::mouseRelease(box, Qt::LeftButton, {}, {70, 20});
   EXPECT_EQ(design().curve.x[3], 128);
   EXPECT_EQ(design().curve.y[3], 190);
   EXPECT_EQ(window->panels()->curveView()->picture().pixelColor(70, 20), QColor(255, 0, 0));
 }
 
-TEST_F(MainWindowTest, APressBetweenPointsOrARightReleaseMovesNothing) {
-  const CurvePoints before = design().curve;
-  window->curveBoxPressed(Qt::LeftButton, {40, 50});
-  window->curveBoxReleased(Qt::LeftButton, {70, 20});
-  EXPECT_EQ(design().curve, before);
-  window->curveBoxPressed(Qt::LeftButton, pixelOf(before.x[2], before.y[2]));
-  window->curveBoxReleased(Qt::RightButton, {70, 20});
-  EXPECT_EQ(design().curve, before);
-}
-
 TEST_F(MainWindowTest, CurveMenuSavesLoadsAndResets) {
-  const QString curves = folder.filePath(QStringLiteral("curves"));
+  const QString curves = path("curves");
   design().curve.y = {0, 0, 20, 80, 160, 230, 255, 0};
   const CurvePoints saved = design().curve;
-  seam->fileAnswers.push_back(curves + QStringLiteral("/mine.txt"));
-  window->saveCurveAs();
+  seam->fileAnswers.push_back(curves + u"/mine.txt"_s);
+  run("mnubeziersave");
   EXPECT_EQ(seam->saveRequests.at(0).folder, curves);
 
-  window->resetCurve();
-  EXPECT_EQ(design().curve, readCurveFile(curves + QStringLiteral("/default.txt"), *seam));
-  seam->fileAnswers.push_back(curves + QStringLiteral("/mine.txt"));
-  window->loadCurveFile();
+  run("mnubezierreset");
+  EXPECT_EQ(design().curve, readCurveFile(curves + u"/default.txt"_s, *seam));
+  seam->fileAnswers.push_back(curves + u"/mine.txt"_s);
+  run("mnubezierload");
   EXPECT_EQ(design().curve, saved);
-  window->loadCurveFile();  // cancelled: the curve stays
+  run("mnubezierload");  // cancelled: the curve stays
   EXPECT_EQ(design().curve, saved);
   EXPECT_TRUE(seam->messages.empty());
 }

@@ -1,22 +1,14 @@
 // Export for the web "also at 2x and 3x": copies drawn anew at each density
 // beside the picture, and the HTML element that offers them.
-#include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QDialogButtonBox>
-#include <QDir>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 
 #include "empty_layers.h"
-#include "main_window/source_frame.h"
 #include "main_window_fixture.h"
 #include "output/image_element_dialog.h"
 #include "output/web_export_dialog.h"
 #include "output/web_export_memory.h"
 #include "shrunk_difference.h"
-#include "state/design_state.h"
 #include "state/stored_layers.h"
 
 namespace {
@@ -41,22 +33,19 @@ class DenserExportTest : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
-    QDir(folder.path()).mkpath(QStringLiteral("outputs"));
     emptyEveryLayer(engine.entryPoints());
   }
-
-  QString path(const char* relative) { return folder.filePath(QLatin1String(relative)); }
 };
 
 TEST_F(DenserExportTest, CopiesAreDrawnAnewAndTheElementOffersThem) {
-  window->findChild<SourceFrame*>()->textBox()->setText(QStringLiteral("A&B"));
+  textBox()->setText(u"A&B"_s);
   window->draw();
-  const QSize canvasSize = window->canvasView()->picture().size();
+  const QSize canvasSize = canvas().size();
   const QImage windowDesign = designAlone(canvasSize, engine.entryPoints());
   seam->modalAnswers.push_back(exportAlsoDenser);
   seam->modalAnswers.push_back(copyElement);
   seam->fileAnswers.push_back(path("outputs/my title"));
-  window->menuEntry(QStringLiteral("mnuFileExportWeb"))->trigger();
+  run("mnuFileExportWeb");
   ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
 
   const QImage one(path("outputs/my title.png"));
@@ -84,6 +73,6 @@ TEST_F(DenserExportTest, ADesignWithAShapeIsNotDrawnAnew) {
   design().kindSettings[SourceKind::Shape].available = true;
   seam->modalAnswers.push_back(exportAlsoDenser);  // ticks the box, which stays disabled
   seam->fileAnswers.push_back(path("outputs/shape"));
-  window->menuEntry(QStringLiteral("mnuFileExportWeb"))->trigger();
-  EXPECT_EQ(QDir(path("outputs")).entryList(QDir::Files), QStringList{QStringLiteral("shape.png")});
+  run("mnuFileExportWeb");
+  EXPECT_EQ(QDir(path("outputs")).entryList(QDir::Files), QStringList{u"shape.png"_s});
 }

@@ -1,22 +1,14 @@
 // What a desktop expects of the main window: files handed over or dropped,
 // the design dragged out, File > Open Recent and the standard keys, driven
 // with real events where the event is what matters.
-#include <QAction>
-#include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QLabel>
-#include <QMenu>
 #include <QMimeData>
-#include <QSettings>
-#include <QTest>
 #include <QUrl>
 #include <memory>
 
 #include "main_window_fixture.h"
-#include "state/design_state.h"
 #include "state/recent_files.h"
-#include "test_files.h"
 #include "tools/picture_tool.h"
 #include "widgets/picture_box.h"
 
@@ -24,18 +16,10 @@ namespace {
 
 class DesktopHabitsTest : public MainWindowTest {
  protected:
-  void SetUp() override {
-    MainWindowTest::SetUp();
-    QSettings(QStringLiteral("Velloro"), QStringLiteral("Velloro")).clear();
-  }
-
   // A 40 x 30 picture in one colour.
   QString picture(const QString& name, QColor colour = Qt::red) {
-    QImage image(40, 30, QImage::Format_RGB888);
-    image.fill(colour);
-    const QString path = folder.filePath(name);
-    EXPECT_TRUE(image.save(path));
-    return path;
+    EXPECT_TRUE(filled({40, 30}, colour).save(folder.filePath(name)));
+    return folder.filePath(name);
   }
 
   // Drags the files over `target` and drops them; whether the drag was taken.
@@ -53,61 +37,54 @@ class DesktopHabitsTest : public MainWindowTest {
     return dropped.isAccepted();
   }
 
-  QColor canvasColour() { return window->canvasView()->picture().pixelColor(0, 0); }
+  QColor canvasColour() { return canvas().pixelColor(0, 0); }
 };
 
 TEST_F(DesktopHabitsTest, HandedFilesOpenInTurnAndEachFailureIsSaidUnderOpenOrLoadStyle) {
-  const QString green = picture(QStringLiteral("green.png"), Qt::green);
-  writeContent(folder.filePath(QStringLiteral("text.png")), "not a picture");
-  writeContent(folder.filePath(QStringLiteral("broken.vstyle")), "{");
-  window->openHandedFiles({folder.filePath(QStringLiteral("absent.bmp")), green,
-                           folder.filePath(QStringLiteral("text.png")),
-                           folder.filePath(QStringLiteral("broken.VSTYLE")),
-                           folder.filePath(QStringLiteral("broken.vstyle"))});
+  const QString green = picture(u"green.png"_s, Qt::green);
+  writeContent(path("text.png"), "not a picture");
+  writeContent(path("broken.vstyle"), "{");
+  window->openHandedFiles(
+      {path("absent.bmp"), green, path("text.png"), path("broken.VSTYLE"), path("broken.vstyle")});
   EXPECT_EQ(canvasColour(), QColor(Qt::green));
   EXPECT_EQ(design().currentPictureName, green);
-  EXPECT_TRUE(window->toolButton(QStringLiteral("Undo"))->isEnabled());
+  EXPECT_TRUE(window->toolButton(u"Undo"_s)->isEnabled());
   ASSERT_EQ(seam->messages.size(), 4u);
-  EXPECT_TRUE(seam->messages[0].text.startsWith(QStringLiteral("error number : 53/118\r\n")));
-  EXPECT_TRUE(seam->messages[1].text.startsWith(QStringLiteral("error number : 50003/118\r\n")));
-  EXPECT_TRUE(seam->messages[2].text.startsWith(
-      QStringLiteral("Cannot load the style \"broken.VSTYLE\": cannot read")));
+  EXPECT_TRUE(seam->messages[0].text.startsWith(u"error number : 53/118\r\n"_s));
+  EXPECT_TRUE(seam->messages[1].text.startsWith(u"error number : 50003/118\r\n"_s));
   EXPECT_TRUE(
-      seam->messages[3].text.startsWith(QStringLiteral("Cannot load the style \"broken.vstyle\"")));
+      seam->messages[2].text.startsWith(u"Cannot load the style \"broken.VSTYLE\": cannot read"_s));
+  EXPECT_TRUE(seam->messages[3].text.startsWith(u"Cannot load the style \"broken.vstyle\""_s));
 }
 
 TEST_F(DesktopHabitsTest, APictureDroppedOnTheCanvasOpensAsAnUndoStep) {
-  EXPECT_TRUE(drop(window->canvasView(), {picture(QStringLiteral("red.bmp"))}));
-  EXPECT_EQ(window->canvasView()->picture().size(), QSize(40, 30));
+  EXPECT_FALSE(drop(window.get(), {}));  // drags without local files are refused
+  EXPECT_FALSE(drop(window.get(), {u""_s}));
+  EXPECT_TRUE(drop(window->canvasView(), {picture(u"red.bmp"_s)}));
+  EXPECT_EQ(canvas().size(), QSize(40, 30));
   EXPECT_EQ(canvasColour(), QColor(Qt::red));
-  window->menuEntry(QStringLiteral("mnuEditUndo"))->trigger();
-  EXPECT_EQ(window->canvasView()->picture().size(), QSize(631, 331));
+  window->menuEntry(u"mnuEditUndo"_s)->trigger();
+  EXPECT_EQ(canvas().size(), QSize(631, 331));
 }
 
 // A 16-bit PNG opens at 8 bits a channel, and says so; an 8-bit one says nothing.
 TEST_F(DesktopHabitsTest, ADeepPictureSaysItLostItsLowerBits) {
-  const QString plain = picture(QStringLiteral("plain.png"));
+  const QString plain = picture(u"plain.png"_s);
   QImage deep(40, 30, QImage::Format_RGBX64);
   deep.fill(QColor::fromRgba64(0x1234, 0x5678, 0x9abc));
-  const QString deepFile = folder.filePath(QStringLiteral("deep.png"));
+  const QString deepFile = path("deep.png");
   ASSERT_TRUE(deep.save(deepFile));
-  const QString notice =
-      QStringLiteral("16 bits a channel reduced to 8: the canvas holds 8 bits a channel");
-  ASSERT_TRUE(window->openPictureFile(plain));
+  const QString notice = u"16 bits a channel reduced to 8: the canvas holds 8 bits a channel"_s;
+  window->openHandedFiles({plain});
   EXPECT_NE(window->statusPane(0)->text(), notice);
-  ASSERT_TRUE(window->openPictureFile(deepFile));
+  window->openHandedFiles({deepFile});
   EXPECT_EQ(window->statusPane(0)->text(), notice);
   EXPECT_EQ(canvasColour(), QColor(0x12, 0x56, 0x9a));
 }
 
-TEST_F(DesktopHabitsTest, DragsWithoutLocalFilesAreRefused) {
-  EXPECT_FALSE(drop(window.get(), {}));
-  EXPECT_FALSE(drop(window.get(), {QStringLiteral("")}));
-}
-
 TEST_F(DesktopHabitsTest, APictureDroppedOnThePictureToolLoadsThereAndLeavesTheCanvas) {
   window->showPictureTool();
-  const QString red = picture(QStringLiteral("red.png"));
+  const QString red = picture(u"red.png"_s);
   EXPECT_TRUE(drop(window->pictureTool(), {red}));
   EXPECT_EQ(window->pictureTool()->chosenFile, red);
   const QImage photo = window->pictureTool()->photoView()->picture();
@@ -119,52 +96,31 @@ TEST_F(DesktopHabitsTest, TheDesignDragsOutAsATransparentPngAndAFileOfIt) {
   window->draw();
   const std::unique_ptr<QMimeData> data(window->designDragData());
   ASSERT_NE(data, nullptr);
-  const QByteArray png = data->data(QStringLiteral("image/png"));
+  const QByteArray png = data->data(u"image/png"_s);
   const QImage design = QImage::fromData(png, "PNG");
   EXPECT_EQ(design.pixelColor(0, 0).alpha(), 0);
   ASSERT_EQ(data->urls().size(), 1);
   const QString file = data->urls()[0].toLocalFile();
-  EXPECT_TRUE(file.endsWith(QStringLiteral("/MyPic.png")));
+  EXPECT_TRUE(file.endsWith(u"/MyPic.png"_s));
   EXPECT_EQ(contentOf(file), png);
 }
 
 TEST_F(DesktopHabitsTest, OpenRecentListsTenNewestFirstAndForgetsAMissingFileWithAMessage) {
-  for (int n = 1; n <= 11; ++n)
-    rememberRecentFile(folder.filePath(QStringLiteral("%1.png").arg(n)));
-  const QString kept = picture(QStringLiteral("kept.png"));
+  for (int n = 1; n <= 11; ++n) rememberRecentFile(folder.filePath(u"%1.png"_s.arg(n)));
+  const QString kept = picture(u"kept.png"_s);
   window->openHandedFiles({kept});
-  QMenu* recent = window->menu(QStringLiteral("mnuFileRecent"));
+  QMenu* recent = window->menu(u"mnuFileRecent"_s);
   emit recent->aboutToShow();
   const QList<QAction*> entries = recent->actions();
   ASSERT_EQ(entries.size(), recentFilesKept);
-  EXPECT_EQ(entries[0]->text(), QStringLiteral("&1  kept.png"));
-  EXPECT_EQ(entries[9]->text(), QStringLiteral("1&0  3.png"));
+  EXPECT_EQ(entries[0]->text(), u"&1  kept.png"_s);
+  EXPECT_EQ(entries[9]->text(), u"1&0  3.png"_s);
   entries[1]->trigger();
   ASSERT_EQ(seam->messages.size(), 1u);
   EXPECT_EQ(seam->messages[0].text,
-            folder.filePath(QStringLiteral("11.png")) +
-                QStringLiteral(" no longer exists.\r\nIt was removed from the recent files."));
+            path("11.png") + u" no longer exists.\r\nIt was removed from the recent files."_s);
   EXPECT_EQ(recentFiles().size(), 9);
   EXPECT_EQ(recentFiles()[0], kept);
-}
-
-TEST_F(DesktopHabitsTest, StandardKeysReachTheirCommandsFromTheTextBox) {
-  window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-  QWidget* text = QApplication::focusWidget();
-  QTest::keyClick(text, Qt::Key_O, Qt::ControlModifier);
-  EXPECT_EQ(seam->openRequests.size(), 1u);
-  QTest::keyClick(text, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_EQ(seam->saveRequests.size(), 1u);
-  QTest::keyClick(text, Qt::Key_F1);
-  ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_TRUE(seam->messages[0].text.startsWith(QStringLiteral("Unable to display Help")));
-  window->openHandedFiles({picture(QStringLiteral("red.png"))});
-  QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier);
-  QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_EQ(canvasColour(), QColor(Qt::red));
-  QTest::keyClick(text, Qt::Key_Q, Qt::ControlModifier);
-  EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(DesktopHabitsTest, TheNextWindowOpensWhereThisOneWasClosed) {

@@ -1,91 +1,63 @@
 #include "tools/ellipse_ratio_dialog.h"
 
-#include "tools/picture_tool.h"
-
-#include <QLabel>
-#include <QPushButton>
-
 #include "main_window_fixture.h"
-#include "state/design_state.h"
-#include "widgets/track_slider.h"
+#include "tools/picture_tool.h"
 
 namespace {
 
 // The preview's ellipse, measured on its black pixels through the centre.
 QSize previewExtent(const QImage& preview) {
   int left = 140, right = -1, top = 140, bottom = -1;
-  for (int x = 0; x < 140; ++x)
-    if (preview.pixelColor(x, 70) == Qt::black)
-      left = std::min(left, x), right = std::max(right, x);
-  for (int y = 0; y < 140; ++y)
-    if (preview.pixelColor(70, y) == Qt::black)
-      top = std::min(top, y), bottom = std::max(bottom, y);
+  for (int i = 0; i < 140; ++i) {
+    if (preview.pixelColor(i, 70) == Qt::black)
+      left = std::min(left, i), right = std::max(right, i);
+    if (preview.pixelColor(70, i) == Qt::black)
+      top = std::min(top, i), bottom = std::max(bottom, i);
+  }
   return {right - left, bottom - top};
 }
 
 }  // namespace
 
-class EllipseRatioDialogTest : public MainWindowTest {
- protected:
-  // Opens the dialog the way the drawing tools do and lets `work` act in it.
-  void open(std::function<void(EllipseRatioDialog&)> work) {
-    EllipseRatioDialog dialog(*window, ToolDesign(design()), platform());
-    dialog.load();
-    seam->modalAnswers.push_back([&](QDialog&) { work(dialog); });
-    platform().showModal(dialog);
-  }
-};
-
-TEST_F(EllipseRatioDialogTest, FirstOpeningShowsRatio1AndACircle) {
-  open([](EllipseRatioDialog& dialog) {
-    EXPECT_EQ(dialog.ratioSlider()->Value(), 100);
-    EXPECT_EQ(dialog.ratioLabel()->text(), QStringLiteral("1"));
-    const QSize extent = previewExtent(dialog.preview());
-    EXPECT_NEAR(extent.width(), extent.height(), 1);
-    EXPECT_NEAR(extent.width(), 131, 2);
-  });
-  EXPECT_EQ(design().ellipseRatio, 1.0);
-}
-
-TEST_F(EllipseRatioDialogTest, SliderEndsGiveAFlatAndATallEllipse) {
-  open([](EllipseRatioDialog& dialog) {
-    dialog.ratioSlider()->setValue(20);
-    EXPECT_DOUBLE_EQ(design().ellipseRatio, 0.2);
-    EXPECT_EQ(dialog.ratioLabel()->text(), QStringLiteral("0.2"));
-    QSize extent = previewExtent(dialog.preview());
-    EXPECT_GT(extent.width(), 4 * extent.height());
-    dialog.ratioSlider()->setValue(180);
-    EXPECT_DOUBLE_EQ(design().ellipseRatio, 5.0);
-    EXPECT_EQ(dialog.ratioLabel()->text(), QStringLiteral("5"));
-    extent = previewExtent(dialog.preview());
-    EXPECT_GT(extent.height(), 4 * extent.width());
-  });
-}
-
-TEST_F(EllipseRatioDialogTest, AStoredRatioOf2Point5PlacesTheSliderAt130) {
+// Opened as the drawing tools open it: the stored ratio places the slider;
+// the slider sets the ratio, its label and the preview's ellipse; Cancel
+// keeps the last ratio set.
+TEST_F(MainWindowTest, EllipseRatioDialogShowsAndSetsTheRatio) {
   design().ellipseRatio = 2.5;
-  open([](EllipseRatioDialog& dialog) {
+  EllipseRatioDialog dialog(*window, ToolDesign(design()), platform());
+  dialog.load();
+  seam->modalAnswers.push_back([&](QDialog&) {
     EXPECT_EQ(dialog.ratioSlider()->Value(), 130);
-    EXPECT_EQ(dialog.ratioLabel()->text(), QStringLiteral("2.5"));
-  });
-}
-
-TEST_F(EllipseRatioDialogTest, CancelKeepsTheRatioTheSliderSet) {
-  open([](EllipseRatioDialog& dialog) {
-    dialog.ratioSlider()->setValue(110);
+    EXPECT_EQ(dialog.ratioLabel()->text(), u"2.5"_s);
+    struct Case {
+      int slider;
+      double ratio;
+      const char* label;
+      bool wide, tall;
+    };
+    for (const Case& c : {Case{100, 1, "1", false, false}, Case{20, 0.2, "0.2", true, false},
+                          Case{180, 5, "5", false, true}, Case{110, 1.5, "1.5", false, false}}) {
+      dialog.ratioSlider()->setValue(c.slider);
+      EXPECT_DOUBLE_EQ(design().ellipseRatio, c.ratio);
+      EXPECT_EQ(dialog.ratioLabel()->text(), QLatin1String(c.label));
+      const QSize extent = previewExtent(dialog.preview());
+      EXPECT_EQ(extent.width() > 4 * extent.height(), c.wide) << c.label;
+      EXPECT_EQ(extent.height() > 4 * extent.width(), c.tall) << c.label;
+      EXPECT_NEAR(extent.width(), c.ratio == 1 ? 131 : extent.width(), 2);
+    }
     dialog.cancelButton()->click();
     EXPECT_FALSE(dialog.isVisible());
   });
+  platform().showModal(dialog);
   EXPECT_DOUBLE_EQ(design().ellipseRatio, 1.5);
 }
 
-TEST_F(EllipseRatioDialogTest, ThePictureToolsEllipseAsksTheRatioToo) {
+TEST_F(MainWindowTest, ThePictureToolsEllipseAsksTheRatioToo) {
   window->showPictureTool();
   seam->modalAnswers.push_back([](QDialog& dialog) {
     static_cast<EllipseRatioDialog&>(dialog).ratioSlider()->setValue(40);
   });
   window->pictureTool()->toolClicked(3);
-  ASSERT_EQ(seam->modalDialogs.size(), 1u);
-  EXPECT_EQ(seam->modalDialogs[0], QStringLiteral("Ellipse"));
+  EXPECT_EQ(seam->modalDialogs, std::vector<QString>{u"Ellipse"_s});
   EXPECT_DOUBLE_EQ(design().ellipseRatio, 0.4);
 }

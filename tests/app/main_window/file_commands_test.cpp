@@ -1,84 +1,34 @@
-#include <QAction>
-#include <QApplication>
-#include <QClipboard>
-#include <QDir>
-#include <QFile>
 #include <QImageReader>
-#include <QLineEdit>
-#include <QTest>
 #include <algorithm>
 #include <functional>
 
 #include "main_window/live_preview.h"
-#include "main_window/source_frame.h"
 #include "main_window_fixture.h"
 #include "state/bmp_file.h"
-#include "state/design_state.h"
 #include "state/picture_formats.h"
-#include "test_files.h"
 
-namespace {
-
-QImage filled(QSize size, QColor colour) {
-  QImage picture(size, QImage::Format_RGB888);
-  picture.fill(colour);
-  return picture;
-}
-
-}  // namespace
-
-class FileCommandsTest : public MainWindowTest {
- protected:
-  void SetUp() override {
-    MainWindowTest::SetUp();
-    for (const char* made : {"inputs", "outputs"}) QDir(folder.path()).mkpath(QLatin1String(made));
-  }
-  void run(const char* entry) { window->menuEntry(QLatin1String(entry))->trigger(); }
-  QString path(const char* relative) { return folder.filePath(QLatin1String(relative)); }
-  QImage canvas() const { return window->canvasView()->picture(); }
-  // Draw's own picture of the design on the present background.
-  QImage drawnAgain() {
-    window->draw();
-    return canvas();
-  }
-};
+using FileCommandsTest = MainWindowTest;
 
 TEST_F(FileCommandsTest, OpenLoadsThePictureAndUndoBringsBackThePreviousCanvas) {
+  run("mnuFileOpen");  // cancelled: nothing changes
+  EXPECT_EQ(design().undo.counters.top, 0);
   filled({40, 30}, Qt::red).save(path("inputs/red.png"));
   seam->fileAnswers.push_back(path("inputs/red.png"));
   run("mnuFileOpen");
   ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
-  EXPECT_EQ(seam->openRequests[0].folder, path("inputs"));
+  EXPECT_EQ(seam->openRequests[1].folder, path("inputs"));
   const bool webp = webpReadable();
-  EXPECT_EQ(seam->openRequests[0].filter,
-            QStringLiteral("All compatibles files (*.bmp *.jpg *.jpeg *.gif *.png%1);;Bitmap "
-                           "(*.bmp);;Standard compression (*.jpg *.jpeg);;Gif (*.gif);;PNG "
-                           "(*.png)%2")
-                .arg(webp ? " *.webp" : "", webp ? ";;WebP (*.webp)" : ""));
-  EXPECT_EQ(window->canvasView()->picture().size(), QSize(40, 30));
+  EXPECT_EQ(seam->openRequests[1].filter,
+            u"All compatibles files (*.bmp *.jpg *.jpeg *.gif *.png%1);;Bitmap (*.bmp);;Standard "
+            u"compression (*.jpg *.jpeg);;Gif (*.gif);;PNG (*.png)%2"_s.arg(
+                webp ? " *.webp" : "", webp ? ";;WebP (*.webp)" : ""));
+  EXPECT_EQ(canvas().size(), QSize(40, 30));
   EXPECT_EQ(design().currentPictureName, path("inputs/red.png"));
   EXPECT_EQ(window->windowTitle(), path("inputs/red.png"));
   EXPECT_EQ(design().geometry.canvasWidth, 40);
   run("mnuEditUndo");
-  EXPECT_EQ(window->canvasView()->picture().size(), QSize(631, 331));
-  EXPECT_EQ(window->canvasView()->picture().pixelColor(5, 5), QColor(Qt::white));
-}
-
-TEST_F(FileCommandsTest, CancelledOpenChangesNothing) {
-  run("mnuFileOpen");
-  EXPECT_EQ(design().undo.counters.top, 0);
-  EXPECT_EQ(window->canvasView()->picture().size(), QSize(631, 331));
-}
-
-TEST_F(FileCommandsTest, AFileThatIsNoPictureIsReportedAndDoesNotBecomeTheName) {
-  writeContent(path("inputs/broken.bmp"), QByteArray("BM") + QByteArray(20, 'x'));
-  const QString before = design().currentPictureName;
-  seam->fileAnswers.push_back(path("inputs/broken.bmp"));
-  run("mnuFileOpen");
-  ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_TRUE(seam->messages[0].text.startsWith("error number : 50003/118\r\n"));
-  EXPECT_EQ(design().currentPictureName, before);
-  EXPECT_EQ(window->canvasView()->picture().size(), QSize(631, 331));
+  EXPECT_EQ(canvas().size(), QSize(631, 331));
+  EXPECT_EQ(canvas().pixelColor(5, 5), QColor(Qt::white));
 }
 
 TEST_F(FileCommandsTest, SaveWritesTheCanvasAsABitmapUnderTheCurrentName) {
@@ -100,8 +50,7 @@ TEST_F(FileCommandsTest, SaveOfAGifAsksBeforeWritingABitmapBesideIt) {
   run("mnuFileSave");
   ASSERT_EQ(seam->messages.size(), 1u);
   EXPECT_EQ(seam->messages[0].text,
-            QStringLiteral("logo.gif cannot be written as GIF.\r\nSave the picture as logo.bmp "
-                           "instead?"));
+            u"logo.gif cannot be written as GIF.\r\nSave the picture as logo.bmp instead?"_s);
   EXPECT_EQ(seam->messages[0].buttons, MessageButtons::YesNo);
   EXPECT_FALSE(QFile::exists(path("inputs/logo.bmp")));
   EXPECT_EQ(design().undo.counters.top, 0);
@@ -111,82 +60,65 @@ TEST_F(FileCommandsTest, SaveOfAGifAsksBeforeWritingABitmapBesideIt) {
   EXPECT_EQ(design().currentPictureName, path("inputs/logo.bmp"));
 }
 
-TEST_F(FileCommandsTest, SaveThatCannotWriteIsReportedAndKeepsTheOldFile) {
+TEST_F(FileCommandsTest, SaveThatCannotWriteIsReportedAndMakesNoFolder) {
   design().currentPictureName = path("missing-folder/logo.bmp");
   run("mnuFileSave");
   ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_TRUE(seam->messages[0].text.startsWith(QStringLiteral("error number : ")));
-  EXPECT_TRUE(seam->messages[0].text.contains(QStringLiteral("/119\r\n")));
+  EXPECT_TRUE(seam->messages[0].text.startsWith(u"error number : "_s));
+  EXPECT_TRUE(seam->messages[0].text.contains(u"/119\r\n"_s));
   EXPECT_FALSE(QDir(path("missing-folder")).exists());
 }
 
-TEST_F(FileCommandsTest, SaveOfAnUpperCaseJpegNameGoesThroughTheOptimiser) {
-  design().currentPictureName = path("outputs/photo.JPEG");
-  QStringList modes;
-  window->showJpegSizeOptimiser = [&](const QString& mode, const QString&) {
-    modes << mode;
-    return false;  // cancelled
-  };
-  run("mnuFileSave");
-  EXPECT_EQ(modes, QStringList{"save"});
-  EXPECT_FALSE(QFile::exists(path("outputs/photo.JPEG")));
-  EXPECT_EQ(design().undo.counters.top, 0);
-  EXPECT_EQ(seam->busyPeriods, 0);
-}
-
-TEST_F(FileCommandsTest, SaveAsProposesTheFirstFreeWorkNumber) {
+TEST_F(FileCommandsTest, SaveAsProposesTheFirstFreeWorkNumberAndStartsAtTheOpenType) {
   writeContent(path("outputs/MyWork1.bmp"), "x");
   writeContent(path("outputs/MyWork2.jpg"), "x");
   run("mnuFileSaveAs");
   ASSERT_EQ(seam->saveRequests.size(), 1u);
-  EXPECT_EQ(seam->saveRequests[0].fileName, QStringLiteral("MyWork3"));
+  EXPECT_EQ(seam->saveRequests[0].fileName, u"MyWork3"_s);
   EXPECT_EQ(seam->saveRequests[0].folder, path("outputs"));
   EXPECT_EQ(seam->saveRequests[0].selectedFilter, 0);
   EXPECT_EQ(seam->saveRequests[0].filter,
-            QStringLiteral("Bitmap (*.bmp);;Standard compression (*.jpg *.jpeg);;PNG (*.png)%1")
-                .arg(writableWebFormats().contains(WebFormat::Webp) ? ";;WebP (*.webp)" : ""));
+            u"Bitmap (*.bmp);;Standard compression (*.jpg *.jpeg);;PNG (*.png)%1"_s.arg(
+                writableWebFormats().contains(WebFormat::Webp) ? ";;WebP (*.webp)" : ""));
+  for (const auto& [open, startType] : {std::pair{"a.png", 2}, {"b.jpeg", 1}, {"c.gif", 0}}) {
+    design().currentPictureName = path(open);
+    run("mnuFileSaveAs");
+    EXPECT_EQ(seam->saveRequests.back().selectedFilter, startType) << open;
+  }
 }
 
 // An extension of a format Velloro writes wins over the dialog's type; any
-// other name is written in the type chosen, under that type's extension.
+// other name is written in the type chosen, under that type's extension, and
+// Save writes the same format again.
 TEST_F(FileCommandsTest, SaveAsWritesTheFormatOfTheTypedExtension) {
-  const QImage canvas = filled({9, 4}, Qt::blue);
-  window->canvasView()->setPicture(canvas);
+  const QImage blue = filled({9, 4}, Qt::blue);
+  window->canvasView()->setPicture(blue);
   struct Case {
     const char* typed;
     int filter;
     const char* written;
     const char* format;
   };
-  const Case cases[] = {
-      {"outputs/out1.png", 0, "outputs/out1.png", "png"},
-      {"outputs/out2.BMP", 2, "outputs/out2.BMP", "bmp"},
-      {"outputs/out3", 0, "outputs/out3.bmp", "bmp"},
-      {"outputs/out4.txt", 0, "outputs/out4.bmp", "bmp"},
-      {"outputs/out5.gif", 2, "outputs/out5.png", "png"},
-  };
-  for (const Case& c : cases) {
+  for (const Case& c : {Case{"outputs/out1.png", 0, "outputs/out1.png", "png"},
+                        Case{"outputs/out2.BMP", 2, "outputs/out2.BMP", "bmp"},
+                        Case{"outputs/out3", 0, "outputs/out3.bmp", "bmp"},
+                        Case{"outputs/out4.txt", 0, "outputs/out4.bmp", "bmp"},
+                        Case{"outputs/out5.gif", 2, "outputs/out5.png", "png"},
+                        Case{"outputs/out6", 3, "outputs/out6.webp", "webp"}}) {
+    if (c.filter == 3 && !writableWebFormats().contains(WebFormat::Webp)) continue;
     seam->fileAnswers.push_back(path(c.typed));
     seam->filterAnswers.push_back(c.filter);
     run("mnuFileSaveAs");
     EXPECT_EQ(design().currentPictureName, path(c.written)) << c.typed;
     EXPECT_EQ(window->windowTitle(), path(c.written)) << c.typed;
+    QFile::remove(path(c.written));
+    run("mnuFileSave");
     QImageReader written(path(c.written));
     EXPECT_EQ(written.format(), QByteArray(c.format)) << c.typed;
-    EXPECT_EQ(written.read().convertToFormat(QImage::Format_RGB888), canvas) << c.typed;
+    EXPECT_EQ(written.read().convertToFormat(QImage::Format_RGB888), blue) << c.typed;
   }
   EXPECT_TRUE(seam->messages.empty());
   EXPECT_FALSE(QFile::exists(path("outputs/out1.bmp")));
-}
-
-// The dialog starts at the type of the picture open.
-TEST_F(FileCommandsTest, SaveAsStartsAtTheOpenPicturesType) {
-  const std::pair<const char*, int> cases[] = {{"a.png", 2}, {"b.jpeg", 1}, {"c.gif", 0}};
-  for (const auto& [open, startType] : cases) {
-    design().currentPictureName = path(open);
-    run("mnuFileSaveAs");
-    EXPECT_EQ(seam->saveRequests.back().selectedFilter, startType) << open;
-  }
 }
 
 TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingTheBitmapNameItChose) {
@@ -195,26 +127,34 @@ TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingTheBitmapNameItChose) {
   seam->messageAnswers.push_back(MessageAnswer::No);
   const QString before = design().currentPictureName;
   run("mnuFileSaveAs");
-  EXPECT_EQ(seam->messages.at(0).text,
-            QStringLiteral("logo.bmp already exists.\r\nDo you want to replace it?"));
+  EXPECT_EQ(seam->messages.at(0).text, u"logo.bmp already exists.\r\nDo you want to replace it?"_s);
   EXPECT_EQ(contentOf(path("outputs/logo.bmp")), QByteArray("keep me"));
   EXPECT_EQ(design().currentPictureName, before);
 }
 
-TEST_F(FileCommandsTest, SaveAsJpegKeepsTheCanvasItWrote) {
-  const QImage canvas = window->canvasView()->picture();
-  seam->fileAnswers.push_back(path("outputs/logo.jpg"));
-  seam->filterAnswers.push_back(1);
-  window->showJpegSizeOptimiser = [&](const QString& mode, const QString& chosen) {
-    EXPECT_EQ(mode, QStringLiteral("saveas"));
+// Save of an upper-case JPEG name and Save As a JPEG go through the size
+// optimiser, which writes the file; the canvas stays as it was.
+TEST_F(FileCommandsTest, JpegSavesGoThroughTheOptimiser) {
+  const QImage before = canvas();
+  QStringList modes;
+  window->fileCommands().showJpegSizeOptimiser = [&](const QString& mode, const QString& chosen) {
+    modes << mode;
+    if (mode == u"save"_s) return false;  // cancelled
     EXPECT_EQ(chosen, path("outputs/logo.jpg"));
     filled({12, 8}, Qt::gray).save(chosen, "JPG");
     design().currentPictureName = chosen;
     return true;
   };
+  design().currentPictureName = path("outputs/photo.JPEG");
+  run("mnuFileSave");
+  EXPECT_FALSE(QFile::exists(path("outputs/photo.JPEG")));
+  EXPECT_EQ(seam->busyPeriods, 0);
+  seam->fileAnswers.push_back(path("outputs/logo.jpg"));
+  seam->filterAnswers.push_back(1);
   run("mnuFileSaveAs");
+  EXPECT_EQ(modes, (QStringList{u"save"_s, u"saveas"_s}));
   ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
-  EXPECT_EQ(window->canvasView()->picture(), canvas);
+  EXPECT_EQ(canvas(), before);
   EXPECT_EQ(design().undo.counters.top, 0);
   EXPECT_EQ(window->windowTitle(), path("outputs/logo.jpg"));
 }
@@ -253,7 +193,7 @@ TEST_F(FileCommandsTest, EveryCanvasCommandShowsTheDesignAsDrawWould) {
 TEST_F(FileCommandsTest, CropKeepsTheDesignALiveLayerAtItsPlace) {
   const QImage drawn = drawnAgain();
   const QRect kept(3, 2, 400, 150);
-  window->toolButton(QStringLiteral("Crop"))->trigger();
+  window->toolButton(u"Crop"_s)->trigger();
   pressCanvas(kept.bottomRight() + QPoint(1, 1));
   moveCanvas(kept.topLeft());
   releaseCanvas(kept.topLeft());
@@ -262,7 +202,7 @@ TEST_F(FileCommandsTest, CropKeepsTheDesignALiveLayerAtItsPlace) {
   run("mnuEditUndo");
   EXPECT_EQ(canvas(), drawn);
   run("mnuEditRedo");
-  window->sourceFrame()->textBox()->setText(QString());
+  textBox()->setText(QString());
   EXPECT_EQ(drawnAgain(), filled(kept.size(), Qt::white));
 }
 
@@ -293,8 +233,7 @@ TEST_F(FileCommandsTest, UnsavedWorkIsSavedDiscardedOrKeptOnTheUsersWord) {
       seam->messageAnswers.push_back(answer);
       run(entry);
       ASSERT_EQ(seam->messages.size(), 1u);
-      EXPECT_EQ(seam->messages[0].text,
-                QStringLiteral("Do you want to save the changes to logo.bmp ?"));
+      EXPECT_EQ(seam->messages[0].text, u"Do you want to save the changes to logo.bmp ?"_s);
       EXPECT_EQ(seam->messages[0].buttons, MessageButtons::SaveDiscardCancel);
       EXPECT_EQ(wentOn(), goesOn);
       EXPECT_EQ(contentOf(path("inputs/logo.bmp")),
@@ -303,17 +242,14 @@ TEST_F(FileCommandsTest, UnsavedWorkIsSavedDiscardedOrKeptOnTheUsersWord) {
   }
 }
 
-TEST_F(FileCommandsTest, HelpWithoutItsPagesSaysSoUnderTheCaption) {
-  window->toolbarClicked(QStringLiteral("Help"));
+TEST_F(FileCommandsTest, HelpOpensTheContentsPageOrSaysThereIsNone) {
+  window->toolButton(u"Help"_s)->trigger();
   ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_EQ(seam->messages[0].text, QStringLiteral("Unable to display Help Contents. There is no "
-                                                   "Help associated with this project."));
+  EXPECT_EQ(seam->messages[0].text,
+            u"Unable to display Help Contents. There is no Help associated with this project."_s);
   EXPECT_EQ(seam->messages[0].icon, MessageIcon::Information);
   EXPECT_EQ(seam->messages[0].title, window->windowTitle());
   EXPECT_TRUE(seam->helpPages.empty());
-}
-
-TEST_F(FileCommandsTest, HelpOpensTheContentsPage) {
   writeContent(path("help/velloro.htm"), "<html></html>");
   run("mnuHelpContents");
   ASSERT_EQ(seam->helpPages.size(), 1u);
@@ -326,20 +262,17 @@ class FailedSaveAsTest : public FileCommandsTest, public testing::WithParamInter
 
 TEST_P(FailedSaveAsTest, KeepsTheNameThatCtrlSSavesTo) {
   const QString before = design().currentPictureName;
-  window->captureCanvas();
   const QString caption = window->windowTitle();
   window->canvasView()->setPicture(filled({5, 3}, Qt::red));
   seam->fileAnswers.push_back(path("no-such-folder/logo"));
   seam->filterAnswers.push_back(GetParam());
   run("mnuFileSaveAs");
   ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_TRUE(seam->messages[0].text.startsWith(QStringLiteral("error number : ")));
+  EXPECT_TRUE(seam->messages[0].text.startsWith(u"error number : "_s));
   EXPECT_EQ(design().currentPictureName, before);
   EXPECT_EQ(window->windowTitle(), caption);
-
-  window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-  QTest::keyClick(window->sourceFrame()->textBox(), Qt::Key_S, Qt::ControlModifier);
+  focusTextBox();
+  QTest::keyClick(textBox(), Qt::Key_S, Qt::ControlModifier);
   EXPECT_EQ(seam->messages.size(), 1u);
   EXPECT_EQ(contentOf(before), bmpFileBytes(filled({5, 3}, Qt::red)));
   EXPECT_FALSE(QDir(path("no-such-folder")).exists());

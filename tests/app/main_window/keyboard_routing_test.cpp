@@ -1,20 +1,12 @@
 // The shown main window driven by real key and mouse events, with the focus
 // where a user leaves it: in the title's text box.
 #include <QAbstractItemView>
-#include <QAction>
-#include <QApplication>
-#include <QClipboard>
-#include <QComboBox>
 #include <QFrame>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QTabBar>
-#include <QTest>
 #include <QToolBar>
 #include <QWheelEvent>
 
-#include "main_window/source_frame.h"
 #include "main_window/tab_panels.h"
 #include "main_window_fixture.h"
 
@@ -24,24 +16,22 @@ class KeyboardRoutingTest : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    textBox()->setFocus();
-    textBox()->setText(QStringLiteral("Title"));
+    focusTextBox();
+    textBox()->setText(u"Title"_s);
     textBox()->deselect();
   }
 
-  TitleTextBox* textBox() { return window->findChild<SourceFrame*>()->textBox(); }
-
   void cropToHundredByFifty() {
-    window->toolButton(QStringLiteral("Crop"))->trigger();
+    window->toolButton(u"Crop"_s)->trigger();
     pressCanvas({10, 10});
     moveCanvas({110, 60});
     releaseCanvas({110, 60});
-    ASSERT_EQ(canvasSize(), QSize(100, 50));
+    ASSERT_EQ(canvas().size(), QSize(100, 50));
   }
 
-  QSize canvasSize() { return window->canvasView()->picture().size(); }
+  void key(int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
+    QTest::keyClick(textBox(), Qt::Key(key), modifiers);
+  }
 
   void clickToolButton(const char* key) {
     QWidget* button = window->toolBar()->widgetForAction(window->toolButton(QLatin1String(key)));
@@ -49,7 +39,7 @@ class KeyboardRoutingTest : public MainWindowTest {
   }
 
   void openAndDismissEditMenu() {
-    QMenu* edit = window->menu(QStringLiteral("mnuedit"));
+    QMenu* edit = window->menu(u"mnuedit"_s);
     edit->popup(window->mapToGlobal(QPoint(40, 20)));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(edit));
     QTest::keyClick(edit, Qt::Key_Escape);
@@ -57,89 +47,78 @@ class KeyboardRoutingTest : public MainWindowTest {
   }
 };
 
-TEST_F(KeyboardRoutingTest, CtrlZInTheTextBoxUndoesTheCropAndKeepsTheTypedTitle) {
-  QTest::keyClicks(textBox(), QStringLiteral("X"));
+// Ctrl+Z, Ctrl+R and the toolbar's buttons reach the canvas's undo history,
+// also after the Edit menu has opened, and leave the typed title alone.
+TEST_F(KeyboardRoutingTest, UndoAndRedoKeysAndButtonsActOnTheCanvas) {
+  QTest::keyClicks(textBox(), u"X"_s);
+  key(Qt::Key_Z);  // nothing to undo
+  EXPECT_EQ(textBox()->text(), u"TitleX"_s);
   cropToHundredByFifty();
-  QTest::keyClick(textBox(), Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(canvasSize(), QSize(631, 331));
-  EXPECT_EQ(textBox()->text(), QStringLiteral("TitleX"));
-}
-
-TEST_F(KeyboardRoutingTest, CtrlZWithNothingToUndoLeavesTheTextAlone) {
-  QTest::keyClicks(textBox(), QStringLiteral("X"));
-  QTest::keyClick(textBox(), Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(textBox()->text(), QStringLiteral("TitleX"));
-}
-
-TEST_F(KeyboardRoutingTest, CtrlRRedoesAfterTheEditMenuHasOpened) {
-  cropToHundredByFifty();
-  QTest::keyClick(textBox(), Qt::Key_Z, Qt::ControlModifier);
+  key(Qt::Key_Z);
+  EXPECT_EQ(canvas().size(), QSize(631, 331));
+  EXPECT_EQ(textBox()->text(), u"TitleX"_s);
   openAndDismissEditMenu();
-  QTest::keyClick(textBox(), Qt::Key_R, Qt::ControlModifier);
-  EXPECT_EQ(canvasSize(), QSize(100, 50));
+  key(Qt::Key_R);
+  EXPECT_EQ(canvas().size(), QSize(100, 50));
+  clickToolButton("Undo");
+  EXPECT_EQ(canvas().size(), QSize(631, 331));
+  clickToolButton("Redo");
+  EXPECT_EQ(canvas().size(), QSize(100, 50));
+  key(Qt::Key_Z);
+  key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(canvas().size(), QSize(100, 50));
 }
 
+// Ctrl+C copies the selected words, else the canvas; a click on the canvas
+// is about the picture, so the next Ctrl+C copies the picture.
 TEST_F(KeyboardRoutingTest, CtrlCCopiesTheCanvasUnlessTextIsSelected) {
   QApplication::clipboard()->clear();
-  QTest::keyClick(textBox(), Qt::Key_C, Qt::ControlModifier);
+  key(Qt::Key_C);
   EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(631, 331));
   textBox()->setSelection(0, 3);
-  QTest::keyClick(textBox(), Qt::Key_C, Qt::ControlModifier);
-  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("Tit"));
-}
-
-// The text box starts with its words selected; a click on the canvas is
-// about the picture, so the next Ctrl+C copies the picture.
-TEST_F(KeyboardRoutingTest, ClickOnTheCanvasThenCtrlCCopiesThePictureNotTheSelectedWords) {
+  key(Qt::Key_C);
+  EXPECT_EQ(QApplication::clipboard()->text(), u"Tit"_s);
   textBox()->selectAll();
   QApplication::clipboard()->clear();
   QTest::mouseClick(window->canvasView(), Qt::LeftButton, {}, QPoint(600, 300));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(631, 331));
-  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("X"));
-  EXPECT_EQ(textBox()->text(), QStringLiteral("TitleX"));
+  QTest::keyClicks(QApplication::focusWidget(), u"X"_s);
+  EXPECT_EQ(textBox()->text(), u"TitleX"_s);
 }
 
-TEST_F(KeyboardRoutingTest, CtrlVPastesAClipboardPictureOnTheCanvas) {
-  openAndDismissEditMenu();  // with no picture on the clipboard: Paste disabled
-  QImage picture(40, 30, QImage::Format_RGB888);
-  picture.fill(Qt::red);
-  QApplication::clipboard()->setImage(picture);
-  QTest::keyClick(textBox(), Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(canvasSize(), QSize(40, 30));
-  EXPECT_EQ(textBox()->text(), QStringLiteral("Title"));
-}
-
-// A line edit takes Ctrl+Y as its own redo; in the title's box it opens the
-// symbols viewer like every other command key of the window.
+// A line edit takes Ctrl+Y and Ctrl+V as its own; in the title's box they
+// run the window's commands like every other command key.
 TEST_F(KeyboardRoutingTest, CommandKeysInTheTextBoxRunTheirCommand) {
-  QTest::keyClick(textBox(), Qt::Key_Y, Qt::ControlModifier);
-  EXPECT_EQ(seam->modalDialogs,
-            std::vector<QString>{QStringLiteral("Click the symbol to select it")});
-  EXPECT_EQ(textBox()->text(), QStringLiteral("Title"));
-}
-
-TEST_F(KeyboardRoutingTest, ToolbarUndoAndRedoActAfterTheEditMenuHasOpened) {
-  cropToHundredByFifty();
-  openAndDismissEditMenu();
-  clickToolButton("Undo");
-  EXPECT_EQ(canvasSize(), QSize(631, 331));
-  clickToolButton("Redo");
-  EXPECT_EQ(canvasSize(), QSize(100, 50));
-  clickToolButton("Undo");
-  EXPECT_EQ(canvasSize(), QSize(631, 331));
+  key(Qt::Key_O);
+  EXPECT_EQ(seam->openRequests.size(), 1u);
+  key(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(seam->saveRequests.size(), 1u);
+  key(Qt::Key_F1, Qt::NoModifier);
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_TRUE(seam->messages[0].text.startsWith(u"Unable to display Help"_s));
+  openAndDismissEditMenu();  // with no picture on the clipboard: Paste disabled
+  QApplication::clipboard()->setImage(filled({40, 30}, Qt::red));
+  key(Qt::Key_V);
+  EXPECT_EQ(canvas().size(), QSize(40, 30));
+  key(Qt::Key_Y);
+  EXPECT_EQ(seam->modalDialogs, std::vector<QString>{u"Click the symbol to select it"_s});
+  EXPECT_EQ(textBox()->text(), u"Title"_s);
+  seam->messageAnswers.push_back(MessageAnswer::Discard);
+  key(Qt::Key_Q);
+  EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(KeyboardRoutingTest, LeavingTheSizeBoxWithTabChecksTheSize) {
   QComboBox* sizeBox = window->fontSizeBox();
   sizeBox->setFocus();
   sizeBox->lineEdit()->selectAll();
-  QTest::keyClicks(sizeBox->lineEdit(), QStringLiteral("350"));
+  QTest::keyClicks(sizeBox->lineEdit(), u"350"_s);
   EXPECT_TRUE(seam->messages.empty());
   QTest::keyClick(sizeBox->lineEdit(), Qt::Key_Tab);
   ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_EQ(seam->messages[0].text, QStringLiteral("Size above 300 pts not allowed !"));
-  EXPECT_EQ(sizeBox->currentText(), QStringLiteral("300"));
+  EXPECT_EQ(seam->messages[0].text, u"Size above 300 pts not allowed !"_s);
+  EXPECT_EQ(sizeBox->currentText(), u"300"_s);
 }
 
 TEST_F(KeyboardRoutingTest, FontListDropDownShowsWholeNamesWhileTheBoxKeepsItsWidth) {
@@ -162,36 +141,27 @@ int shownPanel(const TabPanels& panels) {
   return shown;
 }
 
-void turnWheel(QWidget& widget, int notches) {
-  const QPointF at(widget.width() / 2.0, widget.height() / 2.0);
-  QWheelEvent wheel(at, widget.mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
-                    Qt::NoModifier, Qt::NoScrollPhase, false);
-  QApplication::sendEvent(&widget, &wheel);
-}
-
-TEST_F(KeyboardRoutingTest, PanelsFollowTheTabChosenByWheelOrArrowKeys) {
+// The wheel, the arrow keys and clicks choose the tab; a click on the current
+// tab clears the status pane and keeps its panel.
+TEST_F(KeyboardRoutingTest, PanelsFollowTheTabChosenByWheelKeysOrClicks) {
   TabPanels& panels = *window->panels();
   QTabBar& strip = *panels.tabStrip();
-  ASSERT_EQ(strip.currentIndex(), 0);
-  turnWheel(strip, -1);
-  ASSERT_EQ(strip.currentIndex(), 1);
+  const QPointF middle(strip.width() / 2.0, strip.height() / 2.0);
+  QWheelEvent wheel(middle, strip.mapToGlobal(middle), QPoint(), QPoint(0, -120), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(&strip, &wheel);
   EXPECT_EQ(shownPanel(panels), 1);
   strip.setFocus();
   QTest::keyClick(&strip, Qt::Key_Right);
-  ASSERT_EQ(strip.currentIndex(), 2);
   EXPECT_EQ(shownPanel(panels), 2);
   QTest::keyClick(&strip, Qt::Key_Left);
   QTest::keyClick(&strip, Qt::Key_Left);
   EXPECT_EQ(shownPanel(panels), 0);
-}
-
-TEST_F(KeyboardRoutingTest, AClickOnTheCurrentTabClearsTheStatusAndKeepsItsPanel) {
-  TabPanels& panels = *window->panels();
-  window->statusPane(0)->setText(QStringLiteral("  10  ,  200"));
-  QTest::mouseClick(panels.tabStrip(), Qt::LeftButton, {}, panels.tabStrip()->tabRect(0).center());
+  window->statusPane(0)->setText(u"  10  ,  200"_s);
+  QTest::mouseClick(&strip, Qt::LeftButton, {}, strip.tabRect(0).center());
   EXPECT_TRUE(window->statusPane(0)->text().isEmpty());
   EXPECT_EQ(shownPanel(panels), 0);
-  QTest::mouseClick(panels.tabStrip(), Qt::LeftButton, {}, panels.tabStrip()->tabRect(3).center());
+  QTest::mouseClick(&strip, Qt::LeftButton, {}, strip.tabRect(3).center());
   EXPECT_EQ(shownPanel(panels), 3);
 }
 

@@ -1,24 +1,13 @@
-#include <QAction>
-#include <QComboBox>
 #include <QCoreApplication>
-#include <QImage>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QRadioButton>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTabBar>
-#include <QTest>
 #include <QToolBar>
 #include <functional>
 #include <vector>
 
 #include "main_window/live_preview.h"
-#include "main_window/source_frame.h"
 #include "main_window_fixture.h"
-#include "state/design_state.h"
 #include "widgets/picture_box.h"
-#include "widgets/track_slider.h"
 
 namespace {
 
@@ -33,25 +22,26 @@ class LivePreviewTest : public MainWindowTest {
   }
 
   TrackSlider* deformSlider() const { return window->panels()->deformSlider(); }
-  QImage canvas() const { return window->canvasView()->picture(); }
-  void settle() { QCoreApplication::processEvents(); }
+  static void settle() { QCoreApplication::processEvents(); }
+  // Runs `change` and counts the preview's renders once the events ran.
+  int rendersAfter(const std::function<void()>& change) {
+    QSignalSpy redrawn(&window->livePreview(), &LivePreview::redrawn);
+    change();
+    settle();
+    return redrawn.count();
+  }
 };
 
 // A rotated render starts from the output of the render before it, so the
 // Draw to compare with runs after the same history on a fresh canvas.
 TEST_F(LivePreviewTest, SliderChangeAfterDrawGivesThePixelsOfAFreshDraw) {
-  const QSize size(631, 331);
   window->livePreview().setEnabled(false);
-  useCanvas(size);
   window->draw();
   deformSlider()->setValue(40);
-  window->draw();
-  const QImage pressedDraw = canvas();
-
+  const QImage pressedDraw = drawnAgain();
   deformSlider()->setValue(0);
-  useCanvas(size);
-  window->draw();
-  const QImage before = canvas();
+  useCanvas({631, 331});
+  const QImage before = drawnAgain();
   window->livePreview().setEnabled(true);
   deformSlider()->setValue(40);
   settle();
@@ -59,59 +49,32 @@ TEST_F(LivePreviewTest, SliderChangeAfterDrawGivesThePixelsOfAFreshDraw) {
   EXPECT_EQ(canvas(), pressedDraw);
 }
 
-TEST_F(LivePreviewTest, ColourPickedOnThePaletteIsPreviewedWithTheRealMouse) {
-  window->draw();
-  QSignalSpy redrawn(&window->livePreview(), &LivePreview::redrawn);
-  PictureBox* palette = window->panels()->fillPalette();
-  QTest::mouseClick(palette, Qt::LeftButton, {}, QPoint(3, palette->height() / 2));
-  settle();
-  EXPECT_EQ(redrawn.count(), 1);
-  const QImage previewed = canvas();
-  window->draw();
-  EXPECT_EQ(previewed, canvas());
-}
-
-TEST_F(LivePreviewTest, NothingDrawnMeansNothingIsDrawnAndNothingIsShown) {
+// Nothing drawn, or a source kind with nothing to draw: no render, no message.
+TEST_F(LivePreviewTest, NothingToDrawMeansNothingIsDrawnOrAskedFor) {
   const QImage blank = canvas();
-  QSignalSpy redrawn(&window->livePreview(), &LivePreview::redrawn);
-  deformSlider()->setValue(40);
-  settle();
-  EXPECT_EQ(redrawn.count(), 0);
+  EXPECT_EQ(rendersAfter([&] { deformSlider()->setValue(40); }), 0);
   EXPECT_EQ(canvas(), blank);
-  EXPECT_TRUE(seam->messages.empty());
-}
-
-// A new background keeps the design on it, and the preview goes on.
-TEST_F(LivePreviewTest, CapturedCanvasKeepsThePreviewFollowing) {
-  window->draw();
-  useCanvas(QSize(200, 120));
-  const QImage captured = canvas();
-  deformSlider()->setValue(40);
-  settle();
-  const QImage previewed = canvas();
-  EXPECT_NE(previewed, captured);
-  window->draw();
-  EXPECT_EQ(previewed, canvas());
-}
-
-TEST_F(LivePreviewTest, SourceKindWithNothingToDrawIsNotAskedFor) {
   window->draw();
   design().sourceKind = SourceKind::Shape;
-  deformSlider()->setValue(40);
+  deformSlider()->setValue(20);
   settle();
   EXPECT_TRUE(seam->messages.empty());
 }
 
-TEST_F(LivePreviewTest, ChangesBeforeTheEventLoopRunsCoalesceIntoOneRenderOfTheLatest) {
+// On a new background, changes made before the event loop runs give one
+// render of the latest, as Draw would draw it.
+TEST_F(LivePreviewTest, ChangesCoalesceIntoOneRenderOnTheCapturedCanvas) {
   window->draw();
-  QSignalSpy redrawn(&window->livePreview(), &LivePreview::redrawn);
-  for (int value : {10, 20, 30, 45}) deformSlider()->setValue(value);
-  EXPECT_TRUE(window->livePreview().renderPending());
-  settle();
-  EXPECT_EQ(redrawn.count(), 1);
+  useCanvas({200, 120});
+  const QImage captured = canvas();
+  EXPECT_EQ(rendersAfter([&] {
+              for (int value : {10, 20, 30, 45}) deformSlider()->setValue(value);
+              EXPECT_TRUE(window->livePreview().renderPending());
+            }),
+            1);
   const QImage previewed = canvas();
-  window->draw();
-  EXPECT_EQ(previewed, canvas());
+  EXPECT_NE(previewed, captured);
+  EXPECT_EQ(previewed, drawnAgain());
 }
 
 // Draw leaves the undo history alone, and so does every preview frame: a
@@ -129,61 +92,50 @@ TEST_F(LivePreviewTest, SliderDragAddsNoUndoStepPerFrame) {
   EXPECT_EQ(design().undo.counters.top, start.top);
 }
 
-TEST_F(LivePreviewTest, ToggledOffFromTheToolsMenuNothingIsRedrawn) {
-  window->draw();
-  QAction* toggle = window->menuEntry(QStringLiteral("mnuToolsLivePreview"));
-  ASSERT_TRUE(toggle->isCheckable());
+// Turned off from the Tools menu, nothing is redrawn, and the next window
+// starts with it off.
+TEST_F(LivePreviewTest, ToggledOffFromTheToolsMenuNothingIsRedrawnFromNowOn) {
+  const QImage drawn = drawnAgain();
+  QAction* toggle = window->menuEntry(u"mnuToolsLivePreview"_s);
   EXPECT_TRUE(toggle->isChecked());
   toggle->trigger();
-  const QImage drawn = canvas();
-  QSignalSpy redrawn(&window->livePreview(), &LivePreview::redrawn);
-  deformSlider()->setValue(40);
-  settle();
-  EXPECT_EQ(redrawn.count(), 0);
+  EXPECT_EQ(rendersAfter([&] { deformSlider()->setValue(40); }), 0);
   EXPECT_EQ(canvas(), drawn);
-}
-
-TEST_F(LivePreviewTest, TheChoiceIsRememberedForTheNextWindow) {
-  window->menuEntry(QStringLiteral("mnuToolsLivePreview"))->trigger();
-  EXPECT_EQ(QSettings(QStringLiteral("Velloro"), QStringLiteral("Velloro"))
-                .value(QStringLiteral("Options/LivePreview")),
-            QVariant(false));
+  EXPECT_EQ(QSettings(u"Velloro"_s, u"Velloro"_s).value(u"Options/LivePreview"_s), QVariant(false));
   window = std::make_unique<MainWindow>(folder.path());
   EXPECT_FALSE(window->livePreview().enabled());
-  EXPECT_FALSE(window->menuEntry(QStringLiteral("mnuToolsLivePreview"))->isChecked());
+  EXPECT_FALSE(window->menuEntry(u"mnuToolsLivePreview"_s)->isChecked());
   window->livePreview().setEnabled(true);
 }
 
 // Each change made with real keys and clicks previews once, as Draw would.
-TEST_F(LivePreviewTest, TextFontAndOutsideListChangesPreviewWithRealKeysAndClicks) {
-  TitleTextBox* text = window->sourceFrame()->textBox();
+TEST_F(LivePreviewTest, ChangesWithRealKeysAndClicksPreviewOnce) {
   auto tool = [this](const char* key) {
     return window->toolBar()->widgetForAction(window->toolButton(QLatin1String(key)));
   };
   QListWidget* effects = window->panels()->effectList();
+  PictureBox* palette = window->panels()->fillPalette();
   effects->setCurrentRow(velloro::toInt(design().effectType));  // as at start-up
   window->panels()->tabStrip()->setCurrentIndex(2);
-  window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  focusTextBox();
   const std::vector<std::function<void()>> changes{
-      [&] { QTest::keyClicks(text, QStringLiteral("V")); },
+      [&] { QTest::keyClicks(textBox(), u"V"_s); },
       [&] { QTest::mouseClick(tool("Bold"), Qt::LeftButton); },
       [&] { QTest::keyClick(window->fontSizeBox(), Qt::Key_Down); },
       [&] { QTest::keyClick(window->fontNameBox(), Qt::Key_Down); },
       [&] { QTest::keyClick(effects, Qt::Key_Down); },
-      [&] { QTest::keyClick(effects, Qt::Key_Home); }};
+      [&] { QTest::keyClick(effects, Qt::Key_Home); },
+      [&] {
+        window->panels()->tabStrip()->setCurrentIndex(0);
+        QTest::mouseClick(palette, Qt::LeftButton, {}, QPoint(3, palette->height() / 2));
+      }};
   for (std::size_t i = 0; i < changes.size(); ++i) {
-    window->draw();
-    const QImage before = canvas();
-    QSignalSpy redrawn(&window->livePreview(), &LivePreview::redrawn);
-    changes[i]();
-    settle();
-    EXPECT_EQ(redrawn.count(), 1) << i;
+    const QImage before = drawnAgain();
+    EXPECT_EQ(rendersAfter(changes[i]), 1) << i;
     EXPECT_EQ(velloro::toInt(design().effectType), effects->currentRow()) << i;
     const QImage previewed = canvas();
     EXPECT_NE(previewed, before) << i;
-    window->draw();
-    EXPECT_EQ(previewed, canvas()) << i;
+    EXPECT_EQ(previewed, drawnAgain()) << i;
   }
 }
 

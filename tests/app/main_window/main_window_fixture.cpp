@@ -1,11 +1,20 @@
 #include "main_window_fixture.h"
 
 #include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
+#include <QTest>
+#include <cstdio>
 
+#include "headless/picture_output.h"
+#include "headless/render_run.h"
 #include "platform/run_folder.h"
+#include "state/curve_file.h"
 #include "state/design_state.h"
+#include "test_files.h"
 
 void MainWindowTest::SetUp() {
   // Each test has a temporary folder, and so a run folder, of its own.
@@ -16,12 +25,14 @@ void MainWindowTest::SetUp() {
   seam = scripted.get();
   usePlatform(std::move(scripted));
   design() = DesignState{};
-  QDir().mkpath(folder.filePath(QStringLiteral("curves")));
+  // Remembered choices (window place, export choice, live preview) start afresh.
+  QSettings(u"Velloro"_s, u"Velloro"_s).clear();
+  for (const char* made : {"curves", "inputs", "outputs"}) QDir().mkpath(path(made));
   for (const char* curve : {"default.txt", "steel.txt", "gold.txt"})
     QFile::copy(QStringLiteral(SHIPPED_CURVES "/") + QLatin1String(curve),
-                folder.filePath(QStringLiteral("curves/")) + QLatin1String(curve));
+                path("curves/") + QLatin1String(curve));
   createStartupWorkingFiles(design().workingFiles);
-  design().currentPictureName = folder.filePath(QStringLiteral("inputs/MyPic.bmp"));
+  design().currentPictureName = path("inputs/MyPic.bmp");
   window = std::make_unique<MainWindow>(folder.path());
   window->useEngine(engine);
   window->resize(556, 433);
@@ -43,20 +54,60 @@ void MainWindowTest::TearDown() {
 }
 
 void MainWindowTest::pressCanvas(QPoint at, Qt::MouseButton button) {
-  window->canvasPressed(button, button, at);
+  emit window->canvasView()->mousePressed(button, button, at);
 }
 
 void MainWindowTest::moveCanvas(QPoint at, Qt::MouseButtons buttons) {
-  window->canvasMoved(buttons, at);
+  emit window->canvasView()->mouseMoved(buttons, at);
 }
 
 void MainWindowTest::releaseCanvas(QPoint at, Qt::MouseButton button) {
-  window->canvasReleased(button, Qt::NoButton, at);
+  emit window->canvasView()->mouseReleased(button, Qt::NoButton, at);
 }
 
 void MainWindowTest::useCanvas(QSize size) {
-  QImage canvas(size, QImage::Format_RGB888);
-  canvas.fill(Qt::white);
-  window->canvasView()->setPicture(canvas);
+  window->canvasView()->setPicture(filled(size, Qt::white));
   window->captureCanvas();
+}
+
+QImage MainWindowTest::drawnAgain() {
+  window->draw();
+  return canvas();
+}
+
+void MainWindowTest::focusTextBox() {
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  textBox()->setFocus();
+}
+
+void MainWindowTest::loadDefaultCurve() {
+  ASSERT_TRUE(loadCurve(design().curve, u"default.txt"_s, path("curves"), *seam));
+}
+
+QByteArray MainWindowTest::rendered(QStringList arguments) {
+  const QString out = path("rendered.png");
+  arguments.prepend(u"--render"_s);
+  arguments << u"-o"_s << out;
+  std::FILE* errors = std::tmpfile();
+  EXPECT_EQ(
+      runRenderCommand(arguments, {folder.path(), QStringLiteral(ENGINE_PATH), stdout, errors}), 0);
+  std::fclose(errors);
+  return contentOf(out);
+}
+
+QByteArray MainWindowTest::drawnPng() {
+  return encodedPicture(drawnAgain(), u"png"_s, std::nullopt);
+}
+
+QImage MainWindowTest::filled(QSize size, QColor colour) {
+  QImage picture(size, QImage::Format_RGB888);
+  picture.fill(colour);
+  return picture;
+}
+
+void MainWindowTest::pressOk(QDialog& dialog) {
+  auto* buttons = dialog.findChild<QDialogButtonBox*>();
+  ASSERT_NE(buttons, nullptr);
+  QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
 }

@@ -4,13 +4,34 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QApplication>
 #include <QByteArray>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 #include <memory>
 
 #include "desktop/scripted_platform.h"
 #include "main_window/main_window.h"
+#include "state/design_state.h"
 #include "state/engine_library.h"
+#include "state/text_picture.h"
+#include "test_files.h"
+#include "widgets/track_slider.h"
+
+using namespace Qt::StringLiterals;
+
+class QDialog;
 
 class MainWindowTest : public testing::Test {
  protected:
@@ -24,6 +45,25 @@ class MainWindowTest : public testing::Test {
 
   // Puts a white canvas of this size in place and captures it.
   void useCanvas(QSize size);
+  QImage canvas() const { return window->canvasView()->picture(); }
+  // Draw's picture of the design on the present background.
+  QImage drawnAgain();
+  // The window active, with the focus where a user leaves it: in the text box.
+  void focusTextBox();
+  TitleTextBox* textBox() const { return window->sourceFrame()->textBox(); }
+
+  void run(const char* menuEntry) { window->menuEntry(QLatin1String(menuEntry))->trigger(); }
+  QString path(const char* relative) const { return folder.filePath(QLatin1String(relative)); }
+  // Loads the shipped default curve, as a fresh start of the command line does.
+  void loadDefaultCurve();
+  // The PNG `Velloro --render ARGUMENTS -o FILE` writes.
+  QByteArray rendered(QStringList arguments);
+  // The canvas after Draw, as PNG bytes.
+  QByteArray drawnPng();
+
+  static QImage filled(QSize size, QColor colour);
+  // Clicks the OK button of a dialog's button box.
+  static void pressOk(QDialog& dialog);
 
   QTemporaryDir folder;
   QByteArray savedTemporaryFolder;

@@ -1,26 +1,17 @@
 #include "tools/new_canvas_dialog.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QDir>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSpinBox>
-#include <QTest>
 #include <QTimer>
 
 #include "main_window/about_box.h"
 #include "main_window_fixture.h"
-#include "state/design_state.h"
 #include "state/picture_formats.h"
-#include "test_files.h"
 
 class NewCanvasDialogTest : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
-    window->menuEntry(QStringLiteral("mnuFileNew"))->trigger();
+    window->menuEntry(u"mnuFileNew"_s)->trigger();
     dialog = shownDialog();
     ASSERT_NE(dialog, nullptr);
   }
@@ -35,25 +26,17 @@ class NewCanvasDialogTest : public MainWindowTest {
   NewCanvasDialog* dialog = nullptr;
 };
 
-TEST_F(NewCanvasDialogTest, OpensWithoutOwnerWithItsDefaults) {
-  EXPECT_EQ(dialog->parentWidget(), nullptr);
-  EXPECT_FALSE(dialog->isModal());
-  EXPECT_EQ(dialog->sizeBoxes()[0]->value(), 600);
-  EXPECT_EQ(dialog->sizeBoxes()[0]->maximum(), 1024);
-  EXPECT_EQ(dialog->sizeBoxes()[1]->value(), 400);
-  EXPECT_EQ(dialog->sizeBoxes()[1]->maximum(), 768);
-  EXPECT_TRUE(dialog->backgroundButtons()[0]->isChecked());
-}
-
 TEST_F(NewCanvasDialogTest, ApplyWithTheDefaultsGivesAWhite600By400CanvasAsAnUndoableStep) {
   dialog->okButton()->click();
-  EXPECT_EQ(window->canvasView()->picture().size(), QSize(600, 400));
-  EXPECT_EQ(window->canvasView()->picture().pixelColor(599, 399), QColor(Qt::white));
+  EXPECT_EQ(canvas().size(), QSize(600, 400));
+  EXPECT_EQ(canvas().pixelColor(599, 399), QColor(Qt::white));
+  EXPECT_EQ(dialog->parentWidget(), nullptr);
+  EXPECT_FALSE(dialog->isModal());
   EXPECT_EQ(design().geometry.canvasWidth, 600);
-  EXPECT_EQ(design().currentPictureName, folder.filePath("inputs/MyPic.bmp"));
+  EXPECT_EQ(design().currentPictureName, path("inputs/MyPic.bmp"));
   EXPECT_FALSE(dialog->isVisible());
-  window->menuEntry(QStringLiteral("mnuEditUndo"))->trigger();
-  EXPECT_EQ(window->canvasView()->picture().size(), QSize(631, 331));
+  window->menuEntry(u"mnuEditUndo"_s)->trigger();
+  EXPECT_EQ(canvas().size(), QSize(631, 331));
 }
 
 // Typed with the keys into the shown dialog: leaving the box shows the
@@ -76,17 +59,12 @@ TEST_F(NewCanvasDialogTest, ATypedSizeOutsideItsRangeIsClampedWhenTheBoxIsLeft) 
     EXPECT_EQ(box->value(), c.shown) << c.typed;
     EXPECT_EQ(box->text(), QString::number(c.shown)) << c.typed;
   }
-}
-
-TEST_F(NewCanvasDialogTest, ApplyRightAfterTypingUsesTheClampedSize) {
-  dialog->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
-  QSpinBox* width = dialog->sizeBoxes()[0];
-  width->setFocus();
-  width->selectAll();
-  QTest::keyClicks(width, QStringLiteral("20000"));
+  // OK right after typing, without leaving the box, uses the clamped size too.
+  dialog->sizeBoxes()[0]->setFocus();
+  dialog->sizeBoxes()[0]->selectAll();
+  QTest::keyClicks(dialog->sizeBoxes()[0], u"20000"_s);
   dialog->okButton()->click();
-  EXPECT_EQ(window->canvasView()->picture().size(), QSize(1024, 400));
+  EXPECT_EQ(canvas().size(), QSize(1024, 1));
 }
 
 TEST_F(NewCanvasDialogTest, ChosenColourStaysAfterCancelAndFillsTheNextCanvas) {
@@ -96,7 +74,7 @@ TEST_F(NewCanvasDialogTest, ChosenColourStaysAfterCancelAndFillsTheNextCanvas) {
   dialog->cancelButton()->click();
   EXPECT_EQ(window->canvasBackColour(), QColor(200, 10, 10));
   EXPECT_EQ(design().undo.counters.top, 0);
-  window->menuEntry(QStringLiteral("mnuFileNew"))->trigger();
+  window->menuEntry(u"mnuFileNew"_s)->trigger();
   NewCanvasDialog* next = shownDialog();
   ASSERT_NE(next, nullptr);
   EXPECT_NE(next, dialog);
@@ -104,56 +82,50 @@ TEST_F(NewCanvasDialogTest, ChosenColourStaysAfterCancelAndFillsTheNextCanvas) {
   next->sizeBoxes()[0]->setValue(30);
   next->sizeBoxes()[1]->setValue(20);
   next->okButton()->click();
-  EXPECT_EQ(window->canvasView()->picture().size(), QSize(30, 20));
-  EXPECT_EQ(window->canvasView()->picture().pixelColor(10, 10), QColor(200, 10, 10));
+  EXPECT_EQ(canvas().size(), QSize(30, 20));
+  EXPECT_EQ(canvas().pixelColor(10, 10), QColor(200, 10, 10));
 }
 
 TEST_F(NewCanvasDialogTest, TextureWithAnEmptyTableStartsInTheTexturesFolderWithThePreview) {
   dialog->backgroundButtons()[1]->setChecked(true);
   dialog->chooseBackgroundButton()->click();
   ASSERT_EQ(seam->openRequests.size(), 1u);
-  EXPECT_EQ(seam->openRequests[0].folder, folder.filePath("textures"));
+  EXPECT_EQ(seam->openRequests[0].folder, path("textures"));
   EXPECT_EQ(seam->openRequests[0].fileName, QString());
-  EXPECT_EQ(seam->openRequests[0].title, QStringLiteral("Textures"));
-  EXPECT_EQ(seam->openRequests[0].filter,
-            QStringLiteral("Image files (*.bmp *.gif *.jpg *.jpeg *.png%1)")
-                .arg(webpReadable() ? " *.webp" : ""));
+  EXPECT_EQ(seam->openRequests[0].title, u"Textures"_s);
+  EXPECT_EQ(seam->openRequests[0].filter, u"Image files (*.bmp *.gif *.jpg *.jpeg *.png%1)"_s.arg(
+                                              webpReadable() ? " *.webp" : ""));
   EXPECT_TRUE(bool(seam->openRequests[0].preview));
   EXPECT_EQ(seam->openRequests[0].owner, dialog);
 }
 
 TEST_F(NewCanvasDialogTest, AMissingTextureIsNotFoundAndChangesNothing) {
   dialog->backgroundButtons()[1]->setChecked(true);
-  seam->fileAnswers.push_back(folder.filePath("textures/gone.bmp"));
+  seam->fileAnswers.push_back(path("textures/gone.bmp"));
   dialog->chooseBackgroundButton()->click();
   ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_EQ(seam->messages[0].text, QStringLiteral("File not found !"));
+  EXPECT_EQ(seam->messages[0].text, u"File not found !"_s);
   EXPECT_EQ(seam->messages[0].icon, MessageIcon::Exclamation);
   EXPECT_TRUE(design().textureNames[SourceKind::Text].isEmpty());
+  dialog->okButton()->click();  // the texture option without a texture: a plain canvas
+  EXPECT_EQ(canvas().pixelColor(300, 200), QColor(Qt::white));
 }
 
 TEST_F(NewCanvasDialogTest, ATextureIsTiledOverTheNewCanvas) {
   QImage tile(128, 128, QImage::Format_RGB888);
   tile.fill(Qt::green);
   tile.setPixelColor(0, 0, Qt::red);
-  QDir(folder.path()).mkpath(QStringLiteral("textures"));
-  ASSERT_TRUE(tile.save(folder.filePath("textures/tile.bmp")));
-  design().textureNames[SourceKind::Shape] = folder.filePath("textures/tile.bmp");
+  QDir(folder.path()).mkpath(u"textures"_s);
+  ASSERT_TRUE(tile.save(path("textures/tile.bmp")));
+  design().textureNames[SourceKind::Shape] = path("textures/tile.bmp");
   dialog->backgroundButtons()[1]->setChecked(true);
-  seam->fileAnswers.push_back(folder.filePath("textures/tile.bmp"));
+  seam->fileAnswers.push_back(path("textures/tile.bmp"));
   dialog->chooseBackgroundButton()->click();
-  EXPECT_EQ(seam->openRequests[0].fileName, QStringLiteral("tile.bmp"));  // from kind 2
-  EXPECT_EQ(design().textureNames[SourceKind::Text], folder.filePath("textures/tile.bmp"));
+  EXPECT_EQ(seam->openRequests[0].fileName, u"tile.bmp"_s);  // from kind 2
+  EXPECT_EQ(design().textureNames[SourceKind::Text], path("textures/tile.bmp"));
   dialog->okButton()->click();
-  const QImage canvas = window->canvasView()->picture();
-  EXPECT_EQ(canvas.pixelColor(512, 384), QColor(Qt::red));
-  EXPECT_EQ(canvas.pixelColor(599, 399), QColor(Qt::green));
-}
-
-TEST_F(NewCanvasDialogTest, TextureOptionWithoutATextureGivesThePlainCanvas) {
-  dialog->backgroundButtons()[1]->setChecked(true);
-  dialog->okButton()->click();
-  EXPECT_EQ(window->canvasView()->picture().pixelColor(300, 200), QColor(Qt::white));
+  EXPECT_EQ(canvas().pixelColor(512, 384), QColor(Qt::red));
+  EXPECT_EQ(canvas().pixelColor(599, 399), QColor(Qt::green));
 }
 
 TEST_F(MainWindowTest, AboutShowsTheVersionModallyOverTheWindow) {
@@ -166,9 +138,9 @@ TEST_F(MainWindowTest, AboutShowsTheVersionModallyOverTheWindow) {
     caption = about->windowTitle();
     about->cmdOK->click();
   });
-  window->menuEntry(QStringLiteral("mnuHelpAbout"))->trigger();
-  EXPECT_EQ(version, QStringLiteral("Velloro Version 1.0.0"));
-  EXPECT_EQ(caption, QStringLiteral(" About Velloro ..."));
+  window->menuEntry(u"mnuHelpAbout"_s)->trigger();
+  EXPECT_EQ(version, u"Velloro Version 1.0.0"_s);
+  EXPECT_EQ(caption, u" About Velloro ..."_s);
 }
 
 TEST_F(MainWindowTest, AboutMailLinkAndSystemInformation) {
@@ -176,17 +148,14 @@ TEST_F(MainWindowTest, AboutMailLinkAndSystemInformation) {
   about.load();
   about.descriptionClicked();
   ASSERT_EQ(seam->openedUrls.size(), 1u);
-  EXPECT_EQ(seam->openedUrls[0].scheme(), QStringLiteral("mailto"));
-  EXPECT_EQ(seam->openedUrls[0].query(QUrl::FullyDecoded),
-            QStringLiteral("subject=Velloro Version 1.0.0"));
-  StartSysInfo(*seam, {folder.filePath("empty")});
+  EXPECT_EQ(seam->openedUrls[0].scheme(), u"mailto"_s);
+  EXPECT_EQ(seam->openedUrls[0].query(QUrl::FullyDecoded), u"subject=Velloro Version 1.0.0"_s);
+  StartSysInfo(*seam, {path("empty")});
   ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_EQ(seam->messages[0].text,
-            QStringLiteral("System informations not currently available ..."));
-  writeContent(folder.filePath("bin/hardinfo"), "#!/bin/sh\n");
-  QFile(folder.filePath("bin/hardinfo"))
-      .setPermissions(QFileDevice::ExeOwner | QFileDevice::ReadOwner);
-  StartSysInfo(*seam, {folder.filePath("bin")});
+  EXPECT_EQ(seam->messages[0].text, u"System informations not currently available ..."_s);
+  writeContent(path("bin/hardinfo"), "#!/bin/sh\n");
+  QFile(path("bin/hardinfo")).setPermissions(QFileDevice::ExeOwner | QFileDevice::ReadOwner);
+  StartSysInfo(*seam, {path("bin")});
   ASSERT_EQ(seam->startedPrograms.size(), 1u);
-  EXPECT_EQ(seam->startedPrograms[0].program, folder.filePath("bin/hardinfo"));
+  EXPECT_EQ(seam->startedPrograms[0].program, path("bin/hardinfo"));
 }

@@ -1,20 +1,10 @@
 #include "tools/picture_tool.h"
 
-#include <QAction>
-#include <QDir>
-#include <QFile>
 #include <QFrame>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
 
 #include "main_window_fixture.h"
 #include "state/bmp_file.h"
-#include "state/design_state.h"
-#include "test_files.h"
 #include "tools/mask_canvas.h"
-#include "widgets/track_slider.h"
 
 namespace {
 
@@ -33,9 +23,9 @@ class PictureToolTest : public MainWindowTest {
     photo.fill(green);
     for (int y = 0; y < 51; ++y)
       for (int x = 60; x < 101; ++x) photo.setPixelColor(x, y, red);
-    photoPath = folder.filePath(QStringLiteral("photo.png"));
+    photoPath = path("photo.png");
     ASSERT_TRUE(photo.save(photoPath));
-    window->menuEntry(QStringLiteral("mnuToolsPicture"))->trigger();
+    window->menuEntry(u"mnuToolsPicture"_s)->trigger();
     tool = window->pictureTool();
     ASSERT_NE(tool, nullptr);
     tool->clock = [this] { return now; };
@@ -65,19 +55,15 @@ class PictureToolTest : public MainWindowTest {
   qint64 now = 0;  // the tool's clock, in milliseconds
 };
 
-TEST_F(PictureToolTest, AddAPicOpensTheToolWithoutAHintOnThePictureSource) {
+// Tools > Add a pic opens the tool owned by the window, without the hint
+// that a left click on an empty source gives; a right press on "pic" opens
+// it again after Cancel.
+TEST_F(PictureToolTest, AddAPicAndARightPressOnPicOpenTheTool) {
   EXPECT_TRUE(tool->isVisible());
   EXPECT_EQ(tool->parentWidget(), window.get());
   EXPECT_EQ(design().sourceKind, SourceKind::Picture);
-  EXPECT_TRUE(seam->messages.empty());
   EXPECT_FALSE(tool->applyButton()->isEnabled());
-  EXPECT_TRUE(tool->loadButton()->isEnabled());
   EXPECT_FALSE(tool->colourPanel()->isEnabled());
-  EXPECT_TRUE(QFile::exists(design().workingFiles.picture));
-  EXPECT_TRUE(QFile::exists(design().workingFiles.mask));
-}
-
-TEST_F(PictureToolTest, ARightPressOnPicOpensTheToolAgainAfterCancel) {
   tool->cancelButton()->click();
   EXPECT_FALSE(tool->isVisible());
   emit window->sourceFrame()->sourcePressed(velloro::toInt(SourceKind::Picture), Qt::RightButton);
@@ -86,18 +72,24 @@ TEST_F(PictureToolTest, ARightPressOnPicOpensTheToolAgainAfterCancel) {
   EXPECT_TRUE(seam->messages.empty());
 }
 
-TEST_F(PictureToolTest, LoadStartsInTheInputsFolderThenInTheLastFolderChosen) {
-  tool->loadButton()->click();  // cancelled
-  const QString elsewhere = folder.filePath(QStringLiteral("elsewhere"));
-  ASSERT_TRUE(QDir().mkpath(elsewhere));
-  writeContent(elsewhere + QStringLiteral("/broken.bmp"), QByteArray("not a picture"));
-  seam->fileAnswers.push_back(elsewhere + QStringLiteral("/broken.bmp"));
-  tool->loadButton()->click();  // refused, but its folder was chosen
+// Load starts in the inputs folder, then in the last folder chosen; a file
+// that is no picture is refused and the picture there was stays.
+TEST_F(PictureToolTest, LoadStartsInTheLastFolderChosenAndRefusesWhatIsNoPicture) {
+  loadPhoto();
+  writeContent(path("elsewhere/broken.bmp"), QByteArray("not a picture"));
+  seam->fileAnswers.push_back(path("elsewhere/broken.bmp"));
   tool->loadButton()->click();
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_EQ(seam->messages[0].text, u"I cannot read this file.Please choose another one."_s);
+  EXPECT_EQ(seam->messages[0].owner, tool);
+  EXPECT_EQ(seam->openRequests.back().owner, tool);
+  EXPECT_EQ(tool->maskCanvas()->picture().size(), QSize(165, 115));
+  EXPECT_EQ(tool->chosenFile, photoPath);
+  tool->loadButton()->click();  // cancelled
   ASSERT_EQ(seam->openRequests.size(), 3u);
-  EXPECT_EQ(seam->openRequests[0].folder, folder.filePath(QStringLiteral("inputs")));
-  EXPECT_EQ(seam->openRequests[1].folder, folder.filePath(QStringLiteral("inputs")));
-  EXPECT_EQ(seam->openRequests[2].folder, elsewhere);
+  EXPECT_EQ(seam->openRequests[0].folder, path("inputs"));
+  EXPECT_EQ(seam->openRequests[1].folder, folder.path());
+  EXPECT_EQ(seam->openRequests[2].folder, path("elsewhere"));
 }
 
 TEST_F(PictureToolTest, LoadCentresTheFramedPhotoAndKeysWithFullRanges) {
@@ -112,21 +104,7 @@ TEST_F(PictureToolTest, LoadCentresTheFramedPhotoAndKeysWithFullRanges) {
   EXPECT_EQ(tool->maskCanvas()->picture().pixelColor(31, 31), QColor(Qt::white));
   EXPECT_TRUE(tool->applyButton()->isEnabled());
   EXPECT_TRUE(tool->colourPanel()->isEnabled());
-  EXPECT_EQ(tool->boundLabels()[1]->text(), QStringLiteral("and 255"));
-}
-
-TEST_F(PictureToolTest, AFileThatIsNoPictureIsRefusedAndKeepsThePictureThereWas) {
-  loadPhoto();
-  writeContent(folder.filePath(QStringLiteral("broken.bmp")), QByteArray("not a picture"));
-  seam->fileAnswers.push_back(folder.filePath(QStringLiteral("broken.bmp")));
-  tool->loadButton()->click();
-  ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_EQ(seam->messages[0].text,
-            QStringLiteral("I cannot read this file.Please choose another one."));
-  EXPECT_EQ(seam->messages[0].owner, tool);
-  EXPECT_EQ(seam->openRequests.back().owner, tool);
-  EXPECT_EQ(tool->maskCanvas()->picture().size(), QSize(165, 115));
-  EXPECT_EQ(tool->chosenFile, photoPath);
+  EXPECT_EQ(tool->boundLabels()[1]->text(), u"and 255"_s);
 }
 
 TEST_F(PictureToolTest, PickingTheGreenKeepsItAndRemovesTheRed) {
@@ -136,35 +114,16 @@ TEST_F(PictureToolTest, PickingTheGreenKeepsItAndRemovesTheRed) {
   EXPECT_EQ(tool->ranges.RedMax, 130);
   EXPECT_EQ(tool->ranges.GreenMin, 100);
   EXPECT_EQ(tool->ranges.BlueMin, 20);
-  EXPECT_EQ(tool->boundLabels()[0]->text(), QStringLiteral("between 0"));
-  EXPECT_EQ(tool->boundLabels()[3]->text(), QStringLiteral("and 255"));
+  EXPECT_EQ(tool->boundLabels()[0]->text(), u"between 0"_s);
+  EXPECT_EQ(tool->boundLabels()[3]->text(), u"and 255"_s);
   EXPECT_EQ(maskAt(10, 10), QColor(Qt::black));
   EXPECT_EQ(maskAt(80, 10), QColor(Qt::white));
   EXPECT_EQ(tool->photoView()->picture().pixelColor(32 + 80, 32 + 10), QColor(Qt::white));
 }
 
-TEST_F(PictureToolTest, AClickBeforeAnyPictureChangesNothing) {
-  tool->activated();
-  tool->pictureReleased(Qt::LeftButton, QPoint(5, 5));
-  EXPECT_EQ(tool->ranges.RedMin, 0);
-  EXPECT_EQ(tool->ranges.RedMax, 255);
-  EXPECT_TRUE(seam->messages.empty());
-}
-
-TEST_F(PictureToolTest, HoldingPlusOfTheRedLowerBoundForASecondStopsAt255) {
-  loadPhoto();
-  tool->ranges.RedMin = 254;
-  tool->boundButtonPressed(0, true);
-  for (; now <= 1000; now += 10) tool->heldBoundTick();
-  tool->boundButtonReleased(0, true);
-  EXPECT_EQ(tool->ranges.RedMin, 255);
-  EXPECT_EQ(tool->boundLabels()[0]->text(), QStringLiteral("between 255"));
-  // A lower bound above the upper one keeps nothing.
-  EXPECT_EQ(maskAt(10, 10), QColor(Qt::white));
-  EXPECT_FALSE(tool->PlusHeld);
-}
-
-TEST_F(PictureToolTest, AShortPressStepsNothingButKeysAgain) {
+// A short press steps nothing but keys again; held for a second, plus of
+// the red lower bound stops at 255.
+TEST_F(PictureToolTest, HeldBoundButtonsStepWithinTheRange) {
   loadPhoto();
   tool->ranges.RedMax = 100;  // the red part goes at the next keying
   tool->boundButtonPressed(1, false);
@@ -174,16 +133,23 @@ TEST_F(PictureToolTest, AShortPressStepsNothingButKeysAgain) {
   EXPECT_EQ(tool->ranges.RedMax, 100);
   EXPECT_EQ(maskAt(80, 10), QColor(Qt::white));
   EXPECT_EQ(maskAt(10, 10), QColor(Qt::black));
+  tool->ranges.RedMin = 254;
+  tool->boundButtonPressed(0, true);
+  for (; now <= 1000; now += 10) tool->heldBoundTick();
+  tool->boundButtonReleased(0, true);
+  EXPECT_EQ(tool->ranges.RedMin, 255);
+  EXPECT_EQ(tool->boundLabels()[0]->text(), u"between 255"_s);
+  // A lower bound above the upper one keeps nothing.
+  EXPECT_EQ(maskAt(10, 10), QColor(Qt::white));
+  EXPECT_FALSE(tool->PlusHeld);
 }
 
-// Each of the six bounds, held with the real mouse past one step: raising
-// a lower bound or lowering an upper one changes that bound's label only.
 TEST_F(PictureToolTest, EachBoundButtonStepsItsOwnBound) {
   loadPhoto();
   for (int index = 0; index < 6; ++index) {
     const bool lower = index % 2 == 0;
     QPushButton* button = lower ? tool->raiseButtons()[index] : tool->lowerButtons()[index];
-    EXPECT_EQ(button->objectName(), lower ? QStringLiteral("CmdPlus") : QStringLiteral("CmdMoins"));
+    EXPECT_EQ(button->objectName(), lower ? u"CmdPlus"_s : u"CmdMoins"_s);
     QStringList before;
     for (const QLabel* label : tool->boundLabels()) before << label->text();
     QTest::mousePress(button, Qt::LeftButton);
@@ -191,7 +157,7 @@ TEST_F(PictureToolTest, EachBoundButtonStepsItsOwnBound) {
     tool->heldBoundTick();
     QTest::mouseRelease(button, Qt::LeftButton);
     QStringList expected = before;
-    expected[index] = lower ? QStringLiteral("between 1") : QStringLiteral("and 254");
+    expected[index] = lower ? u"between 1"_s : u"and 254"_s;
     QStringList after;
     for (const QLabel* label : tool->boundLabels()) after << label->text();
     EXPECT_EQ(after, expected) << "bound " << index;
@@ -200,22 +166,9 @@ TEST_F(PictureToolTest, EachBoundButtonStepsItsOwnBound) {
   EXPECT_EQ(tool->ranges.GreenMax, 254);
 }
 
-TEST_F(PictureToolTest, ATransparentColourFramesAndKeysInThatColour) {
-  loadPhoto();
-  seam->colourAnswers.push_back(red);
-  QTest::mouseClick(tool->transparentColourButton(), Qt::LeftButton);
-  EXPECT_EQ(seam->colourOwners, std::vector<QWidget*>{tool});
-  EXPECT_EQ(tool->ranges.KeyRed, 200);
-  EXPECT_EQ(tool->ranges.KeyGreen, 50);
-  EXPECT_EQ(tool->ranges.KeyBlue, 50);
-  EXPECT_EQ(loadPictureFile(design().workingFiles.picture).pixelColor(0, 0), red);
-  EXPECT_EQ(maskAt(80, 10), QColor(Qt::white));
-  EXPECT_EQ(maskAt(10, 10), QColor(Qt::black));
-  EXPECT_EQ(tool->viewport()->palette().color(QPalette::Window), red);
-}
-
 // The photo's transparent part takes the transparent colour, so it is keyed
-// away whatever that colour is; its opaque white part stays.
+// away whatever that colour is; its opaque white part stays. The colour is
+// asked over the tool and frames the photo and the view.
 TEST_F(PictureToolTest, TransparentPixelsTakeTheTransparentColour) {
   QImage photo(40, 20, QImage::Format_ARGB32);
   photo.fill(Qt::white);
@@ -226,9 +179,14 @@ TEST_F(PictureToolTest, TransparentPixelsTakeTheTransparentColour) {
   EXPECT_EQ(maskAt(5, 5), QColor(Qt::white));
   EXPECT_EQ(maskAt(30, 5), QColor(Qt::white));  // white is the transparent colour
   seam->colourAnswers.push_back(QColor(0, 255, 0));
-  tool->transparentColourButton()->click();
-  EXPECT_EQ(loadPictureFile(design().workingFiles.picture).pixelColor(32 + 5, 32 + 5),
-            QColor(0, 255, 0));
+  QTest::mouseClick(tool->transparentColourButton(), Qt::LeftButton);
+  EXPECT_EQ(seam->colourOwners, std::vector<QWidget*>{tool});
+  EXPECT_EQ((std::array{tool->ranges.KeyRed, tool->ranges.KeyGreen, tool->ranges.KeyBlue}),
+            (std::array{0, 255, 0}));
+  const QImage framed = loadPictureFile(design().workingFiles.picture);
+  EXPECT_EQ(framed.pixelColor(0, 0), QColor(0, 255, 0));
+  EXPECT_EQ(framed.pixelColor(32 + 5, 32 + 5), QColor(0, 255, 0));
+  EXPECT_EQ(tool->viewport()->palette().color(QPalette::Window), QColor(0, 255, 0));
   EXPECT_EQ(maskAt(5, 5), QColor(Qt::white));
   EXPECT_EQ(maskAt(30, 5), QColor(Qt::black));
 }
@@ -261,17 +219,10 @@ TEST_F(PictureToolTest, ABlackRectangleDrawnInMaskModeReachesTheMaskFileOnApply)
   EXPECT_EQ(mask.pixelColor(117, 47), QColor(Qt::white));  // inside it, still removed
   EXPECT_EQ(mask.pixelColor(42, 42), QColor(Qt::black));   // kept green
   EXPECT_EQ(mask.pixelColor(20, 20), QColor(Qt::white));   // the frame
-}
-
-TEST_F(PictureToolTest, DrawItRendersTheAppliedPicture) {
-  loadPhoto();
-  tool->applyButton()->click();
-  const QImage before = window->canvasView()->picture();
+  const QImage before = canvas();
   window->draw();
   EXPECT_TRUE(seam->messages.empty());
-  EXPECT_EQ(design().sourceKind, SourceKind::Picture);
-  EXPECT_NE(window->canvasView()->picture(), before);
-  EXPECT_EQ(window->canvasView()->picture().size(), before.size());
+  EXPECT_NE(canvas(), before);
 }
 
 TEST_F(PictureToolTest, ThreeStrokesAndFourUndosGiveBackTheMaskOfBefore) {
@@ -295,7 +246,8 @@ TEST_F(PictureToolTest, ThreeStrokesAndFourUndosGiveBackTheMaskOfBefore) {
   EXPECT_FALSE(QFile::exists(firstUndoFile));
 }
 
-TEST_F(PictureToolTest, CancelInMaskModeLeavesTheMaskFileUnchanged) {
+// Cancel in mask mode leaves the applied mask file; Remove leaves no picture.
+TEST_F(PictureToolTest, CancelInMaskModeKeepsTheMaskFileRemoveLeavesNoPicture) {
   loadPhoto();
   tool->applyButton()->click();
   const QByteArray applied = contentOf(design().workingFiles.mask);
@@ -307,19 +259,14 @@ TEST_F(PictureToolTest, CancelInMaskModeLeavesTheMaskFileUnchanged) {
   EXPECT_EQ(contentOf(design().workingFiles.mask), applied);
   EXPECT_FALSE(tool->maskCanvas()->isVisible());
   EXPECT_TRUE(tool->loadButton()->isEnabled());
-}
-
-TEST_F(PictureToolTest, RemoveLeavesNoPictureToDraw) {
-  loadPhoto();
-  tool->applyButton()->click();
   window->showPictureTool();
   tool->removeButton()->click();
   EXPECT_FALSE(tool->applyButton()->isEnabled());
   EXPECT_TRUE(tool->photoView()->picture().isNull());
   EXPECT_EQ(contentOf(design().workingFiles.mask).size(), 0);
   tool->activated();
-  tool->pictureReleased(Qt::LeftButton, QPoint(5, 5));
+  tool->pictureReleased(Qt::LeftButton, QPoint(5, 5));  // no picture to pick in
   window->draw();
   ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_EQ(seam->messages[0].text, QStringLiteral("No picture loaded !"));
+  EXPECT_EQ(seam->messages[0].text, u"No picture loaded !"_s);
 }

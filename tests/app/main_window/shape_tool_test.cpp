@@ -1,25 +1,19 @@
 #include "tools/shape_tool.h"
 
-#include <QAction>
 #include <QDialog>
-#include <QFile>
-#include <QPushButton>
 #include <QSlider>
 #include <QToolButton>
 
 #include "main_window_fixture.h"
 #include "state/bmp_file.h"
-#include "state/design_state.h"
 #include "state/picture_loading.h"
-#include "test_files.h"
 #include "tools/drawing_area.h"
-#include "widgets/track_slider.h"
 
 class ShapeToolTest : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
-    window->menuEntry(QStringLiteral("mnuToolsDrawing"))->trigger();
+    window->menuEntry(u"mnuToolsDrawing"_s)->trigger();
     tool = window->shapeTool();
     ASSERT_NE(tool, nullptr);
   }
@@ -39,27 +33,6 @@ class ShapeToolTest : public MainWindowTest {
   ShapeTool* tool = nullptr;
 };
 
-TEST_F(ShapeToolTest, OpensOwnedByTheMainWindowWithAFilledRectangleAndPenWidth15) {
-  EXPECT_TRUE(tool->isVisible());
-  EXPECT_EQ(tool->parentWidget(), window.get());
-  EXPECT_EQ(tool->tool(), sketchTool::FilledRectangle);
-  EXPECT_EQ(tool->penWidth(), 15);
-  EXPECT_EQ(tool->drawingArea()->picture().size(), QSize(537, 281));
-  EXPECT_TRUE(seam->messages.empty());
-  EXPECT_TRUE(QFile::exists(design().workingFiles.shape));
-}
-
-TEST_F(ShapeToolTest, FilledRectangleBlackensItsInsideOnlyOnRelease) {
-  press({100, 100});
-  move({200, 150});
-  EXPECT_EQ(drawn({150, 125}), QColor(Qt::white)) << "the dragged figure is only shown";
-  EXPECT_TRUE(tool->drawingArea()->draggedFigure().has_value());
-  release({200, 150});
-  EXPECT_FALSE(tool->drawingArea()->draggedFigure().has_value());
-  EXPECT_EQ(drawn({150, 125}), QColor(Qt::black));
-  EXPECT_EQ(drawn({250, 125}), QColor(Qt::white));
-}
-
 TEST_F(ShapeToolTest, PenAtSlider10DrawsThirtyPixelsWideAndTheEraserWhite) {
   tool->penWidthSlider()->setValue(10);
   chooseTool(sketchTool::Freehand);
@@ -75,25 +48,22 @@ TEST_F(ShapeToolTest, PenAtSlider10DrawsThirtyPixelsWideAndTheEraserWhite) {
   chooseTool(sketchTool::Line);
   drag({300, 200}, {400, 200});
   EXPECT_EQ(drawn({350, 200}), QColor(Qt::black)) << "the next tool paints black again";
-}
-
-TEST_F(ShapeToolTest, OutlinesLeaveTheirInsideWhite) {
   tool->penWidthSlider()->setValue(1);
   chooseTool(sketchTool::Rectangle);
-  drag({100, 100}, {200, 200});
-  EXPECT_EQ(drawn({100, 150}), QColor(Qt::black));
-  EXPECT_EQ(drawn({150, 150}), QColor(Qt::white));
+  drag({100, 150}, {200, 250});  // an outline leaves its inside white
+  EXPECT_EQ(drawn({100, 200}), QColor(Qt::black));
+  EXPECT_EQ(drawn({150, 200}), QColor(Qt::white));
 }
 
 TEST_F(ShapeToolTest, EllipseToolsAskTheRatioAndDrawWithIt) {
   seam->modalAnswers.push_back([](QDialog& dialog) {
-    auto* slider = dialog.findChild<TrackSlider*>(QStringLiteral("MirelSlider1"));
+    auto* slider = dialog.findChild<TrackSlider*>(u"MirelSlider1"_s);
     slider->setValue(50);  // ratio 0.5
     dialog.accept();
   });
   chooseTool(sketchTool::FilledEllipse);
   ASSERT_EQ(seam->modalDialogs.size(), 1u);
-  EXPECT_EQ(seam->modalDialogs[0], QStringLiteral("Ellipse"));
+  EXPECT_EQ(seam->modalDialogs[0], u"Ellipse"_s);
   EXPECT_DOUBLE_EQ(design().ellipseRatio, 0.5);
   drag({250, 140}, {330, 140});  // radius 80: 80 wide, 40 high
   EXPECT_EQ(drawn({320, 140}), QColor(Qt::black));
@@ -101,11 +71,20 @@ TEST_F(ShapeToolTest, EllipseToolsAskTheRatioAndDrawWithIt) {
   EXPECT_EQ(drawn({250, 195}), QColor(Qt::white));
 }
 
+// A filled rectangle blackens its inside only on release; every press
+// stores an undo step and Undo goes back one.
 TEST_F(ShapeToolTest, EveryPressStoresAnUndoStepAndUndoGoesBackOne) {
   press({10, 10});
   release({10, 10});
   const QImage afterFirst = tool->drawingArea()->picture();
-  drag({100, 100}, {200, 150});
+  press({100, 100});
+  move({200, 150});
+  EXPECT_EQ(drawn({150, 125}), QColor(Qt::white)) << "the dragged figure is only shown";
+  EXPECT_TRUE(tool->drawingArea()->draggedFigure().has_value());
+  release({200, 150});
+  EXPECT_FALSE(tool->drawingArea()->draggedFigure().has_value());
+  EXPECT_EQ(drawn({150, 125}), QColor(Qt::black));
+  EXPECT_EQ(drawn({250, 125}), QColor(Qt::white));
   EXPECT_EQ(tool->undoFiles().level(), 2);
   EXPECT_TRUE(QFile::exists(tool->undoFiles().fileOfLevel(1)));
   tool->undoButton()->click();
@@ -115,6 +94,10 @@ TEST_F(ShapeToolTest, EveryPressStoresAnUndoStepAndUndoGoesBackOne) {
   tool->undoButton()->click();
   EXPECT_EQ(tool->undoFiles().level(), 0);
   EXPECT_EQ(drawn({150, 125}), QColor(Qt::white));
+  const QString step = tool->undoFiles().fileOfLevel(0);
+  ASSERT_TRUE(QFile::exists(step));
+  window.reset();  // closing the main window deletes them
+  EXPECT_FALSE(QFile::exists(step));
 }
 
 TEST_F(ShapeToolTest, UndoOfAVanishedStepReportsAndKeepsTheDrawing) {
@@ -122,36 +105,22 @@ TEST_F(ShapeToolTest, UndoOfAVanishedStepReportsAndKeepsTheDrawing) {
   QFile::remove(tool->undoFiles().fileOfLevel(0));
   tool->undoButton()->click();
   ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_TRUE(seam->messages[0].text.startsWith(QStringLiteral("error number : ")));
-  EXPECT_TRUE(seam->messages[0].text.section('\r', 0, 0).endsWith(QStringLiteral("/37")));
+  EXPECT_TRUE(seam->messages[0].text.startsWith(u"error number : "_s));
+  EXPECT_TRUE(seam->messages[0].text.section('\r', 0, 0).endsWith(u"/37"_s));
   EXPECT_EQ(tool->undoFiles().level(), 1);
   EXPECT_EQ(drawn({150, 125}), QColor(Qt::black));
 }
 
-TEST_F(ShapeToolTest, ClosingTheMainWindowDeletesTheUndoFiles) {
-  drag({100, 100}, {200, 150});
-  const QString step = tool->undoFiles().fileOfLevel(0);
-  ASSERT_TRUE(QFile::exists(step));
-  window.reset();
-  EXPECT_FALSE(QFile::exists(step));
-}
-
-TEST_F(ShapeToolTest, ApplyOnAnUntouchedDrawingWritesAnAllWhiteFramedShapeFile) {
-  tool->applyButton()->click();
-  const QImage shape = loadPicture(design().workingFiles.shape);
-  EXPECT_EQ(shape.size(), QSize(601, 345));
-  QImage white(shape.size(), QImage::Format_RGB888);
-  white.fill(Qt::white);
-  EXPECT_EQ(shape, white);
-  EXPECT_FALSE(tool->isVisible());
-  EXPECT_EQ(design().sourceKind, SourceKind::Shape);
-  EXPECT_EQ(design().kindSettings[SourceKind::Shape].available, true);
-}
-
 TEST_F(ShapeToolTest, ApplyPutsTheDrawingInsideA32PixelWhiteMargin) {
+  EXPECT_EQ(tool->parentWidget(), window.get());
   drag({0, 0}, {20, 10});
   tool->applyButton()->click();
   const QImage shape = loadPicture(design().workingFiles.shape);
+  EXPECT_EQ(shape.size(), QSize(601, 345));
+  EXPECT_EQ(shape.pixelColor(600, 344), QColor(Qt::white));
+  EXPECT_FALSE(tool->isVisible());
+  EXPECT_EQ(design().sourceKind, SourceKind::Shape);
+  EXPECT_EQ(design().kindSettings[SourceKind::Shape].available, true);
   EXPECT_EQ(shape.pixelColor(32, 32), QColor(Qt::black));
   EXPECT_EQ(shape.pixelColor(31, 32), QColor(Qt::white));
   EXPECT_EQ(shape.pixelColor(32, 31), QColor(Qt::white));
@@ -159,10 +128,10 @@ TEST_F(ShapeToolTest, ApplyPutsTheDrawingInsideA32PixelWhiteMargin) {
 
 TEST_F(ShapeToolTest, ApplyThatCannotWriteTheShapeFileReportsAndDrawsNothing) {
   drag({100, 100}, {200, 150});
-  design().workingFiles.shape = folder.filePath(QStringLiteral("missing/shape.bmp"));
+  design().workingFiles.shape = folder.filePath(u"missing/shape.bmp"_s);
   tool->applyButton()->click();
   ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_TRUE(seam->messages[0].text.section('\r', 0, 0).endsWith(QStringLiteral("/38")));
+  EXPECT_TRUE(seam->messages[0].text.section('\r', 0, 0).endsWith(u"/38"_s));
   EXPECT_EQ(design().kindSettings[SourceKind::Shape].available, false);
   EXPECT_TRUE(tool->isVisible());
 }
@@ -177,7 +146,7 @@ TEST_F(ShapeToolTest, CancelOrCloseLeavesTheShapeFileAndReturnsToTheText) {
   for (const Case& c : {Case{"Cancel", [](ShapeTool& shown) { shown.cancelButton()->click(); }},
                         Case{"title bar", [](ShapeTool& shown) { shown.close(); }}}) {
     SCOPED_TRACE(c.way);
-    window->menuEntry(QStringLiteral("mnuToolsDrawing"))->trigger();
+    window->menuEntry(u"mnuToolsDrawing"_s)->trigger();
     const QByteArray before = contentOf(design().workingFiles.shape);
     drag({100, 100}, {200, 150});
     ASSERT_EQ(design().sourceKind, SourceKind::Shape);
@@ -186,7 +155,7 @@ TEST_F(ShapeToolTest, CancelOrCloseLeavesTheShapeFileAndReturnsToTheText) {
     EXPECT_EQ(design().sourceKind, SourceKind::Text);
     EXPECT_FALSE(tool->isVisible());
   }
-  window->menuEntry(QStringLiteral("mnuToolsDrawing"))->trigger();
+  window->menuEntry(u"mnuToolsDrawing"_s)->trigger();
   EXPECT_EQ(window->shapeTool(), tool);
   EXPECT_EQ(drawn({150, 125}), QColor(Qt::black));
 }
@@ -202,21 +171,8 @@ TEST_F(ShapeToolTest, DrawItRendersTheAppliedShapeWithItsFrameTakenOff) {
   const QImage after = window->canvasView()->picture();
   EXPECT_NE(after.pixelColor(130, 100), before.pixelColor(130, 100)) << "inside the shape";
   EXPECT_EQ(after.pixelColor(300, 250), before.pixelColor(300, 250)) << "far outside it";
-}
-
-TEST_F(ShapeToolTest, TheDesignFrameOfAShapeIsTheDrawingArea) {
-  drag({0, 0}, {60, 40});
-  tool->applyButton()->click();
-  window->canvasMoved(Qt::NoButton, {300, 200});
+  // The design frame of a shape is the drawing area.
+  moveCanvas({300, 200}, Qt::NoButton);
   EXPECT_EQ(design().designFrame.width, 537);
   EXPECT_EQ(design().designFrame.height, 281);
-}
-
-TEST_F(ShapeToolTest, LeftClickOnShapeBeforeApplyShowsTheHintAndDrawSaysNoShape) {
-  window->selectSource(SourceKind::Shape, Qt::LeftButton);
-  ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_TRUE(seam->messages[0].text.startsWith(QStringLiteral("No shape drawn !\r\n")));
-  window->draw();
-  ASSERT_EQ(seam->messages.size(), 2u);
-  EXPECT_EQ(seam->messages[1].text, QStringLiteral("No shape drawn !"));
 }

@@ -1,14 +1,8 @@
 // File > Styles as a gallery: each style's entry gets the title drawn in
 // that style as its thumbnail, rendered apart from the window's design.
-#include <QAction>
-#include <QDir>
-#include <QFile>
-#include <QLineEdit>
-#include <QMenu>
 
-#include "empty_layers.h"
-#include "main_window/source_frame.h"
 #include "main_window/style_gallery.h"
+#include "empty_layers.h"
 #include "main_window_fixture.h"
 #include "state/stored_layers.h"
 
@@ -35,33 +29,31 @@ class StyleGalleryTest : public MainWindowTest {
   void SetUp() override {
     MainWindowTest::SetUp();
     emptyEveryLayer(engine.entryPoints());
-    const QString styles = folder.filePath(QStringLiteral("styles"));
+    const QString styles = path("styles");
     QDir().mkpath(styles);
     for (const char* preset : {"gold.vstyle", "engraved-blue.vstyle"})
       QFile::copy(QStringLiteral(SHIPPED_STYLES "/") + QLatin1String(preset),
                   styles + u'/' + QLatin1String(preset));
-    QFile broken(styles + QStringLiteral("/broken.vstyle"));
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("{\"format\": ");
+    writeContent(styles + u"/broken.vstyle"_s, "{\"format\": ");
   }
 
   QList<QAction*> openStyles() {
-    QMenu* menu = window->menu(QStringLiteral("mnuFileStyles"));
+    QMenu* menu = window->menu(u"mnuFileStyles"_s);
     emit menu->aboutToShow();
     return menu->actions();
   }
 };
 
 TEST_F(StyleGalleryTest, EachReadableStyleGetsItsTitleAsThumbnail) {
-  window->findChild<SourceFrame*>()->textBox()->setText(QStringLiteral("Hi"));
+  textBox()->setText(u"Hi"_s);
   window->draw();
-  const QSize canvasSize = window->canvasView()->picture().size();
+  const QSize canvasSize = canvas().size();
   const QImage windowDesign = designAlone(canvasSize, engine.entryPoints());
 
   QList<QAction*> entries = openStyles();
   ASSERT_EQ(entries.size(), 3);
   window->styleGallery()->waitForThumbnails();
-  EXPECT_EQ(entries[0]->text(), QStringLiteral("broken"));
+  EXPECT_EQ(entries[0]->text(), u"broken"_s);
   EXPECT_TRUE(entries[0]->icon().isNull());
   EXPECT_GT(blueOverRed(entries[1]->icon()), 40);   // "Engraved blue"
   EXPECT_LT(blueOverRed(entries[2]->icon()), -40);  // "Gold"

@@ -1,71 +1,40 @@
 // Save style, Load style and the Styles submenu of the main window.
-#include <QAction>
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
-#include <QRadioButton>
 
-#include "headless/picture_output.h"
-#include "headless/render_run.h"
 #include "main_window_fixture.h"
-#include "state/curve_file.h"
-#include "state/design_state.h"
 #include "state/style_json.h"
-#include "state/text_picture.h"
-#include "test_files.h"
 
 class StylesTest : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
-    ASSERT_TRUE(loadCurve(design().curve, QStringLiteral("default.txt"), curves(), *seam));
+    loadDefaultCurve();
     QDir().mkpath(styles());
     for (const char* preset : {"gold.vstyle", "glow-on-dark.vstyle", "steel.vstyle"})
       QFile::copy(QStringLiteral(SHIPPED_STYLES "/") + QLatin1String(preset),
                   styles() + u'/' + QLatin1String(preset));
   }
 
-  QString curves() const { return folder.filePath(QStringLiteral("curves")); }
-  QString styles() const { return folder.filePath(QStringLiteral("styles")); }
+  QString styles() const { return path("styles"); }
 
   void loadStyle(const QString& path) {
     seam->fileAnswers.push_back(path);
-    window->menuEntry(QStringLiteral("mnuFileLoadStyle"))->trigger();
-  }
-
-  QByteArray drawnPng() {
-    window->draw();
-    return encodedPicture(window->canvasView()->picture(), QStringLiteral("png"), std::nullopt);
-  }
-
-  QByteArray renderedPng(const QString& text, const QString& style) {
-    const QString out = folder.filePath(QStringLiteral("rendered.png"));
-    std::FILE* errors = std::tmpfile();
-    const int status = runRenderCommand(
-        {QStringLiteral("--render"), QStringLiteral("--text"), text, QStringLiteral("--style"),
-         style, QStringLiteral("--canvas"), QStringLiteral("631x331"), QStringLiteral("-o"), out},
-        {folder.path(), QStringLiteral(ENGINE_PATH), stdout, errors});
-    std::fclose(errors);
-    EXPECT_EQ(status, 0);
-    return contentOf(out);
+    run("mnuFileLoadStyle");
   }
 };
 
 TEST_F(StylesTest, SaveWritesTheCurrentSettings) {
+  run("mnuFileSaveStyle");  // cancelled: nothing written
+  EXPECT_EQ(QDir(styles()).entryList(QDir::Files).size(), 3);
   window->panels()->effectList()->setCurrentRow(7);
-  window->effectListClicked();
-  const QString path = styles() + QStringLiteral("/Neon.vstyle");
+  const QString path = styles() + u"/Neon.vstyle"_s;
   seam->fileAnswers.push_back(path);
-  window->menuEntry(QStringLiteral("mnuFileSaveStyle"))->trigger();
-  ASSERT_EQ(seam->saveRequests.size(), 1u);
-  EXPECT_EQ(seam->saveRequests[0].folder, styles());
-  EXPECT_EQ(seam->saveRequests[0].filter, QStringLiteral("Velloro styles (*.vstyle)"));
+  run("mnuFileSaveStyle");
+  ASSERT_EQ(seam->saveRequests.size(), 2u);
+  EXPECT_EQ(seam->saveRequests[1].folder, styles());
+  EXPECT_EQ(seam->saveRequests[1].filter, u"Velloro styles (*.vstyle)"_s);
   const QByteArray document = contentOf(path);
-  EXPECT_EQ(styleName(document), QStringLiteral("Neon"));
+  EXPECT_EQ(styleName(document), u"Neon"_s);
   const Style saved = readStyle(document, Style{});
   EXPECT_EQ(saved, window->currentStyle());
   EXPECT_EQ(saved.effectType, EffectType::Glow);
@@ -73,11 +42,6 @@ TEST_F(StylesTest, SaveWritesTheCurrentSettings) {
   EXPECT_EQ(saved.effectColour, (StyleColour{0, 255, 0}));
   EXPECT_EQ(saved.curveValues, (std::array<int32_t, 6>{40, 130, 200, 230, 180, 90}));
   EXPECT_TRUE(seam->messages.empty());
-}
-
-TEST_F(StylesTest, CancelledSaveWritesNothing) {
-  window->menuEntry(QStringLiteral("mnuFileSaveStyle"))->trigger();
-  EXPECT_EQ(QDir(styles()).entryList(QDir::Files).size(), 3);
 }
 
 TEST_F(StylesTest, LoadedStyleDrawsWhatTheCommandLineRenders) {
@@ -89,19 +53,21 @@ TEST_F(StylesTest, LoadedStyleDrawsWhatTheCommandLineRenders) {
     for (const Message& shown : seam->messages)
       ASSERT_EQ(shown.icon, MessageIcon::Information) << shown.text.toStdString();
     EXPECT_EQ(window->currentStyle(), readStyleFile(path, before)) << preset;
-    EXPECT_EQ(drawnPng(), renderedPng(QStringLiteral("Velloro"), path)) << preset;
+    EXPECT_EQ(drawnPng(), rendered({u"--text"_s, u"Velloro"_s, u"--style"_s, path, u"--canvas"_s,
+                                    u"631x331"_s}))
+        << preset;
   }
 }
 
 // The preset sets the look; the words keep their font and size. Its light
 // title on the white canvas is pointed out.
 TEST_F(StylesTest, LoadingSetsTheControls) {
-  window->fontSizeBox()->setEditText(QStringLiteral("48"));
-  window->validateFontSize();
+  window->fontSizeBox()->setEditText(u"48"_s);
+  emit window->fontSizeBox()->lineEdit()->editingFinished();
   const QString family = window->fontNameBox()->currentText();
   window->panels()->deformationButtons()[1]->setChecked(true);
   window->panels()->deformSlider()->setValue(10);
-  loadStyle(styles() + QStringLiteral("/glow-on-dark.vstyle"));
+  loadStyle(styles() + u"/glow-on-dark.vstyle"_s);
   EXPECT_EQ(window->panels()->effectList()->currentRow(), 7);
   EXPECT_EQ(window->panels()->outlineSlider()->Value(), 40);
   EXPECT_EQ(design().glowColour, (Rgb{0, 200, 255}));
@@ -109,7 +75,7 @@ TEST_F(StylesTest, LoadingSetsTheControls) {
   EXPECT_TRUE(window->panels()->curveAxisButtons()[2]->isChecked());
   EXPECT_EQ(design().textPicture.font.pointSizeF(), 48);
   EXPECT_EQ(window->fontNameBox()->currentText(), family);
-  EXPECT_EQ(window->panels()->deformValueLabel()->text(), QStringLiteral("0 °"));
+  EXPECT_EQ(window->panels()->deformValueLabel()->text(), u"0 °"_s);
   ASSERT_EQ(seam->messages.size(), 1u);
   EXPECT_EQ(seam->messages[0].text.toStdString(),
             "The style \"Glow on dark\" draws a light title, which hardly shows on this light "
@@ -117,7 +83,7 @@ TEST_F(StylesTest, LoadingSetsTheControls) {
 }
 
 TEST_F(StylesTest, SourceSwitchKeepsWhatTheStyleSet) {
-  loadStyle(styles() + QStringLiteral("/glow-on-dark.vstyle"));
+  loadStyle(styles() + u"/glow-on-dark.vstyle"_s);
   const Style loaded = window->currentStyle();
   window->selectSource(SourceKind::Shape, Qt::LeftButton);
   EXPECT_EQ(design().effectType, EffectType::NoContour);
@@ -126,7 +92,7 @@ TEST_F(StylesTest, SourceSwitchKeepsWhatTheStyleSet) {
 }
 
 TEST_F(StylesTest, RefusedStyleNamesTheKeyAndChangesNothing) {
-  const QString path = styles() + QStringLiteral("/bad.vstyle");
+  const QString path = styles() + u"/bad.vstyle"_s;
   writeContent(path, R"({"format": "Velloro style", "version": 1, "material": 7,
                          "effect": {"type": "glow", "width": 140}})");
   const Style before = window->currentStyle();
@@ -148,16 +114,15 @@ TEST_F(StylesTest, RefusedStyleNamesTheKeyAndChangesNothing) {
 }
 
 TEST_F(StylesTest, StylesMenuListsThePresetsAndTheUsersOwn) {
-  writeContent(styles() + QStringLiteral("/mine.vstyle"),
-               styleDocument(window->currentStyle(), QStringLiteral("My buttons")));
-  QMenu* menu = window->menu(QStringLiteral("mnuFileStyles"));
+  writeContent(styles() + u"/mine.vstyle"_s,
+               styleDocument(window->currentStyle(), u"My buttons"_s));
+  QMenu* menu = window->menu(u"mnuFileStyles"_s);
   emit menu->aboutToShow();
   QStringList shown;
   for (QAction* entry : menu->actions()) shown << entry->text();
-  EXPECT_EQ(shown, (QStringList{QStringLiteral("Glow on dark"), QStringLiteral("Gold"),
-                                QStringLiteral("My buttons"), QStringLiteral("Steel")}));
+  EXPECT_EQ(shown, (QStringList{u"Glow on dark"_s, u"Gold"_s, u"My buttons"_s, u"Steel"_s}));
   menu->actions()[1]->trigger();
   EXPECT_EQ(design().material, Material::Gold);
   EXPECT_EQ(design().fillColour, (Rgb{204, 177, 24}));
-  EXPECT_TRUE(window->menu(QStringLiteral("mnuFile"))->actions().contains(menu->menuAction()));
+  EXPECT_TRUE(window->menu(u"mnuFile"_s)->actions().contains(menu->menuAction()));
 }

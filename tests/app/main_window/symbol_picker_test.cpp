@@ -1,20 +1,11 @@
 #include "tools/symbol_picker.h"
 
-#include <QAction>
-#include <QComboBox>
 #include <QFontInfo>
-#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
 #include <algorithm>
 #include <numeric>
 
 #include "main_window_fixture.h"
-#include "state/design_state.h"
-#include "state/text_picture.h"
 
 class SymbolPickerTest : public MainWindowTest {
  protected:
@@ -26,7 +17,7 @@ class SymbolPickerTest : public MainWindowTest {
       if (!asInstalled) picker.offerFonts(standIns());
       work(picker);
     });
-    window->menuEntry(QStringLiteral("mnuToolsSymbols"))->trigger();
+    window->menuEntry(u"mnuToolsSymbols"_s)->trigger();
   }
 
   static std::vector<SymbolFont> standIns() {
@@ -34,7 +25,7 @@ class SymbolPickerTest : public MainWindowTest {
     std::iota(letters.begin(), letters.end(), 'A');
     std::vector<int> signs(223);
     std::iota(signs.begin(), signs.end(), 33);
-    return {{QStringLiteral("DejaVu Sans"), letters}, {QStringLiteral("DejaVu Serif"), signs}};
+    return {{u"DejaVu Sans"_s, letters}, {u"DejaVu Serif"_s, signs}};
   }
 
   static void pick(SymbolPicker& picker, int row) {
@@ -53,7 +44,7 @@ TEST_F(SymbolPickerTest, OffersTheInstalledSymbolFontsOrSaysThereAreNone) {
           EXPECT_TRUE(QFontInfo(QFont(installed[i].name)).family().startsWith(installed[i].name));
         }
         picker.offerFonts({});
-        EXPECT_EQ(picker.noFontNote()->text(), QStringLiteral("No symbol font is installed."));
+        EXPECT_EQ(picker.noFontNote()->text(), u"No symbol font is installed."_s);
         EXPECT_TRUE(picker.noFontNote()->isVisible() && !picker.applyButton()->isEnabled());
       },
       true);
@@ -64,13 +55,17 @@ TEST_F(SymbolPickerTest, PicksAreAppendedInOrderAndAClickAtTheStartPutsOneInFron
     pick(picker, 0);
     pick(picker, 1);
     pick(picker, 2);
-    EXPECT_EQ(picker.composedBox()->text(), QStringLiteral("ABC"));
+    EXPECT_EQ(picker.composedBox()->text(), u"ABC"_s);
     QTest::mouseClick(picker.composedBox(), Qt::LeftButton, {}, QPoint(1, 10));
     picker.composedBox()->setCursorPosition(0);
     EXPECT_TRUE(picker.CursorPlaced);
     pick(picker, 3);
-    EXPECT_EQ(picker.composedBox()->text(), QStringLiteral("DABC"));
+    EXPECT_EQ(picker.composedBox()->text(), u"DABC"_s);
     EXPECT_FALSE(picker.CursorPlaced);
+    picker.fontButtons()[1]->click();  // another font empties the text and lists its characters
+    EXPECT_TRUE(picker.composedBox()->text().isEmpty());
+    EXPECT_EQ(picker.symbolList()->count(), 223);
+    EXPECT_EQ(picker.composedBox()->font().family(), u"DejaVu Serif"_s);
   });
 }
 
@@ -81,24 +76,14 @@ TEST_F(SymbolPickerTest, AClickedSymbolReplacesTheSelectedCharacters) {
     picker.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&picker));
     QLineEdit* box = picker.composedBox();
-    box->setText(QStringLiteral("ABC"));
+    box->setText(u"ABC"_s);
     box->setFocus();
     box->setSelection(1, 2);
     QListWidget* list = picker.symbolList();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(4)).center());
-    EXPECT_EQ(box->text(), QStringLiteral("AE"));
+    EXPECT_EQ(box->text(), u"AE"_s);
     EXPECT_TRUE(box->hasFocus());
-  });
-}
-
-TEST_F(SymbolPickerTest, ChoosingAnotherFontEmptiesTheTextAndListsItsCharacters) {
-  open([](SymbolPicker& picker) {
-    pick(picker, 0);
-    picker.fontButtons()[1]->click();
-    EXPECT_TRUE(picker.composedBox()->text().isEmpty());
-    EXPECT_EQ(picker.symbolList()->count(), 223);
-    EXPECT_EQ(picker.composedBox()->font().family(), QStringLiteral("DejaVu Serif"));
   });
 }
 
@@ -110,17 +95,17 @@ TEST_F(SymbolPickerTest, ApplyMakesTheComposedSymbolsTheDesignText) {
     pick(picker, 1);
     picker.applyButton()->click();
   });
-  EXPECT_EQ(window->sourceFrame()->textBox()->text(), QStringLiteral("!\""));
-  EXPECT_EQ(window->sourceFrame()->textBox()->font().family(), QStringLiteral("DejaVu Serif"));
-  EXPECT_EQ(window->fontNameBox()->currentText(), QStringLiteral("DejaVu Serif"));
-  EXPECT_EQ(design().textPicture.font.family(), QStringLiteral("DejaVu Serif"));
+  EXPECT_EQ(textBox()->text(), u"!\""_s);
+  EXPECT_EQ(textBox()->font().family(), u"DejaVu Serif"_s);
+  EXPECT_EQ(window->fontNameBox()->currentText(), u"DejaVu Serif"_s);
+  EXPECT_EQ(design().textPicture.font.family(), u"DejaVu Serif"_s);
   EXPECT_EQ(design().sourceKind, SourceKind::Text);
   EXPECT_FALSE(window->symbolPicker()->isVisible());
-}
-
-TEST_F(SymbolPickerTest, ApplyWithAnEmptyTextEmptiesTheDesignText) {
-  open([](SymbolPicker& picker) { picker.applyButton()->click(); });
-  EXPECT_TRUE(window->sourceFrame()->textBox()->text().isEmpty());
+  open([](SymbolPicker& picker) {  // an empty text empties the design's
+    picker.composedBox()->clear();
+    picker.applyButton()->click();
+  });
+  EXPECT_TRUE(textBox()->text().isEmpty());
 }
 
 TEST_F(SymbolPickerTest, CancelChangesNothingAndTheNextOpeningKeepsTheComposedText) {
@@ -128,6 +113,6 @@ TEST_F(SymbolPickerTest, CancelChangesNothingAndTheNextOpeningKeepsTheComposedTe
     pick(picker, 0);
     picker.cancelButton()->click();
   });
-  EXPECT_EQ(window->sourceFrame()->textBox()->text(), QStringLiteral("Velloro"));
-  open([](SymbolPicker& picker) { EXPECT_EQ(picker.composedBox()->text(), QStringLiteral("A")); });
+  EXPECT_EQ(textBox()->text(), u"Velloro"_s);
+  open([](SymbolPicker& picker) { EXPECT_EQ(picker.composedBox()->text(), u"A"_s); });
 }

@@ -2,49 +2,35 @@
 // too many lines are refused by name; the gradient editor sets the fill.
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSpinBox>
-#include <QTest>
 
 #include "main_window/gradient_editor.h"
 #include "main_window_fixture.h"
-#include "state/design_state.h"
 
-class TitleLinesTest : public MainWindowTest {
- protected:
-  TitleTextBox* textBox() const { return window->sourceFrame()->textBox(); }
-
-  void focusTextBox() {
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    textBox()->setFocus();
-  }
-};
+using TitleLinesTest = MainWindowTest;
 
 TEST_F(TitleLinesTest, EnterStartsALineAndCtrlEnterDraws) {
   focusTextBox();
   textBox()->setText(QString());
-  const QImage blank = window->canvasView()->picture();
-  QTest::keyClicks(textBox(), QStringLiteral("Top"));
+  const QImage blank = canvas();
+  QTest::keyClicks(textBox(), u"Top"_s);
   QTest::keyClick(textBox(), Qt::Key_Return);
-  QTest::keyClicks(textBox(), QStringLiteral("Low"));
-  EXPECT_EQ(textBox()->text(), QStringLiteral("Top\nLow"));
-  EXPECT_EQ(window->canvasView()->picture(), blank);
+  QTest::keyClicks(textBox(), u"Low"_s);
+  EXPECT_EQ(textBox()->text(), u"Top\nLow"_s);
+  EXPECT_EQ(canvas(), blank);
   QTest::keyClick(textBox(), Qt::Key_Return, Qt::ControlModifier);
-  EXPECT_EQ(textBox()->text(), QStringLiteral("Top\nLow"));
-  EXPECT_NE(window->canvasView()->picture(), blank);
+  EXPECT_EQ(textBox()->text(), u"Top\nLow"_s);
+  EXPECT_NE(canvas(), blank);
 }
 
 TEST_F(TitleLinesTest, TooManyLinesAreRefusedByName) {
   textBox()->setText(QString(20, u'\n') + u'A');
-  const QImage before = window->canvasView()->picture();
+  const QImage before = canvas();
   window->draw();
   ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_EQ(seam->messages[0].text,
-            QStringLiteral("Text: the text has 21 lines; a title holds at most 20"));
+  EXPECT_EQ(seam->messages[0].text, u"Text: the text has 21 lines; a title holds at most 20"_s);
   EXPECT_EQ(seam->messages[0].icon, MessageIcon::Exclamation);
-  EXPECT_EQ(window->canvasView()->picture(), before);
+  EXPECT_EQ(canvas(), before);
 }
 
 TEST_F(TitleLinesTest, EditedGradientBecomesTheFill) {

@@ -1,20 +1,10 @@
 // View > Zoom with real keys and mouse, and a design that runs past the
 // canvas: the status bar's notice, Fit canvas to design, and the export.
-#include <QAction>
 #include <QDialog>
-#include <QDir>
-#include <QLabel>
-#include <QLineEdit>
 #include <QScrollBar>
-#include <QTest>
 
 #include "headless/picture_output.h"
-#include "headless/render_run.h"
-#include "main_window/source_frame.h"
 #include "main_window_fixture.h"
-#include "state/curve_file.h"
-#include "state/design_state.h"
-#include "test_files.h"
 
 namespace {
 
@@ -22,33 +12,13 @@ class ZoomAndFitTest : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    window->sourceFrame()->textBox()->setFocus();
-    // A fresh start loads the default curve, as the command line does.
-    ASSERT_TRUE(loadCurve(design().curve, QStringLiteral("default.txt"),
-                          folder.filePath(QStringLiteral("curves")), *seam));
+    focusTextBox();
+    loadDefaultCurve();
   }
 
-  void key(int key) {
-    QTest::keyClick(window->sourceFrame()->textBox(), Qt::Key(key), Qt::ControlModifier);
-  }
+  void key(int key) { QTest::keyClick(textBox(), Qt::Key(key), Qt::ControlModifier); }
   QString zoomShown() const { return window->zoomPane()->text(); }
   PictureBox* view() const { return window->canvasView(); }
-
-  // The picture `Velloro --render --text TEXT` writes with `more` options.
-  QByteArray rendered(const QString& text, const QStringList& more = {}) {
-    const QString out = folder.filePath(QStringLiteral("rendered.png"));
-    std::FILE* errors = std::tmpfile();
-    const int status =
-        runRenderCommand(QStringList{QStringLiteral("--render"), QStringLiteral("--text"), text,
-                                     QStringLiteral("-o"), out} +
-                             more,
-                         {folder.path(), QStringLiteral(ENGINE_PATH), stdout, errors});
-    std::fclose(errors);
-    EXPECT_EQ(status, 0);
-    return contentOf(out);
-  }
 };
 
 }  // namespace
@@ -69,10 +39,10 @@ TEST_F(ZoomAndFitTest, KeysStepTheZoomAndEachBelongsToOneCommand) {
     EXPECT_EQ(view()->size(), (QSizeF(canvas) * step.factor).toSize()) << step.shown;
   }
   for (int i = 0; i < 12; ++i) key(Qt::Key_Equal);
-  EXPECT_EQ(zoomShown(), QStringLiteral("Zoom 800 %"));
+  EXPECT_EQ(zoomShown(), u"Zoom 800 %"_s);
   for (int i = 0; i < 12; ++i) key(Qt::Key_Minus);
-  EXPECT_EQ(zoomShown(), QStringLiteral("Zoom 25 %"));
-  window->menuEntry(QStringLiteral("mnuViewFit"))->trigger();
+  EXPECT_EQ(zoomShown(), u"Zoom 25 %"_s);
+  window->menuEntry(u"mnuViewFit"_s)->trigger();
   EXPECT_TRUE(QRect(QPoint(), window->canvasViewport()->size()).contains(view()->geometry()));
 
   for (const char* keys : {"Ctrl++", "Ctrl+=", "Ctrl+-", "Ctrl+0"}) {
@@ -116,8 +86,8 @@ TEST_F(ZoomAndFitTest, ACropAt50PercentCutsTheCanvasRectangle) {
   window->captureCanvas();
   key(Qt::Key_Minus);
   key(Qt::Key_Minus);
-  ASSERT_EQ(zoomShown(), QStringLiteral("Zoom 50 %"));
-  window->toolButton(QStringLiteral("Crop"))->trigger();
+  ASSERT_EQ(zoomShown(), u"Zoom 50 %"_s);
+  window->toolButton(u"Crop"_s)->trigger();
   QTest::mousePress(view(), Qt::LeftButton, {}, {10, 15});
   QTest::mouseMove(view(), {60, 40});
   QTest::mouseRelease(view(), Qt::LeftButton, {}, {60, 40});
@@ -125,31 +95,29 @@ TEST_F(ZoomAndFitTest, ACropAt50PercentCutsTheCanvasRectangle) {
 }
 
 TEST_F(ZoomAndFitTest, ALongTitleIsToldFittedAndExportedWhole) {
-  window->sourceFrame()->textBox()->setText(QStringLiteral("Sunny Bakery"));
+  textBox()->setText(u"Sunny Bakery"_s);
   window->draw();
   QLabel* notice = window->cutNotice();
   ASSERT_TRUE(notice->isVisibleTo(window.get()));
   const QString told = notice->text();
-  EXPECT_TRUE(told.startsWith(QStringLiteral("The design runs past the canvas: right by ")))
+  EXPECT_TRUE(told.startsWith(u"The design runs past the canvas: right by "_s))
       << told.toStdString();
 
   // The export's default choice cuts the design out with a margin of 4.
   seam->modalAnswers.push_back([](QDialog& dialog) { dialog.accept(); });
-  QDir(folder.path()).mkpath(QStringLiteral("outputs"));
-  const QString exported = folder.filePath(QStringLiteral("outputs/title.png"));
+  const QString exported = path("outputs/title.png");
   seam->fileAnswers.push_back(exported);
-  window->menuEntry(QStringLiteral("mnuFileExportWeb"))->trigger();
-  EXPECT_EQ(contentOf(exported), rendered(QStringLiteral("Sunny Bakery"),
-                                          {QStringLiteral("--transparent"),
-                                           QStringLiteral("--trim"), QStringLiteral("4")}));
+  window->menuEntry(u"mnuFileExportWeb"_s)->trigger();
+  EXPECT_EQ(contentOf(exported),
+            rendered({u"--text"_s, u"Sunny Bakery"_s, u"--transparent"_s, u"--trim"_s, u"4"_s}));
 
   // Fitted, the canvas is what the command line draws without a canvas.
-  window->menuEntry(QStringLiteral("mnuToolsFitCanvas"))->trigger();
+  window->menuEntry(u"mnuToolsFitCanvas"_s)->trigger();
   EXPECT_FALSE(notice->isVisibleTo(window.get()));
-  EXPECT_EQ(encodedPicture(view()->picture(), QStringLiteral("png"), std::nullopt),
-            rendered(QStringLiteral("Sunny Bakery")));
+  EXPECT_EQ(encodedPicture(view()->picture(), u"png"_s, std::nullopt),
+            rendered({u"--text"_s, u"Sunny Bakery"_s}));
 
-  window->menuEntry(QStringLiteral("mnuEditUndo"))->trigger();
+  window->menuEntry(u"mnuEditUndo"_s)->trigger();
   EXPECT_EQ(view()->picture().size(), QSize(631, 331));
   EXPECT_TRUE(notice->isVisibleTo(window.get()));
 }

@@ -4,7 +4,8 @@
 #include <QRadioButton>
 #include <algorithm>
 
-#include "main_window/main_window.h"
+#include "main_window/design_panels.h"
+#include "main_window/tab_panels.h"
 #include "platform/platform.h"
 #include "state/curve_drawing.h"
 #include "state/design_state.h"
@@ -28,60 +29,61 @@ Rgb* effectColour(DesignState& state, const OutsideEffect& effect) {
   return nullptr;
 }
 
-EffectSliders slidersOf(const TabPanels& panels, EffectType type) {
+EffectSliders slidersOf(DesignState& state, const TabPanels& panels, EffectType type) {
   const OutsideEffect& effect = outsideEffect(type);
   EffectSliders sliders;
   const std::vector<TrackSlider*> shown = panels.effectSliders(effect.sliders);
   for (size_t i = 0; i < shown.size(); ++i) sliders.positions[i] = shown[i]->Value();
-  if (const Rgb* colour = effectColour(design(), effect)) sliders.colour = *colour;
+  if (const Rgb* colour = effectColour(state, effect)) sliders.colour = *colour;
   return sliders;
 }
 
-void setSliders(TabPanels& panels, EffectType type, const EffectSliders& sliders) {
+void setSliders(DesignState& state, TabPanels& panels, EffectType type,
+                const EffectSliders& sliders) {
   const OutsideEffect& effect = outsideEffect(type);
-  if (Rgb* colour = effectColour(design(), effect)) *colour = sliders.colour;
+  if (Rgb* colour = effectColour(state, effect)) *colour = sliders.colour;
   const std::vector<TrackSlider*> shown = panels.effectSliders(effect.sliders);
   for (size_t i = 0; i < shown.size(); ++i) shown[i]->setValue(sliders.positions[i]);
 }
 
 }  // namespace
 
-PanelReadings MainWindow::panelReadings() const {
+PanelReadings DesignPanels::readings() const {
   PanelReadings readings;
-  for (int k = 1; k <= 3; ++k) readings.sliders.shadow[k - 1] = panels_->shadowSlider(k)->Value();
-  readings.sliders.engraved = panels_->engravedSlider()->Value();
-  readings.sliders.outline = panels_->outlineSlider()->Value();
-  readings.deformSlider = panels_->deformSlider()->Value();
-  readings.textureOption = panels_->fillSourceButtons()[1]->isChecked();
-  readings.gradientOption = panels_->fillSourceButtons()[2]->isChecked();
-  readings.smoothingSize = design().textPicture.roundedFontSize();
+  for (int k = 1; k <= 3; ++k) readings.sliders.shadow[k - 1] = panels_.shadowSlider(k)->Value();
+  readings.sliders.engraved = panels_.engravedSlider()->Value();
+  readings.sliders.outline = panels_.outlineSlider()->Value();
+  readings.deformSlider = panels_.deformSlider()->Value();
+  readings.textureOption = panels_.fillSourceButtons()[1]->isChecked();
+  readings.gradientOption = panels_.fillSourceButtons()[2]->isChecked();
+  readings.smoothingSize = design_.textPicture.roundedFontSize();
   return readings;
 }
 
 // Leaving an effect keeps its sliders in the source kind's row; the effect
 // chosen brings back its own.
-void MainWindow::effectListClicked() {
-  runTrapped(platform(), siteTag::frmMain_List3_Click, [this] {
-    DesignState& state = design();
+void DesignPanels::effectListClicked() {
+  runTrapped(platform_, siteTag::frmMain_List3_Click, [this] {
+    DesignState& state = design_;
     const EffectType previous = state.effectType;
-    const EffectType chosen{std::max(0, panels_->effectList()->currentRow())};
+    const EffectType chosen{std::max(0, panels_.effectList()->currentRow())};
     state.effectType = chosen;
     KindRow& row = state.kindSettings[state.sourceKind];
     if (previous != EffectType::NoContour)
-      storeEffectSliders(row, previous, slidersOf(*panels_, previous));
+      storeEffectSliders(row, previous, slidersOf(state, panels_, previous));
     if (chosen == EffectType::NoContour) return;
-    setSliders(*panels_, chosen, loadEffectSliders(row, chosen));
+    setSliders(state, panels_, chosen, loadEffectSliders(row, chosen));
     showEffectControls(chosen);
   });
 }
 
-void MainWindow::switchSourceKind(SourceKind previousKind) {
-  DesignState& state = design();
+void DesignPanels::switchSourceKind(SourceKind previousKind) {
+  DesignState& state = design_;
   const SourceKind kind = state.sourceKind;
-  const auto& fillKinds = panels_->fillSourceButtons();
+  const auto& fillKinds = panels_.fillSourceButtons();
   state.fillKind =
       FillKind(std::ranges::find_if(fillKinds, &QRadioButton::isChecked) - fillKinds.begin());
-  state.deformationAmount = panels_->deformSlider()->Value();
+  state.deformationAmount = panels_.deformSlider()->Value();
   try {
     storeSourceKind(state, previousKind, curvesFolder());
   } catch (const Failure&) {
@@ -89,19 +91,19 @@ void MainWindow::switchSourceKind(SourceKind previousKind) {
     // settings are stored by then and the switch goes on.
   }
   const KindControls controls = loadSourceKind(state, kind);
-  panels_->fillSourceButtons()[size_t(controls.fillKind)]->setChecked(true);
+  panels_.fillSourceButtons()[size_t(controls.fillKind)]->setChecked(true);
 
   state.sourceKind = previousKind;
-  panels_->effectList()->setCurrentRow(velloro::toInt(EffectType::NoContour));
+  panels_.effectList()->setCurrentRow(velloro::toInt(EffectType::NoContour));
   effectListClicked();
   state.sourceKind = kind;
   state.effectType = EffectType::NoContour;
-  panels_->effectList()->setCurrentRow(velloro::toInt(controls.effectType));
+  panels_.effectList()->setCurrentRow(velloro::toInt(controls.effectType));
   effectListClicked();
 
-  panels_->deformationButtons()[std::clamp(velloro::toInt(controls.deformationType), 0, 2)]
+  panels_.deformationButtons()[std::clamp(velloro::toInt(controls.deformationType), 0, 2)]
       ->setChecked(true);
-  panels_->deformSlider()->setValue(controls.deformationAmount);
+  panels_.deformSlider()->setValue(controls.deformationAmount);
   deformationClicked();
   // The material brings back the kind's own fill colour, its curve and its
   // curve axis; its fill preview keeps the colour in the kind's row.
@@ -112,15 +114,15 @@ void MainWindow::switchSourceKind(SourceKind previousKind) {
     showTexture(state.textureNames[kind]);
 }
 
-void MainWindow::drawFillPreview() {
-  QImage swatch = panels_->fillPreviews()[0]->picture();
-  ::drawFillPreview(design(), swatch);
-  panels_->fillPreviews()[0]->setPicture(swatch);
+void DesignPanels::drawFillPreview() {
+  QImage swatch = panels_.fillPreviews()[0]->picture();
+  ::drawFillPreview(design_, swatch);
+  panels_.fillPreviews()[0]->setPicture(swatch);
 }
 
-void MainWindow::drawCurveBox() {
-  QImage box = panels_->curveView()->picture();
-  drawCurveFrame(box, design().curve, palette().color(QPalette::Window));
-  plotCurve(box, design().curve);
-  panels_->curveView()->setPicture(box);
+void DesignPanels::drawCurveBox() {
+  QImage box = panels_.curveView()->picture();
+  drawCurveFrame(box, design_.curve, panels_.palette().color(QPalette::Window));
+  plotCurve(box, design_.curve);
+  panels_.curveView()->setPicture(box);
 }

@@ -5,7 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "main_window/main_window.h"
+#include "main_window/design_panels.h"
+#include "main_window/tab_panels.h"
 #include "platform/platform.h"
 #include "state/curve_file.h"
 #include "state/design_state.h"
@@ -15,28 +16,28 @@
 #include "state/site_tags.h"
 #include "state/source_kind_switch.h"
 
-QString MainWindow::curvesFolder() const { return programFolder_ + QStringLiteral("/curves"); }
+QString DesignPanels::curvesFolder() const { return programFolder_ + QStringLiteral("/curves"); }
 
-void MainWindow::selectMaterial(Material material, int pointerY) {
-  runTrapped(platform(), siteTag::frmMain_Picture3_MouseDown, [&] {
-    DesignState& state = design();
+void DesignPanels::selectMaterial(Material material, int pointerY) {
+  runTrapped(platform_, siteTag::frmMain_Picture3_MouseDown, [&] {
+    DesignState& state = design_;
     state.fillColour = state.kindSettings[state.sourceKind].fillColour;
     if (pointerY != restoreMaterialY) {
       keepMaterialCurve();
       state.material = material;
     }
     state.curveAxis = keptCurveAxis(state, state.sourceKind, materialGroup(material));
-    panels_->selectCurveAxis(state.curveAxis);
+    panels_.selectCurveAxis(state.curveAxis);
     loadMaterialCurve(material);
     drawFillPreview();
-    panels_->raiseMaterial(material);
+    panels_.raiseMaterial(material);
   });
 }
 
 // Keeping the curve is best effort, as every stored curve is: a curve that
 // cannot be written leaves the kind with the preset curve next time.
-void MainWindow::keepMaterialCurve() {
-  DesignState& state = design();
+void DesignPanels::keepMaterialCurve() {
+  DesignState& state = design_;
   const int group = materialGroup(state.material);
   keptCurveAxis(state, state.sourceKind, group) = state.curveAxis;
   try {
@@ -46,18 +47,18 @@ void MainWindow::keepMaterialCurve() {
   }
 }
 
-void MainWindow::loadMaterialCurve(Material material) {
-  DesignState& state = design();
+void DesignPanels::loadMaterialCurve(Material material) {
+  DesignState& state = design_;
   QString name = QStringLiteral("default.txt");
   if (const std::optional<MaterialLook>& look = materialRow(material).ownLook) {
     state.curveAxis = look->axis;
-    panels_->selectCurveAxis(state.curveAxis);
+    panels_.selectCurveAxis(state.curveAxis);
     state.fillColour = look->fillColour;
     name = look->curveFile;
   } else if (const QString stored = storedCurveName(state.sourceKind, 1);
              QFileInfo::exists(curvesFolder() + '/' + stored)) {
     name = stored;
   }
-  loadCurve(state.curve, name, curvesFolder(), platform());
+  loadCurve(state.curve, name, curvesFolder(), platform_);
   drawCurveBox();
 }

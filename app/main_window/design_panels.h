@@ -1,0 +1,121 @@
+// The handlers of the four tab panels under the canvas: Inside (fill
+// colour, texture, gradient, curve axis, surface pattern), Edge (material),
+// Outside (effect and its sliders, outline and glow colours), Deformation,
+// and the profile curve box with its popup menu. Each trap failures and
+// report them under their own site tags.
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QString>
+#include <functional>
+
+#include "main_window/curve_editor.h"
+#include "state/kind_settings.h"
+#include "state/material_table.h"
+#include "state/render_pipeline.h"
+
+class Platform;
+class QAction;
+class QColor;
+class QMenu;
+class QWidget;
+class TabPanels;
+struct DesignState;
+struct Style;
+
+// The pointer y of a material press by which the source kind switch
+// restores a material without keeping the curve of the one before.
+inline constexpr int restoreMaterialY = 666;
+
+// What the panels need of the window that holds them.
+class DesignPanelsWindow {
+ public:
+  // Owns the colour and gradient dialogs.
+  virtual QWidget& ownerWidget() = 0;
+  // The status pane, which shows the curve box's readout.
+  virtual void showStatus(const QString& text) = 0;
+
+ protected:
+  ~DesignPanelsWindow() = default;
+};
+
+class DesignPanels : public QObject {
+  Q_OBJECT
+ public:
+  DesignPanels(TabPanels& panels, DesignPanelsWindow& window, DesignState& design,
+               Platform& platform, QString programFolder);
+
+  // Connects the panels' controls and the curve box's popup menu, whose
+  // entries are looked up by name.
+  void attach(const std::function<QAction*(const QString&)>& menuEntry, QMenu& curveMenu);
+
+  // What the panels hand to the render.
+  PanelReadings readings() const;
+  // Stores the settings of `previousKind` and shows those of the design's
+  // source kind.
+  void switchSourceKind(SourceKind previousKind);
+  // Sets the panels as the user's clicks would for `style`; `texturePath`
+  // is the texture file of a textured fill.
+  void applyStyle(const Style& style, const QString& texturePath);
+  void drawFillPreview();
+  void drawCurveBox();
+
+ signals:
+  // A setting changed outside the controls the live preview follows.
+  void settingChanged();
+
+ private slots:
+  void fillPalettePressed(Qt::MouseButtons buttons, QPoint at);
+  void fillPaletteMoved(Qt::MouseButtons buttons, QPoint at);
+  void insideCommandClicked(int index);
+  void editGradient();
+  void curveAxisClicked(CurveAxis axis);
+  void surfacePatternPressed(SurfacePatternType pattern);
+  void surfacePatternClicked(SurfacePatternType pattern);
+  void selectMaterial(Material material, int pointerY);
+  void effectListClicked();
+  void shadowSliderChanged(int k);
+  void shadowSliderReleased(int k);
+  void outlineSliderChanged();
+  void outlineSliderReleased();
+  void engravedSliderChanged();
+  void engravedSliderReleased();
+  void outlinePalettePressed(Qt::MouseButtons buttons, QPoint at);
+  void outlinePaletteMoved(Qt::MouseButtons buttons, QPoint at);
+  void outlineButtonClicked();
+  void deformationClicked();
+  void curveBoxPressed(Qt::MouseButton button, QPoint at);
+  void curveBoxMoved(Qt::MouseButtons buttons, QPoint at);
+  void curveBoxReleased(Qt::MouseButton button, QPoint at);
+  void resetCurve();
+  void saveCurveAs();
+  void loadCurveFile();
+
+ private:
+  void connectInside();
+  void connectOutside();
+  void connectCurveBox(const std::function<QAction*(const QString&)>& menuEntry);
+  QString curvesFolder() const;
+  void setFillColour(const QColor& colour);
+  void loadTextureCommand();
+  void showTexture(const QString& path);
+  void keepMaterialCurve();
+  void loadMaterialCurve(Material material);
+  void showEffectControls(EffectType effect);
+  void updateShadowLabels(int k);
+  void warnNoContour();
+  bool noContour() const;
+  void pickOutlineColour(Qt::MouseButtons buttons, QPoint at);
+  void takeOutlineColour(const QColor& colour);
+  void updateDeformationLabel();
+  void applyStyleEffect(const Style& style);
+
+  TabPanels& panels_;
+  DesignPanelsWindow& window_;
+  DesignState& design_;
+  Platform& platform_;
+  QString programFolder_;
+  QMenu* curveMenu_ = nullptr;
+  int selectedCurvePoint_ = noCurvePoint;
+};

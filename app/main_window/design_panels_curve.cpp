@@ -1,0 +1,60 @@
+// The profile curve editor: a point is picked by a press and lands where
+// the button is released; the pointer's curve coordinates show in the
+// status bar. A right press opens the popup menu to reset, save or load.
+#include <QLabel>
+#include <QMenu>
+
+#include "main_window/design_panels.h"
+#include "main_window/ignore_failures.h"
+#include "main_window/tab_panels.h"
+#include "platform/platform.h"
+#include "state/curve_file.h"
+#include "state/design_state.h"
+
+void DesignPanels::curveBoxPressed(Qt::MouseButton button, QPoint at) {
+  ignoreFailures([&] {
+    if (button == Qt::RightButton) {
+      curveMenu_->popup(panels_.curveView()->mapToGlobal(at));
+      return;
+    }
+    selectedCurvePoint_ = hitCurvePoint(design_.curve, at);
+  });
+}
+
+void DesignPanels::curveBoxMoved(Qt::MouseButtons buttons, QPoint at) {
+  ignoreFailures([&] {
+    window_.showStatus(curveReadout(at));
+    if (hitCurvePoint(design_.curve, at) != noCurvePoint)
+      panels_.curveView()->setCursor(Qt::SizeAllCursor);
+    else if (buttons == Qt::NoButton)
+      panels_.curveView()->setCursor(Qt::ArrowCursor);
+  });
+}
+
+// The right button's release belongs to the popup menu, not to the point
+// picked by the last left press.
+void DesignPanels::curveBoxReleased(Qt::MouseButton button, QPoint at) {
+  ignoreFailures([&] {
+    if (button == Qt::RightButton) return;
+    if (selectedCurvePoint_ < 1 || selectedCurvePoint_ > curvePointCount) return;
+    releaseCurvePoint(design_.curve, selectedCurvePoint_, at);
+    drawCurveBox();
+  });
+}
+
+void DesignPanels::resetCurve() {
+  ignoreFailures([this] {
+    if (loadCurve(design_.curve, QStringLiteral("default.txt"), curvesFolder(), platform_))
+      drawCurveBox();
+  });
+}
+
+void DesignPanels::saveCurveAs() {
+  ignoreFailures([this] { saveCurve(design_.curve, {}, curvesFolder(), platform_); });
+}
+
+void DesignPanels::loadCurveFile() {
+  ignoreFailures([this] {
+    if (loadCurve(design_.curve, {}, curvesFolder(), platform_)) drawCurveBox();
+  });
+}

@@ -1,0 +1,164 @@
+#include "main_window/file_commands.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMenu>
+#include <QWidget>
+
+#include "output/print_window.h"
+#include "platform/platform.h"
+#include "state/design_state.h"
+#include "state/error_report.h"
+#include "state/file_filter.h"
+#include "state/paths.h"
+#include "state/picture_formats.h"
+#include "state/picture_loading.h"
+#include "state/recent_files.h"
+#include "state/site_tags.h"
+#include "state/tool_design.h"
+#include "tools/new_canvas_dialog.h"
+#include "widgets/dropped_files.h"
+
+using namespace Qt::StringLiterals;
+
+FileCommands::FileCommands(FileCommandsWindow& window, DesignState& design, Platform& platform,
+                           QString programFolder)
+    : window_(window),
+      design_(design),
+      platform_(platform),
+      programFolder_(std::move(programFolder)) {
+  showJpegSizeOptimiser = [this](const QString& mode, const QString& chosenName) {
+    return jpegOptimiserSaved(mode, chosenName);
+  };
+}
+
+FileCommands::~FileCommands() { delete newCanvasDialog_; }
+
+void FileCommands::attach(const std::function<QAction*(const QString&)>& menuEntry,
+                          QMenu& recentMenu) {
+  auto on = [&](const QString& name, std::string_view tag, void (FileCommands::*command)()) {
+    connect(menuEntry(name), &QAction::triggered, this,
+            [this, tag, command] { runTrapped(platform_, tag, [&] { (this->*command)(); }); });
+  };
+  on(u"mnuFileNew"_s, siteTag::frmMain_mnuFileNew_Click, &FileCommands::newBackground);
+  on(u"mnuFileOpen"_s, siteTag::frmMain_mnuFileOpen_Click, &FileCommands::openPicture);
+  on(u"mnuFileSave"_s, siteTag::frmMain_mnuFileSave_Click, &FileCommands::savePicture);
+  on(u"mnuFileSaveAs"_s, siteTag::frmMain_mnuFileSaveAs_Click, &FileCommands::savePictureAs);
+  on(u"mnuFileExportWeb"_s, siteTag::frmMain_mnuFileExportWeb_Click,
+     &FileCommands::exportForTheWeb);
+  on(u"mnuFilePrint"_s, siteTag::frmMain_mnuFilePrint_Click, &FileCommands::openPrintPlacement);
+  recentMenu_ = &recentMenu;
+  connect(recentMenu_, &QMenu::aboutToShow, this, &FileCommands::listRecentFiles);
+}
+
+void FileCommands::openHandedFiles(const QStringList& files) {
+  for (const QString& path : files) {
+    if (isStyleFile(path))
+      runTrapped(platform_, siteTag::frmMain_mnuFileLoadStyle_Click,
+                 [&] { window_.applyStyleFile(path); });
+    else
+      runTrapped(platform_, siteTag::frmMain_mnuFileOpen_Click, [&] { openPictureFile(path); });
+  }
+}
+
+void FileCommands::canvasReplaced() { unsavedChanges_ = design_.layersStored; }
+
+void FileCommands::closeNewCanvasDialog() {
+  if (newCanvasDialog_) newCanvasDialog_->close();
+}
+
+// The dialog has no owner and stays open beside the window; a second New
+// brings the open one forward. A closed one is only waiting to be deleted.
+void FileCommands::newBackground() {
+  if (!newCanvasDialog_ || newCanvasDialog_->isHidden()) {
+    if (!unsavedWorkSettled()) return;
+    newCanvasDialog_ = new NewCanvasDialog(window_.link(), ToolDesign(design_), platform_);
+    newCanvasDialog_->load();
+  }
+  newCanvasDialog_->show();
+  newCanvasDialog_->raise();
+}
+
+// Owned by the window and not modal; a second Print brings the open one
+// forward.
+void FileCommands::openPrintPlacement() {
+  if (!printWindow_) {
+    printWindow_ = new PrintWindow([this] { return window_.canvasPicture(); },
+                                   screenScaleOf(design_), platform_, &window_.ownerWidget());
+    printWindow_->load();
+  }
+  printWindow_->show();
+  printWindow_->raise();
+}
+
+void FileCommands::openPicture() {
+  if (!unsavedWorkSettled()) return;
+  FileDialogRequest request;
+  request.folder = programFolder_ + u"/inputs"_s;
+  request.filter = qtFileFilter(openPictureFilter());
+  const QString chosen = platform_.chooseFileToOpen(request);
+  if (!chosen.isEmpty()) showOpenedPicture(chosen);
+}
+
+bool FileCommands::openPictureFile(const QString& path) {
+  if (!unsavedWorkSettled()) return false;
+  showOpenedPicture(path);
+  return true;
+}
+
+void FileCommands::showOpenedPicture(const QString& path) {
+  // Read before the name changes: a file that is no picture must not become
+  // the name that Save writes over.
+  const QImage picture = loadPicture(path);
+  design_.undo.record(design_.workingFiles.canvas, platform_);
+  design_.currentPictureName = path;
+  window_.showBackground(picture);
+  // The opened file is the saved state, unless a drawn design now lies on it.
+  canvasReplaced();
+  rememberRecentFile(path);
+  if (hasDeepChannels(path))
+    window_.showStatus(u"16 bits a channel reduced to 8: the canvas holds 8 bits a channel"_s);
+}
+
+bool FileCommands::unsavedWorkSettled() {
+  if (!unsavedChanges_) return true;
+  const Message question{
+      u"Do you want to save the changes to "_s + fileNamePart(design_.currentPictureName) + u" ?"_s,
+      MessageIcon::Question, MessageButtons::SaveDiscardCancel, applicationTitle,
+      &window_.ownerWidget()};
+  const MessageAnswer answer = platform_.showMessage(question);
+  if (answer == MessageAnswer::Discard) return true;
+  if (answer != MessageAnswer::Save) return false;
+  bool saved = false;
+  runTrapped(platform_, siteTag::frmMain_mnuFileSave_Click, [&] { saved = saveToCurrentName(); });
+  return saved;
+}
+
+// Numbered entries, so each has a key of its own; the full path shows as the
+// tooltip, since names alone repeat across folders.
+void FileCommands::listRecentFiles() {
+  recentMenu_->clear();
+  recentMenu_->setToolTipsVisible(true);
+  const QStringList files = recentFiles();
+  for (qsizetype index = 0; index < files.size(); ++index) {
+    const QString& path = files[index];
+    const QString number = index < 9 ? u"&%1"_s.arg(index + 1) : u"1&0"_s;
+    QAction* choice = recentMenu_->addAction(number + u"  "_s + QFileInfo(path).fileName());
+    choice->setToolTip(path);
+    connect(choice, &QAction::triggered, this, [this, path] {
+      runTrapped(platform_, siteTag::frmMain_mnuFileOpen_Click, [&] { openRecentFile(path); });
+    });
+  }
+  if (recentMenu_->isEmpty()) recentMenu_->addAction(u"(no recent files)"_s)->setEnabled(false);
+}
+
+void FileCommands::openRecentFile(const QString& path) {
+  if (QFileInfo(path).isFile()) {
+    openPictureFile(path);
+    return;
+  }
+  forgetRecentFile(path);
+  platform_.showMessage({path + u" no longer exists.\r\nIt was removed from the recent files."_s,
+                         MessageIcon::Exclamation, MessageButtons::Ok, applicationTitle,
+                         &window_.ownerWidget()});
+}

@@ -1,0 +1,113 @@
+// The File menu's picture commands: New, Open, Open Recent, Save, Save As,
+// Export for the web and Print, and the files handed over or dropped. They
+// keep whether the canvas holds unsaved work, ask before such work goes,
+// and report failures under the File menu's site tags.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class MainWindowLink;
+class NewCanvasDialog;
+class Platform;
+class PrintWindow;
+class PrivateEngine;
+class QAction;
+class QImage;
+class QMenu;
+class QWidget;
+enum class WebFormat;
+struct DesignState;
+struct Style;
+struct WebExportChoice;
+struct WholeDesign;
+
+// What the file commands need of the window that owns them.
+class FileCommandsWindow {
+ public:
+  // Owns the dialogs; its caption names the canvas picture.
+  virtual QWidget& ownerWidget() = 0;
+  virtual MainWindowLink& link() = 0;
+  virtual const QImage& canvasPicture() const = 0;
+  // Shows `picture` as the new background, the drawn design laid over it.
+  virtual void showBackground(const QImage& picture) = 0;
+  // The drawn design whole, also where it runs past the canvas.
+  virtual WholeDesign drawnDesign() const = 0;
+  virtual QString titleText() const = 0;
+  virtual Style currentStyle() const = 0;
+  // The relief engine for renders that leave the window's design alone.
+  virtual std::shared_ptr<PrivateEngine> privateEngine() = 0;
+  virtual void applyStyleFile(const QString& path) = 0;
+  virtual void showStatus(const QString& text) = 0;
+
+ protected:
+  ~FileCommandsWindow() = default;
+};
+
+class FileCommands : public QObject {
+  Q_OBJECT
+ public:
+  FileCommands(FileCommandsWindow& window, DesignState& design, Platform& platform,
+               QString programFolder);
+  // Closes the new-canvas dialog, which works on the window's canvas.
+  ~FileCommands() override;
+
+  // Connects the File menu's entries, looked up by name, and Open Recent.
+  void attach(const std::function<QAction*(const QString&)>& menuEntry, QMenu& recentMenu);
+
+  // A style (".vstyle") is applied as Load style does, any other file is
+  // opened as File > Open opens a picture. Each file that cannot be opened
+  // is reported on its own and the next one still opens.
+  void openHandedFiles(const QStringList& files);
+  // Closing, New and Open ask before the canvas with unsaved changes goes.
+  // Save writes where Save (Ctrl+S) would; a save that fails or is declined
+  // keeps the work: false.
+  bool unsavedWorkSettled();
+  // The canvas changed: unsaved work.
+  void canvasChanged() { unsavedChanges_ = true; }
+  // A fresh canvas holds nothing worth keeping until a design lies on it.
+  void canvasReplaced();
+  void closeNewCanvasDialog();
+
+  // The JPEG size optimiser, shown modal by Save (mode "save") and Save As
+  // ("saveas", with the name chosen in the save dialog): it writes the JPEG,
+  // makes it the current picture name and returns its success flag. Tests
+  // may answer in its place.
+  std::function<bool(const QString& mode, const QString& chosenName)> showJpegSizeOptimiser;
+
+ private slots:
+  void newBackground();
+  void openPicture();
+  void savePicture();
+  void savePictureAs();
+  void exportForTheWeb();
+  void openPrintPlacement();
+  void listRecentFiles();
+
+ private:
+  bool openPictureFile(const QString& path);
+  void openRecentFile(const QString& path);
+  void showOpenedPicture(const QString& path);
+  bool saveToCurrentName();
+  void savedAs(const QString& name);
+  QString bitmapNameInsteadOfGif(const QString& name);
+  bool mayWrite(const QString& name, const QString& chosen);
+  bool saveBitmapAs(const QString& chosen);
+  bool saveWebPictureAs(const QString& chosen, WebFormat format);
+  bool saveThroughJpegOptimiser(const QString& mode, const QString& chosenName);
+  bool jpegOptimiserSaved(const QString& mode, const QString& chosenName);
+  QList<QImage> denserPictures(const WholeDesign& whole, const WebExportChoice& choice);
+  bool textAlone() const;
+
+  FileCommandsWindow& window_;
+  DesignState& design_;
+  Platform& platform_;
+  QString programFolder_;
+  QMenu* recentMenu_ = nullptr;
+  bool unsavedChanges_ = false;
+  QPointer<NewCanvasDialog> newCanvasDialog_;
+  QPointer<PrintWindow> printWindow_;
+};
