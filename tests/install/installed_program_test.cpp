@@ -9,7 +9,6 @@
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <string>
 #include <string_view>
 
 #include "desktop/scripted_platform.h"
@@ -137,7 +136,7 @@ TEST_F(InstalledProgram, FirstStartFillsTheUserFolderDrawsAndWritesNothingUnderT
   for (const QString& file : shippedFiles)
     EXPECT_EQ(contentOf(userFolder() + '/' + file), contentOf(shipped + '/' + file))
         << file.toStdString();
-  for (const char* working : {"inputs", "outputs"})
+  for (const char* working : {"inputs", "outputs", "textures", "curves", "styles"})
     EXPECT_TRUE(QFileInfo(userFolder() + '/' + working).isDir()) << working;
   // Closing deleted every working file of the run.
   EXPECT_EQ(entriesBelow(temporary.path(), QDir::AllEntries), QStringList());
@@ -148,74 +147,51 @@ TEST_F(InstalledProgram, FirstStartFillsTheUserFolderDrawsAndWritesNothingUnderT
   EXPECT_GT(bluePixels(drawn), 1000);
 }
 
-TEST_F(InstalledProgram, ALaterStartKeepsTheUsersOwnCurve) {
-  ASSERT_EQ(runInstalled(QStringLiteral("bin/Velloro"), home.filePath("first.bmp")), 0);
-  writeContent(userFolder() + QStringLiteral("/curves/gold.txt"), "my gold");
-  QFile::remove(userFolder() + QStringLiteral("/curves/steel.txt"));
-  ASSERT_EQ(runInstalled(QStringLiteral("bin/Velloro"), home.filePath("second.bmp")), 0);
-  EXPECT_EQ(contentOf(userFolder() + QStringLiteral("/curves/gold.txt")), QByteArray("my gold"));
-  EXPECT_EQ(contentOf(userFolder() + QStringLiteral("/curves/steel.txt")),
-            contentOf(prefix->filePath("share/velloro/curves/steel.txt")));
-}
-
-// An installed copy whose shared data folder is gone or broken still starts
-// with the default curve it carries inside, and draws.
-class MissingData : public testing::TestWithParam<const char*> {
- protected:
-  void SetUp() override {
+// An installed copy whose shared data folder is missing, a plain file or
+// empty still starts with the default curve it carries inside, and draws.
+TEST(MissingData, StartsWithItsOwnDefaultCurveAndStillDraws) {
+  const QByteArray savedTemporaryFolder = qgetenv("TMPDIR");
+  for (const std::string_view dataFolder : {"Missing", "PlainFile", "Empty"}) {
+    SCOPED_TRACE(dataFolder.data());
+    QTemporaryDir prefix;
+    QTemporaryDir user;
+    QTemporaryDir temporary;
     qputenv("TMPDIR", QFile::encodeName(temporary.path()));
     QDir().mkpath(prefix.filePath("bin"));
     ASSERT_TRUE(QDir().mkpath(prefix.filePath("lib/velloro")));
     ASSERT_TRUE(
         QFile::copy(QStringLiteral(ENGINE_PATH), prefix.filePath("lib/velloro/libVelloro.so")));
-    // The shared data folder is missing, a plain file or empty.
-    const std::string_view dataFolder = GetParam();
     if (dataFolder == "PlainFile") writeContent(prefix.filePath("share/velloro"), "");
     if (dataFolder == "Empty") QDir().mkpath(prefix.filePath("share/velloro"));
     QSettings(QStringLiteral("Velloro"), QStringLiteral("Velloro")).remove(QStringLiteral("First"));
     design() = DesignState{};
+
+    const QString folder = prepareProgramFolder(prefix.filePath("bin"), user.filePath("data"));
+    ASSERT_EQ(folder, user.filePath("data"));
+    EngineLibrary engine(programLayout(prefix.filePath("bin")).engineLibrary);
+    auto seam = std::make_unique<ScriptedPlatform>();
+    ScriptedPlatform& scripted = *seam;
+    usePlatform(std::move(seam));
+    std::unique_ptr<MainWindow> window = startVelloro(folder, scripted);
+    window->useEngine(engine);
+
+    EXPECT_TRUE(scripted.messages.empty());
+    EXPECT_GT(QFileInfo(folder + QStringLiteral("/curves/default.txt")).size(), 99);
+    EXPECT_NE(design().curve.y, CurvePoints().y);
+    // Without its page the first-run help stays unshown.
+    EXPECT_TRUE(scripted.helpPages.empty());
+
+    window->draw();
+    EXPECT_TRUE(scripted.messages.empty());
+    const QImage drawn = window->canvasView()->picture();
+    QImage blank(drawn.size(), drawn.format());
+    blank.fill(Qt::white);
+    EXPECT_NE(drawn, blank);
+    window->endRun();
+    EXPECT_EQ(entriesBelow(temporary.path(), QDir::AllEntries), QStringList());
+    window.reset();
+    qputenv("TMPDIR", savedTemporaryFolder);
   }
-
-  void TearDown() override { qputenv("TMPDIR", savedTemporaryFolder); }
-
-  QTemporaryDir prefix;
-  QTemporaryDir user;
-  QTemporaryDir temporary;
-  const QByteArray savedTemporaryFolder = qgetenv("TMPDIR");
-};
-
-TEST_P(MissingData, StartsWithItsOwnDefaultCurveAndStillDraws) {
-  const QString folder = prepareProgramFolder(prefix.filePath("bin"), user.filePath("data"));
-  ASSERT_EQ(folder, user.filePath("data"));
-  const ProgramLayout layout = programLayout(prefix.filePath("bin"));
-  EngineLibrary engine(layout.engineLibrary);
-  auto seam = std::make_unique<ScriptedPlatform>();
-  ScriptedPlatform& scripted = *seam;
-  usePlatform(std::move(seam));
-  std::unique_ptr<MainWindow> window = startVelloro(folder, scripted);
-  window->useEngine(engine);
-
-  const QString curve = folder + QStringLiteral("/curves/default.txt");
-  EXPECT_TRUE(scripted.messages.empty());
-  EXPECT_GT(QFileInfo(curve).size(), 99);
-  EXPECT_NE(design().curve.y, CurvePoints().y);
-  // Without its page the first-run help stays unshown.
-  EXPECT_TRUE(scripted.helpPages.empty());
-
-  window->draw();
-  EXPECT_TRUE(scripted.messages.empty());
-  const QImage drawn = window->canvasView()->picture();
-  QImage blank(drawn.size(), drawn.format());
-  blank.fill(Qt::white);
-  EXPECT_NE(drawn, blank);
-  window->endRun();
-  EXPECT_EQ(entriesBelow(temporary.path(), QDir::AllEntries), QStringList());
 }
-
-INSTANTIATE_TEST_SUITE_P(InstalledCopy, MissingData,
-                         testing::Values("Missing", "PlainFile", "Empty"),
-                         [](const testing::TestParamInfo<const char*>& info) {
-                           return std::string(info.param);
-                         });
 
 }  // namespace

@@ -56,27 +56,18 @@ TEST(QtPlatform, EachDialogBelongsToTheWindowThatOpensIt) {
   QtPlatform platform;
   platform.setOwner(&mainWindow);
   FileDialogRequest request;
-  const std::vector<std::pair<const char*, std::function<void(QWidget*)>>> dialogs = {
-      {"message",
-       [&](QWidget* owner) {
-         platform.showMessage({"Saved", MessageIcon::None, MessageButtons::Ok, "t", owner});
-       }},
-      {"colour", [&](QWidget* owner) { platform.chooseColour(Qt::red, owner); }},
-      {"font", [&](QWidget* owner) { platform.chooseFont(QFont(), owner); }},
-      {"open",
-       [&](QWidget* owner) {
-         request.owner = owner;
-         platform.chooseFileToOpen(request);
-       }},
-      {"save",
-       [&](QWidget* owner) {
-         request.owner = owner;
-         platform.chooseFileAndTypeToSave(request);
-       }},
+  const std::function<void(QWidget*)> dialogs[] = {
+      [&](QWidget* owner) {
+        platform.showMessage({"Saved", MessageIcon::None, MessageButtons::Ok, "t", owner});
+      },
+      [&](QWidget* owner) { platform.chooseColour(Qt::red, owner); },
+      [&](QWidget* owner) { platform.chooseFont(QFont(), owner); },
+      [&](QWidget* owner) { request.owner = owner, platform.chooseFileToOpen(request); },
+      [&](QWidget* owner) { request.owner = owner, platform.chooseFileAndTypeToSave(request); },
   };
   mainWindow.show();
   tool.show();
-  for (const auto& [kind, open] : dialogs)
+  for (size_t kind = 0; kind < std::size(dialogs); ++kind)
     for (QWidget* named : {&mainWindow, static_cast<QWidget*>(nullptr)}) {
       tool.activateWindow();
       ASSERT_TRUE(QTest::qWaitForWindowActive(&tool));
@@ -85,8 +76,8 @@ TEST(QtPlatform, EachDialogBelongsToTheWindowThatOpensIt) {
         seen = dialog.parentWidget();
         dialog.reject();
       });
-      open(named);
-      EXPECT_EQ(seen, named ? named : &tool) << kind;
+      dialogs[kind](named);
+      EXPECT_EQ(seen, named ? named : &tool) << "dialog " << kind;
     }
 }
 
@@ -170,29 +161,23 @@ TEST(QtPlatform, SaveDialogStartsOnTheGivenFilterAndTellsTheOneInForce) {
 
 // OK on the font dialog without touching anything keeps the font's face.
 TEST(QtPlatform, FontDialogOpensOnTheFontsOwnFace) {
-  struct Face {
-    const char* family;
-    bool bold;
-    bool italic;
-  };
-  const Face faces[] = {{"DejaVu Sans", true, false}, {"DejaVu Sans", false, false},
-                        {"DejaVu Sans", false, true}, {"DejaVu Sans", true, true},
-                        {"URW Bookman", true, false}, {"URW Bookman", false, true}};
-  for (const Face face : faces) {
-    const QString family = QLatin1String(face.family);
-    if (!QFontDatabase::families().contains(family)) continue;
-    QFont initial(family, 20);
-    initial.setBold(face.bold);
-    initial.setItalic(face.italic);
-    whenShown<QFontDialog>([](QFontDialog& dialog) { dialog.accept(); });
-    QtPlatform platform;
-    const std::optional<QFont> chosen = platform.chooseFont(initial, nullptr);
-    ASSERT_TRUE(chosen.has_value()) << face.family;
-    EXPECT_EQ(chosen->family(), family);
-    EXPECT_EQ(chosen->bold(), face.bold) << face.family << face.bold << face.italic;
-    EXPECT_EQ(chosen->italic(), face.italic) << face.family << face.bold << face.italic;
-    EXPECT_TRUE(chosen->styleName().isEmpty());
-  }
+  for (const char* family : {"DejaVu Sans", "URW Bookman"})
+    for (const bool bold : {false, true})
+      for (const bool italic : {false, true}) {
+        if (!QFontDatabase::families().contains(QLatin1String(family))) continue;
+        SCOPED_TRACE(testing::Message() << family << bold << italic);
+        QFont initial(QLatin1String(family), 20);
+        initial.setBold(bold);
+        initial.setItalic(italic);
+        whenShown<QFontDialog>([](QFontDialog& dialog) { dialog.accept(); });
+        QtPlatform platform;
+        const std::optional<QFont> chosen = platform.chooseFont(initial, nullptr);
+        ASSERT_TRUE(chosen.has_value());
+        EXPECT_EQ(chosen->family(), QLatin1String(family));
+        EXPECT_EQ(chosen->bold(), bold);
+        EXPECT_EQ(chosen->italic(), italic);
+        EXPECT_TRUE(chosen->styleName().isEmpty());
+      }
 }
 
 // The help window and its frame stay on the free part of the screen: a

@@ -73,7 +73,6 @@ TEST_F(TransparentRender, WholeCanvasKeepsTheDesignsColoursOverAClearBackground)
   const QImage opaque = ve("", "opaque.png");
   const QImage alone = ve("--transparent", "alone.png");
   ASSERT_EQ(alone.size(), QSize(160, 90));
-  EXPECT_TRUE(QImage(out("alone.png")).hasAlphaChannel());
   for (const QPoint clear : {QPoint(0, 0), QPoint(159, 89), QPoint(10, 45)})
     EXPECT_EQ(alone.pixel(clear), 0u) << clear.x();
 

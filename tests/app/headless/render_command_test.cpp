@@ -133,8 +133,6 @@ TEST(RenderCommand, OutputFormatsByExtension) {
 }
 
 TEST(RenderCommand, OnlyTheseWordsAnywhereLeaveTheWindowClosed) {
-  EXPECT_TRUE(wantsCommandLine(commandWords("--render --text A")));
-  EXPECT_TRUE(wantsCommandLine(commandWords("--text A --render")));
   EXPECT_TRUE(wantsCommandLine(commandWords("picture.bmp --help")));
   EXPECT_TRUE(wantsCommandLine(commandWords("--version")));
   EXPECT_FALSE(wantsCommandLine({}));

@@ -48,20 +48,31 @@ QString spelt(const SettingDeclaration& setting, const SettingValue& value) {
   return std::get<QString>(value);
 }
 
-// A style that keeps `setting`: a texture to fill with, and an effect that
-// stores all three values, or the one with a colour for a setting that needs it.
-Style styleKeeping(const SettingDeclaration& setting) {
-  Style style;
-  style.texture = QStringLiteral("wood.bmp");
-  style.effectType = setting.belongs ? EffectType::Glow : EffectType::DropShadow;
-  return style;
+// A style file that sets `setting` to `value`, written as JSON.
+QByteArray styleFileSetting(const SettingDeclaration& setting, const QString& value) {
+  QString entry = QStringLiteral("\"%1\": %2").arg(setting.key, value);
+  for (const QLatin1StringView outer : {setting.part, setting.section})
+    if (!outer.isEmpty()) entry = QStringLiteral("\"%1\": {%2}").arg(outer, entry);
+  return (QStringLiteral(R"({"format": "Velloro style", "version": 1, )") + entry + u'}').toUtf8();
+}
+
+// The style that `base` becomes with `flag` and `value` on the command line.
+Style withOption(const Style& base, const QString& flag, const QString& value = QString()) {
+  static ConsolePlatform console(stderr);
+  QStringList words = commandWords("--render --text T -o t.png %", {flag});
+  if (!value.isNull()) words << value;
+  return withOverrides(base, parseRenderCommand(words).request.overrides, QString(), console);
 }
 
 }  // namespace
 
 TEST(SettingTable, EverySettingSurvivesTheStyleFile) {
   for (const SettingDeclaration& setting : settingDeclarations()) {
-    Style style = styleKeeping(setting);
+    // A style that keeps `setting`: a texture to fill with, and an effect that
+    // stores all three values, or the one with a colour for a setting that needs it.
+    Style style;
+    style.texture = QStringLiteral("wood.bmp");
+    style.effectType = setting.belongs ? EffectType::Glow : EffectType::DropShadow;
     const SettingValue changed = otherThan(setting, setting.get(style));
     setting.put(style, changed);
     const Style read = readStyle(styleDocument(style, {}), Style());
@@ -70,38 +81,25 @@ TEST(SettingTable, EverySettingSurvivesTheStyleFile) {
 }
 
 TEST(SettingTable, EveryOptionReachesTheStyle) {
-  ConsolePlatform console(stderr);
   for (const SettingDeclaration& setting : settingDeclarations()) {
     if (setting.flag.isEmpty()) continue;
     // An option without a value can only switch its setting on.
     Style base;
     if (setting.type == SettingType::Flag) setting.put(base, false);
     const SettingValue changed = otherThan(setting, setting.get(base));
-    QStringList words = commandWords("--render --text T -o t.png %", {setting.flag});
-    if (setting.type != SettingType::Flag) words << spelt(setting, changed);
-    const RenderRequest request = parseRenderCommand(words).request;
-    const Style style = withOverrides(base, request.overrides, QString(), console);
-    EXPECT_EQ(setting.get(style), changed) << setting.flag.data();
+    const QString value = setting.type == SettingType::Flag ? QString() : spelt(setting, changed);
+    EXPECT_EQ(setting.get(withOption(base, setting.flag, value)), changed) << setting.flag.data();
   }
 }
 
 TEST(SettingTable, ChoicesTakeTheirOtherSpellingsInStyleFilesAndOnTheCommandLine) {
-  ConsolePlatform console(stderr);
   for (const SettingDeclaration& setting : settingDeclarations()) {
     for (size_t number = 0; number < setting.choiceSpellings.size(); ++number) {
       const QString word = setting.choiceSpellings[number];
-      const QByteArray document =
-          QStringLiteral(R"({"format": "Velloro style", "version": 1, "%1": {"%2": "%3"}})")
-              .arg(setting.section, setting.key, word)
-              .toUtf8();
+      const QByteArray document = styleFileSetting(setting, u'"' + word + u'"');
       EXPECT_EQ(setting.get(readStyle(document, Style())), SettingValue(int32_t(number)))
           << word.toStdString();
-      const RenderRequest request =
-          parseRenderCommand({QStringLiteral("--render"), QStringLiteral("--text"),
-                              QStringLiteral("T"), QStringLiteral("-o"), QStringLiteral("t.png"),
-                              setting.flag, word})
-              .request;
-      EXPECT_EQ(setting.get(withOverrides(Style(), request.overrides, QString(), console)),
+      EXPECT_EQ(setting.get(withOption(Style(), setting.flag, word)),
                 SettingValue(int32_t(number)));
     }
   }
@@ -112,13 +110,7 @@ TEST(SettingTable, ValuesOutOfRangeAreRefusedByName) {
     if (setting.type != SettingType::WholeNumber && setting.type != SettingType::Number) continue;
     const QString above = QString::number(setting.high + 1);
     if (!setting.key.isEmpty()) {
-      QString entry = QStringLiteral("\"%1\": %2").arg(setting.key, above);
-      if (!setting.part.isEmpty()) entry = QStringLiteral("\"%1\": {%2}").arg(setting.part, entry);
-      const QString body = setting.section.isEmpty()
-                               ? entry
-                               : QStringLiteral("\"%1\": {%2}").arg(setting.section, entry);
-      const QByteArray document =
-          (QStringLiteral(R"({"format": "Velloro style", "version": 1, )") + body + u'}').toUtf8();
+      const QByteArray document = styleFileSetting(setting, above);
       try {
         readStyle(document, Style());
         ADD_FAILURE() << "accepted " << document.constData();

@@ -22,8 +22,6 @@ struct StartCase {
 const StartCase startCases[] = {
     {"--text Hi --render -o %", 0, "", true},
     {"-o % --text Hi --render", 0, "", true},
-    {"--render --text A --canvas 0x5 -o %", 2,
-     "Velloro: --canvas: '0x5' is not a size WxH from 1x1 to 8192x8192\n", false},
     {"--help", 0, "", false},
     {"--text Hi -o %", 2, "Velloro: option '--text' needs --render (see --help)\n", false},
     {"--output=% --text Hi", 2, "Velloro: option '--output' needs --render (see --help)\n", false},

@@ -103,15 +103,14 @@ TEST(PanelPictures, TheRaisedBorderIsTwoPointsOfWholePixelBlocks) {
   flat.setDevicePixelRatio(2.0);
   flat.fill(QColor(0, 0, 255));
   const QImage raised = raisedPicture(flat);
-  const QColor light[] = {Qt::white, Qt::white, QColor(224, 224, 224), QColor(224, 224, 224)};
-  const QColor dark[] = {QColor(64, 64, 64), QColor(64, 64, 64), QColor(128, 128, 128),
-                         QColor(128, 128, 128)};
+  const QColor light[] = {Qt::white, QColor(224, 224, 224)};
+  const QColor dark[] = {QColor(64, 64, 64), QColor(128, 128, 128)};
   for (int d = 0; d < 4; ++d) {
     SCOPED_TRACE(d);
-    EXPECT_EQ(raised.pixelColor(d, d), light[d]);
-    EXPECT_EQ(raised.pixelColor(20, d), light[d]);
-    EXPECT_EQ(raised.pixelColor(39 - d, 23 - d), dark[d]);
-    EXPECT_EQ(raised.pixelColor(20, 23 - d), dark[d]);
+    EXPECT_EQ(raised.pixelColor(d, d), light[d / 2]);
+    EXPECT_EQ(raised.pixelColor(20, d), light[d / 2]);
+    EXPECT_EQ(raised.pixelColor(39 - d, 23 - d), dark[d / 2]);
+    EXPECT_EQ(raised.pixelColor(20, 23 - d), dark[d / 2]);
   }
   for (const QPoint inside : {QPoint(4, 4), QPoint(35, 19)})
     EXPECT_EQ(raised.pixelColor(inside), QColor(0, 0, 255));
@@ -124,16 +123,14 @@ TEST(PanelPictures, TheRaisedBorderIsTwoPointsOfWholePixelBlocks) {
 TEST_F(MainWindowTest, ShapeToolButtonsArePicturesDrawnAtTwiceTheScale) {
   ShapeTool tool(*window, ToolDesign(design()), platform());
   const QList<QToolButton*> buttons = tool.findChildren<QToolButton*>(QStringLiteral("Option1"));
-  ASSERT_FALSE(buttons.isEmpty());
+  int erasers = 0;
   for (QToolButton* button : buttons) {
     SCOPED_TRACE(button->toolTip().toStdString());
     EXPECT_TRUE(button->text().isEmpty());
     const QImage pixels = doubledPixels(button->icon(), {24, 24});
-    if (button->toolTip() == QStringLiteral("Eraser")) {
-      EXPECT_FALSE(madeOfTwoByTwoBlocks(pixels));
-    }
+    if (button->toolTip() != QStringLiteral("Eraser")) continue;
+    ++erasers;
+    EXPECT_FALSE(madeOfTwoByTwoBlocks(pixels));
   }
-  EXPECT_EQ(std::count_if(buttons.begin(), buttons.end(),
-                          [](QToolButton* b) { return b->toolTip() == QStringLiteral("Eraser"); }),
-            1);
+  EXPECT_EQ(erasers, 1);
 }

@@ -29,10 +29,6 @@ void clickIndicator(QWidget* button) {
   QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
 }
 
-QStringList entriesOf(const QString& folder) {
-  return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-}
-
 using WebExportTest = OutputTest;
 
 }  // namespace
@@ -113,6 +109,6 @@ TEST_F(WebExportTest, FailedWritesLeaveTheEarlierFileAndNothingElse) {
   EXPECT_EQ(contentOf(target), QByteArray("earlier"));
   writeWebPicture(designWithAHole(), {WebFormat::Png, true, 90}, target);
   EXPECT_EQ(QImage(target).convertToFormat(QImage::Format_ARGB32), designWithAHole());
-  EXPECT_EQ(entriesOf(folder.path()),
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
             (QStringList{QStringLiteral("plain"), QStringLiteral("title.png")}));
 }

@@ -71,22 +71,6 @@ TEST(ProgramLayout, TheEnginesPlaceDecidesWhereTheShippedDataIs) {
   }
 }
 
-TEST(ProgramFolder, InstalledCopyUsesTheUserFolderEvenWhenItsPrefixIsWritable) {
-  QTemporaryDir prefix;
-  makeInstalledPrefix(prefix);
-  writeContent(prefix.filePath("share/velloro/curves/default.txt"), "shipped curve");
-  writeContent(prefix.filePath("share/velloro/styles/chrome.vstyle"), "shipped style");
-  QTemporaryDir user;
-  EXPECT_EQ(prepareProgramFolder(prefix.filePath("bin"), user.filePath("data")),
-            user.filePath("data"));
-  expectWorkingFolders(user.filePath("data"));
-  EXPECT_EQ(contentOf(user.filePath("data/curves/default.txt")), QByteArray("shipped curve"));
-  EXPECT_EQ(contentOf(user.filePath("data/styles/chrome.vstyle")), QByteArray("shipped style"));
-  EXPECT_EQ(QDir(prefix.filePath("bin"))
-                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-            QStringList());
-}
-
 // The user folder gets the shipped files it lacks, keeps the user's own, and
 // leaves out, not cuts, a shipped file that does not fit on the disk.
 TEST(ProgramFolder, UserFolderGetsTheShippedFilesItLacksAndRoomFor) {

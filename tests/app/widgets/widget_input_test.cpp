@@ -3,27 +3,10 @@
 #include "widgets/track_slider.h"
 
 #include <gtest/gtest.h>
-#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "widgets/picture_box.h"
-
-namespace {
-
-void press(TrackSlider& slider, int x, Qt::MouseButton button = Qt::LeftButton) {
-  QMouseEvent event(QEvent::MouseButtonPress, QPointF(x, 5), QPointF(x, 5), button, button,
-                    Qt::NoModifier);
-  QCoreApplication::sendEvent(&slider, &event);
-}
-
-void release(TrackSlider& slider) {
-  QMouseEvent event(QEvent::MouseButtonRelease, QPointF(1, 5), QPointF(1, 5), Qt::LeftButton,
-                    Qt::NoButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(&slider, &event);
-}
-
-}  // namespace
 
 // Across the track less 4 pixels at each end; presses outside it or with
 // the right button leave the value.
@@ -36,7 +19,7 @@ TEST(TrackSlider, PointerPositionsMapToValuesAcrossTheTrack) {
       {5, Qt::LeftButton, 1},  // 1 x 100 / 90 = 1.11
   };
   for (const auto& [x, button, value] : presses) {
-    press(slider, x, button);
+    QTest::mouseClick(&slider, button, {}, QPoint(x, 5));
     EXPECT_EQ(slider.Value(), value) << x;
   }
 }
@@ -57,7 +40,7 @@ TEST(TrackSlider, ThumbTravelsFromTheLeftEdgeToWidthLessThumbLessTwo) {
   slider.setMax(30);
   slider.setValue(40);
   EXPECT_EQ(slider.thumbLeft(), 0);
-  press(slider, 60);
+  QTest::mouseClick(&slider, Qt::LeftButton, {}, QPoint(60, 5));
   EXPECT_EQ(slider.Value(), 30);
 }
 
@@ -72,7 +55,7 @@ TEST(TrackSlider, EventsOnEveryRepositioningAndOnRelease) {
   EXPECT_EQ(changes.takeFirst().at(0).toInt(), 20);
   slider.resize(120, 20);
   EXPECT_EQ(changes.count(), 1);
-  release(slider);  // no press before it
+  QTest::mouseRelease(&slider, Qt::LeftButton, {}, QPoint(1, 5));  // no press before it
   EXPECT_EQ(releases.count(), 1);
 }
 

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
+#include "headless/batch_progress.h"
+#include "stream_text.h"
+
 namespace {
 
 std::string described(const BatchList& list) {
@@ -46,4 +51,34 @@ TEST(BatchList, LinesBecomeTitlesOrProblems) {
     EXPECT_EQ(described(parseBatchList(c.content)), c.expected) << c.content.toStdString();
   // The system would end the name at the zero byte.
   EXPECT_TRUE(parseBatchList(QByteArray("A\tevil\0.png\n", 12)).titles.empty());
+}
+
+// The ends of the bar; the lines and a bar part way are in the run below.
+TEST(BatchProgress, BarAtItsEnds) {
+  EXPECT_EQ(progressBar(0, 40, 10).toStdString(), "[..........]");
+  EXPECT_EQ(progressBar(50, 40, 10).toStdString(), "[##########]");
+  EXPECT_EQ(progressBar(0, 0, 4).toStdString(), "[####]");
+}
+
+// Plain lines for a file, a bar redrawn in place on a terminal; control
+// characters of the list are shown as codes either way.
+TEST(BatchProgress, PlainLinesOrABarRedrawnInPlace) {
+  const std::string report = "Velloro: list.txt:2: 'a\\x9B.png'\n";
+  const std::string title = "2/2 Caf\xC3\xA9 \\x1B]0;owned\\x07\\x1B[2J\\x0DHi\\x7F";
+  const std::string half = "[" + std::string(15, '#') + std::string(15, '.') + "] 1/2 Home";
+  const std::pair<bool, std::string> cases[] = {
+      {false, "1/2 Home\n" + report + title + "\n"},
+      {true, "\r\x1b[K" + half + "\r\x1b[K" + report + half + "\r\x1b[K[" + std::string(30, '#') +
+                 "] " + title + "\n"},
+  };
+  for (const auto& [terminal, expected] : cases) {
+    std::FILE* stream = std::tmpfile();
+    BatchProgress progress(stream, terminal, 2);
+    progress.titleDone(1, QStringLiteral("Home"));
+    progress.report(QStringLiteral("Velloro: list.txt:2: 'a\u009B.png'"));
+    progress.titleDone(2, QStringLiteral("Café \x1B]0;owned\x07\x1B[2J\rHi\x7F"));
+    progress.finish();
+    EXPECT_EQ(textOf(stream), expected) << terminal;
+    std::fclose(stream);
+  }
 }
