@@ -20,7 +20,7 @@ TEST(CurveDrawing, PointPositionsInTheBox) {
   EXPECT_EQ(curveBoxPosition(100, 130), QPointF(56, 32));
 }
 
-TEST(CurveDrawing, FrameHasAxesArrowsAndPointCircles) {
+TEST(CurveDrawing, FrameHasAxesArrowsPointCirclesAndLightGreyLabels) {
   QImage box = curveBox();
   drawCurveFrame(box, CurvePoints{}, background);
   EXPECT_EQ(box.pixel(6, 45), black);    // vertical axis
@@ -31,12 +31,7 @@ TEST(CurveDrawing, FrameHasAxesArrowsAndPointCircles) {
   EXPECT_EQ(box.pixel(59, 32), black);
   EXPECT_EQ(box.pixel(53, 32), black);
   EXPECT_NE(box.pixel(56, 32), black);
-}
-
-TEST(CurveDrawing, LabelsAreLightGrey) {
-  QImage box = curveBox();
-  drawCurveFrame(box, CurvePoints{}, background);
-  int grey = 0;
+  int grey = 0;  // the labels are light grey
   for (int y = 0; y < 30; ++y)
     for (int x = 20; x < 120; ++x) grey += box.pixel(x, y) == qRgb(240, 240, 240);
   EXPECT_GT(grey, 30);
@@ -67,9 +62,8 @@ namespace {
 
 const CurvePoints bumpy{{0, 0, 40, 90, 150, 210, 255, 0}, {0, 60, 210, 90, 225, 120, 40, 0}};
 
+// The slope over one step of x, the finest the integer positions allow.
 double slope(const CurvePoints& points, const CurveSpline& spline, int k, int x) {
-  // One-sided difference with a tiny step is not possible on integer x, so
-  // use the spline's own derivative formula through two close values.
   return double(curveValue(points, spline, k, x + 1)) - curveValue(points, spline, k, x);
 }
 

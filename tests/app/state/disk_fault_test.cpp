@@ -9,14 +9,12 @@
 #include <QImage>
 #include <QTemporaryDir>
 
-#include "desktop/scripted_platform.h"
 #include "failure_of.h"
 #include "file_size_limit.h"
 #include "platform/imaging.h"
 #include "state/bmp_file.h"
 #include "state/curve_file.h"
 #include "state/file_writing.h"
-#include "state/undo_store.h"
 #include "test_files.h"
 
 namespace {
@@ -96,22 +94,6 @@ TEST(DiskFaults, JpegOnAFullDiskIsNotInPlaceAndLeavesTheOldFile) {
   EXPECT_EQ(report, "encoded refused");
   EXPECT_EQ(contentOf(target), oldContent);
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
-}
-
-TEST(DiskFaults, RecordingAnUndoStepOnAFullDiskAsksForDiskSpace) {
-  QTemporaryDir folder;
-  const QString canvas = folder.filePath(QStringLiteral("canvas.bmp"));
-  saveBmp(picture(40, 30), canvas);
-  const QByteArray report = inChildWithFileLimit(fileLimit, [&] {
-    ScriptedPlatform platform;
-    UndoStore store;
-    store.record(canvas, platform);
-    QByteArray shown;
-    for (const Message& message : platform.messages)
-      shown += message.text.toUtf8() + (message.icon == MessageIcon::Critical ? " (critical)" : "");
-    return shown + " p=" + QByteArray::number(store.counters.position);
-  });
-  EXPECT_EQ(report, "Thanks to give me more disk space ... (critical) p=0");
 }
 
 // As root, permission bits refuse nothing: a folder on a read-only mount

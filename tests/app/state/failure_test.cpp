@@ -97,23 +97,15 @@ TEST(SiteTags, EveryTagIsUniqueAndWellFormed) {
   }
 }
 
-namespace {
-
-Failure failureOfLoading(const QString& path) {
-  return failureOf([&] { EngineLibrary(path).entryPoints(); });
-}
-
-}  // namespace
-
 // Every render resolves the engine's entry points; here the loader's refusals.
-TEST(EngineLibrary, MissingLibraryIsAFailureNotACrash) {
-  const Failure failure = failureOfLoading(QStringLiteral("/nonexistent/libVelloro.so"));
-  EXPECT_EQ(failure.number(), errorNumber::LibraryNotLoaded);
-  EXPECT_TRUE(failure.description().contains(QStringLiteral("relief engine")));
-}
-
-TEST(EngineLibrary, IncompleteLibraryNamesTheMissingEntryPoint) {
-  const Failure failure = failureOfLoading(QStringLiteral(INCOMPLETE_ENGINE_PATH));
-  EXPECT_EQ(failure.number(), errorNumber::EntryPointNotFound);
-  EXPECT_TRUE(failure.description().contains(QStringLiteral("DESTRUCTION")));
+TEST(EngineLibrary, MissingOrIncompleteLibraryIsAFailureNotACrash) {
+  const std::tuple<const char*, int, const char*> cases[] = {
+      {"/nonexistent/libVelloro.so", errorNumber::LibraryNotLoaded, "relief engine"},
+      {INCOMPLETE_ENGINE_PATH, errorNumber::EntryPointNotFound, "DESTRUCTION"},
+  };
+  for (const auto& [path, number, named] : cases) {
+    const Failure failure = failureOf([&] { EngineLibrary(path).entryPoints(); });
+    EXPECT_EQ(failure.number(), number) << path;
+    EXPECT_TRUE(failure.description().contains(QLatin1String(named))) << path;
+  }
 }

@@ -30,29 +30,21 @@ TEST(KindSettingsTable, AKindOutsideTheThreeReadsAsText) {
   EXPECT_EQ(table[SourceKind::Text].frameLeft, 77);
 }
 
-class SourceKindSwitchTest : public testing::Test {
- protected:
+// What a switch to another kind and back restores is the window's test
+// (the frame, the panels) and the styles' (every setting of a style). The
+// curve is stored by kind and material group; a curves folder removed during
+// the run is made again.
+TEST(SourceKindSwitch, StoresTheCurveOfKindAndMaterialGroup) {
   QTemporaryDir curves;
   DesignState state;
-};
-
-// What a switch to another kind and back restores is the window's test
-// (the frame, the panels) and the styles' (every setting of a style).
-TEST_F(SourceKindSwitchTest, StoresTheCurveOfKindAndMaterialGroup) {
   state.material = Material::Gold;
   state.curve.y = {0, 1, 2, 3, 4, 5, 6, 0};
   storeSourceKind(state, SourceKind::Text, curves.path());
   ScriptedPlatform platform;
   EXPECT_EQ(readCurveFile(curves.filePath("temp13.txt"), platform), state.curve);
-}
-
-// A curves folder removed during the run is made again, so the text's curve
-// survives the switch.
-TEST_F(SourceKindSwitchTest, RecreatesARemovedCurvesFolderBeforeStoringTheCurve) {
-  const QString removed = curves.filePath("curves");
+  state.material = Material::Profile;
   state.curve.y = {0, 9, 8, 7, 6, 5, 4, 0};
-  storeSourceKind(state, SourceKind::Shape, removed);
-  ScriptedPlatform platform;
-  EXPECT_EQ(readCurveFile(removed + "/temp21.txt", platform), state.curve);
+  storeSourceKind(state, SourceKind::Shape, curves.filePath("curves"));
+  EXPECT_EQ(readCurveFile(curves.filePath("curves/temp21.txt"), platform), state.curve);
   EXPECT_TRUE(platform.messages.empty());
 }

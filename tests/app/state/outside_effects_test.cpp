@@ -2,32 +2,29 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-QString shadowValue(int k, int value, EffectType effect) {
-  return shadowLabels(k, value, outsideEffect(effect))->value;
-}
-
-}  // namespace
-
-TEST(OutsideEffects, DropShadowOffsetsRunFromMinus25ToPlus25WithTheirSign) {
-  EXPECT_EQ(shadowValue(2, 50, EffectType::DropShadow), QStringLiteral("0"));
-  EXPECT_EQ(shadowValue(2, 60, EffectType::DropShadow), QStringLiteral("+ 5"));
-  EXPECT_EQ(shadowValue(3, 0, EffectType::DropShadow), QStringLiteral("- 25"));
-  EXPECT_EQ(shadowValue(3, 100, EffectType::DropShadow), QStringLiteral("+ 25"));
-}
-
-TEST(OutsideEffects, CastShadowShowsHeightAndOrientationInStepsOf5Degrees) {
-  EXPECT_EQ(shadowValue(3, 100, EffectType::CastShadow), QStringLiteral("360 °"));
-  EXPECT_EQ(shadowValue(3, 3, EffectType::CastShadow), QStringLiteral("10 °"));
-  EXPECT_EQ(shadowValue(3, 25, EffectType::CastShadow), QStringLiteral("90 °"));
-  EXPECT_EQ(shadowValue(3, 50, EffectType::CastShadow), QStringLiteral("180 °"));
-  EXPECT_EQ(shadowValue(3, 75, EffectType::CastShadow), QStringLiteral("270 °"));
-  EXPECT_EQ(shadowValue(2, 61, EffectType::CastShadow), QStringLiteral("60"));
+// Drop shadow offsets run from -25 to +25 with their sign; the cast shadow
+// shows its height and its orientation in steps of 5 degrees.
+TEST(OutsideEffects, ShadowValueLabels) {
+  struct Case {
+    EffectType effect;
+    int slider, value;
+    const char* label;
+  };
+  const Case cases[] = {
+      {EffectType::DropShadow, 2, 50, "0"},      {EffectType::DropShadow, 2, 60, "+ 5"},
+      {EffectType::DropShadow, 3, 0, "- 25"},    {EffectType::DropShadow, 3, 100, "+ 25"},
+      {EffectType::CastShadow, 3, 100, "360 °"}, {EffectType::CastShadow, 3, 3, "10 °"},
+      {EffectType::CastShadow, 3, 25, "90 °"},   {EffectType::CastShadow, 3, 50, "180 °"},
+      {EffectType::CastShadow, 3, 75, "270 °"},  {EffectType::CastShadow, 2, 61, "60"},
+      {EffectType::Glow, 1, 51, "50 %"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(shadowLabels(c.slider, c.value, outsideEffect(c.effect))->value,
+              QString::fromUtf8(c.label))
+        << c.label;
 }
 
 TEST(OutsideEffects, StrengthIsAPercentForEveryEffectTheParametersOnlyForShadows) {
-  EXPECT_EQ(shadowValue(1, 51, EffectType::Glow), QStringLiteral("50 %"));
   EXPECT_FALSE(shadowLabels(1, 51, outsideEffect(EffectType::Glow))->first);
   EXPECT_FALSE(shadowLabels(2, 60, outsideEffect(EffectType::Engraved)));
   EXPECT_FALSE(shadowLabels(3, 60, outsideEffect(EffectType::NoContour)));

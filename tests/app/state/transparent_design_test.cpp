@@ -12,45 +12,36 @@ QImage onePixel(QRgb colour) {
   return picture;
 }
 
-struct CutOutCase {
-  const char* what;
-  QRgb overBlack;
-  QRgb overWhite;
-  QRgb expected;  // non-premultiplied ARGB
-};
-
-class CutOutTest : public testing::TestWithParam<CutOutCase> {};
-
 }  // namespace
 
-TEST_P(CutOutTest, SolvesColourAndAlphaOfOnePixel) {
-  const CutOutCase& c = GetParam();
-  const QImage design = transparentDesign(onePixel(c.overBlack), onePixel(c.overWhite));
-  ASSERT_EQ(design.format(), QImage::Format_ARGB32);
-  EXPECT_EQ(design.pixel(0, 0), c.expected) << c.what;
+TEST(TransparentDesignTest, SolvesColourAndAlphaOfOnePixel) {
+  struct Case {
+    const char* what;
+    QRgb overBlack, overWhite, expected;  // expected: non-premultiplied ARGB
+  };
+  const Case cases[] = {
+      {"untouched background", qRgb(0, 0, 0), qRgb(255, 255, 255), qRgba(0, 0, 0, 0)},
+      {"replaced pixel keeps its exact colour", qRgb(12, 200, 3), qRgb(12, 200, 3),
+       qRgba(12, 200, 3, 255)},
+      // Blue 200 at transparency 0.5: 100 over black, 227.5 -> 227 over white;
+      // the truncations leave the colour one below.
+      {"half-transparent layer colour", qRgb(0, 0, 100), qRgb(127, 127, 227),
+       qRgba(0, 0, 199, 128)},
+      // A shadow factor of 0.6 is black at alpha 0.4.
+      {"shadow darkening", qRgb(0, 0, 0), qRgb(153, 153, 153), qRgba(0, 0, 0, 102)},
+      // Engraving at h = 0.75: 255 - 0.5 (255 - b), white at alpha 0.5.
+      {"engraving lightening", qRgb(127, 127, 127), qRgb(255, 255, 255), qRgba(255, 255, 255, 127)},
+      // Channels truncated differently still share one alpha.
+      {"uneven truncation", qRgb(40, 40, 40), qRgb(167, 168, 166), qRgba(80, 80, 80, 128)},
+      {"white darker than black reads as opaque", qRgb(90, 90, 90), qRgb(80, 80, 80),
+       qRgba(90, 90, 90, 255)},
+  };
+  for (const Case& c : cases) {
+    const QImage design = transparentDesign(onePixel(c.overBlack), onePixel(c.overWhite));
+    ASSERT_EQ(design.format(), QImage::Format_ARGB32);
+    EXPECT_EQ(design.pixel(0, 0), c.expected) << c.what;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Pixels, CutOutTest,
-    testing::Values(
-        CutOutCase{"untouched background", qRgb(0, 0, 0), qRgb(255, 255, 255), qRgba(0, 0, 0, 0)},
-        CutOutCase{"replaced pixel keeps its exact colour", qRgb(12, 200, 3), qRgb(12, 200, 3),
-                   qRgba(12, 200, 3, 255)},
-        // Blue 200 at transparency 0.5: 100 over black, 227.5 -> 227 over white;
-        // the truncations leave the colour one below.
-        CutOutCase{"half-transparent layer colour", qRgb(0, 0, 100), qRgb(127, 127, 227),
-                   qRgba(0, 0, 199, 128)},
-        // A shadow factor of 0.6 is black at alpha 0.4.
-        CutOutCase{"shadow darkening", qRgb(0, 0, 0), qRgb(153, 153, 153), qRgba(0, 0, 0, 102)},
-        // Engraving at h = 0.75: 255 - 0.5 (255 - b), white at alpha 0.5.
-        CutOutCase{"engraving lightening", qRgb(127, 127, 127), qRgb(255, 255, 255),
-                   qRgba(255, 255, 255, 127)},
-        // Channels truncated differently still share one alpha.
-        CutOutCase{"uneven truncation", qRgb(40, 40, 40), qRgb(167, 168, 166),
-                   qRgba(80, 80, 80, 128)},
-        CutOutCase{"white darker than black reads as opaque", qRgb(90, 90, 90), qRgb(80, 80, 80),
-                   qRgba(90, 90, 90, 255)}),
-    [](const testing::TestParamInfo<CutOutCase>& info) { return std::to_string(info.index); });
 
 TEST(TransparentDesignTest, PicturesOfDifferentSizesGiveNothingVisible) {
   QImage black(4, 3, QImage::Format_RGB888);
