@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -14,11 +13,8 @@
 namespace {
 
 QImage twoByTwo() {
-  QImage image(2, 2, QImage::Format_RGB888);
-  image.setPixel(0, 0, qRgb(1, 2, 3));
-  image.setPixel(1, 0, qRgb(4, 5, 6));
-  image.setPixel(0, 1, qRgb(7, 8, 9));
-  image.setPixel(1, 1, qRgb(10, 11, 12));
+  QImage image(2, 2, QImage::Format_RGB888);  // red, green, blue 1 2 3, 4 5 6, 7 8 9, 10 11 12
+  for (int i = 0; i < 4; ++i) image.setPixel(i % 2, i / 2, qRgb(3 * i + 1, 3 * i + 2, 3 * i + 3));
   return image;
 }
 
@@ -108,6 +104,7 @@ TEST(PictureBuffer, HeadersOfHugeOrOverflowingSizesAreRefusedBeforeAllocating) {
     writeContent(path, file);
     EXPECT_EQ(failureNumberOfReading(path), errorNumber::UnreadablePicture)
         << c.width << " x " << c.rows;
+    EXPECT_THROW(imageOfBuffer(QByteArray(8, '\0'), c.width, c.rows), Failure) << c.width;
   }
 }
 
@@ -118,10 +115,4 @@ TEST(PictureBuffer, LargestSideIsRead) {
   const PictureBuffer buffer = readPictureBuffer(path);
   EXPECT_EQ(buffer.width, 16384);
   EXPECT_EQ(buffer.stride, 49152);
-}
-
-TEST(PictureBuffer, HugeSizesNeverReachAnImage) {
-  const QByteArray eightBytes(8, '\0');
-  for (int32_t width : {1431655767, 715827882, INT32_MAX, 16385})
-    EXPECT_THROW(imageOfBuffer(eightBytes, width, 1), Failure) << width;
 }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -54,22 +53,17 @@ TEST_F(CurveFileTest, LostShippedCurvesAreRestored) {
   writeContent(curve("steel.txt"), QByteArray());
   writeContent(curve("gold.txt"), ",0,60,100,150,200,255,");
   const QString gone = curve("gone");
-  struct Case {
-    const char* name;
-    QString folder;
-    QByteArray expected;
-  };
-  const Case cases[] = {
+  const std::tuple<const char*, QString, QByteArray> cases[] = {
       {"steel.txt", curves(), contentOf(SHIPPED_CURVES "/steel.txt")},
       {"default.txt", curves(), contentOf(SHIPPED_CURVES "/default.txt")},
       {"default.txt", gone, contentOf(SHIPPED_CURVES "/default.txt")},
       {"gold.txt", curves(), ",0,60,100,150,200,255,"},
   };
-  for (const Case& c : cases) {
+  for (const auto& [name, folder, expected] : cases) {
     ScriptedPlatform seam;
-    ASSERT_FALSE(c.expected.isEmpty());
-    loadCurve(points, c.name, c.folder, seam);
-    EXPECT_EQ(contentOf(c.folder + '/' + c.name), c.expected) << c.name;
+    ASSERT_FALSE(expected.isEmpty());
+    loadCurve(points, name, folder, seam);
+    EXPECT_EQ(contentOf(folder + '/' + name), expected) << name;
   }
   for (const char* name : {"default.txt", "steel.txt", "gold.txt"}) {
     ASSERT_TRUE(loadCurve(points, name, QStringLiteral(SHIPPED_CURVES), platform)) << name;

@@ -33,8 +33,6 @@ QImage solidCanvas(QColor colour) {
   return canvas;
 }
 
-QImage greyCanvas() { return solidCanvas(QColor(0x80, 0x80, 0x80)); }
-
 // Straight alpha over an opaque picture, rounded.
 QImage laidOver(const QImage& design, const QImage& background) {
   QImage result = background.convertToFormat(QImage::Format_RGB32);
@@ -121,8 +119,8 @@ TEST_P(DesignExactnessTest, ExportAndRepaintOverGreyAndTextureMatchTheRender) {
     QImage picture;
     int largestDifference;
   };
-  for (const Background& background :
-       {Background{"grey", greyCanvas(), 1}, Background{"stone", textureCanvas(), 2}}) {
+  for (const Background& background : {Background{"grey", solidCanvas(QColor(128, 128, 128)), 1},
+                                       Background{"stone", textureCanvas(), 2}}) {
     const QImage rendered = renderOver(background.picture);
     const QImage design = exportedDesign();
     ASSERT_EQ(design.size(), rendered.size());

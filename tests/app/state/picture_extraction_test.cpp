@@ -2,14 +2,12 @@
 // picture tool's undo files.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
 
 #include "state/bmp_file.h"
 #include "state/colour_keying.h"
 #include "state/engine_library.h"
-#include "state/failure.h"
 #include "state/picture_frame.h"
 
 // Picking a colour and the bound buttons are the picture tool's; what is
@@ -100,15 +98,4 @@ TEST_F(KeyingTest, TheRimMixedWithTheKeyColourLosesIt) {
         EXPECT_TRUE(smooth || shown == framed.pixelColor(x, y)) << x << "," << y;
       }
   }
-}
-
-TEST_F(KeyingTest, AnEmptyOrTruncatedPictureFileIsAFailure) {
-  QFile(path("empty.bmp")).open(QIODevice::WriteOnly);
-  EXPECT_THROW(keyPicture(path("empty.bmp"), KeyRanges{}, engine.entryPoints()), Failure);
-  QImage framed(40, 40, QImage::Format_RGB888);
-  framed.fill(Qt::red);
-  saveBmp(framed, path("cut.bmp"));
-  QFile cut(path("cut.bmp"));
-  ASSERT_TRUE(cut.resize(100));
-  EXPECT_THROW(keyPicture(path("cut.bmp"), KeyRanges{}, engine.entryPoints()), Failure);
 }

@@ -49,10 +49,6 @@ QString failureTextOfLoading(const QString& path) {
   return failureText([&] { loadPicture(path); });
 }
 
-int failureNumberOfLoading(const QString& path) {
-  return failureOf([&] { loadPicture(path); }).number();
-}
-
 // A camera-style JPEG: an EXIF segment holding a whole thumbnail, end marker
 // and all, before the main picture.
 QByteArray jpegWithThumbnail() {
@@ -101,7 +97,7 @@ TEST(PictureLoading, BadFilesAreFailures) {
       {folder.path(), errorNumber::PathFileAccessError},
   };
   for (const auto& [path, number] : cases)
-    EXPECT_EQ(failureNumberOfLoading(path), number) << path.toStdString();
+    EXPECT_EQ(failureOf([&] { loadPicture(path); }).number(), number) << path.toStdString();
 }
 
 TEST(PictureLoading, PicturesBeyondTheSizeLimitAreRefusedUnallocated) {

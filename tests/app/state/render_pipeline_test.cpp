@@ -71,14 +71,10 @@ TEST_F(RenderPipelineTest, EffectArgumentsFollowTheEffectType) {
     return std::array<int32_t, 4>{a.effectAmount, a.effectValue1, a.effectValue2, a.effectValue3};
   };
   using Values = std::array<int32_t, 4>;
-  EXPECT_EQ(effect(0), (Values{0, 0, 0, 0}));
-  EXPECT_EQ(effect(1), (Values{11, 22, 33, 0}));
-  EXPECT_EQ(effect(2), (Values{11, 22, 33, 0}));
-  EXPECT_EQ(effect(3), (Values{44, 0, 0, 0}));  // no colour even with an outline colour set
-  EXPECT_EQ(effect(4), (Values{44, 0, 0, 0}));
-  EXPECT_EQ(effect(5), (Values{55, 1, 2, 3}));
-  EXPECT_EQ(effect(6), (Values{55, 1, 2, 3}));
-  EXPECT_EQ(effect(7), (Values{55, 7, 8, 9}));
+  // Engraved and raised take no colour even with an outline colour set.
+  const Values expected[] = {{0, 0, 0, 0},  {11, 22, 33, 0}, {11, 22, 33, 0}, {44, 0, 0, 0},
+                             {44, 0, 0, 0}, {55, 1, 2, 3},   {55, 1, 2, 3},   {55, 7, 8, 9}};
+  for (int type = 0; type < 8; ++type) EXPECT_EQ(effect(type), expected[type]) << type;
   // Slider positions travel as 16-bit values.
   panels.sliders.engraved = 70000;
   EXPECT_EQ(effect(3)[0], 4464);

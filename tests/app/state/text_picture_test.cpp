@@ -55,24 +55,6 @@ TEST(TextPicture, TooLargeAPictureIsRefusedAndTheOldOneStays) {
 
 namespace {
 
-bool darkRow(const QImage& picture, int y) {
-  for (int x = 0; x < picture.width(); ++x)
-    if (qRed(picture.pixel(x, y)) < 128) return true;
-  return false;
-}
-
-// Runs of rows holding ink, top to bottom.
-int inkBands(const QImage& picture) {
-  int bands = 0;
-  bool inBand = false;
-  for (int y = 0; y < picture.height(); ++y) {
-    const bool dark = darkRow(picture, y);
-    if (dark && !inBand) ++bands;
-    inBand = dark;
-  }
-  return bands;
-}
-
 // The first and last inked column of rows [top, bottom).
 std::pair<int, int> inkColumns(const QImage& picture, int top, int bottom) {
   int first = picture.width(), last = -1;
@@ -80,6 +62,18 @@ std::pair<int, int> inkColumns(const QImage& picture, int top, int bottom) {
     for (int x = 0; x < picture.width(); ++x)
       if (qRed(picture.pixel(x, y)) < 128) first = std::min(first, x), last = std::max(last, x);
   return {first, last};
+}
+
+// Runs of rows holding ink, top to bottom.
+int inkBands(const QImage& picture) {
+  int bands = 0;
+  bool inBand = false;
+  for (int y = 0; y < picture.height(); ++y) {
+    const bool dark = inkColumns(picture, y, y + 1).second >= 0;
+    bands += dark && !inBand;
+    inBand = dark;
+  }
+  return bands;
 }
 
 TextPicture printed(const QString& text, TextArrangement arrangement) {
@@ -92,16 +86,12 @@ TextPicture printed(const QString& text, TextArrangement arrangement) {
 
 }  // namespace
 
-TEST(TextLines, LineBreaksOfEveryKindSplitTheTitle) {
+// Line breaks of every kind split the title; each line is a band of rows.
+TEST(TextLines, LineBreaksOfEveryKindSplitTheTitleIntoBandsOfRows) {
   EXPECT_EQ(titleLines(QStringLiteral("a\r\nb\rc\nd")).size(), 4);
   EXPECT_EQ(titleLinesProblem(QString(19, QChar('\n'))), QString());
-}
-
-TEST(TextLines, EachLineIsABandOfRows) {
-  const QString twoLines = QStringLiteral("HH\nHH");
-  const QImage close = printed(twoLines, {}).picture;
   EXPECT_EQ(inkBands(printed(QStringLiteral("HH"), {}).picture), 1);
-  EXPECT_EQ(inkBands(close), 2);
+  EXPECT_EQ(inkBands(printed(QStringLiteral("HH\nHH"), {}).picture), 2);
 }
 
 // "HHHH" over "H": the short line starts, ends or centres with the long one.

@@ -6,6 +6,12 @@
 
 namespace {
 
+QImage clearPicture(int width, int height) {
+  QImage picture(width, height, QImage::Format_ARGB32);
+  picture.fill(Qt::transparent);
+  return picture;
+}
+
 QImage onePixel(QRgb colour) {
   QImage picture(1, 1, QImage::Format_RGB888);
   picture.setPixel(0, 0, colour);
@@ -54,30 +60,15 @@ TEST(TransparentDesignTest, PicturesOfDifferentSizesGiveNothingVisible) {
 }
 
 TEST(TransparentDesignTest, AnythingVisibleSeesOneFaintPixel) {
-  QImage design(7, 5, QImage::Format_ARGB32);
-  design.fill(Qt::transparent);
+  QImage design = clearPicture(7, 5);
   EXPECT_FALSE(anythingVisible(design));
   EXPECT_FALSE(anythingVisible(QImage()));
   design.setPixel(6, 4, qRgba(0, 0, 0, 1));
   EXPECT_TRUE(anythingVisible(design));
 }
 
-namespace {
-
-QImage clearPicture(int width, int height) {
-  QImage picture(width, height, QImage::Format_ARGB32);
-  picture.fill(Qt::transparent);
-  return picture;
-}
-
-}  // namespace
-
 TEST(VisibleExtentTest, BoundsEveryPixelThatIsNotFullyTransparent) {
-  struct Case {
-    std::vector<QPoint> visible;
-    QRect extent;
-  };
-  const std::vector<Case> cases{
+  const std::pair<std::vector<QPoint>, QRect> cases[] = {
       {{}, QRect()},
       {{{0, 0}}, QRect(0, 0, 1, 1)},
       {{{9, 7}}, QRect(9, 7, 1, 1)},
@@ -85,10 +76,10 @@ TEST(VisibleExtentTest, BoundsEveryPixelThatIsNotFullyTransparent) {
       {{{6, 1}, {2, 4}}, QRect(2, 1, 5, 4)},
       {{{0, 7}, {9, 0}}, QRect(0, 0, 10, 8)},
   };
-  for (const Case& c : cases) {
+  for (const auto& [visible, extent] : cases) {
     QImage picture = clearPicture(10, 8);
-    for (QPoint p : c.visible) picture.setPixel(p, qRgba(255, 255, 255, 1));
-    EXPECT_EQ(visibleExtent(picture), c.extent) << c.visible.size();
+    for (QPoint p : visible) picture.setPixel(p, qRgba(255, 255, 255, 1));
+    EXPECT_EQ(visibleExtent(picture), extent) << visible.size();
   }
 }
 

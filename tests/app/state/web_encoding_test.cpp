@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 #include <QImage>
-#include <QImageReader>
 #include <QImageWriter>
 
 #include "failure_of.h"
@@ -94,44 +93,33 @@ TEST(WebEncodingTest, NullPictureGivesNoBytes) {
 }
 
 TEST(WebEncodingTest, FormatOfAFileNameByItsExtension) {
-  struct Case {
-    const char* name;
-    std::optional<WebFormat> format;
-  };
-  const std::vector<Case> cases{
+  const std::pair<const char*, std::optional<WebFormat>> cases[] = {
       {"title.png", WebFormat::Png},   {"TITLE.PNG", WebFormat::Png},
       {"a.b.webp", WebFormat::Webp},   {"x.WebP", WebFormat::Webp},
       {"title.bmp", std::nullopt},     {"png", std::nullopt},
       {"title.png.jpg", std::nullopt}, {"", std::nullopt},
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(webFormatOfName(QString::fromLatin1(c.name)), c.format) << c.name;
+  for (const auto& [name, format] : cases)
+    EXPECT_EQ(webFormatOfName(QString::fromLatin1(name)), format) << name;
   EXPECT_EQ(webExtension(WebFormat::Png), QStringLiteral("png"));
   EXPECT_EQ(webExtension(WebFormat::Webp), QStringLiteral("webp"));
 }
 
-namespace {
-
-struct PngCase {
-  int width;
-  int height;
-  QImage::Format format;
-  char colourType;  // byte 25 of the file
-};
-
-const PngCase pngCases[] = {
-    {631, 331, QImage::Format_RGB888, 2},
-    {1, 1, QImage::Format_RGB888, 2},
-    {5, 3, QImage::Format_RGB32, 2},
-    {7, 2, QImage::Format_ARGB32, 6},
-    {3, 9, QImage::Format_ARGB32_Premultiplied, 6},
-    {300, 1, QImage::Format_RGBA8888, 6},
-};
-
-}  // namespace
-
 TEST(PngEncoding, PixelsComeBackExactly) {
-  for (const PngCase& c : pngCases) {
+  struct Case {
+    int width, height;
+    QImage::Format format;
+    char colourType;  // byte 25 of the file
+  };
+  const Case cases[] = {
+      {631, 331, QImage::Format_RGB888, 2},
+      {1, 1, QImage::Format_RGB888, 2},
+      {5, 3, QImage::Format_RGB32, 2},
+      {7, 2, QImage::Format_ARGB32, 6},
+      {3, 9, QImage::Format_ARGB32_Premultiplied, 6},
+      {300, 1, QImage::Format_RGBA8888, 6},
+  };
+  for (const Case& c : cases) {
     const QImage picture = patterned(c.width, c.height, c.format);
     const QByteArray file = pngFileBytes(picture);
     EXPECT_EQ(file.left(16), QByteArray("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16));
@@ -152,12 +140,7 @@ TEST(PngEncoding, AnEmptyPictureIsRefused) {
 }
 
 TEST(PictureFormatsTest, WebNameReplacesTheLastExtensionOnly) {
-  struct Case {
-    const char* chosen;
-    WebFormat format;
-    const char* name;
-  };
-  const std::vector<Case> cases{
+  const std::tuple<const char*, WebFormat, const char*> cases[] = {
       {"/out/logo.png", WebFormat::Png, "/out/logo.png"},
       {"/out/logo.PNG", WebFormat::Png, "/out/logo.PNG"},  // already a PNG name
       {"/out/logo.bmp", WebFormat::Png, "/out/logo.png"},
@@ -167,9 +150,8 @@ TEST(PictureFormatsTest, WebNameReplacesTheLastExtensionOnly) {
       {"/out.d/logo", WebFormat::Png, "/out.d/logo.png"},  // a dot in the folder only
       {"/out/.hidden", WebFormat::Png, "/out/.hidden.png"},
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(webNameOf(QString::fromLatin1(c.chosen), c.format), QString::fromLatin1(c.name))
-        << c.chosen;
+  for (const auto& [chosen, format, name] : cases)
+    EXPECT_EQ(webNameOf(QString::fromLatin1(chosen), format), QString::fromLatin1(name)) << chosen;
 }
 
 TEST(PictureFormatsTest, SaveEntriesAfterBitmapAndJpegAreTheWebFormats) {
