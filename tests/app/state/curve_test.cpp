@@ -33,6 +33,19 @@ class CurveFileTest : public testing::Test {
   CurvePoints points;
 };
 
+const QRgb red = qRgb(255, 0, 0);
+const QRgb black = qRgb(0, 0, 0);
+const QColor background(90, 90, 120);
+
+QImage curveBox() { return QImage(150, 70, QImage::Format_RGB888); }
+
+const CurvePoints bumpy{{0, 0, 40, 90, 150, 210, 255, 0}, {0, 60, 210, 90, 225, 120, 40, 0}};
+
+// The slope over one step of x, the finest the integer positions allow.
+double slope(const CurvePoints& points, const CurveSpline& spline, int k, int x) {
+  return double(curveValue(points, spline, k, x + 1)) - curveValue(points, spline, k, x);
+}
+
 }  // namespace
 
 // A longer curve written before leaves no tail that the reader would take
@@ -152,16 +165,6 @@ TEST_F(CurveFileTest, SaveMakesTheCurvesFolderOrReportsWhyNot) {
   EXPECT_EQ(filesLeft(), QStringList{"blocker"});
 }
 
-namespace {
-
-const QRgb red = qRgb(255, 0, 0);
-const QRgb black = qRgb(0, 0, 0);
-const QColor background(90, 90, 120);
-
-QImage curveBox() { return QImage(150, 70, QImage::Format_RGB888); }
-
-}  // namespace
-
 TEST(CurveDrawing, PointPositionsInTheBox) {
   EXPECT_EQ(curveBoxPosition(0, 255), QPointF(6, 7));
   EXPECT_EQ(curveBoxPosition(255, 0), QPointF(133.5, 58));
@@ -205,17 +208,6 @@ TEST(CurveDrawing, PlotFollowsTheSpline) {
   EXPECT_EQ(box.pixel(56, 38), red);  // (100, 100)
   EXPECT_EQ(box.pixel(134, 7), red);  // (255, 255)
 }
-
-namespace {
-
-const CurvePoints bumpy{{0, 0, 40, 90, 150, 210, 255, 0}, {0, 60, 210, 90, 225, 120, 40, 0}};
-
-// The slope over one step of x, the finest the integer positions allow.
-double slope(const CurvePoints& points, const CurveSpline& spline, int k, int x) {
-  return double(curveValue(points, spline, k, x + 1)) - curveValue(points, spline, k, x);
-}
-
-}  // namespace
 
 // A natural spline: no bend at the ends, equal slopes and bends at every
 // inner knot. The flat curve, a straight row, is the plot's test.

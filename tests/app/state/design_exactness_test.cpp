@@ -33,46 +33,27 @@ QImage solidCanvas(QColor colour) {
   return canvas;
 }
 
-// Straight alpha over an opaque picture, rounded.
-QImage laidOver(const QImage& design, const QImage& background) {
-  QImage result = background.convertToFormat(QImage::Format_RGB32);
-  for (int y = 0; y < result.height(); ++y)
-    for (int x = 0; x < result.width(); ++x) {
-      const QRgb d = design.pixel(x, y);
-      const QRgb b = result.pixel(x, y);
-      const int a = qAlpha(d);
-      auto mix = [a](int top, int under) {
-        return int(std::lround((top * a + under * (255 - a)) / 255.0));
-      };
-      result.setPixel(
-          x, y, qRgb(mix(qRed(d), qRed(b)), mix(qGreen(d), qGreen(b)), mix(qBlue(d), qBlue(b))));
-    }
-  return result;
-}
-
 struct Agreement {
   int largest = 0;          // largest difference in any channel
   int opaque = 0;           // pixels the design replaces, opaque in the export
   int opaqueDifferent = 0;  // of those, pixels not exactly the render's colour
 };
 
-// The export laid over the background against the render; the design's opaque
-// pixels must be the render's exactly.
+// The export laid over the background with straight alpha, rounded, against
+// the render; the design's opaque pixels must be the render's exactly.
 Agreement agreementOf(const QImage& design, const QImage& background, const QImage& rendered) {
-  const QImage first = laidOver(design, background);
-  const QImage second = rendered.convertToFormat(QImage::Format_RGB32);
   Agreement result;
-  for (int y = 0; y < first.height(); ++y)
-    for (int x = 0; x < first.width(); ++x) {
-      const QRgb p = first.pixel(x, y);
-      const QRgb q = second.pixel(x, y);
-      const int worst = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                                  std::abs(qBlue(p) - qBlue(q))});
-      result.largest = std::max(result.largest, worst);
-      if (qAlpha(design.pixel(x, y)) == 255) {
-        ++result.opaque;
-        result.opaqueDifferent += (design.pixel(x, y) & RGB_MASK) != (q & RGB_MASK);
+  for (int y = 0; y < design.height(); ++y)
+    for (int x = 0; x < design.width(); ++x) {
+      const QRgb d = design.pixel(x, y), b = background.pixel(x, y), r = rendered.pixel(x, y);
+      const int a = qAlpha(d);
+      for (int shift : {16, 8, 0}) {  // red, green, blue
+        const auto channel = [shift](QRgb pixel) { return int(pixel >> shift & 0xFF); };
+        const int laid = int(std::lround((channel(d) * a + channel(b) * (255 - a)) / 255.0));
+        result.largest = std::max(result.largest, std::abs(laid - channel(r)));
       }
+      result.opaque += a == 255;
+      result.opaqueDifferent += a == 255 && (d & RGB_MASK) != (r & RGB_MASK);
     }
   return result;
 }
