@@ -13,7 +13,6 @@
 namespace {
 
 const CurvePoints rising{{0, 0, 50, 100, 150, 200, 255, 0}, {0, 0, 20, 80, 160, 230, 255, 0}};
-const std::array<int32_t, 8> flatValues{0, 128, 128, 128, 128, 128, 128, 0};
 
 // A curve file: the position line, the value line at byte 99.
 QByteArray curveFile(const char* positions, const char* values) {
@@ -96,7 +95,7 @@ TEST_F(CurveFileTest, MissingOrHalfFileGivesTheFlatCurveAfterAWarning) {
     ScriptedPlatform seam;
     ASSERT_TRUE(loadCurve(points, name, curves(), seam));
     EXPECT_EQ(points.x, positions);
-    EXPECT_EQ(points.y, flatValues);
+    EXPECT_EQ(points.y, (std::array<int32_t, 8>{0, 128, 128, 128, 128, 128, 128, 0}));
     ASSERT_EQ(seam.messages.size(), 1u);
     EXPECT_EQ(seam.messages[0].text,
               "Cannot read : ''" + curve(name) + "''\r\nI draw a flat curve ...");
@@ -188,7 +187,8 @@ TEST(CurveDrawing, FrameHasAxesArrowsPointCirclesAndLightGreyLabels) {
   EXPECT_GT(grey, 30);
 }
 
-TEST(CurveDrawing, FlatCurvePlotsOneRedRow) {
+// The flat curve plots one red row; a rising one follows the spline.
+TEST(CurveDrawing, PlotFollowsTheCurve) {
   QImage box = curveBox();
   box.fill(background);
   plotCurve(box, CurvePoints{});
@@ -197,10 +197,6 @@ TEST(CurveDrawing, FlatCurvePlotsOneRedRow) {
   for (int y = 0; y < box.height(); ++y)
     for (int x = 0; x < box.width(); ++x) reds += box.pixel(x, y) == red;
   EXPECT_EQ(reds, 134 - 6 + 1);
-}
-
-TEST(CurveDrawing, PlotFollowsTheSpline) {
-  QImage box = curveBox();
   box.fill(background);
   const CurvePoints rising{{0, 0, 50, 100, 150, 200, 255, 0}, {0, 0, 50, 100, 150, 200, 255, 0}};
   plotCurve(box, rising);

@@ -30,10 +30,8 @@ TEST(KindSettingsTable, AKindOutsideTheThreeReadsAsText) {
   EXPECT_EQ(table[SourceKind::Text].frameLeft, 77);
 }
 
-// What a switch to another kind and back restores is the window's test
-// (the frame, the panels) and the styles' (every setting of a style). The
-// curve is stored by kind and material group; a curves folder removed during
-// the run is made again.
+// The curve is stored by kind and material group, in a curves folder made
+// again if it was removed; what a switch back restores is the window's test.
 TEST(SourceKindSwitch, StoresTheCurveOfKindAndMaterialGroup) {
   QTemporaryDir curves;
   DesignState state;

@@ -40,52 +40,43 @@ QImage picture(int width, int height) {
   return image;
 }
 
-struct Writer {
-  const char* name;
-  std::function<void(const QString& target, const QString& spareFolder)> write;
-};
-
-const Writer writers[] = {
-    {"bytes",
-     [](const QString& t, const QString&) { writeFileReplacing(t, QByteArray(5000, 'b')); }},
-    {"pieces",
-     [](const QString& t, const QString&) {
-       writeFileReplacing(t, [](FileOutput& output) {
-         for (int piece = 0; piece < 8; ++piece) output.put(QByteArray(300, char('a' + piece)));
-       });
-     }},
-    {"BMP of a small picture",
-     [](const QString& t, const QString&) { saveBmp(picture(40, 30), t); }},
-    {"BMP of a buffer",
-     [](const QString& t, const QString&) {
-       writeBmpFromBuffer(t, 10, 10, QByteArray(strideOf(10) * 10 + 1, '\x55'));
-     }},
-    {"copy (undo files, the saved JPEG)",
-     [](const QString& t, const QString& spare) {
-       copyFileReplacing(spare + QStringLiteral("/source.bin"), t);
-     }},
-    {"curve file", [](const QString& t, const QString&) { writeCurveFile(t, CurvePoints{}); }},
-};
-
 // On a full disk the old file stays whole; with room the writer replaces it.
 TEST(DiskFaults, FullDiskLeavesTheOldFileAndReportsDiskFull) {
-  for (const Writer& writer : writers) {
+  QTemporaryDir spare;
+  const QString source = spare.filePath(QStringLiteral("source.bin"));
+  writeContent(source, QByteArray(3000, 's'));
+  const std::pair<const char*, std::function<void(const QString& target)>> writers[] = {
+      {"bytes", [](const QString& t) { writeFileReplacing(t, QByteArray(5000, 'b')); }},
+      {"pieces",
+       [](const QString& t) {
+         writeFileReplacing(t, [](FileOutput& output) {
+           for (int piece = 0; piece < 8; ++piece) output.put(QByteArray(300, char('a' + piece)));
+         });
+       }},
+      {"BMP of a small picture", [](const QString& t) { saveBmp(picture(40, 30), t); }},
+      {"BMP of a buffer",
+       [](const QString& t) {
+         writeBmpFromBuffer(t, 10, 10, QByteArray(strideOf(10) * 10 + 1, '\x55'));
+       }},
+      {"copy (undo files, the saved JPEG)",
+       [&](const QString& t) { copyFileReplacing(source, t); }},
+      {"curve file", [](const QString& t) { writeCurveFile(t, CurvePoints{}); }},
+  };
+  for (const auto& [name, writer] : writers) {
+    const auto& write = writer;  // a reference the lambdas below may capture
     QTemporaryDir folder;
-    QTemporaryDir spare;
     const QString target = folder.filePath(QStringLiteral("target.bin"));
     const QStringList onlyTarget{QStringLiteral("target.bin")};
     writeContent(target, oldContent);
-    writeContent(spare.filePath(QStringLiteral("source.bin")), QByteArray(3000, 's'));
-    const QByteArray report = inChildWithFileLimit(fileLimit, [&] {
-      return failureText([&] { writer.write(target, spare.path()); }).toUtf8();
-    });
-    EXPECT_EQ(report, "61 Disk full: " + target.toUtf8()) << writer.name;
-    EXPECT_EQ(contentOf(target), oldContent) << writer.name;
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), onlyTarget) << writer.name;
+    const QByteArray report = inChildWithFileLimit(
+        fileLimit, [&] { return failureText([&] { write(target); }).toUtf8(); });
+    EXPECT_EQ(report, "61 Disk full: " + target.toUtf8()) << name;
+    EXPECT_EQ(contentOf(target), oldContent) << name;
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), onlyTarget) << name;
 
-    EXPECT_EQ(failureText([&] { writer.write(target, spare.path()); }), "none") << writer.name;
-    EXPECT_NE(contentOf(target), oldContent) << writer.name;
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), onlyTarget) << writer.name;
+    EXPECT_EQ(failureText([&] { write(target); }), "none") << name;
+    EXPECT_NE(contentOf(target), oldContent) << name;
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), onlyTarget) << name;
   }
 }
 

@@ -24,15 +24,12 @@ TEST(KeyRangesTest, StepsStopAtZeroAndResetLeavesTheKeyColour) {
 }
 
 // Small pictures are centred (the picture tool's test); large ones are cut
-// to the viewing area.
-TEST(PictureFrameTest, LargePicturesAreCutToTheViewingArea) {
+// to the viewing area, framed by 32 pixels of the given colour.
+TEST(PictureFrameTest, LargePicturesAreCutToTheViewingAreaAndFramed) {
   EXPECT_EQ(pictureViewPlacement({800, 600}), QPoint(0, 0));
   EXPECT_EQ(framedCanvasSize({800, 600}), QSize(427, 341));
   // (363 - 100) / 2 = 131.5 rounds to the even 132.
   EXPECT_EQ(pictureViewPlacement({100, 276}).x(), 132);
-}
-
-TEST(PictureFrameTest, TheFrameIs32PixelsOfTheGivenColourAroundTheViewedPart) {
   QImage photo(800, 600, QImage::Format_RGB888);
   photo.fill(Qt::blue);
   photo.setPixelColor(362, 276, Qt::red);

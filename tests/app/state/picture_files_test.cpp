@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
-#include <QDir>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -21,12 +19,6 @@ QImage twoByTwo() {
 
 int failureNumberOfReading(const QString& path) {
   return failureOf([&] { readPictureBuffer(path); }).number();
-}
-
-QImage sample() {
-  QImage image(5, 3, QImage::Format_RGB888);
-  image.fill(QColor(200, 40, 10));
-  return image;
 }
 
 // Qt writes no GIF: a 1 x 1 GIF whose one pixel takes palette entry 0, red.
@@ -101,14 +93,6 @@ TEST(BmpWriting, HeaderAndRowsBottomUpBlueGreenRedPadded) {
   EXPECT_EQ(QImage(folder.filePath("p.bmp")).convertToFormat(QImage::Format_RGB888), twoByTwo());
 }
 
-TEST(BmpWriting, FailedSaveKeepsTheOldFileAndLeavesNoTemporary) {
-  QTemporaryDir folder;
-  QDir(folder.path()).mkdir("taken");
-  EXPECT_THROW(saveBmp(twoByTwo(), folder.filePath("taken")), Failure);
-  EXPECT_TRUE(QFileInfo(folder.filePath("taken")).isDir());
-  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
-}
-
 TEST(PictureBuffer, HoldsTheBytesAfterTheHeaderAndATrailingZeroAndWritesBackTheFile) {
   QTemporaryDir folder;
   const QString path = folder.filePath("p.bmp");
@@ -172,9 +156,11 @@ TEST(PictureBuffer, LargestSideIsRead) {
 
 TEST(PictureLoading, ReadsEveryFormatAsRgbPicture) {
   QTemporaryDir folder;
+  QImage sample(5, 3, QImage::Format_RGB888);
+  sample.fill(QColor(200, 40, 10));
   for (const char* format : {"BMP", "PNG", "JPEG"}) {
     const QString path = folder.filePath(QStringLiteral("p.") + format);
-    ASSERT_TRUE(sample().save(path, format)) << format;
+    ASSERT_TRUE(sample.save(path, format)) << format;
     const QImage loaded = loadPicture(path);
     EXPECT_EQ(loaded.size(), QSize(5, 3)) << format;
     EXPECT_EQ(loaded.format(), QImage::Format_RGB888) << format;

@@ -36,6 +36,7 @@ TEST(DesignState, WorkingFilesAreMadeEmptyInTheRunFolder) {
     const QFileInfo info(made);
     EXPECT_TRUE(info.isFile()) << made.toStdString();
     EXPECT_EQ(info.size(), 0);
+    EXPECT_TRUE(info.fileName().startsWith('0')) << made.toStdString();
     EXPECT_EQ(info.absolutePath() + '/', runFolder());
   }
   EXPECT_NE(files.render, files.canvas);

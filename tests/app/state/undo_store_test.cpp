@@ -10,7 +10,6 @@
 #include "desktop/scripted_platform.h"
 #include "platform/run_folder.h"
 #include "state/failure.h"
-#include "state/temp_file.h"
 #include "state/undo_files.h"
 #include "test_files.h"
 
@@ -141,16 +140,6 @@ TEST(UndoFiles, NamedUndoNumberTmpInAFolderOfTheirOwn) {
   EXPECT_NE(first.undoFile(0), second.undoFile(0));
   first.deleteUndoFiles();
   second.deleteUndoFiles();
-}
-
-TEST(TemporaryFile, MakesAFreshEmptyFileInTheRunFolder) {
-  const File one;
-  const File two;
-  EXPECT_EQ(one.Path(), runFolder());
-  EXPECT_TRUE(one.Filename().startsWith('0'));
-  EXPECT_NE(one.Filename(), two.Filename());
-  EXPECT_EQ(QFileInfo(one.fullPath()).size(), 0);
-  EXPECT_TRUE(QFile::remove(one.fullPath()) && QFile::remove(two.fullPath()));
 }
 
 TEST(UndoFiles, AStepThatCannotBeWrittenLeavesTheCounters) {
