@@ -1,3 +1,4 @@
+// Outside effects: the values each keeps per source kind and their labels.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -9,7 +10,7 @@
 #include "state/outside_effects.h"
 #include "state/source_kind_switch.h"
 
-TEST(KindSettingsTable, EachEffectKeepsOnlyItsOwnSlidersAndColour) {
+TEST(KindSettingsTable, EachEffectKeepsItsOwnSlidersAndStrayKindsReadAsText) {
   KindRow row;
   storeEffectSliders(row, EffectType::CastShadow, {{11, 12, 13}, {1, 2, 3}});
   storeEffectSliders(row, EffectType::Raised, {{44, 45, 46}, {}});
@@ -22,10 +23,7 @@ TEST(KindSettingsTable, EachEffectKeepsOnlyItsOwnSlidersAndColour) {
   EXPECT_EQ(loadEffectSliders(row, EffectType::DropShadow), EffectSliders{});
   EXPECT_EQ(loadEffectSliders(row, EffectType::NoContour), EffectSliders{});
   EXPECT_EQ(loadEffectSliders(row, EffectType{42}), EffectSliders{});  // read as "No contour"
-}
-
-TEST(KindSettingsTable, AKindOutsideTheThreeReadsAsText) {
-  KindSettingsTable table = defaultKindSettings();
+  KindSettingsTable table = defaultKindSettings();  // a kind outside the three reads as text
   table[SourceKind{9}].frameLeft = 77;
   EXPECT_EQ(table[SourceKind::Text].frameLeft, 77);
 }

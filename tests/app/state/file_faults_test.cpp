@@ -14,6 +14,7 @@
 
 #include "failure_of.h"
 #include "file_size_limit.h"
+#include "filled_picture.h"
 #include "platform/imaging.h"
 #include "state/bmp_file.h"
 #include "state/curve_file.h"
@@ -34,12 +35,6 @@ QString writingFailure(const QString& target) {
 constexpr long fileLimit = 16;
 const QByteArray oldContent("the good old file's bytes");
 
-QImage picture(int width, int height) {
-  QImage image(width, height, QImage::Format_RGB888);
-  image.fill(QColor(30, 120, 210));
-  return image;
-}
-
 // On a full disk the old file stays whole; with room the writer replaces it.
 TEST(DiskFaults, FullDiskLeavesTheOldFileAndReportsDiskFull) {
   QTemporaryDir spare;
@@ -53,7 +48,8 @@ TEST(DiskFaults, FullDiskLeavesTheOldFileAndReportsDiskFull) {
            for (int piece = 0; piece < 8; ++piece) output.put(QByteArray(300, char('a' + piece)));
          });
        }},
-      {"BMP of a small picture", [](const QString& t) { saveBmp(picture(40, 30), t); }},
+      {"BMP of a small picture",
+       [](const QString& t) { saveBmp(filledPicture(40, 30, QColor(30, 120, 210)), t); }},
       {"BMP of a buffer",
        [](const QString& t) {
          writeBmpFromBuffer(t, 10, 10, QByteArray(strideOf(10) * 10 + 1, '\x55'));
@@ -85,7 +81,7 @@ TEST(DiskFaults, JpegOnAFullDiskIsNotInPlaceAndLeavesTheOldFile) {
   const QString target = folder.filePath(QStringLiteral("relief.jpg"));
   writeContent(target, oldContent);
   const QByteArray report = inChildWithFileLimit(fileLimit, [&] {
-    RgbPixels pixels{picture(40, 30)};
+    RgbPixels pixels{filledPicture(40, 30, QColor(30, 120, 210))};
     std::unique_ptr<ImageDestination> destination = openFileDest(target);
     if (!destination) return QByteArray("not opened");
     const bool written = writeRgbToJpg(*destination, pixels, 40, 30, 90);
@@ -127,7 +123,7 @@ TEST(DiskFaults, ReadOnlyFolderIsPermissionDenied) {
   ReadOnlyFolder folder;
   if (!folder.usable()) GTEST_SKIP() << "no read-only folder can be made here";
   const QString target = folder.filePath(QStringLiteral("target.bmp"));
-  EXPECT_EQ(failureText([&] { saveBmp(picture(4, 4), target); }),
+  EXPECT_EQ(failureText([&] { saveBmp(filledPicture(4, 4, QColor(30, 120, 210)), target); }),
             "70 Permission denied: " + target);
 }
 

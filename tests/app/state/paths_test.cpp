@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "desktop/scripted_platform.h"
+#include "filled_picture.h"
 #include "state/crop.h"
 #include "state/file_filter.h"
 #include "state/input_picture_name.h"
@@ -134,11 +135,9 @@ TEST(FileFilter, AnEmptyFilterOffersEveryFile) {
 }
 
 TEST(Tiling, A128TextureOnA600By400CanvasGivesFiveColumnsOfFourTiles) {
-  QImage tile(128, 128, QImage::Format_RGB888);
-  tile.fill(Qt::green);
+  QImage tile = filledPicture(128, 128, Qt::green);
   tile.setPixelColor(0, 0, Qt::red);
-  QImage canvas(600, 400, QImage::Format_RGB888);
-  canvas.fill(Qt::white);
+  QImage canvas = filledPicture(600, 400, Qt::white);
   tileOver(canvas, tile);
   int corners = 0;
   for (int x = 0; x < 600; ++x)

@@ -1,3 +1,4 @@
+// Pictures read and written: BMP files and buffers, and the formats offered.
 #include <gtest/gtest.h>
 
 #include <QBuffer>
@@ -5,6 +6,7 @@
 #include <QtEndian>
 
 #include "failure_of.h"
+#include "filled_picture.h"
 #include "state/bmp_file.h"
 #include "state/picture_loading.h"
 #include "test_files.h"
@@ -79,8 +81,7 @@ TEST(Stride, RowsRoundUpToFourBytes) {
 
 // 54 bytes of header, then the rows bottom up, blue green red, padded to four bytes.
 TEST(BmpWriting, HeaderAndRowsBottomUpBlueGreenRedPadded) {
-  // Size, offset, info size, 101 x 7, one plane of 24 bits, no compression, 2128 pixel bytes, 96
-  // dpi.
+  // Size, offset, info size, 101 x 7, 1 plane, 24 bits, no compression, 2128 pixel bytes, 96 dpi.
   EXPECT_EQ(bmpHeader(101, 7).toHex(),
             "424d860800000000000036000000280000006500000007000000010018000000000050080000c40e0000"
             "c40e00000000000000000000");
@@ -103,61 +104,53 @@ TEST(PictureBuffer, HoldsTheBytesAfterTheHeaderAndATrailingZeroAndWritesBackTheF
   writeBmpFromBuffer(folder.filePath("out.bmp"), 2, 2, buffer.bytes);
   EXPECT_EQ(contentOf(folder.filePath("out.bmp")), contentOf(path));
   EXPECT_THROW(writeBmpFromBuffer(folder.filePath("x.bmp"), 3, 2, buffer.bytes), Failure);
+  writeContent(path, bmpHeader(16384, 1) + QByteArray(strideOf(16384), '\x7f'));  // largest side
+  const PictureBuffer wide = readPictureBuffer(path);
+  EXPECT_EQ((std::array{wide.width, wide.stride}), (std::array{16384, 49152}));
 }
 
 TEST(PictureBuffer, BadFilesAreRefused) {
   QTemporaryDir folder;
   const QByteArray good = bmpFileBytes(twoByTwo());
-  writeContent(folder.filePath("empty.bmp"), {});
-  writeContent(folder.filePath("short.bmp"), good.left(60));
-  writeContent(folder.filePath("header.bmp"), good.left(40));
   QByteArray otherHeader = good;
   qToLittleEndian<uint32_t>(124, otherHeader.data() + 14);
-  writeContent(folder.filePath("v5.bmp"), otherHeader);
-  writeContent(folder.filePath("long.bmp"), good + QByteArray(1000, 'x'));
-  QImage(4, 4, QImage::Format_RGB32).save(folder.filePath("png.bmp"), "PNG");
-  for (const char* name : {"empty.bmp", "short.bmp", "header.bmp", "v5.bmp", "long.bmp", "png.bmp"})
-    EXPECT_EQ(failureNumberOfReading(folder.filePath(name)), errorNumber::UnreadablePicture)
+  const std::pair<const char*, QByteArray> files[] = {
+      {"empty.bmp", {}},
+      {"short.bmp", good.left(60)},
+      {"header.bmp", good.left(40)},
+      {"v5.bmp", otherHeader},
+      {"long.bmp", good + QByteArray(1000, 'x')},
+      {"png.bmp", encoded(QImage(4, 4, QImage::Format_RGB32), "PNG")},
+  };
+  for (const auto& [name, bytes] : files)
+    EXPECT_EQ(failureNumberOfReading(writtenFile(folder, name, bytes)),
+              errorNumber::UnreadablePicture)
         << name;
 }
 
 TEST(PictureBuffer, HeadersOfHugeOrOverflowingSizesAreRefusedBeforeAllocating) {
-  struct Case {
-    int32_t width, rows;
-    qsizetype pixelBytes;  // what follows the header in the file
-  };
-  // 1,431,655,767 x 3 wraps a 32-bit stride to 8 bytes: the file would pass
-  // a size check made with that stride.
-  const Case cases[] = {
+  // Width, rows and the pixel bytes that follow the header. 1,431,655,767 x 3 wraps a 32-bit stride
+  // to 8 bytes: the file would pass a size check made with that stride.
+  const std::tuple<int32_t, int32_t, qsizetype> cases[] = {
       {1431655767, 1, 8}, {715827882, 1, 8}, {INT32_MAX, 1, 4},   {16385, 1, 49156},
       {1, 16385, 65540},  {10001, 10000, 0}, {1431655767, 3, 24},
   };
   QTemporaryDir folder;
-  for (const Case& c : cases) {
-    QByteArray file = bmpHeader(1, 1) + QByteArray(c.pixelBytes, '\0');
-    qToLittleEndian<uint32_t>(uint32_t(c.width), file.data() + 18);
-    qToLittleEndian<uint32_t>(uint32_t(c.rows), file.data() + 22);
+  for (const auto& [width, rows, pixelBytes] : cases) {
+    QByteArray file = bmpHeader(1, 1) + QByteArray(pixelBytes, '\0');
+    qToLittleEndian<uint32_t>(uint32_t(width), file.data() + 18);
+    qToLittleEndian<uint32_t>(uint32_t(rows), file.data() + 22);
     const QString path = folder.filePath("huge.bmp");
     writeContent(path, file);
     EXPECT_EQ(failureNumberOfReading(path), errorNumber::UnreadablePicture)
-        << c.width << " x " << c.rows;
-    EXPECT_THROW(imageOfBuffer(QByteArray(8, '\0'), c.width, c.rows), Failure) << c.width;
+        << width << " x " << rows;
+    EXPECT_THROW(imageOfBuffer(QByteArray(8, '\0'), width, rows), Failure) << width;
   }
-}
-
-TEST(PictureBuffer, LargestSideIsRead) {
-  QTemporaryDir folder;
-  const QString path = folder.filePath("wide.bmp");
-  writeContent(path, bmpHeader(16384, 1) + QByteArray(strideOf(16384), '\x7f'));
-  const PictureBuffer buffer = readPictureBuffer(path);
-  EXPECT_EQ(buffer.width, 16384);
-  EXPECT_EQ(buffer.stride, 49152);
 }
 
 TEST(PictureLoading, ReadsEveryFormatAsRgbPicture) {
   QTemporaryDir folder;
-  QImage sample(5, 3, QImage::Format_RGB888);
-  sample.fill(QColor(200, 40, 10));
+  QImage sample = filledPicture(5, 3, QColor(200, 40, 10));
   for (const char* format : {"BMP", "PNG", "JPEG"}) {
     const QString path = folder.filePath(QStringLiteral("p.") + format);
     ASSERT_TRUE(sample.save(path, format)) << format;
@@ -170,8 +163,7 @@ TEST(PictureLoading, ReadsEveryFormatAsRgbPicture) {
   EXPECT_EQ(gif.size(), QSize(1, 1));
   EXPECT_EQ(gif.pixel(0, 0), qRgb(255, 0, 0));
   // Transparent parts come out white.
-  QImage clear(2, 2, QImage::Format_ARGB32);
-  clear.fill(Qt::transparent);
+  QImage clear = filledPicture(2, 2, Qt::transparent, QImage::Format_ARGB32);
   const QString path = writtenFile(folder, "clear.png", encoded(clear, "PNG"));
   EXPECT_EQ(loadPicture(path).pixel(0, 0), qRgb(255, 255, 255));
 }

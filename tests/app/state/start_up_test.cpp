@@ -1,3 +1,5 @@
+// What a start finds and leaves: screen metrics, working files, old run
+// folders and the first-run help.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -64,15 +66,6 @@ QString firstRunFlag() {
       .toString();
 }
 
-// Each test keeps its settings in a folder of its own.
-class RegistryTest : public testing::Test {
- protected:
-  void SetUp() override {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-  }
-  QTemporaryDir settings;
-};
-
 }  // namespace
 
 // Only folders named as a run's, of a process that no longer lives, go; a
@@ -83,11 +76,7 @@ TEST(RunFolder, StartUpRemovesTheFoldersOfEndedRunsOnly) {
   const QDir folder(temporary.path());
   const qint64 ended = endedProcessId();
   const QString own = runName(QCoreApplication::applicationPid());
-  struct Case {
-    QString name;
-    bool stays;
-  };
-  const Case cases[] = {
+  const std::pair<QString, bool> cases[] = {
       {runName(ended), false},
       {own, true},
       {runName(1), true},
@@ -95,42 +84,41 @@ TEST(RunFolder, StartUpRemovesTheFoldersOfEndedRunsOnly) {
       {QStringLiteral("Velloro-x-a1B2c3"), true},
       {QStringLiteral("VelloroUndo-a1B2c3"), true},
   };
-  for (const Case& c : cases) {
-    ASSERT_TRUE(folder.mkdir(c.name));
-    writeContent(folder.filePath(c.name + "/Undo0.tmp"), "step");
+  for (const auto& [name, stays] : cases) {
+    ASSERT_TRUE(folder.mkdir(name));
+    writeContent(folder.filePath(name + "/Undo0.tmp"), "step");
   }
   writeContent(elsewhere.filePath("kept.txt"), "kept");
   ASSERT_TRUE(QFile::link(elsewhere.path(), folder.filePath(runName(ended, "LinkXX"))));
   removeFoldersOfEndedRuns(temporary.path());
-  for (const Case& c : cases) EXPECT_EQ(folder.exists(c.name), c.stays) << c.name.toStdString();
+  for (const auto& [name, stays] : cases)
+    EXPECT_EQ(folder.exists(name), stays) << name.toStdString();
   EXPECT_TRUE(QFileInfo::exists(elsewhere.filePath("kept.txt")));
 }
 
-TEST_F(RegistryTest, WriteReportsAnUnwritableStore) {
-  QFile blocker(settings.filePath("Velloro"));
-  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-  EXPECT_FALSE(registryWrite(QStringLiteral("Software\\Velloro\\First"), QStringLiteral("Value"),
-                             QStringLiteral("1")));
-}
-
-// Without its page the help is not shown, but the flag is written all the same.
-TEST_F(RegistryTest, FirstRunHelpShowsOnceAndIsRemembered) {
+// Without its page the help is not shown, but the flag is written all the
+// same; a store that cannot be written is reported.
+TEST(FirstRunHelp, ShowsOnceAndIsRememberedInAStoreOfItsOwn) {
+  QTemporaryDir settings;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
   QTemporaryDir program;
   ScriptedPlatform platform;
   showFirstRunHelpOnce(platform, program.path());
   EXPECT_TRUE(platform.helpPages.empty());
   EXPECT_EQ(firstRunFlag(), QStringLiteral("1"));
   QSettings(QStringLiteral("Velloro"), QStringLiteral("Velloro")).clear();
-  QDir(program.path()).mkpath("help");
-  QFile page(program.filePath("help/velloro.htm"));
-  ASSERT_TRUE(page.open(QIODevice::WriteOnly));
-  page.close();
+  writeContent(program.filePath("help/velloro.htm"), {});
   showFirstRunHelpOnce(platform, program.path());
   ASSERT_EQ(platform.helpPages.size(), 1u);
-  EXPECT_EQ(platform.helpPages[0].toLocalFile(), page.fileName());
+  EXPECT_EQ(platform.helpPages[0].toLocalFile(), program.filePath("help/velloro.htm"));
   EXPECT_EQ(platform.helpPages[0].fragment(), QStringLiteral("FirstRun"));
   EXPECT_EQ(firstRunFlag(), QStringLiteral("1"));
 
   showFirstRunHelpOnce(platform, program.path());
   EXPECT_EQ(platform.helpPages.size(), 1u);
+  ASSERT_TRUE(QDir(settings.filePath("Velloro")).removeRecursively());
+  QFile blocker(settings.filePath("Velloro"));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  EXPECT_FALSE(registryWrite(QStringLiteral("Software\\Velloro\\First"), QStringLiteral("Value"),
+                             QStringLiteral("1")));
 }
