@@ -2,12 +2,13 @@
 
 #include <gtest/gtest.h>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 
 #include "desktop/scripted_platform.h"
+#include "filled_picture.h"
+#include "state/crop.h"
 #include "state/file_filter.h"
 #include "state/input_picture_name.h"
 #include "state/picture_fit.h"
@@ -15,16 +16,9 @@
 #include "state/work_names.h"
 #include "test_files.h"
 
-namespace {
-void touch(const QString& path) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-}
-}  // namespace
-
 TEST(PathKind, FolderFileNothing) {
   QTemporaryDir folder;
-  touch(folder.filePath("a.bmp"));
+  writeContent(folder.filePath("a.bmp"), {});
   EXPECT_EQ(pathKindOf(folder.path()), pathKind::Folder);
   EXPECT_EQ(pathKindOf(folder.filePath("a.bmp")), pathKind::File);
   EXPECT_EQ(pathKindOf(folder.filePath("missing.bmp")), pathKind::Nothing);
@@ -32,37 +26,68 @@ TEST(PathKind, FolderFileNothing) {
   EXPECT_EQ(pathKindOf(QStringLiteral("   ")), pathKind::Nothing);
 }
 
-TEST(PathParts, SplitAtTheLastSlash) {
-  EXPECT_EQ(fileNamePart("/home/ann/pic.bmp"), QStringLiteral("pic.bmp"));
-  EXPECT_EQ(folderPart("/home/ann/pic.bmp"), QStringLiteral("/home/ann/"));
-  EXPECT_EQ(fileNamePart("pic.bmp"), QStringLiteral("pic.bmp"));
-  EXPECT_EQ(folderPart("pic.bmp"), QStringLiteral("pic.bmp"));
-  EXPECT_EQ(fileNamePart("/home/"), QString());
-}
-
-TEST(PathParts, NameWithoutExtension) {
-  EXPECT_EQ(nameWithoutExtension("a.b.txt"), QStringLiteral("a"));
-  EXPECT_EQ(nameWithoutExtension("noextension"), QStringLiteral("noextension"));
-  EXPECT_EQ(nameWithoutExtension(".profile"), QStringLiteral(".profile"));
-  EXPECT_EQ(nameWithoutExtension("/out/MyWork1.bmp"), QStringLiteral("/out/MyWork1"));
-  // A dot in a folder name is no extension.
-  EXPECT_EQ(nameWithoutExtension("/home/ann.lee/in/pic.bmp"),
-            QStringLiteral("/home/ann.lee/in/pic"));
-  EXPECT_EQ(nameWithoutExtension("/home/ann.lee/in/pic"), QStringLiteral("/home/ann.lee/in/pic"));
+// The folder part keeps its slash; a dot in a folder name is no extension.
+TEST(PathParts, FolderNameAndExtensionParts) {
+  struct Case {
+    const char* path;
+    const char* folder;
+    const char* name;
+    const char* withoutExtension;
+  };
+  const Case cases[] = {
+      {"/home/ann/pic.bmp", "/home/ann/", "pic.bmp", "/home/ann/pic"},
+      {"pic.bmp", "pic.bmp", "pic.bmp", "pic"},
+      {"/home/", "/home/", "", "/home/"},
+      {"a.b.txt", "a.b.txt", "a.b.txt", "a"},
+      {".profile", ".profile", ".profile", ".profile"},
+      {"/home/ann.lee/in/pic.bmp", "/home/ann.lee/in/", "pic.bmp", "/home/ann.lee/in/pic"},
+      {"/home/ann.lee/in/pic", "/home/ann.lee/in/", "pic", "/home/ann.lee/in/pic"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(folderPart(c.path), QLatin1String(c.folder)) << c.path;
+    EXPECT_EQ(fileNamePart(c.path), QLatin1String(c.name)) << c.path;
+    EXPECT_EQ(nameWithoutExtension(c.path), QLatin1String(c.withoutExtension)) << c.path;
+  }
 }
 
 // Proportions kept inside the box; halves round to the even number.
 TEST(PictureFit, ProportionsKeptInsideTheBox) {
-  EXPECT_EQ(fitWidth(100, 100, 200, 100), 100);
-  EXPECT_EQ(fitHeight(100, 100, 200, 100), 50);
-  EXPECT_EQ(fitWidth(100, 100, 100, 200), 50);
-  EXPECT_EQ(fitHeight(100, 100, 100, 200), 100);
-  EXPECT_EQ(fitWidth(100, 100, 50, 0), 0);
-  EXPECT_EQ(fitHeight(100, 100, 0, 50), 0);
-  EXPECT_EQ(fitHeight(100, 100, 50, 0), 0);
-  EXPECT_EQ(fitWidth(100, 5, 1, 2), 2);   // 2.5
-  EXPECT_EQ(fitWidth(100, 7, 1, 2), 4);   // 3.5
-  EXPECT_EQ(fitHeight(5, 100, 2, 1), 2);  // 2.5
+  const std::array<int, 6> cases[] = {
+      // box width and height, picture width and height, fitted width and height
+      {100, 100, 200, 100, 100, 50}, {100, 100, 100, 200, 50, 100}, {100, 100, 50, 0, 0, 0},
+      {100, 100, 0, 50, 0, 0},       {100, 5, 1, 2, 2, 5},          {100, 7, 1, 2, 4, 7},
+      {5, 100, 2, 1, 5, 2},
+  };
+  for (const auto& [boxW, boxH, w, h, fittedW, fittedH] : cases) {
+    EXPECT_EQ(fitWidth(boxW, boxH, w, h), fittedW)
+        << w << "x" << h << " in " << boxW << "x" << boxH;
+    EXPECT_EQ(fitHeight(boxW, boxH, w, h), fittedH)
+        << w << "x" << h << " in " << boxW << "x" << boxH;
+  }
+}
+
+// Corners come in any order; points outside the canvas stop at its edge; no
+// width or no height crops nothing.
+TEST(CropRectangle, CornersInAnyOrderClippedToTheCanvas) {
+  struct Case {
+    int x1, y1, x2, y2;
+    std::optional<QRect> crop;
+  };
+  const Case cases[] = {
+      {10, 20, 100, 100, QRect(10, 20, 90, 80)},
+      {100, 100, 10, 20, QRect(10, 20, 90, 80)},
+      {100, 20, 10, 100, QRect(10, 20, 90, 80)},
+      {600, 300, 900, 500, QRect(600, 300, 31, 31)},
+      {30, 40, -20, -5, QRect(0, 0, 30, 40)},
+      {700, 10, 620, 20, QRect(620, 10, 11, 10)},
+      {50, 50, 50, 80, std::nullopt},
+      {10, 50, 90, 50, std::nullopt},
+      {650, 10, 640, 90, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(cropRectangle(QSize(631, 331), c.x1, c.y1, c.x2, c.y2), c.crop)
+        << c.x1 << "," << c.y1 << " " << c.x2 << "," << c.y2;
+  }
 }
 
 // The first free number, skipping files and folders of the name; the folder is made at first start.
@@ -71,9 +96,9 @@ TEST(InputPictureName, TakesTheFirstFreeNumber) {
   ScriptedPlatform platform;
   EXPECT_EQ(findInputPictureName(program.path(), platform), program.filePath("inputs/MyPic.bmp"));
   EXPECT_TRUE(QFileInfo(program.filePath("inputs")).isDir());
-  touch(program.filePath("inputs/MyPic.bmp"));
+  writeContent(program.filePath("inputs/MyPic.bmp"), {});
   QDir(program.path()).mkpath("inputs/MyPic1.bmp");
-  touch(program.filePath("inputs/MyPic3.bmp"));
+  writeContent(program.filePath("inputs/MyPic3.bmp"), {});
   EXPECT_EQ(findInputPictureName(program.path(), platform), program.filePath("inputs/MyPic2.bmp"));
   EXPECT_EQ(platform.pendingEventRuns, 2);
   EXPECT_FALSE(QFileInfo::exists(program.filePath("inputs/MyPic2.bmp")));
@@ -89,20 +114,19 @@ TEST(WorkNames, SkipsNumbersTakenAsBitmapOrJpeg) {
   EXPECT_EQ(seam.pendingEventRuns, 3);
 }
 
-TEST(WorkNames, JpegNamesByTheirLastThreeLettersInAnyCase) {
-  EXPECT_TRUE(isJpegName("/o/Logo.JPG"));
-  EXPECT_TRUE(isJpegName("/o/Logo.Jpeg"));
-  EXPECT_FALSE(isJpegName("/o/Logo.gif"));
-  EXPECT_FALSE(isJpegName("/o/Logo.bmp"));
-  EXPECT_FALSE(isJpegName(""));
-}
-
-TEST(WorkNames, BitmapNameReplacesOnlyTheLastExtension) {
-  EXPECT_EQ(bitmapNameOf("/o/logo.jpg"), QStringLiteral("/o/logo.bmp"));
-  EXPECT_EQ(bitmapNameOf("/o/logo.v2.jpg"), QStringLiteral("/o/logo.v2.bmp"));
-  EXPECT_EQ(bitmapNameOf("/o.d/logo"), QStringLiteral("/o.d/logo.bmp"));
-  EXPECT_EQ(bitmapNameOf("/o/.hidden"), QStringLiteral("/o/.hidden.bmp"));
-  EXPECT_EQ(bitmapNameOf("/o/logo.BMP"), QStringLiteral("/o/logo.BMP"));
+// JPEG names by their last three letters in any case; the bitmap name
+// replaces only the last extension.
+TEST(WorkNames, JpegAndBitmapNames) {
+  for (const char* name : {"/o/Logo.JPG", "/o/Logo.Jpeg"}) EXPECT_TRUE(isJpegName(name)) << name;
+  for (const char* name : {"/o/Logo.gif", "/o/Logo.bmp", ""})
+    EXPECT_FALSE(isJpegName(name)) << name;
+  const std::pair<const char*, const char*> bitmapNames[] = {
+      {"/o/logo.jpg", "/o/logo.bmp"}, {"/o/logo.v2.jpg", "/o/logo.v2.bmp"},
+      {"/o.d/logo", "/o.d/logo.bmp"}, {"/o/.hidden", "/o/.hidden.bmp"},
+      {"/o/logo.BMP", "/o/logo.BMP"},
+  };
+  for (const auto& [name, bitmap] : bitmapNames)
+    EXPECT_EQ(bitmapNameOf(name), QLatin1String(bitmap)) << name;
 }
 
 // The dialogs' filters are the window's tests; an empty one offers every file.
@@ -111,11 +135,9 @@ TEST(FileFilter, AnEmptyFilterOffersEveryFile) {
 }
 
 TEST(Tiling, A128TextureOnA600By400CanvasGivesFiveColumnsOfFourTiles) {
-  QImage tile(128, 128, QImage::Format_RGB888);
-  tile.fill(Qt::green);
+  QImage tile = filledPicture(128, 128, Qt::green);
   tile.setPixelColor(0, 0, Qt::red);
-  QImage canvas(600, 400, QImage::Format_RGB888);
-  canvas.fill(Qt::white);
+  QImage canvas = filledPicture(600, 400, Qt::white);
   tileOver(canvas, tile);
   int corners = 0;
   for (int x = 0; x < 600; ++x)
@@ -123,11 +145,6 @@ TEST(Tiling, A128TextureOnA600By400CanvasGivesFiveColumnsOfFourTiles) {
   EXPECT_EQ(corners, 20);
   EXPECT_EQ(canvas.pixelColor(512, 384), QColor(Qt::red));
   EXPECT_EQ(canvas.pixelColor(599, 399), QColor(Qt::green));
-}
-
-TEST(Tiling, AnEmptyTileLeavesTheCanvas) {
-  QImage canvas(10, 10, QImage::Format_RGB888);
-  canvas.fill(Qt::white);
-  tileOver(canvas, QImage());
-  EXPECT_EQ(canvas.pixelColor(5, 5), QColor(Qt::white));
+  tileOver(canvas, QImage());  // an empty tile leaves the canvas
+  EXPECT_EQ(canvas.pixelColor(599, 399), QColor(Qt::green));
 }

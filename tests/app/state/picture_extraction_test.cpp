@@ -1,15 +1,13 @@
-// Keying ranges, the framed picture, keying through the engine and the
-// picture tool's undo files.
+// Keying ranges, the framed picture and keying through the engine.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
 
+#include "filled_picture.h"
 #include "state/bmp_file.h"
 #include "state/colour_keying.h"
 #include "state/engine_library.h"
-#include "state/failure.h"
 #include "state/picture_frame.h"
 
 // Picking a colour and the bound buttons are the picture tool's; what is
@@ -26,17 +24,13 @@ TEST(KeyRangesTest, StepsStopAtZeroAndResetLeavesTheKeyColour) {
 }
 
 // Small pictures are centred (the picture tool's test); large ones are cut
-// to the viewing area.
-TEST(PictureFrameTest, LargePicturesAreCutToTheViewingArea) {
+// to the viewing area, framed by 32 pixels of the given colour.
+TEST(PictureFrameTest, LargePicturesAreCutToTheViewingAreaAndFramed) {
   EXPECT_EQ(pictureViewPlacement({800, 600}), QPoint(0, 0));
   EXPECT_EQ(framedCanvasSize({800, 600}), QSize(427, 341));
   // (363 - 100) / 2 = 131.5 rounds to the even 132.
   EXPECT_EQ(pictureViewPlacement({100, 276}).x(), 132);
-}
-
-TEST(PictureFrameTest, TheFrameIs32PixelsOfTheGivenColourAroundTheViewedPart) {
-  QImage photo(800, 600, QImage::Format_RGB888);
-  photo.fill(Qt::blue);
+  QImage photo = filledPicture(800, 600, Qt::blue);
   photo.setPixelColor(362, 276, Qt::red);
   const QImage framed = framedPicture(photo, Qt::green);
   EXPECT_EQ(framed.size(), QSize(427, 341));
@@ -58,8 +52,7 @@ class KeyingTest : public testing::Test {
 };
 
 TEST_F(KeyingTest, KeepsThePixelsInsideTheRangesAndRemovesTheKeyColour) {
-  QImage framed(5, 2, QImage::Format_RGB888);
-  framed.fill(Qt::white);
+  QImage framed = filledPicture(5, 2, Qt::white);
   framed.setPixelColor(1, 0, QColor(30, 200, 120));
   framed.setPixelColor(2, 0, QColor(200, 200, 120));
   framed.setPixelColor(3, 1, QColor(131, 100, 20));
@@ -80,8 +73,7 @@ TEST_F(KeyingTest, KeepsThePixelsInsideTheRangesAndRemovesTheKeyColour) {
 // rim loses the green it mixes in; a hard edge has no mix and stays.
 TEST_F(KeyingTest, TheRimMixedWithTheKeyColourLosesIt) {
   for (const bool smooth : {true, false}) {
-    QImage framed(48, 48, QImage::Format_RGB888);
-    framed.fill(Qt::green);
+    QImage framed = filledPicture(48, 48, Qt::green);
     QPainter painter(&framed);
     painter.setRenderHint(QPainter::Antialiasing, smooth);
     painter.setPen(Qt::NoPen);
@@ -100,15 +92,4 @@ TEST_F(KeyingTest, TheRimMixedWithTheKeyColourLosesIt) {
         EXPECT_TRUE(smooth || shown == framed.pixelColor(x, y)) << x << "," << y;
       }
   }
-}
-
-TEST_F(KeyingTest, AnEmptyOrTruncatedPictureFileIsAFailure) {
-  QFile(path("empty.bmp")).open(QIODevice::WriteOnly);
-  EXPECT_THROW(keyPicture(path("empty.bmp"), KeyRanges{}, engine.entryPoints()), Failure);
-  QImage framed(40, 40, QImage::Format_RGB888);
-  framed.fill(Qt::red);
-  saveBmp(framed, path("cut.bmp"));
-  QFile cut(path("cut.bmp"));
-  ASSERT_TRUE(cut.resize(100));
-  EXPECT_THROW(keyPicture(path("cut.bmp"), KeyRanges{}, engine.entryPoints()), Failure);
 }

@@ -5,18 +5,13 @@
 #include <QTemporaryDir>
 
 #include "desktop/scripted_platform.h"
+#include "filled_picture.h"
 #include "state/bmp_file.h"
 #include "state/design_state.h"
 #include "state/engine_library.h"
 #include "state/failure.h"
 
 namespace {
-
-QImage whiteCanvas(int width, int height) {
-  QImage canvas(width, height, QImage::Format_RGB888);
-  canvas.fill(Qt::white);
-  return canvas;
-}
 
 class RenderPipelineTest : public testing::Test {
  protected:
@@ -33,7 +28,7 @@ class RenderPipelineTest : public testing::Test {
 }  // namespace
 
 TEST_F(RenderPipelineTest, EngineArgumentsOfTheTextDesignOnTheCapturedCanvas) {
-  captureCanvas(state, whiteCanvas(631, 331));
+  captureCanvas(state, filledPicture(631, 331, Qt::white));
   const velloro::ActionArguments a = engineArguments(state, panels, {strideOf(301), 129});
   EXPECT_EQ((std::array{a.maskStride, a.maskRows, a.outputStride, a.outputRows}),
             (std::array{904, 129, 1896, 331}));
@@ -50,9 +45,8 @@ TEST_F(RenderPipelineTest, ShapeAndPictureMasksCarryAFrameOf32Pixels) {
   for (SourceKind kind : {SourceKind::Shape, SourceKind::Picture}) {
     state.sourceKind = kind;
     const velloro::ActionArguments a = engineArguments(state, panels, {12, 4});
-    EXPECT_EQ(a.columnOffset, 8);
-    EXPECT_EQ(a.rowOffset, 18);
-    EXPECT_EQ(a.layerSlot, velloro::toInt(kind));
+    EXPECT_EQ((std::array{a.columnOffset, a.rowOffset, a.layerSlot}),
+              (std::array{8, 18, velloro::toInt(kind)}));
   }
 }
 
@@ -71,14 +65,10 @@ TEST_F(RenderPipelineTest, EffectArgumentsFollowTheEffectType) {
     return std::array<int32_t, 4>{a.effectAmount, a.effectValue1, a.effectValue2, a.effectValue3};
   };
   using Values = std::array<int32_t, 4>;
-  EXPECT_EQ(effect(0), (Values{0, 0, 0, 0}));
-  EXPECT_EQ(effect(1), (Values{11, 22, 33, 0}));
-  EXPECT_EQ(effect(2), (Values{11, 22, 33, 0}));
-  EXPECT_EQ(effect(3), (Values{44, 0, 0, 0}));  // no colour even with an outline colour set
-  EXPECT_EQ(effect(4), (Values{44, 0, 0, 0}));
-  EXPECT_EQ(effect(5), (Values{55, 1, 2, 3}));
-  EXPECT_EQ(effect(6), (Values{55, 1, 2, 3}));
-  EXPECT_EQ(effect(7), (Values{55, 7, 8, 9}));
+  // Engraved and raised take no colour even with an outline colour set.
+  const Values expected[] = {{0, 0, 0, 0},  {11, 22, 33, 0}, {11, 22, 33, 0}, {44, 0, 0, 0},
+                             {44, 0, 0, 0}, {55, 1, 2, 3},   {55, 1, 2, 3},   {55, 7, 8, 9}};
+  for (int type = 0; type < 8; ++type) EXPECT_EQ(effect(type), expected[type]) << type;
   // Slider positions travel as 16-bit values.
   panels.sliders.engraved = 70000;
   EXPECT_EQ(effect(3)[0], 4464);
@@ -88,7 +78,7 @@ TEST_F(RenderPipelineTest, EffectArgumentsFollowTheEffectType) {
 
 TEST_F(RenderPipelineTest, TextureTileBySourceKindAndOption) {
   EXPECT_EQ(textureTileFor(state, true).source, TileSource::None);  // nothing loaded yet
-  loadTexture(state, whiteCanvas(5, 3));
+  loadTexture(state, filledPicture(5, 3, Qt::white));
   EXPECT_EQ(state.geometry.textureStride, 16);
   EXPECT_EQ(state.geometry.textureRows, 3);
   EXPECT_EQ(textureTileFor(state, false).source, TileSource::None);
@@ -105,33 +95,32 @@ TEST_F(RenderPipelineTest, TextureTileBySourceKindAndOption) {
 
 TEST_F(RenderPipelineTest, CaptureKeepsTheFrameOnTheCanvasAndFillsBothBuffers) {
   state.designFrame = {90, 70, 0, 0};
-  captureCanvas(state, whiteCanvas(101, 60));
+  captureCanvas(state, filledPicture(101, 60, Qt::white));
   EXPECT_EQ(state.geometry.canvasStride, 304);
   EXPECT_EQ(state.geometry.canvasRows, 60);
   EXPECT_EQ(state.designFrame.left, 51);
   EXPECT_EQ(state.designFrame.top, 10);
-  EXPECT_EQ(state.buffers.background.size(), 304 * 60 + 1);
   EXPECT_EQ(state.buffers.output, state.buffers.background);
   EXPECT_EQ(readPictureBuffer(state.workingFiles.canvas).bytes, state.buffers.background);
 
-  captureCanvas(state, whiteCanvas(30, 30));  // narrower than 50 pixels
+  captureCanvas(state, filledPicture(30, 30, Qt::white));  // narrower than 50 pixels
   EXPECT_EQ(state.designFrame.left, -20);
   EXPECT_EQ(state.geometry.canvasStride, 92);
 }
 
 TEST_F(RenderPipelineTest, CaptureFailsWithoutACanvasFileAndKeepsTheBuffers) {
-  captureCanvas(state, whiteCanvas(10, 10));
+  captureCanvas(state, filledPicture(10, 10, Qt::white));
   const QByteArray before = state.buffers.background;
   state.workingFiles.canvas = folder.filePath(QStringLiteral("missing/canvas.bmp"));
-  EXPECT_THROW(captureCanvas(state, whiteCanvas(20, 20)), Failure);
+  EXPECT_THROW(captureCanvas(state, filledPicture(20, 20, Qt::white)), Failure);
   EXPECT_EQ(state.buffers.background, before);
 }
 
 TEST_F(RenderPipelineTest, RenderGivesACanvasOfTheCapturedSizeAndLeavesTheBackground) {
   EngineLibrary engine(QStringLiteral(ENGINE_PATH));
-  captureCanvas(state, whiteCanvas(120, 80));
+  captureCanvas(state, filledPicture(120, 80, Qt::white));
   const QByteArray background = state.buffers.background;
-  QImage mask = whiteCanvas(60, 30);
+  QImage mask = filledPicture(60, 30, Qt::white);
   for (int y = 8; y < 22; ++y)
     for (int x = 10; x < 50; ++x) mask.setPixelColor(x, y, Qt::black);
   const QImage rendered = renderDesign(state, mask, panels, engine.entryPoints(), platform);
@@ -143,9 +132,10 @@ TEST_F(RenderPipelineTest, RenderGivesACanvasOfTheCapturedSizeAndLeavesTheBackgr
 
 TEST_F(RenderPipelineTest, RenderWithoutCaptureOrShapeFileFailsBeforeTheEngine) {
   EngineLibrary engine(QStringLiteral(ENGINE_PATH));
-  EXPECT_THROW(renderDesign(state, whiteCanvas(10, 10), panels, engine.entryPoints(), platform),
-               Failure);
-  captureCanvas(state, whiteCanvas(10, 10));
+  EXPECT_THROW(
+      renderDesign(state, filledPicture(10, 10, Qt::white), panels, engine.entryPoints(), platform),
+      Failure);
+  captureCanvas(state, filledPicture(10, 10, Qt::white));
   state.sourceKind = SourceKind::Shape;
   state.workingFiles.shape = folder.filePath(QStringLiteral("absent.bmp"));
   EXPECT_THROW(renderDesign(state, QImage(), panels, engine.entryPoints(), platform), Failure);

@@ -8,19 +8,13 @@
 #include <vector>
 
 #include "desktop/scripted_platform.h"
+#include "filled_picture.h"
 #include "platform/run_folder.h"
 #include "state/failure.h"
-#include "state/temp_file.h"
 #include "state/undo_files.h"
 #include "test_files.h"
 
 namespace {
-
-QImage filled(Qt::GlobalColor colour) {
-  QImage image(20, 10, QImage::Format_RGB888);
-  image.fill(colour);
-  return image;
-}
 
 // Stands in for the main window: the canvas is the canvas file's content,
 // and the buttons' states are recorded.
@@ -143,22 +137,11 @@ TEST(UndoFiles, NamedUndoNumberTmpInAFolderOfTheirOwn) {
   second.deleteUndoFiles();
 }
 
-TEST(TemporaryFile, MakesAFreshEmptyFileInTheRunFolder) {
-  const File one;
-  const File two;
-  EXPECT_EQ(one.Path(), runFolder());
-  EXPECT_TRUE(one.Filename().startsWith('0'));
-  EXPECT_NE(one.Filename(), two.Filename());
-  EXPECT_EQ(QFileInfo(one.fullPath()).size(), 0);
-  EXPECT_TRUE(QFile::remove(one.fullPath()) && QFile::remove(two.fullPath()));
-}
-
 TEST(UndoFiles, AStepThatCannotBeWrittenLeavesTheCounters) {
   UndoFiles undo(QStringLiteral("/nonexistent-folder/"), QStringLiteral("Undop1"));
   EXPECT_EQ(undo.fileOfLevel(0), QStringLiteral("/nonexistent-folder/Undop10.tmp"));
-  EXPECT_THROW(undo.save(filled(Qt::white)), Failure);
-  EXPECT_EQ(undo.level(), 0);
-  EXPECT_EQ(undo.top(), 0);
+  EXPECT_THROW(undo.save(filledPicture(20, 10, Qt::white)), Failure);
+  EXPECT_EQ((std::array{undo.level(), undo.top()}), (std::array{0, 0}));
 }
 
 // Strokes and undos are the picture tool's; a reset takes the files and the counters.
@@ -166,10 +149,10 @@ TEST(UndoFiles, ResetTakesEveryStepsFile) {
   QTemporaryDir folder;
   UndoFiles undo(folder.path() + '/', QStringLiteral("Undopt1"));
   EXPECT_EQ(undo.fileOfLevel(12), folder.path() + QStringLiteral("/Undopt112.tmp"));
-  for (Qt::GlobalColor colour : {Qt::black, Qt::red, Qt::blue}) undo.save(filled(colour));
-  EXPECT_EQ(undo.undo(), filled(Qt::blue));
+  for (Qt::GlobalColor colour : {Qt::black, Qt::red, Qt::blue})
+    undo.save(filledPicture(20, 10, colour));
+  EXPECT_EQ(undo.undo(), filledPicture(20, 10, Qt::blue));
   undo.reset();
   for (int level = 0; level < 3; ++level) EXPECT_FALSE(QFile::exists(undo.fileOfLevel(level)));
-  EXPECT_EQ(undo.level(), 0);
-  EXPECT_EQ(undo.top(), 0);
+  EXPECT_EQ((std::array{undo.level(), undo.top()}), (std::array{0, 0}));
 }

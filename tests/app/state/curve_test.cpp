@@ -1,19 +1,19 @@
-#include "state/curve_file.h"
-
+// Curve files, the curve box's drawing and the spline through the points.
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "desktop/scripted_platform.h"
+#include "state/curve_drawing.h"
+#include "state/curve_file.h"
+#include "state/curve_spline.h"
 #include "test_files.h"
 
 namespace {
 
 const CurvePoints rising{{0, 0, 50, 100, 150, 200, 255, 0}, {0, 0, 20, 80, 160, 230, 255, 0}};
-const std::array<int32_t, 8> flatValues{0, 128, 128, 128, 128, 128, 128, 0};
 
 // A curve file: the position line, the value line at byte 99.
 QByteArray curveFile(const char* positions, const char* values) {
@@ -33,6 +33,19 @@ class CurveFileTest : public testing::Test {
   CurvePoints points;
 };
 
+const QRgb red = qRgb(255, 0, 0);
+const QRgb black = qRgb(0, 0, 0);
+const QColor background(90, 90, 120);
+
+QImage curveBox() { return QImage(150, 70, QImage::Format_RGB888); }
+
+const CurvePoints bumpy{{0, 0, 40, 90, 150, 210, 255, 0}, {0, 60, 210, 90, 225, 120, 40, 0}};
+
+// The slope over one step of x, the finest the integer positions allow.
+double slope(const CurvePoints& points, const CurveSpline& spline, int k, int x) {
+  return double(curveValue(points, spline, k, x + 1)) - curveValue(points, spline, k, x);
+}
+
 }  // namespace
 
 // A longer curve written before leaves no tail that the reader would take
@@ -44,8 +57,12 @@ TEST_F(CurveFileTest, SavedFileHoldsBothLinesAtTheirOffsetsAndLoadsBack) {
             curveFile(",0,50,100,150,200,255,", ",0,20,80,160,230,255,"));
   ASSERT_TRUE(loadCurve(points, "mine.txt", curves(), platform));
   EXPECT_EQ(points, rising);
-  EXPECT_TRUE(platform.messages.empty());
   EXPECT_EQ(filesLeft(), QStringList{"mine.txt"});
+  // Blanks around the numbers are allowed.
+  writeContent(curve("blank.txt"), curveFile(", 0, 40 ,100,150,200,255,", ",9 , 8,7,6,5,4,"));
+  ASSERT_TRUE(loadCurve(points, "blank.txt", curves(), platform));
+  EXPECT_EQ((std::array{points.x[2], points.y[1]}), (std::array{40, 9}));
+  EXPECT_TRUE(platform.messages.empty());
 }
 
 // The shipped curves come back, byte for byte, when their file is missing
@@ -54,22 +71,17 @@ TEST_F(CurveFileTest, LostShippedCurvesAreRestored) {
   writeContent(curve("steel.txt"), QByteArray());
   writeContent(curve("gold.txt"), ",0,60,100,150,200,255,");
   const QString gone = curve("gone");
-  struct Case {
-    const char* name;
-    QString folder;
-    QByteArray expected;
-  };
-  const Case cases[] = {
+  const std::tuple<const char*, QString, QByteArray> cases[] = {
       {"steel.txt", curves(), contentOf(SHIPPED_CURVES "/steel.txt")},
       {"default.txt", curves(), contentOf(SHIPPED_CURVES "/default.txt")},
       {"default.txt", gone, contentOf(SHIPPED_CURVES "/default.txt")},
       {"gold.txt", curves(), ",0,60,100,150,200,255,"},
   };
-  for (const Case& c : cases) {
+  for (const auto& [name, folder, expected] : cases) {
     ScriptedPlatform seam;
-    ASSERT_FALSE(c.expected.isEmpty());
-    loadCurve(points, c.name, c.folder, seam);
-    EXPECT_EQ(contentOf(c.folder + '/' + c.name), c.expected) << c.name;
+    ASSERT_FALSE(expected.isEmpty());
+    loadCurve(points, name, folder, seam);
+    EXPECT_EQ(contentOf(folder + '/' + name), expected) << name;
   }
   for (const char* name : {"default.txt", "steel.txt", "gold.txt"}) {
     ASSERT_TRUE(loadCurve(points, name, QStringLiteral(SHIPPED_CURVES), platform)) << name;
@@ -88,7 +100,7 @@ TEST_F(CurveFileTest, MissingOrHalfFileGivesTheFlatCurveAfterAWarning) {
     ScriptedPlatform seam;
     ASSERT_TRUE(loadCurve(points, name, curves(), seam));
     EXPECT_EQ(points.x, positions);
-    EXPECT_EQ(points.y, flatValues);
+    EXPECT_EQ(points.y, (std::array<int32_t, 8>{0, 128, 128, 128, 128, 128, 128, 0}));
     ASSERT_EQ(seam.messages.size(), 1u);
     EXPECT_EQ(seam.messages[0].text,
               "Cannot read : ''" + curve(name) + "''\r\nI draw a flat curve ...");
@@ -97,13 +109,6 @@ TEST_F(CurveFileTest, MissingOrHalfFileGivesTheFlatCurveAfterAWarning) {
   }
   EXPECT_EQ(QFileInfo(curve("absent.txt")).size(), 0);
   EXPECT_TRUE(QFileInfo(curve("absent.txt")).isFile());
-}
-
-TEST_F(CurveFileTest, BlanksAroundNumbersAreAllowed) {
-  writeContent(curve("blank.txt"), curveFile(", 0, 40 ,100,150,200,255,", ",9 , 8,7,6,5,4,"));
-  ASSERT_TRUE(loadCurve(points, "blank.txt", curves(), platform));
-  EXPECT_EQ(points.x[2], 40);
-  EXPECT_EQ(points.y[1], 9);
 }
 
 // A bad curve keeps the points shown and is reported without a site tag,
@@ -155,4 +160,77 @@ TEST_F(CurveFileTest, SaveMakesTheCurvesFolderOrReportsWhyNot) {
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_TRUE(platform.messages[0].text.startsWith(QStringLiteral("error number : ")));
   EXPECT_EQ(filesLeft(), QStringList{"blocker"});
+}
+
+TEST(CurveDrawing, PointPositionsInTheBox) {
+  EXPECT_EQ(curveBoxPosition(0, 255), QPointF(6, 7));
+  EXPECT_EQ(curveBoxPosition(255, 0), QPointF(133.5, 58));
+  EXPECT_EQ(curveBoxPosition(100, 130), QPointF(56, 32));
+}
+
+TEST(CurveDrawing, FrameHasAxesArrowsPointCirclesAndLightGreyLabels) {
+  QImage box = curveBox();
+  drawCurveFrame(box, CurvePoints{}, background);
+  EXPECT_EQ(box.pixel(6, 45), black);    // vertical axis
+  EXPECT_EQ(box.pixel(100, 58), black);  // horizontal axis
+  EXPECT_EQ(box.pixel(138, 58), black);  // arrow tip
+  EXPECT_EQ(box.pixel(145, 5), background.rgb());
+  // The circle around point 3 (100, 128) at (56, 32.4) has radius 3.
+  EXPECT_EQ(box.pixel(59, 32), black);
+  EXPECT_EQ(box.pixel(53, 32), black);
+  EXPECT_NE(box.pixel(56, 32), black);
+  int grey = 0;  // the labels are light grey
+  for (int y = 0; y < 30; ++y)
+    for (int x = 20; x < 120; ++x) grey += box.pixel(x, y) == qRgb(240, 240, 240);
+  EXPECT_GT(grey, 30);
+}
+
+// The flat curve plots one red row; a rising one follows the spline.
+TEST(CurveDrawing, PlotFollowsTheCurve) {
+  QImage box = curveBox();
+  box.fill(background);
+  plotCurve(box, CurvePoints{});
+  for (int x = 6; x <= 133; ++x) EXPECT_EQ(box.pixel(x, 32), red) << x;
+  int reds = 0;
+  for (int y = 0; y < box.height(); ++y)
+    for (int x = 0; x < box.width(); ++x) reds += box.pixel(x, y) == red;
+  EXPECT_EQ(reds, 134 - 6 + 1);
+  box.fill(background);
+  const CurvePoints rising{{0, 0, 50, 100, 150, 200, 255, 0}, {0, 0, 50, 100, 150, 200, 255, 0}};
+  plotCurve(box, rising);
+  EXPECT_EQ(box.pixel(6, 58), red);   // (0, 0)
+  EXPECT_EQ(box.pixel(56, 38), red);  // (100, 100)
+  EXPECT_EQ(box.pixel(134, 7), red);  // (255, 255)
+}
+
+// A natural spline: no bend at the ends, equal slopes and bends at every
+// inner knot. The flat curve, a straight row, is the plot's test.
+TEST(CurveSpline, SolvesTheNaturalSplineSystem) {
+  const CurveSpline spline = computeSpline(bumpy);
+  const auto& h = spline.interval;
+  const auto& d = spline.secondDerivative;
+  EXPECT_EQ(d[1], 0.0);
+  EXPECT_EQ(d[6], 0.0);
+  EXPECT_EQ(h[5], 45.0);
+  const auto& x = bumpy.x;
+  const auto& y = bumpy.y;
+  for (int i = 2; i <= 5; ++i) {
+    const double left = h[i - 1] * d[i - 1] + 2.0 * (x[i + 1] - x[i - 1]) * d[i] + h[i] * d[i + 1];
+    const double right = 6.0 * ((y[i + 1] - y[i]) / h[i] - (y[i] - y[i - 1]) / h[i - 1]);
+    EXPECT_NEAR(left, right, 1e-9) << "knot " << i;
+  }
+}
+
+TEST(CurveSpline, PassesThroughThePointsAndJoinsSmoothly) {
+  const CurveSpline spline = computeSpline(bumpy);
+  for (int k = 1; k <= 5; ++k) {
+    EXPECT_NEAR(curveValue(bumpy, spline, k, bumpy.x[k]), bumpy.y[k], 1e-3);
+    EXPECT_NEAR(curveValue(bumpy, spline, k, bumpy.x[k + 1]), bumpy.y[k + 1], 1e-3);
+  }
+  for (int k = 2; k <= 5; ++k) {
+    const int knot = bumpy.x[k];
+    const double before = slope(bumpy, spline, k - 1, knot - 1);
+    const double after = slope(bumpy, spline, k, knot);
+    EXPECT_NEAR(before, after, 0.5) << "knot " << k;
+  }
 }

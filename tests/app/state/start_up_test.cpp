@@ -1,15 +1,22 @@
-#include "state/design_state.h"
-
+// What a start finds and leaves: screen metrics, working files, old run
+// folders and the first-run help.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QTemporaryDir>
 
+#include "desktop/scripted_platform.h"
 #include "platform/run_folder.h"
+#include "state/design_state.h"
+#include "state/first_run_help.h"
 #include "state/font_choices.h"
+#include "state/registry.h"
 #include "test_files.h"
 
 TEST(DesignState, ScreenMetricsGiveLayoutUnitsAndFontScale) {
@@ -31,6 +38,7 @@ TEST(DesignState, WorkingFilesAreMadeEmptyInTheRunFolder) {
     const QFileInfo info(made);
     EXPECT_TRUE(info.isFile()) << made.toStdString();
     EXPECT_EQ(info.size(), 0);
+    EXPECT_TRUE(info.fileName().startsWith('0')) << made.toStdString();
     EXPECT_EQ(info.absolutePath() + '/', runFolder());
   }
   EXPECT_NE(files.render, files.canvas);
@@ -51,6 +59,13 @@ QString runName(qint64 id, const char* tail = "a1B2c3") {
   return QStringLiteral("Velloro-%1-").arg(id) + QLatin1String(tail);
 }
 
+// The flag that the first-run help was shown, where the settings keep it.
+QString firstRunFlag() {
+  return QSettings(QStringLiteral("Velloro"), QStringLiteral("Velloro"))
+      .value(QStringLiteral("First/Value"))
+      .toString();
+}
+
 }  // namespace
 
 // Only folders named as a run's, of a process that no longer lives, go; a
@@ -61,11 +76,7 @@ TEST(RunFolder, StartUpRemovesTheFoldersOfEndedRunsOnly) {
   const QDir folder(temporary.path());
   const qint64 ended = endedProcessId();
   const QString own = runName(QCoreApplication::applicationPid());
-  struct Case {
-    QString name;
-    bool stays;
-  };
-  const Case cases[] = {
+  const std::pair<QString, bool> cases[] = {
       {runName(ended), false},
       {own, true},
       {runName(1), true},
@@ -73,13 +84,41 @@ TEST(RunFolder, StartUpRemovesTheFoldersOfEndedRunsOnly) {
       {QStringLiteral("Velloro-x-a1B2c3"), true},
       {QStringLiteral("VelloroUndo-a1B2c3"), true},
   };
-  for (const Case& c : cases) {
-    ASSERT_TRUE(folder.mkdir(c.name));
-    writeContent(folder.filePath(c.name + "/Undo0.tmp"), "step");
+  for (const auto& [name, stays] : cases) {
+    ASSERT_TRUE(folder.mkdir(name));
+    writeContent(folder.filePath(name + "/Undo0.tmp"), "step");
   }
   writeContent(elsewhere.filePath("kept.txt"), "kept");
   ASSERT_TRUE(QFile::link(elsewhere.path(), folder.filePath(runName(ended, "LinkXX"))));
   removeFoldersOfEndedRuns(temporary.path());
-  for (const Case& c : cases) EXPECT_EQ(folder.exists(c.name), c.stays) << c.name.toStdString();
+  for (const auto& [name, stays] : cases)
+    EXPECT_EQ(folder.exists(name), stays) << name.toStdString();
   EXPECT_TRUE(QFileInfo::exists(elsewhere.filePath("kept.txt")));
+}
+
+// Without its page the help is not shown, but the flag is written all the
+// same; a store that cannot be written is reported.
+TEST(FirstRunHelp, ShowsOnceAndIsRememberedInAStoreOfItsOwn) {
+  QTemporaryDir settings;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+  QTemporaryDir program;
+  ScriptedPlatform platform;
+  showFirstRunHelpOnce(platform, program.path());
+  EXPECT_TRUE(platform.helpPages.empty());
+  EXPECT_EQ(firstRunFlag(), QStringLiteral("1"));
+  QSettings(QStringLiteral("Velloro"), QStringLiteral("Velloro")).clear();
+  writeContent(program.filePath("help/velloro.htm"), {});
+  showFirstRunHelpOnce(platform, program.path());
+  ASSERT_EQ(platform.helpPages.size(), 1u);
+  EXPECT_EQ(platform.helpPages[0].toLocalFile(), program.filePath("help/velloro.htm"));
+  EXPECT_EQ(platform.helpPages[0].fragment(), QStringLiteral("FirstRun"));
+  EXPECT_EQ(firstRunFlag(), QStringLiteral("1"));
+
+  showFirstRunHelpOnce(platform, program.path());
+  EXPECT_EQ(platform.helpPages.size(), 1u);
+  ASSERT_TRUE(QDir(settings.filePath("Velloro")).removeRecursively());
+  QFile blocker(settings.filePath("Velloro"));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  EXPECT_FALSE(registryWrite(QStringLiteral("Software\\Velloro\\First"), QStringLiteral("Value"),
+                             QStringLiteral("1")));
 }

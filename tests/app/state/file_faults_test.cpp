@@ -1,0 +1,184 @@
+// What the writer refuses to write through or over, and every writer on a
+// disk that refuses the write: the old file stays whole, no temporary file is
+// left beside it, and the failure carries the exact number and text.
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include "failure_of.h"
+#include "file_size_limit.h"
+#include "filled_picture.h"
+#include "platform/imaging.h"
+#include "state/bmp_file.h"
+#include "state/curve_file.h"
+#include "state/file_writing.h"
+#include "test_files.h"
+
+namespace {
+
+constexpr uid_t someoneElse = 65534;
+const QByteArray victimBytes("not to be overwritten");
+
+QString writingFailure(const QString& target) {
+  return failureText([&] { writeFileReplacing(target, QByteArray("new")); });
+}
+
+// Small enough that every writer passes it, larger than nothing so that the
+// file's creation itself succeeds.
+constexpr long fileLimit = 16;
+const QByteArray oldContent("the good old file's bytes");
+
+// On a full disk the old file stays whole; with room the writer replaces it.
+TEST(DiskFaults, FullDiskLeavesTheOldFileAndReportsDiskFull) {
+  QTemporaryDir spare;
+  const QString source = spare.filePath(QStringLiteral("source.bin"));
+  writeContent(source, QByteArray(3000, 's'));
+  const std::pair<const char*, std::function<void(const QString& target)>> writers[] = {
+      {"bytes", [](const QString& t) { writeFileReplacing(t, QByteArray(5000, 'b')); }},
+      {"pieces",
+       [](const QString& t) {
+         writeFileReplacing(t, [](FileOutput& output) {
+           for (int piece = 0; piece < 8; ++piece) output.put(QByteArray(300, char('a' + piece)));
+         });
+       }},
+      {"BMP of a small picture",
+       [](const QString& t) { saveBmp(filledPicture(40, 30, QColor(30, 120, 210)), t); }},
+      {"BMP of a buffer",
+       [](const QString& t) {
+         writeBmpFromBuffer(t, 10, 10, QByteArray(strideOf(10) * 10 + 1, '\x55'));
+       }},
+      {"copy (undo files, the saved JPEG)",
+       [&](const QString& t) { copyFileReplacing(source, t); }},
+      {"curve file", [](const QString& t) { writeCurveFile(t, CurvePoints{}); }},
+  };
+  for (const auto& [name, writer] : writers) {
+    const auto& write = writer;  // a reference the lambdas below may capture
+    QTemporaryDir folder;
+    const QString target = folder.filePath(QStringLiteral("target.bin"));
+    const QStringList onlyTarget{QStringLiteral("target.bin")};
+    writeContent(target, oldContent);
+    const QByteArray report = inChildWithFileLimit(
+        fileLimit, [&] { return failureText([&] { write(target); }).toUtf8(); });
+    EXPECT_EQ(report, "61 Disk full: " + target.toUtf8()) << name;
+    EXPECT_EQ(contentOf(target), oldContent) << name;
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), onlyTarget) << name;
+
+    EXPECT_EQ(failureText([&] { write(target); }), "none") << name;
+    EXPECT_NE(contentOf(target), oldContent) << name;
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), onlyTarget) << name;
+  }
+}
+
+TEST(DiskFaults, JpegOnAFullDiskIsNotInPlaceAndLeavesTheOldFile) {
+  QTemporaryDir folder;
+  const QString target = folder.filePath(QStringLiteral("relief.jpg"));
+  writeContent(target, oldContent);
+  const QByteArray report = inChildWithFileLimit(fileLimit, [&] {
+    RgbPixels pixels{filledPicture(40, 30, QColor(30, 120, 210))};
+    std::unique_ptr<ImageDestination> destination = openFileDest(target);
+    if (!destination) return QByteArray("not opened");
+    const bool written = writeRgbToJpg(*destination, pixels, 40, 30, 90);
+    return QByteArray(written ? "encoded" : "not encoded") +
+           (closeDest(destination) ? " in place" : " refused");
+  });
+  EXPECT_EQ(report, "encoded refused");
+  EXPECT_EQ(contentOf(target), oldContent);
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+// As root, permission bits refuse nothing: a folder on a read-only mount
+// does. Elsewhere a folder without write permission is enough.
+class ReadOnlyFolder {
+ public:
+  ReadOnlyFolder() {
+    if (geteuid() == 0) {
+      mounted_ = mount("tmpfs", folder_.path().toLocal8Bit().constData(), "tmpfs", MS_RDONLY,
+                       "size=64k") == 0;
+      usable_ = mounted_;
+    } else {
+      usable_ = QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::ExeOwner);
+    }
+  }
+  ~ReadOnlyFolder() {
+    if (mounted_) umount(folder_.path().toLocal8Bit().constData());
+    QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  }
+  bool usable() const { return usable_; }
+  QString filePath(const QString& name) const { return folder_.filePath(name); }
+
+ private:
+  QTemporaryDir folder_;
+  bool mounted_ = false;
+  bool usable_ = false;
+};
+
+TEST(DiskFaults, ReadOnlyFolderIsPermissionDenied) {
+  ReadOnlyFolder folder;
+  if (!folder.usable()) GTEST_SKIP() << "no read-only folder can be made here";
+  const QString target = folder.filePath(QStringLiteral("target.bmp"));
+  EXPECT_EQ(failureText([&] { saveBmp(filledPicture(4, 4, QColor(30, 120, 210)), target); }),
+            "70 Permission denied: " + target);
+}
+
+}  // namespace
+
+TEST(FileWriting, WhatIsNoPlainFileOrHasNoFolderIsRefusedByItsCause) {
+  QTemporaryDir folder;
+  const QString fifo = folder.filePath("pipe.png");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  const QString loop = folder.filePath("loop.png");
+  ASSERT_TRUE(QFile::link(loop, loop));
+  const QString toFifo = folder.filePath("to-pipe.png");
+  ASSERT_TRUE(QFile::link(fifo, toFifo));
+  const QString longName = folder.filePath(QString(300, u'n') + ".png");
+  const QString withZero = folder.filePath(QStringLiteral("evil") + QChar(0) + ".png");
+  writeContent(folder.filePath("plain"), victimBytes);
+  const std::pair<QString, QString> cases[] = {
+      {folder.path(), "75 Path/File access error (Is a directory): "},
+      {longName, "52 Bad file name or number (File name too long): "},
+      {loop, "75 Path/File access error (Too many levels of symbolic links): "},
+      {fifo, "75 Path/File access error (Not a regular file): "},
+      {toFifo, "75 Path/File access error (Not a regular file): "},
+      {withZero, "52 Bad file name or number: "},
+      {folder.filePath("absent/target.png"), "76 Path not found: "},
+      {folder.filePath("plain/target.png"), "76 Path not found: "},
+  };
+  for (const auto& [target, refusal] : cases)
+    EXPECT_EQ(writingFailure(target), refusal + target) << target.toStdString();
+  EXPECT_FALSE(QFileInfo(fifo).isFile());
+}
+
+// The kernel's protected-link rule, kept by the writer itself: in a sticky
+// folder anyone may write to, only a link of the writer or of the folder's
+// owner is followed.
+TEST(FileWriting, PlantedLinkInASharedFolderIsNotFollowed) {
+  QTemporaryDir shared;
+  QTemporaryDir own;
+  ASSERT_EQ(::chmod(QFile::encodeName(shared.path()).constData(), 01777), 0);
+  const QString victim = own.filePath("victim.png");
+  writeContent(victim, victimBytes);
+  const QString planted = shared.filePath("x.png");
+  const QString dangling = shared.filePath("y.png");
+  ASSERT_TRUE(QFile::link(victim, planted));
+  ASSERT_TRUE(QFile::link(own.filePath("made.png"), dangling));
+  for (const QString& name : {planted, dangling})
+    if (::lchown(QFile::encodeName(name).constData(), someoneElse, someoneElse) != 0)
+      GTEST_SKIP() << "links of another user cannot be made here";
+  EXPECT_EQ(writingFailure(planted), "70 Permission denied: " + planted);
+  EXPECT_EQ(writingFailure(dangling), "70 Permission denied: " + dangling);
+  EXPECT_EQ(contentOf(victim), victimBytes);
+  EXPECT_FALSE(QFile::exists(own.filePath("made.png")));
+  // The writer's own link is followed, and stays a link.
+  const QString mine = shared.filePath("mine.png");
+  ASSERT_TRUE(QFile::link(victim, mine));
+  EXPECT_EQ(writingFailure(mine), "none");
+  EXPECT_EQ(contentOf(victim), "new");
+  EXPECT_TRUE(QFileInfo(mine).isSymLink());
+}

@@ -1,0 +1,349 @@
+// Pictures for the web: the design cut out of its renders over black and
+// over white, and its files. As PNG files every pixel comes back as it was,
+// opaque pictures as RGB and pictures with alpha as straight RGBA. Laid over
+// a background the way a browser does, the cut-out design must agree with the
+// engine's own render over that background: the default text "Velloro" at 75
+// points with each outside effect in turn.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QImageWriter>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <cmath>
+
+#include "desktop/scripted_platform.h"
+#include "failure_of.h"
+#include "filled_picture.h"
+#include "state/design_state.h"
+#include "state/engine_library.h"
+#include "state/outside_effects.h"
+#include "state/picture_formats.h"
+#include "state/png_encoding.h"
+#include "state/render_pipeline.h"
+#include "state/stored_layers.h"
+#include "state/text_picture.h"
+#include "state/transparent_design.h"
+#include "state/visible_extent.h"
+#include "state/web_encoding.h"
+
+namespace {
+
+// Every pixel differs from its neighbours, and a picture of 64 x 4 or more
+// holds every alpha level, so that any loss shows.
+QImage patterned(int width, int height, QImage::Format format) {
+  QImage picture(width, height, QImage::Format_ARGB32);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      picture.setPixel(x, y, qRgba(x * 37 + y, y * 91 + x * 3, (x ^ y) * 13, (x + 64 * y) % 256));
+  return picture.convertToFormat(format);
+}
+
+QImage decoded(const QByteArray& bytes) {
+  return QImage::fromData(bytes).convertToFormat(QImage::Format_ARGB32);
+}
+
+// Fully transparent pixels may come back with any colour.
+bool samePixels(const QImage& a, const QImage& b) {
+  if (a.size() != b.size()) return false;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+      if (qAlpha(p) != qAlpha(q) || (qAlpha(p) != 0 && p != q)) return false;
+    }
+  return true;
+}
+
+bool webpWritable() {
+  return QImageWriter::supportedImageFormats().contains(QByteArrayLiteral("webp"));
+}
+
+QImage onePixel(QRgb colour) {
+  QImage picture(1, 1, QImage::Format_RGB888);
+  picture.setPixel(0, 0, colour);
+  return picture;
+}
+
+QImage textureCanvas() {
+  const QImage tile(QStringLiteral(SHIPPED_TEXTURES "/stone.bmp"));
+  QImage canvas(631, 331, QImage::Format_RGB888);
+  QPainter painter(&canvas);
+  painter.drawTiledPixmap(canvas.rect(), QPixmap::fromImage(tile));
+  return canvas;
+}
+
+struct Agreement {
+  int largest = 0;          // largest difference in any channel
+  int opaque = 0;           // pixels the design replaces, opaque in the export
+  int opaqueDifferent = 0;  // of those, pixels not exactly the render's colour
+};
+
+// The export laid over the background with straight alpha, rounded, against
+// the render; the design's opaque pixels must be the render's exactly.
+Agreement agreementOf(const QImage& design, const QImage& background, const QImage& rendered) {
+  Agreement result;
+  for (int y = 0; y < design.height(); ++y)
+    for (int x = 0; x < design.width(); ++x) {
+      const QRgb d = design.pixel(x, y), b = background.pixel(x, y), r = rendered.pixel(x, y);
+      const int a = qAlpha(d);
+      for (int shift : {16, 8, 0}) {  // red, green, blue
+        const auto channel = [shift](QRgb pixel) { return int(pixel >> shift & 0xFF); };
+        const int laid = int(std::lround((channel(d) * a + channel(b) * (255 - a)) / 255.0));
+        result.largest = std::max(result.largest, std::abs(laid - channel(r)));
+      }
+      result.opaque += a == 255;
+      result.opaqueDifferent += a == 255 && (d & RGB_MASK) != (r & RGB_MASK);
+    }
+  return result;
+}
+
+class DesignExactnessTest : public testing::TestWithParam<EffectType> {
+ protected:
+  void SetUp() override {
+    state.workingFiles.canvas = folder.filePath(QStringLiteral("canvas.bmp"));
+    state.effectType = GetParam();
+    text.print(QStringLiteral("Velloro"));
+  }
+
+  QImage renderOver(const QImage& canvas) {
+    captureCanvas(state, canvas);
+    return renderDesign(state, text.picture, panels, engine.entryPoints(), platform);
+  }
+
+  // The exported picture as a browser would get it: encoded as PNG and read.
+  QImage exportedDesign() {
+    const QImage design = transparentDesign(
+        storedLayersOver(filledPicture(631, 331, Qt::black), engine.entryPoints()),
+        storedLayersOver(filledPicture(631, 331, Qt::white), engine.entryPoints()));
+    return QImage::fromData(encodeWebPicture(design, {WebFormat::Png, true, 100}))
+        .convertToFormat(QImage::Format_ARGB32);
+  }
+
+  QTemporaryDir folder;
+  DesignState state;
+  PanelReadings panels;
+  TextPicture text;
+  ScriptedPlatform platform;
+  EngineLibrary engine{QStringLiteral(ENGINE_PATH)};
+};
+
+}  // namespace
+
+TEST(WebEncodingTest, LosslessWebpKeepsEveryPixel) {
+  if (!webpWritable()) GTEST_SKIP() << "no WebP writer in this Qt";
+  const QImage picture = patterned(64, 48, QImage::Format_ARGB32);
+  const QByteArray bytes = encodeWebPicture(picture, {WebFormat::Webp, true, 10});
+  EXPECT_TRUE(bytes.startsWith("RIFF"));
+  EXPECT_EQ(bytes.mid(8, 8), QByteArray("WEBPVP8L"));
+  EXPECT_TRUE(samePixels(decoded(bytes), picture));
+}
+
+TEST(WebEncodingTest, LossyWebpShrinksWithQualityAndKeepsItsAlpha) {
+  if (!webpWritable()) GTEST_SKIP() << "no WebP writer in this Qt";
+  QImage picture = filledPicture(200, 100, Qt::transparent, QImage::Format_ARGB32);
+  for (int y = 20; y < 80; ++y)
+    for (int x = 30; x < 170; ++x) picture.setPixel(x, y, qRgba(x, y * 2, 200, 255));
+  const QByteArray low = encodeWebPicture(picture, {WebFormat::Webp, false, 5});
+  const QByteArray high = encodeWebPicture(picture, {WebFormat::Webp, false, 95});
+  EXPECT_EQ(low.mid(8, 4), QByteArray("WEBP"));
+  EXPECT_NE(low.mid(12, 4), QByteArray("VP8L"));
+  EXPECT_LT(low.size(), high.size());
+  const QImage back = decoded(high);
+  EXPECT_EQ(qAlpha(back.pixel(5, 5)), 0);
+  EXPECT_EQ(qAlpha(back.pixel(100, 50)), 255);
+  EXPECT_NEAR(qRed(back.pixel(100, 50)), 100, 8);
+}
+
+TEST(WebEncodingTest, FormatOfAFileNameByItsExtension) {
+  const std::pair<const char*, std::optional<WebFormat>> cases[] = {
+      {"title.png", WebFormat::Png},   {"TITLE.PNG", WebFormat::Png},
+      {"a.b.webp", WebFormat::Webp},   {"x.WebP", WebFormat::Webp},
+      {"title.bmp", std::nullopt},     {"png", std::nullopt},
+      {"title.png.jpg", std::nullopt}, {"", std::nullopt},
+  };
+  for (const auto& [name, format] : cases)
+    EXPECT_EQ(webFormatOfName(QString::fromLatin1(name)), format) << name;
+  EXPECT_EQ(webExtension(WebFormat::Png), QStringLiteral("png"));
+  EXPECT_EQ(webExtension(WebFormat::Webp), QStringLiteral("webp"));
+}
+
+TEST(PngEncoding, PixelsComeBackExactly) {
+  struct Case {
+    int width, height;
+    QImage::Format format;
+    char colourType;  // byte 25 of the file
+  };
+  const Case cases[] = {
+      {631, 331, QImage::Format_RGB888, 2},
+      {1, 1, QImage::Format_RGB888, 2},
+      {5, 3, QImage::Format_RGB32, 2},
+      {7, 2, QImage::Format_ARGB32, 6},
+      {3, 9, QImage::Format_ARGB32_Premultiplied, 6},
+      {300, 1, QImage::Format_RGBA8888, 6},
+  };
+  for (const Case& c : cases) {
+    const QImage picture = patterned(c.width, c.height, c.format);
+    const QByteArray file = pngFileBytes(picture);
+    EXPECT_EQ(file.left(16), QByteArray("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16));
+    EXPECT_EQ(file.at(25), c.colourType) << c.width << 'x' << c.height;
+    EXPECT_TRUE(file.endsWith(QByteArray("\0\0\0\0IEND\xae\x42\x60\x82", 12)));
+    const QImage decoded = QImage::fromData(file, "PNG");
+    ASSERT_FALSE(decoded.isNull()) << c.width << 'x' << c.height;
+    const QImage::Format compared =
+        c.colourType == 6 ? QImage::Format_ARGB32 : QImage::Format_RGB32;
+    EXPECT_EQ(decoded.convertToFormat(compared), picture.convertToFormat(compared))
+        << c.width << 'x' << c.height;
+  }
+}
+
+TEST(PngEncoding, AnEmptyPictureIsRefusedOrGivesNoBytes) {
+  EXPECT_TRUE(encodeWebPicture(QImage(), {WebFormat::Png, true, 90}).isEmpty());
+  EXPECT_EQ(failureOf([] { pngFileBytes(QImage()); }).description(),
+            QStringLiteral("cannot encode a png picture: the picture is empty"));
+}
+
+TEST(PictureFormatsTest, WebNameReplacesTheLastExtensionOnly) {
+  const std::tuple<const char*, WebFormat, const char*> cases[] = {
+      {"/out/logo.png", WebFormat::Png, "/out/logo.png"},
+      {"/out/logo.PNG", WebFormat::Png, "/out/logo.PNG"},  // already a PNG name
+      {"/out/logo.bmp", WebFormat::Png, "/out/logo.png"},
+      {"/out/logo.png", WebFormat::Webp, "/out/logo.webp"},
+      {"/out/logo", WebFormat::Webp, "/out/logo.webp"},
+      {"/out/my.title.jpg", WebFormat::Png, "/out/my.title.png"},
+      {"/out.d/logo", WebFormat::Png, "/out.d/logo.png"},  // a dot in the folder only
+      {"/out/.hidden", WebFormat::Png, "/out/.hidden.png"},
+  };
+  for (const auto& [chosen, format, name] : cases)
+    EXPECT_EQ(webNameOf(QString::fromLatin1(chosen), format), QString::fromLatin1(name)) << chosen;
+}
+
+// PNG always, WebP exactly when Qt can write it.
+TEST(PictureFormatsTest, SaveEntriesAfterBitmapAndJpegAreTheWebFormats) {
+  EXPECT_EQ(webFormatOfSaveEntry(0), std::nullopt);
+  EXPECT_EQ(webFormatOfSaveEntry(1), std::nullopt);
+  EXPECT_EQ(webFormatOfSaveEntry(2), WebFormat::Png);
+  EXPECT_EQ(webFormatOfSaveEntry(3),
+            webpWritable() ? std::optional(WebFormat::Webp) : std::nullopt);
+  EXPECT_EQ(webFormatOfSaveEntry(4), std::nullopt);
+  EXPECT_EQ(webFormatOfSaveEntry(-1), std::nullopt);
+  EXPECT_TRUE(savedWebEncoding(WebFormat::Webp).lossless);
+}
+
+TEST(TransparentDesignTest, SolvesColourAndAlphaOfOnePixel) {
+  struct Case {
+    const char* what;
+    QRgb overBlack, overWhite, expected;  // expected: non-premultiplied ARGB
+  };
+  const Case cases[] = {
+      {"untouched background", qRgb(0, 0, 0), qRgb(255, 255, 255), qRgba(0, 0, 0, 0)},
+      {"replaced pixel keeps its exact colour", qRgb(12, 200, 3), qRgb(12, 200, 3),
+       qRgba(12, 200, 3, 255)},
+      // Blue 200 at transparency 0.5: 100 over black, 227.5 -> 227 over white;
+      // the truncations leave the colour one below.
+      {"half-transparent layer colour", qRgb(0, 0, 100), qRgb(127, 127, 227),
+       qRgba(0, 0, 199, 128)},
+      // A shadow factor of 0.6 is black at alpha 0.4.
+      {"shadow darkening", qRgb(0, 0, 0), qRgb(153, 153, 153), qRgba(0, 0, 0, 102)},
+      // Engraving at h = 0.75: 255 - 0.5 (255 - b), white at alpha 0.5.
+      {"engraving lightening", qRgb(127, 127, 127), qRgb(255, 255, 255), qRgba(255, 255, 255, 127)},
+      // Channels truncated differently still share one alpha.
+      {"uneven truncation", qRgb(40, 40, 40), qRgb(167, 168, 166), qRgba(80, 80, 80, 128)},
+      {"white darker than black reads as opaque", qRgb(90, 90, 90), qRgb(80, 80, 80),
+       qRgba(90, 90, 90, 255)},
+  };
+  for (const Case& c : cases) {
+    const QImage design = transparentDesign(onePixel(c.overBlack), onePixel(c.overWhite));
+    ASSERT_EQ(design.format(), QImage::Format_ARGB32);
+    EXPECT_EQ(design.pixel(0, 0), c.expected) << c.what;
+  }
+}
+
+TEST(TransparentDesignTest, PicturesOfDifferentSizesGiveNothingVisible) {
+  QImage black = filledPicture(4, 3, Qt::red);
+  QImage white = filledPicture(5, 3, Qt::red);
+  const QImage design = transparentDesign(black, white);
+  EXPECT_EQ(design.size(), QSize(4, 3));
+  EXPECT_FALSE(anythingVisible(design));
+}
+
+TEST(TransparentDesignTest, AnythingVisibleSeesOneFaintPixel) {
+  QImage design = filledPicture(7, 5, Qt::transparent, QImage::Format_ARGB32);
+  EXPECT_FALSE(anythingVisible(design));
+  EXPECT_FALSE(anythingVisible(QImage()));
+  design.setPixel(6, 4, qRgba(0, 0, 0, 1));
+  EXPECT_TRUE(anythingVisible(design));
+}
+
+TEST(VisibleExtentTest, BoundsEveryPixelThatIsNotFullyTransparent) {
+  const std::pair<std::vector<QPoint>, QRect> cases[] = {
+      {{}, QRect()},
+      {{{0, 0}}, QRect(0, 0, 1, 1)},
+      {{{9, 7}}, QRect(9, 7, 1, 1)},
+      {{{3, 2}, {6, 5}}, QRect(3, 2, 4, 4)},
+      {{{6, 1}, {2, 4}}, QRect(2, 1, 5, 4)},
+      {{{0, 7}, {9, 0}}, QRect(0, 0, 10, 8)},
+  };
+  for (const auto& [visible, extent] : cases) {
+    QImage picture = filledPicture(10, 8, Qt::transparent, QImage::Format_ARGB32);
+    for (QPoint p : visible) picture.setPixel(p, qRgba(255, 255, 255, 1));
+    EXPECT_EQ(visibleExtent(picture), extent) << visible.size();
+  }
+}
+
+// A margin on every side, past the canvas too, is the trimmed render's test.
+TEST(VisibleExtentTest, NegativeMarginTrimsTightAndNothingVisibleGivesNoPicture) {
+  QImage picture = filledPicture(6, 6, Qt::transparent, QImage::Format_ARGB32);
+  EXPECT_TRUE(trimmedToVisible(picture, 4).isNull());
+  picture.setPixel(2, 3, qRgba(1, 2, 3, 4));
+  EXPECT_EQ(trimmedToVisible(picture, -3).size(), QSize(1, 1));
+  EXPECT_EQ(trimmedToVisible(picture, 0).pixel(0, 0), qRgba(1, 2, 3, 4));
+}
+
+// White showing through by 764 of 765 rounds to alpha 0; by 763 it does not.
+TEST(VisibleExtentTest, DesignExtentFindsWhatTheCutOutShowsWithoutSolvingIt) {
+  QImage black = filledPicture(6, 4, Qt::black);
+  QImage white = filledPicture(6, 4, Qt::white);
+  EXPECT_TRUE(designExtent(black, white).isNull());
+  black.setPixel(1, 1, qRgb(0, 0, 1));
+  EXPECT_TRUE(designExtent(black, white).isNull());
+  black.setPixel(4, 2, qRgb(0, 1, 1));
+  white.setPixel(2, 3, qRgb(255, 254, 254));
+  EXPECT_EQ(designExtent(black, white), QRect(2, 2, 3, 2));
+  EXPECT_EQ(designExtent(black, white), visibleExtent(transparentDesign(black, white)));
+  EXPECT_TRUE(designExtent(black, white.copy(0, 0, 5, 4)).isNull());
+}
+
+// Every effect, Engraved and Raised included, changes the background
+// affinely with one factor for the three channels, so the only error left is
+// the engine's truncations and the 8-bit alpha: measured, at most 1 per
+// channel over mid-grey and 2 over the stone texture, on every pixel.
+TEST_P(DesignExactnessTest, ExportAndRepaintOverGreyAndTextureMatchTheRender) {
+  struct Background {
+    const char* name;
+    QImage picture;
+    int largestDifference;
+  };
+  for (const Background& background :
+       {Background{"grey", filledPicture(631, 331, QColor(128, 128, 128)), 1},
+        Background{"stone", textureCanvas(), 2}}) {
+    const QImage rendered = renderOver(background.picture);
+    const QImage design = exportedDesign();
+    ASSERT_EQ(design.size(), rendered.size());
+    const Agreement agreement = agreementOf(design, background.picture, rendered);
+    EXPECT_LE(agreement.largest, background.largestDifference) << background.name;
+    EXPECT_EQ(agreement.opaqueDifferent, 0) << background.name;
+    EXPECT_GT(agreement.opaque, 5000) << background.name;  // the letters' faces
+    // Painting the stored layers again renders nothing anew: over the
+    // captured canvas it gives the canvas the Draw showed, to the byte.
+    EXPECT_EQ(storedLayersOver(background.picture, engine.entryPoints()), rendered)
+        << background.name;
+  }
+  EXPECT_EQ(qAlpha(exportedDesign().pixel(620, 320)), 0);  // far from the design
+}
+
+INSTANTIATE_TEST_SUITE_P(OutsideEffects, DesignExactnessTest, testing::ValuesIn([] {
+                           std::vector<EffectType> types;
+                           for (const OutsideEffect& effect : outsideEffects())
+                             types.push_back(effect.type);
+                           return types;
+                         }()));
