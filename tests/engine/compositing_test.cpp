@@ -65,9 +65,9 @@ TEST_F(Compositing, EmptyLayerSamplesKeepTheBackgroundExactly) {
   for (int32_t r = 0; r < 100; ++r)
     for (int32_t c = 0; c < 120; ++c) {
       if (r >= 25 && r <= 75 && c >= 30 && c <= 90) continue;
-      ASSERT_EQ(canvas.at(r, c), canvas.backgroundAt(r, c)) << r << ", " << c;
+      ASSERT_EQ(canvas.at(r, c), canvas.background.at(r, c)) << r << ", " << c;
     }
-  EXPECT_NE(canvas.at(50, 60), canvas.backgroundAt(50, 60));
+  EXPECT_NE(canvas.at(50, 60), canvas.background.at(50, 60));
 }
 
 // The output of a red rectangle layer deformed by `type` and `amount`.

@@ -36,18 +36,6 @@ TEST(Action, PaddedStrideOfAThreePixelMaskCountsAsFourPixels) {
   DESTRUCTION();
 }
 
-TEST(Destruction, IsHarmlessTwiceOrWithoutAction) {
-  DESTRUCTION();
-  DESTRUCTION();
-  Picture mask = rectangleMask(30, 20, 5, 5, 12, 20);
-  Canvas canvas(40, 30);
-  startRender(canvas, mask, {});
-  EXPECT_NE(engineState().render, nullptr);
-  DESTRUCTION();
-  EXPECT_EQ(engineState().render, nullptr);
-  DESTRUCTION();
-}
-
 // A texture whose every pixel tells its own place: blue = column, green = row.
 Picture numberedTexture(int32_t width, int32_t rows) {
   Picture texture(width, rows);
@@ -122,17 +110,22 @@ TEST_F(TextureTiles, NarrowRowlessOrMissingTexturesAreSafe) {
   EXPECT_EQ(tile.placed(100, -5, 1 << 30).red, 0);
 }
 
-TEST(TextureEntryPoint, CopiesTheTileAndDestructionRemovesIt) {
+TEST(Destruction, FreesTheRenderAndACopyOfTheTileAndIsHarmlessTwiceOrWithoutAction) {
+  DESTRUCTION();
+  DESTRUCTION();
   Picture texture = numberedTexture(4, 4);
-  TEXTURE(texture.data(), 0, 0, texture.stride, texture.rows);
+  Picture mask = rectangleMask(30, 20, 5, 5, 12, 20);
+  Canvas canvas(40, 30);
+  startRender(canvas, mask, {}, &texture);
   texture.setColour(0, 0, 99, 99, 99);  // the engine keeps its own copy
   EXPECT_EQ(engineState().texture.tiled(4, 3, 0).blue, 0);
-  EXPECT_TRUE(engineState().texture.isSet());
+  EXPECT_NE(engineState().render, nullptr);
   DESTRUCTION();
+  EXPECT_EQ(engineState().render, nullptr);
   EXPECT_FALSE(engineState().texture.isSet());
+  DESTRUCTION();
   TEXTURE(nullptr, 0, 0, 0, 0);
   EXPECT_FALSE(engineState().texture.isSet());
-  DESTRUCTION();
 }
 
 struct Keyed {
@@ -161,27 +154,18 @@ TEST(ColourKeying, FullRangesKeepEveryPixelExceptTheKeyColour) {
   picture.setColour(2, 3, 30, 20, 10);  // blue, green, red of the key colour
   const Keyed result = keyed(picture, 0, 255, 0, 255, 0, 255);
   for (int32_t r = 0; r < 5; ++r)
-    for (int32_t c = 0; c < 7; ++c) {
-      const size_t at = result.mask.offset(r, c);
-      const bool isKey = r == 2 && c == 3;
-      EXPECT_EQ(result.mask.bytes[at], isKey ? 255 : 0);
-      EXPECT_EQ(result.mask.bytes[at + 2], isKey ? 255 : 0);
-      EXPECT_EQ(result.picture.bytes[at], picture.bytes[at]);
-    }
+    for (int32_t c = 0; c < 7; ++c)
+      EXPECT_EQ(result.mask.at(r, c), r == 2 && c == 3 ? kWhite : Bgr{}) << r << ", " << c;
+  EXPECT_EQ(result.picture.bytes, picture.bytes);
 }
 
 TEST(ColourKeying, BoundsAreInclusiveAndOutsidePixelsTakeTheKeyColour) {
   // Blue runs 0, 40, 80, ... along the row: keep 40..120.
   const Keyed result = keyed(gradient(), 0, 255, 0, 255, 40, 120);
   for (int32_t c = 0; c < 7; ++c) {
-    const size_t at = result.mask.offset(1, c);
     const bool inside = c >= 1 && c <= 3;
-    EXPECT_EQ(result.mask.bytes[at + 1], inside ? 0 : 255) << c;
-    if (!inside) {
-      EXPECT_EQ(result.picture.bytes[at], 30);
-      EXPECT_EQ(result.picture.bytes[at + 1], 20);
-      EXPECT_EQ(result.picture.bytes[at + 2], 10);
-    }
+    EXPECT_EQ(result.mask.at(1, c), inside ? Bgr{} : kWhite) << c;
+    if (!inside) EXPECT_EQ(result.picture.at(1, c), (Bgr{30, 20, 10})) << c;
   }
 }
 
