@@ -49,14 +49,9 @@ TEST(BoundaryScan, MarksBoundaryAndInsideNeighboursOfARectangle) {
   Picture mask = rectangleMask(16, 10, 3, 4, 6, 8);
   Render render = scannedRender(mask);
   // Corners are not on any scan line.
-  for (const auto& [row, column, mark] : {std::array{4, 3, 1},
-                                          {4, 4, 2},
-                                          {4, 9, 1},
-                                          {4, 8, 2},
-                                          {2, 6, 1},
-                                          {7, 6, 1},
-                                          {5, 6, 0},
-                                          {2, 3, 0}})
+  constexpr int32_t kMarks[][3] = {{4, 3, 1}, {4, 4, 2}, {4, 9, 1}, {4, 8, 2},
+                                   {2, 6, 1}, {7, 6, 1}, {5, 6, 0}, {2, 3, 0}};
+  for (const auto& [row, column, mark] : kMarks)
     EXPECT_EQ(markAt(render, row, column), mark) << row << ", " << column;
   // 4 rows x 2 vertical edges + 5 columns x 2 horizontal edges.
   EXPECT_EQ(render.geometry.pointCount, 18);

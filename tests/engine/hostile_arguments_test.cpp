@@ -95,6 +95,10 @@ LayerSettings filled(int32_t fill) {
   return {.fillRed = fill, .fillGreen = fill, .fillBlue = fill};
 }
 
+LayerSettings curved(int32_t amount) {
+  return {.deformationType = toInt(DeformationType::Curve), .deformationAmount = amount};
+}
+
 TEST(HostileArguments, OutOfRangeValuesRenderAsTheNearestEnd) {
   struct Case {
     const char* what;
@@ -106,15 +110,9 @@ TEST(HostileArguments, OutOfRangeValuesRenderAsTheNearestEnd) {
       {"fill at the 32-bit maximum", filled(INT_MAX), filled(255)},
       {"fill far below zero", filled(-100000), filled(0)},
       {"fill at the 32-bit minimum", filled(INT_MIN), filled(0)},
-      {"curve amount 2^29",
-       {.deformationType = 2, .deformationAmount = 1 << 29},
-       {.deformationType = 2, .deformationAmount = 100}},
-      {"curve amount at the 32-bit maximum",
-       {.deformationType = 2, .deformationAmount = INT_MAX},
-       {.deformationType = 2, .deformationAmount = 100}},
-      {"curve amount near the 32-bit minimum",
-       {.deformationType = 2, .deformationAmount = INT_MIN + 1},
-       {.deformationType = 2, .deformationAmount = 0}},
+      {"curve amount 2^29", curved(1 << 29), curved(100)},
+      {"curve amount at the 32-bit maximum", curved(INT_MAX), curved(100)},
+      {"curve amount near the 32-bit minimum", curved(INT_MIN + 1), curved(0)},
       {"coinciding knots",
        {.knotX = {0, 0, 100, 150, 150, 255}},
        {.knotX = {0, 1, 100, 150, 151, 255}}},
