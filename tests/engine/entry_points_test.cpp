@@ -2,6 +2,7 @@
 // and the colour keying of FRONTIERE.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "layer_render.h"
@@ -128,53 +129,43 @@ TEST(Destruction, FreesTheRenderAndACopyOfTheTileAndIsHarmlessTwiceOrWithoutActi
   EXPECT_FALSE(engineState().texture.isSet());
 }
 
-struct Keyed {
-  Picture picture;
-  Picture mask;
-};
-
-Keyed keyed(Picture picture, int32_t redMin, int32_t redMax, int32_t greenMin, int32_t greenMax,
-            int32_t blueMin, int32_t blueMax) {
-  Picture mask(picture.width, picture.rows, 77);
-  FRONTIERE(picture.data(), mask.data(), picture.stride, picture.rows, 10, 20, 30, redMin, redMax,
-            greenMin, greenMax, blueMin, blueMax);
-  return {picture, mask};
-}
-
+// Blue runs 0, 40, 80, ... along the rows and green 0, 50, 100, ... down the
+// columns; red is 200 but at (2, 3), which holds the key colour.
+constexpr Bgr kKey{30, 20, 10};
 Picture gradient() {
   Picture picture(7, 5);
   for (int32_t r = 0; r < 5; ++r)
     for (int32_t c = 0; c < 7; ++c)
       picture.setColour(r, c, static_cast<uint8_t>(40 * c), static_cast<uint8_t>(50 * r), 200);
+  picture.setColour(2, 3, kKey[0], kKey[1], kKey[2]);
   return picture;
 }
 
-TEST(ColourKeying, FullRangesKeepEveryPixelExceptTheKeyColour) {
-  Picture picture = gradient();
-  picture.setColour(2, 3, 30, 20, 10);  // blue, green, red of the key colour
-  const Keyed result = keyed(picture, 0, 255, 0, 255, 0, 255);
-  for (int32_t r = 0; r < 5; ++r)
-    for (int32_t c = 0; c < 7; ++c)
-      EXPECT_EQ(result.mask.at(r, c), r == 2 && c == 3 ? kWhite : Bgr{}) << r << ", " << c;
-  EXPECT_EQ(result.picture.bytes, picture.bytes);
-}
-
-TEST(ColourKeying, BoundsAreInclusiveAndOutsidePixelsTakeTheKeyColour) {
-  // Blue runs 0, 40, 80, ... along the row: keep 40..120.
-  const Keyed result = keyed(gradient(), 0, 255, 0, 255, 40, 120);
-  for (int32_t c = 0; c < 7; ++c) {
-    const bool inside = c >= 1 && c <= 3;
-    EXPECT_EQ(result.mask.at(1, c), inside ? Bgr{} : kWhite) << c;
-    if (!inside) EXPECT_EQ(result.picture.at(1, c), (Bgr{30, 20, 10})) << c;
+// A kept pixel stays over a black mask, any other takes the key colour over
+// a white mask.
+TEST(ColourKeying, EachChannelHasItsOwnInclusiveRangeAndTheKeyColourIsNeverKept) {
+  // Least and most red, green and blue kept.
+  constexpr int32_t kRanges[][6] = {{0, 255, 0, 255, 0, 255},     {0, 255, 0, 255, 40, 120},
+                                    {0, 199, 0, 255, 0, 255},     {0, 255, 60, 255, 0, 255},
+                                    {200, 255, 50, 150, 41, 160}, {0, 255, 0, 255, 0, 0}};
+  for (const auto& [redMin, redMax, greenMin, greenMax, blueMin, blueMax] : kRanges) {
+    SCOPED_TRACE(testing::Message()
+                 << "least red, green, blue " << redMin << ", " << greenMin << ", " << blueMin);
+    const Picture original = gradient();
+    Picture picture = original;
+    Picture mask(7, 5, 77);
+    FRONTIERE(picture.data(), mask.data(), picture.stride, picture.rows, 10, 20, 30, redMin, redMax,
+              greenMin, greenMax, blueMin, blueMax);
+    for (int32_t r = 0; r < 5; ++r)
+      for (int32_t c = 0; c < 7; ++c) {
+        const auto [blue, green, red] = original.at(r, c);
+        const bool kept = std::clamp(red, redMin, redMax) == red &&
+                          std::clamp(green, greenMin, greenMax) == green &&
+                          std::clamp(blue, blueMin, blueMax) == blue && original.at(r, c) != kKey;
+        EXPECT_EQ(mask.at(r, c), kept ? Bgr{} : kWhite) << r << ", " << c;
+        EXPECT_EQ(picture.at(r, c), kept ? original.at(r, c) : kKey);
+      }
   }
-}
-
-TEST(ColourKeying, EachChannelHasItsOwnRange) {
-  const Keyed redOut = keyed(gradient(), 0, 199, 0, 255, 0, 255);
-  EXPECT_EQ(redOut.mask.bytes[redOut.mask.offset(0, 0)], 255);
-  const Keyed greenOut = keyed(gradient(), 0, 255, 60, 255, 0, 255);
-  EXPECT_EQ(greenOut.mask.bytes[greenOut.mask.offset(1, 0)], 255);  // green 50
-  EXPECT_EQ(greenOut.mask.bytes[greenOut.mask.offset(2, 0)], 0);    // green 100
 }
 
 TEST(ColourKeying, WidthComesFromTheStrideAndBadSizesDoNothing) {

@@ -112,11 +112,8 @@ struct Canvas {
 // single-pixel gaps in the mask, and lives on until DESTRUCTION.
 inline void startRender(Canvas& canvas, Picture& mask, const LayerSettings& s,
                         const Picture* texture = nullptr, int32_t textureOffset = 0) {
-  if (texture != nullptr) {
-    TEXTURE(texture->bytes.data(), textureOffset, textureOffset, texture->stride, texture->rows);
-  } else {
-    TEXTURE(nullptr, 0, 0, 0, 0);
-  }
+  TEXTURE(texture ? texture->bytes.data() : nullptr, textureOffset, textureOffset,
+          texture ? texture->stride : 0, texture ? texture->rows : 0);
   ACTION(mask.data(), canvas.background.data(), canvas.output.data(), mask.stride, mask.rows,
          canvas.output.stride, canvas.output.rows, s.columnOffset, s.rowOffset, s.smoothingSize,
          s.surfacePattern, s.curveAxis, s.material, s.deformationType, s.effectType,
