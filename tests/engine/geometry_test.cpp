@@ -11,11 +11,66 @@
 #include <tuple>
 #include <vector>
 
-#include "render_fixture.h"
+#include "geometry.h"
+#include "layer_render.h"
+#include "render.h"
 #include "workers.h"
 
 namespace velloro::test {
 namespace {
+
+// Renders of a test mask built up to a chosen geometry step.
+struct RenderOptions {
+  int32_t layerSlot = 1;
+  EffectType effectType = EffectType::NoContour;
+  int32_t smoothingSize = 75;
+  int32_t effectAmount = 100;
+  int32_t material = 0;
+};
+
+Render allocatedRender(Picture& mask, RenderOptions options = {}) {
+  Render render;
+  render.args.mask = mask.data();
+  render.args.maskStride = mask.stride;
+  render.args.maskRows = mask.rows;
+  render.args.layerSlot = options.layerSlot;
+  render.args.effectType = options.effectType;
+  render.args.smoothingSize = options.smoothingSize;
+  render.args.effectAmount = options.effectAmount;
+  render.args.material = static_cast<Material>(options.material);
+  allocateWorkingArrays(render);
+  return render;
+}
+
+Render scannedRender(Picture& mask, RenderOptions options = {}) {
+  Render render = allocatedRender(mask, options);
+  scanRows(render);
+  scanColumns(render);
+  return render;
+}
+
+// Geometry up to the nearest-point search: the state the search starts from.
+Render renderBeforeDistances(Picture& mask, RenderOptions options = {}) {
+  Render render = scannedRender(mask, options);
+  smoothBoundary(render.geometry);
+  buildPointGrid(render.geometry);
+  setProcessedRegion(render.geometry, options.layerSlot);
+  return render;
+}
+
+Render geometryRender(Picture& mask, RenderOptions options = {}) {
+  Render render = allocatedRender(mask, options);
+  buildGeometry(render);
+  return render;
+}
+
+// Boundary points 1..n as (row, column) pairs.
+std::vector<std::pair<int32_t, int32_t>> boundaryPoints(const Geometry& g) {
+  std::vector<std::pair<int32_t, int32_t>> points;
+  for (int32_t i = 1; i <= g.pointCount; ++i)
+    points.emplace_back(g.boundaryRows[i], g.boundaryColumns[i]);
+  return points;
+}
 
 int32_t markAt(const Render& render, int32_t row, int32_t column) {
   return render.geometry.edgeMark[render.geometry.cell(row, column)];
