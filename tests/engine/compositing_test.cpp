@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "layer_render.h"
@@ -10,12 +11,11 @@ namespace {
 constexpr Bgr kBlue{255, 0, 0};
 
 // A profile of 0.5 everywhere shows the fill colour itself.
-LayerSettings coloured(int32_t slot, const Bgr& colour) {
-  return {.curveAxis = 9,
-          .fillRed = colour[2],
-          .fillGreen = colour[1],
-          .fillBlue = colour[0],
-          .layerSlot = slot};
+LayerSettings coloured(int32_t slot, const Bgr& colour, LayerSettings s = {}) {
+  s.curveAxis = 9;
+  std::tie(s.fillBlue, s.fillGreen, s.fillRed, s.layerSlot) =
+      std::tuple(colour[0], colour[1], colour[2], slot);
+  return s;
 }
 
 class Compositing : public LayerTest {};
@@ -47,10 +47,9 @@ TEST_F(Compositing, SlotOneCoversTheOtherSlotsWhateverTheOrderAndRenderingItAgai
 
 TEST_F(Compositing, OffsetsPlaceTheLayer) {
   Canvas canvas(200, 120);
-  LayerSettings s = coloured(1, kRed);
-  s.columnOffset = 30;  // mask column = output column - 30
-  s.rowOffset = -20;    // mask row = output row - 20 (same heights)
-  render(canvas, rectangleMask(200, 120, 40, 40, 70, 100), s);
+  // Mask column = output column - 30, mask row = output row - 20 (same heights).
+  const LayerSettings s{.columnOffset = 30, .rowOffset = -20};
+  render(canvas, rectangleMask(200, 120, 40, 40, 70, 100), coloured(1, kRed, s));
   EXPECT_EQ(canvas.at(65, 75), kRed);
   EXPECT_EQ(canvas.at(45, 45), kWhite);
 }
@@ -58,10 +57,9 @@ TEST_F(Compositing, OffsetsPlaceTheLayer) {
 TEST_F(Compositing, EmptyLayerSamplesKeepTheBackgroundExactly) {
   Canvas canvas(120, 100);
   paintPattern(canvas.background);
-  LayerSettings s = coloured(1, kRed);
-  s.deformationType = toInt(DeformationType::Rotate);
-  s.deformationAmount = 10;  // 35 degrees: samples between pixels
-  render(canvas, rectangleMask(120, 100, 45, 50, 55, 70), s);
+  // An amount of 10 turns the layer by 35 degrees: samples fall between pixels.
+  const LayerSettings s{.deformationType = toInt(DeformationType::Rotate), .deformationAmount = 10};
+  render(canvas, rectangleMask(120, 100, 45, 50, 55, 70), coloured(1, kRed, s));
   for (int32_t r = 0; r < 100; ++r)
     for (int32_t c = 0; c < 120; ++c) {
       if (r >= 25 && r <= 75 && c >= 30 && c <= 90) continue;
@@ -72,11 +70,9 @@ TEST_F(Compositing, EmptyLayerSamplesKeepTheBackgroundExactly) {
 
 // The output of a red rectangle layer deformed by `type` and `amount`.
 Canvas deformed(const Picture& mask, DeformationType type, int32_t amount) {
-  LayerSettings s = coloured(1, kRed);
-  s.deformationType = toInt(type);
-  s.deformationAmount = amount;
   Canvas canvas(120, 100);
-  render(canvas, mask, s);
+  render(canvas, mask,
+         coloured(1, kRed, {.deformationType = toInt(type), .deformationAmount = amount}));
   return canvas;
 }
 
@@ -99,13 +95,12 @@ TEST_F(Compositing, AmountsNearHalfNeitherBendTheLayerNorTurnItOtherThanHalfArou
 // A 21 x 21 square (rows 50..70, columns 70..90) whose only deepest pixel is
 // its centre (60, 80), on a grey picture 120 rows high.
 Canvas shadowed(EffectType type, int32_t amount, int32_t value1, int32_t value2) {
-  LayerSettings s = coloured(1, kRed);
-  s.effectType = toInt(type);
-  s.effectAmount = amount;
-  s.effectValue1 = value1;
-  s.effectValue2 = value2;
+  const LayerSettings s{.effectType = toInt(type),
+                        .effectAmount = amount,
+                        .effectValue1 = value1,
+                        .effectValue2 = value2};
   Canvas canvas(160, 120, 200);
-  render(canvas, rectangleMask(160, 120, 50, 70, 70, 90), s);
+  render(canvas, rectangleMask(160, 120, 50, 70, 70, 90), coloured(1, kRed, s));
   return canvas;
 }
 
