@@ -8,6 +8,7 @@
 #include <cinttypes>
 #include <cstdio>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "engine_state.h"
@@ -17,14 +18,6 @@
 
 namespace velloro::test {
 namespace {
-
-// FNV-1a, 64 bits, over every output of a group in turn.
-struct OutputHash {
-  uint64_t value = 14695981039346656037ull;
-  void add(const std::vector<uint8_t>& bytes) {
-    for (uint8_t byte : bytes) value = (value ^ byte) * 1099511628211ull;
-  }
-};
 
 Picture textMask(int32_t width, int32_t rows, int32_t margin) {
   const bench::BenchPicture drawn = bench::textLikeMask(width, rows, margin);
@@ -88,12 +81,8 @@ LayerSettings& add(Group& group, const Scene& scene, int32_t slot = 1) {
   const int32_t shift = slot == 1 ? 0 : 32;
   s.columnOffset = (scene.canvasWidth - scene.maskWidth) / 2 - shift;
   s.rowOffset = (scene.canvasRows - scene.maskRows) / 2 - shift;
-  s.fillRed = 40;
-  s.fillGreen = 90;
-  s.fillBlue = 200;
-  s.effectValue1 = 255;
-  s.effectValue2 = 30;
-  s.effectValue3 = 70;
+  std::tie(s.fillRed, s.fillGreen, s.fillBlue) = std::tuple(40, 90, 200);
+  std::tie(s.effectValue1, s.effectValue2, s.effectValue3) = std::tuple(255, 30, 70);
   s.knotY = {255, 204, 153, 102, 51, 0};
   return s;
 }
@@ -206,12 +195,12 @@ uint64_t hashGroup(const Scene& scene, const Group& group) {
   const Picture tile = textureTile();
   Canvas canvas(scene.canvasWidth, scene.canvasRows);
   paintPattern(canvas.background);
-  OutputHash hash;
+  uint64_t hash = 14695981039346656037ull;  // FNV-1a, 64 bits, over every output in turn
   for (const LayerSettings& s : group.renders) {
     render(canvas, s.layerSlot == 1 ? plain : margined, s, group.textured ? &tile : nullptr);
-    hash.add(canvas.output.bytes);
+    for (uint8_t byte : canvas.output.bytes) hash = (hash ^ byte) * 1099511628211ull;
   }
-  return hash.value;
+  return hash;
 }
 
 // Renders split between threads must give the bytes of one thread.
