@@ -150,21 +150,23 @@ TEST(BoundaryScan, EmptyMaskKeepsInitialBoundingBox) {
   EXPECT_EQ(rowsAndColumnsOf(render.geometry.box), (std::array{999999, 0, 999999, 0}));
 }
 
-Render smoothedRender(Picture& mask, int32_t smoothingSize) {
+// The boundary points of a mask before smoothing, in pixels, and after, in
+// steps of 1 / scale.
+struct Smoothing {
+  std::vector<std::pair<int32_t, int32_t>> before;
+  std::vector<std::pair<int32_t, int32_t>> after;
+  int32_t scale;
+};
+Smoothing smoothed(Picture mask, int32_t smoothingSize) {
   Render render = scannedRender(mask, {.smoothingSize = smoothingSize});
+  const auto before = boundaryPoints(render.geometry);
   smoothBoundary(render.geometry);
-  return render;
+  return {before, boundaryPoints(render.geometry), render.geometry.scale};
 }
 
 TEST(BoundarySmoothing, PointsOnAStraightEdgeStayWhereTheyAre) {
   for (int32_t size : {50, 150, 250}) {
-    Picture mask = rectangleMask(80, 60, 10, 10, 40, 60);
-    const auto before = boundaryPoints(scannedRender(mask, {.smoothingSize = size}).geometry);
-    Picture copy = mask;
-    Render render = smoothedRender(copy, size);
-    const int32_t scale = render.geometry.scale;
-    const auto after = boundaryPoints(render.geometry);
-    ASSERT_EQ(before.size(), after.size());
+    const auto [before, after, scale] = smoothed(rectangleMask(80, 60, 10, 10, 40, 60), size);
     for (size_t i = 0; i < before.size(); ++i) {
       const auto [row, column] = before[i];
       const bool onVerticalEdgeMiddle = (column == 9 || column == 61) && row > 15 && row < 36;
@@ -181,10 +183,7 @@ TEST(BoundarySmoothing, NoPointMovesFartherThanTheLimit) {
   for (int32_t r = 5; r < 55; ++r)
     for (int32_t c = 5; c < 55; ++c)
       if ((r - 30) * (r - 30) + (c - 30) * (c - 30) < 400 && (r + c) % 7 != 0) mask.setDark(r, c);
-  const auto before = boundaryPoints(scannedRender(mask).geometry);
-  Render render = smoothedRender(mask, 75);
-  const auto after = boundaryPoints(render.geometry);
-  const double scale = render.geometry.scale;
+  const auto [before, after, scale] = smoothed(mask, 75);
   for (size_t i = 0; i < before.size(); ++i) {
     const double rowMove = after[i].first - scale * before[i].first;
     const double columnMove = after[i].second - scale * before[i].second;
@@ -195,8 +194,7 @@ TEST(BoundarySmoothing, NoPointMovesFartherThanTheLimit) {
 TEST(BoundarySmoothing, MoveTowardsTheAverageUsesSinglePrecisionOffset) {
   Picture mask(12, 8);
   mask.setDark(4, 5);
-  Render render = smoothedRender(mask, 10);
-  const auto points = boundaryPoints(render.geometry);
+  const auto points = smoothed(mask, 10).after;
   ASSERT_EQ(points.size(), 4u);
   // Point (4, 4) walks to (3, 5), (4, 6) and (5, 5), (4, 6): its average lies
   // 1.2 pixels to the right. The move of 0.45 pixel lands just below 223
