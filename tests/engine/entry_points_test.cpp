@@ -1,9 +1,7 @@
-// The entry points' contract at its edges, the texture tile TEXTURE installs
-// and the colour keying of FRONTIERE; renders with arguments at and beyond
-// the edges of their ranges, which the engine takes as the nearest end of
-// each range, or renders a defined picture. Run under AddressSanitizer and
-// UndefinedBehaviorSanitizer these also catch any access outside a buffer,
-// any overflow or division by zero.
+// The entry points at the edges of their contract: the texture tile TEXTURE
+// installs, the colour keying of FRONTIERE, and arguments beyond their ranges
+// taken as the nearest end. Under the sanitizers these also catch any access
+// outside a buffer, any overflow or division by zero.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -148,8 +146,6 @@ Picture gradient() {
   return picture;
 }
 
-// A kept pixel stays over a black mask, any other takes the key colour over
-// a white mask.
 TEST(ColourKeying, EachChannelHasItsOwnInclusiveRangeAndTheKeyColourIsNeverKept) {
   // Least and most red, green and blue kept.
   constexpr int32_t kRanges[][6] = {{0, 255, 0, 255, 0, 255},     {0, 255, 0, 255, 40, 120},
