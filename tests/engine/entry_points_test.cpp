@@ -302,12 +302,8 @@ TEST(HostileArguments, SurfacePatternOutsideItsRangeShadesWithAFlatZeroCurve) {
   EXPECT_NE(rendered({.surfacePattern = 0}), beyond);
 }
 
-TEST(CubicSplineEdges, SplineNeverBuiltIsZeroEverywhere) {
-  const CubicSpline unbuilt;
-  for (double p : {0.0, 0.3, 1.0}) EXPECT_EQ(unbuilt(p), 0.0) << p;
-}
-
-TEST(CubicSplineEdges, CoincidingKnotsGiveFiniteValuesThroughTheKnots) {
+TEST(CubicSplineEdges, NeverBuiltIsZeroAndCoincidingKnotsGiveFiniteValuesThroughTheKnots) {
+  for (double p : {0.0, 0.3, 1.0}) EXPECT_EQ(CubicSpline()(p), 0.0) << p;
   const double positions[] = {0, 0, 0, 255, 255, 255};
   const double values[] = {0, 40, 80, 120, 200, 255};
   const CubicSpline spline(positions, values, 6);

@@ -65,8 +65,9 @@ Render geometryRender(Picture& mask, RenderOptions options = {}) {
 }
 
 // Boundary points 1..n as (row, column) pairs.
-std::vector<std::pair<int32_t, int32_t>> boundaryPoints(const Geometry& g) {
-  std::vector<std::pair<int32_t, int32_t>> points;
+using Points = std::vector<std::pair<int32_t, int32_t>>;
+Points boundaryPoints(const Geometry& g) {
+  Points points;
   for (int32_t i = 1; i <= g.pointCount; ++i)
     points.emplace_back(g.boundaryRows[i], g.boundaryColumns[i]);
   return points;
@@ -151,13 +152,8 @@ TEST(BoundaryScan, EmptyMaskKeepsInitialBoundingBox) {
 }
 
 // The boundary points of a mask before smoothing, in pixels, and after, in
-// steps of 1 / scale.
-struct Smoothing {
-  std::vector<std::pair<int32_t, int32_t>> before;
-  std::vector<std::pair<int32_t, int32_t>> after;
-  int32_t scale;
-};
-Smoothing smoothed(Picture mask, int32_t smoothingSize) {
+// steps of 1 / scale; and the scale.
+std::tuple<Points, Points, int32_t> smoothed(Picture mask, int32_t smoothingSize) {
   Render render = scannedRender(mask, {.smoothingSize = smoothingSize});
   const auto before = boundaryPoints(render.geometry);
   smoothBoundary(render.geometry);
@@ -194,7 +190,7 @@ TEST(BoundarySmoothing, NoPointMovesFartherThanTheLimit) {
 TEST(BoundarySmoothing, MoveTowardsTheAverageUsesSinglePrecisionOffset) {
   Picture mask(12, 8);
   mask.setDark(4, 5);
-  const auto points = smoothed(mask, 10).after;
+  const Points points = std::get<1>(smoothed(mask, 10));
   ASSERT_EQ(points.size(), 4u);
   // Point (4, 4) walks to (3, 5), (4, 6) and (5, 5), (4, 6): its average lies
   // 1.2 pixels to the right. The move of 0.45 pixel lands just below 223
@@ -341,19 +337,15 @@ TEST(DistanceSearch, PixelsNearAStraightEdgeAreWholePixelsAway) {
   EXPECT_EQ(outer.geometry.distance[outer.geometry.cell(25, 6)], 9u * 2500u);
 }
 
-TEST(DistanceSearch, FarPixelsKeepTheNoPointDistanceAndDepthIsCapped) {
-  Picture mask = rectangleMask(200, 200, 20, 20, 179, 179);
-  Render render = geometryRender(mask);
-  const Geometry& g = render.geometry;
-  EXPECT_EQ(g.distance[g.cell(100, 100)], kNoPointDistance);
-  EXPECT_EQ(g.maxSquaredDistance, 1000.0 * 50 * 50);
-}
-
-TEST(DistanceSearch, DepthIsTheLargestFiniteSquaredDistanceOfAnElementPixel) {
-  Picture mask(40, 40);
-  mask.fillRectangle(10, 10, 18, 18);  // 9 x 9: centre 5 pixels from each boundary row/column
-  Render render = geometryRender(mask, {.smoothingSize = 10});
-  EXPECT_EQ(render.geometry.maxSquaredDistance, 25.0 * 2500);
+// A 9 x 9 square's centre lies 5 pixels from each boundary row and column;
+// the middle of a large one finds no point and its depth is capped.
+TEST(DistanceSearch, DepthIsTheLargestFiniteSquaredDistanceOfAnElementPixelUpToACap) {
+  Picture square = rectangleMask(40, 40, 10, 10, 18, 18);
+  EXPECT_EQ(geometryRender(square, {.smoothingSize = 10}).geometry.maxSquaredDistance, 25.0 * 2500);
+  Picture large = rectangleMask(200, 200, 20, 20, 179, 179);
+  const Render render = geometryRender(large);
+  EXPECT_EQ(render.geometry.distance[render.geometry.cell(100, 100)], kNoPointDistance);
+  EXPECT_EQ(render.geometry.maxSquaredDistance, 1000.0 * 50 * 50);
 }
 
 TEST(Workers, BalancedPartsShareTheWorkNotTheItems) {
