@@ -68,12 +68,11 @@ class TextureTiles : public ::testing::Test {
 TEST_F(TextureTiles, TiledLookupRepeatsEveryTextureRowsAndWidthLessOneColumns) {
   install(5, 4);  // stride 16: period 16 / 3 - 1 = 4
   ASSERT_TRUE(tile.isSet());
-  for (int32_t r = 0; r < 12; ++r) {
+  for (int32_t r = 0; r < 12; ++r)
     for (int32_t c = 0; c < 12; ++c) {
       EXPECT_EQ(placeOf(tile.tiled(10, r, c)), placeOf(tile.tiled(10, r + 4, c)));
       EXPECT_EQ(placeOf(tile.tiled(10, r, c)), placeOf(tile.tiled(10, r, c + 4)));
     }
-  }
   std::set<int32_t> columns;
   for (int32_t c = -20; c < 20; ++c) columns.insert(tile.tiled(10, 0, c).blue);
   EXPECT_EQ(columns, (std::set<int32_t>{0, 1, 2, 3}));  // column 4 is never sampled

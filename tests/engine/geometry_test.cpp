@@ -349,12 +349,8 @@ TEST(DistanceSearch, DepthIsTheLargestFiniteSquaredDistanceOfAnElementPixelUpToA
 }
 
 TEST(Workers, BalancedPartsShareTheWorkNotTheItems) {
-  struct Case {
-    std::vector<int64_t> weights;
-    int32_t parts;
-    std::vector<int64_t> starts;
-  };
-  const Case cases[] = {
+  // Weights, parts, and the first item of each part and the end.
+  const std::tuple<std::vector<int64_t>, int32_t, std::vector<int64_t>> cases[] = {
       {{5, 5, 5, 5}, 2, {0, 2, 4}},
       {{9, 1, 1, 1, 1, 1, 1, 1, 1, 1}, 2, {0, 1, 10}},
       {{1, 1, 1, 1, 1, 1, 1, 1, 1, 9}, 2, {0, 9, 10}},
@@ -364,7 +360,8 @@ TEST(Workers, BalancedPartsShareTheWorkNotTheItems) {
       {{}, 2, {0, 0, 0}},
       {{3, 3}, 1, {0, 2}},
   };
-  for (const Case& c : cases) EXPECT_EQ(balancedStarts(c.weights, c.parts), c.starts);
+  for (const auto& [weights, parts, starts] : cases)
+    EXPECT_EQ(balancedStarts(weights, parts), starts) << parts;
 }
 
 // The plain direction fields of every pixel of the region.
