@@ -239,9 +239,8 @@ TEST_F(OuterEffects, OutlineFillsANotchOnlyUpToItsReach) {
 
 constexpr Bgr kBlue{255, 0, 0};
 
-// A profile of 0.5 everywhere shows the fill colour itself.
 LayerSettings coloured(int32_t slot, const Bgr& colour, LayerSettings s = {}) {
-  s.curveAxis = 9;
+  s.curveAxis = kMiddleOfCurve;
   std::tie(s.fillBlue, s.fillGreen, s.fillRed, s.layerSlot) =
       std::tuple(colour[0], colour[1], colour[2], slot);
   return s;
@@ -253,25 +252,23 @@ TEST_F(Compositing, SlotOneCoversTheOtherSlotsWhateverTheOrderAndRenderingItAgai
   const Picture redMask = rectangleMask(200, 120, 40, 40, 70, 100);
   const Picture blueMask = rectangleMask(200, 120, 50, 80, 80, 140);
   Canvas canvas(200, 120);
+  const auto pixels = [&canvas] {
+    return std::array{canvas.at(60, 90), canvas.at(45, 50), canvas.at(75, 130),
+                      canvas.at(100, 170)};
+  };
   for (bool slotOneFirst : {true, false}) {
     clearLayerSlots();
     canvas = Canvas(200, 120);
     if (slotOneFirst) render(canvas, blueMask, coloured(1, kBlue));
     render(canvas, redMask, coloured(2, kRed));
     if (!slotOneFirst) render(canvas, blueMask, coloured(1, kBlue));
-    EXPECT_EQ(canvas.at(60, 90), kBlue) << slotOneFirst;
-    EXPECT_EQ(canvas.at(45, 50), kRed);
-    EXPECT_EQ(canvas.at(75, 130), kBlue);
-    EXPECT_EQ(canvas.at(100, 170), kWhite);
+    EXPECT_EQ(pixels(), (std::array{kBlue, kRed, kBlue, kWhite})) << slotOneFirst;
   }
   render(canvas, rectangleMask(200, 120, 90, 150, 110, 190), coloured(1, kBlue));
-  EXPECT_EQ(canvas.at(60, 90), kRed);
-  EXPECT_EQ(canvas.at(75, 130), kWhite);
-  EXPECT_EQ(canvas.at(100, 170), kBlue);
+  EXPECT_EQ(pixels(), (std::array{kRed, kRed, kWhite, kBlue}));
   // A mask without any element leaves slot 1 empty.
   render(canvas, Picture(200, 120), coloured(1, kBlue));
-  EXPECT_EQ(canvas.at(100, 170), kWhite);
-  EXPECT_EQ(canvas.at(45, 50), kRed);
+  EXPECT_EQ(pixels(), (std::array{kRed, kRed, kWhite, kWhite}));
 }
 
 TEST_F(Compositing, OffsetsPlaceTheLayer) {
