@@ -54,19 +54,15 @@ Picture numberedTexture(int32_t width, int32_t rows) {
 // Texture row and column of a looked-up pixel.
 std::pair<int32_t, int32_t> placeOf(const Colour& colour) { return {colour.green, colour.blue}; }
 
-class TextureTiles : public ::testing::Test {
- protected:
-  void install(int32_t width, int32_t rows, int32_t offsets = 0) {
-    texture = numberedTexture(width, rows);
-    tile.install(texture.data(), offsets, offsets, texture.stride, texture.rows);
-  }
-
-  Picture texture{0, 0};
+TextureTile numberedTile(int32_t width, int32_t rows, int32_t offsets = 0) {
+  const Picture texture = numberedTexture(width, rows);
   TextureTile tile;
-};
+  tile.install(texture.bytes.data(), offsets, offsets, texture.stride, texture.rows);
+  return tile;
+}
 
-TEST_F(TextureTiles, TiledLookupRepeatsEveryTextureRowsAndWidthLessOneColumns) {
-  install(5, 4);  // stride 16: period 16 / 3 - 1 = 4
+TEST(TextureTiles, TiledLookupRepeatsEveryTextureRowsAndWidthLessOneColumns) {
+  const TextureTile tile = numberedTile(5, 4);  // stride 16: period 16 / 3 - 1 = 4
   ASSERT_TRUE(tile.isSet());
   for (int32_t r = 0; r < 12; ++r)
     for (int32_t c = 0; c < 12; ++c) {
@@ -80,17 +76,17 @@ TEST_F(TextureTiles, TiledLookupRepeatsEveryTextureRowsAndWidthLessOneColumns) {
 
 // Tiled: texture row = T_r - ((H - r) mod T_r) - 1. Placed: texture row =
 // r - H + T_r + row offset, column = c - column offset.
-TEST_F(TextureTiles, RowsCountFromTheMaskTopAndPlacedLookupsDoNotWrap) {
-  install(4, 3);
+TEST(TextureTiles, RowsCountFromTheMaskTopAndPlacedLookupsDoNotWrap) {
+  TextureTile tile = numberedTile(4, 3);
   EXPECT_EQ(tile.tiled(10, 9, 0).green, 3 - (1 % 3) - 1);
   EXPECT_EQ(tile.tiled(10, 0, 0).green, 3 - (10 % 3) - 1);
   EXPECT_EQ(tile.tiled(10, 0, 0).red, 7);
-  install(8, 6);
+  tile = numberedTile(8, 6);
   EXPECT_EQ(placeOf(tile.placed(10, 7, 3)), (std::pair{7 - 10 + 6, 3}));
 }
 
-TEST_F(TextureTiles, OffsetsBeyondThePictureWrapToNonNegativePlaces) {
-  install(6, 5, 30);
+TEST(TextureTiles, OffsetsBeyondThePictureWrapToNonNegativePlaces) {
+  const TextureTile tile = numberedTile(6, 5, 30);
   for (int32_t r : {-1000, -1, 0, 7, 5000})
     for (int32_t c : {-1000, -31, -1, 0, 29, 5000}) {
       const auto [row, column] = placeOf(tile.tiled(40, r, c));
@@ -100,11 +96,12 @@ TEST_F(TextureTiles, OffsetsBeyondThePictureWrapToNonNegativePlaces) {
 
 // A one-pixel texture's period of 0 columns becomes 1; without rows or
 // without any texture, placed pixels are black.
-TEST_F(TextureTiles, NarrowRowlessOrMissingTexturesAreSafe) {
-  install(1, 3);
+TEST(TextureTiles, NarrowRowlessOrMissingTexturesAreSafe) {
+  TextureTile tile = numberedTile(1, 3);
   EXPECT_TRUE(tile.isSet());
   EXPECT_EQ(tile.tiled(5, 2, 17).blue, 0);
-  tile.install(texture.data(), 0, 0, texture.stride, 0);
+  const Picture texture = numberedTexture(1, 3);
+  tile.install(texture.bytes.data(), 0, 0, texture.stride, 0);
   EXPECT_FALSE(tile.isSet());
   EXPECT_EQ(tile.placed(5, 2, 17).blue, 0);
   tile.install(nullptr, 0, 0, 0, 0);

@@ -51,6 +51,9 @@ class ElementLayer : public LayerTest {
 using SurfaceShading = ElementLayer;
 using OuterEffects = ElementLayer;
 
+// Knots of a flat profile curve at `v`.
+std::array<int32_t, 6> flatCurve(int32_t v) { return {v, v, v, v, v, v}; }
+
 int32_t lighten(double w, int32_t base) {
   return static_cast<int32_t>(w < 0.5 ? 2 * w * base : 255 - 2 * (1 - w) * (255 - base));
 }

@@ -90,11 +90,6 @@ struct LayerSettings {
   std::array<int32_t, 6> knotY{0, 51, 102, 153, 204, 255};
 };
 
-// Knots of a flat profile curve at `value`.
-inline std::array<int32_t, 6> flatCurve(int32_t value) {
-  return {value, value, value, value, value, value};
-}
-
 // A picture and the output it is composited into; the output starts as a
 // copy of the background.
 struct Canvas {

@@ -1,8 +1,6 @@
 // Whole renders across sizes, effects, materials, patterns, curve axes,
-// deformations, slots and textures, hashed group by group against the
-// hashes of outputs known to be right. Any change of any output byte in
-// any render shows up here; on a mismatch the test prints the scene's
-// hashes group by group.
+// deformations, slots and textures, hashed group by group against the hashes
+// of outputs known to be right: any change of any output byte shows here.
 #include <gtest/gtest.h>
 
 #include <cinttypes>
