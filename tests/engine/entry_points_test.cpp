@@ -257,9 +257,7 @@ std::vector<uint8_t> rendered(LayerSettings s) {
   return canvas.output.bytes;
 }
 
-LayerSettings filled(int32_t fill) {
-  return {.fillRed = fill, .fillGreen = fill, .fillBlue = fill};
-}
+LayerSettings filled(int32_t v) { return {.fillRed = v, .fillGreen = v, .fillBlue = v}; }
 
 LayerSettings curved(int32_t amount) {
   return {.deformationType = toInt(DeformationType::Curve), .deformationAmount = amount};

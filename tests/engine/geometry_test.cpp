@@ -404,16 +404,11 @@ void referenceAveraging(Render& render) {
     }
 }
 
-Render renderBeforeAveraging(Picture& mask, RenderOptions options) {
-  Render render = renderBeforeDistances(mask, options);
-  computeDistances(render);
-  computeDirectionFields(render);
-  return render;
-}
-
 TEST(DirectionFields, DirectionsFromAVerticalEdge) {
   Picture mask = rectangleMask(80, 60, 10, 10, 40, 60);
-  Render render = renderBeforeAveraging(mask, {.material = 4});
+  Render render = renderBeforeDistances(mask, {.material = 4});
+  computeDistances(render);
+  computeDirectionFields(render);
   const Geometry& g = render.geometry;
   const size_t cell = g.cell(25, 12);  // three pixels right of the left edge
   EXPECT_DOUBLE_EQ(g.angle[cell], 0.5);
@@ -439,7 +434,9 @@ TEST(DirectionFields, AveragingMatchesThePlainInPlaceWalkExactly) {
         if ((r * 7 + c * 3) % 11 != 0 && (c - 60) * (c - 60) + (r - 47) * (r - 47) < 300)
           mask.setDark(r, c);
     Render fast =
-        renderBeforeAveraging(mask, {.layerSlot = slot, .effectType = effect, .material = 4});
+        renderBeforeDistances(mask, {.layerSlot = slot, .effectType = effect, .material = 4});
+    computeDistances(fast);
+    computeDirectionFields(fast);
     Render reference = fast;
     referenceDirections(reference);
     averageDirectionFields(fast);
