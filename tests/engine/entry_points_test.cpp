@@ -1,10 +1,16 @@
-// The entry points' contract at its edges, the texture tile TEXTURE installs
-// and the colour keying of FRONTIERE.
+// The entry points at the edges of their contract: the texture tile TEXTURE
+// installs, the colour keying of FRONTIERE, and arguments beyond their ranges
+// taken as the nearest end. Under the sanitizers these also catch any access
+// outside a buffer, any overflow or division by zero.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
+#include <cmath>
 #include <set>
 
 #include "layer_render.h"
+#include "spline.h"
 #include "texture_tile.h"
 
 namespace velloro::test {
@@ -36,18 +42,6 @@ TEST(Action, PaddedStrideOfAThreePixelMaskCountsAsFourPixels) {
   DESTRUCTION();
 }
 
-TEST(Destruction, IsHarmlessTwiceOrWithoutAction) {
-  DESTRUCTION();
-  DESTRUCTION();
-  Picture mask = rectangleMask(30, 20, 5, 5, 12, 20);
-  Canvas canvas(40, 30);
-  startRender(canvas, mask, {});
-  EXPECT_NE(engineState().render, nullptr);
-  DESTRUCTION();
-  EXPECT_EQ(engineState().render, nullptr);
-  DESTRUCTION();
-}
-
 // A texture whose every pixel tells its own place: blue = column, green = row.
 Picture numberedTexture(int32_t width, int32_t rows) {
   Picture texture(width, rows);
@@ -60,26 +54,21 @@ Picture numberedTexture(int32_t width, int32_t rows) {
 // Texture row and column of a looked-up pixel.
 std::pair<int32_t, int32_t> placeOf(const Colour& colour) { return {colour.green, colour.blue}; }
 
-class TextureTiles : public ::testing::Test {
- protected:
-  void install(int32_t width, int32_t rows, int32_t offsets = 0) {
-    texture = numberedTexture(width, rows);
-    tile.install(texture.data(), offsets, offsets, texture.stride, texture.rows);
-  }
-
-  Picture texture{0, 0};
+TextureTile numberedTile(int32_t width, int32_t rows, int32_t offsets = 0) {
+  const Picture texture = numberedTexture(width, rows);
   TextureTile tile;
-};
+  tile.install(texture.bytes.data(), offsets, offsets, texture.stride, texture.rows);
+  return tile;
+}
 
-TEST_F(TextureTiles, TiledLookupRepeatsEveryTextureRowsAndWidthLessOneColumns) {
-  install(5, 4);  // stride 16: period 16 / 3 - 1 = 4
+TEST(TextureTiles, TiledLookupRepeatsEveryTextureRowsAndWidthLessOneColumns) {
+  const TextureTile tile = numberedTile(5, 4);  // stride 16: period 16 / 3 - 1 = 4
   ASSERT_TRUE(tile.isSet());
-  for (int32_t r = 0; r < 12; ++r) {
+  for (int32_t r = 0; r < 12; ++r)
     for (int32_t c = 0; c < 12; ++c) {
       EXPECT_EQ(placeOf(tile.tiled(10, r, c)), placeOf(tile.tiled(10, r + 4, c)));
       EXPECT_EQ(placeOf(tile.tiled(10, r, c)), placeOf(tile.tiled(10, r, c + 4)));
     }
-  }
   std::set<int32_t> columns;
   for (int32_t c = -20; c < 20; ++c) columns.insert(tile.tiled(10, 0, c).blue);
   EXPECT_EQ(columns, (std::set<int32_t>{0, 1, 2, 3}));  // column 4 is never sampled
@@ -87,17 +76,17 @@ TEST_F(TextureTiles, TiledLookupRepeatsEveryTextureRowsAndWidthLessOneColumns) {
 
 // Tiled: texture row = T_r - ((H - r) mod T_r) - 1. Placed: texture row =
 // r - H + T_r + row offset, column = c - column offset.
-TEST_F(TextureTiles, RowsCountFromTheMaskTopAndPlacedLookupsDoNotWrap) {
-  install(4, 3);
+TEST(TextureTiles, RowsCountFromTheMaskTopAndPlacedLookupsDoNotWrap) {
+  TextureTile tile = numberedTile(4, 3);
   EXPECT_EQ(tile.tiled(10, 9, 0).green, 3 - (1 % 3) - 1);
   EXPECT_EQ(tile.tiled(10, 0, 0).green, 3 - (10 % 3) - 1);
   EXPECT_EQ(tile.tiled(10, 0, 0).red, 7);
-  install(8, 6);
+  tile = numberedTile(8, 6);
   EXPECT_EQ(placeOf(tile.placed(10, 7, 3)), (std::pair{7 - 10 + 6, 3}));
 }
 
-TEST_F(TextureTiles, OffsetsBeyondThePictureWrapToNonNegativePlaces) {
-  install(6, 5, 30);
+TEST(TextureTiles, OffsetsBeyondThePictureWrapToNonNegativePlaces) {
+  const TextureTile tile = numberedTile(6, 5, 30);
   for (int32_t r : {-1000, -1, 0, 7, 5000})
     for (int32_t c : {-1000, -31, -1, 0, 29, 5000}) {
       const auto [row, column] = placeOf(tile.tiled(40, r, c));
@@ -107,11 +96,12 @@ TEST_F(TextureTiles, OffsetsBeyondThePictureWrapToNonNegativePlaces) {
 
 // A one-pixel texture's period of 0 columns becomes 1; without rows or
 // without any texture, placed pixels are black.
-TEST_F(TextureTiles, NarrowRowlessOrMissingTexturesAreSafe) {
-  install(1, 3);
+TEST(TextureTiles, NarrowRowlessOrMissingTexturesAreSafe) {
+  TextureTile tile = numberedTile(1, 3);
   EXPECT_TRUE(tile.isSet());
   EXPECT_EQ(tile.tiled(5, 2, 17).blue, 0);
-  tile.install(texture.data(), 0, 0, texture.stride, 0);
+  const Picture texture = numberedTexture(1, 3);
+  tile.install(texture.bytes.data(), 0, 0, texture.stride, 0);
   EXPECT_FALSE(tile.isSet());
   EXPECT_EQ(tile.placed(5, 2, 17).blue, 0);
   tile.install(nullptr, 0, 0, 0, 0);
@@ -122,75 +112,59 @@ TEST_F(TextureTiles, NarrowRowlessOrMissingTexturesAreSafe) {
   EXPECT_EQ(tile.placed(100, -5, 1 << 30).red, 0);
 }
 
-TEST(TextureEntryPoint, CopiesTheTileAndDestructionRemovesIt) {
+TEST(Destruction, FreesTheRenderAndACopyOfTheTileAndIsHarmlessTwiceOrWithoutAction) {
+  DESTRUCTION();
+  DESTRUCTION();
   Picture texture = numberedTexture(4, 4);
-  TEXTURE(texture.data(), 0, 0, texture.stride, texture.rows);
+  Picture mask = rectangleMask(30, 20, 5, 5, 12, 20);
+  Canvas canvas(40, 30);
+  startRender(canvas, mask, {}, &texture);
   texture.setColour(0, 0, 99, 99, 99);  // the engine keeps its own copy
   EXPECT_EQ(engineState().texture.tiled(4, 3, 0).blue, 0);
-  EXPECT_TRUE(engineState().texture.isSet());
+  EXPECT_NE(engineState().render, nullptr);
   DESTRUCTION();
+  EXPECT_EQ(engineState().render, nullptr);
   EXPECT_FALSE(engineState().texture.isSet());
+  DESTRUCTION();
   TEXTURE(nullptr, 0, 0, 0, 0);
   EXPECT_FALSE(engineState().texture.isSet());
-  DESTRUCTION();
 }
 
-struct Keyed {
-  Picture picture;
-  Picture mask;
-};
-
-Keyed keyed(Picture picture, int32_t redMin, int32_t redMax, int32_t greenMin, int32_t greenMax,
-            int32_t blueMin, int32_t blueMax) {
-  Picture mask(picture.width, picture.rows, 77);
-  FRONTIERE(picture.data(), mask.data(), picture.stride, picture.rows, 10, 20, 30, redMin, redMax,
-            greenMin, greenMax, blueMin, blueMax);
-  return {picture, mask};
-}
-
+// Blue runs 0, 40, 80, ... along the rows and green 0, 50, 100, ... down the
+// columns; red is 200 but at (2, 3), which holds the key colour.
+constexpr Bgr kKey{30, 20, 10};
 Picture gradient() {
   Picture picture(7, 5);
   for (int32_t r = 0; r < 5; ++r)
     for (int32_t c = 0; c < 7; ++c)
       picture.setColour(r, c, static_cast<uint8_t>(40 * c), static_cast<uint8_t>(50 * r), 200);
+  picture.setColour(2, 3, kKey[0], kKey[1], kKey[2]);
   return picture;
 }
 
-TEST(ColourKeying, FullRangesKeepEveryPixelExceptTheKeyColour) {
-  Picture picture = gradient();
-  picture.setColour(2, 3, 30, 20, 10);  // blue, green, red of the key colour
-  const Keyed result = keyed(picture, 0, 255, 0, 255, 0, 255);
-  for (int32_t r = 0; r < 5; ++r)
-    for (int32_t c = 0; c < 7; ++c) {
-      const size_t at = result.mask.offset(r, c);
-      const bool isKey = r == 2 && c == 3;
-      EXPECT_EQ(result.mask.bytes[at], isKey ? 255 : 0);
-      EXPECT_EQ(result.mask.bytes[at + 2], isKey ? 255 : 0);
-      EXPECT_EQ(result.picture.bytes[at], picture.bytes[at]);
-    }
-}
-
-TEST(ColourKeying, BoundsAreInclusiveAndOutsidePixelsTakeTheKeyColour) {
-  // Blue runs 0, 40, 80, ... along the row: keep 40..120.
-  const Keyed result = keyed(gradient(), 0, 255, 0, 255, 40, 120);
-  for (int32_t c = 0; c < 7; ++c) {
-    const size_t at = result.mask.offset(1, c);
-    const bool inside = c >= 1 && c <= 3;
-    EXPECT_EQ(result.mask.bytes[at + 1], inside ? 0 : 255) << c;
-    if (!inside) {
-      EXPECT_EQ(result.picture.bytes[at], 30);
-      EXPECT_EQ(result.picture.bytes[at + 1], 20);
-      EXPECT_EQ(result.picture.bytes[at + 2], 10);
-    }
+TEST(ColourKeying, EachChannelHasItsOwnInclusiveRangeAndTheKeyColourIsNeverKept) {
+  // Least and most red, green and blue kept.
+  constexpr int32_t kRanges[][6] = {{0, 255, 0, 255, 0, 255},     {0, 255, 0, 255, 40, 120},
+                                    {0, 199, 0, 255, 0, 255},     {0, 255, 60, 255, 0, 255},
+                                    {200, 255, 50, 150, 41, 160}, {0, 255, 0, 255, 0, 0}};
+  for (const auto& [redMin, redMax, greenMin, greenMax, blueMin, blueMax] : kRanges) {
+    SCOPED_TRACE(testing::Message()
+                 << "least red, green, blue " << redMin << ", " << greenMin << ", " << blueMin);
+    const Picture original = gradient();
+    Picture picture = original;
+    Picture mask(7, 5, 77);
+    FRONTIERE(picture.data(), mask.data(), picture.stride, picture.rows, 10, 20, 30, redMin, redMax,
+              greenMin, greenMax, blueMin, blueMax);
+    for (int32_t r = 0; r < 5; ++r)
+      for (int32_t c = 0; c < 7; ++c) {
+        const auto [blue, green, red] = original.at(r, c);
+        const bool kept = std::clamp(red, redMin, redMax) == red &&
+                          std::clamp(green, greenMin, greenMax) == green &&
+                          std::clamp(blue, blueMin, blueMax) == blue && original.at(r, c) != kKey;
+        EXPECT_EQ(mask.at(r, c), kept ? Bgr{} : kWhite) << r << ", " << c;
+        EXPECT_EQ(picture.at(r, c), kept ? original.at(r, c) : kKey);
+      }
   }
-}
-
-TEST(ColourKeying, EachChannelHasItsOwnRange) {
-  const Keyed redOut = keyed(gradient(), 0, 199, 0, 255, 0, 255);
-  EXPECT_EQ(redOut.mask.bytes[redOut.mask.offset(0, 0)], 255);
-  const Keyed greenOut = keyed(gradient(), 0, 255, 60, 255, 0, 255);
-  EXPECT_EQ(greenOut.mask.bytes[greenOut.mask.offset(1, 0)], 255);  // green 50
-  EXPECT_EQ(greenOut.mask.bytes[greenOut.mask.offset(2, 0)], 0);    // green 100
 }
 
 TEST(ColourKeying, WidthComesFromTheStrideAndBadSizesDoNothing) {
@@ -203,6 +177,133 @@ TEST(ColourKeying, WidthComesFromTheStrideAndBadSizesDoNothing) {
   FRONTIERE(nullptr, nullptr, 0, 0, 0, 0, 0, 0, 255, 0, 255, 0, 255);
   FRONTIERE(picture.data(), mask.data(), -3, 5, 0, 0, 0, 0, 255, 0, 255, 0, 255);
   EXPECT_EQ(mask.bytes[mask.offset(1, 1)], 0);
+}
+
+Picture blobMask(int32_t width, int32_t rows) {
+  Picture mask(width, rows);
+  mask.fillRectangle(rows / 4, width / 4, rows * 3 / 4, width / 2);
+  for (int32_t r = rows / 3; r < rows * 2 / 3; ++r)
+    for (int32_t c = width / 2; c < width * 3 / 4 - (r % 7); ++c) mask.setDark(r, c);
+  return mask;
+}
+
+class RenderBounds : public LayerTest {};
+
+TEST_F(RenderBounds, EveryDeformationAmountWithEveryShadow) {
+  const Picture mask = blobMask(60, 40);
+  Canvas canvas(70, 50);
+  for (DeformationType type :
+       {DeformationType::None, DeformationType::Rotate, DeformationType::Curve}) {
+    for (int32_t amount = 0; amount <= 100; ++amount) {
+      LayerSettings s;
+      s.deformationType = toInt(type);
+      s.deformationAmount = amount;
+      s.effectType = amount % 3;  // none, drop shadow, cast shadow
+      s.effectAmount = 100 - amount;
+      // Shadow parameters up to 255 throw shadows out of the picture.
+      s.effectValue1 = (amount * 53) % 256;
+      s.effectValue2 = (amount * 37) % 256;
+      s.layerSlot = 1 + amount % 3;
+      render(canvas, mask, s);
+    }
+  }
+}
+
+TEST_F(RenderBounds, ShadowsAndOffsetsFarOutsideThePictureLeaveItUnchanged) {
+  const Picture mask = blobMask(60, 40);
+  const Picture texture = blobMask(9, 5);
+  for (int32_t offset : {-100000, -5000, -70, 70, 5000, 100000}) {
+    for (EffectType effect : {EffectType::DropShadow, EffectType::CastShadow, EffectType::Glow}) {
+      for (int32_t slot = 1; slot <= 3; ++slot) {
+        clearLayerSlots();
+        Canvas canvas(50, 30, 90);
+        const LayerSettings s{.columnOffset = offset,
+                              .rowOffset = -offset / 2,
+                              .effectType = toInt(effect),
+                              .effectAmount = 100,
+                              .layerSlot = slot};
+        render(canvas, mask, s, &texture, 30);
+        EXPECT_EQ(canvas.output.bytes, canvas.background.bytes) << offset << " " << slot;
+      }
+    }
+  }
+}
+
+// A mask larger than the canvas, and a mask that is all element (small
+// masks meet every argument in the engine's fuzz target).
+TEST_F(RenderBounds, MasksLargerThanTheCanvasOrAllElement) {
+  Canvas canvas(631, 331);
+  render(canvas, blobMask(2000, 600), {.effectType = toInt(EffectType::Outline1)});
+  render(canvas, blobMask(2000, 600), {.effectType = toInt(EffectType::Glow), .layerSlot = 3});
+  const Picture whole(40, 30, 0);
+  canvas = Canvas(40, 30);
+  for (int32_t effect = toInt(EffectType::NoContour); effect <= toInt(EffectType::Glow); ++effect)
+    for (int32_t slot = 1; slot <= 3; ++slot)
+      render(canvas, whole,
+             {.material = slot == 3 ? 0 : 6,
+              .effectType = effect,
+              .effectAmount = 100,
+              .layerSlot = slot});
+}
+
+// A raised rectangle: Raised shades its edge from the fill colour too.
+std::vector<uint8_t> rendered(LayerSettings s) {
+  s.columnOffset = s.rowOffset = 2;
+  s.effectType = toInt(EffectType::Raised);
+  s.effectAmount = 40;
+  s.knotY = {30, 200, 90, 250, 10, 160};
+  Canvas canvas(48, 36, 200);
+  render(canvas, rectangleMask(40, 30, 6, 6, 22, 30), s);
+  return canvas.output.bytes;
+}
+
+LayerSettings filled(int32_t v) { return {.fillRed = v, .fillGreen = v, .fillBlue = v}; }
+
+LayerSettings curved(int32_t amount) {
+  return {.deformationType = toInt(DeformationType::Curve), .deformationAmount = amount};
+}
+
+TEST(HostileArguments, OutOfRangeValuesRenderAsTheNearestEnd) {
+  struct Case {
+    const char* what;
+    LayerSettings hostile;
+    LayerSettings nearest;
+  };
+  const Case cases[] = {
+      {"fill far above a byte", filled(100000), filled(255)},
+      {"fill at the 32-bit maximum", filled(INT_MAX), filled(255)},
+      {"fill far below zero", filled(-100000), filled(0)},
+      {"fill at the 32-bit minimum", filled(INT_MIN), filled(0)},
+      {"curve amount 2^29", curved(1 << 29), curved(100)},
+      {"curve amount at the 32-bit maximum", curved(INT_MAX), curved(100)},
+      {"curve amount near the 32-bit minimum", curved(INT_MIN + 1), curved(0)},
+      {"coinciding knots",
+       {.knotX = {0, 0, 100, 150, 150, 255}},
+       {.knotX = {0, 1, 100, 150, 151, 255}}},
+      {"falling knots",
+       {.knotX = {0, 50, 40, 150, 200, 255}},
+       {.knotX = {0, 50, 51, 150, 200, 255}}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(rendered(c.hostile), rendered(c.nearest)) << c.what;
+}
+
+TEST(HostileArguments, SurfacePatternOutsideItsRangeShadesWithAFlatZeroCurve) {
+  // No profile is built for such a pattern: every lookup gives zero, the
+  // same picture for any such value.
+  const std::vector<uint8_t> beyond = rendered({.surfacePattern = 4});
+  EXPECT_EQ(rendered({.surfacePattern = INT_MIN}), beyond);
+  EXPECT_EQ(rendered({.surfacePattern = INT_MAX}), beyond);
+  EXPECT_NE(rendered({.surfacePattern = 0}), beyond);
+}
+
+TEST(CubicSplineEdges, NeverBuiltIsZeroAndCoincidingKnotsGiveFiniteValuesThroughTheKnots) {
+  for (double p : {0.0, 0.3, 1.0}) EXPECT_EQ(CubicSpline()(p), 0.0) << p;
+  const double positions[] = {0, 0, 0, 255, 255, 255};
+  const double values[] = {0, 40, 80, 120, 200, 255};
+  const CubicSpline spline(positions, values, 6);
+  for (int step = 0; step <= 20; ++step) EXPECT_TRUE(std::isfinite(spline(step / 20.0))) << step;
+  // Knots 0, 1, 2 and 255, 256, 257: the value at 255 is the fourth knot's.
+  EXPECT_DOUBLE_EQ(spline(1.0), 120.0 / 255);
 }
 
 }  // namespace

@@ -15,6 +15,11 @@
 
 namespace velloro::test {
 
+// Blue, green, red of one pixel.
+using Bgr = std::array<int32_t, 3>;
+inline constexpr Bgr kWhite{255, 255, 255};
+inline constexpr Bgr kRed{0, 0, 255};
+
 struct Picture {
   int32_t width = 0;
   int32_t rows = 0;
@@ -30,6 +35,10 @@ struct Picture {
   uint8_t* data() { return bytes.data(); }
   size_t offset(int32_t row, int32_t column) const {
     return static_cast<size_t>(row) * stride + 3 * static_cast<size_t>(column);
+  }
+  Bgr at(int32_t row, int32_t column) const {
+    const size_t o = offset(row, column);
+    return {bytes[o], bytes[o + 1], bytes[o + 2]};
   }
   bool isDark(int32_t row, int32_t column) const { return bytes[offset(row, column)] < 128; }
   void setDark(int32_t row, int32_t column) { setColour(row, column, 0, 0, 0); }
@@ -59,11 +68,6 @@ inline void paintPattern(Picture& picture) {
     picture.bytes[i] = static_cast<uint8_t>(i * 31 % 251);
 }
 
-// Blue, green, red of one output pixel.
-using Bgr = std::array<int32_t, 3>;
-inline constexpr Bgr kWhite{255, 255, 255};
-inline constexpr Bgr kRed{0, 0, 255};
-
 struct LayerSettings {
   int32_t columnOffset = 0;
   int32_t rowOffset = 0;
@@ -86,11 +90,6 @@ struct LayerSettings {
   std::array<int32_t, 6> knotY{0, 51, 102, 153, 204, 255};
 };
 
-// Knots of a flat profile curve at `value`.
-inline std::array<int32_t, 6> flatCurve(int32_t value) {
-  return {value, value, value, value, value, value};
-}
-
 // A picture and the output it is composited into; the output starts as a
 // copy of the background.
 struct Canvas {
@@ -100,14 +99,7 @@ struct Canvas {
   Canvas(int32_t width, int32_t rows, uint8_t fill = 255)
       : background(width, rows, fill), output(width, rows, fill) {}
 
-  Bgr at(int32_t row, int32_t column) const {
-    const size_t o = output.offset(row, column);
-    return {output.bytes[o], output.bytes[o + 1], output.bytes[o + 2]};
-  }
-  Bgr backgroundAt(int32_t row, int32_t column) const {
-    const size_t o = background.offset(row, column);
-    return {background.bytes[o], background.bytes[o + 1], background.bytes[o + 2]};
-  }
+  Bgr at(int32_t row, int32_t column) const { return output.at(row, column); }
 };
 
 // TEXTURE and ACTION of a layer into `canvas.output`, with a texture tile
@@ -115,11 +107,8 @@ struct Canvas {
 // single-pixel gaps in the mask, and lives on until DESTRUCTION.
 inline void startRender(Canvas& canvas, Picture& mask, const LayerSettings& s,
                         const Picture* texture = nullptr, int32_t textureOffset = 0) {
-  if (texture != nullptr) {
-    TEXTURE(texture->bytes.data(), textureOffset, textureOffset, texture->stride, texture->rows);
-  } else {
-    TEXTURE(nullptr, 0, 0, 0, 0);
-  }
+  TEXTURE(texture ? texture->bytes.data() : nullptr, textureOffset, textureOffset,
+          texture ? texture->stride : 0, texture ? texture->rows : 0);
   ACTION(mask.data(), canvas.background.data(), canvas.output.data(), mask.stride, mask.rows,
          canvas.output.stride, canvas.output.rows, s.columnOffset, s.rowOffset, s.smoothingSize,
          s.surfacePattern, s.curveAxis, s.material, s.deformationType, s.effectType,

@@ -1,14 +1,12 @@
 // Whole renders across sizes, effects, materials, patterns, curve axes,
-// deformations, slots and textures, hashed group by group against the
-// hashes of outputs known to be right. Any change of any output byte in
-// any render shows up here; on a mismatch the test prints the scene's
-// hashes group by group.
+// deformations, slots and textures, hashed group by group against the hashes
+// of outputs known to be right: any change of any output byte shows here.
 #include <gtest/gtest.h>
 
 #include <cinttypes>
 #include <cstdio>
-#include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "engine_state.h"
@@ -18,14 +16,6 @@
 
 namespace velloro::test {
 namespace {
-
-// FNV-1a, 64 bits, over every output of a group in turn.
-struct OutputHash {
-  uint64_t value = 14695981039346656037ull;
-  void add(const std::vector<uint8_t>& bytes) {
-    for (uint8_t byte : bytes) value = (value ^ byte) * 1099511628211ull;
-  }
-};
 
 Picture textMask(int32_t width, int32_t rows, int32_t margin) {
   const bench::BenchPicture drawn = bench::textLikeMask(width, rows, margin);
@@ -46,46 +36,34 @@ enum class Coverage { kFew, kEffectsAndDeformations, kAll };
 
 struct Scene {
   const char* name;
-  int32_t maskWidth;
-  int32_t maskRows;
-  int32_t canvasWidth;
-  int32_t canvasRows;
+  int32_t maskWidth, maskRows, canvasWidth, canvasRows;
   Coverage coverage;
-};
-
-constexpr Scene kScenes[] = {
-    {"tiny", 14, 9, 20, 14, Coverage::kAll},
-    {"small", 60, 40, 70, 50, Coverage::kAll},
-    {"odd stride", 123, 57, 131, 77, Coverage::kAll},
-    {"default title", 440, 160, 631, 331, Coverage::kAll},
-    {"four times", 880, 320, 1262, 662, Coverage::kEffectsAndDeformations},
-    {"large title", 2200, 450, 2300, 500, Coverage::kFew},
 };
 
 // Scene by scene, the hashes of its groups in the order groupsOf builds
 // them, from the engine as it was before any of its speed work.
 struct Recorded {
-  const char* scene;
+  Scene scene;
   std::vector<uint64_t> hashes;
 };
 
 const Recorded kRecorded[] = {
-    {"tiny",
+    {{"tiny", 14, 9, 20, 14, Coverage::kAll},
      {0xbcadea3d199a45e1ull, 0xcae4bba68a91c2d5ull, 0x3b39e4f15f3dbba8ull, 0x34b57126bf4a43d5ull,
       0x70de4c2b085610e5ull, 0xfec33da837bc8358ull, 0x82e245d2cfe0c322ull, 0xf87bbb0b32600caaull}},
-    {"small",
+    {{"small", 60, 40, 70, 50, Coverage::kAll},
      {0x63c466a19a5b7164ull, 0x16fa420ce93402faull, 0xba555adcbb98fdabull, 0x8df75be60daaeaa5ull,
       0xdd56ff8e7ce07a0eull, 0xf917645618c50398ull, 0x134453eda49a43b5ull, 0xbd89a7b8093fed71ull}},
-    {"odd stride",
+    {{"odd stride", 123, 57, 131, 77, Coverage::kAll},
      {0xa0689313057b49e0ull, 0xd37df8d7e17af63bull, 0x19499dc24aeb3315ull, 0x95973566ad266cb3ull,
       0x8a03f39ecbf8318cull, 0x259541d4e1d9e535ull, 0xd0d0f0501d51cc52ull, 0xfe74413e54ff0962ull}},
-    {"default title",
+    {{"default title", 440, 160, 631, 331, Coverage::kAll},
      {0x9b328c22d19cf165ull, 0x7a65733094c9c270ull, 0x7a8607aa65a4c0eaull, 0xc735898bb1c59c19ull,
       0x61942bb6e3d17b9aull, 0x3cc741405a4ff929ull, 0x98fa0ee00507c81cull, 0x533e904f61e47e29ull}},
-    {"four times", {0xd8c1010edef74bd8ull, 0x75440ca5cf38c33dull}},
-    {"large title", {0x98e258ccc90cafc0ull}},
+    {{"four times", 880, 320, 1262, 662, Coverage::kEffectsAndDeformations},
+     {0xd8c1010edef74bd8ull, 0x75440ca5cf38c33dull}},
+    {{"large title", 2200, 450, 2300, 500, Coverage::kFew}, {0x98e258ccc90cafc0ull}},
 };
-static_assert(std::size(kRecorded) == std::size(kScenes));
 
 struct Group {
   const char* name;
@@ -101,12 +79,8 @@ LayerSettings& add(Group& group, const Scene& scene, int32_t slot = 1) {
   const int32_t shift = slot == 1 ? 0 : 32;
   s.columnOffset = (scene.canvasWidth - scene.maskWidth) / 2 - shift;
   s.rowOffset = (scene.canvasRows - scene.maskRows) / 2 - shift;
-  s.fillRed = 40;
-  s.fillGreen = 90;
-  s.fillBlue = 200;
-  s.effectValue1 = 255;
-  s.effectValue2 = 30;
-  s.effectValue3 = 70;
+  std::tie(s.fillRed, s.fillGreen, s.fillBlue) = std::tuple(40, 90, 200);
+  std::tie(s.effectValue1, s.effectValue2, s.effectValue3) = std::tuple(255, 30, 70);
   s.knotY = {255, 204, 153, 102, 51, 0};
   return s;
 }
@@ -219,35 +193,20 @@ uint64_t hashGroup(const Scene& scene, const Group& group) {
   const Picture tile = textureTile();
   Canvas canvas(scene.canvasWidth, scene.canvasRows);
   paintPattern(canvas.background);
-  OutputHash hash;
+  uint64_t hash = 14695981039346656037ull;  // FNV-1a, 64 bits, over every output in turn
   for (const LayerSettings& s : group.renders) {
     render(canvas, s.layerSlot == 1 ? plain : margined, s, group.textured ? &tile : nullptr);
-    hash.add(canvas.output.bytes);
+    for (uint8_t byte : canvas.output.bytes) hash = (hash ^ byte) * 1099511628211ull;
   }
-  return hash.value;
+  return hash;
 }
 
-// Which scenes a run renders, on which worker policy.
-struct HashRun {
-  WorkerPolicy policy;
-  bool smallScenes;
-  bool largeScenes;  // those the library's policy splits between threads
-
-  bool renders(const Scene& scene) const {
-    return scene.coverage == Coverage::kAll ? smallScenes : largeScenes;
-  }
-};
-
-void PrintTo(const HashRun& run, std::ostream* out) {
-  *out << run.policy.threads << " threads, at least " << run.policy.minimumItemsPerThread
-       << " pixels each" << (run.smallScenes ? ", small scenes" : "")
-       << (run.largeScenes ? ", large scenes" : "");
-}
-
-void expectRecordedHashes(const HashRun& run) {
-  for (size_t i = 0; i < std::size(kScenes); ++i) {
-    const Scene& scene = kScenes[i];
-    if (!run.renders(scene)) continue;
+// Renders split between threads must give the bytes of one thread.
+void expectRecordedHashes(WorkerPolicy policy, bool smallScenes, bool largeScenes) {
+  const WorkerPolicy kept = engineState().workers;
+  engineState().workers = policy;
+  for (const auto& [scene, recorded] : kRecorded) {
+    if (!(scene.coverage == Coverage::kAll ? smallScenes : largeScenes)) continue;
     std::vector<uint64_t> hashes;
     std::string rendered;
     for (const Group& group : groupsOf(scene)) {
@@ -256,27 +215,23 @@ void expectRecordedHashes(const HashRun& run) {
       std::snprintf(hash, sizeof hash, "0x%016" PRIx64 "ull", hashes.back());
       rendered += std::string("\n  ") + group.name + ": " + hash;
     }
-    EXPECT_EQ(kRecorded[i].scene, std::string(scene.name));
-    EXPECT_EQ(hashes, kRecorded[i].hashes) << scene.name << rendered;
+    EXPECT_EQ(hashes, recorded) << scene.name << rendered;
   }
-}
-
-// Renders split between threads give the bytes of one thread: every scene
-// with the library's own policy, the large ones on one thread, and the
-// small ones on three threads that split even the smallest picture.
-class RenderHash : public ::testing::TestWithParam<HashRun> {};
-
-TEST_P(RenderHash, EveryRenderKeepsItsOutputBytes) {
-  const WorkerPolicy kept = engineState().workers;
-  engineState().workers = GetParam().policy;
-  expectRecordedHashes(GetParam());
   engineState().workers = kept;
 }
 
-INSTANTIATE_TEST_SUITE_P(Workers, RenderHash,
-                         ::testing::Values(HashRun{engineState().workers, true, true},
-                                           HashRun{{1, 1}, false, true},
-                                           HashRun{{3, 1}, true, false}));
+TEST(RenderHash, EveryRenderKeepsItsOutputBytesWithTheLibrarysWorkerPolicy) {
+  expectRecordedHashes(engineState().workers, true, true);
+}
+
+TEST(RenderHash, LargeScenesKeepTheirBytesOnOneThread) {
+  expectRecordedHashes({1, 1}, false, true);
+}
+
+// Three threads split even the smallest picture.
+TEST(RenderHash, SmallScenesKeepTheirBytesOnThreeThreads) {
+  expectRecordedHashes({3, 1}, true, false);
+}
 
 }  // namespace
 }  // namespace velloro::test
