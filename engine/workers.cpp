@@ -85,7 +85,8 @@ class KeptThreads {
   void addThreads(size_t wanted) {
     while (threads_.size() < wanted) {
       try {
-        threads_.emplace_back([this, index = threads_.size(), seen = round_] { serve(index, seen); });
+        threads_.emplace_back(
+            [this, index = threads_.size(), seen = round_] { serve(index, seen); });
       } catch (...) {  // no thread, or no room to keep one
         return;
       }
@@ -126,7 +127,7 @@ void runOnFreshThreads(int32_t helpers, Job job, void* context) {
   std::vector<std::thread> threads;
   for (int32_t helper = 0; helper < helpers; ++helper) {
     try {
-      threads.emplace_back(job, context);
+      threads.emplace_back([job, context] { job(context); });
     } catch (const std::system_error&) {
       break;
     }
