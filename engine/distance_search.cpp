@@ -84,10 +84,11 @@ struct Cutoffs {
   double reach;
 };
 
+// How far `value` lies outside low..high (low <= high). Written as one
+// maximum so it compiles to conditional moves: which side a pixel lies on
+// changes from cell to cell and defeats branch prediction.
 int64_t gap(int64_t value, int64_t low, int64_t high) {
-  if (value < low) return low - value;
-  if (value > high) return value - high;
-  return 0;
+  return std::max({low - value, value - high, int64_t{0}});
 }
 
 class DistanceSearch {
@@ -237,13 +238,12 @@ class DistanceSearch {
       const int64_t dr = gap(pixelRow, cell.bounds.minRow, cell.bounds.maxRow);
       const int64_t dc = gap(pixelColumn, cell.bounds.minColumn, cell.bounds.maxColumn);
       if (dr * dr + dc * dc > cutoffs.within) continue;
-      const int32_t* rows = rows_ + cell.firstPoint;
-      const int32_t* columns = columns_ + cell.firstPoint;
-      for (int32_t i = 0; i < cell.pointCount; ++i) {
-        const int64_t rowGap = pixelRow - rows[i];
-        const int64_t columnGap = pixelColumn - columns[i];
-        const int64_t exact = columnGap * columnGap + rowGap * rowGap;
-        if (exact <= cutoffs.within) take(nearest, cutoffs, w, cell.firstPoint + i, exact);
+      const CellNearest inCell = nearestInCell(pixelRow, pixelColumn, cell);
+      if (inCell.exact > cutoffs.within) continue;
+      if (inCell.exact < kExactFloats) {
+        take(nearest, cutoffs, w, cell.firstPoint + inCell.slot, inCell.exact);
+      } else {
+        takeEach(nearest, cutoffs, w, pixelRow, pixelColumn);
       }
     }
     if (nearest.found) {
@@ -251,6 +251,45 @@ class DistanceSearch {
       warmCell_ = nearest.cell;
     }
     return nearest;
+  }
+
+  struct CellNearest {
+    int64_t exact;  // squared distance
+    int32_t slot;   // the first point at it, from 0
+  };
+
+  // The cell's nearest point by exact distance. The loop keeps no branch
+  // that depends on the points, so it runs without mispredictions; below
+  // 2^24 the exact distance is its own float, so that point is also the
+  // one the rounded distances and the window order pick.
+  CellNearest nearestInCell(int64_t pixelRow, int64_t pixelColumn, const WindowCell& cell) const {
+    const int32_t* rows = rows_ + cell.firstPoint;
+    const int32_t* columns = columns_ + cell.firstPoint;
+    CellNearest found{std::numeric_limits<int64_t>::max(), 0};
+    for (int32_t i = 0; i < cell.pointCount; ++i) {
+      const int64_t rowGap = pixelRow - rows[i];
+      const int64_t columnGap = pixelColumn - columns[i];
+      const int64_t exact = columnGap * columnGap + rowGap * rowGap;
+      const bool nearer = exact < found.exact;
+      found.exact = nearer ? exact : found.exact;
+      found.slot = nearer ? i : found.slot;
+    }
+    return found;
+  }
+
+  // Offers every point of window cell `w` in turn: far points, whose
+  // distances round, may tie with nearer ones.
+  void takeEach(Nearest& nearest, Cutoffs& cutoffs, int32_t w, int64_t pixelRow,
+                int64_t pixelColumn) const {
+    const WindowCell& cell = window_[static_cast<size_t>(w)];
+    const int32_t* rows = rows_ + cell.firstPoint;
+    const int32_t* columns = columns_ + cell.firstPoint;
+    for (int32_t i = 0; i < cell.pointCount; ++i) {
+      const int64_t rowGap = pixelRow - rows[i];
+      const int64_t columnGap = pixelColumn - columns[i];
+      const int64_t exact = columnGap * columnGap + rowGap * rowGap;
+      if (exact <= cutoffs.within) take(nearest, cutoffs, w, cell.firstPoint + i, exact);
+    }
   }
 
   // A point within the cutoffs, at exact squared distance `exact`, becomes

@@ -10,7 +10,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <exception>
-#include <thread>
 #include <vector>
 
 namespace velloro {
@@ -36,15 +35,22 @@ inline constexpr int32_t kPiecesPerThread = 4;
 // How many pieces a job for `threads` threads is cut into.
 inline int32_t piecesFor(int32_t threads) { return threads > 1 ? threads * kPiecesPerThread : 1; }
 
+// Runs job(context) on the calling thread and at the same time on up to
+// `helpers` other threads, and returns once every one has returned. The
+// other threads are kept for the whole process, waiting between jobs, so
+// the steps of a render do not each start and end threads of their own.
+// While they serve another caller, fresh threads take the job; threads that
+// cannot be started leave it to the others. `job` must not throw.
+void runBeside(int32_t helpers, void (*job)(void*), void* context);
+
 // Runs work(piece) once for each of pieces 0..pieces-1 on up to `threads`
 // threads, the calling one among them, and waits for all. A piece that
-// throws rethrows here once all have ended; threads that cannot be started
-// leave their pieces to the others.
+// throws rethrows here once all have ended.
 template <typename Work>
 void runPieces(int32_t pieces, int32_t threads, Work&& work) {
   std::vector<std::exception_ptr> failures(static_cast<size_t>(pieces > 0 ? pieces : 0));
   std::atomic<int32_t> next{0};
-  const auto takePieces = [&] {
+  auto takePieces = [&] {
     for (int32_t piece = next++; piece < pieces; piece = next++) {
       try {
         work(piece);
@@ -53,16 +59,14 @@ void runPieces(int32_t pieces, int32_t threads, Work&& work) {
       }
     }
   };
-  std::vector<std::thread> helpers;
-  for (int32_t helper = 1; helper < std::min(threads, pieces); ++helper) {
-    try {
-      helpers.emplace_back(takePieces);
-    } catch (...) {
-      break;
-    }
+  const int32_t helpers = std::min(threads, pieces) - 1;
+  if (helpers > 0) {
+    runBeside(
+        helpers, [](void* pieceTaker) { (*static_cast<decltype(takePieces)*>(pieceTaker))(); },
+        &takePieces);
+  } else {
+    takePieces();
   }
-  takePieces();
-  for (std::thread& helper : helpers) helper.join();
   for (const std::exception_ptr& failure : failures) {
     if (failure) std::rethrow_exception(failure);
   }
