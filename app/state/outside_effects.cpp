@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <ranges>
 #include <type_traits>
 
 namespace {
@@ -165,9 +164,9 @@ std::span<const int32_t> groupPositions(SliderGroup group, const SliderReadings&
 SliderReadings startReadings() {
   SliderReadings readings;
   // From the last row up, so that the first effect showing a group sets it.
-  for (const OutsideEffect& effect : effects | std::views::reverse) {
-    const std::span<int32_t> positions = groupPositions(effect.sliders, readings);
-    std::copy_n(effect.startPositions.begin(), positions.size(), positions.begin());
+  for (auto effect = effects.rbegin(); effect != effects.rend(); ++effect) {
+    const std::span<int32_t> positions = groupPositions(effect->sliders, readings);
+    std::copy_n(effect->startPositions.begin(), positions.size(), positions.begin());
   }
   return readings;
 }
