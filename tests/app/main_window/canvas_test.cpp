@@ -5,18 +5,6 @@
 
 namespace {
 
-// Pixels whose blue stands clearly above red and green: shades of the
-// default fill colour (0, 0, 200).
-int bluePixels(const QImage& picture, QRect area) {
-  int count = 0;
-  for (int y = area.top(); y <= area.bottom(); ++y)
-    for (int x = area.left(); x <= area.right(); ++x) {
-      const QColor colour = picture.pixelColor(x, y);
-      if (colour.blue() > colour.red() + 40 && colour.blue() > colour.green() + 40) ++count;
-    }
-  return count;
-}
-
 // A canvas that fits is centred without bars; a bar shortens the other
 // side, which may then need a bar too; within a bar's thickness none is
 // needed. -1: not checked.
@@ -51,17 +39,6 @@ TEST(ScrollFit, BarsLengthsRangesAndThePlaceOfTheCanvas) {
 }
 
 }  // namespace
-
-TEST_F(MainWindowTest, DefaultTextRendersAsABlueReliefInsideTheDesignFrame) {
-  window->draw();
-  ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
-  ASSERT_EQ(canvas().size(), QSize(631, 331));
-  const QImage& mask = design().textPicture.picture;
-  EXPECT_GT(bluePixels(canvas(), QRect(5, 5, mask.width(), mask.height())), 1000);
-  EXPECT_EQ(bluePixels(canvas(), QRect(5 + mask.width() + 20, 0, 100, 331)), 0);
-  EXPECT_EQ(canvas().pixelColor(630, 330), QColor(Qt::white));
-  EXPECT_EQ(seam->busyDepth, 0);
-}
 
 TEST_F(MainWindowTest, MissingEngineIsReportedAndTheCanvasStaysAsItWas) {
   EngineLibrary missing(u"/nonexistent/libVelloro.so"_s);

@@ -49,7 +49,6 @@ TEST_F(LivePreviewTest, SliderChangeAfterDrawGivesThePixelsOfAFreshDraw) {
   EXPECT_EQ(canvas(), pressedDraw);
 }
 
-// Nothing drawn, or a source kind with nothing to draw: no render, no message.
 TEST_F(LivePreviewTest, NothingToDrawMeansNothingIsDrawnOrAskedFor) {
   const QImage blank = canvas();
   EXPECT_EQ(rendersAfter([&] { deformSlider()->setValue(40); }), 0);
@@ -92,8 +91,6 @@ TEST_F(LivePreviewTest, SliderDragAddsNoUndoStepPerFrame) {
   EXPECT_EQ(design().undo.counters.top, start.top);
 }
 
-// Turned off from the Tools menu, nothing is redrawn, and the next window
-// starts with it off.
 TEST_F(LivePreviewTest, ToggledOffFromTheToolsMenuNothingIsRedrawnFromNowOn) {
   const QImage drawn = drawnAgain();
   QAction* toggle = window->menuEntry(u"mnuToolsLivePreview"_s);
@@ -108,7 +105,6 @@ TEST_F(LivePreviewTest, ToggledOffFromTheToolsMenuNothingIsRedrawnFromNowOn) {
   window->livePreview().setEnabled(true);
 }
 
-// Each change made with real keys and clicks previews once, as Draw would.
 TEST_F(LivePreviewTest, ChangesWithRealKeysAndClicksPreviewOnce) {
   auto tool = [this](const char* key) {
     return window->toolBar()->widgetForAction(window->toolButton(QLatin1String(key)));

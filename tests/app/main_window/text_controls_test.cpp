@@ -45,14 +45,6 @@ TEST_F(MainWindowTest, TheSizeBoxIsCheckedOnDraw) {
   EXPECT_EQ(seam->messages.size(), 1u);
 }
 
-TEST_F(MainWindowTest, DrawAtSize40PrintsWithMarginsOf10AndHeightTimes13Tenths) {
-  window->fontSizeBox()->setEditText(u"40"_s);
-  window->draw();
-  const QSizeF text = textPicture().textSize(u"Velloro"_s);
-  EXPECT_EQ(textPicture().picture.width(), roundHalfEven(text.width() + 12 + 20));
-  EXPECT_EQ(textPicture().picture.height(), roundHalfEven(roundHalfEven(text.height()) * 1.3));
-}
-
 TEST_F(MainWindowTest, StyleButtonsToggleTheTextAndThePrintedFont) {
   QAction* bold = window->toolButton(u"Bold"_s);
   bold->trigger();

@@ -31,7 +31,8 @@ class WebOutputTest : public MainWindowTest {
   }
 };
 
-TEST_F(WebOutputTest, ExportWritesTheTrimmedDesignAndLeavesTheCanvas) {
+// The bytes written are compared with `--render --trim` in ALongTitleIsToldFitted...
+TEST_F(WebOutputTest, ExportAsksItsDialogsAndLeavesTheCanvas) {
   const QImage drawn = drawnAgain();
   const int undoSteps = design().undo.counters.top;
   seam->modalAnswers.push_back(pressOk);
@@ -43,17 +44,11 @@ TEST_F(WebOutputTest, ExportWritesTheTrimmedDesignAndLeavesTheCanvas) {
   EXPECT_EQ(seam->saveRequests[0].fileName, u"MyWork1.png"_s);
   EXPECT_EQ(seam->saveRequests[0].folder, path("outputs"));
   EXPECT_EQ(seam->saveRequests[0].filter, u"PNG (*.png)"_s);
-
-  const QImage written = QImage(path("outputs/title.png")).convertToFormat(QImage::Format_ARGB32);
-  EXPECT_EQ(written, trimmedDesign());
-  EXPECT_LT(written.width(), drawn.width());
-  EXPECT_EQ(qAlpha(written.pixel(0, 0)), 0);  // the margin
+  EXPECT_TRUE(QFile::exists(path("outputs/title.png")));
   EXPECT_EQ(canvas(), drawn);
   EXPECT_EQ(design().undo.counters.top, undoSteps);
 }
 
-// WebP at the user's quality is kept for the next export; the write is
-// confirmed in the status bar.
 TEST_F(WebOutputTest, ExportRemembersWebpAndItsQualityAndConfirmsTheWrite) {
   if (!writableWebFormats().contains(WebFormat::Webp)) GTEST_SKIP() << "no WebP writer";
   window->draw();
