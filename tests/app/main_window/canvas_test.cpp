@@ -45,8 +45,7 @@ TEST_F(MainWindowTest, MissingEngineIsReportedAndTheCanvasStaysAsItWas) {
   window->useEngine(missing);
   const QImage before = canvas();
   window->draw();
-  ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_TRUE(seam->messages[0].text.startsWith(u"error number : 48/84\r\n"_s));
+  EXPECT_TRUE(onlyMessage().text.startsWith(u"error number : 48/84\r\n"_s));
   EXPECT_TRUE(window->canvasView()->isVisible());
   EXPECT_EQ(canvas(), before);
   EXPECT_EQ(seam->busyDepth, 0);
@@ -111,10 +110,9 @@ TEST_F(MainWindowTest, TheCropQuestionDecidesTheCut) {
   moveCanvas({110, 60});
   EXPECT_EQ(window->canvasView()->rubberBand(), QRect(QPoint(10, 10), QPoint(110, 60)));
   releaseCanvas({110, 60});
-  ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_EQ(seam->messages[0].text, u"Do you wish to extract the selected area ?"_s);
-  EXPECT_EQ(seam->messages[0].icon, MessageIcon::Question);
-  EXPECT_EQ(seam->messages[0].buttons, MessageButtons::YesNo);
+  EXPECT_EQ(onlyMessage().text, u"Do you wish to extract the selected area ?"_s);
+  EXPECT_EQ(onlyMessage().icon, MessageIcon::Question);
+  EXPECT_EQ(onlyMessage().buttons, MessageButtons::YesNo);
   EXPECT_EQ(canvas().size(), QSize(631, 331));
   EXPECT_TRUE(window->toolButton(u"Crop"_s)->isChecked());
   EXPECT_EQ(window->canvasView()->cursor().shape(), Qt::CrossCursor);

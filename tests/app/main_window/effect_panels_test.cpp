@@ -140,9 +140,8 @@ TEST_F(EffectPanelsTest, LoadTextureRefusesWhatItCannotReadAndFillsThePreview) {
   EXPECT_EQ(asked.folder, path("textures"));
   EXPECT_TRUE(asked.fileName.isEmpty());
   EXPECT_TRUE(static_cast<bool>(asked.preview));
-  ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_EQ(seam->messages[0].text, u"File not found !"_s);
-  EXPECT_EQ(seam->messages[0].icon, MessageIcon::Exclamation);
+  EXPECT_EQ(onlyMessage().text, u"File not found !"_s);
+  EXPECT_EQ(onlyMessage().icon, MessageIcon::Exclamation);
 
   design().textureNames[SourceKind::Shape] = path("kept.bmp");
   writeContent(path("broken.bmp"), "BM not a picture");

@@ -100,6 +100,12 @@ QByteArray MainWindowTest::drawnPng() {
   return encodedPicture(drawnAgain(), u"png"_s, std::nullopt);
 }
 
+const Message& MainWindowTest::onlyMessage() const {
+  static const Message none;
+  EXPECT_EQ(seam->messages.size(), 1u);
+  return seam->messages.size() == 1 ? seam->messages[0] : none;
+}
+
 QImage MainWindowTest::filled(QSize size, QColor colour) {
   QImage picture(size, QImage::Format_RGB888);
   picture.fill(colour);

@@ -78,9 +78,8 @@ TEST_F(PictureToolTest, LoadStartsInTheLastFolderChosenAndRefusesWhatIsNoPicture
   writeContent(path("elsewhere/broken.bmp"), QByteArray("not a picture"));
   seam->fileAnswers.push_back(path("elsewhere/broken.bmp"));
   tool->loadButton()->click();
-  ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_EQ(seam->messages[0].text, u"I cannot read this file.Please choose another one."_s);
-  EXPECT_EQ(seam->messages[0].owner, tool);
+  EXPECT_EQ(onlyMessage().text, u"I cannot read this file.Please choose another one."_s);
+  EXPECT_EQ(onlyMessage().owner, tool);
   EXPECT_EQ(seam->openRequests.back().owner, tool);
   EXPECT_EQ(tool->maskCanvas()->picture().size(), QSize(165, 115));
   EXPECT_EQ(tool->chosenFile, photoPath);
@@ -264,6 +263,5 @@ TEST_F(PictureToolTest, CancelInMaskModeKeepsTheMaskFileRemoveLeavesNoPicture) {
   tool->activated();
   tool->pictureReleased(Qt::LeftButton, QPoint(5, 5));  // no picture to pick in
   window->draw();
-  ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_EQ(seam->messages[0].text, u"No picture loaded !"_s);
+  EXPECT_EQ(onlyMessage().text, u"No picture loaded !"_s);
 }

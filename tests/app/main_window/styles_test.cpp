@@ -71,8 +71,7 @@ TEST_F(StylesTest, LoadingSetsTheControls) {
   EXPECT_EQ(design().textPicture.font.pointSizeF(), 48);
   EXPECT_EQ(window->fontNameBox()->currentText(), family);
   EXPECT_EQ(window->panels()->deformValueLabel()->text(), u"0 °"_s);
-  ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_EQ(seam->messages[0].text.toStdString(),
+  EXPECT_EQ(onlyMessage().text.toStdString(),
             "The style \"Glow on dark\" draws a light title, which hardly shows on this light "
             "canvas: try it on a dark one (File > New, Open or Paste).");
 }
@@ -92,11 +91,10 @@ TEST_F(StylesTest, RefusedStyleNamesTheKeyAndChangesNothing) {
                          "effect": {"type": "glow", "width": 140}})");
   const Style before = window->currentStyle();
   loadStyle(path);
-  ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_EQ(seam->messages[0].text.toStdString(),
+  EXPECT_EQ(onlyMessage().text.toStdString(),
             "Cannot load the style \"bad.vstyle\": \"effect.width\" must be a whole number from 0 "
             "to 100, not 140");
-  EXPECT_EQ(seam->messages[0].icon, MessageIcon::Exclamation);
+  EXPECT_EQ(onlyMessage().icon, MessageIcon::Exclamation);
   EXPECT_EQ(window->currentStyle(), before);
   writeContent(path, R"({"format": "Velloro style", "version": 1,
                          "fill": {"kind": "texture", "texture": "nowhere.bmp"}})");

@@ -76,11 +76,10 @@ TEST_F(MainWindowTest, FontDialogSetsThePrintedFontAndTheListsButNotTheTextSize)
 TEST_F(MainWindowTest, LeftClickOnAnEmptySourceHintsAtTheToolRightClickDoesNot) {
   window->selectSource(SourceKind::Shape, Qt::LeftButton);
   EXPECT_EQ(design().sourceKind, SourceKind::Shape);
-  ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_EQ(seam->messages[0].text,
+  EXPECT_EQ(onlyMessage().text,
             u"No shape drawn !\r\nRight-click on the \"shape\" button to call the shape drawing "
             u"tool."_s);
-  EXPECT_EQ(seam->messages[0].icon, MessageIcon::Information);
+  EXPECT_EQ(onlyMessage().icon, MessageIcon::Information);
   window->draw();
   EXPECT_EQ(seam->messages.back().text, u"No shape drawn !"_s);
   window->selectSource(SourceKind::Picture, Qt::RightButton);
@@ -118,9 +117,8 @@ TEST_F(MainWindowTest, SwitchingGoesOnWhenTheCurveCannotBeKept) {
   design().designFrame.left = 40;
   window->selectSource(SourceKind::Shape, Qt::RightButton);
   // Only the curve loader speaks, in its own report without a site tag.
-  ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_TRUE(seam->messages[0].text.startsWith(u"error number : "_s));
-  EXPECT_FALSE(seam->messages[0].text.section(u"\r\n"_s, 0, 0).contains('/'));
+  EXPECT_TRUE(onlyMessage().text.startsWith(u"error number : "_s));
+  EXPECT_FALSE(onlyMessage().text.section(u"\r\n"_s, 0, 0).contains('/'));
   EXPECT_EQ(design().designFrame.left, 5);
   EXPECT_EQ(design().kindSettings[SourceKind::Text].frameLeft, 40);
 }

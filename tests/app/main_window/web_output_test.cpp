@@ -73,8 +73,7 @@ TEST_F(WebOutputTest, ExportRemembersWebpAndItsQualityAndConfirmsTheWrite) {
 // writes nothing.
 TEST_F(WebOutputTest, ExportWithNothingDrawnOrCancelledWritesNothing) {
   run("mnuFileExportWeb");
-  ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_EQ(seam->messages[0].text, u"Nothing to export: draw a design first."_s);
+  EXPECT_EQ(onlyMessage().text, u"Nothing to export: draw a design first."_s);
   EXPECT_TRUE(seam->modalDialogs.empty());
   seam->messages.clear();
   window->draw();
@@ -94,8 +93,7 @@ TEST_F(WebOutputTest, ExportIntoAMissingFolderIsReportedAndLeavesNothing) {
   seam->modalAnswers.push_back(pressOk);
   seam->fileAnswers.push_back(path("absent/title.png"));
   run("mnuFileExportWeb");
-  ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_TRUE(seam->messages[0].text.contains(u"/148\r\n"_s));
+  EXPECT_TRUE(onlyMessage().text.contains(u"/148\r\n"_s));
   EXPECT_FALSE(QDir(path("absent")).exists());
 }
 
