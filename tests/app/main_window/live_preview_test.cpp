@@ -76,8 +76,6 @@ TEST_F(LivePreviewTest, ChangesCoalesceIntoOneRenderOnTheCapturedCanvas) {
   EXPECT_EQ(previewed, drawnAgain());
 }
 
-// Draw leaves the undo history alone, and so does every preview frame: a
-// whole drag adds no step, and undo still goes back to the captured canvas.
 TEST_F(LivePreviewTest, SliderDragAddsNoUndoStepPerFrame) {
   window->draw();
   const UndoCounters start = design().undo.counters;

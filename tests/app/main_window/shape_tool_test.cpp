@@ -71,8 +71,7 @@ TEST_F(ShapeToolTest, EllipseToolsAskTheRatioAndDrawWithIt) {
   EXPECT_EQ(drawn({250, 195}), QColor(Qt::white));
 }
 
-// A filled rectangle blackens its inside only on release; every press
-// stores an undo step and Undo goes back one.
+// A filled rectangle blackens its inside only on release.
 TEST_F(ShapeToolTest, EveryPressStoresAnUndoStepAndUndoGoesBackOne) {
   press({10, 10});
   release({10, 10});

@@ -73,7 +73,7 @@ TEST_F(MainWindowTest, FontDialogSetsThePrintedFontAndTheListsButNotTheTextSize)
   EXPECT_EQ(textPicture().font.pointSizeF(), 20);
 }
 
-TEST_F(MainWindowTest, LeftClickOnAnEmptySourceHintsAtTheToolRightClickDoesNot) {
+TEST_F(MainWindowTest, LeftClickOnAnEmptySourceHintsAtTheTool) {
   window->selectSource(SourceKind::Shape, Qt::LeftButton);
   EXPECT_EQ(design().sourceKind, SourceKind::Shape);
   EXPECT_EQ(onlyMessage().text,
@@ -82,10 +82,6 @@ TEST_F(MainWindowTest, LeftClickOnAnEmptySourceHintsAtTheToolRightClickDoesNot) 
   EXPECT_EQ(onlyMessage().icon, MessageIcon::Information);
   window->draw();
   EXPECT_EQ(seam->messages.back().text, u"No shape drawn !"_s);
-  window->selectSource(SourceKind::Picture, Qt::RightButton);
-  EXPECT_EQ(design().sourceKind, SourceKind::Picture);
-  run("mnuToolsPicture");
-  EXPECT_EQ(seam->messages.size(), 2u);
   window->selectSource(SourceKind::Picture, Qt::LeftButton);
   ASSERT_EQ(seam->messages.size(), 3u);
   EXPECT_EQ(
