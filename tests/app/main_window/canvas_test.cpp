@@ -3,8 +3,6 @@
 #include "main_window/scroll_fit.h"
 #include "main_window_fixture.h"
 
-namespace {
-
 // A canvas that fits is centred without bars; a bar shortens the other
 // side, which may then need a bar too; within a bar's thickness none is
 // needed. -1: not checked.
@@ -37,8 +35,6 @@ TEST(ScrollFit, BarsLengthsRangesAndThePlaceOfTheCanvas) {
   }
   EXPECT_EQ(fitScrollBars({480, 400}, {500, 300}).verticalLargeChange, 300);
 }
-
-}  // namespace
 
 TEST_F(MainWindowTest, MissingEngineIsReportedAndTheCanvasStaysAsItWas) {
   EngineLibrary missing(u"/nonexistent/libVelloro.so"_s);

@@ -5,7 +5,6 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
-#include <memory>
 
 #include "main_window_fixture.h"
 #include "state/recent_files.h"

@@ -129,9 +129,7 @@ TEST_F(EffectPanelsTest, GoldThenMaterial2BringsBackTheOwnColourAndCurve) {
   EXPECT_EQ(design().fillColour, own);
 }
 
-// A missing or unreadable texture is refused and the kind keeps what it had;
-// a readable one fills the buffer and the preview. The dialog starts in the
-// textures folder, or where another kind's texture is.
+// The dialog starts in the textures folder, or where another kind's texture is.
 TEST_F(EffectPanelsTest, LoadTextureRefusesWhatItCannotReadAndFillsThePreview) {
   seam->fileAnswers.push_back(path("gone.bmp"));
   panels().fillButtons()[1]->click();
