@@ -208,7 +208,6 @@ TEST_F(PictureToolTest, ABlackRectangleDrawnInMaskModeReachesTheMaskFileOnApply)
   tool->applyButton()->click();
   EXPECT_FALSE(tool->isVisible());
   EXPECT_FALSE(tool->maskCanvas()->isVisible());
-  EXPECT_EQ(design().kindSettings[SourceKind::Picture].available, true);
   EXPECT_EQ(design().sourceKind, SourceKind::Picture);
   const QImage mask = loadPictureFile(design().workingFiles.mask);
   ASSERT_EQ(mask.size(), QSize(165, 115));

@@ -118,7 +118,6 @@ TEST_F(ShapeToolTest, ApplyPutsTheDrawingInsideA32PixelWhiteMargin) {
   EXPECT_EQ(shape.pixelColor(600, 344), QColor(Qt::white));
   EXPECT_FALSE(tool->isVisible());
   EXPECT_EQ(design().sourceKind, SourceKind::Shape);
-  EXPECT_EQ(design().kindSettings[SourceKind::Shape].available, true);
   EXPECT_EQ(shape.pixelColor(32, 32), QColor(Qt::black));
   EXPECT_EQ(shape.pixelColor(31, 32), QColor(Qt::white));
   EXPECT_EQ(shape.pixelColor(32, 31), QColor(Qt::white));
