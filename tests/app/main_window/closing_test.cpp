@@ -1,8 +1,8 @@
 // Closing the main window ends the program whatever else is open (the help
 // window of the first start, the new-canvas dialog), and leaves no working
-// file or undo folder behind; so do the signals that ask the program to end,
-// without a question. Driven through the real Qt platform and the shown
-// windows, inside the program's own event loop.
+// file or undo folder behind, even with a gap in the undo files; so do the signals that ask the
+// program to end, without a question. Driven through the real Qt platform and the shown windows,
+// inside the program's own event loop.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -145,6 +145,7 @@ TEST_P(Closing, EndsTheProgramWithTheHelpAndNewDialogOpenAndLeavesNoFile) {
   ASSERT_NE(newDialog, nullptr);
   window->draw();
   design().undo.record(design().workingFiles.canvas, *qtPlatform);
+  writeContent(design().undo.undoFile(3), "undo");
   const QStringList workingFiles = design().workingFiles.all();
   ASSERT_TRUE(QFile::exists(design().workingFiles.canvas));
   ASSERT_GE(QDir(temporary.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);

@@ -129,43 +129,40 @@ TEST_F(EffectPanelsTest, GoldThenMaterial2BringsBackTheOwnColourAndCurve) {
   EXPECT_EQ(design().fillColour, own);
 }
 
-TEST_F(EffectPanelsTest, LoadTextureFillsTheBufferAndThePreview) {
-  QImage tile = filled({10, 10}, Qt::yellow);
-  tile.setPixelColor(5, 5, Qt::red);
-  ASSERT_TRUE(tile.save(path("tile.bmp")));
-  seam->fileAnswers.push_back(path("tile.bmp"));
+// The dialog starts in the textures folder, or where another kind's texture is.
+TEST_F(EffectPanelsTest, LoadTextureRefusesWhatItCannotReadAndFillsThePreview) {
+  seam->fileAnswers.push_back(path("gone.bmp"));
   panels().fillButtons()[1]->click();
   const FileDialogRequest& asked = seam->openRequests.at(0);
   EXPECT_EQ(asked.title, u"Textures"_s);
   EXPECT_EQ(asked.folder, path("textures"));
   EXPECT_TRUE(asked.fileName.isEmpty());
   EXPECT_TRUE(static_cast<bool>(asked.preview));
+  EXPECT_EQ(onlyMessage().text, u"File not found !"_s);
+  EXPECT_EQ(onlyMessage().icon, MessageIcon::Exclamation);
+
+  design().textureNames[SourceKind::Shape] = path("kept.bmp");
+  writeContent(path("broken.bmp"), "BM not a picture");
+  seam->fileAnswers.push_back(path("broken.bmp"));
+  panels().fillButtons()[1]->click();
+  EXPECT_EQ(seam->openRequests.at(1).folder, folder.path());
+  EXPECT_EQ(seam->openRequests.at(1).fileName, u"kept.bmp"_s);
+  ASSERT_EQ(seam->messages.size(), 2u);
+  EXPECT_TRUE(seam->messages[1].text.startsWith(u"error number : 50003/104\r\n"_s));
+  EXPECT_TRUE(design().textureNames[SourceKind::Text].isEmpty());
+  EXPECT_TRUE(design().buffers.texture.isEmpty());
+
+  QImage tile = filled({10, 10}, Qt::yellow);
+  tile.setPixelColor(5, 5, Qt::red);
+  ASSERT_TRUE(tile.save(path("tile.bmp")));
+  seam->fileAnswers.push_back(path("tile.bmp"));
+  panels().fillButtons()[1]->click();
   EXPECT_EQ(design().textureNames[SourceKind::Text], path("tile.bmp"));
   EXPECT_EQ(design().geometry.textureRows, 10);
   EXPECT_EQ(design().geometry.textureStride, 32);
   EXPECT_EQ(design().texturePicture.size(), QSize(10, 10));
   EXPECT_EQ(panels().fillPreviews()[1]->picture().pixelColor(25, 15), QColor(Qt::red));
-  EXPECT_TRUE(seam->messages.empty());
-}
-
-TEST_F(EffectPanelsTest, MissingOrUnreadableTextureKeepsTheOneChosenBefore) {
-  // Another kind's texture is where the dialog starts.
-  design().textureNames[SourceKind::Shape] = path("kept.bmp");
-  seam->fileAnswers.push_back(path("gone.bmp"));
-  panels().fillButtons()[1]->click();
-  EXPECT_EQ(seam->openRequests.at(0).folder, folder.path());
-  EXPECT_EQ(seam->openRequests.at(0).fileName, u"kept.bmp"_s);
-  ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_EQ(seam->messages[0].text, u"File not found !"_s);
-  EXPECT_EQ(seam->messages[0].icon, MessageIcon::Exclamation);
-
-  writeContent(path("broken.bmp"), "BM not a picture");
-  seam->fileAnswers.push_back(path("broken.bmp"));
-  panels().fillButtons()[1]->click();
-  ASSERT_EQ(seam->messages.size(), 2u);
-  EXPECT_TRUE(seam->messages[1].text.startsWith(u"error number : 50003/104\r\n"_s));
-  EXPECT_TRUE(design().textureNames[SourceKind::Text].isEmpty());
-  EXPECT_TRUE(design().buffers.texture.isEmpty());
+  EXPECT_EQ(seam->messages.size(), 2u);
 }
 
 TEST_F(EffectPanelsTest, PatternAxisAndDeformationReachTheRender) {

@@ -48,10 +48,9 @@ TEST_F(FileCommandsTest, SaveOfAGifAsksBeforeWritingABitmapBesideIt) {
   window->canvasView()->setPicture(filled({6, 4}, Qt::green));
   seam->messageAnswers = {MessageAnswer::No, MessageAnswer::Yes};
   run("mnuFileSave");
-  ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_EQ(seam->messages[0].text,
+  EXPECT_EQ(onlyMessage().text,
             u"logo.gif cannot be written as GIF.\r\nSave the picture as logo.bmp instead?"_s);
-  EXPECT_EQ(seam->messages[0].buttons, MessageButtons::YesNo);
+  EXPECT_EQ(onlyMessage().buttons, MessageButtons::YesNo);
   EXPECT_FALSE(QFile::exists(path("inputs/logo.bmp")));
   EXPECT_EQ(design().undo.counters.top, 0);
   run("mnuFileSave");
@@ -63,9 +62,8 @@ TEST_F(FileCommandsTest, SaveOfAGifAsksBeforeWritingABitmapBesideIt) {
 TEST_F(FileCommandsTest, SaveThatCannotWriteIsReportedAndMakesNoFolder) {
   design().currentPictureName = path("missing-folder/logo.bmp");
   run("mnuFileSave");
-  ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_TRUE(seam->messages[0].text.startsWith(u"error number : "_s));
-  EXPECT_TRUE(seam->messages[0].text.contains(u"/119\r\n"_s));
+  EXPECT_TRUE(onlyMessage().text.startsWith(u"error number : "_s));
+  EXPECT_TRUE(onlyMessage().text.contains(u"/119\r\n"_s));
   EXPECT_FALSE(QDir(path("missing-folder")).exists());
 }
 
@@ -232,9 +230,8 @@ TEST_F(FileCommandsTest, UnsavedWorkIsSavedDiscardedOrKeptOnTheUsersWord) {
       const QImage drawn = drawnAgain();
       seam->messageAnswers.push_back(answer);
       run(entry);
-      ASSERT_EQ(seam->messages.size(), 1u);
-      EXPECT_EQ(seam->messages[0].text, u"Do you want to save the changes to logo.bmp ?"_s);
-      EXPECT_EQ(seam->messages[0].buttons, MessageButtons::SaveDiscardCancel);
+      EXPECT_EQ(onlyMessage().text, u"Do you want to save the changes to logo.bmp ?"_s);
+      EXPECT_EQ(onlyMessage().buttons, MessageButtons::SaveDiscardCancel);
       EXPECT_EQ(wentOn(), goesOn);
       EXPECT_EQ(contentOf(path("inputs/logo.bmp")),
                 answer == MessageAnswer::Save ? bmpFileBytes(drawn) : QByteArray());
@@ -244,11 +241,10 @@ TEST_F(FileCommandsTest, UnsavedWorkIsSavedDiscardedOrKeptOnTheUsersWord) {
 
 TEST_F(FileCommandsTest, HelpOpensTheContentsPageOrSaysThereIsNone) {
   window->toolButton(u"Help"_s)->trigger();
-  ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_EQ(seam->messages[0].text,
+  EXPECT_EQ(onlyMessage().text,
             u"Unable to display Help Contents. There is no Help associated with this project."_s);
-  EXPECT_EQ(seam->messages[0].icon, MessageIcon::Information);
-  EXPECT_EQ(seam->messages[0].title, window->windowTitle());
+  EXPECT_EQ(onlyMessage().icon, MessageIcon::Information);
+  EXPECT_EQ(onlyMessage().title, window->windowTitle());
   EXPECT_TRUE(seam->helpPages.empty());
   writeContent(path("help/velloro.htm"), "<html></html>");
   run("mnuHelpContents");
@@ -267,8 +263,7 @@ TEST_P(FailedSaveAsTest, KeepsTheNameThatCtrlSSavesTo) {
   seam->fileAnswers.push_back(path("no-such-folder/logo"));
   seam->filterAnswers.push_back(GetParam());
   run("mnuFileSaveAs");
-  ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_TRUE(seam->messages[0].text.startsWith(u"error number : "_s));
+  EXPECT_TRUE(onlyMessage().text.startsWith(u"error number : "_s));
   EXPECT_EQ(design().currentPictureName, before);
   EXPECT_EQ(window->windowTitle(), caption);
   focusTextBox();

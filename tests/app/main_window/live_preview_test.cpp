@@ -49,7 +49,6 @@ TEST_F(LivePreviewTest, SliderChangeAfterDrawGivesThePixelsOfAFreshDraw) {
   EXPECT_EQ(canvas(), pressedDraw);
 }
 
-// Nothing drawn, or a source kind with nothing to draw: no render, no message.
 TEST_F(LivePreviewTest, NothingToDrawMeansNothingIsDrawnOrAskedFor) {
   const QImage blank = canvas();
   EXPECT_EQ(rendersAfter([&] { deformSlider()->setValue(40); }), 0);
@@ -77,8 +76,6 @@ TEST_F(LivePreviewTest, ChangesCoalesceIntoOneRenderOnTheCapturedCanvas) {
   EXPECT_EQ(previewed, drawnAgain());
 }
 
-// Draw leaves the undo history alone, and so does every preview frame: a
-// whole drag adds no step, and undo still goes back to the captured canvas.
 TEST_F(LivePreviewTest, SliderDragAddsNoUndoStepPerFrame) {
   window->draw();
   const UndoCounters start = design().undo.counters;
@@ -92,8 +89,6 @@ TEST_F(LivePreviewTest, SliderDragAddsNoUndoStepPerFrame) {
   EXPECT_EQ(design().undo.counters.top, start.top);
 }
 
-// Turned off from the Tools menu, nothing is redrawn, and the next window
-// starts with it off.
 TEST_F(LivePreviewTest, ToggledOffFromTheToolsMenuNothingIsRedrawnFromNowOn) {
   const QImage drawn = drawnAgain();
   QAction* toggle = window->menuEntry(u"mnuToolsLivePreview"_s);
@@ -105,10 +100,8 @@ TEST_F(LivePreviewTest, ToggledOffFromTheToolsMenuNothingIsRedrawnFromNowOn) {
   window = std::make_unique<MainWindow>(folder.path());
   EXPECT_FALSE(window->livePreview().enabled());
   EXPECT_FALSE(window->menuEntry(u"mnuToolsLivePreview"_s)->isChecked());
-  window->livePreview().setEnabled(true);
 }
 
-// Each change made with real keys and clicks previews once, as Draw would.
 TEST_F(LivePreviewTest, ChangesWithRealKeysAndClicksPreviewOnce) {
   auto tool = [this](const char* key) {
     return window->toolBar()->widgetForAction(window->toolButton(QLatin1String(key)));

@@ -3,18 +3,12 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QDir>
-#include <QFile>
-#include <QPushButton>
-#include <QTest>
 #include <cstdio>
 
 #include "headless/picture_output.h"
 #include "headless/render_run.h"
 #include "platform/run_folder.h"
 #include "state/curve_file.h"
-#include "state/design_state.h"
-#include "test_files.h"
 
 void MainWindowTest::SetUp() {
   // Each test has a temporary folder, and so a run folder, of its own.
@@ -98,6 +92,12 @@ QByteArray MainWindowTest::rendered(QStringList arguments) {
 
 QByteArray MainWindowTest::drawnPng() {
   return encodedPicture(drawnAgain(), u"png"_s, std::nullopt);
+}
+
+const Message& MainWindowTest::onlyMessage() const {
+  static const Message none;
+  EXPECT_EQ(seam->messages.size(), 1u);
+  return seam->messages.size() == 1 ? seam->messages[0] : none;
 }
 
 QImage MainWindowTest::filled(QSize size, QColor colour) {

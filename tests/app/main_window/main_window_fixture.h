@@ -61,6 +61,9 @@ class MainWindowTest : public testing::Test {
   // The canvas after Draw, as PNG bytes.
   QByteArray drawnPng();
 
+  // The one message shown so far; unless exactly one was, a failure and an empty message.
+  const Message& onlyMessage() const;
+
   static QImage filled(QSize size, QColor colour);
   // Clicks the OK button of a dialog's button box.
   static void pressOk(QDialog& dialog);

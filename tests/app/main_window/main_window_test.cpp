@@ -1,5 +1,3 @@
-#include <QFileInfo>
-
 #include "main_window_fixture.h"
 
 TEST_F(MainWindowTest, CropButtonAndTheToolsMenuEntryToggleOneCropMode) {
@@ -31,18 +29,4 @@ TEST_F(MainWindowTest, PasteIsEnabledOnlyWithAPictureOnTheClipboard) {
   EXPECT_TRUE(window->menuEntry(u"mnuEditUndo"_s)->isEnabled());
   window->toolButton(u"Undo"_s)->trigger();
   EXPECT_EQ(canvas().size(), QSize(631, 331));
-}
-
-TEST_F(MainWindowTest, ClosingDeletesTheWorkingFilesAndEveryUndoFile) {
-  DesignState& state = design();
-  state.workingFiles.shape = path("shape.bmp");
-  writeContent(state.workingFiles.shape, "shape");
-  QStringList files = {state.workingFiles.render, state.workingFiles.canvas,
-                       state.workingFiles.shape};
-  for (int n : {0, 1, 3}) {  // file 2 is missing
-    files << state.undo.undoFile(n);
-    writeContent(files.last(), "undo");
-  }
-  window->close();
-  for (const QString& file : files) EXPECT_FALSE(QFileInfo::exists(file)) << file.toStdString();
 }

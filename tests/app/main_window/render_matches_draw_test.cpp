@@ -4,15 +4,10 @@
 #include "main_window/text_layout_controls.h"
 #include "main_window_fixture.h"
 
-class RenderMatchesDrawTest : public MainWindowTest {
- protected:
-  void SetUp() override {
-    MainWindowTest::SetUp();
-    loadDefaultCurve();
-  }
-};
+using RenderMatchesDrawTest = MainWindowTest;
 
 TEST_F(RenderMatchesDrawTest, OtherSizeEffectAndPlace) {
+  loadDefaultCurve();
   window->fontSizeBox()->setEditText(u"40"_s);
   window->panels()->effectList()->setCurrentRow(7);
   textBox()->setText(u"Contact"_s);
@@ -20,12 +15,14 @@ TEST_F(RenderMatchesDrawTest, OtherSizeEffectAndPlace) {
   design().designFrame.top = 120;
   const QByteArray drawn = drawnPng();
   EXPECT_TRUE(seam->messages.empty());
+  EXPECT_EQ(seam->busyDepth, 0);
   EXPECT_EQ(rendered({u"--text"_s, u"Contact"_s, u"--size"_s, u"40"_s, u"--effect"_s, u"glow"_s,
                       u"--canvas"_s, u"631x331"_s, u"--at"_s, u"200,120"_s}),
             drawn);
 }
 
 TEST_F(RenderMatchesDrawTest, LinesLetterSpacingAndGradient) {
+  loadDefaultCurve();
   textBox()->setText(u"Sunny\nBakery"_s);
   TextLayoutControls& layout = *window->textLayoutControls();
   layout.show({LineAlignment::Centre, 1.25, 7});

@@ -1,6 +1,5 @@
 #include "tools/symbol_picker.h"
 
-#include <QFontInfo>
 #include <QLineEdit>
 #include <algorithm>
 #include <numeric>
@@ -39,10 +38,8 @@ TEST_F(SymbolPickerTest, OffersTheInstalledSymbolFontsOrSaysThereAreNone) {
       [](SymbolPicker& picker) {
         const std::vector<SymbolFont> installed = installedSymbolFonts();
         ASSERT_EQ(picker.fontButtons().size(), std::min<std::size_t>(installed.size(), 6));
-        for (std::size_t i = 0; i < picker.fontButtons().size(); ++i) {
+        for (std::size_t i = 0; i < picker.fontButtons().size(); ++i)
           EXPECT_EQ(picker.fontButtons()[i]->text(), installed[i].name);
-          EXPECT_TRUE(QFontInfo(QFont(installed[i].name)).family().startsWith(installed[i].name));
-        }
         picker.offerFonts({});
         EXPECT_EQ(picker.noFontNote()->text(), u"No symbol font is installed."_s);
         EXPECT_TRUE(picker.noFontNote()->isVisible() && !picker.applyButton()->isEnabled());

@@ -27,9 +27,8 @@ TEST_F(TitleLinesTest, TooManyLinesAreRefusedByName) {
   textBox()->setText(QString(20, u'\n') + u'A');
   const QImage before = canvas();
   window->draw();
-  ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_EQ(seam->messages[0].text, u"Text: the text has 21 lines; a title holds at most 20"_s);
-  EXPECT_EQ(seam->messages[0].icon, MessageIcon::Exclamation);
+  EXPECT_EQ(onlyMessage().text, u"Text: the text has 21 lines; a title holds at most 20"_s);
+  EXPECT_EQ(onlyMessage().icon, MessageIcon::Exclamation);
   EXPECT_EQ(canvas(), before);
 }
 

@@ -31,7 +31,8 @@ class WebOutputTest : public MainWindowTest {
   }
 };
 
-TEST_F(WebOutputTest, ExportWritesTheTrimmedDesignAndLeavesTheCanvas) {
+// The bytes written are compared with `--render --trim` in ALongTitleIsToldFitted...
+TEST_F(WebOutputTest, ExportAsksItsDialogsAndLeavesTheCanvas) {
   const QImage drawn = drawnAgain();
   const int undoSteps = design().undo.counters.top;
   seam->modalAnswers.push_back(pressOk);
@@ -43,17 +44,11 @@ TEST_F(WebOutputTest, ExportWritesTheTrimmedDesignAndLeavesTheCanvas) {
   EXPECT_EQ(seam->saveRequests[0].fileName, u"MyWork1.png"_s);
   EXPECT_EQ(seam->saveRequests[0].folder, path("outputs"));
   EXPECT_EQ(seam->saveRequests[0].filter, u"PNG (*.png)"_s);
-
-  const QImage written = QImage(path("outputs/title.png")).convertToFormat(QImage::Format_ARGB32);
-  EXPECT_EQ(written, trimmedDesign());
-  EXPECT_LT(written.width(), drawn.width());
-  EXPECT_EQ(qAlpha(written.pixel(0, 0)), 0);  // the margin
+  EXPECT_TRUE(QFile::exists(path("outputs/title.png")));
   EXPECT_EQ(canvas(), drawn);
   EXPECT_EQ(design().undo.counters.top, undoSteps);
 }
 
-// WebP at the user's quality is kept for the next export; the write is
-// confirmed in the status bar.
 TEST_F(WebOutputTest, ExportRemembersWebpAndItsQualityAndConfirmsTheWrite) {
   if (!writableWebFormats().contains(WebFormat::Webp)) GTEST_SKIP() << "no WebP writer";
   window->draw();
@@ -78,8 +73,7 @@ TEST_F(WebOutputTest, ExportRemembersWebpAndItsQualityAndConfirmsTheWrite) {
 // writes nothing.
 TEST_F(WebOutputTest, ExportWithNothingDrawnOrCancelledWritesNothing) {
   run("mnuFileExportWeb");
-  ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_EQ(seam->messages[0].text, u"Nothing to export: draw a design first."_s);
+  EXPECT_EQ(onlyMessage().text, u"Nothing to export: draw a design first."_s);
   EXPECT_TRUE(seam->modalDialogs.empty());
   seam->messages.clear();
   window->draw();
@@ -99,8 +93,7 @@ TEST_F(WebOutputTest, ExportIntoAMissingFolderIsReportedAndLeavesNothing) {
   seam->modalAnswers.push_back(pressOk);
   seam->fileAnswers.push_back(path("absent/title.png"));
   run("mnuFileExportWeb");
-  ASSERT_EQ(seam->messages.size(), 1u);
-  EXPECT_TRUE(seam->messages[0].text.contains(u"/148\r\n"_s));
+  EXPECT_TRUE(onlyMessage().text.contains(u"/148\r\n"_s));
   EXPECT_FALSE(QDir(path("absent")).exists());
 }
 
