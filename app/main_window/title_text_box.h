@@ -1,4 +1,4 @@
-// The title's text box `Text1`: several lines, Enter starts a new one. It
+// The title's text box: several lines, Enter starts a new one. It
 // answers to the few calls a one-line box took (text, selection), and tells
 // typing apart from text set by the program, as the live preview needs.
 #pragma once
