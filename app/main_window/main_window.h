@@ -215,6 +215,9 @@ class MainWindow : public QMainWindow,
   void connectViewCommands();
   void setCanvasZoom(int percent);
   WholeDesign drawnDesign() const override;
+  // What can be seen of the drawn design, in canvas pixels (see wholeDesign).
+  QRect drawnDesignExtent() const;
+  int roomPastCanvas() const;
   bool designMayRunPast() const;
   void showDesignOverrun();
   void fitCanvasToDesign();

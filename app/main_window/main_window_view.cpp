@@ -71,11 +71,19 @@ void MainWindow::setCanvasZoom(int percent) {
 
 // Looks past the canvas as far as the text could reach beyond it, turned
 // any way.
-WholeDesign MainWindow::drawnDesign() const {
+int MainWindow::roomPastCanvas() const {
   const QSize text = design().textPicture.picture.size();
-  const int room = std::max(leastRoomPastCanvas, text.width() + text.height());
+  return std::max(leastRoomPastCanvas, text.width() + text.height());
+}
+
+WholeDesign MainWindow::drawnDesign() const {
   return wholeDesign(canvasView_->picture().size(), engine_->entryPoints(), design().layerOrigin,
-                     room);
+                     roomPastCanvas());
+}
+
+QRect MainWindow::drawnDesignExtent() const {
+  return wholeDesignExtent(canvasView_->picture().size(), engine_->entryPoints(),
+                           design().layerOrigin, roomPastCanvas());
 }
 
 // Seeing the whole design costs several times a render, so it is looked
@@ -91,7 +99,7 @@ bool MainWindow::designMayRunPast() const {
 void MainWindow::showDesignOverrun() {
   EdgeOverrun cut;
   if (design().layersStored && designMayRunPast())
-    cut = overrunOf(canvasView_->picture().rect(), drawnDesign().extent);
+    cut = overrunOf(canvasView_->picture().rect(), drawnDesignExtent());
   cutNotice_->setText(cut.any() ? u"The design runs past the canvas: "_s + overrunText(cut)
                                 : QString());
   cutNotice_->setVisible(cut.any());
@@ -103,7 +111,7 @@ void MainWindow::showDesignOverrun() {
 // before the corner of the layer space, where the layers' places begin.
 void MainWindow::fitCanvasToDesign() {
   DesignState& state = design();
-  const QRect extent = state.layersStored ? drawnDesign().extent : QRect();
+  const QRect extent = state.layersStored ? drawnDesignExtent() : QRect();
   if (extent.isEmpty()) {
     platform().showMessage(
         {u"Nothing to fit the canvas to: draw a design first."_s, MessageIcon::Exclamation});

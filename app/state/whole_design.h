@@ -25,3 +25,8 @@ struct WholeDesign {
 // places of the canvas they were drawn on, and nothing lies before its corner.
 WholeDesign wholeDesign(QSize canvas, const EngineEntryPoints& engine, QPoint layerOrigin,
                         int room);
+
+// Only `extent` of wholeDesign(canvas, engine, layerOrigin, room), found
+// without solving the design's colours.
+QRect wholeDesignExtent(QSize canvas, const EngineEntryPoints& engine, QPoint layerOrigin,
+                        int room);
