@@ -6,8 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <numbers>
-#include <random>
 #include <tuple>
 #include <vector>
 
@@ -151,46 +149,17 @@ TEST(BoundaryScan, EmptyMaskKeepsInitialBoundingBox) {
   EXPECT_EQ(rowsAndColumnsOf(render.geometry.box), (std::array{999999, 0, 999999, 0}));
 }
 
-// The boundary points of a mask before smoothing, in pixels, and after, in
-// steps of 1 / scale; and the scale.
-std::tuple<Points, Points, int32_t> smoothed(Picture mask, int32_t smoothingSize) {
+// The boundary points of a mask after smoothing, in steps of 1 / scale.
+Points smoothed(Picture mask, int32_t smoothingSize) {
   Render render = scannedRender(mask, {.smoothingSize = smoothingSize});
-  const auto before = boundaryPoints(render.geometry);
   smoothBoundary(render.geometry);
-  return {before, boundaryPoints(render.geometry), render.geometry.scale};
-}
-
-TEST(BoundarySmoothing, PointsOnAStraightEdgeStayWhereTheyAre) {
-  for (int32_t size : {50, 150, 250}) {
-    const auto [before, after, scale] = smoothed(rectangleMask(80, 60, 10, 10, 40, 60), size);
-    for (size_t i = 0; i < before.size(); ++i) {
-      const auto [row, column] = before[i];
-      const bool onVerticalEdgeMiddle = (column == 9 || column == 61) && row > 15 && row < 36;
-      const bool onHorizontalEdgeMiddle = (row == 9 || row == 41) && column > 15 && column < 56;
-      if (!onVerticalEdgeMiddle && !onHorizontalEdgeMiddle) continue;
-      EXPECT_EQ(after[i], (std::pair{row * scale, column * scale}))
-          << "size " << size << " point " << i;
-    }
-  }
-}
-
-TEST(BoundarySmoothing, NoPointMovesFartherThanTheLimit) {
-  Picture mask(60, 60);
-  for (int32_t r = 5; r < 55; ++r)
-    for (int32_t c = 5; c < 55; ++c)
-      if ((r - 30) * (r - 30) + (c - 30) * (c - 30) < 400 && (r + c) % 7 != 0) mask.setDark(r, c);
-  const auto [before, after, scale] = smoothed(mask, 75);
-  for (size_t i = 0; i < before.size(); ++i) {
-    const double rowMove = after[i].first - scale * before[i].first;
-    const double columnMove = after[i].second - scale * before[i].second;
-    EXPECT_LE(std::hypot(rowMove, columnMove), 0.45 * scale + 1) << i;
-  }
+  return boundaryPoints(render.geometry);
 }
 
 TEST(BoundarySmoothing, MoveTowardsTheAverageUsesSinglePrecisionOffset) {
   Picture mask(12, 8);
   mask.setDark(4, 5);
-  const Points points = std::get<1>(smoothed(mask, 10));
+  const Points points = smoothed(mask, 10);
   ASSERT_EQ(points.size(), 4u);
   // Point (4, 4) walks to (3, 5), (4, 6) and (5, 5), (4, 6): its average lies
   // 1.2 pixels to the right. The move of 0.45 pixel lands just below 223
@@ -220,90 +189,6 @@ TEST(PointGrid, ACellHoldsAtMost999Points) {
   EXPECT_EQ(grid.count(0), 999);
   EXPECT_EQ(grid.columnAt(999), 999 % 450);
   EXPECT_EQ(grid.rowAt(1000), 0);  // the next cell's count
-}
-
-// The plain search: every pixel scans its block's 7 x 7 window row by row
-// and keeps the first strictly nearer point.
-void referenceSearch(Render& render, bool dark, int32_t& lastIdentifier) {
-  Geometry& g = render.geometry;
-  const Region& region = g.region;
-  for (int32_t br = region.startRow; br < region.endRow; br += 10)
-    for (int32_t bc = region.startColumn; bc < region.endColumn; bc += 10)
-      for (int32_t r = br; r < std::min(br + 10, region.endRow); ++r)
-        for (int32_t c = bc; c < std::min(bc + 10, region.endColumn); ++c) {
-          if (render.isDark(r, c) != dark) continue;
-          float best = 2140000000.0f;
-          for (int32_t wr = br - 30; wr <= br + 30; wr += 10)
-            for (int32_t wc = bc - 30; wc <= bc + 30; wc += 10) {
-              if (wr < region.startRow || wr >= region.endRow) continue;
-              if (wc < region.startColumn || wc >= region.endColumn) continue;
-              const int32_t cell = g.grid.cellOfPixel(wr, wc);
-              for (int32_t s = 1; s <= g.grid.count(cell); ++s) {
-                const int32_t id = cell * 1000 + s;
-                const int64_t dc = int64_t{g.scale} * c - g.grid.columnAt(id);
-                const int64_t dr = int64_t{g.scale} * r - g.grid.rowAt(id);
-                const float d = static_cast<float>(dc * dc + dr * dr);
-                if (d < best) {
-                  best = d;
-                  lastIdentifier = cell * 1000 + s;
-                }
-              }
-            }
-          g.distance[g.cell(r, c)] = static_cast<uint32_t>(best);
-          g.nearest[g.cell(r, c)] = lastIdentifier;
-        }
-}
-
-Picture randomBlobs(uint32_t seed, int32_t width, int32_t rows) {
-  Picture mask(width, rows);
-  std::mt19937 random(seed);
-  for (int blob = 0; blob < 12; ++blob) {
-    const int32_t cr = 35 + static_cast<int32_t>(random() % (rows - 70));
-    const int32_t cc = 35 + static_cast<int32_t>(random() % (width - 70));
-    const int32_t radius = 3 + static_cast<int32_t>(random() % 25);
-    for (int32_t r = cr - radius; r <= cr + radius; ++r)
-      for (int32_t c = cc - radius; c <= cc + radius; ++c)
-        if ((r - cr) * (r - cr) + (c - cc) * (c - cc) <= radius * radius) mask.setDark(r, c);
-  }
-  return mask;
-}
-
-// Also split between three threads by rows of blocks: pixels that find no
-// point before their part's first find take the identifier of the parts
-// before, as in one walk. Compared are the pixels an effect can read: the
-// element, and background pixels within the largest reach of an outer
-// effect (the square root of 1000 square pixels). The last masks are a
-// rectangle whose middle finds no point and keeps the identifier found last.
-TEST(DistanceSearch, MatchesThePlainWindowScanExactly) {
-  for (int32_t seed = 1; seed <= 8; ++seed) {
-    for (int32_t slot : {1, 2}) {
-      Picture mask = seed > 6 ? rectangleMask(190, 150, 5, 5, 144, 184)
-                              : randomBlobs(static_cast<uint32_t>(seed), 190, 150);
-      RenderOptions options{.layerSlot = slot,
-                            .effectType = EffectType::Glow,
-                            .smoothingSize = 40 * seed,
-                            .material = 4};
-      Render fast = renderBeforeDistances(mask, options);
-      fast.workers = seed % 2 == 0 ? WorkerPolicy{3, 1} : WorkerPolicy{1, 1};
-      fast.args.effectAmount = 100;
-      Render reference = fast;
-      computeDistances(fast);
-      int32_t lastIdentifier = 0;
-      referenceSearch(reference, true, lastIdentifier);
-      referenceSearch(reference, false, lastIdentifier);
-      SCOPED_TRACE(testing::Message() << "seed " << seed << " slot " << slot);
-      const Geometry& f = fast.geometry;
-      const Geometry& g = reference.geometry;
-      const uint32_t largestReach = 1000u * g.scale * g.scale;
-      for (int32_t r = g.region.startRow; r < g.region.endRow; ++r)
-        for (int32_t c = g.region.startColumn; c < g.region.endColumn; ++c) {
-          const size_t cell = g.cell(r, c);
-          if (!mask.isDark(r, c) && g.distance[cell] > largestReach) continue;
-          ASSERT_EQ(f.distance[cell], g.distance[cell]) << r << "," << c;
-          ASSERT_EQ(f.nearest[cell], g.nearest[cell]) << r << "," << c;
-        }
-    }
-  }
 }
 
 TEST(DistanceSearch, BackgroundIsSearchedOnlyWithinTheEffectsReach) {
@@ -364,46 +249,6 @@ TEST(Workers, BalancedPartsShareTheWorkNotTheItems) {
     EXPECT_EQ(balancedStarts(weights, parts), starts) << parts;
 }
 
-// The plain direction fields of every pixel of the region.
-void referenceDirections(Render& render) {
-  Geometry& g = render.geometry;
-  for (int32_t r = g.region.startRow; r < g.region.endRow; ++r)
-    for (int32_t c = g.region.startColumn; c < g.region.endColumn; ++c) {
-      const size_t cell = g.cell(r, c);
-      const double dr = r - g.grid.rowAt(g.nearest[cell]) / static_cast<double>(g.scale);
-      const double dc = c - g.grid.columnAt(g.nearest[cell]) / static_cast<double>(g.scale);
-      g.angle[cell] = std::fabs(std::atan2(dc, dr)) / std::numbers::pi;
-      g.diagonalA[cell] = std::atan2(dr + dc, dc - dr);
-      g.diagonalB[cell] = std::atan2(dr - dc, -(dr + dc));
-    }
-}
-
-// The plain averaging: the angle map is read and overwritten in place.
-void referenceAveraging(Render& render) {
-  Geometry& g = render.geometry;
-  const Region& region = g.region;
-  for (int32_t c = region.startColumn; c < region.endColumn; ++c)
-    for (int32_t r = region.startRow; r < region.endRow; ++r) {
-      const bool centre = render.isDark(r, c);
-      double a = 0, b = 0, angle = 0;
-      int n = 0;
-      for (int32_t dc = -3; dc <= 3; ++dc)
-        for (int32_t dr = -3; dr <= 3; ++dr) {
-          const int32_t nr = r + dr, nc = c + dc;
-          if (nr < region.startRow || nr >= region.endRow) continue;
-          if (nc < region.startColumn || nc >= region.endColumn) continue;
-          if (render.isDark(nr, nc) != centre) continue;
-          a += std::sin(g.diagonalA[g.cell(nr, nc)]);
-          b += std::sin(g.diagonalB[g.cell(nr, nc)]);
-          angle += g.angle[g.cell(nr, nc)];
-          ++n;
-        }
-      g.lightA[g.cell(r, c)] = a / n;
-      g.lightB[g.cell(r, c)] = b / n;
-      g.angle[g.cell(r, c)] = angle / n;
-    }
-}
-
 TEST(DirectionFields, DirectionsFromAVerticalEdge) {
   Picture mask = rectangleMask(80, 60, 10, 10, 40, 60);
   Render render = renderBeforeDistances(mask, {.material = 4});
@@ -418,43 +263,6 @@ TEST(DirectionFields, DirectionsFromAVerticalEdge) {
   // Averaged in place, so the corners' angles trickle down the columns.
   EXPECT_NEAR(g.angle[cell], 0.5, 1e-3);
   EXPECT_NE(g.angle[cell], 0.5);
-}
-
-TEST(DirectionFields, AveragingMatchesThePlainInPlaceWalkExactly) {
-  // The element's pixels see only each other. Raised also reads the light of
-  // the background within its reach: 12.2 pixels at amount 100.
-  const uint32_t raisedReach = 150u * 2500u;
-  for (const auto& [slot, effect] : {std::pair{1, EffectType::Raised},
-                                     {3, EffectType::Raised},
-                                     {1, EffectType::NoContour},
-                                     {2, EffectType::Glow}}) {
-    Picture mask(120, 90);
-    for (int32_t r = 35; r < 60; ++r)
-      for (int32_t c = 35; c < 85; ++c)
-        if ((r * 7 + c * 3) % 11 != 0 && (c - 60) * (c - 60) + (r - 47) * (r - 47) < 300)
-          mask.setDark(r, c);
-    Render fast =
-        renderBeforeDistances(mask, {.layerSlot = slot, .effectType = effect, .material = 4});
-    computeDistances(fast);
-    computeDirectionFields(fast);
-    Render reference = fast;
-    referenceDirections(reference);
-    averageDirectionFields(fast);
-    referenceAveraging(reference);
-    const Geometry& f = fast.geometry;
-    const Geometry& g = reference.geometry;
-    for (int32_t r = f.region.startRow; r < f.region.endRow; ++r)
-      for (int32_t c = f.region.startColumn; c < f.region.endColumn; ++c) {
-        const size_t cell = f.cell(r, c);
-        const bool dark = mask.isDark(r, c);
-        if (!dark && !(effect == EffectType::Raised && g.distance[cell] <= raisedReach)) continue;
-        ASSERT_EQ(f.lightB[cell], g.lightB[cell]) << slot << " " << r << "," << c;
-        if (dark) {  // the background's light A and angle are never read
-          ASSERT_EQ(f.lightA[cell], g.lightA[cell]) << slot << " " << r << "," << c;
-          ASSERT_EQ(f.angle[cell], g.angle[cell]) << slot << " " << r << "," << c;
-        }
-      }
-  }
 }
 
 std::array<int32_t, 4> rowsAndColumnsOf(const Region& region) {
