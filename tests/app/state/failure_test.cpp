@@ -1,7 +1,6 @@
 #include "state/failure.h"
 
 #include <gtest/gtest.h>
-#include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cerrno>
@@ -33,17 +32,6 @@ TEST(FailureMapping, SystemErrorsGiveTheProgramsNumbersAndTexts) {
             "Device I/O error (Input/output error): f");
 }
 
-// A full device through the file that met it; a missing one is the picture loader's test.
-TEST(FailureMapping, FileFailuresAreNamedAfterTheirFile) {
-  QFile full(QStringLiteral("/dev/full"));
-  ASSERT_TRUE(full.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-  errno = 0;
-  ASSERT_EQ(full.write("relief"), -1);
-  const Failure failure = fileFailure(full, errno);
-  EXPECT_EQ(failure.number(), errorNumber::DiskFull);
-  EXPECT_TRUE(failure.description().contains(QStringLiteral("/dev/full")));
-}
-
 TEST(FailureMapping, CurrentExceptionBecomesAFailure) {
   const auto caught = [](auto thrown) {
     try {
@@ -67,18 +55,6 @@ TEST(ErrorReport, ShownInPlainOkBoxTitledVelloro) {
   EXPECT_EQ(platform.messages[0].title, QStringLiteral("Velloro"));
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::None);
   EXPECT_EQ(platform.messages[0].buttons, MessageButtons::Ok);
-}
-
-TEST(ErrorReport, TrappedHandlerReportsAndAbandonsTheRest) {
-  ScriptedPlatform platform;
-  bool rest = false;
-  runTrapped(platform, siteTag::frmMain_mnuFileOpen_Click, [&] {
-    throw Failure(53, "File not found");
-    rest = true;
-  });
-  EXPECT_FALSE(rest);
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_TRUE(platform.messages[0].text.startsWith(QStringLiteral("error number : 53/118\r\n")));
 }
 
 TEST(SiteTags, EveryTagIsUniqueAndWellFormed) {

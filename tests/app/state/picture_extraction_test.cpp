@@ -51,24 +51,6 @@ class KeyingTest : public testing::Test {
   EngineLibrary engine{QStringLiteral(ENGINE_PATH)};
 };
 
-TEST_F(KeyingTest, KeepsThePixelsInsideTheRangesAndRemovesTheKeyColour) {
-  QImage framed = filledPicture(5, 2, Qt::white);
-  framed.setPixelColor(1, 0, QColor(30, 200, 120));
-  framed.setPixelColor(2, 0, QColor(200, 200, 120));
-  framed.setPixelColor(3, 1, QColor(131, 100, 20));
-  saveBmp(framed, path("picture.bmp"));
-  KeyRanges ranges;
-  ranges.pickAround(QColor(30, 200, 120));
-  ranges.setKeyColour(QColor(0, 255, 0));
-  const KeyedPicture keyed = keyPicture(path("picture.bmp"), ranges, engine.entryPoints());
-  EXPECT_EQ(keyed.mask.pixelColor(1, 0), QColor(Qt::black));
-  EXPECT_EQ(keyed.picture.pixelColor(1, 0), QColor(30, 200, 120));
-  EXPECT_EQ(keyed.mask.pixelColor(2, 0), QColor(Qt::white));
-  EXPECT_EQ(keyed.picture.pixelColor(2, 0), QColor(0, 255, 0));
-  EXPECT_EQ(keyed.mask.pixelColor(3, 1), QColor(Qt::white));  // red 131 is above 130
-  EXPECT_EQ(keyed.mask.pixelColor(0, 0), QColor(Qt::white));  // white lies outside
-}
-
 // A disc laid over the key colour, as a transparent PNG is: its smoothed
 // rim loses the green it mixes in; a hard edge has no mix and stays.
 TEST_F(KeyingTest, TheRimMixedWithTheKeyColourLosesIt) {

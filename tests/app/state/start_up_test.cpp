@@ -1,5 +1,4 @@
-// What a start finds and leaves: screen metrics, working files, old run
-// folders and the first-run help.
+// What a start finds and leaves: screen metrics, old run folders and the first-run help.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -28,21 +27,6 @@ TEST(DesignState, ScreenMetricsGiveLayoutUnitsAndFontScale) {
   EXPECT_EQ(state.layoutUnitX, 12);
   EXPECT_EQ(state.layoutUnitY, 10);
   EXPECT_DOUBLE_EQ(state.fontScaleFactor, 0.8);
-}
-
-// Closing the window deletes them: the window's test.
-TEST(DesignState, WorkingFilesAreMadeEmptyInTheRunFolder) {
-  WorkingFiles files;
-  createStartupWorkingFiles(files);
-  for (const QString& made : {files.render, files.canvas}) {
-    const QFileInfo info(made);
-    EXPECT_TRUE(info.isFile()) << made.toStdString();
-    EXPECT_EQ(info.size(), 0);
-    EXPECT_TRUE(info.fileName().startsWith('0')) << made.toStdString();
-    EXPECT_EQ(info.absolutePath() + '/', runFolder());
-  }
-  EXPECT_NE(files.render, files.canvas);
-  deleteWorkingFiles(files);
 }
 
 namespace {
