@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <set>
 
 #include "layer_render.h"
 #include "spline.h"
@@ -59,30 +58,6 @@ TextureTile numberedTile(int32_t width, int32_t rows, int32_t offsets = 0) {
   TextureTile tile;
   tile.install(texture.bytes.data(), offsets, offsets, texture.stride, texture.rows);
   return tile;
-}
-
-TEST(TextureTiles, TiledLookupRepeatsEveryTextureRowsAndWidthLessOneColumns) {
-  const TextureTile tile = numberedTile(5, 4);  // stride 16: period 16 / 3 - 1 = 4
-  ASSERT_TRUE(tile.isSet());
-  for (int32_t r = 0; r < 12; ++r)
-    for (int32_t c = 0; c < 12; ++c) {
-      EXPECT_EQ(placeOf(tile.tiled(10, r, c)), placeOf(tile.tiled(10, r + 4, c)));
-      EXPECT_EQ(placeOf(tile.tiled(10, r, c)), placeOf(tile.tiled(10, r, c + 4)));
-    }
-  std::set<int32_t> columns;
-  for (int32_t c = -20; c < 20; ++c) columns.insert(tile.tiled(10, 0, c).blue);
-  EXPECT_EQ(columns, (std::set<int32_t>{0, 1, 2, 3}));  // column 4 is never sampled
-}
-
-// Tiled: texture row = T_r - ((H - r) mod T_r) - 1. Placed: texture row =
-// r - H + T_r + row offset, column = c - column offset.
-TEST(TextureTiles, RowsCountFromTheMaskTopAndPlacedLookupsDoNotWrap) {
-  TextureTile tile = numberedTile(4, 3);
-  EXPECT_EQ(tile.tiled(10, 9, 0).green, 3 - (1 % 3) - 1);
-  EXPECT_EQ(tile.tiled(10, 0, 0).green, 3 - (10 % 3) - 1);
-  EXPECT_EQ(tile.tiled(10, 0, 0).red, 7);
-  tile = numberedTile(8, 6);
-  EXPECT_EQ(placeOf(tile.placed(10, 7, 3)), (std::pair{7 - 10 + 6, 3}));
 }
 
 TEST(TextureTiles, OffsetsBeyondThePictureWrapToNonNegativePlaces) {
