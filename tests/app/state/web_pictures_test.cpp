@@ -188,13 +188,9 @@ TEST(PictureFormatsTest, WebNameReplacesTheLastExtensionOnly) {
     EXPECT_EQ(webNameOf(QString::fromLatin1(chosen), format), QString::fromLatin1(name)) << chosen;
 }
 
-// PNG always, WebP exactly when Qt can write it.
-TEST(PictureFormatsTest, SaveEntriesAfterBitmapAndJpegAreTheWebFormats) {
-  EXPECT_EQ(webFormatOfSaveEntry(0), std::nullopt);
-  EXPECT_EQ(webFormatOfSaveEntry(1), std::nullopt);
-  EXPECT_EQ(webFormatOfSaveEntry(2), WebFormat::Png);
-  EXPECT_EQ(webFormatOfSaveEntry(3),
-            webpWritable() ? std::optional(WebFormat::Webp) : std::nullopt);
+// The entries of the save dialog's types are the window's Save As tests; no
+// entry lies beyond them, and WebP is saved without loss.
+TEST(PictureFormatsTest, NoWebFormatBeyondTheSaveEntriesAndSavedWebpIsLossless) {
   EXPECT_EQ(webFormatOfSaveEntry(4), std::nullopt);
   EXPECT_EQ(webFormatOfSaveEntry(-1), std::nullopt);
   EXPECT_TRUE(savedWebEncoding(WebFormat::Webp).lossless);
