@@ -18,9 +18,8 @@ namespace velloro::test {
 namespace {
 
 Picture textMask(int32_t width, int32_t rows, int32_t margin) {
-  const bench::BenchPicture drawn = bench::textLikeMask(width, rows, margin);
   Picture mask(width, rows);
-  mask.bytes = drawn.bytes;
+  mask.bytes = bench::textLikeMask(width, rows, margin).bytes;
   return mask;
 }
 

@@ -41,11 +41,6 @@ QImage curveBox() { return QImage(150, 70, QImage::Format_RGB888); }
 
 const CurvePoints bumpy{{0, 0, 40, 90, 150, 210, 255, 0}, {0, 60, 210, 90, 225, 120, 40, 0}};
 
-// The slope over one step of x, the finest the integer positions allow.
-double slope(const CurvePoints& points, const CurveSpline& spline, int k, int x) {
-  return double(curveValue(points, spline, k, x + 1)) - curveValue(points, spline, k, x);
-}
-
 }  // namespace
 
 // A longer curve written before leaves no tail that the reader would take
@@ -207,10 +202,10 @@ TEST(CurveSpline, NaturalSplineThroughThePointsJoinsSmoothly) {
     EXPECT_NEAR(curveValue(bumpy, spline, k, bumpy.x[k]), bumpy.y[k], 1e-3);
     EXPECT_NEAR(curveValue(bumpy, spline, k, bumpy.x[k + 1]), bumpy.y[k + 1], 1e-3);
   }
-  for (int k = 2; k <= 5; ++k) {
-    const int knot = bumpy.x[k];
-    const double before = slope(bumpy, spline, k - 1, knot - 1);
-    const double after = slope(bumpy, spline, k, knot);
-    EXPECT_NEAR(before, after, 0.5) << "knot " << k;
-  }
+  // Slopes over one step of x, the finest the integer positions allow.
+  const auto slope = [&](int k, int x) {
+    return double(curveValue(bumpy, spline, k, x + 1)) - curveValue(bumpy, spline, k, x);
+  };
+  for (int k = 2; k <= 5; ++k)
+    EXPECT_NEAR(slope(k - 1, bumpy.x[k] - 1), slope(k, bumpy.x[k]), 0.5) << "knot " << k;
 }

@@ -120,8 +120,9 @@ TEST(WorkNames, JpegAndBitmapNames) {
   for (const char* name : {"/o/Logo.gif", "/o/Logo.bmp", ""})
     EXPECT_FALSE(isJpegName(name)) << name;
   const std::pair<const char*, const char*> bitmapNames[] = {
-      {"/o/logo.jpg", "/o/logo.bmp"}, {"/o/logo.v2.jpg", "/o/logo.v2.bmp"},
-      {"/o.d/logo", "/o.d/logo.bmp"}, {"/o/.hidden", "/o/.hidden.bmp"},
+      {"/o/logo.v2.jpg", "/o/logo.v2.bmp"},
+      {"/o.d/logo", "/o.d/logo.bmp"},
+      {"/o/.hidden", "/o/.hidden.bmp"},
       {"/o/logo.BMP", "/o/logo.BMP"},
   };
   for (const auto& [name, bitmap] : bitmapNames)

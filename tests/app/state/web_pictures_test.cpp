@@ -43,12 +43,6 @@ bool webpWritable() {
   return QImageWriter::supportedImageFormats().contains(QByteArrayLiteral("webp"));
 }
 
-QImage onePixel(QRgb colour) {
-  QImage picture(1, 1, QImage::Format_RGB888);
-  picture.setPixel(0, 0, colour);
-  return picture;
-}
-
 QImage textureCanvas() {
   const QImage tile(QStringLiteral(SHIPPED_TEXTURES "/stone.bmp"));
   QImage canvas(631, 331, QImage::Format_RGB888);
@@ -219,7 +213,8 @@ TEST(TransparentDesignTest, SolvesColourAndAlphaOfOnePixel) {
        qRgba(90, 90, 90, 255)},
   };
   for (const Case& c : cases) {
-    const QImage design = transparentDesign(onePixel(c.overBlack), onePixel(c.overWhite));
+    const QImage design = transparentDesign(filledPicture(1, 1, QColor(c.overBlack)),
+                                            filledPicture(1, 1, QColor(c.overWhite)));
     ASSERT_EQ(design.format(), QImage::Format_ARGB32);
     EXPECT_EQ(design.pixel(0, 0), c.expected) << c.what;
   }
