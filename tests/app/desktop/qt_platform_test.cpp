@@ -134,11 +134,6 @@ TEST(QtPlatform, HourglassIsRestored) {
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-TEST(QtPlatform, StartingAMissingProgramFails) {
-  QtPlatform platform;
-  EXPECT_FALSE(platform.startProgram(QStringLiteral("/nonexistent/msinfo"), {}));
-}
-
 TEST(QtPlatform, SaveDialogStartsOnTheGivenFilterAndTellsTheOneInForce) {
   QTemporaryDir folder;
   QtPlatform platform;
