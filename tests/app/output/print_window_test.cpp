@@ -116,13 +116,6 @@ const PagePreview preview = previewOf(portrait, 15, 15);
 
 }  // namespace
 
-TEST(PrintPlacement, APortraitPageIs259PixelsHighAndNarrower) {
-  EXPECT_EQ(preview.twips, QSize(2825, 3885));
-  EXPECT_EQ(preview.pixels, QSize(188, 259));
-  EXPECT_DOUBLE_EQ(preview.scale, 2400.0 / 2825);
-  EXPECT_NEAR(preview.unprintableX, 100.0 * 2825 / 2400 / 15, 1e-9);
-}
-
 TEST(PrintPlacement, AWidePictureIsFittedToThePrintableWidthAndCentred) {
   const QRect box = centredPicture(preview, {631, 331});
   // 2707 x 1420 twips of the 2825 x 3885 page, centred, in pixels.
