@@ -41,17 +41,14 @@ class Uninstall : public testing::Test {
   QProcess launcher;
 };
 
-TEST_F(Uninstall, EndsQuietlyWhenNoProgramManagerIsInstalledOrTheManagerFails) {
+// Without a manager it ends quietly; a manager is started and not waited for
+// (one that failed could not be told either).
+TEST_F(Uninstall, EndsQuietlyAndAtOnceWithOrWithoutAManager) {
   QProcess& finished = run();
   EXPECT_EQ(finished.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(finished.exitCode(), 0);
   EXPECT_TRUE(finished.readAllStandardOutput().isEmpty());
   EXPECT_TRUE(finished.readAllStandardError().isEmpty());
-  writeScript("plasma-discover", "exit 3");
-  EXPECT_EQ(run().exitCode(), 0);
-}
-
-TEST_F(Uninstall, StartsTheProgramManagerWithoutWaitingForIt) {
   const QString go = folder.filePath(QStringLiteral("go"));
   const QString opened = folder.filePath(QStringLiteral("opened"));
   // The stand-in manager only finishes opening once the test says so.

@@ -63,8 +63,7 @@ TEST_F(JpegOptimiserTest, LoadEncodesAtHighestQualityAndTheSliderEncodesAgain) {
   EXPECT_EQ(contentOf(dialog->temporaryBmp()), bmpFileBytes(picture));
   EXPECT_EQ(contentOf(dialog->temporaryJpeg()), jpegAt(100));
   EXPECT_EQ(dialog->previewBox()->picture().size(), QSize(50, 40));
-  const qint64 bmpSize = bmpFileBytes(picture).size();
-  EXPECT_EQ(dialog->currentBytesLabel()->text(), bytesReadout(bmpSize));
+  EXPECT_EQ(dialog->currentBytesLabel()->text(), bytesReadout(bmpFileBytes(picture).size()));
   EXPECT_EQ(dialog->newBytesLabel()->text(), bytesReadout(jpegAt(100).size()));
   EXPECT_EQ(dialog->newKilobytesLabel()->text(), kilobytesReadout(jpegAt(100).size()));
 
