@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QPageLayout>
 #include <QPushButton>
-#include <optional>
 
 #include "output/print_placement.h"
 #include "output_fixture.h"
@@ -12,10 +11,10 @@
 
 class PrintWindowTest : public OutputTest {
  protected:
-  void open(QSize picture, std::optional<QColor> plain = std::nullopt) {
-    relief = OutputTest::relief(picture);
-    if (plain) relief.fill(*plain);
-    window = new PrintWindow([this] { return relief; }, ScreenScale{}, platform(), nullptr);
+  void open(QSize size) {
+    relief = QImage(size, QImage::Format_RGB888);
+    relief.fill(QColor(200, 30, 40));
+    window = new PrintWindow([this] { return relief; }, ScreenScale{}, *seam, nullptr);
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     QPrinter& printer = window->printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -35,7 +34,7 @@ class PrintWindowTest : public OutputTest {
 // The miniature shows the picture in its box, and only there; Cancel
 // closes without printing.
 TEST_F(PrintWindowTest, APortraitSheetShowsTheCentredPictureOnAMiniature) {
-  open({631, 331}, QColor(200, 30, 40));
+  open({631, 331});
   const QImage page = window->pageView()->picture();
   EXPECT_EQ(page.height(), 259);
   EXPECT_EQ(page.width(), 183);  // 210 / 297 of 259
