@@ -101,14 +101,10 @@ TEST_F(InstalledProgram, EveryFileIsWhereTheDesktopAndTheProgramLookForIt) {
             QStringList({"Velloro", "velloro"}));
   EXPECT_EQ(QDir(prefix->filePath("lib/velloro")).entryList(QDir::Files, QDir::Name),
             QStringList({"Uninstall", "libVelloro.so", "libVelloroWindow.so"}));
-}
-
-TEST_F(InstalledProgram, IconsComeInEveryThemeSizeAtThatSize) {
-  if (!PNG_ICONS) GTEST_SKIP() << "rsvg-convert was not found: no PNG icons were made";
+  // Icons in every theme size, each at its size, where rsvg-convert made them.
   for (int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
-    const QString icon =
-        prefix->filePath(QStringLiteral("share/icons/hicolor/%1x%1/apps/velloro.png").arg(size));
-    EXPECT_EQ(QImage(icon).size(), QSize(size, size)) << icon.toStdString();
+    const QString icon = QStringLiteral("share/icons/hicolor/%1x%1/apps/velloro.png").arg(size);
+    if (PNG_ICONS) EXPECT_EQ(QImage(prefix->filePath(icon)).size(), QSize(size, size)) << size;
   }
 }
 
