@@ -103,7 +103,6 @@ TEST_F(PrintWindowTest, AFailedPrintKeepsTheLayoutAndOkPrintsAndCloses) {
   window->okButton()->click();
   EXPECT_EQ(seam->messages.size(), 1u);
   EXPECT_TRUE(contentOf(path("page.pdf")).startsWith("%PDF"));
-  EXPECT_GT(contentOf(path("page.pdf")).size(), 1000);
   EXPECT_FALSE(window->isVisible());
 }
 

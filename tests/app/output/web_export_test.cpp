@@ -63,10 +63,7 @@ TEST_F(WebExportTest, DialogWithoutWebpOffersPngAloneAndTakesItsKeys) {
   WebExportDialog dialog({WebFormat::Png}, initial);
   ASSERT_EQ(dialog.formatBox->count(), 1);
   EXPECT_EQ(dialog.choice().encoding.format, WebFormat::Png);
-  dialog.show();
-  QTest::keyClick(&dialog, Qt::Key_Escape);
-  EXPECT_EQ(dialog.result(), QDialog::Rejected);
-  dialog.show();
+  dialog.show();  // Return in the margin box presses OK
   QTest::keyClick(dialog.marginBox, Qt::Key_Return);
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
