@@ -31,20 +31,27 @@ class PrintWindowTest : public OutputTest {
   PrintWindow* window = nullptr;
 };
 
-// The miniature shows the picture in its box, and only there; Cancel
-// closes without printing.
-TEST_F(PrintWindowTest, APortraitSheetShowsTheCentredPictureOnAMiniature) {
+// The miniature shows the picture centred in its box, and only there; the
+// printer set-up turns the paper as a user would in its dialog, and the page
+// is laid out again; Cancel closes without printing.
+TEST_F(PrintWindowTest, TheMiniatureShowsTheCentredPictureOnThePaperChosen) {
   open({631, 331});
   const QImage page = window->pageView()->picture();
-  EXPECT_EQ(page.height(), 259);
-  EXPECT_EQ(page.width(), 183);  // 210 / 297 of 259
+  EXPECT_EQ(page.size(), QSize(183, 259));  // 210 / 297 of 259 wide
   const QRect box = window->pictureBox();
-  EXPECT_NEAR(box.left() + box.width() / 2.0, 183 / 2.0, 1.0);
-  EXPECT_NEAR(box.top() + box.height() / 2.0, 259 / 2.0, 1.0);
+  EXPECT_EQ(box, centredPicture(window->preview(), {631, 331}));
   EXPECT_NEAR(box.width(), 183 * 190.0 / 210, 1.0);  // the printable width
   EXPECT_EQ(window->pageView()->rubberBand(), box);
   EXPECT_EQ(page.pixelColor(box.center()), QColor(200, 30, 40));
   EXPECT_EQ(page.pixelColor(box.left() - 2, box.center().y()), QColor(Qt::white));
+
+  window->shrinkButton()->click();
+  window->printer().setPageOrientation(QPageLayout::Landscape);
+  seam->printerAnswers = {true};
+  window->moreButton()->click();
+  EXPECT_EQ(seam->printerOwners, std::vector<QWidget*>{window});
+  EXPECT_EQ(window->pageView()->picture().size(), QSize(259, 183));
+  EXPECT_EQ(window->pictureBox(), centredPicture(window->preview(), {631, 331}));
   window->show();
   window->cancelButton()->click();
   EXPECT_FALSE(QFile::exists(path("page.pdf")));
@@ -64,20 +71,6 @@ TEST_F(PrintWindowTest, PlusMinusAndDraggingPlaceTheBox) {
   EXPECT_EQ(window->pictureBox(), moved);
   window->growButton()->click();
   EXPECT_EQ(window->pictureBox(), grown(moved, window->preview()));
-}
-
-// The printer set-up turns the paper as a user would in its dialog.
-TEST_F(PrintWindowTest, ChangingThePaperInMoreLaysThePageOutAgain) {
-  open({631, 331});
-  window->shrinkButton()->click();
-  window->printer().setPageOrientation(QPageLayout::Landscape);
-  seam->printerAnswers = {true};
-  window->moreButton()->click();
-  EXPECT_EQ(seam->printerOwners, std::vector<QWidget*>{window});
-  EXPECT_EQ(window->pageView()->picture().width(), 259);
-  EXPECT_EQ(window->pageView()->picture().height(), 183);
-  const QRect box = window->pictureBox();
-  EXPECT_NEAR(box.left() + box.width() / 2.0, 259 / 2.0, 1.0);
 }
 
 // A failed print leaves the page as laid out: the next activation keeps the
