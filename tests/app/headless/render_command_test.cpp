@@ -34,13 +34,6 @@ TEST(RenderCommand, OtherSpellingsReachTheRequest) {
   EXPECT_EQ(r.outputFile, QStringLiteral("out/title.WEBP"));
 }
 
-TEST(RenderCommand, HelpAndVersionWinOverEverythingElse) {
-  for (const auto& [line, action] : {std::pair{"--render --bogus --help", CommandAction::ShowHelp},
-                                     std::pair{"-h", CommandAction::ShowHelp},
-                                     std::pair{"--version --size abc", CommandAction::ShowVersion}})
-    EXPECT_EQ(parseRenderCommand(commandWords(line)).action, action) << line;
-}
-
 // Values an option refuses: "OPTION: 'VALUE' " and the rest of the message.
 TEST(RenderCommand, BadValuesAreNamed) {
   const struct {
@@ -113,11 +106,4 @@ TEST(RenderCommand, BadArgumentsAreNamed) {
   for (const auto& c : cases)
     for (const char* line : c.lines)
       EXPECT_EQ(usageError(commandWords(QStringLiteral("--render ") + line)), c.message) << line;
-}
-
-TEST(RenderCommand, OnlyTheseWordsAnywhereLeaveTheWindowClosed) {
-  EXPECT_TRUE(wantsCommandLine(commandWords("picture.bmp --help")));
-  EXPECT_TRUE(wantsCommandLine(commandWords("--version")));
-  EXPECT_FALSE(wantsCommandLine({}));
-  EXPECT_FALSE(wantsCommandLine(commandWords("picture.bmp --bold --renders")));
 }
