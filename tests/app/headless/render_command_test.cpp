@@ -1,8 +1,6 @@
 #include "headless/render_command.h"
 
-#include <gtest/gtest.h>
-
-#include "command_words.h"
+#include "render_run_fixture.h"
 
 namespace {
 

@@ -1,12 +1,11 @@
 // Walks every declared setting through the style file and the command line:
 // a value other than its start survives both, and a value out of its range
 // is refused with the setting named.
-#include <gtest/gtest.h>
 
-#include "command_words.h"
 #include "headless/console_platform.h"
 #include "headless/render_command.h"
 #include "headless/title_scene.h"
+#include "render_run_fixture.h"
 #include "state/setting_declarations.h"
 #include "state/style_json.h"
 

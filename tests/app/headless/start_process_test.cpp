@@ -2,13 +2,9 @@
 // without any display: a render wherever --render stands, help or the
 // version whatever else is there, one line and exit status 2 for an option
 // without --render, one line and 1 for a window without a display.
-#include <gtest/gtest.h>
-
-#include <QDir>
 #include <QProcess>
-#include <QTemporaryDir>
 
-#include "command_words.h"
+#include "render_run_fixture.h"
 
 namespace {
 
