@@ -1,7 +1,6 @@
 // Walks every declared setting through the style file and the command line:
 // a value other than its start survives both, and a value out of its range
 // is refused with the setting named.
-
 #include "headless/console_platform.h"
 #include "headless/render_command.h"
 #include "headless/title_scene.h"
