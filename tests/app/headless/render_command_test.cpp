@@ -2,19 +2,6 @@
 
 #include "render_run_fixture.h"
 
-namespace {
-
-std::string usageError(const QStringList& arguments) {
-  try {
-    parseRenderCommand(arguments);
-  } catch (const UsageError& error) {
-    return error.message().toStdString();
-  }
-  return "accepted";
-}
-
-}  // namespace
-
 // Each setting's own flag is walked by the setting table test, each run
 // option by the runs; these are the other spellings of a flag or a value.
 TEST(RenderCommand, OtherSpellingsReachTheRequest) {

@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <string>
 
+#include "headless/render_command.h"
 #include "headless/render_run.h"
 #include "test_files.h"
 
@@ -26,6 +27,16 @@ inline QStringList commandWords(const QString& line, const QStringList& values =
   for (QString& word : words)
     if (word == QLatin1String("%") && value != values.end()) word = *value++;
   return words;
+}
+
+// The message `arguments` are refused with; "accepted" when they are not.
+inline std::string usageError(const QStringList& arguments) {
+  try {
+    parseRenderCommand(arguments);
+  } catch (const UsageError& error) {
+    return error.message().toStdString();
+  }
+  return "accepted";
 }
 
 // Everything written to `stream` so far.
