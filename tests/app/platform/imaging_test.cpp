@@ -19,8 +19,8 @@ TEST(Imaging, EachStepTellsItsFailureAndLeavesNoFile) {
   int width = 0;
   int height = 0;
   auto pixels = readBmpToRgb(*source, width, height);
-  ASSERT_TRUE(pixels);
   auto destination = openFileDest(folder.filePath("out.jpg"));
+  ASSERT_TRUE(pixels && destination);
   EXPECT_FALSE(writeRgbToJpg(*destination, *pixels, width + 1, height, 80));
   EXPECT_FALSE(closeDest(destination));
   // A destination dropped unclosed leaves nothing either.
