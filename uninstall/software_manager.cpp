@@ -26,12 +26,6 @@ const QList<SoftwareManager>& softwareManagers() {
   return managers;
 }
 
-QStringList softwareManagerCandidates() {
-  QStringList names;
-  for (const SoftwareManager& manager : softwareManagers()) names << manager.program;
-  return names;
-}
-
 namespace {
 
 const SoftwareManager* firstInstalledManager(QString& path) {
@@ -43,12 +37,6 @@ const SoftwareManager* firstInstalledManager(QString& path) {
 }
 
 }  // namespace
-
-QString findSoftwareManager() {
-  QString path;
-  firstInstalledManager(path);
-  return path;
-}
 
 bool installedFromPackage() {
   const QString query = QStandardPaths::findExecutable(QStringLiteral("dpkg-query"));

@@ -17,12 +17,6 @@ struct SoftwareManager {
 // the first one installed is the one started.
 const QList<SoftwareManager>& softwareManagers();
 
-// The names of softwareManagers(), in their order.
-QStringList softwareManagerCandidates();
-
-// Path of the first installed program manager, or empty when there is none.
-QString findSoftwareManager();
-
 // Whether the package manager holds Velloro as an installed package; false
 // when there is no package manager or it does not answer.
 bool installedFromPackage();

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QFile>
 #include <csignal>
 #include <exception>
 
@@ -22,11 +23,9 @@ namespace {
   } catch (const std::exception& escaped) {
     result = QByteArray("escaped: ") + escaped.what();
   }
-  for (qsizetype sent = 0; sent < result.size();) {
-    const ssize_t written = write(output, result.constData() + sent, size_t(result.size() - sent));
-    if (written <= 0) break;
-    sent += written;
-  }
+  QFile pipe;
+  if (pipe.open(output, QIODevice::WriteOnly)) pipe.write(result);
+  pipe.close();
   _exit(0);
 }
 
@@ -44,12 +43,10 @@ QByteArray inChildWithFileLimit(long limit, const std::function<QByteArray()>& b
     runChild(channel[1], limit, body);
   }
   close(channel[1]);
-  QByteArray result;
-  char chunk[4096];
-  for (ssize_t got; (got = read(channel[0], chunk, sizeof chunk)) != 0;) {
-    if (got < 0) break;
-    result.append(chunk, got);
-  }
+  QFile pipe;
+  pipe.open(channel[0], QIODevice::ReadOnly);
+  const QByteArray result = pipe.readAll();
+  pipe.close();
   close(channel[0]);
   int status = 0;
   waitpid(child, &status, 0);

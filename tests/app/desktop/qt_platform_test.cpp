@@ -14,7 +14,6 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <functional>
-#include <stdexcept>
 
 #include "desktop/help_window.h"
 #include "test_files.h"
@@ -28,21 +27,6 @@ void whenShown(std::function<void(Dialog&)> act) {
     auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
     ASSERT_NE(dialog, nullptr);
     act(*dialog);
-  });
-}
-
-struct SeenBox {
-  QString title;
-  QString text;
-  QMessageBox::Icon icon = QMessageBox::NoIcon;
-  qsizetype buttons = 0;
-};
-
-// Answers the next message box with `button` and notes what it showed.
-void answerNextBox(SeenBox& seen, QMessageBox::StandardButton button) {
-  whenShown<QMessageBox>([&seen, button](QMessageBox& box) {
-    seen = {box.windowTitle(), box.text(), box.icon(), box.buttons().size()};
-    box.button(button)->click();
   });
 }
 
@@ -83,22 +67,29 @@ TEST(QtPlatform, EachDialogBelongsToTheWindowThatOpensIt) {
 
 // Line ends of the text are the system's own; each icon is the system's.
 TEST(QtPlatform, MessageBoxShowsTextIconButtonsAndTitle) {
+  const struct {
+    MessageIcon icon;
+    MessageButtons buttons;
+    QMessageBox::Icon shown;
+    QMessageBox::StandardButton pressed;
+    MessageAnswer answer;
+  } cases[] = {{MessageIcon::Question, MessageButtons::YesNo, QMessageBox::Question,
+                QMessageBox::No, MessageAnswer::No},
+               {MessageIcon::Exclamation, MessageButtons::Ok, QMessageBox::Warning, QMessageBox::Ok,
+                MessageAnswer::Ok},
+               {MessageIcon::Critical, MessageButtons::Ok, QMessageBox::Critical, QMessageBox::Ok,
+                MessageAnswer::Ok}};
   QtPlatform platform;
-  SeenBox seen;
-  answerNextBox(seen, QMessageBox::No);
-  const MessageAnswer answer = platform.showMessage(
-      {"error number : 13/84\r\nType mismatch", MessageIcon::Question, MessageButtons::YesNo});
-  EXPECT_EQ(answer, MessageAnswer::No);
-  EXPECT_EQ(seen.title, QStringLiteral("Velloro"));
-  EXPECT_EQ(seen.text, QStringLiteral("error number : 13/84\nType mismatch"));
-  EXPECT_EQ(seen.icon, QMessageBox::Question);
-  EXPECT_EQ(seen.buttons, 2);
-  for (const auto& [icon, shown] : {std::pair{MessageIcon::Exclamation, QMessageBox::Warning},
-                                    std::pair{MessageIcon::Critical, QMessageBox::Critical}}) {
-    answerNextBox(seen, QMessageBox::Ok);
-    EXPECT_EQ(platform.showMessage({"Cannot read", icon}), MessageAnswer::Ok);
-    EXPECT_EQ(seen.icon, shown);
-    EXPECT_EQ(seen.buttons, 1);
+  for (const auto& c : cases) {
+    whenShown<QMessageBox>([&c](QMessageBox& box) {
+      EXPECT_EQ(box.windowTitle(), QStringLiteral("Velloro"));
+      EXPECT_EQ(box.text(), QStringLiteral("error number : 13/84\nType mismatch"));
+      EXPECT_EQ(box.icon(), c.shown);
+      EXPECT_EQ(box.buttons().size(), c.buttons == MessageButtons::YesNo ? 2 : 1);
+      box.button(c.pressed)->click();
+    });
+    EXPECT_EQ(platform.showMessage({"error number : 13/84\r\nType mismatch", c.icon, c.buttons}),
+              c.answer);
   }
 }
 
@@ -121,22 +112,14 @@ TEST(QtPlatform, HelpPagesShowInOneWindowNamedMyWindow) {
   EXPECT_EQ(windows, 1);
 }
 
-// Also when what it covers fails.
 TEST(QtPlatform, HourglassIsRestored) {
   QtPlatform platform;
-  try {
+  {
     BusyPointer busy(platform);
     ASSERT_NE(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-    throw std::runtime_error("render failed");
-  } catch (const std::runtime_error&) {
   }
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-}
-
-TEST(QtPlatform, StartingAMissingProgramFails) {
-  QtPlatform platform;
-  EXPECT_FALSE(platform.startProgram(QStringLiteral("/nonexistent/msinfo"), {}));
 }
 
 TEST(QtPlatform, SaveDialogStartsOnTheGivenFilterAndTellsTheOneInForce) {

@@ -1,11 +1,7 @@
 #include "headless/batch_list.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdio>
-
 #include "headless/batch_progress.h"
-#include "stream_text.h"
+#include "render_run_fixture.h"
 
 namespace {
 

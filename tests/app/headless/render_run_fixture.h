@@ -1,7 +1,8 @@
-// Runs from the shipped data folder (curves, textures), with a folder for
-// the lists and styles a test writes, one for the pictures, and streams of
-// its own. The temporary folder points below one that does not exist: a run
-// needs none, and leaves nothing there.
+// Command lines written as one line of words, and runs from the shipped
+// data folder (curves, textures), with a folder for the lists and styles a
+// test writes, one for the pictures, and streams of its own. The temporary
+// folder points below one that does not exist: a run needs none, and leaves
+// nothing there.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,11 +13,39 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <string>
 
-#include "command_words.h"
+#include "headless/render_command.h"
 #include "headless/render_run.h"
-#include "stream_text.h"
 #include "test_files.h"
+
+// The words of `line`, each "%" replaced by the next of `values` (which may
+// hold spaces or be file names made at run time).
+inline QStringList commandWords(const QString& line, const QStringList& values = {}) {
+  QStringList words = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  auto value = values.begin();
+  for (QString& word : words)
+    if (word == QLatin1String("%") && value != values.end()) word = *value++;
+  return words;
+}
+
+// The message `arguments` are refused with; "accepted" when they are not.
+inline std::string usageError(const QStringList& arguments) {
+  try {
+    parseRenderCommand(arguments);
+  } catch (const UsageError& error) {
+    return error.message().toStdString();
+  }
+  return "accepted";
+}
+
+// Everything written to `stream` so far.
+inline std::string textOf(std::FILE* stream) {
+  std::rewind(stream);
+  std::string content;
+  for (int c = std::fgetc(stream); c != EOF; c = std::fgetc(stream)) content += char(c);
+  return content;
+}
 
 // The smallest rectangle of pixels with any alpha, worked out here pixel by
 // pixel so the tests do not measure with the code they check.

@@ -60,11 +60,7 @@ TEST_F(ScaledRender, GradientEndsCarryTheirStopsOverTheWholeBlock) {
         "--text % --align right --line-spacing 1.5 --size 40 --effect none "
         "--gradient #ff0000,#0000ff --transparent --trim 0 --scale % -o %",
         "block.png", {QStringLiteral("HHHH\nHH"), QLatin1String(scale)});
-    int first = 0;
-    while (first < picture.width() && redOverBlue(picture, first) == 0) ++first;
-    int last = picture.width() - 1;
-    while (last > 0 && redOverBlue(picture, last) == 0) --last;
-    EXPECT_GT(redOverBlue(picture, first + 1), 60) << "scale " << scale;
-    EXPECT_LT(redOverBlue(picture, last - 1), -60) << "scale " << scale;
+    EXPECT_GT(redOverBlue(picture, 2), 60) << "scale " << scale;
+    EXPECT_LT(redOverBlue(picture, picture.width() - 3), -60) << "scale " << scale;
   }
 }

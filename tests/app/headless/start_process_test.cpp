@@ -1,14 +1,10 @@
 // How the program answers the words it is started with, run as a process
-// without any display: a render wherever --render stands, one line and exit
-// status 2 for an option without it, one line and 1 for a window without a
-// display.
-#include <gtest/gtest.h>
-
-#include <QDir>
+// without any display: a render wherever --render stands, help or the
+// version whatever else is there, one line and exit status 2 for an option
+// without --render, one line and 1 for a window without a display.
 #include <QProcess>
-#include <QTemporaryDir>
 
-#include "command_words.h"
+#include "render_run_fixture.h"
 
 namespace {
 
@@ -23,9 +19,12 @@ const StartCase startCases[] = {
     {"--text Hi --render -o %", 0, "", true},
     {"-o % --text Hi --render", 0, "", true},
     {"--help", 0, "", false},
+    {"% -h", 0, "", false},
+    {"--render --bogus --help", 0, "", false},
+    {"--version --size abc", 0, "", false},
     {"--text Hi -o %", 2, "Velloro: option '--text' needs --render (see --help)\n", false},
     {"--output=% --text Hi", 2, "Velloro: option '--output' needs --render (see --help)\n", false},
-    {"% --bold", 2, "Velloro: option '--bold' needs --render (see --help)\n", false},
+    {"% --bold --renders", 2, "Velloro: option '--bold' needs --render (see --help)\n", false},
     {"--frobnicate", 2, "Velloro: unknown option '--frobnicate' (see --help)\n", false},
     {"-", 2, "Velloro: unknown option '-' (see --help)\n", false},
     {"", 1, "Velloro: the window needs a display; use --render to render without one\n", false},

@@ -26,15 +26,11 @@ QString shownText(QString text) { return text.remove(QLatin1Char('&')); }
 // The room a check box or option button leaves its caption beside the mark.
 int captionRoom(const QAbstractButton& button) {
   const bool check = qobject_cast<const QCheckBox*>(&button) != nullptr;
-  const bool radio = qobject_cast<const QRadioButton*>(&button) != nullptr;
-  if (!check && !radio) return button.width();
-  const QStyle& style = *button.style();
-  const int mark = style.pixelMetric(
-      check ? QStyle::PM_IndicatorWidth : QStyle::PM_ExclusiveIndicatorWidth, nullptr, &button);
-  const int gap = style.pixelMetric(
-      check ? QStyle::PM_CheckBoxLabelSpacing : QStyle::PM_RadioButtonLabelSpacing, nullptr,
-      &button);
-  return button.width() - mark - gap;
+  if (!check && !qobject_cast<const QRadioButton*>(&button)) return button.width();
+  QStyleOptionButton option;
+  option.initFrom(&button);
+  const auto caption = check ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents;
+  return button.style()->subElementRect(caption, &option, &button).width();
 }
 
 // "Object: text" for every caption wider than its control.

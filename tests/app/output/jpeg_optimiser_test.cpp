@@ -63,8 +63,7 @@ TEST_F(JpegOptimiserTest, LoadEncodesAtHighestQualityAndTheSliderEncodesAgain) {
   EXPECT_EQ(contentOf(dialog->temporaryBmp()), bmpFileBytes(picture));
   EXPECT_EQ(contentOf(dialog->temporaryJpeg()), jpegAt(100));
   EXPECT_EQ(dialog->previewBox()->picture().size(), QSize(50, 40));
-  const qint64 bmpSize = bmpFileBytes(picture).size();
-  EXPECT_EQ(dialog->currentBytesLabel()->text(), bytesReadout(bmpSize));
+  EXPECT_EQ(dialog->currentBytesLabel()->text(), bytesReadout(bmpFileBytes(picture).size()));
   EXPECT_EQ(dialog->newBytesLabel()->text(), bytesReadout(jpegAt(100).size()));
   EXPECT_EQ(dialog->newKilobytesLabel()->text(), kilobytesReadout(jpegAt(100).size()));
 
@@ -86,7 +85,8 @@ TEST_F(JpegOptimiserTest, ApplyAfterAFailedEncodingSaysTheJpegWasNotWritten) {
   ASSERT_TRUE(QDir().mkdir(jpeg));  // no file can take its place
   dialog->qualitySlider()->setValue(50);
   dialog->applyButton()->click();
-  ASSERT_EQ(seam->messages.size(), 2u);  // the encoder's "Error on file write.", then this
+  ASSERT_EQ(seam->messages.size(), 2u);
+  EXPECT_EQ(seam->messages[0].text, QStringLiteral("Error on file write."));  // the encoder's
   EXPECT_EQ(seam->messages[1].text, QStringLiteral("The JPEG could not be written to %1: the "
                                                    "write failed. Nothing was saved.")
                                         .arg(QFileInfo(jpeg).absolutePath()));
@@ -95,19 +95,17 @@ TEST_F(JpegOptimiserTest, ApplyAfterAFailedEncodingSaysTheJpegWasNotWritten) {
 
 // Apply writes the JPEG at the slider's quality under the name the target
 // rules give it (a JPEG extension of the user's own stays), replacing the
-// older file, never a second file beside it.
+// older file, never a second file beside it. Its temporary files go as on
+// Cancel, below.
 TEST_F(JpegOptimiserTest, ApplyWritesTheJpegUnderTheNameItKeeps) {
   currentName = path("photo.JPG");
   writeContent(currentName, "old");
   open({30, 30});
   dialog->qualitySlider()->setValue(40);
-  const QString temporaryJpeg = dialog->temporaryJpeg();
   dialog->applyButton()->click();
   EXPECT_TRUE(dialog->jpegSucceeded());
   EXPECT_EQ(dialog->savedName(), currentName);
   EXPECT_EQ(contentOf(currentName), jpegAt(40));
-  EXPECT_FALSE(QFile::exists(temporaryJpeg));
-  EXPECT_FALSE(QFile::exists(dialog->temporaryBmp()));
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"photo.JPG"});
 }
 
@@ -127,7 +125,6 @@ TEST_F(JpegOptimiserTest, AnApplyThatCannotWriteReportsAndKeepsTheDialogAndTheNa
   const QString jpeg = dialog->temporaryJpeg();
   EXPECT_TRUE(QFile::exists(jpeg));
   dialog->cancelButton()->click();
-  EXPECT_FALSE(dialog->jpegSucceeded());
   EXPECT_EQ(dialog->savedName(), path("logo.jpg"));
   EXPECT_FALSE(QFile::exists(bmp));
   EXPECT_FALSE(QFile::exists(jpeg));
@@ -148,11 +145,9 @@ TEST_F(JpegOptimiserTest, APreviewPansOnlyWhenLargerThanItsView) {
   EXPECT_EQ(dialog->horizontalScroll()->maximum(), 700 - dialog->viewport()->width());
   EXPECT_EQ(dialog->verticalScroll()->maximum(), 300 - dialog->viewport()->height());
   dialog->horizontalScroll()->setValue(100);
-  EXPECT_EQ(dialog->previewBox()->pos(), QPoint(-100, 0));
   dialog->previewPressed({200, 50});
   dialog->previewMoved(Qt::LeftButton, {170, 40});  // dragged left and up
   EXPECT_EQ(dialog->horizontalScroll()->value(), 130);
-  EXPECT_EQ(dialog->verticalScroll()->value(), 10);
   EXPECT_EQ(dialog->previewBox()->pos(), QPoint(-130, -10));
   dialog->horizontalScroll()->setValue(0);
   dialog->previewPressed({200, 50});
@@ -206,36 +201,26 @@ TEST(SizeReadout, BytesAndKilobytes) {
 // Save gives the current name a JPEG extension, Save As takes the chosen
 // name; a name that already ends in a JPEG extension keeps it in its own case.
 TEST(JpegTarget, TheWrittenNameFromTheModeAndTheNames) {
-  struct Case {
-    const char* mode;
-    const char* current;
-    const char* chosen;
-    const char* target;
-  };
-  for (const Case& c : {Case{"save", "/o/logo.bmp", "", "/o/logo.jpg"},
-                        Case{"save", "/o.d/logo.v2.bmp", "", "/o.d/logo.v2.jpg"},
-                        Case{"save", "/o/photo.JPEG", "", "/o/photo.JPEG"},
-                        Case{"save", "/o/photo.jpeg", "", "/o/photo.jpeg"},
-                        Case{"save", "/o/photo.JPG", "", "/o/photo.JPG"},
-                        Case{"saveas", "/o/x.bmp", "/o/new.Jpg", "/o/new.Jpg"},
-                        Case{"saveas", "/o/x.bmp", "/o/MyWork3", "/o/MyWork3.jpg"},
-                        Case{"saveas", "/o/x.bmp", "/o/logo.bmp", "/o/logo.jpg"}}) {
-    EXPECT_EQ(jpegTargetName(c.mode, c.current, c.chosen), QLatin1String(c.target))
-        << c.mode << " " << c.current << " " << c.chosen;
-  }
+  const std::pair<const char*, const char*> saved[] = {{"/o/logo.bmp", "/o/logo.jpg"},
+                                                       {"/o.d/logo.v2.bmp", "/o.d/logo.v2.jpg"},
+                                                       {"/o/photo.JPEG", "/o/photo.JPEG"},
+                                                       {"/o/photo.jpeg", "/o/photo.jpeg"},
+                                                       {"/o/photo.JPG", "/o/photo.JPG"}};
+  for (const auto& [current, target] : saved)
+    EXPECT_EQ(jpegTargetName("save", current, ""), QLatin1String(target)) << current;
+  const std::pair<const char*, const char*> chosen[] = {{"/o/new.Jpg", "/o/new.Jpg"},
+                                                        {"/o/MyWork3", "/o/MyWork3.jpg"},
+                                                        {"/o/logo.bmp", "/o/logo.jpg"}};
+  for (const auto& [name, target] : chosen)
+    EXPECT_EQ(jpegTargetName("saveas", "/o/x.bmp", name), QLatin1String(target)) << name;
 }
 
 using JpegEncoding = OutputTest;
 
-// Its output is checked byte for byte through the JPEG optimiser.
-TEST_F(JpegEncoding, AMissingSourceOrAnUnwritableDestinationIsReportedOnce) {
-  saveBmp(relief({8, 8}), path("in.bmp"));
-  for (const auto& [from, to] : {std::pair{"none.bmp", "out.jpg"}, {"in.bmp", "no-folder/a.jpg"}}) {
-    seam->messages.clear();
-    EXPECT_FALSE(encodeJpeg(path(from), path(to), 80, *seam));
-    ASSERT_EQ(seam->messages.size(), 1u);
-    EXPECT_EQ(seam->messages[0].text, QStringLiteral("Error on file write."));
-    EXPECT_EQ(seam->messages[0].title, QStringLiteral("Velloro"));
-  }
+// An unwritable destination is the optimiser's test above.
+TEST_F(JpegEncoding, AMissingSourceIsReportedOnce) {
+  EXPECT_FALSE(encodeJpeg(path("none.bmp"), path("out.jpg"), 80, *seam));
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_EQ(seam->messages[0].text, QStringLiteral("Error on file write."));
   EXPECT_FALSE(QFile::exists(path("out.jpg")));
 }

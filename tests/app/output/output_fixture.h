@@ -1,5 +1,5 @@
-// A fresh design state, a scripted platform and a folder of the test's own,
-// for the output dialogs driven without the main window.
+// A scripted platform and a folder of the test's own, for the output dialogs
+// driven without the main window.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,17 +8,9 @@
 #include <QTemporaryDir>
 
 #include "desktop/scripted_platform.h"
-#include "state/design_state.h"
 
 class OutputTest : public testing::Test {
  protected:
-  void SetUp() override {
-    auto scripted = std::make_unique<ScriptedPlatform>();
-    seam = scripted.get();
-    usePlatform(std::move(scripted));
-    design() = DesignState{};
-  }
-
   QString path(const QString& name) const { return folder.filePath(name); }
 
   // A picture with a gradient, so that JPEG qualities give different sizes.
@@ -31,5 +23,6 @@ class OutputTest : public testing::Test {
   }
 
   QTemporaryDir folder;
-  ScriptedPlatform* seam = nullptr;
+  ScriptedPlatform scripted;
+  ScriptedPlatform* const seam = &scripted;
 };

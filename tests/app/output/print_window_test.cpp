@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QPageLayout>
 #include <QPushButton>
-#include <optional>
 
 #include "output/print_placement.h"
 #include "output_fixture.h"
@@ -12,10 +11,10 @@
 
 class PrintWindowTest : public OutputTest {
  protected:
-  void open(QSize picture, std::optional<QColor> plain = std::nullopt) {
-    relief = OutputTest::relief(picture);
-    if (plain) relief.fill(*plain);
-    window = new PrintWindow([this] { return relief; }, ScreenScale{}, platform(), nullptr);
+  void open(QSize size) {
+    relief = QImage(size, QImage::Format_RGB888);
+    relief.fill(QColor(200, 30, 40));
+    window = new PrintWindow([this] { return relief; }, ScreenScale{}, *seam, nullptr);
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     QPrinter& printer = window->printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -32,53 +31,46 @@ class PrintWindowTest : public OutputTest {
   PrintWindow* window = nullptr;
 };
 
-// The miniature shows the picture in its box, and only there; Cancel
-// closes without printing.
-TEST_F(PrintWindowTest, APortraitSheetShowsTheCentredPictureOnAMiniature) {
-  open({631, 331}, QColor(200, 30, 40));
+// The miniature shows the picture centred in its box, and only there; the
+// printer set-up turns the paper as a user would in its dialog, and the page
+// is laid out again; Cancel closes without printing.
+TEST_F(PrintWindowTest, TheMiniatureShowsTheCentredPictureOnThePaperChosen) {
+  open({631, 331});
   const QImage page = window->pageView()->picture();
-  EXPECT_EQ(page.height(), 259);
-  EXPECT_EQ(page.width(), 183);  // 210 / 297 of 259
+  EXPECT_EQ(page.size(), QSize(183, 259));  // 210 / 297 of 259 wide
   const QRect box = window->pictureBox();
-  EXPECT_NEAR(box.left() + box.width() / 2.0, 183 / 2.0, 1.0);
-  EXPECT_NEAR(box.top() + box.height() / 2.0, 259 / 2.0, 1.0);
+  EXPECT_EQ(box, centredPicture(window->preview(), {631, 331}));
   EXPECT_NEAR(box.width(), 183 * 190.0 / 210, 1.0);  // the printable width
   EXPECT_EQ(window->pageView()->rubberBand(), box);
   EXPECT_EQ(page.pixelColor(box.center()), QColor(200, 30, 40));
   EXPECT_EQ(page.pixelColor(box.left() - 2, box.center().y()), QColor(Qt::white));
+
+  window->shrinkButton()->click();
+  window->printer().setPageOrientation(QPageLayout::Landscape);
+  seam->printerAnswers = {true};
+  window->moreButton()->click();
+  EXPECT_EQ(seam->printerOwners, std::vector<QWidget*>{window});
+  EXPECT_EQ(window->pageView()->picture().size(), QSize(259, 183));
+  EXPECT_EQ(window->pictureBox(), centredPicture(window->preview(), {631, 331}));
   window->show();
   window->cancelButton()->click();
   EXPECT_FALSE(QFile::exists(path("page.pdf")));
   EXPECT_FALSE(window->isVisible());
 }
 
+// The steps' sizes and limits are the placement's tests below.
 TEST_F(PrintWindowTest, PlusMinusAndDraggingPlaceTheBox) {
   open({100, 50});
   const QRect before = window->pictureBox();
   window->shrinkButton()->click();
   const QRect small = window->pictureBox();
-  EXPECT_EQ(small.topLeft(), before.topLeft());
-  EXPECT_EQ(small.width(), qRound(before.width() / 1.05));
-  window->growButton()->click();
-  EXPECT_NEAR(window->pictureBox().width(), before.width(), 1);
-  window->shrinkButton()->click();
+  EXPECT_EQ(small, shrunk(before, window->preview()));
   window->previewPressed(Qt::LeftButton, {60, 60});
   window->previewMoved(Qt::LeftButton, {63, 58});
-  EXPECT_EQ(window->pictureBox().topLeft(), small.topLeft() + QPoint(3, -2));
-}
-
-// The printer set-up turns the paper as a user would in its dialog.
-TEST_F(PrintWindowTest, ChangingThePaperInMoreLaysThePageOutAgain) {
-  open({631, 331});
-  window->shrinkButton()->click();
-  window->printer().setPageOrientation(QPageLayout::Landscape);
-  seam->printerAnswers = {true};
-  window->moreButton()->click();
-  EXPECT_EQ(seam->printerOwners, std::vector<QWidget*>{window});
-  EXPECT_EQ(window->pageView()->picture().width(), 259);
-  EXPECT_EQ(window->pageView()->picture().height(), 183);
-  const QRect box = window->pictureBox();
-  EXPECT_NEAR(box.left() + box.width() / 2.0, 259 / 2.0, 1.0);
+  const QRect moved = small.translated(3, -2);
+  EXPECT_EQ(window->pictureBox(), moved);
+  window->growButton()->click();
+  EXPECT_EQ(window->pictureBox(), grown(moved, window->preview()));
 }
 
 // A failed print leaves the page as laid out: the next activation keeps the
@@ -104,7 +96,6 @@ TEST_F(PrintWindowTest, AFailedPrintKeepsTheLayoutAndOkPrintsAndCloses) {
   window->okButton()->click();
   EXPECT_EQ(seam->messages.size(), 1u);
   EXPECT_TRUE(contentOf(path("page.pdf")).startsWith("%PDF"));
-  EXPECT_GT(contentOf(path("page.pdf")).size(), 1000);
   EXPECT_FALSE(window->isVisible());
 }
 
@@ -115,13 +106,6 @@ const PrinterPage portrait{{2400, 3300}, {2300, 3200}};
 const PagePreview preview = previewOf(portrait, 15, 15);
 
 }  // namespace
-
-TEST(PrintPlacement, APortraitPageIs259PixelsHighAndNarrower) {
-  EXPECT_EQ(preview.twips, QSize(2825, 3885));
-  EXPECT_EQ(preview.pixels, QSize(188, 259));
-  EXPECT_DOUBLE_EQ(preview.scale, 2400.0 / 2825);
-  EXPECT_NEAR(preview.unprintableX, 100.0 * 2825 / 2400 / 15, 1e-9);
-}
 
 TEST(PrintPlacement, AWidePictureIsFittedToThePrintableWidthAndCentred) {
   const QRect box = centredPicture(preview, {631, 331});
@@ -155,9 +139,7 @@ TEST(PrintPlacement, DraggingStopsAtThePrintableEdges) {
   EXPECT_EQ(dragged(box, {500, 500}, preview).topLeft(), QPoint(184 - 40, 255 - 20));
 }
 
+// 15 twips a pixel, 2400 printer units for 2825 twips.
 TEST(PrintPlacement, TheBoxIsPrintedInPrinterUnitsFromTheSheetCorner) {
-  const double k = 2400.0 / 2825;
-  EXPECT_EQ(
-      onPrinter(QRect(4, 82, 180, 95), preview),
-      QRect(qRound(4 * 15 * k), qRound(82 * 15 * k), qRound(180 * 15 * k), qRound(95 * 15 * k)));
+  EXPECT_EQ(onPrinter(QRect(4, 82, 180, 95), preview), QRect(51, 1045, 2294, 1211));
 }

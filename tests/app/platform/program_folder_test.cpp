@@ -44,30 +44,24 @@ void makeInstalledPrefix(const QTemporaryDir& prefix) {
 
 }  // namespace
 
-// An engine beside the program (a build beside an install) keeps everything
-// there, also when there is none at all; one under the prefix makes an installed copy.
+// Under an installed prefix the engine and the data are in their folders;
+// an engine beside the program (a build beside an install) keeps everything
+// there, also when there is none at all.
 TEST(ProgramLayout, TheEnginesPlaceDecidesWhereTheShippedDataIs) {
-  QTemporaryDir installed;
-  makeInstalledPrefix(installed);
-  QTemporaryDir built;
-  makeInstalledPrefix(built);
-  writeContent(built.filePath("bin/libVelloro.so"), "engine");
+  QTemporaryDir prefix;
+  makeInstalledPrefix(prefix);
+  const QString bin = prefix.filePath("bin");
+  const ProgramLayout installed = programLayout(bin);
+  EXPECT_TRUE(installed.installed);
+  EXPECT_EQ(installed.engineLibrary, prefix.filePath("lib/velloro/libVelloro.so"));
+  EXPECT_EQ(installed.shippedData, prefix.filePath("share/velloro"));
+  writeContent(bin + "/libVelloro.so", "engine");
   QTemporaryDir bare;
-  struct Case {
-    QString bin, engine, data;
-    bool installed;
-  };
-  const Case cases[] = {
-      {installed.filePath("bin"), installed.filePath("lib/velloro/libVelloro.so"),
-       installed.filePath("share/velloro"), true},
-      {built.filePath("bin"), built.filePath("bin/libVelloro.so"), built.filePath("bin"), false},
-      {bare.path(), bare.filePath("libVelloro.so"), bare.path(), false},
-  };
-  for (const Case& c : cases) {
-    const ProgramLayout layout = programLayout(c.bin);
-    EXPECT_EQ(layout.installed, c.installed) << c.bin.toStdString();
-    EXPECT_EQ(layout.engineLibrary, c.engine);
-    EXPECT_EQ(layout.shippedData, c.data);
+  for (const QString& folder : {bin, bare.path()}) {
+    const ProgramLayout layout = programLayout(folder);
+    EXPECT_FALSE(layout.installed) << folder.toStdString();
+    EXPECT_EQ(layout.engineLibrary, folder + "/libVelloro.so");
+    EXPECT_EQ(layout.shippedData, folder);
   }
 }
 
