@@ -22,9 +22,10 @@
 #include "state/site_tags.h"
 #include "widgets/control_fonts.h"
 
-MainWindow::MainWindow(const QString& programFolder, QWidget* parent)
+MainWindow::MainWindow(const QString& programFolder, DesignState document, QWidget* parent)
     : QMainWindow(parent),
       programFolder_(programFolder),
+      document_(std::move(document)),
       ownEngine_(programLayout(QCoreApplication::applicationDirPath()).engineLibrary),
       engine_(&ownEngine_) {
   setObjectName(QStringLiteral("frmMain"));
@@ -46,7 +47,7 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent)
   buildMenus();
   buildStatusBar();
   FileCommandsWindow& asked = *this;
-  fileCommands_ = std::make_unique<FileCommands>(asked, design(), platform(), programFolder_);
+  fileCommands_ = std::make_unique<FileCommands>(asked, document_, platform(), programFolder_);
   fileCommands_->attach([this](const QString& name) { return menuEntry(name); },
                         *menu(QStringLiteral("mnuFileRecent")));
   menu(QStringLiteral("mnuFile"))
@@ -58,26 +59,26 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent)
   connectDesignDrag();
   connectUndoStore();
   DesignPanelsWindow& holder = *this;
-  designPanels_ = new DesignPanels(*panels_, holder, design(), platform(), programFolder_);
+  designPanels_ = new DesignPanels(*panels_, holder, document_, platform(), programFolder_);
   designPanels_->setParent(this);
   designPanels_->attach([this](const QString& name) { return menuEntry(name); },
                         *menu(QStringLiteral("mnubezier")));
   // A kind with nothing to draw is left alone: the preview never asks for a shape or picture.
   livePreview_ = new LivePreview(
       [this] {
-        const DesignState& state = design();
+        const DesignState& state = document_;
         if (state.sourceKind == SourceKind::Text || state.kindSettings[state.sourceKind].available)
           draw();
       },
       this);
   connect(designPanels_, &DesignPanels::settingChanged, livePreview_, &LivePreview::settingChanged);
   connectLivePreview();
-  panels_->showEffectFrame(design().effectType);
+  panels_->showEffectFrame(document_.effectType);
 }
 
 void MainWindow::load() {
   runTrapped(platform(), siteTag::frmMain_Load, [this] {
-    const DesignState& state = design();
+    const DesignState& state = document_;
     placeAtStart();
     sizeValid_ = true;
     gesture_.endDesignMove();
@@ -167,7 +168,7 @@ void MainWindow::endRun() {
 void MainWindow::closeSequence() {
   // The new-canvas dialog writes into the working files deleted below.
   fileCommands_->closeNewCanvasDialog();
-  DesignState& state = design();
+  DesignState& state = document_;
   deleteWorkingFiles(state.workingFiles);
   state.undo.deleteUndoFiles();
   // The tools' undo files and any other file of this run go with its folder.

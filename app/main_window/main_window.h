@@ -22,6 +22,7 @@
 #include "main_window/file_commands.h"
 #include "main_window/source_frame.h"
 #include "main_window/tab_panels.h"
+#include "state/design_state.h"
 #include "state/engine_library.h"
 #include "state/render_pipeline.h"
 #include "state/style.h"
@@ -55,9 +56,14 @@ class MainWindow : public QMainWindow,
                    private DesignPanelsWindow {
   Q_OBJECT
  public:
-  // `programFolder` holds the curves, textures and help folders.
-  explicit MainWindow(const QString& programFolder, QWidget* parent = nullptr);
+  // `programFolder` holds the curves, textures and help folders. The window
+  // owns `document`, the design being worked on, and hands it to its parts.
+  explicit MainWindow(const QString& programFolder, DesignState document = {},
+                      QWidget* parent = nullptr);
+  // The tool windows work on the document: they go before it.
   ~MainWindow() override;
+
+  DesignState& document() { return document_; }
 
   // Controls.
   QToolBar* toolBar() const { return toolBar_; }
@@ -253,6 +259,8 @@ class MainWindow : public QMainWindow,
   CanvasGesture gesture_;
 
   QString programFolder_;
+  // Declared before every part, which keeps a reference to it.
+  DesignState document_;
   // A new plain canvas is filled with it.
   QColor canvasBackColour_{Qt::white};
   // The engine beside the executable, loaded at its first use.

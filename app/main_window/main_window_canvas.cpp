@@ -51,7 +51,7 @@ void nudgeBarAtEdge(QScrollBar* bar, int pointer, int farEdge) {
 }  // namespace
 
 void MainWindow::captureCanvas() {
-  DesignState& state = design();
+  DesignState& state = document_;
   ::captureCanvas(state, canvasView_->picture());
   setWindowTitle(state.currentPictureName);
   if (state.layersStored)
@@ -75,10 +75,10 @@ void MainWindow::replaceCanvas(const QImage& canvas) {
 }
 
 void MainWindow::renderDesign() {
-  DesignState& state = design();
+  DesignState& state = document_;
   if (!sourceReady(state, platform())) return;
   // The canvas keeps its picture until the render succeeds.
-  canvasView_->setPicture(::renderDesign(state, design().textPicture.picture,
+  canvasView_->setPicture(::renderDesign(state, document_.textPicture.picture,
                                          designPanels_->readings(), engine_->entryPoints(),
                                          platform()));
   fileCommands_->canvasChanged();
@@ -89,11 +89,11 @@ void MainWindow::renderDesign() {
 // The frame takes the size of the current source: the text as printed, the
 // shape tool's drawing area, or the picture tool's framed mask canvas.
 void MainWindow::refreshDesignFrameSize() {
-  DesignFrame& frame = design().designFrame;
+  DesignFrame& frame = document_.designFrame;
   QSize size;
-  switch (design().sourceKind) {
+  switch (document_.sourceKind) {
     case SourceKind::Text: {
-      const QSizeF text = design().textPicture.textSize(sourceFrame_->textBox()->text());
+      const QSizeF text = document_.textPicture.textSize(sourceFrame_->textBox()->text());
       size = QSize(roundHalfEven(text.width()), roundHalfEven(text.height()));
       break;
     }
@@ -110,7 +110,7 @@ void MainWindow::refreshDesignFrameSize() {
 }
 
 QRect MainWindow::designFrameRectangle(QPoint offset) const {
-  const DesignFrame& frame = design().designFrame;
+  const DesignFrame& frame = document_.designFrame;
   const QPoint topLeft(frame.left + offset.x(), frame.top + offset.y());
   return QRect(topLeft, topLeft + QPoint(frame.width, frame.height));
 }
@@ -212,11 +212,11 @@ void MainWindow::dropFrame(Qt::MouseButton button, QPoint at) {
   canvasView_->hideRubberBand();
   const QPoint anchor = gesture_.anchor();
   if (button != Qt::LeftButton || !insideDesignFrame(anchor)) return;
-  DesignFrame& frame = design().designFrame;
+  DesignFrame& frame = document_.designFrame;
   frame.left = at.x() + frame.left - anchor.x();
   frame.top = at.y() + frame.top - anchor.y();
   gesture_.reanchor(at);
-  const DesignState& state = design();
+  const DesignState& state = document_;
   if (state.kindSettings[state.sourceKind].available) draw();
 }
 
@@ -236,7 +236,7 @@ void MainWindow::askAndCrop() {
 }
 
 void MainWindow::cropCanvas(QPoint from, QPoint to) {
-  DesignState& state = design();
+  DesignState& state = document_;
   const std::optional<QRect> area =
       cropRectangle(canvasView_->picture().size(), from.x(), from.y(), to.x(), to.y());
   setCropMode(false);

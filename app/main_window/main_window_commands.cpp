@@ -134,8 +134,8 @@ void MainWindow::connectMenuEntries() {
   on("mnuEditCopy", siteTag::frmMain_mnuEditCopy_Click, [this] { copyCanvas(); });
   on("mnuEditPaste", siteTag::frmMain_mnuEditPaste_Click, [this] { pasteCanvas(); });
   on("mnuEditUndo", siteTag::frmMain_mnuEditUndo_Click,
-     [] { design().undo.undo(design().workingFiles.canvas, platform()); });
-  on("mnuEditRedo", siteTag::frmMain_mnuEditRedo_Click, [] { design().undo.redo(); });
+     [this] { document_.undo.undo(document_.workingFiles.canvas, platform()); });
+  on("mnuEditRedo", siteTag::frmMain_mnuEditRedo_Click, [this] { document_.undo.redo(); });
   on("mnuToolsPicture", siteTag::frmMain_mnuToolsPicture_Click, [this] {
     selectSource(SourceKind::Picture, Qt::NoButton);
     showPictureTool();
@@ -166,7 +166,7 @@ PictureTool* MainWindow::pictureTool() const { return pictureTool_; }
 
 void MainWindow::showPictureTool() {
   if (!pictureTool_) {
-    pictureTool_ = new PictureTool(*this, ToolDesign(design()), platform());
+    pictureTool_ = new PictureTool(*this, ToolDesign(document_), platform());
     pictureTool_->useEngine(*engine_);
     pictureTool_->showEllipseRatio = [this] { showEllipseRatio(); };
     pictureTool_->load();
@@ -177,7 +177,7 @@ void MainWindow::showPictureTool() {
 }
 
 void MainWindow::connectUndoStore() {
-  design().undo.setListener({
+  document_.undo.setListener({
       [this](const QString& pictureFile) { canvasView_->setPicture(loadPicture(pictureFile)); },
       [this] {
         captureCanvas();
@@ -185,8 +185,8 @@ void MainWindow::connectUndoStore() {
       },
       [this](bool enabled) { enableUndoCommand(QStringLiteral("Undo"), enabled); },
       [this](bool enabled) { enableUndoCommand(QStringLiteral("Redo"), enabled); },
-      [] { return design().layerOrigin; },
-      [](QPoint origin) { moveLayerOrigin(design(), origin); },
+      [this] { return document_.layerOrigin; },
+      [this](QPoint origin) { moveLayerOrigin(document_, origin); },
   });
   enableUndoCommand(QStringLiteral("Undo"), false);
   enableUndoCommand(QStringLiteral("Redo"), false);
@@ -256,7 +256,7 @@ void MainWindow::copyCanvas() {
 void MainWindow::pasteCanvas() {
   const QImage pasted = QApplication::clipboard()->image();
   if (pasted.isNull()) return;
-  design().undo.record(design().workingFiles.canvas, platform());
+  document_.undo.record(document_.workingFiles.canvas, platform());
   {
     BusyPointer busy(platform());
     // A pasted cut-out (a transparent PNG) lies on white, as an opened one does.

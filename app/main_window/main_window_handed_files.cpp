@@ -62,7 +62,7 @@ QMimeData* MainWindow::designDragData() {
   if (!dragFolder_)
     dragFolder_ =
         std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/Velloro-XXXXXX"));
-  QString name = QFileInfo(design().currentPictureName).completeBaseName();
+  QString name = QFileInfo(document_.currentPictureName).completeBaseName();
   if (name.isEmpty()) name = QStringLiteral("design");
   const QString path = dragFolder_->filePath(name + QStringLiteral(".png"));
   try {

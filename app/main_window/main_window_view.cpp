@@ -72,18 +72,18 @@ void MainWindow::setCanvasZoom(int percent) {
 // Looks past the canvas as far as the text could reach beyond it, turned
 // any way.
 int MainWindow::roomPastCanvas() const {
-  const QSize text = design().textPicture.picture.size();
+  const QSize text = document_.textPicture.picture.size();
   return std::max(leastRoomPastCanvas, text.width() + text.height());
 }
 
 WholeDesign MainWindow::drawnDesign() const {
-  return wholeDesign(canvasView_->picture().size(), engine_->entryPoints(), design().layerOrigin,
+  return wholeDesign(canvasView_->picture().size(), engine_->entryPoints(), document_.layerOrigin,
                      roomPastCanvas());
 }
 
 QRect MainWindow::drawnDesignExtent() const {
   return wholeDesignExtent(canvasView_->picture().size(), engine_->entryPoints(),
-                           design().layerOrigin, roomPastCanvas());
+                           document_.layerOrigin, roomPastCanvas());
 }
 
 // Seeing the whole design costs several times a render, so it is looked
@@ -93,12 +93,12 @@ QRect MainWindow::drawnDesignExtent() const {
 bool MainWindow::designMayRunPast() const {
   const QRect frame = designFrameRectangle({});
   if (frame.isValid() && !canvasView_->picture().rect().contains(frame)) return true;
-  return showsOnCanvasBorder(canvasView_->picture(), design());
+  return showsOnCanvasBorder(canvasView_->picture(), document_);
 }
 
 void MainWindow::showDesignOverrun() {
   EdgeOverrun cut;
-  if (design().layersStored && designMayRunPast())
+  if (document_.layersStored && designMayRunPast())
     cut = overrunOf(canvasView_->picture().rect(), drawnDesignExtent());
   cutNotice_->setText(cut.any() ? u"The design runs past the canvas: "_s + overrunText(cut)
                                 : QString());
@@ -110,7 +110,7 @@ void MainWindow::showDesignOverrun() {
 // it is filled with the colour of a new canvas. The canvas cannot start
 // before the corner of the layer space, where the layers' places begin.
 void MainWindow::fitCanvasToDesign() {
-  DesignState& state = design();
+  DesignState& state = document_;
   const QRect extent = state.layersStored ? drawnDesignExtent() : QRect();
   if (extent.isEmpty()) {
     platform().showMessage(

@@ -16,7 +16,6 @@
 #include "main_window/main_window.h"
 #include "main_window/startup.h"
 #include "platform/program_folder.h"
-#include "state/design_state.h"
 #include "state/engine_library.h"
 #include "test_files.h"
 
@@ -164,7 +163,6 @@ TEST(MissingData, StartsWithItsOwnDefaultCurveAndStillDraws) {
     if (dataFolder == "PlainFile") writeContent(prefix.filePath("share/velloro"), "");
     if (dataFolder == "Empty") QDir().mkpath(prefix.filePath("share/velloro"));
     QSettings(QStringLiteral("Velloro"), QStringLiteral("Velloro")).remove(QStringLiteral("First"));
-    design() = DesignState{};
 
     const QString folder = prepareProgramFolder(prefix.filePath("bin"), user.filePath("data"));
     ASSERT_EQ(folder, user.filePath("data"));
@@ -177,7 +175,7 @@ TEST(MissingData, StartsWithItsOwnDefaultCurveAndStillDraws) {
 
     EXPECT_TRUE(scripted.messages.empty());
     EXPECT_GT(QFileInfo(folder + QStringLiteral("/curves/default.txt")).size(), 99);
-    EXPECT_NE(design().curve.y, CurvePoints().y);
+    EXPECT_NE(window->document().curve.y, CurvePoints().y);
     // Without its page the first-run help stays unshown.
     EXPECT_TRUE(scripted.helpPages.empty());
 

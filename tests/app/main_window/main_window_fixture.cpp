@@ -18,16 +18,16 @@ void MainWindowTest::SetUp() {
   auto scripted = std::make_unique<ScriptedPlatform>();
   seam = scripted.get();
   usePlatform(std::move(scripted));
-  design() = DesignState{};
   // Remembered choices (window place, export choice, live preview) start afresh.
   QSettings(u"Velloro"_s, u"Velloro"_s).clear();
   for (const char* made : {"curves", "inputs", "outputs"}) QDir().mkpath(path(made));
   for (const char* curve : {"default.txt", "steel.txt", "gold.txt"})
     QFile::copy(QStringLiteral(SHIPPED_CURVES "/") + QLatin1String(curve),
                 path("curves/") + QLatin1String(curve));
-  createStartupWorkingFiles(design().workingFiles);
-  design().currentPictureName = path("inputs/MyPic.bmp");
-  window = std::make_unique<MainWindow>(folder.path());
+  DesignState document;
+  createStartupWorkingFiles(document.workingFiles);
+  document.currentPictureName = path("inputs/MyPic.bmp");
+  window = std::make_unique<MainWindow>(folder.path(), std::move(document));
   window->useEngine(engine);
   window->resize(556, 433);
   window->fillFontList();
@@ -40,9 +40,11 @@ void MainWindowTest::SetUp() {
 }
 
 void MainWindowTest::TearDown() {
+  if (window) {
+    deleteWorkingFiles(design().workingFiles);
+    design().undo.deleteUndoFiles();
+  }
   window.reset();
-  deleteWorkingFiles(design().workingFiles);
-  design().undo.deleteUndoFiles();
   removeRunFolder();
   qputenv("TMPDIR", savedTemporaryFolder);
 }

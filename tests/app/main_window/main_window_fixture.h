@@ -46,6 +46,7 @@ class MainWindowTest : public testing::Test {
   // Puts a white canvas of this size in place and captures it.
   void useCanvas(QSize size);
   QImage canvas() const { return window->canvasView()->picture(); }
+  DesignState& design() const { return window->document(); }
   // Draw's picture of the design on the present background.
   QImage drawnAgain();
   // The window active, with the focus where a user leaves it: in the text box.

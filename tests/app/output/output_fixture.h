@@ -1,5 +1,5 @@
-// A fresh design state, a scripted platform and a folder of the test's own,
-// for the output dialogs driven without the main window.
+// A scripted platform and a folder of the test's own, for the output
+// dialogs driven without the main window.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,7 +8,6 @@
 #include <QTemporaryDir>
 
 #include "desktop/scripted_platform.h"
-#include "state/design_state.h"
 
 class OutputTest : public testing::Test {
  protected:
@@ -16,7 +15,6 @@ class OutputTest : public testing::Test {
     auto scripted = std::make_unique<ScriptedPlatform>();
     seam = scripted.get();
     usePlatform(std::move(scripted));
-    design() = DesignState{};
   }
 
   QString path(const QString& name) const { return folder.filePath(name); }
