@@ -38,7 +38,7 @@ struct DrawnWindow {
     window->resize(556, 433);
     window->show();
     window->fillSizeList();
-    window->captureCanvas();
+    window->canvasArea().captureCanvas();
   }
   ~DrawnWindow() { deleteWorkingFiles(window->document().workingFiles); }
 

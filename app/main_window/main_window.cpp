@@ -34,15 +34,11 @@ MainWindow::MainWindow(const QString& programFolder, DesignState document, QWidg
   setCentralWidget(central_);
   sourceFrame_ = new SourceFrame(central_);
   new CanvasKeys(*sourceFrame_->textBox(), *this);
-  canvasViewport_ = new CanvasViewport(central_);
-  canvasViewport_->setObjectName(QStringLiteral("Picture1"));
-  canvasView_ = canvasViewport_->canvas();
+  CanvasAreaWindow& holder = *this;
+  canvasArea_ = new CanvasArea(*central_, holder, document_, platform());
   panels_ = new TabPanels(central_);
-  QImage blank(631, 331, QImage::Format_RGB888);
-  blank.fill(Qt::white);
-  canvasView_->setPicture(blank);
-  grownForCanvas_ = canvasView_->size();
-  connect(canvasView_, &PictureBox::resized, this, &MainWindow::growToCanvas);
+  grownForCanvas_ = canvasView()->size();
+  connect(canvasView(), &PictureBox::resized, this, &MainWindow::growToCanvas);
   buildToolbar();
   buildMenus();
   buildStatusBar();
@@ -54,12 +50,13 @@ MainWindow::MainWindow(const QString& programFolder, DesignState document, QWidg
       ->insertMenu(menuEntry(QStringLiteral("mnuFileBar0")), menu(QStringLiteral("mnuFileRecent")));
   connectControls();
   connectMenuEntries();
-  connectViewCommands();
+  canvasArea_->attach([this](const QString& name) { return menuEntry(name); },
+                      *toolButton(QStringLiteral("Crop")), *menu(QStringLiteral("mnuTools")),
+                      *statusBar());
   connectStyleCommands();
-  connectDesignDrag();
   connectUndoStore();
-  DesignPanelsWindow& holder = *this;
-  designPanels_ = new DesignPanels(*panels_, holder, document_, platform(), programFolder_);
+  DesignPanelsWindow& panelsHolder = *this;
+  designPanels_ = new DesignPanels(*panels_, panelsHolder, document_, platform(), programFolder_);
   designPanels_->setParent(this);
   designPanels_->attach([this](const QString& name) { return menuEntry(name); },
                         *menu(QStringLiteral("mnubezier")));
@@ -78,12 +75,10 @@ MainWindow::MainWindow(const QString& programFolder, DesignState document, QWidg
 
 void MainWindow::load() {
   runTrapped(platform(), siteTag::frmMain_Load, [this] {
-    const DesignState& state = document_;
     placeAtStart();
     sizeValid_ = true;
-    gesture_.endDesignMove();
     sourceFrame_->textBox()->setSelection(0, int(sourceFrame_->textBox()->text().size()));
-    adjustControlFonts(*this, state.fontScaleFactor, platform());
+    adjustControlFonts(*this, document_.fontScaleFactor, platform());
     platform().processPendingEvents();
   });
 }
@@ -125,8 +120,8 @@ void MainWindow::layOutRegions() {
   sourceFrame_->setGeometry(0, 0, width, sourceFrameHeight);
   const int stripTop = std::max(sourceFrameHeight, height - tabStripHeight);
   panels_->setGeometry(0, stripTop, width, tabStripHeight);
-  canvasViewport_->setGeometry(0, sourceFrameHeight, width,
-                               std::max(0, stripTop - sourceFrameHeight));
+  canvasArea_->viewport()->setGeometry(0, sourceFrameHeight, width,
+                                       std::max(0, stripTop - sourceFrameHeight));
 }
 
 void MainWindow::changeEvent(QEvent* event) {
@@ -168,9 +163,8 @@ void MainWindow::endRun() {
 void MainWindow::closeSequence() {
   // The new-canvas dialog writes into the working files deleted below.
   fileCommands_->closeNewCanvasDialog();
-  DesignState& state = document_;
-  deleteWorkingFiles(state.workingFiles);
-  state.undo.deleteUndoFiles();
+  deleteWorkingFiles(document_.workingFiles);
+  document_.undo.deleteUndoFiles();
   // The tools' undo files and any other file of this run go with its folder.
   removeRunFolder();
 }

@@ -143,12 +143,8 @@ void MainWindow::connectMenuEntries() {
   on("mnuToolsDrawing", siteTag::frmMain_mnuToolsDrawing_Click,
      [this] { selectSource(SourceKind::Shape, Qt::NoButton); });
   on("mnuToolsSymbols", siteTag::frmMain_mnuToolsSymbols_Click, [this] { showSymbols(); });
-  connect(menuEntry(QStringLiteral("mnucrop")), &QAction::triggered, this,
-          &MainWindow::cropModeClicked);
   connect(menuEntry(QStringLiteral("mnuEditFont")), &QAction::triggered, this,
           &MainWindow::fontDialog);
-  connect(menu(QStringLiteral("mnuTools")), &QMenu::aboutToShow, this,
-          &MainWindow::toolsMenuOpening);
   connect(menu(QStringLiteral("mnuedit")), &QMenu::aboutToShow, this, &MainWindow::editMenuOpening);
 }
 
@@ -178,9 +174,9 @@ void MainWindow::showPictureTool() {
 
 void MainWindow::connectUndoStore() {
   document_.undo.setListener({
-      [this](const QString& pictureFile) { canvasView_->setPicture(loadPicture(pictureFile)); },
+      [this](const QString& pictureFile) { canvasView()->setPicture(loadPicture(pictureFile)); },
       [this] {
-        captureCanvas();
+        canvasArea_->captureCanvas();
         fileCommands_->canvasChanged();
       },
       [this](bool enabled) { enableUndoCommand(QStringLiteral("Undo"), enabled); },
@@ -215,27 +211,11 @@ void MainWindow::toolbarClicked(const QString& key) {
       // The button changed its state already; the menu entry changes it again.
       QAction* crop = toolButton(key);
       crop->setChecked(!crop->isChecked());
-      cropModeClicked();
+      menuEntry(QStringLiteral("mnucrop"))->trigger();
     } else if (const QString entry = toolbarMenuEntry(key); !entry.isEmpty()) {
       menuEntry(entry)->trigger();
     }
   });
-}
-
-void MainWindow::cropModeClicked() {
-  runTrapped(platform(), siteTag::frmMain_mnucrop_Click, [this] { setCropMode(!cropModeOn()); });
-}
-
-bool MainWindow::cropModeOn() const { return toolButton(QStringLiteral("Crop"))->isChecked(); }
-
-void MainWindow::setCropMode(bool on) {
-  toolButton(QStringLiteral("Crop"))->setChecked(on);
-  canvasView_->setCursor(on ? Qt::CrossCursor : Qt::ArrowCursor);
-}
-
-void MainWindow::toolsMenuOpening() {
-  runTrapped(platform(), siteTag::frmMain_mnuTools_Click,
-             [this] { menuEntry(QStringLiteral("mnucrop"))->setChecked(cropModeOn()); });
 }
 
 void MainWindow::editMenuOpening() {
@@ -248,8 +228,8 @@ void MainWindow::copyCanvas() {
   QApplication::clipboard()->clear();
   BusyPointer busy(platform());
   auto* content = new QMimeData;
-  content->setImageData(canvasView_->picture());
-  offerTransparentDesign(*content);
+  content->setImageData(canvasView()->picture());
+  canvasArea_->offerTransparentDesign(*content);
   QApplication::clipboard()->setMimeData(content);
 }
 
@@ -260,8 +240,8 @@ void MainWindow::pasteCanvas() {
   {
     BusyPointer busy(platform());
     // A pasted cut-out (a transparent PNG) lies on white, as an opened one does.
-    canvasView_->setPicture(opaqueOnWhite(pasted));
+    canvasView()->setPicture(opaqueOnWhite(pasted));
   }
-  captureCanvas();
+  canvasArea_->captureCanvas();
   fileCommands_->canvasChanged();
 }

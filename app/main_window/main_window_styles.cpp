@@ -169,7 +169,7 @@ void MainWindow::applyStyleFile(const QString& path) {
     return;
   }
   applyStyle(style, texture);
-  tellWhenTheTitleHardlyShows(style, path, canvasView_->picture());
+  tellWhenTheTitleHardlyShows(style, path, canvasView()->picture());
 }
 
 void MainWindow::applyStyle(const Style& style, const QString& texturePath) {

@@ -61,10 +61,7 @@ void MainWindow::connectControls() {
   connect(panels_->tabStrip(), &QTabBar::tabBarClicked, this, [this](int index) {
     if (index == panels_->tabStrip()->currentIndex()) selectTab();
   });
-  connect(canvasView_, &PictureBox::mousePressed, this, &MainWindow::canvasPressed);
-  connect(canvasView_, &PictureBox::mouseMoved, this, &MainWindow::canvasMoved);
-  connect(canvasView_, &PictureBox::mouseReleased, this, &MainWindow::canvasReleased);
-  connect(canvasViewport_, &CanvasViewport::scrolledByUser, this, [this] {
+  connect(canvasArea_->viewport(), &CanvasViewport::scrolledByUser, this, [this] {
     if (sourceFrame_->textBox()->isVisible()) sourceFrame_->textBox()->setFocus();
   });
 }

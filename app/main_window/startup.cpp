@@ -54,7 +54,7 @@ std::unique_ptr<MainWindow> startVelloro(const QString& programFolder, Platform&
   skipOnFailure([] { removeFoldersOfEndedRuns(QDir::tempPath()); });
   skipOnFailure([&] { createStartupWorkingFiles(state.workingFiles); });
   skipOnFailure([&] { state.currentPictureName = findInputPictureName(programFolder, platform); });
-  skipOnFailure([&] { window->captureCanvas(); });
+  skipOnFailure([&] { window->canvasArea().captureCanvas(); });
   window->show();
   skipOnFailure([&] { window->designPanels().drawFillPreview(); });
   skipOnFailure([&] {

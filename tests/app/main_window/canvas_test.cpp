@@ -68,7 +68,8 @@ TEST_F(MainWindowTest, DraggingTheFrame30PixelsRightMovesTheDesignAndRendersIt) 
   EXPECT_EQ(window->canvasView()->rubberBand()->left(), 35);
   EXPECT_EQ(canvas(), first);  // the band is drawn over, not into, the canvas
   releaseCanvas(grab + QPoint(30, 0));
-  EXPECT_FALSE(window->canvasGesture().movingDesign());
+  EXPECT_FALSE(window->canvasView()->rubberBand().has_value());
+  moveCanvas(grab + QPoint(40, 0));  // the move has ended: no band follows
   EXPECT_FALSE(window->canvasView()->rubberBand().has_value());
   EXPECT_EQ(design().designFrame.left, 35);
   EXPECT_EQ(design().designFrame.top, 5);
@@ -78,12 +79,13 @@ TEST_F(MainWindowTest, DraggingTheFrame30PixelsRightMovesTheDesignAndRendersIt) 
 TEST_F(MainWindowTest, PressOutsideTheFrameOfAFittingCanvasOnlyKeepsTheArrow) {
   useCanvas({100, 60});
   pressCanvas({90, 50});
-  EXPECT_FALSE(window->canvasGesture().movingDesign());
+  moveCanvas({80, 50});
+  EXPECT_FALSE(window->canvasView()->rubberBand().has_value());
   EXPECT_EQ(window->canvasView()->cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(MainWindowTest, PanningMovesTheBarsWithinTheirRange) {
-  QScrollBar* horizontal = window->canvasViewport()->horizontalBar();
+  QScrollBar* horizontal = window->canvasArea().viewport()->horizontalBar();
   ASSERT_TRUE(horizontal->isVisible());
   pressCanvas({400, 250});
   EXPECT_EQ(window->canvasView()->cursor().shape(), Qt::OpenHandCursor);

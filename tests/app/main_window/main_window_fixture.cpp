@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QMouseEvent>
 #include <cstdio>
 
 #include "headless/picture_output.h"
@@ -32,7 +33,7 @@ void MainWindowTest::SetUp() {
   window->resize(556, 433);
   window->fillFontList();
   window->fillSizeList();
-  window->captureCanvas();
+  window->canvasArea().captureCanvas();
   window->show();
   // A user's first press comes after the window has handled its show
   // events, which settle how text is antialiased in the printed mask.
@@ -49,21 +50,16 @@ void MainWindowTest::TearDown() {
   qputenv("TMPDIR", savedTemporaryFolder);
 }
 
-void MainWindowTest::pressCanvas(QPoint at, Qt::MouseButton button) {
-  emit window->canvasView()->mousePressed(button, button, at);
-}
-
-void MainWindowTest::moveCanvas(QPoint at, Qt::MouseButtons buttons) {
-  emit window->canvasView()->mouseMoved(buttons, at);
-}
-
-void MainWindowTest::releaseCanvas(QPoint at, Qt::MouseButton button) {
-  emit window->canvasView()->mouseReleased(button, Qt::NoButton, at);
+void MainWindowTest::mouseOnCanvas(QEvent::Type type, QPoint at, Qt::MouseButton button,
+                                   Qt::MouseButtons buttons) {
+  PictureBox* view = window->canvasView();
+  const QPointF shown = QPointF(at) * view->zoom();
+  QMouseEvent event(type, shown, view->mapToGlobal(shown), button, buttons, Qt::NoModifier);
+  QApplication::sendEvent(view, &event);
 }
 
 void MainWindowTest::useCanvas(QSize size) {
-  window->canvasView()->setPicture(filled(size, Qt::white));
-  window->captureCanvas();
+  window->canvasArea().showBackground(filled(size, Qt::white));
 }
 
 QImage MainWindowTest::drawnAgain() {

@@ -38,10 +38,18 @@ class MainWindowTest : public testing::Test {
   void SetUp() override;
   void TearDown() override;
 
-  // Mouse work on the canvas, in canvas pixels.
-  void pressCanvas(QPoint at, Qt::MouseButton button = Qt::LeftButton);
-  void moveCanvas(QPoint at, Qt::MouseButtons buttons = Qt::LeftButton);
-  void releaseCanvas(QPoint at, Qt::MouseButton button = Qt::LeftButton);
+  // Mouse events on the canvas, in canvas pixels.
+  void mouseOnCanvas(QEvent::Type type, QPoint at, Qt::MouseButton button,
+                     Qt::MouseButtons buttons);
+  void pressCanvas(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+    mouseOnCanvas(QEvent::MouseButtonPress, at, button, button);
+  }
+  void moveCanvas(QPoint at, Qt::MouseButtons buttons = Qt::LeftButton) {
+    mouseOnCanvas(QEvent::MouseMove, at, Qt::NoButton, buttons);
+  }
+  void releaseCanvas(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+    mouseOnCanvas(QEvent::MouseButtonRelease, at, button, Qt::NoButton);
+  }
 
   // Puts a white canvas of this size in place and captures it.
   void useCanvas(QSize size);
