@@ -50,11 +50,11 @@ void MainWindowTest::TearDown() {
   qputenv("TMPDIR", savedTemporaryFolder);
 }
 
-void MainWindowTest::mouseOnCanvas(QEvent::Type type, QPoint at, Qt::MouseButton button,
-                                   Qt::MouseButtons buttons) {
+void MainWindowTest::mouseOnCanvas(QEvent::Type type, QPoint at, Qt::MouseButtons held) {
   PictureBox* view = window->canvasView();
   const QPointF shown = QPointF(at) * view->zoom();
-  QMouseEvent event(type, shown, view->mapToGlobal(shown), button, buttons, Qt::NoModifier);
+  const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+  QMouseEvent event(type, shown, view->mapToGlobal(shown), button, held, Qt::NoModifier);
   QApplication::sendEvent(view, &event);
 }
 

@@ -38,17 +38,17 @@ class MainWindowTest : public testing::Test {
   void SetUp() override;
   void TearDown() override;
 
-  // Mouse events on the canvas, in canvas pixels.
-  void mouseOnCanvas(QEvent::Type type, QPoint at, Qt::MouseButton button,
-                     Qt::MouseButtons buttons);
-  void pressCanvas(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
-    mouseOnCanvas(QEvent::MouseButtonPress, at, button, button);
+  // Left-button mouse events on the canvas, in canvas pixels, with `held` down after each.
+  void mouseOnCanvas(QEvent::Type type, QPoint at, Qt::MouseButtons held);
+  void pressCanvas(QPoint at) { mouseOnCanvas(QEvent::MouseButtonPress, at, Qt::LeftButton); }
+  void moveCanvas(QPoint at, Qt::MouseButtons held = Qt::LeftButton) {
+    mouseOnCanvas(QEvent::MouseMove, at, held);
   }
-  void moveCanvas(QPoint at, Qt::MouseButtons buttons = Qt::LeftButton) {
-    mouseOnCanvas(QEvent::MouseMove, at, Qt::NoButton, buttons);
-  }
-  void releaseCanvas(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
-    mouseOnCanvas(QEvent::MouseButtonRelease, at, button, Qt::NoButton);
+  void releaseCanvas(QPoint at) { mouseOnCanvas(QEvent::MouseButtonRelease, at, Qt::NoButton); }
+  void dragOnCanvas(QPoint from, QPoint to) {
+    pressCanvas(from);
+    moveCanvas(to);
+    releaseCanvas(to);
   }
 
   // Puts a white canvas of this size in place and captures it.

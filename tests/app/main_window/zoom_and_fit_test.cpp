@@ -83,8 +83,7 @@ TEST_F(ZoomAndFitTest, ACropAt50PercentCutsTheCanvasRectangle) {
   QImage canvas(631, 331, QImage::Format_RGB888);
   for (int y = 0; y < canvas.height(); ++y)
     for (int x = 0; x < canvas.width(); ++x) canvas.setPixel(x, y, qRgb(x % 256, y % 256, 90));
-  view()->setPicture(canvas);
-  window->canvasArea().captureCanvas();
+  window->canvasArea().showBackground(canvas);
   key(Qt::Key_Minus);
   key(Qt::Key_Minus);
   ASSERT_EQ(zoomShown(), u"Zoom 50 %"_s);
