@@ -1,3 +1,6 @@
+// The canvas area's canvas and the mouse on it: capturing a new background,
+// moving the design frame, panning a canvas larger than the view, the crop
+// rectangle and the crop mode.
 #include "main_window/canvas_area.h"
 
 #include <QAction>
@@ -53,6 +56,7 @@ CanvasArea::CanvasArea(QWidget& parent, CanvasAreaWindow& window, DesignState& d
       platform_(platform),
       viewport_(new CanvasViewport(&parent)) {
   viewport_->setObjectName(QStringLiteral("Picture1"));
+  // The plain canvas a run starts on, until start-up captures it.
   QImage blank(631, 331, QImage::Format_RGB888);
   blank.fill(Qt::white);
   view()->setPicture(blank);

@@ -1,5 +1,6 @@
-// `frmMain`: the editing window. The canvas with its scroll bars, the source
-// frame, the toolbar with the font lists, the menus, the four tab panels and
+// `frmMain`: the editing window. It owns the design document and its parts:
+// the canvas area, the design panels under it and the file commands; itself
+// it holds the source frame, the toolbar with the font lists, the menus and
 // the status bar. Its handlers trap failures and report them under their
 // own site tags, so the window stays usable after any of them fails.
 #pragma once
