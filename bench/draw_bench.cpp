@@ -30,17 +30,17 @@ struct DrawnWindow {
     auto scripted = std::make_unique<ScriptedPlatform>();
     seam = scripted.get();
     usePlatform(std::move(scripted));
-    design() = DesignState{};
-    createStartupWorkingFiles(design().workingFiles);
+    DesignState document;
+    createStartupWorkingFiles(document.workingFiles);
     // The window's parts take the platform as the window is made.
-    window = std::make_unique<MainWindow>(folder.path());
+    window = std::make_unique<MainWindow>(folder.path(), std::move(document));
     window->useEngine(engine);
     window->resize(556, 433);
     window->show();
     window->fillSizeList();
-    window->captureCanvas();
+    window->canvasArea().captureCanvas();
   }
-  ~DrawnWindow() { deleteWorkingFiles(design().workingFiles); }
+  ~DrawnWindow() { deleteWorkingFiles(window->document().workingFiles); }
 
   void reportMessages(benchmark::State& run) const {
     if (!seam->messages.empty())

@@ -9,7 +9,6 @@
 #include <QUrl>
 
 #include "platform/platform.h"
-#include "state/design_state.h"
 #include "state/error_report.h"
 #include "state/site_tags.h"
 #include "widgets/control_fonts.h"
@@ -40,7 +39,8 @@ void StartSysInfo(Platform& platform, const QStringList& searchPath) {
   platform.showMessage({QStringLiteral("System informations not currently available ...")});
 }
 
-AboutBox::AboutBox(QWidget* owner) : QDialog(owner) {
+AboutBox::AboutBox(QWidget* owner, double fontScaleFactor)
+    : QDialog(owner), fontScaleFactor_(fontScaleFactor) {
   setObjectName(QStringLiteral("frmAbout"));
   setWindowTitle(QStringLiteral(" About ") + applicationTitle + QStringLiteral(" ..."));
   Image1 = placed<QLabel>(this, "Image1", QString(), {16, 16, 48, 48});
@@ -73,7 +73,7 @@ AboutBox::AboutBox(QWidget* owner) : QDialog(owner) {
 void AboutBox::load() {
   runTrapped(platform(), siteTag::frmAbout_Load, [this] {
     lblVersion->setText(versionText());
-    adjustControlFonts(*this, design().fontScaleFactor, platform());
+    adjustControlFonts(*this, fontScaleFactor_, platform());
   });
 }
 

@@ -21,7 +21,8 @@ void StartSysInfo(Platform& platform, const QStringList& searchPath = {});
 class AboutBox : public QDialog {
   Q_OBJECT
  public:
-  explicit AboutBox(QWidget* owner);
+  // `fontScaleFactor` scales the control fonts as the owner's are.
+  AboutBox(QWidget* owner, double fontScaleFactor);
 
   QLabel* Image1;
   QLabel* lblVersion;
@@ -36,4 +37,7 @@ class AboutBox : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  double fontScaleFactor_;
 };

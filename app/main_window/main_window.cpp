@@ -22,9 +22,10 @@
 #include "state/site_tags.h"
 #include "widgets/control_fonts.h"
 
-MainWindow::MainWindow(const QString& programFolder, QWidget* parent)
+MainWindow::MainWindow(const QString& programFolder, DesignState document, QWidget* parent)
     : QMainWindow(parent),
       programFolder_(programFolder),
+      document_(std::move(document)),
       ownEngine_(programLayout(QCoreApplication::applicationDirPath()).engineLibrary),
       engine_(&ownEngine_) {
   setObjectName(QStringLiteral("frmMain"));
@@ -33,56 +34,51 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent)
   setCentralWidget(central_);
   sourceFrame_ = new SourceFrame(central_);
   new CanvasKeys(*sourceFrame_->textBox(), *this);
-  canvasViewport_ = new CanvasViewport(central_);
-  canvasViewport_->setObjectName(QStringLiteral("Picture1"));
-  canvasView_ = canvasViewport_->canvas();
+  CanvasAreaWindow& holder = *this;
+  canvasArea_ = new CanvasArea(*central_, holder, document_, platform());
   panels_ = new TabPanels(central_);
-  QImage blank(631, 331, QImage::Format_RGB888);
-  blank.fill(Qt::white);
-  canvasView_->setPicture(blank);
-  grownForCanvas_ = canvasView_->size();
-  connect(canvasView_, &PictureBox::resized, this, &MainWindow::growToCanvas);
+  grownForCanvas_ = canvasView()->size();
+  connect(canvasView(), &PictureBox::resized, this, &MainWindow::growToCanvas);
   buildToolbar();
   buildMenus();
   buildStatusBar();
   FileCommandsWindow& asked = *this;
-  fileCommands_ = std::make_unique<FileCommands>(asked, design(), platform(), programFolder_);
+  fileCommands_ = std::make_unique<FileCommands>(asked, document_, platform(), programFolder_);
   fileCommands_->attach([this](const QString& name) { return menuEntry(name); },
                         *menu(QStringLiteral("mnuFileRecent")));
   menu(QStringLiteral("mnuFile"))
       ->insertMenu(menuEntry(QStringLiteral("mnuFileBar0")), menu(QStringLiteral("mnuFileRecent")));
   connectControls();
   connectMenuEntries();
-  connectViewCommands();
+  canvasArea_->attach([this](const QString& name) { return menuEntry(name); },
+                      *toolButton(QStringLiteral("Crop")), *menu(QStringLiteral("mnuTools")),
+                      *statusBar());
   connectStyleCommands();
-  connectDesignDrag();
   connectUndoStore();
-  DesignPanelsWindow& holder = *this;
-  designPanels_ = new DesignPanels(*panels_, holder, design(), platform(), programFolder_);
+  DesignPanelsWindow& panelsHolder = *this;
+  designPanels_ = new DesignPanels(*panels_, panelsHolder, document_, platform(), programFolder_);
   designPanels_->setParent(this);
   designPanels_->attach([this](const QString& name) { return menuEntry(name); },
                         *menu(QStringLiteral("mnubezier")));
   // A kind with nothing to draw is left alone: the preview never asks for a shape or picture.
   livePreview_ = new LivePreview(
       [this] {
-        const DesignState& state = design();
+        const DesignState& state = document_;
         if (state.sourceKind == SourceKind::Text || state.kindSettings[state.sourceKind].available)
           draw();
       },
       this);
   connect(designPanels_, &DesignPanels::settingChanged, livePreview_, &LivePreview::settingChanged);
   connectLivePreview();
-  panels_->showEffectFrame(design().effectType);
+  panels_->showEffectFrame(document_.effectType);
 }
 
 void MainWindow::load() {
   runTrapped(platform(), siteTag::frmMain_Load, [this] {
-    const DesignState& state = design();
     placeAtStart();
     sizeValid_ = true;
-    gesture_.endDesignMove();
     sourceFrame_->textBox()->setSelection(0, int(sourceFrame_->textBox()->text().size()));
-    adjustControlFonts(*this, state.fontScaleFactor, platform());
+    adjustControlFonts(*this, document_.fontScaleFactor, platform());
     platform().processPendingEvents();
   });
 }
@@ -124,8 +120,8 @@ void MainWindow::layOutRegions() {
   sourceFrame_->setGeometry(0, 0, width, sourceFrameHeight);
   const int stripTop = std::max(sourceFrameHeight, height - tabStripHeight);
   panels_->setGeometry(0, stripTop, width, tabStripHeight);
-  canvasViewport_->setGeometry(0, sourceFrameHeight, width,
-                               std::max(0, stripTop - sourceFrameHeight));
+  canvasArea_->viewport()->setGeometry(0, sourceFrameHeight, width,
+                                       std::max(0, stripTop - sourceFrameHeight));
 }
 
 void MainWindow::changeEvent(QEvent* event) {
@@ -167,9 +163,8 @@ void MainWindow::endRun() {
 void MainWindow::closeSequence() {
   // The new-canvas dialog writes into the working files deleted below.
   fileCommands_->closeNewCanvasDialog();
-  DesignState& state = design();
-  deleteWorkingFiles(state.workingFiles);
-  state.undo.deleteUndoFiles();
+  deleteWorkingFiles(document_.workingFiles);
+  document_.undo.deleteUndoFiles();
   // The tools' undo files and any other file of this run go with its folder.
   removeRunFolder();
 }

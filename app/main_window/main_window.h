@@ -1,5 +1,6 @@
-// `frmMain`: the editing window. The canvas with its scroll bars, the source
-// frame, the toolbar with the font lists, the menus, the four tab panels and
+// `frmMain`: the editing window. It owns the design document and its parts:
+// the canvas area, the design panels under it and the file commands; itself
+// it holds the source frame, the toolbar with the font lists, the menus and
 // the status bar. Its handlers trap failures and report them under their
 // own site tags, so the window stays usable after any of them fails.
 #pragma once
@@ -9,19 +10,17 @@
 #include <QMainWindow>
 #include <QPoint>
 #include <QPointer>
-#include <QTemporaryDir>
 #include <array>
 #include <functional>
 #include <memory>
 
-#include "main_window/canvas_gesture.h"
-#include "main_window/canvas_viewport.h"
-#include "main_window/canvas_zoom.h"
+#include "main_window/canvas_area.h"
 #include "main_window/curve_editor.h"
 #include "main_window/design_panels.h"
 #include "main_window/file_commands.h"
 #include "main_window/source_frame.h"
 #include "main_window/tab_panels.h"
+#include "state/design_state.h"
 #include "state/engine_library.h"
 #include "state/render_pipeline.h"
 #include "state/style.h"
@@ -42,7 +41,6 @@ class QDragMoveEvent;
 class QDropEvent;
 class QLabel;
 class QMenu;
-class QMimeData;
 class QToolBar;
 class TextLayoutControls;
 
@@ -52,12 +50,18 @@ inline constexpr int tabStripHeight = 106;
 class MainWindow : public QMainWindow,
                    public MainWindowLink,
                    private FileCommandsWindow,
-                   private DesignPanelsWindow {
+                   private DesignPanelsWindow,
+                   private CanvasAreaWindow {
   Q_OBJECT
  public:
-  // `programFolder` holds the curves, textures and help folders.
-  explicit MainWindow(const QString& programFolder, QWidget* parent = nullptr);
+  // `programFolder` holds the curves, textures and help folders. The window
+  // owns `document`, the design being worked on, and hands it to its parts.
+  explicit MainWindow(const QString& programFolder, DesignState document = {},
+                      QWidget* parent = nullptr);
+  // The tool windows work on the document: they go before it.
   ~MainWindow() override;
+
+  DesignState& document() { return document_; }
 
   // Controls.
   QToolBar* toolBar() const { return toolBar_; }
@@ -69,14 +73,11 @@ class MainWindow : public QMainWindow,
   TabPanels* panels() const { return panels_; }
   // The handlers of the tab panels and the curve box.
   DesignPanels& designPanels() const { return *designPanels_; }
-  // The scrolled area around the canvas, with its scroll bars.
-  CanvasViewport* canvasViewport() const { return canvasViewport_; }
-  PictureBox* canvasView() const { return canvasView_; }
+  // The canvas in its viewport, with the mouse on it, the zoom and the crop.
+  CanvasArea& canvasArea() const { return *canvasArea_; }
+  PictureBox* canvasView() const { return canvasArea_->view(); }
   // "Status", date, time.
   QLabel* statusPane(int index) const { return statusPanes_.at(index); }
-  // The zoom of the canvas view, and the notice of a design that runs past the canvas.
-  QLabel* zoomPane() const { return zoomPane_; }
-  QLabel* cutNotice() const { return cutNotice_; }
 
   QAction* toolButton(const QString& key) const { return toolButtons_.value(key); }
   QAction* menuEntry(const QString& name) const { return menuEntries_.value(name); }
@@ -85,7 +86,6 @@ class MainWindow : public QMainWindow,
   // Window state.
   // Draws the design again when a setting of its source changes.
   LivePreview& livePreview() const { return *livePreview_; }
-  const CanvasGesture& canvasGesture() const { return gesture_; }
 
   // The relief engine that Draw uses; the program's own unless replaced.
   void useEngine(EngineLibrary& engine) { engine_ = &engine; }
@@ -106,9 +106,6 @@ class MainWindow : public QMainWindow,
   void openHandedFiles(const QStringList& files) override;
   // New, Open, Save, Save As, Export for the web, Print and recent files.
   FileCommands& fileCommands() const { return *fileCommands_; }
-  // What a drag out of the canvas carries: the design alone as a transparent
-  // PNG, as "image/png" and as a file of its own; null with nothing drawn.
-  QMimeData* designDragData();
 
   // Ends the program as closing the window does, without asking about
   // unsaved work: for the system's request to end and for scripted runs.
@@ -123,7 +120,7 @@ class MainWindow : public QMainWindow,
 
   // What "Draw it !" and the source options run.
   void selectSource(SourceKind kind, Qt::MouseButton button) override;
-  void draw();
+  void draw() override;
 
   // Styles: the one of the current settings, and applying one from a file
   // (a refused file shows why and changes nothing).
@@ -140,9 +137,6 @@ class MainWindow : public QMainWindow,
   // Shared steps.
   void fillFontList();
   void fillSizeList();
-  // The picture in the canvas is a new background: captured, with the drawn
-  // design laid over it again.
-  void captureCanvas();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -156,8 +150,6 @@ class MainWindow : public QMainWindow,
   // Handlers of the toolbar, the menus and the font lists.
   void toolbarClicked(const QString& key);
   void selectTab();
-  void cropModeClicked();
-  void toolsMenuOpening();
   void editMenuOpening();
   void fontListClicked();
   void sizeListClicked();
@@ -167,11 +159,6 @@ class MainWindow : public QMainWindow,
   void saveStyle();
   void showSourceTool(SourceKind kind, Qt::MouseButton button);
   void showSymbols();
-  // The canvas's mouse: move the design, pan, crop.
-  void canvasPressed(Qt::MouseButton button, Qt::MouseButtons buttons, QPoint at);
-  void canvasMoved(Qt::MouseButtons buttons, QPoint at);
-  void canvasReleased(Qt::MouseButton button, Qt::MouseButtons buttons, QPoint at);
-  bool cropModeOn() const;
   void buildToolbar();
   void buildMenus();
   void buildStatusBar();
@@ -179,7 +166,6 @@ class MainWindow : public QMainWindow,
   void connectMenuEntries();
   void connectHelpCommands();
   void connectStyleCommands();
-  void connectDesignDrag();
   void listStyles();
   void showStyleThumbnails(const std::vector<StyleEntry>& entries, const QList<QAction*>& choices);
   QString stylesFolder() const;
@@ -198,33 +184,14 @@ class MainWindow : public QMainWindow,
   void rememberPlacement();
 
   void toggleFontAttribute(const QString& key);
-  void setCropMode(bool on);
   void connectLivePreview();
   void connectTextPreview();
   void showSourceHint(SourceKind kind, Qt::MouseButton button);
   void renderDesign();
-  void refreshDesignFrameSize();
-  bool insideDesignFrame(QPoint at, QPoint offset = {}) const;
-  QRect designFrameRectangle(QPoint offset) const;
-  void pan(QPoint at);
-  void dragFrame(Qt::MouseButtons buttons, QPoint at);
-  void scrollAtEdge(QPoint at);
-  void dropFrame(Qt::MouseButton button, QPoint at);
-  void askAndCrop();
-  void cropCanvas(QPoint from, QPoint to);
-  void connectViewCommands();
-  void setCanvasZoom(int percent);
   WholeDesign drawnDesign() const override;
-  // What can be seen of the drawn design, in canvas pixels (see wholeDesign).
-  QRect drawnDesignExtent() const;
-  int roomPastCanvas() const;
-  bool designMayRunPast() const;
-  void showDesignOverrun();
-  void fitCanvasToDesign();
   void copyCanvas();
   void pasteCanvas();
-  void offerTransparentDesign(QMimeData& clipboard);
-  // What the file commands ask of this window.
+  // What the file commands and the canvas area ask of this window.
   QWidget& ownerWidget() override { return *this; }
   MainWindowLink& link() override { return *this; }
   const QImage& canvasPicture() const override;
@@ -232,6 +199,10 @@ class MainWindow : public QMainWindow,
   QString titleText() const override;
   std::shared_ptr<PrivateEngine> privateEngine() override;
   void showStatus(const QString& text) override;
+  QSize sourceSize() const override;
+  void canvasChanged() override { fileCommands_->canvasChanged(); }
+  void returnToTitle() override;
+  void keepSizeFor(QSize zoomedCanvas) override { grownForCanvas_ = zoomedCanvas; }
   void showHelpContents();
   void showAbout();
   void closeSequence();
@@ -242,17 +213,14 @@ class MainWindow : public QMainWindow,
   TextLayoutControls* textLayout_;
   SourceFrame* sourceFrame_;
   TabPanels* panels_;
-  CanvasViewport* canvasViewport_;
-  PictureBox* canvasView_;
+  CanvasArea* canvasArea_;
   std::array<QLabel*, 3> statusPanes_;
-  QLabel* zoomPane_;
-  QLabel* cutNotice_;
-  int zoomPercent_ = actualSize;
 
   bool sizeValid_ = true;
-  CanvasGesture gesture_;
 
   QString programFolder_;
+  // Declared before every part, which keeps a reference to it.
+  DesignState document_;
   // A new plain canvas is filled with it.
   QColor canvasBackColour_{Qt::white};
   // The engine beside the executable, loaded at its first use.
@@ -272,8 +240,6 @@ class MainWindow : public QMainWindow,
   // The canvas size the window last grew for: a size met before (the canvas
   // shown for the first time) leaves the user's window size alone.
   QSize grownForCanvas_;
-  // Holds the files dragged out of the canvas until the window closes.
-  std::unique_ptr<QTemporaryDir> dragFolder_;
   // Destroyed before the window's widgets: its dialogs work on them.
   std::unique_ptr<FileCommands> fileCommands_;
   DesignPanels* designPanels_;

@@ -134,8 +134,8 @@ void MainWindow::connectMenuEntries() {
   on("mnuEditCopy", siteTag::frmMain_mnuEditCopy_Click, [this] { copyCanvas(); });
   on("mnuEditPaste", siteTag::frmMain_mnuEditPaste_Click, [this] { pasteCanvas(); });
   on("mnuEditUndo", siteTag::frmMain_mnuEditUndo_Click,
-     [] { design().undo.undo(design().workingFiles.canvas, platform()); });
-  on("mnuEditRedo", siteTag::frmMain_mnuEditRedo_Click, [] { design().undo.redo(); });
+     [this] { document_.undo.undo(document_.workingFiles.canvas, platform()); });
+  on("mnuEditRedo", siteTag::frmMain_mnuEditRedo_Click, [this] { document_.undo.redo(); });
   on("mnuToolsPicture", siteTag::frmMain_mnuToolsPicture_Click, [this] {
     selectSource(SourceKind::Picture, Qt::NoButton);
     showPictureTool();
@@ -143,12 +143,8 @@ void MainWindow::connectMenuEntries() {
   on("mnuToolsDrawing", siteTag::frmMain_mnuToolsDrawing_Click,
      [this] { selectSource(SourceKind::Shape, Qt::NoButton); });
   on("mnuToolsSymbols", siteTag::frmMain_mnuToolsSymbols_Click, [this] { showSymbols(); });
-  connect(menuEntry(QStringLiteral("mnucrop")), &QAction::triggered, this,
-          &MainWindow::cropModeClicked);
   connect(menuEntry(QStringLiteral("mnuEditFont")), &QAction::triggered, this,
           &MainWindow::fontDialog);
-  connect(menu(QStringLiteral("mnuTools")), &QMenu::aboutToShow, this,
-          &MainWindow::toolsMenuOpening);
   connect(menu(QStringLiteral("mnuedit")), &QMenu::aboutToShow, this, &MainWindow::editMenuOpening);
 }
 
@@ -166,7 +162,7 @@ PictureTool* MainWindow::pictureTool() const { return pictureTool_; }
 
 void MainWindow::showPictureTool() {
   if (!pictureTool_) {
-    pictureTool_ = new PictureTool(*this, ToolDesign(design()), platform());
+    pictureTool_ = new PictureTool(*this, ToolDesign(document_), platform());
     pictureTool_->useEngine(*engine_);
     pictureTool_->showEllipseRatio = [this] { showEllipseRatio(); };
     pictureTool_->load();
@@ -177,16 +173,16 @@ void MainWindow::showPictureTool() {
 }
 
 void MainWindow::connectUndoStore() {
-  design().undo.setListener({
-      [this](const QString& pictureFile) { canvasView_->setPicture(loadPicture(pictureFile)); },
+  document_.undo.setListener({
+      [this](const QString& pictureFile) { canvasView()->setPicture(loadPicture(pictureFile)); },
       [this] {
-        captureCanvas();
+        canvasArea_->captureCanvas();
         fileCommands_->canvasChanged();
       },
       [this](bool enabled) { enableUndoCommand(QStringLiteral("Undo"), enabled); },
       [this](bool enabled) { enableUndoCommand(QStringLiteral("Redo"), enabled); },
-      [] { return design().layerOrigin; },
-      [](QPoint origin) { moveLayerOrigin(design(), origin); },
+      [this] { return document_.layerOrigin; },
+      [this](QPoint origin) { moveLayerOrigin(document_, origin); },
   });
   enableUndoCommand(QStringLiteral("Undo"), false);
   enableUndoCommand(QStringLiteral("Redo"), false);
@@ -215,27 +211,11 @@ void MainWindow::toolbarClicked(const QString& key) {
       // The button changed its state already; the menu entry changes it again.
       QAction* crop = toolButton(key);
       crop->setChecked(!crop->isChecked());
-      cropModeClicked();
+      menuEntry(QStringLiteral("mnucrop"))->trigger();
     } else if (const QString entry = toolbarMenuEntry(key); !entry.isEmpty()) {
       menuEntry(entry)->trigger();
     }
   });
-}
-
-void MainWindow::cropModeClicked() {
-  runTrapped(platform(), siteTag::frmMain_mnucrop_Click, [this] { setCropMode(!cropModeOn()); });
-}
-
-bool MainWindow::cropModeOn() const { return toolButton(QStringLiteral("Crop"))->isChecked(); }
-
-void MainWindow::setCropMode(bool on) {
-  toolButton(QStringLiteral("Crop"))->setChecked(on);
-  canvasView_->setCursor(on ? Qt::CrossCursor : Qt::ArrowCursor);
-}
-
-void MainWindow::toolsMenuOpening() {
-  runTrapped(platform(), siteTag::frmMain_mnuTools_Click,
-             [this] { menuEntry(QStringLiteral("mnucrop"))->setChecked(cropModeOn()); });
 }
 
 void MainWindow::editMenuOpening() {
@@ -248,20 +228,20 @@ void MainWindow::copyCanvas() {
   QApplication::clipboard()->clear();
   BusyPointer busy(platform());
   auto* content = new QMimeData;
-  content->setImageData(canvasView_->picture());
-  offerTransparentDesign(*content);
+  content->setImageData(canvasView()->picture());
+  canvasArea_->offerTransparentDesign(*content);
   QApplication::clipboard()->setMimeData(content);
 }
 
 void MainWindow::pasteCanvas() {
   const QImage pasted = QApplication::clipboard()->image();
   if (pasted.isNull()) return;
-  design().undo.record(design().workingFiles.canvas, platform());
+  document_.undo.record(document_.workingFiles.canvas, platform());
   {
     BusyPointer busy(platform());
     // A pasted cut-out (a transparent PNG) lies on white, as an opened one does.
-    canvasView_->setPicture(opaqueOnWhite(pasted));
+    canvasView()->setPicture(opaqueOnWhite(pasted));
   }
-  captureCanvas();
+  canvasArea_->captureCanvas();
   fileCommands_->canvasChanged();
 }

@@ -11,8 +11,6 @@
 
 using namespace Qt::StringLiterals;
 
-MainWindow::~MainWindow() = default;
-
 void MainWindow::connectHelpCommands() {
   connect(menuEntry(u"mnuHelpContents"_s), &QAction::triggered, this, [this] {
     runTrapped(platform(), siteTag::frmMain_mnuHelpContents_Click, [this] { showHelpContents(); });
@@ -34,7 +32,7 @@ void MainWindow::showHelpContents() {
 }
 
 void MainWindow::showAbout() {
-  AboutBox about(this);
+  AboutBox about(this, document_.fontScaleFactor);
   about.load();
   about.exec();
 }

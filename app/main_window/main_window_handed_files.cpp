@@ -1,5 +1,5 @@
-// Files coming in from outside the menus: the ones the launcher hands over,
-// drops on the window, and the design dragged out of the canvas.
+// Files coming in from outside the menus: the ones the launcher hands over
+// and the ones dropped on the window.
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -41,35 +41,4 @@ void MainWindow::dropEvent(QDropEvent* event) {
   if (!opensFiles(*event)) return;
   event->acceptProposedAction();
   openHandedFiles(droppedFiles(*event->mimeData()));
-}
-
-void MainWindow::connectDesignDrag() {
-  DesignDragHandle* handle = canvasViewport_->dragHandle();
-  handle->dragData = [this] { return designDragData(); };
-  connect(handle, &DesignDragHandle::nothingToDrag, this, [this] {
-    statusPanes_[0]->setText(QStringLiteral("Nothing to drag yet: draw the design first."));
-  });
-}
-
-// The file is named after the canvas picture and lives in a folder of this
-// run, so a file manager or a browser's upload box can take it while the
-// program runs; without a place to write it the PNG data alone is offered.
-QMimeData* MainWindow::designDragData() {
-  auto data = std::make_unique<QMimeData>();
-  offerTransparentDesign(*data);
-  const QByteArray png = data->data(QStringLiteral("image/png"));
-  if (png.isEmpty()) return nullptr;
-  if (!dragFolder_)
-    dragFolder_ =
-        std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/Velloro-XXXXXX"));
-  QString name = QFileInfo(design().currentPictureName).completeBaseName();
-  if (name.isEmpty()) name = QStringLiteral("design");
-  const QString path = dragFolder_->filePath(name + QStringLiteral(".png"));
-  try {
-    if (!dragFolder_->isValid()) return data.release();
-    writeFileReplacing(path, png);
-    data->setUrls({QUrl::fromLocalFile(path)});
-  } catch (const Failure&) {
-  }
-  return data.release();
 }

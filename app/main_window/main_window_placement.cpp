@@ -48,7 +48,7 @@ void MainWindow::placeAtStart() {
   const QByteArray kept = programSettings().value(placementKey).toByteArray();
   if (!kept.isEmpty() && restoreGeometry(kept)) return;
   const QRect screenArea = screen()->availableGeometry();
-  const QSize wanted = boundedToScreen(sizeShowingCanvas(canvasView_->size()));
+  const QSize wanted = boundedToScreen(sizeShowingCanvas(canvasView()->size()));
   setGeometry(screenArea.x() + (screenArea.width() - wanted.width()) / 2,
               screenArea.y() + std::max(0, (screenArea.height() - wanted.height()) / 3),
               wanted.width(), wanted.height());
@@ -57,10 +57,10 @@ void MainWindow::placeAtStart() {
 // A window the user maximised keeps its size; one that grows is moved back
 // onto the screen where it would leave it.
 void MainWindow::growToCanvas() {
-  if (canvasView_->size() == grownForCanvas_) return;
-  grownForCanvas_ = canvasView_->size();
+  if (canvasView()->size() == grownForCanvas_) return;
+  grownForCanvas_ = canvasView()->size();
   if (!isVisible() || isMaximized() || isFullScreen()) return;
-  const QSize wanted = boundedToScreen(sizeShowingCanvas(canvasView_->size()).expandedTo(size()));
+  const QSize wanted = boundedToScreen(sizeShowingCanvas(canvasView()->size()).expandedTo(size()));
   if (wanted == size()) return;
   resize(wanted);
   const QRect screenArea = screen()->availableGeometry();

@@ -64,8 +64,7 @@ void tellWhenTheTitleHardlyShows(const Style& style, const QString& path, const 
 QString MainWindow::stylesFolder() const { return programFolder_ + u"/styles"_s; }
 
 Style MainWindow::currentStyle() const {
-  DesignState& state = design();
-  Style style = styleOf(state, designPanels_->readings(), design().textPicture.font);
+  Style style = styleOf(document_, designPanels_->readings(), document_.textPicture.font);
   style.deformationType = panels()->selectedDeformation();
   // A texture of the shipped folder travels by name, so the style works in
   // every copy of the program.
@@ -129,7 +128,7 @@ void MainWindow::showStyleThumbnails(const std::vector<StyleEntry>& entries,
       const QString texture = QFileInfo(style.texture).isAbsolute()
                                   ? style.texture
                                   : programFolder_ + u"/textures/"_s + style.texture;
-      gallery << GalleryEntry{choices[qsizetype(i)], titleSceneOf(design(), style, {}, {}),
+      gallery << GalleryEntry{choices[qsizetype(i)], titleSceneOf(document_, style, {}, {}),
                               texture};
     } catch (const StyleError&) {
     }
@@ -170,7 +169,7 @@ void MainWindow::applyStyleFile(const QString& path) {
     return;
   }
   applyStyle(style, texture);
-  tellWhenTheTitleHardlyShows(style, path, canvasView_->picture());
+  tellWhenTheTitleHardlyShows(style, path, canvasView()->picture());
 }
 
 void MainWindow::applyStyle(const Style& style, const QString& texturePath) {
@@ -184,10 +183,10 @@ void MainWindow::applyStyleFont(const StyleFont& font) {
   fontListClicked();
   fontSizeBox()->setEditText(QString::number(font.pointSize));
   validateFontSize();
-  const QFont& printed = design().textPicture.font;
+  const QFont& printed = document_.textPicture.font;
   if (printed.bold() != font.bold) toggleFontAttribute(u"Bold"_s);
   if (printed.italic() != font.italic) toggleFontAttribute(u"Italic"_s);
   if (printed.underline() != font.underline) toggleFontAttribute(u"Underline"_s);
-  design().textPicture.arrangement = styleArrangement(font);
-  textLayout_->show(design().textPicture.arrangement);
+  document_.textPicture.arrangement = styleArrangement(font);
+  textLayout_->show(document_.textPicture.arrangement);
 }

@@ -30,8 +30,6 @@ namespace {
 const double largestFontSize = declaration(Setting::FontSize).high;
 constexpr double smallestDialogFontSize = 20;
 
-TextPicture& textPicture() { return design().textPicture; }
-
 void showExclamation(const QString& text) {
   platform().showMessage({text, MessageIcon::Exclamation, MessageButtons::Ok});
 }
@@ -46,7 +44,7 @@ void MainWindow::connectControls() {
           &MainWindow::sizeListValidated);
   connect(sourceFrame_->drawButton(), &QPushButton::clicked, this, &MainWindow::draw);
   connect(textLayout_, &TextLayoutControls::changed, this,
-          [this] { textPicture().arrangement = textLayout_->arrangement(); });
+          [this] { document_.textPicture.arrangement = textLayout_->arrangement(); });
   // Enter starts a new line of the title; Ctrl+Enter draws, as the Draw
   // button does.
   auto* drawKeys = new QAction(this);
@@ -63,10 +61,7 @@ void MainWindow::connectControls() {
   connect(panels_->tabStrip(), &QTabBar::tabBarClicked, this, [this](int index) {
     if (index == panels_->tabStrip()->currentIndex()) selectTab();
   });
-  connect(canvasView_, &PictureBox::mousePressed, this, &MainWindow::canvasPressed);
-  connect(canvasView_, &PictureBox::mouseMoved, this, &MainWindow::canvasMoved);
-  connect(canvasView_, &PictureBox::mouseReleased, this, &MainWindow::canvasReleased);
-  connect(canvasViewport_, &CanvasViewport::scrolledByUser, this, [this] {
+  connect(canvasArea_->viewport(), &CanvasViewport::scrolledByUser, this, [this] {
     if (sourceFrame_->textBox()->isVisible()) sourceFrame_->textBox()->setFocus();
   });
 }
@@ -93,7 +88,7 @@ void MainWindow::fillFontList() {
   // A family that is not installed (the default Tahoma on most Linux
   // systems) is drawn in a substitute: the design names that one, so the
   // box and the font dialog show the face the title really has.
-  QFont& printed = textPicture().font;
+  QFont& printed = document_.textPicture.font;
   printed.setFamily(familyInUse(printed));
   const QString name = printed.family();
   fontNameBox_->setEditText(name);
@@ -105,7 +100,7 @@ void MainWindow::fillFontList() {
 void MainWindow::fillSizeList() {
   fontSizeBox_->clear();
   fontSizeBox_->addItems(fontSizeChoices());
-  fontSizeBox_->setEditText(QString::number(textPicture().roundedFontSize()));
+  fontSizeBox_->setEditText(QString::number(document_.textPicture.roundedFontSize()));
 }
 
 void MainWindow::fontListClicked() {
@@ -114,16 +109,16 @@ void MainWindow::fontListClicked() {
     fontNameBox_->setEditText(name);
     QFont shown = sourceFrame_->textBox()->font();
     shown.setFamily(name);
-    shown.setPointSizeF(14 * design().fontScaleFactor);
+    shown.setPointSizeF(14 * document_.fontScaleFactor);
     sourceFrame_->textBox()->setFont(shown);
-    textPicture().font.setFamily(name);
+    document_.textPicture.font.setFamily(name);
     sourceFrame_->textBox()->setFocus();
   });
 }
 
 void MainWindow::sizeListClicked() {
   runTrapped(platform(), siteTag::frmMain_List2_Click, [this] {
-    textPicture().font.setPointSizeF(fontSizeBox_->currentText().toDouble());
+    document_.textPicture.font.setPointSizeF(fontSizeBox_->currentText().toDouble());
     sourceFrame_->textBox()->setFocus();
   });
 }
@@ -145,7 +140,7 @@ void MainWindow::validateFontSize() {
     showExclamation(entry + QStringLiteral(" is not a figure !"));
     sizeValid_ = false;
   } else if (std::floor(size) <= largestFontSize) {
-    textPicture().font.setPointSizeF(size);
+    document_.textPicture.font.setPointSizeF(size);
   } else {
     showExclamation(QStringLiteral("Size above %1 pts not allowed !").arg(largestFontSize));
     fontSizeBox_->setEditText(QString::number(largestFontSize));
@@ -155,7 +150,7 @@ void MainWindow::validateFontSize() {
 
 void MainWindow::toggleFontAttribute(const QString& key) {
   QFont shown = sourceFrame_->textBox()->font();
-  QFont& printed = textPicture().font;
+  QFont& printed = document_.textPicture.font;
   bool set = false;
   if (key == QLatin1String("Bold")) {
     set = !shown.bold();
@@ -176,11 +171,11 @@ void MainWindow::toggleFontAttribute(const QString& key) {
 
 void MainWindow::fontDialog() {
   runTrapped(platform(), siteTag::frmMain_mnuEditFont_Click, [this] {
-    std::optional<QFont> chosen = platform().chooseFont(textPicture().font, this);
+    std::optional<QFont> chosen = platform().chooseFont(document_.textPicture.font, this);
     if (!chosen) return;
     chosen->setPointSizeF(
         std::clamp(chosen->pointSizeF(), smallestDialogFontSize, largestFontSize));
-    textPicture().font = *chosen;
+    document_.textPicture.font = *chosen;
     QFont shown = sourceFrame_->textBox()->font();
     shown.setFamily(chosen->family());
     shown.setStrikeOut(chosen->strikeOut());
@@ -204,12 +199,12 @@ void MainWindow::setTextInFont(const QString& text, const QString& fontFamily) {
   shown.setFamily(fontFamily);
   sourceFrame_->textBox()->setFont(shown);
   sourceFrame_->textBox()->setText(text);
-  textPicture().font.setFamily(fontFamily);
+  document_.textPicture.font.setFamily(fontFamily);
 }
 
 void MainWindow::selectSource(SourceKind kind, Qt::MouseButton button) {
   runTrapped(platform(), siteTag::frmMain_Option4_MouseDown, [&] {
-    DesignState& state = design();
+    DesignState& state = document_;
     const SourceKind previous = state.sourceKind;
     sourceFrame_->selectSource(velloro::toInt(kind));
     state.sourceKind = kind;
@@ -228,7 +223,7 @@ void MainWindow::selectSource(SourceKind kind, Qt::MouseButton button) {
 // press on a source that has nothing yet tells how to make it.
 void MainWindow::showSourceHint(SourceKind kind, Qt::MouseButton button) {
   if (kind == SourceKind::Text || button != Qt::LeftButton) return;
-  if (design().kindSettings[kind].available) return;
+  if (document_.kindSettings[kind].available) return;
   const QString text =
       kind == SourceKind::Shape
           ? QStringLiteral(
@@ -247,14 +242,14 @@ void MainWindow::draw() {
       sizeValid_ = true;
       return;
     }
-    design().deformationType = panels_->selectedDeformation();
-    if (design().sourceKind == SourceKind::Text) {
+    document_.deformationType = panels_->selectedDeformation();
+    if (document_.sourceKind == SourceKind::Text) {
       const QString text = sourceFrame_->textBox()->text();
       if (const QString problem = titleLinesProblem(text); !problem.isEmpty()) {
         showExclamation(QStringLiteral("Text: ") + problem);
         return;
       }
-      textPicture().print(text);
+      document_.textPicture.print(text);
     }
     renderDesign();
   });

@@ -6,14 +6,20 @@
 #include "state/kind_settings.h"
 #include "state/tool_design.h"
 #include "tools/ellipse_ratio_dialog.h"
+#include "tools/picture_tool.h"
 #include "tools/shape_tool.h"
 #include "tools/symbol_picker.h"
+
+MainWindow::~MainWindow() {
+  delete shapeTool_;
+  delete pictureTool_;
+}
 
 // The source selector opens a source's tool on any press but the left one.
 void MainWindow::showSourceTool(SourceKind kind, Qt::MouseButton button) {
   if (kind != SourceKind::Shape || button == Qt::LeftButton) return;
   if (!shapeTool_) {
-    shapeTool_ = new ShapeTool(*this, ToolDesign(design()), platform());
+    shapeTool_ = new ShapeTool(*this, ToolDesign(document_), platform());
     shapeTool_->load();
   }
   shapeTool_->show();
@@ -24,7 +30,7 @@ void MainWindow::showSourceTool(SourceKind kind, Qt::MouseButton button) {
 // The picker has no owner, so this window deletes it when it goes.
 void MainWindow::showSymbols() {
   if (!symbolPicker_) {
-    symbolPicker_ = new SymbolPicker(*this, screenScaleOf(design()), platform());
+    symbolPicker_ = new SymbolPicker(*this, screenScaleOf(document_), platform());
     connect(this, &QObject::destroyed, symbolPicker_, [picker = symbolPicker_] { delete picker; });
     symbolPicker_->load();
   }
@@ -36,7 +42,7 @@ ShapeTool* MainWindow::shapeTool() const { return shapeTool_; }
 SymbolPicker* MainWindow::symbolPicker() const { return symbolPicker_; }
 
 void MainWindow::showEllipseRatio() {
-  EllipseRatioDialog dialog(*this, ToolDesign(design()), platform());
+  EllipseRatioDialog dialog(*this, ToolDesign(document_), platform());
   dialog.load();
   platform().showModal(dialog);
 }

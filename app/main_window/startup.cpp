@@ -32,26 +32,17 @@ void readScreenMetrics(DesignState& state) {
   applyScreenMetrics(state, screen->logicalDotsPerInchX(), screen->logicalDotsPerInchY());
 }
 
-// The defaults of everything but the screen metrics.
-void fillDefaults(DesignState& state) {
-  DesignState defaults;
-  defaults.layoutUnitX = state.layoutUnitX;
-  defaults.layoutUnitY = state.layoutUnitY;
-  defaults.fontScaleFactor = state.fontScaleFactor;
-  state = std::move(defaults);
-}
-
 }  // namespace
 
 std::unique_ptr<MainWindow> startVelloro(const QString& programFolder, Platform& platform,
                                          const std::function<void(MainWindow&)>& windowMade,
                                          const QStringList& handedFiles) {
-  DesignState& state = design();
+  DesignState document;
   skipOnFailure([] { followDesktopColourScheme(); });
-  skipOnFailure([&] { readScreenMetrics(state); });
-  skipOnFailure([&] { fillDefaults(state); });
-  skipOnFailure([&] { design().textPicture.setDotsPerInch(1440.0 / state.layoutUnitX); });
-  auto window = std::make_unique<MainWindow>(programFolder);
+  skipOnFailure([&] { readScreenMetrics(document); });
+  skipOnFailure([&] { document.textPicture.setDotsPerInch(1440.0 / document.layoutUnitX); });
+  auto window = std::make_unique<MainWindow>(programFolder, std::move(document));
+  DesignState& state = window->document();
   if (windowMade) windowMade(*window);
   window->load();
   skipOnFailure([&] {
@@ -63,7 +54,7 @@ std::unique_ptr<MainWindow> startVelloro(const QString& programFolder, Platform&
   skipOnFailure([] { removeFoldersOfEndedRuns(QDir::tempPath()); });
   skipOnFailure([&] { createStartupWorkingFiles(state.workingFiles); });
   skipOnFailure([&] { state.currentPictureName = findInputPictureName(programFolder, platform); });
-  skipOnFailure([&] { window->captureCanvas(); });
+  skipOnFailure([&] { window->canvasArea().captureCanvas(); });
   window->show();
   skipOnFailure([&] { window->designPanels().drawFillPreview(); });
   skipOnFailure([&] {

@@ -1,4 +1,4 @@
-// Start-up: fills the design state's defaults, makes the working files,
+// Start-up: makes the design document for the screen, the working files,
 // loads and shows the main window, loads the default curve and shows the
 // first-run help once. A failing step is skipped and the next one runs.
 // The files handed over on the command line open last, over the default

@@ -5,11 +5,6 @@
 
 #include "state/temp_file.h"
 
-DesignState& design() {
-  static DesignState state;
-  return state;
-}
-
 void applyScreenMetrics(DesignState& state, double dotsPerInchX, double dotsPerInchY) {
   constexpr double twipsPerInch = 1440.0;
   state.layoutUnitX = int32_t(std::lround(twipsPerInch / dotsPerInchX));

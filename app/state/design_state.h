@@ -1,6 +1,7 @@
-// The design state: the one set of program-wide values that every window and
-// shared procedure reads and writes, living from start-up to the end of the
-// program. Its defaults are the ones start-up fills in.
+// The design document: the canvas picture, the settings of each source kind,
+// the masks and the undo store of one design. The main window owns it and
+// hands it, or a narrow view of it, to its parts and the windows it makes.
+// A fresh DesignState holds the start-up defaults.
 #pragma once
 
 #include <QByteArray>
@@ -102,10 +103,6 @@ struct DesignState {
   bool layersStored = false;
   UndoStore undo;
 };
-
-// The program-wide design state. A fresh DesignState assigned to it starts
-// the design over, hidden pictures included.
-DesignState& design();
 
 // Sets the layout units from the screen's logical dots per inch (15 twips
 // per pixel at 96) and the font scale factor from them.

@@ -63,7 +63,7 @@ TEST_F(MainWindowTest, NoCaptionIsClippedInAnyWindowOnADoubledScreen) {
   const ScreenScale scale = tools.screenScale();
   const JpegSave save{QStringLiteral("saveas"), folder.filePath(QStringLiteral("relief.jpg")), {}};
   std::vector<std::unique_ptr<QWidget>> windows;
-  windows.push_back(std::make_unique<AboutBox>(window.get()));
+  windows.push_back(std::make_unique<AboutBox>(window.get(), 1.0));
   windows.push_back(std::make_unique<NewCanvasDialog>(*window, tools, platform()));
   windows.push_back(std::make_unique<PictureTool>(*window, tools, platform()));
   windows.push_back(std::make_unique<ShapeTool>(*window, tools, platform()));

@@ -55,7 +55,7 @@ TEST_F(MainWindowTest, EveryControlOfEveryWindowIsNamedHintedAndReachedByTab) {
                           ScreenScale{}, platform(), window.get());
   optimiser.load();
   WebExportDialog webExport(writableWebFormats(), WebExportChoice{}, window.get());
-  AboutBox about(window.get());
+  AboutBox about(window.get(), 1.0);
   about.load();
   for (QWidget* dialog :
        std::initializer_list<QWidget*>{&symbols, &ellipse, &optimiser, &webExport, &about})

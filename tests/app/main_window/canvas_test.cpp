@@ -68,7 +68,7 @@ TEST_F(MainWindowTest, DraggingTheFrame30PixelsRightMovesTheDesignAndRendersIt) 
   EXPECT_EQ(window->canvasView()->rubberBand()->left(), 35);
   EXPECT_EQ(canvas(), first);  // the band is drawn over, not into, the canvas
   releaseCanvas(grab + QPoint(30, 0));
-  EXPECT_FALSE(window->canvasGesture().movingDesign());
+  moveCanvas(grab + QPoint(40, 0));  // the move has ended: no band follows
   EXPECT_FALSE(window->canvasView()->rubberBand().has_value());
   EXPECT_EQ(design().designFrame.left, 35);
   EXPECT_EQ(design().designFrame.top, 5);
@@ -78,12 +78,13 @@ TEST_F(MainWindowTest, DraggingTheFrame30PixelsRightMovesTheDesignAndRendersIt) 
 TEST_F(MainWindowTest, PressOutsideTheFrameOfAFittingCanvasOnlyKeepsTheArrow) {
   useCanvas({100, 60});
   pressCanvas({90, 50});
-  EXPECT_FALSE(window->canvasGesture().movingDesign());
+  moveCanvas({80, 50});
+  EXPECT_FALSE(window->canvasView()->rubberBand().has_value());
   EXPECT_EQ(window->canvasView()->cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(MainWindowTest, PanningMovesTheBarsWithinTheirRange) {
-  QScrollBar* horizontal = window->canvasViewport()->horizontalBar();
+  QScrollBar* horizontal = window->canvasArea().viewport()->horizontalBar();
   ASSERT_TRUE(horizontal->isVisible());
   pressCanvas({400, 250});
   EXPECT_EQ(window->canvasView()->cursor().shape(), Qt::OpenHandCursor);
@@ -112,12 +113,41 @@ TEST_F(MainWindowTest, TheCropQuestionDecidesTheCut) {
   EXPECT_TRUE(window->toolButton(u"Crop"_s)->isChecked());
   EXPECT_EQ(window->canvasView()->cursor().shape(), Qt::CrossCursor);
   EXPECT_FALSE(window->canvasView()->rubberBand().has_value());
-  pressCanvas({110, 60});
-  moveCanvas({10, 10});
-  releaseCanvas({10, 10});
+  dragOnCanvas({110, 60}, {10, 10});
   EXPECT_EQ(canvas().size(), QSize(100, 50));
   EXPECT_EQ(design().geometry.canvasRows, 50);
   EXPECT_FALSE(window->toolButton(u"Crop"_s)->isChecked());
   EXPECT_TRUE(window->toolButton(u"Undo"_s)->isEnabled());
   EXPECT_EQ(canvas().pixelColor(50, 25), QColor(Qt::white));  // no band in it
+}
+
+TEST_F(MainWindowTest, CropButtonAndTheToolsMenuEntryToggleOneCropMode) {
+  QAction* crop = window->toolButton(u"Crop"_s);
+  QAction* entry = window->menuEntry(u"mnucrop"_s);
+  for (QAction* clicked : {crop, crop, entry, entry}) {
+    const bool wasOn = crop->isChecked();
+    clicked->trigger();
+    emit window->menu(u"mnuTools"_s)->aboutToShow();
+    EXPECT_EQ(crop->isChecked(), !wasOn);
+    EXPECT_EQ(entry->isChecked(), !wasOn);
+    EXPECT_EQ(window->canvasView()->cursor().shape(), wasOn ? Qt::ArrowCursor : Qt::CrossCursor);
+  }
+}
+
+TEST_F(MainWindowTest, PasteIsEnabledOnlyWithAPictureOnTheClipboard) {
+  QAction* paste = window->menuEntry(u"mnuEditPaste"_s);
+  QApplication::clipboard()->setText(u"words"_s);
+  emit window->menu(u"mnuedit"_s)->aboutToShow();
+  EXPECT_FALSE(paste->isEnabled());
+  QApplication::clipboard()->setImage(filled({4, 4}, Qt::red));
+  emit window->menu(u"mnuedit"_s)->aboutToShow();
+  EXPECT_TRUE(paste->isEnabled());
+  EXPECT_FALSE(window->menuEntry(u"mnuEditUndo"_s)->isEnabled());
+  paste->trigger();
+  EXPECT_EQ(canvas().size(), QSize(4, 4));
+  EXPECT_EQ(design().geometry.canvasRows, 4);
+  emit window->menu(u"mnuedit"_s)->aboutToShow();
+  EXPECT_TRUE(window->menuEntry(u"mnuEditUndo"_s)->isEnabled());
+  window->toolButton(u"Undo"_s)->trigger();
+  EXPECT_EQ(canvas().size(), QSize(631, 331));
 }

@@ -92,7 +92,6 @@ class Closing : public testing::TestWithParam<ClosingWay> {
     writeContent(folder.filePath(u"help/velloro.htm"_s),
                  "<html><body><a name=\"FirstRun\">Welcome</a></body></html>");
     QSettings(u"Velloro"_s, u"Velloro"_s).remove(u"First"_s);
-    design() = DesignState{};
     auto seam = std::make_unique<QtPlatform>();
     qtPlatform = seam.get();
     usePlatform(std::move(seam));
@@ -144,10 +143,11 @@ TEST_P(Closing, EndsTheProgramWithTheHelpAndNewDialogOpenAndLeavesNoFile) {
   QWidget* newDialog = shownTopLevel(u"FrmNew"_s);
   ASSERT_NE(newDialog, nullptr);
   window->draw();
-  design().undo.record(design().workingFiles.canvas, *qtPlatform);
-  writeContent(design().undo.undoFile(3), "undo");
-  const QStringList workingFiles = design().workingFiles.all();
-  ASSERT_TRUE(QFile::exists(design().workingFiles.canvas));
+  DesignState& state = window->document();
+  state.undo.record(state.workingFiles.canvas, *qtPlatform);
+  writeContent(state.undo.undoFile(3), "undo");
+  const QStringList workingFiles = state.workingFiles.all();
+  ASSERT_TRUE(QFile::exists(state.workingFiles.canvas));
   ASSERT_GE(QDir(temporary.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
   EXPECT_FALSE(QFileInfo::exists(killedRun));
 

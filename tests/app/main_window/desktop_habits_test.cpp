@@ -93,7 +93,7 @@ TEST_F(DesktopHabitsTest, APictureDroppedOnThePictureToolLoadsThereAndLeavesTheC
 
 TEST_F(DesktopHabitsTest, TheDesignDragsOutAsATransparentPngAndAFileOfIt) {
   window->draw();
-  const std::unique_ptr<QMimeData> data(window->designDragData());
+  const std::unique_ptr<QMimeData> data(window->canvasArea().designDragData());
   ASSERT_NE(data, nullptr);
   const QByteArray png = data->data(u"image/png"_s);
   const QImage design = QImage::fromData(png, "PNG");

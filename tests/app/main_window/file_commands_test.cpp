@@ -192,9 +192,7 @@ TEST_F(FileCommandsTest, CropKeepsTheDesignALiveLayerAtItsPlace) {
   const QImage drawn = drawnAgain();
   const QRect kept(3, 2, 400, 150);
   window->toolButton(u"Crop"_s)->trigger();
-  pressCanvas(kept.bottomRight() + QPoint(1, 1));
-  moveCanvas(kept.topLeft());
-  releaseCanvas(kept.topLeft());
+  dragOnCanvas(kept.bottomRight() + QPoint(1, 1), kept.topLeft());
   EXPECT_EQ(canvas(), drawn.copy(kept));
   EXPECT_EQ(drawnAgain(), drawn.copy(kept));
   run("mnuEditUndo");

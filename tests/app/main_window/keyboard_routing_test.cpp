@@ -21,14 +21,6 @@ class KeyboardRoutingTest : public MainWindowTest {
     textBox()->deselect();
   }
 
-  void cropToHundredByFifty() {
-    window->toolButton(u"Crop"_s)->trigger();
-    pressCanvas({10, 10});
-    moveCanvas({110, 60});
-    releaseCanvas({110, 60});
-    ASSERT_EQ(canvas().size(), QSize(100, 50));
-  }
-
   void key(int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
     QTest::keyClick(textBox(), Qt::Key(key), modifiers);
   }
@@ -53,7 +45,9 @@ TEST_F(KeyboardRoutingTest, UndoAndRedoKeysAndButtonsActOnTheCanvas) {
   QTest::keyClicks(textBox(), u"X"_s);
   key(Qt::Key_Z);  // nothing to undo
   EXPECT_EQ(textBox()->text(), u"TitleX"_s);
-  cropToHundredByFifty();
+  window->toolButton(u"Crop"_s)->trigger();
+  dragOnCanvas({10, 10}, {110, 60});
+  ASSERT_EQ(canvas().size(), QSize(100, 50));
   key(Qt::Key_Z);
   EXPECT_EQ(canvas().size(), QSize(631, 331));
   EXPECT_EQ(textBox()->text(), u"TitleX"_s);

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QMouseEvent>
 #include <cstdio>
 
 #include "headless/picture_output.h"
@@ -18,21 +19,21 @@ void MainWindowTest::SetUp() {
   auto scripted = std::make_unique<ScriptedPlatform>();
   seam = scripted.get();
   usePlatform(std::move(scripted));
-  design() = DesignState{};
   // Remembered choices (window place, export choice, live preview) start afresh.
   QSettings(u"Velloro"_s, u"Velloro"_s).clear();
   for (const char* made : {"curves", "inputs", "outputs"}) QDir().mkpath(path(made));
   for (const char* curve : {"default.txt", "steel.txt", "gold.txt"})
     QFile::copy(QStringLiteral(SHIPPED_CURVES "/") + QLatin1String(curve),
                 path("curves/") + QLatin1String(curve));
-  createStartupWorkingFiles(design().workingFiles);
-  design().currentPictureName = path("inputs/MyPic.bmp");
-  window = std::make_unique<MainWindow>(folder.path());
+  DesignState document;
+  createStartupWorkingFiles(document.workingFiles);
+  document.currentPictureName = path("inputs/MyPic.bmp");
+  window = std::make_unique<MainWindow>(folder.path(), std::move(document));
   window->useEngine(engine);
   window->resize(556, 433);
   window->fillFontList();
   window->fillSizeList();
-  window->captureCanvas();
+  window->canvasArea().captureCanvas();
   window->show();
   // A user's first press comes after the window has handled its show
   // events, which settle how text is antialiased in the printed mask.
@@ -40,28 +41,25 @@ void MainWindowTest::SetUp() {
 }
 
 void MainWindowTest::TearDown() {
+  if (window) {
+    deleteWorkingFiles(design().workingFiles);
+    design().undo.deleteUndoFiles();
+  }
   window.reset();
-  deleteWorkingFiles(design().workingFiles);
-  design().undo.deleteUndoFiles();
   removeRunFolder();
   qputenv("TMPDIR", savedTemporaryFolder);
 }
 
-void MainWindowTest::pressCanvas(QPoint at, Qt::MouseButton button) {
-  emit window->canvasView()->mousePressed(button, button, at);
-}
-
-void MainWindowTest::moveCanvas(QPoint at, Qt::MouseButtons buttons) {
-  emit window->canvasView()->mouseMoved(buttons, at);
-}
-
-void MainWindowTest::releaseCanvas(QPoint at, Qt::MouseButton button) {
-  emit window->canvasView()->mouseReleased(button, Qt::NoButton, at);
+void MainWindowTest::mouseOnCanvas(QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+  PictureBox* view = window->canvasView();
+  const QPointF shown = QPointF(at) * view->zoom();
+  const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+  QMouseEvent event(type, shown, view->mapToGlobal(shown), button, held, Qt::NoModifier);
+  QApplication::sendEvent(view, &event);
 }
 
 void MainWindowTest::useCanvas(QSize size) {
-  window->canvasView()->setPicture(filled(size, Qt::white));
-  window->captureCanvas();
+  window->canvasArea().showBackground(filled(size, Qt::white));
 }
 
 QImage MainWindowTest::drawnAgain() {

@@ -38,14 +38,23 @@ class MainWindowTest : public testing::Test {
   void SetUp() override;
   void TearDown() override;
 
-  // Mouse work on the canvas, in canvas pixels.
-  void pressCanvas(QPoint at, Qt::MouseButton button = Qt::LeftButton);
-  void moveCanvas(QPoint at, Qt::MouseButtons buttons = Qt::LeftButton);
-  void releaseCanvas(QPoint at, Qt::MouseButton button = Qt::LeftButton);
+  // Left-button mouse events on the canvas, in canvas pixels, with `held` down after each.
+  void mouseOnCanvas(QEvent::Type type, QPoint at, Qt::MouseButtons held);
+  void pressCanvas(QPoint at) { mouseOnCanvas(QEvent::MouseButtonPress, at, Qt::LeftButton); }
+  void moveCanvas(QPoint at, Qt::MouseButtons held = Qt::LeftButton) {
+    mouseOnCanvas(QEvent::MouseMove, at, held);
+  }
+  void releaseCanvas(QPoint at) { mouseOnCanvas(QEvent::MouseButtonRelease, at, Qt::NoButton); }
+  void dragOnCanvas(QPoint from, QPoint to) {
+    pressCanvas(from);
+    moveCanvas(to);
+    releaseCanvas(to);
+  }
 
   // Puts a white canvas of this size in place and captures it.
   void useCanvas(QSize size);
   QImage canvas() const { return window->canvasView()->picture(); }
+  DesignState& design() const { return window->document(); }
   // Draw's picture of the design on the present background.
   QImage drawnAgain();
   // The window active, with the focus where a user leaves it: in the text box.

@@ -140,7 +140,7 @@ TEST_F(MainWindowTest, AboutShowsTheVersionModallyOverTheWindow) {
 }
 
 TEST_F(MainWindowTest, AboutMailLinkAndSystemInformation) {
-  AboutBox about(window.get());
+  AboutBox about(window.get(), 1.0);
   about.load();
   about.descriptionClicked();
   ASSERT_EQ(seam->openedUrls.size(), 1u);

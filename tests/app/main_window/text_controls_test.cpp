@@ -2,18 +2,12 @@
 
 #include "main_window_fixture.h"
 
-namespace {
-
-TextPicture& textPicture() { return design().textPicture; }
-
-}  // namespace
-
 // Tahoma is missing on most Linux systems: the box and the design name the
 // family the title is really drawn in, which the font dialog opens on.
 TEST_F(MainWindowTest, TheFontBoxShowsTheFamilyInUse) {
   const QString shown = window->fontNameBox()->currentText();
   EXPECT_TRUE(QFontDatabase::families().contains(shown)) << shown.toStdString();
-  EXPECT_EQ(textPicture().font.family(), shown);
+  EXPECT_EQ(design().textPicture.font.family(), shown);
 }
 
 // No number is refused by its text; a size above 300 is refused once, shown
@@ -31,17 +25,17 @@ TEST_F(MainWindowTest, TheSizeBoxIsCheckedOnDraw) {
     ASSERT_EQ(seam->messages.size(), 1u) << typed;
     EXPECT_EQ(seam->messages[0].text, QLatin1String(message));
     EXPECT_EQ(seam->messages[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(textPicture().font.pointSizeF(), 75);
-    EXPECT_EQ(textPicture().picture.size(), QSize(1, 1));  // nothing printed
+    EXPECT_EQ(design().textPicture.font.pointSizeF(), 75);
+    EXPECT_EQ(design().textPicture.picture.size(), QSize(1, 1));  // nothing printed
   }
   EXPECT_EQ(window->fontSizeBox()->currentText(), u"300"_s);
   window->draw();
-  EXPECT_EQ(textPicture().font.pointSizeF(), 300);
-  EXPECT_GT(textPicture().picture.height(), 300);
+  EXPECT_EQ(design().textPicture.font.pointSizeF(), 300);
+  EXPECT_GT(design().textPicture.picture.height(), 300);
   window->fontSizeBox()->setEditText(u"1000"_s);
   window->draw();
   EXPECT_EQ(window->fontSizeBox()->currentText(), u"100"_s);
-  EXPECT_EQ(textPicture().font.pointSizeF(), 100);
+  EXPECT_EQ(design().textPicture.font.pointSizeF(), 100);
   EXPECT_EQ(seam->messages.size(), 1u);
 }
 
@@ -50,9 +44,9 @@ TEST_F(MainWindowTest, StyleButtonsToggleTheTextAndThePrintedFont) {
   bold->trigger();
   EXPECT_FALSE(bold->isChecked());
   EXPECT_FALSE(textBox()->font().bold());
-  EXPECT_FALSE(textPicture().font.bold());
+  EXPECT_FALSE(design().textPicture.font.bold());
   window->toolButton(u"Italic"_s)->trigger();
-  EXPECT_TRUE(textPicture().font.italic());
+  EXPECT_TRUE(design().textPicture.font.italic());
   EXPECT_TRUE(textBox()->font().italic());
   EXPECT_TRUE(window->toolButton(u"Italic"_s)->isChecked());
 }
@@ -63,14 +57,14 @@ TEST_F(MainWindowTest, FontDialogSetsThePrintedFontAndTheListsButNotTheTextSize)
   seam->fontAnswers.push_back(chosen);
   const double shownSize = textBox()->font().pointSizeF();
   run("mnuEditFont");
-  EXPECT_EQ(textPicture().font.family(), u"DejaVu Serif"_s);
-  EXPECT_EQ(textPicture().font.pointSizeF(), 20);  // the dialog's sizes start at 20
+  EXPECT_EQ(design().textPicture.font.family(), u"DejaVu Serif"_s);
+  EXPECT_EQ(design().textPicture.font.pointSizeF(), 20);  // the dialog's sizes start at 20
   EXPECT_EQ(textBox()->font().pointSizeF(), shownSize);
   EXPECT_TRUE(textBox()->font().italic());
   EXPECT_EQ(window->fontNameBox()->currentText(), u"DejaVu Serif"_s);
   EXPECT_EQ(window->fontSizeBox()->currentText(), u"20"_s);
   run("mnuEditFont");  // cancelled
-  EXPECT_EQ(textPicture().font.pointSizeF(), 20);
+  EXPECT_EQ(design().textPicture.font.pointSizeF(), 20);
 }
 
 TEST_F(MainWindowTest, LeftClickOnAnEmptySourceHintsAtTheTool) {

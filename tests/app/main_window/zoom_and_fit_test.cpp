@@ -17,7 +17,7 @@ class ZoomAndFitTest : public MainWindowTest {
   }
 
   void key(int key) { QTest::keyClick(textBox(), Qt::Key(key), Qt::ControlModifier); }
-  QString zoomShown() const { return window->zoomPane()->text(); }
+  QString zoomShown() const { return window->canvasArea().zoomPane()->text(); }
   PictureBox* view() const { return window->canvasView(); }
 };
 
@@ -43,7 +43,8 @@ TEST_F(ZoomAndFitTest, KeysStepTheZoomAndEachBelongsToOneCommand) {
   for (int i = 0; i < 12; ++i) key(Qt::Key_Minus);
   EXPECT_EQ(zoomShown(), u"Zoom 25 %"_s);
   window->menuEntry(u"mnuViewFit"_s)->trigger();
-  EXPECT_TRUE(QRect(QPoint(), window->canvasViewport()->size()).contains(view()->geometry()));
+  EXPECT_TRUE(
+      QRect(QPoint(), window->canvasArea().viewport()->size()).contains(view()->geometry()));
 
   for (const char* keys : {"Ctrl++", "Ctrl+=", "Ctrl+-", "Ctrl+0"}) {
     int owners = 0;
@@ -66,8 +67,8 @@ TEST_F(ZoomAndFitTest, ADragAt200PercentMovesTheDesignByCanvasPixels) {
   window->draw();
   key(Qt::Key_Equal);
   // Zooming keeps the middle in view; the design lies at the top left.
-  window->canvasViewport()->horizontalBar()->setValue(0);
-  window->canvasViewport()->verticalBar()->setValue(0);
+  window->canvasArea().viewport()->horizontalBar()->setValue(0);
+  window->canvasArea().viewport()->verticalBar()->setValue(0);
   QTest::mouseMove(view(), {40, 40});
   QTest::mousePress(view(), Qt::LeftButton, {}, {40, 40});
   QTest::mouseMove(view(), {70, 40});
@@ -82,8 +83,7 @@ TEST_F(ZoomAndFitTest, ACropAt50PercentCutsTheCanvasRectangle) {
   QImage canvas(631, 331, QImage::Format_RGB888);
   for (int y = 0; y < canvas.height(); ++y)
     for (int x = 0; x < canvas.width(); ++x) canvas.setPixel(x, y, qRgb(x % 256, y % 256, 90));
-  view()->setPicture(canvas);
-  window->captureCanvas();
+  window->canvasArea().showBackground(canvas);
   key(Qt::Key_Minus);
   key(Qt::Key_Minus);
   ASSERT_EQ(zoomShown(), u"Zoom 50 %"_s);
@@ -97,7 +97,7 @@ TEST_F(ZoomAndFitTest, ACropAt50PercentCutsTheCanvasRectangle) {
 TEST_F(ZoomAndFitTest, ALongTitleIsToldFittedAndExportedWhole) {
   textBox()->setText(u"Sunny Bakery"_s);
   window->draw();
-  QLabel* notice = window->cutNotice();
+  QLabel* notice = window->canvasArea().cutNotice();
   ASSERT_TRUE(notice->isVisibleTo(window.get()));
   const QString told = notice->text();
   EXPECT_TRUE(told.startsWith(u"The design runs past the canvas: right by "_s))

@@ -1,0 +1,151 @@
+// How the canvas is seen: View > Zoom, and the design against the canvas's
+// edges: the status bar tells when the drawn design runs past them, and
+// Tools > Fit canvas to design makes the canvas hold it.
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <algorithm>
+
+#include "main_window/canvas_area.h"
+#include "platform/platform.h"
+#include "state/bmp_file.h"
+#include "state/design_overrun.h"
+#include "state/design_state.h"
+#include "state/engine_library.h"
+#include "state/error_report.h"
+#include "state/layer_space.h"
+#include "state/site_tags.h"
+#include "widgets/main_window_link.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// However little text there is, a shadow or a turn may reach this far.
+constexpr int leastRoomPastCanvas = 256;
+
+}  // namespace
+
+void CanvasArea::attach(const std::function<QAction*(const QString&)>& menuEntry,
+                        QAction& cropButton, QMenu& toolsMenu, QStatusBar& statusBar) {
+  cropButton_ = &cropButton;
+  cropEntry_ = menuEntry(u"mnucrop"_s);
+  connect(cropEntry_, &QAction::triggered, this, &CanvasArea::cropModeClicked);
+  connect(&toolsMenu, &QMenu::aboutToShow, this, &CanvasArea::toolsMenuOpening);
+  zoomPane_ = new QLabel(&statusBar);
+  zoomPane_->setObjectName(u"ZoomPane"_s);
+  cutNotice_ = new QLabel(&statusBar);
+  cutNotice_->setObjectName(u"CutNotice"_s);
+  cutNotice_->setStyleSheet(u"color: #b00000; font-weight: bold"_s);
+  cutNotice_->hide();
+  statusBar.insertPermanentWidget(1, cutNotice_);
+  statusBar.insertPermanentWidget(2, zoomPane_);
+  setZoom(actualSize);
+  connect(menuEntry(u"mnuViewZoomIn"_s), &QAction::triggered, this, &CanvasArea::zoomIn);
+  connect(menuEntry(u"mnuViewZoomOut"_s), &QAction::triggered, this, &CanvasArea::zoomOut);
+  connect(menuEntry(u"mnuViewActualSize"_s), &QAction::triggered, this,
+          &CanvasArea::zoomToActualSize);
+  connect(menuEntry(u"mnuViewFit"_s), &QAction::triggered, this, &CanvasArea::zoomToFit);
+  connect(menuEntry(u"mnuToolsFitCanvas"_s), &QAction::triggered, this,
+          &CanvasArea::fitCanvasClicked);
+}
+
+void CanvasArea::zoomIn() { zoomTrapped(zoomedIn(zoomPercent_)); }
+
+void CanvasArea::zoomOut() { zoomTrapped(zoomedOut(zoomPercent_)); }
+
+void CanvasArea::zoomToActualSize() { zoomTrapped(actualSize); }
+
+void CanvasArea::zoomToFit() {
+  zoomTrapped(fittingZoom(view()->picture().deviceIndependentSize().toSize(), viewport_->size()));
+}
+
+void CanvasArea::zoomTrapped(int percent) {
+  runTrapped(platform_, siteTag::frmMain_mnuViewZoom_Click, [&] { setZoom(percent); });
+}
+
+void CanvasArea::fitCanvasClicked() {
+  runTrapped(platform_, siteTag::frmMain_mnuToolsFitCanvas_Click, [this] { fitCanvasToDesign(); });
+}
+
+// Zooming leaves the window's size to the user: the zoomed canvas counts as
+// a size the window has already grown for.
+void CanvasArea::setZoom(int percent) {
+  zoomPercent_ = percent;
+  const double zoom = percent / 100.0;
+  // The canvas point in the middle of the view stays there.
+  const QPointF middle = QRectF(viewport_->visibleCanvas()).center() * zoom;
+  window_.keepSizeFor((view()->picture().deviceIndependentSize() * zoom).toSize());
+  view()->setZoom(zoom);
+  viewport_->placeCanvas();
+  viewport_->horizontalBar()->setValue(int(middle.x()) - viewport_->width() / 2);
+  viewport_->verticalBar()->setValue(int(middle.y()) - viewport_->height() / 2);
+  zoomPane_->setText(u"Zoom %1 %"_s.arg(percent));
+}
+
+// Looks past the canvas as far as the text could reach beyond it, turned
+// any way.
+int CanvasArea::roomPastCanvas() const {
+  const QSize text = document_.textPicture.picture.size();
+  return std::max(leastRoomPastCanvas, text.width() + text.height());
+}
+
+WholeDesign CanvasArea::drawnDesign() const {
+  return wholeDesign(view()->picture().size(), window_.link().engine().entryPoints(),
+                     document_.layerOrigin, roomPastCanvas());
+}
+
+QRect CanvasArea::drawnDesignExtent() const {
+  return wholeDesignExtent(view()->picture().size(), window_.link().engine().entryPoints(),
+                           document_.layerOrigin, roomPastCanvas());
+}
+
+// Seeing the whole design costs several times a render, so it is looked
+// for only when the design shows on the canvas's outermost pixels or its
+// frame leaves the canvas: a design that runs past an edge does one or the
+// other.
+bool CanvasArea::designMayRunPast() const {
+  const QRect frame = designFrameRectangle({});
+  if (frame.isValid() && !view()->picture().rect().contains(frame)) return true;
+  return showsOnCanvasBorder(view()->picture(), document_);
+}
+
+void CanvasArea::showDesignOverrun() {
+  EdgeOverrun cut;
+  if (document_.layersStored && designMayRunPast())
+    cut = overrunOf(view()->picture().rect(), drawnDesignExtent());
+  cutNotice_->setText(cut.any() ? u"The design runs past the canvas: "_s + overrunText(cut)
+                                : QString());
+  cutNotice_->setVisible(cut.any());
+}
+
+// The canvas becomes the design's extent plus the margin, as an undo step.
+// The background keeps its place under the design; where the canvas grows
+// it is filled with the colour of a new canvas. The canvas cannot start
+// before the corner of the layer space, where the layers' places begin.
+void CanvasArea::fitCanvasToDesign() {
+  DesignState& state = document_;
+  const QRect extent = state.layersStored ? drawnDesignExtent() : QRect();
+  if (extent.isEmpty()) {
+    platform_.showMessage(
+        {u"Nothing to fit the canvas to: draw a design first."_s, MessageIcon::Exclamation});
+    return;
+  }
+  QRect area = extent.adjusted(-fittedCanvasMargin, -fittedCanvasMargin, fittedCanvasMargin,
+                               fittedCanvasMargin);
+  area.setLeft(std::max(area.left(), -state.layerOrigin.x()));
+  area.setTop(std::max(area.top(), -state.layerOrigin.y()));
+  state.undo.record(state.workingFiles.canvas, platform_);
+  const QImage background = imageOfBuffer(state.buffers.background, state.geometry.canvasWidth,
+                                          state.geometry.canvasRows);
+  QImage canvas(area.size(), QImage::Format_RGB888);
+  canvas.fill(window_.link().canvasBackColour());
+  QPainter(&canvas).drawImage(-area.topLeft(), background);
+  moveLayerOrigin(state, state.layerOrigin + area.topLeft());
+  view()->setPicture(canvas);
+  captureCanvas();
+  window_.canvasChanged();
+}
