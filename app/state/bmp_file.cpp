@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QtEndian>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -123,13 +124,35 @@ PictureBuffer pictureBufferOf(const QImage& image) {
   return {bufferRows(image, 1), image.width(), image.height(), strideOf(image.width())};
 }
 
-QImage imageOfBuffer(const QByteArray& buffer, int32_t width, int32_t rows) {
-  checkBufferHolds(buffer, width, rows);
+PictureBuffer plainPictureBuffer(QSize size, QColor colour) {
+  const int32_t width = std::max(size.width(), 0);
+  const int32_t rows = std::max(size.height(), 0);
   const int32_t stride = strideOf(width);
-  QImage image(width, rows, QImage::Format_BGR888);
-  for (int y = 0; y < rows; ++y)
-    std::memcpy(image.scanLine(y), buffer.constData() + qsizetype(stride) * (rows - 1 - y),
-                size_t(3) * width);
+  // One byte past the rows, as pictureBufferOf gives; the padding is zero.
+  QByteArray bytes(qsizetype(stride) * rows + 1, '\0');
+  if (rows > 0) {
+    const char pixel[] = {char(colour.blue()), char(colour.green()), char(colour.red())};
+    for (int32_t x = 0; x < width; ++x) std::memcpy(bytes.data() + 3 * x, pixel, 3);
+    for (int32_t y = 1; y < rows; ++y)
+      std::memcpy(bytes.data() + qsizetype(stride) * y, bytes.constData(), size_t(3) * width);
+  }
+  return {bytes, width, rows, stride};
+}
+
+QImage imageOfBuffer(const QByteArray& buffer, int32_t width, int32_t rows) {
+  return imageOfBufferPart(buffer, width, rows, QRect(0, 0, width, rows));
+}
+
+QImage imageOfBufferPart(const QByteArray& buffer, int32_t width, int32_t rows, QRect area) {
+  checkBufferHolds(buffer, width, rows);
+  area &= QRect(0, 0, width, rows);
+  const int32_t stride = strideOf(width);
+  QImage image(area.size(), QImage::Format_BGR888);
+  for (int y = 0; y < area.height(); ++y)
+    std::memcpy(image.scanLine(y),
+                buffer.constData() + qsizetype(stride) * (rows - 1 - area.top() - y) +
+                    3 * area.left(),
+                size_t(3) * area.width());
   image.convertTo(QImage::Format_RGB888);  // in place
   return image;
 }
