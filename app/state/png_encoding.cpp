@@ -3,6 +3,7 @@
 #include <zlib.h>
 
 #include <QtEndian>
+#include <cstring>
 #include <vector>
 
 #include "state/failure.h"
@@ -12,7 +13,12 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr char signature[] = "\x89PNG\r\n\x1a\n";
-constexpr uchar upFilter = 2;
+// Rows go unfiltered at a fast level: the deflate window still finds what
+// repeats from one row to the next, and for titles (plain grounds, shaded
+// letters) this is smaller than the up filter at the default level, in
+// about half the time.
+constexpr uchar noFilter = 0;
+constexpr int compressionLevel = 3;
 constexpr uchar rgbColour = 2;
 constexpr uchar rgbaColour = 6;
 constexpr int outputPiece = 1 << 16;
@@ -52,7 +58,7 @@ QByteArray header(const QImage& picture, uchar colourType) {
 class RowDeflater {
  public:
   RowDeflater() {
-    if (deflateInit(&stream_, Z_DEFAULT_COMPRESSION) != Z_OK) refuse(u"zlib cannot start"_s);
+    if (deflateInit(&stream_, compressionLevel) != Z_OK) refuse(u"zlib cannot start"_s);
   }
   ~RowDeflater() { deflateEnd(&stream_); }
   RowDeflater(const RowDeflater&) = delete;
@@ -94,11 +100,9 @@ QByteArray pngFileBytes(const QImage& picture) {
   const size_t rowBytes = size_t(rows.width()) * (alpha ? 4 : 3);
   RowDeflater deflater;
   std::vector<uchar> filtered(rowBytes + 1);
-  filtered[0] = upFilter;
+  filtered[0] = noFilter;
   for (int y = 0; y < rows.height(); ++y) {
-    const uchar* row = rows.constScanLine(y);
-    const uchar* above = y > 0 ? rows.constScanLine(y - 1) : nullptr;
-    for (size_t i = 0; i < rowBytes; ++i) filtered[i + 1] = uchar(row[i] - (above ? above[i] : 0));
+    std::memcpy(filtered.data() + 1, rows.constScanLine(y), rowBytes);
     deflater.add(filtered);
   }
   QByteArray file(signature, 8);
