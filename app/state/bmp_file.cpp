@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <vector>
 
 #include "state/failure.h"
 #include "state/file_writing.h"
@@ -128,14 +129,17 @@ PictureBuffer plainPictureBuffer(QSize size, QColor colour) {
   const int32_t width = std::max(size.width(), 0);
   const int32_t rows = std::max(size.height(), 0);
   const int32_t stride = strideOf(width);
-  // One byte past the rows, as pictureBufferOf gives; the padding is zero.
-  QByteArray bytes(qsizetype(stride) * rows + 1, '\0');
-  if (rows > 0) {
-    const char pixel[] = {char(colour.blue()), char(colour.green()), char(colour.red())};
-    for (int32_t x = 0; x < width; ++x) std::memcpy(bytes.data() + 3 * x, pixel, 3);
-    for (int32_t y = 1; y < rows; ++y)
-      std::memcpy(bytes.data() + qsizetype(stride) * y, bytes.constData(), size_t(3) * width);
+  std::vector<char> row(size_t(stride), '\0');
+  for (int32_t x = 0; x < width; ++x) {
+    row[size_t(3) * x] = char(colour.blue());
+    row[size_t(3) * x + 1] = char(colour.green());
+    row[size_t(3) * x + 2] = char(colour.red());
   }
+  // One byte past the rows, as pictureBufferOf gives.
+  QByteArray bytes(qsizetype(stride) * rows + 1, Qt::Uninitialized);
+  for (int32_t y = 0; y < rows; ++y)
+    std::memcpy(bytes.data() + qsizetype(stride) * y, row.data(), size_t(stride));
+  bytes[bytes.size() - 1] = '\0';
   return {bytes, width, rows, stride};
 }
 
