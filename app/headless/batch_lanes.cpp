@@ -7,12 +7,19 @@ namespace {
 
 // Beyond this many, further engines would only contend for the memory bus.
 constexpr size_t mostLanes = 4;
+// Titles each thread may finish before the one the list tells next: enough
+// to keep every thread busy, few enough that a long list keeps no more than
+// a handful of outcomes.
+constexpr size_t aheadPerLane = 2;
 
 }  // namespace
 
 BatchLanes::BatchLanes(const std::vector<TitleRenderer*>& renderers, size_t titleCount,
                        TitleWork work)
-    : renderers_(renderers), work_(std::move(work)), promised_(titleCount) {
+    : renderers_(renderers),
+      work_(std::move(work)),
+      titleCount_(titleCount),
+      aheadAtMost_(aheadPerLane * renderers.size()) {
   for (TitleRenderer* renderer : renderers_) {
     try {
       threads_.emplace_back([this, renderer] { takeTitles(*renderer); });
@@ -23,23 +30,54 @@ BatchLanes::BatchLanes(const std::vector<TitleRenderer*>& renderers, size_t titl
 }
 
 BatchLanes::~BatchLanes() {
-  next_ = promised_.size();
+  {
+    const std::lock_guard lock(mutex_);
+    stopping_ = true;
+  }
+  changed_.notify_all();
   for (std::thread& thread : threads_) thread.join();
 }
 
-void BatchLanes::takeTitles(TitleRenderer& renderer) {
-  for (size_t index = next_++; index < promised_.size(); index = next_++) {
-    try {
-      promised_[index].set_value(work_(renderer, index));
-    } catch (...) {
-      promised_[index].set_exception(std::current_exception());
-    }
+BatchLanes::Finished BatchLanes::finished(TitleRenderer& renderer, size_t index) const {
+  try {
+    return work_(renderer, index);
+  } catch (...) {
+    return std::current_exception();
   }
 }
 
-TitleOutcome BatchLanes::outcome(size_t index) {
-  if (threads_.empty()) return work_(*renderers_.front(), index);
-  return promised_[index].get_future().get();
+void BatchLanes::takeTitles(TitleRenderer& renderer) {
+  std::unique_lock lock(mutex_);
+  for (;;) {
+    changed_.wait(lock, [this] {
+      return stopping_ || taken_ == titleCount_ || taken_ < handedOut_ + aheadAtMost_;
+    });
+    if (stopping_ || taken_ == titleCount_) return;
+    const size_t index = taken_++;
+    kept_.emplace_back();
+    lock.unlock();
+    Finished outcome = finished(renderer, index);
+    lock.lock();
+    kept_[index - handedOut_] = std::move(outcome);
+    changed_.notify_all();
+  }
+}
+
+TitleOutcome BatchLanes::nextOutcome() {
+  std::optional<Finished> outcome;
+  if (threads_.empty()) {
+    outcome = finished(*renderers_.front(), handedOut_++);
+  } else {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return !kept_.empty() && kept_.front().has_value(); });
+    outcome = std::move(kept_.front());
+    kept_.pop_front();
+    ++handedOut_;
+    lock.unlock();
+    changed_.notify_all();
+  }
+  if (auto* thrown = std::get_if<std::exception_ptr>(&*outcome)) std::rethrow_exception(*thrown);
+  return std::get<TitleOutcome>(std::move(*outcome));
 }
 
 size_t batchLaneCount(size_t titleCount) {

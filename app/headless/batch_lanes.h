@@ -6,12 +6,15 @@
 #pragma once
 
 #include <QString>
-#include <atomic>
+#include <condition_variable>
 #include <cstddef>
+#include <deque>
+#include <exception>
 #include <functional>
-#include <future>
+#include <mutex>
 #include <optional>
 #include <thread>
+#include <variant>
 #include <vector>
 
 class TitleRenderer;
@@ -28,7 +31,7 @@ using TitleWork = std::function<TitleOutcome(TitleRenderer& renderer, size_t ind
 
 class BatchLanes {
  public:
-  // One thread for each renderer, all taking the next title not yet taken.
+  // One thread for each renderer, each taking the next title not yet taken.
   // When no thread can be started, outcome() does the work itself.
   BatchLanes(const std::vector<TitleRenderer*>& renderers, size_t titleCount, TitleWork work);
   // Lets the threads finish the title each is on, then ends them.
@@ -36,17 +39,25 @@ class BatchLanes {
   BatchLanes(const BatchLanes&) = delete;
   BatchLanes& operator=(const BatchLanes&) = delete;
 
-  // The outcome of title `index`, waiting for it; asked for once per title,
-  // in order.
-  TitleOutcome outcome(size_t index);
+  // The outcome of the next title, waiting for it; asked for once per
+  // title, in order. Rethrows what the work threw other than a Failure.
+  TitleOutcome nextOutcome();
 
  private:
+  using Finished = std::variant<TitleOutcome, std::exception_ptr>;
   void takeTitles(TitleRenderer& renderer);
+  Finished finished(TitleRenderer& renderer, size_t index) const;
 
   std::vector<TitleRenderer*> renderers_;
   TitleWork work_;
-  std::vector<std::promise<TitleOutcome>> promised_;
-  std::atomic<size_t> next_{0};
+  size_t titleCount_;
+  size_t aheadAtMost_;  // titles taken beyond the one to hand out next
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  size_t taken_ = 0;                        // titles a thread has taken
+  size_t handedOut_ = 0;                    // outcomes handed out
+  std::deque<std::optional<Finished>> kept_;  // of titles handedOut_ to taken_ - 1
+  bool stopping_ = false;
   std::vector<std::thread> threads_;
 };
 

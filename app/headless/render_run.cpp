@@ -161,7 +161,7 @@ class RenderRun {
     });
     for (size_t index = 0; index < batch.titles.size(); ++index) {
       const BatchTitle& title = batch.titles[index];
-      const TitleOutcome outcome = running.outcome(index);
+      const TitleOutcome outcome = running.nextOutcome();
       const QString line =
           u"Velloro: %1:%2: %3: "_s.arg(listName).arg(title.lineNumber).arg(quoted(title.fileName));
       if (outcome.cutNotice) progress.report(line + *outcome.cutNotice);
