@@ -54,8 +54,8 @@ class BatchLanes {
   size_t aheadAtMost_;  // titles taken beyond the one to hand out next
   std::mutex mutex_;
   std::condition_variable changed_;
-  size_t taken_ = 0;                        // titles a thread has taken
-  size_t handedOut_ = 0;                    // outcomes handed out
+  size_t taken_ = 0;                          // titles a thread has taken
+  size_t handedOut_ = 0;                      // outcomes handed out
   std::deque<std::optional<Finished>> kept_;  // of titles handedOut_ to taken_ - 1
   bool stopping_ = false;
   std::vector<std::thread> threads_;

@@ -12,8 +12,8 @@
 #include <QString>
 #include <optional>
 
-#include "state/design_overrun.h"
 #include "state/bmp_file.h"
+#include "state/design_overrun.h"
 #include "state/design_state.h"
 #include "state/render_pipeline.h"
 #include "state/style.h"

@@ -153,10 +153,10 @@ QImage imageOfBufferPart(const QByteArray& buffer, int32_t width, int32_t rows, 
   const int32_t stride = strideOf(width);
   QImage image(area.size(), QImage::Format_BGR888);
   for (int y = 0; y < area.height(); ++y)
-    std::memcpy(image.scanLine(y),
-                buffer.constData() + qsizetype(stride) * (rows - 1 - area.top() - y) +
-                    3 * area.left(),
-                size_t(3) * area.width());
+    std::memcpy(
+        image.scanLine(y),
+        buffer.constData() + qsizetype(stride) * (rows - 1 - area.top() - y) + 3 * area.left(),
+        size_t(3) * area.width());
   image.convertTo(QImage::Format_RGB888);  // in place
   return image;
 }

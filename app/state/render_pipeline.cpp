@@ -191,7 +191,7 @@ QImage renderDesign(DesignState& state, const QImage& textPicture, const PanelRe
   renderIntoBuffers(state, textPicture, panels, engine, platform);
   const QSize canvas(state.geometry.canvasWidth, state.geometry.canvasRows);
   const QPoint origin = state.layerOrigin;
-  return cutFromLayerSpace(
-      imageOfBuffer(state.buffers.output, origin.x() + canvas.width(), origin.y() + canvas.height()),
-      origin, canvas);
+  return cutFromLayerSpace(imageOfBuffer(state.buffers.output, origin.x() + canvas.width(),
+                                         origin.y() + canvas.height()),
+                           origin, canvas);
 }

@@ -71,9 +71,10 @@ QRect storedLayersExtent(QSize canvasSize, const EngineEntryPoints& engine, QPoi
   // The layers paint each pixel on its own, so a plain picture of the whole
   // layer space shows the canvas's part as the plain canvas laid into it would.
   const QSize space = canvasSize + QSize(layerOrigin.x(), layerOrigin.y());
-  return designExtentOfBuffers(paintedOver(plainPictureBuffer(space, Qt::black).bytes, space, engine),
-                               paintedOver(plainPictureBuffer(space, Qt::white).bytes, space, engine),
-                               space, QRect(layerOrigin, canvasSize));
+  return designExtentOfBuffers(
+      paintedOver(plainPictureBuffer(space, Qt::black).bytes, space, engine),
+      paintedOver(plainPictureBuffer(space, Qt::white).bytes, space, engine), space,
+      QRect(layerOrigin, canvasSize));
 }
 
 QRect storedLayersExtentOverWhite(const QByteArray& overWhite, QSize size,
