@@ -14,15 +14,13 @@ constexpr size_t aheadPerLane = 2;
 
 }  // namespace
 
-BatchLanes::BatchLanes(const std::vector<TitleRenderer*>& renderers, size_t titleCount,
-                       TitleWork work)
-    : renderers_(renderers),
-      work_(std::move(work)),
+BatchLanes::BatchLanes(size_t laneCount, size_t titleCount, TitleWork work)
+    : work_(std::move(work)),
       titleCount_(titleCount),
-      aheadAtMost_(aheadPerLane * renderers.size()) {
-  for (TitleRenderer* renderer : renderers_) {
+      aheadAtMost_(aheadPerLane * std::max(laneCount, size_t{1})) {
+  for (size_t lane = 0; lane < laneCount; ++lane) {
     try {
-      threads_.emplace_back([this, renderer] { takeTitles(*renderer); });
+      threads_.emplace_back([this, lane] { takeTitles(lane); });
     } catch (const std::system_error&) {
       break;
     }
@@ -38,15 +36,15 @@ BatchLanes::~BatchLanes() {
   for (std::thread& thread : threads_) thread.join();
 }
 
-BatchLanes::Finished BatchLanes::finished(TitleRenderer& renderer, size_t index) const {
+BatchLanes::Finished BatchLanes::finished(size_t lane, size_t index) const {
   try {
-    return work_(renderer, index);
+    return work_(lane, index);
   } catch (...) {
     return std::current_exception();
   }
 }
 
-void BatchLanes::takeTitles(TitleRenderer& renderer) {
+void BatchLanes::takeTitles(size_t lane) {
   std::unique_lock lock(mutex_);
   for (;;) {
     changed_.wait(lock, [this] {
@@ -56,7 +54,7 @@ void BatchLanes::takeTitles(TitleRenderer& renderer) {
     const size_t index = taken_++;
     kept_.emplace_back();
     lock.unlock();
-    Finished outcome = finished(renderer, index);
+    Finished outcome = finished(lane, index);
     lock.lock();
     kept_[index - handedOut_] = std::move(outcome);
     changed_.notify_all();
@@ -66,7 +64,7 @@ void BatchLanes::takeTitles(TitleRenderer& renderer) {
 TitleOutcome BatchLanes::nextOutcome() {
   std::optional<Finished> outcome;
   if (threads_.empty()) {
-    outcome = finished(*renderers_.front(), handedOut_++);
+    outcome = finished(0, handedOut_++);
   } else {
     std::unique_lock lock(mutex_);
     changed_.wait(lock, [this] { return !kept_.empty() && kept_.front().has_value(); });

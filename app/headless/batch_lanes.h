@@ -17,23 +17,22 @@
 #include <variant>
 #include <vector>
 
-class TitleRenderer;
-
 // What became of one title: told on the error stream in the list's order.
 struct TitleOutcome {
   std::optional<QString> cutNotice;  // the design runs past a fixed canvas
   std::optional<QString> problem;    // the title was not written
 };
 
-// Renders and writes title `index` with `renderer`. A Failure is reported
-// in the outcome; anything else thrown reaches the caller of outcome().
-using TitleWork = std::function<TitleOutcome(TitleRenderer& renderer, size_t index)>;
+// Renders and writes title `index` with the renderer of thread `lane`. A
+// Failure is reported in the outcome; anything else thrown reaches the
+// caller of nextOutcome().
+using TitleWork = std::function<TitleOutcome(size_t lane, size_t index)>;
 
 class BatchLanes {
  public:
-  // One thread for each renderer, each taking the next title not yet taken.
-  // When no thread can be started, outcome() does the work itself.
-  BatchLanes(const std::vector<TitleRenderer*>& renderers, size_t titleCount, TitleWork work);
+  // `laneCount` threads (at least one), each taking the next title not yet
+  // taken. When no thread can be started, nextOutcome() does the work on lane 0.
+  BatchLanes(size_t laneCount, size_t titleCount, TitleWork work);
   // Lets the threads finish the title each is on, then ends them.
   ~BatchLanes();
   BatchLanes(const BatchLanes&) = delete;
@@ -45,10 +44,9 @@ class BatchLanes {
 
  private:
   using Finished = std::variant<TitleOutcome, std::exception_ptr>;
-  void takeTitles(TitleRenderer& renderer);
-  Finished finished(TitleRenderer& renderer, size_t index) const;
+  void takeTitles(size_t lane);
+  Finished finished(size_t lane, size_t index) const;
 
-  std::vector<TitleRenderer*> renderers_;
   TitleWork work_;
   size_t titleCount_;
   size_t aheadAtMost_;  // titles taken beyond the one to hand out next

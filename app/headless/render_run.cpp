@@ -156,8 +156,8 @@ class RenderRun {
       if (!further) break;
       lanes.push_back(further);
     }
-    BatchLanes running(lanes, batch.titles.size(), [&](TitleRenderer& lane, size_t index) {
-      return titleOutcome(lane, request, batch.titles[index]);
+    BatchLanes running(lanes.size(), batch.titles.size(), [&](size_t lane, size_t index) {
+      return titleOutcome(*lanes[lane], request, batch.titles[index]);
     });
     for (size_t index = 0; index < batch.titles.size(); ++index) {
       const BatchTitle& title = batch.titles[index];
