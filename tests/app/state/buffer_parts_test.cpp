@@ -18,16 +18,11 @@ QImage numbered(int width, int rows) {
   return picture;
 }
 
-TEST(BufferParts, PlainCanvasIsTheFilledPictureWithItsPadding) {
-  const QColor colour(10, 20, 30);
+TEST(BufferParts, PlainCanvasKeepsItsPaddingAndPartsTheirPlace) {
   for (const int width : {1, 4, 5, 7})
-    EXPECT_EQ(plainPictureBuffer({width, 3}, colour).bytes,
-              pictureBufferOf(filledPicture(width, 3, colour)).bytes)
+    EXPECT_EQ(plainPictureBuffer({width, 3}, Qt::cyan).bytes,
+              pictureBufferOf(filledPicture(width, 3, Qt::cyan)).bytes)
         << width;
-  EXPECT_EQ(plainPictureBuffer({0, 0}, colour).bytes, QByteArray(1, '\0'));
-}
-
-TEST(BufferParts, APartIsCutFromItsOwnPlace) {
   const QImage picture = numbered(7, 5);
   const QByteArray bytes = pictureBufferOf(picture).bytes;
   for (const QRect area : {QRect(0, 0, 7, 5), QRect(2, 1, 3, 2), QRect(6, 4, 1, 1)})
@@ -45,11 +40,12 @@ TEST(BufferParts, ExtentInBuffersIsCountedFromTheArea) {
   black.setPixel(6, 4, qRgb(1, 0, 0));  // by 764: alpha rounds to 0
   const QByteArray overBlack = pictureBufferOf(black).bytes;
   const QByteArray overWhite = pictureBufferOf(white).bytes;
-  EXPECT_EQ(designExtentOfBuffers(overBlack, overWhite, {7, 5}, QRect(0, 0, 7, 5)),
-            QRect(3, 1, 3, 3));
-  EXPECT_EQ(designExtentOfBuffers(overBlack, overWhite, {7, 5}, QRect(2, 1, 5, 4)),
-            QRect(1, 0, 3, 3));
-  EXPECT_TRUE(designExtentOfBuffers(overBlack, overWhite, {7, 5}, QRect(4, 0, 3, 3)).isNull());
+  const auto extent = [&](QRect area) {
+    return designExtentOfBuffers(overBlack, overWhite, {7, 5}, area);
+  };
+  EXPECT_EQ(extent(QRect(0, 0, 7, 5)), QRect(3, 1, 3, 3));
+  EXPECT_EQ(extent(QRect(2, 1, 5, 4)), QRect(1, 0, 3, 3));
+  EXPECT_TRUE(extent(QRect(4, 0, 3, 3)).isNull());
   EXPECT_TRUE(
       designExtentOfBuffers(overBlack, overWhite.left(30), {7, 5}, QRect(0, 0, 7, 5)).isNull());
 }
