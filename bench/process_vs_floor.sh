@@ -3,8 +3,9 @@
 #  1. one `Velloro --render` of the default title to PNG against the floor,
 #     bench/qt_floor (goal: within 1.25x), and against an earlier build;
 #  2. a batch of 100 titles against the same earlier build (goal: at most
-#     0.5x), with the total size of the PNG files each writes (goal: within
-#     10 % of the earlier build's).
+#     0.5x), on canvases fitted to each title and on one fixed canvas, with
+#     the total size of the PNG files each writes (goal: within 10 % of the
+#     earlier build's).
 # Usage: bash bench/process_vs_floor.sh [build folder] [earlier build folder]
 # (defaults: build, and no earlier build). Needs hyperfine.
 set -euo pipefail
@@ -17,19 +18,24 @@ export QT_QPA_PLATFORM=offscreen
 
 list="$work/titles.txt"
 for i in $(seq 1 100); do printf 'Title %d\ttitle%d.png\n' "$i" "$i"; done >"$list"
-mkdir -p "$work/now" "$work/earlier"
+mkdir -p "$work/now" "$work/earlier" "$work/fixed"
 
 one=(-n "floor (bench/qt_floor)" "'$build/bench/qt_floor' '$work/floor.png'"
   -n "Velloro --render" "'$build/bin/Velloro' --render --text Velloro -o '$work/now/one.png'")
-batch=(-n "Velloro batch of 100" "'$build/bin/Velloro' --render --batch '$list' --out-dir '$work/now'")
+fixed="--canvas 631x331"
+batch=(-n "Velloro batch of 100" "'$build/bin/Velloro' --render --batch '$list' --out-dir '$work/now'"
+  -n "Velloro batch of 100, fixed canvas"
+  "'$build/bin/Velloro' --render --batch '$list' --out-dir '$work/fixed' $fixed")
 if [[ -n $earlier ]]; then
   one+=(-n "earlier Velloro --render"
     "'$earlier/bin/Velloro' --render --text Velloro -o '$work/earlier/one.png'")
   batch+=(-n "earlier Velloro batch of 100"
-    "'$earlier/bin/Velloro' --render --batch '$list' --out-dir '$work/earlier'")
+    "'$earlier/bin/Velloro' --render --batch '$list' --out-dir '$work/earlier'"
+    -n "earlier Velloro batch of 100, fixed canvas"
+    "'$earlier/bin/Velloro' --render --batch '$list' --out-dir '$work/fixed' $fixed")
 fi
 
-echo "load before: $(uptime)"
+echo "cores: $(nproc); load before: $(uptime)"
 hyperfine --shell=none --warmup 3 --runs 30 --export-markdown "$work/one.md" "${one[@]}" >/dev/null
 hyperfine --shell=none --warmup 1 --runs 8 --export-markdown "$work/batch.md" "${batch[@]}" >/dev/null
 echo "load after:  $(uptime)"

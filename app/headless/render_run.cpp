@@ -2,19 +2,21 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <future>
+#include <memory>
 #include <optional>
-#include <system_error>
+#include <vector>
 
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
 
+#include "headless/batch_lanes.h"
 #include "headless/batch_list.h"
 #include "headless/batch_progress.h"
 #include "headless/console_platform.h"
 #include "headless/picture_output.h"
 #include "headless/printable_text.h"
+#include "headless/private_engine.h"
 #include "headless/render_command.h"
 #include "headless/scaled_scene.h"
 #include "headless/title_scene.h"
@@ -82,7 +84,7 @@ class RenderRun {
     EngineLibrary engine(environment_.enginePath);
     TitleRenderer renderer(scene, engine.entryPoints(), console_);
     if (request.batchList.isEmpty()) return renderOne(renderer, request);
-    return renderBatch(renderer, request, batch);
+    return renderBatch(renderer, scene, request, batch);
   }
 
   int renderOne(TitleRenderer& renderer, const RenderRequest& request) {
@@ -135,10 +137,10 @@ class RenderRun {
       throw Failure(errorNumber::PermissionDenied, option + u": the folder cannot be written"_s);
   }
 
-  // Encoding and writing one title runs on a second thread while the next
-  // title renders, so a batch keeps both cores busy; outcomes are still
-  // reported in the order of the list.
-  int renderBatch(TitleRenderer& renderer, const RenderRequest& request, const BatchList& batch) {
+  // Titles are rendered and written on as many threads as the machine has
+  // cores for; what became of each is still reported in the order of the list.
+  int renderBatch(TitleRenderer& renderer, const TitleScene& scene, const RenderRequest& request,
+                  const BatchList& batch) {
     BatchProgress progress(environment_.errors, isTerminal(environment_.errors),
                            int(batch.titles.size()));
     const QString listName = request.batchList;
@@ -146,66 +148,63 @@ class RenderRun {
       progress.report(
           u"Velloro: %1:%2: %3"_s.arg(listName).arg(problem.lineNumber).arg(problem.message));
     int failed = int(batch.problems.size());
-    int done = 0;
-    const auto finishTitle = [&](const BatchTitle& title, const std::optional<QString>& problem) {
-      if (problem) {
-        ++failed;
-        progress.report(u"Velloro: %1:%2: %3: %4"_s.arg(listName)
-                            .arg(title.lineNumber)
-                            .arg(quoted(title.fileName), *problem));
-      }
-      progress.titleDone(++done, title.text);
-    };
-    std::future<std::optional<QString>> writing;
-    const BatchTitle* written = nullptr;
-    for (const BatchTitle& title : batch.titles) {
-      const QString path = request.outputFolder + u'/' + title.fileName;
-      RenderedTitle rendered;
-      std::optional<QString> problem;
-      try {
-        rendered = renderedTitle(renderer, request, title.text, path);
-      } catch (const Failure& failure) {
-        problem = failure.description();
-      }
-      if (written) finishTitle(*written, writing.get());
-      written = nullptr;
-      if (problem) {
-        finishTitle(title, problem);
-        continue;
-      }
-      if (rendered.cut.any())
-        progress.report(u"Velloro: %1:%2: %3: %4"_s.arg(listName)
-                            .arg(title.lineNumber)
-                            .arg(quoted(title.fileName), cutNotice(rendered.cut)));
-      writing = startWriting(rendered.picture, path, request.quality);
-      written = &title;
+    std::vector<std::unique_ptr<PrivateEngine>> engines;
+    std::vector<std::unique_ptr<TitleRenderer>> renderers;
+    std::vector<TitleRenderer*> lanes{&renderer};
+    while (lanes.size() < batchLaneCount(batch.titles.size())) {
+      TitleRenderer* further = furtherRenderer(scene, engines, renderers);
+      if (!further) break;
+      lanes.push_back(further);
     }
-    if (written) finishTitle(*written, writing.get());
+    BatchLanes running(lanes.size(), batch.titles.size(), [&](size_t lane, size_t index) {
+      return titleOutcome(*lanes[lane], request, batch.titles[index]);
+    });
+    for (size_t index = 0; index < batch.titles.size(); ++index) {
+      const BatchTitle& title = batch.titles[index];
+      const TitleOutcome outcome = running.nextOutcome();
+      const QString line =
+          u"Velloro: %1:%2: %3: "_s.arg(listName).arg(title.lineNumber).arg(quoted(title.fileName));
+      if (outcome.cutNotice) progress.report(line + *outcome.cutNotice);
+      if (outcome.problem) {
+        ++failed;
+        progress.report(line + *outcome.problem);
+      }
+      progress.titleDone(int(index) + 1, title.text);
+    }
     progress.finish();
     return failed == 0 ? exitStatus::Success : exitStatus::Failed;
   }
 
-  // On a second thread when one can be started, else when its outcome is asked for.
-  static std::future<std::optional<QString>> startWriting(const QImage& picture,
-                                                          const QString& path,
-                                                          std::optional<int> quality) {
+  // A renderer on a copy of the engine of its own, kept in `engines` and
+  // `renderers`; null when the copy cannot be made, and the batch goes on
+  // with the renderers it has.
+  TitleRenderer* furtherRenderer(const TitleScene& scene,
+                                 std::vector<std::unique_ptr<PrivateEngine>>& engines,
+                                 std::vector<std::unique_ptr<TitleRenderer>>& renderers) {
     try {
-      return std::async(std::launch::async, writingProblem, picture, path, quality);
-    } catch (const std::system_error&) {
-      return std::async(std::launch::deferred, writingProblem, picture, path, quality);
+      engines.push_back(std::make_unique<PrivateEngine>(environment_.enginePath));
+      renderers.push_back(
+          std::make_unique<TitleRenderer>(scene, engines.back()->entryPoints(), console_));
+      return renderers.back().get();
+    } catch (const Failure&) {
+      return nullptr;
     }
   }
 
-  // Writes `picture` under `path`; what went wrong, if anything. A link
-  // under the name is refused, so a batch writes only inside its folder.
-  static std::optional<QString> writingProblem(QImage picture, QString path,
-                                               std::optional<int> quality) {
+  // Renders `title` and writes it into the output folder. A link under its
+  // name is refused, so a batch writes only inside its folder.
+  static TitleOutcome titleOutcome(TitleRenderer& renderer, const RenderRequest& request,
+                                   const BatchTitle& title) {
+    const QString path = request.outputFolder + u'/' + title.fileName;
+    TitleOutcome outcome;
     try {
-      writePicture(picture, path, quality, FinalLink::Refuse);
-      return std::nullopt;
+      const RenderedTitle rendered = renderedTitle(renderer, request, title.text, path);
+      if (rendered.cut.any()) outcome.cutNotice = cutNotice(rendered.cut);
+      writePicture(rendered.picture, path, request.quality, FinalLink::Refuse);
     } catch (const Failure& failure) {
-      return failure.description();
+      outcome.problem = failure.description();
     }
+    return outcome;
   }
 
   const RenderEnvironment& environment_;

@@ -53,7 +53,10 @@ TitleRenderer::TitleRenderer(const TitleScene& scene, const EngineEntryPoints& e
   if (!scene.texture.isNull()) loadTexture(state_, scene.texture);
   // The capture keeps Draw's place on the canvas: the design frame held
   // inside it, unless the place is given.
-  if (!fixedCanvas_.isNull()) captureCanvasBuffers(state_, fixedCanvas_);
+  if (!fixedCanvas_.isNull()) {
+    fixedCanvasBuffer_ = pictureBufferOf(fixedCanvas_);
+    captureCanvasBuffers(state_, fixedCanvasBuffer_);
+  }
   placed_ = scene.designPosition.value_or(QPoint(state_.designFrame.left, state_.designFrame.top));
 }
 
@@ -62,23 +65,29 @@ TitleRenderer::Probe TitleRenderer::probe(const PanelReadings& readings) {
   int room = std::max(leastProbeRoom, std::max(mask.width(), mask.height()) / 4);
   for (;;) {
     const QPoint at(roomFor(mask.width(), room), roomFor(mask.height(), room));
-    QImage canvas(mask + QSize(2 * at.x(), 2 * at.y()), QImage::Format_RGB888);
-    canvas.fill(fitColour_);
-    captureCanvasBuffers(state_, canvas);
+    const QSize size = mask + QSize(2 * at.x(), 2 * at.y());
+    captureCanvasBuffers(state_, plainPictureBuffer(size, fitColour_));
     state_.designFrame.left = at.x();
     state_.designFrame.top = at.y();
-    Probe probe{renderDesign(state_, textPicture_.picture, readings, engine_, platform_), at,
-                storedLayersExtent(canvas.size(), engine_)};
+    renderIntoBuffers(state_, textPicture_.picture, readings, engine_, platform_);
+    Probe probe{size, at, probeExtent(size)};
     if (probe.extent.isNull()) probe.extent = QRect(at, mask);
     const bool atLargest = at.x() < room || at.y() < room;
-    if (atLargest || !touchesEdge(probe.extent, canvas.size())) return probe;
+    if (atLargest || !touchesEdge(probe.extent, size)) return probe;
     room *= 2;
   }
 }
 
+// On a white probe the render itself was the painting over white.
+QRect TitleRenderer::probeExtent(QSize size) const {
+  if (fitColour_.rgb() == QColor(Qt::white).rgb())
+    return storedLayersExtentOverWhite(state_.buffers.output, size, engine_);
+  return storedLayersExtent(size, engine_);
+}
+
 QRect TitleRenderer::fittedArea(const Probe& probe) const {
   return probe.extent.adjusted(-fitMargin_, -fitMargin_, fitMargin_, fitMargin_) &
-         probe.drawn.rect();
+         QRect(QPoint(), probe.size);
 }
 
 QRect TitleRenderer::canvasOn(const Probe& probe) const {
@@ -91,9 +100,11 @@ RenderedTitle TitleRenderer::render(const QString& text) {
   if (fixedCanvas_.isNull()) {
     const Probe measured = probe(readings);
     const QRect area = fittedArea(measured);
-    return {measured.drawn.copy(area), overrunOf(area, measured.extent)};
+    const QImage fitted = imageOfBufferPart(state_.buffers.output, measured.size.width(),
+                                            measured.size.height(), area);
+    return {fitted, overrunOf(area, measured.extent)};
   }
-  captureCanvasBuffers(state_, fixedCanvas_);
+  captureCanvasBuffers(state_, fixedCanvasBuffer_);
   state_.designFrame.left = placed_.x();
   state_.designFrame.top = placed_.y();
   const QImage drawn = renderDesign(state_, textPicture_.picture, readings, engine_, platform_);
@@ -127,7 +138,7 @@ QImage TitleRenderer::renderAlone(const QString& text, std::optional<int> trimMa
   const QRect area =
       fixedCanvas_.isNull() ? fittedArea(measured) : canvasOn(measured) | measured.extent;
   // Beyond the probe the copy is filled with transparent pixels.
-  const QImage design = designAlone(measured.drawn.size(), engine_).copy(area);
+  const QImage design = designAlone(measured.size, engine_).copy(area);
   if (!trimMargin) return design;
   trimMargin = *trimMargin * scale_;
   if (!anythingVisible(design))

@@ -12,6 +12,7 @@
 #include <QString>
 #include <optional>
 
+#include "state/bmp_file.h"
 #include "state/design_overrun.h"
 #include "state/design_state.h"
 #include "state/render_pipeline.h"
@@ -55,19 +56,22 @@ class TitleRenderer {
   QImage renderAlone(const QString& text, std::optional<int> trimMargin);
 
  private:
-  // The printed title drawn on a canvas of the fit colour with room around it.
+  // The printed title drawn on a canvas of the fit colour with room around
+  // it; the state's output buffer holds the probe canvas with the design.
   struct Probe {
-    QImage drawn;  // the probe canvas with the design
+    QSize size;    // of the probe canvas
     QPoint at;     // where the design was put
     QRect extent;  // what can be seen of the design, or the mask where nothing can
   };
   Probe probe(const PanelReadings& readings);
+  QRect probeExtent(QSize size) const;
   QRect fittedArea(const Probe& probe) const;
   // Where the fixed canvas lies on the probe.
   QRect canvasOn(const Probe& probe) const;
   PanelReadings readingsFor(const QString& text);
 
   QImage fixedCanvas_;
+  PictureBuffer fixedCanvasBuffer_;  // the fixed canvas, captured afresh for each title
   QColor fitColour_;
   int fitMargin_;
   QPoint placed_;  // the design's place on the fixed canvas

@@ -2,8 +2,10 @@
 
 #include <QFile>
 #include <QtEndian>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <vector>
 
 #include "state/failure.h"
 #include "state/file_writing.h"
@@ -123,13 +125,38 @@ PictureBuffer pictureBufferOf(const QImage& image) {
   return {bufferRows(image, 1), image.width(), image.height(), strideOf(image.width())};
 }
 
-QImage imageOfBuffer(const QByteArray& buffer, int32_t width, int32_t rows) {
-  checkBufferHolds(buffer, width, rows);
+PictureBuffer plainPictureBuffer(QSize size, QColor colour) {
+  const int32_t width = std::max(size.width(), 0);
+  const int32_t rows = std::max(size.height(), 0);
   const int32_t stride = strideOf(width);
-  QImage image(width, rows, QImage::Format_BGR888);
-  for (int y = 0; y < rows; ++y)
-    std::memcpy(image.scanLine(y), buffer.constData() + qsizetype(stride) * (rows - 1 - y),
-                size_t(3) * width);
+  std::vector<char> row(size_t(stride), '\0');
+  for (int32_t x = 0; x < width; ++x) {
+    row[size_t(3) * x] = char(colour.blue());
+    row[size_t(3) * x + 1] = char(colour.green());
+    row[size_t(3) * x + 2] = char(colour.red());
+  }
+  // One byte past the rows, as pictureBufferOf gives.
+  QByteArray bytes(qsizetype(stride) * rows + 1, Qt::Uninitialized);
+  for (int32_t y = 0; y < rows; ++y)
+    std::memcpy(bytes.data() + qsizetype(stride) * y, row.data(), size_t(stride));
+  bytes[bytes.size() - 1] = '\0';
+  return {bytes, width, rows, stride};
+}
+
+QImage imageOfBuffer(const QByteArray& buffer, int32_t width, int32_t rows) {
+  return imageOfBufferPart(buffer, width, rows, QRect(0, 0, width, rows));
+}
+
+QImage imageOfBufferPart(const QByteArray& buffer, int32_t width, int32_t rows, QRect area) {
+  checkBufferHolds(buffer, width, rows);
+  area &= QRect(0, 0, width, rows);
+  const int32_t stride = strideOf(width);
+  QImage image(area.size(), QImage::Format_BGR888);
+  for (int y = 0; y < area.height(); ++y)
+    std::memcpy(
+        image.scanLine(y),
+        buffer.constData() + qsizetype(stride) * (rows - 1 - area.top() - y) + 3 * area.left(),
+        size_t(3) * area.width());
   image.convertTo(QImage::Format_RGB888);  // in place
   return image;
 }

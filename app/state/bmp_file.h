@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QColor>
 #include <QImage>
 #include <QString>
 #include <cstdint>
@@ -36,9 +37,16 @@ PictureBuffer readPictureBuffer(const QString& path);
 // back: no file in between.
 PictureBuffer pictureBufferOf(const QImage& image);
 
+// A picture of `size` filled with `colour`, made in the buffer layout.
+PictureBuffer plainPictureBuffer(QSize size, QColor colour);
+
 // The picture held by the first stride x rows bytes of `buffer`; throws a
 // Failure when the buffer is shorter than that.
 QImage imageOfBuffer(const QByteArray& buffer, int32_t width, int32_t rows);
+
+// The part `area` of that picture, without the rest (what of `area` lies
+// outside the picture is left off). Throws a Failure as imageOfBuffer does.
+QImage imageOfBufferPart(const QByteArray& buffer, int32_t width, int32_t rows, QRect area);
 
 // Writes a BMP header for width x rows and the first stride x rows bytes of
 // `buffer` as the file `path`.

@@ -3,6 +3,7 @@
 #include <zlib.h>
 
 #include <QtEndian>
+#include <cstring>
 #include <vector>
 
 #include "state/failure.h"
@@ -12,9 +13,21 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr char signature[] = "\x89PNG\r\n\x1a\n";
-constexpr uchar upFilter = 2;
+// Rows go unfiltered, deflated by the fast method: the deflate window still
+// finds what repeats from one row to the next, and for titles (plain
+// grounds, shaded letters) this is smaller than the up filter at the
+// default level, in about half the time. Matches are searched further than
+// level 3 does by itself, up to the longest match deflate knows: the plain
+// ground of a large canvas then packs into long matches, at a quarter more
+// time.
+constexpr uchar noFilter = 0;
 constexpr uchar rgbColour = 2;
 constexpr uchar rgbaColour = 6;
+constexpr int compressionLevel = 3;
+constexpr int goodMatch = 8;       // a match this long shortens the search
+constexpr int longestInsert = 32;  // longer matches are not put into the hash table
+constexpr int niceMatch = 258;     // the search stops at a match this long
+constexpr int longestChain = 128;  // hash chain entries searched at most
 constexpr int outputPiece = 1 << 16;
 
 [[noreturn]] void refuse(const QString& problem) {
@@ -52,7 +65,9 @@ QByteArray header(const QImage& picture, uchar colourType) {
 class RowDeflater {
  public:
   RowDeflater() {
-    if (deflateInit(&stream_, Z_DEFAULT_COMPRESSION) != Z_OK) refuse(u"zlib cannot start"_s);
+    if (deflateInit(&stream_, compressionLevel) != Z_OK) refuse(u"zlib cannot start"_s);
+    // Fails only on a stream that did not start.
+    deflateTune(&stream_, goodMatch, longestInsert, niceMatch, longestChain);
   }
   ~RowDeflater() { deflateEnd(&stream_); }
   RowDeflater(const RowDeflater&) = delete;
@@ -94,11 +109,9 @@ QByteArray pngFileBytes(const QImage& picture) {
   const size_t rowBytes = size_t(rows.width()) * (alpha ? 4 : 3);
   RowDeflater deflater;
   std::vector<uchar> filtered(rowBytes + 1);
-  filtered[0] = upFilter;
+  filtered[0] = noFilter;
   for (int y = 0; y < rows.height(); ++y) {
-    const uchar* row = rows.constScanLine(y);
-    const uchar* above = y > 0 ? rows.constScanLine(y - 1) : nullptr;
-    for (size_t i = 0; i < rowBytes; ++i) filtered[i + 1] = uchar(row[i] - (above ? above[i] : 0));
+    std::memcpy(filtered.data() + 1, rows.constScanLine(y), rowBytes);
     deflater.add(filtered);
   }
   QByteArray file(signature, 8);

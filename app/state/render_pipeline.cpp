@@ -134,7 +134,10 @@ void captureCanvas(DesignState& state, const QImage& canvas) {
 }
 
 void captureCanvasBuffers(DesignState& state, const QImage& canvas) {
-  PictureBuffer pixels = pictureBufferOf(canvas);
+  captureCanvasBuffers(state, pictureBufferOf(canvas));
+}
+
+void captureCanvasBuffers(DesignState& state, PictureBuffer pixels) {
   PictureGeometry& geometry = state.geometry;
   geometry.canvasRows = pixels.rows;
   geometry.canvasWidth = pixels.width;
@@ -161,8 +164,8 @@ bool sourceReady(const DesignState& state, Platform& platform) {
   return false;
 }
 
-QImage renderDesign(DesignState& state, const QImage& textPicture, const PanelReadings& panels,
-                    const EngineEntryPoints& engine, Platform& platform) {
+void renderIntoBuffers(DesignState& state, const QImage& textPicture, const PanelReadings& panels,
+                       const EngineEntryPoints& engine, Platform& platform) {
   checkCanvasCaptured(state);
   PictureBuffer mask = maskOfSource(state, textPicture);
   velloro::ActionArguments arguments = engineArguments(state, panels, {mask.stride, mask.rows});
@@ -170,7 +173,8 @@ QImage renderDesign(DesignState& state, const QImage& textPicture, const PanelRe
   installTextureTile(state, panels, mask, engine);
   arguments.mask = reinterpret_cast<uint8_t*>(mask.bytes.data());
   const PictureBuffer source = sourceInLayerSpace(state);
-  state.buffers.output = source.bytes;
+  // The engine copies the source into the output before it paints.
+  state.buffers.output = QByteArray(source.bytes.size(), Qt::Uninitialized);
   arguments.source = reinterpret_cast<const uint8_t*>(source.bytes.constData());
   arguments.output = reinterpret_cast<uint8_t*>(state.buffers.output.data());
   arguments.outputStride = source.stride;
@@ -180,7 +184,14 @@ QImage renderDesign(DesignState& state, const QImage& textPicture, const PanelRe
   callAction(engine, arguments);
   engine.destruction();
   state.layersStored = true;
-  return cutFromLayerSpace(imageOfBuffer(state.buffers.output, source.width, source.rows),
-                           state.layerOrigin,
-                           {state.geometry.canvasWidth, state.geometry.canvasRows});
+}
+
+QImage renderDesign(DesignState& state, const QImage& textPicture, const PanelReadings& panels,
+                    const EngineEntryPoints& engine, Platform& platform) {
+  renderIntoBuffers(state, textPicture, panels, engine, platform);
+  const QSize canvas(state.geometry.canvasWidth, state.geometry.canvasRows);
+  const QPoint origin = state.layerOrigin;
+  return cutFromLayerSpace(imageOfBuffer(state.buffers.output, origin.x() + canvas.width(),
+                                         origin.y() + canvas.height()),
+                           origin, canvas);
 }

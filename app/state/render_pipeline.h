@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "action_arguments.h"
+#include "state/bmp_file.h"
 #include "state/outside_effects.h"
 
 struct DesignState;
@@ -52,6 +53,8 @@ TextureTile textureTileFor(const DesignState& state, bool textureOption);
 // Keeps the design frame on `canvas` and fills the background and output
 // buffers from it, in memory only.
 void captureCanvasBuffers(DesignState& state, const QImage& canvas);
+// The same for a canvas already in the buffer layout.
+void captureCanvasBuffers(DesignState& state, PictureBuffer pixels);
 
 // The window's capture: saves `canvas` as the canvas file, which the undo
 // store copies, then captures its buffers. Throws a Failure when the canvas
@@ -73,3 +76,9 @@ bool sourceReady(const DesignState& state, Platform& platform);
 // canvas and the buffers of the state stay usable then.
 QImage renderDesign(DesignState& state, const QImage& textPicture, const PanelReadings& panels,
                     const EngineEntryPoints& engine, Platform& platform);
+
+// renderDesign without the picture: the canvas with the design is left in
+// the state's output buffer only, as a picture of the layer space in the
+// buffer layout.
+void renderIntoBuffers(DesignState& state, const QImage& textPicture, const PanelReadings& panels,
+                       const EngineEntryPoints& engine, Platform& platform);

@@ -18,28 +18,36 @@ constexpr int32_t blankMaskWidth = 4;
 constexpr int32_t blankMaskRows = 4;
 constexpr int32_t blankMaskStride = 3 * blankMaskWidth;
 
-}  // namespace
-
-QImage storedLayersOver(const QImage& background, const EngineEntryPoints& engine,
-                        QPoint layerOrigin) {
-  PictureBuffer source = pictureBufferOf(embedInLayerSpace(background, layerOrigin));
-  QByteArray output = source.bytes;
+// The stored layers painted over `background`, a picture of `size` in the
+// buffer layout, in the same layout. The engine first copies the background
+// into the output, so the output is not filled beforehand.
+QByteArray paintedOver(const QByteArray& background, QSize size, const EngineEntryPoints& engine) {
+  QByteArray output(background.size(), Qt::Uninitialized);
   std::array<uint8_t, blankMaskStride*(blankMaskRows + 1)> blankMask;
   blankMask.fill(255);
   velloro::ActionArguments arguments;
   arguments.mask = blankMask.data();
-  arguments.source = reinterpret_cast<const uint8_t*>(source.bytes.constData());
+  arguments.source = reinterpret_cast<const uint8_t*>(background.constData());
   arguments.output = reinterpret_cast<uint8_t*>(output.data());
   arguments.maskStride = blankMaskStride;
   arguments.maskRows = blankMaskRows;
-  arguments.outputStride = source.stride;
-  arguments.outputRows = source.rows;
+  arguments.outputStride = strideOf(size.width());
+  arguments.outputRows = size.height();
   arguments.smoothingSize = 75;
   arguments.layerSlot = noLayerSlot;
   arguments.knotX = {0, 50, 100, 150, 200, 255};
   arguments.knotY = {128, 128, 128, 128, 128, 128};
   callAction(engine, arguments);
   engine.destruction();
+  return output;
+}
+
+}  // namespace
+
+QImage storedLayersOver(const QImage& background, const EngineEntryPoints& engine,
+                        QPoint layerOrigin) {
+  const PictureBuffer source = pictureBufferOf(embedInLayerSpace(background, layerOrigin));
+  const QByteArray output = paintedOver(source.bytes, {source.width, source.rows}, engine);
   return cutFromLayerSpace(imageOfBuffer(output, source.width, source.rows), layerOrigin,
                            background.size());
 }
@@ -60,6 +68,17 @@ QImage designAlone(QSize canvasSize, const EngineEntryPoints& engine, QPoint lay
 }
 
 QRect storedLayersExtent(QSize canvasSize, const EngineEntryPoints& engine, QPoint layerOrigin) {
-  return designExtent(storedLayersOver(filled(canvasSize, Qt::black), engine, layerOrigin),
-                      storedLayersOver(filled(canvasSize, Qt::white), engine, layerOrigin));
+  // The layers paint each pixel on its own, so a plain picture of the whole
+  // layer space shows the canvas's part as the plain canvas laid into it would.
+  const QSize space = canvasSize + QSize(layerOrigin.x(), layerOrigin.y());
+  return designExtentOfBuffers(
+      paintedOver(plainPictureBuffer(space, Qt::black).bytes, space, engine),
+      paintedOver(plainPictureBuffer(space, Qt::white).bytes, space, engine), space,
+      QRect(layerOrigin, canvasSize));
+}
+
+QRect storedLayersExtentOverWhite(const QByteArray& overWhite, QSize size,
+                                  const EngineEntryPoints& engine) {
+  return designExtentOfBuffers(paintedOver(plainPictureBuffer(size, Qt::black).bytes, size, engine),
+                               overWhite, size, QRect(QPoint(), size));
 }

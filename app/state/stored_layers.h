@@ -23,3 +23,9 @@ QImage designAlone(QSize canvasSize, const EngineEntryPoints& engine, QPoint lay
 // designAlone(canvasSize, engine, layerOrigin), null when nothing shows.
 QRect storedLayersExtent(QSize canvasSize, const EngineEntryPoints& engine,
                          QPoint layerOrigin = {});
+
+// storedLayersExtent(size, engine) for layers just painted over a plain white
+// picture of `size`, which gave `overWhite` in the buffer layout: only the
+// painting over black is made.
+QRect storedLayersExtentOverWhite(const QByteArray& overWhite, QSize size,
+                                  const EngineEntryPoints& engine);

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "state/bmp_file.h"
+
 namespace {
 
 // A pixel where white shows through black by 764 or more of the three
@@ -41,6 +43,37 @@ QRgb cutOut(QRgb black, QRgb white) {
                unpremultiplied(qBlue(black), alpha), alpha);
 }
 
+// A row of the painting over black and the same row of the painting over white.
+struct RowPair {
+  const uchar* black;
+  const uchar* white;
+};
+
+// The box of the pixels seen among `height` rows of `width` pixels, three
+// bytes a pixel, whose pair of rows `rowsAt(y)` gives from the top down.
+template <typename RowsAt>
+QRect seenBox(int width, int height, RowsAt rowsAt) {
+  const size_t rowBytes = size_t(3) * width;
+  // A row the design leaves alone is plain black over black and plain white
+  // over white, which is checked at the speed of memory.
+  const std::vector<uchar> plainBlack(rowBytes, 0);
+  const std::vector<uchar> plainWhite(rowBytes, 255);
+  QRect extent;
+  for (int y = 0; y < height; ++y) {
+    const RowPair rows = rowsAt(y);
+    if (std::memcmp(rows.black, plainBlack.data(), rowBytes) == 0 &&
+        std::memcmp(rows.white, plainWhite.data(), rowBytes) == 0)
+      continue;
+    int first = 0;
+    while (first < width && !seenAt(rows.black, rows.white, first)) ++first;
+    if (first == width) continue;
+    int last = width - 1;
+    while (!seenAt(rows.black, rows.white, last)) --last;
+    extent |= QRect(first, y, last - first + 1, 1);
+  }
+  return extent;
+}
+
 }  // namespace
 
 QImage transparentDesign(const QImage& overBlack, const QImage& overWhite) {
@@ -64,27 +97,25 @@ QRect designExtent(const QImage& overBlack, const QImage& overWhite) {
   if (overBlack.size() != overWhite.size()) return {};
   const QImage black = overBlack.convertToFormat(QImage::Format_RGB888);
   const QImage white = overWhite.convertToFormat(QImage::Format_RGB888);
-  const int width = black.width();
-  const size_t rowBytes = size_t(3) * width;
-  // A row the design leaves alone is plain black over black and plain white
-  // over white, which is checked at the speed of memory.
-  const std::vector<uchar> plainBlack(rowBytes, 0);
-  const std::vector<uchar> plainWhite(rowBytes, 255);
-  QRect extent;
-  for (int y = 0; y < black.height(); ++y) {
-    const uchar* blackRow = black.constScanLine(y);
-    const uchar* whiteRow = white.constScanLine(y);
-    if (std::memcmp(blackRow, plainBlack.data(), rowBytes) == 0 &&
-        std::memcmp(whiteRow, plainWhite.data(), rowBytes) == 0)
-      continue;
-    int first = 0;
-    while (first < width && !seenAt(blackRow, whiteRow, first)) ++first;
-    if (first == width) continue;
-    int last = width - 1;
-    while (!seenAt(blackRow, whiteRow, last)) --last;
-    extent |= QRect(first, y, last - first + 1, 1);
-  }
-  return extent;
+  return seenBox(black.width(), black.height(), [&](int y) {
+    return RowPair{black.constScanLine(y), white.constScanLine(y)};
+  });
+}
+
+QRect designExtentOfBuffers(const QByteArray& overBlack, const QByteArray& overWhite, QSize size,
+                            QRect area) {
+  const qsizetype stride = strideOf(size.width());
+  const qsizetype needed = stride * size.height();
+  area &= QRect(QPoint(), size);
+  if (area.isEmpty() || overBlack.size() < needed || overWhite.size() < needed) return {};
+  // Rows lie bottom-up; the area's first row is the buffer's row counted from the end.
+  const auto rowAt = [&](const QByteArray& buffer, int y) {
+    return reinterpret_cast<const uchar*>(buffer.constData()) +
+           stride * (size.height() - 1 - area.top() - y) + 3 * qsizetype(area.left());
+  };
+  return seenBox(area.width(), area.height(), [&](int y) {
+    return RowPair{rowAt(overBlack, y), rowAt(overWhite, y)};
+  });
 }
 
 bool anythingVisible(const QImage& design) {

@@ -26,5 +26,12 @@ QImage transparentDesign(const QImage& overBlack, const QImage& overWhite);
 // are none.
 QRect designExtent(const QImage& overBlack, const QImage& overWhite);
 
+// designExtent of the part `area` of two paintings of a picture of `size` in
+// the engine's buffer layout, counted from the corner of `area`: the
+// paintings are looked at where they lie, without making pictures of them.
+// Null also when a buffer is shorter than the picture.
+QRect designExtentOfBuffers(const QByteArray& overBlack, const QByteArray& overWhite, QSize size,
+                            QRect area);
+
 // Whether any pixel of `design` is not fully transparent.
 bool anythingVisible(const QImage& design);
