@@ -62,6 +62,34 @@ bool hasColumnsToScan(const ActionArguments& args) {
   return args.mask != nullptr && args.maskRows > 0 && args.maskStride / 3 >= kMinimumMaskWidth;
 }
 
+// Runs the steps whose inputs differ from those of the slot's kept render
+// and stores the layer in its slot. A reused geometry still fills the
+// mask's gaps, as the caller sees them filled after every render.
+void renderLayer(EngineState& state, Render& render, Reuse reuse) {
+  RenderRecord& record = render.record;
+  takeSlotMaps(state.slots, render);
+  if (reuse == Reuse::kNothing) {
+    record.forget();
+    record.takeMask(render.args);
+    allocateWorkingArrays(render);
+    buildGeometry(render);
+    record.geometryKept = true;
+  } else {
+    fillRecordedGaps(render);
+  }
+  if (reuse != Reuse::kLayer) {
+    record.layerKept = false;
+    if (reuse == Reuse::kGeometry) allocateLayerMaps(render);
+    shadeSurface(render, state.texture);
+    if (isOuterEffect(render.args.effectType)) paintOuterEffect(render, state.texture);
+    smoothEdges(render);
+    record.texture = state.texture;
+  }
+  record.args = render.args;
+  storeLayer(state.slots, render);
+  record.layerKept = true;
+}
+
 }  // namespace
 
 void runAction(EngineState& state, const ActionArguments& args) {
@@ -71,17 +99,12 @@ void runAction(EngineState& state, const ActionArguments& args) {
     return;
   }
   SourceCopy copy(args, state.workers);
-  // A render that was never ended by DESTRUCTION is replaced here.
-  Render& render = state.beginRender();
+  Render& render = state.beginRender(args.layerSlot);
+  const LayerSlot* slot = state.slots.find(args.layerSlot);
+  const Reuse reuse = reuseFor(render.record, args, state.texture, slot != nullptr && slot->valid);
   render.args = args;
   render.workers = state.workers;
-  takeSlotMaps(state.slots, render);
-  allocateWorkingArrays(render);
-  buildGeometry(render);
-  shadeSurface(render, state.texture);
-  if (isOuterEffect(args.effectType)) paintOuterEffect(render, state.texture);
-  smoothEdges(render);
-  storeLayer(state.slots, render);
+  renderLayer(state, render, reuse);
   copy.finish();
   compositeSlots(state.slots, args, state.workers);
 }

@@ -13,6 +13,9 @@ inline constexpr int32_t kMinimumMaskWidth = 4;
 // Runs every geometry step on a render whose working arrays are allocated.
 void buildGeometry(Render& render);
 
+// Fills the mask's one-pixel gaps that the row scan of the same mask filled.
+void fillRecordedGaps(Render& render);
+
 // The steps, in the order buildGeometry runs them.
 void scanRows(Render& render);
 void scanColumns(Render& render);
