@@ -40,4 +40,9 @@ void EngineState::endRender() {
   }
 }
 
+const Render* EngineState::kept(int32_t layerSlot) const {
+  if (layerSlot < 1 || layerSlot > LayerSlots::kCount) return nullptr;
+  return kept_[static_cast<size_t>(layerSlot - 1)].get();
+}
+
 }  // namespace velloro

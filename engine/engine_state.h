@@ -26,6 +26,8 @@ struct EngineState {
   // Ends the render: its arrays and record are kept for the next render of
   // its slot, as long as all kept renders together stay within kKeptCells.
   void endRender();
+  // The kept render of a slot, if any.
+  const Render* kept(int32_t layerSlot) const;
 
  private:
   std::array<std::unique_ptr<Render>, LayerSlots::kCount> kept_;

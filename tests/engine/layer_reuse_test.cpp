@@ -1,0 +1,136 @@
+// A render that takes over what the slot's last render made must give, byte
+// for byte, what a render from scratch gives. Each case renders A and then B
+// on one engine state, and B alone on a fresh state holding A's layers.
+#include <gtest/gtest.h>
+
+#include "action.h"
+#include "layer_render.h"
+#include "text_like_mask.h"
+
+namespace velloro::test {
+namespace {
+
+struct Frame {
+  ActionArguments args;
+  Picture mask{90, 40};
+  Picture tile{7, 5};
+  bool textured = false;
+};
+
+Frame baseFrame() {
+  Frame f;
+  f.mask.bytes = bench::textLikeMask(90, 40, 6).bytes;
+  f.mask.fillRectangle(20, 29, 20, 31);
+  f.mask.setColour(20, 30, 200, 200, 200);  // a one-pixel gap the render fills
+  paintPattern(f.tile);
+  f.args = {nullptr, nullptr, nullptr, f.mask.stride, f.mask.rows, 0, 0, 5, 4, 50,
+            SurfacePatternType::None, CurveAxis::TopToBottom, Material::RimLit,
+            DeformationType::None, EffectType::Outline1, 50, 40, 200, 30, 30, 180, 120, 60, 1,
+            {0, 51, 102, 153, 204, 255}, {0, 80, 102, 153, 230, 255}};
+  return f;
+}
+
+struct Rendered {
+  std::vector<uint8_t> output;
+  std::vector<uint8_t> mask;
+};
+
+Rendered renderOn(EngineState& state, Frame f) {
+  Canvas canvas(110, 56);
+  paintPattern(canvas.background);
+  state.texture.install(f.tile.data(), 2, 1, f.textured ? f.tile.stride : 0, f.tile.rows);
+  f.args.mask = f.mask.data();
+  f.args.source = canvas.background.data();
+  f.args.output = canvas.output.data();
+  f.args.outputStride = canvas.output.stride;
+  f.args.outputRows = canvas.output.rows;
+  runAction(state, f.args);
+  state.endRender();
+  state.texture.release();
+  return {canvas.output.bytes, f.mask.bytes};
+}
+
+Reuse reuseOf(const EngineState& state, Frame f) {
+  const Render* kept = state.kept(f.args.layerSlot);
+  TextureTile tile;
+  tile.install(f.tile.data(), 2, 1, f.textured ? f.tile.stride : 0, f.tile.rows);
+  f.args.mask = f.mask.data();
+  return kept ? reuseFor(kept->record, f.args, tile, true) : Reuse::kNothing;
+}
+
+using Change = void (*)(Frame&);
+struct ReuseCase {
+  const char* name;
+  Change first;   // A from the base frame
+  Change second;  // B from A
+  Reuse expected;
+};
+
+void none(Frame&) {}
+void shadow(Frame& f) { f.args.effectType = EffectType::DropShadow; }
+void engraved(Frame& f) { f.args.effectType = EffectType::Engraved; }
+void textured(Frame& f) { f.textured = true; }
+
+const ReuseCase kCases[] = {
+    {"smoothing size", none, [](Frame& f) { f.args.smoothingSize = 150; }, Reuse::kNothing},
+    {"one mask pixel", none, [](Frame& f) { f.mask.setDark(3, 3); }, Reuse::kNothing},
+    {"slot", none, [](Frame& f) { f.args.layerSlot = 2; }, Reuse::kNothing},
+    {"engraved amount", engraved, [](Frame& f) { f.args.effectAmount = 80; }, Reuse::kNothing},
+    {"raised amount", [](Frame& f) { f.args.effectType = EffectType::Raised; },
+     [](Frame& f) { f.args.effectAmount = 80; }, Reuse::kNothing},
+    {"material that reads light", [](Frame& f) { f.args.material = Material::Profile; },
+     [](Frame& f) { f.args.material = Material::Gold; }, Reuse::kNothing},
+    {"material", none, [](Frame& f) { f.args.material = Material::Steel; }, Reuse::kGeometry},
+    {"pattern", none, [](Frame& f) { f.args.surfacePattern = SurfacePatternType::Grain; },
+     Reuse::kGeometry},
+    {"curve axis", none, [](Frame& f) { f.args.curveAxis = CurveAxis::LeftToRight; },
+     Reuse::kGeometry},
+    {"knot x", none, [](Frame& f) { f.args.knotX[2] = 140; }, Reuse::kGeometry},
+    {"knot y", none, [](Frame& f) { f.args.knotY[3] = 20; }, Reuse::kGeometry},
+    {"fill red", none, [](Frame& f) { f.args.fillRed = 0; }, Reuse::kGeometry},
+    {"fill green", none, [](Frame& f) { f.args.fillGreen = 250; }, Reuse::kGeometry},
+    {"fill blue", none, [](Frame& f) { f.args.fillBlue = 250; }, Reuse::kGeometry},
+    {"outline amount", none, [](Frame& f) { f.args.effectAmount = 70; }, Reuse::kGeometry},
+    {"outline red", none, [](Frame& f) { f.args.effectValue1 = 0; }, Reuse::kGeometry},
+    {"outline green", none, [](Frame& f) { f.args.effectValue2 = 250; }, Reuse::kGeometry},
+    {"outline blue", none, [](Frame& f) { f.args.effectValue3 = 250; }, Reuse::kGeometry},
+    {"outer effect", none, [](Frame& f) { f.args.effectType = EffectType::Glow; },
+     Reuse::kGeometry},
+    {"texture byte", textured, [](Frame& f) { f.tile.bytes[40] ^= 0x80; }, Reuse::kGeometry},
+    {"texture off", textured, [](Frame& f) { f.textured = false; }, Reuse::kGeometry},
+    {"deformation type", [](Frame& f) { f.args.deformationAmount = 80; },
+     [](Frame& f) { f.args.deformationType = DeformationType::Curve; }, Reuse::kLayer},
+    {"deformation amount", [](Frame& f) { f.args.deformationType = DeformationType::Rotate; },
+     [](Frame& f) { f.args.deformationAmount = 80; }, Reuse::kLayer},
+    {"column offset", none, [](Frame& f) { f.args.columnOffset = 9; }, Reuse::kLayer},
+    {"row offset", none, [](Frame& f) { f.args.rowOffset = 1; }, Reuse::kLayer},
+    {"shadow", none, shadow, Reuse::kNothing},
+    {"shadow off", shadow, [](Frame& f) { f.args.effectType = EffectType::NoContour; },
+     Reuse::kLayer},
+    {"shadow amount", shadow, [](Frame& f) { f.args.effectAmount = 90; }, Reuse::kLayer},
+    {"shadow x", shadow, [](Frame& f) { f.args.effectValue1 = 70; }, Reuse::kLayer},
+    {"shadow y", shadow, [](Frame& f) { f.args.effectValue2 = 70; }, Reuse::kLayer},
+};
+
+TEST(LayerReuse, EveryChangeGivesWhatARenderFromScratchGives) {
+  for (const ReuseCase& c : kCases) {
+    SCOPED_TRACE(c.name);
+    Frame a = baseFrame();
+    c.first(a);
+    Frame b = a;
+    c.second(b);
+    EngineState reused;
+    const Rendered first = renderOn(reused, a);
+    EngineState fresh;
+    fresh.slots = reused.slots;
+    EXPECT_EQ(reuseOf(reused, b), c.expected);
+    const Rendered second = renderOn(reused, b);
+    EXPECT_TRUE(second.output != first.output);  // the change shows
+    const Rendered scratch = renderOn(fresh, b);
+    EXPECT_TRUE(second.output == scratch.output);
+    EXPECT_TRUE(second.mask == scratch.mask);
+  }
+}
+
+}  // namespace
+}  // namespace velloro::test
