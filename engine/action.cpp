@@ -62,24 +62,37 @@ bool hasColumnsToScan(const ActionArguments& args) {
   return args.mask != nullptr && args.maskRows > 0 && args.maskStride / 3 >= kMinimumMaskWidth;
 }
 
-// Runs the steps whose inputs differ from those of the slot's kept render
-// and stores the layer in its slot. A reused geometry still fills the
-// mask's gaps, as the caller sees them filled after every render.
-void renderLayer(EngineState& state, Render& render, Reuse reuse) {
+// Brings the render's geometry up to date for its arguments, from scratch or
+// from what the slot's kept render made, and readies the layer maps unless
+// the stored layer is taken over. A reused geometry still fills the mask's
+// gaps, as the caller sees them filled after every render.
+void prepareGeometry(Render& render, Reuse reuse) {
   RenderRecord& record = render.record;
-  takeSlotMaps(state.slots, render);
   if (reuse == Reuse::kNothing) {
     record.forget();
     record.takeMask(render.args);
     allocateWorkingArrays(render);
     buildGeometry(render);
     record.geometryKept = true;
-  } else {
-    fillRecordedGaps(render);
+    return;
   }
+  fillRecordedGaps(render);
+  if (reuse == Reuse::kOutline) {
+    record.forget();
+    buildSurroundings(render);
+    record.geometryKept = true;
+  }
+  if (reuse != Reuse::kLayer) allocateLayerMaps(render);
+}
+
+// Runs the steps whose inputs differ from those of the slot's kept render
+// and stores the layer in its slot.
+void renderLayer(EngineState& state, Render& render, Reuse reuse) {
+  RenderRecord& record = render.record;
+  takeSlotMaps(state.slots, render);
+  prepareGeometry(render, reuse);
   if (reuse != Reuse::kLayer) {
     record.layerKept = false;
-    if (reuse == Reuse::kGeometry) allocateLayerMaps(render);
     shadeSurface(render, state.texture);
     if (isOuterEffect(render.args.effectType)) paintOuterEffect(render, state.texture);
     smoothEdges(render);

@@ -17,15 +17,20 @@ bool sameMask(const RenderRecord& kept, const ActionArguments& args) {
          std::memcmp(kept.mask.data(), args.mask, kept.mask.size()) == 0;
 }
 
-// The arguments the geometry steps read besides the mask: its size, the
-// smoothing steps, the slot (whose number sets the region), how far the
-// background is searched and which direction fields are worked out.
-bool sameGeometryArguments(const ActionArguments& a, const ActionArguments& b) {
+// The arguments the outline steps read besides the mask: its size, the
+// smoothing steps, the slot (whose number sets the region) and whether the
+// element's search writes the nearest points for the direction fields.
+bool sameOutlineArguments(const ActionArguments& a, const ActionArguments& b) {
   return a.maskStride == b.maskStride && a.maskRows == b.maskRows && a.layerSlot == b.layerSlot &&
          smoothingStepsFor(a.smoothingSize) == smoothingStepsFor(b.smoothingSize) &&
-         isOuterEffect(a.effectType) == isOuterEffect(b.effectType) &&
+         needsDirectionFields(a) == needsDirectionFields(b);
+}
+
+// What the steps of the surroundings read besides: how far the background
+// is searched and how far its light is worked out.
+bool sameSurroundingArguments(const ActionArguments& a, const ActionArguments& b) {
+  return isOuterEffect(a.effectType) == isOuterEffect(b.effectType) &&
          outerEffectReach(a) == outerEffectReach(b) &&
-         needsDirectionFields(a) == needsDirectionFields(b) &&
          backgroundLightReach(a) == backgroundLightReach(b);
 }
 
@@ -52,8 +57,9 @@ void RenderRecord::takeMask(const ActionArguments& args) {
 
 Reuse reuseFor(const RenderRecord& kept, const ActionArguments& args, const TextureTile& texture,
                bool slotValid) {
-  if (!kept.geometryKept || !sameGeometryArguments(kept.args, args) || !sameMask(kept, args))
+  if (!kept.geometryKept || !sameOutlineArguments(kept.args, args) || !sameMask(kept, args))
     return Reuse::kNothing;
+  if (!sameSurroundingArguments(kept.args, args)) return Reuse::kOutline;
   const bool sameLayer = kept.layerKept && slotValid && sameLayerArguments(kept.args, args) &&
                          kept.texture.samplesAs(texture);
   return sameLayer ? Reuse::kLayer : Reuse::kGeometry;

@@ -13,8 +13,9 @@
 
 namespace velloro {
 
-// How much of the kept render the next one may take over.
-enum class Reuse { kNothing, kGeometry, kLayer };
+// How much of the kept render the next one may take over: nothing, the
+// outline steps, the whole geometry, or the stored layer too.
+enum class Reuse { kNothing, kOutline, kGeometry, kLayer };
 
 struct RenderRecord {
   std::vector<uint8_t> mask;  // the mask as the render received it, before gap filling

@@ -12,16 +12,17 @@ namespace {
 
 struct Frame {
   ActionArguments args;
-  Picture mask{90, 40};
+  Picture mask{130, 80};
   Picture tile{7, 5};
   bool textured = false;
 };
 
 Frame baseFrame() {
   Frame f;
-  f.mask.bytes = bench::textLikeMask(90, 40, 6).bytes;
-  f.mask.fillRectangle(20, 29, 20, 31);
-  f.mask.setColour(20, 30, 200, 200, 200);  // a one-pixel gap the render fills
+  // Wide margins leave the outer effects room beyond their reach at 20 %.
+  f.mask.bytes = bench::textLikeMask(130, 80, 26).bytes;
+  f.mask.fillRectangle(40, 49, 40, 51);
+  f.mask.setColour(40, 50, 200, 200, 200);  // a one-pixel gap the render fills
   paintPattern(f.tile);
   f.args = {nullptr, nullptr, nullptr, f.mask.stride, f.mask.rows, 0, 0, 5, 4, 50,
             SurfacePatternType::None, CurveAxis::TopToBottom, Material::RimLit,
@@ -36,7 +37,7 @@ struct Rendered {
 };
 
 Rendered renderOn(EngineState& state, Frame f) {
-  Canvas canvas(110, 56);
+  Canvas canvas(150, 96);
   paintPattern(canvas.background);
   state.texture.install(f.tile.data(), 2, 1, f.textured ? f.tile.stride : 0, f.tile.rows);
   f.args.mask = f.mask.data();
@@ -68,16 +69,27 @@ struct ReuseCase {
 
 void none(Frame&) {}
 void shadow(Frame& f) { f.args.effectType = EffectType::DropShadow; }
-void engraved(Frame& f) { f.args.effectType = EffectType::Engraved; }
+void engraved(Frame& f) {
+  f.args.effectType = EffectType::Engraved;
+  f.args.effectAmount = 20;
+}
 void textured(Frame& f) { f.textured = true; }
 
 const ReuseCase kCases[] = {
     {"smoothing size", none, [](Frame& f) { f.args.smoothingSize = 150; }, Reuse::kNothing},
     {"one mask pixel", none, [](Frame& f) { f.mask.setDark(3, 3); }, Reuse::kNothing},
     {"slot", none, [](Frame& f) { f.args.layerSlot = 2; }, Reuse::kNothing},
-    {"engraved amount", engraved, [](Frame& f) { f.args.effectAmount = 80; }, Reuse::kNothing},
-    {"raised amount", [](Frame& f) { f.args.effectType = EffectType::Raised; },
-     [](Frame& f) { f.args.effectAmount = 80; }, Reuse::kNothing},
+    {"engraved amount", engraved, [](Frame& f) { f.args.effectAmount = 80; }, Reuse::kOutline},
+    {"raised amount",
+     [](Frame& f) {
+       f.args.effectType = EffectType::Raised;
+       f.args.effectAmount = 20;
+     },
+     [](Frame& f) { f.args.effectAmount = 80; }, Reuse::kOutline},
+    {"raised on plain", [](Frame& f) { f.args.material = Material::Profile; },
+     [](Frame& f) { f.args.effectType = EffectType::Raised; }, Reuse::kNothing},
+    {"engraving off", engraved, [](Frame& f) { f.args.effectType = EffectType::NoContour; },
+     Reuse::kOutline},
     {"material that reads light", [](Frame& f) { f.args.material = Material::Profile; },
      [](Frame& f) { f.args.material = Material::Gold; }, Reuse::kNothing},
     {"material", none, [](Frame& f) { f.args.material = Material::Steel; }, Reuse::kGeometry},
@@ -104,7 +116,7 @@ const ReuseCase kCases[] = {
      [](Frame& f) { f.args.deformationAmount = 80; }, Reuse::kLayer},
     {"column offset", none, [](Frame& f) { f.args.columnOffset = 9; }, Reuse::kLayer},
     {"row offset", none, [](Frame& f) { f.args.rowOffset = 1; }, Reuse::kLayer},
-    {"shadow", none, shadow, Reuse::kNothing},
+    {"shadow", none, shadow, Reuse::kOutline},
     {"shadow off", shadow, [](Frame& f) { f.args.effectType = EffectType::NoContour; },
      Reuse::kLayer},
     {"shadow amount", shadow, [](Frame& f) { f.args.effectAmount = 90; }, Reuse::kLayer},
