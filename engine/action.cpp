@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <system_error>
 #include <thread>
 
@@ -24,20 +25,27 @@ bool overlap(const uint8_t* a, size_t aBytes, const uint8_t* b, size_t bBytes) {
   return start(a) < start(b) + bBytes && start(b) < start(a) + aBytes;
 }
 
-// The copy of the source reads only the source and writes only the output;
-// the render reads and writes only the mask until it composites. When the
-// three lie apart and the picture is worth a thread, the copy runs beside
-// the render's first steps.
+// The render reads and writes only the mask until it composites, so when
+// the mask, the source and the output lie apart the copy of the source need
+// not come first. Otherwise it must, as the render reads what it leaves.
+bool liesApart(const ActionArguments& args) {
+  if (args.source == nullptr || args.output == nullptr) return false;
+  const size_t outputBytes = static_cast<size_t>(std::max(args.outputStride, 0)) *
+                             static_cast<size_t>(std::max(args.outputRows, 0));
+  const size_t maskBytes = static_cast<size_t>(args.maskStride) * static_cast<size_t>(args.maskRows);
+  return !overlap(args.mask, maskBytes, args.output, outputBytes) &&
+         !overlap(args.mask, maskBytes, args.source, outputBytes) &&
+         !overlap(args.source, outputBytes, args.output, outputBytes);
+}
+
+// A copy of the source run beside the render's steps, when the picture is
+// worth a thread.
 class SourceCopy {
  public:
   SourceCopy(const ActionArguments& args, const WorkerPolicy& workers) {
-    const size_t outputBytes = static_cast<size_t>(std::max(args.outputStride, 0)) *
-                               static_cast<size_t>(std::max(args.outputRows, 0));
-    const size_t maskBytes =
-        static_cast<size_t>(args.maskStride) * static_cast<size_t>(args.maskRows);
-    const bool apart = !overlap(args.mask, maskBytes, args.output, outputBytes) &&
-                       !overlap(args.mask, maskBytes, args.source, outputBytes);
-    if (apart && partsFor(workers, outputBytes / 3) > 1) {
+    const size_t pixels = static_cast<size_t>(std::max(args.outputStride, 0)) / 3 *
+                          static_cast<size_t>(std::max(args.outputRows, 0));
+    if (partsFor(workers, pixels) > 1) {
       try {
         thread_ = std::thread([&args] { copySourceToOutput(args); });
         return;
@@ -111,15 +119,21 @@ void runAction(EngineState& state, const ActionArguments& args) {
     state.slots.invalidate(args.layerSlot);
     return;
   }
-  SourceCopy copy(args, state.workers);
+  const bool apart = liesApart(args);
+  if (!apart) copySourceToOutput(args);
   Render& render = state.beginRender(args.layerSlot);
   const LayerSlot* slot = state.slots.find(args.layerSlot);
   const Reuse reuse = reuseFor(render.record, args, state.texture, slot != nullptr && slot->valid);
+  // A render that takes over the stored layer has no steps to run beside
+  // the copy: each row is copied as it is composited, while in the cache.
+  const bool copyWhileCompositing = apart && reuse == Reuse::kLayer;
+  std::optional<SourceCopy> copy;
+  if (apart && !copyWhileCompositing) copy.emplace(args, state.workers);
   render.args = args;
   render.workers = state.workers;
   renderLayer(state, render, reuse);
-  copy.finish();
-  compositeSlots(state.slots, args, state.workers);
+  if (copy) copy->finish();
+  compositeSlots(state.slots, args, state.workers, copyWhileCompositing ? args.source : nullptr);
 }
 
 }  // namespace velloro

@@ -144,5 +144,23 @@ TEST(LayerReuse, EveryChangeGivesWhatARenderFromScratchGives) {
   }
 }
 
+// Raised at 100 % reaches sqrt(150) = 12.247 pixels (the mask leaves 15)
+// and fades out over its last two: left of a straight edge whose outline
+// points lie in column 24, a pixel d pixels out shows the background by
+// 100 (1 - (12.247 - d) / 2) percent, truncated; beyond the reach it is unset.
+TEST(RaisedBorder, FadesOverTheLastTwoPixelsOfItsReach) {
+  Frame f = baseFrame();
+  f.mask = rectangleMask(60, 60, 20, 25, 39, 44);
+  f.args = {nullptr, nullptr, nullptr, f.mask.stride, 60, 0, 0, 0, 0, 50,
+            SurfacePatternType::None, CurveAxis::TopToBottom, Material::Profile,
+            DeformationType::None, EffectType::Raised, 50, 100};
+  EngineState state;
+  renderOn(state, f);
+  const PixelMap<uint8_t>& transparency = state.slots.find(1)->maps.transparency;
+  const std::pair<int32_t, int> kByDistance[] = {{10, 0}, {11, 37}, {12, 87}, {13, 222}};
+  for (const auto& [distance, percent] : kByDistance)
+    EXPECT_EQ(transparency[30 * 60 + 24 - distance], percent) << distance;
+}
+
 }  // namespace
 }  // namespace velloro::test
