@@ -222,10 +222,21 @@ class SlotPainter {
     for (int64_t j = first; j <= last; ++j) {
       const int64_t cell = r * width_ + j + shift;
       const int64_t colour = r * stride + 3 * (j + shift);
+      if (leavesAlone(at(cell), at(colour))) continue;
       sample.cells = {at(cell), at(cell + 1), at(cell + width_), at(cell + width_ + 1)};
       sample.colours = {at(colour), at(colour + 3), at(colour + stride), at(colour + stride + 3)};
       layOver(row + 3 * j, sample);
     }
+  }
+
+  // Whether an engraved whole-pixel sample leaves the background as it is:
+  // neutral engraving (exactly one half) neither darkens nor lightens, and
+  // an unset transparency over empty colour entries shows the background.
+  bool leavesAlone(size_t cell, size_t colour) const {
+    const auto& colours = maps_.colour;
+    return maps_.engraving[cell] == kNeutralEngraving &&
+           maps_.transparency[cell] == kUnsetTransparency && colours[colour] == kEmptyColour &&
+           colours[colour + 1] == kEmptyColour && colours[colour + 2] == kEmptyColour;
   }
 
   // Pixels first..last of a straight row sampled through the general
