@@ -70,8 +70,8 @@ class EngineLibrary {
     texture_(nullptr, 0, 0, 0, 0);
     action_(mask.bytes.data(), source.bytes.data(), output.bytes.data(), mask.stride, mask.rows,
             output.stride, output.rows, columnOffset, rowOffset, c.pointSize, 0, 0, 0,
-            deformationType, 0, deformationAmount, 50,
-            0, 0, 0, 200, 0, 0, 1, 0, 51, 102, 153, 204, 255, 255, 204, 153, 102, 51, 0);
+            deformationType, 0, deformationAmount, 50, 0, 0, 0, 200, 0, 0, 1, 0, 51, 102, 153, 204,
+            255, 255, 204, 153, 102, 51, 0);
     destruction_();
   }
 

@@ -32,7 +32,8 @@ bool liesApart(const ActionArguments& args) {
   if (args.source == nullptr || args.output == nullptr) return false;
   const size_t outputBytes = static_cast<size_t>(std::max(args.outputStride, 0)) *
                              static_cast<size_t>(std::max(args.outputRows, 0));
-  const size_t maskBytes = static_cast<size_t>(args.maskStride) * static_cast<size_t>(args.maskRows);
+  const size_t maskBytes =
+      static_cast<size_t>(args.maskStride) * static_cast<size_t>(args.maskRows);
   return !overlap(args.mask, maskBytes, args.output, outputBytes) &&
          !overlap(args.mask, maskBytes, args.source, outputBytes) &&
          !overlap(args.source, outputBytes, args.output, outputBytes);

@@ -83,7 +83,7 @@ struct Geometry {
 
   BoundingBox box;
   Region region;
-  double maxSquaredDistance = 0;  // D, capped at 1000 * S^2
+  double maxSquaredDistance = 0;      // D, capped at 1000 * S^2
   int32_t elementLastIdentifier = 0;  // the nearest point the element's search found last
 
   size_t cellCount() const { return edgeMark.size(); }

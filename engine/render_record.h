@@ -20,9 +20,9 @@ enum class Reuse { kNothing, kOutline, kGeometry, kLayer };
 struct RenderRecord {
   std::vector<uint8_t> mask;  // the mask as the render received it, before gap filling
   ActionArguments args;
-  TextureTile texture;         // a copy of the tile its shading read
-  bool geometryKept = false;   // the render's geometry is that of `mask` and `args`
-  bool layerKept = false;      // the slot holds the layer of the geometry, `args` and `texture`
+  TextureTile texture;        // a copy of the tile its shading read
+  bool geometryKept = false;  // the render's geometry is that of `mask` and `args`
+  bool layerKept = false;     // the slot holds the layer of the geometry, `args` and `texture`
 
   void forget() { geometryKept = layerKept = false; }
   // Keeps a copy of the mask about to be rendered.

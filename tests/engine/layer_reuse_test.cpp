@@ -24,22 +24,31 @@ Frame baseFrame() {
   f.mask.fillRectangle(40, 49, 40, 51);
   f.mask.setColour(40, 50, 200, 200, 200);  // a one-pixel gap the render fills
   paintPattern(f.tile);
-  f.args = {nullptr, nullptr, nullptr, f.mask.stride, f.mask.rows, 0, 0, 5, 4, 50,
-            SurfacePatternType::None, CurveAxis::TopToBottom, Material::RimLit,
-            DeformationType::None, EffectType::Outline1, 50, 40, 200, 30, 30, 180, 120, 60, 1,
-            {0, 51, 102, 153, 204, 255}, {0, 80, 102, 153, 230, 255}};
+  ActionArguments& a = f.args;
+  a.maskStride = f.mask.stride;
+  a.maskRows = f.mask.rows;
+  a.material = Material::RimLit;
+  a.effectType = EffectType::Outline1;
+  a.effectAmount = 40;
+  a.effectValue1 = 200;
+  a.fillRed = 180;
+  a.fillGreen = 120;
+  a.knotX = {0, 51, 102, 153, 204, 255};
+  a.knotY = {0, 80, 102, 153, 230, 255};
   return f;
 }
 
-struct Rendered {
-  std::vector<uint8_t> output;
-  std::vector<uint8_t> mask;
-};
+TextureTile tileOf(Frame& f) {
+  TextureTile tile;
+  tile.install(f.tile.data(), 2, 1, f.textured ? f.tile.stride : 0, f.tile.rows);
+  return tile;
+}
 
-Rendered renderOn(EngineState& state, Frame f) {
+// The output's bytes, then the mask's.
+std::vector<uint8_t> renderOn(EngineState& state, Frame f) {
   Canvas canvas(150, 96);
   paintPattern(canvas.background);
-  state.texture.install(f.tile.data(), 2, 1, f.textured ? f.tile.stride : 0, f.tile.rows);
+  state.texture = tileOf(f);
   f.args.mask = f.mask.data();
   f.args.source = canvas.background.data();
   f.args.output = canvas.output.data();
@@ -48,15 +57,14 @@ Rendered renderOn(EngineState& state, Frame f) {
   runAction(state, f.args);
   state.endRender();
   state.texture.release();
-  return {canvas.output.bytes, f.mask.bytes};
+  canvas.output.bytes.insert(canvas.output.bytes.end(), f.mask.bytes.begin(), f.mask.bytes.end());
+  return canvas.output.bytes;
 }
 
 Reuse reuseOf(const EngineState& state, Frame f) {
   const Render* kept = state.kept(f.args.layerSlot);
-  TextureTile tile;
-  tile.install(f.tile.data(), 2, 1, f.textured ? f.tile.stride : 0, f.tile.rows);
   f.args.mask = f.mask.data();
-  return kept ? reuseFor(kept->record, f.args, tile, true) : Reuse::kNothing;
+  return kept ? reuseFor(kept->record, f.args, tileOf(f), true) : Reuse::kNothing;
 }
 
 using Change = void (*)(Frame&);
@@ -69,8 +77,9 @@ struct ReuseCase {
 
 void none(Frame&) {}
 void shadow(Frame& f) { f.args.effectType = EffectType::DropShadow; }
-void engraved(Frame& f) {
-  f.args.effectType = EffectType::Engraved;
+template <EffectType kEffect>
+void atOneFifth(Frame& f) {
+  f.args.effectType = kEffect;
   f.args.effectAmount = 20;
 }
 void textured(Frame& f) { f.textured = true; }
@@ -79,17 +88,12 @@ const ReuseCase kCases[] = {
     {"smoothing size", none, [](Frame& f) { f.args.smoothingSize = 150; }, Reuse::kNothing},
     {"one mask pixel", none, [](Frame& f) { f.mask.setDark(3, 3); }, Reuse::kNothing},
     {"slot", none, [](Frame& f) { f.args.layerSlot = 2; }, Reuse::kNothing},
-    {"engraved amount", engraved, [](Frame& f) { f.args.effectAmount = 80; }, Reuse::kOutline},
-    {"raised amount",
-     [](Frame& f) {
-       f.args.effectType = EffectType::Raised;
-       f.args.effectAmount = 20;
-     },
+    {"engraved amount", atOneFifth<EffectType::Engraved>,
      [](Frame& f) { f.args.effectAmount = 80; }, Reuse::kOutline},
+    {"raised amount", atOneFifth<EffectType::Raised>, [](Frame& f) { f.args.effectAmount = 80; },
+     Reuse::kOutline},
     {"raised on plain", [](Frame& f) { f.args.material = Material::Profile; },
      [](Frame& f) { f.args.effectType = EffectType::Raised; }, Reuse::kNothing},
-    {"engraving off", engraved, [](Frame& f) { f.args.effectType = EffectType::NoContour; },
-     Reuse::kOutline},
     {"material that reads light", [](Frame& f) { f.args.material = Material::Profile; },
      [](Frame& f) { f.args.material = Material::Gold; }, Reuse::kNothing},
     {"material", none, [](Frame& f) { f.args.material = Material::Steel; }, Reuse::kGeometry},
@@ -132,31 +136,25 @@ TEST(LayerReuse, EveryChangeGivesWhatARenderFromScratchGives) {
     Frame b = a;
     c.second(b);
     EngineState reused;
-    const Rendered first = renderOn(reused, a);
+    const std::vector<uint8_t> first = renderOn(reused, a);
     EngineState fresh;
     fresh.slots = reused.slots;
     EXPECT_EQ(reuseOf(reused, b), c.expected);
-    const Rendered second = renderOn(reused, b);
-    EXPECT_TRUE(second.output != first.output);  // the change shows
-    const Rendered scratch = renderOn(fresh, b);
-    EXPECT_TRUE(second.output == scratch.output);
-    EXPECT_TRUE(second.mask == scratch.mask);
+    const std::vector<uint8_t> second = renderOn(reused, b);
+    EXPECT_TRUE(second != first);  // the change shows
+    EXPECT_TRUE(second == renderOn(fresh, b));
   }
 }
 
-// Raised at 100 % reaches sqrt(150) = 12.247 pixels (the mask leaves 15)
-// and fades out over its last two: left of a straight edge whose outline
-// points lie in column 24, a pixel d pixels out shows the background by
-// 100 (1 - (12.247 - d) / 2) percent, truncated; beyond the reach it is unset.
+// Raised at 100 % reaches sqrt(150) = 12.247 pixels and fades over the last
+// two: d pixels out, 100 (1 - (12.247 - d) / 2) percent shows, truncated.
 TEST(RaisedBorder, FadesOverTheLastTwoPixelsOfItsReach) {
-  Frame f = baseFrame();
-  f.mask = rectangleMask(60, 60, 20, 25, 39, 44);
-  f.args = {nullptr, nullptr, nullptr, f.mask.stride, 60, 0, 0, 0, 0, 50,
-            SurfacePatternType::None, CurveAxis::TopToBottom, Material::Profile,
-            DeformationType::None, EffectType::Raised, 50, 100};
-  EngineState state;
-  renderOn(state, f);
-  const PixelMap<uint8_t>& transparency = state.slots.find(1)->maps.transparency;
+  LayerSettings raised;
+  raised.effectType = toInt(EffectType::Raised);
+  raised.effectAmount = 100;
+  Canvas canvas(60, 60);
+  render(canvas, rectangleMask(60, 60, 20, 25, 39, 44), raised);
+  const PixelMap<uint8_t>& transparency = engineState().slots.find(1)->maps.transparency;
   const std::pair<int32_t, int> kByDistance[] = {{10, 0}, {11, 37}, {12, 87}, {13, 222}};
   for (const auto& [distance, percent] : kByDistance)
     EXPECT_EQ(transparency[30 * 60 + 24 - distance], percent) << distance;
