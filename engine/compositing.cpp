@@ -119,7 +119,6 @@ class SlotPainter {
         mapping_(slot, sampled, args.outputRows),
         output_(args.output),
         outputStride_(args.outputStride),
-        outputRows_(args.outputRows),
         width_(slot.maskStride / 3),
         castsShadow_(slot.effectType == EffectType::DropShadow ||
                      slot.effectType == EffectType::CastShadow),
@@ -401,7 +400,6 @@ class SlotPainter {
   LayerMapping mapping_;
   uint8_t* output_;
   int32_t outputStride_;
-  int32_t outputRows_;
   int64_t width_;
   bool castsShadow_;
   bool engraved_;
