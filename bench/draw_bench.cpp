@@ -20,6 +20,7 @@
 #include "main_window/tab_panels.h"
 #include "state/design_state.h"
 #include "state/engine_library.h"
+#include "widgets/picture_box.h"
 #include "widgets/track_slider.h"
 
 namespace {
@@ -133,6 +134,56 @@ void BM_StylesMenu(benchmark::State& run) {
 BENCHMARK(BM_StylesMenu)
     ->Arg(0)
     ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// Frames of the live preview on the 2524 x 1324 canvas with the default
+// text at 300 points, each after `change(drawn, step)` with the step's
+// number: text print, engine and display.
+template <typename Change>
+void timeLargeCanvasFrames(benchmark::State& run, Change change) {
+  DrawnWindow drawn;
+  QImage canvas(2524, 1324, QImage::Format_RGB888);
+  canvas.fill(Qt::white);
+  drawn.window->replaceCanvas(canvas);
+  drawn.window->fontSizeBox()->setCurrentText(QStringLiteral("300"));
+  drawn.window->livePreview().setEnabled(true);
+  drawn.window->draw();
+  int step = 0;
+  for (auto _ : run) {
+    change(drawn, ++step);
+    QCoreApplication::processEvents();
+    drawn.window->canvasView()->repaint();
+  }
+  drawn.reportMessages(run);
+}
+
+// The fill colour dragged across its palette: the relief is shaded anew on
+// the geometry of the frame before.
+void BM_PreviewColourDragOnLargeCanvas(benchmark::State& run) {
+  timeLargeCanvasFrames(run, [](DrawnWindow& drawn, int step) {
+    PictureBox* palette = drawn.window->panels()->fillPalette();
+    const QSize size = palette->picture().size();
+    emit palette->mouseMoved(Qt::LeftButton,
+                             QPoint(step % std::max(size.width(), 1), size.height() / 2));
+  });
+}
+BENCHMARK(BM_PreviewColourDragOnLargeCanvas)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The engraving's width dragged: the background around the element is
+// searched anew to the new width, and everything after.
+void BM_PreviewEngravingDragOnLargeCanvas(benchmark::State& run) {
+  timeLargeCanvasFrames(run, [](DrawnWindow& drawn, int step) {
+    TrackSlider* slider = drawn.window->panels()->engravedSlider();
+    const int span = std::max(slider->Max() - slider->Min(), 1);
+    slider->setValue(slider->Min() + 1 + step % span);
+  });
+}
+BENCHMARK(BM_PreviewEngravingDragOnLargeCanvas)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

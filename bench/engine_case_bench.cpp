@@ -56,15 +56,22 @@ class EngineLibrary {
 
   bool loaded() const { return action_ != nullptr && destruction_ != nullptr && texture_; }
 
+  // The engine takes over the work of a render of the same mask, so every
+  // other mask it is given has the lowest bit of its first byte flipped,
+  // which leaves that pixel's side of the outline alone: every render is
+  // then a whole one.
+  bool alternatesMask() const { return alternate_ = !alternate_; }
+
   // One render cycle of the program: TEXTURE, ACTION, DESTRUCTION.
-  void render(const RenderCase& c, BenchPicture& mask, BenchPicture& source,
-              BenchPicture& output) const {
+  void render(const RenderCase& c, BenchPicture& mask, BenchPicture& source, BenchPicture& output,
+              int32_t deformationType = 0, int32_t deformationAmount = 50) const {
     const int32_t columnOffset = (c.canvasWidth - c.maskWidth) / 2;
     const int32_t rowOffset = (c.canvasRows - c.maskRows) / 2;
     texture_(nullptr, 0, 0, 0, 0);
     action_(mask.bytes.data(), source.bytes.data(), output.bytes.data(), mask.stride, mask.rows,
-            output.stride, output.rows, columnOffset, rowOffset, c.pointSize, 0, 0, 0, 0, 0, 50, 50,
-            0, 0, 0, 200, 0, 0, 1, 0, 51, 102, 153, 204, 255, 255, 204, 153, 102, 51, 0);
+            output.stride, output.rows, columnOffset, rowOffset, c.pointSize, 0, 0, 0,
+            deformationType, 0, deformationAmount, 50, 0, 0, 0, 200, 0, 0, 1, 0, 51, 102, 153, 204,
+            255, 255, 204, 153, 102, 51, 0);
     destruction_();
   }
 
@@ -73,6 +80,7 @@ class EngineLibrary {
   decltype(&ACTION) action_ = nullptr;
   decltype(&DESTRUCTION) destruction_ = nullptr;
   decltype(&TEXTURE) texture_ = nullptr;
+  mutable bool alternate_ = false;
 };
 
 // The pictures of a case; the render fills one-pixel gaps in its mask, so
@@ -93,6 +101,7 @@ struct Scene {
 
   double renderSeconds(const EngineLibrary& engine) {
     mask.bytes = drawn.bytes;
+    if (engine.alternatesMask()) mask.bytes[0] ^= 1;
     const auto start = std::chrono::steady_clock::now();
     engine.render(renderCase, mask, source, output);
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
@@ -230,6 +239,49 @@ void BM_LaterRenders(benchmark::State& state) {
 #endif
 }
 BENCHMARK(BM_LaterRenders)->DenseRange(0, 3)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Renders of the same mask whose deformation changes from one to the next,
+// as while the deformation slider of the live preview is dragged: the
+// engine lays the layer of the render before again (argument 2: curved).
+void BM_DeformedRenders(benchmark::State& state) {
+  const RenderCase& c = kCases[3];
+  const int32_t deformation = static_cast<int32_t>(state.range(0));
+  Scene scene(c);
+  int32_t amount = 0;
+  const auto timed = [&](const EngineLibrary& engine) {
+    scene.mask.bytes = scene.drawn.bytes;
+    const auto start = std::chrono::steady_clock::now();
+    engine.render(c, scene.mask, scene.source, scene.output, deformation, amount);
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    return took.count();
+  };
+  EngineLibrary engine(ENGINE_PATH);
+  if (!engine.loaded()) {
+    state.SkipWithError("the engine did not load");
+    return;
+  }
+  timed(engine);
+#ifdef TODAY_ENGINE_PATH
+  EngineLibrary today(TODAY_ENGINE_PATH);
+  double todaySeconds = 0;
+  double seconds = 0;
+#endif
+  for (auto _ : state) {
+    amount = (amount + 1) % 90;
+    const double took = timed(engine);
+    state.SetIterationTime(took);
+#ifdef TODAY_ENGINE_PATH
+    seconds += took;
+    if (today.loaded()) todaySeconds += timed(today);
+#endif
+  }
+  state.SetLabel(deformation == 0 ? "straight" : "curved");
+#ifdef TODAY_ENGINE_PATH
+  state.counters["today_ms"] = benchmark::Counter(todaySeconds * 1000, kAverage);
+  if (todaySeconds > 0) state.counters["ratio"] = seconds / todaySeconds;
+#endif
+}
+BENCHMARK(BM_DeformedRenders)->Arg(0)->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // Resident memory after 1,000 renders of the default title against that
 // after ten: the engine keeps what it needs and nothing more.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <system_error>
 #include <thread>
 
@@ -24,20 +25,28 @@ bool overlap(const uint8_t* a, size_t aBytes, const uint8_t* b, size_t bBytes) {
   return start(a) < start(b) + bBytes && start(b) < start(a) + aBytes;
 }
 
-// The copy of the source reads only the source and writes only the output;
-// the render reads and writes only the mask until it composites. When the
-// three lie apart and the picture is worth a thread, the copy runs beside
-// the render's first steps.
+// The render reads and writes only the mask until it composites, so when
+// the mask, the source and the output lie apart the copy of the source need
+// not come first. Otherwise it must, as the render reads what it leaves.
+bool liesApart(const ActionArguments& args) {
+  if (args.source == nullptr || args.output == nullptr) return false;
+  const size_t outputBytes = static_cast<size_t>(std::max(args.outputStride, 0)) *
+                             static_cast<size_t>(std::max(args.outputRows, 0));
+  const size_t maskBytes =
+      static_cast<size_t>(args.maskStride) * static_cast<size_t>(args.maskRows);
+  return !overlap(args.mask, maskBytes, args.output, outputBytes) &&
+         !overlap(args.mask, maskBytes, args.source, outputBytes) &&
+         !overlap(args.source, outputBytes, args.output, outputBytes);
+}
+
+// A copy of the source run beside the render's steps, when the picture is
+// worth a thread.
 class SourceCopy {
  public:
   SourceCopy(const ActionArguments& args, const WorkerPolicy& workers) {
-    const size_t outputBytes = static_cast<size_t>(std::max(args.outputStride, 0)) *
-                               static_cast<size_t>(std::max(args.outputRows, 0));
-    const size_t maskBytes =
-        static_cast<size_t>(args.maskStride) * static_cast<size_t>(args.maskRows);
-    const bool apart = !overlap(args.mask, maskBytes, args.output, outputBytes) &&
-                       !overlap(args.mask, maskBytes, args.source, outputBytes);
-    if (apart && partsFor(workers, outputBytes / 3) > 1) {
+    const size_t pixels = static_cast<size_t>(std::max(args.outputStride, 0)) / 3 *
+                          static_cast<size_t>(std::max(args.outputRows, 0));
+    if (partsFor(workers, pixels) > 1) {
       try {
         thread_ = std::thread([&args] { copySourceToOutput(args); });
         return;
@@ -62,6 +71,47 @@ bool hasColumnsToScan(const ActionArguments& args) {
   return args.mask != nullptr && args.maskRows > 0 && args.maskStride / 3 >= kMinimumMaskWidth;
 }
 
+// Brings the render's geometry up to date for its arguments, from scratch or
+// from what the slot's kept render made, and readies the layer maps unless
+// the stored layer is taken over. A reused geometry still fills the mask's
+// gaps, as the caller sees them filled after every render.
+void prepareGeometry(Render& render, Reuse reuse) {
+  RenderRecord& record = render.record;
+  if (reuse == Reuse::kNothing) {
+    record.forget();
+    record.takeMask(render.args);
+    allocateWorkingArrays(render);
+    buildGeometry(render);
+    record.geometryKept = true;
+    return;
+  }
+  fillRecordedGaps(render);
+  if (reuse == Reuse::kOutline) {
+    record.forget();
+    buildSurroundings(render);
+    record.geometryKept = true;
+  }
+  if (reuse != Reuse::kLayer) allocateLayerMaps(render);
+}
+
+// Runs the steps whose inputs differ from those of the slot's kept render
+// and stores the layer in its slot.
+void renderLayer(EngineState& state, Render& render, Reuse reuse) {
+  RenderRecord& record = render.record;
+  takeSlotMaps(state.slots, render);
+  prepareGeometry(render, reuse);
+  if (reuse != Reuse::kLayer) {
+    record.layerKept = false;
+    shadeSurface(render, state.texture);
+    if (isOuterEffect(render.args.effectType)) paintOuterEffect(render, state.texture);
+    smoothEdges(render);
+    record.texture = state.texture;
+  }
+  record.args = render.args;
+  storeLayer(state.slots, render);
+  record.layerKept = true;
+}
+
 }  // namespace
 
 void runAction(EngineState& state, const ActionArguments& args) {
@@ -70,20 +120,21 @@ void runAction(EngineState& state, const ActionArguments& args) {
     state.slots.invalidate(args.layerSlot);
     return;
   }
-  SourceCopy copy(args, state.workers);
-  // A render that was never ended by DESTRUCTION is replaced here.
-  Render& render = state.beginRender();
+  const bool apart = liesApart(args);
+  if (!apart) copySourceToOutput(args);
+  Render& render = state.beginRender(args.layerSlot);
+  const LayerSlot* slot = state.slots.find(args.layerSlot);
+  const Reuse reuse = reuseFor(render.record, args, state.texture, slot != nullptr && slot->valid);
+  // A render that takes over the stored layer has no steps to run beside
+  // the copy: each row is copied as it is composited, while in the cache.
+  const bool copyWhileCompositing = apart && reuse == Reuse::kLayer;
+  std::optional<SourceCopy> copy;
+  if (apart && !copyWhileCompositing) copy.emplace(args, state.workers);
   render.args = args;
   render.workers = state.workers;
-  takeSlotMaps(state.slots, render);
-  allocateWorkingArrays(render);
-  buildGeometry(render);
-  shadeSurface(render, state.texture);
-  if (isOuterEffect(args.effectType)) paintOuterEffect(render, state.texture);
-  smoothEdges(render);
-  storeLayer(state.slots, render);
-  copy.finish();
-  compositeSlots(state.slots, args, state.workers);
+  renderLayer(state, render, reuse);
+  if (copy) copy->finish();
+  compositeSlots(state.slots, args, state.workers, copyWhileCompositing ? args.source : nullptr);
 }
 
 }  // namespace velloro

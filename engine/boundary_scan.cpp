@@ -97,7 +97,10 @@ void scanRows(Render& render) {
       } else {
         // A one-pixel bright gap between two dark runs: fill it.
         const int64_t gap = static_cast<int64_t>(r) * g.stride + 3 * (c - 1);
-        if (gap >= 0) render.args.mask[gap] = 0;
+        if (gap >= 0) {
+          render.args.mask[gap] = 0;
+          g.filledGaps.push_back(static_cast<size_t>(gap));
+        }
         g.edgeMark[left] = 0;
         if (g.pointCount > 0) g.pointCount -= 1;
         g.darkInRow[static_cast<size_t>(r)] += 1;
@@ -109,6 +112,10 @@ void scanRows(Render& render) {
       if (markBoundary(g, g.cell(r, c), g.cell(r, c - 1))) appendPoint(g, r, c);
     }
   }
+}
+
+void fillRecordedGaps(Render& render) {
+  for (const size_t gap : render.geometry.filledGaps) render.args.mask[gap] = 0;
 }
 
 void scanColumns(Render& render) {

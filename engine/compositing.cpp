@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <vector>
 
@@ -112,70 +113,58 @@ Region sampledRegion(const LayerSlot& slot, const ContentBox& content) {
 
 class SlotPainter {
  public:
-  SlotPainter(const LayerSlot& slot, const Region& sampled, const ActionArguments& args,
-              const WorkerPolicy& workers)
+  SlotPainter(const LayerSlot& slot, const Region& sampled, const ActionArguments& args)
       : slot_(slot),
         maps_(slot.maps),
         mapping_(slot, sampled, args.outputRows),
         output_(args.output),
         outputStride_(args.outputStride),
-        outputRows_(args.outputRows),
         width_(slot.maskStride / 3),
         castsShadow_(slot.effectType == EffectType::DropShadow ||
                      slot.effectType == EffectType::CastShadow),
         engraved_(slot.effectType == EffectType::Engraved),
         straight_(mapping_.straight() && !castsShadow_),
-        shadowStrength_(2 * (slot.effectAmount / 100.0)),
-        workers_(workers) {}
+        shadowStrength_(2 * (slot.effectAmount / 100.0)) {}
 
-  // Output rows are independent of each other, so they are split between
-  // the workers.
-  void paint() const {
-    if (maps_.transparency.empty() || maps_.depth.empty() || maps_.engraving.empty() ||
-        maps_.colour.size() < 3) {
+  // Whether the slot's maps hold anything to sample.
+  bool paints() const {
+    return !maps_.transparency.empty() && !maps_.depth.empty() && !maps_.engraving.empty() &&
+           maps_.colour.size() >= 3;
+  }
+  // A copy of the mapping, for one worker's rows: it keeps the state of the
+  // row it maps.
+  LayerMapping mapping() const { return mapping_; }
+
+  // Paints output row `i` through `mapping`. A pixel depends on itself
+  // alone, so rows can be painted in any order and by any thread.
+  void paintRow(LayerMapping& mapping, int32_t i) const {
+    const int32_t columns = outputStride_ / 3;
+    uint8_t* row = output_ + static_cast<size_t>(i) * outputStride_;
+    const ColumnSpan span = mapping.startRow(i, columns);
+    if (straight_) {
+      if (span.first <= span.last) paintStraightRow(row, mapping, span);
       return;
     }
-    const int32_t columns = outputStride_ / 3;
-    const int32_t threads =
-        partsFor(workers_, static_cast<size_t>(outputRows_) * static_cast<size_t>(columns));
-    const int32_t parts = piecesFor(threads);
-    runPieces(parts, threads, [&](int32_t part) {
-      paintRows(static_cast<int32_t>(partStart(outputRows_, part, parts)),
-                static_cast<int32_t>(partStart(outputRows_, part + 1, parts)));
-    });
+    Sample sample;
+    for (int32_t j = span.first; j <= span.last; ++j) {
+      uint8_t* pixel = row + 3 * static_cast<size_t>(j);
+      const LayerPoint point = mapping.layerPoint(j);
+      // Shadow and layer touch only this pixel, so running both
+      // per pixel equals running the whole shadow pass first.
+      if (castsShadow_) {
+        const LayerPoint shadow = mapping.shadowPoint(point);
+        if (locate(shadow, sample)) darken(pixel, sample, shadow.row);
+      }
+      if (!locate(point, sample)) continue;
+      if (sample.weighted == 1 && !engraved_) {
+        layOverWhole(pixel, sample);
+      } else {
+        layOver(pixel, sample);
+      }
+    }
   }
 
  private:
-  void paintRows(int32_t firstRow, int32_t endRow) const {
-    const int32_t columns = outputStride_ / 3;
-    LayerMapping mapping = mapping_;  // keeps the state of the row it maps
-    Sample sample;
-    for (int32_t i = firstRow; i < endRow; ++i) {
-      uint8_t* row = output_ + static_cast<size_t>(i) * outputStride_;
-      const ColumnSpan span = mapping.startRow(i, columns);
-      if (straight_) {
-        if (span.first <= span.last) paintStraightRow(row, mapping, span);
-        continue;
-      }
-      for (int32_t j = span.first; j <= span.last; ++j) {
-        uint8_t* pixel = row + 3 * static_cast<size_t>(j);
-        const LayerPoint point = mapping.layerPoint(j);
-        // Shadow and layer touch only this pixel, so running both
-        // per pixel equals running the whole shadow pass first.
-        if (castsShadow_) {
-          const LayerPoint shadow = mapping.shadowPoint(point);
-          if (locate(shadow, sample)) darken(pixel, sample, shadow.row);
-        }
-        if (!locate(point, sample)) continue;
-        if (sample.weighted == 1 && !engraved_) {
-          layOverWhole(pixel, sample);
-        } else {
-          layOver(pixel, sample);
-        }
-      }
-    }
-  }
-
   // A row of an undeformed layer without shadow: every point is a whole
   // pixel, one layer row, its columns one for one, so each pixel is its one
   // sample laid over without the general mapping.
@@ -232,10 +221,21 @@ class SlotPainter {
     for (int64_t j = first; j <= last; ++j) {
       const int64_t cell = r * width_ + j + shift;
       const int64_t colour = r * stride + 3 * (j + shift);
+      if (leavesAlone(at(cell), at(colour))) continue;
       sample.cells = {at(cell), at(cell + 1), at(cell + width_), at(cell + width_ + 1)};
       sample.colours = {at(colour), at(colour + 3), at(colour + stride), at(colour + stride + 3)};
       layOver(row + 3 * j, sample);
     }
+  }
+
+  // Whether an engraved whole-pixel sample leaves the background as it is:
+  // neutral engraving (exactly one half) neither darkens nor lightens, and
+  // an unset transparency over empty colour entries shows the background.
+  bool leavesAlone(size_t cell, size_t colour) const {
+    const auto& colours = maps_.colour;
+    return maps_.engraving[cell] == kNeutralEngraving &&
+           maps_.transparency[cell] == kUnsetTransparency && colours[colour] == kEmptyColour &&
+           colours[colour + 1] == kEmptyColour && colours[colour + 2] == kEmptyColour;
   }
 
   // Pixels first..last of a straight row sampled through the general
@@ -400,27 +400,47 @@ class SlotPainter {
   LayerMapping mapping_;
   uint8_t* output_;
   int32_t outputStride_;
-  int32_t outputRows_;
   int64_t width_;
   bool castsShadow_;
   bool engraved_;
   bool straight_;
   double shadowStrength_;  // 2 * amount / 100
-  const WorkerPolicy& workers_;
 };
 
 }  // namespace
 
-void compositeSlots(LayerSlots& slots, const ActionArguments& args, const WorkerPolicy& workers) {
+void compositeSlots(LayerSlots& slots, const ActionArguments& args, const WorkerPolicy& workers,
+                    const uint8_t* source) {
   if (args.output == nullptr || args.outputStride <= 0 || args.outputRows <= 0) return;
+  std::vector<SlotPainter> painters;
+  painters.reserve(LayerSlots::kCount);
   for (const int32_t number : {2, 3, 1}) {
     const LayerSlot* slot = slots.find(number);
     if (slot == nullptr || !slot->valid) continue;
     const ContentBox content = contentOf(*slot);
     // A layer with nothing set changes no pixel, unless it engraves.
     if (content.empty() && slot->effectType != EffectType::Engraved) continue;
-    SlotPainter(*slot, sampledRegion(*slot, content), args, workers).paint();
+    SlotPainter painter(*slot, sampledRegion(*slot, content), args);
+    if (painter.paints()) painters.push_back(std::move(painter));
   }
+  if (painters.empty() && source == nullptr) return;
+  // Output rows are independent of each other, so they are split between
+  // the workers; each row is copied and painted while it is in the cache.
+  const size_t stride = static_cast<size_t>(args.outputStride);
+  const int32_t rows = args.outputRows;
+  const int32_t threads = partsFor(workers, static_cast<size_t>(rows) * (stride / 3));
+  const int32_t parts = piecesFor(threads);
+  runPieces(parts, threads, [&](int32_t part) {
+    std::vector<LayerMapping> mappings;
+    for (const SlotPainter& painter : painters) mappings.push_back(painter.mapping());
+    const int32_t endRow = static_cast<int32_t>(partStart(rows, part + 1, parts));
+    for (int32_t i = static_cast<int32_t>(partStart(rows, part, parts)); i < endRow; ++i) {
+      if (source != nullptr)
+        std::memcpy(args.output + static_cast<size_t>(i) * stride,
+                    source + static_cast<size_t>(i) * stride, stride);
+      for (size_t k = 0; k < painters.size(); ++k) painters[k].paintRow(mappings[k], i);
+    }
+  });
 }
 
 }  // namespace velloro

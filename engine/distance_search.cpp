@@ -387,19 +387,29 @@ float searchClass(Render& render, bool dark, double limit, int32_t& lastIdentifi
 }  // namespace
 
 void computeDistances(Render& render) {
+  searchElement(render);
+  searchBackground(render);
+}
+
+void searchElement(Render& render) {
   Geometry& g = render.geometry;
   int32_t lastIdentifier = 0;
   const double everywhere = std::numeric_limits<double>::infinity();
   const float runningMaximum = searchClass(render, true, everywhere, lastIdentifier);
   const double cap = 1000.0 * g.scale * g.scale;
   g.maxSquaredDistance = std::min(static_cast<double>(runningMaximum), cap);
+  g.elementLastIdentifier = lastIdentifier;
+}
 
-  // Background beyond the outer effect's reach keeps the no-point distance:
-  // nothing reads it.
-  if (isOuterEffect(render.args.effectType)) {
-    const double reach = outerEffectReach(render.args) * g.scale;
-    searchClass(render, false, reach < 0 ? -1.0 : reach * reach, lastIdentifier);
-  }
+// Background beyond the outer effect's reach keeps the no-point distance:
+// nothing reads it. Every background pixel of the region is written, so a
+// search to another reach leaves nothing of the one before.
+void searchBackground(Render& render) {
+  if (!isOuterEffect(render.args.effectType)) return;
+  Geometry& g = render.geometry;
+  int32_t lastIdentifier = g.elementLastIdentifier;
+  const double reach = outerEffectReach(render.args) * g.scale;
+  searchClass(render, false, reach < 0 ? -1.0 : reach * reach, lastIdentifier);
 }
 
 }  // namespace velloro

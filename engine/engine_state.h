@@ -3,6 +3,7 @@
 // between threads. The library holds one, behind its entry points.
 #pragma once
 
+#include <array>
 #include <memory>
 
 #include "layer_slots.h"
@@ -17,15 +18,19 @@ struct EngineState {
   WorkerPolicy workers = WorkerPolicy::forThisMachine();
   std::unique_ptr<Render> render;  // from ACTION until DESTRUCTION
 
-  // Starts a render, in the arrays of the last one ended when there are
-  // some: refilling memory is much faster than paging in fresh memory.
-  Render& beginRender();
-  // Ends the render: its arrays are emptied of meaning and kept for the
-  // next render, unless they are far larger than a usual title needs.
+  // Starts a render of a layer slot in the arrays of that slot's last render
+  // when they are kept: refilling memory is much faster than paging in fresh
+  // memory, and their record tells what the new render may take over. A
+  // render that was not ended is ended first.
+  Render& beginRender(int32_t layerSlot);
+  // Ends the render: its arrays and record are kept for the next render of
+  // its slot, as long as all kept renders together stay within kKeptCells.
   void endRender();
+  // The kept render of a slot, if any.
+  const Render* kept(int32_t layerSlot) const;
 
  private:
-  std::unique_ptr<Render> spare_;
+  std::array<std::unique_ptr<Render>, LayerSlots::kCount> kept_;
 };
 
 // The library's one state, made at the first call of an entry point.

@@ -10,8 +10,16 @@ namespace velloro {
 // Masks narrower than this many pixels have no columns to scan.
 inline constexpr int32_t kMinimumMaskWidth = 4;
 
-// Runs every geometry step on a render whose working arrays are allocated.
+// Runs every geometry step on a render whose working arrays are allocated:
+// the outline steps, which read the mask, the smoothing size and the slot,
+// then those of the surroundings, which also read how far the outer effect
+// reaches and which direction fields are needed.
 void buildGeometry(Render& render);
+void buildOutline(Render& render);
+void buildSurroundings(Render& render);
+
+// Fills the mask's one-pixel gaps that the row scan of the same mask filled.
+void fillRecordedGaps(Render& render);
 
 // The steps, in the order buildGeometry runs them.
 void scanRows(Render& render);
@@ -19,7 +27,9 @@ void scanColumns(Render& render);
 void smoothBoundary(Geometry& geometry);
 void buildPointGrid(Geometry& geometry);
 void setProcessedRegion(Geometry& geometry, int32_t layerSlot);
-void computeDistances(Render& render);
+void computeDistances(Render& render);  // searchElement, then searchBackground
+void searchElement(Render& render);
+void searchBackground(Render& render);
 void computeDirectionFields(Render& render);
 void averageDirectionFields(Render& render);
 

@@ -19,7 +19,9 @@ void smoothEdges(Render& render);
 void takeSlotMaps(LayerSlots& slots, Render& render);
 // Moves the render's layer maps into the slot of its layer number.
 void storeLayer(LayerSlots& slots, Render& render);
-// Paints every valid slot, shadows first, onto the output picture.
-void compositeSlots(LayerSlots& slots, const ActionArguments& args, const WorkerPolicy& workers);
+// Paints every valid slot, shadows first, onto the output picture; with a
+// `source`, each output row is first copied from it (the two lie apart).
+void compositeSlots(LayerSlots& slots, const ActionArguments& args, const WorkerPolicy& workers,
+                    const uint8_t* source);
 
 }  // namespace velloro

@@ -9,6 +9,7 @@
 #include "colour_map.h"
 #include "layer_steps.h"
 #include "truncation.h"
+#include "workers.h"
 
 namespace velloro {
 namespace {
@@ -65,11 +66,27 @@ class OuterEffect {
   }
 
  private:
+  // A pixel's paint reads the geometry and writes the maps at that pixel
+  // alone, so the rows are split between the workers.
   template <typename Paint>
   void forEachPixelInReach(Paint paint) {
     const Region& region = g_.region;
+    const int32_t firstRow = region.startRow + 2;
+    const int64_t rows = std::max(region.endRow - firstRow, 0);
+    const int64_t columns = std::max(region.endColumn - region.startColumn - 2, 0);
+    const int32_t threads = partsFor(render_.workers, static_cast<size_t>(rows * columns));
+    const int32_t parts = piecesFor(threads);
+    runPieces(parts, threads, [&](int32_t part) {
+      paintRows(firstRow + static_cast<int32_t>(partStart(rows, part, parts)),
+                firstRow + static_cast<int32_t>(partStart(rows, part + 1, parts)), paint);
+    });
+  }
+
+  template <typename Paint>
+  void paintRows(int32_t firstRow, int32_t endRow, Paint& paint) const {
+    const Region& region = g_.region;
     const float scaleSquared = static_cast<float>(g_.scale * g_.scale);
-    for (int32_t r = region.startRow + 2; r < region.endRow; ++r) {
+    for (int32_t r = firstRow; r < endRow; ++r) {
       for (int32_t c = region.startColumn + 2; c < region.endColumn; ++c) {
         if (render_.isDark(r, c)) continue;
         const size_t cell = g_.cell(r, c);

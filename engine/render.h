@@ -11,6 +11,7 @@
 #include "action_arguments.h"
 #include "pixel_maps.h"
 #include "point_grid.h"
+#include "render_record.h"
 #include "window_inputs.h"
 #include "workers.h"
 
@@ -73,13 +74,17 @@ struct Geometry {
   PixelMap<double> lightA;  // averaged sines of the diagonal angles, -1..1
   PixelMap<double> lightB;
 
+  // Mask bytes the row scan set to 0 to fill one-pixel gaps.
+  std::vector<size_t> filledGaps;
+
   // Dark pixels of each mask row found by the row scan: how the work of
   // the steps that visit the element's pixels spreads over the rows.
   std::vector<int64_t> darkInRow;
 
   BoundingBox box;
   Region region;
-  double maxSquaredDistance = 0;  // D, capped at 1000 * S^2
+  double maxSquaredDistance = 0;      // D, capped at 1000 * S^2
+  int32_t elementLastIdentifier = 0;  // the nearest point the element's search found last
 
   size_t cellCount() const { return edgeMark.size(); }
   bool hasDirectionFields() const { return !lightB.empty(); }
@@ -96,6 +101,7 @@ struct Render {
   Geometry geometry;
   LayerMaps layer;
   WindowInputs windowInputs;
+  RenderRecord record;  // what the geometry and the stored layer were made from
 
   // Whether mask pixel (row, column) lies inside the element; the caller
   // keeps row and column inside the mask.
@@ -105,8 +111,14 @@ struct Render {
   }
 };
 
-// Allocates and fills the working arrays of a render for its arguments.
+// Allocates and fills the working arrays of a render for its arguments:
+// the geometry's, then the layer maps.
 void allocateWorkingArrays(Render& render);
+void allocateGeometry(Render& render);
+void allocateLayerMaps(Render& render);
+
+// How many steps smooth the outline for a smoothing size (the font size).
+int32_t smoothingStepsFor(int32_t smoothingSize);
 
 // Whether any step reads the direction fields: every material but the
 // plain one shades by the light maps, and the raised border lights the

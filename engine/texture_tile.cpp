@@ -36,6 +36,12 @@ void TextureTile::release() {
   columnOffset_ = 0;
 }
 
+bool TextureTile::samplesAs(const TextureTile& other) const {
+  if (!isSet() || !other.isSet()) return isSet() == other.isSet();
+  return stride_ == other.stride_ && rows_ == other.rows_ && rowOffset_ == other.rowOffset_ &&
+         columnOffset_ == other.columnOffset_ && bytes_ == other.bytes_;
+}
+
 Colour TextureTile::at(int64_t offset) const {
   if (bytes_.empty()) return {};
   const int64_t last = static_cast<int64_t>(bytes_.size()) - 1;

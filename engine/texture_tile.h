@@ -21,6 +21,9 @@ class TextureTile {
 
   // Whether tiled sampling is on (a stride and at least one row).
   bool isSet() const { return stride_ > 0 && rows_ > 0; }
+  // Whether every lookup of the two tiles gives the same colour: tiles that
+  // are not set all read black.
+  bool samplesAs(const TextureTile& other) const;
 
   // Pixel repeated every texture-rows rows and (texture width - 1) columns,
   // for mask pixel (row, column) of a mask `maskRows` high.

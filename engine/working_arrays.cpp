@@ -28,13 +28,17 @@ void sizeMap(PixelMap<T>& map, size_t cells, bool used) {
   }
 }
 
+size_t cellsOf(const Geometry& g) {
+  return static_cast<size_t>(g.height + 1) * static_cast<size_t>(g.width + 1);
+}
+
+}  // namespace
+
 int32_t smoothingStepsFor(int32_t smoothingSize) {
   if (smoothingSize < 100) return 2;
   if (smoothingSize < 200) return 3;
   return 4;
 }
-
-}  // namespace
 
 bool needsDirectionFields(const ActionArguments& args) {
   const int32_t material = toInt(args.material);
@@ -43,6 +47,11 @@ bool needsDirectionFields(const ActionArguments& args) {
 }
 
 void allocateWorkingArrays(Render& render) {
+  allocateGeometry(render);
+  allocateLayerMaps(render);
+}
+
+void allocateGeometry(Render& render) {
   Geometry& g = render.geometry;
   const ActionArguments& a = render.args;
   g.stride = a.maskStride;
@@ -51,8 +60,7 @@ void allocateWorkingArrays(Render& render) {
   g.smoothingSteps = smoothingStepsFor(a.smoothingSize);
   g.scale = 10 * (2 * g.smoothingSteps + 1);
 
-  const size_t cells = static_cast<size_t>(g.height + 1) * static_cast<size_t>(g.width + 1);
-  const size_t filled = static_cast<size_t>(g.height + 1) * static_cast<size_t>(g.width) + 1;
+  const size_t cells = cellsOf(g);
   g.edgeMark.assign(cells, 0);
   const bool directions = needsDirectionFields(a);
   sizeMap(g.distance, cells, true);
@@ -61,6 +69,7 @@ void allocateWorkingArrays(Render& render) {
   g.boundaryRows.resize(1);
   g.boundaryColumns.resize(1);
   g.pointCount = 0;
+  g.filledGaps.clear();
   sizeMap(g.angle, cells, directions);
   sizeMap(g.diagonalA, cells, directions);
   sizeMap(g.diagonalB, cells, directions);
@@ -71,7 +80,12 @@ void allocateWorkingArrays(Render& render) {
   g.box = BoundingBox{};
   g.region = Region{};
   g.maxSquaredDistance = 0;
+}
 
+void allocateLayerMaps(Render& render) {
+  const Geometry& g = render.geometry;
+  const size_t cells = cellsOf(g);
+  const size_t filled = static_cast<size_t>(g.height + 1) * static_cast<size_t>(g.width) + 1;
   LayerMaps& layer = render.layer;
   fillCells<uint8_t>(layer.transparency, cells, filled, kUnsetTransparency);
   fillCells<uint8_t>(layer.engraving, cells, filled, kNeutralEngraving);
