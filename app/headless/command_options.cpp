@@ -188,7 +188,7 @@ std::vector<CommandOption> runOptionsAfter() {
       {u"--canvas"_s,
        {},
        u"WxH"_s,
-       u"canvas size in pixels, 1x1 to %1x%1 (default: the\nsize of the background picture, or a "
+       u"canvas size in pixels, 1x1 to %1x%1 (default:\nthe size of the background picture, or a "
        u"canvas that\nfits the design)"_s.arg(largestCanvasSide),
        [](RenderRequest& r, const QString& o, const QString& v) {
          r.canvasSize = canvasSizeOf(o, v);
