@@ -50,9 +50,6 @@ Picture numberedTexture(int32_t width, int32_t rows) {
   return texture;
 }
 
-// Texture row and column of a looked-up pixel.
-std::pair<int32_t, int32_t> placeOf(const Colour& colour) { return {colour.green, colour.blue}; }
-
 TextureTile numberedTile(int32_t width, int32_t rows, int32_t offsets = 0) {
   const Picture texture = numberedTexture(width, rows);
   TextureTile tile;
@@ -64,8 +61,9 @@ TEST(TextureTiles, OffsetsBeyondThePictureWrapToNonNegativePlaces) {
   const TextureTile tile = numberedTile(6, 5, 30);
   for (int32_t r : {-1000, -1, 0, 7, 5000})
     for (int32_t c : {-1000, -31, -1, 0, 29, 5000}) {
-      const auto [row, column] = placeOf(tile.tiled(40, r, c));
-      EXPECT_TRUE(row >= 0 && row < 5 && column >= 0 && column < 5) << r << ", " << c;
+      const Colour place = tile.tiled(40, r, c);  // green is the row, blue the column
+      EXPECT_TRUE(place.green >= 0 && place.green < 5 && place.blue >= 0 && place.blue < 5)
+          << r << ", " << c;
     }
 }
 

@@ -137,7 +137,6 @@ TEST_F(CurveFileTest, UnreadableCurvesAreReportedAndKeepThePoints) {
   }
 }
 
-// A cancelled load is the curve editor's test.
 TEST_F(CurveFileTest, CancelledSaveWritesNothingAndSaysNothing) {
   EXPECT_FALSE(saveCurve(rising, {}, curves(), platform));
   EXPECT_TRUE(platform.messages.empty());
@@ -192,7 +191,7 @@ TEST(CurveDrawing, PlotFollowsTheCurve) {
 }
 
 // A natural spline: no bend at the ends, through the points with equal
-// slopes at every inner knot. The flat curve, a straight row, is the plot's test.
+// slopes at every inner knot.
 TEST(CurveSpline, NaturalSplineThroughThePointsJoinsSmoothly) {
   const CurveSpline spline = computeSpline(bumpy);
   EXPECT_EQ(spline.secondDerivative[1], 0.0);

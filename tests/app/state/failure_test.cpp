@@ -12,8 +12,6 @@
 #include "state/error_report.h"
 #include "state/site_tags.h"
 
-// A missing file or folder, a full disk, a folder or a file in the way are
-// the loader's and the writer's tests, with their texts.
 TEST(FailureMapping, SystemErrorsGiveTheProgramsNumbersAndTexts) {
   using namespace errorNumber;
   const std::pair<int, int> cases[] = {
@@ -61,7 +59,6 @@ TEST(SiteTags, EveryTagIsUniqueAndWellFormed) {
   }
 }
 
-// Every render resolves the engine's entry points; here the loader's refusals.
 TEST(EngineLibrary, MissingOrIncompleteLibraryIsAFailureNotACrash) {
   const std::tuple<const char*, int, const char*> cases[] = {
       {"/nonexistent/libVelloro.so", errorNumber::LibraryNotLoaded, "relief engine"},

@@ -58,10 +58,9 @@ TEST(PictureFit, ProportionsKeptInsideTheBox) {
       {5, 100, 2, 1, 5, 2},
   };
   for (const auto& [boxW, boxH, w, h, fittedW, fittedH] : cases) {
-    EXPECT_EQ(fitWidth(boxW, boxH, w, h), fittedW)
-        << w << "x" << h << " in " << boxW << "x" << boxH;
-    EXPECT_EQ(fitHeight(boxW, boxH, w, h), fittedH)
-        << w << "x" << h << " in " << boxW << "x" << boxH;
+    SCOPED_TRACE(testing::Message() << w << "x" << h << " in " << boxW << "x" << boxH);
+    EXPECT_EQ((std::pair{fitWidth(boxW, boxH, w, h), fitHeight(boxW, boxH, w, h)}),
+              (std::pair{fittedW, fittedH}));
   }
 }
 
@@ -83,10 +82,8 @@ TEST(CropRectangle, CornersInAnyOrderClippedToTheCanvas) {
       {10, 50, 90, 50, std::nullopt},
       {650, 10, 640, 90, std::nullopt},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(cropRectangle(QSize(631, 331), c.x1, c.y1, c.x2, c.y2), c.crop)
-        << c.x1 << "," << c.y1 << " " << c.x2 << "," << c.y2;
-  }
+  for (const Case& c : cases)
+    EXPECT_EQ(cropRectangle(QSize(631, 331), c.x1, c.y1, c.x2, c.y2), c.crop) << c.x1 << c.x2;
 }
 
 // The first free number, skipping files and folders of the name; the folder is made at first start.
@@ -129,13 +126,8 @@ TEST(WorkNames, JpegAndBitmapNames) {
     EXPECT_EQ(bitmapNameOf(name), QLatin1String(bitmap)) << name;
 }
 
-// The dialogs' filters are the window's tests; an empty one offers every file.
-TEST(FileFilter, AnEmptyFilterOffersEveryFile) {
+TEST(FileFilterAndTiling, AnEmptyFilterOffersEveryFileAndAnEmptyTileLeavesTheCanvas) {
   EXPECT_EQ(qtFileFilter(""), QStringLiteral("All Files (*.*)"));
-}
-
-// Where the tiles lie is the new canvas dialog's test.
-TEST(Tiling, AnEmptyTileLeavesTheCanvas) {
   QImage canvas = filledPicture(6, 4, Qt::white);
   tileOver(canvas, QImage());
   EXPECT_EQ(canvas, filledPicture(6, 4, Qt::white));

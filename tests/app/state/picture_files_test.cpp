@@ -83,15 +83,13 @@ TEST(BmpWriting, HeaderAndRowsBottomUpBlueGreenRedPadded) {
   ASSERT_EQ(bytes.size(), 54 + 2 * 8);
   EXPECT_EQ(bytes.mid(54),
             QByteArray("\x09\x08\x07\x0c\x0b\x0a\0\0\x03\x02\x01\x06\x05\x04\0\0", 16));
-  QTemporaryDir folder;
-  saveBmp(twoByTwo(), folder.filePath("p.bmp"));
-  EXPECT_EQ(QImage(folder.filePath("p.bmp")).convertToFormat(QImage::Format_RGB888), twoByTwo());
 }
 
 TEST(PictureBuffer, HoldsTheBytesAfterTheHeaderAndATrailingZeroAndWritesBackTheFile) {
   QTemporaryDir folder;
   const QString path = folder.filePath("p.bmp");
   saveBmp(twoByTwo(), path);
+  EXPECT_EQ(contentOf(path), bmpFileBytes(twoByTwo()));
   const PictureBuffer buffer = readPictureBuffer(path);
   EXPECT_EQ(buffer.bytes, contentOf(path).mid(54) + '\0');
   EXPECT_EQ((std::array{buffer.width, buffer.rows, buffer.stride}), (std::array{2, 2, 8}));
@@ -142,8 +140,7 @@ TEST(PictureBuffer, HeadersOfHugeOrOverflowingSizesAreRefusedBeforeAllocating) {
   }
 }
 
-// Whole files of every format load: the cut pictures' test. Transparent
-// parts come out white.
+// Transparent parts come out white.
 TEST(PictureLoading, PicturesComeOutAsRgbOnWhite) {
   QTemporaryDir folder;
   const QImage gif = loadPicture(writtenFile(folder, "red.gif", redGif));

@@ -106,10 +106,7 @@ TEST_F(RenderPipelineTest, CaptureKeepsTheFrameOnTheCanvasAndFillsBothBuffers) {
   captureCanvas(state, filledPicture(30, 30, Qt::white));  // narrower than 50 pixels
   EXPECT_EQ(state.designFrame.left, -20);
   EXPECT_EQ(state.geometry.canvasStride, 92);
-}
-
-TEST_F(RenderPipelineTest, CaptureFailsWithoutACanvasFileAndKeepsTheBuffers) {
-  captureCanvas(state, filledPicture(10, 10, Qt::white));
+  // Without a canvas file the capture fails and keeps the buffers.
   const QByteArray before = state.buffers.background;
   state.workingFiles.canvas = folder.filePath(QStringLiteral("missing/canvas.bmp"));
   EXPECT_THROW(captureCanvas(state, filledPicture(20, 20, Qt::white)), Failure);
@@ -128,16 +125,17 @@ TEST_F(RenderPipelineTest, RenderGivesACanvasOfTheCapturedSizeAndLeavesTheBackgr
   EXPECT_EQ(state.buffers.background, background);
   EXPECT_EQ(platform.busyPeriods, 1);
   EXPECT_EQ(platform.busyDepth, 0);
-}
-
-TEST_F(RenderPipelineTest, RenderWithoutCaptureOrShapeFileFailsBeforeTheEngine) {
-  EngineLibrary engine(QStringLiteral(ENGINE_PATH));
-  EXPECT_THROW(
-      renderDesign(state, filledPicture(10, 10, Qt::white), panels, engine.entryPoints(), platform),
-      Failure);
-  captureCanvas(state, filledPicture(10, 10, Qt::white));
+  // Without its shape file a shape fails before the engine.
   state.sourceKind = SourceKind::Shape;
   state.workingFiles.shape = folder.filePath(QStringLiteral("absent.bmp"));
   EXPECT_THROW(renderDesign(state, QImage(), panels, engine.entryPoints(), platform), Failure);
+  EXPECT_EQ(platform.busyPeriods, 1);
+}
+
+TEST_F(RenderPipelineTest, RenderWithoutCaptureFailsBeforeTheEngine) {
+  EngineLibrary engine(QStringLiteral(ENGINE_PATH));
+  EXPECT_THROW(renderDesign(state, QImage(10, 10, QImage::Format_RGB888), panels,
+                            engine.entryPoints(), platform),
+               Failure);
   EXPECT_EQ(platform.busyPeriods, 0);
 }

@@ -14,7 +14,6 @@ TEST(TextPicture, MarginAndSizeFollowTheFontSize) {
   EXPECT_EQ(textLayout({0, 10}, 75, 10).width, 50);   // 12 + 37.5 gives 49.5, to the even 50
 }
 
-// Its size at 40 points and its ink are the window's tests.
 TEST(TextPicture, PrintsOnWhiteOrTheMarginsAlone) {
   TextPicture text;
   text.font.setPointSize(40);
@@ -61,8 +60,7 @@ TextPicture printed(const QString& text, TextArrangement arrangement) {
 
 }  // namespace
 
-// Line breaks of every kind split the title; twenty lines are allowed. The
-// lines printed one below the other are the alignment's test.
+// Line breaks of every kind split the title; twenty lines are allowed.
 TEST(TextLines, LineBreaksOfEveryKindSplitTheTitle) {
   EXPECT_EQ(titleLines(QStringLiteral("a\r\nb\rc\nd")).size(), 4);
   EXPECT_EQ(titleLinesProblem(QString(19, QChar('\n'))), QString());
