@@ -217,7 +217,6 @@ TEST(JpegTarget, TheWrittenNameFromTheModeAndTheNames) {
 
 using JpegEncoding = OutputTest;
 
-// An unwritable destination is the optimiser's test above.
 TEST_F(JpegEncoding, AMissingSourceIsReportedOnce) {
   EXPECT_FALSE(encodeJpeg(path("none.bmp"), path("out.jpg"), 80, *seam));
   ASSERT_EQ(seam->messages.size(), 1u);
