@@ -42,10 +42,8 @@ class JpegOptimiserTest : public OutputTest {
   std::unique_ptr<JpegOptimiser> dialog;
 };
 
-// Never saved, the current size is that of the picture as a BMP; the new
-// one follows the slider, and so does its number while it is dragged. The
-// format row shows the sizes of the picture really encoded as PNG and WebP:
-// WebP at the slider's quality, PNG without one.
+// Never saved, the current size is that of the picture as a BMP; the new one
+// follows the slider, as do the PNG and WebP sizes (WebP at its quality).
 TEST_F(JpegOptimiserTest, LoadEncodesAtHighestQualityAndTheSliderEncodesAgain) {
   open({50, 40});
   const FormatChoice& formats = *dialog->formatChoice();
@@ -93,10 +91,8 @@ TEST_F(JpegOptimiserTest, ApplyAfterAFailedEncodingSaysTheJpegWasNotWritten) {
   QDir().rmdir(jpeg);
 }
 
-// Apply writes the JPEG at the slider's quality under the name the target
-// rules give it (a JPEG extension of the user's own stays), replacing the
-// older file, never a second file beside it. Its temporary files go as on
-// Cancel, below.
+// Apply replaces the older file under the name the target rules give it,
+// never writing a second file beside it.
 TEST_F(JpegOptimiserTest, ApplyWritesTheJpegUnderTheNameItKeeps) {
   currentName = path("photo.JPG");
   writeContent(currentName, "old");
@@ -109,8 +105,7 @@ TEST_F(JpegOptimiserTest, ApplyWritesTheJpegUnderTheNameItKeeps) {
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"photo.JPG"});
 }
 
-// The current size is that of the saved file. Cancel after a failed apply
-// leaves no temporary file and the name as it was.
+// Cancel after a failed apply leaves no temporary file and the name as it was.
 TEST_F(JpegOptimiserTest, AnApplyThatCannotWriteReportsAndKeepsTheDialogAndTheName) {
   currentName = path("logo.jpg");
   writeContent(currentName, QByteArray(2500, 'x'));

@@ -31,9 +31,8 @@ class PrintWindowTest : public OutputTest {
   PrintWindow* window = nullptr;
 };
 
-// The miniature shows the picture centred in its box, and only there; the
-// printer set-up turns the paper as a user would in its dialog, and the page
-// is laid out again; Cancel closes without printing.
+// The printer set-up turns the paper as a user would in its dialog, and the
+// page is laid out again; Cancel closes without printing.
 TEST_F(PrintWindowTest, TheMiniatureShowsTheCentredPictureOnThePaperChosen) {
   open({631, 331});
   const QImage page = window->pageView()->picture();
@@ -72,8 +71,7 @@ TEST_F(PrintWindowTest, PlusMinusAndDraggingPlaceTheBox) {
   EXPECT_EQ(window->pictureBox(), grown(moved, window->preview()));
 }
 
-// A failed print leaves the page as laid out: the next activation keeps the
-// box the user placed and the printable part's margins, and OK then prints.
+// A failed print leaves the page as laid out for the next activation.
 TEST_F(PrintWindowTest, AFailedPrintKeepsTheLayoutAndOkPrintsAndCloses) {
   open({631, 331});
   window->show();
