@@ -69,35 +69,6 @@ Agreement agreementOf(const QImage& design, const QImage& background, const QIma
   return result;
 }
 
-class DesignExactnessTest : public testing::Test {
- protected:
-  void SetUp() override {
-    state.workingFiles.canvas = folder.filePath(QStringLiteral("canvas.bmp"));
-    text.print(QStringLiteral("Velloro"));
-  }
-
-  QImage renderOver(const QImage& canvas) {
-    captureCanvas(state, canvas);
-    return renderDesign(state, text.picture, panels, engine.entryPoints(), platform);
-  }
-
-  // The exported picture as a browser would get it: encoded as PNG and read.
-  QImage exportedDesign() {
-    const QImage design = transparentDesign(
-        storedLayersOver(filledPicture(631, 331, Qt::black), engine.entryPoints()),
-        storedLayersOver(filledPicture(631, 331, Qt::white), engine.entryPoints()));
-    return QImage::fromData(encodeWebPicture(design, {WebFormat::Png, true, 100}))
-        .convertToFormat(QImage::Format_ARGB32);
-  }
-
-  QTemporaryDir folder;
-  DesignState state;
-  PanelReadings panels;
-  TextPicture text;
-  ScriptedPlatform platform;
-  EngineLibrary engine{QStringLiteral(ENGINE_PATH)};
-};
-
 }  // namespace
 
 TEST(WebEncodingTest, LossyWebpShrinksWithQualityAndKeepsItsAlpha) {
@@ -263,7 +234,22 @@ TEST(VisibleExtentTest, DesignExtentFindsWhatTheCutOutShowsWithoutSolvingIt) {
 // affinely with one factor for the three channels, so the only error left is
 // the engine's truncations and the 8-bit alpha: measured, at most 1 per
 // channel over mid-grey and 2 over the stone texture, on every pixel.
-TEST_F(DesignExactnessTest, ExportAndRepaintOverGreyAndTextureMatchTheRenderOfEachEffect) {
+TEST(DesignExactnessTest, ExportAndRepaintOverGreyAndTextureMatchTheRenderOfEachEffect) {
+  QTemporaryDir folder;
+  DesignState state;
+  state.workingFiles.canvas = folder.filePath(QStringLiteral("canvas.bmp"));
+  TextPicture text;
+  text.print(QStringLiteral("Velloro"));
+  ScriptedPlatform platform;
+  EngineLibrary engine{QStringLiteral(ENGINE_PATH)};
+  // The exported picture as a browser would get it: encoded as PNG and read.
+  const auto exportedDesign = [&engine] {
+    const QImage design = transparentDesign(
+        storedLayersOver(filledPicture(631, 331, Qt::black), engine.entryPoints()),
+        storedLayersOver(filledPicture(631, 331, Qt::white), engine.entryPoints()));
+    return QImage::fromData(encodeWebPicture(design, {WebFormat::Png, true, 100}))
+        .convertToFormat(QImage::Format_ARGB32);
+  };
   struct Background {
     const char* name;
     QImage picture;
@@ -275,7 +261,9 @@ TEST_F(DesignExactnessTest, ExportAndRepaintOverGreyAndTextureMatchTheRenderOfEa
     state.effectType = effect.type;
     for (const Background& background : backgrounds) {
       SCOPED_TRACE(testing::Message() << effect.name.data() << " over " << background.name);
-      const QImage rendered = renderOver(background.picture);
+      captureCanvas(state, background.picture);
+      const QImage rendered =
+          renderDesign(state, text.picture, PanelReadings{}, engine.entryPoints(), platform);
       const QImage design = exportedDesign();
       ASSERT_EQ(design.size(), rendered.size());
       const Agreement agreement = agreementOf(design, background.picture, rendered);
