@@ -1,7 +1,5 @@
-// The entry points at the edges of their contract: the texture tile TEXTURE
-// installs, the colour keying of FRONTIERE, and arguments beyond their ranges
-// taken as the nearest end. Under the sanitizers these also catch any access
-// outside a buffer, any overflow or division by zero.
+// The entry points at the edges of their contract; under the sanitizers these
+// also catch any access outside a buffer, any overflow or division by zero.
 #include <gtest/gtest.h>
 
 #include <algorithm>

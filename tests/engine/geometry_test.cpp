@@ -1,6 +1,5 @@
-// The element's geometry step by step: the scans that find its boundary,
-// the smoothing that moves its points and the grid that holds them, the
-// search for each pixel's nearest point and the direction fields drawn from it.
+// The element's geometry step by step: scans, smoothing, point grid, nearest
+// points and direction fields.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -50,7 +50,7 @@ QImage doubledPixels(const QIcon& icon, QSize points) {
 
 }  // namespace
 
-TEST_F(MainWindowTest, EachCanvasPixelIsAnExactTwoByTwoBlockOnADoubledScreen) {
+TEST_F(MainWindowTest, CanvasPixelsAreExactTwoByTwoBlocksAndButtonPicturesAreDrawnAtTwiceTheScale) {
   const QImage picture = patchwork({9, 7});
   window->canvasView()->setPicture(picture);
   ASSERT_EQ(window->canvasView()->size(), QSize(9, 7));
@@ -67,11 +67,9 @@ TEST_F(MainWindowTest, EachCanvasPixelIsAnExactTwoByTwoBlockOnADoubledScreen) {
   QTest::mousePress(&box, Qt::LeftButton, Qt::NoModifier, QPoint(37, 21));
   ASSERT_EQ(pressed.size(), 1);
   EXPECT_EQ(pressed.at(0).at(2).toPoint(), QPoint(37, 21));
-}
 
-// Toolbar and shape tool buttons show pictures (the eraser too: a caption
-// would not fit its square) with pixmaps of their own at twice the scale.
-TEST_F(MainWindowTest, ButtonPicturesAreDrawnAtTwiceTheScale) {
+  // Toolbar and shape tool buttons show pictures (the eraser too: a caption
+  // would not fit its square) with pixmaps of their own at twice the scale.
   std::vector<std::pair<QIcon, QSize>> icons;
   for (const QAction* action : window->toolBar()->actions())
     if (!action->icon().isNull()) icons.emplace_back(action->icon(), QSize(16, 16));
@@ -85,7 +83,7 @@ TEST_F(MainWindowTest, ButtonPicturesAreDrawnAtTwiceTheScale) {
     EXPECT_FALSE(madeOfTwoByTwoBlocks(doubledPixels(icon, points)));
 }
 
-TEST(PanelPictures, MaterialThumbnailsAreDrawnAtTheScreensPixels) {
+TEST(PanelPictures, ThumbnailsAndTheRaisedBorderAreDrawnAtTheScreensPixels) {
   const QImage thumbnail = materialThumbnail(3, {52, 52});
   EXPECT_EQ(thumbnail.size(), QSize(104, 104));
   EXPECT_EQ(thumbnail.devicePixelRatio(), 2.0);
@@ -93,11 +91,9 @@ TEST(PanelPictures, MaterialThumbnailsAreDrawnAtTheScreensPixels) {
   PictureBox box;
   box.setPicture(thumbnail);
   EXPECT_EQ(box.size(), QSize(52, 52));
-}
 
-// Two points of border are four pixels: light over the top and left, dark
-// under the bottom and right, each in two shades of two pixels.
-TEST(PanelPictures, TheRaisedBorderIsTwoPointsOfWholePixelBlocks) {
+  // Two points of border are four pixels: light over the top and left, dark
+  // under the bottom and right, each in two shades of two pixels.
   QImage flat(QSize(40, 24), QImage::Format_RGB888);
   flat.setDevicePixelRatio(2.0);
   flat.fill(QColor(0, 0, 255));
