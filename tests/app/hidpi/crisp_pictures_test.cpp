@@ -11,20 +11,11 @@
 #include "main_window/panel_pictures.h"
 #include "main_window_fixture.h"
 #include "state/design_state.h"
+#include "test_pictures.h"
 #include "tools/shape_tool.h"
 #include "widgets/picture_box.h"
 
 namespace {
-
-// Neighbouring pixels all differ, so any blending across them shows.
-QImage patchwork(QSize size) {
-  QImage picture(size, QImage::Format_RGB888);
-  for (int y = 0; y < size.height(); ++y)
-    for (int x = 0; x < size.width(); ++x)
-      picture.setPixelColor(
-          x, y, QColor((x * 97 + y * 31) % 256, (x * 13 + y * 151) % 256, ((x + y) % 2) * 255));
-  return picture;
-}
 
 // An enlarged picture repeats each pixel over a 2x2 block; a drawn one has
 // edges that fall between the blocks somewhere.
@@ -51,7 +42,7 @@ QImage doubledPixels(const QIcon& icon, QSize points) {
 }  // namespace
 
 TEST_F(MainWindowTest, CanvasPixelsAreExactTwoByTwoBlocksAndButtonPicturesAreDrawnAtTwiceTheScale) {
-  const QImage picture = patchwork({9, 7});
+  const QImage picture = patterned(9, 7);
   window->canvasView()->setPicture(picture);
   ASSERT_EQ(window->canvasView()->size(), QSize(9, 7));
   const QImage shown = window->canvasView()->grab().toImage();
@@ -61,7 +52,7 @@ TEST_F(MainWindowTest, CanvasPixelsAreExactTwoByTwoBlocksAndButtonPicturesAreDra
       ASSERT_EQ(shown.pixelColor(x, y), picture.pixelColor(x / 2, y / 2)) << x << "," << y;
 
   PictureBox box;
-  box.setPicture(patchwork({40, 30}));
+  box.setPicture(patterned(40, 30));
   box.show();
   QSignalSpy pressed(&box, &PictureBox::mousePressed);
   QTest::mousePress(&box, Qt::LeftButton, Qt::NoModifier, QPoint(37, 21));

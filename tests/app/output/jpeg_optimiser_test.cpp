@@ -17,13 +17,14 @@
 #include "output_fixture.h"
 #include "state/bmp_file.h"
 #include "test_files.h"
+#include "test_pictures.h"
 #include "widgets/picture_box.h"
 
 class JpegOptimiserTest : public OutputTest {
  protected:
   void open(QSize size, const QString& mode = QStringLiteral("save"),
             const QString& chosen = QString()) {
-    picture = relief(size);
+    picture = patterned(size.width(), size.height());
     dialog = std::make_unique<JpegOptimiser>(picture, JpegSave{mode, chosen, currentName},
                                              ScreenScale{}, *seam);
     dialog->load();

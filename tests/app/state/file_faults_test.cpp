@@ -14,12 +14,12 @@
 
 #include "failure_of.h"
 #include "file_size_limit.h"
-#include "filled_picture.h"
 #include "platform/imaging.h"
 #include "state/bmp_file.h"
 #include "state/curve_file.h"
 #include "state/file_writing.h"
 #include "test_files.h"
+#include "test_pictures.h"
 
 namespace {
 

@@ -7,7 +7,6 @@
 #include <QTemporaryDir>
 
 #include "desktop/scripted_platform.h"
-#include "filled_picture.h"
 #include "state/crop.h"
 #include "state/file_filter.h"
 #include "state/input_picture_name.h"
@@ -15,6 +14,7 @@
 #include "state/tiling.h"
 #include "state/work_names.h"
 #include "test_files.h"
+#include "test_pictures.h"
 
 TEST(PathKind, FolderFileNothing) {
   QTemporaryDir folder;

@@ -4,11 +4,11 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
-#include "filled_picture.h"
 #include "state/bmp_file.h"
 #include "state/colour_keying.h"
 #include "state/engine_library.h"
 #include "state/picture_frame.h"
+#include "test_pictures.h"
 
 TEST(KeyRangesTest, StepsStopAtZeroAndResetLeavesTheKeyColour) {
   KeyRanges ranges;

@@ -6,10 +6,10 @@
 #include <QtEndian>
 
 #include "failure_of.h"
-#include "filled_picture.h"
 #include "state/bmp_file.h"
 #include "state/picture_loading.h"
 #include "test_files.h"
+#include "test_pictures.h"
 
 namespace {
 
@@ -37,13 +37,6 @@ QByteArray encoded(const QImage& image, const char* format) {
   return bytes;
 }
 
-QImage noisy(int width, int height) {
-  QImage image(width, height, QImage::Format_RGB888);
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) image.setPixel(x, y, qRgb(x * 37 % 256, y * 11 % 256, x ^ y));
-  return image;
-}
-
 // The file `name` in `folder` holding `bytes`.
 QString writtenFile(const QTemporaryDir& folder, const char* name, const QByteArray& bytes) {
   const QString path = folder.filePath(QLatin1String(name));
@@ -58,8 +51,8 @@ QString failureTextOfLoading(const QString& path) {
 // A camera-style JPEG: an EXIF segment holding a whole thumbnail, end marker
 // and all, before the main picture.
 QByteArray jpegWithThumbnail() {
-  const QByteArray thumbnail = encoded(noisy(8, 8), "JPEG");
-  const QByteArray main = encoded(noisy(64, 64), "JPEG");
+  const QByteArray thumbnail = encoded(patterned(8, 8), "JPEG");
+  const QByteArray main = encoded(patterned(64, 64), "JPEG");
   const qsizetype length = 2 + 6 + thumbnail.size();
   return main.left(2) + "\xFF\xE1" + char(length >> 8) + char(length) + QByteArray("Exif\0\0", 6) +
          thumbnail + main.mid(2);
@@ -166,13 +159,13 @@ TEST(PictureLoading, BadFilesAreFailures) {
 
 TEST(PictureLoading, PicturesBeyondTheSizeLimitAreRefusedUnallocated) {
   QTemporaryDir folder;
-  const QString strip = writtenFile(folder, "strip.png", encoded(noisy(16384, 2), "PNG"));
+  const QString strip = writtenFile(folder, "strip.png", encoded(patterned(16384, 2), "PNG"));
   EXPECT_EQ(loadPicture(strip).size(), QSize(16384, 2));
   const QString refusal = QStringLiteral(
       "50003 Unreadable picture (larger than 16384 pixels a side or 100000000 "
       "pixels): ");
   // BMP headers claiming more than the limit, with no rows behind them.
-  const QByteArray bmp = encoded(noisy(4, 4), "BMP");
+  const QByteArray bmp = encoded(patterned(4, 4), "BMP");
   for (auto [width, rows] : {std::pair{16385, 1}, {1, 16385}, {10001, 10000}}) {
     QByteArray claim = bmp;
     qToLittleEndian<qint32>(width, claim.data() + 18);
@@ -181,7 +174,7 @@ TEST(PictureLoading, PicturesBeyondTheSizeLimitAreRefusedUnallocated) {
     EXPECT_EQ(failureTextOfLoading(path), refusal + path) << width << " x " << rows;
   }
   // A JPEG whose frame header claims 20000 x 20000.
-  QByteArray jpeg = encoded(noisy(8, 8), "JPEG");
+  QByteArray jpeg = encoded(patterned(8, 8), "JPEG");
   const qsizetype frame = jpeg.indexOf("\xFF\xC0");
   ASSERT_GT(frame, 0);
   qToBigEndian<quint16>(20000, jpeg.data() + frame + 5);
@@ -194,9 +187,9 @@ TEST(PictureLoading, PicturesBeyondTheSizeLimitAreRefusedUnallocated) {
 // that a search for it would take for the picture's end.
 TEST(PictureLoading, PicturesWhoseDataEndsEarlyAreRefused) {
   QTemporaryDir folder;
-  const QByteArray bmp = encoded(noisy(127, 60), "BMP");
-  const QByteArray jpeg = encoded(noisy(64, 64), "JPEG");
-  const QByteArray png = encoded(noisy(64, 64), "PNG");
+  const QByteArray bmp = encoded(patterned(127, 60), "BMP");
+  const QByteArray jpeg = encoded(patterned(64, 64), "JPEG");
+  const QByteArray png = encoded(patterned(64, 64), "PNG");
   const QByteArray thumbJpeg = jpegWithThumbnail();
   const qsizetype scan = thumbJpeg.lastIndexOf("\xFF\xDA");
   const QByteArray coreBmp = coreHeaderBmp();

@@ -5,11 +5,11 @@
 #include <QTemporaryDir>
 
 #include "desktop/scripted_platform.h"
-#include "filled_picture.h"
 #include "state/bmp_file.h"
 #include "state/design_state.h"
 #include "state/engine_library.h"
 #include "state/failure.h"
+#include "test_pictures.h"
 
 namespace {
 

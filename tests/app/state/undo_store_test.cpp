@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "desktop/scripted_platform.h"
-#include "filled_picture.h"
 #include "platform/run_folder.h"
 #include "state/failure.h"
 #include "state/undo_files.h"
 #include "test_files.h"
+#include "test_pictures.h"
 
 namespace {
 

@@ -11,7 +11,6 @@
 
 #include "desktop/scripted_platform.h"
 #include "failure_of.h"
-#include "filled_picture.h"
 #include "state/design_state.h"
 #include "state/engine_library.h"
 #include "state/outside_effects.h"
@@ -23,18 +22,9 @@
 #include "state/transparent_design.h"
 #include "state/visible_extent.h"
 #include "state/web_encoding.h"
+#include "test_pictures.h"
 
 namespace {
-
-// Every pixel differs from its neighbours, and a picture of 64 x 4 or more
-// holds every alpha level, so that any loss shows.
-QImage patterned(int width, int height, QImage::Format format) {
-  QImage picture(width, height, QImage::Format_ARGB32);
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x)
-      picture.setPixel(x, y, qRgba(x * 37 + y, y * 91 + x * 3, (x ^ y) * 13, (x + 64 * y) % 256));
-  return picture.convertToFormat(format);
-}
 
 QImage textureCanvas() {
   const QImage tile(QStringLiteral(SHIPPED_TEXTURES "/stone.bmp"));
