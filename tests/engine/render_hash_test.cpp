@@ -1,6 +1,5 @@
-// Whole renders across sizes, effects, materials, patterns, curve axes,
-// deformations, slots and textures, hashed group by group against the hashes
-// of outputs known to be right: any change of any output byte shows here.
+// Whole renders of every setting, hashed group by group against the hashes of
+// outputs known to be right: any change of any output byte shows here.
 #include <gtest/gtest.h>
 
 #include <cinttypes>

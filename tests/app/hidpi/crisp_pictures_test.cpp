@@ -1,6 +1,5 @@
-// Pictures on a doubled screen: the canvas shows each picture pixel as an
-// exact 2x2 block and takes the mouse in picture pixels; toolbar, panel and
-// tool pictures are drawn at the screen's pixels, never enlarged.
+// Pictures on a doubled screen: the canvas enlarges, every other picture is
+// drawn at the screen's pixels.
 #include <QAction>
 #include <QIcon>
 #include <QSignalSpy>

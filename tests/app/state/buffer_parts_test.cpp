@@ -1,6 +1,5 @@
-// Pictures made and read in the engine's buffer layout with no whole
-// picture in between: a plain canvas, a part cut out, and the extent of a
-// design found in its two paintings.
+// Pictures made and read in the engine's buffer layout with no whole picture
+// in between.
 #include <gtest/gtest.h>
 
 #include "state/bmp_file.h"

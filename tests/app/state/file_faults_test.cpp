@@ -1,6 +1,5 @@
 // What the writer refuses to write through or over, and every writer on a
-// disk that refuses the write: the old file stays whole, no temporary file is
-// left beside it, and the failure carries the exact number and text.
+// disk that refuses the write.
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
