@@ -137,15 +137,12 @@ TEST_F(CurveFileTest, UnreadableCurvesAreReportedAndKeepThePoints) {
   }
 }
 
-TEST_F(CurveFileTest, CancelledSaveWritesNothingAndSaysNothing) {
+TEST_F(CurveFileTest, CancelledSaveWritesNothingAndSaveMakesTheCurvesFolderOrReportsWhyNot) {
   EXPECT_FALSE(saveCurve(rising, {}, curves(), platform));
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_EQ(platform.saveRequests.at(0).defaultSuffix, QStringLiteral("txt"));
   EXPECT_TRUE(filesLeft().isEmpty());
-}
-
-// A missing curves folder is made; a file in its place is reported, leaving nothing behind.
-TEST_F(CurveFileTest, SaveMakesTheCurvesFolderOrReportsWhyNot) {
+  // A missing curves folder is made; a file in its place is reported, leaving nothing behind.
   ASSERT_TRUE(saveCurve(rising, "x.txt", curve("new/curves"), platform));
   EXPECT_TRUE(QFileInfo(curve("new/curves/x.txt")).isFile());
   writeContent(curve("blocker"), "a file, not a folder");
@@ -155,7 +152,7 @@ TEST_F(CurveFileTest, SaveMakesTheCurvesFolderOrReportsWhyNot) {
   EXPECT_EQ(filesLeft(), QStringList{"blocker"});
 }
 
-TEST(CurveDrawing, FrameHasAxesArrowsPointCirclesAndLightGreyLabels) {
+TEST(CurveDrawing, FrameHasAxesArrowsPointCirclesAndLabelsAndThePlotFollowsTheCurve) {
   QImage box = curveBox();
   drawCurveFrame(box, CurvePoints{}, background);
   EXPECT_EQ(box.pixel(6, 45), black);    // vertical axis
@@ -170,11 +167,8 @@ TEST(CurveDrawing, FrameHasAxesArrowsPointCirclesAndLightGreyLabels) {
   for (int y = 0; y < 30; ++y)
     for (int x = 20; x < 120; ++x) grey += box.pixel(x, y) == qRgb(240, 240, 240);
   EXPECT_GT(grey, 30);
-}
 
-// The flat curve plots one red row; a rising one follows the spline.
-TEST(CurveDrawing, PlotFollowsTheCurve) {
-  QImage box = curveBox();
+  // The flat curve plots one red row; a rising one follows the spline.
   box.fill(background);
   plotCurve(box, CurvePoints{});
   for (int x = 6; x <= 133; ++x) EXPECT_EQ(box.pixel(x, 32), red) << x;

@@ -6,15 +6,14 @@
 
 #include "failure_of.h"
 
-TEST(TextPicture, MarginAndSizeFollowTheFontSize) {
+// Margin and size follow the font size; the text prints on white, an empty one
+// as the margins alone.
+TEST(TextPicture, MarginAndSizeFollowTheFontSizeAndTheTextPrintsOnWhite) {
   const TextLayout layout = textLayout({100.4, 46.5}, 40, 46.5);
   EXPECT_DOUBLE_EQ(layout.margin, 10);
   EXPECT_EQ(layout.width, 132);                       // 100.4 + 12 + 2 x 10, rounded
   EXPECT_EQ(layout.height, roundHalfEven(46 * 1.3));  // 46.5 rounds to the even 46 first
   EXPECT_EQ(textLayout({0, 10}, 75, 10).width, 50);   // 12 + 37.5 gives 49.5, to the even 50
-}
-
-TEST(TextPicture, PrintsOnWhiteOrTheMarginsAlone) {
   TextPicture text;
   text.font.setPointSize(40);
   text.print(QStringLiteral("Velloro"));
