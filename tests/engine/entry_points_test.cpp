@@ -110,7 +110,7 @@ Picture gradient() {
   return picture;
 }
 
-TEST(ColourKeying, EachChannelHasItsOwnInclusiveRangeAndTheKeyColourIsNeverKept) {
+TEST(ColourKeying, EachChannelHasItsOwnInclusiveRangeWidthComesFromTheStride) {
   // Least and most red, green and blue kept.
   constexpr int32_t kRanges[][6] = {{0, 255, 0, 255, 0, 255},     {0, 255, 0, 255, 40, 120},
                                     {0, 199, 0, 255, 0, 255},     {0, 255, 60, 255, 0, 255},
@@ -133,9 +133,7 @@ TEST(ColourKeying, EachChannelHasItsOwnInclusiveRangeAndTheKeyColourIsNeverKept)
         EXPECT_EQ(picture.at(r, c), kept ? original.at(r, c) : kKey);
       }
   }
-}
-
-TEST(ColourKeying, WidthComesFromTheStrideAndBadSizesDoNothing) {
+  // The width comes from the stride; bad sizes do nothing.
   Picture picture = gradient();  // 7 pixels: 21 bytes of a 24-byte row, keyed as 8
   Picture mask(7, 5, 77);
   FRONTIERE(picture.data(), mask.data(), picture.stride, picture.rows, 0, 0, 0, 0, 255, 0, 255, 0,

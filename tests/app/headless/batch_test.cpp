@@ -55,15 +55,12 @@ TEST(BatchList, LinesBecomeTitlesOrProblems) {
 }
 
 // The ends of the bar; the lines and a bar part way are in the run below.
-TEST(BatchProgress, BarAtItsEnds) {
+TEST(BatchProgress, BarAtItsEndsAndPlainLinesOrABarRedrawnInPlace) {
   EXPECT_EQ(progressBar(0, 40, 10).toStdString(), "[..........]");
   EXPECT_EQ(progressBar(50, 40, 10).toStdString(), "[##########]");
   EXPECT_EQ(progressBar(0, 0, 4).toStdString(), "[####]");
-}
-
-// Plain lines for a file, a bar redrawn in place on a terminal; control
-// characters of the list are shown as codes either way.
-TEST(BatchProgress, PlainLinesOrABarRedrawnInPlace) {
+  // Plain lines for a file, a bar redrawn in place on a terminal; control
+  // characters of the list are shown as codes either way.
   const std::string report = "Velloro: list.txt:2: 'a\\x9B.png'\n";
   const std::string title = "2/2 Caf\xC3\xA9 \\x1B]0;owned\\x07\\x1B[2J\\x0DHi\\x7F";
   const std::string half = "[" + std::string(15, '#') + std::string(15, '.') + "] 1/2 Home";

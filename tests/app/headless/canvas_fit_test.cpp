@@ -67,7 +67,7 @@ class TransparentRender : public RenderRunFixture {
 };
 
 // A margin reaching past the canvas (40 > 20 on the left) is transparent too.
-TEST_F(TransparentRender, TrimCutsToTheVisibleDesignPlusTheMargin) {
+TEST_F(TransparentRender, TrimCutsToTheVisibleDesignPlusTheMarginInPngOrWebp) {
   const QImage whole = ve("--transparent", "whole.png");
   ASSERT_EQ(whole.size(), QSize(160, 90));  // the canvas, which holds the design
   const QRect extent = alphaExtent(whole);
@@ -81,10 +81,7 @@ TEST_F(TransparentRender, TrimCutsToTheVisibleDesignPlusTheMargin) {
       EXPECT_EQ(trimmed.pixel(at + QPoint(margin, margin)), whole.pixel(at + extent.topLeft()));
     EXPECT_EQ(trimmed.pixel(0, 0), 0u);
   }
-}
-
-// --quality makes WebP lossy; what no layer covers stays clear.
-TEST_F(TransparentRender, WebpKeepsTheSameAlphaAsPng) {
+  // --quality makes WebP lossy; what no layer covers stays clear.
   const QImage png = ve("--transparent --trim 2", "t.png");
   EXPECT_EQ(ve("--transparent --trim 2", "t.webp"), png);
   const QImage lossy = ve("--transparent --trim 2 --quality 20", "lossy.webp");

@@ -145,16 +145,13 @@ TEST_F(RenderRunTest, BatchTellsAFailedWriteInItsPlaceAndGoesOn) {
             (QStringList{QStringLiteral("blog.png"), QStringLiteral("home.png")}));
 }
 
-TEST_F(RenderRunTest, BatchNeedsAFolderAndAList) {
+TEST_F(RenderRunTest, BatchNeedsAFolderAndAListAndVersionGoesToTheOutput) {
   const QString missing = pictures.filePath(QStringLiteral("missing"));
   EXPECT_EQ(run("--batch % --out-dir %", {batchList("Home\thome.png\n"), missing}), 1);
   EXPECT_EQ(errorText(), "Velloro: --out-dir '" + missing.toStdString() + "': no such folder\n");
   EXPECT_EQ(run("--batch % --out-dir %", {batchList("# nothing yet\n"), pictures.path()}), 2);
   EXPECT_EQ(run("--batch % --out-dir %", {missing, pictures.path()}), 2);
   EXPECT_TRUE(QDir(pictures.path()).isEmpty());
-}
-
-TEST_F(RenderRunTest, VersionGoesToTheOutput) {
   EXPECT_EQ(run("--version"), 0);
   EXPECT_EQ(textOf(output).substr(0, 14), "Velloro 1.0.0\n");
   EXPECT_EQ(errorText(), "");

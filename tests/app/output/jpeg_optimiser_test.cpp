@@ -184,7 +184,7 @@ TEST_F(JpegOptimiserTest, ApplyWritesThePickedFormatUnderItsOwnExtension) {
 
 // Bytes grouped by thousands, without a separator below a thousand;
 // kilobytes with up to two decimals.
-TEST(SizeReadout, BytesAndKilobytes) {
+TEST(SizeReadoutAndTarget, BytesKilobytesAndTheWrittenName) {
   const std::pair<QString, const char*> shown[] = {
       {bytesReadout(512), "512  bytes"},           {bytesReadout(12345), "12,345  bytes"},
       {bytesReadout(1234567), "1,234,567  bytes"}, {bytesReadout(0), "  bytes"},
@@ -192,11 +192,8 @@ TEST(SizeReadout, BytesAndKilobytes) {
       {kilobytesReadout(1536), "( 1.5 KB )"},      {kilobytesReadout(512), "( .5 KB )"},
   };
   for (const auto& [text, expected] : shown) EXPECT_EQ(text.toStdString(), expected);
-}
-
-// Save gives the current name a JPEG extension, Save As takes the chosen
-// name; a name that already ends in a JPEG extension keeps it in its own case.
-TEST(JpegTarget, TheWrittenNameFromTheModeAndTheNames) {
+  // Save gives the current name a JPEG extension, Save As takes the chosen
+  // name; a name that already ends in a JPEG extension keeps it in its own case.
   const std::pair<const char*, const char*> saved[] = {{"/o/logo.bmp", "/o/logo.jpg"},
                                                        {"/o.d/logo.v2.bmp", "/o.d/logo.v2.jpg"},
                                                        {"/o/photo.JPEG", "/o/photo.JPEG"},

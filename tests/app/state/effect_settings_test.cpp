@@ -45,7 +45,7 @@ TEST(SourceKindSwitch, StoresTheCurveOfKindAndMaterialGroup) {
 
 // Drop shadow offsets run from -25 to +25 with their sign; the cast shadow
 // shows its height and its orientation in steps of 5 degrees.
-TEST(OutsideEffects, ShadowValueLabels) {
+TEST(OutsideEffects, ShadowStrengthAndDeformationLabels) {
   struct Case {
     EffectType effect;
     int slider, value;
@@ -63,10 +63,7 @@ TEST(OutsideEffects, ShadowValueLabels) {
     EXPECT_EQ(shadowLabels(c.slider, c.value, outsideEffect(c.effect))->value,
               QString::fromUtf8(c.label))
         << c.label;
-}
-
-// The strength is a percent for every effect, the parameters only for shadows.
-TEST(OutsideEffects, StrengthParametersAndDeformationLabels) {
+  // The strength is a percent for every effect, the parameters only for shadows.
   EXPECT_FALSE(shadowLabels(1, 51, outsideEffect(EffectType::Glow))->first);
   EXPECT_FALSE(shadowLabels(2, 60, outsideEffect(EffectType::Engraved)));
   EXPECT_FALSE(shadowLabels(3, 60, outsideEffect(EffectType::NoContour)));

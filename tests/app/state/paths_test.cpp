@@ -16,7 +16,7 @@
 #include "test_files.h"
 #include "test_pictures.h"
 
-TEST(PathKind, FolderFileNothing) {
+TEST(PathParts, KindFolderNameAndExtension) {
   QTemporaryDir folder;
   writeContent(folder.filePath("a.bmp"), {});
   EXPECT_EQ(pathKindOf(folder.path()), pathKind::Folder);
@@ -24,10 +24,7 @@ TEST(PathKind, FolderFileNothing) {
   EXPECT_EQ(pathKindOf(folder.filePath("missing.bmp")), pathKind::Nothing);
   EXPECT_EQ(pathKindOf(QString()), pathKind::Nothing);
   EXPECT_EQ(pathKindOf(QStringLiteral("   ")), pathKind::Nothing);
-}
-
-// The folder part keeps its slash; a dot in a folder name is no extension.
-TEST(PathParts, FolderNameAndExtensionParts) {
+  // The folder part keeps its slash; a dot in a folder name is no extension.
   struct Case {
     const char* path;
     const char* folder;
@@ -100,7 +97,7 @@ TEST(InputPictureName, TakesTheFirstFreeNumber) {
   EXPECT_FALSE(QFileInfo::exists(program.filePath("inputs/MyPic2.bmp")));
 }
 
-TEST(WorkNames, SkipsNumbersTakenAsBitmapOrJpeg) {
+TEST(WorkNames, SkipsNumbersTakenAsBitmapOrJpegAndNamesBoth) {
   QTemporaryDir outputs;
   writeContent(outputs.filePath("MyWork1.bmp"), "x");
   writeContent(outputs.filePath("MyWork2.jpg"), "x");
@@ -108,11 +105,8 @@ TEST(WorkNames, SkipsNumbersTakenAsBitmapOrJpeg) {
   ScriptedPlatform seam;
   EXPECT_EQ(freeWorkNumber(outputs.path(), seam), 3);
   EXPECT_EQ(seam.pendingEventRuns, 3);
-}
-
-// JPEG names by their last three letters in any case; the bitmap name
-// replaces only the last extension.
-TEST(WorkNames, JpegAndBitmapNames) {
+  // JPEG names by their last three letters in any case; the bitmap name
+  // replaces only the last extension.
   for (const char* name : {"/o/Logo.JPG", "/o/Logo.Jpeg"}) EXPECT_TRUE(isJpegName(name)) << name;
   for (const char* name : {"/o/Logo.gif", "/o/Logo.bmp", ""})
     EXPECT_FALSE(isJpegName(name)) << name;

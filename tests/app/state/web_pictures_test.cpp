@@ -61,7 +61,15 @@ Agreement agreementOf(const QImage& design, const QImage& background, const QIma
 
 }  // namespace
 
-TEST(WebEncodingTest, LossyWebpShrinksWithQualityAndKeepsItsAlpha) {
+TEST(WebEncodingTest, FormatsGoByExtensionAndLossyWebpShrinksWithQuality) {
+  const std::pair<const char*, std::optional<WebFormat>> cases[] = {
+      {"title.png", WebFormat::Png},   {"TITLE.PNG", WebFormat::Png},
+      {"a.b.webp", WebFormat::Webp},   {"x.WebP", WebFormat::Webp},
+      {"title.bmp", std::nullopt},     {"png", std::nullopt},
+      {"title.png.jpg", std::nullopt}, {"", std::nullopt},
+  };
+  for (const auto& [name, format] : cases)
+    EXPECT_EQ(webFormatOfName(QString::fromLatin1(name)), format) << name;
   if (!QImageWriter::supportedImageFormats().contains("webp"))
     GTEST_SKIP() << "no WebP writer in this Qt";
   QImage picture = filledPicture(200, 100, Qt::transparent, QImage::Format_ARGB32);
@@ -75,18 +83,7 @@ TEST(WebEncodingTest, LossyWebpShrinksWithQualityAndKeepsItsAlpha) {
   EXPECT_EQ(QImage::fromData(high).pixelColor(100, 50).alpha(), 255);
 }
 
-TEST(WebEncodingTest, FormatOfAFileNameByItsExtension) {
-  const std::pair<const char*, std::optional<WebFormat>> cases[] = {
-      {"title.png", WebFormat::Png},   {"TITLE.PNG", WebFormat::Png},
-      {"a.b.webp", WebFormat::Webp},   {"x.WebP", WebFormat::Webp},
-      {"title.bmp", std::nullopt},     {"png", std::nullopt},
-      {"title.png.jpg", std::nullopt}, {"", std::nullopt},
-  };
-  for (const auto& [name, format] : cases)
-    EXPECT_EQ(webFormatOfName(QString::fromLatin1(name)), format) << name;
-}
-
-TEST(PngEncoding, PixelsComeBackExactly) {
+TEST(PngEncoding, PixelsComeBackExactlyAndAnEmptyPictureIsRefused) {
   struct Case {
     int width, height;
     QImage::Format format;
@@ -113,15 +110,13 @@ TEST(PngEncoding, PixelsComeBackExactly) {
     EXPECT_EQ(decoded.convertToFormat(compared), picture.convertToFormat(compared))
         << c.width << 'x' << c.height;
   }
-}
-
-TEST(PngEncoding, AnEmptyPictureIsRefusedOrGivesNoBytes) {
+  // An empty picture is refused, or gives no bytes.
   EXPECT_TRUE(encodeWebPicture(QImage(), {WebFormat::Png, true, 90}).isEmpty());
   EXPECT_EQ(failureOf([] { pngFileBytes(QImage()); }).description(),
             QStringLiteral("cannot encode a png picture: the picture is empty"));
 }
 
-TEST(PictureFormatsTest, WebNameReplacesTheLastExtensionOnly) {
+TEST(PictureFormatsTest, WebNameReplacesTheLastExtensionOnlyAndSaveEntriesEndAtWebp) {
   const std::tuple<const char*, WebFormat, const char*> cases[] = {
       {"/out/logo.png", WebFormat::Png, "/out/logo.png"},
       {"/out/logo.PNG", WebFormat::Png, "/out/logo.PNG"},  // already a PNG name
@@ -134,16 +129,13 @@ TEST(PictureFormatsTest, WebNameReplacesTheLastExtensionOnly) {
   };
   for (const auto& [chosen, format, name] : cases)
     EXPECT_EQ(webNameOf(QString::fromLatin1(chosen), format), QString::fromLatin1(name)) << chosen;
-}
-
-// No entry lies beyond the save dialog's types, and WebP is saved without loss.
-TEST(PictureFormatsTest, NoWebFormatBeyondTheSaveEntriesAndSavedWebpIsLossless) {
+  // No entry lies beyond the save dialog's types, and WebP is saved without loss.
   EXPECT_EQ(webFormatOfSaveEntry(4), std::nullopt);
   EXPECT_EQ(webFormatOfSaveEntry(-1), std::nullopt);
   EXPECT_TRUE(savedWebEncoding(WebFormat::Webp).lossless);
 }
 
-TEST(TransparentDesignTest, SolvesColourAndAlphaOfOnePixel) {
+TEST(TransparentDesignTest, SolvesColourAndAlphaOfOnePixelAndSeesOneFaintPixel) {
   struct Case {
     const char* what;
     QRgb overBlack, overWhite, expected;  // expected: non-premultiplied ARGB
@@ -171,9 +163,7 @@ TEST(TransparentDesignTest, SolvesColourAndAlphaOfOnePixel) {
     ASSERT_EQ(design.format(), QImage::Format_ARGB32);
     EXPECT_EQ(design.pixel(0, 0), c.expected) << c.what;
   }
-}
-
-TEST(TransparentDesignTest, PicturesOfDifferentSizesGiveNothingAndOneFaintPixelIsSeen) {
+  // Pictures of different sizes give nothing visible.
   QImage design = transparentDesign(filledPicture(7, 5, Qt::red), filledPicture(8, 5, Qt::red));
   EXPECT_EQ(design.size(), QSize(7, 5));
   EXPECT_FALSE(anythingVisible(design));
@@ -182,7 +172,7 @@ TEST(TransparentDesignTest, PicturesOfDifferentSizesGiveNothingAndOneFaintPixelI
   EXPECT_TRUE(anythingVisible(design));
 }
 
-TEST(VisibleExtentTest, BoundsEveryPixelThatIsNotFullyTransparent) {
+TEST(VisibleExtentTest, BoundsEveryPixelThatIsNotFullyTransparentAndTrims) {
   const std::pair<std::vector<QPoint>, QRect> cases[] = {
       {{}, QRect()},
       {{{0, 0}}, QRect(0, 0, 1, 1)},
@@ -196,18 +186,12 @@ TEST(VisibleExtentTest, BoundsEveryPixelThatIsNotFullyTransparent) {
     for (QPoint p : visible) picture.setPixel(p, qRgba(255, 255, 255, 1));
     EXPECT_EQ(visibleExtent(picture), extent) << visible.size();
   }
-}
-
-TEST(VisibleExtentTest, NegativeMarginTrimsTightAndNothingVisibleGivesNoPicture) {
   QImage picture = filledPicture(6, 6, Qt::transparent, QImage::Format_ARGB32);
   EXPECT_TRUE(trimmedToVisible(picture, 4).isNull());
   picture.setPixel(2, 3, qRgba(1, 2, 3, 4));
   EXPECT_EQ(trimmedToVisible(picture, -3).size(), QSize(1, 1));
   EXPECT_EQ(trimmedToVisible(picture, 0).pixel(0, 0), qRgba(1, 2, 3, 4));
-}
-
-// White showing through by 764 of 765 rounds to alpha 0; by 763 it does not.
-TEST(VisibleExtentTest, DesignExtentFindsWhatTheCutOutShowsWithoutSolvingIt) {
+  // White showing through by 764 of 765 rounds to alpha 0; by 763 it does not.
   QImage black = filledPicture(6, 4, Qt::black);
   QImage white = filledPicture(6, 4, Qt::white);
   EXPECT_TRUE(designExtent(black, white).isNull());
