@@ -195,7 +195,7 @@ TEST(DistanceSearch, BackgroundIsSearchedOnlyWithinTheEffectsReach) {
 
 // Inside, the distance runs from the boundary point; an outer effect also
 // measures the background, whose first pixel holds the point itself.
-TEST(DistanceSearch, PixelsNearAStraightEdgeAreWholePixelsAway) {
+TEST(DistanceSearch, PixelsNearAStraightEdgeAreWholePixelsAwayAndTheDepthIsCapped) {
   Picture mask = rectangleMask(80, 60, 10, 10, 40, 60);
   Render inner = geometryRender(mask);
   EXPECT_EQ(inner.geometry.distance[inner.geometry.cell(25, 10)], 2500u);
@@ -206,11 +206,8 @@ TEST(DistanceSearch, PixelsNearAStraightEdgeAreWholePixelsAway) {
   computeDistances(outer);
   EXPECT_EQ(outer.geometry.distance[outer.geometry.cell(25, 9)], 0u);
   EXPECT_EQ(outer.geometry.distance[outer.geometry.cell(25, 6)], 9u * 2500u);
-}
-
-// A 9 x 9 square's centre lies 5 pixels from each boundary row and column;
-// the middle of a large one finds no point and its depth is capped.
-TEST(DistanceSearch, DepthIsTheLargestFiniteSquaredDistanceOfAnElementPixelUpToACap) {
+  // A 9 x 9 square's centre lies 5 pixels from each boundary row and column;
+  // the middle of a large one finds no point and its depth is capped.
   Picture square = rectangleMask(40, 40, 10, 10, 18, 18);
   EXPECT_EQ(geometryRender(square, {.smoothingSize = 10}).geometry.maxSquaredDistance, 25.0 * 2500);
   Picture large = rectangleMask(200, 200, 20, 20, 179, 179);

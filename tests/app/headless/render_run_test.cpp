@@ -23,17 +23,14 @@ QString textureStyle(const QTemporaryDir& folder, const QString& name) {
 }  // namespace
 
 // The format follows the last extension, in any case.
-TEST_F(RenderRunTest, DefaultTitleInEveryFormat) {
+TEST_F(RenderRunTest, DefaultTitleInEveryFormatAndCanvasBackgroundAndPosition) {
   const QImage title = rendered("--text Velloro -o %", "title.png");
   EXPECT_EQ(title.pixel(0, 0), qRgb(255, 255, 255));
   for (const char* name : {"title.BMP", "title.v2.webp"})
     EXPECT_EQ(rendered("--text Velloro -o %", name), title) << name;
   EXPECT_EQ(rendered("--text Velloro --quality 100 -o %", "title.jpeg").size(), title.size());
   EXPECT_EQ(errorText(), "");
-}
-
-// An odd width gives the rows of the BMP padding.
-TEST_F(RenderRunTest, CanvasBackgroundAndPosition) {
+  // An odd width gives the rows of the BMP padding.
   const QImage small =
       rendered("--text A --canvas 121x90 --background #102030 --at 60,40 --size 20 -o %", "s.bmp");
   const QByteArray bytes = contentOf(out("s.bmp"));

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <QTemporaryDir>
 
 #include "desktop/scripted_platform.h"

@@ -27,7 +27,7 @@ class RenderPipelineTest : public testing::Test {
 
 }  // namespace
 
-TEST_F(RenderPipelineTest, EngineArgumentsOfTheTextDesignOnTheCapturedCanvas) {
+TEST_F(RenderPipelineTest, EngineArgumentsOfTheTextDesignAndTheFramedShapeAndPictureMasks) {
   captureCanvas(state, filledPicture(631, 331, Qt::white));
   const velloro::ActionArguments a = engineArguments(state, panels, {strideOf(301), 129});
   EXPECT_EQ((std::array{a.maskStride, a.maskRows, a.outputStride, a.outputRows}),
@@ -38,9 +38,7 @@ TEST_F(RenderPipelineTest, EngineArgumentsOfTheTextDesignOnTheCapturedCanvas) {
   EXPECT_EQ(a.knotX, (std::array{0, 50, 100, 150, 200, 255}));
   EXPECT_EQ(a.knotY[0], state.curve.y[1]);
   EXPECT_EQ(a.mask, nullptr);  // the render sets the pictures itself
-}
-
-TEST_F(RenderPipelineTest, ShapeAndPictureMasksCarryAFrameOf32Pixels) {
+  // Shape and picture masks carry a frame of 32 pixels.
   state.designFrame = {40, 50, 0, 0};
   for (SourceKind kind : {SourceKind::Shape, SourceKind::Picture}) {
     state.sourceKind = kind;
