@@ -177,7 +177,7 @@ TEST(PointGrid, EmptyIdentifiersReadZeroAndACellHoldsAtMost999Points) {
   EXPECT_EQ(grid.rowAt(1000), 0);  // the next cell's count
 }
 
-TEST(DistanceSearch, BackgroundIsSearchedOnlyWithinTheEffectsReach) {
+TEST(DistanceSearch, ReachDistancesNearAStraightEdgeAndTheCappedDepth) {
   Picture mask = rectangleMask(190, 150, 60, 60, 90, 130);
   for (const auto& [effect, amount, searched] : {std::tuple{EffectType::Engraved, 0, false},
                                                  {EffectType::Engraved, 10, false},
@@ -191,12 +191,9 @@ TEST(DistanceSearch, BackgroundIsSearchedOnlyWithinTheEffectsReach) {
     EXPECT_EQ(distance == 25u * 25u * 2500u, searched)
         << toInt(effect) << " " << amount << " " << distance;
   }
-}
-
-// Inside, the distance runs from the boundary point; an outer effect also
-// measures the background, whose first pixel holds the point itself.
-TEST(DistanceSearch, PixelsNearAStraightEdgeAreWholePixelsAwayAndTheDepthIsCapped) {
-  Picture mask = rectangleMask(80, 60, 10, 10, 40, 60);
+  // Inside, the distance runs from the boundary point; an outer effect also
+  // measures the background, whose first pixel holds the point itself.
+  mask = rectangleMask(80, 60, 10, 10, 40, 60);
   Render inner = geometryRender(mask);
   EXPECT_EQ(inner.geometry.distance[inner.geometry.cell(25, 10)], 2500u);
   EXPECT_EQ(inner.geometry.distance[inner.geometry.cell(25, 12)], 9u * 2500u);
