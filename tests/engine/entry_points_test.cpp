@@ -1,7 +1,5 @@
-// The entry points at the edges of their contract: the texture tile TEXTURE
-// installs, the colour keying of FRONTIERE, and arguments beyond their ranges
-// taken as the nearest end. Under the sanitizers these also catch any access
-// outside a buffer, any overflow or division by zero.
+// The entry points at the edges of their contract; under the sanitizers these
+// also catch any access outside a buffer, any overflow or division by zero.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,7 +13,7 @@
 namespace velloro::test {
 namespace {
 
-TEST(Action, MaskNarrowerThanFourPixelsGivesThePlainCopyAndInvalidatesTheSlot) {
+TEST(Action, MaskNarrowerThanFourPixelsGivesThePlainCopyButItsPaddedStrideCounts) {
   Picture mask(3, 10, 0);  // stride 12 would be W = 4; pass 9 bytes for W = 3
   Canvas canvas(20, 10);
   paintPattern(canvas.background);
@@ -27,12 +25,9 @@ TEST(Action, MaskNarrowerThanFourPixelsGivesThePlainCopyAndInvalidatesTheSlot) {
   EXPECT_FALSE(engineState().slots.find(2)->valid);
   EXPECT_EQ(engineState().render, nullptr);
   DESTRUCTION();
-}
-
-TEST(Action, PaddedStrideOfAThreePixelMaskCountsAsFourPixels) {
-  Picture mask(3, 10);  // stride 12: W = 4, one column scanned
+  // With its padded stride the three-pixel mask counts as four pixels.
+  mask = Picture(3, 10);  // stride 12: W = 4, one column scanned
   mask.setDark(5, 0);
-  Canvas canvas(20, 10);
   startRender(canvas, mask, {});
   ASSERT_NE(engineState().render, nullptr);
   EXPECT_EQ(engineState().render->geometry.width, 4);
@@ -50,9 +45,6 @@ Picture numberedTexture(int32_t width, int32_t rows) {
   return texture;
 }
 
-// Texture row and column of a looked-up pixel.
-std::pair<int32_t, int32_t> placeOf(const Colour& colour) { return {colour.green, colour.blue}; }
-
 TextureTile numberedTile(int32_t width, int32_t rows, int32_t offsets = 0) {
   const Picture texture = numberedTexture(width, rows);
   TextureTile tile;
@@ -60,18 +52,16 @@ TextureTile numberedTile(int32_t width, int32_t rows, int32_t offsets = 0) {
   return tile;
 }
 
-TEST(TextureTiles, OffsetsBeyondThePictureWrapToNonNegativePlaces) {
-  const TextureTile tile = numberedTile(6, 5, 30);
+// Offsets wrap to places inside the tile; a one-pixel texture's period of 0
+// columns becomes 1; without rows or without any texture, pixels are black.
+TEST(TextureTiles, OffsetsWrapAndNarrowRowlessOrMissingTexturesAreSafe) {
+  const TextureTile wrapped = numberedTile(6, 5, 30);
   for (int32_t r : {-1000, -1, 0, 7, 5000})
     for (int32_t c : {-1000, -31, -1, 0, 29, 5000}) {
-      const auto [row, column] = placeOf(tile.tiled(40, r, c));
-      EXPECT_TRUE(row >= 0 && row < 5 && column >= 0 && column < 5) << r << ", " << c;
+      const Colour place = wrapped.tiled(40, r, c);  // green is the row, blue the column
+      EXPECT_TRUE(place.green >= 0 && place.green < 5 && place.blue >= 0 && place.blue < 5)
+          << r << ", " << c;
     }
-}
-
-// A one-pixel texture's period of 0 columns becomes 1; without rows or
-// without any texture, placed pixels are black.
-TEST(TextureTiles, NarrowRowlessOrMissingTexturesAreSafe) {
   TextureTile tile = numberedTile(1, 3);
   EXPECT_TRUE(tile.isSet());
   EXPECT_EQ(tile.tiled(5, 2, 17).blue, 0);
@@ -117,7 +107,7 @@ Picture gradient() {
   return picture;
 }
 
-TEST(ColourKeying, EachChannelHasItsOwnInclusiveRangeAndTheKeyColourIsNeverKept) {
+TEST(ColourKeying, EachChannelHasItsOwnInclusiveRangeWidthComesFromTheStride) {
   // Least and most red, green and blue kept.
   constexpr int32_t kRanges[][6] = {{0, 255, 0, 255, 0, 255},     {0, 255, 0, 255, 40, 120},
                                     {0, 199, 0, 255, 0, 255},     {0, 255, 60, 255, 0, 255},
@@ -140,9 +130,7 @@ TEST(ColourKeying, EachChannelHasItsOwnInclusiveRangeAndTheKeyColourIsNeverKept)
         EXPECT_EQ(picture.at(r, c), kept ? original.at(r, c) : kKey);
       }
   }
-}
-
-TEST(ColourKeying, WidthComesFromTheStrideAndBadSizesDoNothing) {
+  // The width comes from the stride; bad sizes do nothing.
   Picture picture = gradient();  // 7 pixels: 21 bytes of a 24-byte row, keyed as 8
   Picture mask(7, 5, 77);
   FRONTIERE(picture.data(), mask.data(), picture.stride, picture.rows, 0, 0, 0, 0, 255, 0, 255, 0,
@@ -258,17 +246,13 @@ TEST(HostileArguments, OutOfRangeValuesRenderAsTheNearestEnd) {
       {"falling knots",
        {.knotX = {0, 50, 40, 150, 200, 255}},
        {.knotX = {0, 50, 51, 150, 200, 255}}},
+      // No profile is built for a pattern beyond the range: every lookup
+      // gives zero, the same picture for any such value.
+      {"pattern at the 32-bit minimum", {.surfacePattern = INT_MIN}, {.surfacePattern = 4}},
+      {"pattern at the 32-bit maximum", {.surfacePattern = INT_MAX}, {.surfacePattern = 4}},
   };
   for (const Case& c : cases) EXPECT_EQ(rendered(c.hostile), rendered(c.nearest)) << c.what;
-}
-
-TEST(HostileArguments, SurfacePatternOutsideItsRangeShadesWithAFlatZeroCurve) {
-  // No profile is built for such a pattern: every lookup gives zero, the
-  // same picture for any such value.
-  const std::vector<uint8_t> beyond = rendered({.surfacePattern = 4});
-  EXPECT_EQ(rendered({.surfacePattern = INT_MIN}), beyond);
-  EXPECT_EQ(rendered({.surfacePattern = INT_MAX}), beyond);
-  EXPECT_NE(rendered({.surfacePattern = 0}), beyond);
+  EXPECT_NE(rendered({.surfacePattern = 0}), rendered({.surfacePattern = 4}));
 }
 
 TEST(CubicSplineEdges, NeverBuiltIsZeroAndCoincidingKnotsGiveFiniteValuesThroughTheKnots) {

@@ -1,6 +1,5 @@
-// The element's geometry step by step: the scans that find its boundary,
-// the smoothing that moves its points and the grid that holds them, the
-// search for each pixel's nearest point and the direction fields drawn from it.
+// The element's geometry step by step: scans, smoothing, point grid, nearest
+// points and direction fields.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -79,10 +78,14 @@ std::array<int32_t, 4> rowsAndColumnsOf(const BoundingBox& box) {
   return {box.minRow, box.maxRow, box.minColumn, box.maxColumn};
 }
 
-TEST(BoundaryScan, OneBrightPixelBetweenTwoDarkRunsIsFilledAndNotListed) {
-  Picture mask(20, 6);
+// A one-pixel gap between two dark runs is filled and not listed; a
+// two-pixel gap stays bright and marked.
+TEST(BoundaryScan, OnlyAOnePixelGapBetweenTwoDarkRunsIsFilled) {
+  Picture mask(20, 8);
   mask.fillRectangle(3, 4, 3, 6);
-  mask.fillRectangle(3, 8, 3, 10);  // column 7 is the gap
+  mask.fillRectangle(3, 8, 3, 10);
+  mask.fillRectangle(5, 4, 5, 5);
+  mask.fillRectangle(5, 8, 5, 10);
   Render render = allocatedRender(mask);
   scanRows(render);
   EXPECT_TRUE(mask.isDark(3, 7));
@@ -92,16 +95,9 @@ TEST(BoundaryScan, OneBrightPixelBetweenTwoDarkRunsIsFilledAndNotListed) {
   // The row scan lists only the outer ends of the joined run.
   for (const auto& [point, times] : {std::pair{std::pair{3, 7}, 0}, {{3, 3}, 1}, {{3, 11}, 1}})
     EXPECT_EQ(std::count(points.begin(), points.end(), point), times) << point.second;
-}
-
-TEST(BoundaryScan, TwoPixelGapStaysBright) {
-  Picture mask(20, 6);
-  mask.fillRectangle(3, 4, 3, 6);
-  mask.fillRectangle(3, 9, 3, 10);
-  Render render = scannedRender(mask);
-  for (int32_t column : {7, 8}) {
-    EXPECT_FALSE(mask.isDark(3, column));
-    EXPECT_EQ(markAt(render, 3, column), 1);
+  for (int32_t column : {6, 7}) {
+    EXPECT_FALSE(mask.isDark(5, column));
+    EXPECT_EQ(markAt(render, 5, column), 1);
   }
 }
 
@@ -125,26 +121,21 @@ TEST(BoundaryScan, MarksBoundaryAndInsideNeighboursOfARectangle) {
   EXPECT_EQ(points[9], (std::pair{7, 4}));
 }
 
-TEST(BoundaryScan, LastThreeColumnsAreNeverScanned) {
-  Picture mask(12, 8);  // W = 12: columns 0..8 are scanned
+// Columns W - 3 .. W - 1 and row 0 are never scanned, though a dark pixel of
+// row 0 is marked as a boundary; an empty mask keeps the initial box.
+TEST(BoundaryScan, EdgesOfTheScanAndAnEmptyMask) {
+  Picture mask(12, 8);
   mask.fillRectangle(2, 6, 5, 11);
   Render render = scannedRender(mask);
   for (const auto& [row, column] : boundaryPoints(render.geometry)) EXPECT_LE(column, 8) << row;
-  // The run never ends inside the scanned columns.
-  EXPECT_EQ(render.geometry.box.maxColumn, 0);
+  EXPECT_EQ(render.geometry.box.maxColumn, 0);  // the run never ends inside the scan
   EXPECT_EQ(render.geometry.box.minColumn, 6);
-}
-
-TEST(BoundaryScan, RowZeroIsNeverScannedButCanBeABoundary) {
-  Picture mask = rectangleMask(10, 5, 0, 2, 2, 4);
-  Render render = scannedRender(mask);
+  Picture top = rectangleMask(10, 5, 0, 2, 2, 4);
+  render = scannedRender(top);
   EXPECT_EQ(render.geometry.box.minRow, 1);
-  EXPECT_EQ(markAt(render, 0, 3), 1);  // the dark row 0 pixel above the first scanned row
-}
-
-TEST(BoundaryScan, EmptyMaskKeepsInitialBoundingBox) {
-  Picture mask(10, 5);
-  Render render = scannedRender(mask);
+  EXPECT_EQ(markAt(render, 0, 3), 1);
+  Picture empty(10, 5);
+  render = scannedRender(empty);
   EXPECT_EQ(render.geometry.pointCount, 0);
   EXPECT_EQ(rowsAndColumnsOf(render.geometry.box), (std::array{999999, 0, 999999, 0}));
 }
@@ -167,7 +158,9 @@ TEST(BoundarySmoothing, MoveTowardsTheAverageUsesSinglePrecisionOffset) {
   EXPECT_EQ(points[0], (std::pair{200, 222}));
 }
 
-TEST(PointGrid, IdentifiersWithoutAPointReadLikeTheFullTable) {
+// Identifiers without a point read as zero, like those of a full table; a
+// cell holds at most 999 points.
+TEST(PointGrid, EmptyIdentifiersReadZeroAndACellHoldsAtMost999Points) {
   PointGrid grid;
   grid.allocate(35, 24);
   grid.build({0, 150, 199}, {0, 200, 460}, 2, 50);
@@ -175,23 +168,16 @@ TEST(PointGrid, IdentifiersWithoutAPointReadLikeTheFullTable) {
   EXPECT_EQ(grid.columnAt(0), 0);
   for (int32_t empty : {3, 666, 5000, 99000, -7}) EXPECT_EQ(grid.rowAt(empty), 0) << empty;
   EXPECT_EQ(grid.columnAt(1 << 30), 0);
-}
-
-TEST(PointGrid, ACellHoldsAtMost999Points) {
-  PointGrid grid;
   grid.allocate(20, 20);
   std::vector<int32_t> rows(1201), columns(1201);
-  for (int32_t i = 1; i <= 1200; ++i) {
-    rows[i] = i % 400;
-    columns[i] = i % 450;
-  }
+  for (int32_t i = 1; i <= 1200; ++i) std::tie(rows[i], columns[i]) = std::tuple(i % 400, i % 450);
   grid.build(rows, columns, 1200, 50);
   EXPECT_EQ(grid.count(0), 999);
   EXPECT_EQ(grid.columnAt(999), 999 % 450);
   EXPECT_EQ(grid.rowAt(1000), 0);  // the next cell's count
 }
 
-TEST(DistanceSearch, BackgroundIsSearchedOnlyWithinTheEffectsReach) {
+TEST(DistanceSearch, ReachDistancesNearAStraightEdgeAndTheCappedDepth) {
   Picture mask = rectangleMask(190, 150, 60, 60, 90, 130);
   for (const auto& [effect, amount, searched] : {std::tuple{EffectType::Engraved, 0, false},
                                                  {EffectType::Engraved, 10, false},
@@ -205,12 +191,9 @@ TEST(DistanceSearch, BackgroundIsSearchedOnlyWithinTheEffectsReach) {
     EXPECT_EQ(distance == 25u * 25u * 2500u, searched)
         << toInt(effect) << " " << amount << " " << distance;
   }
-}
-
-// Inside, the distance runs from the boundary point; an outer effect also
-// measures the background, whose first pixel holds the point itself.
-TEST(DistanceSearch, PixelsNearAStraightEdgeAreWholePixelsAway) {
-  Picture mask = rectangleMask(80, 60, 10, 10, 40, 60);
+  // Inside, the distance runs from the boundary point; an outer effect also
+  // measures the background, whose first pixel holds the point itself.
+  mask = rectangleMask(80, 60, 10, 10, 40, 60);
   Render inner = geometryRender(mask);
   EXPECT_EQ(inner.geometry.distance[inner.geometry.cell(25, 10)], 2500u);
   EXPECT_EQ(inner.geometry.distance[inner.geometry.cell(25, 12)], 9u * 2500u);
@@ -220,11 +203,8 @@ TEST(DistanceSearch, PixelsNearAStraightEdgeAreWholePixelsAway) {
   computeDistances(outer);
   EXPECT_EQ(outer.geometry.distance[outer.geometry.cell(25, 9)], 0u);
   EXPECT_EQ(outer.geometry.distance[outer.geometry.cell(25, 6)], 9u * 2500u);
-}
-
-// A 9 x 9 square's centre lies 5 pixels from each boundary row and column;
-// the middle of a large one finds no point and its depth is capped.
-TEST(DistanceSearch, DepthIsTheLargestFiniteSquaredDistanceOfAnElementPixelUpToACap) {
+  // A 9 x 9 square's centre lies 5 pixels from each boundary row and column;
+  // the middle of a large one finds no point and its depth is capped.
   Picture square = rectangleMask(40, 40, 10, 10, 18, 18);
   EXPECT_EQ(geometryRender(square, {.smoothingSize = 10}).geometry.maxSquaredDistance, 25.0 * 2500);
   Picture large = rectangleMask(200, 200, 20, 20, 179, 179);

@@ -1,5 +1,4 @@
-// The pixels of a layer: the shading of its surface, the effects painted
-// around it, and how it is placed, deformed, shadowed and stacked.
+// The pixels of a layer: its surface, its effects, its place and its slot.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -132,11 +131,18 @@ TEST_F(OuterEffects, GlowFadesLinearlyToItsReach) {
   }
 }
 
-TEST_F(OuterEffects, RaisedBorderIsLitAndFadesOverItsLastTwoPixels) {
-  renderEffect(EffectType::Raised, 100);  // reach sqrt(150) pixels
-  EXPECT_NE(above(1), kWhite);
-  EXPECT_NE(above(12), kWhite);
-  EXPECT_EQ(above(13), kWhite);
+// Raised at 100 % reaches sqrt(150) = 12.247 pixels and fades over the last
+// two: d pixels out, 100 (1 - (12.247 - d) / 2) percent shows, truncated.
+TEST(RaisedBorder, FadesOverTheLastTwoPixelsOfItsReach) {
+  LayerSettings raised;
+  raised.effectType = toInt(EffectType::Raised);
+  raised.effectAmount = 100;
+  Canvas canvas(60, 60);
+  render(canvas, rectangleMask(60, 60, 20, 25, 39, 44), raised);
+  const PixelMap<uint8_t>& transparency = engineState().slots.find(1)->maps.transparency;
+  const std::pair<int32_t, int> kByDistance[] = {{10, 0}, {11, 37}, {12, 87}, {13, 222}};
+  for (const auto& [distance, percent] : kByDistance)
+    EXPECT_EQ(transparency[30 * 60 + 24 - distance], percent) << distance;
 }
 
 // An element touching the mask's border leaves no room for an effect.
@@ -156,18 +162,15 @@ TEST_F(OuterEffects, NoRoomOrNoAmountPaintsNothing) {
 TEST_F(OuterEffects, StraightEdgePixelsShowTheBackgroundHalfThrough) {
   settings.fillBlue = settings.fillGreen = settings.fillRed = 0;
   render(canvas, elementMask(), settings);
-  // The outline pixel's point sits at its centre: the row below is the
-  // layer, the row above and the next outline pixel are empty, half the
-  // weight in all.
+  // The outline pixel's point sits at its centre: the row below is the layer,
+  // the row above and the next outline pixel are empty, half the weight in all.
   EXPECT_EQ(above(0), (Bgr{127, 127, 127}));
   EXPECT_EQ(above(1), kWhite);
   EXPECT_EQ(canvas.at(kTopOutline + 1, kMiddleColumn), (Bgr{0, 0, 0}));
 }
 
-// An outline reaches R = sqrt(G a / 100) pixels, G = min(m^2, 1000); a pixel
-// farther than R from the outline is left alone. Where a notch is wider than
-// 2 R its middle stays unpainted: the light sliver between two letters; an
-// outline with the reach of the notch fills it.
+// An outline reaches R = sqrt(G a / 100) pixels, G = min(m^2, 1000): a notch
+// wider than 2 R keeps its middle unpainted, one within reach is filled.
 TEST_F(OuterEffects, OutlineFillsANotchOnlyUpToItsReach) {
   const auto across = [this](int32_t column) { return canvas.at(kNotchRow, column); };
   const auto down = [this](int32_t row) { return canvas.at(row, kNotchMiddle); };

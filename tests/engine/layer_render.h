@@ -1,7 +1,5 @@
-// Pictures in the engine's layout (3 bytes per pixel, rows at a stride
-// rounded up to 4 bytes, row 0 first in memory), and layers rendered through
-// the engine's entry points the way the program calls them (TEXTURE, ACTION,
-// DESTRUCTION), with readable settings.
+// Pictures in the engine's layout, and layers rendered through the entry
+// points the way the program calls them, with readable settings.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -146,19 +146,5 @@ TEST(LayerReuse, EveryChangeGivesWhatARenderFromScratchGives) {
   }
 }
 
-// Raised at 100 % reaches sqrt(150) = 12.247 pixels and fades over the last
-// two: d pixels out, 100 (1 - (12.247 - d) / 2) percent shows, truncated.
-TEST(RaisedBorder, FadesOverTheLastTwoPixelsOfItsReach) {
-  LayerSettings raised;
-  raised.effectType = toInt(EffectType::Raised);
-  raised.effectAmount = 100;
-  Canvas canvas(60, 60);
-  render(canvas, rectangleMask(60, 60, 20, 25, 39, 44), raised);
-  const PixelMap<uint8_t>& transparency = engineState().slots.find(1)->maps.transparency;
-  const std::pair<int32_t, int> kByDistance[] = {{10, 0}, {11, 37}, {12, 87}, {13, 222}};
-  for (const auto& [distance, percent] : kByDistance)
-    EXPECT_EQ(transparency[30 * 60 + 24 - distance], percent) << distance;
-}
-
 }  // namespace
 }  // namespace velloro::test

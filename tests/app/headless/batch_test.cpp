@@ -1,5 +1,10 @@
 #include "headless/batch_list.h"
 
+#include <atomic>
+#include <mutex>
+#include <new>
+
+#include "headless/batch_lanes.h"
 #include "headless/batch_progress.h"
 #include "render_run_fixture.h"
 
@@ -50,15 +55,12 @@ TEST(BatchList, LinesBecomeTitlesOrProblems) {
 }
 
 // The ends of the bar; the lines and a bar part way are in the run below.
-TEST(BatchProgress, BarAtItsEnds) {
+TEST(BatchProgress, BarAtItsEndsAndPlainLinesOrABarRedrawnInPlace) {
   EXPECT_EQ(progressBar(0, 40, 10).toStdString(), "[..........]");
   EXPECT_EQ(progressBar(50, 40, 10).toStdString(), "[##########]");
   EXPECT_EQ(progressBar(0, 0, 4).toStdString(), "[####]");
-}
-
-// Plain lines for a file, a bar redrawn in place on a terminal; control
-// characters of the list are shown as codes either way.
-TEST(BatchProgress, PlainLinesOrABarRedrawnInPlace) {
+  // Plain lines for a file, a bar redrawn in place on a terminal; control
+  // characters of the list are shown as codes either way.
   const std::string report = "Velloro: list.txt:2: 'a\\x9B.png'\n";
   const std::string title = "2/2 Caf\xC3\xA9 \\x1B]0;owned\\x07\\x1B[2J\\x0DHi\\x7F";
   const std::string half = "[" + std::string(15, '#') + std::string(15, '.') + "] 1/2 Home";
@@ -76,5 +78,36 @@ TEST(BatchProgress, PlainLinesOrABarRedrawnInPlace) {
     progress.finish();
     EXPECT_EQ(textOf(stream), expected) << terminal;
     std::fclose(stream);
+  }
+}
+
+// Titles worked on several threads come back in the order of the list, with
+// what went wrong in its place, and no thread runs far ahead of the list.
+TEST(BatchLanes, OutcomesComeInListOrderWithoutRunningFarAhead) {
+  constexpr size_t laneCount = 3;
+  std::atomic<size_t> handedOut{0};
+  std::mutex mutex;
+  size_t farthestAhead = 0;
+  BatchLanes lanes(laneCount, 60, [&](size_t lane, size_t index) {
+    EXPECT_LT(lane, laneCount);
+    const std::lock_guard lock(mutex);
+    farthestAhead = std::max(farthestAhead, index - handedOut);
+    return TitleOutcome{{}, QString::number(index)};
+  });
+  for (size_t index = 0; index < 60; ++index) {
+    EXPECT_EQ(lanes.nextOutcome().problem, QString::number(index));
+    ++handedOut;
+  }
+  EXPECT_LT(farthestAhead, 4 * laneCount);
+}
+
+TEST(BatchLanes, WhatIsNoFailureIsThrownInItsPlace) {
+  for (const size_t laneCount : {1, 2}) {
+    BatchLanes lanes(laneCount, 8, [](size_t, size_t index) -> TitleOutcome {
+      if (index == 5) throw std::bad_alloc();
+      return {};
+    });
+    for (int index = 0; index < 5; ++index) lanes.nextOutcome();
+    EXPECT_THROW(lanes.nextOutcome(), std::bad_alloc) << laneCount;
   }
 }

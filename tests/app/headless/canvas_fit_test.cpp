@@ -1,8 +1,5 @@
-// How much of the design a rendered picture holds. Without a canvas of its
-// own a title gets one that holds its whole design plus the margin; a fixed
-// canvas that cuts it is written and the cut told on standard error.
-// `--transparent` writes the design alone, on the whole canvas or trimmed
-// to what can be seen of it.
+// How much of the design a rendered picture holds: a fitted canvas, a fixed
+// one that cuts it (told on standard error), or the design alone.
 #include "render_run_fixture.h"
 
 using CanvasFit = RenderRunFixture;
@@ -60,9 +57,7 @@ TEST_F(CanvasFit, AFixedCanvasThatCutsIsToldAndTransparentHoldsAll) {
                              std::to_string(right) + " px\n2/2 Sunny Bakery\n");
 }
 
-// "Ve" on a small canvas, written whole and trimmed. Where the design alone
-// lies and how it looks over a background are the fitted canvas's and the
-// design exactness test's.
+// "Ve" on a small canvas, written whole and trimmed.
 class TransparentRender : public RenderRunFixture {
  protected:
   QImage ve(const char* more, const char* name) {
@@ -72,7 +67,7 @@ class TransparentRender : public RenderRunFixture {
 };
 
 // A margin reaching past the canvas (40 > 20 on the left) is transparent too.
-TEST_F(TransparentRender, TrimCutsToTheVisibleDesignPlusTheMargin) {
+TEST_F(TransparentRender, TrimCutsToTheVisibleDesignPlusTheMarginInPngOrWebp) {
   const QImage whole = ve("--transparent", "whole.png");
   ASSERT_EQ(whole.size(), QSize(160, 90));  // the canvas, which holds the design
   const QRect extent = alphaExtent(whole);
@@ -86,10 +81,7 @@ TEST_F(TransparentRender, TrimCutsToTheVisibleDesignPlusTheMargin) {
       EXPECT_EQ(trimmed.pixel(at + QPoint(margin, margin)), whole.pixel(at + extent.topLeft()));
     EXPECT_EQ(trimmed.pixel(0, 0), 0u);
   }
-}
-
-// --quality makes WebP lossy; what no layer covers stays clear.
-TEST_F(TransparentRender, WebpKeepsTheSameAlphaAsPng) {
+  // --quality makes WebP lossy; what no layer covers stays clear.
   const QImage png = ve("--transparent --trim 2", "t.png");
   EXPECT_EQ(ve("--transparent --trim 2", "t.webp"), png);
   const QImage lossy = ve("--transparent --trim 2 --quality 20", "lossy.webp");

@@ -2,8 +2,7 @@
 
 #include "render_run_fixture.h"
 
-// Each setting's own flag is walked by the setting table test, each run
-// option by the runs; these are the other spellings of a flag or a value.
+// Other spellings of a flag or a value.
 TEST(RenderCommand, OtherSpellingsReachTheRequest) {
   const RenderRequest r =
       parseRenderCommand(commandWords("--render --text A --style=gold.vstyle --color #10A0fF "

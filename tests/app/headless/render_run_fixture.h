@@ -1,8 +1,6 @@
-// Command lines written as one line of words, and runs from the shipped
-// data folder (curves, textures), with a folder for the lists and styles a
-// test writes, one for the pictures, and streams of its own. The temporary
-// folder points below one that does not exist: a run needs none, and leaves
-// nothing there.
+// Runs of command lines written as one line of words, from the shipped data
+// folder. The temporary folder points below one that does not exist: a run
+// needs none, and leaves nothing there.
 #pragma once
 
 #include <gtest/gtest.h>

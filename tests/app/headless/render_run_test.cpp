@@ -23,17 +23,14 @@ QString textureStyle(const QTemporaryDir& folder, const QString& name) {
 }  // namespace
 
 // The format follows the last extension, in any case.
-TEST_F(RenderRunTest, DefaultTitleInEveryFormat) {
+TEST_F(RenderRunTest, DefaultTitleInEveryFormatAndCanvasBackgroundAndPosition) {
   const QImage title = rendered("--text Velloro -o %", "title.png");
   EXPECT_EQ(title.pixel(0, 0), qRgb(255, 255, 255));
   for (const char* name : {"title.BMP", "title.v2.webp"})
     EXPECT_EQ(rendered("--text Velloro -o %", name), title) << name;
   EXPECT_EQ(rendered("--text Velloro --quality 100 -o %", "title.jpeg").size(), title.size());
   EXPECT_EQ(errorText(), "");
-}
-
-// An odd width gives the rows of the BMP padding.
-TEST_F(RenderRunTest, CanvasBackgroundAndPosition) {
+  // An odd width gives the rows of the BMP padding.
   const QImage small =
       rendered("--text A --canvas 121x90 --background #102030 --at 60,40 --size 20 -o %", "s.bmp");
   const QByteArray bytes = contentOf(out("s.bmp"));
@@ -145,16 +142,13 @@ TEST_F(RenderRunTest, BatchTellsAFailedWriteInItsPlaceAndGoesOn) {
             (QStringList{QStringLiteral("blog.png"), QStringLiteral("home.png")}));
 }
 
-TEST_F(RenderRunTest, BatchNeedsAFolderAndAList) {
+TEST_F(RenderRunTest, BatchNeedsAFolderAndAListAndVersionGoesToTheOutput) {
   const QString missing = pictures.filePath(QStringLiteral("missing"));
   EXPECT_EQ(run("--batch % --out-dir %", {batchList("Home\thome.png\n"), missing}), 1);
   EXPECT_EQ(errorText(), "Velloro: --out-dir '" + missing.toStdString() + "': no such folder\n");
   EXPECT_EQ(run("--batch % --out-dir %", {batchList("# nothing yet\n"), pictures.path()}), 2);
   EXPECT_EQ(run("--batch % --out-dir %", {missing, pictures.path()}), 2);
   EXPECT_TRUE(QDir(pictures.path()).isEmpty());
-}
-
-TEST_F(RenderRunTest, VersionGoesToTheOutput) {
   EXPECT_EQ(run("--version"), 0);
   EXPECT_EQ(textOf(output).substr(0, 14), "Velloro 1.0.0\n");
   EXPECT_EQ(errorText(), "");

@@ -1,6 +1,4 @@
-// Walks every declared setting through the style file and the command line:
-// a value other than its start survives both, and a value out of its range
-// is refused with the setting named.
+// Every declared setting through the style file, the command line and --help.
 #include "headless/console_platform.h"
 #include "headless/render_command.h"
 #include "headless/title_scene.h"

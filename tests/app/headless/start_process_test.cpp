@@ -1,7 +1,5 @@
 // How the program answers the words it is started with, run as a process
-// without any display: a render wherever --render stands, help or the
-// version whatever else is there, one line and exit status 2 for an option
-// without --render, one line and 1 for a window without a display.
+// without any display.
 #include <QProcess>
 
 #include "render_run_fixture.h"

@@ -1,6 +1,5 @@
-// Pictures on a doubled screen: the canvas shows each picture pixel as an
-// exact 2x2 block and takes the mouse in picture pixels; toolbar, panel and
-// tool pictures are drawn at the screen's pixels, never enlarged.
+// Pictures on a doubled screen: the canvas enlarges, every other picture is
+// drawn at the screen's pixels.
 #include <QAction>
 #include <QIcon>
 #include <QSignalSpy>
@@ -11,20 +10,11 @@
 #include "main_window/panel_pictures.h"
 #include "main_window_fixture.h"
 #include "state/design_state.h"
+#include "test_pictures.h"
 #include "tools/shape_tool.h"
 #include "widgets/picture_box.h"
 
 namespace {
-
-// Neighbouring pixels all differ, so any blending across them shows.
-QImage patchwork(QSize size) {
-  QImage picture(size, QImage::Format_RGB888);
-  for (int y = 0; y < size.height(); ++y)
-    for (int x = 0; x < size.width(); ++x)
-      picture.setPixelColor(
-          x, y, QColor((x * 97 + y * 31) % 256, (x * 13 + y * 151) % 256, ((x + y) % 2) * 255));
-  return picture;
-}
 
 // An enlarged picture repeats each pixel over a 2x2 block; a drawn one has
 // edges that fall between the blocks somewhere.
@@ -50,8 +40,8 @@ QImage doubledPixels(const QIcon& icon, QSize points) {
 
 }  // namespace
 
-TEST_F(MainWindowTest, EachCanvasPixelIsAnExactTwoByTwoBlockOnADoubledScreen) {
-  const QImage picture = patchwork({9, 7});
+TEST_F(MainWindowTest, CanvasPixelsAreExactTwoByTwoBlocksAndButtonPicturesAreDrawnAtTwiceTheScale) {
+  const QImage picture = patterned(9, 7);
   window->canvasView()->setPicture(picture);
   ASSERT_EQ(window->canvasView()->size(), QSize(9, 7));
   const QImage shown = window->canvasView()->grab().toImage();
@@ -61,17 +51,15 @@ TEST_F(MainWindowTest, EachCanvasPixelIsAnExactTwoByTwoBlockOnADoubledScreen) {
       ASSERT_EQ(shown.pixelColor(x, y), picture.pixelColor(x / 2, y / 2)) << x << "," << y;
 
   PictureBox box;
-  box.setPicture(patchwork({40, 30}));
+  box.setPicture(patterned(40, 30));
   box.show();
   QSignalSpy pressed(&box, &PictureBox::mousePressed);
   QTest::mousePress(&box, Qt::LeftButton, Qt::NoModifier, QPoint(37, 21));
   ASSERT_EQ(pressed.size(), 1);
   EXPECT_EQ(pressed.at(0).at(2).toPoint(), QPoint(37, 21));
-}
 
-// Toolbar and shape tool buttons show pictures (the eraser too: a caption
-// would not fit its square) with pixmaps of their own at twice the scale.
-TEST_F(MainWindowTest, ButtonPicturesAreDrawnAtTwiceTheScale) {
+  // Toolbar and shape tool buttons show pictures (the eraser too: a caption
+  // would not fit its square) with pixmaps of their own at twice the scale.
   std::vector<std::pair<QIcon, QSize>> icons;
   for (const QAction* action : window->toolBar()->actions())
     if (!action->icon().isNull()) icons.emplace_back(action->icon(), QSize(16, 16));
@@ -85,7 +73,7 @@ TEST_F(MainWindowTest, ButtonPicturesAreDrawnAtTwiceTheScale) {
     EXPECT_FALSE(madeOfTwoByTwoBlocks(doubledPixels(icon, points)));
 }
 
-TEST(PanelPictures, MaterialThumbnailsAreDrawnAtTheScreensPixels) {
+TEST(PanelPictures, ThumbnailsAndTheRaisedBorderAreDrawnAtTheScreensPixels) {
   const QImage thumbnail = materialThumbnail(3, {52, 52});
   EXPECT_EQ(thumbnail.size(), QSize(104, 104));
   EXPECT_EQ(thumbnail.devicePixelRatio(), 2.0);
@@ -93,11 +81,9 @@ TEST(PanelPictures, MaterialThumbnailsAreDrawnAtTheScreensPixels) {
   PictureBox box;
   box.setPicture(thumbnail);
   EXPECT_EQ(box.size(), QSize(52, 52));
-}
 
-// Two points of border are four pixels: light over the top and left, dark
-// under the bottom and right, each in two shades of two pixels.
-TEST(PanelPictures, TheRaisedBorderIsTwoPointsOfWholePixelBlocks) {
+  // Two points of border are four pixels: light over the top and left, dark
+  // under the bottom and right, each in two shades of two pixels.
   QImage flat(QSize(40, 24), QImage::Format_RGB888);
   flat.setDevicePixelRatio(2.0);
   flat.fill(QColor(0, 0, 255));

@@ -17,13 +17,14 @@
 #include "output_fixture.h"
 #include "state/bmp_file.h"
 #include "test_files.h"
+#include "test_pictures.h"
 #include "widgets/picture_box.h"
 
 class JpegOptimiserTest : public OutputTest {
  protected:
   void open(QSize size, const QString& mode = QStringLiteral("save"),
             const QString& chosen = QString()) {
-    picture = relief(size);
+    picture = patterned(size.width(), size.height());
     dialog = std::make_unique<JpegOptimiser>(picture, JpegSave{mode, chosen, currentName},
                                              ScreenScale{}, *seam);
     dialog->load();
@@ -42,10 +43,8 @@ class JpegOptimiserTest : public OutputTest {
   std::unique_ptr<JpegOptimiser> dialog;
 };
 
-// Never saved, the current size is that of the picture as a BMP; the new
-// one follows the slider, and so does its number while it is dragged. The
-// format row shows the sizes of the picture really encoded as PNG and WebP:
-// WebP at the slider's quality, PNG without one.
+// Never saved, the current size is that of the picture as a BMP; the new one
+// follows the slider, as do the PNG and WebP sizes (WebP at its quality).
 TEST_F(JpegOptimiserTest, LoadEncodesAtHighestQualityAndTheSliderEncodesAgain) {
   open({50, 40});
   const FormatChoice& formats = *dialog->formatChoice();
@@ -93,10 +92,8 @@ TEST_F(JpegOptimiserTest, ApplyAfterAFailedEncodingSaysTheJpegWasNotWritten) {
   QDir().rmdir(jpeg);
 }
 
-// Apply writes the JPEG at the slider's quality under the name the target
-// rules give it (a JPEG extension of the user's own stays), replacing the
-// older file, never a second file beside it. Its temporary files go as on
-// Cancel, below.
+// Apply replaces the older file under the name the target rules give it,
+// never writing a second file beside it.
 TEST_F(JpegOptimiserTest, ApplyWritesTheJpegUnderTheNameItKeeps) {
   currentName = path("photo.JPG");
   writeContent(currentName, "old");
@@ -109,8 +106,7 @@ TEST_F(JpegOptimiserTest, ApplyWritesTheJpegUnderTheNameItKeeps) {
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"photo.JPG"});
 }
 
-// The current size is that of the saved file. Cancel after a failed apply
-// leaves no temporary file and the name as it was.
+// Cancel after a failed apply leaves no temporary file and the name as it was.
 TEST_F(JpegOptimiserTest, AnApplyThatCannotWriteReportsAndKeepsTheDialogAndTheName) {
   currentName = path("logo.jpg");
   writeContent(currentName, QByteArray(2500, 'x'));
@@ -188,7 +184,7 @@ TEST_F(JpegOptimiserTest, ApplyWritesThePickedFormatUnderItsOwnExtension) {
 
 // Bytes grouped by thousands, without a separator below a thousand;
 // kilobytes with up to two decimals.
-TEST(SizeReadout, BytesAndKilobytes) {
+TEST(SizeReadoutAndTarget, BytesKilobytesAndTheWrittenName) {
   const std::pair<QString, const char*> shown[] = {
       {bytesReadout(512), "512  bytes"},           {bytesReadout(12345), "12,345  bytes"},
       {bytesReadout(1234567), "1,234,567  bytes"}, {bytesReadout(0), "  bytes"},
@@ -196,11 +192,8 @@ TEST(SizeReadout, BytesAndKilobytes) {
       {kilobytesReadout(1536), "( 1.5 KB )"},      {kilobytesReadout(512), "( .5 KB )"},
   };
   for (const auto& [text, expected] : shown) EXPECT_EQ(text.toStdString(), expected);
-}
-
-// Save gives the current name a JPEG extension, Save As takes the chosen
-// name; a name that already ends in a JPEG extension keeps it in its own case.
-TEST(JpegTarget, TheWrittenNameFromTheModeAndTheNames) {
+  // Save gives the current name a JPEG extension, Save As takes the chosen
+  // name; a name that already ends in a JPEG extension keeps it in its own case.
   const std::pair<const char*, const char*> saved[] = {{"/o/logo.bmp", "/o/logo.jpg"},
                                                        {"/o.d/logo.v2.bmp", "/o.d/logo.v2.jpg"},
                                                        {"/o/photo.JPEG", "/o/photo.JPEG"},
@@ -217,7 +210,6 @@ TEST(JpegTarget, TheWrittenNameFromTheModeAndTheNames) {
 
 using JpegEncoding = OutputTest;
 
-// An unwritable destination is the optimiser's test above.
 TEST_F(JpegEncoding, AMissingSourceIsReportedOnce) {
   EXPECT_FALSE(encodeJpeg(path("none.bmp"), path("out.jpg"), 80, *seam));
   ASSERT_EQ(seam->messages.size(), 1u);

@@ -31,9 +31,8 @@ class PrintWindowTest : public OutputTest {
   PrintWindow* window = nullptr;
 };
 
-// The miniature shows the picture centred in its box, and only there; the
-// printer set-up turns the paper as a user would in its dialog, and the page
-// is laid out again; Cancel closes without printing.
+// The printer set-up turns the paper as a user would in its dialog, and the
+// page is laid out again; Cancel closes without printing.
 TEST_F(PrintWindowTest, TheMiniatureShowsTheCentredPictureOnThePaperChosen) {
   open({631, 331});
   const QImage page = window->pageView()->picture();
@@ -58,7 +57,6 @@ TEST_F(PrintWindowTest, TheMiniatureShowsTheCentredPictureOnThePaperChosen) {
   EXPECT_FALSE(window->isVisible());
 }
 
-// The steps' sizes and limits are the placement's tests below.
 TEST_F(PrintWindowTest, PlusMinusAndDraggingPlaceTheBox) {
   open({100, 50});
   const QRect before = window->pictureBox();
@@ -73,8 +71,7 @@ TEST_F(PrintWindowTest, PlusMinusAndDraggingPlaceTheBox) {
   EXPECT_EQ(window->pictureBox(), grown(moved, window->preview()));
 }
 
-// A failed print leaves the page as laid out: the next activation keeps the
-// box the user placed and the printable part's margins, and OK then prints.
+// A failed print leaves the page as laid out for the next activation.
 TEST_F(PrintWindowTest, AFailedPrintKeepsTheLayoutAndOkPrintsAndCloses) {
   open({631, 331});
   window->show();
@@ -108,20 +105,15 @@ const PagePreview preview = previewOf(portrait, 15, 15);
 }  // namespace
 
 TEST(PrintPlacement, AWidePictureIsFittedToThePrintableWidthAndCentred) {
-  const QRect box = centredPicture(preview, {631, 331});
   // 2707 x 1420 twips of the 2825 x 3885 page, centred, in pixels.
-  EXPECT_EQ(box.left(), 4);
-  EXPECT_EQ(box.top(), 82);
-  EXPECT_EQ(box.left() + box.width(), 184);
-  EXPECT_EQ(box.top() + box.height(), 177);
+  EXPECT_EQ(centredPicture(preview, {631, 331}), QRect(QPoint(4, 82), QPoint(183, 176)));
 }
 
-TEST(PrintPlacement, ShrinkingKeepsTheCornerAndStopsAtOneLayoutUnit) {
+// Shrinking keeps the corner and stops at one layout unit; growing stops at
+// the printable limit keeping the proportions.
+TEST(PrintPlacement, ShrinkingAndGrowingStopAtTheirLimits) {
   EXPECT_EQ(shrunk(QRect(10, 20, 100, 50), preview), QRect(10, 20, 95, 48));
   EXPECT_EQ(shrunk(QRect(10, 20, 15, 40), preview), QRect(10, 20, 15, 40));
-}
-
-TEST(PrintPlacement, GrowingStopsAtThePrintableLimitKeepingProportions) {
   QRect box(10, 20, 40, 20);
   EXPECT_EQ(grown(box, preview), QRect(10, 20, 42, 21));
   for (int i = 0; i < 100; ++i) box = grown(box, preview);
@@ -131,15 +123,12 @@ TEST(PrintPlacement, GrowingStopsAtThePrintableLimitKeepingProportions) {
   EXPECT_EQ(grown(box, preview), box);
 }
 
-TEST(PrintPlacement, DraggingStopsAtThePrintableEdges) {
-  // The limits are about 3.9 and 184.4.
+// Dragging stops at the printable edges, about 3.9 and 184.4; the box is
+// printed at 2400 printer units for 2825 twips (15 a pixel).
+TEST(PrintPlacement, DraggingStopsAtThePrintableEdgesAndTheBoxIsPrintedInPrinterUnits) {
   const QRect box(50, 50, 40, 20);
   EXPECT_EQ(dragged(box, {5, -3}, preview), QRect(55, 47, 40, 20));
   EXPECT_EQ(dragged(box, {-100, -100}, preview).topLeft(), QPoint(4, 4));
   EXPECT_EQ(dragged(box, {500, 500}, preview).topLeft(), QPoint(184 - 40, 255 - 20));
-}
-
-// 15 twips a pixel, 2400 printer units for 2825 twips.
-TEST(PrintPlacement, TheBoxIsPrintedInPrinterUnitsFromTheSheetCorner) {
   EXPECT_EQ(onPrinter(QRect(4, 82, 180, 95), preview), QRect(51, 1045, 2294, 1211));
 }

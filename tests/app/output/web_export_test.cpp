@@ -46,7 +46,6 @@ TEST_F(WebExportTest, DialogReadsBackWhatTheUserSet) {
   clickIndicator(dialog.wholeCanvasOption);
   EXPECT_FALSE(dialog.marginBox->isEnabled());
 
-  // The format and quality read back are the window's export test's.
   EXPECT_FALSE(dialog.choice().encoding.lossless);
   EXPECT_TRUE(dialog.choice().wholeCanvas);
   dialog.formatBox->setCurrentIndex(0);  // back to PNG: lossless again
@@ -65,7 +64,6 @@ TEST_F(WebExportTest, DialogWithoutWebpOffersPngAloneAndTakesItsKeys) {
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
-// Trimming itself is the visible extent's test.
 TEST_F(WebExportTest, TrimmedOrWholeCanvas) {
   WebExportChoice choice;
   choice.margin = 3;
@@ -74,9 +72,8 @@ TEST_F(WebExportTest, TrimmedOrWholeCanvas) {
   EXPECT_EQ(exportedPicture(designWithAHole(), choice), designWithAHole());
 }
 
-// What cannot be encoded leaves the earlier file; a full disk or a missing
-// folder is the file writer's test. A write replaces the file with the same
-// pixels and leaves nothing beside it.
+// What cannot be encoded leaves the earlier file; a write replaces the file
+// with the same pixels and leaves nothing beside it.
 TEST_F(WebExportTest, AFailedEncodingLeavesTheEarlierFileAndAWriteReplacesIt) {
   const QString target = path(QStringLiteral("title.png"));
   writeContent(target, "earlier");

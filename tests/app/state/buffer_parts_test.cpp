@@ -1,29 +1,20 @@
-// Pictures made and read in the engine's buffer layout with no whole
-// picture in between: a plain canvas, a part cut out, and the extent of a
-// design found in its two paintings.
+// Pictures made and read in the engine's buffer layout with no whole picture
+// in between.
 #include <gtest/gtest.h>
 
-#include "filled_picture.h"
 #include "state/bmp_file.h"
 #include "state/failure.h"
 #include "state/transparent_design.h"
+#include "test_pictures.h"
 
 namespace {
-
-// Every pixel differs, so a part cut from the wrong row or column shows.
-QImage numbered(int width, int rows) {
-  QImage picture(width, rows, QImage::Format_RGB888);
-  for (int y = 0; y < rows; ++y)
-    for (int x = 0; x < width; ++x) picture.setPixel(x, y, qRgb(x, y, 7 * x + y));
-  return picture;
-}
 
 TEST(BufferParts, PlainCanvasKeepsItsPaddingAndPartsTheirPlace) {
   for (const int width : {1, 4, 5, 7})
     EXPECT_EQ(plainPictureBuffer({width, 3}, Qt::cyan).bytes,
               pictureBufferOf(filledPicture(width, 3, Qt::cyan)).bytes)
         << width;
-  const QImage picture = numbered(7, 5);
+  const QImage picture = patterned(7, 5);
   const QByteArray bytes = pictureBufferOf(picture).bytes;
   for (const QRect area : {QRect(0, 0, 7, 5), QRect(2, 1, 3, 2), QRect(6, 4, 1, 1)})
     EXPECT_EQ(imageOfBufferPart(bytes, 7, 5, area), picture.copy(area)) << area.x() << area.y();

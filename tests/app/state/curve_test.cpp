@@ -137,16 +137,12 @@ TEST_F(CurveFileTest, UnreadableCurvesAreReportedAndKeepThePoints) {
   }
 }
 
-// A cancelled load is the curve editor's test.
-TEST_F(CurveFileTest, CancelledSaveWritesNothingAndSaysNothing) {
+TEST_F(CurveFileTest, CancelledSaveWritesNothingAndSaveMakesTheCurvesFolderOrReportsWhyNot) {
   EXPECT_FALSE(saveCurve(rising, {}, curves(), platform));
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_EQ(platform.saveRequests.at(0).defaultSuffix, QStringLiteral("txt"));
   EXPECT_TRUE(filesLeft().isEmpty());
-}
-
-// A missing curves folder is made; a file in its place is reported, leaving nothing behind.
-TEST_F(CurveFileTest, SaveMakesTheCurvesFolderOrReportsWhyNot) {
+  // A missing curves folder is made; a file in its place is reported, leaving nothing behind.
   ASSERT_TRUE(saveCurve(rising, "x.txt", curve("new/curves"), platform));
   EXPECT_TRUE(QFileInfo(curve("new/curves/x.txt")).isFile());
   writeContent(curve("blocker"), "a file, not a folder");
@@ -156,7 +152,7 @@ TEST_F(CurveFileTest, SaveMakesTheCurvesFolderOrReportsWhyNot) {
   EXPECT_EQ(filesLeft(), QStringList{"blocker"});
 }
 
-TEST(CurveDrawing, FrameHasAxesArrowsPointCirclesAndLightGreyLabels) {
+TEST(CurveDrawing, FrameHasAxesArrowsPointCirclesAndLabelsAndThePlotFollowsTheCurve) {
   QImage box = curveBox();
   drawCurveFrame(box, CurvePoints{}, background);
   EXPECT_EQ(box.pixel(6, 45), black);    // vertical axis
@@ -171,11 +167,8 @@ TEST(CurveDrawing, FrameHasAxesArrowsPointCirclesAndLightGreyLabels) {
   for (int y = 0; y < 30; ++y)
     for (int x = 20; x < 120; ++x) grey += box.pixel(x, y) == qRgb(240, 240, 240);
   EXPECT_GT(grey, 30);
-}
 
-// The flat curve plots one red row; a rising one follows the spline.
-TEST(CurveDrawing, PlotFollowsTheCurve) {
-  QImage box = curveBox();
+  // The flat curve plots one red row; a rising one follows the spline.
   box.fill(background);
   plotCurve(box, CurvePoints{});
   for (int x = 6; x <= 133; ++x) EXPECT_EQ(box.pixel(x, 32), red) << x;
@@ -192,7 +185,7 @@ TEST(CurveDrawing, PlotFollowsTheCurve) {
 }
 
 // A natural spline: no bend at the ends, through the points with equal
-// slopes at every inner knot. The flat curve, a straight row, is the plot's test.
+// slopes at every inner knot.
 TEST(CurveSpline, NaturalSplineThroughThePointsJoinsSmoothly) {
   const CurveSpline spline = computeSpline(bumpy);
   EXPECT_EQ(spline.secondDerivative[1], 0.0);

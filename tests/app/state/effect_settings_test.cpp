@@ -10,8 +10,7 @@
 #include "state/outside_effects.h"
 #include "state/source_kind_switch.h"
 
-// Outline and glow keeping their own width and colour is the window's test;
-// here the values an effect does not keep.
+// The values an effect does not keep come back as zero.
 TEST(KindSettingsTable, EachEffectKeepsItsOwnSlidersAndStrayKindsReadAsText) {
   KindRow row;
   storeEffectSliders(row, EffectType::CastShadow, {{11, 12, 13}, {1, 2, 3}});
@@ -28,7 +27,7 @@ TEST(KindSettingsTable, EachEffectKeepsItsOwnSlidersAndStrayKindsReadAsText) {
 }
 
 // The curve is stored by kind and material group, in a curves folder made
-// again if it was removed; what a switch back restores is the window's test.
+// again if it was removed.
 TEST(SourceKindSwitch, StoresTheCurveOfKindAndMaterialGroup) {
   QTemporaryDir curves;
   DesignState state;
@@ -46,7 +45,7 @@ TEST(SourceKindSwitch, StoresTheCurveOfKindAndMaterialGroup) {
 
 // Drop shadow offsets run from -25 to +25 with their sign; the cast shadow
 // shows its height and its orientation in steps of 5 degrees.
-TEST(OutsideEffects, ShadowValueLabels) {
+TEST(OutsideEffects, ShadowStrengthAndDeformationLabels) {
   struct Case {
     EffectType effect;
     int slider, value;
@@ -64,15 +63,10 @@ TEST(OutsideEffects, ShadowValueLabels) {
     EXPECT_EQ(shadowLabels(c.slider, c.value, outsideEffect(c.effect))->value,
               QString::fromUtf8(c.label))
         << c.label;
-}
-
-TEST(OutsideEffects, StrengthIsAPercentForEveryEffectTheParametersOnlyForShadows) {
+  // The strength is a percent for every effect, the parameters only for shadows.
   EXPECT_FALSE(shadowLabels(1, 51, outsideEffect(EffectType::Glow))->first);
   EXPECT_FALSE(shadowLabels(2, 60, outsideEffect(EffectType::Engraved)));
   EXPECT_FALSE(shadowLabels(3, 60, outsideEffect(EffectType::NoContour)));
-}
-
-TEST(OutsideEffects, CurveBendsAround49AndRoundsTowardsMinusInfinity) {
   using velloro::DeformationType;
   EXPECT_EQ(*deformationLabel(DeformationType::Curve, 100), QStringLiteral("180 °"));
   EXPECT_EQ(*deformationLabel(DeformationType::Rotate, 100), QStringLiteral("360 °"));

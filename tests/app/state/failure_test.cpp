@@ -12,9 +12,7 @@
 #include "state/error_report.h"
 #include "state/site_tags.h"
 
-// A missing file or folder, a full disk, a folder or a file in the way are
-// the loader's and the writer's tests, with their texts.
-TEST(FailureMapping, SystemErrorsGiveTheProgramsNumbersAndTexts) {
+TEST(FailureMapping, SystemErrorsAndExceptionsGiveTheProgramsNumbersAndTexts) {
   using namespace errorNumber;
   const std::pair<int, int> cases[] = {
       {ENOSPC, DiskFull},        {EDQUOT, DiskFull},         {ENODEV, DeviceUnavailable},
@@ -24,9 +22,7 @@ TEST(FailureMapping, SystemErrorsGiveTheProgramsNumbersAndTexts) {
     EXPECT_EQ(failureFromSystemError(error, "f").number(), number) << error;
   EXPECT_EQ(failureFromSystemError(EIO, "f").description(),
             "Device I/O error (Input/output error): f");
-}
-
-TEST(FailureMapping, CurrentExceptionBecomesAFailure) {
+  // The exception in flight becomes a failure.
   const auto caught = [](auto thrown) {
     try {
       throw thrown;
@@ -39,7 +35,8 @@ TEST(FailureMapping, CurrentExceptionBecomesAFailure) {
   EXPECT_EQ(caught(42).number(), errorNumber::InternalError);
 }
 
-TEST(ErrorReport, ShownInPlainOkBoxTitledVelloro) {
+// Shown in a plain OK box titled Velloro, with a site tag of its own.
+TEST(ErrorReport, ShownInPlainOkBoxTitledVelloroWithAUniqueWellFormedTag) {
   EXPECT_EQ(failureReportText(Failure(5, {}), siteTag::frmMain_mnuEditUndo_Click),
             QStringLiteral("error number : 5/126\r\n"));
   ScriptedPlatform platform;
@@ -49,9 +46,6 @@ TEST(ErrorReport, ShownInPlainOkBoxTitledVelloro) {
   EXPECT_EQ(platform.messages[0].title, QStringLiteral("Velloro"));
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::None);
   EXPECT_EQ(platform.messages[0].buttons, MessageButtons::Ok);
-}
-
-TEST(SiteTags, EveryTagIsUniqueAndWellFormed) {
   std::set<std::string_view> seen;
   const QRegularExpression form(QStringLiteral("^/[1-9][0-9]{0,2}$"));
   for (std::string_view tag : siteTag::all) {
@@ -61,7 +55,6 @@ TEST(SiteTags, EveryTagIsUniqueAndWellFormed) {
   }
 }
 
-// Every render resolves the engine's entry points; here the loader's refusals.
 TEST(EngineLibrary, MissingOrIncompleteLibraryIsAFailureNotACrash) {
   const std::tuple<const char*, int, const char*> cases[] = {
       {"/nonexistent/libVelloro.so", errorNumber::LibraryNotLoaded, "relief engine"},

@@ -1,6 +1,5 @@
 // What the writer refuses to write through or over, and every writer on a
-// disk that refuses the write: the old file stays whole, no temporary file is
-// left beside it, and the failure carries the exact number and text.
+// disk that refuses the write.
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -9,17 +8,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
 #include <QTemporaryDir>
 
 #include "failure_of.h"
 #include "file_size_limit.h"
-#include "filled_picture.h"
 #include "platform/imaging.h"
 #include "state/bmp_file.h"
 #include "state/curve_file.h"
 #include "state/file_writing.h"
 #include "test_files.h"
+#include "test_pictures.h"
 
 namespace {
 

@@ -7,7 +7,6 @@
 #include <QTemporaryDir>
 
 #include "desktop/scripted_platform.h"
-#include "filled_picture.h"
 #include "state/crop.h"
 #include "state/file_filter.h"
 #include "state/input_picture_name.h"
@@ -15,8 +14,9 @@
 #include "state/tiling.h"
 #include "state/work_names.h"
 #include "test_files.h"
+#include "test_pictures.h"
 
-TEST(PathKind, FolderFileNothing) {
+TEST(PathParts, KindFolderNameAndExtension) {
   QTemporaryDir folder;
   writeContent(folder.filePath("a.bmp"), {});
   EXPECT_EQ(pathKindOf(folder.path()), pathKind::Folder);
@@ -24,10 +24,7 @@ TEST(PathKind, FolderFileNothing) {
   EXPECT_EQ(pathKindOf(folder.filePath("missing.bmp")), pathKind::Nothing);
   EXPECT_EQ(pathKindOf(QString()), pathKind::Nothing);
   EXPECT_EQ(pathKindOf(QStringLiteral("   ")), pathKind::Nothing);
-}
-
-// The folder part keeps its slash; a dot in a folder name is no extension.
-TEST(PathParts, FolderNameAndExtensionParts) {
+  // The folder part keeps its slash; a dot in a folder name is no extension.
   struct Case {
     const char* path;
     const char* folder;
@@ -58,10 +55,9 @@ TEST(PictureFit, ProportionsKeptInsideTheBox) {
       {5, 100, 2, 1, 5, 2},
   };
   for (const auto& [boxW, boxH, w, h, fittedW, fittedH] : cases) {
-    EXPECT_EQ(fitWidth(boxW, boxH, w, h), fittedW)
-        << w << "x" << h << " in " << boxW << "x" << boxH;
-    EXPECT_EQ(fitHeight(boxW, boxH, w, h), fittedH)
-        << w << "x" << h << " in " << boxW << "x" << boxH;
+    SCOPED_TRACE(testing::Message() << w << "x" << h << " in " << boxW << "x" << boxH);
+    EXPECT_EQ((std::pair{fitWidth(boxW, boxH, w, h), fitHeight(boxW, boxH, w, h)}),
+              (std::pair{fittedW, fittedH}));
   }
 }
 
@@ -83,10 +79,8 @@ TEST(CropRectangle, CornersInAnyOrderClippedToTheCanvas) {
       {10, 50, 90, 50, std::nullopt},
       {650, 10, 640, 90, std::nullopt},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(cropRectangle(QSize(631, 331), c.x1, c.y1, c.x2, c.y2), c.crop)
-        << c.x1 << "," << c.y1 << " " << c.x2 << "," << c.y2;
-  }
+  for (const Case& c : cases)
+    EXPECT_EQ(cropRectangle(QSize(631, 331), c.x1, c.y1, c.x2, c.y2), c.crop) << c.x1 << c.x2;
 }
 
 // The first free number, skipping files and folders of the name; the folder is made at first start.
@@ -103,7 +97,7 @@ TEST(InputPictureName, TakesTheFirstFreeNumber) {
   EXPECT_FALSE(QFileInfo::exists(program.filePath("inputs/MyPic2.bmp")));
 }
 
-TEST(WorkNames, SkipsNumbersTakenAsBitmapOrJpeg) {
+TEST(WorkNames, SkipsNumbersTakenAsBitmapOrJpegAndNamesBoth) {
   QTemporaryDir outputs;
   writeContent(outputs.filePath("MyWork1.bmp"), "x");
   writeContent(outputs.filePath("MyWork2.jpg"), "x");
@@ -111,11 +105,8 @@ TEST(WorkNames, SkipsNumbersTakenAsBitmapOrJpeg) {
   ScriptedPlatform seam;
   EXPECT_EQ(freeWorkNumber(outputs.path(), seam), 3);
   EXPECT_EQ(seam.pendingEventRuns, 3);
-}
-
-// JPEG names by their last three letters in any case; the bitmap name
-// replaces only the last extension.
-TEST(WorkNames, JpegAndBitmapNames) {
+  // JPEG names by their last three letters in any case; the bitmap name
+  // replaces only the last extension.
   for (const char* name : {"/o/Logo.JPG", "/o/Logo.Jpeg"}) EXPECT_TRUE(isJpegName(name)) << name;
   for (const char* name : {"/o/Logo.gif", "/o/Logo.bmp", ""})
     EXPECT_FALSE(isJpegName(name)) << name;
@@ -129,13 +120,8 @@ TEST(WorkNames, JpegAndBitmapNames) {
     EXPECT_EQ(bitmapNameOf(name), QLatin1String(bitmap)) << name;
 }
 
-// The dialogs' filters are the window's tests; an empty one offers every file.
-TEST(FileFilter, AnEmptyFilterOffersEveryFile) {
+TEST(FileFilterAndTiling, AnEmptyFilterOffersEveryFileAndAnEmptyTileLeavesTheCanvas) {
   EXPECT_EQ(qtFileFilter(""), QStringLiteral("All Files (*.*)"));
-}
-
-// Where the tiles lie is the new canvas dialog's test.
-TEST(Tiling, AnEmptyTileLeavesTheCanvas) {
   QImage canvas = filledPicture(6, 4, Qt::white);
   tileOver(canvas, QImage());
   EXPECT_EQ(canvas, filledPicture(6, 4, Qt::white));

@@ -4,14 +4,12 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
-#include "filled_picture.h"
 #include "state/bmp_file.h"
 #include "state/colour_keying.h"
 #include "state/engine_library.h"
 #include "state/picture_frame.h"
+#include "test_pictures.h"
 
-// Picking a colour and the bound buttons are the picture tool's; what is
-// left is the lower end and the reset.
 TEST(KeyRangesTest, StepsStopAtZeroAndResetLeavesTheKeyColour) {
   KeyRanges ranges;
   ranges.stepBound(3, false);
@@ -23,8 +21,8 @@ TEST(KeyRangesTest, StepsStopAtZeroAndResetLeavesTheKeyColour) {
   EXPECT_EQ(ranges.keyColour(), QColor(1, 2, 3));
 }
 
-// Small pictures are centred (the picture tool's test); large ones are cut
-// to the viewing area, framed by 32 pixels of the given colour.
+// Large pictures are cut to the viewing area, framed by 32 pixels of the
+// given colour.
 TEST(PictureFrameTest, LargePicturesAreCutToTheViewingAreaAndFramed) {
   EXPECT_EQ(pictureViewPlacement({800, 600}), QPoint(0, 0));
   EXPECT_EQ(framedCanvasSize({800, 600}), QSize(427, 341));

@@ -5,11 +5,11 @@
 #include <QTemporaryDir>
 
 #include "desktop/scripted_platform.h"
-#include "filled_picture.h"
 #include "state/bmp_file.h"
 #include "state/design_state.h"
 #include "state/engine_library.h"
 #include "state/failure.h"
+#include "test_pictures.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ class RenderPipelineTest : public testing::Test {
 
 }  // namespace
 
-TEST_F(RenderPipelineTest, EngineArgumentsOfTheTextDesignOnTheCapturedCanvas) {
+TEST_F(RenderPipelineTest, EngineArgumentsOfTheTextDesignAndTheFramedShapeAndPictureMasks) {
   captureCanvas(state, filledPicture(631, 331, Qt::white));
   const velloro::ActionArguments a = engineArguments(state, panels, {strideOf(301), 129});
   EXPECT_EQ((std::array{a.maskStride, a.maskRows, a.outputStride, a.outputRows}),
@@ -38,9 +38,7 @@ TEST_F(RenderPipelineTest, EngineArgumentsOfTheTextDesignOnTheCapturedCanvas) {
   EXPECT_EQ(a.knotX, (std::array{0, 50, 100, 150, 200, 255}));
   EXPECT_EQ(a.knotY[0], state.curve.y[1]);
   EXPECT_EQ(a.mask, nullptr);  // the render sets the pictures itself
-}
-
-TEST_F(RenderPipelineTest, ShapeAndPictureMasksCarryAFrameOf32Pixels) {
+  // Shape and picture masks carry a frame of 32 pixels.
   state.designFrame = {40, 50, 0, 0};
   for (SourceKind kind : {SourceKind::Shape, SourceKind::Picture}) {
     state.sourceKind = kind;
@@ -106,10 +104,7 @@ TEST_F(RenderPipelineTest, CaptureKeepsTheFrameOnTheCanvasAndFillsBothBuffers) {
   captureCanvas(state, filledPicture(30, 30, Qt::white));  // narrower than 50 pixels
   EXPECT_EQ(state.designFrame.left, -20);
   EXPECT_EQ(state.geometry.canvasStride, 92);
-}
-
-TEST_F(RenderPipelineTest, CaptureFailsWithoutACanvasFileAndKeepsTheBuffers) {
-  captureCanvas(state, filledPicture(10, 10, Qt::white));
+  // Without a canvas file the capture fails and keeps the buffers.
   const QByteArray before = state.buffers.background;
   state.workingFiles.canvas = folder.filePath(QStringLiteral("missing/canvas.bmp"));
   EXPECT_THROW(captureCanvas(state, filledPicture(20, 20, Qt::white)), Failure);
@@ -128,16 +123,17 @@ TEST_F(RenderPipelineTest, RenderGivesACanvasOfTheCapturedSizeAndLeavesTheBackgr
   EXPECT_EQ(state.buffers.background, background);
   EXPECT_EQ(platform.busyPeriods, 1);
   EXPECT_EQ(platform.busyDepth, 0);
-}
-
-TEST_F(RenderPipelineTest, RenderWithoutCaptureOrShapeFileFailsBeforeTheEngine) {
-  EngineLibrary engine(QStringLiteral(ENGINE_PATH));
-  EXPECT_THROW(
-      renderDesign(state, filledPicture(10, 10, Qt::white), panels, engine.entryPoints(), platform),
-      Failure);
-  captureCanvas(state, filledPicture(10, 10, Qt::white));
+  // Without its shape file a shape fails before the engine.
   state.sourceKind = SourceKind::Shape;
   state.workingFiles.shape = folder.filePath(QStringLiteral("absent.bmp"));
   EXPECT_THROW(renderDesign(state, QImage(), panels, engine.entryPoints(), platform), Failure);
+  EXPECT_EQ(platform.busyPeriods, 1);
+}
+
+TEST_F(RenderPipelineTest, RenderWithoutCaptureFailsBeforeTheEngine) {
+  EngineLibrary engine(QStringLiteral(ENGINE_PATH));
+  EXPECT_THROW(renderDesign(state, QImage(10, 10, QImage::Format_RGB888), panels,
+                            engine.entryPoints(), platform),
+               Failure);
   EXPECT_EQ(platform.busyPeriods, 0);
 }

@@ -38,7 +38,7 @@ std::string refusal(const std::function<void()>& read) {
 }  // namespace
 
 // Keys sorted, four spaces a level, one list item a line.
-TEST(StyleDocument, FreshStyleIsWrittenExactly) {
+TEST(StyleDocument, FreshStyleIsWrittenExactlyAndEveryEffectSurvivesTheRoundTrip) {
   const QByteArray expected = QJsonDocument::fromJson(R"({
     "curve": {"axis": "top-to-bottom", "positions": [0, 50, 100, 150, 200, 255],
               "values": [40, 130, 200, 230, 180, 90]},
@@ -52,10 +52,7 @@ TEST(StyleDocument, FreshStyleIsWrittenExactly) {
                                   .toJson();
   ASSERT_TRUE(expected.startsWith("{\n    \"curve\": {\n        \"axis\""));
   EXPECT_EQ(styleDocument(freshStyle(), QStringLiteral("Engraved blue")), expected);
-}
-
-// Each effect keeps its own values and colour; the setting table walks the rest.
-TEST(StyleDocument, EveryEffectSurvivesTheRoundTrip) {
+  // Each effect keeps its own values and colour; the setting table walks the rest.
   for (const OutsideEffect& effect : outsideEffects()) {
     Style style = freshStyle();
     style.effectType = effect.type;
@@ -67,7 +64,7 @@ TEST(StyleDocument, EveryEffectSurvivesTheRoundTrip) {
 }
 
 // Settings the file leaves out keep the base's value; unknown keys are ignored.
-TEST(StyleReading, OnlyTheSettingsGivenChange) {
+TEST(StyleReading, OnlyTheSettingsGivenChangeAndANewEffectBringsItsOwnStartValues) {
   const Style base = freshStyle();
   Style expected = base;
   expected.material = Material::Steel;
@@ -78,10 +75,7 @@ TEST(StyleReading, OnlyTheSettingsGivenChange) {
                       base),
             expected);
   EXPECT_EQ(readStyle(withHeader(""), base), base);
-}
-
-// A value the file leaves out comes from the new effect's start, not the old effect's.
-TEST(StyleReading, ANewEffectBringsItsOwnStartValues) {
+  // A value the file leaves out comes from the new effect's start, not the old effect's.
   for (const OutsideEffect& effect : outsideEffects()) {
     if (effect.valueNames.size() < 2) continue;
     const QString setting = QStringLiteral(R"("effect": {"type": "%1", "%2": 3})");

@@ -6,16 +6,14 @@
 
 #include "failure_of.h"
 
-TEST(TextPicture, MarginAndSizeFollowTheFontSize) {
+// Margin and size follow the font size; the text prints on white, an empty one
+// as the margins alone.
+TEST(TextPicture, MarginAndSizeFollowTheFontSizeAndTheTextPrintsOnWhite) {
   const TextLayout layout = textLayout({100.4, 46.5}, 40, 46.5);
   EXPECT_DOUBLE_EQ(layout.margin, 10);
   EXPECT_EQ(layout.width, 132);                       // 100.4 + 12 + 2 x 10, rounded
   EXPECT_EQ(layout.height, roundHalfEven(46 * 1.3));  // 46.5 rounds to the even 46 first
   EXPECT_EQ(textLayout({0, 10}, 75, 10).width, 50);   // 12 + 37.5 gives 49.5, to the even 50
-}
-
-// Its size at 40 points and its ink are the window's tests.
-TEST(TextPicture, PrintsOnWhiteOrTheMarginsAlone) {
   TextPicture text;
   text.font.setPointSize(40);
   text.print(QStringLiteral("Velloro"));
@@ -61,8 +59,7 @@ TextPicture printed(const QString& text, TextArrangement arrangement) {
 
 }  // namespace
 
-// Line breaks of every kind split the title; twenty lines are allowed. The
-// lines printed one below the other are the alignment's test.
+// Line breaks of every kind split the title; twenty lines are allowed.
 TEST(TextLines, LineBreaksOfEveryKindSplitTheTitle) {
   EXPECT_EQ(titleLines(QStringLiteral("a\r\nb\rc\nd")).size(), 4);
   EXPECT_EQ(titleLinesProblem(QString(19, QChar('\n'))), QString());

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "desktop/scripted_platform.h"
-#include "filled_picture.h"
 #include "platform/run_folder.h"
 #include "state/failure.h"
 #include "state/undo_files.h"
 #include "test_files.h"
+#include "test_pictures.h"
 
 namespace {
 
@@ -52,7 +52,6 @@ class UndoStoreTest : public testing::Test {
 
 }  // namespace
 
-// Undo and redo of the canvas alone are the window's tests.
 TEST_F(UndoStoreTest, UndoRedoAndARecordAfterAnUndoDropsTheLaterHistory) {
   store.record(canvasFile, platform);
   EXPECT_EQ(contentOf(store.undoFile(0)), QByteArray("first"));
@@ -122,7 +121,9 @@ TEST(UndoStoreDiskFull, RecordAndUndoAskForDiskSpace) {
   store.deleteUndoFiles();
 }
 
-TEST(UndoFiles, NamedUndoNumberTmpInAFolderOfTheirOwn) {
+// Named UndoN.tmp in a folder of each store's own; a step that cannot be
+// written leaves the counters.
+TEST(UndoFiles, NamedUndoNumberTmpAndAStepThatCannotBeWrittenLeavesTheCounters) {
   UndoStore first;
   UndoStore second;
   EXPECT_TRUE(first.undoFile(7).endsWith(QStringLiteral("/Undo7.tmp")));
@@ -130,16 +131,12 @@ TEST(UndoFiles, NamedUndoNumberTmpInAFolderOfTheirOwn) {
   EXPECT_NE(first.undoFile(0), second.undoFile(0));
   first.deleteUndoFiles();
   second.deleteUndoFiles();
-}
-
-TEST(UndoFiles, AStepThatCannotBeWrittenLeavesTheCounters) {
   UndoFiles undo(QStringLiteral("/nonexistent-folder/"), QStringLiteral("Undop1"));
   EXPECT_EQ(undo.fileOfLevel(0), QStringLiteral("/nonexistent-folder/Undop10.tmp"));
   EXPECT_THROW(undo.save(filledPicture(20, 10, Qt::white)), Failure);
   EXPECT_EQ((std::array{undo.level(), undo.top()}), (std::array{0, 0}));
 }
 
-// Strokes and undos are the picture tool's; a reset takes the files and the counters.
 TEST(UndoFiles, ResetTakesEveryStepsFile) {
   QTemporaryDir folder;
   UndoFiles undo(folder.path() + '/', QStringLiteral("Undopt1"));

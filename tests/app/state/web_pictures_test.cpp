@@ -1,9 +1,6 @@
 // Pictures for the web: the design cut out of its renders over black and
-// over white, and its files. As PNG files every pixel comes back as it was,
-// opaque pictures as RGB and pictures with alpha as straight RGBA. Laid over
-// a background the way a browser does, the cut-out design must agree with the
-// engine's own render over that background: the default text "Velloro" at 75
-// points with each outside effect in turn.
+// over white, its PNG and WebP files, and the cut-out laid over a background
+// as a browser does against the engine's own render over it.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -14,7 +11,6 @@
 
 #include "desktop/scripted_platform.h"
 #include "failure_of.h"
-#include "filled_picture.h"
 #include "state/design_state.h"
 #include "state/engine_library.h"
 #include "state/outside_effects.h"
@@ -26,22 +22,9 @@
 #include "state/transparent_design.h"
 #include "state/visible_extent.h"
 #include "state/web_encoding.h"
+#include "test_pictures.h"
 
 namespace {
-
-// Every pixel differs from its neighbours, and a picture of 64 x 4 or more
-// holds every alpha level, so that any loss shows.
-QImage patterned(int width, int height, QImage::Format format) {
-  QImage picture(width, height, QImage::Format_ARGB32);
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x)
-      picture.setPixel(x, y, qRgba(x * 37 + y, y * 91 + x * 3, (x ^ y) * 13, (x + 64 * y) % 256));
-  return picture.convertToFormat(format);
-}
-
-bool webpWritable() {
-  return QImageWriter::supportedImageFormats().contains(QByteArrayLiteral("webp"));
-}
 
 QImage textureCanvas() {
   const QImage tile(QStringLiteral(SHIPPED_TEXTURES "/stone.bmp"));
@@ -76,52 +59,9 @@ Agreement agreementOf(const QImage& design, const QImage& background, const QIma
   return result;
 }
 
-class DesignExactnessTest : public testing::Test {
- protected:
-  void SetUp() override {
-    state.workingFiles.canvas = folder.filePath(QStringLiteral("canvas.bmp"));
-    text.print(QStringLiteral("Velloro"));
-  }
-
-  QImage renderOver(const QImage& canvas) {
-    captureCanvas(state, canvas);
-    return renderDesign(state, text.picture, panels, engine.entryPoints(), platform);
-  }
-
-  // The exported picture as a browser would get it: encoded as PNG and read.
-  QImage exportedDesign() {
-    const QImage design = transparentDesign(
-        storedLayersOver(filledPicture(631, 331, Qt::black), engine.entryPoints()),
-        storedLayersOver(filledPicture(631, 331, Qt::white), engine.entryPoints()));
-    return QImage::fromData(encodeWebPicture(design, {WebFormat::Png, true, 100}))
-        .convertToFormat(QImage::Format_ARGB32);
-  }
-
-  QTemporaryDir folder;
-  DesignState state;
-  PanelReadings panels;
-  TextPicture text;
-  ScriptedPlatform platform;
-  EngineLibrary engine{QStringLiteral(ENGINE_PATH)};
-};
-
 }  // namespace
 
-TEST(WebEncodingTest, LossyWebpShrinksWithQualityAndKeepsItsAlpha) {
-  if (!webpWritable()) GTEST_SKIP() << "no WebP writer in this Qt";
-  QImage picture = filledPicture(200, 100, Qt::transparent, QImage::Format_ARGB32);
-  for (int y = 20; y < 80; ++y)
-    for (int x = 30; x < 170; ++x) picture.setPixel(x, y, qRgba(x, y * 2, 200, 255));
-  const QByteArray low = encodeWebPicture(picture, {WebFormat::Webp, false, 5});
-  const QByteArray high = encodeWebPicture(picture, {WebFormat::Webp, false, 95});
-  EXPECT_EQ(low.mid(8, 4), QByteArray("WEBP"));
-  EXPECT_NE(low.mid(12, 4), QByteArray("VP8L"));
-  EXPECT_LT(low.size(), high.size());
-  // The clear part is the command line's test.
-  EXPECT_EQ(QImage::fromData(high).pixelColor(100, 50).alpha(), 255);
-}
-
-TEST(WebEncodingTest, FormatOfAFileNameByItsExtension) {
+TEST(WebEncodingTest, FormatsGoByExtensionAndLossyWebpShrinksWithQuality) {
   const std::pair<const char*, std::optional<WebFormat>> cases[] = {
       {"title.png", WebFormat::Png},   {"TITLE.PNG", WebFormat::Png},
       {"a.b.webp", WebFormat::Webp},   {"x.WebP", WebFormat::Webp},
@@ -130,9 +70,20 @@ TEST(WebEncodingTest, FormatOfAFileNameByItsExtension) {
   };
   for (const auto& [name, format] : cases)
     EXPECT_EQ(webFormatOfName(QString::fromLatin1(name)), format) << name;
+  if (!QImageWriter::supportedImageFormats().contains("webp"))
+    GTEST_SKIP() << "no WebP writer in this Qt";
+  QImage picture = filledPicture(200, 100, Qt::transparent, QImage::Format_ARGB32);
+  for (int y = 20; y < 80; ++y)
+    for (int x = 30; x < 170; ++x) picture.setPixel(x, y, qRgba(x, y * 2, 200, 255));
+  const QByteArray low = encodeWebPicture(picture, {WebFormat::Webp, false, 5});
+  const QByteArray high = encodeWebPicture(picture, {WebFormat::Webp, false, 95});
+  EXPECT_EQ(low.mid(8, 4), QByteArray("WEBP"));
+  EXPECT_NE(low.mid(12, 4), QByteArray("VP8L"));
+  EXPECT_LT(low.size(), high.size());
+  EXPECT_EQ(QImage::fromData(high).pixelColor(100, 50).alpha(), 255);
 }
 
-TEST(PngEncoding, PixelsComeBackExactly) {
+TEST(PngEncoding, PixelsComeBackExactlyAndAnEmptyPictureIsRefused) {
   struct Case {
     int width, height;
     QImage::Format format;
@@ -159,15 +110,13 @@ TEST(PngEncoding, PixelsComeBackExactly) {
     EXPECT_EQ(decoded.convertToFormat(compared), picture.convertToFormat(compared))
         << c.width << 'x' << c.height;
   }
-}
-
-TEST(PngEncoding, AnEmptyPictureIsRefusedOrGivesNoBytes) {
+  // An empty picture is refused, or gives no bytes.
   EXPECT_TRUE(encodeWebPicture(QImage(), {WebFormat::Png, true, 90}).isEmpty());
   EXPECT_EQ(failureOf([] { pngFileBytes(QImage()); }).description(),
             QStringLiteral("cannot encode a png picture: the picture is empty"));
 }
 
-TEST(PictureFormatsTest, WebNameReplacesTheLastExtensionOnly) {
+TEST(PictureFormatsTest, WebNameReplacesTheLastExtensionOnlyAndSaveEntriesEndAtWebp) {
   const std::tuple<const char*, WebFormat, const char*> cases[] = {
       {"/out/logo.png", WebFormat::Png, "/out/logo.png"},
       {"/out/logo.PNG", WebFormat::Png, "/out/logo.PNG"},  // already a PNG name
@@ -180,17 +129,13 @@ TEST(PictureFormatsTest, WebNameReplacesTheLastExtensionOnly) {
   };
   for (const auto& [chosen, format, name] : cases)
     EXPECT_EQ(webNameOf(QString::fromLatin1(chosen), format), QString::fromLatin1(name)) << chosen;
-}
-
-// The entries of the save dialog's types are the window's Save As tests; no
-// entry lies beyond them, and WebP is saved without loss.
-TEST(PictureFormatsTest, NoWebFormatBeyondTheSaveEntriesAndSavedWebpIsLossless) {
+  // No entry lies beyond the save dialog's types, and WebP is saved without loss.
   EXPECT_EQ(webFormatOfSaveEntry(4), std::nullopt);
   EXPECT_EQ(webFormatOfSaveEntry(-1), std::nullopt);
   EXPECT_TRUE(savedWebEncoding(WebFormat::Webp).lossless);
 }
 
-TEST(TransparentDesignTest, SolvesColourAndAlphaOfOnePixel) {
+TEST(TransparentDesignTest, SolvesColourAndAlphaOfOnePixelAndSeesOneFaintPixel) {
   struct Case {
     const char* what;
     QRgb overBlack, overWhite, expected;  // expected: non-premultiplied ARGB
@@ -218,25 +163,16 @@ TEST(TransparentDesignTest, SolvesColourAndAlphaOfOnePixel) {
     ASSERT_EQ(design.format(), QImage::Format_ARGB32);
     EXPECT_EQ(design.pixel(0, 0), c.expected) << c.what;
   }
-}
-
-TEST(TransparentDesignTest, PicturesOfDifferentSizesGiveNothingVisible) {
-  QImage black = filledPicture(4, 3, Qt::red);
-  QImage white = filledPicture(5, 3, Qt::red);
-  const QImage design = transparentDesign(black, white);
-  EXPECT_EQ(design.size(), QSize(4, 3));
-  EXPECT_FALSE(anythingVisible(design));
-}
-
-TEST(TransparentDesignTest, AnythingVisibleSeesOneFaintPixel) {
-  QImage design = filledPicture(7, 5, Qt::transparent, QImage::Format_ARGB32);
+  // Pictures of different sizes give nothing visible.
+  QImage design = transparentDesign(filledPicture(7, 5, Qt::red), filledPicture(8, 5, Qt::red));
+  EXPECT_EQ(design.size(), QSize(7, 5));
   EXPECT_FALSE(anythingVisible(design));
   EXPECT_FALSE(anythingVisible(QImage()));
   design.setPixel(6, 4, qRgba(0, 0, 0, 1));
   EXPECT_TRUE(anythingVisible(design));
 }
 
-TEST(VisibleExtentTest, BoundsEveryPixelThatIsNotFullyTransparent) {
+TEST(VisibleExtentTest, BoundsEveryPixelThatIsNotFullyTransparentAndTrims) {
   const std::pair<std::vector<QPoint>, QRect> cases[] = {
       {{}, QRect()},
       {{{0, 0}}, QRect(0, 0, 1, 1)},
@@ -250,19 +186,12 @@ TEST(VisibleExtentTest, BoundsEveryPixelThatIsNotFullyTransparent) {
     for (QPoint p : visible) picture.setPixel(p, qRgba(255, 255, 255, 1));
     EXPECT_EQ(visibleExtent(picture), extent) << visible.size();
   }
-}
-
-// A margin on every side, past the canvas too, is the trimmed render's test.
-TEST(VisibleExtentTest, NegativeMarginTrimsTightAndNothingVisibleGivesNoPicture) {
   QImage picture = filledPicture(6, 6, Qt::transparent, QImage::Format_ARGB32);
   EXPECT_TRUE(trimmedToVisible(picture, 4).isNull());
   picture.setPixel(2, 3, qRgba(1, 2, 3, 4));
   EXPECT_EQ(trimmedToVisible(picture, -3).size(), QSize(1, 1));
   EXPECT_EQ(trimmedToVisible(picture, 0).pixel(0, 0), qRgba(1, 2, 3, 4));
-}
-
-// White showing through by 764 of 765 rounds to alpha 0; by 763 it does not.
-TEST(VisibleExtentTest, DesignExtentFindsWhatTheCutOutShowsWithoutSolvingIt) {
+  // White showing through by 764 of 765 rounds to alpha 0; by 763 it does not.
   QImage black = filledPicture(6, 4, Qt::black);
   QImage white = filledPicture(6, 4, Qt::white);
   EXPECT_TRUE(designExtent(black, white).isNull());
@@ -279,7 +208,22 @@ TEST(VisibleExtentTest, DesignExtentFindsWhatTheCutOutShowsWithoutSolvingIt) {
 // affinely with one factor for the three channels, so the only error left is
 // the engine's truncations and the 8-bit alpha: measured, at most 1 per
 // channel over mid-grey and 2 over the stone texture, on every pixel.
-TEST_F(DesignExactnessTest, ExportAndRepaintOverGreyAndTextureMatchTheRenderOfEachEffect) {
+TEST(DesignExactnessTest, ExportAndRepaintOverGreyAndTextureMatchTheRenderOfEachEffect) {
+  QTemporaryDir folder;
+  DesignState state;
+  state.workingFiles.canvas = folder.filePath(QStringLiteral("canvas.bmp"));
+  TextPicture text;
+  text.print(QStringLiteral("Velloro"));
+  ScriptedPlatform platform;
+  EngineLibrary engine{QStringLiteral(ENGINE_PATH)};
+  // The exported picture as a browser would get it: encoded as PNG and read.
+  const auto exportedDesign = [&engine] {
+    const QImage design = transparentDesign(
+        storedLayersOver(filledPicture(631, 331, Qt::black), engine.entryPoints()),
+        storedLayersOver(filledPicture(631, 331, Qt::white), engine.entryPoints()));
+    return QImage::fromData(encodeWebPicture(design, {WebFormat::Png, true, 100}))
+        .convertToFormat(QImage::Format_ARGB32);
+  };
   struct Background {
     const char* name;
     QImage picture;
@@ -291,7 +235,9 @@ TEST_F(DesignExactnessTest, ExportAndRepaintOverGreyAndTextureMatchTheRenderOfEa
     state.effectType = effect.type;
     for (const Background& background : backgrounds) {
       SCOPED_TRACE(testing::Message() << effect.name.data() << " over " << background.name);
-      const QImage rendered = renderOver(background.picture);
+      captureCanvas(state, background.picture);
+      const QImage rendered =
+          renderDesign(state, text.picture, PanelReadings{}, engine.entryPoints(), platform);
       const QImage design = exportedDesign();
       ASSERT_EQ(design.size(), rendered.size());
       const Agreement agreement = agreementOf(design, background.picture, rendered);

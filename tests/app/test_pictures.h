@@ -1,0 +1,21 @@
+// Pictures for tests: one colour, the plainest input, or a pattern whose
+// pixels all differ from their neighbours, so that any shift, loss or blend
+// shows; from 64 x 4 on it holds every alpha level.
+#pragma once
+
+#include <QImage>
+
+inline QImage filledPicture(int width, int height, const QColor& colour,
+                            QImage::Format format = QImage::Format_RGB888) {
+  QImage picture(width, height, format);
+  picture.fill(colour);
+  return picture;
+}
+
+inline QImage patterned(int width, int height, QImage::Format format = QImage::Format_RGB888) {
+  QImage picture(width, height, QImage::Format_ARGB32);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      picture.setPixel(x, y, qRgba(x * 37 + y, y * 91 + x * 3, (x ^ y) * 13, (x + 64 * y) % 256));
+  return picture.convertToFormat(format);
+}
