@@ -98,7 +98,6 @@ TEST_F(MainWindowTest, PanningMovesTheBarsWithinTheirRange) {
   releaseCanvas({150, 250});
 }
 
-// No keeps the canvas and crop mode; Yes crops, whichever way the band was drawn.
 TEST_F(MainWindowTest, TheCropQuestionDecidesTheCut) {
   window->toolButton(u"Crop"_s)->trigger();
   seam->messageAnswers.push_back(MessageAnswer::No);

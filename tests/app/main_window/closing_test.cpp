@@ -1,8 +1,4 @@
-// Closing the main window ends the program whatever else is open (the help
-// window of the first start, the new-canvas dialog), and leaves no working
-// file or undo folder behind, even with a gap in the undo files; so do the signals that ask the
-// program to end, without a question. Driven through the real Qt platform and the shown windows,
-// inside the program's own event loop.
+// Every way of ending the program, through the real Qt platform inside its own event loop.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -40,8 +36,6 @@ struct ClosingWay {
   bool asksAboutUnsavedWork = false;
 };
 
-void PrintTo(const ClosingWay& way, std::ostream* out) { *out << way.name; }
-
 // Alt+F opens the File menu; X is Exit's accelerator.
 void exitThroughFileMenu(MainWindow& window) {
   QTest::keyClick(&window, Qt::Key_F, Qt::AltModifier);
@@ -50,8 +44,6 @@ void exitThroughFileMenu(MainWindow& window) {
   QTest::keyClick(fileMenu, Qt::Key_X);
 }
 
-// Clicks `button` of the message box with the mouse once the box is shown,
-// and keeps its text.
 void clickWhenShown(QMessageBox::StandardButton button, QString& text) {
   QTimer::singleShot(10, [button, &text] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -88,7 +80,6 @@ class Closing : public testing::TestWithParam<ClosingWay> {
     QDir().mkpath(folder.filePath(u"curves"_s));
     QFile::copy(QStringLiteral(SHIPPED_CURVES "/default.txt"),
                 folder.filePath(u"curves/default.txt"_s));
-    QDir().mkpath(folder.filePath(u"help"_s));
     writeContent(folder.filePath(u"help/velloro.htm"_s),
                  "<html><body><a name=\"FirstRun\">Welcome</a></body></html>");
     QSettings(u"Velloro"_s, u"Velloro"_s).remove(u"First"_s);
@@ -110,9 +101,7 @@ class Closing : public testing::TestWithParam<ClosingWay> {
     qputenv("TMPDIR", savedTemporaryFolder);
   }
 
-  // Runs the application's event loop with `step` as its first event; the
-  // result is the loop's exit code, or -1 when the loop was still running
-  // after the step and everything it started.
+  // The loop's exit code, or -1 when it still runs after `step` and all it started.
   int runEventLoop(const std::function<void()>& step) {
     QTimer::singleShot(0, step);
     QTimer stillRunning;
@@ -145,7 +134,7 @@ TEST_P(Closing, EndsTheProgramWithTheHelpAndNewDialogOpenAndLeavesNoFile) {
   window->draw();
   DesignState& state = window->document();
   state.undo.record(state.workingFiles.canvas, *qtPlatform);
-  writeContent(state.undo.undoFile(3), "undo");
+  writeContent(state.undo.undoFile(3), "undo");  // a gap in the undo files
   const QStringList workingFiles = state.workingFiles.all();
   ASSERT_TRUE(QFile::exists(state.workingFiles.canvas));
   ASSERT_GE(QDir(temporary.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);

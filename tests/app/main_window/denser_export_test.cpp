@@ -1,9 +1,6 @@
-// Export for the web "also at 2x and 3x": copies drawn anew at each density
-// beside the picture, and the HTML element that offers them.
 #include <QCheckBox>
 #include <QDialogButtonBox>
 
-#include "empty_layers.h"
 #include "main_window_fixture.h"
 #include "output/image_element_dialog.h"
 #include "output/web_export_dialog.h"
@@ -29,13 +26,7 @@ void copyElement(QDialog& dialog) {
 
 }  // namespace
 
-class DenserExportTest : public MainWindowTest {
- protected:
-  void SetUp() override {
-    MainWindowTest::SetUp();
-    emptyEveryLayer(engine.entryPoints());
-  }
-};
+using DenserExportTest = MainWindowTest;
 
 TEST_F(DenserExportTest, CopiesAreDrawnAnewAndTheElementOffersThem) {
   textBox()->setText(u"A&B"_s);

@@ -1,6 +1,3 @@
-// What a desktop expects of the main window: files handed over or dropped,
-// the design dragged out, File > Open Recent and the standard keys, driven
-// with real events where the event is what matters.
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -15,7 +12,6 @@ namespace {
 
 class DesktopHabitsTest : public MainWindowTest {
  protected:
-  // A 40 x 30 picture in one colour.
   QString picture(const QString& name, QColor colour = Qt::red) {
     EXPECT_TRUE(filled({40, 30}, colour).save(folder.filePath(name)));
     return folder.filePath(name);
@@ -66,7 +62,6 @@ TEST_F(DesktopHabitsTest, APictureDroppedOnTheCanvasOpensAsAnUndoStep) {
   EXPECT_EQ(canvas().size(), QSize(631, 331));
 }
 
-// A 16-bit PNG opens at 8 bits a channel, and says so; an 8-bit one says nothing.
 TEST_F(DesktopHabitsTest, ADeepPictureSaysItLostItsLowerBits) {
   const QString plain = picture(u"plain.png"_s);
   QImage deep(40, 30, QImage::Format_RGBX64);

@@ -1,14 +1,7 @@
-
 #include "main_window/panel_pictures.h"
 #include "main_window_fixture.h"
 #include "state/curve_file.h"
 #include "state/render_pipeline.h"
-
-namespace {
-
-Rgb rgb(const QColor& colour) { return {colour.red(), colour.green(), colour.blue()}; }
-
-}  // namespace
 
 class EffectPanelsTest : public MainWindowTest {
  protected:
@@ -19,15 +12,14 @@ class EffectPanelsTest : public MainWindowTest {
   velloro::ActionArguments arguments() const {
     return engineArguments(design(), window->designPanels().readings(), {});
   }
-  // A press on the material's picture.
   void chooseMaterial(Material material) {
     emit panels().materialPictures()[velloro::toInt(material)]->mousePressed(
         Qt::LeftButton, Qt::LeftButton, QPoint(5, 10));
   }
-  // The fill colour the palette gives at one of its pixels.
   Rgb pressFillPalette(QPoint at) {
     QTest::mouseClick(panels().fillPalette(), Qt::LeftButton, {}, at);
-    return rgb(panels().fillPalette()->picture().pixelColor(at));
+    const QColor picked = panels().fillPalette()->picture().pixelColor(at);
+    return {picked.red(), picked.green(), picked.blue()};
   }
 };
 
@@ -58,8 +50,7 @@ TEST_F(EffectPanelsTest, Outline1AndGlowEachKeepTheirWidthAndColour) {
 TEST_F(EffectPanelsTest, ShadowLabelsFollowTheShadowChosen) {
   chooseEffect(EffectType::CastShadow);
   EXPECT_EQ(panels().shadowCaptions()[1]->text(), u"S. height :"_s);
-  EXPECT_EQ(panels().shadowValueLabel(3)->text(),
-            u"25 °"_s);  // orientation 7
+  EXPECT_EQ(panels().shadowValueLabel(3)->text(), u"25 °"_s);  // orientation 7
   panels().shadowSlider(3)->setValue(100);
   EXPECT_EQ(panels().shadowValueLabel(3)->text(), u"360 °"_s);
   chooseEffect(EffectType::DropShadow);
@@ -129,7 +120,6 @@ TEST_F(EffectPanelsTest, GoldThenMaterial2BringsBackTheOwnColourAndCurve) {
   EXPECT_EQ(design().fillColour, own);
 }
 
-// The dialog starts in the textures folder, or where another kind's texture is.
 TEST_F(EffectPanelsTest, LoadTextureRefusesWhatItCannotReadAndFillsThePreview) {
   seam->fileAnswers.push_back(path("gone.bmp"));
   panels().fillButtons()[1]->click();

@@ -1,5 +1,4 @@
 #include <QImageReader>
-#include <algorithm>
 #include <functional>
 
 #include "main_window/live_preview.h"
@@ -85,9 +84,7 @@ TEST_F(FileCommandsTest, SaveAsProposesTheFirstFreeWorkNumberAndStartsAtTheOpenT
   }
 }
 
-// An extension of a format Velloro writes wins over the dialog's type; any
-// other name is written in the type chosen, under that type's extension, and
-// Save writes the same format again.
+// A known extension beats the dialog's type; Save writes that format again.
 TEST_F(FileCommandsTest, SaveAsWritesTheFormatOfTheTypedExtension) {
   const QImage blue = filled({9, 4}, Qt::blue);
   window->canvasView()->setPicture(blue);
@@ -130,8 +127,6 @@ TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingTheBitmapNameItChose) {
   EXPECT_EQ(design().currentPictureName, before);
 }
 
-// Save of an upper-case JPEG name and Save As a JPEG go through the size
-// optimiser, which writes the file; the canvas stays as it was.
 TEST_F(FileCommandsTest, JpegSavesGoThroughTheOptimiser) {
   const QImage before = canvas();
   QStringList modes;
@@ -157,8 +152,6 @@ TEST_F(FileCommandsTest, JpegSavesGoThroughTheOptimiser) {
   EXPECT_EQ(window->windowTitle(), path("outputs/logo.jpg"));
 }
 
-// Every command that changes or writes the canvas shows the drawn design on
-// the new background at once, exactly as Draw would, and the preview follows.
 TEST_F(FileCommandsTest, EveryCanvasCommandShowsTheDesignAsDrawWould) {
   filled({631, 331}, Qt::red).save(path("inputs/red.png"));
   seam->fileAnswers.push_back(path("inputs/red.png"));
@@ -180,14 +173,11 @@ TEST_F(FileCommandsTest, EveryCanvasCommandShowsTheDesignAsDrawWould) {
   window->draw();
   for (const auto& [name, command] : cases) {
     command();
-    const QImage shown = canvas();
-    EXPECT_EQ(shown, drawnAgain()) << name;
+    EXPECT_EQ(canvas(), drawnAgain()) << name;
     EXPECT_TRUE(window->livePreview().designOnCanvas()) << name;
   }
 }
 
-// A crop cuts the background; the design keeps its place on what is kept,
-// comes back whole with the undo, and a Draw on the cut canvas replaces it.
 TEST_F(FileCommandsTest, CropKeepsTheDesignALiveLayerAtItsPlace) {
   const QImage drawn = drawnAgain();
   const QRect kept(3, 2, 400, 150);
@@ -202,18 +192,10 @@ TEST_F(FileCommandsTest, CropKeepsTheDesignALiveLayerAtItsPlace) {
   EXPECT_EQ(drawnAgain(), filled(kept.size(), Qt::white));
 }
 
-// Close, New and Open ask about drawn work: Cancel keeps it, Discard goes
-// on, Save writes where Ctrl+S would and goes on.
 TEST_F(FileCommandsTest, UnsavedWorkIsSavedDiscardedOrKeptOnTheUsersWord) {
   const std::pair<const char*, std::function<bool()>> commands[] = {
       {"mnuFileExit", [&] { return !window->isVisible(); }},
-      {"mnuFileNew",
-       [&] {
-         const QWidgetList shown = QApplication::topLevelWidgets();
-         return std::any_of(shown.begin(), shown.end(), [](QWidget* widget) {
-           return widget->objectName() == QLatin1String("FrmNew") && widget->isVisible();
-         });
-       }},
+      {"mnuFileNew", [&] { return shownWindow("FrmNew") != nullptr; }},
       {"mnuFileOpen", [&] { return seam->openRequests.size() == 1; }},
   };
   const std::pair<MessageAnswer, bool> answers[] = {
@@ -250,26 +232,24 @@ TEST_F(FileCommandsTest, HelpOpensTheContentsPageOrSaysThereIsNone) {
   EXPECT_EQ(seam->helpPages[0], QUrl::fromLocalFile(path("help/velloro.htm")));
 }
 
-// A Save As that fails leaves the name, the caption and Ctrl+S's target as
-// they were, whatever format was chosen.
-class FailedSaveAsTest : public FileCommandsTest, public testing::WithParamInterface<int> {};
-
-TEST_P(FailedSaveAsTest, KeepsTheNameThatCtrlSSavesTo) {
-  const QString before = design().currentPictureName;
-  const QString caption = window->windowTitle();
-  window->canvasView()->setPicture(filled({5, 3}, Qt::red));
-  seam->fileAnswers.push_back(path("no-such-folder/logo"));
-  seam->filterAnswers.push_back(GetParam());
-  run("mnuFileSaveAs");
-  EXPECT_TRUE(onlyMessage().text.startsWith(u"error number : "_s));
-  EXPECT_EQ(design().currentPictureName, before);
-  EXPECT_EQ(window->windowTitle(), caption);
-  focusTextBox();
-  QTest::keyClick(textBox(), Qt::Key_S, Qt::ControlModifier);
-  EXPECT_EQ(seam->messages.size(), 1u);
-  EXPECT_EQ(contentOf(before), bmpFileBytes(filled({5, 3}, Qt::red)));
-  EXPECT_FALSE(QDir(path("no-such-folder")).exists());
+TEST_F(FileCommandsTest, FailedSaveAsKeepsTheNameThatCtrlSSavesTo) {
+  for (const int bitmapOrPng : {0, 2}) {
+    SCOPED_TRACE(bitmapOrPng);
+    TearDown();
+    SetUp();
+    const QString before = design().currentPictureName;
+    const QString caption = window->windowTitle();
+    window->canvasView()->setPicture(filled({5, 3}, Qt::red));
+    seam->fileAnswers.push_back(path("no-such-folder/logo"));
+    seam->filterAnswers.push_back(bitmapOrPng);
+    run("mnuFileSaveAs");
+    EXPECT_TRUE(onlyMessage().text.startsWith(u"error number : "_s));
+    EXPECT_EQ(design().currentPictureName, before);
+    EXPECT_EQ(window->windowTitle(), caption);
+    focusTextBox();
+    QTest::keyClick(textBox(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(seam->messages.size(), 1u);
+    EXPECT_EQ(contentOf(before), bmpFileBytes(filled({5, 3}, Qt::red)));
+    EXPECT_FALSE(QDir(path("no-such-folder")).exists());
+  }
 }
-
-// The bitmap and PNG entries of the Save As dialog's types.
-INSTANTIATE_TEST_SUITE_P(Formats, FailedSaveAsTest, testing::Values(0, 2));

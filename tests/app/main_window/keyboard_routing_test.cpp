@@ -1,5 +1,3 @@
-// The shown main window driven by real key and mouse events, with the focus
-// where a user leaves it: in the title's text box.
 #include <QAbstractItemView>
 #include <QFrame>
 #include <QLineEdit>
@@ -39,8 +37,7 @@ class KeyboardRoutingTest : public MainWindowTest {
   }
 };
 
-// Ctrl+Z, Ctrl+R and the toolbar's buttons reach the canvas's undo history,
-// also after the Edit menu has opened, and leave the typed title alone.
+// Also after the Edit menu has opened, and leaving the typed title alone.
 TEST_F(KeyboardRoutingTest, UndoAndRedoKeysAndButtonsActOnTheCanvas) {
   QTest::keyClicks(textBox(), u"X"_s);
   key(Qt::Key_Z);  // nothing to undo
@@ -63,8 +60,7 @@ TEST_F(KeyboardRoutingTest, UndoAndRedoKeysAndButtonsActOnTheCanvas) {
   EXPECT_EQ(canvas().size(), QSize(100, 50));
 }
 
-// Ctrl+C copies the selected words, else the canvas; a click on the canvas
-// is about the picture, so the next Ctrl+C copies the picture.
+// A click on the canvas is about the picture: the next Ctrl+C copies the picture.
 TEST_F(KeyboardRoutingTest, CtrlCCopiesTheCanvasUnlessTextIsSelected) {
   QApplication::clipboard()->clear();
   key(Qt::Key_C);
@@ -81,8 +77,7 @@ TEST_F(KeyboardRoutingTest, CtrlCCopiesTheCanvasUnlessTextIsSelected) {
   EXPECT_EQ(textBox()->text(), u"TitleX"_s);
 }
 
-// A line edit takes Ctrl+Y and Ctrl+V as its own; in the title's box they
-// run the window's commands like every other command key.
+// A line edit takes Ctrl+Y and Ctrl+V as its own; the title's box must not.
 TEST_F(KeyboardRoutingTest, CommandKeysInTheTextBoxRunTheirCommand) {
   key(Qt::Key_O);
   EXPECT_EQ(seam->openRequests.size(), 1u);
@@ -133,8 +128,7 @@ int shownPanel(const TabPanels& panels) {
   return shown;
 }
 
-// The wheel, the arrow keys and clicks choose the tab; a click on the current
-// tab clears the status pane and keeps its panel.
+// A click on the current tab clears the status pane and keeps its panel.
 TEST_F(KeyboardRoutingTest, PanelsFollowTheTabChosenByWheelKeysOrClicks) {
   TabPanels& panels = *window->panels();
   QTabBar& strip = *panels.tabStrip();

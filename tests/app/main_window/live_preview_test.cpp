@@ -60,8 +60,6 @@ TEST_F(LivePreviewTest, NothingToDrawMeansNothingIsDrawnOrAskedFor) {
   EXPECT_TRUE(seam->messages.empty());
 }
 
-// On a new background, changes made before the event loop runs give one
-// render of the latest, as Draw would draw it.
 TEST_F(LivePreviewTest, ChangesCoalesceIntoOneRenderOnTheCapturedCanvas) {
   window->draw();
   useCanvas({200, 120});

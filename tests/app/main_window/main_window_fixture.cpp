@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <cstdio>
 
+#include "empty_layers.h"
 #include "headless/picture_output.h"
 #include "headless/render_run.h"
 #include "platform/run_folder.h"
@@ -25,6 +26,8 @@ void MainWindowTest::SetUp() {
   for (const char* curve : {"default.txt", "steel.txt", "gold.txt"})
     QFile::copy(QStringLiteral(SHIPPED_CURVES "/") + QLatin1String(curve),
                 path("curves/") + QLatin1String(curve));
+  // The engine's stored layers outlive a test; each starts from none.
+  emptyEveryLayer(engine.entryPoints());
   DesignState document;
   createStartupWorkingFiles(document.workingFiles);
   document.currentPictureName = path("inputs/MyPic.bmp");
@@ -96,6 +99,19 @@ const Message& MainWindowTest::onlyMessage() const {
   static const Message none;
   EXPECT_EQ(seam->messages.size(), 1u);
   return seam->messages.size() == 1 ? seam->messages[0] : none;
+}
+
+void MainWindowTest::copyShippedStyles(std::initializer_list<const char*> names) {
+  QDir().mkpath(path("styles"));
+  for (const char* name : names)
+    QFile::copy(QStringLiteral(SHIPPED_STYLES "/") + QLatin1String(name),
+                path("styles/") + QLatin1String(name));
+}
+
+QWidget* MainWindowTest::shownWindow(const char* objectName) {
+  for (QWidget* shown : QApplication::topLevelWidgets())
+    if (shown->objectName() == QLatin1String(objectName) && shown->isVisible()) return shown;
+  return nullptr;
 }
 
 QImage MainWindowTest::filled(QSize size, QColor colour) {

@@ -73,6 +73,9 @@ class MainWindowTest : public testing::Test {
   // The one message shown so far; unless exactly one was, a failure and an empty message.
   const Message& onlyMessage() const;
 
+  // Copies these shipped styles into the styles folder.
+  void copyShippedStyles(std::initializer_list<const char*> names);
+  static QWidget* shownWindow(const char* objectName);
   static QImage filled(QSize size, QColor colour);
   // Clicks the OK button of a dialog's button box.
   static void pressOk(QDialog& dialog);

@@ -12,15 +12,8 @@ class NewCanvasDialogTest : public MainWindowTest {
   void SetUp() override {
     MainWindowTest::SetUp();
     window->menuEntry(u"mnuFileNew"_s)->trigger();
-    dialog = shownDialog();
+    dialog = qobject_cast<NewCanvasDialog*>(shownWindow("FrmNew"));
     ASSERT_NE(dialog, nullptr);
-  }
-
-  static NewCanvasDialog* shownDialog() {
-    for (QWidget* top : QApplication::topLevelWidgets())
-      if (auto* found = qobject_cast<NewCanvasDialog*>(top); found && found->isVisible())
-        return found;
-    return nullptr;
   }
 
   NewCanvasDialog* dialog = nullptr;
@@ -39,8 +32,6 @@ TEST_F(NewCanvasDialogTest, ApplyWithTheDefaultsGivesAWhite600By400CanvasAsAnUnd
   EXPECT_EQ(canvas().size(), QSize(631, 331));
 }
 
-// Typed with the keys into the shown dialog: leaving the box shows the
-// number clamped to its range, never another number.
 TEST_F(NewCanvasDialogTest, ATypedSizeOutsideItsRangeIsClampedWhenTheBoxIsLeft) {
   struct Case {
     int box;
@@ -75,7 +66,7 @@ TEST_F(NewCanvasDialogTest, ChosenColourStaysAfterCancelAndFillsTheNextCanvas) {
   EXPECT_EQ(window->canvasBackColour(), QColor(200, 10, 10));
   EXPECT_EQ(design().undo.counters.top, 0);
   window->menuEntry(u"mnuFileNew"_s)->trigger();
-  NewCanvasDialog* next = shownDialog();
+  auto* next = qobject_cast<NewCanvasDialog*>(shownWindow("FrmNew"));
   ASSERT_NE(next, nullptr);
   EXPECT_NE(next, dialog);
   EXPECT_TRUE(next->backgroundButtons()[0]->isChecked());
@@ -86,8 +77,6 @@ TEST_F(NewCanvasDialogTest, ChosenColourStaysAfterCancelAndFillsTheNextCanvas) {
   EXPECT_EQ(canvas().pixelColor(10, 10), QColor(200, 10, 10));
 }
 
-// With no texture chosen the dialog starts in the textures folder; a missing
-// texture is not found and changes nothing.
 TEST_F(NewCanvasDialogTest, AMissingTextureIsNotFoundAndChangesNothing) {
   dialog->backgroundButtons()[1]->setChecked(true);
   seam->fileAnswers.push_back(path("textures/gone.bmp"));

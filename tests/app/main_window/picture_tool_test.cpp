@@ -1,6 +1,7 @@
 #include "tools/picture_tool.h"
 
 #include <QFrame>
+#include <QPainter>
 
 #include "main_window_fixture.h"
 #include "state/bmp_file.h"
@@ -13,16 +14,12 @@ const QColor red(200, 50, 50);
 
 }  // namespace
 
-// The picture tool opened from Tools > Add a pic, with a 101 x 51 photo:
-// green on the left, red from column 60 on.
 class PictureToolTest : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
-    QImage photo(101, 51, QImage::Format_RGB888);
-    photo.fill(green);
-    for (int y = 0; y < 51; ++y)
-      for (int x = 60; x < 101; ++x) photo.setPixelColor(x, y, red);
+    QImage photo = filled({101, 51}, green);
+    QPainter(&photo).fillRect(60, 0, 41, 51, red);
     photoPath = path("photo.png");
     ASSERT_TRUE(photo.save(photoPath));
     window->menuEntry(u"mnuToolsPicture"_s)->trigger();
@@ -54,9 +51,7 @@ class PictureToolTest : public MainWindowTest {
   qint64 now = 0;  // the tool's clock, in milliseconds
 };
 
-// Tools > Add a pic opens the tool owned by the window, without the hint
-// that a left click on an empty source gives; a right press on "pic" opens
-// it again after Cancel.
+// Opened without the hint a left click on an empty source gives.
 TEST_F(PictureToolTest, AddAPicAndARightPressOnPicOpenTheTool) {
   EXPECT_TRUE(tool->isVisible());
   EXPECT_EQ(tool->parentWidget(), window.get());
@@ -71,8 +66,6 @@ TEST_F(PictureToolTest, AddAPicAndARightPressOnPicOpenTheTool) {
   EXPECT_TRUE(seam->messages.empty());
 }
 
-// Load starts in the inputs folder, then in the last folder chosen; a file
-// that is no picture is refused and the picture there was stays.
 TEST_F(PictureToolTest, LoadStartsInTheLastFolderChosenAndRefusesWhatIsNoPicture) {
   loadPhoto();
   writeContent(path("elsewhere/broken.bmp"), QByteArray("not a picture"));
@@ -119,8 +112,7 @@ TEST_F(PictureToolTest, PickingTheGreenKeepsItAndRemovesTheRed) {
   EXPECT_EQ(tool->photoView()->picture().pixelColor(32 + 80, 32 + 10), QColor(Qt::white));
 }
 
-// A short press steps nothing but keys again; held for a second, plus of
-// the red lower bound stops at 255.
+// A short press steps nothing but keys again.
 TEST_F(PictureToolTest, HeldBoundButtonsStepWithinTheRange) {
   loadPhoto();
   tool->ranges.RedMax = 100;  // the red part goes at the next keying
@@ -137,8 +129,7 @@ TEST_F(PictureToolTest, HeldBoundButtonsStepWithinTheRange) {
   tool->boundButtonReleased(0, true);
   EXPECT_EQ(tool->ranges.RedMin, 255);
   EXPECT_EQ(tool->boundLabels()[0]->text(), u"between 255"_s);
-  // A lower bound above the upper one keeps nothing.
-  EXPECT_EQ(maskAt(10, 10), QColor(Qt::white));
+  EXPECT_EQ(maskAt(10, 10), QColor(Qt::white));  // lower bound above the upper one
   EXPECT_FALSE(tool->PlusHeld);
 }
 
@@ -147,30 +138,24 @@ TEST_F(PictureToolTest, EachBoundButtonStepsItsOwnBound) {
   for (int index = 0; index < 6; ++index) {
     const bool lower = index % 2 == 0;
     QPushButton* button = lower ? tool->raiseButtons()[index] : tool->lowerButtons()[index];
-    QStringList before;
-    for (const QLabel* label : tool->boundLabels()) before << label->text();
+    QStringList expected;
+    for (const QLabel* label : tool->boundLabels()) expected << label->text();
+    expected[index] = lower ? u"between 1"_s : u"and 254"_s;
     QTest::mousePress(button, Qt::LeftButton);
     now += 150;
     tool->heldBoundTick();
     QTest::mouseRelease(button, Qt::LeftButton);
-    QStringList expected = before;
-    expected[index] = lower ? u"between 1"_s : u"and 254"_s;
-    QStringList after;
-    for (const QLabel* label : tool->boundLabels()) after << label->text();
-    EXPECT_EQ(after, expected) << "bound " << index;
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(tool->boundLabels()[i]->text(), expected[i]) << index;
   }
   EXPECT_EQ(tool->ranges.BlueMin, 1);
   EXPECT_EQ(tool->ranges.GreenMax, 254);
 }
 
-// The photo's transparent part takes the transparent colour, so it is keyed
-// away whatever that colour is; its opaque white part stays. The colour is
-// asked over the tool and frames the photo and the view.
+// Transparent pixels are keyed away whatever the transparent colour; opaque white stays.
 TEST_F(PictureToolTest, TransparentPixelsTakeTheTransparentColour) {
   QImage photo(40, 20, QImage::Format_ARGB32);
-  photo.fill(Qt::white);
-  for (int y = 0; y < 20; ++y)
-    for (int x = 0; x < 20; ++x) photo.setPixelColor(x, y, Qt::transparent);
+  photo.fill(Qt::transparent);
+  QPainter(&photo).fillRect(20, 0, 20, 20, Qt::white);
   ASSERT_TRUE(photo.save(photoPath));
   loadPhoto();
   EXPECT_EQ(maskAt(5, 5), QColor(Qt::white));
@@ -200,9 +185,8 @@ TEST_F(PictureToolTest, ABlackRectangleDrawnInMaskModeReachesTheMaskFileOnApply)
   tool->toolClicked(2);
   tool->maskPressed(Qt::LeftButton, QPoint(112, 42));
   tool->maskMoved(Qt::LeftButton, QPoint(122, 52));
-  // The outline shows over the mask but is not in it.
   EXPECT_TRUE(tool->maskCanvas()->outline().has_value());
-  EXPECT_EQ(tool->maskCanvas()->picture().pixelColor(112, 42), QColor(Qt::white));
+  EXPECT_EQ(tool->maskCanvas()->picture().pixelColor(112, 42), QColor(Qt::white));  // not in yet
   tool->maskReleased(Qt::LeftButton, QPoint(122, 52));
   EXPECT_FALSE(tool->maskCanvas()->outline().has_value());
   tool->applyButton()->click();
@@ -226,7 +210,7 @@ TEST_F(PictureToolTest, ThreeStrokesAndFourUndosGiveBackTheMaskOfBefore) {
   tool->maskButton()->click();
   tool->penColourButtons()[1]->click();
   const QImage before = tool->maskCanvas()->picture();
-  tool->maskUndoButton()->click();  // nothing drawn: nothing to take back
+  tool->maskUndoButton()->click();
   EXPECT_EQ(tool->maskCanvas()->picture(), before);
   stroke({0, 0}, {100, 0});
   stroke({0, 20}, {100, 20});

@@ -1,6 +1,3 @@
-// "Draw it !" in the window and `Velloro --render` with the same settings
-// give the same picture, to the byte.
-
 #include "main_window/text_layout_controls.h"
 #include "main_window_fixture.h"
 

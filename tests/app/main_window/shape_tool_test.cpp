@@ -71,7 +71,6 @@ TEST_F(ShapeToolTest, EllipseToolsAskTheRatioAndDrawWithIt) {
   EXPECT_EQ(drawn({250, 195}), QColor(Qt::white));
 }
 
-// A filled rectangle blackens its inside only on release.
 TEST_F(ShapeToolTest, EveryPressStoresAnUndoStepAndUndoGoesBackOne) {
   press({10, 10});
   release({10, 10});
@@ -95,7 +94,7 @@ TEST_F(ShapeToolTest, EveryPressStoresAnUndoStepAndUndoGoesBackOne) {
   EXPECT_EQ(drawn({150, 125}), QColor(Qt::white));
   const QString step = tool->undoFiles().fileOfLevel(0);
   ASSERT_TRUE(QFile::exists(step));
-  window.reset();  // closing the main window deletes them
+  window.reset();
   EXPECT_FALSE(QFile::exists(step));
 }
 
@@ -132,21 +131,15 @@ TEST_F(ShapeToolTest, ApplyThatCannotWriteTheShapeFileReportsAndDrawsNothing) {
   EXPECT_TRUE(tool->isVisible());
 }
 
-// Cancel and the title bar's close button leave the shape file as it was and
-// return to the text; the window stays loaded with its drawing.
+// The tool window stays loaded with its drawing.
 TEST_F(ShapeToolTest, CancelOrCloseLeavesTheShapeFileAndReturnsToTheText) {
-  struct Case {
-    const char* way;
-    void (*cancel)(ShapeTool&);
-  };
-  for (const Case& c : {Case{"Cancel", [](ShapeTool& shown) { shown.cancelButton()->click(); }},
-                        Case{"title bar", [](ShapeTool& shown) { shown.close(); }}}) {
-    SCOPED_TRACE(c.way);
+  for (const bool titleBar : {false, true}) {
+    SCOPED_TRACE(titleBar);
     window->menuEntry(u"mnuToolsDrawing"_s)->trigger();
     const QByteArray before = contentOf(design().workingFiles.shape);
     drag({100, 100}, {200, 150});
     ASSERT_EQ(design().sourceKind, SourceKind::Shape);
-    c.cancel(*tool);
+    titleBar ? (void)tool->close() : tool->cancelButton()->click();
     EXPECT_EQ(contentOf(design().workingFiles.shape), before);
     EXPECT_EQ(design().sourceKind, SourceKind::Text);
     EXPECT_FALSE(tool->isVisible());
@@ -167,8 +160,7 @@ TEST_F(ShapeToolTest, DrawItRendersTheAppliedShapeWithItsFrameTakenOff) {
   const QImage after = window->canvasView()->picture();
   EXPECT_NE(after.pixelColor(130, 100), before.pixelColor(130, 100)) << "inside the shape";
   EXPECT_EQ(after.pixelColor(300, 250), before.pixelColor(300, 250)) << "far outside it";
-  // The design frame of a shape is the drawing area.
   moveCanvas({300, 200}, Qt::NoButton);
-  EXPECT_EQ(design().designFrame.width, 537);
+  EXPECT_EQ(design().designFrame.width, 537);  // the drawing area
   EXPECT_EQ(design().designFrame.height, 281);
 }

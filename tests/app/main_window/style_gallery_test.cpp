@@ -1,8 +1,4 @@
-// File > Styles as a gallery: each style's entry gets the title drawn in
-// that style as its thumbnail, rendered apart from the window's design.
-
 #include "main_window/style_gallery.h"
-#include "empty_layers.h"
 #include "main_window_fixture.h"
 #include "state/stored_layers.h"
 
@@ -28,13 +24,8 @@ class StyleGalleryTest : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
-    emptyEveryLayer(engine.entryPoints());
-    const QString styles = path("styles");
-    QDir().mkpath(styles);
-    for (const char* preset : {"gold.vstyle", "engraved-blue.vstyle"})
-      QFile::copy(QStringLiteral(SHIPPED_STYLES "/") + QLatin1String(preset),
-                  styles + u'/' + QLatin1String(preset));
-    writeContent(styles + u"/broken.vstyle"_s, "{\"format\": ");
+    copyShippedStyles({"gold.vstyle", "engraved-blue.vstyle"});
+    writeContent(path("styles/broken.vstyle"), "{\"format\": ");
   }
 
   QList<QAction*> openStyles() {

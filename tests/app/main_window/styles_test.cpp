@@ -1,4 +1,3 @@
-// Save style, Load style and the Styles submenu of the main window.
 #include <QLineEdit>
 
 #include "main_window_fixture.h"
@@ -9,10 +8,7 @@ class StylesTest : public MainWindowTest {
   void SetUp() override {
     MainWindowTest::SetUp();
     loadDefaultCurve();
-    QDir().mkpath(styles());
-    for (const char* preset : {"gold.vstyle", "glow-on-dark.vstyle", "steel.vstyle"})
-      QFile::copy(QStringLiteral(SHIPPED_STYLES "/") + QLatin1String(preset),
-                  styles() + u'/' + QLatin1String(preset));
+    copyShippedStyles({"gold.vstyle", "glow-on-dark.vstyle", "steel.vstyle"});
   }
 
   QString styles() const { return path("styles"); }
@@ -46,7 +42,6 @@ TEST_F(StylesTest, LoadedStyleDrawsWhatTheCommandLineRenders) {
     const QString path = styles() + u'/' + QLatin1String(preset);
     const Style before = window->currentStyle();
     loadStyle(path);
-    // At most the hint that a light title hardly shows on the white canvas.
     for (const Message& shown : seam->messages)
       ASSERT_EQ(shown.icon, MessageIcon::Information) << shown.text.toStdString();
     EXPECT_EQ(window->currentStyle(), readStyleFile(path, before)) << preset;
@@ -56,8 +51,7 @@ TEST_F(StylesTest, LoadedStyleDrawsWhatTheCommandLineRenders) {
   }
 }
 
-// The preset sets the look; the words keep their font and size. Its light
-// title on the white canvas is pointed out.
+// The preset sets the look; the words keep their font and size.
 TEST_F(StylesTest, LoadingSetsTheControls) {
   window->fontSizeBox()->setEditText(u"48"_s);
   emit window->fontSizeBox()->lineEdit()->editingFinished();

@@ -1,5 +1,3 @@
-// The title's lines in the window: Enter starts a line, Ctrl+Enter draws,
-// too many lines are refused by name; the gradient editor sets the fill.
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QSpinBox>

@@ -1,5 +1,3 @@
-// View > Zoom with real keys and mouse, and a design that runs past the
-// canvas: the status bar's notice, Fit canvas to design, and the export.
 #include <QDialog>
 #include <QScrollBar>
 
@@ -111,7 +109,6 @@ TEST_F(ZoomAndFitTest, ALongTitleIsToldFittedAndExportedWhole) {
   EXPECT_EQ(contentOf(exported),
             rendered({u"--text"_s, u"Sunny Bakery"_s, u"--transparent"_s, u"--trim"_s, u"4"_s}));
 
-  // Fitted, the canvas is what the command line draws without a canvas.
   window->menuEntry(u"mnuToolsFitCanvas"_s)->trigger();
   EXPECT_FALSE(notice->isVisibleTo(window.get()));
   EXPECT_EQ(encodedPicture(view()->picture(), u"png"_s, std::nullopt),
