@@ -1,6 +1,8 @@
 #include <QLineEdit>
 
+#include "main_window/style_gallery.h"
 #include "main_window_fixture.h"
+#include "state/stored_layers.h"
 #include "state/style_json.h"
 
 class StylesTest : public MainWindowTest {
@@ -110,4 +112,49 @@ TEST_F(StylesTest, StylesMenuListsThePresetsAndTheUsersOwn) {
   EXPECT_EQ(shown, (QStringList{u"Glow on dark"_s, u"Gold"_s, u"My buttons"_s, u"Steel"_s}));
   menu->actions()[1]->trigger();
   EXPECT_EQ(design().material, Material::Gold);
+}
+
+namespace {
+
+// How much bluer than red the pixels a thumbnail covers are, on average.
+double blueOverRed(const QIcon& icon) {
+  const QImage picture = icon.pixmap(StyleGallery::thumbnailSize()).toImage();
+  double sum = 0;
+  int covered = 0;
+  for (int y = 0; y < picture.height(); ++y)
+    for (int x = 0; x < picture.width(); ++x)
+      if (const QRgb p = picture.pixel(x, y); qAlpha(p) >= 128) {
+        sum += qBlue(p) - qRed(p);
+        ++covered;
+      }
+  return sum / std::max(covered, 1);
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, EachReadableStyleGetsItsTitleAsThumbnail) {
+  copyShippedStyles({"gold.vstyle", "engraved-blue.vstyle"});
+  writeContent(path("styles/broken.vstyle"), "{\"format\": ");
+  const auto openStyles = [this] {
+    emit window->menu(u"mnuFileStyles"_s)->aboutToShow();
+    return window->menu(u"mnuFileStyles"_s)->actions();
+  };
+  textBox()->setText(u"Hi"_s);
+  window->draw();
+  const QSize canvasSize = canvas().size();
+  const QImage windowDesign = designAlone(canvasSize, engine.entryPoints());
+
+  QList<QAction*> entries = openStyles();
+  ASSERT_EQ(entries.size(), 3);
+  window->styleGallery()->waitForThumbnails();
+  EXPECT_EQ(entries[0]->text(), u"broken"_s);
+  EXPECT_TRUE(entries[0]->icon().isNull());
+  EXPECT_GT(blueOverRed(entries[1]->icon()), 40);   // "Engraved blue"
+  EXPECT_LT(blueOverRed(entries[2]->icon()), -40);  // "Gold"
+  EXPECT_EQ(designAlone(canvasSize, engine.entryPoints()), windowDesign);
+
+  // Drawn before, the thumbnails come with the menu.
+  entries = openStyles();
+  EXPECT_FALSE(entries[1]->icon().isNull());
+  EXPECT_FALSE(entries[2]->icon().isNull());
 }
