@@ -1,5 +1,3 @@
-// Every control of every window can be found and named by a screen reader:
-// the test walks each shown window through Qt's accessibility interface.
 #include <QAccessible>
 #include <QSet>
 

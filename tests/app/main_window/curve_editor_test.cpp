@@ -1,4 +1,3 @@
-
 #include "main_window/curve_editor.h"
 #include "main_window_fixture.h"
 #include "state/curve_drawing.h"
@@ -29,9 +28,7 @@ TEST(CurveEditor, ReadoutAndHitOfThePointer) {
   EXPECT_EQ(hitCurvePoint(flat, {56, 37}), noCurvePoint);  // y 105: 23 below
 }
 
-// The ends keep their positions wherever released, an inner point stops one
-// short of its neighbours, and a value beyond the drawing area stays within
-// 0 to 255.
+// Ends keep their positions, inner points stop one short of their neighbours.
 TEST(CurveEditor, AReleasedPointIsKeptWithinItsLimits) {
   struct Case {
     int point;
@@ -51,8 +48,6 @@ TEST(CurveEditor, AReleasedPointIsKeptWithinItsLimits) {
   }
 }
 
-// A press between points or a right release moves nothing; a point dragged
-// moves at the release.
 TEST_F(MainWindowTest, DraggingPoint3MovesItAtTheReleaseAndRedrawsTheCurve) {
   const CurvePoints before = design().curve;
   PictureBox* box = window->panels()->curveView();

@@ -55,7 +55,6 @@ TEST_F(DenserExportTest, CopiesAreDrawnAnewAndTheElementOffersThem) {
                 .arg(one.height()));
   EXPECT_EQ(QDir(path("outputs")).entryList(QDir::Files).size(), 3);
   EXPECT_TRUE(rememberedWebExportChoice().alsoDenser);
-  // The window's own design stays as it was drawn.
   EXPECT_EQ(designAlone(canvasSize, engine.entryPoints()), windowDesign);
 }
 

@@ -37,7 +37,6 @@ class KeyboardRoutingTest : public MainWindowTest {
   }
 };
 
-// Also after the Edit menu has opened, and leaving the typed title alone.
 TEST_F(KeyboardRoutingTest, UndoAndRedoKeysAndButtonsActOnTheCanvas) {
   QTest::keyClicks(textBox(), u"X"_s);
   key(Qt::Key_Z);  // nothing to undo
@@ -128,7 +127,6 @@ int shownPanel(const TabPanels& panels) {
   return shown;
 }
 
-// A click on the current tab clears the status pane and keeps its panel.
 TEST_F(KeyboardRoutingTest, PanelsFollowTheTabChosenByWheelKeysOrClicks) {
   TabPanels& panels = *window->panels();
   QTabBar& strip = *panels.tabStrip();

@@ -23,7 +23,6 @@ class LivePreviewTest : public MainWindowTest {
 
   TrackSlider* deformSlider() const { return window->panels()->deformSlider(); }
   static void settle() { QCoreApplication::processEvents(); }
-  // Runs `change` and counts the preview's renders once the events ran.
   int rendersAfter(const std::function<void()>& change) {
     QSignalSpy redrawn(&window->livePreview(), &LivePreview::redrawn);
     change();

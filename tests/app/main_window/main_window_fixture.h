@@ -51,11 +51,9 @@ class MainWindowTest : public testing::Test {
     releaseCanvas(to);
   }
 
-  // Puts a white canvas of this size in place and captures it.
   void useCanvas(QSize size);
   QImage canvas() const { return window->canvasView()->picture(); }
   DesignState& design() const { return window->document(); }
-  // Draw's picture of the design on the present background.
   QImage drawnAgain();
   // The window active, with the focus where a user leaves it: in the text box.
   void focusTextBox();
@@ -67,17 +65,14 @@ class MainWindowTest : public testing::Test {
   void loadDefaultCurve();
   // The PNG `Velloro --render ARGUMENTS -o FILE` writes.
   QByteArray rendered(QStringList arguments);
-  // The canvas after Draw, as PNG bytes.
   QByteArray drawnPng();
 
   // The one message shown so far; unless exactly one was, a failure and an empty message.
   const Message& onlyMessage() const;
 
-  // Copies these shipped styles into the styles folder.
   void copyShippedStyles(std::initializer_list<const char*> names);
   static QWidget* shownWindow(const char* objectName);
   static QImage filled(QSize size, QColor colour);
-  // Clicks the OK button of a dialog's button box.
   static void pressOk(QDialog& dialog);
 
   QTemporaryDir folder;

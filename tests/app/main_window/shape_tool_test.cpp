@@ -131,7 +131,6 @@ TEST_F(ShapeToolTest, ApplyThatCannotWriteTheShapeFileReportsAndDrawsNothing) {
   EXPECT_TRUE(tool->isVisible());
 }
 
-// The tool window stays loaded with its drawing.
 TEST_F(ShapeToolTest, CancelOrCloseLeavesTheShapeFileAndReturnsToTheText) {
   for (const bool titleBar : {false, true}) {
     SCOPED_TRACE(titleBar);

@@ -53,7 +53,6 @@ TEST_F(StylesTest, LoadedStyleDrawsWhatTheCommandLineRenders) {
   }
 }
 
-// The preset sets the look; the words keep their font and size.
 TEST_F(StylesTest, LoadingSetsTheControls) {
   window->fontSizeBox()->setEditText(u"48"_s);
   emit window->fontSizeBox()->lineEdit()->editingFinished();

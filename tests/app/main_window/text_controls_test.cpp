@@ -6,8 +6,7 @@
 #include "main_window/text_layout_controls.h"
 #include "main_window_fixture.h"
 
-// No number is refused by its text; a size above 300 is refused once, shown
-// as 300 and drawn at 300 the next time; a four-digit size is cut to three.
+// Above 300 is refused once, then drawn at 300; a four-digit size is cut to three.
 TEST_F(MainWindowTest, TheSizeBoxIsCheckedOnDraw) {
   const std::pair<const char*, const char*> refused[] = {
       {"big", "big is not a figure !"},
