@@ -1,14 +1,6 @@
 // Every way of ending the program, through the real Qt platform inside its own event loop.
-#include <gtest/gtest.h>
-
 #include <QAbstractButton>
-#include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QMessageBox>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 #include <csignal>
 #include <functional>
@@ -17,16 +9,11 @@
 #include <unistd.h>
 
 #include "desktop/qt_platform.h"
-#include "main_window/main_window.h"
 #include "main_window/source_frame.h"
 #include "main_window/startup.h"
+#include "main_window_fixture.h"
 #include "platform/run_folder.h"
 #include "platform/termination_signals.h"
-#include "state/design_state.h"
-#include "state/engine_library.h"
-#include "test_files.h"
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -64,23 +51,16 @@ QString endedRunFolder(const QString& temporary) {
   return folder;
 }
 
-QWidget* shownTopLevel(const QString& objectName) {
-  for (QWidget* widget : QApplication::topLevelWidgets())
-    if (widget->objectName() == objectName && widget->isVisible()) return widget;
-  return nullptr;
-}
-
-class Closing : public testing::TestWithParam<ClosingWay> {
+class Closing : public MainWindowTest, public testing::WithParamInterface<ClosingWay> {
  protected:
   void SetUp() override {
     savedTemporaryFolder = qgetenv("TMPDIR");
     qputenv("TMPDIR", QFile::encodeName(temporary.path()));
     removeRunFolder();
     killedRun = endedRunFolder(temporary.path());
-    QDir().mkpath(folder.filePath(u"curves"_s));
-    QFile::copy(QStringLiteral(SHIPPED_CURVES "/default.txt"),
-                folder.filePath(u"curves/default.txt"_s));
-    writeContent(folder.filePath(u"help/velloro.htm"_s),
+    QDir().mkpath(path("curves"));
+    QFile::copy(QStringLiteral(SHIPPED_CURVES "/default.txt"), path("curves/default.txt"));
+    writeContent(path("help/velloro.htm"),
                  "<html><body><a name=\"FirstRun\">Welcome</a></body></html>");
     QSettings(u"Velloro"_s, u"Velloro"_s).remove(u"First"_s);
     auto seam = std::make_unique<QtPlatform>();
@@ -111,25 +91,21 @@ class Closing : public testing::TestWithParam<ClosingWay> {
     return QApplication::exec();
   }
 
-  QTemporaryDir folder;
   QTemporaryDir temporary;
-  QByteArray savedTemporaryFolder;
   QtPlatform* qtPlatform = nullptr;
-  EngineLibrary engine{QStringLiteral(ENGINE_PATH)};
-  std::unique_ptr<MainWindow> window;
   std::unique_ptr<TerminationSignals> endingSignals;
   QString killedRun;
 };
 
 TEST_P(Closing, EndsTheProgramWithTheHelpAndNewDialogOpenAndLeavesNoFile) {
-  QWidget* help = shownTopLevel(u"MyWindow"_s);
+  QWidget* help = shownWindow("MyWindow");
   ASSERT_NE(help, nullptr);
   EXPECT_EQ(help->parentWidget(), window.get());
 
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
   QTest::keyClick(window->sourceFrame()->textBox(), Qt::Key_N, Qt::ControlModifier);
-  QWidget* newDialog = shownTopLevel(u"FrmNew"_s);
+  QWidget* newDialog = shownWindow("FrmNew");
   ASSERT_NE(newDialog, nullptr);
   window->draw();
   DesignState& state = window->document();
@@ -148,7 +124,7 @@ TEST_P(Closing, EndsTheProgramWithTheHelpAndNewDialogOpenAndLeavesNoFile) {
                           : QString());
 
   EXPECT_FALSE(window->isVisible());
-  EXPECT_EQ(shownTopLevel(u"FrmNew"_s), nullptr);
+  EXPECT_EQ(shownWindow("FrmNew"), nullptr);
   for (const QString& file : workingFiles)
     EXPECT_TRUE(file.isEmpty() || !QFile::exists(file)) << file.toStdString();
   EXPECT_EQ(QDir(temporary.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
