@@ -1,5 +1,3 @@
-#include <QScrollBar>
-
 #include "main_window/scroll_fit.h"
 #include "main_window_fixture.h"
 

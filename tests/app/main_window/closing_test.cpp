@@ -1,9 +1,7 @@
 // Every way of ending the program, through the real Qt platform inside its own event loop.
 #include <QAbstractButton>
 #include <QMessageBox>
-#include <QTimer>
 #include <csignal>
-#include <functional>
 
 #include <sys/wait.h>
 #include <unistd.h>

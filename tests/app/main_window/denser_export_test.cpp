@@ -1,4 +1,3 @@
-#include <QCheckBox>
 #include <QDialogButtonBox>
 
 #include "main_window_fixture.h"

@@ -1,6 +1,5 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QMimeData>
 #include <QUrl>
 
 #include "main_window_fixture.h"

@@ -1,5 +1,4 @@
 #include <QImageReader>
-#include <functional>
 
 #include "main_window/live_preview.h"
 #include "main_window_fixture.h"

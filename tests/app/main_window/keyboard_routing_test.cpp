@@ -1,8 +1,4 @@
 #include <QAbstractItemView>
-#include <QFrame>
-#include <QLineEdit>
-#include <QTabBar>
-#include <QToolBar>
 #include <QWheelEvent>
 
 #include "main_window/tab_panels.h"

@@ -1,8 +1,5 @@
 #include <QCoreApplication>
 #include <QSignalSpy>
-#include <QTabBar>
-#include <QToolBar>
-#include <functional>
 #include <vector>
 
 #include "main_window/live_preview.h"

@@ -1,7 +1,6 @@
 #include "main_window_fixture.h"
 
 #include <QCoreApplication>
-#include <QDialog>
 #include <QDialogButtonBox>
 #include <QMouseEvent>
 #include <cstdio>

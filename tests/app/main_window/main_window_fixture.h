@@ -7,18 +7,29 @@
 #include <QAction>
 #include <QApplication>
 #include <QByteArray>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSettings>
+#include <QSpinBox>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <functional>
 #include <memory>
 
 #include "desktop/scripted_platform.h"
@@ -30,8 +41,6 @@
 #include "widgets/track_slider.h"
 
 using namespace Qt::StringLiterals;
-
-class QDialog;
 
 class MainWindowTest : public testing::Test {
  protected:

@@ -1,6 +1,5 @@
 #include "tools/picture_tool.h"
 
-#include <QFrame>
 #include <QPainter>
 
 #include "main_window_fixture.h"

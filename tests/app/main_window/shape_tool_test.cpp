@@ -1,6 +1,5 @@
 #include "tools/shape_tool.h"
 
-#include <QDialog>
 #include <QSlider>
 #include <QToolButton>
 

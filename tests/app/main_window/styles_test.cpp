@@ -1,5 +1,3 @@
-#include <QLineEdit>
-
 #include "main_window/style_gallery.h"
 #include "main_window_fixture.h"
 #include "state/stored_layers.h"

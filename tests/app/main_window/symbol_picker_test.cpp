@@ -1,6 +1,5 @@
 #include "tools/symbol_picker.h"
 
-#include <QLineEdit>
 #include <algorithm>
 #include <numeric>
 

@@ -1,6 +1,4 @@
-#include <QDialog>
 #include <QFontDatabase>
-#include <QSpinBox>
 
 #include "main_window/gradient_editor.h"
 #include "main_window/text_layout_controls.h"

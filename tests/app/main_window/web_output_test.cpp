@@ -1,8 +1,5 @@
-#include <QCheckBox>
 #include <QFileInfo>
 #include <QLocale>
-#include <QMimeData>
-#include <QSpinBox>
 
 #include "main_window_fixture.h"
 #include "output/web_export_memory.h"

@@ -1,6 +1,3 @@
-#include <QDialog>
-#include <QScrollBar>
-
 #include "headless/picture_output.h"
 #include "main_window_fixture.h"
 
