@@ -107,20 +107,6 @@ TEST_F(ShapeToolTest, UndoOfAVanishedStepReportsAndKeepsTheDrawing) {
   EXPECT_EQ(drawn({150, 125}), QColor(Qt::black));
 }
 
-TEST_F(ShapeToolTest, ApplyPutsTheDrawingInsideA32PixelWhiteMargin) {
-  EXPECT_EQ(tool->parentWidget(), window.get());
-  drag({0, 0}, {20, 10});
-  tool->applyButton()->click();
-  const QImage shape = loadPicture(design().workingFiles.shape);
-  EXPECT_EQ(shape.size(), QSize(601, 345));
-  EXPECT_EQ(shape.pixelColor(600, 344), QColor(Qt::white));
-  EXPECT_FALSE(tool->isVisible());
-  EXPECT_EQ(design().sourceKind, SourceKind::Shape);
-  EXPECT_EQ(shape.pixelColor(32, 32), QColor(Qt::black));
-  EXPECT_EQ(shape.pixelColor(31, 32), QColor(Qt::white));
-  EXPECT_EQ(shape.pixelColor(32, 31), QColor(Qt::white));
-}
-
 TEST_F(ShapeToolTest, ApplyThatCannotWriteTheShapeFileReportsAndDrawsNothing) {
   drag({100, 100}, {200, 150});
   design().workingFiles.shape = folder.filePath(u"missing/shape.bmp"_s);
@@ -147,9 +133,18 @@ TEST_F(ShapeToolTest, CancelOrCloseLeavesTheShapeFileAndReturnsToTheText) {
   EXPECT_EQ(drawn({150, 125}), QColor(Qt::black));
 }
 
-TEST_F(ShapeToolTest, DrawItRendersTheAppliedShapeWithItsFrameTakenOff) {
+TEST_F(ShapeToolTest, ApplyPutsTheDrawingInA32PixelMarginThatDrawTakesOff) {
+  EXPECT_EQ(tool->parentWidget(), window.get());
   drag({0, 0}, {60, 40});
   tool->applyButton()->click();
+  const QImage shape = loadPicture(design().workingFiles.shape);
+  EXPECT_EQ(shape.size(), QSize(601, 345));
+  EXPECT_EQ(shape.pixelColor(600, 344), QColor(Qt::white));
+  EXPECT_FALSE(tool->isVisible());
+  EXPECT_EQ(design().sourceKind, SourceKind::Shape);
+  EXPECT_EQ(shape.pixelColor(32, 32), QColor(Qt::black));
+  EXPECT_EQ(shape.pixelColor(31, 32), QColor(Qt::white));
+  EXPECT_EQ(shape.pixelColor(32, 31), QColor(Qt::white));
   design().designFrame.left = 100;
   design().designFrame.top = 80;
   const QImage before = window->canvasView()->picture();
