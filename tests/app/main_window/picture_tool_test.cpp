@@ -65,8 +65,18 @@ TEST_F(PictureToolTest, AddAPicAndARightPressOnPicOpenTheTool) {
   EXPECT_TRUE(seam->messages.empty());
 }
 
-TEST_F(PictureToolTest, LoadStartsInTheLastFolderChosenAndRefusesWhatIsNoPicture) {
+TEST_F(PictureToolTest, LoadCentresTheFramedPhotoAndRefusesWhatIsNoPicture) {
   loadPhoto();
+  ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
+  EXPECT_EQ(tool->photoView()->pos(), QPoint(131, 113));
+  EXPECT_EQ(tool->maskCanvas()->pos(), QPoint(131, 113));
+  EXPECT_EQ(loadPictureFile(design().workingFiles.picture).size(), QSize(165, 115));
+  EXPECT_EQ(maskAt(0, 0), QColor(Qt::black));
+  EXPECT_EQ(maskAt(100, 50), QColor(Qt::black));
+  EXPECT_EQ(tool->maskCanvas()->picture().pixelColor(31, 31), QColor(Qt::white));
+  EXPECT_TRUE(tool->applyButton()->isEnabled());
+  EXPECT_TRUE(tool->colourPanel()->isEnabled());
+  EXPECT_EQ(tool->boundLabels()[1]->text(), u"and 255"_s);
   writeContent(path("elsewhere/broken.bmp"), QByteArray("not a picture"));
   seam->fileAnswers.push_back(path("elsewhere/broken.bmp"));
   tool->loadButton()->click();
@@ -80,20 +90,6 @@ TEST_F(PictureToolTest, LoadStartsInTheLastFolderChosenAndRefusesWhatIsNoPicture
   EXPECT_EQ(seam->openRequests[0].folder, path("inputs"));
   EXPECT_EQ(seam->openRequests[1].folder, folder.path());
   EXPECT_EQ(seam->openRequests[2].folder, path("elsewhere"));
-}
-
-TEST_F(PictureToolTest, LoadCentresTheFramedPhotoAndKeysWithFullRanges) {
-  loadPhoto();
-  ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
-  EXPECT_EQ(tool->photoView()->pos(), QPoint(131, 113));
-  EXPECT_EQ(tool->maskCanvas()->pos(), QPoint(131, 113));
-  EXPECT_EQ(loadPictureFile(design().workingFiles.picture).size(), QSize(165, 115));
-  EXPECT_EQ(maskAt(0, 0), QColor(Qt::black));
-  EXPECT_EQ(maskAt(100, 50), QColor(Qt::black));
-  EXPECT_EQ(tool->maskCanvas()->picture().pixelColor(31, 31), QColor(Qt::white));
-  EXPECT_TRUE(tool->applyButton()->isEnabled());
-  EXPECT_TRUE(tool->colourPanel()->isEnabled());
-  EXPECT_EQ(tool->boundLabels()[1]->text(), u"and 255"_s);
 }
 
 TEST_F(PictureToolTest, PickingTheGreenKeepsItAndRemovesTheRed) {
