@@ -18,7 +18,7 @@ class ZoomAndFitTest : public MainWindowTest {
 
 }  // namespace
 
-TEST_F(ZoomAndFitTest, KeysStepTheZoomAndEachBelongsToOneCommand) {
+TEST_F(ZoomAndFitTest, KeysStepTheZoom) {
   const QSize canvas = view()->picture().size();
   struct Step {
     int key;
@@ -40,13 +40,6 @@ TEST_F(ZoomAndFitTest, KeysStepTheZoomAndEachBelongsToOneCommand) {
   window->menuEntry(u"mnuViewFit"_s)->trigger();
   EXPECT_TRUE(
       QRect(QPoint(), window->canvasArea().viewport()->size()).contains(view()->geometry()));
-
-  for (const char* keys : {"Ctrl++", "Ctrl+=", "Ctrl+-", "Ctrl+0"}) {
-    int owners = 0;
-    for (const QAction* action : window->findChildren<QAction*>())
-      owners += action->shortcuts().contains(QKeySequence(QLatin1String(keys)));
-    EXPECT_EQ(owners, 1) << keys;
-  }
 }
 
 TEST_F(ZoomAndFitTest, ZoomedInPixelsAreCrispSquares) {
