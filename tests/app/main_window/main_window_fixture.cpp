@@ -6,7 +6,6 @@
 #include <cstdio>
 
 #include "empty_layers.h"
-#include "headless/picture_output.h"
 #include "headless/render_run.h"
 #include "platform/run_folder.h"
 #include "state/curve_file.h"
@@ -60,15 +59,6 @@ void MainWindowTest::mouseOnCanvas(QEvent::Type type, QPoint at, Qt::MouseButton
   QApplication::sendEvent(view, &event);
 }
 
-void MainWindowTest::useCanvas(QSize size) {
-  window->canvasArea().showBackground(filled(size, Qt::white));
-}
-
-QImage MainWindowTest::drawnAgain() {
-  window->draw();
-  return canvas();
-}
-
 void MainWindowTest::focusTextBox() {
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -88,10 +78,6 @@ QByteArray MainWindowTest::rendered(QStringList arguments) {
       runRenderCommand(arguments, {folder.path(), QStringLiteral(ENGINE_PATH), stdout, errors}), 0);
   std::fclose(errors);
   return contentOf(out);
-}
-
-QByteArray MainWindowTest::drawnPng() {
-  return encodedPicture(drawnAgain(), u"png"_s, std::nullopt);
 }
 
 const Message& MainWindowTest::onlyMessage() const {

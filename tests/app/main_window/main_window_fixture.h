@@ -33,6 +33,7 @@
 #include <memory>
 
 #include "desktop/scripted_platform.h"
+#include "headless/picture_output.h"
 #include "main_window/main_window.h"
 #include "state/design_state.h"
 #include "state/engine_library.h"
@@ -60,10 +61,13 @@ class MainWindowTest : public testing::Test {
     releaseCanvas(to);
   }
 
-  void useCanvas(QSize size);
+  void useCanvas(QSize size) { window->canvasArea().showBackground(filled(size, Qt::white)); }
   QImage canvas() const { return window->canvasView()->picture(); }
   DesignState& design() const { return window->document(); }
-  QImage drawnAgain();
+  QImage drawnAgain() {
+    window->draw();
+    return canvas();
+  }
   // The window active, with the focus where a user leaves it: in the text box.
   void focusTextBox();
   TitleTextBox* textBox() const { return window->sourceFrame()->textBox(); }
@@ -74,7 +78,7 @@ class MainWindowTest : public testing::Test {
   void loadDefaultCurve();
   // The PNG `Velloro --render ARGUMENTS -o FILE` writes.
   QByteArray rendered(QStringList arguments);
-  QByteArray drawnPng();
+  QByteArray drawnPng() { return encodedPicture(drawnAgain(), u"png"_s, std::nullopt); }
 
   // The one message shown so far; unless exactly one was, a failure and an empty message.
   const Message& onlyMessage() const;

@@ -1,4 +1,3 @@
-#include "headless/picture_output.h"
 #include "main_window_fixture.h"
 
 namespace {
