@@ -51,7 +51,7 @@ TEST_F(StylesTest, LoadedStyleDrawsWhatTheCommandLineRenders) {
   }
 }
 
-TEST_F(StylesTest, LoadingSetsTheControls) {
+TEST_F(StylesTest, LoadingSetsTheControlsThatASourceSwitchKeeps) {
   window->fontSizeBox()->setEditText(u"48"_s);
   emit window->fontSizeBox()->lineEdit()->editingFinished();
   const QString family = window->fontNameBox()->currentText();
@@ -67,10 +67,6 @@ TEST_F(StylesTest, LoadingSetsTheControls) {
   EXPECT_EQ(onlyMessage().text.toStdString(),
             "The style \"Glow on dark\" draws a light title, which hardly shows on this light "
             "canvas: try it on a dark one (File > New, Open or Paste).");
-}
-
-TEST_F(StylesTest, SourceSwitchKeepsWhatTheStyleSet) {
-  loadStyle(styles() + u"/glow-on-dark.vstyle"_s);
   const Style loaded = window->currentStyle();
   window->selectSource(SourceKind::Shape, Qt::LeftButton);
   EXPECT_EQ(design().effectType, EffectType::NoContour);

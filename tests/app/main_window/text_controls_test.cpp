@@ -113,7 +113,7 @@ TEST_F(MainWindowTest, SwitchingGoesOnWhenTheCurveCannotBeKept) {
 
 using TitleLinesTest = MainWindowTest;
 
-TEST_F(TitleLinesTest, EnterStartsALineAndCtrlEnterDraws) {
+TEST_F(TitleLinesTest, EnterStartsALineCtrlEnterDrawsAndTooManyLinesAreRefusedByName) {
   focusTextBox();
   textBox()->setText(QString());
   const QImage blank = canvas();
@@ -125,9 +125,6 @@ TEST_F(TitleLinesTest, EnterStartsALineAndCtrlEnterDraws) {
   QTest::keyClick(textBox(), Qt::Key_Return, Qt::ControlModifier);
   EXPECT_EQ(textBox()->text(), u"Top\nLow"_s);
   EXPECT_NE(canvas(), blank);
-}
-
-TEST_F(TitleLinesTest, TooManyLinesAreRefusedByName) {
   textBox()->setText(QString(20, u'\n') + u'A');
   const QImage before = canvas();
   window->draw();
@@ -158,26 +155,13 @@ TEST_F(TitleLinesTest, EditedGradientBecomesTheFill) {
   EXPECT_GT(swatch.pixelColor(10, swatch.height() - 1).blue(), 230);
 }
 
-using RenderMatchesDrawTest = MainWindowTest;
-
-TEST_F(RenderMatchesDrawTest, OtherSizeEffectAndPlace) {
+TEST_F(MainWindowTest, DrawGivesTheBytesOfTheCommandLineWithTheSameSettings) {
   loadDefaultCurve();
   window->fontSizeBox()->setEditText(u"40"_s);
   window->panels()->effectList()->setCurrentRow(7);
-  textBox()->setText(u"Contact"_s);
+  textBox()->setText(u"Sunny\nBakery"_s);
   design().designFrame.left = 200;
   design().designFrame.top = 120;
-  const QByteArray drawn = drawnPng();
-  EXPECT_TRUE(seam->messages.empty());
-  EXPECT_EQ(seam->busyDepth, 0);
-  EXPECT_EQ(rendered({u"--text"_s, u"Contact"_s, u"--size"_s, u"40"_s, u"--effect"_s, u"glow"_s,
-                      u"--canvas"_s, u"631x331"_s, u"--at"_s, u"200,120"_s}),
-            drawn);
-}
-
-TEST_F(RenderMatchesDrawTest, LinesLetterSpacingAndGradient) {
-  loadDefaultCurve();
-  textBox()->setText(u"Sunny\nBakery"_s);
   TextLayoutControls& layout = *window->textLayoutControls();
   layout.show({LineAlignment::Centre, 1.25, 7});
   design().textPicture.arrangement = layout.arrangement();
@@ -185,9 +169,26 @@ TEST_F(RenderMatchesDrawTest, LinesLetterSpacingAndGradient) {
   window->panels()->fillSourceButtons()[2]->setChecked(true);
   const QByteArray drawn = drawnPng();
   EXPECT_TRUE(seam->messages.empty());
-  EXPECT_EQ(
-      rendered({u"--text"_s, u"Sunny\nBakery"_s, u"--align"_s, u"centre"_s, u"--line-spacing"_s,
-                u"1.25"_s, u"--letter-spacing"_s, u"7"_s, u"--gradient"_s, u"#ff8000,#2040c0"_s,
-                u"--gradient-angle"_s, u"30"_s, u"--canvas"_s, u"631x331"_s}),
-      drawn);
+  EXPECT_EQ(seam->busyDepth, 0);
+  EXPECT_EQ(rendered({u"--text"_s,
+                      u"Sunny\nBakery"_s,
+                      u"--size"_s,
+                      u"40"_s,
+                      u"--effect"_s,
+                      u"glow"_s,
+                      u"--at"_s,
+                      u"200,120"_s,
+                      u"--align"_s,
+                      u"centre"_s,
+                      u"--line-spacing"_s,
+                      u"1.25"_s,
+                      u"--letter-spacing"_s,
+                      u"7"_s,
+                      u"--gradient"_s,
+                      u"#ff8000,#2040c0"_s,
+                      u"--gradient-angle"_s,
+                      u"30"_s,
+                      u"--canvas"_s,
+                      u"631x331"_s}),
+            drawn);
 }
