@@ -56,8 +56,7 @@ class Closing : public MainWindowTest, public testing::WithParamInterface<Closin
     qputenv("TMPDIR", QFile::encodeName(temporary.path()));
     removeRunFolder();
     killedRun = endedRunFolder(temporary.path());
-    QDir().mkpath(path("curves"));
-    QFile::copy(QStringLiteral(SHIPPED_CURVES "/default.txt"), path("curves/default.txt"));
+    copyFiles(QStringLiteral(SHIPPED_CURVES), "curves", {"default.txt"});
     writeContent(path("help/velloro.htm"),
                  "<html><body><a name=\"FirstRun\">Welcome</a></body></html>");
     QSettings(u"Velloro"_s, u"Velloro"_s).remove(u"First"_s);

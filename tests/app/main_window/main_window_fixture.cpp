@@ -20,10 +20,8 @@ void MainWindowTest::SetUp() {
   usePlatform(std::move(scripted));
   // Remembered choices (window place, export choice, live preview) start afresh.
   QSettings(u"Velloro"_s, u"Velloro"_s).clear();
-  for (const char* made : {"curves", "inputs", "outputs"}) QDir().mkpath(path(made));
-  for (const char* curve : {"default.txt", "steel.txt", "gold.txt"})
-    QFile::copy(QStringLiteral(SHIPPED_CURVES "/") + QLatin1String(curve),
-                path("curves/") + QLatin1String(curve));
+  for (const char* made : {"inputs", "outputs"}) QDir().mkpath(path(made));
+  copyFiles(QStringLiteral(SHIPPED_CURVES), "curves", {"default.txt", "steel.txt", "gold.txt"});
   // The engine's stored layers outlive a test; each starts from none.
   emptyEveryLayer(engine.entryPoints());
   DesignState document;
@@ -86,11 +84,11 @@ const Message& MainWindowTest::onlyMessage() const {
   return seam->messages.size() == 1 ? seam->messages[0] : none;
 }
 
-void MainWindowTest::copyShippedStyles(std::initializer_list<const char*> names) {
-  QDir().mkpath(path("styles"));
+void MainWindowTest::copyFiles(const QString& from, const char* to,
+                               std::initializer_list<const char*> names) {
+  QDir().mkpath(path(to));
   for (const char* name : names)
-    QFile::copy(QStringLiteral(SHIPPED_STYLES "/") + QLatin1String(name),
-                path("styles/") + QLatin1String(name));
+    QFile::copy(from + u'/' + QLatin1String(name), path(to) + u'/' + QLatin1String(name));
 }
 
 QWidget* MainWindowTest::shownWindow(const char* objectName) {

@@ -8,7 +8,8 @@ class StylesTest : public MainWindowTest {
   void SetUp() override {
     MainWindowTest::SetUp();
     loadDefaultCurve();
-    copyShippedStyles({"gold.vstyle", "glow-on-dark.vstyle", "steel.vstyle"});
+    copyFiles(QStringLiteral(SHIPPED_STYLES), "styles",
+              {"gold.vstyle", "glow-on-dark.vstyle", "steel.vstyle"});
   }
 
   QString styles() const { return path("styles"); }
@@ -126,7 +127,7 @@ double blueOverRed(const QIcon& icon) {
 }  // namespace
 
 TEST_F(MainWindowTest, EachReadableStyleGetsItsTitleAsThumbnail) {
-  copyShippedStyles({"gold.vstyle", "engraved-blue.vstyle"});
+  copyFiles(QStringLiteral(SHIPPED_STYLES), "styles", {"gold.vstyle", "engraved-blue.vstyle"});
   writeContent(path("styles/broken.vstyle"), "{\"format\": ");
   const auto openStyles = [this] {
     emit window->menu(u"mnuFileStyles"_s)->aboutToShow();
