@@ -51,15 +51,6 @@ TEST_F(DesktopHabitsTest, HandedFilesOpenInTurnAndEachFailureIsSaidUnderOpenOrLo
   EXPECT_TRUE(seam->messages[3].text.startsWith(u"Cannot load the style \"broken.vstyle\""_s));
 }
 
-TEST_F(DesktopHabitsTest, APictureDroppedOnTheCanvasOpensAsAnUndoStep) {
-  EXPECT_FALSE(drop(window.get(), {}));  // drags without local files are refused
-  EXPECT_FALSE(drop(window.get(), {u""_s}));
-  EXPECT_TRUE(drop(window->canvasView(), {picture(u"red.bmp"_s)}));
-  EXPECT_EQ(canvas().size(), QSize(40, 30));
-  EXPECT_EQ(canvasColour(), QColor(Qt::red));
-  EXPECT_TRUE(window->toolButton(u"Undo"_s)->isEnabled());
-}
-
 TEST_F(DesktopHabitsTest, ADeepPictureSaysItLostItsLowerBits) {
   const QString plain = picture(u"plain.png"_s);
   QImage deep(40, 30, QImage::Format_RGBX64);
@@ -74,7 +65,9 @@ TEST_F(DesktopHabitsTest, ADeepPictureSaysItLostItsLowerBits) {
   EXPECT_EQ(canvasColour(), QColor(0x12, 0x56, 0x9a));
 }
 
-TEST_F(DesktopHabitsTest, APictureDroppedOnThePictureToolLoadsThereAndLeavesTheCanvas) {
+TEST_F(DesktopHabitsTest, APictureDroppedOnThePictureToolLoadsThereOnTheCanvasOpensThere) {
+  EXPECT_FALSE(drop(window.get(), {}));  // drags without local files are refused
+  EXPECT_FALSE(drop(window.get(), {u""_s}));
   window->showPictureTool();
   const QString red = picture(u"red.png"_s);
   EXPECT_TRUE(drop(window->pictureTool(), {red}));
@@ -82,6 +75,10 @@ TEST_F(DesktopHabitsTest, APictureDroppedOnThePictureToolLoadsThereAndLeavesTheC
   const QImage photo = window->pictureTool()->photoView()->picture();
   EXPECT_EQ(photo.pixelColor(photo.rect().center()), QColor(Qt::red));
   EXPECT_EQ(canvasColour(), QColor(Qt::white));
+  EXPECT_TRUE(drop(window->canvasView(), {picture(u"red.bmp"_s)}));
+  EXPECT_EQ(canvas().size(), QSize(40, 30));
+  EXPECT_EQ(canvasColour(), QColor(Qt::red));
+  EXPECT_TRUE(window->toolButton(u"Undo"_s)->isEnabled());
 }
 
 TEST_F(DesktopHabitsTest, TheDesignDragsOutAsATransparentPngAndAFileOfIt) {

@@ -106,28 +106,7 @@ TEST_F(PictureToolTest, PickingTheGreenKeepsItAndRemovesTheRed) {
   EXPECT_EQ(tool->photoView()->picture().pixelColor(32 + 80, 32 + 10), QColor(Qt::white));
 }
 
-// A short press steps nothing but keys again.
-TEST_F(PictureToolTest, HeldBoundButtonsStepWithinTheRange) {
-  loadPhoto();
-  tool->ranges.RedMax = 100;  // the red part goes at the next keying
-  tool->boundButtonPressed(1, false);
-  now = 50;
-  tool->heldBoundTick();
-  tool->boundButtonReleased(1, false);
-  EXPECT_EQ(tool->ranges.RedMax, 100);
-  EXPECT_EQ(maskAt(80, 10), QColor(Qt::white));
-  EXPECT_EQ(maskAt(10, 10), QColor(Qt::black));
-  tool->ranges.RedMin = 254;
-  tool->boundButtonPressed(0, true);
-  for (; now <= 1000; now += 10) tool->heldBoundTick();
-  tool->boundButtonReleased(0, true);
-  EXPECT_EQ(tool->ranges.RedMin, 255);
-  EXPECT_EQ(tool->boundLabels()[0]->text(), u"between 255"_s);
-  EXPECT_EQ(maskAt(10, 10), QColor(Qt::white));  // lower bound above the upper one
-  EXPECT_FALSE(tool->PlusHeld);
-}
-
-TEST_F(PictureToolTest, EachBoundButtonStepsItsOwnBound) {
+TEST_F(PictureToolTest, EachBoundButtonStepsItsOwnBoundWithinTheRange) {
   loadPhoto();
   for (int index = 0; index < 6; ++index) {
     const bool lower = index % 2 == 0;
@@ -143,6 +122,23 @@ TEST_F(PictureToolTest, EachBoundButtonStepsItsOwnBound) {
   }
   EXPECT_EQ(tool->ranges.BlueMin, 1);
   EXPECT_EQ(tool->ranges.GreenMax, 254);
+  // A short press steps nothing but keys again; a held one stops at 255.
+  tool->ranges.RedMax = 100;  // the red part goes at the next keying
+  tool->boundButtonPressed(1, false);
+  now += 50;
+  tool->heldBoundTick();
+  tool->boundButtonReleased(1, false);
+  EXPECT_EQ(tool->ranges.RedMax, 100);
+  EXPECT_EQ(maskAt(80, 10), QColor(Qt::white));
+  EXPECT_EQ(maskAt(10, 10), QColor(Qt::black));
+  tool->ranges.RedMin = 254;
+  tool->boundButtonPressed(0, true);
+  for (int tick = 0; tick < 95; ++tick, now += 10) tool->heldBoundTick();
+  tool->boundButtonReleased(0, true);
+  EXPECT_EQ(tool->ranges.RedMin, 255);
+  EXPECT_EQ(tool->boundLabels()[0]->text(), u"between 255"_s);
+  EXPECT_EQ(maskAt(10, 10), QColor(Qt::white));  // lower bound above the upper one
+  EXPECT_FALSE(tool->PlusHeld);
 }
 
 // Transparent pixels are keyed away whatever the transparent colour; opaque white stays.
