@@ -23,7 +23,7 @@ class EffectPanelsTest : public MainWindowTest {
   }
 };
 
-TEST_F(EffectPanelsTest, Outline1AndGlowEachKeepTheirWidthAndColour) {
+TEST_F(EffectPanelsTest, OutlineAndGlowKeepTheirWidthAndColourShadowLabelsFollowTheShadow) {
   chooseEffect(EffectType::Outline1);
   panels().outlineSlider()->setValue(40);
   seam->colourAnswers.push_back(Qt::red);
@@ -45,9 +45,7 @@ TEST_F(EffectPanelsTest, Outline1AndGlowEachKeepTheirWidthAndColour) {
   EXPECT_EQ(a.effectAmount, 40);
   EXPECT_EQ((Rgb{a.effectValue1, a.effectValue2, a.effectValue3}), (Rgb{255, 0, 0}));
   EXPECT_EQ(design().glowColour, (Rgb{0, 255, 0}));
-}
 
-TEST_F(EffectPanelsTest, ShadowLabelsFollowTheShadowChosen) {
   chooseEffect(EffectType::CastShadow);
   EXPECT_EQ(panels().shadowCaptions()[1]->text(), u"S. height :"_s);
   EXPECT_EQ(panels().shadowValueLabel(3)->text(), u"25 °"_s);  // orientation 7

@@ -18,11 +18,6 @@ class KeyboardRoutingTest : public MainWindowTest {
     QTest::keyClick(textBox(), Qt::Key(key), modifiers);
   }
 
-  void clickToolButton(const char* key) {
-    QWidget* button = window->toolBar()->widgetForAction(window->toolButton(QLatin1String(key)));
-    QTest::mouseClick(button, Qt::LeftButton);
-  }
-
   void openAndDismissEditMenu() {
     QMenu* edit = window->menu(u"mnuedit"_s);
     edit->popup(window->mapToGlobal(QPoint(40, 20)));

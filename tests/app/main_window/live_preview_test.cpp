@@ -8,14 +8,12 @@
 
 namespace {
 
-constexpr int rotateOption = 1;
-
 class LivePreviewTest : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
     window->livePreview().setEnabled(true);
-    window->panels()->deformationButtons()[rotateOption]->setChecked(true);
+    window->panels()->deformationButtons()[1]->setChecked(true);  // "Rotate"
   }
 
   TrackSlider* deformSlider() const { return window->panels()->deformSlider(); }
@@ -97,9 +95,6 @@ TEST_F(LivePreviewTest, ToggledOffFromTheToolsMenuNothingIsRedrawnFromNowOn) {
 }
 
 TEST_F(LivePreviewTest, ChangesWithRealKeysAndClicksPreviewOnce) {
-  auto tool = [this](const char* key) {
-    return window->toolBar()->widgetForAction(window->toolButton(QLatin1String(key)));
-  };
   QListWidget* effects = window->panels()->effectList();
   PictureBox* palette = window->panels()->fillPalette();
   effects->setCurrentRow(velloro::toInt(design().effectType));  // as at start-up
@@ -107,7 +102,7 @@ TEST_F(LivePreviewTest, ChangesWithRealKeysAndClicksPreviewOnce) {
   focusTextBox();
   const std::vector<std::function<void()>> changes{
       [&] { QTest::keyClicks(textBox(), u"V"_s); },
-      [&] { QTest::mouseClick(tool("Bold"), Qt::LeftButton); },
+      [&] { clickToolButton("Bold"); },
       [&] { QTest::keyClick(window->fontSizeBox(), Qt::Key_Down); },
       [&] { QTest::keyClick(window->fontNameBox(), Qt::Key_Down); },
       [&] { QTest::keyClick(effects, Qt::Key_Down); },

@@ -72,6 +72,10 @@ class MainWindowTest : public testing::Test {
   void focusTextBox();
   TitleTextBox* textBox() const { return window->sourceFrame()->textBox(); }
 
+  void clickToolButton(const char* key) {
+    QTest::mouseClick(window->toolBar()->widgetForAction(window->toolButton(QLatin1String(key))),
+                      Qt::LeftButton);
+  }
   void run(const char* menuEntry) { window->menuEntry(QLatin1String(menuEntry))->trigger(); }
   QString path(const char* relative) const { return folder.filePath(QLatin1String(relative)); }
   // Loads the shipped default curve, as a fresh start of the command line does.
