@@ -74,7 +74,7 @@ TEST_F(FileCommandsTest, SaveAsProposesTheFirstFreeWorkNumberAndStartsAtTheOpenT
 }
 
 // A known extension beats the dialog's type; Save writes that format again.
-TEST_F(FileCommandsTest, SaveAsWritesTheFormatOfTheTypedExtension) {
+TEST_F(FileCommandsTest, SaveAsWritesTheFormatOfTheTypedExtensionAndAsksBeforeReplacing) {
   const QImage blue = filled({9, 4}, Qt::blue);
   window->canvasView()->setPicture(blue);
   struct Case {
@@ -103,15 +103,13 @@ TEST_F(FileCommandsTest, SaveAsWritesTheFormatOfTheTypedExtension) {
   }
   EXPECT_TRUE(seam->messages.empty());
   EXPECT_FALSE(QFile::exists(path("outputs/out1.bmp")));
-}
-
-TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingTheBitmapNameItChose) {
   writeContent(path("outputs/logo.bmp"), "keep me");
   seam->fileAnswers.push_back(path("outputs/logo.txt"));
+  seam->filterAnswers.push_back(0);
   seam->messageAnswers.push_back(MessageAnswer::No);
   const QString before = design().currentPictureName;
   run("mnuFileSaveAs");
-  EXPECT_EQ(seam->messages.at(0).text, u"logo.bmp already exists.\r\nDo you want to replace it?"_s);
+  EXPECT_EQ(onlyMessage().text, u"logo.bmp already exists.\r\nDo you want to replace it?"_s);
   EXPECT_EQ(contentOf(path("outputs/logo.bmp")), QByteArray("keep me"));
   EXPECT_EQ(design().currentPictureName, before);
 }

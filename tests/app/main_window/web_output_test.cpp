@@ -66,7 +66,7 @@ TEST_F(WebOutputTest, ExportIntoAMissingFolderIsReportedAndLeavesNothing) {
   EXPECT_FALSE(QDir(path("absent")).exists());
 }
 
-TEST_F(WebOutputTest, CopyOffersTheCanvasAndTheTransparentDesignAsPng) {
+TEST_F(WebOutputTest, CopyOffersTheCanvasAndTheTransparentDesignAsPngThatPastesOnWhite) {
   run("mnuEditCopy");
   EXPECT_TRUE(QApplication::clipboard()->mimeData()->hasImage());
   EXPECT_FALSE(QApplication::clipboard()->mimeData()->formats().contains(u"image/png"_s));
@@ -80,9 +80,7 @@ TEST_F(WebOutputTest, CopyOffersTheCanvasAndTheTransparentDesignAsPng) {
   EXPECT_TRUE(png.startsWith("\x89PNG\r\n\x1a\n"));
   EXPECT_EQ(QImage::fromData(png).convertToFormat(QImage::Format_ARGB32),
             trimmedToVisible(designAlone(canvas().size(), engine.entryPoints()), 4));
-}
-
-TEST_F(WebOutputTest, PastedTransparentPictureLiesOnWhite) {
+  // A pasted transparent picture lies on white.
   QImage cutOut(12, 8, QImage::Format_ARGB32);
   cutOut.fill(Qt::transparent);
   cutOut.setPixel(3, 4, qRgba(200, 10, 20, 255));
