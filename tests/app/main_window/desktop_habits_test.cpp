@@ -7,8 +7,6 @@
 #include "tools/picture_tool.h"
 #include "widgets/picture_box.h"
 
-namespace {
-
 class DesktopHabitsTest : public MainWindowTest {
  protected:
   QString picture(const QString& name, QColor colour = Qt::red) {
@@ -135,5 +133,3 @@ TEST_F(DesktopHabitsTest, EscapeInAToolWindowDoesWhatItsCancelDoes) {
     EXPECT_FALSE(tool->isVisible()) << tool->objectName().toStdString();
   }
 }
-
-}  // namespace

@@ -6,8 +6,6 @@
 #include "main_window_fixture.h"
 #include "widgets/picture_box.h"
 
-namespace {
-
 class LivePreviewTest : public MainWindowTest {
  protected:
   void SetUp() override {
@@ -120,5 +118,3 @@ TEST_F(LivePreviewTest, ChangesWithRealKeysAndClicksPreviewOnce) {
     EXPECT_EQ(previewed, drawnAgain()) << i;
   }
 }
-
-}  // namespace

@@ -97,7 +97,7 @@ TEST_F(ShapeToolTest, EveryPressStoresAnUndoStepAndUndoGoesBackOne) {
   EXPECT_FALSE(QFile::exists(step));
 }
 
-TEST_F(ShapeToolTest, UndoOfAVanishedStepReportsAndKeepsTheDrawing) {
+TEST_F(ShapeToolTest, AVanishedUndoStepAndAShapeFileThatCannotBeWrittenAreReported) {
   drag({100, 100}, {200, 150});
   QFile::remove(tool->undoFiles().fileOfLevel(0));
   tool->undoButton()->click();
@@ -105,13 +105,10 @@ TEST_F(ShapeToolTest, UndoOfAVanishedStepReportsAndKeepsTheDrawing) {
   EXPECT_TRUE(onlyMessage().text.section('\r', 0, 0).endsWith(u"/37"_s));
   EXPECT_EQ(tool->undoFiles().level(), 1);
   EXPECT_EQ(drawn({150, 125}), QColor(Qt::black));
-}
-
-TEST_F(ShapeToolTest, ApplyThatCannotWriteTheShapeFileReportsAndDrawsNothing) {
-  drag({100, 100}, {200, 150});
   design().workingFiles.shape = folder.filePath(u"missing/shape.bmp"_s);
   tool->applyButton()->click();
-  EXPECT_TRUE(onlyMessage().text.section('\r', 0, 0).endsWith(u"/38"_s));
+  ASSERT_EQ(seam->messages.size(), 2u);
+  EXPECT_TRUE(seam->messages[1].text.section('\r', 0, 0).endsWith(u"/38"_s));
   EXPECT_EQ(design().kindSettings[SourceKind::Shape].available, false);
   EXPECT_TRUE(tool->isVisible());
 }

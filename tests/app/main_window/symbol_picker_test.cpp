@@ -1,7 +1,6 @@
 #include "tools/symbol_picker.h"
 
 #include <algorithm>
-#include <numeric>
 
 #include "main_window_fixture.h"
 
@@ -19,10 +18,9 @@ class SymbolPickerTest : public MainWindowTest {
   }
 
   static std::vector<SymbolFont> standIns() {
-    std::vector<int> letters(26);
-    std::iota(letters.begin(), letters.end(), 'A');
-    std::vector<int> signs(223);
-    std::iota(signs.begin(), signs.end(), 33);
+    std::vector<int> letters, signs;
+    for (int code = 'A'; code <= 'Z'; ++code) letters.push_back(code);
+    for (int code = 33; code < 256; ++code) signs.push_back(code);
     return {{u"DejaVu Sans"_s, letters}, {u"DejaVu Serif"_s, signs}};
   }
 

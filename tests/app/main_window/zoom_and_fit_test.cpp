@@ -1,7 +1,5 @@
 #include "main_window_fixture.h"
 
-namespace {
-
 class ZoomAndFitTest : public MainWindowTest {
  protected:
   void SetUp() override {
@@ -14,8 +12,6 @@ class ZoomAndFitTest : public MainWindowTest {
   QString zoomShown() const { return window->canvasArea().zoomPane()->text(); }
   PictureBox* view() const { return window->canvasView(); }
 };
-
-}  // namespace
 
 TEST_F(ZoomAndFitTest, KeysStepTheZoom) {
   const QSize canvas = view()->picture().size();
