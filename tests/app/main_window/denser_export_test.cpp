@@ -27,7 +27,7 @@ void copyElement(QDialog& dialog) {
 
 using DenserExportTest = MainWindowTest;
 
-TEST_F(DenserExportTest, CopiesAreDrawnAnewAndTheElementOffersThem) {
+TEST_F(DenserExportTest, CopiesAreDrawnAnewButNotForAShapeAndTheElementOffersThem) {
   textBox()->setText(u"A&B"_s);
   window->draw();
   const QSize canvasSize = canvas().size();
@@ -55,13 +55,10 @@ TEST_F(DenserExportTest, CopiesAreDrawnAnewAndTheElementOffersThem) {
   EXPECT_EQ(QDir(path("outputs")).entryList(QDir::Files).size(), 3);
   EXPECT_TRUE(rememberedWebExportChoice().alsoDenser);
   EXPECT_EQ(designAlone(canvasSize, engine.entryPoints()), windowDesign);
-}
-
-TEST_F(DenserExportTest, ADesignWithAShapeIsNotDrawnAnew) {
-  window->draw();
   design().kindSettings[SourceKind::Shape].available = true;
   seam->modalAnswers.push_back(exportAlsoDenser);  // ticks the box, which stays disabled
   seam->fileAnswers.push_back(path("outputs/shape"));
   run("mnuFileExportWeb");
-  EXPECT_EQ(QDir(path("outputs")).entryList(QDir::Files), QStringList{u"shape.png"_s});
+  EXPECT_TRUE(QFile::exists(path("outputs/shape.png")));
+  EXPECT_EQ(QDir(path("outputs")).entryList(QDir::Files).size(), 4);
 }

@@ -30,7 +30,8 @@ TEST_F(WebOutputTest, ExportRemembersWebpAndItsQualityAndConfirmsTheWrite) {
 }
 
 // The bytes written are compared with `--render --trim` in ALongTitleIsToldFitted...
-TEST_F(WebOutputTest, ExportAsksItsDialogsWritesOnlyWhenBothSayYesAndLeavesTheCanvas) {
+TEST_F(WebOutputTest,
+       ExportAsksItsDialogsWritesOnlyWhenBothSayYesLeavesTheCanvasAndReportsAFailure) {
   run("mnuFileExportWeb");
   EXPECT_EQ(onlyMessage().text, u"Nothing to export: draw a design first."_s);
   EXPECT_TRUE(seam->modalDialogs.empty());
@@ -55,10 +56,6 @@ TEST_F(WebOutputTest, ExportAsksItsDialogsWritesOnlyWhenBothSayYesAndLeavesTheCa
   EXPECT_TRUE(QFile::exists(path("outputs/title.png")));
   EXPECT_EQ(canvas(), drawn);
   EXPECT_EQ(design().undo.counters.top, undoSteps);
-}
-
-TEST_F(WebOutputTest, ExportIntoAMissingFolderIsReportedAndLeavesNothing) {
-  window->draw();
   seam->modalAnswers.push_back(pressOk);
   seam->fileAnswers.push_back(path("absent/title.png"));
   run("mnuFileExportWeb");
