@@ -3,8 +3,6 @@
 #include "main_window/tab_panels.h"
 #include "main_window_fixture.h"
 
-namespace {
-
 class KeyboardRoutingTest : public MainWindowTest {
  protected:
   void SetUp() override {
@@ -110,7 +108,7 @@ TEST_F(KeyboardRoutingTest, FontListDropDownShowsWholeNamesWhileTheBoxKeepsItsWi
   fontBox->hidePopup();
 }
 
-int shownPanel(const TabPanels& panels) {
+static int shownPanel(const TabPanels& panels) {
   int shown = -1;
   for (int i = 0; i < 4; ++i)
     if (panels.panelFrames()[i]->x() == 2) shown = shown == -1 ? i : -2;  // -2: more than one
@@ -132,5 +130,3 @@ TEST_F(KeyboardRoutingTest, PanelsFollowTheTabChosenByKeysOrClicks) {
   QTest::mouseClick(&strip, Qt::LeftButton, {}, strip.tabRect(3).center());
   EXPECT_EQ(shownPanel(panels), 3);
 }
-
-}  // namespace
