@@ -87,7 +87,6 @@ class MainWindowTest : public testing::Test {
   // The one message shown so far; unless exactly one was, a failure and an empty message.
   const Message& onlyMessage() const;
 
-  // Copies the named files of the folder `from` into the working folder `to`.
   void copyFiles(const QString& from, const char* to, std::initializer_list<const char*> names);
   static QWidget* shownWindow(const char* objectName);
   static QImage filled(QSize size, QColor colour);
