@@ -21,6 +21,8 @@ struct ClosingWay {
   bool asksAboutUnsavedWork = false;
 };
 
+void PrintTo(const ClosingWay& way, std::ostream* out) { *out << way.name; }
+
 // Alt+F opens the File menu; X is Exit's accelerator.
 void exitThroughFileMenu(MainWindow& window) {
   QTest::keyClick(&window, Qt::Key_F, Qt::AltModifier);

@@ -1,4 +1,3 @@
-#include <QCoreApplication>
 #include <QSignalSpy>
 #include <vector>
 

@@ -1,6 +1,5 @@
 #include "main_window_fixture.h"
 
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QMouseEvent>
 #include <cstdio>
