@@ -16,7 +16,9 @@ class NewCanvasDialogTest : public MainWindowTest {
   NewCanvasDialog* dialog = nullptr;
 };
 
+// The texture option without a texture gives a plain canvas.
 TEST_F(NewCanvasDialogTest, ApplyWithTheDefaultsGivesAWhite600By400CanvasAsAnUndoableStep) {
+  dialog->backgroundButtons()[1]->setChecked(true);
   dialog->okButton()->click();
   EXPECT_EQ(canvas().size(), QSize(600, 400));
   EXPECT_EQ(canvas().pixelColor(599, 399), QColor(Qt::white));
@@ -74,7 +76,7 @@ TEST_F(NewCanvasDialogTest, ChosenColourStaysAfterCancelAndFillsTheNextCanvas) {
   EXPECT_EQ(canvas().pixelColor(10, 10), QColor(200, 10, 10));
 }
 
-TEST_F(NewCanvasDialogTest, AMissingTextureIsNotFoundAndChangesNothing) {
+TEST_F(NewCanvasDialogTest, AMissingTextureChangesNothingAnotherKindsIsOfferedAndTiled) {
   dialog->backgroundButtons()[1]->setChecked(true);
   seam->fileAnswers.push_back(path("textures/gone.bmp"));
   dialog->chooseBackgroundButton()->click();
@@ -89,21 +91,14 @@ TEST_F(NewCanvasDialogTest, AMissingTextureIsNotFoundAndChangesNothing) {
   EXPECT_EQ(onlyMessage().text, u"File not found !"_s);
   EXPECT_EQ(onlyMessage().icon, MessageIcon::Exclamation);
   EXPECT_TRUE(design().textureNames[SourceKind::Text].isEmpty());
-  dialog->okButton()->click();  // the texture option without a texture: a plain canvas
-  EXPECT_EQ(canvas().pixelColor(300, 200), QColor(Qt::white));
-}
-
-TEST_F(NewCanvasDialogTest, ATextureIsTiledOverTheNewCanvas) {
-  QImage tile(128, 128, QImage::Format_RGB888);
-  tile.fill(Qt::green);
+  QImage tile = filled({128, 128}, Qt::green);
   tile.setPixelColor(0, 0, Qt::red);
   QDir(folder.path()).mkpath(u"textures"_s);
   ASSERT_TRUE(tile.save(path("textures/tile.bmp")));
   design().textureNames[SourceKind::Shape] = path("textures/tile.bmp");
-  dialog->backgroundButtons()[1]->setChecked(true);
   seam->fileAnswers.push_back(path("textures/tile.bmp"));
   dialog->chooseBackgroundButton()->click();
-  EXPECT_EQ(seam->openRequests[0].fileName, u"tile.bmp"_s);  // from kind 2
+  EXPECT_EQ(seam->openRequests[1].fileName, u"tile.bmp"_s);  // from kind 2
   EXPECT_EQ(design().textureNames[SourceKind::Text], path("textures/tile.bmp"));
   dialog->okButton()->click();
   EXPECT_EQ(canvas().pixelColor(512, 384), QColor(Qt::red));
