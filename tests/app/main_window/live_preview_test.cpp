@@ -40,18 +40,7 @@ TEST_F(LivePreviewTest, SliderChangeAfterDrawGivesThePixelsOfAFreshDraw) {
   EXPECT_EQ(canvas(), pressedDraw);
 }
 
-TEST_F(LivePreviewTest, NothingToDrawMeansNothingIsDrawnOrAskedFor) {
-  const QImage blank = canvas();
-  EXPECT_EQ(rendersAfter([&] { deformSlider()->setValue(40); }), 0);
-  EXPECT_EQ(canvas(), blank);
-  window->draw();
-  design().sourceKind = SourceKind::Shape;
-  deformSlider()->setValue(20);
-  settle();
-  EXPECT_TRUE(seam->messages.empty());
-}
-
-TEST_F(LivePreviewTest, ChangesCoalesceIntoOneRenderOnTheCapturedCanvas) {
+TEST_F(LivePreviewTest, ChangesCoalesceIntoOneRenderOnTheCapturedCanvasAndAddNoUndoStep) {
   window->draw();
   useCanvas({200, 120});
   const QImage captured = canvas();
@@ -63,10 +52,6 @@ TEST_F(LivePreviewTest, ChangesCoalesceIntoOneRenderOnTheCapturedCanvas) {
   const QImage previewed = canvas();
   EXPECT_NE(previewed, captured);
   EXPECT_EQ(previewed, drawnAgain());
-}
-
-TEST_F(LivePreviewTest, SliderDragAddsNoUndoStepPerFrame) {
-  window->draw();
   const UndoCounters start = design().undo.counters;
   for (int value = 5; value <= 50; value += 5) {
     deformSlider()->setValue(value);
@@ -78,7 +63,16 @@ TEST_F(LivePreviewTest, SliderDragAddsNoUndoStepPerFrame) {
   EXPECT_EQ(design().undo.counters.top, start.top);
 }
 
-TEST_F(LivePreviewTest, ToggledOffFromTheToolsMenuNothingIsRedrawnFromNowOn) {
+TEST_F(LivePreviewTest, NothingToDrawOrToggledOffFromTheToolsMenuNothingIsRedrawn) {
+  const QImage blank = canvas();
+  EXPECT_EQ(rendersAfter([&] { deformSlider()->setValue(40); }), 0);
+  EXPECT_EQ(canvas(), blank);
+  window->draw();
+  design().sourceKind = SourceKind::Shape;
+  deformSlider()->setValue(20);
+  settle();
+  EXPECT_TRUE(seam->messages.empty());
+  design().sourceKind = SourceKind::Text;
   const QImage drawn = drawnAgain();
   QAction* toggle = window->menuEntry(u"mnuToolsLivePreview"_s);
   EXPECT_TRUE(toggle->isChecked());
