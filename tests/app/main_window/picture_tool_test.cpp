@@ -50,21 +50,6 @@ class PictureToolTest : public MainWindowTest {
   qint64 now = 0;  // the tool's clock, in milliseconds
 };
 
-// Opened without the hint a left click on an empty source gives.
-TEST_F(PictureToolTest, AddAPicAndARightPressOnPicOpenTheTool) {
-  EXPECT_TRUE(tool->isVisible());
-  EXPECT_EQ(tool->parentWidget(), window.get());
-  EXPECT_EQ(design().sourceKind, SourceKind::Picture);
-  EXPECT_FALSE(tool->applyButton()->isEnabled());
-  EXPECT_FALSE(tool->colourPanel()->isEnabled());
-  tool->cancelButton()->click();
-  EXPECT_FALSE(tool->isVisible());
-  emit window->sourceFrame()->sourcePressed(velloro::toInt(SourceKind::Picture), Qt::RightButton);
-  EXPECT_TRUE(tool->isVisible());
-  EXPECT_EQ(window->pictureTool(), tool);
-  EXPECT_TRUE(seam->messages.empty());
-}
-
 TEST_F(PictureToolTest, LoadCentresTheFramedPhotoAndRefusesWhatIsNoPicture) {
   loadPhoto();
   ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
@@ -216,7 +201,19 @@ TEST_F(PictureToolTest, ThreeStrokesAndFourUndosGiveBackTheMaskOfBefore) {
   EXPECT_FALSE(QFile::exists(firstUndoFile));
 }
 
-TEST_F(PictureToolTest, CancelInMaskModeKeepsTheMaskFileRemoveLeavesNoPicture) {
+// Opened without the hint a left click on an empty source gives.
+TEST_F(PictureToolTest, OpenedAgainAfterCancelItKeepsTheMaskFileRemoveLeavesNoPicture) {
+  EXPECT_TRUE(tool->isVisible());
+  EXPECT_EQ(tool->parentWidget(), window.get());
+  EXPECT_EQ(design().sourceKind, SourceKind::Picture);
+  EXPECT_FALSE(tool->applyButton()->isEnabled());
+  EXPECT_FALSE(tool->colourPanel()->isEnabled());
+  tool->cancelButton()->click();
+  EXPECT_FALSE(tool->isVisible());
+  emit window->sourceFrame()->sourcePressed(velloro::toInt(SourceKind::Picture), Qt::RightButton);
+  EXPECT_TRUE(tool->isVisible());
+  EXPECT_EQ(window->pictureTool(), tool);
+  EXPECT_TRUE(seam->messages.empty());
   loadPhoto();
   tool->applyButton()->click();
   const QByteArray applied = contentOf(design().workingFiles.mask);
