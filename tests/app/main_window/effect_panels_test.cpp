@@ -59,20 +59,6 @@ TEST_F(EffectPanelsTest, OutlineAndGlowKeepTheirWidthAndColourShadowLabelsFollow
   EXPECT_EQ(arguments().effectValue2, 100);  // orientation
 }
 
-TEST_F(EffectPanelsTest, ReleasingAnEffectSliderWithNoContourWarnsButNotTheOpacity) {
-  chooseEffect(EffectType::NoContour);
-  emit panels().shadowSlider(1)->released();
-  EXPECT_TRUE(seam->messages.empty());
-  for (TrackSlider* slider :
-       {panels().shadowSlider(2), panels().outlineSlider(), panels().engravedSlider()})
-    emit slider->released();
-  ASSERT_EQ(seam->messages.size(), 3u);
-  for (const Message& shown : seam->messages) {
-    EXPECT_EQ(shown.text, u" \"No contour\" selected !"_s);
-    EXPECT_EQ(shown.icon, MessageIcon::Exclamation);
-  }
-}
-
 TEST_F(EffectPanelsTest, PaletteAndColourDialogSetTheFillColourCancelKeepsIt) {
   const Rgb picked = pressFillPalette({10, 12});
   EXPECT_EQ(design().fillColour, picked);
@@ -153,7 +139,18 @@ TEST_F(EffectPanelsTest, LoadTextureRefusesWhatItCannotReadAndFillsThePreview) {
   EXPECT_EQ(seam->messages.size(), 2u);
 }
 
-TEST_F(EffectPanelsTest, PatternAxisAndDeformationReachTheRender) {
+TEST_F(EffectPanelsTest, NoContourWarnsOnEffectSlidersPatternAxisAndDeformationReachTheRender) {
+  chooseEffect(EffectType::NoContour);
+  emit panels().shadowSlider(1)->released();
+  EXPECT_TRUE(seam->messages.empty());
+  for (TrackSlider* slider :
+       {panels().shadowSlider(2), panels().outlineSlider(), panels().engravedSlider()})
+    emit slider->released();
+  ASSERT_EQ(seam->messages.size(), 3u);
+  for (const Message& shown : seam->messages) {
+    EXPECT_EQ(shown.text, u" \"No contour\" selected !"_s);
+    EXPECT_EQ(shown.icon, MessageIcon::Exclamation);
+  }
   QTest::mouseClick(panels().patternPictures()[3], Qt::LeftButton, {}, QPoint(5, 5));
   panels().curveAxisButtons()[1]->click();
   panels().tabStrip()->setCurrentIndex(3);

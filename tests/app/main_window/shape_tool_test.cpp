@@ -32,7 +32,7 @@ class ShapeToolTest : public MainWindowTest {
   ShapeTool* tool = nullptr;
 };
 
-TEST_F(ShapeToolTest, PenAtSlider10DrawsThirtyPixelsWideAndTheEraserWhite) {
+TEST_F(ShapeToolTest, PenAtSlider10DrawsThirtyPixelsWideTheEraserWhiteAndEllipsesAskTheRatio) {
   tool->penWidthSlider()->setValue(10);
   chooseTool(sketchTool::Freehand);
   drag({50, 100}, {250, 100});
@@ -52,9 +52,6 @@ TEST_F(ShapeToolTest, PenAtSlider10DrawsThirtyPixelsWideAndTheEraserWhite) {
   drag({100, 150}, {200, 250});  // an outline leaves its inside white
   EXPECT_EQ(drawn({100, 200}), QColor(Qt::black));
   EXPECT_EQ(drawn({150, 200}), QColor(Qt::white));
-}
-
-TEST_F(ShapeToolTest, EllipseToolsAskTheRatioAndDrawWithIt) {
   seam->modalAnswers.push_back([](QDialog& dialog) {
     auto* slider = dialog.findChild<TrackSlider*>(u"MirelSlider1"_s);
     slider->setValue(50);  // ratio 0.5
