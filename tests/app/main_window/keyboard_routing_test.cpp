@@ -84,7 +84,7 @@ TEST_F(KeyboardRoutingTest, CommandKeysInTheTextBoxRunTheirCommand) {
   EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(KeyboardRoutingTest, LeavingTheSizeBoxWithTabChecksTheSize) {
+TEST_F(KeyboardRoutingTest, LeavingTheSizeBoxChecksTheSizeTheFontListShowsWholeNames) {
   QComboBox* sizeBox = window->fontSizeBox();
   sizeBox->setFocus();
   sizeBox->lineEdit()->selectAll();
@@ -93,9 +93,6 @@ TEST_F(KeyboardRoutingTest, LeavingTheSizeBoxWithTabChecksTheSize) {
   QTest::keyClick(sizeBox->lineEdit(), Qt::Key_Tab);
   EXPECT_EQ(onlyMessage().text, u"Size above 300 pts not allowed !"_s);
   EXPECT_EQ(sizeBox->currentText(), u"300"_s);
-}
-
-TEST_F(KeyboardRoutingTest, FontListDropDownShowsWholeNamesWhileTheBoxKeepsItsWidth) {
   QComboBox* fontBox = window->fontNameBox();
   ASSERT_GT(fontBox->count(), 0);
   const QFontMetrics metrics(fontBox->view()->font());

@@ -20,7 +20,7 @@ class StylesTest : public MainWindowTest {
   }
 };
 
-TEST_F(StylesTest, SaveWritesTheCurrentSettings) {
+TEST_F(StylesTest, SaveWritesTheCurrentSettingsWhichTheStylesMenuListsWithThePresets) {
   run("mnuFileSaveStyle");  // cancelled: nothing written
   EXPECT_EQ(QDir(styles()).entryList(QDir::Files).size(), 3);
   window->panels()->effectList()->setCurrentRow(7);
@@ -36,6 +36,13 @@ TEST_F(StylesTest, SaveWritesTheCurrentSettings) {
   EXPECT_EQ(saved, window->currentStyle());
   EXPECT_EQ(saved.effectType, EffectType::Glow);
   EXPECT_TRUE(seam->messages.empty());
+  QMenu* menu = window->menu(u"mnuFileStyles"_s);
+  emit menu->aboutToShow();
+  QStringList shown;
+  for (QAction* entry : menu->actions()) shown << entry->text();
+  EXPECT_EQ(shown, (QStringList{u"Glow on dark"_s, u"Gold"_s, u"Neon"_s, u"Steel"_s}));
+  menu->actions()[1]->trigger();
+  EXPECT_EQ(design().material, Material::Gold);
 }
 
 TEST_F(StylesTest, LoadedStyleDrawsWhatTheCommandLineRenders) {
@@ -96,22 +103,8 @@ TEST_F(StylesTest, RefusedStyleNamesTheKeyAndChangesNothing) {
   EXPECT_EQ(window->currentStyle(), before);
 }
 
-TEST_F(StylesTest, StylesMenuListsThePresetsAndTheUsersOwn) {
-  writeContent(styles() + u"/mine.vstyle"_s,
-               styleDocument(window->currentStyle(), u"My buttons"_s));
-  QMenu* menu = window->menu(u"mnuFileStyles"_s);
-  emit menu->aboutToShow();
-  QStringList shown;
-  for (QAction* entry : menu->actions()) shown << entry->text();
-  EXPECT_EQ(shown, (QStringList{u"Glow on dark"_s, u"Gold"_s, u"My buttons"_s, u"Steel"_s}));
-  menu->actions()[1]->trigger();
-  EXPECT_EQ(design().material, Material::Gold);
-}
-
-namespace {
-
 // How much bluer than red the pixels a thumbnail covers are, on average.
-double blueOverRed(const QIcon& icon) {
+static double blueOverRed(const QIcon& icon) {
   const QImage picture = icon.pixmap(StyleGallery::thumbnailSize()).toImage();
   double sum = 0;
   int covered = 0;
@@ -123,8 +116,6 @@ double blueOverRed(const QIcon& icon) {
       }
   return sum / std::max(covered, 1);
 }
-
-}  // namespace
 
 TEST_F(MainWindowTest, EachReadableStyleGetsItsTitleAsThumbnail) {
   copyFiles(QStringLiteral(SHIPPED_STYLES), "styles", {"gold.vstyle", "engraved-blue.vstyle"});
