@@ -1,5 +1,3 @@
-// Every control of every window can be found and named by a screen reader:
-// the test walks each shown window through Qt's accessibility interface.
 #include <QAccessible>
 #include <QSet>
 
@@ -12,11 +10,9 @@
 #include "tools/symbol_picker.h"
 #include "widgets/picture_box.h"
 
-namespace {
-
 // What a user works with: buttons, boxes, lists, sliders, tabs, and the
 // picture boxes that take clicks (palettes, pattern and material pictures).
-bool isControl(const QAccessibleInterface& node) {
+static bool isControl(const QAccessibleInterface& node) {
   using enum QAccessible::Role;
   static const QSet<QAccessible::Role> controls{
       PushButton, CheckBox,  RadioButton, ComboBox, EditableText, SpinBox,
@@ -27,7 +23,7 @@ bool isControl(const QAccessibleInterface& node) {
 
 // Named, hinted and reached by Tab (scroll bars follow their
 // view's keys; a slider's thumb lets the pointer through to the track).
-void collectFaults(QAccessibleInterface& node, const QString& window, QStringList& faults) {
+static void collectFaults(QAccessibleInterface& node, const QString& window, QStringList& faults) {
   for (int index = 0; index < node.childCount(); ++index) {
     QAccessibleInterface* child = node.child(index);
     if (!child || child->state().invisible) continue;
@@ -73,5 +69,3 @@ TEST_F(MainWindowTest, EveryControlOfEveryWindowIsNamedHintedAndReachedByTab) {
   EXPECT_EQ(windows, 10);
   EXPECT_EQ(faults.join('\n').toStdString(), "");
 }
-
-}  // namespace

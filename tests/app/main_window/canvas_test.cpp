@@ -1,5 +1,3 @@
-#include <QScrollBar>
-
 #include "main_window/scroll_fit.h"
 #include "main_window_fixture.h"
 
@@ -47,7 +45,13 @@ TEST_F(MainWindowTest, MissingEngineIsReportedAndTheCanvasStaysAsItWas) {
   EXPECT_EQ(seam->busyDepth, 0);
 }
 
-TEST_F(MainWindowTest, OnePixelCanvasAndEmptyTextDrawWithoutFailure) {
+TEST_F(MainWindowTest, PressOutsideTheFrameKeepsTheArrowOnePixelCanvasDrawsWithoutFailure) {
+  useCanvas({100, 60});
+  pressCanvas({90, 50});
+  moveCanvas({80, 50});
+  EXPECT_FALSE(window->canvasView()->rubberBand().has_value());
+  EXPECT_EQ(window->canvasView()->cursor().shape(), Qt::ArrowCursor);
+  releaseCanvas({80, 50});
   useCanvas({1, 1});
   EXPECT_EQ(design().designFrame.left, -49);
   window->draw();
@@ -75,14 +79,6 @@ TEST_F(MainWindowTest, DraggingTheFrame30PixelsRightMovesTheDesignAndRendersIt) 
   EXPECT_EQ(canvas().copy(30, 0, 601, 331), first.copy(0, 0, 601, 331));
 }
 
-TEST_F(MainWindowTest, PressOutsideTheFrameOfAFittingCanvasOnlyKeepsTheArrow) {
-  useCanvas({100, 60});
-  pressCanvas({90, 50});
-  moveCanvas({80, 50});
-  EXPECT_FALSE(window->canvasView()->rubberBand().has_value());
-  EXPECT_EQ(window->canvasView()->cursor().shape(), Qt::ArrowCursor);
-}
-
 TEST_F(MainWindowTest, PanningMovesTheBarsWithinTheirRange) {
   QScrollBar* horizontal = window->canvasArea().viewport()->horizontalBar();
   ASSERT_TRUE(horizontal->isVisible());
@@ -98,30 +94,7 @@ TEST_F(MainWindowTest, PanningMovesTheBarsWithinTheirRange) {
   releaseCanvas({150, 250});
 }
 
-// No keeps the canvas and crop mode; Yes crops, whichever way the band was drawn.
-TEST_F(MainWindowTest, TheCropQuestionDecidesTheCut) {
-  window->toolButton(u"Crop"_s)->trigger();
-  seam->messageAnswers.push_back(MessageAnswer::No);
-  pressCanvas({10, 10});
-  moveCanvas({110, 60});
-  EXPECT_EQ(window->canvasView()->rubberBand(), QRect(QPoint(10, 10), QPoint(110, 60)));
-  releaseCanvas({110, 60});
-  EXPECT_EQ(onlyMessage().text, u"Do you wish to extract the selected area ?"_s);
-  EXPECT_EQ(onlyMessage().icon, MessageIcon::Question);
-  EXPECT_EQ(onlyMessage().buttons, MessageButtons::YesNo);
-  EXPECT_EQ(canvas().size(), QSize(631, 331));
-  EXPECT_TRUE(window->toolButton(u"Crop"_s)->isChecked());
-  EXPECT_EQ(window->canvasView()->cursor().shape(), Qt::CrossCursor);
-  EXPECT_FALSE(window->canvasView()->rubberBand().has_value());
-  dragOnCanvas({110, 60}, {10, 10});
-  EXPECT_EQ(canvas().size(), QSize(100, 50));
-  EXPECT_EQ(design().geometry.canvasRows, 50);
-  EXPECT_FALSE(window->toolButton(u"Crop"_s)->isChecked());
-  EXPECT_TRUE(window->toolButton(u"Undo"_s)->isEnabled());
-  EXPECT_EQ(canvas().pixelColor(50, 25), QColor(Qt::white));  // no band in it
-}
-
-TEST_F(MainWindowTest, CropButtonAndTheToolsMenuEntryToggleOneCropMode) {
+TEST_F(MainWindowTest, CropButtonAndMenuEntryToggleOneCropModeWhoseQuestionDecidesTheCut) {
   QAction* crop = window->toolButton(u"Crop"_s);
   QAction* entry = window->menuEntry(u"mnucrop"_s);
   for (QAction* clicked : {crop, crop, entry, entry}) {
@@ -132,6 +105,25 @@ TEST_F(MainWindowTest, CropButtonAndTheToolsMenuEntryToggleOneCropMode) {
     EXPECT_EQ(entry->isChecked(), !wasOn);
     EXPECT_EQ(window->canvasView()->cursor().shape(), wasOn ? Qt::ArrowCursor : Qt::CrossCursor);
   }
+  crop->trigger();
+  seam->messageAnswers.push_back(MessageAnswer::No);
+  pressCanvas({10, 10});
+  moveCanvas({110, 60});
+  EXPECT_EQ(window->canvasView()->rubberBand(), QRect(QPoint(10, 10), QPoint(110, 60)));
+  releaseCanvas({110, 60});
+  EXPECT_EQ(onlyMessage().text, u"Do you wish to extract the selected area ?"_s);
+  EXPECT_EQ(onlyMessage().icon, MessageIcon::Question);
+  EXPECT_EQ(onlyMessage().buttons, MessageButtons::YesNo);
+  EXPECT_EQ(canvas().size(), QSize(631, 331));
+  EXPECT_TRUE(crop->isChecked());
+  EXPECT_EQ(window->canvasView()->cursor().shape(), Qt::CrossCursor);
+  EXPECT_FALSE(window->canvasView()->rubberBand().has_value());
+  dragOnCanvas({110, 60}, {10, 10});
+  EXPECT_EQ(canvas().size(), QSize(100, 50));
+  EXPECT_EQ(design().geometry.canvasRows, 50);
+  EXPECT_FALSE(crop->isChecked());
+  EXPECT_TRUE(window->toolButton(u"Undo"_s)->isEnabled());
+  EXPECT_EQ(canvas().pixelColor(50, 25), QColor(Qt::white));  // no band in it
 }
 
 TEST_F(MainWindowTest, PasteIsEnabledOnlyWithAPictureOnTheClipboard) {

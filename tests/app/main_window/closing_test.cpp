@@ -1,36 +1,17 @@
-// Closing the main window ends the program whatever else is open (the help
-// window of the first start, the new-canvas dialog), and leaves no working
-// file or undo folder behind, even with a gap in the undo files; so do the signals that ask the
-// program to end, without a question. Driven through the real Qt platform and the shown windows,
-// inside the program's own event loop.
-#include <gtest/gtest.h>
-
+// Every way of ending the program, through the real Qt platform inside its own event loop.
 #include <QAbstractButton>
-#include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QMessageBox>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 #include <csignal>
-#include <functional>
 
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "desktop/qt_platform.h"
-#include "main_window/main_window.h"
 #include "main_window/source_frame.h"
 #include "main_window/startup.h"
+#include "main_window_fixture.h"
 #include "platform/run_folder.h"
 #include "platform/termination_signals.h"
-#include "state/design_state.h"
-#include "state/engine_library.h"
-#include "test_files.h"
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -50,8 +31,6 @@ void exitThroughFileMenu(MainWindow& window) {
   QTest::keyClick(fileMenu, Qt::Key_X);
 }
 
-// Clicks `button` of the message box with the mouse once the box is shown,
-// and keeps its text.
 void clickWhenShown(QMessageBox::StandardButton button, QString& text) {
   QTimer::singleShot(10, [button, &text] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -72,24 +51,15 @@ QString endedRunFolder(const QString& temporary) {
   return folder;
 }
 
-QWidget* shownTopLevel(const QString& objectName) {
-  for (QWidget* widget : QApplication::topLevelWidgets())
-    if (widget->objectName() == objectName && widget->isVisible()) return widget;
-  return nullptr;
-}
-
-class Closing : public testing::TestWithParam<ClosingWay> {
+class Closing : public MainWindowTest, public testing::WithParamInterface<ClosingWay> {
  protected:
   void SetUp() override {
     savedTemporaryFolder = qgetenv("TMPDIR");
     qputenv("TMPDIR", QFile::encodeName(temporary.path()));
     removeRunFolder();
     killedRun = endedRunFolder(temporary.path());
-    QDir().mkpath(folder.filePath(u"curves"_s));
-    QFile::copy(QStringLiteral(SHIPPED_CURVES "/default.txt"),
-                folder.filePath(u"curves/default.txt"_s));
-    QDir().mkpath(folder.filePath(u"help"_s));
-    writeContent(folder.filePath(u"help/velloro.htm"_s),
+    copyFiles(QStringLiteral(SHIPPED_CURVES), "curves", {"default.txt"});
+    writeContent(path("help/velloro.htm"),
                  "<html><body><a name=\"FirstRun\">Welcome</a></body></html>");
     QSettings(u"Velloro"_s, u"Velloro"_s).remove(u"First"_s);
     auto seam = std::make_unique<QtPlatform>();
@@ -110,9 +80,7 @@ class Closing : public testing::TestWithParam<ClosingWay> {
     qputenv("TMPDIR", savedTemporaryFolder);
   }
 
-  // Runs the application's event loop with `step` as its first event; the
-  // result is the loop's exit code, or -1 when the loop was still running
-  // after the step and everything it started.
+  // The loop's exit code, or -1 when it still runs after `step` and all it started.
   int runEventLoop(const std::function<void()>& step) {
     QTimer::singleShot(0, step);
     QTimer stillRunning;
@@ -122,30 +90,26 @@ class Closing : public testing::TestWithParam<ClosingWay> {
     return QApplication::exec();
   }
 
-  QTemporaryDir folder;
   QTemporaryDir temporary;
-  QByteArray savedTemporaryFolder;
   QtPlatform* qtPlatform = nullptr;
-  EngineLibrary engine{QStringLiteral(ENGINE_PATH)};
-  std::unique_ptr<MainWindow> window;
   std::unique_ptr<TerminationSignals> endingSignals;
   QString killedRun;
 };
 
 TEST_P(Closing, EndsTheProgramWithTheHelpAndNewDialogOpenAndLeavesNoFile) {
-  QWidget* help = shownTopLevel(u"MyWindow"_s);
+  QWidget* help = shownWindow("MyWindow");
   ASSERT_NE(help, nullptr);
   EXPECT_EQ(help->parentWidget(), window.get());
 
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
   QTest::keyClick(window->sourceFrame()->textBox(), Qt::Key_N, Qt::ControlModifier);
-  QWidget* newDialog = shownTopLevel(u"FrmNew"_s);
+  QWidget* newDialog = shownWindow("FrmNew");
   ASSERT_NE(newDialog, nullptr);
   window->draw();
   DesignState& state = window->document();
   state.undo.record(state.workingFiles.canvas, *qtPlatform);
-  writeContent(state.undo.undoFile(3), "undo");
+  writeContent(state.undo.undoFile(3), "undo");  // a gap in the undo files
   const QStringList workingFiles = state.workingFiles.all();
   ASSERT_TRUE(QFile::exists(state.workingFiles.canvas));
   ASSERT_GE(QDir(temporary.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
@@ -159,7 +123,7 @@ TEST_P(Closing, EndsTheProgramWithTheHelpAndNewDialogOpenAndLeavesNoFile) {
                           : QString());
 
   EXPECT_FALSE(window->isVisible());
-  EXPECT_EQ(shownTopLevel(u"FrmNew"_s), nullptr);
+  EXPECT_EQ(shownWindow("FrmNew"), nullptr);
   for (const QString& file : workingFiles)
     EXPECT_TRUE(file.isEmpty() || !QFile::exists(file)) << file.toStdString();
   EXPECT_EQ(QDir(temporary.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),

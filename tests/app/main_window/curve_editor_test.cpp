@@ -1,4 +1,3 @@
-
 #include "main_window/curve_editor.h"
 #include "main_window_fixture.h"
 #include "state/curve_drawing.h"
@@ -9,17 +8,11 @@ namespace {
 // The box pixel of a curve point, by the inverse of the editor's mapping.
 QPoint pixelOf(int x, int y) { return curveBoxPosition(x, y).toPoint(); }
 
-CurvePoints released(int i, QPoint at) {
-  CurvePoints points;
-  releaseCurvePoint(points, i, at);
-  return points;
-}
-
 }  // namespace
 
 // The top left of the drawing area reads position 0, value 255; a point is
 // hit within 6 units across and 15 up or down.
-TEST(CurveEditor, ReadoutAndHitOfThePointer) {
+TEST(CurveEditor, ReadoutHitAndReleaseOfThePointer) {
   EXPECT_EQ(curveReadout({6, 7}), u"  0  ,  255"_s);
   EXPECT_EQ(curveReadout({56, 33}), u"  100  ,  125"_s);
   const CurvePoints flat;  // positions 0, 50, ..., 255 at 128
@@ -27,12 +20,7 @@ TEST(CurveEditor, ReadoutAndHitOfThePointer) {
   EXPECT_EQ(hitCurvePoint(flat, {29, 32}), 2);             // x 46: 4 units off
   EXPECT_EQ(hitCurvePoint(flat, {37, 32}), noCurvePoint);  // x 62
   EXPECT_EQ(hitCurvePoint(flat, {56, 37}), noCurvePoint);  // y 105: 23 below
-}
-
-// The ends keep their positions wherever released, an inner point stops one
-// short of its neighbours, and a value beyond the drawing area stays within
-// 0 to 255.
-TEST(CurveEditor, AReleasedPointIsKeptWithinItsLimits) {
+  // Ends keep their positions, inner points stop one short of their neighbours.
   struct Case {
     int point;
     QPoint at;
@@ -45,14 +33,13 @@ TEST(CurveEditor, AReleasedPointIsKeptWithinItsLimits) {
         Case{2, {31, 70}, 50, 0}}) {
     SCOPED_TRACE(testing::Message()
                  << "point " << c.point << " at " << c.at.x() << "," << c.at.y());
-    const CurvePoints points = released(c.point, c.at);
+    CurvePoints points;
+    releaseCurvePoint(points, c.point, c.at);
     EXPECT_EQ(points.x[c.point], c.x);
     EXPECT_EQ(points.y[c.point], c.y);
   }
 }
 
-// A press between points or a right release moves nothing; a point dragged
-// moves at the release.
 TEST_F(MainWindowTest, DraggingPoint3MovesItAtTheReleaseAndRedrawsTheCurve) {
   const CurvePoints before = design().curve;
   PictureBox* box = window->panels()->curveView();

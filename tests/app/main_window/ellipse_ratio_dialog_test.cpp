@@ -19,9 +19,6 @@ QSize previewExtent(const QImage& preview) {
 
 }  // namespace
 
-// Opened as the drawing tools open it: the stored ratio places the slider;
-// the slider sets the ratio, its label and the preview's ellipse; Cancel
-// keeps the last ratio set.
 TEST_F(MainWindowTest, EllipseRatioDialogShowsAndSetsTheRatio) {
   design().ellipseRatio = 2.5;
   EllipseRatioDialog dialog(*window, ToolDesign(design()), platform());

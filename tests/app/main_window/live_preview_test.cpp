@@ -1,29 +1,20 @@
-#include <QCoreApplication>
 #include <QSignalSpy>
-#include <QTabBar>
-#include <QToolBar>
-#include <functional>
 #include <vector>
 
 #include "main_window/live_preview.h"
 #include "main_window_fixture.h"
 #include "widgets/picture_box.h"
 
-namespace {
-
-constexpr int rotateOption = 1;
-
 class LivePreviewTest : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
     window->livePreview().setEnabled(true);
-    window->panels()->deformationButtons()[rotateOption]->setChecked(true);
+    window->panels()->deformationButtons()[1]->setChecked(true);  // "Rotate"
   }
 
   TrackSlider* deformSlider() const { return window->panels()->deformSlider(); }
   static void settle() { QCoreApplication::processEvents(); }
-  // Runs `change` and counts the preview's renders once the events ran.
   int rendersAfter(const std::function<void()>& change) {
     QSignalSpy redrawn(&window->livePreview(), &LivePreview::redrawn);
     change();
@@ -49,20 +40,7 @@ TEST_F(LivePreviewTest, SliderChangeAfterDrawGivesThePixelsOfAFreshDraw) {
   EXPECT_EQ(canvas(), pressedDraw);
 }
 
-TEST_F(LivePreviewTest, NothingToDrawMeansNothingIsDrawnOrAskedFor) {
-  const QImage blank = canvas();
-  EXPECT_EQ(rendersAfter([&] { deformSlider()->setValue(40); }), 0);
-  EXPECT_EQ(canvas(), blank);
-  window->draw();
-  design().sourceKind = SourceKind::Shape;
-  deformSlider()->setValue(20);
-  settle();
-  EXPECT_TRUE(seam->messages.empty());
-}
-
-// On a new background, changes made before the event loop runs give one
-// render of the latest, as Draw would draw it.
-TEST_F(LivePreviewTest, ChangesCoalesceIntoOneRenderOnTheCapturedCanvas) {
+TEST_F(LivePreviewTest, ChangesCoalesceIntoOneRenderOnTheCapturedCanvasAndAddNoUndoStep) {
   window->draw();
   useCanvas({200, 120});
   const QImage captured = canvas();
@@ -74,10 +52,6 @@ TEST_F(LivePreviewTest, ChangesCoalesceIntoOneRenderOnTheCapturedCanvas) {
   const QImage previewed = canvas();
   EXPECT_NE(previewed, captured);
   EXPECT_EQ(previewed, drawnAgain());
-}
-
-TEST_F(LivePreviewTest, SliderDragAddsNoUndoStepPerFrame) {
-  window->draw();
   const UndoCounters start = design().undo.counters;
   for (int value = 5; value <= 50; value += 5) {
     deformSlider()->setValue(value);
@@ -89,7 +63,16 @@ TEST_F(LivePreviewTest, SliderDragAddsNoUndoStepPerFrame) {
   EXPECT_EQ(design().undo.counters.top, start.top);
 }
 
-TEST_F(LivePreviewTest, ToggledOffFromTheToolsMenuNothingIsRedrawnFromNowOn) {
+TEST_F(LivePreviewTest, NothingToDrawOrToggledOffFromTheToolsMenuNothingIsRedrawn) {
+  const QImage blank = canvas();
+  EXPECT_EQ(rendersAfter([&] { deformSlider()->setValue(40); }), 0);
+  EXPECT_EQ(canvas(), blank);
+  window->draw();
+  design().sourceKind = SourceKind::Shape;
+  deformSlider()->setValue(20);
+  settle();
+  EXPECT_TRUE(seam->messages.empty());
+  design().sourceKind = SourceKind::Text;
   const QImage drawn = drawnAgain();
   QAction* toggle = window->menuEntry(u"mnuToolsLivePreview"_s);
   EXPECT_TRUE(toggle->isChecked());
@@ -103,9 +86,6 @@ TEST_F(LivePreviewTest, ToggledOffFromTheToolsMenuNothingIsRedrawnFromNowOn) {
 }
 
 TEST_F(LivePreviewTest, ChangesWithRealKeysAndClicksPreviewOnce) {
-  auto tool = [this](const char* key) {
-    return window->toolBar()->widgetForAction(window->toolButton(QLatin1String(key)));
-  };
   QListWidget* effects = window->panels()->effectList();
   PictureBox* palette = window->panels()->fillPalette();
   effects->setCurrentRow(velloro::toInt(design().effectType));  // as at start-up
@@ -113,7 +93,7 @@ TEST_F(LivePreviewTest, ChangesWithRealKeysAndClicksPreviewOnce) {
   focusTextBox();
   const std::vector<std::function<void()>> changes{
       [&] { QTest::keyClicks(textBox(), u"V"_s); },
-      [&] { QTest::mouseClick(tool("Bold"), Qt::LeftButton); },
+      [&] { clickToolButton("Bold"); },
       [&] { QTest::keyClick(window->fontSizeBox(), Qt::Key_Down); },
       [&] { QTest::keyClick(window->fontNameBox(), Qt::Key_Down); },
       [&] { QTest::keyClick(effects, Qt::Key_Down); },
@@ -131,5 +111,3 @@ TEST_F(LivePreviewTest, ChangesWithRealKeysAndClicksPreviewOnce) {
     EXPECT_EQ(previewed, drawnAgain()) << i;
   }
 }
-
-}  // namespace

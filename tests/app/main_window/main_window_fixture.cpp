@@ -1,12 +1,10 @@
 #include "main_window_fixture.h"
 
-#include <QCoreApplication>
-#include <QDialog>
 #include <QDialogButtonBox>
 #include <QMouseEvent>
 #include <cstdio>
 
-#include "headless/picture_output.h"
+#include "empty_layers.h"
 #include "headless/render_run.h"
 #include "platform/run_folder.h"
 #include "state/curve_file.h"
@@ -21,10 +19,10 @@ void MainWindowTest::SetUp() {
   usePlatform(std::move(scripted));
   // Remembered choices (window place, export choice, live preview) start afresh.
   QSettings(u"Velloro"_s, u"Velloro"_s).clear();
-  for (const char* made : {"curves", "inputs", "outputs"}) QDir().mkpath(path(made));
-  for (const char* curve : {"default.txt", "steel.txt", "gold.txt"})
-    QFile::copy(QStringLiteral(SHIPPED_CURVES "/") + QLatin1String(curve),
-                path("curves/") + QLatin1String(curve));
+  for (const char* made : {"inputs", "outputs"}) QDir().mkpath(path(made));
+  copyFiles(QStringLiteral(SHIPPED_CURVES), "curves", {"default.txt", "steel.txt", "gold.txt"});
+  // The engine's stored layers outlive a test; each starts from none.
+  emptyEveryLayer(engine.entryPoints());
   DesignState document;
   createStartupWorkingFiles(document.workingFiles);
   document.currentPictureName = path("inputs/MyPic.bmp");
@@ -58,15 +56,6 @@ void MainWindowTest::mouseOnCanvas(QEvent::Type type, QPoint at, Qt::MouseButton
   QApplication::sendEvent(view, &event);
 }
 
-void MainWindowTest::useCanvas(QSize size) {
-  window->canvasArea().showBackground(filled(size, Qt::white));
-}
-
-QImage MainWindowTest::drawnAgain() {
-  window->draw();
-  return canvas();
-}
-
 void MainWindowTest::focusTextBox() {
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -88,14 +77,23 @@ QByteArray MainWindowTest::rendered(QStringList arguments) {
   return contentOf(out);
 }
 
-QByteArray MainWindowTest::drawnPng() {
-  return encodedPicture(drawnAgain(), u"png"_s, std::nullopt);
-}
-
 const Message& MainWindowTest::onlyMessage() const {
   static const Message none;
   EXPECT_EQ(seam->messages.size(), 1u);
   return seam->messages.size() == 1 ? seam->messages[0] : none;
+}
+
+void MainWindowTest::copyFiles(const QString& from, const char* to,
+                               std::initializer_list<const char*> names) {
+  QDir().mkpath(path(to));
+  for (const char* name : names)
+    QFile::copy(from + u'/' + QLatin1String(name), path(to) + u'/' + QLatin1String(name));
+}
+
+QWidget* MainWindowTest::shownWindow(const char* objectName) {
+  for (QWidget* shown : QApplication::topLevelWidgets())
+    if (shown->objectName() == QLatin1String(objectName) && shown->isVisible()) return shown;
+  return nullptr;
 }
 
 QImage MainWindowTest::filled(QSize size, QColor colour) {

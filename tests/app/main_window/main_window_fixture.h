@@ -7,21 +7,33 @@
 #include <QAction>
 #include <QApplication>
 #include <QByteArray>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSettings>
+#include <QSpinBox>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <functional>
 #include <memory>
 
 #include "desktop/scripted_platform.h"
+#include "headless/picture_output.h"
 #include "main_window/main_window.h"
 #include "state/design_state.h"
 #include "state/engine_library.h"
@@ -30,8 +42,6 @@
 #include "widgets/track_slider.h"
 
 using namespace Qt::StringLiterals;
-
-class QDialog;
 
 class MainWindowTest : public testing::Test {
  protected:
@@ -51,30 +61,35 @@ class MainWindowTest : public testing::Test {
     releaseCanvas(to);
   }
 
-  // Puts a white canvas of this size in place and captures it.
-  void useCanvas(QSize size);
+  void useCanvas(QSize size) { window->canvasArea().showBackground(filled(size, Qt::white)); }
   QImage canvas() const { return window->canvasView()->picture(); }
   DesignState& design() const { return window->document(); }
-  // Draw's picture of the design on the present background.
-  QImage drawnAgain();
+  QImage drawnAgain() {
+    window->draw();
+    return canvas();
+  }
   // The window active, with the focus where a user leaves it: in the text box.
   void focusTextBox();
   TitleTextBox* textBox() const { return window->sourceFrame()->textBox(); }
 
+  void clickToolButton(const char* key) {
+    QTest::mouseClick(window->toolBar()->widgetForAction(window->toolButton(QLatin1String(key))),
+                      Qt::LeftButton);
+  }
   void run(const char* menuEntry) { window->menuEntry(QLatin1String(menuEntry))->trigger(); }
   QString path(const char* relative) const { return folder.filePath(QLatin1String(relative)); }
   // Loads the shipped default curve, as a fresh start of the command line does.
   void loadDefaultCurve();
   // The PNG `Velloro --render ARGUMENTS -o FILE` writes.
   QByteArray rendered(QStringList arguments);
-  // The canvas after Draw, as PNG bytes.
-  QByteArray drawnPng();
+  QByteArray drawnPng() { return encodedPicture(drawnAgain(), u"png"_s, std::nullopt); }
 
   // The one message shown so far; unless exactly one was, a failure and an empty message.
   const Message& onlyMessage() const;
 
+  void copyFiles(const QString& from, const char* to, std::initializer_list<const char*> names);
+  static QWidget* shownWindow(const char* objectName);
   static QImage filled(QSize size, QColor colour);
-  // Clicks the OK button of a dialog's button box.
   static void pressOk(QDialog& dialog);
 
   QTemporaryDir folder;

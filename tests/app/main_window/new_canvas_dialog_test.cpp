@@ -1,8 +1,5 @@
 #include "tools/new_canvas_dialog.h"
 
-#include <QSpinBox>
-#include <QTimer>
-
 #include "main_window/about_box.h"
 #include "main_window_fixture.h"
 #include "state/picture_formats.h"
@@ -12,21 +9,16 @@ class NewCanvasDialogTest : public MainWindowTest {
   void SetUp() override {
     MainWindowTest::SetUp();
     window->menuEntry(u"mnuFileNew"_s)->trigger();
-    dialog = shownDialog();
+    dialog = qobject_cast<NewCanvasDialog*>(shownWindow("FrmNew"));
     ASSERT_NE(dialog, nullptr);
-  }
-
-  static NewCanvasDialog* shownDialog() {
-    for (QWidget* top : QApplication::topLevelWidgets())
-      if (auto* found = qobject_cast<NewCanvasDialog*>(top); found && found->isVisible())
-        return found;
-    return nullptr;
   }
 
   NewCanvasDialog* dialog = nullptr;
 };
 
+// The texture option without a texture gives a plain canvas.
 TEST_F(NewCanvasDialogTest, ApplyWithTheDefaultsGivesAWhite600By400CanvasAsAnUndoableStep) {
+  dialog->backgroundButtons()[1]->setChecked(true);
   dialog->okButton()->click();
   EXPECT_EQ(canvas().size(), QSize(600, 400));
   EXPECT_EQ(canvas().pixelColor(599, 399), QColor(Qt::white));
@@ -39,8 +31,6 @@ TEST_F(NewCanvasDialogTest, ApplyWithTheDefaultsGivesAWhite600By400CanvasAsAnUnd
   EXPECT_EQ(canvas().size(), QSize(631, 331));
 }
 
-// Typed with the keys into the shown dialog: leaving the box shows the
-// number clamped to its range, never another number.
 TEST_F(NewCanvasDialogTest, ATypedSizeOutsideItsRangeIsClampedWhenTheBoxIsLeft) {
   struct Case {
     int box;
@@ -75,7 +65,7 @@ TEST_F(NewCanvasDialogTest, ChosenColourStaysAfterCancelAndFillsTheNextCanvas) {
   EXPECT_EQ(window->canvasBackColour(), QColor(200, 10, 10));
   EXPECT_EQ(design().undo.counters.top, 0);
   window->menuEntry(u"mnuFileNew"_s)->trigger();
-  NewCanvasDialog* next = shownDialog();
+  auto* next = qobject_cast<NewCanvasDialog*>(shownWindow("FrmNew"));
   ASSERT_NE(next, nullptr);
   EXPECT_NE(next, dialog);
   EXPECT_TRUE(next->backgroundButtons()[0]->isChecked());
@@ -86,9 +76,7 @@ TEST_F(NewCanvasDialogTest, ChosenColourStaysAfterCancelAndFillsTheNextCanvas) {
   EXPECT_EQ(canvas().pixelColor(10, 10), QColor(200, 10, 10));
 }
 
-// With no texture chosen the dialog starts in the textures folder; a missing
-// texture is not found and changes nothing.
-TEST_F(NewCanvasDialogTest, AMissingTextureIsNotFoundAndChangesNothing) {
+TEST_F(NewCanvasDialogTest, AMissingTextureChangesNothingAnotherKindsIsOfferedAndTiled) {
   dialog->backgroundButtons()[1]->setChecked(true);
   seam->fileAnswers.push_back(path("textures/gone.bmp"));
   dialog->chooseBackgroundButton()->click();
@@ -103,46 +91,31 @@ TEST_F(NewCanvasDialogTest, AMissingTextureIsNotFoundAndChangesNothing) {
   EXPECT_EQ(onlyMessage().text, u"File not found !"_s);
   EXPECT_EQ(onlyMessage().icon, MessageIcon::Exclamation);
   EXPECT_TRUE(design().textureNames[SourceKind::Text].isEmpty());
-  dialog->okButton()->click();  // the texture option without a texture: a plain canvas
-  EXPECT_EQ(canvas().pixelColor(300, 200), QColor(Qt::white));
-}
-
-TEST_F(NewCanvasDialogTest, ATextureIsTiledOverTheNewCanvas) {
-  QImage tile(128, 128, QImage::Format_RGB888);
-  tile.fill(Qt::green);
+  QImage tile = filled({128, 128}, Qt::green);
   tile.setPixelColor(0, 0, Qt::red);
   QDir(folder.path()).mkpath(u"textures"_s);
   ASSERT_TRUE(tile.save(path("textures/tile.bmp")));
   design().textureNames[SourceKind::Shape] = path("textures/tile.bmp");
-  dialog->backgroundButtons()[1]->setChecked(true);
   seam->fileAnswers.push_back(path("textures/tile.bmp"));
   dialog->chooseBackgroundButton()->click();
-  EXPECT_EQ(seam->openRequests[0].fileName, u"tile.bmp"_s);  // from kind 2
+  EXPECT_EQ(seam->openRequests[1].fileName, u"tile.bmp"_s);  // from kind 2
   EXPECT_EQ(design().textureNames[SourceKind::Text], path("textures/tile.bmp"));
   dialog->okButton()->click();
   EXPECT_EQ(canvas().pixelColor(512, 384), QColor(Qt::red));
   EXPECT_EQ(canvas().pixelColor(599, 399), QColor(Qt::green));
 }
 
-TEST_F(MainWindowTest, AboutShowsTheVersionModallyOverTheWindow) {
-  QString version, caption;
+TEST_F(MainWindowTest, AboutShowsTheVersionModallyOverTheWindowWithAMailLinkAndSystemInformation) {
   QTimer::singleShot(0, [&] {
     auto* about = qobject_cast<AboutBox*>(QApplication::activeModalWidget());
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->parentWidget(), window.get());
-    version = about->lblVersion->text();
-    caption = about->windowTitle();
+    EXPECT_EQ(about->lblVersion->text(), u"Velloro Version 1.0.0"_s);
+    EXPECT_EQ(about->windowTitle(), u" About Velloro ..."_s);
+    about->descriptionClicked();
     about->cmdOK->click();
   });
-  window->menuEntry(u"mnuHelpAbout"_s)->trigger();
-  EXPECT_EQ(version, u"Velloro Version 1.0.0"_s);
-  EXPECT_EQ(caption, u" About Velloro ..."_s);
-}
-
-TEST_F(MainWindowTest, AboutMailLinkAndSystemInformation) {
-  AboutBox about(window.get(), 1.0);
-  about.load();
-  about.descriptionClicked();
+  run("mnuHelpAbout");
   ASSERT_EQ(seam->openedUrls.size(), 1u);
   EXPECT_EQ(seam->openedUrls[0].scheme(), u"mailto"_s);
   EXPECT_EQ(seam->openedUrls[0].query(QUrl::FullyDecoded), u"subject=Velloro Version 1.0.0"_s);

@@ -1,6 +1,6 @@
 #include "tools/picture_tool.h"
 
-#include <QFrame>
+#include <QPainter>
 
 #include "main_window_fixture.h"
 #include "state/bmp_file.h"
@@ -13,16 +13,12 @@ const QColor red(200, 50, 50);
 
 }  // namespace
 
-// The picture tool opened from Tools > Add a pic, with a 101 x 51 photo:
-// green on the left, red from column 60 on.
 class PictureToolTest : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
-    QImage photo(101, 51, QImage::Format_RGB888);
-    photo.fill(green);
-    for (int y = 0; y < 51; ++y)
-      for (int x = 60; x < 101; ++x) photo.setPixelColor(x, y, red);
+    QImage photo = filled({101, 51}, green);
+    QPainter(&photo).fillRect(60, 0, 41, 51, red);
     photoPath = path("photo.png");
     ASSERT_TRUE(photo.save(photoPath));
     window->menuEntry(u"mnuToolsPicture"_s)->trigger();
@@ -54,27 +50,18 @@ class PictureToolTest : public MainWindowTest {
   qint64 now = 0;  // the tool's clock, in milliseconds
 };
 
-// Tools > Add a pic opens the tool owned by the window, without the hint
-// that a left click on an empty source gives; a right press on "pic" opens
-// it again after Cancel.
-TEST_F(PictureToolTest, AddAPicAndARightPressOnPicOpenTheTool) {
-  EXPECT_TRUE(tool->isVisible());
-  EXPECT_EQ(tool->parentWidget(), window.get());
-  EXPECT_EQ(design().sourceKind, SourceKind::Picture);
-  EXPECT_FALSE(tool->applyButton()->isEnabled());
-  EXPECT_FALSE(tool->colourPanel()->isEnabled());
-  tool->cancelButton()->click();
-  EXPECT_FALSE(tool->isVisible());
-  emit window->sourceFrame()->sourcePressed(velloro::toInt(SourceKind::Picture), Qt::RightButton);
-  EXPECT_TRUE(tool->isVisible());
-  EXPECT_EQ(window->pictureTool(), tool);
-  EXPECT_TRUE(seam->messages.empty());
-}
-
-// Load starts in the inputs folder, then in the last folder chosen; a file
-// that is no picture is refused and the picture there was stays.
-TEST_F(PictureToolTest, LoadStartsInTheLastFolderChosenAndRefusesWhatIsNoPicture) {
+TEST_F(PictureToolTest, LoadCentresTheFramedPhotoAndRefusesWhatIsNoPicture) {
   loadPhoto();
+  ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
+  EXPECT_EQ(tool->photoView()->pos(), QPoint(131, 113));
+  EXPECT_EQ(tool->maskCanvas()->pos(), QPoint(131, 113));
+  EXPECT_EQ(loadPictureFile(design().workingFiles.picture).size(), QSize(165, 115));
+  EXPECT_EQ(maskAt(0, 0), QColor(Qt::black));
+  EXPECT_EQ(maskAt(100, 50), QColor(Qt::black));
+  EXPECT_EQ(tool->maskCanvas()->picture().pixelColor(31, 31), QColor(Qt::white));
+  EXPECT_TRUE(tool->applyButton()->isEnabled());
+  EXPECT_TRUE(tool->colourPanel()->isEnabled());
+  EXPECT_EQ(tool->boundLabels()[1]->text(), u"and 255"_s);
   writeContent(path("elsewhere/broken.bmp"), QByteArray("not a picture"));
   seam->fileAnswers.push_back(path("elsewhere/broken.bmp"));
   tool->loadButton()->click();
@@ -88,21 +75,6 @@ TEST_F(PictureToolTest, LoadStartsInTheLastFolderChosenAndRefusesWhatIsNoPicture
   EXPECT_EQ(seam->openRequests[0].folder, path("inputs"));
   EXPECT_EQ(seam->openRequests[1].folder, folder.path());
   EXPECT_EQ(seam->openRequests[2].folder, path("elsewhere"));
-}
-
-TEST_F(PictureToolTest, LoadCentresTheFramedPhotoAndKeysWithFullRanges) {
-  loadPhoto();
-  ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
-  EXPECT_EQ(tool->photoView()->pos(), QPoint(131, 113));
-  EXPECT_EQ(tool->maskCanvas()->pos(), QPoint(131, 113));
-  EXPECT_EQ(tool->maskCanvas()->picture().size(), QSize(165, 115));
-  EXPECT_EQ(loadPictureFile(design().workingFiles.picture).size(), QSize(165, 115));
-  EXPECT_EQ(maskAt(0, 0), QColor(Qt::black));
-  EXPECT_EQ(maskAt(100, 50), QColor(Qt::black));
-  EXPECT_EQ(tool->maskCanvas()->picture().pixelColor(31, 31), QColor(Qt::white));
-  EXPECT_TRUE(tool->applyButton()->isEnabled());
-  EXPECT_TRUE(tool->colourPanel()->isEnabled());
-  EXPECT_EQ(tool->boundLabels()[1]->text(), u"and 255"_s);
 }
 
 TEST_F(PictureToolTest, PickingTheGreenKeepsItAndRemovesTheRed) {
@@ -119,13 +91,26 @@ TEST_F(PictureToolTest, PickingTheGreenKeepsItAndRemovesTheRed) {
   EXPECT_EQ(tool->photoView()->picture().pixelColor(32 + 80, 32 + 10), QColor(Qt::white));
 }
 
-// A short press steps nothing but keys again; held for a second, plus of
-// the red lower bound stops at 255.
-TEST_F(PictureToolTest, HeldBoundButtonsStepWithinTheRange) {
+TEST_F(PictureToolTest, EachBoundButtonStepsItsOwnBoundWithinTheRange) {
   loadPhoto();
+  for (int index = 0; index < 6; ++index) {
+    const bool lower = index % 2 == 0;
+    QPushButton* button = lower ? tool->raiseButtons()[index] : tool->lowerButtons()[index];
+    QStringList expected;
+    for (const QLabel* label : tool->boundLabels()) expected << label->text();
+    expected[index] = lower ? u"between 1"_s : u"and 254"_s;
+    QTest::mousePress(button, Qt::LeftButton);
+    now += 150;
+    tool->heldBoundTick();
+    QTest::mouseRelease(button, Qt::LeftButton);
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(tool->boundLabels()[i]->text(), expected[i]) << index;
+  }
+  EXPECT_EQ(tool->ranges.BlueMin, 1);
+  EXPECT_EQ(tool->ranges.GreenMax, 254);
+  // A short press steps nothing but keys again; a held one stops at 255.
   tool->ranges.RedMax = 100;  // the red part goes at the next keying
   tool->boundButtonPressed(1, false);
-  now = 50;
+  now += 50;
   tool->heldBoundTick();
   tool->boundButtonReleased(1, false);
   EXPECT_EQ(tool->ranges.RedMax, 100);
@@ -133,44 +118,19 @@ TEST_F(PictureToolTest, HeldBoundButtonsStepWithinTheRange) {
   EXPECT_EQ(maskAt(10, 10), QColor(Qt::black));
   tool->ranges.RedMin = 254;
   tool->boundButtonPressed(0, true);
-  for (; now <= 1000; now += 10) tool->heldBoundTick();
+  for (int tick = 0; tick < 95; ++tick, now += 10) tool->heldBoundTick();
   tool->boundButtonReleased(0, true);
   EXPECT_EQ(tool->ranges.RedMin, 255);
   EXPECT_EQ(tool->boundLabels()[0]->text(), u"between 255"_s);
-  // A lower bound above the upper one keeps nothing.
-  EXPECT_EQ(maskAt(10, 10), QColor(Qt::white));
+  EXPECT_EQ(maskAt(10, 10), QColor(Qt::white));  // lower bound above the upper one
   EXPECT_FALSE(tool->PlusHeld);
 }
 
-TEST_F(PictureToolTest, EachBoundButtonStepsItsOwnBound) {
-  loadPhoto();
-  for (int index = 0; index < 6; ++index) {
-    const bool lower = index % 2 == 0;
-    QPushButton* button = lower ? tool->raiseButtons()[index] : tool->lowerButtons()[index];
-    QStringList before;
-    for (const QLabel* label : tool->boundLabels()) before << label->text();
-    QTest::mousePress(button, Qt::LeftButton);
-    now += 150;
-    tool->heldBoundTick();
-    QTest::mouseRelease(button, Qt::LeftButton);
-    QStringList expected = before;
-    expected[index] = lower ? u"between 1"_s : u"and 254"_s;
-    QStringList after;
-    for (const QLabel* label : tool->boundLabels()) after << label->text();
-    EXPECT_EQ(after, expected) << "bound " << index;
-  }
-  EXPECT_EQ(tool->ranges.BlueMin, 1);
-  EXPECT_EQ(tool->ranges.GreenMax, 254);
-}
-
-// The photo's transparent part takes the transparent colour, so it is keyed
-// away whatever that colour is; its opaque white part stays. The colour is
-// asked over the tool and frames the photo and the view.
+// Transparent pixels are keyed away whatever the transparent colour; opaque white stays.
 TEST_F(PictureToolTest, TransparentPixelsTakeTheTransparentColour) {
   QImage photo(40, 20, QImage::Format_ARGB32);
-  photo.fill(Qt::white);
-  for (int y = 0; y < 20; ++y)
-    for (int x = 0; x < 20; ++x) photo.setPixelColor(x, y, Qt::transparent);
+  photo.fill(Qt::transparent);
+  QPainter(&photo).fillRect(20, 0, 20, 20, Qt::white);
   ASSERT_TRUE(photo.save(photoPath));
   loadPhoto();
   EXPECT_EQ(maskAt(5, 5), QColor(Qt::white));
@@ -200,9 +160,8 @@ TEST_F(PictureToolTest, ABlackRectangleDrawnInMaskModeReachesTheMaskFileOnApply)
   tool->toolClicked(2);
   tool->maskPressed(Qt::LeftButton, QPoint(112, 42));
   tool->maskMoved(Qt::LeftButton, QPoint(122, 52));
-  // The outline shows over the mask but is not in it.
   EXPECT_TRUE(tool->maskCanvas()->outline().has_value());
-  EXPECT_EQ(tool->maskCanvas()->picture().pixelColor(112, 42), QColor(Qt::white));
+  EXPECT_EQ(tool->maskCanvas()->picture().pixelColor(112, 42), QColor(Qt::white));  // not in yet
   tool->maskReleased(Qt::LeftButton, QPoint(122, 52));
   EXPECT_FALSE(tool->maskCanvas()->outline().has_value());
   tool->applyButton()->click();
@@ -226,7 +185,7 @@ TEST_F(PictureToolTest, ThreeStrokesAndFourUndosGiveBackTheMaskOfBefore) {
   tool->maskButton()->click();
   tool->penColourButtons()[1]->click();
   const QImage before = tool->maskCanvas()->picture();
-  tool->maskUndoButton()->click();  // nothing drawn: nothing to take back
+  tool->maskUndoButton()->click();
   EXPECT_EQ(tool->maskCanvas()->picture(), before);
   stroke({0, 0}, {100, 0});
   stroke({0, 20}, {100, 20});
@@ -242,7 +201,19 @@ TEST_F(PictureToolTest, ThreeStrokesAndFourUndosGiveBackTheMaskOfBefore) {
   EXPECT_FALSE(QFile::exists(firstUndoFile));
 }
 
-TEST_F(PictureToolTest, CancelInMaskModeKeepsTheMaskFileRemoveLeavesNoPicture) {
+// Opened without the hint a left click on an empty source gives.
+TEST_F(PictureToolTest, OpenedAgainAfterCancelItKeepsTheMaskFileRemoveLeavesNoPicture) {
+  EXPECT_TRUE(tool->isVisible());
+  EXPECT_EQ(tool->parentWidget(), window.get());
+  EXPECT_EQ(design().sourceKind, SourceKind::Picture);
+  EXPECT_FALSE(tool->applyButton()->isEnabled());
+  EXPECT_FALSE(tool->colourPanel()->isEnabled());
+  tool->cancelButton()->click();
+  EXPECT_FALSE(tool->isVisible());
+  emit window->sourceFrame()->sourcePressed(velloro::toInt(SourceKind::Picture), Qt::RightButton);
+  EXPECT_TRUE(tool->isVisible());
+  EXPECT_EQ(window->pictureTool(), tool);
+  EXPECT_TRUE(seam->messages.empty());
   loadPhoto();
   tool->applyButton()->click();
   const QByteArray applied = contentOf(design().workingFiles.mask);

@@ -1,6 +1,5 @@
 #include "tools/shape_tool.h"
 
-#include <QDialog>
 #include <QSlider>
 #include <QToolButton>
 
@@ -33,7 +32,7 @@ class ShapeToolTest : public MainWindowTest {
   ShapeTool* tool = nullptr;
 };
 
-TEST_F(ShapeToolTest, PenAtSlider10DrawsThirtyPixelsWideAndTheEraserWhite) {
+TEST_F(ShapeToolTest, PenAtSlider10DrawsThirtyPixelsWideTheEraserWhiteAndEllipsesAskTheRatio) {
   tool->penWidthSlider()->setValue(10);
   chooseTool(sketchTool::Freehand);
   drag({50, 100}, {250, 100});
@@ -53,9 +52,6 @@ TEST_F(ShapeToolTest, PenAtSlider10DrawsThirtyPixelsWideAndTheEraserWhite) {
   drag({100, 150}, {200, 250});  // an outline leaves its inside white
   EXPECT_EQ(drawn({100, 200}), QColor(Qt::black));
   EXPECT_EQ(drawn({150, 200}), QColor(Qt::white));
-}
-
-TEST_F(ShapeToolTest, EllipseToolsAskTheRatioAndDrawWithIt) {
   seam->modalAnswers.push_back([](QDialog& dialog) {
     auto* slider = dialog.findChild<TrackSlider*>(u"MirelSlider1"_s);
     slider->setValue(50);  // ratio 0.5
@@ -71,7 +67,6 @@ TEST_F(ShapeToolTest, EllipseToolsAskTheRatioAndDrawWithIt) {
   EXPECT_EQ(drawn({250, 195}), QColor(Qt::white));
 }
 
-// A filled rectangle blackens its inside only on release.
 TEST_F(ShapeToolTest, EveryPressStoresAnUndoStepAndUndoGoesBackOne) {
   press({10, 10});
   release({10, 10});
@@ -95,11 +90,11 @@ TEST_F(ShapeToolTest, EveryPressStoresAnUndoStepAndUndoGoesBackOne) {
   EXPECT_EQ(drawn({150, 125}), QColor(Qt::white));
   const QString step = tool->undoFiles().fileOfLevel(0);
   ASSERT_TRUE(QFile::exists(step));
-  window.reset();  // closing the main window deletes them
+  window.reset();
   EXPECT_FALSE(QFile::exists(step));
 }
 
-TEST_F(ShapeToolTest, UndoOfAVanishedStepReportsAndKeepsTheDrawing) {
+TEST_F(ShapeToolTest, AVanishedUndoStepAndAShapeFileThatCannotBeWrittenAreReported) {
   drag({100, 100}, {200, 150});
   QFile::remove(tool->undoFiles().fileOfLevel(0));
   tool->undoButton()->click();
@@ -107,46 +102,22 @@ TEST_F(ShapeToolTest, UndoOfAVanishedStepReportsAndKeepsTheDrawing) {
   EXPECT_TRUE(onlyMessage().text.section('\r', 0, 0).endsWith(u"/37"_s));
   EXPECT_EQ(tool->undoFiles().level(), 1);
   EXPECT_EQ(drawn({150, 125}), QColor(Qt::black));
-}
-
-TEST_F(ShapeToolTest, ApplyPutsTheDrawingInsideA32PixelWhiteMargin) {
-  EXPECT_EQ(tool->parentWidget(), window.get());
-  drag({0, 0}, {20, 10});
-  tool->applyButton()->click();
-  const QImage shape = loadPicture(design().workingFiles.shape);
-  EXPECT_EQ(shape.size(), QSize(601, 345));
-  EXPECT_EQ(shape.pixelColor(600, 344), QColor(Qt::white));
-  EXPECT_FALSE(tool->isVisible());
-  EXPECT_EQ(design().sourceKind, SourceKind::Shape);
-  EXPECT_EQ(shape.pixelColor(32, 32), QColor(Qt::black));
-  EXPECT_EQ(shape.pixelColor(31, 32), QColor(Qt::white));
-  EXPECT_EQ(shape.pixelColor(32, 31), QColor(Qt::white));
-}
-
-TEST_F(ShapeToolTest, ApplyThatCannotWriteTheShapeFileReportsAndDrawsNothing) {
-  drag({100, 100}, {200, 150});
   design().workingFiles.shape = folder.filePath(u"missing/shape.bmp"_s);
   tool->applyButton()->click();
-  EXPECT_TRUE(onlyMessage().text.section('\r', 0, 0).endsWith(u"/38"_s));
+  ASSERT_EQ(seam->messages.size(), 2u);
+  EXPECT_TRUE(seam->messages[1].text.section('\r', 0, 0).endsWith(u"/38"_s));
   EXPECT_EQ(design().kindSettings[SourceKind::Shape].available, false);
   EXPECT_TRUE(tool->isVisible());
 }
 
-// Cancel and the title bar's close button leave the shape file as it was and
-// return to the text; the window stays loaded with its drawing.
 TEST_F(ShapeToolTest, CancelOrCloseLeavesTheShapeFileAndReturnsToTheText) {
-  struct Case {
-    const char* way;
-    void (*cancel)(ShapeTool&);
-  };
-  for (const Case& c : {Case{"Cancel", [](ShapeTool& shown) { shown.cancelButton()->click(); }},
-                        Case{"title bar", [](ShapeTool& shown) { shown.close(); }}}) {
-    SCOPED_TRACE(c.way);
+  for (const bool titleBar : {false, true}) {
+    SCOPED_TRACE(titleBar);
     window->menuEntry(u"mnuToolsDrawing"_s)->trigger();
     const QByteArray before = contentOf(design().workingFiles.shape);
     drag({100, 100}, {200, 150});
     ASSERT_EQ(design().sourceKind, SourceKind::Shape);
-    c.cancel(*tool);
+    titleBar ? (void)tool->close() : tool->cancelButton()->click();
     EXPECT_EQ(contentOf(design().workingFiles.shape), before);
     EXPECT_EQ(design().sourceKind, SourceKind::Text);
     EXPECT_FALSE(tool->isVisible());
@@ -156,9 +127,18 @@ TEST_F(ShapeToolTest, CancelOrCloseLeavesTheShapeFileAndReturnsToTheText) {
   EXPECT_EQ(drawn({150, 125}), QColor(Qt::black));
 }
 
-TEST_F(ShapeToolTest, DrawItRendersTheAppliedShapeWithItsFrameTakenOff) {
+TEST_F(ShapeToolTest, ApplyPutsTheDrawingInA32PixelMarginThatDrawTakesOff) {
+  EXPECT_EQ(tool->parentWidget(), window.get());
   drag({0, 0}, {60, 40});
   tool->applyButton()->click();
+  const QImage shape = loadPicture(design().workingFiles.shape);
+  EXPECT_EQ(shape.size(), QSize(601, 345));
+  EXPECT_EQ(shape.pixelColor(600, 344), QColor(Qt::white));
+  EXPECT_FALSE(tool->isVisible());
+  EXPECT_EQ(design().sourceKind, SourceKind::Shape);
+  EXPECT_EQ(shape.pixelColor(32, 32), QColor(Qt::black));
+  EXPECT_EQ(shape.pixelColor(31, 32), QColor(Qt::white));
+  EXPECT_EQ(shape.pixelColor(32, 31), QColor(Qt::white));
   design().designFrame.left = 100;
   design().designFrame.top = 80;
   const QImage before = window->canvasView()->picture();
@@ -167,8 +147,7 @@ TEST_F(ShapeToolTest, DrawItRendersTheAppliedShapeWithItsFrameTakenOff) {
   const QImage after = window->canvasView()->picture();
   EXPECT_NE(after.pixelColor(130, 100), before.pixelColor(130, 100)) << "inside the shape";
   EXPECT_EQ(after.pixelColor(300, 250), before.pixelColor(300, 250)) << "far outside it";
-  // The design frame of a shape is the drawing area.
   moveCanvas({300, 200}, Qt::NoButton);
-  EXPECT_EQ(design().designFrame.width, 537);
+  EXPECT_EQ(design().designFrame.width, 537);  // the drawing area
   EXPECT_EQ(design().designFrame.height, 281);
 }

@@ -1,7 +1,6 @@
-// Save style, Load style and the Styles submenu of the main window.
-#include <QLineEdit>
-
+#include "main_window/style_gallery.h"
 #include "main_window_fixture.h"
+#include "state/stored_layers.h"
 #include "state/style_json.h"
 
 class StylesTest : public MainWindowTest {
@@ -9,10 +8,8 @@ class StylesTest : public MainWindowTest {
   void SetUp() override {
     MainWindowTest::SetUp();
     loadDefaultCurve();
-    QDir().mkpath(styles());
-    for (const char* preset : {"gold.vstyle", "glow-on-dark.vstyle", "steel.vstyle"})
-      QFile::copy(QStringLiteral(SHIPPED_STYLES "/") + QLatin1String(preset),
-                  styles() + u'/' + QLatin1String(preset));
+    copyFiles(QStringLiteral(SHIPPED_STYLES), "styles",
+              {"gold.vstyle", "glow-on-dark.vstyle", "steel.vstyle"});
   }
 
   QString styles() const { return path("styles"); }
@@ -23,7 +20,7 @@ class StylesTest : public MainWindowTest {
   }
 };
 
-TEST_F(StylesTest, SaveWritesTheCurrentSettings) {
+TEST_F(StylesTest, SaveWritesTheCurrentSettingsWhichTheStylesMenuListsWithThePresets) {
   run("mnuFileSaveStyle");  // cancelled: nothing written
   EXPECT_EQ(QDir(styles()).entryList(QDir::Files).size(), 3);
   window->panels()->effectList()->setCurrentRow(7);
@@ -39,6 +36,13 @@ TEST_F(StylesTest, SaveWritesTheCurrentSettings) {
   EXPECT_EQ(saved, window->currentStyle());
   EXPECT_EQ(saved.effectType, EffectType::Glow);
   EXPECT_TRUE(seam->messages.empty());
+  QMenu* menu = window->menu(u"mnuFileStyles"_s);
+  emit menu->aboutToShow();
+  QStringList shown;
+  for (QAction* entry : menu->actions()) shown << entry->text();
+  EXPECT_EQ(shown, (QStringList{u"Glow on dark"_s, u"Gold"_s, u"Neon"_s, u"Steel"_s}));
+  menu->actions()[1]->trigger();
+  EXPECT_EQ(design().material, Material::Gold);
 }
 
 TEST_F(StylesTest, LoadedStyleDrawsWhatTheCommandLineRenders) {
@@ -46,7 +50,6 @@ TEST_F(StylesTest, LoadedStyleDrawsWhatTheCommandLineRenders) {
     const QString path = styles() + u'/' + QLatin1String(preset);
     const Style before = window->currentStyle();
     loadStyle(path);
-    // At most the hint that a light title hardly shows on the white canvas.
     for (const Message& shown : seam->messages)
       ASSERT_EQ(shown.icon, MessageIcon::Information) << shown.text.toStdString();
     EXPECT_EQ(window->currentStyle(), readStyleFile(path, before)) << preset;
@@ -56,9 +59,7 @@ TEST_F(StylesTest, LoadedStyleDrawsWhatTheCommandLineRenders) {
   }
 }
 
-// The preset sets the look; the words keep their font and size. Its light
-// title on the white canvas is pointed out.
-TEST_F(StylesTest, LoadingSetsTheControls) {
+TEST_F(StylesTest, LoadingSetsTheControlsThatASourceSwitchKeeps) {
   window->fontSizeBox()->setEditText(u"48"_s);
   emit window->fontSizeBox()->lineEdit()->editingFinished();
   const QString family = window->fontNameBox()->currentText();
@@ -74,10 +75,6 @@ TEST_F(StylesTest, LoadingSetsTheControls) {
   EXPECT_EQ(onlyMessage().text.toStdString(),
             "The style \"Glow on dark\" draws a light title, which hardly shows on this light "
             "canvas: try it on a dark one (File > New, Open or Paste).");
-}
-
-TEST_F(StylesTest, SourceSwitchKeepsWhatTheStyleSet) {
-  loadStyle(styles() + u"/glow-on-dark.vstyle"_s);
   const Style loaded = window->currentStyle();
   window->selectSource(SourceKind::Shape, Qt::LeftButton);
   EXPECT_EQ(design().effectType, EffectType::NoContour);
@@ -106,14 +103,43 @@ TEST_F(StylesTest, RefusedStyleNamesTheKeyAndChangesNothing) {
   EXPECT_EQ(window->currentStyle(), before);
 }
 
-TEST_F(StylesTest, StylesMenuListsThePresetsAndTheUsersOwn) {
-  writeContent(styles() + u"/mine.vstyle"_s,
-               styleDocument(window->currentStyle(), u"My buttons"_s));
-  QMenu* menu = window->menu(u"mnuFileStyles"_s);
-  emit menu->aboutToShow();
-  QStringList shown;
-  for (QAction* entry : menu->actions()) shown << entry->text();
-  EXPECT_EQ(shown, (QStringList{u"Glow on dark"_s, u"Gold"_s, u"My buttons"_s, u"Steel"_s}));
-  menu->actions()[1]->trigger();
-  EXPECT_EQ(design().material, Material::Gold);
+// How much bluer than red the pixels a thumbnail covers are, on average.
+static double blueOverRed(const QIcon& icon) {
+  const QImage picture = icon.pixmap(StyleGallery::thumbnailSize()).toImage();
+  double sum = 0;
+  int covered = 0;
+  for (int y = 0; y < picture.height(); ++y)
+    for (int x = 0; x < picture.width(); ++x)
+      if (const QRgb p = picture.pixel(x, y); qAlpha(p) >= 128) {
+        sum += qBlue(p) - qRed(p);
+        ++covered;
+      }
+  return sum / std::max(covered, 1);
+}
+
+TEST_F(MainWindowTest, EachReadableStyleGetsItsTitleAsThumbnail) {
+  copyFiles(QStringLiteral(SHIPPED_STYLES), "styles", {"gold.vstyle", "engraved-blue.vstyle"});
+  writeContent(path("styles/broken.vstyle"), "{\"format\": ");
+  const auto openStyles = [this] {
+    emit window->menu(u"mnuFileStyles"_s)->aboutToShow();
+    return window->menu(u"mnuFileStyles"_s)->actions();
+  };
+  textBox()->setText(u"Hi"_s);
+  window->draw();
+  const QSize canvasSize = canvas().size();
+  const QImage windowDesign = designAlone(canvasSize, engine.entryPoints());
+
+  QList<QAction*> entries = openStyles();
+  ASSERT_EQ(entries.size(), 3);
+  window->styleGallery()->waitForThumbnails();
+  EXPECT_EQ(entries[0]->text(), u"broken"_s);
+  EXPECT_TRUE(entries[0]->icon().isNull());
+  EXPECT_GT(blueOverRed(entries[1]->icon()), 40);   // "Engraved blue"
+  EXPECT_LT(blueOverRed(entries[2]->icon()), -40);  // "Gold"
+  EXPECT_EQ(designAlone(canvasSize, engine.entryPoints()), windowDesign);
+
+  // Drawn before, the thumbnails come with the menu.
+  entries = openStyles();
+  EXPECT_FALSE(entries[1]->icon().isNull());
+  EXPECT_FALSE(entries[2]->icon().isNull());
 }

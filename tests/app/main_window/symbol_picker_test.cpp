@@ -1,8 +1,6 @@
 #include "tools/symbol_picker.h"
 
-#include <QLineEdit>
 #include <algorithm>
-#include <numeric>
 
 #include "main_window_fixture.h"
 
@@ -20,10 +18,9 @@ class SymbolPickerTest : public MainWindowTest {
   }
 
   static std::vector<SymbolFont> standIns() {
-    std::vector<int> letters(26);
-    std::iota(letters.begin(), letters.end(), 'A');
-    std::vector<int> signs(223);
-    std::iota(signs.begin(), signs.end(), 33);
+    std::vector<int> letters, signs;
+    for (int code = 'A'; code <= 'Z'; ++code) letters.push_back(code);
+    for (int code = 33; code < 256; ++code) signs.push_back(code);
     return {{u"DejaVu Sans"_s, letters}, {u"DejaVu Serif"_s, signs}};
   }
 
@@ -47,7 +44,7 @@ TEST_F(SymbolPickerTest, OffersTheInstalledSymbolFontsOrSaysThereAreNone) {
       true);
 }
 
-TEST_F(SymbolPickerTest, PicksAreAppendedInOrderAndAClickAtTheStartPutsOneInFront) {
+TEST_F(SymbolPickerTest, PicksAreAppendedInOrderOrPutInFrontOrReplaceTheSelection) {
   open([](SymbolPicker& picker) {
     pick(picker, 0);
     pick(picker, 1);
@@ -59,17 +56,8 @@ TEST_F(SymbolPickerTest, PicksAreAppendedInOrderAndAClickAtTheStartPutsOneInFron
     pick(picker, 3);
     EXPECT_EQ(picker.composedBox()->text(), u"DABC"_s);
     EXPECT_FALSE(picker.CursorPlaced);
-    picker.fontButtons()[1]->click();  // another font empties the text and lists its characters
-    EXPECT_TRUE(picker.composedBox()->text().isEmpty());
-    EXPECT_EQ(picker.symbolList()->count(), 223);
-    EXPECT_EQ(picker.composedBox()->font().family(), u"DejaVu Serif"_s);
-  });
-}
-
-// A real click: the list must not take the focus from the text box first,
-// which would drop its selection.
-TEST_F(SymbolPickerTest, AClickedSymbolReplacesTheSelectedCharacters) {
-  open([](SymbolPicker& picker) {
+    // A real click: the list must not take the focus from the text box first,
+    // which would drop its selection.
     picker.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&picker));
     QLineEdit* box = picker.composedBox();
@@ -81,12 +69,22 @@ TEST_F(SymbolPickerTest, AClickedSymbolReplacesTheSelectedCharacters) {
                       list->visualItemRect(list->item(4)).center());
     EXPECT_EQ(box->text(), u"AE"_s);
     EXPECT_TRUE(box->hasFocus());
+    picker.fontButtons()[1]->click();  // another font empties the text and lists its characters
+    EXPECT_TRUE(picker.composedBox()->text().isEmpty());
+    EXPECT_EQ(picker.symbolList()->count(), 223);
+    EXPECT_EQ(picker.composedBox()->font().family(), u"DejaVu Serif"_s);
   });
 }
 
-TEST_F(SymbolPickerTest, ApplyMakesTheComposedSymbolsTheDesignText) {
+TEST_F(SymbolPickerTest, CancelChangesNothingApplyMakesTheComposedSymbolsTheDesignText) {
   window->selectSource(SourceKind::Shape, Qt::LeftButton);
   open([](SymbolPicker& picker) {
+    pick(picker, 0);
+    picker.cancelButton()->click();
+  });
+  EXPECT_EQ(textBox()->text(), u"Velloro"_s);
+  open([](SymbolPicker& picker) {
+    EXPECT_EQ(picker.composedBox()->text(), u"A"_s);
     picker.fontButtons()[1]->click();
     pick(picker, 0);
     pick(picker, 1);
@@ -103,13 +101,4 @@ TEST_F(SymbolPickerTest, ApplyMakesTheComposedSymbolsTheDesignText) {
     picker.applyButton()->click();
   });
   EXPECT_TRUE(textBox()->text().isEmpty());
-}
-
-TEST_F(SymbolPickerTest, CancelChangesNothingAndTheNextOpeningKeepsTheComposedText) {
-  open([](SymbolPicker& picker) {
-    pick(picker, 0);
-    picker.cancelButton()->click();
-  });
-  EXPECT_EQ(textBox()->text(), u"Velloro"_s);
-  open([](SymbolPicker& picker) { EXPECT_EQ(picker.composedBox()->text(), u"A"_s); });
 }

@@ -1,17 +1,10 @@
 #include <QFontDatabase>
 
+#include "main_window/gradient_editor.h"
+#include "main_window/text_layout_controls.h"
 #include "main_window_fixture.h"
 
-// Tahoma is missing on most Linux systems: the box and the design name the
-// family the title is really drawn in, which the font dialog opens on.
-TEST_F(MainWindowTest, TheFontBoxShowsTheFamilyInUse) {
-  const QString shown = window->fontNameBox()->currentText();
-  EXPECT_TRUE(QFontDatabase::families().contains(shown)) << shown.toStdString();
-  EXPECT_EQ(design().textPicture.font.family(), shown);
-}
-
-// No number is refused by its text; a size above 300 is refused once, shown
-// as 300 and drawn at 300 the next time; a four-digit size is cut to three.
+// Above 300 is refused once, then drawn at 300; a four-digit size is cut to three.
 TEST_F(MainWindowTest, TheSizeBoxIsCheckedOnDraw) {
   const std::pair<const char*, const char*> refused[] = {
       {"big", "big is not a figure !"},
@@ -51,7 +44,12 @@ TEST_F(MainWindowTest, StyleButtonsToggleTheTextAndThePrintedFont) {
   EXPECT_TRUE(window->toolButton(u"Italic"_s)->isChecked());
 }
 
-TEST_F(MainWindowTest, FontDialogSetsThePrintedFontAndTheListsButNotTheTextSize) {
+// Tahoma is missing on most Linux systems: the box and the design name the
+// family the title is really drawn in.
+TEST_F(MainWindowTest, FontBoxAndFontDialogSetThePrintedFontButNotTheTextSize) {
+  const QString shown = window->fontNameBox()->currentText();
+  EXPECT_TRUE(QFontDatabase::families().contains(shown)) << shown.toStdString();
+  EXPECT_EQ(design().textPicture.font.family(), shown);
   QFont chosen(u"DejaVu Serif"_s, 12);
   chosen.setItalic(true);
   seam->fontAnswers.push_back(chosen);
@@ -111,4 +109,86 @@ TEST_F(MainWindowTest, SwitchingGoesOnWhenTheCurveCannotBeKept) {
   EXPECT_FALSE(onlyMessage().text.section(u"\r\n"_s, 0, 0).contains('/'));
   EXPECT_EQ(design().designFrame.left, 5);
   EXPECT_EQ(design().kindSettings[SourceKind::Text].frameLeft, 40);
+}
+
+using TitleLinesTest = MainWindowTest;
+
+TEST_F(TitleLinesTest, EnterStartsALineCtrlEnterDrawsAndTooManyLinesAreRefusedByName) {
+  focusTextBox();
+  textBox()->setText(QString());
+  const QImage blank = canvas();
+  QTest::keyClicks(textBox(), u"Top"_s);
+  QTest::keyClick(textBox(), Qt::Key_Return);
+  QTest::keyClicks(textBox(), u"Low"_s);
+  EXPECT_EQ(textBox()->text(), u"Top\nLow"_s);
+  EXPECT_EQ(canvas(), blank);
+  QTest::keyClick(textBox(), Qt::Key_Return, Qt::ControlModifier);
+  EXPECT_EQ(textBox()->text(), u"Top\nLow"_s);
+  EXPECT_NE(canvas(), blank);
+  textBox()->setText(QString(20, u'\n') + u'A');
+  const QImage before = canvas();
+  window->draw();
+  EXPECT_EQ(onlyMessage().text, u"Text: the text has 21 lines; a title holds at most 20"_s);
+  EXPECT_EQ(onlyMessage().icon, MessageIcon::Exclamation);
+  EXPECT_EQ(canvas(), before);
+}
+
+TEST_F(TitleLinesTest, EditedGradientBecomesTheFill) {
+  seam->colourAnswers = {QColor(255, 0, 0), QColor(0, 0, 255)};
+  seam->modalAnswers.push_back([](QDialog& dialog) {
+    auto& editor = dynamic_cast<GradientEditor&>(dialog);
+    QTest::mouseClick(editor.addStopButton(), Qt::LeftButton);
+    QTest::mouseClick(editor.stopButton(0), Qt::LeftButton);
+    QTest::mouseClick(editor.stopButton(2), Qt::LeftButton);
+    editor.angleBox()->setValue(90);
+    pressOk(dialog);
+  });
+  const QColor middle = design().gradient.stops.back();
+  QTest::mouseClick(window->panels()->gradientButton(), Qt::LeftButton);
+  ASSERT_TRUE(seam->messages.empty());
+  EXPECT_EQ(design().gradient.stops, (QList<QColor>{Qt::red, middle, Qt::blue}));
+  EXPECT_EQ(design().gradient.angle, 90);
+  EXPECT_TRUE(window->panels()->fillSourceButtons()[2]->isChecked());
+  // The swatch runs top to bottom: red on its first row, blue on its last.
+  const QImage swatch = window->panels()->gradientPreview()->picture();
+  EXPECT_GT(swatch.pixelColor(10, 0).red(), 230);
+  EXPECT_GT(swatch.pixelColor(10, swatch.height() - 1).blue(), 230);
+}
+
+TEST_F(MainWindowTest, DrawGivesTheBytesOfTheCommandLineWithTheSameSettings) {
+  loadDefaultCurve();
+  window->fontSizeBox()->setEditText(u"40"_s);
+  window->panels()->effectList()->setCurrentRow(7);
+  textBox()->setText(u"Sunny\nBakery"_s);
+  design().designFrame.left = 200;
+  design().designFrame.top = 120;
+  TextLayoutControls& layout = *window->textLayoutControls();
+  layout.show({LineAlignment::Centre, 1.25, 7});
+  design().textPicture.arrangement = layout.arrangement();
+  design().gradient = {{QColor(0xff, 0x80, 0), QColor(0x20, 0x40, 0xc0)}, 30};
+  window->panels()->fillSourceButtons()[2]->setChecked(true);
+  const QByteArray drawn = drawnPng();
+  EXPECT_TRUE(seam->messages.empty());
+  EXPECT_EQ(seam->busyDepth, 0);
+  EXPECT_EQ(rendered({u"--text"_s,
+                      u"Sunny\nBakery"_s,
+                      u"--size"_s,
+                      u"40"_s,
+                      u"--effect"_s,
+                      u"glow"_s,
+                      u"--at"_s,
+                      u"200,120"_s,
+                      u"--align"_s,
+                      u"centre"_s,
+                      u"--line-spacing"_s,
+                      u"1.25"_s,
+                      u"--letter-spacing"_s,
+                      u"7"_s,
+                      u"--gradient"_s,
+                      u"#ff8000,#2040c0"_s,
+                      u"--gradient-angle"_s,
+                      u"30"_s,
+                      u"--canvas"_s,
+                      u"631x331"_s}),
+            drawn);
 }

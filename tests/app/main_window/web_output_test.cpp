@@ -1,53 +1,13 @@
-// Export for the web, Copy's transparent PNG and pasting, driven through
-// the menu entries, the shortcut and the scripted seam.
-#include <QCheckBox>
 #include <QFileInfo>
 #include <QLocale>
-#include <QMimeData>
-#include <QSpinBox>
 
-#include "empty_layers.h"
 #include "main_window_fixture.h"
 #include "output/web_export_memory.h"
 #include "state/picture_formats.h"
 #include "state/stored_layers.h"
 #include "state/visible_extent.h"
 
-namespace {
-
-const QByteArray pngSignature("\x89PNG\r\n\x1a\n", 8);
-
-}  // namespace
-
-class WebOutputTest : public MainWindowTest {
- protected:
-  void SetUp() override {
-    MainWindowTest::SetUp();
-    emptyEveryLayer(engine.entryPoints());
-  }
-
-  QImage trimmedDesign() {
-    return trimmedToVisible(designAlone(canvas().size(), engine.entryPoints()), 4);
-  }
-};
-
-// The bytes written are compared with `--render --trim` in ALongTitleIsToldFitted...
-TEST_F(WebOutputTest, ExportAsksItsDialogsAndLeavesTheCanvas) {
-  const QImage drawn = drawnAgain();
-  const int undoSteps = design().undo.counters.top;
-  seam->modalAnswers.push_back(pressOk);
-  seam->fileAnswers.push_back(path("outputs/title"));
-  run("mnuFileExportWeb");
-  ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
-  EXPECT_EQ(seam->modalDialogs, std::vector<QString>{u"Export for the web"_s});
-  ASSERT_EQ(seam->saveRequests.size(), 1u);
-  EXPECT_EQ(seam->saveRequests[0].fileName, u"MyWork1.png"_s);
-  EXPECT_EQ(seam->saveRequests[0].folder, path("outputs"));
-  EXPECT_EQ(seam->saveRequests[0].filter, u"PNG (*.png)"_s);
-  EXPECT_TRUE(QFile::exists(path("outputs/title.png")));
-  EXPECT_EQ(canvas(), drawn);
-  EXPECT_EQ(design().undo.counters.top, undoSteps);
-}
+using WebOutputTest = MainWindowTest;
 
 TEST_F(WebOutputTest, ExportRemembersWebpAndItsQualityAndConfirmsTheWrite) {
   if (!writableWebFormats().contains(WebFormat::Webp)) GTEST_SKIP() << "no WebP writer";
@@ -69,27 +29,33 @@ TEST_F(WebOutputTest, ExportRemembersWebpAndItsQualityAndConfirmsTheWrite) {
   EXPECT_EQ(kept.encoding.quality, 61);
 }
 
-// With nothing drawn, Export says so and asks nothing; a cancelled dialog
-// writes nothing.
-TEST_F(WebOutputTest, ExportWithNothingDrawnOrCancelledWritesNothing) {
+// The bytes written are compared with `--render --trim` in ALongTitleIsToldFitted...
+TEST_F(WebOutputTest,
+       ExportAsksItsDialogsWritesOnlyWhenBothSayYesLeavesTheCanvasAndReportsAFailure) {
   run("mnuFileExportWeb");
   EXPECT_EQ(onlyMessage().text, u"Nothing to export: draw a design first."_s);
   EXPECT_TRUE(seam->modalDialogs.empty());
   seam->messages.clear();
-  window->draw();
+  const QImage drawn = drawnAgain();
+  const int undoSteps = design().undo.counters.top;
   focusTextBox();
   QTest::keyClick(textBox(), Qt::Key_E, Qt::ControlModifier);  // the export dialog is cancelled
   EXPECT_EQ(seam->modalDialogs, std::vector<QString>{u"Export for the web"_s});
   EXPECT_TRUE(seam->saveRequests.empty());
   seam->modalAnswers.push_back(pressOk);
   run("mnuFileExportWeb");  // then the file dialog
-  EXPECT_EQ(seam->saveRequests.size(), 1u);
   EXPECT_EQ(QDir(path("outputs")).entryList(QDir::Files | QDir::Hidden), QStringList());
-  EXPECT_TRUE(seam->messages.empty());
-}
-
-TEST_F(WebOutputTest, ExportIntoAMissingFolderIsReportedAndLeavesNothing) {
-  window->draw();
+  seam->modalAnswers.push_back(pressOk);
+  seam->fileAnswers.push_back(path("outputs/title"));
+  run("mnuFileExportWeb");
+  ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
+  ASSERT_EQ(seam->saveRequests.size(), 2u);
+  EXPECT_EQ(seam->saveRequests[1].fileName, u"MyWork1.png"_s);
+  EXPECT_EQ(seam->saveRequests[1].folder, path("outputs"));
+  EXPECT_EQ(seam->saveRequests[1].filter, u"PNG (*.png)"_s);
+  EXPECT_TRUE(QFile::exists(path("outputs/title.png")));
+  EXPECT_EQ(canvas(), drawn);
+  EXPECT_EQ(design().undo.counters.top, undoSteps);
   seam->modalAnswers.push_back(pressOk);
   seam->fileAnswers.push_back(path("absent/title.png"));
   run("mnuFileExportWeb");
@@ -97,9 +63,7 @@ TEST_F(WebOutputTest, ExportIntoAMissingFolderIsReportedAndLeavesNothing) {
   EXPECT_FALSE(QDir(path("absent")).exists());
 }
 
-// Copy offers the canvas, and with a design drawn the design alone as a
-// transparent PNG.
-TEST_F(WebOutputTest, CopyOffersTheCanvasAndTheTransparentDesignAsPng) {
+TEST_F(WebOutputTest, CopyOffersTheCanvasAndTheTransparentDesignAsPngThatPastesOnWhite) {
   run("mnuEditCopy");
   EXPECT_TRUE(QApplication::clipboard()->mimeData()->hasImage());
   EXPECT_FALSE(QApplication::clipboard()->mimeData()->formats().contains(u"image/png"_s));
@@ -110,11 +74,10 @@ TEST_F(WebOutputTest, CopyOffersTheCanvasAndTheTransparentDesignAsPng) {
   EXPECT_EQ(qvariant_cast<QImage>(copied->imageData()).convertToFormat(QImage::Format_RGB888),
             canvas().convertToFormat(QImage::Format_RGB888));
   const QByteArray png = copied->data(u"image/png"_s);
-  EXPECT_TRUE(png.startsWith(pngSignature));
-  EXPECT_EQ(QImage::fromData(png).convertToFormat(QImage::Format_ARGB32), trimmedDesign());
-}
-
-TEST_F(WebOutputTest, PastedTransparentPictureLiesOnWhite) {
+  EXPECT_TRUE(png.startsWith("\x89PNG\r\n\x1a\n"));
+  EXPECT_EQ(QImage::fromData(png).convertToFormat(QImage::Format_ARGB32),
+            trimmedToVisible(designAlone(canvas().size(), engine.entryPoints()), 4));
+  // A pasted transparent picture lies on white.
   QImage cutOut(12, 8, QImage::Format_ARGB32);
   cutOut.fill(Qt::transparent);
   cutOut.setPixel(3, 4, qRgba(200, 10, 20, 255));
