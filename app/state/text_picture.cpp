@@ -111,23 +111,36 @@ double TextPicture::lineWidth(const QFontMetricsF& metrics, const QString& line)
   return pieceByPieceWidth(metrics, line) - arrangement.letterSpacing;
 }
 
+QList<double> TextPicture::lineWidths(const QFontMetricsF& metrics,
+                                      const QStringList& lines) const {
+  QList<double> widths;
+  widths.reserve(lines.size());
+  for (const QString& line : lines) widths << lineWidth(metrics, line);
+  return widths;
+}
+
+QSizeF TextPicture::blockSize(const QFontMetricsF& metrics, const QList<double>& widths) const {
+  const double widest = widths.isEmpty() ? 0 : *std::max_element(widths.begin(), widths.end());
+  return {std::max(widest, 0.0), metrics.height() + double(widths.size() - 1) * lineStep(metrics)};
+}
+
 QSizeF TextPicture::textSize(const QString& text) const {
   const QFontMetricsF metrics(printedFont(), &picture);
-  const QStringList lines = titleLines(text);
-  double widest = 0;
-  for (const QString& line : lines) widest = std::max(widest, lineWidth(metrics, line));
-  return {widest, metrics.height() + double(lines.size() - 1) * lineStep(metrics)};
+  return blockSize(metrics, lineWidths(metrics, titleLines(text)));
 }
 
 int32_t TextPicture::roundedFontSize() const { return roundHalfEven(font.pointSizeF()); }
 
 void TextPicture::print(const QString& text) {
-  const QSizeF size = textSize(text);
+  // Each line is shaped once: for the block's size and for its alignment.
+  const QFontMetricsF metrics(printedFont(), &picture);
+  const QStringList lines = titleLines(text);
+  const QList<double> widths = lineWidths(metrics, lines);
+  const QSizeF size = blockSize(metrics, widths);
   // The whole pixels of a layout could not hold the width of a text far too
   // long: such a text is refused before its layout is made.
   if (!(size.width() <= double(largestTextPicture)))
     throw tooLargeToDraw(size.width(), size.height() * 1.3);
-  const QFontMetricsF metrics(printedFont(), &picture);
   const TextLayout layout = textLayout(size, font.pointSizeF(), metrics.height());
   if (qint64(layout.width) * layout.height > largestTextPicture)
     throw tooLargeToDraw(layout.width, layout.height);
@@ -136,9 +149,9 @@ void TextPicture::print(const QString& text) {
   painter.setFont(printedFont());
   painter.setPen(Qt::black);
   double baseline = layout.top + metrics.ascent();
-  for (const QString& line : titleLines(text)) {
-    const double left = alignedLeft(arrangement.alignment, size.width(), lineWidth(metrics, line));
-    painter.drawText(QPointF(layout.margin + left, baseline), line);
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    const double left = alignedLeft(arrangement.alignment, size.width(), widths[i]);
+    painter.drawText(QPointF(layout.margin + left, baseline), lines[i]);
     baseline += lineStep(metrics);
   }
 }

@@ -76,5 +76,7 @@ class TextPicture {
   QFont printedFont() const;
   double lineStep(const QFontMetricsF& metrics) const;
   double lineWidth(const QFontMetricsF& metrics, const QString& line) const;
+  QList<double> lineWidths(const QFontMetricsF& metrics, const QStringList& lines) const;
+  QSizeF blockSize(const QFontMetricsF& metrics, const QList<double>& widths) const;
   double dotsPerInch_ = 96;
 };
