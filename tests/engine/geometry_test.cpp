@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <tuple>
 #include <vector>
 
@@ -22,7 +21,6 @@ struct RenderOptions {
   EffectType effectType = EffectType::NoContour;
   int32_t smoothingSize = 75;
   int32_t effectAmount = 100;
-  int32_t material = 0;
 };
 
 Render allocatedRender(Picture& mask, RenderOptions options = {}) {
@@ -34,7 +32,6 @@ Render allocatedRender(Picture& mask, RenderOptions options = {}) {
   render.args.effectType = options.effectType;
   render.args.smoothingSize = options.smoothingSize;
   render.args.effectAmount = options.effectAmount;
-  render.args.material = static_cast<Material>(options.material);
   allocateWorkingArrays(render);
   return render;
 }
@@ -140,24 +137,6 @@ TEST(BoundaryScan, EdgesOfTheScanAndAnEmptyMask) {
   EXPECT_EQ(rowsAndColumnsOf(render.geometry.box), (std::array{999999, 0, 999999, 0}));
 }
 
-// The boundary points of a mask after smoothing, in steps of 1 / scale.
-Points smoothed(Picture mask, int32_t smoothingSize) {
-  Render render = scannedRender(mask, {.smoothingSize = smoothingSize});
-  smoothBoundary(render.geometry);
-  return boundaryPoints(render.geometry);
-}
-
-TEST(BoundarySmoothing, MoveTowardsTheAverageUsesSinglePrecisionOffset) {
-  Picture mask(12, 8);
-  mask.setDark(4, 5);
-  const Points points = smoothed(mask, 10);
-  ASSERT_EQ(points.size(), 4u);
-  // Point (4, 4) walks to (3, 5), (4, 6) and (5, 5), (4, 6): its average lies
-  // 1.2 pixels to the right. The move of 0.45 pixel lands just below 223
-  // because the offset 1.2 is a float, and truncates to 222.
-  EXPECT_EQ(points[0], (std::pair{200, 222}));
-}
-
 // Identifiers without a point read as zero, like those of a full table; a
 // cell holds at most 999 points.
 TEST(PointGrid, EmptyIdentifiersReadZeroAndACellHoldsAtMost999Points) {
@@ -229,33 +208,12 @@ TEST(Workers, BalancedPartsShareTheWorkNotTheItems) {
     EXPECT_EQ(balancedStarts(weights, parts), starts) << parts;
 }
 
-TEST(DirectionFields, DirectionsFromAVerticalEdge) {
-  Picture mask = rectangleMask(80, 60, 10, 10, 40, 60);
-  Render render = renderBeforeDistances(mask, {.material = 4});
-  computeDistances(render);
-  computeDirectionFields(render);
-  const Geometry& g = render.geometry;
-  const size_t cell = g.cell(25, 12);  // three pixels right of the left edge
-  EXPECT_DOUBLE_EQ(g.angle[cell], 0.5);
-  averageDirectionFields(render);
-  EXPECT_NEAR(g.lightA[cell], std::sqrt(0.5), 1e-12);
-  EXPECT_NEAR(g.lightB[cell], -std::sqrt(0.5), 1e-12);
-  // Averaged in place, so the corners' angles trickle down the columns.
-  EXPECT_NEAR(g.angle[cell], 0.5, 1e-3);
-  EXPECT_NE(g.angle[cell], 0.5);
-}
-
 std::array<int32_t, 4> rowsAndColumnsOf(const Region& region) {
   return {region.startRow, region.endRow, region.startColumn, region.endColumn};
 }
 
-// The widened box reaches 32 pixels past the element, within the mask.
-TEST(ProcessedRegion, SlotOneCoversTheMaskAndOtherSlotsTheWidenedBox) {
-  Picture mask = rectangleMask(200, 120, 40, 50, 70, 120);
-  EXPECT_EQ(rowsAndColumnsOf(geometryRender(mask, {.layerSlot = 1}).geometry.region),
-            (std::array{1, 120, 0, 197}));
-  EXPECT_EQ(rowsAndColumnsOf(geometryRender(mask, {.layerSlot = 2}).geometry.region),
-            (std::array{40 - 32, 71 + 32, 50 - 32, 121 + 32}));
+// The box widened for slots 2 and 3 never reaches outside the mask.
+TEST(ProcessedRegion, TheWidenedBoxStaysInsideTheMask) {
   Picture nearTheEdges = rectangleMask(40, 30, 3, 3, 25, 35);
   const RenderOptions slotThree{.layerSlot = 3, .effectType = EffectType::Glow};
   EXPECT_EQ(rowsAndColumnsOf(geometryRender(nearTheEdges, slotThree).geometry.region),

@@ -1,10 +1,8 @@
 // The pixels of a layer: its surface, its effects, its place and its slot.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string_view>
 #include <tuple>
-#include <vector>
 
 #include "layer_render.h"
 
@@ -13,9 +11,8 @@ namespace {
 
 // A 41 x 21 rectangle (rows 40..60, columns 40..80) on a 120 x 100 mask with
 // 39 pixels of room on every side, so outer effects may reach 1000 square
-// pixels; an amount of 10 then reaches 10 pixels. Its middle row lies 11
-// pixels from the top and bottom edges and is the deepest. Row 39 - k of
-// column 60 lies k pixels above its top edge.
+// pixels; an amount of 10 then reaches 10 pixels. Row 39 - k of column 60
+// lies k pixels above its top edge.
 constexpr int32_t kTop = 40;
 constexpr int32_t kTopOutline = kTop - 1;
 constexpr int32_t kMiddleRow = 50;
@@ -50,31 +47,10 @@ class ElementLayer : public LayerTest {
 using SurfaceShading = ElementLayer;
 using OuterEffects = ElementLayer;
 
-// Knots of a flat profile curve at `v`.
-std::array<int32_t, 6> flatCurve(int32_t v) { return {v, v, v, v, v, v}; }
-
-TEST_F(SurfaceShading, MaterialZeroDarkensBelowOneHalfAndLightensAbove) {
-  settings.fillBlue = 0;
-  settings.fillGreen = 128;
-  settings.fillRed = 255;
-  for (const auto& [knots, expected] : {std::pair{flatCurve(0), Bgr{0, 0, 0}},
-                                        {LayerSettings{}.knotY, Bgr{0, 128, 255}},
-                                        {flatCurve(255), kWhite}}) {
-    settings.knotY = knots;
-    EXPECT_EQ(middlePixel(), expected) << knots[0];
-  }
-}
-
 TEST_F(SurfaceShading, LookupPastTheLastKnotExtendsTheLastInterval) {
   settings.knotX = {0, 20, 40, 60, 80, 100};
-  settings.knotY = flatCurve(255);
+  settings.knotY = {255, 255, 255, 255, 255, 255};
   EXPECT_GE(middlePixel()[0], 254);
-}
-
-TEST_F(SurfaceShading, TiledTextureReplacesTheFillColour) {
-  Picture texture(4, 4);  // rows of 12 bytes: no padding
-  for (size_t i = 0; i < texture.bytes.size(); ++i) texture.bytes[i] = 10 * (1 + i % 3);
-  EXPECT_EQ(middlePixel(&texture), (Bgr{10, 20, 30}));
 }
 
 TEST_F(SurfaceShading, PictureLayerOfMaterialZeroShowsThePictureItself) {
@@ -83,17 +59,6 @@ TEST_F(SurfaceShading, PictureLayerOfMaterialZeroShowsThePictureItself) {
   settings.layerSlot = 3;
   EXPECT_EQ(middlePixel(&picture), (Bgr{7, 77, 177}));
   EXPECT_EQ(canvas.at(kMiddleRow, kMiddleColumn + 1), kWhite);
-}
-
-TEST_F(SurfaceShading, MetalsFadeToTheProfileBetweenFourAndFivePixelsFromTheOutline) {
-  for (Material metal : {Material::Steel, Material::Gold}) {
-    settings.material = toInt(metal);
-    render(canvas, elementMask(), settings);
-    EXPECT_NE(canvas.at(kTop, kMiddleColumn), (Bgr{128, 128, 128})) << toInt(metal);
-    for (int32_t k = 4; k <= kMiddleRow - kTop; ++k)
-      EXPECT_EQ(canvas.at(kTop + k, kMiddleColumn), (Bgr{128, 128, 128}))
-          << toInt(metal) << " row " << kTop + k;
-  }
 }
 
 // A notch 23 pixels wide and 16 deep cut into the top of the rectangle:
@@ -123,28 +88,6 @@ TEST_F(OuterEffects, OutlineTwoDrawsARingAtItsReachAndNoneBelowFourPixels) {
   expectLine(1, "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW", [this](int32_t k) { return above(k); });
 }
 
-TEST_F(OuterEffects, GlowFadesLinearlyToItsReach) {
-  renderEffect(EffectType::Glow, 10);
-  for (int32_t k = 1; k <= 12; ++k) {
-    const int32_t blue = static_cast<int32_t>(255 * (std::min(k, 10) * 10 * 0.01));
-    EXPECT_EQ(above(k), (Bgr{blue, blue, 255})) << k;
-  }
-}
-
-// Raised at 100 % reaches sqrt(150) = 12.247 pixels and fades over the last
-// two: d pixels out, 100 (1 - (12.247 - d) / 2) percent shows, truncated.
-TEST(RaisedBorder, FadesOverTheLastTwoPixelsOfItsReach) {
-  LayerSettings raised;
-  raised.effectType = toInt(EffectType::Raised);
-  raised.effectAmount = 100;
-  Canvas canvas(60, 60);
-  render(canvas, rectangleMask(60, 60, 20, 25, 39, 44), raised);
-  const PixelMap<uint8_t>& transparency = engineState().slots.find(1)->maps.transparency;
-  const std::pair<int32_t, int> kByDistance[] = {{10, 0}, {11, 37}, {12, 87}, {13, 222}};
-  for (const auto& [distance, percent] : kByDistance)
-    EXPECT_EQ(transparency[30 * 60 + 24 - distance], percent) << distance;
-}
-
 // An element touching the mask's border leaves no room for an effect.
 TEST_F(OuterEffects, NoRoomOrNoAmountPaintsNothing) {
   for (const auto& [firstColumn, amount] : {std::pair{0, 100}, {40, 0}}) {
@@ -157,16 +100,6 @@ TEST_F(OuterEffects, NoRoomOrNoAmountPaintsNothing) {
       EXPECT_EQ(canvas.output.bytes, plain.output.bytes) << toInt(type) << " " << amount;
     }
   }
-}
-
-TEST_F(OuterEffects, StraightEdgePixelsShowTheBackgroundHalfThrough) {
-  settings.fillBlue = settings.fillGreen = settings.fillRed = 0;
-  render(canvas, elementMask(), settings);
-  // The outline pixel's point sits at its centre: the row below is the layer,
-  // the row above and the next outline pixel are empty, half the weight in all.
-  EXPECT_EQ(above(0), (Bgr{127, 127, 127}));
-  EXPECT_EQ(above(1), kWhite);
-  EXPECT_EQ(canvas.at(kTopOutline + 1, kMiddleColumn), (Bgr{0, 0, 0}));
 }
 
 // An outline reaches R = sqrt(G a / 100) pixels, G = min(m^2, 1000): a notch
@@ -216,15 +149,6 @@ TEST_F(Compositing, SlotOneCoversTheOtherSlotsWhateverTheOrderAndRenderingItAgai
   EXPECT_EQ(pixels(), (std::array{kRed, kRed, kWhite, kWhite}));
 }
 
-TEST_F(Compositing, OffsetsPlaceTheLayer) {
-  Canvas canvas(200, 120);
-  // Mask column = output column - 30, mask row = output row - 20 (same heights).
-  const LayerSettings s{.columnOffset = 30, .rowOffset = -20};
-  render(canvas, rectangleMask(200, 120, 40, 40, 70, 100), coloured(1, kRed, s));
-  EXPECT_EQ(canvas.at(65, 75), kRed);
-  EXPECT_EQ(canvas.at(45, 45), kWhite);
-}
-
 TEST_F(Compositing, EmptyLayerSamplesKeepTheBackgroundExactly) {
   Canvas canvas(120, 100);
   paintPattern(canvas.background);
@@ -237,51 +161,6 @@ TEST_F(Compositing, EmptyLayerSamplesKeepTheBackgroundExactly) {
       ASSERT_EQ(canvas.at(r, c), canvas.background.at(r, c)) << r << ", " << c;
     }
   EXPECT_NE(canvas.at(50, 60), canvas.background.at(50, 60));
-}
-
-Canvas deformed(const Picture& mask, DeformationType type, int32_t amount) {
-  Canvas canvas(120, 100);
-  render(canvas, mask,
-         coloured(1, kRed, {.deformationType = toInt(type), .deformationAmount = amount}));
-  return canvas;
-}
-
-// Mask 120 x 100: the layer turns about row 50, column 60.
-TEST_F(Compositing, AmountsNearHalfNeitherBendTheLayerNorTurnItOtherThanHalfAround) {
-  const Picture mask = rectangleMask(120, 100, 20, 10, 40, 40);
-  const std::vector<uint8_t> straight = deformed(mask, DeformationType::None, 0).output.bytes;
-  const Canvas half = deformed(mask, DeformationType::Rotate, 50);
-  for (int32_t amount : {49, 50, 51}) {
-    EXPECT_EQ(deformed(mask, DeformationType::Curve, amount).output.bytes, straight) << amount;
-    EXPECT_EQ(deformed(mask, DeformationType::Rotate, amount).output.bytes, half.output.bytes);
-  }
-  EXPECT_NE(deformed(mask, DeformationType::Curve, 80).output.bytes, straight);
-  // Samples fall between pixels after the turn: red within rounding.
-  EXPECT_EQ(half.at(70, 95)[0], 0);
-  EXPECT_GE(half.at(70, 95)[2], 254);
-  EXPECT_EQ(half.at(30, 25), kWhite);
-}
-
-// A 21 x 21 square (rows 50..70, columns 70..90) whose only deepest pixel is
-// its centre (60, 80), on a grey picture 120 rows high.
-Canvas shadowed(EffectType type, int32_t amount, int32_t value1, int32_t value2) {
-  const LayerSettings s{.effectType = toInt(type),
-                        .effectAmount = amount,
-                        .effectValue1 = value1,
-                        .effectValue2 = value2};
-  Canvas canvas(160, 120, 200);
-  render(canvas, rectangleMask(160, 120, 50, 70, 70, 90), coloured(1, kRed, s));
-  return canvas;
-}
-
-// Shadow 0.25 x 120 = 30 pixels to the left, none up or down.
-TEST_F(Compositing, DropShadowDarkensTheDeepestPixelToOneFifthAtFullStrengthAndNothingAtNone) {
-  const Canvas full = shadowed(EffectType::DropShadow, 100, 0, 50);
-  EXPECT_EQ(full.at(60, 50), (Bgr{39, 39, 39}));  // a fifth of 200, below 40 in floating point
-  EXPECT_EQ(full.at(60, 80), kRed);
-  EXPECT_EQ(full.at(60, 30), (Bgr{200, 200, 200}));
-  EXPECT_EQ(shadowed(EffectType::DropShadow, 0, 0, 50).output.bytes,
-            shadowed(EffectType::NoContour, 0, 0, 0).output.bytes);
 }
 
 }  // namespace
