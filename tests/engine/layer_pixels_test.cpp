@@ -126,27 +126,20 @@ LayerSettings coloured(int32_t slot, const Bgr& colour, LayerSettings s = {}) {
 
 using Compositing = LayerTest;
 
-TEST_F(Compositing, SlotOneCoversTheOtherSlotsWhateverTheOrderAndRenderingItAgainReplacesIt) {
-  const Picture redMask = rectangleMask(200, 120, 40, 40, 70, 100);
-  const Picture blueMask = rectangleMask(200, 120, 50, 80, 80, 140);
+// Slots 1, 2 and 3 in any order are the "three slots" hashes; here slot 1
+// rendered again at another place, or from an empty mask, replaces its layer.
+TEST_F(Compositing, SlotOneCoversSlotTwoAndRenderingItAgainOrEmptyReplacesIt) {
   Canvas canvas(200, 120);
   const auto pixels = [&canvas] {
-    return std::array{canvas.at(60, 90), canvas.at(45, 50), canvas.at(75, 130),
-                      canvas.at(100, 170)};
+    return std::array{canvas.at(60, 90), canvas.at(45, 50), canvas.at(100, 170)};
   };
-  for (bool slotOneFirst : {true, false}) {
-    clearLayerSlots();
-    canvas = Canvas(200, 120);
-    if (slotOneFirst) render(canvas, blueMask, coloured(1, kBlue));
-    render(canvas, redMask, coloured(2, kRed));
-    if (!slotOneFirst) render(canvas, blueMask, coloured(1, kBlue));
-    EXPECT_EQ(pixels(), (std::array{kBlue, kRed, kBlue, kWhite})) << slotOneFirst;
-  }
+  render(canvas, rectangleMask(200, 120, 40, 40, 70, 100), coloured(2, kRed));
+  render(canvas, rectangleMask(200, 120, 50, 80, 80, 140), coloured(1, kBlue));
+  EXPECT_EQ(pixels(), (std::array{kBlue, kRed, kWhite}));
   render(canvas, rectangleMask(200, 120, 90, 150, 110, 190), coloured(1, kBlue));
-  EXPECT_EQ(pixels(), (std::array{kRed, kRed, kWhite, kBlue}));
-  // A mask without any element leaves slot 1 empty.
+  EXPECT_EQ(pixels(), (std::array{kRed, kRed, kBlue}));
   render(canvas, Picture(200, 120), coloured(1, kBlue));
-  EXPECT_EQ(pixels(), (std::array{kRed, kRed, kWhite, kWhite}));
+  EXPECT_EQ(pixels(), (std::array{kRed, kRed, kWhite}));
 }
 
 TEST_F(Compositing, EmptyLayerSamplesKeepTheBackgroundExactly) {
