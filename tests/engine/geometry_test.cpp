@@ -16,45 +16,24 @@ namespace velloro::test {
 namespace {
 
 // Renders of a test mask built up to a chosen geometry step.
-struct RenderOptions {
-  int32_t layerSlot = 1;
-  EffectType effectType = EffectType::NoContour;
-  int32_t smoothingSize = 75;
-  int32_t effectAmount = 100;
-};
-
-Render allocatedRender(Picture& mask, RenderOptions options = {}) {
+Render allocatedRender(Picture& mask, int32_t layerSlot = 1,
+                       EffectType effectType = EffectType::NoContour) {
   Render render;
   render.args.mask = mask.data();
   render.args.maskStride = mask.stride;
   render.args.maskRows = mask.rows;
-  render.args.layerSlot = options.layerSlot;
-  render.args.effectType = options.effectType;
-  render.args.smoothingSize = options.smoothingSize;
-  render.args.effectAmount = options.effectAmount;
+  render.args.layerSlot = layerSlot;
+  render.args.effectType = effectType;
+  render.args.smoothingSize = 75;
+  render.args.effectAmount = 100;
   allocateWorkingArrays(render);
   return render;
 }
 
-Render scannedRender(Picture& mask, RenderOptions options = {}) {
-  Render render = allocatedRender(mask, options);
+Render scannedRender(Picture& mask) {
+  Render render = allocatedRender(mask);
   scanRows(render);
   scanColumns(render);
-  return render;
-}
-
-// Geometry up to the nearest-point search: the state the search starts from.
-Render renderBeforeDistances(Picture& mask, RenderOptions options = {}) {
-  Render render = scannedRender(mask, options);
-  smoothBoundary(render.geometry);
-  buildPointGrid(render.geometry);
-  setProcessedRegion(render.geometry, options.layerSlot);
-  return render;
-}
-
-Render geometryRender(Picture& mask, RenderOptions options = {}) {
-  Render render = allocatedRender(mask, options);
-  buildGeometry(render);
   return render;
 }
 
@@ -127,42 +106,6 @@ TEST(PointGrid, EmptyIdentifiersReadZeroAndACellHoldsAtMost999Points) {
   EXPECT_EQ(grid.rowAt(1000), 0);  // the next cell's count
 }
 
-TEST(DistanceSearch, ReachDistancesNearAStraightEdgeAndTheCappedDepth) {
-  Picture mask = rectangleMask(190, 150, 60, 60, 90, 130);
-  for (const auto& [effect, amount, searched] : {std::tuple{EffectType::Engraved, 0, false},
-                                                 {EffectType::Engraved, 10, false},
-                                                 {EffectType::Engraved, 100, true},
-                                                 {EffectType::Glow, 10, true}}) {
-    Render render = renderBeforeDistances(mask, {.effectType = effect});
-    render.args.effectAmount = amount;
-    computeDistances(render);
-    // 25 pixels below the element: beyond the reach of 10 percent of 31.6 pixels.
-    const uint32_t distance = render.geometry.distance[render.geometry.cell(116, 90)];
-    EXPECT_EQ(distance == 25u * 25u * 2500u, searched)
-        << toInt(effect) << " " << amount << " " << distance;
-  }
-  // Inside, the distance runs from the boundary point; an outer effect also
-  // measures the background, whose first pixel holds the point itself.
-  mask = rectangleMask(80, 60, 10, 10, 40, 60);
-  Render inner = geometryRender(mask);
-  EXPECT_EQ(inner.geometry.distance[inner.geometry.cell(25, 10)], 2500u);
-  EXPECT_EQ(inner.geometry.distance[inner.geometry.cell(25, 12)], 9u * 2500u);
-
-  Render outer = renderBeforeDistances(mask, {.effectType = EffectType::Engraved});
-  outer.args.effectAmount = 50;
-  computeDistances(outer);
-  EXPECT_EQ(outer.geometry.distance[outer.geometry.cell(25, 9)], 0u);
-  EXPECT_EQ(outer.geometry.distance[outer.geometry.cell(25, 6)], 9u * 2500u);
-  // A 9 x 9 square's centre lies 5 pixels from each boundary row and column;
-  // the middle of a large one finds no point and its depth is capped.
-  Picture square = rectangleMask(40, 40, 10, 10, 18, 18);
-  EXPECT_EQ(geometryRender(square, {.smoothingSize = 10}).geometry.maxSquaredDistance, 25.0 * 2500);
-  Picture large = rectangleMask(200, 200, 20, 20, 179, 179);
-  const Render render = geometryRender(large);
-  EXPECT_EQ(render.geometry.distance[render.geometry.cell(100, 100)], kNoPointDistance);
-  EXPECT_EQ(render.geometry.maxSquaredDistance, 1000.0 * 50 * 50);
-}
-
 TEST(Workers, BalancedPartsShareTheWorkNotTheItems) {
   // Weights, parts, and the first item of each part and the end.
   const std::tuple<std::vector<int64_t>, int32_t, std::vector<int64_t>> cases[] = {
@@ -186,9 +129,9 @@ std::array<int32_t, 4> rowsAndColumnsOf(const Region& region) {
 // The box widened for slots 2 and 3 never reaches outside the mask.
 TEST(ProcessedRegion, TheWidenedBoxStaysInsideTheMask) {
   Picture nearTheEdges = rectangleMask(40, 30, 3, 3, 25, 35);
-  const RenderOptions slotThree{.layerSlot = 3, .effectType = EffectType::Glow};
-  EXPECT_EQ(rowsAndColumnsOf(geometryRender(nearTheEdges, slotThree).geometry.region),
-            (std::array{0, 30, 0, 40}));
+  Render render = allocatedRender(nearTheEdges, 3, EffectType::Glow);
+  buildGeometry(render);
+  EXPECT_EQ(rowsAndColumnsOf(render.geometry.region), (std::array{0, 30, 0, 40}));
 }
 
 }  // namespace
