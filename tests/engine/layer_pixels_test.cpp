@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <string_view>
-#include <tuple>
 
 #include "layer_render.h"
 
@@ -61,17 +60,6 @@ TEST_F(SurfaceShading, PictureLayerOfMaterialZeroShowsThePictureItself) {
   EXPECT_EQ(canvas.at(kMiddleRow, kMiddleColumn + 1), kWhite);
 }
 
-// A notch 23 pixels wide and 16 deep cut into the top of the rectangle:
-// walls end at columns 49 and 73, its floor starts at row 56.
-Picture notchedMask() {
-  Picture mask = elementMask();
-  for (int32_t r = 40; r <= 55; ++r)
-    for (int32_t c = 50; c <= 72; ++c) mask.setColour(r, c, 255, 255, 255);
-  return mask;
-}
-constexpr int32_t kNotchRow = 44;     // 12 rows above the floor
-constexpr int32_t kNotchMiddle = 61;  // 12 columns from either wall
-
 // One letter a pixel along a line from `first` on: R red, h half red, W white.
 template <typename PixelAt>
 void expectLine(int32_t first, std::string_view letters, PixelAt pixelAt) {
@@ -102,26 +90,14 @@ TEST_F(OuterEffects, NoRoomOrNoAmountPaintsNothing) {
   }
 }
 
-// An outline reaches R = sqrt(G a / 100) pixels, G = min(m^2, 1000): a notch
-// wider than 2 R keeps its middle unpainted, one within reach is filled.
-TEST_F(OuterEffects, OutlineFillsANotchOnlyUpToItsReach) {
-  const auto across = [this](int32_t column) { return canvas.at(kNotchRow, column); };
-  const auto down = [this](int32_t row) { return canvas.at(row, kNotchMiddle); };
-  renderEffect(EffectType::Outline1, 10, notchedMask());  // R = 10
-  expectLine(51, "RRRRRRRRhWWWhRRRRRRRR", across);
-  expectLine(26, "WWWWWWWWWWWWWWWWWWWWhRRRRRRRR", down);
-  renderEffect(EffectType::Outline1, 20, notchedMask());  // R = sqrt(200), a little over 14
-  expectLine(51, "RRRRRRRRRRRRRRRRRRRRR", across);
-  expectLine(38, "RRRRRRRRRRRRRRRRR", down);
-}
-
 constexpr Bgr kBlue{255, 0, 0};
 
-LayerSettings coloured(int32_t slot, const Bgr& colour, LayerSettings s = {}) {
-  s.curveAxis = kMiddleOfCurve;
-  std::tie(s.fillBlue, s.fillGreen, s.fillRed, s.layerSlot) =
-      std::tuple(colour[0], colour[1], colour[2], slot);
-  return s;
+LayerSettings coloured(int32_t slot, const Bgr& colour) {
+  return {.curveAxis = kMiddleOfCurve,
+          .fillRed = colour[2],
+          .fillGreen = colour[1],
+          .fillBlue = colour[0],
+          .layerSlot = slot};
 }
 
 using Compositing = LayerTest;
@@ -140,20 +116,6 @@ TEST_F(Compositing, SlotOneCoversSlotTwoAndRenderingItAgainOrEmptyReplacesIt) {
   EXPECT_EQ(pixels(), (std::array{kRed, kRed, kBlue}));
   render(canvas, Picture(200, 120), coloured(1, kBlue));
   EXPECT_EQ(pixels(), (std::array{kRed, kRed, kWhite}));
-}
-
-TEST_F(Compositing, EmptyLayerSamplesKeepTheBackgroundExactly) {
-  Canvas canvas(120, 100);
-  paintPattern(canvas.background);
-  // An amount of 10 turns the layer by 35 degrees: samples fall between pixels.
-  const LayerSettings s{.deformationType = toInt(DeformationType::Rotate), .deformationAmount = 10};
-  render(canvas, rectangleMask(120, 100, 45, 50, 55, 70), coloured(1, kRed, s));
-  for (int32_t r = 0; r < 100; ++r)
-    for (int32_t c = 0; c < 120; ++c) {
-      if (r >= 25 && r <= 75 && c >= 30 && c <= 90) continue;
-      ASSERT_EQ(canvas.at(r, c), canvas.background.at(r, c)) << r << ", " << c;
-    }
-  EXPECT_NE(canvas.at(50, 60), canvas.background.at(50, 60));
 }
 
 }  // namespace
