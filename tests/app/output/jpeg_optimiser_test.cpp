@@ -45,7 +45,7 @@ class JpegOptimiserTest : public OutputTest {
 
 // Never saved, the current size is that of the picture as a BMP; the new one
 // follows the slider, as do the PNG and WebP sizes (WebP at its quality).
-TEST_F(JpegOptimiserTest, LoadEncodesAtHighestQualityAndTheSliderEncodesAgain) {
+TEST_F(JpegOptimiserTest, LoadEncodesAtHighestQualityTheSliderEncodesAgainAndApplyWritesIt) {
   open({50, 40});
   const FormatChoice& formats = *dialog->formatChoice();
   const bool webp = writableWebFormats().contains(WebFormat::Webp);
@@ -73,6 +73,12 @@ TEST_F(JpegOptimiserTest, LoadEncodesAtHighestQualityAndTheSliderEncodesAgain) {
   EXPECT_EQ(seam->busyDepth, 0);
   emit dialog->qualitySlider()->sliderMoved(7);
   EXPECT_EQ(dialog->qualityNumber()->text(), QStringLiteral("Quality: 7"));
+  // Apply writes that JPEG under the name the target rules give, alone.
+  dialog->applyButton()->click();
+  EXPECT_TRUE(dialog->jpegSucceeded());
+  EXPECT_EQ(dialog->savedName(), path("logo.jpg"));
+  EXPECT_EQ(contentOf(path("logo.jpg")), jpegAt(20));
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"logo.jpg"});
 }
 
 // A JPEG the temporary folder did not take is reported as not written, not
@@ -90,20 +96,6 @@ TEST_F(JpegOptimiserTest, ApplyAfterAFailedEncodingSaysTheJpegWasNotWritten) {
                                                    "write failed. Nothing was saved.")
                                         .arg(QFileInfo(jpeg).absolutePath()));
   QDir().rmdir(jpeg);
-}
-
-// Apply replaces the older file under the name the target rules give it,
-// never writing a second file beside it.
-TEST_F(JpegOptimiserTest, ApplyWritesTheJpegUnderTheNameItKeeps) {
-  currentName = path("photo.JPG");
-  writeContent(currentName, "old");
-  open({30, 30});
-  dialog->qualitySlider()->setValue(40);
-  dialog->applyButton()->click();
-  EXPECT_TRUE(dialog->jpegSucceeded());
-  EXPECT_EQ(dialog->savedName(), currentName);
-  EXPECT_EQ(contentOf(currentName), jpegAt(40));
-  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"photo.JPG"});
 }
 
 // Cancel after a failed apply leaves no temporary file and the name as it was.
