@@ -37,21 +37,8 @@ Render scannedRender(Picture& mask) {
   return render;
 }
 
-// Boundary points 1..n as (row, column) pairs.
-using Points = std::vector<std::pair<int32_t, int32_t>>;
-Points boundaryPoints(const Geometry& g) {
-  Points points;
-  for (int32_t i = 1; i <= g.pointCount; ++i)
-    points.emplace_back(g.boundaryRows[i], g.boundaryColumns[i]);
-  return points;
-}
-
 int32_t markAt(const Render& render, int32_t row, int32_t column) {
   return render.geometry.edgeMark[render.geometry.cell(row, column)];
-}
-
-std::array<int32_t, 4> rowsAndColumnsOf(const BoundingBox& box) {
-  return {box.minRow, box.maxRow, box.minColumn, box.maxColumn};
 }
 
 // A one-pixel gap between two dark runs is filled and not listed; a
@@ -69,7 +56,9 @@ TEST(BoundaryScan, OnlyAOnePixelGapIsFilledRowZeroIsMarkedAndAnEmptyMaskHasNoBox
   EXPECT_TRUE(mask.isDark(3, 7));
   EXPECT_EQ(markAt(render, 3, 7), 0);
   scanColumns(render);
-  const auto points = boundaryPoints(render.geometry);
+  std::vector<std::pair<int32_t, int32_t>> points;  // boundary points 1..n
+  for (int32_t i = 1; i <= render.geometry.pointCount; ++i)
+    points.emplace_back(render.geometry.boundaryRows[i], render.geometry.boundaryColumns[i]);
   // The row scan lists only the outer ends of the joined run.
   for (const auto& [point, times] : {std::pair{std::pair{3, 7}, 0}, {{3, 3}, 1}, {{3, 11}, 1}})
     EXPECT_EQ(std::count(points.begin(), points.end(), point), times) << point.second;
@@ -84,7 +73,9 @@ TEST(BoundaryScan, OnlyAOnePixelGapIsFilledRowZeroIsMarkedAndAnEmptyMaskHasNoBox
   Picture empty(10, 5);
   render = scannedRender(empty);
   EXPECT_EQ(render.geometry.pointCount, 0);
-  EXPECT_EQ(rowsAndColumnsOf(render.geometry.box), (std::array{999999, 0, 999999, 0}));
+  const BoundingBox& box = render.geometry.box;
+  EXPECT_EQ((std::array{box.minRow, box.maxRow, box.minColumn, box.maxColumn}),
+            (std::array{999999, 0, 999999, 0}));
 }
 
 // Identifiers without a point read as zero, like those of a full table; a
@@ -122,16 +113,14 @@ TEST(Workers, BalancedPartsShareTheWorkNotTheItems) {
     EXPECT_EQ(balancedStarts(weights, parts), starts) << parts;
 }
 
-std::array<int32_t, 4> rowsAndColumnsOf(const Region& region) {
-  return {region.startRow, region.endRow, region.startColumn, region.endColumn};
-}
-
 // The box widened for slots 2 and 3 never reaches outside the mask.
 TEST(ProcessedRegion, TheWidenedBoxStaysInsideTheMask) {
   Picture nearTheEdges = rectangleMask(40, 30, 3, 3, 25, 35);
   Render render = allocatedRender(nearTheEdges, 3, EffectType::Glow);
   buildGeometry(render);
-  EXPECT_EQ(rowsAndColumnsOf(render.geometry.region), (std::array{0, 30, 0, 40}));
+  const Region& region = render.geometry.region;
+  EXPECT_EQ((std::array{region.startRow, region.endRow, region.startColumn, region.endColumn}),
+            (std::array{0, 30, 0, 40}));
 }
 
 }  // namespace
