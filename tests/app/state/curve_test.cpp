@@ -1,15 +1,8 @@
 // Curve files, the curve box's drawing and the spline through the points.
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QFileInfo>
-#include <QTemporaryDir>
-
-#include "desktop/scripted_platform.h"
 #include "state/curve_drawing.h"
 #include "state/curve_file.h"
 #include "state/curve_spline.h"
-#include "test_files.h"
+#include "state_test.h"
 
 namespace {
 

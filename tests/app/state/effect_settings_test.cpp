@@ -1,14 +1,10 @@
 // Outside effects: the values each keeps per source kind and their labels.
-#include <gtest/gtest.h>
-
-#include <QTemporaryDir>
-
-#include "desktop/scripted_platform.h"
 #include "state/curve_file.h"
 #include "state/design_state.h"
 #include "state/kind_settings.h"
 #include "state/outside_effects.h"
 #include "state/source_kind_switch.h"
+#include "state_test.h"
 
 // The values an effect does not keep come back as zero.
 TEST(KindSettingsTable, EachEffectKeepsItsOwnSlidersAndStrayKindsReadAsText) {

@@ -1,16 +1,11 @@
-#include "state/failure.h"
-
-#include <gtest/gtest.h>
 #include <QRegularExpression>
 #include <cerrno>
-#include <new>
 #include <set>
 
-#include "desktop/scripted_platform.h"
-#include "failure_of.h"
 #include "state/engine_library.h"
 #include "state/error_report.h"
 #include "state/site_tags.h"
+#include "state_test.h"
 
 TEST(FailureMapping, SystemErrorsAndExceptionsGiveTheProgramsNumbersAndTexts) {
   using namespace errorNumber;
@@ -42,17 +37,14 @@ TEST(ErrorReport, ShownInPlainOkBoxTitledVelloroWithAUniqueWellFormedTag) {
   ScriptedPlatform platform;
   reportFailure(platform, siteTag::AdjustControlFonts, Failure(76, "Path not found"));
   ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text, QStringLiteral("error number : 76/83\r\nPath not found"));
-  EXPECT_EQ(platform.messages[0].title, QStringLiteral("Velloro"));
-  EXPECT_EQ(platform.messages[0].icon, MessageIcon::None);
-  EXPECT_EQ(platform.messages[0].buttons, MessageButtons::Ok);
-  std::set<std::string_view> seen;
+  const Message& shown = platform.messages[0];
+  EXPECT_EQ(shown.text + shown.title, "error number : 76/83\r\nPath not foundVelloro");
+  EXPECT_EQ((std::pair{shown.icon, shown.buttons}),
+            (std::pair{MessageIcon::None, MessageButtons::Ok}));
   const QRegularExpression form(QStringLiteral("^/[1-9][0-9]{0,2}$"));
-  for (std::string_view tag : siteTag::all) {
-    EXPECT_TRUE(seen.insert(tag).second) << tag;
-    EXPECT_TRUE(form.match(QString::fromLatin1(tag.data(), qsizetype(tag.size()))).hasMatch())
-        << tag;
-  }
+  for (std::string_view tag : siteTag::all)
+    EXPECT_TRUE(form.match(QLatin1StringView(tag.data(), qsizetype(tag.size()))).hasMatch()) << tag;
+  EXPECT_EQ(std::set(siteTag::all.begin(), siteTag::all.end()).size(), siteTag::all.size());
 }
 
 TEST(EngineLibrary, MissingOrIncompleteLibraryIsAFailureNotACrash) {

@@ -1,23 +1,15 @@
 // What the writer refuses to write through or over, and every writer on a
 // disk that refuses the write.
-#include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
-
-#include "failure_of.h"
 #include "file_size_limit.h"
 #include "platform/imaging.h"
 #include "state/bmp_file.h"
 #include "state/curve_file.h"
 #include "state/file_writing.h"
-#include "test_files.h"
-#include "test_pictures.h"
+#include "state_test.h"
 
 namespace {
 

@@ -1,20 +1,12 @@
 #include "state/paths.h"
 
-#include <gtest/gtest.h>
-#include <QDir>
-#include <QFileInfo>
-#include <QImage>
-#include <QTemporaryDir>
-
-#include "desktop/scripted_platform.h"
 #include "state/crop.h"
 #include "state/file_filter.h"
 #include "state/input_picture_name.h"
 #include "state/picture_fit.h"
 #include "state/tiling.h"
 #include "state/work_names.h"
-#include "test_files.h"
-#include "test_pictures.h"
+#include "state_test.h"
 
 TEST(PathParts, KindFolderNameAndExtension) {
   QTemporaryDir folder;

@@ -1,14 +1,11 @@
 // Keying ranges, the framed picture and keying through the engine.
-#include <gtest/gtest.h>
-
 #include <QPainter>
-#include <QTemporaryDir>
 
 #include "state/bmp_file.h"
 #include "state/colour_keying.h"
 #include "state/engine_library.h"
 #include "state/picture_frame.h"
-#include "test_pictures.h"
+#include "state_test.h"
 
 TEST(KeyRangesTest, StepsStopAtZeroAndResetLeavesTheKeyColour) {
   KeyRanges ranges;

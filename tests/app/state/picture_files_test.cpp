@@ -1,15 +1,12 @@
-// Pictures read and written: BMP files and buffers, and the formats offered.
-#include <gtest/gtest.h>
-
+// Pictures read and written: BMP files and buffers, parts of buffers, and
+// the formats offered.
 #include <QBuffer>
-#include <QTemporaryDir>
 #include <QtEndian>
 
-#include "failure_of.h"
 #include "state/bmp_file.h"
 #include "state/picture_loading.h"
-#include "test_files.h"
-#include "test_pictures.h"
+#include "state/transparent_design.h"
+#include "state_test.h"
 
 namespace {
 
@@ -56,6 +53,14 @@ QByteArray jpegWithThumbnail() {
   const qsizetype length = 2 + 6 + thumbnail.size();
   return main.left(2) + "\xFF\xE1" + char(length >> 8) + char(length) + QByteArray("Exif\0\0", 6) +
          thumbnail + main.mid(2);
+}
+
+// A BMP whose header claims `width` x `rows`, followed by `pixelBytes` bytes.
+QByteArray bmpClaiming(int32_t width, int32_t rows, qsizetype pixelBytes) {
+  QByteArray file = bmpHeader(1, 1) + QByteArray(pixelBytes, '\0');
+  qToLittleEndian(width, file.data() + 18);
+  qToLittleEndian(rows, file.data() + 22);
+  return file;
 }
 
 // A 200 x 200 BMP with the old 12-byte core header (OS/2), 24 bits a pixel.
@@ -118,11 +123,7 @@ TEST(PictureBuffer, BadFilesAndHugeOrOverflowingSizesAreRefusedBeforeAllocating)
       {1, 16385, 65540},  {10001, 10000, 0}, {1431655767, 3, 24},
   };
   for (const auto& [width, rows, pixelBytes] : cases) {
-    QByteArray file = bmpHeader(1, 1) + QByteArray(pixelBytes, '\0');
-    qToLittleEndian<uint32_t>(uint32_t(width), file.data() + 18);
-    qToLittleEndian<uint32_t>(uint32_t(rows), file.data() + 22);
-    const QString path = folder.filePath("huge.bmp");
-    writeContent(path, file);
+    const QString path = writtenFile(folder, "huge.bmp", bmpClaiming(width, rows, pixelBytes));
     EXPECT_EQ(failureNumberOfReading(path), errorNumber::UnreadablePicture)
         << width << " x " << rows;
     EXPECT_THROW(imageOfBuffer(QByteArray(8, '\0'), width, rows), Failure) << width;
@@ -157,12 +158,8 @@ TEST(PictureLoading, PicturesBeyondTheSizeLimitAreRefusedUnallocated) {
       "50003 Unreadable picture (larger than 16384 pixels a side or 100000000 "
       "pixels): ");
   // BMP headers claiming more than the limit, with no rows behind them.
-  const QByteArray bmp = encoded(patterned(4, 4), "BMP");
   for (auto [width, rows] : {std::pair{16385, 1}, {1, 16385}, {10001, 10000}}) {
-    QByteArray claim = bmp;
-    qToLittleEndian<qint32>(width, claim.data() + 18);
-    qToLittleEndian<qint32>(rows, claim.data() + 22);
-    const QString path = writtenFile(folder, "claim.bmp", claim);
+    const QString path = writtenFile(folder, "claim.bmp", bmpClaiming(width, rows, 48));
     EXPECT_EQ(failureTextOfLoading(path), refusal + path) << width << " x " << rows;
   }
   // A JPEG whose frame header claims 20000 x 20000.
@@ -222,4 +219,38 @@ TEST(PictureLoading, OnlyTheOfferedFormatsAreDecoded) {
     const QString path = writtenFile(folder, name, bytes);
     EXPECT_EQ(failureTextOfLoading(path), refusal + path) << name;
   }
+}
+
+// Pictures made and read in the engine's buffer layout with no whole picture
+// in between.
+TEST(BufferParts, PlainCanvasKeepsItsPaddingAndPartsTheirPlace) {
+  for (const int width : {1, 4, 5, 7})
+    EXPECT_EQ(plainPictureBuffer({width, 3}, Qt::cyan).bytes,
+              pictureBufferOf(filledPicture(width, 3, Qt::cyan)).bytes)
+        << width;
+  const QImage picture = patterned(7, 5);
+  const QByteArray bytes = pictureBufferOf(picture).bytes;
+  for (const QRect area : {QRect(0, 0, 7, 5), QRect(2, 1, 3, 2), QRect(6, 4, 1, 1)})
+    EXPECT_EQ(imageOfBufferPart(bytes, 7, 5, area), picture.copy(area)) << area.x() << area.y();
+  EXPECT_EQ(imageOfBufferPart(bytes, 7, 5, QRect(5, 3, 4, 4)), picture.copy(5, 3, 2, 2));
+  EXPECT_THROW(imageOfBufferPart(bytes.left(20), 7, 5, QRect(0, 0, 1, 1)), Failure);
+}
+
+TEST(BufferParts, ExtentInBuffersIsCountedFromTheArea) {
+  QImage black = filledPicture(7, 5, Qt::black);
+  QImage white = filledPicture(7, 5, Qt::white);
+  black.setPixel(3, 1, qRgb(40, 40, 40));
+  white.setPixel(3, 1, qRgb(40, 40, 40));
+  black.setPixel(5, 3, qRgb(2, 0, 0));  // white shows through by 763 of 765: seen
+  black.setPixel(6, 4, qRgb(1, 0, 0));  // by 764: alpha rounds to 0
+  const QByteArray overBlack = pictureBufferOf(black).bytes;
+  const QByteArray overWhite = pictureBufferOf(white).bytes;
+  const auto extent = [&](QRect area) {
+    return designExtentOfBuffers(overBlack, overWhite, {7, 5}, area);
+  };
+  EXPECT_EQ(extent(QRect(0, 0, 7, 5)), QRect(3, 1, 3, 3));
+  EXPECT_EQ(extent(QRect(2, 1, 5, 4)), QRect(1, 0, 3, 3));
+  EXPECT_TRUE(extent(QRect(4, 0, 3, 3)).isNull());
+  EXPECT_TRUE(
+      designExtentOfBuffers(overBlack, overWhite.left(30), {7, 5}, QRect(0, 0, 7, 5)).isNull());
 }

@@ -1,15 +1,9 @@
 #include "state/render_pipeline.h"
 
-#include <gtest/gtest.h>
-
-#include <QTemporaryDir>
-
-#include "desktop/scripted_platform.h"
 #include "state/bmp_file.h"
 #include "state/design_state.h"
 #include "state/engine_library.h"
-#include "state/failure.h"
-#include "test_pictures.h"
+#include "state_test.h"
 
 namespace {
 

@@ -1,22 +1,15 @@
 // What a start finds and leaves: screen metrics, old run folders and the first-run help.
-#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QSettings>
-#include <QTemporaryDir>
 
-#include "desktop/scripted_platform.h"
 #include "platform/run_folder.h"
 #include "state/design_state.h"
 #include "state/first_run_help.h"
-#include "state/font_choices.h"
 #include "state/registry.h"
-#include "test_files.h"
+#include "state_test.h"
 
 TEST(DesignState, ScreenMetricsGiveLayoutUnitsAndFontScale) {
   DesignState state;

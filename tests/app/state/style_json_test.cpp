@@ -1,16 +1,10 @@
 #include "state/style_json.h"
 
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QFileInfo>
 #include <QJsonDocument>
-#include <QTemporaryDir>
-#include <functional>
 
 #include "state/outside_effects.h"
 #include "state/style_library.h"
-#include "test_files.h"
+#include "state_test.h"
 
 namespace {
 

@@ -2,9 +2,7 @@
 // alignment and spacing, and letter spacing, measured on the mask.
 #include "state/text_picture.h"
 
-#include <gtest/gtest.h>
-
-#include "failure_of.h"
+#include "state_test.h"
 
 // Margin and size follow the font size; the text prints on white, an empty one
 // as the margins alone.

@@ -1,18 +1,8 @@
 #include "state/undo_store.h"
 
-#include <gtest/gtest.h>
-
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
-#include <vector>
-
-#include "desktop/scripted_platform.h"
 #include "platform/run_folder.h"
-#include "state/failure.h"
 #include "state/undo_files.h"
-#include "test_files.h"
-#include "test_pictures.h"
+#include "state_test.h"
 
 namespace {
 

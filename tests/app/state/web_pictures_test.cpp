@@ -1,16 +1,10 @@
 // Pictures for the web: the design cut out of its renders over black and
 // over white, its PNG and WebP files, and the cut-out laid over a background
 // as a browser does against the engine's own render over it.
-#include <gtest/gtest.h>
-
-#include <QImage>
 #include <QImageWriter>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <cmath>
 
-#include "desktop/scripted_platform.h"
-#include "failure_of.h"
 #include "state/design_state.h"
 #include "state/engine_library.h"
 #include "state/outside_effects.h"
@@ -22,7 +16,7 @@
 #include "state/transparent_design.h"
 #include "state/visible_extent.h"
 #include "state/web_encoding.h"
-#include "test_pictures.h"
+#include "state_test.h"
 
 namespace {
 
