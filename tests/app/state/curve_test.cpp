@@ -30,8 +30,6 @@ const QRgb red = qRgb(255, 0, 0);
 const QRgb black = qRgb(0, 0, 0);
 const QColor background(90, 90, 120);
 
-QImage curveBox() { return QImage(150, 70, QImage::Format_RGB888); }
-
 const CurvePoints bumpy{{0, 0, 40, 90, 150, 210, 255, 0}, {0, 60, 210, 90, 225, 120, 40, 0}};
 
 }  // namespace
@@ -90,10 +88,9 @@ TEST_F(CurveFileTest, MissingOrHalfFileGivesTheFlatCurveAfterAWarning) {
     EXPECT_EQ(points.x, positions);
     EXPECT_EQ(points.y, (std::array<int32_t, 8>{0, 128, 128, 128, 128, 128, 128, 0}));
     ASSERT_EQ(seam.messages.size(), 1u);
-    EXPECT_EQ(seam.messages[0].text,
-              "Cannot read : ''" + curve(name) + "''\r\nI draw a flat curve ...");
+    EXPECT_EQ(seam.messages[0].title + seam.messages[0].text,
+              "VelloroCannot read : ''" + curve(name) + "''\r\nI draw a flat curve ...");
     EXPECT_EQ(seam.messages[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(seam.messages[0].title, QStringLiteral("Velloro"));
   }
   EXPECT_EQ(QFileInfo(curve("absent.txt")).size(), 0);
   EXPECT_TRUE(QFileInfo(curve("absent.txt")).isFile());
@@ -106,27 +103,23 @@ TEST_F(CurveFileTest, UnreadableCurvesAreReportedAndKeepThePoints) {
   writeContent(curve("big.txt"), curveFile(",0,50,100,150,200,255,", ",1,2,3,4,5,40000,"));
   writeContent(curve("flat.txt"), ",0,50,50,150,200,255,");
   QDir(curves()).mkdir("folder.txt");
-  struct Case {
-    const char* name;
-    QString folder;
-    size_t messages;
-    const char* report;
-  };
-  const Case cases[] = {
+  // The file, its folder, how many messages and how the last one starts.
+  const std::tuple<const char*, QString, size_t, const char*> cases[] = {
       {"bad.txt", curves(), 2, "error number : 13\r\nType mismatch"},
       {"big.txt", curves(), 1, "error number : 6\r\n"},
       {"flat.txt", curves(), 2, "error number : 5\r\nCurve positions must rise from 0 to 255: "},
       {"folder.txt", curves(), 1, "error number : 75\r\n"},
       {"mine.txt", curve("nowhere"), 1, "error number : 76\r\n"},
   };
-  for (const Case& c : cases) {
+  for (const auto& [name, folder, messages, report] : cases) {
+    SCOPED_TRACE(name);
     ScriptedPlatform seam;
     points = rising;
-    EXPECT_FALSE(loadCurve(points, c.name, c.folder, seam)) << c.name;
-    EXPECT_EQ(points, rising) << c.name;
-    ASSERT_EQ(seam.messages.size(), c.messages) << c.name;
-    EXPECT_TRUE(seam.messages.back().text.startsWith(QLatin1String(c.report))) << c.name;
-    EXPECT_EQ(seam.messages.back().icon, MessageIcon::None) << c.name;
+    EXPECT_FALSE(loadCurve(points, name, folder, seam));
+    EXPECT_EQ(points, rising);
+    ASSERT_EQ(seam.messages.size(), messages);
+    EXPECT_TRUE(seam.messages.back().text.startsWith(QLatin1String(report)));
+    EXPECT_EQ(seam.messages.back().icon, MessageIcon::None);
   }
 }
 
@@ -146,15 +139,14 @@ TEST_F(CurveFileTest, CancelledSaveWritesNothingAndSaveMakesTheCurvesFolderOrRep
 }
 
 TEST(CurveDrawing, FrameHasAxesArrowsPointCirclesAndLabelsAndThePlotFollowsTheCurve) {
-  QImage box = curveBox();
+  QImage box(150, 70, QImage::Format_RGB888);
   drawCurveFrame(box, CurvePoints{}, background);
-  EXPECT_EQ(box.pixel(6, 45), black);    // vertical axis
-  EXPECT_EQ(box.pixel(100, 58), black);  // horizontal axis
-  EXPECT_EQ(box.pixel(138, 58), black);  // arrow tip
+  // The axes, the arrow tip, and the circle of radius 3 around point 3
+  // (100, 128) at (56, 32.4), open in its middle.
+  for (const QPoint at :
+       {QPoint(6, 45), QPoint(100, 58), QPoint(138, 58), QPoint(59, 32), QPoint(53, 32)})
+    EXPECT_EQ(box.pixel(at), black) << at.x() << "," << at.y();
   EXPECT_EQ(box.pixel(145, 5), background.rgb());
-  // The circle around point 3 (100, 128) at (56, 32.4) has radius 3.
-  EXPECT_EQ(box.pixel(59, 32), black);
-  EXPECT_EQ(box.pixel(53, 32), black);
   EXPECT_NE(box.pixel(56, 32), black);
   int grey = 0;  // the labels are light grey
   for (int y = 0; y < 30; ++y)
@@ -172,9 +164,9 @@ TEST(CurveDrawing, FrameHasAxesArrowsPointCirclesAndLabelsAndThePlotFollowsTheCu
   box.fill(background);
   const CurvePoints rising{{0, 0, 50, 100, 150, 200, 255, 0}, {0, 0, 50, 100, 150, 200, 255, 0}};
   plotCurve(box, rising);
-  EXPECT_EQ(box.pixel(6, 58), red);   // (0, 0)
-  EXPECT_EQ(box.pixel(56, 38), red);  // (100, 100)
-  EXPECT_EQ(box.pixel(134, 7), red);  // (255, 255)
+  // (0, 0), (100, 100) and (255, 255)
+  for (const QPoint at : {QPoint(6, 58), QPoint(56, 38), QPoint(134, 7)})
+    EXPECT_EQ(box.pixel(at), red) << at.x();
 }
 
 // A natural spline: no bend at the ends, through the points with equal

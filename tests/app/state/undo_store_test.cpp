@@ -11,7 +11,6 @@ namespace {
 class UndoStoreTest : public testing::Test {
  protected:
   void SetUp() override {
-    canvasFile = folder.filePath("canvas.bmp");
     showCanvas("first");
     store.setListener({[this](const QString& file) { shown = contentOf(file); },
                        [this] {
@@ -30,7 +29,7 @@ class UndoStoreTest : public testing::Test {
   }
 
   QTemporaryDir folder;
-  QString canvasFile;
+  const QString canvasFile = folder.filePath("canvas.bmp");
   ScriptedPlatform platform;
   UndoStore store;
   QByteArray shown;
@@ -53,10 +52,9 @@ TEST_F(UndoStoreTest, UndoRedoAndARecordAfterAnUndoDropsTheLaterHistory) {
   store.undo(canvasFile, platform);
   store.undo(canvasFile, platform);
   EXPECT_EQ(shown, QByteArray("first"));
-  EXPECT_EQ(store.counters.position, 0);
-  EXPECT_EQ(store.counters.top, 2);
-  EXPECT_EQ(undoButton.back(), false);
-  EXPECT_EQ(redoButton.back(), true);
+  EXPECT_EQ((std::array<int, 2>{store.counters.position, store.counters.top}), (std::array{0, 2}));
+  EXPECT_EQ((std::pair<bool, bool>{undoButton.back(), redoButton.back()}),
+            (std::pair{false, true}));
   EXPECT_EQ(captures, 2);  // each shown step is captured
   store.redo();
   EXPECT_EQ(shown, QByteArray("second"));
@@ -103,9 +101,8 @@ TEST(UndoStoreDiskFull, RecordAndUndoAskForDiskSpace) {
   store.undo(folder.filePath("canvas.bmp"), platform);
   ASSERT_EQ(platform.messages.size(), 2u);
   for (const Message& message : platform.messages) {
-    EXPECT_EQ(message.text, QStringLiteral("Thanks to give me more disk space ..."));
+    EXPECT_EQ(message.title + message.text, "VelloroThanks to give me more disk space ...");
     EXPECT_EQ(message.icon, MessageIcon::Critical);
-    EXPECT_EQ(message.title, QStringLiteral("Velloro"));
   }
   EXPECT_EQ(store.counters.position, 1);
   store.deleteUndoFiles();
