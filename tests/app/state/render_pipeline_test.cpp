@@ -107,6 +107,11 @@ TEST_F(RenderPipelineTest, CaptureKeepsTheFrameOnTheCanvasAndFillsBothBuffers) {
 
 TEST_F(RenderPipelineTest, RenderGivesACanvasOfTheCapturedSizeAndLeavesTheBackground) {
   EngineLibrary engine(QStringLiteral(ENGINE_PATH));
+  // Without a captured canvas the render fails before the engine.
+  EXPECT_THROW(renderDesign(state, QImage(10, 10, QImage::Format_RGB888), panels,
+                            engine.entryPoints(), platform),
+               Failure);
+  EXPECT_EQ(platform.busyPeriods, 0);
   captureCanvas(state, filledPicture(120, 80, Qt::white));
   const QByteArray background = state.buffers.background;
   QImage mask = filledPicture(60, 30, Qt::white);
@@ -122,12 +127,4 @@ TEST_F(RenderPipelineTest, RenderGivesACanvasOfTheCapturedSizeAndLeavesTheBackgr
   state.workingFiles.shape = folder.filePath(QStringLiteral("absent.bmp"));
   EXPECT_THROW(renderDesign(state, QImage(), panels, engine.entryPoints(), platform), Failure);
   EXPECT_EQ(platform.busyPeriods, 1);
-}
-
-TEST_F(RenderPipelineTest, RenderWithoutCaptureFailsBeforeTheEngine) {
-  EngineLibrary engine(QStringLiteral(ENGINE_PATH));
-  EXPECT_THROW(renderDesign(state, QImage(10, 10, QImage::Format_RGB888), panels,
-                            engine.entryPoints(), platform),
-               Failure);
-  EXPECT_EQ(platform.busyPeriods, 0);
 }
