@@ -20,11 +20,7 @@ TEST(RenderCommand, OtherSpellingsReachTheRequest) {
 
 // Values an option refuses: "OPTION: 'VALUE' " and the rest of the message.
 TEST(RenderCommand, BadValuesAreNamed) {
-  const struct {
-    const char* option;
-    std::vector<const char*> values;
-    const char* rest;
-  } cases[] = {
+  const std::tuple<const char*, std::vector<const char*>, const char*> cases[] = {
       {"--size", {"abc", "301", "0.5"}, "is not a size in points from 1 to 300"},
       {"--canvas", {"0x5", "8193x10", "640"}, "is not a size WxH from 1x1 to 8192x8192"},
       {"--colour", {"red"}, "is not a colour written #RRGGBB"},
@@ -43,19 +39,16 @@ TEST(RenderCommand, BadValuesAreNamed) {
       {"--letter-spacing", {"-201"}, "is not a whole number from -200 to 200"},
       {"--gradient-angle", {"steep"}, "is not an angle in degrees from -360 to 360"},
   };
-  for (const auto& c : cases)
-    for (const char* value : c.values) {
-      const QStringList words = commandWords("--render --text A -o a.png % %", {c.option, value});
-      EXPECT_EQ(usageError(words), c.option + (": '" + std::string(value)) + "' " + c.rest);
+  for (const auto& [option, values, rest] : cases)
+    for (const char* value : values) {
+      const QStringList words = commandWords("--render --text A -o a.png % %", {option, value});
+      EXPECT_EQ(usageError(words), option + (": '" + std::string(value)) + "' " + rest);
     }
 }
 
 // Command lines after "--render", and the one message all of them get.
 TEST(RenderCommand, BadArgumentsAreNamed) {
-  const struct {
-    std::vector<const char*> lines;
-    const char* message;
-  } cases[] = {
+  const std::pair<std::vector<const char*>, const char*> cases[] = {
       {{"--text A -o a.png --sparkle"}, "unknown option '--sparkle' (see --help)"},
       {{"--text A -o a.png extra"}, "unexpected argument 'extra' (see --help)"},
       {{"--text A -o"}, "-o: needs a value"},
@@ -87,7 +80,7 @@ TEST(RenderCommand, BadArgumentsAreNamed) {
       {{"-o a.png --text A --gradient #FF0000,blue"},
        "--gradient: '#FF0000,blue': 'blue' is not a colour written #RRGGBB"},
   };
-  for (const auto& c : cases)
-    for (const char* line : c.lines)
-      EXPECT_EQ(usageError(commandWords(QStringLiteral("--render ") + line)), c.message) << line;
+  for (const auto& [lines, message] : cases)
+    for (const char* line : lines)
+      EXPECT_EQ(usageError(commandWords(QStringLiteral("--render ") + line)), message) << line;
 }

@@ -28,18 +28,16 @@ double redOverBlue(const QImage& picture, int x) {
 }  // namespace
 
 TEST_F(ScaledRender, ShrunkBackItMatchesTheTitleAtScaleOne) {
-  const struct {
-    const char* effect;
-    int scale;
-    double largest;
-  } cases[] = {{"--effect none", 2, 4}, {"--effect drop-shadow", 3, 5}, {"--effect glow", 2, 8}};
-  for (const auto& c : cases) {
-    const QImage one = render(1, c.effect);
-    const QImage dense = render(c.scale, c.effect);
-    ASSERT_EQ(dense.size(), QSize(120, 70) * c.scale) << c.effect;
-    const double difference = shrunkDifference(one, dense, c.scale);
-    EXPECT_GT(difference, 0) << c.effect;  // drawn anew, not enlarged
-    EXPECT_LT(difference, c.largest) << c.effect;
+  // The effect, the scale and the largest mean difference allowed.
+  const std::tuple<const char*, int, double> cases[] = {
+      {"--effect none", 2, 4}, {"--effect drop-shadow", 3, 5}, {"--effect glow", 2, 8}};
+  for (const auto& [effect, scale, largest] : cases) {
+    SCOPED_TRACE(effect);
+    const QImage dense = render(scale, effect);
+    ASSERT_EQ(dense.size(), QSize(120, 70) * scale);
+    const double difference = shrunkDifference(render(1, effect), dense, scale);
+    EXPECT_GT(difference, 0);  // drawn anew, not enlarged
+    EXPECT_LT(difference, largest);
   }
 }
 
