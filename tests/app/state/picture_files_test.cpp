@@ -30,13 +30,6 @@ QByteArray encoded(const QImage& image, const char* format) {
   return bytes;
 }
 
-// The file `name` in `folder` holding `bytes`.
-QString writtenFile(const QTemporaryDir& folder, const char* name, const QByteArray& bytes) {
-  const QString path = folder.filePath(QLatin1String(name));
-  writeContent(path, bytes);
-  return path;
-}
-
 QString failureTextOfLoading(const QString& path) {
   return failureText([&] { loadPicture(path); });
 }

@@ -15,6 +15,13 @@
 #include "test_files.h"
 #include "test_pictures.h"
 
+// The file `name` in `folder` holding `bytes`.
+inline QString writtenFile(const QTemporaryDir& folder, const char* name, const QByteArray& bytes) {
+  const QString path = folder.filePath(QLatin1String(name));
+  writeContent(path, bytes);
+  return path;
+}
+
 // The failure `code` throws; number 0 when it throws none.
 inline Failure failureOf(const std::function<void()>& code) {
   try {

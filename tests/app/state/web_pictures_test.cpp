@@ -28,16 +28,12 @@ QImage textureCanvas() {
   return canvas;
 }
 
-struct Agreement {
-  int largest = 0;          // largest difference in any channel
-  int opaque = 0;           // pixels the design replaces, opaque in the export
-  int opaqueDifferent = 0;  // of those, pixels not exactly the render's colour
-};
-
 // The export laid over the background with straight alpha, rounded, against
-// the render; the design's opaque pixels must be the render's exactly.
-Agreement agreementOf(const QImage& design, const QImage& background, const QImage& rendered) {
-  Agreement result;
+// the render: the largest difference in any channel, the pixels opaque in the
+// export, and of those the pixels not exactly the render's colour.
+std::array<int, 3> agreementOf(const QImage& design, const QImage& background,
+                               const QImage& rendered) {
+  auto [largest, opaque, opaqueDifferent] = std::array<int, 3>{};
   for (int y = 0; y < design.height(); ++y)
     for (int x = 0; x < design.width(); ++x) {
       const QRgb d = design.pixel(x, y), b = background.pixel(x, y), r = rendered.pixel(x, y);
@@ -45,12 +41,12 @@ Agreement agreementOf(const QImage& design, const QImage& background, const QIma
       for (int shift : {16, 8, 0}) {  // red, green, blue
         const auto channel = [shift](QRgb pixel) { return int(pixel >> shift & 0xFF); };
         const int laid = int(std::lround((channel(d) * a + channel(b) * (255 - a)) / 255.0));
-        result.largest = std::max(result.largest, std::abs(laid - channel(r)));
+        largest = std::max(largest, std::abs(laid - channel(r)));
       }
-      result.opaque += a == 255;
-      result.opaqueDifferent += a == 255 && (d & RGB_MASK) != (r & RGB_MASK);
+      opaque += a == 255;
+      opaqueDifferent += a == 255 && (d & RGB_MASK) != (r & RGB_MASK);
     }
-  return result;
+  return {largest, opaque, opaqueDifferent};
 }
 
 }  // namespace
@@ -217,10 +213,10 @@ TEST(DesignExactnessTest, ExportAndRepaintOverGreyAndTextureMatchTheRenderOfEach
           renderDesign(state, text.picture, PanelReadings{}, engine.entryPoints(), platform);
       const QImage design = exportedDesign();
       ASSERT_EQ(design.size(), rendered.size());
-      const Agreement agreement = agreementOf(design, background, rendered);
-      EXPECT_LE(agreement.largest, largestDifference);
-      EXPECT_EQ(agreement.opaqueDifferent, 0);
-      EXPECT_GT(agreement.opaque, 5000);  // the letters' faces
+      const auto [largest, opaque, opaqueDifferent] = agreementOf(design, background, rendered);
+      EXPECT_LE(largest, largestDifference);
+      EXPECT_EQ(opaqueDifferent, 0);
+      EXPECT_GT(opaque, 5000);  // the letters' faces
       // Painting the stored layers again renders nothing anew: over the
       // captured canvas it gives the canvas the Draw showed, to the byte.
       EXPECT_EQ(storedLayersOver(background, engine.entryPoints()), rendered);
