@@ -62,8 +62,12 @@ Style withOption(const Style& base, const QString& flag, const QString& value = 
 
 }  // namespace
 
-TEST(SettingTable, EverySettingSurvivesTheStyleFile) {
+// Each setting's own spellings are walked here; their exact texts are in the
+// command line and style file tests.
+TEST(SettingTable, EverySettingThroughTheStyleFileTheCommandLineAndHelp) {
+  const QString help = commandLineHelpText();
   for (const SettingDeclaration& setting : settingDeclarations()) {
+    SCOPED_TRACE(testing::Message() << setting.key.data() << " " << setting.flag.data());
     // A style that keeps `setting`: a texture to fill with, and an effect that
     // stores all three values, or the one with a colour for a setting that needs it.
     Style style;
@@ -71,41 +75,18 @@ TEST(SettingTable, EverySettingSurvivesTheStyleFile) {
     style.effectType = setting.belongs ? EffectType::Glow : EffectType::DropShadow;
     const SettingValue changed = otherThan(setting, setting.get(style));
     setting.put(style, changed);
-    const Style read = readStyle(styleDocument(style, {}), Style());
-    EXPECT_EQ(setting.get(read), changed) << setting.key.data() << int(setting.id);
-  }
-}
-
-TEST(SettingTable, EveryOptionReachesTheStyle) {
-  for (const SettingDeclaration& setting : settingDeclarations()) {
-    if (setting.flag.isEmpty()) continue;
-    // An option without a value can only switch its setting on.
-    Style base;
-    if (setting.type == SettingType::Flag) setting.put(base, false);
-    const SettingValue changed = otherThan(setting, setting.get(base));
-    const QString value = setting.type == SettingType::Flag ? QString() : spelt(setting, changed);
-    EXPECT_EQ(setting.get(withOption(base, setting.flag, value)), changed) << setting.flag.data();
-  }
-}
-
-TEST(SettingTable, ChoicesTakeTheirOtherSpellingsInStyleFilesAndOnTheCommandLine) {
-  for (const SettingDeclaration& setting : settingDeclarations()) {
+    EXPECT_EQ(setting.get(readStyle(styleDocument(style, {}), Style())), changed);
     for (size_t number = 0; number < setting.choiceSpellings.size(); ++number) {
       const QString word = setting.choiceSpellings[number];
       const QByteArray document = styleFileSetting(setting, u'"' + word + u'"');
-      EXPECT_EQ(setting.get(readStyle(document, Style())), SettingValue(int32_t(number)))
-          << word.toStdString();
+      EXPECT_EQ(setting.get(readStyle(document, Style())), SettingValue(int32_t(number)));
       EXPECT_EQ(setting.get(withOption(Style(), setting.flag, word)),
                 SettingValue(int32_t(number)));
     }
-  }
-}
-
-TEST(SettingTable, ValuesOutOfRangeAreRefusedByName) {
-  for (const SettingDeclaration& setting : settingDeclarations()) {
-    if (setting.type != SettingType::WholeNumber && setting.type != SettingType::Number) continue;
+    const bool ranged =
+        setting.type == SettingType::WholeNumber || setting.type == SettingType::Number;
     const QString above = QString::number(setting.high + 1);
-    if (!setting.key.isEmpty()) {
+    if (ranged && !setting.key.isEmpty()) {
       const QByteArray document = styleFileSetting(setting, above);
       try {
         readStyle(document, Style());
@@ -115,21 +96,20 @@ TEST(SettingTable, ValuesOutOfRangeAreRefusedByName) {
       }
     }
     if (setting.flag.isEmpty()) continue;
-    const std::string refusal =
-        usageError(commandWords("--render --text T -o t.png % %", {setting.flag, above}));
-    EXPECT_TRUE(refusal.starts_with(setting.flag.data() + (": '" + above.toStdString())))
-        << refusal;
-  }
-}
-
-TEST(SettingTable, HelpShowsEveryOptionWithItsRange) {
-  const QString help = commandLineHelpText();
-  for (const SettingDeclaration& setting : settingDeclarations()) {
-    if (setting.flag.isEmpty()) continue;
-    EXPECT_TRUE(help.contains(QStringLiteral("\n  ") + setting.flag)) << setting.flag.data();
-    if (setting.high > setting.low) {
-      EXPECT_TRUE(help.contains(QStringLiteral("%1 to %2").arg(setting.low).arg(setting.high)))
-          << setting.flag.data();
+    // An option without a value can only switch its setting on.
+    Style base;
+    if (setting.type == SettingType::Flag) setting.put(base, false);
+    const SettingValue other = otherThan(setting, setting.get(base));
+    const QString value = setting.type == SettingType::Flag ? QString() : spelt(setting, other);
+    EXPECT_EQ(setting.get(withOption(base, setting.flag, value)), other);
+    if (ranged) {
+      const std::string refusal =
+          usageError(commandWords("--render --text T -o t.png % %", {setting.flag, above}));
+      EXPECT_TRUE(refusal.starts_with(setting.flag.data() + (": '" + above.toStdString())))
+          << refusal;
     }
+    EXPECT_TRUE(help.contains(QStringLiteral("\n  ") + setting.flag));
+    if (setting.high > setting.low)
+      EXPECT_TRUE(help.contains(QStringLiteral("%1 to %2").arg(setting.low).arg(setting.high)));
   }
 }

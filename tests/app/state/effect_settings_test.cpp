@@ -42,12 +42,8 @@ TEST(SourceKindSwitch, StoresTheCurveOfKindAndMaterialGroup) {
 // Drop shadow offsets run from -25 to +25 with their sign; the cast shadow
 // shows its height and its orientation in steps of 5 degrees.
 TEST(OutsideEffects, ShadowStrengthAndDeformationLabels) {
-  struct Case {
-    EffectType effect;
-    int slider, value;
-    const char* label;
-  };
-  const Case cases[] = {
+  // The effect, the slider and its position, and the label shown.
+  const std::tuple<EffectType, int, int, const char*> cases[] = {
       {EffectType::DropShadow, 2, 50, "0"},      {EffectType::DropShadow, 2, 60, "+ 5"},
       {EffectType::DropShadow, 3, 0, "- 25"},    {EffectType::DropShadow, 3, 100, "+ 25"},
       {EffectType::CastShadow, 3, 100, "360 °"}, {EffectType::CastShadow, 3, 3, "10 °"},
@@ -55,10 +51,9 @@ TEST(OutsideEffects, ShadowStrengthAndDeformationLabels) {
       {EffectType::CastShadow, 3, 75, "270 °"},  {EffectType::CastShadow, 2, 61, "60"},
       {EffectType::Glow, 1, 51, "50 %"},
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(shadowLabels(c.slider, c.value, outsideEffect(c.effect))->value,
-              QString::fromUtf8(c.label))
-        << c.label;
+  for (const auto& [effect, slider, value, label] : cases)
+    EXPECT_EQ(shadowLabels(slider, value, outsideEffect(effect))->value, QString::fromUtf8(label))
+        << label;
   // The strength is a percent for every effect, the parameters only for shadows.
   EXPECT_FALSE(shadowLabels(1, 51, outsideEffect(EffectType::Glow))->first);
   EXPECT_FALSE(shadowLabels(2, 60, outsideEffect(EffectType::Engraved)));
