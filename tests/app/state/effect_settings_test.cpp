@@ -13,10 +13,10 @@ TEST(KindSettingsTable, EachEffectKeepsItsOwnSlidersAndStrayKindsReadAsText) {
   storeEffectSliders(row, EffectType::Raised, {{44, 45, 46}, {}});
   EXPECT_EQ(loadEffectSliders(row, EffectType::CastShadow), (EffectSliders{{11, 12, 13}, {}}));
   EXPECT_EQ(loadEffectSliders(row, EffectType::Raised), (EffectSliders{{44, 0, 0}, {}}));
-  EXPECT_EQ(loadEffectSliders(row, EffectType::Outline2), (EffectSliders{{0, 0, 0}, {}}));
-  EXPECT_EQ(loadEffectSliders(row, EffectType::DropShadow), EffectSliders{});
-  EXPECT_EQ(loadEffectSliders(row, EffectType::NoContour), EffectSliders{});
-  EXPECT_EQ(loadEffectSliders(row, EffectType{42}), EffectSliders{});  // read as "No contour"
+  // 42 reads as "No contour".
+  for (EffectType other :
+       {EffectType::Outline2, EffectType::DropShadow, EffectType::NoContour, EffectType{42}})
+    EXPECT_EQ(loadEffectSliders(row, other), (EffectSliders{{0, 0, 0}, {}})) << int(other);
   KindSettingsTable table = defaultKindSettings();  // a kind outside the three reads as text
   table[SourceKind{9}].frameLeft = 77;
   EXPECT_EQ(table[SourceKind::Text].frameLeft, 77);

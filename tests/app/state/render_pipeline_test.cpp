@@ -71,8 +71,8 @@ TEST_F(RenderPipelineTest, EffectArgumentsFollowTheEffectType) {
 TEST_F(RenderPipelineTest, TextureTileBySourceKindAndOption) {
   EXPECT_EQ(textureTileFor(state, true).source, TileSource::None);  // nothing loaded yet
   loadTexture(state, filledPicture(5, 3, Qt::white));
-  EXPECT_EQ(state.geometry.textureStride, 16);
-  EXPECT_EQ(state.geometry.textureRows, 3);
+  EXPECT_EQ((std::array{state.geometry.textureStride, state.geometry.textureRows}),
+            (std::array{16, 3}));
   EXPECT_EQ(textureTileFor(state, false).source, TileSource::None);
   EXPECT_EQ(textureTileFor(state, true).source, TileSource::TextureBuffer);
   EXPECT_EQ(textureTileFor(state, true).offset, 0);
@@ -88,16 +88,15 @@ TEST_F(RenderPipelineTest, TextureTileBySourceKindAndOption) {
 TEST_F(RenderPipelineTest, CaptureKeepsTheFrameOnTheCanvasAndFillsBothBuffers) {
   state.designFrame = {90, 70, 0, 0};
   captureCanvas(state, filledPicture(101, 60, Qt::white));
-  EXPECT_EQ(state.geometry.canvasStride, 304);
-  EXPECT_EQ(state.geometry.canvasRows, 60);
-  EXPECT_EQ(state.designFrame.left, 51);
-  EXPECT_EQ(state.designFrame.top, 10);
+  EXPECT_EQ((std::array{state.geometry.canvasStride, state.geometry.canvasRows,
+                        state.designFrame.left, state.designFrame.top}),
+            (std::array{304, 60, 51, 10}));
   EXPECT_EQ(state.buffers.output, state.buffers.background);
   EXPECT_EQ(readPictureBuffer(state.workingFiles.canvas).bytes, state.buffers.background);
 
   captureCanvas(state, filledPicture(30, 30, Qt::white));  // narrower than 50 pixels
-  EXPECT_EQ(state.designFrame.left, -20);
-  EXPECT_EQ(state.geometry.canvasStride, 92);
+  EXPECT_EQ((std::array{state.designFrame.left, state.geometry.canvasStride}),
+            (std::array{-20, 92}));
   // Without a canvas file the capture fails and keeps the buffers.
   const QByteArray before = state.buffers.background;
   state.workingFiles.canvas = folder.filePath(QStringLiteral("missing/canvas.bmp"));
@@ -120,8 +119,7 @@ TEST_F(RenderPipelineTest, RenderGivesACanvasOfTheCapturedSizeAndLeavesTheBackgr
   const QImage rendered = renderDesign(state, mask, panels, engine.entryPoints(), platform);
   EXPECT_EQ(rendered.size(), QSize(120, 80));
   EXPECT_EQ(state.buffers.background, background);
-  EXPECT_EQ(platform.busyPeriods, 1);
-  EXPECT_EQ(platform.busyDepth, 0);
+  EXPECT_EQ((std::array{platform.busyPeriods, platform.busyDepth}), (std::array{1, 0}));
   // Without its shape file a shape fails before the engine.
   state.sourceKind = SourceKind::Shape;
   state.workingFiles.shape = folder.filePath(QStringLiteral("absent.bmp"));

@@ -17,8 +17,7 @@ TEST(DesignState, ScreenMetricsGiveLayoutUnitsAndFontScale) {
   EXPECT_EQ(state.layoutUnitX, 15);
   EXPECT_DOUBLE_EQ(state.fontScaleFactor, 1.0);
   applyScreenMetrics(state, 120, 144);
-  EXPECT_EQ(state.layoutUnitX, 12);
-  EXPECT_EQ(state.layoutUnitY, 10);
+  EXPECT_EQ((std::array{state.layoutUnitX, state.layoutUnitY}), (std::array{12, 10}));
   EXPECT_DOUBLE_EQ(state.fontScaleFactor, 0.8);
 }
 
