@@ -52,28 +52,26 @@ TEST_F(CurveFileTest, SavedFileHoldsBothLinesAtTheirOffsetsAndLoadsBack) {
 }
 
 // The shipped curves come back, byte for byte, when their file is missing
-// or empty, also with the curves folder gone; a curve the user changed stays.
+// or empty, also with the curves folder gone, and load; a curve the user
+// changed stays.
 TEST_F(CurveFileTest, LostShippedCurvesAreRestored) {
+  const QByteArray changed = curveFile(",0,60,100,150,200,255,", ",1,2,3,4,5,6,");
   writeContent(curve("steel.txt"), QByteArray());
-  writeContent(curve("gold.txt"), ",0,60,100,150,200,255,");
-  const QString gone = curve("gone");
+  writeContent(curve("gold.txt"), changed);
   const std::tuple<const char*, QString, QByteArray> cases[] = {
       {"steel.txt", curves(), contentOf(SHIPPED_CURVES "/steel.txt")},
       {"default.txt", curves(), contentOf(SHIPPED_CURVES "/default.txt")},
-      {"default.txt", gone, contentOf(SHIPPED_CURVES "/default.txt")},
-      {"gold.txt", curves(), ",0,60,100,150,200,255,"},
+      {"gold.txt", curve("gone"), contentOf(SHIPPED_CURVES "/gold.txt")},
+      {"gold.txt", curves(), changed},
   };
   for (const auto& [name, folder, expected] : cases) {
+    SCOPED_TRACE(name);
     ScriptedPlatform seam;
     ASSERT_FALSE(expected.isEmpty());
-    loadCurve(points, name, folder, seam);
-    EXPECT_EQ(contentOf(folder + '/' + name), expected) << name;
+    EXPECT_TRUE(loadCurve(points, name, folder, seam));
+    EXPECT_EQ(contentOf(folder + '/' + name), expected);
+    EXPECT_TRUE(seam.messages.empty());
   }
-  for (const char* name : {"default.txt", "steel.txt", "gold.txt"}) {
-    ASSERT_TRUE(loadCurve(points, name, QStringLiteral(SHIPPED_CURVES), platform)) << name;
-    EXPECT_EQ(points.x[6], 255) << name;
-  }
-  EXPECT_TRUE(platform.messages.empty());
 }
 
 // A missing name leaves an empty file; both read as the flat curve after a warning.
