@@ -47,7 +47,7 @@ TEST_F(CanvasFit, AFixedCanvasThatCutsIsToldAndTransparentHoldsAll) {
   wall.fill(Qt::gray);
   ASSERT_TRUE(wall.save(out("wall.bmp")));
   rendered("--text % --background % --at -60,-30 -o %", "up.png", {title, out("wall.bmp")});
-  EXPECT_NE(errorText().find("the design runs past the canvas: left by "), std::string::npos);
+  EXPECT_TRUE(errorText().starts_with("Velloro: the design runs past the canvas: left by "));
   EXPECT_NE(errorText().find(" px, top by "), std::string::npos) << errorText();
 
   const QString list = batchList("OK\tok.png\nSunny Bakery\tsunny.png\n");

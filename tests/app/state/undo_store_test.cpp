@@ -110,7 +110,7 @@ TEST(UndoStoreDiskFull, RecordAndUndoAskForDiskSpace) {
 
 // Named UndoN.tmp in a folder of each store's own; a step that cannot be
 // written leaves the counters.
-TEST(UndoFiles, NamedUndoNumberTmpAndAStepThatCannotBeWrittenLeavesTheCounters) {
+TEST(UndoFiles, NamedUndoNumberTmpAStepThatCannotBeWrittenLeavesTheCountersAResetTakesAll) {
   UndoStore first;
   UndoStore second;
   EXPECT_TRUE(first.undoFile(7).endsWith(QStringLiteral("/Undo7.tmp")));
@@ -122,11 +122,9 @@ TEST(UndoFiles, NamedUndoNumberTmpAndAStepThatCannotBeWrittenLeavesTheCounters) 
   EXPECT_EQ(undo.fileOfLevel(0), QStringLiteral("/nonexistent-folder/Undop10.tmp"));
   EXPECT_THROW(undo.save(filledPicture(20, 10, Qt::white)), Failure);
   EXPECT_EQ((std::array{undo.level(), undo.top()}), (std::array{0, 0}));
-}
-
-TEST(UndoFiles, ResetTakesEveryStepsFile) {
+  // A reset takes every step's file.
   QTemporaryDir folder;
-  UndoFiles undo(folder.path() + '/', QStringLiteral("Undopt1"));
+  undo = UndoFiles(folder.path() + '/', QStringLiteral("Undopt1"));
   EXPECT_EQ(undo.fileOfLevel(12), folder.path() + QStringLiteral("/Undopt112.tmp"));
   for (Qt::GlobalColor colour : {Qt::black, Qt::red, Qt::blue})
     undo.save(filledPicture(20, 10, colour));
