@@ -57,23 +57,20 @@ TEST_F(CanvasFit, AFixedCanvasThatCutsIsToldAndTransparentHoldsAll) {
                              std::to_string(right) + " px\n2/2 Sunny Bakery\n");
 }
 
-// "Ve" on a small canvas, written whole and trimmed.
-class TransparentRender : public RenderRunFixture {
- protected:
-  QImage ve(const char* more, const char* name) {
-    return rendered(QStringLiteral("--size 30 --canvas 160x90 --at 20,15 --text Ve -o % ") + more,
-                    name);
-  }
-};
-
 // A margin reaching past the canvas (40 > 20 on the left) is transparent too.
-TEST_F(TransparentRender, TrimCutsToTheVisibleDesignPlusTheMarginInPngOrWebp) {
+TEST_F(CanvasFit, TrimCutsToTheVisibleDesignPlusTheMarginInPngOrWebp) {
+  // "Ve" on a small canvas, written whole and trimmed.
+  const auto ve = [this](const std::string& more, const char* name) {
+    return rendered(
+        "--size 30 --canvas 160x90 --at 20,15 --text Ve -o % " + QString::fromStdString(more),
+        name);
+  };
   const QImage whole = ve("--transparent", "whole.png");
   ASSERT_EQ(whole.size(), QSize(160, 90));  // the canvas, which holds the design
   const QRect extent = alphaExtent(whole);
   ASSERT_FALSE(extent.isEmpty());
   for (const int margin : {0, 3, 40}) {
-    const QImage trimmed = ve(("--transparent --trim " + std::to_string(margin)).c_str(), "t.png");
+    const QImage trimmed = ve("--transparent --trim " + std::to_string(margin), "t.png");
     ASSERT_EQ(trimmed.size(), extent.size() + QSize(2 * margin, 2 * margin)) << margin;
     EXPECT_EQ(alphaExtent(trimmed), extent.translated(margin - extent.x(), margin - extent.y()));
     for (const QPoint at : {QPoint(0, 0), QPoint(extent.width() / 2, extent.height() / 2),
@@ -89,7 +86,7 @@ TEST_F(TransparentRender, TrimCutsToTheVisibleDesignPlusTheMarginInPngOrWebp) {
   EXPECT_EQ(qAlpha(lossy.pixel(0, 0)), 0);
 }
 
-TEST_F(TransparentRender, NothingToTrimAndNonTransparentFormatsAreRefused) {
+TEST_F(CanvasFit, NothingToTrimAndNonTransparentFormatsAreRefused) {
   // The braille blank is a printable character with an empty glyph.
   EXPECT_EQ(run("--text % --transparent --trim 1 -o %", {QStringLiteral("\u2800"), out("b.png")}),
             1);
