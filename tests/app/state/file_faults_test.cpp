@@ -30,7 +30,6 @@ TEST(DiskFaults, FullDiskLeavesTheOldFileAndReportsDiskFull) {
   const QString source = spare.filePath(QStringLiteral("source.bin"));
   writeContent(source, QByteArray(3000, 's'));
   const std::pair<const char*, std::function<void(const QString& target)>> writers[] = {
-      {"bytes", [](const QString& t) { writeFileReplacing(t, QByteArray(5000, 'b')); }},
       {"pieces",
        [](const QString& t) {
          writeFileReplacing(t, [](FileOutput& output) {
