@@ -17,10 +17,8 @@ QImage twoByTwo() {
 }
 
 // Qt writes no GIF: a 1 x 1 GIF whose one pixel takes palette entry 0, red.
-const QByteArray redGif(
-    "GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00"
-    ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;",
-    35);
+const QByteArray redGif =
+    QByteArray::fromHex("47494638396101000100800000ff00000000002c00000000010001000002024401003b");
 
 QByteArray encoded(const QImage& image, const char* format) {
   QByteArray bytes;
