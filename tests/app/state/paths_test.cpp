@@ -80,9 +80,8 @@ TEST(InputPictureName, TakesTheFirstFreeNumber) {
 
 TEST(WorkNames, SkipsNumbersTakenAsBitmapOrJpegAndNamesBoth) {
   QTemporaryDir outputs;
-  writeContent(outputs.filePath("MyWork1.bmp"), "x");
-  writeContent(outputs.filePath("MyWork2.jpg"), "x");
-  writeContent(outputs.filePath("MyWork3.gif"), "x");
+  for (const char* taken : {"MyWork1.bmp", "MyWork2.jpg", "MyWork3.gif"})
+    writeContent(outputs.filePath(taken), "x");
   ScriptedPlatform seam;
   EXPECT_EQ(freeWorkNumber(outputs.path(), seam), 3);
   EXPECT_EQ(seam.pendingEventRuns, 3);

@@ -86,10 +86,9 @@ TEST(FirstRunHelp, ShowsOnceAndIsRememberedInAStoreOfItsOwn) {
   writeContent(program.filePath("help/velloro.htm"), {});
   showFirstRunHelpOnce(platform, program.path());
   ASSERT_EQ(platform.helpPages.size(), 1u);
-  EXPECT_EQ(platform.helpPages[0].toLocalFile(), program.filePath("help/velloro.htm"));
-  EXPECT_EQ(platform.helpPages[0].fragment(), QStringLiteral("FirstRun"));
-  EXPECT_EQ(firstRunFlag(), QStringLiteral("1"));
-
+  EXPECT_EQ(platform.helpPages[0].toString(),
+            QUrl::fromLocalFile(program.filePath("help/velloro.htm")).toString() + "#FirstRun");
+  // Shown, it is remembered: a third start shows nothing.
   showFirstRunHelpOnce(platform, program.path());
   EXPECT_EQ(platform.helpPages.size(), 1u);
   ASSERT_TRUE(QDir(settings.filePath("Velloro")).removeRecursively());
