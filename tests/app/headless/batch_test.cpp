@@ -23,11 +23,7 @@ std::string described(const BatchList& list) {
 }  // namespace
 
 TEST(BatchList, LinesBecomeTitlesOrProblems) {
-  struct Case {
-    QByteArray content;
-    const char* expected;
-  };
-  const Case cases[] = {
+  const std::pair<QByteArray, const char*> cases[] = {
       {"Home\thome.png\nContact us\tcontact.webp\n",
        "1 Home -> home.png\n2 Contact us -> contact.webp\n"},
       {"\xEF\xBB\xBF# buttons\r\nShop\tshop.jpg\r\n", "2 Shop -> shop.jpg\n"},
@@ -48,8 +44,8 @@ TEST(BatchList, LinesBecomeTitlesOrProblems) {
       {"", ""},
       {"# only a comment\n", ""},
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(described(parseBatchList(c.content)), c.expected) << c.content.toStdString();
+  for (const auto& [content, expected] : cases)
+    EXPECT_EQ(described(parseBatchList(content)), expected) << content.toStdString();
   // The system would end the name at the zero byte.
   EXPECT_TRUE(parseBatchList(QByteArray("A\tevil\0.png\n", 12)).titles.empty());
 }

@@ -1,6 +1,9 @@
 // How much of the design a rendered picture holds: a fitted canvas, a fixed
-// one that cuts it (told on standard error), or the design alone.
+// one that cuts it (told on standard error), or the design alone; and the
+// title drawn N times as dense with `--scale N`, which shrunk back by N looks
+// like the title at scale 1.
 #include "render_run_fixture.h"
+#include "shrunk_difference.h"
 
 using CanvasFit = RenderRunFixture;
 
@@ -47,7 +50,7 @@ TEST_F(CanvasFit, AFixedCanvasThatCutsIsToldAndTransparentHoldsAll) {
   wall.fill(Qt::gray);
   ASSERT_TRUE(wall.save(out("wall.bmp")));
   rendered("--text % --background % --at -60,-30 -o %", "up.png", {title, out("wall.bmp")});
-  EXPECT_NE(errorText().find("the design runs past the canvas: left by "), std::string::npos);
+  EXPECT_TRUE(errorText().starts_with("Velloro: the design runs past the canvas: left by "));
   EXPECT_NE(errorText().find(" px, top by "), std::string::npos) << errorText();
 
   const QString list = batchList("OK\tok.png\nSunny Bakery\tsunny.png\n");
@@ -57,23 +60,20 @@ TEST_F(CanvasFit, AFixedCanvasThatCutsIsToldAndTransparentHoldsAll) {
                              std::to_string(right) + " px\n2/2 Sunny Bakery\n");
 }
 
-// "Ve" on a small canvas, written whole and trimmed.
-class TransparentRender : public RenderRunFixture {
- protected:
-  QImage ve(const char* more, const char* name) {
-    return rendered(QStringLiteral("--size 30 --canvas 160x90 --at 20,15 --text Ve -o % ") + more,
-                    name);
-  }
-};
-
 // A margin reaching past the canvas (40 > 20 on the left) is transparent too.
-TEST_F(TransparentRender, TrimCutsToTheVisibleDesignPlusTheMarginInPngOrWebp) {
+TEST_F(CanvasFit, TrimCutsToTheVisibleDesignPlusTheMarginInPngOrWebp) {
+  // "Ve" on a small canvas, written whole and trimmed.
+  const auto ve = [this](const std::string& more, const char* name) {
+    return rendered(
+        "--size 30 --canvas 160x90 --at 20,15 --text Ve -o % " + QString::fromStdString(more),
+        name);
+  };
   const QImage whole = ve("--transparent", "whole.png");
   ASSERT_EQ(whole.size(), QSize(160, 90));  // the canvas, which holds the design
   const QRect extent = alphaExtent(whole);
   ASSERT_FALSE(extent.isEmpty());
   for (const int margin : {0, 3, 40}) {
-    const QImage trimmed = ve(("--transparent --trim " + std::to_string(margin)).c_str(), "t.png");
+    const QImage trimmed = ve("--transparent --trim " + std::to_string(margin), "t.png");
     ASSERT_EQ(trimmed.size(), extent.size() + QSize(2 * margin, 2 * margin)) << margin;
     EXPECT_EQ(alphaExtent(trimmed), extent.translated(margin - extent.x(), margin - extent.y()));
     for (const QPoint at : {QPoint(0, 0), QPoint(extent.width() / 2, extent.height() / 2),
@@ -89,7 +89,7 @@ TEST_F(TransparentRender, TrimCutsToTheVisibleDesignPlusTheMarginInPngOrWebp) {
   EXPECT_EQ(qAlpha(lossy.pixel(0, 0)), 0);
 }
 
-TEST_F(TransparentRender, NothingToTrimAndNonTransparentFormatsAreRefused) {
+TEST_F(CanvasFit, NothingToTrimAndNonTransparentFormatsAreRefused) {
   // The braille blank is a printable character with an empty glyph.
   EXPECT_EQ(run("--text % --transparent --trim 1 -o %", {QStringLiteral("\u2800"), out("b.png")}),
             1);
@@ -102,4 +102,64 @@ TEST_F(TransparentRender, NothingToTrimAndNonTransparentFormatsAreRefused) {
                              "1/2 Home\n2/2 Shop\n");
   EXPECT_EQ(QDir(pictures.path()).entryList(QDir::Files), QStringList{QStringLiteral("shop.png")});
   EXPECT_TRUE(QImage(out("shop.png")).hasAlphaChannel());
+}
+
+namespace {
+
+class ScaledRender : public RenderRunFixture {
+ protected:
+  QImage render(int scale, const char* more) {
+    return rendered(
+        QStringLiteral("--text Ve --size 40 --canvas 120x70 --at 9,4 --scale %1 -o % ").arg(scale) +
+            more,
+        "title.png");
+  }
+};
+
+// The mean red minus blue of the visible pixels of column `x`.
+double redOverBlue(const QImage& picture, int x) {
+  double sum = 0;
+  int count = 0;
+  for (int y = 0; y < picture.height(); ++y)
+    if (qAlpha(picture.pixel(x, y)) > 128)
+      sum += qRed(picture.pixel(x, y)) - qBlue(picture.pixel(x, y)), ++count;
+  return count ? sum / count : 0;
+}
+
+}  // namespace
+
+TEST_F(ScaledRender, ShrunkBackItMatchesTheTitleAtScaleOne) {
+  // The effect, the scale and the largest mean difference allowed.
+  const std::tuple<const char*, int, double> cases[] = {
+      {"--effect none", 2, 4}, {"--effect drop-shadow", 3, 5}, {"--effect glow", 2, 8}};
+  for (const auto& [effect, scale, largest] : cases) {
+    SCOPED_TRACE(effect);
+    const QImage dense = render(scale, effect);
+    ASSERT_EQ(dense.size(), QSize(120, 70) * scale);
+    const double difference = shrunkDifference(render(1, effect), dense, scale);
+    EXPECT_GT(difference, 0);  // drawn anew, not enlarged
+    EXPECT_LT(difference, largest);
+  }
+}
+
+// The faint pixel of smoothing around the edge is one pixel at either
+// density; an unscaled margin would leave the dense title 40 pixels short.
+TEST_F(ScaledRender, TrimMarginGrowsWithTheScale) {
+  const QImage one = render(1, "--effect none --transparent --trim 10");
+  const QImage dense = render(3, "--effect none --transparent --trim 10");
+  EXPECT_NEAR(dense.width(), 3 * one.width(), 6);
+  EXPECT_NEAR(dense.height(), 3 * one.height(), 6);
+}
+
+// A title of several lines: at either density the gradient spans the whole
+// block, red at its left, blue at its right.
+TEST_F(ScaledRender, GradientEndsCarryTheirStopsOverTheWholeBlock) {
+  for (const char* scale : {"1", "2"}) {
+    const QImage picture = rendered(
+        "--text % --align right --line-spacing 1.5 --size 40 --effect none "
+        "--gradient #ff0000,#0000ff --transparent --trim 0 --scale % -o %",
+        "block.png", {QStringLiteral("HHHH\nHH"), QLatin1String(scale)});
+    EXPECT_GT(redOverBlue(picture, 2), 60) << "scale " << scale;
+    EXPECT_LT(redOverBlue(picture, picture.width() - 3), -60) << "scale " << scale;
+  }
 }

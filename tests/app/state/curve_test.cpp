@@ -1,15 +1,8 @@
 // Curve files, the curve box's drawing and the spline through the points.
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QFileInfo>
-#include <QTemporaryDir>
-
-#include "desktop/scripted_platform.h"
 #include "state/curve_drawing.h"
 #include "state/curve_file.h"
 #include "state/curve_spline.h"
-#include "test_files.h"
+#include "state_test.h"
 
 namespace {
 
@@ -37,8 +30,6 @@ const QRgb red = qRgb(255, 0, 0);
 const QRgb black = qRgb(0, 0, 0);
 const QColor background(90, 90, 120);
 
-QImage curveBox() { return QImage(150, 70, QImage::Format_RGB888); }
-
 const CurvePoints bumpy{{0, 0, 40, 90, 150, 210, 255, 0}, {0, 60, 210, 90, 225, 120, 40, 0}};
 
 }  // namespace
@@ -61,28 +52,26 @@ TEST_F(CurveFileTest, SavedFileHoldsBothLinesAtTheirOffsetsAndLoadsBack) {
 }
 
 // The shipped curves come back, byte for byte, when their file is missing
-// or empty, also with the curves folder gone; a curve the user changed stays.
+// or empty, also with the curves folder gone, and load; a curve the user
+// changed stays.
 TEST_F(CurveFileTest, LostShippedCurvesAreRestored) {
+  const QByteArray changed = curveFile(",0,60,100,150,200,255,", ",1,2,3,4,5,6,");
   writeContent(curve("steel.txt"), QByteArray());
-  writeContent(curve("gold.txt"), ",0,60,100,150,200,255,");
-  const QString gone = curve("gone");
+  writeContent(curve("gold.txt"), changed);
   const std::tuple<const char*, QString, QByteArray> cases[] = {
       {"steel.txt", curves(), contentOf(SHIPPED_CURVES "/steel.txt")},
       {"default.txt", curves(), contentOf(SHIPPED_CURVES "/default.txt")},
-      {"default.txt", gone, contentOf(SHIPPED_CURVES "/default.txt")},
-      {"gold.txt", curves(), ",0,60,100,150,200,255,"},
+      {"gold.txt", curve("gone"), contentOf(SHIPPED_CURVES "/gold.txt")},
+      {"gold.txt", curves(), changed},
   };
   for (const auto& [name, folder, expected] : cases) {
+    SCOPED_TRACE(name);
     ScriptedPlatform seam;
     ASSERT_FALSE(expected.isEmpty());
-    loadCurve(points, name, folder, seam);
-    EXPECT_EQ(contentOf(folder + '/' + name), expected) << name;
+    EXPECT_TRUE(loadCurve(points, name, folder, seam));
+    EXPECT_EQ(contentOf(folder + '/' + name), expected);
+    EXPECT_TRUE(seam.messages.empty());
   }
-  for (const char* name : {"default.txt", "steel.txt", "gold.txt"}) {
-    ASSERT_TRUE(loadCurve(points, name, QStringLiteral(SHIPPED_CURVES), platform)) << name;
-    EXPECT_EQ(points.x[6], 255) << name;
-  }
-  EXPECT_TRUE(platform.messages.empty());
 }
 
 // A missing name leaves an empty file; both read as the flat curve after a warning.
@@ -97,10 +86,9 @@ TEST_F(CurveFileTest, MissingOrHalfFileGivesTheFlatCurveAfterAWarning) {
     EXPECT_EQ(points.x, positions);
     EXPECT_EQ(points.y, (std::array<int32_t, 8>{0, 128, 128, 128, 128, 128, 128, 0}));
     ASSERT_EQ(seam.messages.size(), 1u);
-    EXPECT_EQ(seam.messages[0].text,
-              "Cannot read : ''" + curve(name) + "''\r\nI draw a flat curve ...");
+    EXPECT_EQ(seam.messages[0].title + seam.messages[0].text,
+              "VelloroCannot read : ''" + curve(name) + "''\r\nI draw a flat curve ...");
     EXPECT_EQ(seam.messages[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(seam.messages[0].title, QStringLiteral("Velloro"));
   }
   EXPECT_EQ(QFileInfo(curve("absent.txt")).size(), 0);
   EXPECT_TRUE(QFileInfo(curve("absent.txt")).isFile());
@@ -113,36 +101,31 @@ TEST_F(CurveFileTest, UnreadableCurvesAreReportedAndKeepThePoints) {
   writeContent(curve("big.txt"), curveFile(",0,50,100,150,200,255,", ",1,2,3,4,5,40000,"));
   writeContent(curve("flat.txt"), ",0,50,50,150,200,255,");
   QDir(curves()).mkdir("folder.txt");
-  struct Case {
-    const char* name;
-    QString folder;
-    size_t messages;
-    const char* report;
-  };
-  const Case cases[] = {
+  // The file, its folder, how many messages and how the last one starts.
+  const std::tuple<const char*, QString, size_t, const char*> cases[] = {
       {"bad.txt", curves(), 2, "error number : 13\r\nType mismatch"},
       {"big.txt", curves(), 1, "error number : 6\r\n"},
       {"flat.txt", curves(), 2, "error number : 5\r\nCurve positions must rise from 0 to 255: "},
       {"folder.txt", curves(), 1, "error number : 75\r\n"},
       {"mine.txt", curve("nowhere"), 1, "error number : 76\r\n"},
   };
-  for (const Case& c : cases) {
+  for (const auto& [name, folder, messages, report] : cases) {
+    SCOPED_TRACE(name);
     ScriptedPlatform seam;
     points = rising;
-    EXPECT_FALSE(loadCurve(points, c.name, c.folder, seam)) << c.name;
-    EXPECT_EQ(points, rising) << c.name;
-    ASSERT_EQ(seam.messages.size(), c.messages) << c.name;
-    EXPECT_TRUE(seam.messages.back().text.startsWith(QLatin1String(c.report))) << c.name;
-    EXPECT_EQ(seam.messages.back().icon, MessageIcon::None) << c.name;
+    EXPECT_FALSE(loadCurve(points, name, folder, seam));
+    EXPECT_EQ(points, rising);
+    ASSERT_EQ(seam.messages.size(), messages);
+    EXPECT_TRUE(seam.messages.back().text.startsWith(QLatin1String(report)));
+    EXPECT_EQ(seam.messages.back().icon, MessageIcon::None);
   }
 }
 
 TEST_F(CurveFileTest, CancelledSaveWritesNothingAndSaveMakesTheCurvesFolderOrReportsWhyNot) {
   EXPECT_FALSE(saveCurve(rising, {}, curves(), platform));
-  EXPECT_TRUE(platform.messages.empty());
   EXPECT_EQ(platform.saveRequests.at(0).defaultSuffix, QStringLiteral("txt"));
-  EXPECT_TRUE(filesLeft().isEmpty());
-  // A missing curves folder is made; a file in its place is reported, leaving nothing behind.
+  // A missing curves folder is made; a file in its place is reported, leaving nothing behind:
+  // the one message and the one file at the end are also all the cancel left.
   ASSERT_TRUE(saveCurve(rising, "x.txt", curve("new/curves"), platform));
   EXPECT_TRUE(QFileInfo(curve("new/curves/x.txt")).isFile());
   writeContent(curve("blocker"), "a file, not a folder");
@@ -153,15 +136,14 @@ TEST_F(CurveFileTest, CancelledSaveWritesNothingAndSaveMakesTheCurvesFolderOrRep
 }
 
 TEST(CurveDrawing, FrameHasAxesArrowsPointCirclesAndLabelsAndThePlotFollowsTheCurve) {
-  QImage box = curveBox();
+  QImage box(150, 70, QImage::Format_RGB888);
   drawCurveFrame(box, CurvePoints{}, background);
-  EXPECT_EQ(box.pixel(6, 45), black);    // vertical axis
-  EXPECT_EQ(box.pixel(100, 58), black);  // horizontal axis
-  EXPECT_EQ(box.pixel(138, 58), black);  // arrow tip
+  // The axes, the arrow tip, and the circle of radius 3 around point 3
+  // (100, 128) at (56, 32.4), open in its middle.
+  for (const QPoint at :
+       {QPoint(6, 45), QPoint(100, 58), QPoint(138, 58), QPoint(59, 32), QPoint(53, 32)})
+    EXPECT_EQ(box.pixel(at), black) << at.x() << "," << at.y();
   EXPECT_EQ(box.pixel(145, 5), background.rgb());
-  // The circle around point 3 (100, 128) at (56, 32.4) has radius 3.
-  EXPECT_EQ(box.pixel(59, 32), black);
-  EXPECT_EQ(box.pixel(53, 32), black);
   EXPECT_NE(box.pixel(56, 32), black);
   int grey = 0;  // the labels are light grey
   for (int y = 0; y < 30; ++y)
@@ -179,9 +161,9 @@ TEST(CurveDrawing, FrameHasAxesArrowsPointCirclesAndLabelsAndThePlotFollowsTheCu
   box.fill(background);
   const CurvePoints rising{{0, 0, 50, 100, 150, 200, 255, 0}, {0, 0, 50, 100, 150, 200, 255, 0}};
   plotCurve(box, rising);
-  EXPECT_EQ(box.pixel(6, 58), red);   // (0, 0)
-  EXPECT_EQ(box.pixel(56, 38), red);  // (100, 100)
-  EXPECT_EQ(box.pixel(134, 7), red);  // (255, 255)
+  // (0, 0), (100, 100) and (255, 255)
+  for (const QPoint at : {QPoint(6, 58), QPoint(56, 38), QPoint(134, 7)})
+    EXPECT_EQ(box.pixel(at), red) << at.x();
 }
 
 // A natural spline: no bend at the ends, through the points with equal

@@ -1,23 +1,22 @@
-// What the writer refuses to write through or over, and every writer on a
-// disk that refuses the write.
-#include <gtest/gtest.h>
-#include <sys/mount.h>
+// Failures: system errors and exceptions as the program's numbers, their
+// report, what the writer refuses to write through or over, and every writer
+// on a disk that refuses the write.
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
+#include <QRegularExpression>
+#include <cerrno>
+#include <set>
 
-#include "failure_of.h"
 #include "file_size_limit.h"
 #include "platform/imaging.h"
 #include "state/bmp_file.h"
 #include "state/curve_file.h"
+#include "state/engine_library.h"
+#include "state/error_report.h"
 #include "state/file_writing.h"
-#include "test_files.h"
-#include "test_pictures.h"
+#include "state/site_tags.h"
+#include "state_test.h"
 
 namespace {
 
@@ -39,7 +38,6 @@ TEST(DiskFaults, FullDiskLeavesTheOldFileAndReportsDiskFull) {
   const QString source = spare.filePath(QStringLiteral("source.bin"));
   writeContent(source, QByteArray(3000, 's'));
   const std::pair<const char*, std::function<void(const QString& target)>> writers[] = {
-      {"bytes", [](const QString& t) { writeFileReplacing(t, QByteArray(5000, 'b')); }},
       {"pieces",
        [](const QString& t) {
          writeFileReplacing(t, [](FileOutput& output) {
@@ -55,74 +53,31 @@ TEST(DiskFaults, FullDiskLeavesTheOldFileAndReportsDiskFull) {
       {"copy (undo files, the saved JPEG)",
        [&](const QString& t) { copyFileReplacing(source, t); }},
       {"curve file", [](const QString& t) { writeCurveFile(t, CurvePoints{}); }},
+      // The imaging calls answer false where the others throw; the JPEG
+      // reaches the disk when its destination closes.
+      {"JPEG",
+       [](const QString& t) {
+         std::unique_ptr<ImageDestination> jpeg = openFileDest(t);
+         const RgbPixels pixels{filledPicture(40, 30, QColor(30, 120, 210))};
+         if (!jpeg || !writeRgbToJpg(*jpeg, pixels, 40, 30, 90) || !closeDest(jpeg))
+           throw Failure(errorNumber::DiskFull, "Disk full: " + t);
+       }},
   };
   for (const auto& [name, writer] : writers) {
-    const auto& write = writer;  // a reference the lambdas below may capture
     QTemporaryDir folder;
     const QString target = folder.filePath(QStringLiteral("target.bin"));
     const QStringList onlyTarget{QStringLiteral("target.bin")};
     writeContent(target, oldContent);
     const QByteArray report = inChildWithFileLimit(
-        fileLimit, [&] { return failureText([&] { write(target); }).toUtf8(); });
+        fileLimit, [&] { return failureText([&] { writer(target); }).toUtf8(); });
     EXPECT_EQ(report, "61 Disk full: " + target.toUtf8()) << name;
     EXPECT_EQ(contentOf(target), oldContent) << name;
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), onlyTarget) << name;
 
-    EXPECT_EQ(failureText([&] { write(target); }), "none") << name;
+    EXPECT_EQ(failureText([&] { writer(target); }), "none") << name;
     EXPECT_NE(contentOf(target), oldContent) << name;
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), onlyTarget) << name;
   }
-}
-
-TEST(DiskFaults, JpegOnAFullDiskIsNotInPlaceAndLeavesTheOldFile) {
-  QTemporaryDir folder;
-  const QString target = folder.filePath(QStringLiteral("relief.jpg"));
-  writeContent(target, oldContent);
-  const QByteArray report = inChildWithFileLimit(fileLimit, [&] {
-    RgbPixels pixels{filledPicture(40, 30, QColor(30, 120, 210))};
-    std::unique_ptr<ImageDestination> destination = openFileDest(target);
-    if (!destination) return QByteArray("not opened");
-    const bool written = writeRgbToJpg(*destination, pixels, 40, 30, 90);
-    return QByteArray(written ? "encoded" : "not encoded") +
-           (closeDest(destination) ? " in place" : " refused");
-  });
-  EXPECT_EQ(report, "encoded refused");
-  EXPECT_EQ(contentOf(target), oldContent);
-  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
-}
-
-// As root, permission bits refuse nothing: a folder on a read-only mount
-// does. Elsewhere a folder without write permission is enough.
-class ReadOnlyFolder {
- public:
-  ReadOnlyFolder() {
-    if (geteuid() == 0) {
-      mounted_ = mount("tmpfs", folder_.path().toLocal8Bit().constData(), "tmpfs", MS_RDONLY,
-                       "size=64k") == 0;
-      usable_ = mounted_;
-    } else {
-      usable_ = QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::ExeOwner);
-    }
-  }
-  ~ReadOnlyFolder() {
-    if (mounted_) umount(folder_.path().toLocal8Bit().constData());
-    QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  }
-  bool usable() const { return usable_; }
-  QString filePath(const QString& name) const { return folder_.filePath(name); }
-
- private:
-  QTemporaryDir folder_;
-  bool mounted_ = false;
-  bool usable_ = false;
-};
-
-TEST(DiskFaults, ReadOnlyFolderIsPermissionDenied) {
-  ReadOnlyFolder folder;
-  if (!folder.usable()) GTEST_SKIP() << "no read-only folder can be made here";
-  const QString target = folder.filePath(QStringLiteral("target.bmp"));
-  EXPECT_EQ(failureText([&] { saveBmp(filledPicture(4, 4, QColor(30, 120, 210)), target); }),
-            "70 Permission denied: " + target);
 }
 
 }  // namespace
@@ -179,4 +134,56 @@ TEST(FileWriting, PlantedLinkInASharedFolderIsNotFollowed) {
   EXPECT_EQ(writingFailure(mine), "none");
   EXPECT_EQ(contentOf(victim), "new");
   EXPECT_TRUE(QFileInfo(mine).isSymLink());
+}
+
+TEST(FailureMapping, SystemErrorsAndExceptionsGiveTheProgramsNumbersAndTexts) {
+  using namespace errorNumber;
+  const std::pair<int, int> cases[] = {
+      {ENOSPC, DiskFull},        {EDQUOT, DiskFull},         {ENODEV, DeviceUnavailable},
+      {EROFS, PermissionDenied}, {EACCES, PermissionDenied}, {EPERM, PermissionDenied},
+  };
+  for (const auto& [error, number] : cases)
+    EXPECT_EQ(failureFromSystemError(error, "f").number(), number) << error;
+  EXPECT_EQ(failureFromSystemError(EIO, "f").description(),
+            "Device I/O error (Input/output error): f");
+  // The exception in flight becomes a failure.
+  const auto caught = [](auto thrown) {
+    try {
+      throw thrown;
+    } catch (...) {
+      return currentFailure();
+    }
+  };
+  EXPECT_EQ(caught(Failure(61, "Disk full")).number(), 61);
+  EXPECT_EQ(caught(std::bad_alloc()).number(), errorNumber::OutOfMemory);
+  EXPECT_EQ(caught(42).number(), errorNumber::InternalError);
+}
+
+// Shown in a plain OK box titled Velloro, with a site tag of its own.
+TEST(ErrorReport, ShownInPlainOkBoxTitledVelloroWithAUniqueWellFormedTag) {
+  EXPECT_EQ(failureReportText(Failure(5, {}), siteTag::frmMain_mnuEditUndo_Click),
+            QStringLiteral("error number : 5/126\r\n"));
+  ScriptedPlatform platform;
+  reportFailure(platform, siteTag::AdjustControlFonts, Failure(76, "Path not found"));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  const Message& shown = platform.messages[0];
+  EXPECT_EQ(shown.text + shown.title, "error number : 76/83\r\nPath not foundVelloro");
+  EXPECT_EQ((std::pair{shown.icon, shown.buttons}),
+            (std::pair{MessageIcon::None, MessageButtons::Ok}));
+  const QRegularExpression form(QStringLiteral("^/[1-9][0-9]{0,2}$"));
+  for (std::string_view tag : siteTag::all)
+    EXPECT_TRUE(form.match(QLatin1StringView(tag.data(), qsizetype(tag.size()))).hasMatch()) << tag;
+  EXPECT_EQ(std::set(siteTag::all.begin(), siteTag::all.end()).size(), siteTag::all.size());
+}
+
+TEST(EngineLibrary, MissingOrIncompleteLibraryIsAFailureNotACrash) {
+  const std::tuple<const char*, int, const char*> cases[] = {
+      {"/nonexistent/libVelloro.so", errorNumber::LibraryNotLoaded, "relief engine"},
+      {INCOMPLETE_ENGINE_PATH, errorNumber::EntryPointNotFound, "DESTRUCTION"},
+  };
+  for (const auto& [path, number, named] : cases) {
+    const Failure failure = failureOf([&] { EngineLibrary(path).entryPoints(); });
+    EXPECT_EQ(failure.number(), number) << path;
+    EXPECT_TRUE(failure.description().contains(QLatin1String(named))) << path;
+  }
 }

@@ -1,37 +1,23 @@
 #include "state/paths.h"
 
-#include <gtest/gtest.h>
-#include <QDir>
-#include <QFileInfo>
-#include <QImage>
-#include <QTemporaryDir>
-
-#include "desktop/scripted_platform.h"
 #include "state/crop.h"
 #include "state/file_filter.h"
 #include "state/input_picture_name.h"
 #include "state/picture_fit.h"
 #include "state/tiling.h"
 #include "state/work_names.h"
-#include "test_files.h"
-#include "test_pictures.h"
+#include "state_test.h"
 
 TEST(PathParts, KindFolderNameAndExtension) {
   QTemporaryDir folder;
   writeContent(folder.filePath("a.bmp"), {});
-  EXPECT_EQ(pathKindOf(folder.path()), pathKind::Folder);
-  EXPECT_EQ(pathKindOf(folder.filePath("a.bmp")), pathKind::File);
-  EXPECT_EQ(pathKindOf(folder.filePath("missing.bmp")), pathKind::Nothing);
-  EXPECT_EQ(pathKindOf(QString()), pathKind::Nothing);
-  EXPECT_EQ(pathKindOf(QStringLiteral("   ")), pathKind::Nothing);
-  // The folder part keeps its slash; a dot in a folder name is no extension.
-  struct Case {
-    const char* path;
-    const char* folder;
-    const char* name;
-    const char* withoutExtension;
-  };
-  const Case cases[] = {
+  EXPECT_EQ((std::array{pathKindOf(folder.path()), pathKindOf(folder.filePath("a.bmp"))}),
+            (std::array{pathKind::Folder, pathKind::File}));
+  for (const QString& nothing : {folder.filePath("missing.bmp"), QString(), QString("   ")})
+    EXPECT_EQ(pathKindOf(nothing), pathKind::Nothing) << nothing.toStdString();
+  // The path, its folder part, its name and the path without extension: the
+  // folder part keeps its slash; a dot in a folder name is no extension.
+  const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
       {"pic.bmp", "pic.bmp", "pic.bmp", "pic"},
       {"/home/", "/home/", "", "/home/"},
       {"a.b.txt", "a.b.txt", "a.b.txt", "a"},
@@ -39,10 +25,10 @@ TEST(PathParts, KindFolderNameAndExtension) {
       {"/home/ann.lee/in/pic.bmp", "/home/ann.lee/in/", "pic.bmp", "/home/ann.lee/in/pic"},
       {"/home/ann.lee/in/pic", "/home/ann.lee/in/", "pic", "/home/ann.lee/in/pic"},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(folderPart(c.path), QLatin1String(c.folder)) << c.path;
-    EXPECT_EQ(fileNamePart(c.path), QLatin1String(c.name)) << c.path;
-    EXPECT_EQ(nameWithoutExtension(c.path), QLatin1String(c.withoutExtension)) << c.path;
+  for (const auto& [path, folder, name, withoutExtension] : cases) {
+    EXPECT_EQ(folderPart(path), QLatin1String(folder)) << path;
+    EXPECT_EQ(fileNamePart(path), QLatin1String(name)) << path;
+    EXPECT_EQ(nameWithoutExtension(path), QLatin1String(withoutExtension)) << path;
   }
 }
 
@@ -64,11 +50,7 @@ TEST(PictureFit, ProportionsKeptInsideTheBox) {
 // Corners come in any order; points outside the canvas stop at its edge; no
 // width or no height crops nothing.
 TEST(CropRectangle, CornersInAnyOrderClippedToTheCanvas) {
-  struct Case {
-    int x1, y1, x2, y2;
-    std::optional<QRect> crop;
-  };
-  const Case cases[] = {
+  const std::tuple<int, int, int, int, std::optional<QRect>> cases[] = {
       {10, 20, 100, 100, QRect(10, 20, 90, 80)},
       {100, 100, 10, 20, QRect(10, 20, 90, 80)},
       {100, 20, 10, 100, QRect(10, 20, 90, 80)},
@@ -77,10 +59,9 @@ TEST(CropRectangle, CornersInAnyOrderClippedToTheCanvas) {
       {700, 10, 620, 20, QRect(620, 10, 11, 10)},
       {50, 50, 50, 80, std::nullopt},
       {10, 50, 90, 50, std::nullopt},
-      {650, 10, 640, 90, std::nullopt},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(cropRectangle(QSize(631, 331), c.x1, c.y1, c.x2, c.y2), c.crop) << c.x1 << c.x2;
+      {650, 10, 640, 90, std::nullopt}};
+  for (const auto& [x1, y1, x2, y2, crop] : cases)
+    EXPECT_EQ(cropRectangle(QSize(631, 331), x1, y1, x2, y2), crop) << x1 << "," << x2;
 }
 
 // The first free number, skipping files and folders of the name; the folder is made at first start.
@@ -99,9 +80,8 @@ TEST(InputPictureName, TakesTheFirstFreeNumber) {
 
 TEST(WorkNames, SkipsNumbersTakenAsBitmapOrJpegAndNamesBoth) {
   QTemporaryDir outputs;
-  writeContent(outputs.filePath("MyWork1.bmp"), "x");
-  writeContent(outputs.filePath("MyWork2.jpg"), "x");
-  writeContent(outputs.filePath("MyWork3.gif"), "x");
+  for (const char* taken : {"MyWork1.bmp", "MyWork2.jpg", "MyWork3.gif"})
+    writeContent(outputs.filePath(taken), "x");
   ScriptedPlatform seam;
   EXPECT_EQ(freeWorkNumber(outputs.path(), seam), 3);
   EXPECT_EQ(seam.pendingEventRuns, 3);

@@ -1,14 +1,11 @@
 // Keying ranges, the framed picture and keying through the engine.
-#include <gtest/gtest.h>
-
 #include <QPainter>
-#include <QTemporaryDir>
 
 #include "state/bmp_file.h"
 #include "state/colour_keying.h"
 #include "state/engine_library.h"
 #include "state/picture_frame.h"
-#include "test_pictures.h"
+#include "state_test.h"
 
 TEST(KeyRangesTest, StepsStopAtZeroAndResetLeavesTheKeyColour) {
   KeyRanges ranges;
@@ -42,16 +39,12 @@ TEST(PictureFrameTest, LargePicturesAreCutToTheViewingAreaAndFramed) {
   EXPECT_EQ(mask.pixelColor(394, 308), QColor(Qt::red));
 }
 
-class KeyingTest : public testing::Test {
- protected:
-  QString path(const char* name) const { return folder.filePath(QLatin1String(name)); }
-  QTemporaryDir folder;
-  EngineLibrary engine{QStringLiteral(ENGINE_PATH)};
-};
-
 // A disc laid over the key colour, as a transparent PNG is: its smoothed
 // rim loses the green it mixes in; a hard edge has no mix and stays.
-TEST_F(KeyingTest, TheRimMixedWithTheKeyColourLosesIt) {
+TEST(Keying, TheRimMixedWithTheKeyColourLosesIt) {
+  QTemporaryDir folder;
+  const QString disc = folder.filePath(QStringLiteral("disc.bmp"));
+  EngineLibrary engine{QStringLiteral(ENGINE_PATH)};
   for (const bool smooth : {true, false}) {
     QImage framed = filledPicture(48, 48, Qt::green);
     QPainter painter(&framed);
@@ -60,10 +53,10 @@ TEST_F(KeyingTest, TheRimMixedWithTheKeyColourLosesIt) {
     painter.setBrush(QColor(200, 0, 0));
     painter.drawEllipse(QPointF(24, 24), 14.3, 14.3);
     painter.end();
-    saveBmp(framed, path("disc.bmp"));
+    saveBmp(framed, disc);
     KeyRanges ranges;
     ranges.setKeyColour(Qt::green);
-    const KeyedPicture keyed = keyPicture(path("disc.bmp"), ranges, engine.entryPoints());
+    const KeyedPicture keyed = keyPicture(disc, ranges, engine.entryPoints());
     for (int y = 0; y < 48; ++y)
       for (int x = 0; x < 48; ++x) {
         const QColor shown = keyed.picture.pixelColor(x, y);

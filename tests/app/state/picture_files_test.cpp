@@ -1,15 +1,12 @@
-// Pictures read and written: BMP files and buffers, and the formats offered.
-#include <gtest/gtest.h>
-
+// Pictures read and written: BMP files and buffers, parts of buffers, and
+// the formats offered.
 #include <QBuffer>
-#include <QTemporaryDir>
 #include <QtEndian>
 
-#include "failure_of.h"
 #include "state/bmp_file.h"
 #include "state/picture_loading.h"
-#include "test_files.h"
-#include "test_pictures.h"
+#include "state/transparent_design.h"
+#include "state_test.h"
 
 namespace {
 
@@ -19,15 +16,9 @@ QImage twoByTwo() {
   return image;
 }
 
-int failureNumberOfReading(const QString& path) {
-  return failureOf([&] { readPictureBuffer(path); }).number();
-}
-
 // Qt writes no GIF: a 1 x 1 GIF whose one pixel takes palette entry 0, red.
-const QByteArray redGif(
-    "GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00"
-    ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;",
-    35);
+const QByteArray redGif =
+    QByteArray::fromHex("47494638396101000100800000ff00000000002c00000000010001000002024401003b");
 
 QByteArray encoded(const QImage& image, const char* format) {
   QByteArray bytes;
@@ -35,13 +26,6 @@ QByteArray encoded(const QImage& image, const char* format) {
   buffer.open(QIODevice::WriteOnly);
   EXPECT_TRUE(image.save(&buffer, format)) << format;
   return bytes;
-}
-
-// The file `name` in `folder` holding `bytes`.
-QString writtenFile(const QTemporaryDir& folder, const char* name, const QByteArray& bytes) {
-  const QString path = folder.filePath(QLatin1String(name));
-  writeContent(path, bytes);
-  return path;
 }
 
 QString failureTextOfLoading(const QString& path) {
@@ -56,6 +40,14 @@ QByteArray jpegWithThumbnail() {
   const qsizetype length = 2 + 6 + thumbnail.size();
   return main.left(2) + "\xFF\xE1" + char(length >> 8) + char(length) + QByteArray("Exif\0\0", 6) +
          thumbnail + main.mid(2);
+}
+
+// A BMP whose header claims `width` x `rows`, followed by `pixelBytes` bytes.
+QByteArray bmpClaiming(int32_t width, int32_t rows, qsizetype pixelBytes) {
+  QByteArray file = bmpHeader(1, 1) + QByteArray(pixelBytes, '\0');
+  qToLittleEndian(width, file.data() + 18);
+  qToLittleEndian(rows, file.data() + 22);
+  return file;
 }
 
 // A 200 x 200 BMP with the old 12-byte core header (OS/2), 24 bits a pixel.
@@ -99,54 +91,58 @@ TEST(PictureBuffer, BadFilesAndHugeOrOverflowingSizesAreRefusedBeforeAllocating)
   const QByteArray good = bmpFileBytes(twoByTwo());
   QByteArray otherHeader = good;
   qToLittleEndian<uint32_t>(124, otherHeader.data() + 14);
-  const std::pair<const char*, QByteArray> files[] = {
-      {"empty.bmp", {}},
-      {"short.bmp", good.left(60)},
-      {"header.bmp", good.left(40)},
-      {"v5.bmp", otherHeader},
-      {"long.bmp", good + QByteArray(1000, 'x')},
-      {"png.bmp", encoded(QImage(4, 4, QImage::Format_RGB32), "PNG")},
-  };
-  for (const auto& [name, bytes] : files)
-    EXPECT_EQ(failureNumberOfReading(writtenFile(folder, name, bytes)),
-              errorNumber::UnreadablePicture)
-        << name;
-  // Width, rows and the pixel bytes that follow the header. 1,431,655,767 x 3 wraps a 32-bit stride
-  // to 8 bytes: the file would pass a size check made with that stride.
-  const std::tuple<int32_t, int32_t, qsizetype> cases[] = {
+  // Empty, cut, another header, a tail, another format; then headers of
+  // width, rows and the pixel bytes that follow. 1,431,655,767 x 3 wraps a
+  // 32-bit stride to 8 bytes: the file would pass a size check made with it.
+  std::vector<QByteArray> files{{},
+                                good.left(60),
+                                good.left(40),
+                                otherHeader,
+                                good + QByteArray(1000, 'x'),
+                                encoded(QImage(4, 4, QImage::Format_RGB32), "PNG")};
+  const std::tuple<int32_t, int32_t, qsizetype> claims[] = {
       {1431655767, 1, 8}, {715827882, 1, 8}, {INT32_MAX, 1, 4},   {16385, 1, 49156},
       {1, 16385, 65540},  {10001, 10000, 0}, {1431655767, 3, 24},
   };
-  for (const auto& [width, rows, pixelBytes] : cases) {
-    QByteArray file = bmpHeader(1, 1) + QByteArray(pixelBytes, '\0');
-    qToLittleEndian<uint32_t>(uint32_t(width), file.data() + 18);
-    qToLittleEndian<uint32_t>(uint32_t(rows), file.data() + 22);
-    const QString path = folder.filePath("huge.bmp");
-    writeContent(path, file);
-    EXPECT_EQ(failureNumberOfReading(path), errorNumber::UnreadablePicture)
-        << width << " x " << rows;
+  for (const auto& [width, rows, pixelBytes] : claims) {
+    files.push_back(bmpClaiming(width, rows, pixelBytes));
     EXPECT_THROW(imageOfBuffer(QByteArray(8, '\0'), width, rows), Failure) << width;
+  }
+  for (size_t file = 0; file < files.size(); ++file) {
+    const QString path = writtenFile(folder, "bad.bmp", files[file]);
+    EXPECT_EQ(failureOf([&] { readPictureBuffer(path); }).number(), errorNumber::UnreadablePicture)
+        << file;
   }
 }
 
-// Transparent parts come out white.
+// Transparent parts come out white; what is no picture of the offered
+// formats, or no file, fails by its cause.
 TEST(PictureLoading, PicturesComeOutAsRgbOnWhiteAndBadFilesFailByCause) {
   QTemporaryDir folder;
   const QImage gif = loadPicture(writtenFile(folder, "red.gif", redGif));
   EXPECT_EQ(gif.format(), QImage::Format_RGB888);
   EXPECT_EQ(gif.pixel(0, 0), qRgb(255, 0, 0));
-  QImage clear = filledPicture(2, 2, Qt::transparent, QImage::Format_ARGB32);
-  const QString path = writtenFile(folder, "clear.png", encoded(clear, "PNG"));
-  EXPECT_EQ(loadPicture(path).pixel(0, 0), qRgb(255, 255, 255));
-  const std::pair<QString, int> cases[] = {
-      {writtenFile(folder, "empty.jpg", {}), errorNumber::UnreadablePicture},
-      {writtenFile(folder, "text.bmp", "not a picture at all"), errorNumber::UnreadablePicture},
-      {folder.filePath("absent.gif"), errorNumber::FileNotFound},
-      {folder.filePath("absent/x.gif"), errorNumber::PathNotFound},
-      {folder.path(), errorNumber::PathFileAccessError},
+  const QString clear =
+      writtenFile(folder, "clear.png",
+                  encoded(filledPicture(2, 2, Qt::transparent, QImage::Format_ARGB32), "PNG"));
+  EXPECT_EQ(loadPicture(clear).pixel(0, 0), qRgb(255, 255, 255));
+  const QString notOffered =
+      QStringLiteral("50003 Unreadable picture (not a BMP, JPEG, GIF, PNG or WebP picture): ");
+  const std::pair<QString, QString> cases[] = {
+      {writtenFile(folder, "empty.jpg", {}), notOffered},
+      {writtenFile(folder, "text.bmp", "not a picture at all"), notOffered},
+      {writtenFile(folder, "p.xbm",
+                   "#define p_width 1\n#define p_height 1\nstatic char p_bits[] = {0x01};\n"),
+       notOffered},
+      {writtenFile(folder, "p.ppm", QByteArray("P6 1 1 255\n\0\0\0", 14)), notOffered},
+      {writtenFile(folder, "p.xpm",
+                   "/* XPM */\nstatic char *p[] = {\"1 1 1 1\", \"a c #FF0000\", \"a\"};\n"),
+       notOffered},
+      {folder.filePath("absent.gif"), "53 File not found: "},
+      {folder.filePath("absent/x.gif"), "76 Path not found: "},
+      {folder.path(), "75 Path/File access error: "},
   };
-  for (const auto& [path, number] : cases)
-    EXPECT_EQ(failureOf([&] { loadPicture(path); }).number(), number) << path.toStdString();
+  for (const auto& [path, refusal] : cases) EXPECT_EQ(failureTextOfLoading(path), refusal + path);
 }
 
 TEST(PictureLoading, PicturesBeyondTheSizeLimitAreRefusedUnallocated) {
@@ -157,12 +153,8 @@ TEST(PictureLoading, PicturesBeyondTheSizeLimitAreRefusedUnallocated) {
       "50003 Unreadable picture (larger than 16384 pixels a side or 100000000 "
       "pixels): ");
   // BMP headers claiming more than the limit, with no rows behind them.
-  const QByteArray bmp = encoded(patterned(4, 4), "BMP");
   for (auto [width, rows] : {std::pair{16385, 1}, {1, 16385}, {10001, 10000}}) {
-    QByteArray claim = bmp;
-    qToLittleEndian<qint32>(width, claim.data() + 18);
-    qToLittleEndian<qint32>(rows, claim.data() + 22);
-    const QString path = writtenFile(folder, "claim.bmp", claim);
+    const QString path = writtenFile(folder, "claim.bmp", bmpClaiming(width, rows, 48));
     EXPECT_EQ(failureTextOfLoading(path), refusal + path) << width << " x " << rows;
   }
   // A JPEG whose frame header claims 20000 x 20000.
@@ -209,17 +201,36 @@ TEST(PictureLoading, PicturesWhoseDataEndsEarlyAreRefused) {
   }
 }
 
-TEST(PictureLoading, OnlyTheOfferedFormatsAreDecoded) {
-  QTemporaryDir folder;
-  const QString refusal =
-      QStringLiteral("50003 Unreadable picture (not a BMP, JPEG, GIF, PNG or WebP picture): ");
-  const std::pair<const char*, QByteArray> others[] = {
-      {"p.xbm", "#define p_width 1\n#define p_height 1\nstatic char p_bits[] = {0x01};\n"},
-      {"p.ppm", QByteArray("P6 1 1 255\n\0\0\0", 14)},
-      {"p.xpm", "/* XPM */\nstatic char *p[] = {\"1 1 1 1\", \"a c #FF0000\", \"a\"};\n"},
+// Pictures made and read in the engine's buffer layout with no whole picture
+// in between.
+TEST(BufferParts, PlainCanvasKeepsItsPaddingAndPartsTheirPlace) {
+  for (const int width : {1, 4, 5, 7})
+    EXPECT_EQ(plainPictureBuffer({width, 3}, Qt::cyan).bytes,
+              pictureBufferOf(filledPicture(width, 3, Qt::cyan)).bytes)
+        << width;
+  const QImage picture = patterned(7, 5);
+  const QByteArray bytes = pictureBufferOf(picture).bytes;
+  for (const QRect area : {QRect(0, 0, 7, 5), QRect(2, 1, 3, 2), QRect(6, 4, 1, 1)})
+    EXPECT_EQ(imageOfBufferPart(bytes, 7, 5, area), picture.copy(area)) << area.x() << area.y();
+  EXPECT_EQ(imageOfBufferPart(bytes, 7, 5, QRect(5, 3, 4, 4)), picture.copy(5, 3, 2, 2));
+  EXPECT_THROW(imageOfBufferPart(bytes.left(20), 7, 5, QRect(0, 0, 1, 1)), Failure);
+}
+
+TEST(BufferParts, ExtentInBuffersIsCountedFromTheArea) {
+  QImage black = filledPicture(7, 5, Qt::black);
+  QImage white = filledPicture(7, 5, Qt::white);
+  black.setPixel(3, 1, qRgb(40, 40, 40));
+  white.setPixel(3, 1, qRgb(40, 40, 40));
+  black.setPixel(5, 3, qRgb(2, 0, 0));  // white shows through by 763 of 765: seen
+  black.setPixel(6, 4, qRgb(1, 0, 0));  // by 764: alpha rounds to 0
+  const QByteArray overBlack = pictureBufferOf(black).bytes;
+  const QByteArray overWhite = pictureBufferOf(white).bytes;
+  const auto extent = [&](QRect area) {
+    return designExtentOfBuffers(overBlack, overWhite, {7, 5}, area);
   };
-  for (const auto& [name, bytes] : others) {
-    const QString path = writtenFile(folder, name, bytes);
-    EXPECT_EQ(failureTextOfLoading(path), refusal + path) << name;
-  }
+  EXPECT_EQ(extent(QRect(0, 0, 7, 5)), QRect(3, 1, 3, 3));
+  EXPECT_EQ(extent(QRect(2, 1, 5, 4)), QRect(1, 0, 3, 3));
+  EXPECT_TRUE(extent(QRect(4, 0, 3, 3)).isNull());
+  EXPECT_TRUE(
+      designExtentOfBuffers(overBlack, overWhite.left(30), {7, 5}, QRect(0, 0, 7, 5)).isNull());
 }

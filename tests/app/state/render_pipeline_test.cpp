@@ -1,15 +1,15 @@
+// The engine's arguments, the canvas captured for it and its render; the
+// values each outside effect keeps per source kind, and their labels.
 #include "state/render_pipeline.h"
 
-#include <gtest/gtest.h>
-
-#include <QTemporaryDir>
-
-#include "desktop/scripted_platform.h"
 #include "state/bmp_file.h"
+#include "state/curve_file.h"
 #include "state/design_state.h"
 #include "state/engine_library.h"
-#include "state/failure.h"
-#include "test_pictures.h"
+#include "state/kind_settings.h"
+#include "state/outside_effects.h"
+#include "state/source_kind_switch.h"
+#include "state_test.h"
 
 namespace {
 
@@ -77,8 +77,8 @@ TEST_F(RenderPipelineTest, EffectArgumentsFollowTheEffectType) {
 TEST_F(RenderPipelineTest, TextureTileBySourceKindAndOption) {
   EXPECT_EQ(textureTileFor(state, true).source, TileSource::None);  // nothing loaded yet
   loadTexture(state, filledPicture(5, 3, Qt::white));
-  EXPECT_EQ(state.geometry.textureStride, 16);
-  EXPECT_EQ(state.geometry.textureRows, 3);
+  EXPECT_EQ((std::array{state.geometry.textureStride, state.geometry.textureRows}),
+            (std::array{16, 3}));
   EXPECT_EQ(textureTileFor(state, false).source, TileSource::None);
   EXPECT_EQ(textureTileFor(state, true).source, TileSource::TextureBuffer);
   EXPECT_EQ(textureTileFor(state, true).offset, 0);
@@ -94,16 +94,15 @@ TEST_F(RenderPipelineTest, TextureTileBySourceKindAndOption) {
 TEST_F(RenderPipelineTest, CaptureKeepsTheFrameOnTheCanvasAndFillsBothBuffers) {
   state.designFrame = {90, 70, 0, 0};
   captureCanvas(state, filledPicture(101, 60, Qt::white));
-  EXPECT_EQ(state.geometry.canvasStride, 304);
-  EXPECT_EQ(state.geometry.canvasRows, 60);
-  EXPECT_EQ(state.designFrame.left, 51);
-  EXPECT_EQ(state.designFrame.top, 10);
+  EXPECT_EQ((std::array{state.geometry.canvasStride, state.geometry.canvasRows,
+                        state.designFrame.left, state.designFrame.top}),
+            (std::array{304, 60, 51, 10}));
   EXPECT_EQ(state.buffers.output, state.buffers.background);
   EXPECT_EQ(readPictureBuffer(state.workingFiles.canvas).bytes, state.buffers.background);
 
   captureCanvas(state, filledPicture(30, 30, Qt::white));  // narrower than 50 pixels
-  EXPECT_EQ(state.designFrame.left, -20);
-  EXPECT_EQ(state.geometry.canvasStride, 92);
+  EXPECT_EQ((std::array{state.designFrame.left, state.geometry.canvasStride}),
+            (std::array{-20, 92}));
   // Without a canvas file the capture fails and keeps the buffers.
   const QByteArray before = state.buffers.background;
   state.workingFiles.canvas = folder.filePath(QStringLiteral("missing/canvas.bmp"));
@@ -113,6 +112,11 @@ TEST_F(RenderPipelineTest, CaptureKeepsTheFrameOnTheCanvasAndFillsBothBuffers) {
 
 TEST_F(RenderPipelineTest, RenderGivesACanvasOfTheCapturedSizeAndLeavesTheBackground) {
   EngineLibrary engine(QStringLiteral(ENGINE_PATH));
+  // Without a captured canvas the render fails before the engine.
+  EXPECT_THROW(renderDesign(state, QImage(10, 10, QImage::Format_RGB888), panels,
+                            engine.entryPoints(), platform),
+               Failure);
+  EXPECT_EQ(platform.busyPeriods, 0);
   captureCanvas(state, filledPicture(120, 80, Qt::white));
   const QByteArray background = state.buffers.background;
   QImage mask = filledPicture(60, 30, Qt::white);
@@ -121,8 +125,7 @@ TEST_F(RenderPipelineTest, RenderGivesACanvasOfTheCapturedSizeAndLeavesTheBackgr
   const QImage rendered = renderDesign(state, mask, panels, engine.entryPoints(), platform);
   EXPECT_EQ(rendered.size(), QSize(120, 80));
   EXPECT_EQ(state.buffers.background, background);
-  EXPECT_EQ(platform.busyPeriods, 1);
-  EXPECT_EQ(platform.busyDepth, 0);
+  EXPECT_EQ((std::array{platform.busyPeriods, platform.busyDepth}), (std::array{1, 0}));
   // Without its shape file a shape fails before the engine.
   state.sourceKind = SourceKind::Shape;
   state.workingFiles.shape = folder.filePath(QStringLiteral("absent.bmp"));
@@ -130,10 +133,61 @@ TEST_F(RenderPipelineTest, RenderGivesACanvasOfTheCapturedSizeAndLeavesTheBackgr
   EXPECT_EQ(platform.busyPeriods, 1);
 }
 
-TEST_F(RenderPipelineTest, RenderWithoutCaptureFailsBeforeTheEngine) {
-  EngineLibrary engine(QStringLiteral(ENGINE_PATH));
-  EXPECT_THROW(renderDesign(state, QImage(10, 10, QImage::Format_RGB888), panels,
-                            engine.entryPoints(), platform),
-               Failure);
-  EXPECT_EQ(platform.busyPeriods, 0);
+// The values an effect does not keep come back as zero.
+TEST(KindSettingsTable, EachEffectKeepsItsOwnSlidersAndStrayKindsReadAsText) {
+  KindRow row;
+  storeEffectSliders(row, EffectType::CastShadow, {{11, 12, 13}, {1, 2, 3}});
+  storeEffectSliders(row, EffectType::Raised, {{44, 45, 46}, {}});
+  EXPECT_EQ(loadEffectSliders(row, EffectType::CastShadow), (EffectSliders{{11, 12, 13}, {}}));
+  EXPECT_EQ(loadEffectSliders(row, EffectType::Raised), (EffectSliders{{44, 0, 0}, {}}));
+  // 42 reads as "No contour".
+  for (EffectType other :
+       {EffectType::Outline2, EffectType::DropShadow, EffectType::NoContour, EffectType{42}})
+    EXPECT_EQ(loadEffectSliders(row, other), (EffectSliders{{0, 0, 0}, {}})) << int(other);
+  KindSettingsTable table = defaultKindSettings();  // a kind outside the three reads as text
+  table[SourceKind{9}].frameLeft = 77;
+  EXPECT_EQ(table[SourceKind::Text].frameLeft, 77);
+}
+
+// The curve is stored by kind and material group, in a curves folder made
+// again if it was removed.
+TEST(SourceKindSwitch, StoresTheCurveOfKindAndMaterialGroup) {
+  QTemporaryDir curves;
+  DesignState state;
+  state.material = Material::Gold;
+  state.curve.y = {0, 1, 2, 3, 4, 5, 6, 0};
+  storeSourceKind(state, SourceKind::Text, curves.path());
+  ScriptedPlatform platform;
+  EXPECT_EQ(readCurveFile(curves.filePath("temp13.txt"), platform), state.curve);
+  state.material = Material::Profile;
+  state.curve.y = {0, 9, 8, 7, 6, 5, 4, 0};
+  storeSourceKind(state, SourceKind::Shape, curves.filePath("curves"));
+  EXPECT_EQ(readCurveFile(curves.filePath("curves/temp21.txt"), platform), state.curve);
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+// Drop shadow offsets run from -25 to +25 with their sign; the cast shadow
+// shows its height and its orientation in steps of 5 degrees.
+TEST(OutsideEffects, ShadowStrengthAndDeformationLabels) {
+  // The effect, the slider and its position, and the label shown.
+  const std::tuple<EffectType, int, int, const char*> cases[] = {
+      {EffectType::DropShadow, 2, 50, "0"},      {EffectType::DropShadow, 2, 60, "+ 5"},
+      {EffectType::DropShadow, 3, 0, "- 25"},    {EffectType::DropShadow, 3, 100, "+ 25"},
+      {EffectType::CastShadow, 3, 100, "360 °"}, {EffectType::CastShadow, 3, 3, "10 °"},
+      {EffectType::CastShadow, 3, 25, "90 °"},   {EffectType::CastShadow, 3, 50, "180 °"},
+      {EffectType::CastShadow, 3, 75, "270 °"},  {EffectType::CastShadow, 2, 61, "60"},
+      {EffectType::Glow, 1, 51, "50 %"},
+  };
+  for (const auto& [effect, slider, value, label] : cases)
+    EXPECT_EQ(shadowLabels(slider, value, outsideEffect(effect))->value, QString::fromUtf8(label))
+        << label;
+  // The strength is a percent for every effect, the parameters only for shadows.
+  EXPECT_FALSE(shadowLabels(1, 51, outsideEffect(EffectType::Glow))->first);
+  EXPECT_FALSE(shadowLabels(2, 60, outsideEffect(EffectType::Engraved)));
+  EXPECT_FALSE(shadowLabels(3, 60, outsideEffect(EffectType::NoContour)));
+  using velloro::DeformationType;
+  EXPECT_EQ(*deformationLabel(DeformationType::Curve, 100), QStringLiteral("180 °"));
+  EXPECT_EQ(*deformationLabel(DeformationType::Rotate, 100), QStringLiteral("360 °"));
+  EXPECT_EQ(*deformationLabel(DeformationType::Rotate, 3), QStringLiteral("10 °"));
+  EXPECT_FALSE(deformationLabel(DeformationType::None, 50));
 }

@@ -1,16 +1,10 @@
 #include "state/style_json.h"
 
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QFileInfo>
 #include <QJsonDocument>
-#include <QTemporaryDir>
-#include <functional>
 
 #include "state/outside_effects.h"
 #include "state/style_library.h"
-#include "test_files.h"
+#include "state_test.h"
 
 namespace {
 
@@ -108,8 +102,8 @@ TEST(StyleReading, RefusesWithTheKeyNamed) {
       {R"("material": 8)", R"("material" must be a whole number from 0 to 7, not 8)"},
       {R"("material": 2.5)", R"("material" must be a whole number from 0 to 7, not 2.5)"},
       {R"("material": "7")", R"("material" must be a whole number from 0 to 7, not "7")"},
-      {R"("effect": {"type": "sparkle"})",
-       R"("effect.type" must be one of none|drop-shadow|cast-shadow|engraved|raised|outline1|outline2|glow, not "sparkle")"},
+      {R"("font": {"align": "middle"})",
+       R"("font.align" must be one of left|centre|right, not "middle")"},
       {R"("effect": {"type": "drop-shadow", "offsetY": -1})",
        R"("effect.offsetY" must be a whole number from 0 to 100, not -1)"},
       {R"("effect": 3)", R"("effect" must be an object, not 3)"},
@@ -138,19 +132,15 @@ TEST(StyleReading, RefusesWithTheKeyNamed) {
 
 TEST(StyleReading, FilesThatCannotBeStyles) {
   QTemporaryDir folder;
-  const QString empty = folder.filePath(QStringLiteral("empty.vstyle"));
-  const QString huge = folder.filePath(QStringLiteral("huge.vstyle"));
-  const QString good = folder.filePath(QStringLiteral("good.vstyle"));
-  writeContent(empty, {});
-  writeContent(huge, QByteArray(largestStyleFile + 1, ' '));
-  writeContent(good, withHeader(R"("material": 3)"));
   const std::pair<QString, const char*> files[] = {
       {folder.filePath(QStringLiteral("missing.vstyle")), "cannot read: No such file or directory"},
-      {empty, "the file is empty"},
-      {huge, "too large for a style (1048577 bytes)"},
+      {writtenFile(folder, "empty.vstyle", {}), "the file is empty"},
+      {writtenFile(folder, "huge.vstyle", QByteArray(largestStyleFile + 1, ' ')),
+       "too large for a style (1048577 bytes)"},
   };
   for (const auto& [path, message] : files)
     EXPECT_EQ(refusal([&] { readStyleFile(path, Style{}); }), message);
+  const QString good = writtenFile(folder, "good.vstyle", withHeader(R"("material": 3)"));
   EXPECT_EQ(readStyleFile(good, Style{}).material, Material::Ridge);
 }
 
@@ -170,12 +160,10 @@ TEST(ShippedStyles, EachPresetReadsAndIsNamed) {
 
 TEST(StyleLibrary, ListsStylesByTheirNames) {
   QTemporaryDir folder;
-  writeContent(folder.filePath(QStringLiteral("b.vstyle")),
-               styleDocument(Style{}, QStringLiteral("zinc")));
-  writeContent(folder.filePath(QStringLiteral("a.vstyle")),
-               styleDocument(Style{}, QStringLiteral("Gold")));
-  writeContent(folder.filePath(QStringLiteral("broken.vstyle")), "{");
-  writeContent(folder.filePath(QStringLiteral("notes.txt")), "not a style");
+  writtenFile(folder, "b.vstyle", styleDocument(Style{}, QStringLiteral("zinc")));
+  writtenFile(folder, "a.vstyle", styleDocument(Style{}, QStringLiteral("Gold")));
+  writtenFile(folder, "broken.vstyle", "{");
+  writtenFile(folder, "notes.txt", "not a style");
   std::vector<std::string> shown;
   for (const StyleEntry& entry : stylesIn(folder.path()))
     shown.push_back(entry.name.toStdString() + " " +

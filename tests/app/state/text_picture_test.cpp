@@ -2,9 +2,7 @@
 // alignment and spacing, and letter spacing, measured on the mask.
 #include "state/text_picture.h"
 
-#include <gtest/gtest.h>
-
-#include "failure_of.h"
+#include "state_test.h"
 
 // Margin and size follow the font size; the text prints on white, an empty one
 // as the margins alone.
@@ -15,7 +13,7 @@ TEST(TextPicture, MarginAndSizeFollowTheFontSizeAndTheTextPrintsOnWhite) {
   EXPECT_EQ(layout.height, roundHalfEven(46 * 1.3));  // 46.5 rounds to the even 46 first
   EXPECT_EQ(textLayout({0, 10}, 75, 10).width, 50);   // 12 + 37.5 gives 49.5, to the even 50
   TextPicture text;
-  text.font.setPointSize(40);
+  text.font.setPointSizeF(40.5);  // rounds to the even 40
   text.print(QStringLiteral("Velloro"));
   EXPECT_EQ(text.picture.pixelColor(0, 0), QColor(Qt::white));
   EXPECT_EQ(text.roundedFontSize(), 40);

@@ -1,18 +1,8 @@
 #include "state/undo_store.h"
 
-#include <gtest/gtest.h>
-
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
-#include <vector>
-
-#include "desktop/scripted_platform.h"
 #include "platform/run_folder.h"
-#include "state/failure.h"
 #include "state/undo_files.h"
-#include "test_files.h"
-#include "test_pictures.h"
+#include "state_test.h"
 
 namespace {
 
@@ -21,7 +11,6 @@ namespace {
 class UndoStoreTest : public testing::Test {
  protected:
   void SetUp() override {
-    canvasFile = folder.filePath("canvas.bmp");
     showCanvas("first");
     store.setListener({[this](const QString& file) { shown = contentOf(file); },
                        [this] {
@@ -40,7 +29,7 @@ class UndoStoreTest : public testing::Test {
   }
 
   QTemporaryDir folder;
-  QString canvasFile;
+  const QString canvasFile = folder.filePath("canvas.bmp");
   ScriptedPlatform platform;
   UndoStore store;
   QByteArray shown;
@@ -63,10 +52,9 @@ TEST_F(UndoStoreTest, UndoRedoAndARecordAfterAnUndoDropsTheLaterHistory) {
   store.undo(canvasFile, platform);
   store.undo(canvasFile, platform);
   EXPECT_EQ(shown, QByteArray("first"));
-  EXPECT_EQ(store.counters.position, 0);
-  EXPECT_EQ(store.counters.top, 2);
-  EXPECT_EQ(undoButton.back(), false);
-  EXPECT_EQ(redoButton.back(), true);
+  EXPECT_EQ((std::array<int, 2>{store.counters.position, store.counters.top}), (std::array{0, 2}));
+  EXPECT_EQ((std::pair<bool, bool>{undoButton.back(), redoButton.back()}),
+            (std::pair{false, true}));
   EXPECT_EQ(captures, 2);  // each shown step is captured
   store.redo();
   EXPECT_EQ(shown, QByteArray("second"));
@@ -113,9 +101,8 @@ TEST(UndoStoreDiskFull, RecordAndUndoAskForDiskSpace) {
   store.undo(folder.filePath("canvas.bmp"), platform);
   ASSERT_EQ(platform.messages.size(), 2u);
   for (const Message& message : platform.messages) {
-    EXPECT_EQ(message.text, QStringLiteral("Thanks to give me more disk space ..."));
+    EXPECT_EQ(message.title + message.text, "VelloroThanks to give me more disk space ...");
     EXPECT_EQ(message.icon, MessageIcon::Critical);
-    EXPECT_EQ(message.title, QStringLiteral("Velloro"));
   }
   EXPECT_EQ(store.counters.position, 1);
   store.deleteUndoFiles();
@@ -123,7 +110,7 @@ TEST(UndoStoreDiskFull, RecordAndUndoAskForDiskSpace) {
 
 // Named UndoN.tmp in a folder of each store's own; a step that cannot be
 // written leaves the counters.
-TEST(UndoFiles, NamedUndoNumberTmpAndAStepThatCannotBeWrittenLeavesTheCounters) {
+TEST(UndoFiles, NamedUndoNumberTmpAStepThatCannotBeWrittenLeavesTheCountersAResetTakesAll) {
   UndoStore first;
   UndoStore second;
   EXPECT_TRUE(first.undoFile(7).endsWith(QStringLiteral("/Undo7.tmp")));
@@ -135,11 +122,9 @@ TEST(UndoFiles, NamedUndoNumberTmpAndAStepThatCannotBeWrittenLeavesTheCounters) 
   EXPECT_EQ(undo.fileOfLevel(0), QStringLiteral("/nonexistent-folder/Undop10.tmp"));
   EXPECT_THROW(undo.save(filledPicture(20, 10, Qt::white)), Failure);
   EXPECT_EQ((std::array{undo.level(), undo.top()}), (std::array{0, 0}));
-}
-
-TEST(UndoFiles, ResetTakesEveryStepsFile) {
+  // A reset takes every step's file.
   QTemporaryDir folder;
-  UndoFiles undo(folder.path() + '/', QStringLiteral("Undopt1"));
+  undo = UndoFiles(folder.path() + '/', QStringLiteral("Undopt1"));
   EXPECT_EQ(undo.fileOfLevel(12), folder.path() + QStringLiteral("/Undopt112.tmp"));
   for (Qt::GlobalColor colour : {Qt::black, Qt::red, Qt::blue})
     undo.save(filledPicture(20, 10, colour));

@@ -1,10 +1,26 @@
-// What a piece of code under test throws as the program's failure.
+// What the state tests share: the facilities most of them use, and the
+// failure a piece of code under test throws.
 #pragma once
 
-#include <QString>
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <functional>
 
+#include "desktop/scripted_platform.h"
 #include "state/failure.h"
+#include "test_files.h"
+#include "test_pictures.h"
+
+// The file `name` in `folder` holding `bytes`.
+inline QString writtenFile(const QTemporaryDir& folder, const char* name, const QByteArray& bytes) {
+  const QString path = folder.filePath(QLatin1String(name));
+  writeContent(path, bytes);
+  return path;
+}
 
 // The failure `code` throws; number 0 when it throws none.
 inline Failure failureOf(const std::function<void()>& code) {
