@@ -170,25 +170,8 @@ TEST_F(MainWindowTest, DrawGivesTheBytesOfTheCommandLineWithTheSameSettings) {
   const QByteArray drawn = drawnPng();
   EXPECT_TRUE(seam->messages.empty());
   EXPECT_EQ(seam->busyDepth, 0);
-  EXPECT_EQ(rendered({u"--text"_s,
-                      u"Sunny\nBakery"_s,
-                      u"--size"_s,
-                      u"40"_s,
-                      u"--effect"_s,
-                      u"glow"_s,
-                      u"--at"_s,
-                      u"200,120"_s,
-                      u"--align"_s,
-                      u"centre"_s,
-                      u"--line-spacing"_s,
-                      u"1.25"_s,
-                      u"--letter-spacing"_s,
-                      u"7"_s,
-                      u"--gradient"_s,
-                      u"#ff8000,#2040c0"_s,
-                      u"--gradient-angle"_s,
-                      u"30"_s,
-                      u"--canvas"_s,
-                      u"631x331"_s}),
-            drawn);
+  const QStringList options = u"--text|Sunny\nBakery|--size|40|--effect|glow|--at|200,120|--align|"
+                              u"centre|--line-spacing|1.25|--letter-spacing|7|--gradient|#ff8000,"
+                              u"#2040c0|--gradient-angle|30|--canvas|631x331"_s.split(u'|');
+  EXPECT_EQ(rendered(options), drawn);
 }
