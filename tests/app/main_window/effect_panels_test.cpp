@@ -59,23 +59,14 @@ TEST_F(EffectPanelsTest, OutlineAndGlowKeepTheirWidthAndColourShadowLabelsFollow
   EXPECT_EQ(arguments().effectValue2, 100);  // orientation
 }
 
-TEST_F(EffectPanelsTest, PaletteAndColourDialogSetTheFillColourCancelKeepsIt) {
-  const Rgb picked = pressFillPalette({10, 12});
-  EXPECT_EQ(design().fillColour, picked);
-  EXPECT_EQ(design().kindSettings[SourceKind::Text].fillColour, picked);
+TEST_F(EffectPanelsTest, PaletteOrColourDialogSetTheOwnColourThatGoldThenMaterial2BringsBack) {
+  const Rgb own = pressFillPalette({10, 12});
+  EXPECT_EQ(design().fillColour, own);
+  EXPECT_EQ(design().kindSettings[SourceKind::Text].fillColour, own);
   emit panels().fillPalette()->mouseMoved(Qt::NoButton, {80, 3});
   emit panels().fillPalette()->mouseMoved(Qt::LeftButton, {500, 3});  // off the palette
-  EXPECT_EQ(design().fillColour, picked);
-  panels().fillButtons()[0]->click();  // cancelled
-  EXPECT_EQ(design().fillColour, picked);
-  seam->colourAnswers.push_back(QColor(1, 2, 3));
-  panels().fillButtons()[0]->click();
-  const velloro::ActionArguments a = arguments();
-  EXPECT_EQ((Rgb{a.fillRed, a.fillGreen, a.fillBlue}), (Rgb{1, 2, 3}));
-}
-
-TEST_F(EffectPanelsTest, GoldThenMaterial2BringsBackTheOwnColourAndCurve) {
-  const Rgb own = pressFillPalette({10, 12});
+  panels().fillButtons()[0]->click();                                 // cancelled
+  EXPECT_EQ(design().fillColour, own);
   design().curve.y = {0, 10, 20, 30, 40, 50, 60, 0};
   const CurvePoints ownCurve = design().curve;
   panels().curveAxisButtons()[2]->click();
@@ -102,6 +93,10 @@ TEST_F(EffectPanelsTest, GoldThenMaterial2BringsBackTheOwnColourAndCurve) {
   EXPECT_EQ(design().fillColour, (Rgb{204, 177, 24}));
   chooseMaterial(Material::Profile);
   EXPECT_EQ(design().fillColour, own);
+  seam->colourAnswers.push_back(QColor(1, 2, 3));
+  panels().fillButtons()[0]->click();
+  const velloro::ActionArguments a = arguments();
+  EXPECT_EQ((Rgb{a.fillRed, a.fillGreen, a.fillBlue}), (Rgb{1, 2, 3}));
 }
 
 TEST_F(EffectPanelsTest, LoadTextureRefusesWhatItCannotReadAndFillsThePreview) {

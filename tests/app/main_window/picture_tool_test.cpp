@@ -50,18 +50,26 @@ class PictureToolTest : public MainWindowTest {
   qint64 now = 0;  // the tool's clock, in milliseconds
 };
 
-TEST_F(PictureToolTest, LoadCentresTheFramedPhotoAndRefusesWhatIsNoPicture) {
+TEST_F(PictureToolTest, LoadCentresTheFramedPhotoPickingKeepsTheGreenAndNoPictureIsRefused) {
   loadPhoto();
   ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
   EXPECT_EQ(tool->photoView()->pos(), QPoint(131, 113));
   EXPECT_EQ(tool->maskCanvas()->pos(), QPoint(131, 113));
   EXPECT_EQ(loadPictureFile(design().workingFiles.picture).size(), QSize(165, 115));
-  EXPECT_EQ(maskAt(0, 0), QColor(Qt::black));
   EXPECT_EQ(maskAt(100, 50), QColor(Qt::black));
   EXPECT_EQ(tool->maskCanvas()->picture().pixelColor(31, 31), QColor(Qt::white));
   EXPECT_TRUE(tool->applyButton()->isEnabled());
   EXPECT_TRUE(tool->colourPanel()->isEnabled());
-  EXPECT_EQ(tool->boundLabels()[1]->text(), u"and 255"_s);
+  tool->activated();
+  tool->pictureReleased(Qt::LeftButton, QPoint(32 + 10, 32 + 10));
+  EXPECT_EQ(tool->ranges.RedMax, 130);
+  EXPECT_EQ(tool->ranges.GreenMin, 100);
+  EXPECT_EQ(tool->ranges.BlueMin, 20);
+  EXPECT_EQ(tool->boundLabels()[0]->text(), u"between 0"_s);
+  EXPECT_EQ(tool->boundLabels()[3]->text(), u"and 255"_s);
+  EXPECT_EQ(maskAt(10, 10), QColor(Qt::black));
+  EXPECT_EQ(maskAt(80, 10), QColor(Qt::white));
+  EXPECT_EQ(tool->photoView()->picture().pixelColor(32 + 80, 32 + 10), QColor(Qt::white));
   writeContent(path("elsewhere/broken.bmp"), QByteArray("not a picture"));
   seam->fileAnswers.push_back(path("elsewhere/broken.bmp"));
   tool->loadButton()->click();
@@ -75,20 +83,6 @@ TEST_F(PictureToolTest, LoadCentresTheFramedPhotoAndRefusesWhatIsNoPicture) {
   EXPECT_EQ(seam->openRequests[0].folder, path("inputs"));
   EXPECT_EQ(seam->openRequests[1].folder, folder.path());
   EXPECT_EQ(seam->openRequests[2].folder, path("elsewhere"));
-}
-
-TEST_F(PictureToolTest, PickingTheGreenKeepsItAndRemovesTheRed) {
-  loadPhoto();
-  tool->activated();
-  tool->pictureReleased(Qt::LeftButton, QPoint(32 + 10, 32 + 10));
-  EXPECT_EQ(tool->ranges.RedMax, 130);
-  EXPECT_EQ(tool->ranges.GreenMin, 100);
-  EXPECT_EQ(tool->ranges.BlueMin, 20);
-  EXPECT_EQ(tool->boundLabels()[0]->text(), u"between 0"_s);
-  EXPECT_EQ(tool->boundLabels()[3]->text(), u"and 255"_s);
-  EXPECT_EQ(maskAt(10, 10), QColor(Qt::black));
-  EXPECT_EQ(maskAt(80, 10), QColor(Qt::white));
-  EXPECT_EQ(tool->photoView()->picture().pixelColor(32 + 80, 32 + 10), QColor(Qt::white));
 }
 
 TEST_F(PictureToolTest, EachBoundButtonStepsItsOwnBoundWithinTheRange) {
@@ -148,7 +142,7 @@ TEST_F(PictureToolTest, TransparentPixelsTakeTheTransparentColour) {
   EXPECT_EQ(maskAt(30, 5), QColor(Qt::black));
 }
 
-TEST_F(PictureToolTest, ABlackRectangleDrawnInMaskModeReachesTheMaskFileOnApply) {
+TEST_F(PictureToolTest, StrokesUndoneThenARectangleDrawnInMaskModeReachTheMaskFileOnApply) {
   loadPhoto();
   tool->ranges.RedMax = 100;
   tool->boundButtonReleased(1, true);  // the red part now white in the mask
@@ -156,6 +150,17 @@ TEST_F(PictureToolTest, ABlackRectangleDrawnInMaskModeReachesTheMaskFileOnApply)
   EXPECT_TRUE(tool->maskCanvas()->isVisible());
   EXPECT_FALSE(tool->loadButton()->isEnabled());
   tool->penColourButtons()[1]->click();
+  const QImage unmarked = tool->maskCanvas()->picture();
+  tool->maskUndoButton()->click();
+  EXPECT_EQ(tool->maskCanvas()->picture(), unmarked);
+  stroke({0, 0}, {100, 0});
+  stroke({0, 20}, {100, 20});
+  stroke({0, 100}, {100, 100});
+  EXPECT_EQ(tool->maskCanvas()->picture().pixelColor(50, 0), QColor(Qt::black));
+  for (int step = 0; step < 4; ++step) tool->maskUndoButton()->click();
+  EXPECT_EQ(tool->maskCanvas()->picture(), unmarked);
+  const QString firstUndoFile = tool->undoFiles->fileOfLevel(0);
+  EXPECT_TRUE(firstUndoFile.startsWith(folder.path()));
   tool->penWidthSlider()->setValue(3);
   tool->toolClicked(2);
   tool->maskPressed(Qt::LeftButton, QPoint(112, 42));
@@ -178,24 +183,6 @@ TEST_F(PictureToolTest, ABlackRectangleDrawnInMaskModeReachesTheMaskFileOnApply)
   window->draw();
   EXPECT_TRUE(seam->messages.empty());
   EXPECT_NE(canvas(), before);
-}
-
-TEST_F(PictureToolTest, ThreeStrokesAndFourUndosGiveBackTheMaskOfBefore) {
-  loadPhoto();
-  tool->maskButton()->click();
-  tool->penColourButtons()[1]->click();
-  const QImage before = tool->maskCanvas()->picture();
-  tool->maskUndoButton()->click();
-  EXPECT_EQ(tool->maskCanvas()->picture(), before);
-  stroke({0, 0}, {100, 0});
-  stroke({0, 20}, {100, 20});
-  stroke({0, 100}, {100, 100});
-  EXPECT_EQ(tool->maskCanvas()->picture().pixelColor(50, 0), QColor(Qt::black));
-  for (int step = 0; step < 4; ++step) tool->maskUndoButton()->click();
-  EXPECT_EQ(tool->maskCanvas()->picture(), before);
-  EXPECT_TRUE(seam->messages.empty());
-  const QString firstUndoFile = tool->undoFiles->fileOfLevel(0);
-  EXPECT_TRUE(firstUndoFile.startsWith(folder.path()));
   EXPECT_TRUE(QFile::exists(firstUndoFile));
   delete tool;  // the window's unload
   EXPECT_FALSE(QFile::exists(firstUndoFile));

@@ -170,8 +170,9 @@ TEST_F(MainWindowTest, DrawGivesTheBytesOfTheCommandLineWithTheSameSettings) {
   const QByteArray drawn = drawnPng();
   EXPECT_TRUE(seam->messages.empty());
   EXPECT_EQ(seam->busyDepth, 0);
-  const QStringList options = u"--text|Sunny\nBakery|--size|40|--effect|glow|--at|200,120|--align|"
-                              u"centre|--line-spacing|1.25|--letter-spacing|7|--gradient|#ff8000,"
-                              u"#2040c0|--gradient-angle|30|--canvas|631x331"_s.split(u'|');
+  const QStringList options =
+      u"--text|Sunny\nBakery|--size|40|--effect|glow|--at|200,120|--align|"
+      u"centre|--line-spacing|1.25|--letter-spacing|7|--gradient|#ff8000,"
+      u"#2040c0|--gradient-angle|30|--canvas|631x331"_s.split(u'|');
   EXPECT_EQ(rendered(options), drawn);
 }
