@@ -120,9 +120,7 @@ TEST_F(MainWindowTest, CropButtonAndMenuEntryToggleOneCropModeWhoseQuestionDecid
   EXPECT_FALSE(window->canvasView()->rubberBand().has_value());
   dragOnCanvas({110, 60}, {10, 10});
   EXPECT_EQ(canvas().size(), QSize(100, 50));
-  EXPECT_EQ(design().geometry.canvasRows, 50);
   EXPECT_FALSE(crop->isChecked());
-  EXPECT_TRUE(window->toolButton(u"Undo"_s)->isEnabled());
   EXPECT_EQ(canvas().pixelColor(50, 25), QColor(Qt::white));  // no band in it
 }
 

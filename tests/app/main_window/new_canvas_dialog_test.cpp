@@ -67,7 +67,6 @@ TEST_F(NewCanvasDialogTest, ChosenColourStaysAfterCancelAndFillsTheNextCanvas) {
   window->menuEntry(u"mnuFileNew"_s)->trigger();
   auto* next = qobject_cast<NewCanvasDialog*>(shownWindow("FrmNew"));
   ASSERT_NE(next, nullptr);
-  EXPECT_NE(next, dialog);
   EXPECT_TRUE(next->backgroundButtons()[0]->isChecked());
   next->sizeBoxes()[0]->setValue(30);
   next->sizeBoxes()[1]->setValue(20);

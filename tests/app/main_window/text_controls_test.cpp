@@ -83,26 +83,21 @@ TEST_F(MainWindowTest, LeftClickOnAnEmptySourceHintsAtTheTool) {
   EXPECT_EQ(seam->messages.back().text, u"No picture loaded !"_s);
 }
 
-TEST_F(MainWindowTest, SwitchingToAnotherSourceAndBackRestoresTheTextSettings) {
+// A kind never visited starts with "Rotate"; the rest of the text's style
+// coming back is checked with a loaded style in the styles tests.
+TEST_F(MainWindowTest, SwitchingRestoresTheTextFrameAndGoesOnWhenTheCurveCannotBeKept) {
   design().designFrame.left = 40;
   design().surfacePattern = SurfacePatternType::Grain;
   window->selectSource(SourceKind::Shape, Qt::RightButton);
   EXPECT_EQ(design().designFrame.left, 5);
-  // A kind never visited starts without contour, with "Rotate".
-  EXPECT_EQ(design().effectType, EffectType::NoContour);
   EXPECT_TRUE(window->panels()->deformationButtons()[1]->isChecked());
   window->selectSource(SourceKind::Text, Qt::LeftButton);
   EXPECT_EQ(design().designFrame.left, 40);
   EXPECT_EQ(design().surfacePattern, SurfacePatternType::Grain);
-  EXPECT_EQ(design().effectType, EffectType::Engraved);
   EXPECT_TRUE(window->panels()->deformationButtons()[0]->isChecked());
-}
-
-TEST_F(MainWindowTest, SwitchingGoesOnWhenTheCurveCannotBeKept) {
   // A removed folder is made again; a file in its place cannot be.
   QDir(path("curves")).removeRecursively();
   writeContent(path("curves"), "not a folder");
-  design().designFrame.left = 40;
   window->selectSource(SourceKind::Shape, Qt::RightButton);
   // Only the curve loader speaks, in its own report without a site tag.
   EXPECT_TRUE(onlyMessage().text.startsWith(u"error number : "_s));
@@ -111,9 +106,7 @@ TEST_F(MainWindowTest, SwitchingGoesOnWhenTheCurveCannotBeKept) {
   EXPECT_EQ(design().kindSettings[SourceKind::Text].frameLeft, 40);
 }
 
-using TitleLinesTest = MainWindowTest;
-
-TEST_F(TitleLinesTest, EnterStartsALineCtrlEnterDrawsAndTooManyLinesAreRefusedByName) {
+TEST_F(MainWindowTest, EnterStartsALineCtrlEnterDrawsAndTooManyLinesAreRefusedByName) {
   focusTextBox();
   textBox()->setText(QString());
   const QImage blank = canvas();
@@ -133,7 +126,7 @@ TEST_F(TitleLinesTest, EnterStartsALineCtrlEnterDrawsAndTooManyLinesAreRefusedBy
   EXPECT_EQ(canvas(), before);
 }
 
-TEST_F(TitleLinesTest, EditedGradientBecomesTheFill) {
+TEST_F(MainWindowTest, EditedGradientBecomesTheFill) {
   seam->colourAnswers = {QColor(255, 0, 0), QColor(0, 0, 255)};
   seam->modalAnswers.push_back([](QDialog& dialog) {
     auto& editor = dynamic_cast<GradientEditor&>(dialog);
