@@ -102,6 +102,11 @@ QImage MainWindowTest::filled(QSize size, QColor colour) {
   return picture;
 }
 
+void MainWindowTest::expectPixels(const QImage& picture, Pixels pixels, QPoint offset) {
+  for (const auto& [at, colour] : pixels)
+    EXPECT_EQ(picture.pixelColor(at + offset), colour) << "at " << at.x() << "," << at.y();
+}
+
 void MainWindowTest::pressOk(QDialog& dialog) {
   auto* buttons = dialog.findChild<QDialogButtonBox*>();
   ASSERT_NE(buttons, nullptr);

@@ -85,6 +85,9 @@ class MainWindowTest : public testing::Test {
   void copyFiles(const QString& from, const char* to, std::initializer_list<const char*> names);
   static QWidget* shownWindow(const char* objectName);
   static QImage filled(QSize size, QColor colour);
+  using Pixels = std::initializer_list<std::pair<QPoint, QColor>>;
+  // Each listed pixel of `picture`, moved by `offset`, has its colour.
+  static void expectPixels(const QImage& picture, Pixels pixels, QPoint offset = {});
   static void pressOk(QDialog& dialog);
 
   QTemporaryDir folder;

@@ -100,8 +100,7 @@ TEST_F(NewCanvasDialogTest, AMissingTextureChangesNothingAnotherKindsIsOfferedAn
   EXPECT_EQ(seam->openRequests[1].fileName, u"tile.bmp"_s);  // from kind 2
   EXPECT_EQ(design().textureNames[SourceKind::Text], path("textures/tile.bmp"));
   dialog->okButton()->click();
-  EXPECT_EQ(canvas().pixelColor(512, 384), QColor(Qt::red));
-  EXPECT_EQ(canvas().pixelColor(599, 399), QColor(Qt::green));
+  expectPixels(canvas(), {{{512, 384}, Qt::red}, {{599, 399}, Qt::green}});
 }
 
 TEST_F(MainWindowTest, AboutShowsTheVersionModallyOverTheWindowWithAMailLinkAndSystemInformation) {

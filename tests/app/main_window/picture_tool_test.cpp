@@ -32,9 +32,9 @@ class PictureToolTest : public MainWindowTest {
     tool->loadButton()->click();
   }
 
-  // A mask pixel at (x, y) of the photo, inside the frame.
-  QColor maskAt(int x, int y) const {
-    return tool->maskCanvas()->picture().pixelColor(x + 32, y + 32);
+  // Mask pixels at places of the photo, inside the frame.
+  void expectMask(Pixels pixels) const {
+    expectPixels(tool->maskCanvas()->picture(), pixels, {32, 32});
   }
 
   static QImage loadPictureFile(const QString& path) { return QImage(path, "BMP"); }
@@ -56,8 +56,7 @@ TEST_F(PictureToolTest, LoadCentresTheFramedPhotoPickingKeepsTheGreenAndNoPictur
   EXPECT_EQ(tool->photoView()->pos(), QPoint(131, 113));
   EXPECT_EQ(tool->maskCanvas()->pos(), QPoint(131, 113));
   EXPECT_EQ(loadPictureFile(design().workingFiles.picture).size(), QSize(165, 115));
-  EXPECT_EQ(maskAt(100, 50), QColor(Qt::black));
-  EXPECT_EQ(tool->maskCanvas()->picture().pixelColor(31, 31), QColor(Qt::white));
+  expectMask({{{100, 50}, Qt::black}, {{-1, -1}, Qt::white}});
   EXPECT_TRUE(tool->applyButton()->isEnabled());
   EXPECT_TRUE(tool->colourPanel()->isEnabled());
   tool->activated();
@@ -67,8 +66,7 @@ TEST_F(PictureToolTest, LoadCentresTheFramedPhotoPickingKeepsTheGreenAndNoPictur
   EXPECT_EQ(tool->ranges.BlueMin, 20);
   EXPECT_EQ(tool->boundLabels()[0]->text(), u"between 0"_s);
   EXPECT_EQ(tool->boundLabels()[3]->text(), u"and 255"_s);
-  EXPECT_EQ(maskAt(10, 10), QColor(Qt::black));
-  EXPECT_EQ(maskAt(80, 10), QColor(Qt::white));
+  expectMask({{{10, 10}, Qt::black}, {{80, 10}, Qt::white}});
   EXPECT_EQ(tool->photoView()->picture().pixelColor(32 + 80, 32 + 10), QColor(Qt::white));
   writeContent(path("elsewhere/broken.bmp"), QByteArray("not a picture"));
   seam->fileAnswers.push_back(path("elsewhere/broken.bmp"));
@@ -108,15 +106,14 @@ TEST_F(PictureToolTest, EachBoundButtonStepsItsOwnBoundWithinTheRange) {
   tool->heldBoundTick();
   tool->boundButtonReleased(1, false);
   EXPECT_EQ(tool->ranges.RedMax, 100);
-  EXPECT_EQ(maskAt(80, 10), QColor(Qt::white));
-  EXPECT_EQ(maskAt(10, 10), QColor(Qt::black));
+  expectMask({{{80, 10}, Qt::white}, {{10, 10}, Qt::black}});
   tool->ranges.RedMin = 254;
   tool->boundButtonPressed(0, true);
   for (int tick = 0; tick < 95; ++tick, now += 10) tool->heldBoundTick();
   tool->boundButtonReleased(0, true);
   EXPECT_EQ(tool->ranges.RedMin, 255);
   EXPECT_EQ(tool->boundLabels()[0]->text(), u"between 255"_s);
-  EXPECT_EQ(maskAt(10, 10), QColor(Qt::white));  // lower bound above the upper one
+  expectMask({{{10, 10}, Qt::white}});  // lower bound above the upper one
   EXPECT_FALSE(tool->PlusHeld);
 }
 
@@ -127,19 +124,16 @@ TEST_F(PictureToolTest, TransparentPixelsTakeTheTransparentColour) {
   QPainter(&photo).fillRect(20, 0, 20, 20, Qt::white);
   ASSERT_TRUE(photo.save(photoPath));
   loadPhoto();
-  EXPECT_EQ(maskAt(5, 5), QColor(Qt::white));
-  EXPECT_EQ(maskAt(30, 5), QColor(Qt::white));  // white is the transparent colour
+  expectMask({{{5, 5}, Qt::white}, {{30, 5}, Qt::white}});  // white is the transparent colour
   seam->colourAnswers.push_back(QColor(0, 255, 0));
   QTest::mouseClick(tool->transparentColourButton(), Qt::LeftButton);
   EXPECT_EQ(seam->colourOwners, std::vector<QWidget*>{tool});
   EXPECT_EQ((std::array{tool->ranges.KeyRed, tool->ranges.KeyGreen, tool->ranges.KeyBlue}),
             (std::array{0, 255, 0}));
   const QImage framed = loadPictureFile(design().workingFiles.picture);
-  EXPECT_EQ(framed.pixelColor(0, 0), QColor(0, 255, 0));
-  EXPECT_EQ(framed.pixelColor(32 + 5, 32 + 5), QColor(0, 255, 0));
+  expectPixels(framed, {{{0, 0}, QColor(0, 255, 0)}, {{32 + 5, 32 + 5}, QColor(0, 255, 0)}});
   EXPECT_EQ(tool->viewport()->palette().color(QPalette::Window), QColor(0, 255, 0));
-  EXPECT_EQ(maskAt(5, 5), QColor(Qt::white));
-  EXPECT_EQ(maskAt(30, 5), QColor(Qt::black));
+  expectMask({{{5, 5}, Qt::white}, {{30, 5}, Qt::black}});
 }
 
 TEST_F(PictureToolTest, StrokesUndoneThenARectangleDrawnInMaskModeReachTheMaskFileOnApply) {
@@ -175,10 +169,11 @@ TEST_F(PictureToolTest, StrokesUndoneThenARectangleDrawnInMaskModeReachTheMaskFi
   EXPECT_EQ(design().sourceKind, SourceKind::Picture);
   const QImage mask = loadPictureFile(design().workingFiles.mask);
   ASSERT_EQ(mask.size(), QSize(165, 115));
-  EXPECT_EQ(mask.pixelColor(112, 42), QColor(Qt::black));  // the rectangle's edge
-  EXPECT_EQ(mask.pixelColor(117, 47), QColor(Qt::white));  // inside it, still removed
-  EXPECT_EQ(mask.pixelColor(42, 42), QColor(Qt::black));   // kept green
-  EXPECT_EQ(mask.pixelColor(20, 20), QColor(Qt::white));   // the frame
+  // The rectangle's edge, inside it (still removed), the kept green, the frame.
+  expectPixels(mask, {{{112, 42}, Qt::black},
+                      {{117, 47}, Qt::white},
+                      {{42, 42}, Qt::black},
+                      {{20, 20}, Qt::white}});
   const QImage before = canvas();
   window->draw();
   EXPECT_TRUE(seam->messages.empty());

@@ -29,7 +29,7 @@ class ShapeToolTest : public MainWindowTest {
     move(to);
     release(to);
   }
-  QColor drawn(QPoint at) const { return tool->drawingArea()->picture().pixelColor(at); }
+  void expectDrawn(Pixels pixels) const { expectPixels(tool->drawingArea()->picture(), pixels); }
 
   ShapeTool* tool = nullptr;
 };
@@ -38,22 +38,17 @@ TEST_F(ShapeToolTest, PenAtSlider10DrawsThirtyPixelsWideTheEraserWhiteAndEllipse
   tool->penWidthSlider()->setValue(10);
   chooseTool(sketchTool::Freehand);
   drag({50, 100}, {250, 100});
-  EXPECT_EQ(drawn({150, 86}), QColor(Qt::black));
-  EXPECT_EQ(drawn({150, 114}), QColor(Qt::black));
-  EXPECT_EQ(drawn({150, 120}), QColor(Qt::white));
+  expectDrawn({{{150, 86}, Qt::black}, {{150, 114}, Qt::black}, {{150, 120}, Qt::white}});
   chooseTool(sketchTool::Eraser);
   drag({150, 60}, {150, 140});
-  EXPECT_EQ(drawn({150, 100}), QColor(Qt::white));
-  EXPECT_EQ(drawn({136, 100}), QColor(Qt::white));
-  EXPECT_EQ(drawn({130, 100}), QColor(Qt::black));
+  expectDrawn({{{150, 100}, Qt::white}, {{136, 100}, Qt::white}, {{130, 100}, Qt::black}});
   chooseTool(sketchTool::Line);
   drag({300, 200}, {400, 200});
-  EXPECT_EQ(drawn({350, 200}), QColor(Qt::black)) << "the next tool paints black again";
+  expectDrawn({{{350, 200}, Qt::black}});  // the next tool paints black again
   tool->penWidthSlider()->setValue(1);
   chooseTool(sketchTool::Rectangle);
   drag({100, 150}, {200, 250});  // an outline leaves its inside white
-  EXPECT_EQ(drawn({100, 200}), QColor(Qt::black));
-  EXPECT_EQ(drawn({150, 200}), QColor(Qt::white));
+  expectDrawn({{{100, 200}, Qt::black}, {{150, 200}, Qt::white}});
   seam->modalAnswers.push_back([](QDialog& dialog) {
     auto* slider = dialog.findChild<TrackSlider*>(u"MirelSlider1"_s);
     slider->setValue(50);  // ratio 0.5
@@ -64,9 +59,7 @@ TEST_F(ShapeToolTest, PenAtSlider10DrawsThirtyPixelsWideTheEraserWhiteAndEllipse
   EXPECT_EQ(seam->modalDialogs[0], u"Ellipse"_s);
   EXPECT_DOUBLE_EQ(design().ellipseRatio, 0.5);
   drag({250, 140}, {330, 140});  // radius 80: 80 wide, 40 high
-  EXPECT_EQ(drawn({320, 140}), QColor(Qt::black));
-  EXPECT_EQ(drawn({250, 170}), QColor(Qt::black));
-  EXPECT_EQ(drawn({250, 195}), QColor(Qt::white));
+  expectDrawn({{{320, 140}, Qt::black}, {{250, 170}, Qt::black}, {{250, 195}, Qt::white}});
 }
 
 TEST_F(ShapeToolTest, EveryPressStoresAnUndoStepAndUndoGoesBackOne) {
@@ -75,12 +68,11 @@ TEST_F(ShapeToolTest, EveryPressStoresAnUndoStepAndUndoGoesBackOne) {
   const QImage afterFirst = tool->drawingArea()->picture();
   press({100, 100});
   move({200, 150});
-  EXPECT_EQ(drawn({150, 125}), QColor(Qt::white)) << "the dragged figure is only shown";
+  expectDrawn({{{150, 125}, Qt::white}});  // the dragged figure is only shown
   EXPECT_TRUE(tool->drawingArea()->draggedFigure().has_value());
   release({200, 150});
   EXPECT_FALSE(tool->drawingArea()->draggedFigure().has_value());
-  EXPECT_EQ(drawn({150, 125}), QColor(Qt::black));
-  EXPECT_EQ(drawn({250, 125}), QColor(Qt::white));
+  expectDrawn({{{150, 125}, Qt::black}, {{250, 125}, Qt::white}});
   EXPECT_EQ(tool->undoFiles().level(), 2);
   EXPECT_TRUE(QFile::exists(tool->undoFiles().fileOfLevel(1)));
   tool->undoButton()->click();
@@ -89,7 +81,7 @@ TEST_F(ShapeToolTest, EveryPressStoresAnUndoStepAndUndoGoesBackOne) {
   tool->undoButton()->click();
   tool->undoButton()->click();
   EXPECT_EQ(tool->undoFiles().level(), 0);
-  EXPECT_EQ(drawn({150, 125}), QColor(Qt::white));
+  expectDrawn({{{150, 125}, Qt::white}});
   const QString step = tool->undoFiles().fileOfLevel(0);
   ASSERT_TRUE(QFile::exists(step));
   window.reset();
@@ -103,7 +95,7 @@ TEST_F(ShapeToolTest, AVanishedUndoStepAndAShapeFileThatCannotBeWrittenAreReport
   EXPECT_TRUE(onlyMessage().text.startsWith(u"error number : "_s));
   EXPECT_TRUE(onlyMessage().text.section('\r', 0, 0).endsWith(u"/37"_s));
   EXPECT_EQ(tool->undoFiles().level(), 1);
-  EXPECT_EQ(drawn({150, 125}), QColor(Qt::black));
+  expectDrawn({{{150, 125}, Qt::black}});
   design().workingFiles.shape = folder.filePath(u"missing/shape.bmp"_s);
   tool->applyButton()->click();
   ASSERT_EQ(seam->messages.size(), 2u);
@@ -126,7 +118,7 @@ TEST_F(ShapeToolTest, CancelOrCloseLeavesTheShapeFileAndReturnsToTheText) {
   }
   window->menuEntry(u"mnuToolsDrawing"_s)->trigger();
   EXPECT_EQ(window->shapeTool(), tool);
-  EXPECT_EQ(drawn({150, 125}), QColor(Qt::black));
+  expectDrawn({{{150, 125}, Qt::black}});
 }
 
 TEST_F(ShapeToolTest, ApplyPutsTheDrawingInA32PixelMarginThatDrawTakesOff) {
@@ -135,12 +127,12 @@ TEST_F(ShapeToolTest, ApplyPutsTheDrawingInA32PixelMarginThatDrawTakesOff) {
   tool->applyButton()->click();
   const QImage shape = loadPicture(design().workingFiles.shape);
   EXPECT_EQ(shape.size(), QSize(601, 345));
-  EXPECT_EQ(shape.pixelColor(600, 344), QColor(Qt::white));
   EXPECT_FALSE(tool->isVisible());
   EXPECT_EQ(design().sourceKind, SourceKind::Shape);
-  EXPECT_EQ(shape.pixelColor(32, 32), QColor(Qt::black));
-  EXPECT_EQ(shape.pixelColor(31, 32), QColor(Qt::white));
-  EXPECT_EQ(shape.pixelColor(32, 31), QColor(Qt::white));
+  expectPixels(shape, {{{600, 344}, Qt::white},
+                       {{32, 32}, Qt::black},
+                       {{31, 32}, Qt::white},
+                       {{32, 31}, Qt::white}});
   design().designFrame.left = 100;
   design().designFrame.top = 80;
   const QImage before = window->canvasView()->picture();
