@@ -10,7 +10,6 @@
 #include "main_window/source_frame.h"
 #include "main_window/startup.h"
 #include "main_window_fixture.h"
-#include "platform/run_folder.h"
 #include "platform/termination_signals.h"
 
 namespace {

@@ -1,9 +1,6 @@
 #include <QImageReader>
 
-#include "main_window/live_preview.h"
 #include "main_window_fixture.h"
-#include "state/bmp_file.h"
-#include "state/picture_formats.h"
 
 using FileCommandsTest = MainWindowTest;
 

@@ -1,13 +1,10 @@
 #include "main_window_fixture.h"
 
-#include <QDialogButtonBox>
 #include <QMouseEvent>
 #include <cstdio>
 
 #include "empty_layers.h"
 #include "headless/render_run.h"
-#include "platform/run_folder.h"
-#include "state/curve_file.h"
 
 void MainWindowTest::SetUp() {
   // Each test has a temporary folder, and so a run folder, of its own.

@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -29,11 +30,23 @@
 
 #include "desktop/scripted_platform.h"
 #include "headless/picture_output.h"
+#include "main_window/about_box.h"
+#include "main_window/live_preview.h"
 #include "main_window/main_window.h"
+#include "output/web_export_dialog.h"
+#include "platform/run_folder.h"
+#include "state/bmp_file.h"
+#include "state/curve_file.h"
 #include "state/design_state.h"
 #include "state/engine_library.h"
+#include "state/picture_formats.h"
+#include "state/stored_layers.h"
 #include "state/text_picture.h"
 #include "test_files.h"
+#include "tools/ellipse_ratio_dialog.h"
+#include "tools/picture_tool.h"
+#include "tools/symbol_picker.h"
+#include "widgets/picture_box.h"
 #include "widgets/track_slider.h"
 
 using namespace Qt::StringLiterals;

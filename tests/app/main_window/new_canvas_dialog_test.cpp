@@ -1,8 +1,6 @@
 #include "tools/new_canvas_dialog.h"
 
-#include "main_window/about_box.h"
 #include "main_window_fixture.h"
-#include "state/picture_formats.h"
 
 class NewCanvasDialogTest : public MainWindowTest {
  protected:

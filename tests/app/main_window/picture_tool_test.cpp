@@ -1,9 +1,6 @@
-#include "tools/picture_tool.h"
-
 #include <QPainter>
 
 #include "main_window_fixture.h"
-#include "state/bmp_file.h"
 #include "tools/mask_canvas.h"
 
 namespace {

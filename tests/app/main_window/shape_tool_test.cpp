@@ -4,11 +4,8 @@
 #include <QToolButton>
 
 #include "main_window_fixture.h"
-#include "state/bmp_file.h"
 #include "state/picture_loading.h"
 #include "tools/drawing_area.h"
-#include "tools/ellipse_ratio_dialog.h"
-#include "tools/picture_tool.h"
 
 class ShapeToolTest : public MainWindowTest {
  protected:

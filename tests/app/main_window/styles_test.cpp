@@ -1,6 +1,5 @@
 #include "main_window/style_gallery.h"
 #include "main_window_fixture.h"
-#include "state/stored_layers.h"
 #include "state/style_json.h"
 
 class StylesTest : public MainWindowTest {

@@ -1,14 +1,10 @@
-#include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QLocale>
 
 #include "main_window_fixture.h"
 #include "output/image_element_dialog.h"
-#include "output/web_export_dialog.h"
 #include "output/web_export_memory.h"
 #include "shrunk_difference.h"
-#include "state/picture_formats.h"
-#include "state/stored_layers.h"
 #include "state/visible_extent.h"
 
 using WebOutputTest = MainWindowTest;
