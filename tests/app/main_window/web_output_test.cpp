@@ -88,31 +88,19 @@ TEST_F(WebOutputTest, CopyOffersTheCanvasAndTheTransparentDesignAsPngThatPastesO
   EXPECT_EQ(canvas().pixelColor(3, 4), QColor(200, 10, 20));
 }
 
-namespace {
-
-void exportAlsoDenser(QDialog& dialog) {
-  auto& exportDialog = static_cast<WebExportDialog&>(dialog);
-  exportDialog.denserBox->setChecked(true);
-  QTest::mouseClick(exportDialog.buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
-}
-
-QString copiedElement;
-
-void copyElement(QDialog& dialog) {
-  auto& element = static_cast<ImageElementDialog&>(dialog);
-  QTest::mouseClick(element.copyButton, Qt::LeftButton);
-  copiedElement = QGuiApplication::clipboard()->text();
-}
-
-}  // namespace
-
 TEST_F(WebOutputTest, CopiesAreDrawnAnewButNotForAShapeAndTheElementOffersThem) {
+  const auto exportAlsoDenser = [](QDialog& dialog) {
+    static_cast<WebExportDialog&>(dialog).denserBox->setChecked(true);
+    pressOk(dialog);
+  };
   textBox()->setText(u"A&B"_s);
   window->draw();
   const QSize canvasSize = canvas().size();
   const QImage windowDesign = designAlone(canvasSize, engine.entryPoints());
   seam->modalAnswers.push_back(exportAlsoDenser);
-  seam->modalAnswers.push_back(copyElement);
+  seam->modalAnswers.push_back([](QDialog& dialog) {
+    QTest::mouseClick(static_cast<ImageElementDialog&>(dialog).copyButton, Qt::LeftButton);
+  });
   seam->fileAnswers.push_back(path("outputs/my title"));
   run("mnuFileExportWeb");
   ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
@@ -126,7 +114,7 @@ TEST_F(WebOutputTest, CopiesAreDrawnAnewButNotForAShapeAndTheElementOffersThem) 
     EXPECT_GT(difference, 0.5) << scale;  // drawn anew, not enlarged pixels
     EXPECT_LT(difference, 15) << scale;   // the engraving fades over fixed pixels
   }
-  EXPECT_EQ(copiedElement,
+  EXPECT_EQ(QGuiApplication::clipboard()->text(),
             QStringLiteral("<img src=\"my%20title.png\" srcset=\"my%20title@2x.png 2x, "
                            "my%20title@3x.png 3x\" width=\"%1\" height=\"%2\" alt=\"A&amp;B\">")
                 .arg(one.width())
