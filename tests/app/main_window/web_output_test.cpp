@@ -9,29 +9,9 @@
 
 using WebOutputTest = MainWindowTest;
 
-TEST_F(WebOutputTest, ExportRemembersWebpAndItsQualityAndConfirmsTheWrite) {
-  if (!writableWebFormats().contains(WebFormat::Webp)) GTEST_SKIP() << "no WebP writer";
-  window->draw();
-  seam->modalAnswers.push_back([](QDialog& shown) {
-    auto& dialog = static_cast<WebExportDialog&>(shown);
-    dialog.formatBox->setCurrentIndex(1);
-    dialog.losslessBox->setChecked(false);
-    dialog.qualityBox->setValue(61);
-    pressOk(dialog);
-  });
-  seam->fileAnswers.push_back(path("outputs/title"));
-  run("mnuFileExportWeb");
-  EXPECT_EQ(window->statusPane(0)->text(),
-            u"Exported title.webp (%1 bytes)"_s.arg(
-                QLocale().toString(QFileInfo(path("outputs/title.webp")).size())));
-  const WebExportChoice kept = rememberedWebExportChoice();
-  EXPECT_EQ(kept.encoding.format, WebFormat::Webp);
-  EXPECT_EQ(kept.encoding.quality, 61);
-}
-
 // The bytes written are compared with `--render --trim` in ALongTitleIsToldFitted...
-TEST_F(WebOutputTest,
-       ExportAsksItsDialogsWritesOnlyWhenBothSayYesLeavesTheCanvasAndReportsAFailure) {
+// A WebP export tells its size and is remembered with its quality.
+TEST_F(WebOutputTest, ExportAsksItsDialogsWritesOnlyWhenBothSayYesReportsAFailureRemembersWebp) {
   run("mnuFileExportWeb");
   EXPECT_EQ(onlyMessage().text, u"Nothing to export: draw a design first."_s);
   EXPECT_TRUE(seam->modalDialogs.empty());
@@ -61,6 +41,21 @@ TEST_F(WebOutputTest,
   run("mnuFileExportWeb");
   EXPECT_TRUE(onlyMessage().text.contains(u"/148\r\n"_s));
   EXPECT_FALSE(QDir(path("absent")).exists());
+  if (!writableWebFormats().contains(WebFormat::Webp)) return;  // no WebP writer
+  seam->modalAnswers.push_back([](QDialog& shown) {
+    auto& dialog = static_cast<WebExportDialog&>(shown);
+    dialog.formatBox->setCurrentIndex(1);
+    dialog.losslessBox->setChecked(false);
+    dialog.qualityBox->setValue(61);
+    pressOk(dialog);
+  });
+  seam->fileAnswers.push_back(path("outputs/title"));
+  run("mnuFileExportWeb");
+  EXPECT_EQ(window->statusPane(0)->text(),
+            u"Exported title.webp (%1 bytes)"_s.arg(
+                QLocale().toString(QFileInfo(path("outputs/title.webp")).size())));
+  const WebExportChoice kept = rememberedWebExportChoice();
+  EXPECT_EQ(std::pair(kept.encoding.format, kept.encoding.quality), std::pair(WebFormat::Webp, 61));
 }
 
 TEST_F(WebOutputTest, CopyOffersTheCanvasAndTheTransparentDesignAsPngThatPastesOnWhite) {
