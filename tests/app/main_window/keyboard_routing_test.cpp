@@ -72,10 +72,20 @@ TEST_F(KeyboardRoutingTest, CommandKeysInTheTextBoxRunTheirCommand) {
   EXPECT_EQ(seam->saveRequests.size(), 1u);
   key(Qt::Key_F1, Qt::NoModifier);
   EXPECT_TRUE(onlyMessage().text.startsWith(u"Unable to display Help"_s));
-  openAndDismissEditMenu();  // with no picture on the clipboard: Paste disabled
+  QAction* paste = window->menuEntry(u"mnuEditPaste"_s);
+  QApplication::clipboard()->setText(u"words"_s);
+  openAndDismissEditMenu();
+  EXPECT_FALSE(paste->isEnabled());
+  EXPECT_FALSE(window->menuEntry(u"mnuEditUndo"_s)->isEnabled());
   QApplication::clipboard()->setImage(filled({40, 30}, Qt::red));
-  key(Qt::Key_V);
+  key(Qt::Key_V);  // its entry was disabled when the menu last showed
   EXPECT_EQ(canvas().size(), QSize(40, 30));
+  EXPECT_EQ(design().geometry.canvasRows, 30);
+  openAndDismissEditMenu();
+  EXPECT_TRUE(paste->isEnabled());
+  EXPECT_TRUE(window->menuEntry(u"mnuEditUndo"_s)->isEnabled());
+  key(Qt::Key_Z);
+  EXPECT_EQ(canvas().size(), QSize(631, 331));
   key(Qt::Key_Y);
   EXPECT_EQ(seam->modalDialogs, std::vector<QString>{u"Click the symbol to select it"_s});
   EXPECT_EQ(textBox()->text(), u"Title"_s);
