@@ -17,14 +17,11 @@ class ShapeToolTest : public MainWindowTest {
   }
 
   void chooseTool(int index) { tool->toolButtons()[index]->click(); }
-  void press(QPoint at) { tool->pressed(Qt::LeftButton, at); }
-  void move(QPoint at) { tool->moved(Qt::LeftButton, at); }
-  void release(QPoint at) { tool->released(at); }
   void drag(QPoint from, QPoint to) {
-    press(from);
-    move((from + to) / 2);
-    move(to);
-    release(to);
+    tool->pressed(Qt::LeftButton, from);
+    tool->moved(Qt::LeftButton, (from + to) / 2);
+    tool->moved(Qt::LeftButton, to);
+    tool->released(to);
   }
   void expectDrawn(Pixels pixels) const { expectPixels(tool->drawingArea()->picture(), pixels); }
 
@@ -60,14 +57,14 @@ TEST_F(ShapeToolTest, PenAtSlider10DrawsThirtyPixelsWideTheEraserWhiteAndEllipse
 }
 
 TEST_F(ShapeToolTest, EveryPressStoresAnUndoStepAndUndoGoesBackOne) {
-  press({10, 10});
-  release({10, 10});
+  tool->pressed(Qt::LeftButton, {10, 10});
+  tool->released({10, 10});
   const QImage afterFirst = tool->drawingArea()->picture();
-  press({100, 100});
-  move({200, 150});
+  tool->pressed(Qt::LeftButton, {100, 100});
+  tool->moved(Qt::LeftButton, {200, 150});
   expectDrawn({{{150, 125}, Qt::white}});  // the dragged figure is only shown
   EXPECT_TRUE(tool->drawingArea()->draggedFigure().has_value());
-  release({200, 150});
+  tool->released({200, 150});
   EXPECT_FALSE(tool->drawingArea()->draggedFigure().has_value());
   expectDrawn({{{150, 125}, Qt::black}, {{250, 125}, Qt::white}});
   EXPECT_EQ(tool->undoFiles().level(), 2);
@@ -126,10 +123,8 @@ TEST_F(ShapeToolTest, ApplyPutsTheDrawingInA32PixelMarginThatDrawTakesOff) {
   EXPECT_EQ(shape.size(), QSize(601, 345));
   EXPECT_FALSE(tool->isVisible());
   EXPECT_EQ(design().sourceKind, SourceKind::Shape);
-  expectPixels(shape, {{{600, 344}, Qt::white},
-                       {{32, 32}, Qt::black},
-                       {{31, 32}, Qt::white},
-                       {{32, 31}, Qt::white}});
+  expectPixels(shape, {{{600, 344}, Qt::white}, {{32, 32}, Qt::black}});
+  expectPixels(shape, {{{31, 32}, Qt::white}, {{32, 31}, Qt::white}});
   design().designFrame.left = 100;
   design().designFrame.top = 80;
   const QImage before = window->canvasView()->picture();
