@@ -1,14 +1,9 @@
 #include <QAccessible>
 #include <QSet>
 
-#include "main_window/about_box.h"
 #include "main_window_fixture.h"
 #include "output/jpeg_optimiser.h"
-#include "output/web_export_dialog.h"
 #include "state/web_encoding.h"
-#include "tools/ellipse_ratio_dialog.h"
-#include "tools/symbol_picker.h"
-#include "widgets/picture_box.h"
 
 // What a user works with: buttons, boxes, lists, sliders, tabs, and the
 // picture boxes that take clicks (palettes, pattern and material pictures).

@@ -120,26 +120,5 @@ TEST_F(MainWindowTest, CropButtonAndMenuEntryToggleOneCropModeWhoseQuestionDecid
   EXPECT_FALSE(window->canvasView()->rubberBand().has_value());
   dragOnCanvas({110, 60}, {10, 10});
   EXPECT_EQ(canvas().size(), QSize(100, 50));
-  EXPECT_EQ(design().geometry.canvasRows, 50);
   EXPECT_FALSE(crop->isChecked());
-  EXPECT_TRUE(window->toolButton(u"Undo"_s)->isEnabled());
-  EXPECT_EQ(canvas().pixelColor(50, 25), QColor(Qt::white));  // no band in it
-}
-
-TEST_F(MainWindowTest, PasteIsEnabledOnlyWithAPictureOnTheClipboard) {
-  QAction* paste = window->menuEntry(u"mnuEditPaste"_s);
-  QApplication::clipboard()->setText(u"words"_s);
-  emit window->menu(u"mnuedit"_s)->aboutToShow();
-  EXPECT_FALSE(paste->isEnabled());
-  QApplication::clipboard()->setImage(filled({4, 4}, Qt::red));
-  emit window->menu(u"mnuedit"_s)->aboutToShow();
-  EXPECT_TRUE(paste->isEnabled());
-  EXPECT_FALSE(window->menuEntry(u"mnuEditUndo"_s)->isEnabled());
-  paste->trigger();
-  EXPECT_EQ(canvas().size(), QSize(4, 4));
-  EXPECT_EQ(design().geometry.canvasRows, 4);
-  emit window->menu(u"mnuedit"_s)->aboutToShow();
-  EXPECT_TRUE(window->menuEntry(u"mnuEditUndo"_s)->isEnabled());
-  window->toolButton(u"Undo"_s)->trigger();
-  EXPECT_EQ(canvas().size(), QSize(631, 331));
 }

@@ -10,18 +10,9 @@
 #include "main_window/source_frame.h"
 #include "main_window/startup.h"
 #include "main_window_fixture.h"
-#include "platform/run_folder.h"
 #include "platform/termination_signals.h"
 
 namespace {
-
-struct ClosingWay {
-  const char* name;
-  std::function<void(MainWindow&)> close;
-  bool asksAboutUnsavedWork = false;
-};
-
-void PrintTo(const ClosingWay& way, std::ostream* out) { *out << way.name; }
 
 // Alt+F opens the File menu; X is Exit's accelerator.
 void exitThroughFileMenu(MainWindow& window) {
@@ -51,7 +42,7 @@ QString endedRunFolder(const QString& temporary) {
   return folder;
 }
 
-class Closing : public MainWindowTest, public testing::WithParamInterface<ClosingWay> {
+class Closing : public MainWindowTest {
  protected:
   void SetUp() override {
     savedTemporaryFolder = qgetenv("TMPDIR");
@@ -96,47 +87,53 @@ class Closing : public MainWindowTest, public testing::WithParamInterface<Closin
   QString killedRun;
 };
 
-TEST_P(Closing, EndsTheProgramWithTheHelpAndNewDialogOpenAndLeavesNoFile) {
-  QWidget* help = shownWindow("MyWindow");
-  ASSERT_NE(help, nullptr);
-  EXPECT_EQ(help->parentWidget(), window.get());
+struct ClosingWay {
+  const char* name;
+  void (*close)(MainWindow&);
+  bool asksAboutUnsavedWork;
+};
 
-  window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-  QTest::keyClick(window->sourceFrame()->textBox(), Qt::Key_N, Qt::ControlModifier);
-  QWidget* newDialog = shownWindow("FrmNew");
-  ASSERT_NE(newDialog, nullptr);
-  window->draw();
-  DesignState& state = window->document();
-  state.undo.record(state.workingFiles.canvas, *qtPlatform);
-  writeContent(state.undo.undoFile(3), "undo");  // a gap in the undo files
-  const QStringList workingFiles = state.workingFiles.all();
-  ASSERT_TRUE(QFile::exists(state.workingFiles.canvas));
-  ASSERT_GE(QDir(temporary.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
-  EXPECT_FALSE(QFileInfo::exists(killedRun));
+TEST_F(Closing, EveryWayEndsTheProgramWithTheHelpAndNewDialogOpenAndLeavesNoFile) {
+  const ClosingWay ways[] = {{"title bar", [](MainWindow& w) { w.close(); }, true},
+                             {"File > Exit", exitThroughFileMenu, true},
+                             {"SIGTERM", [](MainWindow&) { ::raise(SIGTERM); }, false},
+                             {"SIGHUP", [](MainWindow&) { ::raise(SIGHUP); }, false},
+                             {"SIGINT", [](MainWindow&) { ::raise(SIGINT); }, false}};
+  for (const ClosingWay& way : ways) {
+    SCOPED_TRACE(way.name);
+    if (&way != ways) TearDown(), SetUp();
+    QWidget* help = shownWindow("MyWindow");
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->parentWidget(), window.get());
 
-  QString question;
-  if (GetParam().asksAboutUnsavedWork) clickWhenShown(QMessageBox::Discard, question);
-  EXPECT_EQ(runEventLoop([this] { GetParam().close(*window); }), 0);
-  EXPECT_EQ(question, GetParam().asksAboutUnsavedWork
-                          ? u"Do you want to save the changes to MyPic.bmp ?"_s
-                          : QString());
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window->sourceFrame()->textBox(), Qt::Key_N, Qt::ControlModifier);
+    QWidget* newDialog = shownWindow("FrmNew");
+    ASSERT_NE(newDialog, nullptr);
+    window->draw();
+    DesignState& state = window->document();
+    state.undo.record(state.workingFiles.canvas, *qtPlatform);
+    writeContent(state.undo.undoFile(3), "undo");  // a gap in the undo files
+    const QStringList workingFiles = state.workingFiles.all();
+    ASSERT_TRUE(QFile::exists(state.workingFiles.canvas));
+    ASSERT_GE(QDir(temporary.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
+    EXPECT_FALSE(QFileInfo::exists(killedRun));
 
-  EXPECT_FALSE(window->isVisible());
-  EXPECT_EQ(shownWindow("FrmNew"), nullptr);
-  for (const QString& file : workingFiles)
-    EXPECT_TRUE(file.isEmpty() || !QFile::exists(file)) << file.toStdString();
-  EXPECT_EQ(QDir(temporary.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-            QStringList());
+    QString question;
+    if (way.asksAboutUnsavedWork) clickWhenShown(QMessageBox::Discard, question);
+    EXPECT_EQ(runEventLoop([this, &way] { way.close(*window); }), 0);
+    EXPECT_EQ(question, way.asksAboutUnsavedWork
+                            ? u"Do you want to save the changes to MyPic.bmp ?"_s
+                            : QString());
+
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(shownWindow("FrmNew"), nullptr);
+    for (const QString& file : workingFiles)
+      EXPECT_TRUE(file.isEmpty() || !QFile::exists(file)) << file.toStdString();
+    EXPECT_EQ(QDir(temporary.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList());
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    MainWindow, Closing,
-    testing::Values(ClosingWay{"TitleBarClose", [](MainWindow& w) { w.close(); }, true},
-                    ClosingWay{"FileExit", exitThroughFileMenu, true},
-                    ClosingWay{"Terminated", [](MainWindow&) { ::raise(SIGTERM); }},
-                    ClosingWay{"HungUp", [](MainWindow&) { ::raise(SIGHUP); }},
-                    ClosingWay{"Interrupted", [](MainWindow&) { ::raise(SIGINT); }}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

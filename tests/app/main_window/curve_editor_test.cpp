@@ -1,7 +1,6 @@
 #include "main_window/curve_editor.h"
 #include "main_window_fixture.h"
 #include "state/curve_drawing.h"
-#include "state/curve_file.h"
 
 namespace {
 

@@ -4,8 +4,6 @@
 
 #include "main_window_fixture.h"
 #include "state/recent_files.h"
-#include "tools/picture_tool.h"
-#include "widgets/picture_box.h"
 
 class DesktopHabitsTest : public MainWindowTest {
  protected:

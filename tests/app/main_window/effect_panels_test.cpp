@@ -1,6 +1,5 @@
 #include "main_window/panel_pictures.h"
 #include "main_window_fixture.h"
-#include "state/curve_file.h"
 #include "state/render_pipeline.h"
 
 class EffectPanelsTest : public MainWindowTest {
@@ -59,23 +58,14 @@ TEST_F(EffectPanelsTest, OutlineAndGlowKeepTheirWidthAndColourShadowLabelsFollow
   EXPECT_EQ(arguments().effectValue2, 100);  // orientation
 }
 
-TEST_F(EffectPanelsTest, PaletteAndColourDialogSetTheFillColourCancelKeepsIt) {
-  const Rgb picked = pressFillPalette({10, 12});
-  EXPECT_EQ(design().fillColour, picked);
-  EXPECT_EQ(design().kindSettings[SourceKind::Text].fillColour, picked);
+TEST_F(EffectPanelsTest, PaletteOrColourDialogSetTheOwnColourThatGoldThenMaterial2BringsBack) {
+  const Rgb own = pressFillPalette({10, 12});
+  EXPECT_EQ(design().fillColour, own);
+  EXPECT_EQ(design().kindSettings[SourceKind::Text].fillColour, own);
   emit panels().fillPalette()->mouseMoved(Qt::NoButton, {80, 3});
   emit panels().fillPalette()->mouseMoved(Qt::LeftButton, {500, 3});  // off the palette
-  EXPECT_EQ(design().fillColour, picked);
-  panels().fillButtons()[0]->click();  // cancelled
-  EXPECT_EQ(design().fillColour, picked);
-  seam->colourAnswers.push_back(QColor(1, 2, 3));
-  panels().fillButtons()[0]->click();
-  const velloro::ActionArguments a = arguments();
-  EXPECT_EQ((Rgb{a.fillRed, a.fillGreen, a.fillBlue}), (Rgb{1, 2, 3}));
-}
-
-TEST_F(EffectPanelsTest, GoldThenMaterial2BringsBackTheOwnColourAndCurve) {
-  const Rgb own = pressFillPalette({10, 12});
+  panels().fillButtons()[0]->click();                                 // cancelled
+  EXPECT_EQ(design().fillColour, own);
   design().curve.y = {0, 10, 20, 30, 40, 50, 60, 0};
   const CurvePoints ownCurve = design().curve;
   panels().curveAxisButtons()[2]->click();
@@ -102,6 +92,10 @@ TEST_F(EffectPanelsTest, GoldThenMaterial2BringsBackTheOwnColourAndCurve) {
   EXPECT_EQ(design().fillColour, (Rgb{204, 177, 24}));
   chooseMaterial(Material::Profile);
   EXPECT_EQ(design().fillColour, own);
+  seam->colourAnswers.push_back(QColor(1, 2, 3));
+  panels().fillButtons()[0]->click();
+  const velloro::ActionArguments a = arguments();
+  EXPECT_EQ((Rgb{a.fillRed, a.fillGreen, a.fillBlue}), (Rgb{1, 2, 3}));
 }
 
 TEST_F(EffectPanelsTest, LoadTextureRefusesWhatItCannotReadAndFillsThePreview) {
@@ -134,7 +128,6 @@ TEST_F(EffectPanelsTest, LoadTextureRefusesWhatItCannotReadAndFillsThePreview) {
   EXPECT_EQ(design().textureNames[SourceKind::Text], path("tile.bmp"));
   EXPECT_EQ(design().geometry.textureRows, 10);
   EXPECT_EQ(design().geometry.textureStride, 32);
-  EXPECT_EQ(design().texturePicture.size(), QSize(10, 10));
   EXPECT_EQ(panels().fillPreviews()[1]->picture().pixelColor(25, 15), QColor(Qt::red));
   EXPECT_EQ(seam->messages.size(), 2u);
 }
@@ -156,8 +149,6 @@ TEST_F(EffectPanelsTest, NoContourWarnsOnEffectSlidersPatternAxisAndDeformationR
   panels().tabStrip()->setCurrentIndex(3);
   panels().deformationButtons()[2]->click();
   EXPECT_EQ(panels().deformValueLabel()->text(), u"-180 °"_s);
-  panels().deformSlider()->setValue(49);
-  EXPECT_EQ(panels().deformValueLabel()->text(), u"0 °"_s);
   panels().deformationButtons()[0]->setChecked(true);
   panels().deformSlider()->setValue(80);
   EXPECT_EQ(panels().deformValueLabel()->text(), u"0 °"_s);

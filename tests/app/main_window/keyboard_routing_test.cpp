@@ -72,10 +72,20 @@ TEST_F(KeyboardRoutingTest, CommandKeysInTheTextBoxRunTheirCommand) {
   EXPECT_EQ(seam->saveRequests.size(), 1u);
   key(Qt::Key_F1, Qt::NoModifier);
   EXPECT_TRUE(onlyMessage().text.startsWith(u"Unable to display Help"_s));
-  openAndDismissEditMenu();  // with no picture on the clipboard: Paste disabled
+  QAction* paste = window->menuEntry(u"mnuEditPaste"_s);
+  QApplication::clipboard()->setText(u"words"_s);
+  openAndDismissEditMenu();
+  EXPECT_FALSE(paste->isEnabled());
+  EXPECT_FALSE(window->menuEntry(u"mnuEditUndo"_s)->isEnabled());
   QApplication::clipboard()->setImage(filled({40, 30}, Qt::red));
-  key(Qt::Key_V);
+  key(Qt::Key_V);  // its entry was disabled when the menu last showed
   EXPECT_EQ(canvas().size(), QSize(40, 30));
+  EXPECT_EQ(design().geometry.canvasRows, 30);
+  openAndDismissEditMenu();
+  EXPECT_TRUE(paste->isEnabled());
+  EXPECT_TRUE(window->menuEntry(u"mnuEditUndo"_s)->isEnabled());
+  key(Qt::Key_Z);
+  EXPECT_EQ(canvas().size(), QSize(631, 331));
   key(Qt::Key_Y);
   EXPECT_EQ(seam->modalDialogs, std::vector<QString>{u"Click the symbol to select it"_s});
   EXPECT_EQ(textBox()->text(), u"Title"_s);
@@ -126,4 +136,95 @@ TEST_F(KeyboardRoutingTest, PanelsFollowTheTabChosenByKeysOrClicks) {
   EXPECT_EQ(shownPanel(panels), 0);
   QTest::mouseClick(&strip, Qt::LeftButton, {}, strip.tabRect(3).center());
   EXPECT_EQ(shownPanel(panels), 3);
+}
+
+class ZoomAndFitTest : public KeyboardRoutingTest {
+ protected:
+  void SetUp() override {
+    KeyboardRoutingTest::SetUp();
+    loadDefaultCurve();
+  }
+
+  QString zoomShown() const { return window->canvasArea().zoomPane()->text(); }
+  PictureBox* view() const { return window->canvasView(); }
+};
+
+TEST_F(ZoomAndFitTest, KeysStepTheZoomAndACropAt50PercentCutsTheCanvasRectangle) {
+  QImage canvas(631, 331, QImage::Format_RGB888);
+  for (int y = 0; y < canvas.height(); ++y)
+    for (int x = 0; x < canvas.width(); ++x) canvas.setPixel(x, y, qRgb(x % 256, y % 256, 90));
+  window->canvasArea().showBackground(canvas);
+  struct Step {
+    int key;
+    const char* shown;
+    double factor;
+  };
+  for (const Step& step :
+       {Step{Qt::Key_Equal, "Zoom 200 %", 2}, Step{Qt::Key_Equal, "Zoom 300 %", 3},
+        Step{Qt::Key_0, "Zoom 100 %", 1}, Step{Qt::Key_Minus, "Zoom 67 %", 0.67},
+        Step{Qt::Key_Plus, "Zoom 100 %", 1}, Step{Qt::Key_Minus, "Zoom 67 %", 0.67},
+        Step{Qt::Key_Minus, "Zoom 50 %", 0.5}}) {
+    key(step.key);
+    EXPECT_EQ(zoomShown(), QLatin1String(step.shown));
+    EXPECT_EQ(view()->size(), (QSizeF(canvas.size()) * step.factor).toSize()) << step.shown;
+  }
+  window->toolButton(u"Crop"_s)->trigger();
+  QTest::mousePress(view(), Qt::LeftButton, {}, {10, 15});
+  QTest::mouseMove(view(), {60, 40});
+  QTest::mouseRelease(view(), Qt::LeftButton, {}, {60, 40});
+  EXPECT_EQ(view()->picture(), canvas.copy(20, 30, 100, 50));
+  for (int i = 0; i < 12; ++i) key(Qt::Key_Equal);
+  EXPECT_EQ(zoomShown(), u"Zoom 800 %"_s);
+  for (int i = 0; i < 12; ++i) key(Qt::Key_Minus);
+  EXPECT_EQ(zoomShown(), u"Zoom 25 %"_s);
+  window->menuEntry(u"mnuViewFit"_s)->trigger();
+  EXPECT_TRUE(
+      QRect(QPoint(), window->canvasArea().viewport()->size()).contains(view()->geometry()));
+}
+
+TEST_F(ZoomAndFitTest, ZoomedInPixelsAreCrispSquaresAndADragMovesTheDesignByCanvasPixels) {
+  window->draw();
+  key(Qt::Key_Equal);
+  const QImage picture = view()->picture();
+  const QImage shown = view()->grab().toImage().convertToFormat(QImage::Format_RGB888);
+  EXPECT_EQ(shown,
+            picture.scaled(picture.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+  // Zooming keeps the middle in view; the design lies at the top left.
+  window->canvasArea().viewport()->horizontalBar()->setValue(0);
+  window->canvasArea().viewport()->verticalBar()->setValue(0);
+  QTest::mouseMove(view(), {40, 40});
+  QTest::mousePress(view(), Qt::LeftButton, {}, {40, 40});
+  QTest::mouseMove(view(), {70, 40});
+  QTest::mouseMove(view(), {100, 40});
+  EXPECT_EQ(view()->rubberBand()->left(), 35);
+  QTest::mouseRelease(view(), Qt::LeftButton, {}, {100, 40});
+  EXPECT_EQ(design().designFrame.left, 35);
+  EXPECT_EQ(design().designFrame.top, 5);
+}
+
+TEST_F(ZoomAndFitTest, ALongTitleIsToldFittedAndExportedWhole) {
+  textBox()->setText(u"Sunny Bakery"_s);
+  window->draw();
+  QLabel* notice = window->canvasArea().cutNotice();
+  ASSERT_TRUE(notice->isVisibleTo(window.get()));
+  const QString told = notice->text();
+  EXPECT_TRUE(told.startsWith(u"The design runs past the canvas: right by "_s))
+      << told.toStdString();
+
+  // The export's default choice cuts the design out with a margin of 4.
+  seam->modalAnswers.push_back([](QDialog& dialog) { dialog.accept(); });
+  const QString exported = path("outputs/title.png");
+  seam->fileAnswers.push_back(exported);
+  window->menuEntry(u"mnuFileExportWeb"_s)->trigger();
+  EXPECT_EQ(contentOf(exported),
+            rendered({u"--text"_s, u"Sunny Bakery"_s, u"--transparent"_s, u"--trim"_s, u"4"_s}));
+
+  window->menuEntry(u"mnuToolsFitCanvas"_s)->trigger();
+  EXPECT_FALSE(notice->isVisibleTo(window.get()));
+  EXPECT_EQ(encodedPicture(view()->picture(), u"png"_s, std::nullopt),
+            rendered({u"--text"_s, u"Sunny Bakery"_s}));
+
+  window->menuEntry(u"mnuEditUndo"_s)->trigger();
+  EXPECT_EQ(view()->picture().size(), QSize(631, 331));
+  EXPECT_TRUE(notice->isVisibleTo(window.get()));
 }

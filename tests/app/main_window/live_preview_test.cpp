@@ -1,9 +1,7 @@
 #include <QSignalSpy>
 #include <vector>
 
-#include "main_window/live_preview.h"
 #include "main_window_fixture.h"
-#include "widgets/picture_box.h"
 
 class LivePreviewTest : public MainWindowTest {
  protected:

@@ -1,13 +1,10 @@
 #include "main_window_fixture.h"
 
-#include <QDialogButtonBox>
 #include <QMouseEvent>
 #include <cstdio>
 
 #include "empty_layers.h"
 #include "headless/render_run.h"
-#include "platform/run_folder.h"
-#include "state/curve_file.h"
 
 void MainWindowTest::SetUp() {
   // Each test has a temporary folder, and so a run folder, of its own.
@@ -100,6 +97,11 @@ QImage MainWindowTest::filled(QSize size, QColor colour) {
   QImage picture(size, QImage::Format_RGB888);
   picture.fill(colour);
   return picture;
+}
+
+void MainWindowTest::expectPixels(const QImage& picture, Pixels pixels, QPoint offset) {
+  for (const auto& [at, colour] : pixels)
+    EXPECT_EQ(picture.pixelColor(at + offset), colour) << "at " << at.x() << "," << at.y();
 }
 
 void MainWindowTest::pressOk(QDialog& dialog) {

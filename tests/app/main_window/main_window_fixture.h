@@ -4,16 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QApplication>
-#include <QByteArray>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
-#include <QDir>
-#include <QFile>
-#include <QFrame>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -34,11 +30,23 @@
 
 #include "desktop/scripted_platform.h"
 #include "headless/picture_output.h"
+#include "main_window/about_box.h"
+#include "main_window/live_preview.h"
 #include "main_window/main_window.h"
+#include "output/web_export_dialog.h"
+#include "platform/run_folder.h"
+#include "state/bmp_file.h"
+#include "state/curve_file.h"
 #include "state/design_state.h"
 #include "state/engine_library.h"
+#include "state/picture_formats.h"
+#include "state/stored_layers.h"
 #include "state/text_picture.h"
 #include "test_files.h"
+#include "tools/ellipse_ratio_dialog.h"
+#include "tools/picture_tool.h"
+#include "tools/symbol_picker.h"
+#include "widgets/picture_box.h"
 #include "widgets/track_slider.h"
 
 using namespace Qt::StringLiterals;
@@ -90,6 +98,9 @@ class MainWindowTest : public testing::Test {
   void copyFiles(const QString& from, const char* to, std::initializer_list<const char*> names);
   static QWidget* shownWindow(const char* objectName);
   static QImage filled(QSize size, QColor colour);
+  using Pixels = std::initializer_list<std::pair<QPoint, QColor>>;
+  // Each listed pixel of `picture`, moved by `offset`, has its colour.
+  static void expectPixels(const QImage& picture, Pixels pixels, QPoint offset = {});
   static void pressOk(QDialog& dialog);
 
   QTemporaryDir folder;

@@ -1,24 +1,14 @@
-#include "tools/picture_tool.h"
-
 #include <QPainter>
 
 #include "main_window_fixture.h"
-#include "state/bmp_file.h"
 #include "tools/mask_canvas.h"
-
-namespace {
-
-const QColor green(30, 200, 120);
-const QColor red(200, 50, 50);
-
-}  // namespace
 
 class PictureToolTest : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
-    QImage photo = filled({101, 51}, green);
-    QPainter(&photo).fillRect(60, 0, 41, 51, red);
+    QImage photo = filled({101, 51}, QColor(30, 200, 120));  // green, and red on the right
+    QPainter(&photo).fillRect(60, 0, 41, 51, QColor(200, 50, 50));
     photoPath = path("photo.png");
     ASSERT_TRUE(photo.save(photoPath));
     window->menuEntry(u"mnuToolsPicture"_s)->trigger();
@@ -32,9 +22,9 @@ class PictureToolTest : public MainWindowTest {
     tool->loadButton()->click();
   }
 
-  // A mask pixel at (x, y) of the photo, inside the frame.
-  QColor maskAt(int x, int y) const {
-    return tool->maskCanvas()->picture().pixelColor(x + 32, y + 32);
+  // Mask pixels at places of the photo, inside the frame.
+  void expectMask(Pixels pixels) const {
+    expectPixels(tool->maskCanvas()->picture(), pixels, {32, 32});
   }
 
   static QImage loadPictureFile(const QString& path) { return QImage(path, "BMP"); }
@@ -50,18 +40,24 @@ class PictureToolTest : public MainWindowTest {
   qint64 now = 0;  // the tool's clock, in milliseconds
 };
 
-TEST_F(PictureToolTest, LoadCentresTheFramedPhotoAndRefusesWhatIsNoPicture) {
+TEST_F(PictureToolTest, LoadCentresTheFramedPhotoPickingKeepsTheGreenAndNoPictureIsRefused) {
   loadPhoto();
   ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
   EXPECT_EQ(tool->photoView()->pos(), QPoint(131, 113));
   EXPECT_EQ(tool->maskCanvas()->pos(), QPoint(131, 113));
   EXPECT_EQ(loadPictureFile(design().workingFiles.picture).size(), QSize(165, 115));
-  EXPECT_EQ(maskAt(0, 0), QColor(Qt::black));
-  EXPECT_EQ(maskAt(100, 50), QColor(Qt::black));
-  EXPECT_EQ(tool->maskCanvas()->picture().pixelColor(31, 31), QColor(Qt::white));
+  expectMask({{{100, 50}, Qt::black}, {{-1, -1}, Qt::white}});
   EXPECT_TRUE(tool->applyButton()->isEnabled());
   EXPECT_TRUE(tool->colourPanel()->isEnabled());
-  EXPECT_EQ(tool->boundLabels()[1]->text(), u"and 255"_s);
+  tool->activated();
+  tool->pictureReleased(Qt::LeftButton, QPoint(32 + 10, 32 + 10));
+  EXPECT_EQ(tool->ranges.RedMax, 130);
+  EXPECT_EQ(tool->ranges.GreenMin, 100);
+  EXPECT_EQ(tool->ranges.BlueMin, 20);
+  EXPECT_EQ(tool->boundLabels()[0]->text(), u"between 0"_s);
+  EXPECT_EQ(tool->boundLabels()[3]->text(), u"and 255"_s);
+  expectMask({{{10, 10}, Qt::black}, {{80, 10}, Qt::white}});
+  EXPECT_EQ(tool->photoView()->picture().pixelColor(32 + 80, 32 + 10), QColor(Qt::white));
   writeContent(path("elsewhere/broken.bmp"), QByteArray("not a picture"));
   seam->fileAnswers.push_back(path("elsewhere/broken.bmp"));
   tool->loadButton()->click();
@@ -75,20 +71,6 @@ TEST_F(PictureToolTest, LoadCentresTheFramedPhotoAndRefusesWhatIsNoPicture) {
   EXPECT_EQ(seam->openRequests[0].folder, path("inputs"));
   EXPECT_EQ(seam->openRequests[1].folder, folder.path());
   EXPECT_EQ(seam->openRequests[2].folder, path("elsewhere"));
-}
-
-TEST_F(PictureToolTest, PickingTheGreenKeepsItAndRemovesTheRed) {
-  loadPhoto();
-  tool->activated();
-  tool->pictureReleased(Qt::LeftButton, QPoint(32 + 10, 32 + 10));
-  EXPECT_EQ(tool->ranges.RedMax, 130);
-  EXPECT_EQ(tool->ranges.GreenMin, 100);
-  EXPECT_EQ(tool->ranges.BlueMin, 20);
-  EXPECT_EQ(tool->boundLabels()[0]->text(), u"between 0"_s);
-  EXPECT_EQ(tool->boundLabels()[3]->text(), u"and 255"_s);
-  EXPECT_EQ(maskAt(10, 10), QColor(Qt::black));
-  EXPECT_EQ(maskAt(80, 10), QColor(Qt::white));
-  EXPECT_EQ(tool->photoView()->picture().pixelColor(32 + 80, 32 + 10), QColor(Qt::white));
 }
 
 TEST_F(PictureToolTest, EachBoundButtonStepsItsOwnBoundWithinTheRange) {
@@ -114,15 +96,14 @@ TEST_F(PictureToolTest, EachBoundButtonStepsItsOwnBoundWithinTheRange) {
   tool->heldBoundTick();
   tool->boundButtonReleased(1, false);
   EXPECT_EQ(tool->ranges.RedMax, 100);
-  EXPECT_EQ(maskAt(80, 10), QColor(Qt::white));
-  EXPECT_EQ(maskAt(10, 10), QColor(Qt::black));
+  expectMask({{{80, 10}, Qt::white}, {{10, 10}, Qt::black}});
   tool->ranges.RedMin = 254;
   tool->boundButtonPressed(0, true);
   for (int tick = 0; tick < 95; ++tick, now += 10) tool->heldBoundTick();
   tool->boundButtonReleased(0, true);
   EXPECT_EQ(tool->ranges.RedMin, 255);
   EXPECT_EQ(tool->boundLabels()[0]->text(), u"between 255"_s);
-  EXPECT_EQ(maskAt(10, 10), QColor(Qt::white));  // lower bound above the upper one
+  expectMask({{{10, 10}, Qt::white}});  // lower bound above the upper one
   EXPECT_FALSE(tool->PlusHeld);
 }
 
@@ -133,22 +114,19 @@ TEST_F(PictureToolTest, TransparentPixelsTakeTheTransparentColour) {
   QPainter(&photo).fillRect(20, 0, 20, 20, Qt::white);
   ASSERT_TRUE(photo.save(photoPath));
   loadPhoto();
-  EXPECT_EQ(maskAt(5, 5), QColor(Qt::white));
-  EXPECT_EQ(maskAt(30, 5), QColor(Qt::white));  // white is the transparent colour
+  expectMask({{{5, 5}, Qt::white}, {{30, 5}, Qt::white}});  // white is the transparent colour
   seam->colourAnswers.push_back(QColor(0, 255, 0));
   QTest::mouseClick(tool->transparentColourButton(), Qt::LeftButton);
   EXPECT_EQ(seam->colourOwners, std::vector<QWidget*>{tool});
   EXPECT_EQ((std::array{tool->ranges.KeyRed, tool->ranges.KeyGreen, tool->ranges.KeyBlue}),
             (std::array{0, 255, 0}));
   const QImage framed = loadPictureFile(design().workingFiles.picture);
-  EXPECT_EQ(framed.pixelColor(0, 0), QColor(0, 255, 0));
-  EXPECT_EQ(framed.pixelColor(32 + 5, 32 + 5), QColor(0, 255, 0));
+  expectPixels(framed, {{{0, 0}, QColor(0, 255, 0)}, {{32 + 5, 32 + 5}, QColor(0, 255, 0)}});
   EXPECT_EQ(tool->viewport()->palette().color(QPalette::Window), QColor(0, 255, 0));
-  EXPECT_EQ(maskAt(5, 5), QColor(Qt::white));
-  EXPECT_EQ(maskAt(30, 5), QColor(Qt::black));
+  expectMask({{{5, 5}, Qt::white}, {{30, 5}, Qt::black}});
 }
 
-TEST_F(PictureToolTest, ABlackRectangleDrawnInMaskModeReachesTheMaskFileOnApply) {
+TEST_F(PictureToolTest, StrokesUndoneThenARectangleDrawnInMaskModeReachTheMaskFileOnApply) {
   loadPhoto();
   tool->ranges.RedMax = 100;
   tool->boundButtonReleased(1, true);  // the red part now white in the mask
@@ -156,6 +134,17 @@ TEST_F(PictureToolTest, ABlackRectangleDrawnInMaskModeReachesTheMaskFileOnApply)
   EXPECT_TRUE(tool->maskCanvas()->isVisible());
   EXPECT_FALSE(tool->loadButton()->isEnabled());
   tool->penColourButtons()[1]->click();
+  const QImage unmarked = tool->maskCanvas()->picture();
+  tool->maskUndoButton()->click();
+  EXPECT_EQ(tool->maskCanvas()->picture(), unmarked);
+  stroke({0, 0}, {100, 0});
+  stroke({0, 20}, {100, 20});
+  stroke({0, 100}, {100, 100});
+  EXPECT_EQ(tool->maskCanvas()->picture().pixelColor(50, 0), QColor(Qt::black));
+  for (int step = 0; step < 4; ++step) tool->maskUndoButton()->click();
+  EXPECT_EQ(tool->maskCanvas()->picture(), unmarked);
+  const QString firstUndoFile = tool->undoFiles->fileOfLevel(0);
+  EXPECT_TRUE(firstUndoFile.startsWith(folder.path()));
   tool->penWidthSlider()->setValue(3);
   tool->toolClicked(2);
   tool->maskPressed(Qt::LeftButton, QPoint(112, 42));
@@ -170,32 +159,13 @@ TEST_F(PictureToolTest, ABlackRectangleDrawnInMaskModeReachesTheMaskFileOnApply)
   EXPECT_EQ(design().sourceKind, SourceKind::Picture);
   const QImage mask = loadPictureFile(design().workingFiles.mask);
   ASSERT_EQ(mask.size(), QSize(165, 115));
-  EXPECT_EQ(mask.pixelColor(112, 42), QColor(Qt::black));  // the rectangle's edge
-  EXPECT_EQ(mask.pixelColor(117, 47), QColor(Qt::white));  // inside it, still removed
-  EXPECT_EQ(mask.pixelColor(42, 42), QColor(Qt::black));   // kept green
-  EXPECT_EQ(mask.pixelColor(20, 20), QColor(Qt::white));   // the frame
+  // The rectangle's edge, inside it (still removed), the kept green, the frame.
+  expectPixels(mask, {{{112, 42}, Qt::black}, {{117, 47}, Qt::white}});
+  expectPixels(mask, {{{42, 42}, Qt::black}, {{20, 20}, Qt::white}});
   const QImage before = canvas();
   window->draw();
   EXPECT_TRUE(seam->messages.empty());
   EXPECT_NE(canvas(), before);
-}
-
-TEST_F(PictureToolTest, ThreeStrokesAndFourUndosGiveBackTheMaskOfBefore) {
-  loadPhoto();
-  tool->maskButton()->click();
-  tool->penColourButtons()[1]->click();
-  const QImage before = tool->maskCanvas()->picture();
-  tool->maskUndoButton()->click();
-  EXPECT_EQ(tool->maskCanvas()->picture(), before);
-  stroke({0, 0}, {100, 0});
-  stroke({0, 20}, {100, 20});
-  stroke({0, 100}, {100, 100});
-  EXPECT_EQ(tool->maskCanvas()->picture().pixelColor(50, 0), QColor(Qt::black));
-  for (int step = 0; step < 4; ++step) tool->maskUndoButton()->click();
-  EXPECT_EQ(tool->maskCanvas()->picture(), before);
-  EXPECT_TRUE(seam->messages.empty());
-  const QString firstUndoFile = tool->undoFiles->fileOfLevel(0);
-  EXPECT_TRUE(firstUndoFile.startsWith(folder.path()));
   EXPECT_TRUE(QFile::exists(firstUndoFile));
   delete tool;  // the window's unload
   EXPECT_FALSE(QFile::exists(firstUndoFile));

@@ -4,7 +4,6 @@
 #include <QToolButton>
 
 #include "main_window_fixture.h"
-#include "state/bmp_file.h"
 #include "state/picture_loading.h"
 #include "tools/drawing_area.h"
 
@@ -18,16 +17,13 @@ class ShapeToolTest : public MainWindowTest {
   }
 
   void chooseTool(int index) { tool->toolButtons()[index]->click(); }
-  void press(QPoint at) { tool->pressed(Qt::LeftButton, at); }
-  void move(QPoint at) { tool->moved(Qt::LeftButton, at); }
-  void release(QPoint at) { tool->released(at); }
   void drag(QPoint from, QPoint to) {
-    press(from);
-    move((from + to) / 2);
-    move(to);
-    release(to);
+    tool->pressed(Qt::LeftButton, from);
+    tool->moved(Qt::LeftButton, (from + to) / 2);
+    tool->moved(Qt::LeftButton, to);
+    tool->released(to);
   }
-  QColor drawn(QPoint at) const { return tool->drawingArea()->picture().pixelColor(at); }
+  void expectDrawn(Pixels pixels) const { expectPixels(tool->drawingArea()->picture(), pixels); }
 
   ShapeTool* tool = nullptr;
 };
@@ -36,22 +32,17 @@ TEST_F(ShapeToolTest, PenAtSlider10DrawsThirtyPixelsWideTheEraserWhiteAndEllipse
   tool->penWidthSlider()->setValue(10);
   chooseTool(sketchTool::Freehand);
   drag({50, 100}, {250, 100});
-  EXPECT_EQ(drawn({150, 86}), QColor(Qt::black));
-  EXPECT_EQ(drawn({150, 114}), QColor(Qt::black));
-  EXPECT_EQ(drawn({150, 120}), QColor(Qt::white));
+  expectDrawn({{{150, 86}, Qt::black}, {{150, 114}, Qt::black}, {{150, 120}, Qt::white}});
   chooseTool(sketchTool::Eraser);
   drag({150, 60}, {150, 140});
-  EXPECT_EQ(drawn({150, 100}), QColor(Qt::white));
-  EXPECT_EQ(drawn({136, 100}), QColor(Qt::white));
-  EXPECT_EQ(drawn({130, 100}), QColor(Qt::black));
+  expectDrawn({{{150, 100}, Qt::white}, {{136, 100}, Qt::white}, {{130, 100}, Qt::black}});
   chooseTool(sketchTool::Line);
   drag({300, 200}, {400, 200});
-  EXPECT_EQ(drawn({350, 200}), QColor(Qt::black)) << "the next tool paints black again";
+  expectDrawn({{{350, 200}, Qt::black}});  // the next tool paints black again
   tool->penWidthSlider()->setValue(1);
   chooseTool(sketchTool::Rectangle);
   drag({100, 150}, {200, 250});  // an outline leaves its inside white
-  EXPECT_EQ(drawn({100, 200}), QColor(Qt::black));
-  EXPECT_EQ(drawn({150, 200}), QColor(Qt::white));
+  expectDrawn({{{100, 200}, Qt::black}, {{150, 200}, Qt::white}});
   seam->modalAnswers.push_back([](QDialog& dialog) {
     auto* slider = dialog.findChild<TrackSlider*>(u"MirelSlider1"_s);
     slider->setValue(50);  // ratio 0.5
@@ -62,23 +53,20 @@ TEST_F(ShapeToolTest, PenAtSlider10DrawsThirtyPixelsWideTheEraserWhiteAndEllipse
   EXPECT_EQ(seam->modalDialogs[0], u"Ellipse"_s);
   EXPECT_DOUBLE_EQ(design().ellipseRatio, 0.5);
   drag({250, 140}, {330, 140});  // radius 80: 80 wide, 40 high
-  EXPECT_EQ(drawn({320, 140}), QColor(Qt::black));
-  EXPECT_EQ(drawn({250, 170}), QColor(Qt::black));
-  EXPECT_EQ(drawn({250, 195}), QColor(Qt::white));
+  expectDrawn({{{320, 140}, Qt::black}, {{250, 170}, Qt::black}, {{250, 195}, Qt::white}});
 }
 
 TEST_F(ShapeToolTest, EveryPressStoresAnUndoStepAndUndoGoesBackOne) {
-  press({10, 10});
-  release({10, 10});
+  tool->pressed(Qt::LeftButton, {10, 10});
+  tool->released({10, 10});
   const QImage afterFirst = tool->drawingArea()->picture();
-  press({100, 100});
-  move({200, 150});
-  EXPECT_EQ(drawn({150, 125}), QColor(Qt::white)) << "the dragged figure is only shown";
+  tool->pressed(Qt::LeftButton, {100, 100});
+  tool->moved(Qt::LeftButton, {200, 150});
+  expectDrawn({{{150, 125}, Qt::white}});  // the dragged figure is only shown
   EXPECT_TRUE(tool->drawingArea()->draggedFigure().has_value());
-  release({200, 150});
+  tool->released({200, 150});
   EXPECT_FALSE(tool->drawingArea()->draggedFigure().has_value());
-  EXPECT_EQ(drawn({150, 125}), QColor(Qt::black));
-  EXPECT_EQ(drawn({250, 125}), QColor(Qt::white));
+  expectDrawn({{{150, 125}, Qt::black}, {{250, 125}, Qt::white}});
   EXPECT_EQ(tool->undoFiles().level(), 2);
   EXPECT_TRUE(QFile::exists(tool->undoFiles().fileOfLevel(1)));
   tool->undoButton()->click();
@@ -87,7 +75,7 @@ TEST_F(ShapeToolTest, EveryPressStoresAnUndoStepAndUndoGoesBackOne) {
   tool->undoButton()->click();
   tool->undoButton()->click();
   EXPECT_EQ(tool->undoFiles().level(), 0);
-  EXPECT_EQ(drawn({150, 125}), QColor(Qt::white));
+  expectDrawn({{{150, 125}, Qt::white}});
   const QString step = tool->undoFiles().fileOfLevel(0);
   ASSERT_TRUE(QFile::exists(step));
   window.reset();
@@ -101,7 +89,7 @@ TEST_F(ShapeToolTest, AVanishedUndoStepAndAShapeFileThatCannotBeWrittenAreReport
   EXPECT_TRUE(onlyMessage().text.startsWith(u"error number : "_s));
   EXPECT_TRUE(onlyMessage().text.section('\r', 0, 0).endsWith(u"/37"_s));
   EXPECT_EQ(tool->undoFiles().level(), 1);
-  EXPECT_EQ(drawn({150, 125}), QColor(Qt::black));
+  expectDrawn({{{150, 125}, Qt::black}});
   design().workingFiles.shape = folder.filePath(u"missing/shape.bmp"_s);
   tool->applyButton()->click();
   ASSERT_EQ(seam->messages.size(), 2u);
@@ -124,7 +112,7 @@ TEST_F(ShapeToolTest, CancelOrCloseLeavesTheShapeFileAndReturnsToTheText) {
   }
   window->menuEntry(u"mnuToolsDrawing"_s)->trigger();
   EXPECT_EQ(window->shapeTool(), tool);
-  EXPECT_EQ(drawn({150, 125}), QColor(Qt::black));
+  expectDrawn({{{150, 125}, Qt::black}});
 }
 
 TEST_F(ShapeToolTest, ApplyPutsTheDrawingInA32PixelMarginThatDrawTakesOff) {
@@ -133,12 +121,10 @@ TEST_F(ShapeToolTest, ApplyPutsTheDrawingInA32PixelMarginThatDrawTakesOff) {
   tool->applyButton()->click();
   const QImage shape = loadPicture(design().workingFiles.shape);
   EXPECT_EQ(shape.size(), QSize(601, 345));
-  EXPECT_EQ(shape.pixelColor(600, 344), QColor(Qt::white));
   EXPECT_FALSE(tool->isVisible());
   EXPECT_EQ(design().sourceKind, SourceKind::Shape);
-  EXPECT_EQ(shape.pixelColor(32, 32), QColor(Qt::black));
-  EXPECT_EQ(shape.pixelColor(31, 32), QColor(Qt::white));
-  EXPECT_EQ(shape.pixelColor(32, 31), QColor(Qt::white));
+  expectPixels(shape, {{{600, 344}, Qt::white}, {{32, 32}, Qt::black}});
+  expectPixels(shape, {{{31, 32}, Qt::white}, {{32, 31}, Qt::white}});
   design().designFrame.left = 100;
   design().designFrame.top = 80;
   const QImage before = window->canvasView()->picture();
@@ -150,4 +136,58 @@ TEST_F(ShapeToolTest, ApplyPutsTheDrawingInA32PixelMarginThatDrawTakesOff) {
   moveCanvas({300, 200}, Qt::NoButton);
   EXPECT_EQ(design().designFrame.width, 537);  // the drawing area
   EXPECT_EQ(design().designFrame.height, 281);
+}
+
+namespace {
+
+// The preview's ellipse, measured on its black pixels through the centre.
+QSize previewExtent(const QImage& preview) {
+  int left = 140, right = -1, top = 140, bottom = -1;
+  for (int i = 0; i < 140; ++i) {
+    if (preview.pixelColor(i, 70) == Qt::black)
+      left = std::min(left, i), right = std::max(right, i);
+    if (preview.pixelColor(70, i) == Qt::black)
+      top = std::min(top, i), bottom = std::max(bottom, i);
+  }
+  return {right - left, bottom - top};
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, EllipseRatioDialogShowsAndSetsTheRatio) {
+  design().ellipseRatio = 2.5;
+  EllipseRatioDialog dialog(*window, ToolDesign(design()), platform());
+  dialog.load();
+  seam->modalAnswers.push_back([&](QDialog&) {
+    EXPECT_EQ(dialog.ratioSlider()->Value(), 130);
+    EXPECT_EQ(dialog.ratioLabel()->text(), u"2.5"_s);
+    struct Case {
+      int slider;
+      const char* label;
+      bool wide, tall;
+    };
+    for (const Case& c : {Case{100, "1", false, false}, Case{20, "0.2", true, false},
+                          Case{180, "5", false, true}, Case{110, "1.5", false, false}}) {
+      dialog.ratioSlider()->setValue(c.slider);
+      EXPECT_EQ(dialog.ratioLabel()->text(), QLatin1String(c.label));
+      const QSize extent = previewExtent(dialog.preview());
+      EXPECT_EQ(extent.width() > 4 * extent.height(), c.wide) << c.label;
+      EXPECT_EQ(extent.height() > 4 * extent.width(), c.tall) << c.label;
+      EXPECT_NEAR(extent.width(), c.slider == 100 ? 131 : extent.width(), 2);
+    }
+    dialog.cancelButton()->click();
+    EXPECT_FALSE(dialog.isVisible());
+  });
+  platform().showModal(dialog);
+  EXPECT_DOUBLE_EQ(design().ellipseRatio, 1.5);
+}
+
+TEST_F(MainWindowTest, ThePictureToolsEllipseAsksTheRatioToo) {
+  window->showPictureTool();
+  seam->modalAnswers.push_back([](QDialog& dialog) {
+    static_cast<EllipseRatioDialog&>(dialog).ratioSlider()->setValue(40);
+  });
+  window->pictureTool()->toolClicked(3);
+  EXPECT_EQ(seam->modalDialogs, std::vector<QString>{u"Ellipse"_s});
+  EXPECT_DOUBLE_EQ(design().ellipseRatio, 0.4);
 }

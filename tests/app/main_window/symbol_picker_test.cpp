@@ -1,5 +1,3 @@
-#include "tools/symbol_picker.h"
-
 #include <algorithm>
 
 #include "main_window_fixture.h"

@@ -83,26 +83,21 @@ TEST_F(MainWindowTest, LeftClickOnAnEmptySourceHintsAtTheTool) {
   EXPECT_EQ(seam->messages.back().text, u"No picture loaded !"_s);
 }
 
-TEST_F(MainWindowTest, SwitchingToAnotherSourceAndBackRestoresTheTextSettings) {
+// A kind never visited starts with "Rotate"; the rest of the text's style
+// coming back is checked with a loaded style in the styles tests.
+TEST_F(MainWindowTest, SwitchingRestoresTheTextFrameAndGoesOnWhenTheCurveCannotBeKept) {
   design().designFrame.left = 40;
   design().surfacePattern = SurfacePatternType::Grain;
   window->selectSource(SourceKind::Shape, Qt::RightButton);
   EXPECT_EQ(design().designFrame.left, 5);
-  // A kind never visited starts without contour, with "Rotate".
-  EXPECT_EQ(design().effectType, EffectType::NoContour);
   EXPECT_TRUE(window->panels()->deformationButtons()[1]->isChecked());
   window->selectSource(SourceKind::Text, Qt::LeftButton);
   EXPECT_EQ(design().designFrame.left, 40);
   EXPECT_EQ(design().surfacePattern, SurfacePatternType::Grain);
-  EXPECT_EQ(design().effectType, EffectType::Engraved);
   EXPECT_TRUE(window->panels()->deformationButtons()[0]->isChecked());
-}
-
-TEST_F(MainWindowTest, SwitchingGoesOnWhenTheCurveCannotBeKept) {
   // A removed folder is made again; a file in its place cannot be.
   QDir(path("curves")).removeRecursively();
   writeContent(path("curves"), "not a folder");
-  design().designFrame.left = 40;
   window->selectSource(SourceKind::Shape, Qt::RightButton);
   // Only the curve loader speaks, in its own report without a site tag.
   EXPECT_TRUE(onlyMessage().text.startsWith(u"error number : "_s));
@@ -111,9 +106,7 @@ TEST_F(MainWindowTest, SwitchingGoesOnWhenTheCurveCannotBeKept) {
   EXPECT_EQ(design().kindSettings[SourceKind::Text].frameLeft, 40);
 }
 
-using TitleLinesTest = MainWindowTest;
-
-TEST_F(TitleLinesTest, EnterStartsALineCtrlEnterDrawsAndTooManyLinesAreRefusedByName) {
+TEST_F(MainWindowTest, EnterStartsALineCtrlEnterDrawsAndTooManyLinesAreRefusedByName) {
   focusTextBox();
   textBox()->setText(QString());
   const QImage blank = canvas();
@@ -133,7 +126,7 @@ TEST_F(TitleLinesTest, EnterStartsALineCtrlEnterDrawsAndTooManyLinesAreRefusedBy
   EXPECT_EQ(canvas(), before);
 }
 
-TEST_F(TitleLinesTest, EditedGradientBecomesTheFill) {
+TEST_F(MainWindowTest, EditedGradientBecomesTheFill) {
   seam->colourAnswers = {QColor(255, 0, 0), QColor(0, 0, 255)};
   seam->modalAnswers.push_back([](QDialog& dialog) {
     auto& editor = dynamic_cast<GradientEditor&>(dialog);
@@ -170,25 +163,9 @@ TEST_F(MainWindowTest, DrawGivesTheBytesOfTheCommandLineWithTheSameSettings) {
   const QByteArray drawn = drawnPng();
   EXPECT_TRUE(seam->messages.empty());
   EXPECT_EQ(seam->busyDepth, 0);
-  EXPECT_EQ(rendered({u"--text"_s,
-                      u"Sunny\nBakery"_s,
-                      u"--size"_s,
-                      u"40"_s,
-                      u"--effect"_s,
-                      u"glow"_s,
-                      u"--at"_s,
-                      u"200,120"_s,
-                      u"--align"_s,
-                      u"centre"_s,
-                      u"--line-spacing"_s,
-                      u"1.25"_s,
-                      u"--letter-spacing"_s,
-                      u"7"_s,
-                      u"--gradient"_s,
-                      u"#ff8000,#2040c0"_s,
-                      u"--gradient-angle"_s,
-                      u"30"_s,
-                      u"--canvas"_s,
-                      u"631x331"_s}),
-            drawn);
+  const QStringList options =
+      u"--text|Sunny\nBakery|--size|40|--effect|glow|--at|200,120|--align|"
+      u"centre|--line-spacing|1.25|--letter-spacing|7|--gradient|#ff8000,"
+      u"#2040c0|--gradient-angle|30|--canvas|631x331"_s.split(u'|');
+  EXPECT_EQ(rendered(options), drawn);
 }

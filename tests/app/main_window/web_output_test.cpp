@@ -2,36 +2,16 @@
 #include <QLocale>
 
 #include "main_window_fixture.h"
+#include "output/image_element_dialog.h"
 #include "output/web_export_memory.h"
-#include "state/picture_formats.h"
-#include "state/stored_layers.h"
+#include "shrunk_difference.h"
 #include "state/visible_extent.h"
 
 using WebOutputTest = MainWindowTest;
 
-TEST_F(WebOutputTest, ExportRemembersWebpAndItsQualityAndConfirmsTheWrite) {
-  if (!writableWebFormats().contains(WebFormat::Webp)) GTEST_SKIP() << "no WebP writer";
-  window->draw();
-  seam->modalAnswers.push_back([](QDialog& shown) {
-    auto& dialog = static_cast<WebExportDialog&>(shown);
-    dialog.formatBox->setCurrentIndex(1);
-    dialog.losslessBox->setChecked(false);
-    dialog.qualityBox->setValue(61);
-    pressOk(dialog);
-  });
-  seam->fileAnswers.push_back(path("outputs/title"));
-  run("mnuFileExportWeb");
-  EXPECT_EQ(window->statusPane(0)->text(),
-            u"Exported title.webp (%1 bytes)"_s.arg(
-                QLocale().toString(QFileInfo(path("outputs/title.webp")).size())));
-  const WebExportChoice kept = rememberedWebExportChoice();
-  EXPECT_EQ(kept.encoding.format, WebFormat::Webp);
-  EXPECT_EQ(kept.encoding.quality, 61);
-}
-
 // The bytes written are compared with `--render --trim` in ALongTitleIsToldFitted...
-TEST_F(WebOutputTest,
-       ExportAsksItsDialogsWritesOnlyWhenBothSayYesLeavesTheCanvasAndReportsAFailure) {
+// A WebP export tells its size and is remembered with its quality.
+TEST_F(WebOutputTest, ExportAsksItsDialogsWritesOnlyWhenBothSayYesReportsAFailureRemembersWebp) {
   run("mnuFileExportWeb");
   EXPECT_EQ(onlyMessage().text, u"Nothing to export: draw a design first."_s);
   EXPECT_TRUE(seam->modalDialogs.empty());
@@ -61,6 +41,21 @@ TEST_F(WebOutputTest,
   run("mnuFileExportWeb");
   EXPECT_TRUE(onlyMessage().text.contains(u"/148\r\n"_s));
   EXPECT_FALSE(QDir(path("absent")).exists());
+  if (!writableWebFormats().contains(WebFormat::Webp)) return;  // no WebP writer
+  seam->modalAnswers.push_back([](QDialog& shown) {
+    auto& dialog = static_cast<WebExportDialog&>(shown);
+    dialog.formatBox->setCurrentIndex(1);
+    dialog.losslessBox->setChecked(false);
+    dialog.qualityBox->setValue(61);
+    pressOk(dialog);
+  });
+  seam->fileAnswers.push_back(path("outputs/title"));
+  run("mnuFileExportWeb");
+  EXPECT_EQ(window->statusPane(0)->text(),
+            u"Exported title.webp (%1 bytes)"_s.arg(
+                QLocale().toString(QFileInfo(path("outputs/title.webp")).size())));
+  const WebExportChoice kept = rememberedWebExportChoice();
+  EXPECT_EQ(std::pair(kept.encoding.format, kept.encoding.quality), std::pair(WebFormat::Webp, 61));
 }
 
 TEST_F(WebOutputTest, CopyOffersTheCanvasAndTheTransparentDesignAsPngThatPastesOnWhite) {
@@ -86,4 +81,46 @@ TEST_F(WebOutputTest, CopyOffersTheCanvasAndTheTransparentDesignAsPngThatPastesO
   ASSERT_EQ(canvas().size(), QSize(12, 8));
   EXPECT_EQ(canvas().pixelColor(0, 0), QColor(Qt::white));
   EXPECT_EQ(canvas().pixelColor(3, 4), QColor(200, 10, 20));
+}
+
+TEST_F(WebOutputTest, CopiesAreDrawnAnewButNotForAShapeAndTheElementOffersThem) {
+  const auto exportAlsoDenser = [](QDialog& dialog) {
+    static_cast<WebExportDialog&>(dialog).denserBox->setChecked(true);
+    pressOk(dialog);
+  };
+  textBox()->setText(u"A&B"_s);
+  window->draw();
+  const QSize canvasSize = canvas().size();
+  const QImage windowDesign = designAlone(canvasSize, engine.entryPoints());
+  seam->modalAnswers.push_back(exportAlsoDenser);
+  seam->modalAnswers.push_back([](QDialog& dialog) {
+    QTest::mouseClick(static_cast<ImageElementDialog&>(dialog).copyButton, Qt::LeftButton);
+  });
+  seam->fileAnswers.push_back(path("outputs/my title"));
+  run("mnuFileExportWeb");
+  ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
+
+  const QImage one(path("outputs/my title.png"));
+  ASSERT_FALSE(one.isNull());
+  for (const int scale : {2, 3}) {
+    const QImage dense(path("outputs/my title@%1x.png").arg(scale));
+    ASSERT_EQ(dense.size(), one.size() * scale) << scale;
+    const double difference = shrunkDifference(one, dense, scale);
+    EXPECT_GT(difference, 0.5) << scale;  // drawn anew, not enlarged pixels
+    EXPECT_LT(difference, 15) << scale;   // the engraving fades over fixed pixels
+  }
+  EXPECT_EQ(QGuiApplication::clipboard()->text(),
+            QStringLiteral("<img src=\"my%20title.png\" srcset=\"my%20title@2x.png 2x, "
+                           "my%20title@3x.png 3x\" width=\"%1\" height=\"%2\" alt=\"A&amp;B\">")
+                .arg(one.width())
+                .arg(one.height()));
+  EXPECT_EQ(QDir(path("outputs")).entryList(QDir::Files).size(), 3);
+  EXPECT_TRUE(rememberedWebExportChoice().alsoDenser);
+  EXPECT_EQ(designAlone(canvasSize, engine.entryPoints()), windowDesign);
+  design().kindSettings[SourceKind::Shape].available = true;
+  seam->modalAnswers.push_back(exportAlsoDenser);  // ticks the box, which stays disabled
+  seam->fileAnswers.push_back(path("outputs/shape"));
+  run("mnuFileExportWeb");
+  EXPECT_TRUE(QFile::exists(path("outputs/shape.png")));
+  EXPECT_EQ(QDir(path("outputs")).entryList(QDir::Files).size(), 4);
 }
