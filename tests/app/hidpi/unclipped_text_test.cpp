@@ -1,23 +1,14 @@
 // On a doubled screen every caption still fits its control in each window.
 #include <QAbstractButton>
-#include <QCheckBox>
-#include <QLabel>
-#include <QRadioButton>
 #include <QStyle>
 #include <QStyleOption>
 #include <QToolButton>
-#include <memory>
 
-#include "main_window/about_box.h"
 #include "main_window_fixture.h"
 #include "output/jpeg_optimiser.h"
 #include "output/print_window.h"
-#include "state/design_state.h"
-#include "tools/ellipse_ratio_dialog.h"
 #include "tools/new_canvas_dialog.h"
-#include "tools/picture_tool.h"
 #include "tools/shape_tool.h"
-#include "tools/symbol_picker.h"
 
 namespace {
 
@@ -57,11 +48,9 @@ QStringList clippedCaptions(QWidget& window) {
 }  // namespace
 
 TEST_F(MainWindowTest, NoCaptionIsClippedInAnyWindowOnADoubledScreen) {
-  QImage relief(40, 30, QImage::Format_RGB888);
-  relief.fill(Qt::gray);
+  const QImage relief = filled({40, 30}, Qt::gray);
   const ToolDesign tools(design());
   const ScreenScale scale = tools.screenScale();
-  const JpegSave save{QStringLiteral("saveas"), folder.filePath(QStringLiteral("relief.jpg")), {}};
   std::vector<std::unique_ptr<QWidget>> windows;
   windows.push_back(std::make_unique<AboutBox>(window.get(), 1.0));
   windows.push_back(std::make_unique<NewCanvasDialog>(*window, tools, platform()));
@@ -69,10 +58,10 @@ TEST_F(MainWindowTest, NoCaptionIsClippedInAnyWindowOnADoubledScreen) {
   windows.push_back(std::make_unique<ShapeTool>(*window, tools, platform()));
   windows.push_back(std::make_unique<SymbolPicker>(*window, scale, platform()));
   windows.push_back(std::make_unique<EllipseRatioDialog>(*window, tools, platform()));
-  windows.push_back(std::make_unique<JpegOptimiser>(relief, save, scale, platform()));
+  windows.push_back(std::make_unique<JpegOptimiser>(
+      relief, JpegSave{u"saveas"_s, path("relief.jpg"), {}}, scale, platform()));
   windows.push_back(
       std::make_unique<PrintWindow>([relief] { return relief; }, scale, platform(), window.get()));
-  window->show();
   EXPECT_EQ(clippedCaptions(*window), QStringList());
   for (const auto& shown : windows) {
     SCOPED_TRACE(shown->metaObject()->className());
