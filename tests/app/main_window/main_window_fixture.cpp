@@ -93,12 +93,6 @@ QWidget* MainWindowTest::shownWindow(const char* objectName) {
   return nullptr;
 }
 
-QImage MainWindowTest::filled(QSize size, QColor colour) {
-  QImage picture(size, QImage::Format_RGB888);
-  picture.fill(colour);
-  return picture;
-}
-
 void MainWindowTest::expectPixels(const QImage& picture, Pixels pixels, QPoint offset) {
   for (const auto& [at, colour] : pixels)
     EXPECT_EQ(picture.pixelColor(at + offset), colour) << "at " << at.x() << "," << at.y();

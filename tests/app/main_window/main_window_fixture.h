@@ -25,8 +25,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
-#include <functional>
-#include <memory>
 
 #include "desktop/scripted_platform.h"
 #include "headless/picture_output.h"
@@ -37,12 +35,10 @@
 #include "platform/run_folder.h"
 #include "state/bmp_file.h"
 #include "state/curve_file.h"
-#include "state/design_state.h"
-#include "state/engine_library.h"
 #include "state/picture_formats.h"
 #include "state/stored_layers.h"
-#include "state/text_picture.h"
 #include "test_files.h"
+#include "test_pictures.h"
 #include "tools/ellipse_ratio_dialog.h"
 #include "tools/picture_tool.h"
 #include "tools/symbol_picker.h"
@@ -97,7 +93,9 @@ class MainWindowTest : public testing::Test {
 
   void copyFiles(const QString& from, const char* to, std::initializer_list<const char*> names);
   static QWidget* shownWindow(const char* objectName);
-  static QImage filled(QSize size, QColor colour);
+  static QImage filled(QSize size, QColor colour) {
+    return filledPicture(size.width(), size.height(), colour);
+  }
   using Pixels = std::initializer_list<std::pair<QPoint, QColor>>;
   // Each listed pixel of `picture`, moved by `offset`, has its colour.
   static void expectPixels(const QImage& picture, Pixels pixels, QPoint offset = {});
