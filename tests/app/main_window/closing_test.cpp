@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include "desktop/qt_platform.h"
-#include "main_window/source_frame.h"
 #include "main_window/startup.h"
 #include "main_window_fixture.h"
 #include "platform/termination_signals.h"
@@ -106,11 +105,9 @@ TEST_F(Closing, EveryWayEndsTheProgramWithTheHelpAndNewDialogOpenAndLeavesNoFile
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->parentWidget(), window.get());
 
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    QTest::keyClick(window->sourceFrame()->textBox(), Qt::Key_N, Qt::ControlModifier);
-    QWidget* newDialog = shownWindow("FrmNew");
-    ASSERT_NE(newDialog, nullptr);
+    focusTextBox();
+    QTest::keyClick(textBox(), Qt::Key_N, Qt::ControlModifier);
+    ASSERT_NE(shownWindow("FrmNew"), nullptr);
     window->draw();
     DesignState& state = window->document();
     state.undo.record(state.workingFiles.canvas, *qtPlatform);
