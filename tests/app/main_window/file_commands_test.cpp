@@ -62,29 +62,25 @@ TEST_F(FileCommandsTest, SaveAsProposesAFreeNameWritesTheTypedFormatAndAsksBefor
   }
   const QImage blue = filled({9, 4}, Qt::blue);
   window->canvasView()->setPicture(blue);
-  struct Case {
-    const char* typed;
-    int filter;
-    const char* written;
-    const char* format;
-  };
-  for (const Case& c : {Case{"outputs/out1.png", 0, "outputs/out1.png", "png"},
-                        Case{"outputs/out2.BMP", 2, "outputs/out2.BMP", "bmp"},
-                        Case{"outputs/out3", 0, "outputs/out3.bmp", "bmp"},
-                        Case{"outputs/out4.txt", 0, "outputs/out4.bmp", "bmp"},
-                        Case{"outputs/out5.gif", 2, "outputs/out5.png", "png"},
-                        Case{"outputs/out6", 3, "outputs/out6.webp", "webp"}}) {
-    if (c.filter == 3 && !writableWebFormats().contains(WebFormat::Webp)) continue;
-    seam->fileAnswers.push_back(path(c.typed));
-    seam->filterAnswers.push_back(c.filter);
+  const std::tuple<const char*, int, const char*, const char*> saves[] = {
+      {"outputs/out1.png", 0, "outputs/out1.png", "png"},
+      {"outputs/out2.BMP", 2, "outputs/out2.BMP", "bmp"},
+      {"outputs/out3", 0, "outputs/out3.bmp", "bmp"},
+      {"outputs/out4.txt", 0, "outputs/out4.bmp", "bmp"},
+      {"outputs/out5.gif", 2, "outputs/out5.png", "png"},
+      {"outputs/out6", 3, "outputs/out6.webp", "webp"}};
+  for (const auto& [typed, filter, written, format] : saves) {
+    if (filter == 3 && !writableWebFormats().contains(WebFormat::Webp)) continue;
+    seam->fileAnswers.push_back(path(typed));
+    seam->filterAnswers.push_back(filter);
     run("mnuFileSaveAs");
-    EXPECT_EQ(design().currentPictureName, path(c.written)) << c.typed;
-    EXPECT_EQ(window->windowTitle(), path(c.written)) << c.typed;
-    QFile::remove(path(c.written));
+    EXPECT_EQ(design().currentPictureName, path(written)) << typed;
+    EXPECT_EQ(window->windowTitle(), path(written)) << typed;
+    QFile::remove(path(written));
     run("mnuFileSave");
-    QImageReader written(path(c.written));
-    EXPECT_EQ(written.format(), QByteArray(c.format)) << c.typed;
-    EXPECT_EQ(written.read().convertToFormat(QImage::Format_RGB888), blue) << c.typed;
+    QImageReader reader(path(written));
+    EXPECT_EQ(reader.format(), QByteArray(format)) << typed;
+    EXPECT_EQ(reader.read().convertToFormat(QImage::Format_RGB888), blue) << typed;
   }
   EXPECT_TRUE(seam->messages.empty());
   EXPECT_FALSE(QFile::exists(path("outputs/out1.bmp")));
@@ -190,8 +186,7 @@ TEST_F(FileCommandsTest, HelpOpensTheContentsPageOrSaysThereIsNone) {
   EXPECT_TRUE(seam->helpPages.empty());
   writeContent(path("help/velloro.htm"), "<html></html>");
   run("mnuHelpContents");
-  ASSERT_EQ(seam->helpPages.size(), 1u);
-  EXPECT_EQ(seam->helpPages[0], QUrl::fromLocalFile(path("help/velloro.htm")));
+  EXPECT_EQ(seam->helpPages, std::vector{QUrl::fromLocalFile(path("help/velloro.htm"))});
 }
 
 TEST_F(FileCommandsTest, FailedSaveAsKeepsTheNameThatCtrlSSavesToAFailedSaveMakesNoFolder) {
