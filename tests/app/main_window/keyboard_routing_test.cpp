@@ -1,6 +1,5 @@
 #include <QAbstractItemView>
 
-#include "main_window/tab_panels.h"
 #include "main_window_fixture.h"
 
 class KeyboardRoutingTest : public MainWindowTest {
@@ -150,23 +149,17 @@ class ZoomAndFitTest : public KeyboardRoutingTest {
 };
 
 TEST_F(ZoomAndFitTest, KeysStepTheZoomAndACropAt50PercentCutsTheCanvasRectangle) {
-  QImage canvas(631, 331, QImage::Format_RGB888);
-  for (int y = 0; y < canvas.height(); ++y)
-    for (int x = 0; x < canvas.width(); ++x) canvas.setPixel(x, y, qRgb(x % 256, y % 256, 90));
+  const QImage canvas = patterned(631, 331);
   window->canvasArea().showBackground(canvas);
-  struct Step {
-    int key;
-    const char* shown;
-    double factor;
-  };
-  for (const Step& step :
-       {Step{Qt::Key_Equal, "Zoom 200 %", 2}, Step{Qt::Key_Equal, "Zoom 300 %", 3},
-        Step{Qt::Key_0, "Zoom 100 %", 1}, Step{Qt::Key_Minus, "Zoom 67 %", 0.67},
-        Step{Qt::Key_Plus, "Zoom 100 %", 1}, Step{Qt::Key_Minus, "Zoom 67 %", 0.67},
-        Step{Qt::Key_Minus, "Zoom 50 %", 0.5}}) {
-    key(step.key);
-    EXPECT_EQ(zoomShown(), QLatin1String(step.shown));
-    EXPECT_EQ(view()->size(), (QSizeF(canvas.size()) * step.factor).toSize()) << step.shown;
+  const std::tuple<int, const char*, double> steps[] = {
+      {Qt::Key_Equal, "Zoom 200 %", 2}, {Qt::Key_Equal, "Zoom 300 %", 3},
+      {Qt::Key_0, "Zoom 100 %", 1},     {Qt::Key_Minus, "Zoom 67 %", 0.67},
+      {Qt::Key_Plus, "Zoom 100 %", 1},  {Qt::Key_Minus, "Zoom 67 %", 0.67},
+      {Qt::Key_Minus, "Zoom 50 %", 0.5}};
+  for (const auto& [pressed, shown, factor] : steps) {
+    key(pressed);
+    EXPECT_EQ(zoomShown(), QLatin1String(shown));
+    EXPECT_EQ(view()->size(), (QSizeF(canvas.size()) * factor).toSize()) << shown;
   }
   window->toolButton(u"Crop"_s)->trigger();
   QTest::mousePress(view(), Qt::LeftButton, {}, {10, 15});
