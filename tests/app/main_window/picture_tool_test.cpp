@@ -51,9 +51,8 @@ TEST_F(PictureToolTest, LoadCentresTheFramedPhotoPickingKeepsTheGreenAndNoPictur
   EXPECT_TRUE(tool->colourPanel()->isEnabled());
   tool->activated();
   tool->pictureReleased(Qt::LeftButton, QPoint(32 + 10, 32 + 10));
-  EXPECT_EQ(tool->ranges.RedMax, 130);
-  EXPECT_EQ(tool->ranges.GreenMin, 100);
-  EXPECT_EQ(tool->ranges.BlueMin, 20);
+  EXPECT_EQ((std::array{tool->ranges.RedMax, tool->ranges.GreenMin, tool->ranges.BlueMin}),
+            (std::array{130, 100, 20}));
   EXPECT_EQ(tool->boundLabels()[0]->text(), u"between 0"_s);
   EXPECT_EQ(tool->boundLabels()[3]->text(), u"and 255"_s);
   expectMask({{{10, 10}, Qt::black}, {{80, 10}, Qt::white}});
