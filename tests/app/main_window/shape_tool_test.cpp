@@ -49,8 +49,7 @@ TEST_F(ShapeToolTest, PenAtSlider10DrawsThirtyPixelsWideTheEraserWhiteAndEllipse
     dialog.accept();
   });
   chooseTool(sketchTool::FilledEllipse);
-  ASSERT_EQ(seam->modalDialogs.size(), 1u);
-  EXPECT_EQ(seam->modalDialogs[0], u"Ellipse"_s);
+  EXPECT_EQ(seam->modalDialogs, std::vector<QString>{u"Ellipse"_s});
   EXPECT_DOUBLE_EQ(design().ellipseRatio, 0.5);
   drag({250, 140}, {330, 140});  // radius 80: 80 wide, 40 high
   expectDrawn({{{320, 140}, Qt::black}, {{250, 170}, Qt::black}, {{250, 195}, Qt::white}});
@@ -161,19 +160,17 @@ TEST_F(MainWindowTest, EllipseRatioDialogShowsAndSetsTheRatio) {
   seam->modalAnswers.push_back([&](QDialog&) {
     EXPECT_EQ(dialog.ratioSlider()->Value(), 130);
     EXPECT_EQ(dialog.ratioLabel()->text(), u"2.5"_s);
-    struct Case {
-      int slider;
-      const char* label;
-      bool wide, tall;
-    };
-    for (const Case& c : {Case{100, "1", false, false}, Case{20, "0.2", true, false},
-                          Case{180, "5", false, true}, Case{110, "1.5", false, false}}) {
-      dialog.ratioSlider()->setValue(c.slider);
-      EXPECT_EQ(dialog.ratioLabel()->text(), QLatin1String(c.label));
+    const std::tuple<int, const char*, bool, bool> cases[] = {{100, "1", false, false},
+                                                              {20, "0.2", true, false},
+                                                              {180, "5", false, true},
+                                                              {110, "1.5", false, false}};
+    for (const auto& [slider, label, wide, tall] : cases) {
+      dialog.ratioSlider()->setValue(slider);
+      EXPECT_EQ(dialog.ratioLabel()->text(), QLatin1String(label));
       const QSize extent = previewExtent(dialog.preview());
-      EXPECT_EQ(extent.width() > 4 * extent.height(), c.wide) << c.label;
-      EXPECT_EQ(extent.height() > 4 * extent.width(), c.tall) << c.label;
-      EXPECT_NEAR(extent.width(), c.slider == 100 ? 131 : extent.width(), 2);
+      EXPECT_EQ(extent.width() > 4 * extent.height(), wide) << label;
+      EXPECT_EQ(extent.height() > 4 * extent.width(), tall) << label;
+      EXPECT_NEAR(extent.width(), slider == 100 ? 131 : extent.width(), 2);
     }
     dialog.cancelButton()->click();
     EXPECT_FALSE(dialog.isVisible());
