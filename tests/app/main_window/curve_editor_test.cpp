@@ -1,4 +1,3 @@
-#include "main_window/curve_editor.h"
 #include "main_window_fixture.h"
 #include "state/curve_drawing.h"
 
@@ -20,22 +19,16 @@ TEST(CurveEditor, ReadoutHitAndReleaseOfThePointer) {
   EXPECT_EQ(hitCurvePoint(flat, {37, 32}), noCurvePoint);  // x 62
   EXPECT_EQ(hitCurvePoint(flat, {56, 37}), noCurvePoint);  // y 105: 23 below
   // Ends keep their positions, inner points stop one short of their neighbours.
-  struct Case {
-    int point;
-    QPoint at;
-    int x;
-    int y;
-  };
-  for (const Case& c :
-       {Case{1, {100, 20}, 0, 190}, Case{6, {0, 20}, 255, 190}, Case{3, {6, 30}, 51, 140},
-        Case{3, {130, 30}, 149, 140}, Case{3, {60, 30}, 108, 140}, Case{2, {31, 0}, 50, 255},
-        Case{2, {31, 70}, 50, 0}}) {
-    SCOPED_TRACE(testing::Message()
-                 << "point " << c.point << " at " << c.at.x() << "," << c.at.y());
+  const std::tuple<int, QPoint, int, int> releases[] = {
+      {1, {100, 20}, 0, 190},   {6, {0, 20}, 255, 190},  {3, {6, 30}, 51, 140},
+      {3, {130, 30}, 149, 140}, {3, {60, 30}, 108, 140}, {2, {31, 0}, 50, 255},
+      {2, {31, 70}, 50, 0}};
+  for (const auto& [point, at, x, y] : releases) {
+    SCOPED_TRACE(testing::Message() << "point " << point << " at " << at.x() << "," << at.y());
     CurvePoints points;
-    releaseCurvePoint(points, c.point, c.at);
-    EXPECT_EQ(points.x[c.point], c.x);
-    EXPECT_EQ(points.y[c.point], c.y);
+    releaseCurvePoint(points, point, at);
+    EXPECT_EQ(points.x[point], x);
+    EXPECT_EQ(points.y[point], y);
   }
 }
 
