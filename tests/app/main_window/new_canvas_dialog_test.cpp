@@ -30,22 +30,18 @@ TEST_F(NewCanvasDialogTest, ApplyWithTheDefaultsGivesAWhite600By400CanvasAsAnUnd
 }
 
 TEST_F(NewCanvasDialogTest, ATypedSizeOutsideItsRangeIsClampedWhenTheBoxIsLeft) {
-  struct Case {
-    int box;
-    const char* typed;
-    int shown;
-  };
   dialog->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
-  for (const Case& c : {Case{0, "20000", 1024}, Case{0, "-5", 1}, Case{1, "900", 768},
-                        Case{1, "0", 1}, Case{0, "350", 350}}) {
-    QSpinBox* box = dialog->sizeBoxes()[c.box];
+  const std::tuple<int, const char*, int> typings[] = {
+      {0, "20000", 1024}, {0, "-5", 1}, {1, "900", 768}, {1, "0", 1}, {0, "350", 350}};
+  for (const auto& [index, typed, shown] : typings) {
+    QSpinBox* box = dialog->sizeBoxes()[index];
     box->setFocus();
     box->selectAll();
-    QTest::keyClicks(box, QLatin1String(c.typed));
+    QTest::keyClicks(box, QLatin1String(typed));
     QTest::keyClick(box, Qt::Key_Tab);
-    EXPECT_EQ(box->value(), c.shown) << c.typed;
-    EXPECT_EQ(box->text(), QString::number(c.shown)) << c.typed;
+    EXPECT_EQ(box->value(), shown) << typed;
+    EXPECT_EQ(box->text(), QString::number(shown)) << typed;
   }
   // OK right after typing, without leaving the box, uses the clamped size too.
   dialog->sizeBoxes()[0]->setFocus();
