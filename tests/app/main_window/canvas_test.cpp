@@ -5,31 +5,25 @@
 // side, which may then need a bar too; within a bar's thickness none is
 // needed. -1: not checked.
 TEST(ScrollFit, BarsLengthsRangesAndThePlaceOfTheCanvas) {
-  struct Case {
-    QSize canvas, viewport;
-    bool horizontal, vertical;
-    int horizontalLength, horizontalMax, verticalLength, verticalMax;
-    QPoint scrolled, position;
-  };
-  for (const Case& c : {
-           Case{{200, 100}, {500, 300}, false, false, -1, -1, -1, -1, {}, {150, 100}},
-           Case{{480, 400}, {500, 300}, false, true, -1, -1, 300, 100, {0, 40}, {2, -40}},
-           Case{{490, 400}, {500, 300}, true, true, -1, 5, -1, -1, {}, {-1, -1}},
-           Case{{631, 331}, {556, 200}, true, true, 541, 90, 185, 146, {30, 20}, {-30, -20}},
-           Case{{500, 300}, {500, 300}, false, false, -1, -1, -1, -1, {}, {-1, -1}},
-           Case{{480, 295}, {500, 300}, false, false, -1, -1, -1, -1, {}, {-1, -1}},
-       }) {
-    SCOPED_TRACE(testing::Message() << c.canvas.width() << "x" << c.canvas.height());
-    const ScrollFit fit = fitScrollBars(c.canvas, c.viewport);
-    EXPECT_EQ(fit.horizontalShown, c.horizontal);
-    EXPECT_EQ(fit.verticalShown, c.vertical);
-    const int got[] = {fit.horizontalLength, fit.horizontalMax, fit.verticalLength,
-                       fit.verticalMax};
-    const int wanted[] = {c.horizontalLength, c.horizontalMax, c.verticalLength, c.verticalMax};
+  // Per case: canvas, viewport, bars shown, the horizontal bar's length and
+  // maximum then the vertical one's, the scroll and the canvas position.
+  const std::tuple<QSize, QSize, std::array<bool, 2>, std::array<int, 4>, QPoint, QPoint> cases[] =
+      {{{200, 100}, {500, 300}, {false, false}, {-1, -1, -1, -1}, {}, {150, 100}},
+       {{480, 400}, {500, 300}, {false, true}, {-1, -1, 300, 100}, {0, 40}, {2, -40}},
+       {{490, 400}, {500, 300}, {true, true}, {-1, 5, -1, -1}, {}, {-1, -1}},
+       {{631, 331}, {556, 200}, {true, true}, {541, 90, 185, 146}, {30, 20}, {-30, -20}},
+       {{500, 300}, {500, 300}, {false, false}, {-1, -1, -1, -1}, {}, {-1, -1}},
+       {{480, 295}, {500, 300}, {false, false}, {-1, -1, -1, -1}, {}, {-1, -1}}};
+  for (const auto& [canvas, viewport, shown, wanted, scrolled, position] : cases) {
+    SCOPED_TRACE(testing::Message() << canvas.width() << "x" << canvas.height());
+    const ScrollFit fit = fitScrollBars(canvas, viewport);
+    EXPECT_EQ((std::array{fit.horizontalShown, fit.verticalShown}), shown);
+    const std::array got{fit.horizontalLength, fit.horizontalMax, fit.verticalLength,
+                         fit.verticalMax};
     for (int i = 0; i < 4; ++i)
       EXPECT_EQ(got[i], wanted[i] < 0 ? got[i] : wanted[i]) << "value " << i;
-    const QPoint at = canvasPosition(c.canvas, c.viewport, fit, c.scrolled.x(), c.scrolled.y());
-    EXPECT_EQ(at, c.position.x() == -1 ? at : c.position);
+    const QPoint at = canvasPosition(canvas, viewport, fit, scrolled.x(), scrolled.y());
+    EXPECT_EQ(at, position.x() == -1 ? at : position);
   }
   EXPECT_EQ(fitScrollBars({480, 400}, {500, 300}).verticalLargeChange, 300);
 }
