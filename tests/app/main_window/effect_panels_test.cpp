@@ -1,6 +1,5 @@
 #include "main_window/panel_pictures.h"
 #include "main_window_fixture.h"
-#include "state/render_pipeline.h"
 
 class EffectPanelsTest : public MainWindowTest {
  protected:
