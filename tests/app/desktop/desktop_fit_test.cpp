@@ -7,16 +7,10 @@
 
 namespace {
 
-struct Beside {
-  QRect owner;
-  QRect help;
-  QPoint ownerAt;
-};
-
 // A 1280 x 800 screen and a 720 x 540 help window that may shrink to 360.
 TEST(BesidePlacement, RightLeftNarrowedThenTheOwnerMovesAsideThenOverlapping) {
   const QRect screen(0, 0, 1280, 800);
-  const Beside cases[] = {
+  const std::tuple<QRect, QRect, QPoint> cases[] = {
       {{0, 100, 500, 600}, {500, 100, 720, 540}, {0, 100}},
       {{760, 100, 500, 600}, {40, 100, 720, 540}, {760, 100}},
       {{0, 100, 800, 600}, {800, 100, 480, 540}, {0, 100}},
@@ -25,19 +19,15 @@ TEST(BesidePlacement, RightLeftNarrowedThenTheOwnerMovesAsideThenOverlapping) {
       {{330, 500, 660, 200}, {0, 260, 620, 540}, {620, 500}},
       {{100, 100, 1000, 600}, {560, 100, 720, 540}, {100, 100}},
   };
-  for (const Beside& one : cases) {
-    const BesidePlacement placed = besideOwner(one.owner, {720, 540}, screen, 360);
-    EXPECT_EQ(placed.companion, one.help) << one.owner.x();
-    EXPECT_EQ(placed.owner, one.ownerAt) << one.owner.x();
+  for (const auto& [owner, help, ownerAt] : cases) {
+    const BesidePlacement placed = besideOwner(owner, {720, 540}, screen, 360);
+    EXPECT_EQ(placed.companion, help) << owner.x();
+    EXPECT_EQ(placed.owner, ownerAt) << owner.x();
   }
 }
 
 TEST(ColourScheme, TheSchemeSettingDecidesBeforeThemeNamesAndThePalette) {
-  struct Case {
-    DesktopHints hints;
-    ColourScheme expected;
-  };
-  const Case cases[] = {
+  const std::pair<DesktopHints, ColourScheme> cases[] = {
       {{}, ColourScheme::Light},
       {{QStringLiteral("'prefer-dark'"), {}, {}, false}, ColourScheme::Dark},
       {{QStringLiteral("'prefer-light'"), QStringLiteral("Adwaita:dark"), {}, true},
@@ -48,8 +38,8 @@ TEST(ColourScheme, TheSchemeSettingDecidesBeforeThemeNamesAndThePalette) {
       {{{}, QStringLiteral("Darkly"), QStringLiteral("'Adwaita'"), false}, ColourScheme::Light},
       {{{}, {}, {}, true}, ColourScheme::Dark},
   };
-  for (const Case& one : cases)
-    EXPECT_EQ(schemeOf(one.hints), one.expected) << one.hints.themeVariable.toStdString();
+  for (const auto& [hints, expected] : cases)
+    EXPECT_EQ(schemeOf(hints), expected) << hints.themeVariable.toStdString();
 }
 
 }  // namespace

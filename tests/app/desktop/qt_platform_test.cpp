@@ -67,29 +67,26 @@ TEST(QtPlatform, EachDialogBelongsToTheWindowThatOpensIt) {
 
 // Line ends of the text are the system's own; each icon is the system's.
 TEST(QtPlatform, MessageBoxShowsTextIconButtonsAndTitle) {
-  const struct {
-    MessageIcon icon;
-    MessageButtons buttons;
-    QMessageBox::Icon shown;
-    QMessageBox::StandardButton pressed;
-    MessageAnswer answer;
-  } cases[] = {{MessageIcon::Question, MessageButtons::YesNo, QMessageBox::Question,
-                QMessageBox::No, MessageAnswer::No},
-               {MessageIcon::Exclamation, MessageButtons::Ok, QMessageBox::Warning, QMessageBox::Ok,
-                MessageAnswer::Ok},
-               {MessageIcon::Critical, MessageButtons::Ok, QMessageBox::Critical, QMessageBox::Ok,
-                MessageAnswer::Ok}};
+  using enum QMessageBox::StandardButton;
+  const std::tuple<MessageIcon, MessageButtons, QMessageBox::Icon, QMessageBox::StandardButton,
+                   MessageAnswer>
+      cases[] = {{MessageIcon::Question, MessageButtons::YesNo, QMessageBox::Question, No,
+                  MessageAnswer::No},
+                 {MessageIcon::Exclamation, MessageButtons::Ok, QMessageBox::Warning, Ok,
+                  MessageAnswer::Ok},
+                 {MessageIcon::Critical, MessageButtons::Ok, QMessageBox::Critical, Ok,
+                  MessageAnswer::Ok}};
   QtPlatform platform;
-  for (const auto& c : cases) {
-    whenShown<QMessageBox>([&c](QMessageBox& box) {
+  for (const auto& [icon, buttons, shown, pressed, answer] : cases) {
+    whenShown<QMessageBox>([&](QMessageBox& box) {
       EXPECT_EQ(box.windowTitle(), QStringLiteral("Velloro"));
       EXPECT_EQ(box.text(), QStringLiteral("error number : 13/84\nType mismatch"));
-      EXPECT_EQ(box.icon(), c.shown);
-      EXPECT_EQ(box.buttons().size(), c.buttons == MessageButtons::YesNo ? 2 : 1);
-      box.button(c.pressed)->click();
+      EXPECT_EQ(box.icon(), shown);
+      EXPECT_EQ(box.buttons().size(), buttons == MessageButtons::YesNo ? 2 : 1);
+      box.button(pressed)->click();
     });
-    EXPECT_EQ(platform.showMessage({"error number : 13/84\r\nType mismatch", c.icon, c.buttons}),
-              c.answer);
+    EXPECT_EQ(platform.showMessage({"error number : 13/84\r\nType mismatch", icon, buttons}),
+              answer);
   }
 }
 
