@@ -6,14 +6,13 @@
 #include <QTemporaryDir>
 
 #include "test_files.h"
+#include "test_pictures.h"
 
 // The bytes of a good encoding are the JPEG optimiser's test, a full disk the
 // file writer's; here the steps that refuse, and a quality out of range.
 TEST(Imaging, EachStepTellsItsFailureAndLeavesNoFile) {
   QTemporaryDir folder;
-  QImage picture(64, 48, QImage::Format_RGB888);
-  picture.fill(Qt::darkCyan);
-  ASSERT_TRUE(picture.save(folder.filePath("source.bmp"), "BMP"));
+  ASSERT_TRUE(filledPicture(64, 48, Qt::darkCyan).save(folder.filePath("source.bmp"), "BMP"));
   EXPECT_EQ(openFileSource(folder.path()), nullptr);
   auto source = openFileSource(folder.filePath("source.bmp"));
   int width = 0;
