@@ -32,7 +32,7 @@ TEST(CurveEditor, ReadoutHitAndReleaseOfThePointer) {
   }
 }
 
-TEST_F(MainWindowTest, DraggingPoint3MovesItAtTheReleaseAndRedrawsTheCurve) {
+TEST_F(MainWindowTest, DraggingPoint3MovesItAtTheReleaseTheCurveMenuSavesLoadsAndResets) {
   const CurvePoints before = design().curve;
   PictureBox* box = window->panels()->curveView();
   QTest::mousePress(box, Qt::LeftButton, {}, {40, 50});
@@ -48,9 +48,7 @@ TEST_F(MainWindowTest, DraggingPoint3MovesItAtTheReleaseAndRedrawsTheCurve) {
   EXPECT_EQ(design().curve.x[3], 128);
   EXPECT_EQ(design().curve.y[3], 190);
   EXPECT_EQ(window->panels()->curveView()->picture().pixelColor(70, 20), QColor(255, 0, 0));
-}
 
-TEST_F(MainWindowTest, CurveMenuSavesLoadsAndResets) {
   const QString curves = path("curves");
   design().curve.y = {0, 0, 20, 80, 160, 230, 255, 0};
   const CurvePoints saved = design().curve;
