@@ -153,7 +153,7 @@ QSize previewExtent(const QImage& preview) {
 
 }  // namespace
 
-TEST_F(MainWindowTest, EllipseRatioDialogShowsAndSetsTheRatio) {
+TEST_F(MainWindowTest, EllipseRatioDialogShowsAndSetsTheRatioAlsoForThePictureTool) {
   design().ellipseRatio = 2.5;
   EllipseRatioDialog dialog(*window, ToolDesign(design()), platform());
   dialog.load();
@@ -177,14 +177,12 @@ TEST_F(MainWindowTest, EllipseRatioDialogShowsAndSetsTheRatio) {
   });
   platform().showModal(dialog);
   EXPECT_DOUBLE_EQ(design().ellipseRatio, 1.5);
-}
-
-TEST_F(MainWindowTest, ThePictureToolsEllipseAsksTheRatioToo) {
+  // The picture tool's ellipse asks the ratio too.
   window->showPictureTool();
   seam->modalAnswers.push_back([](QDialog& dialog) {
     static_cast<EllipseRatioDialog&>(dialog).ratioSlider()->setValue(40);
   });
   window->pictureTool()->toolClicked(3);
-  EXPECT_EQ(seam->modalDialogs, std::vector<QString>{u"Ellipse"_s});
+  EXPECT_EQ(seam->modalDialogs, std::vector<QString>(2, u"Ellipse"_s));
   EXPECT_DOUBLE_EQ(design().ellipseRatio, 0.4);
 }
