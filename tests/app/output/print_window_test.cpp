@@ -99,14 +99,11 @@ const PagePreview preview = previewOf(portrait, 15, 15);
 
 }  // namespace
 
-TEST(PrintPlacement, AWidePictureIsFittedToThePrintableWidthAndCentred) {
-  // 2707 x 1420 twips of the 2825 x 3885 page, centred, in pixels.
-  EXPECT_EQ(centredPicture(preview, {631, 331}), QRect(QPoint(4, 82), QPoint(183, 176)));
-}
-
 // Shrinking keeps the corner and stops at one layout unit; growing stops at
 // the printable limit keeping the proportions.
-TEST(PrintPlacement, ShrinkingAndGrowingStopAtTheirLimits) {
+TEST(PrintPlacement, AWidePictureIsCentredShrinkingAndGrowingStopAtTheirLimits) {
+  // 2707 x 1420 twips of the 2825 x 3885 page, centred, in pixels.
+  EXPECT_EQ(centredPicture(preview, {631, 331}), QRect(QPoint(4, 82), QPoint(183, 176)));
   EXPECT_EQ(shrunk(QRect(10, 20, 100, 50), preview), QRect(10, 20, 95, 48));
   EXPECT_EQ(shrunk(QRect(10, 20, 15, 40), preview), QRect(10, 20, 15, 40));
   QRect box(10, 20, 40, 20);
