@@ -5,8 +5,6 @@
 #include "desktop/colour_scheme.h"
 #include "platform/beside_placement.h"
 
-namespace {
-
 // A 1280 x 800 screen and a 720 x 540 help window that may shrink to 360.
 TEST(BesidePlacement, RightLeftNarrowedThenTheOwnerMovesAsideThenOverlapping) {
   const QRect screen(0, 0, 1280, 800);
@@ -41,5 +39,3 @@ TEST(ColourScheme, TheSchemeSettingDecidesBeforeThemeNamesAndThePalette) {
   for (const auto& [hints, expected] : cases)
     EXPECT_EQ(schemeOf(hints), expected) << hints.themeVariable.toStdString();
 }
-
-}  // namespace

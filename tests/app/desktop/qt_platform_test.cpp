@@ -18,19 +18,15 @@
 #include "desktop/help_window.h"
 #include "test_files.h"
 
-namespace {
-
 // Runs `act` on the next modal dialog once it is shown.
 template <typename Dialog>
-void whenShown(std::function<void(Dialog&)> act) {
+static void whenShown(std::function<void(Dialog&)> act) {
   QTimer::singleShot(0, [act] {
     auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
     ASSERT_NE(dialog, nullptr);
     act(*dialog);
   });
 }
-
-}  // namespace
 
 // A dialog belongs to the window its caller names; one that names none
 // belongs to the active window, not to the main window.

@@ -10,28 +10,24 @@
 #include "test_pictures.h"
 #include "tools/shape_tool.h"
 
-namespace {
-
 // An enlarged picture repeats each pixel over a 2x2 block; a drawn one has
 // edges that fall between the blocks somewhere.
-QImage enlarged(const QImage& image, double factor) {
+static QImage enlarged(const QImage& image, double factor) {
   return image.scaled(image.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
-bool madeOfTwoByTwoBlocks(const QImage& image) {
+static bool madeOfTwoByTwoBlocks(const QImage& image) {
   return enlarged(enlarged(image, 0.5), 2) == image;
 }
 
 // The pixels of `icon` at twice the scale of `points`, after checking it
 // has a pixmap of its own there.
-QImage doubledPixels(const QIcon& icon, QSize points) {
+static QImage doubledPixels(const QIcon& icon, QSize points) {
   const QPixmap doubled = icon.pixmap(points, 2.0);
   EXPECT_EQ(doubled.size(), points * 2);
   EXPECT_EQ(doubled.devicePixelRatio(), 2.0);
   return doubled.toImage().convertToFormat(QImage::Format_ARGB32);
 }
-
-}  // namespace
 
 TEST_F(MainWindowTest, CanvasPixelsAreExactTwoByTwoBlocksAndButtonPicturesAreDrawnAtTwiceTheScale) {
   const QImage picture = patterned(9, 7);

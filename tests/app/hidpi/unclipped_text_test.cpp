@@ -10,12 +10,10 @@
 #include "tools/new_canvas_dialog.h"
 #include "tools/shape_tool.h"
 
-namespace {
-
-QString shownText(QString text) { return text.remove(QLatin1Char('&')); }
+static QString shownText(QString text) { return text.remove(QLatin1Char('&')); }
 
 // The room a check box or option button leaves its caption beside the mark.
-int captionRoom(const QAbstractButton& button) {
+static int captionRoom(const QAbstractButton& button) {
   const bool check = qobject_cast<const QCheckBox*>(&button) != nullptr;
   if (!check && !qobject_cast<const QRadioButton*>(&button)) return button.width();
   QStyleOptionButton option;
@@ -25,7 +23,7 @@ int captionRoom(const QAbstractButton& button) {
 }
 
 // "Object: text" for every caption wider than its control.
-QStringList clippedCaptions(QWidget& window) {
+static QStringList clippedCaptions(QWidget& window) {
   QStringList clipped;
   for (const QLabel* label : window.findChildren<QLabel*>()) {
     if (label->text().isEmpty() || label->wordWrap() || !label->pixmap().isNull()) continue;
@@ -44,8 +42,6 @@ QStringList clippedCaptions(QWidget& window) {
   }
   return clipped;
 }
-
-}  // namespace
 
 TEST_F(MainWindowTest, NoCaptionIsClippedInAnyWindowOnADoubledScreen) {
   const QImage relief = filled({40, 30}, Qt::gray);

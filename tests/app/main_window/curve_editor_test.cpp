@@ -1,12 +1,8 @@
 #include "main_window_fixture.h"
 #include "state/curve_drawing.h"
 
-namespace {
-
 // The box pixel of a curve point, by the inverse of the editor's mapping.
-QPoint pixelOf(int x, int y) { return curveBoxPosition(x, y).toPoint(); }
-
-}  // namespace
+static QPoint pixelOf(int x, int y) { return curveBoxPosition(x, y).toPoint(); }
 
 // The top left of the drawing area reads position 0, value 255; a point is
 // hit within 6 units across and 15 up or down.

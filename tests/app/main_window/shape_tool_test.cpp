@@ -137,10 +137,8 @@ TEST_F(ShapeToolTest, ApplyPutsTheDrawingInA32PixelMarginThatDrawTakesOff) {
   EXPECT_EQ(design().designFrame.height, 281);
 }
 
-namespace {
-
 // The preview's ellipse, measured on its black pixels through the centre.
-QSize previewExtent(const QImage& preview) {
+static QSize previewExtent(const QImage& preview) {
   int left = 140, right = -1, top = 140, bottom = -1;
   for (int i = 0; i < 140; ++i) {
     if (preview.pixelColor(i, 70) == Qt::black)
@@ -150,8 +148,6 @@ QSize previewExtent(const QImage& preview) {
   }
   return {right - left, bottom - top};
 }
-
-}  // namespace
 
 TEST_F(MainWindowTest, EllipseRatioDialogShowsAndSetsTheRatioAlsoForThePictureTool) {
   design().ellipseRatio = 2.5;

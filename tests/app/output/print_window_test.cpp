@@ -91,13 +91,9 @@ TEST_F(PrintWindowTest, PlusMinusAndDraggingPlaceTheBoxAFailedPrintKeepsItOkPrin
   EXPECT_FALSE(window->isVisible());
 }
 
-namespace {
-
 // Letter-like portrait sheet at 300 units per inch with 100 units unprintable.
 const PrinterPage portrait{{2400, 3300}, {2300, 3200}};
 const PagePreview preview = previewOf(portrait, 15, 15);
-
-}  // namespace
 
 // Shrinking keeps the corner and stops at one layout unit; growing stops at
 // the printable limit keeping the proportions.

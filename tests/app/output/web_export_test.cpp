@@ -13,9 +13,7 @@
 #include "state/failure.h"
 #include "test_files.h"
 
-namespace {
-
-QImage designWithAHole() {
+static QImage designWithAHole() {
   QImage design(40, 30, QImage::Format_ARGB32);
   design.fill(Qt::transparent);
   for (int y = 10; y < 20; ++y)
@@ -24,13 +22,11 @@ QImage designWithAHole() {
 }
 
 // A click on the box or circle at the start of a check box or option.
-void clickIndicator(QWidget* button) {
+static void clickIndicator(QWidget* button) {
   QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
 }
 
 using WebExportTest = OutputTest;
-
-}  // namespace
 
 // PNG is lossless only; the quality goes with lossy WebP, the margin with a
 // trimmed picture.

@@ -10,14 +10,10 @@
 #include "file_size_limit.h"
 #include "test_files.h"
 
-namespace {
-
-void expectWorkingFolders(const QString& folder) {
+static void expectWorkingFolders(const QString& folder) {
   for (const char* working : {"inputs", "outputs", "textures", "curves", "styles"})
     EXPECT_TRUE(QFileInfo(folder + '/' + working).isDir()) << working;
 }
-
-}  // namespace
 
 // A writable folder of the executable is the program folder; one without
 // room for files (none can be made in /proc, even by the administrator)
@@ -34,15 +30,11 @@ TEST(ProgramFolder, WritableExecutableFolderIsTheProgramFolder) {
   expectWorkingFolders(user.filePath("data"));
 }
 
-namespace {
-
 // A prefix laid out like an installed copy: bin/ and the engine under lib/velloro/.
-void makeInstalledPrefix(const QTemporaryDir& prefix) {
+static void makeInstalledPrefix(const QTemporaryDir& prefix) {
   QDir().mkpath(prefix.filePath("bin"));
   writeContent(prefix.filePath("lib/velloro/libVelloro.so"), "engine");
 }
-
-}  // namespace
 
 // Under an installed prefix the engine and the data are in their folders;
 // an engine beside the program (a build beside an install) keeps everything

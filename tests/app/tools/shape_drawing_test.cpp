@@ -7,17 +7,13 @@
 
 #include "tools/ellipse_ratio.h"
 
-namespace {
-
-QImage drawnAlone(const SketchFigure& figure) {
+static QImage drawnAlone(const SketchFigure& figure) {
   QImage image(200, 200, QImage::Format_RGB888);
   image.fill(Qt::white);
   QPainter painter(&image);
   drawFigure(painter, figure);
   return image;
 }
-
-}  // namespace
 
 // Where each figure lands is the shape tool's test; here the edges.
 TEST(ShapeFigures, FiguresAreTwoToneWithoutSmoothedEdges) {

@@ -9,10 +9,8 @@
 #include "test_files.h"
 #include "widgets/picture_box.h"
 
-namespace {
-
 // A picture whose first column is red and the rest green.
-QString savedPicture(const QTemporaryDir& folder, QSize size) {
+static QString savedPicture(const QTemporaryDir& folder, QSize size) {
   QImage picture(size, QImage::Format_RGB888);
   picture.fill(Qt::green);
   for (int y = 0; y < size.height(); ++y) picture.setPixelColor(0, y, Qt::red);
@@ -21,11 +19,9 @@ QString savedPicture(const QTemporaryDir& folder, QSize size) {
   return path;
 }
 
-QColor stripAt(const TexturePreviewPane& pane, int x, int y) {
+static QColor stripAt(const TexturePreviewPane& pane, int x, int y) {
   return pane.strip().picture().pixelColor(x, y);
 }
-
-}  // namespace
 
 // A 100 pixel picture fills the strip with five tiles in one row; a wide
 // one shows its top left part once.
