@@ -125,11 +125,10 @@ TEST(QtPlatform, SaveDialogStartsOnTheGivenFilterAndTellsTheOneInForce) {
     dialog.selectFile(folder.filePath("logo"));
     static_cast<QDialog&>(dialog).accept();
   });
-  FileDialogRequest request;
-  request.folder = folder.path();
-  request.filter = QStringLiteral("Bitmap (*.bmp);;Standard compression (*.jpg *.jpeg)");
-  request.selectedFilter = 1;
-  const FileChoice choice = platform.chooseFileAndTypeToSave(request);
+  const FileChoice choice = platform.chooseFileAndTypeToSave(
+      {.folder = folder.path(),
+       .filter = QStringLiteral("Bitmap (*.bmp);;Standard compression (*.jpg *.jpeg)"),
+       .selectedFilter = 1});
   EXPECT_EQ(shownFilter, QStringLiteral("Standard compression (*.jpg *.jpeg)"));
   EXPECT_EQ(choice.filter, 0);
   EXPECT_EQ(choice.path, folder.filePath("logo"));
