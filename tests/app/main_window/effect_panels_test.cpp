@@ -14,11 +14,6 @@ class EffectPanelsTest : public MainWindowTest {
     emit panels().materialPictures()[velloro::toInt(material)]->mousePressed(
         Qt::LeftButton, Qt::LeftButton, QPoint(5, 10));
   }
-  Rgb pressFillPalette(QPoint at) {
-    QTest::mouseClick(panels().fillPalette(), Qt::LeftButton, {}, at);
-    const QColor picked = panels().fillPalette()->picture().pixelColor(at);
-    return {picked.red(), picked.green(), picked.blue()};
-  }
 };
 
 TEST_F(EffectPanelsTest, OutlineAndGlowKeepTheirWidthAndColourShadowLabelsFollowTheShadow) {
@@ -58,7 +53,9 @@ TEST_F(EffectPanelsTest, OutlineAndGlowKeepTheirWidthAndColourShadowLabelsFollow
 }
 
 TEST_F(EffectPanelsTest, PaletteOrColourDialogSetTheOwnColourThatGoldThenMaterial2BringsBack) {
-  const Rgb own = pressFillPalette({10, 12});
+  QTest::mouseClick(panels().fillPalette(), Qt::LeftButton, {}, {10, 12});
+  const QColor picked = panels().fillPalette()->picture().pixelColor(10, 12);
+  const Rgb own{picked.red(), picked.green(), picked.blue()};
   EXPECT_EQ(design().fillColour, own);
   EXPECT_EQ(design().kindSettings[SourceKind::Text].fillColour, own);
   emit panels().fillPalette()->mouseMoved(Qt::NoButton, {80, 3});

@@ -27,8 +27,6 @@ class PictureToolTest : public MainWindowTest {
     expectPixels(tool->maskCanvas()->picture(), pixels, {32, 32});
   }
 
-  static QImage loadPictureFile(const QString& path) { return QImage(path, "BMP"); }
-
   void stroke(QPoint from, QPoint to) {
     tool->maskPressed(Qt::LeftButton, from);
     tool->maskMoved(Qt::LeftButton, to);
@@ -45,7 +43,7 @@ TEST_F(PictureToolTest, LoadCentresTheFramedPhotoPickingKeepsTheGreenAndNoPictur
   ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
   EXPECT_EQ(tool->photoView()->pos(), QPoint(131, 113));
   EXPECT_EQ(tool->maskCanvas()->pos(), QPoint(131, 113));
-  EXPECT_EQ(loadPictureFile(design().workingFiles.picture).size(), QSize(165, 115));
+  EXPECT_EQ(QImage(design().workingFiles.picture, "BMP").size(), QSize(165, 115));
   expectMask({{{100, 50}, Qt::black}, {{-1, -1}, Qt::white}});
   EXPECT_TRUE(tool->applyButton()->isEnabled());
   EXPECT_TRUE(tool->colourPanel()->isEnabled());
@@ -119,7 +117,7 @@ TEST_F(PictureToolTest, TransparentPixelsTakeTheTransparentColour) {
   EXPECT_EQ(seam->colourOwners, std::vector<QWidget*>{tool});
   EXPECT_EQ((std::array{tool->ranges.KeyRed, tool->ranges.KeyGreen, tool->ranges.KeyBlue}),
             (std::array{0, 255, 0}));
-  const QImage framed = loadPictureFile(design().workingFiles.picture);
+  const QImage framed = QImage(design().workingFiles.picture, "BMP");
   expectPixels(framed, {{{0, 0}, QColor(0, 255, 0)}, {{32 + 5, 32 + 5}, QColor(0, 255, 0)}});
   EXPECT_EQ(tool->viewport()->palette().color(QPalette::Window), QColor(0, 255, 0));
   expectMask({{{5, 5}, Qt::white}, {{30, 5}, Qt::black}});
@@ -156,7 +154,7 @@ TEST_F(PictureToolTest, StrokesUndoneThenARectangleDrawnInMaskModeReachTheMaskFi
   EXPECT_FALSE(tool->isVisible());
   EXPECT_FALSE(tool->maskCanvas()->isVisible());
   EXPECT_EQ(design().sourceKind, SourceKind::Picture);
-  const QImage mask = loadPictureFile(design().workingFiles.mask);
+  const QImage mask = QImage(design().workingFiles.mask, "BMP");
   ASSERT_EQ(mask.size(), QSize(165, 115));
   // The rectangle's edge, inside it (still removed), the kept green, the frame.
   expectPixels(mask, {{{112, 42}, Qt::black}, {{117, 47}, Qt::white}});
