@@ -68,8 +68,7 @@ TEST_F(MainWindowTest, DraggingTheFrame30PixelsRightMovesTheDesignAndRendersIt) 
   releaseCanvas(grab + QPoint(30, 0));
   moveCanvas(grab + QPoint(40, 0));  // the move has ended: no band follows
   EXPECT_FALSE(window->canvasView()->rubberBand().has_value());
-  EXPECT_EQ(design().designFrame.left, 35);
-  EXPECT_EQ(design().designFrame.top, 5);
+  EXPECT_EQ(QPoint(design().designFrame.left, design().designFrame.top), QPoint(35, 5));
   EXPECT_EQ(canvas().copy(30, 0, 601, 331), first.copy(0, 0, 601, 331));
 }
 

@@ -41,8 +41,7 @@ TEST_F(MainWindowTest, DraggingPoint3MovesItAtTheReleaseTheCurveMenuSavesLoadsAn
   EXPECT_EQ(design().curve, before);  // only the readout follows the pointer
   EXPECT_EQ(window->statusPane(0)->text(), u"  128  ,  190"_s);
   QTest::mouseRelease(box, Qt::LeftButton, {}, {70, 20});
-  EXPECT_EQ(design().curve.x[3], 128);
-  EXPECT_EQ(design().curve.y[3], 190);
+  EXPECT_EQ(QPoint(design().curve.x[3], design().curve.y[3]), QPoint(128, 190));
   EXPECT_EQ(window->panels()->curveView()->picture().pixelColor(70, 20), QColor(255, 0, 0));
 
   const QString curves = path("curves");

@@ -82,8 +82,7 @@ TEST_F(DesktopHabitsTest, TheDesignDragsOutAsATransparentPngAndAFileOfIt) {
   const std::unique_ptr<QMimeData> data(window->canvasArea().designDragData());
   ASSERT_NE(data, nullptr);
   const QByteArray png = data->data(u"image/png"_s);
-  const QImage design = QImage::fromData(png, "PNG");
-  EXPECT_EQ(design.pixelColor(0, 0).alpha(), 0);
+  EXPECT_EQ(QImage::fromData(png, "PNG").pixelColor(0, 0).alpha(), 0);
   ASSERT_EQ(data->urls().size(), 1);
   const QString file = data->urls()[0].toLocalFile();
   EXPECT_TRUE(file.endsWith(u"/MyPic.png"_s));

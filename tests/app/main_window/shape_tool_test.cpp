@@ -133,8 +133,8 @@ TEST_F(ShapeToolTest, ApplyPutsTheDrawingInA32PixelMarginThatDrawTakesOff) {
   EXPECT_NE(after.pixelColor(130, 100), before.pixelColor(130, 100)) << "inside the shape";
   EXPECT_EQ(after.pixelColor(300, 250), before.pixelColor(300, 250)) << "far outside it";
   moveCanvas({300, 200}, Qt::NoButton);
-  EXPECT_EQ(design().designFrame.width, 537);  // the drawing area
-  EXPECT_EQ(design().designFrame.height, 281);
+  // The drawing area.
+  EXPECT_EQ(QSize(design().designFrame.width, design().designFrame.height), QSize(537, 281));
 }
 
 // The preview's ellipse, measured on its black pixels through the centre.
