@@ -15,9 +15,8 @@ TEST_F(MainWindowTest, TheSizeBoxIsCheckedOnDraw) {
     seam->messages.clear();
     window->fontSizeBox()->setEditText(QLatin1String(typed));
     window->draw();
-    ASSERT_EQ(seam->messages.size(), 1u) << typed;
-    EXPECT_EQ(seam->messages[0].text, QLatin1String(message));
-    EXPECT_EQ(seam->messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(onlyMessage().text, QLatin1String(message)) << typed;
+    EXPECT_EQ(onlyMessage().icon, MessageIcon::Exclamation);
     EXPECT_EQ(design().textPicture.font.pointSizeF(), 75);
     EXPECT_EQ(design().textPicture.picture.size(), QSize(1, 1));  // nothing printed
   }

@@ -200,9 +200,7 @@ TEST(SizeReadoutAndTarget, BytesKilobytesAndTheWrittenName) {
     EXPECT_EQ(jpegTargetName("saveas", "/o/x.bmp", name), QLatin1String(target)) << name;
 }
 
-using JpegEncoding = OutputTest;
-
-TEST_F(JpegEncoding, AMissingSourceIsReportedOnce) {
+TEST_F(OutputTest, AMissingJpegSourceIsReportedOnce) {
   EXPECT_FALSE(encodeJpeg(path("none.bmp"), path("out.jpg"), 80, *seam));
   ASSERT_EQ(seam->messages.size(), 1u);
   EXPECT_EQ(seam->messages[0].text, QStringLiteral("Error on file write."));
