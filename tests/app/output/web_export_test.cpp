@@ -50,9 +50,7 @@ TEST_F(WebExportTest, DialogReadsBackWhatTheUserSet) {
 
 // WebP remembered from a run that had it.
 TEST_F(WebExportTest, DialogWithoutWebpOffersPngAloneAndTakesItsKeys) {
-  WebExportChoice initial;
-  initial.encoding.format = WebFormat::Webp;
-  WebExportDialog dialog({WebFormat::Png}, initial);
+  WebExportDialog dialog({WebFormat::Png}, {.encoding = {.format = WebFormat::Webp}});
   ASSERT_EQ(dialog.formatBox->count(), 1);
   EXPECT_EQ(dialog.choice().encoding.format, WebFormat::Png);
   dialog.show();  // Return in the margin box presses OK
@@ -61,8 +59,7 @@ TEST_F(WebExportTest, DialogWithoutWebpOffersPngAloneAndTakesItsKeys) {
 }
 
 TEST_F(WebExportTest, TrimmedOrWholeCanvas) {
-  WebExportChoice choice;
-  choice.margin = 3;
+  WebExportChoice choice{.margin = 3};
   EXPECT_EQ(exportedPicture(designWithAHole(), choice).size(), QSize(26, 16));
   choice.wholeCanvas = true;
   EXPECT_EQ(exportedPicture(designWithAHole(), choice), designWithAHole());
