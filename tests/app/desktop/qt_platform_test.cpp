@@ -86,7 +86,7 @@ TEST(QtPlatform, MessageBoxShowsTextIconButtonsAndTitle) {
   }
 }
 
-TEST(QtPlatform, HelpPagesShowInOneWindowNamedMyWindow) {
+TEST(QtPlatform, HelpPagesShowInOneWindowNamedMyWindowTheHourglassIsRestored) {
   QTemporaryDir folder;
   const QUrl page = QUrl::fromLocalFile(folder.filePath("velloro.htm"));
   writeContent(page.toLocalFile(), "<html><body><h1>First run</h1></body></html>");
@@ -103,10 +103,6 @@ TEST(QtPlatform, HelpPagesShowInOneWindowNamedMyWindow) {
     browser->close();
   }
   EXPECT_EQ(windows, 1);
-}
-
-TEST(QtPlatform, HourglassIsRestored) {
-  QtPlatform platform;
   {
     BusyPointer busy(platform);
     ASSERT_NE(QApplication::overrideCursor(), nullptr);
