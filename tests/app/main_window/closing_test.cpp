@@ -73,10 +73,8 @@ class Closing : public MainWindowTest {
   // The loop's exit code, or -1 when it still runs after `step` and all it started.
   int runEventLoop(const std::function<void()>& step) {
     QTimer::singleShot(0, step);
-    QTimer stillRunning;
-    stillRunning.setSingleShot(true);
-    QObject::connect(&stillRunning, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
-    stillRunning.start(3000);
+    const QObject stillRunning;  // its end cancels the stop below
+    QTimer::singleShot(3000, &stillRunning, [] { QCoreApplication::exit(-1); });
     return QApplication::exec();
   }
 
