@@ -69,8 +69,7 @@ TEST_F(WebOutputTest, CopyOffersTheCanvasAndTheTransparentDesignAsPngThatPastesO
   EXPECT_EQ(qvariant_cast<QImage>(copied->imageData()).convertToFormat(QImage::Format_RGB888),
             canvas().convertToFormat(QImage::Format_RGB888));
   const QByteArray png = copied->data(u"image/png"_s);
-  EXPECT_TRUE(png.startsWith("\x89PNG\r\n\x1a\n"));
-  EXPECT_EQ(QImage::fromData(png).convertToFormat(QImage::Format_ARGB32),
+  EXPECT_EQ(QImage::fromData(png, "PNG").convertToFormat(QImage::Format_ARGB32),
             trimmedToVisible(designAlone(canvas().size(), engine.entryPoints()), 4));
   // A pasted transparent picture lies on white.
   QImage cutOut(12, 8, QImage::Format_ARGB32);
