@@ -7,7 +7,6 @@
 
 #include "main_window/panel_pictures.h"
 #include "main_window_fixture.h"
-#include "test_pictures.h"
 #include "tools/shape_tool.h"
 
 // An enlarged picture repeats each pixel over a 2x2 block; a drawn one has
