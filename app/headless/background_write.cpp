@@ -20,8 +20,7 @@ std::optional<QString> replaced(const QString& path, const QByteArray& content,
 
 WriteProblem writeInBackground(QString path, QByteArray content, FinalLink finalLink) {
   try {
-    return std::async(std::launch::async, replaced, std::move(path), std::move(content),
-                      finalLink);
+    return std::async(std::launch::async, replaced, std::move(path), std::move(content), finalLink);
   } catch (const std::system_error&) {
   }
   std::promise<std::optional<QString>> written;
