@@ -1,8 +1,7 @@
 #include "headless/batch_lanes.h"
 
-#include <QThread>
-#include <QThreadPool>
 #include <algorithm>
+#include <system_error>
 
 namespace {
 
@@ -19,33 +18,22 @@ BatchLanes::BatchLanes(size_t laneCount, size_t titleCount, TitleWork work)
     : work_(std::move(work)),
       titleCount_(titleCount),
       aheadAtMost_(aheadPerLane * std::max(laneCount, size_t{1})) {
-  // Qt splits a large fill or picture conversion over the threads of its
-  // global pool, unless a thread of that pool asks for it: run there, a
-  // lane works its text and pictures alone instead of waking further
-  // threads that would take the cores from the other lanes. The pool grows
-  // by the lanes, so that Qt still finds threads for other callers.
-  QThreadPool& pool = *QThreadPool::globalInstance();
-  const int wanted = pool.activeThreadCount() + int(laneCount) + QThread::idealThreadCount();
-  if (pool.maxThreadCount() < wanted) pool.setMaxThreadCount(wanted);
   for (size_t lane = 0; lane < laneCount; ++lane) {
-    if (!pool.tryStart([this, lane] { runLane(lane); })) break;
-    ++lanesRunning_;
-    ++lanesStarted_;
+    try {
+      threads_.emplace_back([this, lane] { takeTitles(lane); });
+    } catch (const std::system_error&) {
+      break;
+    }
   }
 }
 
-void BatchLanes::runLane(size_t lane) {
-  takeTitles(lane);
-  const std::lock_guard lock(mutex_);
-  --lanesRunning_;
-  changed_.notify_all();
-}
-
 BatchLanes::~BatchLanes() {
-  std::unique_lock lock(mutex_);
-  stopping_ = true;
+  {
+    const std::lock_guard lock(mutex_);
+    stopping_ = true;
+  }
   changed_.notify_all();
-  changed_.wait(lock, [this] { return lanesRunning_ == 0; });
+  for (std::thread& thread : threads_) thread.join();
 }
 
 BatchLanes::Finished BatchLanes::finished(size_t lane, size_t index) const {
@@ -75,7 +63,7 @@ void BatchLanes::takeTitles(size_t lane) {
 
 TitleOutcome BatchLanes::nextOutcome() {
   std::optional<Finished> outcome;
-  if (lanesStarted_ == 0) {
+  if (threads_.empty()) {
     outcome = finished(0, handedOut_++);
   } else {
     std::unique_lock lock(mutex_);

@@ -14,7 +14,9 @@
 #include <future>
 #include <mutex>
 #include <optional>
+#include <thread>
 #include <variant>
+#include <vector>
 
 // What became of one title: told on the error stream in the list's order.
 struct TitleOutcome {
@@ -32,9 +34,8 @@ using TitleWork = std::function<TitleOutcome(size_t lane, size_t index)>;
 
 class BatchLanes {
  public:
-  // `laneCount` threads of Qt's global pool (at least one), each taking the
-  // next title not yet taken. When no thread can be started, nextOutcome()
-  // does the work on lane 0.
+  // `laneCount` threads (at least one), each taking the next title not yet
+  // taken. When no thread can be started, nextOutcome() does the work on lane 0.
   BatchLanes(size_t laneCount, size_t titleCount, TitleWork work);
   // Lets the threads finish the title each is on, then ends them.
   ~BatchLanes();
@@ -48,7 +49,6 @@ class BatchLanes {
 
  private:
   using Finished = std::variant<TitleOutcome, std::exception_ptr>;
-  void runLane(size_t lane);
   void takeTitles(size_t lane);
   Finished finished(size_t lane, size_t index) const;
 
@@ -61,8 +61,7 @@ class BatchLanes {
   size_t handedOut_ = 0;                      // outcomes handed out
   std::deque<std::optional<Finished>> kept_;  // of titles handedOut_ to taken_ - 1
   bool stopping_ = false;
-  size_t lanesStarted_ = 0;
-  size_t lanesRunning_ = 0;  // lanes whose thread has not yet left the lanes
+  std::vector<std::thread> threads_;
 };
 
 // How many renderers a batch of `titleCount` titles keeps busy on this machine.
