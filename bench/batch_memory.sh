@@ -14,6 +14,8 @@ mkdir -p "$work/out" "$work/tmp"
 # Titles of one length, so that every mask and working array has one size.
 for i in $(seq 1 1000); do printf 'Title %04d\ttitle%d.png\n' "$i" "$i"; done >"$work/list.txt"
 
+# Made before the run starts, so that the sampling below finds it at once.
+: >"$work/progress.txt"
 TMPDIR="$work/tmp" "$velloro" --render --batch "$work/list.txt" --out-dir "$work/out" \
   2>"$work/progress.txt" &
 pid=$!

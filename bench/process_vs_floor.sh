@@ -18,7 +18,7 @@ export QT_QPA_PLATFORM=offscreen
 
 list="$work/titles.txt"
 for i in $(seq 1 100); do printf 'Title %d\ttitle%d.png\n' "$i" "$i"; done >"$list"
-mkdir -p "$work/now" "$work/earlier" "$work/fixed"
+mkdir -p "$work/now" "$work/earlier" "$work/fixed" "$work/earlier-fixed"
 
 one=(-n "floor (bench/qt_floor)" "'$build/bench/qt_floor' '$work/floor.png'"
   -n "Velloro --render" "'$build/bin/Velloro' --render --text Velloro -o '$work/now/one.png'")
@@ -32,7 +32,7 @@ if [[ -n $earlier ]]; then
   batch+=(-n "earlier Velloro batch of 100"
     "'$earlier/bin/Velloro' --render --batch '$list' --out-dir '$work/earlier'"
     -n "earlier Velloro batch of 100, fixed canvas"
-    "'$earlier/bin/Velloro' --render --batch '$list' --out-dir '$work/fixed' $fixed")
+    "'$earlier/bin/Velloro' --render --batch '$list' --out-dir '$work/earlier-fixed' $fixed")
 fi
 
 echo "cores: $(nproc); load before: $(uptime)"
@@ -42,3 +42,4 @@ echo "load after:  $(uptime)"
 cat "$work/one.md" "$work/batch.md"
 bytes() { find "$1" -name 'title*.png' -printf '%s\n' | awk '{ s += $1 } END { print s }'; }
 echo "PNG bytes of the batch: now $(bytes "$work/now")${earlier:+, earlier $(bytes "$work/earlier")}"
+echo "PNG bytes of the fixed-canvas batch: now $(bytes "$work/fixed")${earlier:+, earlier $(bytes "$work/earlier-fixed")}"

@@ -75,7 +75,9 @@ TitleOutcome BatchLanes::nextOutcome() {
     changed_.notify_all();
   }
   if (auto* thrown = std::get_if<std::exception_ptr>(&*outcome)) std::rethrow_exception(*thrown);
-  return std::get<TitleOutcome>(std::move(*outcome));
+  TitleOutcome& done = std::get<TitleOutcome>(*outcome);
+  if (done.writing.valid()) done.problem = done.writing.get();
+  return std::move(done);
 }
 
 size_t batchLaneCount(size_t titleCount) {

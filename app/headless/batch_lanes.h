@@ -11,6 +11,7 @@
 #include <deque>
 #include <exception>
 #include <functional>
+#include <future>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -21,6 +22,9 @@
 struct TitleOutcome {
   std::optional<QString> cutNotice;  // the design runs past a fixed canvas
   std::optional<QString> problem;    // the title was not written
+  // The title's file while it is still being written: the write's problem,
+  // if any, is the title's.
+  std::future<std::optional<QString>> writing;
 };
 
 // Renders and writes title `index` with the renderer of thread `lane`. A
@@ -38,8 +42,9 @@ class BatchLanes {
   BatchLanes(const BatchLanes&) = delete;
   BatchLanes& operator=(const BatchLanes&) = delete;
 
-  // The outcome of the next title, waiting for it; asked for once per
-  // title, in order. Rethrows what the work threw other than a Failure.
+  // The outcome of the next title, waiting for it and for its file to be
+  // written; asked for once per title, in order. Rethrows what the work
+  // threw other than a Failure.
   TitleOutcome nextOutcome();
 
  private:

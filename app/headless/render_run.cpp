@@ -10,6 +10,7 @@
 #include <malloc.h>
 #endif
 
+#include "headless/background_write.h"
 #include "headless/batch_lanes.h"
 #include "headless/batch_list.h"
 #include "headless/batch_progress.h"
@@ -191,8 +192,8 @@ class RenderRun {
     }
   }
 
-  // Renders `title` and writes it into the output folder. A link under its
-  // name is refused, so a batch writes only inside its folder.
+  // Renders `title` and starts writing it into the output folder. A link
+  // under its name is refused, so a batch writes only inside its folder.
   static TitleOutcome titleOutcome(TitleRenderer& renderer, const RenderRequest& request,
                                    const BatchTitle& title) {
     const QString path = request.outputFolder + u'/' + title.fileName;
@@ -200,7 +201,8 @@ class RenderRun {
     try {
       const RenderedTitle rendered = renderedTitle(renderer, request, title.text, path);
       if (rendered.cut.any()) outcome.cutNotice = cutNotice(rendered.cut);
-      writePicture(rendered.picture, path, request.quality, FinalLink::Refuse);
+      QByteArray bytes = encodedPicture(rendered.picture, outputFormatOf(path), request.quality);
+      outcome.writing = writeInBackground(path, std::move(bytes), FinalLink::Refuse);
     } catch (const Failure& failure) {
       outcome.problem = failure.description();
     }

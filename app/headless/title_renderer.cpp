@@ -1,6 +1,7 @@
 #include "headless/title_renderer.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "headless/scaled_scene.h"
 #include "state/engine_library.h"
@@ -12,16 +13,24 @@
 
 namespace {
 
-// Room around the mask on the first probe: a quarter of the mask's longer
-// side holds every drop shadow and outer effect. Rotations and cast shadows
-// reach further; the probe is drawn again with twice the room while the
-// design touches its edge.
+// Room around the mask on the first probe. An upright design without a
+// shadow stays inside its mask, as the engine keeps an outer effect within
+// the room the mask leaves around the letters: a pixel of room tells
+// whether it does. Otherwise a quarter of the mask's longer side holds
+// every drop shadow; rotations and cast shadows reach further. The probe is
+// drawn again with twice the room while the design touches its edge.
+constexpr int uprightProbeRoom = 2;
 constexpr int leastProbeRoom = 64;
 // A probe side grows no further than this beyond what the mask needs.
 constexpr int largestProbeSide = 8192;
 
 int roomFor(int maskSide, int wanted) {
   return std::min(wanted, std::max(leastProbeRoom, (largestProbeSide - maskSide) / 2));
+}
+
+bool staysInMask(DeformationType deformation, EffectType effect) {
+  return deformation == DeformationType::None && effect != EffectType::DropShadow &&
+         effect != EffectType::CastShadow;
 }
 
 bool touchesEdge(QRect extent, QSize size) {
@@ -62,7 +71,9 @@ TitleRenderer::TitleRenderer(const TitleScene& scene, const EngineEntryPoints& e
 
 TitleRenderer::Probe TitleRenderer::probe(const PanelReadings& readings) {
   const QSize mask = textPicture_.picture.size();
-  int room = std::max(leastProbeRoom, std::max(mask.width(), mask.height()) / 4);
+  int room = staysInMask(state_.deformationType, state_.effectType)
+                 ? uprightProbeRoom
+                 : std::max(leastProbeRoom, std::max(mask.width(), mask.height()) / 4);
   for (;;) {
     const QPoint at(roomFor(mask.width(), room), roomFor(mask.height(), room));
     const QSize size = mask + QSize(2 * at.x(), 2 * at.y());
@@ -86,8 +97,23 @@ QRect TitleRenderer::probeExtent(QSize size) const {
 }
 
 QRect TitleRenderer::fittedArea(const Probe& probe) const {
-  return probe.extent.adjusted(-fitMargin_, -fitMargin_, fitMargin_, fitMargin_) &
-         QRect(QPoint(), probe.size);
+  return probe.extent.adjusted(-fitMargin_, -fitMargin_, fitMargin_, fitMargin_);
+}
+
+// Past the probe's edges the margin shows the plain fit colour, as the
+// probe does everywhere outside the design.
+QImage TitleRenderer::fittedPicture(const Probe& probe, QRect area) const {
+  const QRect drawn = area & QRect(QPoint(), probe.size);
+  const QImage part =
+      imageOfBufferPart(state_.buffers.output, probe.size.width(), probe.size.height(), drawn);
+  if (drawn == area) return part;
+  QImage picture(area.size(), QImage::Format_RGB888);
+  picture.fill(fitColour_);
+  const QPoint at = drawn.topLeft() - area.topLeft();
+  for (int y = 0; y < part.height(); ++y)
+    std::memcpy(picture.scanLine(at.y() + y) + 3 * at.x(), part.constScanLine(y),
+                size_t(3) * part.width());
+  return picture;
 }
 
 QRect TitleRenderer::canvasOn(const Probe& probe) const {
@@ -100,9 +126,7 @@ RenderedTitle TitleRenderer::render(const QString& text) {
   if (fixedCanvas_.isNull()) {
     const Probe measured = probe(readings);
     const QRect area = fittedArea(measured);
-    const QImage fitted = imageOfBufferPart(state_.buffers.output, measured.size.width(),
-                                            measured.size.height(), area);
-    return {fitted, overrunOf(area, measured.extent)};
+    return {fittedPicture(measured, area), overrunOf(area, measured.extent)};
   }
   captureCanvasBuffers(state_, fixedCanvasBuffer_);
   state_.designFrame.left = placed_.x();

@@ -66,6 +66,7 @@ class TitleRenderer {
   Probe probe(const PanelReadings& readings);
   QRect probeExtent(QSize size) const;
   QRect fittedArea(const Probe& probe) const;
+  QImage fittedPicture(const Probe& probe, QRect area) const;
   // Where the fixed canvas lies on the probe.
   QRect canvasOn(const Probe& probe) const;
   PanelReadings readingsFor(const QString& text);

@@ -19,11 +19,14 @@ constexpr char signature[] = "\x89PNG\r\n\x1a\n";
 // default level, in about half the time. Matches are searched further than
 // level 3 does by itself, up to the longest match deflate knows: the plain
 // ground of a large canvas then packs into long matches, at a quarter more
-// time.
+// time. A hash table of a quarter the default size is cleared and slid
+// along the window in a fraction of the time, and for titles finds as much.
 constexpr uchar noFilter = 0;
 constexpr uchar rgbColour = 2;
 constexpr uchar rgbaColour = 6;
 constexpr int compressionLevel = 3;
+constexpr int windowBits = 15;  // the largest window: rows of wide pictures still match
+constexpr int hashMemoryLevel = 6;
 constexpr int goodMatch = 8;       // a match this long shortens the search
 constexpr int longestInsert = 32;  // longer matches are not put into the hash table
 constexpr int niceMatch = 258;     // the search stops at a match this long
@@ -65,7 +68,9 @@ QByteArray header(const QImage& picture, uchar colourType) {
 class RowDeflater {
  public:
   RowDeflater() {
-    if (deflateInit(&stream_, compressionLevel) != Z_OK) refuse(u"zlib cannot start"_s);
+    if (deflateInit2(&stream_, compressionLevel, Z_DEFLATED, windowBits, hashMemoryLevel,
+                     Z_DEFAULT_STRATEGY) != Z_OK)
+      refuse(u"zlib cannot start"_s);
     // Fails only on a stream that did not start.
     deflateTune(&stream_, goodMatch, longestInsert, niceMatch, longestChain);
   }
