@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <tuple>
 
 #include "layer_render.h"
 #include "spline.h"
@@ -227,12 +228,7 @@ LayerSettings curved(int32_t amount) {
 }
 
 TEST(HostileArguments, OutOfRangeValuesRenderAsTheNearestEnd) {
-  struct Case {
-    const char* what;
-    LayerSettings hostile;
-    LayerSettings nearest;
-  };
-  const Case cases[] = {
+  const std::tuple<const char*, LayerSettings, LayerSettings> cases[] = {
       {"fill far above a byte", filled(100000), filled(255)},
       {"fill at the 32-bit maximum", filled(INT_MAX), filled(255)},
       {"fill far below zero", filled(-100000), filled(0)},
@@ -251,7 +247,8 @@ TEST(HostileArguments, OutOfRangeValuesRenderAsTheNearestEnd) {
       {"pattern at the 32-bit minimum", {.surfacePattern = INT_MIN}, {.surfacePattern = 4}},
       {"pattern at the 32-bit maximum", {.surfacePattern = INT_MAX}, {.surfacePattern = 4}},
   };
-  for (const Case& c : cases) EXPECT_EQ(rendered(c.hostile), rendered(c.nearest)) << c.what;
+  for (const auto& [what, hostile, nearest] : cases)
+    EXPECT_EQ(rendered(hostile), rendered(nearest)) << what;
   EXPECT_NE(rendered({.surfacePattern = 0}), rendered({.surfacePattern = 4}));
 }
 
