@@ -92,8 +92,6 @@ TEST(Destruction, FreesTheRenderAndACopyOfTheTileAndIsHarmlessTwiceOrWithoutActi
   EXPECT_EQ(engineState().render, nullptr);
   EXPECT_FALSE(engineState().texture.isSet());
   DESTRUCTION();
-  TEXTURE(nullptr, 0, 0, 0, 0);
-  EXPECT_FALSE(engineState().texture.isSet());
 }
 
 // Blue runs 0, 40, 80, ... along the rows and green 0, 50, 100, ... down the
@@ -159,16 +157,16 @@ TEST_F(RenderBounds, EveryDeformationAmountWithEveryShadow) {
   for (DeformationType type :
        {DeformationType::None, DeformationType::Rotate, DeformationType::Curve}) {
     for (int32_t amount = 0; amount <= 100; ++amount) {
-      LayerSettings s;
-      s.deformationType = toInt(type);
-      s.deformationAmount = amount;
-      s.effectType = amount % 3;  // none, drop shadow, cast shadow
-      s.effectAmount = 100 - amount;
-      // Shadow parameters up to 255 throw shadows out of the picture.
-      s.effectValue1 = (amount * 53) % 256;
-      s.effectValue2 = (amount * 37) % 256;
-      s.layerSlot = 1 + amount % 3;
-      render(canvas, mask, s);
+      // None, drop shadow, cast shadow; shadow parameters up to 255 throw
+      // shadows out of the picture.
+      render(canvas, mask,
+             {.deformationType = toInt(type),
+              .effectType = amount % 3,
+              .deformationAmount = amount,
+              .effectAmount = 100 - amount,
+              .effectValue1 = (amount * 53) % 256,
+              .effectValue2 = (amount * 37) % 256,
+              .layerSlot = 1 + amount % 3});
     }
   }
 }
