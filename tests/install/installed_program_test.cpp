@@ -103,7 +103,9 @@ TEST_F(InstalledProgram, EveryFileIsWhereTheDesktopAndTheProgramLookForIt) {
   // Icons in every theme size, each at its size, where rsvg-convert made them.
   for (int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
     const QString icon = QStringLiteral("share/icons/hicolor/%1x%1/apps/velloro.png").arg(size);
-    if (PNG_ICONS) EXPECT_EQ(QImage(prefix->filePath(icon)).size(), QSize(size, size)) << size;
+    if (PNG_ICONS) {
+      EXPECT_EQ(QImage(prefix->filePath(icon)).size(), QSize(size, size)) << size;
+    }
   }
 }
 
