@@ -72,7 +72,6 @@ TEST(PictureBuffer, HoldsTheBytesAfterTheHeaderAndATrailingZeroAndWritesBackTheF
   QTemporaryDir folder;
   const QString path = folder.filePath("p.bmp");
   saveBmp(twoByTwo(), path);
-  EXPECT_EQ(contentOf(path), bmpFileBytes(twoByTwo()));
   const PictureBuffer buffer = readPictureBuffer(path);
   EXPECT_EQ(buffer.bytes, contentOf(path).mid(54) + '\0');
   EXPECT_EQ((std::array{buffer.width, buffer.rows, buffer.stride}), (std::array{2, 2, 8}));
