@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <tuple>
 
 #include "layer_render.h"
 #include "spline.h"
@@ -91,8 +92,6 @@ TEST(Destruction, FreesTheRenderAndACopyOfTheTileAndIsHarmlessTwiceOrWithoutActi
   EXPECT_EQ(engineState().render, nullptr);
   EXPECT_FALSE(engineState().texture.isSet());
   DESTRUCTION();
-  TEXTURE(nullptr, 0, 0, 0, 0);
-  EXPECT_FALSE(engineState().texture.isSet());
 }
 
 // Blue runs 0, 40, 80, ... along the rows and green 0, 50, 100, ... down the
@@ -158,16 +157,16 @@ TEST_F(RenderBounds, EveryDeformationAmountWithEveryShadow) {
   for (DeformationType type :
        {DeformationType::None, DeformationType::Rotate, DeformationType::Curve}) {
     for (int32_t amount = 0; amount <= 100; ++amount) {
-      LayerSettings s;
-      s.deformationType = toInt(type);
-      s.deformationAmount = amount;
-      s.effectType = amount % 3;  // none, drop shadow, cast shadow
-      s.effectAmount = 100 - amount;
-      // Shadow parameters up to 255 throw shadows out of the picture.
-      s.effectValue1 = (amount * 53) % 256;
-      s.effectValue2 = (amount * 37) % 256;
-      s.layerSlot = 1 + amount % 3;
-      render(canvas, mask, s);
+      // None, drop shadow, cast shadow; shadow parameters up to 255 throw
+      // shadows out of the picture.
+      render(canvas, mask,
+             {.deformationType = toInt(type),
+              .effectType = amount % 3,
+              .deformationAmount = amount,
+              .effectAmount = 100 - amount,
+              .effectValue1 = (amount * 53) % 256,
+              .effectValue2 = (amount * 37) % 256,
+              .layerSlot = 1 + amount % 3});
     }
   }
 }
@@ -227,12 +226,7 @@ LayerSettings curved(int32_t amount) {
 }
 
 TEST(HostileArguments, OutOfRangeValuesRenderAsTheNearestEnd) {
-  struct Case {
-    const char* what;
-    LayerSettings hostile;
-    LayerSettings nearest;
-  };
-  const Case cases[] = {
+  const std::tuple<const char*, LayerSettings, LayerSettings> cases[] = {
       {"fill far above a byte", filled(100000), filled(255)},
       {"fill at the 32-bit maximum", filled(INT_MAX), filled(255)},
       {"fill far below zero", filled(-100000), filled(0)},
@@ -251,7 +245,8 @@ TEST(HostileArguments, OutOfRangeValuesRenderAsTheNearestEnd) {
       {"pattern at the 32-bit minimum", {.surfacePattern = INT_MIN}, {.surfacePattern = 4}},
       {"pattern at the 32-bit maximum", {.surfacePattern = INT_MAX}, {.surfacePattern = 4}},
   };
-  for (const Case& c : cases) EXPECT_EQ(rendered(c.hostile), rendered(c.nearest)) << c.what;
+  for (const auto& [what, hostile, nearest] : cases)
+    EXPECT_EQ(rendered(hostile), rendered(nearest)) << what;
   EXPECT_NE(rendered({.surfacePattern = 0}), rendered({.surfacePattern = 4}));
 }
 

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "test_files.h"
+#include "test_pictures.h"
 
 namespace {
 
@@ -32,9 +33,7 @@ QStringList entriesBelow(const QString& folder, QDir::Filters kinds, bool writes
 
 // Whether the program drew nothing: every pixel white.
 bool allWhite(const QImage& picture) {
-  QImage white(picture.size(), picture.format());
-  white.fill(Qt::white);
-  return picture == white;
+  return picture == filledPicture(picture.width(), picture.height(), Qt::white, picture.format());
 }
 
 class InstalledProgram : public testing::Test {

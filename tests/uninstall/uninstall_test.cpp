@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <tuple>
 
 #include "test_files.h"
 
@@ -64,12 +65,7 @@ TEST_F(Uninstall, EndsQuietlyAndAtOnceWithOrWithoutAManager) {
 // managers installed starts, on Velloro's entry only when the package is
 // installed whole. Each stand-in records its name and arguments, one a line.
 TEST_F(Uninstall, TheFirstManagerOpensVellorosEntryWhenPackagedElseTheInstalledList) {
-  const struct {
-    const char* managers;
-    QByteArray status;
-    int exitCode;
-    const char* recorded;
-  } cases[] = {
+  const std::tuple<const char*, QByteArray, int, const char*> cases[] = {
       {"gnome-software", "install ok installed", 0, "gnome-software\n--details-pkg=velloro\n"},
       {"gnome-software", "deinstall ok config-files", 0, "gnome-software\n--mode=installed\n"},
       {"synaptic-pkexec plasma-discover", "install ok installed", 0,
@@ -79,17 +75,17 @@ TEST_F(Uninstall, TheFirstManagerOpensVellorosEntryWhenPackagedElseTheInstalledL
       {"plasma-discover", "install ok installed", 1, "plasma-discover\n--mode\nInstalled\n"},
       {"synaptic-pkexec", "install ok installed", 0, "synaptic-pkexec\n"}};
   const QByteArray record = folder.filePath(QStringLiteral("arguments")).toUtf8();
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.managers << ": " << c.status.constData());
-    const QStringList managers = QString::fromLatin1(c.managers).split(u' ');
+  for (const auto& [names, status, exitCode, recorded] : cases) {
+    SCOPED_TRACE(testing::Message() << names << ": " << status.constData());
+    const QStringList managers = QString::fromLatin1(names).split(u' ');
     for (const QString& manager : managers)
       writeScript(manager, "printf '%s\\n' " + manager.toLatin1() + " \"$@\" > '" + record +
                                ".part'; mv '" + record + ".part' '" + record + "'");
     writeScript("dpkg-query", "[ \"$*\" = '-W -f=${Status} velloro' ] || exit 9\nprintf '" +
-                                  c.status + "'\nexit " + QByteArray::number(c.exitCode));
+                                  status + "'\nexit " + QByteArray::number(exitCode));
     EXPECT_EQ(run().exitCode(), 0);
     ASSERT_TRUE(appearsSoon(record));
-    EXPECT_EQ(contentOf(record).toStdString(), c.recorded);
+    EXPECT_EQ(contentOf(record).toStdString(), recorded);
     QFile::remove(record);
     for (const QString& manager : managers) QFile::remove(folder.filePath(manager));
   }

@@ -39,7 +39,6 @@ TEST(RenderCommand, BadValuesAreNamed) {
       {"--scale", {"0", "5", "x", "1.5"}, "is not a whole number from 1 to 4"},
       {"--align", {"middle"}, "is none of left|centre|right"},
       {"--line-spacing", {"3.5"}, "is not a factor from 0.5 to 3"},
-      {"--letter-spacing", {"-201"}, "is not a whole number from -200 to 200"},
       {"--gradient-angle", {"steep"}, "is not an angle in degrees from -360 to 360"},
   };
   for (const auto& [option, values, rest] : cases)

@@ -64,9 +64,7 @@ TEST(BmpWriting, HeaderAndRowsBottomUpBlueGreenRedPadded) {
   EXPECT_EQ(bmpHeader(101, 7).toHex(),
             "424d860800000000000036000000280000006500000007000000010018000000000050080000c40e0000"
             "c40e00000000000000000000");
-  const QByteArray bytes = bmpFileBytes(twoByTwo());
-  ASSERT_EQ(bytes.size(), 54 + 2 * 8);
-  EXPECT_EQ(bytes.mid(54),
+  EXPECT_EQ(bmpFileBytes(twoByTwo()).mid(54),
             QByteArray("\x09\x08\x07\x0c\x0b\x0a\0\0\x03\x02\x01\x06\x05\x04\0\0", 16));
 }
 
@@ -74,7 +72,6 @@ TEST(PictureBuffer, HoldsTheBytesAfterTheHeaderAndATrailingZeroAndWritesBackTheF
   QTemporaryDir folder;
   const QString path = folder.filePath("p.bmp");
   saveBmp(twoByTwo(), path);
-  EXPECT_EQ(contentOf(path), bmpFileBytes(twoByTwo()));
   const PictureBuffer buffer = readPictureBuffer(path);
   EXPECT_EQ(buffer.bytes, contentOf(path).mid(54) + '\0');
   EXPECT_EQ((std::array{buffer.width, buffer.rows, buffer.stride}), (std::array{2, 2, 8}));

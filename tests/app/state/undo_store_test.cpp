@@ -43,7 +43,6 @@ class UndoStoreTest : public testing::Test {
 
 TEST_F(UndoStoreTest, UndoRedoAndARecordAfterAnUndoDropsTheLaterHistory) {
   store.record(canvasFile, platform);
-  EXPECT_EQ(contentOf(store.undoFile(0)), QByteArray("first"));
   EXPECT_EQ(undoButton, std::vector<bool>{true});
   EXPECT_EQ(redoButton, std::vector<bool>{false});
   showCanvas("second");
@@ -119,7 +118,6 @@ TEST(UndoFiles, NamedUndoNumberTmpAStepThatCannotBeWrittenLeavesTheCountersARese
   first.deleteUndoFiles();
   second.deleteUndoFiles();
   UndoFiles undo(QStringLiteral("/nonexistent-folder/"), QStringLiteral("Undop1"));
-  EXPECT_EQ(undo.fileOfLevel(0), QStringLiteral("/nonexistent-folder/Undop10.tmp"));
   EXPECT_THROW(undo.save(filledPicture(20, 10, Qt::white)), Failure);
   EXPECT_EQ((std::array{undo.level(), undo.top()}), (std::array{0, 0}));
   // A reset takes every step's file.
