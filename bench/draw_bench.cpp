@@ -201,7 +201,11 @@ BENCHMARK(BM_PreviewEngravingDragOnLargeCanvas)
 void BM_PreviewDeformationDragOnLargeCanvas(benchmark::State& run) {
   const auto option = static_cast<size_t>(run.range(0));
   timeLargeCanvasFrames(run, [option](DrawnWindow& drawn, int step) {
-    if (step == 0) drawn.window->panels()->deformationButtons()[option]->click();
+    if (step == 0) {
+      // Only the panel of the selected tab takes clicks.
+      drawn.window->panels()->showPanelOfTab(4);
+      drawn.window->panels()->deformationButtons()[option]->click();
+    }
     TrackSlider* slider = drawn.window->panels()->deformSlider();
     const int span = std::max(slider->Max() - slider->Min(), 1);
     slider->setValue(slider->Min() + step % span);
