@@ -71,10 +71,8 @@ BENCHMARK(BM_DrawDefaultText)
 
 // Times frames of the live preview: `change(drawn, step)` with the step's
 // number, and the event-loop turn that previews it and shows the canvas.
-// Kept out of line, so that a profile's cost of this function over its
-// calls of `change` is the cost of one frame.
 template <typename Change>
-[[gnu::noinline]] void timeFrames(DrawnWindow& drawn, benchmark::State& run, Change change) {
+void timeFrames(DrawnWindow& drawn, benchmark::State& run, Change change) {
   int step = 0;
   for (auto _ : run) {
     change(drawn, ++step);

@@ -20,24 +20,28 @@ struct PartReading {
   std::vector<size_t> leadingMisses;
 };
 
+// Region cells lie inside the maps, so a pixel's cell needs no clamping.
 PartReading readPart(Geometry& g, const SearchedPart& part, double limit) {
   const float below = static_cast<float>(std::min(limit, static_cast<double>(kNoPointDistance)));
-  const bool identifiers = !g.nearest.empty();
+  uint32_t* distances = g.distance.data();
+  int32_t* nearest = g.nearest.empty() ? nullptr : g.nearest.data();
+  const int64_t width = g.width;
   PartReading reading;
   const SearchedPixel* pixel = part.pixels.data();
   for (const SearchedBlock& block : part.blocks) {
     const bool beyondLimit = limit < 0 || block.emptyWindow || block.nearestReach > limit;
+    const int64_t origin = int64_t{block.row} * width + block.column;
     for (const SearchedPixel* end = pixel + block.pixelCount; pixel != end; ++pixel) {
       const bool found = !beyondLimit && static_cast<float>(pixel->distance) < below;
-      const size_t cell = g.cell(block.row + pixel->row, block.column + pixel->column);
-      g.distance[cell] = found ? pixel->distance : kNoPointDistance;
-      if (!identifiers) continue;
+      const auto cell = static_cast<size_t>(origin + pixel->row * width + pixel->column);
+      distances[cell] = found ? pixel->distance : kNoPointDistance;
+      if (nearest == nullptr) continue;
       if (found) {
         reading.lastIdentifier = pixel->identifier;
         reading.foundAny = true;
       }
       if (reading.foundAny) {
-        g.nearest[cell] = reading.lastIdentifier;
+        nearest[cell] = reading.lastIdentifier;
       } else {
         reading.leadingMisses.push_back(cell);
       }
