@@ -25,7 +25,7 @@ for name in $("$bench" --benchmark_list_tests --benchmark_filter="$filter" 2>/de
     "$bench" --benchmark_filter="^$name/repeats" --benchmark_min_time=0 >/dev/null 2>&1
   read -r refs frames < <(awk '/^desc: Trigger:.*FinishKeepRunning/ { loop = 1 }
       /^summary:/ { if (loop) { refs += $2; ++frames } loop = 0 }
-      END { print refs + 0, frames + 0 }' "$parts"/profile.*)
+      END { printf "%.0f %d\n", refs, frames }' "$parts"/profile.*)
   rm -rf "$parts"
   printf '%-50s %14d %7d\n' "$name" $((refs / frames)) "$frames"
 done
