@@ -2,7 +2,8 @@
 // 631 x 331 canvas: the text printed into its mask, the relief engine, and
 // the result shown and painted on the canvas; and one frame of the live
 // preview while the deformation slider is dragged over the drawn title, on
-// that canvas and on a 2524 x 1324 one.
+// that canvas and on a 2524 x 1324 one, where the fill colour, the
+// engraving's width and a bend's or a turn's amount are dragged too.
 #include <benchmark/benchmark.h>
 
 #include <QComboBox>
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QRadioButton>
 #include <QTemporaryDir>
 
 #include "desktop/scripted_platform.h"
@@ -67,20 +69,26 @@ BENCHMARK(BM_DrawDefaultText)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
-// Draws, then times one deformation slider step and the event-loop turn
-// that previews it and shows the canvas.
-void timeSliderSteps(DrawnWindow& drawn, benchmark::State& run) {
-  drawn.window->livePreview().setEnabled(true);
-  drawn.window->draw();
-  TrackSlider* slider = drawn.window->panels()->deformSlider();
-  int value = 0;
+// Times frames of the live preview: `change(drawn, step)` with the step's
+// number, and the event-loop turn that previews it and shows the canvas.
+template <typename Change>
+void timeFrames(DrawnWindow& drawn, benchmark::State& run, Change change) {
+  int step = 0;
   for (auto _ : run) {
-    value = (value + 1) % 90;
-    slider->setValue(value);
+    change(drawn, ++step);
     QCoreApplication::processEvents();
     drawn.window->canvasView()->repaint();
   }
   drawn.reportMessages(run);
+}
+
+// Draws, then times deformation slider steps.
+void timeSliderSteps(DrawnWindow& drawn, benchmark::State& run) {
+  drawn.window->livePreview().setEnabled(true);
+  drawn.window->draw();
+  timeFrames(drawn, run, [](DrawnWindow& drawn, int step) {
+    drawn.window->panels()->deformSlider()->setValue(step % 90);
+  });
 }
 
 // One slider step and the event-loop turn that previews it.
@@ -140,7 +148,8 @@ BENCHMARK(BM_StylesMenu)
 
 // Frames of the live preview on the 2524 x 1324 canvas with the default
 // text at 300 points, each after `change(drawn, step)` with the step's
-// number: text print, engine and display.
+// number: text print, engine and display. A first change, not timed,
+// starts the drag: the frames timed are those of a drag in progress.
 template <typename Change>
 void timeLargeCanvasFrames(benchmark::State& run, Change change) {
   DrawnWindow drawn;
@@ -150,13 +159,9 @@ void timeLargeCanvasFrames(benchmark::State& run, Change change) {
   drawn.window->fontSizeBox()->setCurrentText(QStringLiteral("300"));
   drawn.window->livePreview().setEnabled(true);
   drawn.window->draw();
-  int step = 0;
-  for (auto _ : run) {
-    change(drawn, ++step);
-    QCoreApplication::processEvents();
-    drawn.window->canvasView()->repaint();
-  }
-  drawn.reportMessages(run);
+  change(drawn, 0);
+  QCoreApplication::processEvents();
+  timeFrames(drawn, run, change);
 }
 
 // The fill colour dragged across its palette: the relief is shaded anew on
@@ -184,6 +189,30 @@ void BM_PreviewEngravingDragOnLargeCanvas(benchmark::State& run) {
   });
 }
 BENCHMARK(BM_PreviewEngravingDragOnLargeCanvas)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// A deformation chosen, then its amount dragged across the slider: the
+// stored layer is laid anew, every pixel it may cover mapped through the
+// bend or the turn. Argument: the deformation's place among the options.
+void BM_PreviewDeformationDragOnLargeCanvas(benchmark::State& run) {
+  const auto option = static_cast<size_t>(run.range(0));
+  timeLargeCanvasFrames(run, [option](DrawnWindow& drawn, int step) {
+    if (step == 0) {
+      // Only the panel of the selected tab takes clicks.
+      drawn.window->panels()->showPanelOfTab(4);
+      drawn.window->panels()->deformationButtons()[option]->click();
+    }
+    TrackSlider* slider = drawn.window->panels()->deformSlider();
+    const int span = std::max(slider->Max() - slider->Min(), 1);
+    slider->setValue(slider->Min() + step % span);
+  });
+  run.SetLabel(option == 1 ? "turn" : "bend");
+}
+BENCHMARK(BM_PreviewDeformationDragOnLargeCanvas)
+    ->Arg(1)
+    ->Arg(2)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

@@ -86,9 +86,9 @@ void prepareGeometry(Render& render, Reuse reuse) {
     return;
   }
   fillRecordedGaps(render);
-  if (reuse == Reuse::kOutline) {
+  if (reuse == Reuse::kOutline || reuse == Reuse::kElement) {
     record.forget();
-    buildSurroundings(render);
+    buildSurroundings(render, reuse == Reuse::kElement);
     record.geometryKept = true;
   }
   if (reuse != Reuse::kLayer) allocateLayerMaps(render);

@@ -407,6 +407,28 @@ class SlotPainter {
   double shadowStrength_;  // 2 * amount / 100
 };
 
+// About the work of each output row: its copy (an eighth of a pixel's work
+// per column), and a pixel for every column a layer may paint, many times
+// more where a deformation maps each one. The
+// rows a layer covers may lie anywhere, so an even split of the rows could
+// leave one thread all of them.
+std::vector<int64_t> rowWork(const std::vector<SlotPainter>& painters, int32_t rows,
+                             int32_t columns, bool copied) {
+  constexpr int64_t kPixel = 8;
+  constexpr int64_t kMappedPixel = 16 * kPixel;
+  std::vector<int64_t> work(static_cast<size_t>(std::max(rows, 0)), copied ? columns : 1);
+  for (const SlotPainter& painter : painters) {
+    LayerMapping mapping = painter.mapping();
+    const int64_t perPixel = mapping.straight() ? kPixel : kMappedPixel;
+    for (int32_t i = 0; i < rows; ++i) {
+      const ColumnSpan span = mapping.startRow(i, columns);
+      if (span.first <= span.last)
+        work[static_cast<size_t>(i)] += perPixel * (int64_t{span.last} - span.first + 1);
+    }
+  }
+  return work;
+}
+
 }  // namespace
 
 void compositeSlots(LayerSlots& slots, const ActionArguments& args, const WorkerPolicy& workers,
@@ -430,11 +452,16 @@ void compositeSlots(LayerSlots& slots, const ActionArguments& args, const Worker
   const int32_t rows = args.outputRows;
   const int32_t threads = partsFor(workers, static_cast<size_t>(rows) * (stride / 3));
   const int32_t parts = piecesFor(threads);
+  const std::vector<int64_t> starts =
+      threads > 1
+          ? balancedStarts(
+                rowWork(painters, rows, static_cast<int32_t>(stride / 3), source != nullptr), parts)
+          : std::vector<int64_t>{0, rows};
   runPieces(parts, threads, [&](int32_t part) {
     std::vector<LayerMapping> mappings;
     for (const SlotPainter& painter : painters) mappings.push_back(painter.mapping());
-    const int32_t endRow = static_cast<int32_t>(partStart(rows, part + 1, parts));
-    for (int32_t i = static_cast<int32_t>(partStart(rows, part, parts)); i < endRow; ++i) {
+    const auto endRow = static_cast<int32_t>(starts[static_cast<size_t>(part) + 1]);
+    for (auto i = static_cast<int32_t>(starts[static_cast<size_t>(part)]); i < endRow; ++i) {
       if (source != nullptr)
         std::memcpy(args.output + static_cast<size_t>(i) * stride,
                     source + static_cast<size_t>(i) * stride, stride);

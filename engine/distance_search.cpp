@@ -15,6 +15,7 @@
 #include <limits>
 #include <numbers>
 
+#include "background_search.h"
 #include "effect_reach.h"
 #include "geometry.h"
 #include "workers.h"
@@ -103,9 +104,10 @@ class DistanceSearch {
   // at all) count: a pixel without one finds nothing, as if its window were
   // empty, and so do whole blocks that lie beyond the limit.
   // Rows of blocks firstBlock..endBlock - 1 of the region are visited.
-  template <typename Visit>
+  // Each block visited is first shown to `visitBlock`.
+  template <typename VisitBlock, typename Visit>
   void forEachBlockPixel(bool dark, double limit, int64_t firstBlock, int64_t endBlock,
-                         Visit visit) {
+                         VisitBlock visitBlock, Visit visit) {
     const Region& region = g_.region;
     const Cutoffs start(static_cast<float>(std::min(limit, static_cast<double>(kNoPoint))));
     for (int64_t block = firstBlock; block < endBlock; ++block) {
@@ -116,6 +118,8 @@ class DistanceSearch {
         const int32_t lastColumn = std::min(blockColumn + kBlock, region.endColumn);
         if (!holdsClass(dark, blockRow, lastRow, blockColumn, lastColumn)) continue;
         prepareWindow(blockRow, blockColumn);
+        visitBlock(SearchedBlock{blockRow, blockColumn, window_.empty(),
+                                 window_.empty() ? 0 : window_.front().reachSquared, 0});
         const bool beyondLimit =
             limit < 0 || window_.empty() || window_.front().reachSquared > limit;
         for (int32_t r = blockRow; r < lastRow; ++r) {
@@ -343,15 +347,41 @@ PartResult searchBlockRows(Render& render, bool dark, double limit, int64_t firs
                            int64_t endBlock) {
   DistanceSearch search(render);
   PartResult result;
-  search.forEachBlockPixel(dark, limit, firstBlock, endBlock,
-                           [&](int32_t r, int32_t c, const Nearest& nearest) {
-                             const float best = search.store(r, c, nearest);
-                             if (best > result.maximum && best < kNoPoint) result.maximum = best;
-                           });
+  search.forEachBlockPixel(
+      dark, limit, firstBlock, endBlock, [](const SearchedBlock&) {},
+      [&](int32_t r, int32_t c, const Nearest& nearest) {
+        const float best = search.store(r, c, nearest);
+        if (best > result.maximum && best < kNoPoint) result.maximum = best;
+      });
   result.foundAny = search.foundAny();
   result.lastIdentifier = search.lastIdentifier();
   result.leadingMisses = search.leadingMisses();
   return result;
+}
+
+// How the rows of blocks of the region are split between the workers for
+// a walk over the pixels of a class: the threads, and where each part starts.
+struct BlockRowParts {
+  int32_t threads = 1;
+  std::vector<int64_t> starts;  // and after them the count of rows of blocks
+
+  int32_t count() const { return static_cast<int32_t>(starts.size()) - 1; }
+  int64_t first(int32_t part) const { return starts[static_cast<size_t>(part)]; }
+  int64_t end(int32_t part) const { return starts[static_cast<size_t>(part) + 1]; }
+};
+
+BlockRowParts blockRowParts(const Render& render, bool dark) {
+  const Geometry& g = render.geometry;
+  const Region& region = g.region;
+  const int64_t rows = std::max(region.endRow - region.startRow, 0);
+  const int64_t columns = std::max(region.endColumn - region.startColumn, 0);
+  const int64_t blockRows = (rows + kBlock - 1) / kBlock;
+  BlockRowParts split;
+  split.threads = partsFor(render.workers, static_cast<size_t>(rows * columns));
+  const int32_t parts = static_cast<int32_t>(
+      std::min<int64_t>(piecesFor(split.threads), std::max<int64_t>(blockRows, 1)));
+  split.starts = balancedStarts(pixelsPerBlockRow(g, dark, blockRows, columns), parts);
+  return split;
 }
 
 // One walk over the pixels of a class, its rows of blocks split between the
@@ -360,20 +390,11 @@ PartResult searchBlockRows(Render& render, bool dark, double limit, int64_t firs
 // the largest squared distance found.
 float searchClass(Render& render, bool dark, double limit, int32_t& lastIdentifier) {
   Geometry& g = render.geometry;
-  const Region& region = g.region;
-  const int64_t rows = std::max(region.endRow - region.startRow, 0);
-  const int64_t columns = std::max(region.endColumn - region.startColumn, 0);
-  const int64_t blockRows = (rows + kBlock - 1) / kBlock;
-  const int32_t threads = partsFor(render.workers, static_cast<size_t>(rows * columns));
-  const int32_t parts =
-      static_cast<int32_t>(std::min<int64_t>(piecesFor(threads), std::max<int64_t>(blockRows, 1)));
-  std::vector<PartResult> results(static_cast<size_t>(parts));
-  const std::vector<int64_t> starts =
-      balancedStarts(pixelsPerBlockRow(g, dark, blockRows, columns), parts);
-  runPieces(parts, threads, [&](int32_t part) {
+  const BlockRowParts split = blockRowParts(render, dark);
+  std::vector<PartResult> results(static_cast<size_t>(split.count()));
+  runPieces(split.count(), split.threads, [&](int32_t part) {
     results[static_cast<size_t>(part)] =
-        searchBlockRows(render, dark, limit, starts[static_cast<size_t>(part)],
-                        starts[static_cast<size_t>(part) + 1]);
+        searchBlockRows(render, dark, limit, split.first(part), split.end(part));
   });
   float maximum = 0;
   for (const PartResult& result : results) {
@@ -384,7 +405,36 @@ float searchClass(Render& render, bool dark, double limit, int32_t& lastIdentifi
   return maximum;
 }
 
+// The background of rows of blocks firstBlock..endBlock - 1 searched
+// without limit, each result kept in the order of the walk.
+SearchedPart searchBackgroundRows(Render& render, int64_t firstBlock, int64_t endBlock) {
+  DistanceSearch search(render);
+  SearchedPart part;
+  search.forEachBlockPixel(
+      false, std::numeric_limits<double>::infinity(), firstBlock, endBlock,
+      [&](const SearchedBlock& block) { part.blocks.push_back(block); },
+      [&](int32_t r, int32_t c, const Nearest& nearest) {
+        SearchedBlock& block = part.blocks.back();
+        part.pixels.push_back({static_cast<uint32_t>(nearest.found ? nearest.best : kNoPoint),
+                               nearest.identifier, static_cast<uint8_t>(r - block.row),
+                               static_cast<uint8_t>(c - block.column)});
+        ++block.pixelCount;
+      });
+  return part;
+}
+
 }  // namespace
+
+void searchBackgroundEverywhere(Render& render) {
+  BackgroundSearch& kept = render.geometry.background;
+  const BlockRowParts split = blockRowParts(render, false);
+  kept.parts.resize(static_cast<size_t>(split.count()));
+  runPieces(split.count(), split.threads, [&](int32_t part) {
+    kept.parts[static_cast<size_t>(part)] =
+        searchBackgroundRows(render, split.first(part), split.end(part));
+  });
+  kept.kept = true;
+}
 
 void computeDistances(Render& render) {
   searchElement(render);
@@ -406,10 +456,13 @@ void searchElement(Render& render) {
 // search to another reach leaves nothing of the one before.
 void searchBackground(Render& render) {
   if (!isOuterEffect(render.args.effectType)) return;
-  Geometry& g = render.geometry;
-  int32_t lastIdentifier = g.elementLastIdentifier;
-  const double reach = outerEffectReach(render.args) * g.scale;
-  searchClass(render, false, reach < 0 ? -1.0 : reach * reach, lastIdentifier);
+  int32_t lastIdentifier = render.geometry.elementLastIdentifier;
+  searchClass(render, false, backgroundLimit(render), lastIdentifier);
+}
+
+double backgroundLimit(const Render& render) {
+  const double reach = outerEffectReach(render.args) * render.geometry.scale;
+  return reach < 0 ? -1.0 : reach * reach;
 }
 
 }  // namespace velloro

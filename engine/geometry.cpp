@@ -2,9 +2,20 @@
 
 namespace velloro {
 
+namespace {
+
+void buildDirectionFields(Render& render) {
+  if (!render.geometry.hasDirectionFields()) return;
+  computeDirectionFields(render);
+  averageDirectionFields(render);
+}
+
+}  // namespace
+
 void buildGeometry(Render& render) {
   buildOutline(render);
-  buildSurroundings(render);
+  searchBackground(render);
+  buildDirectionFields(render);
 }
 
 void buildOutline(Render& render) {
@@ -17,11 +28,15 @@ void buildOutline(Render& render) {
   searchElement(render);
 }
 
-void buildSurroundings(Render& render) {
-  searchBackground(render);
-  if (!render.geometry.hasDirectionFields()) return;
-  computeDirectionFields(render);
-  averageDirectionFields(render);
+// A first render searches the background only as far as its reach; once
+// the reach changes, the background is searched without limit and every
+// later reach is read from that search.
+void buildSurroundings(Render& render, bool directionsKept) {
+  if (isOuterEffect(render.args.effectType)) {
+    if (!render.geometry.background.kept) searchBackgroundEverywhere(render);
+    readBackgroundAtReach(render);
+  }
+  if (!directionsKept) buildDirectionFields(render);
 }
 
 }  // namespace velloro

@@ -13,10 +13,14 @@ inline constexpr int32_t kMinimumMaskWidth = 4;
 // Runs every geometry step on a render whose working arrays are allocated:
 // the outline steps, which read the mask, the smoothing size and the slot,
 // then those of the surroundings, which also read how far the outer effect
-// reaches and which direction fields are needed.
+// reaches and which direction fields are needed. The direction fields of
+// the background are worked out only when its light is read (by Raised),
+// so those of the element alone do not depend on the reach.
 void buildGeometry(Render& render);
 void buildOutline(Render& render);
-void buildSurroundings(Render& render);
+// After another reach of the outer effect: the background's distances
+// anew, and unless `directionsKept` the direction fields.
+void buildSurroundings(Render& render, bool directionsKept);
 
 // Fills the mask's one-pixel gaps that the row scan of the same mask filled.
 void fillRecordedGaps(Render& render);
@@ -30,6 +34,14 @@ void setProcessedRegion(Geometry& geometry, int32_t layerSlot);
 void computeDistances(Render& render);  // searchElement, then searchBackground
 void searchElement(Render& render);
 void searchBackground(Render& render);
+// The background's search without limit, kept in the geometry, and the
+// distances and nearest points to the current reach read from it, as
+// searchBackground would find them.
+void searchBackgroundEverywhere(Render& render);
+void readBackgroundAtReach(Render& render);
+// Squared, fixed point: how near a background point must lie to be found
+// by searchBackground; below 0 for none at all.
+double backgroundLimit(const Render& render);
 void computeDirectionFields(Render& render);
 void averageDirectionFields(Render& render);
 

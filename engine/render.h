@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "action_arguments.h"
+#include "background_search.h"
 #include "pixel_maps.h"
 #include "point_grid.h"
 #include "render_record.h"
@@ -73,6 +74,10 @@ struct Geometry {
   PixelMap<double> diagonalB;
   PixelMap<double> lightA;  // averaged sines of the diagonal angles, -1..1
   PixelMap<double> lightB;
+
+  // The background searched without limit, once a render of this outline
+  // with another reach of the outer effect asked for it.
+  BackgroundSearch background;
 
   // Mask bytes the row scan set to 0 to fill one-pixel gaps.
   std::vector<size_t> filledGaps;

@@ -59,7 +59,11 @@ Reuse reuseFor(const RenderRecord& kept, const ActionArguments& args, const Text
                bool slotValid) {
   if (!kept.geometryKept || !sameOutlineArguments(kept.args, args) || !sameMask(kept, args))
     return Reuse::kNothing;
-  if (!sameSurroundingArguments(kept.args, args)) return Reuse::kOutline;
+  if (!sameSurroundingArguments(kept.args, args)) {
+    // The background's light, read by the direction fields, reaches as far.
+    const bool sameLight = backgroundLightReach(kept.args) == backgroundLightReach(args);
+    return sameLight ? Reuse::kElement : Reuse::kOutline;
+  }
   const bool sameLayer = kept.layerKept && slotValid && sameLayerArguments(kept.args, args) &&
                          kept.texture.samplesAs(texture);
   return sameLayer ? Reuse::kLayer : Reuse::kGeometry;

@@ -14,8 +14,10 @@
 namespace velloro {
 
 // How much of the kept render the next one may take over: nothing, the
-// outline steps, the whole geometry, or the stored layer too.
-enum class Reuse { kNothing, kOutline, kGeometry, kLayer };
+// outline steps, those and the direction fields (all of the element's
+// geometry: only the background's distances are read anew), the whole
+// geometry, or the stored layer too.
+enum class Reuse { kNothing, kOutline, kElement, kGeometry, kLayer };
 
 struct RenderRecord {
   std::vector<uint8_t> mask;  // the mask as the render received it, before gap filling

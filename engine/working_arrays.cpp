@@ -70,6 +70,7 @@ void allocateGeometry(Render& render) {
   g.boundaryColumns.resize(1);
   g.pointCount = 0;
   g.filledGaps.clear();
+  g.background.kept = false;
   sizeMap(g.angle, cells, directions);
   sizeMap(g.diagonalA, cells, directions);
   sizeMap(g.diagonalB, cells, directions);

@@ -11,6 +11,7 @@
 #include <QRect>
 #include <QSize>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -77,6 +78,10 @@ class CanvasArea : public QObject {
   void showBackground(const QImage& picture);
   // Shows or hides the notice of a design that runs past the canvas.
   void showDesignOverrun();
+  // The same once the design has stood still for a moment: while a live
+  // preview follows a drag, seeing the whole design would cost several
+  // renders a frame.
+  void showDesignOverrunWhenStill();
   // The drawn design whole, also where it runs past the canvas.
   WholeDesign drawnDesign() const;
   // Adds the drawn design alone as a transparent PNG ("image/png").
@@ -127,6 +132,7 @@ class CanvasArea : public QObject {
   QAction* cropEntry_ = nullptr;
   int zoomPercent_ = actualSize;
   CanvasGesture gesture_;
+  QTimer overrunCheck_;  // single shot: the notice, once the design stands still
   // Holds the files dragged out of the canvas until the window closes.
   std::unique_ptr<QTemporaryDir> dragFolder_;
 };

@@ -114,6 +114,7 @@ bool CanvasArea::designMayRunPast() const {
 }
 
 void CanvasArea::showDesignOverrun() {
+  overrunCheck_.stop();
   EdgeOverrun cut;
   if (document_.layersStored && designMayRunPast())
     cut = overrunOf(view()->picture().rect(), drawnDesignExtent());
@@ -121,6 +122,8 @@ void CanvasArea::showDesignOverrun() {
                                 : QString());
   cutNotice_->setVisible(cut.any());
 }
+
+void CanvasArea::showDesignOverrunWhenStill() { overrunCheck_.start(); }
 
 // The canvas becomes the design's extent plus the margin, as an undo step.
 // The background keeps its place under the design; where the canvas grows

@@ -1,6 +1,7 @@
 #include "main_window/live_preview.h"
 
 #include <QAction>
+#include <QScopedValueRollback>
 #include <QSettings>
 
 namespace {
@@ -45,6 +46,9 @@ void LivePreview::settingChanged() {
 // changes made since the timer started.
 void LivePreview::renderLatest() {
   if (!enabled_ || !drawn_) return;
-  redraw_();
+  {
+    const QScopedValueRollback<bool> rendering(rendering_, true);
+    redraw_();
+  }
   emit redrawn();
 }

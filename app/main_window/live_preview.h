@@ -32,6 +32,8 @@ class LivePreview : public QObject {
   // A setting of the source changed; redraws on the next event-loop turn.
   void settingChanged();
   bool renderPending() const { return pending_.isActive(); }
+  // Whether the redraw in progress is the preview's.
+  bool rendering() const { return rendering_; }
 
  signals:
   // A preview render ran.
@@ -45,4 +47,5 @@ class LivePreview : public QObject {
   QPointer<QAction> toggle_;
   bool enabled_;
   bool drawn_ = false;
+  bool rendering_ = false;
 };

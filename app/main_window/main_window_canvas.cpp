@@ -33,7 +33,11 @@ void MainWindow::renderDesign() {
                                           designPanels_->readings(), engine_->entryPoints(),
                                           platform()));
   fileCommands_->canvasChanged();
-  canvasArea_->showDesignOverrun();
+  if (livePreview_->rendering()) {
+    canvasArea_->showDesignOverrunWhenStill();
+  } else {
+    canvasArea_->showDesignOverrun();
+  }
   livePreview_->designDrawn();
 }
 

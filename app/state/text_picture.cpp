@@ -132,6 +132,7 @@ QSizeF TextPicture::textSize(const QString& text) const {
 int32_t TextPicture::roundedFontSize() const { return roundHalfEven(font.pointSizeF()); }
 
 void TextPicture::print(const QString& text) {
+  if (printed_ == Printing{text, font, arrangement, picture.cacheKey()}) return;
   // Each line is shaped once: for the block's size and for its alignment.
   const QFontMetricsF metrics(printedFont(), &picture);
   const QStringList lines = titleLines(text);
@@ -145,13 +146,16 @@ void TextPicture::print(const QString& text) {
   if (qint64(layout.width) * layout.height > largestTextPicture)
     throw tooLargeToDraw(layout.width, layout.height);
   picture = blankPicture({layout.width, layout.height});
-  QPainter painter(&picture);
-  painter.setFont(printedFont());
-  painter.setPen(Qt::black);
-  double baseline = layout.top + metrics.ascent();
-  for (qsizetype i = 0; i < lines.size(); ++i) {
-    const double left = alignedLeft(arrangement.alignment, size.width(), widths[i]);
-    painter.drawText(QPointF(layout.margin + left, baseline), lines[i]);
-    baseline += lineStep(metrics);
+  {
+    QPainter painter(&picture);
+    painter.setFont(printedFont());
+    painter.setPen(Qt::black);
+    double baseline = layout.top + metrics.ascent();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+      const double left = alignedLeft(arrangement.alignment, size.width(), widths[i]);
+      painter.drawText(QPointF(layout.margin + left, baseline), lines[i]);
+      baseline += lineStep(metrics);
+    }
   }
+  printed_ = {text, font, arrangement, picture.cacheKey()};
 }

@@ -68,7 +68,8 @@ class TextPicture {
   // Sizes the picture for `text` with its margins and prints its lines in
   // black, the first at (margin, first line's height / 15), each aligned
   // within the widest. Throws a Failure when the picture would be too large
-  // to render.
+  // to render. Printing what the picture already shows leaves it as it is:
+  // a live preview prints the title for every frame of a drag.
   void print(const QString& text);
 
  private:
@@ -79,4 +80,15 @@ class TextPicture {
   QList<double> lineWidths(const QFontMetricsF& metrics, const QStringList& lines) const;
   QSizeF blockSize(const QFontMetricsF& metrics, const QList<double>& widths) const;
   double dotsPerInch_ = 96;
+
+  // What the picture was printed from; its key changes with any change of
+  // the picture, a new dots-per-inch among them.
+  struct Printing {
+    QString text;
+    QFont font;
+    TextArrangement arrangement;
+    qint64 pictureKey = 0;
+    bool operator==(const Printing&) const = default;
+  };
+  Printing printed_;
 };

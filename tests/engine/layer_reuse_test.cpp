@@ -73,6 +73,7 @@ struct ReuseCase {
   Change first;   // A from the base frame
   Change second;  // B from A
   Reuse expected;
+  Change earlier = nullptr;  // a frame rendered before A, from A
 };
 
 void none(Frame&) {}
@@ -83,15 +84,24 @@ void atOneFifth(Frame& f) {
   f.args.effectAmount = 20;
 }
 void textured(Frame& f) { f.textured = true; }
+void halfAmount(Frame& f) { f.args.effectAmount = 50; }
 
 const ReuseCase kCases[] = {
     {"smoothing size", none, [](Frame& f) { f.args.smoothingSize = 150; }, Reuse::kNothing},
     {"one mask pixel", none, [](Frame& f) { f.mask.setDark(3, 3); }, Reuse::kNothing},
     {"slot", none, [](Frame& f) { f.args.layerSlot = 2; }, Reuse::kNothing},
     {"engraved amount", atOneFifth<EffectType::Engraved>,
-     [](Frame& f) { f.args.effectAmount = 80; }, Reuse::kOutline},
+     [](Frame& f) { f.args.effectAmount = 80; }, Reuse::kElement},
+    {"engraved amount again", atOneFifth<EffectType::Engraved>,
+     [](Frame& f) { f.args.effectAmount = 80; }, Reuse::kElement, halfAmount},
+    {"engraved off again", atOneFifth<EffectType::Engraved>,
+     [](Frame& f) { f.args.effectAmount = 0; }, Reuse::kElement, halfAmount},
+    {"glow after engraved", atOneFifth<EffectType::Engraved>,
+     [](Frame& f) { f.args.effectType = EffectType::Glow; }, Reuse::kElement, halfAmount},
     {"raised amount", atOneFifth<EffectType::Raised>, [](Frame& f) { f.args.effectAmount = 80; },
      Reuse::kOutline},
+    {"raised amount again", atOneFifth<EffectType::Raised>,
+     [](Frame& f) { f.args.effectAmount = 80; }, Reuse::kOutline, halfAmount},
     {"raised on plain", [](Frame& f) { f.args.material = Material::Profile; },
      [](Frame& f) { f.args.effectType = EffectType::Raised; }, Reuse::kNothing},
     {"material that reads light", [](Frame& f) { f.args.material = Material::Profile; },
@@ -120,7 +130,7 @@ const ReuseCase kCases[] = {
      [](Frame& f) { f.args.deformationAmount = 80; }, Reuse::kLayer},
     {"column offset", none, [](Frame& f) { f.args.columnOffset = 9; }, Reuse::kLayer},
     {"row offset", none, [](Frame& f) { f.args.rowOffset = 1; }, Reuse::kLayer},
-    {"shadow", none, shadow, Reuse::kOutline},
+    {"shadow", none, shadow, Reuse::kElement},
     {"shadow off", shadow, [](Frame& f) { f.args.effectType = EffectType::NoContour; },
      Reuse::kLayer},
     {"shadow amount", shadow, [](Frame& f) { f.args.effectAmount = 90; }, Reuse::kLayer},
@@ -136,6 +146,12 @@ TEST(LayerReuse, EveryChangeGivesWhatARenderFromScratchGives) {
     Frame b = a;
     c.second(b);
     EngineState reused;
+    reused.workers.minimumItemsPerThread = 1;  // split as a large render is
+    if (c.earlier != nullptr) {
+      Frame earlier = a;
+      c.earlier(earlier);
+      renderOn(reused, earlier);
+    }
     const std::vector<uint8_t> first = renderOn(reused, a);
     EngineState fresh;
     fresh.slots = reused.slots;

@@ -1,4 +1,6 @@
+#include <QLabel>
 #include <QSignalSpy>
+#include <QTest>
 #include <vector>
 
 #include "main_window_fixture.h"
@@ -59,6 +61,25 @@ TEST_F(LivePreviewTest, ChangesCoalesceIntoOneRenderOnTheCapturedCanvasAndAddNoU
   settle();
   EXPECT_EQ(design().undo.counters.position, start.position);
   EXPECT_EQ(design().undo.counters.top, start.top);
+}
+
+// While the preview follows a change the notice of a design that runs past
+// the canvas waits until the design stands still; it then tells what a Draw
+// tells at once.
+TEST_F(LivePreviewTest, AnOverrunIsToldOnceThePreviewedDesignStandsStill) {
+  window->panels()->deformationButtons()[0]->setChecked(true);
+  window->draw();
+  QLabel* notice = window->canvasArea().cutNotice();
+  ASSERT_FALSE(notice->isVisibleTo(window.get()));
+  textBox()->setText(u"Sunny Bakery"_s);
+  EXPECT_EQ(rendersAfter([&] { window->livePreview().settingChanged(); }), 1);
+  EXPECT_FALSE(notice->isVisibleTo(window.get()));
+  QTRY_VERIFY(notice->isVisibleTo(window.get()));
+  const QString told = notice->text();
+  notice->clear();
+  window->draw();
+  EXPECT_EQ(notice->text(), told);
+  EXPECT_TRUE(told.startsWith(u"The design runs past the canvas: "_s)) << told.toStdString();
 }
 
 TEST_F(LivePreviewTest, NothingToDrawOrToggledOffFromTheToolsMenuNothingIsRedrawn) {

@@ -22,6 +22,37 @@ TEST(TextPicture, MarginAndSizeFollowTheFontSizeAndTheTextPrintsOnWhite) {
   EXPECT_GT(text.picture.height(), 0);
 }
 
+// Printing again on one picture gives what a fresh print gives, whatever
+// changed in between; printing the same again leaves the picture untouched.
+TEST(TextPicture, PrintingAgainFollowsEveryChangeAndKeepsAnUnchangedPicture) {
+  using Change = void (*)(TextPicture&, QString&);
+  const std::pair<const char*, Change> changes[] = {
+      {"text", [](TextPicture&, QString& text) { text = QStringLiteral("Ve\nloro"); }},
+      {"bold", [](TextPicture& p, QString&) { p.font.setBold(false); }},
+      {"letter spacing", [](TextPicture& p, QString&) { p.arrangement.letterSpacing = 9; }},
+      {"alignment",
+       [](TextPicture& p, QString&) { p.arrangement.alignment = LineAlignment::Right; }},
+      {"dots per inch", [](TextPicture& p, QString&) { p.setDotsPerInch(120); }},
+      {"picture painted over", [](TextPicture& p, QString&) { p.picture.fill(Qt::black); }},
+  };
+  for (const auto& [name, change] : changes) {
+    SCOPED_TRACE(name);
+    QString text = QStringLiteral("Vel\nlo");
+    QString freshText = text;
+    TextPicture reused;
+    reused.print(text);
+    const qint64 printedKey = reused.picture.cacheKey();
+    reused.print(text);
+    EXPECT_EQ(reused.picture.cacheKey(), printedKey);
+    change(reused, text);
+    reused.print(text);
+    TextPicture fresh;
+    change(fresh, freshText);
+    fresh.print(freshText);
+    EXPECT_TRUE(reused.picture == fresh.picture);
+  }
+}
+
 // Measured whole, 80,000 W at 300 points overflowed Qt's text measure and
 // came out narrow enough to pass.
 TEST(TextPicture, TooLargeAPictureIsRefusedAndTheOldOneStays) {
