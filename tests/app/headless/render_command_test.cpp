@@ -190,7 +190,8 @@ TEST(SettingTable, EverySettingThroughTheStyleFileTheCommandLineAndHelp) {
           << refusal;
     }
     EXPECT_TRUE(help.contains(QStringLiteral("\n  ") + setting.flag));
-    if (setting.high > setting.low)
+    if (setting.high > setting.low) {
       EXPECT_TRUE(help.contains(QStringLiteral("%1 to %2").arg(setting.low).arg(setting.high)));
+    }
   }
 }
