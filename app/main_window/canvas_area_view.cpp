@@ -106,8 +106,11 @@ QRect CanvasArea::drawnDesignExtent() const {
 // Seeing the whole design costs several times a render, so it is looked
 // for only when the design shows on the canvas's outermost pixels or its
 // frame leaves the canvas: a design that runs past an edge does one or the
-// other.
-bool CanvasArea::designMayRunPast() const {
+// other. The frame takes the source's size first: a title typed longer
+// since the pointer last crossed the canvas can end between two letters
+// just past the edge, showing nothing on the outermost pixels.
+bool CanvasArea::designMayRunPast() {
+  refreshDesignFrameSize();
   const QRect frame = designFrameRectangle({});
   if (frame.isValid() && !view()->picture().rect().contains(frame)) return true;
   return showsOnCanvasBorder(view()->picture(), document_);
