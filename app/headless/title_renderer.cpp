@@ -1,7 +1,7 @@
 #include "headless/title_renderer.h"
 
+#include <QPainter>
 #include <algorithm>
-#include <cstring>
 
 #include "headless/scaled_scene.h"
 #include "state/engine_library.h"
@@ -109,10 +109,7 @@ QImage TitleRenderer::fittedPicture(const Probe& probe, QRect area) const {
   if (drawn == area) return part;
   QImage picture(area.size(), QImage::Format_RGB888);
   picture.fill(fitColour_);
-  const QPoint at = drawn.topLeft() - area.topLeft();
-  for (int y = 0; y < part.height(); ++y)
-    std::memcpy(picture.scanLine(at.y() + y) + 3 * at.x(), part.constScanLine(y),
-                size_t(3) * part.width());
+  QPainter(&picture).drawImage(drawn.topLeft() - area.topLeft(), part);
   return picture;
 }
 

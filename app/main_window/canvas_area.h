@@ -118,7 +118,7 @@ class CanvasArea : public QObject {
   void setZoom(int percent);
   int roomPastCanvas() const;
   QRect drawnDesignExtent() const;
-  bool designMayRunPast();
+  bool designMayRunPast() const;
   void fitCanvasToDesign();
   void connectDesignDrag();
 

@@ -106,21 +106,23 @@ QRect CanvasArea::drawnDesignExtent() const {
 // Seeing the whole design costs several times a render, so it is looked
 // for only when the design shows on the canvas's outermost pixels or its
 // frame leaves the canvas: a design that runs past an edge does one or the
-// other. The frame takes the source's size first: a title typed longer
-// since the pointer last crossed the canvas can end between two letters
-// just past the edge, showing nothing on the outermost pixels.
-bool CanvasArea::designMayRunPast() {
-  refreshDesignFrameSize();
+// other.
+bool CanvasArea::designMayRunPast() const {
   const QRect frame = designFrameRectangle({});
   if (frame.isValid() && !view()->picture().rect().contains(frame)) return true;
   return showsOnCanvasBorder(view()->picture(), document_);
 }
 
+// A drawn design's frame takes its source's size first: a title typed
+// longer since the pointer last crossed the canvas can end between two
+// letters just past the edge, showing nothing on the outermost pixels.
 void CanvasArea::showDesignOverrun() {
   overrunCheck_.stop();
   EdgeOverrun cut;
-  if (document_.layersStored && designMayRunPast())
-    cut = overrunOf(view()->picture().rect(), drawnDesignExtent());
+  if (document_.layersStored) {
+    refreshDesignFrameSize();
+    if (designMayRunPast()) cut = overrunOf(view()->picture().rect(), drawnDesignExtent());
+  }
   cutNotice_->setText(cut.any() ? u"The design runs past the canvas: "_s + overrunText(cut)
                                 : QString());
   cutNotice_->setVisible(cut.any());
