@@ -1,5 +1,6 @@
 #include "desktop/help_window.h"
 
+#include <QKeyEvent>
 #include <QScreen>
 #include <algorithm>
 
@@ -53,6 +54,14 @@ void HelpWindow::showPage(const QUrl& page) {
   show();
   raise();
   activateWindow();
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QTextBrowser::keyPressEvent(event);
 }
 
 // The help opens beside the window it explains, not over it; the window

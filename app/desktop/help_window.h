@@ -12,6 +12,10 @@ class HelpWindow : public QTextBrowser {
   explicit HelpWindow(QWidget* parent = nullptr);
   void showPage(const QUrl& page);
 
+ protected:
+  // Esc closes the help, as it closes every other window of the program.
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   bool placeBesideOwner();
   void fitOnScreen();
