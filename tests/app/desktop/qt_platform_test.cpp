@@ -234,3 +234,26 @@ TEST(HelpWindow, EscClosesIt) {
     QApplication::processEvents();
   }
 }
+
+// Beside a window just shown, whose frame the window system has not told
+// yet, the help keeps room for a title bar above it on the screen, as it
+// does beside a window with a known frame. A 640 x 512 screen: 1280 x 1024
+// at twice the scale.
+TEST(HelpWindow, BesideAWindowWithoutAFrameYetItsTitleBarStaysOnTheScreen) {
+  const QRect screen(0, 0, 640, 512);
+  const QMargins known(1, 20, 1, 5);
+  const struct {
+    QRect owner;
+    QMargins frame;
+  } owners[] = {{{0, 20, 300, 400}, {}},
+                {{1, 20, 300, 400}, known},
+                {{100, 300, 300, 150}, {}},
+                {{0, 20, 640, 487}, {}}};
+  for (const auto& [owner, frame] : owners) {
+    SCOPED_TRACE(testing::Message() << owner.x() << "," << owner.y() << " " << frame.top());
+    const HelpPlacement placed = helpBesideOwner(owner, frame, {720, 540}, screen);
+    EXPECT_GE(placed.help.top() - screen.top(), frame.isNull() ? 20 : frame.top());
+    EXPECT_LE(placed.help.bottom(), screen.bottom() - (frame.isNull() ? 1 : frame.bottom()));
+    EXPECT_GE(placed.help.height(), 400);
+  }
+}
