@@ -1,5 +1,6 @@
 #include "desktop/help_window.h"
 
+#include <QKeyEvent>
 #include <QScreen>
 #include <algorithm>
 
@@ -24,7 +25,7 @@ QMargins frameOf(const QWidget& window) {
   const QRect outer = window.frameGeometry();
   const QMargins measured(inner.left() - outer.left(), inner.top() - outer.top(),
                           outer.right() - inner.right(), outer.bottom() - inner.bottom());
-  return measured.isNull() ? usualFrame : measured;
+  return measured;
 }
 
 }  // namespace
@@ -55,20 +56,38 @@ void HelpWindow::showPage(const QUrl& page) {
   activateWindow();
 }
 
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QTextBrowser::keyPressEvent(event);
+}
+
 // The help opens beside the window it explains, not over it; the window
 // moves aside when the screen is too narrow for both where it stands. The
-// help's own frame is not known before it shows: the owner's stands in.
+// help's own frame is not known before it shows: the owner's stands in, or
+// a usual frame while the owner, just shown, has none measured yet (at
+// start, with the first-run help), so the help's title bar stays on the
+// screen however large the scale.
 bool HelpWindow::placeBesideOwner() {
   QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
   if (!owner || !owner->isVisible()) return false;
-  const QRect ownerFrame = owner->frameGeometry();
-  const QPoint inset = owner->geometry().topLeft() - ownerFrame.topLeft();
-  const QSize extra = ownerFrame.size() - owner->size();
-  const BesidePlacement placed =
-      besideOwner(ownerFrame, size() + extra, owner->screen()->availableGeometry(), narrowestHelp);
-  if (placed.owner != ownerFrame.topLeft()) owner->move(placed.owner);
-  setGeometry(QRect(placed.companion.topLeft() + inset, placed.companion.size() - extra));
+  const HelpPlacement placed = helpBesideOwner(owner->geometry(), frameOf(*owner), size(),
+                                               owner->screen()->availableGeometry());
+  if (placed.ownerFrameAt) owner->move(*placed.ownerFrameAt);
+  setGeometry(placed.help);
   return true;
+}
+
+HelpPlacement helpBesideOwner(const QRect& owner, const QMargins& ownerFrame, QSize help,
+                              const QRect& available) {
+  const QMargins frame = ownerFrame.isNull() ? usualFrame : ownerFrame;
+  const QRect framedOwner = owner.marginsAdded(frame);
+  const BesidePlacement placed =
+      besideOwner(framedOwner, help.grownBy(frame), available, narrowestHelp);
+  if (placed.owner == framedOwner.topLeft()) return {placed.companion.marginsRemoved(frame), {}};
+  return {placed.companion.marginsRemoved(frame), placed.owner};
 }
 
 // Without a shown owner the help stands alone, centred, with its frame wholly
@@ -77,5 +96,7 @@ void HelpWindow::fitOnScreen() {
   const QScreen* shownOn = screen();
   if (!shownOn) return;
   const QRect available = shownOn->availableGeometry();
-  setGeometry(fittedOnScreen(pageSize, frameOf(*this), available, available.center()));
+  const QMargins frame = frameOf(*this);
+  setGeometry(
+      fittedOnScreen(pageSize, frame.isNull() ? usualFrame : frame, available, available.center()));
 }

@@ -40,6 +40,20 @@ QMessageBox::StandardButtons qtButtons(MessageButtons buttons) {
   return QMessageBox::Ok;
 }
 
+// The button Enter presses is the first of each set, the one that keeps or
+// goes on with the work. Left to the theme, it is the button its layout
+// puts first: on a GNOME-like desktop that is "Close without Saving".
+QMessageBox::StandardButton defaultButtonOf(MessageButtons buttons) {
+  switch (buttons) {
+    case MessageButtons::YesNo:
+    case MessageButtons::YesNoCancel: return QMessageBox::Yes;
+    case MessageButtons::SaveDiscardCancel: return QMessageBox::Save;
+    case MessageButtons::Ok:
+    case MessageButtons::OkCancel: break;
+  }
+  return QMessageBox::Ok;
+}
+
 MessageAnswer answerOf(int button) {
   switch (button) {
     case QMessageBox::Yes: return MessageAnswer::Yes;
@@ -92,6 +106,7 @@ MessageAnswer QtPlatform::showMessage(const Message& message) {
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   QMessageBox box(qtIcon(message.icon), message.title, text, qtButtons(message.buttons),
                   ownerFor(message.owner));
+  box.setDefaultButton(defaultButtonOf(message.buttons));
   return answerOf(box.exec());
 }
 

@@ -55,10 +55,12 @@ std::optional<QFont> ScriptedPlatform::chooseFont(const QFont&, QWidget* owner) 
   return nextReply(fontAnswers);
 }
 
-bool ScriptedPlatform::setUpPrinter(QPrinter&, QWidget* owner) {
+bool ScriptedPlatform::setUpPrinter(QPrinter& printer, QWidget* owner) {
   ++printerRequests;
   printerOwners.push_back(owner);
-  return nextReply(printerAnswers).value_or(false);
+  const bool accepted = nextReply(printerAnswers).value_or(false);
+  if (accepted && printerChoice) printerChoice(printer);
+  return accepted;
 }
 
 bool ScriptedPlatform::startProgram(const QString& program, const QStringList& arguments) {

@@ -24,6 +24,8 @@ class ScriptedPlatform : public Platform {
   std::deque<QColor> colourAnswers;
   std::deque<QFont> fontAnswers;
   std::deque<bool> printerAnswers;
+  // What the user picks in the printer set-up before an OK answer.
+  std::function<void(QPrinter&)> printerChoice;
   bool programsStart = true;
   bool urlsOpen = true;
   // Each works a modal dialog while it is shown, like a user would; a

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QKeyEvent>
+#include <QTextDocument>
 #include <QWidget>
 
 #include "main_window/title_text_box.h"
@@ -13,6 +14,11 @@ CanvasKeys::CanvasKeys(TitleTextBox& textBox, const QWidget& window)
 
 bool CanvasKeys::belongsToCommand(const QKeyEvent& key) const {
   if (key.matches(QKeySequence::Copy) && textBox_.hasSelectedText()) return false;
+  const QTextDocument& typed = *textBox_.document();
+  if (key.matches(QKeySequence::Undo) && typed.isUndoAvailable()) return false;
+  // Only the redo key that pairs with Ctrl+Z: Ctrl+Y opens the symbols.
+  const QKeySequence typingRedo(Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z);
+  if (QKeySequence(key.keyCombination()) == typingRedo && typed.isRedoAvailable()) return false;
   const QKeySequence pressed(key.keyCombination());
   for (const QAction* command : window_.findChildren<QAction*>()) {
     if (command->shortcuts().contains(pressed)) return true;

@@ -14,7 +14,10 @@ class QWidget;
 // filter hands every key that is a shortcut of one of the window's commands to
 // the menu, so they undo, copy and paste the canvas, export, open the symbols
 // viewer... Only Ctrl+C while text is selected stays with the box: copying
-// marked text cannot be mistaken for copying the picture.
+// marked text cannot be mistaken for copying the picture. So do the undo and
+// redo keys while the box has typing of its own to undo or redo: the typing
+// goes back first, then the canvas's steps; the Edit menu's entries and the
+// toolbar always step through the canvas.
 class CanvasKeys : public QObject {
  public:
   CanvasKeys(TitleTextBox& textBox, const QWidget& window);

@@ -100,7 +100,7 @@ class FileCommands : public QObject {
   bool saveThroughJpegOptimiser(const QString& mode, const QString& chosenName);
   bool jpegOptimiserSaved(const QString& mode, const QString& chosenName);
   QList<QImage> denserPictures(const WholeDesign& whole, const WebExportChoice& choice);
-  bool textAlone() const;
+  QString denserRefusal() const;
 
   FileCommandsWindow& window_;
   DesignState& design_;

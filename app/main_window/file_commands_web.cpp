@@ -38,11 +38,16 @@ const QSize denseRoom(50, 50);
 }  // namespace
 
 // A denser copy draws the text anew; a design with a shape or a picture
-// would lose them.
-bool FileCommands::textAlone() const {
-  return design_.sourceKind == SourceKind::Text &&
-         !design_.kindSettings[SourceKind::Shape].available &&
-         !design_.kindSettings[SourceKind::Picture].available;
+// would lose them. Empty when the design is text alone.
+QString FileCommands::denserRefusal() const {
+  if (design_.kindSettings[SourceKind::Picture].available ||
+      design_.sourceKind == SourceKind::Picture)
+    return u"A picture cut out of a photo has only the photo's pixels: it cannot be drawn at "
+           u"2x and 3x."_s;
+  if (design_.kindSettings[SourceKind::Shape].available || design_.sourceKind == SourceKind::Shape)
+    return u"A shape is drawn at the size of the shape tool's sheet only: only a design of "
+           u"text alone is drawn anew at 2x and 3x."_s;
+  return {};
 }
 
 // The text drawn anew at each denser scale over just the exported part of
@@ -82,10 +87,7 @@ void FileCommands::exportForTheWeb() {
     return;
   }
   WebExportDialog dialog(writableWebFormats(), rememberedWebExportChoice(), &window_.ownerWidget());
-  if (!textAlone()) {
-    dialog.denserBox->setEnabled(false);
-    dialog.denserBox->setToolTip(u"Only a design of text alone can be drawn anew at 2x and 3x"_s);
-  }
+  if (const QString refusal = denserRefusal(); !refusal.isEmpty()) dialog.refuseDenser(refusal);
   platform_.showModal(dialog);
   if (dialog.result() != QDialog::Accepted) return;
   const WebExportChoice choice = dialog.choice();

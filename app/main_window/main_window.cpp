@@ -13,6 +13,7 @@
 
 #include "main_window/canvas_keys.h"
 #include "main_window/live_preview.h"
+#include "main_window/status_pane.h"
 #include "platform/platform.h"
 #include "platform/program_folder.h"
 #include "platform/run_folder.h"
@@ -84,9 +85,12 @@ void MainWindow::load() {
 }
 
 void MainWindow::buildStatusBar() {
-  for (QLabel*& panel : statusPanes_) panel = new QLabel(this);
+  // The message pane starts empty: a word of its own there reads as a
+  // message that says nothing.
+  statusPanes_[0] = new StatusPane(this);
+  statusPanes_[1] = new QLabel(this);
+  statusPanes_[2] = new QLabel(this);
   statusPanes_[0]->setObjectName(QStringLiteral("Status"));
-  statusPanes_[0]->setText(QStringLiteral("Status"));
   statusBar()->setObjectName(QStringLiteral("StatusBar1"));
   statusBar()->addWidget(statusPanes_[0], 1);
   statusBar()->addPermanentWidget(statusPanes_[1]);
@@ -150,6 +154,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   rememberPlacement();
+  windowSlot_.release();
   runTrapped(platform(), siteTag::frmMain_Unload, [this] { closeSequence(); });
   event->accept();
   QCoreApplication::quit();

@@ -20,6 +20,7 @@
 #include "main_window/file_commands.h"
 #include "main_window/source_frame.h"
 #include "main_window/tab_panels.h"
+#include "main_window/window_slot.h"
 #include "state/design_state.h"
 #include "state/engine_library.h"
 #include "state/render_pipeline.h"
@@ -156,6 +157,7 @@ class MainWindow : public QMainWindow,
   void sizeListValidated();
   void validateFontSize();
   void fontDialog();
+  void showTextFontFamily(const QString& family);
   void saveStyle();
   void showSourceTool(SourceKind kind, Qt::MouseButton button);
   void showSymbols();
@@ -180,6 +182,8 @@ class MainWindow : public QMainWindow,
   QSize sizeShowingCanvas(QSize canvas) const;
   QSize boundedToScreen(QSize wanted) const;
   void placeAtStart();
+  void placeAsLastLeft();
+  void stepAsideFromOtherCopies();
   void growToCanvas();
   void rememberPlacement();
 
@@ -237,6 +241,8 @@ class MainWindow : public QMainWindow,
   QPointer<PictureTool> pictureTool_;
   LivePreview* livePreview_;
   bool endingWithoutQuestion_ = false;
+  // Held while the window lives: tells further copies where not to open.
+  WindowSlot windowSlot_;
   // The canvas size the window last grew for: a size met before (the canvas
   // shown for the first time) leaves the user's window size alone.
   QSize grownForCanvas_;

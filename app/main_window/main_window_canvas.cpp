@@ -28,11 +28,15 @@ WholeDesign MainWindow::drawnDesign() const { return canvasArea_->drawnDesign();
 
 void MainWindow::renderDesign() {
   if (!sourceReady(document_, platform())) return;
-  // The canvas keeps its picture until the render succeeds.
-  canvasView()->setPicture(::renderDesign(document_, document_.textPicture.picture,
-                                          designPanels_->readings(), engine_->entryPoints(),
-                                          platform()));
-  fileCommands_->canvasChanged();
+  // The canvas keeps its picture until the render succeeds. The same design
+  // drawn again at its place (a click on it, a Draw with nothing changed)
+  // leaves the picture as it was: no work for the user to save.
+  const QImage rendered =
+      ::renderDesign(document_, document_.textPicture.picture, designPanels_->readings(),
+                     engine_->entryPoints(), platform());
+  const bool changed = rendered != canvasView()->picture();
+  canvasView()->setPicture(rendered);
+  if (changed) fileCommands_->canvasChanged();
   if (livePreview_->rendering()) {
     canvasArea_->showDesignOverrunWhenStill();
   } else {

@@ -183,6 +183,8 @@ void MainWindow::connectUndoStore() {
       [this](bool enabled) { enableUndoCommand(QStringLiteral("Redo"), enabled); },
       [this] { return document_.layerOrigin; },
       [this](QPoint origin) { moveLayerOrigin(document_, origin); },
+      [this] { return document_.currentPictureName; },
+      [this](const QString& name) { document_.currentPictureName = name; },
   });
   enableUndoCommand(QStringLiteral("Undo"), false);
   enableUndoCommand(QStringLiteral("Redo"), false);

@@ -19,6 +19,9 @@ constexpr int panelsWidth = 556;
 // Room for a title bar before the window is shown and its frame is known.
 constexpr int titleBarAllowance = 32;
 
+// How far each further copy of the program opens from the one before.
+constexpr int copyStep = 32;
+
 const QString placementKey = QStringLiteral("Window/Geometry");
 
 QSettings programSettings() {
@@ -45,6 +48,11 @@ QSize MainWindow::boundedToScreen(QSize wanted) const {
 }
 
 void MainWindow::placeAtStart() {
+  placeAsLastLeft();
+  stepAsideFromOtherCopies();
+}
+
+void MainWindow::placeAsLastLeft() {
   const QByteArray kept = programSettings().value(placementKey).toByteArray();
   if (!kept.isEmpty() && restoreGeometry(kept)) return;
   const QRect screenArea = screen()->availableGeometry();
@@ -52,6 +60,16 @@ void MainWindow::placeAtStart() {
   setGeometry(screenArea.x() + (screenArea.width() - wanted.width()) / 2,
               screenArea.y() + std::max(0, (screenArea.height() - wanted.height()) / 3),
               wanted.width(), wanted.height());
+}
+
+// Each further copy opens a title bar's height lower and to the right.
+void MainWindow::stepAsideFromOtherCopies() {
+  if (isMaximized() || isFullScreen()) return;
+  if (windowSlot_.number() == 0) return;
+  // move() places the frame, as frameGeometry() measures it.
+  const QRect frame = frameGeometry();
+  move(placeOfCopy(frame.topLeft(), frame.size(), screen()->availableGeometry(),
+                   windowSlot_.number(), copyStep));
 }
 
 // A window the user maximised keeps its size; one that grows is moved back

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "main_window/font_family_step.h"
 #include "main_window/live_preview.h"
 #include "main_window/main_window.h"
 #include "main_window/text_layout_controls.h"
@@ -193,13 +194,22 @@ void MainWindow::fontDialog() {
   });
 }
 
+// One step of the title box's history: Ctrl+Z there brings back the text
+// and its font.
 void MainWindow::setTextInFont(const QString& text, const QString& fontFamily) {
-  fontNameBox_->setEditText(fontFamily);
+  const QString before = document_.textPicture.font.family();
+  showTextFontFamily(fontFamily);
+  sourceFrame_->textBox()->replaceText(
+      text, new FontFamilyStep(before, fontFamily,
+                               [this](const QString& family) { showTextFontFamily(family); }));
+}
+
+void MainWindow::showTextFontFamily(const QString& family) {
+  fontNameBox_->setEditText(family);
   QFont shown = sourceFrame_->textBox()->font();
-  shown.setFamily(fontFamily);
+  shown.setFamily(family);
   sourceFrame_->textBox()->setFont(shown);
-  sourceFrame_->textBox()->setText(text);
-  document_.textPicture.font.setFamily(fontFamily);
+  document_.textPicture.font.setFamily(family);
 }
 
 void MainWindow::selectSource(SourceKind kind, Qt::MouseButton button) {

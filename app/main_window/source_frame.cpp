@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextDocument>
 
 #include "widgets/described.h"
 
@@ -59,6 +60,7 @@ SourceFrame::SourceFrame(QWidget* parent)
   describe(textBox_, QStringLiteral("Title text"),
            QStringLiteral("The text to draw; Enter starts a new line"));
   drawButton_->setToolTip(QStringLiteral("Draw the design on the canvas (Ctrl+Enter)"));
+  connect(textBox_, &QPlainTextEdit::blockCountChanged, this, &SourceFrame::layOut);
 }
 
 void SourceFrame::selectSource(int kind) {
@@ -70,13 +72,20 @@ void SourceFrame::holdLineControls(const std::array<QWidget*, 3>& controls) {
   for (QWidget* control : lineControls_) control->setParent(this);
 }
 
-// The layout controls take their columns out of the text box's width.
-void SourceFrame::resizeEvent(QResizeEvent*) {
+void SourceFrame::resizeEvent(QResizeEvent*) { layOut(); }
+
+// The layout controls take their columns out of the text box's width. A
+// title of several lines takes the frame's whole height, so its lines show
+// whole in a font not much smaller than a single line's.
+void SourceFrame::layOut() {
   constexpr int columnWidth = 72;
   const int inner = width();
   const int reserved = lineControls_[0] ? 2 * (columnWidth + 4) : 0;
   const int textWidth = std::max(0, inner - 267 - reserved);
-  textBox_->setGeometry(146, 14, textWidth, 32);
+  if (textBox_->document()->blockCount() > 1)
+    textBox_->setGeometry(146, 3, textWidth, sourceFrameHeight - 6);
+  else
+    textBox_->setGeometry(146, 14, textWidth, 32);
   for (int i = 0; i < 3 && lineControls_[i]; ++i)
     lineControls_[i]->setGeometry(150 + textWidth + (i / 2) * (columnWidth + 4), 3 + 25 * (i % 2),
                                   columnWidth, 23);

@@ -41,6 +41,8 @@ class SourceFrame : public QFrame {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void layOut();
+
   std::array<QRadioButton*, 3> sourceButtons_;
   TitleTextBox* textBox_;
   QPushButton* drawButton_;

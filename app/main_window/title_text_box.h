@@ -5,15 +5,25 @@
 
 #include <QPlainTextEdit>
 
+class QAbstractUndoItem;
+
 class TitleTextBox : public QPlainTextEdit {
   Q_OBJECT
  public:
   explicit TitleTextBox(QWidget* parent = nullptr);
 
   QString text() const { return toPlainText(); }
-  // Sets the text without counting as an edit.
+  // Sets the text without counting as an edit; the typing before it can no
+  // longer be undone.
   void setText(const QString& text);
+  // Replaces the whole text as one step that Ctrl+Z undoes, together with
+  // `alongside` (owned by the box's history from then on, may be null).
+  // Counts as no edit either.
+  void replaceText(const QString& text, QAbstractUndoItem* alongside);
   bool hasSelectedText() const { return textCursor().hasSelection(); }
+  // Up to this many lines show whole at once, in a smaller font where the
+  // box's font would not fit them; more lines scroll.
+  static constexpr int linesShownWhole = 3;
   void setSelection(int start, int length);
   void deselect();
 
@@ -21,6 +31,14 @@ class TitleTextBox : public QPlainTextEdit {
   // The user changed the text (typing, pasting, deleting).
   void textEdited();
 
+ protected:
+  void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
+  // The lines are shown in the box's font made smaller as far as needed;
+  // the box's own font stays as the window set it.
+  void fitLines();
+
   bool settingText_ = false;
 };

@@ -33,11 +33,29 @@ class FullPageWhilePrinting {
   QPrinter& printer_;
 };
 
+// A printer as the user set it up, not yet used.
+std::unique_ptr<QPrinter> unusedCopyOf(const QPrinter& used) {
+  auto fresh = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  fresh->setOutputFormat(used.outputFormat());
+  if (used.outputFormat() == QPrinter::NativeFormat) fresh->setPrinterName(used.printerName());
+  fresh->setOutputFileName(used.outputFileName());
+  fresh->setPageLayout(used.pageLayout());
+  fresh->setCopyCount(used.copyCount());
+  fresh->setCollateCopies(used.collateCopies());
+  fresh->setColorMode(used.colorMode());
+  fresh->setDuplex(used.duplex());
+  return fresh;
+}
+
 }  // namespace
 
 PrintWindow::PrintWindow(std::function<QImage()> relief, ScreenScale scale, Platform& platform,
                          QWidget* owner)
-    : QDialog(owner), relief_(std::move(relief)), scale_(scale), platform_(platform) {
+    : QDialog(owner),
+      relief_(std::move(relief)),
+      scale_(scale),
+      platform_(platform),
+      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
   setObjectName(QStringLiteral("frmPrint"));
   setWindowTitle(QStringLiteral(" Position the picture on the page ..."));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -99,20 +117,29 @@ void PrintWindow::activate() {
 
 void PrintWindow::okClicked() {
   runTrapped(platform_, siteTag::frmPrint_OKButton_Click, [this] {
-    const QImage picture = relief_();
-    const FullPageWhilePrinting fullPage(printer_);
-    QPainter painter;
-    if (!painter.begin(&printer_))
-      throw Failure(errorNumber::DeviceUnavailable, QStringLiteral("Printer error"));
-    painter.drawImage(onPrinter(box_, preview_), picture, picture.rect());
-    if (!painter.end()) throw Failure(errorNumber::DeviceIoError, QStringLiteral("Printer error"));
+    try {
+      print();
+    } catch (const Failure&) {
+      printer_ = unusedCopyOf(*printer_);
+      throw;
+    }
     close();
   });
 }
 
+void PrintWindow::print() {
+  const QImage picture = relief_();
+  const FullPageWhilePrinting fullPage(*printer_);
+  QPainter painter;
+  if (!painter.begin(printer_.get()))
+    throw Failure(errorNumber::DeviceUnavailable, QStringLiteral("Printer error"));
+  painter.drawImage(onPrinter(box_, preview_), picture, picture.rect());
+  if (!painter.end()) throw Failure(errorNumber::DeviceIoError, QStringLiteral("Printer error"));
+}
+
 void PrintWindow::moreClicked() {
   runTrapped(platform_, siteTag::frmPrint_Morebutton_Click, [this] {
-    platform_.setUpPrinter(printer_, this);
+    platform_.setUpPrinter(*printer_, this);
     pageView_->hideRubberBand();
     activate();
   });
@@ -162,8 +189,8 @@ void PrintWindow::showEvent(QShowEvent* event) {
 }
 
 PrinterPage PrintWindow::printerPage() {
-  const QPageLayout page = printer_.pageLayout();
-  const int resolution = printer_.resolution();
+  const QPageLayout page = printer_->pageLayout();
+  const int resolution = printer_->resolution();
   return {page.fullRectPixels(resolution).size(), page.paintRectPixels(resolution).size()};
 }
 

@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QSize>
 #include <functional>
+#include <memory>
 
 #include "output/print_placement.h"
 #include "state/screen_scale.h"
@@ -33,7 +34,7 @@ class PrintWindow : public QDialog {
   QPushButton* okButton() const { return okButton_; }
   QPushButton* cancelButton() const { return cancelButton_; }
 
-  QPrinter& printer() { return printer_; }
+  QPrinter& printer() { return *printer_; }
   const PagePreview& preview() const { return preview_; }
   const QRect& pictureBox() const { return box_; }
 
@@ -55,6 +56,7 @@ class PrintWindow : public QDialog {
   PrinterPage printerPage();
   void layOut();
   void drawBox();
+  void print();
 
   PictureBox* pageView_;
   QLabel* sizeCaption_;
@@ -67,7 +69,9 @@ class PrintWindow : public QDialog {
   ScreenScale scale_;
   Platform& platform_;
   QImage shownRelief_;  // the picture the page miniature shows, taken at layout
-  QPrinter printer_{QPrinter::HighResolution};
+  // Replaced after a failed print: a printer whose print failed stays busy
+  // for good and refuses every other printer or file the user then picks.
+  std::unique_ptr<QPrinter> printer_;
   PrinterPage laidOut_;  // the sheet last read, to tell a change of printer or paper
   bool layoutPending_ = false;
   PagePreview preview_;

@@ -36,6 +36,22 @@ QString denserName(const QString& target, int scale) {
   return folder + file.completeBaseName() + u'@' + QString::number(scale) + u"x."_s + file.suffix();
 }
 
+namespace {
+
+// The lines of a title read as one: the element is pasted into a page, and
+// a raw line end inside the attribute would show there as it does nowhere
+// in the dialog.
+QString oneLine(const QString& text) {
+  QStringList words;
+  for (const QStringView line : QStringView(text).split(u'\n')) {
+    const QStringView trimmed = line.trimmed();
+    if (!trimmed.isEmpty()) words << trimmed.toString();
+  }
+  return words.join(u' ');
+}
+
+}  // namespace
+
 QString imageElement(const QString& target, QSize size, const QString& text, bool withDenser) {
   // Spaces and commas separate the candidates of a srcset: names are
   // written as URLs.
@@ -51,7 +67,7 @@ QString imageElement(const QString& target, QSize size, const QString& text, boo
   }
   return element + u" width=\"%1\" height=\"%2\" alt=\"%3\">"_s.arg(size.width())
                        .arg(size.height())
-                       .arg(text.toHtmlEscaped());
+                       .arg(oneLine(text).toHtmlEscaped());
 }
 
 void writeWebPicture(const QImage& picture, const WebEncoding& encoding, const QString& target) {

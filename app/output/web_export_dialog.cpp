@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -51,6 +52,10 @@ void WebExportDialog::buildControls() {
   qualityBox->setToolTip(QStringLiteral("Higher quality makes a larger file"));
   trimOption->setToolTip(QStringLiteral("Export only the design and a margin around it"));
   wholeCanvasOption->setToolTip(QStringLiteral("Export the whole canvas"));
+  denserRefusal = new QLabel(this);
+  denserRefusal->setObjectName(QStringLiteral("denserRefusal"));
+  denserRefusal->setWordWrap(true);
+  denserRefusal->hide();
   buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Export..."));
   buttons->button(QDialogButtonBox::Ok)
@@ -69,6 +74,7 @@ void WebExportDialog::buildControls() {
   layout->addLayout(trimRow);
   layout->addWidget(wholeCanvasOption);
   layout->addWidget(denserBox);
+  layout->addWidget(denserRefusal);
   layout->addWidget(buttons);
 
   connect(formatBox, &QComboBox::currentIndexChanged, this, [this] { enableDependentControls(); });
@@ -108,6 +114,14 @@ WebExportChoice WebExportDialog::choice() const {
   chosen.encoding = {chosenFormat(), losslessBox->isChecked(), qualityBox->value()};
   chosen.wholeCanvas = wholeCanvasOption->isChecked();
   chosen.margin = marginBox->value();
-  chosen.alsoDenser = denserBox->isChecked();
+  chosen.alsoDenser = denserBox->isEnabled() ? denserBox->isChecked() : denserWanted_;
   return chosen;
+}
+
+void WebExportDialog::refuseDenser(const QString& why) {
+  denserWanted_ = denserBox->isChecked();
+  denserBox->setChecked(false);
+  denserBox->setEnabled(false);
+  denserRefusal->setText(why);
+  denserRefusal->show();
 }

@@ -14,6 +14,7 @@
 class QCheckBox;
 class QComboBox;
 class QDialogButtonBox;
+class QLabel;
 class QRadioButton;
 class QSpinBox;
 
@@ -40,8 +41,13 @@ class WebExportDialog : public QDialog {
   QCheckBox* denserBox;
   QDialogButtonBox* buttons;
 
-  // What the controls show now.
+  // What the controls show now; the copies at 2x and 3x as last chosen
+  // while they are refused.
   WebExportChoice choice() const;
+  // The design cannot be drawn anew at 2x and 3x: the box is cleared and
+  // greyed, and `why` shows under it.
+  void refuseDenser(const QString& why);
+  QLabel* denserRefusal;
 
  private:
   void buildControls();
@@ -50,6 +56,7 @@ class WebExportDialog : public QDialog {
   WebFormat chosenFormat() const;
 
   QList<WebFormat> formats_;
+  bool denserWanted_ = false;
 };
 
 // The caption of a format in the dialog and in file type lists.

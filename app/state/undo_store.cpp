@@ -71,12 +71,15 @@ void UndoStore::redo() {
 
 void UndoStore::keepStep(const QString& canvasFile, int16_t number) {
   copy_(canvasFile, undoFile(number));
-  origins_.insert(number, listener_.layerOrigin ? listener_.layerOrigin() : QPoint());
+  places_.insert(number, {listener_.layerOrigin ? listener_.layerOrigin() : QPoint(),
+                          listener_.pictureName ? listener_.pictureName() : QString()});
 }
 
 void UndoStore::showStep(int16_t number) {
   listener_.loadCanvas(undoFile(number));
-  if (listener_.restoreLayerOrigin) listener_.restoreLayerOrigin(origins_.value(number));
+  const StepPlace place = places_.value(number);
+  if (listener_.restoreLayerOrigin) listener_.restoreLayerOrigin(place.layerOrigin);
+  if (listener_.restorePictureName) listener_.restorePictureName(place.pictureName);
 }
 
 void UndoStore::recordStep(const QString& canvasFile) {
@@ -116,5 +119,5 @@ void UndoStore::deleteUndoFiles() {
   // also those beyond a gap that a failed step left in the numbering.
   QDir(folder_).removeRecursively();
   folder_.clear();
-  origins_.clear();
+  places_.clear();
 }

@@ -14,7 +14,9 @@ class Platform;
 // What the window does for the store: load a picture file into the canvas,
 // capture the canvas again, and show whether undo and redo are possible.
 // Each step also keeps where its canvas lay among the design's layers (a
-// crop moves it), so a step back puts the design where it was on that canvas.
+// crop moves it), so a step back puts the design where it was on that canvas,
+// and the name of the file the canvas came from, so Save after a step back
+// writes to that canvas's own file and not to the one opened after it.
 struct UndoListener {
   std::function<void(const QString& pictureFile)> loadCanvas;
   std::function<void()> captureCanvas;
@@ -22,6 +24,8 @@ struct UndoListener {
   std::function<void(bool)> redoEnabled;
   std::function<QPoint()> layerOrigin;
   std::function<void(QPoint)> restoreLayerOrigin;
+  std::function<QString()> pictureName;
+  std::function<void(const QString&)> restorePictureName;
 };
 
 struct UndoCounters {
@@ -61,5 +65,10 @@ class UndoStore {
   FileCopier copy_;
   UndoListener listener_;
   QString folder_;
-  QHash<int16_t, QPoint> origins_;
+  // What each step's canvas belonged to besides its pixels.
+  struct StepPlace {
+    QPoint layerOrigin;
+    QString pictureName;
+  };
+  QHash<int16_t, StepPlace> places_;
 };

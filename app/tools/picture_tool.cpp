@@ -97,8 +97,8 @@ void PictureTool::buildViews() {
   photoView_ = new PictureBox(viewport_);
   photoView_->setObjectName(QStringLiteral("Picture1"));
   describe(photoView_, QStringLiteral("Photo"),
-           QStringLiteral("Click a colour of the photo to key it away; or move the marker "
-                          "with the arrow keys and press Space"));
+           QStringLiteral("Click a colour of the subject to keep the colours near it; or move "
+                          "the marker with the arrow keys and press Space"));
   photoView_->takeKeyboardPointer(photoKeyStep);
   photoView_->setPalette(viewport);
   maskCanvas_ = new MaskCanvas(viewport_);
@@ -192,9 +192,12 @@ void PictureTool::buildCommands() {
                                                  {441, 8 + 36 * index, 102, 28});
   const char* hints[] = {"Use the keyed photo as the design", "Close without changing the design",
                          "Load a photo", "Draw a mask over the photo",
-                         "Remove the keyed colours from the photo"};
+                         "Take the photo and its mask out of the tool"};
   for (int index = 0; index < 5; ++index)
     commandButtons_[index]->setToolTip(QLatin1String(hints[index]));
+  keptShare_ = placed<QLabel>(this, "keptReadout", QString(), {441, 190, 102, 150});
+  keptShare_->setWordWrap(true);
+  keptShare_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   enableKeyingCommands(false);
   cancelOnEscape(*this, *commandButtons_[1]);
 }

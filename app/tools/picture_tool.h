@@ -55,6 +55,8 @@ class PictureTool : public QWidget {
   QPushButton* removeButton() const { return commandButtons_[4]; }
   QPushButton* transparentColourButton() const { return transparentColourButton_; }
   QPushButton* maskUndoButton() const { return maskUndoButton_; }
+  // How much of the photo the keying keeps, in words, under the commands.
+  QLabel* keptShareLabel() const { return keptShare_; }
   // Red low, red high, green low, green high, blue low, blue high.
   const std::array<QLabel*, 6>& boundLabels() const { return boundLabels_; }
   const std::array<QPushButton*, 6>& raiseButtons() const { return raiseButtons_; }
@@ -152,6 +154,7 @@ class PictureTool : public QWidget {
   std::array<QPushButton*, 6> raiseButtons_;
   std::array<QPushButton*, 6> lowerButtons_;
   QLabel* maskHint_;
+  QLabel* keptShare_;
   std::array<QToolButton*, 4> toolButtons_;
   std::array<QRadioButton*, 2> penColourButtons_;
   TrackSlider* penWidthSlider_;

@@ -12,6 +12,7 @@
 #include "state/picture_frame.h"
 #include "state/picture_loading.h"
 #include "state/site_tags.h"
+#include "tools/kept_share.h"
 #include "tools/mask_canvas.h"
 #include "tools/open_picture_dialog.h"
 #include "tools/picture_tool.h"
@@ -89,6 +90,7 @@ void PictureTool::runKeying() {
   const KeyedPicture keyed = keyPicture(design_.pictureFile(), ranges, engine_->entryPoints());
   photoView_->setPicture(keyed.picture);
   maskCanvas_->setPicture(keyed.mask);
+  keptShare_->setText(keptReadout(keptPercent(keyed.mask)));
 }
 
 void PictureTool::transparentColourClicked() {

@@ -1,6 +1,7 @@
 // The picture tool's mask panel: drawing on the mask by hand, its undo
 // files, and handing the framed picture and its mask to the design.
 #include <QFrame>
+#include <QLabel>
 #include <QPushButton>
 
 #include "platform/platform.h"
@@ -44,10 +45,17 @@ void PictureTool::leave() {
   hide();
 }
 
+// The photo and all work on it go at once, so the user is asked first.
 void PictureTool::remove() {
+  const Message question{
+      QStringLiteral("Take the photo and its mask out of the picture tool ?\r\nThe design "
+                     "keeps no picture afterwards."),
+      MessageIcon::Question, MessageButtons::YesNo, applicationTitle, this};
+  if (platform_.showMessage(question) != MessageAnswer::Yes) return;
   photoView_->setPicture(QImage());
   maskCanvas_->setPicture(QImage());
   design_.removeMask();
+  keptShare_->clear();
   enableKeyingCommands(false);
 }
 

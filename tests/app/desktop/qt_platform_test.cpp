@@ -5,10 +5,13 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -86,6 +89,50 @@ TEST(QtPlatform, MessageBoxShowsTextIconButtonsAndTitle) {
   }
 }
 
+// A desktop theme that orders a dialog's buttons its own way.
+class ButtonOrder : public QProxyStyle {
+ public:
+  explicit ButtonOrder(QDialogButtonBox::ButtonLayout layout)
+      : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))), layout_(layout) {}
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returned) const override {
+    if (hint == SH_DialogButtonLayout) return layout_;
+    return QProxyStyle::styleHint(hint, option, widget, returned);
+  }
+
+ private:
+  QDialogButtonBox::ButtonLayout layout_;
+};
+
+// Enter, pressed as soon as the question shows, keeps the work whichever
+// order the desktop's theme gives the buttons.
+TEST(QtPlatform, EnterPressesTheButtonThatKeepsTheWorkUnderEveryButtonOrder) {
+  const QString ownStyle = QApplication::style()->name();
+  const std::pair<MessageButtons, MessageAnswer> questions[] = {
+      {MessageButtons::SaveDiscardCancel, MessageAnswer::Save},
+      {MessageButtons::YesNoCancel, MessageAnswer::Yes},
+      {MessageButtons::YesNo, MessageAnswer::Yes},
+      {MessageButtons::OkCancel, MessageAnswer::Ok},
+  };
+  QtPlatform platform;
+  for (const auto layout :
+       {QDialogButtonBox::WinLayout, QDialogButtonBox::MacLayout, QDialogButtonBox::KdeLayout,
+        QDialogButtonBox::GnomeLayout, QDialogButtonBox::AndroidLayout})
+    for (const auto& [buttons, kept] : questions) {
+      SCOPED_TRACE(testing::Message() << "layout " << layout << " buttons " << int(buttons));
+      QApplication::setStyle(new ButtonOrder(layout));
+      whenShown<QMessageBox>([](QMessageBox& box) {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &box,
+                        Qt::Key_Return);
+        if (box.isVisible()) box.reject();
+      });
+      EXPECT_EQ(platform.showMessage({"Do you want to save the changes to logo.bmp ?",
+                                      MessageIcon::Question, buttons}),
+                kept);
+    }
+  QApplication::setStyle(ownStyle);
+}
+
 TEST(QtPlatform, HelpPagesShowInOneWindowNamedMyWindowTheHourglassIsRestored) {
   QTemporaryDir folder;
   const QUrl page = QUrl::fromLocalFile(folder.filePath("velloro.htm"));
@@ -159,4 +206,54 @@ TEST(HelpWindow, FitsItsFrameOnTheScreen) {
             QRect(281, 356, 720, 540));
   EXPECT_EQ(fittedOnScreen({720, 540}, frame, {0, 0, 640, 450}, {320, 225}),
             QRect(4, 30, 632, 416));
+}
+
+// Esc closes the help; other keys, Esc with a modifier among them, leave it.
+TEST(HelpWindow, EscClosesIt) {
+  QTemporaryDir folder;
+  const QUrl page = QUrl::fromLocalFile(folder.filePath("velloro.htm"));
+  writeContent(page.toLocalFile(), "<html><body><p>Help</p></body></html>");
+  const std::tuple<Qt::Key, Qt::KeyboardModifiers, bool> keys[] = {
+      {Qt::Key_Down, Qt::NoModifier, true},
+      {Qt::Key_Escape, Qt::ShiftModifier, true},
+      {Qt::Key_Escape, Qt::NoModifier, false},
+  };
+  for (const auto& [key, modifiers, stays] : keys) {
+    SCOPED_TRACE(testing::Message() << key << " " << modifiers);
+    QtPlatform platform;
+    platform.showHelp(page);
+    QTextBrowser* help = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+      if (widget->objectName() == QStringLiteral("MyWindow") && widget->isVisible())
+        help = qobject_cast<QTextBrowser*>(widget);
+    ASSERT_NE(help, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+    QTest::keyClick(help, key, modifiers);
+    EXPECT_EQ(help->isVisible(), stays);
+    if (stays) help->close();
+    QApplication::processEvents();
+  }
+}
+
+// Beside a window just shown, whose frame the window system has not told
+// yet, the help keeps room for a title bar above it on the screen, as it
+// does beside a window with a known frame. A 640 x 512 screen: 1280 x 1024
+// at twice the scale.
+TEST(HelpWindow, BesideAWindowWithoutAFrameYetItsTitleBarStaysOnTheScreen) {
+  const QRect screen(0, 0, 640, 512);
+  const QMargins known(1, 20, 1, 5);
+  const struct {
+    QRect owner;
+    QMargins frame;
+  } owners[] = {{{0, 20, 300, 400}, {}},
+                {{1, 20, 300, 400}, known},
+                {{100, 300, 300, 150}, {}},
+                {{0, 20, 640, 487}, {}}};
+  for (const auto& [owner, frame] : owners) {
+    SCOPED_TRACE(testing::Message() << owner.x() << "," << owner.y() << " " << frame.top());
+    const HelpPlacement placed = helpBesideOwner(owner, frame, {720, 540}, screen);
+    EXPECT_GE(placed.help.top() - screen.top(), frame.isNull() ? 20 : frame.top());
+    EXPECT_LE(placed.help.bottom(), screen.bottom() - (frame.isNull() ? 1 : frame.bottom()));
+    EXPECT_GE(placed.help.height(), 400);
+  }
 }

@@ -2,6 +2,8 @@
 #include <QDropEvent>
 #include <QUrl>
 
+#include "main_window/status_pane.h"
+#include "main_window/window_slot.h"
 #include "main_window_fixture.h"
 #include "state/recent_files.h"
 
@@ -128,4 +130,67 @@ TEST_F(DesktopHabitsTest, EscapeInAToolWindowDoesWhatItsCancelDoes) {
     QTest::keyClick(tool, Qt::Key_Escape);
     EXPECT_FALSE(tool->isVisible()) << tool->objectName().toStdString();
   }
+}
+
+// The message pane starts empty; a long message beside the cut notice ends
+// in an ellipsis and leaves the notice whole, however narrow the window.
+TEST_F(DesktopHabitsTest, AStatusMessageGivesWayToTheCutNoticeBesideIt) {
+  auto* pane = qobject_cast<StatusPane*>(window->statusPane(0));
+  ASSERT_NE(pane, nullptr);
+  EXPECT_EQ(pane->text(), QString());
+  auto* notice = window->findChild<QLabel*>(u"CutNotice"_s);
+  ASSERT_NE(notice, nullptr);
+  const QString message = u"Exported MyWork12.png (48,213 bytes) and its 2x and 3x copies"_s;
+  for (const int width : {1000, 700}) {
+    SCOPED_TRACE(width);
+    window->resize(width, window->height());
+    window->show();
+    notice->setText(u"The design runs past the canvas: left 12 px, right 40 px"_s);
+    notice->show();
+    pane->setText(message);
+    QApplication::processEvents();
+    EXPECT_GE(notice->width(), notice->sizeHint().width());
+    EXPECT_LE(pane->geometry().right(), notice->geometry().left());
+    const QString shown = pane->shownText();
+    EXPECT_LE(pane->fontMetrics().horizontalAdvance(shown), pane->contentsRect().width());
+    if (shown != message) {
+      EXPECT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
+      EXPECT_TRUE(message.startsWith(shown.chopped(1))) << shown.toStdString();
+    }
+  }
+}
+
+// A copy opens at a place of its own, on the screen, and gives its place
+// up when it closes.
+TEST_F(DesktopHabitsTest, ASecondCopyOpensBesideTheFirstNotOnTopOfIt) {
+  window->load();
+  const QRect first = window->geometry();
+  MainWindow second(folder.path());
+  second.load();
+  EXPECT_NE(second.geometry().topLeft(), first.topLeft());
+  EXPECT_TRUE(window->screen()->availableGeometry().contains(second.frameGeometry().topLeft()));
+  EXPECT_EQ(second.size(), first.size());
+  window.reset();
+  MainWindow third(folder.path());
+  third.load();
+  EXPECT_EQ(third.geometry(), first);
+}
+
+// Copies step down and right from the first; on a screen too small for
+// another step they start again from its corner, each axis on its own.
+TEST(WindowSlot, EachCopyStepsFromTheFirstAndWrapsAtTheScreensEdge) {
+  const QRect screen(100, 20, 800, 600);
+  const QSize window(500, 400);  // room for steps: 300 across, 200 down
+  const std::tuple<QPoint, int, QPoint> copies[] = {
+      {{150, 60}, 0, {150, 60}},  {{150, 60}, 1, {190, 100}}, {{150, 60}, 3, {270, 180}},
+      {{150, 60}, 4, {310, 20}},  {{150, 60}, 8, {170, 180}}, {{380, 200}, 1, {120, 40}},
+      {{100, 20}, 15, {100, 20}},
+  };
+  for (const auto& [first, number, placed] : copies) {
+    SCOPED_TRACE(number);
+    EXPECT_EQ(placeOfCopy(first, window, screen, number, 40), placed);
+  }
+  // A window as large as the screen stays in its corner: a step would put
+  // part of it off the screen.
+  EXPECT_EQ(placeOfCopy({100, 20}, {800, 600}, screen, 1, 40), QPoint(100, 20));
 }

@@ -216,3 +216,109 @@ TEST_F(FileCommandsTest, FailedSaveAsKeepsTheNameThatCtrlSSavesToAFailedSaveMake
   EXPECT_TRUE(seam->messages[1].text.contains(u"/119\r\n"_s));
   EXPECT_FALSE(QDir(path("no-such-folder")).exists());
 }
+
+// Open a photo, draw on it, open a title over it; Ctrl+Z and Ctrl+R in the
+// title box, as a user presses them, carry the file name with each canvas,
+// and Ctrl+S writes each canvas to its own file only.
+TEST_F(FileCommandsTest, UndoAndRedoOfAnOpenCarryTheNameThatSaveWritesTo) {
+  const QImage photo = filled({400, 300}, Qt::blue);
+  const QImage title = filled({689, 239}, Qt::yellow);
+  saveBmp(photo, path("inputs/a.bmp"));
+  ASSERT_TRUE(title.save(path("inputs/title.png")));
+  const QByteArray titleBytes = contentOf(path("inputs/title.png"));
+  seam->fileAnswers = {path("inputs/a.bmp"), path("inputs/title.png")};
+  seam->messageAnswers = {MessageAnswer::Discard};
+  run("mnuFileOpen");
+  drawnAgain();
+  run("mnuFileOpen");
+  ASSERT_EQ(seam->messages.size(), 1u);
+  focusTextBox();
+  const struct {
+    const char* step;
+    QKeyCombination keys;
+    QSize canvas;
+    const char* name;
+  } steps[] = {
+      {"undo", Qt::ControlModifier | Qt::Key_Z, {400, 300}, "inputs/a.bmp"},
+      {"redo", Qt::ControlModifier | Qt::Key_R, {689, 239}, "inputs/title.png"},
+      {"undo again", Qt::ControlModifier | Qt::Key_Z, {400, 300}, "inputs/a.bmp"},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.step);
+    QTest::keyClick(textBox(), step.keys.key(), step.keys.keyboardModifiers());
+    EXPECT_EQ(canvas().size(), step.canvas);
+    EXPECT_EQ(design().currentPictureName, path(step.name));
+    EXPECT_EQ(window->windowTitle(), path(step.name));
+  }
+  QTest::keyClick(textBox(), Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(seam->messages.size(), 1u);
+  EXPECT_EQ(contentOf(path("inputs/title.png")), titleBytes);
+  EXPECT_EQ(contentOf(path("inputs/a.bmp")), bmpFileBytes(canvas()));
+  EXPECT_EQ(canvas().size(), QSize(400, 300));
+}
+
+// After a save, a click on the design that does not move it leaves nothing
+// to save; moving it does.
+TEST_F(FileCommandsTest, AClickOnTheDesignIsNoChangeAMoveIs) {
+  const struct {
+    const char* gesture;
+    QPoint to;
+    size_t questions;
+  } gestures[] = {{"click", {20, 20}, 0}, {"move", {50, 20}, 1}};
+  for (const auto& gesture : gestures) {
+    SCOPED_TRACE(gesture.gesture);
+    TearDown();
+    SetUp();
+    design().currentPictureName = path("inputs/logo.bmp");
+    drawnAgain();
+    run("mnuFileSave");
+    ASSERT_TRUE(seam->messages.empty());
+    dragOnCanvas({20, 20}, gesture.to);
+    seam->messageAnswers = {MessageAnswer::Cancel};
+    run("mnuFileNew");
+    EXPECT_EQ(seam->messages.size(), gesture.questions);
+  }
+}
+
+// The shipped help lists the canvas commands that make an undo step and
+// those that make none; each does as the help says.
+TEST_F(FileCommandsTest, TheHelpTellsWhichCommandsMakeAnUndoStepAsTheyDo) {
+  const QString help =
+      QString::fromUtf8(contentOf(SHIPPED_CURVES "/../help/velloro.htm")).simplified();
+  const qsizetype from = help.indexOf(u"step through the changes of the canvas:"_s);
+  const qsizetype makers = help.indexOf(u"each make one step;"_s, from);
+  const qsizetype none = help.indexOf(u"makes none"_s, makers);
+  ASSERT_TRUE(from >= 0 && makers > from && none > makers);
+  const QString making = help.mid(from, makers - from);
+  const QString notMaking = help.mid(makers, none - makers);
+  saveBmp(filled({30, 20}, Qt::green), path("inputs/green.bmp"));
+  design().currentPictureName = path("inputs/logo.bmp");
+  const struct {
+    const char* said;
+    std::function<void()> command;
+    int steps;
+  } commands[] = {
+      {"saving", [&] { run("mnuFileSave"); }, 0},
+      {"opening",
+       [&] {
+         seam->fileAnswers = {path("inputs/green.bmp")};
+         run("mnuFileOpen");
+       },
+       1},
+      {"pasting",
+       [&] {
+         QApplication::clipboard()->setImage(filled({12, 8}, Qt::red));
+         run("mnuEditPaste");
+       },
+       1},
+  };
+  for (const auto& command : commands) {
+    SCOPED_TRACE(command.said);
+    const int before = design().undo.counters.top;
+    command.command();
+    EXPECT_EQ(design().undo.counters.top - before, command.steps);
+    EXPECT_EQ(making.contains(QLatin1String(command.said)), command.steps == 1);
+    EXPECT_EQ(notMaking.contains(QLatin1String(command.said)), command.steps == 0);
+  }
+  EXPECT_TRUE(seam->messages.empty());
+}

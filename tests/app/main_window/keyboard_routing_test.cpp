@@ -24,26 +24,42 @@ class KeyboardRoutingTest : public MainWindowTest {
   }
 };
 
-TEST_F(KeyboardRoutingTest, UndoAndRedoKeysAndButtonsActOnTheCanvas) {
+// Ctrl+Z and Ctrl+Shift+Z in the title box step through its typing while
+// there is typing to step through, then through the canvas; Ctrl+R and the
+// toolbar's buttons always step through the canvas.
+TEST_F(KeyboardRoutingTest, UndoAndRedoKeysStepThroughTypingThenTheCanvasTheButtonsTheCanvas) {
+  const auto shift = Qt::ControlModifier | Qt::ShiftModifier;
   QTest::keyClicks(textBox(), u"X"_s);
-  key(Qt::Key_Z);  // nothing to undo
-  EXPECT_EQ(textBox()->text(), u"TitleX"_s);
-  window->toolButton(u"Crop"_s)->trigger();
-  dragOnCanvas({10, 10}, {110, 60});
-  ASSERT_EQ(canvas().size(), QSize(100, 50));
-  key(Qt::Key_Z);
-  EXPECT_EQ(canvas().size(), QSize(631, 331));
-  EXPECT_EQ(textBox()->text(), u"TitleX"_s);
-  openAndDismissEditMenu();
-  key(Qt::Key_R);
-  EXPECT_EQ(canvas().size(), QSize(100, 50));
-  clickToolButton("Undo");
-  EXPECT_EQ(canvas().size(), QSize(631, 331));
-  clickToolButton("Redo");
-  EXPECT_EQ(canvas().size(), QSize(100, 50));
-  key(Qt::Key_Z);
-  key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_EQ(canvas().size(), QSize(100, 50));
+  const struct {
+    const char* step;
+    std::function<void()> act;
+    const char* text;
+    QSize canvas;
+  } steps[] = {
+      {"Ctrl+Z on typing", [&] { key(Qt::Key_Z); }, "Title", {631, 331}},
+      {"Ctrl+Shift+Z on typing", [&] { key(Qt::Key_Z, shift); }, "TitleX", {631, 331}},
+      {"nothing more to redo", [&] { key(Qt::Key_Z, shift); }, "TitleX", {631, 331}},
+      {"crop",
+       [&] {
+         window->toolButton(u"Crop"_s)->trigger();
+         dragOnCanvas({10, 10}, {110, 60});
+       },
+       "TitleX",
+       {100, 50}},
+      {"Ctrl+Z, typing first", [&] { key(Qt::Key_Z); }, "Title", {100, 50}},
+      {"Ctrl+Z, then the canvas", [&] { key(Qt::Key_Z); }, "Title", {631, 331}},
+      {"Ctrl+R, the canvas", [&] { openAndDismissEditMenu(), key(Qt::Key_R); }, "Title", {100, 50}},
+      {"Ctrl+Shift+Z, typing first", [&] { key(Qt::Key_Z, shift); }, "TitleX", {100, 50}},
+      {"Undo button", [&] { clickToolButton("Undo"); }, "TitleX", {631, 331}},
+      {"Ctrl+Shift+Z, then the canvas", [&] { key(Qt::Key_Z, shift); }, "TitleX", {100, 50}},
+      {"Redo button, nothing to redo", [&] { clickToolButton("Redo"); }, "TitleX", {100, 50}},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.step);
+    step.act();
+    EXPECT_EQ(textBox()->text(), QLatin1String(step.text));
+    EXPECT_EQ(canvas().size(), step.canvas);
+  }
 }
 
 // A click on the canvas is about the picture: the next Ctrl+C copies the picture.

@@ -1,6 +1,7 @@
 #include <QPainter>
 
 #include "main_window_fixture.h"
+#include "tools/kept_share.h"
 #include "tools/mask_canvas.h"
 
 class PictureToolTest : public MainWindowTest {
@@ -193,12 +194,66 @@ TEST_F(PictureToolTest, OpenedAgainAfterCancelItKeepsTheMaskFileRemoveLeavesNoPi
   EXPECT_FALSE(tool->maskCanvas()->isVisible());
   EXPECT_TRUE(tool->loadButton()->isEnabled());
   window->showPictureTool();
+  seam->messageAnswers = {MessageAnswer::No};
+  tool->removeButton()->click();  // asks first: No keeps everything
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_EQ(seam->messages[0].text,
+            u"Take the photo and its mask out of the picture tool ?\r\nThe design keeps no "
+            u"picture afterwards."_s);
+  EXPECT_EQ(seam->messages[0].buttons, MessageButtons::YesNo);
+  EXPECT_EQ(seam->messages[0].owner, tool);
+  EXPECT_TRUE(tool->applyButton()->isEnabled());
+  EXPECT_EQ(contentOf(design().workingFiles.mask), applied);
+  seam->messageAnswers = {MessageAnswer::Yes};
   tool->removeButton()->click();
+  seam->messages.clear();
   EXPECT_FALSE(tool->applyButton()->isEnabled());
+  EXPECT_TRUE(tool->keptShareLabel()->text().isEmpty());
   EXPECT_TRUE(tool->photoView()->picture().isNull());
   EXPECT_EQ(contentOf(design().workingFiles.mask).size(), 0);
   tool->activated();
   tool->pictureReleased(Qt::LeftButton, QPoint(5, 5));  // no picture to pick in
   window->draw();
   EXPECT_EQ(onlyMessage().text, u"No picture loaded !"_s);
+}
+
+// The readout tells how much of the photo each click keeps: the whole photo
+// at first, the green part (60 of 101 columns) after a click on the green;
+// a click on the red part, now shown in the transparent colour, keeps only
+// that colour: nothing of the photo.
+TEST_F(PictureToolTest, TheReadoutTellsHowMuchOfThePhotoTheClickKeeps) {
+  EXPECT_TRUE(tool->keptShareLabel()->text().isEmpty());
+  loadPhoto();
+  tool->activated();
+  EXPECT_EQ(tool->keptShareLabel()->text(),
+            u"Kept: 100 % of the photo, what still shows in colour. A click keeps the colours "
+            u"near the one clicked: click the subject, not the background."_s);
+  const std::pair<QPoint, const char*> clicks[] = {
+      {{10, 10}, "Kept: 59 % "}, {{59, 50}, "Kept: 59 % "}, {{80, 40}, "Kept: 0 % "}};
+  for (const auto& [at, said] : clicks) {
+    SCOPED_TRACE(said);
+    tool->pictureReleased(Qt::LeftButton, at + QPoint(32, 32));
+    EXPECT_TRUE(tool->keptShareLabel()->text().startsWith(QLatin1String(said)))
+        << tool->keptShareLabel()->text().toStdString();
+    EXPECT_TRUE(tool->keptShareLabel()->isVisible());
+  }
+}
+
+TEST(KeptShare, CountsTheBlackInsideTheFrame) {
+  const int band = 32;
+  const struct {
+    QSize inside;
+    int blackColumns;
+    int percent;
+  } masks[] = {
+      {{4, 2}, 1, 25}, {{3, 1}, 2, 67}, {{200, 1}, 1, 1}, {{200, 1}, 0, 0}, {{0, 0}, 0, 0}};
+  for (const auto& mask : masks) {
+    SCOPED_TRACE(mask.inside.width());
+    QImage picture(mask.inside + QSize(2 * band, 2 * band), QImage::Format_RGB32);
+    picture.fill(Qt::black);  // the band counts for nothing
+    QPainter(&picture).fillRect(QRect(QPoint(band, band), mask.inside), Qt::white);
+    if (mask.blackColumns > 0)
+      QPainter(&picture).fillRect(band, band, mask.blackColumns, mask.inside.height(), Qt::black);
+    EXPECT_EQ(keptPercent(picture), mask.percent);
+  }
 }

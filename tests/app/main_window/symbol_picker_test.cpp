@@ -100,3 +100,35 @@ TEST_F(SymbolPickerTest, CancelChangesNothingApplyMakesTheComposedSymbolsTheDesi
   });
   EXPECT_TRUE(textBox()->text().isEmpty());
 }
+
+// The typed title, then Apply: Ctrl+Z in the title box brings back the typed
+// text in its font as one step, Ctrl+Shift+Z the symbols in theirs; the
+// canvas has no step of its own to undo meanwhile.
+TEST_F(SymbolPickerTest, ApplyIsOneStepOfTheTitleBoxThatCtrlZUndoesWithTheFont) {
+  focusTextBox();
+  QTest::keyClicks(textBox(), u" 2"_s);
+  const QString typedFont = design().textPicture.font.family();
+  ASSERT_NE(typedFont, u"DejaVu Serif"_s);
+  open([](SymbolPicker& picker) {
+    picker.fontButtons()[1]->click();
+    pick(picker, 0);
+    picker.applyButton()->click();
+  });
+  focusTextBox();
+  const struct {
+    Qt::KeyboardModifiers keys;
+    const char* text;
+    QString font;
+  } steps[] = {{Qt::ControlModifier, "Velloro 2", typedFont},
+               {Qt::ControlModifier | Qt::ShiftModifier, "!", u"DejaVu Serif"_s},
+               {Qt::ControlModifier, "Velloro 2", typedFont}};
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.text);
+    QTest::keyClick(textBox(), Qt::Key_Z, step.keys);
+    EXPECT_EQ(textBox()->text(), QLatin1String(step.text));
+    EXPECT_EQ(design().textPicture.font.family(), step.font);
+    EXPECT_EQ(textBox()->font().family(), step.font);
+    EXPECT_EQ(window->fontNameBox()->currentText(), step.font);
+  }
+  EXPECT_EQ(design().undo.counters.top, 0);
+}

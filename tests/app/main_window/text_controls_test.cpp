@@ -1,4 +1,5 @@
 #include <QFontDatabase>
+#include <QTextBlock>
 
 #include "main_window/gradient_editor.h"
 #include "main_window/text_layout_controls.h"
@@ -167,4 +168,39 @@ TEST_F(MainWindowTest, DrawGivesTheBytesOfTheCommandLineWithTheSameSettings) {
       u"centre|--line-spacing|1.25|--letter-spacing|7|--gradient|#ff8000,"
       u"#2040c0|--gradient-angle|30|--canvas|631x331"_s.split(u'|');
   EXPECT_EQ(rendered(options), drawn);
+}
+
+// Each line of a title up to three shows whole in the text box, typed or
+// set; the box's own font stays as the window set it, and a single line
+// keeps that font.
+TEST_F(MainWindowTest, EveryLineOfAShortTitleShowsWholeInTheTextBox) {
+  focusTextBox();
+  textBox()->selectAll();
+  QTest::keyClicks(textBox(), u"One"_s);
+  QTest::keyClick(textBox(), Qt::Key_Return);
+  QTest::keyClicks(textBox(), u"Two"_s);
+  const QFont boxFont = textBox()->font();
+  const auto expectWholeLines = [&](int lines) {
+    QApplication::processEvents();
+    int shown = 0;
+    for (QTextBlock block = textBox()->document()->begin(); block.isValid() && shown < lines;
+         block = block.next(), ++shown) {
+      const QRect line = textBox()->cursorRect(QTextCursor(block));
+      SCOPED_TRACE(shown);
+      EXPECT_GE(line.top(), 0);
+      EXPECT_LE(line.bottom(), textBox()->viewport()->height());
+    }
+    EXPECT_EQ(shown, lines);
+    EXPECT_EQ(textBox()->font(), boxFont);
+  };
+  expectWholeLines(2);
+  const std::pair<const char*, int> titles[] = {
+      {"One\nTwo\nThree", 3}, {"One\nTwo\nThree\nFour", 3}, {"One", 1}};
+  for (const auto& [title, whole] : titles) {
+    SCOPED_TRACE(title);
+    textBox()->setText(QLatin1String(title));
+    textBox()->verticalScrollBar()->setValue(0);
+    expectWholeLines(whole);
+  }
+  EXPECT_EQ(textBox()->document()->defaultFont(), boxFont);
 }

@@ -87,7 +87,7 @@ TEST_F(WebOutputTest, CopiesAreDrawnAnewButNotForAShapeAndTheElementOffersThem) 
     static_cast<WebExportDialog&>(dialog).denserBox->setChecked(true);
     pressOk(dialog);
   };
-  textBox()->setText(u"A&B"_s);
+  textBox()->setText(u"A&B\n  C"_s);
   window->draw();
   const QSize canvasSize = canvas().size();
   const QImage windowDesign = designAlone(canvasSize, engine.entryPoints());
@@ -110,16 +110,38 @@ TEST_F(WebOutputTest, CopiesAreDrawnAnewButNotForAShapeAndTheElementOffersThem) 
   }
   EXPECT_EQ(QGuiApplication::clipboard()->text(),
             QStringLiteral("<img src=\"my%20title.png\" srcset=\"my%20title@2x.png 2x, "
-                           "my%20title@3x.png 3x\" width=\"%1\" height=\"%2\" alt=\"A&amp;B\">")
+                           "my%20title@3x.png 3x\" width=\"%1\" height=\"%2\" alt=\"A&amp;B C\">")
                 .arg(one.width())
                 .arg(one.height()));
   EXPECT_EQ(QDir(path("outputs")).entryList(QDir::Files).size(), 3);
   EXPECT_TRUE(rememberedWebExportChoice().alsoDenser);
   EXPECT_EQ(designAlone(canvasSize, engine.entryPoints()), windowDesign);
-  design().kindSettings[SourceKind::Shape].available = true;
-  seam->modalAnswers.push_back(exportAlsoDenser);  // ticks the box, which stays disabled
-  seam->fileAnswers.push_back(path("outputs/shape"));
-  run("mnuFileExportWeb");
-  EXPECT_TRUE(QFile::exists(path("outputs/shape.png")));
-  EXPECT_EQ(QDir(path("outputs")).entryList(QDir::Files).size(), 4);
+  // A design with a shape or a picture: the box shows unticked and greyed,
+  // with the reason under it; the choice made for text stays remembered.
+  const struct {
+    SourceKind kind;
+    const char* name;
+    const char* reason;
+  } refusals[] = {{SourceKind::Shape, "shape", "A shape is drawn"},
+                  {SourceKind::Picture, "picture", "A picture cut out of a photo"}};
+  int files = 3;
+  for (const auto& refusal : refusals) {
+    SCOPED_TRACE(refusal.name);
+    design().kindSettings[refusal.kind].available = true;
+    seam->modalAnswers.push_back([&](QDialog& shown) {
+      auto& dialog = static_cast<WebExportDialog&>(shown);
+      EXPECT_FALSE(dialog.denserBox->isChecked());
+      EXPECT_FALSE(dialog.denserBox->isEnabled());
+      EXPECT_FALSE(dialog.denserRefusal->isHidden());
+      EXPECT_TRUE(dialog.denserRefusal->text().startsWith(QLatin1String(refusal.reason)))
+          << dialog.denserRefusal->text().toStdString();
+      dialog.denserBox->setChecked(true);  // a script can tick it; nothing follows
+      pressOk(dialog);
+    });
+    seam->fileAnswers.push_back(path("outputs/%1").arg(refusal.name));
+    run("mnuFileExportWeb");
+    EXPECT_TRUE(QFile::exists(path("outputs/%1.png").arg(refusal.name)));
+    EXPECT_EQ(QDir(path("outputs")).entryList(QDir::Files).size(), ++files);
+    EXPECT_TRUE(rememberedWebExportChoice().alsoDenser);
+  }
 }

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QPageLayout>
 #include <QPushButton>
+#include <QTest>
 
 #include "output/print_placement.h"
 #include "output_fixture.h"
@@ -88,6 +89,27 @@ TEST_F(PrintWindowTest, PlusMinusAndDraggingPlaceTheBoxAFailedPrintKeepsItOkPrin
   window->okButton()->click();
   EXPECT_EQ(seam->messages.size(), 1u);
   EXPECT_TRUE(contentOf(path("page.pdf")).startsWith("%PDF"));
+  EXPECT_FALSE(window->isVisible());
+}
+
+// OK with no printer fails; the user then picks a PDF file in the printer
+// set-up and presses OK again, which prints the page.
+TEST_F(PrintWindowTest, AfterAPrintWithNoPrinterTheNextPrinterChosenPrints) {
+  open({631, 331});
+  window->show();
+  window->printer().setOutputFileName(QString());
+  QTest::mouseClick(window->okButton(), Qt::LeftButton);
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_EQ(seam->messages[0].text, QStringLiteral("error number : 68/74\r\nPrinter error"));
+  seam->printerAnswers = {true};
+  seam->printerChoice = [this](QPrinter& printer) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path("chosen.pdf"));
+  };
+  QTest::mouseClick(window->moreButton(), Qt::LeftButton);
+  QTest::mouseClick(window->okButton(), Qt::LeftButton);
+  EXPECT_EQ(seam->messages.size(), 1u);
+  EXPECT_TRUE(contentOf(path("chosen.pdf")).startsWith("%PDF"));
   EXPECT_FALSE(window->isVisible());
 }
 
