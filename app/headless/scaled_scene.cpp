@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "design/design_state.h"
 #include "headless/render_command.h"
-#include "state/design_state.h"
 
 using namespace Qt::StringLiterals;
 

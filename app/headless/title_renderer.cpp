@@ -3,13 +3,13 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "design/style_design.h"
+#include "files/failure.h"
 #include "headless/scaled_scene.h"
-#include "state/engine_library.h"
-#include "state/failure.h"
-#include "state/stored_layers.h"
-#include "state/style_design.h"
-#include "state/transparent_design.h"
-#include "state/visible_extent.h"
+#include "rendering/engine_library.h"
+#include "rendering/stored_layers.h"
+#include "rendering/transparent_design.h"
+#include "rendering/visible_extent.h"
 
 namespace {
 

@@ -12,12 +12,12 @@
 #include <QString>
 #include <optional>
 
-#include "state/bmp_file.h"
-#include "state/design_overrun.h"
-#include "state/design_state.h"
-#include "state/render_pipeline.h"
-#include "state/style.h"
-#include "state/text_picture.h"
+#include "design/design_state.h"
+#include "design/style.h"
+#include "design/text_picture.h"
+#include "files/bmp_file.h"
+#include "rendering/design_overrun.h"
+#include "rendering/render_pipeline.h"
 
 struct EngineEntryPoints;
 class Platform;

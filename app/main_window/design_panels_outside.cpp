@@ -4,14 +4,14 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "design/design_state.h"
+#include "design/outside_effects.h"
+#include "files/site_tags.h"
 #include "main_window/design_panels.h"
 #include "main_window/panel_pictures.h"
 #include "main_window/tab_panels.h"
+#include "platform/error_report.h"
 #include "platform/platform.h"
-#include "state/design_state.h"
-#include "state/error_report.h"
-#include "state/outside_effects.h"
-#include "state/site_tags.h"
 
 namespace {
 

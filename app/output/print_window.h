@@ -10,8 +10,8 @@
 #include <QSize>
 #include <functional>
 
+#include "design/screen_scale.h"
 #include "output/print_placement.h"
-#include "state/screen_scale.h"
 
 class PictureBox;
 class Platform;

@@ -3,7 +3,7 @@
 #include <QUrl>
 
 #include "main_window_fixture.h"
-#include "state/recent_files.h"
+#include "platform/recent_files.h"
 
 class DesktopHabitsTest : public MainWindowTest {
  protected:
