@@ -5,7 +5,7 @@
 
 #include "design/design_state.h"
 #include "design/outside_effects.h"
-#include "rendering/render_pipeline.h"
+#include "design/panel_readings.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include "design/outside_effects.h"
 #include "files/bmp_file.h"
 #include "files/failure.h"
+#include "platform/busy_indicator.h"
 #include "platform/platform.h"
 #include "rendering/engine_library.h"
 #include "rendering/layer_space.h"
@@ -165,11 +166,11 @@ bool sourceReady(const DesignState& state, Platform& platform) {
 }
 
 void renderIntoBuffers(DesignState& state, const QImage& textPicture, const PanelReadings& panels,
-                       const EngineEntryPoints& engine, Platform& platform) {
+                       const EngineEntryPoints& engine, BusyIndicator& busy) {
   checkCanvasCaptured(state);
   PictureBuffer mask = maskOfSource(state, textPicture);
   velloro::ActionArguments arguments = engineArguments(state, panels, {mask.stride, mask.rows});
-  BusyPointer busy(platform);
+  BusyPointer busyPointer(busy);
   installTextureTile(state, panels, mask, engine);
   arguments.mask = reinterpret_cast<uint8_t*>(mask.bytes.data());
   const PictureBuffer source = sourceInLayerSpace(state);
@@ -187,8 +188,8 @@ void renderIntoBuffers(DesignState& state, const QImage& textPicture, const Pane
 }
 
 QImage renderDesign(DesignState& state, const QImage& textPicture, const PanelReadings& panels,
-                    const EngineEntryPoints& engine, Platform& platform) {
-  renderIntoBuffers(state, textPicture, panels, engine, platform);
+                    const EngineEntryPoints& engine, BusyIndicator& busy) {
+  renderIntoBuffers(state, textPicture, panels, engine, busy);
   const QSize canvas(state.geometry.canvasWidth, state.geometry.canvasRows);
   const QPoint origin = state.layerOrigin;
   return cutFromLayerSpace(imageOfBuffer(state.buffers.output, origin.x() + canvas.width(),

@@ -13,21 +13,13 @@
 #include <optional>
 
 #include "action_arguments.h"
-#include "design/outside_effects.h"
+#include "design/panel_readings.h"
 #include "files/bmp_file.h"
 
 struct DesignState;
 struct EngineEntryPoints;
+class BusyIndicator;
 class Platform;
-
-// What the render reads from the window's panels at the moment of the render.
-struct PanelReadings {
-  SliderReadings sliders = startReadings();  // the "Outside" panel's effect sliders
-  int32_t deformSlider = 0;                  // `SliderDeform`
-  bool textureOption = false;                // "Texture :" selected
-  bool gradientOption = false;               // "Gradient :" selected
-  int32_t smoothingSize = 75;                // the text font size, rounded, for every kind
-};
 
 // A mask, or any picture, in buffer layout.
 struct MaskGeometry {
@@ -72,13 +64,13 @@ bool sourceReady(const DesignState& state, Platform& platform);
 // shape or mask file otherwise) and returns the canvas with the design; a
 // gradient fill is handed to the engine as a texture the mask's size. The
 // engine works in the layer space of the state's layer origin.
-// Shows the hourglass while the engine runs. Throws a Failure; the captured
-// canvas and the buffers of the state stay usable then.
+// Shows `busy` while the engine runs. Throws a Failure; the captured canvas
+// and the buffers of the state stay usable then.
 QImage renderDesign(DesignState& state, const QImage& textPicture, const PanelReadings& panels,
-                    const EngineEntryPoints& engine, Platform& platform);
+                    const EngineEntryPoints& engine, BusyIndicator& busy);
 
 // renderDesign without the picture: the canvas with the design is left in
 // the state's output buffer only, as a picture of the layer space in the
 // buffer layout.
 void renderIntoBuffers(DesignState& state, const QImage& textPicture, const PanelReadings& panels,
-                       const EngineEntryPoints& engine, Platform& platform);
+                       const EngineEntryPoints& engine, BusyIndicator& busy);
