@@ -3,13 +3,11 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include "platform/registry.h"
+
 namespace {
 
 const QString listKey = QStringLiteral("Recent/Files");
-
-QSettings programSettings() {
-  return QSettings(QStringLiteral("Velloro"), QStringLiteral("Velloro"));
-}
 
 void store(const QStringList& files) { programSettings().setValue(listKey, files); }
 

@@ -16,15 +16,19 @@ QString settingsGroup(const QString& keyPath) {
 
 }  // namespace
 
+QSettings programSettings() {
+  return QSettings(QStringLiteral("Velloro"), QStringLiteral("Velloro"));
+}
+
 bool registryWrite(const QString& keyPath, const QString& valueName, const QString& text) {
-  QSettings settings(QStringLiteral("Velloro"), QStringLiteral("Velloro"));
+  QSettings settings = programSettings();
   settings.setValue(settingsGroup(keyPath) + '/' + valueName, text);
   settings.sync();
   return settings.status() == QSettings::NoError;
 }
 
 QString registryRead(const QString& keyPath, const QString& valueName) {
-  QSettings settings(QStringLiteral("Velloro"), QStringLiteral("Velloro"));
+  QSettings settings = programSettings();
   if (settings.status() != QSettings::NoError) return {};
   settings.beginGroup(settingsGroup(keyPath));
   for (const QString& name : settings.childKeys()) {

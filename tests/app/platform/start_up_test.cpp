@@ -9,6 +9,7 @@
 #include "design/design_state.h"
 #include "files/run_folder.h"
 #include "platform/first_run_help.h"
+#include "platform/recent_files.h"
 #include "platform/registry.h"
 
 TEST(DesignState, ScreenMetricsGiveLayoutUnitsAndFontScale) {
@@ -96,4 +97,20 @@ TEST(FirstRunHelp, ShowsOnceAndIsRememberedInAStoreOfItsOwn) {
   ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
   EXPECT_FALSE(registryWrite(QStringLiteral("Software\\Velloro\\First"), QStringLiteral("Value"),
                              QStringLiteral("1")));
+}
+
+// The window's placement, the recent files and the registry's values are
+// one file of the user's, whichever part writes them.
+TEST(ProgramSettings, EveryPartWritesTheOneFileOfTheUser) {
+  QTemporaryDir settings;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+  programSettings().setValue(QStringLiteral("Window/Geometry"), QByteArray("kept"));
+  rememberRecentFile(QStringLiteral("/pictures/a.bmp"));
+  ASSERT_TRUE(registryWrite(QStringLiteral("Software\\Velloro\\First"), QStringLiteral("Value"),
+                            QStringLiteral("1")));
+  EXPECT_EQ(contentOf(settings.filePath("Velloro/Velloro.conf")),
+            "[First]\nValue=1\n\n[Recent]\nFiles=/pictures/a.bmp\n\n"
+            "[Window]\nGeometry=@ByteArray(kept)\n");
+  EXPECT_EQ(registryRead(QStringLiteral("Software\\Velloro\\Window"), QStringLiteral("Geometry")),
+            QStringLiteral("kept"));
 }
