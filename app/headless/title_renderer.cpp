@@ -41,12 +41,12 @@ bool touchesEdge(QRect extent, QSize size) {
 }  // namespace
 
 TitleRenderer::TitleRenderer(const TitleScene& scene, const EngineEntryPoints& engine,
-                             Platform& platform)
+                             BusyIndicator& busy)
     : fixedCanvas_(scene.canvas),
       fitColour_(scene.fitColour),
       fitMargin_(scene.fitMargin),
       engine_(engine),
-      platform_(platform),
+      busy_(busy),
       scale_(scene.scale) {
   applyScreenMetrics(state_, scene.dotsPerInch, scene.dotsPerInch);
   textPicture_.setDotsPerInch(1440.0 / state_.layoutUnitX);
@@ -80,7 +80,7 @@ TitleRenderer::Probe TitleRenderer::probe(const PanelReadings& readings) {
     captureCanvasBuffers(state_, plainPictureBuffer(size, fitColour_));
     state_.designFrame.left = at.x();
     state_.designFrame.top = at.y();
-    renderIntoBuffers(state_, textPicture_.picture, readings, engine_, platform_);
+    renderIntoBuffers(state_, textPicture_.picture, readings, engine_, busy_);
     Probe probe{size, at, probeExtent(size)};
     if (probe.extent.isNull()) probe.extent = QRect(at, mask);
     const bool atLargest = at.x() < room || at.y() < room;
@@ -128,7 +128,7 @@ RenderedTitle TitleRenderer::render(const QString& text) {
   captureCanvasBuffers(state_, fixedCanvasBuffer_);
   state_.designFrame.left = placed_.x();
   state_.designFrame.top = placed_.y();
-  const QImage drawn = renderDesign(state_, textPicture_.picture, readings, engine_, platform_);
+  const QImage drawn = renderDesign(state_, textPicture_.picture, readings, engine_, busy_);
   // Only a design that shows on the canvas's border, or whose frame leaves
   // the canvas, can run past it: only then is it drawn whole to measure.
   const bool framed = fixedCanvas_.rect().contains(QRect(placed_, textPicture_.picture.size()));
