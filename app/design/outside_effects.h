@@ -1,8 +1,10 @@
 // The outside effects, one row each: which slider group of the "Outside"
 // panel an effect shows, how many of its sliders and which colour it keeps
-// per source kind, what its value labels say and how its sliders become the
-// engine's effect arguments. Every place that treats effects differently
-// reads this table, so adding an effect means adding a row here.
+// per source kind, whether it casts a shadow, how far the engine lets it
+// reach, what its value labels say and how its sliders become the engine's
+// effect arguments. Every place that treats effects differently reads this
+// table (the colour itself through `effectColour`), so adding an effect
+// means adding a row here.
 #pragma once
 
 #include <QLatin1StringView>
@@ -47,6 +49,11 @@ struct OutsideEffect {
   // The slider positions and colour a source kind starts with.
   std::array<int32_t, effectSliderCount> startPositions;
   Rgb startColour;
+  // Laid under the design as a shadow, which may fall anywhere around it.
+  bool castsShadow;
+  // For an effect the engine paints around the design: the most square
+  // pixels its reach may cover (the room around the design limits it too).
+  std::optional<double> largestReach2;
 };
 
 // Every effect, in the order of its type number (and of the "Outside" list).

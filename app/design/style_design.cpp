@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "design/design_state.h"
+#include "design/effect_colour.h"
 #include "design/outside_effects.h"
 #include "design/panel_readings.h"
 
@@ -28,23 +29,12 @@ void readGradient(const FillGradient& gradient, Style& style) {
   style.gradientAngle = gradient.angle;
 }
 
-// The design colour an effect paints with; null for an effect without one.
-template <typename State>
-auto* effectColourOf(const OutsideEffect& effect, State& state) {
-  switch (effect.colour) {
-    case EffectColour::Outline: return &state.outlineColour;
-    case EffectColour::Glow: return &state.glowColour;
-    case EffectColour::None: break;
-  }
-  return decltype(&state.outlineColour){};
-}
-
 void putEffect(const Style& style, DesignState& state, PanelReadings& readings) {
   const OutsideEffect& effect = outsideEffect(style.effectType);
   state.effectType = effect.type;
   const std::span<int32_t> positions = groupPositions(effect.sliders, readings.sliders);
   std::copy_n(style.effectValues.begin(), positions.size(), positions.begin());
-  if (Rgb* colour = effectColourOf(effect, state)) *colour = rgbOf(style.effectColour);
+  if (Rgb* colour = effectColour(state, effect)) *colour = rgbOf(style.effectColour);
 }
 
 void readEffect(const DesignState& state, const PanelReadings& readings, Style& style) {
@@ -52,7 +42,7 @@ void readEffect(const DesignState& state, const PanelReadings& readings, Style& 
   style.effectType = effect.type;
   style.effectValues = {};
   std::ranges::copy(groupPositions(effect.sliders, readings.sliders), style.effectValues.begin());
-  const Rgb* colour = effectColourOf(effect, state);
+  const Rgb* colour = effectColour(state, effect);
   style.effectColour = colour ? styleColourOf(*colour) : StyleColour{};
 }
 

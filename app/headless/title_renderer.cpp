@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "design/outside_effects.h"
 #include "design/style_design.h"
 #include "files/failure.h"
 #include "headless/scaled_scene.h"
@@ -29,8 +30,7 @@ int roomFor(int maskSide, int wanted) {
 }
 
 bool staysInMask(DeformationType deformation, EffectType effect) {
-  return deformation == DeformationType::None && effect != EffectType::DropShadow &&
-         effect != EffectType::CastShadow;
+  return deformation == DeformationType::None && !outsideEffect(effect).castsShadow;
 }
 
 bool touchesEdge(QRect extent, QSize size) {
@@ -146,8 +146,10 @@ PanelReadings TitleRenderer::readingsFor(const QString& text) {
   const int room = roomAroundDesign(unscaledText_.picture);
   const int scaledRoom = roomAroundDesign(textPicture_.picture);
   PanelReadings readings = readings_;
-  for (int32_t* amount : {&readings.sliders.engraved, &readings.sliders.outline})
-    *amount = scaledEffectAmount(*amount, state_.effectType, room, scaledRoom, scale_);
+  // An effect with a reach keeps one position, its width.
+  const OutsideEffect& effect = outsideEffect(state_.effectType);
+  for (int32_t& amount : groupPositions(effect.sliders, readings.sliders))
+    amount = scaledEffectAmount(amount, effect.type, room, scaledRoom, scale_);
   return readings;
 }
 

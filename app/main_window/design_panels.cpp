@@ -6,6 +6,7 @@
 
 #include "design/curve_drawing.h"
 #include "design/design_state.h"
+#include "design/effect_colour.h"
 #include "design/fill_preview.h"
 #include "design/outside_effects.h"
 #include "design/source_kind_switch.h"
@@ -18,16 +19,6 @@
 #include "platform/platform.h"
 
 namespace {
-
-// The design colour an effect paints with; none for effects without one.
-Rgb* effectColour(DesignState& state, const OutsideEffect& effect) {
-  switch (effect.colour) {
-    case EffectColour::Outline: return &state.outlineColour;
-    case EffectColour::Glow: return &state.glowColour;
-    case EffectColour::None: break;
-  }
-  return nullptr;
-}
 
 EffectSliders slidersOf(DesignState& state, const TabPanels& panels, EffectType type) {
   const OutsideEffect& effect = outsideEffect(type);

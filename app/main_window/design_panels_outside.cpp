@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "design/design_state.h"
+#include "design/effect_colour.h"
 #include "design/outside_effects.h"
 #include "files/site_tags.h"
 #include "main_window/design_panels.h"
@@ -28,8 +29,8 @@ void DesignPanels::showEffectControls(EffectType effect) {
     updateShadowLabels(2);
     updateShadowLabels(3);
   } else if (described.sliders == SliderGroup::Outline) {
-    const bool glow = described.colour == EffectColour::Glow;
-    panels_.paintOutlineButton(shown(glow ? state.glowColour : state.outlineColour));
+    if (const Rgb* colour = effectColour(state, described))
+      panels_.paintOutlineButton(shown(*colour));
     panels_.outlineCaption()->setText(QString::fromUtf8(described.widthCaption));
   }
   panels_.showEffectFrame(effect);
@@ -96,11 +97,7 @@ void DesignPanels::takeOutlineColour(const QColor& colour) {
   panels_.paintOutlineButton(colour);
   DesignState& state = design_;
   const Rgb picked{colour.red(), colour.green(), colour.blue()};
-  switch (outsideEffect(state.effectType).colour) {
-    case EffectColour::Outline: state.outlineColour = picked; break;
-    case EffectColour::Glow: state.glowColour = picked; break;
-    case EffectColour::None: break;
-  }
+  if (Rgb* target = effectColour(state, outsideEffect(state.effectType))) *target = picked;
 }
 
 void DesignPanels::pickOutlineColour(Qt::MouseButtons buttons, QPoint at) {

@@ -1,6 +1,7 @@
 #include "rendering/render_pipeline.h"
 
 #include "design/design_state.h"
+#include "design/effect_colour.h"
 #include "design/outside_effects.h"
 #include "files/bmp_file.h"
 #include "files/failure.h"
@@ -20,8 +21,9 @@ int32_t sliderValue(int32_t position) { return int16_t(position); }
 
 EffectArguments effectArgumentsOf(const DesignState& state, const PanelReadings& panels) {
   const OutsideEffect& effect = outsideEffect(state.effectType);
-  const Rgb& colour = effect.colour == EffectColour::Glow ? state.glowColour : state.outlineColour;
-  return effectArguments(effect, panels.sliders, colour);
+  // Only an effect with a colour of its own hands one to the engine.
+  const Rgb* colour = effectColour(state, effect);
+  return effectArguments(effect, panels.sliders, colour ? *colour : Rgb{});
 }
 
 void checkCanvasCaptured(const DesignState& state) {
