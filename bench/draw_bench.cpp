@@ -15,13 +15,13 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
+#include "design/design_state.h"
 #include "desktop/scripted_platform.h"
 #include "main_window/live_preview.h"
 #include "main_window/main_window.h"
 #include "main_window/style_gallery.h"
 #include "main_window/tab_panels.h"
-#include "state/design_state.h"
-#include "state/engine_library.h"
+#include "rendering/engine_library.h"
 #include "widgets/picture_box.h"
 #include "widgets/track_slider.h"
 

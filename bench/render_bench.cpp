@@ -3,11 +3,11 @@
 // encoding, and reading a style document.
 #include <benchmark/benchmark.h>
 
+#include "design/style_json.h"
 #include "headless/console_platform.h"
 #include "headless/picture_output.h"
 #include "headless/title_renderer.h"
-#include "state/engine_library.h"
-#include "state/style_json.h"
+#include "rendering/engine_library.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <QTextStream>
 #include <cstdio>
 
+#include "design/setting_declarations.h"
 #include "headless/render_run.h"
-#include "state/setting_declarations.h"
 
 namespace {
 

@@ -6,13 +6,13 @@
 
 #include <QTemporaryDir>
 
+#include "design/design_state.h"
+#include "design/text_picture.h"
 #include "desktop/scripted_platform.h"
 #include "output/web_export.h"
-#include "state/design_state.h"
-#include "state/engine_library.h"
-#include "state/render_pipeline.h"
-#include "state/stored_layers.h"
-#include "state/text_picture.h"
+#include "rendering/engine_library.h"
+#include "rendering/render_pipeline.h"
+#include "rendering/stored_layers.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 // they were given or throw a Failure.
 #include <cstdlib>
 
+#include "files/bmp_file.h"
+#include "files/failure.h"
 #include "fuzz_file.h"
-#include "state/bmp_file.h"
-#include "state/failure.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const QString path = fuzzFileOf(data, size);

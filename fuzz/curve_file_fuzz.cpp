@@ -3,10 +3,10 @@
 // read is answered by the flat-curve warning.
 #include <cstdlib>
 
+#include "design/curve_file.h"
 #include "desktop/scripted_platform.h"
+#include "files/failure.h"
 #include "fuzz_file.h"
-#include "state/curve_file.h"
-#include "state/failure.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const QString path = fuzzFileOf(data, size);

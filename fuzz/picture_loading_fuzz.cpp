@@ -2,10 +2,10 @@
 // picture within the size limits or throw a Failure, nothing else.
 #include <QGuiApplication>
 
+#include "files/failure.h"
+#include "files/picture_limits.h"
+#include "files/picture_loading.h"
 #include "fuzz_file.h"
-#include "state/failure.h"
-#include "state/picture_limits.h"
-#include "state/picture_loading.h"
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -13,10 +13,10 @@
 #include <cstdlib>
 #include <map>
 
+#include "files/failure.h"
+#include "files/picture_loading.h"
 #include "headless/render_command.h"
 #include "headless/render_run.h"
-#include "state/failure.h"
-#include "state/picture_loading.h"
 
 namespace {
 

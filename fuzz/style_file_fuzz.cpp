@@ -3,8 +3,8 @@
 // same style, or refuse with a StyleError.
 #include <cstdlib>
 
+#include "design/style_json.h"
 #include "fuzz_file.h"
-#include "state/style_json.h"
 
 namespace {
 

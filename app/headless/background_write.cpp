@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#include "state/failure.h"
+#include "files/failure.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <future>
 #include <optional>
 
-#include "state/file_writing.h"
+#include "files/file_writing.h"
 
 // What became of a write: the Failure's description, or nothing when the
 // file was written. Anything else thrown comes out of get().

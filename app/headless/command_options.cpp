@@ -3,12 +3,12 @@
 #include <QRegularExpression>
 #include <algorithm>
 
+#include "design/gradient_fill.h"
+#include "design/setting_declarations.h"
+#include "design/text_picture.h"
 #include "headless/render_command.h"
 #include "headless/scaled_scene.h"
-#include "state/design_overrun.h"
-#include "state/gradient_fill.h"
-#include "state/setting_declarations.h"
-#include "state/text_picture.h"
+#include "rendering/design_overrun.h"
 
 using namespace Qt::StringLiterals;
 

@@ -3,10 +3,10 @@
 #include <QBuffer>
 #include <QImageWriter>
 
+#include "files/bmp_file.h"
+#include "files/failure.h"
+#include "files/png_encoding.h"
 #include "headless/render_command.h"
-#include "state/bmp_file.h"
-#include "state/failure.h"
-#include "state/png_encoding.h"
 
 using namespace Qt::StringLiterals;
 

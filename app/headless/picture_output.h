@@ -7,7 +7,7 @@
 #include <QString>
 #include <optional>
 
-#include "state/file_writing.h"
+#include "files/file_writing.h"
 
 // The bytes of `picture` as "png", "webp", "jpg" or "bmp" (the program's own
 // 24-bit BMP). Quality 0..100 applies to jpg and webp; none leaves webp

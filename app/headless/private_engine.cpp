@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "state/failure.h"
+#include "files/failure.h"
 
 PrivateEngine::PrivateEngine(QString libraryPath) : source_(std::move(libraryPath)) {}
 

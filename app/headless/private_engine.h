@@ -9,7 +9,7 @@
 #include <memory>
 #include <mutex>
 
-#include "state/engine_library.h"
+#include "rendering/engine_library.h"
 
 class PrivateEngine {
  public:

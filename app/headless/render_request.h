@@ -9,7 +9,7 @@
 #include <map>
 #include <optional>
 
-#include "state/setting_declarations.h"
+#include "design/setting_declarations.h"
 
 // Design settings given on the command line; each one given overrides the style.
 using StyleOverrides = std::map<Setting, SettingValue>;

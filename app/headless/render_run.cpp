@@ -10,6 +10,8 @@
 #include <malloc.h>
 #endif
 
+#include "files/bounded_read.h"
+#include "files/failure.h"
 #include "headless/background_write.h"
 #include "headless/batch_lanes.h"
 #include "headless/batch_list.h"
@@ -21,9 +23,7 @@
 #include "headless/render_command.h"
 #include "headless/scaled_scene.h"
 #include "headless/title_scene.h"
-#include "state/bounded_read.h"
-#include "state/engine_library.h"
-#include "state/failure.h"
+#include "rendering/engine_library.h"
 
 using namespace Qt::StringLiterals;
 

@@ -2,18 +2,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
+#include "design/design_state.h"
+#include "design/outside_effects.h"
 #include "headless/render_command.h"
-#include "state/design_state.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// The engine limits the squared reach of an outer effect to the squared
-// room around the design, and to these many square pixels at most.
-constexpr double largestReach2 = 1000;
-constexpr double largestRaisedReach2 = 150;
 
 QImage scaledPicture(const QImage& picture, int scale) {
   if (picture.isNull() || scale == 1) return picture;
@@ -57,9 +54,11 @@ int roomAroundDesign(const QImage& mask) {
 }
 
 int scaledEffectAmount(int amount, velloro::EffectType type, int room, int scaledRoom, int scale) {
-  using enum velloro::EffectType;
-  if (type < Engraved || scale == 1) return amount;
-  const double limit = type == Raised ? largestRaisedReach2 : largestReach2;
+  // The engine limits the squared reach of an outer effect to the squared
+  // room around the design, and to its row's largest reach.
+  const std::optional<double> largest = outsideEffect(type).largestReach2;
+  if (!largest || scale == 1) return amount;
+  const double limit = *largest;
   const double reach2 = std::min(double(room) * room, limit);
   const double scaledReach2 = std::min(double(scaledRoom) * scaledRoom, limit);
   if (scaledReach2 <= 0) return amount;

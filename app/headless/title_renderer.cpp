@@ -3,13 +3,14 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "design/outside_effects.h"
+#include "design/style_design.h"
+#include "files/failure.h"
 #include "headless/scaled_scene.h"
-#include "state/engine_library.h"
-#include "state/failure.h"
-#include "state/stored_layers.h"
-#include "state/style_design.h"
-#include "state/transparent_design.h"
-#include "state/visible_extent.h"
+#include "rendering/engine_library.h"
+#include "rendering/stored_layers.h"
+#include "rendering/transparent_design.h"
+#include "rendering/visible_extent.h"
 
 namespace {
 
@@ -29,8 +30,7 @@ int roomFor(int maskSide, int wanted) {
 }
 
 bool staysInMask(DeformationType deformation, EffectType effect) {
-  return deformation == DeformationType::None && effect != EffectType::DropShadow &&
-         effect != EffectType::CastShadow;
+  return deformation == DeformationType::None && !outsideEffect(effect).castsShadow;
 }
 
 bool touchesEdge(QRect extent, QSize size) {
@@ -41,12 +41,12 @@ bool touchesEdge(QRect extent, QSize size) {
 }  // namespace
 
 TitleRenderer::TitleRenderer(const TitleScene& scene, const EngineEntryPoints& engine,
-                             Platform& platform)
+                             BusyIndicator& busy)
     : fixedCanvas_(scene.canvas),
       fitColour_(scene.fitColour),
       fitMargin_(scene.fitMargin),
       engine_(engine),
-      platform_(platform),
+      busy_(busy),
       scale_(scene.scale) {
   applyScreenMetrics(state_, scene.dotsPerInch, scene.dotsPerInch);
   textPicture_.setDotsPerInch(1440.0 / state_.layoutUnitX);
@@ -80,7 +80,7 @@ TitleRenderer::Probe TitleRenderer::probe(const PanelReadings& readings) {
     captureCanvasBuffers(state_, plainPictureBuffer(size, fitColour_));
     state_.designFrame.left = at.x();
     state_.designFrame.top = at.y();
-    renderIntoBuffers(state_, textPicture_.picture, readings, engine_, platform_);
+    renderIntoBuffers(state_, textPicture_.picture, readings, engine_, busy_);
     Probe probe{size, at, probeExtent(size)};
     if (probe.extent.isNull()) probe.extent = QRect(at, mask);
     const bool atLargest = at.x() < room || at.y() < room;
@@ -128,7 +128,7 @@ RenderedTitle TitleRenderer::render(const QString& text) {
   captureCanvasBuffers(state_, fixedCanvasBuffer_);
   state_.designFrame.left = placed_.x();
   state_.designFrame.top = placed_.y();
-  const QImage drawn = renderDesign(state_, textPicture_.picture, readings, engine_, platform_);
+  const QImage drawn = renderDesign(state_, textPicture_.picture, readings, engine_, busy_);
   // Only a design that shows on the canvas's border, or whose frame leaves
   // the canvas, can run past it: only then is it drawn whole to measure.
   const bool framed = fixedCanvas_.rect().contains(QRect(placed_, textPicture_.picture.size()));
@@ -146,8 +146,10 @@ PanelReadings TitleRenderer::readingsFor(const QString& text) {
   const int room = roomAroundDesign(unscaledText_.picture);
   const int scaledRoom = roomAroundDesign(textPicture_.picture);
   PanelReadings readings = readings_;
-  for (int32_t* amount : {&readings.sliders.engraved, &readings.sliders.outline})
-    *amount = scaledEffectAmount(*amount, state_.effectType, room, scaledRoom, scale_);
+  // An effect with a reach keeps one position, its width.
+  const OutsideEffect& effect = outsideEffect(state_.effectType);
+  for (int32_t& amount : groupPositions(effect.sliders, readings.sliders))
+    amount = scaledEffectAmount(amount, effect.type, room, scaledRoom, scale_);
   return readings;
 }
 

@@ -12,15 +12,15 @@
 #include <QString>
 #include <optional>
 
-#include "state/bmp_file.h"
-#include "state/design_overrun.h"
-#include "state/design_state.h"
-#include "state/render_pipeline.h"
-#include "state/style.h"
-#include "state/text_picture.h"
+#include "design/design_state.h"
+#include "design/style.h"
+#include "design/text_picture.h"
+#include "files/bmp_file.h"
+#include "rendering/design_overrun.h"
+#include "rendering/render_pipeline.h"
 
 struct EngineEntryPoints;
-class Platform;
+class BusyIndicator;
 
 // What stays the same for every title of a run.
 struct TitleScene {
@@ -43,8 +43,9 @@ struct RenderedTitle {
 class TitleRenderer {
  public:
   // A render without a window has no undo: the canvas is captured in memory
-  // and nothing but the written pictures reaches the disk.
-  TitleRenderer(const TitleScene& scene, const EngineEntryPoints& engine, Platform& platform);
+  // and nothing but the written pictures reaches the disk. `busy` is shown
+  // while the engine runs.
+  TitleRenderer(const TitleScene& scene, const EngineEntryPoints& engine, BusyIndicator& busy);
 
   // The canvas with `text` rendered on it; throws a Failure.
   RenderedTitle render(const QString& text);
@@ -81,6 +82,6 @@ class TitleRenderer {
   TextPicture unscaledText_;  // the title at scale 1, measured for the effect's reach
   PanelReadings readings_;
   const EngineEntryPoints& engine_;
-  Platform& platform_;
+  BusyIndicator& busy_;
   int scale_ = 1;
 };

@@ -4,14 +4,14 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "design/curve_file.h"
+#include "design/material_table.h"
+#include "design/style_json.h"
+#include "files/failure.h"
+#include "files/picture_loading.h"
 #include "headless/render_command.h"
-#include "state/curve_file.h"
-#include "state/design_overrun.h"
-#include "state/failure.h"
-#include "state/material_table.h"
-#include "state/picture_loading.h"
-#include "state/style_json.h"
-#include "state/tiling.h"
+#include "rendering/design_overrun.h"
+#include "rendering/tiling.h"
 
 using namespace Qt::StringLiterals;
 

@@ -8,9 +8,9 @@
 #include <QStyle>
 #include <QUrl>
 
+#include "files/site_tags.h"
+#include "platform/error_report.h"
 #include "platform/platform.h"
-#include "state/error_report.h"
-#include "state/site_tags.h"
 #include "widgets/control_fonts.h"
 #include "widgets/placed_control.h"
 

@@ -8,17 +8,17 @@
 #include <QScrollBar>
 #include <cmath>
 
+#include "design/crop.h"
+#include "design/design_state.h"
+#include "files/bmp_file.h"
+#include "files/site_tags.h"
 #include "main_window/ignore_failures.h"
+#include "platform/error_report.h"
 #include "platform/platform.h"
-#include "state/bmp_file.h"
-#include "state/crop.h"
-#include "state/design_state.h"
-#include "state/engine_library.h"
-#include "state/error_report.h"
-#include "state/layer_space.h"
-#include "state/render_pipeline.h"
-#include "state/site_tags.h"
-#include "state/stored_layers.h"
+#include "rendering/engine_library.h"
+#include "rendering/layer_space.h"
+#include "rendering/render_pipeline.h"
+#include "rendering/stored_layers.h"
 #include "widgets/main_window_link.h"
 
 namespace {

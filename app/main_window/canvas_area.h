@@ -18,7 +18,7 @@
 #include "main_window/canvas_gesture.h"
 #include "main_window/canvas_viewport.h"
 #include "main_window/canvas_zoom.h"
-#include "state/whole_design.h"
+#include "rendering/whole_design.h"
 
 class MainWindowLink;
 class Platform;

@@ -5,13 +5,13 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include "design/design_state.h"
+#include "files/failure.h"
+#include "files/file_writing.h"
+#include "files/picture_formats.h"
 #include "main_window/canvas_area.h"
 #include "output/web_export.h"
-#include "state/design_state.h"
-#include "state/failure.h"
-#include "state/file_writing.h"
-#include "state/picture_formats.h"
-#include "state/transparent_design.h"
+#include "rendering/transparent_design.h"
 
 // Editors that understand transparency take the PNG and get the cut-out
 // title. The canvas is copied whatever becomes of this, so a relief engine

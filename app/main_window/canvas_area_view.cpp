@@ -9,15 +9,15 @@
 #include <QStatusBar>
 #include <algorithm>
 
+#include "design/design_state.h"
+#include "files/bmp_file.h"
+#include "files/site_tags.h"
 #include "main_window/canvas_area.h"
+#include "platform/error_report.h"
 #include "platform/platform.h"
-#include "state/bmp_file.h"
-#include "state/design_overrun.h"
-#include "state/design_state.h"
-#include "state/engine_library.h"
-#include "state/error_report.h"
-#include "state/layer_space.h"
-#include "state/site_tags.h"
+#include "rendering/design_overrun.h"
+#include "rendering/engine_library.h"
+#include "rendering/layer_space.h"
 #include "widgets/main_window_link.h"
 
 using namespace Qt::StringLiterals;

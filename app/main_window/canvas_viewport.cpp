@@ -3,9 +3,9 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "files/site_tags.h"
+#include "platform/error_report.h"
 #include "platform/platform.h"
-#include "state/error_report.h"
-#include "state/site_tags.h"
 #include "widgets/described.h"
 
 CanvasViewport::CanvasViewport(QWidget* parent)

@@ -7,7 +7,7 @@
 #include <QPoint>
 #include <QString>
 
-#include "state/curve_points.h"
+#include "design/curve_points.h"
 
 // The selected curve point when the last press hit none.
 inline constexpr int noCurvePoint = 7;

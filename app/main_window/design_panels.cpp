@@ -4,30 +4,21 @@
 #include <QRadioButton>
 #include <algorithm>
 
+#include "design/curve_drawing.h"
+#include "design/design_state.h"
+#include "design/effect_colour.h"
+#include "design/fill_preview.h"
+#include "design/outside_effects.h"
+#include "design/source_kind_switch.h"
+#include "design/text_picture.h"
+#include "files/failure.h"
+#include "files/site_tags.h"
 #include "main_window/design_panels.h"
 #include "main_window/tab_panels.h"
+#include "platform/error_report.h"
 #include "platform/platform.h"
-#include "state/curve_drawing.h"
-#include "state/design_state.h"
-#include "state/error_report.h"
-#include "state/failure.h"
-#include "state/fill_preview.h"
-#include "state/outside_effects.h"
-#include "state/site_tags.h"
-#include "state/source_kind_switch.h"
-#include "state/text_picture.h"
 
 namespace {
-
-// The design colour an effect paints with; none for effects without one.
-Rgb* effectColour(DesignState& state, const OutsideEffect& effect) {
-  switch (effect.colour) {
-    case EffectColour::Outline: return &state.outlineColour;
-    case EffectColour::Glow: return &state.glowColour;
-    case EffectColour::None: break;
-  }
-  return nullptr;
-}
 
 EffectSliders slidersOf(DesignState& state, const TabPanels& panels, EffectType type) {
   const OutsideEffect& effect = outsideEffect(type);

@@ -10,10 +10,10 @@
 #include <QString>
 #include <functional>
 
+#include "design/kind_settings.h"
+#include "design/material_table.h"
 #include "main_window/curve_editor.h"
-#include "state/kind_settings.h"
-#include "state/material_table.h"
-#include "state/render_pipeline.h"
+#include "rendering/render_pipeline.h"
 
 class Platform;
 class QAction;

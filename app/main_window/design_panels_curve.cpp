@@ -4,12 +4,12 @@
 #include <QLabel>
 #include <QMenu>
 
+#include "design/curve_file.h"
+#include "design/design_state.h"
 #include "main_window/design_panels.h"
 #include "main_window/ignore_failures.h"
 #include "main_window/tab_panels.h"
 #include "platform/platform.h"
-#include "state/curve_file.h"
-#include "state/design_state.h"
 
 void DesignPanels::curveBoxPressed(Qt::MouseButton button, QPoint at) {
   ignoreFailures([&] {

@@ -5,16 +5,16 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "design/curve_file.h"
+#include "design/design_state.h"
+#include "design/material_table.h"
+#include "design/source_kind_switch.h"
+#include "files/failure.h"
+#include "files/site_tags.h"
 #include "main_window/design_panels.h"
 #include "main_window/tab_panels.h"
+#include "platform/error_report.h"
 #include "platform/platform.h"
-#include "state/curve_file.h"
-#include "state/design_state.h"
-#include "state/error_report.h"
-#include "state/failure.h"
-#include "state/material_table.h"
-#include "state/site_tags.h"
-#include "state/source_kind_switch.h"
 
 QString DesignPanels::curvesFolder() const { return programFolder_ + QStringLiteral("/curves"); }
 

@@ -4,10 +4,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "design/design_state.h"
 #include "main_window/design_panels.h"
 #include "main_window/ignore_failures.h"
 #include "main_window/tab_panels.h"
-#include "state/design_state.h"
 
 namespace {
 

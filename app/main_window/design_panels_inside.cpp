@@ -3,18 +3,18 @@
 #include <QFileInfo>
 #include <QRadioButton>
 
+#include "design/design_state.h"
+#include "files/picture_formats.h"
+#include "files/picture_loading.h"
+#include "files/site_tags.h"
 #include "main_window/design_panels.h"
 #include "main_window/gradient_editor.h"
 #include "main_window/ignore_failures.h"
 #include "main_window/panel_pictures.h"
 #include "main_window/tab_panels.h"
+#include "platform/error_report.h"
 #include "platform/platform.h"
-#include "state/design_state.h"
-#include "state/error_report.h"
-#include "state/picture_formats.h"
-#include "state/picture_loading.h"
-#include "state/render_pipeline.h"
-#include "state/site_tags.h"
+#include "rendering/render_pipeline.h"
 #include "tools/open_picture_dialog.h"
 
 namespace {

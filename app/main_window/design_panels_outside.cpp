@@ -4,14 +4,15 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "design/design_state.h"
+#include "design/effect_colour.h"
+#include "design/outside_effects.h"
+#include "files/site_tags.h"
 #include "main_window/design_panels.h"
 #include "main_window/panel_pictures.h"
 #include "main_window/tab_panels.h"
+#include "platform/error_report.h"
 #include "platform/platform.h"
-#include "state/design_state.h"
-#include "state/error_report.h"
-#include "state/outside_effects.h"
-#include "state/site_tags.h"
 
 namespace {
 
@@ -28,8 +29,8 @@ void DesignPanels::showEffectControls(EffectType effect) {
     updateShadowLabels(2);
     updateShadowLabels(3);
   } else if (described.sliders == SliderGroup::Outline) {
-    const bool glow = described.colour == EffectColour::Glow;
-    panels_.paintOutlineButton(shown(glow ? state.glowColour : state.outlineColour));
+    if (const Rgb* colour = effectColour(state, described))
+      panels_.paintOutlineButton(shown(*colour));
     panels_.outlineCaption()->setText(QString::fromUtf8(described.widthCaption));
   }
   panels_.showEffectFrame(effect);
@@ -96,11 +97,7 @@ void DesignPanels::takeOutlineColour(const QColor& colour) {
   panels_.paintOutlineButton(colour);
   DesignState& state = design_;
   const Rgb picked{colour.red(), colour.green(), colour.blue()};
-  switch (outsideEffect(state.effectType).colour) {
-    case EffectColour::Outline: state.outlineColour = picked; break;
-    case EffectColour::Glow: state.glowColour = picked; break;
-    case EffectColour::None: break;
-  }
+  if (Rgb* target = effectColour(state, outsideEffect(state.effectType))) *target = picked;
 }
 
 void DesignPanels::pickOutlineColour(Qt::MouseButtons buttons, QPoint at) {

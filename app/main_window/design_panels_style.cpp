@@ -3,11 +3,11 @@
 #include <QListWidget>
 #include <QRadioButton>
 
+#include "design/design_state.h"
+#include "design/outside_effects.h"
+#include "design/style.h"
 #include "main_window/design_panels.h"
 #include "main_window/tab_panels.h"
-#include "state/design_state.h"
-#include "state/outside_effects.h"
-#include "state/style.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "main_window/design_scene.h"
 
-#include "state/design_state.h"
+#include "design/design_state.h"
 
 TitleScene titleSceneOf(const DesignState& design, const Style& style, QSize canvasSize,
                         QPoint position) {

@@ -5,17 +5,17 @@
 #include <QMenu>
 #include <QWidget>
 
+#include "design/design_state.h"
+#include "design/tool_design.h"
+#include "files/file_filter.h"
+#include "files/paths.h"
+#include "files/picture_formats.h"
+#include "files/picture_loading.h"
+#include "files/site_tags.h"
 #include "output/print_window.h"
+#include "platform/error_report.h"
 #include "platform/platform.h"
-#include "state/design_state.h"
-#include "state/error_report.h"
-#include "state/file_filter.h"
-#include "state/paths.h"
-#include "state/picture_formats.h"
-#include "state/picture_loading.h"
-#include "state/recent_files.h"
-#include "state/site_tags.h"
-#include "state/tool_design.h"
+#include "platform/recent_files.h"
 #include "tools/new_canvas_dialog.h"
 #include "widgets/dropped_files.h"
 

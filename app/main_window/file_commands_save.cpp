@@ -3,18 +3,18 @@
 // still replaces the design.
 #include <QWidget>
 
+#include "design/design_state.h"
+#include "design/tool_design.h"
+#include "files/bmp_file.h"
+#include "files/file_filter.h"
+#include "files/paths.h"
+#include "files/picture_formats.h"
 #include "main_window/file_commands.h"
 #include "output/jpeg_optimiser.h"
 #include "output/web_export.h"
+#include "platform/error_report.h"
 #include "platform/platform.h"
-#include "state/bmp_file.h"
-#include "state/design_state.h"
-#include "state/error_report.h"
-#include "state/file_filter.h"
-#include "state/paths.h"
-#include "state/picture_formats.h"
-#include "state/tool_design.h"
-#include "state/work_names.h"
+#include "platform/work_names.h"
 
 using namespace Qt::StringLiterals;
 

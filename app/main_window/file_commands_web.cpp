@@ -5,6 +5,10 @@
 #include <QLocale>
 #include <QWidget>
 
+#include "design/design_state.h"
+#include "files/failure.h"
+#include "files/file_filter.h"
+#include "files/picture_formats.h"
 #include "headless/private_engine.h"
 #include "headless/render_command.h"
 #include "headless/scaled_scene.h"
@@ -15,13 +19,9 @@
 #include "output/web_export.h"
 #include "output/web_export_memory.h"
 #include "platform/platform.h"
-#include "state/design_state.h"
-#include "state/failure.h"
-#include "state/file_filter.h"
-#include "state/picture_formats.h"
-#include "state/transparent_design.h"
-#include "state/whole_design.h"
-#include "state/work_names.h"
+#include "platform/work_names.h"
+#include "rendering/transparent_design.h"
+#include "rendering/whole_design.h"
 
 using namespace Qt::StringLiterals;
 

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <array>
 
-#include "state/gradient_fill.h"
+#include "design/gradient_fill.h"
 
 class QLabel;
 class QPushButton;

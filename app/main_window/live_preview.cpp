@@ -4,13 +4,11 @@
 #include <QScopedValueRollback>
 #include <QSettings>
 
+#include "platform/registry.h"
+
 namespace {
 
 const char* const settingKey = "Options/LivePreview";
-
-QSettings programSettings() {
-  return QSettings(QStringLiteral("Velloro"), QStringLiteral("Velloro"));
-}
 
 }  // namespace
 

@@ -11,16 +11,16 @@
 #include <QTabBar>
 #include <QTimer>
 
+#include "design/design_state.h"
+#include "files/run_folder.h"
+#include "files/site_tags.h"
 #include "main_window/canvas_keys.h"
 #include "main_window/live_preview.h"
 #include "main_window/status_pane.h"
+#include "platform/error_report.h"
 #include "platform/platform.h"
 #include "platform/program_folder.h"
-#include "platform/run_folder.h"
-#include "state/design_state.h"
-#include "state/engine_library.h"
-#include "state/error_report.h"
-#include "state/site_tags.h"
+#include "rendering/engine_library.h"
 #include "widgets/control_fonts.h"
 
 MainWindow::MainWindow(const QString& programFolder, DesignState document, QWidget* parent)

@@ -14,6 +14,9 @@
 #include <functional>
 #include <memory>
 
+#include "design/design_state.h"
+#include "design/style.h"
+#include "design/style_library.h"
 #include "main_window/canvas_area.h"
 #include "main_window/curve_editor.h"
 #include "main_window/design_panels.h"
@@ -21,12 +24,9 @@
 #include "main_window/source_frame.h"
 #include "main_window/tab_panels.h"
 #include "main_window/window_slot.h"
-#include "state/design_state.h"
-#include "state/engine_library.h"
-#include "state/render_pipeline.h"
-#include "state/style.h"
-#include "state/style_library.h"
-#include "state/whole_design.h"
+#include "rendering/engine_library.h"
+#include "rendering/render_pipeline.h"
+#include "rendering/whole_design.h"
 #include "widgets/main_window_link.h"
 
 class ShapeTool;

@@ -1,14 +1,14 @@
 // What the window does on its canvas area: Draw's render onto the canvas,
 // the size of the design's source, new backgrounds, and the relief engine
 // for renders apart from the window's design.
+#include "design/design_state.h"
 #include "headless/private_engine.h"
 #include "main_window/canvas_area.h"
 #include "main_window/live_preview.h"
 #include "main_window/main_window.h"
 #include "platform/platform.h"
-#include "state/design_state.h"
-#include "state/engine_library.h"
-#include "state/render_pipeline.h"
+#include "rendering/engine_library.h"
+#include "rendering/render_pipeline.h"
 #include "tools/drawing_area.h"
 #include "tools/mask_canvas.h"
 #include "tools/picture_tool.h"

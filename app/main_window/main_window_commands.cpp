@@ -10,17 +10,17 @@
 #include <QToolBar>
 #include <functional>
 
+#include "design/design_state.h"
+#include "files/picture_loading.h"
+#include "files/site_tags.h"
 #include "main_window/main_window.h"
 #include "main_window/menu_table.h"
 #include "main_window/text_layout_controls.h"
 #include "main_window/toolbar_icons.h"
 #include "main_window/toolbar_table.h"
+#include "platform/error_report.h"
 #include "platform/platform.h"
-#include "state/design_state.h"
-#include "state/error_report.h"
-#include "state/layer_space.h"
-#include "state/picture_loading.h"
-#include "state/site_tags.h"
+#include "rendering/layer_space.h"
 #include "tools/picture_tool.h"
 #include "widgets/described.h"
 

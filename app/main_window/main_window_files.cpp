@@ -3,11 +3,11 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include "files/site_tags.h"
 #include "main_window/about_box.h"
 #include "main_window/main_window.h"
+#include "platform/error_report.h"
 #include "platform/platform.h"
-#include "state/error_report.h"
-#include "state/site_tags.h"
 
 using namespace Qt::StringLiterals;
 

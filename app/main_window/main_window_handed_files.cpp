@@ -8,11 +8,11 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include "design/design_state.h"
+#include "files/failure.h"
+#include "files/file_writing.h"
 #include "main_window/main_window.h"
 #include "platform/platform.h"
-#include "state/design_state.h"
-#include "state/failure.h"
-#include "state/file_writing.h"
 #include "widgets/dropped_files.h"
 
 namespace {

@@ -11,6 +11,7 @@
 #include "main_window/main_window.h"
 #include "main_window/scroll_fit.h"
 #include "main_window/source_frame.h"
+#include "platform/registry.h"
 
 namespace {
 
@@ -23,10 +24,6 @@ constexpr int titleBarAllowance = 32;
 constexpr int copyStep = 32;
 
 const QString placementKey = QStringLiteral("Window/Geometry");
-
-QSettings programSettings() {
-  return QSettings(QStringLiteral("Velloro"), QStringLiteral("Velloro"));
-}
 
 }  // namespace
 

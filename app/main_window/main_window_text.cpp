@@ -15,16 +15,16 @@
 #include <cmath>
 
 #include "main_window/font_family_step.h"
+#include "design/design_state.h"
+#include "design/font_choices.h"
+#include "design/setting_declarations.h"
+#include "design/text_picture.h"
+#include "files/site_tags.h"
 #include "main_window/live_preview.h"
 #include "main_window/main_window.h"
 #include "main_window/text_layout_controls.h"
+#include "platform/error_report.h"
 #include "platform/platform.h"
-#include "state/design_state.h"
-#include "state/error_report.h"
-#include "state/font_choices.h"
-#include "state/setting_declarations.h"
-#include "state/site_tags.h"
-#include "state/text_picture.h"
 
 namespace {
 

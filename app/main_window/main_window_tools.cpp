@@ -1,10 +1,10 @@
 // Opening the tool windows: the shape drawing tool from the source selector,
 // the symbol picker from the Tools menu.
+#include "design/design_state.h"
+#include "design/kind_settings.h"
+#include "design/tool_design.h"
 #include "main_window/main_window.h"
 #include "platform/platform.h"
-#include "state/design_state.h"
-#include "state/kind_settings.h"
-#include "state/tool_design.h"
 #include "tools/ellipse_ratio_dialog.h"
 #include "tools/picture_tool.h"
 #include "tools/shape_tool.h"

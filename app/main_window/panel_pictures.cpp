@@ -6,7 +6,7 @@
 #include <QRandomGenerator>
 #include <cmath>
 
-#include "state/material_table.h"
+#include "design/material_table.h"
 
 QImage colourPalette(QSize size) {
   QImage palette(size, QImage::Format_RGB888);

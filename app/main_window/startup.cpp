@@ -5,16 +5,16 @@
 #include <QListWidget>
 #include <QScreen>
 
+#include "design/curve_file.h"
+#include "design/design_state.h"
+#include "design/text_picture.h"
 #include "desktop/colour_scheme.h"
+#include "files/run_folder.h"
 #include "main_window/main_window.h"
+#include "platform/first_run_help.h"
 #include "platform/imaging.h"
+#include "platform/input_picture_name.h"
 #include "platform/platform.h"
-#include "platform/run_folder.h"
-#include "state/curve_file.h"
-#include "state/design_state.h"
-#include "state/first_run_help.h"
-#include "state/input_picture_name.h"
-#include "state/text_picture.h"
 
 namespace {
 

@@ -6,13 +6,13 @@
 #include <QPixmap>
 #include <mutex>
 
+#include "design/style_design.h"
+#include "design/style_json.h"
+#include "design/text_picture.h"
+#include "files/failure.h"
+#include "files/picture_loading.h"
 #include "headless/console_platform.h"
 #include "headless/private_engine.h"
-#include "state/failure.h"
-#include "state/picture_loading.h"
-#include "state/style_design.h"
-#include "state/style_json.h"
-#include "state/text_picture.h"
 
 namespace {
 

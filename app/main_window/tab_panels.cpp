@@ -8,10 +8,10 @@
 #include <QTabBar>
 #include <algorithm>
 
+#include "design/fill_preview.h"
+#include "design/outside_effects.h"
+#include "design/setting_declarations.h"
 #include "main_window/panel_pictures.h"
-#include "state/fill_preview.h"
-#include "state/outside_effects.h"
-#include "state/setting_declarations.h"
 
 namespace {
 

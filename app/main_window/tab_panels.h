@@ -9,9 +9,9 @@
 #include <array>
 #include <vector>
 
-#include "state/gradient_fill.h"
-#include "state/kind_settings.h"
-#include "state/material_table.h"
+#include "design/gradient_fill.h"
+#include "design/kind_settings.h"
+#include "design/material_table.h"
 #include "widgets/picture_box.h"
 #include "widgets/track_slider.h"
 

@@ -5,8 +5,8 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
+#include "design/setting_declarations.h"
 #include "main_window/source_frame.h"
-#include "state/setting_declarations.h"
 #include "widgets/described.h"
 
 TextLayoutControls::TextLayoutControls(SourceFrame& sourceFrame)

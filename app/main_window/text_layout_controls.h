@@ -5,7 +5,7 @@
 
 #include <QObject>
 
-#include "state/text_picture.h"
+#include "design/text_picture.h"
 
 class SourceFrame;
 class QComboBox;

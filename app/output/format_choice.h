@@ -9,7 +9,7 @@
 #include <QImage>
 #include <optional>
 
-#include "state/web_encoding.h"
+#include "files/web_encoding.h"
 
 class QLabel;
 class QRadioButton;

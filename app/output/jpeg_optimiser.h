@@ -9,7 +9,7 @@
 #include <QImage>
 #include <QPoint>
 
-#include "state/screen_scale.h"
+#include "design/screen_scale.h"
 
 class FormatChoice;
 class PictureBox;

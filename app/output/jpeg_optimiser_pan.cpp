@@ -3,10 +3,10 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "files/site_tags.h"
 #include "output/jpeg_optimiser.h"
+#include "platform/error_report.h"
 #include "platform/platform.h"
-#include "state/error_report.h"
-#include "state/site_tags.h"
 #include "widgets/picture_box.h"
 
 namespace {

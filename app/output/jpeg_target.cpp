@@ -1,6 +1,6 @@
 #include "output/jpeg_target.h"
 
-#include "state/work_names.h"
+#include "platform/work_names.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "state/picture_fit.h"
-#include "state/rounding.h"
+#include "design/picture_fit.h"
+#include "design/rounding.h"
 
 namespace {
 

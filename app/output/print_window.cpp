@@ -5,10 +5,10 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "files/failure.h"
+#include "files/site_tags.h"
+#include "platform/error_report.h"
 #include "platform/platform.h"
-#include "state/error_report.h"
-#include "state/failure.h"
-#include "state/site_tags.h"
 #include "widgets/control_fonts.h"
 #include "widgets/described.h"
 #include "widgets/escape_cancels.h"

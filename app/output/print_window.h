@@ -11,8 +11,8 @@
 #include <functional>
 #include <memory>
 
+#include "design/screen_scale.h"
 #include "output/print_placement.h"
-#include "state/screen_scale.h"
 
 class PictureBox;
 class Platform;

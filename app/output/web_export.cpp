@@ -5,9 +5,9 @@
 #include <QUrl>
 #include <algorithm>
 
-#include "state/failure.h"
-#include "state/file_writing.h"
-#include "state/visible_extent.h"
+#include "files/failure.h"
+#include "files/file_writing.h"
+#include "rendering/visible_extent.h"
 
 using namespace Qt::StringLiterals;
 

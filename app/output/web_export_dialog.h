@@ -9,7 +9,7 @@
 #include <QList>
 #include <optional>
 
-#include "state/web_encoding.h"
+#include "files/web_encoding.h"
 
 class QCheckBox;
 class QComboBox;

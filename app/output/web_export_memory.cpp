@@ -3,11 +3,9 @@
 #include <QSettings>
 #include <algorithm>
 
-namespace {
+#include "platform/registry.h"
 
-QSettings programSettings() {
-  return QSettings(QStringLiteral("Velloro"), QStringLiteral("Velloro"));
-}
+namespace {
 
 // Settings name their format in words: a reordered enumeration must not
 // turn a stored WebP into PNG.

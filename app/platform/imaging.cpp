@@ -6,8 +6,8 @@
 #include <QImageWriter>
 #include <algorithm>
 
-#include "state/failure.h"
-#include "state/file_writing.h"
+#include "files/failure.h"
+#include "files/file_writing.h"
 
 bool initializeImaging() {
   static const bool jpegWritable = QImageWriter::supportedImageFormats().contains("jpeg");

@@ -13,6 +13,8 @@
 #include <memory>
 #include <optional>
 
+#include "platform/busy_indicator.h"
+
 class QDialog;
 class QPrinter;
 class QWidget;
@@ -64,10 +66,9 @@ struct FileChoice {
   int filter = 0;
 };
 
-class Platform {
+// The hourglass is its busy indicator (beginBusy, endBusy).
+class Platform : public BusyIndicator {
  public:
-  virtual ~Platform() = default;
-
   virtual MessageAnswer showMessage(const Message& message) = 0;
   // Both return the chosen full path, or an empty text when cancelled.
   virtual QString chooseFileToOpen(const FileDialogRequest& request) = 0;
@@ -81,8 +82,6 @@ class Platform {
   virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
   virtual bool openUrl(const QUrl& url) = 0;
   virtual void showHelp(const QUrl& page) = 0;
-  virtual void beginBusy() = 0;
-  virtual void endBusy() = 0;
   virtual void processPendingEvents() = 0;
   // Shows one of the program's own dialogs modally and returns when it closes.
   virtual void showModal(QDialog& dialog) = 0;
@@ -92,15 +91,3 @@ class Platform {
 // or a test's scripted one).
 Platform& platform();
 void usePlatform(std::unique_ptr<Platform> replacement);
-
-// Shows the hourglass for its lifetime, so a failure never leaves it on.
-class BusyPointer {
- public:
-  explicit BusyPointer(Platform& target) : target_(target) { target_.beginBusy(); }
-  ~BusyPointer() { target_.endBusy(); }
-  BusyPointer(const BusyPointer&) = delete;
-  BusyPointer& operator=(const BusyPointer&) = delete;
-
- private:
-  Platform& target_;
-};

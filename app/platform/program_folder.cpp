@@ -12,8 +12,8 @@
 #include <cerrno>
 #include <cstdio>
 
-#include "state/failure.h"
-#include "state/file_writing.h"
+#include "files/failure.h"
+#include "files/file_writing.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "tools/ellipse_ratio.h"
 
-#include "state/rounding.h"
+#include "design/rounding.h"
 
 double ellipseRatioOfSlider(int sliderValue) {
   const double v = sliderValue / 100.0;

@@ -4,9 +4,9 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "files/site_tags.h"
+#include "platform/error_report.h"
 #include "platform/platform.h"
-#include "state/error_report.h"
-#include "state/site_tags.h"
 #include "tools/ellipse_ratio.h"
 #include "tools/sketch_figures.h"
 #include "widgets/control_fonts.h"

@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "state/tool_design.h"
+#include "design/tool_design.h"
 
 class TrackSlider;
 class Platform;

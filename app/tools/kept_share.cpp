@@ -3,7 +3,7 @@
 #include <QRect>
 #include <cmath>
 
-#include "state/picture_frame.h"
+#include "design/picture_frame.h"
 
 int keptPercent(const QImage& mask) {
   const QRect inside = mask.rect().adjusted(pictureFrameWidth, pictureFrameWidth,

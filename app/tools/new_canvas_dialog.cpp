@@ -5,14 +5,14 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include "files/paths.h"
+#include "files/picture_formats.h"
+#include "files/picture_loading.h"
+#include "files/site_tags.h"
+#include "platform/error_report.h"
+#include "platform/input_picture_name.h"
 #include "platform/platform.h"
-#include "state/error_report.h"
-#include "state/input_picture_name.h"
-#include "state/paths.h"
-#include "state/picture_formats.h"
-#include "state/picture_loading.h"
-#include "state/site_tags.h"
-#include "state/tiling.h"
+#include "rendering/tiling.h"
 #include "tools/open_picture_dialog.h"
 #include "widgets/clamping_spin_box.h"
 #include "widgets/control_fonts.h"

@@ -7,7 +7,7 @@
 #include <QDialog>
 #include <array>
 
-#include "state/tool_design.h"
+#include "design/tool_design.h"
 
 class MainWindowLink;
 class Platform;

@@ -2,8 +2,8 @@
 
 #include <QDir>
 
+#include "files/file_filter.h"
 #include "platform/platform.h"
-#include "state/file_filter.h"
 #include "tools/texture_preview_pane.h"
 
 QString openPictureDialog(const OpenPictureRequest& request, Platform& platform) {

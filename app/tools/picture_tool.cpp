@@ -9,11 +9,11 @@
 #include <QRadioButton>
 #include <QToolButton>
 
+#include "files/site_tags.h"
+#include "files/temp_file.h"
+#include "platform/error_report.h"
 #include "platform/platform.h"
-#include "state/engine_library.h"
-#include "state/error_report.h"
-#include "state/site_tags.h"
-#include "state/temp_file.h"
+#include "rendering/engine_library.h"
 #include "tools/mask_canvas.h"
 #include "widgets/control_fonts.h"
 #include "widgets/described.h"

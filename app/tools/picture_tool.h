@@ -13,10 +13,10 @@
 #include <memory>
 #include <optional>
 
-#include "state/colour_keying.h"
-#include "state/tool_design.h"
-#include "state/undo_files.h"
+#include "design/tool_design.h"
+#include "rendering/colour_keying.h"
 #include "tools/sketch_figures.h"
+#include "undo/undo_files.h"
 
 class EngineLibrary;
 class File;

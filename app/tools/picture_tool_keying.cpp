@@ -5,13 +5,13 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "design/picture_frame.h"
+#include "files/picture_formats.h"
+#include "files/picture_loading.h"
+#include "files/site_tags.h"
+#include "platform/error_report.h"
 #include "platform/platform.h"
-#include "state/engine_library.h"
-#include "state/error_report.h"
-#include "state/picture_formats.h"
-#include "state/picture_frame.h"
-#include "state/picture_loading.h"
-#include "state/site_tags.h"
+#include "rendering/engine_library.h"
 #include "tools/kept_share.h"
 #include "tools/mask_canvas.h"
 #include "tools/open_picture_dialog.h"

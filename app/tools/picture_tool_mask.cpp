@@ -4,10 +4,10 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "design/picture_frame.h"
+#include "files/site_tags.h"
+#include "platform/error_report.h"
 #include "platform/platform.h"
-#include "state/error_report.h"
-#include "state/picture_frame.h"
-#include "state/site_tags.h"
 #include "tools/mask_canvas.h"
 #include "tools/picture_tool.h"
 #include "widgets/main_window_link.h"

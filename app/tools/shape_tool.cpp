@@ -8,10 +8,10 @@
 #include <QSlider>
 #include <QToolButton>
 
+#include "files/site_tags.h"
+#include "files/temp_file.h"
+#include "platform/error_report.h"
 #include "platform/platform.h"
-#include "state/error_report.h"
-#include "state/site_tags.h"
-#include "state/temp_file.h"
 #include "tools/drawing_area.h"
 #include "widgets/control_fonts.h"
 #include "widgets/described.h"

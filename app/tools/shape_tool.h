@@ -9,8 +9,8 @@
 #include <array>
 #include <memory>
 
-#include "state/tool_design.h"
-#include "state/undo_files.h"
+#include "design/tool_design.h"
+#include "undo/undo_files.h"
 
 class DrawingArea;
 class File;

@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "design/text_picture.h"
+#include "files/site_tags.h"
+#include "platform/error_report.h"
 #include "platform/platform.h"
-#include "state/error_report.h"
-#include "state/site_tags.h"
-#include "state/text_picture.h"
 #include "tools/symbol_fonts.h"
 #include "widgets/control_fonts.h"
 #include "widgets/described.h"

@@ -8,7 +8,7 @@
 #include <array>
 #include <vector>
 
-#include "state/screen_scale.h"
+#include "design/screen_scale.h"
 #include "tools/symbol_fonts.h"
 
 class MainWindowLink;

@@ -3,7 +3,7 @@
 #include <QImageReader>
 #include <QPainter>
 
-#include "state/tiling.h"
+#include "rendering/tiling.h"
 #include "widgets/picture_box.h"
 
 namespace {

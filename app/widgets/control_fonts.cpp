@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "state/error_report.h"
-#include "state/site_tags.h"
+#include "files/site_tags.h"
+#include "platform/error_report.h"
 #include "widgets/track_slider.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "state/rounding.h"
+#include "design/rounding.h"
 
 namespace {
 

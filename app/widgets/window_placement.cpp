@@ -4,7 +4,7 @@
 #include <QScreen>
 #include <QWidget>
 
-#include "state/screen_scale.h"
+#include "design/screen_scale.h"
 
 void placeFixedWindow(QWidget& window, const ScreenScale& scale, int layoutWidth, int layoutHeight,
                       int extraTwips) {

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "state/engine_library.h"
+#include "rendering/engine_library.h"
 
 // Renders a mask narrower than 4 pixels into every slot, which empties it,
 // and frees the engine's working memory.

@@ -151,22 +151,59 @@ Picture blobMask(int32_t width, int32_t rows) {
 
 class RenderBounds : public LayerTest {};
 
+// Bytes past the end of every buffer the engine is handed, which it must
+// leave as they are.
+constexpr size_t kGuardSize = 64;
+constexpr uint8_t kGuardByte = 0xA5;
+
+void addGuard(Picture& picture) {
+  picture.bytes.resize(picture.bytes.size() + kGuardSize, kGuardByte);
+}
+
+bool guardKept(const Picture& picture) {
+  return std::all_of(picture.bytes.end() - kGuardSize, picture.bytes.end(),
+                     [](uint8_t byte) { return byte == kGuardByte; });
+}
+
+// Renders `mask` on a fresh white canvas of `width` x `rows` whose buffers,
+// and the mask's, are followed by guard bytes: the engine writes inside the
+// output only, and never into the background.
+Canvas renderedInBounds(int32_t width, int32_t rows, const Picture& mask, const LayerSettings& s) {
+  Canvas canvas(width, rows);
+  Picture guardedMask = mask;
+  for (Picture* picture : {&canvas.background, &canvas.output, &guardedMask}) addGuard(*picture);
+  startRender(canvas, guardedMask, s);
+  DESTRUCTION();
+  EXPECT_TRUE(guardKept(canvas.output)) << "written past the output";
+  EXPECT_TRUE(guardKept(guardedMask)) << "written past the mask";
+  Picture untouched(width, rows);
+  addGuard(untouched);
+  EXPECT_EQ(canvas.background.bytes, untouched.bytes) << "the background changed";
+  return canvas;
+}
+
+// A design with an edge is drawn, inside the canvas.
+void expectDrawnInBounds(int32_t width, int32_t rows, const Picture& mask, const LayerSettings& s) {
+  const Canvas canvas = renderedInBounds(width, rows, mask, s);
+  EXPECT_NE(canvas.output.bytes, canvas.background.bytes) << "nothing drawn";
+}
+
 TEST_F(RenderBounds, EveryDeformationAmountWithEveryShadow) {
   const Picture mask = blobMask(60, 40);
-  Canvas canvas(70, 50);
   for (DeformationType type :
        {DeformationType::None, DeformationType::Rotate, DeformationType::Curve}) {
     for (int32_t amount = 0; amount <= 100; ++amount) {
+      SCOPED_TRACE(testing::Message() << "deformation " << toInt(type) << ", amount " << amount);
       // None, drop shadow, cast shadow; shadow parameters up to 255 throw
       // shadows out of the picture.
-      render(canvas, mask,
-             {.deformationType = toInt(type),
-              .effectType = amount % 3,
-              .deformationAmount = amount,
-              .effectAmount = 100 - amount,
-              .effectValue1 = (amount * 53) % 256,
-              .effectValue2 = (amount * 37) % 256,
-              .layerSlot = 1 + amount % 3});
+      expectDrawnInBounds(70, 50, mask,
+                          {.deformationType = toInt(type),
+                           .effectType = amount % 3,
+                           .deformationAmount = amount,
+                           .effectAmount = 100 - amount,
+                           .effectValue1 = (amount * 53) % 256,
+                           .effectValue2 = (amount * 37) % 256,
+                           .layerSlot = 1 + amount % 3});
     }
   }
 }
@@ -194,18 +231,21 @@ TEST_F(RenderBounds, ShadowsAndOffsetsFarOutsideThePictureLeaveItUnchanged) {
 // A mask larger than the canvas, and a mask that is all element (small
 // masks meet every argument in the engine's fuzz target).
 TEST_F(RenderBounds, MasksLargerThanTheCanvasOrAllElement) {
-  Canvas canvas(631, 331);
-  render(canvas, blobMask(2000, 600), {.effectType = toInt(EffectType::Outline1)});
-  render(canvas, blobMask(2000, 600), {.effectType = toInt(EffectType::Glow), .layerSlot = 3});
+  expectDrawnInBounds(631, 331, blobMask(2000, 600), {.effectType = toInt(EffectType::Outline1)});
+  expectDrawnInBounds(631, 331, blobMask(2000, 600),
+                      {.effectType = toInt(EffectType::Glow), .layerSlot = 3});
+  // All element, the mask has no edge to shade from; the render still keeps
+  // to its buffers.
   const Picture whole(40, 30, 0);
-  canvas = Canvas(40, 30);
   for (int32_t effect = toInt(EffectType::NoContour); effect <= toInt(EffectType::Glow); ++effect)
-    for (int32_t slot = 1; slot <= 3; ++slot)
-      render(canvas, whole,
-             {.material = slot == 3 ? 0 : 6,
-              .effectType = effect,
-              .effectAmount = 100,
-              .layerSlot = slot});
+    for (int32_t slot = 1; slot <= 3; ++slot) {
+      SCOPED_TRACE(testing::Message() << "effect " << effect << ", slot " << slot);
+      renderedInBounds(40, 30, whole,
+                       {.material = slot == 3 ? 0 : 6,
+                        .effectType = effect,
+                        .effectAmount = 100,
+                        .layerSlot = slot});
+    }
 }
 
 // A raised rectangle: Raised shades its edge from the fill colour too.

@@ -2,6 +2,9 @@
 // one that cuts it (told on standard error), or the design alone; and the
 // title drawn N times as dense with `--scale N`, which shrunk back by N looks
 // like the title at scale 1.
+#include <tuple>
+
+#include "headless/scaled_scene.h"
 #include "render_run_fixture.h"
 #include "shrunk_difference.h"
 
@@ -126,6 +129,27 @@ double redOverBlue(const QImage& picture, int x) {
 }
 
 }  // namespace
+
+// A denser title's effect keeps its reach: the width grows with the share of
+// the room the engine gives the effect, up to the effect's limit; shadows
+// and effects without a width keep their amount.
+TEST(ScaledEffectAmount, WidthsFollowTheRoomUpToEachEffectsLimit) {
+  using enum velloro::EffectType;
+  // Amount, effect, room at scale 1 and at the scale, scale, amount handed on.
+  const std::tuple<int, velloro::EffectType, int, int, int, int> cases[] = {
+      {20, Glow, 10, 20, 2, 20},        // 100 and 400 square pixels: in proportion
+      {20, Raised, 10, 20, 2, 53},      // 400 held to 150: 20 x 100 x 4 / 150
+      {20, Outline1, 40, 80, 2, 80},    // both held to 1000: 20 x 4
+      {50, Engraved, 40, 80, 2, 100},   // 200 is more than the slider's 100
+      {20, Glow, 10, 20, 1, 20},        // scale 1 changes nothing
+      {20, DropShadow, 10, 20, 2, 20},  // a shadow has no reach limit
+      {20, NoContour, 10, 20, 2, 20},
+      {20, Glow, 10, 0, 2, 20},  // no room at the scale: nothing to share
+  };
+  for (const auto& [amount, type, room, scaledRoom, scale, expected] : cases)
+    EXPECT_EQ(scaledEffectAmount(amount, type, room, scaledRoom, scale), expected)
+        << velloro::toInt(type) << " with room " << room << " -> " << scaledRoom;
+}
 
 TEST_F(ScaledRender, ShrunkBackItMatchesTheTitleAtScaleOne) {
   // The effect, the scale and the largest mean difference allowed.

@@ -2,11 +2,11 @@
 // declared setting through the style file, the command line and --help.
 #include "headless/render_command.h"
 
+#include "design/setting_declarations.h"
+#include "design/style_json.h"
 #include "headless/console_platform.h"
 #include "headless/title_scene.h"
 #include "render_run_fixture.h"
-#include "state/setting_declarations.h"
-#include "state/style_json.h"
 
 // Other spellings of a flag or a value.
 TEST(RenderCommand, OtherSpellingsReachTheRequest) {

@@ -1,9 +1,9 @@
 #include <QAccessible>
 #include <QSet>
 
+#include "files/web_encoding.h"
 #include "main_window_fixture.h"
 #include "output/jpeg_optimiser.h"
-#include "state/web_encoding.h"
 
 // What a user works with: buttons, boxes, lists, sliders, tabs, and the
 // picture boxes that take clicks (palettes, pattern and material pictures).

@@ -1,5 +1,5 @@
+#include "design/curve_drawing.h"
 #include "main_window_fixture.h"
-#include "state/curve_drawing.h"
 
 // The box pixel of a curve point, by the inverse of the editor's mapping.
 static QPoint pixelOf(int x, int y) { return curveBoxPosition(x, y).toPoint(); }

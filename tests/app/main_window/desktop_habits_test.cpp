@@ -5,7 +5,7 @@
 #include "main_window/status_pane.h"
 #include "main_window/window_slot.h"
 #include "main_window_fixture.h"
-#include "state/recent_files.h"
+#include "platform/recent_files.h"
 
 class DesktopHabitsTest : public MainWindowTest {
  protected:

@@ -26,17 +26,17 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "design/curve_file.h"
 #include "desktop/scripted_platform.h"
+#include "files/bmp_file.h"
+#include "files/picture_formats.h"
+#include "files/run_folder.h"
 #include "headless/picture_output.h"
 #include "main_window/about_box.h"
 #include "main_window/live_preview.h"
 #include "main_window/main_window.h"
 #include "output/web_export_dialog.h"
-#include "platform/run_folder.h"
-#include "state/bmp_file.h"
-#include "state/curve_file.h"
-#include "state/picture_formats.h"
-#include "state/stored_layers.h"
+#include "rendering/stored_layers.h"
 #include "test_files.h"
 #include "test_pictures.h"
 #include "tools/ellipse_ratio_dialog.h"

@@ -3,8 +3,8 @@
 #include <QSlider>
 #include <QToolButton>
 
+#include "files/picture_loading.h"
 #include "main_window_fixture.h"
-#include "state/picture_loading.h"
 #include "tools/drawing_area.h"
 
 class ShapeToolTest : public MainWindowTest {

@@ -1,6 +1,6 @@
+#include "design/style_json.h"
 #include "main_window/style_gallery.h"
 #include "main_window_fixture.h"
-#include "state/style_json.h"
 
 class StylesTest : public MainWindowTest {
  protected:

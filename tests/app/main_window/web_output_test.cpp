@@ -4,8 +4,8 @@
 #include "main_window_fixture.h"
 #include "output/image_element_dialog.h"
 #include "output/web_export_memory.h"
+#include "rendering/visible_extent.h"
 #include "shrunk_difference.h"
-#include "state/visible_extent.h"
 
 using WebOutputTest = MainWindowTest;
 

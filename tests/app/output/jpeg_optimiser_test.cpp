@@ -10,12 +10,12 @@
 #include <QScrollBar>
 #include <QSlider>
 
+#include "files/bmp_file.h"
 #include "output/format_choice.h"
 #include "output/jpeg_encoding.h"
 #include "output/jpeg_target.h"
 #include "output/size_readout.h"
 #include "output_fixture.h"
-#include "state/bmp_file.h"
 #include "test_files.h"
 #include "test_pictures.h"
 #include "widgets/picture_box.h"

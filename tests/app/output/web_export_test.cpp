@@ -9,8 +9,8 @@
 #include <QSpinBox>
 #include <QTest>
 
+#include "files/failure.h"
 #include "output/output_fixture.h"
-#include "state/failure.h"
 #include "test_files.h"
 
 static QImage designWithAHole() {

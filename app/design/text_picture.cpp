@@ -1,0 +1,161 @@
+#include "design/text_picture.h"
+
+#include <QPainter>
+#include <QRegularExpression>
+#include <algorithm>
+#include <cmath>
+
+#include "files/failure.h"
+
+namespace {
+
+constexpr double metresPerInch = 0.0254;
+
+// The engine keeps about 120 bytes of working arrays per mask pixel; beyond
+// this many pixels a render would take gigabytes.
+constexpr qint64 largestTextPicture = qint64(8) << 20;
+
+// Qt adds up advances in 26.6 fixed point, which wraps around past about
+// 33.5 million pixels: a text measured whole could come out narrow. No
+// piece this long comes near that, even in the largest font.
+constexpr qsizetype measuredPiece = 1024;
+
+double pieceByPieceWidth(const QFontMetricsF& metrics, const QString& text) {
+  double width = 0;
+  for (qsizetype start = 0; start < text.size();) {
+    qsizetype length = std::min(measuredPiece, text.size() - start);
+    // A character of two UTF-16 units stays in one piece.
+    if (start + length < text.size() && text[start + length].isLowSurrogate()) ++length;
+    width += metrics.horizontalAdvance(text.mid(start, length));
+    start += length;
+  }
+  return width;
+}
+
+Failure tooLargeToDraw(double width, double height) {
+  return Failure(errorNumber::OutOfMemory,
+                 QStringLiteral("The text is too large to draw (%1 x %2 pixels): "
+                                "choose a smaller size or a shorter text")
+                     .arg(std::round(width), 0, 'f', 0)
+                     .arg(std::round(height), 0, 'f', 0));
+}
+
+// Where a line of `width` starts within a block `blockWidth` wide.
+double alignedLeft(LineAlignment alignment, double blockWidth, double width) {
+  switch (alignment) {
+    case LineAlignment::Centre: return (blockWidth - width) / 2;
+    case LineAlignment::Right: return blockWidth - width;
+    case LineAlignment::Left: break;
+  }
+  return 0;
+}
+
+}  // namespace
+
+QStringList titleLines(const QString& text) {
+  static const QRegularExpression lineBreak(QStringLiteral("\\r\\n|\\r|\\n"));
+  return text.split(lineBreak);
+}
+
+QString titleLinesProblem(const QString& text) {
+  const qsizetype count = titleLines(text).size();
+  if (count <= largestLineCount) return {};
+  return QStringLiteral("the text has %1 lines; a title holds at most %2")
+      .arg(count)
+      .arg(largestLineCount);
+}
+
+TextLayout textLayout(QSizeF textSize, double fontPointSize, double lineHeight) {
+  TextLayout layout;
+  layout.margin = fontPointSize / 4;
+  layout.width = roundHalfEven(textSize.width() + 12 + 2 * layout.margin);
+  const int32_t firstLineRoom = roundHalfEven(roundHalfEven(lineHeight) * 1.3);
+  layout.height = firstLineRoom + roundHalfEven(textSize.height() - lineHeight);
+  layout.top = firstLineRoom / 15.0;
+  return layout;
+}
+
+TextPicture::TextPicture() : font(QStringLiteral("Tahoma"), 75) {
+  font.setBold(true);
+  picture = blankPicture({1, 1});
+}
+
+void TextPicture::setDotsPerInch(double dotsPerInch) {
+  dotsPerInch_ = dotsPerInch;
+  picture = blankPicture(picture.size());
+}
+
+QImage TextPicture::blankPicture(QSize size) const {
+  QImage blank(size, QImage::Format_RGB888);
+  const int dotsPerMetre = int(std::lround(dotsPerInch_ / metresPerInch));
+  blank.setDotsPerMeterX(dotsPerMetre);
+  blank.setDotsPerMeterY(dotsPerMetre);
+  blank.fill(Qt::white);
+  return blank;
+}
+
+QFont TextPicture::printedFont() const {
+  QFont printed = font;
+  printed.setLetterSpacing(QFont::AbsoluteSpacing, arrangement.letterSpacing);
+  return printed;
+}
+
+double TextPicture::lineStep(const QFontMetricsF& metrics) const {
+  return metrics.lineSpacing() * arrangement.lineSpacing;
+}
+
+// The letter spacing follows every letter, the last one too: the line ends
+// at its last letter.
+double TextPicture::lineWidth(const QFontMetricsF& metrics, const QString& line) const {
+  if (line.isEmpty()) return 0;
+  return pieceByPieceWidth(metrics, line) - arrangement.letterSpacing;
+}
+
+QList<double> TextPicture::lineWidths(const QFontMetricsF& metrics,
+                                      const QStringList& lines) const {
+  QList<double> widths;
+  widths.reserve(lines.size());
+  for (const QString& line : lines) widths << lineWidth(metrics, line);
+  return widths;
+}
+
+QSizeF TextPicture::blockSize(const QFontMetricsF& metrics, const QList<double>& widths) const {
+  const double widest = widths.isEmpty() ? 0 : *std::max_element(widths.begin(), widths.end());
+  return {std::max(widest, 0.0), metrics.height() + double(widths.size() - 1) * lineStep(metrics)};
+}
+
+QSizeF TextPicture::textSize(const QString& text) const {
+  const QFontMetricsF metrics(printedFont(), &picture);
+  return blockSize(metrics, lineWidths(metrics, titleLines(text)));
+}
+
+int32_t TextPicture::roundedFontSize() const { return roundHalfEven(font.pointSizeF()); }
+
+void TextPicture::print(const QString& text) {
+  if (printed_ == Printing{text, font, arrangement, picture.cacheKey()}) return;
+  // Each line is shaped once: for the block's size and for its alignment.
+  const QFontMetricsF metrics(printedFont(), &picture);
+  const QStringList lines = titleLines(text);
+  const QList<double> widths = lineWidths(metrics, lines);
+  const QSizeF size = blockSize(metrics, widths);
+  // The whole pixels of a layout could not hold the width of a text far too
+  // long: such a text is refused before its layout is made.
+  if (!(size.width() <= double(largestTextPicture)))
+    throw tooLargeToDraw(size.width(), size.height() * 1.3);
+  const TextLayout layout = textLayout(size, font.pointSizeF(), metrics.height());
+  if (qint64(layout.width) * layout.height > largestTextPicture)
+    throw tooLargeToDraw(layout.width, layout.height);
+  picture = blankPicture({layout.width, layout.height});
+  {
+    QPainter painter(&picture);
+    painter.setFont(printedFont());
+    painter.setPen(Qt::black);
+    double baseline = layout.top + metrics.ascent();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+      const double left = alignedLeft(arrangement.alignment, size.width(), widths[i]);
+      painter.drawText(QPointF(layout.margin + left, baseline), lines[i]);
+      baseline += lineStep(metrics);
+    }
+  }
+  printed_ = {text, font, arrangement, picture.cacheKey()};
+}

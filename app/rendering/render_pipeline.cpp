@@ -1,0 +1,200 @@
+#include "rendering/render_pipeline.h"
+
+#include "design/design_state.h"
+#include "design/effect_colour.h"
+#include "design/outside_effects.h"
+#include "files/bmp_file.h"
+#include "files/failure.h"
+#include "platform/busy_indicator.h"
+#include "platform/platform.h"
+#include "rendering/engine_library.h"
+#include "rendering/layer_space.h"
+
+namespace {
+
+// Shape and picture masks carry a 32-pixel frame around the design.
+constexpr int32_t maskFrame = 32;
+constexpr int32_t tileFrameOffset = 30;
+
+// Slider positions are 16-bit values, passed on sign-extended.
+int32_t sliderValue(int32_t position) { return int16_t(position); }
+
+EffectArguments effectArgumentsOf(const DesignState& state, const PanelReadings& panels) {
+  const OutsideEffect& effect = outsideEffect(state.effectType);
+  // Only an effect with a colour of its own hands one to the engine.
+  const Rgb* colour = effectColour(state, effect);
+  return effectArguments(effect, panels.sliders, colour ? *colour : Rgb{});
+}
+
+void checkCanvasCaptured(const DesignState& state) {
+  const PictureGeometry& geometry = state.geometry;
+  const qsizetype needed = qsizetype(geometry.canvasStride) * geometry.canvasRows;
+  if (geometry.canvasRows <= 0 || state.buffers.background.size() < needed ||
+      state.buffers.output.size() < needed)
+    throw Failure(errorNumber::InvalidArgument, QStringLiteral("No canvas captured to draw on"));
+}
+
+PictureBuffer maskOfSource(const DesignState& state, const QImage& textPicture) {
+  switch (state.sourceKind) {
+    case SourceKind::Shape: return readPictureBuffer(state.workingFiles.shape);
+    case SourceKind::Picture: return readPictureBuffer(state.workingFiles.mask);
+    default: return pictureBufferOf(textPicture);
+  }
+}
+
+// The tile is read from row 1 on: the engine reads mask row r from tile row
+// r - 1 otherwise.
+void installGradientTile(const DesignState& state, const PictureBuffer& mask,
+                         const EngineEntryPoints& engine) {
+  const QImage maskPicture = imageOfBuffer(mask.bytes, mask.width, mask.rows);
+  const PictureBuffer tile = pictureBufferOf(gradientTexture(maskPicture, state.gradient));
+  engine.texture(reinterpret_cast<const uint8_t*>(tile.bytes.constData()), 1, 0, tile.stride,
+                 tile.rows);
+}
+
+void installTextureTile(const DesignState& state, const PanelReadings& panels,
+                        const PictureBuffer& mask, const EngineEntryPoints& engine) {
+  const TextureTile tile = textureTileFor(state, panels.textureOption);
+  if (panels.gradientOption && tile.source != TileSource::PictureFile) {
+    installGradientTile(state, mask, engine);
+    return;
+  }
+  if (tile.source == TileSource::PictureFile) {
+    const PictureBuffer picture = readPictureBuffer(state.workingFiles.picture);
+    engine.texture(reinterpret_cast<const uint8_t*>(picture.bytes.constData()), 0, 0,
+                   picture.stride, picture.rows);
+    return;
+  }
+  if (tile.source == TileSource::TextureBuffer) {
+    const PictureGeometry& geometry = state.geometry;
+    engine.texture(reinterpret_cast<const uint8_t*>(state.buffers.texture.constData()), tile.offset,
+                   tile.offset, geometry.textureStride, geometry.textureRows);
+    return;
+  }
+  static const uint8_t noTile[1] = {0};
+  engine.texture(noTile, 0, 0, 0, 0);
+}
+
+// The engine's source picture: the background, laid into the layer space
+// when the canvas was cropped.
+PictureBuffer sourceInLayerSpace(const DesignState& state) {
+  const PictureGeometry& geometry = state.geometry;
+  if (state.layerOrigin.isNull())
+    return {state.buffers.background, geometry.canvasWidth, geometry.canvasRows,
+            geometry.canvasStride};
+  const QImage background =
+      imageOfBuffer(state.buffers.background, geometry.canvasWidth, geometry.canvasRows);
+  return pictureBufferOf(embedInLayerSpace(background, state.layerOrigin));
+}
+
+}  // namespace
+
+velloro::ActionArguments engineArguments(const DesignState& state, const PanelReadings& panels,
+                                         MaskGeometry mask) {
+  const bool framedMask = state.sourceKind != SourceKind::Text;
+  const EffectArguments effect = effectArgumentsOf(state, panels);
+  velloro::ActionArguments a;
+  a.maskStride = mask.stride;
+  a.maskRows = mask.rows;
+  a.outputStride = state.geometry.canvasStride;
+  a.outputRows = state.geometry.canvasRows;
+  a.columnOffset = state.designFrame.left - (framedMask ? maskFrame : 0);
+  a.rowOffset = state.designFrame.top - (framedMask ? maskFrame : 0);
+  a.smoothingSize = panels.smoothingSize;
+  a.surfacePattern = state.surfacePattern;
+  a.curveAxis = state.curveAxis;
+  a.material = state.material;
+  a.deformationType = state.deformationType;
+  a.effectType = state.effectType;
+  a.deformationAmount = sliderValue(panels.deformSlider);
+  a.effectAmount = effect.amount;
+  a.effectValue1 = effect.values[0];
+  a.effectValue2 = effect.values[1];
+  a.effectValue3 = effect.values[2];
+  a.fillRed = state.fillColour.red;
+  a.fillGreen = state.fillColour.green;
+  a.fillBlue = state.fillColour.blue;
+  a.layerSlot = velloro::toInt(state.sourceKind);
+  for (int i = 0; i < curvePointCount; ++i) {
+    a.knotX[i] = state.curve.x[i + 1];
+    a.knotY[i] = state.curve.y[i + 1];
+  }
+  return a;
+}
+
+TextureTile textureTileFor(const DesignState& state, bool textureOption) {
+  if (state.sourceKind == SourceKind::Picture && state.material == Material::Profile)
+    return {TileSource::PictureFile, 0};
+  // Without a texture picture loaded there is no tile to lay, whatever the option.
+  if (!textureOption || state.geometry.textureStride <= 0 || state.buffers.texture.isEmpty())
+    return {};
+  return {TileSource::TextureBuffer, state.sourceKind == SourceKind::Text ? 0 : tileFrameOffset};
+}
+
+void captureCanvas(DesignState& state, const QImage& canvas) {
+  saveBmp(canvas, state.workingFiles.canvas);
+  captureCanvasBuffers(state, canvas);
+}
+
+void captureCanvasBuffers(DesignState& state, const QImage& canvas) {
+  captureCanvasBuffers(state, pictureBufferOf(canvas));
+}
+
+void captureCanvasBuffers(DesignState& state, PictureBuffer pixels) {
+  PictureGeometry& geometry = state.geometry;
+  geometry.canvasRows = pixels.rows;
+  geometry.canvasWidth = pixels.width;
+  geometry.canvasStride = pixels.stride;
+  DesignFrame& frame = state.designFrame;
+  if (frame.top > geometry.canvasRows - 50) frame.top = geometry.canvasRows - 50;
+  if (frame.left > geometry.canvasWidth - 50) frame.left = geometry.canvasWidth - 50;
+  state.buffers.background = pixels.bytes;
+  state.buffers.output = std::move(pixels.bytes);
+}
+
+void loadTexture(DesignState& state, const QImage& texture) {
+  PictureBuffer tile = pictureBufferOf(texture);
+  state.geometry.textureRows = tile.rows;
+  state.geometry.textureStride = tile.stride;
+  state.buffers.texture = std::move(tile.bytes);
+}
+
+bool sourceReady(const DesignState& state, Platform& platform) {
+  const SourceKind kind = state.sourceKind;
+  if (kind == SourceKind::Text || state.kindSettings[kind].available) return true;
+  platform.showMessage({kind == SourceKind::Shape ? QStringLiteral("No shape drawn !")
+                                                  : QStringLiteral("No picture loaded !")});
+  return false;
+}
+
+void renderIntoBuffers(DesignState& state, const QImage& textPicture, const PanelReadings& panels,
+                       const EngineEntryPoints& engine, BusyIndicator& busy) {
+  checkCanvasCaptured(state);
+  PictureBuffer mask = maskOfSource(state, textPicture);
+  velloro::ActionArguments arguments = engineArguments(state, panels, {mask.stride, mask.rows});
+  BusyPointer busyPointer(busy);
+  installTextureTile(state, panels, mask, engine);
+  arguments.mask = reinterpret_cast<uint8_t*>(mask.bytes.data());
+  const PictureBuffer source = sourceInLayerSpace(state);
+  // The engine copies the source into the output before it paints.
+  state.buffers.output = QByteArray(source.bytes.size(), Qt::Uninitialized);
+  arguments.source = reinterpret_cast<const uint8_t*>(source.bytes.constData());
+  arguments.output = reinterpret_cast<uint8_t*>(state.buffers.output.data());
+  arguments.outputStride = source.stride;
+  arguments.outputRows = source.rows;
+  arguments.columnOffset += state.layerOrigin.x();
+  arguments.rowOffset += state.layerOrigin.y();
+  callAction(engine, arguments);
+  engine.destruction();
+  state.layersStored = true;
+}
+
+QImage renderDesign(DesignState& state, const QImage& textPicture, const PanelReadings& panels,
+                    const EngineEntryPoints& engine, BusyIndicator& busy) {
+  renderIntoBuffers(state, textPicture, panels, engine, busy);
+  const QSize canvas(state.geometry.canvasWidth, state.geometry.canvasRows);
+  const QPoint origin = state.layerOrigin;
+  return cutFromLayerSpace(imageOfBuffer(state.buffers.output, origin.x() + canvas.width(),
+                                         origin.y() + canvas.height()),
+                           origin, canvas);
+}

@@ -1,0 +1,76 @@
+// The render pipeline: the canvas captured as the background of every later
+// render, the texture tile, and the render that hands the mask of the
+// current source with every setting to the relief engine and gives back the
+// canvas with the design on it. Pixels travel between pictures and buffers
+// directly, in the BMP row layout the engine expects; the canvas file stays a
+// BMP because the undo store copies it.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "action_arguments.h"
+#include "design/panel_readings.h"
+#include "files/bmp_file.h"
+
+struct DesignState;
+struct EngineEntryPoints;
+class BusyIndicator;
+class Platform;
+
+// A mask, or any picture, in buffer layout.
+struct MaskGeometry {
+  int32_t stride = 0;
+  int32_t rows = 0;
+};
+
+// Every ACTION argument but the three picture pointers, which the render
+// fills in once the buffers are at hand.
+velloro::ActionArguments engineArguments(const DesignState& state, const PanelReadings& panels,
+                                         MaskGeometry mask);
+
+// Where the texture tile of a render comes from.
+enum class TileSource { None, TextureBuffer, PictureFile };
+
+struct TextureTile {
+  TileSource source = TileSource::None;
+  int32_t offset = 0;  // both placement offsets
+};
+
+TextureTile textureTileFor(const DesignState& state, bool textureOption);
+
+// Keeps the design frame on `canvas` and fills the background and output
+// buffers from it, in memory only.
+void captureCanvasBuffers(DesignState& state, const QImage& canvas);
+// The same for a canvas already in the buffer layout.
+void captureCanvasBuffers(DesignState& state, PictureBuffer pixels);
+
+// The window's capture: saves `canvas` as the canvas file, which the undo
+// store copies, then captures its buffers. Throws a Failure when the canvas
+// file cannot be written; the buffers stay as they were then.
+void captureCanvas(DesignState& state, const QImage& canvas);
+
+// Makes the texture buffer from the hidden texture window's picture.
+void loadTexture(DesignState& state, const QImage& texture);
+
+// Shows "No shape drawn !" or "No picture loaded !" when the current source
+// kind has no result yet, and returns whether it has one.
+bool sourceReady(const DesignState& state, Platform& platform);
+
+// Renders the current source kind's mask (the text picture for text, the
+// shape or mask file otherwise) and returns the canvas with the design; a
+// gradient fill is handed to the engine as a texture the mask's size. The
+// engine works in the layer space of the state's layer origin.
+// Shows `busy` while the engine runs. Throws a Failure; the captured canvas
+// and the buffers of the state stay usable then.
+QImage renderDesign(DesignState& state, const QImage& textPicture, const PanelReadings& panels,
+                    const EngineEntryPoints& engine, BusyIndicator& busy);
+
+// renderDesign without the picture: the canvas with the design is left in
+// the state's output buffer only, as a picture of the layer space in the
+// buffer layout.
+void renderIntoBuffers(DesignState& state, const QImage& textPicture, const PanelReadings& panels,
+                       const EngineEntryPoints& engine, BusyIndicator& busy);

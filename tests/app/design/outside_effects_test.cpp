@@ -1,0 +1,34 @@
+// What each outside effect's row tells the rest of the program: the design
+// colour it paints with, whether it is a shadow and whether the engine
+// paints it around the design, each checked against the effect's own name
+// and the engine's declaration rather than against the rows themselves.
+#include "design/outside_effects.h"
+
+#include <gtest/gtest.h>
+
+#include "design/design_state.h"
+#include "design/effect_colour.h"
+
+TEST(OutsideEffectRows, ColourShadowAndReachFollowWhatTheEffectIs) {
+  DesignState state;
+  state.outlineColour = {1, 2, 3};
+  state.glowColour = {4, 5, 6};
+  const DesignState& unchanged = state;
+  ASSERT_EQ(outsideEffects().size(), 8u);
+  for (const OutsideEffect& effect : outsideEffects()) {
+    const QString name = effect.name;
+    SCOPED_TRACE(name.toStdString());
+    const Rgb* expected = name.startsWith(QLatin1String("outline")) ? &state.outlineColour
+                          : name == QLatin1String("glow")           ? &state.glowColour
+                                                                    : nullptr;
+    EXPECT_EQ(effectColour(state, effect), expected);
+    EXPECT_EQ(effectColour(unchanged, effect), expected);
+    EXPECT_EQ(effect.castsShadow, name.endsWith(QLatin1String("-shadow")));
+    EXPECT_EQ(effect.largestReach2.has_value(), velloro::isOuterEffect(effect.type));
+  }
+  // The engine lets a raised edge reach less far than every other effect.
+  EXPECT_EQ(outsideEffect(EffectType::Raised).largestReach2, 150.0);
+  for (EffectType type :
+       {EffectType::Engraved, EffectType::Outline1, EffectType::Outline2, EffectType::Glow})
+    EXPECT_EQ(outsideEffect(type).largestReach2, 1000.0) << velloro::toInt(type);
+}

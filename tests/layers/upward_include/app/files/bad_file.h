@@ -1,0 +1,4 @@
+#pragma once
+
+#include "files/failure.h"
+#include "platform/platform.h"

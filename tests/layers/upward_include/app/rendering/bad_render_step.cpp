@@ -1,0 +1,2 @@
+#include "design/design_state.h"
+#include "headless/title_renderer.h"

@@ -1,4 +1,0 @@
-#pragma once
-
-#include <QColor>
-#include <QDialog>
