@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "widgets/described.h"
 
@@ -70,15 +71,28 @@ void SourceFrame::holdLineControls(const std::array<QWidget*, 3>& controls) {
   for (QWidget* control : lineControls_) control->setParent(this);
 }
 
-// The layout controls take their columns out of the text box's width.
+// The layout controls take their room out of the text box's width: the
+// first two side by side on the upper row, the third across both below,
+// each as wide as it asks.
 void SourceFrame::resizeEvent(QResizeEvent*) {
-  constexpr int columnWidth = 72;
+  constexpr int leastColumnWidth = 72;
+  constexpr int columnGap = 4;
+  int left = 0;
+  int right = 0;
+  if (lineControls_[0]) {
+    left = std::max(leastColumnWidth, lineControls_[0]->sizeHint().width());
+    right = std::max(leastColumnWidth, lineControls_[1]->sizeHint().width());
+    right = std::max(right, lineControls_[2]->sizeHint().width() - left - columnGap);
+  }
   const int inner = width();
-  const int reserved = lineControls_[0] ? 2 * (columnWidth + 4) : 0;
+  const int reserved = lineControls_[0] ? left + right + 2 * columnGap : 0;
   const int textWidth = std::max(0, inner - 267 - reserved);
   textBox_->setGeometry(146, 14, textWidth, 32);
-  for (int i = 0; i < 3 && lineControls_[i]; ++i)
-    lineControls_[i]->setGeometry(150 + textWidth + (i / 2) * (columnWidth + 4), 3 + 25 * (i % 2),
-                                  columnWidth, 23);
+  if (lineControls_[0]) {
+    const int start = 150 + textWidth;
+    lineControls_[0]->setGeometry(start, 3, left, 23);
+    lineControls_[1]->setGeometry(start + left + columnGap, 3, right, 23);
+    lineControls_[2]->setGeometry(start, 28, left + columnGap + right, 23);
+  }
   drawButton_->setGeometry(std::max(0, inner - 105), 14, 96, 32);
 }
