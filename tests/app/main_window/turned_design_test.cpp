@@ -14,6 +14,10 @@ struct Deformed {
   const char* cutEdge;  // an edge the design runs past
 };
 
+void PrintTo(const Deformed& deformed, std::ostream* out) {
+  *out << deformed.title << ", deformation " << deformed.option << " at " << deformed.slider;
+}
+
 // The box of the pixels more opaque than not: the letters without the faint
 // reach of their effect.
 QRect solidExtent(const QImage& picture) {
