@@ -1,29 +1,60 @@
 #include "design/curve_drawing.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "design/curve_spline.h"
 
 namespace {
 
-const QColor labelColour(240, 240, 240);
+const QColor lightLabelColour(240, 240, 240);
 const QColor axisColour(0, 0, 0);
 const QColor curveColour(255, 0, 0);
 
-void printLabel(QPainter& painter, int x, int y, const QString& text) {
-  painter.drawText(QRect(x, y, 200, 40), Qt::AlignLeft | Qt::AlignTop, text);
+constexpr int labelLeft = 20;
+constexpr int labelPixelSize = 27;  // 20 points on a 96 dots-per-inch screen
+constexpr int smallestLabelPixelSize = 6;
+constexpr int labelRightRoom = 2;
+// How far towards white a label on a dark box stands out from the box.
+constexpr double darkLabelLift = 0.08;
+
+// The labels are a watermark behind the curve: light grey on a light box,
+// and on a dark box a shade only a little lighter than the box.
+QColor labelColourOn(const QColor& background) {
+  if (background.lightness() >= 128) return lightLabelColour;
+  const auto lifted = [](int channel) {
+    return channel + int(std::lround((255 - channel) * darkLabelLift));
+  };
+  return QColor(lifted(background.red()), lifted(background.green()), lifted(background.blue()));
 }
 
-void drawLabels(QPainter& painter) {
-  QFont font = painter.font();
-  font.setPixelSize(27);  // 20 points on a 96 dots-per-inch screen
+// The labels' font at its full size, or smaller where a wide face would
+// run past the box's right edge.
+QFont labelFont(QFont font, int width) {
   font.setBold(true);
-  painter.setFont(font);
-  painter.setPen(labelColour);
-  printLabel(painter, 20, 0, QStringLiteral("Brighter"));
-  painter.drawLine(20, 32, 120, 32);
-  printLabel(painter, 20, 30, QStringLiteral("Darker"));
+  for (int size = labelPixelSize; size >= smallestLabelPixelSize; --size) {
+    font.setPixelSize(size);
+    const QFontMetrics metrics(font);
+    // The ink of a bold letter can reach past its advance.
+    if (std::max(metrics.boundingRect(QStringLiteral("Brighter")).right(),
+                 metrics.boundingRect(QStringLiteral("Darker")).right()) < width)
+      break;
+  }
+  return font;
+}
+
+void printLabel(QPainter& painter, int y, const QString& text) {
+  painter.drawText(QRect(labelLeft, y, 200, 40), Qt::AlignLeft | Qt::AlignTop, text);
+}
+
+void drawLabels(QPainter& painter, int boxWidth, const QColor& background) {
+  painter.setFont(labelFont(painter.font(), boxWidth - labelLeft - labelRightRoom));
+  painter.setPen(labelColourOn(background));
+  printLabel(painter, 0, QStringLiteral("Brighter"));
+  painter.drawLine(labelLeft, 32, 120, 32);
+  printLabel(painter, 30, QStringLiteral("Darker"));
 }
 
 void drawAxes(QPainter& painter) {
@@ -50,7 +81,7 @@ QPointF curveBoxPosition(double x, double y) { return {x / 2.0 + 6.0, (255.0 - y
 void drawCurveFrame(QImage& box, const CurvePoints& points, const QColor& background) {
   box.fill(background);
   QPainter painter(&box);
-  drawLabels(painter);
+  drawLabels(painter, box.width(), background);
   drawAxes(painter);
   drawPoints(painter, points);
 }

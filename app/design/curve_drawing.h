@@ -10,7 +10,9 @@
 
 QPointF curveBoxPosition(double x, double y);
 
-// Clears the box to `background` and draws labels, axes and points.
+// Clears the box to `background` and draws labels, axes and points. The
+// labels are a watermark a shade lighter than the box, as large as the
+// box's width lets them be.
 void drawCurveFrame(QImage& box, const CurvePoints& points, const QColor& background);
 
 // Plots the spline through the points, one red pixel per position.

@@ -156,16 +156,32 @@ PanelReadings TitleRenderer::readingsFor(const QString& text) {
 // The title is the only stored layer of a run, so the stored layers painted
 // over black and over white are the title alone.
 QImage TitleRenderer::renderAlone(const QString& text, std::optional<int> trimMargin) {
-  textPicture_.print(text);
-  const Probe measured = probe(readingsFor(text));
-  const QRect area =
-      fixedCanvas_.isNull() ? fittedArea(measured) : canvasOn(measured) | measured.extent;
-  // Beyond the probe the copy is filled with transparent pixels.
-  const QImage design = designAlone(measured.size, engine_).copy(area);
+  const QImage design = fixedCanvas_.isNull() ? fittedAlone(text) : renderWhole(text).design;
   if (!trimMargin) return design;
   trimMargin = *trimMargin * scale_;
   if (!anythingVisible(design))
     throw Failure(errorNumber::InvalidArgument,
                   QStringLiteral("--trim: the title leaves no visible pixel to cut out"));
   return trimmedToVisible(design, *trimMargin);
+}
+
+// Beyond the probe the copy is filled with transparent pixels.
+QImage TitleRenderer::fittedAlone(const QString& text) {
+  textPicture_.print(text);
+  const Probe measured = probe(readingsFor(text));
+  return designAlone(measured.size, engine_).copy(fittedArea(measured));
+}
+
+WholeDesign TitleRenderer::renderWhole(const QString& text) {
+  textPicture_.print(text);
+  const Probe measured = probe(readingsFor(text));
+  const QRect canvas = canvasOn(measured);
+  const QRect area = canvas | measured.extent;
+  WholeDesign whole;
+  whole.design = designAlone(measured.size, engine_).copy(area);
+  whole.canvasAt = canvas.topLeft() - area.topLeft();
+  // The probe's extent stands for the mask when nothing can be seen.
+  const QRect seen = visibleExtent(whole.design);
+  if (!seen.isNull()) whole.extent = seen.translated(-whole.canvasAt);
+  return whole;
 }

@@ -18,6 +18,7 @@
 #include "files/bmp_file.h"
 #include "rendering/design_overrun.h"
 #include "rendering/render_pipeline.h"
+#include "rendering/whole_design.h"
 
 struct EngineEntryPoints;
 class BusyIndicator;
@@ -56,6 +57,11 @@ class TitleRenderer {
   // a Failure, also when there is nothing to cut out.
   QImage renderAlone(const QString& text, std::optional<int> trimMargin);
 
+  // The design of `text` alone, seen whole, with the place of the fixed
+  // canvas in it: what a window that drew the title on that canvas holds,
+  // also where it runs past the canvas. Throws a Failure.
+  WholeDesign renderWhole(const QString& text);
+
  private:
   // The printed title drawn on a canvas of the fit colour with room around
   // it; the state's output buffer holds the probe canvas with the design.
@@ -68,6 +74,8 @@ class TitleRenderer {
   QRect probeExtent(QSize size) const;
   QRect fittedArea(const Probe& probe) const;
   QImage fittedPicture(const Probe& probe, QRect area) const;
+  // The design alone on a canvas that fits it.
+  QImage fittedAlone(const QString& text);
   // Where the fixed canvas lies on the probe.
   QRect canvasOn(const Probe& probe) const;
   PanelReadings readingsFor(const QString& text);

@@ -22,6 +22,7 @@
 
 class MainWindowLink;
 class Platform;
+class PrivateEngine;
 class PictureBox;
 class QAction;
 class QImage;
@@ -30,6 +31,7 @@ class QMenu;
 class QMimeData;
 class QStatusBar;
 struct DesignState;
+struct Style;
 
 // What the canvas area needs of the window that holds it.
 class CanvasAreaWindow {
@@ -50,6 +52,11 @@ class CanvasAreaWindow {
   virtual void showStatus(const QString& text) = 0;
   // The canvas shows zoomed to this size: the window keeps its own size.
   virtual void keepSizeFor(QSize zoomedCanvas) = 0;
+  // What a title is measured with: the style the panels show, the typed
+  // title and the engine copy that draws apart from the window's.
+  virtual Style currentStyle() const = 0;
+  virtual QString titleText() const = 0;
+  virtual std::shared_ptr<PrivateEngine> privateEngine() = 0;
 
  protected:
   ~CanvasAreaWindow() = default;
@@ -117,9 +124,12 @@ class CanvasArea : public QObject {
   void zoomTrapped(int percent);
   void setZoom(int percent);
   int roomPastCanvas() const;
+  bool titleAlone() const;
+  WholeDesign drawnTitle() const;
   QRect drawnDesignExtent() const;
   bool designMayRunPast() const;
   void fitCanvasToDesign();
+  void redrawTitleAfter(QPoint shift);
   void connectDesignDrag();
 
   CanvasAreaWindow& window_;

@@ -8,12 +8,16 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <algorithm>
+#include <mutex>
 
 #include "design/design_state.h"
 #include "files/bmp_file.h"
 #include "files/site_tags.h"
 #include "main_window/canvas_area.h"
 #include "platform/error_report.h"
+#include "headless/private_engine.h"
+#include "headless/title_renderer.h"
+#include "main_window/design_scene.h"
 #include "platform/platform.h"
 #include "rendering/design_overrun.h"
 #include "rendering/engine_library.h"
@@ -39,7 +43,10 @@ void CanvasArea::attach(const std::function<QAction*(const QString&)>& menuEntry
   zoomPane_->setObjectName(u"ZoomPane"_s);
   cutNotice_ = new QLabel(&statusBar);
   cutNotice_->setObjectName(u"CutNotice"_s);
-  cutNotice_->setStyleSheet(u"color: #b00000; font-weight: bold"_s);
+  // A dark red reads on a light bar only; a dark bar takes a light red.
+  const bool darkBar = statusBar.palette().color(QPalette::Window).lightness() < 128;
+  cutNotice_->setStyleSheet(
+      u"color: %1; font-weight: bold"_s.arg(darkBar ? u"#ff7070"_s : u"#b00000"_s));
   cutNotice_->hide();
   statusBar.insertPermanentWidget(1, cutNotice_);
   statusBar.insertPermanentWidget(2, zoomPane_);
@@ -93,23 +100,46 @@ int CanvasArea::roomPastCanvas() const {
   return std::max(leastRoomPastCanvas, text.width() + text.height());
 }
 
+// A title alone is seen whole as the command line sees it: drawn apart on
+// the engine copy with room on every side. The stored layers keep the
+// places they were drawn at, from the corner of the layer space on, so they
+// cannot show what a turn or a bend carries before that corner.
+bool CanvasArea::titleAlone() const {
+  const DesignState& state = document_;
+  return state.sourceKind == SourceKind::Text && !state.kindSettings[SourceKind::Shape].available &&
+         !state.kindSettings[SourceKind::Picture].available;
+}
+
+WholeDesign CanvasArea::drawnTitle() const {
+  const DesignFrame& frame = document_.designFrame;
+  const TitleScene scene = titleSceneOf(document_, window_.currentStyle(), view()->picture().size(),
+                                        QPoint(frame.left, frame.top));
+  const std::shared_ptr<PrivateEngine> engine = window_.privateEngine();
+  const std::lock_guard turn(engine->lock());
+  TitleRenderer renderer(scene, engine->entryPoints(), platform_);
+  return renderer.renderWhole(window_.titleText());
+}
+
 WholeDesign CanvasArea::drawnDesign() const {
+  if (titleAlone() && document_.layersStored) return drawnTitle();
   return wholeDesign(view()->picture().size(), window_.link().engine().entryPoints(),
                      document_.layerOrigin, roomPastCanvas());
 }
 
 QRect CanvasArea::drawnDesignExtent() const {
+  if (titleAlone() && document_.layersStored) return drawnTitle().extent;
   return wholeDesignExtent(view()->picture().size(), window_.link().engine().entryPoints(),
                            document_.layerOrigin, roomPastCanvas());
 }
 
 // Seeing the whole design costs several times a render, so it is looked
-// for only when the design shows on the canvas's outermost pixels or its
-// frame leaves the canvas: a design that runs past an edge does one or the
-// other.
+// for only when the design may run past an edge: when it shows on the
+// canvas's outermost pixels or its frame leaves the canvas, and whenever it
+// is turned or bent, which can carry a part clean off the canvas.
 bool CanvasArea::designMayRunPast() const {
   const QRect frame = designFrameRectangle({});
   if (frame.isValid() && !view()->picture().rect().contains(frame)) return true;
+  if (document_.deformationType != DeformationType::None) return true;
   return showsOnCanvasBorder(view()->picture(), document_);
 }
 
@@ -132,8 +162,9 @@ void CanvasArea::showDesignOverrunWhenStill() { overrunCheck_.start(); }
 
 // The canvas becomes the design's extent plus the margin, as an undo step.
 // The background keeps its place under the design; where the canvas grows
-// it is filled with the colour of a new canvas. The canvas cannot start
-// before the corner of the layer space, where the layers' places begin.
+// it is filled with the colour of a new canvas. The layers begin at the
+// corner of the layer space: a title reaching before it is drawn again,
+// moved onto the new canvas; other designs are cut there.
 void CanvasArea::fitCanvasToDesign() {
   DesignState& state = document_;
   const QRect extent = state.layersStored ? drawnDesignExtent() : QRect();
@@ -144,16 +175,31 @@ void CanvasArea::fitCanvasToDesign() {
   }
   QRect area = extent.adjusted(-fittedCanvasMargin, -fittedCanvasMargin, fittedCanvasMargin,
                                fittedCanvasMargin);
-  area.setLeft(std::max(area.left(), -state.layerOrigin.x()));
-  area.setTop(std::max(area.top(), -state.layerOrigin.y()));
+  const bool redraw = titleAlone();
+  if (!redraw) {
+    area.setLeft(std::max(area.left(), -state.layerOrigin.x()));
+    area.setTop(std::max(area.top(), -state.layerOrigin.y()));
+  }
+  const QPoint origin = state.layerOrigin + area.topLeft();
+  const QPoint beforeCorner(std::max(0, -origin.x()), std::max(0, -origin.y()));
   state.undo.record(state.workingFiles.canvas, platform_);
   const QImage background = imageOfBuffer(state.buffers.background, state.geometry.canvasWidth,
                                           state.geometry.canvasRows);
   QImage canvas(area.size(), QImage::Format_RGB888);
   canvas.fill(window_.link().canvasBackColour());
   QPainter(&canvas).drawImage(-area.topLeft(), background);
-  moveLayerOrigin(state, state.layerOrigin + area.topLeft());
+  moveLayerOrigin(state, origin + beforeCorner);
   view()->setPicture(canvas);
   captureCanvas();
+  if (!beforeCorner.isNull()) redrawTitleAfter(beforeCorner);
   window_.canvasChanged();
+}
+
+// The layer space starts `shift` later than the fitted canvas needs: the
+// title moves by as much and is drawn again at its new place.
+void CanvasArea::redrawTitleAfter(QPoint shift) {
+  DesignFrame& frame = document_.designFrame;
+  frame.left += shift.x();
+  frame.top += shift.y();
+  window_.draw();
 }

@@ -32,7 +32,14 @@ QComboBox* fontCombo(const QString& name, int width, bool editable) {
   list->setEditable(true);
   list->setInsertPolicy(QComboBox::NoInsert);
   list->setFixedWidth(width);
-  if (!editable) list->lineEdit()->setReadOnly(true);
+  if (editable) return list;
+  QLineEdit* shown = list->lineEdit();
+  shown->setReadOnly(true);
+  // Setting a text puts the cursor after its last letter, and a name wider
+  // than the box would scroll its first letters out of view to show it.
+  QObject::connect(shown, &QLineEdit::cursorPositionChanged, shown, [shown](int, int now) {
+    if (now != 0) shown->home(false);
+  });
   return list;
 }
 

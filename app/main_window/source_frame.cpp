@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextDocument>
+#include <algorithm>
 
 #include "widgets/described.h"
 
@@ -74,20 +75,33 @@ void SourceFrame::holdLineControls(const std::array<QWidget*, 3>& controls) {
 
 void SourceFrame::resizeEvent(QResizeEvent*) { layOut(); }
 
-// The layout controls take their columns out of the text box's width. A
-// title of several lines takes the frame's whole height, so its lines show
-// whole in a font not much smaller than a single line's.
+// The layout controls take their room out of the text box's width: the
+// first two side by side on the upper row, the third across both below,
+// each as wide as it asks. A title of several lines takes the frame's whole
+// height, so its lines show whole in a font not much smaller than a single
+// line's.
 void SourceFrame::layOut() {
-  constexpr int columnWidth = 72;
+  constexpr int leastColumnWidth = 72;
+  constexpr int columnGap = 4;
+  int left = 0;
+  int right = 0;
+  if (lineControls_[0]) {
+    left = std::max(leastColumnWidth, lineControls_[0]->sizeHint().width());
+    right = std::max(leastColumnWidth, lineControls_[1]->sizeHint().width());
+    right = std::max(right, lineControls_[2]->sizeHint().width() - left - columnGap);
+  }
   const int inner = width();
-  const int reserved = lineControls_[0] ? 2 * (columnWidth + 4) : 0;
+  const int reserved = lineControls_[0] ? left + right + 2 * columnGap : 0;
   const int textWidth = std::max(0, inner - 267 - reserved);
   if (textBox_->document()->blockCount() > 1)
     textBox_->setGeometry(146, 3, textWidth, sourceFrameHeight - 6);
   else
     textBox_->setGeometry(146, 14, textWidth, 32);
-  for (int i = 0; i < 3 && lineControls_[i]; ++i)
-    lineControls_[i]->setGeometry(150 + textWidth + (i / 2) * (columnWidth + 4), 3 + 25 * (i % 2),
-                                  columnWidth, 23);
+  if (lineControls_[0]) {
+    const int start = 150 + textWidth;
+    lineControls_[0]->setGeometry(start, 3, left, 23);
+    lineControls_[1]->setGeometry(start + left + columnGap, 3, right, 23);
+    lineControls_[2]->setGeometry(start, 28, left + columnGap + right, 23);
+  }
   drawButton_->setGeometry(std::max(0, inner - 105), 14, 96, 32);
 }

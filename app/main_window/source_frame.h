@@ -30,8 +30,8 @@ class SourceFrame : public QFrame {
   // Checks the option button of source kind `kind` alone.
   void selectSource(int kind);
 
-  // Takes the text layout controls, in columns of two between the text box
-  // and the Draw button.
+  // Takes the text layout controls between the text box and the Draw
+  // button: two on the upper row, the third across both below.
   void holdLineControls(const std::array<QWidget*, 3>& controls);
 
  signals:

@@ -1,5 +1,6 @@
 #include "main_window/tab_panels.h"
 
+#include <QButtonGroup>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -144,6 +145,11 @@ void TabPanels::buildGradient(QFrame* panel) {
   gradientPreview_ = pictureBox(panel, QStringLiteral("PicGradient"), preview, {528, 27});
   gradientButton_ = placed(new QPushButton(QStringLiteral("edit gradient"), panel),
                            QStringLiteral("CmdGradient"), {528, 55, 86, 23});
+  // Buttons that merely share a parent exclude each other together with
+  // every button below that parent: checking a fill kind would clear the
+  // curve axis beside it and leave the kind checked before.
+  auto* fillKinds = new QButtonGroup(panel);
+  for (QRadioButton* kind : fillSourceButtons_) fillKinds->addButton(kind);
   showGradientPreview(FillGradient());
 }
 
@@ -155,15 +161,38 @@ void TabPanels::buildEdge(QFrame* panel) {
 }
 
 void TabPanels::buildOutside(QFrame* panel) {
-  effectList_ = placed(new QListWidget(panel), QStringLiteral("List3"), {6, 4, 120, 74});
+  effectList_ = placed(new QListWidget(panel), QStringLiteral("List3"), {6, 2, 120, 78});
   for (const OutsideEffect& effect : outsideEffects())
     effectList_->addItem(QLatin1String(effect.caption));
-  shadowFrame_ = frame(panel, QStringLiteral("FrameShadow"), {134, 2, 300, 76});
-  outlineFrame_ = frame(panel, QStringLiteral("FrameOutline"), {134, 2, 400, 76});
-  engravedFrame_ = frame(panel, QStringLiteral("FrameEngraved"), {134, 2, 300, 76});
+  const int frameLeft = fitEffectList() + 8;
+  shadowFrame_ = frame(panel, QStringLiteral("FrameShadow"), {frameLeft, 2, 300, 76});
+  outlineFrame_ = frame(panel, QStringLiteral("FrameOutline"), {frameLeft, 2, 400, 76});
+  engravedFrame_ = frame(panel, QStringLiteral("FrameEngraved"), {frameLeft, 2, 300, 76});
   buildShadowFrame();
   buildOutlineFrame();
   buildEngravedFrame();
+}
+
+// Every effect in view at once, whatever the style's row height and the
+// font's width: the rows run down the list's height and on in a further
+// column, each as wide as the longest caption. Returns the list's right edge.
+int TabPanels::fitEffectList() {
+  const QFontMetrics metrics = effectList_->fontMetrics();
+  int widest = 0;
+  for (int i = 0; i < effectList_->count(); ++i)
+    widest = std::max(widest, metrics.horizontalAdvance(effectList_->item(i)->text()));
+  const QSize row(widest + 3 * metrics.averageCharWidth(), metrics.height() + 2);
+  for (int i = 0; i < effectList_->count(); ++i) effectList_->item(i)->setSizeHint(row);
+  const int border = effectList_->frameWidth();
+  const int rowsInView = std::max(1, (effectList_->height() - 2 * border) / row.height());
+  const int columns = (effectList_->count() + rowsInView - 1) / rowsInView;
+  effectList_->setFlow(QListView::TopToBottom);
+  effectList_->setWrapping(true);
+  effectList_->setUniformItemSizes(true);
+  effectList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  effectList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  effectList_->resize(columns * row.width() + 2 * border, effectList_->height());
+  return effectList_->geometry().right();
 }
 
 void TabPanels::buildShadowFrame() {

@@ -108,6 +108,7 @@ class TabPanels : public QWidget {
   void buildGradient(QFrame* panel);
   void buildEdge(QFrame* panel);
   void buildOutside(QFrame* panel);
+  int fitEffectList();
   void buildShadowFrame();
   void buildOutlineFrame();
   void buildEngravedFrame();

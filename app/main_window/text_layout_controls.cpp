@@ -17,6 +17,9 @@ TextLayoutControls::TextLayoutControls(SourceFrame& sourceFrame)
   letterSpacingBox_->setObjectName(QStringLiteral("LetterSpacing"));
   const SettingDeclaration& letterSpacing = declaration(Setting::LetterSpacing);
   letterSpacingBox_->setRange(int(letterSpacing.low), int(letterSpacing.high));
+  // The names stand in the boxes: beside the text box there is no room for
+  // captions of their own.
+  letterSpacingBox_->setPrefix(QStringLiteral("Letters "));
   letterSpacingBox_->setSuffix(QStringLiteral(" px"));
   describe(letterSpacingBox_, QStringLiteral("Letter spacing"),
            QStringLiteral("Letter spacing: pixels added between letters (%1 to %2)")
@@ -30,6 +33,7 @@ TextLayoutControls::TextLayoutControls(SourceFrame& sourceFrame)
   lineSpacingBox_->setObjectName(QStringLiteral("LineSpacing"));
   const SettingDeclaration& lineSpacing = declaration(Setting::LineSpacing);
   lineSpacingBox_->setRange(lineSpacing.low, lineSpacing.high);
+  lineSpacingBox_->setPrefix(QStringLiteral("Lines "));
   lineSpacingBox_->setSingleStep(0.1);
   lineSpacingBox_->setDecimals(2);
   lineSpacingBox_->setValue(1);

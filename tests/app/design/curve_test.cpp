@@ -145,10 +145,10 @@ TEST(CurveDrawing, FrameHasAxesArrowsPointCirclesAndLabelsAndThePlotFollowsTheCu
     EXPECT_EQ(box.pixel(at), black) << at.x() << "," << at.y();
   EXPECT_EQ(box.pixel(145, 5), background.rgb());
   EXPECT_NE(box.pixel(56, 32), black);
-  int grey = 0;  // the labels are light grey
+  int lighter = 0;  // the labels are a shade lighter than the box
   for (int y = 0; y < 30; ++y)
-    for (int x = 20; x < 120; ++x) grey += box.pixel(x, y) == qRgb(240, 240, 240);
-  EXPECT_GT(grey, 30);
+    for (int x = 20; x < 120; ++x) lighter += qGray(box.pixel(x, y)) > qGray(background.rgb());
+  EXPECT_GT(lighter, 30);
 
   // The flat curve plots one red row; a rising one follows the spline.
   box.fill(background);
@@ -164,6 +164,36 @@ TEST(CurveDrawing, FrameHasAxesArrowsPointCirclesAndLabelsAndThePlotFollowsTheCu
   // (0, 0), (100, 100) and (255, 255)
   for (const QPoint at : {QPoint(6, 58), QPoint(56, 38), QPoint(134, 7)})
     EXPECT_EQ(box.pixel(at), red) << at.x();
+}
+
+// The labels are a faint watermark behind the curve on any box: on a dark
+// one they stay close to the box's colour, and a wide face is made smaller
+// rather than cut at the box's right edge.
+TEST(CurveDrawing, LabelsStayFaintAndInsideTheBoxOnLightAndDarkBoxes) {
+  const struct {
+    QColor box;
+    int brightest;  // the lightest grey a label pixel may have
+  } cases[] = {{QColor(212, 208, 200), 240}, {QColor(53, 53, 53), 100}, {QColor(0, 0, 0), 60}};
+  for (const auto& [box, brightest] : cases) {
+    SCOPED_TRACE(box.name().toStdString());
+    QImage picture(142, 66, QImage::Format_RGB888);
+    // Points far down, out of the labels' way.
+    const CurvePoints low{{0, 0, 50, 100, 150, 200, 255, 0}, {0, 0, 0, 0, 0, 0, 0, 0}};
+    drawCurveFrame(picture, low, box);
+    int labelled = 0;
+    for (int y = 0; y < 50; ++y)
+      for (int x = 12; x < picture.width(); ++x) {
+        const QRgb pixel = picture.pixel(x, y);
+        if (pixel == box.rgb()) continue;
+        ++labelled;
+        EXPECT_LE(qGray(pixel), brightest) << x << "," << y;
+        EXPECT_GE(qGray(pixel), qGray(box.rgb())) << x << "," << y;
+      }
+    EXPECT_GT(labelled, 100);
+    for (int y = 0; y < 50; ++y)
+      for (int x = picture.width() - 2; x < picture.width(); ++x)
+        EXPECT_EQ(picture.pixel(x, y), box.rgb()) << x << "," << y;
+  }
 }
 
 // A natural spline: no bend at the ends, through the points with equal

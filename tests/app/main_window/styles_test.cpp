@@ -58,6 +58,42 @@ TEST_F(StylesTest, LoadedStyleDrawsWhatTheCommandLineRenders) {
   }
 }
 
+// A fill kind ticked by hand gives way to the preset's: one kind stays
+// ticked, the curve axis keeps its own button, and the title drawn is the
+// preset's.
+TEST_F(StylesTest, APresetReplacesTheFillKindTickedByHand) {
+  TabPanels& panels = *window->panels();
+  const auto ticked = [](const std::array<QRadioButton*, 3>& buttons) {
+    QList<int> on;
+    for (size_t i = 0; i < buttons.size(); ++i)
+      if (buttons[i]->isChecked()) on << int(i);
+    return on;
+  };
+  const std::pair<const char*, const char*> presets[] = {
+      {"Gold", "gold.vstyle"}, {"Steel", "steel.vstyle"}, {"Glow on dark", "glow-on-dark.vstyle"}};
+  for (const auto& [name, file] : presets) {
+    const QString presetPath = styles() + u'/' + QLatin1String(file);
+    for (const int byHand : {1, 2}) {
+      SCOPED_TRACE(std::string(name) + " after fill kind " + std::to_string(byHand));
+      QRadioButton* kind = panels.fillSourceButtons()[size_t(byHand)];
+      QTest::mouseClick(kind, Qt::LeftButton, {}, QPoint(6, kind->height() / 2));
+      ASSERT_EQ(ticked(panels.fillSourceButtons()), QList<int>{byHand});
+      QMenu* menu = window->menu(u"mnuFileStyles"_s);
+      emit menu->aboutToShow();
+      const QList<QAction*> entries = menu->actions();
+      const auto entry = std::ranges::find(entries, QLatin1String(name), &QAction::text);
+      ASSERT_NE(entry, entries.end());
+      (*entry)->trigger();
+      const Style preset = readStyleFile(presetPath, Style{});
+      EXPECT_EQ(ticked(panels.fillSourceButtons()), QList<int>{int(preset.fillKind)});
+      EXPECT_EQ(ticked(panels.curveAxisButtons()), QList<int>{velloro::toInt(preset.curveAxis)});
+      EXPECT_FALSE(window->designPanels().readings().gradientOption);
+    }
+    EXPECT_EQ(drawnPng(), rendered({u"--text"_s, u"Velloro"_s, u"--style"_s, presetPath,
+                                    u"--canvas"_s, u"631x331"_s}));
+  }
+}
+
 TEST_F(StylesTest, LoadingSetsTheControlsThatASourceSwitchKeeps) {
   window->fontSizeBox()->setEditText(u"48"_s);
   emit window->fontSizeBox()->lineEdit()->editingFinished();

@@ -1,0 +1,146 @@
+// The window's controls show what they hold whole in the light and the dark
+// look and with a larger desktop font: every outside effect in view, the
+// font's first letter, the spacing boxes named by captions in view.
+#include <QFontDatabase>
+#include <QStyle>
+#include <QStyleFactory>
+
+#include "design/outside_effects.h"
+#include "desktop/colour_scheme.h"
+#include "main_window/tab_panels.h"
+#include "main_window/text_layout_controls.h"
+#include "main_window_fixture.h"
+
+namespace {
+
+struct Look {
+  const char* style;
+  bool dark;
+  double pointSize;
+};
+
+const Look looks[] = {
+    {"Fusion", true, 9}, {"Fusion", true, 11}, {"Fusion", false, 10}, {"Windows", false, 12}};
+
+// The application in `look` while it lives; the look before comes back after.
+class LookInUse {
+ public:
+  explicit LookInUse(const Look& look)
+      : styleBefore_(QApplication::style()->name()),
+        paletteBefore_(QApplication::palette()),
+        fontBefore_(QApplication::font()) {
+    QApplication::setStyle(QStyleFactory::create(QLatin1String(look.style)));
+    if (look.dark) QApplication::setPalette(darkPalette());
+    QFont font = QApplication::font();
+    font.setPointSizeF(look.pointSize);
+    QApplication::setFont(font);
+  }
+  ~LookInUse() {
+    QApplication::setStyle(QStyleFactory::create(styleBefore_));
+    QApplication::setPalette(paletteBefore_);
+    QApplication::setFont(fontBefore_);
+  }
+
+ private:
+  QString styleBefore_;
+  QPalette paletteBefore_;
+  QFont fontBefore_;
+};
+
+std::string named(const Look& look) {
+  return std::string(look.style) + (look.dark ? " dark " : " light ") +
+         std::to_string(look.pointSize);
+}
+
+}  // namespace
+
+TEST(PanelFit, EveryOutsideEffectIsInViewWithNoScrollBarBesideTheEffectControls) {
+  for (const Look& look : looks) {
+    SCOPED_TRACE(named(look));
+    const LookInUse using_(look);
+    QWidget owner;
+    auto* panels = new TabPanels(&owner);
+    owner.resize(760, 110);
+    panels->setGeometry(0, 0, 760, 106);
+    panels->showPanelOfTab(3);
+    owner.show();
+    QListWidget* list = panels->effectList();
+    const QRect inView = list->viewport()->rect();
+    const QFontMetrics metrics = list->fontMetrics();
+    ASSERT_EQ(list->count(), outsideEffectCount);
+    for (int i = 0; i < list->count(); ++i) {
+      const QRect row = list->visualItemRect(list->item(i));
+      EXPECT_TRUE(inView.contains(row)) << i;
+      EXPECT_GE(row.width(), metrics.horizontalAdvance(list->item(i)->text())) << i;
+      EXPECT_GE(row.height(), metrics.height()) << i;
+    }
+    EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(list->verticalScrollBar()->isVisible());
+    QWidget* panel = panels->panelFrames()[2];
+    EXPECT_LE(list->geometry().bottom(), panel->height());
+    for (const char* frame : {"FrameShadow", "FrameOutline", "FrameEngraved"})
+      EXPECT_LT(list->geometry().right(), panel->findChild<QWidget*>(frame)->x()) << frame;
+  }
+}
+
+// The keys of a user walking the list still choose each effect in turn.
+TEST(PanelFit, ArrowKeysWalkTheEffectsInTheirOrder) {
+  TabPanels panels;
+  panels.resize(760, 106);
+  panels.showPanelOfTab(3);
+  panels.show();
+  QListWidget* list = panels.effectList();
+  list->setFocus();
+  list->setCurrentRow(0);
+  for (int i = 1; i < list->count(); ++i) {
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(list->currentRow(), i);
+  }
+}
+
+using TextControlsFitTest = MainWindowTest;
+
+// A name wider than the box loses its last letters, never its first.
+TEST_F(TextControlsFitTest, TheFontBoxShowsTheNameFromItsFirstLetter) {
+  QComboBox* box = window->fontNameBox();
+  QLineEdit* shown = box->lineEdit();
+  EXPECT_EQ(shown->cursorPosition(), 0) << shown->text().toStdString();
+  focusTextBox();
+  box->setFocus();
+  for (int step = 0; step < 3; ++step) {
+    QTest::keyClick(box, Qt::Key_Down);
+    EXPECT_EQ(shown->cursorPosition(), 0) << shown->text().toStdString();
+  }
+  shown->setText(u"A Family Name Far Wider Than The Box"_s);
+  EXPECT_EQ(shown->cursorPosition(), 0);
+}
+
+// Each spacing box shows its name and its value whole, inside the source
+// frame, and the text box keeps room for the title typed at the start.
+TEST_F(TextControlsFitTest, TheSpacingBoxesShowTheirNamesWhole) {
+  focusTextBox();
+  TextLayoutControls* layout = window->findChild<TextLayoutControls*>();
+  ASSERT_NE(layout, nullptr);
+  SourceFrame* frame = window->sourceFrame();
+  const QRect inFrame = frame->contentsRect();
+  const std::pair<QAbstractSpinBox*, QString> boxes[] = {
+      {layout->lineSpacingBox(), layout->lineSpacingBox()->prefix()},
+      {layout->letterSpacingBox(), layout->letterSpacingBox()->prefix()}};
+  for (const auto& [box, name] : boxes) {
+    SCOPED_TRACE(box->objectName().toStdString());
+    EXPECT_GE(name.trimmed().size(), 4);
+    EXPECT_TRUE(box->text().startsWith(name));
+    ASSERT_TRUE(box->isVisible());
+    EXPECT_TRUE(inFrame.contains(box->geometry()));
+    EXPECT_GE(box->width(), box->sizeHint().width());
+    for (QWidget* other :
+         {static_cast<QWidget*>(frame->textBox()), static_cast<QWidget*>(frame->drawButton()),
+          static_cast<QWidget*>(layout->alignmentBox())})
+      EXPECT_FALSE(box->geometry().intersects(other->geometry()))
+          << other->objectName().toStdString();
+  }
+  EXPECT_FALSE(
+      layout->lineSpacingBox()->geometry().intersects(layout->letterSpacingBox()->geometry()));
+  TitleTextBox* title = frame->textBox();
+  EXPECT_GT(title->width(), title->fontMetrics().horizontalAdvance(u"Velloro"_s));
+}
