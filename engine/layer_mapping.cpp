@@ -62,6 +62,7 @@ LayerMapping::LayerMapping(const LayerSlot& slot, const Region& sampled, int32_t
   castCosine_ = std::cos(castAngle);
   castSine_ = std::sin(castAngle);
   castExponent_ = (170 - static_cast<double>(slot.shadow1)) / 100;
+  castDensity_ = std::max(slot.density, 1);
 
   // A sample needs truncate(row) in startRow..endRow - 1 and
   // truncate(column) in startColumn..endColumn, so the point lies strictly
@@ -104,7 +105,7 @@ ColumnSpan LayerMapping::straightSpan(int32_t columns) {
     span = unite(span, shifted(rowY_ + dropRow_, dropColumn_));
   if (effectType_ == EffectType::CastShadow) {
     const double length = -rowY_ / castCosine_;
-    castRow_ = std::pow(length, castExponent_);
+    castRow_ = castRowOf(length);
     castShift_ = length * castSine_;
     span = unite(span, shifted(castRow_, castShift_));
   }
@@ -193,7 +194,12 @@ LayerPoint LayerMapping::shadowPoint(LayerPoint deformed) const {
     return {deformed.row + dropRow_, deformed.column + dropColumn_};
   if (deformation_ == DeformationType::None) return {castRow_, deformed.column + castShift_};
   const double length = -deformed.row / castCosine_;
-  return {std::pow(length, castExponent_), deformed.column + length * castSine_};
+  return {castRowOf(length), deformed.column + length * castSine_};
+}
+
+// The shadow's length grows by a power of the distance in design pixels.
+double LayerMapping::castRowOf(double length) const {
+  return castDensity_ * std::pow(length / castDensity_, castExponent_);
 }
 
 }  // namespace velloro

@@ -68,6 +68,7 @@ class LayerMapping {
   LayerPoint shadowPoint(LayerPoint deformed) const;
 
  private:
+  double castRowOf(double length) const;
   ColumnSpan straightSpan(int32_t columns);
   ColumnSpan turnedSpan(int32_t columns) const;
   ColumnSpan bentSpan(int32_t columns) const;
@@ -97,6 +98,7 @@ class LayerMapping {
   double castCosine_ = 1;
   double castSine_ = 0;
   double castExponent_ = 1;
+  double castDensity_ = 1;
   // Points that sample the region, and deformed points whose layer point
   // or shadow may: outside those the costly angles need not be worked out.
   LayerBounds region_;
