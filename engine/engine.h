@@ -127,6 +127,14 @@ VELLORO_EXPORT int32_t ENGINE_ACTION(
     int32_t x1, int32_t x2, int32_t x3, int32_t x4, int32_t x5, int32_t x6, int32_t y1, int32_t y2,
     int32_t y3, int32_t y4, int32_t y5, int32_t y6);
 
+// For the frames of a drag in progress: while `on` is 1 the object's renders
+// lay a turned or bent layer through faster approximations of the turn and
+// the arc (the turn as one linear map, the arc's angle as a polynomial),
+// which differ from the exact frame by far less than one level of 255 on
+// average; 0 (as made) makes every render exact again. Other values are
+// refused.
+VELLORO_EXPORT int32_t ENGINE_PREVIEW(VelloroEngine* engine, int32_t on);
+
 // DESTRUCTION of the object's render.
 VELLORO_EXPORT int32_t ENGINE_DESTRUCTION(VelloroEngine* engine);
 

@@ -16,6 +16,7 @@ struct EngineState {
   LayerSlots slots;
   TextureTile texture;
   WorkerPolicy workers = WorkerPolicy::forThisMachine();
+  bool preview = false;            // deformations composited through faster approximations
   std::unique_ptr<Render> render;  // from ACTION until DESTRUCTION
 
   // Starts a render of a layer slot in the arrays of that slot's last render

@@ -160,6 +160,15 @@ int32_t ENGINE_ACTION(VelloroEngine* engine, int32_t density, uint8_t* mask, con
   return velloro::act(*object, args);
 }
 
+int32_t ENGINE_PREVIEW(VelloroEngine* engine, int32_t on) {
+  if (on != 0 && on != 1) return ENGINE_REFUSED;
+  const auto object = findEngineObject(handleOf(engine));
+  if (!object) return ENGINE_REFUSED;
+  const std::lock_guard<std::mutex> turn(object->turn);
+  object->state.preview = on == 1;
+  return ENGINE_DONE;
+}
+
 int32_t ENGINE_DESTRUCTION(VelloroEngine* engine) {
   const auto object = findEngineObject(handleOf(engine));
   if (!object) return ENGINE_REFUSED;

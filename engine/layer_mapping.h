@@ -41,7 +41,9 @@ class LayerMapping {
  public:
   // `sampled`: the part of the slot's region whose samples can change a
   // pixel; points mapped elsewhere are skipped.
-  LayerMapping(const LayerSlot& slot, const Region& sampled, int32_t outputRows);
+  // `approximate`: turns and bends by faster approximations, for the
+  // frames of a drag.
+  LayerMapping(const LayerSlot& slot, const Region& sampled, int32_t outputRows, bool approximate);
 
   // Starts output row `row` and returns its columns, of `columns`, whose
   // layer point or shadow may fall on the layer's region; no other column
@@ -77,6 +79,7 @@ class LayerMapping {
   LayerPoint bent(double y, double x) const;
 
   DeformationType deformation_;  // after the neutral amounts are folded in
+  bool approximate_;
   EffectType effectType_;
   double rowShift_;  // output row to layer row
   double columnOffset_;

@@ -3,6 +3,7 @@
 // and densities outside the contract are refused without a change.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <thread>
 #include <vector>
 
@@ -188,6 +189,46 @@ TEST(EngineObjects, HandlesDensitiesAndThreadCountsOutsideTheContractAreRefused)
   }
   for (int32_t threads : {0, -1, INT32_MIN}) EXPECT_EQ(ENGINE_NEW(threads), nullptr) << threads;
   EXPECT_EQ(ENGINE_FREE(live), ENGINE_DONE);
+}
+
+// A drag's frames may turn and bend by approximations: within 2 of 255 on
+// average of the exact frame, and exact again, byte for byte, once the
+// preview is switched off.
+TEST(EngineObjects, PreviewFramesComeCloseAndTheFrameAtRestIsExact) {
+  const Picture mask = textMask(360, 140);
+  struct Case {
+    const char* name;
+    DeformationType deformation;
+    int32_t amount;
+  };
+  const Case cases[] = {{"turn", DeformationType::Rotate, 7},
+                        {"gentle bend", DeformationType::Curve, 35},
+                        {"strong bend", DeformationType::Curve, 96},
+                        {"bend the other way", DeformationType::Curve, 4}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    RenderRun run;
+    LayerSettings& s = run.renders.emplace_back();
+    s.material = 7;
+    s.deformationType = toInt(c.deformation);
+    s.deformationAmount = c.amount;
+    s.columnOffset = 20;
+    VelloroEngine* engine = ENGINE_NEW(2);
+    const std::vector<uint8_t> exact = outputsOf(engine, run, mask).back();
+    ASSERT_EQ(ENGINE_PREVIEW(engine, 1), ENGINE_DONE);
+    const std::vector<uint8_t> preview = outputsOf(engine, run, mask).back();
+    ASSERT_EQ(ENGINE_PREVIEW(engine, 0), ENGINE_DONE);
+    EXPECT_EQ(outputsOf(engine, run, mask).back(), exact);
+    double difference = 0;
+    for (size_t i = 0; i < exact.size(); ++i) difference += std::abs(exact[i] - preview[i]);
+    EXPECT_LE(difference / static_cast<double>(exact.size()), 2.0);
+    ENGINE_FREE(engine);
+  }
+  VelloroEngine* engine = ENGINE_NEW(1);
+  for (int32_t on : {-1, 2, 255}) EXPECT_EQ(ENGINE_PREVIEW(engine, on), ENGINE_REFUSED) << on;
+  ENGINE_FREE(engine);
+  EXPECT_EQ(ENGINE_PREVIEW(engine, 1), ENGINE_REFUSED);
+  EXPECT_EQ(ENGINE_PREVIEW(nullptr, 0), ENGINE_REFUSED);
 }
 
 // A handle is a number used once: a thousand later objects never revive it.
