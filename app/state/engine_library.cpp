@@ -31,6 +31,8 @@ EngineEntryPoints::EngineEntryPoints(const EngineObjectFunctions& functions, int
 
 EngineEntryPoints::~EngineEntryPoints() { functions_.free(object_); }
 
+void EngineEntryPoints::setPreview(bool on) const { functions_.preview(object_, on ? 1 : 0); }
+
 void EngineEntryPoints::destruction() const { functions_.destruction(object_); }
 
 void EngineEntryPoints::texture(const uint8_t* tile, int32_t rowOffset, int32_t columnOffset,
@@ -82,6 +84,7 @@ const EngineObjectFunctions& EngineLibrary::functions() {
   f.destruction = resolved<decltype(f.destruction)>(library_, "ENGINE_DESTRUCTION");
   f.texture = resolved<decltype(f.texture)>(library_, "ENGINE_TEXTURE");
   f.frontiere = resolved<decltype(f.frontiere)>(library_, "ENGINE_FRONTIERE");
+  f.preview = resolved<decltype(f.preview)>(library_, "ENGINE_PREVIEW");
   functions_ = f;
   return *functions_;
 }

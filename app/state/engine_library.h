@@ -21,6 +21,7 @@ struct EngineObjectFunctions {
   decltype(&::ENGINE_DESTRUCTION) destruction = nullptr;
   decltype(&::ENGINE_TEXTURE) texture = nullptr;
   decltype(&::ENGINE_FRONTIERE) frontiere = nullptr;
+  decltype(&::ENGINE_PREVIEW) preview = nullptr;
 };
 
 // The entry points of one engine object: the original calls' arguments,
@@ -35,6 +36,9 @@ class EngineEntryPoints {
   EngineEntryPoints(const EngineEntryPoints&) = delete;
   EngineEntryPoints& operator=(const EngineEntryPoints&) = delete;
 
+  // Whether the renders are frames of a drag, which may turn and bend by
+  // faster approximations; off, every render is exact.
+  void setPreview(bool on) const;
   void destruction() const;
   void texture(const uint8_t* tile, int32_t rowOffset, int32_t columnOffset, int32_t stride,
                int32_t rows) const;
