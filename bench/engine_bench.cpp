@@ -3,6 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <fstream>
+#include <string>
 
 #include "engine.h"
 #include "text_like_mask.h"
@@ -88,6 +90,66 @@ BENCHMARK(BM_ThreeSlotComposite)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
+
+// The default title at density 1 to 4: the mask and the canvas that many
+// times as large, the engine's own measures that many times as long.
+void BM_TextRenderAtDensity(benchmark::State& state) {
+  const auto density = static_cast<int32_t>(state.range(0));
+  const BenchPicture dense = textLikeMask(440 * density, 160 * density);
+  BenchPicture source{631 * density, 331 * density, 255};
+  BenchPicture output{631 * density, 331 * density, 255};
+  VelloroEngine* engine = ENGINE_NEW(2);
+  for (auto _ : state) {
+    BenchPicture mask = dense;
+    ENGINE_TEXTURE(engine, nullptr, 0, 0, 0, 0);
+    ENGINE_ACTION(engine, density, mask.bytes.data(), source.bytes.data(), output.bytes.data(),
+                  mask.stride, mask.rows, output.stride, output.rows, 95 * density, 85 * density,
+                  75, 0, 2, 7, 0, 7, 50, 50, 255, 200, 0, 40, 90, 200, 1, 0, 51, 102, 153, 204, 255,
+                  255, 204, 153, 102, 51, 0);
+    ENGINE_DESTRUCTION(engine);
+    benchmark::DoNotOptimize(output.bytes.data());
+  }
+  ENGINE_FREE(engine);
+}
+BENCHMARK(BM_TextRenderAtDensity)
+    ->DenseRange(1, 4)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+
+// Resident memory of the process in kilobytes (Linux), 0 where unknown.
+long residentKilobytes() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);)
+    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+  return 0;
+}
+
+// What making and freeing an engine object costs; the counter tells how
+// much resident memory 1,000 objects, each used for a render, left behind.
+void BM_EngineObjectMadeAndFreed(benchmark::State& state) {
+  for (auto _ : state) {
+    VelloroEngine* engine = ENGINE_NEW(1);
+    benchmark::DoNotOptimize(engine);
+    ENGINE_FREE(engine);
+  }
+  Scene scene;
+  const auto renderOnFreshObject = [&] {
+    VelloroEngine* engine = ENGINE_NEW(1);
+    BenchPicture mask = scene.mask;
+    ENGINE_ACTION(engine, 1, mask.bytes.data(), scene.source.bytes.data(),
+                  scene.output.bytes.data(), mask.stride, mask.rows, scene.output.stride,
+                  scene.output.rows, 95, 85, 75, 0, 0, 6, 0, 7, 50, 50, 255, 0, 0, 40, 90, 200, 1,
+                  0, 51, 102, 153, 204, 255, 255, 204, 153, 102, 51, 0);
+    ENGINE_DESTRUCTION(engine);
+    ENGINE_FREE(engine);
+  };
+  renderOnFreshObject();  // the heap grows to a render's size once
+  const long before = residentKilobytes();
+  for (int i = 0; i < 1000; ++i) renderOnFreshObject();
+  state.counters["kB_left_by_1000"] = static_cast<double>(residentKilobytes() - before);
+}
+BENCHMARK(BM_EngineObjectMadeAndFreed)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace velloro::bench

@@ -134,7 +134,8 @@ void runAction(EngineState& state, const ActionArguments& args) {
   render.workers = state.workers;
   renderLayer(state, render, reuse);
   if (copy) copy->finish();
-  compositeSlots(state.slots, args, state.workers, copyWhileCompositing ? args.source : nullptr);
+  compositeSlots(state.slots, args, state.workers, copyWhileCompositing ? args.source : nullptr,
+                 state.preview);
 }
 
 }  // namespace velloro

@@ -1,4 +1,5 @@
-// The 36 arguments of ACTION, by role (engine.h explains each).
+// The 36 arguments of ACTION, by role (engine.h explains each), and the
+// pixel density of ENGINE_ACTION.
 #pragma once
 
 #include <array>
@@ -37,6 +38,9 @@ struct ActionArguments {
   int32_t layerSlot = 1;
   std::array<int32_t, 6> knotX{};
   std::array<int32_t, 6> knotY{};
+  int32_t density = 1;  // pixels per design pixel, 1..kLargestDensity
 };
+
+inline constexpr int32_t kLargestDensity = 4;
 
 }  // namespace velloro

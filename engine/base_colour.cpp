@@ -16,6 +16,7 @@ int32_t channel(int32_t value) { return std::clamp(value, 0, 255); }
 BaseColour::BaseColour(const Render& render, const TextureTile& texture)
     : texture_(texture),
       maskRows_(render.args.maskRows),
+      density_(render.geometry.density),
       fill_{channel(render.args.fillBlue), channel(render.args.fillGreen),
             channel(render.args.fillRed)},
       source_(Source::kFill) {
@@ -29,7 +30,7 @@ BaseColour::BaseColour(const Render& render, const TextureTile& texture)
 Colour BaseColour::at(int32_t row, int32_t column) const {
   switch (source_) {
     case Source::kPlaced: return texture_.placed(maskRows_, row, column);
-    case Source::kTiled: return texture_.tiled(maskRows_, row, column);
+    case Source::kTiled: return texture_.tiled(maskRows_, row, column, density_);
     case Source::kFill: break;
   }
   return fill_;

@@ -1,6 +1,7 @@
 // The colour a relief pixel starts from: the fill colour, or the texture
-// tile repeated over the mask, or (picture layers of material 0) the picture
-// itself placed at its offsets.
+// tile repeated over the mask (each texture pixel covering density x density
+// pixels), or (picture layers of material 0) the picture itself placed at
+// its offsets: a denser picture is handed over at its own density.
 #pragma once
 
 #include "render.h"
@@ -29,6 +30,7 @@ class BaseColour {
 
   const TextureTile& texture_;
   int32_t maskRows_;
+  int32_t density_;
   Colour fill_;
   Source source_;
 };

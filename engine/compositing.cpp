@@ -113,10 +113,11 @@ Region sampledRegion(const LayerSlot& slot, const ContentBox& content) {
 
 class SlotPainter {
  public:
-  SlotPainter(const LayerSlot& slot, const Region& sampled, const ActionArguments& args)
+  SlotPainter(const LayerSlot& slot, const Region& sampled, const ActionArguments& args,
+              bool approximate)
       : slot_(slot),
         maps_(slot.maps),
-        mapping_(slot, sampled, args.outputRows),
+        mapping_(slot, sampled, args.outputRows, approximate),
         output_(args.output),
         outputStride_(args.outputStride),
         width_(slot.maskStride / 3),
@@ -432,7 +433,7 @@ std::vector<int64_t> rowWork(const std::vector<SlotPainter>& painters, int32_t r
 }  // namespace
 
 void compositeSlots(LayerSlots& slots, const ActionArguments& args, const WorkerPolicy& workers,
-                    const uint8_t* source) {
+                    const uint8_t* source, bool approximate) {
   if (args.output == nullptr || args.outputStride <= 0 || args.outputRows <= 0) return;
   std::vector<SlotPainter> painters;
   painters.reserve(LayerSlots::kCount);
@@ -442,7 +443,7 @@ void compositeSlots(LayerSlots& slots, const ActionArguments& args, const Worker
     const ContentBox content = contentOf(*slot);
     // A layer with nothing set changes no pixel, unless it engraves.
     if (content.empty() && slot->effectType != EffectType::Engraved) continue;
-    SlotPainter painter(*slot, sampledRegion(*slot, content), args);
+    SlotPainter painter(*slot, sampledRegion(*slot, content), args, approximate);
     if (painter.paints()) painters.push_back(std::move(painter));
   }
   if (painters.empty() && source == nullptr) return;

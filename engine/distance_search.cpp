@@ -1,6 +1,7 @@
 // Nearest boundary point and squared distance of every pixel of the region.
 //
-// Each 10 x 10 block searches the grid cells of its fixed 7 x 7 window. The
+// Each block of the grid's size (10 x 10 design pixels) searches the grid
+// cells of its fixed 7 x 7 window. The
 // result must equal a plain scan of the window in row-major order that keeps
 // the first point with the smallest single-precision squared distance. To be
 // fast the search visits cells nearest-first, skips cells whose bounding box
@@ -23,9 +24,8 @@
 namespace velloro {
 namespace {
 
-constexpr int32_t kBlock = 10;
-constexpr int32_t kWindowReach = 30;
-constexpr int32_t kWindowSteps = 2 * kWindowReach / kBlock + 1;
+constexpr int32_t kWindowBlocks = 3;  // blocks the window reaches each way
+constexpr int32_t kWindowSteps = 2 * kWindowBlocks + 1;
 constexpr float kNoPoint = static_cast<float>(kNoPointDistance);
 
 struct WindowCell {
@@ -95,8 +95,12 @@ int64_t gap(int64_t value, int64_t low, int64_t high) {
 class DistanceSearch {
  public:
   explicit DistanceSearch(Render& render)
-      : render_(render), g_(render.geometry), rows_(g_.grid.rows()), columns_(g_.grid.columns()) {
-    window_.reserve(49);
+      : render_(render),
+        g_(render.geometry),
+        rows_(g_.grid.rows()),
+        columns_(g_.grid.columns()),
+        block_(g_.grid.block()) {
+    window_.reserve(kWindowSteps * kWindowSteps);
   }
 
   // Visits the dark (or the bright) pixels of the region block by block.
@@ -111,11 +115,11 @@ class DistanceSearch {
     const Region& region = g_.region;
     const Cutoffs start(static_cast<float>(std::min(limit, static_cast<double>(kNoPoint))));
     for (int64_t block = firstBlock; block < endBlock; ++block) {
-      const int32_t blockRow = region.startRow + static_cast<int32_t>(block) * kBlock;
+      const int32_t blockRow = region.startRow + static_cast<int32_t>(block) * block_;
       for (int32_t blockColumn = region.startColumn; blockColumn < region.endColumn;
-           blockColumn += kBlock) {
-        const int32_t lastRow = std::min(blockRow + kBlock, region.endRow);
-        const int32_t lastColumn = std::min(blockColumn + kBlock, region.endColumn);
+           blockColumn += block_) {
+        const int32_t lastRow = std::min(blockRow + block_, region.endRow);
+        const int32_t lastColumn = std::min(blockColumn + block_, region.endColumn);
         if (!holdsClass(dark, blockRow, lastRow, blockColumn, lastColumn)) continue;
         prepareWindow(blockRow, blockColumn);
         visitBlock(SearchedBlock{blockRow, blockColumn, window_.empty(),
@@ -170,18 +174,18 @@ class DistanceSearch {
     const PointGrid& grid = g_.grid;
     const int64_t scale = g_.scale;
     // Block centre in fixed point, for the nearest-first order.
-    const int64_t centreRow = (2 * static_cast<int64_t>(blockRow) + kBlock - 1) * scale / 2;
-    const int64_t centreColumn = (2 * static_cast<int64_t>(blockColumn) + kBlock - 1) * scale / 2;
+    const int64_t centreRow = (2 * static_cast<int64_t>(blockRow) + block_ - 1) * scale / 2;
+    const int64_t centreColumn = (2 * static_cast<int64_t>(blockColumn) + block_ - 1) * scale / 2;
     const double halfDiagonal =
-        (kBlock - 1) / 2.0 * static_cast<double>(scale) * std::numbers::sqrt2;
+        (block_ - 1) / 2.0 * static_cast<double>(scale) * std::numbers::sqrt2;
     window_.clear();
     warmStart_ = -1;
     // The grid row (column) of each step of the window, -1 outside the region.
     std::array<int32_t, kWindowSteps> gridRows;
     std::array<int32_t, kWindowSteps> gridColumns;
     for (int32_t step = 0; step < kWindowSteps; ++step) {
-      const int32_t wr = blockRow - kWindowReach + step * kBlock;
-      const int32_t wc = blockColumn - kWindowReach + step * kBlock;
+      const int32_t wr = blockRow + (step - kWindowBlocks) * block_;
+      const int32_t wc = blockColumn + (step - kWindowBlocks) * block_;
       gridRows[step] = wr >= region.startRow && wr < region.endRow ? grid.gridRowOf(wr) : -1;
       gridColumns[step] =
           wc >= region.startColumn && wc < region.endColumn ? grid.gridColumnOf(wc) : -1;
@@ -314,6 +318,7 @@ class DistanceSearch {
   Geometry& g_;
   const int32_t* rows_;
   const int32_t* columns_;
+  int32_t block_;  // pixels a side of a block and of a grid cell
   std::vector<WindowCell> window_;
   int32_t warmStart_ = -1;  // the point found last in this block, into the grid's arrays
   int32_t warmCell_ = -1;   // its place in the window
@@ -336,7 +341,7 @@ std::vector<int64_t> pixelsPerBlockRow(const Geometry& g, bool dark, int64_t blo
   for (int32_t r = std::max(g.region.startRow, 0);
        r < std::min<int64_t>(g.region.endRow, static_cast<int64_t>(g.darkInRow.size())); ++r) {
     const int64_t inside = g.darkInRow[static_cast<size_t>(r)];
-    pixels[static_cast<size_t>((r - g.region.startRow) / kBlock)] +=
+    pixels[static_cast<size_t>((r - g.region.startRow) / g.grid.block())] +=
         dark ? inside : std::max<int64_t>(columns - inside, 0);
   }
   return pixels;
@@ -375,7 +380,7 @@ BlockRowParts blockRowParts(const Render& render, bool dark) {
   const Region& region = g.region;
   const int64_t rows = std::max(region.endRow - region.startRow, 0);
   const int64_t columns = std::max(region.endColumn - region.startColumn, 0);
-  const int64_t blockRows = (rows + kBlock - 1) / kBlock;
+  const int64_t blockRows = (rows + g.grid.block() - 1) / g.grid.block();
   BlockRowParts split;
   split.threads = partsFor(render.workers, static_cast<size_t>(rows * columns));
   const int32_t parts = static_cast<int32_t>(
@@ -446,7 +451,7 @@ void searchElement(Render& render) {
   int32_t lastIdentifier = 0;
   const double everywhere = std::numeric_limits<double>::infinity();
   const float runningMaximum = searchClass(render, true, everywhere, lastIdentifier);
-  const double cap = 1000.0 * g.scale * g.scale;
+  const double cap = 1000.0 * g.scale * g.scale * g.density * g.density;
   g.maxSquaredDistance = std::min(static_cast<double>(runningMaximum), cap);
   g.elementLastIdentifier = lastIdentifier;
 }

@@ -40,6 +40,13 @@
 //  25-30 x1..x6     profile curve knot positions 0..255, increasing.
 //  31-36 y1..y6     profile curve knot values 0..255.
 // Every render of a layer is TEXTURE, then ACTION, then DESTRUCTION.
+//
+// The four entry points work on one engine object the library keeps for
+// them. A caller that renders on several threads, or must leave another
+// caller's layers alone, makes engine objects of its own (ENGINE_NEW below):
+// each holds its own three layer slots, texture tile and working memory, so
+// two objects rendered on two threads at once give exactly the bytes each
+// gives alone. Calls on one object from two threads take turns.
 #pragma once
 
 #include <cstdint>
@@ -80,4 +87,65 @@ VELLORO_EXPORT int32_t FRONTIERE(uint8_t* picture, uint8_t* mask, int32_t stride
                                  int32_t keyRed, int32_t keyGreen, int32_t keyBlue, int32_t redMin,
                                  int32_t redMax, int32_t greenMin, int32_t greenMax,
                                  int32_t blueMin, int32_t blueMax);
+
+// An engine object, known to the caller only by its handle.
+typedef struct VelloroEngine VelloroEngine;
+
+// What the engine object calls return.
+enum : int32_t {
+  ENGINE_DONE = 0,
+  // No such object (null, never made or already freed) or a density outside
+  // 1..4: nothing is read or changed. Also memory running out in a render,
+  // which leaves the output as far as it got.
+  ENGINE_REFUSED = -1,
+};
+
+// Makes an engine object whose renders use at most `threads` threads (1:
+// the calling thread only; more than the machine has count as what it
+// has). Its layer slots are empty and it has no texture. Null when
+// `threads` is below 1 or memory runs out.
+VELLORO_EXPORT VelloroEngine* ENGINE_NEW(int32_t threads);
+
+// Frees the object and everything it holds; its handle is refused from then on.
+VELLORO_EXPORT int32_t ENGINE_FREE(VelloroEngine* engine);
+
+// ACTION on the object's layers, at `density` pixels per pixel of the
+// design (1..4): every length the engine fixes in pixels (the outline's
+// smoothing, bevel and fade widths, every effect's reach and cap, shadow
+// lengths, the 32-pixel margins of slots 2 and 3, the texture's placement)
+// is `density` times as long, so a mask and canvas drawn `density` times as
+// large give the design of density 1 at that many times the pixels. At
+// density 1 the result is ACTION's, byte for byte. The 36 arguments follow
+// in ACTION's order.
+VELLORO_EXPORT int32_t ENGINE_ACTION(
+    VelloroEngine* engine, int32_t density, uint8_t* mask, const uint8_t* source, uint8_t* output,
+    int32_t maskStride, int32_t maskRows, int32_t outputStride, int32_t outputRows,
+    int32_t columnOffset, int32_t rowOffset, int32_t smoothingSize, int32_t surfacePattern,
+    int32_t curveAxis, int32_t material, int32_t deformationType, int32_t effectType,
+    int32_t deformationAmount, int32_t effectAmount, int32_t effectValue1, int32_t effectValue2,
+    int32_t effectValue3, int32_t fillRed, int32_t fillGreen, int32_t fillBlue, int32_t layerSlot,
+    int32_t x1, int32_t x2, int32_t x3, int32_t x4, int32_t x5, int32_t x6, int32_t y1, int32_t y2,
+    int32_t y3, int32_t y4, int32_t y5, int32_t y6);
+
+// For the frames of a drag in progress: while `on` is 1 the object's renders
+// lay a turned or bent layer through faster approximations of the turn and
+// the arc (the turn as one linear map, the arc's angle as a polynomial),
+// which differ from the exact frame by far less than one level of 255 on
+// average; 0 (as made) makes every render exact again. Other values are
+// refused.
+VELLORO_EXPORT int32_t ENGINE_PREVIEW(VelloroEngine* engine, int32_t on);
+
+// DESTRUCTION of the object's render.
+VELLORO_EXPORT int32_t ENGINE_DESTRUCTION(VelloroEngine* engine);
+
+// TEXTURE into the object's tile.
+VELLORO_EXPORT int32_t ENGINE_TEXTURE(VelloroEngine* engine, const uint8_t* tile, int32_t rowOffset,
+                                      int32_t columnOffset, int32_t stride, int32_t rows);
+
+// FRONTIERE for a caller that holds only an engine object.
+VELLORO_EXPORT int32_t ENGINE_FRONTIERE(VelloroEngine* engine, uint8_t* picture, uint8_t* mask,
+                                        int32_t stride, int32_t rows, int32_t keyRed,
+                                        int32_t keyGreen, int32_t keyBlue, int32_t redMin,
+                                        int32_t redMax, int32_t greenMin, int32_t greenMax,
+                                        int32_t blueMin, int32_t blueMax);
 }

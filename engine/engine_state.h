@@ -1,6 +1,6 @@
 // The engine's state kept between calls: the layer slots, the texture tile,
 // the working arrays of the render in progress and how renders are split
-// between threads. The library holds one, behind its entry points.
+// between threads. Each engine object holds one (engine_object.h).
 #pragma once
 
 #include <array>
@@ -16,6 +16,7 @@ struct EngineState {
   LayerSlots slots;
   TextureTile texture;
   WorkerPolicy workers = WorkerPolicy::forThisMachine();
+  bool preview = false;            // deformations composited through faster approximations
   std::unique_ptr<Render> render;  // from ACTION until DESTRUCTION
 
   // Starts a render of a layer slot in the arrays of that slot's last render
@@ -33,7 +34,7 @@ struct EngineState {
   std::array<std::unique_ptr<Render>, LayerSlots::kCount> kept_;
 };
 
-// The library's one state, made at the first call of an entry point.
+// The state behind the four original entry points, made at their first call.
 EngineState& engineState();
 
 }  // namespace velloro

@@ -15,6 +15,7 @@ void buildDirectionFields(Render& render) {
 void buildGeometry(Render& render) {
   buildOutline(render);
   searchBackground(render);
+  alignBackgroundDistances(render);
   buildDirectionFields(render);
 }
 
@@ -26,6 +27,7 @@ void buildOutline(Render& render) {
   buildPointGrid(g);
   setProcessedRegion(g, render.args.layerSlot);
   searchElement(render);
+  alignElementDistances(render);
 }
 
 // A first render searches the background only as far as its reach; once
@@ -35,6 +37,7 @@ void buildSurroundings(Render& render, bool directionsKept) {
   if (isOuterEffect(render.args.effectType)) {
     if (!render.geometry.background.kept) searchBackgroundEverywhere(render);
     readBackgroundAtReach(render);
+    alignBackgroundDistances(render);
   }
   if (!directionsKept) buildDirectionFields(render);
 }

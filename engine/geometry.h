@@ -39,6 +39,11 @@ void searchBackground(Render& render);
 // searchBackground would find them.
 void searchBackgroundEverywhere(Render& render);
 void readBackgroundAtReach(Render& render);
+// At a density above 1, the element's distances (and its deepest) and the
+// background's moved to measure what density 1 measures
+// (density_alignment.cpp).
+void alignElementDistances(Render& render);
+void alignBackgroundDistances(Render& render);
 // Squared, fixed point: how near a background point must lie to be found
 // by searchBackground; below 0 for none at all.
 double backgroundLimit(const Render& render);

@@ -17,6 +17,24 @@ int32_t snappedAmount(int32_t amount) {
   return amount == kNeutralAmount - 1 || amount == kNeutralAmount + 1 ? kNeutralAmount : amount;
 }
 
+// atan2 within about 1e-5 radians: an odd polynomial for the angle of the
+// smaller over the larger component, turned into the right octant.
+double quickAngle(double y, double x) {
+  const double ax = std::fabs(x);
+  const double ay = std::fabs(y);
+  const double larger = std::max(ax, ay);
+  if (larger == 0) return 0;
+  const double t = std::min(ax, ay) / larger;
+  const double t2 = t * t;
+  double angle =
+      t * (0.99997726 +
+           t2 * (-0.33262347 +
+                 t2 * (0.19354346 + t2 * (-0.11643287 + t2 * (0.05265332 + t2 * -0.01172120)))));
+  if (ay > ax) angle = kPi / 2 - angle;
+  if (x < 0) angle = kPi - angle;
+  return y < 0 ? -angle : angle;
+}
+
 int32_t floorHalf(int32_t value) { return value >= 0 ? value / 2 : -((1 - value) / 2); }
 
 ColumnSpan unite(ColumnSpan a, ColumnSpan b) {
@@ -27,8 +45,10 @@ ColumnSpan unite(ColumnSpan a, ColumnSpan b) {
 
 }  // namespace
 
-LayerMapping::LayerMapping(const LayerSlot& slot, const Region& sampled, int32_t outputRows)
+LayerMapping::LayerMapping(const LayerSlot& slot, const Region& sampled, int32_t outputRows,
+                           bool approximate)
     : deformation_(slot.deformationType),
+      approximate_(approximate),
       effectType_(slot.effectType),
       rowShift_(static_cast<double>(slot.rowOffset) + slot.maskRows - outputRows),
       columnOffset_(slot.columnOffset),
@@ -62,6 +82,7 @@ LayerMapping::LayerMapping(const LayerSlot& slot, const Region& sampled, int32_t
   castCosine_ = std::cos(castAngle);
   castSine_ = std::sin(castAngle);
   castExponent_ = (170 - static_cast<double>(slot.shadow1)) / 100;
+  castDensity_ = std::max(slot.density, 1);
 
   // A sample needs truncate(row) in startRow..endRow - 1 and
   // truncate(column) in startColumn..endColumn, so the point lies strictly
@@ -104,7 +125,7 @@ ColumnSpan LayerMapping::straightSpan(int32_t columns) {
     span = unite(span, shifted(rowY_ + dropRow_, dropColumn_));
   if (effectType_ == EffectType::CastShadow) {
     const double length = -rowY_ / castCosine_;
-    castRow_ = std::pow(length, castExponent_);
+    castRow_ = castRowOf(length);
     castShift_ = length * castSine_;
     span = unite(span, shifted(castRow_, castShift_));
   }
@@ -165,6 +186,10 @@ ColumnSpan LayerMapping::bentSpan(int32_t columns) const {
 LayerPoint LayerMapping::rotated(double y, double x) const {
   const double dx = x - centreColumn_;
   const double dy = y - centreRow_;
+  // A turn is linear: the same point without an angle and root per pixel.
+  if (approximate_)
+    return {centreRow_ - dy * turnCosine_ + dx * turnSine_,
+            centreColumn_ - dx * turnCosine_ - dy * turnSine_};
   const double radius = std::sqrt(dx * dx + dy * dy);
   const double angle = std::atan2(centreColumn_ - x, centreRow_ - y) + turn_;
   return {centreRow_ + radius * std::cos(angle), centreColumn_ + radius * std::sin(angle)};
@@ -177,7 +202,9 @@ LayerPoint LayerMapping::bent(double y, double x) const {
   // The layer row depends on the distance from the arc's centre alone.
   const double layerRow = curvature_ >= 0 ? radius - arcRadius_ : arcRadius_ + rows_ - radius;
   if (!reach_.holdsRow(layerRow)) return kNowhere;
-  double along = (std::atan2(centreColumn_ - x, arcRow_ - y) + kPi) / (2 * kPi);
+  const double angle = approximate_ ? quickAngle(centreColumn_ - x, arcRow_ - y)
+                                    : std::atan2(centreColumn_ - x, arcRow_ - y);
+  double along = (angle + kPi) / (2 * kPi);
   if (curvature_ >= 0) {
     along += 0.5 / curvature_;
     if (along > 1) along -= 1;
@@ -193,7 +220,12 @@ LayerPoint LayerMapping::shadowPoint(LayerPoint deformed) const {
     return {deformed.row + dropRow_, deformed.column + dropColumn_};
   if (deformation_ == DeformationType::None) return {castRow_, deformed.column + castShift_};
   const double length = -deformed.row / castCosine_;
-  return {std::pow(length, castExponent_), deformed.column + length * castSine_};
+  return {castRowOf(length), deformed.column + length * castSine_};
+}
+
+// The shadow's length grows by a power of the distance in design pixels.
+double LayerMapping::castRowOf(double length) const {
+  return castDensity_ * std::pow(length / castDensity_, castExponent_);
 }
 
 }  // namespace velloro

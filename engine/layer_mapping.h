@@ -41,7 +41,9 @@ class LayerMapping {
  public:
   // `sampled`: the part of the slot's region whose samples can change a
   // pixel; points mapped elsewhere are skipped.
-  LayerMapping(const LayerSlot& slot, const Region& sampled, int32_t outputRows);
+  // `approximate`: turns and bends by faster approximations, for the
+  // frames of a drag.
+  LayerMapping(const LayerSlot& slot, const Region& sampled, int32_t outputRows, bool approximate);
 
   // Starts output row `row` and returns its columns, of `columns`, whose
   // layer point or shadow may fall on the layer's region; no other column
@@ -68,6 +70,7 @@ class LayerMapping {
   LayerPoint shadowPoint(LayerPoint deformed) const;
 
  private:
+  double castRowOf(double length) const;
   ColumnSpan straightSpan(int32_t columns);
   ColumnSpan turnedSpan(int32_t columns) const;
   ColumnSpan bentSpan(int32_t columns) const;
@@ -76,6 +79,7 @@ class LayerMapping {
   LayerPoint bent(double y, double x) const;
 
   DeformationType deformation_;  // after the neutral amounts are folded in
+  bool approximate_;
   EffectType effectType_;
   double rowShift_;  // output row to layer row
   double columnOffset_;
@@ -97,6 +101,7 @@ class LayerMapping {
   double castCosine_ = 1;
   double castSine_ = 0;
   double castExponent_ = 1;
+  double castDensity_ = 1;
   // Points that sample the region, and deformed points whose layer point
   // or shadow may: outside those the costly angles need not be worked out.
   LayerBounds region_;

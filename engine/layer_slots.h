@@ -20,6 +20,7 @@ struct LayerSlot {
   int32_t effectAmount = 0;
   int32_t shadow1 = 0;  // shadow offset X / height
   int32_t shadow2 = 0;  // shadow offset Y / orientation
+  int32_t density = 1;  // of the render: the cast shadow's length scales with it
   Region region;
   LayerMaps maps;
 };

@@ -21,7 +21,8 @@ void takeSlotMaps(LayerSlots& slots, Render& render);
 void storeLayer(LayerSlots& slots, Render& render);
 // Paints every valid slot, shadows first, onto the output picture; with a
 // `source`, each output row is first copied from it (the two lie apart).
+// `approximate` lays turned and bent layers through faster approximations.
 void compositeSlots(LayerSlots& slots, const ActionArguments& args, const WorkerPolicy& workers,
-                    const uint8_t* source);
+                    const uint8_t* source, bool approximate);
 
 }  // namespace velloro

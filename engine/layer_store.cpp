@@ -27,6 +27,7 @@ void storeLayer(LayerSlots& slots, Render& render) {
   slot->effectAmount = a.effectAmount;
   slot->shadow1 = a.effectValue1;
   slot->shadow2 = a.effectValue2;
+  slot->density = render.geometry.density;
   slot->region = render.geometry.region;
   slot->maps = std::move(render.layer);
   slot->valid = true;

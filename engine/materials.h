@@ -14,7 +14,7 @@ struct ShadingPoint {
   double angle;             // averaged direction from the outline, 0..1
   double rootDepth;         // square root of the relative depth, 0 at the outline
   double depthTerm;         // 1 - rootDepth
-  double edgeDistance;      // pixels from the nearest outline point
+  double edgeDistance;      // design pixels (pixels / density) from the nearest outline point
   double verticalFraction;  // 0 at the element's top row in memory, towards 1 at its last
 };
 

@@ -18,13 +18,14 @@ constexpr double kMaximumReach = 1000;       // square pixels
 constexpr double kMaximumRaisedReach = 150;  // square pixels
 
 // Square of the smallest distance between the element and the mask border,
-// capped; 0 when the element touches the border.
+// capped (the cap in square design pixels); 0 when the element touches the
+// border.
 double reachLimit(const Geometry& g) {
   const BoundingBox& box = g.box;
   const int32_t margin =
       std::min({box.minColumn, g.width - box.maxColumn, box.minRow, g.height - box.maxRow});
   const double m = (100 * static_cast<int64_t>(margin)) * 0.01;
-  return std::min(m * m, kMaximumReach);
+  return std::min(m * m, kMaximumReach * g.density * g.density);
 }
 
 struct EffectPixel {
@@ -40,7 +41,8 @@ class OuterEffect {
       : render_(render),
         g_(render.geometry),
         base_(render, texture),
-        amount_(render.args.effectAmount) {
+        amount_(render.args.effectAmount),
+        density_(render.geometry.density) {
     const ActionArguments& a = render.args;
     effectColour_ = {a.effectValue3, a.effectValue2, a.effectValue1};
   }
@@ -53,7 +55,7 @@ class OuterEffect {
         forEachPixelInReach([&](const EffectPixel& p) { engrave(p); });
         break;
       case EffectType::Raised:
-        limit_ = std::min(limit_, kMaximumRaisedReach);
+        limit_ = std::min(limit_, kMaximumRaisedReach * density_ * density_);
         forEachPixelInReach([&](const EffectPixel& p) { raise(p); });
         break;
       case EffectType::Outline1:
@@ -105,8 +107,10 @@ class OuterEffect {
     if (ratio > 1) return;
     const double q = std::sqrt(std::max(ratio, 0.0));
     const double distance = std::sqrt(static_cast<double>(p.squaredDistance));
-    // Full depth well inside the reach, fading out over its last 16 pixels.
-    const double fade = distance < std::sqrt(reach) - 16 ? 1 : (std::sqrt(reach) - distance) / 16;
+    // Full depth well inside the reach, fading out over its last 16 design pixels.
+    const double fadeWidth = 16.0 * density_;
+    const double fade =
+        distance < std::sqrt(reach) - fadeWidth ? 1 : (std::sqrt(reach) - distance) / fadeWidth;
     render_.layer.engraving[p.cell] =
         truncateToByte(100 * (fade * std::min(q, 0.5) + (1 - fade) * 0.5));
   }
@@ -122,20 +126,23 @@ class OuterEffect {
     const Colour lit{shadeChannel(v, base.blue), shadeChannel(v, base.green),
                      shadeChannel(v, base.red)};
     const double distance = std::sqrt(static_cast<double>(p.squaredDistance));
-    const double coverage = distance < std::sqrt(reach) - 2 ? 1 : (std::sqrt(reach) - distance) / 2;
+    const double edgeWidth = 2.0 * density_;
+    const double coverage =
+        distance < std::sqrt(reach) - edgeWidth ? 1 : (std::sqrt(reach) - distance) / edgeWidth;
     store(p, lit, coverage);
   }
 
   void outline(const EffectPixel& p) {
     const double distance = std::sqrt(static_cast<double>(p.squaredDistance));
-    store(p, effectColour_, (std::sqrt(reachSquared()) - distance) / 2);
+    store(p, effectColour_, (std::sqrt(reachSquared()) - distance) / (2.0 * density_));
   }
 
   // A ring at the reach: soft outer edge, solid core, soft inner edge.
   void ring(const EffectPixel& p) {
     const double e = std::sqrt(reachSquared());
-    const double edge = std::clamp(e - 4, 0.0, 2.0);
-    const double core = std::clamp(e - 6, 0.0, 2.0);
+    const double two = 2.0 * density_;
+    const double edge = std::clamp(e - 2 * two, 0.0, two);
+    const double core = std::clamp(e - 3 * two, 0.0, two);
     const double distance = std::sqrt(static_cast<double>(p.squaredDistance));
     double coverage;
     if (distance >= e - edge) {
@@ -174,6 +181,7 @@ class OuterEffect {
   const Geometry& g_;
   BaseColour base_;
   int32_t amount_;
+  int32_t density_;
   Colour effectColour_;
   double limit_ = 0;  // G, square pixels
 };

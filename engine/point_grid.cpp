@@ -7,8 +7,6 @@
 namespace velloro {
 namespace {
 
-constexpr int32_t kBlock = 10;
-
 int32_t floorDivide(int32_t value, int32_t divisor) {
   const int32_t quotient = value / divisor;
   return (value % divisor != 0 && (value < 0) != (divisor < 0)) ? quotient - 1 : quotient;
@@ -16,9 +14,10 @@ int32_t floorDivide(int32_t value, int32_t divisor) {
 
 }  // namespace
 
-void PointGrid::allocate(int32_t width, int32_t height) {
-  cellsAcross_ = std::max(1, (width + kBlock - 1) / kBlock);
-  gridRows_ = height / kBlock + 1;
+void PointGrid::allocate(int32_t width, int32_t height, int32_t block) {
+  block_ = std::max(block, 1);
+  cellsAcross_ = std::max(1, (width + block_ - 1) / block_);
+  gridRows_ = height / block_ + 1;
   first_.assign(static_cast<size_t>(cellCount()) + 1, 0);
   rows_.clear();
   columns_.clear();
@@ -26,11 +25,11 @@ void PointGrid::allocate(int32_t width, int32_t height) {
 }
 
 int32_t PointGrid::gridRowOf(int32_t row) const {
-  return std::clamp(floorDivide(row, kBlock), 0, gridRows_ - 1);
+  return std::clamp(floorDivide(row, block_), 0, gridRows_ - 1);
 }
 
 int32_t PointGrid::gridColumnOf(int32_t column) const {
-  return std::clamp(floorDivide(column, kBlock), 0, cellsAcross_ - 1);
+  return std::clamp(floorDivide(column, block_), 0, cellsAcross_ - 1);
 }
 
 void PointGrid::build(const std::vector<int32_t>& rows, const std::vector<int32_t>& columns,
@@ -89,13 +88,13 @@ void buildPointGrid(Geometry& g) {
 }
 
 void setProcessedRegion(Geometry& g, int32_t layerSlot) {
-  constexpr int32_t kMargin = 32;
+  const int32_t margin = 32 * g.density;
   Region region;
   if (layerSlot == 1) {
     region = {1, g.height, 0, g.width - 3};
   } else {
-    region = {g.box.minRow - kMargin, g.box.maxRow + kMargin, g.box.minColumn - kMargin,
-              g.box.maxColumn + kMargin};
+    region = {g.box.minRow - margin, g.box.maxRow + margin, g.box.minColumn - margin,
+              g.box.maxColumn + margin};
   }
   // The region never reaches outside the mask, whatever margin the caller left.
   region.startRow = std::clamp(region.startRow, 0, g.height);

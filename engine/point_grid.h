@@ -1,6 +1,6 @@
-// Boundary points bucketed per 10 x 10 pixel block, so the nearest-point
-// search only looks at nearby blocks. A point is known by its identifier
-// cell * 1000 + slot (slots from 1, at most 999 per cell).
+// Boundary points bucketed per block of 10 x 10 design pixels (10 density
+// pixels a side), so the nearest-point search only looks at nearby blocks. A point is known by its
+// identifier cell * 1000 + slot (slots from 1, at most 999 per cell).
 #pragma once
 
 #include <cstddef>
@@ -23,13 +23,14 @@ struct CellBounds {
 
 class PointGrid {
  public:
-  // Sizes the grid for a mask: one cell per started block of 10 columns,
-  // height / 10 + 1 rows of cells.
-  void allocate(int32_t width, int32_t height);
+  // Sizes the grid for a mask: one cell per started block of `block`
+  // columns, height / block + 1 rows of cells.
+  void allocate(int32_t width, int32_t height, int32_t block);
   // Buckets points 1..count of the fixed-point lists by their pixel.
   void build(const std::vector<int32_t>& rows, const std::vector<int32_t>& columns, int32_t count,
              int32_t scale);
 
+  int32_t block() const { return block_; }  // pixels a side of a cell
   int32_t cellsAcross() const { return cellsAcross_; }
   int32_t gridRows() const { return gridRows_; }
   int32_t cellCount() const { return cellsAcross_ * gridRows_; }
@@ -60,6 +61,7 @@ class PointGrid {
   bool holdsPoint(int64_t identifier) const;
   int32_t indexOf(int64_t identifier) const;
 
+  int32_t block_ = 10;
   int32_t cellsAcross_ = 0;
   int32_t gridRows_ = 0;
   std::vector<int32_t> first_;  // cellCount() + 1 offsets into the point arrays

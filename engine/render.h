@@ -55,6 +55,9 @@ struct Geometry {
   int32_t stride = 0;  // mask stride in bytes
   int32_t smoothingSteps = 2;
   int32_t scale = 50;  // fixed-point scale S of boundary coordinates
+  // Pixels per design pixel: every length the engine fixes in pixels is
+  // this many times as long.
+  int32_t density = 1;
 
   PixelMap<uint8_t> edgeMark;  // 1 boundary pixel, 2 its inside neighbour
   // Written for the pixels the search visits: the element's, and the

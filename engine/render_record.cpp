@@ -17,11 +17,12 @@ bool sameMask(const RenderRecord& kept, const ActionArguments& args) {
          std::memcmp(kept.mask.data(), args.mask, kept.mask.size()) == 0;
 }
 
-// The arguments the outline steps read besides the mask: its size, the
-// smoothing steps, the slot (whose number sets the region) and whether the
+// The arguments the outline steps read besides the mask: its size and
+// density, the smoothing steps, the slot (whose number sets the region) and whether the
 // element's search writes the nearest points for the direction fields.
 bool sameOutlineArguments(const ActionArguments& a, const ActionArguments& b) {
   return a.maskStride == b.maskStride && a.maskRows == b.maskRows && a.layerSlot == b.layerSlot &&
+         a.density == b.density &&
          smoothingStepsFor(a.smoothingSize) == smoothingStepsFor(b.smoothingSize) &&
          needsDirectionFields(a) == needsDirectionFields(b);
 }

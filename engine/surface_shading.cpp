@@ -147,14 +147,16 @@ class SurfaceShader {
     ShadingPoint p;
     p.rootDepth = std::sqrt(depth);
     p.depthTerm = 1 - p.rootDepth;
-    p.edgeDistance = std::sqrt(squaredDistance) / g_.scale;
+    p.edgeDistance = std::sqrt(squaredDistance) / (g_.scale * g_.density);
     p.verticalFraction = verticalFraction;
     // Without direction fields the material reads no light.
     p.lightA = g_.hasDirectionFields() ? g_.lightA[cell] : 0;
     p.lightB = g_.hasDirectionFields() ? g_.lightB[cell] : 0;
     p.light = (1 - p.lightB) / 2;
     p.angle = g_.hasDirectionFields() ? g_.angle[cell] : 0;
-    p.profile = pattern_.apply(profileValue(c, rowProfile, p.depthTerm), r, c);
+    // The pattern's cells are design pixels.
+    p.profile =
+        pattern_.apply(profileValue(c, rowProfile, p.depthTerm), r / g_.density, c / g_.density);
 
     const double w = clampUnit(material_(p));
     const Colour base = base_.at(r, c);

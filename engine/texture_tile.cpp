@@ -13,6 +13,10 @@ int64_t wrap(int64_t value, int64_t divisor) {
   return remainder < 0 ? remainder + divisor : remainder;
 }
 
+int64_t floorDivide(int64_t value, int64_t divisor) {
+  return value / divisor - (value % divisor < 0 ? 1 : 0);
+}
+
 }  // namespace
 
 void TextureTile::install(const uint8_t* picture, int32_t rowOffset, int32_t columnOffset,
@@ -51,13 +55,15 @@ Colour TextureTile::at(int64_t offset) const {
   return {byte(offset), byte(offset + 1), byte(offset + 2)};
 }
 
-Colour TextureTile::tiled(int32_t maskRows, int32_t row, int32_t column) const {
+Colour TextureTile::tiled(int32_t maskRows, int32_t row, int32_t column, int32_t density) const {
   if (!isSet()) return {};
+  const int64_t scale = std::max(density, 1);
+  // Rows from the top, the row itself the first: memory rows run bottom up.
+  const int64_t fromTop = floorDivide(static_cast<int64_t>(maskRows) - row - 1, scale) + 1;
   // A one-pixel-wide texture has period 0; it repeats its only column.
   const int64_t period = std::max(stride_ / 3 - 1, 1);
-  const int64_t textureRow =
-      rows_ - wrap(static_cast<int64_t>(maskRows) - rowOffset_ - row, rows_) - 1;
-  const int64_t textureColumn = wrap(static_cast<int64_t>(column) - columnOffset_, period);
+  const int64_t textureRow = rows_ - wrap(fromTop - rowOffset_, rows_) - 1;
+  const int64_t textureColumn = wrap(floorDivide(column, scale) - columnOffset_, period);
   return at(textureRow * stride_ + 3 * textureColumn);
 }
 

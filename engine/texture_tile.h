@@ -26,8 +26,10 @@ class TextureTile {
   bool samplesAs(const TextureTile& other) const;
 
   // Pixel repeated every texture-rows rows and (texture width - 1) columns,
-  // for mask pixel (row, column) of a mask `maskRows` high.
-  Colour tiled(int32_t maskRows, int32_t row, int32_t column) const;
+  // for mask pixel (row, column) of a mask `maskRows` high; at a density
+  // above 1 each texture pixel, and the offsets, cover that many pixels
+  // each way, counted from the mask's top left.
+  Colour tiled(int32_t maskRows, int32_t row, int32_t column, int32_t density = 1) const;
   // Pixel placed once at the tile's offsets, without wrapping; lookups that
   // fall outside the tile read its nearest byte (black when none is set).
   Colour placed(int32_t maskRows, int32_t row, int32_t column) const;

@@ -59,6 +59,7 @@ void allocateGeometry(Render& render) {
   g.height = a.maskRows;
   g.smoothingSteps = smoothingStepsFor(a.smoothingSize);
   g.scale = 10 * (2 * g.smoothingSteps + 1);
+  g.density = std::clamp(a.density, 1, kLargestDensity);
 
   const size_t cells = cellsOf(g);
   g.edgeMark.assign(cells, 0);
@@ -76,7 +77,7 @@ void allocateGeometry(Render& render) {
   sizeMap(g.diagonalB, cells, directions);
   sizeMap(g.lightA, cells, directions);
   sizeMap(g.lightB, cells, directions);
-  g.grid.allocate(g.width, g.height);
+  g.grid.allocate(g.width, g.height, 10 * g.density);
   g.darkInRow.assign(static_cast<size_t>(g.height), 0);
   g.box = BoundingBox{};
   g.region = Region{};

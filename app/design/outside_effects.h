@@ -51,9 +51,6 @@ struct OutsideEffect {
   Rgb startColour;
   // Laid under the design as a shadow, which may fall anywhere around it.
   bool castsShadow;
-  // For an effect the engine paints around the design: the most square
-  // pixels its reach may cover (the room around the design limits it too).
-  std::optional<double> largestReach2;
 };
 
 // Every effect, in the order of its type number (and of the "Outside" list).

@@ -1,7 +1,6 @@
 // The titles of a batch rendered and written on several threads at once,
-// each thread with a renderer of its own: the relief engine keeps its
-// layers library-wide and works a small title on one core, so each thread
-// drives its own copy of the engine. Outcomes are handed out in the order
+// each thread with a renderer of its own on an engine object of its own,
+// so no lane's layers meet another's. Outcomes are handed out in the order
 // of the list, whichever thread finished first.
 #pragma once
 

@@ -1,11 +1,10 @@
-// A relief engine apart from the window's. The engine keeps its layers and
-// working arrays library-wide, so a render that must leave the window's
-// design alone (a denser copy, a thumbnail) runs on a second copy of the
-// library, loaded from a file of its own. The copy is no more re-entrant
-// than the first: its users take turns through lock().
+// A relief engine object apart from the window's: a render that must leave
+// the window's design alone (a denser copy, a thumbnail, a batch lane) works
+// on layers of its own. Users on several threads take turns through lock().
 #pragma once
 
 #include <QString>
+#include <QThread>
 #include <memory>
 #include <mutex>
 
@@ -13,18 +12,20 @@
 
 class PrivateEngine {
  public:
-  // `libraryPath` is the engine the copy is made of.
-  explicit PrivateEngine(QString libraryPath);
+  // An object of the engine at `libraryPath`, rendering on at most
+  // `threads` threads (by default a thread for each core).
+  explicit PrivateEngine(QString libraryPath, int threads = QThread::idealThreadCount());
   ~PrivateEngine();
 
-  // Copies and loads the library at the first call; throws a Failure when
-  // it cannot be copied or loaded, and tries again at the next call.
+  // Loads the library and makes the object at the first call; throws a
+  // Failure when it cannot, and tries again at the next call.
   const EngineEntryPoints& entryPoints();
 
   std::mutex& lock() { return turn_; }
 
  private:
-  QString source_;
-  std::unique_ptr<EngineLibrary> copy_;
+  EngineLibrary library_;
+  int threads_;
+  std::unique_ptr<EngineEntryPoints> object_;
   std::mutex turn_;
 };

@@ -176,14 +176,14 @@ class RenderRun {
     return failed == 0 ? exitStatus::Success : exitStatus::Failed;
   }
 
-  // A renderer on a copy of the engine of its own, kept in `engines` and
-  // `renderers`; null when the copy cannot be made, and the batch goes on
-  // with the renderers it has.
+  // A renderer on an engine object of its own, on one thread as the lanes
+  // keep the cores busy, kept in `engines` and `renderers`; null when the
+  // object cannot be made, and the batch goes on with the renderers it has.
   TitleRenderer* furtherRenderer(const TitleScene& scene,
                                  std::vector<std::unique_ptr<PrivateEngine>>& engines,
                                  std::vector<std::unique_ptr<TitleRenderer>>& renderers) {
     try {
-      engines.push_back(std::make_unique<PrivateEngine>(environment_.enginePath));
+      engines.push_back(std::make_unique<PrivateEngine>(environment_.enginePath, 1));
       renderers.push_back(
           std::make_unique<TitleRenderer>(scene, engines.back()->entryPoints(), console_));
       return renderers.back().get();

@@ -1,7 +1,7 @@
-// A title drawn at N times its pixel density: every pixel measure of the
-// scene grows by N (font size, canvas, design position, texture), and the
-// effect widths, which the engine takes as a share of the room around the
-// design, are recomputed so that the effect reaches N times as far.
+// A title drawn at N times its pixel density: the engine draws the design at
+// density N, which lengthens every measure it fixes in pixels, and the
+// renderer draws the canvas, the font and the design's place N times as
+// large, so the picture is the design of scale 1 at N times the pixels.
 #pragma once
 
 #include <QImage>
@@ -10,15 +10,9 @@
 
 inline constexpr int largestScale = 4;
 
-// `scene` drawn `scale` times as dense. Throws a UsageError naming --scale
-// when the canvas would grow past the largest canvas.
+// `scene` to be drawn `scale` times as dense. Throws a UsageError naming
+// --scale when the canvas would grow past the largest canvas.
 TitleScene scaledScene(TitleScene scene, int scale);
 
-// Pixels of room the engine finds around the dark pixels of `mask`: the
-// least of the four distances from their bounding box to the mask's edges.
-int roomAroundDesign(const QImage& mask);
-
-// The effect amount that reaches `scale` times as far around a design with
-// `scaledRoom` pixels of room as `amount` does with `room`; shadows, whose
-// amount is a strength, keep theirs.
-int scaledEffectAmount(int amount, velloro::EffectType type, int room, int scaledRoom, int scale);
+// `picture` `scale` times as large each way; a null picture stays null.
+QImage scaledPicture(const QImage& picture, int scale);

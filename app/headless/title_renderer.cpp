@@ -42,23 +42,29 @@ bool touchesEdge(QRect extent, QSize size) {
 
 TitleRenderer::TitleRenderer(const TitleScene& scene, const EngineEntryPoints& engine,
                              BusyIndicator& busy)
-    : fixedCanvas_(scene.canvas),
+    : fixedCanvas_(scaledPicture(scene.canvas, scene.scale)),
       fitColour_(scene.fitColour),
       fitMargin_(scene.fitMargin),
       engine_(engine),
       busy_(busy),
       scale_(scene.scale) {
+  if (scale_ > 1) {
+    TitleScene designScale = scene;
+    designScale.scale = 1;
+    designScale_ = std::make_unique<TitleRenderer>(designScale, engine, busy);
+  }
   applyScreenMetrics(state_, scene.dotsPerInch, scene.dotsPerInch);
   textPicture_.setDotsPerInch(1440.0 / state_.layoutUnitX);
-  unscaledText_.setDotsPerInch(1440.0 / state_.layoutUnitX);
   putStyle(scene.style, state_, readings_);
   putStyleFont(scene.style.font, textPicture_.font);
-  putStyleFont(scene.style.font, unscaledText_.font);
-  unscaledText_.font.setPointSizeF(scene.style.font.pointSize / scale_);
   textPicture_.arrangement = styleArrangement(scene.style.font);
-  unscaledText_.arrangement = textPicture_.arrangement;
-  unscaledText_.arrangement.letterSpacing /= scale_;
+  // The engine smooths the outline for the design's own font size and
+  // draws every measure of its own at the density.
   readings_.smoothingSize = textPicture_.roundedFontSize();
+  readings_.density = scale_;
+  textPicture_.font.setPointSizeF(scene.style.font.pointSize * scale_);
+  textPicture_.arrangement.letterSpacing *= scale_;
+  // The engine lays the texture's pixels at the density.
   if (!scene.texture.isNull()) loadTexture(state_, scene.texture);
   // The capture keeps Draw's place on the canvas: the design frame held
   // inside it, unless the place is given.
@@ -66,11 +72,32 @@ TitleRenderer::TitleRenderer(const TitleScene& scene, const EngineEntryPoints& e
     fixedCanvasBuffer_ = pictureBufferOf(fixedCanvas_);
     captureCanvasBuffers(state_, fixedCanvasBuffer_);
   }
-  placed_ = scene.designPosition.value_or(QPoint(state_.designFrame.left, state_.designFrame.top));
+  placed_ =
+      designScale_
+          ? designScale_->placed_ * scale_
+          : scene.designPosition.value_or(QPoint(state_.designFrame.left, state_.designFrame.top));
 }
 
-TitleRenderer::Probe TitleRenderer::probe(const PanelReadings& readings) {
-  const QSize mask = textPicture_.picture.size();
+void TitleRenderer::printTitle(const QString& text) {
+  textPicture_.print(text);
+  if (!designScale_) {
+    mask_ = textPicture_.picture;
+    return;
+  }
+  designScale_->printTitle(text);
+  const QSize size = designScale_->mask_.size() * scale_;
+  if (textPicture_.picture.size() == size) {
+    mask_ = textPicture_.picture;
+    return;
+  }
+  // The denser font's rounding leaves its picture a pixel or two off.
+  mask_ = QImage(size, textPicture_.picture.format());
+  mask_.fill(Qt::white);
+  QPainter(&mask_).drawImage(0, 0, textPicture_.picture);
+}
+
+TitleRenderer::Probe TitleRenderer::probe() {
+  const QSize mask = mask_.size();
   int room = staysInMask(state_.deformationType, state_.effectType)
                  ? uprightProbeRoom
                  : std::max(leastProbeRoom, std::max(mask.width(), mask.height()) / 4);
@@ -80,7 +107,7 @@ TitleRenderer::Probe TitleRenderer::probe(const PanelReadings& readings) {
     captureCanvasBuffers(state_, plainPictureBuffer(size, fitColour_));
     state_.designFrame.left = at.x();
     state_.designFrame.top = at.y();
-    renderIntoBuffers(state_, textPicture_.picture, readings, engine_, busy_);
+    renderIntoBuffers(state_, mask_, readings_, engine_, busy_);
     Probe probe{size, at, probeExtent(size)};
     if (probe.extent.isNull()) probe.extent = QRect(at, mask);
     const bool atLargest = at.x() < room || at.y() < room;
@@ -117,64 +144,77 @@ QRect TitleRenderer::canvasOn(const Probe& probe) const {
   return fixedCanvas_.rect().translated(probe.at - placed_);
 }
 
+QRect TitleRenderer::aloneArea(const Probe& probe) const {
+  return fixedCanvas_.isNull() ? fittedArea(probe) : canvasOn(probe) | probe.extent;
+}
+
+QRect TitleRenderer::denserArea(QRect area, const Probe& small, const Probe& dense) const {
+  return {(area.topLeft() - small.at) * scale_ + dense.at, area.size() * scale_};
+}
+
+// The frame of the title at scale 1 is measured first: the engine keeps one
+// layer of the title, and the denser render replaces it.
+RenderedTitle TitleRenderer::renderDenserFitted() {
+  const Probe small = designScale_->probe();
+  const QRect smallArea = designScale_->fittedArea(small);
+  const Probe measured = probe();
+  return {fittedPicture(measured, denserArea(smallArea, small, measured)),
+          overrunOf(smallArea, small.extent)};
+}
+
+QImage TitleRenderer::renderDenserAlone(std::optional<int> trimMargin) {
+  const Probe small = designScale_->probe();
+  QRect kept = designScale_->aloneArea(small);
+  if (trimMargin) {
+    const QRect visible = visibleExtent(designAlone(small.size, engine_).copy(kept));
+    if (visible.isNull())
+      throw Failure(errorNumber::InvalidArgument,
+                    QStringLiteral("--trim: the title leaves no visible pixel to cut out"));
+    const int margin = std::max(*trimMargin, 0);
+    kept = visible.translated(kept.topLeft()).adjusted(-margin, -margin, margin, margin);
+  }
+  const Probe measured = probe();
+  return designAlone(measured.size, engine_).copy(denserArea(kept, small, measured));
+}
+
 RenderedTitle TitleRenderer::render(const QString& text) {
-  textPicture_.print(text);
-  const PanelReadings readings = readingsFor(text);
+  printTitle(text);
   if (fixedCanvas_.isNull()) {
-    const Probe measured = probe(readings);
+    if (designScale_) return renderDenserFitted();
+    const Probe measured = probe();
     const QRect area = fittedArea(measured);
     return {fittedPicture(measured, area), overrunOf(area, measured.extent)};
   }
   captureCanvasBuffers(state_, fixedCanvasBuffer_);
   state_.designFrame.left = placed_.x();
   state_.designFrame.top = placed_.y();
-  const QImage drawn = renderDesign(state_, textPicture_.picture, readings, engine_, busy_);
+  const QImage drawn = renderDesign(state_, mask_, readings_, engine_, busy_);
   // Only a design that shows on the canvas's border, or whose frame leaves
   // the canvas, can run past it: only then is it drawn whole to measure.
-  const bool framed = fixedCanvas_.rect().contains(QRect(placed_, textPicture_.picture.size()));
+  const bool framed = fixedCanvas_.rect().contains(QRect(placed_, mask_.size()));
   if (framed && !showsOnCanvasBorder(drawn, state_)) return {drawn, {}};
-  const Probe measured = probe(readings);
+  const Probe measured = probe();
   return {drawn, overrunOf(canvasOn(measured), measured.extent)};
-}
-
-// The engine gives an effect a share of the room around the title, up to a
-// fixed limit; a denser title keeps its effect's reach in proportion only
-// with the share worked out anew from the room of both titles.
-PanelReadings TitleRenderer::readingsFor(const QString& text) {
-  if (scale_ == 1) return readings_;
-  unscaledText_.print(text);
-  const int room = roomAroundDesign(unscaledText_.picture);
-  const int scaledRoom = roomAroundDesign(textPicture_.picture);
-  PanelReadings readings = readings_;
-  // An effect with a reach keeps one position, its width.
-  const OutsideEffect& effect = outsideEffect(state_.effectType);
-  for (int32_t& amount : groupPositions(effect.sliders, readings.sliders))
-    amount = scaledEffectAmount(amount, effect.type, room, scaledRoom, scale_);
-  return readings;
 }
 
 // The title is the only stored layer of a run, so the stored layers painted
 // over black and over white are the title alone.
 QImage TitleRenderer::renderAlone(const QString& text, std::optional<int> trimMargin) {
-  const QImage design = fixedCanvas_.isNull() ? fittedAlone(text) : renderWhole(text).design;
+  printTitle(text);
+  if (designScale_) return renderDenserAlone(trimMargin);
+  const Probe measured = probe();
+  // Beyond the probe the copy is filled with transparent pixels.
+  const QImage design = designAlone(measured.size, engine_).copy(aloneArea(measured));
   if (!trimMargin) return design;
-  trimMargin = *trimMargin * scale_;
   if (!anythingVisible(design))
     throw Failure(errorNumber::InvalidArgument,
                   QStringLiteral("--trim: the title leaves no visible pixel to cut out"));
   return trimmedToVisible(design, *trimMargin);
 }
 
-// Beyond the probe the copy is filled with transparent pixels.
-QImage TitleRenderer::fittedAlone(const QString& text) {
-  textPicture_.print(text);
-  const Probe measured = probe(readingsFor(text));
-  return designAlone(measured.size, engine_).copy(fittedArea(measured));
-}
-
 WholeDesign TitleRenderer::renderWhole(const QString& text) {
-  textPicture_.print(text);
-  const Probe measured = probe(readingsFor(text));
+  printTitle(text);
+  const Probe measured = probe();
   const QRect canvas = canvasOn(measured);
   const QRect area = canvas | measured.extent;
   WholeDesign whole;

@@ -3,13 +3,16 @@
 // loaded engine and buffers. Every title is first drawn on a probe canvas
 // with room around it, which shows the whole design: a canvas that fits the
 // design is cut from it, and a fixed canvas learns how far the design runs
-// past its edges.
+// past its edges. A denser title is the title of scale 1 at N times the
+// pixels: its picture's frame is that of the title drawn at scale 1, N times
+// as large.
 #pragma once
 
 #include <QColor>
 #include <QImage>
 #include <QPoint>
 #include <QString>
+#include <memory>
 #include <optional>
 
 #include "design/design_state.h"
@@ -32,7 +35,7 @@ struct TitleScene {
   std::optional<QPoint> designPosition;  // on a fixed canvas; where Draw puts it when not given
   QImage texture;                        // the fill texture of a texture style
   double dotsPerInch = 96;               // of the screen the points are measured on
-  int scale = 1;                         // pixel density the style's measures are drawn at
+  int scale = 1;  // the pixel density to draw at; the measures above are those of scale 1
 };
 
 // A title's picture and how far its design runs past the picture's edges.
@@ -70,15 +73,23 @@ class TitleRenderer {
     QPoint at;     // where the design was put
     QRect extent;  // what can be seen of the design, or the mask where nothing can
   };
-  Probe probe(const PanelReadings& readings);
+  Probe probe();
   QRect probeExtent(QSize size) const;
   QRect fittedArea(const Probe& probe) const;
+  // The area the title alone is cut from: the fitted canvas, or the fixed
+  // canvas with all of the design.
+  QRect aloneArea(const Probe& probe) const;
   QImage fittedPicture(const Probe& probe, QRect area) const;
-  // The design alone on a canvas that fits it.
-  QImage fittedAlone(const QString& text);
   // Where the fixed canvas lies on the probe.
   QRect canvasOn(const Probe& probe) const;
-  PanelReadings readingsFor(const QString& text);
+  // Prints `text` into the mask; a denser mask is exactly `scale_` times
+  // the size of the mask of scale 1.
+  void printTitle(const QString& text);
+  // A part of the probe of scale 1 (`small`), at this renderer's density
+  // on its own probe.
+  QRect denserArea(QRect area, const Probe& small, const Probe& dense) const;
+  RenderedTitle renderDenserFitted();
+  QImage renderDenserAlone(std::optional<int> trimMargin);
 
   QImage fixedCanvas_;
   PictureBuffer fixedCanvasBuffer_;  // the fixed canvas, captured afresh for each title
@@ -87,8 +98,10 @@ class TitleRenderer {
   QPoint placed_;  // the design's place on the fixed canvas
   DesignState state_;
   TextPicture textPicture_;
-  TextPicture unscaledText_;  // the title at scale 1, measured for the effect's reach
+  QImage mask_;  // the printed title, the engine's mask
   PanelReadings readings_;
+  // Above scale 1: the same title at scale 1, which sets the picture's frame.
+  std::unique_ptr<TitleRenderer> designScale_;
   const EngineEntryPoints& engine_;
   BusyIndicator& busy_;
   int scale_ = 1;

@@ -2,7 +2,9 @@
 // its source draws it again, as "Draw it !" would, while the control moves.
 // Changes that arrive faster than renders finish collapse into one render of
 // the latest state on the next turn of the event loop, so the canvas never
-// works through a queue of stale settings.
+// works through a queue of stale settings. While the changes keep coming the
+// frames are drafts, which may turn and bend the design by faster
+// approximations; once they rest, the design is drawn exactly once more.
 #pragma once
 
 #include <QObject>
@@ -32,8 +34,14 @@ class LivePreview : public QObject {
   // A setting of the source changed; redraws on the next event-loop turn.
   void settingChanged();
   bool renderPending() const { return pending_.isActive(); }
+  // Whether the exact frame of the changes so far is still to come.
+  bool restPending() const { return rest_.isActive(); }
   // Whether the redraw in progress is the preview's.
   bool rendering() const { return rendering_; }
+  // Whether the redraw in progress is a draft frame of a drag.
+  bool drafting() const { return rendering_ && !atRest_; }
+  // Changes this long apart, or a drag that stopped this long ago, rest.
+  static constexpr int restMilliseconds = 150;
 
  signals:
   // A preview render ran.
@@ -41,11 +49,14 @@ class LivePreview : public QObject {
 
  private:
   void renderLatest();
+  void renderAtRest();
 
   std::function<void()> redraw_;
   QTimer pending_;
+  QTimer rest_;  // the exact frame after the last draft
   QPointer<QAction> toggle_;
   bool enabled_;
   bool drawn_ = false;
   bool rendering_ = false;
+  bool atRest_ = false;
 };

@@ -28,6 +28,8 @@ WholeDesign MainWindow::drawnDesign() const { return canvasArea_->drawnDesign();
 
 void MainWindow::renderDesign() {
   if (!sourceReady(document_, platform())) return;
+  // A drag's frames may be drafts; every other render is exact.
+  engine_->entryPoints().setPreview(livePreview_->drafting());
   // The canvas keeps its picture until the render succeeds. The same design
   // drawn again at its place (a click on it, a Draw with nothing changed)
   // leaves the picture as it was: no work for the user to save.

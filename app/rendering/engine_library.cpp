@@ -1,5 +1,8 @@
 #include "rendering/engine_library.h"
 
+#include <QThread>
+#include <algorithm>
+
 #include "files/failure.h"
 
 namespace {
@@ -14,34 +17,74 @@ Function resolved(QLibrary& library, const char* name) {
   return function;
 }
 
+Failure refusal() {
+  return Failure(errorNumber::OutOfMemory,
+                 QStringLiteral("The relief engine has not enough memory for the render"));
+}
+
 }  // namespace
+
+EngineEntryPoints::EngineEntryPoints(const EngineObjectFunctions& functions, int threads)
+    : functions_(functions), object_(functions.create(threads)) {
+  if (object_ == nullptr) throw refusal();
+}
+
+EngineEntryPoints::~EngineEntryPoints() { functions_.free(object_); }
+
+void EngineEntryPoints::setPreview(bool on) const { functions_.preview(object_, on ? 1 : 0); }
+
+void EngineEntryPoints::destruction() const { functions_.destruction(object_); }
+
+void EngineEntryPoints::texture(const uint8_t* tile, int32_t rowOffset, int32_t columnOffset,
+                                int32_t stride, int32_t rows) const {
+  functions_.texture(object_, tile, rowOffset, columnOffset, stride, rows);
+}
+
+void EngineEntryPoints::frontiere(uint8_t* picture, uint8_t* mask, int32_t stride, int32_t rows,
+                                  int32_t keyRed, int32_t keyGreen, int32_t keyBlue, int32_t redMin,
+                                  int32_t redMax, int32_t greenMin, int32_t greenMax,
+                                  int32_t blueMin, int32_t blueMax) const {
+  functions_.frontiere(object_, picture, mask, stride, rows, keyRed, keyGreen, keyBlue, redMin,
+                       redMax, greenMin, greenMax, blueMin, blueMax);
+}
 
 void callAction(const EngineEntryPoints& engine, const velloro::ActionArguments& a) {
   using velloro::toInt;
-  engine.action(a.mask, a.source, a.output, a.maskStride, a.maskRows, a.outputStride, a.outputRows,
-                a.columnOffset, a.rowOffset, a.smoothingSize, toInt(a.surfacePattern),
-                toInt(a.curveAxis), toInt(a.material), toInt(a.deformationType),
-                toInt(a.effectType), a.deformationAmount, a.effectAmount, a.effectValue1,
-                a.effectValue2, a.effectValue3, a.fillRed, a.fillGreen, a.fillBlue, a.layerSlot,
-                a.knotX[0], a.knotX[1], a.knotX[2], a.knotX[3], a.knotX[4], a.knotX[5], a.knotY[0],
-                a.knotY[1], a.knotY[2], a.knotY[3], a.knotY[4], a.knotY[5]);
+  const int32_t result = engine.functions_.action(
+      engine.object_, a.density, a.mask, a.source, a.output, a.maskStride, a.maskRows,
+      a.outputStride, a.outputRows, a.columnOffset, a.rowOffset, a.smoothingSize,
+      toInt(a.surfacePattern), toInt(a.curveAxis), toInt(a.material), toInt(a.deformationType),
+      toInt(a.effectType), a.deformationAmount, a.effectAmount, a.effectValue1, a.effectValue2,
+      a.effectValue3, a.fillRed, a.fillGreen, a.fillBlue, a.layerSlot, a.knotX[0], a.knotX[1],
+      a.knotX[2], a.knotX[3], a.knotX[4], a.knotX[5], a.knotY[0], a.knotY[1], a.knotY[2],
+      a.knotY[3], a.knotY[4], a.knotY[5]);
+  if (result != ENGINE_DONE) throw refusal();
 }
 
 EngineLibrary::EngineLibrary(QString libraryPath) : library_(std::move(libraryPath)) {}
 
 const EngineEntryPoints& EngineLibrary::entryPoints() {
-  if (!entryPoints_) load();
-  return *entryPoints_;
+  if (!own_) own_ = newObject(QThread::idealThreadCount());
+  return *own_;
 }
 
-void EngineLibrary::load() {
+std::unique_ptr<EngineEntryPoints> EngineLibrary::newObject(int threads) {
+  return std::make_unique<EngineEntryPoints>(functions(), std::max(threads, 1));
+}
+
+const EngineObjectFunctions& EngineLibrary::functions() {
+  if (functions_) return *functions_;
   if (!library_.load())
     throw Failure(errorNumber::LibraryNotLoaded,
                   QStringLiteral("The relief engine cannot be loaded: ") + library_.errorString());
-  EngineEntryPoints points;
-  points.action = resolved<decltype(points.action)>(library_, "ACTION");
-  points.destruction = resolved<decltype(points.destruction)>(library_, "DESTRUCTION");
-  points.texture = resolved<decltype(points.texture)>(library_, "TEXTURE");
-  points.frontiere = resolved<decltype(points.frontiere)>(library_, "FRONTIERE");
-  entryPoints_ = points;
+  EngineObjectFunctions f;
+  f.create = resolved<decltype(f.create)>(library_, "ENGINE_NEW");
+  f.free = resolved<decltype(f.free)>(library_, "ENGINE_FREE");
+  f.action = resolved<decltype(f.action)>(library_, "ENGINE_ACTION");
+  f.destruction = resolved<decltype(f.destruction)>(library_, "ENGINE_DESTRUCTION");
+  f.texture = resolved<decltype(f.texture)>(library_, "ENGINE_TEXTURE");
+  f.frontiere = resolved<decltype(f.frontiere)>(library_, "ENGINE_FRONTIERE");
+  f.preview = resolved<decltype(f.preview)>(library_, "ENGINE_PREVIEW");
+  functions_ = f;
+  return *functions_;
 }

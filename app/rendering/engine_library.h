@@ -1,40 +1,85 @@
 // The relief engine, libVelloro.so beside the program, loaded by name at the
-// first use of any of its four entry points.
+// first use. The program works only with engine objects of the library:
+// the window with one of its own, and every render apart from the window's
+// design (a batch lane, a thumbnail, a denser copy) with another, so no
+// render ever touches another's layers.
 #pragma once
 
 #include <QLibrary>
 #include <QString>
+#include <memory>
 #include <optional>
 
 #include "action_arguments.h"
 #include "engine.h"
 
-struct EngineEntryPoints {
-  decltype(&::ACTION) action = nullptr;
-  decltype(&::DESTRUCTION) destruction = nullptr;
-  decltype(&::TEXTURE) texture = nullptr;
-  decltype(&::FRONTIERE) frontiere = nullptr;
+// The library's engine object functions.
+struct EngineObjectFunctions {
+  decltype(&::ENGINE_NEW) create = nullptr;
+  decltype(&::ENGINE_FREE) free = nullptr;
+  decltype(&::ENGINE_ACTION) action = nullptr;
+  decltype(&::ENGINE_DESTRUCTION) destruction = nullptr;
+  decltype(&::ENGINE_TEXTURE) texture = nullptr;
+  decltype(&::ENGINE_FRONTIERE) frontiere = nullptr;
+  decltype(&::ENGINE_PREVIEW) preview = nullptr;
 };
 
-// Calls ACTION with `arguments` unpacked into its 36 positions; the one place
-// that knows the positional order.
+// The entry points of one engine object: the original calls' arguments,
+// reaching the object's own layer slots, texture tile and working memory.
+// The object lives as long as this does.
+class EngineEntryPoints {
+ public:
+  // Makes an object that renders on at most `threads` threads; throws a
+  // Failure when the engine cannot make one.
+  EngineEntryPoints(const EngineObjectFunctions& functions, int threads);
+  ~EngineEntryPoints();
+  EngineEntryPoints(const EngineEntryPoints&) = delete;
+  EngineEntryPoints& operator=(const EngineEntryPoints&) = delete;
+
+  // Whether the renders are frames of a drag, which may turn and bend by
+  // faster approximations; off, every render is exact.
+  void setPreview(bool on) const;
+  void destruction() const;
+  void texture(const uint8_t* tile, int32_t rowOffset, int32_t columnOffset, int32_t stride,
+               int32_t rows) const;
+  void frontiere(uint8_t* picture, uint8_t* mask, int32_t stride, int32_t rows, int32_t keyRed,
+                 int32_t keyGreen, int32_t keyBlue, int32_t redMin, int32_t redMax,
+                 int32_t greenMin, int32_t greenMax, int32_t blueMin, int32_t blueMax) const;
+
+ private:
+  friend void callAction(const EngineEntryPoints& engine,
+                         const velloro::ActionArguments& arguments);
+
+  EngineObjectFunctions functions_;
+  VelloroEngine* object_ = nullptr;
+};
+
+// Renders with `arguments` unpacked into the engine's positions, at their
+// density; the one place that knows the positional order. Throws a Failure
+// when the engine refuses the render.
 void callAction(const EngineEntryPoints& engine, const velloro::ActionArguments& arguments);
 
 class EngineLibrary {
  public:
   explicit EngineLibrary(QString libraryPath);
 
-  // Loads the library and resolves the four entry points on the first call.
-  // Throws a Failure naming the library or the missing entry point; a later
-  // call tries again.
+  // The engine object of this library's user (the window, a command-line
+  // render), made on the first call with a thread for each core. Throws a
+  // Failure naming the library or the missing entry point; a later call
+  // tries again.
   const EngineEntryPoints& entryPoints();
+
+  // Another engine object of the library, rendering on at most `threads`
+  // threads; throws a Failure like entryPoints().
+  std::unique_ptr<EngineEntryPoints> newObject(int threads);
 
   // The library file, as given or, once loaded, as found.
   QString libraryPath() const { return library_.fileName(); }
 
  private:
-  void load();
+  const EngineObjectFunctions& functions();
 
   QLibrary library_;
-  std::optional<EngineEntryPoints> entryPoints_;
+  std::optional<EngineObjectFunctions> functions_;
+  std::unique_ptr<EngineEntryPoints> own_;
 };

@@ -1,5 +1,7 @@
 #include "rendering/render_pipeline.h"
 
+#include <algorithm>
+
 #include "design/design_state.h"
 #include "design/effect_colour.h"
 #include "design/outside_effects.h"
@@ -43,11 +45,17 @@ PictureBuffer maskOfSource(const DesignState& state, const QImage& textPicture) 
 }
 
 // The tile is read from row 1 on: the engine reads mask row r from tile row
-// r - 1 otherwise.
-void installGradientTile(const DesignState& state, const PictureBuffer& mask,
+// r - 1 otherwise. The engine lays each tile pixel over density x density
+// pixels, so a denser mask's gradient is handed over at density 1.
+void installGradientTile(const DesignState& state, const PictureBuffer& mask, int32_t density,
                          const EngineEntryPoints& engine) {
   const QImage maskPicture = imageOfBuffer(mask.bytes, mask.width, mask.rows);
-  const PictureBuffer tile = pictureBufferOf(gradientTexture(maskPicture, state.gradient));
+  QImage gradient = gradientTexture(maskPicture, state.gradient);
+  if (density > 1)
+    gradient = gradient.scaled(std::max(gradient.width() / density, 1),
+                               std::max(gradient.height() / density, 1), Qt::IgnoreAspectRatio,
+                               Qt::SmoothTransformation);
+  const PictureBuffer tile = pictureBufferOf(gradient);
   engine.texture(reinterpret_cast<const uint8_t*>(tile.bytes.constData()), 1, 0, tile.stride,
                  tile.rows);
 }
@@ -56,7 +64,7 @@ void installTextureTile(const DesignState& state, const PanelReadings& panels,
                         const PictureBuffer& mask, const EngineEntryPoints& engine) {
   const TextureTile tile = textureTileFor(state, panels.textureOption);
   if (panels.gradientOption && tile.source != TileSource::PictureFile) {
-    installGradientTile(state, mask, engine);
+    installGradientTile(state, mask, panels.density, engine);
     return;
   }
   if (tile.source == TileSource::PictureFile) {
@@ -115,6 +123,7 @@ velloro::ActionArguments engineArguments(const DesignState& state, const PanelRe
   a.fillGreen = state.fillColour.green;
   a.fillBlue = state.fillColour.blue;
   a.layerSlot = velloro::toInt(state.sourceKind);
+  a.density = panels.density;
   for (int i = 0; i < curvePointCount; ++i) {
     a.knotX[i] = state.curve.x[i + 1];
     a.knotY[i] = state.curve.y[i + 1];

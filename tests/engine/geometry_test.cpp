@@ -82,13 +82,13 @@ TEST(BoundaryScan, OnlyAOnePixelGapIsFilledRowZeroIsMarkedAndAnEmptyMaskHasNoBox
 // cell holds at most 999 points.
 TEST(PointGrid, EmptyIdentifiersReadZeroAndACellHoldsAtMost999Points) {
   PointGrid grid;
-  grid.allocate(35, 24);
+  grid.allocate(35, 24, 10);
   grid.build({0, 150, 199}, {0, 200, 460}, 2, 50);
   EXPECT_EQ(grid.rowAt(0), 2);  // the count entry
   EXPECT_EQ(grid.columnAt(0), 0);
   for (int32_t empty : {3, 666, 5000, 99000, -7}) EXPECT_EQ(grid.rowAt(empty), 0) << empty;
   EXPECT_EQ(grid.columnAt(1 << 30), 0);
-  grid.allocate(20, 20);
+  grid.allocate(20, 20, 10);
   std::vector<int32_t> rows(1201), columns(1201);
   for (int32_t i = 1; i <= 1200; ++i) std::tie(rows[i], columns[i]) = std::tuple(i % 400, i % 450);
   grid.build(rows, columns, 1200, 50);

@@ -24,11 +24,5 @@ TEST(OutsideEffectRows, ColourShadowAndReachFollowWhatTheEffectIs) {
     EXPECT_EQ(effectColour(state, effect), expected);
     EXPECT_EQ(effectColour(unchanged, effect), expected);
     EXPECT_EQ(effect.castsShadow, name.endsWith(QLatin1String("-shadow")));
-    EXPECT_EQ(effect.largestReach2.has_value(), velloro::isOuterEffect(effect.type));
   }
-  // The engine lets a raised edge reach less far than every other effect.
-  EXPECT_EQ(outsideEffect(EffectType::Raised).largestReach2, 150.0);
-  for (EffectType type :
-       {EffectType::Engraved, EffectType::Outline1, EffectType::Outline2, EffectType::Glow})
-    EXPECT_EQ(outsideEffect(type).largestReach2, 1000.0) << velloro::toInt(type);
 }

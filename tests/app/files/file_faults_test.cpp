@@ -191,7 +191,7 @@ TEST(ErrorReport, ShownInPlainOkBoxTitledVelloroWithAUniqueWellFormedTag) {
 TEST(EngineLibrary, MissingOrIncompleteLibraryIsAFailureNotACrash) {
   const std::tuple<const char*, int, const char*> cases[] = {
       {"/nonexistent/libVelloro.so", errorNumber::LibraryNotLoaded, "relief engine"},
-      {INCOMPLETE_ENGINE_PATH, errorNumber::EntryPointNotFound, "DESTRUCTION"},
+      {INCOMPLETE_ENGINE_PATH, errorNumber::EntryPointNotFound, "ENGINE_NEW"},
   };
   for (const auto& [path, number, named] : cases) {
     const Failure failure = failureOf([&] { EngineLibrary(path).entryPoints(); });

@@ -2,9 +2,10 @@
 // one that cuts it (told on standard error), or the design alone; and the
 // title drawn N times as dense with `--scale N`, which shrunk back by N looks
 // like the title at scale 1.
+#include <QCoreApplication>
+#include <QFileSystemWatcher>
 #include <tuple>
 
-#include "headless/scaled_scene.h"
 #include "render_run_fixture.h"
 #include "shrunk_difference.h"
 
@@ -130,27 +131,6 @@ double redOverBlue(const QImage& picture, int x) {
 
 }  // namespace
 
-// A denser title's effect keeps its reach: the width grows with the share of
-// the room the engine gives the effect, up to the effect's limit; shadows
-// and effects without a width keep their amount.
-TEST(ScaledEffectAmount, WidthsFollowTheRoomUpToEachEffectsLimit) {
-  using enum velloro::EffectType;
-  // Amount, effect, room at scale 1 and at the scale, scale, amount handed on.
-  const std::tuple<int, velloro::EffectType, int, int, int, int> cases[] = {
-      {20, Glow, 10, 20, 2, 20},        // 100 and 400 square pixels: in proportion
-      {20, Raised, 10, 20, 2, 53},      // 400 held to 150: 20 x 100 x 4 / 150
-      {20, Outline1, 40, 80, 2, 80},    // both held to 1000: 20 x 4
-      {50, Engraved, 40, 80, 2, 100},   // 200 is more than the slider's 100
-      {20, Glow, 10, 20, 1, 20},        // scale 1 changes nothing
-      {20, DropShadow, 10, 20, 2, 20},  // a shadow has no reach limit
-      {20, NoContour, 10, 20, 2, 20},
-      {20, Glow, 10, 0, 2, 20},  // no room at the scale: nothing to share
-  };
-  for (const auto& [amount, type, room, scaledRoom, scale, expected] : cases)
-    EXPECT_EQ(scaledEffectAmount(amount, type, room, scaledRoom, scale), expected)
-        << velloro::toInt(type) << " with room " << room << " -> " << scaledRoom;
-}
-
 TEST_F(ScaledRender, ShrunkBackItMatchesTheTitleAtScaleOne) {
   // The effect, the scale and the largest mean difference allowed.
   const std::tuple<const char*, int, double> cases[] = {
@@ -165,13 +145,48 @@ TEST_F(ScaledRender, ShrunkBackItMatchesTheTitleAtScaleOne) {
   }
 }
 
-// The faint pixel of smoothing around the edge is one pixel at either
-// density; an unscaled margin would leave the dense title 40 pixels short.
-TEST_F(ScaledRender, TrimMarginGrowsWithTheScale) {
-  const QImage one = render(1, "--effect none --transparent --trim 10");
-  const QImage dense = render(3, "--effect none --transparent --trim 10");
-  EXPECT_NEAR(dense.width(), 3 * one.width(), 6);
-  EXPECT_NEAR(dense.height(), 3 * one.height(), 6);
+// A denser picture is the title of scale 1 at N times the pixels: its width
+// and height are exactly N times, whatever decides them.
+TEST_F(ScaledRender, EverySizeIsExactlyNTimesTheTitleAtScaleOne) {
+  const char* lines[] = {
+      "--text Shop --effect drop-shadow",
+      "--text Shop --material 7 --effect glow --margin 13",
+      "--text Ve --effect cast-shadow --canvas 120x70 --at 9,4",
+      "--text Ve --canvas 121x90 --background #102030 --at 60,40",
+      "--text Shop --effect raised --transparent",
+      "--text Shop --effect none --transparent --trim 10",
+      "--text Shop --material 6 --effect outline2 --transparent --trim 0",
+  };
+  for (const char* line : lines) {
+    const QImage one = rendered(QLatin1String(line) + QStringLiteral(" --scale 1 -o %"), "one.png");
+    for (int scale : {2, 3, 4}) {
+      const QImage dense =
+          rendered(QLatin1String(line) + QStringLiteral(" --scale %1 -o %").arg(scale), "n.png");
+      EXPECT_EQ(dense.size(), one.size() * scale) << line << " at " << scale << "x";
+    }
+  }
+}
+
+// Nothing is written to render: a batch's lanes make engine objects, not
+// copies of the engine, so its temporary folder is never touched.
+TEST_F(ScaledRender, ABatchLeavesItsTemporaryFolderUntouchedThroughout) {
+  const QString folder = temporary.filePath(QStringLiteral("watched"));
+  ASSERT_TRUE(QDir().mkpath(folder));
+  qputenv("TMPDIR", QFile::encodeName(folder));
+  QFileSystemWatcher watcher({folder});
+  int changes = 0;
+  QObject::connect(&watcher, &QFileSystemWatcher::directoryChanged, [&] { ++changes; });
+  QFile list(temporary.filePath(QStringLiteral("titles.txt")));
+  ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+  for (int i = 1; i <= 100; ++i) list.write(QStringLiteral("T%1\tt%1.png\n").arg(i).toUtf8());
+  list.close();
+  EXPECT_EQ(run(QStringLiteral("--batch % --out-dir %"), {list.fileName(), pictures.path()}), 0);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(changes, 0);
+  EXPECT_TRUE(QDir(folder).isEmpty());
+  EXPECT_EQ(QDir(pictures.path()).entryList(QDir::Files).size(), 100);
+  QDir(folder).removeRecursively();
+  list.remove();
 }
 
 // A title of several lines: at either density the gradient spans the whole

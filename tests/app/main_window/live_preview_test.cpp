@@ -15,6 +15,12 @@ class LivePreviewTest : public MainWindowTest {
 
   TrackSlider* deformSlider() const { return window->panels()->deformSlider(); }
   static void settle() { QCoreApplication::processEvents(); }
+  // The frames of a drag may be drafts; once the changes rest the design is
+  // drawn exactly.
+  QImage restedCanvas() {
+    [&] { QTRY_VERIFY(!window->livePreview().restPending()); }();
+    return canvas();
+  }
   int rendersAfter(const std::function<void()>& change) {
     QSignalSpy redrawn(&window->livePreview(), &LivePreview::redrawn);
     change();
@@ -37,7 +43,7 @@ TEST_F(LivePreviewTest, SliderChangeAfterDrawGivesThePixelsOfAFreshDraw) {
   deformSlider()->setValue(40);
   settle();
   EXPECT_NE(canvas(), before);
-  EXPECT_EQ(canvas(), pressedDraw);
+  EXPECT_EQ(restedCanvas(), pressedDraw);
 }
 
 TEST_F(LivePreviewTest, ChangesCoalesceIntoOneRenderOnTheCapturedCanvasAndAddNoUndoStep) {
@@ -49,8 +55,8 @@ TEST_F(LivePreviewTest, ChangesCoalesceIntoOneRenderOnTheCapturedCanvasAndAddNoU
               EXPECT_TRUE(window->livePreview().renderPending());
             }),
             1);
-  const QImage previewed = canvas();
-  EXPECT_NE(previewed, captured);
+  EXPECT_NE(canvas(), captured);
+  const QImage previewed = restedCanvas();
   EXPECT_EQ(previewed, drawnAgain());
   const UndoCounters start = design().undo.counters;
   for (int value = 5; value <= 50; value += 5) {
@@ -125,8 +131,8 @@ TEST_F(LivePreviewTest, ChangesWithRealKeysAndClicksPreviewOnce) {
     const QImage before = drawnAgain();
     EXPECT_EQ(rendersAfter(changes[i]), 1) << i;
     EXPECT_EQ(velloro::toInt(design().effectType), effects->currentRow()) << i;
-    const QImage previewed = canvas();
-    EXPECT_NE(previewed, before) << i;
+    EXPECT_NE(canvas(), before) << i;
+    const QImage previewed = restedCanvas();
     EXPECT_EQ(previewed, drawnAgain()) << i;
   }
 }

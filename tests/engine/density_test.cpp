@@ -1,0 +1,191 @@
+// A render at density N of a mask N times as large is the design of density
+// 1 at N times the pixels: shrunk back by N with a box filter it differs
+// from the render at density 1 by at most 4 of 255 on average, for every
+// outside effect, the plain material, both deformations and a texture fill.
+// Steel, gold and the engraving keep a larger difference: their bands of
+// one or two pixels at the outline change faster than a pixel of density 1
+// can show, which takes the value at its centre where the denser picture
+// shrunk back gives the band's average.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "layer_render.h"
+#include "text_like_mask.h"
+
+namespace velloro::test {
+namespace {
+
+// The design at density 1: a 440 x 160 title with 24 pixels of room in its
+// mask, on a canvas with 40 pixels more on every side.
+constexpr int32_t kWidth = 440, kRows = 160, kMaskRoom = 24, kCanvasRoom = 40;
+constexpr double kLargestMeanDifference = 4;
+constexpr double kLargestOutlineBandDifference = 7;
+
+struct DensityCase {
+  std::string name;
+  LayerSettings settings;
+  bool textured = false;
+  double largestMean = kLargestMeanDifference;
+};
+
+LayerSettings placed() {
+  LayerSettings s;
+  s.columnOffset = kCanvasRoom;
+  s.rowOffset = kCanvasRoom;
+  s.smoothingSize = 60;
+  s.fillRed = 40;
+  s.fillGreen = 110;
+  s.fillBlue = 190;
+  s.curveAxis = toInt(CurveAxis::TopToBottom);
+  s.knotX = {0, 50, 100, 150, 200, 255};
+  s.knotY = {40, 130, 200, 230, 180, 90};
+  return s;
+}
+
+std::vector<DensityCase> densityCases() {
+  std::vector<DensityCase> cases;
+  const char* effects[] = {"no contour", "drop shadow", "cast shadow", "engraved",
+                           "raised",     "outline 1",   "outline 2",   "glow"};
+  for (int32_t effect = 0; effect < 8; ++effect) {
+    LayerSettings s = placed();
+    s.effectType = effect;
+    s.effectAmount = 60;
+    const bool shadow =
+        effect == toInt(EffectType::DropShadow) || effect == toInt(EffectType::CastShadow);
+    s.effectValue1 = shadow ? 35 : 230;
+    s.effectValue2 = shadow ? 65 : 40;
+    s.effectValue3 = 30;
+    cases.push_back({std::string("effect ") + effects[effect], s, false,
+                     effect == toInt(EffectType::Engraved) ? kLargestOutlineBandDifference
+                                                           : kLargestMeanDifference});
+  }
+  // The plain material by depth, steel and gold with profiles of their own.
+  LayerSettings plain = placed();
+  plain.curveAxis = toInt(CurveAxis::CentreToEdge);
+  cases.push_back({"material 0", plain});
+  LayerSettings steel = placed();
+  steel.material = 6;
+  steel.knotX = {0, 40, 90, 150, 210, 255};
+  steel.knotY = {60, 210, 90, 225, 120, 40};
+  cases.push_back({"material 6", steel, false, kLargestOutlineBandDifference});
+  LayerSettings gold = placed();
+  gold.material = 7;
+  gold.knotY = {80, 180, 240, 200, 140, 70};
+  cases.push_back({"material 7", gold, false, kLargestOutlineBandDifference});
+  LayerSettings arc = placed();
+  arc.deformationType = toInt(DeformationType::Curve);
+  arc.deformationAmount = 30;
+  cases.push_back({"arc", arc});
+  LayerSettings turned = placed();
+  turned.deformationType = toInt(DeformationType::Rotate);
+  turned.deformationAmount = 4;
+  cases.push_back({"rotate", turned});
+  cases.push_back({"texture fill", placed(), true});
+  return cases;
+}
+
+Picture textMaskAt(int32_t density) {
+  Picture mask(kWidth * density, kRows * density);
+  mask.bytes = bench::textLikeMask(mask.width, mask.rows, kMaskRoom * density).bytes;
+  return mask;
+}
+
+// The mask of density 1 the dense one is a denser drawing of: a pixel is
+// inside when most of its block is.
+Picture designMaskOf(const Picture& dense, int32_t density) {
+  Picture mask(kWidth, kRows);
+  for (int32_t r = 0; r < kRows; ++r)
+    for (int32_t c = 0; c < kWidth; ++c) {
+      int32_t inside = 0;
+      for (int32_t i = 0; i < density * density; ++i)
+        inside += dense.isDark(r * density + i / density, c * density + i % density);
+      if (2 * inside > density * density) mask.setDark(r, c);
+    }
+  return mask;
+}
+
+Picture stripedTexture() {
+  Picture texture(13, 9);
+  for (size_t i = 0; i < texture.bytes.size(); ++i)
+    texture.bytes[i] = static_cast<uint8_t>(40 + i * 37 % 180);
+  return texture;
+}
+
+Picture renderedAt(int32_t density, Picture mask, const DensityCase& c) {
+  const Picture texture = stripedTexture();
+  Canvas canvas((kWidth + 2 * kCanvasRoom) * density, (kRows + 2 * kCanvasRoom) * density);
+  LayerSettings s = c.settings;
+  s.columnOffset *= density;
+  s.rowOffset *= density;
+  VelloroEngine* engine = ENGINE_NEW(2);
+  const Picture* t = c.textured ? &texture : nullptr;
+  ENGINE_TEXTURE(engine, t ? t->bytes.data() : nullptr, 0, 0, t ? t->stride : 0, t ? t->rows : 0);
+  EXPECT_EQ(ENGINE_ACTION(
+                engine, density, mask.data(), canvas.background.data(), canvas.output.data(),
+                mask.stride, mask.rows, canvas.output.stride, canvas.output.rows, s.columnOffset,
+                s.rowOffset, s.smoothingSize, s.surfacePattern, s.curveAxis, s.material,
+                s.deformationType, s.effectType, s.deformationAmount, s.effectAmount,
+                s.effectValue1, s.effectValue2, s.effectValue3, s.fillRed, s.fillGreen, s.fillBlue,
+                s.layerSlot, s.knotX[0], s.knotX[1], s.knotX[2], s.knotX[3], s.knotX[4], s.knotX[5],
+                s.knotY[0], s.knotY[1], s.knotY[2], s.knotY[3], s.knotY[4], s.knotY[5]),
+            ENGINE_DONE);
+  ENGINE_DESTRUCTION(engine);
+  ENGINE_FREE(engine);
+  return canvas.output;
+}
+
+struct Difference {
+  double mean = 0;  // per channel, over the box of what either picture drew
+  int32_t largest = 0;
+};
+
+Difference shrunkDifference(const Picture& small, const Picture& dense, int32_t density) {
+  const auto shrunk = [&](int32_t r, int32_t c, int32_t channel) {
+    int32_t sum = 0;
+    for (int32_t i = 0; i < density * density; ++i)
+      sum += dense.at(r * density + i / density, c * density + i % density)[channel];
+    return (sum + density * density / 2) / (density * density);
+  };
+  int32_t top = small.rows, bottom = -1, left = small.width, right = -1;
+  for (int32_t r = 0; r < small.rows; ++r)
+    for (int32_t c = 0; c < small.width; ++c)
+      for (int32_t channel = 0; channel < 3; ++channel)
+        if (small.at(r, c)[channel] != 255 || shrunk(r, c, channel) != 255) {
+          top = std::min(top, r), bottom = std::max(bottom, r);
+          left = std::min(left, c), right = std::max(right, c);
+        }
+  Difference d;
+  if (bottom < 0) return d;
+  double sum = 0;
+  for (int32_t r = top; r <= bottom; ++r)
+    for (int32_t c = left; c <= right; ++c)
+      for (int32_t channel = 0; channel < 3; ++channel) {
+        const int32_t gap = std::abs(small.at(r, c)[channel] - shrunk(r, c, channel));
+        sum += gap;
+        d.largest = std::max(d.largest, gap);
+      }
+  d.mean = sum / (3.0 * (bottom - top + 1) * (right - left + 1));
+  return d;
+}
+
+TEST(Density, ADenserRenderShrunkBackIsTheDesignOfDensityOne) {
+  for (int32_t density : {2, 3, 4}) {
+    const Picture dense = textMaskAt(density);
+    const Picture small = designMaskOf(dense, density);
+    for (const DensityCase& c : densityCases()) {
+      const Difference d =
+          shrunkDifference(renderedAt(1, small, c), renderedAt(density, dense, c), density);
+      std::printf("%-18s %dx  mean %5.2f  largest %3d\n", c.name.c_str(), density, d.mean,
+                  d.largest);
+      EXPECT_LE(d.mean, c.largestMean) << c.name << " at " << density << "x";
+    }
+  }
+}
+
+}  // namespace
+}  // namespace velloro::test
