@@ -9,6 +9,7 @@
 #include <map>
 #include <optional>
 
+#include "headless/service_settings.h"
 #include "state/setting_declarations.h"
 
 // Design settings given on the command line; each one given overrides the style.
@@ -34,4 +35,5 @@ struct RenderRequest {
   std::optional<int> trimMargin;
   std::optional<int> quality;
   int scale = 1;  // pixel density: every pixel measure times this
+  ServiceSettings service;
 };

@@ -1,0 +1,45 @@
+// The service's renders: a request waits for an engine lane in a queue of
+// bounded length, and no longer than its time limit. A request past the
+// queue's places is turned away at once, so a burst costs the host neither
+// memory nor threads piling up.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <atomic>
+#include <chrono>
+
+#include "headless/render_request.h"
+#include "service/engine_lanes.h"
+
+class RenderQueue {
+ public:
+  enum class Refusal { Full, TimedOut };
+  struct Refused {
+    Refusal why;
+  };
+
+  RenderQueue(const QString& enginePath, QString programFolder, int waitingPlaces,
+              qint64 mostPixels);
+
+  // The picture of `request` in `format` ("png" or "webp"), encoded after
+  // its lane is free again. Throws Refused when the queue is full or no lane
+  // came free in `timeLimit`; a QueryError for a picture past the most
+  // pixels; a Failure or a UsageError when the title cannot be drawn.
+  QByteArray render(const RenderRequest& request, const QString& format,
+                    std::chrono::milliseconds timeLimit);
+
+  // Renders waiting or running.
+  int depth() const { return inQueue_.load(); }
+
+ private:
+  EngineLanes lanes_;
+  QString programFolder_;
+  int places_;
+  qint64 mostPixels_;
+  std::atomic<int> inQueue_{0};
+};
+
+// Renders `request` on `lane` as `Velloro --render` does.
+QImage titlePicture(const RenderRequest& request, const QString& programFolder,
+                    EngineLanes::Lane& lane);
