@@ -1,6 +1,6 @@
 # Fails when a source file includes a header of a folder above its own:
-# engine <- state and platform <- widgets, desktop and headless <- tools and
-# output <- main_window; and when the engine, the design state, the platform
+# engine <- state and platform <- widgets, desktop and headless <- tools,
+# output and service <- main_window; and when the engine, the design state, the platform
 # seam or the renderer without a window includes a Qt Widgets header.
 # Run as: cmake -DSOURCE_ROOT=<tree> [-DWIDGETS_HEADERS=<QtWidgets include folder>] -P check_layers.cmake
 cmake_minimum_required(VERSION 3.25)
@@ -16,9 +16,10 @@ set(forbidden_desktop "main_window/;tools/;output/;widgets/;headless/")
 set(forbidden_headless "main_window/;tools/;output/;widgets/;desktop/")
 set(forbidden_tools "main_window/;output/;headless/")
 set(forbidden_output "main_window/;tools/;headless/")
+set(forbidden_service "main_window/;tools/;output/;widgets/;desktop/")
 
 set(violations "")
-foreach(folder state platform widgets desktop headless tools output)
+foreach(folder state platform widgets desktop headless tools output service)
   file(GLOB_RECURSE sources "${SOURCE_ROOT}/app/${folder}/*.h" "${SOURCE_ROOT}/app/${folder}/*.cpp")
   foreach(source IN LISTS sources)
     file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
@@ -35,7 +36,7 @@ endforeach()
 
 file(GLOB_RECURSE engine_sources "${SOURCE_ROOT}/engine/*.h" "${SOURCE_ROOT}/engine/*.cpp")
 foreach(source IN LISTS engine_sources)
-  file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"(state|platform|widgets|desktop|headless|tools|output|main_window)/")
+  file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"(state|platform|widgets|desktop|headless|tools|output|service|main_window)/")
   foreach(line IN LISTS includes)
     file(RELATIVE_PATH shown "${SOURCE_ROOT}" "${source}")
     string(APPEND violations "\n  ${shown}: ${line}")
@@ -51,7 +52,8 @@ if(WIDGETS_HEADERS)
        "${SOURCE_ROOT}/engine/*.h" "${SOURCE_ROOT}/engine/*.cpp"
        "${SOURCE_ROOT}/app/state/*.h" "${SOURCE_ROOT}/app/state/*.cpp"
        "${SOURCE_ROOT}/app/platform/*.h" "${SOURCE_ROOT}/app/platform/*.cpp"
-       "${SOURCE_ROOT}/app/headless/*.h" "${SOURCE_ROOT}/app/headless/*.cpp")
+       "${SOURCE_ROOT}/app/headless/*.h" "${SOURCE_ROOT}/app/headless/*.cpp"
+       "${SOURCE_ROOT}/app/service/*.h" "${SOURCE_ROOT}/app/service/*.cpp")
   foreach(source IN LISTS windowless_sources)
     file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*<Q")
     foreach(line IN LISTS includes)
