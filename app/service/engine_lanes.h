@@ -20,7 +20,7 @@ class EngineLanes {
   struct Lane {
     explicit Lane(const QString& enginePath);
     EngineLibrary engine;
-    ConsolePlatform platform{stderr};  // tells what a style file lacks, one line each
+    ConsolePlatform platform{stderr};  // tells what the renderer has to say, one line each
   };
 
   // Hands a lane back when it goes.

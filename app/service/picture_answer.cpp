@@ -1,7 +1,6 @@
 #include "service/picture_answer.h"
 
 #include "headless/printable_text.h"
-#include "headless/render_command.h"
 #include "service/entity_tag.h"
 #include "service/query_error.h"
 #include "service/url_signature.h"
@@ -54,8 +53,6 @@ void renderInto(httplib::Response& response, const TitleQuery& title, const QStr
     answerText(response, full ? 429 : 503,
                full ? u"the render queue is full; try again"_s
                     : u"no render came free within the time limit; try again"_s);
-  } catch (const UsageError&) {
-    answerText(response, 400, u"style: the style file cannot be used"_s);
   } catch (const Failure& failure) {
     answerText(response, 400, u"text: "_s + failure.description());
   } catch (const std::bad_alloc&) {

@@ -1,9 +1,8 @@
 #include "service/render_queue.h"
 
 #include "headless/picture_output.h"
-#include "headless/scaled_scene.h"
-#include "headless/title_scene.h"
 #include "service/query_error.h"
+#include "service/request_scene.h"
 
 using namespace Qt::StringLiterals;
 
@@ -34,19 +33,20 @@ QByteArray RenderQueue::render(const RenderRequest& request, const QString& form
                                std::chrono::milliseconds timeLimit) {
   const Place place(inQueue_);
   if (inQueue_.load() > places_) throw Refused{Refusal::Full};
-  std::optional<EngineLanes::Turn> turn = lanes_.take(std::chrono::steady_clock::now() + timeLimit);
+  const auto deadline = std::chrono::steady_clock::now() + timeLimit;
+  const TitleScene scene = sceneOf(request, programFolder_, platform_);
+  checkTextFits(scene, request.text, mostPixels_);
+  std::optional<EngineLanes::Turn> turn = lanes_.take(deadline);
   if (!turn) throw Refused{Refusal::TimedOut};
-  QImage picture = titlePicture(request, programFolder_, turn->lane());
+  QImage picture = titlePicture(scene, request, turn->lane());
   turn.reset();
   if (qint64(picture.width()) * picture.height() > mostPixels_)
     throw QueryError(u"text: the picture would hold more than %1 pixels"_s.arg(mostPixels_));
   return encodedPicture(picture, format, request.quality);
 }
 
-QImage titlePicture(const RenderRequest& request, const QString& programFolder,
+QImage titlePicture(const TitleScene& scene, const RenderRequest& request,
                     EngineLanes::Lane& lane) {
-  const TitleScene scene =
-      scaledScene(titleSceneFor(request, programFolder, lane.platform), request.scale);
   TitleRenderer renderer(scene, lane.engine.entryPoints(), lane.platform);
   return request.transparent ? renderer.renderAlone(request.text, request.trimMargin)
                              : renderer.render(request.text).picture;

@@ -66,7 +66,9 @@ function styleButton(name) {
   button.title = name;
   const thumbnail = document.createElement("img");
   thumbnail.alt = name;
-  thumbnail.src = "/v1/title.png?" + new URLSearchParams({ text: "Aa", style: name, size: "24" });
+  fetch("/v1/sign?" + new URLSearchParams({ text: "Aa", style: name, size: "24" }))
+    .then((answer) => answer.json())
+    .then((urls) => { thumbnail.src = urls.png; });
   button.append(thumbnail);
   button.addEventListener("click", () => {
     for (const other of byId("gallery").querySelectorAll("button"))

@@ -33,7 +33,8 @@ Outcome run(const QStringList& arguments) {
   std::FILE* output = std::tmpfile();
   std::FILE* errors = std::tmpfile();
   Outcome outcome;
-  outcome.status = runServiceCommand(arguments, {u"/nonexistent"_s, u"/nonexistent"_s, output, errors});
+  outcome.status =
+      runServiceCommand(arguments, {u"/nonexistent"_s, u"/nonexistent"_s, output, errors});
   outcome.output = contentOf(output);
   outcome.errors = contentOf(errors);
   return outcome;
@@ -41,8 +42,8 @@ Outcome run(const QStringList& arguments) {
 
 class ServiceCommandTest : public ::testing::Test {
  protected:
-  QString keyFile(const QByteArray& content) {
-    const QString path = folder.filePath(u"key"_s);
+  QString keyFile(const QString& name, const QByteArray& content) {
+    const QString path = folder.filePath(name);
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(content);
@@ -52,18 +53,19 @@ class ServiceCommandTest : public ::testing::Test {
 };
 
 TEST_F(ServiceCommandTest, SignUrlPrintsTheSignedUrl) {
-  const QString key = keyFile("secret\n");
+  const QString key = keyFile(u"secret"_s, "secret\n");
   const Outcome outcome =
-      run({u"--sign-url"_s, u"https://titles.example/v1/title.png?text=Hi&size=20"_s, u"--key-file"_s, key});
+      run({u"--sign-url"_s, u"https://titles.example/v1/title.png?text=Hi&size=20"_s,
+           u"--key-file"_s, key});
   EXPECT_EQ(outcome.status, 0);
   EXPECT_EQ(outcome.errors, "");
-  EXPECT_EQ(outcome.output, "https://titles.example/v1/title.png?size=20&text=Hi&sig=" +
-                                signatureOf("secret", u"/v1/title.png?size=20&text=Hi"_s).toStdString() +
-                                "\n");
+  EXPECT_EQ(outcome.output,
+            "https://titles.example/v1/title.png?size=20&text=Hi&sig=" +
+                signatureOf("secret", u"/v1/title.png?size=20&text=Hi"_s).toStdString() + "\n");
 }
 
 TEST_F(ServiceCommandTest, BadArgumentsGetOneLineAndStatus2) {
-  const QString empty = keyFile(" \n");
+  const QString empty = keyFile(u"empty"_s, " \n");
   const struct {
     QStringList arguments;
     std::string line;
@@ -88,8 +90,9 @@ TEST_F(ServiceCommandTest, BadArgumentsGetOneLineAndStatus2) {
        "Velloro: --key-file '/nonexistent/key': cannot read: No such file or directory\n"},
       {{u"--serve"_s, u"--key-file"_s, empty},
        "Velloro: --key-file '" + empty.toStdString() + "': the key is empty\n"},
-      {{u"--sign-url"_s, u"/v1/title.png?text=Hi"_s}, "Velloro: --sign-url needs --key-file FILE\n"},
-      {{u"--sign-url"_s, u"http://[::1"_s, u"--key-file"_s, keyFile("k")},
+      {{u"--sign-url"_s, u"/v1/title.png?text=Hi"_s},
+       "Velloro: --sign-url needs --key-file FILE\n"},
+      {{u"--sign-url"_s, u"http://[::1"_s, u"--key-file"_s, keyFile(u"k"_s, "k")},
        "Velloro: --sign-url: 'http://[::1' is not a URL\n"},
   };
   for (const auto& c : cases) {
@@ -119,9 +122,9 @@ TEST(ServiceCommand, HelpWinsOverTheService) {
 
 TEST(ServiceCommand, HelpShowsTheServiceOptionsAndLimits) {
   const QString help = commandLineHelpText();
-  for (const char* line : {"  --serve ", "  --port N ", "  --key-file FILE ", "  --sign-url URL ",
-                           "  --max-text N ", "  --max-pixels N ", "gets 429", "gets 414",
-                           "get 431"})
+  for (const char* line :
+       {"  --serve ", "  --port N ", "  --key-file FILE ", "  --sign-url URL ", "  --max-text N ",
+        "  --max-pixels N ", "gets 429", "gets 414", "get 431"})
     EXPECT_TRUE(help.contains(QLatin1String(line))) << line;
   EXPECT_TRUE(help.indexOf(u"--max-connections"_s) < help.indexOf(u"-h, --help"_s));
 }

@@ -139,6 +139,30 @@ TEST_F(ServiceTest, BadQueriesGet400WithOneLineAndNoRender) {
   EXPECT_EQ(renders(), "0");
 }
 
+TEST_F(ServiceTest, ATitleTooLargeForTheLimitIsRefused) {
+  settings.mostPixels = 20000;
+  httplib::Client& http = start();
+  const struct {
+    const char* path;
+    int status;
+    const char* body;
+  } cases[] = {
+      {"/v1/title.png?text=Hi&size=8", 200, ""},
+      {"/v1/title.png?text=WWWWWWWWWW&size=100", 400,
+       "text: the picture would hold more than 20000 pixels\n"},
+      {"/v1/title.png?text=Hello+World&size=40", 400,
+       "text: the picture would hold more than 20000 pixels\n"},
+  };
+  for (const auto& c : cases) {
+    const auto answer = http.Get(c.path);
+    ASSERT_TRUE(answer) << c.path;
+    EXPECT_EQ(answer->status, c.status) << c.path;
+    if (c.status != 200) {
+      EXPECT_EQ(answer->body, c.body) << c.path;
+    }
+  }
+}
+
 TEST_F(ServiceTest, WithAKeyOnlySignedRequestsAreRendered) {
   const QByteArray key = "a secret of this test";
   httplib::Client& http = start(key);
