@@ -12,7 +12,7 @@ import time
 
 from service_process import Service
 
-WAIT_SECONDS = 20
+WAIT_SECONDS = 60
 
 
 class Browser:
@@ -28,7 +28,7 @@ class Browser:
                    "about:blank"]
         self.process = subprocess.Popen(
             command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-            pass_fds=(to_browser_read, from_browser_write),
+            close_fds=False,
             preexec_fn=lambda: (os.dup2(to_browser_read, 3), os.dup2(from_browser_write, 4)))
         os.close(to_browser_read)
         os.close(from_browser_write)
@@ -72,7 +72,9 @@ class Browser:
             if self.value(expression):
                 return
             time.sleep(0.1)
-        raise AssertionError(f"{what} did not happen: {expression}")
+        state = self.value("JSON.stringify({picture: document.getElementById('picture').src,"
+                           " problem: document.getElementById('problem').textContent})")
+        raise AssertionError(f"{what} did not happen: {expression}; the page: {state}")
 
     def stop(self):
         self.process.kill()
