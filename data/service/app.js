@@ -6,6 +6,8 @@
 "use strict";
 
 const typingPause = 250;
+const busyRetries = 10;
+const retryPause = 1000;
 let chosenStyle = "";
 let pending = 0;
 let asked = 0;
@@ -42,16 +44,31 @@ async function show() {
   }
   const urls = await answer.json();
   const picture = byId("picture");
-  picture.onerror = async () => {
-    const failed = await fetch(urls.png);
-    if (number === asked) byId("problem").textContent = await failed.text();
-  };
-  picture.onload = () => { if (number === asked) byId("problem").textContent = ""; };
   picture.alt = title;
-  picture.src = urls.png;
+  load(picture, urls.png, (problem) => {
+    if (number === asked) byId("problem").textContent = problem;
+  });
   byId("caption").textContent = title;
   byId("url").value = new URL(urls.png, location.href).href;
   byId("snippet").value = snippet(urls, title);
+}
+
+// Loads `url` into `picture`. A load that failed while the service was
+// busy (429, 503, or fine when asked again) is tried again a second later,
+// a few times; a refusal of the request itself is told.
+function load(picture, url, tell, attempt = 0) {
+  picture.onerror = async () => {
+    const answer = await fetch(url);
+    const busy = answer.ok || answer.status === 429 || answer.status === 503;
+    if (busy && attempt < busyRetries) {
+      setTimeout(() => load(picture, url, tell, attempt + 1), retryPause);
+    } else {
+      tell(answer.ok ? "the service is busy; try again" : await answer.text());
+    }
+  };
+  picture.onload = () => tell("");
+  picture.removeAttribute("src");
+  picture.src = url;
 }
 
 function showSoon() {
@@ -68,7 +85,7 @@ function styleButton(name) {
   thumbnail.alt = name;
   fetch("/v1/sign?" + new URLSearchParams({ text: "Aa", style: name, size: "24" }))
     .then((answer) => answer.json())
-    .then((urls) => { thumbnail.src = urls.png; });
+    .then((urls) => load(thumbnail, urls.png, () => {}));
   button.append(thumbnail);
   button.addEventListener("click", () => {
     for (const other of byId("gallery").querySelectorAll("button"))
