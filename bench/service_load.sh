@@ -12,6 +12,7 @@ seconds=${2:-10}
 program=$(realpath "$build/bin/Velloro")
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
+chmod 755 "$work"
 pids=()
 finish() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
@@ -23,17 +24,16 @@ export QT_QPA_PLATFORM=offscreen
 
 free_port() { python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])'; }
 
-# Starts a replica on a free port; prints the port.
+# Starts a replica on the free port `port`; in this shell, so that its
+# process is ended at the end.
 replica() {
-  local port
   port=$(free_port)
   "$program" --serve --port "$port" 2>>"$work/access.log" &
   pids+=($!)
   for _ in $(seq 100); do curl -fs "http://127.0.0.1:$port/healthz" >/dev/null && break; sleep 0.1; done
-  echo "$port"
 }
 
-titles=200
+titles=1000
 for i in $(seq $titles); do printf 'Velloro\t%d.png\n' "$i"; done >"$work/list.txt"
 mkdir "$work/out"
 start=$(date +%s.%N)
@@ -41,7 +41,8 @@ start=$(date +%s.%N)
 batch_rate=$(echo "$titles / ($(date +%s.%N) - $start)" | bc -l)
 printf 'batch: %.1f titles/s\n' "$batch_rate"
 
-one=$(replica)
+replica
+one=$port
 render_url="http://127.0.0.1:$one/v1/title.png?text=Velloro"
 render_rate=$(wrk -t2 -c4 -d"${seconds}s" "$render_url" | awk '/Requests\/sec/ {print $2}')
 printf 'service, uncached renders: %.1f/s (%.0f %% of the batch)\n' "$render_rate" \
@@ -52,7 +53,8 @@ hey -z "${seconds}s" -c 4 -q "$(printf '%.0f' "$per_worker")" "$render_url" >"$w
 printf 'p99 at 80 %% of saturation (%.0f/s): %s s\n' "$(echo "4 * $per_worker" | bc -l)" \
   "$(awk '/99% in/ {print $3}' "$work/hey.txt")"
 
-two=$(replica)
+replica
+two=$port
 listen=$(free_port)
 mkdir "$work/nginx"
 sed -e "s|@PREFIX@|$work/nginx|g" -e "s|@LISTEN@|127.0.0.1:$listen|" \

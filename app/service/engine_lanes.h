@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "headless/console_platform.h"
+#include "service/lane_thread.h"
 #include "state/engine_library.h"
 
 class EngineLanes {
@@ -21,6 +22,7 @@ class EngineLanes {
     explicit Lane(const QString& enginePath);
     EngineLibrary engine;
     ConsolePlatform platform{stderr};  // tells what the renderer has to say, one line each
+    LaneThread thread;
   };
 
   // Hands a lane back when it goes.

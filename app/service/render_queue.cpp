@@ -33,20 +33,21 @@ QByteArray RenderQueue::render(const RenderRequest& request, const QString& form
                                std::chrono::milliseconds timeLimit) {
   const Place place(inQueue_);
   if (inQueue_.load() > places_) throw Refused{Refusal::Full};
-  const auto deadline = std::chrono::steady_clock::now() + timeLimit;
-  const TitleScene scene = sceneOf(request, programFolder_, platform_);
-  checkTextFits(scene, request.text, mostPixels_);
-  std::optional<EngineLanes::Turn> turn = lanes_.take(deadline);
+  std::optional<EngineLanes::Turn> turn = lanes_.take(std::chrono::steady_clock::now() + timeLimit);
   if (!turn) throw Refused{Refusal::TimedOut};
-  QImage picture = titlePicture(scene, request, turn->lane());
+  QImage picture;
+  EngineLanes::Lane& lane = turn->lane();
+  lane.thread.run([&] { picture = titlePicture(request, programFolder_, mostPixels_, lane); });
   turn.reset();
   if (qint64(picture.width()) * picture.height() > mostPixels_)
     throw QueryError(u"text: the picture would hold more than %1 pixels"_s.arg(mostPixels_));
   return encodedPicture(picture, format, request.quality);
 }
 
-QImage titlePicture(const TitleScene& scene, const RenderRequest& request,
+QImage titlePicture(const RenderRequest& request, const QString& programFolder, qint64 mostPixels,
                     EngineLanes::Lane& lane) {
+  const TitleScene scene = sceneOf(request, programFolder, lane.platform);
+  checkTextFits(scene, request.text, mostPixels);
   TitleRenderer renderer(scene, lane.engine.entryPoints(), lane.platform);
   return request.transparent ? renderer.renderAlone(request.text, request.trimMargin)
                              : renderer.render(request.text).picture;

@@ -23,12 +23,10 @@ class RenderQueue {
   RenderQueue(const QString& enginePath, QString programFolder, int waitingPlaces,
               qint64 mostPixels);
 
-  // The picture of `request` in `format` ("png" or "webp"): its style read
-  // and its title measured while it waits, drawn on a lane, encoded after
-  // the lane is free again. Throws Refused when the queue is full or no lane
-  // came free in `timeLimit`; a QueryError for a style or scale that cannot
-  // be used or a picture past the most pixels; a Failure when the title
-  // cannot be drawn.
+  // The picture of `request` in `format` ("png" or "webp"), drawn on a
+  // lane's thread and encoded after the lane is free again. Throws Refused when the queue is full
+  // or no lane came free in `timeLimit`; a QueryError for a style or scale that cannot be used or a
+  // picture past the most pixels; a Failure when the title cannot be drawn.
   QByteArray render(const RenderRequest& request, const QString& format,
                     std::chrono::milliseconds timeLimit);
 
@@ -38,11 +36,13 @@ class RenderQueue {
  private:
   EngineLanes lanes_;
   QString programFolder_;
-  ConsolePlatform platform_{stderr};  // tells what a style file lacks, one line each
   int places_;
   qint64 mostPixels_;
   std::atomic<int> inQueue_{0};
 };
 
-// Renders `request` in `scene` on `lane` as `Velloro --render` does.
-QImage titlePicture(const TitleScene& scene, const RenderRequest& request, EngineLanes::Lane& lane);
+// Renders `request` on `lane` as `Velloro --render` does, on the lane's
+// thread; a title whose letters alone hold more than `mostPixels` pixels
+// is refused before its render.
+QImage titlePicture(const RenderRequest& request, const QString& programFolder, qint64 mostPixels,
+                    EngineLanes::Lane& lane);

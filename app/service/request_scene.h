@@ -1,7 +1,6 @@
-// What a request draws with, worked out before it waits for an engine lane:
-// the style file read, the scale applied, and the title measured, so that a
-// title whose letters alone would make a picture past the service's limit
-// is refused without a render.
+// What a request draws with: the style file read, the scale applied, and
+// the title measured, so that a title whose letters alone would make a
+// picture past the service's limit is refused without a render.
 #pragma once
 
 #include <QString>
