@@ -1,5 +1,9 @@
 // The render service over loopback: the bytes of --render, caching, signed
 // URLs, refusals that cost no render, limits, health and metrics.
+#include <arpa/inet.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -207,6 +211,50 @@ TEST_F(ServiceTest, RequestLineAndHeadersAreBounded) {
   const auto fewHeaders = http.Get("/healthz", {{"X-Filler", std::string(4000, 'b')}});
   ASSERT_TRUE(fewHeaders);
   EXPECT_EQ(fewHeaders->status, 200);
+}
+
+// A loopback connection to `port`, closed when it goes.
+class Connection {
+ public:
+  explicit Connection(int port) : socket_(::socket(AF_INET, SOCK_STREAM, 0)) {
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(uint16_t(port));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    connected_ = ::connect(socket_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    const timeval patience{5, 0};  // an answer that never comes fails the test, not hangs it
+    ::setsockopt(socket_, SOL_SOCKET, SO_RCVTIMEO, &patience, sizeof patience);
+  }
+  ~Connection() { ::close(socket_); }
+  bool connected() const { return connected_; }
+
+  // The status line of the answer to GET `path`.
+  std::string statusOf(const std::string& path) {
+    const std::string request = "GET " + path + " HTTP/1.1\r\nHost: test\r\n\r\n";
+    if (::send(socket_, request.data(), request.size(), 0) != ssize_t(request.size())) return "";
+    char answer[512] = {};
+    const ssize_t got = ::recv(socket_, answer, sizeof answer - 1, 0);
+    const std::string text(answer, size_t(std::max<ssize_t>(got, 0)));
+    return text.substr(0, text.find('\r'));
+  }
+
+ private:
+  int socket_;
+  bool connected_ = false;
+};
+
+TEST_F(ServiceTest, ConnectionsPastTheLimitGet503) {
+  settings.mostConnections = 1;
+  start();
+  const int port = service->port();
+  Connection served(port);
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  Connection waiting(port);
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  Connection refused(port);
+  ASSERT_TRUE(served.connected() && waiting.connected() && refused.connected());
+  EXPECT_EQ(refused.statusOf("/healthz"), "HTTP/1.1 503 Service Unavailable");
+  EXPECT_EQ(served.statusOf("/healthz"), "HTTP/1.1 200 OK");
 }
 
 TEST_F(ServiceTest, HealthReadinessPageAndUnknownPaths) {
