@@ -5,6 +5,7 @@ title holding markup is shown as text, never run.
 Usage: browser_page_test.py VELLORO_PROGRAM"""
 import json
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -131,6 +132,9 @@ def run(program):
               "the snippet does not escape the title: " + snippet)
         check(not any(event.get("method") == "Page.javascriptDialogOpening"
                       for event in browser.events), "an alert opened")
+        access = re.compile(r'^127\.0\.0\.1 "GET /v1/title\.png\?text=My%20Site" 200 \d+ \d+\.\dms$')
+        check(any(access.match(line.rstrip("\n")) for line in service.log),
+              "no access-log line of the first picture: " + "".join(service.log[:5]))
     finally:
         browser.stop()
         service.stop()

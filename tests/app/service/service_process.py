@@ -3,6 +3,7 @@ ends it; shared by the tests that drive the service from outside."""
 import os
 import re
 import subprocess
+import threading
 import time
 import urllib.request
 
@@ -28,6 +29,15 @@ class Service:
             self.stop()
             raise RuntimeError("the service did not start")
         self.port = int(self.url.rsplit(":", 1)[1])
+        # The access log is read all along, so that a full pipe never stops
+        # the service.
+        self.log = []
+        self.reader = threading.Thread(target=self.read_log, daemon=True)
+        self.reader.start()
+
+    def read_log(self):
+        for line in self.process.stderr:
+            self.log.append(line)
 
     def get(self, path, headers=None):
         request = urllib.request.Request(self.url + path, headers=headers or {})
