@@ -243,6 +243,37 @@ class Connection {
   bool connected_ = false;
 };
 
+TEST_F(ServiceTest, RendersPastTheQueueGet429AndTheOthersTheirPicture) {
+  settings.queueLength = 1;
+  start();
+  constexpr int asked = 8;
+  std::vector<std::optional<httplib::Response>> answers(asked);
+  std::vector<std::thread> askers;
+  for (int i = 0; i < asked; ++i)
+    askers.emplace_back([&, i] {
+      httplib::Client own("127.0.0.1", service->port());
+      if (const auto answer =
+              own.Get("/v1/title.png?size=60&effect=glow&text=Busy+" + std::to_string(i)))
+        answers[size_t(i)] = *answer;
+    });
+  for (std::thread& asker : askers) asker.join();
+  int pictures = 0;
+  int turnedAway = 0;
+  for (const std::optional<httplib::Response>& answer : answers) {
+    ASSERT_TRUE(answer);
+    if (answer->status == 200) {
+      ++pictures;
+    } else {
+      ++turnedAway;
+      EXPECT_EQ(answer->status, 429);
+      EXPECT_EQ(answer->body, "the render queue is full; try again\n");
+      EXPECT_EQ(answer->get_header_value("Retry-After"), "1");
+    }
+  }
+  EXPECT_GE(pictures, 2);
+  EXPECT_GE(turnedAway, 1);
+}
+
 TEST_F(ServiceTest, ConnectionsPastTheLimitGet503) {
   settings.mostConnections = 1;
   start();
