@@ -13,6 +13,7 @@
 #include "headless/render_command.h"
 #include "headless/render_run.h"
 #include "platform/program_folder.h"
+#include "service/service_command.h"
 #include "window_entry.h"
 
 namespace {
@@ -37,7 +38,9 @@ int renderFromCommandLine(int argc, char** argv, const QStringList& arguments) {
   QCoreApplication::setOrganizationName(QStringLiteral("Velloro"));
   QCoreApplication::setApplicationName(QStringLiteral("Velloro"));
   const QString engine = programLayout(QCoreApplication::applicationDirPath()).engineLibrary;
-  return runRenderCommand(arguments, {programFolder(), engine});
+  const RenderEnvironment environment{programFolder(), engine};
+  if (wantsService(arguments)) return runServiceCommand(arguments, environment);
+  return runRenderCommand(arguments, environment);
 }
 
 // Qt would abort without a window system to open the window on.
@@ -67,7 +70,8 @@ int openWindow(int& argc, char** argv, const QStringList& files) {
 
 int main(int argc, char** argv) {
   const QStringList arguments = argumentsAfterProgramName(argc, argv);
-  if (wantsCommandLine(arguments)) return renderFromCommandLine(argc, argv, arguments);
+  if (wantsCommandLine(arguments) || wantsService(arguments))
+    return renderFromCommandLine(argc, argv, arguments);
   if (const std::optional<QString> problem = windowArgumentProblem(arguments)) {
     say(*problem);
     return exitStatus::BadArguments;

@@ -34,6 +34,16 @@ endforeach()
 
 install(FILES ${PROJECT_SOURCE_DIR}/docs/velloro.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
+# The render service's unit, installed disabled, and the nginx configuration
+# of replicas behind a cache as an example.
+# The package installs under /usr, where the unit looks for the program.
+set(VELLORO_BINARY /usr/${CMAKE_INSTALL_BINDIR}/Velloro)
+configure_file(${PROJECT_SOURCE_DIR}/data/deploy/velloro.service.in
+               ${CMAKE_BINARY_DIR}/install/velloro.service @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/install/velloro.service DESTINATION lib/systemd/system)
+install(FILES ${PROJECT_SOURCE_DIR}/data/deploy/nginx-velloro.conf.in
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/velloro/examples)
+
 set(desktop_files ${PROJECT_SOURCE_DIR}/data/desktop)
 install(FILES ${desktop_files}/velloro.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${desktop_files}/org.velloro.Velloro.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

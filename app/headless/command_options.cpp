@@ -8,6 +8,7 @@
 #include "design/text_picture.h"
 #include "headless/render_command.h"
 #include "headless/scaled_scene.h"
+#include "headless/service_options.h"
 #include "rendering/design_overrun.h"
 
 using namespace Qt::StringLiterals;
@@ -261,6 +262,12 @@ std::vector<CommandOption> runOptionsAfter() {
          r.scale = wholeNumber(o, v, 1, largestScale);
        },
        {}},
+  };
+}
+
+// --help and --version close the list.
+std::vector<CommandOption> closingOptions() {
+  return {
       {u"-h"_s, u"--help"_s, {}, u"show this help and end"_s, {}, {}},
       {u"--version"_s, {}, {}, u"show the version and end"_s, {}, {}},
   };
@@ -274,6 +281,8 @@ const std::vector<CommandOption>& commandOptions() {
     for (const SettingDeclaration& setting : settingDeclarations())
       if (!setting.flag.isEmpty()) all.push_back(designOption(setting));
     std::ranges::move(runOptionsAfter(), std::back_inserter(all));
+    std::ranges::move(serviceOptions(), std::back_inserter(all));
+    std::ranges::move(closingOptions(), std::back_inserter(all));
     return all;
   }();
   return options;

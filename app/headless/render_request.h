@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "design/setting_declarations.h"
+#include "headless/service_settings.h"
 
 // Design settings given on the command line; each one given overrides the style.
 using StyleOverrides = std::map<Setting, SettingValue>;
@@ -34,4 +35,5 @@ struct RenderRequest {
   std::optional<int> trimMargin;
   std::optional<int> quality;
   int scale = 1;  // pixel density: every pixel measure times this
+  ServiceSettings service;
 };

@@ -88,7 +88,8 @@ TEST_F(InstalledProgram, EveryFileIsWhereTheDesktopAndTheProgramLookForIt) {
         "share/mime/packages/velloro.xml", "share/icons/hicolor/scalable/apps/velloro.svg",
         "share/velloro/curves/default.txt", "share/velloro/curves/steel.txt",
         "share/velloro/curves/gold.txt", "share/velloro/textures/wood.bmp",
-        "share/velloro/help/velloro.htm"})
+        "share/velloro/help/velloro.htm", "lib/systemd/system/velloro.service",
+        "share/doc/velloro/examples/nginx-velloro.conf.in"})
     EXPECT_TRUE(QFileInfo(prefix->filePath(file)).isFile()) << file;
   for (const char* program : {"bin/Velloro", "lib/velloro/Uninstall"})
     EXPECT_TRUE(QFileInfo(prefix->filePath(program)).isExecutable()) << program;

@@ -1,0 +1,91 @@
+#include "service/picture_answer.h"
+
+#include "files/failure.h"
+#include "headless/printable_text.h"
+#include "service/entity_tag.h"
+#include "service/query_error.h"
+#include "service/url_signature.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int retryAfterSeconds = 1;
+
+QByteArrayView rawQueryOf(const httplib::Request& request) {
+  const QByteArrayView target(request.target.data(), qsizetype(request.target.size()));
+  const qsizetype mark = target.indexOf('?');
+  return mark < 0 ? QByteArrayView() : target.sliced(mark + 1);
+}
+
+QString pathOf(const httplib::Request& request) { return QString::fromStdString(request.path); }
+
+// A request the key did not sign, answered 403.
+struct Unsigned {
+  QString reason;
+};
+
+void checkSignature(const PictureService& service, const QString& path,
+                    std::vector<QueryPair>& pairs) {
+  const std::optional<QString> signature = takeSignature(pairs);
+  if (service.key.isEmpty()) return;
+  if (!signature) throw Unsigned{u"sig: missing; this service serves signed URLs only"_s};
+  if (!signatureMatches(service.key, signedText(path, pairs), *signature))
+    throw Unsigned{u"sig: does not match the request"_s};
+}
+
+void setCaching(httplib::Response& response, const QByteArray& tag, int maxAgeSeconds) {
+  response.set_header("ETag", tag.toStdString());
+  response.set_header("Cache-Control", "public, max-age=" + std::to_string(maxAgeSeconds));
+}
+
+void renderInto(httplib::Response& response, const TitleQuery& title, const QString& format,
+                const PictureService& service) {
+  const auto start = std::chrono::steady_clock::now();
+  try {
+    const QByteArray bytes = service.queue.render(title.request, format, service.timeLimit);
+    service.metrics.countRender(std::chrono::steady_clock::now() - start);
+    response.status = 200;
+    response.set_content(bytes.toStdString(), format == u"png"_s ? "image/png" : "image/webp");
+  } catch (const RenderQueue::Refused& refused) {
+    const bool full = refused.why == RenderQueue::Refusal::Full;
+    response.set_header("Retry-After", std::to_string(retryAfterSeconds));
+    answerText(response, full ? 429 : 503,
+               full ? u"the render queue is full; try again"_s
+                    : u"no render came free within the time limit; try again"_s);
+  } catch (const Failure& failure) {
+    answerText(response, 400, u"text: "_s + failure.description());
+  } catch (const std::bad_alloc&) {
+    answerText(response, 503, u"out of memory; try again"_s);
+  }
+}
+
+}  // namespace
+
+void answerText(httplib::Response& response, int status, const QString& line) {
+  response.status = status;
+  response.set_content(printableText(line).toStdString() + "\n", "text/plain; charset=utf-8");
+}
+
+void answerPicture(const httplib::Request& request, httplib::Response& response,
+                   const QString& format, const PictureService& service) {
+  const QString path = pathOf(request);
+  try {
+    std::vector<QueryPair> pairs = queryPairs(rawQueryOf(request));
+    checkSignature(service, path, pairs);
+    const TitleQuery title = readTitleQuery(pairs, service.folders, service.limits);
+    const QByteArray tag = entityTag(service.version, path, title.canonical);
+    if (request.has_header("If-None-Match") &&
+        noneMatchHolds(QByteArray::fromStdString(request.get_header_value("If-None-Match")), tag)) {
+      setCaching(response, tag, service.maxAgeSeconds);
+      response.status = 304;
+      return;
+    }
+    renderInto(response, title, format, service);
+    if (response.status == 200) setCaching(response, tag, service.maxAgeSeconds);
+  } catch (const QueryError& error) {
+    answerText(response, 400, error.message());
+  } catch (const Unsigned& refusal) {
+    answerText(response, 403, refusal.reason);
+  }
+}

@@ -1,0 +1,54 @@
+#include "service/render_queue.h"
+
+#include "headless/picture_output.h"
+#include "service/query_error.h"
+#include "service/request_scene.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Counts a request in the queue for as long as it is there.
+class Place {
+ public:
+  explicit Place(std::atomic<int>& count) : count_(count) { ++count_; }
+  ~Place() { --count_; }
+  Place(const Place&) = delete;
+  Place& operator=(const Place&) = delete;
+
+ private:
+  std::atomic<int>& count_;
+};
+
+}  // namespace
+
+RenderQueue::RenderQueue(const QString& enginePath, QString programFolder, int waitingPlaces,
+                         qint64 mostPixels)
+    : lanes_(enginePath),
+      programFolder_(std::move(programFolder)),
+      places_(waitingPlaces + EngineLanes::laneCount()),
+      mostPixels_(mostPixels) {}
+
+QByteArray RenderQueue::render(const RenderRequest& request, const QString& format,
+                               std::chrono::milliseconds timeLimit) {
+  const Place place(inQueue_);
+  if (inQueue_.load() > places_) throw Refused{Refusal::Full};
+  std::optional<EngineLanes::Turn> turn = lanes_.take(std::chrono::steady_clock::now() + timeLimit);
+  if (!turn) throw Refused{Refusal::TimedOut};
+  QImage picture;
+  EngineLanes::Lane& lane = turn->lane();
+  lane.thread.run([&] { picture = titlePicture(request, programFolder_, mostPixels_, lane); });
+  turn.reset();
+  if (qint64(picture.width()) * picture.height() > mostPixels_)
+    throw QueryError(u"text: the picture would hold more than %1 pixels"_s.arg(mostPixels_));
+  return encodedPicture(picture, format, request.quality);
+}
+
+QImage titlePicture(const RenderRequest& request, const QString& programFolder, qint64 mostPixels,
+                    EngineLanes::Lane& lane) {
+  const TitleScene scene = sceneOf(request, programFolder, lane.platform);
+  checkTextFits(scene, request.text, mostPixels);
+  TitleRenderer renderer(scene, lane.engine(), lane.platform);
+  return request.transparent ? renderer.renderAlone(request.text, request.trimMargin)
+                             : renderer.render(request.text).picture;
+}

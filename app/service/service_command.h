@@ -1,0 +1,15 @@
+// `Velloro --serve` and `Velloro --sign-url`: their options read from the
+// command line, the key read from its file, and the service run until
+// SIGTERM or SIGINT.
+#pragma once
+
+#include <QStringList>
+
+#include "headless/render_run.h"
+
+// Whether the arguments ask for the service or a signed URL (and not for
+// the help, which --help answers whatever else is given).
+bool wantsService(const QStringList& arguments);
+
+// Needs a QGuiApplication; returns the exit status.
+int runServiceCommand(const QStringList& arguments, const RenderEnvironment& environment);

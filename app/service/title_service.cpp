@@ -1,0 +1,166 @@
+#include "service/title_service.h"
+
+#include <httplib.h>
+
+#include <QThread>
+#include <atomic>
+#include <cstdio>
+
+#include "headless/printable_text.h"
+#include "headless/render_command.h"
+#include "service/connection_pool.h"
+#include "service/font_folder.h"
+#include "service/picture_answer.h"
+#include "service/service_page.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr size_t longestRequestLine = 2048;
+constexpr size_t mostHeaderBytes = 8192;
+constexpr size_t mostHeaderLines = 64;
+constexpr int keepAliveSeconds = 2;
+constexpr size_t longestLoggedTarget = 512;
+
+thread_local std::chrono::steady_clock::time_point requestStart;
+
+int waitingPlaces(const ServiceSettings& settings) {
+  return settings.queueLength.value_or(2 * std::max(1, QThread::idealThreadCount()));
+}
+
+size_t headerBytes(const httplib::Request& request) {
+  size_t bytes = 0;
+  for (const auto& [name, value] : request.headers) bytes += name.size() + value.size() + 4;
+  return bytes;
+}
+
+// Answers a request past the limits before it is routed.
+httplib::Server::HandlerResponse refusalBeforeRouting(const httplib::Request& request,
+                                                      httplib::Response& response) {
+  if (ConnectionPool::servesRefusals()) {
+    response.set_header("Connection", "close");
+    response.set_header("Retry-After", "1");
+    answerText(response, 503, u"too many connections; try again"_s);
+  } else if (request.target.size() + request.method.size() + 10 > longestRequestLine) {
+    answerText(response, 414,
+               u"the request line is longer than %1 bytes"_s.arg(longestRequestLine));
+  } else if (request.headers.size() > mostHeaderLines || headerBytes(request) > mostHeaderBytes) {
+    answerText(
+        response, 431,
+        u"the headers are past %1 bytes or %2 lines"_s.arg(mostHeaderBytes).arg(mostHeaderLines));
+  } else {
+    return httplib::Server::HandlerResponse::Unhandled;
+  }
+  return httplib::Server::HandlerResponse::Handled;
+}
+
+QString accessLine(const httplib::Request& request, const httplib::Response& response) {
+  const auto took =
+      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - requestStart);
+  const QString target =
+      printableText(QString::fromStdString(request.target.substr(0, longestLoggedTarget)));
+  return u"%1 \"%2 %3\" %4 %5 %6ms\n"_s
+      .arg(QString::fromStdString(request.remote_addr), QString::fromStdString(request.method),
+           target)
+      .arg(response.status)
+      .arg(response.body.size())
+      .arg(took.count(), 0, 'f', 1);
+}
+
+}  // namespace
+
+struct TitleService::Parts {
+  explicit Parts(const ServiceSetup& given)
+      : setup(given),
+        queue(setup.enginePath, setup.programFolder, waitingPlaces(setup.settings),
+              setup.settings.mostPixels),
+        folders{setup.settings.stylesFolder.isEmpty() ? setup.programFolder + u"/styles"_s
+                                                      : setup.settings.stylesFolder,
+                setup.settings.fontsFolder,
+                [this](const QString& path) { return fonts.familyOf(path); }},
+        limits{setup.settings.longestText, setup.settings.mostLines, setup.settings.mostPixels},
+        pictures{queue,
+                 metrics,
+                 folders,
+                 limits,
+                 setup.key,
+                 commandLineVersionText(),
+                 setup.settings.maxAgeSeconds,
+                 std::chrono::seconds(setup.settings.timeLimitSeconds)} {}
+
+  ServiceSetup setup;
+  RenderQueue queue;
+  ServiceMetrics metrics;
+  FontFolder fonts;
+  TitleFolders folders;
+  QueryLimits limits;
+  PictureService pictures;
+  httplib::Server server;
+  std::atomic<bool> draining{false};
+};
+
+TitleService::TitleService(const ServiceSetup& setup) : parts_(std::make_unique<Parts>(setup)) {
+  httplib::Server& server = parts_->server;
+  Parts& parts = *parts_;
+  const int connections = setup.settings.mostConnections;
+  server.new_task_queue = [connections] { return new ConnectionPool(connections, connections); };
+  server.set_keep_alive_timeout(keepAliveSeconds);
+  server.set_payload_max_length(0);
+  server.set_pre_routing_handler([](const httplib::Request& request, httplib::Response& response) {
+    requestStart = std::chrono::steady_clock::now();
+    return refusalBeforeRouting(request, response);
+  });
+  server.set_logger([&parts](const httplib::Request& request, const httplib::Response& response) {
+    parts.metrics.countRequest(ServiceMetrics::routeOf(QString::fromStdString(request.path)),
+                               response.status);
+    const QByteArray line = accessLine(request, response).toUtf8();
+    std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
+  });
+  server.Get("/v1/title.png",
+             [&parts](const httplib::Request& request, httplib::Response& response) {
+               answerPicture(request, response, u"png"_s, parts.pictures);
+             });
+  server.Get("/v1/title.webp",
+             [&parts](const httplib::Request& request, httplib::Response& response) {
+               answerPicture(request, response, u"webp"_s, parts.pictures);
+             });
+  server.Get("/healthz", [](const httplib::Request&, httplib::Response& response) {
+    answerText(response, 200, u"ok"_s);
+  });
+  server.Get("/readyz", [&parts](const httplib::Request&, httplib::Response& response) {
+    if (parts.draining)
+      answerText(response, 503, u"stopping"_s);
+    else
+      answerText(response, 200, u"ready"_s);
+  });
+  server.Get("/metrics", [&parts](const httplib::Request&, httplib::Response& response) {
+    response.set_content(parts.metrics.exposition(parts.queue.depth()).toStdString(),
+                         "text/plain; version=0.0.4; charset=utf-8");
+  });
+  addPageRoutes(server, {parts.folders.styles, setup.key});
+  server.set_error_handler([](const httplib::Request&, httplib::Response& response) {
+    if (response.body.empty() && response.status == 404)
+      answerText(response, 404, u"no such page"_s);
+  });
+}
+
+TitleService::~TitleService() = default;
+
+std::optional<int> TitleService::bind() {
+  const ServiceSettings& settings = parts_->setup.settings;
+  const std::string address = settings.address.toStdString();
+  if (settings.port == 0) {
+    const int port = parts_->server.bind_to_any_port(address);
+    return port > 0 ? std::optional(port) : std::nullopt;
+  }
+  if (!parts_->server.bind_to_port(address, settings.port)) return std::nullopt;
+  return settings.port;
+}
+
+bool TitleService::serve() { return parts_->server.listen_after_bind(); }
+
+void TitleService::stop() {
+  parts_->draining = true;
+  parts_->server.stop();
+}

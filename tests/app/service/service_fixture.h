@@ -1,0 +1,74 @@
+// A render service on a free loopback port, serving from the shipped data,
+// with a fonts folder holding one real font and one file that is no font.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <httplib.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <memory>
+#include <thread>
+
+#include "service/title_service.h"
+
+class RunningService {
+ public:
+  explicit RunningService(const ServiceSetup& setup) : service_(setup) {
+    port_ = service_.bind().value_or(0);
+    if (port_ > 0) thread_ = std::thread([this] { service_.serve(); });
+  }
+  ~RunningService() {
+    service_.stop();
+    if (thread_.joinable()) thread_.join();
+  }
+  int port() const { return port_; }
+
+ private:
+  TitleService service_;
+  int port_ = 0;
+  std::thread thread_;
+};
+
+class ServiceTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(QFile::copy(QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"),
+                            fonts.filePath(QStringLiteral("Brand.ttf"))));
+    QFile fake(fonts.filePath(QStringLiteral("fake.ttf")));
+    ASSERT_TRUE(fake.open(QIODevice::WriteOnly));
+    fake.write("not a font at all");
+  }
+
+  // Starts the service; `key` empty for unsigned requests.
+  httplib::Client& start(const QByteArray& key = {}) {
+    ServiceSetup setup;
+    setup.settings = settings;
+    setup.settings.port = 0;
+    setup.settings.stylesFolder = QStringLiteral(SHIPPED_DATA "/styles");
+    setup.settings.fontsFolder = fonts.path();
+    setup.programFolder = QStringLiteral(SHIPPED_DATA);
+    setup.enginePath = QStringLiteral(ENGINE_PATH);
+    setup.key = key;
+    service = std::make_unique<RunningService>(setup);
+    client = std::make_unique<httplib::Client>("127.0.0.1", service->port());
+    client->set_url_encode(false);
+    return *client;
+  }
+
+  // The count of renders /metrics reports.
+  std::string renders() {
+    const auto metrics = client->Get("/metrics");
+    if (!metrics) return "no answer";
+    const std::string name = "velloro_render_seconds_count ";
+    const size_t at = metrics->body.find(name);
+    if (at == std::string::npos) return "not told";
+    return metrics->body.substr(at + name.size(), metrics->body.find('\n', at) - at - name.size());
+  }
+
+  ServiceSettings settings;
+  QTemporaryDir fonts;
+  std::unique_ptr<RunningService> service;
+  std::unique_ptr<httplib::Client> client;
+};
