@@ -2,15 +2,12 @@
 
 #include <QAction>
 #include <QScopedValueRollback>
-#include <QSettings>
+
+#include "state/program_settings.h"
 
 namespace {
 
 const char* const settingKey = "Options/LivePreview";
-
-QSettings programSettings() {
-  return QSettings(QStringLiteral("Velloro"), QStringLiteral("Velloro"));
-}
 
 }  // namespace
 

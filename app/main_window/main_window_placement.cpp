@@ -3,7 +3,6 @@
 // in the last run.
 #include <QMenuBar>
 #include <QScreen>
-#include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
 #include <algorithm>
@@ -11,6 +10,7 @@
 #include "main_window/main_window.h"
 #include "main_window/scroll_fit.h"
 #include "main_window/source_frame.h"
+#include "state/program_settings.h"
 
 namespace {
 
@@ -20,10 +20,6 @@ constexpr int panelsWidth = 556;
 constexpr int titleBarAllowance = 32;
 
 const QString placementKey = QStringLiteral("Window/Geometry");
-
-QSettings programSettings() {
-  return QSettings(QStringLiteral("Velloro"), QStringLiteral("Velloro"));
-}
 
 }  // namespace
 

@@ -1,13 +1,10 @@
 #include "output/web_export_memory.h"
 
-#include <QSettings>
 #include <algorithm>
 
-namespace {
+#include "state/program_settings.h"
 
-QSettings programSettings() {
-  return QSettings(QStringLiteral("Velloro"), QStringLiteral("Velloro"));
-}
+namespace {
 
 // Settings name their format in words: a reordered enumeration must not
 // turn a stored WebP into PNG.

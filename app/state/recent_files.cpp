@@ -1,15 +1,12 @@
 #include "state/recent_files.h"
 
 #include <QFileInfo>
-#include <QSettings>
+
+#include "state/program_settings.h"
 
 namespace {
 
 const QString listKey = QStringLiteral("Recent/Files");
-
-QSettings programSettings() {
-  return QSettings(QStringLiteral("Velloro"), QStringLiteral("Velloro"));
-}
 
 void store(const QStringList& files) { programSettings().setValue(listKey, files); }
 

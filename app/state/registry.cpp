@@ -1,6 +1,6 @@
 #include "state/registry.h"
 
-#include <QSettings>
+#include "state/program_settings.h"
 
 namespace {
 
@@ -17,14 +17,14 @@ QString settingsGroup(const QString& keyPath) {
 }  // namespace
 
 bool registryWrite(const QString& keyPath, const QString& valueName, const QString& text) {
-  QSettings settings(QStringLiteral("Velloro"), QStringLiteral("Velloro"));
+  QSettings settings = programSettings();
   settings.setValue(settingsGroup(keyPath) + '/' + valueName, text);
   settings.sync();
   return settings.status() == QSettings::NoError;
 }
 
 QString registryRead(const QString& keyPath, const QString& valueName) {
-  QSettings settings(QStringLiteral("Velloro"), QStringLiteral("Velloro"));
+  QSettings settings = programSettings();
   if (settings.status() != QSettings::NoError) return {};
   settings.beginGroup(settingsGroup(keyPath));
   for (const QString& name : settings.childKeys()) {

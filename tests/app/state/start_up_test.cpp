@@ -8,6 +8,7 @@
 #include "platform/run_folder.h"
 #include "state/design_state.h"
 #include "state/first_run_help.h"
+#include "state/program_settings.h"
 #include "state/registry.h"
 #include "state_test.h"
 
@@ -36,11 +37,7 @@ QString runName(qint64 id, const char* tail = "a1B2c3") {
 }
 
 // The flag that the first-run help was shown, where the settings keep it.
-QString firstRunFlag() {
-  return QSettings(QStringLiteral("Velloro"), QStringLiteral("Velloro"))
-      .value(QStringLiteral("First/Value"))
-      .toString();
-}
+QString firstRunFlag() { return programSettings().value(QStringLiteral("First/Value")).toString(); }
 
 }  // namespace
 
@@ -76,13 +73,13 @@ TEST(RunFolder, StartUpRemovesTheFoldersOfEndedRunsOnly) {
 // same; a store that cannot be written is reported.
 TEST(FirstRunHelp, ShowsOnceAndIsRememberedInAStoreOfItsOwn) {
   QTemporaryDir settings;
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+  keepSettingsIn(settings.path());
   QTemporaryDir program;
   ScriptedPlatform platform;
   showFirstRunHelpOnce(platform, program.path());
   EXPECT_TRUE(platform.helpPages.empty());
   EXPECT_EQ(firstRunFlag(), QStringLiteral("1"));
-  QSettings(QStringLiteral("Velloro"), QStringLiteral("Velloro")).clear();
+  programSettings().clear();
   writeContent(program.filePath("help/velloro.htm"), {});
   showFirstRunHelpOnce(platform, program.path());
   ASSERT_EQ(platform.helpPages.size(), 1u);
