@@ -1,8 +1,11 @@
 #include "headless/private_engine.h"
 
+#include <fcntl.h>
+
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "platform/removal_on_signal.h"
 #include "state/failure.h"
 
 PrivateEngine::PrivateEngine(QString libraryPath) : source_(std::move(libraryPath)) {}
@@ -15,6 +18,8 @@ const EngineEntryPoints& PrivateEngine::entryPoints() {
   // copy needs a file of its own; once loaded, the file is no longer needed.
   QTemporaryDir folder;
   const QString copied = folder.filePath(QStringLiteral("libVelloroPrivate.so"));
+  const RemovalOnSignal folderOnSignal(AT_FDCWD, QFile::encodeName(folder.path()), true);
+  const RemovalOnSignal copyOnSignal(AT_FDCWD, QFile::encodeName(copied));
   if (!folder.isValid() || !QFile::copy(source_, copied))
     throw Failure(errorNumber::PathFileAccessError,
                   QStringLiteral("The relief engine %1 cannot be copied").arg(source_));

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "headless/canvas_limit.h"
 #include "headless/render_command.h"
 #include "state/design_state.h"
 
@@ -15,6 +16,10 @@ namespace {
 constexpr double largestReach2 = 1000;
 constexpr double largestRaisedReach2 = 150;
 
+void checkScaledSize(const QString& what, QSize size) {
+  if (!withinCanvasLimit(size)) throw UsageError(u"--scale: "_s + pastCanvasLimit(what, size));
+}
+
 QImage scaledPicture(const QImage& picture, int scale) {
   if (picture.isNull() || scale == 1) return picture;
   return picture.scaled(picture.size() * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -23,12 +28,8 @@ QImage scaledPicture(const QImage& picture, int scale) {
 }  // namespace
 
 TitleScene scaledScene(TitleScene scene, int scale) {
-  const QSize canvasSize = scene.canvas.size() * scale;
-  if (canvasSize.width() > largestCanvasSide || canvasSize.height() > largestCanvasSide)
-    throw UsageError(
-        u"--scale: the canvas would be %1x%2 pixels, more than %3 a side"_s.arg(canvasSize.width())
-            .arg(canvasSize.height())
-            .arg(largestCanvasSide));
+  checkScaledSize(u"canvas"_s, scene.canvas.size() * scale);
+  checkScaledSize(u"texture"_s, scene.texture.size() * scale);
   const DesignFrame fresh;
   const QPoint position = scene.designPosition.value_or(QPoint(fresh.left, fresh.top));
   scene.designPosition = position * scale;

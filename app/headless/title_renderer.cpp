@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "headless/canvas_limit.h"
 #include "headless/scaled_scene.h"
 #include "state/engine_library.h"
 #include "state/failure.h"
@@ -10,6 +11,8 @@
 #include "state/style_design.h"
 #include "state/transparent_design.h"
 #include "state/visible_extent.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -36,6 +39,16 @@ bool staysInMask(DeformationType deformation, EffectType effect) {
 bool touchesEdge(QRect extent, QSize size) {
   return extent.left() <= 0 || extent.top() <= 0 || extent.right() >= size.width() - 1 ||
          extent.bottom() >= size.height() - 1;
+}
+
+// The engine draws where the mask is darker than half.
+bool masksAnything(const QImage& mask) {
+  for (int y = 0; y < mask.height(); ++y) {
+    const uchar* row = mask.constScanLine(y);
+    for (int x = 0; x < mask.width(); ++x)
+      if (row[3 * x] < 128) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -117,8 +130,17 @@ QRect TitleRenderer::canvasOn(const Probe& probe) const {
   return fixedCanvas_.rect().translated(probe.at - placed_);
 }
 
-RenderedTitle TitleRenderer::render(const QString& text) {
+// Letters too small for a pixel, or blank in the font, would come out as
+// the bare canvas, reported as a title.
+void TitleRenderer::printTitle(const QString& text) {
   textPicture_.print(text);
+  if (!masksAnything(textPicture_.picture))
+    throw Failure(errorNumber::InvalidArgument,
+                  u"the title draws no pixel: its letters are too small or blank in the font"_s);
+}
+
+RenderedTitle TitleRenderer::render(const QString& text) {
+  printTitle(text);
   const PanelReadings readings = readingsFor(text);
   if (fixedCanvas_.isNull()) {
     const Probe measured = probe(readings);
@@ -154,10 +176,13 @@ PanelReadings TitleRenderer::readingsFor(const QString& text) {
 // The title is the only stored layer of a run, so the stored layers painted
 // over black and over white are the title alone.
 QImage TitleRenderer::renderAlone(const QString& text, std::optional<int> trimMargin) {
-  textPicture_.print(text);
+  printTitle(text);
   const Probe measured = probe(readingsFor(text));
   const QRect area =
       fixedCanvas_.isNull() ? fittedArea(measured) : canvasOn(measured) | measured.extent;
+  if (!withinCanvasLimit(area.size()))
+    throw Failure(errorNumber::InvalidArgument,
+                  u"--transparent: "_s + pastCanvasLimit(u"picture"_s, area.size()));
   // Beyond the probe the copy is filled with transparent pixels.
   const QImage design = designAlone(measured.size, engine_).copy(area);
   if (!trimMargin) return design;

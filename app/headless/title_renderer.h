@@ -56,6 +56,10 @@ class TitleRenderer {
   QImage renderAlone(const QString& text, std::optional<int> trimMargin);
 
  private:
+  // Prints `text` on the text picture; throws a Failure when it masks
+  // nothing for the engine to draw.
+  void printTitle(const QString& text);
+
   // The printed title drawn on a canvas of the fit colour with room around
   // it; the state's output buffer holds the probe canvas with the design.
   struct Probe {

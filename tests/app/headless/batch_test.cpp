@@ -42,6 +42,16 @@ TEST(BatchList, LinesBecomeTitlesOrProblems) {
       {"A\tevil\x01.png\n", "1: the file name 'evil\x01.png' holds a control character\n"},
       {"", ""},
       {"# only a comment\n", ""},
+      {"   \ta.png\n", "1: the text holds nothing to draw\n"},
+      {"\xE2\x80\x8B\ta.png\n", "1: the text holds nothing to draw\n"},
+      {"\xE3\x85\xA4\xE2\xA0\x80\xCD\x8F\ta.png\n", "1: the text holds nothing to draw\n"},
+      {"\r\r\r\ta.png\n", "1: the text holds nothing to draw\n"},
+      {QByteArray("A\r").repeated(20) + "A\ta.png\n",
+       "1: the text has 21 lines; a title holds at most 20\n"},
+      {QByteArray("A\r").repeated(100000) + "A\ta.png\n",
+       "1: the text has 100001 lines; a title holds at most 20\n"},
+      {"\xF0\x9D\x90\x87\xF0\x9D\x90\x9E\ta.png\n",
+       "1 \xF0\x9D\x90\x87\xF0\x9D\x90\x9E -> a.png\n"},
   };
   for (const auto& [content, expected] : cases)
     EXPECT_EQ(described(parseBatchList(content)), expected) << content.toStdString();
