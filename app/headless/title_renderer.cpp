@@ -1,6 +1,7 @@
 #include "headless/title_renderer.h"
 
 #include <QPainter>
+#include <QSet>
 #include <algorithm>
 
 #include "headless/canvas_limit.h"
@@ -133,10 +134,29 @@ QRect TitleRenderer::canvasOn(const Probe& probe) const {
 // Letters too small for a pixel, or blank in the font, would come out as
 // the bare canvas, reported as a title.
 void TitleRenderer::printTitle(const QString& text) {
+  if (lettersFoldBack(text))
+    throw Failure(errorNumber::InvalidArgument,
+                  u"--letter-spacing: %1 pixels draws the letters over one another"_s.arg(
+                      unscaledText_.arrangement.letterSpacing));
   textPicture_.print(text);
   if (!masksAnything(textPicture_.picture))
     throw Failure(errorNumber::InvalidArgument,
                   u"the title draws no pixel: its letters are too small or blank in the font"_s);
+}
+
+// Spacing that closes the letters up by more than a letter's width sets
+// them back over the ones before: a line narrower than its widest letter.
+bool TitleRenderer::lettersFoldBack(const QString& text) const {
+  if (textPicture_.arrangement.letterSpacing >= 0) return false;
+  for (const QString& line : titleLines(text)) {
+    const QList<uint> letters = line.toUcs4();
+    if (letters.size() < 2) continue;
+    double widest = 0;
+    for (const char32_t letter : QSet<uint>(letters.begin(), letters.end()))
+      widest = std::max(widest, textPicture_.textSize(QString::fromUcs4(&letter, 1)).width());
+    if (textPicture_.textSize(line).width() < widest) return true;
+  }
+  return false;
 }
 
 RenderedTitle TitleRenderer::render(const QString& text) {

@@ -59,6 +59,7 @@ class TitleRenderer {
   // Prints `text` on the text picture; throws a Failure when it masks
   // nothing for the engine to draw.
   void printTitle(const QString& text);
+  bool lettersFoldBack(const QString& text) const;
 
   // The printed title drawn on a canvas of the fit colour with room around
   // it; the state's output buffer holds the probe canvas with the design.

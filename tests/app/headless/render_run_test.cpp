@@ -159,3 +159,26 @@ TEST_F(RenderRunTest, BatchNeedsAFolderAndAListAndVersionGoesToTheOutput) {
   EXPECT_EQ(textOf(output).substr(0, 14), "Velloro 1.0.0\n");
   EXPECT_EQ(errorText(), "");
 }
+
+// Letters closed up past their own width would fold back into a sliver:
+// refused with the spacing as given, also drawn denser; a spacing that only
+// tightens them is drawn.
+TEST_F(RenderRunTest, SpacingThatFoldsTheLettersBackIsRefused) {
+  const std::pair<const char*, int> cases[] = {
+      {"--letter-spacing -150", 1},
+      {"--letter-spacing -150 --scale 2", 1},
+      {"--letter-spacing=-150 --transparent", 1},
+      {"--letter-spacing -10", 0},
+  };
+  for (const auto& [more, status] : cases) {
+    EXPECT_EQ(run(QStringLiteral("--text WWWW -o % ") + QLatin1String(more), {out("w.png")}),
+              status)
+        << more;
+    EXPECT_EQ(errorText(), status == 0 ? std::string()
+                                       : "Velloro: '" + out("w.png").toStdString() +
+                                             "': --letter-spacing: -150 pixels draws the letters "
+                                             "over one another\n")
+        << more;
+    EXPECT_EQ(QFile::remove(out("w.png")), status == 0) << more;
+  }
+}
