@@ -10,8 +10,6 @@
 // leave a picture that loads.
 #include <dlfcn.h>
 
-#include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -19,6 +17,7 @@
 #include <cstdlib>
 #include <map>
 
+#include "fuzz_file.h"
 #include "headless/render_command.h"
 #include "headless/render_run.h"
 #include "state/failure.h"
@@ -62,14 +61,6 @@ QString fileOf(const QTemporaryDir& folder, const char* name, const QByteArray& 
   return path;
 }
 
-// In memory where the system has a folder there: every run writes and
-// syncs its picture, which a disk would make wait.
-QString runFolderTemplate() {
-  const QString memory = QStringLiteral("/dev/shm");
-  const QString base = QFileInfo(memory).isDir() ? memory : QDir::tempPath();
-  return base + QStringLiteral("/velloro-fuzz-XXXXXX");
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
@@ -82,7 +73,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static QTemporaryDir folder(runFolderTemplate());
+  static QTemporaryDir folder(fuzzFolderTemplate());
   static std::FILE* nowhere = std::fopen("/dev/null", "w");
   const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
   const qsizetype first = bytes.indexOf(QByteArrayView("\0\0", 2));
