@@ -14,12 +14,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "main_window/font_family_step.h"
 #include "design/design_state.h"
 #include "design/font_choices.h"
 #include "design/setting_declarations.h"
 #include "design/text_picture.h"
 #include "files/site_tags.h"
+#include "main_window/font_family_step.h"
 #include "main_window/live_preview.h"
 #include "main_window/main_window.h"
 #include "main_window/text_layout_controls.h"
