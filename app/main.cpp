@@ -8,8 +8,10 @@
 
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QStringDecoder>
 #include <cstdio>
 
+#include "headless/printable_text.h"
 #include "headless/render_command.h"
 #include "headless/render_run.h"
 #include "platform/program_folder.h"
@@ -18,14 +20,21 @@
 
 namespace {
 
+// A leading byte-order mark stays the character it is, so an argument
+// reaches its reader as typed.
 QStringList argumentsAfterProgramName(int argc, char** argv) {
   QStringList arguments;
-  for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  for (int i = 1; i < argc; ++i) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    arguments << QString(utf8(argv[i]));
+  }
   return arguments;
 }
 
+// An argument may hold a terminal's control sequences; they are shown as
+// codes, never acted on.
 void say(const QString& line) {
-  std::fputs(qPrintable(QStringLiteral("Velloro: ") + line + u'\n'), stderr);
+  std::fputs(qPrintable(QStringLiteral("Velloro: ") + printableText(line) + u'\n'), stderr);
 }
 
 // The program's own folder, known before any application object exists:

@@ -32,7 +32,9 @@ QString quoted(const QString& key) { return u'"' + key + u'"'; }
 
 QString shown(const QJsonValue& value) {
   if (value.isString()) return quoted(value.toString());
-  if (value.isDouble()) return QString::number(value.toDouble());
+  // Every digit that tells the number apart: 3.0000000000000004 is not 3.
+  if (value.isDouble())
+    return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
   if (value.isBool()) return value.toBool() ? u"true"_s : u"false"_s;
   if (value.isNull()) return u"null"_s;
   return value.isArray() ? u"a list"_s : u"an object"_s;

@@ -65,6 +65,35 @@ QString titleLinesProblem(const QString& text) {
       .arg(largestLineCount);
 }
 
+namespace {
+
+// Characters that count as letters or marks, yet every font draws blank:
+// fillers, the blank braille pattern, joiners and variation selectors.
+bool blankGlyph(char32_t character) {
+  const auto within = [character](char32_t first, char32_t last) {
+    return character >= first && character <= last;
+  };
+  return character == 0x034F || within(0x115F, 0x1160) || within(0x17B4, 0x17B5) ||
+         within(0x180B, 0x180F) || character == 0x2800 || character == 0x3164 ||
+         within(0xFE00, 0xFE0F) || character == 0xFFA0 || within(0xE0100, 0xE01EF);
+}
+
+// Whole characters, not UTF-16 units: a letter outside the Basic
+// Multilingual Plane is two units, neither of them printable alone.
+bool drawsSomething(const QString& text) {
+  const QList<uint> characters = text.toUcs4();
+  return std::any_of(characters.begin(), characters.end(), [](uint character) {
+    return QChar::isPrint(character) && !QChar::isSpace(character) && !blankGlyph(character);
+  });
+}
+
+}  // namespace
+
+QString titleProblem(const QString& text) {
+  if (!drawsSomething(text)) return QStringLiteral("the text holds nothing to draw");
+  return titleLinesProblem(text);
+}
+
 TextLayout textLayout(QSizeF textSize, double fontPointSize, double lineHeight) {
   TextLayout layout;
   layout.margin = fontPointSize / 4;

@@ -32,8 +32,13 @@ struct TextArrangement {
 // The lines of a title: its text split at each line break (LF, CR LF or CR).
 QStringList titleLines(const QString& text);
 
-// Why `text` cannot be a title (nothing to draw, too many lines), or empty.
+// Why `text` cannot be a title for its lines (too many), or empty.
 QString titleLinesProblem(const QString& text);
+
+// Why `text` cannot be a title given without a window, on the command line
+// or in a batch list: nothing to draw (spaces, controls and characters
+// whose glyphs are blank alone), too many lines; or empty.
+QString titleProblem(const QString& text);
 
 // The size of the printed text picture for a text block of the given
 // measured size whose first line is `lineHeight` high: the first line gets

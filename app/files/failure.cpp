@@ -53,8 +53,11 @@ Failure failureFromSystemError(int systemError, const QString& path) {
     case EDQUOT:
     case EFBIG: return described(errorNumber::DiskFull, "Disk full", path);
     case EACCES:
-    case EPERM:
-    case EROFS: return described(errorNumber::PermissionDenied, "Permission denied", path);
+    case EPERM: return described(errorNumber::PermissionDenied, "Permission denied", path);
+    // The user may write there; the file system takes no writes at all.
+    case EROFS:
+      return describedWithCause(errorNumber::PermissionDenied, "Permission denied", systemError,
+                                path);
     case EISDIR:
     case ELOOP:
       return describedWithCause(errorNumber::PathFileAccessError, "Path/File access error",

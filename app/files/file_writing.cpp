@@ -8,8 +8,10 @@
 #include <QRandomGenerator>
 #include <cerrno>
 #include <climits>
+#include <optional>
 
 #include "files/failure.h"
+#include "files/removal_on_signal.h"
 
 void FileOutput::put(QByteArrayView bytes) {
   // Written straight to the descriptor, never through a buffer: each failing
@@ -165,6 +167,7 @@ class Replacement {
       if (file >= 0) {
         file_.reset(file);
         temporaryName_ = name;
+        removalOnSignal_.emplace(folder_.get(), temporaryName_);
         return;
       }
       if (errno != EEXIST) fail(errno);
@@ -185,9 +188,23 @@ class Replacement {
   QByteArray temporaryName_;
   Descriptor file_;
   bool committed_ = false;
+  // Last, so it goes first: the folder's descriptor is still open then.
+  std::optional<RemovalOnSignal> removalOnSignal_;
 };
 
 }  // namespace
+
+QString replacedFile(const QString& target) {
+  const QByteArray path = resolvedTarget(target, FinalLink::FollowWhereSafe);
+  struct stat entry {};
+  if (::stat(path.constData(), &entry) != 0) {
+    if (errno == ENOENT) return QFile::decodeName(path);
+    throw failureFromSystemError(errno, target);
+  }
+  if (S_ISDIR(entry.st_mode)) throw failureFromSystemError(EISDIR, target);
+  if (!S_ISREG(entry.st_mode)) throw notAPlainFile(QStringLiteral("Not a regular file"), target);
+  return QFile::decodeName(path);
+}
 
 void writeFileReplacing(const QString& target, const ContentWriter& writeContent,
                         FinalLink finalLink) {

@@ -49,6 +49,12 @@ void writeFileReplacing(const QString& target, const ContentWriter& writeContent
 void writeFileReplacing(const QString& target, const QByteArray& content,
                         FinalLink finalLink = FinalLink::FollowWhereSafe);
 
+// The plain file a write of `target` would replace, or the name a new file
+// would take, with the links to it followed by the rule above; for writers
+// that cannot go through writeFileReplacing. Throws the failure the writer
+// would.
+QString replacedFile(const QString& target);
+
 // Replaces `target` with a copy of `source`.
 void copyFileReplacing(const QString& source, const QString& target);
 

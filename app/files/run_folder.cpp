@@ -1,5 +1,8 @@
 #include "files/run_folder.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -9,6 +12,7 @@
 #include <csignal>
 
 #include "files/failure.h"
+#include "files/folder_removal.h"
 
 namespace {
 
@@ -22,6 +26,31 @@ QString& madeFolder() {
 // kill with signal 0 only asks whether the process exists; a process of
 // another user answers EPERM and counts as alive.
 bool processLives(qint64 id) { return ::kill(pid_t(id), 0) == 0 || errno != ESRCH; }
+
+// Holds an open folder for the removals made relative to it.
+class OpenFolder {
+ public:
+  explicit OpenFolder(const QString& path)
+      : descriptor_(
+            ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {}
+  OpenFolder(const OpenFolder&) = delete;
+  OpenFolder& operator=(const OpenFolder&) = delete;
+  ~OpenFolder() {
+    if (descriptor_ >= 0) ::close(descriptor_);
+  }
+  int descriptor() const { return descriptor_; }
+
+ private:
+  int descriptor_;
+};
+
+bool endedRunsFolder(const QString& name) {
+  static const QRegularExpression runName(QStringLiteral("^Velloro-(\\d+)-\\w{6}$"));
+  const QRegularExpressionMatch match = runName.match(name);
+  if (!match.hasMatch()) return false;
+  const qint64 id = match.captured(1).toLongLong();
+  return id != QCoreApplication::applicationPid() && !processLives(id);
+}
 
 }  // namespace
 
@@ -46,20 +75,19 @@ const QString& runFolder() {
 void removeRunFolder() {
   QString& folder = madeFolder();
   if (folder.isEmpty()) return;
-  QDir(folder).removeRecursively();
+  const QFileInfo made(QDir::cleanPath(folder));
+  const OpenFolder temporary(made.path());
+  removeOwnedFolder(temporary.descriptor(), QFile::encodeName(made.fileName()));
   folder.clear();
 }
 
+// Another user may make a folder of a run's name in a shared temporary
+// folder and swap it for a link at any moment: only folders of this user
+// go, each walked from the descriptor of the temporary folder.
 void removeFoldersOfEndedRuns(const QString& temporaryFolder) {
-  static const QRegularExpression runName(QStringLiteral("^Velloro-(\\d+)-\\w{6}$"));
-  const QDir temporary(temporaryFolder);
-  const QStringList folders =
-      temporary.entryList({prefix + '*'}, QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
-  for (const QString& name : folders) {
-    const QRegularExpressionMatch match = runName.match(name);
-    if (!match.hasMatch()) continue;
-    const qint64 id = match.captured(1).toLongLong();
-    if (id != QCoreApplication::applicationPid() && !processLives(id))
-      QDir(temporary.filePath(name)).removeRecursively();
+  const OpenFolder temporary(temporaryFolder);
+  if (temporary.descriptor() < 0) return;
+  for (const QByteArray& name : namesInFolder(temporary.descriptor())) {
+    if (endedRunsFolder(QFile::decodeName(name))) removeOwnedFolder(temporary.descriptor(), name);
   }
 }

@@ -20,7 +20,9 @@ std::optional<QString> replaced(const QString& path, const QByteArray& content,
 
 WriteProblem writeInBackground(QString path, QByteArray content, FinalLink finalLink) {
   try {
-    return std::async(std::launch::async, replaced, std::move(path), std::move(content), finalLink);
+    // Copies, which share their bytes: the arguments are taken before the
+    // thread is, and the write below still needs them when it is refused.
+    return std::async(std::launch::async, replaced, path, content, finalLink);
   } catch (const std::system_error&) {
   }
   std::promise<std::optional<QString>> written;

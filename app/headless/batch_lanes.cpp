@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <system_error>
 
+#include "files/failure.h"
+
 namespace {
 
 // Beyond this many, further engines would only contend for the memory bus.
@@ -11,6 +13,16 @@ constexpr size_t mostLanes = 4;
 // to keep every thread busy, few enough that a long list keeps no more than
 // a handful of outcomes.
 constexpr size_t aheadPerLane = 2;
+
+// A write that ran out of memory fails its own title, named, like any
+// other failed write.
+std::optional<QString> writeProblem(std::future<std::optional<QString>>& writing) {
+  try {
+    return writing.get();
+  } catch (const std::bad_alloc&) {
+    return currentFailure().description();
+  }
+}
 
 }  // namespace
 
@@ -76,7 +88,7 @@ TitleOutcome BatchLanes::nextOutcome() {
   }
   if (auto* thrown = std::get_if<std::exception_ptr>(&*outcome)) std::rethrow_exception(*thrown);
   TitleOutcome& done = std::get<TitleOutcome>(*outcome);
-  if (done.writing.valid()) done.problem = done.writing.get();
+  if (done.writing.valid()) done.problem = writeProblem(done.writing);
   return std::move(done);
 }
 

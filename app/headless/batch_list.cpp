@@ -4,6 +4,7 @@
 #include <QStringDecoder>
 #include <algorithm>
 
+#include "design/text_picture.h"
 #include "headless/render_command.h"
 
 using namespace Qt::StringLiterals;
@@ -70,6 +71,10 @@ BatchList parseBatchList(const QByteArray& content) {
     const QString fileName = line->mid(tab + 1).trimmed();
     if (title.isEmpty()) {
       problem(u"no text before the tab"_s);
+      continue;
+    }
+    if (const QString titleFault = titleProblem(title); !titleFault.isEmpty()) {
+      problem(titleFault);
       continue;
     }
     if (const QString nameProblem = fileNameProblem(fileName); !nameProblem.isEmpty()) {

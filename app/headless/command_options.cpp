@@ -69,12 +69,12 @@ QString nonEmpty(const QString& option, const QString& value) {
 }
 
 // A text of spaces or invisible characters alone would give the bare canvas,
-// reported as a title.
+// reported as a title. Bytes that are no UTF-8 arrive as U+FFFD, which
+// would be drawn as a box in place of what was meant.
 QString drawable(const QString& option, const QString& value) {
-  const bool drawsSomething =
-      std::any_of(value.begin(), value.end(), [](QChar c) { return c.isPrint() && !c.isSpace(); });
-  if (!value.isEmpty() && !drawsSomething) refuse(option, u"the text holds nothing to draw"_s);
-  if (const QString problem = titleLinesProblem(value); !problem.isEmpty()) refuse(option, problem);
+  if (value.isEmpty()) return value;
+  if (value.contains(QChar::ReplacementCharacter)) refuse(option, u"the text is not UTF-8"_s);
+  if (const QString problem = titleProblem(value); !problem.isEmpty()) refuse(option, problem);
   return value;
 }
 

@@ -32,6 +32,10 @@ void checkCombination(const RenderRequest& request) {
   if (batch && !request.outputFile.isEmpty())
     throw UsageError(u"-o goes with --text; a batch is written to --out-dir DIR"_s);
   if (request.trimMargin && !request.transparent) throw UsageError(u"--trim needs --transparent"_s);
+  // Each would be dropped without a word: the title has one fill.
+  if (request.overrides.contains(Setting::FillColour) &&
+      request.overrides.contains(Setting::GradientStops))
+    throw UsageError(u"--colour and --gradient cannot go together: a title has one fill"_s);
   if (request.designPosition && !request.fixedCanvas())
     throw UsageError(u"--at needs a canvas of its own: --canvas WxH or --background FILE"_s);
   if (request.fitMargin && request.fixedCanvas())
@@ -56,9 +60,15 @@ bool wantsCommandLine(const QStringList& arguments) {
   });
 }
 
+// A pipe or a device would hold the window in its first open, before it
+// can answer anything, a signal included.
 std::optional<QString> windowArgumentProblem(const QStringList& arguments) {
   for (const QString& word : arguments) {
-    if (!word.startsWith(u'-')) continue;
+    if (!word.startsWith(u'-')) {
+      const QFileInfo file(word);
+      if (file.exists() && !file.isFile()) return quoted(word) + u" is not a regular file"_s;
+      continue;
+    }
     const QString option = word.section(u'=', 0, 0);
     if (findOption(option))
       return u"option "_s + quoted(option) + u" needs --render (see --help)"_s;

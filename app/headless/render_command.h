@@ -37,8 +37,8 @@ class UsageError : public std::runtime_error {
 bool wantsCommandLine(const QStringList& arguments);
 
 // What keeps arguments that open the window from doing so: an option,
-// which only a render reads, or an unknown one; none when every argument
-// is a file for the window to open.
+// which only a render reads, an unknown one, or a file that is no regular
+// file; none when every argument is a file for the window to open.
 std::optional<QString> windowArgumentProblem(const QStringList& arguments);
 
 // Reads the arguments after the program's name; throws a UsageError.

@@ -12,6 +12,7 @@
 
 #include "files/bounded_read.h"
 #include "files/failure.h"
+#include "files/removal_on_signal.h"
 #include "headless/background_write.h"
 #include "headless/batch_lanes.h"
 #include "headless/batch_list.h"
@@ -133,6 +134,8 @@ class RenderRun {
   static void checkOutputFolder(const QString& folder) {
     const QFileInfo info(folder);
     const QString option = u"--out-dir "_s + quoted(folder);
+    if (info.exists() && !info.isDir())
+      throw Failure(errorNumber::PathNotFound, option + u": not a folder"_s);
     if (!info.isDir()) throw Failure(errorNumber::PathNotFound, option + u": no such folder"_s);
     if (!info.isWritable())
       throw Failure(errorNumber::PermissionDenied, option + u": the folder cannot be written"_s);
@@ -205,6 +208,10 @@ class RenderRun {
       outcome.writing = writeInBackground(path, std::move(bytes), FinalLink::Refuse);
     } catch (const Failure& failure) {
       outcome.problem = failure.description();
+    } catch (const std::bad_alloc&) {
+      // One title too large for the memory left fails alone: the memory it
+      // took is free again for the titles after it.
+      outcome.problem = currentFailure().description();
     }
     return outcome;
   }
@@ -221,6 +228,8 @@ int runRenderCommand(const QStringList& arguments, const RenderEnvironment& envi
 
 void prepareHeadlessRun() {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // A render ends at once on a signal, leaving no half-written picture.
+  removeOnEndingSignals();
 #ifdef __GLIBC__
   // Every title allocates and frees working arrays of the same few
   // megabytes; kept in the heap instead of mapped afresh, they are reused

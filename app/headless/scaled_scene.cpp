@@ -1,17 +1,24 @@
 #include "headless/scaled_scene.h"
 
 #include "design/design_state.h"
+#include "headless/canvas_limit.h"
 #include "headless/render_command.h"
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+void checkScaledSize(const QString& what, QSize size) {
+  if (!withinCanvasLimit(size)) throw UsageError(u"--scale: "_s + pastCanvasLimit(what, size));
+}
+
+}  // namespace
+
+// Both pictures are measured before either is scaled, so a scale past the
+// limit is refused without allocating their pixels.
 TitleScene scaledScene(TitleScene scene, int scale) {
-  const QSize canvasSize = scene.canvas.size() * scale;
-  if (canvasSize.width() > largestCanvasSide || canvasSize.height() > largestCanvasSide)
-    throw UsageError(
-        u"--scale: the canvas would be %1x%2 pixels, more than %3 a side"_s.arg(canvasSize.width())
-            .arg(canvasSize.height())
-            .arg(largestCanvasSide));
+  checkScaledSize(u"canvas"_s, scene.canvas.size() * scale);
+  checkScaledSize(u"texture"_s, scene.texture.size() * scale);
   scene.scale = scale;
   return scene;
 }

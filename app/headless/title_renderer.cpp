@@ -1,16 +1,20 @@
 #include "headless/title_renderer.h"
 
 #include <QPainter>
+#include <QSet>
 #include <algorithm>
 
 #include "design/outside_effects.h"
 #include "design/style_design.h"
 #include "files/failure.h"
+#include "headless/canvas_limit.h"
 #include "headless/scaled_scene.h"
 #include "rendering/engine_library.h"
 #include "rendering/stored_layers.h"
 #include "rendering/transparent_design.h"
 #include "rendering/visible_extent.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -36,6 +40,16 @@ bool staysInMask(DeformationType deformation, EffectType effect) {
 bool touchesEdge(QRect extent, QSize size) {
   return extent.left() <= 0 || extent.top() <= 0 || extent.right() >= size.width() - 1 ||
          extent.bottom() >= size.height() - 1;
+}
+
+// The engine draws where the mask is darker than half.
+bool masksAnything(const QImage& mask) {
+  for (int y = 0; y < mask.height(); ++y) {
+    const uchar* row = mask.constScanLine(y);
+    for (int x = 0; x < mask.width(); ++x)
+      if (row[3 * x] < 128) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -78,13 +92,13 @@ TitleRenderer::TitleRenderer(const TitleScene& scene, const EngineEntryPoints& e
           : scene.designPosition.value_or(QPoint(state_.designFrame.left, state_.designFrame.top));
 }
 
-void TitleRenderer::printTitle(const QString& text) {
+void TitleRenderer::printMask(const QString& text) {
   textPicture_.print(text);
   if (!designScale_) {
     mask_ = textPicture_.picture;
     return;
   }
-  designScale_->printTitle(text);
+  designScale_->printMask(text);
   const QSize size = designScale_->mask_.size() * scale_;
   if (textPicture_.picture.size() == size) {
     mask_ = textPicture_.picture;
@@ -173,8 +187,37 @@ QImage TitleRenderer::renderDenserAlone(std::optional<int> trimMargin) {
     const int margin = std::max(*trimMargin, 0);
     kept = visible.translated(kept.topLeft()).adjusted(-margin, -margin, margin, margin);
   }
+  checkAloneSize(kept.size() * scale_);
   const Probe measured = probe();
   return designAlone(measured.size, engine_).copy(denserArea(kept, small, measured));
+}
+
+// Letters too small for a pixel, or blank in the font, would come out as
+// the bare canvas, reported as a title.
+void TitleRenderer::printTitle(const QString& text) {
+  if (lettersFoldBack(text))
+    throw Failure(errorNumber::InvalidArgument,
+                  u"--letter-spacing: %1 pixels draws the letters over one another"_s.arg(
+                      textPicture_.arrangement.letterSpacing / scale_));
+  printMask(text);
+  if (!masksAnything(textPicture_.picture))
+    throw Failure(errorNumber::InvalidArgument,
+                  u"the title draws no pixel: its letters are too small or blank in the font"_s);
+}
+
+// Spacing that closes the letters up by more than a letter's width sets
+// them back over the ones before: a line narrower than its widest letter.
+bool TitleRenderer::lettersFoldBack(const QString& text) const {
+  if (textPicture_.arrangement.letterSpacing >= 0) return false;
+  for (const QString& line : titleLines(text)) {
+    const QList<uint> letters = line.toUcs4();
+    if (letters.size() < 2) continue;
+    double widest = 0;
+    for (const char32_t letter : QSet<uint>(letters.begin(), letters.end()))
+      widest = std::max(widest, textPicture_.textSize(QString::fromUcs4(&letter, 1)).width());
+    if (textPicture_.textSize(line).width() < widest) return true;
+  }
+  return false;
 }
 
 RenderedTitle TitleRenderer::render(const QString& text) {
@@ -197,14 +240,22 @@ RenderedTitle TitleRenderer::render(const QString& text) {
   return {drawn, overrunOf(canvasOn(measured), measured.extent)};
 }
 
+void TitleRenderer::checkAloneSize(QSize size) {
+  if (!withinCanvasLimit(size))
+    throw Failure(errorNumber::InvalidArgument,
+                  u"--transparent: "_s + pastCanvasLimit(u"picture"_s, size));
+}
+
 // The title is the only stored layer of a run, so the stored layers painted
 // over black and over white are the title alone.
 QImage TitleRenderer::renderAlone(const QString& text, std::optional<int> trimMargin) {
   printTitle(text);
   if (designScale_) return renderDenserAlone(trimMargin);
   const Probe measured = probe();
+  const QRect area = aloneArea(measured);
+  checkAloneSize(area.size());
   // Beyond the probe the copy is filled with transparent pixels.
-  const QImage design = designAlone(measured.size, engine_).copy(aloneArea(measured));
+  const QImage design = designAlone(measured.size, engine_).copy(area);
   if (!trimMargin) return design;
   if (!anythingVisible(design))
     throw Failure(errorNumber::InvalidArgument,
@@ -212,8 +263,10 @@ QImage TitleRenderer::renderAlone(const QString& text, std::optional<int> trimMa
   return trimmedToVisible(design, *trimMargin);
 }
 
+// What the window drew is measured as it is, also a title that shows
+// nothing.
 WholeDesign TitleRenderer::renderWhole(const QString& text) {
-  printTitle(text);
+  printMask(text);
   const Probe measured = probe();
   const QRect canvas = canvasOn(measured);
   const QRect area = canvas | measured.extent;

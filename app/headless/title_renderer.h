@@ -66,6 +66,11 @@ class TitleRenderer {
   WholeDesign renderWhole(const QString& text);
 
  private:
+  // Prints `text` into the mask; throws a Failure when the letters fold
+  // back over one another or the mask holds nothing for the engine to draw.
+  void printTitle(const QString& text);
+  bool lettersFoldBack(const QString& text) const;
+
   // The printed title drawn on a canvas of the fit colour with room around
   // it; the state's output buffer holds the probe canvas with the design.
   struct Probe {
@@ -84,7 +89,10 @@ class TitleRenderer {
   QRect canvasOn(const Probe& probe) const;
   // Prints `text` into the mask; a denser mask is exactly `scale_` times
   // the size of the mask of scale 1.
-  void printTitle(const QString& text);
+  void printMask(const QString& text);
+  // Throws a Failure when a transparent picture of `size` is past the
+  // canvas limit.
+  static void checkAloneSize(QSize size);
   // A part of the probe of scale 1 (`small`), at this renderer's density
   // on its own probe.
   QRect denserArea(QRect area, const Probe& small, const Probe& dense) const;

@@ -46,6 +46,11 @@ void chooseMaterial(Style& style, Material material, const QString& curvesFolder
   style.fillColour = {look->fillColour.red, look->fillColour.green, look->fillColour.blue};
 }
 
+// A background makes the canvas and a texture fills it: neither is read
+// past the largest canvas.
+constexpr PictureLimits canvasLimits{largestCanvasSide,
+                                     qint64(largestCanvasSide) * largestCanvasSide};
+
 QImage loadedPicture(const QString& option, const QString& path, const PictureLimits& limits = {}) {
   try {
     return loadPicture(path, limits);
@@ -67,8 +72,7 @@ QString texturePath(const QString& texture, const QString& styleFile,
 QImage fixedCanvasFor(const RenderRequest& request) {
   if (!request.backgroundPicture.isEmpty()) {
     const QImage picture =
-        loadedPicture(u"--background"_s, request.backgroundPicture,
-                      {largestCanvasSide, qint64(largestCanvasSide) * largestCanvasSide});
+        loadedPicture(u"--background"_s, request.backgroundPicture, canvasLimits);
     if (!request.canvasSize) return picture;
     QImage canvas(*request.canvasSize, QImage::Format_RGB888);
     canvas.fill(Qt::white);
@@ -121,9 +125,15 @@ TitleScene titleSceneFor(const RenderRequest& request, const QString& programFol
     }
   }
   scene.style = withOverrides(scene.style, request.overrides, curvesFolder, platform);
+  if (request.overrides.contains(Setting::GradientAngle) &&
+      scene.style.fillKind != FillKind::Gradient)
+    throw UsageError(
+        u"--gradient-angle needs a gradient fill: --gradient STOPS or a style with one"_s);
   if (scene.style.fillKind == FillKind::Texture)
-    scene.texture = loadedPicture(u"--style"_s, texturePath(scene.style.texture, request.styleFile,
-                                                            programFolder + u"/textures"_s));
+    scene.texture = loadedPicture(
+        u"--style"_s,
+        texturePath(scene.style.texture, request.styleFile, programFolder + u"/textures"_s),
+        canvasLimits);
   scene.canvas = fixedCanvasFor(request);
   scene.fitColour = request.backgroundColour.value_or(QColor(Qt::white));
   scene.fitMargin = request.fitMargin.value_or(fittedCanvasMargin);

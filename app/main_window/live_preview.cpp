@@ -2,9 +2,8 @@
 
 #include <QAction>
 #include <QScopedValueRollback>
-#include <QSettings>
 
-#include "platform/registry.h"
+#include "platform/program_settings.h"
 
 namespace {
 

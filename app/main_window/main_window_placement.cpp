@@ -3,7 +3,6 @@
 // in the last run.
 #include <QMenuBar>
 #include <QScreen>
-#include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
 #include <algorithm>
@@ -11,7 +10,7 @@
 #include "main_window/main_window.h"
 #include "main_window/scroll_fit.h"
 #include "main_window/source_frame.h"
-#include "platform/registry.h"
+#include "platform/program_settings.h"
 
 namespace {
 

@@ -1,9 +1,8 @@
 #include "output/web_export_memory.h"
 
-#include <QSettings>
 #include <algorithm>
 
-#include "platform/registry.h"
+#include "platform/program_settings.h"
 
 namespace {
 

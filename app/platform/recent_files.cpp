@@ -1,9 +1,8 @@
 #include "platform/recent_files.h"
 
 #include <QFileInfo>
-#include <QSettings>
 
-#include "platform/registry.h"
+#include "platform/program_settings.h"
 
 namespace {
 

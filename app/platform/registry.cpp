@@ -1,6 +1,6 @@
 #include "platform/registry.h"
 
-#include <QSettings>
+#include "platform/program_settings.h"
 
 namespace {
 
@@ -15,10 +15,6 @@ QString settingsGroup(const QString& keyPath) {
 }
 
 }  // namespace
-
-QSettings programSettings() {
-  return QSettings(QStringLiteral("Velloro"), QStringLiteral("Velloro"));
-}
 
 bool registryWrite(const QString& keyPath, const QString& valueName, const QString& text) {
   QSettings settings = programSettings();

@@ -3,13 +3,7 @@
 // with the value "Value" is the setting "First/Value".
 #pragma once
 
-#include <QSettings>
 #include <QString>
-
-// The store of every per-user setting of the program: organisation and
-// application "Velloro" (on Linux the file Velloro/Velloro.conf in the
-// user's configuration folder).
-QSettings programSettings();
 
 // Sets the value as text; returns whether it was stored.
 bool registryWrite(const QString& keyPath, const QString& valueName, const QString& text);

@@ -9,6 +9,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "platform/program_settings.h"
+
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
 #ifdef VELLORO_TEST_SCALE_FACTOR
@@ -18,6 +20,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QTemporaryDir settingsFolder;
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
+  keepSettingsIn(settingsFolder.path());
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -116,6 +116,8 @@ TEST(StyleReading, RefusesWithTheKeyNamed) {
       {R"("curve": {"values": [1, 2, 3, 256, 5, 6]})",
        R"("curve.values[3]" must be a whole number from 0 to 255, not 256)"},
       {R"("font": {"size": 0})", R"("font.size" must be a number from 1 to 300, not 0)"},
+      {R"("font": {"lineSpacing": 3.0000000000000004})",
+       R"("font.lineSpacing" must be a number from 0.5 to 3, not 3.0000000000000004)"},
       {R"("font": {"bold": "yes"})", R"("font.bold" must be true or false, not "yes")"},
       {R"("font": {"family": " "})", R"("font.family" must be a non-empty text, not " ")"},
       {R"("fill": {"gradient": {"stops": ["#000000"]}})",

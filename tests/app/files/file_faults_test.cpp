@@ -158,6 +158,8 @@ TEST(FailureMapping, SystemErrorsAndExceptionsGiveTheProgramsNumbersAndTexts) {
     EXPECT_EQ(failureFromSystemError(error, "f").number(), number) << error;
   EXPECT_EQ(failureFromSystemError(EIO, "f").description(),
             "Device I/O error (Input/output error): f");
+  EXPECT_EQ(failureFromSystemError(EROFS, "f").description(),
+            "Permission denied (Read-only file system): f");
   // The exception in flight becomes a failure.
   const auto caught = [](auto thrown) {
     try {

@@ -1,9 +1,15 @@
 #include "headless/batch_list.h"
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <atomic>
 #include <mutex>
 #include <new>
 
+#include "headless/background_write.h"
 #include "headless/batch_lanes.h"
 #include "headless/batch_progress.h"
 #include "render_run_fixture.h"
@@ -42,6 +48,16 @@ TEST(BatchList, LinesBecomeTitlesOrProblems) {
       {"A\tevil\x01.png\n", "1: the file name 'evil\x01.png' holds a control character\n"},
       {"", ""},
       {"# only a comment\n", ""},
+      {"   \ta.png\n", "1: the text holds nothing to draw\n"},
+      {"\xE2\x80\x8B\ta.png\n", "1: the text holds nothing to draw\n"},
+      {"\xE3\x85\xA4\xE2\xA0\x80\xCD\x8F\ta.png\n", "1: the text holds nothing to draw\n"},
+      {"\r\r\r\ta.png\n", "1: the text holds nothing to draw\n"},
+      {QByteArray("A\r").repeated(20) + "A\ta.png\n",
+       "1: the text has 21 lines; a title holds at most 20\n"},
+      {QByteArray("A\r").repeated(100000) + "A\ta.png\n",
+       "1: the text has 100001 lines; a title holds at most 20\n"},
+      {"\xF0\x9D\x90\x87\xF0\x9D\x90\x9E\ta.png\n",
+       "1 \xF0\x9D\x90\x87\xF0\x9D\x90\x9E -> a.png\n"},
   };
   for (const auto& [content, expected] : cases)
     EXPECT_EQ(described(parseBatchList(content)), expected) << content.toStdString();
@@ -105,4 +121,44 @@ TEST(BatchLanes, WhatIsNoFailureIsThrownInItsPlace) {
     for (int index = 0; index < 5; ++index) lanes.nextOutcome();
     EXPECT_THROW(lanes.nextOutcome(), std::bad_alloc) << laneCount;
   }
+}
+
+// A write that ran out of memory fails its own title, named as such; the
+// next title's outcome still comes.
+TEST(BatchLanes, AWriteOutOfMemoryIsItsTitlesProblem) {
+  BatchLanes lanes(1, 2, [](size_t, size_t index) {
+    TitleOutcome outcome;
+    std::promise<std::optional<QString>> writing;
+    if (index == 0)
+      writing.set_exception(std::make_exception_ptr(std::bad_alloc()));
+    else
+      writing.set_value(std::nullopt);
+    outcome.writing = writing.get_future();
+    return outcome;
+  });
+  EXPECT_EQ(lanes.nextOutcome().problem, QStringLiteral("Out of memory"));
+  EXPECT_EQ(lanes.nextOutcome().problem, std::nullopt);
+}
+
+// With no thread to be had (a user at its process limit), the file is still
+// written, under its own name, before the call returns.
+TEST(BackgroundWrite, WithoutAThreadTheFileIsWrittenAllTheSame) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to become a user with a process limit";
+  QTemporaryDir folder;
+  ::chmod(QFile::encodeName(folder.path()).constData(), 0777);
+  const QString path = folder.filePath(QStringLiteral("title.png"));
+  const pid_t child = fork();
+  if (child == 0) {
+    ::alarm(30);
+    const rlimit one{1, 1};
+    const bool limited =
+        ::setgid(65534) == 0 && ::setrlimit(RLIMIT_NPROC, &one) == 0 && ::setuid(65534) == 0;
+    const bool written =
+        limited && !writeInBackground(path, "picture", FinalLink::Refuse).get().has_value();
+    _exit(written ? 0 : 1);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_EQ(contentOf(path), "picture");
 }

@@ -3,6 +3,7 @@
 // title drawn N times as dense with `--scale N`, which shrunk back by N looks
 // like the title at scale 1.
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <tuple>
 
@@ -93,11 +94,18 @@ TEST_F(CanvasFit, TrimCutsToTheVisibleDesignPlusTheMarginInPngOrWebp) {
 }
 
 TEST_F(CanvasFit, NothingToTrimAndNonTransparentFormatsAreRefused) {
-  // The braille blank is a printable character with an empty glyph.
-  EXPECT_EQ(run("--text % --transparent --trim 1 -o %", {QStringLiteral("\u2800"), out("b.png")}),
-            1);
-  EXPECT_EQ(errorText(), "Velloro: '" + out("b.png").toStdString() +
-                             "': --trim: the title leaves no visible pixel to cut out\n");
+  // At one point the letters are lighter than the engine's half-way mark:
+  // no design, on a canvas or cut out.
+  for (const char* more : {"--transparent --trim 1", "--transparent", ""}) {
+    EXPECT_EQ(
+        run(QStringLiteral("--text A --size 1 %1 -o %").arg(QLatin1String(more)), {out("b.png")}),
+        1)
+        << more;
+    EXPECT_EQ(errorText(),
+              "Velloro: '" + out("b.png").toStdString() +
+                  "': the title draws no pixel: its letters are too small or blank in the font\n");
+  }
+  EXPECT_FALSE(QFileInfo::exists(out("b.png")));
   const QString list = batchList("Home\thome.bmp\nShop\tshop.png\n");
   EXPECT_EQ(run("--batch % --transparent --out-dir %", {list, pictures.path()}), 1);
   EXPECT_EQ(errorText(), "Velloro: " + list.toStdString() +
@@ -105,6 +113,28 @@ TEST_F(CanvasFit, NothingToTrimAndNonTransparentFormatsAreRefused) {
                              "1/2 Home\n2/2 Shop\n");
   EXPECT_EQ(QDir(pictures.path()).entryList(QDir::Files), QStringList{QStringLiteral("shop.png")});
   EXPECT_TRUE(QImage(out("shop.png")).hasAlphaChannel());
+}
+
+// A design placed far off a small canvas would make a transparent picture
+// past the largest canvas: refused by its size, nothing written.
+TEST_F(CanvasFit, ATransparentPictureFarPastTheCanvasIsRefused) {
+  const QRect design = alphaExtent(
+      rendered("--text A --canvas 2400x900 --at 400,300 --transparent -o %", "near.png"));
+  ASSERT_FALSE(design.isEmpty());
+  const QPoint shift = design.topLeft() - QPoint(400, 300);
+  const std::pair<QPoint, QSize> cases[] = {
+      {{20000, 20000}, QSize(design.right() + 1 - 400 + 20000, design.bottom() + 1 - 300 + 20000)},
+      {{-100000, -9000}, QSize(10 - (shift.x() - 100000), 10 - (shift.y() - 9000))},
+  };
+  for (const auto& [at, size] : cases) {
+    const QString place = QStringLiteral("%1,%2").arg(at.x()).arg(at.y());
+    EXPECT_EQ(run("--text A --canvas 10x10 --at % --transparent -o %", {place, out("far.png")}), 1);
+    EXPECT_EQ(errorText(), "Velloro: '" + out("far.png").toStdString() +
+                               "': --transparent: the picture would be " +
+                               std::to_string(size.width()) + "x" + std::to_string(size.height()) +
+                               " pixels, more than 8192 a side\n");
+    EXPECT_FALSE(QFileInfo::exists(out("far.png")));
+  }
 }
 
 namespace {

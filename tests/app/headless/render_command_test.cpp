@@ -12,14 +12,17 @@
 TEST(RenderCommand, OtherSpellingsReachTheRequest) {
   const RenderRequest r =
       parseRenderCommand(commandWords("--render --text A --style=gold.vstyle --color #10A0fF "
-                                      "--align center --gradient=#ff0000,#00FF00 --quality=0 "
-                                      "--output out/title.WEBP"))
+                                      "--align center --quality=0 --output out/title.WEBP"))
           .request;
   EXPECT_EQ(r.styleFile, QStringLiteral("gold.vstyle"));
   const StyleOverrides expected{{Setting::FillColour, StyleColour{0x10, 0xa0, 0xff}},
-                                {Setting::Alignment, int32_t(1)},
-                                {Setting::GradientStops, ColourList{{255, 0, 0}, {0, 255, 0}}}};
+                                {Setting::Alignment, int32_t(1)}};
   EXPECT_EQ(r.overrides, expected);
+  const StyleOverrides gradient{{Setting::GradientStops, ColourList{{255, 0, 0}, {0, 255, 0}}}};
+  EXPECT_EQ(parseRenderCommand(
+                commandWords("--render --text A --gradient=#ff0000,#00FF00 --output t.png"))
+                .request.overrides,
+            gradient);
   EXPECT_EQ(r.quality, 0);
   EXPECT_EQ(r.outputFile, QStringLiteral("out/title.WEBP"));
 }
@@ -75,8 +78,17 @@ TEST(RenderCommand, BadArgumentsAreNamed) {
        "-o goes with --text; a batch is written to --out-dir DIR"},
       {{"--bold=yes --text A -o a.png"}, "--bold: takes no value"},
       {{"--text A -o a.png --style="}, "--style: the value is empty"},
-      {{"-o a.png --text=\t ", "-o a.png --text=\u200b", "-o a.png --text=\n\n"},
+      {{"-o a.png --text=\t ", "-o a.png --text=\u200b", "-o a.png --text=\n\n",
+        "-o a.png --text=\u3164", "-o a.png --text=\u2800", "-o a.png --text=\u034f\u115f",
+        "-o a.png --text=\ufeff", "-o a.png --text=\r\r", "-o a.png --text=\U000E0100"},
        "--text: the text holds nothing to draw"},
+      {{"-o a.png --text=\r\r\r\r\r\r\r\r\r\r\r\r\r\r\r\r\r\r\r\rA"},
+       "--text: the text has 21 lines; a title holds at most 20"},
+      {{"-o a.png --text=Caf\ufffd"}, "--text: the text is not UTF-8"},
+      {{"-o a.png --text=\U0001F600", "-o a.png --text=\U0001D407\U0001D41E"}, "accepted"},
+      {{"-o a.png --text A --colour #102030 --gradient #FF0000,#00FF00",
+        "-o a.png --text A --gradient #FF0000,#00FF00 --color #102030"},
+       "--colour and --gradient cannot go together: a title has one fill"},
       {{"-o a.png --text A --gradient #FF0000"},
        "--gradient: '#FF0000': a gradient has 2 to 5 colours, not 1"},
       {{"-o a.png --text A --gradient #FF0000,blue"},

@@ -61,6 +61,9 @@ TEST_F(RenderRunTest, BadInputIsRefusedAndWritesNothing) {
   const QString gif = files.filePath(QStringLiteral("huge.gif"));
   writeContent(gif,
                QByteArray::fromHex("4749463839610040d7170000002c000000000040d7170002024401003b"));
+  // A texture that passes the canvas only once drawn three times as dense.
+  const QString wideTexture = files.filePath(QStringLiteral("wide.png"));
+  QImage(3000, 10, QImage::Format_RGB32).save(wideTexture);
   const std::string notAPicture =
       "Unreadable picture (not a BMP, JPEG, GIF, PNG or WebP picture): /dev/zero\n";
   const std::pair<QStringList, std::string> cases[] = {
@@ -72,6 +75,14 @@ TEST_F(RenderRunTest, BadInputIsRefusedAndWritesNothing) {
        "Velloro: --style: File not found: " SHIPPED_DATA "/textures/none.bmp\n"},
       {{"--canvas", "3000x10", "--scale", "3"},
        "Velloro: --scale: the canvas would be 9000x30 pixels, more than 8192 a side\n"},
+      {{"--style", textureStyle(files, wideTexture), "--scale", "3"},
+       "Velloro: --scale: the texture would be 9000x30 pixels, more than 8192 a side\n"},
+      {{"--style", textureStyle(files, gif), "--scale", "4"},
+       "Velloro: --style: Unreadable picture (larger than 8192 pixels a side or 67108864 "
+       "pixels): " +
+           gif.toStdString() + "\n"},
+      {{"--gradient-angle", "30"},
+       "Velloro: --gradient-angle needs a gradient fill: --gradient STOPS or a style with one\n"},
       {{"--background", gif},
        "Velloro: --background: Unreadable picture (larger than 8192 pixels a side or 67108864 "
        "pixels): " +
@@ -138,10 +149,36 @@ TEST_F(RenderRunTest, BatchNeedsAFolderAndAListAndVersionGoesToTheOutput) {
   const QString missing = pictures.filePath(QStringLiteral("missing"));
   EXPECT_EQ(run("--batch % --out-dir %", {batchList("Home\thome.png\n"), missing}), 1);
   EXPECT_EQ(errorText(), "Velloro: --out-dir '" + missing.toStdString() + "': no such folder\n");
+  const QString list = batchList("Home\thome.png\n");
+  EXPECT_EQ(run("--batch % --out-dir %", {list, list}), 1);
+  EXPECT_EQ(errorText(), "Velloro: --out-dir '" + list.toStdString() + "': not a folder\n");
   EXPECT_EQ(run("--batch % --out-dir %", {batchList("# nothing yet\n"), pictures.path()}), 2);
   EXPECT_EQ(run("--batch % --out-dir %", {missing, pictures.path()}), 2);
   EXPECT_TRUE(QDir(pictures.path()).isEmpty());
   EXPECT_EQ(run("--version"), 0);
   EXPECT_EQ(textOf(output).substr(0, 14), "Velloro 1.0.0\n");
   EXPECT_EQ(errorText(), "");
+}
+
+// Letters closed up past their own width would fold back into a sliver:
+// refused with the spacing as given, also drawn denser; a spacing that only
+// tightens them is drawn.
+TEST_F(RenderRunTest, SpacingThatFoldsTheLettersBackIsRefused) {
+  const std::pair<const char*, int> cases[] = {
+      {"--letter-spacing -150", 1},
+      {"--letter-spacing -150 --scale 2", 1},
+      {"--letter-spacing=-150 --transparent", 1},
+      {"--letter-spacing -10", 0},
+  };
+  for (const auto& [more, status] : cases) {
+    EXPECT_EQ(run(QStringLiteral("--text WWWW -o % ") + QLatin1String(more), {out("w.png")}),
+              status)
+        << more;
+    EXPECT_EQ(errorText(), status == 0 ? std::string()
+                                       : "Velloro: '" + out("w.png").toStdString() +
+                                             "': --letter-spacing: -150 pixels draws the letters "
+                                             "over one another\n")
+        << more;
+    EXPECT_EQ(QFile::remove(out("w.png")), status == 0) << more;
+  }
 }

@@ -1,5 +1,7 @@
 // How the program answers the words it is started with, run as a process
 // without any display.
+#include <sys/stat.h>
+
 #include <QProcess>
 
 #include "render_run_fixture.h"
@@ -11,6 +13,8 @@ TEST(StartProcess, AnswersEachCommandLine) {
       {"--text Hi --render -o %", 0, "", true},
       {"-o % --text Hi --render", 0, "", true},
       {"--help", 0, "", false},
+      {"--render --text \xEF\xBB\xBF -o %", 2, "Velloro: --text: the text holds nothing to draw\n",
+       false},
       {"% -h", 0, "", false},
       {"--render --bogus --help", 0, "", false},
       {"--version --size abc", 0, "", false},
@@ -20,6 +24,8 @@ TEST(StartProcess, AnswersEachCommandLine) {
       {"% --bold --renders", 2, "Velloro: option '--bold' needs --render (see --help)\n", false},
       {"--frobnicate", 2, "Velloro: unknown option '--frobnicate' (see --help)\n", false},
       {"-", 2, "Velloro: unknown option '-' (see --help)\n", false},
+      {"-\x1B]0;PWNED\x07 %", 2, "Velloro: unknown option '-\\x1B]0;PWNED\\x07' (see --help)\n",
+       false},
       {"", 1, "Velloro: the window needs a display; use --render to render without one\n", false},
       {"%", 1, "Velloro: the window needs a display; use --render to render without one\n", false},
   };
@@ -38,5 +44,27 @@ TEST(StartProcess, AnswersEachCommandLine) {
     EXPECT_EQ(program.exitCode(), status);
     EXPECT_EQ(program.readAllStandardError().toStdString(), errors);
     EXPECT_EQ(QFile::exists(picture), writesPicture);
+  }
+}
+
+// What is no regular file would hold the window in its first open: refused
+// before any window, its name shown without its control characters.
+TEST(StartProcess, RefusesHandedFilesThatAreNoRegularFiles) {
+  QTemporaryDir folder;
+  const QString fifo = folder.filePath(QStringLiteral("pipe\x1B[2J.png"));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  const QString shownFifo = folder.filePath(QStringLiteral("pipe\\x1B[2J.png"));
+  const std::pair<QString, QString> cases[] = {
+      {fifo, shownFifo},
+      {QStringLiteral("/dev/zero"), QStringLiteral("/dev/zero")},
+      {folder.path(), folder.path()},
+  };
+  for (const auto& [file, shown] : cases) {
+    QProcess program;
+    program.start(QStringLiteral(VELLORO_PROGRAM), {file});
+    ASSERT_TRUE(program.waitForFinished(60000));
+    EXPECT_EQ(program.exitCode(), 2);
+    EXPECT_EQ(program.readAllStandardError(),
+              "Velloro: '" + shown.toUtf8() + "' is not a regular file\n");
   }
 }

@@ -9,6 +9,7 @@
 #include "design/design_state.h"
 #include "files/run_folder.h"
 #include "platform/first_run_help.h"
+#include "platform/program_settings.h"
 #include "platform/recent_files.h"
 #include "platform/registry.h"
 
@@ -37,11 +38,7 @@ QString runName(qint64 id, const char* tail = "a1B2c3") {
 }
 
 // The flag that the first-run help was shown, where the settings keep it.
-QString firstRunFlag() {
-  return QSettings(QStringLiteral("Velloro"), QStringLiteral("Velloro"))
-      .value(QStringLiteral("First/Value"))
-      .toString();
-}
+QString firstRunFlag() { return programSettings().value(QStringLiteral("First/Value")).toString(); }
 
 }  // namespace
 
@@ -77,13 +74,13 @@ TEST(RunFolder, StartUpRemovesTheFoldersOfEndedRunsOnly) {
 // same; a store that cannot be written is reported.
 TEST(FirstRunHelp, ShowsOnceAndIsRememberedInAStoreOfItsOwn) {
   QTemporaryDir settings;
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+  keepSettingsIn(settings.path());
   QTemporaryDir program;
   ScriptedPlatform platform;
   showFirstRunHelpOnce(platform, program.path());
   EXPECT_TRUE(platform.helpPages.empty());
   EXPECT_EQ(firstRunFlag(), QStringLiteral("1"));
-  QSettings(QStringLiteral("Velloro"), QStringLiteral("Velloro")).clear();
+  programSettings().clear();
   writeContent(program.filePath("help/velloro.htm"), {});
   showFirstRunHelpOnce(platform, program.path());
   ASSERT_EQ(platform.helpPages.size(), 1u);
@@ -103,7 +100,7 @@ TEST(FirstRunHelp, ShowsOnceAndIsRememberedInAStoreOfItsOwn) {
 // one file of the user's, whichever part writes them.
 TEST(ProgramSettings, EveryPartWritesTheOneFileOfTheUser) {
   QTemporaryDir settings;
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+  keepSettingsIn(settings.path());
   programSettings().setValue(QStringLiteral("Window/Geometry"), QByteArray("kept"));
   rememberRecentFile(QStringLiteral("/pictures/a.bmp"));
   ASSERT_TRUE(registryWrite(QStringLiteral("Software\\Velloro\\First"), QStringLiteral("Value"),
