@@ -294,3 +294,19 @@ const CommandOption* findOption(const QString& word) {
       return &option;
   return nullptr;
 }
+
+SpelledOption spelledOption(const QString& word) {
+  if (!word.startsWith(u"--"_s) || !word.contains(u'=')) return {word, std::nullopt};
+  return {word.section(u'=', 0, 0), word.section(u'=', 1)};
+}
+
+void applyOption(const CommandOption& known, const SpelledOption& spelled,
+                 const QStringList& arguments, qsizetype& at, RenderRequest& request) {
+  if (known.set) {
+    if (spelled.value) refuse(known.flag, u"takes no value"_s);
+    known.set(request);
+    return;
+  }
+  if (!spelled.value && at + 1 >= arguments.size()) refuse(known.flag, u"needs a value"_s);
+  known.read(request, known.flag, spelled.value ? *spelled.value : arguments[++at]);
+}

@@ -5,7 +5,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "headless/render_request.h"
@@ -26,3 +28,17 @@ const std::vector<CommandOption>& commandOptions();
 
 // The option spelt `word` in either of its spellings, or null.
 const CommandOption* findOption(const QString& word);
+
+// One word of a command line: `--flag=value` carries its value in the word,
+// any other option takes the next word as its value when it needs one.
+struct SpelledOption {
+  QString option;
+  std::optional<QString> value;
+};
+SpelledOption spelledOption(const QString& word);
+
+// Sets `known` on `request` with the value the word carried or, for an
+// option that needs one, the word after `at` (which `at` then moves to);
+// throws a UsageError naming the option.
+void applyOption(const CommandOption& known, const SpelledOption& spelled,
+                 const QStringList& arguments, qsizetype& at, RenderRequest& request);

@@ -84,24 +84,14 @@ ParsedCommand parseRenderCommand(const QStringList& arguments) {
   if (arguments.contains(u"--version"_s)) return {CommandAction::ShowVersion, {}};
   RenderRequest& request = command.request;
   for (qsizetype i = 0; i < arguments.size(); ++i) {
-    QString option = arguments[i];
-    std::optional<QString> value;
-    if (option.startsWith(u"--"_s) && option.contains(u'=')) {
-      value = option.section(u'=', 1);
-      option = option.section(u'=', 0, 0);
-    }
-    const CommandOption* known = findOption(option);
-    if (known && known->set) {
-      if (value) refuse(known->flag, u"takes no value"_s);
-      known->set(request);
-    } else if (known && known->read) {
-      if (!value && i + 1 >= arguments.size()) refuse(known->flag, u"needs a value"_s);
-      known->read(request, known->flag, value ? *value : arguments[++i]);
-    } else if (option.startsWith(u'-')) {
-      throw UsageError(u"unknown option "_s + quoted(option) + u" (see --help)"_s);
-    } else {
-      throw UsageError(u"unexpected argument "_s + quoted(option) + u" (see --help)"_s);
-    }
+    const SpelledOption spelled = spelledOption(arguments[i]);
+    const CommandOption* known = findOption(spelled.option);
+    if (known && (known->set || known->read))
+      applyOption(*known, spelled, arguments, i, request);
+    else if (spelled.option.startsWith(u'-'))
+      throw UsageError(u"unknown option "_s + quoted(spelled.option) + u" (see --help)"_s);
+    else
+      throw UsageError(u"unexpected argument "_s + quoted(spelled.option) + u" (see --help)"_s);
   }
   checkCombination(request);
   return command;

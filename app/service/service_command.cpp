@@ -30,23 +30,12 @@ void say(std::FILE* stream, const QString& line) {
 ServiceSettings serviceSettings(const QStringList& arguments) {
   RenderRequest request;
   for (qsizetype i = 0; i < arguments.size(); ++i) {
-    QString option = arguments[i];
-    std::optional<QString> value;
-    if (option.startsWith(u"--"_s) && option.contains(u'=')) {
-      value = option.section(u'=', 1);
-      option = option.section(u'=', 0, 0);
-    }
-    const CommandOption* known = findOption(option);
+    const SpelledOption spelled = spelledOption(arguments[i]);
+    const CommandOption* known = findOption(spelled.option);
     if (!known || !isServiceOption(known->flag))
       throw UsageError(
-          u"option '%1' does not go with --serve or --sign-url (see --help)"_s.arg(option));
-    if (known->set) {
-      if (value) throw UsageError(known->flag + u": takes no value"_s);
-      known->set(request);
-    } else {
-      if (!value && i + 1 >= arguments.size()) throw UsageError(known->flag + u": needs a value"_s);
-      known->read(request, known->flag, value ? *value : arguments[++i]);
-    }
+          u"option '%1' does not go with --serve or --sign-url (see --help)"_s.arg(spelled.option));
+    applyOption(*known, spelled, arguments, i, request);
   }
   return request.service;
 }
