@@ -8,16 +8,9 @@
 #include <vector>
 
 #include "layer_render.h"
-#include "text_like_mask.h"
 
 namespace velloro::test {
 namespace {
-
-Picture textMask(int32_t width, int32_t rows) {
-  Picture mask(width, rows);
-  mask.bytes = bench::textLikeMask(width, rows, 0).bytes;
-  return mask;
-}
 
 int32_t objectAction(VelloroEngine* engine, int32_t density, Canvas& canvas, Picture& mask,
                      const LayerSettings& s) {

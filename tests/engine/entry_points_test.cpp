@@ -234,17 +234,19 @@ TEST_F(RenderBounds, MasksLargerThanTheCanvasOrAllElement) {
   expectDrawnInBounds(631, 331, blobMask(2000, 600), {.effectType = toInt(EffectType::Outline1)});
   expectDrawnInBounds(631, 331, blobMask(2000, 600),
                       {.effectType = toInt(EffectType::Glow), .layerSlot = 3});
-  // All element, the mask has no edge to shade from; the render still keeps
-  // to its buffers.
+  // All element, the mask has no edge to shade from and no element is
+  // found: nothing is drawn, in any slot, with any effect, and the render
+  // keeps to its buffers.
   const Picture whole(40, 30, 0);
   for (int32_t effect = toInt(EffectType::NoContour); effect <= toInt(EffectType::Glow); ++effect)
     for (int32_t slot = 1; slot <= 3; ++slot) {
       SCOPED_TRACE(testing::Message() << "effect " << effect << ", slot " << slot);
-      renderedInBounds(40, 30, whole,
-                       {.material = slot == 3 ? 0 : 6,
-                        .effectType = effect,
-                        .effectAmount = 100,
-                        .layerSlot = slot});
+      const Canvas canvas = renderedInBounds(40, 30, whole,
+                                             {.material = slot == 3 ? 0 : 6,
+                                              .effectType = effect,
+                                              .effectAmount = 100,
+                                              .layerSlot = slot});
+      EXPECT_EQ(canvas.output.bytes, canvas.background.bytes) << "drawn from an all-element mask";
     }
 }
 

@@ -10,6 +10,7 @@
 
 #include "engine.h"
 #include "engine_state.h"
+#include "text_like_mask.h"
 
 namespace velloro::test {
 
@@ -57,6 +58,13 @@ inline Picture rectangleMask(int32_t width, int32_t rows, int32_t top, int32_t l
                              int32_t right) {
   Picture mask(width, rows);
   mask.fillRectangle(top, left, bottom, right);
+  return mask;
+}
+
+// The benchmarks' mask of a line of text, `margin` pixels from its edges.
+inline Picture textMask(int32_t width, int32_t rows, int32_t margin = 0) {
+  Picture mask(width, rows);
+  mask.bytes = bench::textLikeMask(width, rows, margin).bytes;
   return mask;
 }
 

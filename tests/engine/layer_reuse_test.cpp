@@ -5,7 +5,6 @@
 
 #include "action.h"
 #include "layer_render.h"
-#include "text_like_mask.h"
 
 namespace velloro::test {
 namespace {
@@ -20,7 +19,7 @@ struct Frame {
 Frame baseFrame() {
   Frame f;
   // Wide margins leave the outer effects room beyond their reach at 20 %.
-  f.mask.bytes = bench::textLikeMask(130, 80, 26).bytes;
+  f.mask = textMask(130, 80, 26);
   f.mask.fillRectangle(40, 49, 40, 51);
   f.mask.setColour(40, 50, 200, 200, 200);  // a one-pixel gap the render fills
   paintPattern(f.tile);

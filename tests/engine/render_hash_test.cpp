@@ -7,17 +7,10 @@
 
 #include "engine_state.h"
 #include "layer_render.h"
-#include "text_like_mask.h"
 #include "workers.h"
 
 namespace velloro::test {
 namespace {
-
-Picture textMask(int32_t width, int32_t rows, int32_t margin) {
-  Picture mask(width, rows);
-  mask.bytes = bench::textLikeMask(width, rows, margin).bytes;
-  return mask;
-}
 
 Picture textureTile() {
   Picture tile(37, 23);
