@@ -1,5 +1,7 @@
 #include "files/picture_completeness.h"
 
+#include "files/jpeg_completeness.h"
+
 #include <QtEndian>
 #include <algorithm>
 #include <optional>
@@ -45,62 +47,6 @@ bool isCompleteBmp(const QByteArray& bytes) {
   if (!uncompressed) return pixelOffset + qFromLittleEndian<quint32>(header + 34) <= bytes.size();
   return holdsRows(bytes, pixelOffset, qFromLittleEndian<qint32>(header + 18),
                    qFromLittleEndian<qint32>(header + 22), qFromLittleEndian<quint16>(header + 28));
-}
-
-bool isRestartOrStuffing(uchar marker) {
-  return marker == 0x00 || (marker >= 0xD0 && marker <= 0xD7);
-}
-
-// Where the entropy-coded data that starts at `at` ends: at the next marker
-// that is not a stuffed byte or a restart marker; the length when none comes.
-qsizetype afterScanData(const uchar* data, qsizetype length, qsizetype at) {
-  while (at + 1 < length) {
-    if (data[at] != 0xFF) {
-      ++at;
-    } else if (data[at + 1] == 0xFF) {
-      ++at;  // a fill byte before a marker
-    } else if (isRestartOrStuffing(data[at + 1])) {
-      at += 2;
-    } else {
-      return at;
-    }
-  }
-  return length;
-}
-
-// Walks the marker segments from the start-of-image; each scan's data runs
-// to the next marker. Complete when the end-of-image marker follows a scan.
-// A thumbnail's end marker lies inside its APP segment and is stepped over
-// with it.
-bool isCompleteJpeg(const QByteArray& bytes) {
-  const uchar* data = bytesOf(bytes);
-  const qsizetype length = bytes.size();
-  if (length < 4 || data[0] != 0xFF || data[1] != 0xD8) return false;
-  constexpr uchar endOfImage = 0xD9;
-  constexpr uchar startOfScan = 0xDA;
-  constexpr uchar temporary = 0x01;
-  qsizetype at = 2;
-  bool scanned = false;
-  while (at + 1 < length) {
-    if (data[at] != 0xFF) return false;
-    const uchar marker = data[at + 1];
-    if (marker == 0xFF) {
-      ++at;
-      continue;
-    }
-    at += 2;
-    if (marker == endOfImage) return scanned;
-    if (marker == temporary || isRestartOrStuffing(marker)) continue;
-    if (at + 2 > length) return false;
-    const qsizetype segment = data[at] << 8 | data[at + 1];
-    if (segment < 2) return false;
-    at += segment;
-    if (marker == startOfScan) {
-      scanned = true;
-      at = afterScanData(data, length, at);
-    }
-  }
-  return false;
 }
 
 // Walks the chunks after the signature: complete at an IEND chunk that

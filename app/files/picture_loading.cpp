@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
+#include <QtEndian>
 
 #include "files/bounded_read.h"
 #include "files/failure.h"
@@ -51,6 +52,17 @@ PictureFile fileContent(const QString& path) {
   return {format, head + *rest};
 }
 
+// Qt draws a GIF's images on its logical screen, allocated whole whatever
+// the images' sizes: the screen is the picture's size.
+bool gifScreenWithin(const PictureLimits& limits, const PictureFile& file) {
+  constexpr qsizetype screenEnd = 10;
+  if (file.format != "gif" || file.bytes.size() < screenEnd) return true;
+  const auto* header = reinterpret_cast<const uchar*>(file.bytes.constData());
+  const qint64 width = qFromLittleEndian<quint16>(header + 6);
+  const qint64 rows = qFromLittleEndian<quint16>(header + 8);
+  return width <= limits.side && rows <= limits.side && width * rows <= limits.pixels;
+}
+
 QImage decoded(const PictureFile& file, const PictureLimits& limits, const QString& path) {
   QBuffer buffer;
   buffer.setData(file.bytes);
@@ -60,7 +72,8 @@ QImage decoded(const PictureFile& file, const PictureLimits& limits, const QStri
   // The decoders' allocations for the largest picture, at 4 bytes a pixel.
   reader.setAllocationLimit(int(limits.pixels * 4 / (1 << 20)) + 1);
   const QSize size = reader.size();
-  if (size.isValid() && !withinLimits(limits, size.width(), size.height()))
+  if ((size.isValid() && !withinLimits(limits, size.width(), size.height())) ||
+      !gifScreenWithin(limits, file))
     throw tooLarge(limits, path);
   if (!isCompletePicture(file.bytes, file.format))
     throw unreadable(QStringLiteral("data ends early"), path);

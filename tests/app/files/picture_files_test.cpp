@@ -1,6 +1,7 @@
 // Pictures read and written: BMP files and buffers, parts of buffers, and
 // the formats offered.
 #include <QBuffer>
+#include <QImageWriter>
 #include <QtEndian>
 
 #include "core_test.h"
@@ -40,6 +41,29 @@ QByteArray jpegWithThumbnail() {
   const qsizetype length = 2 + 6 + thumbnail.size();
   return main.left(2) + "\xFF\xE1" + char(length >> 8) + char(length) + QByteArray("Exif\0\0", 6) +
          thumbnail + main.mid(2);
+}
+
+QByteArray progressiveJpeg(const QImage& image) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "jpeg");
+  writer.setProgressiveScanWrite(true);
+  EXPECT_TRUE(writer.write(image));
+  return bytes;
+}
+
+// A grey 16 x 8 JPEG of two blocks, a restart marker between them: tables
+// of one one-bit code each (DC difference 0, end of block), so each block
+// is the bits 00, padded with ones.
+QByteArray restartJpeg(const QByteArray& scan) {
+  return QByteArray::fromHex("ffd8ffdb004300") + QByteArray(64, '\1') +
+         QByteArray::fromHex(
+             "ffc0000b080008001001011100"
+             "ffc40014000100000000000000000000000000000000"
+             "ffc40014100100000000000000000000000000000000"
+             "ffdd00040001ffda0008010100003f00") +
+         QByteArray::fromHex(scan) + "\xFF\xD9";
 }
 
 // A BMP whose header claims `width` x `rows`, followed by `pixelBytes` bytes.
@@ -154,6 +178,12 @@ TEST(PictureLoading, PicturesBeyondTheSizeLimitAreRefusedUnallocated) {
     const QString path = writtenFile(folder, "claim.bmp", bmpClaiming(width, rows, 48));
     EXPECT_EQ(failureTextOfLoading(path), refusal + path) << width << " x " << rows;
   }
+  // A GIF whose logical screen, drawn whole, is past the limits; its one
+  // image is a single pixel.
+  const QString screen = writtenFile(
+      folder, "screen.gif",
+      QByteArray::fromHex("474946383961ffffffff0000002c00000000010001000002024401003b"));
+  EXPECT_EQ(failureTextOfLoading(screen), refusal + screen);
   // A JPEG whose frame header claims 20000 x 20000.
   QByteArray jpeg = encoded(patterned(8, 8), "JPEG");
   const qsizetype frame = jpeg.indexOf("\xFF\xC0");
@@ -176,7 +206,9 @@ TEST(PictureLoading, PicturesWhoseDataEndsEarlyAreRefused) {
   const QByteArray coreBmp = coreHeaderBmp();
   const QByteArray endInText =
       png.left(33) + QByteArray("\0\0\0\4tEXtIEND\0\0\0\0", 16) + png.mid(33, png.size() / 2);
-  for (const QByteArray& whole : {bmp, jpeg, png, redGif, thumbJpeg, coreBmp})
+  const QByteArray greyJpeg = encoded(patterned(127, 60, QImage::Format_Grayscale8), "JPEG");
+  for (const QByteArray& whole : {bmp, jpeg, png, redGif, thumbJpeg, coreBmp, greyJpeg,
+                                  progressiveJpeg(patterned(64, 64)), restartJpeg("3fffd03f")})
     EXPECT_EQ(failureTextOfLoading(writtenFile(folder, "whole", whole)), "none");
   const std::pair<const char*, QByteArray> cut[] = {
       {"cut.bmp", bmp.left(bmp.size() - 1)},
@@ -190,6 +222,12 @@ TEST(PictureLoading, PicturesWhoseDataEndsEarlyAreRefused) {
       {"semicolon.gif", redGif.left(redGif.size() - 4) + ';'},
       {"wider.gif", QByteArray(redGif).replace(6, 1, "\2").replace(24, 1, "\2")},
       {"text.png", endInText},
+      {"scan cut, end mark put back", jpeg.left(jpeg.size() / 2) + "\xFF\xD9"},
+      {"grey scan cut, end mark put back", greyJpeg.left(greyJpeg.size() - 40) + "\xFF\xD9"},
+      {"thumbnail whole, scan cut, end mark put back",
+       thumbJpeg.left(thumbJpeg.size() - 30) + "\xFF\xD9"},
+      {"a restart interval's last block missing", restartJpeg("3fffd0")},
+      {"restart marker missing", restartJpeg("3f3f")},
   };
   for (const auto& [name, bytes] : cut) {
     const QString path = writtenFile(folder, name, bytes);
