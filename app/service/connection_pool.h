@@ -5,8 +5,6 @@
 // hanging without an answer.
 #pragma once
 
-#include <httplib.h>
-
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -14,13 +12,13 @@
 #include <thread>
 #include <vector>
 
-class ConnectionPool : public httplib::TaskQueue {
+class ConnectionPool {
  public:
   ConnectionPool(int workers, int waiting);
-  ~ConnectionPool() override;
+  ~ConnectionPool();
 
-  void enqueue(std::function<void()> connection) override;
-  void shutdown() override;
+  void enqueue(std::function<void()> connection);
+  void shutdown();
 
   // Whether the calling thread serves a connection past the line.
   static bool servesRefusals();

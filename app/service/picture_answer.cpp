@@ -12,14 +12,6 @@ namespace {
 
 constexpr int retryAfterSeconds = 1;
 
-QByteArrayView rawQueryOf(const httplib::Request& request) {
-  const QByteArrayView target(request.target.data(), qsizetype(request.target.size()));
-  const qsizetype mark = target.indexOf('?');
-  return mark < 0 ? QByteArrayView() : target.sliced(mark + 1);
-}
-
-QString pathOf(const httplib::Request& request) { return QString::fromStdString(request.path); }
-
 // A request the key did not sign, answered 403.
 struct Unsigned {
   QString reason;
@@ -34,22 +26,22 @@ void checkSignature(const PictureService& service, const QString& path,
     throw Unsigned{u"sig: does not match the request"_s};
 }
 
-void setCaching(httplib::Response& response, const QByteArray& tag, int maxAgeSeconds) {
-  response.set_header("ETag", tag.toStdString());
-  response.set_header("Cache-Control", "public, max-age=" + std::to_string(maxAgeSeconds));
+void setCaching(HttpAnswer& response, const QByteArray& tag, int maxAgeSeconds) {
+  response.setHeader("ETag", tag.toStdString());
+  response.setHeader("Cache-Control", "public, max-age=" + std::to_string(maxAgeSeconds));
 }
 
-void renderInto(httplib::Response& response, const TitleQuery& title, const QString& format,
+void renderInto(HttpAnswer& response, const TitleQuery& title, const QString& format,
                 const PictureService& service) {
   const auto start = std::chrono::steady_clock::now();
   try {
     const QByteArray bytes = service.queue.render(title.request, format, service.timeLimit);
     service.metrics.countRender(std::chrono::steady_clock::now() - start);
     response.status = 200;
-    response.set_content(bytes.toStdString(), format == u"png"_s ? "image/png" : "image/webp");
+    response.setContent(bytes.toStdString(), format == u"png"_s ? "image/png" : "image/webp");
   } catch (const RenderQueue::Refused& refused) {
     const bool full = refused.why == RenderQueue::Refusal::Full;
-    response.set_header("Retry-After", std::to_string(retryAfterSeconds));
+    response.setHeader("Retry-After", std::to_string(retryAfterSeconds));
     answerText(response, full ? 429 : 503,
                full ? u"the render queue is full; try again"_s
                     : u"no render came free within the time limit; try again"_s);
@@ -62,21 +54,21 @@ void renderInto(httplib::Response& response, const TitleQuery& title, const QStr
 
 }  // namespace
 
-void answerText(httplib::Response& response, int status, const QString& line) {
+void answerText(HttpAnswer& response, int status, const QString& line) {
   response.status = status;
-  response.set_content(printableText(line).toStdString() + "\n", "text/plain; charset=utf-8");
+  response.setContent(printableText(line).toStdString() + "\n", "text/plain; charset=utf-8");
 }
 
-void answerPicture(const httplib::Request& request, httplib::Response& response,
-                   const QString& format, const PictureService& service) {
-  const QString path = pathOf(request);
+void answerPicture(const HttpRequest& request, HttpAnswer& response, const QString& format,
+                   const PictureService& service) {
+  const QString path = QString::fromStdString(request.path);
   try {
-    std::vector<QueryPair> pairs = queryPairs(rawQueryOf(request));
+    std::vector<QueryPair> pairs = queryPairs(QByteArray::fromStdString(request.rawQuery()));
     checkSignature(service, path, pairs);
     const TitleQuery title = readTitleQuery(pairs, service.folders, service.limits);
     const QByteArray tag = entityTag(service.version, path, title.canonical);
-    if (request.has_header("If-None-Match") &&
-        noneMatchHolds(QByteArray::fromStdString(request.get_header_value("If-None-Match")), tag)) {
+    const std::optional<std::string> noneMatch = request.header("If-None-Match");
+    if (noneMatch && noneMatchHolds(QByteArray::fromStdString(*noneMatch), tag)) {
       setCaching(response, tag, service.maxAgeSeconds);
       response.status = 304;
       return;

@@ -5,12 +5,11 @@
 // the queue is full or does not move in time).
 #pragma once
 
-#include <httplib.h>
-
 #include <QByteArray>
 #include <QString>
 #include <chrono>
 
+#include "service/http_exchange.h"
 #include "service/render_queue.h"
 #include "service/service_metrics.h"
 #include "service/title_query.h"
@@ -27,8 +26,8 @@ struct PictureService {
 };
 
 // `format` is "png" or "webp".
-void answerPicture(const httplib::Request& request, httplib::Response& response,
-                   const QString& format, const PictureService& service);
+void answerPicture(const HttpRequest& request, HttpAnswer& response, const QString& format,
+                   const PictureService& service);
 
 // A plain-text answer of one line.
-void answerText(httplib::Response& response, int status, const QString& line);
+void answerText(HttpAnswer& response, int status, const QString& line);

@@ -27,14 +27,14 @@ QByteArray shippedFile(const QString& name) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void answerFile(httplib::Response& response, const QString& name, const char* type) {
-  response.set_header("Content-Security-Policy", contentSecurityPolicy);
-  response.set_header("X-Content-Type-Options", "nosniff");
-  response.set_content(shippedFile(name).toStdString(), type);
+void answerFile(HttpAnswer& response, const QString& name, const char* type) {
+  response.setHeader("Content-Security-Policy", contentSecurityPolicy);
+  response.setHeader("X-Content-Type-Options", "nosniff");
+  response.setContent(shippedFile(name).toStdString(), type);
 }
 
-bool fromThisHost(const httplib::Request& request) {
-  return request.remote_addr == "127.0.0.1" || request.remote_addr == "::1";
+bool fromThisHost(const HttpRequest& request) {
+  return request.remoteAddress == "127.0.0.1" || request.remoteAddress == "::1";
 }
 
 QJsonArray jsonNames(const QStringList& names) { return QJsonArray::fromStringList(names); }
@@ -68,9 +68,9 @@ QJsonObject signedUrls(const QByteArray& key, std::vector<QueryPair> pairs) {
   return urls;
 }
 
-void answerJson(httplib::Response& response, const QJsonObject& object) {
-  response.set_content(QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString(),
-                       "application/json");
+void answerJson(HttpAnswer& response, const QJsonObject& object) {
+  response.setContent(QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString(),
+                      "application/json");
 }
 
 }  // namespace
@@ -82,38 +82,42 @@ QStringList styleNames(const QString& folder) {
   return names;
 }
 
-void addPageRoutes(httplib::Server& server, const PageService& page) {
-  const auto allowed = [signs = !page.key.isEmpty()](const httplib::Request& request,
-                                                     httplib::Response& response) {
+std::vector<HttpRoute> pageRoutes(const PageService& page) {
+  const auto allowed = [signs = !page.key.isEmpty()](const HttpRequest& request,
+                                                     HttpAnswer& response) {
     if (!signs || fromThisHost(request)) return true;
     answerText(response, 403, u"the page is served on this host only"_s);
     return false;
   };
-  server.Get("/", [allowed](const httplib::Request& request, httplib::Response& response) {
-    if (allowed(request, response))
-      answerFile(response, u"index.html"_s, "text/html; charset=utf-8");
-  });
-  server.Get("/app.js", [](const httplib::Request&, httplib::Response& response) {
-    answerFile(response, u"app.js"_s, "text/javascript; charset=utf-8");
-  });
-  server.Get("/app.css", [](const httplib::Request&, httplib::Response& response) {
-    answerFile(response, u"app.css"_s, "text/css; charset=utf-8");
-  });
-  server.Get("/v1/options", [page](const httplib::Request&, httplib::Response& response) {
-    answerJson(response, {{u"styles"_s, jsonNames(styleNames(page.stylesFolder))},
-                          {u"effects"_s, jsonNames(effectNames())}});
-  });
-  server.Get("/v1/sign",
-             [page, allowed](const httplib::Request& request, httplib::Response& response) {
-               if (!allowed(request, response)) return;
-               const std::string& target = request.target;
-               const size_t mark = target.find('?');
-               try {
-                 const QByteArray query = QByteArray::fromStdString(
-                     mark == std::string::npos ? std::string() : target.substr(mark + 1));
-                 answerJson(response, signedUrls(page.key, queryPairs(query)));
-               } catch (const QueryError& error) {
-                 answerText(response, 400, error.message());
-               }
-             });
+  return {
+      {"/",
+       [allowed](const HttpRequest& request, HttpAnswer& response) {
+         if (allowed(request, response))
+           answerFile(response, u"index.html"_s, "text/html; charset=utf-8");
+       }},
+      {"/app.js",
+       [](const HttpRequest&, HttpAnswer& response) {
+         answerFile(response, u"app.js"_s, "text/javascript; charset=utf-8");
+       }},
+      {"/app.css",
+       [](const HttpRequest&, HttpAnswer& response) {
+         answerFile(response, u"app.css"_s, "text/css; charset=utf-8");
+       }},
+      {"/v1/options",
+       [page](const HttpRequest&, HttpAnswer& response) {
+         answerJson(response, {{u"styles"_s, jsonNames(styleNames(page.stylesFolder))},
+                               {u"effects"_s, jsonNames(effectNames())}});
+       }},
+      {"/v1/sign",
+       [page, allowed](const HttpRequest& request, HttpAnswer& response) {
+         if (!allowed(request, response)) return;
+         try {
+           answerJson(
+               response,
+               signedUrls(page.key, queryPairs(QByteArray::fromStdString(request.rawQuery()))));
+         } catch (const QueryError& error) {
+           answerText(response, 400, error.message());
+         }
+       }},
+  };
 }

@@ -6,17 +6,18 @@
 // have any URL signed, so a proxy in front must not pass it on.
 #pragma once
 
-#include <httplib.h>
-
 #include <QByteArray>
 #include <QString>
+#include <vector>
+
+#include "service/http_exchange.h"
 
 struct PageService {
   QString stylesFolder;
   QByteArray key;  // empty: the URLs go unsigned and anyone may use the page
 };
 
-void addPageRoutes(httplib::Server& server, const PageService& page);
+std::vector<HttpRoute> pageRoutes(const PageService& page);
 
 // The names of the styles in `folder`, sorted.
 QStringList styleNames(const QString& folder);

@@ -29,6 +29,38 @@ int waitingPlaces(const ServiceSettings& settings) {
   return settings.queueLength.value_or(2 * std::max(1, QThread::idealThreadCount()));
 }
 
+// The server's connections go to the service's own pool.
+class PooledConnections : public httplib::TaskQueue {
+ public:
+  explicit PooledConnections(int connections) : pool_(connections, connections) {}
+  void enqueue(std::function<void()> connection) override { pool_.enqueue(std::move(connection)); }
+  void shutdown() override { pool_.shutdown(); }
+
+ private:
+  ConnectionPool pool_;
+};
+
+HttpRequest requestOf(const httplib::Request& request) {
+  return {request.path, request.target, request.remote_addr,
+          HttpHeaders(request.headers.begin(), request.headers.end())};
+}
+
+void fill(httplib::Response& response, const HttpAnswer& answer) {
+  response.status = answer.status;
+  for (const auto& [name, value] : answer.headers) response.set_header(name, value);
+  if (!answer.contentType.empty()) response.set_content(answer.body, answer.contentType);
+}
+
+// Serves `handler` at `path`.
+void route(httplib::Server& server, const std::string& path, HttpHandler handler) {
+  server.Get(path, [handler = std::move(handler)](const httplib::Request& request,
+                                                  httplib::Response& response) {
+    HttpAnswer answer;
+    handler(requestOf(request), answer);
+    fill(response, answer);
+  });
+}
+
 size_t headerBytes(const httplib::Request& request) {
   size_t bytes = 0;
   for (const auto& [name, value] : request.headers) bytes += name.size() + value.size() + 4;
@@ -36,11 +68,11 @@ size_t headerBytes(const httplib::Request& request) {
 }
 
 // Answers a request past the limits before it is routed.
-httplib::Server::HandlerResponse refusalBeforeRouting(const httplib::Request& request,
-                                                      httplib::Response& response) {
+std::optional<HttpAnswer> refusalBeforeRouting(const httplib::Request& request) {
+  HttpAnswer response;
   if (ConnectionPool::servesRefusals()) {
-    response.set_header("Connection", "close");
-    response.set_header("Retry-After", "1");
+    response.setHeader("Connection", "close");
+    response.setHeader("Retry-After", "1");
     answerText(response, 503, u"too many connections; try again"_s);
   } else if (request.target.size() + request.method.size() + 10 > longestRequestLine) {
     answerText(response, 414,
@@ -50,9 +82,9 @@ httplib::Server::HandlerResponse refusalBeforeRouting(const httplib::Request& re
         response, 431,
         u"the headers are past %1 bytes or %2 lines"_s.arg(mostHeaderBytes).arg(mostHeaderLines));
   } else {
-    return httplib::Server::HandlerResponse::Unhandled;
+    return std::nullopt;
   }
-  return httplib::Server::HandlerResponse::Handled;
+  return response;
 }
 
 QString accessLine(const httplib::Request& request, const httplib::Response& response) {
@@ -104,12 +136,15 @@ TitleService::TitleService(const ServiceSetup& setup) : parts_(std::make_unique<
   httplib::Server& server = parts_->server;
   Parts& parts = *parts_;
   const int connections = setup.settings.mostConnections;
-  server.new_task_queue = [connections] { return new ConnectionPool(connections, connections); };
+  server.new_task_queue = [connections] { return new PooledConnections(connections); };
   server.set_keep_alive_timeout(keepAliveSeconds);
   server.set_payload_max_length(0);
   server.set_pre_routing_handler([](const httplib::Request& request, httplib::Response& response) {
     requestStart = std::chrono::steady_clock::now();
-    return refusalBeforeRouting(request, response);
+    const std::optional<HttpAnswer> refusal = refusalBeforeRouting(request);
+    if (!refusal) return httplib::Server::HandlerResponse::Unhandled;
+    fill(response, *refusal);
+    return httplib::Server::HandlerResponse::Handled;
   });
   server.set_logger([&parts](const httplib::Request& request, const httplib::Response& response) {
     parts.metrics.countRequest(ServiceMetrics::routeOf(QString::fromStdString(request.path)),
@@ -117,31 +152,31 @@ TitleService::TitleService(const ServiceSetup& setup) : parts_(std::make_unique<
     const QByteArray line = accessLine(request, response).toUtf8();
     std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
   });
-  server.Get("/v1/title.png",
-             [&parts](const httplib::Request& request, httplib::Response& response) {
-               answerPicture(request, response, u"png"_s, parts.pictures);
-             });
-  server.Get("/v1/title.webp",
-             [&parts](const httplib::Request& request, httplib::Response& response) {
-               answerPicture(request, response, u"webp"_s, parts.pictures);
-             });
-  server.Get("/healthz", [](const httplib::Request&, httplib::Response& response) {
-    answerText(response, 200, u"ok"_s);
+  route(server, "/v1/title.png", [&parts](const HttpRequest& request, HttpAnswer& response) {
+    answerPicture(request, response, u"png"_s, parts.pictures);
   });
-  server.Get("/readyz", [&parts](const httplib::Request&, httplib::Response& response) {
+  route(server, "/v1/title.webp", [&parts](const HttpRequest& request, HttpAnswer& response) {
+    answerPicture(request, response, u"webp"_s, parts.pictures);
+  });
+  route(server, "/healthz",
+        [](const HttpRequest&, HttpAnswer& response) { answerText(response, 200, u"ok"_s); });
+  route(server, "/readyz", [&parts](const HttpRequest&, HttpAnswer& response) {
     if (parts.draining)
       answerText(response, 503, u"stopping"_s);
     else
       answerText(response, 200, u"ready"_s);
   });
-  server.Get("/metrics", [&parts](const httplib::Request&, httplib::Response& response) {
-    response.set_content(parts.metrics.exposition(parts.queue.depth()).toStdString(),
-                         "text/plain; version=0.0.4; charset=utf-8");
+  route(server, "/metrics", [&parts](const HttpRequest&, HttpAnswer& response) {
+    response.setContent(parts.metrics.exposition(parts.queue.depth()).toStdString(),
+                        "text/plain; version=0.0.4; charset=utf-8");
   });
-  addPageRoutes(server, {parts.folders.styles, setup.key});
+  for (HttpRoute& page : pageRoutes({parts.folders.styles, setup.key}))
+    route(server, page.path, std::move(page.handler));
   server.set_error_handler([](const httplib::Request&, httplib::Response& response) {
-    if (response.body.empty() && response.status == 404)
-      answerText(response, 404, u"no such page"_s);
+    if (!response.body.empty() || response.status != 404) return;
+    HttpAnswer answer;
+    answerText(answer, 404, u"no such page"_s);
+    fill(response, answer);
   });
 }
 

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <httplib.h>
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +10,7 @@
 #include <memory>
 #include <thread>
 
+#include "http_client.h"
 #include "service/title_service.h"
 
 class RunningService {
@@ -42,7 +42,7 @@ class ServiceTest : public ::testing::Test {
   }
 
   // Starts the service; `key` empty for unsigned requests.
-  httplib::Client& start(const QByteArray& key = {}) {
+  void start(const QByteArray& key = {}) {
     ServiceSetup setup;
     setup.settings = settings;
     setup.settings.port = 0;
@@ -52,14 +52,31 @@ class ServiceTest : public ::testing::Test {
     setup.enginePath = QStringLiteral(ENGINE_PATH);
     setup.key = key;
     service = std::make_unique<RunningService>(setup);
-    client = std::make_unique<httplib::Client>("127.0.0.1", service->port());
-    client->set_url_encode(false);
-    return *client;
+  }
+
+  std::optional<HttpReply> get(const std::string& target, const HttpHeaders& headers = {}) {
+    return httpGet(service->port(), target, headers);
+  }
+
+  // Plain-text answers of one line, each with the status and body of its row.
+  struct Answer {
+    std::string path;
+    int status;
+    std::string body;
+  };
+  void expectAnswers(const std::vector<Answer>& answers) {
+    for (const Answer& expected : answers) {
+      const auto answer = get(expected.path);
+      ASSERT_TRUE(answer) << expected.path;
+      EXPECT_EQ(answer->status, expected.status) << expected.path;
+      EXPECT_EQ(answer->body, expected.body) << expected.path;
+      EXPECT_EQ(answer->header("Content-Type"), "text/plain; charset=utf-8") << expected.path;
+    }
   }
 
   // The count of renders /metrics reports.
   std::string renders() {
-    const auto metrics = client->Get("/metrics");
+    const auto metrics = get("/metrics");
     if (!metrics) return "no answer";
     const std::string name = "velloro_render_seconds_count ";
     const size_t at = metrics->body.find(name);
@@ -70,5 +87,4 @@ class ServiceTest : public ::testing::Test {
   ServiceSettings settings;
   QTemporaryDir fonts;
   std::unique_ptr<RunningService> service;
-  std::unique_ptr<httplib::Client> client;
 };
