@@ -14,7 +14,8 @@ static QString savedPicture(const QTemporaryDir& folder, QSize size) {
   QImage picture(size, QImage::Format_RGB888);
   picture.fill(Qt::green);
   for (int y = 0; y < size.height(); ++y) picture.setPixelColor(0, y, Qt::red);
-  const QString path = folder.filePath("tile.png");
+  // A BMP: what matters is the size, and it is written without compressing.
+  const QString path = folder.filePath("tile.bmp");
   EXPECT_TRUE(picture.save(path));
   return path;
 }
