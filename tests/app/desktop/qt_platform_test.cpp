@@ -31,6 +31,22 @@ static void whenShown(std::function<void(Dialog&)> act) {
   });
 }
 
+// A help page of `body` in `folder`.
+static QUrl helpPage(const QTemporaryDir& folder, const QByteArray& body) {
+  const QUrl page = QUrl::fromLocalFile(folder.filePath("velloro.htm"));
+  writeContent(page.toLocalFile(), "<html><body>" + body + "</body></html>");
+  return page;
+}
+
+// The help windows, shown or not; `shown` only those on the screen.
+static std::vector<QTextBrowser*> helpWindows(bool shown = false) {
+  std::vector<QTextBrowser*> windows;
+  for (QWidget* widget : QApplication::topLevelWidgets())
+    if (widget->objectName() == QStringLiteral("MyWindow") && (!shown || widget->isVisible()))
+      if (auto* browser = qobject_cast<QTextBrowser*>(widget)) windows.push_back(browser);
+  return windows;
+}
+
 // A dialog belongs to the window its caller names; one that names none
 // belongs to the active window, not to the main window.
 TEST(QtPlatform, EachDialogBelongsToTheWindowThatOpensIt) {
@@ -135,21 +151,15 @@ TEST(QtPlatform, EnterPressesTheButtonThatKeepsTheWorkUnderEveryButtonOrder) {
 
 TEST(QtPlatform, HelpPagesShowInOneWindowNamedMyWindowTheHourglassIsRestored) {
   QTemporaryDir folder;
-  const QUrl page = QUrl::fromLocalFile(folder.filePath("velloro.htm"));
-  writeContent(page.toLocalFile(), "<html><body><h1>First run</h1></body></html>");
+  const QUrl page = helpPage(folder, "<h1>First run</h1>");
   QtPlatform platform;
   platform.showHelp(page);
   platform.showHelp(page);
-  int windows = 0;
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    auto* browser = qobject_cast<QTextBrowser*>(widget);
-    if (!browser || browser->objectName() != QStringLiteral("MyWindow")) continue;
-    ++windows;
-    EXPECT_TRUE(browser->isVisible());
-    EXPECT_TRUE(browser->toPlainText().contains(QStringLiteral("First run")));
-    browser->close();
-  }
-  EXPECT_EQ(windows, 1);
+  const std::vector<QTextBrowser*> windows = helpWindows();
+  ASSERT_EQ(windows.size(), 1u);
+  EXPECT_TRUE(windows[0]->isVisible());
+  EXPECT_TRUE(windows[0]->toPlainText().contains(QStringLiteral("First run")));
+  windows[0]->close();
   {
     BusyPointer busy(platform);
     ASSERT_NE(QApplication::overrideCursor(), nullptr);
@@ -211,8 +221,7 @@ TEST(HelpWindow, FitsItsFrameOnTheScreen) {
 // Esc closes the help; other keys, Esc with a modifier among them, leave it.
 TEST(HelpWindow, EscClosesIt) {
   QTemporaryDir folder;
-  const QUrl page = QUrl::fromLocalFile(folder.filePath("velloro.htm"));
-  writeContent(page.toLocalFile(), "<html><body><p>Help</p></body></html>");
+  const QUrl page = helpPage(folder, "<p>Help</p>");
   const std::tuple<Qt::Key, Qt::KeyboardModifiers, bool> keys[] = {
       {Qt::Key_Down, Qt::NoModifier, true},
       {Qt::Key_Escape, Qt::ShiftModifier, true},
@@ -222,11 +231,8 @@ TEST(HelpWindow, EscClosesIt) {
     SCOPED_TRACE(testing::Message() << key << " " << modifiers);
     QtPlatform platform;
     platform.showHelp(page);
-    QTextBrowser* help = nullptr;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-      if (widget->objectName() == QStringLiteral("MyWindow") && widget->isVisible())
-        help = qobject_cast<QTextBrowser*>(widget);
-    ASSERT_NE(help, nullptr);
+    ASSERT_EQ(helpWindows(true).size(), 1u);
+    QTextBrowser* help = helpWindows(true).front();
     ASSERT_TRUE(QTest::qWaitForWindowActive(help));
     QTest::keyClick(help, key, modifiers);
     EXPECT_EQ(help->isVisible(), stays);
