@@ -4,6 +4,9 @@
 #include "headless/printable_text.h"
 #include "service/entity_tag.h"
 #include "service/query_error.h"
+#include "service/render_queue.h"
+#include "service/service_metrics.h"
+#include "service/title_query.h"
 #include "service/url_signature.h"
 
 using namespace Qt::StringLiterals;

@@ -10,9 +10,11 @@
 #include <chrono>
 
 #include "service/http_exchange.h"
-#include "service/render_queue.h"
-#include "service/service_metrics.h"
-#include "service/title_query.h"
+
+class RenderQueue;
+class ServiceMetrics;
+struct TitleFolders;
+struct QueryLimits;
 
 struct PictureService {
   RenderQueue& queue;

@@ -11,7 +11,10 @@
 #include "service/connection_pool.h"
 #include "service/font_folder.h"
 #include "service/picture_answer.h"
+#include "service/render_queue.h"
+#include "service/service_metrics.h"
 #include "service/service_page.h"
+#include "service/title_query.h"
 
 using namespace Qt::StringLiterals;
 
