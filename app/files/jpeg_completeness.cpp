@@ -209,7 +209,10 @@ struct ScanPart {
 bool scanCodesEveryBlock(const Frame& frame, const uchar* header, qsizetype headerLength,
                          const std::array<std::optional<HuffmanTable>, 8>& tables, int interval,
                          const uchar* data, qsizetype length, qsizetype at) {
-  if (headerLength < 1 || headerLength < 1 + 2 * header[0] + 3) return false;
+  // One to four components, each with its tables, then the spectral
+  // selection and the approximation.
+  if (headerLength < 1 || header[0] < 1 || header[0] > 4 || headerLength < 1 + 2 * header[0] + 3)
+    return false;
   std::vector<ScanPart> parts;
   for (int s = 0; s < header[0]; ++s) {
     const uchar* entry = header + 1 + 2 * s;
