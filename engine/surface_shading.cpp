@@ -148,6 +148,7 @@ class SurfaceShader {
     p.depthTerm = 1 - p.rootDepth;
     p.edgeDistance = std::sqrt(squaredDistance) / (g_.scale * g_.density);
     p.verticalFraction = verticalFraction;
+    p.density = g_.density;
     // Without direction fields the material reads no light.
     p.lightA = g_.hasDirectionFields() ? g_.lightA[cell] : 0;
     p.lightB = g_.hasDirectionFields() ? g_.lightB[cell] : 0;
