@@ -1,5 +1,6 @@
 // Moves every boundary point towards the average of its neighbours along the
 // boundary, giving fixed-point sub-pixel coordinates.
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -14,8 +15,10 @@ struct Position {
   bool operator==(const Position&) const = default;
 };
 
-constexpr int32_t kMaximumSteps = 4;
-constexpr double kMaximumMove = 0.45;  // pixels a point may move
+// Steps and moves are design pixels: a denser outline walks and moves
+// `density` times as far.
+constexpr int32_t kMaximumSteps = 4 * kLargestDensity;
+constexpr double kMaximumMove = 0.45;  // design pixels a point may move
 
 // The walk state carries over from one point to the next.
 struct Walker {
@@ -51,15 +54,23 @@ struct Walker {
 // Row or column of a walk step; unrecorded steps and zeros count as the point.
 int32_t coordinateOr(int32_t recorded, int32_t own) { return recorded != 0 ? recorded : own; }
 
-int32_t movedCoordinate(int32_t scale, int32_t own, float delta, float offset) {
-  return static_cast<int32_t>(scale * own + delta * kMaximumMove / offset + 0.5);
+int32_t movedCoordinate(int32_t scale, int32_t own, float delta, double largestMove, float offset) {
+  return static_cast<int32_t>(scale * own + delta * largestMove / offset + 0.5);
+}
+
+// The average of `count` coordinates summing to `sum`, in fixed point of
+// `scale`, rounded; exact when the scale is 10 per coordinate, as it is at
+// density 1.
+int32_t averageOf(int64_t sum, int32_t count, int32_t scale) {
+  return static_cast<int32_t>((2 * sum * scale + count) / (2 * int64_t{count}));
 }
 
 }  // namespace
 
 void smoothBoundary(Geometry& g) {
-  const int32_t k = g.smoothingSteps;
+  const int32_t k = std::min(g.smoothingSteps * g.density, kMaximumSteps);
   const int32_t scale = g.scale;
+  const double largestMove = kMaximumMove * g.density;
   Walker walker{g, std::nullopt, std::nullopt};
   std::optional<Position> walks[2][kMaximumSteps];
 
@@ -86,15 +97,17 @@ void smoothBoundary(Geometry& g) {
       }
     }
 
-    const float dR = static_cast<float>(10 * sumRows - scale * own.row);
-    const float dC = static_cast<float>(10 * sumColumns - scale * own.column);
+    const int32_t averageRow = averageOf(sumRows, 2 * k + 1, scale);
+    const int32_t averageColumn = averageOf(sumColumns, 2 * k + 1, scale);
+    const float dR = static_cast<float>(averageRow - scale * own.row);
+    const float dC = static_cast<float>(averageColumn - scale * own.column);
     const float offset = std::sqrt(dR * dR + dC * dC) / static_cast<float>(scale);
-    if (static_cast<double>(offset) < kMaximumMove) {
-      g.boundaryRows[i] = 10 * sumRows;
-      g.boundaryColumns[i] = 10 * sumColumns;
+    if (static_cast<double>(offset) < largestMove) {
+      g.boundaryRows[i] = averageRow;
+      g.boundaryColumns[i] = averageColumn;
     } else {
-      g.boundaryRows[i] = movedCoordinate(scale, own.row, dR, offset);
-      g.boundaryColumns[i] = movedCoordinate(scale, own.column, dC, offset);
+      g.boundaryRows[i] = movedCoordinate(scale, own.row, dR, largestMove, offset);
+      g.boundaryColumns[i] = movedCoordinate(scale, own.column, dC, largestMove, offset);
     }
   }
 }

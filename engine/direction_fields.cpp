@@ -13,7 +13,7 @@
 // unchanged (a sum that starts at +0.0 is never -0.0). At a density above 1
 // the window is that many times as wide; its sums are then running sums,
 // first down each column and then across, as a plain loop would take
-// (6 density + 1)^2 additions a pixel.
+// (7 density)^2 additions a pixel.
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -37,7 +37,7 @@ class Needs {
     const double reach = backgroundLightReach(render.args);
     background_ = reach >= 0;
     averageLimit_ = squaredFixedPoint(reach);
-    directionLimit_ = squaredFixedPoint(reach + kLightWindowReach * render.geometry.density);
+    directionLimit_ = squaredFixedPoint(reach + lightWindowReach(render.geometry.density));
   }
 
   bool background() const { return background_; }
@@ -176,30 +176,42 @@ void averageAngle(Render& render, const PaddedRegion& padded, WindowInputs& inpu
 }
 
 // Sums of `values` over the window around every place of the padded maps
-// (places nearer the padding's edge sum what lies inside it).
-std::vector<double> windowSums(const std::vector<double>& values, const PaddedRegion& padded) {
-  const int32_t reach = padded.reach();
+// (places nearer the padding's edge sum what lies inside it): `full` places
+// each way at full weight and, when `halfEdge`, one more each way at half.
+std::vector<double> windowSums(const std::vector<double>& values, const PaddedRegion& padded,
+                               int32_t full, bool halfEdge) {
   const size_t height = static_cast<size_t>(padded.height());
   const int32_t columns = padded.width();
+  const double edgeWeight = halfEdge ? 0.5 : 0.0;
   std::vector<double> down(values.size(), 0.0);
   for (int32_t c = 0; c < columns; ++c) {
     const double* column = values.data() + c * height;
     double* sums = down.data() + c * height;
+    const auto at = [&](int64_t r) {
+      return r >= 0 && r < static_cast<int64_t>(height) ? column[r] : 0.0;
+    };
     double running = 0;
-    for (int64_t r = -reach; r < static_cast<int64_t>(height); ++r) {
-      if (r + reach < static_cast<int64_t>(height)) running += column[r + reach];
-      if (r - reach - 1 >= 0) running -= column[r - reach - 1];
-      if (r >= 0) sums[r] = running;
+    for (int64_t r = -full; r < static_cast<int64_t>(height); ++r) {
+      running += at(r + full);
+      running -= at(r - full - 1);
+      if (r >= 0) sums[r] = running + edgeWeight * (at(r - full - 1) + at(r + full + 1));
     }
   }
   std::vector<double> across(values.size(), 0.0);
   std::vector<double> running(height, 0.0);
-  for (int32_t c = -reach; c < columns; ++c) {
-    if (c + reach < columns)
-      for (size_t r = 0; r < height; ++r) running[r] += down[(c + reach) * height + r];
-    if (c - reach - 1 >= 0)
-      for (size_t r = 0; r < height; ++r) running[r] -= down[(c - reach - 1) * height + r];
-    if (c >= 0) std::copy(running.begin(), running.end(), across.begin() + c * height);
+  const auto addColumn = [&](int64_t c, double weight, double* into) {
+    if (c < 0 || c >= columns || weight == 0.0) return;
+    const double* column = down.data() + c * height;
+    for (size_t r = 0; r < height; ++r) into[r] += weight * column[r];
+  };
+  for (int32_t c = -full; c < columns; ++c) {
+    addColumn(c + full, 1.0, running.data());
+    addColumn(c - full - 1, -1.0, running.data());
+    if (c < 0) continue;
+    double* sums = across.data() + c * height;
+    std::copy(running.begin(), running.end(), sums);
+    addColumn(c - full - 1, edgeWeight, sums);
+    addColumn(c + full + 1, edgeWeight, sums);
   }
   return across;
 }
@@ -211,14 +223,21 @@ void averageWideWindows(Render& render, const PaddedRegion& padded, WindowInputs
                         bool withBackground) {
   Geometry& g = render.geometry;
   const Region& region = g.region;
+  // The window covers 7 x 7 design pixels: 7 density pixels across.
+  const int32_t across = 7 * g.density;
+  const int32_t full = (across - 1) / 2;
+  const bool halfEdge = across % 2 == 0;
   for (size_t cls : {kDarkClass, kBrightClass}) {
     if (cls == kBrightClass && !withBackground) continue;
     const ClassMaps& maps = inputs.classes[cls];
     const bool element = cls == kDarkClass;
-    const std::vector<double> count = windowSums(maps.member, padded);
-    const std::vector<double> sineB = windowSums(maps.sineB, padded);
-    const std::vector<double> sineA = element ? windowSums(maps.sineA, padded) : sineB;
-    const std::vector<double> angle = element ? windowSums(maps.angle, padded) : sineB;
+    const auto sums = [&](const std::vector<double>& values) {
+      return windowSums(values, padded, full, halfEdge);
+    };
+    const std::vector<double> count = sums(maps.member);
+    const std::vector<double> sineB = sums(maps.sineB);
+    const std::vector<double> sineA = element ? sums(maps.sineA) : sineB;
+    const std::vector<double> angle = element ? sums(maps.angle) : sineB;
     for (int32_t c = region.startColumn; c < region.endColumn; ++c) {
       for (int32_t r = region.startRow; r < region.endRow; ++r) {
         const size_t at = padded.at(r, c);
@@ -261,7 +280,7 @@ void averageDirectionFields(Render& render) {
   const Region& region = render.geometry.region;
   if (region.endRow <= region.startRow || region.endColumn <= region.startColumn) return;
   const int32_t density = render.geometry.density;
-  const PaddedRegion padded(region, kReach * density);
+  const PaddedRegion padded(region, density > 1 ? lightWindowPixels(density) : kReach);
   const Needs needs(render);
   WindowInputs& inputs = render.windowInputs;
   gatherInputs(render, padded, needs, inputs);

@@ -5,6 +5,7 @@
 // truncated anyway.
 #include <algorithm>
 #include <array>
+#include <vector>
 
 #include "colour_map.h"
 #include "layer_steps.h"
@@ -40,11 +41,12 @@ class EdgeSmoother {
         colour_(render.layer.colour),
         transparency_(render.layer.transparency) {}
 
-  void smoothPoint(int32_t row, int32_t column) {
+  // Blends the pixel of a smoothed boundary point; returns whether it did.
+  bool smoothPoint(int32_t row, int32_t column) {
     const float scale = static_cast<float>(g_.scale);
     const float rowPosition = static_cast<float>(row) / scale + 0.5f;
     const float columnPosition = static_cast<float>(column) / scale + 0.5f;
-    if (!(rowPosition >= 1 && columnPosition >= 3)) return;
+    if (!(rowPosition >= 1 && columnPosition >= 3)) return false;
     const int32_t r = static_cast<int32_t>(rowPosition);
     const int32_t c = static_cast<int32_t>(columnPosition);
     const auto neighbours = neighbourWeights(rowPosition - r, columnPosition - c);
@@ -67,7 +69,7 @@ class EdgeSmoother {
     const float missing = emptyWeight / 3;
     const float covered = 1 - missing;
     // With no coloured neighbour there is nothing to blend from.
-    if (!anyColoured || covered == 0) return;
+    if (!anyColoured || covered == 0) return false;
 
     const size_t own = entryOf(r, c);
     for (size_t k = 0; k < 3; ++k) {
@@ -75,7 +77,12 @@ class EdgeSmoother {
       colour_[own + k] = static_cast<int16_t>(truncateInto(value, INT16_MIN, INT16_MAX));
     }
     transparency_[g_.cell(r, c)] = truncateToByte(100 * missing);
+    blended_ = {r, c};
+    return true;
   }
+
+  // The pixel the last blend wrote.
+  std::array<int32_t, 2> blended() const { return blended_; }
 
  private:
   size_t entryOf(int32_t r, int32_t c) const { return colourEntry(colour_, g_.stride, r, c); }
@@ -83,6 +90,60 @@ class EdgeSmoother {
   const Geometry& g_;
   PixelMap<int16_t>& colour_;
   PixelMap<uint8_t>& transparency_;
+  std::array<int32_t, 2> blended_{};
+};
+
+// A pixel of density 1 next to the outline is blended as a whole; at a
+// higher density the blend of each outline pixel carries on outwards over
+// the background pixels of the same design pixel's width, one ring of
+// neighbours at a time, so the soft edge is as wide as at density 1.
+class EdgeWidener {
+ public:
+  explicit EdgeWidener(Render& render)
+      : render_(render),
+        g_(render.geometry),
+        colour_(render.layer.colour),
+        transparency_(render.layer.transparency),
+        reached_(g_.cellCount(), 0) {}
+
+  void add(std::array<int32_t, 2> pixel) {
+    const size_t cell = g_.cell(pixel[0], pixel[1]);
+    if (reached_[cell]) return;
+    reached_[cell] = 1;
+    front_.push_back(pixel);
+  }
+
+  void widen() {
+    for (int32_t ring = 1; ring < g_.density; ++ring) {
+      std::vector<std::array<int32_t, 2>> from;
+      from.swap(front_);
+      for (const auto& pixel : from) {
+        static constexpr int32_t kSteps[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+        for (const auto& step : kSteps) spread(pixel, {pixel[0] + step[0], pixel[1] + step[1]});
+      }
+    }
+  }
+
+ private:
+  void spread(std::array<int32_t, 2> from, std::array<int32_t, 2> to) {
+    if (to[0] < 0 || to[0] >= g_.height || to[1] < 0 || to[1] >= g_.width) return;
+    if (render_.isDark(to[0], to[1])) return;
+    const size_t cell = g_.cell(to[0], to[1]);
+    if (reached_[cell]) return;
+    reached_[cell] = 1;
+    const size_t source = colourEntry(colour_, g_.stride, from[0], from[1]);
+    const size_t target = colourEntry(colour_, g_.stride, to[0], to[1]);
+    for (size_t k = 0; k < 3; ++k) colour_[target + k] = colour_[source + k];
+    transparency_[cell] = transparency_[g_.cell(from[0], from[1])];
+    front_.push_back(to);
+  }
+
+  const Render& render_;
+  const Geometry& g_;
+  PixelMap<int16_t>& colour_;
+  PixelMap<uint8_t>& transparency_;
+  std::vector<uint8_t> reached_;
+  std::vector<std::array<int32_t, 2>> front_;
 };
 
 }  // namespace
@@ -91,7 +152,17 @@ void smoothEdges(Render& render) {
   Geometry& g = render.geometry;
   EdgeSmoother smoother(render);
   const size_t points = std::min(static_cast<size_t>(g.pointCount) + 1, g.boundaryRows.size());
-  for (size_t i = 1; i < points; ++i) smoother.smoothPoint(g.boundaryRows[i], g.boundaryColumns[i]);
+  if (g.density == 1) {
+    for (size_t i = 1; i < points; ++i)
+      smoother.smoothPoint(g.boundaryRows[i], g.boundaryColumns[i]);
+    return;
+  }
+  EdgeWidener widener(render);
+  for (size_t i = 1; i < points; ++i) {
+    if (smoother.smoothPoint(g.boundaryRows[i], g.boundaryColumns[i]))
+      widener.add(smoother.blended());
+  }
+  widener.widen();
 }
 
 }  // namespace velloro

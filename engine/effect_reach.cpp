@@ -33,7 +33,7 @@ double outerEffectReach(const ActionArguments& args) {
   if (!isOuterEffect(args.effectType) || args.effectAmount == 0) return -1;
   // Raised also reads the light of the pixels around those it paints.
   if (args.effectType == EffectType::Raised)
-    return backgroundLightReach(args) + kLightWindowReach * args.density;
+    return backgroundLightReach(args) + lightWindowReach(args.density);
   if (args.effectType == EffectType::Engraved)
     return searchedReach(withMargin(std::sqrt(kLargestReach2 * amountOf(args)) * args.density),
                          args.density);

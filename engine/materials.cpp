@@ -14,6 +14,16 @@ constexpr double kTenThirds = 3.3333333333333335;
 
 double fourthPower(double value) { return value * value * value * value; }
 
+// A wave of `frequency` radians per design pixel across the outline, seen
+// in a block of density x density pixels, averages to this share of its
+// swing: a pixel of density 1 shows the wave's value at its centre, so a
+// denser wave swings wider by the inverse for its blocks to show the same.
+double blockAverage(double frequency, int32_t density) {
+  double sum = 0;
+  for (int32_t i = 0; i < density; ++i) sum += std::cos(frequency * ((i + 0.5) / density - 0.5));
+  return sum / density;
+}
+
 double plain(const ShadingPoint& p) { return p.profile; }
 
 // Light level on a thin rim, blended into the profile over the second pixel.
@@ -93,7 +103,8 @@ double metalTail(const ShadingPoint& p, double w) {
 double steel(const ShadingPoint& p) {
   const double d = p.edgeDistance;
   const double band = 0.4 + 0.05 * (std::sin(3 * kPi * p.verticalFraction) + 1);
-  const double ripple = 1 - (std::sin(0.6 * kPi * d - 1.2 * kPi) + 1) / 2;
+  const double ripple =
+      1 - (std::sin(0.6 * kPi * d - 1.2 * kPi) / blockAverage(0.6 * kPi, p.density) + 1) / 2;
   const double y = 1 - (p.lightB + 1) / 2 + 0.02 * d;
   double z = y <= 0.9 ? y : 1.8 - y;
   if (z < 0.6) z = 1.2 - z;
@@ -108,7 +119,7 @@ double steel(const ShadingPoint& p) {
 double gold(const ShadingPoint& p) {
   const double d = p.edgeDistance;
   const double e = (1 - p.lightB) / 2;
-  double x = (std::sin(kPi * e - 0.8 * kPi * d) + 1) / 2;
+  double x = (std::sin(kPi * e - 0.8 * kPi * d) / blockAverage(0.8 * kPi, p.density) + 1) / 2;
   if (d < 2) x = (2 - d) / 4 + d * x / 2;
   const double k = (std::sin(2 * kPi * e - kPi / 2) + 1) / 2;
   return metalTail(p, (x + k * k) / 2);

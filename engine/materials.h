@@ -16,6 +16,7 @@ struct ShadingPoint {
   double depthTerm;         // 1 - rootDepth
   double edgeDistance;      // design pixels (pixels / density) from the nearest outline point
   double verticalFraction;  // 0 at the element's top row in memory, towards 1 at its last
+  int32_t density;          // pixels per design pixel
 };
 
 using MaterialShader = double (*)(const ShadingPoint&);

@@ -19,11 +19,14 @@ constexpr double kMaximumRaisedReach = 150;  // square pixels
 
 // Square of the smallest distance between the element and the mask border,
 // capped (the cap in square design pixels); 0 when the element touches the
-// border.
+// border. The distance counts whole design pixels: a design pixel at least
+// half covered by the element is the element's, so a denser margin rounds
+// to the nearest design pixel, halves down.
 double reachLimit(const Geometry& g) {
   const BoundingBox& box = g.box;
-  const int32_t margin =
+  const int32_t pixels =
       std::min({box.minColumn, g.width - box.maxColumn, box.minRow, g.height - box.maxRow});
+  const int32_t margin = (pixels + (g.density - 1) / 2) / g.density * g.density;
   const double m = (100 * static_cast<int64_t>(margin)) * 0.01;
   return std::min(m * m, kMaximumReach * g.density * g.density);
 }

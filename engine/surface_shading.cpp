@@ -24,7 +24,8 @@ class SurfaceShader {
         base_(render, texture),
         pattern_(render.args.surfacePattern),
         material_(materialShader(toInt(render.args.material))),
-        rowWide_(shadesRowWide(render.args) && base_.isUniform()) {
+        rowWide_(shadesRowWide(render.args) && base_.isUniform()),
+        centring_((g_.density - 1) / 2.0) {
     // Without a profile curve every lookup runs on zero knots.
     const SurfacePatternType pattern = render.args.surfacePattern;
     if (pattern >= SurfacePatternType::None && pattern <= SurfacePatternType::Ripples)
@@ -32,8 +33,7 @@ class SurfaceShader {
     const BoundingBox& box = g_.box;
     if (render.args.curveAxis == CurveAxis::LeftToRight) {
       for (int32_t c = box.minColumn; c < box.maxColumn; ++c) {
-        const double across =
-            static_cast<double>(c - box.minColumn) / (box.maxColumn - box.minColumn);
+        const double across = (c - box.minColumn - centring_) / (box.maxColumn - box.minColumn);
         columnProfiles_.push_back(clampUnit(profile_(across)));
       }
     }
@@ -71,8 +71,7 @@ class SurfaceShader {
   void shadeRows(int32_t firstRow, int32_t endRow) {
     const BoundingBox& box = g_.box;
     for (int32_t r = firstRow; r < endRow; ++r) {
-      const double verticalFraction =
-          static_cast<double>(r - box.minRow) / (box.maxRow - box.minRow);
+      const double verticalFraction = (r - box.minRow - centring_) / (box.maxRow - box.minRow);
       const double rowProfile = clampUnit(
           profile_(render_.args.curveAxis == CurveAxis::TopToBottom ? 1 - verticalFraction : 0.5));
       if (rowWide_) {
@@ -149,6 +148,7 @@ class SurfaceShader {
     p.depthTerm = 1 - p.rootDepth;
     p.edgeDistance = std::sqrt(squaredDistance) / (g_.scale * g_.density);
     p.verticalFraction = verticalFraction;
+    p.density = g_.density;
     // Without direction fields the material reads no light.
     p.lightA = g_.hasDirectionFields() ? g_.lightA[cell] : 0;
     p.lightB = g_.hasDirectionFields() ? g_.lightB[cell] : 0;
@@ -175,6 +175,10 @@ class SurfaceShader {
   CubicSpline profile_;
   std::vector<double> columnProfiles_;  // left to right: per column of the box
   bool rowWide_;                        // whether every inside pixel of a row takes the same colour
+  // A pixel of density 1 is shaded at its first row and column, which its
+  // denser block's rows and columns average to only once moved this many
+  // pixels back.
+  double centring_;
 };
 
 }  // namespace

@@ -2,10 +2,10 @@
 // 1 at N times the pixels: shrunk back by N with a box filter it differs
 // from the render at density 1 by at most 4 of 255 on average, for every
 // outside effect, the plain material, both deformations and a texture fill.
-// Steel, gold and the engraving keep a larger difference: their bands of
-// one or two pixels at the outline change faster than a pixel of density 1
-// can show, which takes the value at its centre where the denser picture
-// shrunk back gives the band's average.
+// Steel and gold keep a larger difference: their shading swings by up to
+// two thirds of its range per pixel of distance from the outline, so the
+// tenth of a pixel by which the outline of a mask drawn anew at each
+// density moves shows there more than anywhere.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -24,7 +24,8 @@ namespace {
 // mask, on a canvas with 40 pixels more on every side.
 constexpr int32_t kWidth = 440, kRows = 160, kMaskRoom = 24, kCanvasRoom = 40;
 constexpr double kLargestMeanDifference = 4;
-constexpr double kLargestOutlineBandDifference = 7;
+constexpr double kLargestSteelDifference = 4.5;
+constexpr double kLargestGoldDifference = 5.5;
 
 struct DensityCase {
   std::string name;
@@ -60,9 +61,7 @@ std::vector<DensityCase> densityCases() {
     s.effectValue1 = shadow ? 35 : 230;
     s.effectValue2 = shadow ? 65 : 40;
     s.effectValue3 = 30;
-    cases.push_back({std::string("effect ") + effects[effect], s, false,
-                     effect == toInt(EffectType::Engraved) ? kLargestOutlineBandDifference
-                                                           : kLargestMeanDifference});
+    cases.push_back({std::string("effect ") + effects[effect], s});
   }
   // The plain material by depth, steel and gold with profiles of their own.
   LayerSettings plain = placed();
@@ -72,11 +71,11 @@ std::vector<DensityCase> densityCases() {
   steel.material = 6;
   steel.knotX = {0, 40, 90, 150, 210, 255};
   steel.knotY = {60, 210, 90, 225, 120, 40};
-  cases.push_back({"material 6", steel, false, kLargestOutlineBandDifference});
+  cases.push_back({"material 6", steel, false, kLargestSteelDifference});
   LayerSettings gold = placed();
   gold.material = 7;
   gold.knotY = {80, 180, 240, 200, 140, 70};
-  cases.push_back({"material 7", gold, false, kLargestOutlineBandDifference});
+  cases.push_back({"material 7", gold, false, kLargestGoldDifference});
   LayerSettings arc = placed();
   arc.deformationType = toInt(DeformationType::Curve);
   arc.deformationAmount = 30;
@@ -89,22 +88,30 @@ std::vector<DensityCase> densityCases() {
   return cases;
 }
 
-Picture textMaskAt(int32_t density) {
-  Picture mask(kWidth * density, kRows * density);
-  mask.bytes = bench::textLikeMask(mask.width, mask.rows, kMaskRoom * density).bytes;
-  return mask;
+// The masks of every density are taken from one drawing 12 times as fine as
+// density 1 (12 is a multiple of every density), a pixel inside when most of
+// its block is, as a title's letters are drawn anew at each density.
+constexpr int32_t kFine = 12;
+
+const Picture& fineMask() {
+  static const Picture fine = [] {
+    Picture mask(kWidth * kFine, kRows * kFine);
+    mask.bytes = bench::textLikeMask(mask.width, mask.rows, kMaskRoom * kFine).bytes;
+    return mask;
+  }();
+  return fine;
 }
 
-// The mask of density 1 the dense one is a denser drawing of: a pixel is
-// inside when most of its block is.
-Picture designMaskOf(const Picture& dense, int32_t density) {
-  Picture mask(kWidth, kRows);
-  for (int32_t r = 0; r < kRows; ++r)
-    for (int32_t c = 0; c < kWidth; ++c) {
+Picture textMaskAt(int32_t density) {
+  const Picture& fine = fineMask();
+  const int32_t block = kFine / density;
+  Picture mask(kWidth * density, kRows * density);
+  for (int32_t r = 0; r < mask.rows; ++r)
+    for (int32_t c = 0; c < mask.width; ++c) {
       int32_t inside = 0;
-      for (int32_t i = 0; i < density * density; ++i)
-        inside += dense.isDark(r * density + i / density, c * density + i % density);
-      if (2 * inside > density * density) mask.setDark(r, c);
+      for (int32_t i = 0; i < block * block; ++i)
+        inside += fine.isDark(r * block + i / block, c * block + i % block);
+      if (2 * inside > block * block) mask.setDark(r, c);
     }
   return mask;
 }
@@ -176,7 +183,7 @@ Difference shrunkDifference(const Picture& small, const Picture& dense, int32_t 
 TEST(Density, ADenserRenderShrunkBackIsTheDesignOfDensityOne) {
   for (int32_t density : {2, 3, 4}) {
     const Picture dense = textMaskAt(density);
-    const Picture small = designMaskOf(dense, density);
+    const Picture small = textMaskAt(1);
     for (const DensityCase& c : densityCases()) {
       const Difference d =
           shrunkDifference(renderedAt(1, small, c), renderedAt(density, dense, c), density);
