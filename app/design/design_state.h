@@ -10,8 +10,7 @@
 #include <QStringList>
 #include <array>
 
-#include "design/curve_points.h"
-#include "design/gradient_fill.h"
+#include "design/design_model.h"
 #include "design/kind_settings.h"
 #include "design/material_table.h"
 #include "design/text_picture.h"
@@ -61,26 +60,16 @@ struct DesignState {
 
   SourceKind sourceKind = SourceKind::Text;
 
-  // Current settings of the source kind being worked on.
+  // Where the design of the source kind being worked on stands on the canvas.
   DesignFrame designFrame;
-  SurfacePatternType surfacePattern = SurfacePatternType::None;
-  Material material = Material::Profile;
-  CurveAxis curveAxis = CurveAxis::TopToBottom;
-  DeformationType deformationType = DeformationType::None;
-  int32_t deformationAmount = 0;
-  EffectType effectType = EffectType::Engraved;
-  FillKind fillKind = FillKind::Colour;
-  Rgb fillColour{0, 0, 200};
-  FillGradient gradient;
-  Rgb outlineColour{0, 0, 0};
-  Rgb glowColour{0, 255, 0};
+  // Every other setting of the source kind being worked on.
+  DesignModel model;
 
   KindSettingsTable kindSettings = defaultKindSettings();
   // The curve axis each kind keeps per material group (at group - 1).
   BySourceKind<std::array<CurveAxis, materialGroupCount>> curveAxisTable;
   BySourceKind<QString> textureNames;
 
-  CurvePoints curve;
   double ellipseRatio = 0.0;  // 0 until the ellipse ratio dialog first sets it
 
   // The pictures that stay hidden: the text rendered as the text mask, the

@@ -70,12 +70,14 @@ void centreToEdge(QPainter& painter, const Rgb& fill) {
 
 void drawFillPreview(DesignState& state, QImage& swatch) {
   // A material with its own colour does not change the colour the kind keeps.
-  if (!materialRow(state.material).ownLook)
-    state.kindSettings[state.sourceKind].fillColour = state.fillColour;
+  const Style& current = state.model.style();
+  const Rgb fill = fillRgb(current);
+  if (!materialRow(current.material).ownLook)
+    state.kindSettings[state.sourceKind].fillColour = fill;
   QPainter painter(&swatch);
-  switch (state.curveAxis) {
-    case CurveAxis::TopToBottom: topToBottom(painter, state.fillColour); break;
-    case CurveAxis::LeftToRight: leftToRight(painter, state.fillColour); break;
-    default: centreToEdge(painter, state.fillColour); break;
+  switch (current.curveAxis) {
+    case CurveAxis::TopToBottom: topToBottom(painter, fill); break;
+    case CurveAxis::LeftToRight: leftToRight(painter, fill); break;
+    default: centreToEdge(painter, fill); break;
   }
 }

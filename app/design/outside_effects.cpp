@@ -1,8 +1,6 @@
 #include "design/outside_effects.h"
 
-#include <algorithm>
 #include <cmath>
-#include <type_traits>
 
 namespace {
 
@@ -123,19 +121,6 @@ static_assert(rowsInTypeOrder());
 
 int32_t sliderValue(int32_t position) { return int16_t(position); }
 
-// One body for the readings to write and the readings to read.
-template <typename Readings>
-auto positionsOf(SliderGroup group, Readings& readings)
-    -> std::span<std::remove_reference_t<decltype((readings.engraved))>> {
-  switch (group) {
-    case SliderGroup::Shadow: return readings.shadow;
-    case SliderGroup::Engraved: return {&readings.engraved, 1};
-    case SliderGroup::Outline: return {&readings.outline, 1};
-    case SliderGroup::None: break;
-  }
-  return {};
-}
-
 const QString degrees = QStringLiteral(" °");
 
 // Integer parts round towards minus infinity, so a curve bent left shows
@@ -161,33 +146,15 @@ const OutsideEffect& outsideEffect(EffectType type) {
   return index >= 0 && index < outsideEffectCount ? effects[index] : effects[0];
 }
 
-std::span<int32_t> groupPositions(SliderGroup group, SliderReadings& readings) {
-  return positionsOf(group, readings);
-}
-
-std::span<const int32_t> groupPositions(SliderGroup group, const SliderReadings& readings) {
-  return positionsOf(group, readings);
-}
-
-SliderReadings startReadings() {
-  SliderReadings readings;
-  // From the last row up, so that the first effect showing a group sets it.
-  for (auto effect = effects.rbegin(); effect != effects.rend(); ++effect) {
-    const std::span<int32_t> positions = groupPositions(effect->sliders, readings);
-    std::copy_n(effect->startPositions.begin(), positions.size(), positions.begin());
-  }
-  return readings;
-}
-
-EffectArguments effectArguments(const OutsideEffect& effect, const SliderReadings& sliders,
+EffectArguments effectArguments(const OutsideEffect& effect,
+                                const std::array<int32_t, effectSliderCount>& values,
                                 const Rgb& colour) {
   switch (effect.sliders) {
     case SliderGroup::Shadow:
-      return {sliderValue(sliders.shadow[0]),
-              {sliderValue(sliders.shadow[1]), sliderValue(sliders.shadow[2]), 0}};
-    case SliderGroup::Engraved: return {sliderValue(sliders.engraved), {}};
+      return {sliderValue(values[0]), {sliderValue(values[1]), sliderValue(values[2]), 0}};
+    case SliderGroup::Engraved: return {sliderValue(values[0]), {}};
     case SliderGroup::Outline:
-      return {sliderValue(sliders.outline), {colour.red, colour.green, colour.blue}};
+      return {sliderValue(values[0]), {colour.red, colour.green, colour.blue}};
     case SliderGroup::None: break;
   }
   return {};

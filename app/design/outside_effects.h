@@ -60,23 +60,6 @@ inline constexpr int outsideEffectCount = 8;
 // The row of `type`; a type that is none of them reads as "No contour".
 const OutsideEffect& outsideEffect(EffectType type);
 
-// The positions of an effect's sliders as the window shows them.
-struct SliderReadings {
-  std::array<int32_t, effectSliderCount> shadow{};
-  int32_t engraved = 0;
-  int32_t outline = 0;
-};
-
-// The positions of `readings` that `group` shows, in the panel's order: the
-// one mapping between a style's effect values and the window's sliders,
-// read one way to save a style and written the other way to show it.
-std::span<int32_t> groupPositions(SliderGroup group, SliderReadings& readings);
-std::span<const int32_t> groupPositions(SliderGroup group, const SliderReadings& readings);
-
-// The positions the window's sliders start at: each group at the start
-// positions of the first effect that shows it.
-SliderReadings startReadings();
-
 // What the engine receives for the effect: the effect amount and the three
 // effect values. Shadows pass their three sliders, "Engraved" and "Raised"
 // their width alone, outlines and glow their width and colour. Slider
@@ -86,7 +69,9 @@ struct EffectArguments {
   std::array<int32_t, 3> values{};
 };
 
-EffectArguments effectArguments(const OutsideEffect& effect, const SliderReadings& sliders,
+// `values` are the effect's slider positions in the order of its panel.
+EffectArguments effectArguments(const OutsideEffect& effect,
+                                const std::array<int32_t, effectSliderCount>& values,
                                 const Rgb& colour);
 
 // "integer part of v / 2, times 2" followed by " %": strength and widths.

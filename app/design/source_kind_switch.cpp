@@ -15,27 +15,28 @@ CurveAxis& keptCurveAxis(DesignState& state, SourceKind kind, int group) {
 }
 
 void storeSourceKind(DesignState& state, SourceKind previousKind, const QString& curvesFolder) {
-  const int group = materialGroup(state.material);
-  keptCurveAxis(state, previousKind, group) = state.curveAxis;
+  const Style& current = state.model.style();
+  const int group = materialGroup(current.material);
+  keptCurveAxis(state, previousKind, group) = current.curveAxis;
   KindRow& row = state.kindSettings[previousKind];
   row.frameLeft = state.designFrame.left;
   row.frameTop = state.designFrame.top;
-  row.surfacePattern = state.surfacePattern;
-  row.fillKind = state.fillKind;
-  row.effectType = state.effectType;
-  row.deformationType = state.deformationType;
-  row.deformationAmount = state.deformationAmount;
-  row.material = state.material;
+  row.surfacePattern = current.surfacePattern;
+  row.fillKind = current.fillKind;
+  row.effectType = current.effectType;
+  row.deformationType = current.deformationType;
+  row.deformationAmount = current.deformationAmount;
+  row.material = current.material;
   // The folder may have been removed while the program ran.
   QDir().mkpath(curvesFolder);
-  writeCurveFile(curvesFolder + '/' + storedCurveName(previousKind, group), state.curve);
+  writeCurveFile(curvesFolder + '/' + storedCurveName(previousKind, group), curvePoints(current));
 }
 
 KindControls loadSourceKind(DesignState& state, SourceKind kind) {
   const KindRow& row = state.kindSettings[kind];
   state.designFrame.left = row.frameLeft;
   state.designFrame.top = row.frameTop;
-  state.surfacePattern = row.surfacePattern;
-  state.material = row.material;
+  setKind(state.model, Setting::SurfacePattern, row.surfacePattern);
+  setKind(state.model, Setting::Material, row.material);
   return {row.fillKind, row.effectType, row.deformationType, row.deformationAmount};
 }

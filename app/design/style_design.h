@@ -1,5 +1,5 @@
-// Between a style and the design state: the thin mapping that puts a style's
-// settings where a render reads them, and reads them back.
+// Between a style and the design: a style applied to the design's model,
+// in the window and on the command line alike, and the style read back.
 #pragma once
 
 #include "design/style.h"
@@ -7,11 +7,10 @@
 
 class QFont;
 struct DesignState;
-struct PanelReadings;
 
-// Sets the current settings of `state` and the slider readings of a render
-// to the style's; the texture picture itself is the caller's to load.
-void putStyle(const Style& style, DesignState& state, PanelReadings& readings);
+// Sets every setting of the model to the style's; the texture picture and
+// the font are the caller's to load.
+void applyStyle(const Style& style, DesignState& state);
 
 // Gives `font` the style's family, size and type styles.
 void putStyleFont(const StyleFont& style, QFont& font);
@@ -19,6 +18,6 @@ void putStyleFont(const StyleFont& style, QFont& font);
 // How the style sets the lines and letters of a title.
 TextArrangement styleArrangement(const StyleFont& style);
 
-// The style of the current settings, readings and font, with the text
-// picture's arrangement.
-Style styleOf(const DesignState& state, const PanelReadings& readings, const QFont& font);
+// The style of the model, with the current kind's texture, `font` and the
+// text picture's arrangement.
+Style styleOf(const DesignState& state, const QFont& font);

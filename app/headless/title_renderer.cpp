@@ -69,13 +69,13 @@ TitleRenderer::TitleRenderer(const TitleScene& scene, const EngineEntryPoints& e
   }
   applyScreenMetrics(state_, scene.dotsPerInch, scene.dotsPerInch);
   textPicture_.setDotsPerInch(1440.0 / state_.layoutUnitX);
-  putStyle(scene.style, state_, readings_);
+  applyStyle(scene.style, state_);
   putStyleFont(scene.style.font, textPicture_.font);
   textPicture_.arrangement = styleArrangement(scene.style.font);
   // The engine smooths the outline for the design's own font size and
   // draws every measure of its own at the density.
-  readings_.smoothingSize = textPicture_.roundedFontSize();
-  readings_.density = scale_;
+  measures_.smoothingSize = textPicture_.roundedFontSize();
+  measures_.density = scale_;
   textPicture_.font.setPointSizeF(scene.style.font.pointSize * scale_);
   textPicture_.arrangement.letterSpacing *= scale_;
   // The engine lays the texture's pixels at the density.
@@ -112,7 +112,7 @@ void TitleRenderer::printMask(const QString& text) {
 
 TitleRenderer::Probe TitleRenderer::probe() {
   const QSize mask = mask_.size();
-  int room = staysInMask(state_.deformationType, state_.effectType)
+  int room = staysInMask(state_.model.style().deformationType, state_.model.style().effectType)
                  ? uprightProbeRoom
                  : std::max(leastProbeRoom, std::max(mask.width(), mask.height()) / 4);
   for (;;) {
@@ -121,7 +121,7 @@ TitleRenderer::Probe TitleRenderer::probe() {
     captureCanvasBuffers(state_, plainPictureBuffer(size, fitColour_));
     state_.designFrame.left = at.x();
     state_.designFrame.top = at.y();
-    renderIntoBuffers(state_, mask_, readings_, engine_, busy_);
+    renderIntoBuffers(state_, mask_, measures_, engine_, busy_);
     Probe probe{size, at, probeExtent(size)};
     if (probe.extent.isNull()) probe.extent = QRect(at, mask);
     const bool atLargest = at.x() < room || at.y() < room;
@@ -231,7 +231,7 @@ RenderedTitle TitleRenderer::render(const QString& text) {
   captureCanvasBuffers(state_, fixedCanvasBuffer_);
   state_.designFrame.left = placed_.x();
   state_.designFrame.top = placed_.y();
-  const QImage drawn = renderDesign(state_, mask_, readings_, engine_, busy_);
+  const QImage drawn = renderDesign(state_, mask_, measures_, engine_, busy_);
   // Only a design that shows on the canvas's border, or whose frame leaves
   // the canvas, can run past it: only then is it drawn whole to measure.
   const bool framed = fixedCanvas_.rect().contains(QRect(placed_, mask_.size()));

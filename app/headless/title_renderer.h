@@ -107,7 +107,7 @@ class TitleRenderer {
   DesignState state_;
   TextPicture textPicture_;
   QImage mask_;  // the printed title, the engine's mask
-  PanelReadings readings_;
+  RenderMeasures measures_;
   // Above scale 1: the same title at scale 1, which sets the picture's frame.
   std::unique_ptr<TitleRenderer> designScale_;
   const EngineEntryPoints& engine_;

@@ -139,7 +139,7 @@ QRect CanvasArea::drawnDesignExtent() const {
 bool CanvasArea::designMayRunPast() const {
   const QRect frame = designFrameRectangle({});
   if (frame.isValid() && !view()->picture().rect().contains(frame)) return true;
-  if (document_.deformationType != DeformationType::None) return true;
+  if (document_.model.style().deformationType != DeformationType::None) return true;
   return showsOnCanvasBorder(view()->picture(), document_);
 }
 

@@ -1,4 +1,4 @@
-// What the tab panels hand to the render, the outside effect list, the
+// What the tab panels show of the model, the outside effect list, the
 // swatches, and the panels' part of switching the source kind.
 #include <QListWidget>
 #include <QRadioButton>
@@ -6,7 +6,6 @@
 
 #include "design/curve_drawing.h"
 #include "design/design_state.h"
-#include "design/effect_colour.h"
 #include "design/fill_preview.h"
 #include "design/outside_effects.h"
 #include "design/source_kind_switch.h"
@@ -20,86 +19,120 @@
 
 namespace {
 
-EffectSliders slidersOf(DesignState& state, const TabPanels& panels, EffectType type) {
-  const OutsideEffect& effect = outsideEffect(type);
-  EffectSliders sliders;
-  const std::vector<TrackSlider*> shown = panels.effectSliders(effect.sliders);
-  for (size_t i = 0; i < shown.size(); ++i) sliders.positions[i] = shown[i]->Value();
-  if (const Rgb* colour = effectColour(state, effect)) sliders.colour = *colour;
-  return sliders;
-}
-
-void setSliders(DesignState& state, TabPanels& panels, EffectType type,
-                const EffectSliders& sliders) {
-  const OutsideEffect& effect = outsideEffect(type);
-  if (Rgb* colour = effectColour(state, effect)) *colour = sliders.colour;
-  const std::vector<TrackSlider*> shown = panels.effectSliders(effect.sliders);
-  for (size_t i = 0; i < shown.size(); ++i) shown[i]->setValue(sliders.positions[i]);
+void check(QRadioButton* button) {
+  if (!button->isChecked()) button->setChecked(true);
 }
 
 }  // namespace
 
-PanelReadings DesignPanels::readings() const {
-  PanelReadings readings;
-  for (int k = 1; k <= 3; ++k) readings.sliders.shadow[k - 1] = panels_.shadowSlider(k)->Value();
-  readings.sliders.engraved = panels_.engravedSlider()->Value();
-  readings.sliders.outline = panels_.outlineSlider()->Value();
-  readings.deformSlider = panels_.deformSlider()->Value();
-  readings.textureOption = panels_.fillSourceButtons()[1]->isChecked();
-  readings.gradientOption = panels_.fillSourceButtons()[2]->isChecked();
-  readings.smoothingSize = design_.textPicture.roundedFontSize();
-  return readings;
+// A control set to what it shows already is left alone, so that no
+// control's own signal runs for a setting that did not change there.
+void DesignPanels::showSetting(Setting setting) {
+  const Style& style = design_.model.style();
+  switch (setting) {
+    case Setting::FillKind: check(panels_.fillSourceButtons()[size_t(style.fillKind)]); break;
+    case Setting::GradientStops:
+    case Setting::GradientAngle: panels_.showGradientPreview(fillGradient(style)); break;
+    case Setting::SurfacePattern: panels_.raisePattern(style.surfacePattern); break;
+    case Setting::CurveAxis: panels_.selectCurveAxis(style.curveAxis); break;
+    case Setting::CurvePositions:
+    case Setting::CurveValues: drawCurveBox(); break;
+    case Setting::Material: panels_.raiseMaterial(style.material); break;
+    case Setting::Effect: {
+      const int row = velloro::toInt(style.effectType);
+      if (panels_.effectList()->currentRow() != row) panels_.effectList()->setCurrentRow(row);
+      if (style.effectType == EffectType::NoContour) break;
+      // The values the effect brought may be those its sliders showed for another.
+      showEffectValues();
+      showEffectControls(style.effectType);
+      break;
+    }
+    case Setting::EffectValues: showEffectValues(); break;
+    case Setting::EffectColour:
+      if (outsideEffect(style.effectType).colour != EffectColour::None)
+        panels_.paintOutlineButton(
+            QColor(style.effectColour.red, style.effectColour.green, style.effectColour.blue));
+      break;
+    case Setting::Deformation:
+      check(panels_.deformationButtons()[size_t(velloro::toInt(style.deformationType))]);
+      updateDeformationLabel();
+      break;
+    case Setting::DeformationAmount:
+      if (panels_.deformSlider()->Value() != style.deformationAmount)
+        panels_.deformSlider()->setValue(style.deformationAmount);
+      break;
+    default: break;
+  }
+}
+
+void DesignPanels::showEffectValues() {
+  const Style& style = design_.model.style();
+  const std::vector<TrackSlider*> shown =
+      panels_.effectSliders(outsideEffect(style.effectType).sliders);
+  for (size_t i = 0; i < shown.size(); ++i)
+    if (shown[i]->Value() != style.effectValues[i]) shown[i]->setValue(style.effectValues[i]);
+}
+
+// A slider writes the model only while its group is the effect's: the
+// other groups' sliders stand hidden.
+void DesignPanels::effectSliderMoved(SliderGroup group, size_t index, int value) {
+  const Style& style = design_.model.style();
+  if (outsideEffect(style.effectType).sliders != group) return;
+  std::array<int32_t, styleEffectValues> values = style.effectValues;
+  values[index] = value;
+  design_.model.set(Setting::EffectValues, values);
+}
+
+void DesignPanels::keepEffectSliders(SourceKind kind) {
+  const Style& style = design_.model.style();
+  if (style.effectType == EffectType::NoContour) return;
+  storeEffectSliders(design_.kindSettings[kind], style.effectType,
+                     {style.effectValues, effectRgb(style)});
 }
 
 // Leaving an effect keeps its sliders in the source kind's row; the effect
 // chosen brings back its own.
+void DesignPanels::chooseEffect(EffectType chosen) {
+  DesignModel& model = design_.model;
+  keepEffectSliders(design_.sourceKind);
+  setKind(model, Setting::Effect, chosen);
+  if (chosen == EffectType::NoContour) return;
+  const EffectSliders kept = loadEffectSliders(design_.kindSettings[design_.sourceKind], chosen);
+  model.set(Setting::EffectValues, kept.positions);
+  if (outsideEffect(chosen).colour != EffectColour::None)
+    model.set(Setting::EffectColour, styleColour(kept.colour));
+}
+
 void DesignPanels::effectListClicked() {
-  runTrapped(platform_, siteTag::frmMain_List3_Click, [this] {
-    DesignState& state = design_;
-    const EffectType previous = state.effectType;
-    const EffectType chosen{std::max(0, panels_.effectList()->currentRow())};
-    state.effectType = chosen;
-    KindRow& row = state.kindSettings[state.sourceKind];
-    if (previous != EffectType::NoContour)
-      storeEffectSliders(row, previous, slidersOf(state, panels_, previous));
-    if (chosen == EffectType::NoContour) return;
-    setSliders(state, panels_, chosen, loadEffectSliders(row, chosen));
-    showEffectControls(chosen);
-  });
+  runTrapped(platform_, siteTag::frmMain_List3_Click,
+             [this] { chooseEffect(EffectType{std::max(0, panels_.effectList()->currentRow())}); });
 }
 
 void DesignPanels::switchSourceKind(SourceKind previousKind) {
   DesignState& state = design_;
+  DesignModel& model = state.model;
   const SourceKind kind = state.sourceKind;
-  const auto& fillKinds = panels_.fillSourceButtons();
-  state.fillKind =
-      FillKind(std::ranges::find_if(fillKinds, &QRadioButton::isChecked) - fillKinds.begin());
-  state.deformationAmount = panels_.deformSlider()->Value();
   try {
     storeSourceKind(state, previousKind, curvesFolder());
   } catch (const Failure&) {
     // Keeping the curve is best effort, as every curve save is: the
     // settings are stored by then and the switch goes on.
   }
+  keepEffectSliders(previousKind);
   const KindControls controls = loadSourceKind(state, kind);
-  panels_.fillSourceButtons()[size_t(controls.fillKind)]->setChecked(true);
-
-  state.sourceKind = previousKind;
-  panels_.effectList()->setCurrentRow(velloro::toInt(EffectType::NoContour));
-  effectListClicked();
-  state.sourceKind = kind;
-  state.effectType = EffectType::NoContour;
-  panels_.effectList()->setCurrentRow(velloro::toInt(controls.effectType));
-  effectListClicked();
-
-  panels_.deformationButtons()[std::clamp(velloro::toInt(controls.deformationType), 0, 2)]
-      ->setChecked(true);
-  panels_.deformSlider()->setValue(controls.deformationAmount);
-  deformationClicked();
+  setKind(model, Setting::FillKind, controls.fillKind);
+  // The kind's own effect comes back with its own sliders, even when the
+  // kind left had the same effect.
+  setKind(model, Setting::Effect, EffectType::NoContour);
+  chooseEffect(controls.effectType);
+  setKind(model, Setting::Deformation, std::clamp(velloro::toInt(controls.deformationType), 0, 2));
+  model.set(Setting::DeformationAmount, controls.deformationAmount);
+  updateDeformationLabel();
   // The material brings back the kind's own fill colour, its curve and its
   // curve axis; its fill preview keeps the colour in the kind's row.
-  selectMaterial(state.material, restoreMaterialY);
-  surfacePatternPressed(state.surfacePattern);
+  runTrapped(platform_, siteTag::frmMain_Picture3_MouseDown,
+             [&] { showMaterial(model.style().material); });
+  panels_.raisePattern(model.style().surfacePattern);
   if (controls.fillKind == FillKind::Texture && kind != previousKind &&
       !state.textureNames[kind].isEmpty())
     showTexture(state.textureNames[kind]);
@@ -113,7 +146,8 @@ void DesignPanels::drawFillPreview() {
 
 void DesignPanels::drawCurveBox() {
   QImage box = panels_.curveView()->picture();
-  drawCurveFrame(box, design_.curve, panels_.palette().color(QPalette::Window));
-  plotCurve(box, design_.curve);
+  const CurvePoints curve = curvePoints(design_.model.style());
+  drawCurveFrame(box, curve, panels_.palette().color(QPalette::Window));
+  plotCurve(box, curve);
   panels_.curveView()->setPicture(box);
 }

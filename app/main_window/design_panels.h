@@ -2,7 +2,9 @@
 // colour, texture, gradient, curve axis, surface pattern), Edge (material),
 // Outside (effect and its sliders, outline and glow colours), Deformation,
 // and the profile curve box with its popup menu. Each trap failures and
-// report them under their own site tags.
+// report them under their own site tags. The controls write the design's
+// model and show what it holds: every change of a setting, whoever makes
+// it, reaches the controls through `showSetting`.
 #pragma once
 
 #include <QObject>
@@ -12,6 +14,7 @@
 
 #include "design/kind_settings.h"
 #include "design/material_table.h"
+#include "design/setting_declarations.h"
 #include "main_window/curve_editor.h"
 #include "rendering/render_pipeline.h"
 
@@ -23,10 +26,6 @@ class QWidget;
 class TabPanels;
 struct DesignState;
 struct Style;
-
-// The pointer y of a material press by which the source kind switch
-// restores a material without keeping the curve of the one before.
-inline constexpr int restoreMaterialY = 666;
 
 // What the panels need of the window that holds them.
 class DesignPanelsWindow {
@@ -50,13 +49,12 @@ class DesignPanels : public QObject {
   // entries are looked up by name.
   void attach(const std::function<QAction*(const QString&)>& menuEntry, QMenu& curveMenu);
 
-  // What the panels hand to the render.
-  PanelReadings readings() const;
   // Stores the settings of `previousKind` and shows those of the design's
   // source kind.
   void switchSourceKind(SourceKind previousKind);
-  // Sets the panels as the user's clicks would for `style`; `texturePath`
-  // is the texture file of a textured fill.
+  // Applies `style` to the model, keeping first what the user's clicks
+  // keep on leaving a material and an effect; `texturePath` is the texture
+  // file of a textured fill.
   void applyStyle(const Style& style, const QString& texturePath);
   void drawFillPreview();
   void drawCurveBox();
@@ -73,7 +71,7 @@ class DesignPanels : public QObject {
   void curveAxisClicked(CurveAxis axis);
   void surfacePatternPressed(SurfacePatternType pattern);
   void surfacePatternClicked(SurfacePatternType pattern);
-  void selectMaterial(Material material, int pointerY);
+  void selectMaterial(Material material);
   void effectListClicked();
   void shadowSliderChanged(int k);
   void shadowSliderReleased(int k);
@@ -109,7 +107,14 @@ class DesignPanels : public QObject {
   void pickOutlineColour(Qt::MouseButtons buttons, QPoint at);
   void takeOutlineColour(const QColor& colour);
   void updateDeformationLabel();
-  void applyStyleEffect(const Style& style);
+  void showSetting(Setting setting);
+  void showEffectValues();
+  void connectModelWrites();
+  void effectSliderMoved(SliderGroup group, size_t index, int value);
+  // Brings back the kind's fill colour, curve axis and curve for `material`.
+  void showMaterial(Material material);
+  void keepEffectSliders(SourceKind kind);
+  void chooseEffect(EffectType chosen);
 
   TabPanels& panels_;
   DesignPanelsWindow& window_;

@@ -17,14 +17,14 @@ void DesignPanels::curveBoxPressed(Qt::MouseButton button, QPoint at) {
       curveMenu_->popup(panels_.curveView()->mapToGlobal(at));
       return;
     }
-    selectedCurvePoint_ = hitCurvePoint(design_.curve, at);
+    selectedCurvePoint_ = hitCurvePoint(curvePoints(design_.model.style()), at);
   });
 }
 
 void DesignPanels::curveBoxMoved(Qt::MouseButtons buttons, QPoint at) {
   ignoreFailures([&] {
     window_.showStatus(curveReadout(at));
-    if (hitCurvePoint(design_.curve, at) != noCurvePoint)
+    if (hitCurvePoint(curvePoints(design_.model.style()), at) != noCurvePoint)
       panels_.curveView()->setCursor(Qt::SizeAllCursor);
     else if (buttons == Qt::NoButton)
       panels_.curveView()->setCursor(Qt::ArrowCursor);
@@ -37,24 +37,28 @@ void DesignPanels::curveBoxReleased(Qt::MouseButton button, QPoint at) {
   ignoreFailures([&] {
     if (button == Qt::RightButton) return;
     if (selectedCurvePoint_ < 1 || selectedCurvePoint_ > curvePointCount) return;
-    releaseCurvePoint(design_.curve, selectedCurvePoint_, at);
-    drawCurveBox();
+    CurvePoints curve = curvePoints(design_.model.style());
+    releaseCurvePoint(curve, selectedCurvePoint_, at);
+    setCurve(design_.model, curve);
   });
 }
 
 void DesignPanels::resetCurve() {
   ignoreFailures([this] {
-    if (loadCurve(design_.curve, QStringLiteral("default.txt"), curvesFolder(), platform_))
-      drawCurveBox();
+    CurvePoints curve = curvePoints(design_.model.style());
+    if (loadCurve(curve, QStringLiteral("default.txt"), curvesFolder(), platform_))
+      setCurve(design_.model, curve);
   });
 }
 
 void DesignPanels::saveCurveAs() {
-  ignoreFailures([this] { saveCurve(design_.curve, {}, curvesFolder(), platform_); });
+  ignoreFailures(
+      [this] { saveCurve(curvePoints(design_.model.style()), {}, curvesFolder(), platform_); });
 }
 
 void DesignPanels::loadCurveFile() {
   ignoreFailures([this] {
-    if (loadCurve(design_.curve, {}, curvesFolder(), platform_)) drawCurveBox();
+    CurvePoints curve = curvePoints(design_.model.style());
+    if (loadCurve(curve, {}, curvesFolder(), platform_)) setCurve(design_.model, curve);
   });
 }

@@ -18,31 +18,36 @@
 
 QString DesignPanels::curvesFolder() const { return programFolder_ + QStringLiteral("/curves"); }
 
-void DesignPanels::selectMaterial(Material material, int pointerY) {
+void DesignPanels::selectMaterial(Material material) {
   runTrapped(platform_, siteTag::frmMain_Picture3_MouseDown, [&] {
-    DesignState& state = design_;
-    state.fillColour = state.kindSettings[state.sourceKind].fillColour;
-    if (pointerY != restoreMaterialY) {
-      keepMaterialCurve();
-      state.material = material;
-    }
-    state.curveAxis = keptCurveAxis(state, state.sourceKind, materialGroup(material));
-    panels_.selectCurveAxis(state.curveAxis);
-    loadMaterialCurve(material);
-    drawFillPreview();
-    panels_.raiseMaterial(material);
+    keepMaterialCurve();
+    setKind(design_.model, Setting::Material, material);
+    showMaterial(material);
   });
+}
+
+void DesignPanels::showMaterial(Material material) {
+  DesignState& state = design_;
+  state.model.set(Setting::FillColour,
+                  styleColour(state.kindSettings[state.sourceKind].fillColour));
+  setKind(state.model, Setting::CurveAxis,
+          keptCurveAxis(state, state.sourceKind, materialGroup(material)));
+  loadMaterialCurve(material);
+  drawFillPreview();
+  panels_.raiseMaterial(material);
 }
 
 // Keeping the curve is best effort, as every stored curve is: a curve that
 // cannot be written leaves the kind with the preset curve next time.
 void DesignPanels::keepMaterialCurve() {
   DesignState& state = design_;
-  const int group = materialGroup(state.material);
-  keptCurveAxis(state, state.sourceKind, group) = state.curveAxis;
+  const Style& current = state.model.style();
+  const int group = materialGroup(current.material);
+  keptCurveAxis(state, state.sourceKind, group) = current.curveAxis;
   try {
     QDir().mkpath(curvesFolder());
-    writeCurveFile(curvesFolder() + '/' + storedCurveName(state.sourceKind, group), state.curve);
+    writeCurveFile(curvesFolder() + '/' + storedCurveName(state.sourceKind, group),
+                   curvePoints(current));
   } catch (const Failure&) {
   }
 }
@@ -51,14 +56,14 @@ void DesignPanels::loadMaterialCurve(Material material) {
   DesignState& state = design_;
   QString name = QStringLiteral("default.txt");
   if (const std::optional<MaterialLook>& look = materialRow(material).ownLook) {
-    state.curveAxis = look->axis;
-    panels_.selectCurveAxis(state.curveAxis);
-    state.fillColour = look->fillColour;
+    setKind(state.model, Setting::CurveAxis, look->axis);
+    state.model.set(Setting::FillColour, styleColour(look->fillColour));
     name = look->curveFile;
   } else if (const QString stored = storedCurveName(state.sourceKind, 1);
              QFileInfo::exists(curvesFolder() + '/' + stored)) {
     name = stored;
   }
-  loadCurve(state.curve, name, curvesFolder(), platform_);
+  CurvePoints curve = curvePoints(state.model.style());
+  if (loadCurve(curve, name, curvesFolder(), platform_)) setCurve(state.model, curve);
   drawCurveBox();
 }

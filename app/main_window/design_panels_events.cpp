@@ -24,11 +24,14 @@ DesignPanels::DesignPanels(TabPanels& panels, DesignPanelsWindow& window, Design
       window_(window),
       design_(design),
       platform_(platform),
-      programFolder_(std::move(programFolder)) {}
+      programFolder_(std::move(programFolder)) {
+  design_.model.listen([this](Setting setting) { showSetting(setting); });
+}
 
 void DesignPanels::attach(const std::function<QAction*(const QString&)>& menuEntry,
                           QMenu& curveMenu) {
   curveMenu_ = &curveMenu;
+  connectModelWrites();
   connectInside();
   connectOutside();
   connectCurveBox(menuEntry);
@@ -59,9 +62,29 @@ void DesignPanels::connectInside() {
   }
   for (int i = 0; i < materialCount; ++i)
     connect(panels_.materialPictures()[i], &PictureBox::mousePressed, this,
-            [this, i](Qt::MouseButton, Qt::MouseButtons, QPoint at) {
-              selectMaterial(Material(i), at.y());
-            });
+            [this, i] { selectMaterial(Material(i)); });
+}
+
+// The controls whose own state a render once read write the model as they
+// change, before any other handler of theirs runs.
+void DesignPanels::connectModelWrites() {
+  DesignModel& model = design_.model;
+  for (size_t i = 0; i < panels_.fillSourceButtons().size(); ++i)
+    connect(panels_.fillSourceButtons()[i], &QRadioButton::toggled, this, [&model, i](bool on) {
+      if (on) model.set(Setting::FillKind, int32_t(i));
+    });
+  for (size_t i = 0; i < panels_.deformationButtons().size(); ++i)
+    connect(panels_.deformationButtons()[i], &QRadioButton::toggled, this, [&model, i](bool on) {
+      if (on) model.set(Setting::Deformation, int32_t(i));
+    });
+  connect(panels_.deformSlider(), &TrackSlider::valueChanged, this,
+          [&model](int value) { model.set(Setting::DeformationAmount, int32_t(value)); });
+  for (SliderGroup group : {SliderGroup::Shadow, SliderGroup::Engraved, SliderGroup::Outline}) {
+    const std::vector<TrackSlider*> sliders = panels_.effectSliders(group);
+    for (size_t i = 0; i < sliders.size(); ++i)
+      connect(sliders[i], &TrackSlider::valueChanged, this,
+              [this, group, i](int value) { effectSliderMoved(group, i, value); });
+  }
 }
 
 // Leaving an effect keeps its sliders in the source kind's row; arrow keys,
@@ -70,7 +93,7 @@ void DesignPanels::connectInside() {
 void DesignPanels::connectOutside() {
   connect(panels_.effectList(), &QListWidget::itemClicked, this, &DesignPanels::effectListClicked);
   connect(panels_.effectList(), &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row != velloro::toInt(design_.effectType)) effectListClicked();
+    if (row != velloro::toInt(design_.model.style().effectType)) effectListClicked();
   });
   for (int k = 1; k <= 3; ++k) {
     connect(panels_.shadowSlider(k), &TrackSlider::valueChanged, this,

@@ -31,7 +31,7 @@ QString textureToStartFrom(const DesignState& state) {
 }  // namespace
 
 void DesignPanels::setFillColour(const QColor& colour) {
-  design_.fillColour = {colour.red(), colour.green(), colour.blue()};
+  design_.model.set(Setting::FillColour, styleColour(colour));
   drawFillPreview();
 }
 
@@ -55,7 +55,7 @@ void DesignPanels::insideCommandClicked(int index) {
       loadTextureCommand();
       return;
     }
-    const Rgb& fill = design_.fillColour;
+    const Rgb fill = fillRgb(design_.model.style());
     if (auto chosen =
             platform_.chooseColour(QColor(fill.red, fill.green, fill.blue), &window_.ownerWidget()))
       setFillColour(*chosen);
@@ -96,19 +96,18 @@ void DesignPanels::showTexture(const QString& path) {
 // An edited gradient is the fill from then on.
 void DesignPanels::editGradient() {
   runTrapped(platform_, siteTag::frmMain_CmdInside_Click, [this] {
-    GradientEditor editor(design_.gradient, &window_.ownerWidget());
+    GradientEditor editor(fillGradient(design_.model.style()), &window_.ownerWidget());
     platform_.showModal(editor);
     if (editor.result() != QDialog::Accepted) return;
-    design_.gradient = editor.gradient();
-    panels_.showGradientPreview(design_.gradient);
-    panels_.fillSourceButtons()[2]->setChecked(true);
+    setGradient(design_.model, editor.gradient());
+    setKind(design_.model, Setting::FillKind, FillKind::Gradient);
     emit settingChanged();
   });
 }
 
 void DesignPanels::curveAxisClicked(CurveAxis axis) {
   ignoreFailures([&] {
-    design_.curveAxis = axis;
+    setKind(design_.model, Setting::CurveAxis, axis);
     drawFillPreview();
   });
 }
@@ -118,5 +117,5 @@ void DesignPanels::surfacePatternPressed(SurfacePatternType pattern) {
 }
 
 void DesignPanels::surfacePatternClicked(SurfacePatternType pattern) {
-  ignoreFailures([&] { design_.surfacePattern = pattern; });
+  ignoreFailures([&] { setKind(design_.model, Setting::SurfacePattern, pattern); });
 }

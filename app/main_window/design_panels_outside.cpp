@@ -5,7 +5,6 @@
 #include <QPushButton>
 
 #include "design/design_state.h"
-#include "design/effect_colour.h"
 #include "design/outside_effects.h"
 #include "files/site_tags.h"
 #include "main_window/design_panels.h"
@@ -23,14 +22,13 @@ QColor shown(const Rgb& colour) { return QColor(colour.red, colour.green, colour
 // The sliders are set by then; the frame, the labels and the colour button
 // follow the effect.
 void DesignPanels::showEffectControls(EffectType effect) {
-  const DesignState& state = design_;
   const OutsideEffect& described = outsideEffect(effect);
   if (described.sliders == SliderGroup::Shadow) {
     updateShadowLabels(2);
     updateShadowLabels(3);
   } else if (described.sliders == SliderGroup::Outline) {
-    if (const Rgb* colour = effectColour(state, described))
-      panels_.paintOutlineButton(shown(*colour));
+    if (described.colour != EffectColour::None)
+      panels_.paintOutlineButton(shown(effectRgb(design_.model.style())));
     panels_.outlineCaption()->setText(QString::fromUtf8(described.widthCaption));
   }
   panels_.showEffectFrame(effect);
@@ -38,8 +36,8 @@ void DesignPanels::showEffectControls(EffectType effect) {
 
 void DesignPanels::updateShadowLabels(int k) {
   runTrapped(platform_, siteTag::frmMain_UpdateShadowPanel, [&] {
-    const auto labels =
-        shadowLabels(k, panels_.shadowSlider(k)->Value(), outsideEffect(design_.effectType));
+    const auto labels = shadowLabels(k, panels_.shadowSlider(k)->Value(),
+                                     outsideEffect(design_.model.style().effectType));
     if (!labels) return;
     panels_.shadowValueLabel(k)->setText(labels->value);
     if (labels->first) panels_.shadowCaptions()[1]->setText(*labels->first);
@@ -47,7 +45,9 @@ void DesignPanels::updateShadowLabels(int k) {
   });
 }
 
-bool DesignPanels::noContour() const { return design_.effectType == EffectType::NoContour; }
+bool DesignPanels::noContour() const {
+  return design_.model.style().effectType == EffectType::NoContour;
+}
 
 void DesignPanels::warnNoContour() {
   platform_.showMessage({QStringLiteral(" \"No contour\" selected !"), MessageIcon::Exclamation});
@@ -95,9 +95,9 @@ void DesignPanels::engravedSliderReleased() {
 // outline or glow colour only while such an effect is selected.
 void DesignPanels::takeOutlineColour(const QColor& colour) {
   panels_.paintOutlineButton(colour);
-  DesignState& state = design_;
-  const Rgb picked{colour.red(), colour.green(), colour.blue()};
-  if (Rgb* target = effectColour(state, outsideEffect(state.effectType))) *target = picked;
+  DesignModel& model = design_.model;
+  if (outsideEffect(model.style().effectType).colour != EffectColour::None)
+    model.set(Setting::EffectColour, styleColour(colour));
 }
 
 void DesignPanels::pickOutlineColour(Qt::MouseButtons buttons, QPoint at) {
@@ -123,8 +123,8 @@ void DesignPanels::outlineButtonClicked() {
 }
 
 void DesignPanels::updateDeformationLabel() {
-  const auto text =
-      deformationLabel(panels_.selectedDeformation(), panels_.deformSlider()->Value());
+  const Style& style = design_.model.style();
+  const auto text = deformationLabel(style.deformationType, style.deformationAmount);
   // Without a deformation the slider means nothing: its label shows no angle
   // rather than the last one set.
   panels_.deformValueLabel()->setText(text.value_or(QStringLiteral("0 °")));

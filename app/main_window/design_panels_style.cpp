@@ -1,55 +1,23 @@
-// A style set on the panels through the same handlers the user's clicks
-// run, so that the kind settings and the source switch keep what it set.
-#include <QListWidget>
-#include <QRadioButton>
-
+// A style applied in the window: what the user's clicks keep on leaving a
+// material and an effect is kept first, then the style is applied to the
+// model as on the command line, and the controls follow the model.
 #include "design/design_state.h"
-#include "design/outside_effects.h"
 #include "design/style.h"
+#include "design/style_design.h"
 #include "main_window/design_panels.h"
 #include "main_window/tab_panels.h"
 
-namespace {
-
-QColor colourOf(const StyleColour& colour) { return {colour.red, colour.green, colour.blue}; }
-
-}  // namespace
-
 void DesignPanels::applyStyle(const Style& style, const QString& texturePath) {
   DesignState& state = design_;
-  selectMaterial(style.material, 0);
-  setFillColour(colourOf(style.fillColour));
-  panels_.fillSourceButtons()[size_t(style.fillKind)]->setChecked(true);
-  state.gradient.stops.clear();
-  for (const StyleColour& stop : style.gradientStops)
-    state.gradient.stops.push_back(colourOf(stop));
-  state.gradient.angle = style.gradientAngle;
-  panels_.showGradientPreview(state.gradient);
+  keepMaterialCurve();
+  keepEffectSliders(state.sourceKind);
+  ::applyStyle(style, state);
   if (style.fillKind == FillKind::Texture) {
     showTexture(texturePath);
     state.textureNames[state.sourceKind] = texturePath;
   }
-  panels_.selectCurveAxis(style.curveAxis);
-  curveAxisClicked(style.curveAxis);
-  surfacePatternPressed(style.surfacePattern);
-  surfacePatternClicked(style.surfacePattern);
-  for (int i = 0; i < styleCurvePoints; ++i) {
-    state.curve.x[i + 1] = style.curvePositions[i];
-    state.curve.y[i + 1] = style.curveValues[i];
-  }
-  drawCurveBox();
-  applyStyleEffect(style);
-  panels_.deformationButtons()[size_t(velloro::toInt(style.deformationType))]->setChecked(true);
-  panels_.deformSlider()->setValue(style.deformationAmount);
-  deformationClicked();
-}
-
-void DesignPanels::applyStyleEffect(const Style& style) {
-  panels_.effectList()->setCurrentRow(velloro::toInt(style.effectType));
-  effectListClicked();
-  const OutsideEffect& effect = outsideEffect(style.effectType);
-  const std::vector<TrackSlider*> sliders = panels_.effectSliders(effect.sliders);
-  for (size_t i = 0; i < sliders.size(); ++i) sliders[i]->setValue(style.effectValues[i]);
-  // Outlines and glow show their colour in the outline frame.
-  if (effect.colour != EffectColour::None) takeOutlineColour(colourOf(style.effectColour));
+  // A pattern or material pressed but not chosen shows raised until then.
+  panels_.raisePattern(style.surfacePattern);
+  panels_.raiseMaterial(style.material);
+  drawFillPreview();
 }

@@ -71,7 +71,7 @@ MainWindow::MainWindow(const QString& programFolder, DesignState document, QWidg
       this);
   connect(designPanels_, &DesignPanels::settingChanged, livePreview_, &LivePreview::settingChanged);
   connectLivePreview();
-  panels_->showEffectFrame(document_.effectType);
+  panels_->showEffectFrame(document_.model.style().effectType);
 }
 
 void MainWindow::load() {

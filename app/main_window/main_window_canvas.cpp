@@ -33,9 +33,9 @@ void MainWindow::renderDesign() {
   // The canvas keeps its picture until the render succeeds. The same design
   // drawn again at its place (a click on it, a Draw with nothing changed)
   // leaves the picture as it was: no work for the user to save.
-  const QImage rendered =
-      ::renderDesign(document_, document_.textPicture.picture, designPanels_->readings(),
-                     engine_->entryPoints(), platform());
+  const QImage rendered = ::renderDesign(document_, document_.textPicture.picture,
+                                         RenderMeasures{document_.textPicture.roundedFontSize()},
+                                         engine_->entryPoints(), platform());
   const bool changed = rendered != canvasView()->picture();
   canvasView()->setPicture(rendered);
   if (changed) fileCommands_->canvasChanged();

@@ -64,8 +64,7 @@ void tellWhenTheTitleHardlyShows(const Style& style, const QString& path, const 
 QString MainWindow::stylesFolder() const { return programFolder_ + u"/styles"_s; }
 
 Style MainWindow::currentStyle() const {
-  Style style = styleOf(document_, designPanels_->readings(), document_.textPicture.font);
-  style.deformationType = panels()->selectedDeformation();
+  Style style = styleOf(document_, document_.textPicture.font);
   // A texture of the shipped folder travels by name, so the style works in
   // every copy of the program.
   const QFileInfo texture(style.texture);

@@ -252,7 +252,6 @@ void MainWindow::draw() {
       sizeValid_ = true;
       return;
     }
-    document_.deformationType = panels_->selectedDeformation();
     if (document_.sourceKind == SourceKind::Text) {
       const QString text = sourceFrame_->textBox()->text();
       if (const QString problem = titleLinesProblem(text); !problem.isEmpty()) {

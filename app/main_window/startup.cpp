@@ -49,8 +49,9 @@ std::unique_ptr<MainWindow> startVelloro(const QString& programFolder, Platform&
     window->fillFontList();
     window->fillSizeList();
   });
-  skipOnFailure(
-      [&] { window->panels()->effectList()->setCurrentRow(velloro::toInt(state.effectType)); });
+  skipOnFailure([&] {
+    window->panels()->effectList()->setCurrentRow(velloro::toInt(state.model.style().effectType));
+  });
   skipOnFailure([] { removeFoldersOfEndedRuns(QDir::tempPath()); });
   skipOnFailure([&] { createStartupWorkingFiles(state.workingFiles); });
   skipOnFailure([&] { state.currentPictureName = findInputPictureName(programFolder, platform); });
@@ -58,8 +59,10 @@ std::unique_ptr<MainWindow> startVelloro(const QString& programFolder, Platform&
   window->show();
   skipOnFailure([&] { window->designPanels().drawFillPreview(); });
   skipOnFailure([&] {
-    loadCurve(state.curve, QStringLiteral("default.txt"), programFolder + QStringLiteral("/curves"),
-              platform);
+    CurvePoints curve = curvePoints(state.model.style());
+    if (loadCurve(curve, QStringLiteral("default.txt"), programFolder + QStringLiteral("/curves"),
+                  platform))
+      setCurve(state.model, curve);
     window->designPanels().drawCurveBox();
   });
   skipOnFailure([] { initializeImaging(); });

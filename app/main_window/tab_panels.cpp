@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStackedWidget>
 #include <QTabBar>
 #include <algorithm>
 
@@ -65,16 +66,18 @@ QString indexed(const char* name, int index) {
 
 QString tabCaption(const QString& caption) { return caption.leftJustified(tabCaptionLength, ' '); }
 
-TabPanels::TabPanels(QWidget* parent) : QWidget(parent), tabStrip_(new QTabBar(this)) {
+TabPanels::TabPanels(QWidget* parent)
+    : QWidget(parent), tabStrip_(new QTabBar(this)), panelStack_(new QStackedWidget(this)) {
   tabStrip_->setObjectName(QStringLiteral("tabstrip1"));
   tabStrip_->setDrawBase(true);
   tabStrip_->setExpanding(false);
   for (const char* caption : {"Inside", "Edge", "Outside", "Deformation"})
     tabStrip_->addTab(tabCaption(QLatin1String(caption)));
+  panelStack_->move(panelLeftInStrip, panelTopInStrip);
   for (int i = 0; i < 4; ++i) {
-    panelFrames_[i] =
-        frame(this, indexed("Frametab", i), QRect(panelHiddenLeft, panelTopInStrip, 552, 82));
+    panelFrames_[i] = frame(panelStack_, indexed("Frametab", i), QRect(0, 0, 552, 82));
     panelFrames_[i]->setFrameShape(QFrame::StyledPanel);
+    panelStack_->addWidget(panelFrames_[i]);
   }
   buildInside(panelFrames_[0]);
   buildEdge(panelFrames_[1]);
@@ -88,17 +91,13 @@ TabPanels::TabPanels(QWidget* parent) : QWidget(parent), tabStrip_(new QTabBar(t
 }
 
 void TabPanels::showPanelOfTab(int selectedTab) {
-  for (int i = 0; i < 4; ++i) {
-    const bool selected = i == selectedTab - 1;
-    panelFrames_[i]->move(selected ? panelShownLeft : panelHiddenLeft, panelTopInStrip);
-    panelFrames_[i]->setEnabled(selected);
-  }
+  for (int i = 0; i < 4; ++i) panelFrames_[i]->setEnabled(i == selectedTab - 1);
+  panelStack_->setCurrentIndex(selectedTab - 1);
 }
 
 void TabPanels::resizeEvent(QResizeEvent*) {
   tabStrip_->setGeometry(0, 0, width(), tabStrip_->sizeHint().height());
-  for (QFrame* panel : panelFrames_)
-    panel->resize(std::max(0, width() - 2 * panelShownLeft), height() - panelTopInStrip);
+  panelStack_->resize(std::max(0, width() - 2 * panelLeftInStrip), height() - panelTopInStrip);
 }
 
 void TabPanels::buildInside(QFrame* panel) {

@@ -1,7 +1,7 @@
 // The tab strip `tabstrip1` and its four panels `Frametab` (0..3): fill
 // ("Inside"), material ("Edge"), outside effect ("Outside") and deformation
-// ("Deformation"). Only the selected tab's panel stands in view and is
-// enabled; the others wait far to the left.
+// ("Deformation"), the pages of a stack under the strip: only the selected
+// tab's panel is shown and enabled.
 #pragma once
 
 #include <QColor>
@@ -20,10 +20,10 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class QStackedWidget;
 class QTabBar;
 
-inline constexpr int panelShownLeft = 2;
-inline constexpr int panelHiddenLeft = -1500;
+inline constexpr int panelLeftInStrip = 2;
 inline constexpr int panelTopInStrip = 23;
 
 class TabPanels : public QWidget {
@@ -31,8 +31,8 @@ class TabPanels : public QWidget {
  public:
   explicit TabPanels(QWidget* parent = nullptr);
 
-  // Moves the panel of the selected tab (1..4) into view and enables it;
-  // the others move out of view, disabled.
+  // Shows the panel of the selected tab (1..4) and enables it; the others
+  // wait hidden, disabled.
   void showPanelOfTab(int selectedTab);
 
   QTabBar* tabStrip() const { return tabStrip_; }
@@ -116,6 +116,7 @@ class TabPanels : public QWidget {
   void buildDeformation(QFrame* panel);
 
   QTabBar* tabStrip_;
+  QStackedWidget* panelStack_;
   std::array<QFrame*, 4> panelFrames_;
   std::array<QRadioButton*, 3> fillSourceButtons_;  // "color :", "Texture :", "Gradient :"
   PictureBox* fillPalette_;                         // fill colour palette

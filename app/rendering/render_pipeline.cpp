@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "design/design_state.h"
-#include "design/effect_colour.h"
 #include "design/outside_effects.h"
 #include "files/bmp_file.h"
 #include "files/failure.h"
@@ -20,13 +19,6 @@ constexpr int32_t tileFrameOffset = 30;
 
 // Slider positions are 16-bit values, passed on sign-extended.
 int32_t sliderValue(int32_t position) { return int16_t(position); }
-
-EffectArguments effectArgumentsOf(const DesignState& state, const PanelReadings& panels) {
-  const OutsideEffect& effect = outsideEffect(state.effectType);
-  // Only an effect with a colour of its own hands one to the engine.
-  const Rgb* colour = effectColour(state, effect);
-  return effectArguments(effect, panels.sliders, colour ? *colour : Rgb{});
-}
 
 void checkCanvasCaptured(const DesignState& state) {
   const PictureGeometry& geometry = state.geometry;
@@ -50,7 +42,7 @@ PictureBuffer maskOfSource(const DesignState& state, const QImage& textPicture) 
 void installGradientTile(const DesignState& state, const PictureBuffer& mask, int32_t density,
                          const EngineEntryPoints& engine) {
   const QImage maskPicture = imageOfBuffer(mask.bytes, mask.width, mask.rows);
-  QImage gradient = gradientTexture(maskPicture, state.gradient);
+  QImage gradient = gradientTexture(maskPicture, fillGradient(state.model.style()));
   if (density > 1)
     gradient = gradient.scaled(std::max(gradient.width() / density, 1),
                                std::max(gradient.height() / density, 1), Qt::IgnoreAspectRatio,
@@ -60,11 +52,12 @@ void installGradientTile(const DesignState& state, const PictureBuffer& mask, in
                  tile.rows);
 }
 
-void installTextureTile(const DesignState& state, const PanelReadings& panels,
+void installTextureTile(const DesignState& state, RenderMeasures measures,
                         const PictureBuffer& mask, const EngineEntryPoints& engine) {
-  const TextureTile tile = textureTileFor(state, panels.textureOption);
-  if (panels.gradientOption && tile.source != TileSource::PictureFile) {
-    installGradientTile(state, mask, panels.density, engine);
+  const TextureTile tile = textureTileFor(state);
+  if (state.model.style().fillKind == FillKind::Gradient &&
+      tile.source != TileSource::PictureFile) {
+    installGradientTile(state, mask, measures.density, engine);
     return;
   }
   if (tile.source == TileSource::PictureFile) {
@@ -97,10 +90,12 @@ PictureBuffer sourceInLayerSpace(const DesignState& state) {
 
 }  // namespace
 
-velloro::ActionArguments engineArguments(const DesignState& state, const PanelReadings& panels,
+velloro::ActionArguments engineArguments(const DesignState& state, RenderMeasures measures,
                                          MaskGeometry mask) {
+  const Style& style = state.model.style();
   const bool framedMask = state.sourceKind != SourceKind::Text;
-  const EffectArguments effect = effectArgumentsOf(state, panels);
+  const EffectArguments effect =
+      effectArguments(outsideEffect(style.effectType), style.effectValues, effectRgb(style));
   velloro::ActionArguments a;
   a.maskStride = mask.stride;
   a.maskRows = mask.rows;
@@ -108,31 +103,30 @@ velloro::ActionArguments engineArguments(const DesignState& state, const PanelRe
   a.outputRows = state.geometry.canvasRows;
   a.columnOffset = state.designFrame.left - (framedMask ? maskFrame : 0);
   a.rowOffset = state.designFrame.top - (framedMask ? maskFrame : 0);
-  a.smoothingSize = panels.smoothingSize;
-  a.surfacePattern = state.surfacePattern;
-  a.curveAxis = state.curveAxis;
-  a.material = state.material;
-  a.deformationType = state.deformationType;
-  a.effectType = state.effectType;
-  a.deformationAmount = sliderValue(panels.deformSlider);
+  a.smoothingSize = measures.smoothingSize;
+  a.surfacePattern = style.surfacePattern;
+  a.curveAxis = style.curveAxis;
+  a.material = style.material;
+  a.deformationType = style.deformationType;
+  a.effectType = style.effectType;
+  a.deformationAmount = sliderValue(style.deformationAmount);
   a.effectAmount = effect.amount;
   a.effectValue1 = effect.values[0];
   a.effectValue2 = effect.values[1];
   a.effectValue3 = effect.values[2];
-  a.fillRed = state.fillColour.red;
-  a.fillGreen = state.fillColour.green;
-  a.fillBlue = state.fillColour.blue;
+  a.fillRed = style.fillColour.red;
+  a.fillGreen = style.fillColour.green;
+  a.fillBlue = style.fillColour.blue;
   a.layerSlot = velloro::toInt(state.sourceKind);
-  a.density = panels.density;
-  for (int i = 0; i < curvePointCount; ++i) {
-    a.knotX[i] = state.curve.x[i + 1];
-    a.knotY[i] = state.curve.y[i + 1];
-  }
+  a.density = measures.density;
+  std::ranges::copy(style.curvePositions, a.knotX.begin());
+  std::ranges::copy(style.curveValues, a.knotY.begin());
   return a;
 }
 
-TextureTile textureTileFor(const DesignState& state, bool textureOption) {
-  if (state.sourceKind == SourceKind::Picture && state.material == Material::Profile)
+TextureTile textureTileFor(const DesignState& state) {
+  const bool textureOption = state.model.style().fillKind == FillKind::Texture;
+  if (state.sourceKind == SourceKind::Picture && state.model.style().material == Material::Profile)
     return {TileSource::PictureFile, 0};
   // Without a texture picture loaded there is no tile to lay, whatever the option.
   if (!textureOption || state.geometry.textureStride <= 0 || state.buffers.texture.isEmpty())
@@ -176,13 +170,13 @@ bool sourceReady(const DesignState& state, Platform& platform) {
   return false;
 }
 
-void renderIntoBuffers(DesignState& state, const QImage& textPicture, const PanelReadings& panels,
+void renderIntoBuffers(DesignState& state, const QImage& textPicture, RenderMeasures measures,
                        const EngineEntryPoints& engine, BusyIndicator& busy) {
   checkCanvasCaptured(state);
   PictureBuffer mask = maskOfSource(state, textPicture);
-  velloro::ActionArguments arguments = engineArguments(state, panels, {mask.stride, mask.rows});
+  velloro::ActionArguments arguments = engineArguments(state, measures, {mask.stride, mask.rows});
   BusyPointer busyPointer(busy);
-  installTextureTile(state, panels, mask, engine);
+  installTextureTile(state, measures, mask, engine);
   arguments.mask = reinterpret_cast<uint8_t*>(mask.bytes.data());
   const PictureBuffer source = sourceInLayerSpace(state);
   // The engine copies the source into the output before it paints.
@@ -198,9 +192,9 @@ void renderIntoBuffers(DesignState& state, const QImage& textPicture, const Pane
   state.layersStored = true;
 }
 
-QImage renderDesign(DesignState& state, const QImage& textPicture, const PanelReadings& panels,
+QImage renderDesign(DesignState& state, const QImage& textPicture, RenderMeasures measures,
                     const EngineEntryPoints& engine, BusyIndicator& busy) {
-  renderIntoBuffers(state, textPicture, panels, engine, busy);
+  renderIntoBuffers(state, textPicture, measures, engine, busy);
   const QSize canvas(state.geometry.canvasWidth, state.geometry.canvasRows);
   const QPoint origin = state.layerOrigin;
   return cutFromLayerSpace(imageOfBuffer(state.buffers.output, origin.x() + canvas.width(),

@@ -13,13 +13,22 @@
 #include <optional>
 
 #include "action_arguments.h"
-#include "design/panel_readings.h"
 #include "files/bmp_file.h"
 
 struct DesignState;
 struct EngineEntryPoints;
 class BusyIndicator;
 class Platform;
+
+// What a render takes beside the design's model: the measures of the mask
+// it is handed.
+struct RenderMeasures {
+  int32_t smoothingSize = 75;  // the text font size, rounded, for every kind
+  // Pixels per design pixel of the mask and canvas: a denser copy of the
+  // design (the web's 2x and 3x pictures) is drawn with its measures
+  // (font size, positions) those of density 1.
+  int32_t density = 1;
+};
 
 // A mask, or any picture, in buffer layout.
 struct MaskGeometry {
@@ -29,7 +38,7 @@ struct MaskGeometry {
 
 // Every ACTION argument but the three picture pointers, which the render
 // fills in once the buffers are at hand.
-velloro::ActionArguments engineArguments(const DesignState& state, const PanelReadings& panels,
+velloro::ActionArguments engineArguments(const DesignState& state, RenderMeasures measures,
                                          MaskGeometry mask);
 
 // Where the texture tile of a render comes from.
@@ -40,7 +49,7 @@ struct TextureTile {
   int32_t offset = 0;  // both placement offsets
 };
 
-TextureTile textureTileFor(const DesignState& state, bool textureOption);
+TextureTile textureTileFor(const DesignState& state);
 
 // Keeps the design frame on `canvas` and fills the background and output
 // buffers from it, in memory only.
@@ -66,11 +75,11 @@ bool sourceReady(const DesignState& state, Platform& platform);
 // engine works in the layer space of the state's layer origin.
 // Shows `busy` while the engine runs. Throws a Failure; the captured canvas
 // and the buffers of the state stay usable then.
-QImage renderDesign(DesignState& state, const QImage& textPicture, const PanelReadings& panels,
+QImage renderDesign(DesignState& state, const QImage& textPicture, RenderMeasures measures,
                     const EngineEntryPoints& engine, BusyIndicator& busy);
 
 // renderDesign without the picture: the canvas with the design is left in
 // the state's output buffer only, as a picture of the layer space in the
 // buffer layout.
-void renderIntoBuffers(DesignState& state, const QImage& textPicture, const PanelReadings& panels,
+void renderIntoBuffers(DesignState& state, const QImage& textPicture, RenderMeasures measures,
                        const EngineEntryPoints& engine, BusyIndicator& busy);

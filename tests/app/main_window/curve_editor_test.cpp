@@ -29,34 +29,36 @@ TEST(CurveEditor, ReadoutHitAndReleaseOfThePointer) {
 }
 
 TEST_F(MainWindowTest, DraggingPoint3MovesItAtTheReleaseTheCurveMenuSavesLoadsAndResets) {
-  const CurvePoints before = design().curve;
+  const CurvePoints before = curvePoints(design().model.style());
   PictureBox* box = window->panels()->curveView();
   QTest::mousePress(box, Qt::LeftButton, {}, {40, 50});
   QTest::mouseRelease(box, Qt::LeftButton, {}, {70, 20});
   QTest::mousePress(box, Qt::LeftButton, {}, pixelOf(before.x[2], before.y[2]));
   emit box->mouseReleased(Qt::RightButton, Qt::LeftButton, {70, 20});
-  EXPECT_EQ(design().curve, before);
+  EXPECT_EQ(curvePoints(design().model.style()), before);
   QTest::mousePress(box, Qt::LeftButton, {}, pixelOf(before.x[3], before.y[3]));
   QTest::mouseMove(box, {70, 20});
-  EXPECT_EQ(design().curve, before);  // only the readout follows the pointer
+  EXPECT_EQ(curvePoints(design().model.style()), before);  // only the readout follows the pointer
   EXPECT_EQ(window->statusPane(0)->text(), u"  128  ,  190"_s);
   QTest::mouseRelease(box, Qt::LeftButton, {}, {70, 20});
-  EXPECT_EQ(QPoint(design().curve.x[3], design().curve.y[3]), QPoint(128, 190));
+  EXPECT_EQ(
+      QPoint(curvePoints(design().model.style()).x[3], curvePoints(design().model.style()).y[3]),
+      QPoint(128, 190));
   EXPECT_EQ(window->panels()->curveView()->picture().pixelColor(70, 20), QColor(255, 0, 0));
 
   const QString curves = path("curves");
-  design().curve.y = {0, 0, 20, 80, 160, 230, 255, 0};
-  const CurvePoints saved = design().curve;
+  design().model.set(Setting::CurveValues, CurveList{0, 20, 80, 160, 230, 255});
+  const CurvePoints saved = curvePoints(design().model.style());
   seam->fileAnswers.push_back(curves + u"/mine.txt"_s);
   run("mnubeziersave");
   EXPECT_EQ(seam->saveRequests.at(0).folder, curves);
 
   run("mnubezierreset");
-  EXPECT_EQ(design().curve, readCurveFile(curves + u"/default.txt"_s, *seam));
+  EXPECT_EQ(curvePoints(design().model.style()), readCurveFile(curves + u"/default.txt"_s, *seam));
   seam->fileAnswers.push_back(curves + u"/mine.txt"_s);
   run("mnubezierload");
-  EXPECT_EQ(design().curve, saved);
+  EXPECT_EQ(curvePoints(design().model.style()), saved);
   run("mnubezierload");  // cancelled: the curve stays
-  EXPECT_EQ(design().curve, saved);
+  EXPECT_EQ(curvePoints(design().model.style()), saved);
   EXPECT_TRUE(seam->messages.empty());
 }

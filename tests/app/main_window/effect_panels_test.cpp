@@ -8,7 +8,7 @@ class EffectPanelsTest : public MainWindowTest {
     panels().effectList()->setCurrentRow(velloro::toInt(effect));
   }
   velloro::ActionArguments arguments() const {
-    return engineArguments(design(), window->designPanels().readings(), {});
+    return engineArguments(design(), RenderMeasures{}, {});
   }
   void chooseMaterial(Material material) {
     emit panels().materialPictures()[velloro::toInt(material)]->mousePressed(
@@ -37,7 +37,8 @@ TEST_F(EffectPanelsTest, OutlineAndGlowKeepTheirWidthAndColourShadowLabelsFollow
   EXPECT_EQ(a.effectType, EffectType::Outline1);
   EXPECT_EQ(a.effectAmount, 40);
   EXPECT_EQ((Rgb{a.effectValue1, a.effectValue2, a.effectValue3}), (Rgb{255, 0, 0}));
-  EXPECT_EQ(design().glowColour, (Rgb{0, 255, 0}));
+  EXPECT_EQ(loadEffectSliders(design().kindSettings[SourceKind::Text], EffectType::Glow).colour,
+            (Rgb{0, 255, 0}));
 
   chooseEffect(EffectType::CastShadow);
   EXPECT_EQ(panels().shadowCaptions()[1]->text(), u"S. height :"_s);
@@ -56,25 +57,25 @@ TEST_F(EffectPanelsTest, PaletteOrColourDialogSetTheOwnColourThatGoldThenMateria
   QTest::mouseClick(panels().fillPalette(), Qt::LeftButton, {}, {10, 12});
   const QColor picked = panels().fillPalette()->picture().pixelColor(10, 12);
   const Rgb own{picked.red(), picked.green(), picked.blue()};
-  EXPECT_EQ(design().fillColour, own);
+  EXPECT_EQ(fillRgb(design().model.style()), own);
   EXPECT_EQ(design().kindSettings[SourceKind::Text].fillColour, own);
   emit panels().fillPalette()->mouseMoved(Qt::NoButton, {80, 3});
   emit panels().fillPalette()->mouseMoved(Qt::LeftButton, {500, 3});  // off the palette
   panels().fillButtons()[0]->click();                                 // cancelled
-  EXPECT_EQ(design().fillColour, own);
-  design().curve.y = {0, 10, 20, 30, 40, 50, 60, 0};
-  const CurvePoints ownCurve = design().curve;
+  EXPECT_EQ(fillRgb(design().model.style()), own);
+  design().model.set(Setting::CurveValues, CurveList{10, 20, 30, 40, 50, 60});
+  const CurvePoints ownCurve = curvePoints(design().model.style());
   panels().curveAxisButtons()[2]->click();
   chooseMaterial(Material::Gold);
-  EXPECT_EQ(design().fillColour, (Rgb{204, 177, 24}));
-  EXPECT_EQ(design().curve, readCurveFile(path("curves/gold.txt"), *seam));
+  EXPECT_EQ(fillRgb(design().model.style()), (Rgb{204, 177, 24}));
+  EXPECT_EQ(curvePoints(design().model.style()), readCurveFile(path("curves/gold.txt"), *seam));
   EXPECT_TRUE(panels().curveAxisButtons()[1]->isChecked());
   EXPECT_EQ(velloro::toInt(arguments().material), 7);
 
   chooseMaterial(Material::BevelHighlight);
-  EXPECT_EQ(design().fillColour, own);
-  EXPECT_EQ(design().curve, ownCurve);
-  EXPECT_EQ(design().curveAxis, CurveAxis::CentreToEdge);
+  EXPECT_EQ(fillRgb(design().model.style()), own);
+  EXPECT_EQ(curvePoints(design().model.style()), ownCurve);
+  EXPECT_EQ(design().model.style().curveAxis, CurveAxis::CentreToEdge);
   EXPECT_TRUE(panels().curveAxisButtons()[2]->isChecked());
   EXPECT_EQ(panels().materialPictures()[7]->picture(), materialThumbnail(7, {52, 52}));
   EXPECT_NE(panels().materialPictures()[2]->picture(), materialThumbnail(2, {52, 52}));
@@ -82,12 +83,12 @@ TEST_F(EffectPanelsTest, PaletteOrColourDialogSetTheOwnColourThatGoldThenMateria
   // Each kind keeps its own fill colour across switches, even in gold.
   chooseMaterial(Material::Gold);
   window->selectSource(SourceKind::Shape, Qt::RightButton);
-  EXPECT_EQ(design().fillColour, (Rgb{0, 0, 200}));
+  EXPECT_EQ(fillRgb(design().model.style()), (Rgb{0, 0, 200}));
   window->selectSource(SourceKind::Text, Qt::RightButton);
-  EXPECT_EQ(design().material, Material::Gold);
-  EXPECT_EQ(design().fillColour, (Rgb{204, 177, 24}));
+  EXPECT_EQ(design().model.style().material, Material::Gold);
+  EXPECT_EQ(fillRgb(design().model.style()), (Rgb{204, 177, 24}));
   chooseMaterial(Material::Profile);
-  EXPECT_EQ(design().fillColour, own);
+  EXPECT_EQ(fillRgb(design().model.style()), own);
   seam->colourAnswers.push_back(QColor(1, 2, 3));
   panels().fillButtons()[0]->click();
   const velloro::ActionArguments a = arguments();

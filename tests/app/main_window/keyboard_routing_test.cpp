@@ -131,7 +131,7 @@ TEST_F(KeyboardRoutingTest, LeavingTheSizeBoxChecksTheSizeTheFontListShowsWholeN
 static int shownPanel(const TabPanels& panels) {
   int shown = -1;
   for (int i = 0; i < 4; ++i)
-    if (panels.panelFrames()[i]->x() == 2) shown = shown == -1 ? i : -2;  // -2: more than one
+    if (panels.panelFrames()[i]->isVisible()) shown = shown == -1 ? i : -2;  // -2: more than one
   return shown;
 }
 

@@ -60,7 +60,9 @@ void MainWindowTest::focusTextBox() {
 }
 
 void MainWindowTest::loadDefaultCurve() {
-  ASSERT_TRUE(loadCurve(design().curve, u"default.txt"_s, path("curves"), *seam));
+  CurvePoints curve;
+  ASSERT_TRUE(loadCurve(curve, u"default.txt"_s, path("curves"), *seam));
+  setCurve(design().model, curve);
 }
 
 QByteArray MainWindowTest::rendered(QStringList arguments) {

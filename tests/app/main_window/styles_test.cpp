@@ -41,7 +41,7 @@ TEST_F(StylesTest, SaveWritesTheCurrentSettingsWhichTheStylesMenuListsWithThePre
   for (QAction* entry : menu->actions()) shown << entry->text();
   EXPECT_EQ(shown, (QStringList{u"Glow on dark"_s, u"Gold"_s, u"Neon"_s, u"Steel"_s}));
   menu->actions()[1]->trigger();
-  EXPECT_EQ(design().material, Material::Gold);
+  EXPECT_EQ(design().model.style().material, Material::Gold);
 }
 
 TEST_F(StylesTest, LoadedStyleDrawsWhatTheCommandLineRenders) {
@@ -87,7 +87,7 @@ TEST_F(StylesTest, APresetReplacesTheFillKindTickedByHand) {
       const Style preset = readStyleFile(presetPath, Style{});
       EXPECT_EQ(ticked(panels.fillSourceButtons()), QList<int>{int(preset.fillKind)});
       EXPECT_EQ(ticked(panels.curveAxisButtons()), QList<int>{velloro::toInt(preset.curveAxis)});
-      EXPECT_FALSE(window->designPanels().readings().gradientOption);
+      EXPECT_NE(design().model.style().fillKind, FillKind::Gradient);
     }
     EXPECT_EQ(drawnPng(), rendered({u"--text"_s, u"Velloro"_s, u"--style"_s, presetPath,
                                     u"--canvas"_s, u"631x331"_s}));
@@ -112,7 +112,7 @@ TEST_F(StylesTest, LoadingSetsTheControlsThatASourceSwitchKeeps) {
             "canvas: try it on a dark one (File > New, Open or Paste).");
   const Style loaded = window->currentStyle();
   window->selectSource(SourceKind::Shape, Qt::LeftButton);
-  EXPECT_EQ(design().effectType, EffectType::NoContour);
+  EXPECT_EQ(design().model.style().effectType, EffectType::NoContour);
   window->selectSource(SourceKind::Text, Qt::LeftButton);
   EXPECT_EQ(window->currentStyle(), loaded);
 }

@@ -87,13 +87,13 @@ TEST_F(MainWindowTest, LeftClickOnAnEmptySourceHintsAtTheTool) {
 // coming back is checked with a loaded style in the styles tests.
 TEST_F(MainWindowTest, SwitchingRestoresTheTextFrameAndGoesOnWhenTheCurveCannotBeKept) {
   design().designFrame.left = 40;
-  design().surfacePattern = SurfacePatternType::Grain;
+  setKind(design().model, Setting::SurfacePattern, SurfacePatternType::Grain);
   window->selectSource(SourceKind::Shape, Qt::RightButton);
   EXPECT_EQ(design().designFrame.left, 5);
   EXPECT_TRUE(window->panels()->deformationButtons()[1]->isChecked());
   window->selectSource(SourceKind::Text, Qt::LeftButton);
   EXPECT_EQ(design().designFrame.left, 40);
-  EXPECT_EQ(design().surfacePattern, SurfacePatternType::Grain);
+  EXPECT_EQ(design().model.style().surfacePattern, SurfacePatternType::Grain);
   EXPECT_TRUE(window->panels()->deformationButtons()[0]->isChecked());
   // A removed folder is made again; a file in its place cannot be.
   QDir(path("curves")).removeRecursively();
@@ -136,11 +136,11 @@ TEST_F(MainWindowTest, EditedGradientBecomesTheFill) {
     editor.angleBox()->setValue(90);
     pressOk(dialog);
   });
-  const QColor middle = design().gradient.stops.back();
+  const QColor middle = fillGradient(design().model.style()).stops.back();
   QTest::mouseClick(window->panels()->gradientButton(), Qt::LeftButton);
   ASSERT_TRUE(seam->messages.empty());
-  EXPECT_EQ(design().gradient.stops, (QList<QColor>{Qt::red, middle, Qt::blue}));
-  EXPECT_EQ(design().gradient.angle, 90);
+  EXPECT_EQ(fillGradient(design().model.style()).stops, (QList<QColor>{Qt::red, middle, Qt::blue}));
+  EXPECT_EQ(design().model.style().gradientAngle, 90);
   EXPECT_TRUE(window->panels()->fillSourceButtons()[2]->isChecked());
   // The swatch runs top to bottom: red on its first row, blue on its last.
   const QImage swatch = window->panels()->gradientPreview()->picture();
@@ -158,7 +158,7 @@ TEST_F(MainWindowTest, DrawGivesTheBytesOfTheCommandLineWithTheSameSettings) {
   TextLayoutControls& layout = *window->textLayoutControls();
   layout.show({LineAlignment::Centre, 1.25, 7});
   design().textPicture.arrangement = layout.arrangement();
-  design().gradient = {{QColor(0xff, 0x80, 0), QColor(0x20, 0x40, 0xc0)}, 30};
+  setGradient(design().model, {{QColor(0xff, 0x80, 0), QColor(0x20, 0x40, 0xc0)}, 30});
   window->panels()->fillSourceButtons()[2]->setChecked(true);
   const QByteArray drawn = drawnPng();
   EXPECT_TRUE(seam->messages.empty());

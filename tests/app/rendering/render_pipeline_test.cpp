@@ -21,7 +21,7 @@ class RenderPipelineTest : public testing::Test {
 
   QTemporaryDir folder;
   DesignState state;
-  PanelReadings panels;
+  RenderMeasures measures;
   ScriptedPlatform platform;
 };
 
@@ -29,66 +29,68 @@ class RenderPipelineTest : public testing::Test {
 
 TEST_F(RenderPipelineTest, EngineArgumentsOfTheTextDesignAndTheFramedShapeAndPictureMasks) {
   captureCanvas(state, filledPicture(631, 331, Qt::white));
-  const velloro::ActionArguments a = engineArguments(state, panels, {strideOf(301), 129});
+  const velloro::ActionArguments a = engineArguments(state, measures, {strideOf(301), 129});
   EXPECT_EQ((std::array{a.maskStride, a.maskRows, a.outputStride, a.outputRows}),
             (std::array{904, 129, 1896, 331}));
   EXPECT_EQ((std::array{a.columnOffset, a.rowOffset, a.smoothingSize}), (std::array{5, 5, 75}));
   EXPECT_EQ((std::array{a.fillRed, a.fillGreen, a.fillBlue, a.layerSlot}),
-            (std::array{state.fillColour.red, state.fillColour.green, state.fillColour.blue, 1}));
+            (std::array{0, 0, 200, 1}));
   EXPECT_EQ(a.knotX, (std::array{0, 50, 100, 150, 200, 255}));
-  EXPECT_EQ(a.knotY[0], state.curve.y[1]);
+  EXPECT_EQ(a.knotY[0], 128);
   EXPECT_EQ(a.mask, nullptr);  // the render sets the pictures itself
   // Shape and picture masks carry a frame of 32 pixels.
   state.designFrame = {40, 50, 0, 0};
   for (SourceKind kind : {SourceKind::Shape, SourceKind::Picture}) {
     state.sourceKind = kind;
-    const velloro::ActionArguments a = engineArguments(state, panels, {12, 4});
+    const velloro::ActionArguments a = engineArguments(state, measures, {12, 4});
     EXPECT_EQ((std::array{a.columnOffset, a.rowOffset, a.layerSlot}),
               (std::array{8, 18, velloro::toInt(kind)}));
   }
 }
 
 TEST_F(RenderPipelineTest, EffectArgumentsFollowTheEffectType) {
-  panels.sliders.shadow = {11, 22, 33};
-  panels.sliders.engraved = 44;
-  panels.sliders.outline = 55;
-  panels.deformSlider = 66;
-  state.outlineColour = {1, 2, 3};
-  state.glowColour = {7, 8, 9};
+  state.model.set(Setting::DeformationAmount, 66);
+  using Values = std::array<int32_t, 4>;
   auto effect = [&](int type) {
-    state.effectType = EffectType{type};
-    const velloro::ActionArguments a = engineArguments(state, panels, {3, 1});
+    state.model.set(Setting::Effect, type);
+    state.model.set(Setting::EffectValues, EffectValueList{11, 22, 33});
+    state.model.set(Setting::EffectColour, StyleColour{1, 2, 3});
+    const velloro::ActionArguments a = engineArguments(state, measures, {3, 1});
     EXPECT_EQ(velloro::toInt(a.effectType), type);
     EXPECT_EQ(a.deformationAmount, 66);
-    return std::array<int32_t, 4>{a.effectAmount, a.effectValue1, a.effectValue2, a.effectValue3};
+    return Values{a.effectAmount, a.effectValue1, a.effectValue2, a.effectValue3};
   };
-  using Values = std::array<int32_t, 4>;
-  // Engraved and raised take no colour even with an outline colour set.
-  const Values expected[] = {{0, 0, 0, 0},  {11, 22, 33, 0}, {11, 22, 33, 0}, {44, 0, 0, 0},
-                             {44, 0, 0, 0}, {55, 1, 2, 3},   {55, 1, 2, 3},   {55, 7, 8, 9}};
+  // Engraved and raised take their width alone, and no colour.
+  const Values expected[] = {{0, 0, 0, 0},  {11, 22, 33, 0}, {11, 22, 33, 0}, {11, 0, 0, 0},
+                             {11, 0, 0, 0}, {11, 1, 2, 3},   {11, 1, 2, 3},   {11, 1, 2, 3}};
   for (int type = 0; type < 8; ++type) EXPECT_EQ(effect(type), expected[type]) << type;
   // Slider positions travel as 16-bit values.
-  panels.sliders.engraved = 70000;
-  EXPECT_EQ(effect(3)[0], 4464);
-  panels.sliders.shadow = {70000, 65535, 32768};
-  EXPECT_EQ(effect(1), (Values{4464, -1, -32768, 0}));
+  EXPECT_EQ(effectArguments(outsideEffect(EffectType::Engraved), {70000, 0, 0}, {}).amount, 4464);
+  const EffectArguments shadow =
+      effectArguments(outsideEffect(EffectType::DropShadow), {70000, 65535, 32768}, {});
+  EXPECT_EQ((Values{shadow.amount, shadow.values[0], shadow.values[1], shadow.values[2]}),
+            (Values{4464, -1, -32768, 0}));
 }
 
 TEST_F(RenderPipelineTest, TextureTileBySourceKindAndOption) {
-  EXPECT_EQ(textureTileFor(state, true).source, TileSource::None);  // nothing loaded yet
+  auto tile = [&](bool textureOption) {
+    setKind(state.model, Setting::FillKind, textureOption ? FillKind::Texture : FillKind::Colour);
+    return textureTileFor(state);
+  };
+  EXPECT_EQ(tile(true).source, TileSource::None);  // nothing loaded yet
   loadTexture(state, filledPicture(5, 3, Qt::white));
   EXPECT_EQ((std::array{state.geometry.textureStride, state.geometry.textureRows}),
             (std::array{16, 3}));
-  EXPECT_EQ(textureTileFor(state, false).source, TileSource::None);
-  EXPECT_EQ(textureTileFor(state, true).source, TileSource::TextureBuffer);
-  EXPECT_EQ(textureTileFor(state, true).offset, 0);
+  EXPECT_EQ(tile(false).source, TileSource::None);
+  EXPECT_EQ(tile(true).source, TileSource::TextureBuffer);
+  EXPECT_EQ(tile(true).offset, 0);
   state.sourceKind = SourceKind::Shape;
-  EXPECT_EQ(textureTileFor(state, true).offset, 30);
+  EXPECT_EQ(tile(true).offset, 30);
   state.sourceKind = SourceKind::Picture;
-  EXPECT_EQ(textureTileFor(state, false).source, TileSource::PictureFile);  // material 0
-  state.material = Material::Ridge;
-  EXPECT_EQ(textureTileFor(state, true).offset, 30);
-  EXPECT_EQ(textureTileFor(state, false).source, TileSource::None);
+  EXPECT_EQ(tile(false).source, TileSource::PictureFile);  // material 0
+  setKind(state.model, Setting::Material, Material::Ridge);
+  EXPECT_EQ(tile(true).offset, 30);
+  EXPECT_EQ(tile(false).source, TileSource::None);
 }
 
 TEST_F(RenderPipelineTest, CaptureKeepsTheFrameOnTheCanvasAndFillsBothBuffers) {
@@ -113,7 +115,7 @@ TEST_F(RenderPipelineTest, CaptureKeepsTheFrameOnTheCanvasAndFillsBothBuffers) {
 TEST_F(RenderPipelineTest, RenderGivesACanvasOfTheCapturedSizeAndLeavesTheBackground) {
   EngineLibrary engine(QStringLiteral(ENGINE_PATH));
   // Without a captured canvas the render fails before the engine.
-  EXPECT_THROW(renderDesign(state, QImage(10, 10, QImage::Format_RGB888), panels,
+  EXPECT_THROW(renderDesign(state, QImage(10, 10, QImage::Format_RGB888), measures,
                             engine.entryPoints(), platform),
                Failure);
   EXPECT_EQ(platform.busyPeriods, 0);
@@ -122,14 +124,14 @@ TEST_F(RenderPipelineTest, RenderGivesACanvasOfTheCapturedSizeAndLeavesTheBackgr
   QImage mask = filledPicture(60, 30, Qt::white);
   for (int y = 8; y < 22; ++y)
     for (int x = 10; x < 50; ++x) mask.setPixelColor(x, y, Qt::black);
-  const QImage rendered = renderDesign(state, mask, panels, engine.entryPoints(), platform);
+  const QImage rendered = renderDesign(state, mask, measures, engine.entryPoints(), platform);
   EXPECT_EQ(rendered.size(), QSize(120, 80));
   EXPECT_EQ(state.buffers.background, background);
   EXPECT_EQ((std::array{platform.busyPeriods, platform.busyDepth}), (std::array{1, 0}));
   // Without its shape file a shape fails before the engine.
   state.sourceKind = SourceKind::Shape;
   state.workingFiles.shape = folder.filePath(QStringLiteral("absent.bmp"));
-  EXPECT_THROW(renderDesign(state, QImage(), panels, engine.entryPoints(), platform), Failure);
+  EXPECT_THROW(renderDesign(state, QImage(), measures, engine.entryPoints(), platform), Failure);
   EXPECT_EQ(platform.busyPeriods, 1);
 }
 
@@ -154,15 +156,17 @@ TEST(KindSettingsTable, EachEffectKeepsItsOwnSlidersAndStrayKindsReadAsText) {
 TEST(SourceKindSwitch, StoresTheCurveOfKindAndMaterialGroup) {
   QTemporaryDir curves;
   DesignState state;
-  state.material = Material::Gold;
-  state.curve.y = {0, 1, 2, 3, 4, 5, 6, 0};
+  setKind(state.model, Setting::Material, Material::Gold);
+  state.model.set(Setting::CurveValues, CurveList{1, 2, 3, 4, 5, 6});
   storeSourceKind(state, SourceKind::Text, curves.path());
   ScriptedPlatform platform;
-  EXPECT_EQ(readCurveFile(curves.filePath("temp13.txt"), platform), state.curve);
-  state.material = Material::Profile;
-  state.curve.y = {0, 9, 8, 7, 6, 5, 4, 0};
+  EXPECT_EQ(readCurveFile(curves.filePath("temp13.txt"), platform).y,
+            (std::array{0, 1, 2, 3, 4, 5, 6, 0}));
+  setKind(state.model, Setting::Material, Material::Profile);
+  state.model.set(Setting::CurveValues, CurveList{9, 8, 7, 6, 5, 4});
   storeSourceKind(state, SourceKind::Shape, curves.filePath("curves"));
-  EXPECT_EQ(readCurveFile(curves.filePath("curves/temp21.txt"), platform), state.curve);
+  EXPECT_EQ(readCurveFile(curves.filePath("curves/temp21.txt"), platform).y,
+            (std::array{0, 9, 8, 7, 6, 5, 4, 0}));
   EXPECT_TRUE(platform.messages.empty());
 }
 

@@ -205,12 +205,16 @@ TEST(DesignExactnessTest, ExportAndRepaintOverGreyAndTextureMatchTheRenderOfEach
   const std::tuple<const char*, QImage, int> backgrounds[] = {
       {"grey", filledPicture(631, 331, QColor(128, 128, 128)), 1}, {"stone", textureCanvas(), 2}};
   for (const OutsideEffect& effect : outsideEffects()) {
-    state.effectType = effect.type;
+    // Each effect at the start positions of the first effect showing its sliders.
+    setKind(state.model, Setting::Effect, effect.type);
+    state.model.set(Setting::EffectValues,
+                    std::ranges::find(outsideEffects(), effect.sliders, &OutsideEffect::sliders)
+                        ->startPositions);
     for (const auto& [name, background, largestDifference] : backgrounds) {
       SCOPED_TRACE(testing::Message() << effect.name.data() << " over " << name);
       captureCanvas(state, background);
       const QImage rendered =
-          renderDesign(state, text.picture, PanelReadings{}, engine.entryPoints(), platform);
+          renderDesign(state, text.picture, RenderMeasures{}, engine.entryPoints(), platform);
       const QImage design = exportedDesign();
       ASSERT_EQ(design.size(), rendered.size());
       const auto [largest, opaque, opaqueDifferent] = agreementOf(design, background, rendered);
