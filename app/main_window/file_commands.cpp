@@ -2,7 +2,10 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <QMainWindow>
 #include <QMenu>
+#include <QPushButton>
+#include <QStatusBar>
 #include <QWidget>
 
 #include "design/design_state.h"
@@ -74,6 +77,11 @@ void FileCommands::openHandedFiles(const QStringList& files) {
   }
 }
 
+void FileCommands::canvasChanged() {
+  unsavedChanges_ = true;
+  if (documentOffer_) documentOffer_->hide();
+}
+
 void FileCommands::canvasReplaced() { unsavedChanges_ = design_.layersStored; }
 
 void FileCommands::closeNewCanvasDialog() {
@@ -120,6 +128,7 @@ bool FileCommands::openPictureFile(const QString& path) {
 }
 
 void FileCommands::showOpenedFile(const QString& path) {
+  if (documentOffer_) documentOffer_->hide();
   if (isDocumentName(path))
     showOpenedDocument(path);
   else
@@ -166,9 +175,28 @@ void FileCommands::tellOfAFlatPicture(const QString& path) {
   const QFileInfo picture(path);
   const QString document = picture.path() + u'/' + picture.completeBaseName() + documentSuffix;
   QString status = u"A flat picture: its title is part of the picture."_s;
-  if (QFileInfo(document).isFile())
-    status += u" File > Open "_s + QFileInfo(document).fileName() + u" to edit its design."_s;
+  if (QFileInfo(document).isFile()) {
+    status += u" Its design is in "_s + QFileInfo(document).fileName() + u'.';
+    offerDocument(document);
+  }
   window_.showStatus(status);
+}
+
+void FileCommands::offerDocument(const QString& document) {
+  if (!documentOffer_) {
+    auto* owner = qobject_cast<QMainWindow*>(&window_.ownerWidget());
+    if (!owner) return;
+    documentOffer_ = new QPushButton(owner->statusBar());
+    documentOffer_->setObjectName(u"OpenDocumentOffer"_s);
+    owner->statusBar()->addWidget(documentOffer_);
+    connect(documentOffer_, &QPushButton::clicked, this, [this] {
+      runTrapped(platform_, siteTag::frmMain_mnuFileOpen_Click,
+                 [this] { openPictureFile(offeredDocument_); });
+    });
+  }
+  offeredDocument_ = document;
+  documentOffer_->setText(u"Open "_s + QFileInfo(document).fileName());
+  documentOffer_->show();
 }
 
 bool FileCommands::unsavedWorkSettled() {

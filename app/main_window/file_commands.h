@@ -18,6 +18,7 @@ class PrivateEngine;
 class QAction;
 class QImage;
 class QMenu;
+class QPushButton;
 class QWidget;
 enum class WebFormat;
 struct DesignBeside;
@@ -88,8 +89,9 @@ class FileCommands : public QObject {
   // Save writes where Save (Ctrl+S) would; a save that fails or is declined
   // keeps the work: false.
   bool unsavedWorkSettled();
-  // The canvas changed: unsaved work.
-  void canvasChanged() { unsavedChanges_ = true; }
+  // The canvas changed: unsaved work, and no longer the flat picture whose
+  // document was offered.
+  void canvasChanged();
   // A fresh canvas holds nothing worth keeping until a design lies on it.
   void canvasReplaced();
   void closeNewCanvasDialog();
@@ -114,6 +116,7 @@ class FileCommands : public QObject {
   void showOpenedDocument(const QString& path);
   void showOpenedFile(const QString& path);
   void tellOfAFlatPicture(const QString& path);
+  void offerDocument(const QString& document);
   bool saveDocumentAs(const QString& chosen);
   void saveDocument(const QString& name);
   void openRecentFile(const QString& path);
@@ -138,4 +141,7 @@ class FileCommands : public QObject {
   bool unsavedChanges_ = false;
   QPointer<NewCanvasDialog> newCanvasDialog_;
   QPointer<PrintWindow> printWindow_;
+  // In the status bar while a flat picture shows: opens its document.
+  QPointer<QPushButton> documentOffer_;
+  QString offeredDocument_;
 };

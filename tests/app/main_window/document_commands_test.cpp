@@ -2,10 +2,14 @@
 // the document first; a document opens as the design it keeps, drawn to the
 // same bytes, after the question about the work it replaces and without an
 // undo step; a picture this program wrote opens flat.
-#include "design/style_json.h"
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QUrl>
+
 #include "document/document_file.h"
 #include "files/png_encoding.h"
 #include "main_window_fixture.h"
+#include "platform/recent_files.h"
 
 namespace {
 
@@ -122,16 +126,52 @@ TEST_F(DocumentCommandsTest, PictureThisProgramWroteOpensFlat) {
   EXPECT_EQ(canvas().convertToFormat(QImage::Format_RGB888),
             saved.convertToFormat(QImage::Format_RGB888));
   EXPECT_EQ(statusText(),
-            u"A flat picture: its title is part of the picture. File > Open bakery.velloro to "
-            u"edit its design."_s);
+            u"A flat picture: its title is part of the picture. Its design is in "
+            u"bakery.velloro."_s);
+  auto* offer = window->findChild<QPushButton*>(u"OpenDocumentOffer"_s);
+  ASSERT_NE(offer, nullptr);
+  EXPECT_TRUE(offer->isVisible());
+  EXPECT_EQ(offer->text(), u"Open bakery.velloro"_s);
   const size_t asked = seam->messages.size();
   patterned(40, 30).save(path("inputs/photo.png"));
   window->openHandedFiles({path("inputs/photo.png")});
   EXPECT_EQ(seam->messages.size(), asked);
   EXPECT_FALSE(carriesVelloroMark(path("inputs/photo.png")));
+  EXPECT_FALSE(offer->isVisible());
   // Nothing was drawn since: the photo holds no design either.
   QFile::remove(path("outputs/bakery.velloro"));
   window->openHandedFiles({path("outputs/bakery.png")});
   EXPECT_EQ(seam->messages.size(), asked);
   EXPECT_EQ(statusText(), u"A flat picture: its title is part of the picture."_s);
+  EXPECT_FALSE(offer->isVisible());
+}
+
+// The offer opens the document beside the picture, as a dropped document
+// opens; each is then the newest of the recent files.
+TEST_F(DocumentCommandsTest, OfferedOrDroppedDocumentOpensItsDesign) {
+  makeBakeryTitle();
+  const QImage drawn = canvas();
+  seam->fileAnswers = {path("outputs/bakery.velloro"), path("outputs/bakery.png")};
+  seam->filterAnswers = {0, 3};
+  run("mnuFileSaveAs");
+  run("mnuFileSaveAs");
+  window->openHandedFiles({path("outputs/bakery.png")});
+  QTest::mouseClick(window->findChild<QPushButton*>(u"OpenDocumentOffer"_s), Qt::LeftButton);
+  EXPECT_EQ(design().currentPictureName, path("outputs/bakery.velloro"));
+  EXPECT_EQ(textBox()->text(), u"Sunny Bakery\nsince 1987"_s);
+  EXPECT_EQ(canvas(), drawn);
+  EXPECT_EQ(recentFiles().value(0), path("outputs/bakery.velloro"));
+  useCanvas({50, 40});
+  textBox()->setText(u"Other"_s);
+  window->draw();
+  seam->messageAnswers.push_back(MessageAnswer::Discard);
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(path("outputs/bakery.velloro"))});
+  QDragEnterEvent enter({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(window.get(), &enter);
+  ASSERT_TRUE(enter.isAccepted());
+  QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(window.get(), &dropped);
+  EXPECT_EQ(canvas(), drawn);
+  EXPECT_EQ(textBox()->text(), u"Sunny Bakery\nsince 1987"_s);
 }
