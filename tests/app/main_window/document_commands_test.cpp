@@ -10,6 +10,7 @@
 #include "files/png_encoding.h"
 #include "main_window_fixture.h"
 #include "platform/recent_files.h"
+#include "tools/shape_tool.h"
 
 namespace {
 
@@ -174,4 +175,28 @@ TEST_F(DocumentCommandsTest, OfferedOrDroppedDocumentOpensItsDesign) {
   QApplication::sendEvent(window.get(), &dropped);
   EXPECT_EQ(canvas(), drawn);
   EXPECT_EQ(textBox()->text(), u"Sunny Bakery\nsince 1987"_s);
+}
+
+// A drawn shape travels in the document: opened in a window whose shape
+// tool never ran, it draws the same bytes.
+TEST_F(DocumentCommandsTest, DrawnShapeOpensAsItWasSaved) {
+  window->menuEntry(u"mnuToolsDrawing"_s)->trigger();
+  ShapeTool* tool = window->shapeTool();
+  tool->pressed(Qt::LeftButton, {20, 20});
+  tool->moved(Qt::LeftButton, {90, 60});
+  tool->released({90, 60});
+  tool->applyButton()->click();
+  ASSERT_EQ(design().sourceKind, SourceKind::Shape);
+  window->draw();
+  const QImage drawn = canvas();
+  seam->fileAnswers.push_back(path("outputs/shape.velloro"));
+  seam->filterAnswers.push_back(0);
+  run("mnuFileSaveAs");
+  TearDown();
+  SetUp();
+  window->openHandedFiles({path("outputs/shape.velloro")});
+  ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
+  EXPECT_EQ(design().sourceKind, SourceKind::Shape);
+  EXPECT_TRUE(design().kindSettings[SourceKind::Shape].available);
+  EXPECT_EQ(canvas(), drawn);
 }
