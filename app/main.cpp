@@ -11,6 +11,7 @@
 #include <QStringDecoder>
 #include <cstdio>
 
+#include "headless/document_thumbnail.h"
 #include "headless/printable_text.h"
 #include "headless/render_command.h"
 #include "headless/render_run.h"
@@ -49,6 +50,7 @@ int renderFromCommandLine(int argc, char** argv, const QStringList& arguments) {
   const QString engine = programLayout(QCoreApplication::applicationDirPath()).engineLibrary;
   const RenderEnvironment environment{programFolder(), engine};
   if (wantsService(arguments)) return runServiceCommand(arguments, environment);
+  if (wantsThumbnail(arguments)) return runThumbnailCommand(arguments, stderr);
   return runRenderCommand(arguments, environment);
 }
 
@@ -79,7 +81,7 @@ int openWindow(int& argc, char** argv, const QStringList& files) {
 
 int main(int argc, char** argv) {
   const QStringList arguments = argumentsAfterProgramName(argc, argv);
-  if (wantsCommandLine(arguments) || wantsService(arguments))
+  if (wantsCommandLine(arguments) || wantsService(arguments) || wantsThumbnail(arguments))
     return renderFromCommandLine(argc, argv, arguments);
   if (const std::optional<QString> problem = windowArgumentProblem(arguments)) {
     say(*problem);

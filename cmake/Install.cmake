@@ -49,6 +49,7 @@ install(FILES ${desktop_files}/velloro.desktop DESTINATION ${CMAKE_INSTALL_DATAD
 install(FILES ${desktop_files}/org.velloro.Velloro.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${desktop_files}/velloro-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
         RENAME velloro.xml)
+install(FILES ${desktop_files}/velloro.thumbnailer DESTINATION ${CMAKE_INSTALL_DATADIR}/thumbnailers)
 
 set(icon_theme ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 install(FILES ${desktop_files}/velloro.svg DESTINATION ${icon_theme}/scalable/apps)

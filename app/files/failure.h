@@ -26,6 +26,7 @@ inline constexpr int32_t PathFileAccessError = 75;
 inline constexpr int32_t PathNotFound = 76;
 inline constexpr int32_t EntryPointNotFound = 453;
 inline constexpr int32_t UnreadablePicture = 50003;
+inline constexpr int32_t UnreadableDocument = 50004;
 }  // namespace errorNumber
 
 class Failure : public std::exception {

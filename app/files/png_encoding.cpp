@@ -2,6 +2,7 @@
 
 #include <zlib.h>
 
+#include <QImageReader>
 #include <QtEndian>
 #include <cstring>
 #include <vector>
@@ -106,6 +107,12 @@ class RowDeflater {
 
 }  // namespace
 
+bool carriesVelloroMark(const QString& path) {
+  QImageReader reader(path, "png");
+  reader.setAutoDetectImageFormat(false);
+  return reader.canRead() && reader.text(QLatin1String(velloroMarkKey)) == velloroMarkValue;
+}
+
 QByteArray pngFileBytes(const QImage& picture) {
   if (picture.isNull()) refuse(u"the picture is empty"_s);
   const bool alpha = picture.hasAlphaChannel();
@@ -121,6 +128,7 @@ QByteArray pngFileBytes(const QImage& picture) {
   }
   QByteArray file(signature, 8);
   appendChunk(file, "IHDR", header(rows, alpha ? rgbaColour : rgbColour));
+  appendChunk(file, "tEXt", QByteArray(velloroMarkKey) + '\0' + velloroMarkValue);
   appendChunk(file, "IDAT", deflater.finish());
   appendChunk(file, "IEND", {});
   return file;

@@ -181,6 +181,16 @@ std::vector<CommandOption> runOptionsBefore() {
        u"start from the style file FILE (.vstyle) instead of\nthe fresh-start design"_s,
        [](RenderRequest& r, const QString& o, const QString& v) { r.styleFile = fileName(o, v); },
        {}},
+      {u"--document"_s,
+       {},
+       u"FILE"_s,
+       u"start from the Velloro document FILE (.velloro): its\ntitle, style, canvas and place; "
+       u"--style and every\nother option given override them; with --batch the\ndocument is "
+       u"the template of every title"_s,
+       [](RenderRequest& r, const QString& o, const QString& v) {
+         r.documentFile = fileName(o, v);
+       },
+       {}},
   };
 }
 

@@ -21,10 +21,13 @@ void checkOutputName(const QString& option, const QString& fileName) {
 }
 
 void checkCombination(const RenderRequest& request) {
-  const bool single = !request.text.isEmpty();
   const bool batch = !request.batchList.isEmpty();
-  if (single && batch) throw UsageError(u"--text and --batch cannot go together"_s);
-  if (!single && !batch) throw UsageError(u"--text TEXT or --batch LIST is needed"_s);
+  if (!request.text.isEmpty() && batch)
+    throw UsageError(u"--text and --batch cannot go together"_s);
+  // A document brings its own title.
+  const bool single = !request.text.isEmpty() || (!batch && !request.documentFile.isEmpty());
+  if (!single && !batch)
+    throw UsageError(u"--text TEXT, --document FILE or --batch LIST is needed"_s);
   if (single && request.outputFile.isEmpty()) throw UsageError(u"-o OUT is needed"_s);
   if (single && !request.outputFolder.isEmpty())
     throw UsageError(u"--out-dir goes with --batch; one title is written to -o OUT"_s);
@@ -37,11 +40,12 @@ void checkCombination(const RenderRequest& request) {
       request.overrides.contains(Setting::GradientStops))
     throw UsageError(u"--colour and --gradient cannot go together: a title has one fill"_s);
   if (request.designPosition && !request.fixedCanvas())
-    throw UsageError(u"--at needs a canvas of its own: --canvas WxH or --background FILE"_s);
+    throw UsageError(
+        u"--at needs a canvas of its own: --canvas WxH, --background FILE or --document FILE"_s);
   if (request.fitMargin && request.fixedCanvas())
     throw UsageError(
-        u"--margin goes with a canvas that fits the design, not with --canvas or a background "
-        u"picture"_s);
+        u"--margin goes with a canvas that fits the design, not with --canvas, a background "
+        u"picture or a document"_s);
   if (single) checkOutputName(u"-o"_s, request.outputFile);
   if (single && request.transparent && !keepsTransparency(outputFormatOf(request.outputFile)))
     throw UsageError(u"--transparent needs a .png or .webp picture"_s);

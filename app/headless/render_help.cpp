@@ -64,6 +64,8 @@ its window; with --render it renders titles without any window or display.
 
   Velloro --render --text TEXT [OPTIONS] -o OUT
   Velloro --render --batch LIST [OPTIONS] --out-dir DIR
+  Velloro --render --document DOCUMENT [OPTIONS] -o OUT
+  Velloro --thumbnail DOCUMENT OUT SIZE
 
 Without further options a title is rendered as a fresh start of the window
 draws it: Tahoma bold 75 points, engraved blue, on a white canvas that holds
@@ -71,7 +73,8 @@ the whole design (its shadow, glow or border included) and a margin of 10
 pixels. With --canvas or a background picture the design is drawn as the
 window draws it on that canvas, and a design that runs past the canvas is
 told on standard error (the picture is written all the same). Options given
-on the command line override the style file.
+on the command line override the style file and the document. --thumbnail
+writes the preview a document keeps as a PNG of at most SIZE pixels a side.
 
 Options:
 )") + optionsText() +
@@ -86,5 +89,6 @@ Examples:
   Velloro --render --text Shop --style gold.vstyle --size 48 -o shop.webp
   Velloro --render --text Home --transparent --trim 4 -o home.png
   Velloro --render --batch buttons.txt --style button.vstyle --out-dir web
+  Velloro --render --document title.velloro --text "since 1988" -o title.png
 )");
 }

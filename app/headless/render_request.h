@@ -18,13 +18,16 @@ using StyleOverrides = std::map<Setting, SettingValue>;
 struct RenderRequest {
   // Whether the canvas has a size of its own; otherwise it is made to fit
   // each title's whole design.
-  bool fixedCanvas() const { return canvasSize || !backgroundPicture.isEmpty(); }
+  bool fixedCanvas() const {
+    return canvasSize || !backgroundPicture.isEmpty() || !documentFile.isEmpty();
+  }
 
   QString text;        // one title, or empty for a batch
   QString batchList;   // the list of a batch, or empty for one title
   QString outputFile;  // one title's picture
   QString outputFolder;
   QString styleFile;
+  QString documentFile;  // a Velloro document: its title, style, canvas and place
   StyleOverrides overrides;
   std::optional<QSize> canvasSize;
   std::optional<QColor> backgroundColour;

@@ -85,14 +85,14 @@ class RenderRun {
     if (!request.batchList.isEmpty()) checkOutputFolder(request.outputFolder);
     EngineLibrary engine(environment_.enginePath);
     TitleRenderer renderer(scene, engine.entryPoints(), console_);
-    if (request.batchList.isEmpty()) return renderOne(renderer, request);
+    if (request.batchList.isEmpty()) return renderOne(renderer, scene, request);
     return renderBatch(renderer, scene, request, batch);
   }
 
-  int renderOne(TitleRenderer& renderer, const RenderRequest& request) {
+  int renderOne(TitleRenderer& renderer, const TitleScene& scene, const RenderRequest& request) {
     try {
-      const RenderedTitle title =
-          renderedTitle(renderer, request, request.text, request.outputFile);
+      const QString& text = request.text.isEmpty() ? scene.documentText : request.text;
+      const RenderedTitle title = renderedTitle(renderer, request, text, request.outputFile);
       writePicture(title.picture, request.outputFile, request.quality);
       if (title.cut.any()) say(cutNotice(title.cut));
       return exitStatus::Success;

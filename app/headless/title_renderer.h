@@ -34,6 +34,7 @@ struct TitleScene {
   int fitMargin = 0;             // pixels around the design on a canvas that fits it
   std::optional<QPoint> designPosition;  // on a fixed canvas; where Draw puts it when not given
   QImage texture;                        // the fill texture of a texture style
+  QString documentText;                  // the title of a document, drawn when no --text is given
   double dotsPerInch = 96;               // of the screen the points are measured on
   int scale = 1;  // the pixel density to draw at; the measures above are those of scale 1
 };

@@ -7,6 +7,9 @@
 #include "design/curve_file.h"
 #include "design/material_table.h"
 #include "design/style_json.h"
+#include "document/document_container.h"
+#include "document/document_design.h"
+#include "document/document_file.h"
 #include "files/failure.h"
 #include "files/picture_loading.h"
 #include "headless/render_command.h"
@@ -67,9 +70,31 @@ QString texturePath(const QString& texture, const QString& styleFile,
   return texturesFolder + u'/' + texture;
 }
 
+// What a document brings: its title, style, canvas, place and texture.
+struct DocumentStart {
+  DocumentTitle title;
+  QImage texture;
+};
+
+std::optional<DocumentStart> documentStart(const QString& path) {
+  if (path.isEmpty()) return std::nullopt;
+  try {
+    const VelloroDocument document = readDocumentFile(path);
+    const auto texture = document.pictures.find(u"texture"_s);
+    return DocumentStart{documentTitle(document),
+                         texture == document.pictures.end() ? QImage() : texture->second};
+  } catch (const Failure& failure) {
+    throw UsageError(u"--document: "_s + failure.description());
+  } catch (const DocumentRefusal& refusal) {
+    throw UsageError(u"--document: Unreadable document (%1): %2"_s.arg(refusal.cause(), path));
+  }
+}
+
 // The canvas of a request that fixes one; a null picture when the canvas
 // fits each design.
-QImage fixedCanvasFor(const RenderRequest& request) {
+QImage fixedCanvasFor(const RenderRequest& request, const std::optional<DocumentStart>& document) {
+  if (document && !request.canvasSize && request.backgroundPicture.isEmpty())
+    return document->title.canvas;
   if (!request.backgroundPicture.isEmpty()) {
     const QImage picture =
         loadedPicture(u"--background"_s, request.backgroundPicture, canvasLimits);
@@ -116,7 +141,8 @@ TitleScene titleSceneFor(const RenderRequest& request, const QString& programFol
                          Platform& platform) {
   const QString curvesFolder = programFolder + u"/curves"_s;
   TitleScene scene;
-  scene.style = freshStyleFrom(curvesFolder, platform);
+  const std::optional<DocumentStart> document = documentStart(request.documentFile);
+  scene.style = document ? document->title.style : freshStyleFrom(curvesFolder, platform);
   if (!request.styleFile.isEmpty()) {
     try {
       scene.style = readStyleFile(request.styleFile, scene.style);
@@ -129,15 +155,21 @@ TitleScene titleSceneFor(const RenderRequest& request, const QString& programFol
       scene.style.fillKind != FillKind::Gradient)
     throw UsageError(
         u"--gradient-angle needs a gradient fill: --gradient STOPS or a style with one"_s);
-  if (scene.style.fillKind == FillKind::Texture)
+  const bool documentTexture = document && !document->texture.isNull() &&
+                               scene.style.texture == document->title.style.texture;
+  if (scene.style.fillKind == FillKind::Texture && documentTexture)
+    scene.texture = document->texture;
+  else if (scene.style.fillKind == FillKind::Texture)
     scene.texture = loadedPicture(
         u"--style"_s,
         texturePath(scene.style.texture, request.styleFile, programFolder + u"/textures"_s),
         canvasLimits);
-  scene.canvas = fixedCanvasFor(request);
+  scene.canvas = fixedCanvasFor(request, document);
   scene.fitColour = request.backgroundColour.value_or(QColor(Qt::white));
   scene.fitMargin = request.fitMargin.value_or(fittedCanvasMargin);
   scene.designPosition = request.designPosition;
+  if (document && !scene.designPosition) scene.designPosition = document->title.place;
+  if (document) scene.documentText = document->title.text;
   scene.dotsPerInch = screenDotsPerInch();
   return scene;
 }

@@ -12,6 +12,7 @@
 #include "design/design_state.h"
 #include "files/bmp_file.h"
 #include "files/site_tags.h"
+#include "main_window/file_commands.h"
 #include "main_window/ignore_failures.h"
 #include "platform/error_report.h"
 #include "platform/platform.h"
@@ -78,7 +79,7 @@ CanvasArea::~CanvasArea() = default;
 
 void CanvasArea::captureCanvas() {
   ::captureCanvas(document_, view()->picture());
-  window_.ownerWidget().setWindowTitle(document_.currentPictureName);
+  window_.ownerWidget().setWindowTitle(captionOf(document_.currentPictureName));
   if (document_.layersStored)
     view()->setPicture(storedLayersOver(view()->picture(), window_.link().engine().entryPoints(),
                                         document_.layerOrigin));

@@ -2,15 +2,21 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <QMainWindow>
 #include <QMenu>
+#include <QPushButton>
+#include <QStatusBar>
 #include <QWidget>
 
 #include "design/design_state.h"
 #include "design/tool_design.h"
+#include "document/document_container.h"
+#include "document/document_file.h"
 #include "files/file_filter.h"
 #include "files/paths.h"
 #include "files/picture_formats.h"
 #include "files/picture_loading.h"
+#include "files/png_encoding.h"
 #include "files/site_tags.h"
 #include "output/print_window.h"
 #include "platform/error_report.h"
@@ -20,6 +26,16 @@
 #include "widgets/dropped_files.h"
 
 using namespace Qt::StringLiterals;
+
+QString shownName(const QString& path) {
+  return path.isEmpty() ? untitledName : fileNamePart(path);
+}
+
+QString openFilter() {
+  const QString pictures = openPictureFilter();
+  return u"Velloro documents and pictures |*.velloro;"_s + pictures.section(u'|', 1, 1) +
+         u"|Velloro document (*.velloro)|*.velloro|"_s + pictures.section(u'|', 2);
+}
 
 FileCommands::FileCommands(FileCommandsWindow& window, DesignState& design, Platform& platform,
                            QString programFolder)
@@ -53,12 +69,17 @@ void FileCommands::attach(const std::function<QAction*(const QString&)>& menuEnt
 
 void FileCommands::openHandedFiles(const QStringList& files) {
   for (const QString& path : files) {
-    if (isStyleFile(path))
+    if (isStyleFile(path) && !isDocumentName(path))
       runTrapped(platform_, siteTag::frmMain_mnuFileLoadStyle_Click,
                  [&] { window_.applyStyleFile(path); });
     else
       runTrapped(platform_, siteTag::frmMain_mnuFileOpen_Click, [&] { openPictureFile(path); });
   }
+}
+
+void FileCommands::canvasChanged() {
+  unsavedChanges_ = true;
+  if (documentOffer_) documentOffer_->hide();
 }
 
 void FileCommands::canvasReplaced() { unsavedChanges_ = design_.layersStored; }
@@ -95,15 +116,39 @@ void FileCommands::openPicture() {
   if (!unsavedWorkSettled()) return;
   FileDialogRequest request;
   request.folder = programFolder_ + u"/inputs"_s;
-  request.filter = qtFileFilter(openPictureFilter());
+  request.filter = qtFileFilter(openFilter());
   const QString chosen = platform_.chooseFileToOpen(request);
-  if (!chosen.isEmpty()) showOpenedPicture(chosen);
+  if (!chosen.isEmpty()) showOpenedFile(chosen);
 }
 
 bool FileCommands::openPictureFile(const QString& path) {
   if (!unsavedWorkSettled()) return false;
-  showOpenedPicture(path);
+  showOpenedFile(path);
   return true;
+}
+
+void FileCommands::showOpenedFile(const QString& path) {
+  if (documentOffer_) documentOffer_->hide();
+  if (isDocumentName(path))
+    showOpenedDocument(path);
+  else
+    showOpenedPicture(path);
+}
+
+// The document's design replaces the window's; the steps of the design
+// before it are no steps of this one.
+void FileCommands::showOpenedDocument(const QString& path) {
+  const VelloroDocument opened = readDocumentFile(path);
+  try {
+    window_.showDocument(opened);
+  } catch (const DocumentRefusal& refusal) {
+    throw Failure(errorNumber::UnreadableDocument,
+                  u"Unreadable document (%1): %2"_s.arg(refusal.cause(), path));
+  }
+  design_.undo.forgetSteps();
+  design_.currentPictureName = path;
+  savedAs(path);
+  rememberRecentFile(path);
 }
 
 void FileCommands::showOpenedPicture(const QString& path) {
@@ -112,18 +157,52 @@ void FileCommands::showOpenedPicture(const QString& path) {
   const QImage picture = loadPicture(path);
   design_.undo.record(design_.workingFiles.canvas, platform_);
   design_.currentPictureName = path;
+  // A picture this program wrote holds its design already: the design is
+  // laid over it only once the user draws.
+  const bool flat = carriesVelloroMark(path);
+  if (flat) design_.layersStored = false;
   window_.showBackground(picture);
   // The opened file is the saved state, unless a drawn design now lies on it.
   canvasReplaced();
   rememberRecentFile(path);
   if (hasDeepChannels(path))
     window_.showStatus(u"16 bits a channel reduced to 8: the canvas holds 8 bits a channel"_s);
+  if (flat) tellOfAFlatPicture(path);
+}
+
+// The document of the same name beside the picture is the design to edit.
+void FileCommands::tellOfAFlatPicture(const QString& path) {
+  const QFileInfo picture(path);
+  const QString document = picture.path() + u'/' + picture.completeBaseName() + documentSuffix;
+  QString status = u"A flat picture: its title is part of the picture."_s;
+  if (QFileInfo(document).isFile()) {
+    status += u" Its design is in "_s + QFileInfo(document).fileName() + u'.';
+    offerDocument(document);
+  }
+  window_.showStatus(status);
+}
+
+void FileCommands::offerDocument(const QString& document) {
+  if (!documentOffer_) {
+    auto* owner = qobject_cast<QMainWindow*>(&window_.ownerWidget());
+    if (!owner) return;
+    documentOffer_ = new QPushButton(owner->statusBar());
+    documentOffer_->setObjectName(u"OpenDocumentOffer"_s);
+    owner->statusBar()->addWidget(documentOffer_);
+    connect(documentOffer_, &QPushButton::clicked, this, [this] {
+      runTrapped(platform_, siteTag::frmMain_mnuFileOpen_Click,
+                 [this] { openPictureFile(offeredDocument_); });
+    });
+  }
+  offeredDocument_ = document;
+  documentOffer_->setText(u"Open "_s + QFileInfo(document).fileName());
+  documentOffer_->show();
 }
 
 bool FileCommands::unsavedWorkSettled() {
   if (!unsavedChanges_) return true;
   const Message question{
-      u"Do you want to save the changes to "_s + fileNamePart(design_.currentPictureName) + u" ?"_s,
+      u"Do you want to save the changes to "_s + shownName(design_.currentPictureName) + u" ?"_s,
       MessageIcon::Question, MessageButtons::SaveDiscardCancel, applicationTitle,
       &window_.ownerWidget()};
   const MessageAnswer answer = platform_.showMessage(question);

@@ -18,12 +18,28 @@ class PrivateEngine;
 class QAction;
 class QImage;
 class QMenu;
+class QPushButton;
 class QWidget;
 enum class WebFormat;
+struct DesignBeside;
 struct DesignState;
 struct Style;
+struct VelloroDocument;
 struct WebExportChoice;
 struct WholeDesign;
+
+// A design not saved yet has no file: the caption and the questions call
+// it this.
+inline const QString untitledName = QStringLiteral("Untitled");
+
+// The window's caption for the design saved under `path`.
+inline QString captionOf(const QString& path) { return path.isEmpty() ? untitledName : path; }
+
+// The name questions give the design saved under `path`.
+QString shownName(const QString& path);
+
+// File > Open: documents and pictures; the document first.
+QString openFilter();
 
 // What the file commands need of the window that owns them.
 class FileCommandsWindow {
@@ -37,6 +53,12 @@ class FileCommandsWindow {
   // The drawn design whole, also where it runs past the canvas.
   virtual WholeDesign drawnDesign() const = 0;
   virtual QString titleText() const = 0;
+  // What a document keeps beside the design state: the typed title, the
+  // panels' readings, the tools' pictures and the canvas as shown.
+  virtual DesignBeside designBeside() const = 0;
+  // Shows the design of an opened document; throws a DocumentRefusal
+  // before anything changes.
+  virtual void showDocument(const VelloroDocument& opened) = 0;
   virtual Style currentStyle() const = 0;
   // The relief engine for renders that leave the window's design alone.
   virtual std::shared_ptr<PrivateEngine> privateEngine() = 0;
@@ -58,16 +80,18 @@ class FileCommands : public QObject {
   // Connects the File menu's entries, looked up by name, and Open Recent.
   void attach(const std::function<QAction*(const QString&)>& menuEntry, QMenu& recentMenu);
 
-  // A style (".vstyle") is applied as Load style does, any other file is
-  // opened as File > Open opens a picture. Each file that cannot be opened
+  // A style (".vstyle") is applied as Load style does, a document
+  // (".velloro") opens its design, any other file is opened as File > Open
+  // opens a picture. Each file that cannot be opened
   // is reported on its own and the next one still opens.
   void openHandedFiles(const QStringList& files);
   // Closing, New and Open ask before the canvas with unsaved changes goes.
   // Save writes where Save (Ctrl+S) would; a save that fails or is declined
   // keeps the work: false.
   bool unsavedWorkSettled();
-  // The canvas changed: unsaved work.
-  void canvasChanged() { unsavedChanges_ = true; }
+  // The canvas changed: unsaved work, and no longer the flat picture whose
+  // document was offered.
+  void canvasChanged();
   // A fresh canvas holds nothing worth keeping until a design lies on it.
   void canvasReplaced();
   void closeNewCanvasDialog();
@@ -89,9 +113,16 @@ class FileCommands : public QObject {
 
  private:
   bool openPictureFile(const QString& path);
+  void showOpenedDocument(const QString& path);
+  void showOpenedFile(const QString& path);
+  void tellOfAFlatPicture(const QString& path);
+  void offerDocument(const QString& document);
+  bool saveDocumentAs(const QString& chosen);
+  void saveDocument(const QString& name);
   void openRecentFile(const QString& path);
   void showOpenedPicture(const QString& path);
   bool saveToCurrentName();
+  bool saveAsChosen();
   void savedAs(const QString& name);
   QString bitmapNameInsteadOfGif(const QString& name);
   bool mayWrite(const QString& name, const QString& chosen);
@@ -110,4 +141,7 @@ class FileCommands : public QObject {
   bool unsavedChanges_ = false;
   QPointer<NewCanvasDialog> newCanvasDialog_;
   QPointer<PrintWindow> printWindow_;
+  // In the status bar while a flat picture shows: opens its document.
+  QPointer<QPushButton> documentOffer_;
+  QString offeredDocument_;
 };

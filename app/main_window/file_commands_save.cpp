@@ -1,10 +1,14 @@
-// Save and Save As: the canvas written as it is shown, in the format of its
-// name; the background and the drawn design stay apart, so the next Draw
-// still replaces the design.
+// Save and Save As: the design as a Velloro document, or the canvas written
+// as it is shown, in the format of its name; the background and the drawn
+// design stay apart, so the next Draw still replaces the design. A design
+// not saved yet is saved where the user says.
+#include <QFileInfo>
 #include <QWidget>
 
 #include "design/design_state.h"
 #include "design/tool_design.h"
+#include "document/document_design.h"
+#include "document/document_file.h"
 #include "files/bmp_file.h"
 #include "files/file_filter.h"
 #include "files/paths.h"
@@ -18,11 +22,32 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// The Save As entry of documents comes before the pictures' entries.
+constexpr int documentEntry = 0;
+constexpr int firstPictureEntry = 1;
+
+// `chosen` ending in ".velloro", in place of another extension.
+QString documentNameOf(const QString& chosen) {
+  if (isDocumentName(chosen)) return chosen;
+  const QFileInfo file(chosen);
+  const QString base = file.suffix().isEmpty() || file.completeBaseName().isEmpty()
+                           ? file.fileName()
+                           : file.completeBaseName();
+  return file.path() + u'/' + base + documentSuffix;
+}
+
+}  // namespace
+
 void FileCommands::savePicture() { saveToCurrentName(); }
 
 bool FileCommands::saveToCurrentName() {
   const QString name = design_.currentPictureName;
-  if (isJpegName(name)) {
+  if (name.isEmpty()) return saveAsChosen();
+  if (isDocumentName(name)) {
+    saveDocument(name);
+  } else if (isJpegName(name)) {
     if (!saveThroughJpegOptimiser(u"save"_s, QString())) return false;
   } else if (const std::optional<WebFormat> web = webFormatOfName(name)) {
     // A PNG or WebP picture stays one: the canvas is written in its format.
@@ -39,7 +64,20 @@ bool FileCommands::saveToCurrentName() {
 
 void FileCommands::savedAs(const QString& name) {
   unsavedChanges_ = false;
-  window_.ownerWidget().setWindowTitle(name);
+  window_.ownerWidget().setWindowTitle(captionOf(name));
+}
+
+// A failed write throws before the name changes: Save keeps its old target.
+void FileCommands::saveDocument(const QString& name) {
+  writeDocumentFile(name, documentOf(design_, window_.designBeside()));
+}
+
+bool FileCommands::saveDocumentAs(const QString& chosen) {
+  const QString name = documentNameOf(chosen);
+  if (!mayWrite(name, chosen)) return false;
+  saveDocument(name);
+  design_.currentPictureName = name;
+  return true;
 }
 
 // GIF pictures are read but not written: their canvas becomes a bitmap beside
@@ -56,25 +94,34 @@ QString FileCommands::bitmapNameInsteadOfGif(const QString& name) {
   return bitmapName;
 }
 
-void FileCommands::savePictureAs() {
+void FileCommands::savePictureAs() { saveAsChosen(); }
+
+// A known extension beats the dialog's type.
+bool FileCommands::saveAsChosen() {
   const QString outputs = programFolder_ + u"/outputs"_s;
+  const QString current = design_.currentPictureName;
   FileDialogRequest request;
-  request.filter = qtFileFilter(savePictureFilter());
+  request.filter = qtFileFilter(u"Velloro document (*.velloro)|*.velloro|"_s + savePictureFilter());
   request.folder = outputs;
   request.fileName = u"MyWork%1"_s.arg(freeWorkNumber(outputs, platform_));
-  request.selectedFilter = saveEntryOfName(design_.currentPictureName, bitmapEntry);
+  request.selectedFilter = current.isEmpty() || isDocumentName(current)
+                               ? documentEntry
+                               : firstPictureEntry + saveEntryOfName(current, bitmapEntry);
   const FileChoice choice = platform_.chooseFileAndTypeToSave(request);
-  if (choice.path.isEmpty()) return;
-  const int entry = saveEntryOfName(choice.path, choice.filter);
+  if (choice.path.isEmpty()) return false;
+  const int entry = saveEntryOfName(choice.path, choice.filter - firstPictureEntry);
   const std::optional<WebFormat> web = webFormatOfSaveEntry(entry);
   bool saved = false;
-  if (entry == bitmapEntry)
+  if (isDocumentName(choice.path) || entry < 0)
+    saved = saveDocumentAs(choice.path);
+  else if (entry == bitmapEntry)
     saved = saveBitmapAs(choice.path);
   else if (web)
     saved = saveWebPictureAs(choice.path, *web);
   else
     saved = saveThroughJpegOptimiser(u"saveas"_s, choice.path);
   if (saved) savedAs(design_.currentPictureName);
+  return saved;
 }
 
 // The dialog asked before overwriting the name the user typed; when the

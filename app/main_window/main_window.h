@@ -201,6 +201,8 @@ class MainWindow : public QMainWindow,
   const QImage& canvasPicture() const override;
   void showBackground(const QImage& picture) override;
   QString titleText() const override;
+  DesignBeside designBeside() const override;
+  void showDocument(const VelloroDocument& opened) override;
   std::shared_ptr<PrivateEngine> privateEngine() override;
   void showStatus(const QString& text) override;
   QSize sourceSize() const override;

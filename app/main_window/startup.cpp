@@ -13,7 +13,6 @@
 #include "main_window/main_window.h"
 #include "platform/first_run_help.h"
 #include "platform/imaging.h"
-#include "platform/input_picture_name.h"
 #include "platform/platform.h"
 
 namespace {
@@ -54,7 +53,6 @@ std::unique_ptr<MainWindow> startVelloro(const QString& programFolder, Platform&
   });
   skipOnFailure([] { removeFoldersOfEndedRuns(QDir::tempPath()); });
   skipOnFailure([&] { createStartupWorkingFiles(state.workingFiles); });
-  skipOnFailure([&] { state.currentPictureName = findInputPictureName(programFolder, platform); });
   skipOnFailure([&] { window->canvasArea().captureCanvas(); });
   window->show();
   skipOnFailure([&] { window->designPanels().drawFillPreview(); });

@@ -10,7 +10,6 @@
 #include "files/picture_loading.h"
 #include "files/site_tags.h"
 #include "platform/error_report.h"
-#include "platform/input_picture_name.h"
 #include "platform/platform.h"
 #include "rendering/tiling.h"
 #include "tools/open_picture_dialog.h"
@@ -126,7 +125,8 @@ void NewCanvasDialog::applyClicked() {
     design_.recordUndoStep(platform_);
     QImage canvas(sizeBoxes_[0]->value(), sizeBoxes_[1]->value(), QImage::Format_RGB888);
     canvas.fill(main_.canvasBackColour());
-    design_.setCurrentPictureName(findInputPictureName(main_.programFolder(), platform_));
+    // A new canvas is a new design, saved nowhere yet.
+    design_.setCurrentPictureName({});
     if (backgroundButtons_[1]->isChecked()) tileOver(canvas, design_.canvasTexture());
     main_.replaceCanvas(canvas);
     done(Accepted);

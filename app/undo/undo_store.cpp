@@ -113,6 +113,13 @@ void UndoStore::stepForward() {
   listener_.captureCanvas();
 }
 
+void UndoStore::forgetSteps() {
+  deleteUndoFiles();
+  counters = {};
+  notify(listener_.undoEnabled, false);
+  notify(listener_.redoEnabled, false);
+}
+
 void UndoStore::deleteUndoFiles() {
   if (folder_.isEmpty()) return;
   // The folder holds nothing but this run's undo files, so all of them go,

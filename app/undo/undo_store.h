@@ -51,6 +51,9 @@ class UndoStore {
   QString undoFile(int number);
   // Deletes every undo file of this run and their folder.
   void deleteUndoFiles();
+  // Forgets every step, as when another design replaces the one they were
+  // steps of: nothing is left to undo or redo.
+  void forgetSteps();
 
   UndoCounters counters;
 

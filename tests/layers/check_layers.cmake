@@ -1,5 +1,5 @@
 # Fails when a source file includes a header of a folder above its own:
-# engine <- files <- platform <- undo <- design <- rendering <- widgets,
+# engine <- files <- platform <- undo <- design <- document <- rendering <- widgets,
 # desktop and headless <- tools, output and service <- main_window; and when
 # the engine, the core (files to rendering), the renderer without a window
 # or the render service includes a Qt Widgets header.
@@ -11,10 +11,11 @@ endif()
 
 # Folder, then the include prefixes it must not use.
 set(above_core "main_window/;tools/;output/;service/;widgets/;desktop/;headless/")
-set(forbidden_files "platform/;undo/;design/;rendering/;${above_core}")
-set(forbidden_platform "undo/;design/;rendering/;${above_core}")
-set(forbidden_undo "design/;rendering/;${above_core}")
-set(forbidden_design "rendering/;${above_core}")
+set(forbidden_files "platform/;undo/;design/;document/;rendering/;${above_core}")
+set(forbidden_platform "undo/;design/;document/;rendering/;${above_core}")
+set(forbidden_undo "design/;document/;rendering/;${above_core}")
+set(forbidden_design "document/;rendering/;${above_core}")
+set(forbidden_document "rendering/;${above_core}")
 set(forbidden_rendering "${above_core}")
 set(forbidden_widgets "main_window/;tools/;output/;service/;desktop/;headless/")
 set(forbidden_desktop "main_window/;tools/;output/;service/;widgets/;headless/")
@@ -22,7 +23,7 @@ set(forbidden_headless "main_window/;tools/;output/;service/;widgets/;desktop/")
 set(forbidden_tools "main_window/;output/;service/;headless/")
 set(forbidden_output "main_window/;tools/;service/;headless/")
 set(forbidden_service "main_window/;tools/;output/;widgets/;desktop/")
-set(core_folders files platform undo design rendering)
+set(core_folders files platform undo design document rendering)
 
 set(violations "")
 foreach(folder ${core_folders} widgets desktop headless tools output service)

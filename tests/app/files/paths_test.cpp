@@ -4,7 +4,6 @@
 #include "design/crop.h"
 #include "design/picture_fit.h"
 #include "files/file_filter.h"
-#include "platform/input_picture_name.h"
 #include "platform/work_names.h"
 #include "rendering/tiling.h"
 
@@ -62,20 +61,6 @@ TEST(CropRectangle, CornersInAnyOrderClippedToTheCanvas) {
       {650, 10, 640, 90, std::nullopt}};
   for (const auto& [x1, y1, x2, y2, crop] : cases)
     EXPECT_EQ(cropRectangle(QSize(631, 331), x1, y1, x2, y2), crop) << x1 << "," << x2;
-}
-
-// The first free number, skipping files and folders of the name; the folder is made at first start.
-TEST(InputPictureName, TakesTheFirstFreeNumber) {
-  QTemporaryDir program;
-  ScriptedPlatform platform;
-  EXPECT_EQ(findInputPictureName(program.path(), platform), program.filePath("inputs/MyPic.bmp"));
-  EXPECT_TRUE(QFileInfo(program.filePath("inputs")).isDir());
-  writeContent(program.filePath("inputs/MyPic.bmp"), {});
-  QDir(program.path()).mkpath("inputs/MyPic1.bmp");
-  writeContent(program.filePath("inputs/MyPic3.bmp"), {});
-  EXPECT_EQ(findInputPictureName(program.path(), platform), program.filePath("inputs/MyPic2.bmp"));
-  EXPECT_EQ(platform.pendingEventRuns, 2);
-  EXPECT_FALSE(QFileInfo::exists(program.filePath("inputs/MyPic2.bmp")));
 }
 
 TEST(WorkNames, SkipsNumbersTakenAsBitmapOrJpegAndNamesBoth) {

@@ -60,15 +60,19 @@ TEST(RenderCommand, BadArgumentsAreNamed) {
       {{"--text A -o a.png --size"}, "--size: needs a value"},
       {{"--text A -o a.png --trim 4"}, "--trim needs --transparent"},
       {{"--text A -o a.png --at 5,5", "--text A -o a.png --background #102030 --at 5,5"},
-       "--at needs a canvas of its own: --canvas WxH or --background FILE"},
+       "--at needs a canvas of its own: --canvas WxH, --background FILE or --document FILE"},
       {{"--text A -o a.png --canvas 9x9 --margin 3",
         "--text A -o a.png --background w.bmp --margin 3"},
-       "--margin goes with a canvas that fits the design, not with --canvas or a background "
-       "picture"},
+       "--margin goes with a canvas that fits the design, not with --canvas, a background "
+       "picture or a document"},
       {{"--text A -o a.jpg --transparent"}, "--transparent needs a .png or .webp picture"},
       {{"--text A -o a.tif"}, "-o: 'a.tif' does not end in .png, .webp, .jpg, .bmp"},
       {{"--text A -o png"}, "-o: 'png' does not end in .png, .webp, .jpg, .bmp"},
-      {{"-o a.png"}, "--text TEXT or --batch LIST is needed"},
+      {{"-o a.png"}, "--text TEXT, --document FILE or --batch LIST is needed"},
+      {{"--document a.velloro --out-dir ."}, "-o OUT is needed"},
+      {{"--document a.velloro -o a.png --margin 3"},
+       "--margin goes with a canvas that fits the design, not with --canvas, a background "
+       "picture or a document"},
       {{"--text A"}, "-o OUT is needed"},
       {{"--text A --batch l.txt -o a.png"}, "--text and --batch cannot go together"},
       {{"--text A -o a.png --out-dir web"},

@@ -119,7 +119,7 @@ TEST_F(Closing, EveryWayEndsTheProgramWithTheHelpAndNewDialogOpenAndLeavesNoFile
     if (way.asksAboutUnsavedWork) clickWhenShown(QMessageBox::Discard, question);
     EXPECT_EQ(runEventLoop([this, &way] { way.close(*window); }), 0);
     EXPECT_EQ(question, way.asksAboutUnsavedWork
-                            ? u"Do you want to save the changes to MyPic.bmp ?"_s
+                            ? u"Do you want to save the changes to Untitled ?"_s
                             : QString());
 
     EXPECT_FALSE(window->isVisible());

@@ -14,7 +14,8 @@ TEST_F(FileCommandsTest, OpenLoadsThePictureAndUndoBringsBackThePreviousCanvas) 
   EXPECT_EQ(seam->openRequests[1].folder, path("inputs"));
   const bool webp = webpReadable();
   EXPECT_EQ(seam->openRequests[1].filter,
-            u"All compatibles files (*.bmp *.jpg *.jpeg *.gif *.png%1);;Bitmap (*.bmp);;Standard "
+            u"Velloro documents and pictures (*.velloro *.bmp *.jpg *.jpeg *.gif *.png%1);;"
+            u"Velloro document (*.velloro);;Bitmap (*.bmp);;Standard "
             u"compression (*.jpg *.jpeg);;Gif (*.gif);;PNG (*.png)%2"_s.arg(
                 webp ? " *.webp" : "", webp ? ";;WebP (*.webp)" : ""));
   EXPECT_EQ(canvas().size(), QSize(40, 30));
@@ -51,11 +52,13 @@ TEST_F(FileCommandsTest, SaveAsProposesAFreeNameWritesTheTypedFormatAndAsksBefor
   ASSERT_EQ(seam->saveRequests.size(), 1u);
   EXPECT_EQ(seam->saveRequests[0].fileName, u"MyWork3"_s);
   EXPECT_EQ(seam->saveRequests[0].folder, path("outputs"));
-  EXPECT_EQ(seam->saveRequests[0].selectedFilter, 0);
-  EXPECT_EQ(seam->saveRequests[0].filter,
-            u"Bitmap (*.bmp);;Standard compression (*.jpg *.jpeg);;PNG (*.png)%1"_s.arg(
-                writableWebFormats().contains(WebFormat::Webp) ? ";;WebP (*.webp)" : ""));
-  for (const auto& [open, startType] : {std::pair{"a.png", 2}, {"b.jpeg", 1}, {"c.gif", 0}}) {
+  EXPECT_EQ(seam->saveRequests[0].selectedFilter, 1);
+  EXPECT_EQ(
+      seam->saveRequests[0].filter,
+      u"Velloro document (*.velloro);;Bitmap (*.bmp);;Standard compression (*.jpg *.jpeg);;PNG (*.png)%1"_s
+          .arg(writableWebFormats().contains(WebFormat::Webp) ? ";;WebP (*.webp)" : ""));
+  for (const auto& [open, startType] :
+       {std::pair{"a.png", 3}, {"b.jpeg", 2}, {"c.gif", 1}, {"d.velloro", 0}}) {
     design().currentPictureName = path(open);
     run("mnuFileSaveAs");
     EXPECT_EQ(seam->saveRequests.back().selectedFilter, startType) << open;
@@ -64,13 +67,13 @@ TEST_F(FileCommandsTest, SaveAsProposesAFreeNameWritesTheTypedFormatAndAsksBefor
   window->canvasView()->setPicture(blue);
   const std::tuple<const char*, int, const char*, const char*> saves[] = {
       {"outputs/out1.png", 0, "outputs/out1.png", "png"},
-      {"outputs/out2.BMP", 2, "outputs/out2.BMP", "bmp"},
-      {"outputs/out3", 0, "outputs/out3.bmp", "bmp"},
-      {"outputs/out4.txt", 0, "outputs/out4.bmp", "bmp"},
-      {"outputs/out5.gif", 2, "outputs/out5.png", "png"},
-      {"outputs/out6", 3, "outputs/out6.webp", "webp"}};
+      {"outputs/out2.BMP", 3, "outputs/out2.BMP", "bmp"},
+      {"outputs/out3", 1, "outputs/out3.bmp", "bmp"},
+      {"outputs/out4.txt", 1, "outputs/out4.bmp", "bmp"},
+      {"outputs/out5.gif", 3, "outputs/out5.png", "png"},
+      {"outputs/out6", 4, "outputs/out6.webp", "webp"}};
   for (const auto& [typed, filter, written, format] : saves) {
-    if (filter == 3 && !writableWebFormats().contains(WebFormat::Webp)) continue;
+    if (filter == 4 && !writableWebFormats().contains(WebFormat::Webp)) continue;
     seam->fileAnswers.push_back(path(typed));
     seam->filterAnswers.push_back(filter);
     run("mnuFileSaveAs");
@@ -86,7 +89,7 @@ TEST_F(FileCommandsTest, SaveAsProposesAFreeNameWritesTheTypedFormatAndAsksBefor
   EXPECT_FALSE(QFile::exists(path("outputs/out1.bmp")));
   writeContent(path("outputs/logo.bmp"), "keep me");
   seam->fileAnswers.push_back(path("outputs/logo.txt"));
-  seam->filterAnswers.push_back(0);
+  seam->filterAnswers.push_back(1);
   seam->messageAnswers.push_back(MessageAnswer::No);
   const QString before = design().currentPictureName;
   run("mnuFileSaveAs");
@@ -111,7 +114,7 @@ TEST_F(FileCommandsTest, JpegSavesGoThroughTheOptimiser) {
   EXPECT_FALSE(QFile::exists(path("outputs/photo.JPEG")));
   EXPECT_EQ(seam->busyPeriods, 0);
   seam->fileAnswers.push_back(path("outputs/logo.jpg"));
-  seam->filterAnswers.push_back(1);
+  seam->filterAnswers.push_back(2);
   run("mnuFileSaveAs");
   EXPECT_EQ(modes, (QStringList{u"save"_s, u"saveas"_s}));
   ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
@@ -190,7 +193,7 @@ TEST_F(FileCommandsTest, HelpOpensTheContentsPageOrSaysThereIsNone) {
 }
 
 TEST_F(FileCommandsTest, FailedSaveAsKeepsTheNameThatCtrlSSavesToAFailedSaveMakesNoFolder) {
-  for (const int bitmapOrPng : {0, 2}) {
+  for (const int bitmapOrPng : {1, 3}) {
     SCOPED_TRACE(bitmapOrPng);
     TearDown();
     SetUp();

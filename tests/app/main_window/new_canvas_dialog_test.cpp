@@ -23,7 +23,8 @@ TEST_F(NewCanvasDialogTest, ApplyWithTheDefaultsGivesAWhite600By400CanvasAsAnUnd
   EXPECT_EQ(dialog->parentWidget(), nullptr);
   EXPECT_FALSE(dialog->isModal());
   EXPECT_EQ(design().geometry.canvasWidth, 600);
-  EXPECT_EQ(design().currentPictureName, path("inputs/MyPic.bmp"));
+  EXPECT_EQ(design().currentPictureName, QString());
+  EXPECT_EQ(window->windowTitle(), u"Untitled"_s);
   EXPECT_FALSE(dialog->isVisible());
   window->menuEntry(u"mnuEditUndo"_s)->trigger();
   EXPECT_EQ(canvas().size(), QSize(631, 331));

@@ -1,0 +1,78 @@
+// The window's side of Velloro documents: what it keeps of the design
+// beside the design state, and showing an opened document's design through
+// the same handlers a style goes through, so the panels show what it holds.
+#include <QFileInfo>
+
+#include "design/style_design.h"
+#include "document/document_design.h"
+#include "files/bmp_file.h"
+#include "files/picture_loading.h"
+#include "files/temp_file.h"
+#include "main_window/main_window.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A tool's working file holds its picture once the tool made one.
+QImage toolPicture(bool made, const QString& file) {
+  if (!made || file.isEmpty() || QFileInfo(file).size() == 0) return {};
+  return loadPicture(file);
+}
+
+void writeToolPicture(const QImage& picture, QString& file) {
+  if (picture.isNull()) return;
+  if (file.isEmpty()) file = File().fullPath();
+  saveBmp(picture, file);
+}
+
+}  // namespace
+
+DesignBeside MainWindow::designBeside() const {
+  const WorkingFiles& files = document_.workingFiles;
+  const bool shape = document_.kindSettings[SourceKind::Shape].available;
+  const bool picture = document_.kindSettings[SourceKind::Picture].available;
+  DesignBeside beside;
+  beside.text = titleText();
+  beside.readings = designPanels_->readings();
+  beside.shape = toolPicture(shape, files.shape);
+  beside.picture = toolPicture(picture, files.picture);
+  beside.mask = toolPicture(picture, files.mask);
+  beside.preview = canvasPicture();
+  return beside;
+}
+
+void MainWindow::showDocument(const VelloroDocument& opened) {
+  DesignBeside beside;
+  putDocument(opened, document_, beside);
+  // The handlers below store the panels' settings into the current kind's
+  // row as a click would; every row is the document's again after them.
+  const KindSettingsTable kinds = document_.kindSettings;
+  const BySourceKind<QString> textures = document_.textureNames;
+  const auto axes = document_.curveAxisTable;
+  WorkingFiles& files = document_.workingFiles;
+  writeToolPicture(beside.shape, files.shape);
+  writeToolPicture(beside.picture, files.picture);
+  writeToolPicture(beside.mask, files.mask);
+  sourceFrame_->selectSource(velloro::toInt(document_.sourceKind));
+  const Style style = styleOf(document_, beside.readings, document_.textPicture.font);
+  QString texture;
+  if (style.fillKind == FillKind::Texture) {
+    texture = QFileInfo(style.texture).isAbsolute()
+                  ? style.texture
+                  : programFolder_ + u"/textures/"_s + style.texture;
+    // A texture that is not where it was travels in the document.
+    if (!QFileInfo(texture).isFile() && !document_.texturePicture.isNull()) {
+      texture.clear();
+      writeToolPicture(document_.texturePicture, texture);
+    }
+  }
+  applyStyle(style, texture);
+  document_.kindSettings = kinds;
+  document_.textureNames = textures;
+  document_.curveAxisTable = axes;
+  sourceFrame_->textBox()->setText(beside.text);
+  document_.layersStored = false;
+  showBackground(beside.canvas);
+  draw();
+}
