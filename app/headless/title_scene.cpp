@@ -9,6 +9,7 @@
 #include "design/style_json.h"
 #include "files/failure.h"
 #include "files/picture_loading.h"
+#include "headless/font_files.h"
 #include "headless/render_command.h"
 #include "rendering/design_overrun.h"
 #include "rendering/tiling.h"
@@ -125,6 +126,8 @@ TitleScene titleSceneFor(const RenderRequest& request, const QString& programFol
     }
   }
   scene.style = withOverrides(scene.style, request.overrides, curvesFolder, platform);
+  addFontFilesOf(request, scene.style);
+  scene.fontNotice = missingFamilyNotice(request, scene.style);
   if (request.overrides.contains(Setting::GradientAngle) &&
       scene.style.fillKind != FillKind::Gradient)
     throw UsageError(
@@ -138,6 +141,8 @@ TitleScene titleSceneFor(const RenderRequest& request, const QString& programFol
   scene.fitColour = request.backgroundColour.value_or(QColor(Qt::white));
   scene.fitMargin = request.fitMargin.value_or(fittedCanvasMargin);
   scene.designPosition = request.designPosition;
+  scene.box = request.box;
+  scene.largestLineCount = request.largestLineCount.value_or(0);
   scene.dotsPerInch = screenDotsPerInch();
   return scene;
 }

@@ -44,6 +44,8 @@ class QLabel;
 class QMenu;
 class QToolBar;
 class TextLayoutControls;
+class MissingGlyphsNotice;
+class FontFileCommand;
 
 // The height of the tab strip with its panels, under the canvas.
 inline constexpr int tabStripHeight = 106;
@@ -79,6 +81,8 @@ class MainWindow : public QMainWindow,
   PictureBox* canvasView() const { return canvasArea_->view(); }
   // "Status", date, time.
   QLabel* statusPane(int index) const { return statusPanes_.at(index); }
+  MissingGlyphsNotice* missingGlyphsNotice() const { return missingGlyphsNotice_; }
+  FontFileCommand* fontFileCommand() const { return fontFile_; }
 
   QAction* toolButton(const QString& key) const { return toolButtons_.value(key); }
   QAction* menuEntry(const QString& name) const { return menuEntries_.value(name); }
@@ -153,6 +157,7 @@ class MainWindow : public QMainWindow,
   void selectTab();
   void editMenuOpening();
   void fontListClicked();
+  void chooseAddedFamily(const QString& family);
   void sizeListClicked();
   void sizeListValidated();
   void validateFontSize();
@@ -219,6 +224,8 @@ class MainWindow : public QMainWindow,
   TabPanels* panels_;
   CanvasArea* canvasArea_;
   std::array<QLabel*, 3> statusPanes_;
+  MissingGlyphsNotice* missingGlyphsNotice_ = nullptr;
+  FontFileCommand* fontFile_ = nullptr;
 
   bool sizeValid_ = true;
 

@@ -13,6 +13,7 @@
 #include "design/design_state.h"
 #include "files/picture_loading.h"
 #include "files/site_tags.h"
+#include "main_window/font_file_command.h"
 #include "main_window/main_window.h"
 #include "main_window/menu_table.h"
 #include "main_window/text_layout_controls.h"
@@ -73,6 +74,8 @@ void MainWindow::buildToolbar() {
   toolBar_->setIconSize({16, 16});
   toolBar_->setContextMenuPolicy(Qt::PreventContextMenu);
   fontNameBox_ = fontCombo(QStringLiteral("List1"), 98, false);
+  fontFile_ = new FontFileCommand(platform(), *this);
+  connect(fontFile_, &FontFileCommand::familyAdded, this, &MainWindow::chooseAddedFamily);
   fontSizeBox_ = fontCombo(QStringLiteral("List2"), 102, true);
   fontSizeBox_->setToolTip(QStringLiteral("Font size"));
   fontSizeBox_->setAccessibleName(QStringLiteral("Font size"));
@@ -89,6 +92,7 @@ void MainWindow::buildToolbar() {
                         : placeholder == 1 ? fontSizeBox_
                                            : spacer(entry.width);
         toolBar_->addWidget(held);
+        if (held == fontNameBox_) toolBar_->addAction(fontFile_->action());
         ++placeholder;
         break;
       }

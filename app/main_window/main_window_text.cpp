@@ -20,8 +20,10 @@
 #include "design/text_picture.h"
 #include "files/site_tags.h"
 #include "main_window/font_family_step.h"
+#include "main_window/font_file_command.h"
 #include "main_window/live_preview.h"
 #include "main_window/main_window.h"
+#include "main_window/missing_glyphs_notice.h"
 #include "main_window/text_layout_controls.h"
 #include "platform/error_report.h"
 #include "platform/platform.h"
@@ -96,6 +98,15 @@ void MainWindow::fillFontList() {
   QFont shown = sourceFrame_->textBox()->font();
   shown.setFamily(name);
   sourceFrame_->textBox()->setFont(shown);
+}
+
+// The family of an added font file joins the list and becomes the title's.
+void MainWindow::chooseAddedFamily(const QString& family) {
+  fontNameBox_->clear();
+  fontNameBox_->addItems(QFontDatabase::families());
+  widenPopupToLongestName(*fontNameBox_);
+  fontNameBox_->setCurrentText(family);
+  fontListClicked();
 }
 
 void MainWindow::fillSizeList() {
@@ -260,6 +271,10 @@ void MainWindow::draw() {
         return;
       }
       document_.textPicture.print(text);
+      // What a title lacks is told; the title is drawn as far as it can be.
+      missingGlyphsNotice_->showFor(document_.textPicture, text);
+    } else {
+      missingGlyphsNotice_->hide();
     }
     renderDesign();
   });
