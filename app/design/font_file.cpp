@@ -1,10 +1,13 @@
 #include "design/font_file.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QHash>
 #include <QRegularExpression>
 #include <algorithm>
+#include <mutex>
 #include <optional>
 #include <variant>
 
@@ -35,6 +38,39 @@ std::variant<QByteArray, QString> fileBytes(const QString& path) {
   return u"the file is larger than %1 MB"_s.arg(largestFontFile >> 20);
 }
 
+// The fonts added so far, by their bytes and face: a style drawn again and
+// again (each title of a batch, each request of the service) adds its file
+// once, instead of piling up copies in the font database.
+struct AddedFonts {
+  std::mutex mutex;
+  QHash<QByteArray, AddedFont> byContent;
+};
+
+AddedFonts& addedFonts() {
+  static AddedFonts added;
+  return added;
+}
+
+AddedFont addedFace(const QByteArray& bytes, int face) {
+  const QByteArray key =
+      QCryptographicHash::hash(bytes, QCryptographicHash::Sha256) + QByteArray::number(face);
+  AddedFonts& added = addedFonts();
+  const std::lock_guard lock(added.mutex);
+  if (const auto known = added.byContent.constFind(key); known != added.byContent.constEnd())
+    return *known;
+  const int id = QFontDatabase::addApplicationFontFromData(bytes);
+  // The headers were sound: the font library found the rest damaged.
+  if (id < 0) return refused(u"the font is damaged or of a kind this system cannot draw"_s);
+  const QStringList families = QFontDatabase::applicationFontFamilies(id);
+  // A collection's faces are listed in their order; faces of one family share it.
+  const QString family = families.value(std::min<qsizetype>(face, families.size() - 1));
+  if (family.isEmpty()) {
+    QFontDatabase::removeApplicationFont(id);
+    return refused(u"the font names no family"_s);
+  }
+  return added.byContent[key] = AddedFont{id, family, {}};
+}
+
 }  // namespace
 
 FontFileName fontFileName(const QString& written) {
@@ -54,15 +90,5 @@ AddedFont addFontFile(const QString& written) {
   if (name.face >= shape.faceCount)
     return refused(u"the file has no face %1: it holds %2, counted from 0"_s.arg(name.face).arg(
         shape.faceCount));
-  const int id = QFontDatabase::addApplicationFontFromData(bytes);
-  // The headers were sound: the font library found the rest damaged.
-  if (id < 0) return refused(u"the font is damaged or of a kind this system cannot draw"_s);
-  const QStringList families = QFontDatabase::applicationFontFamilies(id);
-  // A collection's faces are listed in their order; faces of one family share it.
-  const QString family = families.value(std::min<qsizetype>(name.face, families.size() - 1));
-  if (family.isEmpty()) {
-    QFontDatabase::removeApplicationFont(id);
-    return refused(u"the font names no family"_s);
-  }
-  return {id, family, {}};
+  return addedFace(bytes, name.face);
 }

@@ -25,6 +25,7 @@ struct AddedFont {
   QString problem;  // why it was refused: "no such file", "the file is empty", ...
 };
 
-// Reads `written` and adds it to the fonts of this run. A refused file
+// Reads `written` and adds it to the fonts of this run; the same bytes are
+// added once, and their font is kept until the program ends. A refused file
 // leaves nothing behind.
 AddedFont addFontFile(const QString& written);

@@ -227,14 +227,6 @@ std::vector<CommandOption> runOptionsAfter() {
        u"is cut with an ellipsis, and said so"_s.arg(smallestFittedSize),
        [](RenderRequest& r, const QString& o, const QString& v) { r.box = canvasSizeOf(o, v); },
        {}},
-      {u"--max-lines"_s,
-       {},
-       u"N"_s,
-       u"with --box, wrap each title into at most N lines,\n1 to %1"_s.arg(largestLineCount),
-       [](RenderRequest& r, const QString& o, const QString& v) {
-         r.largestLineCount = wholeNumber(o, v, 1, largestLineCount);
-       },
-       {}},
       {u"--margin"_s,
        {},
        u"PX"_s,

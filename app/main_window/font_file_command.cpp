@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <QToolButton>
 #include <QWidget>
 
 #include "design/font_file.h"
@@ -15,6 +16,18 @@ FontFileCommand::FontFileCommand(Platform& platform, QWidget& owner)
   action_->setText(u"Font file\u2026"_s);
   action_->setToolTip(u"Add a font file (TTF, OTF, WOFF, WOFF2) to the font list"_s);
   connect(action_, &QAction::triggered, this, &FontFileCommand::chooseAndAdd);
+}
+
+QToolButton* FontFileCommand::button() {
+  auto* shown = new QToolButton;
+  shown->setObjectName(u"FontFileButton"_s);
+  shown->setText(u"\u2026"_s);
+  shown->setToolTip(action_->toolTip());
+  shown->setAccessibleName(u"Font file"_s);
+  shown->setFixedWidth(fontFileButtonWidth);
+  shown->setFocusPolicy(Qt::TabFocus);
+  connect(shown, &QToolButton::clicked, action_, &QAction::trigger);
+  return shown;
 }
 
 void FontFileCommand::chooseAndAdd() {
@@ -31,5 +44,12 @@ void FontFileCommand::chooseAndAdd() {
          MessageIcon::Exclamation, MessageButtons::Ok, applicationTitle, &owner_});
     return;
   }
+  files_.insert(added.family, path);
   emit familyAdded(added.family);
+}
+
+QString FontFileCommand::addStyleFont(const QString& path) {
+  const AddedFont added = addFontFile(path);
+  if (added.problem.isEmpty()) files_.insert(added.family, path);
+  return added.problem;
 }

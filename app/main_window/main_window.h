@@ -17,6 +17,7 @@
 #include "design/design_state.h"
 #include "design/style.h"
 #include "design/style_library.h"
+#include "main_window/box_fit_option.h"
 #include "main_window/canvas_area.h"
 #include "main_window/curve_editor.h"
 #include "main_window/design_panels.h"
@@ -158,6 +159,9 @@ class MainWindow : public QMainWindow,
   void editMenuOpening();
   void fontListClicked();
   void chooseAddedFamily(const QString& family);
+  // Prints the title fitted to the box of "Fit title to box".
+  void printFittedTitle(const QString& text, QSize box);
+  void keepFontFileBeside(const QString& styleFile, Style& style);
   void sizeListClicked();
   void sizeListValidated();
   void validateFontSize();
@@ -226,6 +230,7 @@ class MainWindow : public QMainWindow,
   std::array<QLabel*, 3> statusPanes_;
   MissingGlyphsNotice* missingGlyphsNotice_ = nullptr;
   FontFileCommand* fontFile_ = nullptr;
+  BoxFitOption boxFit_;
 
   bool sizeValid_ = true;
 

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QToolBar>
+#include <QToolButton>
 #include <functional>
 
 #include "design/design_state.h"
@@ -76,7 +77,9 @@ void MainWindow::buildToolbar() {
   fontNameBox_ = fontCombo(QStringLiteral("List1"), 98, false);
   fontFile_ = new FontFileCommand(platform(), *this);
   connect(fontFile_, &FontFileCommand::familyAdded, this, &MainWindow::chooseAddedFamily);
-  fontSizeBox_ = fontCombo(QStringLiteral("List2"), 102, true);
+  // The size box gives the font file button its room: three digits still
+  // show whole in it.
+  fontSizeBox_ = fontCombo(QStringLiteral("List2"), 102 - fontFileButtonWidth, true);
   fontSizeBox_->setToolTip(QStringLiteral("Font size"));
   fontSizeBox_->setAccessibleName(QStringLiteral("Font size"));
   describe(fontNameBox_, QStringLiteral("Font"), QStringLiteral("Font of the text"));
@@ -92,7 +95,7 @@ void MainWindow::buildToolbar() {
                         : placeholder == 1 ? fontSizeBox_
                                            : spacer(entry.width);
         toolBar_->addWidget(held);
-        if (held == fontNameBox_) toolBar_->addAction(fontFile_->action());
+        if (held == fontNameBox_) toolBar_->addWidget(fontFile_->button());
         ++placeholder;
         break;
       }
@@ -156,6 +159,8 @@ void MainWindow::connectMenuEntries() {
   on("mnuToolsSymbols", siteTag::frmMain_mnuToolsSymbols_Click, [this] { showSymbols(); });
   connect(menuEntry(QStringLiteral("mnuEditFont")), &QAction::triggered, this,
           &MainWindow::fontDialog);
+  connect(menuEntry(QStringLiteral("mnuToolsFitToBox")), &QAction::triggered, this,
+          [this] { boxFit_.ask(platform(), *this); });
   connect(menu(QStringLiteral("mnuedit")), &QMenu::aboutToShow, this, &MainWindow::editMenuOpening);
 }
 

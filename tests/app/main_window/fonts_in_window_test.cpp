@@ -1,6 +1,11 @@
 // The window's fonts: a font file added beside the font list draws as
 // `--render --font-file` does, a file that cannot be used is refused with
 // its cause, and a title with characters no font draws gets a notice.
+#include <QDir>
+#include <QFile>
+#include <QToolButton>
+
+#include "main_window/box_fit_option.h"
 #include "main_window/font_file_command.h"
 #include "main_window/main_window_fixture.h"
 #include "main_window/missing_glyphs_notice.h"
@@ -9,8 +14,9 @@
 namespace {
 
 void clickFontFile(MainWindow& window) {
-  QTest::mouseClick(window.toolBar()->widgetForAction(window.fontFileCommand()->action()),
-                    Qt::LeftButton);
+  auto* button = window.toolBar()->findChild<QToolButton*>(u"FontFileButton"_s);
+  ASSERT_NE(button, nullptr);
+  QTest::mouseClick(button, Qt::LeftButton);
 }
 
 }  // namespace
@@ -66,4 +72,58 @@ TEST_F(MainWindowTest, ATitleWithCharactersNoFontDrawsIsDrawnWithANotice) {
   textBox()->setText(u"Linear"_s);
   drawnAgain();
   EXPECT_TRUE(notice->isHidden());
+}
+
+// Fitted in the window, the title has the bytes `--box` gives it; the size
+// box keeps the size chosen.
+TEST_F(MainWindowTest, FitToBoxDrawsAsTheCommandLineFitsIt) {
+  loadDefaultCurve();
+  seam->modalAnswers.push_back([](QDialog& dialog) {
+    auto& fitting = dynamic_cast<BoxFitDialog&>(dialog);
+    fitting.fitBox()->setChecked(true);
+    fitting.widthBox()->setValue(300);
+    fitting.heightBox()->setValue(200);
+    pressOk(dialog);
+  });
+  run("mnuToolsFitToBox");
+  window->fontSizeBox()->setEditText(u"60"_s);
+  window->panels()->effectList()->setCurrentRow(7);
+  textBox()->setText(u"Velloro draws titles for the web"_s);
+  design().designFrame.left = 20;
+  design().designFrame.top = 20;
+  const QByteArray drawn = drawnPng();
+  EXPECT_TRUE(seam->messages.empty());
+  EXPECT_LT(design().textPicture.font.pointSizeF(), 60);
+  EXPECT_EQ(window->fontSizeBox()->currentText(), u"60"_s);
+  EXPECT_EQ(rendered(u"--text|Velloro draws titles for the web|--size|60|--effect|glow|--at|20,20|"
+                     u"--canvas|631x331|--box|300x200"_s.split(u'|')),
+            drawn);
+}
+
+// Save style offers to keep the font file beside the style; a style that
+// names its font file brings the family along when it is applied.
+TEST_F(MainWindowTest, SaveStyleKeepsTheFontFileBesideTheStyleWhenAsked) {
+  const QString brand = path("fonts/keep.ttf");
+  writeContent(brand, brandFontFile("Keeper"));
+  seam->fileAnswers.push_back(brand);
+  clickFontFile(*window);
+  const QString style = path("styles/kept.vstyle");
+  QDir().mkpath(path("styles"));
+  seam->fileAnswers.push_back(style);
+  seam->messageAnswers.push_back(MessageAnswer::Yes);
+  run("mnuFileSaveStyle");
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_EQ(seam->messages[0].text,
+            u"The font \"Keeper Sans\" comes from the font file 'keep.ttf'. Keep a copy of the "
+            u"file beside the style, so that the style draws in this font on any machine?"_s);
+  EXPECT_EQ(contentOf(path("styles/keep.ttf")), brandFontFile("Keeper"));
+  EXPECT_TRUE(contentOf(style).contains("\"file\": \"keep.ttf\""));
+  // Declined, the style names no file and nothing is copied.
+  const QString other = path("styles/plain.vstyle");
+  seam->fileAnswers.push_back(other);
+  seam->messageAnswers.push_back(MessageAnswer::No);
+  QFile::remove(path("styles/keep.ttf"));
+  run("mnuFileSaveStyle");
+  EXPECT_FALSE(QFileInfo::exists(path("styles/keep.ttf")));
+  EXPECT_FALSE(contentOf(other).contains("\"file\""));
 }
