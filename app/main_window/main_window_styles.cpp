@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -205,9 +206,16 @@ void MainWindow::applyStyle(const Style& style, const QString& texturePath) {
   livePreview_->settingChanged();
 }
 
+// A family missing on this machine is drawn in another font, which the
+// status pane names, as a render's line on standard error does.
 void MainWindow::applyStyleFont(const StyleFont& font) {
+  const bool installed = QFontDatabase::families().contains(font.family, Qt::CaseInsensitive);
   fontNameBox()->setEditText(font.family);
   fontListClicked();
+  if (!installed)
+    showStatus(
+        u"The font family '%1' is not installed and no font file provides it; drawn in "
+        u"'%2'"_s.arg(font.family, document_.textPicture.font.family()));
   fontSizeBox()->setEditText(QString::number(font.pointSize));
   validateFontSize();
   const QFont& printed = document_.textPicture.font;

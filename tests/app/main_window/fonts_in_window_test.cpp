@@ -127,3 +127,33 @@ TEST_F(MainWindowTest, SaveStyleKeepsTheFontFileBesideTheStyleWhenAsked) {
   EXPECT_FALSE(QFileInfo::exists(path("styles/keep.ttf")));
   EXPECT_FALSE(contentOf(other).contains("\"file\""));
 }
+
+// A style brings its font file along; a family nothing provides is named
+// in the status pane with the font drawn instead.
+TEST_F(MainWindowTest, AStylesFontFileIsAddedAndAMissingFamilyIsTold) {
+  writeContent(path("styles/fonts/own.ttf"), brandFontFile("Styler"));
+  const QString own = path("styles/own.vstyle");
+  writeContent(own, R"({"format": "Velloro style", "version": 1,
+                        "font": {"family": "Styler Sans", "file": "fonts/own.ttf"}})");
+  seam->fileAnswers.push_back(own);
+  run("mnuFileLoadStyle");
+  EXPECT_TRUE(seam->messages.empty());
+  EXPECT_EQ(design().textPicture.font.family(), u"Styler Sans"_s);
+  EXPECT_EQ(window->statusPane(0)->text(), QString());
+  const QString missing = path("styles/missing.vstyle");
+  writeContent(missing, R"({"format": "Velloro style", "version": 1,
+                            "font": {"family": "Nowhere Sans"}})");
+  seam->fileAnswers.push_back(missing);
+  run("mnuFileLoadStyle");
+  EXPECT_EQ(window->statusPane(0)->text(),
+            u"The font family 'Nowhere Sans' is not installed and no font file provides it; "
+            u"drawn in 'DejaVu Sans'"_s);
+  const QString broken = path("styles/broken.vstyle");
+  writeContent(broken, R"({"format": "Velloro style", "version": 1,
+                           "font": {"family": "Gone Sans", "file": "gone.ttf"}})");
+  seam->fileAnswers.push_back(broken);
+  run("mnuFileLoadStyle");
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_TRUE(seam->messages[0].text.contains(u"\"font.file\" 'gone.ttf': no such file"_s))
+      << seam->messages[0].text.toStdString();
+}
