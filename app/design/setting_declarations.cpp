@@ -17,8 +17,8 @@ constexpr std::array patterns{"none"_L1, "streaks"_L1, "grain"_L1, "ripples"_L1}
 constexpr std::array axes{"top-to-bottom"_L1, "left-to-right"_L1, "centre-to-edge"_L1};
 constexpr std::array deformations{"none"_L1, "rotate"_L1, "curve"_L1};
 constexpr std::array fillKinds{"colour"_L1, "texture"_L1, "gradient"_L1};
-constexpr std::array alignments{"left"_L1, "centre"_L1, "right"_L1};
-constexpr std::array americanAlignments{"left"_L1, "center"_L1, "right"_L1};
+constexpr std::array alignments{"left"_L1, "centre"_L1, "right"_L1, "start"_L1, "end"_L1};
+constexpr std::array americanAlignments{"left"_L1, "center"_L1, "right"_L1, "start"_L1, "end"_L1};
 
 std::span<const QLatin1StringView> effectNames() {
   static const auto names = [] {
@@ -73,6 +73,8 @@ std::vector<SettingDeclaration> declared() {
       {.id = S::FontFamily, .section = "font"_L1, .key = "family"_L1, .flag = "--font"_L1,
        .valueName = "FAMILY"_L1, .type = Text, .help = "font family of the title",
        .start = u"Tahoma"_s, FIELD(QString, font.family)},
+      {.id = S::FontFile, .section = "font"_L1, .key = "file"_L1, .type = Text,
+       .start = QString(), FIELD(QString, font.file), .leftOutWhenEmpty = true},
       {.id = S::FontSize, .section = "font"_L1, .key = "size"_L1, .flag = "--size"_L1,
        .valueName = "PT"_L1, .type = Number, .low = 1, .high = largestFontSize,
        .rangeNoun = "a size in points", .help = "font size in points, %1 to %2", .start = 75.0,
@@ -91,7 +93,8 @@ std::vector<SettingDeclaration> declared() {
       {.id = S::Alignment, .section = "font"_L1, .key = "align"_L1, .flag = "--align"_L1,
        .valueName = "ALIGN"_L1, .type = Choice, .choices = alignments,
        .choiceSpellings = americanAlignments,
-       .help = "alignment of the lines: %3 (also center)", .start = int32_t(0),
+       .help = "alignment of the lines: %3 (also center); start and end follow each line's "
+               "reading direction", .start = int32_t(0),
        FIELD(int32_t, font.alignment)},
       {.id = S::LineSpacing, .section = "font"_L1, .key = "lineSpacing"_L1,
        .flag = "--line-spacing"_L1, .valueName = "F"_L1, .type = Number,

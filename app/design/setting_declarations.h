@@ -36,6 +36,7 @@ using SettingValue = std::variant<std::monostate, bool, int32_t, double, QString
 // stand in the order --help shows them.
 enum class Setting {
   FontFamily,
+  FontFile,
   FontSize,
   Bold,
   Italic,

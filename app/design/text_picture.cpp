@@ -40,12 +40,24 @@ Failure tooLargeToDraw(double width, double height) {
                      .arg(std::round(height), 0, 'f', 0));
 }
 
-// Where a line of `width` starts within a block `blockWidth` wide.
-double alignedLeft(LineAlignment alignment, double blockWidth, double width) {
-  switch (alignment) {
+// Left or right, as a line of that reading direction starts or ends.
+LineAlignment sideOf(LineAlignment alignment, const QString& line) {
+  const bool rightToLeft = line.isRightToLeft();
+  if (alignment == LineAlignment::Start)
+    return rightToLeft ? LineAlignment::Right : LineAlignment::Left;
+  if (alignment == LineAlignment::End)
+    return rightToLeft ? LineAlignment::Left : LineAlignment::Right;
+  return alignment;
+}
+
+// Where `line`, `width` wide, starts within a block `blockWidth` wide.
+double alignedLeft(LineAlignment alignment, const QString& line, double blockWidth, double width) {
+  switch (sideOf(alignment, line)) {
     case LineAlignment::Centre: return (blockWidth - width) / 2;
     case LineAlignment::Right: return blockWidth - width;
-    case LineAlignment::Left: break;
+    case LineAlignment::Left:
+    case LineAlignment::Start:
+    case LineAlignment::End: break;
   }
   return 0;
 }
@@ -78,13 +90,20 @@ bool blankGlyph(char32_t character) {
          within(0xFE00, 0xFE0F) || character == 0xFFA0 || within(0xE0100, 0xE01EF);
 }
 
+}  // namespace
+
+bool inkedCharacter(char32_t character) {
+  return QChar::isPrint(character) && !QChar::isSpace(character) && !blankGlyph(character);
+}
+
+namespace {
+
 // Whole characters, not UTF-16 units: a letter outside the Basic
 // Multilingual Plane is two units, neither of them printable alone.
 bool drawsSomething(const QString& text) {
   const QList<uint> characters = text.toUcs4();
-  return std::any_of(characters.begin(), characters.end(), [](uint character) {
-    return QChar::isPrint(character) && !QChar::isSpace(character) && !blankGlyph(character);
-  });
+  return std::any_of(characters.begin(), characters.end(),
+                     [](uint character) { return inkedCharacter(character); });
 }
 
 }  // namespace
@@ -181,7 +200,7 @@ void TextPicture::print(const QString& text) {
     painter.setPen(Qt::black);
     double baseline = layout.top + metrics.ascent();
     for (qsizetype i = 0; i < lines.size(); ++i) {
-      const double left = alignedLeft(arrangement.alignment, size.width(), widths[i]);
+      const double left = alignedLeft(arrangement.alignment, lines[i], size.width(), widths[i]);
       painter.drawText(QPointF(layout.margin + left, baseline), lines[i]);
       baseline += lineStep(metrics);
     }

@@ -14,7 +14,9 @@
 
 #include "design/rounding.h"
 
-enum class LineAlignment { Left, Centre, Right };
+// Start and End follow each line's reading direction: a right-to-left
+// line starts at the right.
+enum class LineAlignment { Left, Centre, Right, Start, End };
 
 inline constexpr int largestLineCount = 20;
 inline constexpr double smallestLineSpacing = 0.5;
@@ -34,6 +36,10 @@ QStringList titleLines(const QString& text);
 
 // Why `text` cannot be a title for its lines (too many), or empty.
 QString titleLinesProblem(const QString& text);
+
+// Whether a font draws ink for `character`: not a space, a control, a
+// joiner, a variation selector or another character every font leaves blank.
+bool inkedCharacter(char32_t character);
 
 // Why `text` cannot be a title given without a window, on the command line
 // or in a batch list: nothing to draw (spaces, controls and characters

@@ -19,8 +19,10 @@
 
 // What became of one title: told on the error stream in the list's order.
 struct TitleOutcome {
-  std::optional<QString> cutNotice;  // the design runs past a fixed canvas
-  std::optional<QString> problem;    // the title was not written
+  std::optional<QString> cutNotice;            // the design runs past a fixed canvas
+  std::optional<QString> problem;              // the title was not written
+  std::optional<QString> missingGlyphsNotice;  // written with characters no font draws
+  std::optional<QString> boxCutNotice;         // cut to fit the box
   // The title's file while it is still being written: the write's problem,
   // if any, is the title's.
   std::future<std::optional<QString>> writing;

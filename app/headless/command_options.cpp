@@ -3,9 +3,11 @@
 #include <QRegularExpression>
 #include <algorithm>
 
+#include "design/font_file.h"
 #include "design/gradient_fill.h"
 #include "design/setting_declarations.h"
 #include "design/text_picture.h"
+#include "design/title_fit.h"
 #include "headless/render_command.h"
 #include "headless/scaled_scene.h"
 #include "headless/service_options.h"
@@ -196,6 +198,28 @@ std::vector<CommandOption> runOptionsBefore() {
 
 std::vector<CommandOption> runOptionsAfter() {
   return {
+      {u"--allow-missing-glyphs"_s,
+       {},
+       {},
+       u"write a title even when no font draws some of its\ncharacters (they are named on "
+       u"standard error\nall the same); without it such a title fails"_s,
+       {},
+       [](RenderRequest& r) { r.allowMissingGlyphs = true; }},
+      {u"--font-file"_s,
+       {},
+       u"PATH"_s,
+       u"add the font file PATH (TTF, OTF, WOFF, WOFF2, at\nmost %1 MB; PATH#N for face N of a "
+       u"collection)\nto this run's fonts, for --font or the style to name;\nmay be given more "
+       u"than once"_s.arg(largestFontFile >> 20),
+       [](RenderRequest& r, const QString& o, const QString& v) { r.fontFiles << fileName(o, v); },
+       {}},
+      {u"--strict-fonts"_s,
+       {},
+       {},
+       u"fail when the font family the title names is not\ninstalled and no font file provides it, "
+       u"instead of\ndrawing it in another font with a warning"_s,
+       {},
+       [](RenderRequest& r) { r.strictFonts = true; }},
       {u"--canvas"_s,
        {},
        u"WxH"_s,
@@ -204,6 +228,14 @@ std::vector<CommandOption> runOptionsAfter() {
        [](RenderRequest& r, const QString& o, const QString& v) {
          r.canvasSize = canvasSizeOf(o, v);
        },
+       {}},
+      {u"--box"_s,
+       {},
+       u"WxH"_s,
+       u"fit each title's whole design, effects included, to\nWxH pixels: its lines wrap at "
+       u"word boundaries, then\nits size is lowered down to %1 points; what still\ndoes not fit "
+       u"is cut with an ellipsis, and said so"_s.arg(smallestFittedSize),
+       [](RenderRequest& r, const QString& o, const QString& v) { r.box = canvasSizeOf(o, v); },
        {}},
       {u"--margin"_s,
        {},

@@ -34,6 +34,7 @@ void checkCombination(const RenderRequest& request) {
   if (batch && request.outputFolder.isEmpty()) throw UsageError(u"--out-dir DIR is needed"_s);
   if (batch && !request.outputFile.isEmpty())
     throw UsageError(u"-o goes with --text; a batch is written to --out-dir DIR"_s);
+  if (request.largestLineCount && !request.box) throw UsageError(u"--max-lines needs --box WxH"_s);
   if (request.trimMargin && !request.transparent) throw UsageError(u"--trim needs --transparent"_s);
   // Each would be dropped without a word: the title has one fill.
   if (request.overrides.contains(Setting::FillColour) &&

@@ -38,7 +38,11 @@ QString optionLines(const CommandOption& option) {
   if (!option.valueName.isEmpty()) name += u' ' + option.valueName;
   const QString indent(helpColumn, u' ');
   const QStringList lines = wrapped(option.help);
-  QString text = (u"  "_s + name).leftJustified(helpColumn) + lines.first() + u'\n';
+  // A name too long for its column stands on a line of its own.
+  const QString named = u"  "_s + name;
+  const bool ownLine = named.size() >= helpColumn - 1;
+  QString text = ownLine ? named + u'\n' + indent + lines.first() + u'\n'
+                         : named.leftJustified(helpColumn) + lines.first() + u'\n';
   for (qsizetype i = 1; i < lines.size(); ++i) text += indent + lines[i] + u'\n';
   return text;
 }

@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <map>
 #include <optional>
 
@@ -28,8 +29,12 @@ struct RenderRequest {
   QString outputFolder;
   QString styleFile;
   QString documentFile;  // a Velloro document: its title, style, canvas and place
+  QStringList fontFiles;     // added to the fonts of the run, each "PATH" or "PATH#N"
+  bool strictFonts = false;  // a family that no font provides fails the render
   StyleOverrides overrides;
   std::optional<QSize> canvasSize;
+  std::optional<QSize> box;             // each title's design fitted to this size
+  std::optional<int> largestLineCount;  // of a title fitted to the box
   std::optional<QColor> backgroundColour;
   QString backgroundPicture;
   std::optional<QPoint> designPosition;
@@ -37,6 +42,7 @@ struct RenderRequest {
   bool transparent = false;
   std::optional<int> trimMargin;
   std::optional<int> quality;
-  int scale = 1;  // pixel density: every pixel measure times this
+  bool allowMissingGlyphs = false;  // write a title with characters no font draws
+  int scale = 1;                    // pixel density: every pixel measure times this
   ServiceSettings service;
 };

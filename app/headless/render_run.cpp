@@ -10,6 +10,7 @@
 #include <malloc.h>
 #endif
 
+#include "design/missing_glyphs.h"
 #include "files/bounded_read.h"
 #include "files/failure.h"
 #include "files/removal_on_signal.h"
@@ -40,9 +41,27 @@ void print(std::FILE* stream, const QString& text) {
 
 QString quoted(const QString& text) { return u'\'' + text + u'\''; }
 
+QString boxCutNotice(const TitleScene& scene) {
+  return u"the title does not fit the box %1x%2: it is cut"_s.arg(scene.box->width())
+      .arg(scene.box->height());
+}
+
 // The picture is written all the same: a fixed canvas is what was asked for.
 QString cutNotice(const EdgeOverrun& cut) {
   return u"the design runs past the canvas: "_s + overrunText(cut);
+}
+
+// The notice of a title with characters that no font draws, which is
+// written only when the request allows it; otherwise throws a Failure.
+std::optional<QString> missingGlyphsNotice(const TitleRenderer& renderer,
+                                           const RenderRequest& request, const QString& text) {
+  const QList<char32_t> missing = renderer.missingCharacters(text);
+  if (missing.isEmpty()) return std::nullopt;
+  if (!request.allowMissingGlyphs)
+    throw Failure(errorNumber::InvalidArgument,
+                  missingGlyphsText(missing) +
+                      u"; not written (--allow-missing-glyphs writes it all the same)"_s);
+  return missingGlyphsText(missing);
 }
 
 class RenderRun {
@@ -81,6 +100,7 @@ class RenderRun {
   int render(const RenderRequest& request) {
     const TitleScene scene =
         scaledScene(titleSceneFor(request, environment_.programFolder, console_), request.scale);
+    if (scene.fontNotice) say(*scene.fontNotice);
     const BatchList batch = request.batchList.isEmpty() ? BatchList{} : readBatch(request);
     if (!request.batchList.isEmpty()) checkOutputFolder(request.outputFolder);
     EngineLibrary engine(environment_.enginePath);
@@ -92,8 +112,12 @@ class RenderRun {
   int renderOne(TitleRenderer& renderer, const TitleScene& scene, const RenderRequest& request) {
     try {
       const QString& text = request.text.isEmpty() ? scene.documentText : request.text;
-      const RenderedTitle title = renderedTitle(renderer, request, text, request.outputFile);
+      const std::optional<QString> missing = missingGlyphsNotice(renderer, request, text);
+      const TitleFit fit = renderer.fitToBox(text);
+      const RenderedTitle title = renderedTitle(renderer, request, fit.text, request.outputFile);
       writePicture(title.picture, request.outputFile, request.quality);
+      if (missing) say(quoted(request.outputFile) + u": "_s + *missing);
+      if (fit.cut) say(quoted(request.outputFile) + u": "_s + boxCutNotice(scene));
       if (title.cut.any()) say(cutNotice(title.cut));
       return exitStatus::Success;
     } catch (const Failure& failure) {
@@ -161,13 +185,15 @@ class RenderRun {
       lanes.push_back(further);
     }
     BatchLanes running(lanes.size(), batch.titles.size(), [&](size_t lane, size_t index) {
-      return titleOutcome(*lanes[lane], request, batch.titles[index]);
+      return titleOutcome(*lanes[lane], scene, request, batch.titles[index]);
     });
     for (size_t index = 0; index < batch.titles.size(); ++index) {
       const BatchTitle& title = batch.titles[index];
       const TitleOutcome outcome = running.nextOutcome();
       const QString line =
           u"Velloro: %1:%2: %3: "_s.arg(listName).arg(title.lineNumber).arg(quoted(title.fileName));
+      if (outcome.missingGlyphsNotice) progress.report(line + *outcome.missingGlyphsNotice);
+      if (outcome.boxCutNotice) progress.report(line + *outcome.boxCutNotice);
       if (outcome.cutNotice) progress.report(line + *outcome.cutNotice);
       if (outcome.problem) {
         ++failed;
@@ -197,12 +223,15 @@ class RenderRun {
 
   // Renders `title` and starts writing it into the output folder. A link
   // under its name is refused, so a batch writes only inside its folder.
-  static TitleOutcome titleOutcome(TitleRenderer& renderer, const RenderRequest& request,
-                                   const BatchTitle& title) {
+  static TitleOutcome titleOutcome(TitleRenderer& renderer, const TitleScene& scene,
+                                   const RenderRequest& request, const BatchTitle& title) {
     const QString path = request.outputFolder + u'/' + title.fileName;
     TitleOutcome outcome;
     try {
-      const RenderedTitle rendered = renderedTitle(renderer, request, title.text, path);
+      outcome.missingGlyphsNotice = missingGlyphsNotice(renderer, request, title.text);
+      const TitleFit fit = renderer.fitToBox(title.text);
+      if (fit.cut) outcome.boxCutNotice = boxCutNotice(scene);
+      const RenderedTitle rendered = renderedTitle(renderer, request, fit.text, path);
       if (rendered.cut.any()) outcome.cutNotice = cutNotice(rendered.cut);
       QByteArray bytes = encodedPicture(rendered.picture, outputFormatOf(path), request.quality);
       outcome.writing = writeInBackground(path, std::move(bytes), FinalLink::Refuse);

@@ -105,12 +105,14 @@ std::vector<CommandOption> limitOptions() {
           [](RenderRequest& r, const QString& o, const QString& v) {
             r.service.longestText = int(wholeNumber(o, v, 1, longestAllowedText));
           }),
-      valueOption(
-          u"--max-lines"_s, u"N"_s,
-          u"the most lines of a requested title, 1 to %1 (default 4)"_s.arg(largestLineCount),
-          [](RenderRequest& r, const QString& o, const QString& v) {
-            r.service.mostLines = int(wholeNumber(o, v, 1, largestLineCount));
-          }),
+      valueOption(u"--max-lines"_s, u"N"_s,
+                  u"the most lines of a title, 1 to %1: with --box a\ntitle wraps into at most N "
+                  u"lines; with --serve a\nrequested title holds at most N (default 4)"_s.arg(
+                      largestLineCount),
+                  [](RenderRequest& r, const QString& o, const QString& v) {
+                    r.service.mostLines = int(wholeNumber(o, v, 1, largestLineCount));
+                    r.largestLineCount = r.service.mostLines;
+                  }),
       valueOption(u"--max-pixels"_s, u"N"_s,
                   u"the most pixels of a served picture, 1 to %1 (default 4000000)"_s.arg(
                       mostAllowedPixels),

@@ -4,6 +4,7 @@
 #include <QSet>
 #include <algorithm>
 
+#include "design/missing_glyphs.h"
 #include "design/outside_effects.h"
 #include "design/style_design.h"
 #include "files/failure.h"
@@ -28,6 +29,9 @@ constexpr int uprightProbeRoom = 2;
 constexpr int leastProbeRoom = 64;
 // A probe side grows no further than this beyond what the mask needs.
 constexpr int largestProbeSide = 8192;
+// Effects that reach past the letters by more than the room left after
+// this many fittings leave the design cut at the box.
+constexpr int fittingAttempts = 8;
 
 int roomFor(int maskSide, int wanted) {
   return std::min(wanted, std::max(leastProbeRoom, (largestProbeSide - maskSide) / 2));
@@ -61,7 +65,10 @@ TitleRenderer::TitleRenderer(const TitleScene& scene, const EngineEntryPoints& e
       fitMargin_(scene.fitMargin),
       engine_(engine),
       busy_(busy),
-      scale_(scene.scale) {
+      scale_(scene.scale),
+      styleSize_(scene.style.font.pointSize),
+      box_(scene.box),
+      largestLineCount_(scene.largestLineCount) {
   if (scale_ > 1) {
     TitleScene designScale = scene;
     designScale.scale = 1;
@@ -72,11 +79,8 @@ TitleRenderer::TitleRenderer(const TitleScene& scene, const EngineEntryPoints& e
   applyStyle(scene.style, state_);
   putStyleFont(scene.style.font, textPicture_.font);
   textPicture_.arrangement = styleArrangement(scene.style.font);
-  // The engine smooths the outline for the design's own font size and
-  // draws every measure of its own at the density.
-  measures_.smoothingSize = textPicture_.roundedFontSize();
   measures_.density = scale_;
-  textPicture_.font.setPointSizeF(scene.style.font.pointSize * scale_);
+  setPointSize(styleSize_);
   textPicture_.arrangement.letterSpacing *= scale_;
   // The engine lays the texture's pixels at the density.
   if (!scene.texture.isNull()) loadTexture(state_, scene.texture);
@@ -90,6 +94,44 @@ TitleRenderer::TitleRenderer(const TitleScene& scene, const EngineEntryPoints& e
       designScale_
           ? designScale_->placed_ * scale_
           : scene.designPosition.value_or(QPoint(state_.designFrame.left, state_.designFrame.top));
+}
+
+// The engine smooths the outline for the design's own font size and
+// draws every measure of its own at the density.
+void TitleRenderer::setPointSize(double points) {
+  textPicture_.font.setPointSizeF(points);
+  measures_.smoothingSize = textPicture_.roundedFontSize();
+  textPicture_.font.setPointSizeF(points * scale_);
+}
+
+// The letters are fitted to the box first; what the effects then add past
+// it is taken off the room for the letters, and they are fitted again.
+TitleFit TitleRenderer::fitToBox(const QString& text) {
+  if (designScale_) {
+    const TitleFit fit = designScale_->fitToBox(text);
+    setPointSize(fit.pointSize);
+    return fit;
+  }
+  setPointSize(styleSize_);
+  if (!box_) return {text, styleSize_, false};
+  QSizeF room(*box_);
+  for (int attempt = 0;; ++attempt) {
+    setPointSize(styleSize_);
+    TitleFit fit = fitTitle(textPicture_, text, room, largestLineCount_);
+    setPointSize(fit.pointSize);
+    printTitle(fit.text);
+    const QSize over = probe().extent.size() - *box_;
+    if (over.width() <= 0 && over.height() <= 0) return fit;
+    if (attempt == fittingAttempts) {
+      fit.cut = true;
+      return fit;
+    }
+    // The room shrinks below the letters just fitted, so the next fit differs.
+    const QSizeF block = textPicture_.textSize(fit.text);
+    if (over.width() > 0) room.setWidth(std::min(room.width(), block.width()) - over.width());
+    if (over.height() > 0) room.setHeight(std::min(room.height(), block.height()) - over.height());
+    room = room.expandedTo({1, 1});
+  }
 }
 
 void TitleRenderer::printMask(const QString& text) {
@@ -218,6 +260,10 @@ bool TitleRenderer::lettersFoldBack(const QString& text) const {
     if (textPicture_.textSize(line).width() < widest) return true;
   }
   return false;
+}
+
+QList<char32_t> TitleRenderer::missingCharacters(const QString& text) const {
+  return charactersWithoutGlyph(textPicture_.font, text, &textPicture_.picture);
 }
 
 RenderedTitle TitleRenderer::render(const QString& text) {

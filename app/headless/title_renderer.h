@@ -18,6 +18,7 @@
 #include "design/design_state.h"
 #include "design/style.h"
 #include "design/text_picture.h"
+#include "design/title_fit.h"
 #include "files/bmp_file.h"
 #include "rendering/design_overrun.h"
 #include "rendering/render_pipeline.h"
@@ -36,6 +37,9 @@ struct TitleScene {
   QImage texture;                        // the fill texture of a texture style
   QString documentText;                  // the title of a document, drawn when no --text is given
   double dotsPerInch = 96;               // of the screen the points are measured on
+  std::optional<QString> fontNotice;     // the title's family is drawn in another font
+  std::optional<QSize> box;              // the size each title's whole design is fitted to
+  int largestLineCount = 0;              // of a title fitted to the box; 0 for as many as fit
   int scale = 1;  // the pixel density to draw at; the measures above are those of scale 1
 };
 
@@ -51,6 +55,14 @@ class TitleRenderer {
   // and nothing but the written pictures reaches the disk. `busy` is shown
   // while the engine runs.
   TitleRenderer(const TitleScene& scene, const EngineEntryPoints& engine, BusyIndicator& busy);
+
+  // The characters of `text` that no font draws, as the title prints it.
+  QList<char32_t> missingCharacters(const QString& text) const;
+
+  // `text` as it fits the scene's box, effects included: wrapped, smaller
+  // or cut with an ellipsis; the titles drawn next have the size found.
+  // Without a box, `text` at the style's size. Throws a Failure.
+  TitleFit fitToBox(const QString& text);
 
   // The canvas with `text` rendered on it; throws a Failure.
   RenderedTitle render(const QString& text);
@@ -100,6 +112,9 @@ class TitleRenderer {
   RenderedTitle renderDenserFitted();
   QImage renderDenserAlone(std::optional<int> trimMargin);
 
+  // Draws at `points` from now on (at this renderer's density).
+  void setPointSize(double points);
+
   QImage fixedCanvas_;
   PictureBuffer fixedCanvasBuffer_;  // the fixed canvas, captured afresh for each title
   QColor fitColour_;
@@ -114,4 +129,7 @@ class TitleRenderer {
   const EngineEntryPoints& engine_;
   BusyIndicator& busy_;
   int scale_ = 1;
+  double styleSize_;
+  std::optional<QSize> box_;
+  int largestLineCount_;
 };

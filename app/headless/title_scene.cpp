@@ -12,6 +12,7 @@
 #include "document/document_file.h"
 #include "files/failure.h"
 #include "files/picture_loading.h"
+#include "headless/font_files.h"
 #include "headless/render_command.h"
 #include "rendering/design_overrun.h"
 #include "rendering/tiling.h"
@@ -151,6 +152,8 @@ TitleScene titleSceneFor(const RenderRequest& request, const QString& programFol
     }
   }
   scene.style = withOverrides(scene.style, request.overrides, curvesFolder, platform);
+  addFontFilesOf(request, scene.style);
+  scene.fontNotice = missingFamilyNotice(request, scene.style);
   if (request.overrides.contains(Setting::GradientAngle) &&
       scene.style.fillKind != FillKind::Gradient)
     throw UsageError(
@@ -170,6 +173,8 @@ TitleScene titleSceneFor(const RenderRequest& request, const QString& programFol
   scene.designPosition = request.designPosition;
   if (document && !scene.designPosition) scene.designPosition = document->title.place;
   if (document) scene.documentText = document->title.text;
+  scene.box = request.box;
+  scene.largestLineCount = request.largestLineCount.value_or(0);
   scene.dotsPerInch = screenDotsPerInch();
   return scene;
 }

@@ -16,6 +16,7 @@
 #include "files/site_tags.h"
 #include "main_window/canvas_keys.h"
 #include "main_window/live_preview.h"
+#include "main_window/missing_glyphs_notice.h"
 #include "main_window/status_pane.h"
 #include "platform/error_report.h"
 #include "platform/platform.h"
@@ -54,6 +55,7 @@ MainWindow::MainWindow(const QString& programFolder, DesignState document, QWidg
   canvasArea_->attach([this](const QString& name) { return menuEntry(name); },
                       *toolButton(QStringLiteral("Crop")), *menu(QStringLiteral("mnuTools")),
                       *statusBar());
+  missingGlyphsNotice_ = new MissingGlyphsNotice(*statusBar());
   connectStyleCommands();
   connectUndoStore();
   DesignPanelsWindow& panelsHolder = *this;

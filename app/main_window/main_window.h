@@ -17,6 +17,7 @@
 #include "design/design_state.h"
 #include "design/style.h"
 #include "design/style_library.h"
+#include "main_window/box_fit_option.h"
 #include "main_window/canvas_area.h"
 #include "main_window/curve_editor.h"
 #include "main_window/design_panels.h"
@@ -44,6 +45,8 @@ class QLabel;
 class QMenu;
 class QToolBar;
 class TextLayoutControls;
+class MissingGlyphsNotice;
+class FontFileCommand;
 
 // The height of the tab strip with its panels, under the canvas.
 inline constexpr int tabStripHeight = 106;
@@ -79,6 +82,8 @@ class MainWindow : public QMainWindow,
   PictureBox* canvasView() const { return canvasArea_->view(); }
   // "Status", date, time.
   QLabel* statusPane(int index) const { return statusPanes_.at(index); }
+  MissingGlyphsNotice* missingGlyphsNotice() const { return missingGlyphsNotice_; }
+  FontFileCommand* fontFileCommand() const { return fontFile_; }
 
   QAction* toolButton(const QString& key) const { return toolButtons_.value(key); }
   QAction* menuEntry(const QString& name) const { return menuEntries_.value(name); }
@@ -153,6 +158,10 @@ class MainWindow : public QMainWindow,
   void selectTab();
   void editMenuOpening();
   void fontListClicked();
+  void chooseAddedFamily(const QString& family);
+  // Prints the title fitted to the box of "Fit title to box".
+  void printFittedTitle(const QString& text, QSize box);
+  void keepFontFileBeside(const QString& styleFile, Style& style);
   void sizeListClicked();
   void sizeListValidated();
   void validateFontSize();
@@ -221,6 +230,9 @@ class MainWindow : public QMainWindow,
   TabPanels* panels_;
   CanvasArea* canvasArea_;
   std::array<QLabel*, 3> statusPanes_;
+  MissingGlyphsNotice* missingGlyphsNotice_ = nullptr;
+  FontFileCommand* fontFile_ = nullptr;
+  BoxFitOption boxFit_;
 
   bool sizeValid_ = true;
 

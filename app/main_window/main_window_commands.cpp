@@ -8,11 +8,13 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QToolBar>
+#include <QToolButton>
 #include <functional>
 
 #include "design/design_state.h"
 #include "files/picture_loading.h"
 #include "files/site_tags.h"
+#include "main_window/font_file_command.h"
 #include "main_window/main_window.h"
 #include "main_window/menu_table.h"
 #include "main_window/text_layout_controls.h"
@@ -73,7 +75,11 @@ void MainWindow::buildToolbar() {
   toolBar_->setIconSize({16, 16});
   toolBar_->setContextMenuPolicy(Qt::PreventContextMenu);
   fontNameBox_ = fontCombo(QStringLiteral("List1"), 98, false);
-  fontSizeBox_ = fontCombo(QStringLiteral("List2"), 102, true);
+  fontFile_ = new FontFileCommand(platform(), *this);
+  connect(fontFile_, &FontFileCommand::familyAdded, this, &MainWindow::chooseAddedFamily);
+  // The size box gives the font file button its room: three digits still
+  // show whole in it.
+  fontSizeBox_ = fontCombo(QStringLiteral("List2"), 102 - fontFileButtonWidth, true);
   fontSizeBox_->setToolTip(QStringLiteral("Font size"));
   fontSizeBox_->setAccessibleName(QStringLiteral("Font size"));
   describe(fontNameBox_, QStringLiteral("Font"), QStringLiteral("Font of the text"));
@@ -89,6 +95,7 @@ void MainWindow::buildToolbar() {
                         : placeholder == 1 ? fontSizeBox_
                                            : spacer(entry.width);
         toolBar_->addWidget(held);
+        if (held == fontNameBox_) toolBar_->addWidget(fontFile_->button());
         ++placeholder;
         break;
       }
@@ -152,6 +159,8 @@ void MainWindow::connectMenuEntries() {
   on("mnuToolsSymbols", siteTag::frmMain_mnuToolsSymbols_Click, [this] { showSymbols(); });
   connect(menuEntry(QStringLiteral("mnuEditFont")), &QAction::triggered, this,
           &MainWindow::fontDialog);
+  connect(menuEntry(QStringLiteral("mnuToolsFitToBox")), &QAction::triggered, this,
+          [this] { boxFit_.ask(platform(), *this); });
   connect(menu(QStringLiteral("mnuedit")), &QMenu::aboutToShow, this, &MainWindow::editMenuOpening);
 }
 

@@ -3,8 +3,10 @@
 // run, so that the kind settings and the source switch keep what it set.
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -21,6 +23,7 @@
 #include "files/picture_loading.h"
 #include "files/site_tags.h"
 #include "main_window/design_scene.h"
+#include "main_window/font_file_command.h"
 #include "main_window/live_preview.h"
 #include "main_window/main_window.h"
 #include "main_window/style_gallery.h"
@@ -144,7 +147,27 @@ void MainWindow::saveStyle() {
   request.title = u"Save style"_s;
   const QString chosen = platform().chooseFileToSave(request);
   if (chosen.isEmpty()) return;
-  writeFileReplacing(chosen, styleDocument(currentStyle(), QFileInfo(chosen).completeBaseName()));
+  Style style = currentStyle();
+  keepFontFileBeside(chosen, style);
+  writeFileReplacing(chosen, styleDocument(style, QFileInfo(chosen).completeBaseName()));
+}
+
+// A family added from a font file is on no other machine: the style may
+// keep the file beside it, and name it, when the user wants that.
+void MainWindow::keepFontFileBeside(const QString& styleFile, Style& style) {
+  const QString fontFile = fontFile_->fileOf(style.font.family);
+  if (fontFile.isEmpty()) return;
+  const QString name = QFileInfo(fontFile).fileName();
+  const MessageAnswer answer = platform().showMessage(
+      {u"The font \"%1\" comes from the font file '%2'. Keep a copy of the file beside the "
+       u"style, so that the style draws in this font on any machine?"_s.arg(style.font.family,
+                                                                            name),
+       MessageIcon::Question, MessageButtons::YesNo, applicationTitle, this});
+  if (answer != MessageAnswer::Yes) return;
+  const QString beside = QFileInfo(styleFile).absoluteDir().filePath(name);
+  if (QFileInfo(beside).canonicalFilePath() != QFileInfo(fontFile).canonicalFilePath())
+    copyFileReplacing(fontFile, beside);
+  style.font.file = name;
 }
 
 void MainWindow::applyStyleFile(const QString& path) {
@@ -152,6 +175,11 @@ void MainWindow::applyStyleFile(const QString& path) {
   QString texture;
   try {
     style = readStyleFile(path, currentStyle());
+    if (!style.font.file.isEmpty()) {
+      const QString fontFile = QFileInfo(path).absoluteDir().filePath(style.font.file);
+      if (const QString problem = fontFile_->addStyleFont(fontFile); !problem.isEmpty())
+        throw StyleError(u"\"font.file\" '"_s + style.font.file + u"': "_s + problem);
+    }
     if (style.fillKind == FillKind::Texture) {
       texture = QFileInfo(style.texture).isAbsolute()
                     ? style.texture
@@ -177,9 +205,16 @@ void MainWindow::applyStyle(const Style& style, const QString& texturePath) {
   livePreview_->settingChanged();
 }
 
+// A family missing on this machine is drawn in another font, which the
+// status pane names, as a render's line on standard error does.
 void MainWindow::applyStyleFont(const StyleFont& font) {
+  const bool installed = QFontDatabase::families().contains(font.family, Qt::CaseInsensitive);
   fontNameBox()->setEditText(font.family);
   fontListClicked();
+  if (!installed)
+    showStatus(
+        u"The font family '%1' is not installed and no font file provides it; drawn in "
+        u"'%2'"_s.arg(font.family, document_.textPicture.font.family()));
   fontSizeBox()->setEditText(QString::number(font.pointSize));
   validateFontSize();
   const QFont& printed = document_.textPicture.font;

@@ -13,15 +13,21 @@
 #include <QTabBar>
 #include <algorithm>
 #include <cmath>
+#include <mutex>
 
 #include "design/design_state.h"
 #include "design/font_choices.h"
 #include "design/setting_declarations.h"
 #include "design/text_picture.h"
 #include "files/site_tags.h"
+#include "headless/private_engine.h"
+#include "headless/title_renderer.h"
+#include "main_window/design_scene.h"
 #include "main_window/font_family_step.h"
+#include "main_window/font_file_command.h"
 #include "main_window/live_preview.h"
 #include "main_window/main_window.h"
+#include "main_window/missing_glyphs_notice.h"
 #include "main_window/text_layout_controls.h"
 #include "platform/error_report.h"
 #include "platform/platform.h"
@@ -96,6 +102,37 @@ void MainWindow::fillFontList() {
   QFont shown = sourceFrame_->textBox()->font();
   shown.setFamily(name);
   sourceFrame_->textBox()->setFont(shown);
+}
+
+// The title is fitted as the command line fits it, on the private engine;
+// the size box keeps the size chosen, from which the next fit starts.
+void MainWindow::printFittedTitle(const QString& text, QSize box) {
+  const DesignFrame& frame = document_.designFrame;
+  TitleScene scene = titleSceneOf(document_, currentStyle(), canvasView()->picture().size(),
+                                  QPoint(frame.left, frame.top));
+  scene.box = box;
+  TitleFit fit;
+  {
+    const std::shared_ptr<PrivateEngine> engine = privateEngine();
+    const std::lock_guard turn(engine->lock());
+    TitleRenderer renderer(scene, engine->entryPoints(), platform());
+    fit = renderer.fitToBox(text);
+  }
+  document_.textPicture.font.setPointSizeF(fit.pointSize);
+  document_.textPicture.print(fit.text);
+  if (fit.cut)
+    showStatus(QStringLiteral("The title does not fit the box %1x%2: it is cut")
+                   .arg(box.width())
+                   .arg(box.height()));
+}
+
+// The family of an added font file joins the list and becomes the title's.
+void MainWindow::chooseAddedFamily(const QString& family) {
+  fontNameBox_->clear();
+  fontNameBox_->addItems(QFontDatabase::families());
+  widenPopupToLongestName(*fontNameBox_);
+  fontNameBox_->setCurrentText(family);
+  fontListClicked();
 }
 
 void MainWindow::fillSizeList() {
@@ -258,7 +295,14 @@ void MainWindow::draw() {
         showExclamation(QStringLiteral("Text: ") + problem);
         return;
       }
-      document_.textPicture.print(text);
+      if (const std::optional<QSize> box = boxFit_.box())
+        printFittedTitle(text, *box);
+      else
+        document_.textPicture.print(text);
+      // What a title lacks is told; the title is drawn as far as it can be.
+      missingGlyphsNotice_->showFor(document_.textPicture, text);
+    } else {
+      missingGlyphsNotice_->hide();
     }
     renderDesign();
   });

@@ -44,6 +44,7 @@ const std::vector<MenuDefinition>& menuTable() {
         entry("mnuToolsPicture", "Add a &pic", "Ctrl+P"),
         entry("mnuToolsDrawing", "&Draw a shape", "Ctrl+D"), entry("mnutoolsbar2", "-"),
         entry("mnucrop", "&Crop tool"), entry("mnuToolsFitCanvas", "Fi&t canvas to design"),
+        entry("mnuToolsFitToBox", "Fit title to &box..."),
         entry("mnuToolsLivePreview", "&Live preview")}},
       {QStringLiteral("mnuHelp"),
        QStringLiteral("&Help"),

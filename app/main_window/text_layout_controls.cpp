@@ -26,8 +26,10 @@ TextLayoutControls::TextLayoutControls(SourceFrame& sourceFrame)
                .arg(letterSpacing.low)
                .arg(letterSpacing.high));
   alignmentBox_->setObjectName(QStringLiteral("Alignment"));
-  alignmentBox_->addItems(
-      {QStringLiteral("Left"), QStringLiteral("Centre"), QStringLiteral("Right")});
+  // Start and end follow each line's reading direction.
+  alignmentBox_->addItems({QStringLiteral("Left"), QStringLiteral("Centre"),
+                           QStringLiteral("Right"), QStringLiteral("Start"),
+                           QStringLiteral("End")});
   describe(alignmentBox_, QStringLiteral("Line alignment"),
            QStringLiteral("Alignment of the title's lines"));
   lineSpacingBox_->setObjectName(QStringLiteral("LineSpacing"));

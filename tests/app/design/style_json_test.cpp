@@ -102,7 +102,7 @@ TEST(StyleReading, RefusesWithTheKeyNamed) {
       {R"("material": 2.5)", R"("material" must be a whole number from 0 to 7, not 2.5)"},
       {R"("material": "7")", R"("material" must be a whole number from 0 to 7, not "7")"},
       {R"("font": {"align": "middle"})",
-       R"("font.align" must be one of left|centre|right, not "middle")"},
+       R"("font.align" must be one of left|centre|right|start|end, not "middle")"},
       {R"("effect": {"type": "drop-shadow", "offsetY": -1})",
        R"("effect.offsetY" must be a whole number from 0 to 100, not -1)"},
       {R"("effect": 3)", R"("effect" must be an object, not 3)"},

@@ -40,7 +40,7 @@ TEST(RenderCommand, BadValuesAreNamed) {
       {"--margin", {"1001"}, "is not a whole number from 0 to 1000"},
       {"--trim", {"-1"}, "is not a whole number from 0 to 1000"},
       {"--scale", {"0", "5", "x", "1.5"}, "is not a whole number from 1 to 4"},
-      {"--align", {"middle"}, "is none of left|centre|right"},
+      {"--align", {"middle"}, "is none of left|centre|right|start|end"},
       {"--line-spacing", {"3.5"}, "is not a factor from 0.5 to 3"},
       {"--gradient-angle", {"steep"}, "is not an angle in degrees from -360 to 360"},
   };

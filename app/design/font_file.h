@@ -1,0 +1,31 @@
+// Font files the user holds (the brand's own font, not installed on the
+// system), added to this run's fonts: their families can then be chosen
+// like installed ones until the program ends. Nothing of a font file is
+// copied anywhere.
+#pragma once
+
+#include <QString>
+
+// Larger font files are refused: the largest families of the world's
+// scripts stay well under it, and a file past it is no title's font.
+inline constexpr qint64 largestFontFile = qint64(64) << 20;
+
+// A font file named as the user writes it: "PATH", or "PATH#N" for face N
+// (counted from 0) of a collection. A file whose own name ends in "#N" is
+// taken whole.
+struct FontFileName {
+  QString path;
+  int face = 0;
+};
+FontFileName fontFileName(const QString& written);
+
+struct AddedFont {
+  int id = -1;      // the font database's number of the file, -1 when it was refused
+  QString family;   // of the face asked for
+  QString problem;  // why it was refused: "no such file", "the file is empty", ...
+};
+
+// Reads `written` and adds it to the fonts of this run; the same bytes are
+// added once, and their font is kept until the program ends. A refused file
+// leaves nothing behind.
+AddedFont addFontFile(const QString& written);

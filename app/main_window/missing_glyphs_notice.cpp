@@ -1,0 +1,31 @@
+#include "main_window/missing_glyphs_notice.h"
+
+#include <QStatusBar>
+
+#include "design/missing_glyphs.h"
+#include "design/text_picture.h"
+
+using namespace Qt::StringLiterals;
+
+MissingGlyphsNotice::MissingGlyphsNotice(QStatusBar& statusBar) : QLabel(&statusBar) {
+  setObjectName(u"MissingGlyphsNotice"_s);
+  // The same reds as the cut notice: a dark red reads on a light bar only.
+  const bool darkBar = statusBar.palette().color(QPalette::Window).lightness() < 128;
+  setStyleSheet(u"color: %1; font-weight: bold"_s.arg(darkBar ? u"#ff7070"_s : u"#b00000"_s));
+  hide();
+  statusBar.insertPermanentWidget(1, this);
+}
+
+void MissingGlyphsNotice::showFor(const TextPicture& picture, const QString& text) {
+  const QList<char32_t> missing = charactersWithoutGlyph(picture.font, text, &picture.picture);
+  if (missing.isEmpty()) {
+    clear();
+    hide();
+    return;
+  }
+  // A status bar has one line: the first letter of a sentence is upper case.
+  QString notice = missingGlyphsText(missing);
+  notice[0] = notice[0].toUpper();
+  setText(notice);
+  show();
+}

@@ -1,0 +1,101 @@
+// Command-line renders with the brand's own font file, a family that is not
+// there, and characters that no font draws: each told on standard error in
+// one line, with the exit status that goes with it.
+#include <QFileInfo>
+#include <QFontDatabase>
+
+#include "render_run_fixture.h"
+#include "test_fonts.h"
+
+using FontsAndGlyphsTest = RenderRunFixture;
+
+namespace {
+
+const QString linearA = QString::fromUtf8("Linear \U00010600");
+
+}  // namespace
+
+TEST_F(FontsAndGlyphsTest, ACharacterNoFontDrawsFailsTheTitleUnlessAllowed) {
+  const QString out = this->out("lin.png");
+  EXPECT_EQ(run("--text % -o %", {linearA, out}), 1);
+  EXPECT_EQ(errorText(), "Velloro: '" + out.toStdString() +
+                             "': no font draws '\U00010600' (U+10600); not written "
+                             "(--allow-missing-glyphs writes it all the same)\n");
+  EXPECT_FALSE(QFileInfo::exists(out));
+  EXPECT_EQ(run("--text % --allow-missing-glyphs -o %", {linearA, out}), 0);
+  EXPECT_EQ(errorText(),
+            "Velloro: '" + out.toStdString() + "': no font draws '\U00010600' (U+10600)\n");
+  EXPECT_TRUE(QFileInfo::exists(out));
+}
+
+TEST_F(FontsAndGlyphsTest, ABatchFailsTheLineOfAMissingGlyphAlone) {
+  const QString list = batchList("Home\thome.png\nLinear \xF0\x90\x98\x80\tlinear.png\n");
+  EXPECT_EQ(run("--batch % --out-dir %", {list, pictures.path()}), 1);
+  EXPECT_NE(errorText().find("Velloro: " + list.toStdString() +
+                             ":2: 'linear.png': no font draws '\U00010600' (U+10600); not "
+                             "written (--allow-missing-glyphs writes it all the same)\n"),
+            std::string::npos)
+      << errorText();
+  EXPECT_TRUE(QFileInfo::exists(out("home.png")));
+  EXPECT_FALSE(QFileInfo::exists(out("linear.png")));
+}
+
+TEST_F(FontsAndGlyphsTest, AnUnusableFontFileIsRefusedInOneLine) {
+  const QString empty = files.filePath(u"empty.ttf"_qs);
+  writeContent(empty, {});
+  const QString cut = files.filePath(u"cut.woff"_qs);
+  writeContent(cut, webFontOf(brandFontFile()).chopped(9));
+  const std::pair<QString, std::string> cases[] = {
+      {files.filePath(u"none.otf"_qs), "no such file"},
+      {empty, "the file is empty"},
+      {cut, "the file is truncated"},
+      {files.path(), "it is a folder, not a font file"},
+  };
+  for (const auto& [file, cause] : cases) {
+    EXPECT_EQ(run("--text A --font-file % -o %", {file, out("a.png")}), 2);
+    EXPECT_EQ(errorText(), "Velloro: --font-file '" + file.toStdString() + "': " + cause + "\n");
+  }
+  EXPECT_FALSE(QFileInfo::exists(out("a.png")));
+}
+
+// The title's family is drawn in another font with a word, or not at all
+// with --strict-fonts; the fresh-start family is replaced without one.
+TEST_F(FontsAndGlyphsTest, AFamilyNoFontProvidesIsToldOrFailsWhenStrict) {
+  EXPECT_EQ(run("--text A --font Nowhere -o %", {out("a.png")}), 0);
+  EXPECT_EQ(errorText(),
+            "Velloro: the font family 'Nowhere' is not installed and no font file provides it; "
+            "drawn in 'DejaVu Sans'\n");
+  EXPECT_EQ(run("--text A --font Nowhere --strict-fonts -o %", {out("b.png")}), 1);
+  EXPECT_EQ(errorText(),
+            "Velloro: the font family 'Nowhere' is not installed and no font file provides it "
+            "(--strict-fonts; --font-file PATH adds the font)\n");
+  EXPECT_FALSE(QFileInfo::exists(out("b.png")));
+  EXPECT_EQ(run("--text A --strict-fonts -o %", {out("c.png")}), 0);
+  EXPECT_EQ(errorText(), "");
+}
+
+// The brand's font is the installed face under another name: drawn from
+// its file, as a font file or a web font named by a style beside it, the
+// title has the installed face's very pixels.
+TEST_F(FontsAndGlyphsTest, TheBrandsFontFileDrawsAsTheInstalledFaceItCameFrom) {
+  const QImage installed =
+      rendered("--text Brand --font % -o %", "dejavu.png", {u"DejaVu Sans"_qs});
+  const QString brand = files.filePath(u"brand.ttf"_qs);
+  writeContent(brand, brandFontFile());
+  EXPECT_EQ(rendered("--text Brand --font-file % --font % --strict-fonts -o %", "brand.png",
+                     {brand, u"Brandy Sans"_qs}),
+            installed);
+  EXPECT_EQ(errorText(), "");
+  const QString style = files.filePath(u"styles/brand.vstyle"_qs);
+  writeContent(files.filePath(u"styles/fonts/brand.woff"_qs), webFontOf(brandFontFile("Styled")));
+  writeContent(style, R"({"format": "Velloro style", "version": 1,
+                          "font": {"family": "Styled Sans", "file": "fonts/brand.woff"}})");
+  EXPECT_EQ(rendered("--text Brand --style % --strict-fonts -o %", "styled.png", {style}),
+            installed);
+  EXPECT_EQ(errorText(), "");
+  writeContent(style, R"({"format": "Velloro style", "version": 1,
+                          "font": {"family": "Gone Sans", "file": "gone.ttf"}})");
+  EXPECT_EQ(run("--text Brand --style % -o %", {style, out("gone.png")}), 2);
+  EXPECT_EQ(errorText(),
+            "Velloro: --style '" + style.toStdString() + "': font file 'gone.ttf': no such file\n");
+}

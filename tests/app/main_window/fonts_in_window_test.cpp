@@ -1,0 +1,159 @@
+// The window's fonts: a font file added beside the font list draws as
+// `--render --font-file` does, a file that cannot be used is refused with
+// its cause, and a title with characters no font draws gets a notice.
+#include <QDir>
+#include <QFile>
+#include <QToolButton>
+
+#include "main_window/box_fit_option.h"
+#include "main_window/font_file_command.h"
+#include "main_window/main_window_fixture.h"
+#include "main_window/missing_glyphs_notice.h"
+#include "test_fonts.h"
+
+namespace {
+
+void clickFontFile(MainWindow& window) {
+  auto* button = window.toolBar()->findChild<QToolButton*>(u"FontFileButton"_s);
+  ASSERT_NE(button, nullptr);
+  QTest::mouseClick(button, Qt::LeftButton);
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, AFontFileJoinsTheListAndDrawsAsTheCommandLineDraws) {
+  loadDefaultCurve();
+  const QString brand = path("fonts/brand.woff");
+  writeContent(brand, webFontOf(brandFontFile("Window")));
+  seam->fileAnswers.push_back(brand);
+  clickFontFile(*window);
+  ASSERT_TRUE(seam->messages.empty());
+  EXPECT_EQ(window->fontNameBox()->currentText(), u"Window Sans"_s);
+  EXPECT_NE(window->fontNameBox()->findText(u"Window Sans"_s), -1);
+  EXPECT_EQ(design().textPicture.font.family(), u"Window Sans"_s);
+  window->fontSizeBox()->setEditText(u"40"_s);
+  window->panels()->effectList()->setCurrentRow(7);
+  textBox()->setText(u"Brand"_s);
+  design().designFrame.left = 200;
+  design().designFrame.top = 120;
+  const QByteArray drawn = drawnPng();
+  EXPECT_TRUE(seam->messages.empty());
+  EXPECT_EQ(rendered(u"--text|Brand|--size|40|--effect|glow|--at|200,120|--canvas|631x331|"
+                     u"--font-file|%1|--font|Window Sans|--strict-fonts"_s.arg(brand)
+                         .split(u'|')),
+            drawn);
+}
+
+TEST_F(MainWindowTest, AFontFileThatCannotBeUsedIsRefusedWithItsCause) {
+  const QString family = design().textPicture.font.family();
+  const int families = window->fontNameBox()->count();
+  const QString cut = path("cut.ttf");
+  writeContent(cut, brandFontFile("Cutoff").left(3000));
+  seam->fileAnswers.push_back(cut);
+  clickFontFile(*window);
+  EXPECT_EQ(onlyMessage().text, u"The font file 'cut.ttf' cannot be used: the file is truncated"_s);
+  EXPECT_EQ(design().textPicture.font.family(), family);
+  EXPECT_EQ(window->fontNameBox()->count(), families);
+  seam->fileAnswers.push_back({});  // cancelled: nothing happens
+  clickFontFile(*window);
+  EXPECT_EQ(seam->messages.size(), 1u);
+}
+
+TEST_F(MainWindowTest, ATitleWithCharactersNoFontDrawsIsDrawnWithANotice) {
+  auto* notice = window->findChild<QLabel*>(u"MissingGlyphsNotice"_s);
+  ASSERT_NE(notice, nullptr);
+  EXPECT_TRUE(notice->isHidden());
+  textBox()->setText(QString::fromUtf8("Linear \U00010600\U00010601"));
+  drawnAgain();
+  EXPECT_FALSE(notice->isHidden());
+  EXPECT_EQ(notice->text(),
+            QString::fromUtf8("No font draws '\U00010600' (U+10600), '\U00010601' (U+10601)"));
+  EXPECT_TRUE(design().layersStored);  // what can be drawn is drawn
+  textBox()->setText(u"Linear"_s);
+  drawnAgain();
+  EXPECT_TRUE(notice->isHidden());
+}
+
+// Fitted in the window, the title has the bytes `--box` gives it; the size
+// box keeps the size chosen.
+TEST_F(MainWindowTest, FitToBoxDrawsAsTheCommandLineFitsIt) {
+  loadDefaultCurve();
+  seam->modalAnswers.push_back([](QDialog& dialog) {
+    auto& fitting = dynamic_cast<BoxFitDialog&>(dialog);
+    fitting.fitBox()->setChecked(true);
+    fitting.widthBox()->setValue(300);
+    fitting.heightBox()->setValue(200);
+    pressOk(dialog);
+  });
+  run("mnuToolsFitToBox");
+  window->fontSizeBox()->setEditText(u"60"_s);
+  window->panels()->effectList()->setCurrentRow(7);
+  textBox()->setText(u"Velloro draws titles for the web"_s);
+  design().designFrame.left = 20;
+  design().designFrame.top = 20;
+  const QByteArray drawn = drawnPng();
+  EXPECT_TRUE(seam->messages.empty());
+  EXPECT_LT(design().textPicture.font.pointSizeF(), 60);
+  EXPECT_EQ(window->fontSizeBox()->currentText(), u"60"_s);
+  EXPECT_EQ(rendered(u"--text|Velloro draws titles for the web|--size|60|--effect|glow|--at|20,20|"
+                     u"--canvas|631x331|--box|300x200"_s.split(u'|')),
+            drawn);
+}
+
+// Save style offers to keep the font file beside the style; a style that
+// names its font file brings the family along when it is applied.
+TEST_F(MainWindowTest, SaveStyleKeepsTheFontFileBesideTheStyleWhenAsked) {
+  const QString brand = path("fonts/keep.ttf");
+  writeContent(brand, brandFontFile("Keeper"));
+  seam->fileAnswers.push_back(brand);
+  clickFontFile(*window);
+  const QString style = path("styles/kept.vstyle");
+  QDir().mkpath(path("styles"));
+  seam->fileAnswers.push_back(style);
+  seam->messageAnswers.push_back(MessageAnswer::Yes);
+  run("mnuFileSaveStyle");
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_EQ(seam->messages[0].text,
+            u"The font \"Keeper Sans\" comes from the font file 'keep.ttf'. Keep a copy of the "
+            u"file beside the style, so that the style draws in this font on any machine?"_s);
+  EXPECT_EQ(contentOf(path("styles/keep.ttf")), brandFontFile("Keeper"));
+  EXPECT_TRUE(contentOf(style).contains("\"file\": \"keep.ttf\""));
+  // Declined, the style names no file and nothing is copied.
+  const QString other = path("styles/plain.vstyle");
+  seam->fileAnswers.push_back(other);
+  seam->messageAnswers.push_back(MessageAnswer::No);
+  QFile::remove(path("styles/keep.ttf"));
+  run("mnuFileSaveStyle");
+  EXPECT_FALSE(QFileInfo::exists(path("styles/keep.ttf")));
+  EXPECT_FALSE(contentOf(other).contains("\"file\""));
+}
+
+// A style brings its font file along; a family nothing provides is named
+// in the status pane with the font drawn instead.
+TEST_F(MainWindowTest, AStylesFontFileIsAddedAndAMissingFamilyIsTold) {
+  writeContent(path("styles/fonts/own.ttf"), brandFontFile("Styler"));
+  const QString own = path("styles/own.vstyle");
+  writeContent(own, R"({"format": "Velloro style", "version": 1,
+                        "font": {"family": "Styler Sans", "file": "fonts/own.ttf"}})");
+  seam->fileAnswers.push_back(own);
+  run("mnuFileLoadStyle");
+  EXPECT_TRUE(seam->messages.empty());
+  EXPECT_EQ(design().textPicture.font.family(), u"Styler Sans"_s);
+  EXPECT_EQ(window->statusPane(0)->text(), QString());
+  const QString missing = path("styles/missing.vstyle");
+  writeContent(missing, R"({"format": "Velloro style", "version": 1,
+                            "font": {"family": "Nowhere Sans"}})");
+  seam->fileAnswers.push_back(missing);
+  run("mnuFileLoadStyle");
+  EXPECT_EQ(window->statusPane(0)->text(),
+            u"The font family 'Nowhere Sans' is not installed and no font file provides it; "
+            u"drawn in 'DejaVu Sans'"_s);
+  const QString broken = path("styles/broken.vstyle");
+  writeContent(broken, R"({"format": "Velloro style", "version": 1,
+                           "font": {"family": "Gone Sans", "file": "gone.ttf"}})");
+  seam->fileAnswers.push_back(broken);
+  run("mnuFileLoadStyle");
+  ASSERT_EQ(seam->messages.size(), 1u);
+  EXPECT_TRUE(seam->messages[0].text.contains(u"\"font.file\" 'gone.ttf': no such file"_s))
+      << seam->messages[0].text.toStdString();
+}
