@@ -165,22 +165,6 @@ Style styleOfObject(const DesignReader& design) {
   }
 }
 
-QJsonObject sliderObject(const SliderReadings& sliders) {
-  return {{u"shadow"_s, numberArray(sliders.shadow)},
-          {u"engraved"_s, sliders.engraved},
-          {u"outline"_s, sliders.outline}};
-}
-
-SliderReadings slidersOf(const DesignReader& design) {
-  const DesignReader object = design.object(u"sliders"_s);
-  SliderReadings sliders;
-  std::ranges::copy(object.numbers(u"shadow"_s, effectSliderCount, INT16_MIN, INT16_MAX),
-                    sliders.shadow.begin());
-  sliders.engraved = object.number(u"engraved"_s, INT16_MIN, INT16_MAX);
-  sliders.outline = object.number(u"outline"_s, INT16_MIN, INT16_MAX);
-  return sliders;
-}
-
 QImage backgroundOf(const DesignState& state) {
   const PictureGeometry& geometry = state.geometry;
   if (geometry.canvasRows <= 0) return {};
@@ -249,16 +233,12 @@ VelloroDocument documentOf(const DesignState& state, const DesignBeside& beside)
   document.design = {
       {u"source"_s, nameOf(state.sourceKind)},
       {u"text"_s, beside.text},
-      {u"style"_s, styleObject(styleOf(state, beside.readings, state.textPicture.font))},
+      {u"style"_s, styleObject(styleOf(state, state.textPicture.font))},
       {u"frame"_s, QJsonObject{{u"left"_s, frame.left},
                                {u"top"_s, frame.top},
                                {u"width"_s, frame.width},
                                {u"height"_s, frame.height}}},
       {u"layerOrigin"_s, QJsonArray{state.layerOrigin.x(), state.layerOrigin.y()}},
-      {u"deformationAmount"_s, state.deformationAmount},
-      {u"outlineColour"_s, rgbArray(state.outlineColour)},
-      {u"glowColour"_s, rgbArray(state.glowColour)},
-      {u"sliders"_s, sliderObject(beside.readings.sliders)},
       {u"ellipseRatio"_s, state.ellipseRatio},
       {u"kinds"_s, kinds},
       {u"canvas"_s,
@@ -285,10 +265,6 @@ void putDocument(const VelloroDocument& document, DesignState& state, DesignBesi
   frame.height = frameObject.number(u"height"_s, 0, largestCoordinate);
   const std::vector<int32_t> origin =
       design.numbers(u"layerOrigin"_s, 2, -largestCoordinate, largestCoordinate);
-  const int32_t deformationAmount = design.number(u"deformationAmount"_s, INT16_MIN, INT16_MAX);
-  const Rgb outline = design.rgb(u"outlineColour"_s);
-  const Rgb glow = design.rgb(u"glowColour"_s);
-  const SliderReadings sliders = slidersOf(design);
   const double ellipseRatio = design.real(u"ellipseRatio"_s, 0, 1000);
   const DesignReader kindObjects = design.object(u"kinds"_s);
   KindSettingsTable kinds;
@@ -305,25 +281,17 @@ void putDocument(const VelloroDocument& document, DesignState& state, DesignBesi
   const QImage canvas = canvasOf(design, document);
 
   state.sourceKind = source;
-  PanelReadings readings;
-  putStyle(style, state, readings);
-  readings.sliders = sliders;
-  readings.deformSlider = style.deformationAmount;
+  applyStyle(style, state);
   putStyleFont(style.font, state.textPicture.font);
   state.textPicture.arrangement = styleArrangement(style.font);
-  readings.smoothingSize = state.textPicture.roundedFontSize();
   state.designFrame = frame;
   state.layerOrigin = QPoint(origin[0], origin[1]);
-  state.deformationAmount = deformationAmount;
-  state.outlineColour = outline;
-  state.glowColour = glow;
   state.ellipseRatio = ellipseRatio;
   state.kindSettings = kinds;
   state.textureNames = textures;
   state.curveAxisTable = axes;
   state.texturePicture = pictureOf(document, u"texture"_s);
   beside = {text,
-            readings,
             canvas,
             pictureOf(document, u"shape"_s),
             pictureOf(document, u"picture"_s),

@@ -9,7 +9,6 @@
 #include <QPoint>
 #include <QString>
 
-#include "design/panel_readings.h"
 #include "design/style.h"
 #include "document/velloro_document.h"
 
@@ -18,7 +17,6 @@ struct DesignState;
 // What the window keeps of a design beside DesignState.
 struct DesignBeside {
   QString text;  // the title as typed, with its line breaks
-  PanelReadings readings;
   QImage canvas;   // the background, without the design
   QImage shape;    // the drawn shape; null when none was drawn
   QImage picture;  // the keyed photo as framed; null when none was keyed

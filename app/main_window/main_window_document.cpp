@@ -34,7 +34,6 @@ DesignBeside MainWindow::designBeside() const {
   const bool picture = document_.kindSettings[SourceKind::Picture].available;
   DesignBeside beside;
   beside.text = titleText();
-  beside.readings = designPanels_->readings();
   beside.shape = toolPicture(shape, files.shape);
   beside.picture = toolPicture(picture, files.picture);
   beside.mask = toolPicture(picture, files.mask);
@@ -55,7 +54,7 @@ void MainWindow::showDocument(const VelloroDocument& opened) {
   writeToolPicture(beside.picture, files.picture);
   writeToolPicture(beside.mask, files.mask);
   sourceFrame_->selectSource(velloro::toInt(document_.sourceKind));
-  const Style style = styleOf(document_, beside.readings, document_.textPicture.font);
+  const Style style = styleOf(document_, document_.textPicture.font);
   QString texture;
   if (style.fillKind == FillKind::Texture) {
     texture = QFileInfo(style.texture).isAbsolute()

@@ -26,10 +26,10 @@ SavedTitle savedTitle(const QTemporaryDir& folder, SourceKind kind = SourceKind:
   state.sourceKind = kind;
   state.designFrame.left = 30;
   state.designFrame.top = 12;
-  state.fillColour = {200, 40, 10};
-  state.effectType = EffectType::Glow;
-  state.glowColour = {0, 90, 255};
-  state.material = Material::Ridge;
+  state.model.set(Setting::FillColour, StyleColour{200, 40, 10});
+  setKind(state.model, Setting::Effect, EffectType::Glow);
+  state.model.set(Setting::EffectColour, StyleColour{0, 90, 255});
+  setKind(state.model, Setting::Material, Material::Ridge);
   state.textPicture.font.setPointSizeF(28);
   state.textPicture.arrangement = {LineAlignment::Centre, 1.5, 3};
   DesignBeside beside;
@@ -39,7 +39,7 @@ SavedTitle savedTitle(const QTemporaryDir& folder, SourceKind kind = SourceKind:
   const QString document = folder.filePath(QStringLiteral("bakery.velloro"));
   writeDocumentFile(document, documentOf(state, beside));
   const QString style = folder.filePath(QStringLiteral("bakery.vstyle"));
-  writeContent(style, styleDocument(styleOf(state, beside.readings, state.textPicture.font), {}));
+  writeContent(style, styleDocument(styleOf(state, state.textPicture.font), {}));
   return {document, style};
 }
 
