@@ -129,8 +129,7 @@ VELLORO_EXPORT int32_t ENGINE_ACTION(
 
 // For the frames of a drag in progress: while `on` is 1 the object's renders
 // lay a turned or bent layer through faster approximations of the turn and
-// the arc (the turn as one linear map, the arc's angle as a polynomial and
-// the arc worked out every fourth column, straight between),
+// the arc (the turn as one linear map, the arc's angle as a polynomial),
 // which differ from the exact frame by far less than one level of 255 on
 // average; 0 (as made) makes every render exact again. Other values are
 // refused.
