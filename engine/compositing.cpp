@@ -149,14 +149,13 @@ class SlotPainter {
     Sample sample;
     for (int32_t j = span.first; j <= span.last; ++j) {
       uint8_t* pixel = row + 3 * static_cast<size_t>(j);
-      const LayerPoint point = mapping.nextPoint(j);
+      const LayerPoint point = mapping.layerPoint(j);
       // Shadow and layer touch only this pixel, so running both
       // per pixel equals running the whole shadow pass first.
       if (castsShadow_) {
         const LayerPoint shadow = mapping.shadowPoint(point);
         if (locate(shadow, sample)) darken(pixel, sample, shadow.row);
       }
-      if (leavesUnchanged(point)) continue;
       if (!locate(point, sample)) continue;
       if (sample.weighted == 1 && !engraved_) {
         layOverWhole(pixel, sample);
@@ -252,23 +251,6 @@ class SlotPainter {
         layOverWhole(row + 3 * j, sample);
       }
     }
-  }
-
-  // Whether the layer point's sample is known, before it is weighed, to
-  // leave the pixel as it is: without engraving, four empty colour entries
-  // lying inside the map blend to the background. Most points a deformed
-  // layer maps fall between the letters.
-  bool leavesUnchanged(LayerPoint point) const {
-    if (engraved_ || !(std::fabs(point.row) < kFarAway && std::fabs(point.column) < kFarAway))
-      return false;
-    const int64_t stride = slot_.maskStride;
-    const int64_t colour =
-        static_cast<int64_t>(point.row) * stride + 3 * static_cast<int64_t>(point.column);
-    if (colour < 0 || colour + stride + 3 > static_cast<int64_t>(maps_.colour.size()) - 3)
-      return false;
-    const int16_t* at = maps_.colour.data() + colour;
-    return at[0] == kEmptyColour && at[3] == kEmptyColour && at[stride] == kEmptyColour &&
-           at[stride + 3] == kEmptyColour;
   }
 
   bool locate(LayerPoint point, Sample& sample) const {

@@ -105,7 +105,6 @@ LayerMapping::LayerMapping(const LayerSlot& slot, const Region& sampled, int32_t
 
 ColumnSpan LayerMapping::startRow(int32_t row, int32_t columns) {
   rowY_ = row + rowShift_;
-  anchor_ = std::numeric_limits<int32_t>::min();
   switch (deformation_) {
     case DeformationType::Rotate: return turnedSpan(columns);
     case DeformationType::Curve: return bentSpan(columns);
@@ -194,25 +193,6 @@ LayerPoint LayerMapping::rotated(double y, double x) const {
   const double radius = std::sqrt(dx * dx + dy * dy);
   const double angle = std::atan2(centreColumn_ - x, centreRow_ - y) + turn_;
   return {centreRow_ + radius * std::cos(angle), centreColumn_ + radius * std::sin(angle)};
-}
-
-LayerPoint LayerMapping::nextPoint(int32_t column) {
-  constexpr int32_t kDraftStep = 4;
-  // Points further apart than this lie across the arc's seam.
-  constexpr double kLargestStep = 2.0 * kDraftStep;
-  if (!approximate_ || deformation_ != DeformationType::Curve) return layerPoint(column);
-  if (column < anchor_ || column > anchor_ + kDraftStep) {
-    anchor_ = column;
-    anchorPoint_ = layerPoint(column);
-    nextAnchorPoint_ = layerPoint(column + kDraftStep);
-  }
-  const LayerPoint& a = anchorPoint_;
-  const LayerPoint& b = nextAnchorPoint_;
-  // kNowhere compares false, so an end outside the layer is never crossed.
-  if (!(std::fabs(b.row - a.row) <= kLargestStep && std::fabs(b.column - a.column) <= kLargestStep))
-    return layerPoint(column);
-  const double t = static_cast<double>(column - anchor_) / kDraftStep;
-  return {a.row + t * (b.row - a.row), a.column + t * (b.column - a.column)};
 }
 
 LayerPoint LayerMapping::bent(double y, double x) const {

@@ -62,12 +62,6 @@ class LayerMapping {
     }
   }
 
-  // layerPoint for the columns of the current row taken left to right: a
-  // draft's bend is worked out exactly every few columns and the points
-  // between laid on the straight line between those, which the arc bends
-  // away from by far less than a hundredth of a pixel.
-  LayerPoint nextPoint(int32_t column);
-
   // Whether layer points are output pixels shifted by whole pixels.
   bool straight() const { return deformation_ == DeformationType::None; }
 
@@ -115,10 +109,6 @@ class LayerMapping {
   // The current row; without deformation its cast shadow is the same for
   // every column but for a shift.
   double rowY_ = 0;
-  // The exact points at columns anchor_ and anchor_ + kDraftStep of the row.
-  int32_t anchor_ = std::numeric_limits<int32_t>::min();
-  LayerPoint anchorPoint_{};
-  LayerPoint nextAnchorPoint_{};
   double castRow_ = 0;
   double castShift_ = 0;
 };
