@@ -41,9 +41,16 @@ std::variant<QByteArray, QString> fileBytes(const QString& path) {
 // The fonts added so far, by their bytes and face: a style drawn again and
 // again (each title of a batch, each request of the service) adds its file
 // once, instead of piling up copies in the font database.
+// A file added to the font database: its number there and the families of
+// its faces, in their order.
+struct AddedFile {
+  int id = -1;
+  QStringList families;
+};
+
 struct AddedFonts {
   std::mutex mutex;
-  QHash<QByteArray, AddedFont> byContent;
+  QHash<QByteArray, AddedFile> byContent;
 };
 
 AddedFonts& addedFonts() {
@@ -51,24 +58,31 @@ AddedFonts& addedFonts() {
   return added;
 }
 
-AddedFont addedFace(const QByteArray& bytes, int face) {
-  const QByteArray key =
-      QCryptographicHash::hash(bytes, QCryptographicHash::Sha256) + QByteArray::number(face);
+// The file of `bytes` in the font database, added at its first use.
+std::optional<AddedFile> addedFile(const QByteArray& bytes) {
+  const QByteArray key = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
   AddedFonts& added = addedFonts();
   const std::lock_guard lock(added.mutex);
   if (const auto known = added.byContent.constFind(key); known != added.byContent.constEnd())
     return *known;
   const int id = QFontDatabase::addApplicationFontFromData(bytes);
-  // The headers were sound: the font library found the rest damaged.
-  if (id < 0) return refused(u"the font is damaged or of a kind this system cannot draw"_s);
+  if (id < 0) return std::nullopt;
   const QStringList families = QFontDatabase::applicationFontFamilies(id);
-  // A collection's faces are listed in their order; faces of one family share it.
-  const QString family = families.value(std::min<qsizetype>(face, families.size() - 1));
-  if (family.isEmpty()) {
+  if (families.isEmpty()) {
     QFontDatabase::removeApplicationFont(id);
-    return refused(u"the font names no family"_s);
+    return AddedFile{};
   }
-  return added.byContent[key] = AddedFont{id, family, {}};
+  return added.byContent[key] = AddedFile{id, families};
+}
+
+AddedFont addedFace(const QByteArray& bytes, int face) {
+  const std::optional<AddedFile> file = addedFile(bytes);
+  // The headers were sound: the font library found the rest damaged.
+  if (!file) return refused(u"the font is damaged or of a kind this system cannot draw"_s);
+  // A collection's faces are listed in their order; faces of one family share it.
+  const QString family = file->families.value(std::min<qsizetype>(face, file->families.size() - 1));
+  if (family.isEmpty()) return refused(u"the font names no family"_s);
+  return {file->id, family, {}};
 }
 
 }  // namespace

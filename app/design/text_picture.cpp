@@ -62,6 +62,17 @@ double alignedLeft(LineAlignment alignment, const QString& line, double blockWid
   return 0;
 }
 
+// A colour glyph (an emoji) prints in its own colours, which the engine
+// would read as light or dark: each coloured pixel becomes ink, so the
+// glyph gives the relief its whole shape. Black letters print in greys only.
+void inkColouredPixels(QImage& picture) {
+  for (int y = 0; y < picture.height(); ++y) {
+    uchar* pixel = picture.scanLine(y);
+    for (int x = 0; x < picture.width(); ++x, pixel += 3)
+      if (pixel[0] != pixel[1] || pixel[1] != pixel[2]) pixel[0] = pixel[1] = pixel[2] = 0;
+  }
+}
+
 }  // namespace
 
 QStringList titleLines(const QString& text) {
@@ -205,5 +216,6 @@ void TextPicture::print(const QString& text) {
       baseline += lineStep(metrics);
     }
   }
+  inkColouredPixels(picture);
   printed_ = {text, font, arrangement, picture.cacheKey()};
 }

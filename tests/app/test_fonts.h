@@ -47,6 +47,26 @@ inline qsizetype paddedTo4(qsizetype size) { return (size + 3) & ~qsizetype(3); 
 
 }  // namespace testFonts
 
+// The faces as one collection: its header, then each face, whose table
+// offsets count from the start of the collection.
+inline QByteArray collectionOf(const QList<QByteArray>& faces) {
+  using namespace testFonts;
+  QByteArray header("ttcf");
+  append32(header, 0x00010000);
+  append32(header, quint32(faces.size()));
+  quint32 at = 12 + 4 * quint32(faces.size());
+  QByteArray body;
+  for (QByteArray face : faces) {
+    append32(header, at + quint32(body.size()));
+    const quint16 tableCount = qFromBigEndian<quint16>(face.constData() + 4);
+    for (int i = 0; i < tableCount; ++i)
+      qToBigEndian(read32(face, 12 + 16 * i + 8) + at + quint32(body.size()),
+                   face.data() + 12 + 16 * i + 8);
+    body += face;
+  }
+  return header + body;
+}
+
 // `sfnt` as a WOFF 1.0 file: each table compressed with zlib where that
 // makes it smaller, as the format allows.
 inline QByteArray webFontOf(const QByteArray& sfnt) {

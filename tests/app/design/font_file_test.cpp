@@ -21,15 +21,7 @@ TEST(FontFileShape, HeadersTellAFontFromTruncatedOrForeignBytes) {
   const QByteArray face = installedBoldFace();
   ASSERT_GT(face.size(), 1000);
   const QByteArray web = webFontOf(face);
-  // A collection of one face: its header, then the face's own directory,
-  // whose table offsets count from the start of the file.
-  QByteArray collection = bigEndian({0x74746366, 0x00010000, 1, 16});
-  QByteArray shifted = face;
-  for (int i = 0; i < qFromBigEndian<quint16>(face.constData() + 4); ++i) {
-    const qsizetype entry = 12 + 16 * i;
-    qToBigEndian(testFonts::read32(face, entry + 8) + 16, shifted.data() + entry + 8);
-  }
-  collection += shifted;
+  const QByteArray collection = collectionOf({face});
   const std::pair<QByteArray, FontFileShape> cases[] = {
       {{}, {"the file is empty"}},
       {"ab", {"the file is no font (TTF, OTF, WOFF or WOFF2)"}},
@@ -99,6 +91,19 @@ TEST(FontFile, EveryUnusableFileIsRefusedWithItsCauseAndAddsNothing) {
     EXPECT_EQ(added.id, -1);
   }
   EXPECT_EQ(int(QFontDatabase::families().size()), fontsBefore);
+}
+
+// Each face of a collection is asked for by its number.
+TEST(FontFile, AFaceOfACollectionGivesItsOwnFamily) {
+  QTemporaryDir folder;
+  const QString both = writtenFile(
+      folder, "both.ttc", collectionOf({brandFontFile("Primus"), brandFontFile("Second")}));
+  EXPECT_EQ(addFontFile(both).family, u"Primus Sans"_qs);
+  EXPECT_EQ(addFontFile(both + u"#1"_qs).family, u"Second Sans"_qs);
+  EXPECT_EQ(addFontFile(both + u"#0"_qs).family, u"Primus Sans"_qs);
+  EXPECT_EQ(addFontFile(both + u"#1"_qs).id, addFontFile(both).id);  // the file is added once
+  EXPECT_EQ(addFontFile(both + u"#2"_qs).problem,
+            u"the file has no face 2: it holds 2, counted from 0"_qs);
 }
 
 // The font as a file and as a web font gives the family of its name table;

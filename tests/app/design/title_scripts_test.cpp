@@ -95,6 +95,18 @@ TEST(TitleScripts, ComplexScriptsPrintInk) {
   }
 }
 
+// A colour emoji is ink all over its shape, light colours too, not the few
+// dark pixels of its drawing: the cake fills most of its box.
+TEST(TitleScripts, AColourEmojiPrintsItsWholeShape) {
+  const QImage cake = printed(QString::fromUtf8("\U0001F370"));
+  const QRect ink = inkOf(cake);
+  ASSERT_FALSE(ink.isNull());
+  int inked = 0;
+  for (int y = ink.top(); y <= ink.bottom(); ++y)
+    for (int x = ink.left(); x <= ink.right(); ++x) inked += qGray(cake.pixel(x, y)) < 128;
+  EXPECT_GT(inked, ink.width() * ink.height() / 2);
+}
+
 namespace {
 
 // The ink of the rows from `top` to `bottom`.
