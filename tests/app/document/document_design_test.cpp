@@ -142,6 +142,8 @@ TEST(DocumentDesign, RefusesAValueOutOfRangeAndLeavesTheDesign) {
     const char* message;
   } cases[] = {
       {"source", "sound", "design.json: \"design.source\" is not text, shape or picture"},
+      {"deformationAmount", 1e300,
+       "design.json: \"design.deformationAmount\" is not a whole number from -32768 to 32767"},
       {"ellipseRatio", -1, "design.json: \"design.ellipseRatio\" is not a number from 0 to 1000"},
       {"layerOrigin", QJsonArray{1}, "design.json: \"design.layerOrigin\" is not 2 numbers"},
       {"glowColour", QJsonArray{0, 256, 0},

@@ -7,7 +7,7 @@
 #include <QUrl>
 
 #include "document/document_file.h"
-#include "files/png_encoding.h"
+#include "files/velloro_mark.h"
 #include "main_window_fixture.h"
 #include "platform/recent_files.h"
 #include "tools/shape_tool.h"
