@@ -69,7 +69,7 @@ void FileCommands::attach(const std::function<QAction*(const QString&)>& menuEnt
 
 void FileCommands::openHandedFiles(const QStringList& files) {
   for (const QString& path : files) {
-    if (isStyleFile(path) && !isDocumentName(path))
+    if (isStyleFile(path))
       runTrapped(platform_, siteTag::frmMain_mnuFileLoadStyle_Click,
                  [&] { window_.applyStyleFile(path); });
     else

@@ -63,6 +63,9 @@ TEST_F(DocumentRenderTest, DrawsAsItsSettingsGivenOneByOne) {
                      "over-options.png", {saved.style}));
   EXPECT_EQ(rendered("--document % --canvas 90x50 -o %", "small.png", {saved.document}).size(),
             QSize(90, 50));
+  EXPECT_EQ(rendered("--document % --background #000000 -o %", "dark.png", {saved.document}),
+            rendered("--text % --style % --canvas 260x140 --background #000000 --at 30,12 -o %",
+                     "dark-options.png", {text, saved.style}));
 }
 
 TEST_F(DocumentRenderTest, IsTheTemplateOfABatch) {
