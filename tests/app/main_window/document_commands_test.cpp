@@ -71,13 +71,16 @@ TEST_F(DocumentCommandsTest, OpenedDocumentDrawsTheSameBytesWithoutAnUndoStep) {
   run("mnuFileSaveAs");
   textBox()->setText(u"Closed"_s);
   window->applyStyleFile(QStringLiteral(SHIPPED_STYLES "/gold.vstyle"));
-  useCanvas({90, 60});
-  window->draw();
+  // Opening a picture is an undo step of this other design.
+  patterned(90, 60).save(path("inputs/photo.png"));
+  seam->messageAnswers.push_back(MessageAnswer::Discard);
+  window->openHandedFiles({path("inputs/photo.png")});
+  ASSERT_TRUE(window->menuEntry(u"mnuEditUndo"_s)->isEnabled());
   const size_t before = seam->messages.size();
   seam->messageAnswers.push_back(MessageAnswer::Discard);
   window->openHandedFiles({saved});
   ASSERT_EQ(seam->messages.size(), before + 1);
-  EXPECT_EQ(seam->messages.back().text, u"Do you want to save the changes to bakery.velloro ?"_s);
+  EXPECT_EQ(seam->messages.back().text, u"Do you want to save the changes to photo.png ?"_s);
   EXPECT_EQ(textBox()->text(), u"Sunny Bakery\nsince 1987"_s);
   EXPECT_EQ(canvas(), drawn);
   EXPECT_EQ(drawnAgain(), drawn);
