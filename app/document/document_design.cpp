@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <cmath>
 
 #include "design/design_state.h"
 #include "design/style_design.h"
@@ -30,6 +31,11 @@ QJsonArray numberArray(std::span<const int32_t> values) {
   return array;
 }
 
+// Compared before any conversion: a number beyond the integers has none.
+bool isWholeWithin(double number, int32_t low, int32_t high) {
+  return number >= low && number <= high && number == std::floor(number);
+}
+
 // Reads one object of the design; every fault names the key it was met at.
 class DesignReader {
  public:
@@ -37,10 +43,9 @@ class DesignReader {
 
   int32_t number(const QString& key, int32_t low, int32_t high) const {
     const QJsonValue value = object_.value(key);
-    const double number = value.toDouble(double(low) - 1);
-    if (!value.isDouble() || number != double(int32_t(number)) || number < low || number > high)
+    if (!value.isDouble() || !isWholeWithin(value.toDouble(), low, high))
       throw refusal(key, u"a whole number from %1 to %2"_s.arg(low).arg(high));
-    return int32_t(number);
+    return int32_t(value.toDouble());
   }
 
   double real(const QString& key, double low, double high) const {
@@ -76,8 +81,8 @@ class DesignReader {
     if (array.size() != count) throw refusal(key, u"%1 numbers"_s.arg(count));
     std::vector<int32_t> values;
     for (qsizetype i = 0; i < count; ++i) {
-      const double value = array[i].toDouble(double(low) - 1);
-      if (!array[i].isDouble() || value != double(int32_t(value)) || value < low || value > high)
+      const double value = array[i].toDouble();
+      if (!array[i].isDouble() || !isWholeWithin(value, low, high))
         throw refusal(key, u"%1 whole numbers from %2 to %3"_s.arg(count).arg(low).arg(high));
       values.push_back(int32_t(value));
     }

@@ -2,12 +2,12 @@
 
 #include <zlib.h>
 
-#include <QImageReader>
 #include <QtEndian>
 #include <cstring>
 #include <vector>
 
 #include "files/failure.h"
+#include "files/velloro_mark.h"
 
 using namespace Qt::StringLiterals;
 
@@ -106,12 +106,6 @@ class RowDeflater {
 };
 
 }  // namespace
-
-bool carriesVelloroMark(const QString& path) {
-  QImageReader reader(path, "png");
-  reader.setAutoDetectImageFormat(false);
-  return reader.canRead() && reader.text(QLatin1String(velloroMarkKey)) == velloroMarkValue;
-}
 
 QByteArray pngFileBytes(const QImage& picture) {
   if (picture.isNull()) refuse(u"the picture is empty"_s);

@@ -6,6 +6,7 @@
 #include "files/bmp_file.h"
 #include "files/failure.h"
 #include "files/png_encoding.h"
+#include "files/velloro_mark.h"
 #include "headless/render_command.h"
 
 using namespace Qt::StringLiterals;
@@ -26,6 +27,7 @@ QByteArray encodedPicture(const QImage& picture, const QString& format,
   QImageWriter writer(&buffer, format == u"jpg"_s ? "jpeg" : format.toLatin1());
   if (format == u"webp"_s) writer.setQuality(quality.value_or(losslessWebp));
   if (format == u"jpg"_s && quality) writer.setQuality(*quality);
+  putVelloroMark(writer);
   if (!writer.write(picture))
     throw Failure(errorNumber::InvalidArgument,
                   u"cannot encode a %1 picture: %2"_s.arg(format, writer.errorString()));

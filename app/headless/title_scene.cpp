@@ -82,8 +82,15 @@ std::optional<DocumentStart> documentStart(const QString& path) {
   try {
     const VelloroDocument document = readDocumentFile(path);
     const auto texture = document.pictures.find(u"texture"_s);
-    return DocumentStart{documentTitle(document),
-                         texture == document.pictures.end() ? QImage() : texture->second};
+    DocumentStart start{documentTitle(document),
+                        texture == document.pictures.end() ? QImage() : texture->second};
+    const QSize canvas = start.title.canvas.size();
+    if (canvas.width() > largestCanvasSide || canvas.height() > largestCanvasSide)
+      throw UsageError(
+          u"--document: the canvas is %1x%2 pixels, more than %3 a side"_s.arg(canvas.width())
+              .arg(canvas.height())
+              .arg(largestCanvasSide));
+    return start;
   } catch (const Failure& failure) {
     throw UsageError(u"--document: "_s + failure.description());
   } catch (const DocumentRefusal& refusal) {
@@ -94,8 +101,12 @@ std::optional<DocumentStart> documentStart(const QString& path) {
 // The canvas of a request that fixes one; a null picture when the canvas
 // fits each design.
 QImage fixedCanvasFor(const RenderRequest& request, const std::optional<DocumentStart>& document) {
-  if (document && !request.canvasSize && request.backgroundPicture.isEmpty())
-    return document->title.canvas;
+  if (document && !request.canvasSize && request.backgroundPicture.isEmpty()) {
+    if (!request.backgroundColour) return document->title.canvas;
+    QImage canvas(document->title.canvas.size(), QImage::Format_RGB888);
+    canvas.fill(*request.backgroundColour);
+    return canvas;
+  }
   if (!request.backgroundPicture.isEmpty()) {
     const QImage picture =
         loadedPicture(u"--background"_s, request.backgroundPicture, canvasLimits);

@@ -16,8 +16,8 @@
 #include "files/paths.h"
 #include "files/picture_formats.h"
 #include "files/picture_loading.h"
-#include "files/png_encoding.h"
 #include "files/site_tags.h"
+#include "files/velloro_mark.h"
 #include "output/print_window.h"
 #include "platform/error_report.h"
 #include "platform/platform.h"
@@ -69,7 +69,7 @@ void FileCommands::attach(const std::function<QAction*(const QString&)>& menuEnt
 
 void FileCommands::openHandedFiles(const QStringList& files) {
   for (const QString& path : files) {
-    if (isStyleFile(path) && !isDocumentName(path))
+    if (isStyleFile(path))
       runTrapped(platform_, siteTag::frmMain_mnuFileLoadStyle_Click,
                  [&] { window_.applyStyleFile(path); });
     else

@@ -8,6 +8,7 @@
 
 #include "files/failure.h"
 #include "files/file_writing.h"
+#include "files/velloro_mark.h"
 
 bool initializeImaging() {
   static const bool jpegWritable = QImageWriter::supportedImageFormats().contains("jpeg");
@@ -49,6 +50,7 @@ bool writeRgbToJpg(ImageDestination& destination, const RgbPixels& pixels, int w
   encoded.open(QIODevice::WriteOnly);
   QImageWriter writer(&encoded, "jpeg");
   writer.setQuality(std::clamp(quality, 0, 100));
+  putVelloroMark(writer);
   destination.written = writer.write(pixels.image);
   return destination.written;
 }

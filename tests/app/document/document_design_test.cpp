@@ -105,19 +105,6 @@ TEST(DocumentDesign, EverySettingAndPictureSurvivesTheRoundTrip) {
     }
 }
 
-// A canvas of one colour is kept as its colour, a photo as a picture.
-TEST(DocumentDesign, KeepsAnEvenCanvasAsItsColour) {
-  DesignState state;
-  DesignBeside beside;
-  beside.canvas = filledPicture(640, 480, QColor(255, 128, 0));
-  const VelloroDocument even = documentOf(state, beside);
-  EXPECT_EQ(even.design["canvas"].toObject(),
-            (QJsonObject{{"width", 640}, {"height", 480}, {"colour", "#ff8000"}}));
-  EXPECT_FALSE(even.pictures.contains("canvas"));
-  beside.canvas.setPixel(639, 479, qRgb(255, 128, 1));
-  EXPECT_EQ(documentOf(state, beside).pictures.at("canvas"), beside.canvas);
-}
-
 // A value out of range names its key, and the design stays as it was.
 TEST(DocumentDesign, RefusesAValueOutOfRangeAndLeavesTheDesign) {
   DesignState state;
@@ -130,6 +117,8 @@ TEST(DocumentDesign, RefusesAValueOutOfRangeAndLeavesTheDesign) {
     const char* message;
   } cases[] = {
       {"source", "sound", "design.json: \"design.source\" is not text, shape or picture"},
+      {"deformationAmount", 1e300,
+       "design.json: \"design.deformationAmount\" is not a whole number from -32768 to 32767"},
       {"ellipseRatio", -1, "design.json: \"design.ellipseRatio\" is not a number from 0 to 1000"},
       {"layerOrigin", QJsonArray{1}, "design.json: \"design.layerOrigin\" is not 2 numbers"},
       {"glowColour", QJsonArray{0, 256, 0},

@@ -7,6 +7,8 @@
 #include "core_test.h"
 #include "files/bmp_file.h"
 #include "files/picture_loading.h"
+#include "files/png_encoding.h"
+#include "files/velloro_mark.h"
 #include "rendering/transparent_design.h"
 
 namespace {
@@ -268,4 +270,35 @@ TEST(BufferParts, ExtentInBuffersIsCountedFromTheArea) {
   EXPECT_TRUE(extent(QRect(4, 0, 3, 3)).isNull());
   EXPECT_TRUE(
       designExtentOfBuffers(overBlack, overWhite.left(30), {7, 5}, QRect(0, 0, 7, 5)).isNull());
+}
+
+// The pictures this program writes carry its mark; the same pixels written
+// by anyone else, and every other file, do not.
+TEST(VelloroMark, OnlyThisProgramsPngAndJpegCarryIt) {
+  QTemporaryDir folder;
+  const QImage picture = patterned(12, 8);
+  auto encoded = [&](const char* format, bool marked) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    if (marked) putVelloroMark(writer);
+    writer.write(picture);
+    return bytes;
+  };
+  const struct {
+    const char* name;
+    QByteArray bytes;
+    bool marked;
+  } cases[] = {
+      {"ours.png", pngFileBytes(picture), true},
+      {"theirs.png", encoded("png", false), false},
+      {"ours.jpg", encoded("jpeg", true), true},
+      {"theirs.jpg", encoded("jpeg", false), false},
+      {"named.png", QByteArray("Software Velloro"), false},
+      {"ours.bmp", bmpFileBytes(picture), false},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(carriesVelloroMark(writtenFile(folder, c.name, c.bytes)), c.marked) << c.name;
+  EXPECT_FALSE(carriesVelloroMark(folder.filePath("none.png")));
 }

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -31,10 +32,14 @@ class JpegOptimiserTest : public OutputTest {
     dialog->activate();
   }
 
+  // As the program writes it: with its mark in a comment.
   QByteArray jpegAt(int quality) const {
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    picture.convertToFormat(QImage::Format_RGB888).save(&buffer, "jpeg", quality);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(quality);
+    writer.setText(QStringLiteral("Software"), QStringLiteral("Velloro"));
+    writer.write(picture.convertToFormat(QImage::Format_RGB888));
     return bytes;
   }
 
