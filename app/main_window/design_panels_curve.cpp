@@ -14,7 +14,7 @@
 void DesignPanels::curveBoxPressed(Qt::MouseButton button, QPoint at) {
   ignoreFailures([&] {
     if (button == Qt::RightButton) {
-      curveMenu_->popup(panels_.curveView()->mapToGlobal(at));
+      curveMenu_.menu->popup(panels_.curveView()->mapToGlobal(at));
       return;
     }
     selectedCurvePoint_ = hitCurvePoint(curvePoints(design_.model.style()), at);
