@@ -129,5 +129,5 @@ class DesignPanels : public QObject {
   Platform& platform_;
   QString programFolder_;
   CurveMenu curveMenu_;
-  int selectedCurvePoint_ = noCurvePoint;
+  std::optional<int> selectedCurvePoint_;  // the point the last left press hit
 };
