@@ -70,7 +70,7 @@ void drawAxes(QPainter& painter) {
 void drawPoints(QPainter& painter, const CurvePoints& points) {
   painter.setPen(axisColour);
   painter.setBrush(Qt::NoBrush);
-  for (int i = 1; i <= curvePointCount; ++i)
+  for (int i = 0; i < curvePointCount; ++i)
     painter.drawEllipse(curveBoxPosition(points.x[i], points.y[i]), 3.0, 3.0);
 }
 
@@ -89,7 +89,7 @@ void drawCurveFrame(QImage& box, const CurvePoints& points, const QColor& backgr
 void plotCurve(QImage& box, const CurvePoints& points) {
   const CurveSpline spline = computeSpline(points);
   const QRgb red = curveColour.rgb();
-  for (int k = 1; k < curvePointCount; ++k) {
+  for (int k = 0; k + 1 < curvePointCount; ++k) {
     for (int x = points.x[k]; x <= points.x[k + 1]; ++x) {
       const QPointF at = curveBoxPosition(x, curveValue(points, spline, k, x));
       const int column = int(std::lround(at.x()));

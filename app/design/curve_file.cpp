@@ -37,8 +37,8 @@ int32_t toInteger16(const QString& field) {
 // The spline divides by the gaps between positions, and the editor maps
 // them onto 0..255, so a curve must keep them rising within that range.
 void checkPositions(const CurvePoints& points, const QString& path) {
-  bool rising = points.x[1] >= 0 && points.x[curvePointCount] <= 255;
-  for (int i = 1; i < curvePointCount; ++i) rising = rising && points.x[i] < points.x[i + 1];
+  bool rising = points.x.front() >= 0 && points.x.back() <= 255;
+  for (int i = 0; i + 1 < curvePointCount; ++i) rising = rising && points.x[i] < points.x[i + 1];
   if (!rising)
     throw Failure(errorNumber::InvalidArgument,
                   QStringLiteral("Curve positions must rise from 0 to 255: ") + path);
@@ -68,9 +68,9 @@ void reportUntagged(Platform& platform, const Failure& failure) {
 
 }  // namespace
 
-QByteArray curveLine(const std::array<int32_t, 8>& numbers) {
+QByteArray curveLine(const std::array<int32_t, curvePointCount>& numbers) {
   QByteArray line(",");
-  for (int i = 1; i <= curvePointCount; ++i) line += QByteArray::number(numbers[i]) + ',';
+  for (int32_t number : numbers) line += QByteArray::number(number) + ',';
   return line;
 }
 
@@ -88,9 +88,10 @@ CurvePoints readCurveFile(const QString& path, Platform& platform) {
     values = flatValueLine.split(',');
   }
   CurvePoints points;
-  for (int i = 1; i <= curvePointCount; ++i) {
-    points.x[i] = toInteger16(positions[i]);
-    points.y[i] = toInteger16(values[i]);
+  // Each line begins with a comma: point i is field i + 1.
+  for (int i = 0; i < curvePointCount; ++i) {
+    points.x[i] = toInteger16(positions[i + 1]);
+    points.y[i] = toInteger16(values[i + 1]);
   }
   checkPositions(points, path);
   return points;

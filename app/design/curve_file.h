@@ -13,7 +13,7 @@ inline constexpr qint64 curveValueLineOffset = 99;
 inline constexpr qint64 curveLineLength = 50;
 
 // "," + the six numbers joined by "," + ",".
-QByteArray curveLine(const std::array<int32_t, 8>& numbers);
+QByteArray curveLine(const std::array<int32_t, curvePointCount>& numbers);
 
 // Reads a curve file. A missing file is created empty first. A position line
 // that does not split into 8 fields gives the built-in positions silently; a

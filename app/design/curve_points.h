@@ -1,6 +1,5 @@
-// The six points of the profile curve: positions x1..x6 rising from 0 to 255
-// across the design, values y1..y6 the brightness 0..255 there. Index 0 and 7
-// are unused so that point i sits at index i.
+// The six points of the profile curve, counted from 0: positions rising
+// from 0 to 255 across the design, values the brightness 0..255 there.
 #pragma once
 
 #include <array>
@@ -9,8 +8,8 @@
 inline constexpr int curvePointCount = 6;
 
 struct CurvePoints {
-  std::array<int32_t, 8> x{0, 0, 50, 100, 150, 200, 255, 0};
-  std::array<int32_t, 8> y{0, 128, 128, 128, 128, 128, 128, 0};
+  std::array<int32_t, curvePointCount> x{0, 50, 100, 150, 200, 255};
+  std::array<int32_t, curvePointCount> y{128, 128, 128, 128, 128, 128};
 
   bool operator==(const CurvePoints&) const = default;
 };

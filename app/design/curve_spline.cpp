@@ -6,23 +6,23 @@ CurveSpline computeSpline(const CurvePoints& points) {
   const auto& y = points.y;
   auto& h = spline.interval;
   auto& d = spline.secondDerivative;
-  for (int k = 1; k < curvePointCount; ++k) h[k] = double(x[k + 1] - x[k]);
+  constexpr int last = curvePointCount - 1;
+  for (int k = 0; k < last; ++k) h[k] = double(x[k + 1] - x[k]);
 
-  // Rows i = 2..5 of the tridiagonal system, solved by forward elimination
-  // and back substitution; the natural ends keep d(1) = d(6) = 0.
-  std::array<double, 8> diagonal{};
-  std::array<double, 8> rightSide{};
-  for (int i = 2; i < curvePointCount; ++i) {
+  // Rows i = 1..4 of the tridiagonal system, solved by forward elimination
+  // and back substitution; the natural ends keep d(0) = d(5) = 0.
+  std::array<double, curvePointCount> diagonal{};
+  std::array<double, curvePointCount> rightSide{};
+  for (int i = 1; i < last; ++i) {
     diagonal[i] = 2.0 * double(x[i + 1] - x[i - 1]);
     rightSide[i] = 6.0 * ((y[i + 1] - y[i]) / h[i] - (y[i] - y[i - 1]) / h[i - 1]);
   }
-  for (int i = 3; i < curvePointCount; ++i) {
+  for (int i = 2; i < last; ++i) {
     const double factor = h[i - 1] / diagonal[i - 1];
     diagonal[i] -= factor * h[i - 1];
     rightSide[i] -= factor * rightSide[i - 1];
   }
-  for (int i = curvePointCount - 1; i >= 2; --i)
-    d[i] = (rightSide[i] - h[i] * d[i + 1]) / diagonal[i];
+  for (int i = last - 1; i >= 1; --i) d[i] = (rightSide[i] - h[i] * d[i + 1]) / diagonal[i];
   return spline;
 }
 

@@ -7,11 +7,11 @@
 #include "design/curve_points.h"
 
 struct CurveSpline {
-  std::array<double, 8> interval{};          // h(k) = x(k+1) - x(k), k = 1..5
-  std::array<double, 8> secondDerivative{};  // d(1)..d(6); d(1) = d(6) = 0
+  std::array<double, curvePointCount - 1> interval{};      // h(k) = x(k+1) - x(k), k = 0..4
+  std::array<double, curvePointCount> secondDerivative{};  // d(0)..d(5); d(0) = d(5) = 0
 };
 
 CurveSpline computeSpline(const CurvePoints& points);
 
-// The spline's value at position x on segment k (1..5), in single precision.
+// The spline's value at position x on segment k (0..4), in single precision.
 float curveValue(const CurvePoints& points, const CurveSpline& spline, int k, int x);

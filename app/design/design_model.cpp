@@ -90,14 +90,7 @@ FillGradient fillGradient(const Style& style) {
   return gradient;
 }
 
-CurvePoints curvePoints(const Style& style) {
-  CurvePoints curve;
-  for (int i = 0; i < curvePointCount; ++i) {
-    curve.x[i + 1] = style.curvePositions[i];
-    curve.y[i + 1] = style.curveValues[i];
-  }
-  return curve;
-}
+CurvePoints curvePoints(const Style& style) { return {style.curvePositions, style.curveValues}; }
 
 StyleColour styleColour(const Rgb& colour) { return {colour.red, colour.green, colour.blue}; }
 
@@ -113,12 +106,6 @@ void setGradient(DesignModel& model, const FillGradient& gradient) {
 }
 
 void setCurve(DesignModel& model, const CurvePoints& curve) {
-  CurveList positions{};
-  CurveList values{};
-  for (int i = 0; i < curvePointCount; ++i) {
-    positions[i] = curve.x[i + 1];
-    values[i] = curve.y[i + 1];
-  }
-  model.set(Setting::CurvePositions, positions);
-  model.set(Setting::CurveValues, values);
+  model.set(Setting::CurvePositions, curve.x);
+  model.set(Setting::CurveValues, curve.y);
 }

@@ -1,10 +1,9 @@
 // The outside effects, one row each: which slider group of the "Outside"
-// panel an effect shows, how many of its sliders and which colour it keeps
-// per source kind, whether it casts a shadow, how far the engine lets it
-// reach, what its value labels say and how its sliders become the engine's
-// effect arguments. Every place that treats effects differently reads this
-// table (the colour itself through `effectColour`), so adding an effect
-// means adding a row here.
+// panel an effect shows, how many of its sliders it keeps per source kind
+// and whether it paints with the design's effect colour, whether it casts
+// a shadow, what its value labels say and how its values become the
+// engine's effect arguments. Every place that treats effects differently
+// reads this table, so adding an effect means adding a row here.
 #pragma once
 
 #include <QLatin1StringView>

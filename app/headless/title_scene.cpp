@@ -32,10 +32,8 @@ std::optional<CurvePoints> shippedCurve(const QString& path, Platform& platform)
 }
 
 void putCurve(const CurvePoints& curve, Style& style) {
-  for (int i = 0; i < styleCurvePoints; ++i) {
-    style.curvePositions[i] = curve.x[i + 1];
-    style.curveValues[i] = curve.y[i + 1];
-  }
+  style.curvePositions = curve.x;
+  style.curveValues = curve.y;
 }
 
 // Steel and gold bring their own curve, axis and colour, as their buttons do.

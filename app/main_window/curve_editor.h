@@ -6,23 +6,21 @@
 
 #include <QPoint>
 #include <QString>
+#include <optional>
 
 #include "design/curve_points.h"
-
-// The selected curve point when the last press hit none.
-inline constexpr int noCurvePoint = 7;
 
 // Curve coordinates of box pixel `at`: ((X - 6) * 2, 255 - (Y - 7) * 5).
 QPoint curveCoordinates(QPoint at);
 
-// The first of points 1..6 within 6 units across and 15 up or down of the
-// pointer, or `noCurvePoint`.
-int hitCurvePoint(const CurvePoints& points, QPoint at);
+// The first of points 0..5 within 6 units across and 15 up or down of the
+// pointer, if any.
+std::optional<int> hitCurvePoint(const CurvePoints& points, QPoint at);
 
 // The status bar readout of the pointer: "  " + x + "  ,  " + y.
 QString curveReadout(QPoint at);
 
-// Moves point i (1..6) to the release position `at`: the ends stay at 0 and
+// Moves point i (0..5) to the release position `at`: the ends stay at 0 and
 // 255, the others stay strictly between their neighbours. The value is kept
 // within 0..255, the range the engine reads.
 void releaseCurvePoint(CurvePoints& points, int i, QPoint at);

@@ -10,7 +10,6 @@
 #include <QObject>
 #include <QPoint>
 #include <QString>
-#include <functional>
 
 #include "design/kind_settings.h"
 #include "design/material_table.h"
@@ -26,6 +25,14 @@ class QWidget;
 class TabPanels;
 struct DesignState;
 struct Style;
+
+// The curve box's popup menu and its entries.
+struct CurveMenu {
+  QMenu* menu = nullptr;
+  QAction* reset = nullptr;
+  QAction* save = nullptr;
+  QAction* load = nullptr;
+};
 
 // What the panels need of the window that holds them.
 class DesignPanelsWindow {
@@ -45,9 +52,9 @@ class DesignPanels : public QObject {
   DesignPanels(TabPanels& panels, DesignPanelsWindow& window, DesignState& design,
                Platform& platform, QString programFolder);
 
-  // Connects the panels' controls and the curve box's popup menu, whose
-  // entries are looked up by name.
-  void attach(const std::function<QAction*(const QString&)>& menuEntry, QMenu& curveMenu);
+  // Connects the panels' controls and the curve box's popup menu.
+  void attach(const CurveMenu& curveMenu);
+  const CurveMenu& curveMenu() const { return curveMenu_; }
 
   // Stores the settings of `previousKind` and shows those of the design's
   // source kind.
@@ -93,7 +100,7 @@ class DesignPanels : public QObject {
  private:
   void connectInside();
   void connectOutside();
-  void connectCurveBox(const std::function<QAction*(const QString&)>& menuEntry);
+  void connectCurveBox();
   QString curvesFolder() const;
   void setFillColour(const QColor& colour);
   void loadTextureCommand();
@@ -121,6 +128,6 @@ class DesignPanels : public QObject {
   DesignState& design_;
   Platform& platform_;
   QString programFolder_;
-  QMenu* curveMenu_ = nullptr;
-  int selectedCurvePoint_ = noCurvePoint;
+  CurveMenu curveMenu_;
+  std::optional<int> selectedCurvePoint_;  // the point the last left press hit
 };

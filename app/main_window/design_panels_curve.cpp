@@ -14,7 +14,7 @@
 void DesignPanels::curveBoxPressed(Qt::MouseButton button, QPoint at) {
   ignoreFailures([&] {
     if (button == Qt::RightButton) {
-      curveMenu_->popup(panels_.curveView()->mapToGlobal(at));
+      curveMenu_.menu->popup(panels_.curveView()->mapToGlobal(at));
       return;
     }
     selectedCurvePoint_ = hitCurvePoint(curvePoints(design_.model.style()), at);
@@ -24,7 +24,7 @@ void DesignPanels::curveBoxPressed(Qt::MouseButton button, QPoint at) {
 void DesignPanels::curveBoxMoved(Qt::MouseButtons buttons, QPoint at) {
   ignoreFailures([&] {
     window_.showStatus(curveReadout(at));
-    if (hitCurvePoint(curvePoints(design_.model.style()), at) != noCurvePoint)
+    if (hitCurvePoint(curvePoints(design_.model.style()), at))
       panels_.curveView()->setCursor(Qt::SizeAllCursor);
     else if (buttons == Qt::NoButton)
       panels_.curveView()->setCursor(Qt::ArrowCursor);
@@ -36,9 +36,9 @@ void DesignPanels::curveBoxMoved(Qt::MouseButtons buttons, QPoint at) {
 void DesignPanels::curveBoxReleased(Qt::MouseButton button, QPoint at) {
   ignoreFailures([&] {
     if (button == Qt::RightButton) return;
-    if (selectedCurvePoint_ < 1 || selectedCurvePoint_ > curvePointCount) return;
+    if (!selectedCurvePoint_) return;
     CurvePoints curve = curvePoints(design_.model.style());
-    releaseCurvePoint(curve, selectedCurvePoint_, at);
+    releaseCurvePoint(curve, *selectedCurvePoint_, at);
     setCurve(design_.model, curve);
   });
 }

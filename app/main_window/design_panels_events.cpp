@@ -28,13 +28,12 @@ DesignPanels::DesignPanels(TabPanels& panels, DesignPanelsWindow& window, Design
   design_.model.listen([this](Setting setting) { showSetting(setting); });
 }
 
-void DesignPanels::attach(const std::function<QAction*(const QString&)>& menuEntry,
-                          QMenu& curveMenu) {
-  curveMenu_ = &curveMenu;
+void DesignPanels::attach(const CurveMenu& curveMenu) {
+  curveMenu_ = curveMenu;
   connectModelWrites();
   connectInside();
   connectOutside();
-  connectCurveBox(menuEntry);
+  connectCurveBox();
 }
 
 void DesignPanels::connectInside() {
@@ -126,7 +125,7 @@ void DesignPanels::connectOutside() {
   connect(panels_.deformSlider(), &TrackSlider::released, this, deformLabel);
 }
 
-void DesignPanels::connectCurveBox(const std::function<QAction*(const QString&)>& menuEntry) {
+void DesignPanels::connectCurveBox() {
   connect(
       panels_.curveView(), &PictureBox::mousePressed, this,
       [this](Qt::MouseButton button, Qt::MouseButtons, QPoint at) { curveBoxPressed(button, at); });
@@ -135,10 +134,7 @@ void DesignPanels::connectCurveBox(const std::function<QAction*(const QString&)>
           [this](Qt::MouseButton button, Qt::MouseButtons, QPoint at) {
             curveBoxReleased(button, at);
           });
-  connect(menuEntry(QStringLiteral("mnubezierreset")), &QAction::triggered, this,
-          &DesignPanels::resetCurve);
-  connect(menuEntry(QStringLiteral("mnubeziersave")), &QAction::triggered, this,
-          &DesignPanels::saveCurveAs);
-  connect(menuEntry(QStringLiteral("mnubezierload")), &QAction::triggered, this,
-          &DesignPanels::loadCurveFile);
+  connect(curveMenu_.reset, &QAction::triggered, this, &DesignPanels::resetCurve);
+  connect(curveMenu_.save, &QAction::triggered, this, &DesignPanels::saveCurveAs);
+  connect(curveMenu_.load, &QAction::triggered, this, &DesignPanels::loadCurveFile);
 }

@@ -61,8 +61,9 @@ MainWindow::MainWindow(const QString& programFolder, DesignState document, QWidg
   DesignPanelsWindow& panelsHolder = *this;
   designPanels_ = new DesignPanels(*panels_, panelsHolder, document_, platform(), programFolder_);
   designPanels_->setParent(this);
-  designPanels_->attach([this](const QString& name) { return menuEntry(name); },
-                        *menu(QStringLiteral("mnubezier")));
+  designPanels_->attach(
+      {menu(QStringLiteral("mnubezier")), menuEntry(QStringLiteral("mnubezierreset")),
+       menuEntry(QStringLiteral("mnubeziersave")), menuEntry(QStringLiteral("mnubezierload"))});
   // A kind with nothing to draw is left alone: the preview never asks for a shape or picture.
   livePreview_ = new LivePreview(
       [this] {

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "main_window/design_panels.h"
 #include "main_window/live_preview.h"
 #include "main_window/main_window.h"
 #include "main_window/text_layout_controls.h"
@@ -48,8 +49,8 @@ void MainWindow::connectLivePreview() {
     follow(slider, &TrackSlider::valueChanged);
   // A curve point lands where it is dropped.
   follow(panels_->curveView(), &PictureBox::mouseReleased);
-  for (const char* entry : {"mnubezierreset", "mnubezierload"})
-    follow(menuEntry(QLatin1String(entry)), &QAction::triggered);
+  const CurveMenu& curveMenu = designPanels_->curveMenu();
+  for (QAction* entry : {curveMenu.reset, curveMenu.load}) follow(entry, &QAction::triggered);
   connectTextPreview();
 }
 

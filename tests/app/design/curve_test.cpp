@@ -6,7 +6,7 @@
 
 namespace {
 
-const CurvePoints rising{{0, 0, 50, 100, 150, 200, 255, 0}, {0, 0, 20, 80, 160, 230, 255, 0}};
+const CurvePoints rising{{0, 50, 100, 150, 200, 255}, {0, 20, 80, 160, 230, 255}};
 
 // A curve file: the position line, the value line at byte 99.
 QByteArray curveFile(const char* positions, const char* values) {
@@ -30,7 +30,7 @@ const QRgb red = qRgb(255, 0, 0);
 const QRgb black = qRgb(0, 0, 0);
 const QColor background(90, 90, 120);
 
-const CurvePoints bumpy{{0, 0, 40, 90, 150, 210, 255, 0}, {0, 60, 210, 90, 225, 120, 40, 0}};
+const CurvePoints bumpy{{0, 40, 90, 150, 210, 255}, {60, 210, 90, 225, 120, 40}};
 
 }  // namespace
 
@@ -47,7 +47,7 @@ TEST_F(CurveFileTest, SavedFileHoldsBothLinesAtTheirOffsetsAndLoadsBack) {
   // Blanks around the numbers are allowed.
   writeContent(curve("blank.txt"), curveFile(", 0, 40 ,100,150,200,255,", ",9 , 8,7,6,5,4,"));
   ASSERT_TRUE(loadCurve(points, "blank.txt", curves(), platform));
-  EXPECT_EQ((std::array{points.x[2], points.y[1]}), (std::array{40, 9}));
+  EXPECT_EQ((std::array{points.x[1], points.y[0]}), (std::array{40, 9}));
   EXPECT_TRUE(platform.messages.empty());
 }
 
@@ -77,14 +77,13 @@ TEST_F(CurveFileTest, LostShippedCurvesAreRestored) {
 // A missing name leaves an empty file; both read as the flat curve after a warning.
 TEST_F(CurveFileTest, MissingOrHalfFileGivesTheFlatCurveAfterAWarning) {
   writeContent(curve("half.txt"), ",0,30,60,90,120,255,");
-  const std::pair<const char*, std::array<int32_t, 8>> cases[] = {
-      {"half.txt", {0, 0, 30, 60, 90, 120, 255, 0}},
-      {"absent.txt", {0, 0, 50, 100, 150, 200, 255, 0}}};
+  const std::pair<const char*, std::array<int32_t, curvePointCount>> cases[] = {
+      {"half.txt", {0, 30, 60, 90, 120, 255}}, {"absent.txt", {0, 50, 100, 150, 200, 255}}};
   for (const auto& [name, positions] : cases) {
     ScriptedPlatform seam;
     ASSERT_TRUE(loadCurve(points, name, curves(), seam));
     EXPECT_EQ(points.x, positions);
-    EXPECT_EQ(points.y, (std::array<int32_t, 8>{0, 128, 128, 128, 128, 128, 128, 0}));
+    EXPECT_EQ(points.y, (std::array<int32_t, curvePointCount>{128, 128, 128, 128, 128, 128}));
     ASSERT_EQ(seam.messages.size(), 1u);
     EXPECT_EQ(seam.messages[0].title + seam.messages[0].text,
               "VelloroCannot read : ''" + curve(name) + "''\r\nI draw a flat curve ...");
@@ -159,7 +158,7 @@ TEST(CurveDrawing, FrameHasAxesArrowsPointCirclesAndLabelsAndThePlotFollowsTheCu
     for (int x = 0; x < box.width(); ++x) reds += box.pixel(x, y) == red;
   EXPECT_EQ(reds, 134 - 6 + 1);
   box.fill(background);
-  const CurvePoints rising{{0, 0, 50, 100, 150, 200, 255, 0}, {0, 0, 50, 100, 150, 200, 255, 0}};
+  const CurvePoints rising{{0, 50, 100, 150, 200, 255}, {0, 50, 100, 150, 200, 255}};
   plotCurve(box, rising);
   // (0, 0), (100, 100) and (255, 255)
   for (const QPoint at : {QPoint(6, 58), QPoint(56, 38), QPoint(134, 7)})
@@ -178,7 +177,7 @@ TEST(CurveDrawing, LabelsStayFaintAndInsideTheBoxOnLightAndDarkBoxes) {
     SCOPED_TRACE(box.name().toStdString());
     QImage picture(142, 66, QImage::Format_RGB888);
     // Points far down, out of the labels' way.
-    const CurvePoints low{{0, 0, 50, 100, 150, 200, 255, 0}, {0, 0, 0, 0, 0, 0, 0, 0}};
+    const CurvePoints low{{0, 50, 100, 150, 200, 255}, {0, 0, 0, 0, 0, 0}};
     drawCurveFrame(picture, low, box);
     int labelled = 0;
     for (int y = 0; y < 50; ++y)
@@ -200,9 +199,9 @@ TEST(CurveDrawing, LabelsStayFaintAndInsideTheBoxOnLightAndDarkBoxes) {
 // slopes at every inner knot.
 TEST(CurveSpline, NaturalSplineThroughThePointsJoinsSmoothly) {
   const CurveSpline spline = computeSpline(bumpy);
-  EXPECT_EQ(spline.secondDerivative[1], 0.0);
-  EXPECT_EQ(spline.secondDerivative[6], 0.0);
-  for (int k = 1; k <= 5; ++k) {
+  EXPECT_EQ(spline.secondDerivative[0], 0.0);
+  EXPECT_EQ(spline.secondDerivative[5], 0.0);
+  for (int k = 0; k <= 4; ++k) {
     EXPECT_NEAR(curveValue(bumpy, spline, k, bumpy.x[k]), bumpy.y[k], 1e-3);
     EXPECT_NEAR(curveValue(bumpy, spline, k, bumpy.x[k + 1]), bumpy.y[k + 1], 1e-3);
   }
@@ -210,6 +209,6 @@ TEST(CurveSpline, NaturalSplineThroughThePointsJoinsSmoothly) {
   const auto slope = [&](int k, int x) {
     return double(curveValue(bumpy, spline, k, x + 1)) - curveValue(bumpy, spline, k, x);
   };
-  for (int k = 2; k <= 5; ++k)
+  for (int k = 1; k <= 4; ++k)
     EXPECT_NEAR(slope(k - 1, bumpy.x[k] - 1), slope(k, bumpy.x[k]), 0.5) << "knot " << k;
 }

@@ -10,15 +10,15 @@ TEST(CurveEditor, ReadoutHitAndReleaseOfThePointer) {
   EXPECT_EQ(curveReadout({6, 7}), u"  0  ,  255"_s);
   EXPECT_EQ(curveReadout({56, 33}), u"  100  ,  125"_s);
   const CurvePoints flat;  // positions 0, 50, ..., 255 at 128
-  EXPECT_EQ(hitCurvePoint(flat, pixelOf(100, 128)), 3);
-  EXPECT_EQ(hitCurvePoint(flat, {29, 32}), 2);             // x 46: 4 units off
-  EXPECT_EQ(hitCurvePoint(flat, {37, 32}), noCurvePoint);  // x 62
-  EXPECT_EQ(hitCurvePoint(flat, {56, 37}), noCurvePoint);  // y 105: 23 below
+  EXPECT_EQ(hitCurvePoint(flat, pixelOf(100, 128)), 2);
+  EXPECT_EQ(hitCurvePoint(flat, {29, 32}), 1);             // x 46: 4 units off
+  EXPECT_EQ(hitCurvePoint(flat, {37, 32}), std::nullopt);  // x 62
+  EXPECT_EQ(hitCurvePoint(flat, {56, 37}), std::nullopt);  // y 105: 23 below
   // Ends keep their positions, inner points stop one short of their neighbours.
   const std::tuple<int, QPoint, int, int> releases[] = {
-      {1, {100, 20}, 0, 190},   {6, {0, 20}, 255, 190},  {3, {6, 30}, 51, 140},
-      {3, {130, 30}, 149, 140}, {3, {60, 30}, 108, 140}, {2, {31, 0}, 50, 255},
-      {2, {31, 70}, 50, 0}};
+      {0, {100, 20}, 0, 190},   {5, {0, 20}, 255, 190},  {2, {6, 30}, 51, 140},
+      {2, {130, 30}, 149, 140}, {2, {60, 30}, 108, 140}, {1, {31, 0}, 50, 255},
+      {1, {31, 70}, 50, 0}};
   for (const auto& [point, at, x, y] : releases) {
     SCOPED_TRACE(testing::Message() << "point " << point << " at " << at.x() << "," << at.y());
     CurvePoints points;
@@ -33,16 +33,16 @@ TEST_F(MainWindowTest, DraggingPoint3MovesItAtTheReleaseTheCurveMenuSavesLoadsAn
   PictureBox* box = window->panels()->curveView();
   QTest::mousePress(box, Qt::LeftButton, {}, {40, 50});
   QTest::mouseRelease(box, Qt::LeftButton, {}, {70, 20});
-  QTest::mousePress(box, Qt::LeftButton, {}, pixelOf(before.x[2], before.y[2]));
+  QTest::mousePress(box, Qt::LeftButton, {}, pixelOf(before.x[1], before.y[1]));
   emit box->mouseReleased(Qt::RightButton, Qt::LeftButton, {70, 20});
   EXPECT_EQ(curvePoints(design().model.style()), before);
-  QTest::mousePress(box, Qt::LeftButton, {}, pixelOf(before.x[3], before.y[3]));
+  QTest::mousePress(box, Qt::LeftButton, {}, pixelOf(before.x[2], before.y[2]));
   QTest::mouseMove(box, {70, 20});
   EXPECT_EQ(curvePoints(design().model.style()), before);  // only the readout follows the pointer
   EXPECT_EQ(window->statusPane(0)->text(), u"  128  ,  190"_s);
   QTest::mouseRelease(box, Qt::LeftButton, {}, {70, 20});
   EXPECT_EQ(
-      QPoint(curvePoints(design().model.style()).x[3], curvePoints(design().model.style()).y[3]),
+      QPoint(curvePoints(design().model.style()).x[2], curvePoints(design().model.style()).y[2]),
       QPoint(128, 190));
   EXPECT_EQ(window->panels()->curveView()->picture().pixelColor(70, 20), QColor(255, 0, 0));
 

@@ -161,12 +161,12 @@ TEST(SourceKindSwitch, StoresTheCurveOfKindAndMaterialGroup) {
   storeSourceKind(state, SourceKind::Text, curves.path());
   ScriptedPlatform platform;
   EXPECT_EQ(readCurveFile(curves.filePath("temp13.txt"), platform).y,
-            (std::array{0, 1, 2, 3, 4, 5, 6, 0}));
+            (std::array{1, 2, 3, 4, 5, 6}));
   setKind(state.model, Setting::Material, Material::Profile);
   state.model.set(Setting::CurveValues, CurveList{9, 8, 7, 6, 5, 4});
   storeSourceKind(state, SourceKind::Shape, curves.filePath("curves"));
   EXPECT_EQ(readCurveFile(curves.filePath("curves/temp21.txt"), platform).y,
-            (std::array{0, 9, 8, 7, 6, 5, 4, 0}));
+            (std::array{9, 8, 7, 6, 5, 4}));
   EXPECT_TRUE(platform.messages.empty());
 }
 
