@@ -16,7 +16,7 @@ struct DesignState;
 
 // What the window keeps of a design beside DesignState.
 struct DesignBeside {
-  QString text;  // the title as typed, with its line breaks
+  QString text;    // the title as typed, with its line breaks
   QImage canvas;   // the background, without the design
   QImage shape;    // the drawn shape; null when none was drawn
   QImage picture;  // the keyed photo as framed; null when none was keyed

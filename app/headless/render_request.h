@@ -28,7 +28,7 @@ struct RenderRequest {
   QString outputFile;  // one title's picture
   QString outputFolder;
   QString styleFile;
-  QString documentFile;  // a Velloro document: its title, style, canvas and place
+  QString documentFile;      // a Velloro document: its title, style, canvas and place
   QStringList fontFiles;     // added to the fonts of the run, each "PATH" or "PATH#N"
   bool strictFonts = false;  // a family that no font provides fails the render
   StyleOverrides overrides;
