@@ -13,9 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ScriptedPlatform platform;
   try {
     const CurvePoints points = readCurveFile(path, platform);
-    for (int i = 1; i < curvePointCount; ++i)
+    for (int i = 0; i + 1 < curvePointCount; ++i)
       if (points.x[i] >= points.x[i + 1]) std::abort();
-    if (points.x[1] < 0 || points.x[curvePointCount] > 255) std::abort();
+    if (points.x.front() < 0 || points.x.back() > 255) std::abort();
   } catch (const Failure&) {
   }
   return 0;
