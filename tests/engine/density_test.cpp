@@ -116,31 +116,15 @@ Picture textMaskAt(int32_t density) {
   return mask;
 }
 
-Picture stripedTexture() {
-  Picture texture(13, 9);
-  for (size_t i = 0; i < texture.bytes.size(); ++i)
-    texture.bytes[i] = static_cast<uint8_t>(40 + i * 37 % 180);
-  return texture;
-}
-
 Picture renderedAt(int32_t density, Picture mask, const DensityCase& c) {
-  const Picture texture = stripedTexture();
+  const Picture texture = patternedPicture(13, 9, 37, 180, 40);
   Canvas canvas((kWidth + 2 * kCanvasRoom) * density, (kRows + 2 * kCanvasRoom) * density);
   LayerSettings s = c.settings;
   s.columnOffset *= density;
   s.rowOffset *= density;
   VelloroEngine* engine = ENGINE_NEW(2);
-  const Picture* t = c.textured ? &texture : nullptr;
-  ENGINE_TEXTURE(engine, t ? t->bytes.data() : nullptr, 0, 0, t ? t->stride : 0, t ? t->rows : 0);
-  EXPECT_EQ(ENGINE_ACTION(
-                engine, density, mask.data(), canvas.background.data(), canvas.output.data(),
-                mask.stride, mask.rows, canvas.output.stride, canvas.output.rows, s.columnOffset,
-                s.rowOffset, s.smoothingSize, s.surfacePattern, s.curveAxis, s.material,
-                s.deformationType, s.effectType, s.deformationAmount, s.effectAmount,
-                s.effectValue1, s.effectValue2, s.effectValue3, s.fillRed, s.fillGreen, s.fillBlue,
-                s.layerSlot, s.knotX[0], s.knotX[1], s.knotX[2], s.knotX[3], s.knotX[4], s.knotX[5],
-                s.knotY[0], s.knotY[1], s.knotY[2], s.knotY[3], s.knotY[4], s.knotY[5]),
-            ENGINE_DONE);
+  engineTexture(engine, c.textured ? &texture : nullptr);
+  EXPECT_EQ(engineAction(engine, density, canvas, mask, s), ENGINE_DONE);
   ENGINE_DESTRUCTION(engine);
   ENGINE_FREE(engine);
   return canvas.output;

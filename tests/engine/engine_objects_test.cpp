@@ -12,18 +12,6 @@
 namespace velloro::test {
 namespace {
 
-int32_t objectAction(VelloroEngine* engine, int32_t density, Canvas& canvas, Picture& mask,
-                     const LayerSettings& s) {
-  return ENGINE_ACTION(engine, density, mask.data(), canvas.background.data(), canvas.output.data(),
-                       mask.stride, mask.rows, canvas.output.stride, canvas.output.rows,
-                       s.columnOffset, s.rowOffset, s.smoothingSize, s.surfacePattern, s.curveAxis,
-                       s.material, s.deformationType, s.effectType, s.deformationAmount,
-                       s.effectAmount, s.effectValue1, s.effectValue2, s.effectValue3, s.fillRed,
-                       s.fillGreen, s.fillBlue, s.layerSlot, s.knotX[0], s.knotX[1], s.knotX[2],
-                       s.knotX[3], s.knotX[4], s.knotX[5], s.knotY[0], s.knotY[1], s.knotY[2],
-                       s.knotY[3], s.knotY[4], s.knotY[5]);
-}
-
 // A run of renders on one object, as a caller makes them: each a texture,
 // a render and its end; the outputs of every render in turn.
 struct RenderRun {
@@ -38,11 +26,8 @@ std::vector<std::vector<uint8_t>> outputsOf(VelloroEngine* engine, const RenderR
   std::vector<std::vector<uint8_t>> outputs;
   for (const LayerSettings& s : run.renders) {
     Picture maskCopy = mask;
-    const Picture* t = run.texture;
-    EXPECT_EQ(ENGINE_TEXTURE(engine, t ? t->bytes.data() : nullptr, 0, 0, t ? t->stride : 0,
-                             t ? t->rows : 0),
-              ENGINE_DONE);
-    EXPECT_EQ(objectAction(engine, 1, canvas, maskCopy, s), ENGINE_DONE);
+    EXPECT_EQ(engineTexture(engine, run.texture), ENGINE_DONE);
+    EXPECT_EQ(engineAction(engine, 1, canvas, maskCopy, s), ENGINE_DONE);
     EXPECT_EQ(ENGINE_DESTRUCTION(engine), ENGINE_DONE);
     outputs.push_back(canvas.output.bytes);
   }
@@ -78,12 +63,7 @@ RenderRun shadowedRun() {
   return run;
 }
 
-Picture stripedTexture() {
-  Picture texture(17, 11);
-  for (size_t i = 0; i < texture.bytes.size(); ++i)
-    texture.bytes[i] = static_cast<uint8_t>(i * 13 % 241);
-  return texture;
-}
+Picture stripedTexture() { return patternedPicture(17, 11, 13, 241); }
 
 TEST(EngineObjects, TwoObjectsRenderedAtOnceGiveTheBytesEachGivesAlone) {
   const Picture mask = textMask(360, 140);
@@ -135,11 +115,11 @@ TEST(EngineObjects, EachObjectKeepsItsOwnLayerSlots) {
   Canvas canvas(400, 180);
   paintPattern(canvas.background);
   Picture narrow(3, 10);  // too narrow to render: only the stored slots are composited
-  EXPECT_EQ(objectAction(empty, 1, canvas, narrow, {}), ENGINE_DONE);
+  EXPECT_EQ(engineAction(empty, 1, canvas, narrow, {}), ENGINE_DONE);
   EXPECT_EQ(canvas.output.bytes, canvas.background.bytes);
   LayerSettings otherSlot;
   otherSlot.layerSlot = 2;
-  EXPECT_EQ(objectAction(drawn, 1, canvas, narrow, otherSlot), ENGINE_DONE);
+  EXPECT_EQ(engineAction(drawn, 1, canvas, narrow, otherSlot), ENGINE_DONE);
   EXPECT_NE(canvas.output.bytes, canvas.background.bytes);
   ENGINE_FREE(drawn);
   ENGINE_FREE(empty);
@@ -169,7 +149,7 @@ TEST(EngineObjects, HandlesDensitiesAndThreadCountsOutsideTheContractAreRefused)
     Canvas canvas(70, 50);
     paintPattern(canvas.background);
     const Picture outputBefore = canvas.output;
-    EXPECT_EQ(objectAction(c.engine, c.density, canvas, mask, {}), ENGINE_REFUSED);
+    EXPECT_EQ(engineAction(c.engine, c.density, canvas, mask, {}), ENGINE_REFUSED);
     EXPECT_EQ(canvas.output.bytes, outputBefore.bytes);
     EXPECT_EQ(mask.bytes, maskBefore.bytes);
     if (c.density != 1) continue;

@@ -68,10 +68,19 @@ inline Picture textMask(int32_t width, int32_t rows, int32_t margin = 0) {
   return mask;
 }
 
-// Bytes unlike their neighbours', so that every copy and blend shows.
-inline void paintPattern(Picture& picture) {
+// Bytes unlike their neighbours', so that every copy and blend shows: byte
+// i is base + i * step % modulus.
+inline void paintPattern(Picture& picture, size_t step = 31, size_t modulus = 251,
+                         size_t base = 0) {
   for (size_t i = 0; i < picture.bytes.size(); ++i)
-    picture.bytes[i] = static_cast<uint8_t>(i * 31 % 251);
+    picture.bytes[i] = static_cast<uint8_t>(base + i * step % modulus);
+}
+
+inline Picture patternedPicture(int32_t width, int32_t rows, size_t step, size_t modulus,
+                                size_t base = 0) {
+  Picture picture(width, rows);
+  paintPattern(picture, step, modulus, base);
+  return picture;
 }
 
 struct LayerSettings {
@@ -130,6 +139,25 @@ inline void render(Canvas& canvas, const Picture& mask, const LayerSettings& s,
   Picture maskCopy = mask;
   startRender(canvas, maskCopy, s, texture, textureOffset);
   DESTRUCTION();
+}
+
+// ENGINE_ACTION of a layer on an engine object into `canvas.output`.
+inline int32_t engineAction(VelloroEngine* engine, int32_t density, Canvas& canvas, Picture& mask,
+                            const LayerSettings& s) {
+  return ENGINE_ACTION(engine, density, mask.data(), canvas.background.data(), canvas.output.data(),
+                       mask.stride, mask.rows, canvas.output.stride, canvas.output.rows,
+                       s.columnOffset, s.rowOffset, s.smoothingSize, s.surfacePattern, s.curveAxis,
+                       s.material, s.deformationType, s.effectType, s.deformationAmount,
+                       s.effectAmount, s.effectValue1, s.effectValue2, s.effectValue3, s.fillRed,
+                       s.fillGreen, s.fillBlue, s.layerSlot, s.knotX[0], s.knotX[1], s.knotX[2],
+                       s.knotX[3], s.knotX[4], s.knotX[5], s.knotY[0], s.knotY[1], s.knotY[2],
+                       s.knotY[3], s.knotY[4], s.knotY[5]);
+}
+
+// ENGINE_TEXTURE of `texture` placed at 0, 0, or of none.
+inline int32_t engineTexture(VelloroEngine* engine, const Picture* texture) {
+  return ENGINE_TEXTURE(engine, texture ? texture->bytes.data() : nullptr, 0, 0,
+                        texture ? texture->stride : 0, texture ? texture->rows : 0);
 }
 
 // Empties all layer slots, as at library load.

@@ -14,12 +14,6 @@
 namespace velloro::test {
 namespace {
 
-Picture textureTile() {
-  Picture tile(37, 23);
-  for (size_t i = 0; i < tile.bytes.size(); ++i) tile.bytes[i] = static_cast<uint8_t>(i * 7 % 253);
-  return tile;
-}
-
 // A mask of the text on a canvas, rendered into slot 1 (no margin needed) or
 // into slots 2 and 3 (a 32-pixel margin, offsets reduced by 32).
 enum class Coverage { kFew, kEffectsAndDeformations, kAll };
@@ -177,7 +171,7 @@ uint64_t hashGroup(const Scene& scene, const Group& group) {
   clearLayerSlots();
   const Picture plain = textMask(scene.maskWidth, scene.maskRows, 0);
   const Picture margined = textMask(scene.maskWidth + 64, scene.maskRows + 64, 32);
-  const Picture tile = textureTile();
+  const Picture tile = patternedPicture(37, 23, 7, 253);
   Canvas canvas(scene.canvasWidth, scene.canvasRows);
   paintPattern(canvas.background);
   uint64_t hash = 14695981039346656037ull;  // FNV-1a, 64 bits, over every output in turn
