@@ -58,13 +58,19 @@ bool runAsNobody(const std::function<bool()>& work) {
   return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
+// A temporary folder of run folders and data that must survive.
+class FolderRemoval : public ::testing::Test {
+ protected:
+  QTemporaryDir temporary;
+  const QDir folder{temporary.path()};
+  Untouchable target;
+};
+
 }  // namespace
 
 // The state right after the swap: the run's name is a link by the time it
 // is removed. Only the link's own name may go, never what it leads to.
-TEST(FolderRemoval, ANameSwappedForALinkIsNotFollowed) {
-  QTemporaryDir temporary;
-  Untouchable target;
+TEST_F(FolderRemoval, ANameSwappedForALinkIsNotFollowed) {
   const QString name = endedRunName("Swap00");
   ASSERT_TRUE(QFile::link(target.folder.path(), temporary.filePath(name)));
   const int parent = openFolder(temporary.path());
@@ -74,11 +80,8 @@ TEST(FolderRemoval, ANameSwappedForALinkIsNotFollowed) {
 }
 
 // A link inside a run folder goes as a name; the run folder goes whole.
-TEST(FolderRemoval, LinksInsideAreRemovedAsNames) {
-  QTemporaryDir temporary;
-  Untouchable target;
-  const QString name = endedRunName("Inside");
-  const QDir run(temporary.filePath(name));
+TEST_F(FolderRemoval, LinksInsideAreRemovedAsNames) {
+  const QDir run(temporary.filePath(endedRunName("Inside")));
   ASSERT_TRUE(run.mkpath(QStringLiteral("deep/deeper")));
   writeContent(run.filePath(QStringLiteral("deep/deeper/Undo1.tmp")), "step");
   ASSERT_TRUE(QFile::link(target.folder.path(), run.filePath(QStringLiteral("deep/toFolder"))));
@@ -91,37 +94,31 @@ TEST(FolderRemoval, LinksInsideAreRemovedAsNames) {
 
 // Root removes anything; still a folder another user owns stays, as does
 // everything a swapped link of that user leads to.
-TEST(FolderRemoval, RootLeavesFoldersOfOtherUsers) {
+TEST_F(FolderRemoval, RootLeavesFoldersOfOtherUsers) {
   if (::geteuid() != 0) GTEST_SKIP() << "needs root to give a folder away";
-  QTemporaryDir temporary;
   makeShared(temporary.path());
-  Untouchable rootData;
-  const QDir folder(temporary.path());
   const QString theirs = endedRunName("Theirs");
   ASSERT_TRUE(folder.mkdir(theirs));
   writeContent(folder.filePath(theirs + "/Undo0.tmp"), "their step");
   ASSERT_EQ(::chown(QFile::encodeName(folder.filePath(theirs)).constData(), nobody, nobody), 0);
   const QString swapped = endedRunName("Swap01");
-  ASSERT_TRUE(QFile::link(rootData.folder.path(), folder.filePath(swapped)));
+  ASSERT_TRUE(QFile::link(target.folder.path(), folder.filePath(swapped)));
   ::lchown(QFile::encodeName(folder.filePath(swapped)).constData(), nobody, nobody);
   const QString ours = endedRunName("Ours00");
   ASSERT_TRUE(folder.mkdir(ours));
   removeFoldersOfEndedRuns(temporary.path());
   EXPECT_TRUE(QFileInfo::exists(folder.filePath(theirs + "/Undo0.tmp")));
-  EXPECT_EQ(rootData.filesLeft(), 3);
+  EXPECT_EQ(target.filesLeft(), 3);
   EXPECT_TRUE(QFileInfo(folder.filePath(swapped)).isSymLink());
   EXPECT_FALSE(folder.exists(ours));
 }
 
 // An ordinary user's start-up removes its own ended runs and nothing of
 // root's: neither root's run folder nor one it is led to by a link.
-TEST(FolderRemoval, AnUnprivilegedUserTouchesOnlyItsOwn) {
+TEST_F(FolderRemoval, AnUnprivilegedUserTouchesOnlyItsOwn) {
   if (::geteuid() != 0) GTEST_SKIP() << "needs root to become another user";
-  QTemporaryDir temporary;
   makeShared(temporary.path());
-  Untouchable rootData;
-  ::chmod(QFile::encodeName(rootData.folder.path()).constData(), 0777);
-  const QDir folder(temporary.path());
+  ::chmod(QFile::encodeName(target.folder.path()).constData(), 0777);
   const QString rootRun = endedRunName("RootRn");
   ASSERT_TRUE(folder.mkdir(rootRun));
   ::chmod(QFile::encodeName(folder.filePath(rootRun)).constData(), 0777);
@@ -129,23 +126,22 @@ TEST(FolderRemoval, AnUnprivilegedUserTouchesOnlyItsOwn) {
   const QString linkName = endedRunName("Swap02");
   const QString ownName = endedRunName("OwnRun");
   const bool ran = runAsNobody([&] {
-    QFile::link(rootData.folder.path(), folder.filePath(linkName));
+    QFile::link(target.folder.path(), folder.filePath(linkName));
     folder.mkpath(ownName + "/inner");
     removeFoldersOfEndedRuns(temporary.path());
     return !folder.exists(ownName);
   });
   EXPECT_TRUE(ran);
   EXPECT_TRUE(QFileInfo::exists(folder.filePath(rootRun + "/Undo0.tmp")));
-  EXPECT_EQ(rootData.filesLeft(), 3);
+  EXPECT_EQ(target.filesLeft(), 3);
 }
 
 // This run's own folder goes with all it holds, links as names.
-TEST(FolderRemoval, TheRunsOwnFolderGoesWhole) {
-  Untouchable target;
-  const QString folder = runFolder();
-  writeContent(folder + "Working.bmp", "picture");
-  ASSERT_TRUE(QFile::link(target.folder.path(), folder + "link"));
+TEST_F(FolderRemoval, TheRunsOwnFolderGoesWhole) {
+  const QString run = runFolder();
+  writeContent(run + "Working.bmp", "picture");
+  ASSERT_TRUE(QFile::link(target.folder.path(), run + "link"));
   removeRunFolder();
-  EXPECT_FALSE(QFileInfo::exists(folder));
+  EXPECT_FALSE(QFileInfo::exists(run));
   EXPECT_EQ(target.filesLeft(), 3);
 }

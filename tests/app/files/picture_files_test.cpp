@@ -1,7 +1,5 @@
 // Pictures read and written: BMP files and buffers, parts of buffers, and
 // the formats offered.
-#include <QBuffer>
-#include <QImageWriter>
 #include <QtEndian>
 
 #include "core_test.h"
@@ -23,14 +21,6 @@ QImage twoByTwo() {
 const QByteArray redGif =
     QByteArray::fromHex("47494638396101000100800000ff00000000002c00000000010001000002024401003b");
 
-QByteArray encoded(const QImage& image, const char* format) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  EXPECT_TRUE(image.save(&buffer, format)) << format;
-  return bytes;
-}
-
 QString failureTextOfLoading(const QString& path) {
   return failureText([&] { loadPicture(path); });
 }
@@ -38,21 +28,11 @@ QString failureTextOfLoading(const QString& path) {
 // A camera-style JPEG: an EXIF segment holding a whole thumbnail, end marker
 // and all, before the main picture.
 QByteArray jpegWithThumbnail() {
-  const QByteArray thumbnail = encoded(patterned(8, 8), "JPEG");
-  const QByteArray main = encoded(patterned(64, 64), "JPEG");
+  const QByteArray thumbnail = encodedPicture(patterned(8, 8), "JPEG");
+  const QByteArray main = encodedPicture(patterned(64, 64), "JPEG");
   const qsizetype length = 2 + 6 + thumbnail.size();
   return main.left(2) + "\xFF\xE1" + char(length >> 8) + char(length) + QByteArray("Exif\0\0", 6) +
          thumbnail + main.mid(2);
-}
-
-QByteArray progressiveJpeg(const QImage& image) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  QImageWriter writer(&buffer, "jpeg");
-  writer.setProgressiveScanWrite(true);
-  EXPECT_TRUE(writer.write(image));
-  return bytes;
 }
 
 // A grey 16 x 8 JPEG of two blocks, a restart marker between them: tables
@@ -122,7 +102,7 @@ TEST(PictureBuffer, BadFilesAndHugeOrOverflowingSizesAreRefusedBeforeAllocating)
                                 good.left(40),
                                 otherHeader,
                                 good + QByteArray(1000, 'x'),
-                                encoded(QImage(4, 4, QImage::Format_RGB32), "PNG")};
+                                encodedPicture(QImage(4, 4, QImage::Format_RGB32), "PNG")};
   const std::tuple<int32_t, int32_t, qsizetype> claims[] = {
       {1431655767, 1, 8}, {715827882, 1, 8}, {INT32_MAX, 1, 4},   {16385, 1, 49156},
       {1, 16385, 65540},  {10001, 10000, 0}, {1431655767, 3, 24},
@@ -145,9 +125,9 @@ TEST(PictureLoading, PicturesComeOutAsRgbOnWhiteAndBadFilesFailByCause) {
   const QImage gif = loadPicture(writtenFile(folder, "red.gif", redGif));
   EXPECT_EQ(gif.format(), QImage::Format_RGB888);
   EXPECT_EQ(gif.pixel(0, 0), qRgb(255, 0, 0));
-  const QString clear =
-      writtenFile(folder, "clear.png",
-                  encoded(filledPicture(2, 2, Qt::transparent, QImage::Format_ARGB32), "PNG"));
+  const QString clear = writtenFile(
+      folder, "clear.png",
+      encodedPicture(filledPicture(2, 2, Qt::transparent, QImage::Format_ARGB32), "PNG"));
   EXPECT_EQ(loadPicture(clear).pixel(0, 0), qRgb(255, 255, 255));
   const QString notOffered =
       QStringLiteral("50003 Unreadable picture (not a BMP, JPEG, GIF, PNG or WebP picture): ");
@@ -170,7 +150,8 @@ TEST(PictureLoading, PicturesComeOutAsRgbOnWhiteAndBadFilesFailByCause) {
 
 TEST(PictureLoading, PicturesBeyondTheSizeLimitAreRefusedUnallocated) {
   QTemporaryDir folder;
-  const QString strip = writtenFile(folder, "strip.png", encoded(patterned(16384, 2), "PNG"));
+  const QString strip =
+      writtenFile(folder, "strip.png", encodedPicture(patterned(16384, 2), "PNG"));
   EXPECT_EQ(loadPicture(strip).size(), QSize(16384, 2));
   const QString refusal = QStringLiteral(
       "50003 Unreadable picture (larger than 16384 pixels a side or 100000000 "
@@ -187,7 +168,7 @@ TEST(PictureLoading, PicturesBeyondTheSizeLimitAreRefusedUnallocated) {
       QByteArray::fromHex("474946383961ffffffff0000002c00000000010001000002024401003b"));
   EXPECT_EQ(failureTextOfLoading(screen), refusal + screen);
   // A JPEG whose frame header claims 20000 x 20000.
-  QByteArray jpeg = encoded(patterned(8, 8), "JPEG");
+  QByteArray jpeg = encodedPicture(patterned(8, 8), "JPEG");
   const qsizetype frame = jpeg.indexOf("\xFF\xC0");
   ASSERT_GT(frame, 0);
   qToBigEndian<quint16>(20000, jpeg.data() + frame + 5);
@@ -200,17 +181,20 @@ TEST(PictureLoading, PicturesBeyondTheSizeLimitAreRefusedUnallocated) {
 // that a search for it would take for the picture's end.
 TEST(PictureLoading, PicturesWhoseDataEndsEarlyAreRefused) {
   QTemporaryDir folder;
-  const QByteArray bmp = encoded(patterned(127, 60), "BMP");
-  const QByteArray jpeg = encoded(patterned(64, 64), "JPEG");
-  const QByteArray png = encoded(patterned(64, 64), "PNG");
+  const QByteArray bmp = encodedPicture(patterned(127, 60), "BMP");
+  const QByteArray jpeg = encodedPicture(patterned(64, 64), "JPEG");
+  const QByteArray png = encodedPicture(patterned(64, 64), "PNG");
   const QByteArray thumbJpeg = jpegWithThumbnail();
   const qsizetype scan = thumbJpeg.lastIndexOf("\xFF\xDA");
   const QByteArray coreBmp = coreHeaderBmp();
   const QByteArray endInText =
       png.left(33) + QByteArray("\0\0\0\4tEXtIEND\0\0\0\0", 16) + png.mid(33, png.size() / 2);
-  const QByteArray greyJpeg = encoded(patterned(127, 60, QImage::Format_Grayscale8), "JPEG");
-  for (const QByteArray& whole : {bmp, jpeg, png, redGif, thumbJpeg, coreBmp, greyJpeg,
-                                  progressiveJpeg(patterned(64, 64)), restartJpeg("3fffd03f")})
+  const QByteArray greyJpeg = encodedPicture(patterned(127, 60, QImage::Format_Grayscale8), "JPEG");
+  for (const QByteArray& whole :
+       {bmp, jpeg, png, redGif, thumbJpeg, coreBmp, greyJpeg,
+        encodedPicture(patterned(64, 64), "jpeg",
+                       [](QImageWriter& w) { w.setProgressiveScanWrite(true); }),
+        restartJpeg("3fffd03f")})
     EXPECT_EQ(failureTextOfLoading(writtenFile(folder, "whole", whole)), "none");
   const std::pair<const char*, QByteArray> cut[] = {
       {"cut.bmp", bmp.left(bmp.size() - 1)},
@@ -277,24 +261,15 @@ TEST(BufferParts, ExtentInBuffersIsCountedFromTheArea) {
 TEST(VelloroMark, OnlyThisProgramsPngAndJpegCarryIt) {
   QTemporaryDir folder;
   const QImage picture = patterned(12, 8);
-  auto encoded = [&](const char* format, bool marked) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format);
-    if (marked) putVelloroMark(writer);
-    writer.write(picture);
-    return bytes;
-  };
   const struct {
     const char* name;
     QByteArray bytes;
     bool marked;
   } cases[] = {
       {"ours.png", pngFileBytes(picture), true},
-      {"theirs.png", encoded("png", false), false},
-      {"ours.jpg", encoded("jpeg", true), true},
-      {"theirs.jpg", encoded("jpeg", false), false},
+      {"theirs.png", encodedPicture(picture, "png"), false},
+      {"ours.jpg", encodedPicture(picture, "jpeg", putVelloroMark), true},
+      {"theirs.jpg", encodedPicture(picture, "jpeg"), false},
       {"named.png", QByteArray("Software Velloro"), false},
       {"ours.bmp", bmpFileBytes(picture), false},
   };
