@@ -11,7 +11,7 @@ import sys
 import tempfile
 import time
 
-from service_process import Service
+from service_process import Service, check
 
 WAIT_SECONDS = 60
 
@@ -84,11 +84,6 @@ class Browser:
 
 PICTURE_SHOWN = ("(() => { const p = document.getElementById('picture');"
                  " return p.complete && p.naturalWidth > 0 && p.src.includes(%s); })()")
-
-
-def check(condition, message):
-    if not condition:
-        raise AssertionError(message)
 
 
 def run(program):

@@ -14,9 +14,8 @@ import sys
 import tempfile
 import threading
 import time
-import urllib.request
 
-from service_process import Service
+from service_process import Service, check, fetch
 
 LOAD_THREADS = 4
 LOAD_SECONDS = 3
@@ -27,15 +26,6 @@ def free_port():
     with socket.socket() as probe:
         probe.bind(("127.0.0.1", 0))
         return probe.getsockname()[1]
-
-
-def fetch(url, headers=None):
-    request = urllib.request.Request(url, headers=headers or {})
-    try:
-        with urllib.request.urlopen(request, timeout=WAIT_SECONDS) as answer:
-            return answer.status, dict(answer.headers), answer.read()
-    except urllib.error.HTTPError as error:
-        return error.code, dict(error.headers), error.read()
 
 
 def unprivileged():
@@ -70,11 +60,6 @@ def start_nginx(template, prefix, listen, replicas):
             time.sleep(0.1)
     nginx.kill()
     raise RuntimeError("nginx did not start")
-
-
-def check(condition, message):
-    if not condition:
-        raise AssertionError(message)
 
 
 def load(front, failures, answered, stop_at):

@@ -2,13 +2,13 @@
 // every refusal, each naming its parameter.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include "service/query_error.h"
 #include "service/query_pairs.h"
 #include "service/title_query.h"
+#include "test_files.h"
 
 using namespace Qt::StringLiterals;
 
@@ -69,20 +69,12 @@ TEST(QueryPairs, CanonicalFormIsOneSpellingOrRefusal) {
 class TitleQueryTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(QDir(root.path()).mkpath(u"styles"_s));
-    ASSERT_TRUE(QDir(root.path()).mkpath(u"fonts"_s));
-    writeFile(u"styles/shop.vstyle"_s);
-    writeFile(u"outside.vstyle"_s);
-    writeFile(u"fonts/Brand.ttf"_s);
+    for (const QString name : {u"styles/shop.vstyle"_s, u"outside.vstyle"_s, u"fonts/Brand.ttf"_s})
+      writeContent(root.filePath(name), {});
     ASSERT_TRUE(
         QFile::link(root.filePath(u"outside.vstyle"_s), root.filePath(u"styles/leak.vstyle"_s)));
     folders = {root.filePath(u"styles"_s), root.filePath(u"fonts"_s),
                [](const QString& path) { return u"Family of "_s + QFileInfo(path).fileName(); }};
-  }
-
-  void writeFile(const QString& name) {
-    QFile file(root.filePath(name));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   }
 
   QTemporaryDir root;

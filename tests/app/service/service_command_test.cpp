@@ -3,13 +3,13 @@
 // for every bad argument.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
 
 #include "headless/render_command.h"
 #include "service/service_command.h"
 #include "service/url_signature.h"
+#include "test_files.h"
 
 using namespace Qt::StringLiterals;
 
@@ -40,23 +40,17 @@ Outcome run(const QStringList& arguments) {
   return outcome;
 }
 
-class ServiceCommandTest : public ::testing::Test {
- protected:
-  QString keyFile(const QString& name, const QByteArray& content) {
-    const QString path = folder.filePath(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
-    return path;
-  }
-  QTemporaryDir folder;
-};
+// The key file `name` holding `content`.
+QString keyFile(const QTemporaryDir& folder, const char* name, const QByteArray& content) {
+  writeContent(folder.filePath(QLatin1String(name)), content);
+  return folder.filePath(QLatin1String(name));
+}
 
-TEST_F(ServiceCommandTest, SignUrlPrintsTheSignedUrl) {
-  const QString key = keyFile(u"secret"_s, "secret\n");
+TEST(ServiceCommand, SignUrlPrintsTheSignedUrl) {
+  const QTemporaryDir folder;
   const Outcome outcome =
       run({u"--sign-url"_s, u"https://titles.example/v1/title.png?text=Hi&size=20"_s,
-           u"--key-file"_s, key});
+           u"--key-file"_s, keyFile(folder, "secret", "secret\n")});
   EXPECT_EQ(outcome.status, 0);
   EXPECT_EQ(outcome.errors, "");
   EXPECT_EQ(outcome.output,
@@ -64,8 +58,9 @@ TEST_F(ServiceCommandTest, SignUrlPrintsTheSignedUrl) {
                 signatureOf("secret", u"/v1/title.png?size=20&text=Hi"_s).toStdString() + "\n");
 }
 
-TEST_F(ServiceCommandTest, BadArgumentsGetOneLineAndStatus2) {
-  const QString empty = keyFile(u"empty"_s, " \n");
+TEST(ServiceCommand, BadArgumentsGetOneLineAndStatus2) {
+  const QTemporaryDir folder;
+  const QString empty = keyFile(folder, "empty", " \n");
   const struct {
     QStringList arguments;
     std::string line;
@@ -92,7 +87,7 @@ TEST_F(ServiceCommandTest, BadArgumentsGetOneLineAndStatus2) {
        "Velloro: --key-file '" + empty.toStdString() + "': the key is empty\n"},
       {{u"--sign-url"_s, u"/v1/title.png?text=Hi"_s},
        "Velloro: --sign-url needs --key-file FILE\n"},
-      {{u"--sign-url"_s, u"http://[::1"_s, u"--key-file"_s, keyFile(u"k"_s, "k")},
+      {{u"--sign-url"_s, u"http://[::1"_s, u"--key-file"_s, keyFile(folder, "k", "k")},
        "Velloro: --sign-url: 'http://[::1' is not a URL\n"},
   };
   for (const auto& c : cases) {

@@ -12,6 +12,7 @@
 
 #include "http_client.h"
 #include "service/title_service.h"
+#include "test_files.h"
 
 class RunningService {
  public:
@@ -36,9 +37,7 @@ class ServiceTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(QFile::copy(QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"),
                             fonts.filePath(QStringLiteral("Brand.ttf"))));
-    QFile fake(fonts.filePath(QStringLiteral("fake.ttf")));
-    ASSERT_TRUE(fake.open(QIODevice::WriteOnly));
-    fake.write("not a font at all");
+    writeContent(fonts.filePath(QStringLiteral("fake.ttf")), "not a font at all");
   }
 
   // Starts the service; `key` empty for unsigned requests.
@@ -54,8 +53,9 @@ class ServiceTest : public ::testing::Test {
     service = std::make_unique<RunningService>(setup);
   }
 
-  std::optional<HttpReply> get(const std::string& target, const HttpHeaders& headers = {}) {
-    return httpGet(service->port(), target, headers);
+  // The answer to GET `target`; status 0 when no whole answer came.
+  HttpReply get(const std::string& target, const HttpHeaders& headers = {}) {
+    return httpGet(service->port(), target, headers).value_or(HttpReply{});
   }
 
   // Plain-text answers of one line, each with the status and body of its row.
@@ -66,22 +66,20 @@ class ServiceTest : public ::testing::Test {
   };
   void expectAnswers(const std::vector<Answer>& answers) {
     for (const Answer& expected : answers) {
-      const auto answer = get(expected.path);
-      ASSERT_TRUE(answer) << expected.path;
-      EXPECT_EQ(answer->status, expected.status) << expected.path;
-      EXPECT_EQ(answer->body, expected.body) << expected.path;
-      EXPECT_EQ(answer->header("Content-Type"), "text/plain; charset=utf-8") << expected.path;
+      const HttpReply answer = get(expected.path);
+      EXPECT_EQ(answer.status, expected.status) << expected.path;
+      EXPECT_EQ(answer.body, expected.body) << expected.path;
+      EXPECT_EQ(answer.header("Content-Type"), "text/plain; charset=utf-8") << expected.path;
     }
   }
 
   // The count of renders /metrics reports.
   std::string renders() {
-    const auto metrics = get("/metrics");
-    if (!metrics) return "no answer";
+    const std::string metrics = get("/metrics").body;
     const std::string name = "velloro_render_seconds_count ";
-    const size_t at = metrics->body.find(name);
+    const size_t at = metrics.find(name);
     if (at == std::string::npos) return "not told";
-    return metrics->body.substr(at + name.size(), metrics->body.find('\n', at) - at - name.size());
+    return metrics.substr(at + name.size(), metrics.find('\n', at) - at - name.size());
   }
 
   ServiceSettings settings;

@@ -8,6 +8,22 @@ import time
 import urllib.request
 
 STARTUP_SECONDS = 20
+ANSWER_SECONDS = 20
+
+
+def fetch(url, headers=None):
+    """Status, headers and body of GET `url`, whatever the status."""
+    request = urllib.request.Request(url, headers=headers or {})
+    try:
+        with urllib.request.urlopen(request, timeout=ANSWER_SECONDS) as answer:
+            return answer.status, dict(answer.headers), answer.read()
+    except urllib.error.HTTPError as error:
+        return error.code, dict(error.headers), error.read()
+
+
+def check(condition, message):
+    if not condition:
+        raise AssertionError(message)
 
 
 class Service:
@@ -40,12 +56,7 @@ class Service:
             self.log.append(line)
 
     def get(self, path, headers=None):
-        request = urllib.request.Request(self.url + path, headers=headers or {})
-        try:
-            with urllib.request.urlopen(request, timeout=20) as answer:
-                return answer.status, dict(answer.headers), answer.read()
-        except urllib.error.HTTPError as error:
-            return error.code, dict(error.headers), error.read()
+        return fetch(self.url + path, headers)
 
     def stop(self):
         if self.process.poll() is None:

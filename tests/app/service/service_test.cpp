@@ -52,68 +52,58 @@ TEST_F(ServiceTest, APictureHasTheBytesRenderWrites) {
        u"png"_s},
   };
   for (const auto& c : cases) {
-    const auto answer = get(c.path);
-    ASSERT_TRUE(answer) << c.path;
-    EXPECT_EQ(answer->status, 200) << c.path << answer->body;
-    EXPECT_EQ(answer->header("Content-Type"), "image/" + c.format.toStdString());
-    EXPECT_TRUE(QByteArray::fromStdString(answer->body) == renderedBytes(c.arguments, c.format))
+    const HttpReply answer = get(c.path);
+    EXPECT_EQ(answer.status, 200) << c.path << answer.body;
+    EXPECT_EQ(answer.header("Content-Type"), "image/" + c.format.toStdString());
+    EXPECT_TRUE(QByteArray::fromStdString(answer.body) == renderedBytes(c.arguments, c.format))
         << c.path;
   }
 }
 
 TEST_F(ServiceTest, AFontFileOfTheFontsFolderDrawsTheTitle) {
   start();
-  const auto withFile = get("/v1/title.png?text=Hi&size=20&font=Brand.ttf");
-  const auto byFamily = get("/v1/title.png?text=Hi&size=20&font=DejaVu+Sans");
-  ASSERT_TRUE(withFile && byFamily);
-  EXPECT_EQ(withFile->status, 200) << withFile->body;
-  EXPECT_EQ(withFile->body, byFamily->body);
-  const auto fake = get("/v1/title.png?text=Hi&font=fake.ttf");
-  ASSERT_TRUE(fake);
-  EXPECT_EQ(fake->status, 400);
-  EXPECT_EQ(fake->body, "font: 'fake.ttf' holds no font\n");
+  const HttpReply withFile = get("/v1/title.png?text=Hi&size=20&font=Brand.ttf");
+  const HttpReply byFamily = get("/v1/title.png?text=Hi&size=20&font=DejaVu+Sans");
+  EXPECT_EQ(withFile.status, 200) << withFile.body;
+  EXPECT_EQ(withFile.body, byFamily.body);
+  const HttpReply fake = get("/v1/title.png?text=Hi&font=fake.ttf");
+  EXPECT_EQ(fake.status, 400);
+  EXPECT_EQ(fake.body, "font: 'fake.ttf' holds no font\n");
 }
 
 TEST_F(ServiceTest, CachingHeadersAndNotModifiedWithoutARender) {
   settings.maxAgeSeconds = 600;
   start();
-  const auto first = get("/v1/title.png?size=12&text=Hi");
-  ASSERT_TRUE(first);
-  const std::string tag = first->header("ETag");
+  const HttpReply first = get("/v1/title.png?size=12&text=Hi");
+  const std::string tag = first.header("ETag");
   EXPECT_EQ(tag.size(), 34u);
   EXPECT_EQ(tag.front(), '"');
-  EXPECT_EQ(first->header("Cache-Control"), "public, max-age=600");
+  EXPECT_EQ(first.header("Cache-Control"), "public, max-age=600");
   EXPECT_EQ(renders(), "1");
-  const auto reordered = get("/v1/title.png?text=H%69&size=12", {{"If-None-Match", tag}});
-  ASSERT_TRUE(reordered);
-  EXPECT_EQ(reordered->status, 304);
-  EXPECT_EQ(reordered->body, "");
-  EXPECT_EQ(reordered->header("ETag"), tag);
-  const auto weak = get("/v1/title.png?text=Hi&size=12", {{"If-None-Match", "W/" + tag}});
-  ASSERT_TRUE(weak);
-  EXPECT_EQ(weak->status, 304);
-  const auto other = get("/v1/title.webp?text=Hi&size=12", {{"If-None-Match", tag}});
-  ASSERT_TRUE(other);
-  EXPECT_EQ(other->status, 200);
-  EXPECT_NE(other->header("ETag"), tag);
+  const HttpReply reordered = get("/v1/title.png?text=H%69&size=12", {{"If-None-Match", tag}});
+  EXPECT_EQ(reordered.status, 304);
+  EXPECT_EQ(reordered.body, "");
+  EXPECT_EQ(reordered.header("ETag"), tag);
+  const HttpReply weak = get("/v1/title.png?text=Hi&size=12", {{"If-None-Match", "W/" + tag}});
+  EXPECT_EQ(weak.status, 304);
+  const HttpReply other = get("/v1/title.webp?text=Hi&size=12", {{"If-None-Match", tag}});
+  EXPECT_EQ(other.status, 200);
+  EXPECT_NE(other.header("ETag"), tag);
   EXPECT_EQ(renders(), "2");
-  const auto metrics = get("/metrics");
-  ASSERT_TRUE(metrics);
-  EXPECT_NE(metrics->body.find("velloro_not_modified_total 2\n"), std::string::npos);
-  EXPECT_NE(
-      metrics->body.find("velloro_requests_total{route=\"/v1/title.png\",status=\"304\"} 2\n"),
-      std::string::npos);
+  const HttpReply metrics = get("/metrics");
+  EXPECT_NE(metrics.body.find("velloro_not_modified_total 2\n"), std::string::npos);
+  EXPECT_NE(metrics.body.find("velloro_requests_total{route=\"/v1/title.png\",status=\"304\"} 2\n"),
+            std::string::npos);
 }
 
 TEST_F(ServiceTest, EveryReplicaGivesTheSameTag) {
   start();
-  const auto one = get("/v1/title.png?text=Same&size=10");
+  const HttpReply one = get("/v1/title.png?text=Same&size=10");
   const std::unique_ptr<RunningService> first = std::move(service);
   start();
-  const auto two = get("/v1/title.png?size=10&text=Same");
-  ASSERT_TRUE(one && two);
-  EXPECT_EQ(one->header("ETag"), two->header("ETag"));
-  EXPECT_EQ(one->body, two->body);
+  const HttpReply two = get("/v1/title.png?size=10&text=Same");
+  EXPECT_EQ(one.header("ETag"), two.header("ETag"));
+  EXPECT_EQ(one.body, two.body);
 }
 
 // Bad queries, titles past the pixel limit and unknown paths cost no render.
@@ -136,9 +126,8 @@ TEST_F(ServiceTest, RefusalsHealthAndReadinessInOneLine) {
       {"/v1/title.gif?text=Hi", 404, "no such page\n"},
   });
   EXPECT_EQ(renders(), "0");
-  const auto small = get("/v1/title.png?text=Hi&size=8");
-  ASSERT_TRUE(small);
-  EXPECT_EQ(small->status, 200);
+  const HttpReply small = get("/v1/title.png?text=Hi&size=8");
+  EXPECT_EQ(small.status, 200);
   EXPECT_EQ(renders(), "1");
 }
 
@@ -156,27 +145,23 @@ TEST_F(ServiceTest, WithAKeyOnlySignedRequestsAreRendered) {
       {"/v1/title.png?text=Hi&size=10&sig=x", 403, mismatch},
   });
   EXPECT_EQ(renders(), "0");
-  const auto signedAnswer = get("/v1/title.png?sig=" + sig + "&size=10&text=Hi");
-  ASSERT_TRUE(signedAnswer);
-  EXPECT_EQ(signedAnswer->status, 200);
+  const HttpReply signedAnswer = get("/v1/title.png?sig=" + sig + "&size=10&text=Hi");
+  EXPECT_EQ(signedAnswer.status, 200);
   EXPECT_EQ(renders(), "1");
 }
 
 TEST_F(ServiceTest, RequestLineAndHeadersAreBounded) {
   start();
-  const auto longLine = get("/v1/title.png?text=" + std::string(2100, 'a'));
-  ASSERT_TRUE(longLine);
-  EXPECT_EQ(longLine->status, 414);
-  EXPECT_EQ(longLine->body, "the request line is longer than 2048 bytes\n");
+  const HttpReply longLine = get("/v1/title.png?text=" + std::string(2100, 'a'));
+  EXPECT_EQ(longLine.status, 414);
+  EXPECT_EQ(longLine.body, "the request line is longer than 2048 bytes\n");
   HttpHeaders many;
   for (int i = 0; i < 65; ++i) many.emplace_back("X-Filler-" + std::to_string(i), "1");
-  const auto manyHeaders = get("/healthz", many);
-  ASSERT_TRUE(manyHeaders);
-  EXPECT_EQ(manyHeaders->status, 431);
-  EXPECT_EQ(manyHeaders->body, "the headers are past 8192 bytes or 64 lines\n");
-  const auto fewHeaders = get("/healthz", {{"X-Filler", std::string(4000, 'b')}});
-  ASSERT_TRUE(fewHeaders);
-  EXPECT_EQ(fewHeaders->status, 200);
+  const HttpReply manyHeaders = get("/healthz", many);
+  EXPECT_EQ(manyHeaders.status, 431);
+  EXPECT_EQ(manyHeaders.body, "the headers are past 8192 bytes or 64 lines\n");
+  const HttpReply fewHeaders = get("/healthz", {{"X-Filler", std::string(4000, 'b')}});
+  EXPECT_EQ(fewHeaders.status, 200);
 }
 
 // Eight renders at once: those past the queue, or past a time limit of
@@ -198,7 +183,7 @@ TEST_F(ServiceTest, RendersPastTheQueueOrTheTimeLimitAreTurnedAway) {
     settings.timeLimitSeconds = c.timeLimitSeconds;
     start();
     constexpr int asked = 8;
-    std::vector<std::optional<HttpReply>> answers(asked);
+    std::vector<HttpReply> answers(asked);
     std::vector<std::thread> askers;
     for (int i = 0; i < asked; ++i)
       askers.emplace_back([&, i] {
@@ -207,15 +192,14 @@ TEST_F(ServiceTest, RendersPastTheQueueOrTheTimeLimitAreTurnedAway) {
       });
     for (std::thread& asker : askers) asker.join();
     int pictures = 0;
-    for (const std::optional<HttpReply>& answer : answers) {
-      ASSERT_TRUE(answer);
-      if (answer->status == 200) {
+    for (const HttpReply& answer : answers) {
+      if (answer.status == 200) {
         ++pictures;
         continue;
       }
-      EXPECT_EQ(answer->status, c.status);
-      EXPECT_EQ(answer->body, c.body);
-      EXPECT_EQ(answer->header("Retry-After"), "1");
+      EXPECT_EQ(answer.status, c.status);
+      EXPECT_EQ(answer.body, c.body);
+      EXPECT_EQ(answer.header("Retry-After"), "1");
     }
     EXPECT_GE(pictures, c.leastPictures);
     EXPECT_LT(pictures, asked);
@@ -238,25 +222,22 @@ TEST_F(ServiceTest, ConnectionsPastTheLimitGet503) {
 
 TEST_F(ServiceTest, ThePageComesWithItsContentSecurityPolicy) {
   start();
-  const auto page = get("/");
-  ASSERT_TRUE(page);
-  EXPECT_EQ(page->header("Content-Security-Policy"),
+  const HttpReply page = get("/");
+  EXPECT_EQ(page.header("Content-Security-Policy"),
             "default-src 'none'; script-src 'self'; style-src 'self'; img-src 'self'; "
             "connect-src 'self'; base-uri 'none'; form-action 'none'; frame-ancestors 'none'");
-  EXPECT_NE(page->body.find("<script src=\"/app.js\""), std::string::npos);
+  EXPECT_NE(page.body.find("<script src=\"/app.js\""), std::string::npos);
 }
 
 TEST_F(ServiceTest, SigningForThePageGivesEveryDensity) {
   const QByteArray key = "k";
   start(key);
-  const auto answer = get("/v1/sign?text=Hi&scale=2");
-  ASSERT_TRUE(answer);
+  const HttpReply answer = get("/v1/sign?text=Hi&scale=2");
   const std::string one =
       "/v1/title.png?text=Hi&sig=" + signatureOf(key, u"/v1/title.png?text=Hi"_s).toStdString();
-  EXPECT_NE(answer->body.find("\"" + one + "\""), std::string::npos) << answer->body;
-  const auto picture = get(one);
-  ASSERT_TRUE(picture);
-  EXPECT_EQ(picture->status, 200);
+  EXPECT_NE(answer.body.find("\"" + one + "\""), std::string::npos) << answer.body;
+  const HttpReply picture = get(one);
+  EXPECT_EQ(picture.status, 200);
 }
 
 }  // namespace

@@ -12,38 +12,32 @@ namespace {
 
 const QByteArray key = "Jefe";
 
-TEST(UrlSignature, IsHmacSha256InLowercaseHex) {
-  // RFC 4231, test case 2.
+// HMAC-SHA256 in lowercase hex (RFC 4231, test case 2), of the path and the
+// canonical query without the signature.
+TEST(UrlSignature, IsHmacSha256OfThePathAndTheCanonicalQuery) {
   EXPECT_EQ(signatureOf(key, u"what do ya want for nothing?"_s),
             u"5bdcc146bf60754e6a042426089575c75a003f089d2739839dec58b964ec3843"_s);
-}
-
-TEST(UrlSignature, SignsThePathAndTheCanonicalQuery) {
   EXPECT_EQ(signedText(u"/v1/title.png"_s, queryPairs("text=Hi&size=48")),
             u"/v1/title.png?size=48&text=Hi"_s);
+  std::vector<QueryPair> pairs = queryPairs("text=Hi&sig=abc&size=4");
+  EXPECT_EQ(takeSignature(pairs), u"abc"_s);
+  EXPECT_EQ(canonicalQuery(pairs), u"size=4&text=Hi"_s);
+  EXPECT_EQ(takeSignature(pairs), std::nullopt);
 }
 
-TEST(UrlSignature, SignedUrlKeepsHostAndCanonicalQuery) {
+TEST(UrlSignature, SignedUrlKeepsHostAndCanonicalQueryAndABadUrlIsRefused) {
   const QString expected =
       u"http://titles.example:8080/v1/title.png?size=48&text=My%20Site&sig="_s +
       signatureOf(key, u"/v1/title.png?size=48&text=My%20Site"_s);
-  const struct {
-    const char* url;
-  } cases[] = {
-      {"http://titles.example:8080/v1/title.png?text=My+Site&size=48"},
-      {"http://titles.example:8080/v1/title.png?size=48&text=My%20Site"},
-      {"http://titles.example:8080/v1/title.png?size=48&text=My%20Site&sig=0123"},
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(signedUrl(key, QString::fromLatin1(c.url)), expected) << c.url;
+  for (const char* url :
+       {"http://titles.example:8080/v1/title.png?text=My+Site&size=48",
+        "http://titles.example:8080/v1/title.png?size=48&text=My%20Site",
+        "http://titles.example:8080/v1/title.png?size=48&text=My%20Site&sig=0123"})
+    EXPECT_EQ(signedUrl(key, QString::fromLatin1(url)), expected) << url;
   EXPECT_EQ(signedUrl(key, u"/v1/title.webp?text=A"_s),
             u"/v1/title.webp?text=A&sig="_s + signatureOf(key, u"/v1/title.webp?text=A"_s));
-}
-
-TEST(UrlSignature, ABadUrlIsRefused) {
-  for (const char* url : {"", "http://[::1", "http://host/v1/title.png?text=%FF"}) {
+  for (const char* url : {"", "http://[::1", "http://host/v1/title.png?text=%FF"})
     EXPECT_THROW(signedUrl(key, QString::fromLatin1(url)), QueryError) << url;
-  }
 }
 
 TEST(UrlSignature, OnlyTheRightSignatureMatches) {
@@ -69,13 +63,6 @@ TEST(UrlSignature, OnlyTheRightSignatureMatches) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(signatureMatches(c.key, c.text, c.signature), c.matches) << c.signature.toStdString();
-}
-
-TEST(UrlSignature, TakeSignatureRemovesOnlyIt) {
-  std::vector<QueryPair> pairs = queryPairs("text=Hi&sig=abc&size=4");
-  EXPECT_EQ(takeSignature(pairs), u"abc"_s);
-  EXPECT_EQ(canonicalQuery(pairs), u"size=4&text=Hi"_s);
-  EXPECT_EQ(takeSignature(pairs), std::nullopt);
 }
 
 TEST(EntityTag, IsStrongAndMadeOfVersionPathAndQuery) {
