@@ -1,7 +1,5 @@
 #include "document/document_file.h"
 
-#include <QBuffer>
-
 #include "core_test.h"
 #include "document/document_container.h"
 #include "document/document_reading.h"
@@ -18,14 +16,6 @@ const QByteArray minimalManifest = R"({"format": "velloro-document", "version": 
 
 QByteArray document(const QByteArray& parts) { return "VELLORO DOCUMENT 1\n" + parts + "end\n"; }
 
-QByteArray pngOf(const QImage& picture) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  picture.save(&buffer, "PNG");
-  return bytes;
-}
-
 // The CRC of PNG chunks, worked out bit by bit.
 quint32 crc32(QByteArrayView bytes) {
   quint32 crc = 0xffffffff;
@@ -38,7 +28,7 @@ quint32 crc32(QByteArrayView bytes) {
 
 // A PNG whose header claims `width` x `height`, with no pixel data after it.
 QByteArray pngHeaderOnly(quint32 width, quint32 height) {
-  QByteArray bytes = pngOf(filledPicture(1, 1, Qt::red));
+  QByteArray bytes = encodedPicture(filledPicture(1, 1, Qt::red), "PNG");
   auto putBig = [&](int at, quint32 value) {
     for (int i = 0; i < 4; ++i) bytes[at + i] = char(value >> (24 - 8 * i));
   };
@@ -104,7 +94,7 @@ TEST(DocumentFile, RefusesEachFaultyDocumentNamingTheFileAndTheCause) {
        "canvas.png is larger than 16384 pixels a side or 100000000 pixels"},
       {"picture cut",
        document(part("design.json", withPicture) +
-                part("canvas.png", pngOf(patterned(40, 40)).chopped(30))),
+                part("canvas.png", encodedPicture(patterned(40, 40), "PNG").chopped(30))),
        "canvas.png ends early"},
       {"no picture", document(part("design.json", withPicture) + part("canvas.png", "GIF89a")),
        "canvas.png is no PNG picture"},

@@ -1,10 +1,8 @@
 #include "output/jpeg_optimiser.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageWriter>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -34,13 +32,11 @@ class JpegOptimiserTest : public OutputTest {
 
   // As the program writes it: with its mark in a comment.
   QByteArray jpegAt(int quality) const {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setQuality(quality);
-    writer.setText(QStringLiteral("Software"), QStringLiteral("Velloro"));
-    writer.write(picture.convertToFormat(QImage::Format_RGB888));
-    return bytes;
+    return encodedPicture(picture.convertToFormat(QImage::Format_RGB888), "jpeg",
+                          [quality](QImageWriter& writer) {
+                            writer.setQuality(quality);
+                            writer.setText(QStringLiteral("Software"), QStringLiteral("Velloro"));
+                          });
   }
 
   QString currentName = path("logo.bmp");
