@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "layer_render.h"
@@ -34,57 +35,57 @@ struct DensityCase {
   double largestMean = kLargestMeanDifference;
 };
 
-LayerSettings placed() {
-  LayerSettings s;
-  s.columnOffset = kCanvasRoom;
-  s.rowOffset = kCanvasRoom;
-  s.smoothingSize = 60;
-  s.fillRed = 40;
-  s.fillGreen = 110;
-  s.fillBlue = 190;
-  s.curveAxis = toInt(CurveAxis::TopToBottom);
-  s.knotX = {0, 50, 100, 150, 200, 255};
-  s.knotY = {40, 130, 200, 230, 180, 90};
-  return s;
-}
+// The title placed in the canvas's room, with a profile of its own.
+const LayerSettings kPlaced{.columnOffset = kCanvasRoom,
+                            .rowOffset = kCanvasRoom,
+                            .smoothingSize = 60,
+                            .curveAxis = toInt(CurveAxis::TopToBottom),
+                            .fillRed = 40,
+                            .fillGreen = 110,
+                            .fillBlue = 190,
+                            .knotX = {0, 50, 100, 150, 200, 255},
+                            .knotY = {40, 130, 200, 230, 180, 90}};
 
 std::vector<DensityCase> densityCases() {
   std::vector<DensityCase> cases;
+  const auto add = [&cases](std::string name, double largestMean, auto change) {
+    LayerSettings s = kPlaced;
+    change(s);
+    cases.push_back({std::move(name), s, false, largestMean});
+  };
   const char* effects[] = {"no contour", "drop shadow", "cast shadow", "engraved",
                            "raised",     "outline 1",   "outline 2",   "glow"};
-  for (int32_t effect = 0; effect < 8; ++effect) {
-    LayerSettings s = placed();
-    s.effectType = effect;
-    s.effectAmount = 60;
-    const bool shadow =
-        effect == toInt(EffectType::DropShadow) || effect == toInt(EffectType::CastShadow);
-    s.effectValue1 = shadow ? 35 : 230;
-    s.effectValue2 = shadow ? 65 : 40;
-    s.effectValue3 = 30;
-    cases.push_back({std::string("effect ") + effects[effect], s});
-  }
+  for (int32_t effect = 0; effect < 8; ++effect)
+    add(std::string("effect ") + effects[effect], kLargestMeanDifference,
+        [effect](LayerSettings& s) {
+          const bool shadow =
+              effect == toInt(EffectType::DropShadow) || effect == toInt(EffectType::CastShadow);
+          s.effectType = effect;
+          s.effectAmount = 60;
+          std::tie(s.effectValue1, s.effectValue2, s.effectValue3) =
+              shadow ? std::tuple(35, 65, 30) : std::tuple(230, 40, 30);
+        });
   // The plain material by depth, steel and gold with profiles of their own.
-  LayerSettings plain = placed();
-  plain.curveAxis = toInt(CurveAxis::CentreToEdge);
-  cases.push_back({"material 0", plain});
-  LayerSettings steel = placed();
-  steel.material = 6;
-  steel.knotX = {0, 40, 90, 150, 210, 255};
-  steel.knotY = {60, 210, 90, 225, 120, 40};
-  cases.push_back({"material 6", steel, false, kLargestSteelDifference});
-  LayerSettings gold = placed();
-  gold.material = 7;
-  gold.knotY = {80, 180, 240, 200, 140, 70};
-  cases.push_back({"material 7", gold, false, kLargestGoldDifference});
-  LayerSettings arc = placed();
-  arc.deformationType = toInt(DeformationType::Curve);
-  arc.deformationAmount = 30;
-  cases.push_back({"arc", arc});
-  LayerSettings turned = placed();
-  turned.deformationType = toInt(DeformationType::Rotate);
-  turned.deformationAmount = 4;
-  cases.push_back({"rotate", turned});
-  cases.push_back({"texture fill", placed(), true});
+  add("material 0", kLargestMeanDifference,
+      [](LayerSettings& s) { s.curveAxis = toInt(CurveAxis::CentreToEdge); });
+  add("material 6", kLargestSteelDifference, [](LayerSettings& s) {
+    s.material = 6;
+    s.knotX = {0, 40, 90, 150, 210, 255};
+    s.knotY = {60, 210, 90, 225, 120, 40};
+  });
+  add("material 7", kLargestGoldDifference, [](LayerSettings& s) {
+    s.material = 7;
+    s.knotY = {80, 180, 240, 200, 140, 70};
+  });
+  add("arc", kLargestMeanDifference, [](LayerSettings& s) {
+    s.deformationType = toInt(DeformationType::Curve);
+    s.deformationAmount = 30;
+  });
+  add("rotate", kLargestMeanDifference, [](LayerSettings& s) {
+    s.deformationType = toInt(DeformationType::Rotate);
+    s.deformationAmount = 4;
+  });
+  cases.push_back({"texture fill", kPlaced, true});
   return cases;
 }
 

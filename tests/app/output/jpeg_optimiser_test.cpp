@@ -187,18 +187,17 @@ TEST(SizeReadoutAndTarget, BytesKilobytesAndTheWrittenName) {
   for (const auto& [text, expected] : shown) EXPECT_EQ(text.toStdString(), expected);
   // Save gives the current name a JPEG extension, Save As takes the chosen
   // name; a name that already ends in a JPEG extension keeps it in its own case.
-  const std::pair<const char*, const char*> saved[] = {{"/o/logo.bmp", "/o/logo.jpg"},
-                                                       {"/o.d/logo.v2.bmp", "/o.d/logo.v2.jpg"},
-                                                       {"/o/photo.JPEG", "/o/photo.JPEG"},
-                                                       {"/o/photo.jpeg", "/o/photo.jpeg"},
-                                                       {"/o/photo.JPG", "/o/photo.JPG"}};
-  for (const auto& [current, target] : saved)
-    EXPECT_EQ(jpegTargetName("save", current, ""), QLatin1String(target)) << current;
-  const std::pair<const char*, const char*> chosen[] = {{"/o/new.Jpg", "/o/new.Jpg"},
-                                                        {"/o/MyWork3", "/o/MyWork3.jpg"},
-                                                        {"/o/logo.bmp", "/o/logo.jpg"}};
-  for (const auto& [name, target] : chosen)
-    EXPECT_EQ(jpegTargetName("saveas", "/o/x.bmp", name), QLatin1String(target)) << name;
+  const std::tuple<const char*, const char*, const char*, const char*> targets[] = {
+      {"save", "/o/logo.bmp", "", "/o/logo.jpg"},
+      {"save", "/o.d/logo.v2.bmp", "", "/o.d/logo.v2.jpg"},
+      {"save", "/o/photo.JPEG", "", "/o/photo.JPEG"},
+      {"save", "/o/photo.jpeg", "", "/o/photo.jpeg"},
+      {"save", "/o/photo.JPG", "", "/o/photo.JPG"},
+      {"saveas", "/o/x.bmp", "/o/new.Jpg", "/o/new.Jpg"},
+      {"saveas", "/o/x.bmp", "/o/MyWork3", "/o/MyWork3.jpg"},
+      {"saveas", "/o/x.bmp", "/o/logo.bmp", "/o/logo.jpg"}};
+  for (const auto& [mode, current, chosen, target] : targets)
+    EXPECT_EQ(jpegTargetName(mode, current, chosen), QLatin1String(target)) << current << chosen;
 }
 
 TEST_F(OutputTest, AMissingJpegSourceIsReportedOnce) {
