@@ -17,3 +17,8 @@ void writeContent(const QString& path, const QByteArray& content) {
   ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
   ASSERT_EQ(file.write(content), content.size());
 }
+
+QStringList entriesOf(const QString& folder) {
+  return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                QDir::NoDotAndDotDot);
+}

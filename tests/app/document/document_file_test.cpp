@@ -167,5 +167,5 @@ TEST(DocumentFile, FullDiskKeepsTheOldDocument) {
   });
   EXPECT_TRUE(outcome.startsWith("escaped: error 61: Disk full")) << outcome.toStdString();
   EXPECT_EQ(contentOf(path), before);
-  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"title.velloro"});
+  EXPECT_EQ(entriesOf(folder.path()), QStringList{"title.velloro"});
 }

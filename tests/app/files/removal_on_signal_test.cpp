@@ -28,10 +28,6 @@ int endingSignalOf(const std::function<void()>& work) {
   return WIFSIGNALED(status) ? WTERMSIG(status) : 0;
 }
 
-QStringList everythingIn(const QString& folder) {
-  return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-}
-
 }  // namespace
 
 TEST(RemovalOnSignal, AWriteCutShortLeavesNoPartialFile) {
@@ -45,7 +41,7 @@ TEST(RemovalOnSignal, AWriteCutShortLeavesNoPartialFile) {
       });
     });
     EXPECT_EQ(ended, signal);
-    EXPECT_EQ(everythingIn(folder.path()), QStringList()) << signal;
+    EXPECT_EQ(entriesOf(folder.path()), QStringList()) << signal;
   }
 }
 
@@ -65,5 +61,5 @@ TEST(RemovalOnSignal, HeldFoldersGoWithTheirFiles) {
     ::raise(SIGTERM);
   });
   EXPECT_EQ(ended, SIGTERM);
-  EXPECT_EQ(everythingIn(folder.path()), QStringList{QStringLiteral("kept.txt")});
+  EXPECT_EQ(entriesOf(folder.path()), QStringList{QStringLiteral("kept.txt")});
 }

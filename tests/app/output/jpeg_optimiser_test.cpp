@@ -79,7 +79,7 @@ TEST_F(JpegOptimiserTest, LoadEncodesAtHighestQualityTheSliderEncodesAgainAndApp
   EXPECT_TRUE(dialog->jpegSucceeded());
   EXPECT_EQ(dialog->savedName(), path("logo.jpg"));
   EXPECT_EQ(contentOf(path("logo.jpg")), jpegAt(20));
-  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"logo.jpg"});
+  EXPECT_EQ(entriesOf(folder.path()), QStringList{"logo.jpg"});
 }
 
 // A JPEG the temporary folder did not take is reported as not written, not
