@@ -149,6 +149,8 @@ EffectStack singleStack(const QJsonValue& value, const EffectStack& base) {
     const EffectType named = namedType(object.value(typeKey), everyEffectName(), place);
     const bool sameAsTop = !base.empty() && base.back().type == named;
     stack = sameAsTop ? EffectStack{base.back()} : effectStackOf(named);
+    // An effect named alone is shown unless the object says otherwise.
+    if (!stack.empty()) stack.back().on = true;
   }
   if (stack.empty()) return stack;
   readEntrySettings(object, place, stack.back());

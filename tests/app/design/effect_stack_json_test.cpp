@@ -68,9 +68,11 @@ TEST(EffectStackFile, EachShapeOfStackIsWrittenSoThatOlderReadersDrawItsTop) {
 // without one its settings change the top entry of the base.
 TEST(EffectStackFile, TheLoneEffectOfAnOlderFileReadsAsBefore) {
   Style base;
-  base.effects = {shadow, whiteRim};
+  EffectEntry rimOff = whiteRim;
+  rimOff.on = false;
+  base.effects = {shadow, rimOff};
   const std::tuple<const char*, EffectStack> files[] = {
-      {R"("effect": {"width": 7})", {shadow, {Outline1, {7, 0, 0}, {255, 255, 255}}}},
+      {R"("effect": {"width": 7})", {shadow, {Outline1, {7, 0, 0}, {255, 255, 255}, false}}},
       {R"("effect": {"type": "outline1", "colour": "#000001"})",
        {{Outline1, {4, 0, 0}, {0, 0, 1}}}},
       {R"("effect": {"type": "none"})", {}},

@@ -26,10 +26,14 @@ std::string refusalOf(const QString& line) {
   return usageError(commandWords(u"--render --text A -o a.png "_qs + line));
 }
 
-EffectEntry changed(EffectType type, const std::function<void(EffectEntry&)>& change) {
-  EffectEntry entry = effectEntry(type);
-  change(entry);
-  return entry;
+// The effect's start entry with the positions, colour and switch given.
+EffectEntry entry(EffectType type, std::initializer_list<std::pair<size_t, int32_t>> positions,
+                  std::optional<StyleColour> colour = {}, bool on = true) {
+  EffectEntry made = effectEntry(type);
+  for (const auto& [slot, value] : positions) made.values[slot] = value;
+  made.colour = colour.value_or(made.colour);
+  made.on = on;
+  return made;
 }
 
 }  // namespace
@@ -42,19 +46,11 @@ TEST(EffectOption, EachGivenStacksOneEntryInTheOrderGiven) {
       {"--effect outline1 --effect drop-shadow",
        EffectStack{effectEntry(Outline1), effectEntry(DropShadow)}},
       {"--effect outline1:width=4,colour=#ffffff --effect=drop-shadow:x=60,y=0",
-       EffectStack{changed(Outline1,
-                           [](EffectEntry& e) {
-                             e.values[0] = 4;
-                             e.colour = {255, 255, 255};
-                           }),
-                   changed(DropShadow, [](EffectEntry& e) { e.values[1] = 60, e.values[2] = 0; })}},
+       EffectStack{entry(Outline1, {{0, 4}}, StyleColour{255, 255, 255}),
+                   entry(DropShadow, {{1, 60}, {2, 0}})}},
       {"--effect outline2:color=#0A0b0C,on=false --effect outline2:on=true,width=100",
-       EffectStack{changed(Outline2,
-                           [](EffectEntry& e) {
-                             e.colour = {10, 11, 12};
-                             e.on = false;
-                           }),
-                   changed(Outline2, [](EffectEntry& e) { e.values[0] = 100; })}},
+       EffectStack{entry(Outline2, {}, StyleColour{10, 11, 12}, false),
+                   entry(Outline2, {{0, 100}})}},
   };
   for (const auto& [line, stack] : lines)
     EXPECT_EQ(stackOf(QString::fromLatin1(line)), stack) << line;
