@@ -36,8 +36,6 @@ TEST(EffectStackChanges, EachIsOneChangeOrARefusal) {
       glow.startPositions,
       {glow.startColour.red, glow.startColour.green, glow.startColour.blue}};
   const EffectStack full(8, a);
-  EffectStack fullPlusOne = full;
-  fullPlusOne.push_back(a);
   using Change = std::function<bool(DesignModel&)>;
   auto add = [](EffectType type) -> Change {
     return [=](DesignModel& m) { return addEffect(m, type); };
@@ -80,18 +78,4 @@ TEST(EffectStackChanges, EachIsOneChangeOrARefusal) {
     EXPECT_EQ(model.style().effects, change.after);
     EXPECT_EQ(told, change.after == change.before ? 0 : 1);
   }
-  DesignModel model;
-  EXPECT_FALSE(model.set(Setting::Effects, fullPlusOne));
-}
-
-TEST(EffectStackChanges, TheTopEntrySwitchedOnIsTheOneDrawnAlone) {
-  EffectEntry off = b;
-  off.on = false;
-  const std::tuple<const char*, EffectStack, std::optional<EffectEntry>> stacks[] = {
-      {"empty", {}, std::nullopt},
-      {"top on", {a, c}, c},
-      {"top off", {a, off}, a},
-      {"all off", {off, off}, std::nullopt},
-  };
-  for (const auto& [name, stack, drawn] : stacks) EXPECT_EQ(topEffect(stack), drawn) << name;
 }
