@@ -9,6 +9,7 @@
 #include <cmath>
 #include <map>
 
+#include "design/effect_stack_json.h"
 #include "design/setting_declarations.h"
 #include "files/bounded_read.h"
 #include "files/failure.h"
@@ -21,23 +22,13 @@ constexpr auto formatKey = "format"_L1;
 constexpr auto formatName = "Velloro style"_L1;
 // The places of a style file in the order they are read: an object of
 // settings, or a setting at the top. A message names the first fault found.
-constexpr std::array readingOrder{"fill"_L1,   "surface"_L1,     "curve"_L1, "material"_L1,
-                                  "effect"_L1, "deformation"_L1, "font"_L1};
+constexpr std::array readingOrder{"fill"_L1,    "surface"_L1,     "curve"_L1, "material"_L1,
+                                  "effects"_L1, "deformation"_L1, "font"_L1};
 
 QString quoted(const QString& key) { return u'"' + key + u'"'; }
 
 [[noreturn]] void refuse(const QString& key, const QString& problem) {
   throw StyleError(quoted(key) + u' ' + problem);
-}
-
-QString shown(const QJsonValue& value) {
-  if (value.isString()) return quoted(value.toString());
-  // Every digit that tells the number apart: 3.0000000000000004 is not 3.
-  if (value.isDouble())
-    return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
-  if (value.isBool()) return value.toBool() ? u"true"_s : u"false"_s;
-  if (value.isNull()) return u"null"_s;
-  return value.isArray() ? u"a list"_s : u"an object"_s;
 }
 
 QString colourText(const StyleColour& colour) {
@@ -56,13 +47,14 @@ class Section {
  public:
   Section(QJsonObject object, QString path) : object_(std::move(object)), path_(std::move(path)) {}
 
+  const QJsonObject& json() const { return object_; }
   QString keyPath(const QString& key) const { return path_.isEmpty() ? key : path_ + u'.' + key; }
   bool has(const QString& key) const { return object_.contains(key); }
 
   std::optional<Section> section(const QString& key) const {
     if (!has(key)) return std::nullopt;
     const QJsonValue value = object_.value(key);
-    if (!value.isObject()) refuse(keyPath(key), u"must be an object, not "_s + shown(value));
+    if (!value.isObject()) refuse(keyPath(key), u"must be an object, not "_s + shownValue(value));
     return Section(value.toObject(), keyPath(key));
   }
 
@@ -73,7 +65,7 @@ class Section {
   void readBool(const QString& key, bool& target) const {
     if (!has(key)) return;
     const QJsonValue value = object_.value(key);
-    if (!value.isBool()) refuse(keyPath(key), u"must be true or false, not "_s + shown(value));
+    if (!value.isBool()) refuse(keyPath(key), u"must be true or false, not "_s + shownValue(value));
     target = value.toBool();
   }
 
@@ -81,7 +73,7 @@ class Section {
     if (!has(key)) return;
     const QJsonValue value = object_.value(key);
     if (!value.isString() || value.toString().trimmed().isEmpty())
-      refuse(keyPath(key), u"must be a non-empty text, not "_s + shown(value));
+      refuse(keyPath(key), u"must be a non-empty text, not "_s + shownValue(value));
     target = value.toString();
   }
 
@@ -90,7 +82,7 @@ class Section {
     const QJsonValue value = object_.value(key);
     if (!value.isDouble() || !(value.toDouble() >= low && value.toDouble() <= high))
       refuse(keyPath(key),
-             u"must be a number from %1 to %2, not "_s.arg(low).arg(high) + shown(value));
+             u"must be a number from %1 to %2, not "_s.arg(low).arg(high) + shownValue(value));
     target = value.toDouble();
   }
 
@@ -101,7 +93,7 @@ class Section {
     const std::optional<int> number = choiceNumber(setting, value.toString());
     if (!value.isString() || !number)
       refuse(keyPath(key),
-             u"must be one of "_s + joinedNames(setting.choices) + u", not "_s + shown(value));
+             u"must be one of "_s + joinedNames(setting.choices) + u", not "_s + shownValue(value));
     target = *number;
   }
 
@@ -110,7 +102,7 @@ class Section {
     static const QRegularExpression rgb(u"^#[0-9A-Fa-f]{6}$"_s);
     const QJsonValue value = object_.value(key);
     if (!value.isString() || !rgb.match(value.toString()).hasMatch())
-      refuse(keyPath(key), u"must be a colour written #RRGGBB, not "_s + shown(value));
+      refuse(keyPath(key), u"must be a colour written #RRGGBB, not "_s + shownValue(value));
     const uint packed = value.toString().mid(1).toUInt(nullptr, 16);
     target = {int32_t(packed >> 16), int32_t((packed >> 8) & 0xff), int32_t(packed & 0xff)};
   }
@@ -122,7 +114,7 @@ class Section {
     const QJsonArray array = value.toArray();
     if (!value.isArray() || array.size() < low || array.size() > high)
       refuse(keyPath(key),
-             u"must be a list of %1 to %2 colours, not "_s.arg(low).arg(high) + shown(value));
+             u"must be a list of %1 to %2 colours, not "_s.arg(low).arg(high) + shownValue(value));
     std::vector<StyleColour> colours(array.size());
     for (qsizetype i = 0; i < array.size(); ++i) {
       // Each item is read as a key of its own, so that a refusal names it.
@@ -137,8 +129,8 @@ class Section {
     if (!has(key)) return;
     const QJsonValue value = object_.value(key);
     if (!value.isArray() || value.toArray().size() != styleCurvePoints)
-      refuse(keyPath(key),
-             u"must be a list of %1 whole numbers, not "_s.arg(styleCurvePoints) + shown(value));
+      refuse(keyPath(key), u"must be a list of %1 whole numbers, not "_s.arg(styleCurvePoints) +
+                               shownValue(value));
     const QJsonArray array = value.toArray();
     for (int i = 0; i < styleCurvePoints; ++i)
       target[i] = whole(array[i], keyPath(key) + u"[%1]"_s.arg(i), low, high);
@@ -148,8 +140,8 @@ class Section {
   static int32_t whole(const QJsonValue& value, const QString& key, int32_t low, int32_t high) {
     const double number = value.toDouble(NAN);
     if (!value.isDouble() || number != std::floor(number) || number < low || number > high)
-      refuse(key,
-             u"must be a whole number from %1 to %2, not "_s.arg(low).arg(high) + shown(value));
+      refuse(key, u"must be a whole number from %1 to %2, not "_s.arg(low).arg(high) +
+                      shownValue(value));
     return int32_t(number);
   }
 
@@ -204,13 +196,9 @@ void readSetting(const Section& section, const SettingDeclaration& setting, Styl
       section.readWholeList(key, int32_t(setting.low), int32_t(setting.high),
                             held<CurveList>(value));
       break;
-    case SettingType::EffectValues: {
-      const auto names = storedNames(setting, style);
-      for (size_t i = 0; i < names.size(); ++i)
-        section.readWhole(names[i], int32_t(setting.low), int32_t(setting.high),
-                          held<EffectValueList>(value)[i]);
+    case SettingType::EffectStack:
+      value = readEffects(section.json(), held<EffectStack>(value));
       break;
-    }
   }
   setting.put(style, value);
 }
@@ -264,16 +252,21 @@ void writeSetting(const SettingDeclaration& setting, const Style& style, QJsonOb
       break;
     }
     case SettingType::WholeList: target.insert(key, numbers(std::get<CurveList>(value))); break;
-    case SettingType::EffectValues: {
-      const auto names = storedNames(setting, style);
-      for (size_t i = 0; i < names.size(); ++i)
-        target.insert(names[i], std::get<EffectValueList>(value)[i]);
-      break;
-    }
+    case SettingType::EffectStack: writeEffects(std::get<EffectStack>(value), target); break;
   }
 }
 
 }  // namespace
+
+QString shownValue(const QJsonValue& value) {
+  if (value.isString()) return quoted(value.toString());
+  // Every digit that tells the number apart: 3.0000000000000004 is not 3.
+  if (value.isDouble())
+    return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
+  if (value.isBool()) return value.toBool() ? u"true"_s : u"false"_s;
+  if (value.isNull()) return u"null"_s;
+  return value.isArray() ? u"a list"_s : u"an object"_s;
+}
 
 StyleError::StyleError(const QString& message) : std::runtime_error(message.toStdString()) {}
 
