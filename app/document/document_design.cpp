@@ -253,6 +253,7 @@ VelloroDocument documentOf(const DesignState& state, const DesignBeside& beside)
   putPicture(document, u"mask"_s, beside.mask);
   putPicture(document, u"texture"_s, state.texturePicture);
   putPicture(document, u"preview"_s, beside.preview);
+  document.font = beside.font;
   return document;
 }
 
@@ -301,7 +302,8 @@ void putDocument(const VelloroDocument& document, DesignState& state, DesignBesi
             pictureOf(document, u"shape"_s),
             pictureOf(document, u"picture"_s),
             pictureOf(document, u"mask"_s),
-            pictureOf(document, u"preview"_s)};
+            pictureOf(document, u"preview"_s),
+            document.font};
 }
 
 DocumentTitle documentTitle(const VelloroDocument& document) {

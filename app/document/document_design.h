@@ -16,12 +16,13 @@ struct DesignState;
 
 // What the window keeps of a design beside DesignState.
 struct DesignBeside {
-  QString text;    // the title as typed, with its line breaks
-  QImage canvas;   // the background, without the design
-  QImage shape;    // the drawn shape; null when none was drawn
-  QImage picture;  // the keyed photo as framed; null when none was keyed
-  QImage mask;     // the mask cut from it; null when none
-  QImage preview;  // the canvas as shown, the design drawn on it
+  QString text;           // the title as typed, with its line breaks
+  QImage canvas;          // the background, without the design
+  QImage shape;           // the drawn shape; null when none was drawn
+  QImage picture;         // the keyed photo as framed; null when none was keyed
+  QImage mask;            // the mask cut from it; null when none
+  QImage preview;         // the canvas as shown, the design drawn on it
+  DocumentFontFile font;  // the file of the title's family; empty when installed
 };
 
 VelloroDocument documentOf(const DesignState& state, const DesignBeside& beside);

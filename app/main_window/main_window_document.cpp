@@ -4,10 +4,12 @@
 #include <QFileInfo>
 
 #include "design/style_design.h"
+#include "document/document_container.h"
 #include "document/document_design.h"
 #include "files/bmp_file.h"
 #include "files/picture_loading.h"
 #include "files/temp_file.h"
+#include "main_window/font_file_command.h"
 #include "main_window/main_window.h"
 
 using namespace Qt::StringLiterals;
@@ -38,12 +40,21 @@ DesignBeside MainWindow::designBeside() const {
   beside.picture = toolPicture(picture, files.picture);
   beside.mask = toolPicture(picture, files.mask);
   beside.preview = canvasPicture();
+  beside.font = fontFile_->carriedFileOf(document_.textPicture.font.family());
   return beside;
 }
 
 void MainWindow::showDocument(const VelloroDocument& opened) {
+  // The title's font travels in the document when no machine may have it:
+  // it joins this run's fonts from memory, leaving no file behind.
+  if (!opened.font.name.isEmpty()) {
+    if (const QString problem = fontFile_->addDocumentFont(opened.font); !problem.isEmpty())
+      throw DocumentRefusal(
+          u"the font file %1 cannot be used: %2"_s.arg(opened.font.name, problem));
+  }
   DesignBeside beside;
   putDocument(opened, document_, beside);
+  fillFontList();
   // The handlers below store the panels' settings into the current kind's
   // row as a click would; every row is the document's again after them.
   const KindSettingsTable kinds = document_.kindSettings;

@@ -3,7 +3,10 @@
 // its cause, and a title with characters no font draws gets a notice.
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
+#include <QJsonObject>
 #include <QToolButton>
+#include "document/document_file.h"
 
 #include "main_window/box_fit_option.h"
 #include "main_window/font_file_command.h"
@@ -95,7 +98,8 @@ TEST_F(MainWindowTest, FitToBoxDrawsAsTheCommandLineFitsIt) {
   EXPECT_TRUE(seam->messages.empty());
   EXPECT_LT(design().textPicture.font.pointSizeF(), 60);
   EXPECT_EQ(window->fontSizeBox()->currentText(), u"60"_s);
-  EXPECT_EQ(rendered(u"--text|Velloro draws titles for the web|--size|60|--effect|glow|--at|20,20|"
+  EXPECT_EQ(rendered(u"--text|Velloro draws titles for the "
+                     u"web|--size|60|--effect|glow|--at|20,20|"
                      u"--canvas|631x331|--box|300x200"_s.split(u'|')),
             drawn);
 }
@@ -114,7 +118,8 @@ TEST_F(MainWindowTest, SaveStyleKeepsTheFontFileBesideTheStyleWhenAsked) {
   run("mnuFileSaveStyle");
   ASSERT_EQ(seam->messages.size(), 1u);
   EXPECT_EQ(seam->messages[0].text,
-            u"The font \"Keeper Sans\" comes from the font file 'keep.ttf'. Keep a copy of the "
+            u"The font \"Keeper Sans\" comes from the font file 'keep.ttf'. Keep a "
+            u"copy of the "
             u"file beside the style, so that the style draws in this font on any machine?"_s);
   EXPECT_EQ(contentOf(path("styles/keep.ttf")), brandFontFile("Keeper"));
   EXPECT_TRUE(contentOf(style).contains("\"file\": \"keep.ttf\""));
@@ -146,7 +151,8 @@ TEST_F(MainWindowTest, AStylesFontFileIsAddedAndAMissingFamilyIsTold) {
   seam->fileAnswers.push_back(missing);
   run("mnuFileLoadStyle");
   EXPECT_EQ(window->statusPane(0)->text(),
-            u"The font family 'Nowhere Sans' is not installed and no font file provides it; "
+            u"The font family 'Nowhere Sans' is not installed and no font file "
+            u"provides it; "
             u"drawn in 'DejaVu Sans'"_s);
   const QString broken = path("styles/broken.vstyle");
   writeContent(broken, R"({"format": "Velloro style", "version": 1,
@@ -156,4 +162,45 @@ TEST_F(MainWindowTest, AStylesFontFileIsAddedAndAMissingFamilyIsTold) {
   ASSERT_EQ(seam->messages.size(), 1u);
   EXPECT_TRUE(seam->messages[0].text.contains(u"\"font.file\" 'gone.ttf': no such file"_s))
       << seam->messages[0].text.toStdString();
+}
+
+// A document keeps the font file of its title's family, and opening it
+// brings that family back from memory: here a family this run never had,
+// its font file gone from the disk.
+TEST_F(MainWindowTest, ADocumentCarriesItsFontFileWhereNoFileHasIt) {
+  const QString brand = path("fonts/carried.ttf");
+  writeContent(brand, brandFontFile("Carry1"));
+  seam->fileAnswers.push_back(brand);
+  clickFontFile(*window);
+  textBox()->setText(u"Carried"_s);
+  const QImage drawn = drawnAgain();
+  const QString saved = path("outputs/carried.velloro");
+  seam->fileAnswers.push_back(saved);
+  seam->filterAnswers.push_back(0);
+  run("mnuFileSaveAs");
+  VelloroDocument document = readDocumentFile(saved);
+  EXPECT_EQ(document.font.name, u"carried.ttf"_s);
+  EXPECT_EQ(document.font.bytes, brandFontFile("Carry1"));
+  ASSERT_TRUE(QFile::remove(brand));
+  // The same document as another machine's: another family, in its file only.
+  document.font.bytes = brandFontFile("Carry2");
+  QJsonObject kept = document.design;
+  QJsonObject style = kept[u"style"_s].toObject();
+  QJsonObject font = style[u"font"_s].toObject();
+  ASSERT_EQ(font[u"family"_s], u"Carry1 Sans"_s);
+  font[u"family"_s] = u"Carry2 Sans"_s;
+  style[u"font"_s] = font;
+  kept[u"style"_s] = style;
+  document.design = kept;
+  const QString other = path("outputs/other.velloro");
+  writeDocumentFile(other, document);
+  window->openHandedFiles({other});
+  ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
+  EXPECT_EQ(QFontInfo(design().textPicture.font).family(), u"Carry2 Sans"_s);
+  EXPECT_EQ(window->fontNameBox()->currentText(), u"Carry2 Sans"_s);
+  EXPECT_NE(window->fontNameBox()->findText(u"Carry2 Sans"_s), -1);
+  EXPECT_EQ(canvas(), drawn);
+  // Saved again, the document still carries the file it came with.
+  run("mnuFileSave");
+  EXPECT_EQ(readDocumentFile(other).font.bytes, brandFontFile("Carry2"));
 }
