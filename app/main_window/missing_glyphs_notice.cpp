@@ -1,5 +1,7 @@
 #include "main_window/missing_glyphs_notice.h"
 
+#include <QEvent>
+#include <QPlainTextEdit>
 #include <QStatusBar>
 
 #include "design/missing_glyphs.h"
@@ -28,4 +30,17 @@ void MissingGlyphsNotice::showFor(const TextPicture& picture, const QString& tex
   notice[0] = notice[0].toUpper();
   setText(notice);
   show();
+}
+
+void MissingGlyphsNotice::follow(QPlainTextEdit& titleBox, std::function<void()> check) {
+  recheck_.setSingleShot(true);
+  recheck_.setInterval(0);
+  connect(&recheck_, &QTimer::timeout, this, std::move(check));
+  connect(&titleBox, &QPlainTextEdit::textChanged, &recheck_, qOverload<>(&QTimer::start));
+  titleBox.installEventFilter(this);
+}
+
+bool MissingGlyphsNotice::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FontChange) recheck_.start();
+  return QLabel::eventFilter(watched, event);
 }

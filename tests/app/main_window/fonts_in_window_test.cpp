@@ -22,6 +22,14 @@ void clickFontFile(MainWindow& window) {
   QTest::mouseClick(button, Qt::LeftButton);
 }
 
+// Types `text` into `box` as key presses, as a keyboard layout of its
+// script sends them: a key with no key code of its own carries its text.
+void typeInto(QWidget* box, const QString& text) {
+  for (const QChar letter : text)
+    QTest::sendKeyEvent(QTest::Click, box, letter == u'\b' ? Qt::Key_Backspace : Qt::Key_unknown,
+                        QString(letter), Qt::NoModifier);
+}
+
 }  // namespace
 
 TEST_F(MainWindowTest, AFontFileJoinsTheListAndDrawsAsTheCommandLineDraws) {
@@ -98,8 +106,7 @@ TEST_F(MainWindowTest, FitToBoxDrawsAsTheCommandLineFitsIt) {
   EXPECT_TRUE(seam->messages.empty());
   EXPECT_LT(design().textPicture.font.pointSizeF(), 60);
   EXPECT_EQ(window->fontSizeBox()->currentText(), u"60"_s);
-  EXPECT_EQ(rendered(u"--text|Velloro draws titles for the "
-                     u"web|--size|60|--effect|glow|--at|20,20|"
+  EXPECT_EQ(rendered(u"--text|Velloro draws titles for the web|--size|60|--effect|glow|--at|20,20|"
                      u"--canvas|631x331|--box|300x200"_s.split(u'|')),
             drawn);
 }
@@ -118,8 +125,7 @@ TEST_F(MainWindowTest, SaveStyleKeepsTheFontFileBesideTheStyleWhenAsked) {
   run("mnuFileSaveStyle");
   ASSERT_EQ(seam->messages.size(), 1u);
   EXPECT_EQ(seam->messages[0].text,
-            u"The font \"Keeper Sans\" comes from the font file 'keep.ttf'. Keep a "
-            u"copy of the "
+            u"The font \"Keeper Sans\" comes from the font file 'keep.ttf'. Keep a copy of the "
             u"file beside the style, so that the style draws in this font on any machine?"_s);
   EXPECT_EQ(contentOf(path("styles/keep.ttf")), brandFontFile("Keeper"));
   EXPECT_TRUE(contentOf(style).contains("\"file\": \"keep.ttf\""));
@@ -151,8 +157,7 @@ TEST_F(MainWindowTest, AStylesFontFileIsAddedAndAMissingFamilyIsTold) {
   seam->fileAnswers.push_back(missing);
   run("mnuFileLoadStyle");
   EXPECT_EQ(window->statusPane(0)->text(),
-            u"The font family 'Nowhere Sans' is not installed and no font file "
-            u"provides it; "
+            u"The font family 'Nowhere Sans' is not installed and no font file provides it; "
             u"drawn in 'DejaVu Sans'"_s);
   const QString broken = path("styles/broken.vstyle");
   writeContent(broken, R"({"format": "Velloro style", "version": 1,
@@ -203,4 +208,26 @@ TEST_F(MainWindowTest, ADocumentCarriesItsFontFileWhereNoFileHasIt) {
   // Saved again, the document still carries the file it came with.
   run("mnuFileSave");
   EXPECT_EQ(readDocumentFile(other).font.bytes, brandFontFile("Carry2"));
+}
+
+// The notice follows the title as it is typed, before any Draw and with or
+// without the live preview, and goes away once every character draws.
+TEST_F(MainWindowTest, TheMissingGlyphsNoticeFollowsTheTyping) {
+  auto* notice = window->findChild<QLabel*>(u"MissingGlyphsNotice"_s);
+  const QString vai(QChar(0xA500));
+  const std::pair<QString, QString> steps[] = {
+      {u"Ab"_s, {}},
+      {vai, u"No font draws '%1' (U+A500)"_s.arg(vai)},
+      {u"\b"_s, {}},
+  };
+  textBox()->setFocus();
+  for (bool live : {false, true}) {
+    window->menuEntry(u"mnuToolsLivePreview"_s)->setChecked(live);
+    for (const auto& [typed, shown] : steps) {
+      typeInto(textBox(), typed);
+      QCoreApplication::processEvents();
+      EXPECT_EQ(notice->isHidden(), shown.isEmpty()) << live;
+      EXPECT_EQ(notice->text(), shown) << live;
+    }
+  }
 }
