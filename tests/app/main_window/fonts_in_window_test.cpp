@@ -231,3 +231,23 @@ TEST_F(MainWindowTest, TheMissingGlyphsNoticeFollowsTheTyping) {
     }
   }
 }
+
+// A theme's larger font still shows the family whole in the font box; a
+// name past its widest is shown from its start and given whole in the
+// tooltip.
+TEST_F(MainWindowTest, TheFontBoxShowsTheFamilyWhole) {
+  QComboBox* box = window->fontNameBox();
+  QFont large = box->font();
+  large.setPixelSize(20);
+  box->setFont(large);
+  const std::pair<QString, bool> cases[] = {
+      {u"DejaVu Sans Mono"_s, true}, {u"DejaVu Sans"_s, true}, {QString(80, u'W'), false}};
+  for (const auto& [family, whole] : cases) {
+    box->setEditText(family);
+    QCoreApplication::processEvents();
+    const QLineEdit* shown = box->lineEdit();
+    EXPECT_EQ(shown->width() >= shown->fontMetrics().horizontalAdvance(family) + 4, whole)
+        << family.toStdString();
+    EXPECT_EQ(shown->toolTip() == family, !whole) << family.toStdString();
+  }
+}
