@@ -195,6 +195,12 @@ TEST_F(MainWindowTest, ADocumentCarriesItsFontFileWhereNoFileHasIt) {
   EXPECT_EQ(canvas(), drawn);
   run("mnuFileSave");  // and it still carries the file it came with
   EXPECT_EQ(readDocumentFile(path("outputs/carried.velloro")).font.bytes, brandFontFile("Carry2"));
+  // Save style keeps it beside the style as it keeps a file the user added.
+  QDir().mkpath(path("styles"));
+  seam->fileAnswers.push_back(path("styles/carried.vstyle"));
+  seam->messageAnswers.push_back(MessageAnswer::Yes);
+  run("mnuFileSaveStyle");
+  EXPECT_EQ(contentOf(path("styles/carried.ttf")), brandFontFile("Carry2"));
 }
 
 // The notice follows the title as it is typed, before any Draw and with or
