@@ -9,6 +9,12 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+constexpr int askedPixelSize = 16;
+
+}  // namespace
+
 MissingGlyphsNotice::MissingGlyphsNotice(QStatusBar& statusBar) : QLabel(&statusBar) {
   setObjectName(u"MissingGlyphsNotice"_s);
   // The same reds as the cut notice: a dark red reads on a light bar only.
@@ -19,7 +25,13 @@ MissingGlyphsNotice::MissingGlyphsNotice(QStatusBar& statusBar) : QLabel(&status
 }
 
 void MissingGlyphsNotice::showFor(const TextPicture& picture, const QString& text) {
-  const QList<char32_t> missing = charactersWithoutGlyph(picture.font, text, &picture.picture);
+  // Whether a font draws a character does not hang on its size. Asked at a
+  // size of its own and on the screen, the question shares no font engine
+  // with the printing of the title, which it may come before as the user
+  // types, so the title prints as it would unasked.
+  QFont font = picture.font;
+  font.setPixelSize(askedPixelSize);
+  const QList<char32_t> missing = charactersWithoutGlyph(font, text, nullptr);
   if (missing.isEmpty()) {
     clear();
     hide();
