@@ -1,5 +1,6 @@
 #include "design/curve_drawing.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
@@ -14,7 +15,6 @@ const QColor axisColour(0, 0, 0);
 const QColor curveColour(255, 0, 0);
 
 constexpr int labelLeft = 20;
-constexpr int labelPixelSize = 27;  // 20 points on a 96 dots-per-inch screen
 constexpr int smallestLabelPixelSize = 6;
 constexpr int labelRightRoom = 2;
 // How far towards white a label on a dark box stands out from the box.
@@ -30,27 +30,12 @@ QColor labelColourOn(const QColor& background) {
   return QColor(lifted(background.red()), lifted(background.green()), lifted(background.blue()));
 }
 
-// The labels' font at its full size, or smaller where a wide face would
-// run past the box's right edge.
-QFont labelFont(QFont font, int width) {
-  font.setBold(true);
-  for (int size = labelPixelSize; size >= smallestLabelPixelSize; --size) {
-    font.setPixelSize(size);
-    const QFontMetrics metrics(font);
-    // The ink of a bold letter can reach past its advance.
-    if (std::max(metrics.boundingRect(QStringLiteral("Brighter")).right(),
-                 metrics.boundingRect(QStringLiteral("Darker")).right()) < width)
-      break;
-  }
-  return font;
-}
-
 void printLabel(QPainter& painter, int y, const QString& text) {
   painter.drawText(QRect(labelLeft, y, 200, 40), Qt::AlignLeft | Qt::AlignTop, text);
 }
 
-void drawLabels(QPainter& painter, int boxWidth, const QColor& background) {
-  painter.setFont(labelFont(painter.font(), boxWidth - labelLeft - labelRightRoom));
+void drawLabels(QPainter& painter, const QFont& chartFont, int boxWidth, const QColor& background) {
+  painter.setFont(curveLabelFont(chartFont, boxWidth));
   painter.setPen(labelColourOn(background));
   printLabel(painter, 0, QStringLiteral("Brighter"));
   painter.drawLine(labelLeft, 32, 120, 32);
@@ -76,12 +61,29 @@ void drawPoints(QPainter& painter, const CurvePoints& points) {
 
 }  // namespace
 
+// A picture's painter counts points at the picture's own density, not the
+// screen's: the size is fixed in the screen's pixels the box shows.
+QFont curveLabelFont(QFont font, int boxWidth) {
+  const int room = boxWidth - labelLeft - labelRightRoom;
+  font.setBold(true);
+  for (int size = QFontInfo(font).pixelSize(); size >= smallestLabelPixelSize; --size) {
+    font.setPixelSize(size);
+    const QFontMetrics metrics(font);
+    // The ink of a bold letter can reach past its advance.
+    if (std::max(metrics.boundingRect(QStringLiteral("Brighter")).right(),
+                 metrics.boundingRect(QStringLiteral("Darker")).right()) < room)
+      break;
+  }
+  return font;
+}
+
 QPointF curveBoxPosition(double x, double y) { return {x / 2.0 + 6.0, (255.0 - y) / 5.0 + 7.0}; }
 
-void drawCurveFrame(QImage& box, const CurvePoints& points, const QColor& background) {
+void drawCurveFrame(QImage& box, const CurvePoints& points, const QColor& background,
+                    const QFont& chartFont) {
   box.fill(background);
   QPainter painter(&box);
-  drawLabels(painter, box.width(), background);
+  drawLabels(painter, chartFont, box.width(), background);
   drawAxes(painter);
   drawPoints(painter, points);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QPointF>
 
@@ -10,10 +11,14 @@
 
 QPointF curveBoxPosition(double x, double y);
 
+// The labels' font: the chart's own, bold, at its size on the screen, or
+// smaller where "Brighter" or "Darker" would run past the box's right edge.
+QFont curveLabelFont(QFont chartFont, int boxWidth);
+
 // Clears the box to `background` and draws labels, axes and points. The
-// labels are a watermark a shade lighter than the box, as large as the
-// box's width lets them be.
-void drawCurveFrame(QImage& box, const CurvePoints& points, const QColor& background);
+// labels are a watermark a shade lighter than the box, in the chart's font.
+void drawCurveFrame(QImage& box, const CurvePoints& points, const QColor& background,
+                    const QFont& chartFont);
 
 // Plots the spline through the points, one red pixel per position.
 void plotCurve(QImage& box, const CurvePoints& points);

@@ -19,7 +19,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-AddedFont refused(const QString& problem) { return {-1, {}, problem}; }
+AddedFont refused(const QString& problem) { return {-1, {}, problem, {}}; }
 
 // The file's bytes, or why they cannot be read.
 std::variant<QByteArray, QString> fileBytes(const QString& path) {
@@ -82,7 +82,7 @@ AddedFont addedFace(const QByteArray& bytes, int face) {
   // A collection's faces are listed in their order; faces of one family share it.
   const QString family = file->families.value(std::min<qsizetype>(face, file->families.size() - 1));
   if (family.isEmpty()) return refused(u"the font names no family"_s);
-  return {file->id, family, {}};
+  return {file->id, family, {}, bytes};
 }
 
 }  // namespace
@@ -98,11 +98,14 @@ AddedFont addFontFile(const QString& written) {
   const FontFileName name = fontFileName(written);
   const std::variant<QByteArray, QString> read = fileBytes(name.path);
   if (const QString* problem = std::get_if<QString>(&read)) return refused(*problem);
-  const QByteArray& bytes = std::get<QByteArray>(read);
+  return addFontBytes(std::get<QByteArray>(read), name.face);
+}
+
+AddedFont addFontBytes(const QByteArray& bytes, int face) {
   const FontFileShape shape = fontFileShape(bytes);
   if (!shape.problem.isEmpty()) return refused(shape.problem);
-  if (name.face >= shape.faceCount)
-    return refused(u"the file has no face %1: it holds %2, counted from 0"_s.arg(name.face).arg(
-        shape.faceCount));
-  return addedFace(bytes, name.face);
+  if (face >= shape.faceCount)
+    return refused(
+        u"the file has no face %1: it holds %2, counted from 0"_s.arg(face).arg(shape.faceCount));
+  return addedFace(bytes, face);
 }

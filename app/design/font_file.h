@@ -4,6 +4,7 @@
 // copied anywhere.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // Larger font files are refused: the largest families of the world's
@@ -20,12 +21,17 @@ struct FontFileName {
 FontFileName fontFileName(const QString& written);
 
 struct AddedFont {
-  int id = -1;      // the font database's number of the file, -1 when it was refused
-  QString family;   // of the face asked for
-  QString problem;  // why it was refused: "no such file", "the file is empty", ...
+  int id = -1;       // the font database's number of the file, -1 when it was refused
+  QString family;    // of the face asked for
+  QString problem;   // why it was refused: "no such file", "the file is empty", ...
+  QByteArray bytes;  // the file as it was added, so that a document can carry it
 };
 
 // Reads `written` and adds it to the fonts of this run; the same bytes are
 // added once, and their font is kept until the program ends. A refused file
 // leaves nothing behind.
 AddedFont addFontFile(const QString& written);
+
+// Adds a font file held in memory (one a document carries), face `face`:
+// nothing is written anywhere for it.
+AddedFont addFontBytes(const QByteArray& bytes, int face = 0);

@@ -3,7 +3,9 @@
 #include <QColor>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "design/design_state.h"
 #include "design/style_design.h"
@@ -95,6 +97,7 @@ class DesignReader {
   }
 
   const QJsonObject& json() const { return object_; }
+  const QString& place() const { return place_; }
 
   DocumentRefusal refusal(const QString& key, const QString& wanted) const {
     return DocumentRefusal(u"design.json: \"%1.%2\" is not %3"_s.arg(place_, key, wanted));
@@ -105,9 +108,21 @@ class DesignReader {
   QString place_;
 };
 
+QJsonValue storedCurveValue(const std::optional<CurvePoints>& curve) {
+  if (!curve) return QJsonValue::Null;
+  return QJsonObject{{u"positions"_s, numberArray(curve->x)}, {u"values"_s, numberArray(curve->y)}};
+}
+
+QJsonArray storedCurvesArray(const StoredCurves& curves) {
+  QJsonArray array;
+  for (const std::optional<CurvePoints>& curve : curves) array.append(storedCurveValue(curve));
+  return array;
+}
+
 // A kind row: every field of KindRow by name.
 QJsonObject kindObject(const KindRow& row, const QString& texture,
-                       const std::array<CurveAxis, materialGroupCount>& axes) {
+                       const std::array<CurveAxis, materialGroupCount>& axes,
+                       const StoredCurves& curves) {
   QJsonArray effects;
   for (const EffectSliders& sliders : row.effectSliders)
     effects.append(QJsonObject{{u"positions"_s, numberArray(sliders.positions)},
@@ -126,11 +141,40 @@ QJsonObject kindObject(const KindRow& row, const QString& texture,
           {u"deformationAmount"_s, row.deformationAmount},
           {u"material"_s, velloro::toInt(row.material)},
           {u"texture"_s, texture},
-          {u"curveAxes"_s, axisNumbers}};
+          {u"curveAxes"_s, axisNumbers},
+          {u"storedCurves"_s, storedCurvesArray(curves)}};
 }
 
 constexpr int32_t lastEffect = outsideEffectCount - 1;
 constexpr int32_t lastAxis = velloro::toInt(CurveAxis::CentreToEdge);
+
+// Positions rise from 0 to 255, as the curve editor keeps them.
+std::optional<CurvePoints> storedCurveOf(const DesignReader& kind, qsizetype group) {
+  const QJsonValue value = kind.json().value(u"storedCurves"_s).toArray().at(group);
+  if (value.isNull()) return std::nullopt;
+  const DesignReader curve(value.toObject(), kind.place() + u".storedCurves[%1]"_s.arg(group));
+  const std::vector<int32_t> x = curve.numbers(u"positions"_s, curvePointCount, 0, 255);
+  const std::vector<int32_t> y = curve.numbers(u"values"_s, curvePointCount, 0, 255);
+  if (x.front() != 0 || x.back() != 255 ||
+      std::ranges::adjacent_find(x, std::greater_equal()) != x.end())
+    throw curve.refusal(u"positions"_s, u"rising from 0 to 255"_s);
+  CurvePoints points;
+  std::ranges::copy(x, points.x.begin());
+  std::ranges::copy(y, points.y.begin());
+  return points;
+}
+
+// A document from before kinds kept their curves keeps none.
+StoredCurves storedCurvesOf(const DesignReader& kind) {
+  StoredCurves curves;
+  if (!kind.json().contains(u"storedCurves"_s)) return curves;
+  const QJsonValue array = kind.json().value(u"storedCurves"_s);
+  if (!array.isArray() || array.toArray().size() != materialGroupCount)
+    throw kind.refusal(u"storedCurves"_s, u"%1 curves or nulls"_s.arg(materialGroupCount));
+  for (qsizetype group = 0; group < materialGroupCount; ++group)
+    curves[size_t(group)] = storedCurveOf(kind, group);
+  return curves;
+}
 
 KindRow kindRowOf(const DesignReader& kind) {
   KindRow row;
@@ -232,8 +276,8 @@ VelloroDocument documentOf(const DesignState& state, const DesignBeside& beside)
   VelloroDocument document;
   QJsonObject kinds;
   for (SourceKind kind : sourceKinds)
-    kinds[nameOf(kind)] =
-        kindObject(state.kindSettings[kind], state.textureNames[kind], state.curveAxisTable[kind]);
+    kinds[nameOf(kind)] = kindObject(state.kindSettings[kind], state.textureNames[kind],
+                                     state.curveAxisTable[kind], beside.storedCurves[kind]);
   const DesignFrame& frame = state.designFrame;
   document.design = {
       {u"source"_s, nameOf(state.sourceKind)},
@@ -253,6 +297,7 @@ VelloroDocument documentOf(const DesignState& state, const DesignBeside& beside)
   putPicture(document, u"mask"_s, beside.mask);
   putPicture(document, u"texture"_s, state.texturePicture);
   putPicture(document, u"preview"_s, beside.preview);
+  document.font = beside.font;
   return document;
 }
 
@@ -275,9 +320,11 @@ void putDocument(const VelloroDocument& document, DesignState& state, DesignBesi
   KindSettingsTable kinds;
   BySourceKind<QString> textures;
   BySourceKind<std::array<CurveAxis, materialGroupCount>> axes;
+  BySourceKind<StoredCurves> storedCurves;
   for (SourceKind kind : sourceKinds) {
     const DesignReader row = kindObjects.object(nameOf(kind));
     kinds[kind] = kindRowOf(row);
+    storedCurves[kind] = storedCurvesOf(row);
     textures[kind] = row.text(u"texture"_s);
     const std::vector<int32_t> numbers =
         row.numbers(u"curveAxes"_s, materialGroupCount, 0, lastAxis);
@@ -301,7 +348,9 @@ void putDocument(const VelloroDocument& document, DesignState& state, DesignBesi
             pictureOf(document, u"shape"_s),
             pictureOf(document, u"picture"_s),
             pictureOf(document, u"mask"_s),
-            pictureOf(document, u"preview"_s)};
+            pictureOf(document, u"preview"_s),
+            document.font,
+            storedCurves};
 }
 
 DocumentTitle documentTitle(const VelloroDocument& document) {

@@ -8,20 +8,31 @@
 #include <QImage>
 #include <QPoint>
 #include <QString>
+#include <array>
+#include <optional>
 
+#include "design/curve_points.h"
+#include "design/kind_settings.h"
+#include "design/material_table.h"
 #include "design/style.h"
 #include "document/velloro_document.h"
 
 struct DesignState;
 
+// The curve each material group of a kind keeps while another group or
+// kind is worked on; none where the kind never left that group.
+using StoredCurves = std::array<std::optional<CurvePoints>, materialGroupCount>;
+
 // What the window keeps of a design beside DesignState.
 struct DesignBeside {
-  QString text;    // the title as typed, with its line breaks
-  QImage canvas;   // the background, without the design
-  QImage shape;    // the drawn shape; null when none was drawn
-  QImage picture;  // the keyed photo as framed; null when none was keyed
-  QImage mask;     // the mask cut from it; null when none
-  QImage preview;  // the canvas as shown, the design drawn on it
+  QString text;           // the title as typed, with its line breaks
+  QImage canvas;          // the background, without the design
+  QImage shape;           // the drawn shape; null when none was drawn
+  QImage picture;         // the keyed photo as framed; null when none was keyed
+  QImage mask;            // the mask cut from it; null when none
+  QImage preview;         // the canvas as shown, the design drawn on it
+  DocumentFontFile font;  // the file of the title's family; empty when installed
+  BySourceKind<StoredCurves> storedCurves;
 };
 
 VelloroDocument documentOf(const DesignState& state, const DesignBeside& beside);

@@ -17,6 +17,7 @@ constexpr qint64 mostAllowedPixels = qint64(largestCanvasSide) * largestCanvasSi
 constexpr int longestQueue = 10000;
 constexpr int longestTimeLimit = 600;
 constexpr int longestMaxAge = 31'536'000;
+constexpr int longestDrain = 300;
 constexpr int mostAllowedConnections = 10000;
 
 [[noreturn]] void refuse(const QString& option, const QString& problem) {
@@ -143,6 +144,12 @@ std::vector<CommandOption> limitOptions() {
                   u"get 431"_s.arg(mostAllowedConnections),
                   [](RenderRequest& r, const QString& o, const QString& v) {
                     r.service.mostConnections = int(wholeNumber(o, v, 1, mostAllowedConnections));
+                  }),
+      valueOption(u"--drain"_s, u"S"_s,
+                  u"seconds still served after SIGTERM or SIGINT, /readyz answering 503, 0 to "
+                  u"%1 (default 5); a second signal ends at once"_s.arg(longestDrain),
+                  [](RenderRequest& r, const QString& o, const QString& v) {
+                    r.service.drainSeconds = int(wholeNumber(o, v, 0, longestDrain));
                   }),
   };
 }

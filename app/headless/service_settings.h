@@ -21,4 +21,7 @@ struct ServiceSettings {
   int timeLimitSeconds = 10;
   int maxAgeSeconds = 31'536'000;
   int mostConnections = 64;
+  // After SIGTERM or SIGINT: seconds still served while /readyz says 503,
+  // so a balancer takes the replica out before it goes.
+  int drainSeconds = 5;
 };

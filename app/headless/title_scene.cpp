@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "design/curve_file.h"
+#include "design/font_file.h"
 #include "design/material_table.h"
 #include "design/style_json.h"
 #include "document/document_container.h"
@@ -75,10 +76,20 @@ struct DocumentStart {
   QImage texture;
 };
 
+// The title's font file the document carries joins the run's fonts from
+// memory: the title draws in it on a machine that lacks it.
+void addCarriedFont(const DocumentFontFile& font) {
+  if (font.name.isEmpty()) return;
+  const AddedFont added = addFontBytes(font.bytes);
+  if (!added.problem.isEmpty())
+    throw DocumentRefusal(u"the font file %1 cannot be used: %2"_s.arg(font.name, added.problem));
+}
+
 std::optional<DocumentStart> documentStart(const QString& path) {
   if (path.isEmpty()) return std::nullopt;
   try {
     const VelloroDocument document = readDocumentFile(path);
+    addCarriedFont(document.font);
     const auto texture = document.pictures.find(u"texture"_s);
     DocumentStart start{documentTitle(document),
                         texture == document.pictures.end() ? QImage() : texture->second};

@@ -154,7 +154,8 @@ void DesignPanels::drawFillPreview() {
 void DesignPanels::drawCurveBox() {
   QImage box = panels_.curveView()->picture();
   const CurvePoints curve = curvePoints(design_.model.style());
-  drawCurveFrame(box, curve, panels_.palette().color(QPalette::Window));
+  drawCurveFrame(box, curve, panels_.palette().color(QPalette::Window),
+                 panels_.curveView()->font());
   plotCurve(box, curve);
   panels_.curveView()->setPicture(box);
 }

@@ -44,12 +44,23 @@ void FontFileCommand::chooseAndAdd() {
          MessageIcon::Exclamation, MessageButtons::Ok, applicationTitle, &owner_});
     return;
   }
-  files_.insert(added.family, path);
+  keep(added, path);
   emit familyAdded(added.family);
 }
 
 QString FontFileCommand::addStyleFont(const QString& path) {
   const AddedFont added = addFontFile(path);
-  if (added.problem.isEmpty()) files_.insert(added.family, path);
+  if (added.problem.isEmpty()) keep(added, path);
   return added.problem;
+}
+
+QString FontFileCommand::addDocumentFont(const DocumentFontFile& font) {
+  const AddedFont added = addFontBytes(font.bytes);
+  if (added.problem.isEmpty()) carried_.insert(added.family, font);
+  return added.problem;
+}
+
+void FontFileCommand::keep(const AddedFont& added, const QString& path) {
+  files_.insert(added.family, path);
+  carried_.insert(added.family, {QFileInfo(fontFileName(path).path).fileName(), added.bytes});
 }

@@ -56,6 +56,10 @@ MainWindow::MainWindow(const QString& programFolder, DesignState document, QWidg
                       *toolButton(QStringLiteral("Crop")), *menu(QStringLiteral("mnuTools")),
                       *statusBar());
   missingGlyphsNotice_ = new MissingGlyphsNotice(*statusBar());
+  missingGlyphsNotice_->follow(*sourceFrame_->textBox(), [this] {
+    if (document_.sourceKind == SourceKind::Text)
+      missingGlyphsNotice_->showFor(document_.textPicture, sourceFrame_->textBox()->text());
+  });
   connectStyleCommands();
   connectUndoStore();
   DesignPanelsWindow& panelsHolder = *this;

@@ -7,8 +7,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 #include <functional>
 
 #include "design/design_state.h"
@@ -28,6 +31,35 @@
 
 namespace {
 
+// The widest the font box grows to show a family's whole name.
+constexpr int widestFontBox = 220;
+
+// What the box needs to show `name` whole: the name, the line edit's own
+// margins and what the style draws around its edit field.
+int boxWidthShowing(const QComboBox& box, const QString& name) {
+  QStyleOptionComboBox option;
+  option.initFrom(&box);
+  option.editable = true;
+  option.rect = QRect(0, 0, widestFontBox, box.height());
+  const QRect field =
+      box.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &box);
+  const QLineEdit& shown = *box.lineEdit();
+  const QMargins margins = shown.textMargins() + shown.contentsMargins();
+  // A line edit keeps 2 pixels beside its text on each side, and the
+  // cursor one more.
+  return widestFontBox - field.width() + shown.fontMetrics().horizontalAdvance(name) +
+         margins.left() + margins.right() + 5;
+}
+
+// A theme's larger font still shows the family whole: the box grows from
+// its toolbar width as far as `widestFontBox`, and a name longer than that
+// is shown from its start and given whole in the tooltip.
+void fitToFamilyName(QComboBox& box, int narrowest, const QString& name) {
+  const int wanted = boxWidthShowing(box, name);
+  box.setFixedWidth(std::clamp(wanted, narrowest, widestFontBox));
+  box.lineEdit()->setToolTip(wanted > widestFontBox ? name : box.toolTip());
+}
+
 QComboBox* fontCombo(const QString& name, int width, bool editable) {
   auto* list = new QComboBox;
   list->setObjectName(name);
@@ -42,6 +74,8 @@ QComboBox* fontCombo(const QString& name, int width, bool editable) {
   QObject::connect(shown, &QLineEdit::cursorPositionChanged, shown, [shown](int, int now) {
     if (now != 0) shown->home(false);
   });
+  QObject::connect(shown, &QLineEdit::textChanged, list,
+                   [list, width](const QString& family) { fitToFamilyName(*list, width, family); });
   return list;
 }
 

@@ -152,12 +152,13 @@ void MainWindow::saveStyle() {
   writeFileReplacing(chosen, styleDocument(style, QFileInfo(chosen).completeBaseName()));
 }
 
-// A family added from a font file is on no other machine: the style may
-// keep the file beside it, and name it, when the user wants that.
+// A family added from a font file, or from a document that carried it, is
+// on no other machine: the style may keep the file beside it, and name it,
+// when the user wants that.
 void MainWindow::keepFontFileBeside(const QString& styleFile, Style& style) {
-  const QString fontFile = fontFile_->fileOf(style.font.family);
-  if (fontFile.isEmpty()) return;
-  const QString name = QFileInfo(fontFile).fileName();
+  const DocumentFontFile carried = fontFile_->carriedFileOf(style.font.family);
+  if (carried.name.isEmpty()) return;
+  const QString& name = carried.name;
   const MessageAnswer answer = platform().showMessage(
       {u"The font \"%1\" comes from the font file '%2'. Keep a copy of the file beside the "
        u"style, so that the style draws in this font on any machine?"_s.arg(style.font.family,
@@ -165,8 +166,10 @@ void MainWindow::keepFontFileBeside(const QString& styleFile, Style& style) {
        MessageIcon::Question, MessageButtons::YesNo, applicationTitle, this});
   if (answer != MessageAnswer::Yes) return;
   const QString beside = QFileInfo(styleFile).absoluteDir().filePath(name);
-  if (QFileInfo(beside).canonicalFilePath() != QFileInfo(fontFile).canonicalFilePath())
-    copyFileReplacing(fontFile, beside);
+  const QString fontFile = fontFile_->fileOf(style.font.family);  // none from a document
+  if (fontFile.isEmpty() ||
+      QFileInfo(beside).canonicalFilePath() != QFileInfo(fontFile).canonicalFilePath())
+    writeFileReplacing(beside, carried.bytes);
   style.font.file = name;
 }
 

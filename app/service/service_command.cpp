@@ -1,6 +1,7 @@
 #include "service/service_command.h"
 
 #include <QFile>
+#include <atomic>
 #include <csignal>
 #include <thread>
 
@@ -58,8 +59,8 @@ QByteArray keyFrom(const QString& path) {
   return trimmed;
 }
 
-// SIGTERM and SIGINT are taken by a thread of their own, which stops the
-// service: requests under way are answered before it ends.
+// SIGTERM and SIGINT are taken by a thread of their own, which drains the
+// service, then stops it: requests under way are answered before it ends.
 sigset_t endingSignals() {
   sigset_t ending;
   sigemptyset(&ending);
@@ -79,12 +80,19 @@ int serve(const ServiceSetup& setup, std::FILE* errors) {
     return exitStatus::Failed;
   }
   say(errors, u"Velloro: serving on http://%1:%2/"_s.arg(setup.settings.address).arg(*port));
-  std::thread ender([&service, ending] {
+  const timespec drain{setup.settings.drainSeconds, 0};
+  std::atomic<bool> ended{false};
+  std::thread ender([&service, &ended, ending, drain] {
     int signal = 0;
     sigwait(&ending, &signal);
+    if (ended) return;
+    service.drain();
+    // A second signal ends the drain period early.
+    sigtimedwait(&ending, nullptr, &drain);
     service.stop();
   });
   const bool served = service.serve();
+  ended = true;
   pthread_kill(ender.native_handle(), SIGTERM);
   ender.join();
   return served ? exitStatus::Success : exitStatus::Failed;

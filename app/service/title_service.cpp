@@ -198,7 +198,9 @@ std::optional<int> TitleService::bind() {
 
 bool TitleService::serve() { return parts_->server.listen_after_bind(); }
 
+void TitleService::drain() { parts_->draining = true; }
+
 void TitleService::stop() {
-  parts_->draining = true;
+  drain();
   parts_->server.stop();
 }

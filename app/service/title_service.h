@@ -30,7 +30,11 @@ class TitleService {
   // Serves until stop(); false when serving failed.
   bool serve();
 
-  // Ends serve() from any thread; /readyz answers 503 from the first call.
+  // From any thread: /readyz answers 503 from now on while every other
+  // request is still served, until stop().
+  void drain();
+
+  // Ends serve() from any thread; requests under way are answered first.
   void stop();
 
  private:

@@ -1,4 +1,6 @@
 // Curve files, the curve box's drawing and the spline through the points.
+#include <QFontMetrics>
+
 #include "core_test.h"
 #include "design/curve_drawing.h"
 #include "design/curve_file.h"
@@ -136,7 +138,7 @@ TEST_F(CurveFileTest, CancelledSaveWritesNothingAndSaveMakesTheCurvesFolderOrRep
 
 TEST(CurveDrawing, FrameHasAxesArrowsPointCirclesAndLabelsAndThePlotFollowsTheCurve) {
   QImage box(150, 70, QImage::Format_RGB888);
-  drawCurveFrame(box, CurvePoints{}, background);
+  drawCurveFrame(box, CurvePoints{}, background, QFont());
   // The axes, the arrow tip, and the circle of radius 3 around point 3
   // (100, 128) at (56, 32.4), open in its middle.
   for (const QPoint at :
@@ -178,7 +180,7 @@ TEST(CurveDrawing, LabelsStayFaintAndInsideTheBoxOnLightAndDarkBoxes) {
     QImage picture(142, 66, QImage::Format_RGB888);
     // Points far down, out of the labels' way.
     const CurvePoints low{{0, 50, 100, 150, 200, 255}, {0, 0, 0, 0, 0, 0}};
-    drawCurveFrame(picture, low, box);
+    drawCurveFrame(picture, low, box, QFont());
     int labelled = 0;
     for (int y = 0; y < 50; ++y)
       for (int x = 12; x < picture.width(); ++x) {
@@ -192,6 +194,31 @@ TEST(CurveDrawing, LabelsStayFaintAndInsideTheBoxOnLightAndDarkBoxes) {
     for (int y = 0; y < 50; ++y)
       for (int x = picture.width() - 2; x < picture.width(); ++x)
         EXPECT_EQ(picture.pixel(x, y), box.rgb()) << x << "," << y;
+  }
+}
+
+// The labels take the chart's own font, bold, at its size on the screen:
+// a theme's font, not a size of their own; a face too wide for the box is
+// made smaller. Between the two labels the box stays clear.
+TEST(CurveDrawing, LabelsTakeTheChartsFontSize) {
+  // The chart's size, and whether the labels keep it.
+  const std::pair<int, bool> cases[] = {{9, true}, {15, true}, {60, false}};
+  for (const auto& [chartPixels, fits] : cases) {
+    SCOPED_TRACE(chartPixels);
+    QFont chart(QStringLiteral("DejaVu Sans"));
+    chart.setPixelSize(chartPixels);
+    const QFont label = curveLabelFont(chart, 142);
+    EXPECT_TRUE(label.bold());
+    EXPECT_EQ(label.pixelSize() == chartPixels, fits);
+    EXPECT_LE(label.pixelSize(), chartPixels);
+    QImage picture(142, 66, QImage::Format_RGB888);
+    const CurvePoints low{{0, 50, 100, 150, 200, 255}, {0, 0, 0, 0, 0, 0}};
+    drawCurveFrame(picture, low, background, chart);
+    const int below = QFontMetrics(label).height();
+    int inked = 0;
+    for (int y = 0; y < 30; ++y)
+      for (int x = 20; x < 140; ++x) inked += y >= below && picture.pixel(x, y) != background.rgb();
+    EXPECT_EQ(inked, 0);
   }
 }
 

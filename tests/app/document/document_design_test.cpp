@@ -46,6 +46,10 @@ void changeEverySetting(DesignState& state, DesignBeside& beside, SourceKind kin
     row.material = Material::Chrome;
     state.textureNames[each] = QStringLiteral("wood %1.jpg").arg(velloro::toInt(each));
     state.curveAxisTable[each].fill(CurveAxis::LeftToRight);
+    CurvePoints kept;
+    kept.x = {0, 1, 2, 253, 254, 255};
+    kept.y = {velloro::toInt(each), 255, 0, 7, 0, 255};
+    beside.storedCurves[each] = {kept, std::nullopt, CurvePoints{}};
   }
   state.texturePicture = patterned(30, 20);
   state.textPicture.font = QFont(QStringLiteral("DejaVu Serif"));
@@ -90,6 +94,7 @@ TEST(DocumentDesign, EverySettingAndPictureSurvivesTheRoundTrip) {
       EXPECT_EQ(opened.kindSettings, saved.kindSettings);
       EXPECT_EQ(opened.textureNames, saved.textureNames);
       EXPECT_EQ(opened.curveAxisTable, saved.curveAxisTable);
+      EXPECT_EQ(openedBeside.storedCurves, savedBeside.storedCurves);
       EXPECT_EQ(opened.ellipseRatio, 1.75);
       EXPECT_EQ(opened.textPicture.arrangement, saved.textPicture.arrangement);
       EXPECT_EQ(styleOf(opened, opened.textPicture.font), styleOf(saved, saved.textPicture.font));
@@ -143,5 +148,37 @@ TEST(DocumentDesign, RefusesAValueOutOfRangeAndLeavesTheDesign) {
     }
     EXPECT_EQ(opened.ellipseRatio, 3);
     EXPECT_EQ(openedBeside.text, "kept");
+  }
+}
+
+// A kind's stored curves are checked as the rest; a document from before
+// kinds kept them keeps none.
+TEST(DocumentDesign, StoredCurvesAreCheckedAndMayBeAbsent) {
+  DesignBeside beside;
+  beside.canvas = filledPicture(10, 10, Qt::white);
+  const VelloroDocument good = documentOf(DesignState(), beside);
+  const QJsonArray stepBack{0, 50, 40, 150, 200, 255};
+  const std::pair<QJsonValue, QString> cases[] = {
+      {QJsonValue::Undefined, {}},
+      {QJsonArray{1, 2}, "\"design.kinds.text.storedCurves\" is not 3 curves or nulls"},
+      {QJsonArray{{}, {}, QJsonObject{{"positions", stepBack}, {"values", stepBack}}},
+       "\"design.kinds.text.storedCurves[2].positions\" is not rising from 0 to 255"},
+  };
+  for (const auto& [curves, refusal] : cases) {
+    VelloroDocument changed = good;
+    QJsonObject kinds = changed.design["kinds"].toObject();
+    QJsonObject text = kinds["text"].toObject();
+    text.remove("storedCurves");
+    if (!curves.isUndefined()) text["storedCurves"] = curves;
+    kinds["text"] = text;
+    changed.design["kinds"] = kinds;
+    DesignState opened;
+    try {
+      putDocument(changed, opened, beside);
+      EXPECT_TRUE(refusal.isEmpty());
+      EXPECT_EQ(beside.storedCurves, BySourceKind<StoredCurves>());
+    } catch (const DocumentRefusal& refused) {
+      EXPECT_EQ(refused.cause(), QStringLiteral("design.json: ") + refusal);
+    }
   }
 }

@@ -2,6 +2,7 @@
 // as the same settings given one by one do; every option given wins, and a
 // batch takes the document as its template.
 #include <QJsonDocument>
+#include <QProcess>
 
 #include "design/design_state.h"
 #include "design/style_design.h"
@@ -10,6 +11,7 @@
 #include "document/document_file.h"
 #include "headless/document_thumbnail.h"
 #include "render_run_fixture.h"
+#include "test_fonts.h"
 
 using DocumentRenderTest = RenderRunFixture;
 
@@ -132,4 +134,33 @@ TEST_F(DocumentRenderTest, ThumbnailIsTheKeptPreviewFittedToTheSize) {
     EXPECT_EQ(thumbnail(from, size), status);
     EXPECT_EQ(errorText(), message);
   }
+}
+
+// A brand's font held as a file travels in the document: a fresh process,
+// which never had that family, draws the title in it as this one does with
+// the file; a part that is no font is refused.
+TEST_F(DocumentRenderTest, FontFileTravelsInTheDocumentToAFreshProcess) {
+  DesignState state;
+  state.textPicture.font.setFamily(QStringLiteral("Travel Sans"));
+  DesignBeside beside{QStringLiteral("Brand"), QImage(220, 90, QImage::Format_RGB888)};
+  beside.canvas.fill(Qt::white);
+  beside.font = {QStringLiteral("travel.ttf"), brandFontFile("Travel")};
+  const QString document = files.filePath(QStringLiteral("brand.velloro"));
+  writeDocumentFile(document, documentOf(state, beside));
+  QProcess program;
+  program.start(QStringLiteral(VELLORO_PROGRAM),
+                {"--render", "--document", document, "--strict-fonts", "-o", out("fresh.png")});
+  ASSERT_TRUE(program.waitForFinished(60000));
+  ASSERT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+  const QString font = files.filePath(QStringLiteral("travel.ttf"));
+  writeContent(font, brandFontFile("Travel"));
+  EXPECT_EQ(argb("fresh.png"),
+            rendered("--document % --font-file % -o %", "here.png", {document, font}));
+  beside.font.bytes = "OTTO but no font at all";
+  writeDocumentFile(document, documentOf(state, beside));
+  EXPECT_EQ(run("--document % -o %", {document, out("no.png")}), 2);
+  EXPECT_EQ(errorText(),
+            "Velloro: --document: Unreadable document (the font file travel.ttf cannot "
+            "be used: the file is truncated): " +
+                document.toStdString() + "\n");
 }

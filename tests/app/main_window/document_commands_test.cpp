@@ -6,6 +6,7 @@
 #include <QDropEvent>
 #include <QUrl>
 
+#include "design/curve_file.h"
 #include "document/document_file.h"
 #include "files/velloro_mark.h"
 #include "main_window_fixture.h"
@@ -195,4 +196,23 @@ TEST_F(DocumentCommandsTest, DrawnShapeOpensAsItWasSaved) {
   EXPECT_EQ(design().sourceKind, SourceKind::Shape);
   EXPECT_TRUE(design().kindSettings[SourceKind::Shape].available);
   EXPECT_EQ(canvas(), drawn);
+}
+
+// Each kind keeps a curve per material group while another is worked on:
+// the document brings back those of the design saved, and none of another.
+TEST_F(DocumentCommandsTest, EachKindsStoredCurvesComeBackWithTheDocument) {
+  makeBakeryTitle();
+  CurvePoints zigzag;
+  zigzag.y = {0, 255, 0, 255, 0, 255};
+  writeCurveFile(path("curves/temp21.txt"), zigzag);
+  QFile::remove(path("curves/temp32.txt"));
+  seam->fileAnswers.push_back(path("outputs/curves.velloro"));
+  seam->filterAnswers.push_back(0);
+  run("mnuFileSaveAs");
+  // Another design's curves, as another run would leave them.
+  writeCurveFile(path("curves/temp21.txt"), CurvePoints{});
+  writeCurveFile(path("curves/temp32.txt"), zigzag);
+  window->openHandedFiles({path("outputs/curves.velloro")});
+  EXPECT_EQ(readCurveFile(path("curves/temp21.txt"), *seam), zigzag);
+  EXPECT_FALSE(QFile::exists(path("curves/temp32.txt")));
 }

@@ -3,7 +3,10 @@
 // its cause, and a title with characters no font draws gets a notice.
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
+#include <QJsonDocument>
 #include <QToolButton>
+#include "document/document_file.h"
 
 #include "main_window/box_fit_option.h"
 #include "main_window/font_file_command.h"
@@ -17,6 +20,14 @@ void clickFontFile(MainWindow& window) {
   auto* button = window.toolBar()->findChild<QToolButton*>(u"FontFileButton"_s);
   ASSERT_NE(button, nullptr);
   QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Types `text` into `box` as key presses, as a keyboard layout of its
+// script sends them: a key with no key code of its own carries its text.
+void typeInto(QWidget* box, const QString& text) {
+  for (const QChar letter : text)
+    QTest::sendKeyEvent(QTest::Click, box, letter == u'\b' ? Qt::Key_Backspace : Qt::Key_unknown,
+                        QString(letter), Qt::NoModifier);
 }
 
 }  // namespace
@@ -156,4 +167,80 @@ TEST_F(MainWindowTest, AStylesFontFileIsAddedAndAMissingFamilyIsTold) {
   ASSERT_EQ(seam->messages.size(), 1u);
   EXPECT_TRUE(seam->messages[0].text.contains(u"\"font.file\" 'gone.ttf': no such file"_s))
       << seam->messages[0].text.toStdString();
+}
+
+// A document keeps the font file of its title's family, and opening it
+// brings that family back from memory: here a family this run never had,
+// its font file gone from the disk.
+TEST_F(MainWindowTest, ADocumentCarriesItsFontFileWhereNoFileHasIt) {
+  const QString brand = path("fonts/carried.ttf");
+  writeContent(brand, brandFontFile("Carry1"));
+  seam->fileAnswers = {brand, path("outputs/carried.velloro")};
+  seam->filterAnswers.push_back(0);
+  clickFontFile(*window);
+  const QImage drawn = drawnAgain();
+  run("mnuFileSaveAs");
+  VelloroDocument document = readDocumentFile(path("outputs/carried.velloro"));
+  EXPECT_EQ(document.font.name, u"carried.ttf"_s);
+  EXPECT_EQ(document.font.bytes, brandFontFile("Carry1"));
+  // As on another machine: a family this run never had, in the document only.
+  document.font.bytes = brandFontFile("Carry2");
+  document.design =
+      QJsonDocument::fromJson(QJsonDocument(document.design).toJson().replace("Carry1", "Carry2"))
+          .object();
+  writeDocumentFile(path("outputs/carried.velloro"), document);
+  window->openHandedFiles({path("outputs/carried.velloro")});
+  EXPECT_EQ(QFontInfo(design().textPicture.font).family(), u"Carry2 Sans"_s);
+  EXPECT_EQ(window->fontNameBox()->currentText(), u"Carry2 Sans"_s);
+  EXPECT_EQ(canvas(), drawn);
+  run("mnuFileSave");  // and it still carries the file it came with
+  EXPECT_EQ(readDocumentFile(path("outputs/carried.velloro")).font.bytes, brandFontFile("Carry2"));
+  // Save style keeps it beside the style as it keeps a file the user added.
+  QDir().mkpath(path("styles"));
+  seam->fileAnswers.push_back(path("styles/carried.vstyle"));
+  seam->messageAnswers.push_back(MessageAnswer::Yes);
+  run("mnuFileSaveStyle");
+  EXPECT_EQ(contentOf(path("styles/carried.ttf")), brandFontFile("Carry2"));
+}
+
+// The notice follows the title as it is typed, before any Draw and with or
+// without the live preview, and goes away once every character draws.
+TEST_F(MainWindowTest, TheMissingGlyphsNoticeFollowsTheTyping) {
+  auto* notice = window->findChild<QLabel*>(u"MissingGlyphsNotice"_s);
+  const QString vai(QChar(0xA500));
+  const std::pair<QString, QString> steps[] = {
+      {u"Ab"_s, {}},
+      {vai, u"No font draws '%1' (U+A500)"_s.arg(vai)},
+      {u"\b"_s, {}},
+  };
+  textBox()->setFocus();
+  for (bool live : {false, true}) {
+    window->menuEntry(u"mnuToolsLivePreview"_s)->setChecked(live);
+    for (const auto& [typed, shown] : steps) {
+      typeInto(textBox(), typed);
+      QCoreApplication::processEvents();
+      EXPECT_EQ(notice->isHidden(), shown.isEmpty()) << live;
+      EXPECT_EQ(notice->text(), shown) << live;
+    }
+  }
+}
+
+// A theme's larger font still shows the family whole in the font box; a
+// name past its widest is shown from its start and given whole in the
+// tooltip.
+TEST_F(MainWindowTest, TheFontBoxShowsTheFamilyWhole) {
+  QComboBox* box = window->fontNameBox();
+  QFont large = box->font();
+  large.setPixelSize(20);
+  box->setFont(large);
+  const std::pair<QString, bool> cases[] = {
+      {u"DejaVu Sans Mono"_s, true}, {u"DejaVu Sans"_s, true}, {QString(80, u'W'), false}};
+  for (const auto& [family, whole] : cases) {
+    box->setEditText(family);
+    QCoreApplication::processEvents();
+    const QLineEdit* shown = box->lineEdit();
+    EXPECT_EQ(shown->width() >= shown->fontMetrics().horizontalAdvance(family) + 4, whole)
+        << family.toStdString();
+    EXPECT_EQ(shown->toolTip() == family, !whole) << family.toStdString();
+  }
 }
