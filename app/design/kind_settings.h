@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "design/effect_stack.h"
 #include "design/outside_effects.h"
 #include "design/rgb.h"
 #include "design_kinds.h"
@@ -57,7 +58,7 @@ struct KindRow {
   SurfacePatternType surfacePattern = SurfacePatternType::None;
   FillKind fillKind = FillKind::Colour;
   Rgb fillColour;
-  EffectType effectType = EffectType::NoContour;
+  EffectStack effects;  // the kind's whole stack, bottom first
   // Indexed by effect type; "No contour" keeps nothing.
   std::array<EffectSliders, outsideEffectCount> effectSliders{};
   DeformationType deformationType = DeformationType::Rotate;

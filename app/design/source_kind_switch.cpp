@@ -23,8 +23,7 @@ void storeSourceKind(DesignState& state, SourceKind previousKind, const QString&
   row.frameTop = state.designFrame.top;
   row.surfacePattern = current.surfacePattern;
   row.fillKind = current.fillKind;
-  // The panel shows one effect, the top one, until it shows the stack.
-  row.effectType = current.effects.empty() ? EffectType::NoContour : current.effects.back().type;
+  row.effects = current.effects;
   row.deformationType = current.deformationType;
   row.deformationAmount = current.deformationAmount;
   row.material = current.material;
@@ -39,5 +38,5 @@ KindControls loadSourceKind(DesignState& state, SourceKind kind) {
   state.designFrame.top = row.frameTop;
   setKind(state.model, Setting::SurfacePattern, row.surfacePattern);
   setKind(state.model, Setting::Material, row.material);
-  return {row.fillKind, row.effectType, row.deformationType, row.deformationAmount};
+  return {row.fillKind, row.effects, row.deformationType, row.deformationAmount};
 }

@@ -17,7 +17,7 @@ QString storedCurveName(SourceKind kind, int group);
 CurveAxis& keptCurveAxis(DesignState& state, SourceKind kind, int group);
 
 // Stores the current settings into the row of `previousKind`: frame, pattern,
-// fill kind, effect type, deformation type and amount, material, and the
+// fill kind, effect stack, deformation type and amount, material, and the
 // curve axis of the current material group. Then writes the current curve
 // into that kind's stored curve file in `curvesFolder`, which is made first
 // when missing (throws a Failure when it cannot; the settings are stored by
@@ -27,7 +27,7 @@ void storeSourceKind(DesignState& state, SourceKind previousKind, const QString&
 // What the main window shows through its controls for the kind chosen.
 struct KindControls {
   FillKind fillKind = FillKind::Colour;
-  EffectType effectType = EffectType::NoContour;
+  EffectStack effects;
   DeformationType deformationType = DeformationType::None;
   int deformationAmount = 0;
 };

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "design/design_state.h"
+#include "design/effect_stack_json.h"
 #include "design/style_design.h"
 #include "design/style_json.h"
 #include "document/document_container.h"
@@ -129,20 +130,24 @@ QJsonObject kindObject(const KindRow& row, const QString& texture,
                                {u"colour"_s, rgbArray(sliders.colour)}});
   QJsonArray axisNumbers;
   for (CurveAxis axis : axes) axisNumbers.append(velloro::toInt(axis));
-  return {{u"available"_s, row.available},
-          {u"frameLeft"_s, row.frameLeft},
-          {u"frameTop"_s, row.frameTop},
-          {u"surfacePattern"_s, velloro::toInt(row.surfacePattern)},
-          {u"fillKind"_s, int32_t(row.fillKind)},
-          {u"fillColour"_s, rgbArray(row.fillColour)},
-          {u"effectType"_s, velloro::toInt(row.effectType)},
-          {u"effectSliders"_s, effects},
-          {u"deformationType"_s, velloro::toInt(row.deformationType)},
-          {u"deformationAmount"_s, row.deformationAmount},
-          {u"material"_s, velloro::toInt(row.material)},
-          {u"texture"_s, texture},
-          {u"curveAxes"_s, axisNumbers},
-          {u"storedCurves"_s, storedCurvesArray(curves)}};
+  const std::optional<EffectEntry> top = topEffect(row.effects);
+  QJsonObject object{{u"available"_s, row.available},
+                     {u"frameLeft"_s, row.frameLeft},
+                     {u"frameTop"_s, row.frameTop},
+                     {u"surfacePattern"_s, velloro::toInt(row.surfacePattern)},
+                     {u"fillKind"_s, int32_t(row.fillKind)},
+                     {u"fillColour"_s, rgbArray(row.fillColour)},
+                     // What a reader of one effect per kind takes.
+                     {u"effectType"_s, velloro::toInt(top ? top->type : EffectType::NoContour)},
+                     {u"effectSliders"_s, effects},
+                     {u"deformationType"_s, velloro::toInt(row.deformationType)},
+                     {u"deformationAmount"_s, row.deformationAmount},
+                     {u"material"_s, velloro::toInt(row.material)},
+                     {u"texture"_s, texture},
+                     {u"curveAxes"_s, axisNumbers},
+                     {u"storedCurves"_s, storedCurvesArray(curves)}};
+  writeEffects(row.effects, object);
+  return object;
 }
 
 constexpr int32_t lastEffect = outsideEffectCount - 1;
@@ -176,6 +181,25 @@ StoredCurves storedCurvesOf(const DesignReader& kind) {
   return curves;
 }
 
+// A document from before kinds kept a stack keeps the one effect its
+// kind had, with the sliders the kind kept for it.
+EffectStack effectsOf(const DesignReader& kind, EffectType single, const EffectSliders& sliders) {
+  if (!kind.json().contains(u"effect"_s)) {
+    EffectStack stack = effectStackOf(single);
+    if (stack.empty()) return stack;
+    stack.back().values = sliders.positions;
+    if (outsideEffect(single).colour != EffectColour::None)
+      stack.back().colour = styleColour(sliders.colour);
+    if (!stackTaken(stack)) throw kind.refusal(u"effectSliders"_s, u"within the effect's ranges"_s);
+    return stack;
+  }
+  try {
+    return readEffects(kind.json(), {});
+  } catch (const StyleError& error) {
+    throw DocumentRefusal(u"design.json: \"%1\": "_s.arg(kind.place()) + error.message());
+  }
+}
+
 KindRow kindRowOf(const DesignReader& kind) {
   KindRow row;
   row.available = kind.flag(u"available"_s);
@@ -184,7 +208,7 @@ KindRow kindRowOf(const DesignReader& kind) {
   row.surfacePattern = kind.kind<SurfacePatternType>(u"surfacePattern"_s, 0, 3);
   row.fillKind = kind.kind<FillKind>(u"fillKind"_s, 0, 2);
   row.fillColour = kind.rgb(u"fillColour"_s);
-  row.effectType = kind.kind<EffectType>(u"effectType"_s, 0, lastEffect);
+  const EffectType single = kind.kind<EffectType>(u"effectType"_s, 0, lastEffect);
   const QJsonArray effects = kind.json().value(u"effectSliders"_s).toArray();
   if (effects.size() != qsizetype(row.effectSliders.size()))
     throw kind.refusal(u"effectSliders"_s, u"%1 objects"_s.arg(row.effectSliders.size()));
@@ -195,6 +219,7 @@ KindRow kindRowOf(const DesignReader& kind) {
     std::ranges::copy(positions, row.effectSliders[i].positions.begin());
     row.effectSliders[i].colour = sliders.rgb(u"colour"_s);
   }
+  row.effects = effectsOf(kind, single, loadEffectSliders(row, single));
   row.deformationType = kind.kind<DeformationType>(u"deformationType"_s, 0, 2);
   row.deformationAmount = kind.number(u"deformationAmount"_s, INT16_MIN, INT16_MAX);
   row.material = kind.kind<Material>(u"material"_s, 0, materialCount - 1);

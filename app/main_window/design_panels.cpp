@@ -128,10 +128,7 @@ void DesignPanels::switchSourceKind(SourceKind previousKind) {
   keepEffectSliders(previousKind);
   const KindControls controls = loadSourceKind(state, kind);
   setKind(model, Setting::FillKind, controls.fillKind);
-  // The kind's own effect comes back with its own sliders, even when the
-  // kind left had the same effect.
-  model.set(Setting::Effects, EffectStack{});
-  chooseEffect(controls.effectType);
+  model.set(Setting::Effects, controls.effects);
   setKind(model, Setting::Deformation, std::clamp(velloro::toInt(controls.deformationType), 0, 2));
   model.set(Setting::DeformationAmount, controls.deformationAmount);
   updateDeformationLabel();

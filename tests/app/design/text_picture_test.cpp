@@ -98,8 +98,8 @@ TEST(TextLines, LineBreaksOfEveryKindSplitTheTitle) {
 TEST(TextLines, AlignmentPlacesTheShortLine) {
   const QString text = QStringLiteral("HHHH\nH");
   const int firstLineRows = printed(QStringLiteral("H"), {}).picture.height();
-  for (LineAlignment alignment :
-       {LineAlignment::Left, LineAlignment::Centre, LineAlignment::Right}) {
+  for (LineAlignment alignment : {LineAlignment::Left, LineAlignment::Centre, LineAlignment::Right,
+                                  LineAlignment::Start, LineAlignment::End}) {
     const QImage picture = printed(text, {alignment, 1.5, 0}).picture;
     const auto [longFirst, longLast] = inkColumns(picture, 0, firstLineRows);
     const auto [shortFirst, shortLast] = inkColumns(picture, firstLineRows, picture.height());
@@ -107,9 +107,12 @@ TEST(TextLines, AlignmentPlacesTheShortLine) {
     const int rightGap = longLast - shortLast;
     EXPECT_GT(leftGap + rightGap, (longLast - longFirst) / 2);
     switch (alignment) {
-      case LineAlignment::Left: EXPECT_EQ(leftGap, 0); break;
+      // Latin lines read left to right: they start at the left.
+      case LineAlignment::Left:
+      case LineAlignment::Start: EXPECT_EQ(leftGap, 0); break;
       case LineAlignment::Centre: EXPECT_NEAR(leftGap, rightGap, 1); break;
-      case LineAlignment::Right: EXPECT_NEAR(rightGap, 0, 1); break;
+      case LineAlignment::Right:
+      case LineAlignment::End: EXPECT_NEAR(rightGap, 0, 1); break;
     }
   }
 }

@@ -38,7 +38,9 @@ void changeEverySetting(DesignState& state, DesignBeside& beside, SourceKind kin
     row.surfacePattern = SurfacePatternType::Grain;
     row.fillKind = FillKind::Texture;
     row.fillColour = {velloro::toInt(each), 99, 250};
-    row.effectType = EffectType::Outline2;
+    row.effects = {{EffectType::Outline1, {4 + velloro::toInt(each), 0, 0}, {5, 6, 7}},
+                   {EffectType::Outline1, {20, 0, 0}, {9, 9, 9}, false},
+                   {EffectType::DropShadow, {1, 2, velloro::toInt(each)}, {}}};
     row.effectSliders[3].positions = {7, -8, velloro::toInt(each)};
     row.effectSliders[7].colour = {5, 6, velloro::toInt(each)};
     row.deformationType = DeformationType::Rotate;
@@ -179,6 +181,47 @@ TEST(DocumentDesign, StoredCurvesAreCheckedAndMayBeAbsent) {
       EXPECT_EQ(beside.storedCurves, BySourceKind<StoredCurves>());
     } catch (const DocumentRefusal& refused) {
       EXPECT_EQ(refused.cause(), QStringLiteral("design.json: ") + refusal);
+    }
+  }
+}
+
+// A kind keeps its whole stack, checked as a style's; a kind from before
+// kinds kept a stack brings back its one effect with the sliders it kept.
+TEST(DocumentDesign, AKindsStackIsCheckedAndAnOlderKindKeepsItsOneEffect) {
+  DesignBeside beside;
+  beside.canvas = filledPicture(10, 10, Qt::white);
+  DesignState saved;
+  saved.kindSettings[SourceKind::Shape].effectSliders[7] = {{12, 0, 0}, {1, 2, 3}};
+  const VelloroDocument good = documentOf(saved, beside);
+  QJsonArray nine;
+  for (int i = 0; i < 9; ++i) nine.append(QJsonObject{{"type", "glow"}});
+  const struct {
+    QJsonObject effects;
+    EffectStack opened;
+    QString refusal;
+  } cases[] = {
+      {{{"effectType", 7}}, {{EffectType::Glow, {12, 0, 0}, {1, 2, 3}}}, {}},
+      {{{"effectType", 0}}, {}, {}},
+      {{{"effectType", 0}, {"effect", QJsonObject{{"type", "glow"}}}, {"effects", nine}},
+       {},
+       "design.json: \"design.kinds.shape\": effect 9: a style holds at most 8 effects"},
+  };
+  for (const auto& c : cases) {
+    VelloroDocument changed = good;
+    QJsonObject kinds = changed.design["kinds"].toObject();
+    QJsonObject shape = kinds["shape"].toObject();
+    shape.remove("effect");
+    shape.remove("effects");
+    for (auto key = c.effects.begin(); key != c.effects.end(); ++key) shape[key.key()] = *key;
+    kinds["shape"] = shape;
+    changed.design["kinds"] = kinds;
+    DesignState opened;
+    try {
+      putDocument(changed, opened, beside);
+      EXPECT_TRUE(c.refusal.isEmpty());
+      EXPECT_EQ(opened.kindSettings[SourceKind::Shape].effects, c.opened);
+    } catch (const DocumentRefusal& refused) {
+      EXPECT_EQ(refused.cause(), c.refusal);
     }
   }
 }
