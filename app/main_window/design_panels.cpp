@@ -38,74 +38,8 @@ void DesignPanels::showSetting(Setting setting) {
     case Setting::CurvePositions:
     case Setting::CurveValues: drawCurveBox(); break;
     case Setting::Material: panels_.raiseMaterial(style.material); break;
-    case Setting::Effect: {
-      const int row = velloro::toInt(style.effectType);
-      if (panels_.effectList()->currentRow() != row) panels_.effectList()->setCurrentRow(row);
-      if (style.effectType == EffectType::NoContour) break;
-      // The values the effect brought may be those its sliders showed for another.
-      showEffectValues();
-      showEffectControls(style.effectType);
-      break;
-    }
-    case Setting::EffectValues: showEffectValues(); break;
-    case Setting::EffectColour:
-      if (outsideEffect(style.effectType).colour != EffectColour::None)
-        panels_.paintOutlineButton(
-            QColor(style.effectColour.red, style.effectColour.green, style.effectColour.blue));
-      break;
-    case Setting::Deformation:
-      check(panels_.deformationButtons()[size_t(velloro::toInt(style.deformationType))]);
-      updateDeformationLabel();
-      break;
-    case Setting::DeformationAmount:
-      if (panels_.deformSlider()->Value() != style.deformationAmount)
-        panels_.deformSlider()->setValue(style.deformationAmount);
-      break;
     default: break;
   }
-}
-
-void DesignPanels::showEffectValues() {
-  const Style& style = design_.model.style();
-  const std::vector<TrackSlider*> shown =
-      panels_.effectSliders(outsideEffect(style.effectType).sliders);
-  for (size_t i = 0; i < shown.size(); ++i)
-    if (shown[i]->Value() != style.effectValues[i]) shown[i]->setValue(style.effectValues[i]);
-}
-
-// A slider writes the model only while its group is the effect's: the
-// other groups' sliders stand hidden.
-void DesignPanels::effectSliderMoved(SliderGroup group, size_t index, int value) {
-  const Style& style = design_.model.style();
-  if (outsideEffect(style.effectType).sliders != group) return;
-  std::array<int32_t, styleEffectValues> values = style.effectValues;
-  values[index] = value;
-  design_.model.set(Setting::EffectValues, values);
-}
-
-void DesignPanels::keepEffectSliders(SourceKind kind) {
-  const Style& style = design_.model.style();
-  if (style.effectType == EffectType::NoContour) return;
-  storeEffectSliders(design_.kindSettings[kind], style.effectType,
-                     {style.effectValues, effectRgb(style)});
-}
-
-// Leaving an effect keeps its sliders in the source kind's row; the effect
-// chosen brings back its own.
-void DesignPanels::chooseEffect(EffectType chosen) {
-  DesignModel& model = design_.model;
-  keepEffectSliders(design_.sourceKind);
-  setKind(model, Setting::Effect, chosen);
-  if (chosen == EffectType::NoContour) return;
-  const EffectSliders kept = loadEffectSliders(design_.kindSettings[design_.sourceKind], chosen);
-  model.set(Setting::EffectValues, kept.positions);
-  if (outsideEffect(chosen).colour != EffectColour::None)
-    model.set(Setting::EffectColour, styleColour(kept.colour));
-}
-
-void DesignPanels::effectListClicked() {
-  runTrapped(platform_, siteTag::frmMain_List3_Click,
-             [this] { chooseEffect(EffectType{std::max(0, panels_.effectList()->currentRow())}); });
 }
 
 void DesignPanels::switchSourceKind(SourceKind previousKind) {
@@ -118,16 +52,15 @@ void DesignPanels::switchSourceKind(SourceKind previousKind) {
     // Keeping the curve is best effort, as every curve save is: the
     // settings are stored by then and the switch goes on.
   }
-  keepEffectSliders(previousKind);
+  panels_.outside().keepEffectSliders(previousKind);
   const KindControls controls = loadSourceKind(state, kind);
   setKind(model, Setting::FillKind, controls.fillKind);
   // The kind's own effect comes back with its own sliders, even when the
   // kind left had the same effect.
   setKind(model, Setting::Effect, EffectType::NoContour);
-  chooseEffect(controls.effectType);
+  panels_.outside().chooseEffect(controls.effectType);
   setKind(model, Setting::Deformation, std::clamp(velloro::toInt(controls.deformationType), 0, 2));
   model.set(Setting::DeformationAmount, controls.deformationAmount);
-  updateDeformationLabel();
   // The material brings back the kind's own fill colour, its curve and its
   // curve axis; its fill preview keeps the colour in the kind's row.
   runTrapped(platform_, siteTag::frmMain_Picture3_MouseDown,

@@ -1,10 +1,10 @@
-// The handlers of the four tab panels under the canvas: Inside (fill
-// colour, texture, gradient, curve axis, surface pattern), Edge (material),
-// Outside (effect and its sliders, outline and glow colours), Deformation,
-// and the profile curve box with its popup menu. Each trap failures and
-// report them under their own site tags. The controls write the design's
-// model and show what it holds: every change of a setting, whoever makes
-// it, reaches the controls through `showSetting`.
+// The handlers of the "Inside" and "Edge" panels under the canvas (fill
+// colour, texture, gradient, curve axis, surface pattern; material) and of
+// the profile curve box with its popup menu, and the panels' part of
+// switching the source kind and applying a style. Each handler traps its
+// failures and reports them under its own site tag. The controls write the
+// design's model and show what it holds: every change of a setting,
+// whoever makes it, reaches the controls through `showSetting`.
 #pragma once
 
 #include <QObject>
@@ -15,6 +15,7 @@
 #include "design/material_table.h"
 #include "design/setting_declarations.h"
 #include "main_window/curve_editor.h"
+#include "main_window/panel_context.h"
 #include "rendering/render_pipeline.h"
 
 class Platform;
@@ -32,18 +33,6 @@ struct CurveMenu {
   QAction* reset = nullptr;
   QAction* save = nullptr;
   QAction* load = nullptr;
-};
-
-// What the panels need of the window that holds them.
-class DesignPanelsWindow {
- public:
-  // Owns the colour and gradient dialogs.
-  virtual QWidget& ownerWidget() = 0;
-  // The status pane, which shows the curve box's readout.
-  virtual void showStatus(const QString& text) = 0;
-
- protected:
-  ~DesignPanelsWindow() = default;
 };
 
 class DesignPanels : public QObject {
@@ -79,17 +68,6 @@ class DesignPanels : public QObject {
   void surfacePatternPressed(SurfacePatternType pattern);
   void surfacePatternClicked(SurfacePatternType pattern);
   void selectMaterial(Material material);
-  void effectListClicked();
-  void shadowSliderChanged(int k);
-  void shadowSliderReleased(int k);
-  void outlineSliderChanged();
-  void outlineSliderReleased();
-  void engravedSliderChanged();
-  void engravedSliderReleased();
-  void outlinePalettePressed(Qt::MouseButtons buttons, QPoint at);
-  void outlinePaletteMoved(Qt::MouseButtons buttons, QPoint at);
-  void outlineButtonClicked();
-  void deformationClicked();
   void curveBoxPressed(Qt::MouseButton button, QPoint at);
   void curveBoxMoved(Qt::MouseButtons buttons, QPoint at);
   void curveBoxReleased(Qt::MouseButton button, QPoint at);
@@ -99,7 +77,6 @@ class DesignPanels : public QObject {
 
  private:
   void connectInside();
-  void connectOutside();
   void connectCurveBox();
   QString curvesFolder() const;
   void setFillColour(const QColor& colour);
@@ -107,21 +84,10 @@ class DesignPanels : public QObject {
   void showTexture(const QString& path);
   void keepMaterialCurve();
   void loadMaterialCurve(Material material);
-  void showEffectControls(EffectType effect);
-  void updateShadowLabels(int k);
-  void warnNoContour();
-  bool noContour() const;
-  void pickOutlineColour(Qt::MouseButtons buttons, QPoint at);
-  void takeOutlineColour(const QColor& colour);
-  void updateDeformationLabel();
   void showSetting(Setting setting);
-  void showEffectValues();
   void connectModelWrites();
-  void effectSliderMoved(SliderGroup group, size_t index, int value);
   // Brings back the kind's fill colour, curve axis and curve for `material`.
   void showMaterial(Material material);
-  void keepEffectSliders(SourceKind kind);
-  void chooseEffect(EffectType chosen);
 
   TabPanels& panels_;
   DesignPanelsWindow& window_;

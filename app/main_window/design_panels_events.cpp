@@ -32,7 +32,6 @@ void DesignPanels::attach(const CurveMenu& curveMenu) {
   curveMenu_ = curveMenu;
   connectModelWrites();
   connectInside();
-  connectOutside();
   connectCurveBox();
 }
 
@@ -72,57 +71,6 @@ void DesignPanels::connectModelWrites() {
     connect(panels_.fillSourceButtons()[i], &QRadioButton::toggled, this, [&model, i](bool on) {
       if (on) model.set(Setting::FillKind, int32_t(i));
     });
-  for (size_t i = 0; i < panels_.deformationButtons().size(); ++i)
-    connect(panels_.deformationButtons()[i], &QRadioButton::toggled, this, [&model, i](bool on) {
-      if (on) model.set(Setting::Deformation, int32_t(i));
-    });
-  connect(panels_.deformSlider(), &TrackSlider::valueChanged, this,
-          [&model](int value) { model.set(Setting::DeformationAmount, int32_t(value)); });
-  for (SliderGroup group : {SliderGroup::Shadow, SliderGroup::Engraved, SliderGroup::Outline}) {
-    const std::vector<TrackSlider*> sliders = panels_.effectSliders(group);
-    for (size_t i = 0; i < sliders.size(); ++i)
-      connect(sliders[i], &TrackSlider::valueChanged, this,
-              [this, group, i](int value) { effectSliderMoved(group, i, value); });
-  }
-}
-
-// Leaving an effect keeps its sliders in the source kind's row; arrow keys,
-// Home and End move the current effect too, and a row set to the effect
-// already in use (at start-up, by the source switch) changes nothing.
-void DesignPanels::connectOutside() {
-  connect(panels_.effectList(), &QListWidget::itemClicked, this, &DesignPanels::effectListClicked);
-  connect(panels_.effectList(), &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row != velloro::toInt(design_.model.style().effectType)) effectListClicked();
-  });
-  for (int k = 1; k <= 3; ++k) {
-    connect(panels_.shadowSlider(k), &TrackSlider::valueChanged, this,
-            [this, k] { shadowSliderChanged(k); });
-    connect(panels_.shadowSlider(k), &TrackSlider::released, this,
-            [this, k] { shadowSliderReleased(k); });
-  }
-  connect(panels_.outlineSlider(), &TrackSlider::valueChanged, this,
-          &DesignPanels::outlineSliderChanged);
-  connect(panels_.outlineSlider(), &TrackSlider::released, this,
-          &DesignPanels::outlineSliderReleased);
-  connect(panels_.engravedSlider(), &TrackSlider::valueChanged, this,
-          &DesignPanels::engravedSliderChanged);
-  connect(panels_.engravedSlider(), &TrackSlider::released, this,
-          &DesignPanels::engravedSliderReleased);
-  connect(panels_.outlinePalette(), &PictureBox::mousePressed, this,
-          [this](Qt::MouseButton, Qt::MouseButtons buttons, QPoint at) {
-            outlinePalettePressed(buttons, at);
-          });
-  connect(panels_.outlinePalette(), &PictureBox::mouseMoved, this,
-          &DesignPanels::outlinePaletteMoved);
-  connect(panels_.outlineColourButton(), &QPushButton::clicked, this,
-          &DesignPanels::outlineButtonClicked);
-
-  for (QRadioButton* option : panels_.deformationButtons())
-    connect(option, &QRadioButton::clicked, this, &DesignPanels::deformationClicked);
-  // The deformation slider has no site tag: its label is all it changes.
-  auto deformLabel = [this] { ignoreFailures([this] { updateDeformationLabel(); }); };
-  connect(panels_.deformSlider(), &TrackSlider::valueChanged, this, deformLabel);
-  connect(panels_.deformSlider(), &TrackSlider::released, this, deformLabel);
 }
 
 void DesignPanels::connectCurveBox() {

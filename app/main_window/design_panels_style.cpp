@@ -10,7 +10,7 @@
 void DesignPanels::applyStyle(const Style& style, const QString& texturePath) {
   DesignState& state = design_;
   keepMaterialCurve();
-  keepEffectSliders(state.sourceKind);
+  panels_.outside().keepEffectSliders(state.sourceKind);
   ::applyStyle(style, state);
   if (style.fillKind == FillKind::Texture) {
     showTexture(texturePath);

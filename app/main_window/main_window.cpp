@@ -38,7 +38,8 @@ MainWindow::MainWindow(const QString& programFolder, DesignState document, QWidg
   new CanvasKeys(*sourceFrame_->textBox(), *this);
   CanvasAreaWindow& holder = *this;
   canvasArea_ = new CanvasArea(*central_, holder, document_, platform());
-  panels_ = new TabPanels(central_);
+  DesignPanelsWindow& panelsHolder = *this;
+  panels_ = new TabPanels({document_, platform(), panelsHolder, programFolder_}, central_);
   grownForCanvas_ = canvasView()->size();
   connect(canvasView(), &PictureBox::resized, this, &MainWindow::growToCanvas);
   buildToolbar();
@@ -58,7 +59,6 @@ MainWindow::MainWindow(const QString& programFolder, DesignState document, QWidg
   missingGlyphsNotice_ = new MissingGlyphsNotice(*statusBar());
   connectStyleCommands();
   connectUndoStore();
-  DesignPanelsWindow& panelsHolder = *this;
   designPanels_ = new DesignPanels(*panels_, panelsHolder, document_, platform(), programFolder_);
   designPanels_->setParent(this);
   designPanels_->attach(
@@ -74,7 +74,7 @@ MainWindow::MainWindow(const QString& programFolder, DesignState document, QWidg
       this);
   connect(designPanels_, &DesignPanels::settingChanged, livePreview_, &LivePreview::settingChanged);
   connectLivePreview();
-  panels_->showEffectFrame(document_.model.style().effectType);
+  panels_->outside().showEffectFrame(document_.model.style().effectType);
 }
 
 void MainWindow::load() {

@@ -29,24 +29,15 @@ void MainWindow::connectLivePreview() {
     });
   };
   followPalette(panels_->fillPalette());
-  followPalette(panels_->outlinePalette());
   for (QPushButton* command : panels_->fillButtons()) follow(command, &QPushButton::clicked);
-  follow(panels_->outlineColourButton(), &QPushButton::clicked);
   follow(panels_->fillSourceButtons()[2], &QRadioButton::clicked);
   for (QRadioButton* axis : panels_->curveAxisButtons()) follow(axis, &QRadioButton::clicked);
-  for (QRadioButton* deformation : panels_->deformationButtons())
-    follow(deformation, &QRadioButton::clicked);
   for (PictureBox* pattern : panels_->patternPictures())
     follow(pattern, &PictureBox::mouseReleased);
   for (PictureBox* material : panels_->materialPictures())
     follow(material, &PictureBox::mousePressed);
-  follow(panels_->effectList(), &QListWidget::itemClicked);
-  // Arrow keys, Home and End move the current effect without a click.
-  follow(panels_->effectList(), &QListWidget::currentRowChanged);
-  for (int k = 1; k <= 3; ++k) follow(panels_->shadowSlider(k), &TrackSlider::valueChanged);
-  for (TrackSlider* slider :
-       {panels_->outlineSlider(), panels_->engravedSlider(), panels_->deformSlider()})
-    follow(slider, &TrackSlider::valueChanged);
+  follow(&panels_->outside(), &OutsidePanel::settingChanged);
+  follow(&panels_->deformation(), &DeformationPanel::settingChanged);
   // A curve point lands where it is dropped.
   follow(panels_->curveView(), &PictureBox::mouseReleased);
   const CurveMenu& curveMenu = designPanels_->curveMenu();

@@ -49,7 +49,8 @@ std::unique_ptr<MainWindow> startVelloro(const QString& programFolder, Platform&
     window->fillSizeList();
   });
   skipOnFailure([&] {
-    window->panels()->effectList()->setCurrentRow(velloro::toInt(state.model.style().effectType));
+    window->panels()->outside().effectList()->setCurrentRow(
+        velloro::toInt(state.model.style().effectType));
   });
   skipOnFailure([] { removeFoldersOfEndedRuns(QDir::tempPath()); });
   skipOnFailure([&] { createStartupWorkingFiles(state.workingFiles); });

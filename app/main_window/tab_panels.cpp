@@ -13,6 +13,7 @@
 #include "design/fill_preview.h"
 #include "design/outside_effects.h"
 #include "design/setting_declarations.h"
+#include "main_window/panel_building.h"
 #include "main_window/panel_pictures.h"
 
 namespace {
@@ -22,51 +23,11 @@ constexpr QSize patternThumbnailSize{22, 22};
 constexpr QSize materialThumbnailSize{52, 52};
 constexpr QSize texturePreviewSize{86, 24};
 
-template <typename Widget>
-Widget* placed(Widget* widget, const QString& name, QRect where) {
-  widget->setObjectName(name);
-  widget->setGeometry(where);
-  return widget;
-}
-
-QRadioButton* radio(QWidget* parent, const QString& name, const QString& caption, QRect where) {
-  return placed(new QRadioButton(caption, parent), name, where);
-}
-
-QLabel* label(QWidget* parent, const QString& name, const QString& caption, QRect where) {
-  return placed(new QLabel(caption, parent), name, where);
-}
-
-PictureBox* pictureBox(QWidget* parent, const QString& name, const QImage& picture, QPoint at) {
-  auto* box = placed(new PictureBox(parent), name, QRect(at, picture.size()));
-  box->setPicture(picture);
-  return box;
-}
-
-// A slider over the range of `setting`, at `value`.
-TrackSlider* slider(QWidget* parent, const QString& name, Setting setting, int value, QRect where) {
-  auto* made = placed(new TrackSlider(parent), name, where);
-  made->setMin(int(declaration(setting).low));
-  made->setMax(int(declaration(setting).high));
-  made->setValue(value);
-  return made;
-}
-
-QFrame* frame(QWidget* parent, const QString& name, QRect where) {
-  auto* made = placed(new QFrame(parent), name, where);
-  made->setFrameShape(QFrame::NoFrame);
-  return made;
-}
-
-QString indexed(const char* name, int index) {
-  return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
 }  // namespace
 
 QString tabCaption(const QString& caption) { return caption.leftJustified(tabCaptionLength, ' '); }
 
-TabPanels::TabPanels(QWidget* parent)
+TabPanels::TabPanels(const PanelContext& context, QWidget* parent)
     : QWidget(parent), tabStrip_(new QTabBar(this)), panelStack_(new QStackedWidget(this)) {
   tabStrip_->setObjectName(QStringLiteral("tabstrip1"));
   tabStrip_->setDrawBase(true);
@@ -74,19 +35,19 @@ TabPanels::TabPanels(QWidget* parent)
   for (const char* caption : {"Inside", "Edge", "Outside", "Deformation"})
     tabStrip_->addTab(tabCaption(QLatin1String(caption)));
   panelStack_->move(panelLeftInStrip, panelTopInStrip);
+  deformation_ = new DeformationPanel(context, panelStack_);
+  outside_ = new OutsidePanel(context, panelStack_);
+  panelFrames_ = {new QFrame(panelStack_), new QFrame(panelStack_), outside_, deformation_};
   for (int i = 0; i < 4; ++i) {
-    panelFrames_[i] = frame(panelStack_, indexed("Frametab", i), QRect(0, 0, 552, 82));
+    placed(panelFrames_[i], indexed("Frametab", i), QRect(0, 0, 552, 82));
     panelFrames_[i]->setFrameShape(QFrame::StyledPanel);
     panelStack_->addWidget(panelFrames_[i]);
   }
   buildInside(panelFrames_[0]);
   buildEdge(panelFrames_[1]);
-  buildOutside(panelFrames_[2]);
-  buildDeformation(panelFrames_[3]);
   showPanelOfTab(1);
   raisePattern(SurfacePatternType::None);
   raiseMaterial(Material::Profile);
-  paintOutlineButton(Qt::black);
   describeControls();
 }
 
@@ -159,117 +120,6 @@ void TabPanels::buildEdge(QFrame* panel) {
                    {8 + i * 62, 12});
 }
 
-void TabPanels::buildOutside(QFrame* panel) {
-  effectList_ = placed(new QListWidget(panel), QStringLiteral("List3"), {6, 2, 120, 78});
-  for (const OutsideEffect& effect : outsideEffects())
-    effectList_->addItem(QLatin1String(effect.caption));
-  const int frameLeft = fitEffectList() + 8;
-  shadowFrame_ = frame(panel, QStringLiteral("FrameShadow"), {frameLeft, 2, 300, 76});
-  outlineFrame_ = frame(panel, QStringLiteral("FrameOutline"), {frameLeft, 2, 400, 76});
-  engravedFrame_ = frame(panel, QStringLiteral("FrameEngraved"), {frameLeft, 2, 300, 76});
-  buildShadowFrame();
-  buildOutlineFrame();
-  buildEngravedFrame();
-}
-
-// Every effect in view at once, whatever the style's row height and the
-// font's width: the rows run down the list's height and on in a further
-// column, each as wide as the longest caption. Returns the list's right edge.
-int TabPanels::fitEffectList() {
-  const QFontMetrics metrics = effectList_->fontMetrics();
-  int widest = 0;
-  for (int i = 0; i < effectList_->count(); ++i)
-    widest = std::max(widest, metrics.horizontalAdvance(effectList_->item(i)->text()));
-  const QSize row(widest + 3 * metrics.averageCharWidth(), metrics.height() + 2);
-  for (int i = 0; i < effectList_->count(); ++i) effectList_->item(i)->setSizeHint(row);
-  const int border = effectList_->frameWidth();
-  const int rowsInView = std::max(1, (effectList_->height() - 2 * border) / row.height());
-  const int columns = (effectList_->count() + rowsInView - 1) / rowsInView;
-  effectList_->setFlow(QListView::TopToBottom);
-  effectList_->setWrapping(true);
-  effectList_->setUniformItemSizes(true);
-  effectList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  effectList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  effectList_->resize(columns * row.width() + 2 * border, effectList_->height());
-  return effectList_->geometry().right();
-}
-
-void TabPanels::buildShadowFrame() {
-  const char* captions[] = {"S. opacity :", "S. offset X :", "S. offset Y :"};
-  const char* values[] = {"50 %", "+ 5", "+ 5"};
-  const auto initial = outsideEffect(EffectType::DropShadow).startPositions;
-  for (int i = 0; i < 3; ++i) {
-    const int top = 2 + i * 24;
-    shadowCaptions_[i] =
-        label(shadowFrame_, indexed("Label1", i), QLatin1String(captions[i]), {0, top, 84, 20});
-    // Their object names count from 1.
-    shadowSliders_[i] = slider(shadowFrame_, indexed("MirelSlider1", i + 1), Setting::EffectValues,
-                               initial[i], {86, top, 150, 20});
-    shadowValueLabels_[i] =
-        label(shadowFrame_, indexed("Label2", i + 1), QLatin1String(values[i]), {240, top, 56, 20});
-  }
-}
-
-void TabPanels::buildOutlineFrame() {
-  outlineCaption_ = label(outlineFrame_, QStringLiteral("LabelOutline1"),
-                          QStringLiteral("O. width :"), {0, 2, 84, 20});
-  outlineSlider_ = slider(outlineFrame_, QStringLiteral("SliderOutline"), Setting::EffectValues,
-                          outsideEffect(EffectType::Outline1).startPositions[0], {86, 2, 150, 20});
-  outlineValueLabel_ = label(outlineFrame_, QStringLiteral("LabelOutline2"), QStringLiteral("50 %"),
-                             {240, 2, 56, 20});
-  outlinePalette_ = pictureBox(outlineFrame_, QStringLiteral("PictureOutline"),
-                               colourPalette({150, 22}), {86, 30});
-  outlineColourButton_ =
-      placed(new QPushButton(outlineFrame_), QStringLiteral("CmdOutline"), {240, 30, 40, 22});
-}
-
-void TabPanels::buildEngravedFrame() {
-  engravedCaption_ = label(engravedFrame_, QStringLiteral("LabelEngraved"),
-                           QStringLiteral("Width :"), {0, 2, 84, 20});
-  engravedSlider_ = slider(engravedFrame_, QStringLiteral("SliderEngraved"), Setting::EffectValues,
-                           outsideEffect(EffectType::Engraved).startPositions[0], {86, 2, 150, 20});
-  engravedWidthLabel_ =
-      label(engravedFrame_, indexed("Label2", 6), QStringLiteral("20 %"), {240, 2, 56, 20});
-}
-
-void TabPanels::buildDeformation(QFrame* panel) {
-  const char* captions[] = {"No", "Rotate", "Curve"};
-  for (int i = 0; i < 3; ++i)
-    deformationButtons_[i] =
-        radio(panel, indexed("Option2", i), QLatin1String(captions[i]), {6, 4 + i * 24, 80, 22});
-  deformationButtons_[0]->setChecked(true);
-  deformCaption_ =
-      label(panel, QStringLiteral("LabelDef1"), QStringLiteral("Orientation :"), {100, 28, 84, 20});
-  deformSlider_ = slider(panel, QStringLiteral("SliderDeform"), Setting::DeformationAmount, 0,
-                         {186, 28, 200, 20});
-  deformValueLabel_ =
-      label(panel, QStringLiteral("LabelDef2"), QStringLiteral("0 °"), {392, 28, 60, 20});
-}
-
-DeformationType TabPanels::selectedDeformation() const {
-  for (int i = 0; i < int(deformationButtons_.size()); ++i)
-    if (deformationButtons_[i]->isChecked()) return DeformationType(i);
-  return DeformationType::None;
-}
-
-std::vector<TrackSlider*> TabPanels::effectSliders(SliderGroup group) const {
-  switch (group) {
-    case SliderGroup::Shadow: return {shadowSliders_.begin(), shadowSliders_.end()};
-    case SliderGroup::Engraved: return {engravedSlider_};
-    case SliderGroup::Outline: return {outlineSlider_};
-    case SliderGroup::None: break;
-  }
-  return {};
-}
-
-void TabPanels::showEffectFrame(EffectType effect) {
-  const SliderGroup group = outsideEffect(effect).sliders;
-  if (group == SliderGroup::None) return;
-  shadowFrame_->setVisible(group == SliderGroup::Shadow);
-  engravedFrame_->setVisible(group == SliderGroup::Engraved);
-  outlineFrame_->setVisible(group == SliderGroup::Outline);
-}
-
 void TabPanels::raisePattern(SurfacePatternType pattern) {
   for (int i = 0; i < int(patternPictures_.size()); ++i) {
     const QImage flat = surfacePatternThumbnail(i, patternThumbnailSize);
@@ -287,13 +137,6 @@ void TabPanels::raiseMaterial(Material material) {
 void TabPanels::selectCurveAxis(CurveAxis axis) {
   const int last = int(curveAxisButtons_.size()) - 1;
   curveAxisButtons_[size_t(std::clamp(velloro::toInt(axis), 0, last))]->setChecked(true);
-}
-
-void TabPanels::paintOutlineButton(const QColor& colour) {
-  outlineButtonColour_ = colour;
-  outlineColourButton_->setStyleSheet(
-      QStringLiteral("QPushButton { background-color: %1; border: 1px outset gray; }")
-          .arg(colour.name()));
 }
 
 void TabPanels::showGradientPreview(const FillGradient& gradient) {

@@ -12,6 +12,9 @@
 #include "design/gradient_fill.h"
 #include "design/kind_settings.h"
 #include "design/material_table.h"
+#include "main_window/deformation_panel.h"
+#include "main_window/outside_panel.h"
+#include "main_window/panel_context.h"
 #include "widgets/picture_box.h"
 #include "widgets/track_slider.h"
 
@@ -29,7 +32,7 @@ inline constexpr int panelTopInStrip = 23;
 class TabPanels : public QWidget {
   Q_OBJECT
  public:
-  explicit TabPanels(QWidget* parent = nullptr);
+  TabPanels(const PanelContext& context, QWidget* parent);
 
   // Shows the panel of the selected tab (1..4) and enables it; the others
   // wait hidden, disabled.
@@ -56,45 +59,14 @@ class TabPanels : public QWidget {
     return materialPictures_;
   }
 
-  // "Outside"
-  QListWidget* effectList() const { return effectList_; }
-  QFrame* shadowFrame() const { return shadowFrame_; }
-  const std::array<QLabel*, 3>& shadowCaptions() const { return shadowCaptions_; }
-  // The shadow sliders and their value labels, numbered 1..3 like the
-  // kind settings' slider columns.
-  TrackSlider* shadowSlider(int k) const { return shadowSliders_.at(k - 1); }
-  QLabel* shadowValueLabel(int k) const { return shadowValueLabels_.at(k - 1); }
-  QFrame* outlineFrame() const { return outlineFrame_; }
-  QLabel* outlineCaption() const { return outlineCaption_; }
-  TrackSlider* outlineSlider() const { return outlineSlider_; }
-  QLabel* outlineValueLabel() const { return outlineValueLabel_; }
-  PictureBox* outlinePalette() const { return outlinePalette_; }
-  QPushButton* outlineColourButton() const { return outlineColourButton_; }
-  QFrame* engravedFrame() const { return engravedFrame_; }
-  TrackSlider* engravedSlider() const { return engravedSlider_; }
-  QLabel* engravedWidthLabel() const { return engravedWidthLabel_; }
-
-  // "Deformation"
-  const std::array<QRadioButton*, 3>& deformationButtons() const { return deformationButtons_; }
-  TrackSlider* deformSlider() const { return deformSlider_; }
-  QLabel* deformCaption() const { return deformCaption_; }
-  QLabel* deformValueLabel() const { return deformValueLabel_; }
-
-  // The deformation of the selected deformation button.
-  DeformationType selectedDeformation() const;
-  // The sliders of an effect's group, in the order of its values.
-  std::vector<TrackSlider*> effectSliders(SliderGroup group) const;
-  // Shows the frame of an outside effect's settings.
-  void showEffectFrame(EffectType effect);
+  OutsidePanel& outside() const { return *outside_; }
+  DeformationPanel& deformation() const { return *deformation_; }
 
   // Shows the surface pattern or material raised, the others flat.
   void raisePattern(SurfacePatternType pattern);
   void raiseMaterial(Material material);
   // Selects the button of a curve axis without running its click.
   void selectCurveAxis(CurveAxis axis);
-  // Paints the outline colour button in `colour`, the colour its dialog starts from.
-  void paintOutlineButton(const QColor& colour);
-  QColor outlineButtonColour() const { return outlineButtonColour_; }
   // Tiles the texture picture across the texture preview.
   void showTexturePreview(const QImage& texture);
   // Paints the gradient across its preview.
@@ -107,13 +79,7 @@ class TabPanels : public QWidget {
   void buildInside(QFrame* panel);
   void buildGradient(QFrame* panel);
   void buildEdge(QFrame* panel);
-  void buildOutside(QFrame* panel);
-  int fitEffectList();
-  void buildShadowFrame();
-  void buildOutlineFrame();
-  void buildEngravedFrame();
   void describeControls();
-  void buildDeformation(QFrame* panel);
 
   QTabBar* tabStrip_;
   QStackedWidget* panelStack_;
@@ -129,26 +95,8 @@ class TabPanels : public QWidget {
   QPushButton* gradientButton_;                    // "edit gradient"
   PictureBox* gradientPreview_;
   std::array<PictureBox*, materialCount> materialPictures_;  // materials
-  QListWidget* effectList_;
-  QFrame* shadowFrame_;
-  std::array<QLabel*, 3> shadowCaptions_;
-  QFrame* outlineFrame_;
-  QLabel* outlineCaption_;
-  TrackSlider* outlineSlider_;
-  QLabel* outlineValueLabel_;
-  PictureBox* outlinePalette_;
-  QPushButton* outlineColourButton_;
-  QFrame* engravedFrame_;
-  QLabel* engravedCaption_;
-  TrackSlider* engravedSlider_;
-  std::array<QRadioButton*, 3> deformationButtons_;  // "No", "Rotate", "Curve"
-  TrackSlider* deformSlider_;
-  QLabel* deformCaption_;
-  QLabel* deformValueLabel_;
-  QColor outlineButtonColour_;
-  std::array<TrackSlider*, 3> shadowSliders_;
-  std::array<QLabel*, 3> shadowValueLabels_;
-  QLabel* engravedWidthLabel_;
+  OutsidePanel* outside_;
+  DeformationPanel* deformation_;
 };
 
 // "Inside" and the other captions, padded with blanks to 11 characters.

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QTabBar>
 
+#include "main_window/panel_building.h"
 #include "main_window/tab_panels.h"
 #include "widgets/described.h"
 #include "widgets/picture_box.h"
@@ -17,13 +18,6 @@ namespace {
 // pixel to the next; a curve point is hit within three pixels.
 constexpr int paletteKeyStep = 2;
 constexpr int curveKeyStep = 2;
-
-const QString sliderHint = QStringLiteral("Drag or click along the track to set this value");
-
-void nameByCaption(QLabel* caption, TrackSlider* slider) {
-  caption->setBuddy(slider);
-  slider->setToolTip(sliderHint);
-}
 
 }  // namespace
 
@@ -63,18 +57,4 @@ void TabPanels::describeControls() {
     describe(materialPictures_[i], name, QStringLiteral("Material: ") + name);
     materialPictures_[i]->takeKeyboardClicks();
   }
-  describe(effectList_, QStringLiteral("Outside effect"));
-  for (int k = 0; k < 3; ++k) nameByCaption(shadowCaptions_[k], shadowSliders_[k]);
-  nameByCaption(outlineCaption_, outlineSlider_);
-  nameByCaption(engravedCaption_, engravedSlider_);
-  describe(outlinePalette_, QStringLiteral("Outline colour palette"),
-           QStringLiteral("Click a colour for the outline or the glow; "
-                          "or move the marker with the arrow keys and press Space"));
-  outlinePalette_->takeKeyboardPointer(paletteKeyStep);
-  describe(outlineColourButton_, QStringLiteral("Outline colour"),
-           QStringLiteral("Choose any outline or glow colour"));
-  const char* deformations[] = {"Leave the design as it is", "Turn the design round its centre",
-                                "Bend the design along an arc"};
-  for (int i = 0; i < 3; ++i) deformationButtons_[i]->setToolTip(QLatin1String(deformations[i]));
-  nameByCaption(deformCaption_, deformSlider_);
 }

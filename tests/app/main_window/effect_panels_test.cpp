@@ -5,7 +5,7 @@ class EffectPanelsTest : public MainWindowTest {
  protected:
   TabPanels& panels() const { return *window->panels(); }
   void chooseEffect(EffectType effect) {
-    panels().effectList()->setCurrentRow(velloro::toInt(effect));
+    panels().outside().effectList()->setCurrentRow(velloro::toInt(effect));
   }
   velloro::ActionArguments arguments() const {
     return engineArguments(design(), RenderMeasures{}, {});
@@ -18,21 +18,21 @@ class EffectPanelsTest : public MainWindowTest {
 
 TEST_F(EffectPanelsTest, OutlineAndGlowKeepTheirWidthAndColourShadowLabelsFollowTheShadow) {
   chooseEffect(EffectType::Outline1);
-  panels().outlineSlider()->setValue(40);
+  panels().outside().outlineSlider()->setValue(40);
   seam->colourAnswers.push_back(Qt::red);
   panels().tabStrip()->setCurrentIndex(2);
-  panels().outlineColourButton()->click();
+  panels().outside().outlineColourButton()->click();
   chooseEffect(EffectType::Glow);
-  EXPECT_EQ(panels().outlineSlider()->Value(), 20);
-  EXPECT_EQ(panels().outlineCaption()->text(), u"G. width :"_s);
-  EXPECT_EQ(panels().outlineValueLabel()->text(), u"20 %"_s);
-  EXPECT_EQ(panels().outlineButtonColour(), QColor(0, 255, 0));
+  EXPECT_EQ(panels().outside().outlineSlider()->Value(), 20);
+  EXPECT_EQ(panels().outside().outlineCaption()->text(), u"G. width :"_s);
+  EXPECT_EQ(panels().outside().outlineValueLabel()->text(), u"20 %"_s);
+  EXPECT_EQ(panels().outside().outlineButtonColour(), QColor(0, 255, 0));
   EXPECT_EQ(arguments().effectValue1, 0);
   EXPECT_EQ(arguments().effectValue2, 255);
 
   chooseEffect(EffectType::Outline1);
-  EXPECT_EQ(panels().outlineCaption()->text(), u"O. width :"_s);
-  EXPECT_EQ(panels().outlineButtonColour(), QColor(Qt::red));
+  EXPECT_EQ(panels().outside().outlineCaption()->text(), u"O. width :"_s);
+  EXPECT_EQ(panels().outside().outlineButtonColour(), QColor(Qt::red));
   const velloro::ActionArguments a = arguments();
   EXPECT_EQ(a.effectType, EffectType::Outline1);
   EXPECT_EQ(a.effectAmount, 40);
@@ -41,14 +41,14 @@ TEST_F(EffectPanelsTest, OutlineAndGlowKeepTheirWidthAndColourShadowLabelsFollow
             (Rgb{0, 255, 0}));
 
   chooseEffect(EffectType::CastShadow);
-  EXPECT_EQ(panels().shadowCaptions()[1]->text(), u"S. height :"_s);
-  EXPECT_EQ(panels().shadowValueLabel(3)->text(), u"25 °"_s);  // orientation 7
-  panels().shadowSlider(3)->setValue(100);
-  EXPECT_EQ(panels().shadowValueLabel(3)->text(), u"360 °"_s);
+  EXPECT_EQ(panels().outside().shadowCaptions()[1]->text(), u"S. height :"_s);
+  EXPECT_EQ(panels().outside().shadowValueLabel(3)->text(), u"25 °"_s);  // orientation 7
+  panels().outside().shadowSlider(3)->setValue(100);
+  EXPECT_EQ(panels().outside().shadowValueLabel(3)->text(), u"360 °"_s);
   chooseEffect(EffectType::DropShadow);
-  EXPECT_EQ(panels().shadowCaptions()[2]->text(), u"S. offset Y :"_s);
-  EXPECT_EQ(panels().shadowValueLabel(3)->text(), u"+ 5"_s);
-  EXPECT_TRUE(panels().shadowFrame()->isVisibleTo(panels().panelFrames()[2]));
+  EXPECT_EQ(panels().outside().shadowCaptions()[2]->text(), u"S. offset Y :"_s);
+  EXPECT_EQ(panels().outside().shadowValueLabel(3)->text(), u"+ 5"_s);
+  EXPECT_TRUE(panels().outside().shadowFrame()->isVisibleTo(panels().panelFrames()[2]));
   chooseEffect(EffectType::CastShadow);
   EXPECT_EQ(arguments().effectValue2, 100);  // orientation
 }
@@ -131,10 +131,11 @@ TEST_F(EffectPanelsTest, LoadTextureRefusesWhatItCannotReadAndFillsThePreview) {
 
 TEST_F(EffectPanelsTest, NoContourWarnsOnEffectSlidersPatternAxisAndDeformationReachTheRender) {
   chooseEffect(EffectType::NoContour);
-  emit panels().shadowSlider(1)->released();
+  emit panels().outside().shadowSlider(1)->released();
   EXPECT_TRUE(seam->messages.empty());
   for (TrackSlider* slider :
-       {panels().shadowSlider(2), panels().outlineSlider(), panels().engravedSlider()})
+       {panels().outside().shadowSlider(2), panels().outside().outlineSlider(),
+        panels().outside().engravedSlider()})
     emit slider->released();
   ASSERT_EQ(seam->messages.size(), 3u);
   for (const Message& shown : seam->messages) {
@@ -144,11 +145,11 @@ TEST_F(EffectPanelsTest, NoContourWarnsOnEffectSlidersPatternAxisAndDeformationR
   QTest::mouseClick(panels().patternPictures()[3], Qt::LeftButton, {}, QPoint(5, 5));
   panels().curveAxisButtons()[1]->click();
   panels().tabStrip()->setCurrentIndex(3);
-  panels().deformationButtons()[2]->click();
-  EXPECT_EQ(panels().deformValueLabel()->text(), u"-180 °"_s);
-  panels().deformationButtons()[0]->setChecked(true);
-  panels().deformSlider()->setValue(80);
-  EXPECT_EQ(panels().deformValueLabel()->text(), u"0 °"_s);
+  panels().deformation().buttons()[2]->click();
+  EXPECT_EQ(panels().deformation().valueLabel()->text(), u"-180 °"_s);
+  panels().deformation().buttons()[0]->setChecked(true);
+  panels().deformation().amountSlider()->setValue(80);
+  EXPECT_EQ(panels().deformation().valueLabel()->text(), u"0 °"_s);
   const velloro::ActionArguments a = arguments();
   EXPECT_EQ(velloro::toInt(a.surfacePattern), 3);
   EXPECT_EQ(velloro::toInt(a.curveAxis), 1);

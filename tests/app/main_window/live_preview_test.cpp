@@ -10,10 +10,10 @@ class LivePreviewTest : public MainWindowTest {
   void SetUp() override {
     MainWindowTest::SetUp();
     window->livePreview().setEnabled(true);
-    window->panels()->deformationButtons()[1]->setChecked(true);  // "Rotate"
+    window->panels()->deformation().buttons()[1]->setChecked(true);  // "Rotate"
   }
 
-  TrackSlider* deformSlider() const { return window->panels()->deformSlider(); }
+  TrackSlider* deformSlider() const { return window->panels()->deformation().amountSlider(); }
   static void settle() { QCoreApplication::processEvents(); }
   // The frames of a drag may be drafts; once the changes rest the design is
   // drawn exactly.
@@ -73,7 +73,7 @@ TEST_F(LivePreviewTest, ChangesCoalesceIntoOneRenderOnTheCapturedCanvasAndAddNoU
 // the canvas waits until the design stands still; it then tells what a Draw
 // tells at once.
 TEST_F(LivePreviewTest, AnOverrunIsToldOnceThePreviewedDesignStandsStill) {
-  window->panels()->deformationButtons()[0]->setChecked(true);
+  window->panels()->deformation().buttons()[0]->setChecked(true);
   window->draw();
   QLabel* notice = window->canvasArea().cutNotice();
   ASSERT_FALSE(notice->isVisibleTo(window.get()));
@@ -111,7 +111,7 @@ TEST_F(LivePreviewTest, NothingToDrawOrToggledOffFromTheToolsMenuNothingIsRedraw
 }
 
 TEST_F(LivePreviewTest, ChangesWithRealKeysAndClicksPreviewOnce) {
-  QListWidget* effects = window->panels()->effectList();
+  QListWidget* effects = window->panels()->outside().effectList();
   PictureBox* palette = window->panels()->fillPalette();
   effects->setCurrentRow(velloro::toInt(design().model.style().effectType));  // as at start-up
   window->panels()->tabStrip()->setCurrentIndex(2);

@@ -5,6 +5,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 
+#include "design/design_state.h"
 #include "design/outside_effects.h"
 #include "desktop/colour_scheme.h"
 #include "main_window/tab_panels.h"
@@ -47,6 +48,21 @@ class LookInUse {
   QFont fontBefore_;
 };
 
+// What the panels need of a window, with no window round them.
+struct NoWindow : DesignPanelsWindow {
+  QWidget owner;
+  QWidget& ownerWidget() override { return owner; }
+  void showStatus(const QString&) override {}
+};
+
+// The panels alone, on a design of their own.
+struct PanelsAlone {
+  DesignState design;
+  ScriptedPlatform seam;
+  NoWindow window;
+  PanelContext context() { return {design, seam, window, {}}; }
+};
+
 std::string named(const Look& look) {
   return std::string(look.style) + (look.dark ? " dark " : " light ") +
          std::to_string(look.pointSize);
@@ -58,13 +74,14 @@ TEST(PanelFit, EveryOutsideEffectIsInViewWithNoScrollBarBesideTheEffectControls)
   for (const Look& look : looks) {
     SCOPED_TRACE(named(look));
     const LookInUse using_(look);
+    PanelsAlone alone;
     QWidget owner;
-    auto* panels = new TabPanels(&owner);
+    auto* panels = new TabPanels(alone.context(), &owner);
     owner.resize(760, 110);
     panels->setGeometry(0, 0, 760, 106);
     panels->showPanelOfTab(3);
     owner.show();
-    QListWidget* list = panels->effectList();
+    QListWidget* list = panels->outside().effectList();
     const QRect inView = list->viewport()->rect();
     const QFontMetrics metrics = list->fontMetrics();
     ASSERT_EQ(list->count(), outsideEffectCount);
@@ -85,11 +102,12 @@ TEST(PanelFit, EveryOutsideEffectIsInViewWithNoScrollBarBesideTheEffectControls)
 
 // The keys of a user walking the list still choose each effect in turn.
 TEST(PanelFit, ArrowKeysWalkTheEffectsInTheirOrder) {
-  TabPanels panels;
+  PanelsAlone alone;
+  TabPanels panels(alone.context(), nullptr);
   panels.resize(760, 106);
   panels.showPanelOfTab(3);
   panels.show();
-  QListWidget* list = panels.effectList();
+  QListWidget* list = panels.outside().effectList();
   list->setFocus();
   list->setCurrentRow(0);
   for (int i = 1; i < list->count(); ++i) {

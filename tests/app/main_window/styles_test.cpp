@@ -22,7 +22,7 @@ class StylesTest : public MainWindowTest {
 TEST_F(StylesTest, SaveWritesTheCurrentSettingsWhichTheStylesMenuListsWithThePresets) {
   run("mnuFileSaveStyle");  // cancelled: nothing written
   EXPECT_EQ(QDir(styles()).entryList(QDir::Files).size(), 3);
-  window->panels()->effectList()->setCurrentRow(7);
+  window->panels()->outside().effectList()->setCurrentRow(7);
   const QString path = styles() + u"/Neon.vstyle"_s;
   seam->fileAnswers.push_back(path);
   run("mnuFileSaveStyle");
@@ -98,15 +98,15 @@ TEST_F(StylesTest, LoadingSetsTheControlsThatASourceSwitchKeeps) {
   window->fontSizeBox()->setEditText(u"48"_s);
   emit window->fontSizeBox()->lineEdit()->editingFinished();
   const QString family = window->fontNameBox()->currentText();
-  window->panels()->deformationButtons()[1]->setChecked(true);
-  window->panels()->deformSlider()->setValue(10);
+  window->panels()->deformation().buttons()[1]->setChecked(true);
+  window->panels()->deformation().amountSlider()->setValue(10);
   loadStyle(styles() + u"/glow-on-dark.vstyle"_s);
-  EXPECT_EQ(window->panels()->effectList()->currentRow(), 7);
-  EXPECT_EQ(window->panels()->outlineSlider()->Value(), 40);
+  EXPECT_EQ(window->panels()->outside().effectList()->currentRow(), 7);
+  EXPECT_EQ(window->panels()->outside().outlineSlider()->Value(), 40);
   EXPECT_TRUE(window->panels()->curveAxisButtons()[2]->isChecked());
   EXPECT_EQ(design().textPicture.font.pointSizeF(), 48);
   EXPECT_EQ(window->fontNameBox()->currentText(), family);
-  EXPECT_EQ(window->panels()->deformValueLabel()->text(), u"0 °"_s);
+  EXPECT_EQ(window->panels()->deformation().valueLabel()->text(), u"0 °"_s);
   EXPECT_EQ(onlyMessage().text.toStdString(),
             "The style \"Glow on dark\" draws a light title, which hardly shows on this light "
             "canvas: try it on a dark one (File > New, Open or Paste).");

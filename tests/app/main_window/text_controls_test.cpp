@@ -90,11 +90,11 @@ TEST_F(MainWindowTest, SwitchingRestoresTheTextFrameAndGoesOnWhenTheCurveCannotB
   setKind(design().model, Setting::SurfacePattern, SurfacePatternType::Grain);
   window->selectSource(SourceKind::Shape, Qt::RightButton);
   EXPECT_EQ(design().designFrame.left, 5);
-  EXPECT_TRUE(window->panels()->deformationButtons()[1]->isChecked());
+  EXPECT_TRUE(window->panels()->deformation().buttons()[1]->isChecked());
   window->selectSource(SourceKind::Text, Qt::LeftButton);
   EXPECT_EQ(design().designFrame.left, 40);
   EXPECT_EQ(design().model.style().surfacePattern, SurfacePatternType::Grain);
-  EXPECT_TRUE(window->panels()->deformationButtons()[0]->isChecked());
+  EXPECT_TRUE(window->panels()->deformation().buttons()[0]->isChecked());
   // A removed folder is made again; a file in its place cannot be.
   QDir(path("curves")).removeRecursively();
   writeContent(path("curves"), "not a folder");
@@ -151,7 +151,7 @@ TEST_F(MainWindowTest, EditedGradientBecomesTheFill) {
 TEST_F(MainWindowTest, DrawGivesTheBytesOfTheCommandLineWithTheSameSettings) {
   loadDefaultCurve();
   window->fontSizeBox()->setEditText(u"40"_s);
-  window->panels()->effectList()->setCurrentRow(7);
+  window->panels()->outside().effectList()->setCurrentRow(7);
   textBox()->setText(u"Sunny\nBakery"_s);
   design().designFrame.left = 200;
   design().designFrame.top = 120;
