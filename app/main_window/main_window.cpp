@@ -59,9 +59,7 @@ MainWindow::MainWindow(const QString& programFolder, DesignState document, QWidg
   missingGlyphsNotice_ = new MissingGlyphsNotice(*statusBar());
   connectStyleCommands();
   connectUndoStore();
-  designPanels_ = new DesignPanels(*panels_, panelsHolder, document_, platform(), programFolder_);
-  designPanels_->setParent(this);
-  designPanels_->attach(
+  panels_->inside().curveBox().attach(
       {menu(QStringLiteral("mnubezier")), menuEntry(QStringLiteral("mnubezierreset")),
        menuEntry(QStringLiteral("mnubeziersave")), menuEntry(QStringLiteral("mnubezierload"))});
   // A kind with nothing to draw is left alone: the preview never asks for a shape or picture.
@@ -72,7 +70,6 @@ MainWindow::MainWindow(const QString& programFolder, DesignState document, QWidg
           draw();
       },
       this);
-  connect(designPanels_, &DesignPanels::settingChanged, livePreview_, &LivePreview::settingChanged);
   connectLivePreview();
   panels_->outside().showEffectFrame(document_.model.style().effectType);
 }

@@ -20,8 +20,8 @@
 #include "main_window/box_fit_option.h"
 #include "main_window/canvas_area.h"
 #include "main_window/curve_editor.h"
-#include "main_window/design_panels.h"
 #include "main_window/file_commands.h"
+#include "main_window/panel_context.h"
 #include "main_window/source_frame.h"
 #include "main_window/tab_panels.h"
 #include "main_window/window_slot.h"
@@ -75,8 +75,6 @@ class MainWindow : public QMainWindow,
   TextLayoutControls* textLayoutControls() const { return textLayout_; }
   SourceFrame* sourceFrame() const { return sourceFrame_; }
   TabPanels* panels() const { return panels_; }
-  // The handlers of the tab panels and the curve box.
-  DesignPanels& designPanels() const { return *designPanels_; }
   // The canvas in its viewport, with the mouse on it, the zoom and the crop.
   CanvasArea& canvasArea() const { return *canvasArea_; }
   PictureBox* canvasView() const { return canvasArea_->view(); }
@@ -262,5 +260,4 @@ class MainWindow : public QMainWindow,
   QSize grownForCanvas_;
   // Destroyed before the window's widgets: its dialogs work on them.
   std::unique_ptr<FileCommands> fileCommands_;
-  DesignPanels* designPanels_;
 };

@@ -5,13 +5,10 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
 
-#include "main_window/design_panels.h"
 #include "main_window/live_preview.h"
 #include "main_window/main_window.h"
+#include "main_window/tab_panels.h"
 #include "main_window/text_layout_controls.h"
 #include "main_window/title_text_box.h"
 
@@ -20,28 +17,11 @@ void MainWindow::connectLivePreview() {
   auto follow = [this](auto* sender, auto signal) {
     connect(sender, signal, livePreview_, &LivePreview::settingChanged);
   };
-  // The palettes pick a colour while a button is down.
-  auto followPalette = [this](PictureBox* palette) {
-    connect(palette, &PictureBox::mousePressed, livePreview_,
-            [this] { livePreview_->settingChanged(); });
-    connect(palette, &PictureBox::mouseMoved, livePreview_, [this](Qt::MouseButtons buttons) {
-      if (buttons != Qt::NoButton) livePreview_->settingChanged();
-    });
-  };
-  followPalette(panels_->fillPalette());
-  for (QPushButton* command : panels_->fillButtons()) follow(command, &QPushButton::clicked);
-  follow(panels_->fillSourceButtons()[2], &QRadioButton::clicked);
-  for (QRadioButton* axis : panels_->curveAxisButtons()) follow(axis, &QRadioButton::clicked);
-  for (PictureBox* pattern : panels_->patternPictures())
-    follow(pattern, &PictureBox::mouseReleased);
-  for (PictureBox* material : panels_->materialPictures())
-    follow(material, &PictureBox::mousePressed);
+  // Each panel tells once its own handlers have stored what changed.
+  follow(&panels_->inside(), &InsidePanel::settingChanged);
+  follow(&panels_->edge(), &EdgePanel::settingChanged);
   follow(&panels_->outside(), &OutsidePanel::settingChanged);
   follow(&panels_->deformation(), &DeformationPanel::settingChanged);
-  // A curve point lands where it is dropped.
-  follow(panels_->curveView(), &PictureBox::mouseReleased);
-  const CurveMenu& curveMenu = designPanels_->curveMenu();
-  for (QAction* entry : {curveMenu.reset, curveMenu.load}) follow(entry, &QAction::triggered);
   connectTextPreview();
 }
 

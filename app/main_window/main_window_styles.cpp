@@ -200,7 +200,7 @@ void MainWindow::applyStyleFile(const QString& path) {
 }
 
 void MainWindow::applyStyle(const Style& style, const QString& texturePath) {
-  designPanels_->applyStyle(style, texturePath);
+  panels_->applyStyle(style, texturePath);
   applyStyleFont(style.font);
   livePreview_->settingChanged();
 }

@@ -11,7 +11,7 @@ class EffectPanelsTest : public MainWindowTest {
     return engineArguments(design(), RenderMeasures{}, {});
   }
   void chooseMaterial(Material material) {
-    emit panels().materialPictures()[velloro::toInt(material)]->mousePressed(
+    emit panels().edge().materialPictures()[velloro::toInt(material)]->mousePressed(
         Qt::LeftButton, Qt::LeftButton, QPoint(5, 10));
   }
 };
@@ -54,31 +54,31 @@ TEST_F(EffectPanelsTest, OutlineAndGlowKeepTheirWidthAndColourShadowLabelsFollow
 }
 
 TEST_F(EffectPanelsTest, PaletteOrColourDialogSetTheOwnColourThatGoldThenMaterial2BringsBack) {
-  QTest::mouseClick(panels().fillPalette(), Qt::LeftButton, {}, {10, 12});
-  const QColor picked = panels().fillPalette()->picture().pixelColor(10, 12);
+  QTest::mouseClick(panels().inside().fillPalette(), Qt::LeftButton, {}, {10, 12});
+  const QColor picked = panels().inside().fillPalette()->picture().pixelColor(10, 12);
   const Rgb own{picked.red(), picked.green(), picked.blue()};
   EXPECT_EQ(fillRgb(design().model.style()), own);
   EXPECT_EQ(design().kindSettings[SourceKind::Text].fillColour, own);
-  emit panels().fillPalette()->mouseMoved(Qt::NoButton, {80, 3});
-  emit panels().fillPalette()->mouseMoved(Qt::LeftButton, {500, 3});  // off the palette
-  panels().fillButtons()[0]->click();                                 // cancelled
+  emit panels().inside().fillPalette()->mouseMoved(Qt::NoButton, {80, 3});
+  emit panels().inside().fillPalette()->mouseMoved(Qt::LeftButton, {500, 3});  // off the palette
+  panels().inside().fillButtons()[0]->click();                                 // cancelled
   EXPECT_EQ(fillRgb(design().model.style()), own);
   design().model.set(Setting::CurveValues, CurveList{10, 20, 30, 40, 50, 60});
   const CurvePoints ownCurve = curvePoints(design().model.style());
-  panels().curveAxisButtons()[2]->click();
+  panels().inside().curveAxisButtons()[2]->click();
   chooseMaterial(Material::Gold);
   EXPECT_EQ(fillRgb(design().model.style()), (Rgb{204, 177, 24}));
   EXPECT_EQ(curvePoints(design().model.style()), readCurveFile(path("curves/gold.txt"), *seam));
-  EXPECT_TRUE(panels().curveAxisButtons()[1]->isChecked());
+  EXPECT_TRUE(panels().inside().curveAxisButtons()[1]->isChecked());
   EXPECT_EQ(velloro::toInt(arguments().material), 7);
 
   chooseMaterial(Material::BevelHighlight);
   EXPECT_EQ(fillRgb(design().model.style()), own);
   EXPECT_EQ(curvePoints(design().model.style()), ownCurve);
   EXPECT_EQ(design().model.style().curveAxis, CurveAxis::CentreToEdge);
-  EXPECT_TRUE(panels().curveAxisButtons()[2]->isChecked());
-  EXPECT_EQ(panels().materialPictures()[7]->picture(), materialThumbnail(7, {52, 52}));
-  EXPECT_NE(panels().materialPictures()[2]->picture(), materialThumbnail(2, {52, 52}));
+  EXPECT_TRUE(panels().inside().curveAxisButtons()[2]->isChecked());
+  EXPECT_EQ(panels().edge().materialPictures()[7]->picture(), materialThumbnail(7, {52, 52}));
+  EXPECT_NE(panels().edge().materialPictures()[2]->picture(), materialThumbnail(2, {52, 52}));
 
   // Each kind keeps its own fill colour across switches, even in gold.
   chooseMaterial(Material::Gold);
@@ -90,14 +90,14 @@ TEST_F(EffectPanelsTest, PaletteOrColourDialogSetTheOwnColourThatGoldThenMateria
   chooseMaterial(Material::Profile);
   EXPECT_EQ(fillRgb(design().model.style()), own);
   seam->colourAnswers.push_back(QColor(1, 2, 3));
-  panels().fillButtons()[0]->click();
+  panels().inside().fillButtons()[0]->click();
   const velloro::ActionArguments a = arguments();
   EXPECT_EQ((Rgb{a.fillRed, a.fillGreen, a.fillBlue}), (Rgb{1, 2, 3}));
 }
 
 TEST_F(EffectPanelsTest, LoadTextureRefusesWhatItCannotReadAndFillsThePreview) {
   seam->fileAnswers.push_back(path("gone.bmp"));
-  panels().fillButtons()[1]->click();
+  panels().inside().fillButtons()[1]->click();
   const FileDialogRequest& asked = seam->openRequests.at(0);
   EXPECT_EQ(asked.title, u"Textures"_s);
   EXPECT_EQ(asked.folder, path("textures"));
@@ -109,7 +109,7 @@ TEST_F(EffectPanelsTest, LoadTextureRefusesWhatItCannotReadAndFillsThePreview) {
   design().textureNames[SourceKind::Shape] = path("kept.bmp");
   writeContent(path("broken.bmp"), "BM not a picture");
   seam->fileAnswers.push_back(path("broken.bmp"));
-  panels().fillButtons()[1]->click();
+  panels().inside().fillButtons()[1]->click();
   EXPECT_EQ(seam->openRequests.at(1).folder, folder.path());
   EXPECT_EQ(seam->openRequests.at(1).fileName, u"kept.bmp"_s);
   ASSERT_EQ(seam->messages.size(), 2u);
@@ -121,11 +121,11 @@ TEST_F(EffectPanelsTest, LoadTextureRefusesWhatItCannotReadAndFillsThePreview) {
   tile.setPixelColor(5, 5, Qt::red);
   ASSERT_TRUE(tile.save(path("tile.bmp")));
   seam->fileAnswers.push_back(path("tile.bmp"));
-  panels().fillButtons()[1]->click();
+  panels().inside().fillButtons()[1]->click();
   EXPECT_EQ(design().textureNames[SourceKind::Text], path("tile.bmp"));
   EXPECT_EQ(design().geometry.textureRows, 10);
   EXPECT_EQ(design().geometry.textureStride, 32);
-  EXPECT_EQ(panels().fillPreviews()[1]->picture().pixelColor(25, 15), QColor(Qt::red));
+  EXPECT_EQ(panels().inside().fillPreviews()[1]->picture().pixelColor(25, 15), QColor(Qt::red));
   EXPECT_EQ(seam->messages.size(), 2u);
 }
 
@@ -142,8 +142,8 @@ TEST_F(EffectPanelsTest, NoContourWarnsOnEffectSlidersPatternAxisAndDeformationR
     EXPECT_EQ(shown.text, u" \"No contour\" selected !"_s);
     EXPECT_EQ(shown.icon, MessageIcon::Exclamation);
   }
-  QTest::mouseClick(panels().patternPictures()[3], Qt::LeftButton, {}, QPoint(5, 5));
-  panels().curveAxisButtons()[1]->click();
+  QTest::mouseClick(panels().inside().patternPictures()[3], Qt::LeftButton, {}, QPoint(5, 5));
+  panels().inside().curveAxisButtons()[1]->click();
   panels().tabStrip()->setCurrentIndex(3);
   panels().deformation().buttons()[2]->click();
   EXPECT_EQ(panels().deformation().valueLabel()->text(), u"-180 °"_s);

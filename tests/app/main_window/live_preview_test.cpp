@@ -112,7 +112,7 @@ TEST_F(LivePreviewTest, NothingToDrawOrToggledOffFromTheToolsMenuNothingIsRedraw
 
 TEST_F(LivePreviewTest, ChangesWithRealKeysAndClicksPreviewOnce) {
   QListWidget* effects = window->panels()->outside().effectList();
-  PictureBox* palette = window->panels()->fillPalette();
+  PictureBox* palette = window->panels()->inside().fillPalette();
   effects->setCurrentRow(velloro::toInt(design().model.style().effectType));  // as at start-up
   window->panels()->tabStrip()->setCurrentIndex(2);
   focusTextBox();

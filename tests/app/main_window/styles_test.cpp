@@ -75,9 +75,9 @@ TEST_F(StylesTest, APresetReplacesTheFillKindTickedByHand) {
     const QString presetPath = styles() + u'/' + QLatin1String(file);
     for (const int byHand : {1, 2}) {
       SCOPED_TRACE(std::string(name) + " after fill kind " + std::to_string(byHand));
-      QRadioButton* kind = panels.fillSourceButtons()[size_t(byHand)];
+      QRadioButton* kind = panels.inside().fillSourceButtons()[size_t(byHand)];
       QTest::mouseClick(kind, Qt::LeftButton, {}, QPoint(6, kind->height() / 2));
-      ASSERT_EQ(ticked(panels.fillSourceButtons()), QList<int>{byHand});
+      ASSERT_EQ(ticked(panels.inside().fillSourceButtons()), QList<int>{byHand});
       QMenu* menu = window->menu(u"mnuFileStyles"_s);
       emit menu->aboutToShow();
       const QList<QAction*> entries = menu->actions();
@@ -85,8 +85,9 @@ TEST_F(StylesTest, APresetReplacesTheFillKindTickedByHand) {
       ASSERT_NE(entry, entries.end());
       (*entry)->trigger();
       const Style preset = readStyleFile(presetPath, Style{});
-      EXPECT_EQ(ticked(panels.fillSourceButtons()), QList<int>{int(preset.fillKind)});
-      EXPECT_EQ(ticked(panels.curveAxisButtons()), QList<int>{velloro::toInt(preset.curveAxis)});
+      EXPECT_EQ(ticked(panels.inside().fillSourceButtons()), QList<int>{int(preset.fillKind)});
+      EXPECT_EQ(ticked(panels.inside().curveAxisButtons()),
+                QList<int>{velloro::toInt(preset.curveAxis)});
       EXPECT_NE(design().model.style().fillKind, FillKind::Gradient);
     }
     EXPECT_EQ(drawnPng(), rendered({u"--text"_s, u"Velloro"_s, u"--style"_s, presetPath,
@@ -103,7 +104,7 @@ TEST_F(StylesTest, LoadingSetsTheControlsThatASourceSwitchKeeps) {
   loadStyle(styles() + u"/glow-on-dark.vstyle"_s);
   EXPECT_EQ(window->panels()->outside().effectList()->currentRow(), 7);
   EXPECT_EQ(window->panels()->outside().outlineSlider()->Value(), 40);
-  EXPECT_TRUE(window->panels()->curveAxisButtons()[2]->isChecked());
+  EXPECT_TRUE(window->panels()->inside().curveAxisButtons()[2]->isChecked());
   EXPECT_EQ(design().textPicture.font.pointSizeF(), 48);
   EXPECT_EQ(window->fontNameBox()->currentText(), family);
   EXPECT_EQ(window->panels()->deformation().valueLabel()->text(), u"0 °"_s);
