@@ -154,9 +154,11 @@ void TitleRenderer::printMask(const QString& text) {
 
 TitleRenderer::Probe TitleRenderer::probe() {
   const QSize mask = mask_.size();
-  int room = staysInMask(state_.model.style().deformationType, state_.model.style().effectType)
-                 ? uprightProbeRoom
-                 : std::max(leastProbeRoom, std::max(mask.width(), mask.height()) / 4);
+  const std::optional<EffectEntry> drawn = topEffect(state_.model.style().effects);
+  int room =
+      staysInMask(state_.model.style().deformationType, drawn ? drawn->type : EffectType::NoContour)
+          ? uprightProbeRoom
+          : std::max(leastProbeRoom, std::max(mask.width(), mask.height()) / 4);
   for (;;) {
     const QPoint at(roomFor(mask.width(), room), roomFor(mask.height(), room));
     const QSize size = mask + QSize(2 * at.x(), 2 * at.y());

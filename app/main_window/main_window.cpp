@@ -71,7 +71,7 @@ MainWindow::MainWindow(const QString& programFolder, DesignState document, QWidg
       },
       this);
   connectLivePreview();
-  panels_->outside().showEffectFrame(document_.model.style().effectType);
+  panels_->outside().showEffectFrame(panelEffect(document_.model.style()));
 }
 
 void MainWindow::load() {

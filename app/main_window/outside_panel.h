@@ -10,6 +10,7 @@
 #include <array>
 #include <vector>
 
+#include "design/effect_stack.h"
 #include "design/kind_settings.h"
 #include "design/outside_effects.h"
 #include "design/setting_declarations.h"
@@ -20,6 +21,11 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class TrackSlider;
+
+struct Style;
+
+// The effect the panel shows: the stack's top entry, or "No contour".
+EffectType panelEffect(const Style& style);
 
 class OutsidePanel : public QFrame {
   Q_OBJECT

@@ -22,6 +22,10 @@ QColor shown(const Rgb& colour) { return QColor(colour.red, colour.green, colour
 
 }  // namespace
 
+EffectType panelEffect(const Style& style) {
+  return style.effects.empty() ? EffectType::NoContour : style.effects.back().type;
+}
+
 // Arrow keys, Home and End move the current effect too, and a row set to
 // the effect already in use (at start-up, by the source switch) changes
 // nothing.
@@ -29,7 +33,7 @@ void OutsidePanel::connectControls() {
   connectSliders();
   connect(effectList_, &QListWidget::itemClicked, this, &OutsidePanel::effectListClicked);
   connect(effectList_, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row != velloro::toInt(context_.design.model.style().effectType)) effectListClicked();
+    if (row != velloro::toInt(panelEffect(context_.design.model.style()))) effectListClicked();
   });
   connectColour();
   followByPreview();
@@ -119,29 +123,29 @@ void OutsidePanel::followByPreview() {
 void OutsidePanel::showSetting(Setting setting) {
   const Style& style = context_.design.model.style();
   switch (setting) {
-    case Setting::Effect: {
-      const int row = velloro::toInt(style.effectType);
+    case Setting::Effects: {
+      const EffectType effect = panelEffect(style);
+      const int row = velloro::toInt(effect);
       if (effectList_->currentRow() != row) effectList_->setCurrentRow(row);
-      if (style.effectType == EffectType::NoContour) break;
+      if (effect == EffectType::NoContour) break;
       // The values the effect brought may be those its sliders showed for another.
       showEffectValues();
-      showEffectControls(style.effectType);
+      showEffectControls(effect);
+      if (outsideEffect(effect).colour != EffectColour::None)
+        paintOutlineButton(shown(entryRgb(style.effects.back())));
       break;
     }
-    case Setting::EffectValues: showEffectValues(); break;
-    case Setting::EffectColour:
-      if (outsideEffect(style.effectType).colour != EffectColour::None)
-        paintOutlineButton(shown(effectRgb(style)));
-      break;
     default: break;
   }
 }
 
 void OutsidePanel::showEffectValues() {
   const Style& style = context_.design.model.style();
-  const std::vector<TrackSlider*> sliders = effectSliders(outsideEffect(style.effectType).sliders);
+  if (style.effects.empty()) return;
+  const EffectEntry& top = style.effects.back();
+  const std::vector<TrackSlider*> sliders = effectSliders(outsideEffect(top.type).sliders);
   for (size_t i = 0; i < sliders.size(); ++i)
-    if (sliders[i]->Value() != style.effectValues[i]) sliders[i]->setValue(style.effectValues[i]);
+    if (sliders[i]->Value() != top.values[i]) sliders[i]->setValue(top.values[i]);
 }
 
 // The sliders are set by then; the frame, the labels and the colour button
@@ -153,7 +157,7 @@ void OutsidePanel::showEffectControls(EffectType effect) {
     updateShadowLabels(3);
   } else if (described.sliders == SliderGroup::Outline) {
     if (described.colour != EffectColour::None)
-      paintOutlineButton(shown(effectRgb(context_.design.model.style())));
+      paintOutlineButton(shown(entryRgb(context_.design.model.style().effects.back())));
     outlineCaption_->setText(QString::fromUtf8(described.widthCaption));
   }
   showEffectFrame(effect);
@@ -163,17 +167,17 @@ void OutsidePanel::showEffectControls(EffectType effect) {
 // other groups' sliders stand hidden.
 void OutsidePanel::effectSliderMoved(SliderGroup group, size_t index, int value) {
   const Style& style = context_.design.model.style();
-  if (outsideEffect(style.effectType).sliders != group) return;
-  std::array<int32_t, styleEffectValues> values = style.effectValues;
-  values[index] = value;
-  context_.design.model.set(Setting::EffectValues, values);
+  if (outsideEffect(panelEffect(style)).sliders != group) return;
+  EffectEntry top = style.effects.back();
+  top.values[index] = value;
+  setEffectEntry(context_.design.model, int(style.effects.size()) - 1, top);
 }
 
 void OutsidePanel::keepEffectSliders(SourceKind kind) {
   const Style& style = context_.design.model.style();
-  if (style.effectType == EffectType::NoContour) return;
-  storeEffectSliders(context_.design.kindSettings[kind], style.effectType,
-                     {style.effectValues, effectRgb(style)});
+  if (style.effects.empty()) return;
+  const EffectEntry& top = style.effects.back();
+  storeEffectSliders(context_.design.kindSettings[kind], top.type, {top.values, entryRgb(top)});
 }
 
 // Leaving an effect keeps its sliders in the source kind's row; the effect
@@ -181,12 +185,14 @@ void OutsidePanel::keepEffectSliders(SourceKind kind) {
 void OutsidePanel::chooseEffect(EffectType chosen) {
   DesignState& design = context_.design;
   keepEffectSliders(design.sourceKind);
-  setKind(design.model, Setting::Effect, chosen);
-  if (chosen == EffectType::NoContour) return;
-  const EffectSliders kept = loadEffectSliders(design.kindSettings[design.sourceKind], chosen);
-  design.model.set(Setting::EffectValues, kept.positions);
-  if (outsideEffect(chosen).colour != EffectColour::None)
-    design.model.set(Setting::EffectColour, styleColour(kept.colour));
+  EffectStack stack = effectStackOf(chosen);
+  if (!stack.empty()) {
+    const EffectSliders kept = loadEffectSliders(design.kindSettings[design.sourceKind], chosen);
+    stack.back().values = kept.positions;
+    if (outsideEffect(chosen).colour != EffectColour::None)
+      stack.back().colour = styleColour(kept.colour);
+  }
+  design.model.set(Setting::Effects, stack);
 }
 
 void OutsidePanel::effectListClicked() {
@@ -197,7 +203,7 @@ void OutsidePanel::effectListClicked() {
 void OutsidePanel::updateShadowLabels(int k) {
   runTrapped(context_.platform, siteTag::frmMain_UpdateShadowPanel, [&] {
     const auto labels = shadowLabels(k, shadowSlider(k)->Value(),
-                                     outsideEffect(context_.design.model.style().effectType));
+                                     outsideEffect(panelEffect(context_.design.model.style())));
     if (!labels) return;
     shadowValueLabel(k)->setText(labels->value);
     if (labels->first) shadowCaptions_[1]->setText(*labels->first);
@@ -205,9 +211,7 @@ void OutsidePanel::updateShadowLabels(int k) {
   });
 }
 
-bool OutsidePanel::noContour() const {
-  return context_.design.model.style().effectType == EffectType::NoContour;
-}
+bool OutsidePanel::noContour() const { return context_.design.model.style().effects.empty(); }
 
 void OutsidePanel::warnNoContour() {
   context_.platform.showMessage(
@@ -219,8 +223,10 @@ void OutsidePanel::warnNoContour() {
 void OutsidePanel::takeOutlineColour(const QColor& colour) {
   paintOutlineButton(colour);
   DesignModel& model = context_.design.model;
-  if (outsideEffect(model.style().effectType).colour != EffectColour::None)
-    model.set(Setting::EffectColour, styleColour(colour));
+  if (outsideEffect(panelEffect(model.style())).colour == EffectColour::None) return;
+  EffectEntry top = model.style().effects.back();
+  top.colour = styleColour(colour);
+  setEffectEntry(model, int(model.style().effects.size()) - 1, top);
 }
 
 void OutsidePanel::pickOutlineColour(Qt::MouseButtons buttons, QPoint at) {

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include "design/effect_stack.h"
 #include "widgets/picture_box.h"
 #include "widgets/track_slider.h"
 
@@ -25,6 +26,16 @@ TrackSlider* slider(QWidget* parent, const QString& name, Setting setting, int v
   auto* made = placed(new TrackSlider(parent), name, where);
   made->setMin(int(declaration(setting).low));
   made->setMax(int(declaration(setting).high));
+  made->setValue(value);
+  return made;
+}
+
+TrackSlider* effectSlider(QWidget* parent, const QString& objectName, const QString& name,
+                          int value, QRect where) {
+  const EntrySetting& setting = *entrySetting(name);
+  auto* made = placed(new TrackSlider(parent), objectName, where);
+  made->setMin(setting.low);
+  made->setMax(setting.high);
   made->setValue(value);
   return made;
 }

@@ -27,6 +27,9 @@ QLabel* label(QWidget* parent, const QString& name, const QString& caption, QRec
 PictureBox* pictureBox(QWidget* parent, const QString& name, const QImage& picture, QPoint at);
 // A slider over the range of `setting`, at `value`.
 TrackSlider* slider(QWidget* parent, const QString& name, Setting setting, int value, QRect where);
+// A slider over the range of the effect entry's setting `name`, at `value`.
+TrackSlider* effectSlider(QWidget* parent, const QString& objectName, const QString& name,
+                          int value, QRect where);
 QFrame* frame(QWidget* parent, const QString& name, QRect where);
 // "Name(index)", the name of one of a row of controls.
 QString indexed(const char* name, int index);

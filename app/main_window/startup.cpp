@@ -50,7 +50,7 @@ std::unique_ptr<MainWindow> startVelloro(const QString& programFolder, Platform&
   });
   skipOnFailure([&] {
     window->panels()->outside().effectList()->setCurrentRow(
-        velloro::toInt(state.model.style().effectType));
+        velloro::toInt(panelEffect(state.model.style())));
   });
   skipOnFailure([] { removeFoldersOfEndedRuns(QDir::tempPath()); });
   skipOnFailure([&] { createStartupWorkingFiles(state.workingFiles); });

@@ -27,7 +27,7 @@ void TabPanels::switchSourceKind(SourceKind previousKind) {
   setKind(model, Setting::FillKind, controls.fillKind);
   // The kind's own effect comes back with its own sliders, even when the
   // kind left had the same effect.
-  setKind(model, Setting::Effect, EffectType::NoContour);
+  model.set(Setting::Effects, EffectStack{});
   outside_->chooseEffect(controls.effectType);
   setKind(model, Setting::Deformation, std::clamp(velloro::toInt(controls.deformationType), 0, 2));
   model.set(Setting::DeformationAmount, controls.deformationAmount);

@@ -94,8 +94,12 @@ velloro::ActionArguments engineArguments(const DesignState& state, RenderMeasure
                                          MaskGeometry mask) {
   const Style& style = state.model.style();
   const bool framedMask = state.sourceKind != SourceKind::Text;
+  // One effect is drawn for now: the topmost switched on.
+  const std::optional<EffectEntry> drawn = topEffect(style.effects);
+  const EffectType effectType = drawn ? drawn->type : EffectType::NoContour;
   const EffectArguments effect =
-      effectArguments(outsideEffect(style.effectType), style.effectValues, effectRgb(style));
+      drawn ? effectArguments(outsideEffect(drawn->type), drawn->values, entryRgb(*drawn))
+            : EffectArguments{};
   velloro::ActionArguments a;
   a.maskStride = mask.stride;
   a.maskRows = mask.rows;
@@ -108,7 +112,7 @@ velloro::ActionArguments engineArguments(const DesignState& state, RenderMeasure
   a.curveAxis = style.curveAxis;
   a.material = style.material;
   a.deformationType = style.deformationType;
-  a.effectType = style.effectType;
+  a.effectType = effectType;
   a.deformationAmount = sliderValue(style.deformationAmount);
   a.effectAmount = effect.amount;
   a.effectValue1 = effect.values[0];
