@@ -71,7 +71,6 @@ MainWindow::MainWindow(const QString& programFolder, DesignState document, QWidg
       },
       this);
   connectLivePreview();
-  panels_->outside().showEffectFrame(panelEffect(document_.model.style()));
 }
 
 void MainWindow::load() {

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <algorithm>
 
@@ -27,14 +28,13 @@ OutsidePanel::OutsidePanel(const PanelContext& context, QWidget* parent)
   paintOutlineButton(Qt::black);
   describeControls();
   connectControls();
+  showStack();
   context_.design.model.listen([this](Setting setting) { showSetting(setting); });
 }
 
 void OutsidePanel::build() {
-  effectList_ = placed(new QListWidget(this), QStringLiteral("List3"), {6, 2, 120, 78});
-  for (const OutsideEffect& effect : outsideEffects())
-    effectList_->addItem(QLatin1String(effect.caption));
-  const int frameLeft = fitEffectList() + 8;
+  effectList_ = placed(new QListWidget(this), QStringLiteral("List3"), {6, 2, 130, 78});
+  const int frameLeft = buildStackButtons() + 8;
   shadowFrame_ = frame(this, QStringLiteral("FrameShadow"), {frameLeft, 2, 300, 76});
   outlineFrame_ = frame(this, QStringLiteral("FrameOutline"), {frameLeft, 2, 400, 76});
   engravedFrame_ = frame(this, QStringLiteral("FrameEngraved"), {frameLeft, 2, 300, 76});
@@ -43,26 +43,27 @@ void OutsidePanel::build() {
   buildEngravedFrame();
 }
 
-// Every effect in view at once, whatever the style's row height and the
-// font's width: the rows run down the list's height and on in a further
-// column, each as wide as the longest caption. Returns the list's right edge.
-int OutsidePanel::fitEffectList() {
-  const QFontMetrics metrics = effectList_->fontMetrics();
-  int widest = 0;
-  for (int i = 0; i < effectList_->count(); ++i)
-    widest = std::max(widest, metrics.horizontalAdvance(effectList_->item(i)->text()));
-  const QSize row(widest + 3 * metrics.averageCharWidth(), metrics.height() + 2);
-  for (int i = 0; i < effectList_->count(); ++i) effectList_->item(i)->setSizeHint(row);
-  const int border = effectList_->frameWidth();
-  const int rowsInView = std::max(1, (effectList_->height() - 2 * border) / row.height());
-  const int columns = (effectList_->count() + rowsInView - 1) / rowsInView;
-  effectList_->setFlow(QListView::TopToBottom);
-  effectList_->setWrapping(true);
-  effectList_->setUniformItemSizes(true);
-  effectList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  effectList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  effectList_->resize(columns * row.width() + 2 * border, effectList_->height());
-  return effectList_->geometry().right();
+// Two by two beside the list, each as wide as the widest caption needs in
+// the desktop's font; Add opens the list of effects. Returns their right
+// edge.
+int OutsidePanel::buildStackButtons() {
+  const char* names[] = {"CmdEffectAdd", "CmdEffectRemove", "CmdEffectUp", "CmdEffectDown"};
+  const char* captions[] = {"Add", "Remove", "Up", "Down"};
+  int width = 56;
+  for (int i = 0; i < 4; ++i) {
+    stackButtons_[i] = new QPushButton(QLatin1String(captions[i]), this);
+    width = std::max(width, stackButtons_[i]->sizeHint().width());
+  }
+  const int left = effectList_->geometry().right() + 4;
+  for (int i = 0; i < 4; ++i)
+    placed(stackButtons_[i], QLatin1String(names[i]),
+           {left + (i % 2) * (width + 2), 4 + (i / 2) * 26, width, 23});
+  addMenu_ = new QMenu(this);
+  for (const OutsideEffect& effect : outsideEffects())
+    if (effect.type != EffectType::NoContour)
+      addMenu_->addAction(QLatin1String(effect.caption))->setData(velloro::toInt(effect.type));
+  stackButtons_[0]->setMenu(addMenu_);
+  return stackButtons_[3]->geometry().right();
 }
 
 void OutsidePanel::buildShadowFrame() {
@@ -108,7 +109,16 @@ void OutsidePanel::buildEngravedFrame() {
 }
 
 void OutsidePanel::describeControls() {
-  describe(effectList_, QStringLiteral("Outside effect"));
+  describe(effectList_, QStringLiteral("Outside effects"),
+           QStringLiteral("The effects round the design, the top one first; Space switches "
+                          "the chosen one on or off"));
+  const char* buttonNames[] = {"Add an effect", "Remove the effect", "Move the effect up",
+                               "Move the effect down"};
+  const char* buttonTips[] = {"Add an effect on top of the others", "Remove the chosen effect",
+                              "Move the chosen effect above the one over it",
+                              "Move the chosen effect below the one under it"};
+  for (int i = 0; i < 4; ++i)
+    describe(stackButtons_[i], QLatin1String(buttonNames[i]), QLatin1String(buttonTips[i]));
   for (int k = 0; k < 3; ++k) nameByCaption(shadowCaptions_[k], shadowSliders_[k]);
   nameByCaption(outlineCaption_, outlineSlider_);
   nameByCaption(engravedCaption_, engravedSlider_);

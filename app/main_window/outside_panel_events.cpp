@@ -1,10 +1,12 @@
-// What the "Outside" panel's controls do: choosing an effect brings back
-// the sliders the source kind kept for it; the sliders write the effect's
-// values, their labels follow; the palette and the colour button set the
-// outline or glow colour.
+// What the "Outside" panel's controls do: the list and its buttons change
+// the stack, one change each; the sliders write the chosen entry's values,
+// their labels follow; the palette and the colour button set its outline
+// or glow colour. Choosing a source kind brings back the effect it kept.
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <algorithm>
 
 #include "design/design_state.h"
@@ -22,21 +24,65 @@ QColor shown(const Rgb& colour) { return QColor(colour.red, colour.green, colour
 
 }  // namespace
 
-EffectType panelEffect(const Style& style) {
-  return style.effects.empty() ? EffectType::NoContour : style.effects.back().type;
-}
-
-// Arrow keys, Home and End move the current effect too, and a row set to
-// the effect already in use (at start-up, by the source switch) changes
-// nothing.
 void OutsidePanel::connectControls() {
   connectSliders();
-  connect(effectList_, &QListWidget::itemClicked, this, &OutsidePanel::effectListClicked);
-  connect(effectList_, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row != velloro::toInt(panelEffect(context_.design.model.style()))) effectListClicked();
-  });
+  connectStack();
   connectColour();
   followByPreview();
+}
+
+// The list's rows stand top entry first: row r is stack index count - 1 - r.
+// Moving up the list is moving up the stack.
+void OutsidePanel::connectStack() {
+  connect(effectList_, &QListWidget::currentRowChanged, this, [this] { showChosenEntry(); });
+  connect(effectList_, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+    const int row = effectList_->row(item);
+    const int index = effectList_->count() - 1 - row;
+    const bool on = item->checkState() == Qt::Checked;
+    changeStack(
+        [&](DesignModel& model) {
+          EffectEntry entry = model.style().effects[size_t(index)];
+          entry.on = on;
+          setEffectEntry(model, index, entry);
+        },
+        row);
+  });
+  connect(addMenu_, &QMenu::triggered, this, [this](QAction* effect) {
+    changeStack([&](DesignModel& model) { addEffect(model, EffectType{effect->data().toInt()}); },
+                0);
+  });
+  connect(removeButton(), &QPushButton::clicked, this, [this] {
+    const int row = effectList_->currentRow();
+    if (const std::optional<int> index = chosenEntry())
+      changeStack([&](DesignModel& model) { removeEffect(model, *index); },
+                  std::min(row, effectList_->count() - 2));
+  });
+  connect(upButton(), &QPushButton::clicked, this, [this] {
+    if (const std::optional<int> index = chosenEntry())
+      changeStack([&](DesignModel& model) { moveEffect(model, *index, 1); },
+                  effectList_->currentRow() - 1);
+  });
+  connect(downButton(), &QPushButton::clicked, this, [this] {
+    if (const std::optional<int> index = chosenEntry())
+      changeStack([&](DesignModel& model) { moveEffect(model, *index, -1); },
+                  effectList_->currentRow() + 1);
+  });
+}
+
+// A row past either end of the list chooses none: the change was refused.
+template <typename Change>
+void OutsidePanel::changeStack(Change&& change, int row) {
+  runTrapped(context_.platform, siteTag::frmMain_List3_Click, [&] {
+    change(context_.design.model);
+    if (row >= 0 && row < effectList_->count()) effectList_->setCurrentRow(row);
+    emit settingChanged();
+  });
+}
+
+std::optional<int> OutsidePanel::chosenEntry() const {
+  const int row = effectList_->currentRow();
+  if (row < 0 || row >= effectList_->count()) return std::nullopt;
+  return effectList_->count() - 1 - row;
 }
 
 // A slider writes the model before its label follows.
@@ -111,8 +157,6 @@ void OutsidePanel::followByPreview() {
     if (buttons != Qt::NoButton) emit settingChanged();
   });
   follow(outlineColourButton_, &QPushButton::clicked);
-  follow(effectList_, &QListWidget::itemClicked);
-  follow(effectList_, &QListWidget::currentRowChanged);
   for (int k = 1; k <= 3; ++k) follow(shadowSlider(k), &TrackSlider::valueChanged);
   follow(outlineSlider_, &TrackSlider::valueChanged);
   follow(engravedSlider_, &TrackSlider::valueChanged);
@@ -121,56 +165,97 @@ void OutsidePanel::followByPreview() {
 // A control set to what it shows already is left alone, so that no
 // control's own signal runs for a setting that did not change there.
 void OutsidePanel::showSetting(Setting setting) {
-  const Style& style = context_.design.model.style();
-  switch (setting) {
-    case Setting::Effects: {
-      const EffectType effect = panelEffect(style);
-      const int row = velloro::toInt(effect);
-      if (effectList_->currentRow() != row) effectList_->setCurrentRow(row);
-      if (effect == EffectType::NoContour) break;
-      // The values the effect brought may be those its sliders showed for another.
-      showEffectValues();
-      showEffectControls(effect);
-      if (outsideEffect(effect).colour != EffectColour::None)
-        paintOutlineButton(shown(entryRgb(style.effects.back())));
-      break;
+  if (setting == Setting::Effects) showStack();
+}
+
+// A stack whose entries keep their effects and order (a slider moved, an
+// entry switched) keeps the row chosen; any other shows its first entry
+// chosen, until the change that made it chooses another.
+void OutsidePanel::showStack() {
+  const EffectStack& stack = context_.design.model.style().effects;
+  const int count = int(stack.size());
+  bool sameEffects = effectList_->count() == count;
+  for (int row = 0; sameEffects && row < count; ++row)
+    sameEffects = effectList_->item(row)->data(Qt::UserRole).toInt() ==
+                  velloro::toInt(stack[size_t(count - 1 - row)].type);
+  {
+    const QSignalBlocker quiet(effectList_);
+    if (!sameEffects) {
+      effectList_->clear();
+      for (int row = 0; row < count; ++row) effectList_->addItem(QString());
     }
-    default: break;
+    for (int row = 0; row < count; ++row) fillRow(row, stack[size_t(count - 1 - row)]);
+    if (!sameEffects && count > 0) effectList_->setCurrentRow(0);
   }
+  enableStackButtons();
+  showChosenEntry();
 }
 
-void OutsidePanel::showEffectValues() {
-  const Style& style = context_.design.model.style();
-  if (style.effects.empty()) return;
-  const EffectEntry& top = style.effects.back();
-  const std::vector<TrackSlider*> sliders = effectSliders(outsideEffect(top.type).sliders);
+void OutsidePanel::fillRow(int row, const EffectEntry& entry) {
+  QListWidgetItem* item = effectList_->item(row);
+  const OutsideEffect& effect = outsideEffect(entry.type);
+  item->setText(QLatin1String(effect.caption));
+  item->setData(Qt::UserRole, velloro::toInt(entry.type));
+  item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+  item->setCheckState(entry.on ? Qt::Checked : Qt::Unchecked);
+  QPixmap swatch(12, 12);
+  swatch.fill(effect.colour == EffectColour::None ? QColor(Qt::transparent)
+                                                  : shown(entryRgb(entry)));
+  item->setIcon(QIcon(swatch));
+}
+
+void OutsidePanel::enableStackButtons() {
+  const int count = effectList_->count();
+  const int row = effectList_->currentRow();
+  addButton()->setEnabled(count < mostEffects);
+  removeButton()->setEnabled(row >= 0);
+  upButton()->setEnabled(row > 0);
+  downButton()->setEnabled(row >= 0 && row < count - 1);
+}
+
+// The sliders take the entry's values before the frame, the labels and the
+// colour button follow its effect.
+void OutsidePanel::showChosenEntry() {
+  enableStackButtons();
+  const std::optional<int> index = chosenEntry();
+  if (!index) return;
+  const EffectEntry& entry = context_.design.model.style().effects[size_t(*index)];
+  const std::vector<TrackSlider*> sliders = effectSliders(outsideEffect(entry.type).sliders);
   for (size_t i = 0; i < sliders.size(); ++i)
-    if (sliders[i]->Value() != top.values[i]) sliders[i]->setValue(top.values[i]);
+    if (sliders[i]->Value() != entry.values[i]) sliders[i]->setValue(entry.values[i]);
+  showEffectControls(entry);
 }
 
-// The sliders are set by then; the frame, the labels and the colour button
-// follow the effect.
-void OutsidePanel::showEffectControls(EffectType effect) {
-  const OutsideEffect& described = outsideEffect(effect);
+void OutsidePanel::showEffectControls(const EffectEntry& entry) {
+  const OutsideEffect& described = outsideEffect(entry.type);
   if (described.sliders == SliderGroup::Shadow) {
     updateShadowLabels(2);
     updateShadowLabels(3);
   } else if (described.sliders == SliderGroup::Outline) {
-    if (described.colour != EffectColour::None)
-      paintOutlineButton(shown(entryRgb(context_.design.model.style().effects.back())));
     outlineCaption_->setText(QString::fromUtf8(described.widthCaption));
   }
-  showEffectFrame(effect);
+  if (described.colour != EffectColour::None) paintOutlineButton(shown(entryRgb(entry)));
+  showEffectFrame(entry.type);
 }
 
-// A slider writes the model only while its group is the effect's: the
-// other groups' sliders stand hidden.
+// Changes the chosen entry, as one change of the stack.
+void OutsidePanel::setChosen(const std::function<void(EffectEntry&)>& change) {
+  const std::optional<int> index = chosenEntry();
+  if (!index) return;
+  DesignModel& model = context_.design.model;
+  EffectEntry entry = model.style().effects[size_t(*index)];
+  change(entry);
+  setEffectEntry(model, *index, entry);
+}
+
+// A slider writes the chosen entry only while its group is the entry's:
+// the other groups' sliders stand hidden.
 void OutsidePanel::effectSliderMoved(SliderGroup group, size_t index, int value) {
-  const Style& style = context_.design.model.style();
-  if (outsideEffect(panelEffect(style)).sliders != group) return;
-  EffectEntry top = style.effects.back();
-  top.values[index] = value;
-  setEffectEntry(context_.design.model, int(style.effects.size()) - 1, top);
+  const std::optional<int> chosen = chosenEntry();
+  if (!chosen) return;
+  const EffectType type = context_.design.model.style().effects[size_t(*chosen)].type;
+  if (outsideEffect(type).sliders != group) return;
+  setChosen([&](EffectEntry& entry) { entry.values[index] = value; });
 }
 
 void OutsidePanel::keepEffectSliders(SourceKind kind) {
@@ -195,15 +280,9 @@ void OutsidePanel::chooseEffect(EffectType chosen) {
   design.model.set(Setting::Effects, stack);
 }
 
-void OutsidePanel::effectListClicked() {
-  runTrapped(context_.platform, siteTag::frmMain_List3_Click,
-             [this] { chooseEffect(EffectType{std::max(0, effectList_->currentRow())}); });
-}
-
 void OutsidePanel::updateShadowLabels(int k) {
   runTrapped(context_.platform, siteTag::frmMain_UpdateShadowPanel, [&] {
-    const auto labels = shadowLabels(k, shadowSlider(k)->Value(),
-                                     outsideEffect(panelEffect(context_.design.model.style())));
+    const auto labels = shadowLabels(k, shadowSlider(k)->Value(), outsideEffect(chosenEffect()));
     if (!labels) return;
     shadowValueLabel(k)->setText(labels->value);
     if (labels->first) shadowCaptions_[1]->setText(*labels->first);
@@ -218,15 +297,17 @@ void OutsidePanel::warnNoContour() {
       {QStringLiteral(" \"No contour\" selected !"), MessageIcon::Exclamation});
 }
 
-// The button always shows the colour picked; the design takes it as the
-// outline or glow colour only while such an effect is selected.
+// The button always shows the colour picked; the chosen entry takes it as
+// its outline or glow colour only when it paints with one.
 void OutsidePanel::takeOutlineColour(const QColor& colour) {
   paintOutlineButton(colour);
-  DesignModel& model = context_.design.model;
-  if (outsideEffect(panelEffect(model.style())).colour == EffectColour::None) return;
-  EffectEntry top = model.style().effects.back();
-  top.colour = styleColour(colour);
-  setEffectEntry(model, int(model.style().effects.size()) - 1, top);
+  if (outsideEffect(chosenEffect()).colour == EffectColour::None) return;
+  setChosen([&](EffectEntry& entry) { entry.colour = styleColour(colour); });
+}
+
+EffectType OutsidePanel::chosenEffect() const {
+  const std::optional<int> index = chosenEntry();
+  return index ? context_.design.model.style().effects[size_t(*index)].type : EffectType::NoContour;
 }
 
 void OutsidePanel::pickOutlineColour(Qt::MouseButtons buttons, QPoint at) {

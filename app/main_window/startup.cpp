@@ -48,10 +48,6 @@ std::unique_ptr<MainWindow> startVelloro(const QString& programFolder, Platform&
     window->fillFontList();
     window->fillSizeList();
   });
-  skipOnFailure([&] {
-    window->panels()->outside().effectList()->setCurrentRow(
-        velloro::toInt(panelEffect(state.model.style())));
-  });
   skipOnFailure([] { removeFoldersOfEndedRuns(QDir::tempPath()); });
   skipOnFailure([&] { createStartupWorkingFiles(state.workingFiles); });
   skipOnFailure([&] { window->canvasArea().captureCanvas(); });

@@ -4,8 +4,12 @@
 class EffectPanelsTest : public MainWindowTest {
  protected:
   TabPanels& panels() const { return *window->panels(); }
+  // A stack of `effect` alone, or none for "No contour".
   void chooseEffect(EffectType effect) {
-    panels().outside().effectList()->setCurrentRow(velloro::toInt(effect));
+    if (effect == EffectType::NoContour)
+      stackEffects({});
+    else
+      stackEffects({effect});
   }
   velloro::ActionArguments arguments() const {
     return engineArguments(design(), RenderMeasures{}, {});
@@ -16,41 +20,41 @@ class EffectPanelsTest : public MainWindowTest {
   }
 };
 
-TEST_F(EffectPanelsTest, OutlineAndGlowKeepTheirWidthAndColourShadowLabelsFollowTheShadow) {
-  chooseEffect(EffectType::Outline1);
-  panels().outside().outlineSlider()->setValue(40);
-  seam->colourAnswers.push_back(Qt::red);
+TEST_F(EffectPanelsTest, EachEntryKeepsItsWidthAndColourShadowLabelsFollowTheShadow) {
+  stackEffects({EffectType::Outline1, EffectType::Glow});  // the glow on top, in row 0
+  OutsidePanel& outside = panels().outside();
   panels().tabStrip()->setCurrentIndex(2);
-  panels().outside().outlineColourButton()->click();
-  chooseEffect(EffectType::Glow);
-  EXPECT_EQ(panels().outside().outlineSlider()->Value(), 20);
-  EXPECT_EQ(panels().outside().outlineCaption()->text(), u"G. width :"_s);
-  EXPECT_EQ(panels().outside().outlineValueLabel()->text(), u"20 %"_s);
-  EXPECT_EQ(panels().outside().outlineButtonColour(), QColor(0, 255, 0));
+  outside.effectList()->setCurrentRow(1);
+  outside.outlineSlider()->setValue(40);
+  seam->colourAnswers.push_back(Qt::red);
+  outside.outlineColourButton()->click();
+  outside.effectList()->setCurrentRow(0);
+  EXPECT_EQ(outside.outlineSlider()->Value(), 20);
+  EXPECT_EQ(outside.outlineCaption()->text(), u"G. width :"_s);
+  EXPECT_EQ(outside.outlineValueLabel()->text(), u"20 %"_s);
+  EXPECT_EQ(outside.outlineButtonColour(), QColor(0, 255, 0));
   EXPECT_EQ(arguments().effectValue1, 0);
   EXPECT_EQ(arguments().effectValue2, 255);
 
-  chooseEffect(EffectType::Outline1);
-  EXPECT_EQ(panels().outside().outlineCaption()->text(), u"O. width :"_s);
-  EXPECT_EQ(panels().outside().outlineButtonColour(), QColor(Qt::red));
-  const velloro::ActionArguments a = arguments();
-  EXPECT_EQ(a.effectType, EffectType::Outline1);
-  EXPECT_EQ(a.effectAmount, 40);
-  EXPECT_EQ((Rgb{a.effectValue1, a.effectValue2, a.effectValue3}), (Rgb{255, 0, 0}));
-  EXPECT_EQ(loadEffectSliders(design().kindSettings[SourceKind::Text], EffectType::Glow).colour,
-            (Rgb{0, 255, 0}));
+  outside.effectList()->setCurrentRow(1);
+  EXPECT_EQ(outside.outlineCaption()->text(), u"O. width :"_s);
+  EXPECT_EQ(outside.outlineButtonColour(), QColor(Qt::red));
+  const EffectEntry& outline = design().model.style().effects[0];
+  EXPECT_EQ(outline.type, EffectType::Outline1);
+  EXPECT_EQ(outline.values[0], 40);
+  EXPECT_EQ(entryRgb(outline), (Rgb{255, 0, 0}));
+  EXPECT_EQ(entryRgb(design().model.style().effects[1]), (Rgb{0, 255, 0}));
 
   chooseEffect(EffectType::CastShadow);
   EXPECT_EQ(panels().outside().shadowCaptions()[1]->text(), u"S. height :"_s);
   EXPECT_EQ(panels().outside().shadowValueLabel(3)->text(), u"25 °"_s);  // orientation 7
   panels().outside().shadowSlider(3)->setValue(100);
   EXPECT_EQ(panels().outside().shadowValueLabel(3)->text(), u"360 °"_s);
+  EXPECT_EQ(arguments().effectValue2, 100);  // orientation
   chooseEffect(EffectType::DropShadow);
   EXPECT_EQ(panels().outside().shadowCaptions()[2]->text(), u"S. offset Y :"_s);
   EXPECT_EQ(panels().outside().shadowValueLabel(3)->text(), u"+ 5"_s);
   EXPECT_TRUE(panels().outside().shadowFrame()->isVisibleTo(panels().panelFrames()[2]));
-  chooseEffect(EffectType::CastShadow);
-  EXPECT_EQ(arguments().effectValue2, 100);  // orientation
 }
 
 TEST_F(EffectPanelsTest, PaletteOrColourDialogSetTheOwnColourThatGoldThenMaterial2BringsBack) {

@@ -22,7 +22,7 @@ class StylesTest : public MainWindowTest {
 TEST_F(StylesTest, SaveWritesTheCurrentSettingsWhichTheStylesMenuListsWithThePresets) {
   run("mnuFileSaveStyle");  // cancelled: nothing written
   EXPECT_EQ(QDir(styles()).entryList(QDir::Files).size(), 3);
-  window->panels()->outside().effectList()->setCurrentRow(7);
+  stackEffects({EffectType::Glow});
   const QString path = styles() + u"/Neon.vstyle"_s;
   seam->fileAnswers.push_back(path);
   run("mnuFileSaveStyle");
@@ -103,7 +103,8 @@ TEST_F(StylesTest, LoadingSetsTheControlsThatASourceSwitchKeeps) {
   window->panels()->deformation().buttons()[1]->setChecked(true);
   window->panels()->deformation().amountSlider()->setValue(10);
   loadStyle(styles() + u"/glow-on-dark.vstyle"_s);
-  EXPECT_EQ(window->panels()->outside().effectList()->currentRow(), 7);
+  EXPECT_EQ(window->panels()->outside().effectList()->currentRow(), 0);  // the loaded top entry
+  EXPECT_EQ(design().model.style().effects.back().type, EffectType::Glow);
   EXPECT_EQ(window->panels()->outside().outlineSlider()->Value(), 40);
   EXPECT_TRUE(window->panels()->inside().curveAxisButtons()[2]->isChecked());
   EXPECT_EQ(design().textPicture.font.pointSizeF(), 48);

@@ -151,7 +151,7 @@ TEST_F(MainWindowTest, EditedGradientBecomesTheFill) {
 TEST_F(MainWindowTest, DrawGivesTheBytesOfTheCommandLineWithTheSameSettings) {
   loadDefaultCurve();
   window->fontSizeBox()->setEditText(u"40"_s);
-  window->panels()->outside().effectList()->setCurrentRow(7);
+  stackEffects({EffectType::Glow});
   textBox()->setText(u"Sunny\nBakery"_s);
   design().designFrame.left = 200;
   design().designFrame.top = 120;
