@@ -47,21 +47,18 @@ MainWindow::MainWindow(const QString& programFolder, DesignState document, QWidg
   buildStatusBar();
   FileCommandsWindow& asked = *this;
   fileCommands_ = std::make_unique<FileCommands>(asked, document_, platform(), programFolder_);
-  fileCommands_->attach([this](const QString& name) { return menuEntry(name); },
-                        *menu(QStringLiteral("mnuFileRecent")));
+  fileCommands_->attach(actions_, *menu(QStringLiteral("mnuFileRecent")));
   menu(QStringLiteral("mnuFile"))
-      ->insertMenu(menuEntry(QStringLiteral("mnuFileBar0")), menu(QStringLiteral("mnuFileRecent")));
+      ->insertMenu(actions_.recentPlace, menu(QStringLiteral("mnuFileRecent")));
   connectControls();
   connectMenuEntries();
-  canvasArea_->attach([this](const QString& name) { return menuEntry(name); },
-                      *toolButton(QStringLiteral("Crop")), *menu(QStringLiteral("mnuTools")),
-                      *statusBar());
+  canvasArea_->attach(actions_, *toolButton(QStringLiteral("Crop")),
+                      *menu(QStringLiteral("mnuTools")), *statusBar());
   missingGlyphsNotice_ = new MissingGlyphsNotice(*statusBar());
   connectStyleCommands();
   connectUndoStore();
-  panels_->inside().curveBox().attach(
-      {menu(QStringLiteral("mnubezier")), menuEntry(QStringLiteral("mnubezierreset")),
-       menuEntry(QStringLiteral("mnubeziersave")), menuEntry(QStringLiteral("mnubezierload"))});
+  panels_->inside().curveBox().attach({menu(QStringLiteral("mnubezier")), actions_.curveReset,
+                                       actions_.curveSave, actions_.curveLoad});
   // A kind with nothing to draw is left alone: the preview never asks for a shape or picture.
   livePreview_ = new LivePreview(
       [this] {

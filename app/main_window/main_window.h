@@ -21,6 +21,7 @@
 #include "main_window/canvas_area.h"
 #include "main_window/curve_editor.h"
 #include "main_window/file_commands.h"
+#include "main_window/menu_actions.h"
 #include "main_window/panel_context.h"
 #include "main_window/source_frame.h"
 #include "main_window/tab_panels.h"
@@ -84,7 +85,10 @@ class MainWindow : public QMainWindow,
   FontFileCommand* fontFileCommand() const { return fontFile_; }
 
   QAction* toolButton(const QString& key) const { return toolButtons_.value(key); }
+  // An entry by its name in the menu table; the window's code reaches
+  // entries by `actions`.
   QAction* menuEntry(const QString& name) const { return menuEntries_.value(name); }
+  const MenuActions& actions() const { return actions_; }
   QMenu* menu(const QString& name) const { return menus_.value(name); }
 
   // Window state.
@@ -181,7 +185,7 @@ class MainWindow : public QMainWindow,
   void applyStyle(const Style& style, const QString& texturePath);
   void applyStyleFont(const StyleFont& font);
   void connectUndoStore();
-  void enableUndoCommand(const QString& key, bool enabled);
+  void enableUndoCommand(const QString& key, QAction* entry, bool enabled);
   void enablePaste();
   void connectPictureTool();
   void updateClock();
@@ -247,6 +251,7 @@ class MainWindow : public QMainWindow,
   QWidget* central_;
   QHash<QString, QAction*> toolButtons_;
   QHash<QString, QAction*> menuEntries_;
+  MenuActions actions_;
   QHash<QString, QMenu*> menus_;
   QPointer<ShapeTool> shapeTool_;
   QPointer<SymbolPicker> symbolPicker_;

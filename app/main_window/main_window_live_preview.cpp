@@ -13,7 +13,7 @@
 #include "main_window/title_text_box.h"
 
 void MainWindow::connectLivePreview() {
-  livePreview_->attachToggle(menuEntry(QStringLiteral("mnuToolsLivePreview")));
+  livePreview_->attachToggle(actions_.livePreview);
   auto follow = [this](auto* sender, auto signal) {
     connect(sender, signal, livePreview_, &LivePreview::settingChanged);
   };
