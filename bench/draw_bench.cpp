@@ -96,7 +96,7 @@ void timeSliderSteps(DrawnWindow& drawn, benchmark::State& run) {
   drawn.window->livePreview().setEnabled(true);
   drawn.window->draw();
   timeFrames(drawn, run, [](DrawnWindow& drawn, int step) {
-    drawn.window->panels()->deformSlider()->setValue(step % 90);
+    drawn.window->panels()->deformation().amountSlider()->setValue(step % 90);
   });
 }
 
@@ -178,7 +178,7 @@ void timeLargeCanvasFrames(benchmark::State& run, Change change) {
 // the geometry of the frame before.
 void BM_PreviewColourDragOnLargeCanvas(benchmark::State& run) {
   timeLargeCanvasFrames(run, [](DrawnWindow& drawn, int step) {
-    PictureBox* palette = drawn.window->panels()->fillPalette();
+    PictureBox* palette = drawn.window->panels()->inside().fillPalette();
     const QSize size = palette->picture().size();
     emit palette->mouseMoved(Qt::LeftButton,
                              QPoint(step % std::max(size.width(), 1), size.height() / 2));
@@ -194,7 +194,7 @@ BENCHMARK(BM_PreviewColourDragOnLargeCanvas)
 // searched anew to the new width, and everything after.
 void BM_PreviewEngravingDragOnLargeCanvas(benchmark::State& run) {
   timeLargeCanvasFrames(run, [](DrawnWindow& drawn, int step) {
-    TrackSlider* slider = drawn.window->panels()->engravedSlider();
+    TrackSlider* slider = drawn.window->panels()->outside().engravedSlider();
     const int span = std::max(slider->Max() - slider->Min(), 1);
     slider->setValue(slider->Min() + 1 + step % span);
   });
@@ -214,9 +214,9 @@ void BM_PreviewDeformationDragOnLargeCanvas(benchmark::State& run) {
     if (step == 0) {
       // Only the panel of the selected tab takes clicks.
       drawn.window->panels()->showPanelOfTab(4);
-      drawn.window->panels()->deformationButtons()[option]->click();
+      drawn.window->panels()->deformation().buttons()[option]->click();
     }
-    TrackSlider* slider = drawn.window->panels()->deformSlider();
+    TrackSlider* slider = drawn.window->panels()->deformation().amountSlider();
     const int span = std::max(slider->Max() - slider->Min(), 1);
     slider->setValue(slider->Min() + step % span);
   });

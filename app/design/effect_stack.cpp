@@ -110,10 +110,12 @@ bool stackTaken(const EffectStack& stack) {
   return stack.size() <= size_t(mostEffects) && std::ranges::all_of(stack, entryTaken);
 }
 
-bool addEffect(DesignModel& model, EffectType type) {
+bool addEffect(DesignModel& model, EffectType type) { return addEffect(model, effectEntry(type)); }
+
+bool addEffect(DesignModel& model, const EffectEntry& entry) {
   EffectStack stack = model.style().effects;
   if (stack.size() >= size_t(mostEffects)) return false;
-  stack.push_back(effectEntry(type));
+  stack.push_back(entry);
   return model.set(Setting::Effects, stack);
 }
 

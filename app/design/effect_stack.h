@@ -85,6 +85,7 @@ bool stackTaken(const EffectStack& stack);
 // the model's Effects setting, so one undo step and one listener call.
 // Each returns whether the model took it.
 bool addEffect(DesignModel& model, EffectType type);  // on top; refused at mostEffects
+bool addEffect(DesignModel& model, const EffectEntry& entry);
 bool removeEffect(DesignModel& model, int index);
 // Moves the entry at `index` to `index + by`: down the stack for by < 0.
 bool moveEffect(DesignModel& model, int index, int by);

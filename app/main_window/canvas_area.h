@@ -25,6 +25,7 @@ class Platform;
 class PrivateEngine;
 class PictureBox;
 class QAction;
+struct MenuActions;
 class QImage;
 class QLabel;
 class QMenu;
@@ -71,8 +72,8 @@ class CanvasArea : public QObject {
 
   // Connects the crop button and the View and Tools entries, looked up by
   // name, and puts the zoom and the overrun notice in the status bar.
-  void attach(const std::function<QAction*(const QString&)>& menuEntry, QAction& cropButton,
-              QMenu& toolsMenu, QStatusBar& statusBar);
+  void attach(const MenuActions& actions, QAction& cropButton, QMenu& toolsMenu,
+              QStatusBar& statusBar);
 
   CanvasViewport* viewport() const { return viewport_; }
   PictureBox* view() const { return viewport_->canvas(); }

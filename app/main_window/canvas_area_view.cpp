@@ -17,6 +17,7 @@
 #include "headless/title_renderer.h"
 #include "main_window/canvas_area.h"
 #include "main_window/design_scene.h"
+#include "main_window/menu_actions.h"
 #include "platform/error_report.h"
 #include "platform/platform.h"
 #include "rendering/design_overrun.h"
@@ -33,10 +34,10 @@ constexpr int leastRoomPastCanvas = 256;
 
 }  // namespace
 
-void CanvasArea::attach(const std::function<QAction*(const QString&)>& menuEntry,
-                        QAction& cropButton, QMenu& toolsMenu, QStatusBar& statusBar) {
+void CanvasArea::attach(const MenuActions& actions, QAction& cropButton, QMenu& toolsMenu,
+                        QStatusBar& statusBar) {
   cropButton_ = &cropButton;
-  cropEntry_ = menuEntry(u"mnucrop"_s);
+  cropEntry_ = actions.crop;
   connect(cropEntry_, &QAction::triggered, this, &CanvasArea::cropModeClicked);
   connect(&toolsMenu, &QMenu::aboutToShow, this, &CanvasArea::toolsMenuOpening);
   zoomPane_ = new QLabel(&statusBar);
@@ -51,13 +52,11 @@ void CanvasArea::attach(const std::function<QAction*(const QString&)>& menuEntry
   statusBar.insertPermanentWidget(1, cutNotice_);
   statusBar.insertPermanentWidget(2, zoomPane_);
   setZoom(actualSize);
-  connect(menuEntry(u"mnuViewZoomIn"_s), &QAction::triggered, this, &CanvasArea::zoomIn);
-  connect(menuEntry(u"mnuViewZoomOut"_s), &QAction::triggered, this, &CanvasArea::zoomOut);
-  connect(menuEntry(u"mnuViewActualSize"_s), &QAction::triggered, this,
-          &CanvasArea::zoomToActualSize);
-  connect(menuEntry(u"mnuViewFit"_s), &QAction::triggered, this, &CanvasArea::zoomToFit);
-  connect(menuEntry(u"mnuToolsFitCanvas"_s), &QAction::triggered, this,
-          &CanvasArea::fitCanvasClicked);
+  connect(actions.zoomIn, &QAction::triggered, this, &CanvasArea::zoomIn);
+  connect(actions.zoomOut, &QAction::triggered, this, &CanvasArea::zoomOut);
+  connect(actions.actualSize, &QAction::triggered, this, &CanvasArea::zoomToActualSize);
+  connect(actions.fitView, &QAction::triggered, this, &CanvasArea::zoomToFit);
+  connect(actions.fitCanvas, &QAction::triggered, this, &CanvasArea::fitCanvasClicked);
 }
 
 void CanvasArea::zoomIn() { zoomTrapped(zoomedIn(zoomPercent_)); }

@@ -18,6 +18,7 @@
 #include "files/picture_loading.h"
 #include "files/site_tags.h"
 #include "files/velloro_mark.h"
+#include "main_window/menu_actions.h"
 #include "output/print_window.h"
 #include "platform/error_report.h"
 #include "platform/platform.h"
@@ -50,19 +51,17 @@ FileCommands::FileCommands(FileCommandsWindow& window, DesignState& design, Plat
 
 FileCommands::~FileCommands() { delete newCanvasDialog_; }
 
-void FileCommands::attach(const std::function<QAction*(const QString&)>& menuEntry,
-                          QMenu& recentMenu) {
-  auto on = [&](const QString& name, std::string_view tag, void (FileCommands::*command)()) {
-    connect(menuEntry(name), &QAction::triggered, this,
+void FileCommands::attach(const MenuActions& actions, QMenu& recentMenu) {
+  auto on = [&](QAction* entry, std::string_view tag, void (FileCommands::*command)()) {
+    connect(entry, &QAction::triggered, this,
             [this, tag, command] { runTrapped(platform_, tag, [&] { (this->*command)(); }); });
   };
-  on(u"mnuFileNew"_s, siteTag::frmMain_mnuFileNew_Click, &FileCommands::newBackground);
-  on(u"mnuFileOpen"_s, siteTag::frmMain_mnuFileOpen_Click, &FileCommands::openPicture);
-  on(u"mnuFileSave"_s, siteTag::frmMain_mnuFileSave_Click, &FileCommands::savePicture);
-  on(u"mnuFileSaveAs"_s, siteTag::frmMain_mnuFileSaveAs_Click, &FileCommands::savePictureAs);
-  on(u"mnuFileExportWeb"_s, siteTag::frmMain_mnuFileExportWeb_Click,
-     &FileCommands::exportForTheWeb);
-  on(u"mnuFilePrint"_s, siteTag::frmMain_mnuFilePrint_Click, &FileCommands::openPrintPlacement);
+  on(actions.fileNew, siteTag::frmMain_mnuFileNew_Click, &FileCommands::newBackground);
+  on(actions.fileOpen, siteTag::frmMain_mnuFileOpen_Click, &FileCommands::openPicture);
+  on(actions.fileSave, siteTag::frmMain_mnuFileSave_Click, &FileCommands::savePicture);
+  on(actions.fileSaveAs, siteTag::frmMain_mnuFileSaveAs_Click, &FileCommands::savePictureAs);
+  on(actions.exportWeb, siteTag::frmMain_mnuFileExportWeb_Click, &FileCommands::exportForTheWeb);
+  on(actions.print, siteTag::frmMain_mnuFilePrint_Click, &FileCommands::openPrintPlacement);
   recentMenu_ = &recentMenu;
   connect(recentMenu_, &QMenu::aboutToShow, this, &FileCommands::listRecentFiles);
 }

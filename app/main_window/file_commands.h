@@ -16,6 +16,7 @@ class Platform;
 class PrintWindow;
 class PrivateEngine;
 class QAction;
+struct MenuActions;
 class QImage;
 class QMenu;
 class QPushButton;
@@ -78,7 +79,7 @@ class FileCommands : public QObject {
   ~FileCommands() override;
 
   // Connects the File menu's entries, looked up by name, and Open Recent.
-  void attach(const std::function<QAction*(const QString&)>& menuEntry, QMenu& recentMenu);
+  void attach(const MenuActions& actions, QMenu& recentMenu);
 
   // A style (".vstyle") is applied as Load style does, a document
   // (".velloro") opens its design, any other file is opened as File > Open

@@ -38,7 +38,8 @@ MainWindow::MainWindow(const QString& programFolder, DesignState document, QWidg
   new CanvasKeys(*sourceFrame_->textBox(), *this);
   CanvasAreaWindow& holder = *this;
   canvasArea_ = new CanvasArea(*central_, holder, document_, platform());
-  panels_ = new TabPanels(central_);
+  DesignPanelsWindow& panelsHolder = *this;
+  panels_ = new TabPanels({document_, platform(), panelsHolder, programFolder_}, central_);
   grownForCanvas_ = canvasView()->size();
   connect(canvasView(), &PictureBox::resized, this, &MainWindow::growToCanvas);
   buildToolbar();
@@ -46,15 +47,13 @@ MainWindow::MainWindow(const QString& programFolder, DesignState document, QWidg
   buildStatusBar();
   FileCommandsWindow& asked = *this;
   fileCommands_ = std::make_unique<FileCommands>(asked, document_, platform(), programFolder_);
-  fileCommands_->attach([this](const QString& name) { return menuEntry(name); },
-                        *menu(QStringLiteral("mnuFileRecent")));
+  fileCommands_->attach(actions_, *menu(QStringLiteral("mnuFileRecent")));
   menu(QStringLiteral("mnuFile"))
-      ->insertMenu(menuEntry(QStringLiteral("mnuFileBar0")), menu(QStringLiteral("mnuFileRecent")));
+      ->insertMenu(actions_.recentPlace, menu(QStringLiteral("mnuFileRecent")));
   connectControls();
   connectMenuEntries();
-  canvasArea_->attach([this](const QString& name) { return menuEntry(name); },
-                      *toolButton(QStringLiteral("Crop")), *menu(QStringLiteral("mnuTools")),
-                      *statusBar());
+  canvasArea_->attach(actions_, *toolButton(QStringLiteral("Crop")),
+                      *menu(QStringLiteral("mnuTools")), *statusBar());
   missingGlyphsNotice_ = new MissingGlyphsNotice(*statusBar());
   missingGlyphsNotice_->follow(*sourceFrame_->textBox(), [this] {
     if (document_.sourceKind == SourceKind::Text)
@@ -62,12 +61,8 @@ MainWindow::MainWindow(const QString& programFolder, DesignState document, QWidg
   });
   connectStyleCommands();
   connectUndoStore();
-  DesignPanelsWindow& panelsHolder = *this;
-  designPanels_ = new DesignPanels(*panels_, panelsHolder, document_, platform(), programFolder_);
-  designPanels_->setParent(this);
-  designPanels_->attach(
-      {menu(QStringLiteral("mnubezier")), menuEntry(QStringLiteral("mnubezierreset")),
-       menuEntry(QStringLiteral("mnubeziersave")), menuEntry(QStringLiteral("mnubezierload"))});
+  panels_->inside().curveBox().attach({menu(QStringLiteral("mnubezier")), actions_.curveReset,
+                                       actions_.curveSave, actions_.curveLoad});
   // A kind with nothing to draw is left alone: the preview never asks for a shape or picture.
   livePreview_ = new LivePreview(
       [this] {
@@ -76,9 +71,7 @@ MainWindow::MainWindow(const QString& programFolder, DesignState document, QWidg
           draw();
       },
       this);
-  connect(designPanels_, &DesignPanels::settingChanged, livePreview_, &LivePreview::settingChanged);
   connectLivePreview();
-  panels_->showEffectFrame(panelEffect(document_.model.style()));
 }
 
 void MainWindow::load() {

@@ -20,8 +20,9 @@
 #include "main_window/box_fit_option.h"
 #include "main_window/canvas_area.h"
 #include "main_window/curve_editor.h"
-#include "main_window/design_panels.h"
 #include "main_window/file_commands.h"
+#include "main_window/menu_actions.h"
+#include "main_window/panel_context.h"
 #include "main_window/source_frame.h"
 #include "main_window/tab_panels.h"
 #include "main_window/window_slot.h"
@@ -75,8 +76,6 @@ class MainWindow : public QMainWindow,
   TextLayoutControls* textLayoutControls() const { return textLayout_; }
   SourceFrame* sourceFrame() const { return sourceFrame_; }
   TabPanels* panels() const { return panels_; }
-  // The handlers of the tab panels and the curve box.
-  DesignPanels& designPanels() const { return *designPanels_; }
   // The canvas in its viewport, with the mouse on it, the zoom and the crop.
   CanvasArea& canvasArea() const { return *canvasArea_; }
   PictureBox* canvasView() const { return canvasArea_->view(); }
@@ -86,7 +85,10 @@ class MainWindow : public QMainWindow,
   FontFileCommand* fontFileCommand() const { return fontFile_; }
 
   QAction* toolButton(const QString& key) const { return toolButtons_.value(key); }
+  // An entry by its name in the menu table; the window's code reaches
+  // entries by `actions`.
   QAction* menuEntry(const QString& name) const { return menuEntries_.value(name); }
+  const MenuActions& actions() const { return actions_; }
   QMenu* menu(const QString& name) const { return menus_.value(name); }
 
   // Window state.
@@ -183,7 +185,7 @@ class MainWindow : public QMainWindow,
   void applyStyle(const Style& style, const QString& texturePath);
   void applyStyleFont(const StyleFont& font);
   void connectUndoStore();
-  void enableUndoCommand(const QString& key, bool enabled);
+  void enableUndoCommand(const QString& key, QAction* entry, bool enabled);
   void enablePaste();
   void connectPictureTool();
   void updateClock();
@@ -249,6 +251,7 @@ class MainWindow : public QMainWindow,
   QWidget* central_;
   QHash<QString, QAction*> toolButtons_;
   QHash<QString, QAction*> menuEntries_;
+  MenuActions actions_;
   QHash<QString, QMenu*> menus_;
   QPointer<ShapeTool> shapeTool_;
   QPointer<SymbolPicker> symbolPicker_;
@@ -262,5 +265,4 @@ class MainWindow : public QMainWindow,
   QSize grownForCanvas_;
   // Destroyed before the window's widgets: its dialogs work on them.
   std::unique_ptr<FileCommands> fileCommands_;
-  DesignPanels* designPanels_;
 };

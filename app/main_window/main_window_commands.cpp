@@ -80,17 +80,15 @@ QComboBox* fontCombo(const QString& name, int width, bool editable) {
 }
 
 // The menu entry whose command a plain toolbar button runs; none for others.
-QString toolbarMenuEntry(const QString& key) {
-  static const QHash<QString, QString> entries{
-      {QStringLiteral("New"), QStringLiteral("mnuFileNew")},
-      {QStringLiteral("Open"), QStringLiteral("mnuFileOpen")},
-      {QStringLiteral("Save"), QStringLiteral("mnuFileSave")},
-      {QStringLiteral("Print"), QStringLiteral("mnuFilePrint")},
-      {QStringLiteral("Undo"), QStringLiteral("mnuEditUndo")},
-      {QStringLiteral("Redo"), QStringLiteral("mnuEditRedo")},
-      {QStringLiteral("Help"), QStringLiteral("mnuHelpContents")},
+QAction* toolbarMenuEntry(const MenuActions& actions, const QString& key) {
+  const std::pair<const char*, QAction*> entries[] = {
+      {"New", actions.fileNew},       {"Open", actions.fileOpen}, {"Save", actions.fileSave},
+      {"Print", actions.print},       {"Undo", actions.undo},     {"Redo", actions.redo},
+      {"Help", actions.helpContents},
   };
-  return entries.value(key);
+  for (const auto& [button, entry] : entries)
+    if (key == QLatin1String(button)) return entry;
+  return nullptr;
 }
 
 QWidget* spacer(int width) {
@@ -168,33 +166,32 @@ void MainWindow::buildMenus() {
       menuEntries_.insert(entry.name, action);
     }
   }
-  menuEntry(QStringLiteral("mnucrop"))->setCheckable(true);
+  actions_ = menuActions(menuEntries_);
+  actions_.crop->setCheckable(true);
 }
 
 void MainWindow::connectMenuEntries() {
-  auto on = [this](const char* name, std::string_view tag, std::function<void()> command) {
-    connect(menuEntry(QLatin1String(name)), &QAction::triggered, this,
+  auto on = [this](QAction* entry, std::string_view tag, std::function<void()> command) {
+    connect(entry, &QAction::triggered, this,
             [tag, command] { runTrapped(platform(), tag, command); });
   };
   connectHelpCommands();
   connectPictureTool();
-  on("mnuFileExit", siteTag::frmMain_mnuFileExit_Click, [this] { close(); });
-  on("mnuEditCopy", siteTag::frmMain_mnuEditCopy_Click, [this] { copyCanvas(); });
-  on("mnuEditPaste", siteTag::frmMain_mnuEditPaste_Click, [this] { pasteCanvas(); });
-  on("mnuEditUndo", siteTag::frmMain_mnuEditUndo_Click,
+  on(actions_.exit, siteTag::frmMain_mnuFileExit_Click, [this] { close(); });
+  on(actions_.copy, siteTag::frmMain_mnuEditCopy_Click, [this] { copyCanvas(); });
+  on(actions_.paste, siteTag::frmMain_mnuEditPaste_Click, [this] { pasteCanvas(); });
+  on(actions_.undo, siteTag::frmMain_mnuEditUndo_Click,
      [this] { document_.undo.undo(document_.workingFiles.canvas, platform()); });
-  on("mnuEditRedo", siteTag::frmMain_mnuEditRedo_Click, [this] { document_.undo.redo(); });
-  on("mnuToolsPicture", siteTag::frmMain_mnuToolsPicture_Click, [this] {
+  on(actions_.redo, siteTag::frmMain_mnuEditRedo_Click, [this] { document_.undo.redo(); });
+  on(actions_.picture, siteTag::frmMain_mnuToolsPicture_Click, [this] {
     selectSource(SourceKind::Picture, Qt::NoButton);
     showPictureTool();
   });
-  on("mnuToolsDrawing", siteTag::frmMain_mnuToolsDrawing_Click,
+  on(actions_.drawing, siteTag::frmMain_mnuToolsDrawing_Click,
      [this] { selectSource(SourceKind::Shape, Qt::NoButton); });
-  on("mnuToolsSymbols", siteTag::frmMain_mnuToolsSymbols_Click, [this] { showSymbols(); });
-  connect(menuEntry(QStringLiteral("mnuEditFont")), &QAction::triggered, this,
-          &MainWindow::fontDialog);
-  connect(menuEntry(QStringLiteral("mnuToolsFitToBox")), &QAction::triggered, this,
-          [this] { boxFit_.ask(platform(), *this); });
+  on(actions_.symbols, siteTag::frmMain_mnuToolsSymbols_Click, [this] { showSymbols(); });
+  connect(actions_.font, &QAction::triggered, this, &MainWindow::fontDialog);
+  connect(actions_.fitToBox, &QAction::triggered, this, [this] { boxFit_.ask(platform(), *this); });
   connect(menu(QStringLiteral("mnuedit")), &QMenu::aboutToShow, this, &MainWindow::editMenuOpening);
 }
 
@@ -229,29 +226,29 @@ void MainWindow::connectUndoStore() {
         canvasArea_->captureCanvas();
         fileCommands_->canvasChanged();
       },
-      [this](bool enabled) { enableUndoCommand(QStringLiteral("Undo"), enabled); },
-      [this](bool enabled) { enableUndoCommand(QStringLiteral("Redo"), enabled); },
+      [this](bool enabled) { enableUndoCommand(QStringLiteral("Undo"), actions_.undo, enabled); },
+      [this](bool enabled) { enableUndoCommand(QStringLiteral("Redo"), actions_.redo, enabled); },
       [this] { return document_.layerOrigin; },
       [this](QPoint origin) { moveLayerOrigin(document_, origin); },
       [this] { return document_.currentPictureName; },
       [this](const QString& name) { document_.currentPictureName = name; },
   });
-  enableUndoCommand(QStringLiteral("Undo"), false);
-  enableUndoCommand(QStringLiteral("Redo"), false);
+  enableUndoCommand(QStringLiteral("Undo"), actions_.undo, false);
+  enableUndoCommand(QStringLiteral("Redo"), actions_.redo, false);
   connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &MainWindow::enablePaste);
   enablePaste();
 }
 
 // The toolbar buttons and the shortcuts run the menu entries, so an entry
 // follows its command's state at once rather than only when its menu opens.
-void MainWindow::enableUndoCommand(const QString& key, bool enabled) {
+void MainWindow::enableUndoCommand(const QString& key, QAction* entry, bool enabled) {
   toolButton(key)->setEnabled(enabled);
-  menuEntry(QStringLiteral("mnuEdit") + key)->setEnabled(enabled);
+  entry->setEnabled(enabled);
 }
 
 void MainWindow::enablePaste() {
   const QMimeData* clipboard = QApplication::clipboard()->mimeData();
-  menuEntry(QStringLiteral("mnuEditPaste"))->setEnabled(clipboard && clipboard->hasImage());
+  actions_.paste->setEnabled(clipboard && clipboard->hasImage());
 }
 
 void MainWindow::toolbarClicked(const QString& key) {
@@ -263,9 +260,9 @@ void MainWindow::toolbarClicked(const QString& key) {
       // The button changed its state already; the menu entry changes it again.
       QAction* crop = toolButton(key);
       crop->setChecked(!crop->isChecked());
-      menuEntry(QStringLiteral("mnucrop"))->trigger();
-    } else if (const QString entry = toolbarMenuEntry(key); !entry.isEmpty()) {
-      menuEntry(entry)->trigger();
+      actions_.crop->trigger();
+    } else if (QAction* entry = toolbarMenuEntry(actions_, key)) {
+      entry->trigger();
     }
   });
 }

@@ -12,10 +12,10 @@
 using namespace Qt::StringLiterals;
 
 void MainWindow::connectHelpCommands() {
-  connect(menuEntry(u"mnuHelpContents"_s), &QAction::triggered, this, [this] {
+  connect(actions_.helpContents, &QAction::triggered, this, [this] {
     runTrapped(platform(), siteTag::frmMain_mnuHelpContents_Click, [this] { showHelpContents(); });
   });
-  connect(menuEntry(u"mnuHelpAbout"_s), &QAction::triggered, this, [this] {
+  connect(actions_.about, &QAction::triggered, this, [this] {
     runTrapped(platform(), siteTag::frmMain_mnuHelpAbout_Click, [this] { showAbout(); });
   });
 }

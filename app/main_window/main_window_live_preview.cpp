@@ -5,52 +5,23 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
 
-#include "main_window/design_panels.h"
 #include "main_window/live_preview.h"
 #include "main_window/main_window.h"
+#include "main_window/tab_panels.h"
 #include "main_window/text_layout_controls.h"
 #include "main_window/title_text_box.h"
 
 void MainWindow::connectLivePreview() {
-  livePreview_->attachToggle(menuEntry(QStringLiteral("mnuToolsLivePreview")));
+  livePreview_->attachToggle(actions_.livePreview);
   auto follow = [this](auto* sender, auto signal) {
     connect(sender, signal, livePreview_, &LivePreview::settingChanged);
   };
-  // The palettes pick a colour while a button is down.
-  auto followPalette = [this](PictureBox* palette) {
-    connect(palette, &PictureBox::mousePressed, livePreview_,
-            [this] { livePreview_->settingChanged(); });
-    connect(palette, &PictureBox::mouseMoved, livePreview_, [this](Qt::MouseButtons buttons) {
-      if (buttons != Qt::NoButton) livePreview_->settingChanged();
-    });
-  };
-  followPalette(panels_->fillPalette());
-  followPalette(panels_->outlinePalette());
-  for (QPushButton* command : panels_->fillButtons()) follow(command, &QPushButton::clicked);
-  follow(panels_->outlineColourButton(), &QPushButton::clicked);
-  follow(panels_->fillSourceButtons()[2], &QRadioButton::clicked);
-  for (QRadioButton* axis : panels_->curveAxisButtons()) follow(axis, &QRadioButton::clicked);
-  for (QRadioButton* deformation : panels_->deformationButtons())
-    follow(deformation, &QRadioButton::clicked);
-  for (PictureBox* pattern : panels_->patternPictures())
-    follow(pattern, &PictureBox::mouseReleased);
-  for (PictureBox* material : panels_->materialPictures())
-    follow(material, &PictureBox::mousePressed);
-  follow(panels_->effectList(), &QListWidget::itemClicked);
-  // Arrow keys, Home and End move the current effect without a click.
-  follow(panels_->effectList(), &QListWidget::currentRowChanged);
-  for (int k = 1; k <= 3; ++k) follow(panels_->shadowSlider(k), &TrackSlider::valueChanged);
-  for (TrackSlider* slider :
-       {panels_->outlineSlider(), panels_->engravedSlider(), panels_->deformSlider()})
-    follow(slider, &TrackSlider::valueChanged);
-  // A curve point lands where it is dropped.
-  follow(panels_->curveView(), &PictureBox::mouseReleased);
-  const CurveMenu& curveMenu = designPanels_->curveMenu();
-  for (QAction* entry : {curveMenu.reset, curveMenu.load}) follow(entry, &QAction::triggered);
+  // Each panel tells once its own handlers have stored what changed.
+  follow(&panels_->inside(), &InsidePanel::settingChanged);
+  follow(&panels_->edge(), &EdgePanel::settingChanged);
+  follow(&panels_->outside(), &OutsidePanel::settingChanged);
+  follow(&panels_->deformation(), &DeformationPanel::settingChanged);
   connectTextPreview();
 }
 

@@ -77,10 +77,10 @@ Style MainWindow::currentStyle() const {
 }
 
 void MainWindow::connectStyleCommands() {
-  connect(menuEntry(u"mnuFileSaveStyle"_s), &QAction::triggered, this, [this] {
+  connect(actions_.saveStyle, &QAction::triggered, this, [this] {
     runTrapped(platform(), siteTag::frmMain_mnuFileSaveStyle_Click, [this] { saveStyle(); });
   });
-  connect(menuEntry(u"mnuFileLoadStyle"_s), &QAction::triggered, this, [this] {
+  connect(actions_.loadStyle, &QAction::triggered, this, [this] {
     runTrapped(platform(), siteTag::frmMain_mnuFileLoadStyle_Click, [this] {
       FileDialogRequest request;
       request.folder = stylesFolder();
@@ -96,7 +96,7 @@ void MainWindow::connectStyleCommands() {
   styles->setStyle(thumbnails);
   styleGallery_ = new StyleGallery(this);
   connect(styles, &QMenu::aboutToShow, this, &MainWindow::listStyles);
-  menu(u"mnuFile"_s)->insertMenu(menuEntry(u"mnuFileBar2"_s), styles);
+  menu(u"mnuFile"_s)->insertMenu(actions_.stylesPlace, styles);
 }
 
 void MainWindow::listStyles() {
@@ -203,7 +203,7 @@ void MainWindow::applyStyleFile(const QString& path) {
 }
 
 void MainWindow::applyStyle(const Style& style, const QString& texturePath) {
-  designPanels_->applyStyle(style, texturePath);
+  panels_->applyStyle(style, texturePath);
   applyStyleFont(style.font);
   livePreview_->settingChanged();
 }

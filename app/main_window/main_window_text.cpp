@@ -258,8 +258,8 @@ void MainWindow::selectSource(SourceKind kind, Qt::MouseButton button) {
     {
       // The switch sets the effect list row by row as it stores and loads
       // the kinds' settings: those rows are no choice of the user's.
-      const QSignalBlocker quietEffects(panels_->effectList());
-      designPanels_->switchSourceKind(previous);
+      const QSignalBlocker quietEffects(panels_->outside().effectList());
+      panels_->switchSourceKind(previous);
     }
     showSourceTool(kind, button);
     showSourceHint(kind, button);

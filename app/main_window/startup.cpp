@@ -48,20 +48,17 @@ std::unique_ptr<MainWindow> startVelloro(const QString& programFolder, Platform&
     window->fillFontList();
     window->fillSizeList();
   });
-  skipOnFailure([&] {
-    window->panels()->effectList()->setCurrentRow(velloro::toInt(panelEffect(state.model.style())));
-  });
   skipOnFailure([] { removeFoldersOfEndedRuns(QDir::tempPath()); });
   skipOnFailure([&] { createStartupWorkingFiles(state.workingFiles); });
   skipOnFailure([&] { window->canvasArea().captureCanvas(); });
   window->show();
-  skipOnFailure([&] { window->designPanels().drawFillPreview(); });
+  skipOnFailure([&] { window->panels()->inside().drawFillPreview(); });
   skipOnFailure([&] {
     CurvePoints curve = curvePoints(state.model.style());
     if (loadCurve(curve, QStringLiteral("default.txt"), programFolder + QStringLiteral("/curves"),
                   platform))
       setCurve(state.model, curve);
-    window->designPanels().drawCurveBox();
+    window->panels()->inside().curveBox().draw();
   });
   skipOnFailure([] { initializeImaging(); });
   window->openHandedFiles(handedFiles);

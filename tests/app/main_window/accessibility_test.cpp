@@ -51,9 +51,9 @@ TEST_F(MainWindowTest, EveryControlOfEveryWindowIsNamedHintedAndReachedByTab) {
   for (QWidget* dialog :
        std::initializer_list<QWidget*>{&symbols, &ellipse, &optimiser, &webExport, &about})
     dialog->show();
-  TabPanels& panels = *window->panels();
-  for (QFrame* effect : {panels.shadowFrame(), panels.outlineFrame(), panels.engravedFrame()})
-    effect->show();  // every outside effect's controls at once
+  // Every outside effect's controls at once.
+  for (const char* effect : {"FrameShadow", "FrameOutline", "FrameEngraved"})
+    window->panels()->outside().findChild<QFrame*>(QLatin1String(effect))->show();
   QStringList faults;
   int windows = 0;
   for (QWidget* shown : QApplication::topLevelWidgets()) {

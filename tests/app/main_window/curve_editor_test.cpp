@@ -30,7 +30,7 @@ TEST(CurveEditor, ReadoutHitAndReleaseOfThePointer) {
 
 TEST_F(MainWindowTest, DraggingPoint3MovesItAtTheReleaseTheCurveMenuSavesLoadsAndResets) {
   const CurvePoints before = curvePoints(design().model.style());
-  PictureBox* box = window->panels()->curveView();
+  PictureBox* box = window->panels()->inside().curveBox().view();
   QTest::mousePress(box, Qt::LeftButton, {}, {40, 50});
   QTest::mouseRelease(box, Qt::LeftButton, {}, {70, 20});
   QTest::mousePress(box, Qt::LeftButton, {}, pixelOf(before.x[1], before.y[1]));
@@ -44,7 +44,8 @@ TEST_F(MainWindowTest, DraggingPoint3MovesItAtTheReleaseTheCurveMenuSavesLoadsAn
   EXPECT_EQ(
       QPoint(curvePoints(design().model.style()).x[2], curvePoints(design().model.style()).y[2]),
       QPoint(128, 190));
-  EXPECT_EQ(window->panels()->curveView()->picture().pixelColor(70, 20), QColor(255, 0, 0));
+  EXPECT_EQ(window->panels()->inside().curveBox().view()->picture().pixelColor(70, 20),
+            QColor(255, 0, 0));
 
   const QString curves = path("curves");
   design().model.set(Setting::CurveValues, CurveList{0, 20, 80, 160, 230, 255});

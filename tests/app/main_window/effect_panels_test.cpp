@@ -4,81 +4,85 @@
 class EffectPanelsTest : public MainWindowTest {
  protected:
   TabPanels& panels() const { return *window->panels(); }
+  // A stack of `effect` alone, or none for "No contour".
   void chooseEffect(EffectType effect) {
-    panels().effectList()->setCurrentRow(velloro::toInt(effect));
+    if (effect == EffectType::NoContour)
+      stackEffects({});
+    else
+      stackEffects({effect});
   }
   velloro::ActionArguments arguments() const {
     return engineArguments(design(), RenderMeasures{}, {});
   }
   void chooseMaterial(Material material) {
-    emit panels().materialPictures()[velloro::toInt(material)]->mousePressed(
+    emit panels().edge().materialPictures()[velloro::toInt(material)]->mousePressed(
         Qt::LeftButton, Qt::LeftButton, QPoint(5, 10));
   }
 };
 
-TEST_F(EffectPanelsTest, OutlineAndGlowKeepTheirWidthAndColourShadowLabelsFollowTheShadow) {
-  chooseEffect(EffectType::Outline1);
-  panels().outlineSlider()->setValue(40);
-  seam->colourAnswers.push_back(Qt::red);
+TEST_F(EffectPanelsTest, EachEntryKeepsItsWidthAndColourShadowLabelsFollowTheShadow) {
+  stackEffects({EffectType::Outline1, EffectType::Glow});  // the glow on top, in row 0
+  OutsidePanel& outside = panels().outside();
   panels().tabStrip()->setCurrentIndex(2);
-  panels().outlineColourButton()->click();
-  chooseEffect(EffectType::Glow);
-  EXPECT_EQ(panels().outlineSlider()->Value(), 20);
-  EXPECT_EQ(panels().outlineCaption()->text(), u"G. width :"_s);
-  EXPECT_EQ(panels().outlineValueLabel()->text(), u"20 %"_s);
-  EXPECT_EQ(panels().outlineButtonColour(), QColor(0, 255, 0));
+  outside.effectList()->setCurrentRow(1);
+  outside.outlineSlider()->setValue(40);
+  seam->colourAnswers.push_back(Qt::red);
+  outside.outlineColourButton()->click();
+  outside.effectList()->setCurrentRow(0);
+  EXPECT_EQ(outside.outlineSlider()->Value(), 20);
+  EXPECT_EQ(outside.outlineCaption()->text(), u"G. width :"_s);
+  EXPECT_EQ(outside.outlineValueLabel()->text(), u"20 %"_s);
+  EXPECT_EQ(outside.outlineButtonColour(), QColor(0, 255, 0));
   EXPECT_EQ(arguments().effectValue1, 0);
   EXPECT_EQ(arguments().effectValue2, 255);
 
-  chooseEffect(EffectType::Outline1);
-  EXPECT_EQ(panels().outlineCaption()->text(), u"O. width :"_s);
-  EXPECT_EQ(panels().outlineButtonColour(), QColor(Qt::red));
-  const velloro::ActionArguments a = arguments();
-  EXPECT_EQ(a.effectType, EffectType::Outline1);
-  EXPECT_EQ(a.effectAmount, 40);
-  EXPECT_EQ((Rgb{a.effectValue1, a.effectValue2, a.effectValue3}), (Rgb{255, 0, 0}));
-  EXPECT_EQ(loadEffectSliders(design().kindSettings[SourceKind::Text], EffectType::Glow).colour,
-            (Rgb{0, 255, 0}));
+  outside.effectList()->setCurrentRow(1);
+  EXPECT_EQ(outside.outlineCaption()->text(), u"O. width :"_s);
+  EXPECT_EQ(outside.outlineButtonColour(), QColor(Qt::red));
+  const EffectEntry& outline = design().model.style().effects[0];
+  EXPECT_EQ(outline.type, EffectType::Outline1);
+  EXPECT_EQ(outline.values[0], 40);
+  EXPECT_EQ(entryRgb(outline), (Rgb{255, 0, 0}));
+  EXPECT_EQ(entryRgb(design().model.style().effects[1]), (Rgb{0, 255, 0}));
 
   chooseEffect(EffectType::CastShadow);
-  EXPECT_EQ(panels().shadowCaptions()[1]->text(), u"S. height :"_s);
-  EXPECT_EQ(panels().shadowValueLabel(3)->text(), u"25 °"_s);  // orientation 7
-  panels().shadowSlider(3)->setValue(100);
-  EXPECT_EQ(panels().shadowValueLabel(3)->text(), u"360 °"_s);
-  chooseEffect(EffectType::DropShadow);
-  EXPECT_EQ(panels().shadowCaptions()[2]->text(), u"S. offset Y :"_s);
-  EXPECT_EQ(panels().shadowValueLabel(3)->text(), u"+ 5"_s);
-  EXPECT_TRUE(panels().shadowFrame()->isVisibleTo(panels().panelFrames()[2]));
-  chooseEffect(EffectType::CastShadow);
+  EXPECT_EQ(panels().outside().shadowCaptions()[1]->text(), u"S. height :"_s);
+  EXPECT_EQ(panels().outside().shadowValueLabel(3)->text(), u"25 °"_s);  // orientation 7
+  panels().outside().shadowSlider(3)->setValue(100);
+  EXPECT_EQ(panels().outside().shadowValueLabel(3)->text(), u"360 °"_s);
   EXPECT_EQ(arguments().effectValue2, 100);  // orientation
+  chooseEffect(EffectType::DropShadow);
+  EXPECT_EQ(panels().outside().shadowCaptions()[2]->text(), u"S. offset Y :"_s);
+  EXPECT_EQ(panels().outside().shadowValueLabel(3)->text(), u"+ 5"_s);
+  EXPECT_TRUE(panels().outside().shadowFrame()->isVisibleTo(panels().panelFrames()[2]));
 }
 
 TEST_F(EffectPanelsTest, PaletteOrColourDialogSetTheOwnColourThatGoldThenMaterial2BringsBack) {
-  QTest::mouseClick(panels().fillPalette(), Qt::LeftButton, {}, {10, 12});
-  const QColor picked = panels().fillPalette()->picture().pixelColor(10, 12);
+  QTest::mouseClick(panels().inside().fillPalette(), Qt::LeftButton, {}, {10, 12});
+  const QColor picked = panels().inside().fillPalette()->picture().pixelColor(10, 12);
   const Rgb own{picked.red(), picked.green(), picked.blue()};
   EXPECT_EQ(fillRgb(design().model.style()), own);
   EXPECT_EQ(design().kindSettings[SourceKind::Text].fillColour, own);
-  emit panels().fillPalette()->mouseMoved(Qt::NoButton, {80, 3});
-  emit panels().fillPalette()->mouseMoved(Qt::LeftButton, {500, 3});  // off the palette
-  panels().fillButtons()[0]->click();                                 // cancelled
+  emit panels().inside().fillPalette()->mouseMoved(Qt::NoButton, {80, 3});
+  emit panels().inside().fillPalette()->mouseMoved(Qt::LeftButton, {500, 3});  // off the palette
+  panels().inside().fillButtons()[0]->click();                                 // cancelled
   EXPECT_EQ(fillRgb(design().model.style()), own);
   design().model.set(Setting::CurveValues, CurveList{10, 20, 30, 40, 50, 60});
   const CurvePoints ownCurve = curvePoints(design().model.style());
-  panels().curveAxisButtons()[2]->click();
+  panels().inside().curveAxisButtons()[2]->click();
   chooseMaterial(Material::Gold);
   EXPECT_EQ(fillRgb(design().model.style()), (Rgb{204, 177, 24}));
   EXPECT_EQ(curvePoints(design().model.style()), readCurveFile(path("curves/gold.txt"), *seam));
-  EXPECT_TRUE(panels().curveAxisButtons()[1]->isChecked());
+  EXPECT_TRUE(panels().inside().curveAxisButtons()[1]->isChecked());
   EXPECT_EQ(velloro::toInt(arguments().material), 7);
 
   chooseMaterial(Material::BevelHighlight);
   EXPECT_EQ(fillRgb(design().model.style()), own);
   EXPECT_EQ(curvePoints(design().model.style()), ownCurve);
   EXPECT_EQ(design().model.style().curveAxis, CurveAxis::CentreToEdge);
-  EXPECT_TRUE(panels().curveAxisButtons()[2]->isChecked());
-  EXPECT_EQ(panels().materialPictures()[7]->picture(), materialThumbnail(7, {52, 52}));
-  EXPECT_NE(panels().materialPictures()[2]->picture(), materialThumbnail(2, {52, 52}));
+  EXPECT_TRUE(panels().inside().curveAxisButtons()[2]->isChecked());
+  EXPECT_EQ(panels().edge().materialPictures()[7]->picture(), materialThumbnail(7, {52, 52}));
+  EXPECT_NE(panels().edge().materialPictures()[2]->picture(), materialThumbnail(2, {52, 52}));
 
   // Each kind keeps its own fill colour across switches, even in gold.
   chooseMaterial(Material::Gold);
@@ -90,14 +94,14 @@ TEST_F(EffectPanelsTest, PaletteOrColourDialogSetTheOwnColourThatGoldThenMateria
   chooseMaterial(Material::Profile);
   EXPECT_EQ(fillRgb(design().model.style()), own);
   seam->colourAnswers.push_back(QColor(1, 2, 3));
-  panels().fillButtons()[0]->click();
+  panels().inside().fillButtons()[0]->click();
   const velloro::ActionArguments a = arguments();
   EXPECT_EQ((Rgb{a.fillRed, a.fillGreen, a.fillBlue}), (Rgb{1, 2, 3}));
 }
 
 TEST_F(EffectPanelsTest, LoadTextureRefusesWhatItCannotReadAndFillsThePreview) {
   seam->fileAnswers.push_back(path("gone.bmp"));
-  panels().fillButtons()[1]->click();
+  panels().inside().fillButtons()[1]->click();
   const FileDialogRequest& asked = seam->openRequests.at(0);
   EXPECT_EQ(asked.title, u"Textures"_s);
   EXPECT_EQ(asked.folder, path("textures"));
@@ -109,7 +113,7 @@ TEST_F(EffectPanelsTest, LoadTextureRefusesWhatItCannotReadAndFillsThePreview) {
   design().textureNames[SourceKind::Shape] = path("kept.bmp");
   writeContent(path("broken.bmp"), "BM not a picture");
   seam->fileAnswers.push_back(path("broken.bmp"));
-  panels().fillButtons()[1]->click();
+  panels().inside().fillButtons()[1]->click();
   EXPECT_EQ(seam->openRequests.at(1).folder, folder.path());
   EXPECT_EQ(seam->openRequests.at(1).fileName, u"kept.bmp"_s);
   ASSERT_EQ(seam->messages.size(), 2u);
@@ -121,34 +125,35 @@ TEST_F(EffectPanelsTest, LoadTextureRefusesWhatItCannotReadAndFillsThePreview) {
   tile.setPixelColor(5, 5, Qt::red);
   ASSERT_TRUE(tile.save(path("tile.bmp")));
   seam->fileAnswers.push_back(path("tile.bmp"));
-  panels().fillButtons()[1]->click();
+  panels().inside().fillButtons()[1]->click();
   EXPECT_EQ(design().textureNames[SourceKind::Text], path("tile.bmp"));
   EXPECT_EQ(design().geometry.textureRows, 10);
   EXPECT_EQ(design().geometry.textureStride, 32);
-  EXPECT_EQ(panels().fillPreviews()[1]->picture().pixelColor(25, 15), QColor(Qt::red));
+  EXPECT_EQ(panels().inside().fillPreviews()[1]->picture().pixelColor(25, 15), QColor(Qt::red));
   EXPECT_EQ(seam->messages.size(), 2u);
 }
 
 TEST_F(EffectPanelsTest, NoContourWarnsOnEffectSlidersPatternAxisAndDeformationReachTheRender) {
   chooseEffect(EffectType::NoContour);
-  emit panels().shadowSlider(1)->released();
+  emit panels().outside().shadowSlider(1)->released();
   EXPECT_TRUE(seam->messages.empty());
   for (TrackSlider* slider :
-       {panels().shadowSlider(2), panels().outlineSlider(), panels().engravedSlider()})
+       {panels().outside().shadowSlider(2), panels().outside().outlineSlider(),
+        panels().outside().engravedSlider()})
     emit slider->released();
   ASSERT_EQ(seam->messages.size(), 3u);
   for (const Message& shown : seam->messages) {
     EXPECT_EQ(shown.text, u" \"No contour\" selected !"_s);
     EXPECT_EQ(shown.icon, MessageIcon::Exclamation);
   }
-  QTest::mouseClick(panels().patternPictures()[3], Qt::LeftButton, {}, QPoint(5, 5));
-  panels().curveAxisButtons()[1]->click();
+  QTest::mouseClick(panels().inside().patternPictures()[3], Qt::LeftButton, {}, QPoint(5, 5));
+  panels().inside().curveAxisButtons()[1]->click();
   panels().tabStrip()->setCurrentIndex(3);
-  panels().deformationButtons()[2]->click();
-  EXPECT_EQ(panels().deformValueLabel()->text(), u"-180 °"_s);
-  panels().deformationButtons()[0]->setChecked(true);
-  panels().deformSlider()->setValue(80);
-  EXPECT_EQ(panels().deformValueLabel()->text(), u"0 °"_s);
+  panels().deformation().buttons()[2]->click();
+  EXPECT_EQ(panels().deformation().valueLabel()->text(), u"-180 °"_s);
+  panels().deformation().buttons()[0]->setChecked(true);
+  panels().deformation().amountSlider()->setValue(80);
+  EXPECT_EQ(panels().deformation().valueLabel()->text(), u"0 °"_s);
   const velloro::ActionArguments a = arguments();
   EXPECT_EQ(velloro::toInt(a.surfacePattern), 3);
   EXPECT_EQ(velloro::toInt(a.curveAxis), 1);

@@ -43,7 +43,7 @@ TEST_F(MainWindowTest, AFontFileJoinsTheListAndDrawsAsTheCommandLineDraws) {
   EXPECT_NE(window->fontNameBox()->findText(u"Window Sans"_s), -1);
   EXPECT_EQ(design().textPicture.font.family(), u"Window Sans"_s);
   window->fontSizeBox()->setEditText(u"40"_s);
-  window->panels()->effectList()->setCurrentRow(7);
+  stackEffects({EffectType::Glow});
   textBox()->setText(u"Brand"_s);
   design().designFrame.left = 200;
   design().designFrame.top = 120;
@@ -98,7 +98,7 @@ TEST_F(MainWindowTest, FitToBoxDrawsAsTheCommandLineFitsIt) {
   });
   run("mnuToolsFitToBox");
   window->fontSizeBox()->setEditText(u"60"_s);
-  window->panels()->effectList()->setCurrentRow(7);
+  stackEffects({EffectType::Glow});
   textBox()->setText(u"Velloro draws titles for the web"_s);
   design().designFrame.left = 20;
   design().designFrame.top = 20;

@@ -10,10 +10,10 @@ class LivePreviewTest : public MainWindowTest {
   void SetUp() override {
     MainWindowTest::SetUp();
     window->livePreview().setEnabled(true);
-    window->panels()->deformationButtons()[1]->setChecked(true);  // "Rotate"
+    window->panels()->deformation().buttons()[1]->setChecked(true);  // "Rotate"
   }
 
-  TrackSlider* deformSlider() const { return window->panels()->deformSlider(); }
+  TrackSlider* deformSlider() const { return window->panels()->deformation().amountSlider(); }
   static void settle() { QCoreApplication::processEvents(); }
   // The frames of a drag may be drafts; once the changes rest the design is
   // drawn exactly.
@@ -73,7 +73,7 @@ TEST_F(LivePreviewTest, ChangesCoalesceIntoOneRenderOnTheCapturedCanvasAndAddNoU
 // the canvas waits until the design stands still; it then tells what a Draw
 // tells at once.
 TEST_F(LivePreviewTest, AnOverrunIsToldOnceThePreviewedDesignStandsStill) {
-  window->panels()->deformationButtons()[0]->setChecked(true);
+  window->panels()->deformation().buttons()[0]->setChecked(true);
   window->draw();
   QLabel* notice = window->canvasArea().cutNotice();
   ASSERT_FALSE(notice->isVisibleTo(window.get()));
@@ -111,9 +111,9 @@ TEST_F(LivePreviewTest, NothingToDrawOrToggledOffFromTheToolsMenuNothingIsRedraw
 }
 
 TEST_F(LivePreviewTest, ChangesWithRealKeysAndClicksPreviewOnce) {
-  QListWidget* effects = window->panels()->effectList();
-  PictureBox* palette = window->panels()->fillPalette();
-  effects->setCurrentRow(velloro::toInt(panelEffect(design().model.style())));  // as at start-up
+  QListWidget* effects = window->panels()->outside().effectList();
+  PictureBox* palette = window->panels()->inside().fillPalette();
+  stackEffects({EffectType::DropShadow, EffectType::Glow});
   window->panels()->tabStrip()->setCurrentIndex(2);
   focusTextBox();
   const std::vector<std::function<void()>> changes{
@@ -121,8 +121,12 @@ TEST_F(LivePreviewTest, ChangesWithRealKeysAndClicksPreviewOnce) {
       [&] { clickToolButton("Bold"); },
       [&] { QTest::keyClick(window->fontSizeBox(), Qt::Key_Down); },
       [&] { QTest::keyClick(window->fontNameBox(), Qt::Key_Down); },
-      [&] { QTest::keyClick(effects, Qt::Key_Down); },
-      [&] { QTest::keyClick(effects, Qt::Key_Home); },
+      [&] { QTest::keyClick(effects, Qt::Key_Space); },  // the glow switched off
+      [&] {
+        QTest::keyClick(effects, Qt::Key_Down);
+        window->panels()->outside().upButton()->setFocus();
+        QTest::keyClick(window->panels()->outside().upButton(), Qt::Key_Space);
+      },
       [&] {
         window->panels()->tabStrip()->setCurrentIndex(0);
         QTest::mouseClick(palette, Qt::LeftButton, {}, QPoint(3, palette->height() / 2));
@@ -130,7 +134,6 @@ TEST_F(LivePreviewTest, ChangesWithRealKeysAndClicksPreviewOnce) {
   for (std::size_t i = 0; i < changes.size(); ++i) {
     const QImage before = drawnAgain();
     EXPECT_EQ(rendersAfter(changes[i]), 1) << i;
-    EXPECT_EQ(velloro::toInt(panelEffect(design().model.style())), effects->currentRow()) << i;
     EXPECT_NE(canvas(), before) << i;
     const QImage previewed = restedCanvas();
     EXPECT_EQ(previewed, drawnAgain()) << i;

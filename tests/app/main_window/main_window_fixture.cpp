@@ -105,3 +105,18 @@ void MainWindowTest::pressOk(QDialog& dialog) {
   ASSERT_NE(buttons, nullptr);
   QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
 }
+
+void MainWindowTest::stackEffects(std::initializer_list<EffectType> effects) {
+  OutsidePanel& outside = window->panels()->outside();
+  QTabBar& tabs = *window->panels()->tabStrip();
+  const int tabBefore = tabs.currentIndex();
+  tabs.setCurrentIndex(2);  // the panel is enabled while shown
+  while (outside.removeButton()->isEnabled()) outside.removeButton()->click();
+  for (EffectType effect : effects) addEffect(effect);
+  tabs.setCurrentIndex(tabBefore);
+}
+
+void MainWindowTest::addEffect(EffectType effect) {
+  for (QAction* offered : window->panels()->outside().addMenu()->actions())
+    if (offered->data().toInt() == velloro::toInt(effect)) offered->trigger();
+}

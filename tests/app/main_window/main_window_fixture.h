@@ -84,6 +84,10 @@ class MainWindowTest : public testing::Test {
   QString path(const char* relative) const { return folder.filePath(QLatin1String(relative)); }
   // Loads the shipped default curve, as a fresh start of the command line does.
   void loadDefaultCurve();
+  // The Outside panel's stack emptied with Remove, then `effects` added
+  // with Add, bottom first.
+  void stackEffects(std::initializer_list<EffectType> effects);
+  void addEffect(EffectType effect);
   // The PNG `Velloro --render ARGUMENTS -o FILE` writes.
   QByteArray rendered(QStringList arguments);
   QByteArray drawnPng() { return encodedPicture(drawnAgain(), u"png"_s, std::nullopt); }

@@ -5,6 +5,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 
+#include "design/design_state.h"
 #include "design/outside_effects.h"
 #include "desktop/colour_scheme.h"
 #include "main_window/tab_panels.h"
@@ -47,6 +48,21 @@ class LookInUse {
   QFont fontBefore_;
 };
 
+// What the panels need of a window, with no window round them.
+struct NoWindow : DesignPanelsWindow {
+  QWidget owner;
+  QWidget& ownerWidget() override { return owner; }
+  void showStatus(const QString&) override {}
+};
+
+// The panels alone, on a design of their own.
+struct PanelsAlone {
+  DesignState design;
+  ScriptedPlatform seam;
+  NoWindow window;
+  PanelContext context() { return {design, seam, window, {}}; }
+};
+
 std::string named(const Look& look) {
   return std::string(look.style) + (look.dark ? " dark " : " light ") +
          std::to_string(look.pointSize);
@@ -54,47 +70,31 @@ std::string named(const Look& look) {
 
 }  // namespace
 
-TEST(PanelFit, EveryOutsideEffectIsInViewWithNoScrollBarBesideTheEffectControls) {
+TEST(PanelFit, TheStackButtonsShowTheirCaptionsBesideTheListAndLeftOfTheEffectControls) {
   for (const Look& look : looks) {
     SCOPED_TRACE(named(look));
     const LookInUse using_(look);
+    PanelsAlone alone;
     QWidget owner;
-    auto* panels = new TabPanels(&owner);
+    auto* panels = new TabPanels(alone.context(), &owner);
     owner.resize(760, 110);
     panels->setGeometry(0, 0, 760, 106);
     panels->showPanelOfTab(3);
     owner.show();
-    QListWidget* list = panels->effectList();
-    const QRect inView = list->viewport()->rect();
-    const QFontMetrics metrics = list->fontMetrics();
-    ASSERT_EQ(list->count(), outsideEffectCount);
-    for (int i = 0; i < list->count(); ++i) {
-      const QRect row = list->visualItemRect(list->item(i));
-      EXPECT_TRUE(inView.contains(row)) << i;
-      EXPECT_GE(row.width(), metrics.horizontalAdvance(list->item(i)->text())) << i;
-      EXPECT_GE(row.height(), metrics.height()) << i;
-    }
-    EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
-    EXPECT_FALSE(list->verticalScrollBar()->isVisible());
+    OutsidePanel& outside = panels->outside();
     QWidget* panel = panels->panelFrames()[2];
-    EXPECT_LE(list->geometry().bottom(), panel->height());
+    int right = outside.effectList()->geometry().right();
+    EXPECT_LE(outside.effectList()->geometry().bottom(), panel->height());
+    for (QPushButton* button :
+         {outside.addButton(), outside.removeButton(), outside.upButton(), outside.downButton()}) {
+      const QFontMetrics metrics = button->fontMetrics();
+      EXPECT_GE(button->width(), metrics.horizontalAdvance(button->text()))
+          << button->objectName().toStdString();
+      EXPECT_GT(button->x(), outside.effectList()->geometry().right());
+      right = std::max(right, button->geometry().right());
+    }
     for (const char* frame : {"FrameShadow", "FrameOutline", "FrameEngraved"})
-      EXPECT_LT(list->geometry().right(), panel->findChild<QWidget*>(frame)->x()) << frame;
-  }
-}
-
-// The keys of a user walking the list still choose each effect in turn.
-TEST(PanelFit, ArrowKeysWalkTheEffectsInTheirOrder) {
-  TabPanels panels;
-  panels.resize(760, 106);
-  panels.showPanelOfTab(3);
-  panels.show();
-  QListWidget* list = panels.effectList();
-  list->setFocus();
-  list->setCurrentRow(0);
-  for (int i = 1; i < list->count(); ++i) {
-    QTest::keyClick(list, Qt::Key_Down);
-    EXPECT_EQ(list->currentRow(), i);
+      EXPECT_LT(right, panel->findChild<QWidget*>(frame)->x()) << frame;
   }
 }
 

@@ -22,7 +22,7 @@ class StylesTest : public MainWindowTest {
 TEST_F(StylesTest, SaveWritesTheCurrentSettingsWhichTheStylesMenuListsWithThePresets) {
   run("mnuFileSaveStyle");  // cancelled: nothing written
   EXPECT_EQ(QDir(styles()).entryList(QDir::Files).size(), 3);
-  window->panels()->effectList()->setCurrentRow(7);
+  stackEffects({EffectType::Glow});
   const QString path = styles() + u"/Neon.vstyle"_s;
   seam->fileAnswers.push_back(path);
   run("mnuFileSaveStyle");
@@ -76,9 +76,9 @@ TEST_F(StylesTest, APresetReplacesTheFillKindTickedByHand) {
     const QString presetPath = styles() + u'/' + QLatin1String(file);
     for (const int byHand : {1, 2}) {
       SCOPED_TRACE(std::string(name) + " after fill kind " + std::to_string(byHand));
-      QRadioButton* kind = panels.fillSourceButtons()[size_t(byHand)];
+      QRadioButton* kind = panels.inside().fillSourceButtons()[size_t(byHand)];
       QTest::mouseClick(kind, Qt::LeftButton, {}, QPoint(6, kind->height() / 2));
-      ASSERT_EQ(ticked(panels.fillSourceButtons()), QList<int>{byHand});
+      ASSERT_EQ(ticked(panels.inside().fillSourceButtons()), QList<int>{byHand});
       QMenu* menu = window->menu(u"mnuFileStyles"_s);
       emit menu->aboutToShow();
       const QList<QAction*> entries = menu->actions();
@@ -86,8 +86,9 @@ TEST_F(StylesTest, APresetReplacesTheFillKindTickedByHand) {
       ASSERT_NE(entry, entries.end());
       (*entry)->trigger();
       const Style preset = readStyleFile(presetPath, Style{});
-      EXPECT_EQ(ticked(panels.fillSourceButtons()), QList<int>{int(preset.fillKind)});
-      EXPECT_EQ(ticked(panels.curveAxisButtons()), QList<int>{velloro::toInt(preset.curveAxis)});
+      EXPECT_EQ(ticked(panels.inside().fillSourceButtons()), QList<int>{int(preset.fillKind)});
+      EXPECT_EQ(ticked(panels.inside().curveAxisButtons()),
+                QList<int>{velloro::toInt(preset.curveAxis)});
       EXPECT_NE(design().model.style().fillKind, FillKind::Gradient);
     }
     EXPECT_EQ(drawnPng(), rendered({u"--text"_s, u"Velloro"_s, u"--style"_s, presetPath,
@@ -99,15 +100,16 @@ TEST_F(StylesTest, LoadingSetsTheControlsThatASourceSwitchKeeps) {
   window->fontSizeBox()->setEditText(u"48"_s);
   emit window->fontSizeBox()->lineEdit()->editingFinished();
   const QString family = window->fontNameBox()->currentText();
-  window->panels()->deformationButtons()[1]->setChecked(true);
-  window->panels()->deformSlider()->setValue(10);
+  window->panels()->deformation().buttons()[1]->setChecked(true);
+  window->panels()->deformation().amountSlider()->setValue(10);
   loadStyle(styles() + u"/glow-on-dark.vstyle"_s);
-  EXPECT_EQ(window->panels()->effectList()->currentRow(), 7);
-  EXPECT_EQ(window->panels()->outlineSlider()->Value(), 40);
-  EXPECT_TRUE(window->panels()->curveAxisButtons()[2]->isChecked());
+  EXPECT_EQ(window->panels()->outside().effectList()->currentRow(), 0);  // the loaded top entry
+  EXPECT_EQ(design().model.style().effects.back().type, EffectType::Glow);
+  EXPECT_EQ(window->panels()->outside().outlineSlider()->Value(), 40);
+  EXPECT_TRUE(window->panels()->inside().curveAxisButtons()[2]->isChecked());
   EXPECT_EQ(design().textPicture.font.pointSizeF(), 48);
   EXPECT_EQ(window->fontNameBox()->currentText(), family);
-  EXPECT_EQ(window->panels()->deformValueLabel()->text(), u"0 °"_s);
+  EXPECT_EQ(window->panels()->deformation().valueLabel()->text(), u"0 °"_s);
   EXPECT_EQ(onlyMessage().text.toStdString(),
             "The style \"Glow on dark\" draws a light title, which hardly shows on this light "
             "canvas: try it on a dark one (File > New, Open or Paste).");

@@ -90,11 +90,11 @@ TEST_F(MainWindowTest, SwitchingRestoresTheTextFrameAndGoesOnWhenTheCurveCannotB
   setKind(design().model, Setting::SurfacePattern, SurfacePatternType::Grain);
   window->selectSource(SourceKind::Shape, Qt::RightButton);
   EXPECT_EQ(design().designFrame.left, 5);
-  EXPECT_TRUE(window->panels()->deformationButtons()[1]->isChecked());
+  EXPECT_TRUE(window->panels()->deformation().buttons()[1]->isChecked());
   window->selectSource(SourceKind::Text, Qt::LeftButton);
   EXPECT_EQ(design().designFrame.left, 40);
   EXPECT_EQ(design().model.style().surfacePattern, SurfacePatternType::Grain);
-  EXPECT_TRUE(window->panels()->deformationButtons()[0]->isChecked());
+  EXPECT_TRUE(window->panels()->deformation().buttons()[0]->isChecked());
   // A removed folder is made again; a file in its place cannot be.
   QDir(path("curves")).removeRecursively();
   writeContent(path("curves"), "not a folder");
@@ -137,13 +137,13 @@ TEST_F(MainWindowTest, EditedGradientBecomesTheFill) {
     pressOk(dialog);
   });
   const QColor middle = fillGradient(design().model.style()).stops.back();
-  QTest::mouseClick(window->panels()->gradientButton(), Qt::LeftButton);
+  QTest::mouseClick(window->panels()->inside().gradientButton(), Qt::LeftButton);
   ASSERT_TRUE(seam->messages.empty());
   EXPECT_EQ(fillGradient(design().model.style()).stops, (QList<QColor>{Qt::red, middle, Qt::blue}));
   EXPECT_EQ(design().model.style().gradientAngle, 90);
-  EXPECT_TRUE(window->panels()->fillSourceButtons()[2]->isChecked());
+  EXPECT_TRUE(window->panels()->inside().fillSourceButtons()[2]->isChecked());
   // The swatch runs top to bottom: red on its first row, blue on its last.
-  const QImage swatch = window->panels()->gradientPreview()->picture();
+  const QImage swatch = window->panels()->inside().gradientPreview()->picture();
   EXPECT_GT(swatch.pixelColor(10, 0).red(), 230);
   EXPECT_GT(swatch.pixelColor(10, swatch.height() - 1).blue(), 230);
 }
@@ -151,7 +151,7 @@ TEST_F(MainWindowTest, EditedGradientBecomesTheFill) {
 TEST_F(MainWindowTest, DrawGivesTheBytesOfTheCommandLineWithTheSameSettings) {
   loadDefaultCurve();
   window->fontSizeBox()->setEditText(u"40"_s);
-  window->panels()->effectList()->setCurrentRow(7);
+  stackEffects({EffectType::Glow});
   textBox()->setText(u"Sunny\nBakery"_s);
   design().designFrame.left = 200;
   design().designFrame.top = 120;
@@ -159,7 +159,7 @@ TEST_F(MainWindowTest, DrawGivesTheBytesOfTheCommandLineWithTheSameSettings) {
   layout.show({LineAlignment::Centre, 1.25, 7});
   design().textPicture.arrangement = layout.arrangement();
   setGradient(design().model, {{QColor(0xff, 0x80, 0), QColor(0x20, 0x40, 0xc0)}, 30});
-  window->panels()->fillSourceButtons()[2]->setChecked(true);
+  window->panels()->inside().fillSourceButtons()[2]->setChecked(true);
   const QByteArray drawn = drawnPng();
   EXPECT_TRUE(seam->messages.empty());
   EXPECT_EQ(seam->busyDepth, 0);

@@ -42,9 +42,9 @@ class TurnedDesignTest : public MainWindowTest {
   void deform(int option, int slider) {
     QTabBar* strip = window->panels()->tabStrip();
     QTest::mouseClick(strip, Qt::LeftButton, {}, strip->tabRect(3).center());
-    QRadioButton* button = window->panels()->deformationButtons()[size_t(option)];
+    QRadioButton* button = window->panels()->deformation().buttons()[size_t(option)];
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-    window->panels()->deformSlider()->setValue(slider);
+    window->panels()->deformation().amountSlider()->setValue(slider);
   }
 
   // The window's settings as a style file the command line reads.
