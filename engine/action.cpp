@@ -103,6 +103,7 @@ void renderLayer(EngineState& state, Render& render, Reuse reuse) {
   if (reuse != Reuse::kLayer) {
     record.layerKept = false;
     shadeSurface(render, state.texture);
+    if (render.args.underlay != 0) leaveElementEmpty(render);
     if (isOuterEffect(render.args.effectType)) paintOuterEffect(render, state.texture);
     smoothEdges(render);
     record.texture = state.texture;
@@ -117,13 +118,13 @@ void renderLayer(EngineState& state, Render& render, Reuse reuse) {
 void runAction(EngineState& state, const ActionArguments& args) {
   if (!hasColumnsToScan(args)) {
     copySourceToOutput(args);
-    state.slots.invalidate(args.layerSlot);
+    state.slots.invalidate(args.layerSlot, args.underlay);
     return;
   }
   const bool apart = liesApart(args);
   if (!apart) copySourceToOutput(args);
-  Render& render = state.beginRender(args.layerSlot);
-  const LayerSlot* slot = state.slots.find(args.layerSlot);
+  Render& render = state.beginRender(args.layerSlot, args.underlay);
+  const LayerSlot* slot = state.slots.find(args.layerSlot, args.underlay);
   const Reuse reuse = reuseFor(render.record, args, state.texture, slot != nullptr && slot->valid);
   // A render that takes over the stored layer has no steps to run beside
   // the copy: each row is copied as it is composited, while in the cache.
