@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
   QTemporaryDir folder;
   QTextStream out(stdout);
   QList<std::pair<QString, QStringList>> cases;
-  for (const QLatin1StringView effect : declaration(Setting::Effect).choices)
+  for (const QLatin1StringView effect : declaration(Setting::Effects).choices)
     cases.append({QStringLiteral("effect ") + effect, {QStringLiteral("--effect"), effect}});
   for (int material = 0; material < 8; ++material)
     cases.append({QStringLiteral("material %1").arg(material),

@@ -26,9 +26,8 @@ bool curveInRange(const Style& style) {
 }
 
 bool inRange(const Style& style) {
-  for (int32_t value : style.effectValues)
-    if (!within(value, 0, 100)) return false;
-  return colourInRange(style.fillColour) && colourInRange(style.effectColour) &&
+  if (!stackTaken(style.effects)) return false;
+  return colourInRange(style.fillColour) &&
          within(toInt(style.surfacePattern), 0, toInt(SurfacePatternType::Ripples)) &&
          within(toInt(style.curveAxis), 0, toInt(CurveAxis::CentreToEdge)) &&
          within(toInt(style.material), 0, velloro::materialCount - 1) &&

@@ -51,9 +51,9 @@ bool declarationTakes(const SettingDeclaration& setting, const SettingValue& val
       const CurveList* numbers = held<CurveList>(value);
       return numbers && everyInRange(*numbers, setting);
     }
-    case SettingType::EffectValues: {
-      const EffectValueList* numbers = held<EffectValueList>(value);
-      return numbers && everyInRange(*numbers, setting);
+    case SettingType::EffectStack: {
+      const EffectStack* stack = held<EffectStack>(value);
+      return stack && stackTaken(*stack);
     }
   }
   return false;
@@ -77,8 +77,8 @@ Rgb fillRgb(const Style& style) {
   return {style.fillColour.red, style.fillColour.green, style.fillColour.blue};
 }
 
-Rgb effectRgb(const Style& style) {
-  return {style.effectColour.red, style.effectColour.green, style.effectColour.blue};
+Rgb entryRgb(const EffectEntry& entry) {
+  return {entry.colour.red, entry.colour.green, entry.colour.blue};
 }
 
 FillGradient fillGradient(const Style& style) {

@@ -32,8 +32,7 @@ class DesignModel {
   bool set(Setting setting, const SettingValue& value);
 
   // Every setting of `style`, each through `set`: how a style is applied
-  // in the window and on the command line alike. The effect comes before
-  // its values and colour, which it would otherwise bring along anew.
+  // in the window and on the command line alike.
   void apply(const Style& style);
 
   void listen(Listener listener) { listeners_.push_back(std::move(listener)); }
@@ -49,7 +48,7 @@ bool declarationTakes(const SettingDeclaration& setting, const SettingValue& val
 
 // The model's settings in the shapes the render and the panels draw with.
 Rgb fillRgb(const Style& style);
-Rgb effectRgb(const Style& style);
+Rgb entryRgb(const EffectEntry& entry);
 FillGradient fillGradient(const Style& style);
 CurvePoints curvePoints(const Style& style);
 StyleColour styleColour(const Rgb& colour);

@@ -7,11 +7,6 @@ namespace {
 using namespace Qt::StringLiterals;
 using enum EffectType;
 
-constexpr std::array<QLatin1StringView, 0> noValues{};
-constexpr std::array offsetValues{"strength"_L1, "offsetX"_L1, "offsetY"_L1};
-constexpr std::array heightValues{"strength"_L1, "height"_L1, "orientation"_L1};
-constexpr std::array widthValue{"width"_L1};
-
 constexpr std::array<OutsideEffect, outsideEffectCount> effects{{
     {NoContour,
      "none"_L1,
@@ -21,7 +16,6 @@ constexpr std::array<OutsideEffect, outsideEffectCount> effects{{
      EffectColour::None,
      ShadowParameters::None,
      nullptr,
-     noValues,
      {},
      {},
      false},
@@ -33,7 +27,6 @@ constexpr std::array<OutsideEffect, outsideEffectCount> effects{{
      EffectColour::None,
      ShadowParameters::Offsets,
      nullptr,
-     offsetValues,
      {50, 60, 60},
      {},
      true},
@@ -45,7 +38,6 @@ constexpr std::array<OutsideEffect, outsideEffectCount> effects{{
      EffectColour::None,
      ShadowParameters::HeightAndOrientation,
      nullptr,
-     heightValues,
      {50, 60, 7},
      {},
      true},
@@ -57,7 +49,6 @@ constexpr std::array<OutsideEffect, outsideEffectCount> effects{{
      EffectColour::None,
      ShadowParameters::None,
      nullptr,
-     widthValue,
      {20, 0, 0},
      {},
      false},
@@ -69,7 +60,6 @@ constexpr std::array<OutsideEffect, outsideEffectCount> effects{{
      EffectColour::None,
      ShadowParameters::None,
      nullptr,
-     widthValue,
      {50, 0, 0},
      {},
      false},
@@ -81,7 +71,6 @@ constexpr std::array<OutsideEffect, outsideEffectCount> effects{{
      EffectColour::Outline,
      ShadowParameters::None,
      "O. width :",
-     widthValue,
      {50, 0, 0},
      {},
      false},
@@ -93,7 +82,6 @@ constexpr std::array<OutsideEffect, outsideEffectCount> effects{{
      EffectColour::Outline,
      ShadowParameters::None,
      "O. width :",
-     widthValue,
      {100, 0, 0},
      {},
      false},
@@ -105,7 +93,6 @@ constexpr std::array<OutsideEffect, outsideEffectCount> effects{{
      EffectColour::Glow,
      ShadowParameters::None,
      "G. width :",
-     widthValue,
      {20, 0, 0},
      {0, 255, 0},
      false},

@@ -43,8 +43,6 @@ struct OutsideEffect {
   EffectColour colour;
   ShadowParameters shadowParameters;
   const char* widthCaption;  // the outline frame's width label; null elsewhere
-  // What a style file calls each kept slider position, in the panel's order.
-  std::span<const QLatin1StringView> valueNames;
   // The slider positions and colour a source kind starts with.
   std::array<int32_t, effectSliderCount> startPositions;
   Rgb startColour;

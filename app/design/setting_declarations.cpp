@@ -3,10 +3,10 @@
 #include <QStringList>
 #include <array>
 
+#include "design/effect_entry_text.h"
 #include "design/gradient_fill.h"
 #include "design/material_table.h"
 #include "design/outside_effects.h"
-#include "design/style_defaults.h"
 #include "design/text_picture.h"
 
 using namespace Qt::StringLiterals;
@@ -37,21 +37,6 @@ constexpr double largestFontSize = 300;
 template <typename T>
 T as(const SettingValue& value) {
   return std::get<T>(value);
-}
-
-// The effect's own slider positions and colour come along when the effect
-// changes, as they do when it is chosen in the window.
-void putEffect(Style& style, const SettingValue& value) {
-  const auto effect = EffectType(as<int32_t>(value));
-  if (effect == style.effectType) return;
-  const EffectDefaults defaults = effectDefaults(effect);
-  style.effectType = effect;
-  style.effectValues = defaults.values;
-  style.effectColour = defaults.colour;
-}
-
-bool effectHasColour(const Style& style) {
-  return outsideEffect(style.effectType).colour != EffectColour::None;
 }
 
 using enum SettingType;
@@ -135,16 +120,17 @@ std::vector<SettingDeclaration> declared() {
        .type = WholeNumber, .high = materialCount - 1,
        .help = "material %1 to %2; %4, which also bring their own curve and colour",
        .start = int32_t(0), NUMBERED(material)},
-      {.id = S::Effect, .section = "effect"_L1, .key = "type"_L1, .flag = "--effect"_L1,
-       .valueName = "NAME"_L1, .type = Choice, .choices = effectNames(),
-       .help = "outside effect: %3", .start = velloro::toInt(EffectType::Engraved),
-       .get = [](const Style& s) -> SettingValue { return velloro::toInt(s.effectType); },
-       .put = putEffect},
-      // The effect's values and colour come with the effect when it is chosen.
-      {.id = S::EffectValues, .section = "effect"_L1, .type = EffectValues, .high = sliderMaximum,
-       FIELD(EffectValueList, effectValues)},
-      {.id = S::EffectColour, .section = "effect"_L1, .key = "colour"_L1, .type = Colour,
-       FIELD(StyleColour, effectColour), .belongs = effectHasColour},
+      // The range is how many times --effect may be given.
+      {.id = S::Effects, .key = "effects"_L1, .flag = "--effect"_L1,
+       .valueName = "NAME[:KEY=VALUE,...]"_L1, .type = EffectStack, .low = 1, .high = mostEffects,
+       .choices = effectNames(),
+       .help = "outside effect: %3 (none: no effect);\n"
+               "give it %1 to %2 times to stack effects, the first\nlowest, the title above them "
+               "all, and set each\neffect's own settings with KEY=VALUE, e.g.\n"
+               "--effect outline1:width=4,colour=#ffffff\n--effect drop-shadow:x=60,y=60\n"
+               "KEYS: %5",
+       .start = ::EffectStack{effectEntry(EffectType::Engraved)},
+       FIELD(::EffectStack, effects)},
       {.id = S::Deformation, .section = "deformation"_L1, .key = "type"_L1, .type = Choice,
        .choices = deformations, .start = int32_t(0), NUMBERED(deformationType)},
       {.id = S::DeformationAmount, .section = "deformation"_L1, .key = "amount"_L1,
@@ -178,12 +164,6 @@ std::span<const SettingDeclaration> settingDeclarations() { return table(); }
 
 const SettingDeclaration& declaration(Setting id) { return table()[size_t(id)]; }
 
-std::span<const QLatin1StringView> storedNames(const SettingDeclaration& setting,
-                                               const Style& style) {
-  if (setting.type == EffectValues) return outsideEffect(style.effectType).valueNames;
-  return setting.choices;
-}
-
 std::optional<int> numberOfName(std::span<const QLatin1StringView> names, const QString& word) {
   for (size_t i = 0; i < names.size(); ++i)
     if (word == names[i]) return int(i);
@@ -210,5 +190,6 @@ QString settingHelp(const SettingDeclaration& setting) {
       .replace(u"%1"_s, QString::number(setting.low))
       .replace(u"%2"_s, QString::number(setting.high))
       .replace(u"%3"_s, choices)
-      .replace(u"%4"_s, materialsWithOwnLook());
+      .replace(u"%4"_s, materialsWithOwnLook())
+      .replace(u"%5"_s, entrySettingsSummary());
 }

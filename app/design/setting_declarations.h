@@ -21,16 +21,15 @@ enum class SettingType {
   ColourList,  // colours written #RRGGBB; the range is how many
   Choice,      // a name out of `choices`, kept as its number
   Text,
-  WholeList,     // the profile curve's points, each a whole number
-  EffectValues,  // one whole number per slider of the chosen outside effect
+  WholeList,    // the profile curve's points, each a whole number
+  EffectStack,  // the outside effects, bottom first; each entry's settings are entrySettings()
 };
 
 using CurveList = std::array<int32_t, styleCurvePoints>;
-using EffectValueList = std::array<int32_t, styleEffectValues>;
 using ColourList = std::vector<StyleColour>;
 // std::monostate: no start value of its own, another setting brings it.
 using SettingValue = std::variant<std::monostate, bool, int32_t, double, QString, StyleColour,
-                                  CurveList, EffectValueList, ColourList>;
+                                  CurveList, ColourList, EffectStack>;
 
 // The rows in the order of the table; the command-line options among them
 // stand in the order --help shows them.
@@ -54,9 +53,7 @@ enum class Setting {
   CurvePositions,
   CurveValues,
   Material,
-  Effect,
-  EffectValues,
-  EffectColour,
+  Effects,
   Deformation,
   DeformationAmount,
 };
@@ -65,7 +62,7 @@ struct SettingDeclaration {
   Setting id;
   QLatin1StringView section;    // the style file's object that holds it; empty at the top
   QLatin1StringView part;       // an object inside that section that holds it, if any
-  QLatin1StringView key;        // its key there; effect values are named by their effect
+  QLatin1StringView key;        // its key there
   QLatin1StringView flag;       // its --render option; empty when it has none
   QLatin1StringView otherFlag;  // a second spelling of the option
   QLatin1StringView valueName;  // what --help calls the option's value
@@ -86,10 +83,6 @@ struct SettingDeclaration {
 
 std::span<const SettingDeclaration> settingDeclarations();
 const SettingDeclaration& declaration(Setting id);
-
-// The names of a choice or the keys of an effect's values, for a style.
-std::span<const QLatin1StringView> storedNames(const SettingDeclaration& setting,
-                                               const Style& style);
 
 // The number of `word` in `names`, or nothing when it is none of them.
 std::optional<int> numberOfName(std::span<const QLatin1StringView> names, const QString& word);

@@ -23,7 +23,8 @@ void storeSourceKind(DesignState& state, SourceKind previousKind, const QString&
   row.frameTop = state.designFrame.top;
   row.surfacePattern = current.surfacePattern;
   row.fillKind = current.fillKind;
-  row.effectType = current.effectType;
+  // The panel shows one effect, the top one, until it shows the stack.
+  row.effectType = current.effects.empty() ? EffectType::NoContour : current.effects.back().type;
   row.deformationType = current.deformationType;
   row.deformationAmount = current.deformationAmount;
   row.material = current.material;

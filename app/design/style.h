@@ -9,14 +9,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "design/effect_stack.h"
 #include "design/kind_settings.h"
-
-struct StyleColour {
-  int32_t red = 0;
-  int32_t green = 0;
-  int32_t blue = 0;
-  bool operator==(const StyleColour&) const = default;
-};
+#include "design/style_colour.h"
 
 struct StyleFont {
   QString family;
@@ -32,7 +27,6 @@ struct StyleFont {
 };
 
 inline constexpr int styleCurvePoints = 6;
-inline constexpr int styleEffectValues = 3;
 
 struct Style {
   // The start values of every setting.
@@ -50,10 +44,7 @@ struct Style {
   std::array<int32_t, styleCurvePoints> curveValues{};
   Material material = Material::Profile;
 
-  EffectType effectType = EffectType::NoContour;
-  // The effect's slider positions in the order of its panel; unused ones stay 0.
-  std::array<int32_t, styleEffectValues> effectValues{};
-  StyleColour effectColour;  // the outline colour, or the glow colour for a glow
+  EffectStack effects;
 
   DeformationType deformationType = DeformationType::None;
   int32_t deformationAmount = 0;

@@ -22,7 +22,8 @@ Style styleOf(const DesignState& state, const QFont& font) {
   Style style = state.model.style();
   style.texture = state.textureNames[state.sourceKind];
   // An effect without a colour of its own keeps none.
-  if (outsideEffect(style.effectType).colour == EffectColour::None) style.effectColour = {};
+  for (EffectEntry& entry : style.effects)
+    if (outsideEffect(entry.type).colour == EffectColour::None) entry.colour = {};
   const TextArrangement& arrangement = state.textPicture.arrangement;
   style.font = {font.family(),
                 font.pointSizeF(),

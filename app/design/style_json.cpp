@@ -9,6 +9,7 @@
 #include <cmath>
 #include <map>
 
+#include "design/effect_stack_json.h"
 #include "design/setting_declarations.h"
 #include "files/bounded_read.h"
 #include "files/failure.h"
@@ -21,8 +22,8 @@ constexpr auto formatKey = "format"_L1;
 constexpr auto formatName = "Velloro style"_L1;
 // The places of a style file in the order they are read: an object of
 // settings, or a setting at the top. A message names the first fault found.
-constexpr std::array readingOrder{"fill"_L1,   "surface"_L1,     "curve"_L1, "material"_L1,
-                                  "effect"_L1, "deformation"_L1, "font"_L1};
+constexpr std::array readingOrder{"fill"_L1,    "surface"_L1,     "curve"_L1, "material"_L1,
+                                  "effects"_L1, "deformation"_L1, "font"_L1};
 
 QString quoted(const QString& key) { return u'"' + key + u'"'; }
 
@@ -56,6 +57,7 @@ class Section {
  public:
   Section(QJsonObject object, QString path) : object_(std::move(object)), path_(std::move(path)) {}
 
+  const QJsonObject& json() const { return object_; }
   QString keyPath(const QString& key) const { return path_.isEmpty() ? key : path_ + u'.' + key; }
   bool has(const QString& key) const { return object_.contains(key); }
 
@@ -204,13 +206,9 @@ void readSetting(const Section& section, const SettingDeclaration& setting, Styl
       section.readWholeList(key, int32_t(setting.low), int32_t(setting.high),
                             held<CurveList>(value));
       break;
-    case SettingType::EffectValues: {
-      const auto names = storedNames(setting, style);
-      for (size_t i = 0; i < names.size(); ++i)
-        section.readWhole(names[i], int32_t(setting.low), int32_t(setting.high),
-                          held<EffectValueList>(value)[i]);
+    case SettingType::EffectStack:
+      value = readEffects(section.json(), held<EffectStack>(value));
       break;
-    }
   }
   setting.put(style, value);
 }
@@ -264,12 +262,7 @@ void writeSetting(const SettingDeclaration& setting, const Style& style, QJsonOb
       break;
     }
     case SettingType::WholeList: target.insert(key, numbers(std::get<CurveList>(value))); break;
-    case SettingType::EffectValues: {
-      const auto names = storedNames(setting, style);
-      for (size_t i = 0; i < names.size(); ++i)
-        target.insert(names[i], std::get<EffectValueList>(value)[i]);
-      break;
-    }
+    case SettingType::EffectStack: writeEffects(std::get<EffectStack>(value), target); break;
   }
 }
 

@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 
+#include "design/effect_entry_text.h"
 #include "design/font_file.h"
 #include "design/gradient_fill.h"
 #include "design/setting_declarations.h"
@@ -122,9 +123,25 @@ SettingValue settingValue(const SettingDeclaration& setting, const QString& opti
     }
     case SettingType::Flag:
     case SettingType::WholeList:
-    case SettingType::EffectValues: break;
+    case SettingType::EffectStack: break;
   }
   refuse(option, u"takes no value"_s);
+}
+
+// Each --effect lays one more entry on the stack the ones before it gave;
+// "none" is the whole stack, alone.
+EffectStack stackedEffect(const std::optional<SettingValue>& given, const QString& option,
+                          const QString& value) {
+  const EffectEntryText read = readEffectEntryText(value);
+  if (!read.problem.isEmpty()) refuse(option, read.problem);
+  if (!given) return read.entries;
+  EffectStack stack = std::get<EffectStack>(*given);
+  if (read.entries.empty() || stack.empty())
+    refuse(option, u"'none' cannot be stacked with other effects"_s);
+  if (stack.size() >= size_t(mostEffects))
+    refuse(option, u"at most %1 effects can be stacked"_s.arg(mostEffects));
+  stack.push_back(read.entries.front());
+  return stack;
 }
 
 CommandOption designOption(const SettingDeclaration& setting) {
@@ -134,6 +151,12 @@ CommandOption designOption(const SettingDeclaration& setting) {
   const Setting id = setting.id;
   if (setting.type == SettingType::Flag)
     option.set = [id](RenderRequest& r) { r.overrides[id] = true; };
+  else if (setting.type == SettingType::EffectStack)
+    option.read = [id](RenderRequest& r, const QString& o, const QString& v) {
+      const auto given = r.overrides.find(id);
+      r.overrides[id] = stackedEffect(
+          given == r.overrides.end() ? std::nullopt : std::optional(given->second), o, v);
+    };
   else
     option.read = [id](RenderRequest& r, const QString& o, const QString& v) {
       r.overrides[id] = settingValue(declaration(id), o, v);

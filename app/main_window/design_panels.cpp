@@ -25,6 +25,11 @@ void check(QRadioButton* button) {
 
 }  // namespace
 
+// The panel shows one effect until it shows the stack: the top entry.
+EffectType panelEffect(const Style& style) {
+  return style.effects.empty() ? EffectType::NoContour : style.effects.back().type;
+}
+
 // A control set to what it shows already is left alone, so that no
 // control's own signal runs for a setting that did not change there.
 void DesignPanels::showSetting(Setting setting) {
@@ -38,21 +43,20 @@ void DesignPanels::showSetting(Setting setting) {
     case Setting::CurvePositions:
     case Setting::CurveValues: drawCurveBox(); break;
     case Setting::Material: panels_.raiseMaterial(style.material); break;
-    case Setting::Effect: {
-      const int row = velloro::toInt(style.effectType);
+    case Setting::Effects: {
+      const EffectType shown = panelEffect(style);
+      const int row = velloro::toInt(shown);
       if (panels_.effectList()->currentRow() != row) panels_.effectList()->setCurrentRow(row);
-      if (style.effectType == EffectType::NoContour) break;
+      if (shown == EffectType::NoContour) break;
       // The values the effect brought may be those its sliders showed for another.
       showEffectValues();
-      showEffectControls(style.effectType);
+      showEffectControls(shown);
+      if (outsideEffect(shown).colour != EffectColour::None)
+        panels_.paintOutlineButton(QColor(style.effects.back().colour.red,
+                                          style.effects.back().colour.green,
+                                          style.effects.back().colour.blue));
       break;
     }
-    case Setting::EffectValues: showEffectValues(); break;
-    case Setting::EffectColour:
-      if (outsideEffect(style.effectType).colour != EffectColour::None)
-        panels_.paintOutlineButton(
-            QColor(style.effectColour.red, style.effectColour.green, style.effectColour.blue));
-      break;
     case Setting::Deformation:
       check(panels_.deformationButtons()[size_t(velloro::toInt(style.deformationType))]);
       updateDeformationLabel();
@@ -67,27 +71,28 @@ void DesignPanels::showSetting(Setting setting) {
 
 void DesignPanels::showEffectValues() {
   const Style& style = design_.model.style();
-  const std::vector<TrackSlider*> shown =
-      panels_.effectSliders(outsideEffect(style.effectType).sliders);
+  if (style.effects.empty()) return;
+  const EffectEntry& top = style.effects.back();
+  const std::vector<TrackSlider*> shown = panels_.effectSliders(outsideEffect(top.type).sliders);
   for (size_t i = 0; i < shown.size(); ++i)
-    if (shown[i]->Value() != style.effectValues[i]) shown[i]->setValue(style.effectValues[i]);
+    if (shown[i]->Value() != top.values[i]) shown[i]->setValue(top.values[i]);
 }
 
 // A slider writes the model only while its group is the effect's: the
 // other groups' sliders stand hidden.
 void DesignPanels::effectSliderMoved(SliderGroup group, size_t index, int value) {
   const Style& style = design_.model.style();
-  if (outsideEffect(style.effectType).sliders != group) return;
-  std::array<int32_t, styleEffectValues> values = style.effectValues;
-  values[index] = value;
-  design_.model.set(Setting::EffectValues, values);
+  if (outsideEffect(panelEffect(style)).sliders != group) return;
+  EffectEntry top = style.effects.back();
+  top.values[index] = value;
+  setEffectEntry(design_.model, int(style.effects.size()) - 1, top);
 }
 
 void DesignPanels::keepEffectSliders(SourceKind kind) {
   const Style& style = design_.model.style();
-  if (style.effectType == EffectType::NoContour) return;
-  storeEffectSliders(design_.kindSettings[kind], style.effectType,
-                     {style.effectValues, effectRgb(style)});
+  if (style.effects.empty()) return;
+  const EffectEntry& top = style.effects.back();
+  storeEffectSliders(design_.kindSettings[kind], top.type, {top.values, entryRgb(top)});
 }
 
 // Leaving an effect keeps its sliders in the source kind's row; the effect
@@ -95,12 +100,14 @@ void DesignPanels::keepEffectSliders(SourceKind kind) {
 void DesignPanels::chooseEffect(EffectType chosen) {
   DesignModel& model = design_.model;
   keepEffectSliders(design_.sourceKind);
-  setKind(model, Setting::Effect, chosen);
-  if (chosen == EffectType::NoContour) return;
-  const EffectSliders kept = loadEffectSliders(design_.kindSettings[design_.sourceKind], chosen);
-  model.set(Setting::EffectValues, kept.positions);
-  if (outsideEffect(chosen).colour != EffectColour::None)
-    model.set(Setting::EffectColour, styleColour(kept.colour));
+  EffectStack stack = effectStackOf(chosen);
+  if (!stack.empty()) {
+    const EffectSliders kept = loadEffectSliders(design_.kindSettings[design_.sourceKind], chosen);
+    stack.back().values = kept.positions;
+    if (outsideEffect(chosen).colour != EffectColour::None)
+      stack.back().colour = styleColour(kept.colour);
+  }
+  model.set(Setting::Effects, stack);
 }
 
 void DesignPanels::effectListClicked() {
@@ -123,7 +130,7 @@ void DesignPanels::switchSourceKind(SourceKind previousKind) {
   setKind(model, Setting::FillKind, controls.fillKind);
   // The kind's own effect comes back with its own sliders, even when the
   // kind left had the same effect.
-  setKind(model, Setting::Effect, EffectType::NoContour);
+  model.set(Setting::Effects, EffectStack{});
   chooseEffect(controls.effectType);
   setKind(model, Setting::Deformation, std::clamp(velloro::toInt(controls.deformationType), 0, 2));
   model.set(Setting::DeformationAmount, controls.deformationAmount);

@@ -26,6 +26,9 @@ class TabPanels;
 struct DesignState;
 struct Style;
 
+// The effect the Outside panel shows: the stack's top entry, or "No contour".
+EffectType panelEffect(const Style& style);
+
 // The curve box's popup menu and its entries.
 struct CurveMenu {
   QMenu* menu = nullptr;

@@ -92,7 +92,7 @@ void DesignPanels::connectModelWrites() {
 void DesignPanels::connectOutside() {
   connect(panels_.effectList(), &QListWidget::itemClicked, this, &DesignPanels::effectListClicked);
   connect(panels_.effectList(), &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row != velloro::toInt(design_.model.style().effectType)) effectListClicked();
+    if (row != velloro::toInt(panelEffect(design_.model.style()))) effectListClicked();
   });
   for (int k = 1; k <= 3; ++k) {
     connect(panels_.shadowSlider(k), &TrackSlider::valueChanged, this,

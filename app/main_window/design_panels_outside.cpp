@@ -28,7 +28,7 @@ void DesignPanels::showEffectControls(EffectType effect) {
     updateShadowLabels(3);
   } else if (described.sliders == SliderGroup::Outline) {
     if (described.colour != EffectColour::None)
-      panels_.paintOutlineButton(shown(effectRgb(design_.model.style())));
+      panels_.paintOutlineButton(shown(entryRgb(design_.model.style().effects.back())));
     panels_.outlineCaption()->setText(QString::fromUtf8(described.widthCaption));
   }
   panels_.showEffectFrame(effect);
@@ -37,7 +37,7 @@ void DesignPanels::showEffectControls(EffectType effect) {
 void DesignPanels::updateShadowLabels(int k) {
   runTrapped(platform_, siteTag::frmMain_UpdateShadowPanel, [&] {
     const auto labels = shadowLabels(k, panels_.shadowSlider(k)->Value(),
-                                     outsideEffect(design_.model.style().effectType));
+                                     outsideEffect(panelEffect(design_.model.style())));
     if (!labels) return;
     panels_.shadowValueLabel(k)->setText(labels->value);
     if (labels->first) panels_.shadowCaptions()[1]->setText(*labels->first);
@@ -45,9 +45,7 @@ void DesignPanels::updateShadowLabels(int k) {
   });
 }
 
-bool DesignPanels::noContour() const {
-  return design_.model.style().effectType == EffectType::NoContour;
-}
+bool DesignPanels::noContour() const { return design_.model.style().effects.empty(); }
 
 void DesignPanels::warnNoContour() {
   platform_.showMessage({QStringLiteral(" \"No contour\" selected !"), MessageIcon::Exclamation});
@@ -96,8 +94,10 @@ void DesignPanels::engravedSliderReleased() {
 void DesignPanels::takeOutlineColour(const QColor& colour) {
   panels_.paintOutlineButton(colour);
   DesignModel& model = design_.model;
-  if (outsideEffect(model.style().effectType).colour != EffectColour::None)
-    model.set(Setting::EffectColour, styleColour(colour));
+  if (outsideEffect(panelEffect(model.style())).colour == EffectColour::None) return;
+  EffectEntry top = model.style().effects.back();
+  top.colour = styleColour(colour);
+  setEffectEntry(model, int(model.style().effects.size()) - 1, top);
 }
 
 void DesignPanels::pickOutlineColour(Qt::MouseButtons buttons, QPoint at) {

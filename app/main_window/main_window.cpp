@@ -74,7 +74,7 @@ MainWindow::MainWindow(const QString& programFolder, DesignState document, QWidg
       this);
   connect(designPanels_, &DesignPanels::settingChanged, livePreview_, &LivePreview::settingChanged);
   connectLivePreview();
-  panels_->showEffectFrame(document_.model.style().effectType);
+  panels_->showEffectFrame(panelEffect(document_.model.style()));
 }
 
 void MainWindow::load() {

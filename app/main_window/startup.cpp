@@ -49,7 +49,7 @@ std::unique_ptr<MainWindow> startVelloro(const QString& programFolder, Platform&
     window->fillSizeList();
   });
   skipOnFailure([&] {
-    window->panels()->effectList()->setCurrentRow(velloro::toInt(state.model.style().effectType));
+    window->panels()->effectList()->setCurrentRow(velloro::toInt(panelEffect(state.model.style())));
   });
   skipOnFailure([] { removeFoldersOfEndedRuns(QDir::tempPath()); });
   skipOnFailure([&] { createStartupWorkingFiles(state.workingFiles); });

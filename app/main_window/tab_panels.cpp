@@ -52,6 +52,17 @@ TrackSlider* slider(QWidget* parent, const QString& name, Setting setting, int v
   return made;
 }
 
+// A slider over the range of the effect entry's setting `name`.
+TrackSlider* effectSlider(QWidget* parent, const QString& objectName, const QString& name,
+                          int value, QRect where) {
+  const EntrySetting& setting = *entrySetting(name);
+  auto* made = placed(new TrackSlider(parent), objectName, where);
+  made->setMin(setting.low);
+  made->setMax(setting.high);
+  made->setValue(value);
+  return made;
+}
+
 QFrame* frame(QWidget* parent, const QString& name, QRect where) {
   auto* made = placed(new QFrame(parent), name, where);
   made->setFrameShape(QFrame::NoFrame);
@@ -198,13 +209,14 @@ void TabPanels::buildShadowFrame() {
   const char* captions[] = {"S. opacity :", "S. offset X :", "S. offset Y :"};
   const char* values[] = {"50 %", "+ 5", "+ 5"};
   const auto initial = outsideEffect(EffectType::DropShadow).startPositions;
+  const char* shadowSettings[] = {"strength", "offsetX", "offsetY"};
   for (int i = 0; i < 3; ++i) {
     const int top = 2 + i * 24;
     shadowCaptions_[i] =
         label(shadowFrame_, indexed("Label1", i), QLatin1String(captions[i]), {0, top, 84, 20});
     // Their object names count from 1.
-    shadowSliders_[i] = slider(shadowFrame_, indexed("MirelSlider1", i + 1), Setting::EffectValues,
-                               initial[i], {86, top, 150, 20});
+    shadowSliders_[i] = effectSlider(shadowFrame_, indexed("MirelSlider1", i + 1),
+                                     QString(shadowSettings[i]), initial[i], {86, top, 150, 20});
     shadowValueLabels_[i] =
         label(shadowFrame_, indexed("Label2", i + 1), QLatin1String(values[i]), {240, top, 56, 20});
   }
@@ -213,8 +225,9 @@ void TabPanels::buildShadowFrame() {
 void TabPanels::buildOutlineFrame() {
   outlineCaption_ = label(outlineFrame_, QStringLiteral("LabelOutline1"),
                           QStringLiteral("O. width :"), {0, 2, 84, 20});
-  outlineSlider_ = slider(outlineFrame_, QStringLiteral("SliderOutline"), Setting::EffectValues,
-                          outsideEffect(EffectType::Outline1).startPositions[0], {86, 2, 150, 20});
+  outlineSlider_ =
+      effectSlider(outlineFrame_, QStringLiteral("SliderOutline"), QStringLiteral("width"),
+                   outsideEffect(EffectType::Outline1).startPositions[0], {86, 2, 150, 20});
   outlineValueLabel_ = label(outlineFrame_, QStringLiteral("LabelOutline2"), QStringLiteral("50 %"),
                              {240, 2, 56, 20});
   outlinePalette_ = pictureBox(outlineFrame_, QStringLiteral("PictureOutline"),
@@ -226,8 +239,9 @@ void TabPanels::buildOutlineFrame() {
 void TabPanels::buildEngravedFrame() {
   engravedCaption_ = label(engravedFrame_, QStringLiteral("LabelEngraved"),
                            QStringLiteral("Width :"), {0, 2, 84, 20});
-  engravedSlider_ = slider(engravedFrame_, QStringLiteral("SliderEngraved"), Setting::EffectValues,
-                           outsideEffect(EffectType::Engraved).startPositions[0], {86, 2, 150, 20});
+  engravedSlider_ =
+      effectSlider(engravedFrame_, QStringLiteral("SliderEngraved"), QStringLiteral("width"),
+                   outsideEffect(EffectType::Engraved).startPositions[0], {86, 2, 150, 20});
   engravedWidthLabel_ =
       label(engravedFrame_, indexed("Label2", 6), QStringLiteral("20 %"), {240, 2, 56, 20});
 }

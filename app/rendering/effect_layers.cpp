@@ -5,9 +5,18 @@
 #include "design/design_model.h"
 #include "design/style.h"
 
+// A style's stack fits the engine: the slot's own layer and its underlays.
+static_assert(mostEffects <= velloro::kUnderlayCount + 1);
+
 std::vector<EffectLayer> effectLayers(const Style& style) {
-  const OutsideEffect& effect = outsideEffect(style.effectType);
-  return {{effect.type, effectArguments(effect, style.effectValues, effectRgb(style))}};
+  std::vector<EffectLayer> layers;
+  for (const EffectEntry& entry : style.effects) {
+    if (!entry.on) continue;
+    const OutsideEffect& effect = outsideEffect(entry.type);
+    layers.push_back({effect.type, effectArguments(effect, entry.values, entryRgb(entry))});
+  }
+  if (layers.empty()) return {EffectLayer{}};
+  return layers;
 }
 
 bool anyCastsShadow(const std::vector<EffectLayer>& layers) {

@@ -15,11 +15,8 @@ struct EffectLayer {
   EffectArguments arguments;
 };
 
-// The engine lays at most this many outside effects on one source.
-inline constexpr int largestEffectLayerCount = 8;
-
 // The style's switched-on effects, bottom first; one "No contour" when
-// there is none. Never more than largestEffectLayerCount: the lowest give way.
+// there is none.
 std::vector<EffectLayer> effectLayers(const Style& style);
 
 // Whether any of `layers` lays a shadow, which may fall anywhere around

@@ -60,7 +60,8 @@ std::vector<QueryPair> queryPairs(QByteArrayView query) {
 }
 
 QString canonicalQuery(std::vector<QueryPair> pairs) {
-  std::ranges::sort(pairs, {}, &QueryPair::name);
+  // Stable: a parameter given more than once (effect) keeps its order.
+  std::ranges::stable_sort(pairs, {}, &QueryPair::name);
   QStringList parts;
   for (const QueryPair& pair : pairs)
     parts << (pair.hasValue ? escaped(pair.name) + u'=' + escaped(pair.value) : escaped(pair.name));

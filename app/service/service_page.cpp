@@ -41,7 +41,7 @@ QJsonArray jsonNames(const QStringList& names) { return QJsonArray::fromStringLi
 
 QStringList effectNames() {
   QStringList names;
-  for (QLatin1StringView name : declaration(Setting::Effect).choices) names << name;
+  for (QLatin1StringView name : declaration(Setting::Effects).choices) names << name;
   return names;
 }
 

@@ -37,9 +37,21 @@ Edges edgesOf(const SettingDeclaration& setting, const Style& style) {
                ColourList(size_t(high), {0, 0, 300})}};
     case SettingType::WholeList:
       return {filled<CurveList>(high), {filled<CurveList>(high + 1), filled<CurveList>(low - 1)}};
-    case SettingType::EffectValues:
-      return {filled<EffectValueList>(high),
-              {filled<EffectValueList>(high + 1), filled<EffectValueList>(low - 1)}};
+    case SettingType::EffectStack: {
+      const EffectEntry glow{EffectType::Glow, {100, 0, 0}, {255, 255, 255}, false};
+      auto with = [&glow](auto change) {
+        EffectEntry entry = glow;
+        change(entry);
+        return EffectStack{entry};
+      };
+      return {EffectStack(size_t(high), glow),
+              {EffectStack(size_t(high) + 1, glow), with([](EffectEntry& e) { e.values[0] = 101; }),
+               with([](EffectEntry& e) { e.values[0] = -1; }),
+               with([](EffectEntry& e) { e.values[2] = 1; }),  // a slider glow has not
+               with([](EffectEntry& e) { e.colour.blue = 256; }),
+               with([](EffectEntry& e) { e.type = EffectType::NoContour; }),
+               with([](EffectEntry& e) { e.type = EffectType{8}; })}};
+    }
   }
   return {};
 }
@@ -48,7 +60,7 @@ Edges edgesOf(const SettingDeclaration& setting, const Style& style) {
 
 TEST(DesignModel, EverySettingTakesItsEdgeRefusesPastItAndTellsEachChangeOnce) {
   for (const SettingDeclaration& setting : settingDeclarations()) {
-    SCOPED_TRACE(setting.key.isEmpty() ? "effect values" : setting.key.data());
+    SCOPED_TRACE(setting.key.data());
     DesignModel model;
     std::vector<Setting> told;
     model.listen([&told](Setting changed) { told.push_back(changed); });
@@ -68,19 +80,17 @@ TEST(DesignModel, EverySettingTakesItsEdgeRefusesPastItAndTellsEachChangeOnce) {
   }
 }
 
-// A style reaches the model setting by setting, so an effect's values and
-// colour are the style's, not those the effect brings along.
+// A style reaches the model setting by setting, the whole stack of effects
+// as one.
 TEST(DesignModel, ApplyingAStyleTellsEachSettingItChanges) {
   Style style;
-  style.effectType = EffectType::Glow;
-  style.effectValues = {33, 0, 0};
-  style.effectColour = {9, 8, 7};
+  style.effects = {{EffectType::Glow, {33, 0, 0}, {9, 8, 7}},
+                   {EffectType::DropShadow, {1, 2, 3}, {}, false}};
   style.material = Material::Gold;
   DesignModel model;
   std::vector<Setting> told;
   model.listen([&told](Setting changed) { told.push_back(changed); });
   model.apply(style);
   EXPECT_EQ(model.style(), style);
-  EXPECT_EQ(told, (std::vector{Setting::Material, Setting::Effect, Setting::EffectValues,
-                               Setting::EffectColour}));
+  EXPECT_EQ(told, (std::vector{Setting::Material, Setting::Effects}));
 }

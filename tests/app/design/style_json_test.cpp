@@ -48,10 +48,12 @@ TEST(StyleDocument, FreshStyleIsWrittenExactlyAndEveryEffectSurvivesTheRoundTrip
   // Each effect keeps its own values and colour; the setting table walks the rest.
   for (const OutsideEffect& effect : outsideEffects()) {
     Style style = freshStyle();
-    style.effectType = effect.type;
-    style.effectValues = {};
-    for (int i = 0; i < effect.sliderCount; ++i) style.effectValues[size_t(i)] = 7 + 31 * i;
-    if (effect.colour != EffectColour::None) style.effectColour = {1, 2, 250};
+    style.effects = effectStackOf(effect.type);
+    for (EffectEntry& entry : style.effects) {
+      entry.values = {};
+      for (int i = 0; i < effect.sliderCount; ++i) entry.values[size_t(i)] = 7 + 31 * i;
+      if (effect.colour != EffectColour::None) entry.colour = {1, 2, 250};
+    }
     EXPECT_EQ(readStyle(styleDocument(style, {}), Style{}), style) << effect.name.data();
   }
 }
@@ -70,20 +72,24 @@ TEST(StyleReading, OnlyTheSettingsGivenChangeAndANewEffectBringsItsOwnStartValue
   EXPECT_EQ(readStyle(withHeader(""), base), base);
   // A value the file leaves out comes from the new effect's start, not the old effect's.
   for (const OutsideEffect& effect : outsideEffects()) {
-    if (effect.valueNames.size() < 2) continue;
+    if (effect.sliderCount < 2) continue;
     const QString setting = QStringLiteral(R"("effect": {"type": "%1", "%2": 3})");
-    const Style read = readStyle(
-        withHeader(setting.arg(effect.name, effect.valueNames[1]).toUtf8()), freshStyle());
-    EXPECT_EQ(read.effectValues,
+    const Style read =
+        readStyle(withHeader(setting.arg(effect.name, settingsOf(effect.type)[1]->name).toUtf8()),
+                  freshStyle());
+    ASSERT_EQ(read.effects.size(), 1u);
+    EXPECT_EQ(read.effects[0].values,
               (std::array{effect.startPositions[0], 3, effect.startPositions[2]}));
   }
   const Style outline =
       readStyle(withHeader(R"("effect": {"type": "outline2", "colour": "#FF8000"})"), freshStyle());
-  EXPECT_EQ(outline.effectValues[0], outsideEffect(EffectType::Outline2).startPositions[0]);
-  EXPECT_EQ(outline.effectColour, (StyleColour{255, 128, 0}));
+  ASSERT_EQ(outline.effects.size(), 1u);
+  EXPECT_EQ(outline.effects[0].values[0], outsideEffect(EffectType::Outline2).startPositions[0]);
+  EXPECT_EQ(outline.effects[0].colour, (StyleColour{255, 128, 0}));
   const Style glow = readStyle(withHeader(R"("effect": {"type": "glow"})"), freshStyle());
   const Rgb green = outsideEffect(EffectType::Glow).startColour;
-  EXPECT_EQ(glow.effectColour, (StyleColour{green.red, green.green, green.blue}));
+  ASSERT_EQ(glow.effects.size(), 1u);
+  EXPECT_EQ(glow.effects[0].colour, (StyleColour{green.red, green.green, green.blue}));
 }
 
 TEST(StyleReading, RefusesWithTheKeyNamed) {

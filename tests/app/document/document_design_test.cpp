@@ -19,9 +19,8 @@ void changeEverySetting(DesignState& state, DesignBeside& beside, SourceKind kin
   setKind(model, Setting::CurveAxis, CurveAxis::CentreToEdge);
   setKind(model, Setting::Deformation, DeformationType::Curve);
   model.set(Setting::DeformationAmount, int32_t(-17));
-  setKind(model, Setting::Effect, EffectType::Glow);
-  model.set(Setting::EffectValues, EffectValueList{6, 0, 0});
-  model.set(Setting::EffectColour, StyleColour{40, 50, 60});
+  model.set(Setting::Effects, EffectStack{{EffectType::DropShadow, {1, 2, 3}, {}, false},
+                                          {EffectType::Glow, {6, 0, 0}, {40, 50, 60}}});
   setKind(model, Setting::FillKind, FillKind::Gradient);
   model.set(Setting::FillColour, StyleColour{1, 2, 3});
   setGradient(model, {{QColor(9, 8, 7), QColor(200, 100, 50), QColor(0, 255, 1)}, 135.5});

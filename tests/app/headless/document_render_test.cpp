@@ -27,8 +27,9 @@ SavedTitle savedTitle(const QTemporaryDir& folder, SourceKind kind = SourceKind:
   state.designFrame.left = 30;
   state.designFrame.top = 12;
   state.model.set(Setting::FillColour, StyleColour{200, 40, 10});
-  setKind(state.model, Setting::Effect, EffectType::Glow);
-  state.model.set(Setting::EffectColour, StyleColour{0, 90, 255});
+  EffectEntry glow = effectEntry(EffectType::Glow);
+  glow.colour = {0, 90, 255};
+  state.model.set(Setting::Effects, EffectStack{glow});
   setKind(state.model, Setting::Material, Material::Ridge);
   state.textPicture.font.setPointSizeF(28);
   state.textPicture.arrangement = {LineAlignment::Centre, 1.5, 3};

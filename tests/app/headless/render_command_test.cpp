@@ -121,7 +121,7 @@ SettingValue otherThan(const SettingDeclaration& setting, const SettingValue& st
     case SettingType::Text: return QStringLiteral("Other text");
     case SettingType::ColourList: return ColourList{{1, 2, 254}, {9, 8, 7}, {255, 0, 128}};
     case SettingType::WholeList: return CurveList{1, 2, 3, 5, 8, high};
-    case SettingType::EffectValues: return EffectValueList{high, high - 1, high - 2};
+    case SettingType::EffectStack: return effectStackOf(EffectType::Glow);
   }
   return {};
 }
@@ -131,6 +131,8 @@ QString spelt(const SettingDeclaration& setting, const SettingValue& value) {
   if (const auto* colour = std::get_if<StyleColour>(&value))
     return QColor(colour->red, colour->green, colour->blue).name();
   if (setting.type == SettingType::Choice) return setting.choices[size_t(std::get<int32_t>(value))];
+  if (const auto* stack = std::get_if<EffectStack>(&value))
+    return setting.choices[size_t(velloro::toInt(stack->front().type))];
   if (const auto* colours = std::get_if<ColourList>(&value)) {
     QStringList words;
     for (const StyleColour& c : *colours) words << QColor(c.red, c.green, c.blue).name();
@@ -165,11 +167,9 @@ TEST(SettingTable, EverySettingThroughTheStyleFileTheCommandLineAndHelp) {
   const QString help = commandLineHelpText();
   for (const SettingDeclaration& setting : settingDeclarations()) {
     SCOPED_TRACE(testing::Message() << setting.key.data() << " " << setting.flag.data());
-    // A style that keeps `setting`: a texture to fill with, and an effect that
-    // stores all three values, or the one with a colour for a setting that needs it.
+    // A style that keeps `setting`: a texture to fill with.
     Style style;
     style.texture = QStringLiteral("wood.bmp");
-    style.effectType = setting.belongs ? EffectType::Glow : EffectType::DropShadow;
     const SettingValue changed = otherThan(setting, setting.get(style));
     setting.put(style, changed);
     EXPECT_EQ(setting.get(readStyle(styleDocument(style, {}), Style())), changed);

@@ -113,7 +113,7 @@ TEST_F(LivePreviewTest, NothingToDrawOrToggledOffFromTheToolsMenuNothingIsRedraw
 TEST_F(LivePreviewTest, ChangesWithRealKeysAndClicksPreviewOnce) {
   QListWidget* effects = window->panels()->effectList();
   PictureBox* palette = window->panels()->fillPalette();
-  effects->setCurrentRow(velloro::toInt(design().model.style().effectType));  // as at start-up
+  effects->setCurrentRow(velloro::toInt(panelEffect(design().model.style())));  // as at start-up
   window->panels()->tabStrip()->setCurrentIndex(2);
   focusTextBox();
   const std::vector<std::function<void()>> changes{
@@ -130,7 +130,7 @@ TEST_F(LivePreviewTest, ChangesWithRealKeysAndClicksPreviewOnce) {
   for (std::size_t i = 0; i < changes.size(); ++i) {
     const QImage before = drawnAgain();
     EXPECT_EQ(rendersAfter(changes[i]), 1) << i;
-    EXPECT_EQ(velloro::toInt(design().model.style().effectType), effects->currentRow()) << i;
+    EXPECT_EQ(velloro::toInt(panelEffect(design().model.style())), effects->currentRow()) << i;
     EXPECT_NE(canvas(), before) << i;
     const QImage previewed = restedCanvas();
     EXPECT_EQ(previewed, drawnAgain()) << i;

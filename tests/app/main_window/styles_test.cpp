@@ -33,7 +33,8 @@ TEST_F(StylesTest, SaveWritesTheCurrentSettingsWhichTheStylesMenuListsWithThePre
   EXPECT_EQ(styleName(document), u"Neon"_s);
   const Style saved = readStyle(document, Style{});
   EXPECT_EQ(saved, window->currentStyle());
-  EXPECT_EQ(saved.effectType, EffectType::Glow);
+  ASSERT_EQ(saved.effects.size(), 1u);
+  EXPECT_EQ(saved.effects[0].type, EffectType::Glow);
   EXPECT_TRUE(seam->messages.empty());
   QMenu* menu = window->menu(u"mnuFileStyles"_s);
   emit menu->aboutToShow();
@@ -112,7 +113,7 @@ TEST_F(StylesTest, LoadingSetsTheControlsThatASourceSwitchKeeps) {
             "canvas: try it on a dark one (File > New, Open or Paste).");
   const Style loaded = window->currentStyle();
   window->selectSource(SourceKind::Shape, Qt::LeftButton);
-  EXPECT_EQ(design().model.style().effectType, EffectType::NoContour);
+  EXPECT_TRUE(design().model.style().effects.empty());
   window->selectSource(SourceKind::Text, Qt::LeftButton);
   EXPECT_EQ(window->currentStyle(), loaded);
 }

@@ -52,9 +52,11 @@ TEST_F(RenderPipelineTest, EffectArgumentsFollowTheEffectType) {
   state.model.set(Setting::DeformationAmount, 66);
   using Values = std::array<int32_t, 4>;
   auto effect = [&](int type) {
-    state.model.set(Setting::Effect, type);
-    state.model.set(Setting::EffectValues, EffectValueList{11, 22, 33});
-    state.model.set(Setting::EffectColour, StyleColour{1, 2, 3});
+    // The positions the effect keeps, the others 0.
+    EffectEntry entry{EffectType(type), {11, 22, 33}, {1, 2, 3}};
+    for (int slot = outsideEffect(entry.type).sliderCount; slot < 3; ++slot)
+      entry.values[size_t(slot)] = 0;
+    state.model.set(Setting::Effects, type == 0 ? EffectStack{} : EffectStack{entry});
     const velloro::ActionArguments a = engineArguments(state, measures, {3, 1});
     EXPECT_EQ(velloro::toInt(a.effectType), type);
     EXPECT_EQ(a.deformationAmount, 66);

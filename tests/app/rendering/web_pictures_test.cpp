@@ -206,10 +206,12 @@ TEST(DesignExactnessTest, ExportAndRepaintOverGreyAndTextureMatchTheRenderOfEach
       {"grey", filledPicture(631, 331, QColor(128, 128, 128)), 1}, {"stone", textureCanvas(), 2}};
   for (const OutsideEffect& effect : outsideEffects()) {
     // Each effect at the start positions of the first effect showing its sliders.
-    setKind(state.model, Setting::Effect, effect.type);
-    state.model.set(Setting::EffectValues,
-                    std::ranges::find(outsideEffects(), effect.sliders, &OutsideEffect::sliders)
-                        ->startPositions);
+    EffectStack stack = effectStackOf(effect.type);
+    if (!stack.empty())
+      stack.back().values =
+          std::ranges::find(outsideEffects(), effect.sliders, &OutsideEffect::sliders)
+              ->startPositions;
+    state.model.set(Setting::Effects, stack);
     for (const auto& [name, background, largestDifference] : backgrounds) {
       SCOPED_TRACE(testing::Message() << effect.name.data() << " over " << name);
       captureCanvas(state, background);
