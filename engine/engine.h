@@ -145,10 +145,11 @@ VELLORO_EXPORT int32_t ENGINE_PREVIEW(VelloroEngine* engine, int32_t on);
 // While `underlay` is 1..7 the object's renders into a slot replace that
 // underlay instead of the slot's layer: it holds the render's outside
 // effect and the shadow the element casts, never the element itself, and
-// is laid with the slot's other layers. 0 (as made) renders the slot's own
-// layer again, byte for byte as before. Other values are refused. Each
-// underlay keeps its own last render, so an unchanged one is only laid
-// again.
+// is laid with the slot's other layers. Such a render leaves the output
+// untouched: the render of the slot's own layer, made last, composites
+// every layer. 0 (as made) renders the slot's own layer again, byte for
+// byte as before. Other values are refused. Each underlay keeps its own
+// last render, so an unchanged one costs nothing more.
 VELLORO_EXPORT int32_t ENGINE_UNDERLAY(VelloroEngine* engine, int32_t underlay);
 
 // Keeps underlays 1..`count` (0..7) of slot `layerSlot` (1..3) and drops the

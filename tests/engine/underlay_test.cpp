@@ -54,6 +54,21 @@ void renderOn(VelloroEngine* engine, int32_t underlay, Canvas& canvas, const Lay
   ASSERT_EQ(ENGINE_DESTRUCTION(engine), ENGINE_DONE);
 }
 
+// Lays the object's stored layers over the background: a render into no
+// slot of a mask without an element, as a painting of the stored layers is.
+void composite(VelloroEngine* engine, Canvas& canvas) {
+  LayerSettings s;
+  s.layerSlot = 0;
+  ASSERT_EQ(ENGINE_UNDERLAY(engine, 0), ENGINE_DONE);
+  Picture blank(4, 4);
+  ASSERT_EQ(ENGINE_ACTION(engine, 1, blank.data(), canvas.background.data(), canvas.output.data(),
+                          blank.stride, blank.rows, canvas.output.stride, canvas.output.rows, 0, 0,
+                          s.smoothingSize, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 51, 102,
+                          153, 204, 255, 0, 51, 102, 153, 204, 255),
+            ENGINE_DONE);
+  ASSERT_EQ(ENGINE_DESTRUCTION(engine), ENGINE_DONE);
+}
+
 // What a layer lays at a few places: deep inside the element, three pixels
 // above and left of it (inside an outline's reach), and far below right.
 struct Places {
@@ -81,7 +96,12 @@ TEST(Underlays, LayTheOutsideEffectWithoutTheElement) {
     for (int32_t underlay : {1, 7}) {
       Engine engine;
       Canvas canvas(kWidth, kRows);
+      paintPattern(canvas.output);
+      const std::vector<uint8_t> before = canvas.output.bytes;
       renderOn(engine.handle, underlay, canvas, c.effect);
+      // The underlay is only stored: its slot's own render lays it.
+      EXPECT_EQ(canvas.output.bytes, before) << c.name;
+      composite(engine.handle, canvas);
       const Places laid = placesOf(canvas);
       EXPECT_EQ(laid.inside, kWhite) << c.name << " underlay " << underlay;
       EXPECT_EQ(laid.nearOutside, c.nearOutside) << c.name << " underlay " << underlay;
@@ -96,6 +116,7 @@ TEST(Underlays, CastTheElementsShadowWithoutLayingTheElement) {
   Engine engine;
   Canvas canvas(kWidth, kRows);
   renderOn(engine.handle, 1, canvas, dropShadow());
+  composite(engine.handle, canvas);
   const Bgr grey[] = {canvas.at(kTop - 3, kRight + 3), canvas.at(30, 60)};
   for (const Bgr& shaded : grey) {
     EXPECT_LT(shaded[0], 255);
