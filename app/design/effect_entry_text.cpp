@@ -67,11 +67,17 @@ QString readSettings(const QString& settings, EffectEntry& entry) {
   return {};
 }
 
-QString effectNamesOf(uint32_t effects) {
+QString effectNamesOf(const EntrySetting& setting) {
   QStringList names;
-  for (const OutsideEffect& effect : outsideEffects())
-    if (effects & (1u << velloro::toInt(effect.type))) names << effect.name;
-  return names.join(u", "_s);
+  bool everyOne = true;
+  for (const OutsideEffect& effect : outsideEffects()) {
+    if (effect.type == EffectType::NoContour) continue;
+    if (keeps(setting, effect.type))
+      names << effect.name;
+    else
+      everyOne = false;
+  }
+  return everyOne ? u"every effect"_s : names.join(u", "_s);
 }
 
 QString valueOf(const EntrySetting& setting) {
@@ -105,8 +111,7 @@ QString entrySettingsSummary() {
   QStringList lines;
   for (const EntrySetting& setting : entrySettings()) {
     const QString also = setting.spelling.isEmpty() ? QString() : u"; also "_s + setting.spelling;
-    lines << u"%1=%2 (%3%4)"_s.arg(setting.name, valueOf(setting), effectNamesOf(setting.effects),
-                                   also);
+    lines << u"%1=%2 (%3%4)"_s.arg(setting.name, valueOf(setting), effectNamesOf(setting), also);
   }
   return lines.join(u";\n"_s);
 }

@@ -19,15 +19,6 @@ constexpr auto typeKey = "type"_L1;
 
 QString quoted(const QString& text) { return u'"' + text + u'"'; }
 
-QString shown(const QJsonValue& value) {
-  if (value.isString()) return quoted(value.toString());
-  if (value.isDouble())
-    return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
-  if (value.isBool()) return value.toBool() ? u"true"_s : u"false"_s;
-  if (value.isNull()) return u"null"_s;
-  return value.isArray() ? u"a list"_s : u"an object"_s;
-}
-
 // Where an entry stands in the file, for messages: the lone "effect"
 // object names its keys by their path, an entry of the list by its number.
 struct EntryPlace {
@@ -52,14 +43,14 @@ int32_t position(const QJsonValue& value, const EntrySetting& setting, const Ent
     place.refuse(
         setting.name,
         u"must be a whole number from %1 to %2, not "_s.arg(setting.low).arg(setting.high) +
-            shown(value));
+            shownValue(value));
   return int32_t(number);
 }
 
 StyleColour colour(const QJsonValue& value, const EntrySetting& setting, const EntryPlace& place) {
   static const QRegularExpression rgb(u"^#[0-9A-Fa-f]{6}$"_s);
   if (!value.isString() || !rgb.match(value.toString()).hasMatch())
-    place.refuse(setting.name, u"must be a colour written #RRGGBB, not "_s + shown(value));
+    place.refuse(setting.name, u"must be a colour written #RRGGBB, not "_s + shownValue(value));
   const uint packed = value.toString().mid(1).toUInt(nullptr, 16);
   return {int32_t(packed >> 16), int32_t((packed >> 8) & 0xff), int32_t(packed & 0xff)};
 }
@@ -73,7 +64,7 @@ void readEntrySetting(const QJsonValue& value, const EntrySetting& setting, cons
     case EntryPart::Colour: entry.colour = colour(value, setting, place); break;
     case EntryPart::Switch:
       if (!value.isBool())
-        place.refuse(setting.name, u"must be true or false, not "_s + shown(value));
+        place.refuse(setting.name, u"must be true or false, not "_s + shownValue(value));
       entry.on = value.toBool();
       break;
   }
@@ -96,13 +87,14 @@ EffectType namedType(const QJsonValue& value, std::span<const QLatin1StringView>
                      const EntryPlace& place) {
   const std::optional<int> number = numberOfName(names, value.toString());
   if (!value.isString() || !number)
-    place.refuse(typeKey, u"must be one of "_s + joinedNames(names) + u", not "_s + shown(value));
+    place.refuse(typeKey,
+                 u"must be one of "_s + joinedNames(names) + u", not "_s + shownValue(value));
   return EffectType(*number);
 }
 
 QJsonObject entryObject(const QJsonValue& value, const EntryPlace& place) {
   if (!value.isObject())
-    throw StyleError(place.whole() + u" must be an object, not "_s + shown(value));
+    throw StyleError(place.whole() + u" must be an object, not "_s + shownValue(value));
   return value.toObject();
 }
 
@@ -129,7 +121,7 @@ EffectStack listStack(const QJsonValue& value) {
   if (!value.isArray())
     throw StyleError(quoted(listKey) +
                      u" must be a list of at most %1 effects, not "_s.arg(mostEffects) +
-                     shown(value));
+                     shownValue(value));
   const QJsonArray list = value.toArray();
   if (list.size() > mostEffects)
     throw StyleError(
@@ -149,6 +141,8 @@ EffectStack singleStack(const QJsonValue& value, const EffectStack& base) {
     const EffectType named = namedType(object.value(typeKey), everyEffectName(), place);
     const bool sameAsTop = !base.empty() && base.back().type == named;
     stack = sameAsTop ? EffectStack{base.back()} : effectStackOf(named);
+    // An effect named alone is shown unless the object says otherwise.
+    if (!stack.empty()) stack.back().on = true;
   }
   if (stack.empty()) return stack;
   readEntrySettings(object, place, stack.back());

@@ -127,7 +127,7 @@ std::vector<SettingDeclaration> declared() {
        .help = "outside effect: %3 (none: no effect);\n"
                "give it %1 to %2 times to stack effects, the first\nlowest, the title above them "
                "all, and set each\neffect's own settings with KEY=VALUE, e.g.\n"
-               "--effect outline1:width=4,colour=#ffffff\n--effect drop-shadow:x=60,y=60\n"
+               "--effect drop-shadow:x=60,y=60\n--effect outline1:width=70,colour=#ffffff\n"
                "KEYS: %5",
        .start = ::EffectStack{effectEntry(EffectType::Engraved)},
        FIELD(::EffectStack, effects)},

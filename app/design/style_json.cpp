@@ -31,16 +31,6 @@ QString quoted(const QString& key) { return u'"' + key + u'"'; }
   throw StyleError(quoted(key) + u' ' + problem);
 }
 
-QString shown(const QJsonValue& value) {
-  if (value.isString()) return quoted(value.toString());
-  // Every digit that tells the number apart: 3.0000000000000004 is not 3.
-  if (value.isDouble())
-    return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
-  if (value.isBool()) return value.toBool() ? u"true"_s : u"false"_s;
-  if (value.isNull()) return u"null"_s;
-  return value.isArray() ? u"a list"_s : u"an object"_s;
-}
-
 QString colourText(const StyleColour& colour) {
   return QColor(colour.red, colour.green, colour.blue).name(QColor::HexRgb);
 }
@@ -64,7 +54,7 @@ class Section {
   std::optional<Section> section(const QString& key) const {
     if (!has(key)) return std::nullopt;
     const QJsonValue value = object_.value(key);
-    if (!value.isObject()) refuse(keyPath(key), u"must be an object, not "_s + shown(value));
+    if (!value.isObject()) refuse(keyPath(key), u"must be an object, not "_s + shownValue(value));
     return Section(value.toObject(), keyPath(key));
   }
 
@@ -75,7 +65,7 @@ class Section {
   void readBool(const QString& key, bool& target) const {
     if (!has(key)) return;
     const QJsonValue value = object_.value(key);
-    if (!value.isBool()) refuse(keyPath(key), u"must be true or false, not "_s + shown(value));
+    if (!value.isBool()) refuse(keyPath(key), u"must be true or false, not "_s + shownValue(value));
     target = value.toBool();
   }
 
@@ -83,7 +73,7 @@ class Section {
     if (!has(key)) return;
     const QJsonValue value = object_.value(key);
     if (!value.isString() || value.toString().trimmed().isEmpty())
-      refuse(keyPath(key), u"must be a non-empty text, not "_s + shown(value));
+      refuse(keyPath(key), u"must be a non-empty text, not "_s + shownValue(value));
     target = value.toString();
   }
 
@@ -92,7 +82,7 @@ class Section {
     const QJsonValue value = object_.value(key);
     if (!value.isDouble() || !(value.toDouble() >= low && value.toDouble() <= high))
       refuse(keyPath(key),
-             u"must be a number from %1 to %2, not "_s.arg(low).arg(high) + shown(value));
+             u"must be a number from %1 to %2, not "_s.arg(low).arg(high) + shownValue(value));
     target = value.toDouble();
   }
 
@@ -103,7 +93,7 @@ class Section {
     const std::optional<int> number = choiceNumber(setting, value.toString());
     if (!value.isString() || !number)
       refuse(keyPath(key),
-             u"must be one of "_s + joinedNames(setting.choices) + u", not "_s + shown(value));
+             u"must be one of "_s + joinedNames(setting.choices) + u", not "_s + shownValue(value));
     target = *number;
   }
 
@@ -112,7 +102,7 @@ class Section {
     static const QRegularExpression rgb(u"^#[0-9A-Fa-f]{6}$"_s);
     const QJsonValue value = object_.value(key);
     if (!value.isString() || !rgb.match(value.toString()).hasMatch())
-      refuse(keyPath(key), u"must be a colour written #RRGGBB, not "_s + shown(value));
+      refuse(keyPath(key), u"must be a colour written #RRGGBB, not "_s + shownValue(value));
     const uint packed = value.toString().mid(1).toUInt(nullptr, 16);
     target = {int32_t(packed >> 16), int32_t((packed >> 8) & 0xff), int32_t(packed & 0xff)};
   }
@@ -124,7 +114,7 @@ class Section {
     const QJsonArray array = value.toArray();
     if (!value.isArray() || array.size() < low || array.size() > high)
       refuse(keyPath(key),
-             u"must be a list of %1 to %2 colours, not "_s.arg(low).arg(high) + shown(value));
+             u"must be a list of %1 to %2 colours, not "_s.arg(low).arg(high) + shownValue(value));
     std::vector<StyleColour> colours(array.size());
     for (qsizetype i = 0; i < array.size(); ++i) {
       // Each item is read as a key of its own, so that a refusal names it.
@@ -139,8 +129,8 @@ class Section {
     if (!has(key)) return;
     const QJsonValue value = object_.value(key);
     if (!value.isArray() || value.toArray().size() != styleCurvePoints)
-      refuse(keyPath(key),
-             u"must be a list of %1 whole numbers, not "_s.arg(styleCurvePoints) + shown(value));
+      refuse(keyPath(key), u"must be a list of %1 whole numbers, not "_s.arg(styleCurvePoints) +
+                               shownValue(value));
     const QJsonArray array = value.toArray();
     for (int i = 0; i < styleCurvePoints; ++i)
       target[i] = whole(array[i], keyPath(key) + u"[%1]"_s.arg(i), low, high);
@@ -150,8 +140,8 @@ class Section {
   static int32_t whole(const QJsonValue& value, const QString& key, int32_t low, int32_t high) {
     const double number = value.toDouble(NAN);
     if (!value.isDouble() || number != std::floor(number) || number < low || number > high)
-      refuse(key,
-             u"must be a whole number from %1 to %2, not "_s.arg(low).arg(high) + shown(value));
+      refuse(key, u"must be a whole number from %1 to %2, not "_s.arg(low).arg(high) +
+                      shownValue(value));
     return int32_t(number);
   }
 
@@ -267,6 +257,16 @@ void writeSetting(const SettingDeclaration& setting, const Style& style, QJsonOb
 }
 
 }  // namespace
+
+QString shownValue(const QJsonValue& value) {
+  if (value.isString()) return quoted(value.toString());
+  // Every digit that tells the number apart: 3.0000000000000004 is not 3.
+  if (value.isDouble())
+    return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
+  if (value.isBool()) return value.toBool() ? u"true"_s : u"false"_s;
+  if (value.isNull()) return u"null"_s;
+  return value.isArray() ? u"a list"_s : u"an object"_s;
+}
 
 StyleError::StyleError(const QString& message) : std::runtime_error(message.toStdString()) {}
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QJsonValue>
 #include <QString>
 #include <stdexcept>
 
@@ -19,6 +20,10 @@ class StyleError : public std::runtime_error {
   explicit StyleError(const QString& message);
   QString message() const;
 };
+
+// A value as a refusal shows it: a text quoted, a number with every digit
+// that tells it apart, or what kind of value it is.
+QString shownValue(const QJsonValue& value);
 
 // The document for `style`, indented, with every setting.
 QByteArray styleDocument(const Style& style, const QString& name);

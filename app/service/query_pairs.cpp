@@ -39,6 +39,9 @@ QueryPair pairOf(QByteArrayView part) {
   return pair;
 }
 
+// Each "effect" lays one more effect on the stack, as --effect does.
+bool repeatable(const QString& name) { return name == u"effect"_s; }
+
 QString escaped(const QString& text) { return QString::fromLatin1(QUrl::toPercentEncoding(text)); }
 
 }  // namespace
@@ -50,7 +53,8 @@ std::vector<QueryPair> queryPairs(QByteArrayView query) {
     if (end < 0) end = query.size();
     if (end > start) {
       QueryPair pair = pairOf(query.sliced(start, end - start));
-      if (std::ranges::any_of(pairs, [&](const QueryPair& p) { return p.name == pair.name; }))
+      if (!repeatable(pair.name) &&
+          std::ranges::any_of(pairs, [&](const QueryPair& p) { return p.name == pair.name; }))
         throw QueryError(pair.name + u": given twice"_s);
       pairs.push_back(std::move(pair));
     }

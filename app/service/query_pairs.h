@@ -17,9 +17,9 @@ struct QueryPair {
 
 // Splits and decodes `query` (without its "?"), "+" as a space. Throws a
 // QueryError for escapes that are broken or decode to no UTF-8 text, for a
-// name given twice and for an empty name.
+// name given twice (but "effect", which stacks) and for an empty name.
 std::vector<QueryPair> queryPairs(QByteArrayView query);
 
-// The pairs sorted by name, each name and value escaped as RFC 3986 escapes
-// all but its unreserved characters, "name" alone for a pair without value.
+// The pairs sorted by name, those of one name in the order given, each name and value escaped as
+// RFC 3986 escapes all but its unreserved characters, "name" alone for a pair without value.
 QString canonicalQuery(std::vector<QueryPair> pairs);

@@ -36,73 +36,34 @@ TEST(EffectStackChanges, EachIsOneChangeOrARefusal) {
       glow.startPositions,
       {glow.startColour.red, glow.startColour.green, glow.startColour.blue}};
   const EffectStack full(8, a);
-  EffectStack fullPlusOne = full;
-  fullPlusOne.push_back(a);
+  using Change = std::function<bool(DesignModel&)>;
+  auto add = [](EffectType type) -> Change {
+    return [=](DesignModel& m) { return addEffect(m, type); };
+  };
+  auto remove = [](int i) -> Change { return [=](DesignModel& m) { return removeEffect(m, i); }; };
+  auto move = [](int i, int by) -> Change {
+    return [=](DesignModel& m) { return moveEffect(m, i, by); };
+  };
+  auto put = [](int i, EffectEntry e) -> Change {
+    return [=](DesignModel& m) { return setEffectEntry(m, i, e); };
+  };
   const StackChange changes[] = {
-      {"add on top",
-       {a, b},
-       [](DesignModel& m) { return addEffect(m, Glow); },
-       true,
-       {a, b, glowStart}},
-      {"add to the empty stack",
-       {},
-       [](DesignModel& m) { return addEffect(m, Glow); },
-       true,
-       {glowStart}},
-      {"add to a full stack", full, [](DesignModel& m) { return addEffect(m, Glow); }, false, full},
-      {"add no effect", {a}, [](DesignModel& m) { return addEffect(m, NoContour); }, false, {a}},
-      {"remove the bottom",
-       {a, b, c},
-       [](DesignModel& m) { return removeEffect(m, 0); },
-       true,
-       {b, c}},
-      {"remove the top",
-       {a, b, c},
-       [](DesignModel& m) { return removeEffect(m, 2); },
-       true,
-       {a, b}},
-      {"remove past the top",
-       {a, b, c},
-       [](DesignModel& m) { return removeEffect(m, 3); },
-       false,
-       {a, b, c}},
-      {"remove below the bottom",
-       {a},
-       [](DesignModel& m) { return removeEffect(m, -1); },
-       false,
-       {a}},
-      {"move up one",
-       {a, b, c},
-       [](DesignModel& m) { return moveEffect(m, 0, 1); },
-       true,
-       {b, a, c}},
-      {"move to the bottom",
-       {a, b, c},
-       [](DesignModel& m) { return moveEffect(m, 2, -2); },
-       true,
-       {c, a, b}},
-      {"move past the top",
-       {a, b, c},
-       [](DesignModel& m) { return moveEffect(m, 2, 1); },
-       false,
-       {a, b, c}},
-      {"move below the bottom",
-       {a, b},
-       [](DesignModel& m) { return moveEffect(m, 0, -1); },
-       false,
-       {a, b}},
-      {"move by nothing", {a, b}, [](DesignModel& m) { return moveEffect(m, 1, 0); }, true, {a, b}},
-      {"set an entry",
-       {a, b, c},
-       [](DesignModel& m) { return setEffectEntry(m, 1, a); },
-       true,
-       {a, a, c}},
-      {"set past the top", {a}, [](DesignModel& m) { return setEffectEntry(m, 1, b); }, false, {a}},
-      {"set out of range",
-       {a},
-       [&](DesignModel& m) { return setEffectEntry(m, 0, wide); },
-       false,
-       {a}},
+      {"add on top", {a, b}, add(Glow), true, {a, b, glowStart}},
+      {"add to the empty stack", {}, add(Glow), true, {glowStart}},
+      {"add to a full stack", full, add(Glow), false, full},
+      {"add no effect", {a}, add(NoContour), false, {a}},
+      {"remove the bottom", {a, b, c}, remove(0), true, {b, c}},
+      {"remove the top", {a, b, c}, remove(2), true, {a, b}},
+      {"remove past the top", {a, b, c}, remove(3), false, {a, b, c}},
+      {"remove below the bottom", {a}, remove(-1), false, {a}},
+      {"move up one", {a, b, c}, move(0, 1), true, {b, a, c}},
+      {"move to the bottom", {a, b, c}, move(2, -2), true, {c, a, b}},
+      {"move past the top", {a, b, c}, move(2, 1), false, {a, b, c}},
+      {"move below the bottom", {a, b}, move(0, -1), false, {a, b}},
+      {"move by nothing", {a, b}, move(1, 0), true, {a, b}},
+      {"set an entry", {a, b, c}, put(1, a), true, {a, a, c}},
+      {"set past the top", {a}, put(1, b), false, {a}},
+      {"set out of range", {a}, put(0, wide), false, {a}},
   };
   for (const StackChange& change : changes) {
     SCOPED_TRACE(change.name);
@@ -117,18 +78,4 @@ TEST(EffectStackChanges, EachIsOneChangeOrARefusal) {
     EXPECT_EQ(model.style().effects, change.after);
     EXPECT_EQ(told, change.after == change.before ? 0 : 1);
   }
-  DesignModel model;
-  EXPECT_FALSE(model.set(Setting::Effects, fullPlusOne));
-}
-
-TEST(EffectStackChanges, TheTopEntrySwitchedOnIsTheOneDrawnAlone) {
-  EffectEntry off = b;
-  off.on = false;
-  const std::tuple<const char*, EffectStack, std::optional<EffectEntry>> stacks[] = {
-      {"empty", {}, std::nullopt},
-      {"top on", {a, c}, c},
-      {"top off", {a, off}, a},
-      {"all off", {off, off}, std::nullopt},
-  };
-  for (const auto& [name, stack, drawn] : stacks) EXPECT_EQ(topEffect(stack), drawn) << name;
 }

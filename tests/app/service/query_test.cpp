@@ -62,6 +62,9 @@ TEST(QueryPairs, CanonicalFormIsOneSpellingOrRefusal) {
       {"te%C0xt=1", "refused: a parameter's name: not UTF-8 text"},
       {"=Hi", "refused: a parameter without a name"},
       {"text=a&text=b", "refused: text: given twice"},
+      {"effect=glow&text=Hi&effect=raised:width=3",
+       "effect=glow&effect=raised%3Awidth%3D3&text=Hi"},
+      {"effect=raised&text=Hi&effect=glow", "effect=raised&effect=glow&text=Hi"},
   };
   for (const auto& c : cases) EXPECT_EQ(canonicalOf(c.query), c.canonical) << c.query;
 }
@@ -111,6 +114,9 @@ TEST_F(TitleQueryTest, EveryBadQueryIsRefusedNamingItsParameter) {
       {"text=Hi&size=abc", "size: 'abc' is not a size in points from 1 to 300"},
       {"text=Hi&colour=red", "colour: 'red' is not a colour written #RRGGBB"},
       {"text=Hi&bold=1", "bold: takes no value"},
+      {"text=Hi&effect=glow&effect=none", "effect: 'none' cannot be stacked with other effects"},
+      {"text=Hi&effect=glow:x=1",
+       "effect: 'glow:x=1': 'x' is not a setting of glow (width|colour|on)"},
       {"text=Hi&scale=9", "scale: '9' is not a whole number from 1 to 4"},
       {"text=Hi&style=shop", "accepted"},
       {"text=Hi&style=nothere", "style: 'nothere' is no style of the styles folder"},
