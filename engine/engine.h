@@ -39,7 +39,8 @@
 //                   widened by 32 pixels, slot 1 the whole mask.
 //  25-30 x1..x6     profile curve knot positions 0..255, increasing.
 //  31-36 y1..y6     profile curve knot values 0..255.
-// Every render of a layer is TEXTURE, then ACTION, then DESTRUCTION.
+// Every render of a layer is TEXTURE, then ACTION, then DESTRUCTION; a
+// stack of effects (ENGINE_UNDERLAY) makes an ACTION for each between them.
 //
 // The four entry points work on one engine object the library keeps for
 // them. A caller that renders on several threads, or must leave another
