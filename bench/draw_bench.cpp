@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "design/design_state.h"
+#include "design/effect_stack.h"
 #include "desktop/scripted_platform.h"
 #include "main_window/live_preview.h"
 #include "main_window/main_window.h"
@@ -242,6 +243,53 @@ void BM_PreviewTitleDragOnLargeCanvas(benchmark::State& run) {
   });
 }
 BENCHMARK(BM_PreviewTitleDragOnLargeCanvas)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ComputeStatistics("min", fastest)
+    ->ReportAggregatesOnly(true);
+
+// The three-entry stack of the stack cases, bottom first, and each of its
+// entries alone: arguments 0 to 2 take one entry, 3 the whole stack.
+EffectStack benchStack(int64_t choice) {
+  const EffectStack stack{
+      {EffectType::DropShadow, {60, 70, 70}, {}, true},
+      {EffectType::Glow, {60, 0, 0}, {255, 200, 40}, true},
+      {EffectType::Outline1, {30, 0, 0}, {255, 255, 255}, true},
+  };
+  if (choice >= 0 && choice < int64_t(stack.size())) return {stack[size_t(choice)]};
+  return stack;
+}
+
+const char* benchStackLabel(int64_t choice) {
+  static const char* const labels[] = {"drop shadow", "glow", "outline", "three-entry stack"};
+  return labels[std::clamp<int64_t>(choice, 0, 3)];
+}
+
+// Frames of the live preview on the default canvas with the default title
+// and the stack case's effects: the fill colour dragged across its palette,
+// so every entry is shaded and painted anew each frame ("colour"), or the
+// deformation slider, which lays the stored layers again ("deformation").
+void BM_PreviewStackOnDefaultCanvas(benchmark::State& run) {
+  DrawnWindow drawn;
+  drawn.window->document().model.set(Setting::Effects, benchStack(run.range(0)));
+  drawn.window->livePreview().setEnabled(true);
+  drawn.window->draw();
+  const bool colour = run.range(1) == 0;
+  timeFrames(drawn, run, [colour](DrawnWindow& drawn, int step) {
+    if (colour) {
+      PictureBox* palette = drawn.window->panels()->fillPalette();
+      const QSize size = palette->picture().size();
+      emit palette->mouseMoved(Qt::LeftButton,
+                               QPoint(step % std::max(size.width(), 1), size.height() / 2));
+    } else {
+      drawn.window->panels()->deformSlider()->setValue(step % 90);
+    }
+  });
+  run.SetLabel(std::string(benchStackLabel(run.range(0))) +
+               (colour ? ", colour" : ", deformation"));
+}
+BENCHMARK(BM_PreviewStackOnDefaultCanvas)
+    ->ArgsProduct({{0, 1, 2, 3}, {0, 1}})
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ComputeStatistics("min", fastest)

@@ -103,6 +103,7 @@ void renderLayer(EngineState& state, Render& render, Reuse reuse) {
   if (reuse != Reuse::kLayer) {
     record.layerKept = false;
     shadeSurface(render, state.texture);
+    if (render.args.underlay != 0) leaveElementEmpty(render);
     if (isOuterEffect(render.args.effectType)) paintOuterEffect(render, state.texture);
     smoothEdges(render);
     record.texture = state.texture;
@@ -112,9 +113,29 @@ void renderLayer(EngineState& state, Render& render, Reuse reuse) {
   record.layerKept = true;
 }
 
+// An underlay's render only stores its layer: the render of the slot's own
+// layer, which follows it, composites them all, so neither the copy of the
+// source nor a compositing is spent on the output here.
+void renderUnderlay(EngineState& state, const ActionArguments& args) {
+  if (!hasColumnsToScan(args)) {
+    state.slots.invalidate(args.layerSlot, args.underlay);
+    return;
+  }
+  Render& render = state.beginRender(args.layerSlot, args.underlay);
+  const LayerSlot* slot = state.slots.find(args.layerSlot, args.underlay);
+  const Reuse reuse = reuseFor(render.record, args, state.texture, slot != nullptr && slot->valid);
+  render.args = args;
+  render.workers = state.workers;
+  renderLayer(state, render, reuse);
+}
+
 }  // namespace
 
 void runAction(EngineState& state, const ActionArguments& args) {
+  if (args.underlay != 0) {
+    renderUnderlay(state, args);
+    return;
+  }
   if (!hasColumnsToScan(args)) {
     copySourceToOutput(args);
     state.slots.invalidate(args.layerSlot);

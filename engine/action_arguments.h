@@ -39,8 +39,13 @@ struct ActionArguments {
   std::array<int32_t, 6> knotX{};
   std::array<int32_t, 6> knotY{};
   int32_t density = 1;  // pixels per design pixel, 1..kLargestDensity
+  // 0: the slot's own layer, the element with its outside effect; 1 up to
+  // kUnderlayCount: an underlay of the slot, the outside effect alone.
+  int32_t underlay = 0;
 };
 
 inline constexpr int32_t kLargestDensity = 4;
+// A slot's underlays; with the slot's own effect, a stack of eight effects.
+inline constexpr int32_t kUnderlayCount = 7;
 
 }  // namespace velloro

@@ -91,6 +91,14 @@ ContentBox contentOf(const LayerSlot& slot) {
   return box;
 }
 
+bool castsShadow(const LayerSlot& slot) {
+  return slot.effectType == EffectType::DropShadow || slot.effectType == EffectType::CastShadow;
+}
+
+// An underlay's shadow is cast by the depth of an element whose colours it
+// leaves empty, so its colours do not tell where it samples.
+bool castsShadowAlone(const LayerSlot& slot) { return slot.outsideOnly && castsShadow(slot); }
+
 // The part of the slot's region whose samples can change the picture: a
 // sample at (R, C) reads rows R, R + 1 and columns C, C + 1, so it must reach
 // a set colour entry (depth is set only where colour is). Engraving shades
@@ -98,7 +106,7 @@ ContentBox contentOf(const LayerSlot& slot) {
 // first two columns, so content there keeps all columns.
 Region sampledRegion(const LayerSlot& slot, const ContentBox& content) {
   Region sampled = slot.region;
-  if (slot.effectType == EffectType::Engraved) return sampled;
+  if (slot.effectType == EffectType::Engraved || castsShadowAlone(slot)) return sampled;
   sampled.startRow =
       static_cast<int32_t>(std::max<int64_t>(sampled.startRow, content.firstRow - 1));
   sampled.endRow = static_cast<int32_t>(std::min<int64_t>(sampled.endRow, content.lastRow + 1));
@@ -121,8 +129,7 @@ class SlotPainter {
         output_(args.output),
         outputStride_(args.outputStride),
         width_(slot.maskStride / 3),
-        castsShadow_(slot.effectType == EffectType::DropShadow ||
-                     slot.effectType == EffectType::CastShadow),
+        castsShadow_(castsShadow(slot)),
         engraved_(slot.effectType == EffectType::Engraved),
         straight_(mapping_.straight() && !castsShadow_),
         shadowStrength_(2 * (slot.effectAmount / 100.0)) {}
@@ -437,14 +444,19 @@ void compositeSlots(LayerSlots& slots, const ActionArguments& args, const Worker
   if (args.output == nullptr || args.outputStride <= 0 || args.outputRows <= 0) return;
   std::vector<SlotPainter> painters;
   painters.reserve(LayerSlots::kCount);
+  // Each slot's underlays are laid before it, the lowest first.
   for (const int32_t number : {2, 3, 1}) {
-    const LayerSlot* slot = slots.find(number);
-    if (slot == nullptr || !slot->valid) continue;
-    const ContentBox content = contentOf(*slot);
-    // A layer with nothing set changes no pixel, unless it engraves.
-    if (content.empty() && slot->effectType != EffectType::Engraved) continue;
-    SlotPainter painter(*slot, sampledRegion(*slot, content), args, approximate);
-    if (painter.paints()) painters.push_back(std::move(painter));
+    for (int32_t underlay = kUnderlayCount; underlay >= 0; --underlay) {
+      const LayerSlot* slot = slots.find(number, underlay);
+      if (slot == nullptr || !slot->valid) continue;
+      const ContentBox content = contentOf(*slot);
+      // A layer with nothing set changes no pixel, unless it engraves or
+      // casts the shadow of an element it leaves out.
+      if (content.empty() && slot->effectType != EffectType::Engraved && !castsShadowAlone(*slot))
+        continue;
+      SlotPainter painter(*slot, sampledRegion(*slot, content), args, approximate);
+      if (painter.paints()) painters.push_back(std::move(painter));
+    }
   }
   if (painters.empty() && source == nullptr) return;
   // Output rows are independent of each other, so they are split between

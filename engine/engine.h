@@ -39,7 +39,8 @@
 //                   widened by 32 pixels, slot 1 the whole mask.
 //  25-30 x1..x6     profile curve knot positions 0..255, increasing.
 //  31-36 y1..y6     profile curve knot values 0..255.
-// Every render of a layer is TEXTURE, then ACTION, then DESTRUCTION.
+// Every render of a layer is TEXTURE, then ACTION, then DESTRUCTION; a
+// stack of effects (ENGINE_UNDERLAY) makes an ACTION for each between them.
 //
 // The four entry points work on one engine object the library keeps for
 // them. A caller that renders on several threads, or must leave another
@@ -134,6 +135,29 @@ VELLORO_EXPORT int32_t ENGINE_ACTION(
 // average; 0 (as made) makes every render exact again. Other values are
 // refused.
 VELLORO_EXPORT int32_t ENGINE_PREVIEW(VelloroEngine* engine, int32_t on);
+
+// Stacked outside effects: besides its own layer (the element with its
+// outside effect) each layer slot holds up to 7 underlays, each one more
+// outside effect lying under the slot's layer: underlay 1 directly under
+// it, every higher number under the one before. Compositing lays a slot's
+// valid underlays, the highest number first, then the slot's layer, so the
+// element is laid once and each effect's edge once.
+//
+// While `underlay` is 1..7 the object's renders into a slot replace that
+// underlay instead of the slot's layer: it holds the render's outside
+// effect and the shadow the element casts, never the element itself, and
+// is laid with the slot's other layers. Such a render leaves the output
+// untouched: the render of the slot's own layer, made last, composites
+// every layer. 0 (as made) renders the slot's own layer again, byte for
+// byte as before. Other values are refused. Each underlay keeps its own
+// last render, so an unchanged one costs nothing more.
+VELLORO_EXPORT int32_t ENGINE_UNDERLAY(VelloroEngine* engine, int32_t underlay);
+
+// Keeps underlays 1..`count` (0..7) of slot `layerSlot` (1..3) and drops the
+// others, so a stack that became shorter leaves nothing behind. Other
+// values are refused.
+VELLORO_EXPORT int32_t ENGINE_KEEP_UNDERLAYS(VelloroEngine* engine, int32_t layerSlot,
+                                             int32_t count);
 
 // DESTRUCTION of the object's render.
 VELLORO_EXPORT int32_t ENGINE_DESTRUCTION(VelloroEngine* engine);

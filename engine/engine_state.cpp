@@ -1,28 +1,38 @@
 #include "engine_state.h"
 
+#include <optional>
+
 namespace velloro {
 namespace {
 
-using KeptRenders = std::array<std::unique_ptr<Render>, LayerSlots::kCount>;
+using KeptRenders =
+    std::array<std::unique_ptr<Render>, LayerSlots::kCount * LayerSlots::kLayersPerSlot>;
 
-// The kept render of slot `number` (1-based), or nullptr for another number.
-std::unique_ptr<Render>* keptOf(KeptRenders& kept, int32_t number) {
-  if (number < 1 || number > static_cast<int32_t>(kept.size())) return nullptr;
-  return &kept[static_cast<size_t>(number - 1)];
+// Where the kept render of slot `number` (1-based) and its underlay lies
+// among the kept renders; none for another number.
+std::optional<size_t> keptIndex(int32_t number, int32_t underlay) {
+  if (number < 1 || number > LayerSlots::kCount || underlay < 0 || underlay > kUnderlayCount)
+    return std::nullopt;
+  return static_cast<size_t>((number - 1) * LayerSlots::kLayersPerSlot + underlay);
+}
+
+std::unique_ptr<Render>* keptOf(KeptRenders& kept, int32_t number, int32_t underlay) {
+  const std::optional<size_t> index = keptIndex(number, underlay);
+  return index ? &kept[*index] : nullptr;
 }
 
 }  // namespace
 
-Render& EngineState::beginRender(int32_t layerSlot) {
+Render& EngineState::beginRender(int32_t layerSlot, int32_t underlay) {
   if (render) endRender();
-  std::unique_ptr<Render>* kept = keptOf(kept_, layerSlot);
+  std::unique_ptr<Render>* kept = keptOf(kept_, layerSlot, underlay);
   render = kept != nullptr && *kept ? std::move(*kept) : std::make_unique<Render>();
   return *render;
 }
 
 void EngineState::endRender() {
   if (!render) return;
-  std::unique_ptr<Render>* kept = keptOf(kept_, render->args.layerSlot);
+  std::unique_ptr<Render>* kept = keptOf(kept_, render->args.layerSlot, render->args.underlay);
   if (kept == nullptr || render->geometry.cellCount() > kKeptCells) {
     render.reset();
     return;
@@ -40,9 +50,9 @@ void EngineState::endRender() {
   }
 }
 
-const Render* EngineState::kept(int32_t layerSlot) const {
-  if (layerSlot < 1 || layerSlot > LayerSlots::kCount) return nullptr;
-  return kept_[static_cast<size_t>(layerSlot - 1)].get();
+const Render* EngineState::kept(int32_t layerSlot, int32_t underlay) const {
+  const std::optional<size_t> index = keptIndex(layerSlot, underlay);
+  return index ? kept_[*index].get() : nullptr;
 }
 
 }  // namespace velloro

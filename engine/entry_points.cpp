@@ -49,8 +49,9 @@ ActionArguments actionArguments(uint8_t* mask, const uint8_t* source, uint8_t* o
           knotY};
 }
 
-int32_t act(EngineObject& object, const ActionArguments& args) {
+int32_t act(EngineObject& object, ActionArguments args) {
   const std::lock_guard<std::mutex> turn(object.turn);
+  args.underlay = object.state.underlay;
   try {
     runAction(object.state, args);
   } catch (const std::bad_alloc&) {
@@ -166,6 +167,26 @@ int32_t ENGINE_PREVIEW(VelloroEngine* engine, int32_t on) {
   if (!object) return ENGINE_REFUSED;
   const std::lock_guard<std::mutex> turn(object->turn);
   object->state.preview = on == 1;
+  return ENGINE_DONE;
+}
+
+int32_t ENGINE_UNDERLAY(VelloroEngine* engine, int32_t underlay) {
+  if (underlay < 0 || underlay > velloro::kUnderlayCount) return ENGINE_REFUSED;
+  const auto object = findEngineObject(handleOf(engine));
+  if (!object) return ENGINE_REFUSED;
+  const std::lock_guard<std::mutex> turn(object->turn);
+  object->state.underlay = underlay;
+  return ENGINE_DONE;
+}
+
+int32_t ENGINE_KEEP_UNDERLAYS(VelloroEngine* engine, int32_t layerSlot, int32_t count) {
+  if (layerSlot < 1 || layerSlot > velloro::LayerSlots::kCount || count < 0 ||
+      count > velloro::kUnderlayCount)
+    return ENGINE_REFUSED;
+  const auto object = findEngineObject(handleOf(engine));
+  if (!object) return ENGINE_REFUSED;
+  const std::lock_guard<std::mutex> turn(object->turn);
+  object->state.slots.keepUnderlays(layerSlot, count);
   return ENGINE_DONE;
 }
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "action_arguments.h"
 #include "render.h"
 
 namespace velloro {
@@ -18,23 +19,31 @@ struct LayerSlot {
   EffectType effectType = EffectType::NoContour;
   int32_t deformationAmount = 0;
   int32_t effectAmount = 0;
-  int32_t shadow1 = 0;  // shadow offset X / height
-  int32_t shadow2 = 0;  // shadow offset Y / orientation
-  int32_t density = 1;  // of the render: the cast shadow's length scales with it
+  int32_t shadow1 = 0;       // shadow offset X / height
+  int32_t shadow2 = 0;       // shadow offset Y / orientation
+  int32_t density = 1;       // of the render: the cast shadow's length scales with it
+  bool outsideOnly = false;  // an underlay: the element's colours are left empty
   Region region;
   LayerMaps maps;
 };
 
+// Each slot holds its own layer and, under it, up to kUnderlayCount
+// underlays: underlay 1 lies directly under the slot's layer, each higher
+// number under the one before.
 class LayerSlots {
  public:
   static constexpr int32_t kCount = 3;
+  static constexpr int32_t kLayersPerSlot = kUnderlayCount + 1;
 
-  // Slot 1, 2 or 3; nullptr for any other number.
-  LayerSlot* find(int32_t number);
-  void invalidate(int32_t number);
+  // Slot 1, 2 or 3 (its underlay 1..kUnderlayCount); nullptr for any other
+  // number.
+  LayerSlot* find(int32_t number, int32_t underlay = 0);
+  void invalidate(int32_t number, int32_t underlay = 0);
+  // Drops the underlays of slot `number` past the first `count`.
+  void keepUnderlays(int32_t number, int32_t count);
 
  private:
-  std::array<LayerSlot, kCount> slots_;
+  std::array<std::array<LayerSlot, kLayersPerSlot>, kCount> slots_;
 };
 
 }  // namespace velloro

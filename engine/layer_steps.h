@@ -10,6 +10,9 @@ namespace velloro {
 
 // Colours the inside of the element and writes its depth map.
 void shadeSurface(Render& render, const TextureTile& texture);
+// Leaves the element's colours empty, its depth kept: an underlay lays the
+// outside effect and the shadow the element casts, never the element.
+void leaveElementEmpty(Render& render);
 // Paints engraving, raised border, outlines or glow around the element.
 void paintOuterEffect(Render& render, const TextureTile& texture);
 // Blends the colour of every outline pixel from its neighbours.

@@ -7,14 +7,14 @@
 namespace velloro {
 
 void takeSlotMaps(LayerSlots& slots, Render& render) {
-  LayerSlot* slot = slots.find(render.args.layerSlot);
+  LayerSlot* slot = slots.find(render.args.layerSlot, render.args.underlay);
   if (slot == nullptr) return;
   slot->valid = false;
   render.layer = std::move(slot->maps);
 }
 
 void storeLayer(LayerSlots& slots, Render& render) {
-  LayerSlot* slot = slots.find(render.args.layerSlot);
+  LayerSlot* slot = slots.find(render.args.layerSlot, render.args.underlay);
   if (slot == nullptr) return;
   const ActionArguments& a = render.args;
   slot->maskRows = a.maskRows;
@@ -28,6 +28,7 @@ void storeLayer(LayerSlots& slots, Render& render) {
   slot->shadow1 = a.effectValue1;
   slot->shadow2 = a.effectValue2;
   slot->density = render.geometry.density;
+  slot->outsideOnly = a.underlay != 0;
   slot->region = render.geometry.region;
   slot->maps = std::move(render.layer);
   slot->valid = true;

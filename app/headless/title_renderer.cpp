@@ -5,11 +5,11 @@
 #include <algorithm>
 
 #include "design/missing_glyphs.h"
-#include "design/outside_effects.h"
 #include "design/style_design.h"
 #include "files/failure.h"
 #include "headless/canvas_limit.h"
 #include "headless/scaled_scene.h"
+#include "rendering/effect_layers.h"
 #include "rendering/engine_library.h"
 #include "rendering/stored_layers.h"
 #include "rendering/transparent_design.h"
@@ -37,8 +37,8 @@ int roomFor(int maskSide, int wanted) {
   return std::min(wanted, std::max(leastProbeRoom, (largestProbeSide - maskSide) / 2));
 }
 
-bool staysInMask(DeformationType deformation, EffectType effect) {
-  return deformation == DeformationType::None && !outsideEffect(effect).castsShadow;
+bool staysInMask(const Style& style) {
+  return style.deformationType == DeformationType::None && !anyCastsShadow(effectLayers(style));
 }
 
 bool touchesEdge(QRect extent, QSize size) {
@@ -154,11 +154,9 @@ void TitleRenderer::printMask(const QString& text) {
 
 TitleRenderer::Probe TitleRenderer::probe() {
   const QSize mask = mask_.size();
-  const std::optional<EffectEntry> drawn = topEffect(state_.model.style().effects);
-  int room =
-      staysInMask(state_.model.style().deformationType, drawn ? drawn->type : EffectType::NoContour)
-          ? uprightProbeRoom
-          : std::max(leastProbeRoom, std::max(mask.width(), mask.height()) / 4);
+  int room = staysInMask(state_.model.style())
+                 ? uprightProbeRoom
+                 : std::max(leastProbeRoom, std::max(mask.width(), mask.height()) / 4);
   for (;;) {
     const QPoint at(roomFor(mask.width(), room), roomFor(mask.height(), room));
     const QSize size = mask + QSize(2 * at.x(), 2 * at.y());

@@ -33,6 +33,14 @@ EngineEntryPoints::~EngineEntryPoints() { functions_.free(object_); }
 
 void EngineEntryPoints::setPreview(bool on) const { functions_.preview(object_, on ? 1 : 0); }
 
+void EngineEntryPoints::setUnderlay(int32_t underlay) const {
+  if (functions_.underlay(object_, underlay) != ENGINE_DONE) throw refusal();
+}
+
+void EngineEntryPoints::keepUnderlays(int32_t layerSlot, int32_t count) const {
+  if (functions_.keepUnderlays(object_, layerSlot, count) != ENGINE_DONE) throw refusal();
+}
+
 void EngineEntryPoints::destruction() const { functions_.destruction(object_); }
 
 void EngineEntryPoints::texture(const uint8_t* tile, int32_t rowOffset, int32_t columnOffset,
@@ -85,6 +93,8 @@ const EngineObjectFunctions& EngineLibrary::functions() {
   f.texture = resolved<decltype(f.texture)>(library_, "ENGINE_TEXTURE");
   f.frontiere = resolved<decltype(f.frontiere)>(library_, "ENGINE_FRONTIERE");
   f.preview = resolved<decltype(f.preview)>(library_, "ENGINE_PREVIEW");
+  f.underlay = resolved<decltype(f.underlay)>(library_, "ENGINE_UNDERLAY");
+  f.keepUnderlays = resolved<decltype(f.keepUnderlays)>(library_, "ENGINE_KEEP_UNDERLAYS");
   functions_ = f;
   return *functions_;
 }

@@ -22,6 +22,8 @@ struct EngineObjectFunctions {
   decltype(&::ENGINE_TEXTURE) texture = nullptr;
   decltype(&::ENGINE_FRONTIERE) frontiere = nullptr;
   decltype(&::ENGINE_PREVIEW) preview = nullptr;
+  decltype(&::ENGINE_UNDERLAY) underlay = nullptr;
+  decltype(&::ENGINE_KEEP_UNDERLAYS) keepUnderlays = nullptr;
 };
 
 // The entry points of one engine object: the original calls' arguments,
@@ -39,6 +41,11 @@ class EngineEntryPoints {
   // Whether the renders are frames of a drag, which may turn and bend by
   // faster approximations; off, every render is exact.
   void setPreview(bool on) const;
+  // Where the next renders lay their layer: 0 the slot itself, 1..7 the
+  // slot's underlay of that number (the outside effect alone, under it).
+  void setUnderlay(int32_t underlay) const;
+  // Keeps the first `count` underlays of `layerSlot` and drops the others.
+  void keepUnderlays(int32_t layerSlot, int32_t count) const;
   void destruction() const;
   void texture(const uint8_t* tile, int32_t rowOffset, int32_t columnOffset, int32_t stride,
                int32_t rows) const;

@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "design/design_state.h"
-#include "design/outside_effects.h"
 #include "files/bmp_file.h"
 #include "files/failure.h"
 #include "platform/busy_indicator.h"
 #include "platform/platform.h"
+#include "rendering/effect_layers.h"
 #include "rendering/engine_library.h"
 #include "rendering/layer_space.h"
 
@@ -88,18 +88,27 @@ PictureBuffer sourceInLayerSpace(const DesignState& state) {
   return pictureBufferOf(embedInLayerSpace(background, state.layerOrigin));
 }
 
+// Every effect but the top one is laid alone as an underlay of the slot,
+// the lowest deepest; the top one, last, lays the element with its effect
+// and composites every layer, so the element and its edge are laid once.
+void layEffectLayers(const EngineEntryPoints& engine, const velloro::ActionArguments& arguments,
+                     const std::vector<EffectLayer>& layers) {
+  const auto underlays = int32_t(layers.size()) - 1;
+  engine.keepUnderlays(arguments.layerSlot, underlays);
+  for (int32_t underlay = underlays; underlay >= 1; --underlay) {
+    engine.setUnderlay(underlay);
+    callAction(engine, withEffect(arguments, layers[size_t(underlays - underlay)]));
+  }
+  engine.setUnderlay(0);
+  callAction(engine, withEffect(arguments, layers.back()));
+}
+
 }  // namespace
 
 velloro::ActionArguments engineArguments(const DesignState& state, RenderMeasures measures,
                                          MaskGeometry mask) {
   const Style& style = state.model.style();
   const bool framedMask = state.sourceKind != SourceKind::Text;
-  // One effect is drawn for now: the topmost switched on.
-  const std::optional<EffectEntry> drawn = topEffect(style.effects);
-  const EffectType effectType = drawn ? drawn->type : EffectType::NoContour;
-  const EffectArguments effect =
-      drawn ? effectArguments(outsideEffect(drawn->type), drawn->values, entryRgb(*drawn))
-            : EffectArguments{};
   velloro::ActionArguments a;
   a.maskStride = mask.stride;
   a.maskRows = mask.rows;
@@ -112,12 +121,7 @@ velloro::ActionArguments engineArguments(const DesignState& state, RenderMeasure
   a.curveAxis = style.curveAxis;
   a.material = style.material;
   a.deformationType = style.deformationType;
-  a.effectType = effectType;
   a.deformationAmount = sliderValue(style.deformationAmount);
-  a.effectAmount = effect.amount;
-  a.effectValue1 = effect.values[0];
-  a.effectValue2 = effect.values[1];
-  a.effectValue3 = effect.values[2];
   a.fillRed = style.fillColour.red;
   a.fillGreen = style.fillColour.green;
   a.fillBlue = style.fillColour.blue;
@@ -125,7 +129,7 @@ velloro::ActionArguments engineArguments(const DesignState& state, RenderMeasure
   a.density = measures.density;
   std::ranges::copy(style.curvePositions, a.knotX.begin());
   std::ranges::copy(style.curveValues, a.knotY.begin());
-  return a;
+  return withEffect(a, effectLayers(style).back());
 }
 
 TextureTile textureTileFor(const DesignState& state) {
@@ -191,7 +195,7 @@ void renderIntoBuffers(DesignState& state, const QImage& textPicture, RenderMeas
   arguments.outputRows = source.rows;
   arguments.columnOffset += state.layerOrigin.x();
   arguments.rowOffset += state.layerOrigin.y();
-  callAction(engine, arguments);
+  layEffectLayers(engine, arguments, effectLayers(state.model.style()));
   engine.destruction();
   state.layersStored = true;
 }
