@@ -8,6 +8,7 @@
 #include <limits>
 #include <vector>
 
+#include "coloured_blocks.h"
 #include "layer_mapping.h"
 #include "layer_steps.h"
 #include "truncation.h"
@@ -125,7 +126,8 @@ class SlotPainter {
                      slot.effectType == EffectType::CastShadow),
         engraved_(slot.effectType == EffectType::Engraved),
         straight_(mapping_.straight() && !castsShadow_),
-        shadowStrength_(2 * (slot.effectAmount / 100.0)) {}
+        shadowStrength_(2 * (slot.effectAmount / 100.0)),
+        blocks_(straight_ || engraved_ ? PixelMap<int16_t>{} : maps_.colour, slot.maskStride) {}
 
   // Whether the slot's maps hold anything to sample.
   bool paints() const {
@@ -156,6 +158,7 @@ class SlotPainter {
         const LayerPoint shadow = mapping.shadowPoint(point);
         if (locate(shadow, sample)) darken(pixel, sample, shadow.row);
       }
+      if (!engraved_ && !mayColour(point)) continue;
       if (!locate(point, sample)) continue;
       if (sample.weighted == 1 && !engraved_) {
         layOverWhole(pixel, sample);
@@ -251,6 +254,13 @@ class SlotPainter {
         layOverWhole(row + 3 * j, sample);
       }
     }
+  }
+
+  // Without engraving, a sample of empty colour entries alone leaves the
+  // pixel as it is; most of a turned or bent layer's rows are such gaps.
+  bool mayColour(LayerPoint point) const {
+    if (!(std::fabs(point.row) < kFarAway && std::fabs(point.column) < kFarAway)) return false;
+    return blocks_.mayColour(static_cast<int64_t>(point.row), static_cast<int64_t>(point.column));
   }
 
   bool locate(LayerPoint point, Sample& sample) const {
@@ -406,6 +416,7 @@ class SlotPainter {
   bool engraved_;
   bool straight_;
   double shadowStrength_;  // 2 * amount / 100
+  ColouredBlocks blocks_;  // only where deformed points are sampled
 };
 
 // About the work of each output row: its copy (an eighth of a pixel's work
