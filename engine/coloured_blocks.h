@@ -12,6 +12,8 @@ namespace velloro {
 
 class ColouredBlocks {
  public:
+  // No blocks: every sample may colour.
+  ColouredBlocks() = default;
   // `colour`: entries at row * stride + 3 * column.
   ColouredBlocks(const PixelMap<int16_t>& colour, int64_t stride);
 
@@ -27,12 +29,11 @@ class ColouredBlocks {
  private:
   static constexpr int kShift = 3;  // blocks of 8 x 8 cells
 
-  void markAround(int64_t row, int64_t column);
-
   int64_t rows_ = 0;
   int64_t columns_ = 0;
   int64_t blockColumns_ = 0;
-  // Per block: 1 when a sample starting in it may read a set entry.
+  // Per block: 1 when a sample starting in it may read a set entry. Blocks
+  // one past the last row and column stay 0.
   std::vector<uint8_t> set_;
 };
 

@@ -127,7 +127,8 @@ class SlotPainter {
         engraved_(slot.effectType == EffectType::Engraved),
         straight_(mapping_.straight() && !castsShadow_),
         shadowStrength_(2 * (slot.effectAmount / 100.0)),
-        blocks_(straight_ || engraved_ ? PixelMap<int16_t>{} : maps_.colour, slot.maskStride) {}
+        blocks_(straight_ || engraved_ ? ColouredBlocks()
+                                       : ColouredBlocks(maps_.colour, slot.maskStride)) {}
 
   // Whether the slot's maps hold anything to sample.
   bool paints() const {
