@@ -322,6 +322,10 @@ class SlotPainter {
   }
 
   void layOver(uint8_t* pixel, const Sample& s) const {
+    if (!engraved_ && s.weighted == 4 && coversFully(s)) {
+      blendCovering(pixel, s);
+      return;
+    }
     std::array<double, 3> background{static_cast<double>(pixel[0]), static_cast<double>(pixel[1]),
                                      static_cast<double>(pixel[2])};
     if (engraved_) engrave(background, s);
@@ -344,6 +348,28 @@ class SlotPainter {
         const double contribution = shares[k] >= 2 ? c : c * (1 - shares[k]) + b * shares[k];
         sum += s.weights[k] * contribution;
       }
+      pixel[channel] = truncateToByte(std::min(sum, 255.0));
+    }
+  }
+
+  // Whether all four weighted samples cover the background fully with set
+  // colour entries, as inside the letters: the blend is then their colours'
+  // weighted sum alone.
+  bool coversFully(const Sample& s) const {
+    for (size_t k = 0; k < 4; ++k) {
+      if (maps_.transparency[s.cells[k]] * 0.01 < 2) return false;
+      const int16_t* entry = maps_.colour.data() + s.colours[k];
+      if (entry[0] == kEmptyColour || entry[1] == kEmptyColour || entry[2] == kEmptyColour)
+        return false;
+    }
+    return true;
+  }
+
+  // layOver's sums for a sample that coversFully, term for term as there.
+  void blendCovering(uint8_t* pixel, const Sample& s) const {
+    for (size_t channel = 0; channel < 3; ++channel) {
+      double sum = 0;
+      for (size_t k = 0; k < 4; ++k) sum += s.weights[k] * maps_.colour[s.colours[k] + channel];
       pixel[channel] = truncateToByte(std::min(sum, 255.0));
     }
   }
