@@ -27,7 +27,7 @@ class ColouredBlocks {
   }
 
  private:
-  static constexpr int kShift = 3;  // blocks of 8 x 8 cells
+  static constexpr int kShift = 2;  // blocks of 4 x 4 cells
 
   int64_t rows_ = 0;
   int64_t columns_ = 0;
