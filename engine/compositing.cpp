@@ -8,6 +8,7 @@
 #include <limits>
 #include <vector>
 
+#include "coloured_blocks.h"
 #include "layer_mapping.h"
 #include "layer_steps.h"
 #include "truncation.h"
@@ -132,7 +133,9 @@ class SlotPainter {
         castsShadow_(castsShadow(slot)),
         engraved_(slot.effectType == EffectType::Engraved),
         straight_(mapping_.straight() && !castsShadow_),
-        shadowStrength_(2 * (slot.effectAmount / 100.0)) {}
+        shadowStrength_(2 * (slot.effectAmount / 100.0)),
+        blocks_(straight_ || engraved_ ? ColouredBlocks()
+                                       : ColouredBlocks(maps_.colour, slot.maskStride)) {}
 
   // Whether the slot's maps hold anything to sample.
   bool paints() const {
@@ -163,6 +166,7 @@ class SlotPainter {
         const LayerPoint shadow = mapping.shadowPoint(point);
         if (locate(shadow, sample)) darken(pixel, sample, shadow.row);
       }
+      if (!engraved_ && !mayColour(point)) continue;
       if (!locate(point, sample)) continue;
       if (sample.weighted == 1 && !engraved_) {
         layOverWhole(pixel, sample);
@@ -260,6 +264,13 @@ class SlotPainter {
     }
   }
 
+  // Without engraving, a sample of empty colour entries alone leaves the
+  // pixel as it is; most of a turned or bent layer's rows are such gaps.
+  bool mayColour(LayerPoint point) const {
+    if (!(std::fabs(point.row) < kFarAway && std::fabs(point.column) < kFarAway)) return false;
+    return blocks_.mayColour(static_cast<int64_t>(point.row), static_cast<int64_t>(point.column));
+  }
+
   bool locate(LayerPoint point, Sample& sample) const {
     if (!(std::fabs(point.row) < kFarAway && std::fabs(point.column) < kFarAway)) return false;
     const int64_t r = static_cast<int64_t>(point.row);
@@ -318,6 +329,10 @@ class SlotPainter {
   }
 
   void layOver(uint8_t* pixel, const Sample& s) const {
+    if (!engraved_ && s.weighted == 4 && coversFully(s)) {
+      blendCovering(pixel, s);
+      return;
+    }
     std::array<double, 3> background{static_cast<double>(pixel[0]), static_cast<double>(pixel[1]),
                                      static_cast<double>(pixel[2])};
     if (engraved_) engrave(background, s);
@@ -340,6 +355,28 @@ class SlotPainter {
         const double contribution = shares[k] >= 2 ? c : c * (1 - shares[k]) + b * shares[k];
         sum += s.weights[k] * contribution;
       }
+      pixel[channel] = truncateToByte(std::min(sum, 255.0));
+    }
+  }
+
+  // Whether all four weighted samples cover the background fully with set
+  // colour entries, as inside the letters: the blend is then their colours'
+  // weighted sum alone.
+  bool coversFully(const Sample& s) const {
+    for (size_t k = 0; k < 4; ++k) {
+      if (maps_.transparency[s.cells[k]] * 0.01 < 2) return false;
+      const int16_t* entry = maps_.colour.data() + s.colours[k];
+      if (entry[0] == kEmptyColour || entry[1] == kEmptyColour || entry[2] == kEmptyColour)
+        return false;
+    }
+    return true;
+  }
+
+  // layOver's sums for a sample that coversFully, term for term as there.
+  void blendCovering(uint8_t* pixel, const Sample& s) const {
+    for (size_t channel = 0; channel < 3; ++channel) {
+      double sum = 0;
+      for (size_t k = 0; k < 4; ++k) sum += s.weights[k] * maps_.colour[s.colours[k] + channel];
       pixel[channel] = truncateToByte(std::min(sum, 255.0));
     }
   }
@@ -413,6 +450,7 @@ class SlotPainter {
   bool engraved_;
   bool straight_;
   double shadowStrength_;  // 2 * amount / 100
+  ColouredBlocks blocks_;  // only where deformed points are sampled
 };
 
 // About the work of each output row: its copy (an eighth of a pixel's work

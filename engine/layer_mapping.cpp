@@ -71,6 +71,8 @@ LayerMapping::LayerMapping(const LayerSlot& slot, const Region& sampled, int32_t
     arcScale_ = std::fabs(curvature_);
     arcRadius_ = arcScale_ * centreColumn_ / kPi;
     arcRow_ = curvature_ >= 0 ? -arcRadius_ : rows_ + arcRadius_;
+    // A layer narrower than a few steps is bent point by point.
+    interpolatesBend_ = approximate_ && arcScale_ * width_ > 8 * kBendStep;
   }
 
   const int64_t rowsOfMask = slot.maskRows;
@@ -105,9 +107,11 @@ LayerMapping::LayerMapping(const LayerSlot& slot, const Region& sampled, int32_t
 
 ColumnSpan LayerMapping::startRow(int32_t row, int32_t columns) {
   rowY_ = row + rowShift_;
+  anchorX_ = std::numeric_limits<double>::quiet_NaN();
   switch (deformation_) {
     case DeformationType::Rotate: return turnedSpan(columns);
-    case DeformationType::Curve: return bentSpan(columns);
+    case DeformationType::Curve:
+      return interpolatesBend_ ? narrowedBentSpan(bentSpan(columns)) : bentSpan(columns);
     default: return straightSpan(columns);
   }
 }
@@ -183,6 +187,38 @@ ColumnSpan LayerMapping::bentSpan(int32_t columns) const {
   return spanOfLayerColumns(centreColumn_ - half, centreColumn_ + half, columns);
 }
 
+// The stretch of `span` whose worked-out bent points, and the lines between
+// them, come near the reachable box: for all but the tightest arcs far less
+// than the circle's chord.
+ColumnSpan LayerMapping::narrowedBentSpan(ColumnSpan span) const {
+  if (span.first > span.last) return span;
+  constexpr double kSlack = 2;
+  const auto nearReach = [&](LayerPoint a, LayerPoint b) {
+    // Where the arc's ends meet, the line between the points is no guide.
+    if (std::fabs(b.column - a.column) > arcScale_ * width_ / 2) return true;
+    return std::max(a.row, b.row) > reach_.firstRow - kSlack &&
+           std::min(a.row, b.row) < reach_.lastRow + kSlack &&
+           std::max(a.column, b.column) > reach_.firstColumn - kSlack &&
+           std::min(a.column, b.column) < reach_.lastColumn + kSlack;
+  };
+  const double end = span.last - columnOffset_;
+  double x = kBendStep * std::floor((span.first - columnOffset_) / kBendStep);
+  double first = std::numeric_limits<double>::infinity();
+  double last = -first;
+  LayerPoint start = bentAnywhere(rowY_, x);
+  for (; x <= end; x += kBendStep) {
+    const LayerPoint next = bentAnywhere(rowY_, x + kBendStep);
+    if (nearReach(start, next)) {
+      first = std::min(first, x);
+      last = x + kBendStep;
+    }
+    start = next;
+  }
+  if (!(first <= last)) return {0, -1};
+  return {std::max(span.first, static_cast<int32_t>(first + columnOffset_)),
+          std::min(span.last, static_cast<int32_t>(last + columnOffset_))};
+}
+
 LayerPoint LayerMapping::rotated(double y, double x) const {
   const double dx = x - centreColumn_;
   const double dy = y - centreRow_;
@@ -196,12 +232,41 @@ LayerPoint LayerMapping::rotated(double y, double x) const {
 }
 
 LayerPoint LayerMapping::bent(double y, double x) const {
+  const double layerRow = bentRow(y, x);
+  if (!reach_.holdsRow(layerRow)) return kNowhere;
+  return {layerRow, bentColumn(y, x)};
+}
+
+// Along a row the bend changes slowly: the points of every kBendStep-th
+// column are worked out and those between them lie on the straight line
+// joining them, well within a tenth of a pixel at the tightest arc.
+void LayerMapping::moveAnchors(double x) const {
+  const double from = kBendStep * std::floor(x / kBendStep);
+  const LayerPoint start = from == anchorX_ + kBendStep ? anchorEnd_ : bentAnywhere(rowY_, from);
+  anchorEnd_ = bentAnywhere(rowY_, from + kBendStep);
+  anchorX_ = from;
+  anchorRow_ = start.row;
+  anchorColumn_ = start.column;
+  rowStep_ = anchorEnd_.row - start.row;
+  columnStep_ = anchorEnd_.column - start.column;
+  // Where the arc's ends meet, the column jumps by a whole turn: no line.
+  anchorsJoin_ = std::fabs(columnStep_) <= arcScale_ * width_ / 2;
+}
+
+// The bent point of any output point, whether the layer reaches it or not.
+LayerPoint LayerMapping::bentAnywhere(double y, double x) const {
+  return {bentRow(y, x), bentColumn(y, x)};
+}
+
+// The layer row depends on the distance from the arc's centre alone.
+double LayerMapping::bentRow(double y, double x) const {
   const double dx = x - centreColumn_;
   const double dy = y - arcRow_;
   const double radius = std::sqrt(dx * dx + dy * dy);
-  // The layer row depends on the distance from the arc's centre alone.
-  const double layerRow = curvature_ >= 0 ? radius - arcRadius_ : arcRadius_ + rows_ - radius;
-  if (!reach_.holdsRow(layerRow)) return kNowhere;
+  return curvature_ >= 0 ? radius - arcRadius_ : arcRadius_ + rows_ - radius;
+}
+
+double LayerMapping::bentColumn(double y, double x) const {
   const double angle = approximate_ ? quickAngle(centreColumn_ - x, arcRow_ - y)
                                     : std::atan2(centreColumn_ - x, arcRow_ - y);
   double along = (angle + kPi) / (2 * kPi);
@@ -212,7 +277,7 @@ LayerPoint LayerMapping::bent(double y, double x) const {
     along = 1 - along - (1 - 1 / arcScale_) / 2;
     if (along < 0) along = 1 - along;
   }
-  return {layerRow, arcScale_ * along * width_};
+  return arcScale_ * along * width_;
 }
 
 LayerPoint LayerMapping::shadowPoint(LayerPoint deformed) const {

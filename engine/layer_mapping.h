@@ -57,7 +57,7 @@ class LayerMapping {
     const double x = column - columnOffset_;
     switch (deformation_) {
       case DeformationType::Rotate: return rotated(rowY_, x);
-      case DeformationType::Curve: return bent(rowY_, x);
+      case DeformationType::Curve: return interpolatesBend_ ? bentBetween(x) : bent(rowY_, x);
       default: return {rowY_, x};
     }
   }
@@ -74,9 +74,26 @@ class LayerMapping {
   ColumnSpan straightSpan(int32_t columns);
   ColumnSpan turnedSpan(int32_t columns) const;
   ColumnSpan bentSpan(int32_t columns) const;
+  ColumnSpan narrowedBentSpan(ColumnSpan span) const;
   ColumnSpan spanOfLayerColumns(double first, double last, int32_t columns) const;
   LayerPoint rotated(double y, double x) const;
   LayerPoint bent(double y, double x) const;
+  // A bent point of the current row from the worked-out points around it.
+  LayerPoint bentBetween(double x) const {
+    if (!(x >= anchorX_ && x < anchorX_ + kBendStep)) moveAnchors(x);
+    if (!anchorsJoin_) return bent(rowY_, x);
+    const double t = (x - anchorX_) * (1 / kBendStep);
+    const double row = anchorRow_ + t * rowStep_;
+    if (!reach_.holdsRow(row)) return kNowhere;
+    return {row, anchorColumn_ + t * columnStep_};
+  }
+  void moveAnchors(double x) const;
+  LayerPoint bentAnywhere(double y, double x) const;
+  double bentRow(double y, double x) const;
+  double bentColumn(double y, double x) const;
+
+  // Columns apart of the bend's worked-out points in a drag's frames.
+  static constexpr double kBendStep = 8;
 
   DeformationType deformation_;  // after the neutral amounts are folded in
   bool approximate_;
@@ -95,6 +112,17 @@ class LayerMapping {
   double arcScale_ = 0;  // |curvature|
   double arcRadius_ = 0;
   double arcRow_ = 0;
+  bool interpolatesBend_ = false;
+  // The worked-out points around the column last bent, at output columns
+  // anchorX_ and anchorX_ + kBendStep of the current row (none: NaN). Kept
+  // from one column to the next, which layerPoint leaves const.
+  mutable double anchorX_ = std::numeric_limits<double>::quiet_NaN();
+  mutable LayerPoint anchorEnd_{};
+  mutable double anchorRow_ = 0;
+  mutable double anchorColumn_ = 0;
+  mutable double rowStep_ = 0;
+  mutable double columnStep_ = 0;
+  mutable bool anchorsJoin_ = false;
   // Shadows.
   double dropRow_ = 0;
   double dropColumn_ = 0;
