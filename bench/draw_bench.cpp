@@ -277,12 +277,12 @@ void BM_PreviewStackOnDefaultCanvas(benchmark::State& run) {
   const bool colour = run.range(1) == 0;
   timeFrames(drawn, run, [colour](DrawnWindow& drawn, int step) {
     if (colour) {
-      PictureBox* palette = drawn.window->panels()->fillPalette();
+      PictureBox* palette = drawn.window->panels()->inside().fillPalette();
       const QSize size = palette->picture().size();
       emit palette->mouseMoved(Qt::LeftButton,
                                QPoint(step % std::max(size.width(), 1), size.height() / 2));
     } else {
-      drawn.window->panels()->deformSlider()->setValue(step % 90);
+      drawn.window->panels()->deformation().amountSlider()->setValue(step % 90);
     }
   });
   run.SetLabel(std::string(benchStackLabel(run.range(0))) +
