@@ -38,13 +38,10 @@ SourceFrame::SourceFrame(QWidget* parent)
   setObjectName(QStringLiteral("Frame1"));
   setFrameShape(QFrame::StyledPanel);
   const char* captions[] = {"text", "shape", "pic"};
-  const int lefts[] = {4, 50, 106};
-  const int widths[] = {46, 56, 40};
   for (int i = 0; i < 3; ++i) {
     const int kind = i + 1;
     sourceButtons_[i] = new SourceButton(QLatin1String(captions[i]), kind, this);
     sourceButtons_[i]->setObjectName(QStringLiteral("Option4(%1)").arg(kind));
-    sourceButtons_[i]->setGeometry(lefts[i], 19, widths[i], 20);
   }
   sourceButtons_[0]->setChecked(true);
   textBox_->setText(QStringLiteral("Velloro"));
@@ -75,12 +72,29 @@ void SourceFrame::holdLineControls(const std::array<QWidget*, 3>& controls) {
 
 void SourceFrame::resizeEvent(QResizeEvent*) { layOut(); }
 
+// The source buttons stand where they always have, each moved right and
+// widened only as far as a theme's larger mark or font needs for its caption
+// to show whole; returns where the text box starts.
+int SourceFrame::layOutSourceButtons() {
+  const int lefts[] = {4, 50, 106};
+  const int widths[] = {46, 56, 40};
+  int end = 0;
+  for (int i = 0; i < 3; ++i) {
+    const int left = std::max(lefts[i], end);
+    const int width = std::max(widths[i], sourceButtons_[i]->sizeHint().width());
+    sourceButtons_[i]->setGeometry(left, 19, width, 20);
+    end = left + width;
+  }
+  return end;
+}
+
 // The layout controls take their room out of the text box's width: the
 // first two side by side on the upper row, the third across both below,
 // each as wide as it asks. A title of several lines takes the frame's whole
 // height, so its lines show whole in a font not much smaller than a single
 // line's.
 void SourceFrame::layOut() {
+  const int textLeft = layOutSourceButtons();
   constexpr int leastColumnWidth = 72;
   constexpr int columnGap = 4;
   int left = 0;
@@ -92,13 +106,13 @@ void SourceFrame::layOut() {
   }
   const int inner = width();
   const int reserved = lineControls_[0] ? left + right + 2 * columnGap : 0;
-  const int textWidth = std::max(0, inner - 267 - reserved);
+  const int textWidth = std::max(0, inner - 121 - textLeft - reserved);
   if (textBox_->document()->blockCount() > 1)
-    textBox_->setGeometry(146, 3, textWidth, sourceFrameHeight - 6);
+    textBox_->setGeometry(textLeft, 3, textWidth, sourceFrameHeight - 6);
   else
-    textBox_->setGeometry(146, 14, textWidth, 32);
+    textBox_->setGeometry(textLeft, 14, textWidth, 32);
   if (lineControls_[0]) {
-    const int start = 150 + textWidth;
+    const int start = textLeft + 4 + textWidth;
     lineControls_[0]->setGeometry(start, 3, left, 23);
     lineControls_[1]->setGeometry(start + left + columnGap, 3, right, 23);
     lineControls_[2]->setGeometry(start, 28, left + columnGap + right, 23);

@@ -42,6 +42,7 @@ class SourceFrame : public QFrame {
 
  private:
   void layOut();
+  int layOutSourceButtons();
 
   std::array<QRadioButton*, 3> sourceButtons_;
   TitleTextBox* textBox_;

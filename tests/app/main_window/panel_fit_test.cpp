@@ -8,6 +8,7 @@
 #include "design/design_state.h"
 #include "design/outside_effects.h"
 #include "desktop/colour_scheme.h"
+#include "main_window/source_frame.h"
 #include "main_window/tab_panels.h"
 #include "main_window/text_layout_controls.h"
 #include "main_window_fixture.h"
@@ -95,6 +96,25 @@ TEST(PanelFit, TheStackButtonsShowTheirCaptionsBesideTheListAndLeftOfTheEffectCo
     }
     for (const char* frame : {"FrameShadow", "FrameOutline", "FrameEngraved"})
       EXPECT_LT(right, panel->findChild<QWidget*>(frame)->x()) << frame;
+  }
+}
+
+// Each source button shows its caption whole, left of the text box.
+TEST(PanelFit, TheSourceButtonsShowTheirCaptionsWhole) {
+  for (const Look& look : looks) {
+    SCOPED_TRACE(named(look));
+    const LookInUse using_(look);
+    SourceFrame frame(nullptr);
+    frame.resize(700, 60);
+    frame.show();
+    int end = 0;
+    for (int kind = 1; kind <= 3; ++kind) {
+      const QRadioButton* button = frame.sourceButton(kind);
+      EXPECT_GE(button->width(), button->sizeHint().width()) << kind;
+      EXPECT_GE(button->x(), end) << kind;
+      end = button->geometry().right() + 1;
+    }
+    EXPECT_GE(frame.textBox()->x(), end);
   }
 }
 
