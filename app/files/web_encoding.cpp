@@ -6,6 +6,7 @@
 
 #include "files/failure.h"
 #include "files/png_encoding.h"
+#include "files/webp_mark.h"
 
 namespace {
 
@@ -59,5 +60,5 @@ QByteArray encodeWebPicture(const QImage& picture, const WebEncoding& encoding) 
   QImageWriter writer(&buffer, writerFormat(encoding.format));
   writer.setQuality(writerQuality(encoding));
   if (!writer.write(picture.convertToFormat(QImage::Format_ARGB32))) return {};
-  return bytes;
+  return markedWebp(bytes, picture.size());
 }

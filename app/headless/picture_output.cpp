@@ -7,6 +7,7 @@
 #include "files/failure.h"
 #include "files/png_encoding.h"
 #include "files/velloro_mark.h"
+#include "files/webp_mark.h"
 #include "headless/render_command.h"
 
 using namespace Qt::StringLiterals;
@@ -31,6 +32,7 @@ QByteArray encodedPicture(const QImage& picture, const QString& format,
   if (!writer.write(picture))
     throw Failure(errorNumber::InvalidArgument,
                   u"cannot encode a %1 picture: %2"_s.arg(format, writer.errorString()));
+  if (format == u"webp"_s) return markedWebp(bytes, picture.size());
   return bytes;
 }
 

@@ -7,6 +7,7 @@
 #include "files/picture_loading.h"
 #include "files/png_encoding.h"
 #include "files/velloro_mark.h"
+#include "files/webp_mark.h"
 #include "rendering/transparent_design.h"
 
 namespace {
@@ -276,4 +277,36 @@ TEST(VelloroMark, OnlyThisProgramsPngAndJpegCarryIt) {
   for (const auto& c : cases)
     EXPECT_EQ(carriesVelloroMark(writtenFile(folder, c.name, c.bytes)), c.marked) << c.name;
   EXPECT_FALSE(carriesVelloroMark(folder.filePath("none.png")));
+}
+
+// A marked WebP file decodes to the pixels of the file before the mark, in
+// each of the writer's three containers: lossy opaque, lossy with alpha
+// (already extended) and lossless with alpha.
+TEST(VelloroMark, AMarkedWebpDecodesAsBeforeAndACutOrForgedOneIsNotMarked) {
+  QTemporaryDir folder;
+  QImage seeThrough = patterned(13, 7).convertToFormat(QImage::Format_ARGB32);
+  seeThrough.setPixelColor(2, 3, QColor(10, 20, 30, 40));
+  const struct {
+    const char* name;
+    QImage picture;
+    int quality;
+  } encodings[] = {{"lossy.webp", patterned(13, 7), 80},
+                   {"lossy alpha.webp", seeThrough, 80},
+                   {"lossless alpha.webp", seeThrough, 100}};
+  for (const auto& e : encodings) {
+    SCOPED_TRACE(e.name);
+    const QByteArray plain =
+        encodedPicture(e.picture, "webp", [&](QImageWriter& w) { w.setQuality(e.quality); });
+    ASSERT_FALSE(plain.isEmpty());
+    const QByteArray marked = markedWebp(plain, e.picture.size());
+    EXPECT_EQ(QImage::fromData(marked, "webp"), QImage::fromData(plain, "webp"));
+    EXPECT_EQ(qFromLittleEndian<quint32>(marked.constData() + 4), quint32(marked.size() - 8));
+    EXPECT_TRUE(carriesVelloroMark(writtenFile(folder, e.name, marked)));
+    EXPECT_FALSE(carriesVelloroMark(writtenFile(folder, "plain.webp", plain)));
+    EXPECT_FALSE(carriesVelloroMark(writtenFile(folder, "cut.webp", marked.chopped(40))));
+    QByteArray huge = marked;
+    qToLittleEndian<quint32>(0xfffffff0u, huge.data() + 16);
+    EXPECT_FALSE(carriesVelloroMark(writtenFile(folder, "huge.webp", huge)));
+  }
+  EXPECT_EQ(markedWebp("RIFF....WEBPVP8X", {4, 4}), QByteArray("RIFF....WEBPVP8X"));
 }
