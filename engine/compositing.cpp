@@ -513,6 +513,7 @@ void compositeSlots(LayerSlots& slots, const ActionArguments& args, const Worker
     for (const SlotPainter& painter : painters) mappings.push_back(painter.mapping());
     const auto endRow = static_cast<int32_t>(starts[static_cast<size_t>(part) + 1]);
     for (auto i = static_cast<int32_t>(starts[static_cast<size_t>(part)]); i < endRow; ++i) {
+      workers.stopPoint();
       if (source != nullptr)
         std::memcpy(args.output + static_cast<size_t>(i) * stride,
                     source + static_cast<size_t>(i) * stride, stride);

@@ -92,6 +92,7 @@ void gatherInputs(const Render& render, const PaddedRegion& padded, const Needs&
   const Region& region = g.region;
   inputs.reset(padded.size(), needs.background());
   for (int32_t c = region.startColumn; c < region.endColumn; ++c) {
+    render.workers.stopPoint();
     for (int32_t r = region.startRow; r < region.endRow; ++r) {
       const bool dark = render.isDark(r, c);
       const size_t index = padded.at(r, c);
@@ -124,6 +125,7 @@ void averageLightOfClass(Render& render, const PaddedRegion& padded, WindowInput
   const double* sineB = maps.sineB.data();
 
   for (int32_t c = region.startColumn; c < region.endColumn; ++c) {
+    render.workers.stopPoint();
     for (int32_t firstRow = region.startRow; firstRow < region.endRow; firstRow += kChunk) {
       const size_t centre = padded.at(firstRow, c);
       if (std::none_of(wanted + centre, wanted + centre + kChunk, [](uint8_t w) { return w != 0; }))
@@ -160,6 +162,7 @@ void averageAngle(Render& render, const PaddedRegion& padded, WindowInputs& inpu
   const Region& region = g.region;
   const size_t height = static_cast<size_t>(padded.height());
   for (int32_t c = region.startColumn; c < region.endColumn; ++c) {
+    render.workers.stopPoint();
     for (int32_t r = region.startRow; r < region.endRow; ++r) {
       const size_t centre = padded.at(r, c);
       if (!inputs.dark[centre]) continue;
@@ -239,6 +242,7 @@ void averageWideWindows(Render& render, const PaddedRegion& padded, WindowInputs
     const std::vector<double> sineA = element ? sums(maps.sineA) : sineB;
     const std::vector<double> angle = element ? sums(maps.angle) : sineB;
     for (int32_t c = region.startColumn; c < region.endColumn; ++c) {
+      render.workers.stopPoint();
       for (int32_t r = region.startRow; r < region.endRow; ++r) {
         const size_t at = padded.at(r, c);
         if (!inputs.lightWanted[at] || maps.member[at] == 0.0 || count[at] <= 0) continue;
@@ -261,6 +265,7 @@ void computeDirectionFields(Render& render) {
   const Region& region = g.region;
   const double scale = g.scale;
   for (int32_t r = region.startRow; r < region.endRow; ++r) {
+    render.workers.stopPoint();
     for (int32_t c = region.startColumn; c < region.endColumn; ++c) {
       const size_t cell = g.cell(r, c);
       if (!needs.directions(render.isDark(r, c), cell)) continue;

@@ -118,6 +118,7 @@ class DistanceSearch {
       const int32_t blockRow = region.startRow + static_cast<int32_t>(block) * block_;
       for (int32_t blockColumn = region.startColumn; blockColumn < region.endColumn;
            blockColumn += block_) {
+        render_.workers.stopPoint();
         const int32_t lastRow = std::min(blockRow + block_, region.endRow);
         const int32_t lastColumn = std::min(blockColumn + block_, region.endColumn);
         if (!holdsClass(dark, blockRow, lastRow, blockColumn, lastColumn)) continue;

@@ -99,6 +99,14 @@ enum : int32_t {
   // 1..4: nothing is read or changed. Also memory running out in a render,
   // which leaves the output as far as it got.
   ENGINE_REFUSED = -1,
+  // The render ended early at the caller's ENGINE_STOP. The layer slot it
+  // was replacing (the slot's own layer, or the underlay chosen by
+  // ENGINE_UNDERLAY) is left empty, and the next render into it is made
+  // from nothing; every other slot and underlay keeps what it held, and the
+  // texture stays installed. The output holds whatever the render had
+  // written (the source's copy, some rows composited) and is not a picture
+  // to show; the mask may have some of its gaps filled.
+  ENGINE_STOPPED = -2,
 };
 
 // Makes an engine object whose renders use at most `threads` threads (1:
@@ -158,6 +166,17 @@ VELLORO_EXPORT int32_t ENGINE_UNDERLAY(VelloroEngine* engine, int32_t underlay);
 // values are refused.
 VELLORO_EXPORT int32_t ENGINE_KEEP_UNDERLAYS(VelloroEngine* engine, int32_t layerSlot,
                                              int32_t count);
+
+// Asks the render running in the object to stop, from any thread, without
+// waiting for it: the render looks for the request between rows (or small
+// blocks of rows) of every step that visits the pixels, so it ends within
+// a row's work, on every thread it runs on, and its ENGINE_ACTION returns
+// ENGINE_STOPPED. A render that had met its last such point finishes and
+// returns ENGINE_DONE. A stop asked while no render of the object runs is
+// forgotten: each render clears the request as it begins, so no later
+// render is affected. No other object is touched. ENGINE_DONE, or
+// ENGINE_REFUSED for no such object.
+VELLORO_EXPORT int32_t ENGINE_STOP(VelloroEngine* engine);
 
 // DESTRUCTION of the object's render.
 VELLORO_EXPORT int32_t ENGINE_DESTRUCTION(VelloroEngine* engine);

@@ -2,6 +2,7 @@
 // and the handles callers know them by.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -11,7 +12,14 @@
 namespace velloro {
 
 struct EngineObject {
+  EngineObject() { state.workers.stopAsked = &stopAsked; }
+  EngineObject(const EngineObject&) = delete;
+  EngineObject& operator=(const EngineObject&) = delete;
+
   std::mutex turn;  // calls from several threads on one object take turns
+  // Set by ENGINE_STOP from any thread without waiting for the turn; each
+  // render clears it as it begins, so only the render under way stops.
+  std::atomic<bool> stopAsked{false};
   EngineState state;
 };
 

@@ -49,14 +49,26 @@ ActionArguments actionArguments(uint8_t* mask, const uint8_t* source, uint8_t* o
           knotY};
 }
 
+// A stopped render may have left its layer half made, or made and stored
+// with the output half composited: the slot it replaces is emptied and its
+// arrays dropped, so the next render into it starts from nothing.
+void dropStoppedRender(EngineState& state, const ActionArguments& args) {
+  state.render.reset();
+  state.slots.invalidate(args.layerSlot, args.underlay);
+}
+
 int32_t act(EngineObject& object, ActionArguments args) {
   const std::lock_guard<std::mutex> turn(object.turn);
+  object.stopAsked.store(false);
   args.underlay = object.state.underlay;
   try {
     runAction(object.state, args);
   } catch (const std::bad_alloc&) {
     object.state.render.reset();
     return ENGINE_REFUSED;
+  } catch (const RenderStopped&) {
+    dropStoppedRender(object.state, args);
+    return ENGINE_STOPPED;
   }
   return ENGINE_DONE;
 }
@@ -159,6 +171,13 @@ int32_t ENGINE_ACTION(VelloroEngine* engine, int32_t density, uint8_t* mask, con
       fillBlue, layerSlot, {x1, x2, x3, x4, x5, x6}, {y1, y2, y3, y4, y5, y6});
   args.density = density;
   return velloro::act(*object, args);
+}
+
+int32_t ENGINE_STOP(VelloroEngine* engine) {
+  const auto object = findEngineObject(handleOf(engine));
+  if (!object) return ENGINE_REFUSED;
+  object->stopAsked.store(true);
+  return ENGINE_DONE;
 }
 
 int32_t ENGINE_PREVIEW(VelloroEngine* engine, int32_t on) {

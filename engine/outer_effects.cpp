@@ -92,6 +92,7 @@ class OuterEffect {
     const Region& region = g_.region;
     const float scaleSquared = static_cast<float>(g_.scale * g_.scale);
     for (int32_t r = firstRow; r < endRow; ++r) {
+      render_.workers.stopPoint();
       for (int32_t c = region.startColumn + 2; c < region.endColumn; ++c) {
         if (render_.isDark(r, c)) continue;
         const size_t cell = g_.cell(r, c);

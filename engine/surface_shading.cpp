@@ -71,6 +71,7 @@ class SurfaceShader {
   void shadeRows(int32_t firstRow, int32_t endRow) {
     const BoundingBox& box = g_.box;
     for (int32_t r = firstRow; r < endRow; ++r) {
+      render_.workers.stopPoint();
       const double verticalFraction = (r - box.minRow - centring_) / (box.maxRow - box.minRow);
       const double rowProfile = clampUnit(
           profile_(render_.args.curveAxis == CurveAxis::TopToBottom ? 1 - verticalFraction : 0.5));

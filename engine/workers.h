@@ -14,13 +14,26 @@
 
 namespace velloro {
 
+// Thrown at a stop point of a render whose caller asked it to stop: the
+// render ends there, on whichever thread met it first.
+struct RenderStopped {};
+
 struct WorkerPolicy {
   int32_t threads = 2;
   // Work items (pixels) each extra thread must have to be worth starting.
   size_t minimumItemsPerThread = size_t{1} << 17;
+  // Set while the render's caller asks it to stop; none: it never stops.
+  const std::atomic<bool>* stopAsked = nullptr;
 
   // One thread per core, at most two.
   static WorkerPolicy forThisMachine();
+
+  // Met between rows (or blocks of rows) by every step that visits the
+  // pixels, so a stop ends the render within a row's work. Throws
+  // RenderStopped when asked.
+  void stopPoint() const {
+    if (stopAsked != nullptr && stopAsked->load(std::memory_order_relaxed)) throw RenderStopped{};
+  }
 };
 
 // How many parts `items` work items are split into.

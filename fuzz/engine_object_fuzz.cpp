@@ -1,7 +1,8 @@
 // Drives engine objects with call sequences decoded from the input: two
 // objects and the handles of freed ones, renders at densities in and out of
-// 1..4, buffers sized as the calls expect and every other argument anywhere
-// from its documented range to the 32-bit extremes.
+// 1..4, stops asked between calls, buffers sized as the calls expect and
+// every other argument anywhere from its documented range to the 32-bit
+// extremes. A stop asked while no render runs must never stop a later one.
 #include <array>
 #include <cstdlib>
 
@@ -12,8 +13,14 @@ namespace {
 
 void render(FuzzInput& input, VelloroEngine* engine, EnginePictures& p) {
   const int32_t density = input.argument(1, 4);
-  renderLayer(p, layerArgumentsOf(input),
-              [&](auto... arguments) { ENGINE_ACTION(engine, density, arguments...); });
+  renderLayer(p, layerArgumentsOf(input), [&](auto... arguments) {
+    if (ENGINE_ACTION(engine, density, arguments...) == ENGINE_STOPPED) std::abort();
+  });
+}
+
+void stop(VelloroEngine* engine, bool onFreed) {
+  const bool known = !onFreed && engine != nullptr;  // a live object, unless memory ran out
+  if (ENGINE_STOP(engine) != (known ? ENGINE_DONE : ENGINE_REFUSED)) std::abort();
 }
 
 void texture(FuzzInput& input, VelloroEngine* engine) {
@@ -34,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool onFreed = input.byte() % 8 == 0;
     VelloroEngine* engine =
         onFreed ? freed[input.within(0, int32_t(freed.size()) - 1)] : live[input.byte() % 2];
-    switch (input.byte() % 5) {
+    switch (input.byte() % 6) {
       case 0: render(input, engine, pictures); break;
       case 1: texture(input, engine); break;
       case 2: ENGINE_DESTRUCTION(engine); break;
@@ -45,6 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                          pictures.outputRows, 0, 0, 0, 0, 255, 0, 255, 0, 255);
         break;
       }
+      case 4: stop(engine, onFreed); break;
       default:
         if (onFreed) {
           if (ENGINE_FREE(engine) != ENGINE_REFUSED) std::abort();

@@ -155,6 +155,7 @@ TEST(EngineObjects, HandlesDensitiesAndThreadCountsOutsideTheContractAreRefused)
     if (c.density != 1) continue;
     EXPECT_EQ(ENGINE_TEXTURE(c.engine, keyed, 0, 0, 12, 1), ENGINE_REFUSED);
     EXPECT_EQ(ENGINE_DESTRUCTION(c.engine), ENGINE_REFUSED);
+    EXPECT_EQ(ENGINE_STOP(c.engine), ENGINE_REFUSED);
     EXPECT_EQ(ENGINE_FRONTIERE(c.engine, keyed, keyed, 12, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0),
               ENGINE_REFUSED);
     EXPECT_EQ(keyed[0], 9);
