@@ -127,10 +127,11 @@ std::vector<CommandOption> limitOptions() {
                     r.service.queueLength = int(wholeNumber(o, v, 1, longestQueue));
                   }),
       valueOption(u"--time-limit"_s, u"S"_s,
-                  u"seconds a request may wait for its render, 1 to %1 (default 10); past them "
-                  u"it gets 503"_s.arg(longestTimeLimit),
+                  u"seconds a request may wait for its render and render, 1 to %1 (default 10); "
+                  u"past them its render is stopped and it gets 503"_s.arg(longestTimeLimit),
                   [](RenderRequest& r, const QString& o, const QString& v) {
-                    r.service.timeLimitSeconds = int(wholeNumber(o, v, 1, longestTimeLimit));
+                    r.service.timeLimit =
+                        std::chrono::seconds(wholeNumber(o, v, 1, longestTimeLimit));
                   }),
       valueOption(u"--max-age"_s, u"S"_s,
                   u"seconds a cache may keep a served picture, 0 to %1 (default a year)"_s.arg(

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <chrono>
 #include <optional>
 
 struct ServiceSettings {
@@ -18,7 +19,8 @@ struct ServiceSettings {
   int mostLines = 4;
   qint64 mostPixels = 4'000'000;
   std::optional<int> queueLength;  // renders waiting; two per core when not given
-  int timeLimitSeconds = 10;
+  // Whole seconds on the command line; finer for a caller that sets it.
+  std::chrono::milliseconds timeLimit = std::chrono::seconds(10);
   int maxAgeSeconds = 31'536'000;
   int mostConnections = 64;
   // After SIGTERM or SIGINT: seconds still served while /readyz says 503,

@@ -29,7 +29,10 @@ EngineEntryPoints::EngineEntryPoints(const EngineObjectFunctions& functions, int
   if (object_ == nullptr) throw refusal();
 }
 
-EngineEntryPoints::~EngineEntryPoints() { functions_.free(object_); }
+EngineEntryPoints::~EngineEntryPoints() {
+  onStop_.reset();  // waits for a stop being asked on another thread
+  functions_.free(object_);
+}
 
 void EngineEntryPoints::setPreview(bool on) const { functions_.preview(object_, on ? 1 : 0); }
 
@@ -56,8 +59,26 @@ void EngineEntryPoints::frontiere(uint8_t* picture, uint8_t* mask, int32_t strid
                        redMax, greenMin, greenMax, blueMin, blueMax);
 }
 
+void EngineEntryPoints::StopRender::operator()() const noexcept {
+  engine->functions_.stop(engine->object_);
+}
+
+void EngineEntryPoints::stopOn(std::stop_token request) const {
+  onStop_.reset();
+  stopRequest_ = std::move(request);
+  if (stopRequest_.stop_possible()) onStop_.emplace(stopRequest_, StopRender{this});
+}
+
+StoppableRenders::StoppableRenders(const EngineEntryPoints& engine, std::stop_token request)
+    : engine_(engine) {
+  engine_.stopOn(std::move(request));
+}
+
+StoppableRenders::~StoppableRenders() { engine_.stopOn({}); }
+
 void callAction(const EngineEntryPoints& engine, const velloro::ActionArguments& a) {
   using velloro::toInt;
+  if (engine.stopAsked()) throw RenderStopped{};
   const int32_t result = engine.functions_.action(
       engine.object_, a.density, a.mask, a.source, a.output, a.maskStride, a.maskRows,
       a.outputStride, a.outputRows, a.columnOffset, a.rowOffset, a.smoothingSize,
@@ -66,6 +87,7 @@ void callAction(const EngineEntryPoints& engine, const velloro::ActionArguments&
       a.effectValue3, a.fillRed, a.fillGreen, a.fillBlue, a.layerSlot, a.knotX[0], a.knotX[1],
       a.knotX[2], a.knotX[3], a.knotX[4], a.knotX[5], a.knotY[0], a.knotY[1], a.knotY[2],
       a.knotY[3], a.knotY[4], a.knotY[5]);
+  if (result == ENGINE_STOPPED || engine.stopAsked()) throw RenderStopped{};
   if (result != ENGINE_DONE) throw refusal();
 }
 
@@ -95,6 +117,7 @@ const EngineObjectFunctions& EngineLibrary::functions() {
   f.preview = resolved<decltype(f.preview)>(library_, "ENGINE_PREVIEW");
   f.underlay = resolved<decltype(f.underlay)>(library_, "ENGINE_UNDERLAY");
   f.keepUnderlays = resolved<decltype(f.keepUnderlays)>(library_, "ENGINE_KEEP_UNDERLAYS");
+  f.stop = resolved<decltype(f.stop)>(library_, "ENGINE_STOP");
   functions_ = f;
   return *functions_;
 }

@@ -9,6 +9,7 @@
 #include <QString>
 #include <memory>
 #include <optional>
+#include <stop_token>
 
 #include "action_arguments.h"
 #include "engine.h"
@@ -24,7 +25,13 @@ struct EngineObjectFunctions {
   decltype(&::ENGINE_PREVIEW) preview = nullptr;
   decltype(&::ENGINE_UNDERLAY) underlay = nullptr;
   decltype(&::ENGINE_KEEP_UNDERLAYS) keepUnderlays = nullptr;
+  decltype(&::ENGINE_STOP) stop = nullptr;
 };
+
+// Thrown by a render call of an engine object whose caller asked its
+// renders to stop (StoppableRenders): the render was given up, and the
+// object is ready for the next one.
+struct RenderStopped {};
 
 // The entry points of one engine object: the original calls' arguments,
 // reaching the object's own layer slots, texture tile and working memory.
@@ -56,14 +63,46 @@ class EngineEntryPoints {
  private:
   friend void callAction(const EngineEntryPoints& engine,
                          const velloro::ActionArguments& arguments);
+  friend class StoppableRenders;
+
+  // Asks the engine to stop the object's render under way, on the thread
+  // that asked the stop request.
+  struct StopRender {
+    const EngineEntryPoints* engine;
+    void operator()() const noexcept;
+  };
+
+  // Whether the render calls stop, and when; empty (as made): never.
+  void stopOn(std::stop_token request) const;
+  bool stopAsked() const { return stopRequest_.stop_requested(); }
 
   EngineObjectFunctions functions_;
   VelloroEngine* object_ = nullptr;
+  // Set on a const handle, as the object's other settings are.
+  mutable std::stop_token stopRequest_;
+  mutable std::optional<std::stop_callback<StopRender>> onStop_;
+};
+
+// While it lives, the renders of `engine` stop once `request` is asked to
+// stop, from any thread: the engine ends the render under way within a
+// little work, and that render call and every later one throw
+// RenderStopped. The engine forgets a stop asked between its render calls,
+// so a request asked just as a call begins ends the render when that call
+// returns.
+class StoppableRenders {
+ public:
+  StoppableRenders(const EngineEntryPoints& engine, std::stop_token request);
+  ~StoppableRenders();
+  StoppableRenders(const StoppableRenders&) = delete;
+  StoppableRenders& operator=(const StoppableRenders&) = delete;
+
+ private:
+  const EngineEntryPoints& engine_;
 };
 
 // Renders with `arguments` unpacked into the engine's positions, at their
 // density; the one place that knows the positional order. Throws a Failure
-// when the engine refuses the render.
+// when the engine refuses the render, RenderStopped when it was stopped.
 void callAction(const EngineEntryPoints& engine, const velloro::ActionArguments& arguments);
 
 class EngineLibrary {

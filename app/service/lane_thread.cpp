@@ -13,12 +13,20 @@ LaneThread::~LaneThread() {
   thread_.join();
 }
 
-void LaneThread::run(const std::function<void()>& work) {
+void LaneThread::run(const Work& work, std::chrono::steady_clock::time_point deadline) {
+  std::stop_source stop;
   std::unique_lock lock(mutex_);
   work_ = &work;
+  stop_ = stop.get_token();
   thrown_ = nullptr;
   changed_.notify_all();
-  changed_.wait(lock, [this] { return work_ == nullptr; });
+  const auto done = [this] { return work_ == nullptr; };
+  if (!changed_.wait_until(lock, deadline, done)) {
+    lock.unlock();
+    stop.request_stop();
+    lock.lock();
+    changed_.wait(lock, done);
+  }
   if (thrown_) std::rethrow_exception(std::exchange(thrown_, nullptr));
 }
 
@@ -27,10 +35,11 @@ void LaneThread::serve() {
   for (;;) {
     changed_.wait(lock, [this] { return stopping_ || work_ != nullptr; });
     if (work_ == nullptr) return;
+    const std::stop_token stop = stop_;
     lock.unlock();
     std::exception_ptr thrown;
     try {
-      (*work_)();
+      (*work_)(stop);
     } catch (...) {
       thrown = std::current_exception();
     }

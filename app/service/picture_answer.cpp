@@ -34,6 +34,20 @@ void setCaching(HttpAnswer& response, const QByteArray& tag, int maxAgeSeconds) 
   response.setHeader("Cache-Control", "public, max-age=" + std::to_string(maxAgeSeconds));
 }
 
+void answerRefusal(HttpAnswer& response, RenderQueue::Refusal why) {
+  switch (why) {
+    case RenderQueue::Refusal::Full:
+      answerText(response, 429, u"the render queue is full; try again"_s);
+      break;
+    case RenderQueue::Refusal::TimedOut:
+      answerText(response, 503, u"no render came free within the time limit; try again"_s);
+      break;
+    case RenderQueue::Refusal::Overran:
+      answerText(response, 503, u"the render did not end within the time limit; try again"_s);
+      break;
+  }
+}
+
 void renderInto(HttpAnswer& response, const TitleQuery& title, const QString& format,
                 const PictureService& service) {
   const auto start = std::chrono::steady_clock::now();
@@ -43,11 +57,8 @@ void renderInto(HttpAnswer& response, const TitleQuery& title, const QString& fo
     response.status = 200;
     response.setContent(bytes.toStdString(), format == u"png"_s ? "image/png" : "image/webp");
   } catch (const RenderQueue::Refused& refused) {
-    const bool full = refused.why == RenderQueue::Refusal::Full;
     response.setHeader("Retry-After", std::to_string(retryAfterSeconds));
-    answerText(response, full ? 429 : 503,
-               full ? u"the render queue is full; try again"_s
-                    : u"no render came free within the time limit; try again"_s);
+    answerRefusal(response, refused.why);
   } catch (const Failure& failure) {
     answerText(response, 400, u"text: "_s + failure.description());
   } catch (const std::bad_alloc&) {

@@ -2,7 +2,7 @@
 // keeps a bad or unsigned request from costing a render: the query is read
 // (400), its signature checked (403), the client's copy recognised by its
 // entity tag (304), and only then is the title rendered (429 and 503 when
-// the queue is full or does not move in time).
+// the queue is full, does not move in time or the render outlasts it).
 #pragma once
 
 #include <QByteArray>

@@ -33,11 +33,20 @@ QByteArray RenderQueue::render(const RenderRequest& request, const QString& form
                                std::chrono::milliseconds timeLimit) {
   const Place place(inQueue_);
   if (inQueue_.load() > places_) throw Refused{Refusal::Full};
-  std::optional<EngineLanes::Turn> turn = lanes_.take(std::chrono::steady_clock::now() + timeLimit);
+  const auto deadline = std::chrono::steady_clock::now() + timeLimit;
+  std::optional<EngineLanes::Turn> turn = lanes_.take(deadline);
   if (!turn) throw Refused{Refusal::TimedOut};
   QImage picture;
   EngineLanes::Lane& lane = turn->lane();
-  lane.thread.run([&] { picture = titlePicture(request, programFolder_, mostPixels_, lane); });
+  try {
+    lane.thread.run(
+        [&](std::stop_token stop) {
+          picture = titlePicture(request, programFolder_, mostPixels_, lane, std::move(stop));
+        },
+        deadline);
+  } catch (const RenderStopped&) {
+    throw Refused{Refusal::Overran};
+  }
   turn.reset();
   if (qint64(picture.width()) * picture.height() > mostPixels_)
     throw QueryError(u"text: the picture would hold more than %1 pixels"_s.arg(mostPixels_));
@@ -45,10 +54,12 @@ QByteArray RenderQueue::render(const RenderRequest& request, const QString& form
 }
 
 QImage titlePicture(const RenderRequest& request, const QString& programFolder, qint64 mostPixels,
-                    EngineLanes::Lane& lane) {
+                    EngineLanes::Lane& lane, std::stop_token stop) {
+  const EngineEntryPoints& engine = lane.engine();
+  const StoppableRenders stoppable(engine, std::move(stop));
   const TitleScene scene = sceneOf(request, programFolder, lane.platform);
   checkTextFits(scene, request.text, mostPixels);
-  TitleRenderer renderer(scene, lane.engine(), lane.platform);
+  TitleRenderer renderer(scene, engine, lane.platform);
   return request.transparent ? renderer.renderAlone(request.text, request.trimMargin)
                              : renderer.render(request.text).picture;
 }

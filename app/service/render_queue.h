@@ -1,13 +1,15 @@
 // The service's renders: a request waits for an engine lane in a queue of
-// bounded length, and no longer than its time limit. A request past the
-// queue's places is turned away at once, so a burst costs the host neither
-// memory nor threads piling up.
+// bounded length, and with its render takes no longer than its time limit:
+// a render still running then is stopped, its lane free at once for the
+// next. A request past the queue's places is turned away at once, so a
+// burst costs the host neither memory nor threads piling up.
 #pragma once
 
 #include <QByteArray>
 #include <QString>
 #include <atomic>
 #include <chrono>
+#include <stop_token>
 
 #include "headless/render_request.h"
 #include "headless/title_renderer.h"
@@ -15,7 +17,9 @@
 
 class RenderQueue {
  public:
-  enum class Refusal { Full, TimedOut };
+  // Past the waiting places; no lane free within the time limit; the render
+  // stopped at the time limit.
+  enum class Refusal { Full, TimedOut, Overran };
   struct Refused {
     Refusal why;
   };
@@ -24,9 +28,12 @@ class RenderQueue {
               qint64 mostPixels);
 
   // The picture of `request` in `format` ("png" or "webp"), drawn on a
-  // lane's thread and encoded after the lane is free again. Throws Refused when the queue is full
-  // or no lane came free in `timeLimit`; a QueryError for a style or scale that cannot be used or a
-  // picture past the most pixels; a Failure when the title cannot be drawn.
+  // lane's thread and encoded after the lane is free again. `timeLimit`
+  // covers the wait for a lane and the render: at its end the render is
+  // stopped and its lane freed. Throws Refused when the queue is full, no
+  // lane came free in time or the render was stopped; a QueryError for a
+  // style or scale that cannot be used or a picture past the most pixels; a
+  // Failure when the title cannot be drawn.
   QByteArray render(const RenderRequest& request, const QString& format,
                     std::chrono::milliseconds timeLimit);
 
@@ -43,6 +50,6 @@ class RenderQueue {
 
 // Renders `request` on `lane` as `Velloro --render` does, on the lane's
 // thread; a title whose letters alone hold more than `mostPixels` pixels
-// is refused before its render.
+// is refused before its render. Throws RenderStopped once `stop` is asked.
 QImage titlePicture(const RenderRequest& request, const QString& programFolder, qint64 mostPixels,
-                    EngineLanes::Lane& lane);
+                    EngineLanes::Lane& lane, std::stop_token stop);

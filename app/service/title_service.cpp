@@ -122,7 +122,7 @@ struct TitleService::Parts {
                  setup.key,
                  commandLineVersionText(),
                  setup.settings.maxAgeSeconds,
-                 std::chrono::seconds(setup.settings.timeLimitSeconds)} {}
+                 setup.settings.timeLimit} {}
 
   ServiceSetup setup;
   RenderQueue queue;

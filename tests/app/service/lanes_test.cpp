@@ -34,15 +34,18 @@ TEST(EngineLanes, EveryLaneIsGivenOnceUntilOneIsBack) {
 
 TEST(LaneThread, RunsEveryWorkOnItsOwnThreadAndPassesOnWhatItThrew) {
   LaneThread lane;
+  const auto later = steady_clock::now() + std::chrono::hours(1);
   std::vector<std::thread::id> ran;
-  for (int i = 0; i < 3; ++i) lane.run([&] { ran.push_back(std::this_thread::get_id()); });
+  for (int i = 0; i < 3; ++i)
+    lane.run([&](std::stop_token) { ran.push_back(std::this_thread::get_id()); }, later);
   ASSERT_EQ(ran.size(), 3u);
   EXPECT_NE(ran[0], std::this_thread::get_id());
   EXPECT_EQ(ran[1], ran[0]);
   EXPECT_EQ(ran[2], ran[0]);
-  EXPECT_THROW(lane.run([] { throw std::runtime_error("no"); }), std::runtime_error);
+  EXPECT_THROW(lane.run([](std::stop_token) { throw std::runtime_error("no"); }, later),
+               std::runtime_error);
   bool ranAfter = false;
-  lane.run([&] { ranAfter = true; });
+  lane.run([&](std::stop_token stop) { ranAfter = !stop.stop_requested(); }, later);
   EXPECT_TRUE(ranAfter);
 }
 

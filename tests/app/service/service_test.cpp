@@ -164,23 +164,26 @@ TEST_F(ServiceTest, RequestLineAndHeadersAreBounded) {
   EXPECT_EQ(fewHeaders.status, 200);
 }
 
-// Eight renders at once: those past the queue, or past a time limit of
-// nothing while every lane renders, are turned away; the others are drawn.
+// Eight renders at once: those past the queue are turned away, the others
+// drawn; a time limit of nothing turns away those waiting for a lane and
+// stops those that had one.
 TEST_F(ServiceTest, RendersPastTheQueueOrTheTimeLimitAreTurnedAway) {
+  const std::string noLane = "no render came free within the time limit; try again\n";
+  const std::string stopped = "the render did not end within the time limit; try again\n";
   const struct {
     int queueLength;
-    int timeLimitSeconds;
+    std::chrono::milliseconds timeLimit;
     int status;
-    const char* body;
-    int leastPictures;  // a lane's and a waiting place's, or a lane's
+    std::vector<std::string> bodies;  // any of them
+    int leastPictures;                // a lane's and a waiting place's, or none
   } cases[] = {
-      {1, 10, 429, "the render queue is full; try again\n", 2},
-      {100, 0, 503, "no render came free within the time limit; try again\n", 1},
+      {1, std::chrono::seconds(10), 429, {"the render queue is full; try again\n"}, 2},
+      {100, std::chrono::milliseconds(0), 503, {noLane, stopped}, 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.status);
     settings.queueLength = c.queueLength;
-    settings.timeLimitSeconds = c.timeLimitSeconds;
+    settings.timeLimit = c.timeLimit;
     start();
     constexpr int asked = 8;
     std::vector<HttpReply> answers(asked);
@@ -198,12 +201,43 @@ TEST_F(ServiceTest, RendersPastTheQueueOrTheTimeLimitAreTurnedAway) {
         continue;
       }
       EXPECT_EQ(answer.status, c.status);
-      EXPECT_EQ(answer.body, c.body);
+      EXPECT_NE(std::ranges::find(c.bodies, answer.body), c.bodies.end()) << answer.body;
       EXPECT_EQ(answer.header("Retry-After"), "1");
     }
     EXPECT_GE(pictures, c.leastPictures);
     EXPECT_LT(pictures, asked);
   }
+}
+
+// A render still running at the time limit is stopped there: its request
+// gets 503 well before the render would have ended, and the lane it held
+// (the one given next) serves the next request with the bytes it gave
+// before.
+TEST_F(ServiceTest, ARenderPastTheTimeLimitIsStoppedAndItsLaneServesTheNext) {
+  const std::string next = "/v1/title.png?size=40&effect=glow&text=Next";
+  const std::string slow =
+      "/v1/title.png?size=150&scale=3&effect=glow%3Awidth%3D100&text=Slow+render";
+  start();
+  const HttpReply served = get(next);
+  ASSERT_EQ(served.status, 200);
+  auto begun = std::chrono::steady_clock::now();
+  ASSERT_EQ(get(slow).status, 200);
+  const auto whole = std::chrono::steady_clock::now() - begun;
+  settings.timeLimit = std::chrono::milliseconds(100);
+  ASSERT_LT(settings.timeLimit * 4, whole) << "the slow render is too quick to be stopped";
+  service.reset();
+  start();
+  begun = std::chrono::steady_clock::now();
+  const HttpReply stopped = get(slow);
+  const auto took = std::chrono::steady_clock::now() - begun;
+  EXPECT_EQ(stopped.status, 503);
+  EXPECT_EQ(stopped.body, "the render did not end within the time limit; try again\n");
+  EXPECT_EQ(stopped.header("Retry-After"), "1");
+  EXPECT_GE(took, settings.timeLimit);
+  EXPECT_LT(took, settings.timeLimit + (whole - settings.timeLimit) / 2);
+  const HttpReply after = get(next);
+  EXPECT_EQ(after.status, 200);
+  EXPECT_EQ(after.body, served.body);
 }
 
 TEST_F(ServiceTest, ConnectionsPastTheLimitGet503) {
