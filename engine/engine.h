@@ -168,9 +168,11 @@ VELLORO_EXPORT int32_t ENGINE_KEEP_UNDERLAYS(VelloroEngine* engine, int32_t laye
                                              int32_t count);
 
 // Asks the render running in the object to stop, from any thread, without
-// waiting for it: the render looks for the request between rows (or small
-// blocks of rows) of every step that visits the pixels, so it ends within
-// a row's work, on every thread it runs on, and its ENGINE_ACTION returns
+// waiting for it: the render looks for the request between the rows (or
+// small blocks of rows) of its distance searches, direction fields,
+// shading, outer effect and compositing, so it ends after a row's work or
+// one of the quick passes between them (the mask's scan, the outline's
+// smoothing), on every thread it runs on, and its ENGINE_ACTION returns
 // ENGINE_STOPPED. A render that had met its last such point finishes and
 // returns ENGINE_DONE. A stop asked while no render of the object runs is
 // forgotten: each render clears the request as it begins, so no later
