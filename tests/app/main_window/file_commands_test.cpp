@@ -290,12 +290,7 @@ TEST_F(FileCommandsTest, TheHelpTellsWhichCommandsMakeAnUndoStepAsTheyDo) {
     int steps;
   } commands[] = {
       {"saving", [&] { run("mnuFileSave"); }, 0},
-      {"opening",
-       [&] {
-         seam->fileAnswers = {path("inputs/green.bmp")};
-         run("mnuFileOpen");
-       },
-       1},
+      {"opening", [&] { run("mnuFileOpen", path("inputs/green.bmp")); }, 1},
       {"pasting",
        [&] {
          QApplication::clipboard()->setImage(filled({12, 8}, Qt::red));
