@@ -46,12 +46,6 @@ TEST_F(BoxFitTest, ALineLimitShrinksAndTheSmallestSizeCutsWithAnEllipsis) {
                                "free.png", {sentence});
   EXPECT_LE(twoLines.width(), 500);
   EXPECT_LT(twoLines.height(), free.height());  // fewer lines of smaller letters
-  const QString out = this->out("cut.png");
-  EXPECT_EQ(run("--text % --box 120x30 --max-lines 1 --effect none -o %", {sentence, out}), 0);
-  EXPECT_EQ(errorText(), "Velloro: '" + out.toStdString() +
-                             "': the title does not fit the box 120x30: it is cut\n");
-  EXPECT_EQ(usageError(commandWords("--text A --max-lines 2 -o a.png")),
-            "--max-lines needs --box WxH");
-  EXPECT_EQ(usageError(commandWords("--text A --box 0x20 -o a.png")),
-            "--box: '0x20' is not a size WxH from 1x1 to 8192x8192");
+  expectTold("--text % --box 120x30 --max-lines 1 --effect none -o %", {sentence}, 0,
+             "Velloro: '" + toldPath() + "': the title does not fit the box 120x30: it is cut\n");
 }

@@ -93,19 +93,37 @@ TEST_F(CanvasFit, TrimCutsToTheVisibleDesignPlusTheMarginInPngOrWebp) {
   EXPECT_EQ(qAlpha(lossy.pixel(0, 0)), 0);
 }
 
-TEST_F(CanvasFit, NothingToTrimAndNonTransparentFormatsAreRefused) {
-  // At one point the letters are lighter than the engine's half-way mark:
-  // no design, on a canvas or cut out.
-  for (const char* more : {"--transparent --trim 1", "--transparent", ""}) {
-    EXPECT_EQ(
-        run(QStringLiteral("--text A --size 1 %1 -o %").arg(QLatin1String(more)), {out("b.png")}),
-        1)
-        << more;
-    EXPECT_EQ(errorText(),
-              "Velloro: '" + out("b.png").toStdString() +
-                  "': the title draws no pixel: its letters are too small or blank in the font\n");
-  }
-  EXPECT_FALSE(QFileInfo::exists(out("b.png")));
+// At one point the letters are lighter than the engine's half-way mark: no
+// design, on a canvas or cut out. A design placed far off a small canvas
+// would make a transparent picture past the largest canvas: refused by its
+// size.
+TEST_F(CanvasFit, NothingToDrawOrAPictureFarPastTheCanvasIsRefused) {
+  const QRect design = alphaExtent(
+      rendered("--text A --canvas 2400x900 --at 400,300 --transparent -o %", "near.png"));
+  ASSERT_FALSE(design.isEmpty());
+  const QPoint shift = design.topLeft() - QPoint(400, 300);
+  const auto tooLarge = [this](int width, int height) {
+    return "Velloro: '" + toldPath() + "': --transparent: the picture would be " +
+           std::to_string(width) + "x" + std::to_string(height) +
+           " pixels, more than 8192 a side\n";
+  };
+  const std::string blank = "Velloro: '" + toldPath() +
+                            "': the title draws no pixel: its letters are too small or blank in "
+                            "the font\n";
+  const std::pair<const char*, std::string> cases[] = {
+      {"--text A --size 1 --transparent --trim 1 -o %", blank},
+      {"--text A --size 1 --transparent -o %", blank},
+      {"--text A --size 1 -o %", blank},
+      {"--text A --canvas 10x10 --at 20000,20000 --transparent -o %",
+       tooLarge(design.right() + 1 - 400 + 20000, design.bottom() + 1 - 300 + 20000)},
+      {"--text A --canvas 10x10 --at -100000,-9000 --transparent -o %",
+       tooLarge(10 - (shift.x() - 100000), 10 - (shift.y() - 9000))},
+  };
+  for (const auto& [line, message] : cases) expectTold(QLatin1String(line), {}, 1, message);
+}
+
+// A batch line whose format holds no transparency is refused on its own.
+TEST_F(CanvasFit, ATransparentBatchRefusesALineWithoutTransparency) {
   const QString list = batchList("Home\thome.bmp\nShop\tshop.png\n");
   EXPECT_EQ(run("--batch % --transparent --out-dir %", {list, pictures.path()}), 1);
   EXPECT_EQ(errorText(), "Velloro: " + list.toStdString() +
@@ -113,28 +131,6 @@ TEST_F(CanvasFit, NothingToTrimAndNonTransparentFormatsAreRefused) {
                              "1/2 Home\n2/2 Shop\n");
   EXPECT_EQ(QDir(pictures.path()).entryList(QDir::Files), QStringList{QStringLiteral("shop.png")});
   EXPECT_TRUE(QImage(out("shop.png")).hasAlphaChannel());
-}
-
-// A design placed far off a small canvas would make a transparent picture
-// past the largest canvas: refused by its size, nothing written.
-TEST_F(CanvasFit, ATransparentPictureFarPastTheCanvasIsRefused) {
-  const QRect design = alphaExtent(
-      rendered("--text A --canvas 2400x900 --at 400,300 --transparent -o %", "near.png"));
-  ASSERT_FALSE(design.isEmpty());
-  const QPoint shift = design.topLeft() - QPoint(400, 300);
-  const std::pair<QPoint, QSize> cases[] = {
-      {{20000, 20000}, QSize(design.right() + 1 - 400 + 20000, design.bottom() + 1 - 300 + 20000)},
-      {{-100000, -9000}, QSize(10 - (shift.x() - 100000), 10 - (shift.y() - 9000))},
-  };
-  for (const auto& [at, size] : cases) {
-    const QString place = QStringLiteral("%1,%2").arg(at.x()).arg(at.y());
-    EXPECT_EQ(run("--text A --canvas 10x10 --at % --transparent -o %", {place, out("far.png")}), 1);
-    EXPECT_EQ(errorText(), "Velloro: '" + out("far.png").toStdString() +
-                               "': --transparent: the picture would be " +
-                               std::to_string(size.width()) + "x" + std::to_string(size.height()) +
-                               " pixels, more than 8192 a side\n");
-    EXPECT_FALSE(QFileInfo::exists(out("far.png")));
-  }
 }
 
 namespace {
@@ -229,5 +225,45 @@ TEST_F(ScaledRender, GradientEndsCarryTheirStopsOverTheWholeBlock) {
         "block.png", {QStringLiteral("HHHH\nHH"), QLatin1String(scale)});
     EXPECT_GT(redOverBlue(picture, 2), 60) << "scale " << scale;
     EXPECT_LT(redOverBlue(picture, picture.width() - 3), -60) << "scale " << scale;
+  }
+}
+
+// A wide margin, past the room the probe leaves around the design, is the
+// narrow one's picture surrounded by the canvas colour.
+TEST_F(CanvasFit, PastTheProbeTheMarginIsThePlainCanvas) {
+  const QImage narrow = rendered("--text Wq --background #336699 --margin 3 -o %", "n.png");
+  const QImage wide = rendered("--text Wq --background #336699 --margin 250 -o %", "w.png");
+  ASSERT_EQ(wide.size(), narrow.size() + QSize(494, 494));
+  EXPECT_EQ(wide.copy(247, 247, narrow.width(), narrow.height()), narrow);
+  for (const QPoint at : {QPoint(0, 0), QPoint(wide.width() - 1, wide.height() - 1)})
+    EXPECT_EQ(wide.pixel(at), 0xff336699u);
+}
+
+// A stack of effects reaches as far as its entries together: a wide glow
+// under a far shadow is held whole by the transparent picture, --trim and
+// the fitted canvas, whichever of the two lies on top.
+TEST_F(CanvasFit, TheDesignHoldsEveryEntrysReach) {
+  const QString glow = QStringLiteral("--effect glow:width=100,colour=#20c0ff");
+  const QString shadow = QStringLiteral("--effect drop-shadow:strength=90,x=100,y=100");
+  const auto picture = [&](const QString& effects, const char* more, const char* name) {
+    const QImage drawn =
+        rendered(QStringLiteral("--text Wq %1 %2 -o %").arg(effects, QLatin1String(more)), name);
+    EXPECT_EQ(errorText(), "") << name;
+    return drawn;
+  };
+  const char* roomy = "--canvas 1600x900 --at 500,300 --transparent";
+  const QRect glowAlone = alphaExtent(picture(glow, roomy, "glow.png"));
+  const QRect shadowAlone = alphaExtent(picture(shadow, roomy, "shadow.png"));
+  // Each entry reaches where the other does not.
+  ASSERT_FALSE(glowAlone.contains(shadowAlone));
+  ASSERT_FALSE(shadowAlone.contains(glowAlone));
+  const QRect both = glowAlone | shadowAlone;
+  ASSERT_TRUE(QRect(0, 0, 1600, 900).contains(both.adjusted(-7, -7, 7, 7)));
+  for (const QString& effects : {glow + u' ' + shadow, shadow + u' ' + glow}) {
+    const std::string name = effects.toStdString();
+    EXPECT_EQ(alphaExtent(picture(effects, roomy, "stack.png")), both) << name;
+    EXPECT_EQ(picture(effects, "--transparent --trim 0", "trim.png").size(), both.size()) << name;
+    EXPECT_EQ(picture(effects, "--margin 6", "fit.png").size(), both.size() + QSize(12, 12))
+        << name;
   }
 }

@@ -61,9 +61,11 @@ TEST(EffectOption, EachGivenStacksOneEntryInTheOrderGiven) {
 }
 
 TEST(EffectOption, RefusalsNameThePartAtFault) {
-  const char* names = "none|drop-shadow|cast-shadow|engraved|raised|outline1|outline2|glow";
+  QStringList declared;  // every effect's name, in the declaration's order
+  for (const OutsideEffect& effect : outsideEffects()) declared << effect.name;
+  const std::string names = declared.join(u'|').toStdString();
   const std::pair<const char*, std::string> lines[] = {
-      {"--effect sparkle", std::string("--effect: 'sparkle' is none of ") + names},
+      {"--effect sparkle", "--effect: 'sparkle' is none of " + names},
       {"--effect none:width=3", "--effect: 'none:width=3': 'none' takes no settings"},
       {"--effect none --effect glow", "--effect: 'none' cannot be stacked with other effects"},
       {"--effect glow --effect none", "--effect: 'none' cannot be stacked with other effects"},

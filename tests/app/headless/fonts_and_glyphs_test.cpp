@@ -1,6 +1,7 @@
 // Command-line renders with the brand's own font file, a family that is not
 // there, and characters that no font draws: each told on standard error in
-// one line, with the exit status that goes with it.
+// one line, with the exit status that goes with it; the title is written
+// only when the run succeeds.
 #include <QFileInfo>
 #include <QFontDatabase>
 
@@ -15,17 +16,29 @@ const QString linearA = QString::fromUtf8("Linear \U00010600");
 
 }  // namespace
 
-TEST_F(FontsAndGlyphsTest, ACharacterNoFontDrawsFailsTheTitleUnlessAllowed) {
-  const QString out = this->out("lin.png");
-  EXPECT_EQ(run("--text % -o %", {linearA, out}), 1);
-  EXPECT_EQ(errorText(), "Velloro: '" + out.toStdString() +
-                             "': no font draws '\U00010600' (U+10600); not written "
-                             "(--allow-missing-glyphs writes it all the same)\n");
-  EXPECT_FALSE(QFileInfo::exists(out));
-  EXPECT_EQ(run("--text % --allow-missing-glyphs -o %", {linearA, out}), 0);
-  EXPECT_EQ(errorText(),
-            "Velloro: '" + out.toStdString() + "': no font draws '\U00010600' (U+10600)\n");
-  EXPECT_TRUE(QFileInfo::exists(out));
+TEST_F(FontsAndGlyphsTest, EachFontProblemIsToldInOneLine) {
+  const std::string o = toldPath();
+  const std::string missingGlyph = "Velloro: '" + o + "': no font draws '\U00010600' (U+10600)";
+  const std::string nowhere =
+      "Velloro: the font family 'Nowhere' is not installed and no font file provides it";
+  const QString cut = files.filePath(u"cut.woff"_qs);
+  writeContent(cut, webFontOf(brandFontFile()).chopped(9));
+  const QString none = files.filePath(u"none.otf"_qs);
+  const std::tuple<const char*, QStringList, int, std::string> cases[] = {
+      {"--text % -o %", QStringList{linearA}, 1,
+       missingGlyph + "; not written (--allow-missing-glyphs writes it all the same)\n"},
+      {"--text % --allow-missing-glyphs -o %", QStringList{linearA}, 0, missingGlyph + "\n"},
+      {"--text A --font-file % -o %", QStringList{none}, 2,
+       "Velloro: --font-file '" + none.toStdString() + "': no such file\n"},
+      {"--text A --font-file % -o %", QStringList{cut}, 2,
+       "Velloro: --font-file '" + cut.toStdString() + "': the file is truncated\n"},
+      {"--text A --font Nowhere -o %", QStringList(), 0, nowhere + "; drawn in 'DejaVu Sans'\n"},
+      {"--text A --font Nowhere --strict-fonts -o %", QStringList(), 1,
+       nowhere + " (--strict-fonts; --font-file PATH adds the font)\n"},
+      {"--text A --strict-fonts -o %", QStringList(), 0, ""},  // the fresh-start family is replaced
+  };
+  for (const auto& [line, values, status, message] : cases)
+    expectTold(QLatin1String(line), values, status, message);
 }
 
 TEST_F(FontsAndGlyphsTest, ABatchFailsTheLineOfAMissingGlyphAlone) {
@@ -91,7 +104,7 @@ TEST_F(FontsAndGlyphsTest, TheBrandsFontFileDrawsAsTheInstalledFaceItCameFrom) {
   EXPECT_EQ(errorText(), "");
   writeContent(style, R"({"format": "Velloro style", "version": 1,
                           "font": {"family": "Gone Sans", "file": "gone.ttf"}})");
-  EXPECT_EQ(run("--text Brand --style % -o %", {style, out("gone.png")}), 2);
-  EXPECT_EQ(errorText(),
-            "Velloro: --style '" + style.toStdString() + "': font file 'gone.ttf': no such file\n");
+  expectTold(
+      "--text Brand --style % -o %", {style}, 2,
+      "Velloro: --style '" + style.toStdString() + "': font file 'gone.ttf': no such file\n");
 }

@@ -32,6 +32,7 @@ TEST(RenderCommand, BadValuesAreNamed) {
   const std::tuple<const char*, std::vector<const char*>, const char*> cases[] = {
       {"--size", {"abc", "301", "0.5"}, "is not a size in points from 1 to 300"},
       {"--canvas", {"0x5", "8193x10", "640"}, "is not a size WxH from 1x1 to 8192x8192"},
+      {"--box", {"0x20"}, "is not a size WxH from 1x1 to 8192x8192"},
       {"--colour", {"red"}, "is not a colour written #RRGGBB"},
       {"--background", {"#12345"}, "is not a colour written #RRGGBB"},
       {"--material", {"8", "-1"}, "is not a whole number from 0 to 7"},
@@ -59,6 +60,7 @@ TEST(RenderCommand, BadArgumentsAreNamed) {
       {{"--text A -o"}, "-o: needs a value"},
       {{"--text A -o a.png --size"}, "--size: needs a value"},
       {{"--text A -o a.png --trim 4"}, "--trim needs --transparent"},
+      {{"--text A --max-lines 2 -o a.png"}, "--max-lines needs --box WxH"},
       {{"--text A -o a.png --at 5,5", "--text A -o a.png --background #102030 --at 5,5"},
        "--at needs a canvas of its own: --canvas WxH, --background FILE or --document FILE"},
       {{"--text A -o a.png --canvas 9x9 --margin 3",

@@ -85,6 +85,16 @@ class RenderRunFixture : public testing::Test {
     return argb(name);
   }
 
+  // Runs `line` with `values` and the picture "told.png" as its last "%":
+  // it ends with `status` and tells `told`; the picture is written only when
+  // the run succeeds.
+  void expectTold(const QString& line, QStringList values, int status, const std::string& told) {
+    EXPECT_EQ(run(line, values << out("told.png")), status) << line.toStdString();
+    EXPECT_EQ(errorText(), told) << line.toStdString();
+    EXPECT_EQ(QFile::remove(out("told.png")), status == 0) << line.toStdString();
+  }
+  std::string toldPath() const { return out("told.png").toStdString(); }
+
   QString out(const char* name) const { return pictures.filePath(QLatin1String(name)); }
   QImage argb(const char* name) const {
     return QImage(out(name)).convertToFormat(QImage::Format_ARGB32);

@@ -53,8 +53,10 @@ TEST_F(RenderRunTest, OptionsOverTheStyleFileAndItsTexture) {
 }
 
 // Missing, malformed, endless or huge inputs are refused unread in one line,
-// as is a picture name the file system could not take.
-TEST_F(RenderRunTest, BadInputIsRefusedAndWritesNothing) {
+// as are a picture name the file system could not take, a batch without its
+// folder or titles, and letters closed up past their own width (also drawn
+// denser); a spacing that only tightens them is drawn.
+TEST_F(RenderRunTest, BadInputIsRefusedInOneLineAndWritesNothing) {
   const QString notJson = files.filePath(QStringLiteral("bad.vstyle"));
   writeContent(notJson, "colour = blue\n");
   // A GIF that declares a 16384 x 6103 screen and image in a few bytes.
@@ -66,40 +68,56 @@ TEST_F(RenderRunTest, BadInputIsRefusedAndWritesNothing) {
   QImage(3000, 10, QImage::Format_RGB32).save(wideTexture);
   const std::string notAPicture =
       "Unreadable picture (not a BMP, JPEG, GIF, PNG or WebP picture): /dev/zero\n";
-  const std::pair<QStringList, std::string> cases[] = {
-      {{"--style", notJson},
-       "Velloro: --style '" + notJson.toStdString() + "': not JSON: illegal value at byte 1\n"},
-      {{"--background", "/dev/zero"}, "Velloro: --background: " + notAPicture},
-      {{"--style", textureStyle(files, "/dev/zero")}, "Velloro: --style: " + notAPicture},
-      {{"--style", textureStyle(files, "none.bmp")},
-       "Velloro: --style: File not found: " SHIPPED_DATA "/textures/none.bmp\n"},
-      {{"--canvas", "3000x10", "--scale", "3"},
-       "Velloro: --scale: the canvas would be 9000x30 pixels, more than 8192 a side\n"},
-      {{"--style", textureStyle(files, wideTexture), "--scale", "3"},
-       "Velloro: --scale: the texture would be 9000x30 pixels, more than 8192 a side\n"},
-      {{"--style", textureStyle(files, gif), "--scale", "4"},
-       "Velloro: --style: Unreadable picture (larger than 8192 pixels a side or 67108864 "
-       "pixels): " +
-           gif.toStdString() + "\n"},
-      {{"--gradient-angle", "30"},
-       "Velloro: --gradient-angle needs a gradient fill: --gradient STOPS or a style with one\n"},
-      {{"--background", gif},
-       "Velloro: --background: Unreadable picture (larger than 8192 pixels a side or 67108864 "
-       "pixels): " +
-           gif.toStdString() + "\n"},
-  };
-  for (const auto& [options, message] : cases) {
-    const QString placeholders = QStringLiteral(" %").repeated(options.size());
-    EXPECT_EQ(run("--text A -o %" + placeholders, QStringList{out("a.png")} + options), 2);
-    EXPECT_EQ(errorText(), message);
-  }
-  EXPECT_EQ(run("--batch /dev/zero --out-dir %", {pictures.path()}), 2);
-  EXPECT_EQ(errorText(), "Velloro: --batch '/dev/zero': the list is too large\n");
+  const std::string tooLarge =
+      "Unreadable picture (larger than 8192 pixels a side or 67108864 pixels): " +
+      gif.toStdString() + "\n";
   // The name of the bytes "\xFF.png", as the program's arguments arrive.
   const QString undecodable = pictures.filePath(QString(QChar::ReplacementCharacter) + ".png");
-  EXPECT_EQ(run("--text A -o %", {undecodable}), 2);
-  EXPECT_EQ(errorText(),
-            "Velloro: -o: '" + undecodable.toStdString() + "' is not a file name in UTF-8\n");
+  const QString missing = pictures.filePath(QStringLiteral("missing"));
+  const QString list = batchList("Home\thome.png\n");
+  const QString untitled = files.filePath(QStringLiteral("untitled.txt"));
+  writeContent(untitled, "# nothing yet\n");
+  const std::string folded =
+      "Velloro: '" + toldPath() +
+      "': --letter-spacing: -150 pixels draws the letters over one another\n";
+  const std::tuple<const char*, QStringList, int, std::string> cases[] = {
+      {"--text A --style % -o %", QStringList{notJson}, 2,
+       "Velloro: --style '" + notJson.toStdString() + "': not JSON: illegal value at byte 1\n"},
+      {"--text A --background /dev/zero -o %", QStringList(), 2,
+       "Velloro: --background: " + notAPicture},
+      {"--text A --style % -o %", QStringList{textureStyle(files, "/dev/zero")}, 2,
+       "Velloro: --style: " + notAPicture},
+      {"--text A --style % -o %", QStringList{textureStyle(files, "none.bmp")}, 2,
+       "Velloro: --style: File not found: " SHIPPED_DATA "/textures/none.bmp\n"},
+      {"--text A --canvas 3000x10 --scale 3 -o %", QStringList(), 2,
+       "Velloro: --scale: the canvas would be 9000x30 pixels, more than 8192 a side\n"},
+      {"--text A --style % --scale 3 -o %", QStringList{textureStyle(files, wideTexture)}, 2,
+       "Velloro: --scale: the texture would be 9000x30 pixels, more than 8192 a side\n"},
+      {"--text A --style % --scale 4 -o %", QStringList{textureStyle(files, gif)}, 2,
+       "Velloro: --style: " + tooLarge},
+      {"--text A --gradient-angle 30 -o %", QStringList(), 2,
+       "Velloro: --gradient-angle needs a gradient fill: --gradient STOPS or a style with one\n"},
+      {"--text A --background % -o %", QStringList{gif}, 2, "Velloro: --background: " + tooLarge},
+      {"--batch /dev/zero --out-dir %", QStringList{pictures.path()}, 2,
+       "Velloro: --batch '/dev/zero': the list is too large\n"},
+      {"--text A -o %", QStringList{undecodable}, 2,
+       "Velloro: -o: '" + undecodable.toStdString() + "' is not a file name in UTF-8\n"},
+      {"--batch % --out-dir %", QStringList{list, missing}, 1,
+       "Velloro: --out-dir '" + missing.toStdString() + "': no such folder\n"},
+      {"--batch % --out-dir %", QStringList{list, list}, 1,
+       "Velloro: --out-dir '" + list.toStdString() + "': not a folder\n"},
+      {"--batch % --out-dir %", QStringList{untitled, pictures.path()}, 2,
+       "Velloro: --batch '" + untitled.toStdString() + "': the list holds no titles\n"},
+      {"--batch % --out-dir %", QStringList{missing, pictures.path()}, 2,
+       "Velloro: --batch '" + missing.toStdString() +
+           "': cannot read: No such file or directory\n"},
+      {"--text WWWW --letter-spacing -150 -o %", QStringList(), 1, folded},
+      {"--text WWWW --letter-spacing -150 --scale 2 -o %", QStringList(), 1, folded},
+      {"--text WWWW --letter-spacing=-150 --transparent -o %", QStringList(), 1, folded},
+      {"--text WWWW --letter-spacing -10 -o %", QStringList(), 0, ""},
+  };
+  for (const auto& [line, values, status, message] : cases)
+    expectTold(QLatin1String(line), values, status, message);
   EXPECT_TRUE(QDir(pictures.path()).isEmpty());
 }
 
@@ -145,40 +163,8 @@ TEST_F(RenderRunTest, BatchTellsAFailedWriteInItsPlaceAndGoesOn) {
             (QStringList{QStringLiteral("blog.png"), QStringLiteral("home.png")}));
 }
 
-TEST_F(RenderRunTest, BatchNeedsAFolderAndAListAndVersionGoesToTheOutput) {
-  const QString missing = pictures.filePath(QStringLiteral("missing"));
-  EXPECT_EQ(run("--batch % --out-dir %", {batchList("Home\thome.png\n"), missing}), 1);
-  EXPECT_EQ(errorText(), "Velloro: --out-dir '" + missing.toStdString() + "': no such folder\n");
-  const QString list = batchList("Home\thome.png\n");
-  EXPECT_EQ(run("--batch % --out-dir %", {list, list}), 1);
-  EXPECT_EQ(errorText(), "Velloro: --out-dir '" + list.toStdString() + "': not a folder\n");
-  EXPECT_EQ(run("--batch % --out-dir %", {batchList("# nothing yet\n"), pictures.path()}), 2);
-  EXPECT_EQ(run("--batch % --out-dir %", {missing, pictures.path()}), 2);
-  EXPECT_TRUE(QDir(pictures.path()).isEmpty());
+TEST_F(RenderRunTest, VersionGoesToTheOutput) {
   EXPECT_EQ(run("--version"), 0);
   EXPECT_EQ(textOf(output).substr(0, 14), "Velloro 1.0.0\n");
   EXPECT_EQ(errorText(), "");
-}
-
-// Letters closed up past their own width would fold back into a sliver:
-// refused with the spacing as given, also drawn denser; a spacing that only
-// tightens them is drawn.
-TEST_F(RenderRunTest, SpacingThatFoldsTheLettersBackIsRefused) {
-  const std::pair<const char*, int> cases[] = {
-      {"--letter-spacing -150", 1},
-      {"--letter-spacing -150 --scale 2", 1},
-      {"--letter-spacing=-150 --transparent", 1},
-      {"--letter-spacing -10", 0},
-  };
-  for (const auto& [more, status] : cases) {
-    EXPECT_EQ(run(QStringLiteral("--text WWWW -o % ") + QLatin1String(more), {out("w.png")}),
-              status)
-        << more;
-    EXPECT_EQ(errorText(), status == 0 ? std::string()
-                                       : "Velloro: '" + out("w.png").toStdString() +
-                                             "': --letter-spacing: -150 pixels draws the letters "
-                                             "over one another\n")
-        << more;
-    EXPECT_EQ(QFile::remove(out("w.png")), status == 0) << more;
-  }
 }

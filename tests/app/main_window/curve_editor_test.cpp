@@ -50,14 +50,12 @@ TEST_F(MainWindowTest, DraggingPoint3MovesItAtTheReleaseTheCurveMenuSavesLoadsAn
   const QString curves = path("curves");
   design().model.set(Setting::CurveValues, CurveList{0, 20, 80, 160, 230, 255});
   const CurvePoints saved = curvePoints(design().model.style());
-  seam->fileAnswers.push_back(curves + u"/mine.txt"_s);
-  run("mnubeziersave");
+  run("mnubeziersave", curves + u"/mine.txt"_s);
   EXPECT_EQ(seam->saveRequests.at(0).folder, curves);
 
   run("mnubezierreset");
   EXPECT_EQ(curvePoints(design().model.style()), readCurveFile(curves + u"/default.txt"_s, *seam));
-  seam->fileAnswers.push_back(curves + u"/mine.txt"_s);
-  run("mnubezierload");
+  run("mnubezierload", curves + u"/mine.txt"_s);
   EXPECT_EQ(curvePoints(design().model.style()), saved);
   run("mnubezierload");  // cancelled: the curve stays
   EXPECT_EQ(curvePoints(design().model.style()), saved);

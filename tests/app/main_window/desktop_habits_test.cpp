@@ -1,7 +1,3 @@
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QUrl>
-
 #include "main_window/status_pane.h"
 #include "main_window/window_slot.h"
 #include "main_window_fixture.h"
@@ -12,20 +8,6 @@ class DesktopHabitsTest : public MainWindowTest {
   QString picture(const QString& name, QColor colour = Qt::red) {
     EXPECT_TRUE(filled({40, 30}, colour).save(folder.filePath(name)));
     return folder.filePath(name);
-  }
-
-  // Drags the files over `target` and drops them; whether the drag was taken.
-  bool drop(QWidget* target, const QStringList& files) {
-    QMimeData data;
-    QList<QUrl> urls;
-    for (const QString& file : files) urls.append(QUrl::fromLocalFile(file));
-    data.setUrls(urls);
-    QDragEnterEvent enter({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    if (!enter.isAccepted()) return false;
-    QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &dropped);
-    return dropped.isAccepted();
   }
 
   QColor canvasColour() { return canvas().pixelColor(0, 0); }
@@ -94,9 +76,7 @@ TEST_F(DesktopHabitsTest, OpenRecentListsTenNewestFirstAndForgetsAMissingFileWit
   for (int n = 1; n <= 11; ++n) rememberRecentFile(folder.filePath(u"%1.png"_s.arg(n)));
   const QString kept = picture(u"kept.png"_s);
   window->openHandedFiles({kept});
-  QMenu* recent = window->menu(u"mnuFileRecent"_s);
-  emit recent->aboutToShow();
-  const QList<QAction*> entries = recent->actions();
+  const QList<QAction*> entries = openedMenu("mnuFileRecent");
   ASSERT_EQ(entries.size(), recentFilesKept);
   EXPECT_EQ(entries[0]->text(), u"&1  kept.png"_s);
   EXPECT_EQ(entries[9]->text(), u"1&0  3.png"_s);
@@ -116,8 +96,7 @@ TEST_F(DesktopHabitsTest, TheNextWindowOpensWhereThisOneWasClosed) {
 }
 
 TEST_F(DesktopHabitsTest, EscapeInAToolWindowDoesWhatItsCancelDoes) {
-  for (const char* opening : {"mnuFileNew", "mnuFilePrint", "mnuToolsPicture", "mnuToolsDrawing"})
-    window->menuEntry(QLatin1String(opening))->trigger();
+  openToolWindows();
   QWidgetList tools;
   for (QWidget* shown : QApplication::topLevelWidgets())
     if (shown != window.get() && shown->isVisible()) tools.append(shown);

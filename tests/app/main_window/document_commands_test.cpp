@@ -2,10 +2,6 @@
 // the document first; a document opens as the design it keeps, drawn to the
 // same bytes, after the question about the work it replaces and without an
 // undo step; a picture this program wrote opens flat.
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QUrl>
-
 #include "design/curve_file.h"
 #include "document/document_file.h"
 #include "files/velloro_mark.h"
@@ -67,9 +63,7 @@ TEST_F(DocumentCommandsTest, OpenedDocumentDrawsTheSameBytesWithoutAnUndoStep) {
   makeBakeryTitle();
   const QImage drawn = canvas();
   const QString saved = path("outputs/bakery.velloro");
-  seam->fileAnswers.push_back(saved);
-  seam->filterAnswers.push_back(0);
-  run("mnuFileSaveAs");
+  saveAs(saved, 0);
   textBox()->setText(u"Closed"_s);
   window->applyStyleFile(QStringLiteral(SHIPPED_STYLES "/gold.vstyle"));
   // Opening a picture is an undo step of this other design.
@@ -114,10 +108,8 @@ TEST_F(DocumentCommandsTest, RefusedDocumentLeavesTheDesignAsItWas) {
 // replaced, and the status bar names the document beside it.
 TEST_F(DocumentCommandsTest, PictureThisProgramWroteOpensFlat) {
   makeBakeryTitle();
-  seam->fileAnswers = {path("outputs/bakery.velloro"), path("outputs/bakery.png")};
-  seam->filterAnswers = {0, 3};
-  run("mnuFileSaveAs");
-  run("mnuFileSaveAs");
+  saveAs(path("outputs/bakery.velloro"), 0);
+  saveAs(path("outputs/bakery.png"), 3);
   const QImage saved = canvas();
   EXPECT_TRUE(carriesVelloroMark(path("outputs/bakery.png")));
   window->openHandedFiles({path("outputs/bakery.png")});
@@ -149,10 +141,8 @@ TEST_F(DocumentCommandsTest, PictureThisProgramWroteOpensFlat) {
 TEST_F(DocumentCommandsTest, OfferedOrDroppedDocumentOpensItsDesign) {
   makeBakeryTitle();
   const QImage drawn = canvas();
-  seam->fileAnswers = {path("outputs/bakery.velloro"), path("outputs/bakery.png")};
-  seam->filterAnswers = {0, 3};
-  run("mnuFileSaveAs");
-  run("mnuFileSaveAs");
+  saveAs(path("outputs/bakery.velloro"), 0);
+  saveAs(path("outputs/bakery.png"), 3);
   window->openHandedFiles({path("outputs/bakery.png")});
   QTest::mouseClick(window->findChild<QPushButton*>(u"OpenDocumentOffer"_s), Qt::LeftButton);
   EXPECT_EQ(design().currentPictureName, path("outputs/bakery.velloro"));
@@ -163,13 +153,7 @@ TEST_F(DocumentCommandsTest, OfferedOrDroppedDocumentOpensItsDesign) {
   textBox()->setText(u"Other"_s);
   window->draw();
   seam->messageAnswers.push_back(MessageAnswer::Discard);
-  QMimeData data;
-  data.setUrls({QUrl::fromLocalFile(path("outputs/bakery.velloro"))});
-  QDragEnterEvent enter({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(window.get(), &enter);
-  ASSERT_TRUE(enter.isAccepted());
-  QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(window.get(), &dropped);
+  ASSERT_TRUE(drop(window.get(), {path("outputs/bakery.velloro")}));
   EXPECT_EQ(canvas(), drawn);
   EXPECT_EQ(textBox()->text(), u"Sunny Bakery\nsince 1987"_s);
 }
@@ -186,11 +170,8 @@ TEST_F(DocumentCommandsTest, DrawnShapeOpensAsItWasSaved) {
   ASSERT_EQ(design().sourceKind, SourceKind::Shape);
   window->draw();
   const QImage drawn = canvas();
-  seam->fileAnswers.push_back(path("outputs/shape.velloro"));
-  seam->filterAnswers.push_back(0);
-  run("mnuFileSaveAs");
-  TearDown();
-  SetUp();
+  saveAs(path("outputs/shape.velloro"), 0);
+  TearDown(), SetUp();  // a fresh window
   window->openHandedFiles({path("outputs/shape.velloro")});
   ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
   EXPECT_EQ(design().sourceKind, SourceKind::Shape);
@@ -206,9 +187,7 @@ TEST_F(DocumentCommandsTest, EachKindsStoredCurvesComeBackWithTheDocument) {
   zigzag.y = {0, 255, 0, 255, 0, 255};
   writeCurveFile(path("curves/temp21.txt"), zigzag);
   QFile::remove(path("curves/temp32.txt"));
-  seam->fileAnswers.push_back(path("outputs/curves.velloro"));
-  seam->filterAnswers.push_back(0);
-  run("mnuFileSaveAs");
+  saveAs(path("outputs/curves.velloro"), 0);
   // Another design's curves, as another run would leave them.
   writeCurveFile(path("curves/temp21.txt"), CurvePoints{});
   writeCurveFile(path("curves/temp32.txt"), zigzag);

@@ -4,13 +4,6 @@
 class EffectPanelsTest : public MainWindowTest {
  protected:
   TabPanels& panels() const { return *window->panels(); }
-  // A stack of `effect` alone, or none for "No contour".
-  void chooseEffect(EffectType effect) {
-    if (effect == EffectType::NoContour)
-      stackEffects({});
-    else
-      stackEffects({effect});
-  }
   velloro::ActionArguments arguments() const {
     return engineArguments(design(), RenderMeasures{}, {});
   }
@@ -45,13 +38,13 @@ TEST_F(EffectPanelsTest, EachEntryKeepsItsWidthAndColourShadowLabelsFollowTheSha
   EXPECT_EQ(entryRgb(outline), (Rgb{255, 0, 0}));
   EXPECT_EQ(entryRgb(design().model.style().effects[1]), (Rgb{0, 255, 0}));
 
-  chooseEffect(EffectType::CastShadow);
+  stackEffects({EffectType::CastShadow});
   EXPECT_EQ(panels().outside().shadowCaptions()[1]->text(), u"S. height :"_s);
   EXPECT_EQ(panels().outside().shadowValueLabel(3)->text(), u"25 °"_s);  // orientation 7
   panels().outside().shadowSlider(3)->setValue(100);
   EXPECT_EQ(panels().outside().shadowValueLabel(3)->text(), u"360 °"_s);
   EXPECT_EQ(arguments().effectValue2, 100);  // orientation
-  chooseEffect(EffectType::DropShadow);
+  stackEffects({EffectType::DropShadow});
   EXPECT_EQ(panels().outside().shadowCaptions()[2]->text(), u"S. offset Y :"_s);
   EXPECT_EQ(panels().outside().shadowValueLabel(3)->text(), u"+ 5"_s);
   EXPECT_TRUE(panels().outside().shadowFrame()->isVisibleTo(panels().panelFrames()[2]));
@@ -134,7 +127,7 @@ TEST_F(EffectPanelsTest, LoadTextureRefusesWhatItCannotReadAndFillsThePreview) {
 }
 
 TEST_F(EffectPanelsTest, NoContourWarnsOnEffectSlidersPatternAxisAndDeformationReachTheRender) {
-  chooseEffect(EffectType::NoContour);
+  stackEffects({});  // "No contour"
   emit panels().outside().shadowSlider(1)->released();
   EXPECT_TRUE(seam->messages.empty());
   for (TrackSlider* slider :

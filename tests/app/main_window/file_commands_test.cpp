@@ -8,8 +8,7 @@ TEST_F(FileCommandsTest, OpenLoadsThePictureAndUndoBringsBackThePreviousCanvas) 
   run("mnuFileOpen");  // cancelled: nothing changes
   EXPECT_EQ(design().undo.counters.top, 0);
   filled({40, 30}, Qt::red).save(path("inputs/red.png"));
-  seam->fileAnswers.push_back(path("inputs/red.png"));
-  run("mnuFileOpen");
+  run("mnuFileOpen", path("inputs/red.png"));
   ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
   EXPECT_EQ(seam->openRequests[1].folder, path("inputs"));
   const bool webp = webpReadable();
@@ -74,9 +73,7 @@ TEST_F(FileCommandsTest, SaveAsProposesAFreeNameWritesTheTypedFormatAndAsksBefor
       {"outputs/out6", 4, "outputs/out6.webp", "webp"}};
   for (const auto& [typed, filter, written, format] : saves) {
     if (filter == 4 && !writableWebFormats().contains(WebFormat::Webp)) continue;
-    seam->fileAnswers.push_back(path(typed));
-    seam->filterAnswers.push_back(filter);
-    run("mnuFileSaveAs");
+    saveAs(path(typed), filter);
     EXPECT_EQ(design().currentPictureName, path(written)) << typed;
     EXPECT_EQ(window->windowTitle(), path(written)) << typed;
     QFile::remove(path(written));
@@ -88,11 +85,9 @@ TEST_F(FileCommandsTest, SaveAsProposesAFreeNameWritesTheTypedFormatAndAsksBefor
   EXPECT_TRUE(seam->messages.empty());
   EXPECT_FALSE(QFile::exists(path("outputs/out1.bmp")));
   writeContent(path("outputs/logo.bmp"), "keep me");
-  seam->fileAnswers.push_back(path("outputs/logo.txt"));
-  seam->filterAnswers.push_back(1);
   seam->messageAnswers.push_back(MessageAnswer::No);
   const QString before = design().currentPictureName;
-  run("mnuFileSaveAs");
+  saveAs(path("outputs/logo.txt"), 1);
   EXPECT_EQ(onlyMessage().text, u"logo.bmp already exists.\r\nDo you want to replace it?"_s);
   EXPECT_EQ(contentOf(path("outputs/logo.bmp")), QByteArray("keep me"));
   EXPECT_EQ(design().currentPictureName, before);
@@ -113,9 +108,7 @@ TEST_F(FileCommandsTest, JpegSavesGoThroughTheOptimiser) {
   run("mnuFileSave");
   EXPECT_FALSE(QFile::exists(path("outputs/photo.JPEG")));
   EXPECT_EQ(seam->busyPeriods, 0);
-  seam->fileAnswers.push_back(path("outputs/logo.jpg"));
-  seam->filterAnswers.push_back(2);
-  run("mnuFileSaveAs");
+  saveAs(path("outputs/logo.jpg"), 2);
   EXPECT_EQ(modes, (QStringList{u"save"_s, u"saveas"_s}));
   ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
   EXPECT_EQ(canvas(), before);
@@ -164,8 +157,7 @@ TEST_F(FileCommandsTest, UnsavedWorkIsSavedDiscardedOrKeptOnTheUsersWord) {
   for (const auto& [entry, wentOn] : commands) {
     for (const auto& [answer, goesOn] : answers) {
       SCOPED_TRACE(std::string(entry) + " " + std::to_string(int(answer)));
-      TearDown();
-      SetUp();
+      TearDown(), SetUp();  // a fresh window
       design().currentPictureName = path("inputs/logo.bmp");
       QFile::remove(path("inputs/logo.bmp"));
       const QImage drawn = drawnAgain();
@@ -195,14 +187,11 @@ TEST_F(FileCommandsTest, HelpOpensTheContentsPageOrSaysThereIsNone) {
 TEST_F(FileCommandsTest, FailedSaveAsKeepsTheNameThatCtrlSSavesToAFailedSaveMakesNoFolder) {
   for (const int bitmapOrPng : {1, 3}) {
     SCOPED_TRACE(bitmapOrPng);
-    TearDown();
-    SetUp();
+    TearDown(), SetUp();  // a fresh window
     const QString before = design().currentPictureName;
     const QString caption = window->windowTitle();
     window->canvasView()->setPicture(filled({5, 3}, Qt::red));
-    seam->fileAnswers.push_back(path("no-such-folder/logo"));
-    seam->filterAnswers.push_back(bitmapOrPng);
-    run("mnuFileSaveAs");
+    saveAs(path("no-such-folder/logo"), bitmapOrPng);
     EXPECT_TRUE(onlyMessage().text.startsWith(u"error number : "_s));
     EXPECT_EQ(design().currentPictureName, before);
     EXPECT_EQ(window->windowTitle(), caption);
@@ -270,8 +259,7 @@ TEST_F(FileCommandsTest, AClickOnTheDesignIsNoChangeAMoveIs) {
   } gestures[] = {{"click", {20, 20}, 0}, {"move", {50, 20}, 1}};
   for (const auto& gesture : gestures) {
     SCOPED_TRACE(gesture.gesture);
-    TearDown();
-    SetUp();
+    TearDown(), SetUp();  // a fresh window
     design().currentPictureName = path("inputs/logo.bmp");
     drawnAgain();
     run("mnuFileSave");
@@ -302,12 +290,7 @@ TEST_F(FileCommandsTest, TheHelpTellsWhichCommandsMakeAnUndoStepAsTheyDo) {
     int steps;
   } commands[] = {
       {"saving", [&] { run("mnuFileSave"); }, 0},
-      {"opening",
-       [&] {
-         seam->fileAnswers = {path("inputs/green.bmp")};
-         run("mnuFileOpen");
-       },
-       1},
+      {"opening", [&] { run("mnuFileOpen", path("inputs/green.bmp")); }, 1},
       {"pasting",
        [&] {
          QApplication::clipboard()->setImage(filled({12, 8}, Qt::red));

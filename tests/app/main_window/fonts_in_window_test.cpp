@@ -16,9 +16,11 @@
 
 namespace {
 
-void clickFontFile(MainWindow& window) {
+// Adds the font file `file` with the button beside the font list.
+void addFontFile(MainWindow& window, ScriptedPlatform& seam, const QString& file) {
   auto* button = window.toolBar()->findChild<QToolButton*>(u"FontFileButton"_s);
   ASSERT_NE(button, nullptr);
+  seam.fileAnswers.push_back(file);
   QTest::mouseClick(button, Qt::LeftButton);
 }
 
@@ -36,23 +38,16 @@ TEST_F(MainWindowTest, AFontFileJoinsTheListAndDrawsAsTheCommandLineDraws) {
   loadDefaultCurve();
   const QString brand = path("fonts/brand.woff");
   writeContent(brand, webFontOf(brandFontFile("Window")));
-  seam->fileAnswers.push_back(brand);
-  clickFontFile(*window);
+  addFontFile(*window, *seam, brand);
   ASSERT_TRUE(seam->messages.empty());
   EXPECT_EQ(window->fontNameBox()->currentText(), u"Window Sans"_s);
   EXPECT_NE(window->fontNameBox()->findText(u"Window Sans"_s), -1);
   EXPECT_EQ(design().textPicture.font.family(), u"Window Sans"_s);
-  window->fontSizeBox()->setEditText(u"40"_s);
   stackEffects({EffectType::Glow});
-  textBox()->setText(u"Brand"_s);
-  design().designFrame.left = 200;
-  design().designFrame.top = 120;
-  const QByteArray drawn = drawnPng();
-  EXPECT_TRUE(seam->messages.empty());
-  EXPECT_EQ(rendered(u"--text|Brand|--size|40|--effect|glow|--at|200,120|--canvas|631x331|"
-                     u"--font-file|%1|--font|Window Sans|--strict-fonts"_s.arg(brand)
-                         .split(u'|')),
-            drawn);
+  setTitle(u"Brand"_s, 40, {200, 120});
+  expectDrawnAsRendered(
+      u"--text|Brand|--size|40|--effect|glow|--at|200,120|--canvas|631x331|"
+      u"--font-file|%1|--font|Window Sans|--strict-fonts"_s.arg(brand));
 }
 
 TEST_F(MainWindowTest, AFontFileThatCannotBeUsedIsRefusedWithItsCause) {
@@ -60,13 +55,11 @@ TEST_F(MainWindowTest, AFontFileThatCannotBeUsedIsRefusedWithItsCause) {
   const int families = window->fontNameBox()->count();
   const QString cut = path("cut.ttf");
   writeContent(cut, brandFontFile("Cutoff").left(3000));
-  seam->fileAnswers.push_back(cut);
-  clickFontFile(*window);
+  addFontFile(*window, *seam, cut);
   EXPECT_EQ(onlyMessage().text, u"The font file 'cut.ttf' cannot be used: the file is truncated"_s);
   EXPECT_EQ(design().textPicture.font.family(), family);
   EXPECT_EQ(window->fontNameBox()->count(), families);
-  seam->fileAnswers.push_back({});  // cancelled: nothing happens
-  clickFontFile(*window);
+  addFontFile(*window, *seam, {});  // cancelled: nothing happens
   EXPECT_EQ(seam->messages.size(), 1u);
 }
 
@@ -97,18 +90,13 @@ TEST_F(MainWindowTest, FitToBoxDrawsAsTheCommandLineFitsIt) {
     pressOk(dialog);
   });
   run("mnuToolsFitToBox");
-  window->fontSizeBox()->setEditText(u"60"_s);
   stackEffects({EffectType::Glow});
-  textBox()->setText(u"Velloro draws titles for the web"_s);
-  design().designFrame.left = 20;
-  design().designFrame.top = 20;
-  const QByteArray drawn = drawnPng();
-  EXPECT_TRUE(seam->messages.empty());
+  setTitle(u"Velloro draws titles for the web"_s, 60, {20, 20});
+  expectDrawnAsRendered(
+      u"--text|Velloro draws titles for the web|--size|60|--effect|glow|--at|"
+      u"20,20|--canvas|631x331|--box|300x200"_s);
   EXPECT_LT(design().textPicture.font.pointSizeF(), 60);
   EXPECT_EQ(window->fontSizeBox()->currentText(), u"60"_s);
-  EXPECT_EQ(rendered(u"--text|Velloro draws titles for the web|--size|60|--effect|glow|--at|20,20|"
-                     u"--canvas|631x331|--box|300x200"_s.split(u'|')),
-            drawn);
 }
 
 // Save style offers to keep the font file beside the style; a style that
@@ -116,8 +104,7 @@ TEST_F(MainWindowTest, FitToBoxDrawsAsTheCommandLineFitsIt) {
 TEST_F(MainWindowTest, SaveStyleKeepsTheFontFileBesideTheStyleWhenAsked) {
   const QString brand = path("fonts/keep.ttf");
   writeContent(brand, brandFontFile("Keeper"));
-  seam->fileAnswers.push_back(brand);
-  clickFontFile(*window);
+  addFontFile(*window, *seam, brand);
   const QString style = path("styles/kept.vstyle");
   QDir().mkpath(path("styles"));
   seam->fileAnswers.push_back(style);
@@ -146,24 +133,21 @@ TEST_F(MainWindowTest, AStylesFontFileIsAddedAndAMissingFamilyIsTold) {
   const QString own = path("styles/own.vstyle");
   writeContent(own, R"({"format": "Velloro style", "version": 1,
                         "font": {"family": "Styler Sans", "file": "fonts/own.ttf"}})");
-  seam->fileAnswers.push_back(own);
-  run("mnuFileLoadStyle");
+  run("mnuFileLoadStyle", own);
   EXPECT_TRUE(seam->messages.empty());
   EXPECT_EQ(design().textPicture.font.family(), u"Styler Sans"_s);
   EXPECT_EQ(window->statusPane(0)->text(), QString());
   const QString missing = path("styles/missing.vstyle");
   writeContent(missing, R"({"format": "Velloro style", "version": 1,
                             "font": {"family": "Nowhere Sans"}})");
-  seam->fileAnswers.push_back(missing);
-  run("mnuFileLoadStyle");
+  run("mnuFileLoadStyle", missing);
   EXPECT_EQ(window->statusPane(0)->text(),
             u"The font family 'Nowhere Sans' is not installed and no font file provides it; "
             u"drawn in 'DejaVu Sans'"_s);
   const QString broken = path("styles/broken.vstyle");
   writeContent(broken, R"({"format": "Velloro style", "version": 1,
                            "font": {"family": "Gone Sans", "file": "gone.ttf"}})");
-  seam->fileAnswers.push_back(broken);
-  run("mnuFileLoadStyle");
+  run("mnuFileLoadStyle", broken);
   ASSERT_EQ(seam->messages.size(), 1u);
   EXPECT_TRUE(seam->messages[0].text.contains(u"\"font.file\" 'gone.ttf': no such file"_s))
       << seam->messages[0].text.toStdString();
@@ -175,11 +159,9 @@ TEST_F(MainWindowTest, AStylesFontFileIsAddedAndAMissingFamilyIsTold) {
 TEST_F(MainWindowTest, ADocumentCarriesItsFontFileWhereNoFileHasIt) {
   const QString brand = path("fonts/carried.ttf");
   writeContent(brand, brandFontFile("Carry1"));
-  seam->fileAnswers = {brand, path("outputs/carried.velloro")};
-  seam->filterAnswers.push_back(0);
-  clickFontFile(*window);
+  addFontFile(*window, *seam, brand);
   const QImage drawn = drawnAgain();
-  run("mnuFileSaveAs");
+  saveAs(path("outputs/carried.velloro"), 0);
   VelloroDocument document = readDocumentFile(path("outputs/carried.velloro"));
   EXPECT_EQ(document.font.name, u"carried.ttf"_s);
   EXPECT_EQ(document.font.bytes, brandFontFile("Carry1"));

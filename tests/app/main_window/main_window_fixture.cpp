@@ -1,6 +1,9 @@
 #include "main_window_fixture.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMouseEvent>
+#include <QUrl>
 #include <cstdio>
 
 #include "empty_layers.h"
@@ -65,15 +68,41 @@ void MainWindowTest::loadDefaultCurve() {
   setCurve(design().model, curve);
 }
 
-QByteArray MainWindowTest::rendered(QStringList arguments) {
-  const QString out = path("rendered.png");
-  arguments.prepend(u"--render"_s);
-  arguments << u"-o"_s << out;
+QString MainWindowTest::toldByRender(const QStringList& arguments) {
   std::FILE* errors = std::tmpfile();
-  EXPECT_EQ(
-      runRenderCommand(arguments, {folder.path(), QStringLiteral(ENGINE_PATH), stdout, errors}), 0);
+  EXPECT_EQ(runRenderCommand(
+                QStringList{u"--render"_s} + arguments + QStringList{u"-o"_s, path("rendered.png")},
+                {folder.path(), QStringLiteral(ENGINE_PATH), stdout, errors}),
+            0);
+  std::rewind(errors);
+  QByteArray told(4096, '\0');
+  told.truncate(qsizetype(std::fread(told.data(), 1, size_t(told.size()), errors)));
   std::fclose(errors);
-  return contentOf(out);
+  return QString::fromUtf8(told).trimmed();
+}
+
+QByteArray MainWindowTest::rendered(const QStringList& arguments) {
+  toldByRender(arguments);
+  return contentOf(path("rendered.png"));
+}
+
+void MainWindowTest::expectDrawnAsRendered(const QString& options) {
+  const QByteArray drawn = drawnPng();
+  EXPECT_TRUE(seam->messages.empty());
+  EXPECT_EQ(rendered(options.split(u'|')), drawn) << options.toStdString();
+}
+
+bool MainWindowTest::drop(QWidget* target, const QStringList& files) {
+  QMimeData data;
+  QList<QUrl> urls;
+  for (const QString& file : files) urls.append(QUrl::fromLocalFile(file));
+  data.setUrls(urls);
+  QDragEnterEvent enter({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &enter);
+  if (!enter.isAccepted()) return false;
+  QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &dropped);
+  return dropped.isAccepted();
 }
 
 const Message& MainWindowTest::onlyMessage() const {

@@ -81,6 +81,38 @@ class MainWindowTest : public testing::Test {
                       Qt::LeftButton);
   }
   void run(const char* menuEntry) { window->menuEntry(QLatin1String(menuEntry))->trigger(); }
+  // Runs `menuEntry` with `file` the answer of the file dialog it opens.
+  void run(const char* menuEntry, const QString& file) {
+    seam->fileAnswers.push_back(file);
+    run(menuEntry);
+  }
+  // Save As to `file` with the type `filter` of the dialog chosen.
+  void saveAs(const QString& file, int filter) {
+    seam->filterAnswers.push_back(filter);
+    run("mnuFileSaveAs", file);
+  }
+  // The entries of the menu `name` as it opens.
+  QList<QAction*> openedMenu(const char* name) {
+    emit window->menu(QLatin1String(name))->aboutToShow();
+    return window->menu(QLatin1String(name))->actions();
+  }
+  // The title `text` in `size` points, its design at `at`.
+  void setTitle(const QString& text, int size, QPoint at) {
+    window->fontSizeBox()->setEditText(QString::number(size));
+    textBox()->setText(text);
+    placeDesign(at);
+  }
+  void placeDesign(QPoint at) {
+    design().designFrame.left = at.x();
+    design().designFrame.top = at.y();
+  }
+  // The tool windows the menus open: New, Print, the picture and the shape tool.
+  void openToolWindows() {
+    for (const char* opening : {"mnuFileNew", "mnuFilePrint", "mnuToolsPicture", "mnuToolsDrawing"})
+      run(opening);
+  }
+  // Drags local `files` over `target` and drops them; whether the drop was taken.
+  static bool drop(QWidget* target, const QStringList& files);
   QString path(const char* relative) const { return folder.filePath(QLatin1String(relative)); }
   // Loads the shipped default curve, as a fresh start of the command line does.
   void loadDefaultCurve();
@@ -89,7 +121,12 @@ class MainWindowTest : public testing::Test {
   void stackEffects(std::initializer_list<EffectType> effects);
   void addEffect(EffectType effect);
   // The PNG `Velloro --render ARGUMENTS -o FILE` writes.
-  QByteArray rendered(QStringList arguments);
+  QByteArray rendered(const QStringList& arguments);
+  // What `Velloro --render ARGUMENTS -o FILE` tells on its error stream.
+  QString toldByRender(const QStringList& arguments);
+  // `window`'s title drawn again is `Velloro --render OPTIONS` to the byte,
+  // the options parted by '|'.
+  void expectDrawnAsRendered(const QString& options);
   QByteArray drawnPng() { return encodedPicture(drawnAgain(), u"png"_s, std::nullopt); }
 
   // The one message shown so far; unless exactly one was, a failure and an empty message.

@@ -24,30 +24,25 @@ struct Look {
 const Look looks[] = {
     {"Fusion", true, 9}, {"Fusion", true, 11}, {"Fusion", false, 10}, {"Windows", false, 12}};
 
-// The application in `look` while it lives; the look before comes back after.
-class LookInUse {
- public:
-  explicit LookInUse(const Look& look)
-      : styleBefore_(QApplication::style()->name()),
-        paletteBefore_(QApplication::palette()),
-        fontBefore_(QApplication::font()) {
+// Runs `check` with the application in each look, then brings back the look before.
+void inEveryLook(const std::function<void()>& check) {
+  const QString style = QApplication::style()->name();
+  const QPalette palette = QApplication::palette();
+  const QFont font = QApplication::font();
+  for (const Look& look : looks) {
+    SCOPED_TRACE(std::string(look.style) + (look.dark ? " dark " : " light ") +
+                 std::to_string(look.pointSize));
     QApplication::setStyle(QStyleFactory::create(QLatin1String(look.style)));
-    if (look.dark) QApplication::setPalette(darkPalette());
-    QFont font = QApplication::font();
-    font.setPointSizeF(look.pointSize);
-    QApplication::setFont(font);
+    QApplication::setPalette(look.dark ? darkPalette() : palette);
+    QFont sized = font;
+    sized.setPointSizeF(look.pointSize);
+    QApplication::setFont(sized);
+    check();
   }
-  ~LookInUse() {
-    QApplication::setStyle(QStyleFactory::create(styleBefore_));
-    QApplication::setPalette(paletteBefore_);
-    QApplication::setFont(fontBefore_);
-  }
-
- private:
-  QString styleBefore_;
-  QPalette paletteBefore_;
-  QFont fontBefore_;
-};
+  QApplication::setStyle(QStyleFactory::create(style));
+  QApplication::setPalette(palette);
+  QApplication::setFont(font);
+}
 
 // What the panels need of a window, with no window round them.
 struct NoWindow : DesignPanelsWindow {
@@ -64,17 +59,10 @@ struct PanelsAlone {
   PanelContext context() { return {design, seam, window, {}}; }
 };
 
-std::string named(const Look& look) {
-  return std::string(look.style) + (look.dark ? " dark " : " light ") +
-         std::to_string(look.pointSize);
-}
-
 }  // namespace
 
 TEST(PanelFit, TheStackButtonsShowTheirCaptionsBesideTheListAndLeftOfTheEffectControls) {
-  for (const Look& look : looks) {
-    SCOPED_TRACE(named(look));
-    const LookInUse using_(look);
+  inEveryLook([] {
     PanelsAlone alone;
     QWidget owner;
     auto* panels = new TabPanels(alone.context(), &owner);
@@ -96,14 +84,12 @@ TEST(PanelFit, TheStackButtonsShowTheirCaptionsBesideTheListAndLeftOfTheEffectCo
     }
     for (const char* frame : {"FrameShadow", "FrameOutline", "FrameEngraved"})
       EXPECT_LT(right, panel->findChild<QWidget*>(frame)->x()) << frame;
-  }
+  });
 }
 
 // Each source button shows its caption whole, left of the text box.
 TEST(PanelFit, TheSourceButtonsShowTheirCaptionsWhole) {
-  for (const Look& look : looks) {
-    SCOPED_TRACE(named(look));
-    const LookInUse using_(look);
+  inEveryLook([] {
     SourceFrame frame(nullptr);
     frame.resize(700, 60);
     frame.show();
@@ -115,7 +101,7 @@ TEST(PanelFit, TheSourceButtonsShowTheirCaptionsWhole) {
       end = button->geometry().right() + 1;
     }
     EXPECT_GE(frame.textBox()->x(), end);
-  }
+  });
 }
 
 using TextControlsFitTest = MainWindowTest;

@@ -124,8 +124,7 @@ TEST_F(ShapeToolTest, ApplyPutsTheDrawingInA32PixelMarginThatDrawTakesOff) {
   EXPECT_EQ(design().sourceKind, SourceKind::Shape);
   expectPixels(shape, {{{600, 344}, Qt::white}, {{32, 32}, Qt::black}});
   expectPixels(shape, {{{31, 32}, Qt::white}, {{32, 31}, Qt::white}});
-  design().designFrame.left = 100;
-  design().designFrame.top = 80;
+  placeDesign({100, 80});
   const QImage before = window->canvasView()->picture();
   window->draw();
   EXPECT_TRUE(seam->messages.empty());

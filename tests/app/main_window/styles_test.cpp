@@ -12,11 +12,6 @@ class StylesTest : public MainWindowTest {
   }
 
   QString styles() const { return path("styles"); }
-
-  void loadStyle(const QString& path) {
-    seam->fileAnswers.push_back(path);
-    run("mnuFileLoadStyle");
-  }
 };
 
 TEST_F(StylesTest, SaveWritesTheCurrentSettingsWhichTheStylesMenuListsWithThePresets) {
@@ -24,8 +19,7 @@ TEST_F(StylesTest, SaveWritesTheCurrentSettingsWhichTheStylesMenuListsWithThePre
   EXPECT_EQ(QDir(styles()).entryList(QDir::Files).size(), 3);
   stackEffects({EffectType::Glow});
   const QString path = styles() + u"/Neon.vstyle"_s;
-  seam->fileAnswers.push_back(path);
-  run("mnuFileSaveStyle");
+  run("mnuFileSaveStyle", path);
   ASSERT_EQ(seam->saveRequests.size(), 2u);
   EXPECT_EQ(seam->saveRequests[1].folder, styles());
   EXPECT_EQ(seam->saveRequests[1].filter, u"Velloro styles (*.vstyle)"_s);
@@ -36,33 +30,17 @@ TEST_F(StylesTest, SaveWritesTheCurrentSettingsWhichTheStylesMenuListsWithThePre
   ASSERT_EQ(saved.effects.size(), 1u);
   EXPECT_EQ(saved.effects[0].type, EffectType::Glow);
   EXPECT_TRUE(seam->messages.empty());
-  QMenu* menu = window->menu(u"mnuFileStyles"_s);
-  emit menu->aboutToShow();
   QStringList shown;
-  for (QAction* entry : menu->actions()) shown << entry->text();
+  for (QAction* entry : openedMenu("mnuFileStyles")) shown << entry->text();
   EXPECT_EQ(shown, (QStringList{u"Glow on dark"_s, u"Gold"_s, u"Neon"_s, u"Steel"_s}));
-  menu->actions()[1]->trigger();
+  openedMenu("mnuFileStyles")[1]->trigger();
   EXPECT_EQ(design().model.style().material, Material::Gold);
 }
 
-TEST_F(StylesTest, LoadedStyleDrawsWhatTheCommandLineRenders) {
-  for (const char* preset : {"gold.vstyle", "glow-on-dark.vstyle", "steel.vstyle"}) {
-    const QString path = styles() + u'/' + QLatin1String(preset);
-    const Style before = window->currentStyle();
-    loadStyle(path);
-    for (const Message& shown : seam->messages)
-      ASSERT_EQ(shown.icon, MessageIcon::Information) << shown.text.toStdString();
-    EXPECT_EQ(window->currentStyle(), readStyleFile(path, before)) << preset;
-    EXPECT_EQ(drawnPng(), rendered({u"--text"_s, u"Velloro"_s, u"--style"_s, path, u"--canvas"_s,
-                                    u"631x331"_s}))
-        << preset;
-  }
-}
-
-// A fill kind ticked by hand gives way to the preset's: one kind stays
-// ticked, the curve axis keeps its own button, and the title drawn is the
-// preset's.
-TEST_F(StylesTest, APresetReplacesTheFillKindTickedByHand) {
+// A fill kind ticked by hand gives way to the preset's, loaded through Load
+// Style or chosen in the Styles menu: one kind stays ticked, the curve axis
+// keeps its own button, and the title drawn is what the command line draws.
+TEST_F(StylesTest, APresetReplacesTheFillKindTickedByHandAndDrawsAsTheCommandLine) {
   TabPanels& panels = *window->panels();
   const auto ticked = [](const std::array<QRadioButton*, 3>& buttons) {
     QList<int> on;
@@ -79,12 +57,18 @@ TEST_F(StylesTest, APresetReplacesTheFillKindTickedByHand) {
       QRadioButton* kind = panels.inside().fillSourceButtons()[size_t(byHand)];
       QTest::mouseClick(kind, Qt::LeftButton, {}, QPoint(6, kind->height() / 2));
       ASSERT_EQ(ticked(panels.inside().fillSourceButtons()), QList<int>{byHand});
-      QMenu* menu = window->menu(u"mnuFileStyles"_s);
-      emit menu->aboutToShow();
-      const QList<QAction*> entries = menu->actions();
-      const auto entry = std::ranges::find(entries, QLatin1String(name), &QAction::text);
-      ASSERT_NE(entry, entries.end());
-      (*entry)->trigger();
+      const Style before = window->currentStyle();
+      if (byHand == 1) {
+        run("mnuFileLoadStyle", presetPath);
+      } else {
+        const QList<QAction*> entries = openedMenu("mnuFileStyles");
+        const auto entry = std::ranges::find(entries, QLatin1String(name), &QAction::text);
+        ASSERT_NE(entry, entries.end());
+        (*entry)->trigger();
+      }
+      for (const Message& shown : seam->messages)
+        ASSERT_EQ(shown.icon, MessageIcon::Information) << shown.text.toStdString();
+      EXPECT_EQ(window->currentStyle(), readStyleFile(presetPath, before));
       const Style preset = readStyleFile(presetPath, Style{});
       EXPECT_EQ(ticked(panels.inside().fillSourceButtons()), QList<int>{int(preset.fillKind)});
       EXPECT_EQ(ticked(panels.inside().curveAxisButtons()),
@@ -102,7 +86,7 @@ TEST_F(StylesTest, LoadingSetsTheControlsThatASourceSwitchKeeps) {
   const QString family = window->fontNameBox()->currentText();
   window->panels()->deformation().buttons()[1]->setChecked(true);
   window->panels()->deformation().amountSlider()->setValue(10);
-  loadStyle(styles() + u"/glow-on-dark.vstyle"_s);
+  run("mnuFileLoadStyle", styles() + u"/glow-on-dark.vstyle"_s);
   EXPECT_EQ(window->panels()->outside().effectList()->currentRow(), 0);  // the loaded top entry
   EXPECT_EQ(design().model.style().effects.back().type, EffectType::Glow);
   EXPECT_EQ(window->panels()->outside().outlineSlider()->Value(), 40);
@@ -125,7 +109,7 @@ TEST_F(StylesTest, RefusedStyleIsNamedAndChangesNothing) {
   writeContent(path, R"({"format": "Velloro style", "version": 1, "material": 7,
                          "fill": {"kind": "texture", "texture": "nowhere.bmp"}})");
   const Style before = window->currentStyle();
-  loadStyle(path);
+  run("mnuFileLoadStyle", path);
   EXPECT_EQ(onlyMessage().text.toStdString(),
             "Cannot load the style \"bad.vstyle\": \"fill.texture\" names no texture file: "
             "nowhere.bmp");
@@ -150,16 +134,12 @@ static double blueOverRed(const QIcon& icon) {
 TEST_F(MainWindowTest, EachReadableStyleGetsItsTitleAsThumbnail) {
   copyFiles(QStringLiteral(SHIPPED_STYLES), "styles", {"gold.vstyle", "engraved-blue.vstyle"});
   writeContent(path("styles/broken.vstyle"), "{\"format\": ");
-  const auto openStyles = [this] {
-    emit window->menu(u"mnuFileStyles"_s)->aboutToShow();
-    return window->menu(u"mnuFileStyles"_s)->actions();
-  };
   textBox()->setText(u"Hi"_s);
   window->draw();
   const QSize canvasSize = canvas().size();
   const QImage windowDesign = designAlone(canvasSize, engine.entryPoints());
 
-  QList<QAction*> entries = openStyles();
+  QList<QAction*> entries = openedMenu("mnuFileStyles");
   ASSERT_EQ(entries.size(), 3);
   window->styleGallery()->waitForThumbnails();
   EXPECT_EQ(entries[0]->text(), u"broken"_s);
@@ -169,7 +149,7 @@ TEST_F(MainWindowTest, EachReadableStyleGetsItsTitleAsThumbnail) {
   EXPECT_EQ(designAlone(canvasSize, engine.entryPoints()), windowDesign);
 
   // Drawn before, the thumbnails come with the menu.
-  entries = openStyles();
+  entries = openedMenu("mnuFileStyles");
   EXPECT_FALSE(entries[1]->icon().isNull());
   EXPECT_FALSE(entries[2]->icon().isNull());
 }

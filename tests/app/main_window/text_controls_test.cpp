@@ -66,21 +66,20 @@ TEST_F(MainWindowTest, FontBoxAndFontDialogSetThePrintedFontButNotTheTextSize) {
 }
 
 TEST_F(MainWindowTest, LeftClickOnAnEmptySourceHintsAtTheTool) {
-  window->selectSource(SourceKind::Shape, Qt::LeftButton);
-  EXPECT_EQ(design().sourceKind, SourceKind::Shape);
-  EXPECT_EQ(onlyMessage().text,
-            u"No shape drawn !\r\nRight-click on the \"shape\" button to call the shape drawing "
-            u"tool."_s);
-  EXPECT_EQ(onlyMessage().icon, MessageIcon::Information);
-  window->draw();
-  EXPECT_EQ(seam->messages.back().text, u"No shape drawn !"_s);
-  window->selectSource(SourceKind::Picture, Qt::LeftButton);
-  ASSERT_EQ(seam->messages.size(), 3u);
-  EXPECT_EQ(
-      seam->messages[2].text,
-      u"No picture loaded !\r\nRight-click on the \"pic\" button to call the picture tool."_s);
-  window->draw();
-  EXPECT_EQ(seam->messages.back().text, u"No picture loaded !"_s);
+  const std::tuple<SourceKind, const char*, const char*> kinds[] = {
+      {SourceKind::Shape, "No shape drawn !",
+       "\r\nRight-click on the \"shape\" button to call the shape drawing tool."},
+      {SourceKind::Picture, "No picture loaded !",
+       "\r\nRight-click on the \"pic\" button to call the picture tool."}};
+  for (const auto& [kind, missing, hint] : kinds) {
+    seam->messages.clear();
+    window->selectSource(kind, Qt::LeftButton);
+    EXPECT_EQ(design().sourceKind, kind);
+    EXPECT_EQ(onlyMessage().text, QLatin1String(missing) + QLatin1String(hint));
+    EXPECT_EQ(onlyMessage().icon, MessageIcon::Information);
+    window->draw();
+    EXPECT_EQ(seam->messages.back().text, QLatin1String(missing));
+  }
 }
 
 // A kind never visited starts with "Rotate"; the rest of the text's style
@@ -150,24 +149,17 @@ TEST_F(MainWindowTest, EditedGradientBecomesTheFill) {
 
 TEST_F(MainWindowTest, DrawGivesTheBytesOfTheCommandLineWithTheSameSettings) {
   loadDefaultCurve();
-  window->fontSizeBox()->setEditText(u"40"_s);
   stackEffects({EffectType::Glow});
-  textBox()->setText(u"Sunny\nBakery"_s);
-  design().designFrame.left = 200;
-  design().designFrame.top = 120;
+  setTitle(u"Sunny\nBakery"_s, 40, {200, 120});
   TextLayoutControls& layout = *window->textLayoutControls();
   layout.show({LineAlignment::Centre, 1.25, 7});
   design().textPicture.arrangement = layout.arrangement();
   setGradient(design().model, {{QColor(0xff, 0x80, 0), QColor(0x20, 0x40, 0xc0)}, 30});
   window->panels()->inside().fillSourceButtons()[2]->setChecked(true);
-  const QByteArray drawn = drawnPng();
-  EXPECT_TRUE(seam->messages.empty());
+  expectDrawnAsRendered(
+      u"--text|Sunny\nBakery|--size|40|--effect|glow|--at|200,120|--align|centre|--line-spacing|"
+      u"1.25|--letter-spacing|7|--gradient|#ff8000,#2040c0|--gradient-angle|30|--canvas|631x331"_s);
   EXPECT_EQ(seam->busyDepth, 0);
-  const QStringList options =
-      u"--text|Sunny\nBakery|--size|40|--effect|glow|--at|200,120|--align|"
-      u"centre|--line-spacing|1.25|--letter-spacing|7|--gradient|#ff8000,"
-      u"#2040c0|--gradient-angle|30|--canvas|631x331"_s.split(u'|');
-  EXPECT_EQ(rendered(options), drawn);
 }
 
 // Each line of a title up to three shows whole in the text box, typed or

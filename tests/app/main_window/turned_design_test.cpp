@@ -1,7 +1,6 @@
 // A turned or bent title runs past the canvas on any side, also before the
 // canvas's top left corner: the window tells it, fits the canvas to it and
 // exports it as the command line draws the same style.
-#include "headless/render_run.h"
 #include "main_window_fixture.h"
 #include "shrunk_difference.h"
 
@@ -11,7 +10,7 @@ struct Deformed {
   const char* title;
   int option;  // "No", "Rotate", "Curve"
   int slider;
-  const char* cutEdge;  // an edge the design runs past
+  const char* cutEdge;  // an edge the design runs past; empty when it lies inside
 };
 
 void PrintTo(const Deformed& deformed, std::ostream* out) {
@@ -50,38 +49,30 @@ class TurnedDesignTest : public MainWindowTest {
   // The window's settings as a style file the command line reads.
   QString savedStyle() {
     const QString style = path("styles/turned.vstyle");
-    seam->fileAnswers.push_back(style);
-    run("mnuFileSaveStyle");
+    run("mnuFileSaveStyle", style);
     return style;
-  }
-
-  // What `Velloro --render ARGUMENTS` tells on its error stream.
-  QString toldByRender(QStringList arguments) {
-    arguments.prepend(u"--render"_s);
-    arguments << u"-o"_s << path("told.png");
-    std::FILE* errors = std::tmpfile();
-    EXPECT_EQ(
-        runRenderCommand(arguments, {folder.path(), QStringLiteral(ENGINE_PATH), stdout, errors}),
-        0);
-    std::rewind(errors);
-    QByteArray told(4096, '\0');
-    told.truncate(qsizetype(std::fread(told.data(), 1, size_t(told.size()), errors)));
-    std::fclose(errors);
-    return QString::fromUtf8(told).trimmed();
   }
 
   QString notice() const { return window->canvasArea().cutNotice()->text(); }
   bool noticeShown() const { return window->canvasArea().cutNotice()->isVisibleTo(window.get()); }
 };
 
-class TurnedDesignCutTest : public TurnedDesignTest,
-                            public testing::WithParamInterface<Deformed> {};
+class TurnedDesignNoticeTest : public TurnedDesignTest,
+                               public testing::WithParamInterface<Deformed> {};
 
-TEST_P(TurnedDesignCutTest, TheNoticeAndFitCanvasMeasureTheDesignAsDrawn) {
+// A design moved well inside the canvas is not told, turned or not.
+TEST_P(TurnedDesignNoticeTest, TheNoticeAndFitCanvasMeasureTheDesignAsDrawn) {
   const auto& [title, option, slider, cutEdge] = GetParam();
   textBox()->setText(QString::fromUtf8(title));
   deform(option, slider);
   window->draw();
+  if (!*cutEdge) {
+    dragOnCanvas({10, 10}, {100, 60});
+    const DesignFrame& frame = design().designFrame;
+    EXPECT_FALSE(noticeShown()) << notice().toStdString() << " frame " << frame.left << ","
+                                << frame.top << " " << frame.width << "x" << frame.height;
+    return;
+  }
   const QString style = savedStyle();
   ASSERT_TRUE(noticeShown());
   const QString told = notice();
@@ -92,6 +83,7 @@ TEST_P(TurnedDesignCutTest, TheNoticeAndFitCanvasMeasureTheDesignAsDrawn) {
   const QByteArray fitted = encodedPicture(canvas(), u"png"_s, std::nullopt);
   run("mnuEditUndo");
   EXPECT_EQ(canvas().size(), QSize(631, 331));
+  EXPECT_TRUE(noticeShown());
 
   // The command line runs on the window's engine and replaces its layers:
   // it comes last.
@@ -106,30 +98,13 @@ TEST_P(TurnedDesignCutTest, TheNoticeAndFitCanvasMeasureTheDesignAsDrawn) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    TurnedAndBent, TurnedDesignCutTest,
-    testing::Values(Deformed{"Sunny Bakery", 2, 70, "left"},  // bent by 75 degrees
+    TurnedAndBent, TurnedDesignNoticeTest,
+    testing::Values(Deformed{"Sunny Bakery", 0, 0, "right"},  // a long title, not deformed
+                    Deformed{"Sunny Bakery", 2, 70, "left"},  // bent by 75 degrees
                     Deformed{"Velloro", 2, 0, "top"},   // Curve chosen with the slider at its start
                     Deformed{"Velloro", 1, 23, "top"},  // turned by 80 degrees
-                    Deformed{"VelloroXYZ", 1, 23, "top"}));
-
-class TurnedDesignInsideTest : public TurnedDesignTest,
-                               public testing::WithParamInterface<Deformed> {};
-
-// A design moved well inside the canvas is not told, turned or not.
-TEST_P(TurnedDesignInsideTest, IsNotTold) {
-  const auto& [title, option, slider, cutEdge] = GetParam();
-  textBox()->setText(QString::fromUtf8(title));
-  deform(option, slider);
-  window->draw();
-  dragOnCanvas({10, 10}, {100, 60});
-  const DesignFrame& frame = design().designFrame;
-  EXPECT_FALSE(noticeShown()) << notice().toStdString() << " frame " << frame.left << ","
-                              << frame.top << " " << frame.width << "x" << frame.height;
-}
-
-INSTANTIATE_TEST_SUITE_P(TurnedAndBent, TurnedDesignInsideTest,
-                         testing::Values(Deformed{"Velloro", 0, 0, ""},
-                                         Deformed{"Velloro", 1, 50, ""}, Deformed{"V", 2, 60, ""}));
+                    Deformed{"VelloroXYZ", 1, 23, "top"}, Deformed{"Velloro", 0, 0, ""},
+                    Deformed{"Velloro", 1, 50, ""}, Deformed{"V", 2, 60, ""}));
 
 // The copies at 2x and 3x show the same part of the title as the picture,
 // which holds the whole turned title.
@@ -147,8 +122,7 @@ TEST_F(TurnedDesignTest, DenserCopiesOfATurnedTitleShowWhatThePictureShows) {
     pressOk(dialog);
   });
   seam->modalAnswers.push_back([](QDialog& dialog) { dialog.reject(); });
-  seam->fileAnswers.push_back(path("outputs/turned.png"));
-  run("mnuFileExportWeb");
+  run("mnuFileExportWeb", path("outputs/turned.png"));
   ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
   const QImage one(path("outputs/turned.png"));
   ASSERT_FALSE(one.isNull());

@@ -26,8 +26,7 @@ TEST_F(WebOutputTest, ExportAsksItsDialogsWritesOnlyWhenBothSayYesReportsAFailur
   run("mnuFileExportWeb");  // then the file dialog
   EXPECT_EQ(QDir(path("outputs")).entryList(QDir::Files | QDir::Hidden), QStringList());
   seam->modalAnswers.push_back(pressOk);
-  seam->fileAnswers.push_back(path("outputs/title"));
-  run("mnuFileExportWeb");
+  run("mnuFileExportWeb", path("outputs/title"));
   ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
   ASSERT_EQ(seam->saveRequests.size(), 2u);
   EXPECT_EQ(seam->saveRequests[1].fileName, u"MyWork1.png"_s);
@@ -37,8 +36,7 @@ TEST_F(WebOutputTest, ExportAsksItsDialogsWritesOnlyWhenBothSayYesReportsAFailur
   EXPECT_EQ(canvas(), drawn);
   EXPECT_EQ(design().undo.counters.top, undoSteps);
   seam->modalAnswers.push_back(pressOk);
-  seam->fileAnswers.push_back(path("absent/title.png"));
-  run("mnuFileExportWeb");
+  run("mnuFileExportWeb", path("absent/title.png"));
   EXPECT_TRUE(onlyMessage().text.contains(u"/148\r\n"_s));
   EXPECT_FALSE(QDir(path("absent")).exists());
   if (!writableWebFormats().contains(WebFormat::Webp)) return;  // no WebP writer
@@ -49,8 +47,7 @@ TEST_F(WebOutputTest, ExportAsksItsDialogsWritesOnlyWhenBothSayYesReportsAFailur
     dialog.qualityBox->setValue(61);
     pressOk(dialog);
   });
-  seam->fileAnswers.push_back(path("outputs/title"));
-  run("mnuFileExportWeb");
+  run("mnuFileExportWeb", path("outputs/title"));
   EXPECT_EQ(window->statusPane(0)->text(),
             u"Exported title.webp (%1 bytes)"_s.arg(
                 QLocale().toString(QFileInfo(path("outputs/title.webp")).size())));
@@ -95,8 +92,7 @@ TEST_F(WebOutputTest, CopiesAreDrawnAnewButNotForAShapeAndTheElementOffersThem) 
   seam->modalAnswers.push_back([](QDialog& dialog) {
     QTest::mouseClick(static_cast<ImageElementDialog&>(dialog).copyButton, Qt::LeftButton);
   });
-  seam->fileAnswers.push_back(path("outputs/my title"));
-  run("mnuFileExportWeb");
+  run("mnuFileExportWeb", path("outputs/my title"));
   ASSERT_TRUE(seam->messages.empty()) << seam->messages[0].text.toStdString();
 
   const QImage one(path("outputs/my title.png"));
@@ -138,8 +134,7 @@ TEST_F(WebOutputTest, CopiesAreDrawnAnewButNotForAShapeAndTheElementOffersThem) 
       dialog.denserBox->setChecked(true);  // a script can tick it; nothing follows
       pressOk(dialog);
     });
-    seam->fileAnswers.push_back(path("outputs/%1").arg(refusal.name));
-    run("mnuFileExportWeb");
+    run("mnuFileExportWeb", path("outputs/%1").arg(refusal.name));
     EXPECT_TRUE(QFile::exists(path("outputs/%1.png").arg(refusal.name)));
     EXPECT_EQ(QDir(path("outputs")).entryList(QDir::Files).size(), ++files);
     EXPECT_TRUE(rememberedWebExportChoice().alsoDenser);
