@@ -15,7 +15,7 @@
 
 #include "design/tool_design.h"
 #include "rendering/colour_keying.h"
-#include "tools/sketch_figures.h"
+#include "design/sketch_figures.h"
 #include "undo/undo_files.h"
 
 class EngineLibrary;
