@@ -44,13 +44,13 @@ const QString shownMoreThanTheShape =
 // title drawn before it, or a shape changed since the last Draw, would not
 // be in the denser copies.
 QString shapeRefusal(const DesignState& design, const WholeDesign& whole,
-                     const EngineEntryPoints& engine, BusyIndicator& busy) {
+                     const std::function<const EngineEntryPoints&()>& engine, BusyIndicator& busy) {
   if (!design.kindSettings[SourceKind::Shape].available) return shownMoreThanTheShape;
   if (!design.shapeDrawing)
     return u"This shape is kept as its pixels only, without the figures it was drawn with: it "
            u"cannot be drawn at 2x and 3x. Draw it again in the shape tool to export it denser."_s;
   const QRect all(-whole.canvasAt, whole.design.size());
-  if (showsTheSame(shapeAlone(design, all, 1, engine, busy), whole.design)) return {};
+  if (showsTheSame(shapeAlone(design, all, 1, engine(), busy), whole.design)) return {};
   return shownMoreThanTheShape;
 }
 
@@ -74,7 +74,7 @@ QImage shapeAlone(const DesignState& design, QRect area, int density,
   const DenseShapeFile shape(framedShape(drawnSheet(drawing, density), density));
   DesignState state;
   state.sourceKind = SourceKind::Shape;
-  state.model = design.model;
+  state.model.apply(design.model.style());
   state.workingFiles.shape = shape.path();
   if (design.model.style().fillKind == FillKind::Texture && !design.texturePicture.isNull())
     loadTexture(state, design.texturePicture);
@@ -118,8 +118,7 @@ QString denserRefusal(const DesignState& design, const WholeDesign& whole,
       design.sourceKind == SourceKind::Picture)
     return u"A picture cut out of a photo has only the photo's pixels: it cannot be drawn at "
            u"2x and 3x."_s;
-  if (design.sourceKind == SourceKind::Shape)
-    return shapeRefusal(design, whole, shapeEngine(), busy);
+  if (design.sourceKind == SourceKind::Shape) return shapeRefusal(design, whole, shapeEngine, busy);
   if (design.kindSettings[SourceKind::Shape].available)
     return u"A shape is drawn beside the title: only a title alone or a shape alone is drawn "
            u"anew at 2x and 3x."_s;
