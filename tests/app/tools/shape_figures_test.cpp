@@ -86,38 +86,21 @@ const struct Drag {
 
 }  // namespace
 
-TEST_F(ShapeFiguresTest, TheFiguresDrawTheDrawingAgainAndApplyHandsThemToTheDesign) {
-  int figures = 0;
-  for (const Drag& each : drags) {
-    drag(each.tool, each.penSlider, each.places);
-    figures += each.figures;
-    ASSERT_EQ(tool.drawing().figures.size(), figures) << sketchToolName(each.tool).toStdString();
-    ASSERT_EQ(drawnAgain(), tool.drawingArea()->picture())
-        << sketchToolName(each.tool).toStdString();
-  }
-  EXPECT_EQ(tool.drawing().figures[1],
-            (SketchFigure{sketchTool::Freehand, {30, 200}, {60, 170}, 9, Qt::black, 0.0}));
-  EXPECT_EQ(tool.drawing().sheet, tool.drawingArea()->picture().size());
-  EXPECT_FALSE(state.shapeDrawing);
-
-  QTest::mouseClick(tool.applyButton(), Qt::LeftButton);
-  ASSERT_EQ(link.selected, std::vector<SourceKind>{SourceKind::Shape});
-  EXPECT_TRUE(state.kindSettings[SourceKind::Shape].available);
-  EXPECT_EQ(state.shapeDrawing, tool.drawing());
-  EXPECT_EQ(loadPicture(state.workingFiles.shape).convertToFormat(QImage::Format_RGB888),
-            framedShape(drawnAgain(), 1));
-}
-
-// Each undo step takes back the figures drawn since, with their pixels;
-// what is drawn after an undo follows the figures kept.
-TEST_F(ShapeFiguresTest, UndoKeepsTheFiguresWithThePixels) {
+// Each figure keeps what the mouse drew; each undo step takes back the
+// figures drawn since with their pixels; Apply hands on what is left.
+TEST_F(ShapeFiguresTest, TheFiguresDrawTheDrawingAgainThroughUndoAndApply) {
   QList<QImage> pictures{tool.drawingArea()->picture()};
   QList<qsizetype> counts{0};
   for (const Drag& each : drags) {
     drag(each.tool, each.penSlider, each.places);
     pictures << tool.drawingArea()->picture();
-    counts << tool.drawing().figures.size();
+    counts << counts.back() + each.figures;
+    ASSERT_EQ(tool.drawing().figures.size(), counts.back()) << each.tool;
+    ASSERT_EQ(drawnAgain(), pictures.back()) << each.tool;
   }
+  EXPECT_EQ(tool.drawing().figures[1],
+            (SketchFigure{sketchTool::Freehand, {30, 200}, {60, 170}, 9, Qt::black, 0.0}));
+  EXPECT_EQ(tool.drawing().sheet, pictures[0].size());
   for (qsizetype step = pictures.size() - 2; step >= 3; --step) {
     QTest::mouseClick(tool.undoButton(), Qt::LeftButton);
     ASSERT_EQ(tool.drawingArea()->picture(), pictures[step]) << step;
@@ -127,10 +110,14 @@ TEST_F(ShapeFiguresTest, UndoKeepsTheFiguresWithThePixels) {
   drag(sketchTool::Line, 3, {{10, 10}, {500, 270}});
   EXPECT_EQ(tool.drawing().figures.size(), counts[3] + 1);
   EXPECT_EQ(drawnAgain(), tool.drawingArea()->picture());
-  for (int step = 0; step < 4; ++step) QTest::mouseClick(tool.undoButton(), Qt::LeftButton);
-  EXPECT_EQ(tool.drawing().figures.size(), 0);
-  EXPECT_EQ(tool.drawingArea()->picture(), pictures[0]);
-  // Apply hands on the drawing as undone.
+  QTest::mouseClick(tool.undoButton(), Qt::LeftButton);
+  EXPECT_FALSE(state.shapeDrawing);
+
   QTest::mouseClick(tool.applyButton(), Qt::LeftButton);
+  ASSERT_EQ(link.selected, std::vector<SourceKind>{SourceKind::Shape});
+  EXPECT_TRUE(state.kindSettings[SourceKind::Shape].available);
+  EXPECT_EQ(state.shapeDrawing->figures.size(), counts[3]);
   EXPECT_EQ(state.shapeDrawing, tool.drawing());
+  EXPECT_EQ(loadPicture(state.workingFiles.shape).convertToFormat(QImage::Format_RGB888),
+            framedShape(pictures[3], 1));
 }
