@@ -9,10 +9,12 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 
 #include "design/design_model.h"
 #include "design/kind_settings.h"
 #include "design/material_table.h"
+#include "design/shape_drawing.h"
 #include "design/text_picture.h"
 #include "undo/undo_store.h"
 
@@ -71,6 +73,9 @@ struct DesignState {
   BySourceKind<QString> textureNames;
 
   double ellipseRatio = 0.0;  // 0 until the ellipse ratio dialog first sets it
+  // The figures the shape file was drawn from; none when the shape is only
+  // its pixels (a document from before shapes kept their figures).
+  std::optional<ShapeDrawing> shapeDrawing;
 
   // The pictures that stay hidden: the text rendered as the text mask, the
   // texture picture the texture buffer is made from, and the texture that the

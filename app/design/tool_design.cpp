@@ -16,9 +16,10 @@ void ToolDesign::setEllipseRatio(double ratio) { design_.ellipseRatio = ratio; }
 
 void ToolDesign::setShapeFile(const QString& path) { design_.workingFiles.shape = path; }
 
-void ToolDesign::useShape(const QImage& shape) {
+void ToolDesign::useShape(const QImage& shape, const ShapeDrawing& drawing) {
   saveBmp(shape, design_.workingFiles.shape);
   design_.kindSettings[SourceKind::Shape].available = true;
+  design_.shapeDrawing = drawing;
 }
 
 void ToolDesign::setPictureFiles(const QString& picture, const QString& mask) {

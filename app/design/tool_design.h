@@ -9,6 +9,7 @@
 #include <QString>
 
 #include "design/screen_scale.h"
+#include "design/shape_drawing.h"
 
 struct DesignState;
 class Platform;
@@ -25,9 +26,10 @@ class ToolDesign {
 
   // The shape tool's file, made when the tool loads.
   void setShapeFile(const QString& path);
-  // Writes `shape` as the shape file; only then does the shape count as
-  // drawn. Throws a Failure when the file cannot be written.
-  void useShape(const QImage& shape);
+  // Writes `shape` as the shape file, drawn from `drawing`; only then does
+  // the shape count as drawn. Throws a Failure when the file cannot be
+  // written, and the design keeps its shape and figures.
+  void useShape(const QImage& shape, const ShapeDrawing& drawing);
 
   // The picture tool's files, made when the tool loads: the framed photo
   // and the mask cut from it.

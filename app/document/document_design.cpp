@@ -12,6 +12,7 @@
 #include "design/style_design.h"
 #include "design/style_json.h"
 #include "document/document_container.h"
+#include "document/document_shape.h"
 #include "files/bmp_file.h"
 #include "files/picture_limits.h"
 
@@ -317,6 +318,9 @@ VelloroDocument documentOf(const DesignState& state, const DesignBeside& beside)
       {u"kinds"_s, kinds},
       {u"canvas"_s,
        canvasObject(beside.canvas.isNull() ? backgroundOf(state) : beside.canvas, document)}};
+  if (state.shapeDrawing && !beside.shape.isNull())
+    if (const std::optional<QJsonObject> figures = shapeFiguresObject(*state.shapeDrawing))
+      document.design[u"shapeFigures"_s] = *figures;
   putPicture(document, u"shape"_s, beside.shape);
   putPicture(document, u"picture"_s, beside.picture);
   putPicture(document, u"mask"_s, beside.mask);
@@ -356,6 +360,8 @@ void putDocument(const VelloroDocument& document, DesignState& state, DesignBesi
     std::ranges::transform(numbers, axes[kind].begin(), [](int32_t n) { return CurveAxis(n); });
   }
   const QImage canvas = canvasOf(design, document);
+  std::optional<ShapeDrawing> shapeDrawing =
+      shapeDrawingOf(document.design, pictureOf(document, u"shape"_s));
 
   state.sourceKind = source;
   applyStyle(style, state);
@@ -364,6 +370,7 @@ void putDocument(const VelloroDocument& document, DesignState& state, DesignBesi
   state.designFrame = frame;
   state.layerOrigin = QPoint(origin[0], origin[1]);
   state.ellipseRatio = ellipseRatio;
+  state.shapeDrawing = std::move(shapeDrawing);
   state.kindSettings = kinds;
   state.textureNames = textures;
   state.curveAxisTable = axes;

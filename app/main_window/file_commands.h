@@ -132,7 +132,9 @@ class FileCommands : public QObject {
   bool saveThroughJpegOptimiser(const QString& mode, const QString& chosenName);
   bool jpegOptimiserSaved(const QString& mode, const QString& chosenName);
   QList<QImage> denserPictures(const WholeDesign& whole, const WebExportChoice& choice);
-  QString denserRefusal() const;
+  QList<QImage> denserShapes(const WholeDesign& whole, const WebExportChoice& choice);
+  QString denserRefusal(const WholeDesign& whole);
+  PrivateEngine& shapeEngine();
 
   FileCommandsWindow& window_;
   DesignState& design_;
@@ -145,4 +147,7 @@ class FileCommands : public QObject {
   // In the status bar while a flat picture shows: opens its document.
   QPointer<QPushButton> documentOffer_;
   QString offeredDocument_;
+  // Draws shapes anew: its one layer is the last shape it drew, never the
+  // window's design nor a title of the window's own private engine.
+  std::shared_ptr<PrivateEngine> shapeEngine_;
 };

@@ -9,12 +9,14 @@
 #include "files/failure.h"
 #include "files/file_filter.h"
 #include "files/picture_formats.h"
+#include "headless/canvas_limit.h"
 #include "headless/private_engine.h"
 #include "headless/render_command.h"
 #include "headless/scaled_scene.h"
 #include "headless/title_renderer.h"
 #include "main_window/design_scene.h"
 #include "main_window/file_commands.h"
+#include "output/denser_shape.h"
 #include "output/image_element_dialog.h"
 #include "output/web_export.h"
 #include "output/web_export_memory.h"
@@ -22,6 +24,7 @@
 #include "platform/work_names.h"
 #include "rendering/transparent_design.h"
 #include "rendering/whole_design.h"
+#include "widgets/main_window_link.h"
 
 using namespace Qt::StringLiterals;
 
@@ -37,23 +40,38 @@ const QSize denseRoom(50, 50);
 
 }  // namespace
 
-// A denser copy draws the text anew; a design with a shape or a picture
-// would lose them. Empty when the design is text alone.
-QString FileCommands::denserRefusal() const {
-  if (design_.kindSettings[SourceKind::Picture].available ||
-      design_.sourceKind == SourceKind::Picture)
-    return u"A picture cut out of a photo has only the photo's pixels: it cannot be drawn at "
-           u"2x and 3x."_s;
-  if (design_.kindSettings[SourceKind::Shape].available || design_.sourceKind == SourceKind::Shape)
-    return u"A shape is drawn at the size of the shape tool's sheet only: only a design of "
-           u"text alone is drawn anew at 2x and 3x."_s;
-  return {};
+QString FileCommands::denserRefusal(const WholeDesign& whole) {
+  return ::denserRefusal(
+      design_, whole, [this]() -> const EngineEntryPoints& { return shapeEngine().entryPoints(); },
+      platform_);
+}
+
+PrivateEngine& FileCommands::shapeEngine() {
+  if (!shapeEngine_)
+    shapeEngine_ = std::make_shared<PrivateEngine>(window_.link().engine().libraryPath());
+  return *shapeEngine_;
+}
+
+// The shape's figures drawn anew at each denser scale over the exported part.
+QList<QImage> FileCommands::denserShapes(const WholeDesign& whole, const WebExportChoice& choice) {
+  const QRect area = exportedArea(whole.design, choice).translated(-whole.canvasAt);
+  QList<QImage> pictures;
+  for (const int scale : denserScales) {
+    if (!withinCanvasLimit(area.size() * scale))
+      throw Failure(
+          errorNumber::InvalidArgument,
+          u"The design is too large to draw at %1x (more than %2 pixels a side)"_s.arg(scale).arg(
+              largestCanvasSide));
+    pictures << shapeAlone(design_, area, scale, shapeEngine().entryPoints(), platform_);
+  }
+  return pictures;
 }
 
 // The text drawn anew at each denser scale over just the exported part of
 // the canvas; every copy is rendered before any file is written.
 QList<QImage> FileCommands::denserPictures(const WholeDesign& whole,
                                            const WebExportChoice& choice) {
+  if (design_.sourceKind == SourceKind::Shape) return denserShapes(whole, choice);
   const QRect area = exportedArea(whole.design, choice);
   const QRect drawn = area & whole.design.rect();
   const DesignFrame& frame = design_.designFrame;
@@ -87,7 +105,8 @@ void FileCommands::exportForTheWeb() {
     return;
   }
   WebExportDialog dialog(writableWebFormats(), rememberedWebExportChoice(), &window_.ownerWidget());
-  if (const QString refusal = denserRefusal(); !refusal.isEmpty()) dialog.refuseDenser(refusal);
+  if (const QString refusal = denserRefusal(whole); !refusal.isEmpty())
+    dialog.refuseDenser(refusal);
   platform_.showModal(dialog);
   if (dialog.result() != QDialog::Accepted) return;
   const WebExportChoice choice = dialog.choice();

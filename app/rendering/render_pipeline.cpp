@@ -114,8 +114,10 @@ velloro::ActionArguments engineArguments(const DesignState& state, RenderMeasure
   a.maskRows = mask.rows;
   a.outputStride = state.geometry.canvasStride;
   a.outputRows = state.geometry.canvasRows;
-  a.columnOffset = state.designFrame.left - (framedMask ? maskFrame : 0);
-  a.rowOffset = state.designFrame.top - (framedMask ? maskFrame : 0);
+  // A denser mask's frame is as many times wider as its pixels.
+  const int32_t frame = framedMask ? maskFrame * measures.density : 0;
+  a.columnOffset = state.designFrame.left - frame;
+  a.rowOffset = state.designFrame.top - frame;
   a.smoothingSize = measures.smoothingSize;
   a.surfacePattern = style.surfacePattern;
   a.curveAxis = style.curveAxis;

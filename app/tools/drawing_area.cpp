@@ -23,9 +23,3 @@ void DrawingArea::drawFinalFigure(const SketchFigure& figure) {
   }
   setPicture(drawing);
 }
-
-void DrawingArea::drawStrokeTo(QPoint from, QPoint to, int penWidth, const QColor& colour) {
-  QImage drawing = picture();
-  drawStroke(drawing, from, to, penWidth, colour);
-  setPicture(drawing);
-}

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "tools/sketch_figures.h"
+#include "design/sketch_figures.h"
 #include "widgets/picture_box.h"
 
 class DrawingArea : public PictureBox {
@@ -17,9 +17,8 @@ class DrawingArea : public PictureBox {
   void hideDraggedFigure();
   std::optional<SketchFigure> draggedFigure() const { return dragged_; }
 
-  // Draws the figure into the drawing itself.
+  // Draws the figure, or a stroke's segment, into the drawing itself.
   void drawFinalFigure(const SketchFigure& figure);
-  void drawStrokeTo(QPoint from, QPoint to, int penWidth, const QColor& colour);
 
  private:
   std::optional<SketchFigure> dragged_;

@@ -4,11 +4,11 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "design/sketch_figures.h"
 #include "files/site_tags.h"
 #include "platform/error_report.h"
 #include "platform/platform.h"
 #include "tools/ellipse_ratio.h"
-#include "tools/sketch_figures.h"
 #include "widgets/control_fonts.h"
 #include "widgets/described.h"
 #include "widgets/escape_cancels.h"

@@ -6,7 +6,7 @@
 #include <QColor>
 #include <optional>
 
-#include "tools/sketch_figures.h"
+#include "design/sketch_figures.h"
 #include "widgets/picture_box.h"
 
 class MaskCanvas : public PictureBox {

@@ -13,9 +13,9 @@
 #include <memory>
 #include <optional>
 
+#include "design/sketch_figures.h"
 #include "design/tool_design.h"
 #include "rendering/colour_keying.h"
-#include "tools/sketch_figures.h"
 #include "undo/undo_files.h"
 
 class EngineLibrary;

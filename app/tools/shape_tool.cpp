@@ -3,10 +3,10 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QPainter>
 #include <QPushButton>
 #include <QSlider>
 #include <QToolButton>
+#include <algorithm>
 
 #include "files/site_tags.h"
 #include "files/temp_file.h"
@@ -53,7 +53,7 @@ ShapeTool::ShapeTool(MainWindowLink& main, ToolDesign design, Platform& platform
   drawingArea_->move(areaBorder, areaBorder);
   drawingArea_->setPicture(whitePicture(drawingSize));
   drawingArea_->setCursor(Qt::CrossCursor);
-  shapePicture_ = whitePicture(drawingSize + QSize(2 * shapeMargin, 2 * shapeMargin));
+  sketch_.sheet = drawingSize;
   buildToolButtons();
   buildCommands();
   connect(drawingArea_, &PictureBox::mousePressed, this,
@@ -83,15 +83,22 @@ void ShapeTool::unload() {
   runTrapped(platform_, siteTag::FrmDraw_Unload, [this] { Reset_Undo(); });
 }
 
+// The figures of a step are those of the drawing before the stroke: the
+// steps after it only ever add figures.
 void ShapeTool::Save_Undo() {
   runTrapped(platform_, siteTag::FrmDraw_Save_Undo, [this] {
-    if (undo_) undo_->save(drawingArea_->picture());
+    if (!undo_) return;
+    const int level = undo_->level();
+    undo_->save(drawingArea_->picture());
+    figuresAtLevel_.resize(std::max(level, 0));
+    figuresAtLevel_.append(sketch_.figures.size());
   });
 }
 
 void ShapeTool::Reset_Undo() {
   runTrapped(platform_, siteTag::FrmDraw_Reset_Undo, [this] {
     if (undo_) undo_->reset();
+    figuresAtLevel_.clear();
   });
 }
 
@@ -118,7 +125,9 @@ void ShapeTool::moved(Qt::MouseButtons buttons, QPoint at) {
   runTrapped(platform_, siteTag::FrmDraw_Picture1_MouseMove, [&] {
     if (buttons == Qt::NoButton || !drawing_) return;
     if (!drawsFigure(tool())) {
-      drawingArea_->drawStrokeTo({startX_, startY_}, at, penWidth_, penColour());
+      endX_ = at.x();
+      endY_ = at.y();
+      drawFinal(currentFigure());
       startX_ = at.x();
       startY_ = at.y();
       return;
@@ -133,8 +142,13 @@ void ShapeTool::released(QPoint) {
   runTrapped(platform_, siteTag::FrmDraw_Picture1_MouseUp, [this] {
     if (!drawing_ || !drawingArea_->draggedFigure()) return;
     drawingArea_->hideDraggedFigure();
-    drawingArea_->drawFinalFigure(currentFigure());
+    drawFinal(currentFigure());
   });
+}
+
+void ShapeTool::drawFinal(const SketchFigure& figure) {
+  drawingArea_->drawFinalFigure(figure);
+  sketch_.figures.append(figure);
 }
 
 void ShapeTool::sliderChanged(int value) {
@@ -151,7 +165,12 @@ void ShapeTool::toolClicked(int index) {
 void ShapeTool::undoClicked() {
   runTrapped(platform_, siteTag::FrmDraw_Command2_Click, [this] {
     if (!undo_) return;
-    if (std::optional<QImage> earlier = undo_->undo()) drawingArea_->setPicture(*earlier);
+    const std::optional<QImage> earlier = undo_->undo();
+    if (!earlier) return;
+    drawingArea_->setPicture(*earlier);
+    const int level = undo_->level();
+    if (level >= 0 && level < figuresAtLevel_.size())
+      sketch_.figures.resize(figuresAtLevel_[level]);
   });
 }
 
@@ -188,9 +207,5 @@ void ShapeTool::cancel() {
 
 void ShapeTool::writeShapeFile() {
   if (!file_) throw Failure(errorNumber::FileNotFound, QStringLiteral("No shape file was made"));
-  {
-    QPainter painter(&shapePicture_);
-    painter.drawImage(QPoint(shapeMargin, shapeMargin), drawingArea_->picture());
-  }
-  design_.useShape(shapePicture_);
+  design_.useShape(framedShape(drawingArea_->picture(), 1), sketch_);
 }

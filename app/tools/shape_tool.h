@@ -1,7 +1,8 @@
 // `ShapeTool`: the shape drawing tool. The user draws a black shape on a white
 // drawing area; Apply writes it, inside a white 32-pixel margin, as the
-// design's shape file and makes the shape the design's source. The window
-// stays loaded between openings, so the drawing and its undo steps survive.
+// design's shape file, hands the design the figures it was drawn with and
+// makes the shape the design's source. The window stays loaded between
+// openings, so the drawing, its figures and its undo steps survive.
 #pragma once
 
 #include <QImage>
@@ -9,6 +10,7 @@
 #include <array>
 #include <memory>
 
+#include "design/shape_drawing.h"
 #include "design/tool_design.h"
 #include "undo/undo_files.h"
 
@@ -16,16 +18,11 @@ class DrawingArea;
 class File;
 class MainWindowLink;
 class Platform;
-struct SketchFigure;
 class QButtonGroup;
 class QFrame;
 class QPushButton;
 class QSlider;
 class QToolButton;
-
-// The white margin around the drawing in the shape file: the render takes
-// the mask's frame off the design's position.
-inline constexpr int shapeMargin = 32;
 
 class ShapeTool : public QWidget {
   Q_OBJECT
@@ -46,6 +43,8 @@ class ShapeTool : public QWidget {
   int tool() const;
   int penWidth() const { return penWidth_; }
   const UndoFiles& undoFiles() const { return *undo_; }
+  // What the drawing area shows, as the figures drawn on it.
+  const ShapeDrawing& drawing() const { return sketch_; }
 
   // Handlers.
   void load();
@@ -71,6 +70,7 @@ class ShapeTool : public QWidget {
   void buildCommands();
   SketchFigure currentFigure() const;
   QColor penColour() const;
+  void drawFinal(const SketchFigure& figure);
   void apply();
   void cancel();
   void writeShapeFile();
@@ -79,7 +79,9 @@ class ShapeTool : public QWidget {
   ToolDesign design_;
   Platform& platform_;
   DrawingArea* drawingArea_;
-  QImage shapePicture_;  // the shape file's picture: the drawing inside a white margin
+  ShapeDrawing sketch_;
+  // The number of figures the drawing had at each undo step, by level.
+  QList<qsizetype> figuresAtLevel_;
   QFrame* toolFrame_;
   std::array<QToolButton*, 7> toolButtons_;
   QSlider* penWidthSlider_;  // pen width / 3

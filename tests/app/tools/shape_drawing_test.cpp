@@ -1,5 +1,5 @@
 // The shape tool's figures and its ellipse ratio slider.
-#include "tools/sketch_figures.h"
+#include "design/sketch_figures.h"
 
 #include <gtest/gtest.h>
 #include <QImage>

@@ -1,6 +1,5 @@
-#include "tools/sketch_figures.h"
+#include "design/sketch_figures.h"
 
-#include <QImage>
 #include <QPainter>
 #include <QRect>
 #include <cmath>
@@ -46,6 +45,8 @@ void drawFigure(QPainter& painter, const SketchFigure& figure) {
   painter.setPen(roundPen(figure.pen, figure.penWidth));
   painter.setBrush(Qt::NoBrush);
   switch (figure.tool) {
+    case sketchTool::Freehand:
+    case sketchTool::Eraser:
     case sketchTool::Line: painter.drawLine(figure.start, figure.end); break;
     case sketchTool::Rectangle: painter.drawRect(corners(figure.start, figure.end)); break;
     case sketchTool::FilledRectangle:
@@ -56,10 +57,4 @@ void drawFigure(QPainter& painter, const SketchFigure& figure) {
     case sketchTool::FilledEllipse: drawEllipse(painter, figure, true); break;
     default: break;
   }
-}
-
-void drawStroke(QImage& image, QPoint from, QPoint to, int penWidth, const QColor& colour) {
-  QPainter painter(&image);
-  painter.setPen(roundPen(colour, penWidth));
-  painter.drawLine(from, to);
 }

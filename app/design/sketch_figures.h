@@ -7,7 +7,6 @@
 #include <QPoint>
 #include <QSizeF>
 
-class QImage;
 class QPainter;
 
 // The sketching tools, in the order of the shape tool's buttons; the mask
@@ -29,6 +28,8 @@ QString sketchToolName(int tool);
 // press point and the current point.
 bool drawsFigure(int tool);
 
+// What one press-drag-release drew, in the drawing's own pixels; a stroke
+// is kept as its segments, each a figure from one pointer place to the next.
 struct SketchFigure {
   int tool = sketchTool::Line;
   QPoint start;
@@ -36,6 +37,7 @@ struct SketchFigure {
   int penWidth = 15;
   QColor pen = Qt::black;
   double ellipseRatio = 1.0;  // height over width
+  bool operator==(const SketchFigure&) const = default;
 };
 
 // Distance between two points; 0 when it cannot be computed.
@@ -46,9 +48,7 @@ float Radius(float x1, float y1, float x2, float y2);
 QSizeF ellipseHalfAxes(double radius, double ratio);
 
 // Draws the figure with the painter's composition mode: copy mode for the
-// final figure, an inverting mode for the rubber band. Strokes draw nothing.
+// final figure, an inverting mode for the rubber band. A stroke segment of
+// the freehand and eraser tools is a line with round ends, so that a stroke
+// of many short segments has no gaps.
 void drawFigure(QPainter& painter, const SketchFigure& figure);
-
-// A stroke segment of the freehand and eraser tools, with round ends so that
-// a stroke of many short segments has no gaps.
-void drawStroke(QImage& image, QPoint from, QPoint to, int penWidth, const QColor& colour);

@@ -1,0 +1,147 @@
+// A drawn shape drawn anew at 2x and 3x for Export for the web, and why a
+// design that cannot be is refused, against the engine itself.
+#include "output/denser_shape.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "design/design_state.h"
+#include "desktop/scripted_platform.h"
+#include "files/bmp_file.h"
+#include "rendering/engine_library.h"
+#include "rendering/render_pipeline.h"
+#include "rendering/whole_design.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Every kind of figure the tool draws, an eraser stroke through them.
+ShapeDrawing drawnShape() {
+  using namespace sketchTool;
+  const QColor ink = Qt::black;
+  return {{300, 160},
+          {{FilledRectangle, {20, 20}, {120, 90}, 15, ink, 0},
+           {FilledEllipse, {200, 70}, {260, 70}, 9, ink, 0.5},
+           {Freehand, {30, 130}, {60, 110}, 12, ink, 0},
+           {Freehand, {60, 110}, {90, 140}, 12, ink, 0},
+           {Eraser, {40, 55}, {110, 55}, 9, Qt::white, 0},
+           {Line, {160, 130}, {280, 140}, 6, ink, 0},
+           {Rectangle, {150, 10}, {190, 40}, 3, ink, 0}}};
+}
+
+// The mean of each `scale` x `scale` block, premultiplied, as a browser
+// shrinks it, against `one`: the mean difference of every channel.
+double shrunkDifference(const QImage& dense, int scale, const QImage& one) {
+  const QImage d = dense.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  const QImage o = one.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  double total = 0;
+  for (int y = 0; y < o.height(); ++y)
+    for (int x = 0; x < o.width(); ++x)
+      for (const int shift : {24, 16, 8, 0}) {  // alpha, red, green, blue
+        const auto channel = [shift](QRgb pixel) { return int(pixel >> shift) & 0xff; };
+        int sum = 0;
+        for (int dy = 0; dy < scale; ++dy)
+          for (int dx = 0; dx < scale; ++dx)
+            sum += channel(d.pixel(x * scale + dx, y * scale + dy));
+        total += std::abs(sum / (scale * scale) - channel(o.pixel(x, y)));
+      }
+  return total / (4.0 * o.width() * o.height());
+}
+
+class DenserShapeTest : public testing::Test {
+ protected:
+  DenserShapeTest() {
+    window.workingFiles.canvas = folder.filePath(u"canvas.bmp"_s);
+    window.workingFiles.shape = folder.filePath(u"shape.bmp"_s);
+    window.sourceKind = SourceKind::Shape;
+    window.designFrame.left = 70;
+    window.designFrame.top = 45;
+    window.shapeDrawing = drawnShape();
+  }
+
+  // The window's Draw of the shape from its file, and the design it shows.
+  WholeDesign drawnInTheWindow() {
+    saveBmp(framedShape(drawnSheet(drawnShape(), 1), 1), window.workingFiles.shape);
+    window.kindSettings[SourceKind::Shape].available = true;
+    QImage canvas(480, 300, QImage::Format_RGB888);
+    canvas.fill(Qt::white);
+    captureCanvas(window, canvas);
+    renderDesign(window, QImage(), {window.textPicture.roundedFontSize(), 1},
+                 windowEngine.entryPoints(), seam);
+    return wholeDesign(canvas.size(), windowEngine.entryPoints(), QPoint(), 100);
+  }
+
+  QTemporaryDir folder;
+  DesignState window;
+  ScriptedPlatform seam;
+  EngineLibrary windowEngine{QStringLiteral(ENGINE_PATH)};
+  EngineLibrary exportEngine{QStringLiteral(ENGINE_PATH)};
+};
+
+}  // namespace
+
+// Shown by a browser in the picture's place, a copy shows what the picture
+// shows: exactly N times its size, the shape where it stands.
+TEST_F(DenserShapeTest, TheDenserCopiesShrunkBackShowThePictureOfDensityOne) {
+  const WholeDesign whole = drawnInTheWindow();
+  const QRect area = whole.extent.adjusted(-4, -4, 4, 4);
+  const QImage one = whole.design.copy(area.translated(whole.canvasAt));
+  ASSERT_GT(area.width(), 250);
+  EXPECT_TRUE(showsTheSame(shapeAlone(window, area, 1, exportEngine.entryPoints(), seam), one));
+  for (const int density : {2, 3}) {
+    const QImage dense = shapeAlone(window, area, density, exportEngine.entryPoints(), seam);
+    ASSERT_EQ(dense.size(), QSize(area.width() * density, area.height() * density));
+    const double off = shrunkDifference(dense, density, one);
+    EXPECT_LE(off, 4.0) << density;
+    // Nearer than the picture moved by one pixel: the copy keeps the place.
+    EXPECT_LT(off, shrunkDifference(dense, density, one.copy(one.rect().translated(1, 0))));
+  }
+}
+
+TEST_F(DenserShapeTest, ADesignThatCannotBeDrawnAnewSaysWhy) {
+  ShapeDrawing changed = drawnShape();
+  changed.figures.removeLast();
+  const QString more =
+      u"The canvas shows more than the shape as drawn now (a title beside it, or a shape not drawn "
+      u"since it changed): only a title alone or a shape alone is drawn anew at 2x and 3x."_s;
+  const struct {
+    SourceKind source;
+    std::optional<ShapeDrawing> figures;  // those the design keeps
+    bool shape, photo;
+    QString reason;
+    int enginesAsked;
+  } cases[] = {
+      {SourceKind::Shape, drawnShape(), true, false, QString(), 1},
+      {SourceKind::Shape, std::nullopt, true, false,
+       u"This shape is kept as its pixels only, without the figures it was drawn with: it cannot "
+       u"be drawn at 2x and 3x. Draw it again in the shape tool to export it denser."_s,
+       0},
+      {SourceKind::Shape, changed, true, false, more, 1},
+      {SourceKind::Shape, drawnShape(), false, false, more, 0},
+      {SourceKind::Shape, drawnShape(), true, true,
+       u"A picture cut out of a photo has only the photo's pixels: it cannot be drawn at 2x and "
+       u"3x."_s,
+       0},
+      {SourceKind::Text, drawnShape(), true, false,
+       u"A shape is drawn beside the title: only a title alone or a shape alone is drawn anew at "
+       u"2x and 3x."_s,
+       0},
+      {SourceKind::Text, drawnShape(), false, false, QString(), 0},
+  };
+  const WholeDesign whole = drawnInTheWindow();
+  for (const auto& c : cases) {
+    window.sourceKind = c.source;
+    window.shapeDrawing = c.figures;
+    window.kindSettings[SourceKind::Shape].available = c.shape;
+    window.kindSettings[SourceKind::Picture].available = c.photo;
+    int asked = 0;
+    const auto engine = [&]() -> const EngineEntryPoints& {
+      ++asked;
+      return exportEngine.entryPoints();
+    };
+    EXPECT_EQ(denserRefusal(window, whole, engine, seam), c.reason) << c.reason.toStdString();
+    EXPECT_EQ(asked, c.enginesAsked) << c.reason.toStdString();
+  }
+}
