@@ -41,10 +41,12 @@ TablePlace tablePlace(const QByteArray& font, const char* tag) {
   return {};
 }
 
-QImage printed(const QString& family, bool bold, const QString& title = u"Velloro"_qs) {
+QImage printed(const QString& family, bool bold, const QString& title = u"Velloro"_qs,
+               QFont::HintingPreference hinting = QFont::PreferDefaultHinting) {
   TextPicture text;
   text.font = QFont(family, 40);
   text.font.setBold(bold);
+  text.font.setHintingPreference(hinting);
   text.print(title);
   return text.picture;
 }
@@ -194,4 +196,28 @@ TEST(VariableFont, DamagedVariationTablesRefuseTheFileWithTheCause) {
     EXPECT_EQ(added.id, -1);
   }
   EXPECT_EQ(int(QFontDatabase::families().size()), fontsBefore);
+}
+
+// A PostScript font's cubic curves become quadratic ones within a quarter
+// of a font unit: made a TrueType font, Debian's Cantarell draws as it
+// does itself, both unhinted (a PostScript font's hints are not kept):
+// the same advances and shapes, only the edges' shading differs.
+TEST(VariableFont, APostScriptFontMadeTrueTypeDrawsAsItself) {
+  QFile file(u"/usr/share/fonts/opentype/cantarell/Cantarell-Regular.otf"_qs);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray font = file.readAll();
+  ASSERT_EQ(font.left(4), QByteArray("OTTO"));
+  const auto made = staticFontOf(font, 0, 0, {u"Cubist"_qs, u"Regular"_qs});
+  ASSERT_TRUE(std::holds_alternative<QByteArray>(made)) << std::get<QString>(made).toStdString();
+  ASSERT_GE(QFontDatabase::addApplicationFontFromData(std::get<QByteArray>(made)), 0);
+  const QString title = u"Sousaphone"_qs;
+  const QImage original = printed(u"Cantarell"_qs, false, title, QFont::PreferNoHinting);
+  const QImage trueType = printed(u"Cubist"_qs, false, title, QFont::PreferNoHinting);
+  ASSERT_EQ(trueType.size(), original.size());
+  int unlike = 0;
+  for (int y = 0; y < original.height(); ++y)
+    for (int x = 0; x < original.width(); ++x)
+      unlike += std::abs(qGray(original.pixel(x, y)) - qGray(trueType.pixel(x, y))) > 96;
+  EXPECT_LT(unlike, 20);
+  EXPECT_EQ(inkWidth(trueType), inkWidth(original));
 }
