@@ -221,3 +221,17 @@ TEST(VariableFont, APostScriptFontMadeTrueTypeDrawsAsItself) {
   EXPECT_LT(unlike, 20);
   EXPECT_EQ(inkWidth(trueType), inkWidth(original));
 }
+
+// The work of making the instances is bounded: a file whose instances hold
+// more glyphs than are left to draw is refused before any is drawn.
+TEST(VariableFont, InstancesOfMoreGlyphsThanAreLeftAreRefused) {
+  const QByteArray font = variableFont();
+  qint64 left = 8 * 2548 - 1;  // the test font's instances but the default, and its glyphs
+  const InstanceFonts refused = instanceFontsOf(font, 0, u"Flexo"_qs, left);
+  EXPECT_EQ(refused.problem, u"the font's instances are more than 524288 glyphs to draw"_qs);
+  EXPECT_TRUE(refused.fonts.empty());
+  EXPECT_EQ(left, 8 * 2548 - 1);
+  qint64 enough = 8 * 2548;
+  EXPECT_EQ(instanceFontsOf(font, 0, u"Flexo"_qs, enough).fonts.size(), 16u);
+  EXPECT_EQ(enough, 0);
+}
