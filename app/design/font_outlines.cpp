@@ -73,7 +73,10 @@ QPointF cubicSlopeAt(const QPointF (&p)[4], double t) {
 int piecesFor(const QPointF (&p)[4]) {
   const QPointF bend = p[3] - 3 * p[2] + 3 * p[1] - p[0];
   const double error = std::sqrt(3.0) / 36 * std::hypot(bend.x(), bend.y());
-  return std::clamp(int(std::ceil(std::cbrt(error / allowedError))), 1, mostPiecesOfACurve);
+  const double pieces = std::ceil(std::cbrt(error / allowedError));
+  // A damaged font's far-flung points make no number at all.
+  if (!(pieces < mostPiecesOfACurve)) return mostPiecesOfACurve;
+  return std::max(int(pieces), 1);
 }
 
 int cubicTo(const FT_Vector* first, const FT_Vector* second, const FT_Vector* to, void* user) {
@@ -94,8 +97,8 @@ int cubicTo(const FT_Vector* first, const FT_Vector* second, const FT_Vector* to
 }
 
 struct WholePoint {
-  int x = 0;
-  int y = 0;
+  qint64 x = 0;
+  qint64 y = 0;
   bool onCurve = true;
   bool operator==(const WholePoint&) const = default;
 };
@@ -107,8 +110,7 @@ std::vector<std::vector<WholePoint>> wholeContours(const Outline& outline) {
   for (const Contour& contour : outline.contours) {
     std::vector<WholePoint> points;
     for (const Point& point : contour)
-      points.push_back(
-          {int(std::lround(point.at.x())), int(std::lround(point.at.y())), point.onCurve});
+      points.push_back({std::llround(point.at.x()), std::llround(point.at.y()), point.onCurve});
     if (points.size() > 1 && points.back() == points.front()) points.pop_back();
     if (!points.empty()) whole.push_back(std::move(points));
   }
@@ -118,14 +120,14 @@ std::vector<std::vector<WholePoint>> wholeContours(const Outline& outline) {
 constexpr quint8 onCurveFlag = 0x01;
 
 // One coordinate's change: its flag bits and bytes.
-void appendStep(int step, quint8 shortBit, quint8 sameOrPositiveBit, quint8& flag,
+void appendStep(qint64 step, quint8 shortBit, quint8 sameOrPositiveBit, quint8& flag,
                 QByteArray& bytes) {
   if (step == 0) {
     flag |= sameOrPositiveBit;
   } else if (std::abs(step) <= 255) {
     flag |= shortBit;
     if (step > 0) flag |= sameOrPositiveBit;
-    bytes.append(char(std::abs(step)));
+    bytes.append(char(quint8(std::abs(step))));
   } else {
     append16(bytes, quint16(qint16(step)));
   }
@@ -133,7 +135,7 @@ void appendStep(int step, quint8 shortBit, quint8 sameOrPositiveBit, quint8& fla
 
 // Within half the range of a glyph's numbers, so that a step from one point
 // to the next fits one too.
-bool withinHalfRange(int value) { return value >= -16384 && value <= 16383; }
+bool withinHalfRange(qint64 value) { return value >= -16384 && value <= 16383; }
 
 TrueTypeGlyph encoded(const std::vector<std::vector<WholePoint>>& contours) {
   TrueTypeGlyph glyph;
@@ -148,10 +150,10 @@ TrueTypeGlyph encoded(const std::vector<std::vector<WholePoint>>& contours) {
       appendStep(point.x - last.x, 0x02, 0x10, flag, xs);
       appendStep(point.y - last.y, 0x04, 0x20, flag, ys);
       flags.append(char(flag));
-      glyph.xMin = std::min(glyph.xMin, point.x);
-      glyph.xMax = std::max(glyph.xMax, point.x);
-      glyph.yMin = std::min(glyph.yMin, point.y);
-      glyph.yMax = std::max(glyph.yMax, point.y);
+      glyph.xMin = std::min(glyph.xMin, int(point.x));
+      glyph.xMax = std::max(glyph.xMax, int(point.x));
+      glyph.yMin = std::min(glyph.yMin, int(point.y));
+      glyph.yMax = std::max(glyph.yMax, int(point.y));
       last = point;
       ++glyph.points;
     }

@@ -48,6 +48,7 @@ quint32 checksum(const QByteArray& table) {
 }
 
 constexpr quint32 headAdjustmentAt = 8;
+constexpr qsizetype longestName = 255;
 
 }  // namespace
 
@@ -56,7 +57,8 @@ QByteArray nameTable(const std::vector<std::pair<int, QString>>& names) {
   QByteArray records;
   for (const auto& [nameId, text] : names) {
     QByteArray encoded;
-    for (const char16_t unit : text.left(0x7FFF).toStdU16String()) append16(encoded, unit);
+    // A name far longer than any font's: the table's offsets stay within range.
+    for (const char16_t unit : text.left(longestName).toStdU16String()) append16(encoded, unit);
     append16(records, 3);       // Windows
     append16(records, 1);       // Unicode BMP
     append16(records, 0x0409);  // English
