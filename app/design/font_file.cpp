@@ -12,6 +12,7 @@
 #include <variant>
 
 #include "design/font_file_check.h"
+#include "design/font_instances.h"
 #include "files/bounded_read.h"
 #include "files/failure.h"
 
@@ -19,7 +20,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-AddedFont refused(const QString& problem) { return {-1, {}, problem, {}}; }
+AddedFont refused(const QString& problem) { return {-1, {}, problem, {}, {}, {}}; }
 
 // The file's bytes, or why they cannot be read.
 std::variant<QByteArray, QString> fileBytes(const QString& path) {
@@ -46,6 +47,8 @@ std::variant<QByteArray, QString> fileBytes(const QString& path) {
 struct AddedFile {
   int id = -1;
   QStringList families;
+  QStringList instanceFamilies;
+  QList<int> instanceIds;
 };
 
 struct AddedFonts {
@@ -58,31 +61,62 @@ AddedFonts& addedFonts() {
   return added;
 }
 
+const QString damagedFont = u"the font is damaged or of a kind this system cannot draw"_s;
+
+void removeFonts(const AddedFile& file) {
+  QFontDatabase::removeApplicationFont(file.id);
+  for (const int id : file.instanceIds) QFontDatabase::removeApplicationFont(id);
+}
+
+// The fonts of the named instances of each face of `file`, added to it; or
+// why they cannot be.
+QString addInstances(const QByteArray& bytes, int faceCount, AddedFile& file) {
+  qint64 glyphsLeft = mostInstancedGlyphs;
+  for (int face = 0; face < faceCount; ++face) {
+    const QString family = file.families.value(std::min<qsizetype>(face, file.families.size() - 1));
+    InstanceFonts instances = instanceFontsOf(bytes, face, family, glyphsLeft);
+    if (!instances.problem.isEmpty()) return instances.problem;
+    for (const InstanceFont& font : instances.fonts) {
+      const int id = QFontDatabase::addApplicationFontFromData(font.bytes);
+      if (id < 0) return damagedFont;
+      file.instanceIds << id;
+      if (font.family != family && !file.instanceFamilies.contains(font.family))
+        file.instanceFamilies << font.family;
+    }
+  }
+  return {};
+}
+
 // The file of `bytes` in the font database, added at its first use.
-std::optional<AddedFile> addedFile(const QByteArray& bytes) {
+std::variant<AddedFile, QString> addedFile(const QByteArray& bytes, int faceCount) {
   const QByteArray key = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
   AddedFonts& added = addedFonts();
   const std::lock_guard lock(added.mutex);
   if (const auto known = added.byContent.constFind(key); known != added.byContent.constEnd())
     return *known;
-  const int id = QFontDatabase::addApplicationFontFromData(bytes);
-  if (id < 0) return std::nullopt;
-  const QStringList families = QFontDatabase::applicationFontFamilies(id);
-  if (families.isEmpty()) {
-    QFontDatabase::removeApplicationFont(id);
-    return AddedFile{};
+  AddedFile file;
+  file.id = QFontDatabase::addApplicationFontFromData(bytes);
+  // The headers were sound: the font library found the rest damaged.
+  if (file.id < 0) return damagedFont;
+  file.families = QFontDatabase::applicationFontFamilies(file.id);
+  if (file.families.isEmpty()) {
+    QFontDatabase::removeApplicationFont(file.id);
+    return u"the font names no family"_s;
   }
-  return added.byContent[key] = AddedFile{id, families};
+  if (const QString problem = addInstances(bytes, faceCount, file); !problem.isEmpty()) {
+    removeFonts(file);
+    return problem;
+  }
+  return added.byContent[key] = file;
 }
 
-AddedFont addedFace(const QByteArray& bytes, int face) {
-  const std::optional<AddedFile> file = addedFile(bytes);
-  // The headers were sound: the font library found the rest damaged.
-  if (!file) return refused(u"the font is damaged or of a kind this system cannot draw"_s);
+AddedFont addedFace(const QByteArray& bytes, int face, int faceCount) {
+  const std::variant<AddedFile, QString> added = addedFile(bytes, faceCount);
+  if (const QString* problem = std::get_if<QString>(&added)) return refused(*problem);
+  const AddedFile& file = std::get<AddedFile>(added);
   // A collection's faces are listed in their order; faces of one family share it.
-  const QString family = file->families.value(std::min<qsizetype>(face, file->families.size() - 1));
-  if (family.isEmpty()) return refused(u"the font names no family"_s);
-  return {file->id, family, {}, bytes};
+  const QString family = file.families.value(std::min<qsizetype>(face, file.families.size() - 1));
+  return {file.id, family, {}, bytes, file.instanceFamilies, file.instanceIds};
 }
 
 }  // namespace
@@ -107,5 +141,5 @@ AddedFont addFontBytes(const QByteArray& bytes, int face) {
   if (face >= shape.faceCount)
     return refused(
         u"the file has no face %1: it holds %2, counted from 0"_s.arg(face).arg(shape.faceCount));
-  return addedFace(bytes, face);
+  return addedFace(bytes, face, shape.faceCount);
 }

@@ -5,7 +5,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 // Larger font files are refused: the largest families of the world's
 // scripts stay well under it, and a file past it is no title's font.
@@ -25,11 +27,16 @@ struct AddedFont {
   QString family;    // of the face asked for
   QString problem;   // why it was refused: "no such file", "the file is empty", ...
   QByteArray bytes;  // the file as it was added, so that a document can carry it
+  // The families of a variable font's named instances, "<family> <instance>",
+  // and the font database's numbers of all fonts made for its instances.
+  QStringList instanceFamilies;
+  QList<int> instanceIds;
 };
 
-// Reads `written` and adds it to the fonts of this run; the same bytes are
-// added once, and their font is kept until the program ends. A refused file
-// leaves nothing behind.
+// Reads `written` and adds it to the fonts of this run, with the named
+// instances of a variable font's faces (design/font_instances.h); the same
+// bytes are added once, and their fonts are kept until the program ends. A
+// refused file leaves nothing behind.
 AddedFont addFontFile(const QString& written);
 
 // Adds a font file held in memory (one a document carries), face `face`:

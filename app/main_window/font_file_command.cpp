@@ -56,11 +56,17 @@ QString FontFileCommand::addStyleFont(const QString& path) {
 
 QString FontFileCommand::addDocumentFont(const DocumentFontFile& font) {
   const AddedFont added = addFontBytes(font.bytes);
-  if (added.problem.isEmpty()) carried_.insert(added.family, font);
-  return added.problem;
+  if (!added.problem.isEmpty()) return added.problem;
+  for (const QString& family : QStringList(added.family) + added.instanceFamilies)
+    carried_.insert(family, font);
+  return {};
 }
 
+// A variable font's instances come from the same file as its family.
 void FontFileCommand::keep(const AddedFont& added, const QString& path) {
-  files_.insert(added.family, path);
-  carried_.insert(added.family, {QFileInfo(fontFileName(path).path).fileName(), added.bytes});
+  const DocumentFontFile carried{QFileInfo(fontFileName(path).path).fileName(), added.bytes};
+  for (const QString& family : QStringList(added.family) + added.instanceFamilies) {
+    files_.insert(family, path);
+    carried_.insert(family, carried);
+  }
 }
