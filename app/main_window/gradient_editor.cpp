@@ -49,7 +49,7 @@ GradientEditor::GradientEditor(const FillGradient& gradient, QWidget* owner)
   preview_->setFixedSize(previewSize);
   describe(preview_, QStringLiteral("Gradient preview"));
   auto* angleRow = new QHBoxLayout;
-  angleRow->addWidget(settingLabel(this, QString(), Setting::GradientAngle, {}));
+  angleRow->addWidget(settingLabel(this, Setting::GradientAngle));
   angleRow->addWidget(angleBox_);
   angleRow->addStretch();
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

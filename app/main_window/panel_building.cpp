@@ -90,7 +90,11 @@ TrackSlider* settingSlider(QWidget* parent, const QString& name, Setting setting
 }
 
 QLabel* settingLabel(QWidget* parent, const QString& name, Setting setting, QRect where) {
-  return label(parent, name, captionOf(declaration(setting)) + QStringLiteral(" :"), where);
+  return placed(settingLabel(parent, setting), name, where);
+}
+
+QLabel* settingLabel(QWidget* parent, Setting setting) {
+  return new QLabel(captionOf(declaration(setting)) + QStringLiteral(" :"), parent);
 }
 
 QRadioButton* choiceButton(QWidget* parent, const char* name, Setting setting, int choice,

@@ -44,8 +44,9 @@ void nameByCaption(QLabel* caption, TrackSlider* slider);
 
 // A slider over the setting's range, at its start value.
 TrackSlider* settingSlider(QWidget* parent, const QString& name, Setting setting, QRect where);
-// The label beside a setting's control: "Caption :".
+// The label beside a setting's control: "Caption :"; placed, or left to a layout.
 QLabel* settingLabel(QWidget* parent, const QString& name, Setting setting, QRect where);
+QLabel* settingLabel(QWidget* parent, Setting setting);
 // The radio button of one choice, named "name(choice)", captioned and
 // tipped as declared, checked for the start choice.
 QRadioButton* choiceButton(QWidget* parent, const char* name, Setting setting, int choice,
