@@ -9,7 +9,6 @@
 #include "main_window/curve_editor.h"
 #include "main_window/ignore_failures.h"
 #include "main_window/panel_building.h"
-#include "widgets/described.h"
 #include "widgets/picture_box.h"
 
 namespace {
@@ -32,10 +31,7 @@ CurveBox::CurveBox(const PanelContext& context, QWidget& panel)
 }
 
 void CurveBox::describeView() {
-  describe(view_, QStringLiteral("Profile curve"),
-           QStringLiteral("Drag a point to shape the brightness across the design; "
-                          "right-click to reset, save or load the curve. Keys: Space picks up "
-                          "the point under the marker, the arrow keys move it, Space drops it"));
+  describeSetting(view_, Setting::CurvePositions);
   view_->takeKeyboardPointer(curveKeyStep, true);
 }
 

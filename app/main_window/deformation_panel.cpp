@@ -20,24 +20,16 @@ DeformationPanel::DeformationPanel(const PanelContext& context, QWidget* parent)
 }
 
 void DeformationPanel::build() {
-  const char* captions[] = {"No", "Rotate", "Curve"};
   for (int i = 0; i < 3; ++i)
-    buttons_[i] =
-        radio(this, indexed("Option2", i), QLatin1String(captions[i]), {6, 4 + i * 24, 80, 22});
-  buttons_[0]->setChecked(true);
-  caption_ =
-      label(this, QStringLiteral("LabelDef1"), QStringLiteral("Orientation :"), {100, 28, 84, 20});
-  amountSlider_ = slider(this, QStringLiteral("SliderDeform"), Setting::DeformationAmount, 0,
-                         {186, 28, 200, 20});
-  valueLabel_ = label(this, QStringLiteral("LabelDef2"), QStringLiteral("0 °"), {392, 28, 60, 20});
+    buttons_[i] = choiceButton(this, "Option2", Setting::Deformation, i, {6, 4 + i * 24, 80, 22});
+  caption_ = settingLabel(this, QStringLiteral("LabelDef1"), Setting::DeformationAmount,
+                          {100, 28, 84, 20});
+  amountSlider_ = settingSlider(this, QStringLiteral("SliderDeform"), Setting::DeformationAmount,
+                                {186, 28, 200, 20});
+  valueLabel_ = label(this, QStringLiteral("LabelDef2"), straightLabel(), {392, 28, 60, 20});
 }
 
-void DeformationPanel::describeControls() {
-  const char* tips[] = {"Leave the design as it is", "Turn the design round its centre",
-                        "Bend the design along an arc"};
-  for (int i = 0; i < 3; ++i) buttons_[i]->setToolTip(QLatin1String(tips[i]));
-  nameByCaption(caption_, amountSlider_);
-}
+void DeformationPanel::describeControls() { nameByCaption(caption_, amountSlider_); }
 
 // The model is written before any other handler of a control runs; the
 // slider has no site tag of its own: its label is all it changes besides.
@@ -77,10 +69,15 @@ void DeformationPanel::showSetting(Setting setting) {
   updateValueLabel();
 }
 
+// "0 °", what the label shows before any angle.
+QString DeformationPanel::straightLabel() {
+  return QStringLiteral("0 ") + unitOf(declaration(Setting::DeformationAmount));
+}
+
 // Without a deformation the slider means nothing: its label shows no angle
 // rather than the last one set.
 void DeformationPanel::updateValueLabel() {
   const Style& style = context_.design.model.style();
   const auto text = deformationLabel(style.deformationType, style.deformationAmount);
-  valueLabel_->setText(text.value_or(QStringLiteral("0 °")));
+  valueLabel_->setText(text.value_or(straightLabel()));
 }

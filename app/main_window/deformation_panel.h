@@ -33,6 +33,7 @@ class DeformationPanel : public QFrame {
   void connectControls();
   void showSetting(Setting setting);
   void updateValueLabel();
+  static QString straightLabel();
 
   PanelContext context_;
   std::array<QRadioButton*, 3> buttons_;

@@ -13,7 +13,6 @@
 #include "main_window/panel_pictures.h"
 #include "platform/error_report.h"
 #include "platform/platform.h"
-#include "widgets/described.h"
 #include "widgets/picture_box.h"
 
 namespace {
@@ -42,8 +41,7 @@ EdgePanel::EdgePanel(const PanelContext& context, InsidePanel& inside, QWidget* 
 
 void EdgePanel::describeControls() {
   for (int i = 0; i < materialCount; ++i) {
-    const QString name = materials[size_t(i)].name;
-    describe(materialPictures_[i], name, QStringLiteral("Material: ") + name);
+    describeChoice(materialPictures_[i], Setting::Material, i);
     materialPictures_[i]->takeKeyboardClicks();
   }
 }

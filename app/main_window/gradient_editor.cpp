@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "main_window/panel_building.h"
 #include "platform/platform.h"
 #include "widgets/described.h"
 
@@ -29,7 +30,7 @@ GradientEditor::GradientEditor(const FillGradient& gradient, QWidget* owner)
       gradient_(gradient),
       addStopButton_(new QPushButton(QStringLiteral("Add stop"), this)),
       removeStopButton_(new QPushButton(QStringLiteral("Remove last stop"), this)),
-      angleBox_(new QSpinBox(this)),
+      angleBox_(wholeNumberBox(this, QString(), Setting::GradientAngle)),
       preview_(new QLabel(this)) {
   setObjectName(QStringLiteral("FrmGradient"));
   setWindowTitle(QStringLiteral("Gradient"));
@@ -44,15 +45,11 @@ GradientEditor::GradientEditor(const FillGradient& gradient, QWidget* owner)
   }
   stops->addWidget(addStopButton_);
   stops->addWidget(removeStopButton_);
-  angleBox_->setRange(-int(largestGradientAngle), int(largestGradientAngle));
-  angleBox_->setSuffix(QStringLiteral("°"));
   angleBox_->setValue(int(std::lround(gradient_.angle)));
-  describe(angleBox_, QStringLiteral("Angle"),
-           QStringLiteral("Angle: 0° left to right, 90° top to bottom"));
   preview_->setFixedSize(previewSize);
   describe(preview_, QStringLiteral("Gradient preview"));
   auto* angleRow = new QHBoxLayout;
-  angleRow->addWidget(new QLabel(QStringLiteral("Angle :"), this));
+  angleRow->addWidget(settingLabel(this, Setting::GradientAngle));
   angleRow->addWidget(angleBox_);
   angleRow->addStretch();
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

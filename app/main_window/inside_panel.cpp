@@ -39,11 +39,8 @@ InsidePanel::InsidePanel(const PanelContext& context, QWidget* parent)
 
 // Built in the order Tab walks them.
 void InsidePanel::build() {
-  fillSourceButtons_[0] =
-      radio(this, indexed("Option3", 0), QStringLiteral("color :"), {6, 4, 92, 20});
-  fillSourceButtons_[1] =
-      radio(this, indexed("Option3", 1), QStringLiteral("Texture :"), {104, 4, 92, 20});
-  fillSourceButtons_[0]->setChecked(true);
+  fillSourceButtons_[0] = choiceButton(this, "Option3", Setting::FillKind, 0, {6, 4, 92, 20});
+  fillSourceButtons_[1] = choiceButton(this, "Option3", Setting::FillKind, 1, {104, 4, 92, 20});
   fillPalette_ = pictureBox(this, QStringLiteral("Picture4"), colourPalette({92, 24}), {6, 27});
   fillButtons_[0] = placed(new QPushButton(QStringLiteral("more"), this), indexed("CmdInside", 0),
                            {6, 55, 92, 23});
@@ -58,18 +55,15 @@ void InsidePanel::build() {
   fillPreviews_[0] = pictureBox(this, indexed("PicInside2", 0),
                                 blank({fillPreviewWidth, fillPreviewHeight}), {198, 36});
   curveAxisFrame_ = frame(this, QStringLiteral("Frame2"), {310, 2, 66, 76});
-  const char* axes[] = {"T-> B", "L-> R", "C-> E"};
   for (int i = 0; i < 3; ++i)
-    curveAxisButtons_[i] = radio(curveAxisFrame_, indexed("OptClr", i), QLatin1String(axes[i]),
-                                 {2, 2 + i * 24, 64, 22});
-  curveAxisButtons_[0]->setChecked(true);
+    curveAxisButtons_[i] =
+        choiceButton(curveAxisFrame_, "OptClr", Setting::CurveAxis, i, {2, 2 + i * 24, 64, 22});
   curveBox_ = new CurveBox(context_, *this);
   buildGradient();
 }
 
 void InsidePanel::buildGradient() {
-  fillSourceButtons_[2] =
-      radio(this, indexed("Option3", 2), QStringLiteral("Gradient :"), {528, 4, 92, 20});
+  fillSourceButtons_[2] = choiceButton(this, "Option3", Setting::FillKind, 2, {528, 4, 92, 20});
   gradientPreview_ =
       pictureBox(this, QStringLiteral("PicGradient"), blank(texturePreviewSize), {528, 27});
   gradientButton_ = placed(new QPushButton(QStringLiteral("edit gradient"), this),
@@ -83,30 +77,23 @@ void InsidePanel::buildGradient() {
 }
 
 void InsidePanel::describeControls() {
-  fillSourceButtons_[0]->setToolTip(QStringLiteral("Fill the design with a colour"));
-  fillSourceButtons_[1]->setToolTip(QStringLiteral("Fill the design with a texture picture"));
-  fillSourceButtons_[2]->setToolTip(QStringLiteral("Fill the design with a colour gradient"));
-  gradientButton_->setToolTip(QStringLiteral("Choose the gradient's colours and angle"));
-  describe(gradientPreview_, QStringLiteral("Gradient"));
+  gradientButton_->setToolTip(tipOf(declaration(Setting::GradientStops)));
+  describe(gradientPreview_, captionOf(declaration(Setting::GradientStops)));
   gradientPreview_->setFocusPolicy(Qt::TabFocus);
   describe(fillPalette_, QStringLiteral("Fill colour palette"),
            QStringLiteral("Click a colour to fill the design with it; "
                           "or move the marker with the arrow keys and press Space"));
   fillPalette_->takeKeyboardPointer(paletteKeyStep);
-  fillButtons_[0]->setToolTip(QStringLiteral("Choose any fill colour"));
-  fillButtons_[1]->setToolTip(QStringLiteral("Load a texture picture"));
-  describe(fillPreviews_[0], QStringLiteral("Fill colour"));
-  describe(fillPreviews_[1], QStringLiteral("Texture"));
+  fillButtons_[0]->setToolTip(tipOf(declaration(Setting::FillColour)));
+  fillButtons_[1]->setToolTip(tipOf(declaration(Setting::Texture)));
+  describe(fillPreviews_[0], captionOf(declaration(Setting::FillColour)));
+  describe(fillPreviews_[1], captionOf(declaration(Setting::Texture)));
   // Tab reaches the previews too, so a screen reader tells what is chosen.
   for (PictureBox* preview : fillPreviews_) preview->setFocusPolicy(Qt::TabFocus);
-  const char* patterns[] = {"Smooth surface", "Streaks", "Grain", "Ripples"};
   for (int i = 0; i < 4; ++i) {
-    describe(patternPictures_[i], QLatin1String(patterns[i]),
-             QStringLiteral("Surface pattern: ") + QLatin1String(patterns[i]));
+    describeChoice(patternPictures_[i], Setting::SurfacePattern, i);
     patternPictures_[i]->takeKeyboardClicks();
   }
-  const char* axisTips[] = {"Top --> Bottom", "Left --> Right", "Center --> Edge"};
-  for (int i = 0; i < 3; ++i) curveAxisButtons_[i]->setToolTip(QLatin1String(axisTips[i]));
 }
 
 void InsidePanel::raisePattern(SurfacePatternType pattern) {

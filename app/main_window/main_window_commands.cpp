@@ -20,6 +20,7 @@
 #include "main_window/font_file_command.h"
 #include "main_window/main_window.h"
 #include "main_window/menu_table.h"
+#include "main_window/panel_building.h"
 #include "main_window/text_layout_controls.h"
 #include "main_window/toolbar_icons.h"
 #include "main_window/toolbar_table.h"
@@ -27,7 +28,6 @@
 #include "platform/platform.h"
 #include "rendering/layer_space.h"
 #include "tools/picture_tool.h"
-#include "widgets/described.h"
 
 namespace {
 
@@ -112,12 +112,12 @@ void MainWindow::buildToolbar() {
   // The size box gives the font file button its room: three digits still
   // show whole in it.
   fontSizeBox_ = fontCombo(QStringLiteral("List2"), 102 - fontFileButtonWidth, true);
-  fontSizeBox_->setToolTip(QStringLiteral("Font size"));
-  fontSizeBox_->setAccessibleName(QStringLiteral("Font size"));
-  describe(fontNameBox_, QStringLiteral("Font"), QStringLiteral("Font of the text"));
-  fontNameBox_->lineEdit()->setAccessibleName(QStringLiteral("Font"));
-  fontSizeBox_->lineEdit()->setAccessibleName(QStringLiteral("Font size"));
-  for (QComboBox* box : {fontNameBox_, fontSizeBox_}) box->lineEdit()->setToolTip(box->toolTip());
+  describeSetting(fontSizeBox_, Setting::FontSize);
+  describeSetting(fontNameBox_, Setting::FontFamily);
+  for (QComboBox* box : {fontNameBox_, fontSizeBox_}) {
+    box->lineEdit()->setAccessibleName(box->accessibleName());
+    box->lineEdit()->setToolTip(box->toolTip());
+  }
   int placeholder = 0;
   for (const ToolButtonEntry& entry : toolButtonTable()) {
     switch (entry.style) {

@@ -109,9 +109,7 @@ void OutsidePanel::buildEngravedFrame() {
 }
 
 void OutsidePanel::describeControls() {
-  describe(effectList_, QStringLiteral("Outside effects"),
-           QStringLiteral("The effects round the design, the top one first; Space switches "
-                          "the chosen one on or off"));
+  describeSetting(effectList_, Setting::Effects);
   const char* buttonNames[] = {"Add an effect", "Remove the effect", "Move the effect up",
                                "Move the effect down"};
   const char* buttonTips[] = {"Add an effect on top of the others", "Remove the chosen effect",

@@ -5,6 +5,8 @@
 #include <QString>
 #include <array>
 
+#include "design/setting_declarations.h"
+
 enum class ToolStyle { Button, Check, Separator, Placeholder };
 
 struct ToolButtonEntry {
@@ -13,6 +15,12 @@ struct ToolButtonEntry {
   bool initiallyOn;  // enabled for a button, pressed for a check button
   int width;         // placeholders only
 };
+
+// A style button: captioned and pressed at first as the setting declares.
+inline ToolButtonEntry styleButton(Setting setting) {
+  const SettingDeclaration& declared = declaration(setting);
+  return {captionOf(declared), ToolStyle::Check, std::get<bool>(declared.start), 0};
+}
 
 inline const std::array<ToolButtonEntry, 20>& toolButtonTable() {
   static const std::array<ToolButtonEntry, 20> table{{
@@ -26,9 +34,9 @@ inline const std::array<ToolButtonEntry, 20>& toolButtonTable() {
       {{}, ToolStyle::Separator, false, 0},
       {{}, ToolStyle::Placeholder, false, 102},  // holds `List2`
       {{}, ToolStyle::Separator, false, 0},
-      {QStringLiteral("Bold"), ToolStyle::Check, true, 0},
-      {QStringLiteral("Italic"), ToolStyle::Check, false, 0},
-      {QStringLiteral("Underline"), ToolStyle::Check, false, 0},
+      styleButton(Setting::Bold),
+      styleButton(Setting::Italic),
+      styleButton(Setting::Underline),
       {{}, ToolStyle::Separator, false, 0},
       {QStringLiteral("Crop"), ToolStyle::Check, false, 0},
       {{}, ToolStyle::Separator, false, 0},
