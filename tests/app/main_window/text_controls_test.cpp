@@ -148,11 +148,11 @@ TEST_F(MainWindowTest, EditedGradientBecomesTheFill) {
   EXPECT_GT(swatch.pixelColor(10, swatch.height() - 1).blue(), 230);
 }
 
+// An emoji in its own colours too.
 TEST_F(MainWindowTest, DrawGivesTheBytesOfTheCommandLineWithTheSameSettings) {
   loadDefaultCurve();
   window->fontSizeBox()->setEditText(u"40"_s);
   stackEffects({EffectType::Glow});
-  textBox()->setText(u"Sunny\nBakery"_s);
   design().designFrame.left = 200;
   design().designFrame.top = 120;
   TextLayoutControls& layout = *window->textLayoutControls();
@@ -160,14 +160,18 @@ TEST_F(MainWindowTest, DrawGivesTheBytesOfTheCommandLineWithTheSameSettings) {
   design().textPicture.arrangement = layout.arrangement();
   setGradient(design().model, {{QColor(0xff, 0x80, 0), QColor(0x20, 0x40, 0xc0)}, 30});
   window->panels()->inside().fillSourceButtons()[2]->setChecked(true);
-  const QByteArray drawn = drawnPng();
-  EXPECT_TRUE(seam->messages.empty());
-  EXPECT_EQ(seam->busyDepth, 0);
-  const QStringList options =
-      u"--text|Sunny\nBakery|--size|40|--effect|glow|--at|200,120|--align|"
-      u"centre|--line-spacing|1.25|--letter-spacing|7|--gradient|#ff8000,"
-      u"#2040c0|--gradient-angle|30|--canvas|631x331"_s.split(u'|');
-  EXPECT_EQ(rendered(options), drawn);
+  for (const char* title : {"Sunny\nBakery", "Sunny\nBakery \U0001F370"}) {
+    SCOPED_TRACE(title);
+    textBox()->setText(QString::fromUtf8(title));
+    const QByteArray drawn = drawnPng();
+    EXPECT_TRUE(seam->messages.empty());
+    EXPECT_EQ(seam->busyDepth, 0);
+    const QStringList options =
+        u"--size|40|--effect|glow|--at|200,120|--align|centre|--line-spacing|1.25|"
+        u"--letter-spacing|7|--gradient|#ff8000,#2040c0|--gradient-angle|30|--canvas|631x331"_s
+            .split(u'|');
+    EXPECT_EQ(rendered(QStringList{u"--text"_s, QString::fromUtf8(title)} + options), drawn);
+  }
 }
 
 // Each line of a title up to three shows whole in the text box, typed or
