@@ -28,13 +28,16 @@ bool holdsColouredPixels(const QImage& printed) {
 QImage colourGlyphsOf(const QImage& inBlack, const QImage& inWhite) {
   QImage glyphs = inBlack.convertToFormat(QImage::Format_ARGB32_Premultiplied);
   const QImage other = inWhite.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  bool anyKept = false;
   for (int y = 0; y < glyphs.height(); ++y) {
     auto* pixel = reinterpret_cast<QRgb*>(glyphs.scanLine(y));
     const auto* against = reinterpret_cast<const QRgb*>(other.constScanLine(y));
-    for (int x = 0; x < glyphs.width(); ++x)
+    for (int x = 0; x < glyphs.width(); ++x) {
       if (pixel[x] != against[x]) pixel[x] = 0;
+      anyKept = anyKept || qAlpha(pixel[x]) > 0;
+    }
   }
-  return glyphs;
+  return anyKept ? glyphs : QImage();
 }
 
 void inkColourGlyphs(QImage& printed, const QImage& colourGlyphs) {

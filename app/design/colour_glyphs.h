@@ -13,7 +13,8 @@ bool holdsColouredPixels(const QImage& printed);
 
 // The pixels that two prints of one title on transparency, of one size and
 // format, agree on, the one with a black pen and the other with a white
-// pen; transparent elsewhere.
+// pen; transparent elsewhere. Null when they agree on no visible pixel: the
+// coloured pixels were a letter's (a screen font's coloured edges).
 QImage colourGlyphsOf(const QImage& inBlack, const QImage& inWhite);
 
 // Inks the colour glyphs into `printed` (the same title in black on white,

@@ -48,8 +48,9 @@ TEST(ColourGlyphs, OnlyAPixelThatIsNoGreyIsColoured) {
   }
 }
 
+// Each pair of pixels beside a pixel of a glyph the pens agree on; without
+// that pixel the prints hold no colour glyph at all.
 TEST(ColourGlyphs, ThePixelsTheTwoPensAgreeOnAreKept) {
-  const QImage::Format format = QImage::Format_ARGB32_Premultiplied;
   struct Case {
     QRgb inBlack, inWhite, kept;
   };
@@ -60,11 +61,20 @@ TEST(ColourGlyphs, ThePixelsTheTwoPensAgreeOnAreKept) {
       {qRgba(0, 0, 0, 90), qRgba(90, 90, 90, 90), 0},       // a letter's soft edge
       {0, 0, 0},
   };
+  const QRgb glyph = qRgba(30, 160, 40, 255);
   for (const Case& row : cases) {
     SCOPED_TRACE(row.inBlack);
-    const QImage kept =
-        colourGlyphsOf(onePixel(format, row.inBlack), onePixel(format, row.inWhite));
+    QImage inBlack(2, 1, QImage::Format_ARGB32_Premultiplied);
+    inBlack.fill(Qt::transparent);
+    QImage inWhite = inBlack;
+    inBlack.setPixel(0, 0, row.inBlack);
+    inWhite.setPixel(0, 0, row.inWhite);
+    EXPECT_EQ(colourGlyphsOf(inBlack, inWhite).isNull(), row.kept == 0);
+    inBlack.setPixel(1, 0, glyph);
+    inWhite.setPixel(1, 0, glyph);
+    const QImage kept = colourGlyphsOf(inBlack, inWhite);
     EXPECT_EQ(kept.pixel(0, 0), row.kept);
+    EXPECT_EQ(kept.pixel(1, 0), glyph);
   }
 }
 
