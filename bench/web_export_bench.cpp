@@ -28,7 +28,7 @@ class DefaultDesign {
     captureCanvas(state_, canvas);
     TextPicture text;
     text.print(QStringLiteral("Velloro"));
-    renderDesign(state_, text.picture, RenderMeasures{}, engine_.entryPoints(), platform_);
+    renderDesign(state_, {text.picture}, RenderMeasures{}, engine_.entryPoints(), platform_);
   }
 
   const EngineEntryPoints& engine() { return engine_.entryPoints(); }

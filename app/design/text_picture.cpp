@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "design/colour_glyphs.h"
 #include "files/failure.h"
 
 namespace {
@@ -60,17 +61,6 @@ double alignedLeft(LineAlignment alignment, const QString& line, double blockWid
     case LineAlignment::End: break;
   }
   return 0;
-}
-
-// A colour glyph (an emoji) prints in its own colours, which the engine
-// would read as light or dark: each coloured pixel becomes ink, so the
-// glyph gives the relief its whole shape. Black letters print in greys only.
-void inkColouredPixels(QImage& picture) {
-  for (int y = 0; y < picture.height(); ++y) {
-    uchar* pixel = picture.scanLine(y);
-    for (int x = 0; x < picture.width(); ++x, pixel += 3)
-      if (pixel[0] != pixel[1] || pixel[1] != pixel[2]) pixel[0] = pixel[1] = pixel[2] = 0;
-  }
 }
 
 }  // namespace
@@ -142,6 +132,7 @@ TextPicture::TextPicture() : font(QStringLiteral("Tahoma"), 75) {
 void TextPicture::setDotsPerInch(double dotsPerInch) {
   dotsPerInch_ = dotsPerInch;
   picture = blankPicture(picture.size());
+  colourGlyphs = QImage();
 }
 
 QImage TextPicture::blankPicture(QSize size) const {
@@ -205,17 +196,31 @@ void TextPicture::print(const QString& text) {
   if (qint64(layout.width) * layout.height > largestTextPicture)
     throw tooLargeToDraw(layout.width, layout.height);
   picture = blankPicture({layout.width, layout.height});
-  {
-    QPainter painter(&picture);
-    painter.setFont(printedFont());
-    painter.setPen(Qt::black);
-    double baseline = layout.top + metrics.ascent();
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-      const double left = alignedLeft(arrangement.alignment, lines[i], size.width(), widths[i]);
-      painter.drawText(QPointF(layout.margin + left, baseline), lines[i]);
-      baseline += lineStep(metrics);
-    }
-  }
-  inkColouredPixels(picture);
+  const SetLines set{lines, widths, size.width(), layout, metrics.ascent(), lineStep(metrics)};
+  printLines(picture, Qt::black, set);
+  colourGlyphs = holdsColouredPixels(picture) ? printedColourGlyphs(set) : QImage();
+  if (!colourGlyphs.isNull()) inkColourGlyphs(picture, colourGlyphs);
   printed_ = {text, font, arrangement, picture.cacheKey()};
+}
+
+void TextPicture::printLines(QImage& target, const QColor& pen, const SetLines& set) const {
+  QPainter painter(&target);
+  painter.setFont(printedFont());
+  painter.setPen(pen);
+  double baseline = set.layout.top + set.ascent;
+  for (qsizetype i = 0; i < set.lines.size(); ++i) {
+    const double left =
+        alignedLeft(arrangement.alignment, set.lines[i], set.blockWidth, set.widths[i]);
+    painter.drawText(QPointF(set.layout.margin + left, baseline), set.lines[i]);
+    baseline += set.step;
+  }
+}
+
+QImage TextPicture::printedColourGlyphs(const SetLines& set) const {
+  QImage inBlack(picture.size(), QImage::Format_ARGB32_Premultiplied);
+  inBlack.fill(Qt::transparent);
+  QImage inWhite = inBlack;
+  printLines(inBlack, Qt::black, set);
+  printLines(inWhite, Qt::white, set);
+  return colourGlyphsOf(inBlack, inWhite);
 }

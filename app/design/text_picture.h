@@ -4,6 +4,7 @@
 // so the engine treats it as one design.
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
@@ -64,6 +65,10 @@ class TextPicture {
 
   QFont font;      // the design's font; Tahoma, bold, 75 points at start
   QImage picture;  // the printed text, white where there is no text
+  // The colour glyphs (emoji, colour fonts) of the printed text in their
+  // own colours over transparency, of the picture's size; null when the
+  // text holds none. Their shapes are printed into the picture as black.
+  QImage colourGlyphs;
   TextArrangement arrangement;
 
   // Points become pixels at this many dots per inch (the screen's).
@@ -77,10 +82,10 @@ class TextPicture {
   int32_t roundedFontSize() const;
 
   // Sizes the picture for `text` with its margins and prints its lines in
-  // black, the first at (margin, first line's height / 15), each aligned
-  // within the widest. Throws a Failure when the picture would be too large
-  // to render. Printing what the picture already shows leaves it as it is:
-  // a live preview prints the title for every frame of a drag.
+  // black (colour glyphs too, and into the colour glyphs), the first at (margin, first line's
+  // height / 15), each aligned within the widest. Throws a Failure when the picture would be too
+  // large to render. Printing what the picture already shows leaves it as it is: a live preview
+  // prints the title for every frame of a drag.
   void print(const QString& text);
 
  private:
@@ -90,6 +95,18 @@ class TextPicture {
   double lineWidth(const QFontMetricsF& metrics, const QString& line) const;
   QList<double> lineWidths(const QFontMetricsF& metrics, const QStringList& lines) const;
   QSizeF blockSize(const QFontMetricsF& metrics, const QList<double>& widths) const;
+
+  // The lines of a print, measured and placed.
+  struct SetLines {
+    QStringList lines;
+    QList<double> widths;
+    double blockWidth = 0;
+    TextLayout layout;
+    double ascent = 0;  // the first baseline's distance below the layout's top
+    double step = 0;    // from one baseline to the next
+  };
+  void printLines(QImage& target, const QColor& pen, const SetLines& set) const;
+  QImage printedColourGlyphs(const SetLines& set) const;
   double dotsPerInch_ = 96;
 
   // What the picture was printed from; its key changes with any change of

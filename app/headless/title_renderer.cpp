@@ -163,7 +163,7 @@ TitleRenderer::Probe TitleRenderer::probe() {
     captureCanvasBuffers(state_, plainPictureBuffer(size, fitColour_));
     state_.designFrame.left = at.x();
     state_.designFrame.top = at.y();
-    renderIntoBuffers(state_, mask_, measures_, engine_, busy_);
+    renderIntoBuffers(state_, printedText(), measures_, engine_, busy_);
     Probe probe{size, at, probeExtent(size)};
     if (probe.extent.isNull()) probe.extent = QRect(at, mask);
     const bool atLargest = at.x() < room || at.y() < room;
@@ -277,7 +277,7 @@ RenderedTitle TitleRenderer::render(const QString& text) {
   captureCanvasBuffers(state_, fixedCanvasBuffer_);
   state_.designFrame.left = placed_.x();
   state_.designFrame.top = placed_.y();
-  const QImage drawn = renderDesign(state_, mask_, measures_, engine_, busy_);
+  const QImage drawn = renderDesign(state_, printedText(), measures_, engine_, busy_);
   // Only a design that shows on the canvas's border, or whose frame leaves
   // the canvas, can run past it: only then is it drawn whole to measure.
   const bool framed = fixedCanvas_.rect().contains(QRect(placed_, mask_.size()));

@@ -103,6 +103,8 @@ class TitleRenderer {
   // Prints `text` into the mask; a denser mask is exactly `scale_` times
   // the size of the mask of scale 1.
   void printMask(const QString& text);
+  // The mask with the colour glyphs printed with it, at this renderer's density.
+  PrintedText printedText() const { return {mask_, textPicture_.colourGlyphs}; }
   // Throws a Failure when a transparent picture of `size` is past the
   // canvas limit.
   static void checkAloneSize(QSize size);

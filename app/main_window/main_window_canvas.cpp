@@ -33,9 +33,10 @@ void MainWindow::renderDesign() {
   // The canvas keeps its picture until the render succeeds. The same design
   // drawn again at its place (a click on it, a Draw with nothing changed)
   // leaves the picture as it was: no work for the user to save.
-  const QImage rendered = ::renderDesign(document_, document_.textPicture.picture,
-                                         RenderMeasures{document_.textPicture.roundedFontSize()},
-                                         engine_->entryPoints(), platform());
+  const TextPicture& text = document_.textPicture;
+  const QImage rendered =
+      ::renderDesign(document_, {text.picture, text.colourGlyphs},
+                     RenderMeasures{text.roundedFontSize()}, engine_->entryPoints(), platform());
   const bool changed = rendered != canvasView()->picture();
   canvasView()->setPicture(rendered);
   if (changed) fileCommands_->canvasChanged();

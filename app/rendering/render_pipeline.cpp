@@ -7,6 +7,7 @@
 #include "files/failure.h"
 #include "platform/busy_indicator.h"
 #include "platform/platform.h"
+#include "rendering/colour_glyph_fill.h"
 #include "rendering/effect_layers.h"
 #include "rendering/engine_library.h"
 #include "rendering/layer_space.h"
@@ -28,11 +29,11 @@ void checkCanvasCaptured(const DesignState& state) {
     throw Failure(errorNumber::InvalidArgument, QStringLiteral("No canvas captured to draw on"));
 }
 
-PictureBuffer maskOfSource(const DesignState& state, const QImage& textPicture) {
+PictureBuffer maskOfSource(const DesignState& state, const PrintedText& text) {
   switch (state.sourceKind) {
     case SourceKind::Shape: return readPictureBuffer(state.workingFiles.shape);
     case SourceKind::Picture: return readPictureBuffer(state.workingFiles.mask);
-    default: return pictureBufferOf(textPicture);
+    default: return pictureBufferOf(text.picture);
   }
 }
 
@@ -52,8 +53,21 @@ void installGradientTile(const DesignState& state, const PictureBuffer& mask, in
                  tile.rows);
 }
 
-void installTextureTile(const DesignState& state, RenderMeasures measures,
+void installColourGlyphTile(const DesignState& state, const PrintedText& text,
+                            RenderMeasures measures, const PictureBuffer& mask,
+                            const EngineEntryPoints& engine) {
+  const PictureBuffer tile =
+      pictureBufferOf(colourGlyphFill(state, mask, text.colourGlyphs, measures.density));
+  engine.texture(reinterpret_cast<const uint8_t*>(tile.bytes.constData()), colourGlyphTileRowOffset,
+                 0, tile.stride, tile.rows);
+}
+
+void installTextureTile(const DesignState& state, const PrintedText& text, RenderMeasures measures,
                         const PictureBuffer& mask, const EngineEntryPoints& engine) {
+  if (state.sourceKind == SourceKind::Text && !text.colourGlyphs.isNull()) {
+    installColourGlyphTile(state, text, measures, mask, engine);
+    return;
+  }
   const TextureTile tile = textureTileFor(state);
   if (state.model.style().fillKind == FillKind::Gradient &&
       tile.source != TileSource::PictureFile) {
@@ -180,13 +194,13 @@ bool sourceReady(const DesignState& state, Platform& platform) {
   return false;
 }
 
-void renderIntoBuffers(DesignState& state, const QImage& textPicture, RenderMeasures measures,
+void renderIntoBuffers(DesignState& state, const PrintedText& text, RenderMeasures measures,
                        const EngineEntryPoints& engine, BusyIndicator& busy) {
   checkCanvasCaptured(state);
-  PictureBuffer mask = maskOfSource(state, textPicture);
+  PictureBuffer mask = maskOfSource(state, text);
   velloro::ActionArguments arguments = engineArguments(state, measures, {mask.stride, mask.rows});
   BusyPointer busyPointer(busy);
-  installTextureTile(state, measures, mask, engine);
+  installTextureTile(state, text, measures, mask, engine);
   arguments.mask = reinterpret_cast<uint8_t*>(mask.bytes.data());
   const PictureBuffer source = sourceInLayerSpace(state);
   // The engine copies the source into the output before it paints.
@@ -202,9 +216,9 @@ void renderIntoBuffers(DesignState& state, const QImage& textPicture, RenderMeas
   state.layersStored = true;
 }
 
-QImage renderDesign(DesignState& state, const QImage& textPicture, RenderMeasures measures,
+QImage renderDesign(DesignState& state, const PrintedText& text, RenderMeasures measures,
                     const EngineEntryPoints& engine, BusyIndicator& busy) {
-  renderIntoBuffers(state, textPicture, measures, engine, busy);
+  renderIntoBuffers(state, text, measures, engine, busy);
   const QSize canvas(state.geometry.canvasWidth, state.geometry.canvasRows);
   const QPoint origin = state.layerOrigin;
   return cutFromLayerSpace(imageOfBuffer(state.buffers.output, origin.x() + canvas.width(),

@@ -41,6 +41,14 @@ struct MaskGeometry {
 velloro::ActionArguments engineArguments(const DesignState& state, RenderMeasures measures,
                                          MaskGeometry mask);
 
+// The text source of a render as printed: the picture, the engine's mask,
+// and its colour glyphs in their own colours, null when it holds none. The
+// other source kinds read their masks from the working files.
+struct PrintedText {
+  QImage picture;
+  QImage colourGlyphs;
+};
+
 // Where the texture tile of a render comes from.
 enum class TileSource { None, TextureBuffer, PictureFile };
 
@@ -69,17 +77,18 @@ void loadTexture(DesignState& state, const QImage& texture);
 // kind has no result yet, and returns whether it has one.
 bool sourceReady(const DesignState& state, Platform& platform);
 
-// Renders the current source kind's mask (the text picture for text, the
+// Renders the current source kind's mask (the printed text for text, the
 // shape or mask file otherwise) and returns the canvas with the design; a
-// gradient fill is handed to the engine as a texture the mask's size. The
+// gradient fill is handed to the engine as a texture the mask's size, and so
+// is the fill of a text with colour glyphs, the glyphs painted over it. The
 // engine works in the layer space of the state's layer origin.
 // Shows `busy` while the engine runs. Throws a Failure; the captured canvas
 // and the buffers of the state stay usable then.
-QImage renderDesign(DesignState& state, const QImage& textPicture, RenderMeasures measures,
+QImage renderDesign(DesignState& state, const PrintedText& text, RenderMeasures measures,
                     const EngineEntryPoints& engine, BusyIndicator& busy);
 
 // renderDesign without the picture: the canvas with the design is left in
 // the state's output buffer only, as a picture of the layer space in the
 // buffer layout.
-void renderIntoBuffers(DesignState& state, const QImage& textPicture, RenderMeasures measures,
+void renderIntoBuffers(DesignState& state, const PrintedText& text, RenderMeasures measures,
                        const EngineEntryPoints& engine, BusyIndicator& busy);

@@ -147,6 +147,7 @@ TEST_F(MainWindowTest, EditedGradientBecomesTheFill) {
   EXPECT_GT(swatch.pixelColor(10, swatch.height() - 1).blue(), 230);
 }
 
+// An emoji in its own colours too.
 TEST_F(MainWindowTest, DrawGivesTheBytesOfTheCommandLineWithTheSameSettings) {
   loadDefaultCurve();
   stackEffects({EffectType::Glow});
@@ -156,10 +157,14 @@ TEST_F(MainWindowTest, DrawGivesTheBytesOfTheCommandLineWithTheSameSettings) {
   design().textPicture.arrangement = layout.arrangement();
   setGradient(design().model, {{QColor(0xff, 0x80, 0), QColor(0x20, 0x40, 0xc0)}, 30});
   window->panels()->inside().fillSourceButtons()[2]->setChecked(true);
-  expectDrawnAsRendered(
-      u"--text|Sunny\nBakery|--size|40|--effect|glow|--at|200,120|--align|centre|--line-spacing|"
-      u"1.25|--letter-spacing|7|--gradient|#ff8000,#2040c0|--gradient-angle|30|--canvas|631x331"_s);
-  EXPECT_EQ(seam->busyDepth, 0);
+  for (const QString& title : {u"Sunny\nBakery"_s, u"Sunny\nBakery \U0001F370"_s}) {
+    textBox()->setText(title);
+    expectDrawnAsRendered(u"--text|"_s + title +
+                          u"|--size|40|--effect|glow|--at|200,120|--align|centre|--line-spacing|"
+                          u"1.25|--letter-spacing|7|--gradient|#ff8000,#2040c0|--gradient-angle|30|"
+                          u"--canvas|631x331"_s);
+    EXPECT_EQ(seam->busyDepth, 0);
+  }
 }
 
 // Each line of a title up to three shows whole in the text box, typed or

@@ -38,7 +38,7 @@ class EffectStackRender : public testing::Test {
     state.model.set(Setting::Effects, stack);
     captureCanvasBuffers(state, canvas);
     state.designFrame = {50, 50, 0, 0};
-    return renderDesign(state, shape, {}, engine.entryPoints(), platform)
+    return renderDesign(state, {shape}, {}, engine.entryPoints(), platform)
         .convertToFormat(QImage::Format_RGB888);
   }
   Laid laid(const EffectStack& stack) {

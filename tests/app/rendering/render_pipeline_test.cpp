@@ -117,7 +117,7 @@ TEST_F(RenderPipelineTest, CaptureKeepsTheFrameOnTheCanvasAndFillsBothBuffers) {
 TEST_F(RenderPipelineTest, RenderGivesACanvasOfTheCapturedSizeAndLeavesTheBackground) {
   EngineLibrary engine(QStringLiteral(ENGINE_PATH));
   // Without a captured canvas the render fails before the engine.
-  EXPECT_THROW(renderDesign(state, QImage(10, 10, QImage::Format_RGB888), measures,
+  EXPECT_THROW(renderDesign(state, {QImage(10, 10, QImage::Format_RGB888)}, measures,
                             engine.entryPoints(), platform),
                Failure);
   EXPECT_EQ(platform.busyPeriods, 0);
@@ -126,14 +126,14 @@ TEST_F(RenderPipelineTest, RenderGivesACanvasOfTheCapturedSizeAndLeavesTheBackgr
   QImage mask = filledPicture(60, 30, Qt::white);
   for (int y = 8; y < 22; ++y)
     for (int x = 10; x < 50; ++x) mask.setPixelColor(x, y, Qt::black);
-  const QImage rendered = renderDesign(state, mask, measures, engine.entryPoints(), platform);
+  const QImage rendered = renderDesign(state, {mask}, measures, engine.entryPoints(), platform);
   EXPECT_EQ(rendered.size(), QSize(120, 80));
   EXPECT_EQ(state.buffers.background, background);
   EXPECT_EQ((std::array{platform.busyPeriods, platform.busyDepth}), (std::array{1, 0}));
   // Without its shape file a shape fails before the engine.
   state.sourceKind = SourceKind::Shape;
   state.workingFiles.shape = folder.filePath(QStringLiteral("absent.bmp"));
-  EXPECT_THROW(renderDesign(state, QImage(), measures, engine.entryPoints(), platform), Failure);
+  EXPECT_THROW(renderDesign(state, {}, measures, engine.entryPoints(), platform), Failure);
   EXPECT_EQ(platform.busyPeriods, 1);
 }
 

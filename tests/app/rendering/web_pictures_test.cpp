@@ -216,7 +216,7 @@ TEST(DesignExactnessTest, ExportAndRepaintOverGreyAndTextureMatchTheRenderOfEach
       SCOPED_TRACE(testing::Message() << effect.name.data() << " over " << name);
       captureCanvas(state, background);
       const QImage rendered =
-          renderDesign(state, text.picture, RenderMeasures{}, engine.entryPoints(), platform);
+          renderDesign(state, {text.picture}, RenderMeasures{}, engine.entryPoints(), platform);
       const QImage design = exportedDesign();
       ASSERT_EQ(design.size(), rendered.size());
       const auto [largest, opaque, opaqueDifferent] = agreementOf(design, background, rendered);
