@@ -1,8 +1,53 @@
 #include "coloured_blocks.h"
 
+#include <algorithm>
+
 #include "render.h"
 
 namespace velloro {
+
+// The rows holding a set entry are found from either end; between them only
+// the columns outside the box found so far need looking at.
+ContentBox contentOf(const PixelMap<int16_t>& colour, int64_t stride) {
+  ContentBox box;
+  const int64_t size = static_cast<int64_t>(colour.size());
+  if (stride <= 0 || size == 0) return box;
+  const int64_t rows = (size + stride - 1) / stride;
+  const auto columnsIn = [&](int64_t r) {
+    return std::min((stride + 2) / 3, (size - r * stride + 2) / 3);
+  };
+  const auto isSet = [&](int64_t r, int64_t c) {
+    return colour[static_cast<size_t>(r * stride + 3 * c)] != kEmptyColour;
+  };
+  const auto anySet = [&](int64_t r) {
+    for (int64_t c = 0; c < columnsIn(r); ++c)
+      if (isSet(r, c)) return true;
+    return false;
+  };
+  int64_t top = 0;
+  while (top < rows && !anySet(top)) ++top;
+  if (top == rows) return box;
+  int64_t bottom = rows - 1;
+  while (!anySet(bottom)) --bottom;
+  box.firstRow = top;
+  box.lastRow = bottom;
+  for (int64_t r = top; r <= bottom; ++r) {
+    const int64_t columns = columnsIn(r);
+    for (int64_t c = 0; c < std::min(box.firstColumn, columns); ++c) {
+      if (isSet(r, c)) {
+        box.firstColumn = c;
+        break;
+      }
+    }
+    for (int64_t c = columns - 1; c > box.lastColumn; --c) {
+      if (isSet(r, c)) {
+        box.lastColumn = c;
+        break;
+      }
+    }
+  }
+  return box;
+}
 
 ColouredBlocks::ColouredBlocks(const PixelMap<int16_t>& colour, int64_t stride) {
   const int64_t size = static_cast<int64_t>(colour.size());

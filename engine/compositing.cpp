@@ -37,60 +37,8 @@ struct Sample {
   size_t weighted;
 };
 
-// Rows and columns of the colour map's set entries.
-struct ContentBox {
-  int64_t firstRow = std::numeric_limits<int64_t>::max();
-  int64_t lastRow = -1;
-  int64_t firstColumn = std::numeric_limits<int64_t>::max();
-  int64_t lastColumn = -1;
-
-  bool empty() const { return lastRow < 0; }
-};
-
-// The rows holding a set entry are found from either end; between them only
-// the columns outside the box found so far need looking at.
-ContentBox contentOf(const LayerSlot& slot) {
-  ContentBox box;
-  const PixelMap<int16_t>& colour = slot.maps.colour;
-  const int64_t stride = slot.maskStride;
-  const int64_t size = static_cast<int64_t>(colour.size());
-  if (stride <= 0 || size == 0) return box;
-  const int64_t rows = (size + stride - 1) / stride;
-  const auto columnsIn = [&](int64_t r) {
-    return std::min((stride + 2) / 3, (size - r * stride + 2) / 3);
-  };
-  const auto isSet = [&](int64_t r, int64_t c) {
-    return colour[static_cast<size_t>(r * stride + 3 * c)] != kEmptyColour;
-  };
-  const auto anySet = [&](int64_t r) {
-    for (int64_t c = 0; c < columnsIn(r); ++c)
-      if (isSet(r, c)) return true;
-    return false;
-  };
-  int64_t top = 0;
-  while (top < rows && !anySet(top)) ++top;
-  if (top == rows) return box;
-  int64_t bottom = rows - 1;
-  while (!anySet(bottom)) --bottom;
-  box.firstRow = top;
-  box.lastRow = bottom;
-  for (int64_t r = top; r <= bottom; ++r) {
-    const int64_t columns = columnsIn(r);
-    for (int64_t c = 0; c < std::min(box.firstColumn, columns); ++c) {
-      if (isSet(r, c)) {
-        box.firstColumn = c;
-        break;
-      }
-    }
-    for (int64_t c = columns - 1; c > box.lastColumn; --c) {
-      if (isSet(r, c)) {
-        box.lastColumn = c;
-        break;
-      }
-    }
-  }
-  return box;
-}
+// Where no sample is passed over by its blocks.
+const ColouredBlocks kNoBlocks;
 
 bool castsShadow(const LayerSlot& slot) {
   return slot.effectType == EffectType::DropShadow || slot.effectType == EffectType::CastShadow;
@@ -122,8 +70,11 @@ Region sampledRegion(const LayerSlot& slot, const ContentBox& content) {
 
 class SlotPainter {
  public:
-  SlotPainter(const LayerSlot& slot, const Region& sampled, const ActionArguments& args,
-              bool approximate)
+  // Where deformed points are sampled without engraving, the coloured
+  // blocks of the slot's `colours` (which must outlive the painter) pass
+  // over empty samples.
+  SlotPainter(const LayerSlot& slot, ColourSummary& colours, const Region& sampled,
+              const ActionArguments& args, bool approximate)
       : slot_(slot),
         maps_(slot.maps),
         mapping_(slot, sampled, args.outputRows, approximate),
@@ -133,9 +84,10 @@ class SlotPainter {
         castsShadow_(castsShadow(slot)),
         engraved_(slot.effectType == EffectType::Engraved),
         straight_(mapping_.straight() && !castsShadow_),
+        approximate_(approximate),
         shadowStrength_(2 * (slot.effectAmount / 100.0)),
-        blocks_(straight_ || engraved_ ? ColouredBlocks()
-                                       : ColouredBlocks(maps_.colour, slot.maskStride)) {}
+        blocks_(straight_ || engraved_ ? kNoBlocks
+                                       : colours.blocks(maps_.colour, slot.maskStride)) {}
 
   // Whether the slot's maps hold anything to sample.
   bool paints() const {
@@ -330,7 +282,11 @@ class SlotPainter {
 
   void layOver(uint8_t* pixel, const Sample& s) const {
     if (!engraved_ && s.weighted == 4 && coversFully(s)) {
-      blendCovering(pixel, s);
+      if (approximate_) {
+        blendCoveringInSteps(pixel, s);
+      } else {
+        blendCovering(pixel, s);
+      }
       return;
     }
     std::array<double, 3> background{static_cast<double>(pixel[0]), static_cast<double>(pixel[1]),
@@ -378,6 +334,18 @@ class SlotPainter {
       double sum = 0;
       for (size_t k = 0; k < 4; ++k) sum += s.weights[k] * maps_.colour[s.colours[k] + channel];
       pixel[channel] = truncateToByte(std::min(sum, 255.0));
+    }
+  }
+
+  // blendCovering for a drag's frames: the weights in steps of 1/256, which
+  // moves a channel by a level or two at most.
+  void blendCoveringInSteps(uint8_t* pixel, const Sample& s) const {
+    std::array<int32_t, 4> steps;
+    for (size_t k = 0; k < 4; ++k) steps[k] = static_cast<int32_t>(s.weights[k] * 256 + 0.5);
+    for (size_t channel = 0; channel < 3; ++channel) {
+      int32_t sum = 0;
+      for (size_t k = 0; k < 4; ++k) sum += steps[k] * maps_.colour[s.colours[k] + channel];
+      pixel[channel] = static_cast<uint8_t>(std::clamp(sum >> 8, 0, 255));
     }
   }
 
@@ -449,8 +417,9 @@ class SlotPainter {
   bool castsShadow_;
   bool engraved_;
   bool straight_;
-  double shadowStrength_;  // 2 * amount / 100
-  ColouredBlocks blocks_;  // only where deformed points are sampled
+  bool approximate_;              // a drag's frame: blends may round
+  double shadowStrength_;         // 2 * amount / 100
+  const ColouredBlocks& blocks_;  // only where deformed points are sampled
 };
 
 // About the work of each output row: its copy (an eighth of a pixel's work
@@ -466,11 +435,8 @@ std::vector<int64_t> rowWork(const std::vector<SlotPainter>& painters, int32_t r
   for (const SlotPainter& painter : painters) {
     LayerMapping mapping = painter.mapping();
     const int64_t perPixel = mapping.straight() ? kPixel : kMappedPixel;
-    for (int32_t i = 0; i < rows; ++i) {
-      const ColumnSpan span = mapping.startRow(i, columns);
-      if (span.first <= span.last)
-        work[static_cast<size_t>(i)] += perPixel * (int64_t{span.last} - span.first + 1);
-    }
+    for (int32_t i = 0; i < rows; ++i)
+      work[static_cast<size_t>(i)] += perPixel * mapping.likelyColumns(i, columns);
   }
   return work;
 }
@@ -485,14 +451,14 @@ void compositeSlots(LayerSlots& slots, const ActionArguments& args, const Worker
   // Each slot's underlays are laid before it, the lowest first.
   for (const int32_t number : {2, 3, 1}) {
     for (int32_t underlay = kUnderlayCount; underlay >= 0; --underlay) {
-      const LayerSlot* slot = slots.find(number, underlay);
+      LayerSlot* slot = slots.find(number, underlay);
       if (slot == nullptr || !slot->valid) continue;
-      const ContentBox content = contentOf(*slot);
+      const ContentBox& content = slot->colours.content(slot->maps.colour, slot->maskStride);
       // A layer with nothing set changes no pixel, unless it engraves or
       // casts the shadow of an element it leaves out.
       if (content.empty() && slot->effectType != EffectType::Engraved && !castsShadowAlone(*slot))
         continue;
-      SlotPainter painter(*slot, sampledRegion(*slot, content), args, approximate);
+      SlotPainter painter(*slot, slot->colours, sampledRegion(*slot, content), args, approximate);
       if (painter.paints()) painters.push_back(std::move(painter));
     }
   }

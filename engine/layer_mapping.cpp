@@ -109,11 +109,31 @@ ColumnSpan LayerMapping::startRow(int32_t row, int32_t columns) {
   rowY_ = row + rowShift_;
   anchorX_ = std::numeric_limits<double>::quiet_NaN();
   switch (deformation_) {
-    case DeformationType::Rotate: return turnedSpan(columns);
+    case DeformationType::Rotate: {
+      const LayerPoint first = rotated(rowY_, 0);
+      turnedRow_ = first.row;
+      turnedColumn_ = first.column;
+      return turnedSpan(columns);
+    }
     case DeformationType::Curve:
       return interpolatesBend_ ? narrowedBentSpan(bentSpan(columns)) : bentSpan(columns);
     default: return straightSpan(columns);
   }
+}
+
+int64_t LayerMapping::likelyColumns(int32_t row, int32_t columns) {
+  const auto length = [](ColumnSpan span) { return int64_t{span.last} - span.first + 1; };
+  if (!interpolatesBend_) return std::max<int64_t>(length(startRow(row, columns)), 0);
+  rowY_ = row + rowShift_;
+  // The layer's rows lie on a ring around the arc's centre: the row's chord
+  // of the outer circle less that of the inner one.
+  constexpr double kSlack = 2;
+  const double inner =
+      (curvature_ >= 0 ? reach_.firstRow + arcRadius_ : arcRadius_ + rows_ - reach_.lastRow) -
+      kSlack;
+  const int64_t outside = std::max<int64_t>(length(bentSpan(columns)), 0);
+  if (!(inner > 0)) return outside;
+  return std::max<int64_t>(outside - std::max<int64_t>(length(chordWithin(inner, columns)), 0), 0);
 }
 
 // Undeformed, the layer and each shadow cover one stretch of the row.
@@ -181,9 +201,14 @@ ColumnSpan LayerMapping::bentSpan(int32_t columns) const {
   const double outer =
       (curvature_ >= 0 ? reach_.lastRow + arcRadius_ : arcRadius_ + rows_ - reach_.firstRow) +
       kSlack;
+  return chordWithin(outer, columns);
+}
+
+// The current row's columns within `radius` of the arc's centre.
+ColumnSpan LayerMapping::chordWithin(double radius, int32_t columns) const {
   const double dy = rowY_ - arcRow_;
-  if (!(std::fabs(dy) <= outer)) return {0, -1};
-  const double half = std::sqrt(outer * outer - dy * dy);
+  if (!(std::fabs(dy) <= radius)) return {0, -1};
+  const double half = std::sqrt(radius * radius - dy * dy);
   return spanOfLayerColumns(centreColumn_ - half, centreColumn_ + half, columns);
 }
 
@@ -222,7 +247,8 @@ ColumnSpan LayerMapping::narrowedBentSpan(ColumnSpan span) const {
 LayerPoint LayerMapping::rotated(double y, double x) const {
   const double dx = x - centreColumn_;
   const double dy = y - centreRow_;
-  // A turn is linear: the same point without an angle and root per pixel.
+  // A turn is linear: the same point without an angle and root per pixel
+  // (layerPoint works a draft's points out from the row's first).
   if (approximate_)
     return {centreRow_ - dy * turnCosine_ + dx * turnSine_,
             centreColumn_ - dx * turnCosine_ - dy * turnSine_};

@@ -50,13 +50,21 @@ class LayerMapping {
   // samples anything.
   ColumnSpan startRow(int32_t row, int32_t columns);
 
+  // About how many columns of output row `row` startRow would return, found
+  // without narrowing a drag's bend, which would cost about as much as
+  // mapping the row; for sharing rows out.
+  int64_t likelyColumns(int32_t row, int32_t columns);
+
   // The layer point that column `column` of the row shows, deformation
   // included; kNowhere when neither it nor its shadow can fall on the
   // layer's region.
   LayerPoint layerPoint(int32_t column) const {
     const double x = column - columnOffset_;
     switch (deformation_) {
-      case DeformationType::Rotate: return rotated(rowY_, x);
+      case DeformationType::Rotate:
+        // A turn is linear: a draft's point is the row's first plus a step.
+        if (approximate_) return {turnedRow_ + x * turnSine_, turnedColumn_ - x * turnCosine_};
+        return rotated(rowY_, x);
       case DeformationType::Curve: return interpolatesBend_ ? bentBetween(x) : bent(rowY_, x);
       default: return {rowY_, x};
     }
@@ -75,6 +83,7 @@ class LayerMapping {
   ColumnSpan turnedSpan(int32_t columns) const;
   ColumnSpan bentSpan(int32_t columns) const;
   ColumnSpan narrowedBentSpan(ColumnSpan span) const;
+  ColumnSpan chordWithin(double radius, int32_t columns) const;
   ColumnSpan spanOfLayerColumns(double first, double last, int32_t columns) const;
   LayerPoint rotated(double y, double x) const;
   LayerPoint bent(double y, double x) const;
@@ -107,6 +116,9 @@ class LayerMapping {
   double turn_ = 0;  // rotation angle added to a pixel's direction
   double turnCosine_ = 1;
   double turnSine_ = 0;
+  // A draft's turned point of layer column 0 on the current row.
+  double turnedRow_ = 0;
+  double turnedColumn_ = 0;
   // Bend along an arc around (arcRow_, centreColumn_).
   double curvature_ = 0;
   double arcScale_ = 0;  // |curvature|

@@ -18,6 +18,7 @@ void LayerSlots::keepUnderlays(int32_t number, int32_t count) {
     if (LayerSlot* slot = find(number, underlay)) {
       slot->valid = false;
       slot->maps = {};
+      slot->colours.forget();
     }
   }
 }

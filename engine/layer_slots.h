@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "action_arguments.h"
+#include "coloured_blocks.h"
 #include "render.h"
 
 namespace velloro {
@@ -25,6 +26,9 @@ struct LayerSlot {
   bool outsideOnly = false;  // an underlay: the element's colours are left empty
   Region region;
   LayerMaps maps;
+  // What compositing found in the colour map, forgotten whenever the maps
+  // change.
+  ColourSummary colours;
 };
 
 // Each slot holds its own layer and, under it, up to kUnderlayCount

@@ -31,6 +31,8 @@ void storeLayer(LayerSlots& slots, Render& render) {
   slot->outsideOnly = a.underlay != 0;
   slot->region = render.geometry.region;
   slot->maps = std::move(render.layer);
+  // Layers taken over unchanged keep what was found in them.
+  if (!render.record.layerKept) slot->colours.forget();
   slot->valid = true;
 }
 

@@ -178,6 +178,8 @@ TEST(EngineObjects, PreviewFramesComeCloseAndTheFrameAtRestIsExact) {
   };
   const Case cases[] = {
       {"turn", DeformationType::Rotate, 7, EffectType::NoContour},
+      {"turn far round", DeformationType::Rotate, 93, EffectType::NoContour},
+      {"turn with a cast shadow", DeformationType::Rotate, 30, EffectType::CastShadow},
       {"gentle bend", DeformationType::Curve, 35, EffectType::NoContour},
       {"strong bend", DeformationType::Curve, 96, EffectType::NoContour},
       {"bend the other way", DeformationType::Curve, 4, EffectType::NoContour},
