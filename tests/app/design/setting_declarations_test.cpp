@@ -175,18 +175,6 @@ TEST(SettingDeclarations, NoTwoCaptionsOfAPlaceAlike) {
     }
 }
 
-// Every setting the window shows has a control; only what another
-// control, a file or a dialog brings has none.
-TEST(SettingDeclarations, EveryPlaceShowsSomething) {
-  std::set<SettingPlace> shown;
-  for (const SettingDeclaration& setting : settingDeclarations()) shown.insert(setting.place);
-  for (SettingPlace place :
-       {SettingPlace::Toolbar, SettingPlace::TitleBox, SettingPlace::InsidePanel,
-        SettingPlace::EdgePanel, SettingPlace::OutsidePanel, SettingPlace::DeformationPanel,
-        SettingPlace::GradientDialog})
-    EXPECT_TRUE(shown.contains(place)) << int(place);
-}
-
 struct UnitCase {
   const char* unit;
   const char* suffix;
