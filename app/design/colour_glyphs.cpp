@@ -28,12 +28,15 @@ bool holdsColouredPixels(const QImage& printed) {
 QImage colourGlyphsOf(const QImage& inBlack, const QImage& inWhite) {
   QImage glyphs = inBlack.convertToFormat(QImage::Format_ARGB32_Premultiplied);
   const QImage other = inWhite.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  // What lies beyond the other print is no agreement.
+  const int columns = std::min(glyphs.width(), other.width());
   bool anyKept = false;
   for (int y = 0; y < glyphs.height(); ++y) {
     auto* pixel = reinterpret_cast<QRgb*>(glyphs.scanLine(y));
-    const auto* against = reinterpret_cast<const QRgb*>(other.constScanLine(y));
+    const auto* against =
+        y < other.height() ? reinterpret_cast<const QRgb*>(other.constScanLine(y)) : nullptr;
     for (int x = 0; x < glyphs.width(); ++x) {
-      if (pixel[x] != against[x]) pixel[x] = 0;
+      if (against == nullptr || x >= columns || pixel[x] != against[x]) pixel[x] = 0;
       anyKept = anyKept || qAlpha(pixel[x]) > 0;
     }
   }
@@ -42,10 +45,12 @@ QImage colourGlyphsOf(const QImage& inBlack, const QImage& inWhite) {
 
 void inkColourGlyphs(QImage& printed, const QImage& colourGlyphs) {
   const QImage glyphs = colourGlyphs.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-  for (int y = 0; y < printed.height(); ++y) {
+  const int rows = std::min(printed.height(), glyphs.height());
+  const int columns = std::min(printed.width(), glyphs.width());
+  for (int y = 0; y < rows; ++y) {
     uchar* pixel = printed.scanLine(y);
     const auto* glyph = reinterpret_cast<const QRgb*>(glyphs.constScanLine(y));
-    for (int x = 0; x < printed.width(); ++x, pixel += 3) {
+    for (int x = 0; x < columns; ++x, pixel += 3) {
       const int alpha = qAlpha(glyph[x]);
       const int shade = std::min(penGrey(pixel, alpha), 255 - alpha);
       pixel[0] = pixel[1] = pixel[2] = uchar(shade);

@@ -11,14 +11,14 @@
 // not grey: one a colour glyph printed.
 bool holdsColouredPixels(const QImage& printed);
 
-// The pixels that two prints of one title on transparency, of one size and
-// format, agree on, the one with a black pen and the other with a white
-// pen; transparent elsewhere. Null when they agree on no visible pixel: the
-// coloured pixels were a letter's (a screen font's coloured edges).
+// The pixels that two prints of one title on transparency agree on, the
+// one with a black pen and the other with a white pen; transparent
+// elsewhere. Null when they agree on no visible pixel: the coloured pixels
+// were a letter's (a screen font's coloured edges).
 QImage colourGlyphsOf(const QImage& inBlack, const QImage& inWhite);
 
 // Inks the colour glyphs into `printed` (the same title in black on white,
-// RGB888 of the same size) as a black pen would: each of their pixels as
-// dark as it is opaque, so a glyph's light colours are ink as much as its
-// dark ones.
+// RGB888, from its top left corner) as a black pen would: each of their
+// pixels as dark as it is opaque, so a glyph's light colours are ink as
+// much as its dark ones.
 void inkColourGlyphs(QImage& printed, const QImage& colourGlyphs);

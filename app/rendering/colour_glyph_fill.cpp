@@ -80,6 +80,19 @@ QImage glyphsPerTilePixel(const QImage& colourGlyphs, int32_t density) {
   return whole.scaled(covered, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
+// The glyphs' own colours, whole, wherever they cover any of a tile pixel:
+// the mask already softens their edges, and a colour mixed with the fill
+// would ring them in it.
+QImage opaqueGlyphColours(const QImage& glyphs) {
+  QImage opaque = glyphs.convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < opaque.height(); ++y) {
+    auto* pixel = reinterpret_cast<QRgb*>(opaque.scanLine(y));
+    for (int x = 0; x < opaque.width(); ++x)
+      if (qAlpha(pixel[x]) > 0) pixel[x] |= 0xff000000u;
+  }
+  return opaque;
+}
+
 }  // namespace
 
 QImage colourGlyphFill(const DesignState& state, const PictureBuffer& mask,
@@ -87,6 +100,6 @@ QImage colourGlyphFill(const DesignState& state, const PictureBuffer& mask,
   const int32_t scale = std::max(density, 1);
   const QSize size(perDensity(mask.width, scale) + 1, perDensity(mask.rows, scale));
   QImage fill = titleFill(state, mask, size).convertToFormat(QImage::Format_RGB32);
-  QPainter(&fill).drawImage(0, 0, glyphsPerTilePixel(colourGlyphs, scale));
+  QPainter(&fill).drawImage(0, 0, opaqueGlyphColours(glyphsPerTilePixel(colourGlyphs, scale)));
   return fill;
 }
