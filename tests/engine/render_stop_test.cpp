@@ -69,13 +69,17 @@ std::vector<uint8_t> lastOutput(VelloroEngine* engine, const std::vector<Step>& 
 }
 
 // The stop lands in the step the stopped render runs first: the outline's
-// search, or the shading and effect of a kept outline. Stops asked between
+// search, or the background's around a kept outline. Stops asked between
 // renders are forgotten.
 TEST(RenderStop, TheNextRenderGivesTheBytesOfAFreshObject) {
   const Step red = glowingLetters(220);
   Step otherSlot = glowingLetters(90);
   otherSlot.settings.layerSlot = 2;
   const Step underlay = glowingLetters(220, 1);
+  Step wider = red;  // searches the background anew, to another reach
+  wider.settings.effectAmount = 100;
+  Step widerUnderlay = underlay;
+  widerUnderlay.settings.effectAmount = 100;
   const struct {
     const char* name;
     std::vector<Step> before;
@@ -83,9 +87,9 @@ TEST(RenderStop, TheNextRenderGivesTheBytesOfAFreshObject) {
     std::vector<Step> after;
   } cases[] = {
       {"first render of the object", {}, red, {red}},
-      {"outline kept from another colour", {glowingLetters(20)}, red, {red}},
+      {"outline kept from another colour", {glowingLetters(20)}, wider, {red}},
       {"another slot drawn before", {otherSlot}, red, {red}},
-      {"an underlay", {underlay, red}, glowingLetters(20, 1), {underlay, red}},
+      {"an underlay", {underlay, red}, widerUnderlay, {underlay, red}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

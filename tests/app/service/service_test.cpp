@@ -1,5 +1,7 @@
 // The render service over loopback: the bytes of --render, caching, signed
 // URLs, refusals that cost no render, limits, health and metrics.
+#include <unistd.h>
+
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -238,6 +240,27 @@ TEST_F(ServiceTest, ARenderPastTheTimeLimitIsStoppedAndItsLaneServesTheNext) {
   const HttpReply after = get(next);
   EXPECT_EQ(after.status, 200);
   EXPECT_EQ(after.body, served.body);
+}
+
+// The logged target is the one sent, its '%' signs as they came.
+TEST_F(ServiceTest, TheAccessLogTellsTheTargetAsItCame) {
+  start();
+  std::FILE* log = std::tmpfile();
+  std::fflush(stderr);
+  const int standardError = ::dup(2);
+  ::dup2(::fileno(log), 2);
+  EXPECT_EQ(get("/healthz?at=%3A%251").status, 200);
+  const std::string line = "127.0.0.1 \"GET /healthz?at=%3A%251\" 200 3 ";
+  std::string logged;
+  for (int wait = 0; wait < 500 && logged.find(line) == std::string::npos; ++wait) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));  // logged once answered
+    logged.assign(size_t(::lseek(::fileno(log), 0, SEEK_END)), '\0');
+    logged.resize(size_t(std::max(::pread(::fileno(log), logged.data(), logged.size(), 0), 0L)));
+  }
+  ::dup2(standardError, 2);
+  ::close(standardError);
+  std::fclose(log);
+  EXPECT_NE(logged.find(line), std::string::npos) << logged;
 }
 
 TEST_F(ServiceTest, ConnectionsPastTheLimitGet503) {
