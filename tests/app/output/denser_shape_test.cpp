@@ -131,15 +131,10 @@ TEST_F(DenserShapeTest, ADesignThatCannotBeDrawnAnewSaysWhy) {
        0},
       {SourceKind::Shape, changed, true, false, more, 1},
       {SourceKind::Shape, drawnShape(), false, false, more, 0},
-      {SourceKind::Shape, drawnShape(), true, true,
-       u"A picture cut out of a photo has only the photo's pixels: it cannot be drawn at 2x and "
-       u"3x."_s,
-       0},
       {SourceKind::Text, drawnShape(), true, false,
        u"A shape is drawn beside the title: only a title alone or a shape alone is drawn anew at "
        u"2x and 3x."_s,
        0},
-      {SourceKind::Text, drawnShape(), false, false, QString(), 0},
   };
   const WholeDesign whole = drawnInTheWindow();
   for (const auto& c : cases) {
