@@ -18,7 +18,25 @@ constexpr int largestCoordinate = 1 << 20;
 constexpr int widestPen = 100;
 constexpr double largestRatio = 1000;
 
+// Pixels the figures may paint at most, about a second's drawing: a
+// document from anywhere must not keep the reader painting for minutes.
+constexpr double mostPaintedPixels = double(1 << 30);
+
 bool isStroke(int tool) { return !drawsFigure(tool); }
+
+// What drawing the figures costs at most: a line or a stroke's segment
+// paints its pen's width along its length and round its ends, any other
+// figure no more than the square round its start that reaches its end.
+double paintedPixels(const QList<SketchFigure>& figures) {
+  double pixels = 0;
+  for (const SketchFigure& figure : figures) {
+    const QPoint span = figure.end - figure.start;
+    const double reach = std::hypot(double(span.x()), double(span.y())) + figure.penWidth;
+    const bool line = isStroke(figure.tool) || figure.tool == sketchTool::Line;
+    pixels += line ? reach * figure.penWidth : 4 * reach * reach;
+  }
+  return pixels;
+}
 
 QString pointText(QPoint point) { return u"%1,%2"_s.arg(point.x()).arg(point.y()); }
 
@@ -140,6 +158,7 @@ std::optional<ShapeDrawing> shapeDrawingOf(const QJsonObject& design, const QIma
     appendFigures(figures[i], figuresKey + u".figures[%1]"_s.arg(i), drawing.figures);
   // Figures for a sheet of another size draw no picture like the shape.
   if (shape.size() != drawing.sheet + QSize(2 * shapeMargin, 2 * shapeMargin)) return std::nullopt;
+  if (paintedPixels(drawing.figures) > mostPaintedPixels) return std::nullopt;
   if (framedShape(drawnSheet(drawing, 1), 1) != shape.convertToFormat(QImage::Format_RGB888))
     return std::nullopt;
   return drawing;

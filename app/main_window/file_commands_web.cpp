@@ -67,8 +67,9 @@ QList<QImage> FileCommands::denserShapes(const WholeDesign& whole, const WebExpo
   return pictures;
 }
 
-// The text drawn anew at each denser scale over just the exported part of
-// the canvas; every copy is rendered before any file is written.
+// The design drawn anew at each denser scale over just the exported part of
+// the canvas: a shape from its figures, otherwise the text. Every copy is
+// rendered before any file is written.
 QList<QImage> FileCommands::denserPictures(const WholeDesign& whole,
                                            const WebExportChoice& choice) {
   if (design_.sourceKind == SourceKind::Shape) return denserShapes(whole, choice);

@@ -56,8 +56,8 @@ class DenserShapeTest : public testing::Test {
     window.workingFiles.canvas = folder.filePath(u"canvas.bmp"_s);
     window.workingFiles.shape = folder.filePath(u"shape.bmp"_s);
     window.sourceKind = SourceKind::Shape;
-    window.designFrame.left = 70;
-    window.designFrame.top = 45;
+    window.designFrame.left = 150;
+    window.designFrame.top = 130;
     window.shapeDrawing = drawnShape();
   }
 
@@ -65,7 +65,7 @@ class DenserShapeTest : public testing::Test {
   WholeDesign drawnInTheWindow() {
     saveBmp(framedShape(drawnSheet(drawnShape(), 1), 1), window.workingFiles.shape);
     window.kindSettings[SourceKind::Shape].available = true;
-    QImage canvas(480, 300, QImage::Format_RGB888);
+    QImage canvas(640, 480, QImage::Format_RGB888);
     canvas.fill(Qt::white);
     captureCanvas(window, canvas);
     renderDesign(window, QImage(), {window.textPicture.roundedFontSize(), 1},
@@ -83,20 +83,31 @@ class DenserShapeTest : public testing::Test {
 }  // namespace
 
 // Shown by a browser in the picture's place, a copy shows what the picture
-// shows: exactly N times its size, the shape where it stands.
+// shows: exactly N times its size, the shape where it stands; also turned,
+// with a shadow and a gradient whose measures the engine takes at density 1.
 TEST_F(DenserShapeTest, TheDenserCopiesShrunkBackShowThePictureOfDensityOne) {
-  const WholeDesign whole = drawnInTheWindow();
-  const QRect area = whole.extent.adjusted(-4, -4, 4, 4);
-  const QImage one = whole.design.copy(area.translated(whole.canvasAt));
-  ASSERT_GT(area.width(), 250);
-  EXPECT_TRUE(showsTheSame(shapeAlone(window, area, 1, exportEngine.entryPoints(), seam), one));
-  for (const int density : {2, 3}) {
-    const QImage dense = shapeAlone(window, area, density, exportEngine.entryPoints(), seam);
-    ASSERT_EQ(dense.size(), QSize(area.width() * density, area.height() * density));
-    const double off = shrunkDifference(dense, density, one);
-    EXPECT_LE(off, 4.0) << density;
-    // Nearer than the picture moved by one pixel: the copy keeps the place.
-    EXPECT_LT(off, shrunkDifference(dense, density, one.copy(one.rect().translated(1, 0))));
+  for (const bool turned : {false, true}) {
+    if (turned) {
+      setKind(window.model, Setting::FillKind, FillKind::Gradient);
+      setKind(window.model, Setting::Deformation, DeformationType::Rotate);
+      window.model.set(Setting::DeformationAmount, int32_t(30));
+      window.model.set(Setting::Effects, EffectStack{{EffectType::DropShadow, {10, 12, 40}, {}}});
+    }
+    const WholeDesign whole = drawnInTheWindow();
+    const QRect area = whole.extent.adjusted(-4, -4, 4, 4);
+    const QImage one = whole.design.copy(area.translated(whole.canvasAt));
+    ASSERT_GT(area.width(), 150);
+    EXPECT_TRUE(showsTheSame(shapeAlone(window, area, 1, exportEngine.entryPoints(), seam), one));
+    for (const int density : {2, 3}) {
+      const QImage dense = shapeAlone(window, area, density, exportEngine.entryPoints(), seam);
+      ASSERT_EQ(dense.size(), QSize(area.width() * density, area.height() * density));
+      const double off = shrunkDifference(dense, density, one);
+      EXPECT_LE(off, 4.0) << density << turned;
+      // Nearer than the picture moved by one pixel: the copy keeps the place.
+      // (Turned, the engine's turn lands up to a pixel of density 1 aside.)
+      if (!turned)
+        EXPECT_LT(off, shrunkDifference(dense, density, one.copy(one.rect().translated(1, 0))));
+    }
   }
 }
 
@@ -120,15 +131,10 @@ TEST_F(DenserShapeTest, ADesignThatCannotBeDrawnAnewSaysWhy) {
        0},
       {SourceKind::Shape, changed, true, false, more, 1},
       {SourceKind::Shape, drawnShape(), false, false, more, 0},
-      {SourceKind::Shape, drawnShape(), true, true,
-       u"A picture cut out of a photo has only the photo's pixels: it cannot be drawn at 2x and "
-       u"3x."_s,
-       0},
       {SourceKind::Text, drawnShape(), true, false,
        u"A shape is drawn beside the title: only a title alone or a shape alone is drawn anew at "
        u"2x and 3x."_s,
        0},
-      {SourceKind::Text, drawnShape(), false, false, QString(), 0},
   };
   const WholeDesign whole = drawnInTheWindow();
   for (const auto& c : cases) {
