@@ -270,7 +270,7 @@ std::variant<QByteArray, QString> instanceFont(const FontFace& font, const Insta
 // The instance as a family of its own and as a style of the face's family.
 QString addInstanceFonts(const FontFace& font, const Variations& variations,
                          const NamedInstance& instance, const QString& family,
-                         std::vector<InstanceFont>& fonts) {
+                         std::vector<QByteArray>& fonts) {
   if (FT_Set_Named_Instance(font.face(), FT_UInt(instance.number)) != 0) return damaged;
   const InstanceStyle style = styleAt(variations.axes, instance.coordinates);
   const std::variant<GlyphTables, QString> glyphs = glyphTablesOf(font);
@@ -281,7 +281,7 @@ QString addInstanceFonts(const FontFace& font, const Variations& variations,
     std::variant<QByteArray, QString> made =
         fontOf(font, std::get<GlyphTables>(glyphs), naming, style);
     if (const QString* problem = std::get_if<QString>(&made)) return *problem;
-    fonts.push_back({naming.family, std::get<QByteArray>(std::move(made))});
+    fonts.push_back(std::get<QByteArray>(std::move(made)));
   }
   return {};
 }
