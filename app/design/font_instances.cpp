@@ -146,6 +146,7 @@ constexpr FT_Int32 outlineLoading =
 std::variant<GlyphTables, QString> glyphTablesOf(const FontFace& font) {
   FT_Face face = font.face();
   if (!FT_IS_SCALABLE(face) || face->units_per_EM == 0) return u"the font has no outlines"_s;
+  if (face->num_glyphs <= 0) return u"the font has no glyphs"_s;
   if (FT_Set_Char_Size(face, 0, FT_F26Dot6(face->units_per_EM) * 64, 72, 72) != 0)
     return u"the font cannot be sized"_s;
   GlyphTables tables;
@@ -173,7 +174,7 @@ QByteArray maximumProfile(const GlyphTables& glyphs) {
   append16(maxp, 0);  // composite points: none, composite glyphs are drawn whole
   append16(maxp, 0);
   append16(maxp, 1);  // zones: no instructions use the twilight zone
-  for (int field = 0; field < 9; ++field) append16(maxp, 0);
+  for (int field = 0; field < 8; ++field) append16(maxp, 0);  // no instructions, no components
   return maxp;
 }
 
