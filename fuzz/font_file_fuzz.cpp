@@ -50,9 +50,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // What the reader let through had sound headers, and is added once.
   if (!fontFileShape(bytes).problem.isEmpty()) std::abort();
   if (addFontFile(path).id != added.id) std::abort();
+  // Each instance's family is listed while the file's fonts are there (not
+  // for bytes seen before, whose fonts were removed).
   const QStringList families = QFontDatabase::families();
-  for (const QString& family : added.instanceFamilies)
-    if (!families.contains(family)) std::abort();
+  if (!QFontDatabase::applicationFontFamilies(added.id).isEmpty())
+    for (const QString& family : added.instanceFamilies)
+      if (!families.contains(family)) std::abort();
   // Removed again, so that the fonts of a long run do not fill the memory;
   // the reader's record of these bytes is all that stays (bytes seen again
   // give that record, whose font is gone by then).

@@ -76,12 +76,15 @@ QString addInstances(const QByteArray& bytes, int faceCount, AddedFile& file) {
     const QString family = file.families.value(std::min<qsizetype>(face, file.families.size() - 1));
     InstanceFonts instances = instanceFontsOf(bytes, face, family, glyphsLeft);
     if (!instances.problem.isEmpty()) return instances.problem;
-    for (const InstanceFont& font : instances.fonts) {
-      const int id = QFontDatabase::addApplicationFontFromData(font.bytes);
+    for (const QByteArray& font : instances.fonts) {
+      const int id = QFontDatabase::addApplicationFontFromData(font);
       if (id < 0) return damagedFont;
       file.instanceIds << id;
-      if (font.family != family && !file.instanceFamilies.contains(font.family))
-        file.instanceFamilies << font.family;
+      // As the font database reads the instance's names, which a damaged
+      // name may make another than the one asked for.
+      for (const QString& listed : QFontDatabase::applicationFontFamilies(id))
+        if (listed != family && !file.instanceFamilies.contains(listed))
+          file.instanceFamilies << listed;
     }
   }
   return {};

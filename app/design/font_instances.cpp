@@ -146,6 +146,7 @@ constexpr FT_Int32 outlineLoading =
 std::variant<GlyphTables, QString> glyphTablesOf(const FontFace& font) {
   FT_Face face = font.face();
   if (!FT_IS_SCALABLE(face) || face->units_per_EM == 0) return u"the font has no outlines"_s;
+  if (face->num_glyphs <= 0) return u"the font has no glyphs"_s;
   if (FT_Set_Char_Size(face, 0, FT_F26Dot6(face->units_per_EM) * 64, 72, 72) != 0)
     return u"the font cannot be sized"_s;
   GlyphTables tables;
@@ -173,7 +174,7 @@ QByteArray maximumProfile(const GlyphTables& glyphs) {
   append16(maxp, 0);  // composite points: none, composite glyphs are drawn whole
   append16(maxp, 0);
   append16(maxp, 1);  // zones: no instructions use the twilight zone
-  for (int field = 0; field < 9; ++field) append16(maxp, 0);
+  for (int field = 0; field < 8; ++field) append16(maxp, 0);  // no instructions, no components
   return maxp;
 }
 
@@ -270,7 +271,7 @@ std::variant<QByteArray, QString> instanceFont(const FontFace& font, const Insta
 // The instance as a family of its own and as a style of the face's family.
 QString addInstanceFonts(const FontFace& font, const Variations& variations,
                          const NamedInstance& instance, const QString& family,
-                         std::vector<InstanceFont>& fonts) {
+                         std::vector<QByteArray>& fonts) {
   if (FT_Set_Named_Instance(font.face(), FT_UInt(instance.number)) != 0) return damaged;
   const InstanceStyle style = styleAt(variations.axes, instance.coordinates);
   const std::variant<GlyphTables, QString> glyphs = glyphTablesOf(font);
@@ -281,7 +282,7 @@ QString addInstanceFonts(const FontFace& font, const Variations& variations,
     std::variant<QByteArray, QString> made =
         fontOf(font, std::get<GlyphTables>(glyphs), naming, style);
     if (const QString* problem = std::get_if<QString>(&made)) return *problem;
-    fonts.push_back({naming.family, std::get<QByteArray>(std::move(made))});
+    fonts.push_back(std::get<QByteArray>(std::move(made)));
   }
   return {};
 }

@@ -20,14 +20,9 @@ inline constexpr int mostNamedInstances = 64;
 // all. A Latin family's eight instances of 2,500 glyphs take half a second.
 inline constexpr qint64 mostInstancedGlyphs = qint64(1) << 19;
 
-struct InstanceFont {
-  QString family;    // as the font database lists the font
-  QByteArray bytes;  // a static TrueType font
-};
-
 struct InstanceFonts {
-  QString problem;  // why the face's variations cannot be used; empty when they can
-  std::vector<InstanceFont> fonts;
+  QString problem;                // why the face's variations cannot be used; empty when they can
+  std::vector<QByteArray> fonts;  // static TrueType fonts
 };
 
 // For face `index` of `bytes`, which the font database calls `family`: two
