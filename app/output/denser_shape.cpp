@@ -86,7 +86,7 @@ QImage shapeAlone(const DesignState& design, QRect area, int density,
   state.designFrame.left = at.x();
   state.designFrame.top = at.y();
   const RenderMeasures measures{design.textPicture.roundedFontSize(), density};
-  renderIntoBuffers(state, QImage(), measures, engine, busy);
+  renderIntoBuffers(state, PrintedText{}, measures, engine, busy);
   return designAlone(canvasSize, engine)
       .copy(QRect((area.topLeft() - held.topLeft()) * density, area.size() * density));
 }
