@@ -25,7 +25,7 @@ for name in $("$bench" --benchmark_list_tests --benchmark_filter="$filter" 2>/de
   valgrind --tool=callgrind --callgrind-out-file="$parts/profile" \
     --dump-after='benchmark::State::StartKeepRunning*' \
     --dump-before='benchmark::State::FinishKeepRunning*' \
-    --toggle-collect='CanvasArea::showDesignOverrun*' \
+    --collect-atstart=yes --toggle-collect='CanvasArea::showDesignOverrun*' \
     --toggle-collect='LivePreview::renderAtRest*' \
     "$bench" --benchmark_filter="^$name/repeats" --benchmark_min_time=0 >/dev/null 2>&1
   read -r refs frames < <(awk '/^desc: Trigger:.*FinishKeepRunning/ { loop = 1 }

@@ -244,6 +244,21 @@ ColumnSpan LayerMapping::narrowedBentSpan(ColumnSpan span) const {
           std::min(span.last, static_cast<int32_t>(last + columnOffset_))};
 }
 
+std::optional<LayerLine> LayerMapping::lineBetween(int32_t from, int32_t to) const {
+  const double first = from - columnOffset_;
+  const double last = to - columnOffset_;
+  if (deformation_ == DeformationType::Rotate && approximate_)
+    return LayerLine{layerPoint(from), layerPoint(to)};
+  if (deformation_ != DeformationType::Curve || !interpolatesBend_) return std::nullopt;
+  if (!(first >= anchorX_ && first < anchorX_ + kBendStep)) moveAnchors(first);
+  if (!anchorsJoin_ || !(last < anchorX_ + kBendStep)) return std::nullopt;
+  const auto along = [&](double x) {
+    const double t = (x - anchorX_) * (1 / kBendStep);
+    return LayerPoint{anchorRow_ + t * rowStep_, anchorColumn_ + t * columnStep_};
+  };
+  return LayerLine{along(first), along(last)};
+}
+
 LayerPoint LayerMapping::rotated(double y, double x) const {
   const double dx = x - centreColumn_;
   const double dy = y - centreRow_;

@@ -3,8 +3,10 @@
 // transforms.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 
 #include "layer_slots.h"
 
@@ -18,6 +20,12 @@ struct LayerPoint {
 // A point known to lie outside the layer; no pass samples it.
 inline constexpr LayerPoint kNowhere{std::numeric_limits<double>::quiet_NaN(),
                                      std::numeric_limits<double>::quiet_NaN()};
+
+// The layer points of two columns of a row.
+struct LayerLine {
+  LayerPoint first;
+  LayerPoint last;
+};
 
 // Output columns first..last (inclusive; empty when first > last).
 struct ColumnSpan {
@@ -69,6 +77,21 @@ class LayerMapping {
       default: return {rowY_, x};
     }
   }
+
+  // The last column of the stretch from `column` over which a draft's
+  // points may lie on one straight line: a stretch starts every
+  // kBendStep-th layer column.
+  int32_t lineEnd(int32_t column) const {
+    const double x = column - columnOffset_;
+    return static_cast<int32_t>(kBendStep * std::floor(x / kBendStep) + kBendStep - 1 +
+                                columnOffset_);
+  }
+
+  // For a draft: the points of columns `from` and `to` of the current row,
+  // within one stretch, whether or not the layer reaches them, when the
+  // points of the columns between lie on the line joining them; nothing
+  // otherwise.
+  std::optional<LayerLine> lineBetween(int32_t from, int32_t to) const;
 
   // Whether layer points are output pixels shifted by whole pixels.
   bool straight() const { return deformation_ == DeformationType::None; }
