@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <vector>
 
 #include "layer_slots.h"
 
@@ -105,7 +106,7 @@ class LayerMapping {
   ColumnSpan straightSpan(int32_t columns);
   ColumnSpan turnedSpan(int32_t columns) const;
   ColumnSpan bentSpan(int32_t columns) const;
-  ColumnSpan narrowedBentSpan(ColumnSpan span) const;
+  ColumnSpan narrowedBentSpan(ColumnSpan span);
   ColumnSpan chordWithin(double radius, int32_t columns) const;
   ColumnSpan spanOfLayerColumns(double first, double last, int32_t columns) const;
   LayerPoint rotated(double y, double x) const;
@@ -121,6 +122,7 @@ class LayerMapping {
   }
   void moveAnchors(double x) const;
   LayerPoint bentAnywhere(double y, double x) const;
+  LayerPoint bentStepPoint(double x) const;
   double bentRow(double y, double x) const;
   double bentColumn(double y, double x) const;
 
@@ -158,6 +160,10 @@ class LayerMapping {
   mutable double rowStep_ = 0;
   mutable double columnStep_ = 0;
   mutable bool anchorsJoin_ = false;
+  // The current row's worked-out points from layer column stepPointsFrom_
+  // on, every kBendStep columns, as the narrowing of its span found them.
+  std::vector<LayerPoint> stepPoints_;
+  double stepPointsFrom_ = 0;
   // Shadows.
   double dropRow_ = 0;
   double dropColumn_ = 0;
