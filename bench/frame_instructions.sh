@@ -18,26 +18,14 @@ for name in $("$bench" --benchmark_list_tests --benchmark_filter="$filter" 2>/de
   sed 's,/repeats:.*,,' | sort -u); do
   parts=$(mktemp -d)
   # A profile part is written as each timed loop starts and as it ends: the
-  # parts that end at a loop's end hold its frames. Under callgrind a frame
-  # takes seconds, so the timers that wait for the design to stand still
-  # (the overrun notice, the exact frame at rest) fire between frames, as
-  # they never do in a drag at full speed: their work is taken off.
+  # parts that end at a loop's end hold its frames.
   valgrind --tool=callgrind --callgrind-out-file="$parts/profile" \
     --dump-after='benchmark::State::StartKeepRunning*' \
     --dump-before='benchmark::State::FinishKeepRunning*' \
     "$bench" --benchmark_filter="^$name/repeats" --benchmark_min_time=0 >/dev/null 2>&1
-  refs=0
-  frames=0
-  for part in "$parts"/profile.*; do
-    grep -q '^desc: Trigger:.*FinishKeepRunning' "$part" || continue
-    total=$(awk '/^summary:/ { print $2 }' "$part")
-    still=$(callgrind_annotate --inclusive=yes --threshold=100 "$part" 2>/dev/null |
-      awk '/:(CanvasArea::showDesignOverrun|LivePreview::renderAtRest)\(\) / {
-             gsub(",", "", $1); sum += $1 }
-           END { printf "%.0f\n", sum }')
-    refs=$((refs + total - still))
-    frames=$((frames + 1))
-  done
+  read -r refs frames < <(awk '/^desc: Trigger:.*FinishKeepRunning/ { loop = 1 }
+      /^summary:/ { if (loop) { refs += $2; ++frames } loop = 0 }
+      END { printf "%.0f %d\n", refs, frames }' "$parts"/profile.*)
   rm -rf "$parts"
   printf '%-50s %14d %7d\n' "$name" $((refs / frames)) "$frames"
 done
