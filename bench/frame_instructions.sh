@@ -18,15 +18,10 @@ for name in $("$bench" --benchmark_list_tests --benchmark_filter="$filter" 2>/de
   sed 's,/repeats:.*,,' | sort -u); do
   parts=$(mktemp -d)
   # A profile part is written as each timed loop starts and as it ends: the
-  # parts that end at a loop's end hold its frames. Under callgrind a frame
-  # takes seconds, so the timers that wait for the design to stand still
-  # (the overrun notice, the exact frame at rest) fire between frames, as
-  # they never do in a drag at full speed: their work is not counted.
+  # parts that end at a loop's end hold its frames.
   valgrind --tool=callgrind --callgrind-out-file="$parts/profile" \
     --dump-after='benchmark::State::StartKeepRunning*' \
     --dump-before='benchmark::State::FinishKeepRunning*' \
-    --toggle-collect='CanvasArea::showDesignOverrun*' \
-    --toggle-collect='LivePreview::renderAtRest*' \
     "$bench" --benchmark_filter="^$name/repeats" --benchmark_min_time=0 >/dev/null 2>&1
   read -r refs frames < <(awk '/^desc: Trigger:.*FinishKeepRunning/ { loop = 1 }
       /^summary:/ { if (loop) { refs += $2; ++frames } loop = 0 }

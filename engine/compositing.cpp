@@ -108,6 +108,10 @@ class SlotPainter {
       if (span.first <= span.last) paintStraightRow(row, mapping, span);
       return;
     }
+    if (approximate_ && !castsShadow_ && !engraved_) {
+      paintDraftRow(row, mapping, span);
+      return;
+    }
     Sample sample;
     for (int32_t j = span.first; j <= span.last; ++j) {
       uint8_t* pixel = row + 3 * static_cast<size_t>(j);
@@ -118,17 +122,50 @@ class SlotPainter {
         const LayerPoint shadow = mapping.shadowPoint(point);
         if (locate(shadow, sample)) darken(pixel, sample, shadow.row);
       }
-      if (!engraved_ && !mayColour(point)) continue;
-      if (!locate(point, sample)) continue;
-      if (sample.weighted == 1 && !engraved_) {
-        layOverWhole(pixel, sample);
-      } else {
-        layOver(pixel, sample);
-      }
+      layOverPoint(pixel, point, sample);
     }
   }
 
  private:
+  // The layer's sample at `point` laid over `pixel`, through `sample`.
+  void layOverPoint(uint8_t* pixel, LayerPoint point, Sample& sample) const {
+    if (!engraved_ && !mayColour(point)) return;
+    if (!locate(point, sample)) return;
+    if (sample.weighted == 1 && !engraved_) {
+      layOverWhole(pixel, sample);
+    } else {
+      layOver(pixel, sample);
+    }
+  }
+
+  // A draft's deformed row without shadow or engraving: its points lie on
+  // straight lines over stretches of columns, so a stretch whose samples
+  // all fall in blocks without a set colour is passed over whole.
+  void paintDraftRow(uint8_t* row, LayerMapping& mapping, ColumnSpan span) const {
+    Sample sample;
+    for (int32_t from = span.first; from <= span.last;) {
+      const int32_t to = std::min(mapping.lineEnd(from), span.last);
+      if (lineMayColour(mapping.lineBetween(from, to))) {
+        for (int32_t j = from; j <= to; ++j)
+          layOverPoint(row + 3 * static_cast<size_t>(j), mapping.layerPoint(j), sample);
+      }
+      from = to + 1;
+    }
+  }
+
+  // Whether a sample on `line` may read a set colour entry; any may on no
+  // line.
+  bool lineMayColour(const std::optional<LayerLine>& line) const {
+    if (!line) return true;
+    const auto [firstRow, lastRow] = std::minmax(line->first.row, line->last.row);
+    const auto [firstColumn, lastColumn] = std::minmax(line->first.column, line->last.column);
+    if (!(std::fabs(firstRow) < kFarAway && std::fabs(lastRow) < kFarAway &&
+          std::fabs(firstColumn) < kFarAway && std::fabs(lastColumn) < kFarAway))
+      return true;
+    const auto cell = [](double at) { return static_cast<int64_t>(std::floor(at)); };
+    return blocks_.mayColourAny(cell(firstRow), cell(firstColumn), cell(lastRow), cell(lastColumn));
+  }
+
   // A row of an undeformed layer without shadow: every point is a whole
   // pixel, one layer row, its columns one for one, so each pixel is its one
   // sample laid over without the general mapping.

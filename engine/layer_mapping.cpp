@@ -215,7 +215,8 @@ ColumnSpan LayerMapping::chordWithin(double radius, int32_t columns) const {
 // The stretch of `span` whose worked-out bent points, and the lines between
 // them, come near the reachable box: for all but the tightest arcs far less
 // than the circle's chord.
-ColumnSpan LayerMapping::narrowedBentSpan(ColumnSpan span) const {
+ColumnSpan LayerMapping::narrowedBentSpan(ColumnSpan span) {
+  stepPoints_.clear();
   if (span.first > span.last) return span;
   constexpr double kSlack = 2;
   const auto nearReach = [&](LayerPoint a, LayerPoint b) {
@@ -231,8 +232,11 @@ ColumnSpan LayerMapping::narrowedBentSpan(ColumnSpan span) const {
   double first = std::numeric_limits<double>::infinity();
   double last = -first;
   LayerPoint start = bentAnywhere(rowY_, x);
+  stepPointsFrom_ = x;
+  stepPoints_.push_back(start);
   for (; x <= end; x += kBendStep) {
     const LayerPoint next = bentAnywhere(rowY_, x + kBendStep);
+    stepPoints_.push_back(next);
     if (nearReach(start, next)) {
       first = std::min(first, x);
       last = x + kBendStep;
@@ -242,6 +246,21 @@ ColumnSpan LayerMapping::narrowedBentSpan(ColumnSpan span) const {
   if (!(first <= last)) return {0, -1};
   return {std::max(span.first, static_cast<int32_t>(first + columnOffset_)),
           std::min(span.last, static_cast<int32_t>(last + columnOffset_))};
+}
+
+std::optional<LayerLine> LayerMapping::lineBetween(int32_t from, int32_t to) const {
+  const double first = from - columnOffset_;
+  const double last = to - columnOffset_;
+  if (deformation_ == DeformationType::Rotate && approximate_)
+    return LayerLine{layerPoint(from), layerPoint(to)};
+  if (deformation_ != DeformationType::Curve || !interpolatesBend_) return std::nullopt;
+  if (!(first >= anchorX_ && first < anchorX_ + kBendStep)) moveAnchors(first);
+  if (!anchorsJoin_ || !(last < anchorX_ + kBendStep)) return std::nullopt;
+  const auto along = [&](double x) {
+    const double t = (x - anchorX_) * (1 / kBendStep);
+    return LayerPoint{anchorRow_ + t * rowStep_, anchorColumn_ + t * columnStep_};
+  };
+  return LayerLine{along(first), along(last)};
 }
 
 LayerPoint LayerMapping::rotated(double y, double x) const {
@@ -268,8 +287,8 @@ LayerPoint LayerMapping::bent(double y, double x) const {
 // joining them, well within a tenth of a pixel at the tightest arc.
 void LayerMapping::moveAnchors(double x) const {
   const double from = kBendStep * std::floor(x / kBendStep);
-  const LayerPoint start = from == anchorX_ + kBendStep ? anchorEnd_ : bentAnywhere(rowY_, from);
-  anchorEnd_ = bentAnywhere(rowY_, from + kBendStep);
+  const LayerPoint start = from == anchorX_ + kBendStep ? anchorEnd_ : bentStepPoint(from);
+  anchorEnd_ = bentStepPoint(from + kBendStep);
   anchorX_ = from;
   anchorRow_ = start.row;
   anchorColumn_ = start.column;
@@ -277,6 +296,15 @@ void LayerMapping::moveAnchors(double x) const {
   columnStep_ = anchorEnd_.column - start.column;
   // Where the arc's ends meet, the column jumps by a whole turn: no line.
   anchorsJoin_ = std::fabs(columnStep_) <= arcScale_ * width_ / 2;
+}
+
+// The bent point of worked-out layer column `x` of the current row, as the
+// narrowing found it where it did.
+LayerPoint LayerMapping::bentStepPoint(double x) const {
+  const double step = (x - stepPointsFrom_) / kBendStep;
+  if (step >= 0 && step < static_cast<double>(stepPoints_.size()))
+    return stepPoints_[static_cast<size_t>(step)];
+  return bentAnywhere(rowY_, x);
 }
 
 // The bent point of any output point, whether the layer reaches it or not.

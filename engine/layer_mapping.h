@@ -3,8 +3,11 @@
 // transforms.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
+#include <vector>
 
 #include "layer_slots.h"
 
@@ -18,6 +21,12 @@ struct LayerPoint {
 // A point known to lie outside the layer; no pass samples it.
 inline constexpr LayerPoint kNowhere{std::numeric_limits<double>::quiet_NaN(),
                                      std::numeric_limits<double>::quiet_NaN()};
+
+// The layer points of two columns of a row.
+struct LayerLine {
+  LayerPoint first;
+  LayerPoint last;
+};
 
 // Output columns first..last (inclusive; empty when first > last).
 struct ColumnSpan {
@@ -70,6 +79,21 @@ class LayerMapping {
     }
   }
 
+  // The last column of the stretch from `column` over which a draft's
+  // points may lie on one straight line: a stretch starts every
+  // kBendStep-th layer column.
+  int32_t lineEnd(int32_t column) const {
+    const double x = column - columnOffset_;
+    return static_cast<int32_t>(kBendStep * std::floor(x / kBendStep) + kBendStep - 1 +
+                                columnOffset_);
+  }
+
+  // For a draft: the points of columns `from` and `to` of the current row,
+  // within one stretch, whether or not the layer reaches them, when the
+  // points of the columns between lie on the line joining them; nothing
+  // otherwise.
+  std::optional<LayerLine> lineBetween(int32_t from, int32_t to) const;
+
   // Whether layer points are output pixels shifted by whole pixels.
   bool straight() const { return deformation_ == DeformationType::None; }
 
@@ -82,7 +106,7 @@ class LayerMapping {
   ColumnSpan straightSpan(int32_t columns);
   ColumnSpan turnedSpan(int32_t columns) const;
   ColumnSpan bentSpan(int32_t columns) const;
-  ColumnSpan narrowedBentSpan(ColumnSpan span) const;
+  ColumnSpan narrowedBentSpan(ColumnSpan span);
   ColumnSpan chordWithin(double radius, int32_t columns) const;
   ColumnSpan spanOfLayerColumns(double first, double last, int32_t columns) const;
   LayerPoint rotated(double y, double x) const;
@@ -98,6 +122,7 @@ class LayerMapping {
   }
   void moveAnchors(double x) const;
   LayerPoint bentAnywhere(double y, double x) const;
+  LayerPoint bentStepPoint(double x) const;
   double bentRow(double y, double x) const;
   double bentColumn(double y, double x) const;
 
@@ -135,6 +160,10 @@ class LayerMapping {
   mutable double rowStep_ = 0;
   mutable double columnStep_ = 0;
   mutable bool anchorsJoin_ = false;
+  // The current row's worked-out points from layer column stepPointsFrom_
+  // on, every kBendStep columns, as the narrowing of its span found them.
+  std::vector<LayerPoint> stepPoints_;
+  double stepPointsFrom_ = 0;
   // Shadows.
   double dropRow_ = 0;
   double dropColumn_ = 0;
