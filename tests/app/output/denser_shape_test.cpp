@@ -68,7 +68,7 @@ class DenserShapeTest : public testing::Test {
     QImage canvas(640, 480, QImage::Format_RGB888);
     canvas.fill(Qt::white);
     captureCanvas(window, canvas);
-    renderDesign(window, QImage(), {window.textPicture.roundedFontSize(), 1},
+    renderDesign(window, PrintedText{}, {window.textPicture.roundedFontSize(), 1},
                  windowEngine.entryPoints(), seam);
     return wholeDesign(canvas.size(), windowEngine.entryPoints(), QPoint(), 100);
   }
