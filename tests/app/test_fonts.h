@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QtEndian>
+#include <initializer_list>
 
 // DejaVu Sans Bold, the face the fresh-start design draws in on Debian.
 inline QByteArray installedBoldFace() {
@@ -37,6 +38,19 @@ inline void append16(QByteArray& bytes, quint16 value) {
   char half[2];
   qToBigEndian(value, half);
   bytes.append(half, 2);
+}
+
+// Big-endian 16-bit and 32-bit numbers, one after another.
+inline QByteArray halves(std::initializer_list<quint16> values) {
+  QByteArray bytes;
+  for (const quint16 value : values) append16(bytes, value);
+  return bytes;
+}
+
+inline QByteArray words(std::initializer_list<quint32> values) {
+  QByteArray bytes;
+  for (const quint32 value : values) append32(bytes, value);
+  return bytes;
 }
 
 inline quint32 read32(const QByteArray& bytes, qsizetype at) {

@@ -7,16 +7,6 @@
 #include "design/font_file_check.h"
 #include "test_fonts.h"
 
-namespace {
-
-QByteArray bigEndian(std::initializer_list<quint32> words) {
-  QByteArray bytes;
-  for (const quint32 word : words) testFonts::append32(bytes, word);
-  return bytes;
-}
-
-}  // namespace
-
 TEST(FontFileShape, HeadersTellAFontFromTruncatedOrForeignBytes) {
   const QByteArray face = installedBoldFace();
   ASSERT_GT(face.size(), 1000);
@@ -30,17 +20,17 @@ TEST(FontFileShape, HeadersTellAFontFromTruncatedOrForeignBytes) {
       {face, {{}, 1}},
       {face.left(face.size() / 2), {"the file is truncated"}},
       {face.left(10), {"the file is truncated"}},
-      {bigEndian({0x00010000, 0}), {"the font holds no tables"}},
+      {testFonts::words({0x00010000, 0}), {"the font holds no tables"}},
       {web, {{}, 1}},
       {web.left(web.size() - 1), {"the file is truncated"}},
       {web + "x", {"the file holds more than its font"}},
-      {QByteArray("wOF2") + bigEndian({0, 12}), {{}, 1}},
+      {QByteArray("wOF2") + testFonts::words({0, 12}), {{}, 1}},
       {collection, {{}, 1}},
       {collection.left(collection.size() - 100), {"the file is truncated"}},
-      {bigEndian({0x74746366, 0x00010000, 0}), {"the collection's header is damaged"}},
-      {bigEndian({0x74746366, 0x00010000, 100000}), {"the collection's header is damaged"}},
-      {bigEndian({0x74746366, 0x00010000, 2, 20}), {"the file is truncated"}},
-      {bigEndian({0x74746366, 0x00010000, 1, 16, 0x12345678, 0}),
+      {testFonts::words({0x74746366, 0x00010000, 0}), {"the collection's header is damaged"}},
+      {testFonts::words({0x74746366, 0x00010000, 100000}), {"the collection's header is damaged"}},
+      {testFonts::words({0x74746366, 0x00010000, 2, 20}), {"the file is truncated"}},
+      {testFonts::words({0x74746366, 0x00010000, 1, 16, 0x12345678, 0}),
        {"a face of the collection is no font"}},
   };
   int row = 0;

@@ -70,23 +70,17 @@ int inkWidth(const QImage& picture) {
   return last - first + 1;
 }
 
-// Big-endian 16-bit numbers.
-QByteArray halves(std::initializer_list<quint16> values) {
-  QByteArray bytes;
-  for (const quint16 value : values) testFonts::append16(bytes, value);
-  return bytes;
-}
-
 }  // namespace
 
 // Tables of one axis: the axes with one plain instance, the outlines'
 // variations of two glyphs without data, the axis map of three points.
 TEST(VariationTables, EachIsReadWithinItsLengthAndAgreesWithTheAxesAndGlyphs) {
-  const QByteArray axis = QByteArray("wght") + halves({0, 0, 1, 0, 2, 0, 0, 0});
-  const QByteArray fvar = halves({1, 0, 16, 2, 1, 20, 1, 8}) + axis + halves({0, 0, 0, 0});
-  const QByteArray gvar = halves({1, 0, 1, 0, 0, 20, 2, 0, 0, 26, 0, 0, 0});
-  const QByteArray longOffsetsGvar = halves({1, 0, 1, 0, 0, 20, 2, 1, 0, 26, 0, 0, 0});
-  const QByteArray avar = halves({1, 0, 0, 1, 3, 0xC000, 0xC000, 0, 0, 0x4000, 0x4000});
+  const QByteArray axis = QByteArray("wght") + testFonts::halves({0, 0, 1, 0, 2, 0, 0, 0});
+  const QByteArray fvar =
+      testFonts::halves({1, 0, 16, 2, 1, 20, 1, 8}) + axis + testFonts::halves({0, 0, 0, 0});
+  const QByteArray gvar = testFonts::halves({1, 0, 1, 0, 0, 20, 2, 0, 0, 26, 0, 0, 0});
+  const QByteArray longOffsetsGvar = testFonts::halves({1, 0, 1, 0, 0, 20, 2, 1, 0, 26, 0, 0, 0});
+  const QByteArray avar = testFonts::halves({1, 0, 0, 1, 3, 0xC000, 0xC000, 0, 0, 0x4000, 0x4000});
   const QString fvarDamaged = u"the font's variation table 'fvar' is damaged"_qs;
   const QString gvarDamaged = u"the font's variation table 'gvar' is damaged"_qs;
   const QString avarDamaged = u"the font's variation table 'avar' is damaged"_qs;
@@ -96,15 +90,19 @@ TEST(VariationTables, EachIsReadWithinItsLengthAndAgreesWithTheAxesAndGlyphs) {
       {{fvar, gvar, avar, 2}, {}},
       {{fvar.left(fvar.size() - 1), gvar, avar, 2}, fvarDamaged},
       {{fvar.left(15), {}, {}, 2}, fvarDamaged},
-      {{halves({1, 0, 16, 2, 0, 20, 0, 4}), {}, {}, 2}, fvarDamaged},
-      {{halves({1, 0, 16, 2, 1, 20, 1, 12}) + axis + halves({0, 0, 0, 0}), {}, {}, 2}, fvarDamaged},
+      {{testFonts::halves({1, 0, 16, 2, 0, 20, 0, 4}), {}, {}, 2}, fvarDamaged},
+      {{testFonts::halves({1, 0, 16, 2, 1, 20, 1, 12}) + axis + testFonts::halves({0, 0, 0, 0}),
+        {},
+        {},
+        2},
+       fvarDamaged},
       {{fvar, gvar, avar, 3}, gvarDamaged},
       {{fvar, gvar.left(25), avar, 2}, gvarDamaged},
       {{fvar, longOffsetsGvar, avar, 2}, gvarDamaged},
-      {{fvar, longOffsetsGvar + halves({0, 0, 0}), avar, 2}, {}},
+      {{fvar, longOffsetsGvar + testFonts::halves({0, 0, 0}), avar, 2}, {}},
       {{fvar, gvar, avar.left(avar.size() - 1), 2}, avarDamaged},
       {{fvar, gvar, avar.left(7), 2}, avarDamaged},
-      {{fvar, gvar, halves({1, 0, 0, 2}) + avar.mid(8), 2}, avarDamaged},
+      {{fvar, gvar, testFonts::halves({1, 0, 0, 2}) + avar.mid(8), 2}, avarDamaged},
   };
   int row = 0;
   for (const auto& [tables, problem] : cases) {
