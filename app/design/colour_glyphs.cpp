@@ -16,10 +16,13 @@ int penGrey(const uchar* printed, int glyphAlpha) {
 
 }  // namespace
 
+// Every title's print passes here, so the row's end is worked out once per
+// row rather than asked of the picture at each pixel.
 bool holdsColouredPixels(const QImage& printed) {
+  const qsizetype rowBytes = 3 * qsizetype(printed.width());
   for (int y = 0; y < printed.height(); ++y) {
-    const uchar* pixel = printed.constScanLine(y);
-    for (int x = 0; x < printed.width(); ++x, pixel += 3)
+    const uchar* row = printed.constScanLine(y);
+    for (const uchar* pixel = row; pixel < row + rowBytes; pixel += 3)
       if (!grey(pixel)) return true;
   }
   return false;
