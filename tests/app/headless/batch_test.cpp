@@ -49,8 +49,6 @@ TEST(BatchList, LinesBecomeTitlesOrProblems) {
       {"", ""},
       {"# only a comment\n", ""},
       {"   \ta.png\n", "1: the text holds nothing to draw\n"},
-      {"\xE2\x80\x8B\ta.png\n", "1: the text holds nothing to draw\n"},
-      {"\xE3\x85\xA4\xE2\xA0\x80\xCD\x8F\ta.png\n", "1: the text holds nothing to draw\n"},
       {"\r\r\r\ta.png\n", "1: the text holds nothing to draw\n"},
       {QByteArray("A\r").repeated(20) + "A\ta.png\n",
        "1: the text has 21 lines; a title holds at most 20\n"},
