@@ -12,43 +12,12 @@
 #include "rendering/engine_library.h"
 #include "rendering/render_pipeline.h"
 #include "rendering/whole_design.h"
+#include "shrunk_difference.h"
+#include "test_shapes.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Every kind of figure the tool draws, an eraser stroke through them.
-ShapeDrawing drawnShape() {
-  using namespace sketchTool;
-  const QColor ink = Qt::black;
-  return {{300, 160},
-          {{FilledRectangle, {20, 20}, {120, 90}, 15, ink, 0},
-           {FilledEllipse, {200, 70}, {260, 70}, 9, ink, 0.5},
-           {Freehand, {30, 130}, {60, 110}, 12, ink, 0},
-           {Freehand, {60, 110}, {90, 140}, 12, ink, 0},
-           {Eraser, {40, 55}, {110, 55}, 9, Qt::white, 0},
-           {Line, {160, 130}, {280, 140}, 6, ink, 0},
-           {Rectangle, {150, 10}, {190, 40}, 3, ink, 0}}};
-}
-
-// The mean of each `scale` x `scale` block, premultiplied, as a browser
-// shrinks it, against `one`: the mean difference of every channel.
-double shrunkDifference(const QImage& dense, int scale, const QImage& one) {
-  const QImage d = dense.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-  const QImage o = one.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-  double total = 0;
-  for (int y = 0; y < o.height(); ++y)
-    for (int x = 0; x < o.width(); ++x)
-      for (const int shift : {24, 16, 8, 0}) {  // alpha, red, green, blue
-        const auto channel = [shift](QRgb pixel) { return int(pixel >> shift) & 0xff; };
-        int sum = 0;
-        for (int dy = 0; dy < scale; ++dy)
-          for (int dx = 0; dx < scale; ++dx)
-            sum += channel(d.pixel(x * scale + dx, y * scale + dy));
-        total += std::abs(sum / (scale * scale) - channel(o.pixel(x, y)));
-      }
-  return total / (4.0 * o.width() * o.height());
-}
 
 class DenserShapeTest : public testing::Test {
  protected:
@@ -101,12 +70,12 @@ TEST_F(DenserShapeTest, TheDenserCopiesShrunkBackShowThePictureOfDensityOne) {
     for (const int density : {2, 3}) {
       const QImage dense = shapeAlone(window, area, density, exportEngine.entryPoints(), seam);
       ASSERT_EQ(dense.size(), QSize(area.width() * density, area.height() * density));
-      const double off = shrunkDifference(dense, density, one);
+      const double off = shrunkDifference(one, dense, density);
       EXPECT_LE(off, 4.0) << density << turned;
       // Nearer than the picture moved by one pixel: the copy keeps the place.
       // (Turned, the engine's turn lands up to a pixel of density 1 aside.)
       if (!turned)
-        EXPECT_LT(off, shrunkDifference(dense, density, one.copy(one.rect().translated(1, 0))));
+        EXPECT_LT(off, shrunkDifference(one.copy(one.rect().translated(1, 0)), dense, density));
     }
   }
 }
