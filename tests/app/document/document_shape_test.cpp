@@ -8,22 +8,11 @@
 #include "design/design_state.h"
 #include "document/document_design.h"
 #include "document/document_reading.h"
+#include "test_shapes.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-ShapeDrawing drawnShape() {
-  using namespace sketchTool;
-  const QColor ink = Qt::black;
-  return {{120, 80},
-          {{FilledRectangle, {10, 10}, {50, 40}, 15, ink, 0},
-           {Freehand, {30, 60}, {45, 50}, 6, ink, 0},
-           {Freehand, {45, 50}, {70, 65}, 6, ink, 0},
-           {Eraser, {20, 25}, {45, 25}, 3, Qt::white, 0},
-           {Eraser, {45, 25}, {48, 30}, 3, Qt::white, 0},
-           {FilledEllipse, {90, 25}, {110, 25}, 9, ink, 0.5}}};
-}
 
 VelloroDocument savedShape(const std::optional<ShapeDrawing>& figures) {
   DesignState state;
@@ -47,14 +36,14 @@ std::optional<ShapeDrawing> reopened(const VelloroDocument& document) {
 TEST(DocumentShape, FiguresAreKeptAsWrittenAndComeBackAsDrawn) {
   const VelloroDocument document = savedShape(drawnShape());
   const QJsonObject figures = document.design[u"shapeFigures"_s].toObject();
-  EXPECT_EQ(figures[u"sheet"_s].toArray(), (QJsonArray{120, 80}));
+  EXPECT_EQ(figures[u"sheet"_s].toArray(), (QJsonArray{300, 160}));
   const QJsonArray entries = figures[u"figures"_s].toArray();
-  ASSERT_EQ(entries.size(), 4);
-  EXPECT_EQ(entries[1].toObject(), (QJsonObject{{u"tool"_s, 0},
-                                                {u"pen"_s, 6},
+  ASSERT_EQ(entries.size(), 6);
+  EXPECT_EQ(entries[2].toObject(), (QJsonObject{{u"tool"_s, 0},
+                                                {u"pen"_s, 12},
                                                 {u"colour"_s, u"#000000"_s},
                                                 {u"ellipseRatio"_s, 0},
-                                                {u"points"_s, u"30,60 45,50 70,65"_s}}));
+                                                {u"points"_s, u"30,130 60,110 90,140"_s}}));
   EXPECT_EQ(reopened(document), drawnShape());
 }
 
