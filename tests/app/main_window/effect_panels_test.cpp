@@ -1,3 +1,4 @@
+#include "design/outside_effects.h"
 #include "main_window/panel_pictures.h"
 #include "main_window_fixture.h"
 
@@ -11,6 +12,15 @@ class EffectPanelsTest : public MainWindowTest {
     emit panels().edge().materialPictures()[velloro::toInt(material)]->mousePressed(
         Qt::LeftButton, Qt::LeftButton, QPoint(5, 10));
   }
+  // The captions the effect's declaration gives its sliders.
+  static QString widthCaption(EffectType type) {
+    return QLatin1String(outsideEffect(type).widthCaption);
+  }
+  static QString shadowCaption(EffectType type, bool ofThirdSlider = false) {
+    const ShadowLabels labels = shadowLabels(2, 0, outsideEffect(type)).value();
+    const std::optional<QString>& caption = ofThirdSlider ? labels.second : labels.first;
+    return caption.value_or(QString());
+  }
 };
 
 TEST_F(EffectPanelsTest, EachEntryKeepsItsWidthAndColourShadowLabelsFollowTheShadow) {
@@ -23,14 +33,14 @@ TEST_F(EffectPanelsTest, EachEntryKeepsItsWidthAndColourShadowLabelsFollowTheSha
   outside.outlineColourButton()->click();
   outside.effectList()->setCurrentRow(0);
   EXPECT_EQ(outside.outlineSlider()->Value(), 20);
-  EXPECT_EQ(outside.outlineCaption()->text(), u"G. width :"_s);
+  EXPECT_EQ(outside.outlineCaption()->text(), widthCaption(EffectType::Glow));
   EXPECT_EQ(outside.outlineValueLabel()->text(), u"20 %"_s);
   EXPECT_EQ(outside.outlineButtonColour(), QColor(0, 255, 0));
   EXPECT_EQ(arguments().effectValue1, 0);
   EXPECT_EQ(arguments().effectValue2, 255);
 
   outside.effectList()->setCurrentRow(1);
-  EXPECT_EQ(outside.outlineCaption()->text(), u"O. width :"_s);
+  EXPECT_EQ(outside.outlineCaption()->text(), widthCaption(EffectType::Outline1));
   EXPECT_EQ(outside.outlineButtonColour(), QColor(Qt::red));
   const EffectEntry& outline = design().model.style().effects[0];
   EXPECT_EQ(outline.type, EffectType::Outline1);
@@ -39,13 +49,14 @@ TEST_F(EffectPanelsTest, EachEntryKeepsItsWidthAndColourShadowLabelsFollowTheSha
   EXPECT_EQ(entryRgb(design().model.style().effects[1]), (Rgb{0, 255, 0}));
 
   stackEffects({EffectType::CastShadow});
-  EXPECT_EQ(panels().outside().shadowCaptions()[1]->text(), u"S. height :"_s);
+  EXPECT_EQ(panels().outside().shadowCaptions()[1]->text(), shadowCaption(EffectType::CastShadow));
   EXPECT_EQ(panels().outside().shadowValueLabel(3)->text(), u"25 °"_s);  // orientation 7
   panels().outside().shadowSlider(3)->setValue(100);
   EXPECT_EQ(panels().outside().shadowValueLabel(3)->text(), u"360 °"_s);
   EXPECT_EQ(arguments().effectValue2, 100);  // orientation
   stackEffects({EffectType::DropShadow});
-  EXPECT_EQ(panels().outside().shadowCaptions()[2]->text(), u"S. offset Y :"_s);
+  EXPECT_EQ(panels().outside().shadowCaptions()[2]->text(),
+            shadowCaption(EffectType::DropShadow, true));
   EXPECT_EQ(panels().outside().shadowValueLabel(3)->text(), u"+ 5"_s);
   EXPECT_TRUE(panels().outside().shadowFrame()->isVisibleTo(panels().panelFrames()[2]));
 }
