@@ -208,10 +208,12 @@ TEST_F(MainWindowTest, TheMissingGlyphsNoticeFollowsTheTyping) {
 }
 
 // A theme's larger font still shows the family whole in the font box; a
-// name past its widest is shown from its start and given whole in the
-// tooltip.
+// name past its widest is shown from its start, also when chosen with the
+// arrow keys, and given whole in the tooltip.
 TEST_F(MainWindowTest, TheFontBoxShowsTheFamilyWhole) {
   QComboBox* box = window->fontNameBox();
+  const QLineEdit* shown = box->lineEdit();
+  EXPECT_EQ(shown->cursorPosition(), 0) << shown->text().toStdString();
   QFont large = box->font();
   large.setPixelSize(20);
   box->setFont(large);
@@ -220,9 +222,15 @@ TEST_F(MainWindowTest, TheFontBoxShowsTheFamilyWhole) {
   for (const auto& [family, whole] : cases) {
     box->setEditText(family);
     QCoreApplication::processEvents();
-    const QLineEdit* shown = box->lineEdit();
     EXPECT_EQ(shown->width() >= shown->fontMetrics().horizontalAdvance(family) + 4, whole)
         << family.toStdString();
     EXPECT_EQ(shown->toolTip() == family, !whole) << family.toStdString();
+    EXPECT_EQ(shown->cursorPosition(), 0) << family.toStdString();
+  }
+  focusTextBox();
+  box->setFocus();
+  for (int step = 0; step < 3; ++step) {
+    QTest::keyClick(box, Qt::Key_Down);
+    EXPECT_EQ(shown->cursorPosition(), 0) << shown->text().toStdString();
   }
 }

@@ -106,21 +106,6 @@ TEST(PanelFit, TheSourceButtonsShowTheirCaptionsWhole) {
 
 using TextControlsFitTest = MainWindowTest;
 
-// A name wider than the box loses its last letters, never its first.
-TEST_F(TextControlsFitTest, TheFontBoxShowsTheNameFromItsFirstLetter) {
-  QComboBox* box = window->fontNameBox();
-  QLineEdit* shown = box->lineEdit();
-  EXPECT_EQ(shown->cursorPosition(), 0) << shown->text().toStdString();
-  focusTextBox();
-  box->setFocus();
-  for (int step = 0; step < 3; ++step) {
-    QTest::keyClick(box, Qt::Key_Down);
-    EXPECT_EQ(shown->cursorPosition(), 0) << shown->text().toStdString();
-  }
-  shown->setText(u"A Family Name Far Wider Than The Box"_s);
-  EXPECT_EQ(shown->cursorPosition(), 0);
-}
-
 // Each spacing box shows its name and its value whole, inside the source
 // frame, and the text box keeps room for the title typed at the start.
 TEST_F(TextControlsFitTest, TheSpacingBoxesShowTheirNamesWhole) {
