@@ -53,36 +53,6 @@ TEST_F(FontsAndGlyphsTest, ABatchFailsTheLineOfAMissingGlyphAlone) {
   EXPECT_FALSE(QFileInfo::exists(out("linear.png")));
 }
 
-TEST_F(FontsAndGlyphsTest, AnUnusableFontFileIsRefusedInOneLine) {
-  const QString cut = files.filePath(u"cut.woff"_qs);
-  writeContent(cut, webFontOf(brandFontFile()).chopped(9));
-  const std::pair<QString, std::string> cases[] = {
-      {files.filePath(u"none.otf"_qs), "no such file"},
-      {cut, "the file is truncated"},
-  };
-  for (const auto& [file, cause] : cases) {
-    EXPECT_EQ(run("--text A --font-file % -o %", {file, out("a.png")}), 2);
-    EXPECT_EQ(errorText(), "Velloro: --font-file '" + file.toStdString() + "': " + cause + "\n");
-  }
-  EXPECT_FALSE(QFileInfo::exists(out("a.png")));
-}
-
-// The title's family is drawn in another font with a word, or not at all
-// with --strict-fonts; the fresh-start family is replaced without one.
-TEST_F(FontsAndGlyphsTest, AFamilyNoFontProvidesIsToldOrFailsWhenStrict) {
-  EXPECT_EQ(run("--text A --font Nowhere -o %", {out("a.png")}), 0);
-  EXPECT_EQ(errorText(),
-            "Velloro: the font family 'Nowhere' is not installed and no font file provides it; "
-            "drawn in 'DejaVu Sans'\n");
-  EXPECT_EQ(run("--text A --font Nowhere --strict-fonts -o %", {out("b.png")}), 1);
-  EXPECT_EQ(errorText(),
-            "Velloro: the font family 'Nowhere' is not installed and no font file provides it "
-            "(--strict-fonts; --font-file PATH adds the font)\n");
-  EXPECT_FALSE(QFileInfo::exists(out("b.png")));
-  EXPECT_EQ(run("--text A --strict-fonts -o %", {out("c.png")}), 0);
-  EXPECT_EQ(errorText(), "");
-}
-
 // The brand's font is the installed face under another name: drawn from
 // its file, as a font file or a web font named by a style beside it, the
 // title has the installed face's very pixels.
