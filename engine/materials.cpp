@@ -90,12 +90,25 @@ double chrome(const ShadingPoint& p) {
   return std::max(fourthPower(g), 0.0) + x * p.profile + (1 - x) * (1 - z);
 }
 
+// Where in the fade into the profile a pixel lies, 4 (none of the profile)
+// to 5 (all of it). Along a straight outline the pixels of density 1 lie a
+// whole number of pixels in, so their fade is a step between the fourth and
+// the fifth pixel; a denser render takes the same step over one of its own
+// pixels, for the block of each design pixel to average to density 1's
+// value. Faded over a whole design pixel, the blocks on either side of the
+// step would take in the neighbouring block's value.
+double fadePosition(double designDistance, int32_t density) {
+  if (density == 1) return designDistance;
+  return 4.5 + (designDistance - 4.5) * density;
+}
+
 // Steel and gold end alike: a bright rim of two pixels and a fade into the
 // profile between four and five pixels from the outline.
 double metalTail(const ShadingPoint& p, double w) {
   const double d = p.edgeDistance;
-  if (4 <= d && d < 5) w = w * (5 - d) + p.profile * (d - 4);
-  if (d >= 5) w = p.profile;
+  const double f = fadePosition(d, p.density);
+  if (4 <= f && f < 5) w = w * (5 - f) + p.profile * (f - 4);
+  if (f >= 5) w = p.profile;
   if (d < 2) w = (2 - d) / 4 + d * w / 2;
   return w;
 }
