@@ -98,6 +98,7 @@ double chrome(const ShadingPoint& p) {
 // value. Faded over a whole design pixel, the blocks on either side of the
 // step would take in the neighbouring block's value.
 double fadePosition(double designDistance, int32_t density) {
+  // Taken through 4.5 and back, a distance could round to another double.
   if (density == 1) return designDistance;
   return 4.5 + (designDistance - 4.5) * density;
 }
