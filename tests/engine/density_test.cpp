@@ -1,14 +1,12 @@
 // A render at density N of a mask N times as large is the design of density
 // 1 at N times the pixels: shrunk back by N with a box filter it differs
 // from the render at density 1 by at most 4 of 255 on average, for every
-// outside effect, the plain material, both deformations and a texture fill.
-// Steel and gold keep a larger difference. Their shading swings by up to two
+// outside effect, the plain material, steel, both deformations and a texture
+// fill. Gold keeps a larger difference. Its shading swings by up to two
 // thirds of its range per pixel of distance from the outline, and the
 // outline of a mask drawn anew at each density lies up to a few tenths of a
-// pixel elsewhere at density 1 (its strokes are whole pixels wide): with
-// one mask enlarged for every density they differ by 2.7 to 4.0. Much of the
-// rest is the soft edge, whose colour comes from pixels nearer the outline
-// than any pixel of density 1.
+// pixel elsewhere at density 1 (its strokes are whole pixels wide), which
+// no shading or soft edge can copy.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -29,8 +27,8 @@ namespace {
 // mask, on a canvas with 40 pixels more on every side.
 constexpr int32_t kWidth = 440, kRows = 160, kMaskRoom = 24, kCanvasRoom = 40;
 constexpr double kLargestMeanDifference = 4;
-constexpr double kLargestSteelDifference = 4.15;
-constexpr double kLargestGoldDifference = 5.2;
+constexpr double kLargestPlainDifference = 2.9;
+constexpr double kLargestGoldDifference = 4.8;
 
 struct DensityCase {
   std::string name;
@@ -70,9 +68,9 @@ std::vector<DensityCase> densityCases() {
               shadow ? std::tuple(35, 65, 30) : std::tuple(230, 40, 30);
         });
   // The plain material by depth, steel and gold with profiles of their own.
-  add("material 0", kLargestMeanDifference,
+  add("material 0", kLargestPlainDifference,
       [](LayerSettings& s) { s.curveAxis = toInt(CurveAxis::CentreToEdge); });
-  add("material 6", kLargestSteelDifference, [](LayerSettings& s) {
+  add("material 6", kLargestMeanDifference, [](LayerSettings& s) {
     s.material = 6;
     s.knotX = {0, 40, 90, 150, 210, 255};
     s.knotY = {60, 210, 90, 225, 120, 40};
