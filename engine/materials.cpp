@@ -78,12 +78,20 @@ double glossy(const ShadingPoint& p) {
   return s * (gloss + k) + p.profile * (1 - s);
 }
 
+// Where the chrome rim's slope ends. Pixels of density 1 lie whole pixels
+// in along a straight outline, so the third shows the rim's end and the
+// fourth the level beyond. A denser render carries the slope on to the
+// third design pixel's far side: its pixels there then average to the
+// slope's value at three, which is the level, where a kink in the middle of
+// the block would lift them above it.
+double rimEnd(int32_t density) { return density == 1 ? 3 : 3.5; }
+
 // Reflections across the whole face, with a rim shaded by light and angle.
 double chrome(const ShadingPoint& p) {
   const double x = p.rootDepth;
   const double d = p.edgeDistance;
   const double level = std::max(std::trunc(100 * p.light), std::trunc(100 * p.angle)) / 100;
-  const double z = d >= 3 ? level : (3 - d) * 0.13333333333333333 + level * d / 3;
+  const double z = d >= rimEnd(p.density) ? level : (3 - d) * 0.13333333333333333 + level * d / 3;
   const double s = std::sin(2 * kPi * (x * p.lightA + 0.9) - kPi / 2);
   const double k = std::cos(2 * kPi * 0.575 * (0.84 - x * p.lightB) - kPi / 2);
   const double g = 1 - std::sqrt((k * k + s * s) / 2);

@@ -221,5 +221,36 @@ TEST(Density, TheMetalsFadeIntoTheProfileWhereDensityOneDoes) {
   }
 }
 
+// Chrome's shade at a distance from the outline, its other terms held.
+double chromeShade(int32_t density, double designDistance) {
+  const ShadingPoint p{.profile = 0.3,
+                       .light = 0.7,
+                       .lightA = 0.2,
+                       .lightB = 0.5,
+                       .angle = 0.6,
+                       .rootDepth = 0.25,
+                       .depthTerm = 0.75,
+                       .edgeDistance = designDistance,
+                       .density = density};
+  return materialShader(5)(p);
+}
+
+// Chrome's rim slopes down to its level at the third pixel from the outline
+// at density 1 and stays there; the pixels of a denser block average to
+// density 1's shade at every whole distance, the third included.
+TEST(Density, TheChromeRimEndsWhereDensityOneEnds) {
+  EXPECT_GT(std::abs(chromeShade(1, 2) - chromeShade(1, 3)), 0.01);
+  for (const double beyond : {3.25, 4.0, 6.0})
+    EXPECT_NEAR(chromeShade(1, beyond), chromeShade(1, 3), 1e-12) << beyond;
+  for (int32_t density : {2, 3, 4})
+    for (int32_t whole = 1; whole <= 6; ++whole) {
+      double sum = 0;
+      for (int32_t i = 0; i < density; ++i)
+        sum += chromeShade(density, whole + (i + 0.5) / density - 0.5);
+      EXPECT_NEAR(sum / density, chromeShade(1, whole), 1e-9)
+          << "at " << whole << ", density " << density;
+    }
+}
+
 }  // namespace
 }  // namespace velloro::test
