@@ -140,6 +140,8 @@ class EdgeSmoother {
     return nearest;
   }
 
+  // Gives pixel (r, c) the weighted colour of its coloured neighbours and
+  // the empty neighbours' share as its transparency.
   bool blend(int32_t r, int32_t c, const std::array<Neighbour, 8>& neighbours) {
     float emptyWeight = 0;
     std::array<float, 3> sums{};
@@ -165,6 +167,7 @@ class EdgeSmoother {
     return true;
   }
 
+  // The pixels of the neighbour `n` of pixel (r, c).
   NeighbourSample sampleOf(int32_t r, int32_t c, const Neighbour& n) const {
     NeighbourSample sample;
     for (const AxisShare& down : spans_[static_cast<size_t>(n.rowOffset + 1)])
@@ -176,11 +179,11 @@ class EdgeSmoother {
           continue;
         }
         sample.anyColoured = true;
-        for (size_t k = 1; k < 3; ++k) {
+        // A channel that happens to hold the empty mark counts as black.
+        for (size_t k = 0; k < 3; ++k) {
           const int16_t value = colour_[entry + k];
           sample.sums[k] += share * static_cast<float>(value == kEmptyColour ? 0 : value);
         }
-        sample.sums[0] += share * static_cast<float>(colour_[entry]);
       }
     return sample;
   }
@@ -195,10 +198,10 @@ class EdgeSmoother {
 // A pixel of density 1 next to the outline is blended as a whole; at a
 // higher density the blend of each outline pixel carries on outwards over
 // the background pixels, one ring of neighbours at a time, to cover a design
-// pixel as density 1 does. It stays inside the outline pixel's block of
-// design pixel, or goes up to a design pixel's width beyond it where that
-// block is mostly the element's: density 1 then draws the element there
-// and blends the design pixel beyond.
+// pixel as density 1 does. It stays in the outline pixel's own block of a
+// design pixel unless most of that block is the element's: density 1 draws
+// the element there and blends the design pixel beyond, which the blend
+// then reaches into.
 class EdgeWidener {
  public:
   explicit EdgeWidener(Render& render)
