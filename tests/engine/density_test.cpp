@@ -119,9 +119,10 @@ Picture textMaskAt(int32_t density) {
   return mask;
 }
 
-Picture renderedAt(int32_t density, Picture mask, const DensityCase& c) {
+Picture renderedAt(int32_t density, Picture mask, const DensityCase& c, uint8_t background = 255) {
   const Picture texture = patternedPicture(13, 9, 37, 180, 40);
-  Canvas canvas((kWidth + 2 * kCanvasRoom) * density, (kRows + 2 * kCanvasRoom) * density);
+  Canvas canvas((kWidth + 2 * kCanvasRoom) * density, (kRows + 2 * kCanvasRoom) * density,
+                background);
   LayerSettings s = c.settings;
   s.columnOffset *= density;
   s.rowOffset *= density;
@@ -178,6 +179,25 @@ TEST(Density, ADenserRenderShrunkBackIsTheDesignOfDensityOne) {
                   d.largest);
       EXPECT_LE(d.mean, c.largestMean) << c.name << " at " << density << "x";
     }
+  }
+}
+
+// The soft edge lies outside the element at every density: none of the
+// element's own pixels lets the background through, so each is drawn alike
+// on white and on black.
+TEST(Density, TheSoftEdgeLeavesTheElementOpaque) {
+  const DensityCase plain = densityCases().front();
+  for (int32_t density : {1, 2, 3, 4}) {
+    const Picture mask = textMaskAt(density);
+    const Picture onWhite = renderedAt(density, mask, plain, 255);
+    const Picture onBlack = renderedAt(density, mask, plain, 0);
+    const int32_t room = kCanvasRoom * density;
+    int32_t seeThrough = 0;
+    for (int32_t r = 0; r < mask.rows; ++r)
+      for (int32_t c = 0; c < mask.width; ++c)
+        if (mask.isDark(r, c) && onWhite.at(r + room, c + room) != onBlack.at(r + room, c + room))
+          ++seeThrough;
+    EXPECT_EQ(seeThrough, 0) << "density " << density;
   }
 }
 
