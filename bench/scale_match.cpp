@@ -1,14 +1,16 @@
 // How closely a title drawn with --scale N matches the title at scale 1:
 // the N x picture is shrunk back by N with a box filter and compared with
 // the 1 x picture, as the mean absolute difference per channel (of 255)
-// over the rectangle the design covers in either picture. One row per
-// outside effect (on the fresh-start material) and per material (with the
-// fresh-start effect); the last row averages them.
+// over the rectangle the design covers in either picture, and the largest
+// difference of a channel there. One row per outside effect (on the
+// fresh-start material) and per material (with the fresh-start effect); the
+// last row averages the means.
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <algorithm>
 #include <cstdio>
 
 #include "design/setting_declarations.h"
@@ -44,16 +46,27 @@ QRect drawnArea(const QImage& picture) {
   return area;
 }
 
-double meanDifference(const QImage& one, const QImage& other) {
+struct Difference {
+  double mean = 0;
+  int largest = 0;
+};
+
+Difference difference(const QImage& one, const QImage& other) {
   const QRect area = drawnArea(one) | drawnArea(other);
+  Difference result;
+  if (area.isEmpty()) return result;
   double sum = 0;
   for (int y = area.top(); y <= area.bottom(); ++y)
     for (int x = area.left(); x <= area.right(); ++x) {
       const QRgb a = one.pixel(x, y), b = other.pixel(x, y);
-      sum += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
-             std::abs(qBlue(a) - qBlue(b));
+      for (const int gap : {std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                            std::abs(qBlue(a) - qBlue(b))}) {
+        sum += gap;
+        result.largest = std::max(result.largest, gap);
+      }
     }
-  return area.isEmpty() ? 0 : sum / (3.0 * area.width() * area.height());
+  result.mean = sum / (3.0 * area.width() * area.height());
+  return result;
 }
 
 QImage rendered(const QStringList& options, int scale, const QDir& folder) {
@@ -82,24 +95,24 @@ int main(int argc, char** argv) {
                   {QStringLiteral("--material"), QString::number(material)}});
   out << QStringLiteral("%1").arg(QStringLiteral("case"), -20);
   for (const int scale : scales)
-    out << QStringLiteral("%1").arg(QStringLiteral("%1x").arg(scale), 8);
+    out << QStringLiteral("%1").arg(QStringLiteral("%1x").arg(scale), 12);
   out << '\n';
   std::array<double, std::size(scales)> totals{};
   for (const auto& [name, options] : cases) {
     const QImage one = rendered(options, 1, QDir(folder.path()));
     out << QStringLiteral("%1").arg(name, -20);
     for (size_t i = 0; i < std::size(scales); ++i) {
-      const double difference =
-          meanDifference(one, shrunk(rendered(options, scales[i], QDir(folder.path())), scales[i]));
-      totals[i] += difference;
-      out << QStringLiteral("%1").arg(difference, 8, 'f', 2);
+      const Difference d =
+          difference(one, shrunk(rendered(options, scales[i], QDir(folder.path())), scales[i]));
+      totals[i] += d.mean;
+      out << QStringLiteral("%1 /%2").arg(d.mean, 7, 'f', 2).arg(d.largest, 3);
     }
     out << '\n';
     out.flush();
   }
   out << QStringLiteral("%1").arg(QStringLiteral("average"), -20);
   for (const double total : totals)
-    out << QStringLiteral("%1").arg(total / cases.size(), 8, 'f', 2);
+    out << QStringLiteral("%1").arg(total / cases.size(), 7, 'f', 2) << QStringLiteral("     ");
   out << '\n';
   return 0;
 }

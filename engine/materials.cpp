@@ -78,24 +78,46 @@ double glossy(const ShadingPoint& p) {
   return s * (gloss + k) + p.profile * (1 - s);
 }
 
+// Where the chrome rim's slope ends. Pixels of density 1 lie whole pixels
+// in along a straight outline, so the third shows the rim's end and the
+// fourth the level beyond. A denser render carries the slope on to the
+// third design pixel's far side: its pixels there then average to the
+// slope's value at three, which is the level, where a kink in the middle of
+// the block would lift them above it.
+double rimEnd(int32_t density) { return density == 1 ? 3 : 3.5; }
+
 // Reflections across the whole face, with a rim shaded by light and angle.
 double chrome(const ShadingPoint& p) {
   const double x = p.rootDepth;
   const double d = p.edgeDistance;
   const double level = std::max(std::trunc(100 * p.light), std::trunc(100 * p.angle)) / 100;
-  const double z = d >= 3 ? level : (3 - d) * 0.13333333333333333 + level * d / 3;
+  const double z = d >= rimEnd(p.density) ? level : (3 - d) * 0.13333333333333333 + level * d / 3;
   const double s = std::sin(2 * kPi * (x * p.lightA + 0.9) - kPi / 2);
   const double k = std::cos(2 * kPi * 0.575 * (0.84 - x * p.lightB) - kPi / 2);
   const double g = 1 - std::sqrt((k * k + s * s) / 2);
   return std::max(fourthPower(g), 0.0) + x * p.profile + (1 - x) * (1 - z);
 }
 
+// Where in the fade into the profile a pixel lies, 4 (none of the profile)
+// to 5 (all of it). Along a straight outline the pixels of density 1 lie a
+// whole number of pixels in, so their fade is a step between the fourth and
+// the fifth pixel; a denser render takes the same step over one of its own
+// pixels, for the block of each design pixel to average to density 1's
+// value. Faded over a whole design pixel, the blocks on either side of the
+// step would take in the neighbouring block's value.
+double fadePosition(double designDistance, int32_t density) {
+  // Taken through 4.5 and back, a distance could round to another double.
+  if (density == 1) return designDistance;
+  return 4.5 + (designDistance - 4.5) * density;
+}
+
 // Steel and gold end alike: a bright rim of two pixels and a fade into the
 // profile between four and five pixels from the outline.
 double metalTail(const ShadingPoint& p, double w) {
   const double d = p.edgeDistance;
-  if (4 <= d && d < 5) w = w * (5 - d) + p.profile * (d - 4);
-  if (d >= 5) w = p.profile;
+  const double f = fadePosition(d, p.density);
+  if (4 <= f && f < 5) w = w * (5 - f) + p.profile * (f - 4);
+  if (f >= 5) w = p.profile;
   if (d < 2) w = (2 - d) / 4 + d * w / 2;
   return w;
 }

@@ -1,11 +1,12 @@
 // A render at density N of a mask N times as large is the design of density
 // 1 at N times the pixels: shrunk back by N with a box filter it differs
 // from the render at density 1 by at most 4 of 255 on average, for every
-// outside effect, the plain material, both deformations and a texture fill.
-// Steel and gold keep a larger difference: their shading swings by up to
-// two thirds of its range per pixel of distance from the outline, so the
-// tenth of a pixel by which the outline of a mask drawn anew at each
-// density moves shows there more than anywhere.
+// outside effect, the plain material, steel, both deformations and a texture
+// fill. Gold keeps a larger difference. Its shading swings by up to two
+// thirds of its range per pixel of distance from the outline, and the
+// outline of a mask drawn anew at each density lies up to a few tenths of a
+// pixel elsewhere at density 1 (its strokes are whole pixels wide), which
+// no shading or soft edge can copy.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "layer_render.h"
+#include "materials.h"
 #include "text_like_mask.h"
 
 namespace velloro::test {
@@ -25,8 +27,8 @@ namespace {
 // mask, on a canvas with 40 pixels more on every side.
 constexpr int32_t kWidth = 440, kRows = 160, kMaskRoom = 24, kCanvasRoom = 40;
 constexpr double kLargestMeanDifference = 4;
-constexpr double kLargestSteelDifference = 4.5;
-constexpr double kLargestGoldDifference = 5.5;
+constexpr double kLargestPlainDifference = 2.9;
+constexpr double kLargestGoldDifference = 4.8;
 
 struct DensityCase {
   std::string name;
@@ -66,9 +68,9 @@ std::vector<DensityCase> densityCases() {
               shadow ? std::tuple(35, 65, 30) : std::tuple(230, 40, 30);
         });
   // The plain material by depth, steel and gold with profiles of their own.
-  add("material 0", kLargestMeanDifference,
+  add("material 0", kLargestPlainDifference,
       [](LayerSettings& s) { s.curveAxis = toInt(CurveAxis::CentreToEdge); });
-  add("material 6", kLargestSteelDifference, [](LayerSettings& s) {
+  add("material 6", kLargestMeanDifference, [](LayerSettings& s) {
     s.material = 6;
     s.knotX = {0, 40, 90, 150, 210, 255};
     s.knotY = {60, 210, 90, 225, 120, 40};
@@ -117,9 +119,10 @@ Picture textMaskAt(int32_t density) {
   return mask;
 }
 
-Picture renderedAt(int32_t density, Picture mask, const DensityCase& c) {
+Picture renderedAt(int32_t density, Picture mask, const DensityCase& c, uint8_t background = 255) {
   const Picture texture = patternedPicture(13, 9, 37, 180, 40);
-  Canvas canvas((kWidth + 2 * kCanvasRoom) * density, (kRows + 2 * kCanvasRoom) * density);
+  Canvas canvas((kWidth + 2 * kCanvasRoom) * density, (kRows + 2 * kCanvasRoom) * density,
+                background);
   LayerSettings s = c.settings;
   s.columnOffset *= density;
   s.rowOffset *= density;
@@ -177,6 +180,96 @@ TEST(Density, ADenserRenderShrunkBackIsTheDesignOfDensityOne) {
       EXPECT_LE(d.mean, c.largestMean) << c.name << " at " << density << "x";
     }
   }
+}
+
+// The soft edge lies outside the element at every density: none of the
+// element's own pixels lets the background through, so each is drawn alike
+// on white and on black.
+TEST(Density, TheSoftEdgeLeavesTheElementOpaque) {
+  const DensityCase plain = densityCases().front();
+  for (int32_t density : {1, 2, 3, 4}) {
+    const Picture mask = textMaskAt(density);
+    const Picture onWhite = renderedAt(density, mask, plain, 255);
+    const Picture onBlack = renderedAt(density, mask, plain, 0);
+    const int32_t room = kCanvasRoom * density;
+    int32_t seeThrough = 0;
+    for (int32_t r = 0; r < mask.rows; ++r)
+      for (int32_t c = 0; c < mask.width; ++c)
+        if (mask.isDark(r, c) && onWhite.at(r + room, c + room) != onBlack.at(r + room, c + room))
+          ++seeThrough;
+    EXPECT_EQ(seeThrough, 0) << "density " << density;
+  }
+}
+
+// How much of the profile steel or gold shows at a distance from the
+// outline: the change of its shade per change of the profile value.
+double profileShare(int32_t material, int32_t density, double designDistance) {
+  ShadingPoint p{.profile = 0.2,
+                 .light = 0.4,
+                 .lightA = 0.3,
+                 .lightB = 0.2,
+                 .angle = 0.6,
+                 .edgeDistance = designDistance,
+                 .verticalFraction = 0.3,
+                 .density = density};
+  const double low = materialShader(material)(p);
+  p.profile = 0.7;
+  return (materialShader(material)(p) - low) / 0.5;
+}
+
+// At density 1 the metals fade into the profile over the fifth pixel from the
+// outline, so along a straight outline, where pixels lie whole pixels in,
+// the fourth shows none of it and the fifth all. The pixels of a denser
+// block, spread across its design pixel, average to the same share.
+TEST(Density, TheMetalsFadeIntoTheProfileWhereDensityOneDoes) {
+  const struct {
+    double distance;
+    double share;
+  } densityOne[] = {{3, 0}, {4, 0}, {4.25, 0.25}, {4.5, 0.5}, {5, 1}, {6, 1}};
+  for (int32_t material : {6, 7}) {
+    for (const auto& row : densityOne)
+      EXPECT_NEAR(profileShare(material, 1, row.distance), row.share, 1e-9)
+          << "material " << material << " at " << row.distance;
+    for (int32_t density : {2, 3, 4})
+      for (int32_t whole = 3; whole <= 6; ++whole) {
+        double sum = 0;
+        for (int32_t i = 0; i < density; ++i)
+          sum += profileShare(material, density, whole + (i + 0.5) / density - 0.5);
+        EXPECT_NEAR(sum / density, profileShare(material, 1, whole), 1e-9)
+            << "material " << material << " at " << whole << ", density " << density;
+      }
+  }
+}
+
+// Chrome's shade at a distance from the outline, its other terms held.
+double chromeShade(int32_t density, double designDistance) {
+  const ShadingPoint p{.profile = 0.3,
+                       .light = 0.7,
+                       .lightA = 0.2,
+                       .lightB = 0.5,
+                       .angle = 0.6,
+                       .rootDepth = 0.25,
+                       .depthTerm = 0.75,
+                       .edgeDistance = designDistance,
+                       .density = density};
+  return materialShader(5)(p);
+}
+
+// Chrome's rim slopes down to its level at the third pixel from the outline
+// at density 1 and stays there; the pixels of a denser block average to
+// density 1's shade at every whole distance, the third included.
+TEST(Density, TheChromeRimEndsWhereDensityOneEnds) {
+  EXPECT_GT(std::abs(chromeShade(1, 2) - chromeShade(1, 3)), 0.01);
+  for (const double beyond : {3.25, 4.0, 6.0})
+    EXPECT_NEAR(chromeShade(1, beyond), chromeShade(1, 3), 1e-12) << beyond;
+  for (int32_t density : {2, 3, 4})
+    for (int32_t whole = 1; whole <= 6; ++whole) {
+      double sum = 0;
+      for (int32_t i = 0; i < density; ++i)
+        sum += chromeShade(density, whole + (i + 0.5) / density - 0.5);
+      EXPECT_NEAR(sum / density, chromeShade(1, whole), 1e-9)
+          << "at " << whole << ", density " << density;
+    }
 }
 
 }  // namespace
