@@ -14,7 +14,6 @@
 #include "headless/title_renderer.h"
 
 class Platform;
-class BusyIndicator;
 
 class LaneDesign {
  public:
