@@ -45,4 +45,6 @@ struct RenderRequest {
   bool allowMissingGlyphs = false;  // write a title with characters no font draws
   int scale = 1;                    // pixel density: every pixel measure times this
   ServiceSettings service;
+
+  bool operator==(const RenderRequest&) const = default;
 };

@@ -26,4 +26,6 @@ struct ServiceSettings {
   // After SIGTERM or SIGINT: seconds still served while /readyz says 503,
   // so a balancer takes the replica out before it goes.
   int drainSeconds = 5;
+
+  bool operator==(const ServiceSettings&) const = default;
 };

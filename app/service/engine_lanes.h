@@ -13,6 +13,7 @@
 
 #include "headless/console_platform.h"
 #include "rendering/engine_library.h"
+#include "service/lane_design.h"
 #include "service/lane_thread.h"
 
 class EngineLanes {
@@ -24,6 +25,7 @@ class EngineLanes {
     EngineLibrary library;
     std::unique_ptr<EngineEntryPoints> object;
     ConsolePlatform platform{stderr};  // tells what the renderer has to say, one line each
+    LaneDesign design;                 // the design drawn last, drawn with again
     LaneThread thread;
   };
 

@@ -57,9 +57,14 @@ QImage titlePicture(const RenderRequest& request, const QString& programFolder, 
                     EngineLanes::Lane& lane, std::stop_token stop) {
   const EngineEntryPoints& engine = lane.engine();
   const StoppableRenders stoppable(engine, std::move(stop));
-  const TitleScene scene = sceneOf(request, programFolder, lane.platform);
-  checkTextFits(scene, request.text, mostPixels);
-  TitleRenderer renderer(scene, engine, lane.platform);
-  return request.transparent ? renderer.renderAlone(request.text, request.trimMargin)
-                             : renderer.render(request.text).picture;
+  try {
+    const LaneDesign::Drawing drawing =
+        lane.design.drawingFor(request, programFolder, engine, lane.platform);
+    checkTextFits(drawing.scene, request.text, mostPixels);
+    return request.transparent ? drawing.renderer.renderAlone(request.text, request.trimMargin)
+                               : drawing.renderer.render(request.text).picture;
+  } catch (...) {
+    lane.design.forget();
+    throw;
+  }
 }

@@ -49,7 +49,9 @@ class RenderQueue {
 };
 
 // Renders `request` on `lane` as `Velloro --render` does, on the lane's
-// thread; a title whose letters alone hold more than `mostPixels` pixels
-// is refused before its render. Throws RenderStopped once `stop` is asked.
+// thread, with the lane's kept design when it is the request's; a title
+// whose letters alone hold more than `mostPixels` pixels is refused before
+// its render. Throws RenderStopped once `stop` is asked; whatever it
+// throws, the lane keeps no design.
 QImage titlePicture(const RenderRequest& request, const QString& programFolder, qint64 mostPixels,
                     EngineLanes::Lane& lane, std::stop_token stop);
