@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "design/font_face.h"
+#include "design/font_instance_metrics.h"
 #include "design/font_outlines.h"
 #include "design/font_tables.h"
 #include "design/font_variation_check.h"
@@ -52,10 +53,23 @@ struct MasterRecord {
   ~MasterRecord() { FT_Done_MM_Var(font.library(), master); }
 };
 
-Variations variationsOf(const FontFace& font) {
+// What is read of the variation tables: the axes alone to list the
+// instances, every table before an instance is drawn.
+enum class TablesRead { Axes, All };
+
+VariationTables variationTablesOf(const FontFace& font, TablesRead read) {
+  VariationTables tables{font.table(tableTag("fvar")), {}, {}, int(font.face()->num_glyphs)};
+  if (read == TablesRead::Axes) return tables;
+  tables.gvar = font.table(tableTag("gvar"));
+  tables.avar = font.table(tableTag("avar"));
+  tables.mvar = font.table(tableTag("MVAR"));
+  tables.hvar = font.table(tableTag("HVAR"));
+  return tables;
+}
+
+Variations variationsOf(const FontFace& font, TablesRead read = TablesRead::All) {
   FT_Face face = font.face();
-  const VariationTables tables{font.table(tableTag("fvar")), font.table(tableTag("gvar")),
-                               font.table(tableTag("avar")), int(face->num_glyphs)};
+  const VariationTables tables = variationTablesOf(font, read);
   if (QString problem = variationTablesProblem(tables); !problem.isEmpty()) return {problem};
   Variations variations;
   // FreeType gives up a variable font whose tables it finds damaged.
@@ -258,6 +272,7 @@ std::variant<QByteArray, QString> fontOf(const FontFace& font, const GlyphTables
   tables[tableTag("glyf")] = glyphs.glyf;
   tables[tableTag("loca")] = glyphs.loca;
   tables[tableTag("hmtx")] = glyphs.hmtx;
+  putInstanceMetrics(font.face(), tables);
   return trueTypeFontOf(tables);
 }
 
@@ -322,4 +337,15 @@ std::variant<QByteArray, QString> staticFontOf(const QByteArray& bytes, int inde
   const NamedInstance& named = variations.instances[size_t(instance - 1)];
   if (FT_Set_Named_Instance(font.face(), FT_UInt(named.number)) != 0) return damaged;
   return instanceFont(font, naming, styleAt(variations.axes, named.coordinates));
+}
+
+std::variant<std::vector<InstanceName>, QString> namedInstancesOf(const QString& path, int index) {
+  const FontFace font(path, index);
+  if (!font.problem().isEmpty()) return font.problem();
+  const Variations variations = variationsOf(font, TablesRead::Axes);
+  if (!variations.problem.isEmpty()) return variations.problem;
+  std::vector<InstanceName> names;
+  for (const NamedInstance& instance : variations.instances)
+    if (!atDefault(variations, instance)) names.push_back({instance.number, instance.name});
+  return names;
 }

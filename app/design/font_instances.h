@@ -46,3 +46,14 @@ struct InstanceNaming {
 // it cannot be made.
 std::variant<QByteArray, QString> staticFontOf(const QByteArray& bytes, int index, int instance,
                                                const InstanceNaming& naming);
+
+struct InstanceName {
+  int number = 0;  // counted from 1, as staticFontOf() counts
+  QString name;    // as the font names it: "Bold"
+};
+
+// The named instances of face `index` of the font file at `path` but the
+// one the face draws by default, read from its axes' table and names alone
+// (the other variation tables are checked when an instance is made); or
+// why they cannot be read. Nothing for a face without variations.
+std::variant<std::vector<InstanceName>, QString> namedInstancesOf(const QString& path, int index);
