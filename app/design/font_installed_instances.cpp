@@ -75,22 +75,6 @@ std::vector<VariableFace> installedVariableFaces() {
   return faces;
 }
 
-std::vector<InstalledInstance> readInstalledInstances() {
-  QStringList taken = QFontDatabase::families();
-  std::vector<InstalledInstance> instances;
-  for (const VariableFace& face : installedVariableFaces()) {
-    const auto names = namedInstancesOf(face.path, face.face);
-    if (!std::holds_alternative<std::vector<InstanceName>>(names)) continue;
-    for (const InstanceName& name : std::get<std::vector<InstanceName>>(names)) {
-      const QString family = face.family + u' ' + name.name;
-      if (taken.contains(family, Qt::CaseInsensitive)) continue;
-      taken << family;
-      instances.push_back({family, name.name, face.path, face.face, name.number});
-    }
-  }
-  return instances;
-}
-
 // The file's bytes within the font files' limit, or why they cannot be read.
 std::variant<QByteArray, QString> installedFileBytes(const QString& path) {
   QFile file(path);
@@ -121,6 +105,22 @@ struct ProvidedInstances {
 };
 
 }  // namespace
+
+std::vector<InstalledInstance> readInstalledInstances() {
+  QStringList taken = QFontDatabase::families();
+  std::vector<InstalledInstance> instances;
+  for (const VariableFace& face : installedVariableFaces()) {
+    const auto names = namedInstancesOf(face.path, face.face);
+    if (!std::holds_alternative<std::vector<InstanceName>>(names)) continue;
+    for (const InstanceName& name : std::get<std::vector<InstanceName>>(names)) {
+      const QString family = face.family + u' ' + name.name;
+      if (taken.contains(family, Qt::CaseInsensitive)) continue;
+      taken << family;
+      instances.push_back({family, name.name, face.path, face.face, name.number});
+    }
+  }
+  return instances;
+}
 
 const std::vector<InstalledInstance>& installedInstances() {
   static const std::vector<InstalledInstance> instances = readInstalledInstances();

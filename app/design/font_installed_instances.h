@@ -18,10 +18,12 @@ struct InstalledInstance {
   int instance = 0;  // counted from 1
 };
 
-// Read once a run, the first time it is asked for: one entry a family, the
-// first of the files in path order where two files name the same one; an
-// installed family's own name is never taken. A font whose axes cannot be
-// read is left out.
+// One entry a family, the first of the files in path order where two files
+// name the same one; an installed family's own name is never taken. A font
+// whose axes cannot be read is left out.
+std::vector<InstalledInstance> readInstalledInstances();
+
+// The same, read once a run, the first time it is asked for.
 const std::vector<InstalledInstance>& installedInstances();
 
 // The families of the font database and the installed instances', in

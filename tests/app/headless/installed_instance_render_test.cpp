@@ -3,6 +3,7 @@
 // so that nothing a run before added stands in for it.
 #include <QProcess>
 
+#include "design/variable_font_files.h"
 #include "render_run_fixture.h"
 
 namespace {
@@ -15,10 +16,14 @@ struct ProgramRun {
   QByteArray picture;
 };
 
-ProgramRun runProgram(const QStringList& words, const QString& picture) {
+// `fontConfiguration`, when given, is the font configuration the program
+// reads instead of the system's.
+ProgramRun runProgram(const QStringList& words, const QString& picture,
+                      const QString& fontConfiguration = {}) {
   QProcess program;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
+  if (!fontConfiguration.isEmpty()) environment.insert(u"FONTCONFIG_FILE"_qs, fontConfiguration);
   program.setProcessEnvironment(environment);
   program.start(QStringLiteral(VELLORO_PROGRAM),
                 QStringList{u"--render"_qs, u"--text"_qs, u"Velloro"_qs} + words +
@@ -58,4 +63,41 @@ TEST_F(InstalledInstanceRenderTest, AnInstancesNameIsTakenInAnyCase) {
   expectTold("--text Velloro --font % --strict-fonts -o %", {u"Inter Heavy"_qs}, 1,
              "Velloro: the font family 'Inter Heavy' is not installed and no font file provides "
              "it (--strict-fonts; --font-file PATH adds the font)\n");
+}
+
+// Variable fonts installed in a folder of their own, beside the system's
+// fonts: one whose outlines' variations are damaged is listed, its axes
+// being sound, and refused in one line when an instance is to be drawn;
+// one whose axes are damaged names no instance.
+TEST_F(InstalledInstanceRenderTest, AnInstalledFontWithDamagedVariationsIsRefusedInOneLine) {
+  const QString fonts = files.filePath(u"fonts"_qs);
+  QByteArray gvar = tablesOf(renamedVariableFont("Wreck"))[QByteArray("gvar")];
+  qToBigEndian(quint16(7), gvar.data() + 12);  // the variations of seven glyphs
+  const QString wreck = fonts + u"/wreck.ttf"_qs;
+  writeContent(wreck, withTable(renamedVariableFont("Wreck"), "gvar", gvar));
+  QByteArray fvar = tablesOf(renamedVariableFont("Askew"))[QByteArray("fvar")];
+  qToBigEndian(quint16(24), fvar.data() + 10);  // axis records of 24 bytes
+  writeContent(fonts + u"/askew.ttf"_qs, withTable(renamedVariableFont("Askew"), "fvar", fvar));
+  const QString configuration = files.filePath(u"fonts.conf"_qs);
+  writeContent(configuration, u"<?xml version=\"1.0\"?><fontconfig>"
+                              u"<include ignore_missing=\"yes\">/etc/fonts/fonts.conf</include>"
+                              u"<dir>%1</dir><cachedir>%2</cachedir></fontconfig>"_qs
+                                  .arg(fonts, files.filePath(u"cache"_qs))
+                                  .toUtf8());
+  const ProgramRun damaged =
+      runProgram({u"--font"_qs, u"Wreck Thin"_qs}, out("wreck.png"), configuration);
+  EXPECT_EQ(damaged.status, 2);
+  EXPECT_EQ(damaged.errors, "Velloro: the font family 'Wreck Thin': " + wreck.toUtf8() +
+                                ": the font's variation table 'gvar' is damaged\n");
+  EXPECT_TRUE(damaged.picture.isEmpty());
+  const ProgramRun unlisted = runProgram({u"--font"_qs, u"Askew Thin"_qs, u"--strict-fonts"_qs},
+                                         out("askew.png"), configuration);
+  EXPECT_EQ(unlisted.status, 1);
+  EXPECT_EQ(unlisted.errors,
+            "Velloro: the font family 'Askew Thin' is not installed and no font file provides it "
+            "(--strict-fonts; --font-file PATH adds the font)\n");
+  const ProgramRun sound = runProgram({u"--font"_qs, u"Inter Thin"_qs, u"--strict-fonts"_qs},
+                                      out("inter.png"), configuration);
+  EXPECT_EQ(sound.status, 0);
+  EXPECT_EQ(sound.errors, QByteArray());
 }
