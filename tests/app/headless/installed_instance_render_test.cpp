@@ -79,11 +79,12 @@ TEST_F(InstalledInstanceRenderTest, AnInstalledFontWithDamagedVariationsIsRefuse
   qToBigEndian(quint16(24), fvar.data() + 10);  // axis records of 24 bytes
   writeContent(fonts + u"/askew.ttf"_qs, withTable(renamedVariableFont("Askew"), "fvar", fvar));
   const QString configuration = files.filePath(u"fonts.conf"_qs);
-  writeContent(configuration, u"<?xml version=\"1.0\"?><fontconfig>"
-                              u"<include ignore_missing=\"yes\">/etc/fonts/fonts.conf</include>"
-                              u"<dir>%1</dir><cachedir>%2</cachedir></fontconfig>"_qs
-                                  .arg(fonts, files.filePath(u"cache"_qs))
-                                  .toUtf8());
+  writeContent(configuration,
+               u"<?xml version=\"1.0\"?><fontconfig>"
+               u"<include ignore_missing=\"yes\">/etc/fonts/fonts.conf</include>"
+               u"<dir>%1</dir><cachedir>%2</cachedir></fontconfig>"_qs
+                   .arg(fonts, files.filePath(u"cache"_qs))
+                   .toUtf8());
   const ProgramRun damaged =
       runProgram({u"--font"_qs, u"Wreck Thin"_qs}, out("wreck.png"), configuration);
   EXPECT_EQ(damaged.status, 2);
