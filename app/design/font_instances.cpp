@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "design/font_face.h"
+#include "design/font_instance_kerning.h"
 #include "design/font_instance_metrics.h"
 #include "design/font_outlines.h"
 #include "design/font_tables.h"
@@ -248,6 +249,28 @@ QByteArray namesOf(const InstanceNaming& naming) {
                     {6, postScriptName(naming)}});
 }
 
+// The face's current point of the design space, normalized (the axes' own
+// mapping applied); empty for a face without variations.
+std::vector<double> normalizedCoordinates(const FontFace& font) {
+  FT_MM_Var* master = nullptr;
+  if (!FT_HAS_MULTIPLE_MASTERS(font.face()) || FT_Get_MM_Var(font.face(), &master) != 0) return {};
+  const MasterRecord owned{font, master};
+  std::vector<FT_Fixed> fixed(master->num_axis);
+  if (FT_Get_Var_Blend_Coordinates(font.face(), master->num_axis, fixed.data()) != 0) return {};
+  std::vector<double> coordinates;
+  for (const FT_Fixed value : fixed) coordinates.push_back(value / 65536.0);
+  return coordinates;
+}
+
+// The kerning at the instance, where the font varies it.
+void putInstanceKerning(const FontFace& font, std::map<quint32, QByteArray>& tables) {
+  const auto gpos = tables.find(tableTag("GPOS"));
+  const auto gdef = tables.find(tableTag("GDEF"));
+  if (gpos == tables.end() || gdef == tables.end()) return;
+  const std::vector<double> coordinates = normalizedCoordinates(font);
+  if (!coordinates.empty()) gpos->second = positioningAt(gpos->second, gdef->second, coordinates);
+}
+
 // The tables that say how to shape and space the glyphs, kept as they are.
 constexpr std::array<quint32, 5> keptTables{tableTag("cmap"), tableTag("GDEF"), tableTag("GSUB"),
                                             tableTag("GPOS"), tableTag("kern")};
@@ -273,6 +296,7 @@ std::variant<QByteArray, QString> fontOf(const FontFace& font, const GlyphTables
   tables[tableTag("loca")] = glyphs.loca;
   tables[tableTag("hmtx")] = glyphs.hmtx;
   putInstanceMetrics(font.face(), tables);
+  putInstanceKerning(font, tables);
   return trueTypeFontOf(tables);
 }
 

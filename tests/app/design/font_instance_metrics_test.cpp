@@ -121,6 +121,31 @@ TEST(InstanceMetrics, AnInstancesAdvancesFollowTheFontsAdvanceVariations) {
   }
 }
 
+// "l" before "l" is kerned 1,600 units apart, and as much closer again at
+// the heaviest end (100 pixels), than by the same font's kerning without
+// the delta.
+TEST(InstanceMetrics, AnInstancesKerningFollowsTheFontsKerningVariations) {
+  addFont(renamedVariableFont("Plain"));
+  QFont plainFont(u"Plain"_qs);
+  plainFont.setPixelSize(pixelSize);
+  const QList<quint32> glyphs = QRawFont::fromFont(plainFont).glyphIndexesForString(u"ll"_qs);
+  ASSERT_EQ(glyphs.size(), 2);
+  const QByteArray kerning =
+      positioningOf(2, kerningPair(quint16(glyphs[0]), quint16(glyphs[1]), 1600));
+  for (const auto& [name, delta] :
+       {std::pair{"Kernd", qint16(-1600)}, std::pair{"Kernz", qint16(0)}})
+    addFont(withTable(withTable(renamedVariableFont(name), "GPOS", kerning), "GDEF",
+                      definitionsWithStore(heaviestEndStore({delta}))));
+  const std::pair<const char*, int> cases[] = {
+      {"", 0}, {" Thin", 0}, {" Medium", -20}, {" Bold", -60}, {" Black", -100}};
+  for (const auto& [instance, closer] : cases) {
+    SCOPED_TRACE(instance);
+    const int unvaried = advanceOfL(u"Kernz"_qs + QLatin1String(instance));
+    ASSERT_GT(unvaried, 0);
+    EXPECT_NEAR(advanceOfL(u"Kernd"_qs + QLatin1String(instance)) - unvaried, closer, 1);
+  }
+}
+
 TEST(InstanceMetrics, DamagedMetricsOrAdvanceVariationsRefuseTheFile) {
   const QByteArray font = renamedVariableFont("Scrap");
   const QByteArray sound = metricVariations(480, -320);

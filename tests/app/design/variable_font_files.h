@@ -82,3 +82,25 @@ inline QByteArray advanceVariations(const QList<qint16>& deltas) {
   using namespace testFonts;
   return halves({1, 0}) + words({20, 0, 0, 0}) + heaviestEndStore(deltas);
 }
+
+// A glyph definition table holding an item variation store alone.
+inline QByteArray definitionsWithStore(const QByteArray& store) {
+  return testFonts::halves({1, 3, 0, 0, 0, 0, 0}) + testFonts::words({18}) + store;
+}
+
+// A positioning table of one lookup, `subtable` (of `type`), that every
+// script's default language uses as its kerning.
+inline QByteArray positioningOf(int type, const QByteArray& subtable) {
+  using testFonts::halves;
+  return halves({1, 0, 10, 30, 44}) + halves({1}) + "DFLT" + halves({8}) + halves({4, 0}) +
+         halves({0, 0xFFFF, 1, 0}) + halves({1}) + "kern" + halves({8}) + halves({0, 1, 0}) +
+         halves({1, 4}) + halves({quint16(type), 0, 1, 8}) + subtable;
+}
+
+// A pair adjustment of the glyphs `first` and `second` (its first glyph's
+// advance by `advance`) whose device table names item 0 of delta set 0.
+inline QByteArray kerningPair(quint16 first, quint16 second, qint16 advance) {
+  using testFonts::halves;
+  return halves({1, 12, 0x0044, 0, 1, 18}) + halves({1, 1, first}) +
+         halves({1, second, quint16(advance), 8}) + halves({0, 0, 0x8000});
+}
