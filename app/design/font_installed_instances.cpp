@@ -6,7 +6,6 @@
 #include <QFontDatabase>
 #include <QHash>
 #include <algorithm>
-#include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -136,6 +135,9 @@ QStringList listedFamilies() {
 }
 
 QString provideInstalledInstance(const QString& family) {
+  // A family the font database has (nearly every title's) needs no
+  // instance, nor the instances read.
+  if (QFontDatabase::families().contains(family, Qt::CaseInsensitive)) return {};
   const std::vector<InstalledInstance>& instances = installedInstances();
   const auto named = std::find_if(instances.begin(), instances.end(), [&](const auto& instance) {
     return instance.family.compare(family, Qt::CaseInsensitive) == 0;
