@@ -54,17 +54,6 @@ TEST_F(InstalledInstanceRenderTest, AnInstalledInstanceDrawsAsTheSameFontFileDoe
   EXPECT_NE(regular.picture, installed.picture);
 }
 
-// Written in another case, the family is the instance all the same; a
-// weight the font does not name is no family.
-TEST_F(InstalledInstanceRenderTest, AnInstancesNameIsTakenInAnyCase) {
-  EXPECT_EQ(
-      rendered("--text Velloro --font % --strict-fonts -o %", "lower.png", {u"inter black"_qs}),
-      rendered("--text Velloro --font % --strict-fonts -o %", "named.png", {u"Inter Black"_qs}));
-  expectTold("--text Velloro --font % --strict-fonts -o %", {u"Inter Heavy"_qs}, 1,
-             "Velloro: the font family 'Inter Heavy' is not installed and no font file provides "
-             "it (--strict-fonts; --font-file PATH adds the font)\n");
-}
-
 // Variable fonts installed in a folder of their own, beside the system's
 // fonts: one whose outlines' variations are damaged is listed, its axes
 // being sound, and refused in one line when an instance is to be drawn;
