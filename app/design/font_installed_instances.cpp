@@ -9,6 +9,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <tuple>
 #include <variant>
 
 #include "design/font_file.h"

@@ -1,11 +1,12 @@
 // A variable font's named instances ("Bold", "Condensed Light", as the font
 // names them) made static fonts of their own, so that the font database of
 // this Qt, which registers a variable font file at its default instance
-// alone, offers each one: the glyphs' outlines and advances at the
-// instance's point of the design space, the font's character map, shaping
-// and kerning tables as they are, new names and the instance's weight,
-// width and slant in its OS/2 table. A PostScript (CFF2) font's curves
-// become TrueType ones.
+// alone, offers each one: the glyphs' outlines and advances, the line
+// metrics (design/font_instance_metrics.h) and the kerning
+// (design/font_instance_kerning.h) at the instance's point of the design
+// space, the font's character map and shaping tables otherwise as they
+// are, new names and the instance's weight, width and slant in its OS/2
+// table. A PostScript (CFF2) font's curves become TrueType ones.
 #pragma once
 
 #include <QByteArray>
