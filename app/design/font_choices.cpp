@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QFontInfo>
 
+#include "design/font_installed_instances.h"
+
 QStringList fontSizeChoices() {
   QStringList sizes;
   for (int size = 20; size <= 100; size += 5) sizes << QString::number(size);
@@ -10,4 +12,9 @@ QStringList fontSizeChoices() {
   return sizes;
 }
 
-QString familyInUse(const QFont& font) { return QFontInfo(font).family(); }
+QString familyInUse(const QFont& font) {
+  // An installed variable font's instance is made at its first choice; one
+  // that cannot be made is drawn in a substitute, as a missing family is.
+  provideInstalledInstance(font.family());
+  return QFontInfo(font).family();
+}

@@ -6,6 +6,7 @@
 #include FT_TRUETYPE_IDS_H
 #include FT_TRUETYPE_TABLES_H
 
+#include <QFile>
 #include <QStringDecoder>
 
 using namespace Qt::StringLiterals;
@@ -35,17 +36,28 @@ QString decodedName(const FT_SfntName& entry) {
 
 }  // namespace
 
+bool FontFace::libraryStarted() {
+  if (FT_Init_FreeType(&library_) == 0) return true;
+  library_ = nullptr;
+  problem_ = u"the font library cannot start"_s;
+  return false;
+}
+
+void FontFace::faceOpened(int error) {
+  if (error == 0) return;
+  face_ = nullptr;
+  problem_ = u"the font is damaged or of a kind this system cannot draw"_s;
+}
+
 FontFace::FontFace(const QByteArray& bytes, int index) : bytes_(bytes) {
-  if (FT_Init_FreeType(&library_) != 0) {
-    library_ = nullptr;
-    problem_ = u"the font library cannot start"_s;
-    return;
-  }
-  if (FT_New_Memory_Face(library_, reinterpret_cast<const FT_Byte*>(bytes_.constData()),
-                         FT_Long(bytes_.size()), FT_Long(index), &face_) != 0) {
-    face_ = nullptr;
-    problem_ = u"the font is damaged or of a kind this system cannot draw"_s;
-  }
+  if (!libraryStarted()) return;
+  faceOpened(FT_New_Memory_Face(library_, reinterpret_cast<const FT_Byte*>(bytes_.constData()),
+                                FT_Long(bytes_.size()), FT_Long(index), &face_));
+}
+
+FontFace::FontFace(const QString& path, int index) {
+  if (!libraryStarted()) return;
+  faceOpened(FT_New_Face(library_, QFile::encodeName(path).constData(), FT_Long(index), &face_));
 }
 
 FontFace::~FontFace() {

@@ -17,6 +17,9 @@ class FontFace {
  public:
   // Opens face `index` of `bytes`; problem() says why when it cannot.
   FontFace(const QByteArray& bytes, int index);
+  // Opens face `index` of the file at `path`, reading only what is asked
+  // of it: an installed font's names and axes, not its outlines.
+  FontFace(const QString& path, int index);
   ~FontFace();
   FontFace(const FontFace&) = delete;
   FontFace& operator=(const FontFace&) = delete;
@@ -33,6 +36,9 @@ class FontFace {
   QString name(int nameId) const;
 
  private:
+  bool libraryStarted();
+  void faceOpened(int error);
+
   QByteArray bytes_;  // FreeType reads the face from these while it is open
   FT_LibraryRec_* library_ = nullptr;
   FT_FaceRec_* face_ = nullptr;

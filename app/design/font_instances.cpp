@@ -11,6 +11,8 @@
 #include <optional>
 
 #include "design/font_face.h"
+#include "design/font_instance_kerning.h"
+#include "design/font_instance_metrics.h"
 #include "design/font_outlines.h"
 #include "design/font_tables.h"
 #include "design/font_variation_check.h"
@@ -52,10 +54,23 @@ struct MasterRecord {
   ~MasterRecord() { FT_Done_MM_Var(font.library(), master); }
 };
 
-Variations variationsOf(const FontFace& font) {
+// What is read of the variation tables: the axes alone to list the
+// instances, every table before an instance is drawn.
+enum class TablesRead { Axes, All };
+
+VariationTables variationTablesOf(const FontFace& font, TablesRead read) {
+  VariationTables tables{font.table(tableTag("fvar")), {}, {}, int(font.face()->num_glyphs)};
+  if (read == TablesRead::Axes) return tables;
+  tables.gvar = font.table(tableTag("gvar"));
+  tables.avar = font.table(tableTag("avar"));
+  tables.mvar = font.table(tableTag("MVAR"));
+  tables.hvar = font.table(tableTag("HVAR"));
+  return tables;
+}
+
+Variations variationsOf(const FontFace& font, TablesRead read = TablesRead::All) {
   FT_Face face = font.face();
-  const VariationTables tables{font.table(tableTag("fvar")), font.table(tableTag("gvar")),
-                               font.table(tableTag("avar")), int(face->num_glyphs)};
+  const VariationTables tables = variationTablesOf(font, read);
   if (QString problem = variationTablesProblem(tables); !problem.isEmpty()) return {problem};
   Variations variations;
   // FreeType gives up a variable font whose tables it finds damaged.
@@ -234,6 +249,28 @@ QByteArray namesOf(const InstanceNaming& naming) {
                     {6, postScriptName(naming)}});
 }
 
+// The face's current point of the design space, normalized (the axes' own
+// mapping applied); empty for a face without variations.
+std::vector<double> normalizedCoordinates(const FontFace& font) {
+  FT_MM_Var* master = nullptr;
+  if (!FT_HAS_MULTIPLE_MASTERS(font.face()) || FT_Get_MM_Var(font.face(), &master) != 0) return {};
+  const MasterRecord owned{font, master};
+  std::vector<FT_Fixed> fixed(master->num_axis);
+  if (FT_Get_Var_Blend_Coordinates(font.face(), master->num_axis, fixed.data()) != 0) return {};
+  std::vector<double> coordinates;
+  for (const FT_Fixed value : fixed) coordinates.push_back(value / 65536.0);
+  return coordinates;
+}
+
+// The kerning at the instance, where the font varies it.
+void putInstanceKerning(const FontFace& font, std::map<quint32, QByteArray>& tables) {
+  const auto gpos = tables.find(tableTag("GPOS"));
+  const auto gdef = tables.find(tableTag("GDEF"));
+  if (gpos == tables.end() || gdef == tables.end()) return;
+  const std::vector<double> coordinates = normalizedCoordinates(font);
+  if (!coordinates.empty()) gpos->second = positioningAt(gpos->second, gdef->second, coordinates);
+}
+
 // The tables that say how to shape and space the glyphs, kept as they are.
 constexpr std::array<quint32, 5> keptTables{tableTag("cmap"), tableTag("GDEF"), tableTag("GSUB"),
                                             tableTag("GPOS"), tableTag("kern")};
@@ -258,6 +295,8 @@ std::variant<QByteArray, QString> fontOf(const FontFace& font, const GlyphTables
   tables[tableTag("glyf")] = glyphs.glyf;
   tables[tableTag("loca")] = glyphs.loca;
   tables[tableTag("hmtx")] = glyphs.hmtx;
+  putInstanceMetrics(font.face(), tables);
+  putInstanceKerning(font, tables);
   return trueTypeFontOf(tables);
 }
 
@@ -322,4 +361,15 @@ std::variant<QByteArray, QString> staticFontOf(const QByteArray& bytes, int inde
   const NamedInstance& named = variations.instances[size_t(instance - 1)];
   if (FT_Set_Named_Instance(font.face(), FT_UInt(named.number)) != 0) return damaged;
   return instanceFont(font, naming, styleAt(variations.axes, named.coordinates));
+}
+
+std::variant<std::vector<InstanceName>, QString> namedInstancesOf(const QString& path, int index) {
+  const FontFace font(path, index);
+  if (!font.problem().isEmpty()) return font.problem();
+  const Variations variations = variationsOf(font, TablesRead::Axes);
+  if (!variations.problem.isEmpty()) return variations.problem;
+  std::vector<InstanceName> names;
+  for (const NamedInstance& instance : variations.instances)
+    if (!atDefault(variations, instance)) names.push_back({instance.number, instance.name});
+  return names;
 }

@@ -1,11 +1,12 @@
 // A variable font's named instances ("Bold", "Condensed Light", as the font
 // names them) made static fonts of their own, so that the font database of
 // this Qt, which registers a variable font file at its default instance
-// alone, offers each one: the glyphs' outlines and advances at the
-// instance's point of the design space, the font's character map, shaping
-// and kerning tables as they are, new names and the instance's weight,
-// width and slant in its OS/2 table. A PostScript (CFF2) font's curves
-// become TrueType ones.
+// alone, offers each one: the glyphs' outlines and advances, the line
+// metrics (design/font_instance_metrics.h) and the kerning
+// (design/font_instance_kerning.h) at the instance's point of the design
+// space, the font's character map and shaping tables otherwise as they
+// are, new names and the instance's weight, width and slant in its OS/2
+// table. A PostScript (CFF2) font's curves become TrueType ones.
 #pragma once
 
 #include <QByteArray>
@@ -46,3 +47,14 @@ struct InstanceNaming {
 // it cannot be made.
 std::variant<QByteArray, QString> staticFontOf(const QByteArray& bytes, int index, int instance,
                                                const InstanceNaming& naming);
+
+struct InstanceName {
+  int number = 0;  // counted from 1, as staticFontOf() counts
+  QString name;    // as the font names it: "Bold"
+};
+
+// The named instances of face `index` of the font file at `path` but the
+// one the face draws by default, read from its axes' table and names alone
+// (the other variation tables are checked when an instance is made); or
+// why they cannot be read. Nothing for a face without variations.
+std::variant<std::vector<InstanceName>, QString> namedInstancesOf(const QString& path, int index);

@@ -1,6 +1,7 @@
 #include "design/font_variation_check.h"
 
 #include "design/font_tables.h"
+#include "design/font_variation_store_check.h"
 
 using namespace Qt::StringLiterals;
 using fontBytes::read16;
@@ -50,6 +51,38 @@ bool soundAxisMaps(const QByteArray& avar, int axes) {
   return fits(avar, at);
 }
 
+constexpr qint64 metricRecordsAt = 12;
+constexpr qint64 smallestMetricRecord = 8;  // tag, delta set, item
+
+// Each metric's record names an item of the table's variation store.
+bool soundMetricVariations(const QByteArray& mvar, int axes) {
+  if (!fits(mvar, metricRecordsAt)) return false;
+  const qint64 recordSize = read16(mvar, 6);
+  const qint64 records = read16(mvar, 8);
+  if (records == 0) return true;
+  if (recordSize < smallestMetricRecord || !fits(mvar, metricRecordsAt + records * recordSize))
+    return false;
+  const std::optional<std::vector<int>> items = variationStoreItems(mvar, read16(mvar, 10), axes);
+  if (!items) return false;
+  for (qint64 record = 0; record < records; ++record) {
+    const qint64 at = metricRecordsAt + record * recordSize;
+    const size_t set = read16(mvar, at + 4);
+    if (set >= items->size() || read16(mvar, at + 6) >= (*items)[set]) return false;
+  }
+  return true;
+}
+
+constexpr qint64 advanceHeaderSize = 20;
+
+bool soundAdvanceVariations(const QByteArray& hvar, int axes) {
+  if (!fits(hvar, advanceHeaderSize) || !variationStoreItems(hvar, read32(hvar, 4), axes))
+    return false;
+  for (const qint64 mapAt : {8, 12, 16})  // advances, left and right sides
+    if (const qint64 map = read32(hvar, mapAt); map != 0 && !soundDeltaSetIndexMap(hvar, map))
+      return false;
+  return true;
+}
+
 QString damaged(const char* tag) {
   return u"the font's variation table '%1' is damaged"_s.arg(tag);
 }
@@ -63,5 +96,7 @@ QString variationTablesProblem(const VariationTables& tables) {
   if (tables.gvar && !soundOutlineVariations(*tables.gvar, axes, tables.glyphCount))
     return damaged("gvar");
   if (tables.avar && !soundAxisMaps(*tables.avar, axes)) return damaged("avar");
+  if (tables.mvar && !soundMetricVariations(*tables.mvar, axes)) return damaged("MVAR");
+  if (tables.hvar && !soundAdvanceVariations(*tables.hvar, axes)) return damaged("HVAR");
   return {};
 }

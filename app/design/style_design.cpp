@@ -3,10 +3,12 @@
 #include <QFont>
 
 #include "design/design_state.h"
+#include "design/font_installed_instances.h"
 
 void applyStyle(const Style& style, DesignState& state) { state.model.apply(style); }
 
 void putStyleFont(const StyleFont& style, QFont& font) {
+  provideInstalledInstance(style.family);
   font.setFamily(style.family);
   font.setPointSizeF(style.pointSize);
   font.setBold(style.bold);

@@ -7,6 +7,7 @@
 #include <QFontInfo>
 
 #include "design/font_file.h"
+#include "design/font_installed_instances.h"
 #include "design/style.h"
 #include "files/failure.h"
 #include "headless/render_command.h"
@@ -34,6 +35,11 @@ void addFontFilesOf(const RenderRequest& request, const Style& style) {
   const QString file = QDir(QFileInfo(request.styleFile).absolutePath()).filePath(style.font.file);
   addOrRefuse(file, u"--style "_s + quoted(request.styleFile) + u": font file "_s +
                         quoted(style.font.file));
+}
+
+void addInstalledInstanceOf(const Style& style) {
+  if (const QString problem = provideInstalledInstance(style.font.family); !problem.isEmpty())
+    throw UsageError(u"the font family "_s + quoted(style.font.family) + u": "_s + problem);
 }
 
 std::optional<QString> missingFamilyNotice(const RenderRequest& request, const Style& style) {

@@ -15,6 +15,11 @@ struct Style;
 // style file's folder). Throws a UsageError naming the file and the cause.
 void addFontFilesOf(const RenderRequest& request, const Style& style);
 
+// Makes the static font of an installed variable font's instance the style
+// names ("Inter Thin"); throws a UsageError naming the family, the file and
+// the cause when it cannot be made.
+void addInstalledInstanceOf(const Style& style);
+
 // The line that tells of a family no installed font and no font file
 // provides, naming the font used instead; nothing when the family is
 // there, or when the title names no family of its own (the fresh-start

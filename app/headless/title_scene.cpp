@@ -173,6 +173,7 @@ TitleScene titleSceneFor(const RenderRequest& request, const QString& programFol
   }
   scene.style = withOverrides(scene.style, request.overrides, curvesFolder, platform);
   addFontFilesOf(request, scene.style);
+  addInstalledInstanceOf(scene.style);
   scene.fontNotice = missingFamilyNotice(request, scene.style);
   if (request.overrides.contains(Setting::GradientAngle) &&
       scene.style.fillKind != FillKind::Gradient)

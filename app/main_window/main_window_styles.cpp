@@ -6,13 +6,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QRadioButton>
 
 #include "design/design_state.h"
+#include "design/font_installed_instances.h"
 #include "design/outside_effects.h"
 #include "design/style_contrast.h"
 #include "design/style_design.h"
@@ -211,7 +211,7 @@ void MainWindow::applyStyle(const Style& style, const QString& texturePath) {
 // A family missing on this machine is drawn in another font, which the
 // status pane names, as a render's line on standard error does.
 void MainWindow::applyStyleFont(const StyleFont& font) {
-  const bool installed = QFontDatabase::families().contains(font.family, Qt::CaseInsensitive);
+  const bool installed = listedFamilies().contains(font.family, Qt::CaseInsensitive);
   fontNameBox()->setEditText(font.family);
   fontListClicked();
   if (!installed)

@@ -3,7 +3,6 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -17,6 +16,7 @@
 
 #include "design/design_state.h"
 #include "design/font_choices.h"
+#include "design/font_installed_instances.h"
 #include "design/setting_declarations.h"
 #include "design/text_picture.h"
 #include "files/site_tags.h"
@@ -90,7 +90,7 @@ void widenPopupToLongestName(QComboBox& box) {
 
 void MainWindow::fillFontList() {
   fontNameBox_->clear();
-  fontNameBox_->addItems(QFontDatabase::families());
+  fontNameBox_->addItems(listedFamilies());
   widenPopupToLongestName(*fontNameBox_);
   // A family that is not installed (the default Tahoma on most Linux
   // systems) is drawn in a substitute: the design names that one, so the
@@ -129,7 +129,7 @@ void MainWindow::printFittedTitle(const QString& text, QSize box) {
 // The family of an added font file joins the list and becomes the title's.
 void MainWindow::chooseAddedFamily(const QString& family) {
   fontNameBox_->clear();
-  fontNameBox_->addItems(QFontDatabase::families());
+  fontNameBox_->addItems(listedFamilies());
   widenPopupToLongestName(*fontNameBox_);
   fontNameBox_->setCurrentText(family);
   fontListClicked();
