@@ -1,0 +1,124 @@
+#include "draft_texels.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace velloro {
+namespace {
+
+// A sample's weights in steps of 1/128 of a pixel: four 16-bit lanes of a
+// texel, each at most 256, times 128 still fit their lane, so one 64-bit
+// multiply weighs all four at once.
+constexpr int kFractionBits = 7;
+constexpr uint64_t kWhole = uint64_t{1} << kFractionBits;
+constexpr uint64_t kFractionMask = kWhole - 1;
+// Nine bits a lane: a lane of a weighed sum brought back to its scale.
+constexpr uint64_t kLanes = 0x01FF01FF01FF01FF;
+constexpr int kKeepLane = 48;
+constexpr uint64_t kLaneMask = 0xFFFF;
+// All of the background shows, in 1/256.
+constexpr uint64_t kAllBackground = 256;
+constexpr uint64_t kEmptyTexel = kAllBackground << kKeepLane;
+// Walked points lie within this many pixels of the cells' corner, so that
+// their fixed point, shifted to be positive, fits 31 bits and truncating
+// it takes its floor.
+constexpr double kFarthest = 1 << 20;
+constexpr int32_t kShift = static_cast<int32_t>(kFarthest) << kFractionBits;
+
+// The exact blend of a set entry with share s of background is
+// c (1 - s) + b s, or c alone where the transparency is unset (s >= 2); of
+// an empty entry, b. A cell counts as set when all three entries are: the
+// shading sets them together. Transparencies are percents up to 100, or
+// the unset 222.
+uint64_t texelOf(uint8_t transparency, const int16_t* entry) {
+  if (entry[0] == kEmptyColour || entry[1] == kEmptyColour || entry[2] == kEmptyColour)
+    return kEmptyTexel;
+  constexpr uint32_t kUnsetFrom = 200;
+  const uint32_t percent = transparency;
+  const uint64_t shows =
+      percent >= kUnsetFrom ? 0 : (std::min(percent, 100u) * kAllBackground + 50) / 100;
+  uint64_t texel = shows << kKeepLane;
+  for (int channel = 0; channel < 3; ++channel) {
+    const uint64_t colour = static_cast<uint64_t>(std::clamp<int16_t>(entry[channel], 0, 255));
+    texel |= ((colour * (kAllBackground - shows) + kAllBackground / 2) >> 8) << (16 * channel);
+  }
+  return texel;
+}
+
+// Both texels weighed against each other by `fraction` of kWhole, brought
+// back to their own scale.
+uint64_t between(uint64_t a, uint64_t b, uint64_t fraction) {
+  return ((a * (kWhole - fraction) + b * fraction) >> kFractionBits) & kLanes;
+}
+
+}  // namespace
+
+DraftTexels::DraftTexels(const LayerMaps& maps, int64_t stride, const Region& sampled) {
+  const int64_t width = stride / 3;
+  const int64_t lastCell = static_cast<int64_t>(maps.transparency.size()) - 1;
+  const int64_t lastColour = static_cast<int64_t>(maps.colour.size()) - 3;
+  const int64_t rows = int64_t{sampled.endRow} - sampled.startRow;
+  const int64_t columns = int64_t{sampled.endColumn} - sampled.startColumn + 1;
+  if (width <= 0 || lastCell < 0 || lastColour < 0 || rows <= 0 || columns <= 0) return;
+  firstRow_ = sampled.startRow;
+  firstColumn_ = sampled.startColumn;
+  rows_ = rows;
+  columns_ = columns;
+  across_ = columns + 1;
+  texels_.resize(static_cast<size_t>((rows + 1) * across_));
+  for (int64_t i = 0; i <= rows; ++i) {
+    const int64_t row = firstRow_ + i;
+    uint64_t* texels = texels_.data() + i * across_;
+    for (int64_t j = 0; j < across_; ++j) {
+      const int64_t column = firstColumn_ + j;
+      const int64_t cell = std::clamp(row * width + column, int64_t{0}, lastCell);
+      const int64_t colour = std::clamp(row * stride + 3 * column, int64_t{0}, lastColour);
+      texels[j] =
+          texelOf(maps.transparency[static_cast<size_t>(cell)], maps.colour.data() + colour);
+    }
+  }
+}
+
+bool DraftTexels::layAlong(uint8_t* pixels, int32_t count, const LayerLine& line) const {
+  const double row = line.first.row - static_cast<double>(firstRow_);
+  const double column = line.first.column - static_cast<double>(firstColumn_);
+  const double lastRow = line.last.row - static_cast<double>(firstRow_);
+  const double lastColumn = line.last.column - static_cast<double>(firstColumn_);
+  if (!(std::fabs(row) < kFarthest && std::fabs(column) < kFarthest &&
+        std::fabs(lastRow) < kFarthest && std::fabs(lastColumn) < kFarthest))
+    return false;
+  if (texels_.empty()) return true;
+  const double steps = count > 1 ? count - 1 : 1;
+  const double rowStep = (lastRow - row) / steps * kWhole;
+  const double columnStep = (lastColumn - column) / steps * kWhole;
+  const double rowStart = (row + kFarthest) * kWhole;
+  const double columnStart = (column + kFarthest) * kWhole;
+  for (int32_t k = 0; k < count; ++k) {
+    layPixel(pixels + 3 * static_cast<size_t>(k),
+             static_cast<int32_t>(rowStart + k * rowStep) - kShift,
+             static_cast<int32_t>(columnStart + k * columnStep) - kShift);
+  }
+  return true;
+}
+
+// `row` and `column` in 1/kWhole of a pixel from the cells' corner.
+void DraftTexels::layPixel(uint8_t* pixel, int32_t row, int32_t column) const {
+  const int64_t r = row >> kFractionBits;
+  const int64_t c = column >> kFractionBits;
+  if (r < 0 || r >= rows_ || c < 0 || c >= columns_) return;
+  const uint64_t* texel = texels_.data() + r * across_ + c;
+  const uint64_t right = static_cast<uint64_t>(column) & kFractionMask;
+  const uint64_t down = static_cast<uint64_t>(row) & kFractionMask;
+  const uint64_t top = between(texel[0], texel[1], right);
+  const uint64_t bottom = between(texel[across_], texel[across_ + 1], right);
+  // Each lane now its weighed value times kWhole.
+  const uint64_t weighed = top * (kWhole - down) + bottom * down;
+  const uint64_t keep = weighed >> kKeepLane;
+  for (int channel = 0; channel < 3; ++channel) {
+    const uint64_t colour = (weighed >> (16 * channel)) & kLaneMask;
+    const uint64_t value = (colour * kAllBackground + pixel[channel] * keep) >> (kFractionBits + 8);
+    pixel[channel] = static_cast<uint8_t>(std::min<uint64_t>(value, 255));
+  }
+}
+
+}  // namespace velloro
