@@ -86,7 +86,7 @@ class SlotPainter {
               const ActionArguments& args, bool approximate)
       : slot_(slot),
         maps_(slot.maps),
-        mapping_(slot, sampled, args.outputRows, approximate),
+        mapping_(slot, sampled, args.outputRows, args.outputStride / 3, approximate),
         output_(args.output),
         outputStride_(args.outputStride),
         width_(slot.maskStride / 3),

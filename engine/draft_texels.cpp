@@ -31,8 +31,8 @@ constexpr int32_t kShift = static_cast<int32_t>(kFarthest) << kFractionBits;
 // shading sets them together. Transparencies are percents up to 100, or
 // the unset 222.
 uint64_t texelOf(uint8_t transparency, const int16_t* entry) {
-  if (entry[0] == kEmptyColour || entry[1] == kEmptyColour || entry[2] == kEmptyColour)
-    return kEmptyTexel;
+  if (entry[0] == kEmptyColour) return kEmptyTexel;
+  if (entry[1] == kEmptyColour || entry[2] == kEmptyColour) return kEmptyTexel;
   constexpr uint32_t kUnsetFrom = 200;
   const uint32_t percent = transparency;
   const uint64_t shows =
@@ -51,6 +51,15 @@ uint64_t between(uint64_t a, uint64_t b, uint64_t fraction) {
   return ((a * (kWhole - fraction) + b * fraction) >> kFractionBits) & kLanes;
 }
 
+// The first step from `start` by `step` that is not negative, and the last
+// not beyond `last` (-1 for none).
+int64_t firstInside(int64_t start, int64_t step) {
+  return start >= 0 ? 0 : (step - 1 - start) / step;
+}
+int64_t lastInside(int64_t start, int64_t step, int64_t last) {
+  return last < start ? -1 : (last - start) / step;
+}
+
 }  // namespace
 
 DraftTexels::DraftTexels(const LayerMaps& maps, int64_t stride, const Region& sampled) {
@@ -67,15 +76,27 @@ DraftTexels::DraftTexels(const LayerMaps& maps, int64_t stride, const Region& sa
   across_ = columns + 1;
   texels_.resize(static_cast<size_t>((rows + 1) * across_));
   for (int64_t i = 0; i <= rows; ++i) {
-    const int64_t row = firstRow_ + i;
+    const int64_t cell = (firstRow_ + i) * width + firstColumn_;
+    const int64_t colour = (firstRow_ + i) * stride + 3 * firstColumn_;
     uint64_t* texels = texels_.data() + i * across_;
-    for (int64_t j = 0; j < across_; ++j) {
-      const int64_t column = firstColumn_ + j;
-      const int64_t cell = std::clamp(row * width + column, int64_t{0}, lastCell);
-      const int64_t colour = std::clamp(row * stride + 3 * column, int64_t{0}, lastColour);
-      texels[j] =
-          texelOf(maps.transparency[static_cast<size_t>(cell)], maps.colour.data() + colour);
-    }
+    // Within the maps the row's cells are read in place; only its ends
+    // may need clamping, as the exact blend clamps them.
+    const int64_t from =
+        std::clamp(std::max(firstInside(cell, 1), firstInside(colour, 3)), int64_t{0}, across_);
+    const int64_t to =
+        std::clamp(std::min(lastInside(cell, 1, lastCell), lastInside(colour, 3, lastColour)) + 1,
+                   from, across_);
+    const auto clamped = [&](int64_t j) {
+      texels[j] = texelOf(
+          maps.transparency[static_cast<size_t>(std::clamp(cell + j, int64_t{0}, lastCell))],
+          maps.colour.data() + std::clamp(colour + 3 * j, int64_t{0}, lastColour));
+    };
+    for (int64_t j = 0; j < from; ++j) clamped(j);
+    const uint8_t* transparency = maps.transparency.data() + (cell + from);
+    const int16_t* entries = maps.colour.data() + (colour + 3 * from);
+    for (int64_t j = 0; j < to - from; ++j)
+      texels[from + j] = texelOf(transparency[j], entries + 3 * j);
+    for (int64_t j = to; j < across_; ++j) clamped(j);
   }
 }
 
