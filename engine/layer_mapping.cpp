@@ -358,6 +358,9 @@ LayerPoint LayerMapping::bentStep(double x) const {
   const LayerPoint* above =
       bendGrid_->data() + gridRow_ * gridColumns_ + static_cast<int64_t>(column);
   const LayerPoint below = above[gridColumns_];
+  // Where the arc's ends meet between the grid rows, the column jumps.
+  if (!(std::fabs(below.column - above->column) <= arcScale_ * width_ / 2))
+    return bentAnywhere(rowY_, x);
   return {above->row + gridBelow_ * (below.row - above->row),
           above->column + gridBelow_ * (below.column - above->column)};
 }
