@@ -20,10 +20,13 @@ constexpr uint64_t kLaneMask = 0xFFFF;
 constexpr uint64_t kAllBackground = 256;
 constexpr uint64_t kEmptyTexel = kAllBackground << kKeepLane;
 // Walked points lie within this many pixels of the cells' corner, so that
-// their fixed point, shifted to be positive, fits 31 bits and truncating
-// it takes its floor.
-constexpr double kFarthest = 1 << 20;
-constexpr int32_t kShift = static_cast<int32_t>(kFarthest) << kFractionBits;
+// their fixed point, shifted to be positive, is floored by a shift.
+constexpr int64_t kFarthestWhole = int64_t{1} << 20;
+constexpr double kFarthest = static_cast<double>(kFarthestWhole);
+// Points are walked in steps of 1/2^16 of a pixel, which over a stretch
+// of columns add up to far less than a weight's step.
+constexpr int kPointBits = 16;
+constexpr double kPointScale = 1 << kPointBits;
 
 // The exact blend of a set entry with share s of background is
 // c (1 - s) + b s, or c alone where the transparency is unset (s >= 2); of
@@ -109,36 +112,50 @@ bool DraftTexels::layAlong(uint8_t* pixels, int32_t count, const LayerLine& line
         std::fabs(lastRow) < kFarthest && std::fabs(lastColumn) < kFarthest))
     return false;
   if (texels_.empty()) return true;
+  // The points in fixed point of kPointBits, shifted to be positive.
   const double steps = count > 1 ? count - 1 : 1;
-  const double rowStep = (lastRow - row) / steps * kWhole;
-  const double columnStep = (lastColumn - column) / steps * kWhole;
-  const double rowStart = (row + kFarthest) * kWhole;
-  const double columnStart = (column + kFarthest) * kWhole;
-  for (int32_t k = 0; k < count; ++k) {
-    layPixel(pixels + 3 * static_cast<size_t>(k),
-             static_cast<int32_t>(rowStart + k * rowStep) - kShift,
-             static_cast<int32_t>(columnStart + k * columnStep) - kShift);
-  }
+  // Truncated: a step's fraction of 1/2^16 of a pixel is lost at most.
+  const auto fixed = [](double at) { return static_cast<int64_t>((at + kFarthest) * kPointScale); };
+  int64_t rowAt = fixed(row);
+  int64_t columnAt = fixed(column);
+  const auto step = [&](double from, double to) {
+    return static_cast<int64_t>((to - from) / steps * kPointScale);
+  };
+  const int64_t rowStep = step(row, lastRow);
+  const int64_t columnStep = step(column, lastColumn);
+  for (int32_t k = 0; k < count; ++k, rowAt += rowStep, columnAt += columnStep)
+    layPixel(pixels + 3 * static_cast<size_t>(k), rowAt, columnAt);
   return true;
 }
 
-// `row` and `column` in 1/kWhole of a pixel from the cells' corner.
-void DraftTexels::layPixel(uint8_t* pixel, int32_t row, int32_t column) const {
-  const int64_t r = row >> kFractionBits;
-  const int64_t c = column >> kFractionBits;
-  if (r < 0 || r >= rows_ || c < 0 || c >= columns_) return;
+// `row` and `column` in fixed point of kPointBits from kFarthest pixels
+// before the cells' corner.
+void DraftTexels::layPixel(uint8_t* pixel, int64_t row, int64_t column) const {
+  const int64_t r = (row >> kPointBits) - kFarthestWhole;
+  const int64_t c = (column >> kPointBits) - kFarthestWhole;
+  if (static_cast<uint64_t>(r) >= static_cast<uint64_t>(rows_) ||
+      static_cast<uint64_t>(c) >= static_cast<uint64_t>(columns_))
+    return;
   const uint64_t* texel = texels_.data() + r * across_ + c;
-  const uint64_t right = static_cast<uint64_t>(column) & kFractionMask;
-  const uint64_t down = static_cast<uint64_t>(row) & kFractionMask;
-  const uint64_t top = between(texel[0], texel[1], right);
-  const uint64_t bottom = between(texel[across_], texel[across_ + 1], right);
-  // Each lane now its weighed value times kWhole.
+  const uint64_t topLeft = texel[0];
+  const uint64_t topRight = texel[1];
+  const uint64_t bottomLeft = texel[across_];
+  const uint64_t bottomRight = texel[across_ + 1];
+  // Four empty cells give the background back.
+  if ((topLeft & topRight & bottomLeft & bottomRight) == kEmptyTexel) return;
+  constexpr int kToWeight = kPointBits - kFractionBits;
+  const uint64_t right = static_cast<uint64_t>(column >> kToWeight) & kFractionMask;
+  const uint64_t down = static_cast<uint64_t>(row >> kToWeight) & kFractionMask;
+  const uint64_t top = between(topLeft, topRight, right);
+  const uint64_t bottom = between(bottomLeft, bottomRight, right);
+  // Each lane now its weighed value times kWhole, which at most 255 of
+  // colour and all of the background bring back into a byte.
   const uint64_t weighed = top * (kWhole - down) + bottom * down;
   const uint64_t keep = weighed >> kKeepLane;
   for (int channel = 0; channel < 3; ++channel) {
     const uint64_t colour = (weighed >> (16 * channel)) & kLaneMask;
-    const uint64_t value = (colour * kAllBackground + pixel[channel] * keep) >> (kFractionBits + 8);
-    pixel[channel] = static_cast<uint8_t>(std::min<uint64_t>(value, 255));
+    pixel[channel] = static_cast<uint8_t>((colour * kAllBackground + pixel[channel] * keep) >>
+                                          (kFractionBits + 8));
   }
 }
 

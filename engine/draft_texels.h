@@ -32,7 +32,7 @@ class DraftTexels {
   bool layAlong(uint8_t* pixels, int32_t count, const LayerLine& line) const;
 
  private:
-  void layPixel(uint8_t* pixel, int32_t row, int32_t column) const;
+  void layPixel(uint8_t* pixel, int64_t row, int64_t column) const;
 
   int64_t firstRow_ = 0;
   int64_t firstColumn_ = 0;
