@@ -71,9 +71,11 @@ Region sampledRegion(const LayerSlot& slot, const ContentBox& content) {
 
 // The slot's draft texels, made on the first frame of a drag that needs
 // them and kept while its maps stay.
-const DraftTexels& draftTexelsOf(LayerSlot& slot, const Region& sampled) {
+const DraftTexels& draftTexelsOf(LayerSlot& slot, const Region& sampled,
+                                 const WorkerPolicy& workers) {
   if (!slot.draftTexels)
-    slot.draftTexels = std::make_shared<const DraftTexels>(slot.maps, slot.maskStride, sampled);
+    slot.draftTexels =
+        std::make_shared<const DraftTexels>(slot.maps, slot.maskStride, sampled, workers);
   return *slot.draftTexels;
 }
 
@@ -83,7 +85,7 @@ class SlotPainter {
   // blocks of the slot's `colours` (which must outlive the painter) pass
   // over empty samples.
   SlotPainter(LayerSlot& slot, ColourSummary& colours, const Region& sampled,
-              const ActionArguments& args, bool approximate)
+              const ActionArguments& args, const WorkerPolicy& workers, bool approximate)
       : slot_(slot),
         maps_(slot.maps),
         mapping_(slot, sampled, args.outputRows, args.outputStride / 3, approximate),
@@ -96,7 +98,7 @@ class SlotPainter {
         approximate_(approximate),
         shadowStrength_(2 * (slot.effectAmount / 100.0)),
         blocks_(straight_ || engraved_ ? kNoBlocks : colours.blocks(maps_.colour, slot.maskStride)),
-        draft_(laysDraftRows() ? &draftTexelsOf(slot, sampled) : nullptr) {}
+        draft_(laysDraftRows() ? &draftTexelsOf(slot, sampled, workers) : nullptr) {}
 
   // Whether the slot's maps hold anything to sample.
   bool paints() const {
@@ -513,7 +515,8 @@ void compositeSlots(LayerSlots& slots, const ActionArguments& args, const Worker
       // casts the shadow of an element it leaves out.
       if (content.empty() && slot->effectType != EffectType::Engraved && !castsShadowAlone(*slot))
         continue;
-      SlotPainter painter(*slot, slot->colours, sampledRegion(*slot, content), args, approximate);
+      SlotPainter painter(*slot, slot->colours, sampledRegion(*slot, content), args, workers,
+                          approximate);
       if (painter.paints()) painters.push_back(std::move(painter));
     }
   }

@@ -65,42 +65,53 @@ int64_t lastInside(int64_t start, int64_t step, int64_t last) {
 
 }  // namespace
 
-DraftTexels::DraftTexels(const LayerMaps& maps, int64_t stride, const Region& sampled) {
-  const int64_t width = stride / 3;
-  const int64_t lastCell = static_cast<int64_t>(maps.transparency.size()) - 1;
-  const int64_t lastColour = static_cast<int64_t>(maps.colour.size()) - 3;
+DraftTexels::DraftTexels(const LayerMaps& maps, int64_t stride, const Region& sampled,
+                         const WorkerPolicy& workers) {
   const int64_t rows = int64_t{sampled.endRow} - sampled.startRow;
   const int64_t columns = int64_t{sampled.endColumn} - sampled.startColumn + 1;
-  if (width <= 0 || lastCell < 0 || lastColour < 0 || rows <= 0 || columns <= 0) return;
+  if (stride < 3 || maps.transparency.empty() || maps.colour.size() < 3 || rows <= 0 ||
+      columns <= 0)
+    return;
   firstRow_ = sampled.startRow;
   firstColumn_ = sampled.startColumn;
   rows_ = rows;
   columns_ = columns;
   across_ = columns + 1;
   texels_.resize(static_cast<size_t>((rows + 1) * across_));
-  for (int64_t i = 0; i <= rows; ++i) {
-    const int64_t cell = (firstRow_ + i) * width + firstColumn_;
-    const int64_t colour = (firstRow_ + i) * stride + 3 * firstColumn_;
-    uint64_t* texels = texels_.data() + i * across_;
-    // Within the maps the row's cells are read in place; only its ends
-    // may need clamping, as the exact blend clamps them.
-    const int64_t from =
-        std::clamp(std::max(firstInside(cell, 1), firstInside(colour, 3)), int64_t{0}, across_);
-    const int64_t to =
-        std::clamp(std::min(lastInside(cell, 1, lastCell), lastInside(colour, 3, lastColour)) + 1,
-                   from, across_);
-    const auto clamped = [&](int64_t j) {
-      texels[j] = texelOf(
-          maps.transparency[static_cast<size_t>(std::clamp(cell + j, int64_t{0}, lastCell))],
-          maps.colour.data() + std::clamp(colour + 3 * j, int64_t{0}, lastColour));
-    };
-    for (int64_t j = 0; j < from; ++j) clamped(j);
-    const uint8_t* transparency = maps.transparency.data() + (cell + from);
-    const int16_t* entries = maps.colour.data() + (colour + 3 * from);
-    for (int64_t j = 0; j < to - from; ++j)
-      texels[from + j] = texelOf(transparency[j], entries + 3 * j);
-    for (int64_t j = to; j < across_; ++j) clamped(j);
-  }
+  const int32_t threads = partsFor(workers, texels_.size());
+  const int32_t parts = piecesFor(threads);
+  runPieces(parts, threads, [&](int32_t part) {
+    workers.stopPoint();
+    const int64_t end = partStart(rows + 1, part + 1, parts);
+    for (int64_t i = partStart(rows + 1, part, parts); i < end; ++i) makeRow(maps, stride, i);
+  });
+}
+
+// Texel row `i`: within the maps the row's cells are read in place; only
+// its ends may need clamping, as the exact blend clamps them.
+void DraftTexels::makeRow(const LayerMaps& maps, int64_t stride, int64_t i) {
+  const int64_t width = stride / 3;
+  const int64_t lastCell = static_cast<int64_t>(maps.transparency.size()) - 1;
+  const int64_t lastColour = static_cast<int64_t>(maps.colour.size()) - 3;
+  const int64_t cell = (firstRow_ + i) * width + firstColumn_;
+  const int64_t colour = (firstRow_ + i) * stride + 3 * firstColumn_;
+  uint64_t* texels = texels_.data() + i * across_;
+  const int64_t from =
+      std::clamp(std::max(firstInside(cell, 1), firstInside(colour, 3)), int64_t{0}, across_);
+  const int64_t to =
+      std::clamp(std::min(lastInside(cell, 1, lastCell), lastInside(colour, 3, lastColour)) + 1,
+                 from, across_);
+  const auto clamped = [&](int64_t j) {
+    texels[j] =
+        texelOf(maps.transparency[static_cast<size_t>(std::clamp(cell + j, int64_t{0}, lastCell))],
+                maps.colour.data() + std::clamp(colour + 3 * j, int64_t{0}, lastColour));
+  };
+  for (int64_t j = 0; j < from; ++j) clamped(j);
+  const uint8_t* transparency = maps.transparency.data() + (cell + from);
+  const int16_t* entries = maps.colour.data() + (colour + 3 * from);
+  for (int64_t j = 0; j < to - from; ++j)
+    texels[from + j] = texelOf(transparency[j], entries + 3 * j);
+  for (int64_t j = to; j < across_; ++j) clamped(j);
 }
 
 bool DraftTexels::layAlong(uint8_t* pixels, int32_t count, const LayerLine& line) const {

@@ -12,6 +12,7 @@
 
 #include "layer_mapping.h"
 #include "render.h"
+#include "workers.h"
 
 namespace velloro {
 
@@ -21,8 +22,10 @@ class DraftTexels {
   // sampled.startRow..endRow - 1, columns sampled.startColumn..endColumn
   // (a sample also reads the next row and column). `maps` holds the colour
   // entries `stride` a row and stride / 3 transparency cells a row; reads
-  // beyond them are clamped, as the exact blend clamps them.
-  DraftTexels(const LayerMaps& maps, int64_t stride, const Region& sampled);
+  // beyond them are clamped, as the exact blend clamps them. The rows are
+  // shared out as `workers` allows.
+  DraftTexels(const LayerMaps& maps, int64_t stride, const Region& sampled,
+              const WorkerPolicy& workers = {1});
 
   // Lays the layer's samples over `count` pixels from `pixels` on, at
   // points evenly spaced along `line` from its first point to its last.
@@ -32,6 +35,7 @@ class DraftTexels {
   bool layAlong(uint8_t* pixels, int32_t count, const LayerLine& line) const;
 
  private:
+  void makeRow(const LayerMaps& maps, int64_t stride, int64_t i);
   void layPixel(uint8_t* pixel, int64_t row, int64_t column) const;
 
   int64_t firstRow_ = 0;
