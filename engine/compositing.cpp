@@ -163,7 +163,9 @@ class SlotPainter {
       const int32_t to = std::min(mapping.lineEnd(from), span.last);
       const std::optional<LayerLine> line = mapping.lineBetween(from, to);
       uint8_t* pixels = row + 3 * static_cast<size_t>(from);
-      if (lineMayColour(line) && !(line && draft_->layAlong(pixels, to - from + 1, *line))) {
+      const bool passesBy = line && draft_->passesBy(*line);
+      if (!passesBy && lineMayColour(line) &&
+          !(line && draft_->layAlong(pixels, to - from + 1, *line))) {
         for (int32_t j = from; j <= to; ++j)
           layOverPoint(row + 3 * static_cast<size_t>(j), mapping.layerPoint(j), sample);
       }

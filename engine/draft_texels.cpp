@@ -139,6 +139,17 @@ bool DraftTexels::layAlong(uint8_t* pixels, int32_t count, const LayerLine& line
   return true;
 }
 
+bool DraftTexels::passesBy(const LayerLine& line) const {
+  const double top = static_cast<double>(firstRow_);
+  const double left = static_cast<double>(firstColumn_);
+  const double bottom = top + static_cast<double>(rows_);
+  const double right = left + static_cast<double>(columns_);
+  const auto [firstRow, lastRow] = std::minmax(line.first.row, line.last.row);
+  const auto [firstColumn, lastColumn] = std::minmax(line.first.column, line.last.column);
+  return texels_.empty() || lastRow < top || firstRow >= bottom || lastColumn < left ||
+         firstColumn >= right;
+}
+
 // `row` and `column` in fixed point of kPointBits from kFarthest pixels
 // before the cells' corner.
 void DraftTexels::layPixel(uint8_t* pixel, int64_t row, int64_t column) const {

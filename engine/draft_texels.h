@@ -34,6 +34,10 @@ class DraftTexels {
   // in whole pixels' fixed point.
   bool layAlong(uint8_t* pixels, int32_t count, const LayerLine& line) const;
 
+  // Whether both ends of `line`, and so all of it, lie beyond one edge of
+  // the cells: no sample on it reads a cell.
+  bool passesBy(const LayerLine& line) const;
+
  private:
   void makeRow(const LayerMaps& maps, int64_t stride, int64_t i);
   void layPixel(uint8_t* pixel, int64_t row, int64_t column) const;

@@ -138,6 +138,30 @@ TEST(DraftTexels, FarLinesAndEmptyLayersLeaveThePixels) {
   }
 }
 
+// A line passes the cells by when both its ends lie beyond one edge of
+// the sample starts (rows 0..2, columns 0..2 here).
+TEST(DraftTexels, ALinePassesByWhenBothEndsLieBeyondOneEdge) {
+  const DraftTexels texels(mapsWith({{1, 1, {kCovers, {0, 0, 200}}}}), 12, kSampled);
+  struct Case {
+    const char* name;
+    LayerLine line;
+    bool passesBy;
+  };
+  const Case cases[] = {
+      {"above", {{-0.01, -5}, {-3, 9}}, true},
+      {"below", {{3, 0}, {7, 2}}, true},
+      {"left", {{-4, -0.01}, {9, -2}}, true},
+      {"right", {{1, 3}, {2, 8}}, true},
+      {"crossing the top", {{-1, 1}, {0, 1}}, false},
+      {"crossing the last row", {{2.99, 1}, {5, 1}}, false},
+      {"inside", {{1, 1}, {2, 2}}, false},
+      {"corner to corner across", {{-1, -1}, {4, 4}}, false},
+      {"beyond two edges, each end another", {{-1, 1}, {1, 4}}, false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(texels.passesBy(c.line), c.passesBy) << c.name;
+  EXPECT_TRUE(DraftTexels(LayerMaps{}, 12, kSampled).passesBy({{1, 1}, {1, 1}}));
+}
+
 // Samples next to the maps' ends read clamped cells, never past the maps.
 TEST(DraftTexels, SamplesAtTheMapsEndStayInside) {
   const LayerMaps maps = mapsWith({{3, 3, {kCovers, {0, 0, 200}}}});
