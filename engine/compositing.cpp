@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "coloured_blocks.h"
+#include "draft_texels.h"
 #include "layer_mapping.h"
 #include "layer_steps.h"
 #include "truncation.h"
@@ -68,16 +69,26 @@ Region sampledRegion(const LayerSlot& slot, const ContentBox& content) {
   return sampled;
 }
 
+// The slot's draft texels, made on the first frame of a drag that needs
+// them and kept while its maps stay.
+const DraftTexels& draftTexelsOf(LayerSlot& slot, const Region& sampled,
+                                 const WorkerPolicy& workers) {
+  if (!slot.draftTexels)
+    slot.draftTexels =
+        std::make_shared<const DraftTexels>(slot.maps, slot.maskStride, sampled, workers);
+  return *slot.draftTexels;
+}
+
 class SlotPainter {
  public:
   // Where deformed points are sampled without engraving, the coloured
   // blocks of the slot's `colours` (which must outlive the painter) pass
   // over empty samples.
-  SlotPainter(const LayerSlot& slot, ColourSummary& colours, const Region& sampled,
-              const ActionArguments& args, bool approximate)
+  SlotPainter(LayerSlot& slot, ColourSummary& colours, const Region& sampled,
+              const ActionArguments& args, const WorkerPolicy& workers, bool approximate)
       : slot_(slot),
         maps_(slot.maps),
-        mapping_(slot, sampled, args.outputRows, approximate),
+        mapping_(slot, sampled, args.outputRows, args.outputStride / 3, approximate),
         output_(args.output),
         outputStride_(args.outputStride),
         width_(slot.maskStride / 3),
@@ -86,8 +97,8 @@ class SlotPainter {
         straight_(mapping_.straight() && !castsShadow_),
         approximate_(approximate),
         shadowStrength_(2 * (slot.effectAmount / 100.0)),
-        blocks_(straight_ || engraved_ ? kNoBlocks
-                                       : colours.blocks(maps_.colour, slot.maskStride)) {}
+        blocks_(straight_ || engraved_ ? kNoBlocks : colours.blocks(maps_.colour, slot.maskStride)),
+        draft_(laysDraftRows() ? &draftTexelsOf(slot, sampled, workers) : nullptr) {}
 
   // Whether the slot's maps hold anything to sample.
   bool paints() const {
@@ -108,7 +119,7 @@ class SlotPainter {
       if (span.first <= span.last) paintStraightRow(row, mapping, span);
       return;
     }
-    if (approximate_ && !castsShadow_ && !engraved_) {
+    if (draft_ != nullptr) {
       paintDraftRow(row, mapping, span);
       return;
     }
@@ -127,6 +138,9 @@ class SlotPainter {
   }
 
  private:
+  // A drag's frame of a deformed layer without shadow or engraving.
+  bool laysDraftRows() const { return approximate_ && !straight_ && !castsShadow_ && !engraved_; }
+
   // The layer's sample at `point` laid over `pixel`, through `sample`.
   void layOverPoint(uint8_t* pixel, LayerPoint point, Sample& sample) const {
     if (!engraved_ && !mayColour(point)) return;
@@ -140,12 +154,18 @@ class SlotPainter {
 
   // A draft's deformed row without shadow or engraving: its points lie on
   // straight lines over stretches of columns, so a stretch whose samples
-  // all fall in blocks without a set colour is passed over whole.
+  // all fall in blocks without a set colour is passed over whole, and the
+  // others are laid through the draft texels, point by point only where
+  // no line joins them.
   void paintDraftRow(uint8_t* row, LayerMapping& mapping, ColumnSpan span) const {
     Sample sample;
     for (int32_t from = span.first; from <= span.last;) {
       const int32_t to = std::min(mapping.lineEnd(from), span.last);
-      if (lineMayColour(mapping.lineBetween(from, to))) {
+      const std::optional<LayerLine> line = mapping.lineBetween(from, to);
+      uint8_t* pixels = row + 3 * static_cast<size_t>(from);
+      const bool passesBy = line && draft_->passesBy(*line);
+      if (!passesBy && lineMayColour(line) &&
+          !(line && draft_->layAlong(pixels, to - from + 1, *line))) {
         for (int32_t j = from; j <= to; ++j)
           layOverPoint(row + 3 * static_cast<size_t>(j), mapping.layerPoint(j), sample);
       }
@@ -457,6 +477,7 @@ class SlotPainter {
   bool approximate_;              // a drag's frame: blends may round
   double shadowStrength_;         // 2 * amount / 100
   const ColouredBlocks& blocks_;  // only where deformed points are sampled
+  const DraftTexels* draft_;      // only for a drag's deformed rows
 };
 
 // About the work of each output row: its copy (an eighth of a pixel's work
@@ -490,12 +511,14 @@ void compositeSlots(LayerSlots& slots, const ActionArguments& args, const Worker
     for (int32_t underlay = kUnderlayCount; underlay >= 0; --underlay) {
       LayerSlot* slot = slots.find(number, underlay);
       if (slot == nullptr || !slot->valid) continue;
+      if (!approximate) slot->draftTexels.reset();
       const ContentBox& content = slot->colours.content(slot->maps.colour, slot->maskStride);
       // A layer with nothing set changes no pixel, unless it engraves or
       // casts the shadow of an element it leaves out.
       if (content.empty() && slot->effectType != EffectType::Engraved && !castsShadowAlone(*slot))
         continue;
-      SlotPainter painter(*slot, slot->colours, sampledRegion(*slot, content), args, approximate);
+      SlotPainter painter(*slot, slot->colours, sampledRegion(*slot, content), args, workers,
+                          approximate);
       if (painter.paints()) painters.push_back(std::move(painter));
     }
   }

@@ -46,7 +46,7 @@ ColumnSpan unite(ColumnSpan a, ColumnSpan b) {
 }  // namespace
 
 LayerMapping::LayerMapping(const LayerSlot& slot, const Region& sampled, int32_t outputRows,
-                           bool approximate)
+                           int32_t outputColumns, bool approximate)
     : deformation_(slot.deformationType),
       approximate_(approximate),
       effectType_(slot.effectType),
@@ -103,11 +103,53 @@ LayerMapping::LayerMapping(const LayerSlot& slot, const Region& sampled, int32_t
     constexpr double kInfinity = std::numeric_limits<double>::infinity();
     reach_ = {-kInfinity, kInfinity, -kInfinity, kInfinity};
   }
+  if (interpolatesBend_) bendOnGrid(outputRows, outputColumns);
+}
+
+// Between grid rows a bent point strays from the line joining those above
+// and below it by about kBendStep^2 / 8 over the distance from the arc's
+// centre, which the layer keeps at least its radius away: from this radius
+// on, well within a tenth of a pixel.
+void LayerMapping::bendOnGrid(int32_t outputRows, int32_t outputColumns) {
+  constexpr double kSmallestRadius = 128;
+  constexpr int64_t kLargestGrid = int64_t{1} << 22;
+  if (arcRadius_ < kSmallestRadius || outputRows <= 0 || outputColumns <= 0) return;
+  constexpr double kSlack = 2;
+  const double outer =
+      (curvature_ >= 0 ? reach_.lastRow + arcRadius_ : arcRadius_ + rows_ - reach_.firstRow) +
+      kSlack;
+  // The output rows and layer columns within the circle beyond which the
+  // layer's rows end, and one step more on every side.
+  const double firstRow = std::max(arcRow_ - outer - rowShift_, 0.0);
+  const double lastRow = std::min(arcRow_ + outer - rowShift_, outputRows - 1.0);
+  const double firstColumn = std::max(centreColumn_ - outer, -columnOffset_);
+  const double lastColumn = std::min(centreColumn_ + outer, outputColumns - 1 - columnOffset_);
+  if (!(firstRow <= lastRow && firstColumn <= lastColumn)) return;
+  gridFirstRow_ = kBendStep * std::floor(firstRow / kBendStep);
+  gridFirstColumn_ = kBendStep * std::floor(firstColumn / kBendStep);
+  gridRows_ = static_cast<int64_t>((lastRow - gridFirstRow_) / kBendStep) + 2;
+  gridColumns_ = static_cast<int64_t>((lastColumn - gridFirstColumn_) / kBendStep) + 3;
+  if (gridRows_ * gridColumns_ > kLargestGrid) return;
+  auto grid = std::make_shared<std::vector<LayerPoint>>();
+  grid->reserve(static_cast<size_t>(gridRows_ * gridColumns_));
+  for (int64_t k = 0; k < gridRows_; ++k) {
+    const double y = gridFirstRow_ + kBendStep * static_cast<double>(k) + rowShift_;
+    for (int64_t m = 0; m < gridColumns_; ++m)
+      grid->push_back(bentAnywhere(y, gridFirstColumn_ + kBendStep * static_cast<double>(m)));
+  }
+  bendGrid_ = std::move(grid);
 }
 
 ColumnSpan LayerMapping::startRow(int32_t row, int32_t columns) {
   rowY_ = row + rowShift_;
   anchorX_ = std::numeric_limits<double>::quiet_NaN();
+  if (bendGrid_) {
+    const double step = (row - gridFirstRow_) / kBendStep;
+    const double above = std::floor(step);
+    gridRow_ =
+        above >= 0 && above + 1 < static_cast<double>(gridRows_) ? static_cast<int64_t>(above) : -1;
+    gridBelow_ = step - above;
+  }
   switch (deformation_) {
     case DeformationType::Rotate: {
       const LayerPoint first = rotated(rowY_, 0);
@@ -231,11 +273,11 @@ ColumnSpan LayerMapping::narrowedBentSpan(ColumnSpan span) {
   double x = kBendStep * std::floor((span.first - columnOffset_) / kBendStep);
   double first = std::numeric_limits<double>::infinity();
   double last = -first;
-  LayerPoint start = bentAnywhere(rowY_, x);
+  LayerPoint start = bentStep(x);
   stepPointsFrom_ = x;
   stepPoints_.push_back(start);
   for (; x <= end; x += kBendStep) {
-    const LayerPoint next = bentAnywhere(rowY_, x + kBendStep);
+    const LayerPoint next = bentStep(x + kBendStep);
     stepPoints_.push_back(next);
     if (nearReach(start, next)) {
       first = std::min(first, x);
@@ -304,7 +346,23 @@ LayerPoint LayerMapping::bentStepPoint(double x) const {
   const double step = (x - stepPointsFrom_) / kBendStep;
   if (step >= 0 && step < static_cast<double>(stepPoints_.size()))
     return stepPoints_[static_cast<size_t>(step)];
-  return bentAnywhere(rowY_, x);
+  return bentStep(x);
+}
+
+// The bent point of layer column `x`, a multiple of kBendStep, on the
+// current row: from the grid where it reaches.
+LayerPoint LayerMapping::bentStep(double x) const {
+  const double column = (x - gridFirstColumn_) / kBendStep;
+  if (gridRow_ < 0 || !(column >= 0 && column < static_cast<double>(gridColumns_)))
+    return bentAnywhere(rowY_, x);
+  const LayerPoint* above =
+      bendGrid_->data() + gridRow_ * gridColumns_ + static_cast<int64_t>(column);
+  const LayerPoint below = above[gridColumns_];
+  // Where the arc's ends meet between the grid rows, the column jumps.
+  if (!(std::fabs(below.column - above->column) <= arcScale_ * width_ / 2))
+    return bentAnywhere(rowY_, x);
+  return {above->row + gridBelow_ * (below.row - above->row),
+          above->column + gridBelow_ * (below.column - above->column)};
 }
 
 // The bent point of any output point, whether the layer reaches it or not.

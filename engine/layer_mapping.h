@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -52,7 +53,8 @@ class LayerMapping {
   // pixel; points mapped elsewhere are skipped.
   // `approximate`: turns and bends by faster approximations, for the
   // frames of a drag.
-  LayerMapping(const LayerSlot& slot, const Region& sampled, int32_t outputRows, bool approximate);
+  LayerMapping(const LayerSlot& slot, const Region& sampled, int32_t outputRows,
+               int32_t outputColumns, bool approximate);
 
   // Starts output row `row` and returns its columns, of `columns`, whose
   // layer point or shadow may fall on the layer's region; no other column
@@ -121,6 +123,8 @@ class LayerMapping {
     return {row, anchorColumn_ + t * columnStep_};
   }
   void moveAnchors(double x) const;
+  void bendOnGrid(int32_t outputRows, int32_t outputColumns);
+  LayerPoint bentStep(double x) const;
   LayerPoint bentAnywhere(double y, double x) const;
   LayerPoint bentStepPoint(double x) const;
   double bentRow(double y, double x) const;
@@ -164,6 +168,18 @@ class LayerMapping {
   // on, every kBendStep columns, as the narrowing of its span found them.
   std::vector<LayerPoint> stepPoints_;
   double stepPointsFrom_ = 0;
+  // A drag's bent points of every kBendStep-th layer column on every
+  // kBendStep-th output row from gridFirstRow_ on, worked out once for the
+  // frame and shared by the mapping's copies: the points of a row are
+  // found on the straight line between those of the grid rows around it.
+  std::shared_ptr<const std::vector<LayerPoint>> bendGrid_;
+  double gridFirstRow_ = 0;
+  double gridFirstColumn_ = 0;  // a layer column
+  int64_t gridRows_ = 0;
+  int64_t gridColumns_ = 0;
+  // The current row's grid row above it and its share of the one below.
+  int64_t gridRow_ = -1;
+  double gridBelow_ = 0;
   // Shadows.
   double dropRow_ = 0;
   double dropColumn_ = 0;

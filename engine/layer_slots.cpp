@@ -19,6 +19,7 @@ void LayerSlots::keepUnderlays(int32_t number, int32_t count) {
       slot->valid = false;
       slot->maps = {};
       slot->colours.forget();
+      slot->draftTexels.reset();
     }
   }
 }

@@ -3,12 +3,15 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 #include "action_arguments.h"
 #include "coloured_blocks.h"
 #include "render.h"
 
 namespace velloro {
+
+class DraftTexels;
 
 struct LayerSlot {
   bool valid = false;
@@ -29,6 +32,9 @@ struct LayerSlot {
   // What compositing found in the colour map, forgotten whenever the maps
   // change.
   ColourSummary colours;
+  // The maps as a drag's frames blend them: made on the first such frame,
+  // dropped with the maps and at the next exact frame.
+  std::shared_ptr<const DraftTexels> draftTexels;
 };
 
 // Each slot holds its own layer and, under it, up to kUnderlayCount

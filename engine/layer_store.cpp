@@ -32,7 +32,10 @@ void storeLayer(LayerSlots& slots, Render& render) {
   slot->region = render.geometry.region;
   slot->maps = std::move(render.layer);
   // Layers taken over unchanged keep what was found in them.
-  if (!render.record.layerKept) slot->colours.forget();
+  if (!render.record.layerKept) {
+    slot->colours.forget();
+    slot->draftTexels.reset();
+  }
   slot->valid = true;
 }
 
