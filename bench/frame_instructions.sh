@@ -12,19 +12,19 @@ build=$(realpath "${1:-build}")
 filter=${2:-OnLargeCanvas}
 bench="$build/bench/draw_bench"
 export QT_QPA_PLATFORM=offscreen
-frame='*showFrame*'
 
 echo "load: $(uptime)"
 printf '%-50s %14s %7s\n' case instructions frames
 for name in $("$bench" --benchmark_list_tests --benchmark_filter="$filter" 2>/dev/null |
   sed 's,/repeats:.*,,' | sort -u); do
   parts=$(mktemp -d)
-  # A profile part is written as each frame starts and as it ends: the parts
-  # written at a frame's end hold that frame and nothing else.
+  # A profile part is written as each frame starts (showFrame) and as it
+  # ends (frameShown): the parts written at a frame's end hold that frame
+  # and nothing else. At a minimum time of 0 each repetition is one frame.
   valgrind --tool=callgrind --callgrind-out-file="$parts/profile" \
-    --dump-before="$frame" --dump-after="$frame" \
+    --dump-before='*showFrame*' --dump-before='*frameShown*' \
     "$bench" --benchmark_filter="^$name/repeats" --benchmark_min_time=0 >/dev/null 2>&1
-  read -r refs frames < <(awk '/^desc: Trigger:/ { ended = /[Dd]ump-?[Aa]fter|[Ll]eaving/ }
+  read -r refs frames < <(awk '/^desc: Trigger:/ { ended = /frameShown/ }
       /^summary:/ { if (ended) { refs += $2; ++frames } ended = 0 }
       END { printf "%.0f %d\n", refs, frames }' "$parts"/profile.*)
   rm -rf "$parts"
