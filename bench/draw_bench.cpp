@@ -4,7 +4,9 @@
 // preview while the deformation slider is dragged over the drawn title, on
 // that canvas and on a 2524 x 1324 one, where the fill colour, the
 // engraving's width, a bend's or a turn's amount and the title itself are
-// dragged too.
+// dragged too. A frame is the change, the event-loop turn that previews it
+// and the paint of what it changed (showFrame, up to frameShown: what
+// frame_instructions.sh counts); the timer stops around everything else.
 #include <benchmark/benchmark.h>
 
 #include <QComboBox>
@@ -16,6 +18,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "design/design_state.h"
@@ -79,16 +82,44 @@ BENCHMARK(BM_DrawDefaultText)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
+// A change the user makes: `step` is the frame's number.
+using FrameChange = std::function<void(DrawnWindow&, int step)>;
+
+// Called as a frame ends, for frame_instructions.sh to end its count there.
+[[gnu::noinline]] void frameShown() { asm volatile(""); }
+
+// One frame: the change, the event-loop turn that previews it, and the
+// window's pending paint, as its next update request makes it: only what
+// the frame marked changed.
+[[gnu::noinline]] void showFrame(DrawnWindow& drawn, const FrameChange& change, int step) {
+  change(drawn, step);
+  QCoreApplication::processEvents();
+  QEvent paint(QEvent::UpdateRequest);
+  QCoreApplication::sendEvent(drawn.window.get(), &paint);
+  frameShown();
+}
+
 // Times frames of the live preview: `change(drawn, step)` with the step's
-// number, and the event-loop turn that previews it and shows the canvas.
-template <typename Change>
-void timeFrames(DrawnWindow& drawn, benchmark::State& run, Change change) {
+// number, and what it shows. Between frames, untimed, each is checked to
+// be a frame of a drag: no more than one preview render, and that a draft.
+void timeFrames(DrawnWindow& drawn, benchmark::State& run, const FrameChange& change) {
+  LivePreview& preview = drawn.window->livePreview();
+  int renders = 0;
+  bool exact = false;
+  // A draft leaves the exact frame to come.
+  const QMetaObject::Connection counting = QObject::connect(&preview, &LivePreview::redrawn, [&] {
+    ++renders;
+    exact = exact || !preview.restPending();
+  });
   int step = 0;
   for (auto _ : run) {
-    change(drawn, ++step);
-    QCoreApplication::processEvents();
-    drawn.window->canvasView()->repaint();
+    renders = 0;
+    showFrame(drawn, change, ++step);
+    run.PauseTiming();
+    if (renders > 1 || exact) run.SkipWithError("a frame held more than a draft of the drag");
+    run.ResumeTiming();
   }
+  QObject::disconnect(counting);
   drawn.reportMessages(run);
 }
 
@@ -161,8 +192,7 @@ BENCHMARK(BM_StylesMenu)
 // text at 300 points, each after `change(drawn, step)` with the step's
 // number: text print, engine and display. A first change, not timed,
 // starts the drag: the frames timed are those of a drag in progress.
-template <typename Change>
-void timeLargeCanvasFrames(benchmark::State& run, Change change) {
+void timeLargeCanvasFrames(benchmark::State& run, const FrameChange& change) {
   DrawnWindow drawn;
   QImage canvas(2524, 1324, QImage::Format_RGB888);
   canvas.fill(Qt::white);

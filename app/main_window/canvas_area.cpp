@@ -13,7 +13,6 @@
 #include "files/bmp_file.h"
 #include "files/site_tags.h"
 #include "main_window/file_commands.h"
-#include "main_window/ignore_failures.h"
 #include "platform/error_report.h"
 #include "platform/platform.h"
 #include "rendering/engine_library.h"
@@ -25,8 +24,6 @@
 namespace {
 
 constexpr int edgeScrollMargin = 5;
-// How long a previewed design stands still before its overrun is looked for.
-constexpr int designStillMilliseconds = 150;
 
 // Moves a visible bar by the pointer's way from the anchor coordinate, in
 // screen pixels at the canvas's zoom; when that leaves the bar's range the
@@ -68,11 +65,6 @@ CanvasArea::CanvasArea(QWidget& parent, CanvasAreaWindow& window, DesignState& d
   connect(view(), &PictureBox::mouseMoved, this, &CanvasArea::moved);
   connect(view(), &PictureBox::mouseReleased, this, &CanvasArea::released);
   connectDesignDrag();
-  overrunCheck_.setSingleShot(true);
-  overrunCheck_.setInterval(designStillMilliseconds);
-  // Without a site tag of its own, a failed check leaves the notice as it was.
-  connect(&overrunCheck_, &QTimer::timeout, this,
-          [this] { ignoreFailures([this] { showDesignOverrun(); }); });
 }
 
 CanvasArea::~CanvasArea() = default;

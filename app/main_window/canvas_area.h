@@ -11,7 +11,6 @@
 #include <QRect>
 #include <QSize>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -84,12 +83,11 @@ class CanvasArea : public QObject {
   // drawn design laid over it again.
   void captureCanvas();
   void showBackground(const QImage& picture);
-  // Shows or hides the notice of a design that runs past the canvas.
+  // Shows or hides the notice of a design that runs past the canvas. Seeing
+  // the whole design costs several renders, so the window asks only after
+  // an exact render: a drag's frames leave the notice to the frame drawn
+  // once the drag rests.
   void showDesignOverrun();
-  // The same once the design has stood still for a moment: while a live
-  // preview follows a drag, seeing the whole design would cost several
-  // renders a frame.
-  void showDesignOverrunWhenStill();
   // The drawn design whole, also where it runs past the canvas.
   WholeDesign drawnDesign() const;
   // Adds the drawn design alone as a transparent PNG ("image/png").
@@ -143,7 +141,6 @@ class CanvasArea : public QObject {
   QAction* cropEntry_ = nullptr;
   int zoomPercent_ = actualSize;
   CanvasGesture gesture_;
-  QTimer overrunCheck_;  // single shot: the notice, once the design stands still
   // Holds the files dragged out of the canvas until the window closes.
   std::unique_ptr<QTemporaryDir> dragFolder_;
 };

@@ -146,7 +146,6 @@ bool CanvasArea::designMayRunPast() const {
 // longer since the pointer last crossed the canvas can end between two
 // letters just past the edge, showing nothing on the outermost pixels.
 void CanvasArea::showDesignOverrun() {
-  overrunCheck_.stop();
   EdgeOverrun cut;
   if (document_.layersStored) {
     refreshDesignFrameSize();
@@ -156,8 +155,6 @@ void CanvasArea::showDesignOverrun() {
                                 : QString());
   cutNotice_->setVisible(cut.any());
 }
-
-void CanvasArea::showDesignOverrunWhenStill() { overrunCheck_.start(); }
 
 // The canvas becomes the design's extent plus the margin, as an undo step.
 // The background keeps its place under the design; where the canvas grows

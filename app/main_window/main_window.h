@@ -203,6 +203,8 @@ class MainWindow : public QMainWindow,
   void connectTextPreview();
   void showSourceHint(SourceKind kind, Qt::MouseButton button);
   void renderDesign();
+  bool showRender();
+  void showDesignOverrun();
   WholeDesign drawnDesign() const override;
   void copyCanvas();
   void pasteCanvas();

@@ -4,15 +4,18 @@
 #include "design/design_state.h"
 #include "headless/private_engine.h"
 #include "main_window/canvas_area.h"
+#include "main_window/ignore_failures.h"
 #include "main_window/live_preview.h"
 #include "main_window/main_window.h"
 #include "platform/platform.h"
+#include "rendering/canvas_refresh.h"
 #include "rendering/engine_library.h"
 #include "rendering/render_pipeline.h"
 #include "tools/drawing_area.h"
 #include "tools/mask_canvas.h"
 #include "tools/picture_tool.h"
 #include "tools/shape_tool.h"
+#include "widgets/picture_box.h"
 
 const QImage& MainWindow::canvasPicture() const { return canvasView()->picture(); }
 
@@ -34,18 +37,41 @@ void MainWindow::renderDesign() {
   // drawn again at its place (a click on it, a Draw with nothing changed)
   // leaves the picture as it was: no work for the user to save.
   const TextPicture& text = document_.textPicture;
-  const QImage rendered =
-      ::renderDesign(document_, {text.picture, text.colourGlyphs},
-                     RenderMeasures{text.roundedFontSize()}, engine_->entryPoints(), platform());
-  const bool changed = rendered != canvasView()->picture();
-  canvasView()->setPicture(rendered);
-  if (changed) fileCommands_->canvasChanged();
-  if (livePreview_->rendering()) {
-    canvasArea_->showDesignOverrunWhenStill();
-  } else {
-    canvasArea_->showDesignOverrun();
-  }
+  renderIntoBuffers(document_, {text.picture, text.colourGlyphs},
+                    RenderMeasures{text.roundedFontSize()}, engine_->entryPoints(), platform());
+  if (showRender()) fileCommands_->canvasChanged();
+  showDesignOverrun();
   livePreview_->designDrawn();
+}
+
+// The canvas is brought up to the render in place, only its changed rows
+// painted again; whether anything changed.
+bool MainWindow::showRender() {
+  if (!refreshableCanvas(document_, canvasView()->picture())) {
+    const QImage rendered = renderedCanvas(document_);
+    const bool changed = rendered != canvasView()->picture();
+    canvasView()->setPicture(rendered);
+    return changed;
+  }
+  bool changed = false;
+  canvasView()->changePicture([&](QImage& canvas) {
+    const QRect rows = refreshCanvas(document_, canvas);
+    changed = !rows.isEmpty();
+    return rows;
+  });
+  return changed;
+}
+
+// Seeing the whole design costs several renders: a drag's draft frames
+// leave the notice as it was, for the exact frame drawn once the drag rests
+// to tell. The preview's check has no site tag of its own, so its failure
+// leaves the notice as it was too.
+void MainWindow::showDesignOverrun() {
+  if (livePreview_->drafting()) return;
+  if (livePreview_->rendering())
+    ignoreFailures([this] { canvasArea_->showDesignOverrun(); });
+  else
+    canvasArea_->showDesignOverrun();
 }
 
 // The text as printed, the shape tool's drawing area, or the picture tool's

@@ -203,8 +203,12 @@ void renderIntoBuffers(DesignState& state, const PrintedText& text, RenderMeasur
   installTextureTile(state, text, measures, mask, engine);
   arguments.mask = reinterpret_cast<uint8_t*>(mask.bytes.data());
   const PictureBuffer source = sourceInLayerSpace(state);
-  // The engine copies the source into the output before it paints.
-  state.buffers.output = QByteArray(source.bytes.size(), Qt::Uninitialized);
+  // The engine copies the source into the output before it paints, so the
+  // last render's buffer serves again unless another holds it too: a drag
+  // renders many times a second, and fresh pages cost more than the copy.
+  QByteArray& output = state.buffers.output;
+  if (output.size() != source.bytes.size() || !output.isDetached())
+    output = QByteArray(source.bytes.size(), Qt::Uninitialized);
   arguments.source = reinterpret_cast<const uint8_t*>(source.bytes.constData());
   arguments.output = reinterpret_cast<uint8_t*>(state.buffers.output.data());
   arguments.outputStride = source.stride;
@@ -219,6 +223,10 @@ void renderIntoBuffers(DesignState& state, const PrintedText& text, RenderMeasur
 QImage renderDesign(DesignState& state, const PrintedText& text, RenderMeasures measures,
                     const EngineEntryPoints& engine, BusyIndicator& busy) {
   renderIntoBuffers(state, text, measures, engine, busy);
+  return renderedCanvas(state);
+}
+
+QImage renderedCanvas(const DesignState& state) {
   const QSize canvas(state.geometry.canvasWidth, state.geometry.canvasRows);
   const QPoint origin = state.layerOrigin;
   return cutFromLayerSpace(imageOfBuffer(state.buffers.output, origin.x() + canvas.width(),

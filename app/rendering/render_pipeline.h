@@ -92,3 +92,6 @@ QImage renderDesign(DesignState& state, const PrintedText& text, RenderMeasures 
 // buffer layout.
 void renderIntoBuffers(DesignState& state, const PrintedText& text, RenderMeasures measures,
                        const EngineEntryPoints& engine, BusyIndicator& busy);
+
+// The canvas with the design of the last render, from the output buffer.
+QImage renderedCanvas(const DesignState& state);

@@ -19,6 +19,17 @@ void PictureBox::setPicture(const QImage& picture) {
   update();
 }
 
+void PictureBox::changePicture(const std::function<QRect(QImage&)>& change) {
+  const QRect changed = change(picture_);
+  if (changed.isEmpty()) return;
+  // A smoothed zoom blends each screen pixel from its neighbours too.
+  const QRectF points(QPointF(changed.topLeft()) / picture_.devicePixelRatio(),
+                      QSizeF(changed.size()) / picture_.devicePixelRatio());
+  update(QRectF(points.topLeft() * zoom_, points.size() * zoom_)
+             .toAlignedRect()
+             .adjusted(-1, -1, 1, 1));
+}
+
 void PictureBox::setZoom(double zoom) {
   zoom_ = zoom;
   resize(sizeHint());

@@ -21,6 +21,9 @@ class PictureBox : public QWidget {
   const QImage& picture() const { return picture_; }
   // Shows `picture` and takes its size in points.
   void setPicture(const QImage& picture);
+  // Lets `change` alter the picture's pixels in place, keeping its size, and
+  // shows again only the part of it that `change` returns.
+  void changePicture(const std::function<QRect(QImage&)>& change);
 
   // Shows the picture `zoom` times its size: in square blocks of screen
   // pixels above 1, smoothed below. Mouse points and overlays stay in
