@@ -3,7 +3,7 @@
 // first two double zero bytes: the arguments (split at single zero bytes),
 // the style file's bytes, and the background picture's bytes (any bytes).
 // Options that name files are dropped and the output goes to a file of this
-// run, so a run writes nowhere else; the font size and the canvas are held
+// run, so a run writes nowhere else; the title, the font size and the canvas are held
 // small, and the engine stays loaded from one input to the next, so each
 // input renders in a few milliseconds. The run must end with exit
 // status 0, 1 or 2, never an escaping exception, and a run that succeeds must
@@ -39,16 +39,30 @@ const std::map<QString, bool>& harmlessOptions() {
   return options;
 }
 
+// A title's cost grows with its length, and a few characters reach every
+// rule of its own: this many still hold a letter and the breaks of one line
+// more than a title may have.
+constexpr qsizetype longestText = 24;
+constexpr qsizetype longestOtherValue = 64;
+
+QString cappedValue(const QString& option, const QString& value) {
+  return value.left(option == QLatin1String("--text") ? longestText : longestOtherValue);
+}
+
 QStringList harmlessArguments(const QByteArray& part) {
   QStringList kept;
   const QList<QByteArray> words = part.isEmpty() ? QList<QByteArray>{} : part.split('\0');
   for (qsizetype i = 0; i < words.size(); ++i) {
     const QString word = QString::fromUtf8(words[i]);
-    const auto option = harmlessOptions().find(word.section(u'=', 0, 0));
+    const QString name = word.section(u'=', 0, 0);
+    const auto option = harmlessOptions().find(name);
     if (option == harmlessOptions().end()) continue;
-    kept << word.left(64);
+    if (word.contains(u'='))
+      kept << name + u'=' + cappedValue(name, word.section(u'=', 1));
+    else
+      kept << name;
     if (option->second && !word.contains(u'=') && i + 1 < words.size())
-      kept << QString::fromUtf8(words[++i]).left(64);
+      kept << cappedValue(name, QString::fromUtf8(words[++i]));
   }
   return kept;
 }
