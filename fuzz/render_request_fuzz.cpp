@@ -3,9 +3,9 @@
 // first two double zero bytes: the arguments (split at single zero bytes),
 // the style file's bytes, and the background picture's bytes (any bytes).
 // Options that name files are dropped and the output goes to a file of this
-// run, so a run writes nowhere else; the font size and the canvas are held
-// small, and the engine stays loaded from one input to the next, so each
-// input renders in a few milliseconds. The run must end with exit
+// run, so a run writes nowhere else; the font size, the canvas and every
+// value that sets a size are held small, and the engine stays loaded from
+// one input to the next, so each input renders in a few milliseconds. The run must end with exit
 // status 0, 1 or 2, never an escaping exception, and a run that succeeds must
 // leave a picture that loads.
 #include <dlfcn.h>
@@ -39,16 +39,47 @@ const std::map<QString, bool>& harmlessOptions() {
   return options;
 }
 
+// The longest value kept of each option whose value sets a size: a
+// render's cost grows with its pixels, and short values still reach every
+// rule of the option (the command line target tries the parser on values of
+// any length). A title of 24 characters still holds a letter and the breaks
+// of one line more than a title may have.
+const std::map<QString, qsizetype>& longestSizeValues() {
+  static const std::map<QString, qsizetype> longest{{"--text", 24}, {"--canvas", 5},
+                                                    {"--at", 5},    {"--margin", 2},
+                                                    {"--trim", 2},  {"--letter-spacing", 3}};
+  return longest;
+}
+constexpr qsizetype longestOtherValue = 64;
+
+// Every pixel measure grows by the scale, the pixel count by its square; a
+// scale of 2 already takes every path a larger one does.
+constexpr int largestFuzzedScale = 2;
+
+QString cappedValue(const QString& option, const QString& value) {
+  if (option == QLatin1String("--scale")) {
+    bool whole = false;
+    if (value.toInt(&whole) > largestFuzzedScale && whole)
+      return QString::number(largestFuzzedScale);
+  }
+  const auto longest = longestSizeValues().find(option);
+  return value.left(longest == longestSizeValues().end() ? longestOtherValue : longest->second);
+}
+
 QStringList harmlessArguments(const QByteArray& part) {
   QStringList kept;
   const QList<QByteArray> words = part.isEmpty() ? QList<QByteArray>{} : part.split('\0');
   for (qsizetype i = 0; i < words.size(); ++i) {
     const QString word = QString::fromUtf8(words[i]);
-    const auto option = harmlessOptions().find(word.section(u'=', 0, 0));
+    const QString name = word.section(u'=', 0, 0);
+    const auto option = harmlessOptions().find(name);
     if (option == harmlessOptions().end()) continue;
-    kept << word.left(64);
+    if (word.contains(u'='))
+      kept << name + u'=' + cappedValue(name, word.section(u'=', 1));
+    else
+      kept << name;
     if (option->second && !word.contains(u'=') && i + 1 < words.size())
-      kept << QString::fromUtf8(words[++i]).left(64);
+      kept << cappedValue(name, QString::fromUtf8(words[++i]));
   }
   return kept;
 }
