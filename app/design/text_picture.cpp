@@ -1,9 +1,14 @@
 #include "design/text_picture.h"
 
+#include <QFontInfo>
+#include <QHash>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QThread>
 #include <algorithm>
 #include <cmath>
+#include <exception>
+#include <functional>
 
 #include "design/colour_glyphs.h"
 #include "files/failure.h"
@@ -61,6 +66,42 @@ double alignedLeft(LineAlignment alignment, const QString& line, double blockWid
     case LineAlignment::End: break;
   }
   return 0;
+}
+
+// Runs `work` on a thread of its own, and so with font caches of its own:
+// Qt keeps its font engines and their FreeType faces per thread, and a face
+// shared by all sizes of a font hints a glyph's outline, which large text
+// is drawn from, with what the hinting program of the size hinted before
+// left behind. A print on a fresh thread is drawn as a freshly started
+// program draws it, whatever this thread or any other printed before.
+void withFreshFontCaches(const std::function<void()>& work) {
+  std::exception_ptr failure;
+  QThread* thread = QThread::create([&] {
+    try {
+      work();
+    } catch (...) {
+      failure = std::current_exception();
+    }
+  });
+  thread->start();
+  thread->wait();
+  delete thread;
+  if (failure) std::rethrow_exception(failure);
+}
+
+// Whether this thread's font caches print `font` as a fresh thread's do:
+// they do while the thread has printed the face drawing it (a substitute's
+// too) in no other size or form. A service lane or a batch prints one
+// design's titles in one size and so keeps its caches, and the fresh
+// thread's cost (about 7 ms of font set-up); a size dragged in the window
+// prints anew.
+bool printsAsBefore(const QFont& font) {
+  thread_local QHash<QString, QString> formOfFamily;
+  const QString face = QFontInfo(font).family();
+  const auto form = formOfFamily.constFind(face);
+  if (form != formOfFamily.constEnd()) return *form == font.key();
+  formOfFamily.insert(face, font.key());
+  return true;
 }
 
 }  // namespace
@@ -183,6 +224,15 @@ int32_t TextPicture::roundedFontSize() const { return roundHalfEven(font.pointSi
 
 void TextPicture::print(const QString& text) {
   if (printed_ == Printing{text, font, arrangement, picture.cacheKey()}) return;
+  const QFont printing = printedFont();
+  if (printsAsBefore(printing))
+    printAnew(text);
+  else
+    withFreshFontCaches([&] { printAnew(text); });
+  printed_ = {text, font, arrangement, picture.cacheKey()};
+}
+
+void TextPicture::printAnew(const QString& text) {
   // Each line is shaped once: for the block's size and for its alignment.
   const QFontMetricsF metrics(printedFont(), &picture);
   const QStringList lines = titleLines(text);
@@ -200,7 +250,6 @@ void TextPicture::print(const QString& text) {
   printLines(picture, Qt::black, set);
   colourGlyphs = holdsColouredPixels(picture) ? printedColourGlyphs(set) : QImage();
   if (!colourGlyphs.isNull()) inkColourGlyphs(picture, colourGlyphs);
-  printed_ = {text, font, arrangement, picture.cacheKey()};
 }
 
 void TextPicture::printLines(QImage& target, const QColor& pen, const SetLines& set) const {

@@ -89,6 +89,7 @@ class TextPicture {
   void print(const QString& text);
 
  private:
+  void printAnew(const QString& text);
   QImage blankPicture(QSize size) const;
   QFont printedFont() const;
   double lineStep(const QFontMetricsF& metrics) const;
