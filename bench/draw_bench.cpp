@@ -13,7 +13,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -28,6 +27,7 @@
 #include "main_window/main_window.h"
 #include "main_window/style_gallery.h"
 #include "main_window/tab_panels.h"
+#include "main_window/title_text_box.h"
 #include "rendering/engine_library.h"
 #include "widgets/picture_box.h"
 #include "widgets/track_slider.h"
@@ -172,7 +172,7 @@ void BM_StylesMenu(benchmark::State& run) {
   const bool thumbnails = run.range(0) == 1;
   int title = 0;
   for (auto _ : run) {
-    drawn.window->findChild<QLineEdit*>(QStringLiteral("Text1"))
+    drawn.window->findChild<TitleTextBox*>(QStringLiteral("Text1"))
         ->setText(QStringLiteral("Title %1").arg(++title));
     emit menu->aboutToShow();
     if (thumbnails) drawn.window->styleGallery()->waitForThumbnails();
