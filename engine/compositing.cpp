@@ -74,8 +74,8 @@ Region sampledRegion(const LayerSlot& slot, const ContentBox& content) {
 const DraftTexels& draftTexelsOf(LayerSlot& slot, const Region& sampled,
                                  const WorkerPolicy& workers) {
   if (!slot.draftTexels)
-    slot.draftTexels =
-        std::make_shared<const DraftTexels>(slot.maps, slot.maskStride, sampled, workers);
+    slot.draftTexels = std::make_shared<const DraftTexels>(
+        slot.maps, slot.maskStride, sampled, slot.effectType == EffectType::Engraved, workers);
   return *slot.draftTexels;
 }
 
@@ -138,8 +138,8 @@ class SlotPainter {
   }
 
  private:
-  // A drag's frame of a deformed layer without shadow or engraving.
-  bool laysDraftRows() const { return approximate_ && !straight_ && !castsShadow_ && !engraved_; }
+  // A drag's frame of a deformed layer without shadow.
+  bool laysDraftRows() const { return approximate_ && !straight_ && !castsShadow_; }
 
   // The layer's sample at `point` laid over `pixel`, through `sample`.
   void layOverPoint(uint8_t* pixel, LayerPoint point, Sample& sample) const {
@@ -152,38 +152,24 @@ class SlotPainter {
     }
   }
 
-  // A draft's deformed row without shadow or engraving: its points lie on
-  // straight lines over stretches of columns, so a stretch whose samples
-  // all fall in blocks without a set colour is passed over whole, and the
-  // others are laid through the draft texels, point by point only where
-  // no line joins them.
+  // A draft's deformed row without shadow: its points lie on straight
+  // lines over stretches of columns, so a stretch whose samples all fall in
+  // blocks that change no pixel is passed over whole, and the others are
+  // laid through the draft texels, point by point only where no line joins
+  // them.
   void paintDraftRow(uint8_t* row, LayerMapping& mapping, ColumnSpan span) const {
     Sample sample;
     for (int32_t from = span.first; from <= span.last;) {
       const int32_t to = std::min(mapping.lineEnd(from), span.last);
       const std::optional<LayerLine> line = mapping.lineBetween(from, to);
       uint8_t* pixels = row + 3 * static_cast<size_t>(from);
-      const bool passesBy = line && draft_->passesBy(*line);
-      if (!passesBy && lineMayColour(line) &&
-          !(line && draft_->layAlong(pixels, to - from + 1, *line))) {
+      const bool passesBy = line && (draft_->passesBy(*line) || !draft_->mayChangeAlong(*line));
+      if (!passesBy && !(line && draft_->layAlong(pixels, to - from + 1, *line))) {
         for (int32_t j = from; j <= to; ++j)
           layOverPoint(row + 3 * static_cast<size_t>(j), mapping.layerPoint(j), sample);
       }
       from = to + 1;
     }
-  }
-
-  // Whether a sample on `line` may read a set colour entry; any may on no
-  // line.
-  bool lineMayColour(const std::optional<LayerLine>& line) const {
-    if (!line) return true;
-    const auto [firstRow, lastRow] = std::minmax(line->first.row, line->last.row);
-    const auto [firstColumn, lastColumn] = std::minmax(line->first.column, line->last.column);
-    if (!(std::fabs(firstRow) < kFarAway && std::fabs(lastRow) < kFarAway &&
-          std::fabs(firstColumn) < kFarAway && std::fabs(lastColumn) < kFarAway))
-      return true;
-    const auto cell = [](double at) { return static_cast<int64_t>(std::floor(at)); };
-    return blocks_.mayColourAny(cell(firstRow), cell(firstColumn), cell(lastRow), cell(lastColumn));
   }
 
   // A row of an undeformed layer without shadow: every point is a whole

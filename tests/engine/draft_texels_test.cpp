@@ -1,6 +1,6 @@
 // A drag's frames lay a layer through its draft texels: each sample is the
-// exact blend of its cells' colours and transparencies, give or take the
-// rounding of its weights.
+// exact blend of its cells' colours and transparencies over the background
+// its engraving shades, give or take the rounding of its weights.
 #include "draft_texels.h"
 
 #include <gtest/gtest.h>
@@ -29,16 +29,31 @@ struct PlacedCell {
   Cell cell;
 };
 
-LayerMaps mapsWith(const std::vector<PlacedCell>& cells) {
+constexpr uint8_t kNeutral = 50;
+
+// Engraving percent at (row, column).
+struct PlacedShade {
+  int32_t row;
+  int32_t column;
+  uint8_t percent;
+};
+
+// Maps of `side` x `side` cells.
+LayerMaps mapsWith(const std::vector<PlacedCell>& cells, const std::vector<PlacedShade>& shades = {},
+                   int32_t side = 4) {
   LayerMaps maps;
-  maps.transparency.assign(16, kCovers);
-  maps.colour.assign(48, kEmpty);
+  const auto cellCount = static_cast<size_t>(side * side);
+  maps.transparency.assign(cellCount, kCovers);
+  maps.engraving.assign(cellCount, kNeutral);
+  maps.colour.assign(3 * cellCount, kEmpty);
   for (const PlacedCell& placed : cells) {
-    const size_t at = static_cast<size_t>(placed.row * 4 + placed.column);
+    const size_t at = static_cast<size_t>(placed.row * side + placed.column);
     maps.transparency[at] = placed.cell.transparency;
     for (size_t channel = 0; channel < 3; ++channel)
       maps.colour[3 * at + channel] = placed.cell.colour[channel];
   }
+  for (const PlacedShade& shade : shades)
+    maps.engraving[static_cast<size_t>(shade.row * side + shade.column)] = shade.percent;
   return maps;
 }
 
@@ -78,6 +93,83 @@ TEST(DraftTexels, ASampleIsTheBlendOfItsCells) {
     ASSERT_TRUE(texels.layAlong(pixel.data(), 1, {c.point, c.point}));
     EXPECT_EQ(pixel, c.expected);
   }
+}
+
+// An engraving layer darkens the background below one half and lightens it
+// above, by the shading its sample weighs from its cells, and lays its
+// colours over the shaded background.
+TEST(DraftTexels, AnEngravingSampleShadesTheBackgroundUnderItsColours) {
+  const Cell red{kCovers, {0, 0, 200}};
+  struct Case {
+    const char* name;
+    std::vector<PlacedCell> cells;
+    std::vector<PlacedShade> shades;
+    LayerPoint point;
+    Pixel expected;
+  };
+  const Case cases[] = {
+      {"neutral shading", {}, {}, {1, 1}, kBackground},
+      {"darkened to a half", {}, {{1, 1, 25}}, {1, 1}, {50, 50, 50}},
+      {"darkened to black", {}, {{1, 1, 0}}, {1, 1}, {0, 0, 0}},
+      // 255 - 2 x 0.25 x 155 = 177.5
+      {"lightened", {}, {{1, 1, 75}}, {1, 1}, {177, 177, 177}},
+      {"lightened to white", {}, {{1, 1, 100}}, {1, 1}, {255, 255, 255}},
+      {"shading past a whole clamped", {}, {{1, 1, 200}}, {1, 1}, {255, 255, 255}},
+      {"midway to a neutral cell", {}, {{1, 1, 0}}, {1, 1.5}, {50, 50, 50}},
+      {"a quarter of four cells", {}, {{1, 1, 0}}, {0.5, 0.5}, {75, 75, 75}},
+      {"a covering colour over the shading", {{1, 1, red}}, {{1, 1, 0}}, {1, 1}, {0, 0, 200}},
+      {"half the shaded background through",
+       {{1, 1, {50, {200, 100, 0}}}},
+       {{1, 1, 25}},
+       {1, 1},
+       {125, 75, 25}},
+      {"shading beyond the sampled rows", {}, {{3, 1, 0}}, {3, 1}, kBackground},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const DraftTexels texels(mapsWith(c.cells, c.shades), 12, kSampled, true);
+    Pixel pixel = kBackground;
+    ASSERT_TRUE(texels.layAlong(pixel.data(), 1, {c.point, c.point}));
+    EXPECT_EQ(pixel, c.expected);
+  }
+  // A layer that does not engrave leaves its engraving map unread.
+  const DraftTexels plain(mapsWith({}, {{1, 1, 0}}), 12, kSampled, false);
+  Pixel pixel = kBackground;
+  ASSERT_TRUE(plain.layAlong(pixel.data(), 1, {{1, 1}, {1, 1}}));
+  EXPECT_EQ(pixel, kBackground);
+}
+
+// A stretch is passed over only where every block its samples read, a
+// cell either side included, holds neither colour nor, in an engraving
+// layer, shading.
+TEST(DraftTexels, AStretchChangesPixelsNearSetOrShadedCellsOnly) {
+  constexpr int32_t kSide = 24;
+  const Region sampled{0, kSide - 1, 0, kSide - 2};
+  const LayerMaps maps = mapsWith({{18, 18, {kCovers, {0, 0, 200}}}}, {{3, 3, 20}}, kSide);
+  const DraftTexels engraving(maps, 3 * kSide, sampled, true);
+  const DraftTexels plain(maps, 3 * kSide, sampled, false);
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  struct Case {
+    const char* name;
+    LayerLine line;
+    bool engravingChanges;
+    bool plainChanges;
+  };
+  const Case cases[] = {
+      {"far from both", {{10, 1}, {10, 9}}, false, false},
+      {"through the coloured cell", {{18, 12}, {18, 20}}, true, true},
+      {"a cell before the coloured one", {{17, 14}, {17, 17}}, true, true},
+      {"across the shaded cell", {{1, 3}, {6, 3}}, true, false},
+      {"a few cells past the shaded one", {{12, 12}, {12, 14}}, false, false},
+      {"no point at all", {{nan, nan}, {1, 1}}, true, true},
+      {"outside every cell", {{-9, -9}, {-5, -5}}, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(engraving.mayChangeAlong(c.line), c.engravingChanges);
+    EXPECT_EQ(plain.mayChangeAlong(c.line), c.plainChanges);
+  }
+  EXPECT_FALSE(DraftTexels(LayerMaps{}, 12, kSampled).mayChangeAlong({{1, 1}, {1, 1}}));
 }
 
 // Pixels between a line's ends take the points evenly spaced between them.

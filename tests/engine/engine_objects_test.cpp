@@ -187,7 +187,10 @@ TEST(EngineObjects, PreviewFramesComeCloseAndTheFrameAtRestIsExact) {
       {"bend with a drop shadow", DeformationType::Curve, 30, EffectType::DropShadow},
       {"bend with a cast shadow", DeformationType::Curve, 70, EffectType::CastShadow},
       {"turn with a drop shadow", DeformationType::Rotate, 60, EffectType::DropShadow},
-      {"engraved bend", DeformationType::Curve, 20, EffectType::Engraved}};
+      {"engraved bend", DeformationType::Curve, 20, EffectType::Engraved},
+      {"engraved strong bend", DeformationType::Curve, 90, EffectType::Engraved},
+      {"engraved turn", DeformationType::Rotate, 12, EffectType::Engraved},
+      {"engraved turn far round", DeformationType::Rotate, 71, EffectType::Engraved}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     RenderRun run;
