@@ -22,8 +22,9 @@ namespace {
 
 AddedFont refused(const QString& problem) { return {-1, {}, problem, {}, {}, {}}; }
 
-// The file's bytes, or why they cannot be read.
-std::variant<QByteArray, QString> fileBytes(const QString& path) {
+}  // namespace
+
+std::variant<QByteArray, QString> fontFileBytes(const QString& path) {
   const QFileInfo info(path);
   if (info.isDir()) return u"it is a folder, not a font file"_s;
   if (!info.exists()) return u"no such file"_s;
@@ -38,6 +39,8 @@ std::variant<QByteArray, QString> fileBytes(const QString& path) {
   }
   return u"the file is larger than %1 MB"_s.arg(largestFontFile >> 20);
 }
+
+namespace {
 
 // The fonts added so far, by their bytes and face: a style drawn again and
 // again (each title of a batch, each request of the service) adds its file
@@ -133,7 +136,7 @@ FontFileName fontFileName(const QString& written) {
 
 AddedFont addFontFile(const QString& written) {
   const FontFileName name = fontFileName(written);
-  const std::variant<QByteArray, QString> read = fileBytes(name.path);
+  const std::variant<QByteArray, QString> read = fontFileBytes(name.path);
   if (const QString* problem = std::get_if<QString>(&read)) return refused(*problem);
   return addFontBytes(std::get<QByteArray>(read), name.face);
 }

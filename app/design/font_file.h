@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <variant>
 
 // Larger font files are refused: the largest families of the world's
 // scripts stay well under it, and a file past it is no title's font.
@@ -32,6 +33,10 @@ struct AddedFont {
   QStringList instanceFamilies;
   QList<int> instanceIds;
 };
+
+// The bytes of the font file at `path`, or why they cannot be read: not a
+// regular file, unreadable, or larger than largestFontFile.
+std::variant<QByteArray, QString> fontFileBytes(const QString& path);
 
 // Reads `written` and adds it to the fonts of this run, with the named
 // instances of a variable font's faces (design/font_instances.h); the same

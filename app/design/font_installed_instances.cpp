@@ -14,8 +14,6 @@
 
 #include "design/font_file.h"
 #include "design/font_instances.h"
-#include "files/bounded_read.h"
-#include "files/failure.h"
 
 using namespace Qt::StringLiterals;
 
@@ -75,20 +73,8 @@ std::vector<VariableFace> installedVariableFaces() {
   return faces;
 }
 
-// The file's bytes within the font files' limit, or why they cannot be read.
-std::variant<QByteArray, QString> installedFileBytes(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return u"cannot read: "_s + file.errorString();
-  try {
-    if (std::optional<QByteArray> bytes = readRestWithin(file, largestFontFile)) return *bytes;
-  } catch (const Failure& failure) {
-    return u"cannot read: "_s + failure.description();
-  }
-  return u"the file is larger than %1 MB"_s.arg(largestFontFile >> 20);
-}
-
 QString addedInstance(const InstalledInstance& instance) {
-  const std::variant<QByteArray, QString> bytes = installedFileBytes(instance.path);
+  const std::variant<QByteArray, QString> bytes = fontFileBytes(instance.path);
   if (const QString* problem = std::get_if<QString>(&bytes)) return *problem;
   const std::variant<QByteArray, QString> made =
       staticFontOf(std::get<QByteArray>(bytes), instance.face, instance.instance,
