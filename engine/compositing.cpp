@@ -38,6 +38,31 @@ struct Sample {
   size_t weighted;
 };
 
+// A background channel shaded by engraving `h` (0..1, one half neutral):
+// darkened below one half, lightened above.
+double engravedChannel(double h, double channel) {
+  if (h < 0.5) return truncateToByte(2 * h * channel);
+  if (h > 0.5) return truncateToByte(255 - 2 * (1 - h) * (255 - channel));
+  return channel;
+}
+
+// engravedChannel for a sample of weight one, by the cell's engraving
+// percent and the background level: the same sums, worked out once.
+using EngravingTable = std::array<std::array<uint8_t, 256>, 256>;
+const EngravingTable& wholePixelEngraving() {
+  static const EngravingTable table = [] {
+    EngravingTable levels;
+    for (size_t percent = 0; percent < 256; ++percent) {
+      const double h = 0 + 1.0 * static_cast<double>(percent) * 0.01;
+      for (size_t level = 0; level < 256; ++level)
+        levels[percent][level] =
+            static_cast<uint8_t>(engravedChannel(h, static_cast<double>(level)));
+    }
+    return levels;
+  }();
+  return table;
+}
+
 // Where no sample is passed over by its blocks.
 const ColouredBlocks kNoBlocks;
 
@@ -221,18 +246,21 @@ class SlotPainter {
 
   void engraveWholeRow(uint8_t* row, int64_t r, int64_t shift, int64_t first, int64_t last) const {
     const int64_t stride = slot_.maskStride;
-    const auto at = [](int64_t index) { return static_cast<size_t>(index); };
-    Sample sample;
-    sample.weights[0] = 1;
-    sample.weighted = 1;
     for (int64_t j = first; j <= last; ++j) {
-      const int64_t cell = r * width_ + j + shift;
-      const int64_t colour = r * stride + 3 * (j + shift);
-      if (leavesAlone(at(cell), at(colour))) continue;
-      sample.cells = {at(cell), at(cell + 1), at(cell + width_), at(cell + width_ + 1)};
-      sample.colours = {at(colour), at(colour + 3), at(colour + stride), at(colour + stride + 3)};
-      layOver(row + 3 * j, sample);
+      const auto cell = static_cast<size_t>(r * width_ + j + shift);
+      const auto colour = static_cast<size_t>(r * stride + 3 * (j + shift));
+      if (leavesAlone(cell, colour)) continue;
+      engraveWhole(row + 3 * j, cell, colour);
     }
+  }
+
+  // layOver for an engraved sample on a whole pixel: the background shaded
+  // by the one weighted cell's engraving, read from the table of every
+  // engraving and background level, then the one cell's blend over it.
+  void engraveWhole(uint8_t* pixel, size_t cell, size_t colour) const {
+    const std::array<uint8_t, 256>& shaded = wholePixelEngraving()[maps_.engraving[cell]];
+    for (size_t channel = 0; channel < 3; ++channel) pixel[channel] = shaded[pixel[channel]];
+    blendWhole(pixel, cell, colour);
   }
 
   // Whether an engraved whole-pixel sample leaves the background as it is:
@@ -442,13 +470,7 @@ class SlotPainter {
   void engrave(std::array<double, 3>& background, const Sample& s) const {
     double h = 0;
     for (size_t k = 0; k < s.weighted; ++k) h += s.weights[k] * maps_.engraving[s.cells[k]] * 0.01;
-    for (double& channel : background) {
-      if (h < 0.5) {
-        channel = truncateToByte(2 * h * channel);
-      } else if (h > 0.5) {
-        channel = truncateToByte(255 - 2 * (1 - h) * (255 - channel));
-      }
-    }
+    for (double& channel : background) channel = engravedChannel(h, channel);
   }
 
   const LayerSlot& slot_;
