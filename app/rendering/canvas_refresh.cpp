@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <thread>
 #include <vector>
 
 #include "design/design_state.h"
@@ -18,6 +19,48 @@ void swapRedAndBlue(const uchar* __restrict from, uchar* __restrict to, int pixe
   }
 }
 
+// Canvas rows first..last that changed; none when last < first.
+struct ChangedRows {
+  int first = 0;
+  int last = -1;
+};
+
+// The canvas's pixels, taken once: QImage::bits() may copy a shared picture
+// and so must not be called by two threads at once.
+struct CanvasPixels {
+  uchar* pixels;
+  qsizetype lineBytes;
+  int width;
+  int rows;
+};
+
+// Rows `from` to `to` - 1 of the canvas, brought up to the buffer. The
+// buffer holds the layer space bottom row first; the canvas starts at the
+// layer origin.
+ChangedRows refreshRows(const DesignState& state, const CanvasPixels& canvas, int from, int to) {
+  const int width = canvas.width;
+  const QPoint origin = state.layerOrigin;
+  const qsizetype stride = strideOf(origin.x() + width);
+  const int spaceRows = origin.y() + canvas.rows;
+  const uchar* buffer = reinterpret_cast<const uchar*>(state.buffers.output.constData());
+  std::vector<uchar> row(size_t(3) * size_t(width));
+  ChangedRows changed{to, -1};
+  for (int y = from; y < to; ++y) {
+    swapRedAndBlue(buffer + stride * (spaceRows - 1 - origin.y() - y) + 3 * origin.x(), row.data(),
+                   width);
+    uchar* line = canvas.pixels + canvas.lineBytes * y;
+    if (std::memcmp(line, row.data(), row.size()) == 0) continue;
+    std::memcpy(line, row.data(), row.size());
+    changed.first = std::min(changed.first, y);
+    changed.last = y;
+  }
+  return changed;
+}
+
+// Canvases from this many pixels on are refreshed by two threads, each
+// taking half the rows: a drag's frame on a large canvas waits for it.
+constexpr qsizetype sharedFrom = 1 << 20;
+
 }  // namespace
 
 bool refreshableCanvas(const DesignState& state, const QImage& canvas) {
@@ -30,30 +73,22 @@ bool refreshableCanvas(const DesignState& state, const QImage& canvas) {
          origin.y() >= 0 && state.buffers.output.size() >= needed;
 }
 
-// The buffer holds the layer space bottom row first; the canvas starts at
-// the layer origin.
 QRect refreshCanvas(const DesignState& state, QImage& canvas) {
   if (!refreshableCanvas(state, canvas)) return {};
-  const int width = canvas.width();
   const int rows = canvas.height();
-  const QPoint origin = state.layerOrigin;
-  const qsizetype stride = strideOf(origin.x() + width);
-  const int spaceRows = origin.y() + rows;
-  const uchar* buffer = reinterpret_cast<const uchar*>(state.buffers.output.constData());
-  std::vector<uchar> row(size_t(3) * size_t(width));
-  uchar* pixels = canvas.bits();
-  const qsizetype lineBytes = canvas.bytesPerLine();
-  int first = rows;
-  int last = -1;
-  for (int y = 0; y < rows; ++y) {
-    swapRedAndBlue(buffer + stride * (spaceRows - 1 - origin.y() - y) + 3 * origin.x(), row.data(),
-                   width);
-    uchar* line = pixels + lineBytes * y;
-    if (std::memcmp(line, row.data(), row.size()) == 0) continue;
-    std::memcpy(line, row.data(), row.size());
-    first = std::min(first, y);
-    last = y;
+  const CanvasPixels pixels{canvas.bits(), canvas.bytesPerLine(), canvas.width(), rows};
+  ChangedRows upper;
+  ChangedRows lower;
+  if (qsizetype(rows) * canvas.width() < sharedFrom) {
+    upper = refreshRows(state, pixels, 0, rows);
+  } else {
+    const int middle = rows / 2;
+    std::thread helper([&] { lower = refreshRows(state, pixels, middle, rows); });
+    upper = refreshRows(state, pixels, 0, middle);
+    helper.join();
   }
+  const int first = upper.last >= 0 ? upper.first : lower.first;
+  const int last = lower.last >= 0 ? lower.last : upper.last;
   if (last < 0) return {};
-  return QRect(0, first, width, last - first + 1);
+  return QRect(0, first, canvas.width(), last - first + 1);
 }

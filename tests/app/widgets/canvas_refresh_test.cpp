@@ -11,8 +11,11 @@
 
 namespace {
 
-// A pixel of the layer space that no other pixel repeats.
-QColor spacePixel(int x, int y) { return QColor(10 + x, 100 + y, 200 + x - y); }
+// A pixel of the layer space that no other pixel within 256 rows and
+// columns repeats, and none of them grey.
+QColor spacePixel(int x, int y) {
+  return QColor((10 + x) % 256, (100 + y) % 256, (200 + x + 2 * y) % 256);
+}
 
 // The layer space `space` as a render leaves it in the output buffer: rows
 // bottom first, blue-green-red, each row padded to four bytes.
@@ -81,7 +84,37 @@ INSTANTIATE_TEST_SUITE_P(
                     Refresh{"nothing", {5, 4}, {}, {1, 0}, QRect()},
                     Refresh{"padded rows", {3, 2}, {}, {1, 1}, QRect(0, 1, 3, 1)},
                     Refresh{"past a layer origin", {5, 4}, {2, 3}, {2, 3}, QRect(0, 2, 5, 2)},
-                    Refresh{"one pixel", {1, 1}, {1, 1}, {0, 0}, QRect(0, 0, 1, 1)}));
+                    Refresh{"one pixel", {1, 1}, {1, 1}, {0, 0}, QRect(0, 0, 1, 1)},
+                    // Canvases of a million pixels and more are shared out
+                    // by halves.
+                    Refresh{"both halves of a large canvas",
+                            {1030, 1024},
+                            {3, 1},
+                            {500, 530},
+                            QRect(0, 500, 1030, 31)},
+                    Refresh{"the upper half of a large canvas",
+                            {1030, 1024},
+                            {},
+                            {0, 511},
+                            QRect(0, 0, 1030, 512)},
+                    Refresh{"the lower half of a large canvas",
+                            {1030, 1024},
+                            {},
+                            {512, 1023},
+                            QRect(0, 512, 1030, 512)},
+                    Refresh{"nothing of a large canvas", {1030, 1024}, {}, {1, 0}, QRect()}));
+
+// A canvas that shares its pixels with a copy is refreshed alone.
+TEST(CanvasRefresh, LeavesACopyOfTheCanvasAsItWas) {
+  const QSize size(1030, 1024);
+  const DesignState state = renderedState(size, {});
+  QImage canvas = shownCanvas(size, {}, {0, 1023});
+  const QImage copy = canvas;
+  const QImage before = canvas.copy();
+  EXPECT_EQ(refreshCanvas(state, canvas), QRect(QPoint(), size));
+  EXPECT_EQ(copy, before);
+  EXPECT_EQ(canvas, shownCanvas(size, {}, {1, 0}));
+}
 
 struct Unrefreshable {
   const char* name;
