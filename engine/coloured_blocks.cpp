@@ -80,31 +80,6 @@ ColouredBlocks::ColouredBlocks(const PixelMap<int16_t>& colour, int64_t stride) 
       set_[at] = holds[at] | holds[at + 1] | holds[below] | holds[below + 1];
     }
   }
-  const int64_t corners = blockColumns_ + 1;
-  setBefore_.assign(static_cast<size_t>((blockRows + 1) * corners), 0);
-  for (int64_t b = 0; b < blockRows; ++b) {
-    int32_t rowSum = 0;
-    for (int64_t c = 0; c < blockColumns_; ++c) {
-      rowSum += set_[static_cast<size_t>(b * blockColumns_ + c)];
-      setBefore_[static_cast<size_t>((b + 1) * corners + c + 1)] =
-          setBefore_[static_cast<size_t>(b * corners + c + 1)] + rowSum;
-    }
-  }
-}
-
-bool ColouredBlocks::mayColourAny(int64_t firstRow, int64_t firstColumn, int64_t lastRow,
-                                  int64_t lastColumn) const {
-  if (firstRow < 0 || firstColumn < 0 || lastRow >= rows_ - 1 || lastColumn >= columns_ - 1)
-    return true;
-  const int64_t corners = blockColumns_ + 1;
-  const int64_t top = firstRow >> kShift;
-  const int64_t bottom = (lastRow >> kShift) + 1;
-  const int64_t left = firstColumn >> kShift;
-  const int64_t right = (lastColumn >> kShift) + 1;
-  const auto before = [&](int64_t row, int64_t column) {
-    return setBefore_[static_cast<size_t>(row * corners + column)];
-  };
-  return before(bottom, right) - before(top, right) - before(bottom, left) + before(top, left) > 0;
 }
 
 }  // namespace velloro

@@ -42,11 +42,6 @@ class ColouredBlocks {
     return set_[static_cast<size_t>((row >> kShift) * blockColumns_ + (column >> kShift))] != 0;
   }
 
-  // Whether any sample at a whole cell in rows firstRow..lastRow and
-  // columns firstColumn..lastColumn may read a set colour entry.
-  bool mayColourAny(int64_t firstRow, int64_t firstColumn, int64_t lastRow,
-                    int64_t lastColumn) const;
-
  private:
   static constexpr int kShift = 2;  // blocks of 4 x 4 cells
 
@@ -56,9 +51,6 @@ class ColouredBlocks {
   // Per block: 1 when a sample starting in it may read a set entry. Blocks
   // one past the last row and column stay 0.
   std::vector<uint8_t> set_;
-  // Set blocks above and left of each block corner, (blockColumns_ + 1)
-  // corners a row: any box of blocks is read in four looks.
-  std::vector<int32_t> setBefore_;
 };
 
 // The box and the blocks of one colour map, each found when first asked
