@@ -117,14 +117,17 @@ BENCHMARK(BM_TextRenderAtDensity)
     ->Repetitions(3)
     ->ReportAggregatesOnly(true);
 
-// Frames of a turn's or a bend's amount dragged (argument 1: turn, 2: bend)
-// over a 300-point title on the 2524 x 1324 canvas, on one thread as the
+// Frames of a turn's or a bend's amount dragged (first argument 1: turn,
+// 2: bend; second: the outside effect, 0 none or 3 engraved, whose layer
+// shades the whole region round the title) over a 300-point title on the
+// 2524 x 1324 canvas, on one thread as the
 // preview switches drafts on: each frame lays the stored layer anew. A
 // frame at rest comes first, then the drag's first frame, which readies
 // the layer's draft texels once for the whole drag, so the timed frames
 // are those of a drag under way.
 void BM_DraftFrameOnLargeCanvas(benchmark::State& state) {
   const auto deformation = static_cast<int32_t>(state.range(0));
+  const auto effect = static_cast<int32_t>(state.range(1));
   const BenchPicture title = textLikeMask(2200, 450);
   BenchPicture source{2524, 1324, 255};
   BenchPicture output{2524, 1324, 255};
@@ -133,8 +136,8 @@ void BM_DraftFrameOnLargeCanvas(benchmark::State& state) {
     BenchPicture mask = title;
     ENGINE_ACTION(engine, 1, mask.bytes.data(), source.bytes.data(), output.bytes.data(),
                   mask.stride, mask.rows, output.stride, output.rows, 162, 437, 300, 0, 0, 6,
-                  deformation, 0, amount, 50, 50, 50, 0, 40, 90, 200, 1, 0, 51, 102, 153, 204, 255,
-                  255, 204, 153, 102, 51, 0);
+                  deformation, effect, amount, 50, 50, 50, 0, 40, 90, 200, 1, 0, 51, 102, 153, 204,
+                  255, 255, 204, 153, 102, 51, 0);
     ENGINE_DESTRUCTION(engine);
     benchmark::DoNotOptimize(output.bytes.data());
   };
@@ -145,11 +148,11 @@ void BM_DraftFrameOnLargeCanvas(benchmark::State& state) {
   size_t step = 0;
   for (auto _ : state) frame(kAmounts[step++ % std::size(kAmounts)]);
   ENGINE_FREE(engine);
-  state.SetLabel(deformation == 1 ? "turn" : "bend");
+  state.SetLabel(std::string(deformation == 1 ? "turn" : "bend") +
+                 (effect == 3 ? ", engraved" : ""));
 }
 BENCHMARK(BM_DraftFrameOnLargeCanvas)
-    ->Arg(1)
-    ->Arg(2)
+    ->ArgsProduct({{1, 2}, {0, 3}})
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(3)
     ->ReportAggregatesOnly(true);
