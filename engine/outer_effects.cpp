@@ -53,14 +53,17 @@ class OuterEffect {
   void paint() {
     limit_ = reachLimit(g_);
     if (limit_ <= 0) return;
+    if (render_.args.effectType == EffectType::Raised)
+      limit_ = std::min(limit_, kMaximumRaisedReach * density_ * density_);
+    // Worked out once here rather than for every pixel: the square root
+    // costs as much as the rest of a pixel's paint.
+    reach_ = limit_ * amount_ / 100;
+    reachRoot_ = std::sqrt(reach_);
     switch (render_.args.effectType) {
       case EffectType::Engraved:
         forEachPixelInReach([&](const EffectPixel& p) { engrave(p); });
         break;
-      case EffectType::Raised:
-        limit_ = std::min(limit_, kMaximumRaisedReach * density_ * density_);
-        forEachPixelInReach([&](const EffectPixel& p) { raise(p); });
-        break;
+      case EffectType::Raised: forEachPixelInReach([&](const EffectPixel& p) { raise(p); }); break;
       case EffectType::Outline1:
         forEachPixelInReach([&](const EffectPixel& p) { outline(p); });
         break;
@@ -103,25 +106,20 @@ class OuterEffect {
     }
   }
 
-  double reachSquared() const { return limit_ * amount_ / 100; }
-
   void engrave(const EffectPixel& p) {
-    const double reach = reachSquared();
-    const double ratio = p.squaredDistance / reach;
+    const double ratio = p.squaredDistance / reach_;
     if (ratio > 1) return;
     const double q = std::sqrt(std::max(ratio, 0.0));
     const double distance = std::sqrt(static_cast<double>(p.squaredDistance));
     // Full depth well inside the reach, fading out over its last 16 design pixels.
     const double fadeWidth = 16.0 * density_;
-    const double fade =
-        distance < std::sqrt(reach) - fadeWidth ? 1 : (std::sqrt(reach) - distance) / fadeWidth;
+    const double fade = distance < reachRoot_ - fadeWidth ? 1 : (reachRoot_ - distance) / fadeWidth;
     render_.layer.engraving[p.cell] =
         truncateToByte(100 * (fade * std::min(q, 0.5) + (1 - fade) * 0.5));
   }
 
   void raise(const EffectPixel& p) {
-    const double reach = reachSquared();
-    const double ratio = p.squaredDistance / reach;
+    const double ratio = p.squaredDistance / reach_;
     if (ratio > 1) return;
     const double q = std::pow(std::max(ratio, 0.0), 0.25);
     const double light = std::min(0.15 + 0.375 * (g_.lightB[p.cell] + 1), 1.0);
@@ -132,18 +130,18 @@ class OuterEffect {
     const double distance = std::sqrt(static_cast<double>(p.squaredDistance));
     const double edgeWidth = 2.0 * density_;
     const double coverage =
-        distance < std::sqrt(reach) - edgeWidth ? 1 : (std::sqrt(reach) - distance) / edgeWidth;
+        distance < reachRoot_ - edgeWidth ? 1 : (reachRoot_ - distance) / edgeWidth;
     store(p, lit, coverage);
   }
 
   void outline(const EffectPixel& p) {
     const double distance = std::sqrt(static_cast<double>(p.squaredDistance));
-    store(p, effectColour_, (std::sqrt(reachSquared()) - distance) / (2.0 * density_));
+    store(p, effectColour_, (reachRoot_ - distance) / (2.0 * density_));
   }
 
   // A ring at the reach: soft outer edge, solid core, soft inner edge.
   void ring(const EffectPixel& p) {
-    const double e = std::sqrt(reachSquared());
+    const double e = reachRoot_;
     const double two = 2.0 * density_;
     const double edge = std::clamp(e - 2 * two, 0.0, two);
     const double core = std::clamp(e - 3 * two, 0.0, two);
@@ -163,7 +161,7 @@ class OuterEffect {
   }
 
   void glow(const EffectPixel& p) {
-    const double spread = std::sqrt(p.squaredDistance / reachSquared());
+    const double spread = std::sqrt(p.squaredDistance / reach_);
     render_.layer.transparency[p.cell] = truncateToByte(100 * std::clamp(spread, 0.0, 1.0));
     storeColour(p, effectColour_);
   }
@@ -188,6 +186,8 @@ class OuterEffect {
   int32_t density_;
   Colour effectColour_;
   double limit_ = 0;  // G, square pixels
+  double reach_ = 0;  // square pixels: the limit at the effect's amount
+  double reachRoot_ = 0;
 };
 
 }  // namespace
