@@ -39,8 +39,8 @@ struct PlacedShade {
 };
 
 // Maps of `side` x `side` cells.
-LayerMaps mapsWith(const std::vector<PlacedCell>& cells, const std::vector<PlacedShade>& shades = {},
-                   int32_t side = 4) {
+LayerMaps mapsWith(const std::vector<PlacedCell>& cells,
+                   const std::vector<PlacedShade>& shades = {}, int32_t side = 4) {
   LayerMaps maps;
   const auto cellCount = static_cast<size_t>(side * side);
   maps.transparency.assign(cellCount, kCovers);

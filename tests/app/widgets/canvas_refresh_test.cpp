@@ -77,32 +77,30 @@ TEST_P(CanvasRefreshTest, GivesTheRenderedPixelsAndTheRowsThatChanged) {
 
 INSTANTIATE_TEST_SUITE_P(
     Canvases, CanvasRefreshTest,
-    testing::Values(Refresh{"middle rows", {5, 4}, {}, {1, 2}, QRect(0, 1, 5, 2)},
-                    Refresh{"first row", {5, 4}, {}, {0, 0}, QRect(0, 0, 5, 1)},
-                    Refresh{"last row", {5, 4}, {}, {3, 3}, QRect(0, 3, 5, 1)},
-                    Refresh{"every row", {4, 3}, {}, {0, 2}, QRect(0, 0, 4, 3)},
-                    Refresh{"nothing", {5, 4}, {}, {1, 0}, QRect()},
-                    Refresh{"padded rows", {3, 2}, {}, {1, 1}, QRect(0, 1, 3, 1)},
-                    Refresh{"past a layer origin", {5, 4}, {2, 3}, {2, 3}, QRect(0, 2, 5, 2)},
-                    Refresh{"one pixel", {1, 1}, {1, 1}, {0, 0}, QRect(0, 0, 1, 1)},
-                    // Canvases of a million pixels and more are shared out
-                    // by halves.
-                    Refresh{"both halves of a large canvas",
-                            {1030, 1024},
-                            {3, 1},
-                            {500, 530},
-                            QRect(0, 500, 1030, 31)},
-                    Refresh{"the upper half of a large canvas",
-                            {1030, 1024},
-                            {},
-                            {0, 511},
-                            QRect(0, 0, 1030, 512)},
-                    Refresh{"the lower half of a large canvas",
-                            {1030, 1024},
-                            {},
-                            {512, 1023},
-                            QRect(0, 512, 1030, 512)},
-                    Refresh{"nothing of a large canvas", {1030, 1024}, {}, {1, 0}, QRect()}));
+    testing::Values(
+        Refresh{"middle rows", {5, 4}, {}, {1, 2}, QRect(0, 1, 5, 2)},
+        Refresh{"first row", {5, 4}, {}, {0, 0}, QRect(0, 0, 5, 1)},
+        Refresh{"last row", {5, 4}, {}, {3, 3}, QRect(0, 3, 5, 1)},
+        Refresh{"every row", {4, 3}, {}, {0, 2}, QRect(0, 0, 4, 3)},
+        Refresh{"nothing", {5, 4}, {}, {1, 0}, QRect()},
+        Refresh{"padded rows", {3, 2}, {}, {1, 1}, QRect(0, 1, 3, 1)},
+        Refresh{"past a layer origin", {5, 4}, {2, 3}, {2, 3}, QRect(0, 2, 5, 2)},
+        Refresh{"one pixel", {1, 1}, {1, 1}, {0, 0}, QRect(0, 0, 1, 1)},
+        // Canvases of a million pixels and more are shared out
+        // by halves.
+        Refresh{"both halves of a large canvas",
+                {1030, 1024},
+                {3, 1},
+                {500, 530},
+                QRect(0, 500, 1030, 31)},
+        Refresh{
+            "the upper half of a large canvas", {1030, 1024}, {}, {0, 511}, QRect(0, 0, 1030, 512)},
+        Refresh{"the lower half of a large canvas",
+                {1030, 1024},
+                {},
+                {512, 1023},
+                QRect(0, 512, 1030, 512)},
+        Refresh{"nothing of a large canvas", {1030, 1024}, {}, {1, 0}, QRect()}));
 
 // A canvas that shares its pixels with a copy is refreshed alone.
 TEST(CanvasRefresh, LeavesACopyOfTheCanvasAsItWas) {
