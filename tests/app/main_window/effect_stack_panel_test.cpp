@@ -12,8 +12,9 @@ std::string described(const EffectStack& stack) {
   std::string words;
   for (const EffectEntry& entry : stack) {
     const QLatin1StringView name = outsideEffect(entry.type).name;
-    words += (words.empty() ? "" : " ") + std::string(name.data(), size_t(name.size())) +
-             (entry.on ? "" : ":off");
+    if (!words.empty()) words += ' ';
+    words.append(name.data(), size_t(name.size()));
+    if (!entry.on) words += ":off";
   }
   return words;
 }

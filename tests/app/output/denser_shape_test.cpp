@@ -74,8 +74,9 @@ TEST_F(DenserShapeTest, TheDenserCopiesShrunkBackShowThePictureOfDensityOne) {
       EXPECT_LE(off, 4.0) << density << turned;
       // Nearer than the picture moved by one pixel: the copy keeps the place.
       // (Turned, the engine's turn lands up to a pixel of density 1 aside.)
-      if (!turned)
+      if (!turned) {
         EXPECT_LT(off, shrunkDifference(one.copy(one.rect().translated(1, 0)), dense, density));
+      }
     }
   }
 }
