@@ -24,7 +24,7 @@
 #include "rendering/render_pipeline.h"
 #include "rendering/whole_design.h"
 
-struct EngineEntryPoints;
+class EngineEntryPoints;
 class BusyIndicator;
 
 // What stays the same for every title of a run.

@@ -11,7 +11,7 @@
 
 struct DesignState;
 struct WholeDesign;
-struct EngineEntryPoints;
+class EngineEntryPoints;
 class BusyIndicator;
 
 // The shape of `design` (its source a shape drawn from figures) alone on a

@@ -7,7 +7,7 @@
 #include <QString>
 #include <cstdint>
 
-struct EngineEntryPoints;
+class EngineEntryPoints;
 
 // The colours to keep (inclusive bounds) and the transparent colour. Nothing
 // keeps a lower bound at or below its upper bound: such a range keeps nothing.

@@ -16,7 +16,7 @@
 #include "files/bmp_file.h"
 
 struct DesignState;
-struct EngineEntryPoints;
+class EngineEntryPoints;
 class BusyIndicator;
 class Platform;
 

@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QPoint>
 
-struct EngineEntryPoints;
+class EngineEntryPoints;
 
 // The engine's stored layers painted over `background`, as the canvas would
 // show them had it been that picture, lying at `layerOrigin` among the

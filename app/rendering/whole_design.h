@@ -7,7 +7,7 @@
 #include <QPoint>
 #include <QRect>
 
-struct EngineEntryPoints;
+class EngineEntryPoints;
 
 struct WholeDesign {
   // The design alone on a transparent picture holding the canvas and every

@@ -72,7 +72,7 @@ TEST(QueryPairs, CanonicalFormIsOneSpellingOrRefusal) {
 class TitleQueryTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (const QString name : {u"styles/shop.vstyle"_s, u"outside.vstyle"_s, u"fonts/Brand.ttf"_s})
+    for (const QString& name : {u"styles/shop.vstyle"_s, u"outside.vstyle"_s, u"fonts/Brand.ttf"_s})
       writeContent(root.filePath(name), {});
     ASSERT_TRUE(
         QFile::link(root.filePath(u"outside.vstyle"_s), root.filePath(u"styles/leak.vstyle"_s)));
