@@ -34,10 +34,12 @@ void shiftClass(Render& render, bool dark, double shift) {
 
 }  // namespace
 
+// Points of the design pixels' outline lie half a design pixel out, as
+// density 1's do: the element's distances to them need no move.
 void alignElementDistances(Render& render) {
   Geometry& g = render.geometry;
   const double shift = shiftOf(g);
-  if (shift <= 0) return;
+  if (shift <= 0 || g.designGrid) return;
   shiftClass(render, true, shift);
   if (g.maxSquaredDistance <= 0) return;
   const double cap = 1000.0 * g.scale * g.scale * g.density * g.density;

@@ -268,12 +268,14 @@ void computeDirectionFields(Render& render) {
     render.workers.stopPoint();
     for (int32_t c = region.startColumn; c < region.endColumn; ++c) {
       const size_t cell = g.cell(r, c);
-      if (!needs.directions(render.isDark(r, c), cell)) continue;
+      const bool dark = render.isDark(r, c);
+      if (!needs.directions(dark, cell)) continue;
+      const PointGrid& grid = g.gridOf(dark);
       const int32_t point = g.nearest[cell];
-      const double dr = r - g.grid.rowAt(point) / scale;
-      const double dc = c - g.grid.columnAt(point) / scale;
+      const double dr = r - grid.rowAt(point) / scale;
+      const double dc = c - grid.columnAt(point) / scale;
       g.diagonalB[cell] = std::atan2(dr - dc, -(dr + dc));
-      if (!render.isDark(r, c)) continue;
+      if (!dark) continue;
       g.angle[cell] = std::fabs(std::atan2(dc, dr)) / std::numbers::pi;
       g.diagonalA[cell] = std::atan2(dr + dc, dc - dr);
     }

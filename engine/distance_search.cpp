@@ -94,12 +94,14 @@ int64_t gap(int64_t value, int64_t low, int64_t high) {
 
 class DistanceSearch {
  public:
-  explicit DistanceSearch(Render& render)
+  // Searches the points the pixels of a class find.
+  DistanceSearch(Render& render, bool dark)
       : render_(render),
         g_(render.geometry),
-        rows_(g_.grid.rows()),
-        columns_(g_.grid.columns()),
-        block_(g_.grid.block()) {
+        grid_(g_.gridOf(dark)),
+        rows_(grid_.rows()),
+        columns_(grid_.columns()),
+        block_(grid_.block()) {
     window_.reserve(kWindowSteps * kWindowSteps);
   }
 
@@ -172,7 +174,7 @@ class DistanceSearch {
 
   void prepareWindow(int32_t blockRow, int32_t blockColumn) {
     const Region& region = g_.region;
-    const PointGrid& grid = g_.grid;
+    const PointGrid& grid = grid_;
     const int64_t scale = g_.scale;
     // Block centre in fixed point, for the nearest-first order.
     const int64_t centreRow = (2 * static_cast<int64_t>(blockRow) + block_ - 1) * scale / 2;
@@ -317,6 +319,7 @@ class DistanceSearch {
 
   Render& render_;
   Geometry& g_;
+  const PointGrid& grid_;
   const int32_t* rows_;
   const int32_t* columns_;
   int32_t block_;  // pixels a side of a block and of a grid cell
@@ -351,7 +354,7 @@ std::vector<int64_t> pixelsPerBlockRow(const Geometry& g, bool dark, int64_t blo
 // The walk over rows of blocks firstBlock..endBlock - 1 of the region.
 PartResult searchBlockRows(Render& render, bool dark, double limit, int64_t firstBlock,
                            int64_t endBlock) {
-  DistanceSearch search(render);
+  DistanceSearch search(render, dark);
   PartResult result;
   search.forEachBlockPixel(
       dark, limit, firstBlock, endBlock, [](const SearchedBlock&) {},
@@ -414,7 +417,7 @@ float searchClass(Render& render, bool dark, double limit, int32_t& lastIdentifi
 // The background of rows of blocks firstBlock..endBlock - 1 searched
 // without limit, each result kept in the order of the walk.
 SearchedPart searchBackgroundRows(Render& render, int64_t firstBlock, int64_t endBlock) {
-  DistanceSearch search(render);
+  DistanceSearch search(render, false);
   SearchedPart part;
   search.forEachBlockPixel(
       false, std::numeric_limits<double>::infinity(), firstBlock, endBlock,

@@ -26,6 +26,7 @@ void buildOutline(Render& render) {
   smoothBoundary(g);
   buildPointGrid(g);
   setProcessedRegion(g, render.args.layerSlot);
+  placeDesignOutline(render);
   searchElement(render);
   alignElementDistances(render);
 }

@@ -31,6 +31,9 @@ void scanColumns(Render& render);
 void smoothBoundary(Geometry& geometry);
 void buildPointGrid(Geometry& geometry);
 void setProcessedRegion(Geometry& geometry, int32_t layerSlot);
+// From density 3 on, the points the element's search finds: those of the
+// outline of its design pixels (design_outline.cpp).
+void placeDesignOutline(Render& render);
 void computeDistances(Render& render);  // searchElement, then searchBackground
 void searchElement(Render& render);
 void searchBackground(Render& render);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "action_arguments.h"
@@ -69,6 +70,9 @@ struct Geometry {
   std::vector<int32_t> boundaryColumns;
   int32_t pointCount = 0;
   PointGrid grid;
+  // From density 3 on, the points of the outline of the design pixels,
+  // which the element's search finds (the background's finds the grid's).
+  std::optional<PointGrid> designGrid;
   // Direction fields, worked out only when a later step reads them (see
   // needsDirectionFields): for the element's pixels, and for the
   // background's too when the effect is Raised.
@@ -96,6 +100,8 @@ struct Geometry {
 
   size_t cellCount() const { return edgeMark.size(); }
   bool hasDirectionFields() const { return !lightB.empty(); }
+  // The points the search of the element (dark) or of the background finds.
+  const PointGrid& gridOf(bool dark) const { return dark && designGrid ? *designGrid : grid; }
   // Cell r * W + c of a per-pixel map, clamped into the map.
   size_t cell(int64_t row, int64_t column) const { return clampCell(row * width + column); }
   size_t clampCell(int64_t cell) const {

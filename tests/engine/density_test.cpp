@@ -1,12 +1,11 @@
 // A render at density N of a mask N times as large is the design of density
 // 1 at N times the pixels: shrunk back by N with a box filter it differs
 // from the render at density 1 by at most 4 of 255 on average, for every
-// outside effect, the plain material, steel, both deformations and a texture
-// fill. Gold keeps a larger difference. Its shading swings by up to two
-// thirds of its range per pixel of distance from the outline, and the
-// outline of a mask drawn anew at each density lies up to a few tenths of a
-// pixel elsewhere at density 1 (its strokes are whole pixels wide), which
-// no shading or soft edge can copy.
+// outside effect, the plain material, steel, gold, both deformations and a
+// texture fill. Gold at density 2 keeps a larger difference. Its shading
+// swings by up to two thirds of its range per pixel of distance from the
+// outline, and a mask drawn at density 2 cannot tell on which side density
+// 1 put an edge that runs through the middle of a design pixel.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -28,13 +27,14 @@ namespace {
 constexpr int32_t kWidth = 440, kRows = 160, kMaskRoom = 24, kCanvasRoom = 40;
 constexpr double kLargestMeanDifference = 4;
 constexpr double kLargestPlainDifference = 2.9;
-constexpr double kLargestGoldDifference = 4.8;
+constexpr double kLargestGoldDifferenceAtTwo = 4.8;
 
 struct DensityCase {
   std::string name;
   LayerSettings settings;
   bool textured = false;
   double largestMean = kLargestMeanDifference;
+  double largestMeanAtTwo = largestMean;
 };
 
 // The title placed in the canvas's room, with a profile of its own.
@@ -53,7 +53,7 @@ std::vector<DensityCase> densityCases() {
   const auto add = [&cases](std::string name, double largestMean, auto change) {
     LayerSettings s = kPlaced;
     change(s);
-    cases.push_back({std::move(name), s, false, largestMean});
+    cases.push_back({std::move(name), s, false, largestMean, largestMean});
   };
   const char* effects[] = {"no contour", "drop shadow", "cast shadow", "engraved",
                            "raised",     "outline 1",   "outline 2",   "glow"};
@@ -75,10 +75,11 @@ std::vector<DensityCase> densityCases() {
     s.knotX = {0, 40, 90, 150, 210, 255};
     s.knotY = {60, 210, 90, 225, 120, 40};
   });
-  add("material 7", kLargestGoldDifference, [](LayerSettings& s) {
+  add("material 7", kLargestMeanDifference, [](LayerSettings& s) {
     s.material = 7;
     s.knotY = {80, 180, 240, 200, 140, 70};
   });
+  cases.back().largestMeanAtTwo = kLargestGoldDifferenceAtTwo;
   add("arc", kLargestMeanDifference, [](LayerSettings& s) {
     s.deformationType = toInt(DeformationType::Curve);
     s.deformationAmount = 30;
@@ -177,7 +178,8 @@ TEST(Density, ADenserRenderShrunkBackIsTheDesignOfDensityOne) {
           shrunkDifference(renderedAt(1, small, c), renderedAt(density, dense, c), density);
       std::printf("%-18s %dx  mean %5.2f  largest %3d\n", c.name.c_str(), density, d.mean,
                   d.largest);
-      EXPECT_LE(d.mean, c.largestMean) << c.name << " at " << density << "x";
+      EXPECT_LE(d.mean, density == 2 ? c.largestMeanAtTwo : c.largestMean)
+          << c.name << " at " << density << "x";
     }
   }
 }

@@ -1,0 +1,124 @@
+// From density 3 on the element is shaded by its distances and light from
+// the outline of its design pixels, not from its own finer outline.
+//
+// A title drawn anew at each density has its edges up to half a design
+// pixel apart between the densities: density 1 puts them on whole pixels.
+// Shadings that swing steeply with the distance from the outline (gold's
+// wave swings by two thirds of its range per design pixel) would turn that
+// into another colour. Measured from the design pixels' outline, each
+// block of pixels averages to what density 1 shades there, while the
+// silhouette, the soft edge and the outside effects keep the finer outline.
+//
+// A design pixel is inside when most of its block is. With an odd density
+// that is whether the block's middle row and column are, which is how
+// density 1 decides it along a straight edge; at density 4 a straight edge
+// up to an eighth of a pixel inwards of the middle leaves the block half
+// inside, and it is taken as outside. At density 2 the block's rows lie a
+// quarter of a pixel either side of the middle: an edge anywhere in the
+// middle half leaves the block half inside, and density 1 may have put it
+// either way. The finer outline, halfway between, is then the nearer guess,
+// so density 2 keeps it.
+#include <algorithm>
+#include <vector>
+
+#include "geometry.h"
+
+namespace velloro {
+namespace {
+
+constexpr int32_t kLeastDesignOutlineDensity = 3;
+
+// The mask of the design pixels, one per started block of density x
+// density pixels.
+struct DesignMask {
+  int32_t width = 0;
+  int32_t rows = 0;
+  std::vector<uint8_t> bytes;  // three per pixel, rows back to back
+
+  int32_t stride() const { return 3 * width; }
+};
+
+// Whether the design pixel at (row, column) is inside: whether most of the
+// pixels of its block that lie in the mask are.
+bool designPixelInside(const Render& render, int32_t row, int32_t column) {
+  const Geometry& g = render.geometry;
+  const int32_t n = g.density;
+  int32_t inside = 0;
+  int32_t pixels = 0;
+  for (int32_t r = row * n; r < std::min((row + 1) * n, g.height); ++r)
+    for (int32_t c = column * n; c < std::min((column + 1) * n, g.width); ++c) {
+      inside += render.isDark(r, c) ? 1 : 0;
+      ++pixels;
+    }
+  return 2 * inside > pixels;
+}
+
+DesignMask designMaskOf(const Render& render) {
+  const Geometry& g = render.geometry;
+  const int32_t n = g.density;
+  DesignMask design;
+  design.width = (g.width + n - 1) / n;
+  design.rows = (g.height + n - 1) / n;
+  design.bytes.assign(static_cast<size_t>(design.stride()) * static_cast<size_t>(design.rows), 255);
+  for (int32_t row = 0; row < design.rows; ++row)
+    for (int32_t column = 0; column < design.width; ++column) {
+      if (!designPixelInside(render, row, column)) continue;
+      const size_t at =
+          static_cast<size_t>(row) * design.stride() + 3 * static_cast<size_t>(column);
+      std::fill_n(design.bytes.begin() + static_cast<std::ptrdiff_t>(at), 3, uint8_t{0});
+    }
+  return design;
+}
+
+// The smoothed boundary points of the design mask, as a render of density
+// 1 finds them.
+Geometry designOutline(const Render& render, DesignMask& mask) {
+  Render design;
+  design.args = render.args;
+  design.args.mask = mask.bytes.data();
+  design.args.maskStride = mask.stride();
+  design.args.maskRows = mask.rows;
+  design.args.density = 1;
+  // Only the outline is read: no direction fields are sized.
+  design.args.material = Material::Profile;
+  design.args.effectType = EffectType::NoContour;
+  allocateGeometry(design);
+  scanRows(design);
+  scanColumns(design);
+  smoothBoundary(design.geometry);
+  return std::move(design.geometry);
+}
+
+// The design outline's points, each placed at the centre of its block of
+// pixels, filed in a grid like the element's own.
+PointGrid designPointGrid(const Geometry& dense, const Geometry& design) {
+  const int32_t n = dense.density;
+  const int32_t centring = dense.scale * (n - 1) / 2;
+  std::vector<int32_t> rows(design.boundaryRows.begin(),
+                            design.boundaryRows.begin() + design.pointCount + 1);
+  std::vector<int32_t> columns(design.boundaryColumns.begin(),
+                               design.boundaryColumns.begin() + design.pointCount + 1);
+  for (size_t i = 1; i < rows.size(); ++i) {
+    rows[i] = n * rows[i] + centring;
+    columns[i] = n * columns[i] + centring;
+  }
+  PointGrid grid;
+  grid.allocate(dense.width, dense.height, dense.grid.block());
+  grid.build(rows, columns, design.pointCount, dense.scale);
+  return grid;
+}
+
+}  // namespace
+
+void placeDesignOutline(Render& render) {
+  Geometry& g = render.geometry;
+  g.designGrid.reset();
+  if (g.density < kLeastDesignOutlineDensity) return;
+  DesignMask mask = designMaskOf(render);
+  if (mask.width < kMinimumMaskWidth) return;
+  const Geometry design = designOutline(render, mask);
+  if (design.pointCount == 0) return;
+  g.designGrid = designPointGrid(g, design);
+}
+
+}  // namespace velloro
