@@ -1,5 +1,5 @@
-// From density 3 on the element is shaded by its distances and light from
-// the outline of its design pixels, not from its own finer outline.
+// At a density above 1 the element is measured (distances, depth and light)
+// from the outline of its design pixels, not from its own finer outline.
 //
 // A title drawn anew at each density has its edges up to half a design
 // pixel apart between the densities: density 1 puts them on whole pixels.
@@ -9,15 +9,9 @@
 // block of pixels averages to what density 1 shades there, while the
 // silhouette, the soft edge and the outside effects keep the finer outline.
 //
-// A design pixel is inside when most of its block is. With an odd density
-// that is whether the block's middle row and column are, which is how
-// density 1 decides it along a straight edge; at density 4 a straight edge
-// up to an eighth of a pixel inwards of the middle leaves the block half
-// inside, and it is taken as outside. At density 2 the block's rows lie a
-// quarter of a pixel either side of the middle: an edge anywhere in the
-// middle half leaves the block half inside, and density 1 may have put it
-// either way. The finer outline, halfway between, is then the nearer guess,
-// so density 2 keeps it.
+// A title's mask is drawn with its edges in grey, each pixel as much darker
+// as the letters cover it, so the average of a block's pixels is how much
+// of its design pixel they cover: what density 1's pixel shows.
 #include <algorithm>
 #include <vector>
 
@@ -25,8 +19,6 @@
 
 namespace velloro {
 namespace {
-
-constexpr int32_t kLeastDesignOutlineDensity = 3;
 
 // The mask of the design pixels, one per started block of density x
 // density pixels.
@@ -38,19 +30,22 @@ struct DesignMask {
   int32_t stride() const { return 3 * width; }
 };
 
-// Whether the design pixel at (row, column) is inside: whether most of the
-// pixels of its block that lie in the mask are.
+// Whether the design pixel at (row, column) is inside: whether the pixels
+// of its block that lie in the mask are, on average, no lighter than middle
+// grey (127.5). Density 1 puts a pixel inside when it is darker than 128,
+// and its pixels round to whole levels: one covered exactly by half is 127.
+// In a mask of black and white alone, a block half black is inside.
 bool designPixelInside(const Render& render, int32_t row, int32_t column) {
   const Geometry& g = render.geometry;
   const int32_t n = g.density;
-  int32_t inside = 0;
-  int32_t pixels = 0;
+  int64_t sum = 0;
+  int64_t pixels = 0;
   for (int32_t r = row * n; r < std::min((row + 1) * n, g.height); ++r)
     for (int32_t c = column * n; c < std::min((column + 1) * n, g.width); ++c) {
-      inside += render.isDark(r, c) ? 1 : 0;
+      sum += render.maskByte(r, c);
       ++pixels;
     }
-  return 2 * inside > pixels;
+  return 2 * sum <= 255 * pixels;
 }
 
 DesignMask designMaskOf(const Render& render) {
@@ -113,7 +108,7 @@ PointGrid designPointGrid(const Geometry& dense, const Geometry& design) {
 void placeDesignOutline(Render& render) {
   Geometry& g = render.geometry;
   g.designGrid.reset();
-  if (g.density < kLeastDesignOutlineDensity) return;
+  if (g.density <= 1) return;
   DesignMask mask = designMaskOf(render);
   if (mask.width < kMinimumMaskWidth) return;
   const Geometry design = designOutline(render, mask);

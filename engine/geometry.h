@@ -31,8 +31,8 @@ void scanColumns(Render& render);
 void smoothBoundary(Geometry& geometry);
 void buildPointGrid(Geometry& geometry);
 void setProcessedRegion(Geometry& geometry, int32_t layerSlot);
-// From density 3 on, the points the element's search finds: those of the
-// outline of its design pixels (design_outline.cpp).
+// At a density above 1, the points the element's search finds: those of
+// the outline of its design pixels (design_outline.cpp).
 void placeDesignOutline(Render& render);
 void computeDistances(Render& render);  // searchElement, then searchBackground
 void searchElement(Render& render);

@@ -70,7 +70,7 @@ struct Geometry {
   std::vector<int32_t> boundaryColumns;
   int32_t pointCount = 0;
   PointGrid grid;
-  // From density 3 on, the points of the outline of the design pixels,
+  // At a density above 1, the points of the outline of the design pixels,
   // which the element's search finds (the background's finds the grid's).
   std::optional<PointGrid> designGrid;
   // Direction fields, worked out only when a later step reads them (see
@@ -119,9 +119,9 @@ struct Render {
 
   // Whether mask pixel (row, column) lies inside the element; the caller
   // keeps row and column inside the mask.
-  bool isDark(int32_t row, int32_t column) const {
-    return args.mask[static_cast<size_t>(row) * geometry.stride + 3 * static_cast<size_t>(column)] <
-           128;
+  bool isDark(int32_t row, int32_t column) const { return maskByte(row, column) < 128; }
+  uint8_t maskByte(int32_t row, int32_t column) const {
+    return args.mask[static_cast<size_t>(row) * geometry.stride + 3 * static_cast<size_t>(column)];
   }
 };
 
