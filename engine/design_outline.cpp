@@ -26,6 +26,7 @@ struct DesignMask {
   int32_t width = 0;
   int32_t rows = 0;
   std::vector<uint8_t> bytes;  // three per pixel, rows back to back
+  bool fromGreys = false;      // whether the element's mask has a pixel between black and white
 
   int32_t stride() const { return 3 * width; }
 };
@@ -35,14 +36,16 @@ struct DesignMask {
 // grey (127.5). Density 1 puts a pixel inside when it is darker than 128,
 // and its pixels round to whole levels: one covered exactly by half is 127.
 // In a mask of black and white alone, a block half black is inside.
-bool designPixelInside(const Render& render, int32_t row, int32_t column) {
+bool designPixelInside(const Render& render, int32_t row, int32_t column, bool& sawGrey) {
   const Geometry& g = render.geometry;
   const int32_t n = g.density;
   int64_t sum = 0;
   int64_t pixels = 0;
   for (int32_t r = row * n; r < std::min((row + 1) * n, g.height); ++r)
     for (int32_t c = column * n; c < std::min((column + 1) * n, g.width); ++c) {
-      sum += render.maskByte(r, c);
+      const uint8_t level = render.maskByte(r, c);
+      sawGrey = sawGrey || (level != 0 && level != 255);
+      sum += level;
       ++pixels;
     }
   return 2 * sum <= 255 * pixels;
@@ -57,7 +60,7 @@ DesignMask designMaskOf(const Render& render) {
   design.bytes.assign(static_cast<size_t>(design.stride()) * static_cast<size_t>(design.rows), 255);
   for (int32_t row = 0; row < design.rows; ++row)
     for (int32_t column = 0; column < design.width; ++column) {
-      if (!designPixelInside(render, row, column)) continue;
+      if (!designPixelInside(render, row, column, design.fromGreys)) continue;
       const size_t at =
           static_cast<size_t>(row) * design.stride() + 3 * static_cast<size_t>(column);
       std::fill_n(design.bytes.begin() + static_cast<std::ptrdiff_t>(at), 3, uint8_t{0});
@@ -111,6 +114,11 @@ void placeDesignOutline(Render& render) {
   if (g.density <= 1) return;
   DesignMask mask = designMaskOf(render);
   if (mask.width < kMinimumMaskWidth) return;
+  // In a mask of black and white alone, a block half black may lie on
+  // either side of density 1's edge. At density 2 that is every straight
+  // edge through the middle half of a design pixel, and the finer outline,
+  // halfway between, is the nearer guess.
+  if (g.density == 2 && !mask.fromGreys) return;
   const Geometry design = designOutline(render, mask);
   if (design.pointCount == 0) return;
   g.designGrid = designPointGrid(g, design);

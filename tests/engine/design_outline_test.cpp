@@ -14,25 +14,40 @@
 namespace velloro::test {
 namespace {
 
-constexpr int32_t kDensity = 2;
+constexpr int32_t kDensity = 4;
 
 struct BlockCase {
   std::string name;
-  std::array<uint8_t, 4> greys;  // the block's pixels, row by row
+  std::array<uint8_t, 4> greys;  // the block's quarters, row by row
   bool inside;
 };
 
 // A black square of design rows 4..11 and columns 4..11, and beside it
 // design column 12 of the same rows with every block in the case's greys.
-Picture squareWithGreyColumn(const std::array<uint8_t, 4>& greys) {
-  Picture mask(24 * kDensity, 16 * kDensity);
-  mask.fillRectangle(4 * kDensity, 4 * kDensity, 12 * kDensity - 1, 12 * kDensity - 1);
-  for (int32_t row = 4 * kDensity; row < 12 * kDensity; ++row)
-    for (int32_t column = 12 * kDensity; column < 13 * kDensity; ++column) {
-      const uint8_t grey = greys[static_cast<size_t>(2 * (row % 2) + column % 2)];
+Picture squareWithGreyColumn(const std::array<uint8_t, 4>& greys, int32_t density) {
+  Picture mask(24 * density, 16 * density);
+  mask.fillRectangle(4 * density, 4 * density, 12 * density - 1, 12 * density - 1);
+  const int32_t half = density / 2;
+  for (int32_t row = 4 * density; row < 12 * density; ++row)
+    for (int32_t column = 12 * density; column < 13 * density; ++column) {
+      const bool lower = row % density >= half;
+      const bool right = column % density >= half;
+      const uint8_t grey = greys[static_cast<size_t>(2 * lower + right)];
       mask.setColour(row, column, grey, grey, grey);
     }
   return mask;
+}
+
+Render outlinedRender(Picture& mask, int32_t density) {
+  Render render;
+  render.args.mask = mask.data();
+  render.args.maskStride = mask.stride;
+  render.args.maskRows = mask.rows;
+  render.args.smoothingSize = 75;
+  render.args.density = density;
+  allocateWorkingArrays(render);
+  buildOutline(render);
+  return render;
 }
 
 // The right-most design column the outline's points lie on, rounded.
@@ -58,31 +73,32 @@ TEST(DesignOutline, ABlockIsInsideWhenItsPixelsAverageNoLighterThanMiddleGrey) {
       {"white", {255, 255, 255, 255}, false},
   };
   for (const BlockCase& c : cases) {
-    Picture mask = squareWithGreyColumn(c.greys);
-    Render render;
-    render.args.mask = mask.data();
-    render.args.maskStride = mask.stride;
-    render.args.maskRows = mask.rows;
-    render.args.smoothingSize = 75;
-    render.args.density = kDensity;
-    allocateWorkingArrays(render);
-    buildOutline(render);
+    Picture mask = squareWithGreyColumn(c.greys, kDensity);
+    const Render render = outlinedRender(mask, kDensity);
     // The outline runs along the background's pixels next to the element.
     EXPECT_EQ(rightMostDesignColumn(render), c.inside ? 13 : 12) << c.name;
   }
 }
 
-TEST(DesignOutline, DensityOneIsMeasuredFromItsOwnOutline) {
-  Picture mask(24, 16);
-  mask.fillRectangle(4, 4, 11, 11);
-  Render render;
-  render.args.mask = mask.data();
-  render.args.maskStride = mask.stride;
-  render.args.maskRows = mask.rows;
-  render.args.smoothingSize = 75;
-  allocateWorkingArrays(render);
-  buildOutline(render);
-  EXPECT_FALSE(render.geometry.designGrid.has_value());
+// Density 1 has no design pixels to speak of. At density 2 a black and
+// white mask cannot tell on which side of a half black block density 1's
+// edge lies, and keeps its own outline; with greys it can.
+TEST(DesignOutline, OnlyADenserMaskWithGreysAtDensityTwoIsMeasuredFromItsDesignPixels) {
+  const struct {
+    int32_t density;
+    std::array<uint8_t, 4> greys;
+    bool measured;
+  } cases[] = {
+      {1, {0, 0, 0, 0}, false},     {1, {90, 90, 90, 90}, false}, {2, {0, 255, 0, 255}, false},
+      {2, {0, 0, 255, 255}, false}, {2, {90, 90, 90, 90}, true},  {2, {0, 255, 0, 254}, true},
+      {3, {0, 255, 0, 255}, true},  {4, {0, 255, 0, 255}, true},
+  };
+  for (const auto& c : cases) {
+    Picture mask = squareWithGreyColumn(c.greys, c.density);
+    const Render render = outlinedRender(mask, c.density);
+    EXPECT_EQ(render.geometry.designGrid.has_value(), c.measured)
+        << "density " << c.density << ", first grey " << int32_t{c.greys[0]};
+  }
 }
 
 }  // namespace
