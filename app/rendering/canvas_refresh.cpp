@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -83,9 +85,18 @@ QRect refreshCanvas(const DesignState& state, QImage& canvas) {
     upper = refreshRows(state, pixels, 0, rows);
   } else {
     const int middle = rows / 2;
-    std::thread helper([&] { lower = refreshRows(state, pixels, middle, rows); });
+    std::optional<std::thread> helper;
+    try {
+      helper.emplace([&] { lower = refreshRows(state, pixels, middle, rows); });
+    } catch (const std::system_error&) {
+      // Without a second thread this one takes the lower half as well.
+    }
     upper = refreshRows(state, pixels, 0, middle);
-    helper.join();
+    if (helper) {
+      helper->join();
+    } else {
+      lower = refreshRows(state, pixels, middle, rows);
+    }
   }
   const int first = upper.last >= 0 ? upper.first : lower.first;
   const int last = lower.last >= 0 ? lower.last : upper.last;
