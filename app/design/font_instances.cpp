@@ -35,8 +35,8 @@ struct NamedInstance {
 
 struct Variations {
   QString problem;
-  std::vector<Axis> axes;
-  std::vector<NamedInstance> instances;
+  std::vector<Axis> axes = {};
+  std::vector<NamedInstance> instances = {};
 };
 
 bool atDefault(const Variations& variations, const NamedInstance& instance) {

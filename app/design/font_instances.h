@@ -22,8 +22,8 @@ inline constexpr int mostNamedInstances = 64;
 inline constexpr qint64 mostInstancedGlyphs = qint64(1) << 19;
 
 struct InstanceFonts {
-  QString problem;                // why the face's variations cannot be used; empty when they can
-  std::vector<QByteArray> fonts;  // static TrueType fonts
+  QString problem;  // why the face's variations cannot be used; empty when they can
+  std::vector<QByteArray> fonts = {};  // static TrueType fonts
 };
 
 // For face `index` of `bytes`, which the font database calls `family`: two

@@ -13,8 +13,8 @@ struct VariationTables {
   std::optional<QByteArray> gvar;  // TrueType outlines' variations
   std::optional<QByteArray> avar;  // the axes' own mapping
   int glyphCount = 0;
-  std::optional<QByteArray> mvar;  // the metrics' variations: line spacing, x-height, ...
-  std::optional<QByteArray> hvar;  // the advances' variations
+  std::optional<QByteArray> mvar = {};  // the metrics' variations: line spacing, x-height, ...
+  std::optional<QByteArray> hvar = {};  // the advances' variations
 };
 
 // Which table is damaged ("the font's variation table 'gvar' is damaged"),

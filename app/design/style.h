@@ -22,7 +22,7 @@ struct StyleFont {
   int32_t letterSpacing = 0;  // pixels added between letters
   int32_t alignment = 0;      // of the lines: 0 left, 1 centre, 2 right, 3 start, 4 end
   double lineSpacing = 0;     // times the font's line step
-  QString file;  // a font file that provides the family, relative to the style file's folder
+  QString file = {};  // a font file that provides the family, relative to the style file's folder
   bool operator==(const StyleFont&) const = default;
 };
 
