@@ -12,9 +12,9 @@ QStringList fontSizeChoices() {
   return sizes;
 }
 
-QString familyInUse(const QFont& font) {
+FamilyInUse familyInUse(const QFont& font) {
   // An installed variable font's instance is made at its first choice; one
   // that cannot be made is drawn in a substitute, as a missing family is.
-  provideInstalledInstance(font.family());
-  return QFontInfo(font).family();
+  QString problem = provideInstalledInstance(font.family());
+  return {QFontInfo(font).family(), std::move(problem)};
 }

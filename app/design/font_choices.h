@@ -9,7 +9,14 @@ class QFont;
 
 QStringList fontSizeChoices();
 
+struct FamilyInUse {
+  QString family;
+  // Why the font's own family, an installed variable font's instance,
+  // cannot be drawn; empty when it can or is no such instance.
+  QString problem;
+};
+
 // The family a font is really drawn in: its own when it is installed, else
 // the one the system's font substitution puts in its place. Showing this
 // keeps the font box and the font dialog honest about a missing family.
-QString familyInUse(const QFont& font);
+FamilyInUse familyInUse(const QFont& font);

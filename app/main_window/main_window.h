@@ -160,6 +160,8 @@ class MainWindow : public QMainWindow,
   void selectTab();
   void editMenuOpening();
   void fontListClicked();
+  // The family the title is drawn in for the family chosen.
+  QString familyNowDrawn(const QString& chosen);
   void chooseAddedFamily(const QString& family);
   // Prints the title fitted to the box of "Fit title to box".
   void printFittedTitle(const QString& text, QSize box);

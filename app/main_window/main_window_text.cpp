@@ -32,6 +32,8 @@
 #include "platform/error_report.h"
 #include "platform/platform.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const double largestFontSize = declaration(Setting::FontSize).high;
@@ -96,7 +98,7 @@ void MainWindow::fillFontList() {
   // systems) is drawn in a substitute: the design names that one, so the
   // box and the font dialog show the face the title really has.
   QFont& printed = document_.textPicture.font;
-  printed.setFamily(familyInUse(printed));
+  printed.setFamily(familyNowDrawn(printed.family()));
   const QString name = printed.family();
   fontNameBox_->setEditText(name);
   QFont shown = sourceFrame_->textBox()->font();
@@ -141,9 +143,19 @@ void MainWindow::fillSizeList() {
   fontSizeBox_->setEditText(QString::number(document_.textPicture.roundedFontSize()));
 }
 
+// An installed variable font's instance that cannot be made is drawn in
+// a substitute, which the box then shows: the status bar says why.
+QString MainWindow::familyNowDrawn(const QString& chosen) {
+  const FamilyInUse inUse = familyInUse(QFont(chosen));
+  if (!inUse.problem.isEmpty())
+    showStatus(
+        u"The font \"%1\" is drawn in \"%2\": %3"_s.arg(chosen, inUse.family, inUse.problem));
+  return inUse.family;
+}
+
 void MainWindow::fontListClicked() {
   runTrapped(platform(), siteTag::frmMain_List1_Click, [this] {
-    const QString name = familyInUse(QFont(fontNameBox_->currentText()));
+    const QString name = familyNowDrawn(fontNameBox_->currentText());
     fontNameBox_->setEditText(name);
     QFont shown = sourceFrame_->textBox()->font();
     shown.setFamily(name);

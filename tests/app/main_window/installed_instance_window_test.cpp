@@ -1,6 +1,9 @@
 // An installed variable font's named instance (Debian's Inter) is chosen
 // from the window's font list by its own name and draws as the command
-// line draws it.
+// line draws it; one that cannot be made is drawn in a substitute.
+#include <QProcess>
+
+#include "design/variable_font_files.h"
 #include "main_window/main_window_fixture.h"
 
 TEST_F(MainWindowTest, AnInstalledInstanceIsListedChosenAndDrawnAsTheCommandLineDraws) {
@@ -20,4 +23,65 @@ TEST_F(MainWindowTest, AnInstalledInstanceIsListedChosenAndDrawnAsTheCommandLine
   expectDrawnAsRendered(
       u"--text|Semi|--size|40|--effect|glow|--at|200,120|--canvas|631x331|"
       u"--font|Inter Semi Bold|--strict-fonts"_s);
+}
+
+namespace {
+
+// Set to the damaged font's file in the program that the test below starts
+// with a font configuration that installs that font.
+const char* const damagedFontVariable = "VELLORO_TEST_DAMAGED_INSTANCE";
+
+// A variable font "Wreck" whose axes are sound, so that its instances are
+// listed, and whose outlines' variations are damaged, installed in
+// `folder` beside the system's fonts; returns the font configuration.
+QString installDamagedVariableFont(const QDir& folder, const QString& font) {
+  QByteArray gvar = tablesOf(renamedVariableFont("Wreck"))[QByteArray("gvar")];
+  qToBigEndian(quint16(7), gvar.data() + 12);  // the variations of seven glyphs
+  writeContent(font, withTable(renamedVariableFont("Wreck"), "gvar", gvar));
+  const QString configuration = folder.filePath(u"fonts.conf"_s);
+  writeContent(configuration,
+               u"<?xml version=\"1.0\"?><fontconfig>"
+               u"<include ignore_missing=\"yes\">/etc/fonts/fonts.conf</include>"
+               u"<dir>%1</dir><cachedir>%2</cachedir></fontconfig>"_s
+                   .arg(QFileInfo(font).absolutePath(), folder.filePath(u"cache"_s))
+                   .toUtf8());
+  return configuration;
+}
+
+}  // namespace
+
+// The fonts a program lists are read once, from the system's configuration:
+// the test runs itself again with a configuration that installs the font.
+TEST_F(MainWindowTest, AnInstalledInstanceThatCannotBeMadeIsDrawnInASubstituteAndTheStatusSaysWhy) {
+  const QString damagedFont = qEnvironmentVariable(damagedFontVariable);
+  if (damagedFont.isEmpty()) {
+    const QString font = path("fonts/wreck.ttf");
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"FONTCONFIG_FILE"_s, installDamagedVariableFont(QDir(folder.path()), font));
+    environment.insert(QString::fromLatin1(damagedFontVariable), font);
+    program.setProcessEnvironment(environment);
+    const QString self = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    program.start(QCoreApplication::applicationFilePath(),
+                  {u"--gtest_filter=MainWindowTest."_s + self});
+    ASSERT_TRUE(program.waitForFinished(300000));
+    const QByteArray output = program.readAllStandardOutput();
+    EXPECT_EQ(program.exitCode(), 0) << output.constData();
+    EXPECT_TRUE(output.contains("[  PASSED  ] 1 test.")) << output.constData();
+    return;
+  }
+  QComboBox* box = window->fontNameBox();
+  const int wreck = box->findText(u"Wreck Thin"_s);
+  ASSERT_GT(wreck, 0);
+  box->setCurrentIndex(wreck - 1);
+  box->setFocus();
+  QTest::keyClick(box, Qt::Key_Down);
+  const QString substitute = QFontInfo(QFont(u"Wreck Thin"_s)).family();
+  EXPECT_NE(substitute, u"Wreck Thin"_s);
+  EXPECT_EQ(box->currentText(), substitute);
+  EXPECT_EQ(design().textPicture.font.family(), substitute);
+  EXPECT_EQ(window->statusPane(0)->text(),
+            u"The font \"Wreck Thin\" is drawn in \"%1\": %2: the font's variation table 'gvar' "
+            u"is damaged"_s.arg(substitute, damagedFont));
+  EXPECT_TRUE(seam->messages.empty());
 }
