@@ -104,3 +104,22 @@ inline QByteArray kerningPair(quint16 first, quint16 second, qint16 advance) {
   return halves({1, 12, 0x0044, 0, 1, 18}) + halves({1, 1, first}) +
          halves({1, second, quint16(advance), 8}) + halves({0, 0, 0x8000});
 }
+
+// Inter named `name`, its axes sound but its outlines' variations damaged:
+// the table claims the variations of seven glyphs.
+inline QByteArray withDamagedOutlineVariations(const char* name) {
+  QByteArray gvar = tablesOf(renamedVariableFont(name))[QByteArray("gvar")];
+  qToBigEndian(quint16(7), gvar.data() + 12);
+  return withTable(renamedVariableFont(name), "gvar", gvar);
+}
+
+// A font configuration that installs the fonts of folder `fonts` beside
+// the system's, its cache kept in folder `cache`.
+inline QByteArray fontConfigurationAdding(const QString& fonts, const QString& cache) {
+  return QStringLiteral(
+             "<?xml version=\"1.0\"?><fontconfig>"
+             "<include ignore_missing=\"yes\">/etc/fonts/fonts.conf</include>"
+             "<dir>%1</dir><cachedir>%2</cachedir></fontconfig>")
+      .arg(fonts, cache)
+      .toUtf8();
+}

@@ -60,20 +60,13 @@ TEST_F(InstalledInstanceRenderTest, AnInstalledInstanceDrawsAsTheSameFontFileDoe
 // one whose axes are damaged names no instance.
 TEST_F(InstalledInstanceRenderTest, AnInstalledFontWithDamagedVariationsIsRefusedInOneLine) {
   const QString fonts = files.filePath(u"fonts"_qs);
-  QByteArray gvar = tablesOf(renamedVariableFont("Wreck"))[QByteArray("gvar")];
-  qToBigEndian(quint16(7), gvar.data() + 12);  // the variations of seven glyphs
   const QString wreck = fonts + u"/wreck.ttf"_qs;
-  writeContent(wreck, withTable(renamedVariableFont("Wreck"), "gvar", gvar));
+  writeContent(wreck, withDamagedOutlineVariations("Wreck"));
   QByteArray fvar = tablesOf(renamedVariableFont("Askew"))[QByteArray("fvar")];
   qToBigEndian(quint16(24), fvar.data() + 10);  // axis records of 24 bytes
   writeContent(fonts + u"/askew.ttf"_qs, withTable(renamedVariableFont("Askew"), "fvar", fvar));
   const QString configuration = files.filePath(u"fonts.conf"_qs);
-  writeContent(configuration,
-               u"<?xml version=\"1.0\"?><fontconfig>"
-               u"<include ignore_missing=\"yes\">/etc/fonts/fonts.conf</include>"
-               u"<dir>%1</dir><cachedir>%2</cachedir></fontconfig>"_qs
-                   .arg(fonts, files.filePath(u"cache"_qs))
-                   .toUtf8());
+  writeContent(configuration, fontConfigurationAdding(fonts, files.filePath(u"cache"_qs)));
   const ProgramRun damaged =
       runProgram({u"--font"_qs, u"Wreck Thin"_qs}, out("wreck.png"), configuration);
   EXPECT_EQ(damaged.status, 2);

@@ -35,16 +35,10 @@ const char* const damagedFontVariable = "VELLORO_TEST_DAMAGED_INSTANCE";
 // listed, and whose outlines' variations are damaged, installed in
 // `folder` beside the system's fonts; returns the font configuration.
 QString installDamagedVariableFont(const QDir& folder, const QString& font) {
-  QByteArray gvar = tablesOf(renamedVariableFont("Wreck"))[QByteArray("gvar")];
-  qToBigEndian(quint16(7), gvar.data() + 12);  // the variations of seven glyphs
-  writeContent(font, withTable(renamedVariableFont("Wreck"), "gvar", gvar));
+  writeContent(font, withDamagedOutlineVariations("Wreck"));
   const QString configuration = folder.filePath(u"fonts.conf"_s);
-  writeContent(configuration,
-               u"<?xml version=\"1.0\"?><fontconfig>"
-               u"<include ignore_missing=\"yes\">/etc/fonts/fonts.conf</include>"
-               u"<dir>%1</dir><cachedir>%2</cachedir></fontconfig>"_s
-                   .arg(QFileInfo(font).absolutePath(), folder.filePath(u"cache"_s))
-                   .toUtf8());
+  writeContent(configuration, fontConfigurationAdding(QFileInfo(font).absolutePath(),
+                                                      folder.filePath(u"cache"_s)));
   return configuration;
 }
 
