@@ -6,15 +6,24 @@
 #include "design/variable_font_files.h"
 #include "main_window/main_window_fixture.h"
 
+namespace {
+
+// Chooses `family` from the font list as a user does with the arrow keys,
+// from the family above it.
+void walkFontListTo(QComboBox& box, const QString& family) {
+  const int listed = box.findText(family);
+  ASSERT_GT(listed, 0) << family.toStdString();
+  box.setCurrentIndex(listed - 1);
+  box.setFocus();
+  QTest::keyClick(&box, Qt::Key_Down);
+}
+
+}  // namespace
+
 TEST_F(MainWindowTest, AnInstalledInstanceIsListedChosenAndDrawnAsTheCommandLineDraws) {
   loadDefaultCurve();
   QComboBox* box = window->fontNameBox();
-  const int semiBold = box->findText(u"Inter Semi Bold"_s);
-  ASSERT_GT(semiBold, 0);
-  // The list is walked with the arrow keys, from the family above.
-  box->setCurrentIndex(semiBold - 1);
-  box->setFocus();
-  QTest::keyClick(box, Qt::Key_Down);
+  ASSERT_NO_FATAL_FAILURE(walkFontListTo(*box, u"Inter Semi Bold"_s));
   EXPECT_TRUE(seam->messages.empty());
   EXPECT_EQ(box->currentText(), u"Inter Semi Bold"_s);
   EXPECT_EQ(design().textPicture.font.family(), u"Inter Semi Bold"_s);
@@ -65,11 +74,7 @@ TEST_F(MainWindowTest, AnInstalledInstanceThatCannotBeMadeIsDrawnInASubstituteAn
     return;
   }
   QComboBox* box = window->fontNameBox();
-  const int wreck = box->findText(u"Wreck Thin"_s);
-  ASSERT_GT(wreck, 0);
-  box->setCurrentIndex(wreck - 1);
-  box->setFocus();
-  QTest::keyClick(box, Qt::Key_Down);
+  ASSERT_NO_FATAL_FAILURE(walkFontListTo(*box, u"Wreck Thin"_s));
   const QString substitute = QFontInfo(QFont(u"Wreck Thin"_s)).family();
   EXPECT_NE(substitute, u"Wreck Thin"_s);
   EXPECT_EQ(box->currentText(), substitute);
