@@ -144,12 +144,13 @@ void MainWindow::fillSizeList() {
 }
 
 // An installed variable font's instance that cannot be made is drawn in
-// a substitute, which the box then shows: the status bar says why.
+// a substitute, which the box then shows: the status pane says why, as a
+// render's line on standard error does.
 QString MainWindow::familyNowDrawn(const QString& chosen) {
   const FamilyInUse inUse = familyInUse(QFont(chosen));
   if (!inUse.problem.isEmpty())
     showStatus(
-        u"The font \"%1\" is drawn in \"%2\": %3"_s.arg(chosen, inUse.family, inUse.problem));
+        u"The font family '%1': %2; drawn in '%3'"_s.arg(chosen, inUse.problem, inUse.family));
   return inUse.family;
 }
 

@@ -80,7 +80,7 @@ TEST_F(MainWindowTest, AnInstalledInstanceThatCannotBeMadeIsDrawnInASubstituteAn
   EXPECT_EQ(box->currentText(), substitute);
   EXPECT_EQ(design().textPicture.font.family(), substitute);
   EXPECT_EQ(window->statusPane(0)->text(),
-            u"The font \"Wreck Thin\" is drawn in \"%1\": %2: the font's variation table 'gvar' "
-            u"is damaged"_s.arg(substitute, damagedFont));
+            u"The font family 'Wreck Thin': %1: the font's variation table 'gvar' is damaged; "
+            u"drawn in '%2'"_s.arg(damagedFont, substitute));
   EXPECT_TRUE(seam->messages.empty());
 }
