@@ -39,7 +39,7 @@ void shiftClass(Render& render, bool dark, double shift) {
 void alignElementDistances(Render& render) {
   Geometry& g = render.geometry;
   const double shift = shiftOf(g);
-  if (shift <= 0 || g.designGrid) return;
+  if (shift <= 0 || g.designOutline) return;
   shiftClass(render, true, shift);
   if (g.maxSquaredDistance <= 0) return;
   const double cap = 1000.0 * g.scale * g.scale * g.density * g.density;

@@ -106,11 +106,19 @@ PointGrid designPointGrid(const Geometry& dense, const Geometry& design) {
   return grid;
 }
 
+// The design pixels inside, once the scan has filled the mask's gaps as
+// density 1's scan fills them.
+std::vector<uint8_t> insidePixels(const DesignMask& mask) {
+  std::vector<uint8_t> inside(static_cast<size_t>(mask.width) * static_cast<size_t>(mask.rows));
+  for (size_t i = 0; i < inside.size(); ++i) inside[i] = mask.bytes[3 * i] < 128 ? 1 : 0;
+  return inside;
+}
+
 }  // namespace
 
 void placeDesignOutline(Render& render) {
   Geometry& g = render.geometry;
-  g.designGrid.reset();
+  g.designOutline.reset();
   if (g.density <= 1) return;
   DesignMask mask = designMaskOf(render);
   if (mask.width < kMinimumMaskWidth) return;
@@ -121,7 +129,8 @@ void placeDesignOutline(Render& render) {
   if (g.density == 2 && !mask.fromGreys) return;
   const Geometry design = designOutline(render, mask);
   if (design.pointCount == 0) return;
-  g.designGrid = designPointGrid(g, design);
+  g.designOutline =
+      DesignOutline{designPointGrid(g, design), g.density, mask.width, insidePixels(mask)};
 }
 
 }  // namespace velloro

@@ -332,7 +332,9 @@ class DistanceSearch {
 };
 
 struct PartResult {
-  float maximum = 0;  // largest squared distance below the no-point value
+  // Largest squared distance below the no-point value, of the pixels that
+  // may be the element's deepest.
+  float maximum = 0;
   bool foundAny = false;
   int32_t lastIdentifier = 0;
   std::vector<size_t> leadingMisses;
@@ -360,7 +362,8 @@ PartResult searchBlockRows(Render& render, bool dark, double limit, int64_t firs
       dark, limit, firstBlock, endBlock, [](const SearchedBlock&) {},
       [&](int32_t r, int32_t c, const Nearest& nearest) {
         const float best = search.store(r, c, nearest);
-        if (best > result.maximum && best < kNoPoint) result.maximum = best;
+        if (best > result.maximum && best < kNoPoint && render.geometry.mayBeDeepest(r, c))
+          result.maximum = best;
       });
   result.foundAny = search.foundAny();
   result.lastIdentifier = search.lastIdentifier();

@@ -50,6 +50,21 @@ struct LayerMaps {
   PixelMap<int16_t> colour;        // blue, green, red at row * stride + 3 * column; 666 = empty
 };
 
+// At a density above 1, the outline of the design pixels, which the
+// element is measured from (design_outline.cpp).
+struct DesignOutline {
+  PointGrid grid;  // its points, which the element's search finds
+  int32_t density = 1;
+  int32_t width = 0;            // design pixels across
+  std::vector<uint8_t> inside;  // 1 for each design pixel inside, row by row
+
+  // Whether mask pixel (row, column) lies in a design pixel inside.
+  bool holds(int32_t row, int32_t column) const {
+    const int64_t at = int64_t{row / density} * width + column / density;
+    return at >= 0 && at < static_cast<int64_t>(inside.size()) && inside[static_cast<size_t>(at)];
+  }
+};
+
 struct Geometry {
   int32_t width = 0;   // W = mask stride / 3
   int32_t height = 0;  // H = mask rows
@@ -70,9 +85,8 @@ struct Geometry {
   std::vector<int32_t> boundaryColumns;
   int32_t pointCount = 0;
   PointGrid grid;
-  // At a density above 1, the points of the outline of the design pixels,
-  // which the element's search finds (the background's finds the grid's).
-  std::optional<PointGrid> designGrid;
+  // The element's search finds its points, the background's the grid's.
+  std::optional<DesignOutline> designOutline;
   // Direction fields, worked out only when a later step reads them (see
   // needsDirectionFields): for the element's pixels, and for the
   // background's too when the effect is Raised.
@@ -101,7 +115,14 @@ struct Geometry {
   size_t cellCount() const { return edgeMark.size(); }
   bool hasDirectionFields() const { return !lightB.empty(); }
   // The points the search of the element (dark) or of the background finds.
-  const PointGrid& gridOf(bool dark) const { return dark && designGrid ? *designGrid : grid; }
+  const PointGrid& gridOf(bool dark) const {
+    return dark && designOutline ? designOutline->grid : grid;
+  }
+  // Whether the element's pixel (row, column) may be its deepest: not one
+  // outside the design pixels its outline is measured from.
+  bool mayBeDeepest(int32_t row, int32_t column) const {
+    return !designOutline || designOutline->holds(row, column);
+  }
   // Cell r * W + c of a per-pixel map, clamped into the map.
   size_t cell(int64_t row, int64_t column) const { return clampCell(row * width + column); }
   size_t clampCell(int64_t cell) const {

@@ -78,7 +78,7 @@ void allocateGeometry(Render& render) {
   sizeMap(g.lightA, cells, directions);
   sizeMap(g.lightB, cells, directions);
   g.grid.allocate(g.width, g.height, 10 * g.density);
-  g.designGrid.reset();
+  g.designOutline.reset();
   g.darkInRow.assign(static_cast<size_t>(g.height), 0);
   g.box = BoundingBox{};
   g.region = Region{};

@@ -53,7 +53,7 @@ Render outlinedRender(Picture& mask, int32_t density) {
 // The right-most design column the outline's points lie on, rounded.
 int32_t rightMostDesignColumn(const Render& render) {
   const Geometry& g = render.geometry;
-  const PointGrid& grid = g.designGrid.value();
+  const PointGrid& grid = g.designOutline.value().grid;
   int32_t rightMost = 0;
   for (int32_t cell = 0; cell < grid.cellCount(); ++cell)
     for (int32_t i = 0; i < grid.count(cell); ++i)
@@ -96,9 +96,24 @@ TEST(DesignOutline, OnlyADenserMaskWithGreysAtDensityTwoIsMeasuredFromItsDesignP
   for (const auto& c : cases) {
     Picture mask = squareWithGreyColumn(c.greys, c.density);
     const Render render = outlinedRender(mask, c.density);
-    EXPECT_EQ(render.geometry.designGrid.has_value(), c.measured)
+    EXPECT_EQ(render.geometry.designOutline.has_value(), c.measured)
         << "density " << c.density << ", first grey " << int32_t{c.greys[0]};
   }
+}
+
+// A hairline finer than half a design pixel lies in no design pixel inside:
+// however far from the outline its pixels lie, the element's deepest point
+// stays the design's.
+TEST(DesignOutline, AHairlineOutsideTheDesignPixelsLeavesTheDeepestPointAlone) {
+  constexpr int32_t density = 3;
+  Picture square(40 * density, 16 * density);
+  square.fillRectangle(4 * density, 4 * density, 12 * density - 1, 12 * density - 1);
+  Picture withHairline = square;
+  withHairline.fillRectangle(8 * density, 12 * density, 8 * density, 36 * density);
+  const Render plain = outlinedRender(square, density);
+  const Render haired = outlinedRender(withHairline, density);
+  ASSERT_GT(plain.geometry.maxSquaredDistance, 0);
+  EXPECT_EQ(haired.geometry.maxSquaredDistance, plain.geometry.maxSquaredDistance);
 }
 
 }  // namespace
