@@ -105,7 +105,10 @@ std::variant<AddedFile, QString> addedFile(const QByteArray& bytes, int faceCoun
   // The headers were sound: the font library found the rest damaged.
   if (file.id < 0) return damagedFont;
   file.families = QFontDatabase::applicationFontFamilies(file.id);
-  if (file.families.isEmpty()) {
+  // A name the font library cut to blanks (at a zero character, say) is no
+  // family a title could ask for.
+  const auto blank = [](const QString& family) { return family.trimmed().isEmpty(); };
+  if (file.families.isEmpty() || std::ranges::any_of(file.families, blank)) {
     QFontDatabase::removeApplicationFont(file.id);
     return u"the font names no family"_s;
   }

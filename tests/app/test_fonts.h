@@ -26,6 +26,15 @@ inline QByteArray brandFontFile(const char* brand = "Brandy") {
   return font;
 }
 
+// The face whose family names are a tab and then a zero character, which
+// the font library reads as a tab alone.
+inline QByteArray blankFamilyFontFile() {
+  QByteArray font = installedBoldFace();
+  font.replace(QByteArray("DejaVu"), QByteArray("\t\0jaVu", 6));
+  font.replace(QByteArray("\0D\0e\0j\0a\0V\0u", 12), QByteArray("\0\t\0\0\0j\0a\0V\0u", 12));
+  return font;
+}
+
 namespace testFonts {
 
 inline void append32(QByteArray& bytes, quint32 value) {

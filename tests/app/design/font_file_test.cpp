@@ -72,6 +72,7 @@ TEST(FontFile, EveryUnusableFileIsRefusedWithItsCauseAndAddsNothing) {
        u"the file is no font (TTF, OTF, WOFF or WOFF2)"_qs},
       {brand + u"#1"_qs, u"the file has no face 1: it holds 1, counted from 0"_qs},
       {u"/dev/null"_qs, u"it is not a regular file"_qs},
+      {writtenFile(folder, "blank.ttf", blankFamilyFontFile()), u"the font names no family"_qs},
   };
   const int fontsBefore = int(QFontDatabase::families().size());
   for (const auto& [written, problem] : cases) {
