@@ -1,13 +1,12 @@
 // Velloro: designs relief titles and logos on a canvas; with --render it
 // renders titles from the command line without any window.
 //
-// The program itself links only Qt Core and Gui: its window lives in a
-// library loaded when the window is wanted, so a render from the command
-// line starts as fast as a plain Qt program.
+// The program itself links only Qt Core and Gui: its window and its render
+// service live in libraries loaded when they are wanted, so a render from
+// the command line starts as fast as a plain Qt program.
 #include <dlfcn.h>
 
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QStringDecoder>
 #include <cstdio>
 
@@ -15,8 +14,10 @@
 #include "headless/printable_text.h"
 #include "headless/render_command.h"
 #include "headless/render_run.h"
+#include "headless/windowless_run.h"
 #include "platform/program_folder.h"
-#include "service/service_command.h"
+#include "service/service_wanted.h"
+#include "service_entry.h"
 #include "window_entry.h"
 
 namespace {
@@ -39,19 +40,14 @@ void say(const QString& line) {
 }
 
 // The program's own folder, known before any application object exists:
-// the window library makes its own.
+// the libraries make their own.
 QString executableFolder() { return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath(); }
 
-int renderFromCommandLine(int argc, char** argv, const QStringList& arguments) {
-  prepareHeadlessRun();
-  QGuiApplication application(argc, argv);
-  QCoreApplication::setOrganizationName(QStringLiteral("Velloro"));
-  QCoreApplication::setApplicationName(QStringLiteral("Velloro"));
-  const QString engine = programLayout(QCoreApplication::applicationDirPath()).engineLibrary;
-  const RenderEnvironment environment{programFolder(), engine};
-  if (wantsService(arguments)) return runServiceCommand(arguments, environment);
-  if (wantsThumbnail(arguments)) return runThumbnailCommand(arguments, stderr);
-  return runRenderCommand(arguments, environment);
+int renderFromCommandLine(int& argc, char** argv, const QStringList& arguments) {
+  return runWithoutWindow(argc, argv, [&arguments](const RenderEnvironment& environment) {
+    if (wantsThumbnail(arguments)) return runThumbnailCommand(arguments, stderr);
+    return runRenderCommand(arguments, environment);
+  });
 }
 
 // Qt would abort without a window system to open the window on.
@@ -61,27 +57,39 @@ bool hasDisplay() {
          !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
-// The window library sits beside the engine library.
-int openWindow(int& argc, char** argv, const QStringList& files) {
+// The entry `name` of the program's library `file`, which sits beside the
+// engine library; none when it cannot be loaded, which is said as what
+// could not be loaded.
+template <typename Entry>
+Entry* libraryEntry(const char* file, const char* name, const QString& what) {
   const QString engine = programLayout(executableFolder()).engineLibrary;
-  const QString library = QFileInfo(engine).path() + u'/' + QLatin1String(windowLibraryFile);
+  const QString library = QFileInfo(engine).path() + u'/' + QLatin1String(file);
   void* handle = dlopen(QFile::encodeName(library).constData(), RTLD_NOW | RTLD_LOCAL);
-  const auto run =
-      handle == nullptr
-          ? nullptr
-          : reinterpret_cast<decltype(&runVelloroWindow)>(dlsym(handle, windowEntryName));
-  if (run == nullptr) {
-    say(QStringLiteral("cannot load the window: ") + QString::fromLocal8Bit(dlerror()));
-    return exitStatus::Failed;
-  }
-  return run(&argc, argv, &files);
+  auto* entry = handle == nullptr ? nullptr : reinterpret_cast<Entry*>(dlsym(handle, name));
+  if (entry == nullptr)
+    say(QStringLiteral("cannot load the ") + what + QStringLiteral(": ") +
+        QString::fromLocal8Bit(dlerror()));
+  return entry;
+}
+
+int serve(int& argc, char** argv, const QStringList& arguments) {
+  const auto run = libraryEntry<decltype(runVelloroService)>(serviceLibraryFile, serviceEntryName,
+                                                             QStringLiteral("service"));
+  return run == nullptr ? exitStatus::Failed : run(&argc, argv, &arguments);
+}
+
+int openWindow(int& argc, char** argv, const QStringList& files) {
+  const auto run = libraryEntry<decltype(runVelloroWindow)>(windowLibraryFile, windowEntryName,
+                                                            QStringLiteral("window"));
+  return run == nullptr ? exitStatus::Failed : run(&argc, argv, &files);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   const QStringList arguments = argumentsAfterProgramName(argc, argv);
-  if (wantsCommandLine(arguments) || wantsService(arguments) || wantsThumbnail(arguments))
+  if (wantsService(arguments)) return serve(argc, argv, arguments);
+  if (wantsCommandLine(arguments) || wantsThumbnail(arguments))
     return renderFromCommandLine(argc, argv, arguments);
   if (const std::optional<QString> problem = windowArgumentProblem(arguments)) {
     say(*problem);

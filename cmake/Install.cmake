@@ -1,5 +1,5 @@
 # Installation: the program and its lowercase link in bin/, the engine, the
-# window library and Uninstall in lib/velloro/, the shipped data in
+# window and service libraries and Uninstall in lib/velloro/, the shipped data in
 # share/velloro/, and the desktop's launcher, icons, AppStream metainfo and
 # MIME types.
 include(GNUInstallDirs)
@@ -21,7 +21,7 @@ install(TARGETS velloro_program RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/install)
 file(CREATE_LINK Velloro ${CMAKE_BINARY_DIR}/install/velloro SYMBOLIC)
 install(FILES ${CMAKE_BINARY_DIR}/install/velloro DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS velloro_engine_shared velloro_window_library
+install(TARGETS velloro_engine_shared velloro_window_library velloro_service_library
         LIBRARY DESTINATION ${VELLORO_INSTALL_LIBDIR} NAMELINK_SKIP)
 install(TARGETS Uninstall RUNTIME DESTINATION ${VELLORO_INSTALL_LIBDIR})
 

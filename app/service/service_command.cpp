@@ -100,13 +100,6 @@ int serve(const ServiceSetup& setup, std::FILE* errors) {
 
 }  // namespace
 
-bool wantsService(const QStringList& arguments) {
-  if (arguments.contains(u"--help"_s) || arguments.contains(u"-h"_s)) return false;
-  return std::ranges::any_of(arguments, [](const QString& word) {
-    return word == u"--serve"_s || word == u"--sign-url"_s || word.startsWith(u"--sign-url="_s);
-  });
-}
-
 int runServiceCommand(const QStringList& arguments, const RenderEnvironment& environment) {
   try {
     const ServiceSettings settings = serviceSettings(arguments);

@@ -7,9 +7,5 @@
 
 #include "headless/render_run.h"
 
-// Whether the arguments ask for the service or a signed URL (and not for
-// the help, which --help answers whatever else is given).
-bool wantsService(const QStringList& arguments);
-
 // Needs a QGuiApplication; returns the exit status.
 int runServiceCommand(const QStringList& arguments, const RenderEnvironment& environment);

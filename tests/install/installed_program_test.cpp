@@ -99,8 +99,9 @@ TEST_F(InstalledProgram, EveryFileIsWhereTheDesktopAndTheProgramLookForIt) {
   // Nothing of the build's own comes along: no tests, no static libraries.
   EXPECT_EQ(QDir(prefix->filePath("bin")).entryList(QDir::Files | QDir::System, QDir::Name),
             QStringList({"Velloro", "velloro"}));
-  EXPECT_EQ(QDir(prefix->filePath("lib/velloro")).entryList(QDir::Files, QDir::Name),
-            QStringList({"Uninstall", "libVelloro.so", "libVelloroWindow.so"}));
+  EXPECT_EQ(
+      QDir(prefix->filePath("lib/velloro")).entryList(QDir::Files, QDir::Name),
+      QStringList({"Uninstall", "libVelloro.so", "libVelloroService.so", "libVelloroWindow.so"}));
   // Icons in every theme size, each at its size, where rsvg-convert made them.
   for (int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
     const QString icon = QStringLiteral("share/icons/hicolor/%1x%1/apps/velloro.png").arg(size);

@@ -8,6 +8,7 @@
 
 #include "headless/render_command.h"
 #include "service/service_command.h"
+#include "service/service_wanted.h"
 #include "service/url_signature.h"
 #include "test_files.h"
 
