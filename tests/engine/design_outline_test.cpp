@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 
 #include "geometry.h"
@@ -14,16 +15,9 @@
 namespace velloro::test {
 namespace {
 
-constexpr int32_t kDensity = 4;
-
-struct BlockCase {
-  std::string name;
-  std::array<uint8_t, 4> greys;  // the block's quarters, row by row
-  bool inside;
-};
-
 // A black square of design rows 4..11 and columns 4..11, and beside it
-// design column 12 of the same rows with every block in the case's greys.
+// design column 12 of the same rows with every block in the greys given,
+// its quarters row by row.
 Picture squareWithGreyColumn(const std::array<uint8_t, 4>& greys, int32_t density) {
   Picture mask(24 * density, 16 * density);
   mask.fillRectangle(4 * density, 4 * density, 12 * density - 1, 12 * density - 1);
@@ -50,54 +44,51 @@ Render outlinedRender(Picture& mask, int32_t density) {
   return render;
 }
 
-// The right-most design column the outline's points lie on, rounded.
-int32_t rightMostDesignColumn(const Render& render) {
+// The right-most design column the design outline's points lie on,
+// rounded; none when the element is measured from its own outline.
+std::optional<int32_t> rightMostDesignColumn(const Render& render) {
   const Geometry& g = render.geometry;
-  const PointGrid& grid = g.designOutline.value().grid;
+  if (!g.designOutline) return std::nullopt;
+  const PointGrid& grid = g.designOutline->grid;
   int32_t rightMost = 0;
   for (int32_t cell = 0; cell < grid.cellCount(); ++cell)
     for (int32_t i = 0; i < grid.count(cell); ++i)
       rightMost = std::max(rightMost, grid.columnsOf(cell)[i]);
-  const double centre = (kDensity - 1) / 2.0;
-  return static_cast<int32_t>((rightMost / double(g.scale) - centre) / kDensity + 0.5);
+  const double centre = (g.density - 1) / 2.0;
+  return static_cast<int32_t>((rightMost / double(g.scale) - centre) / g.density + 0.5);
 }
 
-TEST(DesignOutline, ABlockIsInsideWhenItsPixelsAverageNoLighterThanMiddleGrey) {
-  const BlockCase cases[] = {
-      {"black", {0, 0, 0, 0}, true},
-      {"three quarters black", {0, 0, 0, 255}, true},
-      {"half black, half white", {0, 255, 0, 255}, true},
-      {"covered by exactly half, in grey", {127, 127, 128, 128}, true},
-      {"a level lighter than half", {128, 128, 128, 128}, false},
-      {"a quarter black", {0, 255, 255, 255}, false},
-      {"white", {255, 255, 255, 255}, false},
-  };
-  for (const BlockCase& c : cases) {
-    Picture mask = squareWithGreyColumn(c.greys, kDensity);
-    const Render render = outlinedRender(mask, kDensity);
-    // The outline runs along the background's pixels next to the element.
-    EXPECT_EQ(rightMostDesignColumn(render), c.inside ? 13 : 12) << c.name;
-  }
-}
-
+// A design pixel is inside when its block's pixels average no lighter than
+// middle grey; the outline then runs along the background's design pixels
+// next to the element, column 13 with the grey column inside, 12 without.
 // Density 1 has no design pixels to speak of. At density 2 a black and
 // white mask cannot tell on which side of a half black block density 1's
 // edge lies, and keeps its own outline; with greys it can.
-TEST(DesignOutline, OnlyADenserMaskWithGreysAtDensityTwoIsMeasuredFromItsDesignPixels) {
+TEST(DesignOutline, ADesignPixelIsInsideWhenItsBlockAveragesNoLighterThanMiddleGrey) {
   const struct {
+    std::string name;
     int32_t density;
     std::array<uint8_t, 4> greys;
-    bool measured;
+    std::optional<int32_t> rightMost;
   } cases[] = {
-      {1, {0, 0, 0, 0}, false},     {1, {90, 90, 90, 90}, false}, {2, {0, 255, 0, 255}, false},
-      {2, {0, 0, 255, 255}, false}, {2, {90, 90, 90, 90}, true},  {2, {0, 255, 0, 254}, true},
-      {3, {0, 255, 0, 255}, true},  {4, {0, 255, 0, 255}, true},
+      {"black", 4, {0, 0, 0, 0}, 13},
+      {"three quarters black", 4, {0, 0, 0, 255}, 13},
+      {"half black, half white", 4, {0, 255, 0, 255}, 13},
+      {"covered by exactly half, in grey", 4, {127, 127, 128, 128}, 13},
+      {"a level lighter than half", 4, {128, 128, 128, 128}, 12},
+      {"a quarter black", 4, {0, 255, 255, 255}, 12},
+      {"white", 4, {255, 255, 255, 255}, 12},
+      {"a third black at density 3", 3, {0, 255, 0, 255}, 12},
+      {"grey at density 2", 2, {90, 90, 90, 90}, 13},
+      {"half black, a grey level in it, at density 2", 2, {0, 255, 0, 254}, 13},
+      {"half black at density 2", 2, {0, 255, 0, 255}, std::nullopt},
+      {"upper half black at density 2", 2, {0, 0, 255, 255}, std::nullopt},
+      {"black at density 1", 1, {0, 0, 0, 0}, std::nullopt},
+      {"grey at density 1", 1, {90, 90, 90, 90}, std::nullopt},
   };
   for (const auto& c : cases) {
     Picture mask = squareWithGreyColumn(c.greys, c.density);
-    const Render render = outlinedRender(mask, c.density);
-    EXPECT_EQ(render.geometry.designOutline.has_value(), c.measured)
-        << "density " << c.density << ", first grey " << int32_t{c.greys[0]};
+    EXPECT_EQ(rightMostDesignColumn(outlinedRender(mask, c.density)), c.rightMost) << c.name;
   }
 }
 
