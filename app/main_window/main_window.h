@@ -161,7 +161,7 @@ class MainWindow : public QMainWindow,
   void editMenuOpening();
   void fontListClicked();
   // The family the title is drawn in for the family chosen.
-  QString familyNowDrawn(const QString& chosen);
+  QString familyNowDrawn(const QFont& chosen);
   void chooseAddedFamily(const QString& family);
   // Prints the title fitted to the box of "Fit title to box".
   void printFittedTitle(const QString& text, QSize box);

@@ -98,7 +98,7 @@ void MainWindow::fillFontList() {
   // systems) is drawn in a substitute: the design names that one, so the
   // box and the font dialog show the face the title really has.
   QFont& printed = document_.textPicture.font;
-  printed.setFamily(familyNowDrawn(printed.family()));
+  printed.setFamily(familyNowDrawn(printed));
   const QString name = printed.family();
   fontNameBox_->setEditText(name);
   QFont shown = sourceFrame_->textBox()->font();
@@ -146,17 +146,17 @@ void MainWindow::fillSizeList() {
 // An installed variable font's instance that cannot be made is drawn in
 // a substitute, which the box then shows: the status pane says why, as a
 // render's line on standard error does.
-QString MainWindow::familyNowDrawn(const QString& chosen) {
-  const FamilyInUse inUse = familyInUse(QFont(chosen));
+QString MainWindow::familyNowDrawn(const QFont& chosen) {
+  const FamilyInUse inUse = familyInUse(chosen);
   if (!inUse.problem.isEmpty())
-    showStatus(
-        u"The font family '%1': %2; drawn in '%3'"_s.arg(chosen, inUse.problem, inUse.family));
+    showStatus(u"The font family '%1': %2; drawn in '%3'"_s.arg(chosen.family(), inUse.problem,
+                                                                inUse.family));
   return inUse.family;
 }
 
 void MainWindow::fontListClicked() {
   runTrapped(platform(), siteTag::frmMain_List1_Click, [this] {
-    const QString name = familyNowDrawn(fontNameBox_->currentText());
+    const QString name = familyNowDrawn(QFont(fontNameBox_->currentText()));
     fontNameBox_->setEditText(name);
     QFont shown = sourceFrame_->textBox()->font();
     shown.setFamily(name);
